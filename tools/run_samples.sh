@@ -1,0 +1,12 @@
+#!/bin/sh
+# make run: until the program's windows exist, run the engine harness over the
+# bundled sample waters.
+set -e
+BUILD=${1:-build}
+HARNESS="$BUILD/tarvex-engine"
+"$HARNESS" tables
+for w in data/samples/*.wat; do
+  echo
+  echo "== $w"
+  "$HARNESS" show "$w"
+done
