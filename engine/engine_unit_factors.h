@@ -1,0 +1,39 @@
+// The equilibrium calculation's own unit conversions: the factors that turn an
+// entered concentration into mg/L as the species, the special rules of zinc,
+// polyphosphate and oxalate, the flow factors, and the pressure and partial-pressure
+// units.
+#pragma once
+
+#include "common/unit_codes.h"
+
+// The factor by which a value of unit item `item`, entered with the code that
+// `units` holds for it, becomes mg/L as the species. Code 0 (mg/L or ppm as the ion),
+// an item without a column and a code outside the table give 1.0.
+double EngineUnitFactor(const UnitCodes& units, int item);
+
+// Zinc (UnitCodes item 33) to mg/L as Zn.
+double ZincToMgL(double value, unsigned code);
+// Polyphosphate (item 36) to mg/L as PO4.
+double PolyphosphateToMgLAsPO4(double value, unsigned code);
+// Oxalate (item 37) to mmol/L.
+double OxalateToMmolL(double value, unsigned code);
+
+// Unit factors of the brine, oil and gas flows (items 28, 29, 30).
+double BrineFlowFactor(unsigned code);
+double OilFlowFactor(unsigned code);
+double GasFlowFactor(unsigned code);
+
+// Pressure conversions. The engine holds the pressure as psia, atm = psia x 0.068046
+// and bar = psia x 0.068948.
+constexpr double kAtmPerPsia = 0.068046;
+constexpr double kBarPerPsia = 0.068948;
+// A total pressure in the unit of `code` (0 atm, 1 bar, 2 psia, 3 kPa; any other code
+// is read as atm) to psia, and back.
+double PressureToPsia(double value, unsigned code);
+double PsiaToPressureUnit(double psia, unsigned code);
+
+// A partial pressure (pCO2, pH2S) in the unit of `code` (0 atm, 1 bar, 2 psia, 3 kPa,
+// 4 ppm of the gas, 5 percent of the gas; any other code is read as atm) to atm, with
+// the total pressure in bar for the last two, and back.
+double PartialPressureToAtm(double value, unsigned code, double totalPressureBar);
+double AtmToPartialPressureUnit(double atm, unsigned code, double totalPressureBar);
