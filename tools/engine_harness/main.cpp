@@ -1,7 +1,41 @@
-// tarvex-engine: command-line harness over the chemistry engine (test equipment).
+// tarvex-engine: command-line harness over the chemistry engine. It is test
+// equipment: it reads hand-written water files and prints what the engine makes of
+// them. Usage: tarvex-engine COMMAND [ARGUMENTS...]
 #include <cstdio>
+#include <cstring>
+#include <span>
 
-int main() {
-    std::puts("tarvex-engine: no commands yet");
-    return 0;
+#include "tools/engine_harness/commands.h"
+
+namespace {
+
+// One line per command.
+constexpr HarnessCommand kCommands[] = {
+    {"tables", CmdTables, "[--reaction N] [--species N] ..."},
+    {"show", CmdShow, "WATERFILE"},
+};
+
+void PrintUsage(std::FILE* to) {
+    std::fputs("usage: tarvex-engine COMMAND [ARGUMENTS...]\ncommands:\n", to);
+    for (const HarnessCommand& c : kCommands) std::fprintf(to, "  %s %s\n", c.name, c.usage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    if (std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0) {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    for (const HarnessCommand& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(std::span<char* const>(argv + 2, argc - 2), stdout, stderr);
+    }
+    std::fprintf(stderr, "tarvex-engine: unknown command \"%s\"\n", argv[1]);
+    PrintUsage(stderr);
+    return kExitUsage;
 }

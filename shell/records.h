@@ -1,0 +1,45 @@
+// The application shell's state that other subsystems read: the main window and
+// progress window, which stored water is current, the data-changed flag, the
+// work-file and install paths, and the shared outcome of the input dialogs.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/win_types.h"
+
+// Version word of the work files and the display configuration file written now.
+constexpr int16_t kDataVersion = 557;
+
+// Which stored water a full calculation works on (MainWindowState::currentWater).
+namespace WaterSelector {
+enum : int32_t {
+    kSurface = 0,
+    kInjection = 1,
+    kFormation = 2,
+    kMixed = 3,           // the mixed water already in currentAnalysis
+    kSurfaceAgain = 4,    // the surface water (also used by Paste)
+    kMultiMixSource = 5,  // the multi-mix source water being edited
+};
+}
+
+constexpr int kPathChars = 256;  // 255 characters and the terminator
+
+struct MainWindowState {
+    win::HWND mainWindow;      // owner of the drivers' message boxes and dialogs
+    win::HWND progressWindow;  // the progress window while a driver runs
+    int32_t currentWater;      // WaterSelector
+    uint32_t dataChanged;      // set by settings changes, cleared by New, Save, Save As
+    char workFilePath[kPathChars];
+    char installDir[kPathChars];  // the folder current at start-up
+    int16_t dataVersion;          // kDataVersion
+};
+
+extern MainWindowState mainWindowState;
+
+// Outcome of the last input dialog: above 0 OK (data stored), -1 Cancel, 0 nothing
+// stored. The water form calls the same value dialogResult.
+extern int16_t dialogOutcome;
+extern int16_t& dialogResult;
+
+// Start-of-run state: everything zero, dataVersion kDataVersion.
+void ResetShellRecords();

@@ -1,0 +1,61 @@
+// The hooks through which the engines reach the progress window and the Choose
+// Graphs dialog.
+#include "engine/service_hooks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string trace;
+
+int RecordShow() {
+    trace += "show;";
+    return 1;
+}
+void RecordPos(int32_t percent, int32_t seconds) {
+    trace += "pos " + std::to_string(percent) + " " + std::to_string(seconds) + ";";
+}
+void RecordClose() { trace += "close;"; }
+void RecordChoose(win::HWND owner) { trace += owner ? "choose owned;" : "choose;"; }
+
+class ServiceHooksTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        trace.clear();
+        ResetServiceHooks();
+    }
+    void TearDown() override { ResetServiceHooks(); }
+};
+
+TEST_F(ServiceHooksTest, DefaultsDoNothing) {
+    EXPECT_EQ(ShowProgressBar(), 0);
+    SetProgressPos(50, 3);
+    CloseProgressBar();
+    ShowChooseGraphs(nullptr);
+    EXPECT_TRUE(trace.empty());
+}
+
+TEST_F(ServiceHooksTest, InstalledHooksReceiveTheCallsInOrder) {
+    InstallServiceHooks({RecordShow, RecordPos, RecordClose, RecordChoose});
+    EXPECT_EQ(ShowProgressBar(), 1);
+    SetProgressPos(14, 30);
+    SetProgressPos(100, 0);
+    CloseProgressBar();
+    ShowChooseGraphs(reinterpret_cast<win::HWND>(&trace));
+    EXPECT_EQ(trace, "show;pos 14 30;pos 100 0;close;choose owned;");
+}
+
+TEST_F(ServiceHooksTest, AMissingHookKeepsItsDefaultAndResetRestoresAll) {
+    InstallServiceHooks({nullptr, RecordPos, nullptr, nullptr});
+    EXPECT_EQ(ShowProgressBar(), 0);
+    SetProgressPos(1, 2);
+    CloseProgressBar();
+    EXPECT_EQ(trace, "pos 1 2;");
+    ResetServiceHooks();
+    SetProgressPos(3, 4);
+    EXPECT_EQ(trace, "pos 1 2;");
+}
+
+}  // namespace

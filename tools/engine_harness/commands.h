@@ -1,0 +1,25 @@
+// The commands of the engine harness tarvex-engine. Each command lives in its own
+// cmd_<name>.cpp and is listed in the command table of main.cpp. A command gets the
+// arguments after its name and writes its report to `out`, complaints to `err`.
+#pragma once
+
+#include <cstdio>
+#include <span>
+
+// Exit codes of every command.
+constexpr int kExitOk = 0;
+constexpr int kExitBadInput = 1;  // a file could not be read or parsed
+constexpr int kExitUsage = 2;     // the command line itself is wrong
+
+using CommandFunction = int (*)(std::span<char* const> args, std::FILE* out, std::FILE* err);
+
+struct HarnessCommand {
+    const char* name;
+    CommandFunction run;
+    const char* usage;  // the arguments, for the help text
+};
+
+// tables [--reaction N] [--species N] ...: row counts and single rows of the tables.
+int CmdTables(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// show WATERFILE: the values, unit codes and modes a water file gives.
+int CmdShow(std::span<char* const> args, std::FILE* out, std::FILE* err);
