@@ -6,7 +6,7 @@
 #include "engine/carbonate_state.h"
 
 float ClampToFloat(double x) {
-    if (x == 0.0) return 0.0f;  // also -0.0, which is stored as +0
+    if (x == 0.0) return 0.0f;                  // also -0.0, which is stored as +0
     const float sign = x < 0.0 ? -1.0f : 1.0f;  // a NaN takes +1
     const double magnitude = std::fabs(x);
     // Inside 1e-36..1e36 the decade test below always passes; skip the logarithm.

@@ -4,7 +4,9 @@
 
 namespace {
 
-int NoProgressBar() { return 0; }
+int NoProgressBar() {
+    return 0;
+}
 void NoProgressPos(int32_t, int32_t) {}
 void NoCloseProgressBar() {}
 void NoChooseGraphs(win::HWND) {}
@@ -27,11 +29,19 @@ void InstallServiceHooks(const ServiceHooks& hooks) {
         hooks.showChooseGraphs ? hooks.showChooseGraphs : kDefaultHooks.showChooseGraphs;
 }
 
-void ResetServiceHooks() { installedHooks = kDefaultHooks; }
+void ResetServiceHooks() {
+    installedHooks = kDefaultHooks;
+}
 
-int ShowProgressBar() { return installedHooks.showProgressBar(); }
+int ShowProgressBar() {
+    return installedHooks.showProgressBar();
+}
 void SetProgressPos(int32_t percent, int32_t secondsToGo) {
     installedHooks.setProgressPos(percent, secondsToGo);
 }
-void CloseProgressBar() { installedHooks.closeProgressBar(); }
-void ShowChooseGraphs(win::HWND owner) { installedHooks.showChooseGraphs(owner); }
+void CloseProgressBar() {
+    installedHooks.closeProgressBar();
+}
+void ShowChooseGraphs(win::HWND owner) {
+    installedHooks.showChooseGraphs(owner);
+}

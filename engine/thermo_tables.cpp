@@ -8,6 +8,8 @@
 
 namespace {
 
+// clang-format off
+
 // log10 K at 25 C as the table is filled, and the reaction enthalpy (kcal/mol).
 struct ReactionRow {
     double logK25;
@@ -1120,14 +1122,12 @@ constexpr SpeciesRow kSpeciesRows[kSpeciesCount] = {
     {0.0, 0.0, 0.0},  // 407
 };
 
+// clang-format on
+
 }  // namespace
 
 const LogK25Reset kLogK25Resets[kLogK25ResetCount] = {
-    {95, -52.76},
-    {100, -2.71},
-    {142, -9.25},
-    {145, -12.653},
-    {148, -1.512},
+    {95, -52.76}, {100, -2.71}, {142, -9.25}, {145, -12.653}, {148, -1.512},
 };
 
 void FillThermoTables(ThermoTables& tables) {
@@ -1151,4 +1151,6 @@ void InitSpeciesTable() {
     speciesTableFilled = kSpeciesTableFilledMark;
 }
 
-void ResetLogK25Entries() { ApplyLogK25Resets(reactionTable); }
+void ResetLogK25Entries() {
+    ApplyLogK25Resets(reactionTable);
+}

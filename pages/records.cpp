@@ -3,4 +3,6 @@
 
 float residenceTimeAtSelect;
 
-void ResetPagesRecords() { residenceTimeAtSelect = 0.0f; }
+void ResetPagesRecords() {
+    residenceTimeAtSelect = 0.0f;
+}

@@ -23,10 +23,17 @@ TEST(ClampToFloat, MagnitudesOutsideTheRangeArePinnedWithTheirSign) {
         double in;
         float out;
     } cases[] = {
-        {5e-40, 1e-37f},  {-5e-40, -1e-37f}, {-3e40, -1e37f}, {3e40, 1e37f},
-        {1e-300, 1e-37f}, {inf, 1e37f},      {-inf, -1e37f},  {1e300, 1e37f},
+        {5e-40, 1e-37f},
+        {-5e-40, -1e-37f},
+        {-3e40, -1e37f},
+        {3e40, 1e37f},
+        {1e-300, 1e-37f},
+        {inf, 1e37f},
+        {-inf, -1e37f},
+        {1e300, 1e37f},
         // The boundaries themselves (decade exactly +-37) are pinned too.
-        {1e37, 1e37f},    {-1e-37, -1e-37f},
+        {1e37, 1e37f},
+        {-1e-37, -1e-37f},
     };
     for (const Case& c : cases) EXPECT_EQ(ClampToFloat(c.in), c.out) << c.in;
 }
@@ -52,9 +59,9 @@ TEST(RoundToCharge, RoundsHalvesAwayFromZeroAndLimitsToTen) {
         double in;
         int32_t out;
     } cases[] = {
-        {0.0, 0},   {0.4, 0},    {-0.4, 0},   {0.5, 1},   {-0.5, -1},  {1.5, 2},
-        {2.5, 3},   {-2.5, -3},  {2.49, 2},   {3.0, 3},   {-3.2, -3},  {9.49, 9},
-        {9.5, 10},  {-9.7, -10}, {12.0, 10},  {-1e9, -10}, {1e300, 10},
+        {0.0, 0},  {0.4, 0},    {-0.4, 0},  {0.5, 1},    {-0.5, -1},  {1.5, 2},
+        {2.5, 3},  {-2.5, -3},  {2.49, 2},  {3.0, 3},    {-3.2, -3},  {9.49, 9},
+        {9.5, 10}, {-9.7, -10}, {12.0, 10}, {-1e9, -10}, {1e300, 10},
     };
     for (const Case& c : cases) EXPECT_EQ(RoundToCharge(c.in), c.out) << c.in;
 }

@@ -17,11 +17,15 @@ int RecordShow() {
 void RecordPos(int32_t percent, int32_t seconds) {
     trace += "pos " + std::to_string(percent) + " " + std::to_string(seconds) + ";";
 }
-void RecordClose() { trace += "close;"; }
-void RecordChoose(win::HWND owner) { trace += owner ? "choose owned;" : "choose;"; }
+void RecordClose() {
+    trace += "close;";
+}
+void RecordChoose(win::HWND owner) {
+    trace += owner ? "choose owned;" : "choose;";
+}
 
 class ServiceHooksTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         trace.clear();
         ResetServiceHooks();

@@ -1,5 +1,7 @@
 // The compiled reaction and species tables against the data files they were
 // generated from, row by row, and the log K entries re-set before every calculation.
+#include "engine/thermo_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,7 +12,6 @@
 
 #include "engine/records.h"
 #include "engine/species_tables.h"
-#include "engine/thermo_tables.h"
 
 namespace {
 
@@ -36,10 +37,12 @@ Rows ReadTsv(const std::string& name) {
     return rows;
 }
 
-double Num(const std::string& s) { return s.empty() ? 0.0 : std::strtod(s.c_str(), nullptr); }
+double Num(const std::string& s) {
+    return s.empty() ? 0.0 : std::strtod(s.c_str(), nullptr);
+}
 
 class ThermoTables : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetEngineRecords(); }
     void TearDown() override { ResetEngineRecords(); }
 };
@@ -48,10 +51,14 @@ protected:
 // used (the data file holds the used value).
 double FillValueOf(int index, double usedValue) {
     switch (index) {
-        case 142: return -11.79;
-        case 145: return -13.34;
-        case 148: return 1.51;
-        default: return usedValue;
+        case 142:
+            return -11.79;
+        case 145:
+            return -13.34;
+        case 148:
+            return 1.51;
+        default:
+            return usedValue;
     }
 }
 
@@ -114,17 +121,17 @@ TEST_F(ThermoTables, NamedRowsHoldTheirFixedValues) {
         int index;
         double charge, molarMass, ionSize;
     } species[] = {
-        {0, 2, 40.08, 5.0},      {1, 2, 24.312, 5.5},     {2, 1, 22.9898, 4.0},
-        {3, 1, 39.102, 3.5},     {4, -1, 35.453, 3.5},    {5, -2, 96.0616, 5.0},
-        {6, -1, 61.0173, 5.4},   {7, 2, 55.847, 6.0},     {8, 3, 55.847, 9.0},
-        {13, 0, 34.0799, 0},     {16, 2, 55.847, 0},      {17, -2, 60.0094, 5.4},
-        {26, -1, 17.0074, 3.5},  {34, 0, 60.0848, 0},     {37, 0, 17.0306, 0},
-        {38, 1, 18.0386, 2.5},   {44, -3, 94.9714, 5.0},  {50, 3, 26.9815, 9.0},
-        {61, -1, 18.9984, 3.5},  {63, 1, 1.008, 9.0},     {80, 1, 6.939, 6.0},
-        {84, -1, 62.0049, 3.0},  {85, 0, 62.0253, 0},     {86, 0, 10.811, 0},
-        {87, 2, 87.62, 5.2},     {89, 2, 137.34, 5.0},    {97, -1, 79.904, 4.0},
-        {109, 2, 54.938, 6.0},   {145, 2, 65.37, 6.0},    {182, 2, 207.19, 0},
-        {379, -4, 173.9433, 0},  {70, 0, 0, 0},           {358, 0, 0, 0},
+        {0, 2, 40.08, 5.0},     {1, 2, 24.312, 5.5},    {2, 1, 22.9898, 4.0},
+        {3, 1, 39.102, 3.5},    {4, -1, 35.453, 3.5},   {5, -2, 96.0616, 5.0},
+        {6, -1, 61.0173, 5.4},  {7, 2, 55.847, 6.0},    {8, 3, 55.847, 9.0},
+        {13, 0, 34.0799, 0},    {16, 2, 55.847, 0},     {17, -2, 60.0094, 5.4},
+        {26, -1, 17.0074, 3.5}, {34, 0, 60.0848, 0},    {37, 0, 17.0306, 0},
+        {38, 1, 18.0386, 2.5},  {44, -3, 94.9714, 5.0}, {50, 3, 26.9815, 9.0},
+        {61, -1, 18.9984, 3.5}, {63, 1, 1.008, 9.0},    {80, 1, 6.939, 6.0},
+        {84, -1, 62.0049, 3.0}, {85, 0, 62.0253, 0},    {86, 0, 10.811, 0},
+        {87, 2, 87.62, 5.2},    {89, 2, 137.34, 5.0},   {97, -1, 79.904, 4.0},
+        {109, 2, 54.938, 6.0},  {145, 2, 65.37, 6.0},   {182, 2, 207.19, 0},
+        {379, -4, 173.9433, 0}, {70, 0, 0, 0},          {358, 0, 0, 0},
         {404, 0, 0, 0},
     };
     for (const Species& s : species) {

@@ -53,9 +53,13 @@ TEST(TablesCommand, PrintsCountsAndRequestedRows) {
 }
 
 TEST(TablesCommand, RefusesBadArgumentsBeforePrinting) {
-    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-             {"--reaction", "685"}, {"--species", "-1"}, {"--species"}, {"--reaction", "1x"},
-             {"--rows"}, {"--species", "2", "--reaction", "abc"}}) {
+    for (std::vector<std::string> args :
+         std::vector<std::vector<std::string>>{{"--reaction", "685"},
+                                               {"--species", "-1"},
+                                               {"--species"},
+                                               {"--reaction", "1x"},
+                                               {"--rows"},
+                                               {"--species", "2", "--reaction", "abc"}}) {
         const CommandRun r = RunTables(args);
         EXPECT_EQ(r.code, kExitUsage);
         EXPECT_TRUE(r.out.empty()) << r.out;

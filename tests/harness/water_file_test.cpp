@@ -43,9 +43,9 @@ TEST(WaterFile, ReadsValuesUnitsCommentsAndBlankLines) {
         int item;
         uint16_t code;
     } codes[] = {
-        {U::kCalcium, 0},     {U::kSodium, 2},  {U::kMagnesium, 2},  {U::kPhosphate, 3},
-        {U::kOxalate, 2},     {U::kTemperature, 1}, {U::kPressure, 3}, {U::kGasCo2, 4},
-        {U::kGasH2S, 5},      {U::kDensity, 1}, {U::kGasFlow, 2},    {U::kBrineFlow, 1},
+        {U::kCalcium, 0}, {U::kSodium, 2},      {U::kMagnesium, 2}, {U::kPhosphate, 3},
+        {U::kOxalate, 2}, {U::kTemperature, 1}, {U::kPressure, 3},  {U::kGasCo2, 4},
+        {U::kGasH2S, 5},  {U::kDensity, 1},     {U::kGasFlow, 2},   {U::kBrineFlow, 1},
     };
     for (const Expect& e : codes) EXPECT_EQ(d.units.code[e.item], e.code) << "item " << e.item;
     EXPECT_TRUE(d.given[E::kOxalate]);
@@ -163,9 +163,9 @@ TEST(WaterFile, BundledSamplesRead) {
         int element;
         float value;
     } values[] = {
-        {E::kSodium, 10760}, {E::kPotassium, 399},  {E::kCalcium, 412},    {E::kMagnesium, 1290},
-        {E::kStrontium, 7.9f}, {E::kBarium, 0.01f}, {E::kChloride, 19350}, {E::kSulfate, 2710},
-        {E::kMAlkalinity, 140}, {E::kPh, 8.1f},     {E::kTemperature, 25},
+        {E::kSodium, 10760},    {E::kPotassium, 399}, {E::kCalcium, 412},    {E::kMagnesium, 1290},
+        {E::kStrontium, 7.9f},  {E::kBarium, 0.01f},  {E::kChloride, 19350}, {E::kSulfate, 2710},
+        {E::kMAlkalinity, 140}, {E::kPh, 8.1f},       {E::kTemperature, 25},
     };
     for (const Value& v : values) EXPECT_FLOAT_EQ(sea.analysis.values[v.element], v.value);
     EXPECT_EQ(sea.units.code[U::kTemperature], 1);  // degrees C

@@ -10,10 +10,14 @@ namespace {
 
 const char* ReportingName(uint16_t mode) {
     switch (mode) {
-        case ReportingMode::kPpm: return "ppm";
-        case ReportingMode::kMgPerL: return "mg/L";
-        case ReportingMode::kEpm: return "epm";
-        default: return "?";
+        case ReportingMode::kPpm:
+            return "ppm";
+        case ReportingMode::kMgPerL:
+            return "mg/L";
+        case ReportingMode::kEpm:
+            return "epm";
+        default:
+            return "?";
     }
 }
 
@@ -28,8 +32,10 @@ int CmdShow(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     const WaterFileStatus status = ReadWaterFile(args[0], data);
     if (!status.ok) {
         // A message tied to a line names the file in front; the others name it already.
-        if (status.line > 0) std::fprintf(err, "%s: %s\n", args[0], status.message.c_str());
-        else std::fprintf(err, "%s\n", status.message.c_str());
+        if (status.line > 0)
+            std::fprintf(err, "%s: %s\n", args[0], status.message.c_str());
+        else
+            std::fprintf(err, "%s\n", status.message.c_str());
         return kExitBadInput;
     }
     std::fprintf(out, "reporting %u (%s)\n", data.reportingMode, ReportingName(data.reportingMode));
@@ -42,8 +48,10 @@ int CmdShow(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         if (item.kind == WaterItemKind::kAlkalinityFamily)
             std::fprintf(out, "  alkalinity mode %u (%s)\n", data.alkalinityMode, unit.c_str());
         else if (item.unitItem >= 0)
-            std::fprintf(out, "  unit code %u (%s)\n", data.units.code[item.unitItem], unit.c_str());
-        else std::fprintf(out, "  (%s)\n", unit.c_str());
+            std::fprintf(out, "  unit code %u (%s)\n", data.units.code[item.unitItem],
+                         unit.c_str());
+        else
+            std::fprintf(out, "  (%s)\n", unit.c_str());
     }
     return kExitOk;
 }

@@ -17,10 +17,11 @@ bool ParseIndex(std::string_view text, int limit, int& index) {
 }
 
 void PrintReaction(std::FILE* out, int i) {
-    std::fprintf(out, "reaction %d: logK25 %.10g deltaH %.10g kcal/mol", i,
-                 reactionTable.logK25[i], reactionTable.deltaH[i]);
+    std::fprintf(out, "reaction %d: logK25 %.10g deltaH %.10g kcal/mol", i, reactionTable.logK25[i],
+                 reactionTable.deltaH[i]);
     for (const LogK25Reset& r : kLogK25Resets)
-        if (r.index == i) std::fprintf(out, " (logK25 set to %.10g before every calculation)", r.logK25);
+        if (r.index == i)
+            std::fprintf(out, " (logK25 set to %.10g before every calculation)", r.logK25);
     std::fputc('\n', out);
 }
 
@@ -53,8 +54,10 @@ int CmdTables(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         int index = 0;
         const bool reaction = std::strcmp(args[i], "--reaction") == 0;
         (void)ParseIndex(args[i + 1], reaction ? kReactionCount : kSpeciesCount, index);
-        if (reaction) PrintReaction(out, index);
-        else PrintSpecies(out, index);
+        if (reaction)
+            PrintReaction(out, index);
+        else
+            PrintSpecies(out, index);
     }
     return kExitOk;
 }

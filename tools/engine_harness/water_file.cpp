@@ -11,7 +11,9 @@
 namespace {
 
 // Reporting units as bits 1 ppm, 2 mg/L, 3 epm; alkalinity modes as bits 1..7.
-constexpr uint32_t Bit(int n) { return 1u << n; }
+constexpr uint32_t Bit(int n) {
+    return 1u << n;
+}
 constexpr uint32_t kAnyReporting = Bit(1) | Bit(2) | Bit(3);
 constexpr uint32_t kMassReporting = Bit(1) | Bit(2);
 constexpr uint32_t kAnyAlkalinityMode = 0xFEu;
@@ -107,10 +109,12 @@ bool ReadConcentrationUnit(const WaterItem& item, std::string u, UnitReading& r)
         const bool mass = IsMassLabel(item.labels[code]);
         if (basis != 0 && !mass) return false;  // "mg/L as °Fr"
         r.code = static_cast<int>(code);
-        if (basis != 0) r.reporting = Bit(basis);
+        if (basis != 0)
+            r.reporting = Bit(basis);
         else if (item.kind == WaterItemKind::kOxalate && UnitLabel(item, r.code) == "epm")
             r.reporting = kAnyReporting;
-        else r.reporting = kMassReporting;
+        else
+            r.reporting = kMassReporting;
         return true;
     }
     return false;
@@ -182,9 +186,9 @@ std::string OfferedUnits(const WaterItem& item) {
     for (size_t code = 0; code < item.labels.size(); ++code) {
         const std::string_view label = UnitLabel(item, static_cast<int>(code));
         if (item.kind == WaterItemKind::kAlkalinityFamily && code == 2 && label == "CO2") continue;
-        const bool asForm = item.kind != WaterItemKind::kMeasure && item.kind != WaterItemKind::kPh &&
-                            IsMassLabel(label) && !label.starts_with("cor.") &&
-                            !label.starts_with("ml ");
+        const bool asForm = item.kind != WaterItemKind::kMeasure &&
+                            item.kind != WaterItemKind::kPh && IsMassLabel(label) &&
+                            !label.starts_with("cor.") && !label.starts_with("ml ");
         add(asForm ? "as " + std::string(label) : std::string(label));
     }
     return out;
@@ -205,7 +209,7 @@ struct SharedChoice {
     uint32_t all;
     const char* meaning;
     uint32_t allowed = all;
-    int line = 0;         // the line that narrowed it last
+    int line = 0;        // the line that narrowed it last
     std::string saidBy;  // what that line said
 };
 
@@ -217,7 +221,7 @@ uint16_t Pick(uint32_t allowed, uint16_t preferred) {
 }
 
 class Parser {
-public:
+  public:
     WaterFileStatus Run(std::string_view text) {
         int line = 0;
         size_t pos = 0;
@@ -238,7 +242,7 @@ public:
     }
     const WaterFileData& data() const { return data_; }
 
-private:
+  private:
     bool Fail(int line, const std::string& message) {
         status_.ok = false;
         status_.line = line;
@@ -276,8 +280,8 @@ private:
 
     bool Once(int line, int& firstLine, const std::string& name) {
         if (firstLine != 0)
-            return Fail(line, name + " given twice (first on line " + std::to_string(firstLine) +
-                                  ")");
+            return Fail(line,
+                        name + " given twice (first on line " + std::to_string(firstLine) + ")");
         firstLine = line;
         return true;
     }
@@ -295,7 +299,7 @@ private:
     bool ParseReporting(int line, std::string_view rest) {
         if (!Once(line, reportingLine_, "reporting")) return false;
         const std::string key = Key(rest);
-        int mode = key == "ppm" ? ReportingMode::kPpm
+        int mode = key == "ppm"    ? ReportingMode::kPpm
                    : key == "mg/l" ? ReportingMode::kMgPerL
                    : key == "epm"  ? ReportingMode::kEpm
                                    : 0;
@@ -316,8 +320,8 @@ private:
         if (!Once(line, elementLine_[item.element], item.name)) return false;
         UnitReading reading;
         if (!ReadUnit(item, unit, reading))
-            return Fail(line, "unit \"" + std::string(unit) + "\" is not offered for " +
-                                  item.name + " (offered: " + OfferedUnits(item) + ")");
+            return Fail(line, "unit \"" + std::string(unit) + "\" is not offered for " + item.name +
+                                  " (offered: " + OfferedUnits(item) + ")");
         if (!CheckRange(line, item, value, reading.code)) return false;
         const std::string said =
             "\"" + std::string(unit.empty() ? token : unit) + "\" for " + item.name;
@@ -381,7 +385,8 @@ WaterFileStatus ReadWaterFile(const std::string& path, WaterFileData& out) {
     std::fclose(f);
     if (readError || text.size() > kMaxFileBytes) {
         status.ok = false;
-        status.message = readError ? "cannot read " + path : path + " is too large for a water file";
+        status.message =
+            readError ? "cannot read " + path : path + " is too large for a water file";
         return status;
     }
     return ParseWaterText(text, out);
@@ -391,8 +396,10 @@ std::string DescribeUnit(const WaterFileData& data, int element) {
     for (const WaterItem& item : WaterItems()) {
         if (item.element != element) continue;
         switch (item.kind) {
-            case WaterItemKind::kPh: return "pH";
-            case WaterItemKind::kTotalAlkalinity: return "as CaCO3";
+            case WaterItemKind::kPh:
+                return "pH";
+            case WaterItemKind::kTotalAlkalinity:
+                return "as CaCO3";
             case WaterItemKind::kIon:
             case WaterItemKind::kOxalate: {
                 if (item.kind == WaterItemKind::kIon && data.reportingMode == ReportingMode::kEpm)

@@ -20,8 +20,8 @@
 struct WaterFileData {
     WaterAnalysis analysis;
     UnitCodes units;
-    uint16_t reportingMode;   // ReportingMode: 1 ppm, 2 mg/L, 3 epm
-    uint16_t alkalinityMode;  // 1..7
+    uint16_t reportingMode;               // ReportingMode: 1 ppm, 2 mg/L, 3 epm
+    uint16_t alkalinityMode;              // 1..7
     bool given[AnalysisElement::kCount];  // the elements the file set
 };
 

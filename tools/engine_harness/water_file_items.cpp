@@ -9,32 +9,29 @@ namespace {
 namespace E = AnalysisElement;
 namespace U = UnitItem;
 
-// Unit lists of the concentrations, by unit code.
-#define ION_UNITS(ion) {ion, "CaCO3", "°Fr", "°Ger"}
-constexpr const char* kCa[] = ION_UNITS("Ca");
-constexpr const char* kMg[] = ION_UNITS("Mg");
-constexpr const char* kK[] = ION_UNITS("K");
-constexpr const char* kSo4[] = ION_UNITS("SO4");
-constexpr const char* kF[] = ION_UNITS("F");
-constexpr const char* kNo3[] = ION_UNITS("NO3");
-constexpr const char* kSr[] = ION_UNITS("Sr");
-constexpr const char* kBa[] = ION_UNITS("Ba");
-constexpr const char* kLi[] = ION_UNITS("Li");
-constexpr const char* kMn[] = ION_UNITS("Mn");
-constexpr const char* kZn[] = ION_UNITS("Zn");
-constexpr const char* kBr[] = ION_UNITS("Br");
-constexpr const char* kPb[] = ION_UNITS("Pb");
-#undef ION_UNITS
-#define ION_UNITS_WITH(ion, other) {ion, "CaCO3", other, "°Fr", "°Ger"}
-constexpr const char* kNa[] = ION_UNITS_WITH("Na", "NaCl");
-constexpr const char* kCl[] = ION_UNITS_WITH("Cl", "NaCl");
-constexpr const char* kFe[] = ION_UNITS_WITH("Fe", "Fe2O3");
-constexpr const char* kNh3[] = ION_UNITS_WITH("NH3", "N");
-constexpr const char* kAl[] = ION_UNITS_WITH("Al", "Al2O3");
-constexpr const char* kB[] = ION_UNITS_WITH("B", "B2O5");
-constexpr const char* kH2s[] = ION_UNITS_WITH("H2S", "S");
-constexpr const char* kSiO2[] = ION_UNITS_WITH("SiO2", "Si");
-#undef ION_UNITS_WITH
+// Unit lists of the concentrations, by unit code: as the ion, as CaCO3, (as another
+// compound,) French and German degrees of hardness.
+constexpr const char* kCa[] = {"Ca", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kMg[] = {"Mg", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kK[] = {"K", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kSo4[] = {"SO4", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kF[] = {"F", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kNo3[] = {"NO3", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kSr[] = {"Sr", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kBa[] = {"Ba", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kLi[] = {"Li", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kMn[] = {"Mn", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kZn[] = {"Zn", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kBr[] = {"Br", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kPb[] = {"Pb", "CaCO3", "°Fr", "°Ger"};
+constexpr const char* kNa[] = {"Na", "CaCO3", "NaCl", "°Fr", "°Ger"};
+constexpr const char* kCl[] = {"Cl", "CaCO3", "NaCl", "°Fr", "°Ger"};
+constexpr const char* kFe[] = {"Fe", "CaCO3", "Fe2O3", "°Fr", "°Ger"};
+constexpr const char* kNh3[] = {"NH3", "CaCO3", "N", "°Fr", "°Ger"};
+constexpr const char* kAl[] = {"Al", "CaCO3", "Al2O3", "°Fr", "°Ger"};
+constexpr const char* kB[] = {"B", "CaCO3", "B2O5", "°Fr", "°Ger"};
+constexpr const char* kH2s[] = {"H2S", "CaCO3", "S", "°Fr", "°Ger"};
+constexpr const char* kSiO2[] = {"SiO2", "CaCO3", "Si", "°Fr", "°Ger"};
 constexpr const char* kPo4[] = {"PO4", "CaCO3", "P2O5", "P", "°Fr", "°Ger"};
 constexpr const char* kOxalate[] = {"C2O4", "CaCO3", "epm", "moles/L|mol/L"};
 
@@ -50,7 +47,8 @@ constexpr const char* kPh[] = {"pH|pH units"};
 constexpr const char* kTotalAlk[] = {"CaCO3"};
 constexpr const char* kTemperature[] = {"F", "C", "K"};
 constexpr const char* kPressure[] = {"atm", "bar|bars", "psia", "kPa"};
-constexpr const char* kGasPressure[] = {"atm", "bar|bars", "psia", "kPa", "ppm in gas", "mole %|mol %"};
+constexpr const char* kGasPressure[] = {"atm", "bar|bars",   "psia",
+                                        "kPa", "ppm in gas", "mole %|mol %"};
 constexpr const char* kDensity[] = {"g/mL", "lbs/gal|lb/gal"};
 constexpr const char* kLiquidFlow[] = {"BPD", "L/Day"};
 constexpr const char* kGasFlow[] = {"MMCF/D", "Mm^3/D", "Mm^3/Hr"};
@@ -99,7 +97,9 @@ const WaterItem kItems[] = {
 
 }  // namespace
 
-std::span<const WaterItem> WaterItems() { return kItems; }
+std::span<const WaterItem> WaterItems() {
+    return kItems;
+}
 
 const WaterItem* FindWaterItem(std::string_view name) {
     for (const WaterItem& item : kItems)

@@ -7,13 +7,13 @@
 
 // How an item's unit is written and which shared choice it touches.
 enum class WaterItemKind {
-    kPh,               // pH units only
-    kTotalAlkalinity,  // total alkalinity, always as CaCO3
-    kIon,              // a concentration: its own unit code, and the reporting unit
-    kOxalate,          // a concentration whose unit list also holds epm and moles/L
-    kAlkalinityFamily, // M and P alkalinity (bicarbonate, carbonate) and acidity: the
-                       // alkalinity mode is their shared unit
-    kMeasure,          // temperature, pressure, partial pressures, density, flows
+    kPh,                // pH units only
+    kTotalAlkalinity,   // total alkalinity, always as CaCO3
+    kIon,               // a concentration: its own unit code, and the reporting unit
+    kOxalate,           // a concentration whose unit list also holds epm and moles/L
+    kAlkalinityFamily,  // M and P alkalinity (bicarbonate, carbonate) and acidity: the
+                        // alkalinity mode is their shared unit
+    kMeasure,           // temperature, pressure, partial pressures, density, flows
 };
 
 struct WaterItem {
