@@ -20,7 +20,7 @@ WaterFileData Parse(const std::string& text) {
 
 TEST(WaterFile, ReadsValuesUnitsCommentsAndBlankLines) {
     const WaterFileData d = Parse(
-        "# a comment line\r\n"
+        "\xEF\xBB\xBF# a comment line after a byte-order mark\r\n"
         "\n"
         "   ph = 7.25   # trailing comment\r\n"
         "calcium=400\n"

@@ -362,6 +362,7 @@ class Parser {
 }  // namespace
 
 WaterFileStatus ParseWaterText(std::string_view text, WaterFileData& out) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte-order mark
     Parser parser;
     WaterFileStatus status = parser.Run(text);
     if (status.ok) out = parser.data();
