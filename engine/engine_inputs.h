@@ -90,3 +90,24 @@ void LoadPressure(const UnitCodes& units, WaterAnalysis& analysis, EngineInputs&
 // the Henry constant of CO2 and the carbon dioxide taken from pCO2.
 void LoadGasInputs(const InputStageContext& context, WaterAnalysis& analysis,
                    SpeciesRecord* state, EngineInputs& in, GasFlowTotals& flows);
+
+struct WaterConstants;
+
+// Where the input stage writes.
+struct InputStageOutputs {
+    ReactionTable& reactions;  // its five re-set logK25 entries are written
+    double* reactionLogK;
+    double* reactionK;
+    SpeciesRecord* state;
+    EngineInputs& inputs;
+    GasFlowTotals& flows;
+    WaterConstants& water;
+    float& kwResult;
+    float& waterActivityResult;
+};
+
+// The whole first stage on a zeroed species state: inputs, constants at the water's
+// temperature, pressure, constants' pressure corrections, first activity
+// coefficients and gas inputs. Returns the pH the engine starts from.
+double RunInputStage(const InputStageContext& context, WaterAnalysis& analysis,
+                     InputStageOutputs& out);
