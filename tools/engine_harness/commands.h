@@ -23,3 +23,5 @@ struct HarnessCommand {
 int CmdTables(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // show WATERFILE: the values, unit codes and modes a water file gives.
 int CmdShow(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// fit ALK:PH ...: the pH-alkalinity curve fit pH = a + b log10(alkalinity).
+int CmdFit(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -13,6 +13,7 @@ namespace {
 constexpr HarnessCommand kCommands[] = {
     {"tables", CmdTables, "[--reaction N] [--species N] ..."},
     {"show", CmdShow, "WATERFILE"},
+    {"fit", CmdFit, "ALK:PH ALK:PH ..."},
 };
 
 void PrintUsage(std::FILE* to) {
