@@ -25,3 +25,6 @@ int CmdTables(std::span<char* const> args, std::FILE* out, std::FILE* err);
 int CmdShow(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // fit ALK:PH ...: the pH-alkalinity curve fit pH = a + b log10(alkalinity).
 int CmdFit(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// constants WATERFILE: temperature, pressure, sums, water properties and every
+// reactionLogK of the water at its own conditions.
+int CmdConstants(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -14,6 +14,7 @@ constexpr HarnessCommand kCommands[] = {
     {"tables", CmdTables, "[--reaction N] [--species N] ..."},
     {"show", CmdShow, "WATERFILE"},
     {"fit", CmdFit, "ALK:PH ALK:PH ..."},
+    {"constants", CmdConstants, "WATERFILE"},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -1,0 +1,52 @@
+// tarvex-engine constants WATERFILE: the engine's inputs and constants for a water
+// at its own temperature and pressure (an ordinary pass of the first stage).
+#include "engine/calc_equilibrium.h"
+#include "engine/constants_records.h"
+#include "engine/inputs_records.h"
+#include "engine/records.h"
+#include "tools/engine_harness/commands.h"
+#include "tools/engine_harness/water_file.h"
+
+int CmdConstants(std::span<char* const> args, std::FILE* out, std::FILE* err) {
+    if (args.size() != 1) {
+        std::fprintf(err, "constants: give one water file\n");
+        return kExitUsage;
+    }
+    WaterFileData data{};
+    const WaterFileStatus status = ReadWaterFile(args[0], data);
+    if (!status.ok) {
+        if (status.line > 0)
+            std::fprintf(err, "%s: %s\n", args[0], status.message.c_str());
+        else
+            std::fprintf(err, "%s\n", status.message.c_str());
+        return kExitBadInput;
+    }
+
+    currentAnalysis = data.analysis;
+    unitCodes = data.units;
+    reportingMode = data.reportingMode;
+    alkalinityMode = data.alkalinityMode;
+    float* values = currentAnalysis.values;
+    values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
+    values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
+    values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
+    calcPassMode = 1;
+    referencePh = values[AnalysisElement::kPh];
+    CalcEquilibrium();
+
+    const EngineInputs& in = engineInputs;
+    std::fprintf(out, "temperature_K %.6f\n", in.temperatureK);
+    std::fprintf(out, "pressure_psia %.6f\n", in.pressurePsia);
+    std::fprintf(out, "pressure_atm %.6f\n", in.pressureAtm);
+    std::fprintf(out, "pressure_bar %.6f\n", in.pressureBar);
+    std::fprintf(out, "pressure_raised %u\n", in.pressureRaised);
+    std::fprintf(out, "ionic_strength %.8g\n", in.ionicStrength);
+    std::fprintf(out, "molal_factor %.8g\n", in.molalFactor);
+    std::fprintf(out, "tds %.8g\n", in.tds);
+    std::fprintf(out, "water_density %.8g\n", waterConstants.waterDensityActivity);
+    std::fprintf(out, "dielectric_constant %.8g\n", waterConstants.dielectricConstant);
+    std::fprintf(out, "A %.8g\n", waterConstants.debyeA);
+    std::fprintf(out, "B %.8g\n", waterConstants.debyeB);
+    for (int i = 0; i < kReactionCount; ++i) std::fprintf(out, "logK %d %.8g\n", i, reactionLogK[i]);
+    return kExitOk;
+}
