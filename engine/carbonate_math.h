@@ -12,6 +12,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/carbonate_state.h"
 
