@@ -25,7 +25,9 @@ constexpr double kH2co3MgPerMol = 62025.3;  // H2CO3
 constexpr double kCaCO3MgPerEq = 50044.5;   // alkalinity as CaCO3
 
 // Hydrogen ion (mol/L) at a pH: activity 10^-pH over its activity coefficient.
-inline double HydrogenConc(double pH, double gammaH) { return std::pow(10.0, -pH) / gammaH; }
+inline double HydrogenConc(double pH, double gammaH) {
+    return std::pow(10.0, -pH) / gammaH;
+}
 
 // Hydroxide ion (mol/L) at a pH from the conditional ion product of water.
 inline double HydroxideConc(double pH, double kw, double gammaOH) {
@@ -66,6 +68,8 @@ inline float NarrowToFloat(double x) {
 }
 
 // True for a value a float pH field can hold: finite and inside the float range.
-inline bool StorablePh(double pH) { return std::isfinite(pH) && std::fabs(pH) <= FLT_MAX; }
+inline bool StorablePh(double pH) {
+    return std::isfinite(pH) && std::fabs(pH) <= FLT_MAX;
+}
 
 }  // namespace carbonate

@@ -17,7 +17,9 @@ struct PhPoint {
     Fractions f;
 };
 
-bool Positive(double x) { return x > 0.0 && std::isfinite(x); }
+bool Positive(double x) {
+    return x > 0.0 && std::isfinite(x);
+}
 
 std::optional<PhPoint> PointAt(const CarbonateState& c, double pH) {
     const double h = HydrogenConc(pH, c.gammaH);
@@ -38,12 +40,12 @@ double AlkalinityEq(const CarbonateSpecies& s, const PhPoint& p) {
 
 }  // namespace
 
-double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg, double bicarbonateMg,
-                              double pH) {
+double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg,
+                              double bicarbonateMg, double pH) {
     const double h = HydrogenConc(pH, constants.gammaH);
     const double oh = HydroxideConc(pH, constants.kw, constants.gammaOH);
-    return (carbonateMg / kCo3MgPerEq + bicarbonateMg / kHco3MgPerMol) * kCaCO3MgPerEq + oh * kCaCO3MgPerEq -
-           h * kCaCO3MgPerEq;
+    return (carbonateMg / kCo3MgPerEq + bicarbonateMg / kHco3MgPerMol) * kCaCO3MgPerEq +
+           oh * kCaCO3MgPerEq - h * kCaCO3MgPerEq;
 }
 
 std::optional<ClosedSystemShift> ShiftClosedSystem(const CarbonateState& constants,
@@ -57,7 +59,8 @@ std::optional<ClosedSystemShift> ShiftClosedSystem(const CarbonateState& constan
     ClosedSystemShift out{};
     out.totalCarbonate = TotalCarbonate(given.carbonate, given.bicarbonate, given.h2co3);
     const double ct = out.totalCarbonate;
-    out.startAlkalinity = TotalAlkalinityAsCaCO3(constants, given.carbonate, given.bicarbonate, startPh);
+    out.startAlkalinity =
+        TotalAlkalinityAsCaCO3(constants, given.carbonate, given.bicarbonate, startPh);
     // The alkalinity the water loses on its way to the target: bicarbonate and
     // carbonate turned into H2CO3, hydroxide neutralised, hydrogen ion added.
     out.demand = ((start->f.a1 - target->f.a1) * ct + 2.0 * (start->f.a2 - target->f.a2) * ct +
@@ -89,7 +92,8 @@ std::optional<OpenSystemShift> ShiftOpenSystem(const CarbonateState& constants,
     return out;
 }
 
-double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double alkalinity, double startPh) {
+double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double alkalinity,
+                      double startPh) {
     const double k1 = constants.k1;
     const double k2 = constants.k2;
     const double kw = constants.kw;

@@ -24,19 +24,19 @@ struct ClosedSystemShift {
 };
 
 struct OpenSystemShift {
-    double startTotalCarbonate;  // mol/L
-    double targetTotalCarbonate; // mol/L
-    CarbonateSpecies start;      // the given carbon respeciated at the start pH
-    CarbonateSpecies target;     // the same H2CO3, at the target pH
-    double startAlkalinity;      // eq/L
-    double targetAlkalinity;     // eq/L
-    double demand;               // mg/L as CaCO3: acid when positive, alkali when negative
+    double startTotalCarbonate;   // mol/L
+    double targetTotalCarbonate;  // mol/L
+    CarbonateSpecies start;       // the given carbon respeciated at the start pH
+    CarbonateSpecies target;      // the same H2CO3, at the target pH
+    double startAlkalinity;       // eq/L
+    double targetAlkalinity;      // eq/L
+    double demand;                // mg/L as CaCO3: acid when positive, alkali when negative
 };
 
 // Total alkalinity (mg/L as CaCO3) of carbonate and bicarbonate (mg/L) with the
 // hydroxide and hydrogen ions of the given pH.
-double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg, double bicarbonateMg,
-                              double pH);
+double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg,
+                              double bicarbonateMg, double pH);
 
 // Empty when the constants are unusable (a value not positive or not finite) or
 // a pH gives no finite hydrogen or hydroxide ion.
@@ -51,4 +51,5 @@ std::optional<OpenSystemShift> ShiftOpenSystem(const CarbonateState& constants,
 // CaCO3) from `startPh` to `targetPh`, from the charge balance
 //   F(h) = (h - Kw/h)(R + 1) + R A,  R = (h/K1 + 1) / (K2/h + 1),  A = alk / 50000,
 // with h the hydrogen-ion activity 10^-pH: d = F(h target) - F(h start).
-double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double alkalinity, double startPh);
+double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double alkalinity,
+                      double startPh);

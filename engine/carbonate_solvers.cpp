@@ -51,7 +51,8 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
     double r = 0.0;
     auto failure = [&](int passes) {
         // The last state's alkalinity when it has one, else all of it.
-        const double excess = r > 0.0 ? (alkalinity - r) * kCaCO3MgPerEq : alkalinity * kCaCO3MgPerEq;
+        const double excess =
+            r > 0.0 ? (alkalinity - r) * kCaCO3MgPerEq : alkalinity * kCaCO3MgPerEq;
         return CarbonateAlkSearch{-1, excess, x, passes};
     };
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
@@ -89,29 +90,35 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
     return failure(kSearchPasses);
 }
 
-int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity, double& excessOut) {
-    const CarbonateAlkSearch result = SearchCarbonateAlk(
-        carbonateState, currentAnalysis.values[AnalysisElement::kPh], ksp, metal, alkalinity, acidity);
+int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity,
+                          double& excessOut) {
+    const CarbonateAlkSearch result =
+        SearchCarbonateAlk(carbonateState, currentAnalysis.values[AnalysisElement::kPh], ksp, metal,
+                           alkalinity, acidity);
     excessOut = result.excess;
     return result.status;
 }
 
 // Four further entries to the same search.
-int32_t SolveCarbonateAlkA(double ksp, double metal, double alkalinity, double acidity, double& excessOut) {
+int32_t SolveCarbonateAlkA(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut) {
     return SolveCarbonateAlk(ksp, metal, alkalinity, acidity, excessOut);
 }
-int32_t SolveCarbonateAlkB(double ksp, double metal, double alkalinity, double acidity, double& excessOut) {
+int32_t SolveCarbonateAlkB(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut) {
     return SolveCarbonateAlk(ksp, metal, alkalinity, acidity, excessOut);
 }
-int32_t SolveCarbonateAlkC(double ksp, double metal, double alkalinity, double acidity, double& excessOut) {
+int32_t SolveCarbonateAlkC(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut) {
     return SolveCarbonateAlk(ksp, metal, alkalinity, acidity, excessOut);
 }
-int32_t SolveCarbonateAlkD(double ksp, double metal, double alkalinity, double acidity, double& excessOut) {
+int32_t SolveCarbonateAlkD(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut) {
     return SolveCarbonateAlk(ksp, metal, alkalinity, acidity, excessOut);
 }
 
-int32_t SolveCarbonateAlkWrap(double guard, double ksp, double metal, double alkalinity, double acidity,
-                              double& excessOut) {
+int32_t SolveCarbonateAlkWrap(double guard, double ksp, double metal, double alkalinity,
+                              double acidity, double& excessOut) {
     if (!(guard > 0.0)) {
         excessOut = 0.0;
         return -1;
@@ -119,8 +126,8 @@ int32_t SolveCarbonateAlkWrap(double guard, double ksp, double metal, double alk
     return SolveCarbonateAlk(ksp, metal, alkalinity, acidity, excessOut);
 }
 
-int32_t SolvepHFromCarbonateD(const CarbonateState& constants, double acidity, double alkalinity, double,
-                              double, double, double, double, double, double& pHInOut) {
+int32_t SolvepHFromCarbonateD(const CarbonateState& constants, double acidity, double alkalinity,
+                              double, double, double, double, double, double, double& pHInOut) {
     float pH = carbonate::NarrowToFloat(pHInOut);
     (void)SolvepHFromCarbonate(constants, 0, carbonate::NarrowToFloat(acidity),
                                carbonate::NarrowToFloat(alkalinity), pH);
@@ -131,6 +138,6 @@ int32_t SolvepHFromCarbonateD(const CarbonateState& constants, double acidity, d
 int32_t SolvepHFromCarbonateD(double acidity, double alkalinity, double unused1, double unused2,
                               double unused3, double unused4, double unused5, double unused6,
                               double& pHInOut) {
-    return SolvepHFromCarbonateD(carbonateState, acidity, alkalinity, unused1, unused2, unused3, unused4,
-                                 unused5, unused6, pHInOut);
+    return SolvepHFromCarbonateD(carbonateState, acidity, alkalinity, unused1, unused2, unused3,
+                                 unused4, unused5, unused6, pHInOut);
 }

@@ -26,21 +26,26 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
 // The search from the pH of the working analysis, on the last reference pass's
 // constants: 0 when it converged, -1 otherwise; `excessOut` always receives a
 // number (0 for a metal or alkalinity that is not positive).
-int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity, double& excessOut);
-int32_t SolveCarbonateAlkA(double ksp, double metal, double alkalinity, double acidity, double& excessOut);
-int32_t SolveCarbonateAlkB(double ksp, double metal, double alkalinity, double acidity, double& excessOut);
-int32_t SolveCarbonateAlkC(double ksp, double metal, double alkalinity, double acidity, double& excessOut);
-int32_t SolveCarbonateAlkD(double ksp, double metal, double alkalinity, double acidity, double& excessOut);
+int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity,
+                          double& excessOut);
+int32_t SolveCarbonateAlkA(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+int32_t SolveCarbonateAlkB(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+int32_t SolveCarbonateAlkC(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+int32_t SolveCarbonateAlkD(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
 
 // SolveCarbonateAlk when `guard` (the alkalinity) is positive; else 0 and -1.
-int32_t SolveCarbonateAlkWrap(double guard, double ksp, double metal, double alkalinity, double acidity,
-                              double& excessOut);
+int32_t SolveCarbonateAlkWrap(double guard, double ksp, double metal, double alkalinity,
+                              double acidity, double& excessOut);
 
 // The carbonate pH solver on doubles: the carbonate acidity and alkalinity
 // (eq/kg) balance at the pH stored back through `pHInOut`. The six numbers in
 // between are not read. Returns 0.
-int32_t SolvepHFromCarbonateD(const CarbonateState& constants, double acidity, double alkalinity, double,
-                              double, double, double, double, double, double& pHInOut);
+int32_t SolvepHFromCarbonateD(const CarbonateState& constants, double acidity, double alkalinity,
+                              double, double, double, double, double, double, double& pHInOut);
 int32_t SolvepHFromCarbonateD(double acidity, double alkalinity, double unused1, double unused2,
                               double unused3, double unused4, double unused5, double unused6,
                               double& pHInOut);

@@ -25,8 +25,9 @@ MpAlkalinity MpAt(const CarbonateContext& ctx, double p) {
     const double activity = std::pow(10.0, -p);
     const double ohCaCO3 = ctx.constants.kw * 50050.0 / (activity * ctx.constants.gammaOH);
     const double hCaCO3 = activity * 50050.0 / ctx.constants.gammaH;
-    const double m = (v[AE::kPAlkalinity] / kCo3MgPerEq + v[AE::kMAlkalinity] / kHco3MgPerMol) * 50044.7 +
-                     ohCaCO3 - hCaCO3;
+    const double m =
+        (v[AE::kPAlkalinity] / kCo3MgPerEq + v[AE::kMAlkalinity] / kHco3MgPerMol) * 50044.7 +
+        ohCaCO3 - hCaCO3;
     const double pAlk = (v[AE::kPAlkalinity] * 0.5 / kCo3MgPerEq) * 50044.7 + ohCaCO3 - hCaCO3;
     return {m, pAlk};
 }
@@ -37,20 +38,32 @@ MpAlkalinity MpAt(const CarbonateContext& ctx, double p) {
 void StoreAlkalinities(CarbonateContext& ctx, double pH, float carbonate, float bicarbonate) {
     float* v = ctx.analysis.values;
     const MpAlkalinity mp = MpAt(ctx, pH);
-    v[AE::kAlkalinity] = NarrowToFloat(ctx.reportingMode == ReportingMode::kEpm ? mp.m / 50.05 : mp.m);
+    v[AE::kAlkalinity] =
+        NarrowToFloat(ctx.reportingMode == ReportingMode::kEpm ? mp.m / 50.05 : mp.m);
     double divisor = 0.0;
     switch (ctx.alkalinityMode) {
-        case 1: divisor = 1.0; break;
+        case 1:
+            divisor = 1.0;
+            break;
         case 2:
         case 3:
             v[AE::kMAlkalinity] = bicarbonate < 0.0f ? 0.0f : bicarbonate;
             v[AE::kPAlkalinity] = carbonate < 0.0f ? 0.0f : carbonate;
             return;
-        case 4: divisor = 33.336666; break;
-        case 5: divisor = 50.05; break;
-        case 6: divisor = 10.1; break;
-        case 7: divisor = 17.9; break;
-        default: return;  // the species stay in the pair
+        case 4:
+            divisor = 33.336666;
+            break;
+        case 5:
+            divisor = 50.05;
+            break;
+        case 6:
+            divisor = 10.1;
+            break;
+        case 7:
+            divisor = 17.9;
+            break;
+        default:
+            return;  // the species stay in the pair
     }
     v[AE::kMAlkalinity] = NarrowToFloat(mp.m / divisor);
     v[AE::kPAlkalinity] = NarrowToFloat(mp.p / divisor);
@@ -73,7 +86,8 @@ void StoreSplit(float* v, double totalCarbonate, const Fractions& f) {
 
 }  // namespace
 
-int32_t SetCarbonateSpecies(CarbonateContext& ctx, float carbonate, float bicarbonate, float carbonicAcid) {
+int32_t SetCarbonateSpecies(CarbonateContext& ctx, float carbonate, float bicarbonate,
+                            float carbonicAcid) {
     float* v = ctx.analysis.values;
     v[AE::kCarbonate] = v[AE::kPAlkalinity] = carbonate;
     v[AE::kAcidity] = carbonicAcid;
@@ -85,9 +99,10 @@ int32_t SetCarbonateSpecies(CarbonateContext& ctx, float carbonate, float bicarb
     // A negative pH marks one still to be estimated, not 10 mol/L of hydrogen
     // ion: the water ions join the alkalinity only at a real pH, so that the
     // estimate below starts from the carbonate alone.
-    const double waterIons = enteredPh < 0.0 ? 0.0
-                                             : HydroxideConc(enteredPh, ctx.constants.kw, ctx.constants.gammaOH) -
-                                                   HydrogenConc(enteredPh, ctx.constants.gammaH);
+    const double waterIons =
+        enteredPh < 0.0 ? 0.0
+                        : HydroxideConc(enteredPh, ctx.constants.kw, ctx.constants.gammaOH) -
+                              HydrogenConc(enteredPh, ctx.constants.gammaH);
     const double alkalinityEq = totalCarbonate + carbonate / kCo3MgPerMol + waterIons;
     v[AE::kAlkalinityEq] = NarrowToFloat(alkalinityEq);
     v[AE::kAlkalinity] = NarrowToFloat(alkalinityEq * kCaCO3MgPerEq);
@@ -116,29 +131,31 @@ int32_t CalcAlkFromSpecies(CarbonateContext& ctx, float carbonate, float bicarbo
     return 0;
 }
 
-int32_t CalcAlkAtpH(CarbonateContext& ctx, float /*ignored*/, float pH, float carbonate, float bicarbonate,
-                    float carbonicAcid, float /*ignored2*/, float /*ignored3*/, float /*ignored4*/,
-                    float& result) {
+int32_t CalcAlkAtpH(CarbonateContext& ctx, float /*ignored*/, float pH, float carbonate,
+                    float bicarbonate, float carbonicAcid, float /*ignored2*/, float /*ignored3*/,
+                    float /*ignored4*/, float& result) {
     float& phElement = ctx.analysis.values[AE::kPh];
     const float savedPh = phElement;
     phElement = pH;
     (void)SetCarbonateSpecies(ctx, carbonate, bicarbonate, carbonicAcid);
     phElement = savedPh;
-    result = NarrowToFloat((static_cast<double>(bicarbonate) - ctx.analysis.values[AE::kBicarbonate]) *
-                           50.0445 / 61.0173);
+    result =
+        NarrowToFloat((static_cast<double>(bicarbonate) - ctx.analysis.values[AE::kBicarbonate]) *
+                      50.0445 / 61.0173);
     return 0;
 }
 
-int32_t SplitCarbonate(CarbonateContext& ctx, int32_t water, float pH, float carbonate, float bicarbonate,
-                       float carbonicAcid, float& carbonateOut, float& bicarbonateOut,
-                       float& carbonicAcidOut) {
+int32_t SplitCarbonate(CarbonateContext& ctx, int32_t water, float pH, float carbonate,
+                       float bicarbonate, float carbonicAcid, float& carbonateOut,
+                       float& bicarbonateOut, float& carbonicAcidOut) {
     // Codes 3 (the mixed water) and 5 (a multi-mix source water) keep no copy of
     // their own: their constants are those of the last reference pass, which is
     // theirs. Code 4 is the surface water, as in the single-water pipeline.
     SavedCarbonateConstants c = ctx.savedConstants[SavedWater::kSurface];
     if (water == 1) c = ctx.savedConstants[SavedWater::kInjection];
     if (water == 2) c = ctx.savedConstants[SavedWater::kFormation];
-    if (water == 3 || water == 5) c = {ctx.constants.k1, ctx.constants.k2, ctx.constants.kw, ctx.constants.gammaH};
+    if (water == 3 || water == 5)
+        c = {ctx.constants.k1, ctx.constants.k2, ctx.constants.kw, ctx.constants.gammaH};
 
     float* v = ctx.analysis.values;
     const double ct = TotalCarbonate(carbonate, bicarbonate, carbonicAcid);

@@ -17,10 +17,14 @@ constexpr double kCO2MgPerMolAlt = 50400.0;
 
 double StartPh(const PhAdjustContext& ctx, int16_t water) {
     switch (water) {
-        case 0: return ctx.surface.values[AE::kPh];
-        case 1: return ctx.injection.values[AE::kPh];
-        case 2: return ctx.formation.values[AE::kPh];
-        default: return ctx.analysis.values[AE::kPh];
+        case 0:
+            return ctx.surface.values[AE::kPh];
+        case 1:
+            return ctx.injection.values[AE::kPh];
+        case 2:
+            return ctx.formation.values[AE::kPh];
+        default:
+            return ctx.analysis.values[AE::kPh];
     }
 }
 
@@ -42,7 +46,8 @@ void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, floa
         if (pHInOut > targetPh) {
             const float startPh = pHInOut;
             v[AE::kPh] = startPh;
-            (void)CalcCO2Dose(ctx.analysis, ctx.constants, ctx.acidDemand, targetPh, startAlkalinity, startPh);
+            (void)CalcCO2Dose(ctx.analysis, ctx.constants, ctx.acidDemand, targetPh,
+                              startAlkalinity, startPh);
             v[AE::kPh] = targetPh;
         }
     } else {
@@ -69,8 +74,8 @@ void StoreSpecies(float* v, const CarbonateSpecies& s) {
     v[AE::kCarbonate] = NarrowToFloat(s.carbonate);
 }
 
-int32_t CO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut, float targetPh,
-                float alkalinity, float startPh, double mgPerMol) {
+int32_t CO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut,
+                float targetPh, float alkalinity, float startPh, double mgPerMol) {
     const double d = CO2DoseMolPerL(constants, targetPh, alkalinity, startPh);
     float& alkalinityEq = analysis.values[AE::kAlkalinityEq];
     alkalinityEq = NarrowToFloat(alkalinityEq + d);
@@ -96,7 +101,8 @@ void AdjustpHClosedSystem(PhAdjustContext& ctx, int16_t water, float targetPh, f
     if (ctx.control.phControlMethod == PhControlMethod::kNone) return;
     float* v = ctx.analysis.values;
     const double startPh = StartPh(ctx, water);
-    const auto shift = ShiftClosedSystem(ctx.constants, GivenSpecies(ctx.analysis), startPh, targetPh);
+    const auto shift =
+        ShiftClosedSystem(ctx.constants, GivenSpecies(ctx.analysis), startPh, targetPh);
     ctx.acidDemand = 0.0f;
     ctx.alkaliDemand = 0.0f;
     // Without the constants of a completed equilibrium run (or for a pH with no
@@ -106,7 +112,8 @@ void AdjustpHClosedSystem(PhAdjustContext& ctx, int16_t water, float targetPh, f
     v[AE::kMAlkalinity] = v[AE::kBicarbonate];
     v[AE::kPAlkalinity] = v[AE::kCarbonate];
     v[AE::kTotalCarbonate] = NarrowToFloat(shift->totalCarbonate);
-    v[AE::kAlkalinityEq] = NarrowToFloat(v[AE::kCarbonate] / carbonate::kCo3MgPerMol + shift->totalCarbonate);
+    v[AE::kAlkalinityEq] =
+        NarrowToFloat(v[AE::kCarbonate] / carbonate::kCo3MgPerMol + shift->totalCarbonate);
     const float startAlkalinity = NarrowToFloat(shift->startAlkalinity);
 
     ctx.acidDemand = NarrowToFloat(shift->demand);
@@ -138,7 +145,8 @@ void AdjustpHOpenSystem(PhAdjustContext& ctx, int16_t water, float targetPh) {
         // Carbon dioxide brings no anion. Every acid but the sulfuric ones and
         // CO2 is taken as hydrochloric.
         if (acid != AcidChemical::kCarbonDioxide) {
-            AddAcidAnion(ctx.analysis, IsSulfuric(acid) ? acid : uint16_t{AcidChemical::kHydrochloric},
+            AddAcidAnion(ctx.analysis,
+                         IsSulfuric(acid) ? acid : uint16_t{AcidChemical::kHydrochloric},
                          ctx.acidDemand, ctx.units);
         }
     } else if (ctx.alkaliDemand > 0.0f) {
@@ -150,7 +158,8 @@ void AdjustpHOpenSystem(PhAdjustContext& ctx, int16_t water, float targetPh) {
 int32_t CalcDemandOpenSystem(PhAdjustContext& ctx, double startPh, double targetPh) {
     ctx.acidDemand = 0.0f;
     ctx.alkaliDemand = 0.0f;
-    const auto shift = ShiftOpenSystem(ctx.constants, GivenSpecies(ctx.analysis), startPh, targetPh);
+    const auto shift =
+        ShiftOpenSystem(ctx.constants, GivenSpecies(ctx.analysis), startPh, targetPh);
     if (!shift) return 0;
     float* v = ctx.analysis.values;
     StoreSpecies(v, shift->target);
@@ -164,8 +173,8 @@ int32_t CalcDemandOpenSystem(PhAdjustContext& ctx, double startPh, double target
     return 0;
 }
 
-int32_t CalcCO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut, float targetPh,
-                    float alkalinity, float startPh) {
+int32_t CalcCO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut,
+                    float targetPh, float alkalinity, float startPh) {
     return CO2Dose(analysis, constants, doseOut, targetPh, alkalinity, startPh, kCO2MgPerMol);
 }
 

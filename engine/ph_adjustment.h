@@ -57,7 +57,8 @@ int32_t CalcCO2DoseAlt(WaterAnalysis& analysis, const CarbonateState& constants,
                        float targetPh, float alkalinity, float startPh);
 
 // The same on the engine's global records. `ignored` is not read.
-void AdjustpHToTarget(int16_t water, float ignored, float targetPh, float& pHInOut, float& alkalinityOut);
+void AdjustpHToTarget(int16_t water, float ignored, float targetPh, float& pHInOut,
+                      float& alkalinityOut);
 void AdjustpHClosedSystem(int16_t water, float ignored, float targetPh, float& pHInOut,
                           float& alkalinityOut);
 void AdjustpHOpenSystem(int16_t water, float ignored, float targetPh);

@@ -13,7 +13,8 @@ using carbonate::NarrowToFloat;
 namespace AE = AnalysisElement;
 
 void Add(WaterAnalysis& analysis, int element, double amount) {
-    analysis.values[element] = NarrowToFloat(static_cast<double>(analysis.values[element]) + amount);
+    analysis.values[element] =
+        NarrowToFloat(static_cast<double>(analysis.values[element]) + amount);
 }
 
 void AddIfAny(WaterAnalysis& analysis, int element, std::optional<double> amount) {
@@ -24,10 +25,14 @@ void AddIfAny(WaterAnalysis& analysis, int element, std::optional<double> amount
 // acid), 1 as CaCO3, 2 French degrees, 3 German degrees; others as the ion.
 double SulfateAmount(double demand, uint16_t code) {
     switch (code) {
-        case 1: return demand;
-        case 2: return demand / 10.1;
-        case 3: return demand / 17.9;
-        default: return demand * 0.96;
+        case 1:
+            return demand;
+        case 2:
+            return demand / 10.1;
+        case 3:
+            return demand / 17.9;
+        default:
+            return demand * 0.96;
     }
 }
 
@@ -35,12 +40,18 @@ double SulfateAmount(double demand, uint16_t code) {
 // 2 as NaCl, 3 French degrees, 4 German degrees; others add nothing.
 std::optional<double> ChlorideAmount(double demand, uint16_t code) {
     switch (code) {
-        case 0: return demand * 35.453 / 50.005;
-        case 1: return demand;
-        case 2: return demand * 1.17;
-        case 3: return demand / 10.1;
-        case 4: return demand / 17.9;
-        default: return std::nullopt;
+        case 0:
+            return demand * 35.453 / 50.005;
+        case 1:
+            return demand;
+        case 2:
+            return demand * 1.17;
+        case 3:
+            return demand / 10.1;
+        case 4:
+            return demand / 17.9;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -48,11 +59,16 @@ std::optional<double> ChlorideAmount(double demand, uint16_t code) {
 // 2 French degrees, 3 German degrees.
 std::optional<double> CalciumAmount(double demand, uint16_t code) {
     switch (code) {
-        case 0: return demand * 0.9 * 0.56 * 40.0 / 56.0;
-        case 1: return demand * 0.9;
-        case 2: return demand * 0.9 / 10.1;
-        case 3: return demand * 0.9 / 17.9;
-        default: return std::nullopt;
+        case 0:
+            return demand * 0.9 * 0.56 * 40.0 / 56.0;
+        case 1:
+            return demand * 0.9;
+        case 2:
+            return demand * 0.9 / 10.1;
+        case 3:
+            return demand * 0.9 / 17.9;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -60,12 +76,18 @@ std::optional<double> CalciumAmount(double demand, uint16_t code) {
 // 2 as NaCl, 3 French degrees, 4 German degrees.
 std::optional<double> SodiumAmount(double demand, uint16_t code, double sodiumShare) {
     switch (code) {
-        case 0: return demand * sodiumShare;
-        case 1: return demand;
-        case 2: return demand * 1.17;
-        case 3: return demand / 10.1;
-        case 4: return demand / 17.9;
-        default: return std::nullopt;
+        case 0:
+            return demand * sodiumShare;
+        case 1:
+            return demand;
+        case 2:
+            return demand * 1.17;
+        case 3:
+            return demand / 10.1;
+        case 4:
+            return demand / 17.9;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -73,11 +95,16 @@ std::optional<double> SodiumAmount(double demand, uint16_t code, double sodiumSh
 // degrees, 3 German degrees.
 std::optional<double> PotassiumAmount(double demand, uint16_t code) {
     switch (code) {
-        case 0: return demand * 0.78060603;
-        case 1: return demand;
-        case 2: return demand / 10.1;
-        case 3: return demand / 17.9;
-        default: return std::nullopt;
+        case 0:
+            return demand * 0.78060603;
+        case 1:
+            return demand;
+        case 2:
+            return demand / 10.1;
+        case 3:
+            return demand / 17.9;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -90,7 +117,8 @@ void AddAcidAnion(WaterAnalysis& analysis, uint16_t acid, double demand, const U
             Add(analysis, AE::kSulfate, SulfateAmount(demand, units.code[UnitItem::kSulfate]));
             break;
         case AcidChemical::kHydrochloric:
-            AddIfAny(analysis, AE::kChloride, ChlorideAmount(demand, units.code[UnitItem::kChloride]));
+            AddIfAny(analysis, AE::kChloride,
+                     ChlorideAmount(demand, units.code[UnitItem::kChloride]));
             break;
         default:
             break;
@@ -111,7 +139,8 @@ void AddAcidAnionEpm(WaterAnalysis& analysis, uint16_t acid, double demand) {
     }
 }
 
-void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand, const UnitCodes& units) {
+void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand,
+                     const UnitCodes& units) {
     const uint16_t sodiumCode = units.code[UnitItem::kSodium];
     switch (alkali) {
         case AlkaliChemical::kLime:
@@ -125,7 +154,8 @@ void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand, co
             AddIfAny(analysis, AE::kSodium, SodiumAmount(demand, sodiumCode, 0.46));
             break;
         case AlkaliChemical::kCausticPotash:
-            AddIfAny(analysis, AE::kPotassium, PotassiumAmount(demand, units.code[UnitItem::kPotassium]));
+            AddIfAny(analysis, AE::kPotassium,
+                     PotassiumAmount(demand, units.code[UnitItem::kPotassium]));
             break;
         default:
             break;
@@ -170,21 +200,31 @@ void AddAlkaliAnionOpen(WaterAnalysis& analysis, uint16_t alkali, double demand)
 
 double AcidChemicalFactor(uint16_t acid) {
     switch (acid) {
-        case AcidChemical::kSulfuric: return 1.0007007389652487;  // 98 % H2SO4
-        case AcidChemical::kHydrochloric: return 2.0832772;
-        case AcidChemical::kSulfuric2: return 1.0537635;         // 93 % H2SO4
-        default: return 1.0;
+        case AcidChemical::kSulfuric:
+            return 1.0007007389652487;  // 98 % H2SO4
+        case AcidChemical::kHydrochloric:
+            return 2.0832772;
+        case AcidChemical::kSulfuric2:
+            return 1.0537635;  // 93 % H2SO4
+        default:
+            return 1.0;
     }
 }
 
 double AlkaliChemicalFactor(uint16_t alkali) {
     // Equivalent weights (g per equivalent) over that of CaCO3.
     switch (alkali) {
-        case AlkaliChemical::kLime: return 37.1 / 50.0445;
-        case AlkaliChemical::kSodaAsh: return 53.0 / 50.0445;
-        case AlkaliChemical::kSodiumBicarbonate: return 84.0 / 50.0445;
-        case AlkaliChemical::kCausticSoda: return 40.0 / 50.0445;
-        case AlkaliChemical::kCausticPotash: return 56.1 / 50.0445;
-        default: return 1.0;
+        case AlkaliChemical::kLime:
+            return 37.1 / 50.0445;
+        case AlkaliChemical::kSodaAsh:
+            return 53.0 / 50.0445;
+        case AlkaliChemical::kSodiumBicarbonate:
+            return 84.0 / 50.0445;
+        case AlkaliChemical::kCausticSoda:
+            return 40.0 / 50.0445;
+        case AlkaliChemical::kCausticPotash:
+            return 56.1 / 50.0445;
+        default:
+            return 1.0;
     }
 }

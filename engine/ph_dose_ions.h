@@ -20,7 +20,8 @@ void AddAcidAnionEpm(WaterAnalysis& analysis, uint16_t acid, double demand);
 
 // Adds the cation of `alkali` for an alkali demand in mg/L as CaCO3, by the unit
 // of the receiving ion (non-epm reporting modes).
-void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand, const UnitCodes& units);
+void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand,
+                     const UnitCodes& units);
 
 // The same in epm reporting mode (closed carbonate system).
 void AddAlkaliCationEpm(WaterAnalysis& analysis, uint16_t alkali, double demand);

@@ -26,16 +26,24 @@ double CurveAt(const AlkCurveCoefficients& c, double a, double aLog) {
 std::optional<double> CurvePh(const CarbonateContext& ctx, uint16_t method, double a) {
     const double aLog = ctx.reportingMode == ReportingMode::kEpm ? a * 50.05 : a;
     switch (method) {
-        case PhPrediction::kLogAlkalinity: return 1.43 * std::log10(aLog) + 4.5;
-        case PhPrediction::kUserCurve: return CurveAt(ctx.userCurve, a, aLog);
-        case PhPrediction::kProduction: return 1.7177 * std::log10(aLog) + 4.1333;
-        case PhPrediction::kExtrapolated: return CurveAt(ctx.extrapolatedCurve, a, aLog);
-        case PhPrediction::kLogAlkalinity2: return 1.477551 * std::log10(aLog) + 5.0994143;
-        default: return std::nullopt;
+        case PhPrediction::kLogAlkalinity:
+            return 1.43 * std::log10(aLog) + 4.5;
+        case PhPrediction::kUserCurve:
+            return CurveAt(ctx.userCurve, a, aLog);
+        case PhPrediction::kProduction:
+            return 1.7177 * std::log10(aLog) + 4.1333;
+        case PhPrediction::kExtrapolated:
+            return CurveAt(ctx.extrapolatedCurve, a, aLog);
+        case PhPrediction::kLogAlkalinity2:
+            return 1.477551 * std::log10(aLog) + 5.0994143;
+        default:
+            return std::nullopt;
     }
 }
 
-bool IsCurveMethod(uint16_t method) { return method <= PhPrediction::kExtrapolated || method == PhPrediction::kLogAlkalinity2; }
+bool IsCurveMethod(uint16_t method) {
+    return method <= PhPrediction::kExtrapolated || method == PhPrediction::kLogAlkalinity2;
+}
 
 void StoreIfFinite(float& out, double pH) {
     if (StorablePh(pH)) out = static_cast<float>(pH);
@@ -59,9 +67,12 @@ double AcidWaterPh(const CarbonateContext& ctx, double acidity) {
 double TemperatureC(const CarbonateContext& ctx) {
     const double t = ctx.analysis.values[AE::kTemperature];
     switch (ctx.units.code[UnitItem::kTemperature]) {
-        case TemperatureUnit::kFahrenheit: return (t - 32.0) * 0.5555555555555556;
-        case TemperatureUnit::kKelvin: return t - 273.16;
-        default: return t;
+        case TemperatureUnit::kFahrenheit:
+            return (t - 32.0) * 0.5555555555555556;
+        case TemperatureUnit::kKelvin:
+            return t - 273.16;
+        default:
+            return t;
     }
 }
 
@@ -91,7 +102,8 @@ void EstimatepH(CarbonateContext& ctx, float& pHOut) {
         return;
     }
     if (method == PhPrediction::kFromSpecies) {
-        (void)SolvepHStep(ctx.constants, v[AE::kAcidity], v[AE::kBicarbonate], v[AE::kCarbonate], pHOut);
+        (void)SolvepHStep(ctx.constants, v[AE::kAcidity], v[AE::kBicarbonate], v[AE::kCarbonate],
+                          pHOut);
         return;
     }
     if (!IsCurveMethod(method)) return;
@@ -100,7 +112,8 @@ void EstimatepH(CarbonateContext& ctx, float& pHOut) {
     } else if (k1Positive) {
         StoreIfFinite(pHOut, -std::log10(ctx.constants.k1));
     } else {
-        pHOut = method == PhPrediction::kLogAlkalinity2 ? v[AE::kPh] : static_cast<float>(kNoCarbonatePh);
+        pHOut = method == PhPrediction::kLogAlkalinity2 ? v[AE::kPh]
+                                                        : static_cast<float>(kNoCarbonatePh);
     }
 }
 
@@ -109,7 +122,8 @@ int32_t pHFromAlk(const CarbonateContext& ctx, float& pHOut, float alkalinity) {
     const uint16_t method = ctx.control.phPredictionMethod;
     if (method == PhPrediction::kFromSpecies) {
         const float* v = ctx.analysis.values;
-        (void)SolvepHStep(ctx.constants, v[AE::kAcidity], v[AE::kBicarbonate], v[AE::kCarbonate], pHOut);
+        (void)SolvepHStep(ctx.constants, v[AE::kAcidity], v[AE::kBicarbonate], v[AE::kCarbonate],
+                          pHOut);
         return 0;
     }
     const auto pH = CurvePh(ctx, method, alkalinity);
@@ -119,8 +133,8 @@ int32_t pHFromAlk(const CarbonateContext& ctx, float& pHOut, float alkalinity) {
     return 0;
 }
 
-int32_t SolveAlkForpH(const CarbonateContext& ctx, float startPh, float targetPh, float startAlkalinity,
-                      float& alkalinityOut) {
+int32_t SolveAlkForpH(const CarbonateContext& ctx, float startPh, float targetPh,
+                      float startAlkalinity, float& alkalinityOut) {
     alkalinityOut = startAlkalinity;
     float step = startAlkalinity * 0.25f;
     if (std::fabs(startPh - targetPh) < kPhTolerance) return 0;
@@ -147,7 +161,8 @@ int32_t SolveAlkForpH(const CarbonateContext& ctx, float startPh, float targetPh
         float pH = previousPh;
         (void)pHFromAlk(ctx, pH, alkalinity);
         if (std::fabs(pH - targetPh) <= kPhTolerance) return 0;
-        const bool crossed = (previousPh > targetPh && pH < targetPh) || (previousPh < targetPh && pH > targetPh);
+        const bool crossed =
+            (previousPh > targetPh && pH < targetPh) || (previousPh < targetPh && pH > targetPh);
         if (overshot || crossed) {
             step *= 0.5f;
             direction = -direction;
@@ -157,15 +172,16 @@ int32_t SolveAlkForpH(const CarbonateContext& ctx, float startPh, float targetPh
     return -1;
 }
 
-int32_t SolvepHStep(const CarbonateState& constants, float carbonicAcid, float bicarbonate, float carbonate,
-                    float& pHOut) {
+int32_t SolvepHStep(const CarbonateState& constants, float carbonicAcid, float bicarbonate,
+                    float carbonate, float& pHOut) {
     const double b = bicarbonate / kHco3MgPerMol;
     const double c = carbonate / kCo3MgPerMol;
     // The pair that holds most of the carbon sets the pH: H2CO3/HCO3- by K1,
     // else HCO3-/CO3-- by K2.
     double h = 0.0;
     if (bicarbonate != 0.0f) {
-        h = c * 0.5 <= b ? (carbonicAcid / kH2co3MgPerMol) * constants.k1 / b : constants.k2 * b / c;
+        h = c * 0.5 <= b ? (carbonicAcid / kH2co3MgPerMol) * constants.k1 / b
+                         : constants.k2 * b / c;
     }
     // No bicarbonate, or a pair that gives no hydrogen ion (no carbonic acid,
     // a zero constant, a negative amount): no pH.

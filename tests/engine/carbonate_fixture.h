@@ -68,12 +68,12 @@ struct CarbonateWorld {
     float dissolvedCO2 = 0.0f;
 
     PhAdjustContext Adjust() {
-        return {analysis, constants, control, units, reportingMode, surface, injection, formation,
-                acidDemand, alkaliDemand, dissolvedCO2};
+        return {analysis,  constants, control,    units,        reportingMode, surface,
+                injection, formation, acidDemand, alkaliDemand, dissolvedCO2};
     }
     CarbonateContext Species() {
-        return {analysis, constants, control, units, reportingMode, alkalinityMode, userCurve,
-                extrapolatedCurve, saved, dissolvedCO2};
+        return {analysis,       constants, control,           units, reportingMode,
+                alkalinityMode, userCurve, extrapolatedCurve, saved, dissolvedCO2};
     }
     float& Value(int element) { return analysis.values[element]; }
 

@@ -1,12 +1,13 @@
 // pH adjustment by acid or alkali in the closed and the open carbonate system,
 // checked against textbook carbonate equilibria written out here.
+#include "engine/ph_adjustment.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
 #include "engine/carbonate_shift.h"
-#include "engine/ph_adjustment.h"
 #include "engine/ph_dose_ions.h"
 #include "tests/engine/carbonate_fixture.h"
 
@@ -17,7 +18,9 @@ namespace AE = AnalysisElement;
 
 constexpr double kCaCO3 = 50044.5;  // mg CaCO3 per equivalent
 
-double RelDiff(double a, double b) { return std::fabs(a - b) / std::fabs(b); }
+double RelDiff(double a, double b) {
+    return std::fabs(a - b) / std::fabs(b);
+}
 
 CarbonateSpecies GivenOf(CarbonateWorld& w) {
     return {w.Value(AE::kAcidity), w.Value(AE::kBicarbonate), w.Value(AE::kCarbonate)};
@@ -46,7 +49,8 @@ TEST(ClosedCarbonateSystem, KeepsTotalCarbonate) {
     for (double target : {4.0, 5.5, 7.5, 9.0, 11.5}) {
         const auto shift = ShiftClosedSystem(w.constants, given, 7.5, target);
         ASSERT_TRUE(shift.has_value());
-        EXPECT_LT(RelDiff(TotalCarbonateOf(shift->target), TotalCarbonateOf(given)), 1e-9) << target;
+        EXPECT_LT(RelDiff(TotalCarbonateOf(shift->target), TotalCarbonateOf(given)), 1e-9)
+            << target;
     }
 
     float pHInOut = 0.0f, alkalinity = 0.0f;
@@ -125,8 +129,10 @@ TEST(ClosedCarbonateSystem, StartPhComesFromTheChosenWater) {
     float pHInOut = 0.0f, alkalinity = 0.0f;
     // Target 7: from the surface water (6) it needs alkali, from the formation
     // water (8) acid, from the injection water nothing.
-    const struct { int16_t water; bool acid, alkali; } cases[] = {
-        {0, false, true}, {1, false, false}, {2, true, false}};
+    const struct {
+        int16_t water;
+        bool acid, alkali;
+    } cases[] = {{0, false, true}, {1, false, false}, {2, true, false}};
     for (const auto& c : cases) {
         CarbonateWorld copy = w;
         auto ctx = copy.Adjust();
@@ -296,10 +302,14 @@ TEST(OpenCarbonateSystem, KeepsDissolvedCO2AndMatchesTheGasEquilibrium) {
 TEST(OpenCarbonateSystem, AcidAnionByChemical) {
     // Carbon dioxide brings no anion; sulfuric acid adds sulfate; any other code
     // counts as hydrochloric acid.
-    const struct { uint16_t acid; bool sulfate, chloride; } cases[] = {
-        {AcidChemical::kCarbonDioxide, false, false}, {AcidChemical::kSulfuric, true, false},
-        {AcidChemical::kSulfuric2, true, false},      {AcidChemical::kHydrochloric, false, true},
-        {0xFFFF, false, true}};
+    const struct {
+        uint16_t acid;
+        bool sulfate, chloride;
+    } cases[] = {{AcidChemical::kCarbonDioxide, false, false},
+                 {AcidChemical::kSulfuric, true, false},
+                 {AcidChemical::kSulfuric2, true, false},
+                 {AcidChemical::kHydrochloric, false, true},
+                 {0xFFFF, false, true}};
     for (const auto& c : cases) {
         CarbonateWorld w;
         w.SetWater(3e-3, 7.5);
@@ -354,22 +364,27 @@ TEST(PhControlIons, ReceivingIonAndUnit) {
         {true, AcidChemical::kSulfuric, UnitItem::kSulfate, 0, AE::kSulfate, 96.0},
         {true, AcidChemical::kSulfuric, UnitItem::kSulfate, 3, AE::kSulfate, 100.0 / 17.9},
         {true, AcidChemical::kSulfuric, UnitItem::kSulfate, 9, AE::kSulfate, 96.0},
-        {true, AcidChemical::kHydrochloric, UnitItem::kChloride, 0, AE::kChloride, 100.0 * 35.453 / 50.005},
+        {true, AcidChemical::kHydrochloric, UnitItem::kChloride, 0, AE::kChloride,
+         100.0 * 35.453 / 50.005},
         {true, AcidChemical::kHydrochloric, UnitItem::kChloride, 2, AE::kChloride, 117.0},
         {true, AcidChemical::kHydrochloric, UnitItem::kChloride, 9, AE::kChloride, 0.0},
-        {false, AlkaliChemical::kLime, UnitItem::kCalcium, 0, AE::kCalcium, 100.0 * 0.9 * 0.56 * 40.0 / 56.0},
+        {false, AlkaliChemical::kLime, UnitItem::kCalcium, 0, AE::kCalcium,
+         100.0 * 0.9 * 0.56 * 40.0 / 56.0},
         {false, AlkaliChemical::kLime, UnitItem::kCalcium, 4, AE::kCalcium, 0.0},
         {false, AlkaliChemical::kSodaAsh, UnitItem::kSodium, 0, AE::kSodium, 43.396226},
         {false, AlkaliChemical::kSodiumBicarbonate, UnitItem::kSodium, 0, AE::kSodium, 46.0},
         {false, AlkaliChemical::kCausticSoda, UnitItem::kSodium, 4, AE::kSodium, 100.0 / 17.9},
-        {false, AlkaliChemical::kCausticPotash, UnitItem::kPotassium, 2, AE::kPotassium, 100.0 / 10.1},
+        {false, AlkaliChemical::kCausticPotash, UnitItem::kPotassium, 2, AE::kPotassium,
+         100.0 / 10.1},
     };
     for (const auto& c : cases) {
         WaterAnalysis a{};
         UnitCodes units{};
         units.code[c.unitItem] = c.unitCode;
-        if (c.acid) AddAcidAnion(a, c.chemical, 100.0, units);
-        else AddAlkaliCation(a, c.chemical, 100.0, units);
+        if (c.acid)
+            AddAcidAnion(a, c.chemical, 100.0, units);
+        else
+            AddAlkaliCation(a, c.chemical, 100.0, units);
         EXPECT_NEAR(a.values[c.element], c.expected, 1e-4) << c.chemical << " unit " << c.unitCode;
     }
 }
