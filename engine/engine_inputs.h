@@ -3,6 +3,10 @@
 // every input species, the temperature, the carbonate inputs, total dissolved
 // solids, the molal factor and the first ionic strength), then the pressure and the
 // gas inputs (H2S and pH2S, pCO2, the Henry constant of CO2, the flow totals).
+//
+// Ammonia enters as ammonium: species 38 carries the analytical ammonia total (its
+// amount in mg/L as NH4+ and its molality); each input species is counted once in
+// the TDS, the first ionic strength and the equivalent sums.
 #pragma once
 
 #include <cstdint>
