@@ -9,6 +9,7 @@
 #include "engine/inputs_records.h"
 #include "engine/records.h"
 #include "engine/round_to_charge.h"
+#include "engine/speciation.h"
 #include "engine/thermo_tables.h"
 #include "input/records.h"
 
@@ -46,6 +47,7 @@ void CalcEquilibrium() {
 
     // Speciation: the pH estimate and the iteration of the species distribution, from
     // the state the input stage left.
+    RunSpeciation();
 
     // Result stage: the reference pass (balancing, derived analysis values) or the
     // results pass (saturation levels, indices, excess), by calcPassMode.

@@ -43,8 +43,8 @@ struct OxalateSpecies {
 struct SpeciationState {
     // The settled pH and the iteration.
     double ph;
-    int32_t passCount;   // passes made, 1 to 40
-    uint32_t converged;  // 1 when the last pass met every tolerance
+    int32_t passCount;        // passes made, 1 to 40
+    uint32_t converged;       // 1 when the last pass met every tolerance
     double ionicStrength;     // I = 0.5 sum m z^2
     double sqrtI;             // sqrt(I), 1e-5 when I is not positive
     double waterActivity;     // max(0.2, 1 - 0.017 sum m)
@@ -87,8 +87,8 @@ struct SpeciationState {
     double polyphosphateComputed;
 
     // Carbonate and alkalinity sums of the last pass.
-    double co3T;   // carbonate-bearing species: CO3 2- and its pairs
-    double hco3T;  // bicarbonate-bearing species: HCO3- and its pairs
+    double co3T;                         // carbonate-bearing species: CO3 2- and its pairs
+    double hco3T;                        // bicarbonate-bearing species: HCO3- and its pairs
     double computedTotalCarbonate;       // co3T + hco3T + m(CO2)
     double computedCarbonateAlkalinity;  // 2 CO3-bearing + HCO3-bearing
     double ohT;  // hydroxide-bearing species counted in the alkalinity: OH-, Al(OH)4-

@@ -28,3 +28,6 @@ int CmdFit(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // constants WATERFILE: temperature, pressure, sums, water properties and every
 // reactionLogK of the water at its own conditions.
 int CmdConstants(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// speciate WATERFILE: pH, ionic strength, water activity, passes and every species
+// with a non-zero molality after the speciation of the water.
+int CmdSpeciate(std::span<char* const> args, std::FILE* out, std::FILE* err);

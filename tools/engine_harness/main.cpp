@@ -15,6 +15,7 @@ constexpr HarnessCommand kCommands[] = {
     {"show", CmdShow, "WATERFILE"},
     {"fit", CmdFit, "ALK:PH ALK:PH ..."},
     {"constants", CmdConstants, "WATERFILE"},
+    {"speciate", CmdSpeciate, "WATERFILE"},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -1,0 +1,140 @@
+// Ionic strength, water activity and activity coefficients of one pass.
+//
+// The major ions take Truesdell-Jones coefficients (extended Debye-Hückel with a
+// linear term in I, Truesdell and Jones 1974); every other charged species takes
+// the extended Debye-Hückel term with its ion size a, which is the limiting law
+// when a is 0. Neutral species take 10^(0.1 I), held at 1.0 at most, which is
+// 1.0 for any non-negative ionic strength.
+#include <cmath>
+
+#include "engine/speciation_steps.h"
+
+namespace {
+
+// Records that do not count in the molality sum and the ionic strength: the
+// sulfide total (16), the silica and boron totals (34, 86), the hydrogen ion and
+// the rows 64, 65, 69, 70, 71, 83.
+constexpr bool ExcludedFromSums(int i) {
+    switch (i) {
+        case 16:
+        case 34:
+        case 63:
+        case 64:
+        case 65:
+        case 69:
+        case 70:
+        case 71:
+        case 83:
+        case 86:
+            return true;
+        default:
+            return false;
+    }
+}
+
+struct SumMask {
+    bool counts[kSpeciesCount];
+    constexpr SumMask() : counts{} {
+        for (int i = 0; i < kSpeciesCount; ++i) counts[i] = !ExcludedFromSums(i);
+    }
+};
+constexpr SumMask kSumMask;
+
+// Truesdell-Jones parameters of Ca, Mg, Na, K, Cl (which takes those of K) and SO4:
+// charge squared, ion size a and the linear coefficient b of log g = DH + b I.
+struct TruesdellJones {
+    double zSquared;
+    double ionSize;
+    double linear;
+};
+constexpr TruesdellJones kMajorIons[6] = {
+    {4.0, 5.0, 0.165},  // Ca2+
+    {4.0, 5.5, 0.20},   // Mg2+
+    {1.0, 4.0, 0.075},  // Na+
+    {1.0, 3.5, 0.015},  // K+
+    {1.0, 3.5, 0.015},  // Cl-: the coefficient of K+
+    {4.0, 5.0, -0.04},  // SO4 2-
+};
+
+}  // namespace
+
+double CoefficientFromLog(double x) {
+    if (std::fabs(x) > 300.0) x = x < 0 ? -300.0 : 300.0;
+    const double g = std::pow(10.0, x);
+    return g < 0.01 ? 0.01 : g;
+}
+
+double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI) {
+    return -a * z * z * sqrtI / (1.0 + ionSize * b * sqrtI);
+}
+
+void SumSpecies(const SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
+                double& ionicStrength) {
+    double sum = 0.0;
+    double strength = 0.0;
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        if (!kSumMask.counts[i]) continue;
+        const double m = s[i].molality;
+        const double z = table.charge[i];
+        sum += m;
+        strength += m * z * z;
+    }
+    molalSum = sum;
+    ionicStrength = 0.5 * strength;
+}
+
+void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
+    classes.count = 0;
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        const double z = table.charge[i];
+        if (z == 0.0) {
+            classes.classOf[i] = ActivityClasses::kNeutral;
+            continue;
+        }
+        const double zSquared = z * z;
+        const double size = table.ionSize[i];
+        int found = -1;
+        for (int c = 0; c < classes.count; ++c) {
+            if (classes.zSquared[c] == zSquared && classes.ionSize[c] == size) {
+                found = c;
+                break;
+            }
+        }
+        if (found < 0 && classes.count < ActivityClasses::kMaxClasses) {
+            found = classes.count++;
+            classes.zSquared[found] = zSquared;
+            classes.ionSize[found] = size;
+        }
+        classes.classOf[i] = found < 0 ? ActivityClasses::kOwn : static_cast<uint8_t>(found);
+    }
+}
+
+void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
+                               const SpeciesTable& table, const ActivityClasses& classes,
+                               SpeciesRecord* s) {
+    for (int i = 0; i < 6; ++i) {
+        const TruesdellJones& tj = kMajorIons[i];
+        const double dh = -a * tj.zSquared * sqrtI / (1.0 + tj.ionSize * b * sqrtI);
+        s[i].gamma = CoefficientFromLog(dh + tj.linear * ionicStrength);
+    }
+
+    double classGamma[ActivityClasses::kMaxClasses];
+    for (int c = 0; c < classes.count; ++c) {
+        classGamma[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
+                                           (1.0 + classes.ionSize[c] * b * sqrtI));
+    }
+    double neutral = CoefficientFromLog(0.1 * ionicStrength);
+    if (neutral > 1.0) neutral = 1.0;
+
+    for (int i = 6; i < kSpeciesCount; ++i) {
+        const uint8_t c = classes.classOf[i];
+        if (c == ActivityClasses::kNeutral) {
+            s[i].gamma = neutral;
+        } else if (c == ActivityClasses::kOwn) {
+            s[i].gamma =
+                CoefficientFromLog(DebyeHuckelLog(a, b, table.charge[i], table.ionSize[i], sqrtI));
+        } else {
+            s[i].gamma = classGamma[c];
+        }
+    }
+}
