@@ -1,6 +1,8 @@
 // The speciation on the engine's global records: binds what the input stage, the
 // settings and the water's own calculation left into the speciation's inputs.
 #include "common/water_analysis.h"
+#include "engine/carbonate_records.h"
+#include "engine/carbonate_solvers.h"
 #include "engine/constants_records.h"
 #include "engine/engine_unit_factors.h"
 #include "engine/inputs_records.h"
@@ -76,6 +78,10 @@ SpeciationInputs BindSpeciationInputs() {
     in.referenceLoopCarbonate = referenceCarbonate.loopTotalCarbonate;
     in.referenceCarbonateTarget = referenceCarbonate.carbonateTarget;
     in.referenceStartAlkalinity = referenceCarbonate.startCarbonateAlkalinity;
+
+    in.userCurve = {userAlkCurve.intercept, userAlkCurve.linear, userAlkCurve.reciprocal,
+                    userAlkCurve.logSlope};
+    in.solvePh = &SolvepHFromCarbonateD;
     return in;
 }
 

@@ -1,0 +1,128 @@
+// The speciation of standard sea water through CalcEquilibrium: convergence, the
+// free fractions of the major ions against published speciation, the closure of
+// the mass balances, the charge balance by pH and a case that cannot converge.
+#include <cmath>
+#include <initializer_list>
+
+#include "engine/speciation.h"
+#include "tests/engine/speciation_fixture.h"
+
+namespace {
+
+double Molality(int species) {
+    return SpeciesState[species].molality;
+}
+
+double SumOf(std::initializer_list<int> species) {
+    double total = 0.0;
+    for (int i : species) total += Molality(i);
+    return total;
+}
+
+TEST_F(SeaWaterTest, ConvergesWithPublishedFreeFractions) {
+    CalcEquilibrium();
+    EXPECT_EQ(speciation.converged, 1u);
+    EXPECT_GE(speciation.passCount, 2);
+    EXPECT_LE(speciation.passCount, kSpeciationPassLimit);
+    EXPECT_NEAR(speciation.ph, 8.1, 1e-6);  // a given pH is kept
+    // Published speciation of sea water at 25 C (Garrels and Thompson 1962;
+    // Millero and Schreiber 1982): about 90 % of calcium and 89 % of magnesium
+    // free, sodium almost wholly free, 40 to 55 % of sulfate free; the ionic
+    // strength of salinity 35 is about 0.7.
+    EXPECT_NEAR(Molality(0) / speciation.caT, 0.90, 0.05);
+    EXPECT_NEAR(Molality(1) / speciation.mgT, 0.89, 0.06);
+    EXPECT_NEAR(Molality(2) / speciation.naT, 0.97, 0.03);
+    const double freeSulfate = Molality(5) / speciation.so4T;
+    EXPECT_GT(freeSulfate, 0.38);
+    EXPECT_LT(freeSulfate, 0.60);
+    EXPECT_NEAR(speciation.ionicStrength, 0.68, 0.05);
+    EXPECT_NEAR(speciation.waterActivity, 0.981, 0.003);  // 1 - 0.017 x about 1.12 mol/kg
+    // The rest of the sulfate sits mostly in the Mg, Na and Ca pairs.
+    const double pairs = Molality(22) + Molality(43) + Molality(31);
+    EXPECT_GT(pairs / (speciation.so4T - Molality(5)), 0.9);
+}
+
+TEST_F(SeaWaterTest, MassBalancesCloseAfterConvergence) {
+    CalcEquilibrium();
+    ASSERT_EQ(speciation.converged, 1u);
+    // A metal's block distributes its total exactly.
+    EXPECT_NEAR(SumOf({0, 28, 29, 30, 31}), speciation.caT, 1e-12 * speciation.caT);
+    EXPECT_NEAR(SumOf({1, 18, 19, 20, 21, 22}), speciation.mgT, 1e-12 * speciation.mgT);
+    // Sodium's block counts Na2CO3 and Na2SO4 once, like its one-sodium pairs, so
+    // the sodium they hold is over the total by their (small) amounts.
+    EXPECT_NEAR(SumOf({2, 41, 42, 43, 48, 68, 93}), speciation.naT, 1e-12 * speciation.naT);
+    EXPECT_LT(SumOf({48, 68}), 1e-4 * speciation.naT);
+    EXPECT_NEAR(SumOf({3, 45, 94}), speciation.kT, 1e-12 * speciation.kT);
+    EXPECT_NEAR(SumOf({87, 88}), speciation.srT, 1e-12 * speciation.srT);
+    EXPECT_NEAR(SumOf({23, 24, 25}), speciation.silicaT, 1e-12 * speciation.silicaT);
+    EXPECT_NEAR(SumOf({35, 36}), speciation.boronT, 1e-12 * speciation.boronT);
+    // The ligands close within the stated relative tolerance of 0.001.
+    const double sulfate = SumOf({5, 22, 31, 43, 45, 62, 68, 82, 95});
+    EXPECT_NEAR(sulfate, speciation.so4T, 1e-3 * speciation.so4T);
+    const double chloride = SumOf({4, 92, 93, 94});
+    EXPECT_NEAR(chloride, speciation.clT, 1e-3 * speciation.clT);
+    EXPECT_NEAR(SumOf({61, 19}), speciation.fT, 1e-3 * speciation.fT);
+    // The carbonate closes on the carbonate share of the given alkalinity: 140
+    // mg/L of bicarbonate less the borate, silicate and hydroxide alkalinity.
+    const double start = 140.0 * engineInputs.molalFactor / 61.0173;
+    EXPECT_NEAR(speciation.startCarbonateAlkalinity, start, 1e-6 * start);
+    const double carbonateShare =
+        start - Molality(36) - Molality(24) - 2.0 * Molality(25) - Molality(26);
+    EXPECT_NEAR(speciation.computedCarbonateAlkalinity, carbonateShare, 1.5e-3 * carbonateShare);
+    // Element 0 keeps the given pH.
+    EXPECT_FLOAT_EQ(currentAnalysis.values[AnalysisElement::kPh], 8.1f);
+}
+
+TEST_F(SeaWaterTest, NeutralSpeciesHaveCoefficientOne) {
+    CalcEquilibrium();
+    for (int i : {20, 22, 23, 30, 31, 35, 42, 48, 68, 85, 93, 94}) {
+        EXPECT_EQ(SpeciesState[i].gamma, 1.0) << "species " << i;
+    }
+}
+
+TEST_F(SeaWaterTest, ChargeBalanceByPhReturnsToTheReferenceAlkalinity) {
+    // A first pass at pH 8.1 gives the alkalinity that later passes hold to.
+    CalcEquilibrium();
+    const double alkalinity = speciation.passAlkalinity;
+    const double loopCarbonate = speciation.totalCarbonate;
+    const double target = speciation.carbonateTarget;
+    const double startAlkalinity = speciation.startCarbonateAlkalinity;
+
+    // Without the switch a pass keeps the pH it is given.
+    currentAnalysis.values[AnalysisElement::kPh] = 7.6f;
+    referencePh = 7.6;
+    CalcEquilibrium();
+    EXPECT_NEAR(speciation.ph, 7.6, 1e-6);
+    EXPECT_EQ(phBoundUsed, 0u);
+
+    // With it, the pH moves until the alkalinity is the reference again.
+    phBalanceSwitch = 1;
+    referenceAlkalinity = alkalinity;
+    referenceCarbonate.loopTotalCarbonate = loopCarbonate;
+    referenceCarbonate.carbonateTarget = target;
+    referenceCarbonate.startCarbonateAlkalinity = startAlkalinity;
+    CalcEquilibrium();
+    EXPECT_EQ(speciation.converged, 1u);
+    EXPECT_NEAR(speciation.ph, 8.1, 0.01);
+    EXPECT_NEAR(speciation.passAlkalinity, alkalinity, 1e-4 * alkalinity);
+    EXPECT_EQ(phBoundUsed, 1u);
+}
+
+TEST_F(SeaWaterTest, UnreachableReferenceStopsAtThePassLimitWithFiniteValues) {
+    // No pH can give 10 eq/kg of alkalinity: the pH climbs by 0.1 a pass (the
+    // first upward move halves the starting step of 0.2) until the limit.
+    phBalanceSwitch = 1;
+    referenceAlkalinity = 10.0;
+    CalcEquilibrium();
+    EXPECT_EQ(speciation.passCount, kSpeciationPassLimit);
+    EXPECT_EQ(speciation.converged, 0u);
+    EXPECT_NEAR(speciation.ph, 8.1 + 0.1 * kSpeciationPassLimit, 1e-6);
+    EXPECT_TRUE(std::isfinite(speciation.ionicStrength));
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        ASSERT_TRUE(std::isfinite(SpeciesState[i].molality)) << "species " << i;
+        ASSERT_TRUE(std::isfinite(SpeciesState[i].activity)) << "species " << i;
+        ASSERT_GE(SpeciesState[i].molality, 0.0) << "species " << i;
+    }
+}
+
+}  // namespace
