@@ -180,6 +180,10 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
         RunPass(w);
     } while (w.notConverged && st.passCount < kSpeciationPassLimit);
 
+    // The last relaxation moved the free ligands after their activities were taken;
+    // the records leave with activity = gamma x molality throughout.
+    SetLigandActivities(w);
+
     st.ph = w.ph;
     st.converged = w.notConverged ? 0 : 1;
 }
