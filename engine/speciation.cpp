@@ -107,9 +107,6 @@ void RunPass(SpeciationWork& w) {
     SpeciesRecord* s = w.s;
 
     ++st.passCount;
-    for (int i = 0; i < kSpeciesCount; ++i) {
-        if (s[i].molality < 0.0) s[i].molality = 0.0;
-    }
     double molalSum = 0.0;
     SumSpecies(s, rec.table, molalSum, st.ionicStrength);
     st.waterActivity = 1.0 - 0.017 * molalSum;

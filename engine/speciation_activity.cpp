@@ -68,19 +68,24 @@ double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI
     return -a * z * z * sqrtI / (1.0 + ionSize * b * sqrtI);
 }
 
-void SumSpecies(const SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
+void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
                 double& ionicStrength) {
-    double sum = 0.0;
-    double strength = 0.0;
-    for (int i = 0; i < kSpeciesCount; ++i) {
-        if (!kSumMask.counts[i]) continue;
-        const double m = s[i].molality;
-        const double z = table.charge[i];
-        sum += m;
-        strength += m * z * z;
+    // Four running sums each, so that the additions do not wait on one another.
+    double sum[4] = {0.0, 0.0, 0.0, 0.0};
+    double strength[4] = {0.0, 0.0, 0.0, 0.0};
+    static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
+    for (int i = 0; i < kSpeciesCount; i += 4) {
+        for (int j = 0; j < 4; ++j) {
+            double& m = s[i + j].molality;
+            if (m < 0.0) m = 0.0;
+            const double counted = kSumMask.counts[i + j] ? m : 0.0;
+            const double z = table.charge[i + j];
+            sum[j] += counted;
+            strength[j] += counted * z * z;
+        }
     }
-    molalSum = sum;
-    ionicStrength = 0.5 * strength;
+    molalSum = (sum[0] + sum[1]) + (sum[2] + sum[3]);
+    ionicStrength = 0.5 * ((strength[0] + strength[1]) + (strength[2] + strength[3]));
 }
 
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {

@@ -91,8 +91,9 @@ struct SpeciationWork {
 // The extended Debye-Hückel term log10 g = -A z^2 sqrtI / (1 + a B sqrtI); with
 // ion size 0 it is the limiting law.
 [[nodiscard]] double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI);
-// Sum of the molalities and ionic strength over the species that count in them.
-void SumSpecies(const SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
+// Sets every negative molality to 0, then sums the molalities and the ionic
+// strength over the species that count in them.
+void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
                 double& ionicStrength);
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // Activity coefficients of every species at the ionic strength I.

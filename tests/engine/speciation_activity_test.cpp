@@ -82,7 +82,7 @@ TEST(ActivityCoefficient, ExponentAndFloorLimits) {
     EXPECT_DOUBLE_EQ(CoefficientFromLog(-0.5), std::pow(10.0, -0.5));
 }
 
-TEST(SpeciesSums, TotalsAndHydrogenIonStayOutOfTheIonicStrength) {
+TEST(SpeciesSums, NegativesResetTotalsAndHydrogenIonLeftOut) {
     ThermoTables tables{};
     FillThermoTables(tables);
     SpeciesRecord species[kSpeciesCount]{};
@@ -90,11 +90,13 @@ TEST(SpeciesSums, TotalsAndHydrogenIonStayOutOfTheIonicStrength) {
     species[2].molality = 1.0;   // Na+
     species[5].molality = 1.0;   // SO4 2-
     species[85].molality = 0.5;  // CO2, neutral: counts in the molality sum only
+    species[1].molality = -0.3;  // a negative molality is reset, not counted
     double sum = 0.0;
     double strength = 0.0;
     SumSpecies(species, tables.species, sum, strength);
     EXPECT_DOUBLE_EQ(sum, 2.5);
     EXPECT_DOUBLE_EQ(strength, 0.5 * (1.0 + 4.0));
+    EXPECT_EQ(species[1].molality, 0.0);
 }
 
 }  // namespace
