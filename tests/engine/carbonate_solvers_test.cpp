@@ -1,12 +1,13 @@
 // The metal-carbonate alkalinity search: unusable input, a water already at
 // equilibrium, a supersaturated water, the pH bounds 1 and 14, and a randomized
 // sweep over wide inputs that must always end finite and inside the bounds.
+#include "engine/carbonate_solvers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
-#include "engine/carbonate_solvers.h"
 #include "engine/records.h"
 #include "tests/engine/carbonate_fixture.h"
 
@@ -28,7 +29,8 @@ Water WaterAtPh7(double ct) {
 TEST(SolveCarbonateAlk, UnusableInputGivesZeroAndFailure) {
     double excess = 5.0;
     const CarbonateState k = TextbookConstants();
-    for (auto [metal, alkalinity] : {std::pair{0.0, 1e-3}, {1e-3, 0.0}, {-1.0, 1e-3}, {1e-3, double{NAN}}}) {
+    for (auto [metal, alkalinity] :
+         {std::pair{0.0, 1e-3}, {1e-3, 0.0}, {-1.0, 1e-3}, {1e-3, double{NAN}}}) {
         const CarbonateAlkSearch s = SearchCarbonateAlk(k, 7.0, 1e-8, metal, alkalinity, 1e-3);
         EXPECT_EQ(s.status, -1);
         EXPECT_EQ(s.excess, 0.0);
@@ -46,8 +48,8 @@ TEST(SolveCarbonateAlk, WaterAtEquilibriumLosesNothing) {
     // water: saturated as it stands, found on the first pass.
     const Water w = WaterAtPh7(3e-3);
     const double calcium = 1e-3;
-    const CarbonateAlkSearch s =
-        SearchCarbonateAlk(TextbookConstants(), 7.0, calcium * w.co3, calcium, w.alkalinity, w.acidity);
+    const CarbonateAlkSearch s = SearchCarbonateAlk(TextbookConstants(), 7.0, calcium * w.co3,
+                                                    calcium, w.alkalinity, w.acidity);
     EXPECT_EQ(s.status, 0);
     EXPECT_EQ(s.passes, 1);
     EXPECT_NEAR(s.excess, 0.0, 1e-6 * w.alkalinity * 50000.0);
@@ -116,8 +118,8 @@ TEST(SolveCarbonateAlk, AThousandPassesWithoutConvergence) {
     // With twice the metal equal to the alkalinity the relative test has no
     // room (|F - 0| < 0): the search runs out and keeps its last estimate.
     const Water w = WaterAtPh7(3e-3);
-    const CarbonateAlkSearch s =
-        SearchCarbonateAlk(TextbookConstants(), 7.0, 1e-9, w.alkalinity / 2.0, w.alkalinity, w.acidity);
+    const CarbonateAlkSearch s = SearchCarbonateAlk(TextbookConstants(), 7.0, 1e-9,
+                                                    w.alkalinity / 2.0, w.alkalinity, w.acidity);
     EXPECT_EQ(s.status, -1);
     EXPECT_EQ(s.passes, 1000);
     EXPECT_TRUE(std::isfinite(s.excess));
@@ -130,14 +132,16 @@ TEST(SolveCarbonateAlk, EntriesStartAtTheWorkingPh) {
     currentAnalysis.values[AnalysisElement::kPh] = 7.0f;
     const Water w = WaterAtPh7(3e-3);
     using Entry = int32_t (*)(double, double, double, double, double&);
-    for (Entry entry : {SolveCarbonateAlk, SolveCarbonateAlkA, SolveCarbonateAlkB, SolveCarbonateAlkC,
-                        SolveCarbonateAlkD}) {
+    for (Entry entry : {SolveCarbonateAlk, SolveCarbonateAlkA, SolveCarbonateAlkB,
+                        SolveCarbonateAlkC, SolveCarbonateAlkD}) {
         double excess = 1.0;
         EXPECT_EQ(entry(1e-3 * w.co3, 1e-3, w.alkalinity, w.acidity, excess), 0);
         EXPECT_NEAR(excess, 0.0, 1e-6 * w.alkalinity * 50000.0);
     }
     double excess = 1.0;
-    EXPECT_EQ(SolveCarbonateAlkWrap(w.alkalinity, 1e-3 * w.co3, 1e-3, w.alkalinity, w.acidity, excess), 0);
+    EXPECT_EQ(
+        SolveCarbonateAlkWrap(w.alkalinity, 1e-3 * w.co3, 1e-3, w.alkalinity, w.acidity, excess),
+        0);
     EXPECT_NEAR(excess, 0.0, 1e-6 * w.alkalinity * 50000.0);
 
     double pH = 99.0;

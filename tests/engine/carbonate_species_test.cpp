@@ -1,10 +1,11 @@
 // Given carbonate species: total carbonate, alkalinities and the split at a pH,
 // against hand-worked carbonic acid equilibria.
+#include "engine/carbonate_species.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "engine/carbonate_species.h"
 #include "tests/engine/carbonate_fixture.h"
 
 namespace {
@@ -90,7 +91,8 @@ TEST(CalcAlkFromSpecies, CarbonateAlkalinityWithoutRespeciation) {
     w.Value(AE::kAcidity) = 7.0f;
     auto ctx = w.Species();
     // 1 mmol/L CO3-- and 1 mmol/L HCO3-: 3 meq/L.
-    EXPECT_EQ(CalcAlkFromSpecies(ctx, static_cast<float>(kMmolCo3), static_cast<float>(kMmolHco3)), 0);
+    EXPECT_EQ(CalcAlkFromSpecies(ctx, static_cast<float>(kMmolCo3), static_cast<float>(kMmolHco3)),
+              0);
     EXPECT_NEAR(w.Value(AE::kAlkalinityEq), 3e-3, 1e-8);
     EXPECT_NEAR(w.Value(AE::kTotalCarbonate), 2e-3 + 7.0 / 62025.3, 1e-8);
     EXPECT_EQ(w.Value(AE::kAcidity), 7.0f);
@@ -117,13 +119,15 @@ TEST(SplitCarbonate, ConstantsOfTheChosenWater) {
     CarbonateWorld w;
     const double pK1[SavedWater::kCount] = {6.35, 6.0, 5.8};
     for (int i = 0; i < SavedWater::kCount; ++i) {
-        w.saved[i] = {static_cast<float>(std::pow(10.0, -pK1[i])), static_cast<float>(kK2), 1e-14f, 1.0f};
+        w.saved[i] = {static_cast<float>(std::pow(10.0, -pK1[i])), static_cast<float>(kK2), 1e-14f,
+                      1.0f};
     }
     w.constants.k1 = static_cast<float>(std::pow(10.0, -6.6));  // the last reference pass
     const struct {
         int32_t water;
         double pK1;
-    } cases[] = {{0, 6.35}, {1, 6.0}, {2, 5.8}, {4, 6.35}, {-1, 6.35}, {6, 6.35}, {3, 6.6}, {5, 6.6}};
+    } cases[] = {{0, 6.35},  {1, 6.0},  {2, 5.8}, {4, 6.35},
+                 {-1, 6.35}, {6, 6.35}, {3, 6.6}, {5, 6.6}};
     for (const auto& c : cases) {
         float co3 = 0, hco3 = 0, h2co3 = 0;
         auto ctx = w.Species();

@@ -161,7 +161,8 @@ TEST(PhEstimates, NeverInfiniteOnAnyInput) {
         w.constants.gammaH = std::fabs(wide());
         w.userCurve = {wide(), wide(), wide(), wide()};
         w.extrapolatedCurve = {wide(), wide(), wide(), wide()};
-        for (int e : {AE::kAlkalinity, AE::kTotalCarbonate, AE::kAcidity, AE::kBicarbonate, AE::kCarbonate}) {
+        for (int e : {AE::kAlkalinity, AE::kTotalCarbonate, AE::kAcidity, AE::kBicarbonate,
+                      AE::kCarbonate}) {
             w.Value(e) = wide();
         }
         auto ctx = w.Species();
@@ -191,7 +192,8 @@ TEST(SolvepHFromCarbonate, BalancesAcidityAndAlkalinity) {
         const double h = std::pow(10.0, -truePh);
         const double acidity = m.h2co3 + m.hco3 + h - kKw / h;
         const double alkalinity = AlkalinityEq(m, truePh, k);
-        (void)SolvepHFromCarbonate(k, 0, static_cast<float>(acidity), static_cast<float>(alkalinity), pH);
+        (void)SolvepHFromCarbonate(k, 0, static_cast<float>(acidity),
+                                   static_cast<float>(alkalinity), pH);
         EXPECT_NEAR(pH, truePh, 0.01) << truePh;
     }
 }
@@ -204,8 +206,10 @@ TEST(SolvepHFromCarbonate, StaysWithinTheWaterRange) {
         CarbonateState k = TextbookConstants();
         k.k1 = static_cast<float>(std::pow(10.0, exponent(rng) - 4));
         k.k2 = static_cast<float>(std::pow(10.0, exponent(rng) - 8));
-        const float acidity = static_cast<float>((sign(rng) ? 1 : -1) * std::pow(10.0, exponent(rng)));
-        const float alkalinity = static_cast<float>((sign(rng) ? 1 : -1) * std::pow(10.0, exponent(rng)));
+        const float acidity =
+            static_cast<float>((sign(rng) ? 1 : -1) * std::pow(10.0, exponent(rng)));
+        const float alkalinity =
+            static_cast<float>((sign(rng) ? 1 : -1) * std::pow(10.0, exponent(rng)));
         float pH = 0.0f;
         (void)SolvepHFromCarbonate(k, 0, acidity, alkalinity, pH);
         // The search folds back inside 0..14 with at most three quarters of a

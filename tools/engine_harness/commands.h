@@ -31,3 +31,6 @@ int CmdConstants(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // speciate WATERFILE: pH, ionic strength, water activity, passes and every species
 // with a non-zero molality after the speciation of the water.
 int CmdSpeciate(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// phadjust WATERFILE --target PH [--acid N | --alkali N] [--open]: the acid or
+// alkali demand for a target pH and the analysis elements the adjustment rewrites.
+int CmdPhAdjust(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -16,6 +16,8 @@ constexpr HarnessCommand kCommands[] = {
     {"fit", CmdFit, "ALK:PH ALK:PH ..."},
     {"constants", CmdConstants, "WATERFILE"},
     {"speciate", CmdSpeciate, "WATERFILE"},
+    {"phadjust", CmdPhAdjust,
+     "WATERFILE --target PH [--acid N | --alkali N] [--open]  (textbook 25 C carbonate constants)"},
 };
 
 void PrintUsage(std::FILE* to) {
