@@ -1,0 +1,89 @@
+// Carbonate target solvers: for six carbonate minerals, how much of the mineral's
+// cation, together with an equal amount of alkalinity (both in mg/L as CaCO3),
+// must leave the water (positive) or may still enter it (negative) for the
+// mineral to be just saturated. Each solver moves the cation and the total
+// alkalinity of the working analysis in halving steps, reruns the equilibrium
+// calculation and watches the mineral's saturation ratio, then puts the water,
+// the results and the carbonate set back.
+#pragma once
+
+#include <cstdint>
+
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
+#include "engine/records.h"
+
+// One cation: where it sits in the analysis and the unit choice that governs it,
+// and its conversions between the user's unit and mg/L as CaCO3. Unit codes: 0
+// mg/L as the ion (x code0Factor, back / code0BackFactor), 1 as CaCO3 (as is), 2
+// x 10, 3 x 17.83, 4 meq/L (x 50.0445), 5 mmol/L (x code5Factor both ways); any
+// other code is taken as it is.
+struct SolverCation {
+    int element;  // AnalysisElement
+    int unitItem;  // UnitCodes entry
+    double code0Factor;
+    double code0BackFactor;
+    double code5Factor;
+};
+
+extern const SolverCation kSolverCalcium;
+extern const SolverCation kSolverIron;
+extern const SolverCation kSolverBarium;
+extern const SolverCation kSolverStrontium;
+extern const SolverCation kSolverMagnesium;
+
+double CationToCaCO3(double value, uint16_t unitCode, const SolverCation& cation);
+double CaCO3ToCation(double value, uint16_t unitCode, const SolverCation& cation);
+
+// What a solver reads and writes.
+struct SolverRecords {
+    WaterAnalysis& analysis;
+    float (&saturation)[kSaturationResultCount];
+    uint16_t& alkalinityMode;
+    uint16_t& carbonateModel;
+    // The current carbonate set, mg/L.
+    float& currentHCO3;
+    float& currentCO3;
+    float& currentH2CO3;
+    float& currentCO2;
+    float& acidDemand;
+    // The words a reference pass starts from.
+    float& balanceAmount;
+    uint16_t& calcPassMode;
+    uint16_t& cationAdded;
+    uint16_t& anionAdded;
+    // The dissolved CO2 (mg/L as H2CO3) that the engine's reference pass leaves.
+    const float& engineDissolvedCo2;
+    const UnitCodes& units;
+    uint16_t reportingMode;
+};
+
+// What a solver calls: one equilibrium calculation of the working analysis, and
+// the pH of an alkalinity by the user's prediction method (-1 and the pH
+// unchanged when it gives none).
+struct SolverServices {
+    void (*calcEquilibrium)();
+    int32_t (*phFromAlk)(float& ph, float alkalinity);
+};
+
+SolverRecords GlobalSolverRecords();
+
+// One solver run for mineral `code` (its slot in SaturationResults) and target
+// saturation ratio `target`. `answer` receives the cation to remove (positive) or
+// add (negative), mg/L as CaCO3; `phOut` the pH of the last trial.
+void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& answer,
+                              float target, float& phOut, SolverRecords& records,
+                              const SolverServices& services);
+
+// The five solvers on the global records and the equilibrium calculation. The
+// last argument is not used.
+void SolveCalciumSaturation(uint16_t code, float& answer, float target, float& phOut,
+                            const void* unused = nullptr);
+void SolveIronSaturation(uint16_t code, float& answer, float target, float& phOut,
+                         const void* unused = nullptr);
+void SolveBariumSaturation(uint16_t code, float& answer, float target, float& phOut,
+                           const void* unused = nullptr);
+void SolveStrontiumSaturation(uint16_t code, float& answer, float target, float& phOut,
+                              const void* unused = nullptr);
+void SolveMagnesiumSaturation(uint16_t code, float& answer, float target, float& phOut,
+                              const void* unused = nullptr);
