@@ -9,7 +9,7 @@
 #include "common/water_analysis.h"
 #include "engine/carbonate_state.h"
 #include "engine/records.h"
-#include "scenarios/multimix_records.h"
+#include "engine/pipeline_records.h"
 
 // A copy of the analysis values and SaturationResults, taken by RunCalculations
 // before the target solvers and put back before each solver and at the end.

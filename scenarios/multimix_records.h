@@ -7,8 +7,7 @@
 #include <cstdint>
 
 #include "common/water_analysis.h"
-
-constexpr int kMultiMixWaterCount = 12;
+#include "engine/pipeline_records.h"  // kMultiMixWaterCount
 
 // The five forms of one residence time, in this order.
 namespace ResidenceForm {
