@@ -12,9 +12,12 @@ namespace corrosion {
 
 double TemperatureCelsius(double temperature, uint16_t unitCode) {
     switch (unitCode) {
-        case TemperatureUnit::kFahrenheit: return (temperature - 32.0) * 5.0 / 9.0;
-        case TemperatureUnit::kKelvin: return temperature - kKelvinOffset;
-        default: return temperature;
+        case TemperatureUnit::kFahrenheit:
+            return (temperature - 32.0) * 5.0 / 9.0;
+        case TemperatureUnit::kKelvin:
+            return temperature - kKelvinOffset;
+        default:
+            return temperature;
     }
 }
 
@@ -22,10 +25,14 @@ double TemperatureCelsius(double temperature, uint16_t unitCode) {
 // atm = psia x 0.068046, so atm to bar is 0.068948 / 0.068046.
 double PressureBar(double pressure, uint16_t unitCode) {
     switch (unitCode) {
-        case PressureUnit::kAtm: return pressure * 0.068948 / 0.068046;
-        case PressureUnit::kPsia: return pressure * 0.068948;
-        case PressureUnit::kKPa: return pressure / 100.0;
-        default: return pressure;
+        case PressureUnit::kAtm:
+            return pressure * 0.068948 / 0.068046;
+        case PressureUnit::kPsia:
+            return pressure * 0.068948;
+        case PressureUnit::kKPa:
+            return pressure / 100.0;
+        default:
+            return pressure;
     }
 }
 
@@ -34,10 +41,14 @@ double PartialPressureBar(double partial, uint16_t unitCode, double totalBar) {
         case 0:
         case 1:
         case 2:
-        case 3: return PressureBar(partial, unitCode);
-        case 4: return partial / 1000000.0 * totalBar;  // ppm of the gas
-        case 5: return partial * totalBar / 100.0;      // percent of the gas
-        default: return partial;
+        case 3:
+            return PressureBar(partial, unitCode);
+        case 4:
+            return partial / 1000000.0 * totalBar;  // ppm of the gas
+        case 5:
+            return partial * totalBar / 100.0;  // percent of the gas
+        default:
+            return partial;
     }
 }
 

@@ -56,8 +56,8 @@ double CalcCorrRateArrhenius(const CorrosionInputs& in, double temperature, doub
     return ToRateUnit(rate, in.units);
 }
 
-double CalcCorrRateCO2H2S(const CorrosionInputs& in, double temperature, double ph,
-                          double pressure, double pco2, double ph2s) {
+double CalcCorrRateCO2H2S(const CorrosionInputs& in, double temperature, double ph, double pressure,
+                          double pco2, double ph2s) {
     const UnitCodes& units = in.units.units;
     const double temperatureK =
         TemperatureCelsius(temperature, units.code[UnitItem::kTemperature]) + kKelvinOffset;

@@ -27,20 +27,19 @@ struct CorrosionInputs {
 // Binds SaturationResults, currentAnalysis and the unit choices.
 CorrosionInputs GlobalCorrosionInputs();
 
-double CalcCorrRateCO2Kt(const CorrosionInputs& in, double temperature, double ph,
-                         double pressure, double pco2);
-double CalcCorrRateCO2Fug(const CorrosionInputs& in, double temperature, double ph,
-                          double pressure, double ph2s);
+double CalcCorrRateCO2Kt(const CorrosionInputs& in, double temperature, double ph, double pressure,
+                         double pco2);
+double CalcCorrRateCO2Fug(const CorrosionInputs& in, double temperature, double ph, double pressure,
+                          double ph2s);
 double CalcCorrRateArrhenius(const CorrosionInputs& in, double temperature, double ph,
                              double pressure, double pco2);
-double CalcCorrRateCO2H2S(const CorrosionInputs& in, double temperature, double ph,
-                          double pressure, double pco2, double ph2s);
+double CalcCorrRateCO2H2S(const CorrosionInputs& in, double temperature, double ph, double pressure,
+                          double pco2, double ph2s);
 
 double CalcCorrRateCO2Kt(double temperature, double ph, double pressure, double pco2);
 double CalcCorrRateCO2Fug(double temperature, double ph, double pressure, double ph2s);
 double CalcCorrRateArrhenius(double temperature, double ph, double pressure, double pco2);
-double CalcCorrRateCO2H2S(double temperature, double ph, double pressure, double pco2,
-                          double ph2s);
+double CalcCorrRateCO2H2S(double temperature, double ph, double pressure, double pco2, double ph2s);
 
 // Shared pieces of the models, exposed for their tests.
 namespace corrosion {

@@ -21,14 +21,18 @@ struct PhBand {
     double c0, c1, c2, c3;
 };
 
-constexpr PhBand Const(double upper, double value) { return {upper, false, false, value, 0, 0, 0}; }
+constexpr PhBand Const(double upper, double value) {
+    return {upper, false, false, value, 0, 0, 0};
+}
 constexpr PhBand Line(double upper, double c0, double c1, bool inclusive = false) {
     return {upper, inclusive, false, c0, c1, 0, 0};
 }
 constexpr PhBand Poly(double upper, double c0, double c1, double c2, double c3 = 0) {
     return {upper, false, false, c0, c1, c2, c3};
 }
-constexpr PhBand Exp(double upper, double c0, double c1) { return {upper, false, true, c0, c1, 0, 0}; }
+constexpr PhBand Exp(double upper, double c0, double c1) {
+    return {upper, false, true, c0, c1, 0, 0};
+}
 
 struct PhNode {
     double temperatureC;
@@ -38,29 +42,36 @@ struct PhNode {
 
 // The bands per node, in pH order; the last band of each node has no upper bound.
 const PhNode kPhNodes[] = {
-    {5, 4,
+    {5,
+     4,
      {Const(3.5, 1.25945), Line(4.6, 2.0676, -0.2309), Poly(6.5, 4.342, -1.051, 0.0708),
       Const(kNoUpperBound, 0.5018)}},
     // The 15 degrees C node continues its first line below pH 3.5.
-    {15, 3,
-     {Line(4.6, 2.0676, -0.2309), Poly(6.5, 4.896, -1.191, 0.0708),
-      Const(kNoUpperBound, 0.1458)}},
-    {20, 4,
+    {15,
+     3,
+     {Line(4.6, 2.0676, -0.2309), Poly(6.5, 4.896, -1.191, 0.0708), Const(kNoUpperBound, 0.1458)}},
+    {20,
+     4,
      {Const(3.5, 1.25945), Line(4.6, 2.0676, -0.2309), Poly(6.5, 5.1885, -1.2353, 0.0708),
       Const(kNoUpperBound, 0.15035)}},
-    {40, 4,
+    {40,
+     4,
      {Const(3.5, 1.25945), Line(4.6, 2.0676, -0.2309), Poly(6.5, 5.1885, -1.2353, 0.0708),
       Const(kNoUpperBound, 0.15035)}},
-    {60, 4,
+    {60,
+     4,
      {Const(3.5, 1.1997), Line(4.6, 1.836, -0.1818), Poly(6.5, 15.444, -6.1291, 0.8204, -0.0371),
       Const(kNoUpperBound, 0.0781625)}},
-    {80, 4,
+    {80,
+     4,
      {Const(3.5, 1.3544), Line(4.6, 2.627, -0.3636), Exp(6.5, 331.68, -1.2618),
       Const(kNoUpperBound, 331.68 * std::exp(-8.2017))}},
-    {90, 5,
+    {90,
+     5,
      {Const(3.5, 1.49995), Line(4.57, 3.1355, -0.4673), Exp(5.62, 21254.0, -2.1811),
       Line(6.5, 0.4014, -0.0538, true), Const(kNoUpperBound, 0.0517)}},
-    {120, 5,
+    {120,
+     5,
      {Const(3.5, 1.1), Line(4.57, 1.5375, -0.125), Line(5.62, 5.9757, -1.157),
       Line(6.5, 0.546125, -0.071225, true), Const(kNoUpperBound, 0.0831625)}},
     {150, 3, {Const(3.8, 1.0), Poly(5.0, 17.634, -7.0945, 0.715), Const(kNoUpperBound, 0.037)}},
@@ -82,8 +93,8 @@ struct KtNode {
     double temperatureC;
     double kt;
 };
-constexpr KtNode kKtNodes[] = {{5, 0.42},    {15, 1.59},   {20, 4.762}, {40, 8.927}, {60, 10.695},
-                               {80, 9.949},  {90, 6.25},   {120, 7.77}, {150, 5.203}};
+constexpr KtNode kKtNodes[] = {{5, 0.42},   {15, 1.59}, {20, 4.762}, {40, 8.927}, {60, 10.695},
+                               {80, 9.949}, {90, 6.25}, {120, 7.77}, {150, 5.203}};
 constexpr int kKtNodeCount = sizeof kKtNodes / sizeof kKtNodes[0];
 static_assert(kKtNodeCount == kPhNodeCount, "the two tables share their temperature nodes");
 

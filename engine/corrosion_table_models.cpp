@@ -28,8 +28,8 @@ double ScaleProtection(const CorrosionInputs& in) {
 
 }  // namespace
 
-double CalcCorrRateCO2Kt(const CorrosionInputs& in, double temperature, double ph,
-                         double pressure, double pco2) {
+double CalcCorrRateCO2Kt(const CorrosionInputs& in, double temperature, double ph, double pressure,
+                         double pco2) {
     const UnitCodes& units = in.units.units;
     const double pressureBar = PressureBar(pressure, units.code[UnitItem::kPressure]);
     const double pco2Bar = PartialPressureBar(pco2, units.code[UnitItem::kGasCo2], pressureBar);
@@ -56,8 +56,8 @@ double CalcCorrRateCO2Kt(const CorrosionInputs& in, double temperature, double p
     return ClampRate(ToRateUnit(rate, in.units));
 }
 
-double CalcCorrRateCO2Fug(const CorrosionInputs& in, double temperature, double ph,
-                          double pressure, double ph2s) {
+double CalcCorrRateCO2Fug(const CorrosionInputs& in, double temperature, double ph, double pressure,
+                          double ph2s) {
     if (in.analysis[AnalysisElement::kPH2S] == 0.0f) return 0.0;
     const UnitCodes& units = in.units.units;
     const double pressureBar = PressureBar(pressure, units.code[UnitItem::kPressure]);

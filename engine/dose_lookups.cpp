@@ -5,30 +5,54 @@
 
 int32_t MapMineralCode(int16_t indexCode) {
     switch (indexCode) {
-        case 0: return 0;
-        case 1: return 1;
-        case 2: return 15;
-        case 3: return 10;
-        case 4: return 6;
-        case 7: return 5;
-        case 10: return 17;
-        case 11: return 18;
-        case 12: return 13;
-        case 18: return 22;
-        case 19: return 5;
-        case 20: return 16;
-        case 21: return 8;
-        case 22: return 2;
-        case 23: return 14;
-        case 24: return 3;
-        case 25: return 4;
-        case 26: return 12;
-        case 31: return 19;
-        case 36: return 11;
-        case 37: return 9;
-        case 42: return 21;
-        case 43: return 20;
-        default: return 0;
+        case 0:
+            return 0;
+        case 1:
+            return 1;
+        case 2:
+            return 15;
+        case 3:
+            return 10;
+        case 4:
+            return 6;
+        case 7:
+            return 5;
+        case 10:
+            return 17;
+        case 11:
+            return 18;
+        case 12:
+            return 13;
+        case 18:
+            return 22;
+        case 19:
+            return 5;
+        case 20:
+            return 16;
+        case 21:
+            return 8;
+        case 22:
+            return 2;
+        case 23:
+            return 14;
+        case 24:
+            return 3;
+        case 25:
+            return 4;
+        case 26:
+            return 12;
+        case 31:
+            return 19;
+        case 36:
+            return 11;
+        case 37:
+            return 9;
+        case 42:
+            return 21;
+        case 43:
+            return 20;
+        default:
+            return 0;
     }
 }
 

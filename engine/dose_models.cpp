@@ -4,9 +4,9 @@
 // in the dose inputs; kind 99 sums up to six terms of variable codes; kind 101 is
 // an induction-time model of the treated scale's supersaturation. Doses are mg/L
 // of product.
-#include <cmath>
-
 #include "engine/dose_models.h"
+
+#include <cmath>
 
 namespace dose {
 
@@ -17,7 +17,9 @@ constexpr double kLn10 = 2.303;            // the models' rounded ln 10
 constexpr double kExponentLimit = 32.0;
 constexpr double kDoseCeiling = 9999999.0;
 
-double Coefficient(const ProductRecord& r, int n) { return r.c[n - 1]; }  // c1..c12
+double Coefficient(const ProductRecord& r, int n) {
+    return r.c[n - 1];
+}  // c1..c12
 
 // The intercept of the log-linear models: c5 + c7 / RT when the intercept is
 // stored as is (energyForm -1), else ln c5 + c7 / RT. A stored logarithm form
@@ -71,11 +73,11 @@ double LogDriverDose(const ComponentInputs& in, int16_t& status) {
     double dose = ScaledDose(r, LimitedExp(x));
     // Depletion: inhibitor consumed by iron (first) and by the second driver
     // above their thresholds, per unit of active concentration.
-    const double first = (in.firstDriver - r.depletion1Threshold) * 0.001 * r.depletion1Rate /
-                         r.activeConc;
+    const double first =
+        (in.firstDriver - r.depletion1Threshold) * 0.001 * r.depletion1Rate / r.activeConc;
     if (first > 0.0) dose += first;
-    const double second = (in.secondDriver - r.depletion2Threshold) * 0.001 * r.depletion2Rate /
-                          r.activeConc;
+    const double second =
+        (in.secondDriver - r.depletion2Threshold) * 0.001 * r.depletion2Rate / r.activeConc;
     if (second > 0.0) dose += second;
     return dose;
 }
@@ -119,7 +121,8 @@ double KineticIonRatio(int treated, const float* res) {
             cation = res[8];
             anion = res[13];
             break;
-        default: return 1.0;
+        default:
+            return 1.0;
     }
     return cation == 0.0 || anion == 0.0 ? 1.0 : cation / anion;
 }
@@ -140,7 +143,8 @@ double KineticDose(const ComponentInputs& in) {
                Coefficient(r, 11) / (ratio * tK);
     const double c3 = Coefficient(r, 3);
     if (c3 != 0.0) {
-        const double ionicStrength = in.variables.analysis.analysis[AnalysisElement::kIonicStrength];
+        const double ionicStrength =
+            in.variables.analysis.analysis[AnalysisElement::kIonicStrength];
         x += ionicStrength > 0.0 ? c3 / (std::sqrt(ionicStrength) + 1.0) : c3;
     }
     double induction = std::exp(x);
@@ -161,12 +165,18 @@ double KineticDose(const ComponentInputs& in) {
 // The coefficient of kind-99 term t: six f32 from model position 64 on.
 double TermCoefficient(const ProductRecord& r, int t) {
     switch (t) {
-        case 0: return r.c15;
-        case 1: return r.c16;
-        case 2: return r.c17;
-        case 3: return r.termCoefficient4;
-        case 4: return r.depletion2Rate;
-        default: return r.depletion2Threshold;
+        case 0:
+            return r.c15;
+        case 1:
+            return r.c16;
+        case 2:
+            return r.c17;
+        case 3:
+            return r.termCoefficient4;
+        case 4:
+            return r.depletion2Rate;
+        default:
+            return r.depletion2Threshold;
     }
 }
 
@@ -199,15 +209,27 @@ double TermListDose(const ComponentInputs& in, int16_t& status, int& lastTermCod
         const double coefficient = TermCoefficient(r, t);
         bool inRange = true;
         switch (r.termTransform[t]) {
-            case -1: sum += coefficient * v; break;
-            case 1: inRange = v > 0.0; if (inRange) sum += coefficient * std::log(v); break;
-            case 2: inRange = v > 1.0; if (inRange) sum += coefficient * std::log(v - 1.0); break;
-            case 3: inRange = v > 0.0; if (inRange) sum += coefficient / v; break;
+            case -1:
+                sum += coefficient * v;
+                break;
+            case 1:
+                inRange = v > 0.0;
+                if (inRange) sum += coefficient * std::log(v);
+                break;
+            case 2:
+                inRange = v > 1.0;
+                if (inRange) sum += coefficient * std::log(v - 1.0);
+                break;
+            case 3:
+                inRange = v > 0.0;
+                if (inRange) sum += coefficient / v;
+                break;
             case 4:
                 inRange = v > 0.0;
                 if (inRange) sum += coefficient / (kGasConstantCal * in.temperatureK);
                 break;
-            default: break;  // an unknown transform adds nothing
+            default:
+                break;  // an unknown transform adds nothing
         }
         if (!inRange && in.doseMode == 0 && code == r.treatedIndex) noDose = true;
         if (r.termLower[t] == -1.0f && v == 0.0) noDose = true;
@@ -217,9 +239,15 @@ double TermListDose(const ComponentInputs& in, int16_t& status, int& lastTermCod
     switch (r.resultSwitch) {
         case 0:
         case 1:
-        case 2: dose = LimitedExp(sum); break;
-        case 3: dose = sum > 0.0 ? 1.0 / sum : 0.0; break;
-        default: dose = sum > 0.0 ? sum : 0.0; break;
+        case 2:
+            dose = LimitedExp(sum);
+            break;
+        case 3:
+            dose = sum > 0.0 ? 1.0 / sum : 0.0;
+            break;
+        default:
+            dose = sum > 0.0 ? sum : 0.0;
+            break;
     }
     return noDose ? 0.0 : ScaledDose(r, dose);
 }
@@ -244,13 +272,20 @@ ComponentDose EvaluateComponent(const ComponentInputs& in) {
     switch (r.modelKind) {
         case DoseModelKind::kLogDriver:
         case DoseModelKind::kLogDriverPlain:
-        case DoseModelKind::kLogDriverPh: out.dose = LogDriverDose(in, out.limitStatus); break;
-        case DoseModelKind::kLogTerms: out.dose = LogTermsDose(in); break;
-        case DoseModelKind::kKinetic: out.dose = KineticDose(in); break;
+        case DoseModelKind::kLogDriverPh:
+            out.dose = LogDriverDose(in, out.limitStatus);
+            break;
+        case DoseModelKind::kLogTerms:
+            out.dose = LogTermsDose(in);
+            break;
+        case DoseModelKind::kKinetic:
+            out.dose = KineticDose(in);
+            break;
         case DoseModelKind::kTermList:
             out.dose = TermListDose(in, out.limitStatus, lastTermCode);
             break;
-        default: break;  // kind 66 and unknown kinds: no dose
+        default:
+            break;  // kind 66 and unknown kinds: no dose
     }
     if (!std::isfinite(out.dose)) out.dose = 0.0;
 

@@ -9,12 +9,12 @@ namespace dose {
 struct ComponentInputs {
     const ProductRecord& record;
     double temperatureK;
-    double driver;        // the component's driver value
-    double firstDriver;   // the first depletion driver (iron, mg/L)
-    double secondDriver;  // the second depletion driver
+    double driver;             // the component's driver value
+    double firstDriver;        // the first depletion driver (iron, mg/L)
+    double secondDriver;       // the second depletion driver
     const DoseContext& entry;  // the dose inputs as the caller gave them
     const VariableSource& variables;
-    uint16_t doseMode;    // of the product (its first component)
+    uint16_t doseMode;  // of the product (its first component)
 };
 
 struct ComponentDose {

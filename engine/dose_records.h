@@ -10,15 +10,15 @@
 namespace DoseInput {
 enum : int {
     kPh = 0,
-    kResultValue = 1,         // a result value of the point (the first logarithmic term)
+    kResultValue = 1,  // a result value of the point (the first logarithmic term)
     kCalciteRatio = 2,
     kSilica = 3,
     kIron = 4,
-    kIngredient1 = 5,         // output: the first ingredient (phosphate) dose
-    kPhosphate = 6,           // phosphate present
+    kIngredient1 = 5,  // output: the first ingredient (phosphate) dose
+    kPhosphate = 6,    // phosphate present
     kCalciumPhosphateRatio = 7,
-    kIngredient2 = 8,         // in: polyphosphate present; out: the second ingredient
-    kIngredient3 = 9,         // in: zinc present; out: the third ingredient
+    kIngredient2 = 8,  // in: polyphosphate present; out: the second ingredient
+    kIngredient3 = 9,  // in: zinc present; out: the third ingredient
     kCount = 10,
 };
 }  // namespace DoseInput
@@ -31,10 +31,10 @@ struct DoseContext {
 namespace DoseStatus {
 enum : int16_t {
     kNone = 0,
-    kBorderline = 1,       // a driver value or term within ten percent of its limit
-    kOutOfRange = 2,       // a driver value or term at or past its limit
-    kCannotCover = 3,      // the dose cannot cover the scale already present
-    kOverProductLimit = 4, // the dose exceeds the product's limit
+    kBorderline = 1,        // a driver value or term within ten percent of its limit
+    kOutOfRange = 2,        // a driver value or term at or past its limit
+    kCannotCover = 3,       // the dose cannot cover the scale already present
+    kOverProductLimit = 4,  // the dose exceeds the product's limit
 };
 }
 

@@ -13,13 +13,20 @@ namespace {
 // values kept in the upper result slots.
 int RemappedResultSlot(int code) {
     switch (code) {
-        case 50: return 58;  // aragonite, carbonate-solver value
-        case 66: return 57;  // witherite, carbonate-solver value
-        case 67: return 55;  // siderite, carbonate-solver value
-        case 69: return 51;  // strontianite, carbonate-solver value
-        case 70: return 52;  // magnesite excess from totals
-        case 71: return 53;  // magnesite, carbonate-solver value
-        default: return code;
+        case 50:
+            return 58;  // aragonite, carbonate-solver value
+        case 66:
+            return 57;  // witherite, carbonate-solver value
+        case 67:
+            return 55;  // siderite, carbonate-solver value
+        case 69:
+            return 51;  // strontianite, carbonate-solver value
+        case 70:
+            return 52;  // magnesite excess from totals
+        case 71:
+            return 53;  // magnesite, carbonate-solver value
+        default:
+            return code;
     }
 }
 
@@ -38,12 +45,23 @@ double CorrosionTargetValue(const VariableSource& src) {
 bool ConvertedElement(int element, const VariableSource& src, double& value) {
     const float v = src.analysis.analysis[element];
     switch (element) {
-        case AnalysisElement::kChloride: value = ConvClUnits(v, src.units); return true;
-        case AnalysisElement::kSulfate: value = ConvSO4Units(v, src.units); return true;
-        case AnalysisElement::kSilica: value = ConvSiO2Units(v, src.units); return true;
-        case AnalysisElement::kPhosphate: value = ConvPO4Units(v, src.units); return true;
-        case AnalysisElement::kMagnesium: value = ConvMgUnits(v, src.units); return true;
-        default: return false;
+        case AnalysisElement::kChloride:
+            value = ConvClUnits(v, src.units);
+            return true;
+        case AnalysisElement::kSulfate:
+            value = ConvSO4Units(v, src.units);
+            return true;
+        case AnalysisElement::kSilica:
+            value = ConvSiO2Units(v, src.units);
+            return true;
+        case AnalysisElement::kPhosphate:
+            value = ConvPO4Units(v, src.units);
+            return true;
+        case AnalysisElement::kMagnesium:
+            value = ConvMgUnits(v, src.units);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -51,9 +69,12 @@ bool ConvertedElement(int element, const VariableSource& src, double& value) {
 
 double DoseTemperatureK(double temperature, uint16_t unitCode) {
     switch (unitCode) {
-        case TemperatureUnit::kFahrenheit: return (temperature - 32.0) * 0.5555555555555556 + 273.16;
-        case TemperatureUnit::kCelsius: return temperature + 273.16;
-        default: return temperature;
+        case TemperatureUnit::kFahrenheit:
+            return (temperature - 32.0) * 0.5555555555555556 + 273.16;
+        case TemperatureUnit::kCelsius:
+            return temperature + 273.16;
+        default:
+            return temperature;
     }
 }
 
@@ -66,12 +87,16 @@ double VariableValue(int code, const VariableSource& src, double previous) {
         if (ConvertedElement(element, src, value)) return value;
         const float v = src.analysis.analysis[element];
         switch (element) {
-            case AnalysisElement::kIron: return ConvFeUnits(v, src.units);
-            case AnalysisElement::kTemperature: return src.temperatureK;
+            case AnalysisElement::kIron:
+                return ConvFeUnits(v, src.units);
+            case AnalysisElement::kTemperature:
+                return src.temperatureK;
             case AnalysisElement::kPh:
             case AnalysisElement::kAlkalinity:
-            case AnalysisElement::kZinc: return v;
-            default: return v * static_cast<double>(GetIonUnitFactor(element, src.units));
+            case AnalysisElement::kZinc:
+                return v;
+            default:
+                return v * static_cast<double>(GetIonUnitFactor(element, src.units));
         }
     }
     if (code == 200) return src.time;
@@ -80,7 +105,7 @@ double VariableValue(int code, const VariableSource& src, double previous) {
     return previous;
 }
 
-double GridDriverValue(int code, const VariableSource& src) {
+double LimitInputValue(int code, const VariableSource& src, bool readsExcess) {
     if (code >= 0 && code < 100) return ResultSlot(src.analysis, code);
     if (code >= 100 && code < 200) {
         const int element = code - 100;
@@ -91,8 +116,14 @@ double GridDriverValue(int code, const VariableSource& src) {
     }
     if (code == 200) return src.time;
     if (code == 301 || code == 302) return CorrosionTargetValue(src);
-    // 201..300, 303..399 and 400 on name no value of a grid cell.
+    if (readsExcess && code >= 500 && code < 500 + kMomentaryExcessCount)
+        return src.analysis.excess[code - 500];
+    // 201..300, 303..399, 400..499 and the rest name no value.
     return 0.0;
+}
+
+double GridDriverValue(int code, const VariableSource& src) {
+    return LimitInputValue(code, src, false);
 }
 
 }  // namespace dose

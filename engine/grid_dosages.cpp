@@ -9,10 +9,12 @@ void CalcGridDosages(const DoseEnvironment& env, DoseLimitState& limits, DoseAna
                      const GraphChoice& choice, int16_t run, int16_t choiceIndex,
                      const GridDoseCells& cells) {
     if (!env.productSelected || run == 0) return;
-    if (choiceIndex < 0 || choiceIndex >= 4 || choice.codes[choiceIndex] != GraphCode::kDose) return;
+    if (choiceIndex < 0 || choiceIndex >= 4 || choice.codes[choiceIndex] != GraphCode::kDose)
+        return;
 
-    const DoseEnvironment cellEnv{env.product, env.productSelected, scratch, env.units,
-                                  env.corrosionTarget, env.doseFigure, env.evaluateLimits};
+    const DoseEnvironment cellEnv{env.product,       env.productSelected, scratch,
+                                  env.units,         env.corrosionTarget, env.doseFigure,
+                                  env.evaluateLimits};
     for (int c = 0; c < kGridCellCount; ++c) {
         std::memcpy(scratch.results, cells.results[c], sizeof scratch.results);
         std::memcpy(scratch.analysis, cells.analysis[c], sizeof scratch.analysis);
@@ -34,9 +36,12 @@ void CalcGridDosages(const DoseEnvironment& env, DoseLimitState& limits, DoseAna
 
         const float temperature = a[AnalysisElement::kTemperature];
         const dose::VariableSource variables{
-            scratch, env.units,
+            scratch,
+            env.units,
             dose::DoseTemperatureK(temperature, env.units.units.code[UnitItem::kTemperature]),
-            cells.time, env.corrosionTarget, env.doseFigure};
+            cells.time,
+            env.corrosionTarget,
+            env.doseFigure};
         float drivers[kLimitInputCount];
         for (int k = 0; k < kLimitInputCount; ++k)
             drivers[k] = static_cast<float>(

@@ -9,11 +9,12 @@
 // members with a dose, the group dose is (W / S)(1000 / A)(S / H) in mg/L of
 // product (dose mode 2: (1 / A)(S / H)). The product dose is the largest group
 // dose.
+#include "engine/inhibitor_dose.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "engine/dose_models.h"
-#include "engine/inhibitor_dose.h"
 #include "input/records.h"
 
 using namespace dose;
@@ -22,9 +23,13 @@ namespace {
 
 constexpr double kIngredientPresent = 1e-06;
 
-bool IsCalciumPhosphate(int code) { return code == IndexCode::kCalciumPhosphate || code == 39; }
+bool IsCalciumPhosphate(int code) {
+    return code == IndexCode::kCalciumPhosphate || code == 39;
+}
 
-bool SameScale(int a, int b) { return a == b || (IsCalciumPhosphate(a) && IsCalciumPhosphate(b)); }
+bool SameScale(int a, int b) {
+    return a == b || (IsCalciumPhosphate(a) && IsCalciumPhosphate(b));
+}
 
 // The fraction of the active acting at the water's pH: the share of its acid in
 // dissociated form, with pKa(T) from pKa at 25 degrees C and its enthalpy (van 't
@@ -74,9 +79,9 @@ double CloseGroup(const GroupContext& g, int begin, int end, DoseLimitState& lim
     if (sums.shares > 0.0 && g.product.headerValue > 0.0f && sums.actives > 0.0 &&
         sums.inverseDoses > 0.0) {
         const double harmonic = sums.shares / sums.inverseDoses;
-        groupDose = g.doseMode == 2 ? (1.0 / sums.actives) * harmonic
-                                    : (sums.weightedConc / sums.shares) *
-                                          (1000.0 / sums.actives) * harmonic;
+        groupDose = g.doseMode == 2
+                        ? (1.0 / sums.actives) * harmonic
+                        : (sums.weightedConc / sums.shares) * (1000.0 / sums.actives) * harmonic;
     }
 
     const ProductRecord& last = g.product.records[end - 1];
@@ -130,9 +135,12 @@ double DepletionTotal(const ProductTable& product, int count, double driver,
 }  // namespace
 
 DoseEnvironment GlobalDoseEnvironment() {
-    return DoseEnvironment{productTable,          resultStatus.productSelected != 0,
-                           doseAnalysis,          GlobalUnitContext(),
-                           corrosionTarget,       doseFigure,
+    return DoseEnvironment{productTable,
+                           resultStatus.productSelected != 0,
+                           doseAnalysis,
+                           GlobalUnitContext(),
+                           corrosionTarget,
+                           doseFigure,
                            CurrentTreatmentLimitsHook()};
 }
 
@@ -166,8 +174,8 @@ int16_t CalcInhibitorDosage(const DoseEnvironment& env, DoseLimitState& limits,
                             first.ingredient3 > kIngredientPresent};
 
     const int count = std::clamp<int>(product.componentCount, 0, kDosedComponentCount);
-    const VariableSource variables{env.analysis, env.units, temperatureK, time,
-                                   env.corrosionTarget, env.doseFigure};
+    const VariableSource variables{env.analysis, env.units,           temperatureK,
+                                   time,         env.corrosionTarget, env.doseFigure};
     const uint16_t doseMode = first.doseMode;
     int16_t status = DoseStatus::kNone;
 
@@ -184,9 +192,9 @@ int16_t CalcInhibitorDosage(const DoseEnvironment& env, DoseLimitState& limits,
                            ? GetIonUnitFactor(AnalysisElement::kAluminum, env.units) *
                                  static_cast<double>(entry.value[DoseInput::kIngredient3])
                            : 0.0;
-        const ComponentDose c = EvaluateComponent(ComponentInputs{
-            r, temperatureK, driverValues[k], firstDriver, secondDriver, entry, variables,
-            doseMode});
+        const ComponentDose c =
+            EvaluateComponent(ComponentInputs{r, temperatureK, driverValues[k], firstDriver,
+                                              secondDriver, entry, variables, doseMode});
         raw[k] = c.dose;
         if (raw[k] > 0.0) {
             raw[k] /= acting;
@@ -203,7 +211,8 @@ int16_t CalcInhibitorDosage(const DoseEnvironment& env, DoseLimitState& limits,
         while (end < count &&
                SameScale(product.records[end].treatedIndex, product.records[end - 1].treatedIndex))
             ++end;
-        const double groupDose = CloseGroup(groups, begin, end, limits, status, calciumPhosphateMet);
+        const double groupDose =
+            CloseGroup(groups, begin, end, limits, status, calciumPhosphateMet);
         if (groupDose > dose) dose = groupDose;
         begin = end;
     }

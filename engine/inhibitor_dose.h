@@ -43,20 +43,20 @@ int16_t CalcInhibitorDosage(const DoseEnvironment& env, DoseLimitState& limits,
 
 // The named entry on the global records. `driverValues` points to seven values.
 // A null pointer computes nothing and returns 0.
-int16_t CalcInhibitorDosage(DoseContext* doseInputs, float temperature,
-                            const float* driverValues, float time, float* productDose);
+int16_t CalcInhibitorDosage(DoseContext* doseInputs, float temperature, const float* driverValues,
+                            float time, float* productDose);
 
 // The per-cell inputs and outputs of a 7 x 7 grid's dose.
 constexpr int kGridCellCount = 49;
 struct GridDoseCells {
-    const float (*results)[kSaturationResultCount];  // 49 rows of engine results
+    const float (*results)[kSaturationResultCount];    // 49 rows of engine results
     const float (*analysis)[AnalysisElement::kCount];  // 49 rows of analysis values
-    const float (*excess)[kMomentaryExcessCount];    // 49 rows of excess results
-    const float* bicarbonate;                         // 49: result slot 27 of the cell
-    const float* carbonate;                           // 49: result slots 8 and 29
-    float time;                                       // the grid's residence time
-    float* dose;                                      // out, 49
-    uint16_t* status;                                 // out, 49
+    const float (*excess)[kMomentaryExcessCount];      // 49 rows of excess results
+    const float* bicarbonate;                          // 49: result slot 27 of the cell
+    const float* carbonate;                            // 49: result slots 8 and 29
+    float time;                                        // the grid's residence time
+    float* dose;                                       // out, 49
+    uint16_t* status;                                  // out, 49
 };
 
 // Runs the dose over the 49 cells when a product is selected, `run` is non-zero
@@ -91,7 +91,12 @@ struct VariableSource {
 
 // The value of `code`; a code with no value of its own gives `previous`.
 double VariableValue(int code, const VariableSource& src, double previous);
-// A grid cell's driver value of `code`.
+// The value of a component's limit code as a driver or limit input: result slots,
+// analysis elements (chloride, sulfate, silica, phosphate and magnesium in mg/L),
+// the time, the corrosion target, and with `readsExcess` the momentary excess
+// (500 + entry); codes without a value give 0.
+double LimitInputValue(int code, const VariableSource& src, bool readsExcess);
+// A grid cell's driver value of `code` (no excess entries).
 double GridDriverValue(int code, const VariableSource& src);
 // The absolute temperature of the dose from the user's temperature unit.
 double DoseTemperatureK(double temperature, uint16_t unitCode);

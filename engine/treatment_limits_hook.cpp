@@ -15,4 +15,6 @@ void InstallTreatmentLimitsHook(TreatmentLimitsHook hook) {
     installedHook = hook != nullptr ? hook : RateNothing;
 }
 
-TreatmentLimitsHook CurrentTreatmentLimitsHook() { return installedHook; }
+TreatmentLimitsHook CurrentTreatmentLimitsHook() {
+    return installedHook;
+}

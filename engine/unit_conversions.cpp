@@ -24,7 +24,9 @@ constexpr double kZnEquivalent = 65.37;
 constexpr double kMnEquivalent = 27.5;
 constexpr double kPolyPO4Equivalent = 94.9714;
 
-bool IsEpm(const UnitContext& u) { return u.reportingMode == ReportingMode::kEpm; }
+bool IsEpm(const UnitContext& u) {
+    return u.reportingMode == ReportingMode::kEpm;
+}
 
 // The factor of `item`'s current code in `column`, or 0 when the code is 0 or has
 // no row in the table (a code no unit dialog offers is taken as the base unit).
@@ -57,54 +59,95 @@ double ByFixedFactors(float value, double equivalentWeight, int item, double cod
 // alkalinities are counted as CaCO3 (50.0445 mg per meq).
 double EquivalentWeightOfItem(int item) {
     switch (item) {
-        case UnitItem::kCalcium: return kCaEquivalent;
-        case UnitItem::kMagnesium: return kMgEquivalent;
-        case UnitItem::kSodium: return 22.9898;
-        case UnitItem::kPotassium: return 39.102;
-        case UnitItem::kIron: return kFeEquivalent;
-        case UnitItem::kAmmonia: return kNH3Equivalent;
-        case UnitItem::kAluminum: return 26.9815 / 3.0;
-        case UnitItem::kBoron: return 10.811;
-        case UnitItem::kChloride: return kClEquivalent;
-        case UnitItem::kSulfate: return kSO4Equivalent;
+        case UnitItem::kCalcium:
+            return kCaEquivalent;
+        case UnitItem::kMagnesium:
+            return kMgEquivalent;
+        case UnitItem::kSodium:
+            return 22.9898;
+        case UnitItem::kPotassium:
+            return 39.102;
+        case UnitItem::kIron:
+            return kFeEquivalent;
+        case UnitItem::kAmmonia:
+            return kNH3Equivalent;
+        case UnitItem::kAluminum:
+            return 26.9815 / 3.0;
+        case UnitItem::kBoron:
+            return 10.811;
+        case UnitItem::kChloride:
+            return kClEquivalent;
+        case UnitItem::kSulfate:
+            return kSO4Equivalent;
         case UnitItem::kMAlkalinity:
-        case UnitItem::kPAlkalinity: return 50.0445;
-        case UnitItem::kH2S: return 34.08 / 2.0;
-        case UnitItem::kSilica: return kSiO2Equivalent;
-        case UnitItem::kPhosphate: return kPO4Equivalent;
-        case UnitItem::kFluoride: return 18.9984;
-        case UnitItem::kNitrate: return 62.0049;
-        case UnitItem::kStrontium: return kSrEquivalent;
-        case UnitItem::kBarium: return kBaEquivalent;
-        case UnitItem::kLithium: return 6.939;
-        default: return 1.0;
+        case UnitItem::kPAlkalinity:
+            return 50.0445;
+        case UnitItem::kH2S:
+            return 34.08 / 2.0;
+        case UnitItem::kSilica:
+            return kSiO2Equivalent;
+        case UnitItem::kPhosphate:
+            return kPO4Equivalent;
+        case UnitItem::kFluoride:
+            return 18.9984;
+        case UnitItem::kNitrate:
+            return 62.0049;
+        case UnitItem::kStrontium:
+            return kSrEquivalent;
+        case UnitItem::kBarium:
+            return kBaEquivalent;
+        case UnitItem::kLithium:
+            return 6.939;
+        default:
+            return 1.0;
     }
 }
 
 // AnalysisElement -> UnitCodes item for GetIonUnitFactor, -1 for none.
 int UnitItemOfElement(int element) {
     switch (element) {
-        case AnalysisElement::kChloride: return UnitItem::kChloride;
-        case AnalysisElement::kSulfate: return UnitItem::kSulfate;
-        case AnalysisElement::kSilica: return UnitItem::kSilica;
-        case AnalysisElement::kPhosphate: return UnitItem::kPhosphate;
-        case AnalysisElement::kFluoride: return UnitItem::kFluoride;
-        case AnalysisElement::kCalcium: return UnitItem::kCalcium;
-        case AnalysisElement::kMagnesium: return UnitItem::kMagnesium;
-        case AnalysisElement::kSodium: return UnitItem::kSodium;
-        case AnalysisElement::kAmmonia: return UnitItem::kAmmonia;
-        case AnalysisElement::kIron: return UnitItem::kIron;
-        case AnalysisElement::kAluminum: return UnitItem::kAluminum;
-        case AnalysisElement::kMAlkalinity: return UnitItem::kMAlkalinity;
-        case AnalysisElement::kPAlkalinity: return UnitItem::kPAlkalinity;
-        case AnalysisElement::kPotassium: return UnitItem::kPotassium;
-        case AnalysisElement::kBoron: return UnitItem::kBoron;
-        case AnalysisElement::kH2S: return UnitItem::kH2S;
-        case AnalysisElement::kNitrate: return UnitItem::kNitrate;
-        case AnalysisElement::kStrontium: return UnitItem::kStrontium;
-        case AnalysisElement::kBarium: return UnitItem::kBarium;
-        case AnalysisElement::kLithium: return UnitItem::kLithium;
-        default: return -1;
+        case AnalysisElement::kChloride:
+            return UnitItem::kChloride;
+        case AnalysisElement::kSulfate:
+            return UnitItem::kSulfate;
+        case AnalysisElement::kSilica:
+            return UnitItem::kSilica;
+        case AnalysisElement::kPhosphate:
+            return UnitItem::kPhosphate;
+        case AnalysisElement::kFluoride:
+            return UnitItem::kFluoride;
+        case AnalysisElement::kCalcium:
+            return UnitItem::kCalcium;
+        case AnalysisElement::kMagnesium:
+            return UnitItem::kMagnesium;
+        case AnalysisElement::kSodium:
+            return UnitItem::kSodium;
+        case AnalysisElement::kAmmonia:
+            return UnitItem::kAmmonia;
+        case AnalysisElement::kIron:
+            return UnitItem::kIron;
+        case AnalysisElement::kAluminum:
+            return UnitItem::kAluminum;
+        case AnalysisElement::kMAlkalinity:
+            return UnitItem::kMAlkalinity;
+        case AnalysisElement::kPAlkalinity:
+            return UnitItem::kPAlkalinity;
+        case AnalysisElement::kPotassium:
+            return UnitItem::kPotassium;
+        case AnalysisElement::kBoron:
+            return UnitItem::kBoron;
+        case AnalysisElement::kH2S:
+            return UnitItem::kH2S;
+        case AnalysisElement::kNitrate:
+            return UnitItem::kNitrate;
+        case AnalysisElement::kStrontium:
+            return UnitItem::kStrontium;
+        case AnalysisElement::kBarium:
+            return UnitItem::kBarium;
+        case AnalysisElement::kLithium:
+            return UnitItem::kLithium;
+        default:
+            return -1;
     }
 }
 
@@ -170,27 +213,59 @@ double ConvPolyPO4Units(float value, const UnitContext& u) {
 // CaCO3, 1 degree German = 10 mg/L as CaO).
 double ConvAlkUnits(float value, const UnitContext& u) {
     switch (u.alkalinityMode) {
-        case 1: return value * (60.05 / 50.05);
-        case 6: return value * (60.05 / 5.005);
-        case 7: return value * (1074.895 / 5.005);
-        default: return value;
+        case 1:
+            return value * (60.05 / 50.05);
+        case 6:
+            return value * (60.05 / 5.005);
+        case 7:
+            return value * (1074.895 / 5.005);
+        default:
+            return value;
     }
 }
 
-double ConvCaUnits(float value) { return ConvCaUnits(value, GlobalUnitContext()); }
-double ConvMgUnits(float value) { return ConvMgUnits(value, GlobalUnitContext()); }
-double ConvFeUnits(float value) { return ConvFeUnits(value, GlobalUnitContext()); }
-double ConvClUnits(float value) { return ConvClUnits(value, GlobalUnitContext()); }
-double ConvSO4Units(float value) { return ConvSO4Units(value, GlobalUnitContext()); }
-double ConvSiO2Units(float value) { return ConvSiO2Units(value, GlobalUnitContext()); }
-double ConvPO4Units(float value) { return ConvPO4Units(value, GlobalUnitContext()); }
-double ConvSrUnits(float value) { return ConvSrUnits(value, GlobalUnitContext()); }
-double ConvBaUnits(float value) { return ConvBaUnits(value, GlobalUnitContext()); }
-double ConvNH3Units(float value) { return ConvNH3Units(value, GlobalUnitContext()); }
-double ConvZnUnits(float value) { return ConvZnUnits(value, GlobalUnitContext()); }
-double ConvMnUnits(float value) { return ConvMnUnits(value, GlobalUnitContext()); }
-double ConvPolyPO4Units(float value) { return ConvPolyPO4Units(value, GlobalUnitContext()); }
-double ConvAlkUnits(float value) { return ConvAlkUnits(value, GlobalUnitContext()); }
+double ConvCaUnits(float value) {
+    return ConvCaUnits(value, GlobalUnitContext());
+}
+double ConvMgUnits(float value) {
+    return ConvMgUnits(value, GlobalUnitContext());
+}
+double ConvFeUnits(float value) {
+    return ConvFeUnits(value, GlobalUnitContext());
+}
+double ConvClUnits(float value) {
+    return ConvClUnits(value, GlobalUnitContext());
+}
+double ConvSO4Units(float value) {
+    return ConvSO4Units(value, GlobalUnitContext());
+}
+double ConvSiO2Units(float value) {
+    return ConvSiO2Units(value, GlobalUnitContext());
+}
+double ConvPO4Units(float value) {
+    return ConvPO4Units(value, GlobalUnitContext());
+}
+double ConvSrUnits(float value) {
+    return ConvSrUnits(value, GlobalUnitContext());
+}
+double ConvBaUnits(float value) {
+    return ConvBaUnits(value, GlobalUnitContext());
+}
+double ConvNH3Units(float value) {
+    return ConvNH3Units(value, GlobalUnitContext());
+}
+double ConvZnUnits(float value) {
+    return ConvZnUnits(value, GlobalUnitContext());
+}
+double ConvMnUnits(float value) {
+    return ConvMnUnits(value, GlobalUnitContext());
+}
+double ConvPolyPO4Units(float value) {
+    return ConvPolyPO4Units(value, GlobalUnitContext());
+}
+double ConvAlkUnits(float value) {
+    return ConvAlkUnits(value, GlobalUnitContext());
+}
 
 float GetIonUnitFactor(int16_t element, const UnitContext& u) {
     const int item = UnitItemOfElement(element);
@@ -203,7 +278,9 @@ float GetIonUnitFactor(int16_t element, const UnitContext& u) {
     const double factor = TableFactor(u, item, item, inBaseUnit);
     return inBaseUnit ? 1.0f : static_cast<float>(factor);
 }
-float GetIonUnitFactor(int16_t element) { return GetIonUnitFactor(element, GlobalUnitContext()); }
+float GetIonUnitFactor(int16_t element) {
+    return GetIonUnitFactor(element, GlobalUnitContext());
+}
 
 double PhosphateDoseInUserUnits(double doseMgL, const UnitContext& u) {
     return DoseInUserUnits(doseMgL, kPO4Equivalent, UnitItem::kPhosphate, UnitItem::kPhosphate, u);

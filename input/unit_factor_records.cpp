@@ -5,4 +5,6 @@
 
 float UnitFactorTable[kUnitFactorRows][kUnitFactorColumns];
 
-void ResetUnitFactorRecords() { std::memset(UnitFactorTable, 0, sizeof UnitFactorTable); }
+void ResetUnitFactorRecords() {
+    std::memset(UnitFactorTable, 0, sizeof UnitFactorTable);
+}

@@ -9,4 +9,8 @@ for w in data/samples/*.wat; do
   echo
   echo "== $w"
   "$HARNESS" show "$w"
+  "$HARNESS" corrosion "$w"
+  for p in data/products/*.prd.txt; do
+    "$HARNESS" dose "$w" "$p"
+  done
 done

@@ -9,16 +9,15 @@ namespace {
 using R = ProductRecord;
 constexpr size_t kEncodedRecordBytes =
     2 + 2 + 4 + 4 + sizeof(R::name) + sizeof(R::fileName) + sizeof(R::functionText) +
-    sizeof(R::reserved192) + kDoseTermCount * 4 + sizeof(R::reserved624) + 2 +
-    kDoseTermCount * 8 + sizeof(R::reserved676) + 4 + sizeof(R::reserved684) + 4 +
-    sizeof(R::reserved704) + 2 + 2 + 4 + sizeof(R::c) + 4 + 5 * 4 + 4 * 4 + 3 * 4 +
-    sizeof(R::reserved851) + 2 + sizeof(R::reserved863) + 4 + sizeof(R::reserved931) + 2 +
-    sizeof(R::reserved939);
+    sizeof(R::reserved192) + kDoseTermCount * 4 + sizeof(R::reserved624) + 2 + kDoseTermCount * 8 +
+    sizeof(R::reserved676) + 4 + sizeof(R::reserved684) + 4 + sizeof(R::reserved704) + 2 + 2 + 4 +
+    sizeof(R::c) + 4 + 5 * 4 + 4 * 4 + 3 * 4 + sizeof(R::reserved851) + 2 + sizeof(R::reserved863) +
+    4 + sizeof(R::reserved931) + 2 + sizeof(R::reserved939);
 static_assert(kEncodedRecordBytes == kProductRecordBytes, "a component record is 1,000 bytes");
 static_assert(2 + 2 + 4 + sizeof(R::name) + sizeof(R::fileName) + sizeof(R::functionText) + 4 +
                       sizeof(R::reserved192) + kDoseTermCount * 4 + sizeof(R::reserved624) + 2 +
-                      kDoseTermCount * 8 + sizeof(R::reserved676) + 4 + sizeof(R::reserved684) +
-                      4 + sizeof(R::reserved704) ==
+                      kDoseTermCount * 8 + sizeof(R::reserved676) + 4 + sizeof(R::reserved684) + 4 +
+                      sizeof(R::reserved704) ==
                   743,
               "the dose model block starts at byte 743");
 constexpr size_t kEncodedHeaderBytes = 2 + 2 + 2 + sizeof(ProductTable::reserved6) + 4 + 4 + 4 +

@@ -29,13 +29,13 @@ constexpr float kUnsetLimit = -99.0f;
 // Model kinds of a component's dose model.
 namespace DoseModelKind {
 enum : uint16_t {
-    kLogDriver = 0,        // exp of a log-linear function of the driver value
-    kLogDriverPlain = 1,   // the same, with any positive driver
-    kLogDriverPh = 2,      // the same with a pH term
-    kLogTerms = 3,         // log-linear in the dose inputs
+    kLogDriver = 0,       // exp of a log-linear function of the driver value
+    kLogDriverPlain = 1,  // the same, with any positive driver
+    kLogDriverPh = 2,     // the same with a pH term
+    kLogTerms = 3,        // log-linear in the dose inputs
     kNone = 66,
-    kTermList = 99,        // a list of up to six terms of variable codes
-    kKinetic = 101,        // induction-time (kinetic) model
+    kTermList = 99,  // a list of up to six terms of variable codes
+    kKinetic = 101,  // induction-time (kinetic) model
 };
 }  // namespace DoseModelKind
 
@@ -45,56 +45,56 @@ enum : uint16_t {
 // one. The kind-99 term list and the pKa of the active ingredient, which lie
 // past that range in a product file, are kept at 600 to 703.
 struct ProductRecord {
-    int16_t limitCode;       // 0: the variable whose value is this component's limit input
-                             //    (below 100 an IndexCode, 100..199 an AnalysisElement + 100,
-                             //    200 the residence time, 301/302 the corrosion target,
-                             //    500..537 a MomentaryExcess entry + 500)
-    int16_t productMode;     // 2: below 2 a scale-inhibitor (dose in mg/L), 2 a corrosion inhibitor
-    float activesPercent;    // 4: total actives, percent
-    float blendShare;        // 8: share of the component in its group's blend
-    char name[20];           // 12: zero-terminated, at most 19 characters
-    char fileName[80];       // 32: the product file name
-    char functionText[80];   // 112: what the product does
+    int16_t limitCode;      // 0: the variable whose value is this component's limit input
+                            //    (below 100 an IndexCode, 100..199 an AnalysisElement + 100,
+                            //    200 the residence time, 301/302 the corrosion target,
+                            //    500..537 a MomentaryExcess entry + 500)
+    int16_t productMode;    // 2: below 2 a scale-inhibitor (dose in mg/L), 2 a corrosion inhibitor
+    float activesPercent;   // 4: total actives, percent
+    float blendShare;       // 8: share of the component in its group's blend
+    char name[20];          // 12: zero-terminated, at most 19 characters
+    char fileName[80];      // 32: the product file name
+    char functionText[80];  // 112: what the product does
     uint8_t reserved192[408];
 
     // 600: kind-99 term list.
-    uint16_t termCode[kDoseTermCount];       // 600 + 4t: variable code of term t
-    int16_t termTransform[kDoseTermCount];   // 602 + 4t: 0 ends the list
+    uint16_t termCode[kDoseTermCount];      // 600 + 4t: variable code of term t
+    int16_t termTransform[kDoseTermCount];  // 602 + 4t: 0 ends the list
     uint8_t reserved624[2];
-    int16_t resultSwitch;                    // 626
-    float termLower[kDoseTermCount];         // 628 + 8t (-99.0 unset)
-    float termUpper[kDoseTermCount];         // 632 + 8t (-99.0 unset)
+    int16_t resultSwitch;             // 626
+    float termLower[kDoseTermCount];  // 628 + 8t (-99.0 unset)
+    float termUpper[kDoseTermCount];  // 632 + 8t (-99.0 unset)
     uint8_t reserved676[4];
-    float pKa25;                             // 680: pKa of the active at 25 degrees C
+    float pKa25;  // 680: pKa of the active at 25 degrees C
     uint8_t reserved684[16];
-    float pKaEnthalpy;                       // 700: enthalpy term of the pKa, kcal/mol
+    float pKaEnthalpy;  // 700: enthalpy term of the pKa, kcal/mol
     uint8_t reserved704[39];
 
     // 743: dose model block.
-    uint16_t treatedIndex;   // 743: IndexCode of the scale treated (3 and 39 count as one)
-    uint16_t modelKind;      // 745: DoseModelKind
-    float activeConc;        // 747: concentration of the active (0: no dose)
-    float c[12];             // 751: c1..c12 (c[0] is c1); kinds 0..2 use c5..c12 as four pairs
-    float driverLimit;       // 799: upper limit of the driver value
-    float c14;               // 803: intercept of kind 99, pH coefficient of kind 2
-    float c15;               // 807
-    float c16;               // 811
-    float c17;               // 815
-    float termCoefficient4;  // 819: the fourth term coefficient of kind 99
-    float depletion2Rate;    // 823
+    uint16_t treatedIndex;      // 743: IndexCode of the scale treated (3 and 39 count as one)
+    uint16_t modelKind;         // 745: DoseModelKind
+    float activeConc;           // 747: concentration of the active (0: no dose)
+    float c[12];                // 751: c1..c12 (c[0] is c1); kinds 0..2 use c5..c12 as four pairs
+    float driverLimit;          // 799: upper limit of the driver value
+    float c14;                  // 803: intercept of kind 99, pH coefficient of kind 2
+    float c15;                  // 807
+    float c16;                  // 811
+    float c17;                  // 815
+    float termCoefficient4;     // 819: the fourth term coefficient of kind 99
+    float depletion2Rate;       // 823
     float depletion2Threshold;  // 827
-    float ingredient2;       // 831: fraction of the second ingredient
-    float ingredient3;       // 835: fraction of the third ingredient
-    float depletion1Rate;    // 839
+    float ingredient2;          // 831: fraction of the second ingredient
+    float ingredient3;          // 835: fraction of the third ingredient
+    float depletion1Rate;       // 839
     float depletion1Threshold;  // 843
-    float ingredient1;       // 847: fraction of the first ingredient (the phosphate content)
+    float ingredient1;          // 847: fraction of the first ingredient (the phosphate content)
     uint8_t reserved851[10];
-    int16_t energyForm;      // 861: -1 the intercept is used as is, else its natural logarithm
+    int16_t energyForm;  // 861: -1 the intercept is used as is, else its natural logarithm
     uint8_t reserved863[64];
-    float doseScale;         // 927: multiplies the component dose when positive
+    float doseScale;  // 927: multiplies the component dose when positive
     uint8_t reserved931[6];
-    uint16_t doseMode;       // 937: of the first component, for the whole product: 0, 1 additive,
-                             //      2 rated against the header limit
+    uint16_t doseMode;  // 937: of the first component, for the whole product: 0, 1 additive,
+                        //      2 rated against the header limit
     uint8_t reserved939[61];
 };
 
@@ -112,9 +112,9 @@ struct ProductTable {
     int16_t componentCount;  // 2: 1..28
     uint16_t selection;      // 4: 0xFFFF for none
     uint8_t reserved6[2];
-    float headerValue;       // 8: must be above 0 for any group dose
-    float headerLimit;       // 12: dose mode 2 compares the product dose with it (-99.0 unset)
-    uint32_t limitsWord;     // 16: the word stored ahead of the limit slots
+    float headerValue;    // 8: must be above 0 for any group dose
+    float headerLimit;    // 12: dose mode 2 compares the product dose with it (-99.0 unset)
+    uint32_t limitsWord;  // 16: the word stored ahead of the limit slots
     LimitSlot limits[kLimitSlotCount];  // 20
     uint8_t reserved380[kProductHeaderBytes - 380];
     ProductRecord records[kProductRecordCount];  // 1359 + 1000 k

@@ -26,23 +26,40 @@ double SlotValue(int code, const LimitEvaluationInputs& in, const DoseContext& d
         const float v = in.analysis.analysis[element];
         const UnitContext& u = in.units;
         switch (element) {
-            case AnalysisElement::kPh: return doseInputs.value[DoseInput::kPh];
-            case AnalysisElement::kTemperature: return temperature;
-            case AnalysisElement::kAlkalinity: return ConvAlkUnits(v, u);
-            case AnalysisElement::kChloride: return ConvClUnits(v, u);
-            case AnalysisElement::kSulfate: return ConvSO4Units(v, u);
-            case AnalysisElement::kSilica: return ConvSiO2Units(v, u);
-            case AnalysisElement::kPhosphate: return ConvPO4Units(v, u);
-            case AnalysisElement::kCalcium: return ConvCaUnits(v, u);
-            case AnalysisElement::kMagnesium: return ConvMgUnits(v, u);
-            case AnalysisElement::kAmmonia: return ConvNH3Units(v, u);
-            case AnalysisElement::kIron: return ConvFeUnits(v, u);
-            case AnalysisElement::kManganese: return ConvMnUnits(v, u);
-            case AnalysisElement::kZinc: return ConvZnUnits(v, u);
-            case AnalysisElement::kStrontium: return ConvSrUnits(v, u);
-            case AnalysisElement::kBarium: return ConvBaUnits(v, u);
-            case AnalysisElement::kPolyphosphate: return ConvPolyPO4Units(v, u);
-            default: return v * static_cast<double>(GetIonUnitFactor(element, u));
+            case AnalysisElement::kPh:
+                return doseInputs.value[DoseInput::kPh];
+            case AnalysisElement::kTemperature:
+                return temperature;
+            case AnalysisElement::kAlkalinity:
+                return ConvAlkUnits(v, u);
+            case AnalysisElement::kChloride:
+                return ConvClUnits(v, u);
+            case AnalysisElement::kSulfate:
+                return ConvSO4Units(v, u);
+            case AnalysisElement::kSilica:
+                return ConvSiO2Units(v, u);
+            case AnalysisElement::kPhosphate:
+                return ConvPO4Units(v, u);
+            case AnalysisElement::kCalcium:
+                return ConvCaUnits(v, u);
+            case AnalysisElement::kMagnesium:
+                return ConvMgUnits(v, u);
+            case AnalysisElement::kAmmonia:
+                return ConvNH3Units(v, u);
+            case AnalysisElement::kIron:
+                return ConvFeUnits(v, u);
+            case AnalysisElement::kManganese:
+                return ConvMnUnits(v, u);
+            case AnalysisElement::kZinc:
+                return ConvZnUnits(v, u);
+            case AnalysisElement::kStrontium:
+                return ConvSrUnits(v, u);
+            case AnalysisElement::kBarium:
+                return ConvBaUnits(v, u);
+            case AnalysisElement::kPolyphosphate:
+                return ConvPolyPO4Units(v, u);
+            default:
+                return v * static_cast<double>(GetIonUnitFactor(element, u));
         }
     }
     if (code == 200) return residenceTime;
@@ -90,4 +107,6 @@ int16_t EvaluateTreatmentLimits(const DoseContext& doseInputs, float temperature
                                    treatmentLimitEvaluation);
 }
 
-void InstallTreatmentHooks() { InstallTreatmentLimitsHook(EvaluateTreatmentLimits); }
+void InstallTreatmentHooks() {
+    InstallTreatmentLimitsHook(EvaluateTreatmentLimits);
+}

@@ -1,11 +1,12 @@
 // The four corrosion models on synthetic saturation and analysis records.
 // Expected rates are hand calculations of the correlations, written out beside
 // each case (T in K = degrees C + 273.16).
+#include "engine/corrosion_models.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "engine/corrosion_models.h"
 #include "input/unit_factor_table.h"
 
 namespace {
@@ -13,13 +14,13 @@ namespace {
 using namespace corrosion;
 
 class CorrosionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FillUnitFactors(factors);
         units.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
         units.code[UnitItem::kPressure] = PressureUnit::kBar;
-        units.code[UnitItem::kGasCo2] = 1;  // bar
-        units.code[UnitItem::kGasH2S] = 1;  // bar
+        units.code[UnitItem::kGasCo2] = 1;         // bar
+        units.code[UnitItem::kGasH2S] = 1;         // bar
         units.code[UnitItem::kCorrosionRate] = 1;  // mm/yr
     }
     CorrosionInputs In() {

@@ -1,12 +1,13 @@
 // The scale-inhibitor dose on synthetic products and waters. Component doses are
 // chosen so that their logarithms are round numbers (x = 3 gives e^3 = 20.0855);
 // the blends and splits are worked by hand beside each case.
+#include "engine/inhibitor_dose.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 
-#include "engine/inhibitor_dose.h"
 #include "input/unit_factor_table.h"
 
 namespace {
@@ -21,7 +22,7 @@ int16_t RecordingHook(const DoseContext&, float, const float (&)[kLimitInputCoun
 }
 
 class DoseTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FillUnitFactors(factors);
         units.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
@@ -48,8 +49,8 @@ protected:
         r.treatedIndex = treated;
         r.modelKind = DoseModelKind::kLogDriver;
         r.energyForm = -1;
-        r.c[4] = c5;   // c5
-        r.c[8] = 1.0f; // c9
+        r.c[4] = c5;    // c5
+        r.c[8] = 1.0f;  // c9
         r.activesPercent = actives;
         r.blendShare = share;
         r.activeConc = conc;
@@ -371,8 +372,9 @@ TEST_F(DoseTest, GridDosesRunOnlyForTheDoseGraph) {
         cellAnalysis[c][AnalysisElement::kPh] = 7.0f;
         cellDose[c] = -1.0f;
     }
-    const GridDoseCells cells{results.get(), cellAnalysis.get(), excess.get(), bicarbonate,
-                              carbonate, 180.0f, cellDose, cellStatus};
+    const GridDoseCells cells{results.get(), cellAnalysis.get(), excess.get(),
+                              bicarbonate,   carbonate,          180.0f,
+                              cellDose,      cellStatus};
     DoseAnalysis scratch{};
     GraphChoice choice{0, 2, {IndexCode::kBarite, GraphCode::kDose, -1, -1}};
 

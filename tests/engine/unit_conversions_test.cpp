@@ -2,10 +2,11 @@
 // reporting. Expected factors are typed from the unit tables (the unit factor
 // table's columns and the converters' fixed factors and equivalent weights), not
 // read back from UnitFactorTable.
+#include "engine/unit_conversions.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/records.h"
-#include "engine/unit_conversions.h"
 #include "input/unit_factor_table.h"
 
 namespace {
@@ -39,7 +40,7 @@ const ConverterCase kConverters[] = {
 };
 
 class UnitConversionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { FillUnitFactors(factors); }
     UnitContext Context(uint16_t mode = ReportingMode::kMgPerL, uint16_t alkMode = 2) {
         return UnitContext{units, mode, alkMode, factors};

@@ -8,27 +8,18 @@
 
 #include "engine/inputs_records.h"
 #include "engine/records.h"
+#include "tests/harness/command_runner.h"
 #include "tools/engine_harness/commands.h"
 
 namespace {
-
-std::string Drain(std::FILE* f) {
-    std::rewind(f);
-    std::string s;
-    char buf[512];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    std::fclose(f);
-    return s;
-}
 
 int RunConstants(std::string path, std::string& out, std::string& err) {
     std::vector<char*> argv{path.data()};
     std::FILE* o = std::tmpfile();
     std::FILE* e = std::tmpfile();
     const int code = CmdConstants(argv, o, e);
-    out = Drain(o);
-    err = Drain(e);
+    out = DrainCapture(o);
+    err = DrainCapture(e);
     return code;
 }
 

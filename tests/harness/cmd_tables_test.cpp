@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/records.h"
+#include "tests/harness/command_runner.h"
 #include "tools/engine_harness/commands.h"
 
 namespace {
@@ -16,23 +17,13 @@ struct CommandRun {
     std::string err;
 };
 
-std::string Drain(std::FILE* f) {
-    std::rewind(f);
-    std::string s;
-    char buf[512];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    std::fclose(f);
-    return s;
-}
-
 CommandRun RunTables(std::vector<std::string> args) {
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const int code = CmdTables(argv, out, err);
-    return {code, Drain(out), Drain(err)};
+    return {code, DrainCapture(out), DrainCapture(err)};
 }
 
 TEST(TablesCommand, PrintsCountsAndRequestedRows) {

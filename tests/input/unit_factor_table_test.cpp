@@ -1,7 +1,7 @@
 // The unit factor table as the start-up loader fills it.
-#include <gtest/gtest.h>
-
 #include "input/unit_factor_table.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,4 +1,6 @@
 // Rating a water against the product's limit slots.
+#include "treatment/treatment_limits.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -6,7 +8,6 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "input/unit_factor_table.h"
-#include "treatment/treatment_limits.h"
 
 namespace {
 
@@ -17,11 +18,11 @@ TEST(RateLimit, TenPercentBandsAtBothBounds) {
         int16_t rating;
     };
     const Case cases[] = {
-        {89.9, kUnsetLimit, 100.0f, 0}, {90.0, kUnsetLimit, 100.0f, 0},
-        {90.1, kUnsetLimit, 100.0f, 1}, {100.0, kUnsetLimit, 100.0f, 1},
-        {100.1, kUnsetLimit, 100.0f, 2}, {11.0, 10.0f, kUnsetLimit, 0},
-        {10.9, 10.0f, kUnsetLimit, 1},  {10.0, 10.0f, kUnsetLimit, 1},
-        {9.9, 10.0f, kUnsetLimit, 2},   {50.0, 10.0f, 100.0f, 0},
+        {89.9, kUnsetLimit, 100.0f, 0},     {90.0, kUnsetLimit, 100.0f, 0},
+        {90.1, kUnsetLimit, 100.0f, 1},     {100.0, kUnsetLimit, 100.0f, 1},
+        {100.1, kUnsetLimit, 100.0f, 2},    {11.0, 10.0f, kUnsetLimit, 0},
+        {10.9, 10.0f, kUnsetLimit, 1},      {10.0, 10.0f, kUnsetLimit, 1},
+        {9.9, 10.0f, kUnsetLimit, 2},       {50.0, 10.0f, 100.0f, 0},
         {1e9, kUnsetLimit, kUnsetLimit, 0},
     };
     for (const Case& c : cases)
@@ -29,7 +30,7 @@ TEST(RateLimit, TenPercentBandsAtBothBounds) {
 }
 
 class LimitsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FillUnitFactors(factors);
         units.code[UnitItem::kCorrosionRate] = 1;  // mm/yr

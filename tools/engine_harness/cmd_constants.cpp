@@ -5,34 +5,15 @@
 #include "engine/inputs_records.h"
 #include "engine/records.h"
 #include "tools/engine_harness/commands.h"
-#include "tools/engine_harness/water_file.h"
+#include "tools/engine_harness/water_run.h"
 
 int CmdConstants(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     if (args.size() != 1) {
         std::fprintf(err, "constants: give one water file\n");
         return kExitUsage;
     }
-    WaterFileData data{};
-    const WaterFileStatus status = ReadWaterFile(args[0], data);
-    if (!status.ok) {
-        if (status.line > 0)
-            std::fprintf(err, "%s: %s\n", args[0], status.message.c_str());
-        else
-            std::fprintf(err, "%s\n", status.message.c_str());
-        return kExitBadInput;
-    }
-
-    currentAnalysis = data.analysis;
-    unitCodes = data.units;
-    reportingMode = data.reportingMode;
-    alkalinityMode = data.alkalinityMode;
-    float* values = currentAnalysis.values;
-    values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
-    values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
-    values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
-    calcPassMode = 1;
-    referencePh = values[AnalysisElement::kPh];
-    CalcEquilibrium();
+    const int status = CalculateWaterFile(args[0], err);
+    if (status != kExitOk) return status;
 
     const EngineInputs& in = engineInputs;
     std::fprintf(out, "temperature_K %.6f\n", in.temperatureK);
@@ -47,6 +28,7 @@ int CmdConstants(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "dielectric_constant %.8g\n", waterConstants.dielectricConstant);
     std::fprintf(out, "A %.8g\n", waterConstants.debyeA);
     std::fprintf(out, "B %.8g\n", waterConstants.debyeB);
-    for (int i = 0; i < kReactionCount; ++i) std::fprintf(out, "logK %d %.8g\n", i, reactionLogK[i]);
+    for (int i = 0; i < kReactionCount; ++i)
+        std::fprintf(out, "logK %d %.8g\n", i, reactionLogK[i]);
     return kExitOk;
 }

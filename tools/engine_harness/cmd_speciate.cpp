@@ -7,35 +7,15 @@
 #include "engine/records.h"
 #include "engine/speciation_records.h"
 #include "tools/engine_harness/commands.h"
-#include "tools/engine_harness/water_file.h"
+#include "tools/engine_harness/water_run.h"
 
 int CmdSpeciate(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     if (args.size() != 1) {
         std::fprintf(err, "speciate: give one water file\n");
         return kExitUsage;
     }
-    WaterFileData data{};
-    const WaterFileStatus status = ReadWaterFile(args[0], data);
-    if (!status.ok) {
-        if (status.line > 0)
-            std::fprintf(err, "%s: %s\n", args[0], status.message.c_str());
-        else
-            std::fprintf(err, "%s\n", status.message.c_str());
-        return kExitBadInput;
-    }
-    // An ordinary pass at the water's own temperature and pressure, from the
-    // analysis pH.
-    currentAnalysis = data.analysis;
-    unitCodes = data.units;
-    reportingMode = data.reportingMode;
-    alkalinityMode = data.alkalinityMode;
-    float* values = currentAnalysis.values;
-    values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
-    values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
-    values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
-    calcPassMode = 1;
-    referencePh = values[AnalysisElement::kPh];
-    CalcEquilibrium();
+    const int status = CalculateWaterFile(args[0], err);
+    if (status != kExitOk) return status;
     std::fprintf(out, "ph %.9g\n", speciation.ph);
     std::fprintf(out, "ionic_strength %.9g\n", speciation.ionicStrength);
     std::fprintf(out, "water_activity %.9g\n", speciation.waterActivity);

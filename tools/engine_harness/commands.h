@@ -34,3 +34,8 @@ int CmdSpeciate(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // phadjust WATERFILE --target PH [--acid N | --alkali N] [--open]: the acid or
 // alkali demand for a target pH and the analysis elements the adjustment rewrites.
 int CmdPhAdjust(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// corrosion WATERFILE: the four corrosion rates of the water in mm/yr and mpy.
+int CmdCorrosion(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// dose WATERFILE PRODUCTFILE [--time SECONDS]: the dose of a product (the harness's
+// text form) for the water, its ingredient amounts and the limit status.
+int CmdDose(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -18,6 +18,8 @@ constexpr HarnessCommand kCommands[] = {
     {"speciate", CmdSpeciate, "WATERFILE"},
     {"phadjust", CmdPhAdjust,
      "WATERFILE --target PH [--acid N | --alkali N] [--open]  (textbook 25 C carbonate constants)"},
+    {"corrosion", CmdCorrosion, "WATERFILE"},
+    {"dose", CmdDose, "WATERFILE PRODUCTFILE [--time SECONDS]"},
 };
 
 void PrintUsage(std::FILE* to) {

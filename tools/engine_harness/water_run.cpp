@@ -1,0 +1,41 @@
+// Reading a water file into the engine's records and calculating it.
+#include "tools/engine_harness/water_run.h"
+
+#include "engine/calc_equilibrium.h"
+#include "engine/inputs_records.h"
+#include "engine/records.h"
+#include "input/unit_factor_table.h"
+#include "tools/engine_harness/commands.h"
+#include "tools/engine_harness/water_file.h"
+
+int CalculateWaterFile(const char* path, std::FILE* err) {
+    WaterFileData data{};
+    const WaterFileStatus status = ReadWaterFile(path, data);
+    if (!status.ok) {
+        if (status.line > 0)
+            std::fprintf(err, "%s: %s\n", path, status.message.c_str());
+        else
+            std::fprintf(err, "%s\n", status.message.c_str());
+        return kExitBadInput;
+    }
+    InitUnitFactors();
+    currentAnalysis = data.analysis;
+    unitCodes = data.units;
+    reportingMode = data.reportingMode;
+    alkalinityMode = data.alkalinityMode;
+    float* values = currentAnalysis.values;
+    values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
+    values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
+    values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
+    // A results pass at the water's own temperature and pressure, from its pH.
+    calcPassMode = 1;
+    referencePh = values[AnalysisElement::kPh];
+    CalcEquilibrium();
+    return kExitOk;
+}
+
+bool HaveSaturationResults() {
+    for (float v : SaturationResults)
+        if (v != 0.0f) return true;
+    return false;
+}

@@ -1,0 +1,14 @@
+// Shared start of the harness commands that compute a water: read the water
+// file, make it the working analysis with its units, and run the equilibrium
+// calculation as a results pass.
+#pragma once
+
+#include <cstdio>
+
+// Reads `path` into the global records and calculates it. Returns kExitOk, or
+// kExitBadInput after telling `err` what is wrong with the file.
+int CalculateWaterFile(const char* path, std::FILE* err);
+
+// Whether the last calculation left saturation results (all zero means its result
+// stage did not run).
+bool HaveSaturationResults();
