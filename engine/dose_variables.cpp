@@ -35,10 +35,7 @@ double ResultSlot(const DoseAnalysis& a, int slot) {
 }
 
 double CorrosionTargetValue(const VariableSource& src) {
-    // The target is kept in mm/yr; rates are compared in mils per year when that
-    // is the user's unit.
-    return CorrosionRateInMpy(src.units.units) ? src.corrosionTarget / kMmPerMil
-                                               : src.corrosionTarget;
+    return CorrosionRateAsMpy(src.corrosionTarget, src.units.units);
 }
 
 // An analysis element in mg/L, for the elements the models read converted.

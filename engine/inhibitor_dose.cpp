@@ -246,11 +246,12 @@ int16_t CalcInhibitorDosage(const DoseEnvironment& env, DoseLimitState& limits,
         status = DoseStatus::kCannotCover;
 
     if (doseMode == 2) {
-        // A corrosion product: the figure is a rate, rated against the product limit.
+        // A corrosion product: the figure is a rate in mils per year, rated against
+        // the product limit and given back in the user's corrosion-rate unit.
         status = DoseStatus::kNone;
         if (product.headerLimit > kUnsetLimit && product.headerLimit <= dose)
             status = DoseStatus::kOverProductLimit;
-        if (CorrosionRateInMpy(env.units.units)) dose *= kMmPerMil;
+        if (!CorrosionRateInMpy(env.units.units)) dose *= kMmPerMil;
     } else {
         dose += depletion;
     }

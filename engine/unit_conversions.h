@@ -75,9 +75,17 @@ double PhosphateDoseInUserUnits(double doseMgL, const UnitContext& u);
 double PolyphosphateDoseInUserUnits(double doseMgL, const UnitContext& u);
 
 // The corrosion-rate unit of the whole program is UnitCodes item 25: code 0 is
-// mils per year, any other code mm/yr. The corrosion models compute in mm/yr and
-// divide by 0.0254 when this is true.
+// mils per year, any other code mm/yr (as the units dialog, the pages and the
+// graphs label it). The corrosion models compute in mm/yr and divide by 0.0254
+// when this is true. Product data are in mils per year: the corrosion target,
+// kept in the user's unit, is read by the dose and the limits in mpy, and a
+// corrosion product's figure is given back in the user's unit.
 inline bool CorrosionRateInMpy(const UnitCodes& units) {
     return units.code[UnitItem::kCorrosionRate] == 0;
 }
 constexpr double kMmPerMil = 0.0254;
+
+// A corrosion rate in the user's unit expressed in mils per year.
+inline double CorrosionRateAsMpy(double rate, const UnitCodes& units) {
+    return CorrosionRateInMpy(units) ? rate : rate / kMmPerMil;
+}

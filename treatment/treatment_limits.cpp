@@ -63,9 +63,7 @@ double SlotValue(int code, const LimitEvaluationInputs& in, const DoseContext& d
         }
     }
     if (code == 200) return residenceTime;
-    if (code == 301 || code == 302)
-        return CorrosionRateInMpy(in.units.units) ? in.corrosionTarget / kMmPerMil
-                                                  : in.corrosionTarget;
+    if (code == 301 || code == 302) return CorrosionRateAsMpy(in.corrosionTarget, in.units.units);
     if (code >= 500 && code < 500 + kMomentaryExcessCount) return in.analysis.excess[code - 500];
     return 0.0;
 }

@@ -26,7 +26,7 @@ class DoseTest : public ::testing::Test {
     void SetUp() override {
         FillUnitFactors(factors);
         units.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
-        units.code[UnitItem::kCorrosionRate] = 1;  // mm/yr
+        units.code[UnitItem::kCorrosionRate] = 0;  // mpy
         product->headerValue = 1.0f;
         product->headerLimit = kUnsetLimit;
         analysis.analysis[AnalysisElement::kPh] = 7.0f;
@@ -216,8 +216,8 @@ TEST_F(DoseTest, DoseModeTwoRatesAgainstTheProductLimit) {
     EXPECT_EQ(Dose(), 0);
     product->headerLimit = 0.4f;
     EXPECT_EQ(Dose(), DoseStatus::kOverProductLimit);
-    // In mils per year the figure is multiplied by 0.0254.
-    units.code[UnitItem::kCorrosionRate] = 0;
+    // The figure is in mils per year; in mm/yr it is multiplied by 0.0254.
+    units.code[UnitItem::kCorrosionRate] = 1;
     Dose();
     EXPECT_NEAR(dose, 0.401711 * 0.0254, 1e-6);
 }

@@ -73,7 +73,7 @@ TEST_F(LimitsTest, SlotValuesFromTheirVariables) {
     analysis.excess[3] = 7.0f;
     Slot(3, 503, kUnsetLimit, 10.0f);  // 0
     corrosionTarget = 0.1f;
-    Slot(4, 301, kUnsetLimit, 3.0f);  // mm/yr: 0.1, within
+    Slot(4, 301, kUnsetLimit, 3.0f);  // the target in mpy: 0.1 mm/yr is 3.937 mpy, outside
     EXPECT_EQ(Evaluate(), 2);
     ASSERT_EQ(out.rowCount, 5);
     EXPECT_EQ(out.rating[0], 0);
@@ -82,12 +82,13 @@ TEST_F(LimitsTest, SlotValuesFromTheirVariables) {
     EXPECT_EQ(out.value[2], 300.0f);
     EXPECT_EQ(out.rating[2], 2);
     EXPECT_EQ(out.value[3], 7.0f);
-    EXPECT_EQ(out.rating[4], 0);
+    EXPECT_NEAR(out.value[4], 0.1 / 0.0254, 1e-5);
+    EXPECT_EQ(out.rating[4], 2);
     EXPECT_EQ(out.worstRating, 2);
-    // In mils per year the target is 0.1 / 0.0254 = 3.937 mpy: outside.
+    // Entered in mils per year the target is taken as it is: 0.1, within.
     units.code[UnitItem::kCorrosionRate] = 0;
     Evaluate();
-    EXPECT_EQ(out.rating[4], 2);
+    EXPECT_EQ(out.rating[4], 0);
 }
 
 TEST_F(LimitsTest, ComponentsLimitInputsStandForTheirCodes) {

@@ -107,7 +107,7 @@ int CmdDose(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "product %s\n", productTable.records[0].name);
     std::fprintf(out, "residence_time %g s\n", static_cast<double>(time));
     std::fprintf(out, "dose %.6g %s\n", static_cast<double>(productDose),
-                 corrosionProduct ? (CorrosionRateInMpy(unitCodes) ? "mm/yr" : "mpy") : "mg/L");
+                 corrosionProduct ? (CorrosionRateInMpy(unitCodes) ? "mpy" : "mm/yr") : "mg/L");
     std::fprintf(out, "ingredient1 %.6g mg/L\n",
                  static_cast<double>(inputs.value[DoseInput::kIngredient1]));
     std::fprintf(out, "ingredient2 %.6g mg/L\n",
