@@ -8,6 +8,7 @@
 #include "engine/engine_inputs.h"
 #include "engine/inputs_records.h"
 #include "engine/records.h"
+#include "engine/result_stage.h"
 #include "engine/round_to_charge.h"
 #include "engine/speciation.h"
 #include "engine/thermo_tables.h"
@@ -40,9 +41,9 @@ void CalcEquilibrium() {
         blendDissolvedCo2,
         organicAcids,
         speciesTable};
-    InputStageOutputs outputs{reactionTable, reactionLogK, reactionK,          SpeciesState,
-                              engineInputs,  gasFlowTotals, waterConstants,   kwResult,
-                              waterActivityResult};
+    InputStageOutputs outputs{reactionTable,  reactionLogK, reactionK,
+                              SpeciesState,   engineInputs, gasFlowTotals,
+                              waterConstants, kwResult,     waterActivityResult};
     enginePh = RunInputStage(context, currentAnalysis, outputs);
 
     // Speciation: the pH estimate and the iteration of the species distribution, from
@@ -51,4 +52,5 @@ void CalcEquilibrium() {
 
     // Result stage: the reference pass (balancing, derived analysis values) or the
     // results pass (saturation levels, indices, excess), by calcPassMode.
+    WriteEngineResults();
 }

@@ -28,20 +28,20 @@ constexpr double kWalden = 298.16;
 
 // Limiting molar conductances at 25 C (per mole of the ion as written).
 constexpr IonConductance kIons[] = {
-    {Sp::kCa, 118.9, 0, 0, kWalden},    {Sp::kMg, 106.0, 0, 0, kWalden},
-    {Sp::kBa, 127.7, 0, 0, kWalden},    {Sp::kSr, 118.0, 0, 0, kWalden},
-    {Sp::kNa, 50.08, 0, 0, kWalden},    {Sp::kK, 73.48, 0, 0, kWalden},
-    {Sp::kLi, 38.6, 0, 0, kWalden},     {Sp::kFe, 108.0, 0, 0, kWalden},
-    {Sp::kNH4, 73.0, 0, 0, kWalden},    {Sp::kAl, 188.2, 0, 0, kWalden},
-    {Sp::kH2BO3, 100.0, 0, 0, kWalden}, {Sp::kCl, 75.9, 0, 0, kWalden},
-    {Sp::kSO4, 160.6, 0, 0, kWalden},   {Sp::kHCO3, 44.5, 0, 0, kWalden},
-    {Sp::kCO3, 69.3, 0, 0, kWalden},    {Sp::kNO3, 65.0, 0, 0, kWalden},
-    {Sp::kH3SiO4, 50.0, 0, 0, kWalden}, {Sp::kPO4, 66.0, 0, 0, kWalden},
-    {Sp::kF, 55.4, 0, 0, kWalden},      {Sp::kSr, 71.4, 0, 0, kWalden},
-    {Sp::kH, 349.65, 0, 0, kWalden},    {Sp::kOH, 198.0, 0, 0, kWalden},
-    {Sp::kHPO4, 66.0, 0, 0, kWalden},   {Sp::kMn, 107.0, 0, 0, kWalden},
-    {Sp::kZn, 105.6, 0, 0, kWalden},    {Sp::kPb, 142.0, 0, 0, kWalden},
-    {Sp::kBr, 78.41, 0, 0, kWalden},    {Sp::kPolyphosphate, 386.0, 0, 0, kWalden},
+    {Ion::kCa, 118.9, 0, 0, kWalden},    {Ion::kMg, 106.0, 0, 0, kWalden},
+    {Ion::kBa, 127.7, 0, 0, kWalden},    {Ion::kSr, 118.0, 0, 0, kWalden},
+    {Ion::kNa, 50.08, 0, 0, kWalden},    {Ion::kK, 73.48, 0, 0, kWalden},
+    {Ion::kLi, 38.6, 0, 0, kWalden},     {Ion::kFe, 108.0, 0, 0, kWalden},
+    {Ion::kNH4, 73.0, 0, 0, kWalden},    {Ion::kAl, 188.2, 0, 0, kWalden},
+    {Ion::kH2BO3, 100.0, 0, 0, kWalden}, {Ion::kCl, 75.9, 0, 0, kWalden},
+    {Ion::kSO4, 160.6, 0, 0, kWalden},   {Ion::kHCO3, 44.5, 0, 0, kWalden},
+    {Ion::kCO3, 69.3, 0, 0, kWalden},    {Ion::kNO3, 65.0, 0, 0, kWalden},
+    {Ion::kH3SiO4, 50.0, 0, 0, kWalden}, {Ion::kPO4, 66.0, 0, 0, kWalden},
+    {Ion::kF, 55.4, 0, 0, kWalden},      {Ion::kSr, 71.4, 0, 0, kWalden},
+    {Ion::kH, 349.65, 0, 0, kWalden},    {Ion::kOH, 198.0, 0, 0, kWalden},
+    {Ion::kHPO4, 66.0, 0, 0, kWalden},   {Ion::kMn, 107.0, 0, 0, kWalden},
+    {Ion::kZn, 105.6, 0, 0, kWalden},    {Ion::kPb, 142.0, 0, 0, kWalden},
+    {Ion::kBr, 78.41, 0, 0, kWalden},    {Ion::kPolyphosphate, 386.0, 0, 0, kWalden},
 };
 static_assert(sizeof kIons / sizeof kIons[0] == 28, "28 conducting ions");
 

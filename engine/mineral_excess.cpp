@@ -46,9 +46,9 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
                          double (&excess)[kMineralExcessCount]) {
     using namespace ExcessEntry;
     const double f = w.massFactor;
-    const double mCa = w.M(Sp::kCa);
-    const double mSO4 = w.M(Sp::kSO4);
-    const double mOH = w.M(Sp::kOH);
+    const double mCa = w.M(Ion::kCa);
+    const double mSO4 = w.M(Ion::kSO4);
+    const double mOH = w.M(Ion::kOH);
     const double aw = w.waterActivity;
     const double logAw = w.logWaterActivity;
 
@@ -61,79 +61,79 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
         double mass;
     };
     static constexpr Pair kPairs[] = {
-        {kCalcite, Sp::kCa, Sp::kCO3, Rx::kCalcite, kCaCO3Mass},
-        {kAragonite, Sp::kCa, Sp::kCO3, Rx::kAragonite, kCaCO3Mass},
-        {kWitherite, Sp::kBa, Sp::kCO3, Rx::kWitherite, kBaCO3Mass},
-        {kSiderite, Sp::kFe, Sp::kCO3, Rx::kSiderite, kFeCO3Mass},
-        {kMagnesite, Sp::kMg, Sp::kCO3, Rx::kMagnesite, kMgCO3Mass},
-        {kAnhydrite, Sp::kCa, Sp::kSO4, Rx::kAnhydrite, kCaSO4Mass},
-        {kBarite, Sp::kBa, Sp::kSO4, Rx::kBarite, kBaSO4Mass},
-        {kCelestite, Sp::kSr, Sp::kSO4, Rx::kCelestite, kSrSO4Mass},
-        {kStrontianite, Sp::kSr, Sp::kCO3, Rx::kStrontianite, kSrCO3Mass},
+        {kCalcite, Ion::kCa, Ion::kCO3, Rx::kCalcite, kCaCO3Mass},
+        {kAragonite, Ion::kCa, Ion::kCO3, Rx::kAragonite, kCaCO3Mass},
+        {kWitherite, Ion::kBa, Ion::kCO3, Rx::kWitherite, kBaCO3Mass},
+        {kSiderite, Ion::kFe, Ion::kCO3, Rx::kSiderite, kFeCO3Mass},
+        {kMagnesite, Ion::kMg, Ion::kCO3, Rx::kMagnesite, kMgCO3Mass},
+        {kAnhydrite, Ion::kCa, Ion::kSO4, Rx::kAnhydrite, kCaSO4Mass},
+        {kBarite, Ion::kBa, Ion::kSO4, Rx::kBarite, kBaSO4Mass},
+        {kCelestite, Ion::kSr, Ion::kSO4, Rx::kCelestite, kSrSO4Mass},
+        {kStrontianite, Ion::kSr, Ion::kCO3, Rx::kStrontianite, kSrCO3Mass},
     };
     for (const Pair& p : kPairs)
         CalcExcess11(w.M(p.cation), w.M(p.anion), PairLogKc(w, p.reaction, p.cation, p.anion),
                      p.mass, f, excess[p.entry]);
 
     // Gypsum carries its two waters of hydration in the constant.
-    CalcExcess11(mCa, mSO4, PairLogKc(w, Rx::kGypsum, Sp::kCa, Sp::kSO4) - 2.0 * logAw, kGypsumMass,
+    CalcExcess11(mCa, mSO4, PairLogKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) - 2.0 * logAw, kGypsumMass,
                  f, excess[kGypsum]);
 
-    CalcExcess21(mCa, w.M(Sp::kPO4), 3, 2,
-                 kCalciumPhosphateLogK - 3.0 * Log(w.G(Sp::kCa)) - 2.0 * Log(w.G(Sp::kPO4)),
+    CalcExcess21(mCa, w.M(Ion::kPO4), 3, 2,
+                 kCalciumPhosphateLogK - 3.0 * Log(w.G(Ion::kCa)) - 2.0 * Log(w.G(Ion::kPO4)),
                  kCalciumPhosphateMass, f, excess[kCalciumPhosphate]);
 
-    CalcExcess3(mCa, w.M(Sp::kHPO4) / aw, mOH, 5, 3, 4,
-                LogK(w, Rx::kHydroxyapatite) - 5.0 * Log(w.G(Sp::kCa)) -
-                    3.0 * (Log(w.G(Sp::kHPO4)) - logAw) - 4.0 * Log(w.G(Sp::kOH)),
+    CalcExcess3(mCa, w.M(Ion::kHPO4) / aw, mOH, 5, 3, 4,
+                LogK(w, Rx::kHydroxyapatite) - 5.0 * Log(w.G(Ion::kCa)) -
+                    3.0 * (Log(w.G(Ion::kHPO4)) - logAw) - 4.0 * Log(w.G(Ion::kOH)),
                 kCalciumPhosphateMass, f, excess[kHydroxyapatite]);
 
-    CalcExcess11(w.M(Sp::kFe3), w.M(Sp::kPO4),
-                 PairLogKc(w, Rx::kStrengite, Sp::kFe3, Sp::kPO4) - 2.0 * logAw, kStrengiteMass, f,
+    CalcExcess11(w.M(Ion::kFe3), w.M(Ion::kPO4),
+                 PairLogKc(w, Rx::kStrengite, Ion::kFe3, Ion::kPO4) - 2.0 * logAw, kStrengiteMass, f,
                  excess[kStrengite]);
 
-    const double gOH = w.G(Sp::kOH);
-    CalcExcess21(w.M(Sp::kMg), mOH, 1, 2, Log(w.K(Rx::kBrucite) / (w.G(Sp::kMg) * gOH * gOH)),
+    const double gOH = w.G(Ion::kOH);
+    CalcExcess21(w.M(Ion::kMg), mOH, 1, 2, Log(w.K(Rx::kBrucite) / (w.G(Ion::kMg) * gOH * gOH)),
                  kBruciteMass, f, excess[kBrucite]);
 
     // Fe(OH)3 + 3 H+ = Fe3+ + 3 H2O: the second amount is 1 / m(H+) = 10^pH g(H+),
     // taken three times per formula unit, so that the excess and the saturation
     // ratio agree on when the water is saturated.
-    const double gH = w.G(Sp::kH);
-    CalcExcess21(w.M(Sp::kFe3), std::pow(10.0, w.ph) * gH, 1, 3,
-                 Log(w.K(Rx::kIronHydroxide) * gH * gH * gH / (w.G(Sp::kFe3) * aw * aw * aw)),
+    const double gH = w.G(Ion::kH);
+    CalcExcess21(w.M(Ion::kFe3), std::pow(10.0, w.ph) * gH, 1, 3,
+                 Log(w.K(Rx::kIronHydroxide) * gH * gH * gH / (w.G(Ion::kFe3) * aw * aw * aw)),
                  kIronHydroxideMass, f, excess[kIronHydroxide]);
 
     // Amorphous silica has one dissolved species: the excess is direct.
-    excess[kAmorphousSilica] = (w.A(Sp::kH4SiO4) - w.K(Rx::kAmorphousSilica) * aw * aw) /
-                               w.G(Sp::kH4SiO4) * kSilicaMass * f;
+    excess[kAmorphousSilica] = (w.A(Ion::kH4SiO4) - w.K(Rx::kAmorphousSilica) * aw * aw) /
+                               w.G(Ion::kH4SiO4) * kSilicaMass * f;
 
     if (fluoriteRatio == 1.0) {
         excess[kFluorite] = 0.0;
     } else {
-        const double gF = w.G(Sp::kF);
-        CalcExcess21(mCa, w.M(Sp::kF), 1, 2,
-                     LogK(w, Rx::kFluorite) - Log(w.G(Sp::kCa)) - 2.0 * Log(gF), kFluoriteMass, f,
+        const double gF = w.G(Ion::kF);
+        CalcExcess21(mCa, w.M(Ion::kF), 1, 2,
+                     LogK(w, Rx::kFluorite) - Log(w.G(Ion::kCa)) - 2.0 * Log(gF), kFluoriteMass, f,
                      excess[kFluorite]);
     }
 
     // Mackinawite works on activities against the constant at the water's pH.
-    CalcExcess11(w.A(Sp::kFe), w.A(Sp::kHS),
-                 PairLogKc(w, Rx::kMackinawite, Sp::kFe, Sp::kHS) - w.ph, kFeSMass, f,
+    CalcExcess11(w.A(Ion::kFe), w.A(Ion::kHS),
+                 PairLogKc(w, Rx::kMackinawite, Ion::kFe, Ion::kHS) - w.ph, kFeSMass, f,
                  excess[kMackinawite]);
 
-    const double gNa = w.G(Sp::kNa);
-    CalcExcess21(mSO4, w.M(Sp::kNa), 1, 2, Log(w.K(Rx::kThenardite) / (w.G(Sp::kSO4) * gNa * gNa)),
+    const double gNa = w.G(Ion::kNa);
+    CalcExcess21(mSO4, w.M(Ion::kNa), 1, 2, Log(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)),
                  kThenarditeMass, f, excess[kThenardite]);
 
-    CalcExcess11(w.M(Sp::kNa), w.M(Sp::kCl), PairLogKc(w, Rx::kHalite, Sp::kCl, Sp::kNa),
+    CalcExcess11(w.M(Ion::kNa), w.M(Ion::kCl), PairLogKc(w, Rx::kHalite, Ion::kCl, Ion::kNa),
                  kHaliteMass, f, excess[kHalite]);
 
-    CalcExcess11(mCa, w.oxalate, Log(kCalciumOxalateK / (w.oxalateGamma * w.G(Sp::kCa))),
+    CalcExcess11(mCa, w.oxalate, Log(kCalciumOxalateK / (w.oxalateGamma * w.G(Ion::kCa))),
                  kCalciumOxalateMass, f, excess[kCalciumOxalate]);
 
-    const double gSi = w.G(Sp::kH4SiO4);
-    CalcExcess3(w.M(Sp::kMg), w.M(Sp::kH4SiO4), mOH, 1, 1, 2,
-                Log(w.K(Rx::kMagnesiumSilicate) / (w.G(Sp::kMg) * gSi * gOH * gOH)) - 3.0 * logAw,
+    const double gSi = w.G(Ion::kH4SiO4);
+    CalcExcess3(w.M(Ion::kMg), w.M(Ion::kH4SiO4), mOH, 1, 1, 2,
+                Log(w.K(Rx::kMagnesiumSilicate) / (w.G(Ion::kMg) * gSi * gOH * gOH)) - 3.0 * logAw,
                 kMagnesiumSilicateMass, f, excess[kMagnesiumSilicate]);
 }

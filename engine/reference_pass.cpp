@@ -28,13 +28,13 @@ struct BalancingIon {
 };
 
 constexpr BalancingIon kAnions[] = {
-    {Sp::kSO4, UnitItem::kSulfate, 2.0},
-    {Sp::kCl, UnitItem::kChloride, 1.0},
-    {Sp::kNO3, UnitItem::kNitrate, 1.0},
+    {Ion::kSO4, UnitItem::kSulfate, 2.0},
+    {Ion::kCl, UnitItem::kChloride, 1.0},
+    {Ion::kNO3, UnitItem::kNitrate, 1.0},
 };
 constexpr BalancingIon kCations[] = {
-    {Sp::kNa, UnitItem::kSodium, 1.0},
-    {Sp::kK, UnitItem::kPotassium, 1.0},
+    {Ion::kNa, UnitItem::kSodium, 1.0},
+    {Ion::kK, UnitItem::kPotassium, 1.0},
 };
 
 // Adds `deficit` eq/kg of the ion to its species record and returns the amount in
@@ -84,17 +84,17 @@ BalanceDecision DecideBalance(const IonSums& sums, const BalanceChoice& choice,
 double CalcReferenceAlkalinity(const SpeciatedWater& w) {
     double organic = 0.0;
     for (double d : w.organicAcidDissociated) organic += d;
-    return w.hydroxideTotal + 2.0 * w.carbonateTotal + w.bicarbonateTotal - w.M(Sp::kH) +
-           w.M(Sp::kH3SiO4) + 2.0 * w.M(Sp::kH2SiO4) + w.M(Sp::kH2BO3) + 2.0 * w.M(Sp::kPO4) +
-           w.M(Sp::kHPO4) + w.M(Sp::kHS) + 2.0 * w.M(Sp::kS) + w.M(Sp::kLiOH) + w.M(Sp::kNH4) +
+    return w.hydroxideTotal + 2.0 * w.carbonateTotal + w.bicarbonateTotal - w.M(Ion::kH) +
+           w.M(Ion::kH3SiO4) + 2.0 * w.M(Ion::kH2SiO4) + w.M(Ion::kH2BO3) + 2.0 * w.M(Ion::kPO4) +
+           w.M(Ion::kHPO4) + w.M(Ion::kHS) + 2.0 * w.M(Ion::kS) + w.M(Ion::kLiOH) + w.M(Ion::kNH4) +
            2.0 * w.oxalate + w.hydrogenOxalate + 2.0 * organic;
 }
 
 void FillCarbonateState(const SpeciatedWater& w, CarbonateState& state, ReferenceOutputs& outputs) {
-    const double mH = w.M(Sp::kH);
-    const double mOH = w.M(Sp::kOH);
-    const double gH = w.G(Sp::kH);
-    const double gOH = w.G(Sp::kOH);
+    const double mH = w.M(Ion::kH);
+    const double mOH = w.M(Ion::kOH);
+    const double gH = w.G(Ion::kH);
+    const double gOH = w.G(Ion::kOH);
     const double k1c = ConditionalK1(w);
     const double k2c = ConditionalK2(w);
     const double waterConstant = w.waterActivity * w.K(Rx::kWater) / (gH * gOH);
@@ -117,7 +117,7 @@ void FillCarbonateState(const SpeciatedWater& w, CarbonateState& state, Referenc
         carbonatePresent ? ClampToFloat(w.carbonateTotal * kCarbonateMass * f) : 0;
     state.bicarbonateMass =
         carbonatePresent ? ClampToFloat(w.bicarbonateTotal * kBicarbonateMass * f) : 0;
-    state.co2Mass = carbonatePresent ? ClampToFloat(w.M(Sp::kCO2) * kCarbonicAcidMass * f) : 0;
+    state.co2Mass = carbonatePresent ? ClampToFloat(w.M(Ion::kCO2) * kCarbonicAcidMass * f) : 0;
     state.ohMolality = ClampToFloat(mOH);
     state.hMolality = ClampToFloat(mH);
     state.alkalinityAsCaCO3 = ClampToFloat(alkalinity * kCaCO3PerEquivalent * f);
@@ -145,9 +145,9 @@ void WriteReferenceValues(const SpeciatedWater& w, unsigned pco2Code, double pre
     using namespace AnalysisElement;
     float* v = out.analysis.values;
     const double f = w.massFactor;
-    const double mCO2 = w.M(Sp::kCO2);
-    const double mH = w.M(Sp::kH);
-    const double mOH = w.M(Sp::kOH);
+    const double mCO2 = w.M(Ion::kCO2);
+    const double mH = w.M(Ion::kH);
+    const double mOH = w.M(Ion::kOH);
 
     // Carbonate alkalinity as CaCO3, formed in single precision.
     v[kCarbonateAlkalinity] =
@@ -176,7 +176,7 @@ void WriteReferenceValues(const SpeciatedWater& w, unsigned pco2Code, double pre
 
     // Partial pressure of CO2 in equilibrium with the water: a(CO2) over the Henry
     // constant. An analysis without a pCO2 takes it, in the user's unit.
-    const double pco2 = w.A(Sp::kCO2) * std::pow(10.0, w.co2SolubilityLog);
+    const double pco2 = w.A(Ion::kCO2) * std::pow(10.0, w.co2SolubilityLog);
     out.outputs.pco2Atm = PlainToFloat(pco2);
     if (v[kPco2] == 0.0f && out.outputs.pco2Atm != 0.0f)
         v[kPco2] = PlainToFloat(AtmToPartialPressureUnit(pco2, pco2Code, pressureBar));

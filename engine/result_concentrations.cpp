@@ -47,7 +47,7 @@ struct Alkalinities {
 Alkalinities AlkalinitiesAsCaCO3(const SpeciatedWater& w) {
     const double f = w.massFactor;
     return {w.bicarbonateTotal * 0.5 * kCaCO3Mass * f, w.carbonateTotal * kCaCO3Mass * f,
-            w.hydroxideTotal * 0.5 * kCaCO3Mass * f, w.M(Sp::kH) * 0.5 * kCaCO3Mass * f};
+            w.hydroxideTotal * 0.5 * kCaCO3Mass * f, w.M(Ion::kH) * 0.5 * kCaCO3Mass * f};
 }
 
 }  // namespace
@@ -60,15 +60,15 @@ double TotalAlkalinityAsCaCO3(const SpeciatedWater& w) {
 void CalcConcentrationSlots(const SpeciatedWater& w, double* slots) {
     const double fr = w.massFactor * w.resultScale;
     slots[kTotalCalcium] = w.calciumTotal * kCalciumMass * fr;
-    slots[kFreeCalcium] = w.M(Sp::kCa) * kCalciumMass * fr;
+    slots[kFreeCalcium] = w.M(Ion::kCa) * kCalciumMass * fr;
     slots[kCarbonate] = w.carbonateTotal * kCarbonateMass * fr;
-    slots[kFreeCarbonate] = w.M(Sp::kCO3) * kCarbonateMass * fr;
+    slots[kFreeCarbonate] = w.M(Ion::kCO3) * kCarbonateMass * fr;
 
     const Alkalinities a = AlkalinitiesAsCaCO3(w);
     slots[kBicarbonateAlkalinity] = a.bicarbonate;
     slots[kCarbonateAlkalinity] = a.carbonate;
     slots[kHydroxideAlkalinity] = a.hydroxide;
-    slots[kFreePhosphate] = w.M(Sp::kPO4) * kPhosphateMass * fr;
+    slots[kFreePhosphate] = w.M(Ion::kPO4) * kPhosphateMass * fr;
     slots[kPhosphate] = std::max(w.phosphateTotal * kPhosphateMass * fr, slots[kFreePhosphate]);
 
     slots[kBicarbonate] = w.bicarbonateTotal * kBicarbonateMass * fr;
@@ -77,32 +77,32 @@ void CalcConcentrationSlots(const SpeciatedWater& w, double* slots) {
     slots[kPhenolphthaleinAlkalinity] = a.carbonate / 2.0 + a.hydroxide - a.hydrogen;
 
     slots[kBariumTotal] = w.bariumTotal * kBariumMass * fr;
-    slots[kFreeBarium] = w.M(Sp::kBa) * kBariumMass * fr;
+    slots[kFreeBarium] = w.M(Ion::kBa) * kBariumMass * fr;
     slots[kSulfateTotal] = w.sulfateTotal * kSulfateMass * fr;
-    slots[kFreeSulfate] = w.M(Sp::kSO4) * kSulfateMass * fr;
+    slots[kFreeSulfate] = w.M(Ion::kSO4) * kSulfateMass * fr;
 }
 
 double CarbonateAcidity(const SpeciatedWater& w) {
-    return 2.0 * w.M(Sp::kCO2) + w.bicarbonateTotal + w.M(Sp::kH) - w.M(Sp::kOH);
+    return 2.0 * w.M(Ion::kCO2) + w.bicarbonateTotal + w.M(Ion::kH) - w.M(Ion::kOH);
 }
 
 double ConditionalK1(const SpeciatedWater& w) {
-    return w.K(Rx::kCarbonicAcid1) * w.G(Sp::kCO2) / (w.G(Sp::kH) * w.G(Sp::kHCO3));
+    return w.K(Rx::kCarbonicAcid1) * w.G(Ion::kCO2) / (w.G(Ion::kH) * w.G(Ion::kHCO3));
 }
 
 double ConditionalK2(const SpeciatedWater& w) {
-    return w.K(Rx::kCarbonicAcid2) * w.G(Sp::kHCO3) / (w.G(Sp::kH) * w.G(Sp::kCO3));
+    return w.K(Rx::kCarbonicAcid2) * w.G(Ion::kHCO3) / (w.G(Ion::kH) * w.G(Ion::kCO3));
 }
 
 double CalcBufferIntensity(const SpeciatedWater& w) {
     // Fractions of dissolved CO2, bicarbonate and carbonate in the carbonate total.
-    const double mH = w.M(Sp::kH);
+    const double mH = w.M(Ion::kH);
     const double k1 = ConditionalK1(w);
     const double k2 = ConditionalK2(w);
     const double alpha0 = 1.0 / (1.0 + k1 / mH + k1 * k2 / (mH * mH));
     const double alpha1 = 1.0 / (mH / k1 + 1.0 + k2 / mH);
     const double alpha2 = 1.0 / (mH / k2 + mH * mH / (k1 * k2) + 1.0);
-    const double carbonate = w.bicarbonateTotal + w.M(Sp::kCO2) + w.carbonateTotal;
+    const double carbonate = w.bicarbonateTotal + w.M(Ion::kCO2) + w.carbonateTotal;
     return 2.303 *
-           ((alpha1 * (alpha0 + alpha2) + 4.0 * alpha0 * alpha2) * carbonate + w.M(Sp::kOH) + mH);
+           ((alpha1 * (alpha0 + alpha2) + 4.0 * alpha0 * alpha2) * carbonate + w.M(Ion::kOH) + mH);
 }

@@ -34,16 +34,16 @@ constexpr int kClampedSlots[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
 }  // namespace
 
 const FamilyCarbonate kFamilyCarbonates[kFamilyCarbonateCount] = {
-    {60, 61, Sp::kCa, Rx::kCalcite, 100.0892, &SpeciatedWater::calciumTotal},
-    {58, 59, Sp::kCa, Rx::kAragonite, 100.0892, &SpeciatedWater::calciumTotal},
-    {57, 56, Sp::kBa, Rx::kWitherite, 197.3492, &SpeciatedWater::bariumTotal},
-    {55, 54, Sp::kFe, Rx::kSiderite, 115.8562, &SpeciatedWater::ironTotal},
-    {53, 52, Sp::kMg, Rx::kMagnesite, 84.3142, &SpeciatedWater::magnesiumTotal},
-    {51, 50, Sp::kSr, Rx::kStrontianite, 147.6292, &SpeciatedWater::strontiumTotal},
+    {60, 61, Ion::kCa, Rx::kCalcite, 100.0892, &SpeciatedWater::calciumTotal},
+    {58, 59, Ion::kCa, Rx::kAragonite, 100.0892, &SpeciatedWater::calciumTotal},
+    {57, 56, Ion::kBa, Rx::kWitherite, 197.3492, &SpeciatedWater::bariumTotal},
+    {55, 54, Ion::kFe, Rx::kSiderite, 115.8562, &SpeciatedWater::ironTotal},
+    {53, 52, Ion::kMg, Rx::kMagnesite, 84.3142, &SpeciatedWater::magnesiumTotal},
+    {51, 50, Ion::kSr, Rx::kStrontianite, 147.6292, &SpeciatedWater::strontiumTotal},
 };
 
 double FamilyLogKc(const SpeciatedWater& w, const FamilyCarbonate& c) {
-    return std::log10(w.K(c.reaction) / (w.G(c.cation) * w.G(Sp::kCO3)));
+    return std::log10(w.K(c.reaction) / (w.G(c.cation) * w.G(Ion::kCO3)));
 }
 
 void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solvers,
@@ -116,7 +116,7 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     const double f = w.massFactor;
     out.carbonate.acidityAsCaCO3 = PlainToFloat(
         static_cast<double>(ClampToFloat(CarbonateAcidity(w))) * kCaCO3PerEquivalent * f);
-    out.carbonate.dissolvedCarbonicAcid = PlainToFloat(w.M(Sp::kCO2) * kCarbonicAcidMass * f);
+    out.carbonate.dissolvedCarbonicAcid = PlainToFloat(w.M(Ion::kCO2) * kCarbonicAcidMass * f);
 
     for (int slot : {60, 61, 58, 59, 57, 56, 55, 54, 53, 52, 51, 50})
         out.saturation[slot] = PlainToFloat(slots[slot]);

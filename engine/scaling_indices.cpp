@@ -116,8 +116,8 @@ ScalingIndices CalcScalingIndices(const SpeciatedWater& w, double alkalinityAsCa
     const double caT = w.calciumTotal;
     const double ta = w.alkalinityTotal;
 
-    const double kc = std::log10(w.K(Rx::kCalcite) / (w.G(Sp::kCa) * w.G(Sp::kCO3)));
-    CalcSaturationPh(caT, ta, w.M(Sp::kOH), w.M(Sp::kH), w.G(Sp::kH), w.G(Sp::kOH), w.ph,
+    const double kc = std::log10(w.K(Rx::kCalcite) / (w.G(Ion::kCa) * w.G(Ion::kCO3)));
+    CalcSaturationPh(caT, ta, w.M(Ion::kOH), w.M(Ion::kH), w.G(Ion::kH), w.G(Ion::kOH), w.ph,
                      w.K(Rx::kCarbonicAcid2), w.K(Rx::kWater), kc, r.ryznar, r.langelier,
                      r.saturationPh);
 

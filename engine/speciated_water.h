@@ -8,7 +8,7 @@
 #include "engine/species_tables.h"
 
 // Species rows the last stage reads by index.
-namespace Sp {
+namespace Ion {
 enum : int {
     kCa = 0,
     kMg = 1,
@@ -45,7 +45,7 @@ enum : int {
     kPb = 182,
     kPolyphosphate = 379,
 };
-}  // namespace Sp
+}  // namespace Ion
 
 // Reactions whose constants the last stage reads (solubility products in the
 // basis of their saturation formulas, the carbonic acid steps and Kw).

@@ -38,22 +38,22 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     ZincPhosphateResults r{};
     const double f = w.massFactor;
     const double logAw = w.logWaterActivity;
-    const double mZn = w.M(Sp::kZn);
-    const double gZn = w.G(Sp::kZn);
-    const double aZn = w.A(Sp::kZn);
-    const double gCa = w.G(Sp::kCa);
-    const double aCa = w.A(Sp::kCa);
-    const double gPO4 = w.G(Sp::kPO4);
-    const double aPO4 = w.A(Sp::kPO4);
+    const double mZn = w.M(Ion::kZn);
+    const double gZn = w.G(Ion::kZn);
+    const double aZn = w.A(Ion::kZn);
+    const double gCa = w.G(Ion::kCa);
+    const double aCa = w.A(Ion::kCa);
+    const double gPO4 = w.G(Ion::kPO4);
+    const double aPO4 = w.A(Ion::kPO4);
     const double mP2O7 = w.pyrophosphate;
     const double gP2O7 = w.pyrophosphateGamma;
     const double aP2O7 = mP2O7 * gP2O7;
 
-    CalcExcess21(w.M(Sp::kCa), mP2O7, 2, 1, kCalciumPyrophosphateLogK - 2.0 * Log(gCa) - Log(gP2O7),
+    CalcExcess21(w.M(Ion::kCa), mP2O7, 2, 1, kCalciumPyrophosphateLogK - 2.0 * Log(gCa) - Log(gP2O7),
                  kCalciumPyrophosphateMass, f, r.calciumPyrophosphateExcess);
     r.calciumPyrophosphateRatio = FixedKRatio(aCa, 2, aP2O7, 1, -kCalciumPyrophosphateLogK);
 
-    CalcExcess21(mZn, w.M(Sp::kPO4), 3, 2,
+    CalcExcess21(mZn, w.M(Ion::kPO4), 3, 2,
                  kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(gPO4) - 4.0 * logAw,
                  kZincPhosphateMass, f, r.zincPhosphateExcess);
     r.zincPhosphateRatio = FixedKRatio(aZn, 3, aPO4, 2, 4.0 * logAw - kZincPhosphateLogK);
@@ -66,17 +66,17 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     // a(OH-) a(H+) = aw Kw: m(Zn) m(OH)^2 = K Kw^2 / (g(Zn) g(OH)^2) at equilibrium,
     // the same condition as a saturation ratio of 1.
     const double kZnOH2Solid = w.K(Rx::kZincHydroxide);
-    const double gOH = w.G(Sp::kOH);
-    CalcExcess21(mZn, w.M(Sp::kOH), 1, 2,
+    const double gOH = w.G(Ion::kOH);
+    CalcExcess21(mZn, w.M(Ion::kOH), 1, 2,
                  Log(kZnOH2Solid / (gZn * gOH * gOH)) + 2.0 * Log(w.K(Rx::kWater)),
                  kZincHydroxideMass, f, r.zincHydroxideExcess);
     r.zincHydroxideRatio =
         aZn == 0.0 ? 0.0 : aZn * std::pow(10.0, 2.0 * (w.ph + logAw)) / kZnOH2Solid;
 
     const double kZnCO3Solid = w.K(Rx::kZincCarbonate);
-    CalcExcess11(mZn, w.M(Sp::kCO3), LogK(w, Rx::kZincCarbonate) - Log(gZn) - Log(w.G(Sp::kCO3)),
+    CalcExcess11(mZn, w.M(Ion::kCO3), LogK(w, Rx::kZincCarbonate) - Log(gZn) - Log(w.G(Ion::kCO3)),
                  kZincCarbonateMass, f, r.zincCarbonateExcess);
-    const double aCO3 = w.A(Sp::kCO3);
+    const double aCO3 = w.A(Ion::kCO3);
     r.zincCarbonateRatio = (aZn > 0.0 && aCO3 > 0.0) ? aZn * aCO3 / kZnCO3Solid : 0.0;
 
     r.dissolvedZinc = CalcDissolvedZinc(w);
@@ -85,11 +85,11 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
 }
 
 double CalcDissolvedZinc(const SpeciatedWater& w) {
-    const double gZn = w.G(Sp::kZn);
-    const double aZn = w.A(Sp::kZn);
+    const double gZn = w.G(Ion::kZn);
+    const double aZn = w.A(Ion::kZn);
     const double logAw = w.logWaterActivity;
-    const double aCO3 = w.A(Sp::kCO3);
-    const double aPO4 = w.A(Sp::kPO4);
+    const double aCO3 = w.A(Ion::kCO3);
+    const double aPO4 = w.A(Ion::kPO4);
     const double aP2O7 = w.pyrophosphate * w.pyrophosphateGamma;
 
     // Free zinc molality each mineral allows.
@@ -102,7 +102,7 @@ double CalcDissolvedZinc(const SpeciatedWater& w) {
     const double byPhosphate =
         aPO4 > 0.0
             ? std::pow(10.0, (kZincPhosphateLogK - 2.0 * Log(aPO4) - 4.0 * logAw) / 3.0) / gZn
-            : std::pow(10.0, (kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(w.G(Sp::kPO4)) -
+            : std::pow(10.0, (kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(w.G(Ion::kPO4)) -
                               4.0 * logAw) /
                                  5.0) /
                   gZn;
@@ -117,9 +117,9 @@ double CalcDissolvedZinc(const SpeciatedWater& w) {
     // Complexes per free zinc: formation constant x ligand term / activity
     // coefficient; the hydrolysis constants release one H+ per hydroxide.
     const double h = std::pow(10.0, w.ph);  // 1 / a(H+)
-    const double aCl = w.A(Sp::kCl);
-    const double aSO4 = w.A(Sp::kSO4);
-    const double aHCO3 = w.A(Sp::kHCO3);
+    const double aCl = w.A(Ion::kCl);
+    const double aSO4 = w.A(Ion::kSO4);
+    const double aHCO3 = w.A(Ion::kHCO3);
     const struct {
         int reaction;
         int species;

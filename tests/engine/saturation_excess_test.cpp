@@ -132,38 +132,38 @@ TEST(MineralExcess, SaturatedMineralsHaveNoExcess) {
         double molarMass;
     };
     const Case cases[] = {
-        {"calcite", IndexCode::kCalcite, ExcessEntry::kCalcite, Sp::kCO3, 1, 100.0892},
-        {"aragonite", IndexCode::kAragonite, ExcessEntry::kAragonite, Sp::kCO3, 1, 100.0892},
-        {"witherite", IndexCode::kWitherite, ExcessEntry::kWitherite, Sp::kBa, 1, 197.3492},
-        {"siderite", IndexCode::kSiderite, ExcessEntry::kSiderite, Sp::kFe, 1, 115.8562},
-        {"magnesite", IndexCode::kMagnesite, ExcessEntry::kMagnesite, Sp::kCO3, 1, 84.3142},
-        {"anhydrite", IndexCode::kAnhydrite, ExcessEntry::kAnhydrite, Sp::kSO4, 1, 136.14},
-        {"gypsum", IndexCode::kGypsum, ExcessEntry::kGypsum, Sp::kSO4, 1, 154.16},
-        {"barite", IndexCode::kBarite, ExcessEntry::kBarite, Sp::kBa, 1, 233.4},
-        {"celestite", IndexCode::kCelestite, ExcessEntry::kCelestite, Sp::kSr, 1, 183.68},
+        {"calcite", IndexCode::kCalcite, ExcessEntry::kCalcite, Ion::kCO3, 1, 100.0892},
+        {"aragonite", IndexCode::kAragonite, ExcessEntry::kAragonite, Ion::kCO3, 1, 100.0892},
+        {"witherite", IndexCode::kWitherite, ExcessEntry::kWitherite, Ion::kBa, 1, 197.3492},
+        {"siderite", IndexCode::kSiderite, ExcessEntry::kSiderite, Ion::kFe, 1, 115.8562},
+        {"magnesite", IndexCode::kMagnesite, ExcessEntry::kMagnesite, Ion::kCO3, 1, 84.3142},
+        {"anhydrite", IndexCode::kAnhydrite, ExcessEntry::kAnhydrite, Ion::kSO4, 1, 136.14},
+        {"gypsum", IndexCode::kGypsum, ExcessEntry::kGypsum, Ion::kSO4, 1, 154.16},
+        {"barite", IndexCode::kBarite, ExcessEntry::kBarite, Ion::kBa, 1, 233.4},
+        {"celestite", IndexCode::kCelestite, ExcessEntry::kCelestite, Ion::kSr, 1, 183.68},
         {"calcium phosphate", IndexCode::kCalciumPhosphate, ExcessEntry::kCalciumPhosphate,
-         Sp::kPO4, 2, 310.183},
-        {"hydroxyapatite", IndexCode::kHydroxyapatite, ExcessEntry::kHydroxyapatite, Sp::kHPO4, 3,
+         Ion::kPO4, 2, 310.183},
+        {"hydroxyapatite", IndexCode::kHydroxyapatite, ExcessEntry::kHydroxyapatite, Ion::kHPO4, 3,
          310.183},
-        {"strengite", IndexCode::kStrengite, ExcessEntry::kStrengite, Sp::kPO4, 1, 150.81836},
-        {"brucite", IndexCode::kBrucite, ExcessEntry::kBrucite, Sp::kMg, 1, 58.32674},
-        {"iron hydroxide", IndexCode::kIronHydroxide, ExcessEntry::kIronHydroxide, Sp::kFe3, 1,
+        {"strengite", IndexCode::kStrengite, ExcessEntry::kStrengite, Ion::kPO4, 1, 150.81836},
+        {"brucite", IndexCode::kBrucite, ExcessEntry::kBrucite, Ion::kMg, 1, 58.32674},
+        {"iron hydroxide", IndexCode::kIronHydroxide, ExcessEntry::kIronHydroxide, Ion::kFe3, 1,
          106.86911},
-        {"silica", IndexCode::kAmorphousSilica, ExcessEntry::kAmorphousSilica, Sp::kH4SiO4, 1,
+        {"silica", IndexCode::kAmorphousSilica, ExcessEntry::kAmorphousSilica, Ion::kH4SiO4, 1,
          61.8331},
-        {"fluorite", IndexCode::kFluorite, ExcessEntry::kFluorite, Sp::kCa, 1, 78.0796},
-        {"strontianite", IndexCode::kStrontianite, ExcessEntry::kStrontianite, Sp::kSr, 1,
+        {"fluorite", IndexCode::kFluorite, ExcessEntry::kFluorite, Ion::kCa, 1, 78.0796},
+        {"strontianite", IndexCode::kStrontianite, ExcessEntry::kStrontianite, Ion::kSr, 1,
          147.6292},
-        {"mackinawite", IndexCode::kMackinawite, ExcessEntry::kMackinawite, Sp::kHS, 1, 87.911},
-        {"halite", IndexCode::kHalite, ExcessEntry::kHalite, Sp::kNa, 1, 58.4428},
+        {"mackinawite", IndexCode::kMackinawite, ExcessEntry::kMackinawite, Ion::kHS, 1, 87.911},
+        {"halite", IndexCode::kHalite, ExcessEntry::kHalite, Ion::kNa, 1, 58.4428},
         {"magnesium silicate", IndexCode::kMagnesiumSilicate, ExcessEntry::kMagnesiumSilicate,
-         Sp::kH4SiO4, 1, 100.3962},
+         Ion::kH4SiO4, 1, 100.3962},
     };
     for (const Case& c : cases) {
         TestWater t;
         t.FillBrackish();
         if (c.entry == ExcessEntry::kIronHydroxide) t.SetPh(3.0, 0.75);  // soluble iron(III)
-        if (c.entry == ExcessEntry::kHalite) t.Set(Sp::kCl, 5.0, 0.65);
+        if (c.entry == ExcessEntry::kHalite) t.Set(Ion::kCl, 5.0, 0.65);
         double slots[64] = {};
         CalcMineralRatios(t.w, slots);
         t.Scale(c.ion, std::pow(slots[c.slot], -1.0 / c.count));
@@ -182,11 +182,11 @@ TEST(MineralExcess, ThenarditeAndOxalateAtSaturation) {
     // the species table.
     TestWater t;
     t.FillBrackish();
-    t.Set(Sp::kNa, 1.0, 1.0);
-    t.Set(Sp::kSO4, 0.5, 1.0);
+    t.Set(Ion::kNa, 1.0, 1.0);
+    t.Set(Ion::kSO4, 0.5, 1.0);
     double slots[64] = {};
     CalcMineralRatios(t.w, slots);
-    t.Scale(Sp::kSO4, 1.0 / slots[IndexCode::kThenardite]);
+    t.Scale(Ion::kSO4, 1.0 / slots[IndexCode::kThenardite]);
     t.w.oxalate /= slots[IndexCode::kCalciumOxalate];
     CalcMineralRatios(t.w, slots);
     ASSERT_NEAR(slots[IndexCode::kThenardite], 1.0, 1e-9);
@@ -194,7 +194,7 @@ TEST(MineralExcess, ThenarditeAndOxalateAtSaturation) {
     double excess[kMineralExcessCount];
     CalcMineralExcesses(t.w, slots[IndexCode::kFluorite], excess);
     EXPECT_LT(std::fabs(excess[ExcessEntry::kThenardite]),
-              1e-3 * t.species[Sp::kSO4].molality * 142.0412 * t.w.massFactor);
+              1e-3 * t.species[Ion::kSO4].molality * 142.0412 * t.w.massFactor);
     EXPECT_LT(std::fabs(excess[ExcessEntry::kCalciumOxalate]),
               1e-6 * t.w.oxalate * 128.0976 * t.w.massFactor);
 }
@@ -210,11 +210,11 @@ TEST(MineralExcess, ZincAndPyrophosphateMineralsAtSaturation) {
     };
     const Case cases[] = {
         {"zinc hydroxide", &ZincPhosphateResults::zincHydroxideRatio,
-         &ZincPhosphateResults::zincHydroxideExcess, Sp::kZn, 1, 99.385},
+         &ZincPhosphateResults::zincHydroxideExcess, Ion::kZn, 1, 99.385},
         {"zinc carbonate", &ZincPhosphateResults::zincCarbonateRatio,
-         &ZincPhosphateResults::zincCarbonateExcess, Sp::kZn, 1, 125.38},
+         &ZincPhosphateResults::zincCarbonateExcess, Ion::kZn, 1, 125.38},
         {"zinc phosphate", &ZincPhosphateResults::zincPhosphateRatio,
-         &ZincPhosphateResults::zincPhosphateExcess, Sp::kPO4, 2, 485.438},
+         &ZincPhosphateResults::zincPhosphateExcess, Ion::kPO4, 2, 485.438},
         {"zinc pyrophosphate", &ZincPhosphateResults::zincPyrophosphateRatio,
          &ZincPhosphateResults::zincPyrophosphateExcess, -1, 1, 239.3236},
         {"calcium pyrophosphate", &ZincPhosphateResults::calciumPyrophosphateRatio,

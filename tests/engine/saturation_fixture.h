@@ -78,7 +78,7 @@ struct TestWater {
     void SetPh(double ph, double gammaH) {
         w.ph = ph;
         w.startPh = ph;
-        Set(Sp::kH, std::pow(10.0, -ph) / gammaH, gammaH);
+        Set(Ion::kH, std::pow(10.0, -ph) / gammaH, gammaH);
     }
     void SetWaterActivity(double aw) {
         w.waterActivity = aw;
@@ -89,26 +89,26 @@ struct TestWater {
     // the stage has its ions.
     void FillBrackish() {
         SetPh(8.0, 0.75);
-        Set(Sp::kCa, 1e-2, 0.25);
-        Set(Sp::kMg, 5e-2, 0.28);
-        Set(Sp::kNa, 0.4, 0.7);
-        Set(Sp::kK, 1e-2, 0.65);
-        Set(Sp::kCl, 0.5, 0.65);
-        Set(Sp::kSO4, 2e-2, 0.18);
-        Set(Sp::kHCO3, 2e-3, 0.7);
-        Set(Sp::kCO3, 1e-4, 0.2);
-        Set(Sp::kFe, 1e-5, 0.25);
-        Set(Sp::kFe3, 1e-15, 0.05);
-        Set(Sp::kH4SiO4, 1e-4, 1.0);
-        Set(Sp::kOH, 1.7e-6, 0.7);
-        Set(Sp::kPO4, 1e-9, 0.05);
-        Set(Sp::kHPO4, 1e-6, 0.2);
-        Set(Sp::kF, 5e-5, 0.7);
-        Set(Sp::kHS, 1e-5, 0.7);
-        Set(Sp::kSr, 1e-4, 0.25);
-        Set(Sp::kBa, 1e-6, 0.24);
-        Set(Sp::kZn, 1e-5, 0.26);
-        Set(Sp::kCO2, 1e-4, 1.0);
+        Set(Ion::kCa, 1e-2, 0.25);
+        Set(Ion::kMg, 5e-2, 0.28);
+        Set(Ion::kNa, 0.4, 0.7);
+        Set(Ion::kK, 1e-2, 0.65);
+        Set(Ion::kCl, 0.5, 0.65);
+        Set(Ion::kSO4, 2e-2, 0.18);
+        Set(Ion::kHCO3, 2e-3, 0.7);
+        Set(Ion::kCO3, 1e-4, 0.2);
+        Set(Ion::kFe, 1e-5, 0.25);
+        Set(Ion::kFe3, 1e-15, 0.05);
+        Set(Ion::kH4SiO4, 1e-4, 1.0);
+        Set(Ion::kOH, 1.7e-6, 0.7);
+        Set(Ion::kPO4, 1e-9, 0.05);
+        Set(Ion::kHPO4, 1e-6, 0.2);
+        Set(Ion::kF, 5e-5, 0.7);
+        Set(Ion::kHS, 1e-5, 0.7);
+        Set(Ion::kSr, 1e-4, 0.25);
+        Set(Ion::kBa, 1e-6, 0.24);
+        Set(Ion::kZn, 1e-5, 0.26);
+        Set(Ion::kCO2, 1e-4, 1.0);
         w.oxalate = 1e-6;
         w.oxalateGamma = 0.22;
         w.pyrophosphate = 1e-7;

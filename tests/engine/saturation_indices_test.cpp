@@ -86,7 +86,7 @@ TEST(ScalingIndices, StiffDavisAndOddoTomsonByHand) {
 TEST(ScalingIndices, WaterWithoutCalcium) {
     TestWater t;
     t.FillBrackish();
-    t.Set(Sp::kCa, 0.0, 0.25);
+    t.Set(Ion::kCa, 0.0, 0.25);
     t.w.calciumTotal = 0.0;
     double slots[64] = {};
     for (double& s : slots) s = -5.0;
@@ -123,9 +123,9 @@ TEST(ScalingIndices, GuardValues) {
 TEST(SaturationRatios, HydroxyapatiteCeilingAndHandValues) {
     TestWater t;
     t.FillBrackish();
-    t.Set(Sp::kHPO4, 1e-2, 1.0);
-    t.Set(Sp::kCa, 1e-1, 1.0);
-    t.Set(Sp::kOH, 1e-2, 1.0);
+    t.Set(Ion::kHPO4, 1e-2, 1.0);
+    t.Set(Ion::kCa, 1e-1, 1.0);
+    t.Set(Ion::kOH, 1e-2, 1.0);
     // D = 3 (-2) + 5 (-1) + 4 (-2) + 52.76 = 33.76
     double slots[64] = {};
     CalcMineralRatios(t.w, slots);

@@ -48,15 +48,15 @@ TEST(ReferenceBalancing, DecisionOnBothSidesOfTheThreshold) {
     };
     for (const BalanceCase& c : cases) {
         TestWater t;
-        t.table.molarMass[Sp::kCl] = 35.453;
-        t.table.molarMass[Sp::kNa] = 22.9898;
+        t.table.molarMass[Ion::kCl] = 35.453;
+        t.table.molarMass[Ion::kNa] = 22.9898;
         const IonSums sums{c.cations * 1e-2, c.anions * 1e-2, 0.0};
         const BalanceDecision d =
             DecideBalance(sums, BalanceChoice{0, 1}, UnitCodes{}, 2, 1000.0, t.table, t.species);
         EXPECT_EQ(d.anionAdded, c.anionAdded) << c.cations << " " << c.anions;
         EXPECT_EQ(d.cationAdded, c.cationAdded) << c.cations << " " << c.anions;
         if (!d.anionAdded && !d.cationAdded) {
-            EXPECT_EQ(t.species[Sp::kCl].amount, 0.0);
+            EXPECT_EQ(t.species[Ion::kCl].amount, 0.0);
         }
     }
 }
@@ -66,18 +66,18 @@ TEST(ReferenceBalancing, AmountInTheIonsUnit) {
     const IonSums sums{1.06e-2, 1.0e-2, 0.0};
     {
         TestWater t;
-        t.table.molarMass[Sp::kCl] = 35.453;
+        t.table.molarMass[Ion::kCl] = 35.453;
         const BalanceDecision d =
             DecideBalance(sums, BalanceChoice{0, 1}, UnitCodes{}, 2, 1000.0, t.table, t.species);
         EXPECT_NEAR(d.amount, 21.2718, 1e-4);
-        EXPECT_NEAR(t.species[Sp::kCl].amount, 21.2718, 1e-9);
-        EXPECT_NEAR(t.species[Sp::kCl].molality, 6e-4, 1e-12);
+        EXPECT_NEAR(t.species[Ion::kCl].amount, 21.2718, 1e-9);
+        EXPECT_NEAR(t.species[Ion::kCl].molality, 6e-4, 1e-12);
     }
     {
         // Sulfate is divalent: half the moles, 6e-4 / 2 x 96.0616 x 1000 = 28.81848 mg/L,
         // entered with unit code 1 (factor 0.9597 to mg/L).
         TestWater t;
-        t.table.molarMass[Sp::kSO4] = 96.0616;
+        t.table.molarMass[Ion::kSO4] = 96.0616;
         UnitCodes units{};
         units.code[UnitItem::kSulfate] = 1;
         const BalanceDecision d =
@@ -87,7 +87,7 @@ TEST(ReferenceBalancing, AmountInTheIonsUnit) {
     {
         // epm reporting: the equivalents, 6e-4 x 1000 = 0.6.
         TestWater t;
-        t.table.molarMass[Sp::kNO3] = 62.0049;
+        t.table.molarMass[Ion::kNO3] = 62.0049;
         const BalanceDecision d =
             DecideBalance(sums, BalanceChoice{0, 2}, UnitCodes{}, 3, 1000.0, t.table, t.species);
         EXPECT_NEAR(d.amount, 0.6, 1e-6);
@@ -96,7 +96,7 @@ TEST(ReferenceBalancing, AmountInTheIonsUnit) {
         // Anions over: potassium; a cation choice of 0xFFFF adds nothing and sets no flag.
         const IonSums over{1.0e-2, 1.1e-2, 0.0};
         TestWater t;
-        t.table.molarMass[Sp::kK] = 39.102;
+        t.table.molarMass[Ion::kK] = 39.102;
         BalanceDecision d =
             DecideBalance(over, BalanceChoice{1, 0}, UnitCodes{}, 2, 1000.0, t.table, t.species);
         EXPECT_EQ(d.cationAdded, 1);
@@ -110,16 +110,16 @@ TEST(ReferenceBalancing, AmountInTheIonsUnit) {
 
 TEST(IonSums, SodiumChlorideWaterByHand) {
     TestWater t;
-    t.table.charge[Sp::kNa] = 1;
-    t.table.molarMass[Sp::kNa] = 22.9898;
-    t.table.charge[Sp::kCl] = -1;
-    t.table.molarMass[Sp::kCl] = 35.453;
-    t.table.molarMass[Sp::kCO2] = 62.0253;
+    t.table.charge[Ion::kNa] = 1;
+    t.table.molarMass[Ion::kNa] = 22.9898;
+    t.table.charge[Ion::kCl] = -1;
+    t.table.molarMass[Ion::kCl] = 35.453;
+    t.table.molarMass[Ion::kCO2] = 62.0253;
     t.table.charge[16] = 2;  // the sulfide input record is not a species
     t.table.molarMass[16] = 55.847;
-    t.Set(Sp::kNa, 0.1);
-    t.Set(Sp::kCl, 0.1);
-    t.Set(Sp::kCO2, 0.001);
+    t.Set(Ion::kNa, 0.1);
+    t.Set(Ion::kCl, 0.1);
+    t.Set(Ion::kCO2, 0.001);
     t.Set(16, 0.5);
     t.w.organicAcidTotal[0] = 0.002;
     t.w.organicAcidDissociated[0] = 0.001;

@@ -39,3 +39,7 @@ int CmdCorrosion(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // dose WATERFILE PRODUCTFILE [--time SECONDS]: the dose of a product (the harness's
 // text form) for the water, its ingredient amounts and the limit status.
 int CmdDose(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// calc WATERFILE [--reference]: a reference pass and a results pass (only the
+// reference pass with --reference); the saturation results, momentary excess and
+// analysis values afterwards.
+int CmdCalc(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -20,6 +20,7 @@ constexpr HarnessCommand kCommands[] = {
      "WATERFILE --target PH [--acid N | --alkali N] [--open]  (textbook 25 C carbonate constants)"},
     {"corrosion", CmdCorrosion, "WATERFILE"},
     {"dose", CmdDose, "WATERFILE PRODUCTFILE [--time SECONDS]"},
+    {"calc", CmdCalc, "WATERFILE [--reference]"},
 };
 
 void PrintUsage(std::FILE* to) {
