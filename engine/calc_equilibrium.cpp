@@ -41,9 +41,9 @@ void CalcEquilibrium() {
         blendDissolvedCo2,
         organicAcids,
         speciesTable};
-    InputStageOutputs outputs{reactionTable,  reactionLogK, reactionK,
-                              SpeciesState,   engineInputs, gasFlowTotals,
-                              waterConstants, kwResult,     waterActivityResult};
+    InputStageOutputs outputs{reactionTable, reactionLogK, reactionK,          SpeciesState,
+                              engineInputs,  gasFlowTotals, waterConstants,   kwResult,
+                              waterActivityResult};
     enginePh = RunInputStage(context, currentAnalysis, outputs);
 
     // Speciation: the pH estimate and the iteration of the species distribution, from
