@@ -11,21 +11,9 @@
 #include "engine/records.h"
 #include "engine/results_records.h"
 #include "tools/engine_harness/commands.h"
-#include "tools/engine_harness/water_file.h"
+#include "tools/engine_harness/water_run.h"
 
 namespace {
-
-// The engine's calling convention for a water as entered.
-void PrepareAnalysis(const WaterFileData& data) {
-    currentAnalysis = data.analysis;
-    unitCodes = data.units;
-    reportingMode = data.reportingMode;
-    alkalinityMode = data.alkalinityMode;
-    float* values = currentAnalysis.values;
-    values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
-    values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
-    values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
-}
 
 void RunReferencePass() {
     balanceAmount = 0.0f;
@@ -68,16 +56,8 @@ int CmdCalc(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         std::fprintf(err, "calc: give one water file\n");
         return kExitUsage;
     }
-    WaterFileData data{};
-    const WaterFileStatus status = ReadWaterFile(path, data);
-    if (!status.ok) {
-        if (status.line > 0)
-            std::fprintf(err, "%s: %s\n", path, status.message.c_str());
-        else
-            std::fprintf(err, "%s\n", status.message.c_str());
-        return kExitBadInput;
-    }
-    PrepareAnalysis(data);
+    const int status = LoadWaterFile(path, err);
+    if (status != kExitOk) return status;
     RunReferencePass();
     if (!referenceOnly) RunResultsPass();
     for (int i = 0; i < kSaturationResultCount; ++i)

@@ -8,7 +8,7 @@
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file.h"
 
-int CalculateWaterFile(const char* path, std::FILE* err) {
+int LoadWaterFile(const char* path, std::FILE* err) {
     WaterFileData data{};
     const WaterFileStatus status = ReadWaterFile(path, data);
     if (!status.ok) {
@@ -27,6 +27,13 @@ int CalculateWaterFile(const char* path, std::FILE* err) {
     values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
     values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
     values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
+    return kExitOk;
+}
+
+int CalculateWaterFile(const char* path, std::FILE* err) {
+    const int status = LoadWaterFile(path, err);
+    if (status != kExitOk) return status;
+    float* values = currentAnalysis.values;
     // A results pass at the water's own temperature and pressure, from its pH.
     calcPassMode = 1;
     referencePh = values[AnalysisElement::kPh];

@@ -5,6 +5,11 @@
 
 #include <cstdio>
 
+// Reads `path` into the global records as the working analysis with its units and
+// modes, as the engine's callers prepare a water as entered. Returns kExitOk, or
+// kExitBadInput after telling `err` what is wrong with the file.
+int LoadWaterFile(const char* path, std::FILE* err);
+
 // Reads `path` into the global records and calculates it. Returns kExitOk, or
 // kExitBadInput after telling `err` what is wrong with the file.
 int CalculateWaterFile(const char* path, std::FILE* err);
