@@ -32,17 +32,19 @@ inline constexpr BOOL FALSE = 0;
 
 // ---- Handles ----------------------------------------------------------------
 // Each handle is a pointer to its own incomplete type, so a brush cannot be
-// passed where a window is expected. The windowing half defines the window,
-// menu, instance, memory, icon and cursor objects; the drawing half defines
-// the device-context and GDI objects. Every GDI object type derives from
+// passed where a window is expected. Window, menu, instance, memory, icon,
+// cursor and monitor handles are serial numbers of the windowing half's
+// tables; their tag types are never defined. The drawing half defines the
+// device-context and GDI objects; every GDI object type derives from
 // GdiObject (in the drawing half's definition), so HPEN etc. convert to
 // HGDIOBJ wherever that definition is visible.
-struct Window;
-struct Menu;
-struct Module;
-struct GlobalBlock;
-struct IconObject;
-struct CursorObject;
+struct WindowHandleTag;
+struct MenuHandleTag;
+struct ModuleHandleTag;
+struct GlobalHandleTag;
+struct IconHandleTag;
+struct CursorHandleTag;
+struct MonitorHandleTag;
 struct DeviceContext;
 struct GdiObject;
 struct PenObject;
@@ -52,15 +54,14 @@ struct BitmapObject;
 struct PaletteObject;
 struct RegionObject;
 struct EnhMetaFileObject;
-struct MonitorObject;
 
-using HWND = Window*;
-using HMENU = Menu*;
-using HINSTANCE = Module*;
-using HMODULE = Module*;
-using HGLOBAL = GlobalBlock*;
-using HICON = IconObject*;
-using HCURSOR = CursorObject*;
+using HWND = WindowHandleTag*;
+using HMENU = MenuHandleTag*;
+using HINSTANCE = ModuleHandleTag*;
+using HMODULE = ModuleHandleTag*;
+using HGLOBAL = GlobalHandleTag*;
+using HICON = IconHandleTag*;
+using HCURSOR = CursorHandleTag*;
 using HDC = DeviceContext*;
 using HGDIOBJ = GdiObject*;
 using HPEN = PenObject*;
@@ -70,7 +71,7 @@ using HBITMAP = BitmapObject*;
 using HPALETTE = PaletteObject*;
 using HRGN = RegionObject*;
 using HENHMETAFILE = EnhMetaFileObject*;
-using HMONITOR = MonitorObject*;
+using HMONITOR = MonitorHandleTag*;
 
 // File handle of the _lopen family: a small integer, HFILE_ERROR on failure.
 using HFILE = int;
@@ -269,6 +270,9 @@ inline constexpr int WHEEL_DELTA = 120;
 constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM wp) { return static_cast<std::int16_t>(HIWORD(wp)); }
 
 // Virtual key codes.
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_MBUTTON = 0x04;
 inline constexpr int VK_BACK = 0x08;
 inline constexpr int VK_TAB = 0x09;
 inline constexpr int VK_RETURN = 0x0D;

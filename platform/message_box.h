@@ -1,0 +1,19 @@
+// Message boxes: OK, OK/Cancel, Yes/No and Yes/No/Cancel with the
+// information, question, exclamation and stop icons, with or without an
+// owner. Returns the button pressed (IDOK, IDYES ...). Headless, boxes that
+// ask something are answered by the script; every box is recorded.
+#pragma once
+
+#include "platform/win_types.h"
+
+namespace win {
+
+int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
+inline int MessageBoxA(HWND o, const char* t, const char* c, UINT type) { return MessageBox(o, t, c, type); }
+BOOL MessageBeep(UINT type);
+
+// Interactive drivers show the box themselves; the x11 driver installs one.
+using MessageBoxPresenter = int (*)(HWND owner, const char* text, const char* caption, UINT type);
+void SetMessageBoxPresenter(MessageBoxPresenter presenter);
+
+}  // namespace win
