@@ -1,6 +1,10 @@
-// Definition of the multi-mix source-water record.
+// Definitions of the multi-mix records.
 #include "scenarios/multimix_records.h"
 
 MultiMixState multiMixState;
+MultiMixBlend multiMixBlend;
 
-void ResetMultiMixRecords() { multiMixState = MultiMixState{}; }
+void ResetMultiMixRecords() {
+    multiMixState = MultiMixState{};
+    multiMixBlend = MultiMixBlend{};
+}

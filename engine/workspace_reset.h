@@ -1,0 +1,54 @@
+// The New command's reset of the workspace: the treatment product, the what-if,
+// graph and mixing ranges, the pH control target, the result flags, the
+// pH-alkalinity curve, the constant recirculating concentrations and the
+// multi-mix waters go back to a fresh state, with the temperature and pCO2
+// defaults taken in the user's units. The stored surface, injection and
+// formation analyses, the unit choices, the display settings and the target
+// solver switch are kept. Nothing is computed or shown.
+#pragma once
+
+#include <cstdint>
+
+#include "common/result_status.h"
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
+#include "common/whatif_settings.h"
+#include "engine/carbonate_records.h"
+#include "engine/pipeline_records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/records.h"
+#include "input/records.h"
+#include "scenarios/mixing_profile_records.h"
+#include "scenarios/multimix_records.h"
+#include "treatment/records.h"
+
+// Every record the reset writes.
+struct WorkspaceRecords {
+    AlkCurvePoints& alkCurvePoints;
+    AlkCurveCoefficients& userAlkCurve;
+    float (&mixPercent)[kMixProfileSlots];
+    float (&mixPointTable)[kMixPointTableRows][kMixProfileSlots];
+    uint32_t& wellLogSpecsEntered;
+    ProductTable& product;
+    float& residenceTimeAtSelect;
+    WhatIfSettings& whatIf;
+    GraphRangeSettings& graphRanges;
+    PhControlSettings& phControl;
+    ResultStatus& status;
+    GraphChoice& graphChoice;
+    uint16_t (&graphIndexCodes)[kGraphIndexCodeCount];
+    MixingZoneSettings& mixingZone;
+    ConstantConcentrations& constants;
+    MultiMixState& multiMix;
+    SampleDescription& mixedDescription;
+    DoseState& doseState;
+};
+
+// The records of the running program.
+WorkspaceRecords GlobalWorkspaceRecords();
+
+// Resets `w`; `units` chooses the temperature (item 18) and pCO2 (item 23) defaults.
+void ResetWorkspace(const WorkspaceRecords& w, const UnitCodes& units);
+
+// The New command: the reset on the global records with the user's units.
+void ResetWorkspace();

@@ -1,0 +1,274 @@
+// The New command's workspace reset: defaults in the user's units, what it keeps,
+// and that a second New changes nothing the first left.
+#include "engine/workspace_reset.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/records.h"
+#include "graphs/records.h"
+#include "pages/records.h"
+#include "shell/well_log_records.h"
+
+namespace {
+
+namespace AE = AnalysisElement;
+
+// A record of the running program as raw bytes.
+struct RecordBytes {
+    const char* name;
+    void* data;
+    size_t size;
+};
+
+template <typename T>
+RecordBytes Record(const char* name, T& r) {
+    return {name, &r, sizeof r};
+}
+
+// Every record the reset writes or must keep.
+std::vector<RecordBytes> AllRecords() {
+    return {
+        Record("alkCurvePoints", alkCurvePoints),
+        Record("userAlkCurve", userAlkCurve),
+        Record("mixPercent", mixPercent),
+        Record("mixPointTable", mixPointTable),
+        Record("mixPointCount", mixPointCount),
+        Record("wellLogSpecsEntered", wellLogSpecsEntered),
+        Record("productTable", productTable),
+        Record("productLoaded", productLoaded),
+        Record("residenceTimeAtSelect", residenceTimeAtSelect),
+        Record("whatIfSettings", whatIfSettings),
+        Record("whatIfOptions", whatIfOptions),
+        Record("graphRangeSettings", graphRangeSettings),
+        Record("phControlSettings", phControlSettings),
+        Record("resultStatus", resultStatus),
+        Record("graphChoice", graphChoice),
+        Record("graphIndexCodes", graphIndexCodes),
+        Record("mixingZoneSettings", mixingZoneSettings),
+        Record("constantConcentrations", constantConcentrations),
+        Record("multiMixState", multiMixState),
+        Record("multiMixBlend", multiMixBlend),
+        Record("doseState", doseState),
+        Record("surfaceWater", surfaceWater),
+        Record("injectionWater", injectionWater),
+        Record("formationWater", formationWater),
+        Record("mixedWater", mixedWater),
+        Record("unitCodes", unitCodes),
+    };
+}
+
+std::vector<std::vector<uint8_t>> Snapshot() {
+    std::vector<std::vector<uint8_t>> s;
+    for (const RecordBytes& r : AllRecords()) {
+        const auto* p = static_cast<const uint8_t*>(r.data);
+        s.emplace_back(p, p + r.size);
+    }
+    return s;
+}
+
+// Fills every record with a byte pattern, as a workspace in use would leave
+// them, then gives the unit choices and the product texts sensible values.
+void FillWorkspace(uint16_t temperatureUnit, uint16_t co2Unit) {
+    uint8_t pattern = 0x31;
+    for (const RecordBytes& r : AllRecords()) std::memset(r.data, pattern++, r.size);
+    unitCodes = UnitCodes{};
+    unitCodes.code[UnitItem::kTemperature] = temperatureUnit;
+    unitCodes.code[UnitItem::kGasCo2] = co2Unit;
+    std::strcpy(productTable.records[0].name, "Scalebuster 7");
+    std::strcpy(productTable.records[0].fileName, "SCALEBUSTER-LONG-NAME.INH");
+}
+
+class WorkspaceResetTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetEngineRecords();
+        ResetPipelineRecords();
+        ResetCarbonateRecords();
+        ResetInputRecords();
+        ResetTreatmentRecords();
+        ResetPagesRecords();
+        ResetGraphsRecords();
+        ResetGraphIndexRecords();
+        ResetWellLogRecords();
+        ResetMultiMixRecords();
+        ResetMixingProfileRecords();
+    }
+};
+
+struct UnitDefaults {
+    uint16_t unit;
+    float whatIf[3];  // low, high, evaluation
+    float graph[3];   // low, high, at
+};
+
+// Three consecutive floats of a range record: low, high and evaluation value.
+void ExpectRange(const float* got, const float (&want)[3]) {
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(got[i], want[i]) << "value " << i;
+}
+
+TEST_F(WorkspaceResetTest, TemperatureRangesFollowTheTemperatureUnit) {
+    const UnitDefaults cases[] = {
+        {TemperatureUnit::kFahrenheit, {70, 130, 110}, {70, 130, 122}},
+        {TemperatureUnit::kCelsius, {21, 54, 43}, {21, 54, 50}},
+        {TemperatureUnit::kKelvin, {294, 327, 320}, {294, 327, 323}},
+    };
+    for (const UnitDefaults& c : cases) {
+        SCOPED_TRACE(c.unit);
+        FillWorkspace(c.unit, 0);
+        ResetWorkspace();
+        ExpectRange(&whatIfSettings.temperatureLow, c.whatIf);
+        ExpectRange(&graphRangeSettings.gridTemperatureLow, c.graph);
+        EXPECT_FLOAT_EQ(residenceTimeAtSelect, 180.0f);
+    }
+}
+
+TEST_F(WorkspaceResetTest, Pco2RangesFollowTheGasCo2Unit) {
+    const UnitDefaults cases[] = {
+        {0, {0.0034f, 1.0f, 0.0034f}, {0.0034f, 1.0f, 0.0034f}},
+        {1, {1, 5, 1}, {1, 5, 1}},
+        {2, {1, 5, 1}, {1, 5, 1}},
+    };
+    for (const UnitDefaults& c : cases) {
+        SCOPED_TRACE(c.unit);
+        FillWorkspace(TemperatureUnit::kCelsius, c.unit);
+        ResetWorkspace();
+        ExpectRange(&whatIfSettings.pco2Low, c.whatIf);
+        ExpectRange(&graphRangeSettings.gridPco2Low, c.graph);
+    }
+}
+
+TEST_F(WorkspaceResetTest, UnitsWithoutDefaultsKeepTheirRanges) {
+    FillWorkspace(7, 4);  // no temperature or pCO2 defaults for these codes
+    const WhatIfSettings whatIf = whatIfSettings;
+    const GraphRangeSettings graph = graphRangeSettings;
+    const float residence = residenceTimeAtSelect;
+    ResetWorkspace();
+    EXPECT_EQ(std::memcmp(&whatIf.pco2Low, &whatIfSettings.pco2Low, 3 * sizeof(float)), 0);
+    EXPECT_EQ(
+        std::memcmp(&whatIf.temperatureLow, &whatIfSettings.temperatureLow, 3 * sizeof(float)), 0);
+    EXPECT_EQ(std::memcmp(&graph.gridTemperatureLow, &graphRangeSettings.gridTemperatureLow,
+                          6 * sizeof(float)),
+              0);  // temperature, then pressure
+    EXPECT_EQ(std::memcmp(&graph.gridPco2Low, &graphRangeSettings.gridPco2Low, 3 * sizeof(float)),
+              0);
+    EXPECT_EQ(std::memcmp(&residence, &residenceTimeAtSelect, sizeof residence), 0);
+}
+
+TEST_F(WorkspaceResetTest, RangesAxisAndTargetAreTheFreshDefaults) {
+    FillWorkspace(TemperatureUnit::kFahrenheit, 0);
+    ResetWorkspace();
+    // The mixing axis reads 0, 16.67, 33.33, 50, 66.67, 83.33, 100 percent.
+    const float axis[] = {0.0f, 16.67f, 33.33f, 50.0f, 66.67f, 83.33f, 100.0f};
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_NEAR(mixPercent[k], axis[k], 0.005f) << k;
+        EXPECT_NEAR(mixPointTable[0][k], axis[k], 0.005f) << k;
+    }
+    EXPECT_FLOAT_EQ(mixingZoneSettings.mixLowPercent, 0.0f);
+    EXPECT_FLOAT_EQ(mixingZoneSettings.mixHighPercent, 100.0f);
+    EXPECT_NEAR(mixingZoneSettings.mixStepPercent, 100.0f / 6.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(graphRangeSettings.gridMixLow, 0.0f);
+    EXPECT_FLOAT_EQ(graphRangeSettings.gridMixHigh, 100.0f);
+    EXPECT_NEAR(graphRangeSettings.mixTypicalPercent, 100.0f / 6.0f, 1e-4f);
+    ExpectRange(&whatIfSettings.phLow, {5.6f, 8.0f, 6.5f});
+    ExpectRange(&graphRangeSettings.gridPhLow, {5.6f, 8.0f, 6.5f});
+    EXPECT_FLOAT_EQ(phControlSettings.targetPh, 7.0f);
+    EXPECT_EQ(phControlSettings.phPredictionMethod, 4);
+    // Calcite alone is graphed.
+    EXPECT_EQ(graphChoice.leadingWord, 0);
+    EXPECT_EQ(graphChoice.count, 1);
+    EXPECT_EQ(graphIndexCodes[0], 0);
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(graphIndexCodes[i], 0xFFFF);
+    EXPECT_EQ(wellLogSpecsEntered, 0u);
+    // No curve pairs, no fitted curve.
+    EXPECT_EQ(alkCurvePoints.count, 0);
+    EXPECT_EQ(alkCurvePoints.pair[9][2], 0.0f);
+    EXPECT_EQ(userAlkCurve.logSlope, 0.0f);
+    // No constant concentrations in force.
+    EXPECT_EQ(constantConcentrations.constantValuesOn, 0);
+    EXPECT_EQ(constantConcentrations.switches[0], 0);
+    EXPECT_EQ(constantConcentrations.values[0], 0.0f);
+}
+
+TEST_F(WorkspaceResetTest, ProductReadsNoneWhateverWasLoaded) {
+    FillWorkspace(TemperatureUnit::kCelsius, 0);
+    resultStatus.productSelected = 1;
+    ResetWorkspace();
+    const ProductRecord& first = productTable.records[0];
+    EXPECT_STREQ(first.name, "None");
+    EXPECT_STREQ(first.fileName, "No File");
+    EXPECT_STREQ(first.functionText, "No Function");
+    EXPECT_EQ(productTable.selection, 0xFFFF);
+    EXPECT_EQ(resultStatus.productSelected, 0);
+    // Nothing of the old, longer file name survives behind the terminator.
+    EXPECT_EQ(std::string(first.fileName, sizeof first.fileName).find("BUSTER"), std::string::npos);
+}
+
+TEST_F(WorkspaceResetTest, ResultFlagsClearAndTheUsersChoicesStay) {
+    FillWorkspace(TemperatureUnit::kCelsius, 0);
+    resultStatus.runTargetSolvers = 1;
+    surfaceWater.values[AE::kCalcium] = 400.0f;
+    const WaterAnalysis surface = surfaceWater, injection = injectionWater,
+                        formation = formationWater;
+    const UnitCodes units = unitCodes;
+    const WhatIfSettings whatIf = whatIfSettings;
+    ResetWorkspace();
+    const ResultStatus& s = resultStatus;
+    for (uint16_t flag :
+         {s.surfaceEntered, s.injectionEntered, s.formationEntered, s.tempProfileDone,
+          s.phProfileDone, s.pressureProfileDone, s.gridDone, s.gridDone2, s.mixProfileDone,
+          s.mixGridDone[0], s.mixGridDone[1], s.mixGridDone[2], s.alkCurveEntered,
+          s.wellProfileDone[0], s.wellProfileDone[1], s.wellProfileDone[2]})
+        EXPECT_EQ(flag, 0);
+    EXPECT_EQ(s.runTargetSolvers, 1);
+    EXPECT_EQ(std::memcmp(&surface, &surfaceWater, sizeof surface), 0);
+    EXPECT_EQ(std::memcmp(&injection, &injectionWater, sizeof injection), 0);
+    EXPECT_EQ(std::memcmp(&formation, &formationWater, sizeof formation), 0);
+    EXPECT_EQ(std::memcmp(&units, &unitCodes, sizeof units), 0);
+    // Pressure ranges are not New's business.
+    EXPECT_EQ(std::memcmp(&whatIf.pressureLow, &whatIfSettings.pressureLow, 3 * sizeof(float)), 0);
+}
+
+TEST_F(WorkspaceResetTest, MultiMixWatersAreEmptied) {
+    FillWorkspace(TemperatureUnit::kCelsius, 0);
+    ResetWorkspace();
+    const MultiMixState& m = multiMixState;
+    EXPECT_EQ(m.lastWaterIndex, 0);
+    EXPECT_EQ(m.editIndex, 0);
+    EXPECT_EQ(m.multiMixDone, 0u);
+    for (int j = 0; j < kMultiMixWaterCount; ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_EQ(m.weightPercent[j], 0.0f);
+        EXPECT_EQ(m.multiMixEntered[j], 0u);
+        EXPECT_EQ(doseState.multiMix[j].doseDone, 0u);
+        EXPECT_EQ(doseState.multiMix[j].limitStatus, 0);
+        EXPECT_FLOAT_EQ(m.residenceTime[j][ResidenceForm::kDisplayUnit], 180.0f);
+        EXPECT_EQ(m.residenceTime[j][ResidenceForm::kSeconds], 0.0f);
+        for (float v : m.sourceWaters[j].values) EXPECT_EQ(v, 0.0f);
+        EXPECT_EQ(m.sourceWaters[j].sampleDate, 0);
+        EXPECT_EQ(m.sourceWaters[j].sampleTime, 0);
+        for (int t = 0; t < 7; ++t) EXPECT_EQ(m.descriptions[j].text[t][0], '\0');
+    }
+    for (int t = 0; t < 7; ++t) EXPECT_EQ(multiMixBlend.mixedDescription.text[t][0], '\0');
+}
+
+TEST_F(WorkspaceResetTest, NewTwiceEqualsNewOnce) {
+    const uint16_t units[] = {TemperatureUnit::kFahrenheit, TemperatureUnit::kCelsius,
+                              TemperatureUnit::kKelvin, 9};
+    for (uint16_t unit : units) {
+        SCOPED_TRACE(unit);
+        FillWorkspace(unit, unit);
+        ResetWorkspace();
+        const auto once = Snapshot();
+        ResetWorkspace();
+        const auto twice = Snapshot();
+        const auto records = AllRecords();
+        for (size_t i = 0; i < records.size(); ++i)
+            EXPECT_TRUE(once[i] == twice[i]) << records[i].name;
+    }
+}
+
+}  // namespace
