@@ -169,6 +169,7 @@ WorkspaceRecords GlobalWorkspaceRecords() {
         wellLogSpecsEntered,
         productTable,
         residenceTimeAtSelect,
+        waterResidenceSeconds,
         whatIfSettings,
         graphRangeSettings,
         phControlSettings,
@@ -180,6 +181,10 @@ WorkspaceRecords GlobalWorkspaceRecords() {
         multiMixState,
         multiMixBlend.mixedDescription,
         doseState,
+        currentHCO3,
+        currentCO3,
+        currentH2CO3,
+        currentCO2,
     };
 }
 
@@ -188,6 +193,7 @@ void ResetWorkspace(const WorkspaceRecords& w, const UnitCodes& units) {
     ResetMixingAxis(w.mixPercent, w.mixPointTable);
     w.wellLogSpecsEntered = 0;
     ClearProduct(w.product);
+    for (float& t : w.waterResidenceSeconds) t = kDefaultResidenceSeconds;
     ApplyTemperatureDefaults(units.code[UnitItem::kTemperature], w);
     ApplyPco2Defaults(units.code[UnitItem::kGasCo2], w.whatIf, w.graphRanges);
     w.phControl.phPredictionMethod = 4;  // pH from the carbonate species
@@ -197,6 +203,7 @@ void ResetWorkspace(const WorkspaceRecords& w, const UnitCodes& units) {
     ClearResultFlags(w.status);
     w.constants = ConstantConcentrations{};
     ClearMultiMix(w.multiMix, w.doseState, w.mixedDescription);
+    w.currentHCO3 = w.currentCO3 = w.currentH2CO3 = w.currentCO2 = 0.0f;
 }
 
 void ResetWorkspace() {

@@ -15,9 +15,11 @@
 #include "common/whatif_settings.h"
 #include "engine/carbonate_records.h"
 #include "engine/pipeline_records.h"
+#include "engine/water_results_records.h"
 #include "graphs/graph_index_records.h"
 #include "graphs/records.h"
 #include "input/records.h"
+#include "input/residence_records.h"
 #include "scenarios/mixing_profile_records.h"
 #include "scenarios/multimix_records.h"
 #include "treatment/records.h"
@@ -31,6 +33,7 @@ struct WorkspaceRecords {
     uint32_t& wellLogSpecsEntered;
     ProductTable& product;
     float& residenceTimeAtSelect;
+    float (&waterResidenceSeconds)[ResidenceWater::kCount];
     WhatIfSettings& whatIf;
     GraphRangeSettings& graphRanges;
     PhControlSettings& phControl;
@@ -42,6 +45,11 @@ struct WorkspaceRecords {
     MultiMixState& multiMix;
     SampleDescription& mixedDescription;
     DoseState& doseState;
+    // The current carbonate set, mg/L.
+    float& currentHCO3;
+    float& currentCO3;
+    float& currentH2CO3;
+    float& currentCO2;
 };
 
 // The records of the running program.

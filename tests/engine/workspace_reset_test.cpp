@@ -41,6 +41,11 @@ std::vector<RecordBytes> AllRecords() {
         Record("productTable", productTable),
         Record("productLoaded", productLoaded),
         Record("residenceTimeAtSelect", residenceTimeAtSelect),
+        Record("waterResidenceSeconds", waterResidenceSeconds),
+        Record("currentHCO3", currentHCO3),
+        Record("currentCO3", currentCO3),
+        Record("currentH2CO3", currentH2CO3),
+        Record("currentCO2", currentCO2),
         Record("whatIfSettings", whatIfSettings),
         Record("whatIfOptions", whatIfOptions),
         Record("graphRangeSettings", graphRangeSettings),
@@ -96,6 +101,8 @@ class WorkspaceResetTest : public ::testing::Test {
         ResetWellLogRecords();
         ResetMultiMixRecords();
         ResetMixingProfileRecords();
+        ResetResidenceRecords();
+        ResetWaterResultsRecords();
     }
 };
 
@@ -183,6 +190,10 @@ TEST_F(WorkspaceResetTest, RangesAxisAndTargetAreTheFreshDefaults) {
     EXPECT_EQ(graphIndexCodes[0], 0);
     for (int i = 1; i < 4; ++i) EXPECT_EQ(graphIndexCodes[i], 0xFFFF);
     EXPECT_EQ(wellLogSpecsEntered, 0u);
+    // Every stored water's residence time is the default 180 s, and no carbonate
+    // set is current.
+    for (float t : waterResidenceSeconds) EXPECT_FLOAT_EQ(t, 180.0f);
+    for (float c : {currentHCO3, currentCO3, currentH2CO3, currentCO2}) EXPECT_EQ(c, 0.0f);
     // No curve pairs, no fitted curve.
     EXPECT_EQ(alkCurvePoints.count, 0);
     EXPECT_EQ(alkCurvePoints.pair[9][2], 0.0f);
