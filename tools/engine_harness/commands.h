@@ -43,3 +43,7 @@ int CmdDose(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // reference pass with --reference); the saturation results, momentary excess and
 // analysis values afterwards.
 int CmdCalc(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// water WATERFILE [--which surface|injection|formation] [--product PRODUCTFILE]: the full
+// calculation of a stored water; the stored water after balancing, the results, the
+// corrosion rates and the dose state.
+int CmdWater(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -21,6 +21,7 @@ constexpr HarnessCommand kCommands[] = {
     {"corrosion", CmdCorrosion, "WATERFILE"},
     {"dose", CmdDose, "WATERFILE PRODUCTFILE [--time SECONDS]"},
     {"calc", CmdCalc, "WATERFILE [--reference]"},
+    {"water", CmdWater, "WATERFILE [--which surface|injection|formation] [--product PRODUCTFILE]"},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -1,0 +1,152 @@
+// The whole chemistry engine on its global records, reset between cases, with a
+// counting stand-in for CalcEquilibrium and a few waters written out by hand.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/balancing_records.h"
+#include "engine/calc_equilibrium.h"
+#include "engine/calc_water_analysis.h"
+#include "engine/carbonate_records.h"
+#include "engine/constants_records.h"
+#include "engine/dose_records.h"
+#include "engine/inputs_records.h"
+#include "engine/ph_solve_records.h"
+#include "engine/pipeline_records.h"
+#include "engine/records.h"
+#include "engine/results_records.h"
+#include "engine/run_calculations.h"
+#include "engine/speciation_records.h"
+#include "engine/water_results_records.h"
+#include "input/records.h"
+#include "input/residence_records.h"
+#include "input/unit_factor_records.h"
+#include "input/unit_factor_table.h"
+#include "pages/records.h"
+#include "scenarios/multimix_records.h"
+#include "shell/records.h"
+#include "treatment/records.h"
+#include "treatment/treatment_limits.h"
+
+namespace pipeline_test {
+
+inline int engineRuns = 0;
+
+// CalcEquilibrium, counted.
+inline void CountedEngine() {
+    ++engineRuns;
+    CalcEquilibrium();
+}
+
+inline void ResetWorld() {
+    ResetEngineRecords();
+    ResetInputsRecords();
+    ResetConstantsRecords();
+    ResetResultsRecords();
+    ResetSpeciationRecords();
+    ResetPhSolveRecords();
+    ResetCarbonateRecords();
+    ResetInputRecords();
+    ResetPipelineRecords();
+    ResetWaterResultsRecords();
+    ResetBalancingRecords();
+    ResetDoseRecords();
+    ResetTreatmentRecords();
+    ResetShellRecords();
+    ResetPagesRecords();
+    ResetMultiMixRecords();
+    ResetResidenceRecords();
+    ResetUnitFactorRecords();
+    InstallTreatmentLimitsHook(nullptr);
+    engineRuns = 0;
+}
+
+// The units and modes of a water entered in mg/L with the ions' bicarbonate and
+// carbonate given (alkalinity mode 2), degrees C and atm.
+inline void UseMgPerLitre() {
+    InitUnitFactors();
+    unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
+    unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
+    reportingMode = ReportingMode::kMgPerL;
+    alkalinityMode = 2;
+}
+
+// Standard sea water (salinity 35) at 25 C and pH 8.1, mg/L.
+inline WaterAnalysis SeaWater() {
+    namespace E = AnalysisElement;
+    WaterAnalysis w{};
+    float* v = w.values;
+    v[E::kPh] = 8.1f;
+    v[E::kTemperature] = 25.0f;
+    v[E::kPressure] = 1.0f;
+    v[E::kSodium] = 10760.0f;
+    v[E::kPotassium] = 399.0f;
+    v[E::kCalcium] = 412.0f;
+    v[E::kMagnesium] = 1290.0f;
+    v[E::kStrontium] = 7.9f;
+    v[E::kChloride] = 19350.0f;
+    v[E::kSulfate] = 2710.0f;
+    v[E::kBromine] = 67.0f;
+    v[E::kFluoride] = 1.3f;
+    v[E::kBoron] = 4.5f;
+    v[E::kMAlkalinity] = 140.0f;  // bicarbonate as the ion
+    v[E::kAlkalinity] = 114.8f;   // as CaCO3
+    v[E::kCompanionPh] = 0.0f;
+    return w;
+}
+
+// A hot sour brine rich in barium and calcium with CO2 and H2S in its gas, mg/L.
+inline WaterAnalysis SourBrine() {
+    namespace E = AnalysisElement;
+    WaterAnalysis w{};
+    float* v = w.values;
+    v[E::kPh] = 5.5f;
+    v[E::kTemperature] = 60.0f;
+    v[E::kPressure] = 20.0f;
+    v[E::kPco2] = 2.0f;
+    v[E::kPH2S] = 0.05f;
+    v[E::kSodium] = 18500.0f;
+    v[E::kPotassium] = 250.0f;
+    v[E::kCalcium] = 2000.0f;
+    v[E::kMagnesium] = 300.0f;
+    v[E::kStrontium] = 150.0f;
+    v[E::kBarium] = 40.0f;
+    v[E::kIron] = 15.0f;
+    v[E::kChloride] = 33000.0f;
+    v[E::kSulfate] = 500.0f;
+    v[E::kMAlkalinity] = 600.0f;
+    v[E::kAlkalinity] = 492.1f;
+    return w;
+}
+
+class PipelineTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetWorld();
+        UseMgPerLitre();
+        currentResidenceTime = residenceTimeAtSelect = 180.0f;
+        for (float& s : waterResidenceSeconds) s = 180.0f;
+    }
+    void TearDown() override { ResetWorld(); }
+
+    // Stores a water as the input form does and makes it the current water.
+    static void Enter(int32_t selector, const WaterAnalysis& water) {
+        mainWindowState.currentWater = selector;
+        switch (selector) {
+            case WaterSelector::kInjection:
+                injectionWater = water;
+                break;
+            case WaterSelector::kFormation:
+                formationWater = water;
+                break;
+            default:
+                surfaceWater = water;
+                break;
+        }
+        entryTemperature = water.values[AnalysisElement::kTemperature];
+    }
+};
+
+}  // namespace pipeline_test

@@ -1,0 +1,118 @@
+// tarvex-engine water WATERFILE [--which surface|injection|formation] [--product
+// PRODUCTFILE]: the full calculation of a stored water, as the program runs it
+// when the user has entered the water: the water becomes the chosen stored water,
+// CalcWaterAnalysis computes it (reference pass, balancing, results, corrosion
+// rates, the dose of the product), and the command prints the stored water after
+// balancing (SW lines), the results (SR, ME and AN lines as calc prints them), the
+// four corrosion rates (CR lines) and the water's dose state.
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "engine/calc_water_analysis.h"
+#include "engine/pipeline_records.h"
+#include "engine/records.h"
+#include "engine/stored_water.h"
+#include "input/records.h"
+#include "input/residence_records.h"
+#include "pages/records.h"
+#include "shell/records.h"
+#include "tools/engine_harness/commands.h"
+#include "tools/engine_harness/product_file.h"
+#include "tools/engine_harness/water_run.h"
+#include "treatment/treatment_limits.h"
+
+namespace {
+
+// The residence time of a new workspace, seconds.
+constexpr float kDefaultResidenceSeconds = 180.0f;
+
+struct WaterChoice {
+    const char* name;
+    int32_t selector;
+    int residenceIndex;
+};
+constexpr WaterChoice kWaterChoices[] = {
+    {"surface", WaterSelector::kSurface, ResidenceWater::kSurface},
+    {"injection", WaterSelector::kInjection, ResidenceWater::kInjection},
+    {"formation", WaterSelector::kFormation, ResidenceWater::kFormation},
+};
+
+const WaterChoice* FindChoice(const char* name) {
+    for (const WaterChoice& c : kWaterChoices)
+        if (std::strcmp(name, c.name) == 0) return &c;
+    return nullptr;
+}
+
+void PrintRow(std::FILE* out, const char* tag, const float* values, int count) {
+    for (int i = 0; i < count; ++i)
+        std::fprintf(out, "%s %d %.9g\n", tag, i, static_cast<double>(values[i]));
+}
+
+}  // namespace
+
+int CmdWater(std::span<char* const> args, std::FILE* out, std::FILE* err) {
+    const char* path = nullptr;
+    const char* productPath = nullptr;
+    const WaterChoice* choice = &kWaterChoices[0];
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (std::strcmp(args[i], "--which") == 0 && hasValue) {
+            choice = FindChoice(args[++i]);
+            if (choice == nullptr) {
+                std::fprintf(err, "water: --which takes surface, injection or formation\n");
+                return kExitUsage;
+            }
+        } else if (std::strcmp(args[i], "--product") == 0 && hasValue) {
+            productPath = args[++i];
+        } else if (path == nullptr && args[i][0] != '-') {
+            path = args[i];
+        } else {
+            std::fprintf(err, "water: unexpected argument \"%s\"\n", args[i]);
+            return kExitUsage;
+        }
+    }
+    if (path == nullptr) {
+        std::fprintf(err, "water: give one water file\n");
+        return kExitUsage;
+    }
+
+    if (productPath != nullptr) {
+        auto product = std::make_unique<ProductTable>();
+        const ProductFileStatus read = ReadProductFile(productPath, *product);
+        if (!read.ok) {
+            std::fprintf(err, "%s%s%s\n", read.line > 0 ? productPath : "",
+                         read.line > 0 ? ": " : "", read.message.c_str());
+            return kExitBadInput;
+        }
+        productTable = *product;
+        resultStatus.productSelected = 1;
+        productLoaded = 1;
+        InstallTreatmentHooks();
+    }
+    const int status = LoadWaterFile(path, err);
+    if (status != kExitOk) return status;
+
+    // The water as the input form stores it: in the chosen stored record, entered at
+    // its own temperature, with the residence time of a new workspace.
+    StoredWater water{};
+    if (!FindStoredWater(choice->selector, 0, water)) return kExitUsage;
+    *water.analysis = currentAnalysis;
+    entryTemperature = currentAnalysis.values[AnalysisElement::kTemperature];
+    waterResidenceSeconds[choice->residenceIndex] = kDefaultResidenceSeconds;
+    currentResidenceTime = kDefaultResidenceSeconds;
+    residenceTimeAtSelect = kDefaultResidenceSeconds;
+    mainWindowState.currentWater = choice->selector;
+    CalcWaterAnalysis(0, mainWindowState.mainWindow);
+
+    std::fprintf(out, "water %s\n", choice->name);
+    PrintRow(out, "SW", water.analysis->values, AnalysisElement::kCount);
+    PrintRow(out, "SR", SaturationResults, kSaturationResultCount);
+    PrintRow(out, "ME", MomentaryExcess, kMomentaryExcessCount);
+    PrintRow(out, "AN", currentAnalysis.values, AnalysisElement::kCount);
+    PrintRow(out, "CR", water.corrosion, kCorrosionModelCount);
+    std::fprintf(out, "dose_done %d\n", IsDoseDone(water) ? 1 : 0);
+    std::fprintf(out, "dose_status %d\n", *water.limitStatus);
+    std::fprintf(out, "dose %.9g\n", static_cast<double>(*water.dose));
+    return kExitOk;
+}
