@@ -1,37 +1,87 @@
-// Minimal device contexts for windows until the drawing library provides
-// real ones: BeginPaint hands over the update region and asks for the
-// background to be erased; the handle it returns only identifies the window.
+// Device contexts of windows: GetDC/ReleaseDC for drawing at any time, and
+// BeginPaint/EndPaint for the paint message, clipped to the part of the
+// client area that needs painting. The windowing half keeps each window's
+// pixels and its pending update rectangle; this file learns of surfaces that
+// go away (their contexts then draw nothing) and paints class backgrounds.
+#include "platform/gdi.h"
+#include "platform/gdi_dc.h"
 #include "platform/surface.h"
 #include "platform/window.h"
-#include "platform/window_internal.h"
 
 namespace win {
 namespace {
 
-HDC TagFor(HWND hwnd) {
-    return reinterpret_cast<HDC>(detail::SerialFromHandle(hwnd) | 0x1);
+void OnSurfaceEvent(HWND hwnd, detail::SurfaceEvent event) {
+  if (event == detail::SurfaceEvent::Destroyed) ForgetWindowDcs(hwnd);
+}
+
+BOOL EraseBackground(HWND hwnd, HDC hdc, HBRUSH background) {
+  RECT client;
+  if (!GetClientRect(hwnd, &client)) return FALSE;
+  return FillRect(hdc, &client, background) != 0 ? TRUE : FALSE;
+}
+
+void InstallHooks() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  detail::SetSurfaceHook(&OnSurfaceEvent);
+  detail::SetEraseHook(&EraseBackground);
+}
+
+HDC NewWindowDc(HWND hwnd) {
+  HDC hdc = NewDc(hwnd == nullptr ? DcKind::Screen : DcKind::Window);
+  hdc->hwnd = hwnd;
+  hdc->caps = ScreenCaps();
+  return hdc;
 }
 
 }  // namespace
 
-HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
-    if (!IsWindow(hwnd) || ps == nullptr) return nullptr;
-    detail::UpdateTake take = detail::TakeUpdateRegion(hwnd);
-    ps->hdc = TagFor(hwnd);
-    ps->rcPaint = take.rect;
-    // fErase tells the procedure it still has to paint the background itself.
-    ps->fErase = FALSE;
-    if (take.erase) {
-        LRESULT erased = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(ps->hdc), 0);
-        ps->fErase = erased ? FALSE : TRUE;
-    }
-    return ps->hdc;
+void InstallPaintHooks() { InstallHooks(); }
+
+HDC GetDC(HWND hwnd) {
+  InstallHooks();
+  if (hwnd != nullptr && !IsWindow(hwnd)) return nullptr;
+  return NewWindowDc(hwnd);
 }
 
-BOOL EndPaint(HWND, const PAINTSTRUCT*) { return TRUE; }
+int ReleaseDC(HWND hwnd, HDC hdc) {
+  DeviceContext* dc = AsDc(hdc);
+  if (dc == nullptr || dc->paintDc || dc->hwnd != hwnd ||
+      (dc->kind != DcKind::Window && dc->kind != DcKind::Screen)) {
+    return 0;
+  }
+  DestroyDc(dc);
+  return 1;
+}
 
-HDC GetDC(HWND hwnd) { return IsWindow(hwnd) ? TagFor(hwnd) : nullptr; }
+HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
+  InstallHooks();
+  if (ps == nullptr || hwnd == nullptr || !IsWindow(hwnd)) return nullptr;
+  const detail::UpdateTake take = detail::TakeUpdateRegion(hwnd);
+  HDC hdc = NewWindowDc(hwnd);
+  hdc->paintDc = true;
+  // Drawing stays inside the rectangle that needs painting.
+  hdc->state.hasBaseClip = true;
+  hdc->state.baseClip =
+      RegionData::FromRect(take.rect.left, take.rect.top, take.rect.right, take.rect.bottom);
+  ps->hdc = hdc;
+  ps->rcPaint = take.rect;
+  ps->fErase = FALSE;
+  if (take.erase) {
+    const LRESULT erased = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    ps->fErase = erased == 0 ? TRUE : FALSE;
+  }
+  return hdc;
+}
 
-int ReleaseDC(HWND, HDC hdc) { return hdc != nullptr ? 1 : 0; }
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
+  if (ps == nullptr) return FALSE;
+  DeviceContext* dc = AsDc(ps->hdc);
+  if (dc == nullptr || !dc->paintDc || dc->hwnd != hwnd) return FALSE;
+  DestroyDc(dc);
+  return TRUE;
+}
 
 }  // namespace win
