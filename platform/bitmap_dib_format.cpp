@@ -132,8 +132,10 @@ bool ParseDibHeader(const void* header, UINT usage, const std::vector<PALETTEENT
         q.rgbBlue = pal[index].peBlue;
       }
     } else if (core) {
-      std::memcpy(&q, bytes + offset + 3 * i, 3);
-      q.rgbReserved = 0;
+      const std::uint8_t* t = bytes + offset + 3 * i;
+      q.rgbBlue = t[0];
+      q.rgbGreen = t[1];
+      q.rgbRed = t[2];
     } else {
       std::memcpy(&q, bytes + offset + 4 * i, 4);
     }

@@ -185,7 +185,8 @@ int FaceData::Advance(std::uint32_t glyph) {
 }
 
 FaceData* LoadFace(const FaceChoice& choice) {
-  static std::map<int, FaceData*> cache;
+  // Kept for the whole run (the faces stay loaded).
+  static auto& cache = *new std::map<int, FaceData*>;
   const int key = static_cast<int>(choice.family) * 4 + (choice.bold ? 2 : 0) +
                   (choice.italic ? 1 : 0);
   auto it = cache.find(key);

@@ -6,12 +6,14 @@
 #include <unordered_set>
 
 #include "platform/metafile_ops.h"
+#include "platform/system.h"
 
 namespace win {
 namespace {
 
 std::unordered_set<DeviceContext*>& Dcs() {
-  static std::unordered_set<DeviceContext*> dcs;
+  // Never destroyed: contexts still open at exit stay reachable.
+  static auto& dcs = *new std::unordered_set<DeviceContext*>;
   return dcs;
 }
 

@@ -12,7 +12,9 @@ namespace win {
 namespace {
 
 std::unordered_set<GdiObject*>& Registry() {
-  static std::unordered_set<GdiObject*> registry;
+  // Never destroyed: objects still alive at exit (stock objects among
+  // them) stay reachable.
+  static auto& registry = *new std::unordered_set<GdiObject*>;
   return registry;
 }
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/gdi_types.h"
 #include "platform/gdi_region_data.h"
 
 namespace win {

@@ -21,7 +21,7 @@ struct EnhMetaFileObject {
 namespace {
 
 std::unordered_set<EnhMetaFileObject*>& Metafiles() {
-  static std::unordered_set<EnhMetaFileObject*> metafiles;
+  static auto& metafiles = *new std::unordered_set<EnhMetaFileObject*>;
   return metafiles;
 }
 

@@ -145,7 +145,7 @@ struct OpenPrinter {
 };
 
 std::unordered_set<OpenPrinter*>& OpenPrinters() {
-  static std::unordered_set<OpenPrinter*> open;
+  static auto& open = *new std::unordered_set<OpenPrinter*>;
   return open;
 }
 
