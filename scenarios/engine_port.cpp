@@ -1,15 +1,11 @@
 // The engine operations of the what-if drivers and their defaults.
 #include "scenarios/engine_port.h"
 
-#include "engine/calc_equilibrium.h"
 #include "engine/inhibitor_dose.h"
 #include "engine/ph_adjustment.h"
+#include "engine/run_calculations.h"
 
 namespace {
-
-void EngineRun() {
-    CalcEquilibrium();
-}
 
 void EngineAdjustPh(float targetPh) {
     float ph = 0.0f;
@@ -22,7 +18,7 @@ int16_t EngineDose(DoseContext* doseInputs, float temperature, const float* driv
     return CalcInhibitorDosage(doseInputs, temperature, driverValues, time, productDose);
 }
 
-constexpr ScenarioEngine kEngine{EngineRun, EngineAdjustPh, EngineDose};
+constexpr ScenarioEngine kEngine{RunCalculations, EngineAdjustPh, EngineDose};
 ScenarioEngine installed = kEngine;
 
 }  // namespace
