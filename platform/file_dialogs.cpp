@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/common_dialogs.h"
+#include "platform/driver.h"
 #include "platform/file_io.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
@@ -17,6 +18,8 @@ namespace detail {
 
 bool TakeFileAnswer(std::string* path, bool* cancelled);
 void RecordFileDialog(const FileDialogLogEntry& entry);
+bool RunFileDialog(HWND owner, const std::string& title, const char* filter, const std::string& initial,
+                   std::string* path);
 
 namespace {
 
@@ -79,9 +82,12 @@ BOOL Run(FileDialogRecord* r, bool save) {
         std::string path;
         bool cancelled = false;
         if (!TakeFileAnswer(&path, &cancelled)) {
-            ReportScriptFailure("Unexpected file dialog \"" + title + "\": no script answers it");
-            RecordFileDialog(FileDialogLogEntry{save, title, ""});
-            return FALSE;
+            if (!CurrentDriver().Interactive()) {
+                ReportScriptFailure("Unexpected file dialog \"" + title + "\": no script answers it");
+                RecordFileDialog(FileDialogLogEntry{save, title, ""});
+                return FALSE;
+            }
+            cancelled = !RunFileDialog(r->owner, title, r->filter, r->file ? r->file : "", &path);
         }
         if (cancelled) {
             RecordFileDialog(FileDialogLogEntry{save, title, ""});

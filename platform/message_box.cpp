@@ -15,6 +15,7 @@ namespace detail {
 // Script side (script.cpp): the scripted answer, or 0 when none matches.
 int TakeMessageBoxAnswer(const std::string& caption, const std::string& text);
 void RecordMessageBox(const MessageBoxRecord& record);
+int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
 namespace {
 
@@ -71,10 +72,11 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
         answer = 0;
     }
     if (answer == 0) {
-        if ((type & MB_TYPEMASK) == MB_OK) {
+        if (CurrentDriver().Interactive()) {
+            answer = Presenter() != nullptr ? Presenter()(owner, t.c_str(), c.c_str(), type)
+                                            : RunMessageBoxDialog(owner, t, c, type);
+        } else if ((type & MB_TYPEMASK) == MB_OK) {
             answer = IDOK;  // a notice needs no answer
-        } else if (CurrentDriver().Interactive() && Presenter() != nullptr) {
-            answer = Presenter()(owner, t.c_str(), c.c_str(), type);
         } else {
             ReportScriptFailure("Unexpected message box \"" + c + "\": " + t);
             answer = CancelAnswer(type);

@@ -12,7 +12,8 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
 inline int MessageBoxA(HWND o, const char* t, const char* c, UINT type) { return MessageBox(o, t, c, type); }
 BOOL MessageBeep(UINT type);
 
-// Interactive drivers show the box themselves; the x11 driver installs one.
+// With a display the box is a dialog of our own controls; a presenter
+// installed here replaces it (nullptr restores it).
 using MessageBoxPresenter = int (*)(HWND owner, const char* text, const char* caption, UINT type);
 void SetMessageBoxPresenter(MessageBoxPresenter presenter);
 

@@ -85,6 +85,10 @@ enum class SurfaceEvent { Recreated, Destroyed };
 using SurfaceHook = void (*)(HWND hwnd, SurfaceEvent event);
 void SetSurfaceHook(SurfaceHook hook);
 
+// The window's picture as shown: its client surface with its visible child
+// windows laid over it. False for an unknown window.
+bool ComposeWindow(HWND hwnd, SurfaceBuffer& out);
+
 // The paint-message side, for BeginPaint/EndPaint of the drawing half:
 // TakeUpdateRegion hands over the window's pending update rectangle (client
 // coordinates; empty when nothing is pending), validates it so no further
