@@ -42,6 +42,11 @@ inline constexpr DWORD kDialogErrorStructSize = 0x0001;
 inline constexpr DWORD kDialogErrorBufferTooSmall = 0x3003;
 inline constexpr DWORD kDialogErrorInvalidFileName = 0x3002;
 [[nodiscard]] DWORD CommDlgExtendedError();
+namespace detail {
+// Sets what CommDlgExtendedError answers (the print dialog, run by the
+// printing half, reports through it too).
+void SetCommDlgExtendedError(DWORD error);
+}  // namespace detail
 
 // Print dialog record. The program fills the start values (structure size 66,
 // owner, flags, one copy); the printing half fills `printerDC`, `devMode` and

@@ -120,5 +120,6 @@ BOOL Run(FileDialogRecord* r, bool save) {
 BOOL GetOpenFileName(FileDialogRecord* record) { return detail::Run(record, false); }
 BOOL GetSaveFileName(FileDialogRecord* record) { return detail::Run(record, true); }
 DWORD CommDlgExtendedError() { return detail::LastDialogError(); }
+void detail::SetCommDlgExtendedError(DWORD error) { detail::LastDialogError() = error; }
 
 }  // namespace win

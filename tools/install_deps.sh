@@ -4,7 +4,7 @@
 set -e
 
 PACKAGES="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-libcairo2-dev libfreetype-dev fonts-liberation libx11-dev"
+libcairo2-dev libfreetype-dev fonts-liberation libx11-dev qpdf poppler-utils"
 
 missing=""
 for p in $PACKAGES; do
