@@ -118,6 +118,10 @@ void ReleaseState(DcState& state);
 
 // The caps of the screen and of a memory context compatible with it.
 [[nodiscard]] DeviceCaps ScreenCaps();
+// Makes the windowing half paint its controls and size its dialogs with
+// this drawing layer (gdi_control_paint.cpp).
+void InstallControlPainting();
+
 // Whether the context draws pixels (window, screen, memory, vector) as
 // opposed to only recording or only answering queries.
 [[nodiscard]] bool DrawsPixels(const DeviceContext& dc);

@@ -27,7 +27,12 @@ void InstallHooks() {
   installed = true;
   detail::SetSurfaceHook(&OnSurfaceEvent);
   detail::SetEraseHook(&EraseBackground);
+  InstallControlPainting();
 }
+
+// Installed when the program starts: every program that paints a window
+// links this file (the default window procedure begins and ends paints).
+const bool kHooksInstalled = (InstallHooks(), true);
 
 HDC NewWindowDc(HWND hwnd) {
   HDC hdc = NewDc(hwnd == nullptr ? DcKind::Screen : DcKind::Window);
