@@ -1,0 +1,197 @@
+// The carbonate target solvers and RunCalculations around them.
+#include "engine/target_solvers.h"
+
+#include <cmath>
+
+#include <algorithm>
+
+#include "engine/carbonate_species.h"
+#include "engine/engine_state_copy.h"
+#include "tests/engine/pipeline_fixture.h"
+
+namespace pipeline_test {
+namespace {
+
+namespace E = AnalysisElement;
+
+TEST(SolverUnits, CationsAsCaCO3InEveryUnitAndBack) {
+    struct Case {
+        const SolverCation* cation;
+        uint16_t code;
+        double value, asCaCO3;
+    };
+    // One millimole of each cation per litre is 100.0894 mg/L as CaCO3; one meq/L is
+    // 50.0445; codes 1 (as CaCO3) and unknown codes take the value as it is.
+    const Case cases[] = {
+        {&kSolverCalcium, 0, 40.08, 100.0894},   {&kSolverBarium, 0, 137.34, 100.0894},
+        {&kSolverStrontium, 0, 87.62, 100.0894}, {&kSolverMagnesium, 0, 24.312, 100.0894},
+        {&kSolverIron, 0, 55.8452, 100.0894},    {&kSolverCalcium, 1, 250.0, 250.0},
+        {&kSolverCalcium, 2, 3.0, 30.0},         {&kSolverMagnesium, 3, 2.0, 35.66},
+        {&kSolverBarium, 4, 1.0, 50.0445},       {&kSolverStrontium, 5, 1.0, 100.0894},
+        {&kSolverIron, 5, 1.0, 100.0894},        {&kSolverIron, 9, 7.0, 7.0},
+    };
+    for (const Case& c : cases) {
+        const double asCaCO3 = CationToCaCO3(c.value, c.code, *c.cation);
+        EXPECT_NEAR(asCaCO3, c.asCaCO3, c.asCaCO3 * 2e-7) << c.cation->element << " " << c.code;
+        // The way back gives what went in: for iron too, whose working unit is CaCO3
+        // both ways.
+        EXPECT_NEAR(CaCO3ToCation(asCaCO3, c.code, *c.cation), c.value, c.value * 2e-7)
+            << c.cation->element << " " << c.code;
+    }
+}
+
+// A stand-in engine with a saturation ratio that follows the ion product: calcite's
+// ratio is (calcium as CaCO3) x (total alkalinity) / kProduct. Both passes of a trial
+// leave it; the reference pass derives a bicarbonate.
+constexpr double kProduct = 20000.0;
+inline int trials = 0;
+inline float firstTrialAlkalinity = 0.0f;
+inline float firstTrialPh = 0.0f;
+
+void IonProductEngine() {
+    float* v = currentAnalysis.values;
+    if (calcPassMode == 0) {
+        if (trials++ == 0) {
+            firstTrialAlkalinity = v[E::kAlkalinity];
+            firstTrialPh = v[E::kPh];
+        }
+        v[E::kBicarbonate] = 100.0f;
+        calcPassMode = 1;
+        return;
+    }
+    const double calcium = CationToCaCO3(v[E::kCalcium], unitCodes.code[UnitItem::kCalcium],
+                                         kSolverCalcium);
+    SaturationResults[IndexCode::kCalcite] =
+        static_cast<float>(calcium * v[E::kAlkalinity] / kProduct);
+}
+
+class SolverTest : public PipelineTest {
+  protected:
+    void SetUp() override {
+        PipelineTest::SetUp();
+        trials = 0;
+        phControlSettings.phPredictionMethod = 0;  // pH = 1.43 log10(alkalinity) + 4.5
+    }
+    float Solve(float ratio) {
+        SaturationResults[IndexCode::kCalcite] = ratio;
+        SolverRecords records = GlobalSolverRecords();
+        const SolverServices services{IonProductEngine, pHFromAlk};
+        float answer = 0.0f, ph = 0.0f;
+        SolveCarbonateSaturation(kSolverCalcium, IndexCode::kCalcite, answer, 1.0f, ph, records,
+                                 services);
+        return answer;
+    }
+};
+
+TEST_F(SolverTest, FindsTheCationAtWhichTheMineralIsJustSaturated) {
+    float* v = currentAnalysis.values;
+    v[E::kCalcium] = 200.0f;  // mg/L, 499.05 as CaCO3
+    v[E::kAlkalinity] = 150.0f;
+    currentHCO3 = 180.0f;
+    const double c0 = 200.0 * 100.0894 / 40.08;
+    const double sr0 = c0 * 150.0 / kProduct;
+    const float answer = Solve(static_cast<float>(sr0));
+
+    // Calcium and alkalinity fall together by x until c (a) = kProduct:
+    // c^2 + (150 - c0) c - kProduct = 0.
+    const double b = 150.0 - c0;
+    const double c = (-b + std::sqrt(b * b + 4.0 * kProduct)) / 2.0;
+    const double firstEstimate = c0 * std::sqrt(1.0 / sr0);
+    EXPECT_NEAR(answer, firstEstimate - c, c * 0.002);
+
+    // The water, the results and the modes are as they were, but for the first
+    // estimate left in the calcium.
+    EXPECT_FLOAT_EQ(v[E::kAlkalinity], 150.0f);
+    EXPECT_NEAR(v[E::kCalcium], firstEstimate * 40.08 / 100.0894, 1e-3);
+    EXPECT_FLOAT_EQ(SaturationResults[IndexCode::kCalcite], static_cast<float>(sr0));
+    EXPECT_EQ(alkalinityMode, 2);
+    EXPECT_FLOAT_EQ(currentHCO3, 180.0f);
+}
+
+TEST_F(SolverTest, AWaterAlreadySaturatedAnswersItsFirstEstimate) {
+    currentAnalysis.values[E::kCalcium] = 40.08f;  // 100.0894 as CaCO3
+    currentAnalysis.values[E::kAlkalinity] = 120.0f;
+    currentHCO3 = 146.0f;
+    const float answer = Solve(1.0005f);
+    EXPECT_EQ(trials, 0);
+    EXPECT_NEAR(answer, 100.0894 * (std::sqrt(1.0 / 1.0005) - 1.0), 1e-4);
+}
+
+TEST_F(SolverTest, AWaterWithoutBicarbonateStartsFromAlkalinity100) {
+    whatIfOptions.carbonateModel = 2;
+    currentAnalysis.values[E::kCalcium] = 100.0f;
+    currentAnalysis.values[E::kAlkalinity] = 0.0f;
+    currentHCO3 = 0.0f;
+    Solve(0.0f);  // a ratio of 0 starts from the cation as it is
+    // No alkalinity leaves no step: the first trial is the start itself, at the pH
+    // of alkalinity 100 by the prediction method, 1.43 x 2 + 4.5.
+    EXPECT_FLOAT_EQ(firstTrialAlkalinity, 100.0f);
+    EXPECT_NEAR(firstTrialPh, 7.36f, 1e-5f);
+    // The one lasting effect, and the user's settings as they were.
+    EXPECT_FLOAT_EQ(acidDemand, 100.0f);
+    EXPECT_EQ(whatIfOptions.carbonateModel, 2);
+    EXPECT_EQ(alkalinityMode, 2);
+    EXPECT_FLOAT_EQ(currentAnalysis.values[E::kAlkalinity], 0.0f);
+}
+
+// Sea water after its reference pass, ready for a results pass, as the pipeline
+// leaves it.
+void SeaWaterBeforeResultsPass() {
+    currentAnalysis = SeaWater();
+    float* v = currentAnalysis.values;
+    v[E::kReportingMode] = 2.0f;
+    v[E::kAlkalinityMode] = 2.0f;
+    calcPassMode = 0;
+    CalcEquilibrium();
+    referenceHCO3 = currentHCO3 = v[E::kBicarbonate];
+    referenceCO3 = currentCO3 = v[E::kCarbonate];
+    referenceH2CO3 = currentH2CO3 = v[E::kH2CO3];
+    referenceDissolvedCo2 = currentCO2 = referenceOutputs.dissolvedCarbonicAcid;
+    v[E::kSpeciesGiven] = 1.0f;
+    v[E::kAlkalinityMode] = 3.0f;
+}
+
+TEST_F(PipelineTest, TargetSolversChangeOnlyTheirOwnSlots) {
+    SeaWaterBeforeResultsPass();
+    CalcEquilibrium();
+    EngineStateCopy single;
+    SaveEngineState(single);
+
+    ResetWorld();
+    UseMgPerLitre();
+    SeaWaterBeforeResultsPass();
+    resultStatus.runTargetSolvers = 1;
+    RunCalculationsWith(CountedEngine);
+    EngineStateCopy withSolvers;
+    SaveEngineState(withSolvers);
+
+    const int solverSlots[] = {51, 53, 55, 57, 58, 60};
+    for (int slot = 0; slot < kSaturationResultCount; ++slot) {
+        const bool solverSlot = std::find(std::begin(solverSlots), std::end(solverSlots), slot) !=
+                                std::end(solverSlots);
+        if (solverSlot)
+            EXPECT_TRUE(std::isfinite(withSolvers.saturation[slot])) << slot;
+        else
+            EXPECT_EQ(withSolvers.saturation[slot], single.saturation[slot]) << slot;
+    }
+    EXPECT_NE(withSolvers.saturation[60], single.saturation[60]);
+    // The rest of the engine is as the one calculation left it: the analysis, the
+    // excess, the carbonate state and the reference values later passes read.
+    EXPECT_EQ(std::memcmp(&withSolvers.analysis, &single.analysis, sizeof single.analysis), 0);
+    EXPECT_EQ(std::memcmp(withSolvers.excess, single.excess, sizeof single.excess), 0);
+    EXPECT_EQ(std::memcmp(&withSolvers.carbonate, &single.carbonate, sizeof single.carbonate), 0);
+    EXPECT_EQ(withSolvers.referencePh, single.referencePh);
+    EXPECT_EQ(withSolvers.calcPassMode, single.calcPassMode);
+    EXPECT_GT(engineRuns, 12);
+
+    // Switched off, RunCalculations is one CalcEquilibrium.
+    ResetWorld();
+    UseMgPerLitre();
+    SeaWaterBeforeResultsPass();
+    RunCalculationsWith(CountedEngine);
+    EXPECT_EQ(engineRuns, 1);
+    EXPECT_EQ(std::memcmp(SaturationResults, single.saturation, sizeof single.saturation), 0);
+}
+
+}  // namespace
+}  // namespace pipeline_test
