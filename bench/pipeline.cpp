@@ -1,0 +1,84 @@
+// The single-water pipeline on each bundled sample: one CalcEquilibrium as the
+// pipeline runs it (a reference pass, then a results pass on the species it
+// derived), and the whole CalcWaterAnalysis with the target solvers off and on.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/calc_equilibrium.h"
+#include "engine/calc_water_analysis.h"
+#include "engine/inputs_records.h"
+#include "engine/pipeline_records.h"
+#include "engine/records.h"
+#include "engine/results_records.h"
+#include "input/records.h"
+#include "input/residence_records.h"
+#include "input/unit_factor_table.h"
+#include "pages/records.h"
+#include "shell/records.h"
+#include "tools/engine_harness/water_file.h"
+
+namespace {
+
+bool LoadSample(benchmark::State& state, const char* name) {
+    WaterFileData data{};
+    const std::string path = std::string(TARVEX_SOURCE_DIR) + "/data/samples/" + name;
+    if (!ReadWaterFile(path, data).ok) {
+        state.SkipWithError("sample water not readable");
+        return false;
+    }
+    InitUnitFactors();
+    unitCodes = data.units;
+    reportingMode = data.reportingMode;
+    alkalinityMode = data.alkalinityMode;
+    surfaceWater = data.analysis;
+    entryTemperature = data.analysis.values[AnalysisElement::kTemperature];
+    currentResidenceTime = residenceTimeAtSelect = 180.0f;
+    waterResidenceSeconds[ResidenceWater::kSurface] = 180.0f;
+    mainWindowState.currentWater = 0;
+    resultStatus.runTargetSolvers = 0;
+    return true;
+}
+
+// One CalcEquilibrium at the water's own conditions, after the water's reference
+// pass, as the pipeline's results passes run it.
+void Equilibrium(benchmark::State& state, const char* name) {
+    if (!LoadSample(state, name)) return;
+    CalcWaterAnalysis(0, nullptr);
+    const WaterAnalysis water = currentAnalysis;
+    for (auto _ : state) {
+        currentAnalysis = water;
+        CalcEquilibrium();
+        benchmark::DoNotOptimize(SaturationResults[0]);
+    }
+}
+
+void WaterAnalysisRun(benchmark::State& state, const char* name, bool solvers) {
+    if (!LoadSample(state, name)) return;
+    resultStatus.runTargetSolvers = solvers ? 1 : 0;
+    const WaterAnalysis stored = surfaceWater;
+    for (auto _ : state) {
+        surfaceWater = stored;
+        CalcWaterAnalysis(0, nullptr);
+        benchmark::DoNotOptimize(SaturationResults[0]);
+    }
+}
+
+void WaterAnalysisWithoutSolvers(benchmark::State& state, const char* name) {
+    WaterAnalysisRun(state, name, false);
+}
+void WaterAnalysisWithSolvers(benchmark::State& state, const char* name) {
+    WaterAnalysisRun(state, name, true);
+}
+
+}  // namespace
+
+#define PIPELINE_SAMPLE(tag, file)                                      \
+    BENCHMARK_CAPTURE(Equilibrium, tag, file);                          \
+    BENCHMARK_CAPTURE(WaterAnalysisWithoutSolvers, tag, file);          \
+    BENCHMARK_CAPTURE(WaterAnalysisWithSolvers, tag, file)->Unit(benchmark::kMicrosecond)
+
+PIPELINE_SAMPLE(seawater, "seawater.wat");
+PIPELINE_SAMPLE(formation, "formation.wat");
+PIPELINE_SAMPLE(fresh, "fresh.wat");
+PIPELINE_SAMPLE(sour_production, "sour_production.wat");
