@@ -130,7 +130,7 @@ void RecordProductName(const ProductName& name, char (&recorded)[kProductNameCha
     std::memcpy(recorded, name.text, kProductNameChars);
 }
 
-bool ProductHasActiveIngredient(const ProductTable& product) {
+bool AnyDosedComponentActive(const ProductTable& product) {
     for (int i = 0; i < kDosedComponentCount; ++i)
         if (product.records[i].ingredient1 > 1e-6f) return true;
     return false;

@@ -92,7 +92,7 @@ void RecordProductName(const ProductName& name, char (&recorded)[kProductNameCha
 
 // True when one of the first seven components holds more than 1e-6 of the first
 // active ingredient.
-bool ProductHasActiveIngredient(const ProductTable& product);
+bool AnyDosedComponentActive(const ProductTable& product);
 
 // The seven driver values of the dose: for each component below the component
 // count (at most seven), the result slot its treatedIndex names; 0 past the

@@ -59,7 +59,7 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
     const bool selected = c.status.productSelected != 0;
     const bool stale = selected && (!SameProductName(product, grid.lastProductName) ||
                                     c.surfaceResidenceTime != grid.gridResidenceTimeAtLastRun);
-    const bool active = c.productActive != 0 || (selected && ProductHasActiveIngredient(c.product));
+    const bool active = c.productActive != 0 || (selected && AnyDosedComponentActive(c.product));
     const bool dosesWanted = selected && FirstGraphCode(c.graphChoice) == GraphCode::kDose &&
                              (stale || grid.doseDone == 0);
     const RunChoice choice = ChooseRun(done != 0, stale, active, dosesWanted);

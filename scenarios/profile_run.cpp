@@ -112,7 +112,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
     // below leaves every record as it was.
     const ProductName product = CurrentProductName(c.product);
     const bool selected = c.status.productSelected != 0;
-    const bool active = c.productActive != 0 || ProductHasActiveIngredient(c.product);
+    const bool active = c.productActive != 0 || AnyDosedComponentActive(c.product);
     const bool stale = !SameProductName(product, table.lastProductName) || table.doseDone == 0 ||
                        c.residenceTimeAtSelect != c.residenceTimeAtLastRun;
     const bool dosesDue = selected && (table.doseDone == 0 || stale);

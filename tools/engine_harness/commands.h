@@ -47,3 +47,9 @@ int CmdCalc(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // calculation of a stored water; the stored water after balancing, the results, the
 // corrosion rates and the dose state.
 int CmdWater(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// profile temperature|ph|pco2|pressure WATERFILE [--low X --high Y]: the seven-point
+// what-if profile of the water as the surface water; one line per point.
+int CmdProfile(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// grid ph|pco2|pressure WATERFILE: the 7 x 7 what-if grid by temperature; one line
+// per cell.
+int CmdGrid(std::span<char* const> args, std::FILE* out, std::FILE* err);

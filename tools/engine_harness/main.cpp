@@ -22,6 +22,8 @@ constexpr HarnessCommand kCommands[] = {
     {"dose", CmdDose, "WATERFILE PRODUCTFILE [--time SECONDS]"},
     {"calc", CmdCalc, "WATERFILE [--reference]"},
     {"water", CmdWater, "WATERFILE [--which surface|injection|formation] [--product PRODUCTFILE]"},
+    {"profile", CmdProfile, "temperature|ph|pco2|pressure WATERFILE [--low X --high Y]"},
+    {"grid", CmdGrid, "ph|pco2|pressure WATERFILE"},
 };
 
 void PrintUsage(std::FILE* to) {
