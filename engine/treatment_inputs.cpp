@@ -30,7 +30,7 @@ bool ProductCarriesPhosphate(const ProductTable& product) {
     return false;
 }
 
-bool ProductHasActiveIngredient(const ProductTable& product) {
+bool LaterComponentHasActiveIngredient(const ProductTable& product) {
     for (int i = 1; i < kDosedComponentCount; ++i)
         if (product.records[i].ingredient1 > kActiveIngredient) return true;
     return false;

@@ -26,7 +26,7 @@ bool ProductChanged(const ProductTable& product, bool productSelected,
 bool ProductCarriesPhosphate(const ProductTable& product);
 
 // A first ingredient above 1e-06 in any of the second to seventh components.
-bool ProductHasActiveIngredient(const ProductTable& product);
+bool LaterComponentHasActiveIngredient(const ProductTable& product);
 
 // A water whose 38 stored excess values sum to exactly 0.0 was never calculated.
 bool NeverCalculated(const StoredResults& results);

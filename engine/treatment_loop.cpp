@@ -105,7 +105,7 @@ void RefreshDose(PipelineRun& run) {
 void RunTreatmentLoop(PipelineRun& run) {
     const StoredWater& water = run.water;
     float* v = currentAnalysis.values;
-    productActive = run.productSelected && ProductHasActiveIngredient(productTable) ? 1 : 0;
+    productActive = run.productSelected && LaterComponentHasActiveIngredient(productTable) ? 1 : 0;
     treatmentStage = TreatmentStageRecord{};
     doseFigure = 0.0f;
     // The limit inputs of the first pass already read the water's own time.

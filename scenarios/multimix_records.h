@@ -10,8 +10,10 @@
 #include <cstdint>
 
 #include "common/water_analysis.h"
+#include "engine/dose_records.h"
 #include "engine/pipeline_records.h"  // kMultiMixWaterCount
 #include "engine/records.h"
+#include "scenarios/whatif_records.h"  // kProductNameChars
 
 // The five forms of one residence time, in this order.
 namespace ResidenceForm {
@@ -30,9 +32,6 @@ struct MultiMixState {
 };
 
 extern MultiMixState multiMixState;
-
-// Length of a product file name as the blend records it, with its terminator.
-constexpr int kBlendProductNameChars = 80;
 
 // What MixWaters leaves besides mixedWater. The blend has a result row of its
 // own (blendWaterResults): the source waters' result rows are exactly twelve,
@@ -54,12 +53,15 @@ struct MultiMixBlend {
     float blendFigure;           // weighted total carbonate of the sources, mol/L
     float blendOrganicAcids[4];  // C2, C3, C4 and C5 acids at the blend, mg/L
     // Skip state: the product the blend was last dosed with.
-    char productFileAtLastMix[kBlendProductNameChars];
+    char productFileAtLastMix[kProductNameChars];
     uint32_t blendRanWithProduct;  // 1 once a blend or dose pass recorded a product
     int32_t blendActiveComponent;  // 1-based last of the first seven components above 0.01
     float mixResidenceTime;        // the residence time handed to the dose, s
     float lastMixResidenceTime;    // copy of mixResidenceTime after each dose, s
-    uint16_t mixColumnCount;       // columns the multi-mix pages show: the water count
+    // The blend's dose inputs; the polyphosphate and zinc entries carry what the
+    // previous dose left in them into the next.
+    DoseContext blendDoseInputs;
+    uint16_t mixColumnCount;  // columns the multi-mix pages show: the water count
 };
 
 extern MultiMixBlend multiMixBlend;
