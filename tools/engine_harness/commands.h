@@ -53,3 +53,6 @@ int CmdProfile(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // grid ph|pco2|pressure WATERFILE: the 7 x 7 what-if grid by temperature; one line
 // per cell.
 int CmdGrid(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// multimix WATERFILE:PERCENT ...: the blend of up to twelve waters by weight, with
+// its analysis, results, corrosion rates, pH control and dose.
+int CmdMultiMix(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -24,6 +24,7 @@ constexpr HarnessCommand kCommands[] = {
     {"water", CmdWater, "WATERFILE [--which surface|injection|formation] [--product PRODUCTFILE]"},
     {"profile", CmdProfile, "temperature|ph|pco2|pressure WATERFILE [--low X --high Y]"},
     {"grid", CmdGrid, "ph|pco2|pressure WATERFILE"},
+    {"multimix", CmdMultiMix, "WATERFILE:PERCENT ...  (up to 12 waters)"},
 };
 
 void PrintUsage(std::FILE* to) {
