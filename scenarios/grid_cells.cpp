@@ -61,7 +61,7 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
         c.calls.adjustPhToTarget(target);
         w[AE::kPh] = row[AE::kPh] = target;
     } else {
-        target = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, 2, 0);
+        target = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, PassMode::kWhatIf, 0);
         row[AE::kPh] = target;
         c.calls.adjustPhToTarget(target);
     }
@@ -87,7 +87,7 @@ void MainCellPass(GridRun& run, int i, int n, const ProgressClock& clock) {
         w[AE::kPh] = -1.0f;
         w[AE::kPco2] = GridCellPco2(run, i);
     }
-    RunGivenSpeciesPass(c, 2, 0);
+    RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
     // The row position of the pressure grid passes 100 in its last row; the
     // window shows no more than 100 and the seconds to go stop at 0.
     const int percent = std::min(ProgressPercent(run, i, n), 100);
@@ -135,7 +135,8 @@ void RunGridCells(GridRun& run) {
             const int n = kGridAxisPoints * i + j;
             SetUpCell(run, i, j, n);
             const double phosphateMgL = PhosphateMgL(c);
-            RunGivenSpeciesPass(c, 2, run.variable == GridVariable::kPressure ? 1 : 0);
+            RunGivenSpeciesPass(c, PassMode::kWhatIf,
+                                run.variable == GridVariable::kPressure ? 1 : 0);
             ClearDoseState(c.doseLimits);
             for (;;) {
                 MainCellPass(run, i, n, clock);

@@ -30,7 +30,7 @@ void SetEvaluationPressure(DriverContext& c, float* row) {
 // The pass mode of the passes before the main one: a reference pass when the
 // pH is to follow the temperature (phBalanceSwitch 1), else a what-if pass.
 uint16_t FirstPassMode(const DriverContext& c) {
-    return c.engine.phBalanceSwitch == 1 ? 0 : 2;
+    return c.engine.phBalanceSwitch == 1 ? PassMode::kReference : PassMode::kWhatIf;
 }
 
 float SetUpTemperaturePoint(ProfileRun& run, int k) {

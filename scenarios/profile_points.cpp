@@ -19,7 +19,8 @@ constexpr int kPointUnits = 700;
 void FirstPass(ProfileRun& run, int k) {
     DriverContext& c = run.c;
     float* w = c.current.values;
-    RunGivenSpeciesPass(c, c.engine.phBalanceSwitch == 1 ? 0 : 2, 1);
+    RunGivenSpeciesPass(c, c.engine.phBalanceSwitch == 1 ? PassMode::kReference : PassMode::kWhatIf,
+                        1);
     w[AE::kMAlkalinity] = c.out.saturation[27];
     w[AE::kPAlkalinity] = c.out.saturation[29];
     w[AE::kAcidity] = c.out.dissolvedCO2Copy;
@@ -38,7 +39,7 @@ void MainPass(ProfileRun& run, int k, const ProgressClock& clock) {
         w[AE::kPco2] = ProfilePointPco2(run, k);
     }
     c.out.saturation[31] = 0.0f;  // the balancing amount of a reference pass
-    RunGivenSpeciesPass(c, 2, 0);
+    RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
 
     t.bicarbonate[k] = c.out.saturation[27];
     t.carbonate[k] = c.out.saturation[29];
