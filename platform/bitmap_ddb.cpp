@@ -104,6 +104,24 @@ LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits) {
   return static_cast<LONG>(rows * l.stride);
 }
 
+HANDLE CopyImage(HANDLE image, UINT type, int cx, int cy, UINT flags) {
+  (void)flags;
+  BitmapObject* src = AsBitmap(static_cast<HGDIOBJ>(image));
+  if (src == nullptr || type != IMAGE_BITMAP || cx < 0 || cy < 0) return nullptr;
+  const int width = cx == 0 ? src->width : cx;
+  const int height = cy == 0 ? src->height : cy;
+  if (!ValidBitmapSize(width, height)) return nullptr;
+  const Image32 picture = BitmapAsImage(*src);
+  BitmapObject* copy = NewBitmap(width, height, !src->dibSection && src->bitsPixel == 1 ? 1 : 32);
+  HDC to = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(to, copy);
+  SetStretchBltMode(to, COLORONCOLOR);
+  DrawImage(*to, 0, 0, width, height, picture, SRCCOPY);
+  SelectObject(to, old);
+  DeleteDC(to);
+  return copy;
+}
+
 void SetResourceBitmap(int id, const void* packedDib, std::size_t size) {
   if (packedDib == nullptr || size == 0) {
     Resources().erase(id);

@@ -36,6 +36,18 @@ std::vector<std::uint32_t> BitmapPixels(const BitmapObject& bm) {
   return out;
 }
 
+}  // namespace
+
+Image32 BitmapAsImage(const BitmapObject& bm) {
+  Image32 image;
+  image.width = bm.width;
+  image.height = bm.height;
+  image.pixels = BitmapPixels(bm);
+  return image;
+}
+
+namespace {
+
 void StorePixels(BitmapObject& bm, const std::vector<std::uint32_t>& pixels) {
   if (bm.dibSection) {
     DibLayout l;

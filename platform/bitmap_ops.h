@@ -14,6 +14,9 @@ namespace win {
 // Sizes a bitmap may have (65535 a side, 64 million pixels).
 [[nodiscard]] bool ValidBitmapSize(int width, int height);
 
+// A bitmap's pixels as a picture (a DIB section's rows converted).
+[[nodiscard]] Image32 BitmapAsImage(const BitmapObject& bm);
+
 // The row layout of a DIB section's bits.
 void BitmapSectionLayout(const BitmapObject& bm, DibLayout* layout);
 

@@ -141,6 +141,10 @@ LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 // is the number, as resource names are passed).
 [[nodiscard]] HBITMAP LoadBitmapA(HINSTANCE instance, const char* name);
 [[nodiscard]] HBITMAP LoadBitmapA(HINSTANCE instance, int id);
+// A new device bitmap stretched (whole pixels) to cx x cy; 0 keeps that
+// side. Only IMAGE_BITMAP; the flags are not used.
+inline constexpr UINT IMAGE_BITMAP = 0;
+[[nodiscard]] HANDLE CopyImage(HANDLE image, UINT type, int cx, int cy, UINT flags);
 // The program's pictures, registered at start-up as packed DIBs (header,
 // colour table, rows). The bytes are copied.
 void SetResourceBitmap(int id, const void* packedDib, std::size_t size);
@@ -220,5 +224,21 @@ BOOL ClosePrinter(HANDLE printer);
 // Frees every drawing object, device context, metafile and print job and
 // forgets the printer configuration (tests call it between cases).
 void ResetGdi();
+
+// The names the program also uses without the character-set suffix.
+inline int GetObject(HGDIOBJ o, int size, void* buffer) { return GetObjectA(o, size, buffer); }
+inline BOOL TextOut(HDC dc, int x, int y, const char* text, int length) {
+  return TextOutA(dc, x, y, text, length);
+}
+inline BOOL GetTextMetrics(HDC dc, TEXTMETRICA* tm) { return GetTextMetricsA(dc, tm); }
+inline int DrawText(HDC dc, const char* text, int length, RECT* rect, UINT format) {
+  return DrawTextA(dc, text, length, rect, format);
+}
+inline int StartDoc(HDC dc, const DOCINFOA* doc) { return StartDocA(dc, doc); }
+inline HDC CreateDC(const char* driver, const char* device, const char* output,
+                    const DeviceMode* mode) {
+  return CreateDCA(driver, device, output, mode);
+}
+inline HBITMAP LoadBitmap(HINSTANCE instance, int id) { return LoadBitmapA(instance, id); }
 
 }  // namespace win

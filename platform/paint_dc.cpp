@@ -3,8 +3,10 @@
 // client area that needs painting. The windowing half keeps each window's
 // pixels and its pending update rectangle; this file learns of surfaces that
 // go away (their contexts then draw nothing) and paints class backgrounds.
+#include "platform/clipboard.h"
 #include "platform/gdi.h"
 #include "platform/gdi_dc.h"
+#include "platform/print_setup.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
@@ -21,6 +23,16 @@ BOOL EraseBackground(HWND hwnd, HDC hdc, HBRUSH background) {
   return FillRect(hdc, &client, background) != 0 ? TRUE : FALSE;
 }
 
+// Drawing objects and pictures handed to the clipboard go when it is
+// emptied.
+void ReleaseClipboardObject(UINT format, void* handle) {
+  if (format == CF_ENHMETAFILE) {
+    DeleteEnhMetaFile(static_cast<HENHMETAFILE>(handle));
+  } else {
+    DeleteObject(static_cast<HGDIOBJ>(handle));
+  }
+}
+
 void InstallHooks() {
   static bool installed = false;
   if (installed) return;
@@ -28,6 +40,10 @@ void InstallHooks() {
   detail::SetSurfaceHook(&OnSurfaceEvent);
   detail::SetEraseHook(&EraseBackground);
   InstallControlPainting();
+  SetClipboardObjectReleaser(&ReleaseClipboardObject);
+  // The printers are known from the start, so the profile names the
+  // default printer before anything asks for it.
+  (void)ConfiguredPrinters();
 }
 
 // Installed when the program starts: every program that paints a window

@@ -168,7 +168,13 @@ void UsePrinters(const std::vector<PrinterConfig>& printers) {
 }
 
 const std::vector<PrinterConfig>& ConfiguredPrinters() {
-  if (!Current().loaded) LoadDefaults();
+  if (!Current().loaded) {
+    LoadDefaults();
+  } else {
+    // The profile may have been reset since (a fresh platform in tests).
+    char entry[8];
+    if (GetProfileString("windows", "device", "", entry, sizeof entry) == 0) PublishDefault();
+  }
   return Current().printers;
 }
 

@@ -47,6 +47,8 @@ inline constexpr const char* kPrinterPortName = "PDF:";
 // "printers.cfg" from the current folder (or the file named by the
 // environment variable TARVEX_PRINTERS) and, when that is missing, uses one
 // printer "PDF995" (letter, 600 dpi, colour) writing into the current folder.
+// That first use happens when the program starts, so the profile names the
+// default printer from the start (and again whenever it lost the entry).
 bool LoadPrinterConfig(const std::string& path, std::vector<std::string>* errors);
 void UsePrinters(const std::vector<PrinterConfig>& printers);
 [[nodiscard]] const std::vector<PrinterConfig>& ConfiguredPrinters();

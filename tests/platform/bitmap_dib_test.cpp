@@ -273,6 +273,24 @@ TEST_F(BitmapTest, MonochromeSourcesTakeTheTargetsTextAndBackgroundColours) {
   DeleteObject(mono);
 }
 
+TEST_F(BitmapTest, CopiedImagesAreStretchedWholePixels) {
+  MemoryCanvas c(2, 2);
+  SetPixel(c.Dc(), 1, 0, RGB(255, 0, 0));
+  SetPixel(c.Dc(), 0, 1, RGB(0, 0, 255));
+  // The source may stay selected in its context while it is copied.
+  HBITMAP big = static_cast<HBITMAP>(CopyImage(c.Bitmap(), IMAGE_BITMAP, 4, 6, 0));
+  ASSERT_NE(big, nullptr);
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, big);
+  EXPECT_EQ(GetPixel(dc, 2, 0), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 3, 2), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 1, 3), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(dc, 3, 5), RGB(255, 255, 255));
+  DeleteDC(dc);
+  DeleteObject(big);
+  EXPECT_EQ(CopyImage(c.Bitmap(), 1, 4, 4, 0), nullptr);  // not a bitmap image
+}
+
 TEST_F(BitmapTest, PalettesAndPaletteColours) {
   HPALETTE stock = static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
   EXPECT_EQ(GetPaletteEntries(stock, 0, 0, nullptr), 20u);

@@ -145,5 +145,25 @@ TEST_F(WindowDcTest, ControlsShowTheirText) {
   EXPECT_EQ(darkInMiddle(without), 0);
 }
 
+TEST_F(WindowDcTest, ClipboardReleasesThePicturesItHolds) {
+  const RECT frame{0, 0, 1000, 1000};
+  HDC meta = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+  Rectangle(meta, 0, 0, 10, 10);
+  HENHMETAFILE picture = CloseEnhMetaFile(meta);
+  HPALETTE palette = CreateHalftonePalette(nullptr);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  SetClipboardData(CF_ENHMETAFILE, picture);
+  SetClipboardData(CF_PALETTE, palette);
+  CloseClipboard();
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_EQ(GetClipboardData(CF_ENHMETAFILE), picture);
+  EmptyClipboard();
+  CloseClipboard();
+  // Emptying deleted both: their handles are stale now.
+  EXPECT_FALSE(DeleteEnhMetaFile(picture));
+  EXPECT_EQ(GetObjectType(palette), 0u);
+}
+
 }  // namespace
 }  // namespace win::test

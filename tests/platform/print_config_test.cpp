@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/print_setup.h"
+#include "platform/script.h"
 #include "platform/system.h"
 #include "tests/platform/gdi_test_support.h"
 
@@ -69,6 +70,13 @@ TEST_F(PrinterConfigTest, LoadingPublishesTheDefaultPrinterAndKeepsItOnFailure) 
   EXPECT_NE(errors.back().find("missing.cfg"), std::string::npos);
   ASSERT_EQ(ConfiguredPrinters().size(), 2u);  // what was loaded before stays
   EXPECT_NE(FindPrinter("draft"), nullptr);     // names compare without case
+  // A fresh platform forgets its profile; the next printer use writes the
+  // entry again.
+  ResetPlatform();
+  EXPECT_EQ(GetProfileString("windows", "device", "", device, sizeof device), 0u);
+  (void)ConfiguredPrinters();
+  GetProfileString("windows", "device", "", device, sizeof device);
+  EXPECT_STREQ(device, "PDF995,TarvexPDF,PDF:");
 }
 
 TEST_F(PrinterConfigTest, DeviceDescriptionFollowsPaperResolutionAndColour) {
