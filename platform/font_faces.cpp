@@ -221,12 +221,15 @@ RealizedFont RealizeFont(const LOGFONTA& request, double yScale, double xScale, 
   FaceData& d = *f.face;
   const double upem = d.unitsPerEm;
   const double cellUnits = d.winAscent + d.winDescent;
+  // Sizes are kept between 1 and 16384 device pixels (a glyph beyond that
+  // would only cost memory).
+  constexpr double kMaxPixels = 16384.0;
   int cell = 0;
   if (request.lfHeight > 0) {
-    cell = std::max(1, static_cast<int>(std::lround(request.lfHeight * yScale)));
+    cell = static_cast<int>(std::clamp(std::round(request.lfHeight * yScale), 1.0, kMaxPixels));
     f.em = cell * upem / cellUnits;
   } else if (request.lfHeight < 0) {
-    f.em = std::max(1.0, std::round(-request.lfHeight * yScale));
+    f.em = std::clamp(std::round(-static_cast<double>(request.lfHeight) * yScale), 1.0, kMaxPixels);
   } else {
     f.em = std::round(12.0 * dpi / 72.0);
   }
@@ -238,7 +241,9 @@ RealizedFont RealizeFont(const LOGFONTA& request, double yScale, double xScale, 
   f.externalLeading = static_cast<int>(std::lround(d.lineGap * f.em / upem));
   const double naturalAve = d.avgCharWidth * f.em / upem;
   if (request.lfWidth != 0 && naturalAve > 0.0) {
-    const double wanted = std::max(1.0, std::round(std::abs(request.lfWidth) * xScale));
+    const double wanted =
+        std::clamp(std::round(std::fabs(static_cast<double>(request.lfWidth)) * xScale), 1.0,
+                   kMaxPixels);
     f.xScale = wanted / naturalAve;
   }
   f.aveCharWidth = static_cast<int>(std::lround(naturalAve * f.xScale));

@@ -162,12 +162,9 @@ HDC CreateCompatibleDC(HDC hdc) {
     if (source == nullptr) return nullptr;
   }
   HDC memory = NewDc(DcKind::Memory);
+  // A memory context describes the device it is compatible with.
   memory->caps = source != nullptr && source->kind != DcKind::Metafile ? source->caps
                                                                         : ScreenCaps();
-  if (source != nullptr && (source->kind == DcKind::Printer || source->kind == DcKind::Vector)) {
-    // A memory context for a printer draws pixels like any bitmap.
-    memory->caps.technology = DT_RASDISPLAY;
-  }
   return memory;
 }
 

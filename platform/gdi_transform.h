@@ -32,10 +32,19 @@ struct Xform {
 // actually drawn.
 [[nodiscard]] Xform DrawXform(const DcState& state);
 
+// Device coordinates are kept within +-2^22 pixels: inside cairo's fixed
+// point range, and sizes and sums of them never overflow, whatever logical
+// values the program passes.
+inline constexpr double kDeviceLimit = 4194304.0;
+
 // A logical point in device pixels, rounded to whole pixels as drawing does.
 [[nodiscard]] inline POINT ToDevicePixel(const Xform& x, int lx, int ly) {
   const DevPoint d = x.Apply(lx, ly);
-  return POINT{static_cast<LONG>(std::lround(d.x)), static_cast<LONG>(std::lround(d.y))};
+  auto clamp = [](double v) {
+    return static_cast<LONG>(std::lround(v < -kDeviceLimit ? -kDeviceLimit
+                                                           : (v > kDeviceLimit ? kDeviceLimit : v)));
+  };
+  return POINT{clamp(d.x), clamp(d.y)};
 }
 
 // A logical rectangle in device pixels, corners ordered (left < right ...).

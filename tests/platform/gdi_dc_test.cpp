@@ -1,6 +1,8 @@
 // Device contexts and drawing objects: selection returns what was selected
 // before, SaveDC/RestoreDC bring attributes back, objects deleted while
 // selected live on until released, and stale handles fail harmlessly.
+#include <limits>
+
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {
@@ -88,6 +90,29 @@ TEST_F(DcTest, StaleAndWrongHandlesFail) {
   DeleteDC(a);
   DeleteDC(b);
   EXPECT_TRUE(DeleteObject(bm));
+}
+
+TEST_F(DcTest, ExtremeSizesAndCoordinatesDrawSafely) {
+  MemoryCanvas c(20, 20);
+  SelectObject(c.Dc(), GetStockObject(BLACK_BRUSH));
+  EXPECT_TRUE(Rectangle(c.Dc(), -1000000000, -1000000000, 1000000000, 1000000000));
+  EXPECT_EQ(CountInk(c.Pixels()), 400);
+  SetMapMode(c.Dc(), MM_ANISOTROPIC);
+  SetWindowExtEx(c.Dc(), 1, 1, nullptr);
+  SetViewportExtEx(c.Dc(), 1000000, 1000000, nullptr);
+  EXPECT_TRUE(Ellipse(c.Dc(), -3000, -3000, 3000, 3000));
+  SetMapMode(c.Dc(), MM_TEXT);
+  for (LONG height : {std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()}) {
+    HFONT f = CreateFontA(height, std::numeric_limits<LONG>::min(), 3600, 0, FW_BOLD, 0, 0, 0,
+                          ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    SelectObject(c.Dc(), f);
+    TEXTMETRICA tm;
+    EXPECT_TRUE(GetTextMetricsA(c.Dc(), &tm));
+    EXPECT_LE(tm.tmHeight, 20000);
+    EXPECT_TRUE(TextOutA(c.Dc(), 0, 0, "W", 1));
+    SelectObject(c.Dc(), GetStockObject(SYSTEM_FONT));
+    DeleteObject(f);
+  }
 }
 
 TEST_F(DcTest, MonochromeBitmapsKeepBlackAndWhite) {
