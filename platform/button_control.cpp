@@ -22,18 +22,24 @@ ButtonData& Data(HWND hwnd) {
     return static_cast<ButtonData&>(*w->control);
 }
 
-DWORD TypeOf(HWND hwnd) { return FindWindowRecord(hwnd)->style & BS_TYPEMASK; }
+DWORD TypeOf(HWND hwnd) {
+    return FindWindowRecord(hwnd)->style & BS_TYPEMASK;
+}
 
 ControlKind KindOf(DWORD type) {
     switch (type) {
         case BS_CHECKBOX:
         case BS_AUTOCHECKBOX:
         case BS_3STATE:
-        case BS_AUTO3STATE: return ControlKind::CheckBox;
+        case BS_AUTO3STATE:
+            return ControlKind::CheckBox;
         case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON: return ControlKind::RadioButton;
-        case BS_GROUPBOX: return ControlKind::GroupBox;
-        default: return ControlKind::PushButton;
+        case BS_AUTORADIOBUTTON:
+            return ControlKind::RadioButton;
+        case BS_GROUPBOX:
+            return ControlKind::GroupBox;
+        default:
+            return ControlKind::PushButton;
     }
 }
 
@@ -67,13 +73,18 @@ void Clicked(HWND hwnd) {
     DWORD type = TypeOf(hwnd);
     ButtonData& d = Data(hwnd);
     switch (type) {
-        case BS_AUTOCHECKBOX: SendMessage(hwnd, BM_SETCHECK, d.check ? BST_UNCHECKED : BST_CHECKED, 0); break;
-        case BS_AUTO3STATE: SendMessage(hwnd, BM_SETCHECK, (d.check + 1) % 3, 0); break;
+        case BS_AUTOCHECKBOX:
+            SendMessage(hwnd, BM_SETCHECK, d.check ? BST_UNCHECKED : BST_CHECKED, 0);
+            break;
+        case BS_AUTO3STATE:
+            SendMessage(hwnd, BM_SETCHECK, (d.check + 1) % 3, 0);
+            break;
         case BS_AUTORADIOBUTTON:
             SendMessage(hwnd, BM_SETCHECK, BST_CHECKED, 0);
             ClearRadioGroup(hwnd);
             break;
-        default: break;
+        default:
+            break;
     }
     NotifyParent(hwnd, BN_CLICKED);
 }
@@ -82,7 +93,9 @@ void Clicked(HWND hwnd) {
 
 LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_CREATE: Data(hwnd); return 0;
+        case WM_CREATE:
+            Data(hwnd);
+            return 0;
         case WM_NCHITTEST:
             if (TypeOf(hwnd) == BS_GROUPBOX) return HTTRANSPARENT;
             return DefWindowProc(hwnd, msg, wParam, lParam);
@@ -113,7 +126,8 @@ LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case BM_CLICK:
             if (IsWindowEnabled(hwnd) && TypeOf(hwnd) != BS_GROUPBOX) Clicked(hwnd);
             return 0;
-        case BM_GETCHECK: return static_cast<LRESULT>(Data(hwnd).check);
+        case BM_GETCHECK:
+            return static_cast<LRESULT>(Data(hwnd).check);
         case BM_SETCHECK:
             if (Data(hwnd).check != wParam) {
                 Data(hwnd).check = wParam;
@@ -123,7 +137,10 @@ LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case BM_GETSTATE:
             return static_cast<LRESULT>(Data(hwnd).check | (Data(hwnd).pushed ? 0x4 : 0) |
                                         (GetFocus() == hwnd ? 0x8 : 0));
-        case BM_SETSTATE: Data(hwnd).pushed = wParam != 0; InvalidateRect(hwnd, nullptr, FALSE); return 0;
+        case BM_SETSTATE:
+            Data(hwnd).pushed = wParam != 0;
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
         case BM_SETSTYLE: {
             Window* w = FindWindowRecord(hwnd);
             w->style = (w->style & ~0xFFFFu) | (static_cast<DWORD>(wParam) & 0xFFFF);
@@ -133,7 +150,8 @@ LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_GETDLGCODE: {
             DWORD type = TypeOf(hwnd);
             if (type == BS_GROUPBOX) return DLGC_STATIC;
-            if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) return DLGC_BUTTON | DLGC_RADIOBUTTON;
+            if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)
+                return DLGC_BUTTON | DLGC_RADIOBUTTON;
             if (type == BS_DEFPUSHBUTTON) return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
             if (type == BS_PUSHBUTTON) return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
             return DLGC_BUTTON;
@@ -145,8 +163,11 @@ LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-        case WM_ERASEBKGND: return 1;
+        case WM_ENABLE:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT: {
             ControlPaintInfo info;
             info.kind = KindOf(TypeOf(hwnd));
@@ -155,7 +176,8 @@ LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             PaintControlInfo(hwnd, info);
             return 0;
         }
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -1,9 +1,10 @@
 // The clipboard: registered formats, open/close/empty, data by format. The
 // clipboard owns the handles it is given and frees them when emptied.
+#include "platform/clipboard.h"
+
 #include <cstring>
 #include <map>
 
-#include "platform/clipboard.h"
 #include "platform/window.h"
 #include "platform/window_internal.h"
 
@@ -12,7 +13,7 @@ namespace detail {
 namespace {
 
 struct ClipboardState {
-    std::vector<std::string> formatNames;  // index i holds id kFirstRegisteredFormat + i
+    std::vector<std::string> formatNames;         // index i holds id kFirstRegisteredFormat + i
     std::vector<std::pair<UINT, void*>> entries;  // in the order they were set
     bool open = false;
     bool heldElsewhere = false;
@@ -65,7 +66,8 @@ UINT RegisterClipboardFormat(const char* name) {
     if (name == nullptr || name[0] == '\0') return 0;
     auto& names = detail::Clip().formatNames;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (detail::EqualsNoCase(names[i], name)) return kFirstRegisteredFormat + static_cast<UINT>(i);
+        if (detail::EqualsNoCase(names[i], name))
+            return kFirstRegisteredFormat + static_cast<UINT>(i);
     }
     names.push_back(name);
     return kFirstRegisteredFormat + static_cast<UINT>(names.size() - 1);
@@ -73,7 +75,8 @@ UINT RegisterClipboardFormat(const char* name) {
 
 int GetClipboardFormatName(UINT format, char* buffer, int size) {
     auto& names = detail::Clip().formatNames;
-    if (format < kFirstRegisteredFormat || format - kFirstRegisteredFormat >= names.size()) return 0;
+    if (format < kFirstRegisteredFormat || format - kFirstRegisteredFormat >= names.size())
+        return 0;
     if (buffer == nullptr || size <= 0) return 0;
     const std::string& n = names[format - kFirstRegisteredFormat];
     int len = std::min(static_cast<int>(n.size()), size - 1);
@@ -146,16 +149,22 @@ UINT EnumClipboardFormats(UINT format) {
     return 0;
 }
 
-int CountClipboardFormats() { return static_cast<int>(detail::Clip().entries.size()); }
+int CountClipboardFormats() {
+    return static_cast<int>(detail::Clip().entries.size());
+}
 
 HWND GetClipboardOwner() {
     HWND o = detail::Clip().owner;
     return IsWindow(o) ? o : nullptr;
 }
 
-void SetClipboardObjectReleaser(ClipboardObjectReleaser releaser) { detail::Releaser() = releaser; }
+void SetClipboardObjectReleaser(ClipboardObjectReleaser releaser) {
+    detail::Releaser() = releaser;
+}
 
-void SetClipboardHeldElsewhere(bool held) { detail::Clip().heldElsewhere = held; }
+void SetClipboardHeldElsewhere(bool held) {
+    detail::Clip().heldElsewhere = held;
+}
 
 std::vector<std::uint8_t> ClipboardBytes(UINT format) {
     for (auto& [f, handle] : detail::Clip().entries) {

@@ -31,7 +31,9 @@ void FailNextGlobalAllocs(int count);
 
 // ---- Clipboard ------------------------------------------------------------------------
 UINT RegisterClipboardFormat(const char* name);
-inline UINT RegisterClipboardFormatA(const char* n) { return RegisterClipboardFormat(n); }
+inline UINT RegisterClipboardFormatA(const char* n) {
+    return RegisterClipboardFormat(n);
+}
 int GetClipboardFormatName(UINT format, char* buffer, int size);
 // Fails while the clipboard is open (by this program or, for tests, by
 // "another program").

@@ -15,21 +15,21 @@ namespace win {
 // NUL-terminated strings ("Work files", "*.KRV", ...) ended by an empty
 // string. `file` receives the chosen full path, `fileTitle` its last part.
 struct FileDialogRecord {
-  DWORD structSize = sizeof(FileDialogRecord);
-  HWND owner = nullptr;
-  HINSTANCE instance = nullptr;
-  const char* filter = nullptr;
-  DWORD filterIndex = 0;  // 1-based pair chosen; 0 = first
-  char* file = nullptr;   // in: initial name (may be empty); out: full path
-  DWORD fileSize = 0;     // capacity of `file` including the terminator
-  char* fileTitle = nullptr;
-  DWORD fileTitleSize = 0;
-  const char* initialDir = nullptr;
-  const char* title = nullptr;
-  DWORD flags = 0;        // OFN_* bits
-  WORD fileOffset = 0;    // offset of the name part within `file`
-  WORD fileExtension = 0; // offset of the extension within `file` (0: none)
-  const char* defExt = nullptr;  // appended (with a dot) when the name has none
+    DWORD structSize = sizeof(FileDialogRecord);
+    HWND owner = nullptr;
+    HINSTANCE instance = nullptr;
+    const char* filter = nullptr;
+    DWORD filterIndex = 0;  // 1-based pair chosen; 0 = first
+    char* file = nullptr;   // in: initial name (may be empty); out: full path
+    DWORD fileSize = 0;     // capacity of `file` including the terminator
+    char* fileTitle = nullptr;
+    DWORD fileTitleSize = 0;
+    const char* initialDir = nullptr;
+    const char* title = nullptr;
+    DWORD flags = 0;               // OFN_* bits
+    WORD fileOffset = 0;           // offset of the name part within `file`
+    WORD fileExtension = 0;        // offset of the extension within `file` (0: none)
+    const char* defExt = nullptr;  // appended (with a dot) when the name has none
 };
 
 // Both return TRUE with `file` filled, FALSE when the user cancelled or the
@@ -53,18 +53,18 @@ void SetCommDlgExtendedError(DWORD error);
 // `devNames` when the user accepts. The printing half may add fields at the
 // end; `structSize` keeps the value the program sets.
 struct PrintDialogRecord {
-  DWORD structSize = 0;
-  HWND owner = nullptr;
-  HGLOBAL devMode = nullptr;   // printer settings block (printing half's layout)
-  HGLOBAL devNames = nullptr;  // driver / device / port names block
-  HDC printerDC = nullptr;     // with PD_RETURNDC: the chosen printer's DC
-  DWORD flags = 0;             // PD_* bits
-  WORD fromPage = 0;
-  WORD toPage = 0;
-  WORD minPage = 0;
-  WORD maxPage = 0;
-  WORD copies = 0;
-  HINSTANCE instance = nullptr;
+    DWORD structSize = 0;
+    HWND owner = nullptr;
+    HGLOBAL devMode = nullptr;   // printer settings block (printing half's layout)
+    HGLOBAL devNames = nullptr;  // driver / device / port names block
+    HDC printerDC = nullptr;     // with PD_RETURNDC: the chosen printer's DC
+    DWORD flags = 0;             // PD_* bits
+    WORD fromPage = 0;
+    WORD toPage = 0;
+    WORD minPage = 0;
+    WORD maxPage = 0;
+    WORD copies = 0;
+    HINSTANCE instance = nullptr;
 };
 
 // Runs the print (or, with PD_PRINTSETUP, printer set-up) dialog. Implemented

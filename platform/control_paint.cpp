@@ -20,11 +20,16 @@ ControlPainter& PainterSlot() {
 
 UINT ColorMessageFor(ControlKind kind, bool readOnly) {
     switch (kind) {
-        case ControlKind::Edit: return readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
-        case ControlKind::ListBox: return WM_CTLCOLORLISTBOX;
-        case ControlKind::ScrollBar: return WM_CTLCOLORSCROLLBAR;
-        case ControlKind::PushButton: return WM_CTLCOLORBTN;
-        default: return WM_CTLCOLORSTATIC;
+        case ControlKind::Edit:
+            return readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
+        case ControlKind::ListBox:
+            return WM_CTLCOLORLISTBOX;
+        case ControlKind::ScrollBar:
+            return WM_CTLCOLORSCROLLBAR;
+        case ControlKind::PushButton:
+            return WM_CTLCOLORBTN;
+        default:
+            return WM_CTLCOLORSTATIC;
     }
 }
 
@@ -54,7 +59,8 @@ void PlainPainter(const ControlPaintInfo& info) {
     bool white = info.kind == ControlKind::Edit || info.kind == ControlKind::ListBox;
     FillRectPixels(s, info.client, white ? kWhite : kFace);
     switch (info.kind) {
-        case ControlKind::Static: break;
+        case ControlKind::Static:
+            break;
         case ControlKind::CheckBox:
         case ControlKind::RadioButton: {
             int box = std::min(13, static_cast<int>(info.client.bottom));
@@ -101,10 +107,10 @@ void PaintControlInfo(HWND hwnd, ControlPaintInfo info) {
     info.focused = GetFocus() == hwnd;
     GetClientRect(hwnd, &info.client);
     if (w->parent != nullptr) {
-        UINT msg = ColorMessageFor(info.kind, (w->style & ES_READONLY) != 0 &&
-                                                  info.kind == ControlKind::Edit);
-        info.background = reinterpret_cast<HBRUSH>(
-            SendMessage(w->parent, msg, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
+        UINT msg = ColorMessageFor(info.kind,
+                                   (w->style & ES_READONLY) != 0 && info.kind == ControlKind::Edit);
+        info.background = reinterpret_cast<HBRUSH>(SendMessage(
+            w->parent, msg, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
     }
     if (PainterSlot() != nullptr)
         PainterSlot()(info);
@@ -144,7 +150,9 @@ void EnsureBuiltinClasses() {
 
 }  // namespace detail
 
-void SetControlPainter(ControlPainter painter) { detail::PainterSlot() = painter; }
+void SetControlPainter(ControlPainter painter) {
+    detail::PainterSlot() = painter;
+}
 
 void PaintControl(HWND hwnd, ControlKind kind) {
     ControlPaintInfo info;

@@ -14,7 +14,16 @@
 
 namespace win {
 
-enum class ControlKind { Static, GroupBox, PushButton, CheckBox, RadioButton, Edit, ListBox, ScrollBar };
+enum class ControlKind {
+    Static,
+    GroupBox,
+    PushButton,
+    CheckBox,
+    RadioButton,
+    Edit,
+    ListBox,
+    ScrollBar
+};
 
 struct ControlPaintInfo {
     HWND hwnd = nullptr;

@@ -30,8 +30,8 @@ LRESULT HitTest(const Window& w, POINT screen) {
     int frameTop = r.top + (in.top - CaptionHeight(w) - MenuBarHeight(w));
     int captionBottom = frameTop + CaptionHeight(w);
     int menuBottom = captionBottom + MenuBarHeight(w);
-    if (screen.y >= frameTop && screen.y < captionBottom && screen.x >= r.left && screen.x < r.right &&
-        CaptionHeight(w) > 0)
+    if (screen.y >= frameTop && screen.y < captionBottom && screen.x >= r.left &&
+        screen.x < r.right && CaptionHeight(w) > 0)
         return HTCAPTION;
     if (screen.y >= captionBottom && screen.y < menuBottom && MenuBarHeight(w) > 0) return HTMENU;
     if (w.vscroll.visible && screen.y >= client.top && screen.y < client.bottom &&
@@ -69,30 +69,43 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
             if (w->parent == nullptr) CurrentDriver().WindowChanged(hwnd);
             return TRUE;
-        case WM_GETTEXT: return CopyText(*w, wParam, lParam);
-        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
+        case WM_GETTEXT:
+            return CopyText(*w, wParam, lParam);
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(w->text.size());
         case WM_SETFONT:
             w->font = reinterpret_cast<HFONT>(wParam);
             if (LOWORD(static_cast<std::uintptr_t>(lParam))) InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
-        case WM_GETFONT: return reinterpret_cast<LRESULT>(w->font);
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(w->font);
         case WM_PAINT: {
             PAINTSTRUCT ps;
             BeginPaint(hwnd, &ps);
             EndPaint(hwnd, &ps);
             return 0;
         }
-        case WM_ERASEBKGND: return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+        case WM_ERASEBKGND:
+            return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
         case WM_CLOSE:
             DestroyWindow(hwnd);
             return 0;
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {
-                case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); break;
-                case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
-                case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
-                case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
-                default: break;
+                case SC_CLOSE:
+                    SendMessage(hwnd, WM_CLOSE, 0, 0);
+                    break;
+                case SC_MAXIMIZE:
+                    ShowWindow(hwnd, SW_MAXIMIZE);
+                    break;
+                case SC_RESTORE:
+                    ShowWindow(hwnd, SW_RESTORE);
+                    break;
+                case SC_MINIMIZE:
+                    ShowWindow(hwnd, SW_MINIMIZE);
+                    break;
+                default:
+                    break;
             }
             return 0;
         case WM_NCHITTEST: {
@@ -121,8 +134,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             // Unhandled wheel messages travel up to the parent.
             if (w->parent != nullptr) return SendMessage(w->parent, msg, wParam, lParam);
             return 0;
-        case WM_MOUSEACTIVATE: return 1;
-        default: return 0;
+        case WM_MOUSEACTIVATE:
+            return 1;
+        default:
+            return 0;
     }
 }
 

@@ -20,7 +20,8 @@
 namespace win {
 
 struct DialogItemTemplate {
-    std::string className;  // "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR" or a registered class
+    std::string
+        className;  // "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR" or a registered class
     int id = 0;
     std::string text;
     DWORD style = 0;  // WS_CHILD | WS_VISIBLE are added
@@ -72,7 +73,9 @@ BOOL EndDialog(HWND dialog, INT_PTR result);
 // Enter presses the default button (IDOK when none), Escape IDCANCEL, arrows
 // move within a radio group. TRUE when the message was taken.
 BOOL IsDialogMessage(HWND dialog, MSG* msg);
-inline BOOL IsDialogMessageA(HWND d, MSG* m) { return IsDialogMessage(d, m); }
+inline BOOL IsDialogMessageA(HWND d, MSG* m) {
+    return IsDialogMessage(d, m);
+}
 LRESULT DefDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 BOOL MapDialogRect(HWND dialog, RECT* rect);
@@ -81,9 +84,13 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
 BOOL SetDlgItemText(HWND dialog, int id, const char* text);
-inline BOOL SetDlgItemTextA(HWND d, int id, const char* t) { return SetDlgItemText(d, id, t); }
+inline BOOL SetDlgItemTextA(HWND d, int id, const char* t) {
+    return SetDlgItemText(d, id, t);
+}
 UINT GetDlgItemText(HWND dialog, int id, char* buffer, int size);
-inline UINT GetDlgItemTextA(HWND d, int id, char* b, int n) { return GetDlgItemText(d, id, b, n); }
+inline UINT GetDlgItemTextA(HWND d, int id, char* b, int n) {
+    return GetDlgItemText(d, id, b, n);
+}
 BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
 UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
 LRESULT SendDlgItemMessage(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam);

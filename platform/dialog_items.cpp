@@ -11,7 +11,9 @@
 namespace win {
 namespace {
 
-bool Navigable(HWND c) { return IsWindowVisible(c) && IsWindowEnabled(c); }
+bool Navigable(HWND c) {
+    return IsWindowVisible(c) && IsWindowEnabled(c);
+}
 
 const std::vector<HWND>* ChildrenOf(HWND dialog) {
     detail::Window* w = detail::FindWindowRecord(dialog);
@@ -25,7 +27,9 @@ int IndexOf(const std::vector<HWND>& list, HWND c) {
     return -1;
 }
 
-DWORD StyleOf(HWND c) { return static_cast<DWORD>(GetWindowLongPtr(c, GWL_STYLE)); }
+DWORD StyleOf(HWND c) {
+    return static_cast<DWORD>(GetWindowLongPtr(c, GWL_STYLE));
+}
 
 // The control of `dialog` that holds `hwnd` (itself or an ancestor).
 HWND ControlOf(HWND dialog, HWND hwnd) {
@@ -88,8 +92,8 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
     if (msg == nullptr || !IsWindow(dialog)) return FALSE;
     if (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)) return FALSE;
     if (msg->message == WM_KEYDOWN) {
-        LRESULT code = SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam,
-                                   reinterpret_cast<LPARAM>(msg));
+        LRESULT code =
+            SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
         bool all = (code & DLGC_WANTALLKEYS) != 0;
         HWND control = ControlOf(dialog, msg->hwnd);
         bool shift = GetKeyState(VK_SHIFT) < 0;
@@ -101,7 +105,8 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
                 return TRUE;
             case VK_RETURN: {
                 if (all) break;
-                int id = LOWORD(static_cast<std::uintptr_t>(SendMessage(dialog, DM_GETDEFID, 0, 0)));
+                int id =
+                    LOWORD(static_cast<std::uintptr_t>(SendMessage(dialog, DM_GETDEFID, 0, 0)));
                 if (control != nullptr && (SendMessage(control, WM_GETDLGCODE, 0, 0) &
                                            (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
                     id = GetDlgCtrlID(control);
@@ -126,10 +131,12 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
                 }
                 return TRUE;
             }
-            default: break;
+            default:
+                break;
         }
     }
-    if (msg->message == WM_CHAR && (msg->wParam == '\t' || msg->wParam == '\r' || msg->wParam == 0x1B)) {
+    if (msg->message == WM_CHAR &&
+        (msg->wParam == '\t' || msg->wParam == '\r' || msg->wParam == 0x1B)) {
         LRESULT code = SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, 0);
         if (!(code & DLGC_WANTALLKEYS)) return TRUE;
     }

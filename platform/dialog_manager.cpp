@@ -38,7 +38,6 @@ void PumpModal(HWND dialog) {
     }
 }
 
-
 std::vector<HWND>& ModalStack() {
     static std::vector<HWND> stack;
     return stack;
@@ -82,7 +81,9 @@ RECT ToPixels(SIZE base, short x, short y, short cx, short cy) {
     return RECT{px, py, px + cx * base.cx / 4, py + cy * base.cy / 8};
 }
 
-HWND FirstTabStop(HWND dialog) { return GetNextDlgTabItem(dialog, nullptr, FALSE); }
+HWND FirstTabStop(HWND dialog) {
+    return GetNextDlgTabItem(dialog, nullptr, FALSE);
+}
 
 void FocusControl(HWND control) {
     if (control == nullptr) return;
@@ -177,16 +178,18 @@ HWND CreateDialogWindow(HINSTANCE instance, const DialogTemplate& t, int templat
     FindWindowRecord(dialog)->font = font.font;
     for (const DialogItemTemplate& item : t.items) {
         RECT ir = ToPixels(font.baseUnits, item.x, item.y, item.cx, item.cy);
-        HWND c = CreateWindowEx(item.exStyle, item.className.c_str(), item.text.c_str(),
-                                item.style | WS_CHILD | WS_VISIBLE, ir.left, ir.top,
-                                ir.right - ir.left, ir.bottom - ir.top, dialog, ControlId(item.id),
-                                instance, nullptr);
+        HWND c =
+            CreateWindowEx(item.exStyle, item.className.c_str(), item.text.c_str(),
+                           item.style | WS_CHILD | WS_VISIBLE, ir.left, ir.top, ir.right - ir.left,
+                           ir.bottom - ir.top, dialog, ControlId(item.id), instance, nullptr);
         if (c == nullptr) {
             DestroyWindow(dialog);
             return nullptr;
         }
-        if (font.font != nullptr) SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
-        if (EqualsNoCase(item.className, "BUTTON") && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+        if (font.font != nullptr)
+            SendMessage(c, WM_SETFONT, reinterpret_cast<WPARAM>(font.font), FALSE);
+        if (EqualsNoCase(item.className, "BUTTON") &&
+            (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
             data->defaultId = item.id;
     }
     FindWindowRecord(dialog)->dialog = std::move(data);
@@ -219,10 +222,12 @@ INT_PTR RunModalDialog(HINSTANCE instance, const DialogTemplate& t, int template
     } else if (CurrentDriver().Interactive()) {
         RunInteractive(dialog);
     } else {
-        ReportScriptFailure("Unexpected " + Describe(dialog, templateId) + ": no script answers it");
+        ReportScriptFailure("Unexpected " + Describe(dialog, templateId) +
+                            ": no script answers it");
         CancelDialog(dialog);
     }
-    ModalStack().erase(std::remove(ModalStack().begin(), ModalStack().end(), dialog), ModalStack().end());
+    ModalStack().erase(std::remove(ModalStack().begin(), ModalStack().end(), dialog),
+                       ModalStack().end());
     INT_PTR result = IsWindow(dialog) && DataOf(dialog) ? DataOf(dialog)->result : IDCANCEL;
     if (disabledOwner) EnableWindow(owner, TRUE);
     if (IsWindow(dialog)) DestroyWindow(dialog);
@@ -230,7 +235,9 @@ INT_PTR RunModalDialog(HINSTANCE instance, const DialogTemplate& t, int template
     return result;
 }
 
-void ResetDialogs() { ModalStack().clear(); }
+void ResetDialogs() {
+    ModalStack().clear();
+}
 
 }  // namespace detail
 
@@ -243,9 +250,13 @@ const DialogTemplate* FindDialogTemplate(int id) {
     return it == detail::Templates().end() ? nullptr : &it->second;
 }
 
-void ClearDialogTemplates() { detail::Templates().clear(); }
+void ClearDialogTemplates() {
+    detail::Templates().clear();
+}
 
-void SetDialogFontProvider(DialogFontProvider provider) { detail::FontProvider() = provider; }
+void SetDialogFontProvider(DialogFontProvider provider) {
+    detail::FontProvider() = provider;
+}
 
 INT_PTR DialogBoxParam(HINSTANCE instance, int templateId, HWND owner, DLGPROC proc, LPARAM param) {
     const DialogTemplate* t = FindDialogTemplate(templateId);
@@ -282,13 +293,15 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
 BOOL MapDialogRect(HWND dialog, RECT* rect) {
     detail::DialogData* d = detail::DataOf(dialog);
     if (d == nullptr || rect == nullptr) return FALSE;
-    *rect = detail::ToPixels(d->baseUnits, static_cast<short>(rect->left), static_cast<short>(rect->top),
-                             static_cast<short>(rect->right - rect->left),
-                             static_cast<short>(rect->bottom - rect->top));
+    *rect = detail::ToPixels(
+        d->baseUnits, static_cast<short>(rect->left), static_cast<short>(rect->top),
+        static_cast<short>(rect->right - rect->left), static_cast<short>(rect->bottom - rect->top));
     return TRUE;
 }
 
-LONG GetDialogBaseUnits() { return static_cast<LONG>(MAKELONG(6, 13)); }
+LONG GetDialogBaseUnits() {
+    return static_cast<LONG>(MAKELONG(6, 13));
+}
 
 LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     detail::DialogData* d = detail::DataOf(hwnd);
@@ -306,7 +319,8 @@ LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return detail::EraseWithBrush(hwnd, reinterpret_cast<HDC>(wParam), brush);
         }
-        case DM_GETDEFID: return d ? MAKELONG(static_cast<WORD>(d->defaultId), 0x534B) : 0;
+        case DM_GETDEFID:
+            return d ? MAKELONG(static_cast<WORD>(d->defaultId), 0x534B) : 0;
         case DM_SETDEFID:
             if (d) d->defaultId = static_cast<int>(wParam);
             return TRUE;
@@ -315,7 +329,8 @@ LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (first != nullptr) detail::FocusControl(first);
             return 0;
         }
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -334,8 +349,10 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSCROLLBAR:
         case WM_CTLCOLORSTATIC:
-        case WM_INITDIALOG: return r;
-        default: break;
+        case WM_INITDIALOG:
+            return r;
+        default:
+            break;
     }
     if (r != 0) {
         Window* still = FindWindowRecord(hwnd);

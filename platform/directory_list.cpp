@@ -16,7 +16,9 @@
 namespace win {
 namespace {
 
-bool HasWildcard(const std::string& s) { return s.find_first_of("*?") != std::string::npos; }
+bool HasWildcard(const std::string& s) {
+    return s.find_first_of("*?") != std::string::npos;
+}
 
 // Splits "a\b\*.krv" into the folder "a\b" (empty: current) and the pattern.
 void SplitPattern(const std::string& spec, std::string* folder, std::string* pattern) {
@@ -76,12 +78,14 @@ bool ListDirectory(const std::string& programPattern, std::vector<DirectoryEntry
         struct stat st;
         std::string full = linuxFolder + "/" + name;
         if (::stat(full.c_str(), &st) != 0) continue;
-        entries->push_back(DirectoryEntry{name, S_ISDIR(st.st_mode), static_cast<std::uint64_t>(st.st_size)});
+        entries->push_back(
+            DirectoryEntry{name, S_ISDIR(st.st_mode), static_cast<std::uint64_t>(st.st_size)});
     }
     ::closedir(d);
-    std::sort(entries->begin(), entries->end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
-        return detail::UpperAscii(a.name) < detail::UpperAscii(b.name);
-    });
+    std::sort(entries->begin(), entries->end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) {
+                  return detail::UpperAscii(a.name) < detail::UpperAscii(b.name);
+              });
     return true;
 }
 
@@ -104,7 +108,8 @@ bool ListMatchingNames(const char* pattern, UINT attributes, std::vector<std::st
         bool readOnly = (attrs & FILE_ATTRIBUTE_READONLY) != 0;
         bool hidden = (attrs & FILE_ATTRIBUTE_HIDDEN) != 0;
         bool plain = !readOnly && !hidden;
-        bool special = (readOnly && (attributes & DDL_READONLY)) || (hidden && (attributes & DDL_HIDDEN));
+        bool special =
+            (readOnly && (attributes & DDL_READONLY)) || (hidden && (attributes & DDL_HIDDEN));
         bool wanted = exclusive ? special : (plain || special);
         if (wanted) names->push_back(e.name);
     }
@@ -121,7 +126,8 @@ int DlgDirList(HWND dialog, char* pathSpec, int listBoxId, int staticPathId, UIN
     std::string pattern;
     // A spec naming an existing folder lists everything in it.
     DWORD attrs = spec.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributes(spec.c_str());
-    if (!HasWildcard(spec) && attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!HasWildcard(spec) && attrs != INVALID_FILE_ATTRIBUTES &&
+        (attrs & FILE_ATTRIBUTE_DIRECTORY)) {
         folder = spec;
         pattern = "*.*";
     } else {

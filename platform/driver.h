@@ -10,7 +10,7 @@
 namespace win {
 
 class Driver {
-public:
+  public:
     virtual ~Driver() = default;
     [[nodiscard]] virtual const char* Name() const = 0;
     // True when a person can answer prompts (real dialogs and boxes run their

@@ -28,7 +28,9 @@ EditData& Data(HWND hwnd) {
     return static_cast<EditData&>(*w->control);
 }
 
-std::string& Text(HWND hwnd) { return FindWindowRecord(hwnd)->text; }
+std::string& Text(HWND hwnd) {
+    return FindWindowRecord(hwnd)->text;
+}
 
 void ClampSelection(HWND hwnd) {
     EditData& d = Data(hwnd);
@@ -88,11 +90,20 @@ void MoveCaret(HWND hwnd, int key) {
     int n = static_cast<int>(Text(hwnd).size());
     int caret = d.selEnd;
     switch (key) {
-        case VK_LEFT: caret = std::max(0, caret - 1); break;
-        case VK_RIGHT: caret = std::min(n, caret + 1); break;
-        case VK_HOME: caret = 0; break;
-        case VK_END: caret = n; break;
-        default: return;
+        case VK_LEFT:
+            caret = std::max(0, caret - 1);
+            break;
+        case VK_RIGHT:
+            caret = std::min(n, caret + 1);
+            break;
+        case VK_HOME:
+            caret = 0;
+            break;
+        case VK_END:
+            caret = n;
+            break;
+        default:
+            return;
     }
     d.selStart = d.selEnd = caret;
     InvalidateRect(hwnd, nullptr, FALSE);
@@ -118,11 +129,14 @@ LRESULT EditControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (IsWindow(hwnd)) NotifyParent(hwnd, EN_CHANGE);
             return TRUE;
         }
-        case WM_CHAR: TypeChar(hwnd, static_cast<char>(wParam)); return 0;
+        case WM_CHAR:
+            TypeChar(hwnd, static_cast<char>(wParam));
+            return 0;
         case WM_KEYDOWN:
             if (wParam == VK_DELETE && !(FindWindowRecord(hwnd)->style & ES_READONLY)) {
                 EditData& d = Data(hwnd);
-                if (d.selStart == d.selEnd) d.selEnd = std::min<int>(d.selEnd + 1, static_cast<int>(Text(hwnd).size()));
+                if (d.selStart == d.selEnd)
+                    d.selEnd = std::min<int>(d.selEnd + 1, static_cast<int>(Text(hwnd).size()));
                 if (d.selStart != d.selEnd) {
                     ReplaceSelection(hwnd, "");
                     Changed(hwnd);
@@ -143,8 +157,12 @@ LRESULT EditControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, FALSE);
             NotifyParent(hwnd, EN_KILLFOCUS);
             return 0;
-        case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
-        case EM_LIMITTEXT: Data(hwnd).limit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(wParam); return 0;
+        case WM_ENABLE:
+            InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
+        case EM_LIMITTEXT:
+            Data(hwnd).limit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(wParam);
+            return 0;
         case EM_SETREADONLY: {
             Window* w = FindWindowRecord(hwnd);
             w->style = wParam ? (w->style | ES_READONLY) : (w->style & ~ES_READONLY);
@@ -172,10 +190,15 @@ LRESULT EditControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             int b = std::max(d.selStart, d.selEnd);
             return MAKELONG(static_cast<WORD>(a), static_cast<WORD>(b));
         }
-        case EM_GETMODIFY: return Data(hwnd).modified ? TRUE : FALSE;
-        case EM_SETMODIFY: Data(hwnd).modified = wParam != 0; return 0;
-        case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-        case WM_ERASEBKGND: return 1;
+        case EM_GETMODIFY:
+            return Data(hwnd).modified ? TRUE : FALSE;
+        case EM_SETMODIFY:
+            Data(hwnd).modified = wParam != 0;
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT: {
             ControlPaintInfo info;
             info.kind = ControlKind::Edit;
@@ -184,7 +207,8 @@ LRESULT EditControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             PaintControlInfo(hwnd, info);
             return 0;
         }
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -18,8 +18,8 @@ namespace detail {
 
 bool TakeFileAnswer(std::string* path, bool* cancelled);
 void RecordFileDialog(const FileDialogLogEntry& entry);
-bool RunFileDialog(HWND owner, const std::string& title, const char* filter, const std::string& initial,
-                   std::string* path);
+bool RunFileDialog(HWND owner, const std::string& title, const char* filter,
+                   const std::string& initial, std::string* path);
 
 namespace {
 
@@ -61,7 +61,8 @@ bool Fill(FileDialogRecord* r, const std::string& path) {
     std::size_t nameAt = NameStart(path);
     r->fileOffset = static_cast<WORD>(nameAt);
     std::size_t dot = path.find('.', nameAt);
-    r->fileExtension = dot == std::string::npos ? static_cast<WORD>(path.size()) : static_cast<WORD>(dot + 1);
+    r->fileExtension =
+        dot == std::string::npos ? static_cast<WORD>(path.size()) : static_cast<WORD>(dot + 1);
     if (r->fileTitle != nullptr && r->fileTitleSize > 0) {
         std::string title = path.substr(nameAt);
         std::size_t n = std::min<std::size_t>(title.size(), r->fileTitleSize - 1);
@@ -83,7 +84,8 @@ BOOL Run(FileDialogRecord* r, bool save) {
         bool cancelled = false;
         if (!TakeFileAnswer(&path, &cancelled)) {
             if (!CurrentDriver().Interactive()) {
-                ReportScriptFailure("Unexpected file dialog \"" + title + "\": no script answers it");
+                ReportScriptFailure("Unexpected file dialog \"" + title +
+                                    "\": no script answers it");
                 RecordFileDialog(FileDialogLogEntry{save, title, ""});
                 return FALSE;
             }
@@ -95,7 +97,8 @@ BOOL Run(FileDialogRecord* r, bool save) {
         }
         path = WithDefaultExtension(path, r->defExt);
         if ((r->flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) && !FolderExists(path)) {
-            ReportScriptFailure("File dialog \"" + title + "\": folder of " + path + " does not exist");
+            ReportScriptFailure("File dialog \"" + title + "\": folder of " + path +
+                                " does not exist");
             RecordFileDialog(FileDialogLogEntry{save, title, ""});
             return FALSE;
         }
@@ -106,7 +109,8 @@ BOOL Run(FileDialogRecord* r, bool save) {
         }
         if (save && (r->flags & OFN_OVERWRITEPROMPT) && FileExists(path)) {
             std::string question = path + " already exists.\nDo you want to replace it?";
-            if (MessageBox(r->owner, question.c_str(), title.c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+            if (MessageBox(r->owner, question.c_str(), title.c_str(),
+                           MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
                 continue;  // the dialog stays: the next answer chooses again
         }
         RecordFileDialog(FileDialogLogEntry{save, title, path});
@@ -117,9 +121,17 @@ BOOL Run(FileDialogRecord* r, bool save) {
 }  // namespace
 }  // namespace detail
 
-BOOL GetOpenFileName(FileDialogRecord* record) { return detail::Run(record, false); }
-BOOL GetSaveFileName(FileDialogRecord* record) { return detail::Run(record, true); }
-DWORD CommDlgExtendedError() { return detail::LastDialogError(); }
-void detail::SetCommDlgExtendedError(DWORD error) { detail::LastDialogError() = error; }
+BOOL GetOpenFileName(FileDialogRecord* record) {
+    return detail::Run(record, false);
+}
+BOOL GetSaveFileName(FileDialogRecord* record) {
+    return detail::Run(record, true);
+}
+DWORD CommDlgExtendedError() {
+    return detail::LastDialogError();
+}
+void detail::SetCommDlgExtendedError(DWORD error) {
+    detail::LastDialogError() = error;
+}
 
 }  // namespace win

@@ -1,5 +1,7 @@
 // File handles: the _lopen family, the CreateFile family on the same table,
 // deleting and attributes. Errors set the last-error number.
+#include "platform/file_io.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,7 +10,6 @@
 #include <map>
 #include <set>
 
-#include "platform/file_io.h"
 #include "platform/system.h"
 #include "platform/window_internal.h"
 
@@ -39,18 +40,26 @@ FileState& Files() {
 
 DWORD ErrorFromErrno(int e) {
     switch (e) {
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+        case ENOENT:
+            return ERROR_FILE_NOT_FOUND;
+        case ENOTDIR:
+            return ERROR_PATH_NOT_FOUND;
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR: return ERROR_ACCESS_DENIED;
+        case EISDIR:
+            return ERROR_ACCESS_DENIED;
         case EMFILE:
-        case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
-        case EEXIST: return ERROR_FILE_EXISTS;
-        case ENOSPC: return ERROR_DISK_FULL;
-        case EBADF: return ERROR_INVALID_HANDLE;
-        default: return ERROR_GEN_FAILURE;
+        case ENFILE:
+            return ERROR_TOO_MANY_OPEN_FILES;
+        case EEXIST:
+            return ERROR_FILE_EXISTS;
+        case ENOSPC:
+            return ERROR_DISK_FULL;
+        case EBADF:
+            return ERROR_INVALID_HANDLE;
+        default:
+            return ERROR_GEN_FAILURE;
     }
 }
 
@@ -113,8 +122,12 @@ void ResetFiles() {
 
 }  // namespace detail
 
-DWORD GetLastError() { return detail::Files().lastError; }
-void SetLastError(DWORD error) { detail::Files().lastError = error; }
+DWORD GetLastError() {
+    return detail::Files().lastError;
+}
+void SetLastError(DWORD error) {
+    detail::Files().lastError = error;
+}
 
 HFILE _lopen(const char* path, int mode) {
     int access = mode & 0x3;
@@ -218,18 +231,28 @@ HFILE _lclose(HFILE file) {
     return 0;
 }
 
-HANDLE CreateFile(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD,
-                  HANDLE) {
+HANDLE CreateFile(const char* path, DWORD access, DWORD, void*, DWORD disposition, DWORD, HANDLE) {
     bool r = (access & GENERIC_READ) != 0;
     bool w = (access & GENERIC_WRITE) != 0;
     int flags = r && w ? O_RDWR : w ? O_WRONLY : O_RDONLY;
     switch (disposition) {
-        case CREATE_NEW: flags |= O_CREAT | O_EXCL; break;
-        case CREATE_ALWAYS: flags |= O_CREAT | O_TRUNC; break;
-        case OPEN_ALWAYS: flags |= O_CREAT; break;
-        case TRUNCATE_EXISTING: flags |= O_TRUNC; break;
-        case OPEN_EXISTING: break;
-        default: SetLastError(ERROR_GEN_FAILURE); return INVALID_HANDLE_VALUE;
+        case CREATE_NEW:
+            flags |= O_CREAT | O_EXCL;
+            break;
+        case CREATE_ALWAYS:
+            flags |= O_CREAT | O_TRUNC;
+            break;
+        case OPEN_ALWAYS:
+            flags |= O_CREAT;
+            break;
+        case TRUNCATE_EXISTING:
+            flags |= O_TRUNC;
+            break;
+        case OPEN_EXISTING:
+            break;
+        default:
+            SetLastError(ERROR_GEN_FAILURE);
+            return INVALID_HANDLE_VALUE;
     }
     HFILE h = detail::OpenMapped(path, flags, 0666, r, w);
     if (h == HFILE_ERROR) return INVALID_HANDLE_VALUE;
@@ -258,7 +281,8 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD metho
     if (f == nullptr) return INVALID_SET_FILE_POINTER;
     long long offset = distance;
     if (distanceHigh != nullptr)
-        offset = (static_cast<long long>(*distanceHigh) << 32) | static_cast<std::uint32_t>(distance);
+        offset =
+            (static_cast<long long>(*distanceHigh) << 32) | static_cast<std::uint32_t>(distance);
     int whence = method == FILE_CURRENT ? SEEK_CUR : method == FILE_END ? SEEK_END : SEEK_SET;
     off_t pos = ::lseek(f->fd, static_cast<off_t>(offset), whence);
     if (pos < 0) {
@@ -273,7 +297,8 @@ DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
     detail::OpenFile* f = detail::Lookup(detail::HandleToFile(file));
     struct stat st;
     if (f == nullptr || ::fstat(f->fd, &st) != 0) return 0xFFFFFFFF;
-    if (sizeHigh != nullptr) *sizeHigh = static_cast<DWORD>(static_cast<std::uint64_t>(st.st_size) >> 32);
+    if (sizeHigh != nullptr)
+        *sizeHigh = static_cast<DWORD>(static_cast<std::uint64_t>(st.st_size) >> 32);
     return static_cast<DWORD>(st.st_size);
 }
 

@@ -84,7 +84,9 @@ BOOL CloseHandle(HANDLE handle);
 
 // ---- Whole files -----------------------------------------------------------------------------
 BOOL DeleteFile(const char* path);
-inline BOOL DeleteFileA(const char* p) { return DeleteFile(p); }
+inline BOOL DeleteFileA(const char* p) {
+    return DeleteFile(p);
+}
 // FILE_ATTRIBUTE_* bits; INVALID_FILE_ATTRIBUTES when the path does not exist.
 // A file with no other attribute reports FILE_ATTRIBUTE_NORMAL.
 DWORD GetFileAttributes(const char* path);

@@ -36,7 +36,9 @@ Block* Find(HGLOBAL h) {
 
 }  // namespace
 
-void ResetGlobalMemory() { Memory() = MemoryState{}; }
+void ResetGlobalMemory() {
+    Memory() = MemoryState{};
+}
 
 }  // namespace detail
 
@@ -101,8 +103,12 @@ HGLOBAL GlobalHandle(const void* pointer) {
     return nullptr;
 }
 
-void FailNextGlobalAllocs(int count) { detail::Memory().failNext = count; }
+void FailNextGlobalAllocs(int count) {
+    detail::Memory().failNext = count;
+}
 
-int LiveGlobalBlocks() { return static_cast<int>(detail::Memory().blocks.size()); }
+int LiveGlobalBlocks() {
+    return static_cast<int>(detail::Memory().blocks.size());
+}
 
 }  // namespace win

@@ -12,7 +12,7 @@ IdleFeeder& Feeder() {
 }
 
 class HeadlessDriver final : public Driver {
-public:
+  public:
     [[nodiscard]] const char* Name() const override { return "headless"; }
     [[nodiscard]] bool Interactive() const override { return false; }
     bool WaitForInput() override { return Feeder() != nullptr && Feeder()(); }
@@ -26,11 +26,17 @@ std::unique_ptr<Driver>& Slot() {
 
 }  // namespace
 
-void SetIdleFeeder(IdleFeeder feeder) { Feeder() = feeder; }
+void SetIdleFeeder(IdleFeeder feeder) {
+    Feeder() = feeder;
+}
 
-std::unique_ptr<Driver> MakeHeadlessDriver() { return std::make_unique<HeadlessDriver>(); }
+std::unique_ptr<Driver> MakeHeadlessDriver() {
+    return std::make_unique<HeadlessDriver>();
+}
 
-Driver& CurrentDriver() { return *Slot(); }
+Driver& CurrentDriver() {
+    return *Slot();
+}
 
 void SetDriver(std::unique_ptr<Driver> driver) {
     Slot() = driver ? std::move(driver) : MakeHeadlessDriver();

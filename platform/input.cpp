@@ -80,15 +80,18 @@ LPARAM PackPoint(POINT p) {
 }
 
 UINT ClientMessage(MouseButton b, bool down, bool twice) {
-    int base = b == MouseButton::Left ? WM_LBUTTONDOWN : b == MouseButton::Right ? WM_RBUTTONDOWN
-                                                                                  : WM_MBUTTONDOWN;
+    int base = b == MouseButton::Left    ? WM_LBUTTONDOWN
+               : b == MouseButton::Right ? WM_RBUTTONDOWN
+                                         : WM_MBUTTONDOWN;
     if (!down) return static_cast<UINT>(base + 1);
     return static_cast<UINT>(twice ? base + 2 : base);
 }
 
 }  // namespace
 
-void ResetInput() { Input() = InputState{}; }
+void ResetInput() {
+    Input() = InputState{};
+}
 
 void BeginCaptionDrag(HWND hwnd, POINT screen) {
     if (IsZoomed(hwnd)) return;  // a maximised window stays put
@@ -143,16 +146,19 @@ void InjectMouseButton(POINT screen, MouseButton button, bool down, bool forceDo
     HWND capture = GetCapture();
     HWND target = capture != nullptr ? capture : WindowFromPoint(screen);
     if (target == nullptr || !detail::EnabledChain(target)) return;
-    LRESULT hit = capture != nullptr ? HTCLIENT : SendMessage(target, WM_NCHITTEST, 0, detail::PackPoint(screen));
+    LRESULT hit = capture != nullptr
+                      ? HTCLIENT
+                      : SendMessage(target, WM_NCHITTEST, 0, detail::PackPoint(screen));
     if (!IsWindow(target) || hit == HTNOWHERE || hit == HTERROR || hit == HTTRANSPARENT) return;
 
     bool twice = false;
     if (down) {
         auto b = static_cast<int>(button);
         DWORD now = GetTickCount();
-        twice = forceDouble || (in.lastWindow == target && in.lastButton == b && now - in.lastTime <= 500 &&
-                                std::abs(screen.x - in.lastPoint.x) <= 4 &&
-                                std::abs(screen.y - in.lastPoint.y) <= 4);
+        twice =
+            forceDouble ||
+            (in.lastWindow == target && in.lastButton == b && now - in.lastTime <= 500 &&
+             std::abs(screen.x - in.lastPoint.x) <= 4 && std::abs(screen.y - in.lastPoint.y) <= 4);
         in.lastWindow = twice ? nullptr : target;
         in.lastButton = b;
         in.lastTime = now;
@@ -200,7 +206,9 @@ short GetKeyState(int virtualKey) {
     return static_cast<short>(((k & 0x80) ? 0x8000 : 0) | (k & 0x01));
 }
 
-short GetAsyncKeyState(int virtualKey) { return static_cast<short>(GetKeyState(virtualKey) & 0x8000); }
+short GetAsyncKeyState(int virtualKey) {
+    return static_cast<short>(GetKeyState(virtualKey) & 0x8000);
+}
 
 BOOL GetCursorPos(POINT* point) {
     if (point == nullptr) return FALSE;
@@ -213,10 +221,16 @@ BOOL SetCursorPos(int x, int y) {
     return TRUE;
 }
 
-HCURSOR SetCursor(HCURSOR cursor) { return cursor; }
+HCURSOR SetCursor(HCURSOR cursor) {
+    return cursor;
+}
 
 // Stock cursors and icons are tags carrying their id; there is nothing to load.
-HCURSOR LoadCursor(HINSTANCE, int id) { return detail::HandleFromSerial<HCURSOR>(0x00C00000u + static_cast<unsigned>(id)); }
-HICON LoadIcon(HINSTANCE, int id) { return detail::HandleFromSerial<HICON>(0x00D00000u + static_cast<unsigned>(id)); }
+HCURSOR LoadCursor(HINSTANCE, int id) {
+    return detail::HandleFromSerial<HCURSOR>(0x00C00000u + static_cast<unsigned>(id));
+}
+HICON LoadIcon(HINSTANCE, int id) {
+    return detail::HandleFromSerial<HICON>(0x00D00000u + static_cast<unsigned>(id));
+}
 
 }  // namespace win

@@ -30,9 +30,13 @@ ListData& Data(HWND hwnd) {
     return static_cast<ListData&>(*w->control);
 }
 
-bool Notifies(HWND hwnd) { return (FindWindowRecord(hwnd)->style & LBS_NOTIFY) != 0; }
+bool Notifies(HWND hwnd) {
+    return (FindWindowRecord(hwnd)->style & LBS_NOTIFY) != 0;
+}
 
-int Count(HWND hwnd) { return static_cast<int>(Data(hwnd).items.size()); }
+int Count(HWND hwnd) {
+    return static_cast<int>(Data(hwnd).items.size());
+}
 
 int VisibleRows(HWND hwnd) {
     RECT r;
@@ -63,10 +67,9 @@ LRESULT AddString(HWND hwnd, const char* text) {
     int index = Count(hwnd);
     if (FindWindowRecord(hwnd)->style & LBS_SORT) {
         std::string key = UpperAscii(text ? text : "");
-        auto it = std::upper_bound(d.items.begin(), d.items.end(), key,
-                                   [](const std::string& k, const std::string& item) {
-                                       return k < UpperAscii(item);
-                                   });
+        auto it = std::upper_bound(
+            d.items.begin(), d.items.end(), key,
+            [](const std::string& k, const std::string& item) { return k < UpperAscii(item); });
         index = static_cast<int>(it - d.items.begin());
     }
     return Insert(hwnd, index, text);
@@ -107,8 +110,11 @@ int IndexAt(HWND hwnd, LPARAM lParam) {
 
 LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_CREATE: Data(hwnd); return 0;
-        case LB_ADDSTRING: return AddString(hwnd, reinterpret_cast<const char*>(lParam));
+        case WM_CREATE:
+            Data(hwnd);
+            return 0;
+        case LB_ADDSTRING:
+            return AddString(hwnd, reinterpret_cast<const char*>(lParam));
         case LB_INSERTSTRING:
             return Insert(hwnd, static_cast<int>(static_cast<std::intptr_t>(wParam)),
                           reinterpret_cast<const char*>(lParam));
@@ -118,8 +124,10 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (i < 0 || i >= Count(hwnd)) return LB_ERR;
             d.items.erase(d.items.begin() + i);
             d.itemData.erase(d.itemData.begin() + i);
-            if (d.selected == i) d.selected = -1;
-            else if (d.selected > i) --d.selected;
+            if (d.selected == i)
+                d.selected = -1;
+            else if (d.selected > i)
+                --d.selected;
             InvalidateRect(hwnd, nullptr, TRUE);
             return Count(hwnd);
         }
@@ -132,7 +140,8 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
         }
-        case LB_GETCOUNT: return Count(hwnd);
+        case LB_GETCOUNT:
+            return Count(hwnd);
         case LB_SETCURSEL: {
             ListData& d = Data(hwnd);
             auto i = static_cast<int>(static_cast<std::intptr_t>(wParam));
@@ -146,8 +155,10 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, FALSE);
             return i;
         }
-        case LB_GETCURSEL: return Data(hwnd).selected < 0 ? LB_ERR : Data(hwnd).selected;
-        case LB_GETSEL: return static_cast<int>(wParam) == Data(hwnd).selected ? 1 : 0;
+        case LB_GETCURSEL:
+            return Data(hwnd).selected < 0 ? LB_ERR : Data(hwnd).selected;
+        case LB_GETSEL:
+            return static_cast<int>(wParam) == Data(hwnd).selected ? 1 : 0;
         case LB_GETTEXT: {
             auto i = static_cast<int>(static_cast<std::intptr_t>(wParam));
             char* out = reinterpret_cast<char*>(lParam);
@@ -176,7 +187,8 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             Data(hwnd).tabStops.assign(stops, stops + (stops ? static_cast<int>(wParam) : 0));
             return TRUE;
         }
-        case LB_GETTOPINDEX: return Data(hwnd).top;
+        case LB_GETTOPINDEX:
+            return Data(hwnd).top;
         case LB_SETTOPINDEX: {
             auto i = static_cast<int>(static_cast<std::intptr_t>(wParam));
             if (i < 0 || (i >= Count(hwnd) && i != 0)) return LB_ERR;
@@ -223,13 +235,26 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN: {
             int sel = Data(hwnd).selected;
             switch (wParam) {
-                case VK_UP: UserSelect(hwnd, sel - 1); break;
-                case VK_DOWN: UserSelect(hwnd, sel + 1); break;
-                case VK_PRIOR: UserSelect(hwnd, sel - VisibleRows(hwnd)); break;
-                case VK_NEXT: UserSelect(hwnd, sel + VisibleRows(hwnd)); break;
-                case VK_HOME: UserSelect(hwnd, 0); break;
-                case VK_END: UserSelect(hwnd, Count(hwnd) - 1); break;
-                default: break;
+                case VK_UP:
+                    UserSelect(hwnd, sel - 1);
+                    break;
+                case VK_DOWN:
+                    UserSelect(hwnd, sel + 1);
+                    break;
+                case VK_PRIOR:
+                    UserSelect(hwnd, sel - VisibleRows(hwnd));
+                    break;
+                case VK_NEXT:
+                    UserSelect(hwnd, sel + VisibleRows(hwnd));
+                    break;
+                case VK_HOME:
+                    UserSelect(hwnd, 0);
+                    break;
+                case VK_END:
+                    UserSelect(hwnd, Count(hwnd) - 1);
+                    break;
+                default:
+                    break;
             }
             return 0;
         }
@@ -241,8 +266,10 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, FALSE);
             if (Notifies(hwnd)) NotifyParent(hwnd, LBN_KILLFOCUS);
             return 0;
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-        case WM_ERASEBKGND: return 1;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT: {
             ControlPaintInfo info;
             info.kind = ControlKind::ListBox;
@@ -254,7 +281,8 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             PaintControlInfo(hwnd, info);
             return 0;
         }
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

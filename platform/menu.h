@@ -22,7 +22,9 @@ void RegisterMenuTemplate(int id, std::vector<MenuTemplateItem> items);
 void ClearMenuTemplates();
 
 HMENU LoadMenu(HINSTANCE instance, int id);
-inline HMENU LoadMenuA(HINSTANCE i, int id) { return LoadMenu(i, id); }
+inline HMENU LoadMenuA(HINSTANCE i, int id) {
+    return LoadMenu(i, id);
+}
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
@@ -46,7 +48,9 @@ inline BOOL ModifyMenuA(HMENU m, UINT i, UINT f, std::uintptr_t id, const char* 
     return ModifyMenu(m, i, f, id, t);
 }
 BOOL AppendMenu(HMENU menu, UINT flags, std::uintptr_t idOrPopup, const char* text);
-inline BOOL AppendMenuA(HMENU m, UINT f, std::uintptr_t id, const char* t) { return AppendMenu(m, f, id, t); }
+inline BOOL AppendMenuA(HMENU m, UINT f, std::uintptr_t id, const char* t) {
+    return AppendMenu(m, f, id, t);
+}
 BOOL DeleteMenu(HMENU menu, UINT item, UINT flags);
 
 // One line per item, indented two blanks per popup level:

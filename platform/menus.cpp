@@ -106,7 +106,9 @@ void Dump(HMENU menu, int depth, std::string& out) {
 
 }  // namespace
 
-void ResetMenus() { Menus() = MenuState{}; }
+void ResetMenus() {
+    Menus() = MenuState{};
+}
 
 }  // namespace detail
 
@@ -114,7 +116,9 @@ void RegisterMenuTemplate(int id, std::vector<MenuTemplateItem> items) {
     detail::MenuTemplates()[id] = std::move(items);
 }
 
-void ClearMenuTemplates() { detail::MenuTemplates().clear(); }
+void ClearMenuTemplates() {
+    detail::MenuTemplates().clear();
+}
 
 HMENU LoadMenu(HINSTANCE, int id) {
     auto it = detail::MenuTemplates().find(id);
@@ -122,8 +126,12 @@ HMENU LoadMenu(HINSTANCE, int id) {
     return detail::Build(it->second);
 }
 
-HMENU CreateMenu() { return detail::NewMenu(); }
-HMENU CreatePopupMenu() { return detail::NewMenu(); }
+HMENU CreateMenu() {
+    return detail::NewMenu();
+}
+HMENU CreatePopupMenu() {
+    return detail::NewMenu();
+}
 
 BOOL DestroyMenu(HMENU menu) {
     detail::MenuRecord* m = detail::Find(menu);
@@ -142,7 +150,9 @@ BOOL DestroyMenu(HMENU menu) {
     return TRUE;
 }
 
-BOOL IsMenu(HMENU menu) { return detail::Find(menu) != nullptr ? TRUE : FALSE; }
+BOOL IsMenu(HMENU menu) {
+    return detail::Find(menu) != nullptr ? TRUE : FALSE;
+}
 
 HMENU GetMenu(HWND hwnd) {
     detail::Window* w = detail::FindWindowRecord(hwnd);
@@ -159,7 +169,9 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
     return TRUE;
 }
 
-BOOL DrawMenuBar(HWND hwnd) { return IsWindow(hwnd); }
+BOOL DrawMenuBar(HWND hwnd) {
+    return IsWindow(hwnd);
+}
 
 HMENU GetSubMenu(HMENU menu, int position) {
     detail::MenuItem* it = detail::Locate(menu, static_cast<UINT>(position), MF_BYPOSITION);

@@ -1,10 +1,11 @@
 // Message boxes. A box is modal for its owner: the owner is disabled while it
 // is up and pending paints still run. The answer comes from the script
 // (headless) or from the presenter of an interactive driver.
+#include "platform/message_box.h"
+
 #include <string>
 
 #include "platform/driver.h"
-#include "platform/message_box.h"
 #include "platform/script.h"
 #include "platform/window.h"
 #include "platform/window_internal.h"
@@ -26,35 +27,48 @@ MessageBoxPresenter& Presenter() {
 
 bool AnswerFits(UINT type, int answer) {
     switch (type & MB_TYPEMASK) {
-        case MB_OK: return answer == IDOK;
-        case MB_OKCANCEL: return answer == IDOK || answer == IDCANCEL;
-        case MB_YESNO: return answer == IDYES || answer == IDNO;
-        case MB_YESNOCANCEL: return answer == IDYES || answer == IDNO || answer == IDCANCEL;
-        default: return answer == IDOK || answer == IDCANCEL;
+        case MB_OK:
+            return answer == IDOK;
+        case MB_OKCANCEL:
+            return answer == IDOK || answer == IDCANCEL;
+        case MB_YESNO:
+            return answer == IDYES || answer == IDNO;
+        case MB_YESNOCANCEL:
+            return answer == IDYES || answer == IDNO || answer == IDCANCEL;
+        default:
+            return answer == IDOK || answer == IDCANCEL;
     }
 }
 
 // The answer a box gets when nothing answers it: the button that changes least.
 int CancelAnswer(UINT type) {
     switch (type & MB_TYPEMASK) {
-        case MB_OK: return IDOK;
-        case MB_YESNO: return IDNO;
-        default: return IDCANCEL;
+        case MB_OK:
+            return IDOK;
+        case MB_YESNO:
+            return IDNO;
+        default:
+            return IDCANCEL;
     }
 }
 
 void PumpPaints() {
     MSG msg;
-    for (int guard = 0; guard < 10000 && PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++guard)
+    for (int guard = 0; guard < 10000 && PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
+         ++guard)
         DispatchMessage(&msg);
 }
 
 }  // namespace
 }  // namespace detail
 
-void SetMessageBoxPresenter(MessageBoxPresenter presenter) { detail::Presenter() = presenter; }
+void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
+    detail::Presenter() = presenter;
+}
 
-BOOL MessageBeep(UINT) { return TRUE; }
+BOOL MessageBeep(UINT) {
+    return TRUE;
+}
 
 int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
     using namespace detail;
@@ -67,8 +81,8 @@ int MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
 
     int answer = TakeMessageBoxAnswer(c, t);
     if (answer != 0 && !AnswerFits(type, answer)) {
-        ReportScriptFailure("Scripted answer " + std::to_string(answer) + " does not fit box \"" + c +
-                            "\": " + t);
+        ReportScriptFailure("Scripted answer " + std::to_string(answer) + " does not fit box \"" +
+                            c + "\": " + t);
         answer = 0;
     }
     if (answer == 0) {

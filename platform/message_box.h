@@ -9,7 +9,9 @@
 namespace win {
 
 int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
-inline int MessageBoxA(HWND o, const char* t, const char* c, UINT type) { return MessageBox(o, t, c, type); }
+inline int MessageBoxA(HWND o, const char* t, const char* c, UINT type) {
+    return MessageBox(o, t, c, type);
+}
 BOOL MessageBeep(UINT type);
 
 // With a display the box is a dialog of our own controls; a presenter

@@ -45,7 +45,9 @@ bool Matches(const MSG& m, HWND filter, UINT lo, UINT hi) {
 
 }  // namespace
 
-int CallDepth() { return Queue().depth; }
+int CallDepth() {
+    return Queue().depth;
+}
 
 LRESULT CallProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Window* w = FindWindowRecord(hwnd);
@@ -88,12 +90,13 @@ bool TakePosted(MSG* out, Accept accept, bool remove) {
 }
 
 bool TakePostedFor(MSG* out, HWND root) {
-    return TakePosted(out, [root](const MSG& m) {
-        return m.hwnd == root || IsChild(root, m.hwnd);
-    }, true);
+    return TakePosted(
+        out, [root](const MSG& m) { return m.hwnd == root || IsChild(root, m.hwnd); }, true);
 }
 
-void MarkQuitSeen(int code) { Queue().lastQuitCode = code; }
+void MarkQuitSeen(int code) {
+    Queue().lastQuitCode = code;
+}
 
 }  // namespace detail
 
@@ -125,8 +128,8 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
     CollectDestroyedWindows();
     auto& q = Queue();
     bool remove = (removeFlags & PM_REMOVE) != 0;
-    if (TakePosted(msg, [&](const MSG& m) { return Matches(m, hwnd, filterMin, filterMax); },
-                   remove)) {
+    if (TakePosted(
+            msg, [&](const MSG& m) { return Matches(m, hwnd, filterMin, filterMax); }, remove)) {
         q.lastTime = msg->time;
         q.lastPos = msg->pt;
         return TRUE;
@@ -141,8 +144,8 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
         }
         return TRUE;
     }
-    bool paintWanted = (filterMin == 0 && filterMax == 0) ||
-                       (WM_PAINT >= filterMin && WM_PAINT <= filterMax);
+    bool paintWanted =
+        (filterMin == 0 && filterMax == 0) || (WM_PAINT >= filterMin && WM_PAINT <= filterMax);
     if (paintWanted) {
         for (HWND h : AllWindowsPaintOrder()) {
             Window* w = FindWindowRecord(h);
@@ -176,9 +179,13 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     }
 }
 
-BOOL WaitMessage() { return CurrentDriver().WaitForInput() ? TRUE : FALSE; }
+BOOL WaitMessage() {
+    return CurrentDriver().WaitForInput() ? TRUE : FALSE;
+}
 
-DWORD GetMessageTime() { return detail::Queue().lastTime; }
+DWORD GetMessageTime() {
+    return detail::Queue().lastTime;
+}
 
 DWORD GetMessagePos() {
     POINT p = detail::Queue().lastPos;
@@ -200,8 +207,8 @@ BOOL TranslateMessage(const MSG* msg) {
 LRESULT DispatchMessage(const MSG* msg) {
     using namespace detail;
     if (msg == nullptr || msg->hwnd == nullptr || !IsWindow(msg->hwnd)) return 0;
-    if (msg->message != WM_PAINT) return CallProcedure(msg->hwnd, msg->message, msg->wParam,
-                                                       msg->lParam);
+    if (msg->message != WM_PAINT)
+        return CallProcedure(msg->hwnd, msg->message, msg->wParam, msg->lParam);
     Window* w = FindWindowRecord(msg->hwnd);
     unsigned serial = w->paintSerial;
     LRESULT r = CallProcedure(msg->hwnd, WM_PAINT, 0, 0);
@@ -217,7 +224,9 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return proc != nullptr ? proc(hwnd, msg, wParam, lParam) : 0;
 }
 
-int LastQuitCode() { return detail::Queue().lastQuitCode; }
+int LastQuitCode() {
+    return detail::Queue().lastQuitCode;
+}
 
 bool RunUntilIdle() {
     MSG msg;
@@ -233,34 +242,67 @@ bool RunUntilIdle() {
     }
 }
 
-void EnableMessageTrace(bool enable) { detail::Queue().traceOn = enable; }
-const std::vector<TraceEntry>& MessageTrace() { return detail::Queue().trace; }
-void ClearMessageTrace() { detail::Queue().trace.clear(); }
+void EnableMessageTrace(bool enable) {
+    detail::Queue().traceOn = enable;
+}
+const std::vector<TraceEntry>& MessageTrace() {
+    return detail::Queue().trace;
+}
+void ClearMessageTrace() {
+    detail::Queue().trace.clear();
+}
 
 std::string MessageName(UINT message) {
     static const std::pair<UINT, const char*> kNames[] = {
-        {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"},
-        {WM_SIZE, "WM_SIZE"}, {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"},
-        {WM_KILLFOCUS, "WM_KILLFOCUS"}, {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"},
-        {WM_GETTEXT, "WM_GETTEXT"}, {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
-        {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"}, {WM_QUIT, "WM_QUIT"},
-        {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
-        {WM_SETFONT, "WM_SETFONT"}, {WM_GETFONT, "WM_GETFONT"}, {WM_NCCREATE, "WM_NCCREATE"},
-        {WM_NCDESTROY, "WM_NCDESTROY"}, {WM_NCHITTEST, "WM_NCHITTEST"},
-        {WM_GETDLGCODE, "WM_GETDLGCODE"}, {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
-        {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"}, {WM_KEYDOWN, "WM_KEYDOWN"},
-        {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}, {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
-        {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_COMMAND, "WM_COMMAND"},
-        {WM_SYSCOMMAND, "WM_SYSCOMMAND"}, {WM_HSCROLL, "WM_HSCROLL"},
-        {WM_VSCROLL, "WM_VSCROLL"}, {WM_INITMENU, "WM_INITMENU"},
-        {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"}, {WM_CTLCOLORLISTBOX, "WM_CTLCOLORLISTBOX"},
-        {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"}, {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"},
+        {WM_CREATE, "WM_CREATE"},
+        {WM_DESTROY, "WM_DESTROY"},
+        {WM_MOVE, "WM_MOVE"},
+        {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"},
+        {WM_SETFOCUS, "WM_SETFOCUS"},
+        {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"},
+        {WM_SETTEXT, "WM_SETTEXT"},
+        {WM_GETTEXT, "WM_GETTEXT"},
+        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
+        {WM_PAINT, "WM_PAINT"},
+        {WM_CLOSE, "WM_CLOSE"},
+        {WM_QUIT, "WM_QUIT"},
+        {WM_ERASEBKGND, "WM_ERASEBKGND"},
+        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {WM_SETFONT, "WM_SETFONT"},
+        {WM_GETFONT, "WM_GETFONT"},
+        {WM_NCCREATE, "WM_NCCREATE"},
+        {WM_NCDESTROY, "WM_NCDESTROY"},
+        {WM_NCHITTEST, "WM_NCHITTEST"},
+        {WM_GETDLGCODE, "WM_GETDLGCODE"},
+        {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+        {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
+        {WM_KEYDOWN, "WM_KEYDOWN"},
+        {WM_KEYUP, "WM_KEYUP"},
+        {WM_CHAR, "WM_CHAR"},
+        {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+        {WM_INITDIALOG, "WM_INITDIALOG"},
+        {WM_COMMAND, "WM_COMMAND"},
+        {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+        {WM_HSCROLL, "WM_HSCROLL"},
+        {WM_VSCROLL, "WM_VSCROLL"},
+        {WM_INITMENU, "WM_INITMENU"},
+        {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"},
+        {WM_CTLCOLORLISTBOX, "WM_CTLCOLORLISTBOX"},
+        {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"},
+        {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"},
         {WM_CTLCOLORSCROLLBAR, "WM_CTLCOLORSCROLLBAR"},
-        {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"}, {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
-        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
-        {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
-        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+        {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"},
+        {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+        {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+        {WM_RBUTTONUP, "WM_RBUTTONUP"},
+        {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
+        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
+        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
     };
     for (const auto& [id, name] : kNames) {
         if (id == message) return name;

@@ -20,7 +20,9 @@ EraseHook& EraseHookSlot() {
     return hook;
 }
 
-RECT ClientBounds(const Window& w) { return RECT{0, 0, ClientWidth(w), ClientHeight(w)}; }
+RECT ClientBounds(const Window& w) {
+    return RECT{0, 0, ClientWidth(w), ClientHeight(w)};
+}
 
 void AddUpdate(HWND hwnd, const RECT& area, bool erase) {
     Window* w = FindWindowRecord(hwnd);
@@ -82,7 +84,9 @@ UpdateTake TakeUpdateRegion(HWND hwnd) {
     return take;
 }
 
-void SetEraseHook(EraseHook hook) { EraseHookSlot() = hook; }
+void SetEraseHook(EraseHook hook) {
+    EraseHookSlot() = hook;
+}
 
 // DefWindowProc's WM_ERASEBKGND.
 LRESULT EraseBackground(HWND hwnd, HDC hdc) {
@@ -168,8 +172,8 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN, UINT flags) {
     return TRUE;
 }
 
-int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scrollRect, const RECT* clipRect,
-                   HRGN, RECT* updateRect, UINT flags) {
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scrollRect, const RECT* clipRect, HRGN,
+                   RECT* updateRect, UINT flags) {
     Window* w = FindWindowRecord(hwnd);
     if (w == nullptr) return 0;
     RECT area = scrollRect ? *scrollRect : detail::ClientBounds(*w);
@@ -179,26 +183,32 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scrollRect, const RECT
     Surface s = w->surface.View();
     // Move the pixels of `area` by (dx, dy), within `clip`.
     if (!s.Empty() && !IsRectEmpty(&area)) {
-        std::vector<std::uint32_t> copy(s.pixels, s.pixels + static_cast<std::size_t>(s.stride) *
-                                                                  static_cast<std::size_t>(s.height));
+        std::vector<std::uint32_t> copy(
+            s.pixels,
+            s.pixels + static_cast<std::size_t>(s.stride) * static_cast<std::size_t>(s.height));
         for (int y = area.top; y < area.bottom; ++y) {
             int ty = y + dy;
             if (ty < clip.top || ty >= clip.bottom) continue;
             for (int x = area.left; x < area.right; ++x) {
                 int tx = x + dx;
                 if (tx < clip.left || tx >= clip.right) continue;
-                s.Row(ty)[tx] = copy[static_cast<std::size_t>(y) * static_cast<std::size_t>(s.stride) +
-                                     static_cast<std::size_t>(x)];
+                s.Row(ty)[tx] =
+                    copy[static_cast<std::size_t>(y) * static_cast<std::size_t>(s.stride) +
+                         static_cast<std::size_t>(x)];
             }
         }
     }
     // The uncovered strips need painting.
     RECT exposed{};
-    if (dy > 0) exposed = RECT{area.left, area.top, area.right, std::min(area.bottom, area.top + dy)};
-    if (dy < 0) exposed = RECT{area.left, std::max(area.top, area.bottom + dy), area.right, area.bottom};
+    if (dy > 0)
+        exposed = RECT{area.left, area.top, area.right, std::min(area.bottom, area.top + dy)};
+    if (dy < 0)
+        exposed = RECT{area.left, std::max(area.top, area.bottom + dy), area.right, area.bottom};
     RECT exposedX{};
-    if (dx > 0) exposedX = RECT{area.left, area.top, std::min(area.right, area.left + dx), area.bottom};
-    if (dx < 0) exposedX = RECT{std::max(area.left, area.right + dx), area.top, area.right, area.bottom};
+    if (dx > 0)
+        exposedX = RECT{area.left, area.top, std::min(area.right, area.left + dx), area.bottom};
+    if (dx < 0)
+        exposedX = RECT{std::max(area.left, area.right + dx), area.top, area.right, area.bottom};
     UnionRect(&exposed, &exposed, &exposedX);
     if (updateRect != nullptr) *updateRect = exposed;
     // A pending update region moves with the picture.

@@ -88,12 +88,15 @@ void SetPathRoot(const std::string& linuxFolder) {
     detail::Paths() = detail::PathState{root, root};
 }
 
-std::string PathRoot() { return detail::Paths().root; }
+std::string PathRoot() {
+    return detail::Paths().root;
+}
 
 std::string MapPath(const std::string& programPath) {
     const auto& paths = detail::Paths();
     std::string p = programPath;
-    if (p.size() >= 2 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':') p = p.substr(2);
+    if (p.size() >= 2 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':')
+        p = p.substr(2);
     bool fromRoot = !p.empty() && (p[0] == '\\' || p[0] == '/');
     std::string out = fromRoot ? paths.root : paths.current;
     for (const std::string& part : detail::Components(p)) {

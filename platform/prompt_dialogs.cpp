@@ -25,10 +25,14 @@ struct ButtonSpec {
 
 std::vector<ButtonSpec> ButtonsFor(UINT type) {
     switch (type & MB_TYPEMASK) {
-        case MB_OKCANCEL: return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
-        case MB_YESNOCANCEL: return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
-        case MB_YESNO: return {{IDYES, "&Yes"}, {IDNO, "&No"}};
-        default: return {{IDOK, "OK"}};
+        case MB_OKCANCEL:
+            return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+        case MB_YESNOCANCEL:
+            return {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
+        case MB_YESNO:
+            return {{IDYES, "&Yes"}, {IDNO, "&No"}};
+        default:
+            return {{IDOK, "OK"}};
     }
 }
 
@@ -95,7 +99,8 @@ INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
                     return TRUE;
                 }
                 if (typed.empty()) return TRUE;
-                bool absolute = typed[0] == '\\' || typed[0] == '/' || (typed.size() > 1 && typed[1] == ':');
+                bool absolute =
+                    typed[0] == '\\' || typed[0] == '/' || (typed.size() > 1 && typed[1] == ':');
                 char folder[MAX_PATH];
                 GetCurrentDirectory(sizeof folder, folder);
                 std::string base = folder;
@@ -110,13 +115,15 @@ INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
             }
             return FALSE;
         }
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 
 }  // namespace
 
-int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& caption,
+                        UINT type) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -136,7 +143,8 @@ int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& 
                        static_cast<short>(textHeight)});
     int x = (width - buttonsWidth) / 2 + 3;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        DWORD style = (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
+        DWORD style =
+            (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | (i == 0 ? WS_GROUP : 0);
         t.items.push_back({"BUTTON", buttons[i].id, buttons[i].text, style, static_cast<short>(x),
                            static_cast<short>(textHeight + 18), 50, 14});
         x += 56;
@@ -146,8 +154,8 @@ int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& 
     return r > 0 ? static_cast<int>(r) : (buttons.size() == 1 ? IDOK : IDCANCEL);
 }
 
-bool RunFileDialog(HWND owner, const std::string& title, const char* filter, const std::string& initial,
-                   std::string* path) {
+bool RunFileDialog(HWND owner, const std::string& title, const char* filter,
+                   const std::string& initial, std::string* path) {
     FileAsk ask{FirstPattern(filter), initial, ""};
     gAsk = &ask;
     DialogTemplate t;
@@ -159,7 +167,8 @@ bool RunFileDialog(HWND owner, const std::string& title, const char* filter, con
         {"STATIC", kTextId, "File &name:", SS_LEFT, 6, 6, 50, 9},
         {"EDIT", kNameEdit, "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 6, 16, 150, 12},
         {"STATIC", kFolderLabel, "", SS_LEFT, 6, 32, 150, 9},
-        {"LISTBOX", kFileList, "", LBS_NOTIFY | LBS_SORT | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 6, 44, 150, 96},
+        {"LISTBOX", kFileList, "", LBS_NOTIFY | LBS_SORT | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 6,
+         44, 150, 96},
         {"BUTTON", IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 164, 16, 50, 14},
         {"BUTTON", IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 164, 34, 50, 14},
     };

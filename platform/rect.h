@@ -12,7 +12,9 @@ inline BOOL SetRect(RECT* r, int left, int top, int right, int bottom) {
     *r = RECT{left, top, right, bottom};
     return TRUE;
 }
-inline BOOL SetRectEmpty(RECT* r) { return SetRect(r, 0, 0, 0, 0); }
+inline BOOL SetRectEmpty(RECT* r) {
+    return SetRect(r, 0, 0, 0, 0);
+}
 inline BOOL CopyRect(RECT* dst, const RECT* src) {
     if (dst == nullptr || src == nullptr) return FALSE;
     *dst = *src;
@@ -29,7 +31,7 @@ inline BOOL EqualRect(const RECT* a, const RECT* b) {
 }
 inline BOOL PtInRect(const RECT* r, POINT p) {
     return (r && p.x >= r->left && p.x < r->right && p.y >= r->top && p.y < r->bottom) ? TRUE
-                                                                                      : FALSE;
+                                                                                       : FALSE;
 }
 inline BOOL OffsetRect(RECT* r, int dx, int dy) {
     if (r == nullptr) return FALSE;

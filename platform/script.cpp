@@ -1,6 +1,8 @@
 // Scripted answers (dialog handlers, message-box answers, file-dialog
 // answers), the record of message boxes, script failures, the input helpers
 // tests use, and the whole-platform reset.
+#include "platform/script.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -10,7 +12,6 @@
 #include "platform/dialog.h"
 #include "platform/input_events.h"
 #include "platform/menu.h"
-#include "platform/script.h"
 #include "platform/window.h"
 #include "platform/window_internal.h"
 
@@ -99,7 +100,9 @@ int TakeMessageBoxAnswer(const std::string& caption, const std::string& text) {
     return 0;
 }
 
-void RecordMessageBox(const MessageBoxRecord& record) { Script().boxLog.push_back(record); }
+void RecordMessageBox(const MessageBoxRecord& record) {
+    Script().boxLog.push_back(record);
+}
 
 // The next file answer: true with `path` filled, or with `cancelled`; false
 // when none is queued.
@@ -112,9 +115,13 @@ bool TakeFileAnswer(std::string* path, bool* cancelled) {
     return true;
 }
 
-void RecordFileDialog(const FileDialogLogEntry& entry) { Script().fileLog.push_back(entry); }
+void RecordFileDialog(const FileDialogLogEntry& entry) {
+    Script().fileLog.push_back(entry);
+}
 
-void ResetScript() { Script() = ScriptState{}; }
+void ResetScript() {
+    Script() = ScriptState{};
+}
 
 }  // namespace detail
 
@@ -132,30 +139,43 @@ void ReportScriptFailure(const std::string& what) {
 }
 
 void OnDialog(int templateId, DialogHandler handler, int times) {
-    detail::Script().dialogHandlers[templateId].push_back(detail::HandlerEntry{std::move(handler), times});
+    detail::Script().dialogHandlers[templateId].push_back(
+        detail::HandlerEntry{std::move(handler), times});
 }
 
-void AnswerMessageBox(const std::string& caption, const std::string& textPart, int answer, int times) {
+void AnswerMessageBox(const std::string& caption, const std::string& textPart, int answer,
+                      int times) {
     detail::Script().boxAnswers.push_back(detail::BoxAnswer{caption, textPart, answer, times});
 }
 
-const std::vector<MessageBoxRecord>& MessageBoxLog() { return detail::Script().boxLog; }
-void ClearMessageBoxLog() { detail::Script().boxLog.clear(); }
+const std::vector<MessageBoxRecord>& MessageBoxLog() {
+    return detail::Script().boxLog;
+}
+void ClearMessageBoxLog() {
+    detail::Script().boxLog.clear();
+}
 
-void AnswerFileDialog(const std::string& path) { detail::Script().fileAnswers.push_back({false, path}); }
-void CancelFileDialog() { detail::Script().fileAnswers.push_back({true, ""}); }
-const std::vector<FileDialogLogEntry>& FileDialogLog() { return detail::Script().fileLog; }
+void AnswerFileDialog(const std::string& path) {
+    detail::Script().fileAnswers.push_back({false, path});
+}
+void CancelFileDialog() {
+    detail::Script().fileAnswers.push_back({true, ""});
+}
+const std::vector<FileDialogLogEntry>& FileDialogLog() {
+    return detail::Script().fileLog;
+}
 
 bool ChooseMenuCommand(HWND hwnd, UINT commandId) {
     HMENU menu = GetMenu(hwnd);
     MenuItemState s = FindMenuItemState(menu, commandId);
     if (!s.found) {
-        ReportScriptFailure("Menu command " + std::to_string(commandId) + " is not in the menu of \"" +
-                            WindowText(hwnd) + "\"");
+        ReportScriptFailure("Menu command " + std::to_string(commandId) +
+                            " is not in the menu of \"" + WindowText(hwnd) + "\"");
         return false;
     }
     if (!s.enabled) {
-        ReportScriptFailure("Menu command " + std::to_string(commandId) + " \"" + s.text + "\" is greyed");
+        ReportScriptFailure("Menu command " + std::to_string(commandId) + " \"" + s.text +
+                            "\" is greyed");
         return false;
     }
     SendMessage(hwnd, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
@@ -200,7 +220,8 @@ void PressKey(int virtualKey, bool control, bool shift) {
     if (shift) InjectKey(VK_SHIFT, true);
     char ch = 0;
     if (!control) {
-        if (virtualKey >= 'A' && virtualKey <= 'Z') ch = static_cast<char>(shift ? virtualKey : virtualKey + 32);
+        if (virtualKey >= 'A' && virtualKey <= 'Z')
+            ch = static_cast<char>(shift ? virtualKey : virtualKey + 32);
         if (virtualKey >= '0' && virtualKey <= '9' && !shift) ch = static_cast<char>(virtualKey);
         if (virtualKey == VK_SPACE) ch = ' ';
         if (virtualKey == VK_BACK) ch = '\b';
@@ -239,7 +260,8 @@ void Wheel(HWND hwnd, int notches) {
 void SetField(HWND dialog, int controlId, const std::string& text) {
     HWND c = GetDlgItem(dialog, controlId);
     if (c == nullptr) {
-        ReportScriptFailure("Dialog \"" + WindowText(dialog) + "\" has no control " + std::to_string(controlId));
+        ReportScriptFailure("Dialog \"" + WindowText(dialog) + "\" has no control " +
+                            std::to_string(controlId));
         return;
     }
     char cls[32];
@@ -261,11 +283,13 @@ void SetField(HWND dialog, int controlId, const std::string& text) {
 void PressButton(HWND dialog, int controlId) {
     HWND c = GetDlgItem(dialog, controlId);
     if (c == nullptr && controlId != IDCANCEL && controlId != IDOK) {
-        ReportScriptFailure("Dialog \"" + WindowText(dialog) + "\" has no button " + std::to_string(controlId));
+        ReportScriptFailure("Dialog \"" + WindowText(dialog) + "\" has no button " +
+                            std::to_string(controlId));
         return;
     }
     if (c != nullptr && !IsWindowEnabled(c)) {
-        ReportScriptFailure("Button " + std::to_string(controlId) + " \"" + WindowText(c) + "\" is disabled");
+        ReportScriptFailure("Button " + std::to_string(controlId) + " \"" + WindowText(c) +
+                            "\" is disabled");
         return;
     }
     char cls[32] = "";
@@ -280,7 +304,8 @@ void PressButton(HWND dialog, int controlId) {
 void SetCheck(HWND dialog, int controlId, bool checked) {
     HWND c = GetDlgItem(dialog, controlId);
     if (c == nullptr) {
-        ReportScriptFailure("Dialog \"" + WindowText(dialog) + "\" has no check box " + std::to_string(controlId));
+        ReportScriptFailure("Dialog \"" + WindowText(dialog) + "\" has no check box " +
+                            std::to_string(controlId));
         return;
     }
     bool now = SendMessage(c, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -305,7 +330,9 @@ void ClickScrollArrow(HWND hwnd, int bar, bool downOrRight) {
     detail::ScriptedArrowClick(hwnd, bar, downOrRight);
 }
 
-void DragScrollThumb(HWND hwnd, int bar, int pos) { detail::ScriptedThumbDrag(hwnd, bar, pos); }
+void DragScrollThumb(HWND hwnd, int bar, int pos) {
+    detail::ScriptedThumbDrag(hwnd, bar, pos);
+}
 
 void ResetPlatform() {
     detail::ResetWindows();

@@ -16,7 +16,9 @@ namespace {
 
 constexpr int kArrow = 16;
 
-bool IsScrollControl(const Window& w) { return EqualsNoCase(w.windowClass->name, "SCROLLBAR"); }
+bool IsScrollControl(const Window& w) {
+    return EqualsNoCase(w.windowClass->name, "SCROLLBAR");
+}
 
 ScrollState* BarOf(HWND hwnd, int bar) {
     Window* w = FindWindowRecord(hwnd);
@@ -59,9 +61,10 @@ BarLayout Layout(const SCROLLINFO& si, int length) {
     l.length = length;
     int track = std::max(0, length - 2 * kArrow);
     int range = si.nMax - si.nMin + 1;
-    l.thumbLength = si.nPage > 0 && range > 0
-                        ? std::max(8, static_cast<int>(static_cast<long long>(track) * si.nPage / range))
-                        : kArrow;
+    l.thumbLength =
+        si.nPage > 0 && range > 0
+            ? std::max(8, static_cast<int>(static_cast<long long>(track) * si.nPage / range))
+            : kArrow;
     l.thumbLength = std::min(l.thumbLength, track);
     int span = MaxPos(si) - si.nMin;
     l.thumbStart = kArrow + (span > 0 ? (track - l.thumbLength) * (si.nPos - si.nMin) / span : 0);
@@ -255,7 +258,9 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
         return TRUE;
     }
     DWORD style = w->style;
-    DWORD bits = (bar == SB_VERT ? WS_VSCROLL : bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL | WS_HSCROLL);
+    DWORD bits = (bar == SB_VERT   ? WS_VSCROLL
+                  : bar == SB_HORZ ? WS_HSCROLL
+                                   : WS_VSCROLL | WS_HSCROLL);
     style = show ? (style | bits) : (style & ~bits);
     if (style != w->style) SetWindowLongPtr(hwnd, GWL_STYLE, static_cast<std::int32_t>(style));
     return TRUE;
@@ -284,8 +289,10 @@ LRESULT detail::ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             detail::ScrollBarMouseDown(hwnd, SB_CTL, p);
             return 0;
         }
-        case WM_LBUTTONDBLCLK: return detail::ScrollBarControlProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
-        case WM_GETDLGCODE: return 0;
+        case WM_LBUTTONDBLCLK:
+            return detail::ScrollBarControlProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        case WM_GETDLGCODE:
+            return 0;
         case WM_PAINT: {
             detail::Window* w = detail::FindWindowRecord(hwnd);
             ControlPaintInfo info;
@@ -295,7 +302,8 @@ LRESULT detail::ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             detail::PaintControlInfo(hwnd, info);
             return 0;
         }
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

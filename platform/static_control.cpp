@@ -24,11 +24,18 @@ LRESULT StaticControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, TRUE);
             return r;
         }
-        case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
-        case WM_GETDLGCODE: return DLGC_STATIC;
-        case WM_ERASEBKGND: return 1;
-        case WM_PAINT: PaintControl(hwnd, ControlKind::Static); return 0;
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        case WM_ENABLE:
+            InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_STATIC;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintControl(hwnd, ControlKind::Static);
+            return 0;
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

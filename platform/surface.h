@@ -20,54 +20,56 @@
 namespace win {
 
 struct Surface {
-  std::uint32_t* pixels = nullptr;
-  int width = 0;
-  int height = 0;
-  int stride = 0;  // pixels per row (>= width)
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;  // pixels per row (>= width)
 
-  [[nodiscard]] bool Empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
-  [[nodiscard]] std::uint32_t* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
+    [[nodiscard]] bool Empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
+    [[nodiscard]] std::uint32_t* Row(int y) const {
+        return pixels + static_cast<std::ptrdiff_t>(y) * stride;
+    }
 };
 
 // Converts between a COLORREF (0x00BBGGRR) and a surface pixel (0x00RRGGBB).
 constexpr std::uint32_t PixelFromColorRef(COLORREF c) {
-  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
-         (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+    return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
 }
 constexpr COLORREF ColorRefFromPixel(std::uint32_t p) {
-  return RGB(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
-             static_cast<int>(p & 0xFF));
+    return RGB(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+               static_cast<int>(p & 0xFF));
 }
 
 // An owning pixel buffer with a Surface view. Rows are packed (stride ==
 // width), which satisfies cairo's stride rule for 32-bit formats. A new or
 // resized buffer is white.
 class SurfaceBuffer {
- public:
-  SurfaceBuffer() = default;
-  SurfaceBuffer(int width, int height) { Resize(width, height); }
+  public:
+    SurfaceBuffer() = default;
+    SurfaceBuffer(int width, int height) { Resize(width, height); }
 
-  void Resize(int width, int height, std::uint32_t fill = 0x00FFFFFF) {
-    width_ = width > 0 ? width : 0;
-    height_ = height > 0 ? height : 0;
-    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill);
-  }
-  void Fill(std::uint32_t pixel) { pixels_.assign(pixels_.size(), pixel); }
+    void Resize(int width, int height, std::uint32_t fill = 0x00FFFFFF) {
+        width_ = width > 0 ? width : 0;
+        height_ = height > 0 ? height : 0;
+        pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill);
+    }
+    void Fill(std::uint32_t pixel) { pixels_.assign(pixels_.size(), pixel); }
 
-  [[nodiscard]] Surface View() {
-    return Surface{pixels_.empty() ? nullptr : pixels_.data(), width_, height_, width_};
-  }
-  [[nodiscard]] int Width() const { return width_; }
-  [[nodiscard]] int Height() const { return height_; }
-  [[nodiscard]] std::uint32_t At(int x, int y) const {
-    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                   static_cast<std::size_t>(x)];
-  }
+    [[nodiscard]] Surface View() {
+        return Surface{pixels_.empty() ? nullptr : pixels_.data(), width_, height_, width_};
+    }
+    [[nodiscard]] int Width() const { return width_; }
+    [[nodiscard]] int Height() const { return height_; }
+    [[nodiscard]] std::uint32_t At(int x, int y) const {
+        return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                       static_cast<std::size_t>(x)];
+    }
 
- private:
-  std::vector<std::uint32_t> pixels_;
-  int width_ = 0;
-  int height_ = 0;
+  private:
+    std::vector<std::uint32_t> pixels_;
+    int width_ = 0;
+    int height_ = 0;
 };
 
 namespace detail {
@@ -96,8 +98,8 @@ bool ComposeWindow(HWND hwnd, SurfaceBuffer& out);
 // erasing (the caller then sends WM_ERASEBKGND with its device context and
 // sets PAINTSTRUCT::fErase from the answer).
 struct UpdateTake {
-  RECT rect;
-  bool erase = false;
+    RECT rect;
+    bool erase = false;
 };
 [[nodiscard]] UpdateTake TakeUpdateRegion(HWND hwnd);
 

@@ -34,7 +34,9 @@ struct MONITORINFO {
 };
 [[nodiscard]] HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
 BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
-inline BOOL GetMonitorInfoA(HMONITOR m, MONITORINFO* i) { return GetMonitorInfo(m, i); }
+inline BOOL GetMonitorInfoA(HMONITOR m, MONITORINFO* i) {
+    return GetMonitorInfo(m, i);
+}
 
 // ---- Clock ------------------------------------------------------------------------
 struct SYSTEMTIME {
@@ -65,8 +67,8 @@ void SetTickCountSource(std::function<DWORD()> source);
 
 // Profile entries (section, key); the default printer is "windows", "device"
 // as "device name,driver,port". Section and key compare case-insensitively.
-DWORD GetProfileString(const char* section, const char* key, const char* defaultValue,
-                       char* buffer, DWORD size);
+DWORD GetProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                       DWORD size);
 BOOL WriteProfileString(const char* section, const char* key, const char* value);
 inline DWORD GetProfileStringA(const char* s, const char* k, const char* d, char* b, DWORD n) {
     return GetProfileString(s, k, d, b, n);
@@ -79,7 +81,9 @@ void ClearResourceStrings();
 // Copies at most size - 1 characters and a NUL; returns the number copied,
 // 0 when the id has no string.
 int LoadString(HINSTANCE instance, UINT id, char* buffer, int size);
-inline int LoadStringA(HINSTANCE i, UINT id, char* b, int n) { return LoadString(i, id, b, n); }
+inline int LoadStringA(HINSTANCE i, UINT id, char* b, int n) {
+    return LoadString(i, id, b, n);
+}
 
 // ---- Processes --------------------------------------------------------------------------
 using HANDLE = void*;
@@ -117,7 +121,9 @@ BOOL CloseHandle(HANDLE handle);
 // There is no help engine on this system: the call tells the user so in an
 // information box titled "Help" and returns FALSE.
 BOOL WinHelp(HWND hwnd, const char* helpFile, UINT command, std::uintptr_t data);
-inline BOOL WinHelpA(HWND h, const char* f, UINT c, std::uintptr_t d) { return WinHelp(h, f, c, d); }
+inline BOOL WinHelpA(HWND h, const char* f, UINT c, std::uintptr_t d) {
+    return WinHelp(h, f, c, d);
+}
 inline constexpr const char* kHelpUnavailableText = "Help is not available on this system.";
 
 }  // namespace win

@@ -50,7 +50,9 @@ std::string ProfileKey(const char* section, const char* key) {
 
 }  // namespace
 
-void ResetSystem() { System() = SystemState{}; }
+void ResetSystem() {
+    System() = SystemState{};
+}
 
 bool IsProcessHandle(void* handle) {
     auto v = reinterpret_cast<std::uintptr_t>(handle);
@@ -66,58 +68,84 @@ void SetDesktopSize(int width, int height) {
     s.workArea = RECT{0, 0, s.desktopWidth, std::max(1, s.desktopHeight - kTaskBarHeight)};
 }
 
-void SetWorkArea(const RECT& area) { detail::System().workArea = area; }
+void SetWorkArea(const RECT& area) {
+    detail::System().workArea = area;
+}
 
 int GetSystemMetrics(int index) {
     const auto& s = detail::System();
     switch (index) {
-        case SM_CXSCREEN: return s.desktopWidth;
-        case SM_CYSCREEN: return s.desktopHeight;
+        case SM_CXSCREEN:
+            return s.desktopWidth;
+        case SM_CYSCREEN:
+            return s.desktopHeight;
         case SM_CXVSCROLL:
         case SM_CYHSCROLL:
         case SM_CYVSCROLL:
         case SM_CXHSCROLL:
         case SM_CYVTHUMB:
-        case SM_CXHTHUMB: return 16;
-        case SM_CYCAPTION: return 19;
+        case SM_CXHTHUMB:
+            return 16;
+        case SM_CYCAPTION:
+            return 19;
         case SM_CXBORDER:
-        case SM_CYBORDER: return 1;
+        case SM_CYBORDER:
+            return 1;
         case SM_CXDLGFRAME:
-        case SM_CYDLGFRAME: return 3;
+        case SM_CYDLGFRAME:
+            return 3;
         case SM_CXFRAME:
-        case SM_CYFRAME: return 4;
+        case SM_CYFRAME:
+            return 4;
         case SM_CXICON:
         case SM_CYICON:
         case SM_CXCURSOR:
-        case SM_CYCURSOR: return 32;
-        case SM_CYMENU: return 19;
-        case SM_CXFULLSCREEN: return s.workArea.right - s.workArea.left;
-        case SM_CYFULLSCREEN: return s.workArea.bottom - s.workArea.top - 19;
+        case SM_CYCURSOR:
+            return 32;
+        case SM_CYMENU:
+            return 19;
+        case SM_CXFULLSCREEN:
+            return s.workArea.right - s.workArea.left;
+        case SM_CYFULLSCREEN:
+            return s.workArea.bottom - s.workArea.top - 19;
         case SM_CXDOUBLECLK:
-        case SM_CYDOUBLECLK: return 4;
-        case SM_CXMAXIMIZED: return s.workArea.right - s.workArea.left + 8;
-        case SM_CYMAXIMIZED: return s.workArea.bottom - s.workArea.top + 8;
-        default: return 0;
+        case SM_CYDOUBLECLK:
+            return 4;
+        case SM_CXMAXIMIZED:
+            return s.workArea.right - s.workArea.left + 8;
+        case SM_CYMAXIMIZED:
+            return s.workArea.bottom - s.workArea.top + 8;
+        default:
+            return 0;
     }
 }
 
 DWORD GetSysColor(int index) {
     switch (index) {
-        case COLOR_WINDOW: return RGB(255, 255, 255);
+        case COLOR_WINDOW:
+            return RGB(255, 255, 255);
         case COLOR_WINDOWTEXT:
-        case COLOR_BTNTEXT: return RGB(0, 0, 0);
+        case COLOR_BTNTEXT:
+            return RGB(0, 0, 0);
         case COLOR_BTNFACE:
-        case COLOR_SCROLLBAR: return RGB(212, 208, 200);
+        case COLOR_SCROLLBAR:
+            return RGB(212, 208, 200);
         case COLOR_BTNSHADOW:
-        case COLOR_GRAYTEXT: return RGB(128, 128, 128);
-        case COLOR_BTNHIGHLIGHT: return RGB(255, 255, 255);
-        case COLOR_BACKGROUND: return RGB(58, 110, 165);
-        default: return RGB(192, 192, 192);
+        case COLOR_GRAYTEXT:
+            return RGB(128, 128, 128);
+        case COLOR_BTNHIGHLIGHT:
+            return RGB(255, 255, 255);
+        case COLOR_BACKGROUND:
+            return RGB(58, 110, 165);
+        default:
+            return RGB(192, 192, 192);
     }
 }
 
 // One monitor: its handle is a fixed non-null tag.
-HMONITOR MonitorFromWindow(HWND, DWORD) { return detail::HandleFromSerial<HMONITOR>(0x4D4F4E31); }
+HMONITOR MonitorFromWindow(HWND, DWORD) {
+    return detail::HandleFromSerial<HMONITOR>(0x4D4F4E31);
+}
 
 BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
     if (info == nullptr || monitor != MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY))
@@ -169,12 +197,16 @@ void SetTickCountSource(std::function<DWORD()> source) {
     detail::System().tickCount = std::move(source);
 }
 
-DWORD GetVersion() { return 0x00010106; }  // version 6.1, build 1
+DWORD GetVersion() {
+    return 0x00010106;
+}  // version 6.1, build 1
 
-HINSTANCE GetModuleHandle(const char*) { return detail::HandleFromSerial<HINSTANCE>(0x00400000); }
+HINSTANCE GetModuleHandle(const char*) {
+    return detail::HandleFromSerial<HINSTANCE>(0x00400000);
+}
 
-DWORD GetProfileString(const char* section, const char* key, const char* defaultValue,
-                       char* buffer, DWORD size) {
+DWORD GetProfileString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                       DWORD size) {
     if (buffer == nullptr || size == 0) return 0;
     const auto& profile = detail::System().profile;
     auto it = profile.find(detail::ProfileKey(section, key));
@@ -195,8 +227,12 @@ BOOL WriteProfileString(const char* section, const char* key, const char* value)
     return TRUE;
 }
 
-void SetResourceString(UINT id, const char* text) { detail::StringTable()[id] = text ? text : ""; }
-void ClearResourceStrings() { detail::StringTable().clear(); }
+void SetResourceString(UINT id, const char* text) {
+    detail::StringTable()[id] = text ? text : "";
+}
+void ClearResourceStrings() {
+    detail::StringTable().clear();
+}
 
 int LoadString(HINSTANCE, UINT id, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) return 0;
@@ -236,8 +272,8 @@ void SetProcessLauncher(std::function<bool(const std::string&)> launcher) {
     detail::System().launcher = std::move(launcher);
 }
 
-BOOL CreateProcess(const char* applicationName, char* commandLine, void*, void*, BOOL, DWORD,
-                   void*, const char*, STARTUPINFO*, PROCESS_INFORMATION* processInfo) {
+BOOL CreateProcess(const char* applicationName, char* commandLine, void*, void*, BOOL, DWORD, void*,
+                   const char*, STARTUPINFO*, PROCESS_INFORMATION* processInfo) {
     std::string line = commandLine ? commandLine : (applicationName ? applicationName : "");
     auto& s = detail::System();
     bool started = s.launcher ? s.launcher(line) : SpawnProgram(line);

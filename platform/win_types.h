@@ -78,43 +78,63 @@ using HFILE = int;
 inline constexpr HFILE HFILE_ERROR = -1;
 
 // ---- Word helpers -----------------------------------------------------------
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(std::uintptr_t v) { return static_cast<BYTE>(v & 0xFF); }
-constexpr BYTE HIBYTE(std::uintptr_t v) { return static_cast<BYTE>((v >> 8) & 0xFF); }
-constexpr DWORD MAKELONG(WORD lo, WORD hi) {
-  return static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16);
+constexpr WORD LOWORD(std::uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
 }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return MAKELONG(lo, hi); }
+constexpr WORD HIWORD(std::uintptr_t v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(std::uintptr_t v) {
+    return static_cast<BYTE>(v & 0xFF);
+}
+constexpr BYTE HIBYTE(std::uintptr_t v) {
+    return static_cast<BYTE>((v >> 8) & 0xFF);
+}
+constexpr DWORD MAKELONG(WORD lo, WORD hi) {
+    return static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16);
+}
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
+    return MAKELONG(lo, hi);
+}
 // The parameter words carry signed 32-bit values in their low half.
 constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
-  return static_cast<LPARAM>(static_cast<std::int32_t>(MAKELONG(lo, hi)));
+    return static_cast<LPARAM>(static_cast<std::int32_t>(MAKELONG(lo, hi)));
 }
 // Signed coordinates packed in a message parameter (mouse positions).
-constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(LOWORD(lp)); }
-constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(HIWORD(lp)); }
+constexpr int GET_X_LPARAM(LPARAM lp) {
+    return static_cast<std::int16_t>(LOWORD(lp));
+}
+constexpr int GET_Y_LPARAM(LPARAM lp) {
+    return static_cast<std::int16_t>(HIWORD(lp));
+}
 
 constexpr COLORREF RGB(int r, int g, int b) {
-  return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return static_cast<BYTE>(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}
 
 // ---- Geometry ---------------------------------------------------------------
 struct POINT {
-  LONG x = 0;
-  LONG y = 0;
+    LONG x = 0;
+    LONG y = 0;
 };
 struct SIZE {
-  LONG cx = 0;
-  LONG cy = 0;
+    LONG cx = 0;
+    LONG cy = 0;
 };
 struct RECT {
-  LONG left = 0;
-  LONG top = 0;
-  LONG right = 0;
-  LONG bottom = 0;
+    LONG left = 0;
+    LONG top = 0;
+    LONG right = 0;
+    LONG bottom = 0;
 };
 
 // ---- Procedures and messages ------------------------------------------------
@@ -122,34 +142,34 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 
 struct MSG {
-  HWND hwnd = nullptr;
-  UINT message = 0;
-  WPARAM wParam = 0;
-  LPARAM lParam = 0;
-  DWORD time = 0;
-  POINT pt;
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    DWORD time = 0;
+    POINT pt;
 };
 
 struct PAINTSTRUCT {
-  HDC hdc = nullptr;
-  BOOL fErase = FALSE;
-  RECT rcPaint;
+    HDC hdc = nullptr;
+    BOOL fErase = FALSE;
+    RECT rcPaint;
 };
 
 // Creation data passed with WM_CREATE / WM_NCCREATE (lParam points to it).
 struct CREATESTRUCT {
-  void* lpCreateParams = nullptr;
-  HINSTANCE hInstance = nullptr;
-  HMENU hMenu = nullptr;
-  HWND hwndParent = nullptr;
-  int cy = 0;
-  int cx = 0;
-  int y = 0;
-  int x = 0;
-  LONG style = 0;
-  const char* lpszName = nullptr;
-  const char* lpszClass = nullptr;
-  DWORD dwExStyle = 0;
+    void* lpCreateParams = nullptr;
+    HINSTANCE hInstance = nullptr;
+    HMENU hMenu = nullptr;
+    HWND hwndParent = nullptr;
+    int cy = 0;
+    int cx = 0;
+    int y = 0;
+    int x = 0;
+    LONG style = 0;
+    const char* lpszName = nullptr;
+    const char* lpszClass = nullptr;
+    DWORD dwExStyle = 0;
 };
 
 // Window messages.
@@ -267,7 +287,9 @@ inline constexpr WPARAM MK_SHIFT = 0x0004;
 inline constexpr WPARAM MK_CONTROL = 0x0008;
 inline constexpr WPARAM MK_MBUTTON = 0x0010;
 inline constexpr int WHEEL_DELTA = 120;
-constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM wp) { return static_cast<std::int16_t>(HIWORD(wp)); }
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM wp) {
+    return static_cast<std::int16_t>(HIWORD(wp));
+}
 
 // Virtual key codes.
 inline constexpr int VK_LBUTTON = 0x01;
@@ -415,13 +437,13 @@ inline constexpr UINT SIF_TRACKPOS = 0x0010;
 inline constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
 
 struct SCROLLINFO {
-  UINT cbSize = sizeof(SCROLLINFO);
-  UINT fMask = 0;
-  int nMin = 0;
-  int nMax = 0;
-  UINT nPage = 0;
-  int nPos = 0;
-  int nTrackPos = 0;
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
 };
 
 inline constexpr UINT SW_SCROLLCHILDREN = 0x0001;

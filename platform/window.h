@@ -49,9 +49,10 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
                     int x, int y, int width, int height, HWND parent, HMENU menu,
                     HINSTANCE instance, void* param);
 HWND CreateWindow(const char* className, const char* windowName, DWORD style, int x, int y,
-                  int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                  void* param);
-inline HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)); }
+                  int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
+inline HMENU ControlId(int id) {
+    return reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id));
+}
 
 BOOL DestroyWindow(HWND hwnd);
 [[nodiscard]] BOOL IsWindow(HWND hwnd);
@@ -158,17 +159,33 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
 BOOL EnableScrollBar(HWND hwnd, int bar, UINT arrows);
 
 // ---- Names used by the program's -A spellings ----------------------------------------
-inline LRESULT DefWindowProcA(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProc(h, m, w, l); }
-inline LRESULT SendMessageA(HWND h, UINT m, WPARAM w, LPARAM l) { return SendMessage(h, m, w, l); }
-inline BOOL PostMessageA(HWND h, UINT m, WPARAM w, LPARAM l) { return PostMessage(h, m, w, l); }
-inline BOOL GetMessageA(MSG* m, HWND h, UINT a, UINT b) { return GetMessage(m, h, a, b); }
-inline BOOL PeekMessageA(MSG* m, HWND h, UINT a, UINT b, UINT r) { return PeekMessage(m, h, a, b, r); }
-inline LRESULT DispatchMessageA(const MSG* m) { return DispatchMessage(m); }
+inline LRESULT DefWindowProcA(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return DefWindowProc(h, m, w, l);
+}
+inline LRESULT SendMessageA(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return SendMessage(h, m, w, l);
+}
+inline BOOL PostMessageA(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return PostMessage(h, m, w, l);
+}
+inline BOOL GetMessageA(MSG* m, HWND h, UINT a, UINT b) {
+    return GetMessage(m, h, a, b);
+}
+inline BOOL PeekMessageA(MSG* m, HWND h, UINT a, UINT b, UINT r) {
+    return PeekMessage(m, h, a, b, r);
+}
+inline LRESULT DispatchMessageA(const MSG* m) {
+    return DispatchMessage(m);
+}
 inline HWND CreateWindowExA(DWORD ex, const char* c, const char* n, DWORD s, int x, int y, int w,
                             int h, HWND p, HMENU m, HINSTANCE i, void* d) {
     return CreateWindowEx(ex, c, n, s, x, y, w, h, p, m, i, d);
 }
-inline BOOL SetWindowTextA(HWND h, const char* t) { return SetWindowText(h, t); }
-inline int GetWindowTextA(HWND h, char* b, int n) { return GetWindowText(h, b, n); }
+inline BOOL SetWindowTextA(HWND h, const char* t) {
+    return SetWindowText(h, t);
+}
+inline int GetWindowTextA(HWND h, char* b, int n) {
+    return GetWindowText(h, b, n);
+}
 
 }  // namespace win

@@ -46,7 +46,9 @@ WindowClass* FindClassRecord(const std::string& name) {
     return nullptr;
 }
 
-void ResetClasses() { Classes() = ClassTable{}; }
+void ResetClasses() {
+    Classes() = ClassTable{};
+}
 
 }  // namespace detail
 
@@ -159,13 +161,20 @@ std::intptr_t GetClassLong(HWND hwnd, int index) {
     if (w == nullptr) return 0;
     detail::WindowClass& c = *w->windowClass;
     switch (index) {
-        case GCL_MENUNAME: return c.menuId;
-        case GCL_HBRBACKGROUND: return reinterpret_cast<std::intptr_t>(c.background);
-        case GCL_HCURSOR: return reinterpret_cast<std::intptr_t>(c.cursor);
-        case GCL_HICON: return reinterpret_cast<std::intptr_t>(c.icon);
-        case GCL_WNDPROC: return reinterpret_cast<std::intptr_t>(c.proc);
-        case GCL_STYLE: return static_cast<std::intptr_t>(c.style);
-        default: return detail::AccessExtraBytes(c.extraBytes, index, 4, nullptr);
+        case GCL_MENUNAME:
+            return c.menuId;
+        case GCL_HBRBACKGROUND:
+            return reinterpret_cast<std::intptr_t>(c.background);
+        case GCL_HCURSOR:
+            return reinterpret_cast<std::intptr_t>(c.cursor);
+        case GCL_HICON:
+            return reinterpret_cast<std::intptr_t>(c.icon);
+        case GCL_WNDPROC:
+            return reinterpret_cast<std::intptr_t>(c.proc);
+        case GCL_STYLE:
+            return static_cast<std::intptr_t>(c.style);
+        default:
+            return detail::AccessExtraBytes(c.extraBytes, index, 4, nullptr);
     }
 }
 
@@ -175,13 +184,26 @@ std::intptr_t SetClassLong(HWND hwnd, int index, std::intptr_t value) {
     detail::WindowClass& c = *w->windowClass;
     std::intptr_t old = GetClassLong(hwnd, index);
     switch (index) {
-        case GCL_MENUNAME: c.menuId = static_cast<int>(value); break;
-        case GCL_HBRBACKGROUND: c.background = reinterpret_cast<HBRUSH>(value); break;
-        case GCL_HCURSOR: c.cursor = reinterpret_cast<HCURSOR>(value); break;
-        case GCL_HICON: c.icon = reinterpret_cast<HICON>(value); break;
-        case GCL_WNDPROC: c.proc = reinterpret_cast<WNDPROC>(value); break;
-        case GCL_STYLE: c.style = static_cast<UINT>(value); break;
-        default: return detail::AccessExtraBytes(c.extraBytes, index, 4, &value);
+        case GCL_MENUNAME:
+            c.menuId = static_cast<int>(value);
+            break;
+        case GCL_HBRBACKGROUND:
+            c.background = reinterpret_cast<HBRUSH>(value);
+            break;
+        case GCL_HCURSOR:
+            c.cursor = reinterpret_cast<HCURSOR>(value);
+            break;
+        case GCL_HICON:
+            c.icon = reinterpret_cast<HICON>(value);
+            break;
+        case GCL_WNDPROC:
+            c.proc = reinterpret_cast<WNDPROC>(value);
+            break;
+        case GCL_STYLE:
+            c.style = static_cast<UINT>(value);
+            break;
+        default:
+            return detail::AccessExtraBytes(c.extraBytes, index, 4, &value);
     }
     return old;
 }

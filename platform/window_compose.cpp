@@ -33,7 +33,8 @@ void Lay(const Window& w, SurfaceBuffer& out, int ox, int oy, RECT clip) {
     for (int pass = 0; pass < 2; ++pass) {
         for (HWND c : w.children) {
             const Window* cw = FindWindowRecord(c);
-            if (cw == nullptr || !(cw->style & WS_VISIBLE) || IsGroupBox(*cw) != (pass == 0)) continue;
+            if (cw == nullptr || !(cw->style & WS_VISIBLE) || IsGroupBox(*cw) != (pass == 0))
+                continue;
             POINT co = ClientOriginOnScreen(*cw);
             Lay(*cw, out, ox + (co.x - origin.x), oy + (co.y - origin.y), area);
         }

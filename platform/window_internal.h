@@ -63,8 +63,8 @@ struct Window {
     DWORD style = 0;
     DWORD exStyle = 0;
     std::string text;
-    HWND parent = nullptr;  // child windows only
-    HWND owner = nullptr;   // top-level windows only
+    HWND parent = nullptr;       // child windows only
+    HWND owner = nullptr;        // top-level windows only
     std::vector<HWND> children;  // z-order, topmost first
     HINSTANCE instance = nullptr;
     int id = 0;            // child windows: control id

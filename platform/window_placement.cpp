@@ -264,7 +264,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
                 detail::PlaceWindow(hwnd, w->restoreRect, SIZE_RESTORED, true);
             }
             break;
-        default: break;
+        default:
+            break;
     }
     if (!IsWindow(hwnd)) return wasVisible;
     w = FindWindowRecord(hwnd);
@@ -341,11 +342,13 @@ HWND DeepestChildAt(HWND hwnd, POINT screen) {
     std::vector<HWND> children = w->children;
     for (HWND c : children) {
         Window* cw = FindWindowRecord(c);
-        if (cw == nullptr || !(cw->style & WS_VISIBLE) || !Contains(detail::ScreenRect(*cw), screen))
+        if (cw == nullptr || !(cw->style & WS_VISIBLE) ||
+            !Contains(detail::ScreenRect(*cw), screen))
             continue;
         // Group boxes and plain labels let clicks through to what lies below.
-        LRESULT hit = SendMessage(c, WM_NCHITTEST, 0,
-                                  MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+        LRESULT hit =
+            SendMessage(c, WM_NCHITTEST, 0,
+                        MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
         if (hit == HTTRANSPARENT) continue;
         return DeepestChildAt(c, screen);
     }

@@ -29,7 +29,9 @@ HWND TopLevelOf(HWND hwnd) {
 
 }  // namespace
 
-void ResetInputFocus() { Focus() = FocusState{}; }
+void ResetInputFocus() {
+    Focus() = FocusState{};
+}
 
 }  // namespace detail
 
@@ -39,7 +41,7 @@ using detail::Window;
 BOOL SetWindowText(HWND hwnd, const char* text) {
     if (!IsWindow(hwnd)) return FALSE;
     return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE
-                                                                                       : FALSE;
+                                                                                        : FALSE;
 }
 
 int GetWindowText(HWND hwnd, char* buffer, int size) {
@@ -112,7 +114,8 @@ HWND SetActiveWindow(HWND hwnd) {
     HWND top = detail::TopLevelOf(hwnd);
     if (top == nullptr) return nullptr;
     f.active = top;
-    if (old != top && IsWindow(old)) SendMessage(old, WM_ACTIVATE, 0, reinterpret_cast<LPARAM>(top));
+    if (old != top && IsWindow(old))
+        SendMessage(old, WM_ACTIVATE, 0, reinterpret_cast<LPARAM>(top));
     if (old != top) SendMessage(top, WM_ACTIVATE, 1, reinterpret_cast<LPARAM>(old));
     HWND focus = GetFocus();
     if (IsWindow(top) && focus != top && !IsChild(top, focus)) SetFocus(top);
@@ -147,13 +150,20 @@ std::intptr_t GetWindowLongPtr(HWND hwnd, int index) {
     if (w == nullptr) return 0;
     if (w->dialog && index == DWL_MSGRESULT) return w->dialogMsgResult;
     switch (index) {
-        case GWL_WNDPROC: return reinterpret_cast<std::intptr_t>(w->proc);
-        case GWL_HINSTANCE: return reinterpret_cast<std::intptr_t>(w->instance);
-        case GWL_HWNDPARENT: return reinterpret_cast<std::intptr_t>(w->parent ? w->parent : w->owner);
-        case GWL_STYLE: return static_cast<std::int32_t>(w->style);
-        case GWL_EXSTYLE: return static_cast<std::int32_t>(w->exStyle);
-        case GWL_USERDATA: return w->userData;
-        case GWL_ID: return w->id;
+        case GWL_WNDPROC:
+            return reinterpret_cast<std::intptr_t>(w->proc);
+        case GWL_HINSTANCE:
+            return reinterpret_cast<std::intptr_t>(w->instance);
+        case GWL_HWNDPARENT:
+            return reinterpret_cast<std::intptr_t>(w->parent ? w->parent : w->owner);
+        case GWL_STYLE:
+            return static_cast<std::int32_t>(w->style);
+        case GWL_EXSTYLE:
+            return static_cast<std::int32_t>(w->exStyle);
+        case GWL_USERDATA:
+            return w->userData;
+        case GWL_ID:
+            return w->id;
         default: {
             std::size_t width = static_cast<std::size_t>(index) + 8 <= w->extraBytes.size() ? 8 : 4;
             return detail::AccessExtraBytes(w->extraBytes, index, width, nullptr);
@@ -170,8 +180,12 @@ std::intptr_t SetWindowLongPtr(HWND hwnd, int index, std::intptr_t value) {
         return old;
     }
     switch (index) {
-        case GWL_WNDPROC: w->proc = reinterpret_cast<WNDPROC>(value); break;
-        case GWL_HINSTANCE: w->instance = reinterpret_cast<HINSTANCE>(value); break;
+        case GWL_WNDPROC:
+            w->proc = reinterpret_cast<WNDPROC>(value);
+            break;
+        case GWL_HINSTANCE:
+            w->instance = reinterpret_cast<HINSTANCE>(value);
+            break;
         case GWL_HWNDPARENT:
             if (w->parent == nullptr) w->owner = reinterpret_cast<HWND>(value);
             break;
@@ -182,9 +196,15 @@ std::intptr_t SetWindowLongPtr(HWND hwnd, int index, std::intptr_t value) {
             detail::SyncSurface(*w);
             break;
         }
-        case GWL_EXSTYLE: w->exStyle = static_cast<DWORD>(value); break;
-        case GWL_USERDATA: w->userData = value; break;
-        case GWL_ID: w->id = static_cast<int>(value); break;
+        case GWL_EXSTYLE:
+            w->exStyle = static_cast<DWORD>(value);
+            break;
+        case GWL_USERDATA:
+            w->userData = value;
+            break;
+        case GWL_ID:
+            w->id = static_cast<int>(value);
+            break;
         default: {
             std::size_t width = static_cast<std::size_t>(index) + 8 <= w->extraBytes.size() ? 8 : 4;
             return detail::AccessExtraBytes(w->extraBytes, index, width, &value);
@@ -197,7 +217,8 @@ LONG GetWindowLong(HWND hwnd, int index) {
     Window* w = FindWindowRecord(hwnd);
     if (w == nullptr) return 0;
     if (w->dialog && index == DWL_MSGRESULT) return static_cast<LONG>(w->dialogMsgResult);
-    if (index >= 0) return static_cast<LONG>(detail::AccessExtraBytes(w->extraBytes, index, 4, nullptr));
+    if (index >= 0)
+        return static_cast<LONG>(detail::AccessExtraBytes(w->extraBytes, index, 4, nullptr));
     return static_cast<LONG>(GetWindowLongPtr(hwnd, index));
 }
 
@@ -205,7 +226,8 @@ LONG SetWindowLong(HWND hwnd, int index, LONG value) {
     Window* w = FindWindowRecord(hwnd);
     if (w == nullptr) return 0;
     std::intptr_t v = value;
-    if (w->dialog && index == DWL_MSGRESULT) return static_cast<LONG>(SetWindowLongPtr(hwnd, index, v));
+    if (w->dialog && index == DWL_MSGRESULT)
+        return static_cast<LONG>(SetWindowLongPtr(hwnd, index, v));
     if (index >= 0) return static_cast<LONG>(detail::AccessExtraBytes(w->extraBytes, index, 4, &v));
     return static_cast<LONG>(SetWindowLongPtr(hwnd, index, v));
 }

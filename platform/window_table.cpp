@@ -69,8 +69,12 @@ Window* FindWindowRecord(HWND hwnd) {
     return it->second.get();
 }
 
-const std::vector<HWND>& TopLevelWindows() { return Table().topLevel; }
-std::vector<HWND>& TopLevelList() { return Table().topLevel; }
+const std::vector<HWND>& TopLevelWindows() {
+    return Table().topLevel;
+}
+std::vector<HWND>& TopLevelList() {
+    return Table().topLevel;
+}
 
 std::vector<HWND> AllWindowsPaintOrder() {
     // Depth-first, parents before children, topmost windows first.
@@ -94,7 +98,9 @@ void CollectDestroyedWindows() {
     if (CallDepth() == 0) Table().destroyed.clear();
 }
 
-void SetSurfaceHook(SurfaceHook hook) { SurfaceHookSlot() = hook; }
+void SetSurfaceHook(SurfaceHook hook) {
+    SurfaceHookSlot() = hook;
+}
 
 void SyncSurface(Window& w) {
     int cw = std::max(0, ClientWidth(w));
@@ -200,15 +206,15 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     Window* made = FindWindowRecord(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
-    SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<WORD>(client.right),
-                                                         static_cast<WORD>(client.bottom)));
+    SendMessage(hwnd, WM_SIZE, SIZE_RESTORED,
+                MAKELPARAM(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom)));
     POINT origin{0, 0};
     if (IsWindow(hwnd)) {
         made = FindWindowRecord(hwnd);
         origin = ClientOriginOnScreen(*made);
         if (made->parent != nullptr) ScreenToClient(made->parent, &origin);
-        SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(origin.x),
-                                                 static_cast<WORD>(origin.y)));
+        SendMessage(hwnd, WM_MOVE, 0,
+                    MAKELPARAM(static_cast<WORD>(origin.x), static_cast<WORD>(origin.y)));
     }
     if (!IsWindow(hwnd)) return nullptr;
     made = FindWindowRecord(hwnd);
@@ -226,8 +232,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
 }
 
 HWND CreateWindow(const char* className, const char* windowName, DWORD style, int x, int y,
-                  int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                  void* param) {
+                  int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
     return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu,
                           instance, param);
 }
@@ -278,7 +283,8 @@ BOOL DestroyWindow(HWND hwnd) {
     if (w->parent == nullptr) {
         std::vector<HWND> owned;
         for (HWND top : Table().topLevel) {
-            if (Window* o = FindWindowRecord(top); o != nullptr && o->owner == hwnd) owned.push_back(top);
+            if (Window* o = FindWindowRecord(top); o != nullptr && o->owner == hwnd)
+                owned.push_back(top);
         }
         for (HWND o : owned) DestroyWindow(o);
     }
@@ -303,7 +309,9 @@ BOOL DestroyWindow(HWND hwnd) {
     return TRUE;
 }
 
-BOOL IsWindow(HWND hwnd) { return FindWindowRecord(hwnd) != nullptr ? TRUE : FALSE; }
+BOOL IsWindow(HWND hwnd) {
+    return FindWindowRecord(hwnd) != nullptr ? TRUE : FALSE;
+}
 
 BOOL IsChild(HWND parent, HWND hwnd) {
     Window* w = FindWindowRecord(hwnd);
@@ -330,17 +338,24 @@ HWND GetWindow(HWND hwnd, UINT relation) {
     if (siblings->empty()) return nullptr;
     auto it = std::find(siblings->begin(), siblings->end(), hwnd);
     switch (relation) {
-        case GW_HWNDFIRST: return siblings->front();
-        case GW_HWNDLAST: return siblings->back();
-        case GW_HWNDNEXT: return (it == siblings->end() || it + 1 == siblings->end()) ? nullptr : *(it + 1);
-        case GW_HWNDPREV: return (it == siblings->begin() || it == siblings->end()) ? nullptr : *(it - 1);
-        default: return nullptr;
+        case GW_HWNDFIRST:
+            return siblings->front();
+        case GW_HWNDLAST:
+            return siblings->back();
+        case GW_HWNDNEXT:
+            return (it == siblings->end() || it + 1 == siblings->end()) ? nullptr : *(it + 1);
+        case GW_HWNDPREV:
+            return (it == siblings->begin() || it == siblings->end()) ? nullptr : *(it - 1);
+        default:
+            return nullptr;
     }
 }
 
 // The desktop is not a window of the table; its handle is a fixed tag whose
 // rectangle is the screen.
-HWND GetDesktopWindow() { return detail::HandleFromSerial<HWND>(0x00000D00); }
+HWND GetDesktopWindow() {
+    return detail::HandleFromSerial<HWND>(0x00000D00);
+}
 
 HWND GetDlgItem(HWND dialog, int id) {
     Window* w = FindWindowRecord(dialog);
@@ -359,7 +374,8 @@ int GetDlgCtrlID(HWND hwnd) {
 HWND FindWindow(const char* className, const char* windowName) {
     for (HWND h : detail::TopLevelWindows()) {
         Window* w = FindWindowRecord(h);
-        if (className != nullptr && !detail::EqualsNoCase(w->windowClass->name, className)) continue;
+        if (className != nullptr && !detail::EqualsNoCase(w->windowClass->name, className))
+            continue;
         if (windowName != nullptr && w->text != windowName) continue;
         return h;
     }

@@ -60,35 +60,54 @@ int VirtualKeyOf(KeySym sym) {
     if (sym >= XK_0 && sym <= XK_9) return static_cast<int>(sym - XK_0) + '0';
     if (sym >= XK_F1 && sym <= XK_F12) return VK_F1 + static_cast<int>(sym - XK_F1);
     switch (sym) {
-        case XK_Left: return VK_LEFT;
-        case XK_Right: return VK_RIGHT;
-        case XK_Up: return VK_UP;
-        case XK_Down: return VK_DOWN;
-        case XK_Prior: return VK_PRIOR;
-        case XK_Next: return VK_NEXT;
-        case XK_Home: return VK_HOME;
-        case XK_End: return VK_END;
+        case XK_Left:
+            return VK_LEFT;
+        case XK_Right:
+            return VK_RIGHT;
+        case XK_Up:
+            return VK_UP;
+        case XK_Down:
+            return VK_DOWN;
+        case XK_Prior:
+            return VK_PRIOR;
+        case XK_Next:
+            return VK_NEXT;
+        case XK_Home:
+            return VK_HOME;
+        case XK_End:
+            return VK_END;
         case XK_Return:
-        case XK_KP_Enter: return VK_RETURN;
+        case XK_KP_Enter:
+            return VK_RETURN;
         case XK_Tab:
-        case XK_ISO_Left_Tab: return VK_TAB;
-        case XK_BackSpace: return VK_BACK;
-        case XK_Escape: return VK_ESCAPE;
-        case XK_Delete: return VK_DELETE;
-        case XK_Insert: return VK_INSERT;
-        case XK_space: return VK_SPACE;
+        case XK_ISO_Left_Tab:
+            return VK_TAB;
+        case XK_BackSpace:
+            return VK_BACK;
+        case XK_Escape:
+            return VK_ESCAPE;
+        case XK_Delete:
+            return VK_DELETE;
+        case XK_Insert:
+            return VK_INSERT;
+        case XK_space:
+            return VK_SPACE;
         case XK_Shift_L:
-        case XK_Shift_R: return VK_SHIFT;
+        case XK_Shift_R:
+            return VK_SHIFT;
         case XK_Control_L:
-        case XK_Control_R: return VK_CONTROL;
+        case XK_Control_R:
+            return VK_CONTROL;
         case XK_Alt_L:
-        case XK_Alt_R: return VK_MENU;
-        default: return 0;
+        case XK_Alt_R:
+            return VK_MENU;
+        default:
+            return 0;
     }
 }
 
 class X11Driver final : public Driver {
-public:
+  public:
     explicit X11Driver(Display* display) : dpy_(display) {
         screen_ = DefaultScreen(dpy_);
         wmDelete_ = XInternAtom(dpy_, "WM_DELETE_WINDOW", 0);
@@ -121,7 +140,7 @@ public:
         }
     }
 
-private:
+  private:
     // Brings the X windows in line with the visible top-level windows and
     // repaints them.
     void Sync() {
@@ -138,12 +157,14 @@ private:
             POINT origin{0, 0};
             ClientToScreen(h, &origin);
             if (s.xw == 0) {
-                s.xw = XCreateSimpleWindow(dpy_, RootWindow(dpy_, screen_), origin.x, origin.y - menuHeight,
-                                           static_cast<unsigned>(w), static_cast<unsigned>(hgt), 0,
-                                           BlackPixel(dpy_, screen_), WhitePixel(dpy_, screen_));
+                s.xw = XCreateSimpleWindow(dpy_, RootWindow(dpy_, screen_), origin.x,
+                                           origin.y - menuHeight, static_cast<unsigned>(w),
+                                           static_cast<unsigned>(hgt), 0, BlackPixel(dpy_, screen_),
+                                           WhitePixel(dpy_, screen_));
                 XSelectInput(dpy_, s.xw,
-                             ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                                 KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask);
+                             ExposureMask | ButtonPressMask | ButtonReleaseMask |
+                                 PointerMotionMask | KeyPressMask | KeyReleaseMask |
+                                 StructureNotifyMask | FocusChangeMask);
                 XSetWMProtocols(dpy_, s.xw, &wmDelete_, 1);
                 HWND owner = GetWindow(h, GW_OWNER);
                 if (shown_.count(owner) != 0 && shown_[owner].xw != 0)
@@ -176,12 +197,13 @@ private:
     void Present(HWND h, const Shown& s) {
         if (s.menuHeight > 0) DrawMenuBar(h, s);
         SurfaceBuffer picture;
-        if (!detail::ComposeWindow(h, picture) || picture.Width() == 0 || picture.Height() == 0) return;
+        if (!detail::ComposeWindow(h, picture) || picture.Width() == 0 || picture.Height() == 0)
+            return;
         Surface view = picture.View();
-        XImage* image = XCreateImage(dpy_, DefaultVisual(dpy_, screen_), static_cast<unsigned>(DefaultDepth(dpy_, screen_)),
-                                     ZPixmap, 0, reinterpret_cast<char*>(view.pixels),
-                                     static_cast<unsigned>(view.width), static_cast<unsigned>(view.height), 32,
-                                     view.stride * 4);
+        XImage* image = XCreateImage(
+            dpy_, DefaultVisual(dpy_, screen_), static_cast<unsigned>(DefaultDepth(dpy_, screen_)),
+            ZPixmap, 0, reinterpret_cast<char*>(view.pixels), static_cast<unsigned>(view.width),
+            static_cast<unsigned>(view.height), 32, view.stride * 4);
         if (image == nullptr) return;
         XPutImage(dpy_, s.xw, gc_, image, 0, 0, 0, s.menuHeight, static_cast<unsigned>(view.width),
                   static_cast<unsigned>(view.height));
@@ -202,7 +224,8 @@ private:
     // The menu bar: the popups' titles side by side.
     void DrawMenuBar(HWND h, const Shown& s) {
         XSetForeground(dpy_, gc_, kMenuFace);
-        XFillRectangle(dpy_, s.xw, gc_, 0, 0, static_cast<unsigned>(s.width), static_cast<unsigned>(s.menuHeight));
+        XFillRectangle(dpy_, s.xw, gc_, 0, 0, static_cast<unsigned>(s.width),
+                       static_cast<unsigned>(s.menuHeight));
         HMENU menu = GetMenu(h);
         int x = 6;
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -240,7 +263,8 @@ private:
         SendMessage(h, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
         if (sub == nullptr) {
             UINT id = GetMenuItemID(bar, index);
-            if (!(GetMenuState(bar, static_cast<UINT>(index), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)))
+            if (!(GetMenuState(bar, static_cast<UINT>(index), MF_BYPOSITION) &
+                  (MF_GRAYED | MF_DISABLED)))
                 PostMessage(h, WM_COMMAND, id, 0);
             return;
         }
@@ -262,12 +286,14 @@ private:
         XSetWindowAttributes attrs;
         attrs.override_redirect = 1;
         attrs.background_pixel = kMenuFace;
-        popup_ = XCreateWindow(dpy_, RootWindow(dpy_, screen_), rootX, rootY, static_cast<unsigned>(width),
-                               static_cast<unsigned>(y + 2), 1, CopyFromParent, InputOutput, CopyFromParent,
+        popup_ = XCreateWindow(dpy_, RootWindow(dpy_, screen_), rootX, rootY,
+                               static_cast<unsigned>(width), static_cast<unsigned>(y + 2), 1,
+                               CopyFromParent, InputOutput, CopyFromParent,
                                CWOverrideRedirect | CWBackPixel, &attrs);
         XSelectInput(dpy_, popup_, ExposureMask | ButtonPressMask);
         XMapRaised(dpy_, popup_);
-        XGrabPointer(dpy_, popup_, 0, ButtonPressMask, GrabModeAsync, GrabModeAsync, 0, 0, CurrentTime);
+        XGrabPointer(dpy_, popup_, 0, ButtonPressMask, GrabModeAsync, GrabModeAsync, 0, 0,
+                     CurrentTime);
         popupOwner_ = h;
         popupMenu_ = sub;
     }
@@ -317,7 +343,8 @@ private:
             HWND owner = popupOwner_;
             UINT chosen = 0;
             for (const PopupItem& item : popupItems_) {
-                if (inside && item.enabled && e.xbutton.y >= item.top && e.xbutton.y < item.bottom) chosen = item.id;
+                if (inside && item.enabled && e.xbutton.y >= item.top && e.xbutton.y < item.bottom)
+                    chosen = item.id;
             }
             ClosePopup();
             if (chosen != 0 && IsWindow(owner)) PostMessage(owner, WM_COMMAND, chosen, 0);
@@ -334,9 +361,11 @@ private:
             case Expose:
                 if (e.xexpose.count == 0) Present(h, *s);
                 return false;
-            case ConfigureNotify: return FollowConfigure(h, *s, e.xconfigure);
+            case ConfigureNotify:
+                return FollowConfigure(h, *s, e.xconfigure);
             case ClientMessage:
-                if (static_cast<Atom>(e.xclient.data.l[0]) == wmDelete_) PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+                if (static_cast<Atom>(e.xclient.data.l[0]) == wmDelete_)
+                    PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0);
                 return true;
             case FocusIn:
                 if (GetActiveWindow() != h && IsWindowEnabled(h)) SetActiveWindow(h);
@@ -360,7 +389,7 @@ private:
                     InjectWheel(target, e.xbutton.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
                     return true;
                 }
-                MouseButton b = e.xbutton.button == Button3 ? MouseButton::Right
+                MouseButton b = e.xbutton.button == Button3   ? MouseButton::Right
                                 : e.xbutton.button == Button2 ? MouseButton::Middle
                                                               : MouseButton::Left;
                 if (down) BringWindowToTop(h);
@@ -378,11 +407,13 @@ private:
                 int vk = VirtualKeyOf(sym);
                 if (vk == 0 && n != 1) return false;
                 char ch = (n == 1 && !(e.xkey.state & ControlMask)) ? text[0] : 0;
-                if (e.type == KeyPress && GetActiveWindow() != h && IsWindowEnabled(h)) SetActiveWindow(h);
+                if (e.type == KeyPress && GetActiveWindow() != h && IsWindowEnabled(h))
+                    SetActiveWindow(h);
                 InjectKey(vk, e.type == KeyPress, ch);
                 return true;
             }
-            default: return false;
+            default:
+                return false;
         }
     }
 
@@ -404,8 +435,8 @@ private:
         int dw = c.width - static_cast<int>(client.right);
         int dh = c.height - s.menuHeight - static_cast<int>(client.bottom);
         if (dx == 0 && dy == 0 && dw == 0 && dh == 0) return false;
-        SetWindowPos(h, nullptr, now.left + dx, now.top + dy, now.right - now.left + dw, now.bottom - now.top + dh,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(h, nullptr, now.left + dx, now.top + dy, now.right - now.left + dw,
+                     now.bottom - now.top + dh, SWP_NOZORDER | SWP_NOACTIVATE);
         return true;
     }
 

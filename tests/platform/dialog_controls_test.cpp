@@ -43,7 +43,7 @@ LRESULT PageProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 class DialogControlsTest : public PlatformTest {
-protected:
+  protected:
     void SetUp() override {
         PlatformTest::SetUp();
         gNotes = Notes{};
@@ -96,7 +96,7 @@ TEST_F(DialogControlsTest, EditsNotifyChangesAndLostFocusAndKeepTheirLimits) {
         PressButton(d, IDOK);
     });
     EXPECT_EQ(DialogBoxParam(nullptr, 200, nullptr, RecordingDialog, 0), IDOK);
-    EXPECT_TRUE(Saw(391, EN_CHANGE));   // 0x300
+    EXPECT_TRUE(Saw(391, EN_CHANGE));     // 0x300
     EXPECT_TRUE(Saw(391, EN_KILLFOCUS));  // 0x200
     EXPECT_EQ(EN_CHANGE, 0x300);
     EXPECT_EQ(EN_KILLFOCUS, 0x200);
@@ -113,7 +113,9 @@ TEST_F(DialogControlsTest, ListBoxesSortSelectAndReportDoubleClicks) {
         char buf[32];
         SendMessage(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(buf));
         EXPECT_STREQ(buf, "Alpha.krv");  // sorted without regard to case
-        EXPECT_EQ(SendMessage(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("CH")), 2);
+        EXPECT_EQ(SendMessage(list, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>("CH")),
+                  2);
         EXPECT_EQ(SendMessage(list, LB_GETTEXT, 9, reinterpret_cast<LPARAM>(buf)), LB_ERR);
         int stops[2] = {40, 80};
         EXPECT_TRUE(SendMessage(list, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops)));
@@ -128,7 +130,8 @@ TEST_F(DialogControlsTest, ListBoxesSortSelectAndReportDoubleClicks) {
     EXPECT_EQ(DialogBoxParam(nullptr, 200, nullptr, RecordingDialog, 0), IDCANCEL);
     EXPECT_TRUE(Saw(931, LBN_DBLCLK));
     int selChanges = 0;
-    for (const auto& c : gNotes.commands) selChanges += (c.first == 931 && c.second == LBN_SELCHANGE) ? 1 : 0;
+    for (const auto& c : gNotes.commands)
+        selChanges += (c.first == 931 && c.second == LBN_SELCHANGE) ? 1 : 0;
     EXPECT_EQ(selChanges, 2);  // the click and the arrow key
 }
 
@@ -156,10 +159,10 @@ TEST_F(DialogControlsTest, NestedDialogsRunWhileOwnedWindowsKeepPainting) {
     wc.lpszClassName = "Page";
     ASSERT_NE(RegisterClass(&wc), 0);
     RegisterPlainClass("Main");
-    HWND main = CreateWindow("Main", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr, nullptr,
-                             nullptr, nullptr);
-    gPage = CreateWindow("Page", "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, main, nullptr,
-                         nullptr, nullptr);
+    HWND main = CreateWindow("Main", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400,
+                             nullptr, nullptr, nullptr, nullptr);
+    gPage = CreateWindow("Page", "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, main,
+                         nullptr, nullptr, nullptr);
     RunUntilIdle();
     PostMessage(main, WM_USER + 5, 0, 0);  // input for the owner waits for the dialog
     OnDialog(201, [](HWND d) {
@@ -186,7 +189,8 @@ TEST_F(DialogControlsTest, NestedDialogsRunWhileOwnedWindowsKeepPainting) {
 }
 
 TEST_F(DialogControlsTest, ADialogLeftOpenByItsScriptIsCancelledAndReported) {
-    OnDialog(200, [](HWND d) { SetField(d, 391, "x"); }, 1);
+    OnDialog(
+        200, [](HWND d) { SetField(d, 391, "x"); }, 1);
     EXPECT_EQ(DialogBoxParam(nullptr, 200, nullptr, RecordingDialog, 0), IDCANCEL);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("still open"), std::string::npos);
@@ -196,7 +200,7 @@ TEST_F(DialogControlsTest, ADialogLeftOpenByItsScriptIsCancelledAndReported) {
 }
 
 class FileDialogTest : public PlatformTest {
-protected:
+  protected:
     void SetUp() override {
         PlatformTest::SetUp();
         char tmpl[] = "/tmp/tarvex_dialogs_XXXXXX";

@@ -16,7 +16,7 @@ namespace {
 using namespace win;
 
 class FileTest : public PlatformTest {
-protected:
+  protected:
     void SetUp() override {
         PlatformTest::SetUp();
         char tmpl[] = "/tmp/tarvex_files_XXXXXX";
@@ -144,7 +144,8 @@ TEST_F(FileTest, HandleCallsShareTheTable) {
     EXPECT_EQ(SetFilePointer(h, 1, nullptr, FILE_BEGIN), 1u);
     EXPECT_EQ(GetFileSize(h, nullptr), 5u);
     EXPECT_TRUE(CloseHandle(h));
-    h = CreateFile("\\ZORIN\\PIC.BMP", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    h = CreateFile("\\ZORIN\\PIC.BMP", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                   nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     char buf[8];
     EXPECT_TRUE(ReadFile(h, buf, 8, &done, nullptr));
@@ -175,12 +176,15 @@ TEST_F(FileTest, ListingsMatchPatternsWithoutRegardToCase) {
                           {"work", "*.*", true},       {"work.krv", "*.txt", false},
                           {"a.b.krv", "*.krv", true},  {"krv", "*.krv", false},
                           {"README", "readme.", true}, {"ab", "a?c", false}};
-    for (const Case& c : cases) EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.match) << c.name << " " << c.pattern;
+    for (const Case& c : cases)
+        EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.match) << c.name << " " << c.pattern;
 }
 
 // A directory listing into a list box: the folder becomes current, only the
 // pattern stays in the path, the static control shows the folder.
-INT_PTR BrowserProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR BrowserProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
 TEST_F(FileTest, DirectoryListingFillsAListBox) {
     Put("ZORIN/one.krv", "");

@@ -12,7 +12,7 @@
 namespace wintest {
 
 class PlatformTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         win::ResetPlatform();
         win::ClearMessageTrace();
@@ -29,14 +29,16 @@ protected:
     static int TraceIndex(win::HWND hwnd, win::UINT message, int from = 0) {
         const auto& t = win::MessageTrace();
         for (int i = from; i < static_cast<int>(t.size()); ++i) {
-            if (t[static_cast<std::size_t>(i)].hwnd == hwnd && t[static_cast<std::size_t>(i)].message == message)
+            if (t[static_cast<std::size_t>(i)].hwnd == hwnd &&
+                t[static_cast<std::size_t>(i)].message == message)
                 return i;
         }
         return -1;
     }
     static int TraceCount(win::HWND hwnd, win::UINT message) {
         int n = 0;
-        for (const auto& e : win::MessageTrace()) n += (e.hwnd == hwnd && e.message == message) ? 1 : 0;
+        for (const auto& e : win::MessageTrace())
+            n += (e.hwnd == hwnd && e.message == message) ? 1 : 0;
         return n;
     }
 

@@ -62,7 +62,9 @@ INT_PTR AllControlsProc(HWND d, UINT m, WPARAM w, LPARAM) {
             SetScrollRange(GetDlgItem(d, kScroll), SB_CTL, 0, 10, FALSE);
             CheckRadioButton(d, kRadioA, kRadioB, kRadioA);
             return TRUE;
-        case WM_VSCROLL: out.scrollCode = LOWORD(w); return TRUE;
+        case WM_VSCROLL:
+            out.scrollCode = LOWORD(w);
+            return TRUE;
         case WM_COMMAND:
             if (LOWORD(w) == kList && HIWORD(w) == LBN_SELCHANGE) ++out.selChanges;
             if (LOWORD(w) == kEdit && HIWORD(w) == EN_KILLFOCUS) ++out.editKillFocus;
@@ -73,7 +75,8 @@ INT_PTR AllControlsProc(HWND d, UINT m, WPARAM w, LPARAM) {
                 out.editText = buf;
                 out.checked = IsDlgButtonChecked(d, kCheck);
                 out.radioB = IsDlgButtonChecked(d, kRadioB);
-                out.listSelection = static_cast<int>(SendDlgItemMessage(d, kList, LB_GETCURSEL, 0, 0));
+                out.listSelection =
+                    static_cast<int>(SendDlgItemMessage(d, kList, LB_GETCURSEL, 0, 0));
                 SendDlgItemMessage(d, kList, LB_GETTEXT, static_cast<WPARAM>(out.listSelection),
                                    reinterpret_cast<LPARAM>(buf));
                 out.listText = buf;
@@ -81,7 +84,8 @@ INT_PTR AllControlsProc(HWND d, UINT m, WPARAM w, LPARAM) {
             }
             if (LOWORD(w) == IDCANCEL) EndDialog(d, IDCANCEL);
             return TRUE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 
@@ -106,8 +110,10 @@ LRESULT MainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     switch (m) {
         case WM_COMMAND:
             if (w == kCmdRun) {
-                gProgram->dialogResult = DialogBoxParam(GetModuleHandle(nullptr), kDialogAll, h, AllControlsProc, 0);
-                gProgram->boxAnswer = MessageBox(h, "Continue with the copy?", "Question", MB_YESNO | MB_ICONQUESTION);
+                gProgram->dialogResult =
+                    DialogBoxParam(GetModuleHandle(nullptr), kDialogAll, h, AllControlsProc, 0);
+                gProgram->boxAnswer = MessageBox(h, "Continue with the copy?", "Question",
+                                                 MB_YESNO | MB_ICONQUESTION);
                 PutOnClipboard(h);
                 return 0;
             }
@@ -116,20 +122,28 @@ LRESULT MainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
                 return 0;
             }
             return DefWindowProc(h, m, w, l);
-        case WM_DESTROY: PostQuitMessage(3); return 0;
+        case WM_DESTROY:
+            PostQuitMessage(3);
+            return 0;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             BeginPaint(h, &ps);
             EndPaint(h, &ps);
             return 0;
         }
-        default: return DefWindowProc(h, m, w, l);
+        default:
+            return DefWindowProc(h, m, w, l);
     }
 }
 
 void RegisterResources() {
-    RegisterMenuTemplate(kMenuMain, {{"&FILES", 0, 0, {{"&Run", kCmdRun, 0, {}}, {"", 0, MF_SEPARATOR, {}}, {"&QUIT", kCmdQuit, 0, {}}}},
-                                     {"&HELP", 0, 0, {{"&Ordering", 173, MF_GRAYED, {}}}}});
+    RegisterMenuTemplate(
+        kMenuMain,
+        {{"&FILES",
+          0,
+          0,
+          {{"&Run", kCmdRun, 0, {}}, {"", 0, MF_SEPARATOR, {}}, {"&QUIT", kCmdQuit, 0, {}}}},
+         {"&HELP", 0, 0, {{"&Ordering", 173, MF_GRAYED, {}}}}});
     DialogTemplate t;
     t.caption = "EVERY CONTROL";
     t.cx = 200;
@@ -174,15 +188,16 @@ TEST_F(ProgramRunTest, WholeSessionRunsHeadlessInTheExpectedOrder) {
     EnableMessageTrace(true);
 
     program.main = CreateWindowEx(0, "TestMainClass", "Main", WS_OVERLAPPEDWINDOW | WS_MAXIMIZE,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                  nullptr, GetModuleHandle(nullptr), nullptr);
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  nullptr, nullptr, GetModuleHandle(nullptr), nullptr);
     ASSERT_NE(program.main, nullptr);
     ShowWindow(program.main, SW_MAXIMIZE);
     UpdateWindow(program.main);
     EXPECT_TRUE(IsZoomed(program.main));
-    EXPECT_NE(std::string::npos, DumpMenu(GetMenu(program.main)).find("[173] \"&Ordering\" (grayed)"));
-    program.owned = CreateWindowEx(0, "TestPageClass", "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
-                                   200, program.main, nullptr, nullptr, nullptr);
+    EXPECT_NE(std::string::npos,
+              DumpMenu(GetMenu(program.main)).find("[173] \"&Ordering\" (grayed)"));
+    program.owned = CreateWindowEx(0, "TestPageClass", "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
+                                   10, 300, 200, program.main, nullptr, nullptr, nullptr);
     ASSERT_NE(program.owned, nullptr);
     EXPECT_EQ(GetWindow(program.owned, GW_OWNER), program.main);
 

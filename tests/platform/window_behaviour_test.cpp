@@ -28,7 +28,9 @@ LRESULT RecordingProc(HWND h, UINT m, WPARAM w, LPARAM l) {
             EndPaint(h, &ps);
             return 0;
         }
-        case WM_ERASEBKGND: ++gSeen.erases; return 1;
+        case WM_ERASEBKGND:
+            ++gSeen.erases;
+            return 1;
         case WM_KEYDOWN:
             gSeen.lastKey = static_cast<int>(w);
             gSeen.ctrlAtKey = GetKeyState(VK_CONTROL) < 0;
@@ -43,12 +45,13 @@ LRESULT RecordingProc(HWND h, UINT m, WPARAM w, LPARAM l) {
             }
             return 0;
         }
-        default: return DefWindowProc(h, m, w, l);
+        default:
+            return DefWindowProc(h, m, w, l);
     }
 }
 
 class WindowBehaviourTest : public PlatformTest {
-protected:
+  protected:
     void SetUp() override {
         PlatformTest::SetUp();
         gSeen = Seen{};
@@ -60,8 +63,8 @@ protected:
         SetDesktopSize(1024, 768);
     }
     HWND MakeWindow(DWORD style = WS_OVERLAPPEDWINDOW | WS_VSCROLL) {
-        return CreateWindow("Recorder", "Page", style | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr, nullptr,
-                            nullptr);
+        return CreateWindow("Recorder", "Page", style | WS_VISIBLE, 100, 100, 400, 300, nullptr,
+                            nullptr, nullptr, nullptr);
     }
 };
 
@@ -88,9 +91,11 @@ TEST_F(WindowBehaviourTest, AWindowThatIgnoresPaintDoesNotLoop) {
     RegisterPlainClass("Lazy");
     WNDCLASS wc;
     ASSERT_TRUE(GetClassInfo(nullptr, "Lazy", &wc));
-    HWND w = CreateWindow("Lazy", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    SetWindowLongPtr(w, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(
-                                         +[](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; }));
+    HWND w = CreateWindow("Lazy", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                          nullptr, nullptr);
+    SetWindowLongPtr(
+        w, GWL_WNDPROC,
+        reinterpret_cast<std::intptr_t>(+[](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; }));
     EXPECT_TRUE(RunUntilIdle());
     RECT r;
     EXPECT_FALSE(GetUpdateRect(w, &r, FALSE));
@@ -206,8 +211,8 @@ TEST_F(WindowBehaviourTest, FocusAndEnableNotifyInOrder) {
     ASSERT_GE(kill, 0);
     EXPECT_LT(kill, set);
     EXPECT_FALSE(EnableWindow(b, FALSE));  // it was enabled
-    EXPECT_EQ(GetFocus(), nullptr);         // a disabled window loses the focus
-    EXPECT_TRUE(EnableWindow(b, TRUE));     // it was disabled
+    EXPECT_EQ(GetFocus(), nullptr);        // a disabled window loses the focus
+    EXPECT_TRUE(EnableWindow(b, TRUE));    // it was disabled
     EXPECT_EQ(TraceCount(b, WM_ENABLE), 2);
 }
 
@@ -219,8 +224,9 @@ TEST_F(WindowBehaviourTest, MenuItemsChangeByCommandInsidePopups) {
     EXPECT_EQ(EnableMenuItem(m, 1042, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
     EXPECT_EQ(CheckMenuItem(m, 1019, MF_CHECKED), MF_UNCHECKED);
     EXPECT_TRUE(ModifyMenu(m, 1042, MF_BYCOMMAND | MF_STRING, 1042, " &Display Mix"));
-    EXPECT_EQ(DumpMenu(m),
-              "\"&FILES\"\n  [1019] \"&New\" (checked)\n  -\n\"&WHAT-IF\"\n  [1042] \" &Display Mix\"\n");
+    EXPECT_EQ(
+        DumpMenu(m),
+        "\"&FILES\"\n  [1019] \"&New\" (checked)\n  -\n\"&WHAT-IF\"\n  [1042] \" &Display Mix\"\n");
     EXPECT_EQ(EnableMenuItem(m, 4242, MF_GRAYED), static_cast<UINT>(-1));
     EXPECT_EQ(LoadMenu(nullptr, 12), nullptr);
     HWND w = MakeWindow();
@@ -235,7 +241,9 @@ TEST_F(WindowBehaviourTest, MenuItemsChangeByCommandInsidePopups) {
 }
 
 TEST_F(WindowBehaviourTest, UnansweredPromptsFailWithCaptionAndText) {
-    EXPECT_EQ(MessageBox(nullptr, "Save your Workspace?", "DATA HAS CHANGED!", MB_YESNO | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(MessageBox(nullptr, "Save your Workspace?", "DATA HAS CHANGED!",
+                         MB_YESNO | MB_ICONQUESTION),
+              IDNO);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("DATA HAS CHANGED!"), std::string::npos);
     EXPECT_NE(failures[0].find("Save your Workspace?"), std::string::npos);
