@@ -100,8 +100,8 @@ struct PROCESS_INFORMATION {
 inline constexpr DWORD NORMAL_PRIORITY_CLASS = 0x20;
 // Starts the program named by the first word of the command line (searched on
 // PATH; a ".exe" ending is tried with and without). FALSE when it cannot be
-// started. Headless runs record the request and start nothing unless the
-// launcher is replaced.
+// started. Headless runs start nothing (FALSE) unless a launcher is
+// installed; with a display the program is spawned.
 BOOL CreateProcess(const char* applicationName, char* commandLine, void* processAttributes,
                    void* threadAttributes, BOOL inheritHandles, DWORD creationFlags,
                    void* environment, const char* currentDirectory, STARTUPINFO* startupInfo,

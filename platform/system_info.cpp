@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/driver.h"
 #include "platform/message_box.h"
 #include "platform/system.h"
 #include "platform/window_internal.h"
@@ -276,7 +277,9 @@ BOOL CreateProcess(const char* applicationName, char* commandLine, void*, void*,
                    const char*, STARTUPINFO*, PROCESS_INFORMATION* processInfo) {
     std::string line = commandLine ? commandLine : (applicationName ? applicationName : "");
     auto& s = detail::System();
-    bool started = s.launcher ? s.launcher(line) : SpawnProgram(line);
+    bool started = s.launcher                      ? s.launcher(line)
+                   : CurrentDriver().Interactive() ? SpawnProgram(line)
+                                                   : false;
     if (!started) return FALSE;
     if (processInfo != nullptr) {
         processInfo->hProcess = reinterpret_cast<HANDLE>(s.nextProcessHandle++);

@@ -115,7 +115,6 @@ class X11Driver final : public Driver {
         gc_ = XCreateGC(dpy_, RootWindow(dpy_, screen_), 0, nullptr);
         if (font_ != nullptr) XSetFont(dpy_, gc_, font_->fid);
         SetDesktopSize(DisplayWidth(dpy_, screen_), DisplayHeight(dpy_, screen_));
-        SetProcessLauncher(SpawnProgram);
     }
     ~X11Driver() override {
         ClosePopup();
