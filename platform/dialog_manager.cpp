@@ -299,8 +299,10 @@ BOOL MapDialogRect(HWND dialog, RECT* rect) {
     return TRUE;
 }
 
+// The base units of the system font (a template without a font of its own).
 LONG GetDialogBaseUnits() {
-    return static_cast<LONG>(MAKELONG(6, 13));
+    SIZE base = detail::FontFor(DialogTemplate{}).baseUnits;
+    return static_cast<LONG>(MAKELONG(static_cast<WORD>(base.cx), static_cast<WORD>(base.cy)));
 }
 
 LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
