@@ -46,10 +46,14 @@ bool AbortForPhControlChemical(win::HWND owner, const PhControlSettings& control
 }
 
 bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water) {
+    return RefuseEmptyWater(owner, water, DriverText::kNoSourceWater);
+}
+
+bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water, const char* refusal) {
     float sum = 0.0f;
     for (int i = 1; i < AnalysisElement::kCount; ++i) sum += water.values[i];
     if (sum != 0.0f) return false;
-    ShowNotice(owner, DriverText::kNoSourceWater);
+    ShowNotice(owner, refusal);
     return true;
 }
 

@@ -47,6 +47,9 @@ constexpr float kNaHCO3HighestPh = 8.3f;
 
 // True (after showing the refusal) when values 1 to 63 of the water sum to 0.
 [[nodiscard]] bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water);
+// The same with the caller's own refusal text.
+[[nodiscard]] bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water,
+                                    const char* refusal);
 
 // True (after showing the refusal) when a pH-control dose graph is asked for
 // without the matching pH control: code 90 (acid dose) needs method 1 or 3, code
