@@ -6,63 +6,26 @@
 #include <cstdint>
 #include <span>
 
-#include "common/result_status.h"
-#include "common/water_analysis.h"
-#include "common/whatif_settings.h"
-#include "engine/dose_records.h"
 #include "engine/pipeline_records.h"
-#include "engine/unit_conversions.h"
-#include "engine/water_results_records.h"
-#include "platform/win_types.h"
-#include "scenarios/driver_frame.h"
-#include "scenarios/engine_port.h"
+#include "scenarios/driver_context.h"
 #include "scenarios/well_records.h"
 #include "scenarios/well_stations.h"
-#include "treatment/records.h"
 
 // The three well drivers.
 enum class WellKind { kWellLog, kFlash11, kFlash48 };
 
-// What the engine leaves after a run that a station files.
-struct WellEngineOutputs {
-    float (&saturation)[kResultRowValues];       // SaturationResults
-    const float (&excess)[kIndicatorRowValues];  // MomentaryExcess
-    const float& dissolvedCO2Copy;               // mg/L as H2CO3
-    const float& carbonateFigure;                // the results pass's acidity, mg/L as CaCO3
-    float& acidDemand;
-    float& alkaliDemand;
-    uint16_t& calcPassMode;
-    uint16_t& profileStepFlag;
-};
-
+// The single-water drivers' records with what the well drivers add: the
+// well-log record, the current residence time the dose reads, the values the
+// limit inputs need, the last corrosion rates and the well tables.
 struct WellContext {
-    win::HWND owner;  // owns the refusal
-    const WaterAnalysis& surface;
-    WaterAnalysis& current;
-    const WhatIfSettings& settings;
+    DriverContext base;
     WellLogSpecs& specs;
-    UnitContext units;
-    ResultStatus& status;
-    const ProductTable& product;
-    uint16_t& productActive;
     float residenceTime;  // the current residence time, seconds
     float corrosionTarget;
     float doseFigure;
-    uint32_t& graphProfileKind;
-    EngineSettings engine;  // what the drivers save, change and put back
-    WellEngineOutputs out;
-    const WaterCarbonate& surfaceCarbonate;  // the surface water's snapshot
-    DoseAnalysis& doseAnalysis;
-    DoseLimitState& doseLimits;
-    uint16_t& phosphateStage;  // the treatment stage that adds the dose's phosphate
     double (&lastRates)[kCorrosionModelCount];
-    DriverSettingsBackup& backup;
-    float& residenceTimeAtLastRun;
-    uint32_t h2sOff;
-    uint32_t& pco2ProfileFlag;
     WellProfiles& tables;
     WellRunState& run;
-    const ScenarioEngine& calls;
 };
 
 WellContext BindWellContext(win::HWND owner);
