@@ -25,7 +25,7 @@ namespace win {
 // ---- Device contexts (gdi_dc.cpp, paint_dc.cpp, gdi_devcaps.cpp) ----------------------
 [[nodiscard]] HDC GetDC(HWND hwnd);  // null window: the screen
 int ReleaseDC(HWND hwnd, HDC hdc);
-[[nodiscard]] HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps);
+HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps);  // also in ps->hdc
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 [[nodiscard]] HDC CreateCompatibleDC(HDC hdc);  // null: compatible with the screen
 // "DISPLAY" for the screen; otherwise a configured printer by device name.
