@@ -130,12 +130,10 @@ void RestoreAfterSolver(const SolverSaved& s, SolverRecords& r) {
     r.currentCO2 = s.co2;
 }
 
-// One trial: the water with alkalinity a and cation c (mg/L as CaCO3) at the pH
-// of that alkalinity, first through a reference pass, which derives its carbonate
-// species, then through a results pass on those species. Returns the mineral's
-// saturation ratio.
-double RunTrial(const SolverCation& cation, uint16_t code, double a, double c, uint16_t unitCode,
-                float& ph, SolverRecords& r, const SolverServices& services) {
+// Sets up one trial: the water with alkalinity a and cation c (mg/L as CaCO3) at the
+// pH of that alkalinity, given as total alkalinity (mode 1) for a reference pass.
+void PrepareTrial(const SolverCation& cation, double a, double c, uint16_t unitCode, float& ph,
+                  SolverRecords& r, const SolverServices& services) {
     float* v = r.analysis.values;
     v[AnalysisElement::kAlkalinity] = static_cast<float>(a);
     v[cation.element] = static_cast<float>(CaCO3ToCation(c, unitCode, cation));
@@ -143,11 +141,16 @@ double RunTrial(const SolverCation& cation, uint16_t code, double a, double c, u
     v[AnalysisElement::kPAlkalinity] = 0.0f;
     services.phFromAlk(ph, static_cast<float>(a));
     v[AnalysisElement::kPh] = ph;
-
-    r.carbonateModel = 0;
     v[AnalysisElement::kAlkalinityMode] = 1.0f;
     v[AnalysisElement::kReportingMode] = static_cast<float>(r.reportingMode);
     v[AnalysisElement::kSpeciesGiven] = 0.0f;
+}
+
+// Runs a prepared trial: a reference pass, which derives the carbonate species,
+// then a results pass on those species. Returns the mineral's saturation ratio.
+double RunTrial(uint16_t code, SolverRecords& r, const SolverServices& services) {
+    float* v = r.analysis.values;
+    r.carbonateModel = 0;
     r.balanceAmount = 0.0f;
     r.calcPassMode = 0;
     r.cationAdded = 0;
@@ -211,6 +214,13 @@ void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& 
     }
 
     Move last = Move::kNone;
+    // A search that cannot move (no cation or no alkalinity to step by, or a step
+    // too small to change the stored floats) repeats the previous trial's water bit
+    // for bit; the engine would leave exactly what it left then, so that is taken
+    // without running it.
+    WaterAnalysis previousTrial{};
+    WaterAnalysis previousResult{};
+    bool havePreviousTrial = false;
     for (int trial = 0; trial < kMaxTrials; ++trial) {
         if (std::fabs(target - sr) <= target * kRelativeTolerance) break;
         if (sr >= target) {  // too much mineral: take cation and alkalinity out
@@ -230,7 +240,16 @@ void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& 
             c += step;
             last = Move::kUp;
         }
-        sr = RunTrial(cation, code, a, c, unitCode, ph, r, services);
+        PrepareTrial(cation, a, c, unitCode, ph, r, services);
+        if (havePreviousTrial &&
+            std::memcmp(&previousTrial, &r.analysis, sizeof previousTrial) == 0) {
+            r.analysis = previousResult;
+            continue;
+        }
+        previousTrial = r.analysis;
+        havePreviousTrial = true;
+        sr = RunTrial(code, r, services);
+        previousResult = r.analysis;
     }
 
     answer = static_cast<float>(g - c);
