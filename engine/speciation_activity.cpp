@@ -90,6 +90,7 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
 
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
     classes.count = 0;
+    classes.ownCount = 0;
     for (int i = 0; i < kSpeciesCount; ++i) {
         const double z = table.charge[i];
         if (z == 0.0) {
@@ -110,7 +111,13 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
             classes.zSquared[found] = zSquared;
             classes.ionSize[found] = size;
         }
-        classes.classOf[i] = found < 0 ? ActivityClasses::kOwn : static_cast<uint8_t>(found);
+        if (found < 0) {
+            classes.classOf[i] = ActivityClasses::kOwn;
+            // The first six species take their Truesdell-Jones coefficients.
+            if (i >= 6) classes.own[classes.ownCount++] = static_cast<int16_t>(i);
+        } else {
+            classes.classOf[i] = static_cast<uint8_t>(found);
+        }
     }
 }
 
@@ -123,23 +130,28 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         s[i].gamma = CoefficientFromLog(dh + tj.linear * ionicStrength);
     }
 
-    double classGamma[ActivityClasses::kMaxClasses];
+    // One coefficient per class, looked up by the species' class index (the neutral
+    // species and the species of no class have index slots of their own), so that
+    // the walk over the species takes no branch on the kind of species.
+    double byClass[256];
     for (int c = 0; c < classes.count; ++c) {
-        classGamma[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
-                                           (1.0 + classes.ionSize[c] * b * sqrtI));
+        byClass[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
+                                        (1.0 + classes.ionSize[c] * b * sqrtI));
     }
-    double neutral = CoefficientFromLog(0.1 * ionicStrength);
-    if (neutral > 1.0) neutral = 1.0;
+    // 10^(0.1 I), held at 1.0 at most: exactly 1.0 for any ionic strength from 0 on,
+    // so the power is taken only for a negative one.
+    double neutral = 1.0;
+    if (!(ionicStrength >= 0.0)) {
+        neutral = CoefficientFromLog(0.1 * ionicStrength);
+        if (neutral > 1.0) neutral = 1.0;
+    }
+    byClass[ActivityClasses::kNeutral] = neutral;
+    byClass[ActivityClasses::kOwn] = 0.0;
 
-    for (int i = 6; i < kSpeciesCount; ++i) {
-        const uint8_t c = classes.classOf[i];
-        if (c == ActivityClasses::kNeutral) {
-            s[i].gamma = neutral;
-        } else if (c == ActivityClasses::kOwn) {
-            s[i].gamma =
-                CoefficientFromLog(DebyeHuckelLog(a, b, table.charge[i], table.ionSize[i], sqrtI));
-        } else {
-            s[i].gamma = classGamma[c];
-        }
+    for (int i = 6; i < kSpeciesCount; ++i) s[i].gamma = byClass[classes.classOf[i]];
+    for (int k = 0; k < classes.ownCount; ++k) {
+        const int i = classes.own[k];
+        s[i].gamma =
+            CoefficientFromLog(DebyeHuckelLog(a, b, table.charge[i], table.ionSize[i], sqrtI));
     }
 }

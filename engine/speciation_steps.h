@@ -69,6 +69,8 @@ struct ActivityClasses {
     double zSquared[kMaxClasses];
     double ionSize[kMaxClasses];
     uint8_t classOf[kSpeciesCount];  // used for species 6 and up
+    int ownCount;                    // species computed on their own, kOwn
+    int16_t own[kSpeciesCount];
 };
 
 // Working values of one call.
