@@ -10,6 +10,7 @@ for w in data/samples/*.wat; do
   echo "== $w"
   "$HARNESS" show "$w"
   "$HARNESS" corrosion "$w"
+  "$HARNESS" water "$w"
   for p in data/products/*.prd.txt; do
     "$HARNESS" dose "$w" "$p"
   done

@@ -130,7 +130,7 @@ TEST_F(PipelineTest, TwoRunsFromTheSameRecordsGiveIdenticalBytes) {
         for (float& s : waterResidenceSeconds) s = 180.0f;
         SelectBariteInhibitor("BARITEP.PRD", 0.1f);
         resultStatus.runTargetSolvers = 1;
-        Enter(WaterSelector::kFormation, SourBrine());
+        Enter(WaterSelector::kFormation, SeaWater());
         CalcWaterAnalysisWith(0, CountedEngine);
         return Snapshot();
     };

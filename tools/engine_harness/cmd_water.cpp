@@ -77,21 +77,24 @@ int CmdWater(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
 
+    // Both files are read before any record changes.
+    auto product = std::make_unique<ProductTable>();
     if (productPath != nullptr) {
-        auto product = std::make_unique<ProductTable>();
         const ProductFileStatus read = ReadProductFile(productPath, *product);
         if (!read.ok) {
             std::fprintf(err, "%s%s%s\n", read.line > 0 ? productPath : "",
                          read.line > 0 ? ": " : "", read.message.c_str());
             return kExitBadInput;
         }
+    }
+    const int status = LoadWaterFile(path, err);
+    if (status != kExitOk) return status;
+    if (productPath != nullptr) {
         productTable = *product;
         resultStatus.productSelected = 1;
         productLoaded = 1;
         InstallTreatmentHooks();
     }
-    const int status = LoadWaterFile(path, err);
-    if (status != kExitOk) return status;
 
     // The water as the input form stores it: in the chosen stored record, entered at
     // its own temperature, with the residence time of a new workspace.
