@@ -7,8 +7,8 @@
 
 WellContext BindWellContext(win::HWND owner) {
     return WellContext{
-        BindDriverContext(owner), wellLogSpecs,  currentResidenceTime, corrosionTarget,
-        doseFigure,               corrosionRates.last, wellProfiles,     wellRunState,
+        BindDriverContext(owner), wellLogSpecs, currentResidenceTime, corrosionTarget, doseFigure,
+        corrosionRates.last,      wellProfiles, wellRunState,
     };
 }
 
@@ -17,14 +17,14 @@ WellDriver WellDriverOf(WellContext& c, WellKind kind) {
     WellRunState& r = c.run;
     switch (kind) {
         case WellKind::kWellLog:
-            return {kind, ViewOfWellTable(c.tables.wellLog, false), done[0],
-                    r.wellProductAtLastRun, r.wellRanWithProduct};
+            return {kind, ViewOfWellTable(c.tables.wellLog, false), done[0], r.wellProductAtLastRun,
+                    r.wellRanWithProduct};
         case WellKind::kFlash11:
-            return {kind, ViewOfWellTable(c.tables.flash11, true), done[1],
-                    r.flashProductAtLastRun, r.flashRanWithProduct};
+            return {kind, ViewOfWellTable(c.tables.flash11, true), done[1], r.flashProductAtLastRun,
+                    r.flashRanWithProduct};
         case WellKind::kFlash48:
         default:
-            return {kind, ViewOfWellTable(c.tables.flash48, true), done[2],
-                    r.flashProductAtLastRun, r.flashRanWithProduct};
+            return {kind, ViewOfWellTable(c.tables.flash48, true), done[2], r.flashProductAtLastRun,
+                    r.flashRanWithProduct};
     }
 }

@@ -54,8 +54,18 @@ WellTableView ViewOfWellTable(WellProfileTable<N>& t, bool keepsDepth) {
     return WellTableView{
         WellStationColumns{t.temperature, t.pressure, t.gaugePressure,
                            keepsDepth ? std::span<float>(t.depth) : std::span<float>()},
-        t.analysis, t.results, t.excess, t.bicarbonate, t.carbonate, t.dissolvedCO2,
-        t.carbonateFigure, t.phDoseA, t.phDoseB, t.corrosion, t.doseStatus, t.dose};
+        t.analysis,
+        t.results,
+        t.excess,
+        t.bicarbonate,
+        t.carbonate,
+        t.dissolvedCO2,
+        t.carbonateFigure,
+        t.phDoseA,
+        t.phDoseB,
+        t.corrosion,
+        t.doseStatus,
+        t.dose};
 }
 
 // One driver: its kind, table, done flag and product record.

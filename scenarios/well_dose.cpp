@@ -28,16 +28,15 @@ void WellLimitInputs(const WellContext& c, float temperature, bool skipTermLists
     }
 }
 
-int16_t DoseWellStation(WellContext& c, DoseContext& inputs, float temperature,
-                        bool skipTermLists, float& dose) {
+int16_t DoseWellStation(WellContext& c, DoseContext& inputs, float temperature, bool skipTermLists,
+                        float& dose) {
     float limits[kLimitInputCount];
     WellLimitInputs(c, temperature, skipTermLists, limits);
     return c.base.calls.calcInhibitorDosage(&inputs, temperature, limits, c.residenceTime, &dose);
 }
 
 void WellCorrosionRow(WellContext& c, const float (&analysis)[kResultRowValues],
-                      const float (&results)[kResultRowValues],
-                      float (&row)[kCorrosionRowValues]) {
+                      const float (&results)[kResultRowValues], float (&row)[kCorrosionRowValues]) {
     ComputeCorrosionRow(c.base, analysis, results, row);
     for (int i = 0; i < kCorrosionModelCount; ++i) c.lastRates[i] = row[i];
 }

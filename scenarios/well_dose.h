@@ -17,14 +17,13 @@ void WellLimitInputs(const WellContext& c, float temperature, bool skipTermLists
 // Runs the dose for the station whose copies are in DoseAnalysis at the
 // station's temperature and the current residence time; returns the status and
 // leaves the dose in `dose`.
-int16_t DoseWellStation(WellContext& c, DoseContext& inputs, float temperature,
-                        bool skipTermLists, float& dose);
+int16_t DoseWellStation(WellContext& c, DoseContext& inputs, float temperature, bool skipTermLists,
+                        float& dose);
 
 // The four corrosion rates of a station from its analysis row and saturation
 // ratios into the first four values of `row`, and into the last rates.
 void WellCorrosionRow(WellContext& c, const float (&analysis)[kResultRowValues],
-                      const float (&results)[kResultRowValues],
-                      float (&row)[kCorrosionRowValues]);
+                      const float (&results)[kResultRowValues], float (&row)[kCorrosionRowValues]);
 
 // The dose pass: the dose and the corrosion rates of every station recomputed
 // from the stored tables, the chemistry left as it is.

@@ -102,8 +102,8 @@ void RunWellProfile(WellContext& c, WellKind kind) {
     float& depth = c.specs.value[WellLogField::kDepth];
     if (kind == WellKind::kFlash11 && !(depth > 0.0f)) depth = kDefaultDepth;
 
-    const double surfaceBar = PressureInBar(b.surface.values[AE::kPressure],
-                                            b.units.units.code[UnitItem::kPressure]);
+    const double surfaceBar =
+        PressureInBar(b.surface.values[AE::kPressure], b.units.units.code[UnitItem::kPressure]);
     b.current.values[AE::kPh] = InitialPh(c, kind, surfaceBar);
     BuildStations(c, d);
 

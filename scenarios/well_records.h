@@ -10,9 +10,9 @@
 
 #include "scenarios/whatif_records.h"
 
-constexpr int kWellLogStations = 12;    // CalcWellLogProfile: separator to bottom hole
-constexpr int kFlash11Stations = 12;    // CalcWellLogProfile11: after flash + 11
-constexpr int kFlash48Stations = 49;    // CalcWellLogProfile48: after flash + 48
+constexpr int kWellLogStations = 12;  // CalcWellLogProfile: separator to bottom hole
+constexpr int kFlash11Stations = 12;  // CalcWellLogProfile11: after flash + 11
+constexpr int kFlash48Stations = 49;  // CalcWellLogProfile48: after flash + 48
 
 // One well profile of N stations; row k holds station k.
 template <int N>
@@ -22,15 +22,15 @@ struct WellProfileTable {
     float pressure[N];       // absolute, user's pressure unit
     float gaugePressure[N];  // pressure less the atmospheric pressure of the unit
     float depth[N];          // the after-flash profiles only; the well-log profile keeps none
-    float analysis[N][kResultRowValues];  // currentAnalysis after the station's last run
-    float results[N][kResultRowValues];   // SaturationResults after that run
+    float analysis[N][kResultRowValues];   // currentAnalysis after the station's last run
+    float results[N][kResultRowValues];    // SaturationResults after that run
     float excess[N][kIndicatorRowValues];  // MomentaryExcess after that run
-    float bicarbonate[N];      // result slot 27 after the last run
-    float carbonate[N];        // result slot 29 after the last run
-    float dissolvedCO2[N];     // dissolvedCO2Copy, mg/L as H2CO3
-    float carbonateFigure[N];  // the results pass's acidity, mg/L as CaCO3
-    float phDoseA[N];          // cleared at every station
-    float phDoseB[N];          // cleared at every station
+    float bicarbonate[N];                  // result slot 27 after the last run
+    float carbonate[N];                    // result slot 29 after the last run
+    float dissolvedCO2[N];                 // dissolvedCO2Copy, mg/L as H2CO3
+    float carbonateFigure[N];              // the results pass's acidity, mg/L as CaCO3
+    float phDoseA[N];                      // cleared at every station
+    float phDoseB[N];                      // cleared at every station
     // Rates of CalcCorrRateCO2Kt, CalcCorrRateCO2Fug, CalcCorrRateArrhenius and
     // CalcCorrRateCO2H2S in the first four values, in the user's corrosion-rate unit.
     float corrosion[N][kCorrosionRowValues];

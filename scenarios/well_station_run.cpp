@@ -114,8 +114,8 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
             t.doseStatus[k] = 0;
             return;
         }
-        FillDoseAnalysis(b.doseAnalysis, t.analysis[k], t.results[k], t.excess[k],
-                         t.bicarbonate[k], t.carbonate[k]);
+        FillDoseAnalysis(b.doseAnalysis, t.analysis[k], t.results[k], t.excess[k], t.bicarbonate[k],
+                         t.carbonate[k]);
         FillDoseInputs(run.doseInputs, v[AE::kPh], t.results[k], t.analysis[k], phosphateMgL);
         t.doseStatus[k] = DoseWellStation(c, run.doseInputs, temperature, true, t.dose[k]);
     } while (AddPhosphateOfDose(b, run.doseInputs));

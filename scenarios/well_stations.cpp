@@ -66,8 +66,8 @@ void BuildWellLogStations(uint32_t source, const WellLogSpecs& specs,
                           uint16_t pressureUnit, const WellStationColumns& out) {
     const float* w = specs.value;
     if (source == WellPointSource::kWellLog) {
-        SpreadEvenly(w[WellLogField::kSeparatorTemperature], w[WellLogField::kBottomHoleTemperature],
-                     out.temperature);
+        SpreadEvenly(w[WellLogField::kSeparatorTemperature],
+                     w[WellLogField::kBottomHoleTemperature], out.temperature);
         SpreadEvenly(w[WellLogField::kSeparatorPressure], w[WellLogField::kBottomHolePressure],
                      out.pressure);
         FillGauge(out, pressureUnit, 0);

@@ -39,9 +39,8 @@ std::vector<std::string> boxes;
 
 void ScriptedRun() {
     const float* v = currentAnalysis.values;
-    runs.push_back({v[AE::kPh], v[AE::kTemperature], v[AE::kPressure], v[AE::kPco2],
-                    v[AE::kPH2S], v[AE::kH2S], v[AE::kPhosphate], calcPassMode,
-                    profileStepFlag});
+    runs.push_back({v[AE::kPh], v[AE::kTemperature], v[AE::kPressure], v[AE::kPco2], v[AE::kPH2S],
+                    v[AE::kH2S], v[AE::kPhosphate], calcPassMode, profileStepFlag});
     if (currentAnalysis.values[AE::kPh] < 0.0f) currentAnalysis.values[AE::kPh] = 6.1f;
     SaturationResults[0] = v[AE::kTemperature];  // calcite follows the station
     SaturationResults[27] = 300.0f;
@@ -196,8 +195,8 @@ TEST_F(WellProfileTest, EachStationRunsAtItsTemperatureAndPressureWithItsGasesSc
         EXPECT_NEAR(wellProfiles.wellLog.gaugePressure[k], p - 14.696, 1e-2);
     }
     // Hydrogen sulfide leaves with the gas above 100 C (212 F): stations from 220.9 F.
-    EXPECT_EQ(runs[3 * 8].h2s, 5.0f);   // 206.4 F
-    EXPECT_EQ(runs[3 * 9].h2s, 0.0f);   // 220.9 F
+    EXPECT_EQ(runs[3 * 8].h2s, 5.0f);  // 206.4 F
+    EXPECT_EQ(runs[3 * 9].h2s, 0.0f);  // 220.9 F
     EXPECT_EQ(wellProfiles.wellLog.analysis[11][AE::kH2S], 0.0f);
 
     // As a share of the gas (mole %, ppm) the partial pressures stay.
@@ -308,7 +307,8 @@ TEST_F(WellProfileTest, RefusesAnEmptySourceWaterAndChangesNothing) {
         boxes.clear();
         driver(nullptr);
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0], "You must input a source water analysis before performing calculations!");
+        EXPECT_EQ(boxes[0],
+                  "You must input a source water analysis before performing calculations!");
     }
     EXPECT_TRUE(runs.empty());
     EXPECT_EQ(doseCalls, 2 * kFlash11Stations);  // only the first run's

@@ -40,8 +40,8 @@ struct Columns {
     }
 };
 
-WellLogSpecs Specs(float bottomT, float separatorT, float flashedT, float bottomP,
-                   float separatorP, float depth) {
+WellLogSpecs Specs(float bottomT, float separatorT, float flashedT, float bottomP, float separatorP,
+                   float depth) {
     WellLogSpecs s{};
     s.value[WellLogField::kBottomHoleTemperature] = bottomT;
     s.value[WellLogField::kSeparatorTemperature] = separatorT;
@@ -58,7 +58,8 @@ TEST(WellLogStations, RunFromSeparatorToBottomHoleInElevenSteps) {
     const WellLogSpecs specs = Specs(200.0f, 90.0f, 0.0f, 2300.0f, 100.0f, 0.0f);
     Columns col;
     BuildWellLogStations(WellPointSource::kWellLog, specs, WhatIfSettings{},
-                         TemperatureUnit::kFahrenheit, PressureUnit::kPsia, col.View(kStations, false));
+                         TemperatureUnit::kFahrenheit, PressureUnit::kPsia,
+                         col.View(kStations, false));
     for (int k = 0; k < kStations; ++k) {
         EXPECT_NEAR(col.temperature[k], 90.0 + 10.0 * k, 1e-3) << k;
         EXPECT_NEAR(col.pressure[k], 100.0 + 200.0 * k, 1e-2) << k;
@@ -106,12 +107,14 @@ TEST(WellLogStations, SteamLineGivesTheSaturationPressureInTheUsersUnit) {
     range.temperatureHigh = 302.0f;
     Columns f;
     BuildWellLogStations(WellPointSource::kSteamLine, Specs(0, 0, 0, 0, 0, 0), range,
-                         TemperatureUnit::kFahrenheit, PressureUnit::kPsia, f.View(kStations, false));
+                         TemperatureUnit::kFahrenheit, PressureUnit::kPsia,
+                         f.View(kStations, false));
     EXPECT_NEAR(f.gauge[5], psiAt150, 2e-3 * psiAt150);
     range.temperatureLow = range.temperatureHigh = 423.16f;
     Columns kelvin;
     BuildWellLogStations(WellPointSource::kSteamLine, Specs(0, 0, 0, 0, 0, 0), range,
-                         TemperatureUnit::kKelvin, PressureUnit::kPsia, kelvin.View(kStations, false));
+                         TemperatureUnit::kKelvin, PressureUnit::kPsia,
+                         kelvin.View(kStations, false));
     EXPECT_NEAR(kelvin.gauge[5], psiAt150, 2e-3 * psiAt150);
 }
 

@@ -56,3 +56,6 @@ int CmdGrid(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // multimix WATERFILE:PERCENT ...: the blend of up to twelve waters by weight, with
 // its analysis, results, corrosion rates, pH control and dose.
 int CmdMultiMix(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// well 12|11|48 WATERFILE [--bottom T,P] [--separator T,P] [--flash T] [--depth D]
+// [--source 0|1|2]: a well profile of a water, one line per station.
+int CmdWell(std::span<char* const> args, std::FILE* out, std::FILE* err);

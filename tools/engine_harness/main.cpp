@@ -25,6 +25,9 @@ constexpr HarnessCommand kCommands[] = {
     {"profile", CmdProfile, "temperature|ph|pco2|pressure WATERFILE [--low X --high Y]"},
     {"grid", CmdGrid, "ph|pco2|pressure WATERFILE"},
     {"multimix", CmdMultiMix, "WATERFILE:PERCENT ...  (up to 12 waters)"},
+    {"well", CmdWell,
+     "12|11|48 WATERFILE [--bottom T,P] [--separator T,P] [--flash T] [--depth D] "
+     "[--source 0|1|2]"},
 };
 
 void PrintUsage(std::FILE* to) {
