@@ -38,6 +38,16 @@ struct WellProfileTable {
     float dose[N];          // the product dose
 };
 
+// The row tables as the work file stores them: 12 or 49 result rows of 256
+// bytes and indicator rows of 152 bytes, 48- or 196-byte station columns.
+static_assert(sizeof(WellProfileTable<kWellLogStations>{}.analysis) == 3072);
+static_assert(sizeof(WellProfileTable<kWellLogStations>{}.excess) == 1824);
+static_assert(sizeof(WellProfileTable<kWellLogStations>{}.corrosion) == 480);
+static_assert(sizeof(WellProfileTable<kFlash48Stations>{}.results) == 12544);
+static_assert(sizeof(WellProfileTable<kFlash48Stations>{}.excess) == 7448);
+static_assert(sizeof(WellProfileTable<kFlash48Stations>{}.corrosion) == 1960);
+static_assert(sizeof(WellProfileTable<kFlash48Stations>{}.doseStatus) == 196);
+
 using WellLogTable = WellProfileTable<kWellLogStations>;
 using Flash11Table = WellProfileTable<kFlash11Stations>;
 using Flash48Table = WellProfileTable<kFlash48Stations>;

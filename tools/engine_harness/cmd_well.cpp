@@ -1,13 +1,14 @@
 // tarvex-engine well 12|11|48 WATERFILE [--bottom T,P] [--separator T,P]
 // [--flash T] [--depth D] [--source 0|1|2]: a well profile of a water. The
-// water becomes the surface water and is computed as an entered water; the well-log record takes the bottom hole, separator and
-// flashed conditions (temperatures in the water's temperature unit, absolute
-// pressures in its pressure unit) and the depth; the driver of 12 stations
-// (source 0 the well log, 1 the saturated steam line, 2 a typical pressure over
-// the what-if temperature range), or of an after-flash point plus 11 or 48
-// stations, then runs, and the command prints one line per station: depth,
-// temperature, absolute and gauge pressure, pH, the saturation ratios of
-// calcite, barite, celestite and gypsum, the four corrosion rates and the dose.
+// water becomes the surface water and is computed as an entered water; the
+// well-log record takes the bottom hole, separator and flashed conditions
+// (temperatures in the water's temperature unit, absolute pressures in its
+// pressure unit) and the depth; the driver of 12 stations (source 0 the well
+// log, 1 the saturated steam line, 2 a typical pressure over the what-if
+// temperature range), or of an after-flash point plus 11 or 48 stations, then
+// runs, and the command prints one line per station: depth, temperature,
+// absolute and gauge pressure, pH, the saturation ratios of calcite, barite,
+// celestite and gypsum, the four corrosion rates and the dose.
 //
 // Defaults: the bottom hole at the water's own temperature and pressure, the
 // separator and the flashed water at 100 F and 100 psia (in the water's units),
