@@ -65,8 +65,11 @@ void EndRun(DriverContext& b, const WellDriver& d, bool stationsRan) {
     v[AE::kAlkalinityMode] = static_cast<float>(b.units.alkalinityMode);
     v[AE::kSpeciesGiven] = 1.0f;
     b.out.profileStepFlag = 0;
-    // The carbonate constants and set as a station leaves them.
+    // The carbonate constants and set as a station leaves them; the dissolved
+    // CO2 stays as the last run left it.
+    const float co2 = b.engine.currentCO2;
     RestoreCarbonate(b.backup, b.engine);
+    b.engine.currentCO2 = co2;
     if (stationsRan) {
         b.engine.currentHCO3 = b.surfaceCarbonate.hco3;
         b.engine.currentCO3 = b.surfaceCarbonate.co3;
