@@ -14,21 +14,23 @@
 namespace win {
 
 struct DibLayout {
-  int width = 0;
-  int height = 0;  // rows, always positive
-  bool topDown = false;
-  int bitCount = 0;
-  DWORD compression = BI_RGB;
-  std::vector<RGBQUAD> colors;               // the colour table in use
-  std::array<DWORD, 3> masks = {0, 0, 0};    // red, green, blue (16 and 32 bits)
-  std::size_t stride = 0;                    // bytes per row, a multiple of 4
-  std::size_t headerBytes = 0;               // header + masks + colour table
-  [[nodiscard]] std::size_t ImageBytes() const { return stride * static_cast<std::size_t>(height); }
+    int width = 0;
+    int height = 0;  // rows, always positive
+    bool topDown = false;
+    int bitCount = 0;
+    DWORD compression = BI_RGB;
+    std::vector<RGBQUAD> colors;             // the colour table in use
+    std::array<DWORD, 3> masks = {0, 0, 0};  // red, green, blue (16 and 32 bits)
+    std::size_t stride = 0;                  // bytes per row, a multiple of 4
+    std::size_t headerBytes = 0;             // header + masks + colour table
+    [[nodiscard]] std::size_t ImageBytes() const {
+        return stride * static_cast<std::size_t>(height);
+    }
 };
 
 // Row stride of a DIB: rows padded to 32 bits.
 [[nodiscard]] inline std::size_t DibStride(int width, int bitCount) {
-  return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) * 4;
+    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) * 4;
 }
 
 // Parses a header and its colour table. For DIB_PAL_COLORS the table holds

@@ -18,9 +18,9 @@ namespace win {
 enum class FaceFamily { Sans, Serif, Mono };
 
 struct FaceChoice {
-  FaceFamily family = FaceFamily::Sans;
-  bool bold = false;
-  bool italic = false;
+    FaceFamily family = FaceFamily::Sans;
+    bool bold = false;
+    bool italic = false;
 };
 
 // The face names of the program map to the metric-compatible Liberation
@@ -33,23 +33,23 @@ struct FaceChoice {
 
 // A loaded face file with the design metrics in font units.
 struct FaceData {
-  FT_Face measure = nullptr;  // for advances (FreeType, unscaled)
-  FT_Face render = nullptr;   // owned by the cairo face
-  cairo_font_face_t* cairo = nullptr;
-  int unitsPerEm = 2048;
-  int winAscent = 0;   // cell above the baseline
-  int winDescent = 0;  // cell below the baseline
-  int lineGap = 0;     // typographic gap beyond the cell
-  int avgCharWidth = 0;
-  int maxAdvance = 0;
-  int underlinePosition = 0;  // negative: below the baseline
-  int underlineThickness = 0;
-  int strikeoutPosition = 0;
-  int strikeoutSize = 0;
-  bool fixedPitch = false;
-  std::unordered_map<std::uint32_t, int> advances;  // glyph index -> font units
-  [[nodiscard]] std::uint32_t GlyphIndex(char32_t c) const;
-  [[nodiscard]] int Advance(std::uint32_t glyph);
+    FT_Face measure = nullptr;  // for advances (FreeType, unscaled)
+    FT_Face render = nullptr;   // owned by the cairo face
+    cairo_font_face_t* cairo = nullptr;
+    int unitsPerEm = 2048;
+    int winAscent = 0;   // cell above the baseline
+    int winDescent = 0;  // cell below the baseline
+    int lineGap = 0;     // typographic gap beyond the cell
+    int avgCharWidth = 0;
+    int maxAdvance = 0;
+    int underlinePosition = 0;  // negative: below the baseline
+    int underlineThickness = 0;
+    int strikeoutPosition = 0;
+    int strikeoutSize = 0;
+    bool fixedPitch = false;
+    std::unordered_map<std::uint32_t, int> advances;  // glyph index -> font units
+    [[nodiscard]] std::uint32_t GlyphIndex(char32_t c) const;
+    [[nodiscard]] int Advance(std::uint32_t glyph);
 };
 
 // The face file of a choice, loaded on first use; null when the Liberation
@@ -58,18 +58,18 @@ struct FaceData {
 
 // A font request at a device scale. All sizes in device pixels.
 struct RealizedFont {
-  FaceData* face = nullptr;
-  LOGFONTA request;
-  double em = 0.0;       // character height
-  double xScale = 1.0;   // horizontal stretch for a requested width
-  double angle = 0.0;    // escapement in radians, counter-clockwise on the device
-  int height = 0;
-  int ascent = 0;
-  int descent = 0;
-  int internalLeading = 0;
-  int externalLeading = 0;
-  int aveCharWidth = 0;
-  int maxCharWidth = 0;
+    FaceData* face = nullptr;
+    LOGFONTA request;
+    double em = 0.0;      // character height
+    double xScale = 1.0;  // horizontal stretch for a requested width
+    double angle = 0.0;   // escapement in radians, counter-clockwise on the device
+    int height = 0;
+    int ascent = 0;
+    int descent = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
+    int aveCharWidth = 0;
+    int maxCharWidth = 0;
 };
 
 // yScale and xScale: device pixels per logical unit (absolute values);
@@ -80,11 +80,11 @@ struct RealizedFont {
 
 // A line of text laid out left to right in whole device pixels.
 struct TextRun {
-  std::vector<std::uint32_t> glyphs;
-  std::vector<int> offsets;  // pen position of each glyph along the baseline
-  std::vector<int> utf8Lengths;  // bytes of `utf8` per glyph
-  std::string utf8;
-  int width = 0;
+    std::vector<std::uint32_t> glyphs;
+    std::vector<int> offsets;      // pen position of each glyph along the baseline
+    std::vector<int> utf8Lengths;  // bytes of `utf8` per glyph
+    std::string utf8;
+    int width = 0;
 };
 [[nodiscard]] TextRun LayoutText(const RealizedFont& font, const char* text, int length);
 

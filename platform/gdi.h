@@ -120,10 +120,10 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int GetClipBox(HDC hdc, RECT* rect);
 
 // ---- Fonts and text (font_*.cpp) ----------------------------------------------------------------
-[[nodiscard]] HFONT CreateFontA(int height, int width, int escapement, int orientation,
-                                int weight, DWORD italic, DWORD underline, DWORD strikeOut,
-                                DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                                DWORD quality, DWORD pitchAndFamily, const char* faceName);
+[[nodiscard]] HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
+                                DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                                DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                                DWORD pitchAndFamily, const char* faceName);
 [[nodiscard]] HFONT CreateFontIndirectA(const LOGFONTA* font);
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);
 int GetTextFaceA(HDC hdc, int size, char* faceName);
@@ -131,7 +131,8 @@ BOOL GetTextExtentPoint32A(HDC hdc, const char* text, int length, SIZE* size);
 BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length);
 int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format);
 
-// ---- Bitmaps, DIBs, blits (bitmap_*.cpp) ----------------------------------------------------------
+// ---- Bitmaps, DIBs, blits (bitmap_*.cpp)
+// ----------------------------------------------------------
 [[nodiscard]] HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,
                                    const void* bits);
 [[nodiscard]] HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
@@ -152,8 +153,8 @@ void ClearResourceBitmaps();
 
 [[nodiscard]] HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init,
                                      const void* bits, const BITMAPINFO* info, UINT usage);
-[[nodiscard]] HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage,
-                                       void** bits, HANDLE section, DWORD offset);
+[[nodiscard]] HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
+                                       HANDLE section, DWORD offset);
 int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info,
               UINT usage);
 int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
@@ -161,19 +162,18 @@ int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
 UINT GetDIBColorTable(HDC hdc, UINT start, UINT count, RGBQUAD* colors);
 UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
 
-BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-            DWORD rop);
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
                 int srcWidth, int srcHeight, DWORD rop);
 // srcY counts from the bottom row of a bottom-up DIB. Returns the scan lines drawn.
-int StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY,
-                  int srcWidth, int srcHeight, const void* bits, const BITMAPINFO* info,
-                  UINT usage, DWORD rop);
+int StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+                  int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
 int SetDIBitsToDevice(HDC hdc, int x, int y, DWORD width, DWORD height, int srcX, int srcY,
                       UINT startScan, UINT scanLines, const void* bits, const BITMAPINFO* info,
                       UINT usage);
 
-// ---- Palettes (bitmap_palette.cpp) ---------------------------------------------------------------
+// ---- Palettes (bitmap_palette.cpp)
+// ---------------------------------------------------------------
 [[nodiscard]] HPALETTE CreatePalette(const LOGPALETTE* palette);
 [[nodiscard]] HPALETTE CreateHalftonePalette(HDC hdc);
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
@@ -183,9 +183,10 @@ UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEEN
 UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, PALETTEENTRY* entries);
 UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color);
 
-// ---- Metafiles (metafile.cpp) ----------------------------------------------------------------------
-// frame: the picture's extent in 0.01 mm (null: the extent of what is drawn).
-// A file name is not supported: the picture lives in memory.
+// ---- Metafiles (metafile.cpp)
+// ---------------------------------------------------------------------- frame: the picture's
+// extent in 0.01 mm (null: the extent of what is drawn). A file name is not supported: the picture
+// lives in memory.
 [[nodiscard]] HDC CreateEnhMetaFileA(HDC reference, const char* fileName, const RECT* frame,
                                      const char* description);
 [[nodiscard]] HENHMETAFILE CloseEnhMetaFile(HDC hdc);
@@ -196,7 +197,8 @@ BOOL DeleteEnhMetaFile(HENHMETAFILE metafile);
 BOOL GetEnhMetaFileFrame(HENHMETAFILE metafile, RECT* frame);
 [[nodiscard]] std::string GetEnhMetaFileDescription(HENHMETAFILE metafile);
 
-// ---- Print jobs (print_*.cpp) -------------------------------------------------------------------------
+// ---- Print jobs (print_*.cpp)
+// -------------------------------------------------------------------------
 int StartDocA(HDC hdc, const DOCINFOA* doc);  // job id > 0, or SP_ERROR
 int StartPage(HDC hdc);
 int EndPage(HDC hdc);
@@ -212,9 +214,9 @@ BOOL OpenPrinterA(const char* name, HANDLE* printer, const void* defaults);
 BOOL GetPrinterA(HANDLE printer, DWORD level, BYTE* buffer, DWORD size, DWORD* needed);
 BOOL ClosePrinter(HANDLE printer);
 
-// ---- Reading back what was drawn (gdi_readback.cpp) ---------------------------------------------------
-// The pixels of a window's client area, or of the bitmap selected into a
-// memory DC (a window DC reads its window). Empty for other contexts.
+// ---- Reading back what was drawn (gdi_readback.cpp)
+// --------------------------------------------------- The pixels of a window's client area, or of
+// the bitmap selected into a memory DC (a window DC reads its window). Empty for other contexts.
 [[nodiscard]] Image32 ReadWindowPixels(HWND hwnd);
 [[nodiscard]] Image32 ReadDcPixels(HDC hdc);
 // Binary PPM (P6). false when the file cannot be written.
@@ -226,19 +228,27 @@ BOOL ClosePrinter(HANDLE printer);
 void ResetGdi();
 
 // The names the program also uses without the character-set suffix.
-inline int GetObject(HGDIOBJ o, int size, void* buffer) { return GetObjectA(o, size, buffer); }
+inline int GetObject(HGDIOBJ o, int size, void* buffer) {
+    return GetObjectA(o, size, buffer);
+}
 inline BOOL TextOut(HDC dc, int x, int y, const char* text, int length) {
-  return TextOutA(dc, x, y, text, length);
+    return TextOutA(dc, x, y, text, length);
 }
-inline BOOL GetTextMetrics(HDC dc, TEXTMETRICA* tm) { return GetTextMetricsA(dc, tm); }
+inline BOOL GetTextMetrics(HDC dc, TEXTMETRICA* tm) {
+    return GetTextMetricsA(dc, tm);
+}
 inline int DrawText(HDC dc, const char* text, int length, RECT* rect, UINT format) {
-  return DrawTextA(dc, text, length, rect, format);
+    return DrawTextA(dc, text, length, rect, format);
 }
-inline int StartDoc(HDC dc, const DOCINFOA* doc) { return StartDocA(dc, doc); }
+inline int StartDoc(HDC dc, const DOCINFOA* doc) {
+    return StartDocA(dc, doc);
+}
 inline HDC CreateDC(const char* driver, const char* device, const char* output,
                     const DeviceMode* mode) {
-  return CreateDCA(driver, device, output, mode);
+    return CreateDCA(driver, device, output, mode);
 }
-inline HBITMAP LoadBitmap(HINSTANCE instance, int id) { return LoadBitmapA(instance, id); }
+inline HBITMAP LoadBitmap(HINSTANCE instance, int id) {
+    return LoadBitmapA(instance, id);
+}
 
 }  // namespace win

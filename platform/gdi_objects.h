@@ -12,35 +12,35 @@
 #include <memory>
 #include <vector>
 
-#include "platform/gdi_types.h"
 #include "platform/gdi_region_data.h"
+#include "platform/gdi_types.h"
 
 namespace win {
 
 enum class ObjectKind { Pen, Brush, Font, Bitmap, Palette, Region };
 
 struct GdiObject {
-  explicit GdiObject(ObjectKind k) : kind(k) {}
-  virtual ~GdiObject() = default;
-  ObjectKind kind;
-  bool stock = false;          // never deleted
-  bool deletePending = false;  // deleted while selected
-  int selectCount = 0;
+    explicit GdiObject(ObjectKind k) : kind(k) {}
+    virtual ~GdiObject() = default;
+    ObjectKind kind;
+    bool stock = false;          // never deleted
+    bool deletePending = false;  // deleted while selected
+    int selectCount = 0;
 };
 
 struct PenObject : GdiObject {
-  PenObject() : GdiObject(ObjectKind::Pen) {}
-  LOGPEN desc;
+    PenObject() : GdiObject(ObjectKind::Pen) {}
+    LOGPEN desc;
 };
 
 struct BrushObject : GdiObject {
-  BrushObject() : GdiObject(ObjectKind::Brush) {}
-  LOGBRUSH desc;
+    BrushObject() : GdiObject(ObjectKind::Brush) {}
+    LOGBRUSH desc;
 };
 
 struct FontObject : GdiObject {
-  FontObject() : GdiObject(ObjectKind::Font) {}
-  LOGFONTA desc;
+    FontObject() : GdiObject(ObjectKind::Font) {}
+    LOGFONTA desc;
 };
 
 // Pixels of a bitmap. A device-dependent bitmap keeps 0x00RRGGBB pixels
@@ -48,28 +48,28 @@ struct FontObject : GdiObject {
 // program-visible DIB rows and its colour table, and is converted to and
 // from 0x00RRGGBB pixels around each drawing call.
 struct BitmapObject : GdiObject {
-  BitmapObject() : GdiObject(ObjectKind::Bitmap) {}
-  int width = 0;
-  int height = 0;
-  int bitsPixel = 32;  // 1 for monochrome device bitmaps
-  std::vector<std::uint32_t> pixels;  // device bitmaps: width x height, top-down
-  // DIB sections only:
-  bool dibSection = false;
-  BITMAPINFOHEADER dibHeader;
-  std::vector<RGBQUAD> colorTable;
-  std::array<DWORD, 3> bitfields = {0, 0, 0};
-  std::unique_ptr<std::uint8_t[]> dibBits;
-  std::size_t dibBitsSize = 0;
+    BitmapObject() : GdiObject(ObjectKind::Bitmap) {}
+    int width = 0;
+    int height = 0;
+    int bitsPixel = 32;                 // 1 for monochrome device bitmaps
+    std::vector<std::uint32_t> pixels;  // device bitmaps: width x height, top-down
+    // DIB sections only:
+    bool dibSection = false;
+    BITMAPINFOHEADER dibHeader;
+    std::vector<RGBQUAD> colorTable;
+    std::array<DWORD, 3> bitfields = {0, 0, 0};
+    std::unique_ptr<std::uint8_t[]> dibBits;
+    std::size_t dibBitsSize = 0;
 };
 
 struct PaletteObject : GdiObject {
-  PaletteObject() : GdiObject(ObjectKind::Palette) {}
-  std::vector<PALETTEENTRY> entries;
+    PaletteObject() : GdiObject(ObjectKind::Palette) {}
+    std::vector<PALETTEENTRY> entries;
 };
 
 struct RegionObject : GdiObject {
-  RegionObject() : GdiObject(ObjectKind::Region) {}
-  RegionData data;
+    RegionObject() : GdiObject(ObjectKind::Region) {}
+    RegionData data;
 };
 
 // Registry. Live() answers whether a handle names a live object (not a

@@ -18,44 +18,44 @@ namespace win {
 // Opens the target of a context for one drawing call and closes it again
 // (for a DIB section: converts its rows to pixels and back).
 class Canvas {
- public:
-  explicit Canvas(DeviceContext& dc);
-  ~Canvas();
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
+  public:
+    explicit Canvas(DeviceContext& dc);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
-  [[nodiscard]] bool Ok() const { return cr_ != nullptr; }
-  [[nodiscard]] cairo_t* Cr() const { return cr_; }
-  // The pixels, for raster targets (empty for a PDF page).
-  [[nodiscard]] const Surface& Pixels() const { return raster_; }
-  [[nodiscard]] bool IsVector() const { return vector_; }
-  // A monochrome bitmap: colours become black or white.
-  [[nodiscard]] bool IsMono() const { return mono_; }
-  // Whether a device pixel may be drawn (inside the clip and the target).
-  [[nodiscard]] bool Visible(int x, int y) const;
-  // Call after changing Pixels() directly.
-  void MarkDirty();
+    [[nodiscard]] bool Ok() const { return cr_ != nullptr; }
+    [[nodiscard]] cairo_t* Cr() const { return cr_; }
+    // The pixels, for raster targets (empty for a PDF page).
+    [[nodiscard]] const Surface& Pixels() const { return raster_; }
+    [[nodiscard]] bool IsVector() const { return vector_; }
+    // A monochrome bitmap: colours become black or white.
+    [[nodiscard]] bool IsMono() const { return mono_; }
+    // Whether a device pixel may be drawn (inside the clip and the target).
+    [[nodiscard]] bool Visible(int x, int y) const;
+    // Call after changing Pixels() directly.
+    void MarkDirty();
 
- private:
-  DeviceContext& dc_;
-  cairo_t* cr_ = nullptr;
-  cairo_surface_t* surface_ = nullptr;
-  Surface raster_;
-  bool vector_ = false;
-  bool mono_ = false;
-  BitmapObject* dib_ = nullptr;
-  std::vector<std::uint32_t> dibPixels_;
-  bool hasClip_ = false;
-  RegionData clip_;
+  private:
+    DeviceContext& dc_;
+    cairo_t* cr_ = nullptr;
+    cairo_surface_t* surface_ = nullptr;
+    Surface raster_;
+    bool vector_ = false;
+    bool mono_ = false;
+    BitmapObject* dib_ = nullptr;
+    std::vector<std::uint32_t> dibPixels_;
+    bool hasClip_ = false;
+    RegionData clip_;
 };
 
 // The pixels a context draws on, without opening cairo (reads of
 // GetPixel, flood fill, blits from a context). Empty for contexts without
 // pixels. For DIB sections the view is a converted copy (ReadOnly).
 struct PixelSource {
-  Surface view;
-  std::vector<std::uint32_t> copy;
-  int bitsPixel = 32;
+    Surface view;
+    std::vector<std::uint32_t> copy;
+    int bitsPixel = 32;
 };
 [[nodiscard]] PixelSource ReadPixels(DeviceContext& dc);
 

@@ -15,28 +15,27 @@ namespace win {
 // every bit of the 24-bit pixels.
 [[nodiscard]] constexpr std::uint32_t ApplyRop3(DWORD rop, std::uint32_t p, std::uint32_t s,
                                                 std::uint32_t d) {
-  const std::uint32_t code = (rop >> 16) & 0xFF;
-  std::uint32_t r = 0;
-  for (std::uint32_t i = 0; i < 8; ++i) {
-    if (((code >> i) & 1u) == 0) continue;
-    r |= ((i & 4u) ? p : ~p) & ((i & 2u) ? s : ~s) & ((i & 1u) ? d : ~d);
-  }
-  return r & 0x00FFFFFFu;
+    const std::uint32_t code = (rop >> 16) & 0xFF;
+    std::uint32_t r = 0;
+    for (std::uint32_t i = 0; i < 8; ++i) {
+        if (((code >> i) & 1u) == 0) continue;
+        r |= ((i & 4u) ? p : ~p) & ((i & 2u) ? s : ~s) & ((i & 1u) ? d : ~d);
+    }
+    return r & 0x00FFFFFFu;
 }
 
 // Whether a raster-op code reads the pattern or the source.
 [[nodiscard]] constexpr bool RopUsesPattern(DWORD rop) {
-  const std::uint32_t c = (rop >> 16) & 0xFF;
-  return ((c >> 4) & 0x0F) != (c & 0x0F);
+    const std::uint32_t c = (rop >> 16) & 0xFF;
+    return ((c >> 4) & 0x0F) != (c & 0x0F);
 }
 [[nodiscard]] constexpr bool RopUsesSource(DWORD rop) {
-  const std::uint32_t c = (rop >> 16) & 0xFF;
-  return ((c >> 2) & 0x33) != (c & 0x33);
+    const std::uint32_t c = (rop >> 16) & 0xFF;
+    return ((c >> 2) & 0x33) != (c & 0x33);
 }
 
 // The pixel a brush paints at a device position (hatch lines in the brush
 // colour, the rest in the background colour); null brushes give white.
-[[nodiscard]] std::uint32_t BrushPixelAt(const DcState& state, const LOGBRUSH& brush, int x,
-                                         int y);
+[[nodiscard]] std::uint32_t BrushPixelAt(const DcState& state, const LOGBRUSH& brush, int x, int y);
 
 }  // namespace win

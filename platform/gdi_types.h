@@ -66,15 +66,15 @@ inline constexpr int HS_CROSS = 4;       // +++++
 inline constexpr int HS_DIAGCROSS = 5;   // xxxxx
 
 struct LOGPEN {
-  UINT lopnStyle = PS_SOLID;
-  POINT lopnWidth;  // x is the width in logical units; 0 means one device pixel
-  COLORREF lopnColor = 0;
+    UINT lopnStyle = PS_SOLID;
+    POINT lopnWidth;  // x is the width in logical units; 0 means one device pixel
+    COLORREF lopnColor = 0;
 };
 
 struct LOGBRUSH {
-  UINT lbStyle = BS_SOLID;
-  COLORREF lbColor = 0;
-  std::uintptr_t lbHatch = 0;
+    UINT lbStyle = BS_SOLID;
+    COLORREF lbColor = 0;
+    std::uintptr_t lbHatch = 0;
 };
 
 // ---- Background, fill and stretch modes ----------------------------------------
@@ -94,8 +94,12 @@ inline constexpr UINT FLOODFILLSURFACE = 1;
 
 // Colour references: a plain 0x00BBGGRR value, an index into the selected
 // palette, or an RGB value to be matched in the selected palette.
-constexpr COLORREF PALETTEINDEX(WORD i) { return 0x01000000u | i; }
-constexpr COLORREF PALETTERGB(int r, int g, int b) { return 0x02000000u | RGB(r, g, b); }
+constexpr COLORREF PALETTEINDEX(WORD i) {
+    return 0x01000000u | i;
+}
+constexpr COLORREF PALETTERGB(int r, int g, int b) {
+    return 0x02000000u | RGB(r, g, b);
+}
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Mapping modes ----------------------------------------------------------------
@@ -150,44 +154,44 @@ inline constexpr BYTE FF_MODERN = 0x30;
 inline constexpr int LF_FACESIZE = 32;
 
 struct LOGFONTA {
-  LONG lfHeight = 0;  // > 0 cell height, < 0 character (em) height, logical units
-  LONG lfWidth = 0;   // average character width; 0 keeps the face's proportions
-  LONG lfEscapement = 0;   // tenths of a degree, counter-clockwise on the device
-  LONG lfOrientation = 0;
-  LONG lfWeight = FW_DONTCARE;
-  BYTE lfItalic = 0;
-  BYTE lfUnderline = 0;
-  BYTE lfStrikeOut = 0;
-  BYTE lfCharSet = ANSI_CHARSET;
-  BYTE lfOutPrecision = OUT_DEFAULT_PRECIS;
-  BYTE lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  BYTE lfQuality = DEFAULT_QUALITY;
-  BYTE lfPitchAndFamily = DEFAULT_PITCH;
-  char lfFaceName[LF_FACESIZE] = {};
+    LONG lfHeight = 0;      // > 0 cell height, < 0 character (em) height, logical units
+    LONG lfWidth = 0;       // average character width; 0 keeps the face's proportions
+    LONG lfEscapement = 0;  // tenths of a degree, counter-clockwise on the device
+    LONG lfOrientation = 0;
+    LONG lfWeight = FW_DONTCARE;
+    BYTE lfItalic = 0;
+    BYTE lfUnderline = 0;
+    BYTE lfStrikeOut = 0;
+    BYTE lfCharSet = ANSI_CHARSET;
+    BYTE lfOutPrecision = OUT_DEFAULT_PRECIS;
+    BYTE lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    BYTE lfQuality = DEFAULT_QUALITY;
+    BYTE lfPitchAndFamily = DEFAULT_PITCH;
+    char lfFaceName[LF_FACESIZE] = {};
 };
 
 // Metrics of the selected font, in logical units.
 struct TEXTMETRICA {
-  LONG tmHeight = 0;
-  LONG tmAscent = 0;
-  LONG tmDescent = 0;
-  LONG tmInternalLeading = 0;
-  LONG tmExternalLeading = 0;
-  LONG tmAveCharWidth = 0;
-  LONG tmMaxCharWidth = 0;
-  LONG tmWeight = 0;
-  LONG tmOverhang = 0;
-  LONG tmDigitizedAspectX = 0;
-  LONG tmDigitizedAspectY = 0;
-  BYTE tmFirstChar = 0;
-  BYTE tmLastChar = 0;
-  BYTE tmDefaultChar = 0;
-  BYTE tmBreakChar = 0;
-  BYTE tmItalic = 0;
-  BYTE tmUnderlined = 0;
-  BYTE tmStruckOut = 0;
-  BYTE tmPitchAndFamily = 0;
-  BYTE tmCharSet = 0;
+    LONG tmHeight = 0;
+    LONG tmAscent = 0;
+    LONG tmDescent = 0;
+    LONG tmInternalLeading = 0;
+    LONG tmExternalLeading = 0;
+    LONG tmAveCharWidth = 0;
+    LONG tmMaxCharWidth = 0;
+    LONG tmWeight = 0;
+    LONG tmOverhang = 0;
+    LONG tmDigitizedAspectX = 0;
+    LONG tmDigitizedAspectY = 0;
+    BYTE tmFirstChar = 0;
+    BYTE tmLastChar = 0;
+    BYTE tmDefaultChar = 0;
+    BYTE tmBreakChar = 0;
+    BYTE tmItalic = 0;
+    BYTE tmUnderlined = 0;
+    BYTE tmStruckOut = 0;
+    BYTE tmPitchAndFamily = 0;
+    BYTE tmCharSet = 0;
 };
 
 // ---- Raster operations (ternary codes: bits 16..23 give the result for each
@@ -224,92 +228,92 @@ inline constexpr DWORD BI_BITFIELDS = 3;
 inline constexpr DWORD CBM_INIT = 4;
 
 struct BITMAP {
-  LONG bmType = 0;
-  LONG bmWidth = 0;
-  LONG bmHeight = 0;
-  LONG bmWidthBytes = 0;  // bytes per row, a multiple of 2
-  WORD bmPlanes = 1;
-  WORD bmBitsPixel = 0;
-  void* bmBits = nullptr;  // the pixels of a DIB section, else null
+    LONG bmType = 0;
+    LONG bmWidth = 0;
+    LONG bmHeight = 0;
+    LONG bmWidthBytes = 0;  // bytes per row, a multiple of 2
+    WORD bmPlanes = 1;
+    WORD bmBitsPixel = 0;
+    void* bmBits = nullptr;  // the pixels of a DIB section, else null
 };
 
 // Packed DIB headers: the byte layout of DIB blocks in memory and files.
 struct BITMAPINFOHEADER {
-  DWORD biSize = 40;
-  LONG biWidth = 0;
-  LONG biHeight = 0;  // positive: rows bottom-up; negative: top-down
-  WORD biPlanes = 1;
-  WORD biBitCount = 0;
-  DWORD biCompression = BI_RGB;
-  DWORD biSizeImage = 0;
-  LONG biXPelsPerMeter = 0;
-  LONG biYPelsPerMeter = 0;
-  DWORD biClrUsed = 0;
-  DWORD biClrImportant = 0;
+    DWORD biSize = 40;
+    LONG biWidth = 0;
+    LONG biHeight = 0;  // positive: rows bottom-up; negative: top-down
+    WORD biPlanes = 1;
+    WORD biBitCount = 0;
+    DWORD biCompression = BI_RGB;
+    DWORD biSizeImage = 0;
+    LONG biXPelsPerMeter = 0;
+    LONG biYPelsPerMeter = 0;
+    DWORD biClrUsed = 0;
+    DWORD biClrImportant = 0;
 };
 static_assert(sizeof(BITMAPINFOHEADER) == 40);
 
 struct BITMAPCOREHEADER {
-  DWORD bcSize = 12;
-  WORD bcWidth = 0;
-  WORD bcHeight = 0;
-  WORD bcPlanes = 1;
-  WORD bcBitCount = 0;
+    DWORD bcSize = 12;
+    WORD bcWidth = 0;
+    WORD bcHeight = 0;
+    WORD bcPlanes = 1;
+    WORD bcBitCount = 0;
 };
 static_assert(sizeof(BITMAPCOREHEADER) == 12);
 
 struct RGBQUAD {
-  BYTE rgbBlue = 0;
-  BYTE rgbGreen = 0;
-  BYTE rgbRed = 0;
-  BYTE rgbReserved = 0;
+    BYTE rgbBlue = 0;
+    BYTE rgbGreen = 0;
+    BYTE rgbRed = 0;
+    BYTE rgbReserved = 0;
 };
 static_assert(sizeof(RGBQUAD) == 4);
 
 struct RGBTRIPLE {
-  BYTE rgbtBlue = 0;
-  BYTE rgbtGreen = 0;
-  BYTE rgbtRed = 0;
+    BYTE rgbtBlue = 0;
+    BYTE rgbtGreen = 0;
+    BYTE rgbtRed = 0;
 };
 static_assert(sizeof(RGBTRIPLE) == 3);
 
 // A header followed by its colour table (the table runs on past the one
 // entry declared here, as far as the header says).
 struct BITMAPINFO {
-  BITMAPINFOHEADER bmiHeader;
-  RGBQUAD bmiColors[1];
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
 };
 
 struct DIBSECTION {
-  BITMAP dsBm;
-  BITMAPINFOHEADER dsBmih;
-  DWORD dsBitfields[3] = {0, 0, 0};
-  HANDLE dshSection = nullptr;
-  DWORD dsOffset = 0;
+    BITMAP dsBm;
+    BITMAPINFOHEADER dsBmih;
+    DWORD dsBitfields[3] = {0, 0, 0};
+    HANDLE dshSection = nullptr;
+    DWORD dsOffset = 0;
 };
 
 // ---- Palettes ---------------------------------------------------------------------------
 struct PALETTEENTRY {
-  BYTE peRed = 0;
-  BYTE peGreen = 0;
-  BYTE peBlue = 0;
-  BYTE peFlags = 0;
+    BYTE peRed = 0;
+    BYTE peGreen = 0;
+    BYTE peBlue = 0;
+    BYTE peFlags = 0;
 };
 static_assert(sizeof(PALETTEENTRY) == 4);
 
 // Logical palette record: version 0x300, the count, then the entries (the
 // array runs on past the one declared here).
 struct LOGPALETTE {
-  WORD palVersion = 0x300;
-  WORD palNumEntries = 0;
-  PALETTEENTRY palPalEntry[1];
+    WORD palVersion = 0x300;
+    WORD palNumEntries = 0;
+    PALETTEENTRY palPalEntry[1];
 };
 
 // ---- Device capabilities (GetDeviceCaps) -------------------------------------------------
 inline constexpr int TECHNOLOGY = 2;
-inline constexpr int HORZSIZE = 4;   // millimetres
+inline constexpr int HORZSIZE = 4;  // millimetres
 inline constexpr int VERTSIZE = 6;
-inline constexpr int HORZRES = 8;    // printable pixels
+inline constexpr int HORZRES = 8;  // printable pixels
 inline constexpr int VERTRES = 10;
 inline constexpr int BITSPIXEL = 12;
 inline constexpr int PLANES = 14;
@@ -340,11 +344,11 @@ inline constexpr int RC_STRETCHDIB = 0x2000;
 // Document record of StartDocA. The program sets cbSize to 20 (the size the
 // record had on the original 32-bit platform); any value is accepted.
 struct DOCINFOA {
-  int cbSize = 0;
-  const char* lpszDocName = nullptr;
-  const char* lpszOutput = nullptr;  // a file path for the PDF, or null
-  const char* lpszDatatype = nullptr;
-  DWORD fwType = 0;
+    int cbSize = 0;
+    const char* lpszDocName = nullptr;
+    const char* lpszOutput = nullptr;  // a file path for the PDF, or null
+    const char* lpszDatatype = nullptr;
+    DWORD fwType = 0;
 };
 
 using ABORTPROC = BOOL (*)(HDC, int);
@@ -373,64 +377,64 @@ inline constexpr DWORD DM_COLOR = 0x0800;
 inline constexpr DWORD DM_YRESOLUTION = 0x2000;
 
 struct DeviceMode {
-  char dmDeviceName[32] = {};
-  WORD dmSpecVersion = 0;
-  WORD dmDriverVersion = 0;
-  WORD dmSize = 156;
-  WORD dmDriverExtra = 0;
-  DWORD dmFields = 0;
-  short dmOrientation = DMORIENT_PORTRAIT;
-  short dmPaperSize = DMPAPER_LETTER;
-  short dmPaperLength = 0;  // tenths of a millimetre
-  short dmPaperWidth = 0;
-  short dmScale = 100;
-  short dmCopies = 1;
-  short dmDefaultSource = 0;
-  short dmPrintQuality = 0;  // dots per inch across
-  short dmColor = DMCOLOR_COLOR;
-  short dmDuplex = 0;
-  short dmYResolution = 0;  // dots per inch down
-  short dmTTOption = 0;
-  short dmCollate = 0;
-  char dmFormName[32] = {};
-  BYTE dmReserved[54] = {};
+    char dmDeviceName[32] = {};
+    WORD dmSpecVersion = 0;
+    WORD dmDriverVersion = 0;
+    WORD dmSize = 156;
+    WORD dmDriverExtra = 0;
+    DWORD dmFields = 0;
+    short dmOrientation = DMORIENT_PORTRAIT;
+    short dmPaperSize = DMPAPER_LETTER;
+    short dmPaperLength = 0;  // tenths of a millimetre
+    short dmPaperWidth = 0;
+    short dmScale = 100;
+    short dmCopies = 1;
+    short dmDefaultSource = 0;
+    short dmPrintQuality = 0;  // dots per inch across
+    short dmColor = DMCOLOR_COLOR;
+    short dmDuplex = 0;
+    short dmYResolution = 0;  // dots per inch down
+    short dmTTOption = 0;
+    short dmCollate = 0;
+    char dmFormName[32] = {};
+    BYTE dmReserved[54] = {};
 };
 static_assert(sizeof(DeviceMode) == 156);
 
 // Printer names block: four offset words (bytes from the start of the block)
 // followed by the NUL-terminated driver, device and port names.
 struct DeviceNames {
-  WORD wDriverOffset = 0;
-  WORD wDeviceOffset = 0;
-  WORD wOutputOffset = 0;
-  WORD wDefault = 0;
+    WORD wDriverOffset = 0;
+    WORD wDeviceOffset = 0;
+    WORD wOutputOffset = 0;
+    WORD wDefault = 0;
 };
 static_assert(sizeof(DeviceNames) == 8);
 
 // Printer information of GetPrinterA level 2 (the fields the program reads;
 // the strings and the device mode live in the caller's buffer behind it).
 struct PRINTER_INFO_2 {
-  char* pServerName = nullptr;
-  char* pPrinterName = nullptr;
-  char* pShareName = nullptr;
-  char* pPortName = nullptr;
-  char* pDriverName = nullptr;
-  char* pComment = nullptr;
-  char* pLocation = nullptr;
-  DeviceMode* pDevMode = nullptr;
-  DWORD Attributes = 0;
-  DWORD Status = 0;
+    char* pServerName = nullptr;
+    char* pPrinterName = nullptr;
+    char* pShareName = nullptr;
+    char* pPortName = nullptr;
+    char* pDriverName = nullptr;
+    char* pComment = nullptr;
+    char* pLocation = nullptr;
+    DeviceMode* pDevMode = nullptr;
+    DWORD Attributes = 0;
+    DWORD Status = 0;
 };
 
 // A picture as 0x00RRGGBB pixels, rows top-down.
 struct Image32 {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-  [[nodiscard]] std::uint32_t At(int x, int y) const {
-    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                  static_cast<std::size_t>(x)];
-  }
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    [[nodiscard]] std::uint32_t At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
 };
 
 }  // namespace win

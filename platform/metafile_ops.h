@@ -23,85 +23,85 @@ namespace win {
 namespace ops {
 
 struct SelectPen {
-  LOGPEN desc;
+    LOGPEN desc;
 };
 struct SelectBrush {
-  LOGBRUSH desc;
+    LOGBRUSH desc;
 };
 struct SelectFont {
-  LOGFONTA desc;
+    LOGFONTA desc;
 };
 struct SelectPalette {
-  std::vector<PALETTEENTRY> entries;
+    std::vector<PALETTEENTRY> entries;
 };
 
 enum class Attr { TextColor, BkColor, BkMode, TextAlign, PolyFillMode, StretchMode, MapMode };
 struct SetAttr {
-  Attr which;
-  std::uint32_t value;
+    Attr which;
+    std::uint32_t value;
 };
 
 enum class PointAttr { WindowOrg, WindowExt, ViewportOrg, ViewportExt, BrushOrg, MoveTo };
 struct SetPoint {
-  PointAttr which;
-  POINT p;
+    PointAttr which;
+    POINT p;
 };
 
 struct Save {};
 struct Restore {
-  int relative;  // levels back, negative
+    int relative;  // levels back, negative
 };
 
 struct LineTo {
-  POINT p;
+    POINT p;
 };
 struct Poly {
-  bool closed;  // Polygon (filled) or Polyline
-  std::vector<POINT> points;
+    bool closed;  // Polygon (filled) or Polyline
+    std::vector<POINT> points;
 };
 enum class Shape { Rectangle, Ellipse, InvertRect };
 struct ShapeOp {
-  Shape shape;
-  RECT r;
+    Shape shape;
+    RECT r;
 };
 struct FillRect {
-  RECT r;
-  LOGBRUSH brush;
-  bool frame;  // FrameRect: the one-unit border only
+    RECT r;
+    LOGBRUSH brush;
+    bool frame;  // FrameRect: the one-unit border only
 };
 struct PatBlt {
-  RECT r;  // x, y, width, height
-  DWORD rop;
+    RECT r;  // x, y, width, height
+    DWORD rop;
 };
 struct Flood {
-  POINT p;
-  COLORREF color;
-  UINT type;
+    POINT p;
+    COLORREF color;
+    UINT type;
 };
 struct Pixel {
-  POINT p;
-  COLORREF color;
+    POINT p;
+    COLORREF color;
 };
 struct Text {
-  POINT p;
-  std::string text;
+    POINT p;
+    std::string text;
 };
 struct ClipRegion {
-  bool none;
-  RegionData region;  // device units of the recording context
+    bool none;
+    RegionData region;  // device units of the recording context
 };
 struct ClipRect {
-  RECT r;
+    RECT r;
 };
 struct FillRegion {
-  RegionData region;
-  LOGBRUSH brush;
+    RegionData region;
+    LOGBRUSH brush;
 };
 // A picture drawn from a bitmap or a DIB, kept as the colours it showed.
 struct Image {
-  RECT dest;  // x, y, width, height (logical; negative sizes mirror)
-  Image32 pixels;
-  DWORD rop;
+    RECT dest;  // x, y, width, height (logical; negative sizes mirror)
+    Image32 pixels;
+    DWORD rop;
 };
 struct Play;
 
@@ -115,16 +115,16 @@ using MetaRecord =
                  std::shared_ptr<const ops::Play>>;
 
 struct Recording {
-  std::vector<MetaRecord> records;
+    std::vector<MetaRecord> records;
 };
 
 namespace ops {
 // A metafile played into a recording context: kept whole, with the target
 // rectangle (logical units of the recording context).
 struct Play {
-  std::shared_ptr<const Recording> recording;
-  RECT frameDevice;  // the picture's frame in its own device units
-  RECT rect;
+    std::shared_ptr<const Recording> recording;
+    RECT frameDevice;  // the picture's frame in its own device units
+    RECT rect;
 };
 }  // namespace ops
 
@@ -132,7 +132,7 @@ struct Play {
 // pages); does nothing otherwise.
 template <typename Op>
 void Record(DeviceContext& dc, Op&& op) {
-  if (dc.recording) dc.recording->records.emplace_back(std::forward<Op>(op));
+    if (dc.recording) dc.recording->records.emplace_back(std::forward<Op>(op));
 }
 
 // Records the full current state of a context (objects, colours, modes,

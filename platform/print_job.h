@@ -13,16 +13,16 @@
 namespace win {
 
 struct PrintJob {
-  PrinterConfig printer;
-  DeviceMode mode;
-  std::string docName;
-  std::string outputPath;  // the document's own output file, if it named one
-  int jobId = 0;
-  bool docOpen = false;
-  bool inPage = false;
-  bool cancelled = false;  // the abort procedure said stop
-  ABORTPROC abortProc = nullptr;
-  std::vector<std::shared_ptr<const Recording>> pages;
+    PrinterConfig printer;
+    DeviceMode mode;
+    std::string docName;
+    std::string outputPath;  // the document's own output file, if it named one
+    int jobId = 0;
+    bool docOpen = false;
+    bool inPage = false;
+    bool cancelled = false;  // the abort procedure said stop
+    ABORTPROC abortProc = nullptr;
+    std::vector<std::shared_ptr<const Recording>> pages;
 };
 
 // The device description of a configured printer under a device mode
@@ -40,5 +40,6 @@ struct PrintJob {
 void ResetPrintJobs();
 void ForgetPrinters();
 void ForgetPrintDialogAnswers();
+void ClosePrinters();  // handles of OpenPrinterA still open
 
 }  // namespace win

@@ -22,12 +22,12 @@
 namespace win {
 
 struct PrinterConfig {
-  std::string name;
-  std::string paper = "letter";
-  bool landscape = false;
-  int dpi = 600;
-  bool color = true;
-  std::string folder = ".";
+    std::string name;
+    std::string paper = "letter";
+    bool landscape = false;
+    int dpi = 600;
+    bool color = true;
+    std::string folder = ".";
 };
 
 // The name of the port and driver every configured printer reports.

@@ -12,27 +12,27 @@
 namespace win::test {
 
 class GdiTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetGdi(); }
-  void TearDown() override { ResetGdi(); }
+  protected:
+    void SetUp() override { ResetGdi(); }
+    void TearDown() override { ResetGdi(); }
 };
 
 // A memory context holding a white 32-bit bitmap.
 class MemoryCanvas {
- public:
-  MemoryCanvas(int width, int height);
-  ~MemoryCanvas();
-  MemoryCanvas(const MemoryCanvas&) = delete;
-  MemoryCanvas& operator=(const MemoryCanvas&) = delete;
-  [[nodiscard]] HDC Dc() const { return dc_; }
-  [[nodiscard]] HBITMAP Bitmap() const { return bitmap_; }
-  [[nodiscard]] Image32 Pixels() const { return ReadDcPixels(dc_); }
-  [[nodiscard]] std::uint32_t At(int x, int y) const;
+  public:
+    MemoryCanvas(int width, int height);
+    ~MemoryCanvas();
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+    [[nodiscard]] HDC Dc() const { return dc_; }
+    [[nodiscard]] HBITMAP Bitmap() const { return bitmap_; }
+    [[nodiscard]] Image32 Pixels() const { return ReadDcPixels(dc_); }
+    [[nodiscard]] std::uint32_t At(int x, int y) const;
 
- private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
 };
 
 // Pixels of a picture that are not white.

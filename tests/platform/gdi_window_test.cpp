@@ -11,158 +11,162 @@ namespace {
 COLORREF paintColour = RGB(255, 0, 0);
 
 LRESULT PaintingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    HBRUSH b = CreateSolidBrush(paintColour);
-    FillRect(dc, &client, b);  // the whole client; the context clips
-    DeleteObject(b);
-    EndPaint(hwnd, &ps);
-    return 0;
-  }
-  return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        HBRUSH b = CreateSolidBrush(paintColour);
+        FillRect(dc, &client, b);  // the whole client; the context clips
+        DeleteObject(b);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
 class WindowDcTest : public GdiTest {
- protected:
-  void SetUp() override {
-    GdiTest::SetUp();
-    ResetPlatform();
-    SetScriptFailureHandler([this](const std::string& what) { failures.push_back(what); });
-  }
-  void TearDown() override {
-    SetScriptFailureHandler(nullptr);
-    ResetPlatform();
-    GdiTest::TearDown();
-  }
-  HWND MakeWindow(WNDPROC proc, HBRUSH background) {
-    WNDCLASS wc;
-    wc.lpfnWndProc = proc;
-    wc.hbrBackground = background;
-    wc.lpszClassName = "DrawingTestWindow";
-    EXPECT_NE(RegisterClass(&wc), 0);
-    HWND hwnd = CreateWindow("DrawingTestWindow", "drawing", WS_POPUP | WS_VISIBLE, 0, 0, 80, 60,
-                             nullptr, nullptr, nullptr, nullptr);
-    EXPECT_NE(hwnd, nullptr);
-    UpdateWindow(hwnd);
-    return hwnd;
-  }
-  std::vector<std::string> failures;
+  protected:
+    void SetUp() override {
+        GdiTest::SetUp();
+        ResetPlatform();
+        SetScriptFailureHandler([this](const std::string& what) { failures.push_back(what); });
+    }
+    void TearDown() override {
+        SetScriptFailureHandler(nullptr);
+        ResetPlatform();
+        GdiTest::TearDown();
+    }
+    HWND MakeWindow(WNDPROC proc, HBRUSH background) {
+        WNDCLASS wc;
+        wc.lpfnWndProc = proc;
+        wc.hbrBackground = background;
+        wc.lpszClassName = "DrawingTestWindow";
+        EXPECT_NE(RegisterClass(&wc), 0);
+        HWND hwnd = CreateWindow("DrawingTestWindow", "drawing", WS_POPUP | WS_VISIBLE, 0, 0, 80,
+                                 60, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_NE(hwnd, nullptr);
+        UpdateWindow(hwnd);
+        return hwnd;
+    }
+    std::vector<std::string> failures;
 };
 
-std::uint32_t Pixel(COLORREF c) { return PixelFromColorRef(c); }
+std::uint32_t Pixel(COLORREF c) {
+    return PixelFromColorRef(c);
+}
 
 TEST_F(WindowDcTest, PaintingIsClippedToTheInvalidatedPart) {
-  paintColour = RGB(255, 0, 0);
-  HWND hwnd = MakeWindow(&PaintingProc, nullptr);
-  Image32 shown = ReadWindowPixels(hwnd);
-  ASSERT_EQ(shown.width, 80);
-  EXPECT_EQ(shown.At(0, 0), Pixel(RGB(255, 0, 0)));
-  EXPECT_EQ(shown.At(79, 59), Pixel(RGB(255, 0, 0)));
-  paintColour = RGB(0, 0, 255);
-  RECT part{10, 10, 30, 20};
-  InvalidateRect(hwnd, &part, FALSE);
-  UpdateWindow(hwnd);
-  shown = ReadWindowPixels(hwnd);
-  EXPECT_EQ(shown.At(10, 10), Pixel(RGB(0, 0, 255)));
-  EXPECT_EQ(shown.At(29, 19), Pixel(RGB(0, 0, 255)));
-  EXPECT_EQ(shown.At(30, 19), Pixel(RGB(255, 0, 0)));
-  EXPECT_EQ(shown.At(9, 10), Pixel(RGB(255, 0, 0)));
-  DestroyWindow(hwnd);
-  EXPECT_TRUE(failures.empty());
+    paintColour = RGB(255, 0, 0);
+    HWND hwnd = MakeWindow(&PaintingProc, nullptr);
+    Image32 shown = ReadWindowPixels(hwnd);
+    ASSERT_EQ(shown.width, 80);
+    EXPECT_EQ(shown.At(0, 0), Pixel(RGB(255, 0, 0)));
+    EXPECT_EQ(shown.At(79, 59), Pixel(RGB(255, 0, 0)));
+    paintColour = RGB(0, 0, 255);
+    RECT part{10, 10, 30, 20};
+    InvalidateRect(hwnd, &part, FALSE);
+    UpdateWindow(hwnd);
+    shown = ReadWindowPixels(hwnd);
+    EXPECT_EQ(shown.At(10, 10), Pixel(RGB(0, 0, 255)));
+    EXPECT_EQ(shown.At(29, 19), Pixel(RGB(0, 0, 255)));
+    EXPECT_EQ(shown.At(30, 19), Pixel(RGB(255, 0, 0)));
+    EXPECT_EQ(shown.At(9, 10), Pixel(RGB(255, 0, 0)));
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(failures.empty());
 }
 
 TEST_F(WindowDcTest, ClassBackgroundIsErasedWithItsBrush) {
-  HBRUSH teal = CreateSolidBrush(RGB(0, 128, 128));
-  HWND hwnd = MakeWindow(&DefWindowProc, teal);
-  EXPECT_EQ(ReadWindowPixels(hwnd).At(40, 30), Pixel(RGB(0, 128, 128)));
-  DestroyWindow(hwnd);
-  // A system colour index plus one names the background as well.
-  UnregisterClass("DrawingTestWindow", nullptr);
-  hwnd = MakeWindow(&DefWindowProc, reinterpret_cast<HBRUSH>(static_cast<std::intptr_t>(COLOR_BTNFACE + 1)));
-  EXPECT_EQ(ReadWindowPixels(hwnd).At(5, 5), Pixel(GetSysColor(COLOR_BTNFACE)));
-  DestroyWindow(hwnd);
-  DeleteObject(teal);
+    HBRUSH teal = CreateSolidBrush(RGB(0, 128, 128));
+    HWND hwnd = MakeWindow(&DefWindowProc, teal);
+    EXPECT_EQ(ReadWindowPixels(hwnd).At(40, 30), Pixel(RGB(0, 128, 128)));
+    DestroyWindow(hwnd);
+    // A system colour index plus one names the background as well.
+    UnregisterClass("DrawingTestWindow", nullptr);
+    hwnd = MakeWindow(&DefWindowProc,
+                      reinterpret_cast<HBRUSH>(static_cast<std::intptr_t>(COLOR_BTNFACE + 1)));
+    EXPECT_EQ(ReadWindowPixels(hwnd).At(5, 5), Pixel(GetSysColor(COLOR_BTNFACE)));
+    DestroyWindow(hwnd);
+    DeleteObject(teal);
 }
 
 TEST_F(WindowDcTest, WindowContextsDrawAtAnyTimeUntilTheWindowGoes) {
-  paintColour = RGB(255, 255, 255);
-  HWND hwnd = MakeWindow(&PaintingProc, nullptr);
-  HDC dc = GetDC(hwnd);
-  ASSERT_NE(dc, nullptr);
-  EXPECT_EQ(WindowFromDC(dc), hwnd);
-  SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  Rectangle(dc, 5, 5, 15, 15);
-  EXPECT_EQ(ReadWindowPixels(hwnd).At(10, 10), 0u);
-  EXPECT_EQ(ReadDcPixels(dc).At(10, 10), 0u);
-  EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 0));
-  EXPECT_EQ(ReleaseDC(nullptr, dc), 0);  // not the window it belongs to
-  HDC kept = GetDC(hwnd);
-  EXPECT_EQ(ReleaseDC(hwnd, dc), 1);
-  DestroyWindow(hwnd);
-  // The context outlived its window: it draws nothing and says so.
-  EXPECT_EQ(WindowFromDC(kept), nullptr);
-  EXPECT_TRUE(Rectangle(kept, 0, 0, 10, 10));
-  EXPECT_EQ(GetPixel(kept, 1, 1), CLR_INVALID);
-  EXPECT_EQ(ReleaseDC(hwnd, kept), 1);
-  EXPECT_EQ(GetDC(hwnd), nullptr);
+    paintColour = RGB(255, 255, 255);
+    HWND hwnd = MakeWindow(&PaintingProc, nullptr);
+    HDC dc = GetDC(hwnd);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(WindowFromDC(dc), hwnd);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc, 5, 5, 15, 15);
+    EXPECT_EQ(ReadWindowPixels(hwnd).At(10, 10), 0u);
+    EXPECT_EQ(ReadDcPixels(dc).At(10, 10), 0u);
+    EXPECT_EQ(GetPixel(dc, 10, 10), RGB(0, 0, 0));
+    EXPECT_EQ(ReleaseDC(nullptr, dc), 0);  // not the window it belongs to
+    HDC kept = GetDC(hwnd);
+    EXPECT_EQ(ReleaseDC(hwnd, dc), 1);
+    DestroyWindow(hwnd);
+    // The context outlived its window: it draws nothing and says so.
+    EXPECT_EQ(WindowFromDC(kept), nullptr);
+    EXPECT_TRUE(Rectangle(kept, 0, 0, 10, 10));
+    EXPECT_EQ(GetPixel(kept, 1, 1), CLR_INVALID);
+    EXPECT_EQ(ReleaseDC(hwnd, kept), 1);
+    EXPECT_EQ(GetDC(hwnd), nullptr);
 }
 
 TEST_F(WindowDcTest, ControlsShowTheirText) {
-  DialogTemplate t;
-  t.caption = "Drawing";
-  t.cx = 120;
-  t.cy = 50;
-  t.items = {{"BUTTON", IDOK, "OK", BS_DEFPUSHBUTTON, 10, 10, 40, 14, 0},
-             {"BUTTON", IDCANCEL, "", BS_PUSHBUTTON, 60, 10, 40, 14, 0}};
-  RegisterDialogTemplate(500, t);
-  Image32 withText;
-  Image32 without;
-  OnDialog(500, [&](HWND dialog) {
-    RunUntilIdle();
-    withText = ReadWindowPixels(GetDlgItem(dialog, IDOK));
-    without = ReadWindowPixels(GetDlgItem(dialog, IDCANCEL));
-    PressButton(dialog, IDCANCEL);
-  });
-  EXPECT_EQ(DialogBoxParam(nullptr, 500, nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR {
-              return FALSE;
-            }, 0),
-            IDCANCEL);
-  ASSERT_GT(withText.width, 0);
-  ASSERT_EQ(withText.width, without.width);
-  // The same button face, but the captioned one carries dark glyph pixels
-  // in its middle.
-  auto darkInMiddle = [](const Image32& img) {
-    int dark = 0;
-    for (int y = img.height / 4; y < 3 * img.height / 4; ++y) {
-      for (int x = img.width / 4; x < 3 * img.width / 4; ++x) dark += (img.At(x, y) & 0xFF) < 100;
-    }
-    return dark;
-  };
-  EXPECT_GT(darkInMiddle(withText), 5);
-  EXPECT_EQ(darkInMiddle(without), 0);
+    DialogTemplate t;
+    t.caption = "Drawing";
+    t.cx = 120;
+    t.cy = 50;
+    t.items = {{"BUTTON", IDOK, "OK", BS_DEFPUSHBUTTON, 10, 10, 40, 14, 0},
+               {"BUTTON", IDCANCEL, "", BS_PUSHBUTTON, 60, 10, 40, 14, 0}};
+    RegisterDialogTemplate(500, t);
+    Image32 withText;
+    Image32 without;
+    OnDialog(500, [&](HWND dialog) {
+        RunUntilIdle();
+        withText = ReadWindowPixels(GetDlgItem(dialog, IDOK));
+        without = ReadWindowPixels(GetDlgItem(dialog, IDCANCEL));
+        PressButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(
+        DialogBoxParam(
+            nullptr, 500, nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0),
+        IDCANCEL);
+    ASSERT_GT(withText.width, 0);
+    ASSERT_EQ(withText.width, without.width);
+    // The same button face, but the captioned one carries dark glyph pixels
+    // in its middle.
+    auto darkInMiddle = [](const Image32& img) {
+        int dark = 0;
+        for (int y = img.height / 4; y < 3 * img.height / 4; ++y) {
+            for (int x = img.width / 4; x < 3 * img.width / 4; ++x)
+                dark += (img.At(x, y) & 0xFF) < 100;
+        }
+        return dark;
+    };
+    EXPECT_GT(darkInMiddle(withText), 5);
+    EXPECT_EQ(darkInMiddle(without), 0);
 }
 
 TEST_F(WindowDcTest, ClipboardReleasesThePicturesItHolds) {
-  const RECT frame{0, 0, 1000, 1000};
-  HDC meta = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
-  Rectangle(meta, 0, 0, 10, 10);
-  HENHMETAFILE picture = CloseEnhMetaFile(meta);
-  HPALETTE palette = CreateHalftonePalette(nullptr);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(CF_ENHMETAFILE, picture);
-  SetClipboardData(CF_PALETTE, palette);
-  CloseClipboard();
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EXPECT_EQ(GetClipboardData(CF_ENHMETAFILE), picture);
-  EmptyClipboard();
-  CloseClipboard();
-  // Emptying deleted both: their handles are stale now.
-  EXPECT_FALSE(DeleteEnhMetaFile(picture));
-  EXPECT_EQ(GetObjectType(palette), 0u);
+    const RECT frame{0, 0, 1000, 1000};
+    HDC meta = CreateEnhMetaFileA(nullptr, nullptr, &frame, nullptr);
+    Rectangle(meta, 0, 0, 10, 10);
+    HENHMETAFILE picture = CloseEnhMetaFile(meta);
+    HPALETTE palette = CreateHalftonePalette(nullptr);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_ENHMETAFILE, picture);
+    SetClipboardData(CF_PALETTE, palette);
+    CloseClipboard();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(CF_ENHMETAFILE), picture);
+    EmptyClipboard();
+    CloseClipboard();
+    // Emptying deleted both: their handles are stale now.
+    EXPECT_FALSE(DeleteEnhMetaFile(picture));
+    EXPECT_EQ(GetObjectType(palette), 0u);
 }
 
 }  // namespace
