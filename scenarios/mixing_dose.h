@@ -1,0 +1,81 @@
+// The treatment side of the waterflood mixing drivers: whether the current
+// product carries phosphate, what a profile call must recompute for the
+// product in force, and the limit and dose inputs of the inhibitor dose at one
+// mix.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/dose_records.h"
+#include "engine/pipeline_records.h"
+#include "engine/treatment_limits_hook.h"
+#include "engine/unit_conversions.h"
+#include "input/records.h"
+#include "treatment/records.h"
+
+// A component whose first active ingredient (its phosphate content) exceeds
+// this fraction makes the product a phosphate product: its dose adds phosphate
+// to the water and so changes the chemistry, not only the dose.
+constexpr float kPhosphateContent = 0.01f;
+
+// True when one of the first seven components, whatever the component count,
+// holds more than kPhosphateContent of the first ingredient.
+bool ProductHasPhosphate(const ProductTable& product);
+
+// What a mixing-ratio profile call does about the product in force.
+enum class MixProfileWork {
+    kFullRun,     // compute every point
+    kClearDoses,  // no product: the doses and statuses become 0
+    kNothing,     // the doses are current for this product
+    kDosesOnly,   // recompute the doses from the stored points
+};
+struct MixProductState {
+    bool profileDone;        // mixProfileDone
+    bool hasPhosphate;       // the current product carries phosphate
+    bool phosphateAtLastDose;  // mixPhosphateProduct
+    bool dosesDone;          // mixDosesDone
+    bool sameProduct;        // the product file name equals mixDoseProduct
+    bool productSelected;
+};
+// A full run when the points are not current, when the product's phosphate
+// differs from the last dose's, or when a phosphate product's doses are stale;
+// otherwise the doses follow the product.
+MixProfileWork ChooseMixProfileWork(const MixProductState& state);
+
+// True when the constant recirculating phosphate is held (its switch and the
+// master switch both on).
+bool ConstantPhosphateInForce(const ConstantConcentrations& constants);
+
+// One mix as the dose sees it (DoseAnalysis) and what the limit inputs read
+// beside it.
+struct MixDoseSource {
+    const DoseAnalysis& point;
+    const UnitContext& units;
+    float residenceTime;     // seconds, limit code 200
+    float corrosionTarget;   // limit codes 301 and 302
+};
+// Which codes a driver's limit inputs read.
+struct MixLimitRules {
+    bool allSevenComponents;  // past the component count too (the grids)
+    bool excessCodes;         // codes 500 to 537 read MomentaryExcess (the profile)
+};
+// The seven limit inputs, one per product component: below 100 the result at
+// that IndexCode, 100 to 199 the analysis element (chloride, sulfate, silica,
+// phosphate and magnesium in mg/L), 200 the residence time, 301 and 302 the
+// corrosion target, 500 to 537 the MomentaryExcess entry when the rules say so;
+// any other code, and a component not counted, 0.0.
+void MixLimitInputs(const ProductTable& product, const MixDoseSource& source,
+                    const MixLimitRules& rules, float (&limits)[kLimitInputCount]);
+
+// The ten dose inputs of a mix: its pH, the result at `resultSlot`, the calcite
+// ratio, silica, iron, 0 for the phosphate the dose will add, `phosphate`, the
+// calcium phosphate ratio, and the polyphosphate and zinc present in mg/L.
+DoseContext MixDoseInputs(const DoseAnalysis& point, int resultSlot, float phosphate,
+                          const UnitContext& units);
+
+// The phosphate a dose adds (mg/L as PO4) in the user's phosphate unit, by the
+// mixing-ratio profile's table: epm reporting / 31.7; else by the phosphate
+// unit 0 x 1, 1 x 1.58, 2 / 1.34, 3 x 1.338028. False (nothing to add) for
+// another unit code.
+bool MixProfilePhosphateAddition(double amountMgL, uint16_t reportingMode, uint16_t phosphateUnit,
+                                 float& added);
