@@ -2,6 +2,7 @@
 #include "scenarios/mixing_axis.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -28,7 +29,7 @@ float BuildMixRatioAxis(float low, float high, float (&points)[kMixRows]) {
     return step;
 }
 
-void BuildMixPercentAxis(float low, float high, float (&points)[kMixAxisPoints]) {
+void BuildMixAxisPoints(float low, float high, float (&points)[kMixAxisPoints]) {
     const float step = (high - low) / 6.0f;
     points[0] = low;
     for (int k = 1; k < kMixAxisPoints - 1; ++k) points[k] = points[k - 1] + step;
@@ -41,7 +42,7 @@ void ClampInnerPercents(float (&points)[kMixAxisPoints]) {
 
 void BuildMixGridAxis(float low, float high, float (&axis)[kMixAxisPoints]) {
     float points[kMixAxisPoints];
-    BuildMixPercentAxis(low, high, points);
+    BuildMixAxisPoints(low, high, points);
     StoreAxisWithoutNegatives(points, axis);
 }
 

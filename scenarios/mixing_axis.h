@@ -17,9 +17,9 @@ constexpr int kMixAxisPoints = 7;
 // ends the axis; point 6 is always `high`. Returns the step.
 float BuildMixRatioAxis(float low, float high, float (&points)[kMixRows]);
 
-// The mixing grids' percent axis: point 0 `low`, point 6 `high`, points 1 to 5
-// the running sums of (high - low) / 6.
-void BuildMixPercentAxis(float low, float high, float (&points)[kMixAxisPoints]);
+// Seven points from `low` to `high` as the mixing grids build their axes: point
+// 0 `low`, point 6 `high`, points 1 to 5 the running sums of (high - low) / 6.
+void BuildMixAxisPoints(float low, float high, float (&points)[kMixAxisPoints]);
 // The ratio grid holds its inner points 1 to 5 to 0..100.
 void ClampInnerPercents(float (&points)[kMixAxisPoints]);
 

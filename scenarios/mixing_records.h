@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "common/water_analysis.h"
+#include "scenarios/whatif_records.h"
 
 constexpr int kMixPoints = 7;          // points of the mixing-ratio axis
 constexpr int kMixRows = 10;           // rows kept per mixing-ratio table
@@ -21,7 +22,7 @@ constexpr int kMixValueCount = 64;     // an analysis or SaturationResults row
 constexpr int kMixExcessCount = 38;    // a MomentaryExcess row
 constexpr int kMixCorrosionSlots = 10; // the first four hold the four model rates
 constexpr int kMixOrganicAcids = 4;    // C2, C3, C4, C5 acids, mg/L
-constexpr int kMixProductNameChars = 80;  // a product file name with its terminator
+constexpr int kMixProductNameChars = kProductNameChars;  // a product file name and its end
 
 // Rows of mixPointTable.
 namespace MixPointRow {
