@@ -29,20 +29,13 @@ float BuildMixRatioAxis(float low, float high, float (&points)[kMixRows]) {
     return step;
 }
 
-void BuildMixAxisPoints(float low, float high, float (&points)[kMixAxisPoints]) {
-    const float step = (high - low) / 6.0f;
-    points[0] = low;
-    for (int k = 1; k < kMixAxisPoints - 1; ++k) points[k] = points[k - 1] + step;
-    points[kMixAxisPoints - 1] = high;
-}
-
 void ClampInnerPercents(float (&points)[kMixAxisPoints]) {
     for (int k = 1; k < kMixAxisPoints - 1; ++k) points[k] = MixBlendPercent(points[k]);
 }
 
 void BuildMixGridAxis(float low, float high, float (&axis)[kMixAxisPoints]) {
     float points[kMixAxisPoints];
-    BuildMixAxisPoints(low, high, points);
+    BuildGridAxis(low, high, points);
     StoreAxisWithoutNegatives(points, axis);
 }
 

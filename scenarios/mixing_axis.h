@@ -8,8 +8,9 @@
 #pragma once
 
 #include "scenarios/mixing_records.h"
+#include "scenarios/profile_axis.h"
 
-constexpr int kMixAxisPoints = 7;
+constexpr int kMixAxisPoints = kGridAxisPoints;
 
 // The mixing-ratio profile's axis from the low and high percent: the ten slots
 // are cleared, point 0 is `low`; each next point is the previous plus the step
@@ -17,9 +18,8 @@ constexpr int kMixAxisPoints = 7;
 // ends the axis; point 6 is always `high`. Returns the step.
 float BuildMixRatioAxis(float low, float high, float (&points)[kMixRows]);
 
-// Seven points from `low` to `high` as the mixing grids build their axes: point
-// 0 `low`, point 6 `high`, points 1 to 5 the running sums of (high - low) / 6.
-void BuildMixAxisPoints(float low, float high, float (&points)[kMixAxisPoints]);
+// Seven points from `low` to `high` as the grids build their axes (BuildGridAxis):
+// point 0 `low`, point 6 `high`, points 1 to 5 the running sums of (high - low) / 6.
 // The ratio grid holds its inner points 1 to 5 to 0..100.
 void ClampInnerPercents(float (&points)[kMixAxisPoints]);
 

@@ -2,22 +2,10 @@
 #include "scenarios/mixing_dose.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "common/index_code.h"
 #include "engine/inhibitor_dose.h"
-
-namespace {
-
-// Limit codes 500 to 537 name a MomentaryExcess entry.
-constexpr int kExcessCodeBase = 500;
-
-}  // namespace
-
-bool ProductHasPhosphate(const ProductTable& product) {
-    for (int i = 0; i < kDosedComponentCount; ++i)
-        if (product.records[i].ingredient1 > kPhosphateContent) return true;
-    return false;
-}
 
 MixProfileWork ChooseMixProfileWork(const MixProductState& s) {
     if (!s.profileDone || s.hasPhosphate != s.phosphateAtLastDose ||
@@ -34,9 +22,6 @@ bool ConstantPhosphateInForce(const ConstantConcentrations& constants) {
 
 void MixLimitInputs(const ProductTable& product, const MixDoseSource& source,
                     const MixLimitRules& rules, float (&limits)[kLimitInputCount]) {
-    const int counted =
-        rules.allSevenComponents ? kLimitInputCount
-                                 : std::clamp<int>(product.componentCount, 0, kLimitInputCount);
     const float temperature = source.point.analysis[AnalysisElement::kTemperature];
     const dose::VariableSource variables{
         source.point,
@@ -45,37 +30,21 @@ void MixLimitInputs(const ProductTable& product, const MixDoseSource& source,
         source.residenceTime,
         source.corrosionTarget,
         0.0f};
-    for (int i = 0; i < kLimitInputCount; ++i) {
-        limits[i] = 0.0f;
-        if (i >= counted) continue;
-        const int code = product.records[i].limitCode;
-        const int excessIndex = code - kExcessCodeBase;
-        if (rules.excessCodes && excessIndex >= 0 && excessIndex < kMomentaryExcessCount)
-            limits[i] = source.point.excess[excessIndex];
-        else
-            limits[i] = static_cast<float>(dose::GridDriverValue(code, variables));
-    }
+    const int counted = rules.allSevenComponents ? kLimitInputCount : product.componentCount;
+    for (int i = 0; i < kLimitInputCount; ++i)
+        limits[i] = i < counted ? static_cast<float>(dose::LimitInputValue(
+                                      product.records[i].limitCode, variables, rules.excessCodes))
+                                : 0.0f;
 }
 
 DoseContext MixDoseInputs(const DoseAnalysis& point, int resultSlot, float phosphate,
                           const UnitContext& units) {
-    const float* a = point.analysis;
-    const float* r = point.results;
+    WaterAnalysis water{};
+    std::copy(std::begin(point.analysis), std::end(point.analysis), water.values);
     DoseContext inputs{};
-    inputs.value[DoseInput::kPh] = a[AnalysisElement::kPh];
-    inputs.value[DoseInput::kResultValue] = r[resultSlot];
-    inputs.value[DoseInput::kCalciteRatio] = r[IndexCode::kCalcite];
-    inputs.value[DoseInput::kSilica] = a[AnalysisElement::kSilica];
-    inputs.value[DoseInput::kIron] = a[AnalysisElement::kIron];
-    inputs.value[DoseInput::kIngredient1] = 0.0f;
+    BuildDoseInputs(water, point.results, StagesDone{false, false, false}, units, inputs);
+    inputs.value[DoseInput::kResultValue] = point.results[resultSlot];
     inputs.value[DoseInput::kPhosphate] = phosphate;
-    inputs.value[DoseInput::kCalciumPhosphateRatio] = r[IndexCode::kCalciumPhosphate];
-    // The polyphosphate and zinc already in the mix, as the single-water
-    // calculation gives them for a water of its own.
-    inputs.value[DoseInput::kIngredient2] =
-        static_cast<float>(ConvPolyPO4Units(a[AnalysisElement::kPolyphosphate], units));
-    inputs.value[DoseInput::kIngredient3] =
-        static_cast<float>(ConvZnUnits(a[AnalysisElement::kZinc], units));
     return inputs;
 }
 

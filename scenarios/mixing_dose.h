@@ -1,7 +1,7 @@
-// The treatment side of the waterflood mixing drivers: whether the current
-// product carries phosphate, what a profile call must recompute for the
-// product in force, and the limit and dose inputs of the inhibitor dose at one
-// mix.
+// The treatment side of the waterflood mixing drivers: what a profile call must
+// recompute for the product in force (a product that carries phosphate,
+// ProductCarriesPhosphate, changes the water and not only the dose), and the
+// limit and dose inputs of the inhibitor dose at one mix.
 #pragma once
 
 #include <cstdint>
@@ -11,16 +11,8 @@
 #include "engine/treatment_limits_hook.h"
 #include "engine/unit_conversions.h"
 #include "input/records.h"
+#include "engine/treatment_inputs.h"
 #include "treatment/records.h"
-
-// A component whose first active ingredient (its phosphate content) exceeds
-// this fraction makes the product a phosphate product: its dose adds phosphate
-// to the water and so changes the chemistry, not only the dose.
-constexpr float kPhosphateContent = 0.01f;
-
-// True when one of the first seven components, whatever the component count,
-// holds more than kPhosphateContent of the first ingredient.
-bool ProductHasPhosphate(const ProductTable& product);
 
 // What a mixing-ratio profile call does about the product in force.
 enum class MixProfileWork {
@@ -67,9 +59,9 @@ struct MixLimitRules {
 void MixLimitInputs(const ProductTable& product, const MixDoseSource& source,
                     const MixLimitRules& rules, float (&limits)[kLimitInputCount]);
 
-// The ten dose inputs of a mix: its pH, the result at `resultSlot`, the calcite
-// ratio, silica, iron, 0 for the phosphate the dose will add, `phosphate`, the
-// calcium phosphate ratio, and the polyphosphate and zinc present in mg/L.
+// The ten dose inputs of a mix as the single-water calculation forms them
+// (BuildDoseInputs), with the result at `resultSlot` as the second input and
+// `phosphate` as the phosphate present.
 DoseContext MixDoseInputs(const DoseAnalysis& point, int resultSlot, float phosphate,
                           const UnitContext& units);
 

@@ -199,5 +199,5 @@ void FinishMixCell(MixGridRun& run, MixCell& cell) {
         if (!run.productSelected || !DoseCell(cell, phosphateAdded)) break;
         phosphateAdded = true;
     }
-    StoreMixCorrosion(whatIfResults.grid.corrosion[cell.index]);
+    StoreCorrosionRates(whatIfResults.grid.corrosion[cell.index]);
 }

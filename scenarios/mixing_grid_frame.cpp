@@ -68,9 +68,9 @@ void BeginMixGrid(uint16_t kind, int doneIndex, MixGridRun& run) {
     run.productSelected = resultStatus.productSelected != 0;
     if (!run.productSelected) mixGridDosesDone = 0;
     run.varyPco2 = whatIfOptions.varyPco2 != 0;
-    BuildMixAxisPoints(mixingZoneSettings.gridMixLow, mixingZoneSettings.gridMixHigh,
+    BuildGridAxis(mixingZoneSettings.gridMixLow, mixingZoneSettings.gridMixHigh,
                         run.percentAxis);
-    run.hasPhosphate = run.productSelected && ProductHasPhosphate(productTable);
+    run.hasPhosphate = run.productSelected && ProductCarriesPhosphate(productTable);
     run.nameChanged = run.productSelected && !ProductIsRecorded(productAtLastCalc);
     run.computeCells = MixGridCellsStale(run);
     mixGridTables.gridMixPercent[0] = mixingZoneSettings.mixTypicalPercent;

@@ -81,7 +81,7 @@ void RunRatioGrid(const RatioVariant& variant) {
         BuildMixGridAxis(graphRangeSettings.gridTemperatureLow,
                          graphRangeSettings.gridTemperatureHigh, grid.temperatureAxis);
     float phTargets[kMixAxisPoints];
-    BuildMixAxisPoints(whatIfSettings.phLow, whatIfSettings.phHigh, phTargets);
+    BuildGridAxis(whatIfSettings.phLow, whatIfSettings.phHigh, phTargets);
     phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 ? 1 : 0;
 
     if (run.computeCells) {

@@ -47,8 +47,8 @@ double PreparePoint(int k, const MixShares& s, const MixSources& waters) {
     std::copy(waterfloodMix.values + 1, waterfloodMix.values + AnalysisElement::kCount, row + 1);
 
     cur[AnalysisElement::kReportingMode] = reportingMode;
-    mixProfileTables.mixPointTable[MixPointRow::kResultScale][k] = cur[AnalysisElement::kResultScale];
-    mixProfileTables.mixPointTable[MixPointRow::kPressure][k] = cur[AnalysisElement::kPressure];
+    mixPointTable[MixPointRow::kResultScale][k] = cur[AnalysisElement::kResultScale];
+    mixPointTable[MixPointRow::kPressure][k] = cur[AnalysisElement::kPressure];
 
     const BlendedCarbonate b = BlendCarbonate(waters, s);
     cur[AnalysisElement::kBicarbonate] = b.bicarbonate;
@@ -119,9 +119,9 @@ void FinishPoint(int k, double acidity, const ProgressClock& clock, int& totalSt
     bool phosphateRerun = false;
     for (;;) {
         RunMixMainPass();
-        StoreMixCorrosion(mixProfileTables.mixCorrosion[k]);
+        StoreCorrosionRates(mixProfileTables.mixCorrosion[k]);
         mixProfileTables.mixBufferCapacity[k] = cur[AnalysisElement::kConductivity];
-        mixProfileTables.mixPointTable[MixPointRow::kPco2][k] = cur[AnalysisElement::kPco2];
+        mixPointTable[MixPointRow::kPco2][k] = cur[AnalysisElement::kPco2];
         row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
         waterfloodMix.values[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
         StepMixProgress(clock, k, totalSteps);
@@ -164,7 +164,7 @@ void RunWholeProfile(bool hasPhosphate) {
     const ProgressClock clock = StartProgress();
     for (int k = 0; k < kMixPoints; ++k) {
         float* row = mixProfileTables.mixChemistry[k];
-        const MixShares shares = SharesOf(mixProfileTables.mixPercent[k]);
+        const MixShares shares = SharesOf(mixPercent[k]);
         const double acidity = PreparePoint(k, shares, waters);
 
         RunMixPass();  // at 25 degrees C
@@ -244,11 +244,12 @@ void CalcMixingProfile(win::HWND owner) {
 
     mixingZoneSettings.mixStepPercent =
         BuildMixRatioAxis(mixingZoneSettings.mixLowPercent, mixingZoneSettings.mixHighPercent,
-                          mixProfileTables.mixPercent);
-    std::copy(std::begin(mixProfileTables.mixPercent), std::end(mixProfileTables.mixPercent),
-              mixProfileTables.mixPointTable[MixPointRow::kPercent]);
+                          mixPercent);
+    std::copy(std::begin(mixPercent), std::end(mixPercent),
+              mixPointTable[MixPointRow::kPercent]);
+    mixPointCount = kMixPoints;
 
-    const bool hasPhosphate = ProductHasPhosphate(productTable);
+    const bool hasPhosphate = ProductCarriesPhosphate(productTable);
     const MixProductState state{resultStatus.mixProfileDone != 0,
                                 hasPhosphate,
                                 mixPhosphateProduct != 0,

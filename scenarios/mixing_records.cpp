@@ -6,7 +6,6 @@ WaterAnalysis waterfloodMix;
 char mixDoseProduct[kMixProductNameChars];
 uint16_t mixDosesDone;
 uint16_t mixPhosphateProduct;
-uint16_t mixAlkalinityLabels;
 MixGridTables mixGridTables;
 uint16_t gridPhosphateProduct;
 uint16_t mixGridDosesDone;
@@ -17,7 +16,6 @@ void ResetMixingRecords() {
     for (char& c : mixDoseProduct) c = 0;
     mixDosesDone = 0;
     mixPhosphateProduct = 0;
-    mixAlkalinityLabels = 0;
     mixGridTables = MixGridTables{};
     gridPhosphateProduct = 0;
     mixGridDosesDone = 0;

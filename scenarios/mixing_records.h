@@ -12,11 +12,14 @@
 #include <cstdint>
 
 #include "common/water_analysis.h"
+#include "scenarios/mixing_profile_records.h"
 #include "scenarios/whatif_records.h"
 
-constexpr int kMixPoints = 7;          // points of the mixing-ratio axis
-constexpr int kMixRows = 10;           // rows kept per mixing-ratio table
-constexpr int kMixPointTableRows = 5;  // rows of mixPointTable
+// The percent axis (mixPercent, mixPointTable), the point count and the
+// alkalinity-label flag of the profile are kept with the multi-mix blend's
+// (scenarios/mixing_profile_records.h); the tables below hold the points.
+constexpr int kMixPoints = kMixProfilePoints;  // points of the mixing-ratio axis
+constexpr int kMixRows = kMixProfileSlots;     // rows kept per mixing-ratio table
 constexpr int kMixGridCells = 49;      // cells of a 7 x 7 mixing grid
 constexpr int kMixValueCount = 64;     // an analysis or SaturationResults row
 constexpr int kMixExcessCount = 38;    // a MomentaryExcess row
@@ -36,8 +39,6 @@ enum : int {
 
 // The mixing-ratio profile. Row k holds point k.
 struct MixProfileTables {
-    float mixPercent[kMixRows];
-    float mixPointTable[kMixPointTableRows][kMixRows];
     float mixChemistry[kMixRows][kMixValueCount];  // the mix of each point, user units
     float mixResults[kMixRows][kMixValueCount];    // SaturationResults by IndexCode
     float mixExcess[kMixRows][kMixExcessCount];    // MomentaryExcess
@@ -54,7 +55,7 @@ struct MixProfileTables {
     float mixCorrosion[kMixPoints][kMixCorrosionSlots];
 };
 // Byte counts of the tables in the work file.
-static_assert(sizeof(MixProfileTables::mixPointTable) == 200);
+static_assert(sizeof(mixPointTable) == 200);
 static_assert(sizeof(MixProfileTables::mixChemistry) == 2560);
 static_assert(sizeof(MixProfileTables::mixExcess) == 1520);
 static_assert(sizeof(MixProfileTables::mixOrganicAcids) == 160);
@@ -73,9 +74,6 @@ extern WaterAnalysis waterfloodMix;
 extern char mixDoseProduct[kMixProductNameChars];
 extern uint16_t mixDosesDone;
 extern uint16_t mixPhosphateProduct;
-// 1 after every completed profile run; the mix pages choose their alkalinity
-// labels by it.
-extern uint16_t mixAlkalinityLabels;
 
 // gridKind values of the mixing grids.
 namespace MixGridKind {

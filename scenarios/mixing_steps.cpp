@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "engine/carbonate_records.h"
-#include "engine/corrosion_models.h"
 #include "engine/inhibitor_dose.h"
 #include "engine/inputs_records.h"
 #include "engine/ph_adjustment.h"
@@ -15,6 +14,7 @@
 #include "input/records.h"
 #include "scenarios/driver_frame.h"
 #include "scenarios/engine_port.h"
+#include "scenarios/point_steps.h"
 
 namespace {
 
@@ -69,21 +69,6 @@ void RunMixMainPass() {
     RunMixPass();
 }
 
-void StoreMixCorrosion(float (&row)[kMixCorrosionSlots]) {
-    const float* v = currentAnalysis.values;
-    const double t = v[AnalysisElement::kTemperature];
-    const double ph = v[AnalysisElement::kPh];
-    const double p = v[AnalysisElement::kPressure];
-    const double pco2 = v[AnalysisElement::kPco2];
-    const double ph2s = v[AnalysisElement::kPH2S];
-    double* last = corrosionRates.last;
-    last[0] = CalcCorrRateCO2Kt(t, ph, p, pco2);
-    last[1] = CalcCorrRateCO2Fug(t, ph, p, ph2s);
-    last[2] = CalcCorrRateArrhenius(t, ph, p, pco2);
-    last[3] = CalcCorrRateCO2H2S(t, ph, p, pco2, ph2s);
-    for (int m = 0; m < kCorrosionModelCount; ++m) row[m] = static_cast<float>(last[m]);
-}
-
 void AdjustMixPh(float targetPh) {
     float ph = currentAnalysis.values[AnalysisElement::kPh];
     float scratchAlkalinity = 0.0f;
@@ -91,12 +76,8 @@ void AdjustMixPh(float targetPh) {
 }
 
 void KeepAdjustedElements(const float* working, float* row) {
-    for (int e : {AnalysisElement::kAcidity, AnalysisElement::kMAlkalinity,
-                  AnalysisElement::kPAlkalinity, AnalysisElement::kBicarbonate,
-                  AnalysisElement::kCarbonate, AnalysisElement::kAlkalinity,
-                  AnalysisElement::kCalcium, AnalysisElement::kSodium, AnalysisElement::kPotassium,
-                  AnalysisElement::kPco2})
-        row[e] = working[e];
+    KeepPhControlFields(working, row);
+    row[AnalysisElement::kPco2] = working[AnalysisElement::kPco2];
 }
 
 void ClearMixDoseTracking() {

@@ -9,6 +9,7 @@
 
 #include "engine/dose_records.h"
 #include "engine/pipeline_records.h"
+#include "engine/water_pipeline.h"
 #include "scenarios/mixing_blend.h"
 #include "scenarios/mixing_dose.h"
 #include "scenarios/mixing_records.h"
@@ -31,12 +32,7 @@ void RunMixPass();
 // 3.0 (bicarbonate and carbonate given).
 void RunMixMainPass();
 
-// The four corrosion rates of the water just calculated (temperature, pH,
-// pressure, pCO2 and pH2S of the working analysis) into slots 0 to 3 of `row`,
-// and the last-rates copy of the single-water records.
-void StoreMixCorrosion(float (&row)[kMixCorrosionSlots]);
-
-// The pH the cell's pH control was asked for: brings the working analysis to
+// pH control of a mix: brings the working analysis to
 // `targetPh` by acid or alkali (water 3, the working analysis); nothing when pH
 // control is off.
 void AdjustMixPh(float targetPh);

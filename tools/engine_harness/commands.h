@@ -59,3 +59,6 @@ int CmdMultiMix(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // well 12|11|48 WATERFILE [--bottom T,P] [--separator T,P] [--flash T] [--depth D]
 // [--source 0|1|2]: a well profile of a water, one line per station.
 int CmdWell(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// mix profile INJECTION FORMATION [--low P --high P] | mix grid KIND INJECTION FORMATION:
+// the waterflood mixing-ratio profile or a mixing grid of two calculated waters.
+int CmdMix(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -28,6 +28,8 @@ constexpr HarnessCommand kCommands[] = {
     {"well", CmdWell,
      "12|11|48 WATERFILE [--bottom T,P] [--separator T,P] [--flash T] [--depth D] "
      "[--source 0|1|2]"},
+    {"mix", CmdMix,
+     "profile INJECTION FORMATION [--low P --high P] | grid KIND INJECTION FORMATION [...]"},
 };
 
 void PrintUsage(std::FILE* to) {
