@@ -15,3 +15,6 @@ for w in data/samples/*.wat; do
     "$HARNESS" dose "$w" "$p"
   done
 done
+echo
+echo "== waterflood: data/samples/seawater.wat injected into data/samples/formation.wat"
+"$HARNESS" mix profile data/samples/seawater.wat data/samples/formation.wat

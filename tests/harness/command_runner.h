@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,4 +28,20 @@ inline int RunCommand(CommandFunction command, std::vector<std::string> args, st
     out = DrainCapture(o);
     err = DrainCapture(e);
     return code;
+}
+
+// The lines of `text` that begin with `start`.
+inline std::vector<std::string> LinesStartingWith(const std::string& text, const std::string& start) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(start, 0) == 0) lines.push_back(line);
+    return lines;
+}
+
+// The number after " name=" in a printed line; -1e300 when the line has none.
+inline double Field(const std::string& line, const std::string& name) {
+    const size_t at = line.find(" " + name + "=");
+    if (at == std::string::npos) return -1e300;
+    return std::stod(line.substr(at + name.size() + 2));
 }

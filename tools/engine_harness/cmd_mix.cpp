@@ -6,9 +6,11 @@
 // percents from --low to --high, 0 and 100 by default) or the mixing grid of KIND
 // (0 pH by temperature at the typical percent, 3 injection percent by
 // temperature, 4 pH by injection percent) runs on them. Every point or cell is
-// printed with its injection-water percent, pH, the saturation ratios of calcite,
-// barite, celestite and gypsum, the acid and alkali doses of pH control and the
-// inhibitor dose with its status.
+// printed with its axis values and the injection-water percent that was mixed,
+// pH, the saturation ratios of calcite, barite, celestite and gypsum, the
+// corrosion rates, the acid and alkali doses of pH control and the inhibitor
+// dose with its status. The progress steps and any message go to the complaint
+// stream.
 //
 // Options: --target PH with --acid N and/or --alkali N turns pH control on (codes
 // as in phadjust); --product PRODUCTFILE selects a product; for the grids --ph
@@ -31,6 +33,7 @@
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/mix_waters.h"
 #include "tools/engine_harness/product_file.h"
+#include "tools/engine_harness/whatif_setup.h"
 #include "treatment/records.h"
 #include "treatment/treatment_limits.h"
 
@@ -154,26 +157,17 @@ int LoadProduct(const char* path, std::FILE* err) {
     return kExitOk;
 }
 
-// One line per point or cell.
-void PrintMix(std::FILE* out, const char* tag, int index, float percent, const float* analysis,
-              const float* results, float acid, float alkali, float dose, int status) {
-    std::fprintf(out,
-                 "%s %d percent %.6g pH %.6g calcite %.6g barite %.6g celestite %.6g gypsum %.6g "
-                 "acid %.6g alkali %.6g inhibitor %.6g status %d\n",
-                 tag, index, static_cast<double>(percent), static_cast<double>(analysis[AE::kPh]),
-                 static_cast<double>(results[IndexCode::kCalcite]),
-                 static_cast<double>(results[IndexCode::kBarite]),
-                 static_cast<double>(results[IndexCode::kCelestite]),
-                 static_cast<double>(results[IndexCode::kGypsum]), static_cast<double>(acid),
-                 static_cast<double>(alkali), static_cast<double>(dose), status);
-}
-
 void PrintProfile(std::FILE* out) {
     const MixProfileTables& t = mixProfileTables;
-    for (int k = 0; k < kMixPoints; ++k)
-        PrintMix(out, "point", k, mixPercent[k], t.mixChemistry[k], t.mixResults[k],
-                 t.mixAcidDose[k], t.mixAlkaliDose[k], t.mixInhibitorDose[k],
-                 t.mixDoseStatus[k]);
+    std::fprintf(out, "mix profile\n");
+    for (int k = 0; k < kMixPoints; ++k) {
+        char label[16], axis[48];
+        std::snprintf(label, sizeof label, "point %d", k);
+        std::snprintf(axis, sizeof axis, "percent=%.6g", static_cast<double>(mixPercent[k]));
+        PrintPointLine(out, {label, axis, t.mixChemistry[k], t.mixResults[k], t.mixCorrosion[k],
+                             t.mixAcidDose[k], t.mixAlkaliDose[k], t.mixInhibitorDose[k],
+                             static_cast<int16_t>(t.mixDoseStatus[k])});
+    }
 }
 
 // The percent of cell (i, j) as the grid mixed it (the axis value held to 0..100).
@@ -187,13 +181,25 @@ float CellPercent(int gridCode, int i, int j) {
 
 void PrintGrid(std::FILE* out, int gridCode) {
     const GridTable& g = whatIfResults.grid;
-    std::fprintf(out, "grid kind %d\n", g.gridKind);
-    for (int i = 0; i < 7; ++i) std::fprintf(out, "row %d %.6g\n", i, static_cast<double>(g.phAxis[i]));
-    for (int j = 0; j < 7; ++j)
-        std::fprintf(out, "column %d %.6g\n", j, static_cast<double>(g.temperatureAxis[j]));
-    for (int c = 0; c < 49; ++c)
-        PrintMix(out, "cell", c, CellPercent(gridCode, c / 7, c % 7), g.analysis[c], g.results[c],
-                 g.acidDose[c], g.alkaliDose[c], g.dose[c], g.doseStatus[c]);
+    // Names of the row and column values by grid kind.
+    const bool pco2 = whatIfOptions.varyPco2 != 0 && gridCode != MixGridCode::kRatio;
+    const char* rowName = gridCode == MixGridCode::kRatio ? "percent" : (pco2 ? "pco2" : "ph");
+    const char* columnName =
+        gridCode == MixGridCode::kPhByPercent ? "percent" : "temperature";
+    std::fprintf(out, "mix grid %s %s\n", rowName, columnName);
+    for (int i = 0; i < kMixAxisPoints; ++i) {
+        for (int j = 0; j < kMixAxisPoints; ++j) {
+            const int c = kMixAxisPoints * i + j;
+            char label[16], axis[120];
+            std::snprintf(label, sizeof label, "cell %d %d", i, j);
+            std::snprintf(axis, sizeof axis, "%s=%.6g %s=%.6g mixed=%.6g", rowName,
+                          static_cast<double>(g.phAxis[i]), columnName,
+                          static_cast<double>(g.temperatureAxis[j]),
+                          static_cast<double>(CellPercent(gridCode, i, j)));
+            PrintPointLine(out, {label, axis, g.analysis[c], g.results[c], g.corrosion[c],
+                                 g.acidDose[c], g.alkaliDose[c], g.dose[c], g.doseStatus[c]});
+        }
+    }
 }
 
 void SetUpGrid(const MixArgs& a) {
@@ -231,15 +237,24 @@ int CmdMix(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     const int status = LoadWaterflood(a.injection, a.formation, err);
     if (status != kExitOk) return status;
     SetUpPhControl(a);
+    ReportDriverServicesTo(err);
     if (!a.grid) {
         mixingZoneSettings.mixLowPercent = static_cast<float>(a.low);
         mixingZoneSettings.mixHighPercent = static_cast<float>(a.high);
         CalcMixingProfile(mainWindowState.mainWindow);
-        PrintProfile(out);
     } else {
         SetUpGrid(a);
         (void)CalcMixGrid(static_cast<uint16_t>(a.gridCode));
-        PrintGrid(out, a.gridCode);
     }
+    StopReportingDriverServices();
+    if (!a.grid) {
+        PrintProfile(out);
+        return kExitOk;
+    }
+    const int doneIndex = a.gridCode == MixGridCode::kPhByPercent ? 0
+                          : a.gridCode == MixGridCode::kRatio     ? 1
+                                                                  : 2;
+    if (resultStatus.mixGridDone[doneIndex] == 0) return kExitBadInput;  // refused: see the message
+    PrintGrid(out, a.gridCode);
     return kExitOk;
 }

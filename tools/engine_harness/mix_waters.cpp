@@ -8,6 +8,7 @@
 #include "input/residence_records.h"
 #include "input/unit_factor_table.h"
 #include "pages/records.h"
+#include "scenarios/mixing_records.h"
 #include "shell/records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file_items.h"
@@ -116,6 +117,10 @@ int LoadWaterflood(const char* injectionPath, const char* formationPath, std::FI
         return kExitBadInput;
     }
 
+    // A fresh waterflood: nothing mixed from earlier waters counts as current.
+    resultStatus.mixProfileDone = 0;
+    for (uint16_t& done : resultStatus.mixGridDone) done = 0;
+    ResetMixingRecords();
     InitUnitFactors();
     unitCodes = injection.units;
     reportingMode = injection.reportingMode;
