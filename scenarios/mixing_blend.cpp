@@ -128,9 +128,16 @@ double GridAlkalinity(const MixSources& waters, const MixShares& s, double carbo
 
 bool ReferenceTemperature(uint16_t temperatureUnit, float& value) {
     switch (temperatureUnit) {
-        case TemperatureUnit::kFahrenheit: value = 77.0f; return true;
-        case TemperatureUnit::kCelsius: value = 25.0f; return true;
-        case TemperatureUnit::kKelvin: value = 298.16f; return true;
-        default: return false;
+        case TemperatureUnit::kFahrenheit:
+            value = 77.0f;
+            return true;
+        case TemperatureUnit::kCelsius:
+            value = 25.0f;
+            return true;
+        case TemperatureUnit::kKelvin:
+            value = 298.16f;
+            return true;
+        default:
+            return false;
     }
 }

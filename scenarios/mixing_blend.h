@@ -38,10 +38,10 @@ void BlendAnalysisValues(const MixSources& waters, const MixShares& s,
 // The carbonate figures of a mix, each g x formation + f x injection unless
 // said otherwise.
 struct BlendedCarbonate {
-    float bicarbonate;   // mg/L as HCO3, from the snapshots
-    float carbonate;     // mg/L as CO3
-    float h2co3;         // mg/L as H2CO3
-    float dissolvedCo2;  // mg/L as H2CO3
+    float bicarbonate;         // mg/L as HCO3, from the snapshots
+    float carbonate;           // mg/L as CO3
+    float h2co3;               // mg/L as H2CO3
+    float dissolvedCo2;        // mg/L as H2CO3
     float k1, k2, kw, gammaH;  // conditional constants and g(H+)
     // The reference pass's figures that the snapshots copy: the three carbonate
     // amounts (mg/L), alkalinity and acidity as CaCO3 (mg/L) and the carbonate

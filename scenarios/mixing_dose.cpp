@@ -55,10 +55,19 @@ bool MixProfilePhosphateAddition(double amountMgL, uint16_t reportingMode, uint1
         return true;
     }
     switch (phosphateUnit) {
-        case 0: added = static_cast<float>(amountMgL); return true;
-        case 1: added = static_cast<float>(amountMgL * 1.58); return true;
-        case 2: added = static_cast<float>(amountMgL / 1.34); return true;
-        case 3: added = static_cast<float>(amountMgL * 1.338028); return true;
-        default: return false;
+        case 0:
+            added = static_cast<float>(amountMgL);
+            return true;
+        case 1:
+            added = static_cast<float>(amountMgL * 1.58);
+            return true;
+        case 2:
+            added = static_cast<float>(amountMgL / 1.34);
+            return true;
+        case 3:
+            added = static_cast<float>(amountMgL * 1.338028);
+            return true;
+        default:
+            return false;
     }
 }

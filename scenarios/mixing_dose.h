@@ -8,10 +8,10 @@
 
 #include "engine/dose_records.h"
 #include "engine/pipeline_records.h"
+#include "engine/treatment_inputs.h"
 #include "engine/treatment_limits_hook.h"
 #include "engine/unit_conversions.h"
 #include "input/records.h"
-#include "engine/treatment_inputs.h"
 #include "treatment/records.h"
 
 // What a mixing-ratio profile call does about the product in force.
@@ -22,11 +22,11 @@ enum class MixProfileWork {
     kDosesOnly,   // recompute the doses from the stored points
 };
 struct MixProductState {
-    bool profileDone;        // mixProfileDone
-    bool hasPhosphate;       // the current product carries phosphate
+    bool profileDone;          // mixProfileDone
+    bool hasPhosphate;         // the current product carries phosphate
     bool phosphateAtLastDose;  // mixPhosphateProduct
-    bool dosesDone;          // mixDosesDone
-    bool sameProduct;        // the product file name equals mixDoseProduct
+    bool dosesDone;            // mixDosesDone
+    bool sameProduct;          // the product file name equals mixDoseProduct
     bool productSelected;
 };
 // A full run when the points are not current, when the product's phosphate
@@ -43,8 +43,8 @@ bool ConstantPhosphateInForce(const ConstantConcentrations& constants);
 struct MixDoseSource {
     const DoseAnalysis& point;
     const UnitContext& units;
-    float residenceTime;     // seconds, limit code 200
-    float corrosionTarget;   // limit codes 301 and 302
+    float residenceTime;    // seconds, limit code 200
+    float corrosionTarget;  // limit codes 301 and 302
 };
 // Which codes a driver's limit inputs read.
 struct MixLimitRules {

@@ -22,9 +22,12 @@ constexpr float kSpeciesGivenMode = 3.0f;
 // The injection percent of cell (i, j).
 float CellPercent(const MixGridRun& run, int i, int j) {
     switch (run.kind) {
-        case MixGridKind::kPhByPercent: return run.percentAxis[j];
-        case MixGridKind::kPercentByTemperature: return run.percentAxis[i];
-        default: return mixGridTables.gridMixPercent[0];
+        case MixGridKind::kPhByPercent:
+            return run.percentAxis[j];
+        case MixGridKind::kPercentByTemperature:
+            return run.percentAxis[i];
+        default:
+            return mixGridTables.gridMixPercent[0];
     }
 }
 
@@ -137,9 +140,15 @@ void CalcMixGridAll(uint16_t gridCode) {
     if (!AskMixGridQuestions()) return;
     MixGridRun run{};
     switch (gridCode) {
-        case MixGridCode::kPhByPercent: BeginMixGrid(MixGridKind::kPhByPercent, 0, run); break;
-        case MixGridCode::kRatio: BeginMixGrid(MixGridKind::kPercentByTemperature, 1, run); break;
-        default: BeginMixGrid(MixGridKind::kPhByTemperature, 2, run); break;
+        case MixGridCode::kPhByPercent:
+            BeginMixGrid(MixGridKind::kPhByPercent, 0, run);
+            break;
+        case MixGridCode::kRatio:
+            BeginMixGrid(MixGridKind::kPercentByTemperature, 1, run);
+            break;
+        default:
+            BeginMixGrid(MixGridKind::kPhByTemperature, 2, run);
+            break;
     }
 
     GridTable& grid = whatIfResults.grid;

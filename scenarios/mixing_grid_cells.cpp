@@ -38,7 +38,8 @@ MixCell BlendCell(int index, float percent, double carbonateWeight, bool intoMix
     float* cur = currentAnalysis.values;
     BlendAnalysisValues(waters, cell.shares, cell.row);
     std::copy(cell.row + 1, cell.row + AnalysisElement::kCount, cur + 1);
-    if (intoMix) std::copy(cell.row + 1, cell.row + AnalysisElement::kCount, waterfloodMix.values + 1);
+    if (intoMix)
+        std::copy(cell.row + 1, cell.row + AnalysisElement::kCount, waterfloodMix.values + 1);
 
     cell.blend = BlendCarbonate(waters, cell.shares);
     const BlendedCarbonate& b = cell.blend;
@@ -64,8 +65,8 @@ double SolveBlendPh(const MixCell& cell, double startPh) {
     constants.gammaH = cell.blend.gammaH;
     const BlendedCarbonate& b = cell.blend;
     double ph = startPh;
-    (void)SolvepHFromCarbonateD(constants, b.acidity, b.alkalinity, b.k1, b.k2, b.kw, b.gammaH,
-                                0.0, 0.0, ph);
+    (void)SolvepHFromCarbonateD(constants, b.acidity, b.alkalinity, b.k1, b.k2, b.kw, b.gammaH, 0.0,
+                                0.0, ph);
     return ph;
 }
 
@@ -101,7 +102,8 @@ void AfterCellPhControl(MixCell& cell, float alkalinity, const float* rowPh) {
         case AcidChemical::kHydrochloric:
             cell.row[AnalysisElement::kChloride] = cur[AnalysisElement::kChloride];
             break;
-        default: break;
+        default:
+            break;
     }
     if (rowPh != nullptr) cur[AnalysisElement::kPh] = *rowPh;
     for (float* v : {cur, cell.row}) {
@@ -165,8 +167,10 @@ bool DoseCell(MixCell& cell, bool phosphateAdded) {
     results[29] = grid.carbonate[c];
     const MixDoseRows rows{analysis, results, MomentaryExcess};
     // The dose sees the cell's pH and its phosphate as the cell holds them.
-    const MixDoseCall call{IndexCode::kRyznar, cell.row[AnalysisElement::kPhosphate],
-                           {true, false}, cell.row[AnalysisElement::kPh]};
+    const MixDoseCall call{IndexCode::kRyznar,
+                           cell.row[AnalysisElement::kPhosphate],
+                           {true, false},
+                           cell.row[AnalysisElement::kPh]};
     DoseContext inputs{};
     float dose = 0.0f;
     const uint16_t status = DoseAtMix(rows, call, inputs, dose);

@@ -29,8 +29,8 @@ int ChosenGraphCount(const GraphChoice& choice) {
 }
 
 EngineSettings LiveEngineSettings() {
-    return {carbonateState, currentCO2,     currentH2CO3,      currentHCO3,
-            currentCO3,     phBalanceSwitch, whatIfOptions,    phControlSettings};
+    return {carbonateState, currentCO2,      currentH2CO3,  currentHCO3,
+            currentCO3,     phBalanceSwitch, whatIfOptions, phControlSettings};
 }
 
 }  // namespace
@@ -68,8 +68,7 @@ void BeginMixGrid(uint16_t kind, int doneIndex, MixGridRun& run) {
     run.productSelected = resultStatus.productSelected != 0;
     if (!run.productSelected) mixGridDosesDone = 0;
     run.varyPco2 = whatIfOptions.varyPco2 != 0;
-    BuildGridAxis(mixingZoneSettings.gridMixLow, mixingZoneSettings.gridMixHigh,
-                        run.percentAxis);
+    BuildGridAxis(mixingZoneSettings.gridMixLow, mixingZoneSettings.gridMixHigh, run.percentAxis);
     run.hasPhosphate = run.productSelected && ProductCarriesPhosphate(productTable);
     run.nameChanged = run.productSelected && !ProductIsRecorded(productAtLastCalc);
     run.computeCells = MixGridCellsStale(run);
@@ -108,9 +107,14 @@ void EndMixGrid(MixGridRun& run) {
                               (!run.nameChanged || run.hasPhosphate || gridPhosphateProduct != 0);
     const int16_t run89 = (!run.productSelected || dosesCurrent) ? 0 : 1;
     GridTable& grid = whatIfResults.grid;
-    const GridDoseCells cells{grid.results,     grid.analysis, grid.excess,
-                              grid.bicarbonate, grid.carbonate, currentResidenceTime,
-                              mixGridTables.gridGraphDose, mixGridTables.gridGraphDoseStatus};
+    const GridDoseCells cells{grid.results,
+                              grid.analysis,
+                              grid.excess,
+                              grid.bicarbonate,
+                              grid.carbonate,
+                              currentResidenceTime,
+                              mixGridTables.gridGraphDose,
+                              mixGridTables.gridGraphDoseStatus};
     for (int i = 0; i < ChosenGraphCount(graphChoice); ++i)
         CalcGridDosages(GlobalDoseEnvironment(), doseLimitState, doseAnalysis, graphChoice, run89,
                         static_cast<int16_t>(i), cells);

@@ -21,9 +21,9 @@ constexpr double kRatioCarbonateWeight = 60009.4;
 
 // What tells the ratio grid and its earlier forms apart.
 struct RatioVariant {
-    bool whatIfPhTargets;      // pH control to point j of the what-if pH range
-    bool whatIfTemperatures;   // columns from the what-if temperature range
-    bool keepAllAdjusted;      // the cell keeps every element pH control rewrote
+    bool whatIfPhTargets;     // pH control to point j of the what-if pH range
+    bool whatIfTemperatures;  // columns from the what-if temperature range
+    bool keepAllAdjusted;     // the cell keeps every element pH control rewrote
 };
 
 // The blend's pH from its carbonate balance, started from the volume-weighted

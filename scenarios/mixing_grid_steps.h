@@ -13,13 +13,13 @@
 
 // One run of a mixing grid.
 struct MixGridRun {
-    uint16_t kind;           // MixGridKind, the gridKind the run leaves
-    int doneIndex;           // its entry in mixGridDone
+    uint16_t kind;  // MixGridKind, the gridKind the run leaves
+    int doneIndex;  // its entry in mixGridDone
     bool productSelected;
-    bool hasPhosphate;       // the product carries phosphate
-    bool nameChanged;        // the product file name differs from productAtLastCalc
-    bool computeCells;       // the skip test found the cells stale
-    bool varyPco2;           // the rows are pCO2 values
+    bool hasPhosphate;  // the product carries phosphate
+    bool nameChanged;   // the product file name differs from productAtLastCalc
+    bool computeCells;  // the skip test found the cells stale
+    bool varyPco2;      // the rows are pCO2 values
     float percentAxis[kMixAxisPoints];
     ProgressClock clock;
     DriverSettingsBackup saved;
@@ -42,11 +42,11 @@ void EndMixGrid(MixGridRun& run);
 
 // The cell being computed.
 struct MixCell {
-    int index;        // 7 x row + column
+    int index;                       // 7 x row + column
     float (&row)[kResultRowValues];  // gridChemistry (the grid table's analysis row)
     MixShares shares;
     BlendedCarbonate blend;
-    double acidity;   // the blended total acidity, eq/kg
+    double acidity;  // the blended total acidity, eq/kg
 };
 
 // Blends the two waters into the cell and the working analysis (and the mix

@@ -2,8 +2,8 @@
 // the injection-water percent range, with pH control, corrosion rates and the
 // dose of the current product at each.
 #include <algorithm>
-#include <iterator>
 #include <cmath>
+#include <iterator>
 
 #include "common/index_code.h"
 #include "engine/carbonate_records.h"
@@ -26,15 +26,8 @@ namespace {
 constexpr double kCaCO3PerEquivalent = 50044.5;
 
 EngineSettings LiveEngineSettings() {
-    return {carbonateState, currentCO2,     currentH2CO3,      currentHCO3,
-            currentCO3,     phBalanceSwitch, whatIfOptions,    phControlSettings};
-}
-
-// The working analysis, the point's row and the mix record at once.
-void SetMixValue(int element, float value, float* row) {
-    currentAnalysis.values[element] = value;
-    row[element] = value;
-    waterfloodMix.values[element] = value;
+    return {carbonateState, currentCO2,      currentH2CO3,  currentHCO3,
+            currentCO3,     phBalanceSwitch, whatIfOptions, phControlSettings};
 }
 
 // Steps 1 and 2 of a point: the blend and everything the first engine run is
@@ -64,7 +57,7 @@ double PreparePoint(int k, const MixShares& s, const MixSources& waters) {
     waterfloodMix.values[AnalysisElement::kAlkalinityEq] = alkalinity;
     HandBlendToEngine(b, b.hydrogen);
 
-    SetMixValue(AnalysisElement::kPh, -1.0f, row);
+    for (float* v : {cur, row, waterfloodMix.values}) v[AnalysisElement::kPh] = -1.0f;
     cur[AnalysisElement::kSpeciesGiven] = 1.0f;
     cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
     cur[AnalysisElement::kReportingMode] = reportingMode;
@@ -87,12 +80,12 @@ void StepMixProgress(const ProgressClock& clock, int k, int totalSteps) {
 }
 
 // The phosphate a dose adds at point k goes into the point's water, the
-// working analysis and the mix record. False when the unit has no rule (the
-// re-run is made all the same).
+// working analysis and the mix record; a phosphate unit without a rule adds
+// nothing (the re-run is made all the same).
 void AddDosePhosphate(int k, float addedMgL) {
     float added = 0.0f;
-    if (!MixProfilePhosphateAddition(addedMgL, reportingMode,
-                                     unitCodes.code[UnitItem::kPhosphate], added))
+    if (!MixProfilePhosphateAddition(addedMgL, reportingMode, unitCodes.code[UnitItem::kPhosphate],
+                                     added))
         return;
     float* row = mixProfileTables.mixChemistry[k];
     row[AnalysisElement::kPhosphate] += added;
@@ -105,9 +98,14 @@ MixDoseRows PointRows(int k) {
             mixProfileTables.mixExcess[k]};
 }
 
-MixDoseCall PointDoseCall(int k) {
-    const float phosphate = static_cast<float>(
+// The phosphate of point k's mix in mg/L as PO4: the dose inputs take it as it
+// stood before the dose added any.
+float PointPhosphate(int k) {
+    return static_cast<float>(
         ConvPO4Units(mixProfileTables.mixChemistry[k][AnalysisElement::kPhosphate]));
+}
+
+MixDoseCall PointDoseCall(float phosphate) {
     return {IndexCode::kLarsonSkold, phosphate, {false, true}, std::nullopt};
 }
 
@@ -115,6 +113,7 @@ MixDoseCall PointDoseCall(int k) {
 // the dose, repeated once when the dose adds phosphate.
 void FinishPoint(int k, double acidity, const ProgressClock& clock, int& totalSteps) {
     float* row = mixProfileTables.mixChemistry[k];
+    const float phosphate = PointPhosphate(k);
     const float* cur = currentAnalysis.values;
     bool phosphateRerun = false;
     for (;;) {
@@ -145,8 +144,8 @@ void FinishPoint(int k, double acidity, const ProgressClock& clock, int& totalSt
             break;
         }
         DoseContext inputs{};
-        mixProfileTables.mixDoseStatus[k] =
-            DoseAtMix(PointRows(k), PointDoseCall(k), inputs, mixProfileTables.mixInhibitorDose[k]);
+        mixProfileTables.mixDoseStatus[k] = DoseAtMix(PointRows(k), PointDoseCall(phosphate),
+                                                      inputs, mixProfileTables.mixInhibitorDose[k]);
         const float addedPhosphate = inputs.value[DoseInput::kIngredient1];
         if (phosphateRerun || !(addedPhosphate > 0.0f) ||
             ConstantPhosphateInForce(constantConcentrations))
@@ -202,7 +201,8 @@ void RecomputeDoses(bool hasPhosphate) {
         }
         DoseContext inputs{};
         mixProfileTables.mixDoseStatus[k] =
-            DoseAtMix(PointRows(k), PointDoseCall(k), inputs, mixProfileTables.mixInhibitorDose[k]);
+            DoseAtMix(PointRows(k), PointDoseCall(PointPhosphate(k)), inputs,
+                      mixProfileTables.mixInhibitorDose[k]);
     }
     if (!ProductIsRecorded(mixDoseProduct)) mixGridDosesDone = 0;
     RecordProduct(mixDoseProduct);
@@ -221,9 +221,9 @@ void ClearDoses() {
 // alkalinity, pH and the blended temperature, and the engine settings go back.
 void FinishProfile(const DriverSettingsBackup& saved) {
     float* cur = currentAnalysis.values;
-    for (int e : {AnalysisElement::kMAlkalinity, AnalysisElement::kPAlkalinity,
-                  AnalysisElement::kAlkalinity, AnalysisElement::kPh,
-                  AnalysisElement::kTemperature})
+    for (int e :
+         {AnalysisElement::kMAlkalinity, AnalysisElement::kPAlkalinity,
+          AnalysisElement::kAlkalinity, AnalysisElement::kPh, AnalysisElement::kTemperature})
         cur[e] = waterfloodMix.values[e];
     resultStatus.mixProfileDone = 1;
     mixAlkalinityLabels = 1;
@@ -242,25 +242,28 @@ void CalcMixingProfile(win::HWND owner) {
     SaveEngineSettings(LiveEngineSettings(), saved);
     phBalanceSwitch = 0;
 
-    mixingZoneSettings.mixStepPercent =
-        BuildMixRatioAxis(mixingZoneSettings.mixLowPercent, mixingZoneSettings.mixHighPercent,
-                          mixPercent);
-    std::copy(std::begin(mixPercent), std::end(mixPercent),
-              mixPointTable[MixPointRow::kPercent]);
+    mixingZoneSettings.mixStepPercent = BuildMixRatioAxis(
+        mixingZoneSettings.mixLowPercent, mixingZoneSettings.mixHighPercent, mixPercent);
+    std::copy(std::begin(mixPercent), std::end(mixPercent), mixPointTable[MixPointRow::kPercent]);
     mixPointCount = kMixPoints;
 
     const bool hasPhosphate = ProductCarriesPhosphate(productTable);
-    const MixProductState state{resultStatus.mixProfileDone != 0,
-                                hasPhosphate,
-                                mixPhosphateProduct != 0,
-                                mixDosesDone != 0,
-                                ProductIsRecorded(mixDoseProduct),
-                                resultStatus.productSelected != 0};
+    const MixProductState state{
+        resultStatus.mixProfileDone != 0,  hasPhosphate,
+        mixPhosphateProduct != 0,          mixDosesDone != 0,
+        ProductIsRecorded(mixDoseProduct), resultStatus.productSelected != 0};
     switch (ChooseMixProfileWork(state)) {
-        case MixProfileWork::kFullRun: RunWholeProfile(hasPhosphate); break;
-        case MixProfileWork::kClearDoses: ClearDoses(); break;
-        case MixProfileWork::kNothing: break;
-        case MixProfileWork::kDosesOnly: RecomputeDoses(hasPhosphate); break;
+        case MixProfileWork::kFullRun:
+            RunWholeProfile(hasPhosphate);
+            break;
+        case MixProfileWork::kClearDoses:
+            ClearDoses();
+            break;
+        case MixProfileWork::kNothing:
+            break;
+        case MixProfileWork::kDosesOnly:
+            RecomputeDoses(hasPhosphate);
+            break;
     }
     FinishProfile(saved);
 }

@@ -18,13 +18,13 @@
 // The percent axis (mixPercent, mixPointTable), the point count and the
 // alkalinity-label flag of the profile are kept with the multi-mix blend's
 // (scenarios/mixing_profile_records.h); the tables below hold the points.
-constexpr int kMixPoints = kMixProfilePoints;  // points of the mixing-ratio axis
-constexpr int kMixRows = kMixProfileSlots;     // rows kept per mixing-ratio table
-constexpr int kMixGridCells = 49;      // cells of a 7 x 7 mixing grid
-constexpr int kMixValueCount = 64;     // an analysis or SaturationResults row
-constexpr int kMixExcessCount = 38;    // a MomentaryExcess row
-constexpr int kMixCorrosionSlots = 10; // the first four hold the four model rates
-constexpr int kMixOrganicAcids = 4;    // C2, C3, C4, C5 acids, mg/L
+constexpr int kMixPoints = kMixProfilePoints;            // points of the mixing-ratio axis
+constexpr int kMixRows = kMixProfileSlots;               // rows kept per mixing-ratio table
+constexpr int kMixGridCells = 49;                        // cells of a 7 x 7 mixing grid
+constexpr int kMixValueCount = 64;                       // an analysis or SaturationResults row
+constexpr int kMixExcessCount = 38;                      // a MomentaryExcess row
+constexpr int kMixCorrosionSlots = 10;                   // the first four hold the four model rates
+constexpr int kMixOrganicAcids = 4;                      // C2, C3, C4, C5 acids, mg/L
 constexpr int kMixProductNameChars = kProductNameChars;  // a product file name and its end
 
 // Rows of mixPointTable.
@@ -46,8 +46,8 @@ struct MixProfileTables {
     float mixAcidity[kMixRows];                    // blended total acidity, mg/L as CaCO3
     float mixDissolvedCO2[kMixRows];               // blended dissolved CO2, mg/L as H2CO3
     float mixOrganicAcids[kMixRows][kMixOrganicAcids];
-    float mixAcidDose[kMixRows];    // acidDemand after the point's pH control
-    float mixAlkaliDose[kMixRows];  // alkaliDemand after the point's pH control
+    float mixAcidDose[kMixRows];         // acidDemand after the point's pH control
+    float mixAlkaliDose[kMixRows];       // alkaliDemand after the point's pH control
     float mixInhibitorDose[kMixPoints];  // the current product's dose per point
     uint16_t mixDoseStatus[kMixPoints];  // what CalcInhibitorDosage returned
     // Rates of CalcCorrRateCO2Kt, CalcCorrRateCO2Fug, CalcCorrRateArrhenius and
@@ -78,18 +78,18 @@ extern uint16_t mixPhosphateProduct;
 // gridKind values of the mixing grids.
 namespace MixGridKind {
 enum : uint16_t {
-    kPhByTemperature = 0,      // pH or pCO2 rows, temperature columns (grid code 0)
-    kPercentByTemperature = 1, // injection percent rows, temperature columns (code 3)
-    kPhByPercent = 2,          // pH or pCO2 rows, injection percent columns (code 4)
+    kPhByTemperature = 0,       // pH or pCO2 rows, temperature columns (grid code 0)
+    kPercentByTemperature = 1,  // injection percent rows, temperature columns (code 3)
+    kPhByPercent = 2,           // pH or pCO2 rows, injection percent columns (code 4)
 };
 }
 
 // What the mixing grids keep per cell beside the shared grid table of the
 // single-water grids (cell c = 7 x row + column).
 struct MixGridTables {
-    float gridResult16[kMixGridCells];     // SaturationResults slot 16 of the cell
-    float gridAcidity[kMixGridCells];      // blended total acidity, eq/L
-    float gridDissolvedCO2[kMixGridCells]; // dissolvedCO2Copy after the cell
+    float gridResult16[kMixGridCells];      // SaturationResults slot 16 of the cell
+    float gridAcidity[kMixGridCells];       // blended total acidity, eq/L
+    float gridDissolvedCO2[kMixGridCells];  // dissolvedCO2Copy after the cell
     float gridOrganicAcids[kMixGridCells][kMixOrganicAcids];
     // The dose graph's dose and status per cell (CalcGridDosages).
     float gridGraphDose[kMixGridCells];

@@ -97,8 +97,8 @@ uint16_t DoseAtMix(const MixDoseRows& rows, const MixDoseCall& call, DoseContext
     inputs = MixDoseInputs(doseAnalysis, call.resultSlot, call.phosphate, units);
     if (call.ph) inputs.value[DoseInput::kPh] = *call.ph;
     const float temperature = rows.analysis[AnalysisElement::kTemperature];
-    const int16_t status = CurrentScenarioEngine().calcInhibitorDosage(
-        &inputs, temperature, limits, currentResidenceTime, &dose);
+    const int16_t status = CurrentScenarioEngine().calcInhibitorDosage(&inputs, temperature, limits,
+                                                                       currentResidenceTime, &dose);
     return static_cast<uint16_t>(std::max<int16_t>(status, 0));
 }
 

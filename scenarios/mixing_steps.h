@@ -55,9 +55,9 @@ struct MixDoseRows {
     const float (&excess)[kMixExcessCount];
 };
 struct MixDoseCall {
-    int resultSlot;       // the dose input taken from the results (18 or 11)
-    float phosphate;      // the phosphate present, as the driver gives it
-    MixLimitRules rules;  // which codes the limit inputs read
+    int resultSlot;           // the dose input taken from the results (18 or 11)
+    float phosphate;          // the phosphate present, as the driver gives it
+    MixLimitRules rules;      // which codes the limit inputs read
     std::optional<float> ph;  // the pH the dose inputs take, when not the row's
 };
 uint16_t DoseAtMix(const MixDoseRows& rows, const MixDoseCall& call, DoseContext& inputs,

@@ -79,9 +79,9 @@ TEST(MixCommand, SeaWaterIntoBariumFormationWaterGivesAnInteriorBaritePeak) {
 
 TEST(MixCommand, RatioGridMixesEachRowAtItsPercent) {
     std::string out, err;
-    ASSERT_EQ(RunCommand(CmdMix, {"grid", "3", kSeaWater, kFormation, "--percent", "-20:130"},
-                         out, err),
-              kExitOk)
+    ASSERT_EQ(
+        RunCommand(CmdMix, {"grid", "3", kSeaWater, kFormation, "--percent", "-20:130"}, out, err),
+        kExitOk)
         << err;
     const auto cells = LinesStartingWith(out, "cell ");
     ASSERT_EQ(cells.size(), 49u);
@@ -108,9 +108,8 @@ TEST(MixWaters, TemperatureAndPressureFollowTheFirstWatersUnits) {
     // An ion in a unit of its own, or another reporting mode, cannot be matched;
     // the water is left as it was.
     WaterFileData other{};
-    ASSERT_TRUE(ParseWaterText("reporting = mg/L\nalkalinity_mode = 2\nchloride = 30 as NaCl\n",
-                               other)
-                    .ok);
+    ASSERT_TRUE(
+        ParseWaterText("reporting = mg/L\nalkalinity_mode = 2\nchloride = 30 as NaCl\n", other).ok);
     const WaterFileData before = other;
     EXPECT_NE(MatchUnits(sea, other).find("chloride"), std::string::npos);
     EXPECT_EQ(other.analysis.values[AE::kChloride], before.analysis.values[AE::kChloride]);

@@ -197,7 +197,7 @@ TEST_F(MixingProfile, RecomputesOnlyWhatTheProductInForceNeeds) {
 
 TEST_F(MixingProfile, PhosphateTheDoseAddsIsRunOnceMoreInTheUsersUnit) {
     SelectProduct("PO4.INH");
-    script.phosphateAdded = 3.1f;  // mg/L as PO4 at every dose
+    script.phosphateAdded = 3.1f;              // mg/L as PO4 at every dose
     unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 1.58 mg per mg of PO4
     CalcMixingProfile(nullptr);
 
@@ -208,6 +208,12 @@ TEST_F(MixingProfile, PhosphateTheDoseAddsIsRunOnceMoreInTheUsersUnit) {
         EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], blended + 3.1 * 1.58, 1e-4)
             << k;
         EXPECT_NEAR(mixProfileTables.mixChemistry[k][AE::kPhosphate], blended + 3.1 * 1.58, 1e-4);
+        // Both doses of the point see the phosphate the mix had before the dose,
+        // in mg/L as PO4: 0.6325 mg of PO4 per mg as CaCO3 (31.66 / 50.04).
+        EXPECT_NEAR(script.doses[2 * k].inputs.value[DoseInput::kPhosphate], blended * 0.6325,
+                    1e-4);
+        EXPECT_EQ(script.doses[2 * k + 1].inputs.value[DoseInput::kPhosphate],
+                  script.doses[2 * k].inputs.value[DoseInput::kPhosphate]);
     }
     // One progress step per main pass, the re-runs counted in the total.
     ASSERT_EQ(script.progress.size(), 14u);

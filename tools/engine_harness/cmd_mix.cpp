@@ -184,8 +184,7 @@ void PrintGrid(std::FILE* out, int gridCode) {
     // Names of the row and column values by grid kind.
     const bool pco2 = whatIfOptions.varyPco2 != 0 && gridCode != MixGridCode::kRatio;
     const char* rowName = gridCode == MixGridCode::kRatio ? "percent" : (pco2 ? "pco2" : "ph");
-    const char* columnName =
-        gridCode == MixGridCode::kPhByPercent ? "percent" : "temperature";
+    const char* columnName = gridCode == MixGridCode::kPhByPercent ? "percent" : "temperature";
     std::fprintf(out, "mix grid %s %s\n", rowName, columnName);
     for (int i = 0; i < kMixAxisPoints; ++i) {
         for (int j = 0; j < kMixAxisPoints; ++j) {
@@ -209,10 +208,10 @@ void SetUpGrid(const MixArgs& a) {
     // Without a range the grid spans the two waters' temperatures.
     const float ti = injectionWater.values[AE::kTemperature];
     const float tf = formationWater.values[AE::kTemperature];
-    r.gridTemperatureLow = std::isnan(a.temperatureLow) ? std::fmin(ti, tf)
-                                                        : static_cast<float>(a.temperatureLow);
-    r.gridTemperatureHigh = std::isnan(a.temperatureHigh) ? std::fmax(ti, tf)
-                                                          : static_cast<float>(a.temperatureHigh);
+    r.gridTemperatureLow =
+        std::isnan(a.temperatureLow) ? std::fmin(ti, tf) : static_cast<float>(a.temperatureLow);
+    r.gridTemperatureHigh =
+        std::isnan(a.temperatureHigh) ? std::fmax(ti, tf) : static_cast<float>(a.temperatureHigh);
     mixingZoneSettings.gridMixLow = static_cast<float>(a.percentLow);
     mixingZoneSettings.gridMixHigh = static_cast<float>(a.percentHigh);
     mixingZoneSettings.mixTypicalPercent = static_cast<float>(a.typical);

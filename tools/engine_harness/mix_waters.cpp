@@ -23,16 +23,22 @@ constexpr float kDefaultResidenceSeconds = 180.0f;
 // Degrees C from the temperature unit (0 F, 1 C, 2 K counted from 273.16).
 double ToCelsius(double t, uint16_t unit) {
     switch (unit) {
-        case TemperatureUnit::kFahrenheit: return (t - 32.0) * 5.0 / 9.0;
-        case TemperatureUnit::kKelvin: return t - 273.16;
-        default: return t;
+        case TemperatureUnit::kFahrenheit:
+            return (t - 32.0) * 5.0 / 9.0;
+        case TemperatureUnit::kKelvin:
+            return t - 273.16;
+        default:
+            return t;
     }
 }
 double FromCelsius(double c, uint16_t unit) {
     switch (unit) {
-        case TemperatureUnit::kFahrenheit: return c * 9.0 / 5.0 + 32.0;
-        case TemperatureUnit::kKelvin: return c + 273.16;
-        default: return c;
+        case TemperatureUnit::kFahrenheit:
+            return c * 9.0 / 5.0 + 32.0;
+        case TemperatureUnit::kKelvin:
+            return c + 273.16;
+        default:
+            return c;
     }
 }
 
@@ -40,18 +46,26 @@ double FromCelsius(double c, uint16_t unit) {
 // kPa = bar x 100.
 double ToPsia(double p, uint16_t unit) {
     switch (unit) {
-        case PressureUnit::kAtm: return p / 0.068046;
-        case PressureUnit::kBar: return p / 0.068948;
-        case PressureUnit::kKPa: return p / 100.0 / 0.068948;
-        default: return p;
+        case PressureUnit::kAtm:
+            return p / 0.068046;
+        case PressureUnit::kBar:
+            return p / 0.068948;
+        case PressureUnit::kKPa:
+            return p / 100.0 / 0.068948;
+        default:
+            return p;
     }
 }
 double FromPsia(double psia, uint16_t unit) {
     switch (unit) {
-        case PressureUnit::kAtm: return psia * 0.068046;
-        case PressureUnit::kBar: return psia * 0.068948;
-        case PressureUnit::kKPa: return psia * 0.068948 * 100.0;
-        default: return psia;
+        case PressureUnit::kAtm:
+            return psia * 0.068046;
+        case PressureUnit::kBar:
+            return psia * 0.068948;
+        case PressureUnit::kKPa:
+            return psia * 0.068948 * 100.0;
+        default:
+            return psia;
     }
 }
 
