@@ -73,9 +73,9 @@ void WaterAnalysisWithSolvers(benchmark::State& state, const char* name) {
 
 }  // namespace
 
-#define PIPELINE_SAMPLE(tag, file)                                      \
-    BENCHMARK_CAPTURE(Equilibrium, tag, file);                          \
-    BENCHMARK_CAPTURE(WaterAnalysisWithoutSolvers, tag, file);          \
+#define PIPELINE_SAMPLE(tag, file)                             \
+    BENCHMARK_CAPTURE(Equilibrium, tag, file);                 \
+    BENCHMARK_CAPTURE(WaterAnalysisWithoutSolvers, tag, file); \
     BENCHMARK_CAPTURE(WaterAnalysisWithSolvers, tag, file)->Unit(benchmark::kMicrosecond)
 
 PIPELINE_SAMPLE(seawater, "seawater.wat");

@@ -69,9 +69,8 @@ void FirstReferencePass(PipelineRun& run) {
     PrepareEngineInputs(v);
     RunReferencePass(run.engine);
 
-    if (water.recomputesAtOwnPh &&
-        (water.analysis->values[AnalysisElement::kCompanionPh] < 0.0f ||
-         v[AnalysisElement::kCompanionPh] < 0.0f)) {
+    if (water.recomputesAtOwnPh && (water.analysis->values[AnalysisElement::kCompanionPh] < 0.0f ||
+                                    v[AnalysisElement::kCompanionPh] < 0.0f)) {
         water.analysis->values[AnalysisElement::kPh] = v[AnalysisElement::kPh];
         RunReferencePass(run.engine);
     }

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr double kBicarbonateMass = 61.0173;    // g/mol
-constexpr double kCarbonateMass = 60.0094;      // g/mol
-constexpr double kCarbonicAcidMass = 62.0253;   // g/mol
+constexpr double kBicarbonateMass = 61.0173;   // g/mol
+constexpr double kCarbonateMass = 60.0094;     // g/mol
+constexpr double kCarbonicAcidMass = 62.0253;  // g/mol
 
 }  // namespace
 

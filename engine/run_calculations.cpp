@@ -73,4 +73,6 @@ void RunCalculationsWith(EngineFunction engine) {
         SaturationResults[kSolverRuns[i].answerSlot] = answers[i];
 }
 
-void RunCalculations() { RunCalculationsWith(CalcEquilibrium); }
+void RunCalculations() {
+    RunCalculationsWith(CalcEquilibrium);
+}

@@ -8,18 +8,50 @@
 
 namespace {
 
-void BindSurface(StoredWater& w) {
-    w.analysis = &surfaceWater;
-    w.entered16 = &resultStatus.surfaceEntered;
-    w.results = &WaterResults.surface;
-    w.corrosion = corrosionRates.surface;
-    w.doseDone16 = &doseState.surface.doseDone;
-    w.limitStatus = &doseState.surface.limitStatus;
-    w.dose = &doseState.surface.dose;
-    w.carbonate = &CarbonateSnapshot.surface;
-    w.savedConstants = &savedCarbonateConstants[SavedWater::kSurface];
-    w.isSurface = true;
+// The records the surface, injection and formation waters keep alike.
+struct NamedWater {
+    WaterAnalysis& analysis;
+    uint16_t& entered;
+    StoredResults& results;
+    float* corrosion;
+    WaterDoseState& dose;
+    WaterCarbonate& carbonate;
+    SavedCarbonateConstants& savedConstants;
+};
+
+void BindNamedWater(const NamedWater& n, StoredWater& w) {
+    w.analysis = &n.analysis;
+    w.entered16 = &n.entered;
+    w.results = &n.results;
+    w.corrosion = n.corrosion;
+    w.doseDone16 = &n.dose.doseDone;
+    w.limitStatus = &n.dose.limitStatus;
+    w.dose = &n.dose.dose;
+    w.carbonate = &n.carbonate;
+    w.savedConstants = &n.savedConstants;
 }
+
+const NamedWater kSurface{surfaceWater,
+                          resultStatus.surfaceEntered,
+                          WaterResults.surface,
+                          corrosionRates.surface,
+                          doseState.surface,
+                          CarbonateSnapshot.surface,
+                          savedCarbonateConstants[SavedWater::kSurface]};
+const NamedWater kInjection{injectionWater,
+                            resultStatus.injectionEntered,
+                            WaterResults.injection,
+                            corrosionRates.injection,
+                            doseState.injection,
+                            CarbonateSnapshot.injection,
+                            savedCarbonateConstants[SavedWater::kInjection]};
+const NamedWater kFormation{formationWater,
+                            resultStatus.formationEntered,
+                            WaterResults.formation,
+                            corrosionRates.formation,
+                            doseState.formation,
+                            CarbonateSnapshot.formation,
+                            savedCarbonateConstants[SavedWater::kFormation]};
 
 }  // namespace
 
@@ -28,47 +60,31 @@ bool FindStoredWater(int32_t selector, int32_t editIndex, StoredWater& out) {
     w.selector = selector;
     switch (selector) {
         case WaterSelector::kSurface:
-            BindSurface(w);
+            BindNamedWater(kSurface, w);
+            w.isSurface = true;
             w.residenceSeconds = &waterResidenceSeconds[ResidenceWater::kSurface];
             w.copiesStoredValues = true;
             break;
         case WaterSelector::kSurfaceAgain:
             // The surface water as the caller put it into currentAnalysis (a paste);
             // it has no residence time of its own here, so the current one stands.
-            BindSurface(w);
+            BindNamedWater(kSurface, w);
+            w.isSurface = true;
             break;
         case WaterSelector::kInjection:
-            w.analysis = &injectionWater;
-            w.entered16 = &resultStatus.injectionEntered;
-            w.results = &WaterResults.injection;
-            w.corrosion = corrosionRates.injection;
-            w.doseDone16 = &doseState.injection.doseDone;
-            w.limitStatus = &doseState.injection.limitStatus;
-            w.dose = &doseState.injection.dose;
-            w.carbonate = &CarbonateSnapshot.injection;
-            w.savedConstants = &savedCarbonateConstants[SavedWater::kInjection];
-            w.residenceSeconds = &waterResidenceSeconds[ResidenceWater::kInjection];
+        case WaterSelector::kFormation: {
+            const bool injection = selector == WaterSelector::kInjection;
+            BindNamedWater(injection ? kInjection : kFormation, w);
+            w.residenceSeconds = &waterResidenceSeconds[injection ? ResidenceWater::kInjection
+                                                                  : ResidenceWater::kFormation];
             w.copiesStoredValues = true;
             w.keepsTotalCarbonate = true;
             w.recomputesAtOwnPh = true;
             break;
-        case WaterSelector::kFormation:
-            w.analysis = &formationWater;
-            w.entered16 = &resultStatus.formationEntered;
-            w.results = &WaterResults.formation;
-            w.corrosion = corrosionRates.formation;
-            w.doseDone16 = &doseState.formation.doseDone;
-            w.limitStatus = &doseState.formation.limitStatus;
-            w.dose = &doseState.formation.dose;
-            w.carbonate = &CarbonateSnapshot.formation;
-            w.savedConstants = &savedCarbonateConstants[SavedWater::kFormation];
-            w.residenceSeconds = &waterResidenceSeconds[ResidenceWater::kFormation];
-            w.copiesStoredValues = true;
-            w.keepsTotalCarbonate = true;
-            w.recomputesAtOwnPh = true;
-            break;
+        }
         case WaterSelector::kMixed:
-            // The blend the caller put into currentAnalysis: only the spare rates.
+            // The blend the caller put into currentAnalysis: only the spare rates; no
+            // residence time of its own, so the current one stands.
             w.corrosion = corrosionRates.mixed;
             break;
         case WaterSelector::kMultiMixSource: {

@@ -11,17 +11,17 @@
 #include "engine/water_results_records.h"
 
 struct StoredWater {
-    int32_t selector;               // WaterSelector
-    WaterAnalysis* analysis;        // the stored analysis; null for the mixed water
-    uint16_t* entered16;            // ResultStatus flag of the surface, injection or formation water
-    uint32_t* entered32;            // entered flag of a multi-mix source water
-    StoredResults* results;         // null for the mixed water
-    float* corrosion;               // the water's four corrosion rates
-    uint16_t* doseDone16;           // surface, injection, formation
-    uint32_t* doseDone32;           // multi-mix source water
-    int16_t* limitStatus;           // null for the mixed water
-    float* dose;                    // null for the mixed water
-    WaterCarbonate* carbonate;      // null for the mixed water
+    int32_t selector;           // WaterSelector
+    WaterAnalysis* analysis;    // the stored analysis; null for the mixed water
+    uint16_t* entered16;        // ResultStatus flag of the surface, injection or formation water
+    uint32_t* entered32;        // entered flag of a multi-mix source water
+    StoredResults* results;     // null for the mixed water
+    float* corrosion;           // the water's four corrosion rates
+    uint16_t* doseDone16;       // surface, injection, formation
+    uint32_t* doseDone32;       // multi-mix source water
+    int16_t* limitStatus;       // null for the mixed water
+    float* dose;                // null for the mixed water
+    WaterCarbonate* carbonate;  // null for the mixed water
     SavedCarbonateConstants* savedConstants;  // surface, injection and formation only
     const float* residenceSeconds;  // the water's own residence time; null: the current one
     bool copiesStoredValues;        // the full calculation starts from the stored values

@@ -46,9 +46,8 @@ const SolverCation kSolverMagnesium{AnalysisElement::kMagnesium, UnitItem::kMagn
 // Iron works in mg/L as CaCO3 like its sisters, both ways: the answer of every
 // solver is an amount of alkalinity, and SaturationResults slot 55 holds the
 // siderite answer as CaCO3.
-const SolverCation kSolverIron{AnalysisElement::kIron, UnitItem::kIron,
-                               kCaCO3MolarMass / 55.8452, kCaCO3MolarMass / 55.8452,
-                               kCaCO3MolarMass};
+const SolverCation kSolverIron{AnalysisElement::kIron, UnitItem::kIron, kCaCO3MolarMass / 55.8452,
+                               kCaCO3MolarMass / 55.8452, kCaCO3MolarMass};
 
 double CationToCaCO3(double value, uint16_t unitCode, const SolverCation& cation) {
     switch (unitCode) {
@@ -85,22 +84,14 @@ double CaCO3ToCation(double value, uint16_t unitCode, const SolverCation& cation
 }
 
 SolverRecords GlobalSolverRecords() {
-    return {currentAnalysis,
-            SaturationResults,
-            alkalinityMode,
-            whatIfOptions.carbonateModel,
-            currentHCO3,
-            currentCO3,
-            currentH2CO3,
-            currentCO2,
-            acidDemand,
-            balanceAmount,
-            calcPassMode,
-            cationAdded,
-            anionAdded,
-            referenceOutputs.dissolvedCarbonicAcid,
-            unitCodes,
-            reportingMode};
+    return {currentAnalysis, SaturationResults,
+            alkalinityMode,  whatIfOptions.carbonateModel,
+            currentHCO3,     currentCO3,
+            currentH2CO3,    currentCO2,
+            acidDemand,      balanceAmount,
+            calcPassMode,    cationAdded,
+            anionAdded,      referenceOutputs.dissolvedCarbonicAcid,
+            unitCodes,       reportingMode};
 }
 
 namespace {
@@ -272,15 +263,13 @@ void SolveOnGlobals(const SolverCation& cation, uint16_t code, float& answer, fl
 
 }  // namespace
 
-void SolveCalciumSaturation(uint16_t code, float& answer, float target, float& phOut,
-                            const void*) {
+void SolveCalciumSaturation(uint16_t code, float& answer, float target, float& phOut, const void*) {
     SolveOnGlobals(kSolverCalcium, code, answer, target, phOut);
 }
 void SolveIronSaturation(uint16_t code, float& answer, float target, float& phOut, const void*) {
     SolveOnGlobals(kSolverIron, code, answer, target, phOut);
 }
-void SolveBariumSaturation(uint16_t code, float& answer, float target, float& phOut,
-                           const void*) {
+void SolveBariumSaturation(uint16_t code, float& answer, float target, float& phOut, const void*) {
     SolveOnGlobals(kSolverBarium, code, answer, target, phOut);
 }
 void SolveStrontiumSaturation(uint16_t code, float& answer, float target, float& phOut,

@@ -19,7 +19,7 @@
 // x 10, 3 x 17.83, 4 meq/L (x 50.0445), 5 mmol/L (x code5Factor both ways); any
 // other code is taken as it is.
 struct SolverCation {
-    int element;  // AnalysisElement
+    int element;   // AnalysisElement
     int unitItem;  // UnitCodes entry
     double code0Factor;
     double code0BackFactor;

@@ -19,8 +19,7 @@ bool ProductChanged(const ProductTable& product, bool productSelected,
                     float corrosionTargetAtLastCalc) {
     if (!productSelected) return false;
     const char* current = product.records[0].fileName;
-    if (std::strncmp(current, productAtLastCalc, kProductFileNameChars - 1) != 0)
-        return true;
+    if (std::strncmp(current, productAtLastCalc, kProductFileNameChars - 1) != 0) return true;
     return corrosionTarget != corrosionTargetAtLastCalc;
 }
 
@@ -53,8 +52,9 @@ void BuildLimitInputs(const ProductTable& product, const dose::VariableSource& s
     }
 }
 
-void BuildDoseInputs(const WaterAnalysis& analysis, const float (&saturation)[kSaturationResultCount],
-                     const StagesDone& done, const UnitContext& units, DoseContext& inputs) {
+void BuildDoseInputs(const WaterAnalysis& analysis,
+                     const float (&saturation)[kSaturationResultCount], const StagesDone& done,
+                     const UnitContext& units, DoseContext& inputs) {
     const float* v = analysis.values;
     float* in = inputs.value;
     in[DoseInput::kPh] = v[AnalysisElement::kPh];
@@ -71,7 +71,8 @@ void BuildDoseInputs(const WaterAnalysis& analysis, const float (&saturation)[kS
         in[DoseInput::kIngredient2] =
             static_cast<float>(ConvPolyPO4Units(v[AnalysisElement::kPolyphosphate], units));
     if (!done.zinc)
-        in[DoseInput::kIngredient3] = static_cast<float>(ConvZnUnits(v[AnalysisElement::kZinc], units));
+        in[DoseInput::kIngredient3] =
+            static_cast<float>(ConvZnUnits(v[AnalysisElement::kZinc], units));
 }
 
 double ZincDoseInUserUnits(double doseMgL, const UnitCodes& units) {

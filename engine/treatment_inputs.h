@@ -49,8 +49,9 @@ struct StagesDone {
 // phosphate, the calcium phosphate ratio, polyphosphate and zinc. The phosphate,
 // polyphosphate and zinc present are converted to mg/L only while their stage is
 // not done; a done stage keeps what the entry holds.
-void BuildDoseInputs(const WaterAnalysis& analysis, const float (&saturation)[kSaturationResultCount],
-                     const StagesDone& done, const UnitContext& units, DoseContext& inputs);
+void BuildDoseInputs(const WaterAnalysis& analysis,
+                     const float (&saturation)[kSaturationResultCount], const StagesDone& done,
+                     const UnitContext& units, DoseContext& inputs);
 
 // A zinc dose (mg/L as Zn) in the user's zinc unit (UnitCodes item 33): the inverse
 // of the engine's own zinc conversion, so that the engine reads exactly the dose

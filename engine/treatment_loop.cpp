@@ -28,8 +28,8 @@ void FillDoseAnalysis() {
 // files its status; the product dose lands in treatmentStage.dose.
 void RunDose(PipelineRun& run, DoseContext& inputs, const UnitContext& units) {
     float limitInputs[kLimitInputCount];
-    const dose::VariableSource source{doseAnalysis, units, 0.0, currentResidenceTime,
-                                      corrosionTarget, doseFigure};
+    const dose::VariableSource source{doseAnalysis,         units,           0.0,
+                                      currentResidenceTime, corrosionTarget, doseFigure};
     BuildLimitInputs(productTable, source, limitInputs);
     const int16_t status =
         CalcInhibitorDosage(&inputs, currentAnalysis.values[AnalysisElement::kTemperature],
@@ -146,10 +146,15 @@ void RunTreatmentLoop(PipelineRun& run) {
         const float polyphosphateDose = inputs.value[DoseInput::kIngredient2];
         const float zincDose = inputs.value[DoseInput::kIngredient3];
         if (treatmentStage.phosphateAdded == 0 && phosphateDose > 0.0f) {
+            // The phosphate goes in the user's phosphate unit, so that the engine
+            // and the dose read exactly the dose more.
             v[AnalysisElement::kPhosphate] +=
                 static_cast<float>(PhosphateDoseInUserUnits(phosphateDose, units));
             treatmentStage.phosphateAdded = 1;
         } else if (treatmentStage.polyphosphateAdded == 0 && polyphosphateDose > 0.0f) {
+            // Polyphosphate is kept in the unit of its own choice (UnitCodes item 36,
+            // the item the equilibrium calculation reads it by) with the phosphate
+            // factors, as the dose reads it back.
             v[AnalysisElement::kPolyphosphate] +=
                 static_cast<float>(PolyphosphateDoseInUserUnits(polyphosphateDose, units));
             treatmentStage.polyphosphateAdded = 1;
@@ -163,7 +168,8 @@ void RunTreatmentLoop(PipelineRun& run) {
             // The final pass sees the base water with the last doses, not the sum
             // of the doses of every pass.
             v[AnalysisElement::kPhosphate] =
-                run.basePhosphate + static_cast<float>(PhosphateDoseInUserUnits(phosphateDose, units));
+                run.basePhosphate +
+                static_cast<float>(PhosphateDoseInUserUnits(phosphateDose, units));
             v[AnalysisElement::kZinc] =
                 run.baseZinc + static_cast<float>(ZincDoseInUserUnits(zincDose, unitCodes));
             finalPass = true;

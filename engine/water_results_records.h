@@ -8,8 +8,8 @@
 
 #include "common/water_analysis.h"
 #include "engine/carbonate_state.h"
-#include "engine/records.h"
 #include "engine/pipeline_records.h"
+#include "engine/records.h"
 
 // A copy of the analysis values and SaturationResults, taken by RunCalculations
 // before the target solvers and put back before each solver and at the end.

@@ -1,9 +1,8 @@
 // Electroneutrality balancing of a stored water: which ion the engine's finding
 // names, and the balancing that the full calculation applies once.
-#include "engine/balancing.h"
-
 #include <cmath>
 
+#include "engine/balancing.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace pipeline_test {
@@ -17,12 +16,19 @@ TEST(BalancingElement, NamesTheChosenIonOfTheShortSide) {
         int element;
     };
     const Case cases[] = {
-        {0, 0, 0, 1, E::kSulfate},   {0, 1, 0, 1, E::kChloride}, {0, 2, 0, 1, E::kNitrate},
-        {0, 3, 0, 1, -1},            {0, 0xFFFF, 0, 1, -1},      {0, 0, 1, 0, E::kSodium},
-        {1, 0, 1, 0, E::kPotassium}, {2, 0, 1, 0, -1},           {0, 0, 0, 0, -1},
+        {0, 0, 0, 1, E::kSulfate},
+        {0, 1, 0, 1, E::kChloride},
+        {0, 2, 0, 1, E::kNitrate},
+        {0, 3, 0, 1, -1},
+        {0, 0xFFFF, 0, 1, -1},
+        {0, 0, 1, 0, E::kSodium},
+        {1, 0, 1, 0, E::kPotassium},
+        {2, 0, 1, 0, -1},
+        {0, 0, 0, 0, -1},
         // Both sides short (a water without ions): the anion choice decides, and a
         // missing anion choice does not fall back to the cation.
-        {1, 1, 1, 1, E::kChloride},  {1, 3, 1, 1, -1},
+        {1, 1, 1, 1, E::kChloride},
+        {1, 3, 1, 1, -1},
     };
     for (const Case& c : cases) {
         const BalancingSettings s{c.cationChoice, c.anionChoice};
@@ -53,9 +59,9 @@ WaterAnalysis CationRichWater() {
     v[E::kPh] = 7.0f;
     v[E::kTemperature] = 25.0f;
     v[E::kPressure] = 1.0f;
-    v[E::kSodium] = 2298.98f;    // 100 meq/L x 22.9898
-    v[E::kChloride] = 3545.3f;   // 100 meq/L x 35.453
-    v[E::kCalcium] = 400.8f;     // 20 meq/L x 20.04
+    v[E::kSodium] = 2298.98f;   // 100 meq/L x 22.9898
+    v[E::kChloride] = 3545.3f;  // 100 meq/L x 35.453
+    v[E::kCalcium] = 400.8f;    // 20 meq/L x 20.04
     return w;
 }
 

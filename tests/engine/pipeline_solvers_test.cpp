@@ -1,12 +1,10 @@
 // The carbonate target solvers and RunCalculations around them.
-#include "engine/target_solvers.h"
-
-#include <cmath>
-
 #include <algorithm>
+#include <cmath>
 
 #include "engine/carbonate_species.h"
 #include "engine/engine_state_copy.h"
+#include "engine/target_solvers.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace pipeline_test {
@@ -59,8 +57,8 @@ void IonProductEngine() {
         calcPassMode = 1;
         return;
     }
-    const double calcium = CationToCaCO3(v[E::kCalcium], unitCodes.code[UnitItem::kCalcium],
-                                         kSolverCalcium);
+    const double calcium =
+        CationToCaCO3(v[E::kCalcium], unitCodes.code[UnitItem::kCalcium], kSolverCalcium);
     SaturationResults[IndexCode::kCalcite] =
         static_cast<float>(calcium * v[E::kAlkalinity] / kProduct);
 }

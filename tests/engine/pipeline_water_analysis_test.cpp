@@ -1,10 +1,9 @@
 // CalcWaterAnalysis from the stored water to the filed results, on the real engine.
-#include "engine/calc_water_analysis.h"
-
 #include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "engine/calc_water_analysis.h"
 #include "engine/carbonate_species.h"
 #include "engine/treatment_inputs.h"
 #include "tests/engine/pipeline_fixture.h"
@@ -101,8 +100,9 @@ TEST_F(PipelineTest, AFullCalculationFilesFiniteResultsAndASecondRunChangesNothi
     ExpectFinite(WaterResults.surface.saturation, kSaturationResultCount, "saturation");
     ExpectFinite(WaterResults.surface.excess, kMomentaryExcessCount, "excess");
     ExpectFinite(corrosionRates.surface, 4, "corrosion");
-    EXPECT_EQ(std::memcmp(WaterResults.surface.saturation, SaturationResults,
-                          sizeof SaturationResults), 0);
+    EXPECT_EQ(
+        std::memcmp(WaterResults.surface.saturation, SaturationResults, sizeof SaturationResults),
+        0);
     // Sea water is supersaturated in calcite (ratio about 4).
     EXPECT_GT(WaterResults.surface.saturation[IndexCode::kCalcite], 2.0f);
     EXPECT_GT(corrosionRates.surface[0], 0.0f);
@@ -282,8 +282,12 @@ TEST(ZincDose, GoesInTheUsersZincUnit) {
     // The engine reads zinc by its unit code alone: mg/L, then as ZnCl2 (81.37), ZnSO4
     // (100.04), x 10.04, x 7.168 and mmol/L x 2 of the 65.37 g/mol: the dose in the
     // user's unit is the dose times the inverse.
-    const double expected[] = {10.0, 10.0 * 81.37 / 65.37, 10.0 * 100.04 / 65.37,
-                               10.0 * 10.04 / 65.37, 10.0 * 7.168 / 65.37, 10.0 * 2 / 65.37};
+    const double expected[] = {10.0,
+                               10.0 * 81.37 / 65.37,
+                               10.0 * 100.04 / 65.37,
+                               10.0 * 10.04 / 65.37,
+                               10.0 * 7.168 / 65.37,
+                               10.0 * 2 / 65.37};
     UnitCodes units{};
     for (uint16_t code = 0; code < 6; ++code) {
         units.code[UnitItem::kZinc] = code;

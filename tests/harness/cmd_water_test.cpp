@@ -114,11 +114,13 @@ TEST(WaterCommand, DosesTheGivenProduct) {
 TEST(WaterCommand, RefusesWrongArgumentsAndUnreadableFiles) {
     std::string out, err;
     EXPECT_EQ(RunCommand(CmdWater, {}, out, err), kExitUsage);
-    EXPECT_EQ(RunCommand(CmdWater, {Sample("fresh.wat"), "--which", "mixed"}, out, err), kExitUsage);
+    EXPECT_EQ(RunCommand(CmdWater, {Sample("fresh.wat"), "--which", "mixed"}, out, err),
+              kExitUsage);
     EXPECT_NE(err.find("surface, injection or formation"), std::string::npos);
     EXPECT_EQ(RunCommand(CmdWater, {"/nonexistent.wat"}, out, err), kExitBadInput);
-    EXPECT_EQ(RunCommand(CmdWater, {Sample("fresh.wat"), "--product", "/nonexistent.prd"}, out, err),
-              kExitBadInput);
+    EXPECT_EQ(
+        RunCommand(CmdWater, {Sample("fresh.wat"), "--product", "/nonexistent.prd"}, out, err),
+        kExitBadInput);
     EXPECT_TRUE(out.empty());
     ResetRecords();
 }
