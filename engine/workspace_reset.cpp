@@ -181,6 +181,8 @@ WorkspaceRecords GlobalWorkspaceRecords() {
         multiMixState,
         multiMixBlend.mixedDescription,
         doseState,
+        wellProfiles.flash11.doseStatus,
+        wellProfiles.flash48.doseStatus,
         currentHCO3,
         currentCO3,
         currentH2CO3,
@@ -203,6 +205,8 @@ void ResetWorkspace(const WorkspaceRecords& w, const UnitCodes& units) {
     ClearResultFlags(w.status);
     w.constants = ConstantConcentrations{};
     ClearMultiMix(w.multiMix, w.doseState, w.mixedDescription);
+    for (int32_t& s : w.flash11DoseStatus) s = 0;
+    for (int32_t& s : w.flash48DoseStatus) s = 0;
     w.currentHCO3 = w.currentCO3 = w.currentH2CO3 = w.currentCO2 = 0.0f;
 }
 

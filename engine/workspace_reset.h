@@ -22,6 +22,7 @@
 #include "input/residence_records.h"
 #include "scenarios/mixing_profile_records.h"
 #include "scenarios/multimix_records.h"
+#include "scenarios/well_records.h"
 #include "treatment/records.h"
 
 // Every record the reset writes.
@@ -45,6 +46,9 @@ struct WorkspaceRecords {
     MultiMixState& multiMix;
     SampleDescription& mixedDescription;
     DoseState& doseState;
+    // Dose status per station of the two after-flash well profiles.
+    int32_t (&flash11DoseStatus)[kFlash11Stations];
+    int32_t (&flash48DoseStatus)[kFlash48Stations];
     // The current carbonate set, mg/L.
     float& currentHCO3;
     float& currentCO3;

@@ -1,6 +1,7 @@
 // The New command's workspace reset: defaults in the user's units, what it keeps,
 // and that a second New changes nothing the first left.
 #include "engine/workspace_reset.h"
+#include "scenarios/well_records.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,7 @@ std::vector<RecordBytes> AllRecords() {
         Record("multiMixState", multiMixState),
         Record("multiMixBlend", multiMixBlend),
         Record("doseState", doseState),
+        Record("wellProfiles", wellProfiles),
         Record("surfaceWater", surfaceWater),
         Record("injectionWater", injectionWater),
         Record("formationWater", formationWater),
@@ -264,6 +266,17 @@ TEST_F(WorkspaceResetTest, MultiMixWatersAreEmptied) {
         for (int t = 0; t < 7; ++t) EXPECT_EQ(m.descriptions[j].text[t][0], '\0');
     }
     for (int t = 0; t < 7; ++t) EXPECT_EQ(multiMixBlend.mixedDescription.text[t][0], '\0');
+}
+
+TEST_F(WorkspaceResetTest, AfterFlashWellDoseStatusIsCleared) {
+    for (int32_t& s : wellProfiles.flash11.doseStatus) s = 2;
+    for (int32_t& s : wellProfiles.flash48.doseStatus) s = 1;
+    wellProfiles.flash48.dose[3] = 5.0f;
+    ResetWorkspace();
+    for (int32_t s : wellProfiles.flash11.doseStatus) EXPECT_EQ(s, 0);
+    for (int32_t s : wellProfiles.flash48.doseStatus) EXPECT_EQ(s, 0);
+    // The computed tables themselves stay: a reloaded workspace still shows them.
+    EXPECT_EQ(wellProfiles.flash48.dose[3], 5.0f);
 }
 
 TEST_F(WorkspaceResetTest, NewTwiceEqualsNewOnce) {
