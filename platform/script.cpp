@@ -37,6 +37,7 @@ struct BoxAnswer {
     std::string textPart;
     int answer = 0;
     int timesLeft = 1;
+    bool atStart = false;  // textPart must open the text rather than occur in it
 };
 
 struct FileAnswer {
@@ -93,6 +94,7 @@ int TakeMessageBoxAnswer(const std::string& caption, const std::string& text) {
     for (auto it = answers.begin(); it != answers.end(); ++it) {
         if (!it->caption.empty() && it->caption != caption) continue;
         if (!it->textPart.empty() && text.find(it->textPart) == std::string::npos) continue;
+        if (it->atStart && text.compare(0, it->textPart.size(), it->textPart) != 0) continue;
         int a = it->answer;
         if (it->timesLeft > 0 && --it->timesLeft == 0) answers.erase(it);
         return a;
@@ -146,6 +148,10 @@ void OnDialog(int templateId, DialogHandler handler, int times) {
 void AnswerMessageBox(const std::string& caption, const std::string& textPart, int answer,
                       int times) {
     detail::Script().boxAnswers.push_back(detail::BoxAnswer{caption, textPart, answer, times});
+}
+
+void AnswerMessageBoxStartingWith(const std::string& textStart, int answer, int times) {
+    detail::Script().boxAnswers.push_back(detail::BoxAnswer{"", textStart, answer, times, true});
 }
 
 const std::vector<MessageBoxRecord>& MessageBoxLog() {

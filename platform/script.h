@@ -47,6 +47,9 @@ struct MessageBoxRecord {
 // and recorded.
 void AnswerMessageBox(const std::string& caption, const std::string& textPart, int answer,
                       int times = 1);
+// Answers the next box, whatever its caption, whose text starts with
+// `textStart` (empty: any box).
+void AnswerMessageBoxStartingWith(const std::string& textStart, int answer, int times = 1);
 [[nodiscard]] const std::vector<MessageBoxRecord>& MessageBoxLog();
 void ClearMessageBoxLog();
 

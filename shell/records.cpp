@@ -8,5 +8,6 @@ int16_t& dialogResult = dialogOutcome;
 void ResetShellRecords() {
     mainWindowState = MainWindowState{};
     mainWindowState.dataVersion = kDataVersion;
+    mainWindowState.currentFormatVersion = kDataVersion;
     dialogOutcome = 0;
 }

@@ -1,6 +1,7 @@
 // The application shell's state that other subsystems read: the main window and
 // progress window, which stored water is current, the data-changed flag, the
-// work-file and install paths, and the shared outcome of the input dialogs.
+// work-file and install paths, the report date, and the shared outcome of the
+// input dialogs.
 #pragma once
 
 #include <cstdint>
@@ -25,13 +26,24 @@ enum : int32_t {
 constexpr int kPathChars = 256;  // 255 characters and the terminator
 
 struct MainWindowState {
-    win::HWND mainWindow;      // owner of the drivers' message boxes and dialogs
-    win::HWND progressWindow;  // the progress window while a driver runs
+    win::HWND mainWindow;  // owner of the drivers' message boxes and dialogs
+    win::HINSTANCE instance;
+    win::HINSTANCE prevInstance;  // always none: one instance per process
+    win::HMENU mainMenu;
+    win::HWND progressWindow;  // the progress window; the handle is kept after it closes
+    uint16_t progressShown;    // 1 while the progress window is up
     int32_t currentWater;      // WaterSelector
     uint32_t dataChanged;      // set by settings changes, cleared by New, Save, Save As
     char workFilePath[kPathChars];
     char installDir[kPathChars];  // the folder current at start-up
-    int16_t dataVersion;          // kDataVersion
+    int16_t dataVersion;          // kDataVersion, set again at every main-window message
+    int16_t currentFormatVersion;  // the version loaded files are compared with (kDataVersion)
+    int16_t loadedVersion;         // version word of the last configuration or work file read
+    int32_t reportDate;            // today as a packed date, never before 1 January 1990
+    int32_t reportTime;            // now as hours x 10000 + minutes x 100 + seconds
+    uint32_t windowsVersion;       // the platform version number read at start-up
+    uint16_t windowsVersionLow;
+    uint16_t windowsVersionHigh;
 };
 
 extern MainWindowState mainWindowState;

@@ -1,0 +1,89 @@
+// A run of the program: headless unless a display is there and no script asks
+// for scripted answers; the install folder is the folder current at start.
+#include "app/program.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/run_log.h"
+#include "app/script.h"
+#include "app/script_runner.h"
+#include "platform/driver.h"
+#include "platform/file_io.h"
+#include "platform/script.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "resources/program_resources.h"
+#include "shell/win_main.h"
+
+namespace {
+
+RunLog* activeLog = nullptr;
+
+bool ReadFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
+}
+
+// A prompt nothing answered (or another script failure) ends the run at once:
+// going on with the prompt's cancel answer could do what the user never asked.
+void FailRun(const std::string& what) {
+    std::fprintf(stderr, "tarvex: %s\n", what.c_str());
+    std::fflush(stderr);
+    if (activeLog != nullptr) {
+        activeLog->Note("script failure: " + what);
+        activeLog->Close(kExitScriptFailure);
+    }
+    std::exit(kExitScriptFailure);
+}
+
+void ChooseDriver(const ProgramOptions& options) {
+    const char* display = std::getenv("DISPLAY");
+    if (options.headless || !options.scriptPath.empty() || display == nullptr || *display == '\0') return;
+    if (auto x11 = win::MakeX11Driver()) win::SetDriver(std::move(x11));
+}
+
+}  // namespace
+
+int RunProgram(const ProgramOptions& options) {
+    std::vector<ScriptAction> actions;
+    if (!options.scriptPath.empty()) {
+        std::string source;
+        std::string error;
+        if (!ReadFile(options.scriptPath, source)) {
+            std::fprintf(stderr, "tarvex: cannot read the script %s\n", options.scriptPath.c_str());
+            return kExitUsage;
+        }
+        if (!ParseScript(source, actions, error)) {
+            std::fprintf(stderr, "tarvex: %s: %s\n", options.scriptPath.c_str(), error.c_str());
+            return kExitUsage;
+        }
+    }
+    RunLog log;
+    if (!log.Open(options.logPath, win::PathRoot())) {
+        std::fprintf(stderr, "tarvex: cannot write the log %s\n", options.logPath.c_str());
+        return kExitUsage;
+    }
+    ChooseDriver(options);
+    if (options.desktopWidth > 0) win::SetDesktopSize(options.desktopWidth, options.desktopHeight);
+    RegisterProgramResources();
+
+    ScriptRunner runner(std::move(actions), log);
+    activeLog = &log;
+    win::EnableMessageTrace(true);
+    win::SetScriptFailureHandler(FailRun);
+    runner.Install();
+    const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
+    runner.Uninstall();
+    win::SetScriptFailureHandler(nullptr);
+    win::EnableMessageTrace(false);
+    activeLog = nullptr;
+    log.Close(code);
+    return code;
+}

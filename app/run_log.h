@@ -1,0 +1,62 @@
+// The run log of --log FILE: what a headless run did, in the order the script
+// drove it. Each script action is written as "> action", followed by what it
+// caused: windows created and destroyed (class and title), message boxes
+// (caption, text and answer), files written in the install folder (with their
+// sizes) and changes of the clipboard.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/win_types.h"
+
+class RunLog {
+public:
+    RunLog() = default;
+    ~RunLog();
+    RunLog(const RunLog&) = delete;
+    RunLog& operator=(const RunLog&) = delete;
+
+    // Starts logging into `path` (nothing is logged for an empty path) and takes
+    // the first picture of the install folder `folder`. False when the log file
+    // cannot be written.
+    [[nodiscard]] bool Open(const std::string& path, const std::string& folder);
+    // Writes one line as it is.
+    void Note(const std::string& line);
+    // Writes what happened since the last call.
+    void Poll();
+    // The last poll and the exit code; closes the file.
+    void Close(int exitCode);
+
+    // The message box answer as a word ("yes", "no" ...).
+    [[nodiscard]] static std::string AnswerName(int answer);
+
+private:
+    struct FileStamp {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type written;
+        bool operator==(const FileStamp&) const = default;
+    };
+    struct WindowName {
+        std::string className;
+        std::string title;
+    };
+    std::map<std::string, FileStamp> TakeFolderPicture() const;
+    std::vector<std::string> ClipboardPicture() const;
+    void PollWindows();
+    void PollMessageBoxes();
+    void PollFiles();
+    void PollClipboard();
+
+    std::FILE* file_ = nullptr;
+    std::filesystem::path folder_;
+    std::filesystem::path logPath_;
+    std::map<std::string, FileStamp> files_;
+    std::map<win::HWND, WindowName> windows_;
+    size_t boxesSeen_ = 0;
+    std::vector<std::string> clipboard_;
+};

@@ -1,0 +1,34 @@
+// Scripts of user actions for headless runs: a text file, one action a line;
+// lines starting with '#' are comments.
+//
+//   menu ID                          the main window gets menu command ID
+//   answer yes|no|ok|cancel [TEXT]   answers the next message box whose text
+//                                    starts with TEXT (any box without TEXT)
+//   file PATH | file cancel          answers the next file dialog
+//   dialog ID set CONTROL TEXT       for the next modal dialog of template ID:
+//   dialog ID check CONTROL          type TEXT into a control, check a box,
+//   dialog ID press CONTROL          press a button (in the order written)
+//   snap CLASS PATH                  saves the picture of the window of that
+//                                    class as a PPM file
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ScriptAction {
+    enum class Verb { kMenu, kAnswer, kFile, kDialog, kSnap };
+    enum class DialogStep { kSet, kCheck, kPress };
+    Verb verb = Verb::kMenu;
+    int line = 0;        // line number in the file, for messages
+    int number = 0;      // menu id, answer button id or dialog template id
+    int control = 0;     // dialog control id
+    DialogStep step = DialogStep::kSet;
+    bool cancel = false;  // file cancel
+    std::string text;     // answer TEXT, file PATH, dialog TEXT, snap PATH
+    std::string className;  // snap CLASS
+};
+
+// Parses the whole script. False with `error` naming the line for a line that
+// is not one of the actions above.
+[[nodiscard]] bool ParseScript(const std::string& source, std::vector<ScriptAction>& actions,
+                               std::string& error);

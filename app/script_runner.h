@@ -1,0 +1,34 @@
+// Feeding a script to the headless message loop: whenever the program has
+// nothing left to do, the runner queues the script's answers up to the next
+// menu command and sends that command. When the script is used up and the
+// program still runs, the main window is closed as a user would close it.
+#pragma once
+
+#include <vector>
+
+#include "app/run_log.h"
+#include "app/script.h"
+
+class ScriptRunner {
+public:
+    ScriptRunner(std::vector<ScriptAction> actions, RunLog& log);
+    // Installs this runner as the platform's idle feeder (one runner at a time).
+    void Install();
+    void Uninstall();
+    // The feeder: true when it gave the program something to do.
+    bool Feed();
+    [[nodiscard]] bool Finished() const { return closeSent_; }
+
+private:
+    void Queue(const ScriptAction& a);
+    void QueueDialog();
+    void Snap(const ScriptAction& a);
+
+    std::vector<ScriptAction> actions_;
+    size_t next_ = 0;
+    bool closeSent_ = false;
+    RunLog& log_;
+};
+
+// A script action written back as a line, for the log.
+[[nodiscard]] std::string DescribeAction(const ScriptAction& a);

@@ -1,0 +1,6 @@
+// Definition of the graph output flags.
+#include "graphs/graph_output_records.h"
+
+GraphOutputFlags graphOutputFlags;
+
+void ResetGraphOutputRecords() { graphOutputFlags = GraphOutputFlags{}; }

@@ -1,0 +1,77 @@
+// Menu 9, the menu bar of the main window: FILES, INPUT, WHAT-IF, REPORTS,
+// FORMULARY, PREFERENCES and HELP. Items with id 65535 or 1035 are group
+// headings that do nothing; leading blanks indent the items under a heading.
+#include "platform/menu.h"
+#include "resources/program_resources.h"
+
+namespace {
+
+using win::MenuTemplateItem;
+
+MenuTemplateItem Item(unsigned id, const char* text) { return MenuTemplateItem{text, id, 0, {}}; }
+MenuTemplateItem Separator() { return MenuTemplateItem{"", 0, win::MF_SEPARATOR, {}}; }
+MenuTemplateItem Popup(const char* text, std::vector<MenuTemplateItem> items) {
+    return MenuTemplateItem{text, 0, win::MF_POPUP, std::move(items)};
+}
+
+std::vector<MenuTemplateItem> MainMenuItems() {
+    using namespace MenuCommand;
+    return {
+        Popup("&FILES",
+              {Item(kNew, "&New"), Item(kOpenFile, "&Open File"), Item(kSaveFile, "&Save File"),
+               Item(kSaveFileAs, "Save File &As"), Item(kPrinterSetup, "&Printer Setup"),
+               Item(kWhatsStored, "What's &Stored"), Item(kAbout, "About &Tarvex"),
+               Item(kQuit, "&QUIT")}),
+        Popup("&INPUT",
+              {Item(kHeading, "SURFACE"), Item(kSourceWaterAnalysis, " &Source Water Analysis"),
+               Separator(), Item(kHeadingGroup, "WATERFLOOD"),
+               Item(kInjectionWaterAnalysis, " &Injection Water Analysis"),
+               Item(kFormationWaterAnalysis, " &Formation Water Analysis"), Separator(),
+               Item(kHeadingGroup, "MULTI-MIX"), Item(kMultiMixWaterAnalysis, " &Water Analysis"),
+               Separator(), Item(kInputPhCurve, " &Input pH Curve")}),
+        Popup("&WHAT-IF",
+              {Item(kHeading, "SURFACE"), Item(kOnePageSummary, " One Page Summary"),
+               Item(kWellLogTable, " Well Log Table"), Item(kWellLogGraph, " Well Log Graph"),
+               Item(kVaryTemperature, " Vary &Temperature"),
+               Item(kGraphVsTemperature, " G&raph vs Temperature"), Item(kVaryPh, " Vary &pH"),
+               Item(kGraphVsPh, " Gr&aph vs pH"), Item(kVaryPressure, " Vary &Pressure"),
+               Item(kGraphVsPressure, " Gr&aph vs Pressure"), Item(kThreeDProfile, " 3D &Profile"),
+               Item(kThreeDPressureTemperature, " 3D &Pressure-Temperature"),
+               Item(kSelectParameters, " &Select Parameters"), Separator(),
+               Item(kHeading, "WATERFLOOD"), Item(kMix, " &Mix"),
+               Item(kTwoDGraphVsPercent, " &2D Graph vs %"),
+               Item(kThreeDTemperaturePh, " 3D Temperature-pH"),
+               Item(kThreeDTemperaturePercent, " 3D Temperature-%"),
+               Item(kThreeDPhPercent, " 3D pH-%"),
+               Item(kSelectInjectionParameters, " &Select Injection Parameters"), Separator(),
+               Item(kHeadingGroup, "MULTI-MIX"), Item(kMultiMixMix, " &Mix")}),
+        Popup("&REPORTS",
+              {Item(kPrintSurface, "Print Surface"),
+               Item(kPrintOnePageSummary, "Print One Page Summary"),
+               Item(kPrintSurfaceTemperatureProfile, "Print Surface Temperature Profile"),
+               Item(kPrintSurfacePhProfile, "Print Surface pH Profile"),
+               Item(kPrintInjection, "Print Injection"), Item(kPrintFormation, "Print Formation"),
+               Item(kPrintProduced, "Print Produced"),
+               Item(kPrintAllAvailable, "Print All Available")}),
+        Popup("F&ORMULARY",
+              {Item(kHeading, "PRODUCT INPUT"), Item(kSelectProduct, " &Select Product")}),
+        Popup("&PREFERENCES",
+              {Item(kChooseGraphs, "Choose &Graphs"), Item(kInputUnits, "Input &Units"),
+               Item(kPrintMode, "&Print Mode"), Item(kThreeDGraphTypes, "&3D Graph Types"),
+               Item(kCarbonateCalcs, "&CO3 Calc's"), Item(kPlotPhOrPco2, "Plot pH or pCO2"),
+               Item(kMineralNameOrFormula, "Mineral Name/Chemical Formula"),
+               Item(kConstantValues, "Constant &Values"), Item(kMomentaryExcess, "Momentary Excess"),
+               Item(kIndexOrRatio, "Index or Ratio"), Separator(),
+               Item(kHeading, "DISPLAY/PRINT OPTIONS"),
+               Item(kOutputSizeOnScreen, "Output Size on Screen"),
+               Item(kSurfaceWindowsToDisplay, "Surface Water Windows to Display"),
+               Item(kMixedWindowsToDisplay, "Mixed Water Windows to Display"),
+               Item(kChooseIonsToPrint, "Choose Ions To Print"),
+               Item(kChooseScalesToPrint, "Choose Scales To Print")}),
+        Popup("&HELP", {Item(kTechnicalManual, "Technical &Manual"), Item(kOrdering, "&Ordering")}),
+    };
+}
+
+}  // namespace
+
+void RegisterMainMenu() { win::RegisterMenuTemplate(kMainMenuId, MainMenuItems()); }

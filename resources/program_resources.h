@@ -1,0 +1,42 @@
+// The program's resources as C++ data: the string table, the main menu and the
+// background pictures. They are handed to the platform layer's resource tables
+// once at start-up, where LoadString, LoadMenu and LoadBitmap find them.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "resources/resource_ids.h"
+
+// Registers every resource below with the platform layer.
+void RegisterProgramResources();
+
+// The string table (id, text), in id order.
+struct StringResource {
+    unsigned id;
+    const char* text;
+};
+[[nodiscard]] const std::vector<StringResource>& StringTable();
+void RegisterStringTable();
+
+// Menu 9, the main window's menu.
+void RegisterMainMenu();
+
+// The eight background pictures: id and size in pixels.
+struct PictureSize {
+    int id;
+    int width;
+    int height;
+};
+inline constexpr PictureSize kBackgroundPictures[8] = {
+    {PictureId::k640x480, 640, 480},     {PictureId::k800x600, 800, 600},
+    {PictureId::k1023x768, 1023, 768},   {PictureId::k1280x800, 1280, 800},
+    {PictureId::k1280x1023, 1280, 1023}, {PictureId::k1600x1200, 1600, 1200},
+    {PictureId::k1680x1050, 1680, 1050}, {PictureId::k1920x1200, 1920, 1200},
+};
+
+// One background picture as a packed 24-bit device-independent bitmap
+// (BITMAPINFOHEADER, then bottom-up rows padded to 4 bytes).
+[[nodiscard]] std::vector<uint8_t> MakeBackgroundPicture(int width, int height);
+void RegisterBackgroundPictures();

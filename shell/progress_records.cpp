@@ -1,0 +1,6 @@
+// Definition of the progress window's state.
+#include "shell/progress_records.h"
+
+ProgressState progressState;
+
+void ResetProgressRecords() { progressState = ProgressState{}; }
