@@ -21,7 +21,8 @@ bool ParseDesktop(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
-bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions& options, std::string& error) {
+bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions& options,
+                      std::string& error) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool takesValue = a == "--desktop" || a == "--script" || a == "--log";

@@ -45,7 +45,8 @@ void FailRun(const std::string& what) {
 
 void ChooseDriver(const ProgramOptions& options) {
     const char* display = std::getenv("DISPLAY");
-    if (options.headless || !options.scriptPath.empty() || display == nullptr || *display == '\0') return;
+    if (options.headless || !options.scriptPath.empty() || display == nullptr || *display == '\0')
+        return;
     if (auto x11 = win::MakeX11Driver()) win::SetDriver(std::move(x11));
 }
 

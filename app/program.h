@@ -4,8 +4,10 @@
 #include "app/command_line.h"
 
 // Exit codes besides the program's own (the quit message's parameter, 0).
-inline constexpr int kExitUsage = 2;          // bad command line, unreadable or bad script, log not writable
-inline constexpr int kExitScriptFailure = 3;  // a prompt nothing answered, or another script failure
+inline constexpr int kExitUsage =
+    2;  // bad command line, unreadable or bad script, log not writable
+inline constexpr int kExitScriptFailure =
+    3;  // a prompt nothing answered, or another script failure
 
 // Chooses the driver, sets the desktop, registers the resources, loads the
 // script and the log, and runs WinMain. A script failure ends the process with

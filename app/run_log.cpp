@@ -25,16 +25,24 @@ bool IsControlClass(const std::string& name) {
 
 std::string FormatName(win::UINT format) {
     switch (format) {
-        case win::CF_TEXT: return "text";
-        case win::CF_BITMAP: return "bitmap";
-        case win::CF_OEMTEXT: return "OEM text";
-        case win::CF_DIB: return "DIB";
-        case win::CF_PALETTE: return "palette";
-        case win::CF_ENHMETAFILE: return "enhanced metafile";
-        default: break;
+        case win::CF_TEXT:
+            return "text";
+        case win::CF_BITMAP:
+            return "bitmap";
+        case win::CF_OEMTEXT:
+            return "OEM text";
+        case win::CF_DIB:
+            return "DIB";
+        case win::CF_PALETTE:
+            return "palette";
+        case win::CF_ENHMETAFILE:
+            return "enhanced metafile";
+        default:
+            break;
     }
     char name[128] = {};
-    if (win::GetClipboardFormatName(format, name, sizeof name) > 0) return std::string("\"") + name + "\"";
+    if (win::GetClipboardFormatName(format, name, sizeof name) > 0)
+        return std::string("\"") + name + "\"";
     return "format " + std::to_string(format);
 }
 
@@ -46,11 +54,16 @@ RunLog::~RunLog() {
 
 std::string RunLog::AnswerName(int answer) {
     switch (answer) {
-        case win::IDOK: return "ok";
-        case win::IDCANCEL: return "cancel";
-        case win::IDYES: return "yes";
-        case win::IDNO: return "no";
-        default: return std::to_string(answer);
+        case win::IDOK:
+            return "ok";
+        case win::IDCANCEL:
+            return "cancel";
+        case win::IDYES:
+            return "yes";
+        case win::IDNO:
+            return "no";
+        default:
+            return std::to_string(answer);
     }
 }
 
@@ -99,7 +112,8 @@ void RunLog::PollWindows() {
             Note("window created " + name.className + " \"" + name.title + "\"");
         } else if (e.message == win::WM_NCDESTROY) {
             auto it = windows_.find(e.hwnd);
-            const WindowName name = it != windows_.end() ? it->second : WindowName{e.className, "?"};
+            const WindowName name =
+                it != windows_.end() ? it->second : WindowName{e.className, "?"};
             if (it != windows_.end()) windows_.erase(it);
             Note("window destroyed " + name.className + " \"" + name.title + "\"");
         }
@@ -118,7 +132,8 @@ void RunLog::PollMessageBoxes() {
 std::map<std::string, RunLog::FileStamp> RunLog::TakeFolderPicture() const {
     std::map<std::string, FileStamp> picture;
     std::error_code ec;
-    for (fs::recursive_directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::recursive_directory_iterator it(folder_, ec), end; !ec && it != end;
+         it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         fs::path p = it->path();
         if (!logPath_.empty() && fs::weakly_canonical(p, ec) == logPath_) continue;
@@ -144,7 +159,8 @@ std::vector<std::string> RunLog::ClipboardPicture() const {
     std::vector<std::string> picture;
     if (!win::OpenClipboard(nullptr)) return picture;
     for (win::UINT f = win::EnumClipboardFormats(0); f != 0; f = win::EnumClipboardFormats(f))
-        picture.push_back(FormatName(f) + " (" + std::to_string(win::ClipboardBytes(f).size()) + " bytes)");
+        picture.push_back(FormatName(f) + " (" + std::to_string(win::ClipboardBytes(f).size()) +
+                          " bytes)");
     win::CloseClipboard();
     return picture;
 }

@@ -15,7 +15,7 @@
 #include "platform/win_types.h"
 
 class RunLog {
-public:
+  public:
     RunLog() = default;
     ~RunLog();
     RunLog(const RunLog&) = delete;
@@ -35,7 +35,7 @@ public:
     // The message box answer as a word ("yes", "no" ...).
     [[nodiscard]] static std::string AnswerName(int answer);
 
-private:
+  private:
     struct FileStamp {
         std::uintmax_t size = 0;
         std::filesystem::file_time_type written;

@@ -21,7 +21,8 @@ std::string NextWord(std::string& rest) {
         return "";
     }
     size_t end = rest.find_first_of(" \t", start);
-    std::string word = rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string word =
+        rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
     rest = end == std::string::npos ? "" : rest.substr(end);
     size_t next = rest.find_first_not_of(" \t");
     rest = next == std::string::npos ? "" : rest.substr(next);
@@ -48,11 +49,16 @@ std::string TrimRight(std::string s) {
 
 bool ParseAnswer(const std::string& word, int& button) {
     const std::string w = Lower(word);
-    if (w == "yes") button = win::IDYES;
-    else if (w == "no") button = win::IDNO;
-    else if (w == "ok") button = win::IDOK;
-    else if (w == "cancel") button = win::IDCANCEL;
-    else return false;
+    if (w == "yes")
+        button = win::IDYES;
+    else if (w == "no")
+        button = win::IDNO;
+    else if (w == "ok")
+        button = win::IDOK;
+    else if (w == "cancel")
+        button = win::IDCANCEL;
+    else
+        return false;
     return true;
 }
 
@@ -99,7 +105,8 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
             a.step = ScriptAction::DialogStep::kSet;
             a.text = rest;
         } else if ((step == "check" || step == "press") && rest.empty()) {
-            a.step = step == "check" ? ScriptAction::DialogStep::kCheck : ScriptAction::DialogStep::kPress;
+            a.step = step == "check" ? ScriptAction::DialogStep::kCheck
+                                     : ScriptAction::DialogStep::kPress;
         } else {
             why = "dialog wants set CONTROL TEXT, check CONTROL or press CONTROL";
             return false;
@@ -122,7 +129,8 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
 
 }  // namespace
 
-bool ParseScript(const std::string& source, std::vector<ScriptAction>& actions, std::string& error) {
+bool ParseScript(const std::string& source, std::vector<ScriptAction>& actions,
+                 std::string& error) {
     std::istringstream in(source);
     std::string raw;
     int lineNumber = 0;

@@ -19,12 +19,12 @@ struct ScriptAction {
     enum class Verb { kMenu, kAnswer, kFile, kDialog, kSnap };
     enum class DialogStep { kSet, kCheck, kPress };
     Verb verb = Verb::kMenu;
-    int line = 0;        // line number in the file, for messages
-    int number = 0;      // menu id, answer button id or dialog template id
-    int control = 0;     // dialog control id
+    int line = 0;     // line number in the file, for messages
+    int number = 0;   // menu id, answer button id or dialog template id
+    int control = 0;  // dialog control id
     DialogStep step = DialogStep::kSet;
-    bool cancel = false;  // file cancel
-    std::string text;     // answer TEXT, file PATH, dialog TEXT, snap PATH
+    bool cancel = false;    // file cancel
+    std::string text;       // answer TEXT, file PATH, dialog TEXT, snap PATH
     std::string className;  // snap CLASS
 };
 

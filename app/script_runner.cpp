@@ -3,35 +3,40 @@
 // an answer nothing uses stays queued and does no harm.
 #include "app/script_runner.h"
 
+#include "platform/driver.h"
 #include "platform/gdi.h"
 #include "platform/script.h"
 #include "platform/window.h"
-#include "platform/driver.h"
 #include "shell/records.h"
 
 namespace {
 
 ScriptRunner* installed = nullptr;
 
-bool FeedInstalled() { return installed != nullptr && installed->Feed(); }
+bool FeedInstalled() {
+    return installed != nullptr && installed->Feed();
+}
 
 }  // namespace
 
 std::string DescribeAction(const ScriptAction& a) {
     using Verb = ScriptAction::Verb;
     switch (a.verb) {
-        case Verb::kMenu: return "menu " + std::to_string(a.number);
+        case Verb::kMenu:
+            return "menu " + std::to_string(a.number);
         case Verb::kAnswer:
             return "answer " + RunLog::AnswerName(a.number) + (a.text.empty() ? "" : " " + a.text);
-        case Verb::kFile: return a.cancel ? "file cancel" : "file " + a.text;
+        case Verb::kFile:
+            return a.cancel ? "file cancel" : "file " + a.text;
         case Verb::kDialog: {
             const char* step = a.step == ScriptAction::DialogStep::kSet     ? "set"
                                : a.step == ScriptAction::DialogStep::kCheck ? "check"
                                                                             : "press";
-            return "dialog " + std::to_string(a.number) + " " + step + " " + std::to_string(a.control) +
-                   (a.text.empty() ? "" : " " + a.text);
+            return "dialog " + std::to_string(a.number) + " " + step + " " +
+                   std::to_string(a.control) + (a.text.empty() ? "" : " " + a.text);
         }
-        case Verb::kSnap: return "snap " + a.className + " " + a.text;
+        case Verb::kSnap:
+            return "snap " + a.className + " " + a.text;
     }
     return "";
 }
@@ -106,9 +111,15 @@ void ScriptRunner::QueueDialog() {
             for (const ScriptAction& s : steps) {
                 if (!win::IsWindow(dialog)) break;
                 switch (s.step) {
-                    case ScriptAction::DialogStep::kSet: win::SetField(dialog, s.control, s.text); break;
-                    case ScriptAction::DialogStep::kCheck: win::SetCheck(dialog, s.control, true); break;
-                    case ScriptAction::DialogStep::kPress: win::PressButton(dialog, s.control); break;
+                    case ScriptAction::DialogStep::kSet:
+                        win::SetField(dialog, s.control, s.text);
+                        break;
+                    case ScriptAction::DialogStep::kCheck:
+                        win::SetCheck(dialog, s.control, true);
+                        break;
+                    case ScriptAction::DialogStep::kPress:
+                        win::PressButton(dialog, s.control);
+                        break;
                 }
             }
         },

@@ -10,7 +10,7 @@
 #include "app/script.h"
 
 class ScriptRunner {
-public:
+  public:
     ScriptRunner(std::vector<ScriptAction> actions, RunLog& log);
     // Installs this runner as the platform's idle feeder (one runner at a time).
     void Install();
@@ -19,7 +19,7 @@ public:
     bool Feed();
     [[nodiscard]] bool Finished() const { return closeSent_; }
 
-private:
+  private:
     void Queue(const ScriptAction& a);
     void QueueDialog();
     void Snap(const ScriptAction& a);

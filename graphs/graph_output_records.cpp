@@ -3,4 +3,6 @@
 
 GraphOutputFlags graphOutputFlags;
 
-void ResetGraphOutputRecords() { graphOutputFlags = GraphOutputFlags{}; }
+void ResetGraphOutputRecords() {
+    graphOutputFlags = GraphOutputFlags{};
+}

@@ -3,4 +3,6 @@
 
 uint32_t analysisOnClipboard;
 
-void ResetClipboardRecords() { analysisOnClipboard = 0; }
+void ResetClipboardRecords() {
+    analysisOnClipboard = 0;
+}

@@ -19,13 +19,21 @@ BOOL CreateDirectory(const char* path, void*) {
     const std::string target = MapPath(path);
     if (::mkdir(target.c_str(), 0777) == 0) return TRUE;
     switch (errno) {
-        case EEXIST: SetLastError(ERROR_ALREADY_EXISTS); break;
+        case EEXIST:
+            SetLastError(ERROR_ALREADY_EXISTS);
+            break;
         case ENOENT:
-        case ENOTDIR: SetLastError(ERROR_PATH_NOT_FOUND); break;
+        case ENOTDIR:
+            SetLastError(ERROR_PATH_NOT_FOUND);
+            break;
         case EACCES:
         case EPERM:
-        case EROFS: SetLastError(ERROR_ACCESS_DENIED); break;
-        default: SetLastError(ERROR_GEN_FAILURE); break;
+        case EROFS:
+            SetLastError(ERROR_ACCESS_DENIED);
+            break;
+        default:
+            SetLastError(ERROR_GEN_FAILURE);
+            break;
     }
     return FALSE;
 }

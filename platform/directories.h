@@ -10,6 +10,8 @@ inline constexpr DWORD ERROR_ALREADY_EXISTS = 183;
 // Creates the folder `path` names (its parent must exist). FALSE with the last
 // error set when it exists already or cannot be made.
 BOOL CreateDirectory(const char* path, void* securityAttributes);
-inline BOOL CreateDirectoryA(const char* p, void* s) { return CreateDirectory(p, s); }
+inline BOOL CreateDirectoryA(const char* p, void* s) {
+    return CreateDirectory(p, s);
+}
 
 }  // namespace win

@@ -3,4 +3,6 @@
 
 ReportBuffer reportBuffer;
 
-void ResetReportBufferRecords() { reportBuffer = ReportBuffer{}; }
+void ResetReportBufferRecords() {
+    reportBuffer = ReportBuffer{};
+}

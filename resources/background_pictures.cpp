@@ -44,12 +44,16 @@ constexpr double kSubtitleTop = 0.53;
 constexpr int kHeaderBytes = 40;
 
 // Rows of a 24-bit DIB are padded to a multiple of 4 bytes.
-int RowBytes(int width) { return (width * 3 + 3) & ~3; }
+int RowBytes(int width) {
+    return (width * 3 + 3) & ~3;
+}
 
 class Picture {
-public:
+  public:
     Picture(int width, int height)
-        : width_(width), height_(height), rowBytes_(RowBytes(width)),
+        : width_(width),
+          height_(height),
+          rowBytes_(RowBytes(width)),
           dib_(static_cast<size_t>(kHeaderBytes) + static_cast<size_t>(rowBytes_) * height) {
         WriteHeader();
     }
@@ -71,7 +75,7 @@ public:
     int height() const { return height_; }
     std::vector<uint8_t> Take() { return std::move(dib_); }
 
-private:
+  private:
     uint8_t* Pixel(int x, int y) {
         const size_t row = static_cast<size_t>(height_ - 1 - y);  // bottom-up rows
         return dib_.data() + kHeaderBytes + row * rowBytes_ + static_cast<size_t>(x) * 3;
@@ -143,7 +147,8 @@ void PaintText(Picture& picture, const char* text, int cellHeight, int weight, i
         win::HBITMAP bitmap = win::CreateCompatibleBitmap(screen, extent.cx, extent.cy);
         win::HGDIOBJ oldBitmap = win::SelectObject(dc, bitmap);
         win::RECT all{0, 0, extent.cx, extent.cy};
-        win::FillRect(dc, &all, reinterpret_cast<win::HBRUSH>(win::GetStockObject(win::BLACK_BRUSH)));
+        win::FillRect(dc, &all,
+                      reinterpret_cast<win::HBRUSH>(win::GetStockObject(win::BLACK_BRUSH)));
         win::SetBkMode(dc, win::TRANSPARENT);
         win::SetTextColor(dc, win::RGB(255, 255, 255));
         win::TextOutA(dc, 0, 0, text, length);

@@ -8,8 +8,12 @@ namespace {
 
 using win::MenuTemplateItem;
 
-MenuTemplateItem Item(unsigned id, const char* text) { return MenuTemplateItem{text, id, 0, {}}; }
-MenuTemplateItem Separator() { return MenuTemplateItem{"", 0, win::MF_SEPARATOR, {}}; }
+MenuTemplateItem Item(unsigned id, const char* text) {
+    return MenuTemplateItem{text, id, 0, {}};
+}
+MenuTemplateItem Separator() {
+    return MenuTemplateItem{"", 0, win::MF_SEPARATOR, {}};
+}
 MenuTemplateItem Popup(const char* text, std::vector<MenuTemplateItem> items) {
     return MenuTemplateItem{text, 0, win::MF_POPUP, std::move(items)};
 }
@@ -29,22 +33,30 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                Item(kFormationWaterAnalysis, " &Formation Water Analysis"), Separator(),
                Item(kHeadingGroup, "MULTI-MIX"), Item(kMultiMixWaterAnalysis, " &Water Analysis"),
                Separator(), Item(kInputPhCurve, " &Input pH Curve")}),
-        Popup("&WHAT-IF",
-              {Item(kHeading, "SURFACE"), Item(kOnePageSummary, " One Page Summary"),
-               Item(kWellLogTable, " Well Log Table"), Item(kWellLogGraph, " Well Log Graph"),
-               Item(kVaryTemperature, " Vary &Temperature"),
-               Item(kGraphVsTemperature, " G&raph vs Temperature"), Item(kVaryPh, " Vary &pH"),
-               Item(kGraphVsPh, " Gr&aph vs pH"), Item(kVaryPressure, " Vary &Pressure"),
-               Item(kGraphVsPressure, " Gr&aph vs Pressure"), Item(kThreeDProfile, " 3D &Profile"),
-               Item(kThreeDPressureTemperature, " 3D &Pressure-Temperature"),
-               Item(kSelectParameters, " &Select Parameters"), Separator(),
-               Item(kHeading, "WATERFLOOD"), Item(kMix, " &Mix"),
-               Item(kTwoDGraphVsPercent, " &2D Graph vs %"),
-               Item(kThreeDTemperaturePh, " 3D Temperature-pH"),
-               Item(kThreeDTemperaturePercent, " 3D Temperature-%"),
-               Item(kThreeDPhPercent, " 3D pH-%"),
-               Item(kSelectInjectionParameters, " &Select Injection Parameters"), Separator(),
-               Item(kHeadingGroup, "MULTI-MIX"), Item(kMultiMixMix, " &Mix")}),
+        Popup("&WHAT-IF", {Item(kHeading, "SURFACE"),
+                           Item(kOnePageSummary, " One Page Summary"),
+                           Item(kWellLogTable, " Well Log Table"),
+                           Item(kWellLogGraph, " Well Log Graph"),
+                           Item(kVaryTemperature, " Vary &Temperature"),
+                           Item(kGraphVsTemperature, " G&raph vs Temperature"),
+                           Item(kVaryPh, " Vary &pH"),
+                           Item(kGraphVsPh, " Gr&aph vs pH"),
+                           Item(kVaryPressure, " Vary &Pressure"),
+                           Item(kGraphVsPressure, " Gr&aph vs Pressure"),
+                           Item(kThreeDProfile, " 3D &Profile"),
+                           Item(kThreeDPressureTemperature, " 3D &Pressure-Temperature"),
+                           Item(kSelectParameters, " &Select Parameters"),
+                           Separator(),
+                           Item(kHeading, "WATERFLOOD"),
+                           Item(kMix, " &Mix"),
+                           Item(kTwoDGraphVsPercent, " &2D Graph vs %"),
+                           Item(kThreeDTemperaturePh, " 3D Temperature-pH"),
+                           Item(kThreeDTemperaturePercent, " 3D Temperature-%"),
+                           Item(kThreeDPhPercent, " 3D pH-%"),
+                           Item(kSelectInjectionParameters, " &Select Injection Parameters"),
+                           Separator(),
+                           Item(kHeadingGroup, "MULTI-MIX"),
+                           Item(kMultiMixMix, " &Mix")}),
         Popup("&REPORTS",
               {Item(kPrintSurface, "Print Surface"),
                Item(kPrintOnePageSummary, "Print One Page Summary"),
@@ -60,9 +72,9 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                Item(kPrintMode, "&Print Mode"), Item(kThreeDGraphTypes, "&3D Graph Types"),
                Item(kCarbonateCalcs, "&CO3 Calc's"), Item(kPlotPhOrPco2, "Plot pH or pCO2"),
                Item(kMineralNameOrFormula, "Mineral Name/Chemical Formula"),
-               Item(kConstantValues, "Constant &Values"), Item(kMomentaryExcess, "Momentary Excess"),
-               Item(kIndexOrRatio, "Index or Ratio"), Separator(),
-               Item(kHeading, "DISPLAY/PRINT OPTIONS"),
+               Item(kConstantValues, "Constant &Values"),
+               Item(kMomentaryExcess, "Momentary Excess"), Item(kIndexOrRatio, "Index or Ratio"),
+               Separator(), Item(kHeading, "DISPLAY/PRINT OPTIONS"),
                Item(kOutputSizeOnScreen, "Output Size on Screen"),
                Item(kSurfaceWindowsToDisplay, "Surface Water Windows to Display"),
                Item(kMixedWindowsToDisplay, "Mixed Water Windows to Display"),
@@ -74,4 +86,6 @@ std::vector<MenuTemplateItem> MainMenuItems() {
 
 }  // namespace
 
-void RegisterMainMenu() { win::RegisterMenuTemplate(kMainMenuId, MainMenuItems()); }
+void RegisterMainMenu() {
+    win::RegisterMenuTemplate(kMainMenuId, MainMenuItems());
+}

@@ -39,7 +39,8 @@ void PaintBackground(win::HWND hwnd) {
     const int w = std::abs(desktop.right - desktop.left);
     const int h = std::abs(desktop.top - desktop.bottom);
 
-    win::HBITMAP picture = win::LoadBitmapA(mainWindowState.instance, ChooseBackgroundPicture(w, h));
+    win::HBITMAP picture =
+        win::LoadBitmapA(mainWindowState.instance, ChooseBackgroundPicture(w, h));
     mainWindowExtras.backgroundPicture = picture;
     if (picture != nullptr) {
         win::BITMAP info;

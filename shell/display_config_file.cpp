@@ -23,7 +23,7 @@
 namespace {
 
 // Byte offset of each record's first byte.
-constexpr size_t kRecordOffsets[16] = {0,   2,   14,  18,  26,  146, 266, 522,
+constexpr size_t kRecordOffsets[16] = {0,   2,   14,  18,  26,  146, 266,  522,
                                        778, 930, 942, 946, 950, 954, 1018, 1022};
 
 template <size_t N>
@@ -66,17 +66,23 @@ constexpr int kBottomHoleTemperature = 0;
 constexpr int kBottomHolePressure = 3;
 constexpr int kWellDepth = 15;
 
-int TemperatureColumn(uint16_t unit) { return unit <= 2 ? unit : 0; }
-int PressureColumn(uint16_t unit) { return unit == 2 ? 1 : unit == 3 ? 2 : 0; }
+int TemperatureColumn(uint16_t unit) {
+    return unit <= 2 ? unit : 0;
+}
+int PressureColumn(uint16_t unit) {
+    return unit == 2 ? 1 : unit == 3 ? 2 : 0;
+}
 
 void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUnit) {
     float& depth = w.value[kWellDepth];
     if (!(depth > 100.0f && depth <= 20000.0f)) depth = 100.0f;
     for (int k = 0; k < 3; ++k) {
         float& t = w.value[kBottomHoleTemperature + k];
-        if (!(t > 0.0f && t <= 2000.0f)) t = kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
+        if (!(t > 0.0f && t <= 2000.0f))
+            t = kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
         float& p = w.value[kBottomHolePressure + k];
-        if (!(p > 0.0f && p <= 20000.0f)) p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
+        if (!(p > 0.0f && p <= 20000.0f))
+            p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
     }
 }
 
@@ -85,14 +91,17 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
 void CheckWhatIf(WhatIfSettings& s) {
     CheckTriple(s.phLow, s.phHigh, s.phEval, 0.0, 20.0, {7.0f, 7.6f, 7.0f});
     CheckTriple(s.pco2Low, s.pco2High, s.pco2Eval, 1.0, 1000.0, {0.01f, 10.0f, 10.0f});
-    CheckTriple(s.pressureLow, s.pressureHigh, s.pressureEval, 1.0, 1000.0, {1.0f, 1000.0f, 1000.0f});
+    CheckTriple(s.pressureLow, s.pressureHigh, s.pressureEval, 1.0, 1000.0,
+                {1.0f, 1000.0f, 1000.0f});
     CheckTriple(s.temperatureLow, s.temperatureHigh, s.temperatureEval, 30.0, 572.0,
                 {30.0f, 572.0f, 572.0f});
 }
 
 // A one-page graph choice is a mineral's IndexCode (treated variants reach 121)
 // or 0xFFFF for none. Anything else cannot be drawn and becomes calcite.
-bool ValidGraphParam(uint16_t v) { return v < 128 || v == 0xFFFF; }
+bool ValidGraphParam(uint16_t v) {
+    return v < 128 || v == 0xFFFF;
+}
 
 }  // namespace
 
@@ -143,7 +152,8 @@ void SetCreationDefaults(DisplayConfigRecord& r) {
     std::copy(std::begin(graphs), std::end(graphs), r.graphParams);
 }
 
-void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit, uint16_t pressureUnit) {
+void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit,
+                           uint16_t pressureUnit) {
     if (r.version < 1 || r.version > kDataVersion) r.version = kDataVersion;
     if (r.printMode > 100) r.printMode = 0;
     if (!(r.linesPerScreen >= 40.0 && r.linesPerScreen <= 100.0)) r.linesPerScreen = 55.0;
@@ -176,16 +186,16 @@ DisplayConfigRecord GatherDisplayConfig() {
     std::memcpy(r.reserved, displaySettings.reserved, sizeof r.reserved);
     r.printMode = printJobState.printMode;
     r.linesPerScreen = displaySettings.linesPerScreen;
-    std::copy(std::begin(displaySettings.surfaceWindowsShown), std::end(displaySettings.surfaceWindowsShown),
-              r.surfaceWindowsShown);
-    std::copy(std::begin(displaySettings.mixedWindowsShown), std::end(displaySettings.mixedWindowsShown),
-              r.mixedWindowsShown);
+    std::copy(std::begin(displaySettings.surfaceWindowsShown),
+              std::end(displaySettings.surfaceWindowsShown), r.surfaceWindowsShown);
+    std::copy(std::begin(displaySettings.mixedWindowsShown),
+              std::end(displaySettings.mixedWindowsShown), r.mixedWindowsShown);
     std::copy(std::begin(displaySettings.chemistryItemsHidden),
               std::end(displaySettings.chemistryItemsHidden), r.chemistryItemsHidden);
     std::copy(std::begin(displaySettings.indicatorItemsHidden),
               std::end(displaySettings.indicatorItemsHidden), r.indicatorItemsHidden);
-    std::copy(std::begin(displaySettings.extraItemsHidden), std::end(displaySettings.extraItemsHidden),
-              r.extraItemsHidden);
+    std::copy(std::begin(displaySettings.extraItemsHidden),
+              std::end(displaySettings.extraItemsHidden), r.extraItemsHidden);
     std::copy(std::begin(displaySettings.graphParams), std::end(displaySettings.graphParams),
               r.graphParams);
     r.profileOption = phBalanceSwitch;

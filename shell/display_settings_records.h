@@ -14,7 +14,7 @@ constexpr int kConfigReservedBytes = 12;
 
 struct DisplaySettings {
     uint8_t reserved[kConfigReservedBytes];  // no reader uses them; kept for the file
-    double linesPerScreen;                   // text lines of a result page that fill the desktop height
+    double linesPerScreen;  // text lines of a result page that fill the desktop height
     // One switch per (moment, result window): 0 shows the window, 1 does not.
     uint32_t surfaceWindowsShown[kWindowSwitchCount];
     uint32_t mixedWindowsShown[kWindowSwitchCount];
@@ -24,10 +24,10 @@ struct DisplaySettings {
     uint32_t extraItemsHidden[kExtraItemSwitchCount];
     // Mineral IndexCode choices of the one-page and well-log graphs, 0xFFFF none.
     uint16_t graphParams[kGraphParamCount];
-    uint32_t indexFormat;         // 0 saturation ratio, 1 log index
-    uint16_t precipitationUnit;   // 0 mg/L, 1 lbs per 1000 barrels, 2 kg per 1000 barrels
-    uint16_t mineralTitles;       // mineral names (0) or formulas in titles
-    uint16_t threeDPlotStyle;     // bar graph or contour plot for the 3D graphs
+    uint32_t indexFormat;        // 0 saturation ratio, 1 log index
+    uint16_t precipitationUnit;  // 0 mg/L, 1 lbs per 1000 barrels, 2 kg per 1000 barrels
+    uint16_t mineralTitles;      // mineral names (0) or formulas in titles
+    uint16_t threeDPlotStyle;    // bar graph or contour plot for the 3D graphs
 };
 
 extern DisplaySettings displaySettings;

@@ -52,7 +52,8 @@ void ReadHeadings(const uint8_t* file, size_t size, HeadingLines& h) {
 void LoadHeadingFile() {
     HeadingLines h{};
     h.marker = headingMarker;
-    for (char* line : {headingLine1, headingLine2, headingLine3}) std::memset(line, 0, kHeadingLineBytes + 1);
+    for (char* line : {headingLine1, headingLine2, headingLine3})
+        std::memset(line, 0, kHeadingLineBytes + 1);
     headingTitleShown = headingSubtitleShown = 0;
 
     const std::string path = InstallPath(kHeadingFileName);

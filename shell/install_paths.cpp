@@ -6,7 +6,9 @@
 #include "resources/resource_ids.h"
 #include "shell/records.h"
 
-std::string InstallPath(const char* name) { return std::string(mainWindowState.installDir) + name; }
+std::string InstallPath(const char* name) {
+    return std::string(mainWindowState.installDir) + name;
+}
 
 int OpenOrCreateForUpdate(const std::string& path) {
     constexpr int kHiddenAttribute = 2;

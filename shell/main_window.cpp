@@ -71,9 +71,8 @@ win::HFONT MakePageFont(int lineHeight, win::DWORD pitchAndFamily) {
 // pitch-and-family request.
 void CreatePageFont(win::HDC dc, const win::RECT& desktop) {
     ScreenFonts& f = screenFonts;
-    const int lineHeight =
-        std::abs(static_cast<int>(std::trunc((desktop.top - desktop.bottom) /
-                                             UsableLinesPerScreen(displaySettings.linesPerScreen))));
+    const int lineHeight = std::abs(static_cast<int>(std::trunc(
+        (desktop.top - desktop.bottom) / UsableLinesPerScreen(displaySettings.linesPerScreen))));
     for (win::DWORD pitchAndFamily : {0x25u, 0x05u}) {
         f.pageFont = MakePageFont(lineHeight, pitchAndFamily);
         f.pageFontOwned = f.pageFont != nullptr ? 1 : 0;
@@ -101,7 +100,8 @@ void OnCreate(win::HWND hwnd) {
     win::GetWindowRect(win::GetDesktopWindow(), &desktop);
     screenFonts.oemFont = reinterpret_cast<win::HFONT>(win::GetStockObject(win::OEM_FIXED_FONT));
     screenFonts.oemFontOwned = 0;
-    screenFonts.savedDcFont = reinterpret_cast<win::HFONT>(win::SelectObject(dc, screenFonts.oemFont));
+    screenFonts.savedDcFont =
+        reinterpret_cast<win::HFONT>(win::SelectObject(dc, screenFonts.oemFont));
     CreatePageFont(dc, desktop);
     win::ReleaseDC(hwnd, dc);
     sharedPageScale = kSharedPageScale;
@@ -116,8 +116,11 @@ void OnCreate(win::HWND hwnd) {
 // part of this program yet and fall through to the default processing.
 bool OnCommand(win::HWND hwnd, win::WPARAM command) {
     switch (command) {
-        case MenuCommand::kQuit: QuitProgram(hwnd); return true;
-        default: return false;
+        case MenuCommand::kQuit:
+            QuitProgram(hwnd);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -151,10 +154,18 @@ win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
     mainWindowState.currentFormatVersion = kDataVersion;
     ComputePagePlacement();
     switch (msg) {
-        case win::WM_CREATE: OnCreate(hwnd); break;
-        case win::WM_DESTROY: win::PostQuitMessage(0); return 0;
-        case win::WM_SIZE: win::SendMessage(hwnd, win::WM_MOVE, 0, 0); return 0;
-        case win::WM_PAINT: PaintBackground(hwnd); break;
+        case win::WM_CREATE:
+            OnCreate(hwnd);
+            break;
+        case win::WM_DESTROY:
+            win::PostQuitMessage(0);
+            return 0;
+        case win::WM_SIZE:
+            win::SendMessage(hwnd, win::WM_MOVE, 0, 0);
+            return 0;
+        case win::WM_PAINT:
+            PaintBackground(hwnd);
+            break;
         case win::WM_COMMAND:
             if (OnCommand(hwnd, wParam)) return 0;
             break;
@@ -165,7 +176,8 @@ win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
                 return 0;
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }

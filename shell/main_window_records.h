@@ -41,8 +41,8 @@ enum : int {
 }
 
 struct MainWindowExtras {
-    win::RECT monitorRect;  // rcMonitor of the primary monitor
-    win::RECT workRect;     // rcWork of the primary monitor
+    win::RECT monitorRect;           // rcMonitor of the primary monitor
+    win::RECT workRect;              // rcWork of the primary monitor
     win::HBITMAP backgroundPicture;  // the picture of the last paint (released after it)
     char openDialogTitle[32];
     char fileFilters[kFileFilterCount][kFileFilterChars];

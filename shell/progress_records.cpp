@@ -3,4 +3,6 @@
 
 ProgressState progressState;
 
-void ResetProgressRecords() { progressState = ProgressState{}; }
+void ResetProgressRecords() {
+    progressState = ProgressState{};
+}

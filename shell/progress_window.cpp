@@ -123,9 +123,14 @@ win::LRESULT ProgWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
             s.progressSeconds = static_cast<int32_t>(lParam);
             return 0;
         }
-        case kProgressCloseMessage: Close(hwnd); return 0;
-        case win::WM_PAINT: Paint(hwnd); return 0;
-        default: return win::DefWindowProc(hwnd, msg, wParam, lParam);
+        case kProgressCloseMessage:
+            Close(hwnd);
+            return 0;
+        case win::WM_PAINT:
+            Paint(hwnd);
+            return 0;
+        default:
+            return win::DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -141,9 +146,9 @@ int CreateProgressWindow() {
     win::ReleaseDC(m.mainWindow, dc);
     char className[40] = {};
     win::LoadString(m.instance, StringId::kProgressClass, className, sizeof className);
-    win::HWND hwnd = win::CreateWindowEx(0, className, "", win::WS_CHILD | win::WS_VISIBLE, W / 6, H / 3,
-                                         2 * W / 3, 5 * lineHeight + (H / 3) / 3, m.mainWindow,
-                                         nullptr, m.instance, nullptr);
+    win::HWND hwnd = win::CreateWindowEx(0, className, "", win::WS_CHILD | win::WS_VISIBLE, W / 6,
+                                         H / 3, 2 * W / 3, 5 * lineHeight + (H / 3) / 3,
+                                         m.mainWindow, nullptr, m.instance, nullptr);
     if (hwnd == nullptr) return 0;
     m.progressWindow = hwnd;
     m.progressShown = 1;
@@ -153,8 +158,8 @@ int CreateProgressWindow() {
 
 void StepProgressWindow(int32_t percent, int32_t secondsToGo) {
     win::HWND hwnd = mainWindowState.progressWindow;
-    win::SendMessage(hwnd, kProgressSetMessage, static_cast<win::WPARAM>(static_cast<intptr_t>(percent)),
-                     secondsToGo);
+    win::SendMessage(hwnd, kProgressSetMessage,
+                     static_cast<win::WPARAM>(static_cast<intptr_t>(percent)), secondsToGo);
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
     win::UpdateWindow(hwnd);
 }

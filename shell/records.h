@@ -35,8 +35,8 @@ struct MainWindowState {
     int32_t currentWater;      // WaterSelector
     uint32_t dataChanged;      // set by settings changes, cleared by New, Save, Save As
     char workFilePath[kPathChars];
-    char installDir[kPathChars];  // the folder current at start-up
-    int16_t dataVersion;          // kDataVersion, set again at every main-window message
+    char installDir[kPathChars];   // the folder current at start-up
+    int16_t dataVersion;           // kDataVersion, set again at every main-window message
     int16_t currentFormatVersion;  // the version loaded files are compared with (kDataVersion)
     int16_t loadedVersion;         // version word of the last configuration or work file read
     int32_t reportDate;            // today as a packed date, never before 1 January 1990

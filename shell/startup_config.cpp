@@ -30,8 +30,8 @@ namespace {
 // The well profile until the configuration file supplies one: bottom-hole,
 // separator and flashed temperatures (degrees F) and pressures (psia), nine
 // further station values, and the depth (ft).
-constexpr float kStartWellLog[16] = {280.0f, 130.0f, 77.0f, 480.0f, 150.0f, 14.7f, 5.6f,  6.6f,
-                                     7.2f,   0.45f,  0.045f, 0.0003f, 0.0f, 0.0f, 0.0f, 500.0f};
+constexpr float kStartWellLog[16] = {280.0f, 130.0f, 77.0f,  480.0f,  150.0f, 14.7f, 5.6f, 6.6f,
+                                     7.2f,   0.45f,  0.045f, 0.0003f, 0.0f,   0.0f,  0.0f, 500.0f};
 
 void SetValuesBeforeFiles() {
     reportBuffer.rtfMode = 0;

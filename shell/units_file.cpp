@@ -68,9 +68,10 @@ int ReadSwitches(win::HFILE file, long length, UnitsFileRecord& r) {
         int count;
     };
     const Words fields[] = {
-        {&r.acidChemical, 1},  {&r.threeDPlotStyle, 1}, {&r.varyPco2, 1},
-        {r.balancingIons, kBalancingIonWords}, {&r.precipitationUnit, 1},
-        {&r.mineralTitles, 1}, {&r.alkalinityMode, 1},
+        {&r.acidChemical, 1},      {&r.threeDPlotStyle, 1},
+        {&r.varyPco2, 1},          {r.balancingIons, kBalancingIonWords},
+        {&r.precipitationUnit, 1}, {&r.mineralTitles, 1},
+        {&r.alkalinityMode, 1},
     };
     if (length != kUnitsFileBytes) r.alkaliChemical = kDefaultAlkali;
     int field = kAcid;
@@ -171,7 +172,8 @@ void SaveUnitsFile() {
     uint8_t image[kUnitsFileBytes];
     EncodeUnitsFile(GatherUnitsSettings(), image);
     win::_llseek(file, 0, win::FILE_BEGIN);
-    (void)WriteAll(file, image, sizeof image);  // a failed write leaves the old file; nothing to tell
+    (void)WriteAll(file, image,
+                   sizeof image);  // a failed write leaves the old file; nothing to tell
     win::_lclose(file);
 }
 

@@ -35,9 +35,10 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     char title[40] = {};
     if (win::LoadString(instance, StringId::kMainClass, className, sizeof className) == 0) return 0;
     if (win::LoadString(instance, StringId::kMainTitle, title, sizeof title) == 0) return 0;
-    win::HWND hwnd = win::CreateWindowEx(0, className, title, win::WS_OVERLAPPEDWINDOW | win::WS_MAXIMIZE,
-                                         win::CW_USEDEFAULT, win::CW_USEDEFAULT, win::CW_USEDEFAULT,
-                                         win::CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    win::HWND hwnd =
+        win::CreateWindowEx(0, className, title, win::WS_OVERLAPPEDWINDOW | win::WS_MAXIMIZE,
+                            win::CW_USEDEFAULT, win::CW_USEDEFAULT, win::CW_USEDEFAULT,
+                            win::CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (hwnd == nullptr) return 0;
     mainWindowState.mainWindow = hwnd;
     mainWindowState.instance = instance;

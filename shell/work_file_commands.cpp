@@ -3,6 +3,10 @@
 // to save goes on without writing anything.
 #include "shell/work_file_commands.h"
 
-int ShowSaveAsDialog(win::HWND) { return 1; }
+int ShowSaveAsDialog(win::HWND) {
+    return 1;
+}
 
-int SaveWorkFile(win::HWND) { return 1; }
+int SaveWorkFile(win::HWND) {
+    return 1;
+}

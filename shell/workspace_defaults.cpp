@@ -84,7 +84,9 @@ void SetStartRanges(const UnitCodes& units, WhatIfSettings& whatIf, GraphRangeSe
         whatIf.pco2Eval = graph.gridPco2Eval = r.eval;
     }
     const uint16_t p = units.code[UnitItem::kPressure];
-    const Range& pr = kPressureStarts[p == PressureUnit::kPsia ? 1 : p == PressureUnit::kKPa ? 2 : 0];
+    const Range& pr = kPressureStarts[p == PressureUnit::kPsia  ? 1
+                                      : p == PressureUnit::kKPa ? 2
+                                                                : 0];
     whatIf.pressureLow = graph.gridPressureLow = pr.low;
     whatIf.pressureHigh = graph.gridPressureHigh = pr.high;
     whatIf.pressureEval = graph.gridPressureEval = pr.eval;

@@ -1,8 +1,18 @@
 #!/bin/sh
-# make run: until the program's windows exist, run the engine harness over the
-# bundled sample waters.
+# make run: the program on its demonstration script in a fresh install folder
+# (build/run), then the engine harness over the bundled sample waters.
 set -e
 BUILD=${1:-build}
+TOP=$(pwd)
+RUN="$BUILD/run"
+rm -rf "$RUN"
+mkdir -p "$RUN"
+echo "== tarvex --headless --script data/scripts/demo.tvs (in $RUN)"
+(cd "$RUN" && "$TOP/$BUILD/tarvex" --headless --desktop 1280x800 \
+  --script "$TOP/data/scripts/demo.tvs" --log run.log)
+cat "$RUN/run.log"
+echo "picture of the main window: $RUN/main-window.ppm"
+
 HARNESS="$BUILD/tarvex-engine"
 "$HARNESS" tables
 for w in data/samples/*.wat; do

@@ -1,0 +1,204 @@
+// The tarvex executable's pieces: its command line, its scripts, and whole
+// scripted runs with their log, picture and exit codes.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/program.h"
+#include "app/script.h"
+#include "engine/records.h"
+#include "input/records.h"
+#include "platform/gdi.h"
+#include "platform/win.h"
+#include "shell/display_settings_records.h"
+#include "shell/records.h"
+#include "shell/startup_records.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(CommandLineTest, OptionsAndTheirErrors) {
+    ProgramOptions o;
+    std::string error;
+    ASSERT_TRUE(ParseCommandLine(
+        {"--headless", "--desktop", "1366x768", "--script", "a b.txt", "--log", "run.log"}, o,
+        error));
+    EXPECT_TRUE(o.headless);
+    EXPECT_EQ(o.desktopWidth, 1366);
+    EXPECT_EQ(o.desktopHeight, 768);
+    EXPECT_EQ(o.scriptPath, "a b.txt");
+    EXPECT_EQ(o.logPath, "run.log");
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--desktop", "1366"},
+                                                {"--desktop", "0x768"},
+                                                {"--desktop", "x768"},
+                                                {"--desktop", "99999999x2"},
+                                                {"--script"},
+                                                {"--verbose"}}) {
+        ProgramOptions ignored;
+        error.clear();
+        EXPECT_FALSE(ParseCommandLine(bad, ignored, error)) << bad[0];
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(ScriptTest, EveryVerbWithItsArguments) {
+    const std::string source =
+        "# demonstration\n"
+        "  menu 1028\n"
+        "answer no Data has been modified\n"
+        "answer OK\n"
+        "file \\ZORIN\\my work.krv\n"
+        "file cancel\n"
+        "dialog 81 set 512 7.25 mg/l\n"
+        "dialog 81 check 377\n"
+        "dialog 81 press 1\n"
+        "snap TarvexMainClass out/main window.ppm\n"
+        "answer yes Error # 5\n"
+        "\n";
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript(source, a, error)) << error;
+    ASSERT_EQ(a.size(), 10u);
+    using Verb = ScriptAction::Verb;
+    EXPECT_EQ(a[0].verb, Verb::kMenu);
+    EXPECT_EQ(a[0].number, 1028);
+    EXPECT_EQ(a[0].line, 2);
+    EXPECT_EQ(a[1].number, win::IDNO);
+    EXPECT_EQ(a[1].text, "Data has been modified");
+    EXPECT_EQ(a[2].number, win::IDOK);
+    EXPECT_TRUE(a[2].text.empty());
+    EXPECT_EQ(a[3].text, "\\ZORIN\\my work.krv");
+    EXPECT_TRUE(a[4].cancel);
+    EXPECT_EQ(a[5].verb, Verb::kDialog);
+    EXPECT_EQ(a[5].number, 81);
+    EXPECT_EQ(a[5].control, 512);
+    EXPECT_EQ(a[5].text, "7.25 mg/l");
+    EXPECT_EQ(a[6].step, ScriptAction::DialogStep::kCheck);
+    EXPECT_EQ(a[7].step, ScriptAction::DialogStep::kPress);
+    EXPECT_EQ(a[8].className, "TarvexMainClass");
+    EXPECT_EQ(a[8].text, "out/main window.ppm");
+    EXPECT_EQ(a[9].text, "Error # 5");  // '#' inside a line is text
+}
+
+TEST(ScriptTest, BadLinesAreNamedByNumber) {
+    const char* bad[] = {"menu",
+                         "menu quit",
+                         "menu 1 2",
+                         "answer maybe",
+                         "file",
+                         "dialog 81 set",
+                         "dialog 81 push 1",
+                         "dialog 81 check 1 extra",
+                         "snap TarvexMainClass",
+                         "jump 3"};
+    for (const char* line : bad) {
+        std::vector<ScriptAction> a;
+        std::string error;
+        EXPECT_FALSE(ParseScript(std::string("menu 1028\n") + line + "\n", a, error)) << line;
+        EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    }
+}
+
+// Whole runs in a fresh folder, as the executable makes them.
+class ProgramRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("tarvex_app_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        Fresh();
+    }
+    void TearDown() override {
+        Fresh();
+        fs::remove_all(folder);
+    }
+    void Fresh() {
+        win::ResetPlatform();
+        win::ResetGdi();
+        ResetShellRecords();
+        ResetDisplaySettingsRecords();
+        ResetStartupRecords();
+        ResetEngineRecords();
+        ResetInputRecords();
+        win::SetPathRoot(folder.string());
+    }
+    int Run(const std::string& script, const std::string& desktop = "800x600") {
+        std::ofstream(folder / "script.txt") << script;
+        ProgramOptions o;
+        std::string error;
+        EXPECT_TRUE(ParseCommandLine(
+            {"--headless", "--desktop", desktop, "--script", (folder / "script.txt").string(),
+             "--log", (folder / "run.log").string()},
+            o, error));
+        return RunProgram(o);
+    }
+    std::string Log() const {
+        std::ifstream in(folder / "run.log");
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    fs::path folder;
+};
+
+TEST_F(ProgramRunTest, DemonstrationScriptSavesThePictureAndQuits) {
+    const fs::path picture = folder / "main.ppm";
+    EXPECT_EQ(Run("snap TarvexMainClass " + picture.string() + "\nmenu 1028\n"), 0);
+    win::Image32 image;
+    ASSERT_TRUE(win::ReadPpm(picture.string(), &image));
+    win::RECT client;
+    EXPECT_GT(image.width, 700);  // the client area of a maximised 800 x 600 window
+    EXPECT_LT(image.width, 801);
+    (void)client;
+    const std::string log = Log();
+    EXPECT_NE(log.find("window created TarvexMainClass \"Brunic Vornet Devad Azuvazav Urizuva\""),
+              std::string::npos);
+    EXPECT_NE(log.find("message box \"WARNING\": \"No Input Units configuration file"),
+              std::string::npos);
+    EXPECT_NE(log.find("file written plunit.cnf (104 bytes)"), std::string::npos);
+    EXPECT_NE(log.find("file written zorin.cnf (1082 bytes)"), std::string::npos);
+    EXPECT_NE(log.find("file written FILES/FTN01.BIN (0 bytes)"), std::string::npos);
+    EXPECT_NE(log.find("> menu 1028"), std::string::npos);
+    EXPECT_NE(log.find("window destroyed TarvexMainClass"), std::string::npos);
+    EXPECT_NE(log.find("exit code 0"), std::string::npos);
+}
+
+TEST_F(ProgramRunTest, ScriptWithoutQuitEndsByClosingTheMainWindow) {
+    EXPECT_EQ(Run("# nothing to do\n"), 0);
+    EXPECT_NE(Log().find("> end of script: the main window is closed"), std::string::npos);
+}
+
+TEST_F(ProgramRunTest, AnsweredSaveQuestionLetsTheRunEnd) {
+    mainWindowState.dataChanged = 1;
+    EXPECT_EQ(Run("answer no Data has been modified\nmenu 1028\n"), 0);
+    EXPECT_NE(
+        Log().find("message box \"DATA HAS CHANGED!\": \"Data has been modified since you last "
+                   "saved to file! Did you wish to save your Workspace(Y/N)\" -> no"),
+        std::string::npos);
+}
+
+TEST_F(ProgramRunTest, AnswerMatchesOnlyATextThatStartsWithIt) {
+    mainWindowState.dataChanged = 1;
+    EXPECT_EXIT(Run("answer no has been modified\nmenu 1028\n"), ::testing::ExitedWithCode(3),
+                "DATA HAS CHANGED!.*Data has been modified");
+}
+
+TEST_F(ProgramRunTest, UnansweredPromptEndsTheRunWithCodeThree) {
+    mainWindowState.dataChanged = 1;
+    EXPECT_EXIT(Run("menu 1028\n"), ::testing::ExitedWithCode(3),
+                "DATA HAS CHANGED!.*Did you wish to save your Workspace");
+}
+
+TEST_F(ProgramRunTest, BadScriptIsRefusedBeforeTheProgramStarts) {
+    EXPECT_EQ(Run("menu 1028\nsnap\n"), kExitUsage);
+    EXPECT_FALSE(fs::exists(folder / "plunit.cnf"));
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+// What a start leaves in the install folder: the settings files created on the
+// first start, nothing changed on the next, and the end of the program when a
+// data file cannot be made.
+#include <cstring>
+
+#include "shell/data_files.h"
+#include "shell/units_file.h"
+#include "shell_fixture.h"
+
+namespace shelltest {
+namespace {
+
+using StartupFilesTest = ShellTest;
+
+TEST_F(StartupFilesTest, FirstStartCreatesTheFilesAndSecondStartChangesNothing) {
+    ASSERT_EQ(Start(), 1);
+    EXPECT_EQ(ReadFile("plunit.cnf").size(), 104u);
+    const std::vector<uint8_t> config = ReadFile("zorin.cnf");
+    ASSERT_EQ(config.size(), 1082u);
+    EXPECT_EQ(GetWord(config, 0), 557);
+    EXPECT_TRUE(Exists("heads.cnf"));
+    EXPECT_TRUE(ReadFile("heads.cnf").empty());
+    EXPECT_TRUE(Exists("FILES/FTN01.BIN"));
+    EXPECT_TRUE(Exists("FILES/FTN02.BIN"));
+    ASSERT_EQ(BoxCount("WARNING"), 1);
+    EXPECT_EQ(win::MessageBoxLog()[0].text, kUnitsFileWarning);
+    EXPECT_TRUE(failures.empty());
+
+    const std::vector<std::string> names = {"plunit.cnf", "zorin.cnf", "heads.cnf",
+                                            "FILES/FTN01.BIN", "FILES/FTN02.BIN"};
+    std::vector<std::vector<uint8_t>> before;
+    for (const auto& n : names) before.push_back(ReadFile(n));
+
+    Restart();
+    ASSERT_EQ(Start(), 1);
+    EXPECT_TRUE(win::MessageBoxLog().empty());
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(ReadFile(names[i]), before[i]) << names[i];
+}
+
+TEST_F(StartupFilesTest, SettingsFilesLeftHiddenOrReadOnlyGetNormalAttributes) {
+    ASSERT_EQ(Start(), 1);
+    ASSERT_TRUE(win::SetFileAttributes("\\plunit.cnf", win::FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(win::SetFileAttributes("\\zorin.cnf", win::FILE_ATTRIBUTE_READONLY));
+    Restart();
+    ASSERT_EQ(Start(), 1);
+    EXPECT_EQ(win::GetFileAttributes("\\plunit.cnf"), win::FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(win::GetFileAttributes("\\zorin.cnf"), win::FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(StartupFilesTest, DataFilesThatCannotBeCreatedEndTheProgramWithExitCodeZero) {
+    WriteFile("FILES", {'x'});  // a file where the folder should be
+    const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
+    EXPECT_EQ(code, 0);
+    ASSERT_FALSE(win::MessageBoxLog().empty());
+    const win::MessageBoxRecord& last = win::MessageBoxLog().back();
+    EXPECT_EQ(last.caption, "WARNING");
+    EXPECT_EQ(last.text, "FILES CRITICAL TO OPERATION ARE MISSING!  CONTACT TECH SUPPORT.");
+    EXPECT_EQ(last.owner, nullptr);
+    EXPECT_EQ(dataFiles[0], win::HFILE_ERROR);
+    EXPECT_TRUE(failures.empty()) << "no loop may have run: "
+                                  << (failures.empty() ? "" : failures[0]);
+}
+
+TEST_F(StartupFilesTest, StartUpRegistersEveryClassAndClipboardFormat) {
+    ASSERT_EQ(Start(), 1);
+    const char* classes[] = {"TarvexMainClass",
+                             "DisplayMUValues",
+                             "DisplayMUWater",
+                             "DisplayCycledValues",
+                             "Precip",
+                             "WellLogDisOnePage",
+                             "DisOnePage",
+                             "DisplaypHValues",
+                             "DisplayPressValues",
+                             "DisplayTempValues",
+                             "DisplayCycledWater",
+                             "DisplayPressWater",
+                             "DisplaypHWater",
+                             "DisplayTempWater",
+                             "DisplayMixedWater",
+                             "DisplayMixedValues",
+                             "DisplayMixedWaterOut",
+                             "DisplayMixedValuesOut",
+                             "wcGraphWindow",
+                             "wc2DGraphWindow",
+                             "WellLogSummaryGraphWindow",
+                             "AlkGraphWindow",
+                             "HELP",
+                             "ProgressBar",
+                             "w_static",
+                             "w_static_ctr",
+                             "w_static_rt"};
+    for (const char* c : classes) {
+        win::WNDCLASS wc;
+        EXPECT_TRUE(win::GetClassInfo(mainWindowState.instance, c, &wc)) << c;
+    }
+    win::WNDCLASS main;
+    ASSERT_TRUE(win::GetClassInfo(mainWindowState.instance, "TarvexMainClass", &main));
+    EXPECT_EQ(main.menuId, 9);
+    const win::UINT formats[] = {clipboardFormats.cfIntermediate, clipboardFormats.cfResults,
+                                 clipboardFormats.cfCombined,     clipboardFormats.cfMultiMix,
+                                 clipboardFormats.cfRichText,     clipboardFormats.cfXlTable,
+                                 clipboardFormats.cfCsv};
+    const char* names[] = {"tkIntermediate",   "tkResults", "tkCombined", "tkMultiMix",
+                           "rich text format", "XlTable",   "Csv"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(formats[i], win::RegisterClipboardFormat(names[i])) << names[i];
+
+    // Started minimised, the window is maximised all the same.
+    EXPECT_TRUE(win::IsZoomed(mainWindowState.mainWindow));
+    EXPECT_EQ(win::WindowText(mainWindowState.mainWindow), "Brunic Vornet Devad Azuvazav Urizuva");
+}
+
+TEST_F(StartupFilesTest, AClassNameMissingFromTheStringTableStopsStartUp) {
+    win::ClearResourceStrings();
+    EXPECT_EQ(WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL), 0);
+    EXPECT_EQ(win::FindWindow("TarvexMainClass", nullptr), nullptr);
+    EXPECT_FALSE(Exists("plunit.cnf"));
+    RegisterStringTable();
+}
+
+TEST_F(StartupFilesTest, WhatIfRangesStartFromTheUnitDefaultsWhateverTheFileHolds) {
+    // Units file: temperature in degrees C (item 18 = 1), pressure in psia
+    // (item 22 = 2), gas CO2 unit 3.
+    std::vector<uint8_t> units(104, 0);
+    PutWord(units, 2 * 18, 1);
+    PutWord(units, 2 * 22, 2);
+    PutWord(units, 2 * 23, 3);
+    PutWord(units, 100, 2);  // alkalinity mode
+    WriteFile("plunit.cnf", units);
+    ASSERT_EQ(Start(), 1);
+    // Start values: 21, 54, 43 degrees C, the 3D graphs at 50; 14.7 to 1470 psia; pCO2 0.3 to 5.
+    EXPECT_FLOAT_EQ(whatIfSettings.temperatureLow, 21.0f);
+    EXPECT_FLOAT_EQ(whatIfSettings.temperatureHigh, 54.0f);
+    EXPECT_FLOAT_EQ(whatIfSettings.temperatureEval, 43.0f);
+    EXPECT_FLOAT_EQ(graphRangeSettings.gridTemperatureEval, 50.0f);
+    EXPECT_FLOAT_EQ(whatIfSettings.pressureLow, 14.7f);
+    EXPECT_FLOAT_EQ(whatIfSettings.pressureHigh, 1470.0f);
+    EXPECT_FLOAT_EQ(whatIfSettings.pco2Low, 0.3f);
+    EXPECT_FLOAT_EQ(whatIfSettings.pco2Eval, 1.0f);
+    EXPECT_FLOAT_EQ(whatIfSettings.phEval, 6.5f);
+    // The file keeps what it was written with.
+    const std::vector<uint8_t> config = ReadFile("zorin.cnf");
+    float storedPhLow;
+    std::memcpy(&storedPhLow, &config[1022], 4);
+    EXPECT_NE(storedPhLow, 5.6f);
+}
+
+}  // namespace
+}  // namespace shelltest
