@@ -39,8 +39,9 @@ void PaintBackground(win::HWND hwnd) {
     const int w = std::abs(desktop.right - desktop.left);
     const int h = std::abs(desktop.top - desktop.bottom);
 
+    mainWindowExtras.backgroundPictureId = ChooseBackgroundPicture(w, h);
     win::HBITMAP picture =
-        win::LoadBitmapA(mainWindowState.instance, ChooseBackgroundPicture(w, h));
+        win::LoadBitmapA(mainWindowState.instance, mainWindowExtras.backgroundPictureId);
     mainWindowExtras.backgroundPicture = picture;
     if (picture != nullptr) {
         win::BITMAP info;
@@ -54,6 +55,7 @@ void PaintBackground(win::HWND hwnd) {
         win::SelectObject(memory, old);
         win::DeleteDC(memory);
         win::DeleteObject(picture);
+        mainWindowExtras.backgroundPicture = nullptr;
     }
     win::EndPaint(hwnd, &ps);
 }

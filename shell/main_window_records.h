@@ -43,7 +43,8 @@ enum : int {
 struct MainWindowExtras {
     win::RECT monitorRect;           // rcMonitor of the primary monitor
     win::RECT workRect;              // rcWork of the primary monitor
-    win::HBITMAP backgroundPicture;  // the picture of the last paint (released after it)
+    win::HBITMAP backgroundPicture;  // the picture while a paint draws it; released after
+    int backgroundPictureId;         // the resource id the last paint chose
     char openDialogTitle[32];
     char fileFilters[kFileFilterCount][kFileFilterChars];
     int fileFilterLengths[kFileFilterCount];

@@ -56,6 +56,20 @@ TEST_F(MainWindowPaintTest, MainWindowShowsThePictureOverItsClientArea) {
     EXPECT_NE(top, bottom);
 }
 
+TEST_F(MainWindowPaintTest, PaintChoosesThePictureOfTheDesktop) {
+    struct Case {
+        int width, height, picture;
+    };
+    for (const Case& c : {Case{1920, 1080, 107}, Case{1280, 1024, 105}, Case{800, 600, 101}}) {
+        Restart();
+        win::SetDesktopSize(c.width, c.height);
+        ASSERT_EQ(Start(), 1);
+        RunLoop();
+        EXPECT_EQ(mainWindowExtras.backgroundPictureId, c.picture) << c.width << "x" << c.height;
+        EXPECT_EQ(mainWindowExtras.backgroundPicture, nullptr);  // released after the paint
+    }
+}
+
 TEST(ReportDateTest, PackedFromTheClock) {
     auto at = [](int year, int month, int day) {
         win::SYSTEMTIME t;
