@@ -13,3 +13,16 @@ using EngineFunction = void (*)();
 // 53 (magnesite). Everything else is left as the one CalcEquilibrium left it.
 void RunCalculations();
 void RunCalculationsWith(EngineFunction engine);
+
+// Four six-value rows of double results that the equilibrium calculation keeps
+// for RunCalculationsAt. No stage of the calculation writes them, so they stay 0.
+constexpr int kEngineResultRows = 4;
+constexpr int kEngineResultRowValues = 6;
+
+// Stores `zincAmount` and `polyphosphateAmount` where the calculation keeps its
+// zinc and polyphosphate amounts (it recomputes both from the analysis before
+// reading them, so they have no effect), runs RunCalculations, and copies the
+// four result rows out: out1 the fourth row, out2 the third, out3 the second,
+// out4 the first.
+void RunCalculationsAt(double zincAmount, double polyphosphateAmount, double* out1, double* out2,
+                       double* out3, double* out4);

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "engine/carbonate_species.h"
+#include "engine/engine_result_rows_records.h"
 #include "engine/engine_state_copy.h"
+#include "engine/run_calculations.h"
 #include "engine/target_solvers.h"
 #include "tests/engine/pipeline_fixture.h"
 
@@ -189,6 +191,27 @@ TEST_F(PipelineTest, TargetSolversChangeOnlyTheirOwnSlots) {
     RunCalculationsWith(CountedEngine);
     EXPECT_EQ(engineRuns, 1);
     EXPECT_EQ(std::memcmp(SaturationResults, single.saturation, sizeof single.saturation), 0);
+}
+
+TEST_F(PipelineTest, RunCalculationsAtHandsTheRowsOutInReverseOrder) {
+    SeaWaterBeforeResultsPass();
+    CalcEquilibrium();
+    float expected[kSaturationResultCount];
+    std::memcpy(expected, SaturationResults, sizeof expected);
+
+    ResetWorld();
+    UseMgPerLitre();
+    SeaWaterBeforeResultsPass();
+    for (int row = 0; row < kEngineResultRows; ++row)
+        for (int k = 0; k < kEngineResultRowValues; ++k) engineResultRows[row][k] = row * 10 + k;
+    double out[4][kEngineResultRowValues];
+    // The zinc and polyphosphate amounts given are recomputed from the analysis.
+    RunCalculationsAt(1e6, 1e6, out[0], out[1], out[2], out[3]);
+    EXPECT_EQ(std::memcmp(SaturationResults, expected, sizeof expected), 0);
+    for (int k = 0; k < kEngineResultRowValues; ++k) {
+        EXPECT_EQ(out[0][k], 30 + k);  // out1: the fourth row
+        EXPECT_EQ(out[3][k], k);       // out4: the first row
+    }
 }
 
 }  // namespace
