@@ -5,9 +5,7 @@
 
 #include <cmath>
 #include <cstring>
-#include <iterator>
 
-#include "common/unit_codes.h"
 #include "engine/service_hooks.h"
 #include "scenarios/driver_services.h"
 
@@ -152,20 +150,6 @@ void DoseDriverValues(const ProductTable& product, const float (&results)[kResul
         if (skipTermLists && r.modelKind == DoseModelKind::kTermList) continue;
         if (r.treatedIndex < kResultRowValues) drivers[i] = results[r.treatedIndex];
     }
-}
-
-bool PhosphateAddition(double amountMgL, uint16_t reportingMode, uint16_t phosphateUnit,
-                       float& added) {
-    // Factors from mg/L as PO4 to the units of the phosphate unit list; in epm
-    // reporting 31.7 mg of PO4 make one equivalent.
-    constexpr double kFactor[] = {1.0, 1.58, 3.064516, 1.3380282};
-    if (reportingMode == ReportingMode::kEpm) {
-        added = static_cast<float>(amountMgL / 31.7);
-        return true;
-    }
-    if (phosphateUnit >= std::size(kFactor)) return false;
-    added = static_cast<float>(amountMgL * kFactor[phosphateUnit]);
-    return true;
 }
 
 ProgressClock StartProgress() {

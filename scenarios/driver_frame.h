@@ -104,13 +104,6 @@ bool AnyDosedComponentActive(const ProductTable& product);
 void DoseDriverValues(const ProductTable& product, const float (&results)[kResultRowValues],
                       bool skipTermLists, float (&drivers)[kDosedComponentCount]);
 
-// The first-ingredient (phosphate) amount, mg/L as PO4, in the user's phosphate
-// unit so that it can be added to element 5: epm reporting / 31.7; else by the
-// phosphate unit code 0 x 1, 1 x 1.58, 2 x 3.064516, 3 x 1.3380282. False (nothing
-// to add) for another unit code.
-bool PhosphateAddition(double amountMgL, uint16_t reportingMode, uint16_t phosphateUnit,
-                       float& added);
-
 // The progress window's clock: started when the window is shown.
 struct ProgressClock {
     uint32_t startSeconds;

@@ -47,27 +47,3 @@ DoseContext MixDoseInputs(const DoseAnalysis& point, int resultSlot, float phosp
     inputs.value[DoseInput::kPhosphate] = phosphate;
     return inputs;
 }
-
-bool MixProfilePhosphateAddition(double amountMgL, uint16_t reportingMode, uint16_t phosphateUnit,
-                                 float& added) {
-    if (reportingMode == ReportingMode::kEpm) {
-        added = static_cast<float>(amountMgL / 31.7);  // 31.7 mg of PO4 per equivalent
-        return true;
-    }
-    switch (phosphateUnit) {
-        case 0:
-            added = static_cast<float>(amountMgL);
-            return true;
-        case 1:
-            added = static_cast<float>(amountMgL * 1.58);
-            return true;
-        case 2:
-            added = static_cast<float>(amountMgL / 1.34);
-            return true;
-        case 3:
-            added = static_cast<float>(amountMgL * 1.338028);
-            return true;
-        default:
-            return false;
-    }
-}

@@ -64,10 +64,3 @@ void MixLimitInputs(const ProductTable& product, const MixDoseSource& source,
 // `phosphate` as the phosphate present.
 DoseContext MixDoseInputs(const DoseAnalysis& point, int resultSlot, float phosphate,
                           const UnitContext& units);
-
-// The phosphate a dose adds (mg/L as PO4) in the user's phosphate unit, by the
-// mixing-ratio profile's table: epm reporting / 31.7; else by the phosphate
-// unit 0 x 1, 1 x 1.58, 2 / 1.34, 3 x 1.338028. False (nothing to add) for
-// another unit code.
-bool MixProfilePhosphateAddition(double amountMgL, uint16_t reportingMode, uint16_t phosphateUnit,
-                                 float& added);

@@ -13,6 +13,7 @@
 #include "engine/ph_adjustment.h"
 #include "engine/pipeline_records.h"
 #include "engine/records.h"
+#include "engine/unit_conversions.h"
 #include "input/records.h"
 #include "scenarios/mixing_grid_steps.h"
 #include "scenarios/mixing_records.h"
@@ -180,11 +181,9 @@ bool DoseCell(MixCell& cell, bool phosphateAdded) {
     if (phosphateAdded || !(addedPhosphate > 0.0f) ||
         ConstantPhosphateInForce(constantConcentrations))
         return false;
-    float added = 0.0f;
-    if (PhosphateAddition(addedPhosphate, reportingMode, unitCodes.code[UnitItem::kPhosphate],
-                          added))
-        currentAnalysis.values[AnalysisElement::kPhosphate] =
-            cell.row[AnalysisElement::kPhosphate] + added;
+    currentAnalysis.values[AnalysisElement::kPhosphate] =
+        cell.row[AnalysisElement::kPhosphate] +
+        static_cast<float>(PhosphateDoseInUserUnits(addedPhosphate, GlobalUnitContext()));
     return true;
 }
 

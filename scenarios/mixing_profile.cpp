@@ -79,14 +79,10 @@ void StepMixProgress(const ProgressClock& clock, int k, int totalSteps) {
     StepProgress(clock, percent, percent, 100.0);
 }
 
-// The phosphate a dose adds at point k goes into the point's water, the
-// working analysis and the mix record; a phosphate unit without a rule adds
-// nothing (the re-run is made all the same).
+// The phosphate a dose adds at point k (mg/L as PO4) goes into the point's
+// water, the working analysis and the mix record, in the user's phosphate unit.
 void AddDosePhosphate(int k, float addedMgL) {
-    float added = 0.0f;
-    if (!MixProfilePhosphateAddition(addedMgL, reportingMode, unitCodes.code[UnitItem::kPhosphate],
-                                     added))
-        return;
+    const float added = static_cast<float>(PhosphateDoseInUserUnits(addedMgL, GlobalUnitContext()));
     float* row = mixProfileTables.mixChemistry[k];
     row[AnalysisElement::kPhosphate] += added;
     currentAnalysis.values[AnalysisElement::kPhosphate] = row[AnalysisElement::kPhosphate];

@@ -188,12 +188,10 @@ void FullBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
         b.lastMixResidenceTime = b.mixResidenceTime;
         if (phosphateAdded || phosphateDose <= 0.0f || ConstantPhosphateOn(constantConcentrations))
             break;
-        float added = 0.0f;
-        if (PhosphateAddition(phosphateDose, reportingMode, unitCodes.code[UnitItem::kPhosphate],
-                              added)) {
-            mixedWater.values[AE::kPhosphate] += added;
-            currentAnalysis.values[AE::kPhosphate] += added;
-        }
+        const float added =
+            static_cast<float>(PhosphateDoseInUserUnits(phosphateDose, GlobalUnitContext()));
+        mixedWater.values[AE::kPhosphate] += added;
+        currentAnalysis.values[AE::kPhosphate] += added;
         phosphateAdded = true;
     }
 

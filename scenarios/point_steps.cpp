@@ -112,10 +112,11 @@ void ClearDoseState(DoseLimitState& limits) {
 bool AddPhosphateOfDose(DriverContext& c, const DoseContext& inputs) {
     const float amount = inputs.value[DoseInput::kIngredient1];
     if (c.doseLimits.keepLimitDoses != 0 || !(amount > 0.0f)) return false;
-    float added = 0.0f;
-    if (PhosphateAddition(amount, c.units.reportingMode, c.units.units.code[UnitItem::kPhosphate],
-                          added))
-        c.current.values[AE::kPhosphate] = c.surface.values[AE::kPhosphate] + added;
+    // Added in the user's phosphate unit, so that the engine and the next dose
+    // read exactly the dose more.
+    c.current.values[AE::kPhosphate] =
+        c.surface.values[AE::kPhosphate] +
+        static_cast<float>(PhosphateDoseInUserUnits(amount, c.units));
     c.doseLimits.keepLimitDoses = 1;
     return true;
 }

@@ -203,6 +203,24 @@ inline void ResetWorld() {
     ResetScenarioEngine();
 }
 
+// Calls `run` once for every phosphate unit code 0 to 7 (7 has no row and is
+// taken as PO4) in mg/L reporting and again in epm reporting, with those
+// choices set in the global records.
+template <typename Run>
+void ForEachPhosphateUnit(Run run) {
+    for (uint16_t mode : {ReportingMode::kMgPerL, ReportingMode::kEpm}) {
+        for (uint16_t code = 0; code <= 7; ++code) {
+            reportingMode = mode;
+            unitCodes.code[UnitItem::kPhosphate] = code;
+            SCOPED_TRACE("reporting mode " + std::to_string(mode) + ", phosphate unit " +
+                         std::to_string(code));
+            run();
+        }
+    }
+    reportingMode = ReportingMode::kMgPerL;
+    unitCodes.code[UnitItem::kPhosphate] = 0;
+}
+
 class DriverTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -205,21 +205,4 @@ TEST(DoseDriverValues, StayWithinTheSevenValuesAndTheResultRow) {
     EXPECT_EQ(drivers.values[0], 0.0f);
 }
 
-TEST(PhosphateAddition, ConvertsTheAddedPhosphateToTheUsersUnit) {
-    float added = -1.0f;
-    ASSERT_TRUE(PhosphateAddition(3.17, ReportingMode::kEpm, 2, added));
-    EXPECT_FLOAT_EQ(added, 0.1f);  // 3.17 mg/L at 31.7 mg per equivalent
-    ASSERT_TRUE(PhosphateAddition(2.0, ReportingMode::kMgPerL, 0, added));
-    EXPECT_FLOAT_EQ(added, 2.0f);
-    ASSERT_TRUE(PhosphateAddition(2.0, ReportingMode::kMgPerL, 1, added));
-    EXPECT_FLOAT_EQ(added, 3.16f);
-    ASSERT_TRUE(PhosphateAddition(2.0, ReportingMode::kPpm, 2, added));
-    EXPECT_FLOAT_EQ(added, 6.129032f);
-    ASSERT_TRUE(PhosphateAddition(2.0, ReportingMode::kPpm, 3, added));
-    EXPECT_FLOAT_EQ(added, 2.6760564f);
-    added = -1.0f;
-    EXPECT_FALSE(PhosphateAddition(2.0, ReportingMode::kPpm, 4, added));
-    EXPECT_EQ(added, -1.0f);
-}
-
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "engine/unit_conversions.h"
 #include "scenarios/driver_frame.h"
 #include "tests/scenarios/mixing_fixture.h"
 
@@ -220,6 +221,23 @@ TEST_F(MixingGrid, PartialPressureRowsBringTheCellToTheTargetPh) {
     }
     EXPECT_FLOAT_EQ(g.phAxis[0], 0.1f);
     EXPECT_FLOAT_EQ(g.phAxis[6], 0.7f);
+}
+
+// A dose that brings phosphate repeats the cell's results pass once with the
+// phosphate added in the user's unit: converted back it is the dose.
+TEST_F(MixingGrid, PhosphateOfTheDoseReadsBackAsTheDoseInEveryUnit) {
+    SelectProduct("PO4.INH");
+    script.phosphateAdded = 3.1f;  // mg/L as PO4 at every dose
+    const float cellPhosphate = static_cast<float>(Blend(0.5, 1.5, 25.0));
+    ForEachPhosphateUnit([cellPhosphate] {
+        ResetMixingRecords();
+        resultStatus.mixGridDone[2] = 0;
+        ClearScript();
+        CalcMixGrid(MixGridCode::kPhByTemperature);
+        ASSERT_EQ(EnginePasses(), 98);
+        const float added = ResultsPassOf(0, 2).values[AE::kPhosphate] - cellPhosphate;
+        EXPECT_NEAR(ConvPO4Units(added), 3.1, 1e-4);
+    });
 }
 
 }  // namespace

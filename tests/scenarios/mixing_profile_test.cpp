@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/unit_conversions.h"
 #include "scenarios/driver_frame.h"
 #include "scenarios/mixing_axis.h"
 #include "tests/scenarios/mixing_fixture.h"
@@ -198,16 +199,16 @@ TEST_F(MixingProfile, RecomputesOnlyWhatTheProductInForceNeeds) {
 TEST_F(MixingProfile, PhosphateTheDoseAddsIsRunOnceMoreInTheUsersUnit) {
     SelectProduct("PO4.INH");
     script.phosphateAdded = 3.1f;              // mg/L as PO4 at every dose
-    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 1.58 mg per mg of PO4
+    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.6325 mg of PO4 per unit
     CalcMixingProfile(nullptr);
 
     ASSERT_EQ(EnginePasses(), 21);  // three passes per point
     EXPECT_EQ(Doses(), 14);         // the re-run is dosed once more, without a second re-run
     for (int k = 0; k < kMixPoints; ++k) {
         const double blended = Blend(0.5, 1.5, 100.0 * k / 6.0);
-        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], blended + 3.1 * 1.58, 1e-4)
-            << k;
-        EXPECT_NEAR(mixProfileTables.mixChemistry[k][AE::kPhosphate], blended + 3.1 * 1.58, 1e-4);
+        // 3.1 mg/L of PO4 is 3.1 / 0.6325 = 4.901186 units as CaCO3.
+        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], blended + 4.901186, 1e-4) << k;
+        EXPECT_NEAR(mixProfileTables.mixChemistry[k][AE::kPhosphate], blended + 4.901186, 1e-4);
         // Both doses of the point see the phosphate the mix had before the dose,
         // in mg/L as PO4: 0.6325 mg of PO4 per mg as CaCO3 (31.66 / 50.04).
         EXPECT_NEAR(script.doses[2 * k].inputs.value[DoseInput::kPhosphate], blended * 0.6325,
@@ -221,13 +222,16 @@ TEST_F(MixingProfile, PhosphateTheDoseAddsIsRunOnceMoreInTheUsersUnit) {
     EXPECT_EQ(script.shows, 1);
     EXPECT_EQ(script.closes, 1);
 
-    // Phosphate as P2O5 divides by 1.34 in this profile's table.
-    ResetMixingRecords();
-    resultStatus.mixProfileDone = 0;
-    ClearScript();
-    unitCodes.code[UnitItem::kPhosphate] = 2;
-    CalcMixingProfile(nullptr);
-    EXPECT_NEAR(script.passes[2].values[AE::kPhosphate], 1.5 + 3.1 / 1.34, 1e-4);
+    // In every unit and in epm the added amount reads back as the dose.
+    ForEachPhosphateUnit([] {
+        ResetMixingRecords();
+        resultStatus.mixProfileDone = 0;
+        ClearScript();
+        CalcMixingProfile(nullptr);
+        ASSERT_EQ(EnginePasses(), 21);
+        const float added = script.passes[2].values[AE::kPhosphate] - 1.5f;
+        EXPECT_NEAR(ConvPO4Units(added), 3.1, 1e-5);
+    });
 
     // A constant recirculating phosphate is not raised by the dose.
     ResetMixingRecords();

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/unit_conversions.h"
 #include "scenarios/driver_frame.h"
 #include "tests/scenarios/multimix_fixture.h"
 
@@ -129,8 +130,10 @@ TEST_F(MultiMixTest, PhosphateFromTheDoseIsAddedOnceInTheUsersUnit) {
     phosphateDoses = {1.0f, 1.0f};  // mg/L as PO4, on every dose
     MixWaters(1, nullptr);
 
-    // 1 mg/L of PO4 is 3.0645161 units of the phosphate unit 2; added once only.
-    EXPECT_NEAR(mixedWater.values[E::kPhosphate], 2.0f + 3.0645161f, 1e-5f);
+    // 1 mg/L of PO4 is 1 / 0.47 = 2.12766 units of the phosphate unit 2 (0.47 mg
+    // of PO4 per unit), so the engine reads 1 mg/L more; added once only.
+    EXPECT_NEAR(mixedWater.values[E::kPhosphate], 2.0f + 2.12766f, 1e-5f);
+    EXPECT_NEAR(ConvPO4Units(mixedWater.values[E::kPhosphate]) - ConvPO4Units(2.0f), 1.0, 1e-5);
     ASSERT_EQ(doseCalls.size(), 2u);
     EXPECT_EQ(engineCalls.size(), 3u);  // the blend and two results passes
     for (const DoseCall& d : doseCalls) {

@@ -3,6 +3,7 @@
 // questions, the progress they report and what they put back.
 #include <gtest/gtest.h>
 
+#include "engine/unit_conversions.h"
 #include "tests/scenarios/driver_fixture.h"
 
 namespace driver_test {
@@ -230,23 +231,40 @@ TEST_F(ProfileTest, RunsAgainOnlyWhatChanged) {
 
 TEST_F(ProfileTest, DoseThatAddsPhosphateRepeatsTheMainPass) {
     SelectProduct("PHOS.INH");
-    unitCodes.code[UnitItem::kPhosphate] = 1;  // phosphate in a unit of factor 1.58
+    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.6325 mg of PO4 per unit
     script.phosphateAdded = 2.0f;
     CalcTempProfile(nullptr);
 
-    // First, main, and the main pass again with the phosphate added.
+    // First, main, and the main pass again with the phosphate added:
+    // 2 mg/L of PO4 is 2 / 0.6325 = 3.16206 units as CaCO3.
     ASSERT_EQ(EnginePasses(), 21);
     ASSERT_EQ(Doses(), 14);
     const ProfileTable& t = whatIfResults.tempProfile;
     for (int k = 0; k < kProfilePoints; ++k) {
         EXPECT_EQ(script.passes[3 * k + 1].values[AE::kPhosphate], 1.0f);
-        EXPECT_FLOAT_EQ(script.passes[3 * k + 2].values[AE::kPhosphate], 1.0f + 2.0f * 1.58f);
+        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], 1.0f + 3.16206f, 1e-4f);
         EXPECT_EQ(t.bicarbonate[k], 100.0f + 3 * k + 3);  // the repeat's results are kept
-        EXPECT_FLOAT_EQ(t.results[k][21], 1.0f + 2.0f * 1.58f);
+        EXPECT_NEAR(t.results[k][21], 1.0f + 3.16206f, 1e-4f);
         EXPECT_EQ(t.dose[k], 12.5f);
         EXPECT_EQ(t.doseStatus[k], 1);
     }
     EXPECT_EQ(doseLimitState.keepLimitDoses, 1);
+}
+
+// Whatever unit the user keeps phosphate in, the engine reads exactly the dose
+// more: the added amount converted back to mg/L gives the dose.
+TEST_F(ProfileTest, AddedPhosphateReadsBackAsTheDoseInEveryUnit) {
+    SelectProduct("PHOS.INH");
+    script.phosphateAdded = 2.0f;
+    ForEachPhosphateUnit([] {
+        ResetScenarioRecords();
+        resultStatus.tempProfileDone = 0;
+        ClearScript();
+        CalcTempProfile(nullptr);
+        ASSERT_EQ(EnginePasses(), 21);
+        const float added = script.passes[2].values[AE::kPhosphate] - 1.0f;
+        EXPECT_NEAR(ConvPO4Units(added), 2.0, 1e-5);
+    });
 }
 
 TEST_F(ProfileTest, WithoutAProductNoDoseIsComputed) {
