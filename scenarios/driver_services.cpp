@@ -3,10 +3,13 @@
 
 #include <chrono>
 
+#include "platform/message_box.h"
+
 namespace {
 
-int DefaultMessageBox(win::HWND, const char*, const char*, win::UINT style) {
-    return (style & win::MB_TYPEMASK) == win::MB_YESNO ? win::IDNO : win::IDOK;
+// The user answers: a question is never taken as answered on their behalf.
+int DefaultMessageBox(win::HWND owner, const char* text, const char* caption, win::UINT style) {
+    return win::MessageBox(owner, text, caption, style);
 }
 
 uint32_t DefaultClockSeconds() {

@@ -1,9 +1,8 @@
 // What the what-if drivers need from above the scenario engine: the message box
 // that asks their questions and shows their refusals (owned by the caller's
 // window), and the clock behind the progress window's seconds-to-go estimate.
-// The shell installs the real message box at start-up; tests install a
-// scripted one. The defaults answer every question No (go on), acknowledge
-// every notice, and read a monotonic clock.
+// By default the questions go to the user through the platform's message box
+// and the clock is a monotonic one; tests install scripted ones.
 #pragma once
 
 #include <cstdint>

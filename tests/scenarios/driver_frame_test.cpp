@@ -1,6 +1,6 @@
 // The pieces of the drivers' frame that stand on their own: axis points, the
-// questions and refusals with their exact texts, the dose driver values against
-// the sizes of their tables, and the phosphate addition in the user's units.
+// questions and refusals with their exact texts, who answers them, and the dose
+// driver values against the sizes of their tables.
 #include "scenarios/driver_frame.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/unit_codes.h"
+#include "platform/script.h"
 #include "scenarios/driver_services.h"
 #include "scenarios/profile_axis.h"
 
@@ -117,6 +118,36 @@ TEST_F(DriverFrameTest, AsksTheBicarbonateQuestionOnlyAboveItsRange) {
     EXPECT_EQ(shown[0].text,
               "WARNING: NaHCO3 is not recommended for pH control to a pH above 8.3!   Erroneous "
               "results may occur! Abort?(Y/N)");
+}
+
+// Without scripted services the question goes to the user through the
+// platform's message box, and the user's answer decides; nothing is answered
+// on their behalf.
+TEST(DriverServices, QuestionsGoToTheUserByDefault) {
+    ResetDriverServices();
+    win::ResetPlatform();
+    std::vector<std::string> failures;
+    win::SetScriptFailureHandler(
+        [&failures](const std::string& what) { failures.push_back(what); });
+    PhControlSettings control{};
+    control.phControlMethod = PhControlMethod::kAcid;
+    control.acidChemical = AcidChemical::kCarbonDioxide;
+
+    win::AnswerMessageBox("WARNING", "CO2 is not recommended", win::IDYES);
+    EXPECT_TRUE(AbortForPhControlChemical(nullptr, control, 6.5f));
+    win::AnswerMessageBox("WARNING", "CO2 is not recommended", win::IDNO);
+    EXPECT_FALSE(AbortForPhControlChemical(nullptr, control, 6.5f));
+    ASSERT_EQ(win::MessageBoxLog().size(), 2u);
+    EXPECT_EQ(win::MessageBoxLog()[0].text, DriverText::kCo2BelowQuestion);
+    EXPECT_EQ(win::MessageBoxLog()[0].type & win::MB_TYPEMASK, win::MB_YESNO);
+    EXPECT_TRUE(failures.empty());
+
+    // A question no one answers is a failure of the run, not a silent No.
+    (void)AbortForPhControlChemical(nullptr, control, 6.5f);
+    EXPECT_EQ(failures.size(), 1u);
+
+    win::SetScriptFailureHandler(nullptr);
+    win::ResetPlatform();
 }
 
 TEST_F(DriverFrameTest, RefusesAWaterWithNothingButAPh) {

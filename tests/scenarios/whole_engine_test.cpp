@@ -22,6 +22,8 @@ class WholeEngineTest : public ::testing::Test {
         ResetWorld();
         wholeEngineRuns = 0;
         InstallScenarioEngine({CountedRunCalculations, nullptr, nullptr});
+        script = Script{};
+        InstallDriverServices({ScriptedBox, ScriptedClock});
         InitUnitFactors();
         unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
         unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
@@ -56,6 +58,7 @@ TEST_F(WholeEngineTest, TemperatureProfileCostsTwoEnginePassesPerPoint) {
     whatIfSettings.pco2Eval = surfaceWater.values[AE::kPco2];
     CalcTempProfile(nullptr);
     EXPECT_EQ(wholeEngineRuns, 2 * kProfilePoints);
+    EXPECT_TRUE(script.boxes.empty());  // a plain water asks nothing
 
     const ProfileTable& t = whatIfResults.tempProfile;
     // Calcite's solubility falls as the water warms: its saturation ratio rises
