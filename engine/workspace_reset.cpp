@@ -7,6 +7,7 @@
 
 #include "engine/carbonate_records.h"
 #include "pages/records.h"
+#include "scenarios/mixing_records.h"
 #include "shell/well_log_records.h"
 
 namespace {
@@ -64,10 +65,19 @@ constexpr TemperatureDefaults kTemperatureDefaults[] = {
     {21.0f, 54.0f, 43.0f, 21.0f, 54.0f, 50.0f},        // degrees C
     {294.0f, 327.0f, 320.0f, 294.0f, 327.0f, 323.0f},  // K
 };
+// The dose test conditions by the same unit: three test temperatures, then the
+// four further conditions.
+constexpr DoseTestConditions kDoseTestDefaults[] = {
+    {{70.0f, 90.0f, 140.0f}, {100000.0f, 10000.0f, 0.005f, 5.0f}},   // degrees F
+    {{20.0f, 30.0f, 35.0f}, {1000.0f, 10000.0f, 0.005f, 0.01f}},     // degrees C
+    {{293.0f, 303.0f, 308.0f}, {1000.0f, 10000.0f, 0.005f, 0.01f}},  // K
+};
+static_assert(std::size(kDoseTestDefaults) == std::size(kTemperatureDefaults));
 
 void ApplyTemperatureDefaults(uint16_t unit, const WorkspaceRecords& w) {
     if (unit >= std::size(kTemperatureDefaults)) return;  // another unit keeps them
     const TemperatureDefaults& d = kTemperatureDefaults[unit];
+    w.doseTest = kDoseTestDefaults[unit];
     w.residenceTimeAtSelect = kDefaultResidenceSeconds;
     w.whatIf.temperatureLow = d.whatIfLow;
     w.whatIf.temperatureHigh = d.whatIfHigh;
@@ -101,11 +111,13 @@ void ResetGraphSelection(GraphChoice& choice, uint16_t (&codes)[kGraphIndexCodeC
     for (int i = 1; i < kGraphIndexCodeCount; ++i) codes[i] = kNoGraphIndex;
 }
 
-// The mixing and pH ranges and the target pH.
+// The mixing and pH ranges and the target pH. The mixing grids read their
+// percent range and typical percent from the mixing-zone settings, the 3D
+// graphs from the graph ranges: both copies get the same values.
 void ResetRanges(const WorkspaceRecords& w) {
-    w.graphRanges.gridMixLow = 0.0f;
-    w.graphRanges.gridMixHigh = 100.0f;
-    w.graphRanges.mixTypicalPercent = kSixthOfHundred;
+    w.graphRanges.gridMixLow = w.mixingZone.gridMixLow = 0.0f;
+    w.graphRanges.gridMixHigh = w.mixingZone.gridMixHigh = 100.0f;
+    w.graphRanges.mixTypicalPercent = w.mixingZone.mixTypicalPercent = kSixthOfHundred;
     w.mixingZone.mixLowPercent = 0.0f;
     w.mixingZone.mixHighPercent = 100.0f;
     w.mixingZone.mixStepPercent = kSixthOfHundred;
@@ -168,6 +180,7 @@ WorkspaceRecords GlobalWorkspaceRecords() {
         mixPointTable,
         wellLogSpecsEntered,
         productTable,
+        doseTestConditions,
         residenceTimeAtSelect,
         waterResidenceSeconds,
         whatIfSettings,
@@ -176,7 +189,9 @@ WorkspaceRecords GlobalWorkspaceRecords() {
         resultStatus,
         graphChoice,
         graphIndexCodes,
+        gridCellWords,
         mixingZoneSettings,
+        mixGridDosesDone,
         constantConcentrations,
         multiMixState,
         multiMixBlend.mixedDescription,
@@ -187,6 +202,11 @@ WorkspaceRecords GlobalWorkspaceRecords() {
         currentCO3,
         currentH2CO3,
         currentCO2,
+        profileGraphIndices,
+        waterPco2Copies,
+        waterPh2sCopies,
+        whatIfSwitches,
+        waterTemperatures,
     };
 }
 
@@ -201,13 +221,21 @@ void ResetWorkspace(const WorkspaceRecords& w, const UnitCodes& units) {
     w.phControl.phPredictionMethod = 4;  // pH from the carbonate species
     w.status.productSelected = 0;
     ResetGraphSelection(w.graphChoice, w.graphIndexCodes);
+    w.gridCellWords = GridCellWords{};
     ResetRanges(w);
     ClearResultFlags(w.status);
+    w.mixGridDosesDone = 0;
     w.constants = ConstantConcentrations{};
     ClearMultiMix(w.multiMix, w.doseState, w.mixedDescription);
     for (int32_t& s : w.flash11DoseStatus) s = 0;
     for (int32_t& s : w.flash48DoseStatus) s = 0;
     w.currentHCO3 = w.currentCO3 = w.currentH2CO3 = w.currentCO2 = 0.0f;
+    for (auto& profile : w.profileGraphIndices)
+        for (uint16_t& index : profile) index = 0;
+    for (float& p : w.waterPco2Copies) p = 0.0f;
+    for (float& p : w.waterPh2sCopies) p = 0.0f;
+    for (uint32_t& s : w.whatIfSwitches) s = 1;
+    for (auto& pair : w.waterTemperatures) pair[0] = pair[1] = kStartTemperatureK;
 }
 
 void ResetWorkspace() {

@@ -1,8 +1,9 @@
 // The New command's reset of the workspace: the treatment product, the what-if,
-// graph and mixing ranges, the pH control target, the result flags, the
-// pH-alkalinity curve, the constant recirculating concentrations and the
-// multi-mix waters go back to a fresh state, with the temperature and pCO2
-// defaults taken in the user's units. The stored surface, injection and
+// graph and mixing ranges, the pH control target, the dose test conditions, the
+// result flags, the pH-alkalinity curve, the constant recirculating
+// concentrations, the multi-mix waters and the per-water and per-profile tables
+// go back to a fresh state, with the temperature and pCO2 defaults taken in the
+// user's units. The stored surface, injection and
 // formation analyses, the unit choices, the display settings and the target
 // solver switch are kept. Nothing is computed or shown.
 #pragma once
@@ -14,12 +15,18 @@
 #include "common/water_analysis.h"
 #include "common/whatif_settings.h"
 #include "engine/carbonate_records.h"
+#include "engine/dose_test_records.h"
 #include "engine/pipeline_records.h"
+#include "engine/water_gas_records.h"
 #include "engine/water_results_records.h"
 #include "graphs/graph_index_records.h"
+#include "graphs/profile_graph_records.h"
 #include "graphs/records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
+#include "input/water_temperature_records.h"
+#include "input/whatif_switch_records.h"
+#include "scenarios/grid_cell_records.h"
 #include "scenarios/mixing_profile_records.h"
 #include "scenarios/multimix_records.h"
 #include "scenarios/well_records.h"
@@ -33,6 +40,7 @@ struct WorkspaceRecords {
     float (&mixPointTable)[kMixPointTableRows][kMixProfileSlots];
     uint32_t& wellLogSpecsEntered;
     ProductTable& product;
+    DoseTestConditions& doseTest;
     float& residenceTimeAtSelect;
     float (&waterResidenceSeconds)[ResidenceWater::kCount];
     WhatIfSettings& whatIf;
@@ -41,7 +49,10 @@ struct WorkspaceRecords {
     ResultStatus& status;
     GraphChoice& graphChoice;
     uint16_t (&graphIndexCodes)[kGraphIndexCodeCount];
+    GridCellWords& gridCellWords;
     MixingZoneSettings& mixingZone;
+    // 1 while the mixing grids' doses are current.
+    uint16_t& mixGridDosesDone;
     ConstantConcentrations& constants;
     MultiMixState& multiMix;
     SampleDescription& mixedDescription;
@@ -54,6 +65,12 @@ struct WorkspaceRecords {
     float& currentCO3;
     float& currentH2CO3;
     float& currentCO2;
+    uint16_t (&profileGraphIndices)[ProfileGraph::kCount][kProfileGraphSelections];
+    float (&waterPco2Copies)[kGasCopyWaters];
+    float (&waterPh2sCopies)[kGasCopyWaters];
+    uint32_t (&whatIfSwitches)[kWhatIfSwitchCount];
+    // The reference temperature pair of each stored water, K.
+    float (&waterTemperatures)[kStoredWaterCount][2];
 };
 
 // The records of the running program.

@@ -1,7 +1,6 @@
 // The New command's workspace reset: defaults in the user's units, what it keeps,
 // and that a second New changes nothing the first left.
 #include "engine/workspace_reset.h"
-#include "scenarios/well_records.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +11,8 @@
 #include "engine/records.h"
 #include "graphs/records.h"
 #include "pages/records.h"
+#include "scenarios/mixing_records.h"
+#include "scenarios/well_records.h"
 #include "shell/well_log_records.h"
 
 namespace {
@@ -41,6 +42,7 @@ std::vector<RecordBytes> AllRecords() {
         Record("wellLogSpecsEntered", wellLogSpecsEntered),
         Record("productTable", productTable),
         Record("productLoaded", productLoaded),
+        Record("doseTestConditions", doseTestConditions),
         Record("residenceTimeAtSelect", residenceTimeAtSelect),
         Record("waterResidenceSeconds", waterResidenceSeconds),
         Record("currentHCO3", currentHCO3),
@@ -54,12 +56,19 @@ std::vector<RecordBytes> AllRecords() {
         Record("resultStatus", resultStatus),
         Record("graphChoice", graphChoice),
         Record("graphIndexCodes", graphIndexCodes),
+        Record("gridCellWords", gridCellWords),
         Record("mixingZoneSettings", mixingZoneSettings),
+        Record("mixGridDosesDone", mixGridDosesDone),
         Record("constantConcentrations", constantConcentrations),
         Record("multiMixState", multiMixState),
         Record("multiMixBlend", multiMixBlend),
         Record("doseState", doseState),
         Record("wellProfiles", wellProfiles),
+        Record("profileGraphIndices", profileGraphIndices),
+        Record("waterPco2Copies", waterPco2Copies),
+        Record("waterPh2sCopies", waterPh2sCopies),
+        Record("whatIfSwitches", whatIfSwitches),
+        Record("waterTemperatures", waterTemperatures),
         Record("surfaceWater", surfaceWater),
         Record("injectionWater", injectionWater),
         Record("formationWater", formationWater),
@@ -105,6 +114,13 @@ class WorkspaceResetTest : public ::testing::Test {
         ResetMixingProfileRecords();
         ResetResidenceRecords();
         ResetWaterResultsRecords();
+        ResetDoseTestRecords();
+        ResetWaterGasRecords();
+        ResetWhatIfSwitchRecords();
+        ResetGridCellRecords();
+        ResetProfileGraphRecords();
+        ResetWaterTemperatureRecords();
+        ResetMixingRecords();
     }
 };
 
@@ -125,12 +141,24 @@ TEST_F(WorkspaceResetTest, TemperatureRangesFollowTheTemperatureUnit) {
         {TemperatureUnit::kCelsius, {21, 54, 43}, {21, 54, 50}},
         {TemperatureUnit::kKelvin, {294, 327, 320}, {294, 327, 323}},
     };
-    for (const UnitDefaults& c : cases) {
+    // The dose test conditions of each unit: three test temperatures, then the
+    // four further conditions.
+    const float doseTests[3][7] = {
+        {70, 90, 140, 100000, 10000, 0.005f, 5},
+        {20, 30, 35, 1000, 10000, 0.005f, 0.01f},
+        {293, 303, 308, 1000, 10000, 0.005f, 0.01f},
+    };
+    for (int u = 0; u < 3; ++u) {
+        const UnitDefaults& c = cases[u];
         SCOPED_TRACE(c.unit);
         FillWorkspace(c.unit, 0);
         ResetWorkspace();
         ExpectRange(&whatIfSettings.temperatureLow, c.whatIf);
         ExpectRange(&graphRangeSettings.gridTemperatureLow, c.graph);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ(doseTestConditions.temperature[i], doseTests[u][i]) << i;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FLOAT_EQ(doseTestConditions.further[i], doseTests[u][3 + i]) << i;
         EXPECT_FLOAT_EQ(residenceTimeAtSelect, 180.0f);
     }
 }
@@ -155,7 +183,9 @@ TEST_F(WorkspaceResetTest, UnitsWithoutDefaultsKeepTheirRanges) {
     const WhatIfSettings whatIf = whatIfSettings;
     const GraphRangeSettings graph = graphRangeSettings;
     const float residence = residenceTimeAtSelect;
+    const DoseTestConditions doseTest = doseTestConditions;
     ResetWorkspace();
+    EXPECT_EQ(std::memcmp(&doseTest, &doseTestConditions, sizeof doseTest), 0);
     EXPECT_EQ(std::memcmp(&whatIf.pco2Low, &whatIfSettings.pco2Low, 3 * sizeof(float)), 0);
     EXPECT_EQ(
         std::memcmp(&whatIf.temperatureLow, &whatIfSettings.temperatureLow, 3 * sizeof(float)), 0);
@@ -179,9 +209,14 @@ TEST_F(WorkspaceResetTest, RangesAxisAndTargetAreTheFreshDefaults) {
     EXPECT_FLOAT_EQ(mixingZoneSettings.mixLowPercent, 0.0f);
     EXPECT_FLOAT_EQ(mixingZoneSettings.mixHighPercent, 100.0f);
     EXPECT_NEAR(mixingZoneSettings.mixStepPercent, 100.0f / 6.0f, 1e-4f);
+    // The mixing grids read the mixing-zone copy of the grid range and typical
+    // percent, the 3D graphs the graph-range copy: both are fresh and equal.
     EXPECT_FLOAT_EQ(graphRangeSettings.gridMixLow, 0.0f);
     EXPECT_FLOAT_EQ(graphRangeSettings.gridMixHigh, 100.0f);
     EXPECT_NEAR(graphRangeSettings.mixTypicalPercent, 100.0f / 6.0f, 1e-4f);
+    EXPECT_EQ(mixingZoneSettings.gridMixLow, graphRangeSettings.gridMixLow);
+    EXPECT_EQ(mixingZoneSettings.gridMixHigh, graphRangeSettings.gridMixHigh);
+    EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, graphRangeSettings.mixTypicalPercent);
     ExpectRange(&whatIfSettings.phLow, {5.6f, 8.0f, 6.5f});
     ExpectRange(&graphRangeSettings.gridPhLow, {5.6f, 8.0f, 6.5f});
     EXPECT_FLOAT_EQ(phControlSettings.targetPh, 7.0f);
@@ -266,6 +301,28 @@ TEST_F(WorkspaceResetTest, MultiMixWatersAreEmptied) {
         for (int t = 0; t < 7; ++t) EXPECT_EQ(m.descriptions[j].text[t][0], '\0');
     }
     for (int t = 0; t < 7; ++t) EXPECT_EQ(multiMixBlend.mixedDescription.text[t][0], '\0');
+}
+
+TEST_F(WorkspaceResetTest, PerWaterAndPerProfileTablesAreFresh) {
+    FillWorkspace(TemperatureUnit::kCelsius, 0);
+    ResetWorkspace();
+    for (uint32_t w : gridCellWords.cell) EXPECT_EQ(w, 0u);
+    for (uint32_t w : gridCellWords.side) EXPECT_EQ(w, 0u);
+    EXPECT_EQ(gridCellWords.sideEnd, 0);
+    for (const auto& profile : profileGraphIndices)
+        for (uint16_t index : profile) EXPECT_EQ(index, 0);
+    for (int j = 0; j < kGasCopyWaters; ++j) {
+        EXPECT_EQ(waterPco2Copies[j], 0.0f) << j;
+        EXPECT_EQ(waterPh2sCopies[j], 0.0f) << j;
+    }
+    for (uint32_t s : whatIfSwitches) EXPECT_EQ(s, 1u);
+    // Every stored water's reference temperatures: 25 degrees C as 298.16 K.
+    for (const auto& pair : waterTemperatures) {
+        EXPECT_FLOAT_EQ(pair[0], 298.16f);
+        EXPECT_FLOAT_EQ(pair[1], 298.16f);
+    }
+    // The mixing grids' doses must be computed again.
+    EXPECT_EQ(mixGridDosesDone, 0);
 }
 
 TEST_F(WorkspaceResetTest, AfterFlashWellDoseStatusIsCleared) {
