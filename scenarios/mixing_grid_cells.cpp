@@ -167,11 +167,12 @@ bool DoseCell(MixCell& cell, bool phosphateAdded) {
     results[8] = grid.carbonate[c];
     results[29] = grid.carbonate[c];
     const MixDoseRows rows{analysis, results, MomentaryExcess};
-    // The dose sees the cell's pH and its phosphate as the cell holds them.
-    const MixDoseCall call{IndexCode::kRyznar,
-                           cell.row[AnalysisElement::kPhosphate],
-                           {true, false},
-                           cell.row[AnalysisElement::kPh]};
+    // The dose sees the cell's pH and the phosphate the cell held before any
+    // dose, in mg/L as PO4 like every other dose input.
+    const float phosphateMgL =
+        static_cast<float>(ConvPO4Units(cell.row[AnalysisElement::kPhosphate]));
+    const MixDoseCall call{
+        IndexCode::kRyznar, phosphateMgL, {true, false}, cell.row[AnalysisElement::kPh]};
     DoseContext inputs{};
     float dose = 0.0f;
     const uint16_t status = DoseAtMix(rows, call, inputs, dose);

@@ -224,7 +224,8 @@ TEST_F(MixingGrid, PartialPressureRowsBringTheCellToTheTargetPh) {
 }
 
 // A dose that brings phosphate repeats the cell's results pass once with the
-// phosphate added in the user's unit: converted back it is the dose.
+// phosphate added in the user's unit: converted back it is the dose. The dose
+// itself reads the cell's phosphate in mg/L as PO4.
 TEST_F(MixingGrid, PhosphateOfTheDoseReadsBackAsTheDoseInEveryUnit) {
     SelectProduct("PO4.INH");
     script.phosphateAdded = 3.1f;  // mg/L as PO4 at every dose
@@ -238,6 +239,17 @@ TEST_F(MixingGrid, PhosphateOfTheDoseReadsBackAsTheDoseInEveryUnit) {
         const float added = ResultsPassOf(0, 2).values[AE::kPhosphate] - cellPhosphate;
         EXPECT_NEAR(ConvPO4Units(added), 3.1, 1e-4);
     });
+
+    ResetMixingRecords();
+    resultStatus.mixGridDone[2] = 0;
+    ClearScript();
+    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.6325 mg of PO4 per unit
+    CalcMixGrid(MixGridCode::kPhByTemperature);
+    ASSERT_FALSE(script.doses.empty());
+    // 1.25 units as CaCO3 are 1.25 x 0.6325 = 0.790625 mg/L of PO4, on the dose
+    // of the re-run too.
+    EXPECT_NEAR(script.doses[0].inputs.value[DoseInput::kPhosphate], 0.790625, 1e-5);
+    EXPECT_NEAR(script.doses[1].inputs.value[DoseInput::kPhosphate], 0.790625, 1e-5);
 }
 
 }  // namespace
