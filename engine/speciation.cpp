@@ -114,7 +114,7 @@ void RunPass(SpeciationWork& w) {
     st.logWaterActivity = std::log10(st.waterActivity);
     st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
     ApplyActivityCoefficients(in.debyeA, in.debyeB, st.ionicStrength, st.sqrtI, rec.table,
-                              w.classes, s);
+                              w.classes, s, w.neutral);
 
     SetLigandActivities(w);
     SetRedoxLevel(w);
@@ -163,8 +163,8 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     st.waterActivity = in.firstWaterActivity;
     st.logWaterActivity = in.firstWaterActivity > 0.0 ? std::log10(in.firstWaterActivity) : 0.0;
 
-    SpeciationWork w{in, rec, rec.species, rec.reactionK, 0.0, 1.0, rec.reactionK[152], {}, false};
-    BuildActivityClasses(rec.table, w.classes);
+    SpeciationWork w{in,  rec, rec.species, rec.reactionK, 0.0, 1.0, rec.reactionK[152],
+                     ActivityClassesOf(rec.table), {}, false};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
     SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);

@@ -5,7 +5,10 @@
 // the extended Debye-Hückel term with its ion size a, which is the limiting law
 // when a is 0. Neutral species take 10^(0.1 I), held at 1.0 at most, which is
 // 1.0 for any non-negative ionic strength.
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "engine/speciation_steps.h"
 
@@ -91,10 +94,13 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
     classes.count = 0;
     classes.ownCount = 0;
+    classes.groupedCount = 0;
+    classes.neutralCount = 0;
     for (int i = 0; i < kSpeciesCount; ++i) {
         const double z = table.charge[i];
         if (z == 0.0) {
             classes.classOf[i] = ActivityClasses::kNeutral;
+            if (i >= 6) classes.neutral[classes.neutralCount++] = static_cast<int16_t>(i);
             continue;
         }
         const double zSquared = z * z;
@@ -117,23 +123,38 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
             if (i >= 6) classes.own[classes.ownCount++] = static_cast<int16_t>(i);
         } else {
             classes.classOf[i] = static_cast<uint8_t>(found);
+            if (i >= 6) classes.grouped[classes.groupedCount++] = static_cast<int16_t>(i);
         }
     }
 }
 
+const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
+    // The charges and ion sizes the kept classes were built from.
+    static double charge[kSpeciesCount];
+    static double ionSize[kSpeciesCount];
+    static ActivityClasses classes;
+    static bool built = false;
+    if (!built || std::memcmp(charge, table.charge, sizeof charge) != 0 ||
+        std::memcmp(ionSize, table.ionSize, sizeof ionSize) != 0) {
+        std::memcpy(charge, table.charge, sizeof charge);
+        std::memcpy(ionSize, table.ionSize, sizeof ionSize);
+        BuildActivityClasses(table, classes);
+        built = true;
+    }
+    return classes;
+}
+
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
-                               SpeciesRecord* s) {
+                               SpeciesRecord* s, NeutralCoefficient& held) {
     for (int i = 0; i < 6; ++i) {
         const TruesdellJones& tj = kMajorIons[i];
         const double dh = -a * tj.zSquared * sqrtI / (1.0 + tj.ionSize * b * sqrtI);
         s[i].gamma = CoefficientFromLog(dh + tj.linear * ionicStrength);
     }
 
-    // One coefficient per class, looked up by the species' class index (the neutral
-    // species and the species of no class have index slots of their own), so that
-    // the walk over the species takes no branch on the kind of species.
-    double byClass[256];
+    // One coefficient per class, looked up by the species' class index.
+    double byClass[ActivityClasses::kMaxClasses];
     for (int c = 0; c < classes.count; ++c) {
         byClass[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
                                         (1.0 + classes.ionSize[c] * b * sqrtI));
@@ -145,10 +166,17 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         neutral = CoefficientFromLog(0.1 * ionicStrength);
         if (neutral > 1.0) neutral = 1.0;
     }
-    byClass[ActivityClasses::kNeutral] = neutral;
-    byClass[ActivityClasses::kOwn] = 0.0;
+    if (!held.written ||
+        std::bit_cast<uint64_t>(neutral) != std::bit_cast<uint64_t>(held.value)) {
+        for (int k = 0; k < classes.neutralCount; ++k) s[classes.neutral[k]].gamma = neutral;
+        held.written = true;
+        held.value = neutral;
+    }
 
-    for (int i = 6; i < kSpeciesCount; ++i) s[i].gamma = byClass[classes.classOf[i]];
+    for (int k = 0; k < classes.groupedCount; ++k) {
+        const int i = classes.grouped[k];
+        s[i].gamma = byClass[classes.classOf[i]];
+    }
     for (int k = 0; k < classes.ownCount; ++k) {
         const int i = classes.own[k];
         s[i].gamma =

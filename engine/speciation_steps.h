@@ -71,6 +71,20 @@ struct ActivityClasses {
     uint8_t classOf[kSpeciesCount];  // used for species 6 and up
     int ownCount;                    // species computed on their own, kOwn
     int16_t own[kSpeciesCount];
+    // Species 6 and up in table order: the charged ones that belong to a class, and
+    // the neutral ones.
+    int groupedCount;
+    int16_t grouped[kSpeciesCount];
+    int neutralCount;
+    int16_t neutral[kSpeciesCount];
+};
+
+// The coefficient the neutral species were last given within one speciation. No
+// other step writes their coefficients, so while the rule of I gives the same value
+// (1.0 for any ionic strength from 0 on) the records already hold it.
+struct NeutralCoefficient {
+    bool written = false;
+    double value = 0.0;
 };
 
 // Working values of one call.
@@ -82,7 +96,8 @@ struct SpeciationWork {
     double ph;
     double tenPh;  // 10^pH
     double kw;     // ion product of water
-    ActivityClasses classes;
+    const ActivityClasses& classes;
+    NeutralCoefficient neutral;
     bool notConverged;
 };
 
@@ -98,10 +113,15 @@ struct SpeciationWork {
 void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
                 double& ionicStrength);
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
-// Activity coefficients of every species at the ionic strength I.
+// The classes of the table, built once and kept while its charges and ion sizes
+// stay the same.
+[[nodiscard]] const ActivityClasses& ActivityClassesOf(const SpeciesTable& table);
+// Activity coefficients of every species at the ionic strength I. The neutral
+// species are written only when their coefficient differs from `neutral`, the value
+// they were last given in the same records.
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
-                               SpeciesRecord* s);
+                               SpeciesRecord* s, NeutralCoefficient& neutral);
 
 // --- pH before the iteration (speciation_ph.cpp) ---
 

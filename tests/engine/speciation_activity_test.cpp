@@ -22,10 +22,11 @@ class ActivityTest : public ::testing::Test {
     // Coefficients of every species at ionic strength I.
     void Apply(double ionicStrength) {
         ApplyActivityCoefficients(kA, kB, ionicStrength, std::sqrt(ionicStrength), tables.species,
-                                  classes, species);
+                                  classes, species, neutral);
     }
     ThermoTables tables{};
     ActivityClasses classes{};
+    NeutralCoefficient neutral;
     SpeciesRecord species[kSpeciesCount]{};
 };
 
@@ -37,6 +38,40 @@ TEST_F(ActivityTest, NeutralSpeciesHaveCoefficientOneAtAnyIonicStrength) {
             ASSERT_EQ(species[i].gamma, 1.0) << "species " << i << " at I " << strength;
         }
     }
+}
+
+TEST_F(ActivityTest, NeutralCoefficientFollowsANegativeIonicStrengthAndReturns) {
+    // A negative strength gives 10^(0.1 I): 10^-0.05 = 0.891251 at I = -0.5; the
+    // next pass at a positive strength must put every neutral species back to 1.0.
+    Apply(-0.5);
+    EXPECT_NEAR(species[85].gamma, 0.891251, 1e-6);  // CO2(aq)
+    Apply(0.1);
+    for (int i = 6; i < kSpeciesCount; ++i) {
+        if (tables.species.charge[i] != 0.0) continue;
+        ASSERT_EQ(species[i].gamma, 1.0) << "species " << i;
+    }
+}
+
+TEST(ActivityClassesKept, FollowAChangeOfTheTable) {
+    ThermoTables tables{};
+    FillThermoTables(tables);
+    const ActivityClasses& first = ActivityClassesOf(tables.species);
+    const uint8_t hco3Class = first.classOf[6];
+    EXPECT_EQ(first.classOf[47], hco3Class);  // H2PO4- shares HCO3-'s charge and size
+    // H2PO4- given another ion size leaves the class of HCO3-.
+    tables.species.ionSize[47] = 7.25;
+    const ActivityClasses& second = ActivityClassesOf(tables.species);
+    EXPECT_NE(second.classOf[47], second.classOf[6]);
+    // A species made neutral joins the neutral list.
+    tables.species.charge[47] = 0.0;
+    const ActivityClasses& third = ActivityClassesOf(tables.species);
+    EXPECT_EQ(third.classOf[47], ActivityClasses::kNeutral);
+    bool listed = false;
+    for (int k = 0; k < third.neutralCount; ++k) listed = listed || third.neutral[k] == 47;
+    EXPECT_TRUE(listed);
+    // Back to the filled table: the classes are those built first.
+    FillThermoTables(tables);
+    EXPECT_EQ(ActivityClassesOf(tables.species).classOf[47], hco3Class);
 }
 
 TEST_F(ActivityTest, ExtendedTermWithIonSizeMatchesKielland) {
