@@ -35,10 +35,12 @@ constexpr bool ExcludedFromSums(int i) {
     }
 }
 
+// The sums' mask as bit patterns: all ones keeps a molality as it is, zero turns
+// it into +0.0, which adds nothing.
 struct SumMask {
-    bool counts[kSpeciesCount];
-    constexpr SumMask() : counts{} {
-        for (int i = 0; i < kSpeciesCount; ++i) counts[i] = !ExcludedFromSums(i);
+    uint64_t bits[kSpeciesCount];
+    constexpr SumMask() : bits{} {
+        for (int i = 0; i < kSpeciesCount; ++i) bits[i] = ExcludedFromSums(i) ? 0 : ~uint64_t{0};
     }
 };
 constexpr SumMask kSumMask;
@@ -78,10 +80,19 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
     double strength[4] = {0.0, 0.0, 0.0, 0.0};
     static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
     for (int i = 0; i < kSpeciesCount; i += 4) {
+        uint64_t bits[4];
+        uint64_t any = 0;
         for (int j = 0; j < 4; ++j) {
             double& m = s[i + j].molality;
             if (m < 0.0) m = 0.0;
-            const double counted = kSumMask.counts[i + j] ? m : 0.0;
+            bits[j] = std::bit_cast<uint64_t>(m) & kSumMask.bits[i + j];
+            any |= bits[j];
+        }
+        // A group of four that holds nothing adds exactly nothing: most of the
+        // table is absent from any one water.
+        if (any == 0) continue;
+        for (int j = 0; j < 4; ++j) {
+            const double counted = std::bit_cast<double>(bits[j]);
             const double z = table.charge[i + j];
             sum[j] += counted;
             strength[j] += counted * z * z;
