@@ -25,19 +25,27 @@ bool CountsInSums(int species) {
 IonSums CalcIonSums(const SpeciatedWater& w) {
     double cationEq = 0.0, anionEq = 0.0;
     double cationMass = 0.0, anionMass = 0.0, neutralMass = 0.0;
-    for (int i = 0; i < kSpeciesCount; ++i) {
-        const double m = w.M(i);
-        if (!CountsInSums(i) || !(m > 0.0)) continue;
-        const double z = w.speciesTable->charge[i];
-        const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
-        if (z > 0.0) {
-            cationEq += m * z;
-            cationMass += mass;
-        } else if (z < 0.0) {
-            anionEq += m * -z;
-            anionMass += mass;
-        } else {
-            neutralMass += mass;
+    static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
+    for (int first = 0; first < kSpeciesCount; first += 4) {
+        // Most of the table is absent from any one water: a group of four with no
+        // molality above 0 is passed over whole.
+        bool any = false;
+        for (int i = first; i < first + 4; ++i) any |= w.M(i) > 0.0;
+        if (!any) continue;
+        for (int i = first; i < first + 4; ++i) {
+            const double m = w.M(i);
+            if (!CountsInSums(i) || !(m > 0.0)) continue;
+            const double z = w.speciesTable->charge[i];
+            const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
+            if (z > 0.0) {
+                cationEq += m * z;
+                cationMass += mass;
+            } else if (z < 0.0) {
+                anionEq += m * -z;
+                anionMass += mass;
+            } else {
+                neutralMass += mass;
+            }
         }
     }
     // The organic acids are carried outside the species table: the anion side takes

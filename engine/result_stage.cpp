@@ -131,5 +131,5 @@ void WriteEngineResults() {
     ResultsPassRecords out{currentAnalysis,      SaturationResults,    MomentaryExcess,
                            zincPhosphateResults, calciumSilicateRatio, calciumSilicateRatioCopy,
                            oxalateResults,       waterActivityResult,  resultsCarbonate};
-    RunResultsPass(w, solvers, out);
+    RunResultsPass(w, solvers, sums, out);
 }

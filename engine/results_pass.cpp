@@ -47,7 +47,7 @@ double FamilyLogKc(const SpeciatedWater& w, const FamilyCarbonate& c) {
 }
 
 void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solvers,
-                    ResultsPassRecords& out) {
+                    const IonSums& sums, ResultsPassRecords& out) {
     using namespace AnalysisElement;
     double slots[64] = {};
     CalcMineralRatios(w, slots);
@@ -60,7 +60,6 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     slots[IndexCode::kLarsonSkold] = indices.larsonSkold;
     slots[IndexCode::kStiffDavis] = indices.stiffDavis;
     slots[IndexCode::kOddoTomson] = indices.oddoTomson;
-    const IonSums sums = CalcIonSums(w);
     slots[33] = CationAnionRatio(sums);
     slots[35] = sums.tds;
     slots[34] = CalcBufferIntensity(w);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/water_analysis.h"
+#include "engine/ion_sums.h"
 #include "engine/results_records.h"
 #include "engine/speciated_water.h"
 
@@ -45,5 +46,6 @@ struct ResultsPassRecords {
     ResultsCarbonate& carbonate;
 };
 
+// `sums` are the water's charge and mass sums, CalcIonSums of w.
 void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solvers,
-                    ResultsPassRecords& out);
+                    const IonSums& sums, ResultsPassRecords& out);

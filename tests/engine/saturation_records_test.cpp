@@ -27,7 +27,7 @@ struct ResultsHarness {
     void Run(const SpeciatedWater& w, const CarbonateSolverValues& solvers = {}) {
         ResultsPassRecords out{analysis,     saturation, excess,        zinc,     silicate,
                                silicateCopy, oxalate,    waterActivity, carbonate};
-        RunResultsPass(w, solvers, out);
+        RunResultsPass(w, solvers, CalcIonSums(w), out);
     }
 };
 
