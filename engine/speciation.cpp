@@ -163,8 +163,9 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     st.waterActivity = in.firstWaterActivity;
     st.logWaterActivity = in.firstWaterActivity > 0.0 ? std::log10(in.firstWaterActivity) : 0.0;
 
-    SpeciationWork w{in,  rec, rec.species, rec.reactionK, 0.0, 1.0, rec.reactionK[152],
-                     ActivityClassesOf(rec.table), {}, false};
+    SpeciationWork w{in,  rec,  rec.species,        rec.reactionK,
+                     0.0, 1.0,  rec.reactionK[152], ActivityClassesOf(rec.table),
+                     {},  false};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
     SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 #include "engine/speciation_steps.h"
 
@@ -84,7 +85,8 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
         uint64_t any = 0;
         for (int j = 0; j < 4; ++j) {
             double& m = s[i + j].molality;
-            if (m < 0.0) m = 0.0;
+            if (m < 0.0) [[unlikely]]
+                m = 0.0;
             bits[j] = std::bit_cast<uint64_t>(m) & kSumMask.bits[i + j];
             any |= bits[j];
         }
@@ -107,11 +109,14 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
     classes.ownCount = 0;
     classes.groupedCount = 0;
     classes.neutralCount = 0;
-    for (int i = 0; i < kSpeciesCount; ++i) {
+    // The first six species take their Truesdell-Jones coefficients and belong to
+    // no class.
+    for (int i = 0; i < 6; ++i) classes.classOf[i] = ActivityClasses::kOwn;
+    for (int i = 6; i < kSpeciesCount; ++i) {
         const double z = table.charge[i];
         if (z == 0.0) {
             classes.classOf[i] = ActivityClasses::kNeutral;
-            if (i >= 6) classes.neutral[classes.neutralCount++] = static_cast<int16_t>(i);
+            classes.neutral[classes.neutralCount++] = static_cast<int16_t>(i);
             continue;
         }
         const double zSquared = z * z;
@@ -130,11 +135,10 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
         }
         if (found < 0) {
             classes.classOf[i] = ActivityClasses::kOwn;
-            // The first six species take their Truesdell-Jones coefficients.
-            if (i >= 6) classes.own[classes.ownCount++] = static_cast<int16_t>(i);
+            classes.own[classes.ownCount++] = static_cast<int16_t>(i);
         } else {
             classes.classOf[i] = static_cast<uint8_t>(found);
-            if (i >= 6) classes.grouped[classes.groupedCount++] = static_cast<int16_t>(i);
+            classes.grouped[classes.groupedCount++] = static_cast<int16_t>(i);
         }
     }
 }
@@ -158,11 +162,12 @@ const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
                                SpeciesRecord* s, NeutralCoefficient& held) {
-    for (int i = 0; i < 6; ++i) {
+    for (int i : {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4}) {
         const TruesdellJones& tj = kMajorIons[i];
         const double dh = -a * tj.zSquared * sqrtI / (1.0 + tj.ionSize * b * sqrtI);
         s[i].gamma = CoefficientFromLog(dh + tj.linear * ionicStrength);
     }
+    s[Sp::kCl].gamma = s[Sp::kK].gamma;  // the same parameters give the same value
 
     // One coefficient per class, looked up by the species' class index.
     double byClass[ActivityClasses::kMaxClasses];
@@ -177,8 +182,7 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         neutral = CoefficientFromLog(0.1 * ionicStrength);
         if (neutral > 1.0) neutral = 1.0;
     }
-    if (!held.written ||
-        std::bit_cast<uint64_t>(neutral) != std::bit_cast<uint64_t>(held.value)) {
+    if (!held.written || std::bit_cast<uint64_t>(neutral) != std::bit_cast<uint64_t>(held.value)) {
         for (int k = 0; k < classes.neutralCount; ++k) s[classes.neutral[k]].gamma = neutral;
         held.written = true;
         held.value = neutral;

@@ -64,7 +64,7 @@ enum : int {
 struct ActivityClasses {
     static constexpr int kMaxClasses = 64;
     static constexpr uint8_t kNeutral = 0xFF;  // neutral species: coefficient rule of I
-    static constexpr uint8_t kOwn = 0xFE;      // too many groups: computed on its own
+    static constexpr uint8_t kOwn = 0xFE;      // the six Truesdell-Jones ions, or too many groups
     int count;
     double zSquared[kMaxClasses];
     double ionSize[kMaxClasses];
