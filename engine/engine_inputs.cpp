@@ -104,10 +104,23 @@ void ConvertListEntries(const InputStageContext& context, double* vector,
 // Whether list entry k is the first to name its species (potassium is named once
 // more by no other entry once ammonia counts as ammonium, but the check keeps every
 // species counted once whatever the list holds).
-bool FirstOccurrence(int k) {
+constexpr bool NamedFirstAt(int k) {
     for (int j = 2; j < k; ++j)
         if (kInputList[j].species == kInputList[k].species) return false;
     return true;
+}
+
+// The answers for the whole list, found once when the program is built.
+struct FirstOccurrences {
+    bool at[kVectorSize];
+    constexpr FirstOccurrences() : at{} {
+        for (int k = 0; k < kVectorSize; ++k) at[k] = NamedFirstAt(k);
+    }
+};
+constexpr FirstOccurrences kFirstOccurrences;
+
+bool FirstOccurrence(int k) {
+    return kFirstOccurrences.at[k];
 }
 
 double TotalDissolvedSolids(const SpeciesRecord* state, double oxalateMmolL) {
