@@ -48,23 +48,28 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
     double x = BoundedStart(startPh);
     double step = 0.5;
     int direction = 0;
-    double r = 0.0;
+    // P, W and Q2 of the last state tried; its total alkalinity R is wanted only
+    // when the search ends.
+    double p = 0.0;
+    double w = 0.0;
+    double q2 = 0.0;
+    auto lastAlkalinity = [&] { return q2 / p * (acidity - w) - w; };
     auto failure = [&](int passes) {
         // The last state's alkalinity when it has one, else all of it.
+        const double r = lastAlkalinity();
         const double excess =
             r > 0.0 ? (alkalinity - r) * kCaCO3MgPerEq : alkalinity * kCaCO3MgPerEq;
         return CarbonateAlkSearch{-1, excess, x, passes};
     };
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
         const double h = std::pow(10.0, -x) / gammaH;
-        const double p = (2.0 * h + k1) / k1;
-        const double w = h - kw / h;
+        p = (2.0 * h + k1) / k1;
+        w = h - kw / h;
         const double q1 = (2.0 * k2 + h) / k2;
-        const double q2 = (2.0 * k2 + h) / h;
+        q2 = (2.0 * k2 + h) / h;
         const double f = q1 * s * p / (q2 * acidity - w) - (acidity - w) * q2 / p + w;
-        r = q2 / p * (acidity - w) - w;
         if (std::fabs(f - target) < kRelativeTolerance * std::fabs(target)) {
-            return {0, (alkalinity - r) * kCaCO3MgPerEq, x, pass};
+            return {0, (alkalinity - lastAlkalinity()) * kCaCO3MgPerEq, x, pass};
         }
         const double tried = x;
         if (f > target) {
