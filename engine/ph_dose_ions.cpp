@@ -21,91 +21,55 @@ void AddIfAny(WaterAnalysis& analysis, int element, std::optional<double> amount
     if (amount) Add(analysis, element, *amount);
 }
 
-// Sulfate unit codes: 0 as the ion (98 % acid, 0.96 mg SO4 per mg CaCO3 as the
-// acid), 1 as CaCO3, 2 French degrees, 3 German degrees; others as the ion.
+// A demand for a receiving ion under unit codes 0 as the ion (`asIon`), 1 as
+// CaCO3, 2 French degrees (CaCO3 / 10.1), 3 German degrees (CaCO3 / 17.9).
+std::optional<double> IonOrCaco3Amount(double asIon, double asCaco3, uint16_t code) {
+    switch (code) {
+        case 0:
+            return asIon;
+        case 1:
+            return asCaco3;
+        case 2:
+            return asCaco3 / 10.1;
+        case 3:
+            return asCaco3 / 17.9;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The same for a salt-forming ion, whose codes also offer NaCl: 0 as the ion
+// (`asIon`), 1 as CaCO3, 2 as NaCl (x 1.17), 3 French degrees, 4 German degrees.
+std::optional<double> SaltIonAmount(double asIon, double demand, uint16_t code) {
+    if (code == 2) return demand * 1.17;
+    return IonOrCaco3Amount(asIon, demand, code < 2 ? code : static_cast<uint16_t>(code - 1));
+}
+
+// Sulfate (98 % acid, 0.96 mg SO4 per mg CaCO3 as the acid): codes as above;
+// others as the ion.
 double SulfateAmount(double demand, uint16_t code) {
-    switch (code) {
-        case 1:
-            return demand;
-        case 2:
-            return demand / 10.1;
-        case 3:
-            return demand / 17.9;
-        default:
-            return demand * 0.96;
-    }
+    const double asIon = demand * 0.96;
+    return IonOrCaco3Amount(asIon, demand, code).value_or(asIon);
 }
 
-// Chloride unit codes: 0 as the ion (35.453 g Cl per 50.005 g CaCO3), 1 as CaCO3,
-// 2 as NaCl, 3 French degrees, 4 German degrees; others add nothing.
+// Chloride as the ion: 35.453 g Cl per 50.005 g CaCO3.
 std::optional<double> ChlorideAmount(double demand, uint16_t code) {
-    switch (code) {
-        case 0:
-            return demand * 35.453 / 50.005;
-        case 1:
-            return demand;
-        case 2:
-            return demand * 1.17;
-        case 3:
-            return demand / 10.1;
-        case 4:
-            return demand / 17.9;
-        default:
-            return std::nullopt;
-    }
+    return SaltIonAmount(demand * 35.453 / 50.005, demand, code);
 }
 
-// Calcium from lime (90 % Ca(OH)2, 56 % CaO): code 0 as the ion, 1 as CaCO3,
-// 2 French degrees, 3 German degrees.
+// Calcium from lime (90 % Ca(OH)2, 56 % CaO).
 std::optional<double> CalciumAmount(double demand, uint16_t code) {
-    switch (code) {
-        case 0:
-            return demand * 0.9 * 0.56 * 40.0 / 56.0;
-        case 1:
-            return demand * 0.9;
-        case 2:
-            return demand * 0.9 / 10.1;
-        case 3:
-            return demand * 0.9 / 17.9;
-        default:
-            return std::nullopt;
-    }
+    return IonOrCaco3Amount(demand * 0.9 * 0.56 * 40.0 / 56.0, demand * 0.9, code);
 }
 
-// Sodium: code 0 as the ion with the given mass share of sodium, 1 as CaCO3,
-// 2 as NaCl, 3 French degrees, 4 German degrees.
+// Sodium as the ion with the given mass share of sodium.
 std::optional<double> SodiumAmount(double demand, uint16_t code, double sodiumShare) {
-    switch (code) {
-        case 0:
-            return demand * sodiumShare;
-        case 1:
-            return demand;
-        case 2:
-            return demand * 1.17;
-        case 3:
-            return demand / 10.1;
-        case 4:
-            return demand / 17.9;
-        default:
-            return std::nullopt;
-    }
+    return SaltIonAmount(demand * sodiumShare, demand, code);
 }
 
-// Potassium from caustic potash: code 0 as the ion, 1 as CaCO3, 2 French
-// degrees, 3 German degrees.
+// Potassium from caustic potash.
 std::optional<double> PotassiumAmount(double demand, uint16_t code) {
-    switch (code) {
-        case 0:
-            return demand * 0.78060603;
-        case 1:
-            return demand;
-        case 2:
-            return demand / 10.1;
-        case 3:
-            return demand / 17.9;
-        default:
-            return std::nullopt;
-    }
+    return IonOrCaco3Amount(demand * 0.78060603, demand, code);
 }
 
 }  // namespace
