@@ -6,28 +6,10 @@
 
 #include <cstring>
 
-#include "engine/balancing_records.h"
 #include "engine/calc_equilibrium.h"
 #include "engine/calc_water_analysis.h"
-#include "engine/carbonate_records.h"
-#include "engine/constants_records.h"
-#include "engine/dose_records.h"
-#include "engine/inputs_records.h"
-#include "engine/ph_solve_records.h"
-#include "engine/pipeline_records.h"
-#include "engine/records.h"
-#include "engine/results_records.h"
 #include "engine/run_calculations.h"
-#include "engine/speciation_records.h"
-#include "engine/water_results_records.h"
-#include "input/records.h"
-#include "input/residence_records.h"
-#include "input/unit_factor_records.h"
-#include "input/unit_factor_table.h"
-#include "pages/records.h"
-#include "scenarios/multimix_records.h"
-#include "shell/records.h"
-#include "treatment/records.h"
+#include "tests/engine/engine_world.h"
 #include "treatment/treatment_limits.h"
 
 namespace pipeline_test {
@@ -40,37 +22,11 @@ inline void CountedEngine() {
     CalcEquilibrium();
 }
 
-inline void ResetWorld() {
-    ResetEngineRecords();
-    ResetInputsRecords();
-    ResetConstantsRecords();
-    ResetResultsRecords();
-    ResetSpeciationRecords();
-    ResetPhSolveRecords();
-    ResetCarbonateRecords();
-    ResetInputRecords();
-    ResetPipelineRecords();
-    ResetWaterResultsRecords();
-    ResetBalancingRecords();
-    ResetDoseRecords();
-    ResetTreatmentRecords();
-    ResetShellRecords();
-    ResetPagesRecords();
-    ResetMultiMixRecords();
-    ResetResidenceRecords();
-    ResetUnitFactorRecords();
-    InstallTreatmentLimitsHook(nullptr);
-    engineRuns = 0;
-}
+using test_world::UseMgPerLitre;
 
-// The units and modes of a water entered in mg/L with the ions' bicarbonate and
-// carbonate given (alkalinity mode 2), degrees C and atm.
-inline void UseMgPerLitre() {
-    InitUnitFactors();
-    unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
-    unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
-    reportingMode = ReportingMode::kMgPerL;
-    alkalinityMode = 2;
+inline void ResetWorld() {
+    test_world::ResetEngineWorld();
+    engineRuns = 0;
 }
 
 // Standard sea water (salinity 35) at 25 C and pH 8.1, mg/L.

@@ -5,27 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/calc_equilibrium.h"
-#include "engine/carbonate_records.h"
-#include "engine/constants_records.h"
-#include "engine/inputs_records.h"
-#include "engine/ph_solve_records.h"
-#include "engine/records.h"
-#include "engine/results_records.h"
-#include "engine/speciation_records.h"
-#include "input/records.h"
+#include "tests/engine/engine_world.h"
 
 class SeaWaterTest : public ::testing::Test {
   protected:
-    static void ResetAll() {
-        ResetEngineRecords();
-        ResetInputsRecords();
-        ResetConstantsRecords();
-        ResetResultsRecords();
-        ResetSpeciationRecords();
-        ResetPhSolveRecords();
-        ResetCarbonateRecords();
-        ResetInputRecords();
-    }
+    static void ResetAll() { test_world::ResetEngineWorld(); }
     void SetUp() override {
         namespace E = AnalysisElement;
         ResetAll();

@@ -35,6 +35,7 @@
 #include "scenarios/profiles.h"
 #include "scenarios/whatif_records.h"
 #include "shell/records.h"
+#include "tests/engine/engine_world.h"
 #include "treatment/records.h"
 
 namespace driver_test {
@@ -177,27 +178,9 @@ inline WorldBytes TakeWorldBytes() {
 }
 
 inline void ResetWorld() {
-    ResetEngineRecords();
-    ResetInputsRecords();
-    ResetConstantsRecords();
-    ResetResultsRecords();
-    ResetSpeciationRecords();
-    ResetPhSolveRecords();
-    ResetCarbonateRecords();
-    ResetInputRecords();
-    ResetPipelineRecords();
-    ResetWaterResultsRecords();
-    ResetBalancingRecords();
-    ResetDoseRecords();
-    ResetTreatmentRecords();
-    ResetShellRecords();
-    ResetPagesRecords();
-    ResetMultiMixRecords();
-    ResetResidenceRecords();
-    ResetUnitFactorRecords();
+    test_world::ResetEngineWorld();
     ResetGraphsRecords();
     ResetScenarioRecords();
-    InstallTreatmentLimitsHook(nullptr);
     ResetServiceHooks();
     ResetDriverServices();
     ResetScenarioEngine();
@@ -231,11 +214,7 @@ class DriverTest : public ::testing::Test {
         InstallServiceHooks({RecordShow, RecordProgress, RecordClose, nullptr});
         InstallDriverServices({ScriptedBox, ScriptedClock});
 
-        InitUnitFactors();
-        unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
-        unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
-        reportingMode = ReportingMode::kMgPerL;
-        alkalinityMode = 2;
+        test_world::UseMgPerLitre();
         float* s = surfaceWater.values;
         s[AE::kPh] = 7.4f;
         s[AE::kTemperature] = 30.0f;

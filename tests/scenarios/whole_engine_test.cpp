@@ -24,11 +24,7 @@ class WholeEngineTest : public ::testing::Test {
         InstallScenarioEngine({CountedRunCalculations, nullptr, nullptr});
         script = Script{};
         InstallDriverServices({ScriptedBox, ScriptedClock});
-        InitUnitFactors();
-        unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
-        unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
-        reportingMode = ReportingMode::kMgPerL;
-        alkalinityMode = 2;
+        test_world::UseMgPerLitre();
         // Standard sea water (salinity 35), mg/L, bicarbonate as the ion.
         float* v = surfaceWater.values;
         v[AE::kPh] = 8.1f;

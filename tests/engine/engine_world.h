@@ -1,0 +1,62 @@
+// What every whole-engine test starts from: the engine's and its callers'
+// global records back at their start, and the units of a water entered in mg/L.
+#pragma once
+
+#include "engine/balancing_records.h"
+#include "engine/carbonate_records.h"
+#include "engine/constants_records.h"
+#include "engine/dose_records.h"
+#include "engine/inputs_records.h"
+#include "engine/ph_solve_records.h"
+#include "engine/pipeline_records.h"
+#include "engine/records.h"
+#include "engine/results_records.h"
+#include "engine/speciation_records.h"
+#include "engine/treatment_limits_hook.h"
+#include "engine/water_results_records.h"
+#include "input/records.h"
+#include "input/residence_records.h"
+#include "input/unit_factor_records.h"
+#include "input/unit_factor_table.h"
+#include "pages/records.h"
+#include "scenarios/multimix_records.h"
+#include "shell/records.h"
+#include "treatment/records.h"
+
+namespace test_world {
+
+// The records the engine, the water pipeline and the windows it reports to
+// read or write, each back at its start, and the default limits hook.
+inline void ResetEngineWorld() {
+    ResetEngineRecords();
+    ResetInputsRecords();
+    ResetConstantsRecords();
+    ResetResultsRecords();
+    ResetSpeciationRecords();
+    ResetPhSolveRecords();
+    ResetCarbonateRecords();
+    ResetInputRecords();
+    ResetPipelineRecords();
+    ResetWaterResultsRecords();
+    ResetBalancingRecords();
+    ResetDoseRecords();
+    ResetTreatmentRecords();
+    ResetShellRecords();
+    ResetPagesRecords();
+    ResetMultiMixRecords();
+    ResetResidenceRecords();
+    ResetUnitFactorRecords();
+    InstallTreatmentLimitsHook(nullptr);
+}
+
+// The units and modes of a water entered in mg/L with the ions' bicarbonate and
+// carbonate given (alkalinity mode 2), degrees C and atm.
+inline void UseMgPerLitre() {
+    InitUnitFactors();
+    unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
+    unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
+    reportingMode = ReportingMode::kMgPerL;
+    alkalinityMode = 2;
+}
+
+}  // namespace test_world
