@@ -8,6 +8,7 @@
 
 #include "engine/carbonate_species.h"
 #include "scenarios/grid_family.h"
+#include "scenarios/driver_end_step.h"
 #include "scenarios/profile_axis.h"
 #include "scenarios/profiles.h"
 #include "shell/records.h"
@@ -91,12 +92,7 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
     // End step: this grid is current, the other one is not.
     done = 1;
     otherDone = 0;
-    std::memcpy(c.current.values, c.surface.values, sizeof c.current.values);
-    float* w = c.current.values;
-    w[AE::kReportingMode] = static_cast<float>(c.units.reportingMode);
-    w[AE::kSpeciesGiven] = 1.0f;
-    w[AE::kAlkalinityMode] = static_cast<float>(c.units.alkalinityMode);
-    RestoreEngineSettings(c.backup, c.engine);
+    EndOnSurfaceWater(c);
 }
 
 void CalcGridpHTemp(uint16_t graphCode) {

@@ -8,12 +8,12 @@
 #include "engine/carbonate_species.h"
 #include "graphs/records.h"
 #include "scenarios/point_steps.h"
+#include "scenarios/driver_end_step.h"
 #include "scenarios/profile_axis.h"
 #include "scenarios/profile_family.h"
 #include "scenarios/profiles.h"
 
 namespace {
-namespace AE = AnalysisElement;
 
 ProfileTable& TableOf(WhatIfResults& tables, ProfileVariable v) {
     switch (v) {
@@ -140,12 +140,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
 
     // End step.
     done = 1;
-    std::memcpy(c.current.values, c.surface.values, sizeof c.current.values);
-    float* w = c.current.values;
-    w[AE::kReportingMode] = static_cast<float>(c.units.reportingMode);
-    w[AE::kSpeciesGiven] = 1.0f;
-    w[AE::kAlkalinityMode] = static_cast<float>(c.units.alkalinityMode);
-    RestoreEngineSettings(c.backup, c.engine);
+    EndOnSurfaceWater(c);
     if (v == ProfileVariable::kPh) {
         c.engine.phBalanceSwitch = c.engine.options.correctPhForTemperature != 0 ? 1 : 0;
         RestoreSurfaceConstants(c);
