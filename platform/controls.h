@@ -61,10 +61,10 @@ void SetControlPainter(ControlPainter painter);
 void PaintControl(HWND hwnd, ControlKind kind);
 
 // Directory listing into a list box (and the current folder into a static
-// control): `pathSpec` is a folder and/or a pattern such as "\ZORIN\*.KRV";
-// the folder becomes current and only the pattern is left in `pathSpec`.
+// control): `pathPattern` is a folder and/or a pattern such as "\ZORIN\*.KRV";
+// the folder becomes current and only the pattern is left in `pathPattern`.
 // Returns FALSE when the folder does not exist.
-int DlgDirList(HWND dialog, char* pathSpec, int listBoxId, int staticPathId, UINT fileType);
+int DlgDirList(HWND dialog, char* pathPattern, int listBoxId, int staticPathId, UINT fileType);
 BOOL DlgDirSelectEx(HWND dialog, char* out, int size, int listBoxId);
 
 namespace detail {

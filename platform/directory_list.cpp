@@ -21,14 +21,14 @@ bool HasWildcard(const std::string& s) {
 }
 
 // Splits "a\b\*.krv" into the folder "a\b" (empty: current) and the pattern.
-void SplitPattern(const std::string& spec, std::string* folder, std::string* pattern) {
-    std::size_t cut = spec.find_last_of("\\/");
+void SplitPattern(const std::string& wildcardPath, std::string* folder, std::string* pattern) {
+    std::size_t cut = wildcardPath.find_last_of("\\/");
     if (cut == std::string::npos) {
-        *folder = (spec.size() >= 2 && spec[1] == ':') ? spec.substr(0, 2) : "";
-        *pattern = (spec.size() >= 2 && spec[1] == ':') ? spec.substr(2) : spec;
+        *folder = (wildcardPath.size() >= 2 && wildcardPath[1] == ':') ? wildcardPath.substr(0, 2) : "";
+        *pattern = (wildcardPath.size() >= 2 && wildcardPath[1] == ':') ? wildcardPath.substr(2) : wildcardPath;
     } else {
-        *folder = spec.substr(0, cut + 1);
-        *pattern = spec.substr(cut + 1);
+        *folder = wildcardPath.substr(0, cut + 1);
+        *pattern = wildcardPath.substr(cut + 1);
     }
 }
 
@@ -92,12 +92,12 @@ bool ListDirectory(const std::string& programPattern, std::vector<DirectoryEntry
 namespace detail {
 
 bool ListMatchingNames(const char* pattern, UINT attributes, std::vector<std::string>* names) {
-    std::string spec = pattern ? pattern : "*.*";
+    std::string wildcardPath = pattern ? pattern : "*.*";
     std::vector<DirectoryEntry> entries;
-    if (!ListDirectory(spec, &entries)) return false;
+    if (!ListDirectory(wildcardPath, &entries)) return false;
     std::string folder;
     std::string ignored;
-    SplitPattern(spec, &folder, &ignored);
+    SplitPattern(wildcardPath, &folder, &ignored);
     bool exclusive = (attributes & DDL_EXCLUSIVE) != 0;
     for (const DirectoryEntry& e : entries) {
         if (e.isDirectory) {
@@ -119,23 +119,23 @@ bool ListMatchingNames(const char* pattern, UINT attributes, std::vector<std::st
 
 }  // namespace detail
 
-int DlgDirList(HWND dialog, char* pathSpec, int listBoxId, int staticPathId, UINT fileType) {
-    if (pathSpec == nullptr) return FALSE;
-    std::string spec = pathSpec;
+int DlgDirList(HWND dialog, char* pathPattern, int listBoxId, int staticPathId, UINT fileType) {
+    if (pathPattern == nullptr) return FALSE;
+    std::string wildcardPath = pathPattern;
     std::string folder;
     std::string pattern;
-    // A spec naming an existing folder lists everything in it.
-    DWORD attrs = spec.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributes(spec.c_str());
-    if (!HasWildcard(spec) && attrs != INVALID_FILE_ATTRIBUTES &&
+    // A path naming an existing folder lists everything in it.
+    DWORD attrs = wildcardPath.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributes(wildcardPath.c_str());
+    if (!HasWildcard(wildcardPath) && attrs != INVALID_FILE_ATTRIBUTES &&
         (attrs & FILE_ATTRIBUTE_DIRECTORY)) {
-        folder = spec;
+        folder = wildcardPath;
         pattern = "*.*";
     } else {
-        SplitPattern(spec, &folder, &pattern);
+        SplitPattern(wildcardPath, &folder, &pattern);
         if (pattern.empty()) pattern = "*.*";
     }
     if (!folder.empty() && !SetCurrentDirectory(folder.c_str())) return FALSE;
-    std::memcpy(pathSpec, pattern.c_str(), pattern.size() + 1);
+    std::memcpy(pathPattern, pattern.c_str(), pattern.size() + 1);
     if (listBoxId != 0) {
         HWND list = GetDlgItem(dialog, listBoxId);
         if (list == nullptr) return FALSE;

@@ -66,9 +66,9 @@ struct FileAsk {
 FileAsk* gAsk = nullptr;
 
 void Relist(HWND d) {
-    char spec[MAX_PATH];
-    std::snprintf(spec, sizeof spec, "%s", gAsk->pattern.c_str());
-    DlgDirList(d, spec, kFileList, kFolderLabel, DDL_DIRECTORY);
+    char pathPattern[MAX_PATH];
+    std::snprintf(pathPattern, sizeof pathPattern, "%s", gAsk->pattern.c_str());
+    DlgDirList(d, pathPattern, kFileList, kFolderLabel, DDL_DIRECTORY);
 }
 
 INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
