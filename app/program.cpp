@@ -10,13 +10,13 @@
 #include "app/run_log.h"
 #include "app/script.h"
 #include "app/script_runner.h"
-#include "platform/driver.h"
-#include "platform/file_io.h"
-#include "platform/script.h"
-#include "platform/system.h"
-#include "platform/window.h"
+#include "platform/drivers/driver.h"
+#include "platform/files/file_io.h"
+#include "platform/drivers/script.h"
+#include "platform/system/system.h"
+#include "platform/window/window.h"
 #include "resources/program_resources.h"
-#include "shell/win_main.h"
+#include "shell/mainwindow/win_main.h"
 
 namespace {
 

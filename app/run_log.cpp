@@ -8,9 +8,9 @@
 #include <cctype>
 #include <system_error>
 
-#include "platform/clipboard.h"
-#include "platform/script.h"
-#include "platform/window.h"
+#include "platform/system/clipboard.h"
+#include "platform/drivers/script.h"
+#include "platform/window/window.h"
 
 namespace fs = std::filesystem;
 

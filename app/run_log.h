@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win_types.h"
+#include "platform/window/win_types.h"
 
 class RunLog {
   public:

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "platform/win_types.h"
+#include "platform/window/win_types.h"
 
 namespace {
 

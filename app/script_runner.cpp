@@ -3,10 +3,10 @@
 // an answer nothing uses stays queued and does no harm.
 #include "app/script_runner.h"
 
-#include "platform/driver.h"
-#include "platform/gdi.h"
-#include "platform/script.h"
-#include "platform/window.h"
+#include "platform/drivers/driver.h"
+#include "platform/gdi/gdi.h"
+#include "platform/drivers/script.h"
+#include "platform/window/window.h"
 #include "shell/records.h"
 
 namespace {

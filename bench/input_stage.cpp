@@ -3,8 +3,8 @@
 // pass with the water's own temperature, and a new temperature on every call.
 #include <benchmark/benchmark.h>
 
-#include "engine/calc_equilibrium.h"
-#include "engine/inputs_records.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 
 namespace {

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "engine/calc_equilibrium.h"
-#include "engine/calc_water_analysis.h"
-#include "engine/inputs_records.h"
-#include "engine/pipeline_records.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
-#include "engine/results_records.h"
+#include "engine/saturation/results_records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "input/unit_factor_table.h"

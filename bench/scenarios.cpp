@@ -9,7 +9,7 @@
 
 #include "engine/records.h"
 #include "input/records.h"
-#include "scenarios/profiles.h"
+#include "scenarios/profiles/profiles.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/whatif_setup.h"
 

@@ -1,16 +1,16 @@
 // One speciation of each bundled sample water: the whole CalcEquilibrium (input
 // stage, constants and the speciation iteration) of a water read once.
-#include "engine/speciation.h"
+#include "engine/speciation/speciation.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "common/unit_codes.h"
-#include "engine/calc_equilibrium.h"
-#include "engine/inputs_records.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
-#include "engine/speciation_records.h"
+#include "engine/speciation/speciation_records.h"
 #include "tools/engine_harness/water_file.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "common/result_status.h"
 #include "common/unit_codes.h"
 #include "common/water_analysis.h"
-#include "engine/carbonate_state.h"
-#include "engine/species_tables.h"
+#include "engine/carbonate/carbonate_state.h"
+#include "engine/tables/species_tables.h"
 
 constexpr int kSaturationResultCount = 64;
 constexpr int kMomentaryExcessCount = 38;

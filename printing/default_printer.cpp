@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/gdi.h"
-#include "platform/system.h"
+#include "platform/gdi/gdi.h"
+#include "platform/system/system.h"
 
 win::HDC CreateDefaultPrinterIC() {
     char entry[256] = {};

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/common_dialogs.h"
+#include "platform/dialogs/common_dialogs.h"
 
 struct PrintJobState {
     uint32_t documentOpen;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/win_types.h"
+#include "platform/window/win_types.h"
 
 struct ReportBuffer {
     uint32_t bytesWritten;

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "common/byte_io.h"
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 #include "resources/program_resources.h"
 
 namespace {

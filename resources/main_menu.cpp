@@ -1,7 +1,7 @@
 // Menu 9, the menu bar of the main window: FILES, INPUT, WHAT-IF, REPORTS,
 // FORMULARY, PREFERENCES and HELP. Items with id 65535 or 1035 are group
 // headings that do nothing; leading blanks indent the items under a heading.
-#include "platform/menu.h"
+#include "platform/window/menu.h"
 #include "resources/program_resources.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The string table: the names of the window classes and the main window's title,
 // loaded one by one just before each class is registered.
-#include "platform/system.h"
+#include "platform/system/system.h"
 #include "resources/program_resources.h"
 
 const std::vector<StringResource>& StringTable() {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/win_types.h"
+#include "platform/window/win_types.h"
 
 // Version word of the work files and the display configuration file written now.
 constexpr int16_t kDataVersion = 557;

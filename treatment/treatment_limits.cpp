@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/dose_records.h"
+#include "engine/dose/dose_records.h"
 #include "input/records.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "engine/inhibitor_dose.h"
+#include "engine/dose/inhibitor_dose.h"
 #include "treatment/records.h"
 
 struct LimitEvaluationInputs {

@@ -12,11 +12,11 @@
 #include "app/script.h"
 #include "engine/records.h"
 #include "input/records.h"
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 #include "platform/win.h"
-#include "shell/display_settings_records.h"
+#include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
-#include "shell/startup_records.h"
+#include "shell/startup/startup_records.h"
 
 namespace {
 

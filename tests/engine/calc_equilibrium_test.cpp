@@ -5,12 +5,12 @@
 #include <cmath>
 #include <set>
 
-#include "engine/calc_equilibrium.h"
-#include "engine/constants_records.h"
-#include "engine/equilibrium_constants.h"
-#include "engine/inputs_records.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/tables/constants_records.h"
+#include "engine/tables/equilibrium_constants.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
-#include "engine/temperature_functions.h"
+#include "engine/tables/temperature_functions.h"
 #include "input/records.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "engine/carbonate_species.h"
-#include "engine/ph_adjustment.h"
+#include "engine/carbonate/carbonate_species.h"
+#include "engine/carbonate/ph_adjustment.h"
 
 namespace carbonate_test {
 

@@ -1,7 +1,7 @@
 // The metal-carbonate alkalinity search: unusable input, a water already at
 // equilibrium, a supersaturated water, the pH bounds 1 and 14, and a randomized
 // sweep over wide inputs that must always end finite and inside the bounds.
-#include "engine/carbonate_solvers.h"
+#include "engine/carbonate/carbonate_solvers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Given carbonate species: total carbonate, alkalinities and the split at a pH,
 // against hand-worked carbonic acid equilibria.
-#include "engine/carbonate_species.h"
+#include "engine/carbonate/carbonate_species.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/carbonate_state.h"
-#include "engine/round_to_charge.h"
+#include "engine/carbonate/carbonate_state.h"
+#include "engine/pipeline/round_to_charge.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The four corrosion models on synthetic saturation and analysis records.
 // Expected rates are hand calculations of the correlations, written out beside
 // each case (T in K = degrees C + 273.16).
-#include "engine/corrosion_models.h"
+#include "engine/corrosion/corrosion_models.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "engine/constants_records.h"
-#include "engine/engine_inputs.h"
-#include "engine/inputs_records.h"
+#include "engine/tables/constants_records.h"
+#include "engine/inputs/engine_inputs.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 
 namespace {

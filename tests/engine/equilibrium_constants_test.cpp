@@ -6,10 +6,10 @@
 #include <cmath>
 #include <set>
 
-#include "engine/constants_records.h"
-#include "engine/equilibrium_constants.h"
+#include "engine/tables/constants_records.h"
+#include "engine/tables/equilibrium_constants.h"
 #include "engine/records.h"
-#include "engine/temperature_functions.h"
+#include "engine/tables/temperature_functions.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The scale-inhibitor dose on synthetic products and waters. Component doses are
 // chosen so that their logarithms are round numbers (x = 3 gives e^3 = 20.0855);
 // the blends and splits are worked by hand beside each case.
-#include "engine/inhibitor_dose.h"
+#include "engine/dose/inhibitor_dose.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/least_squares.h"
+#include "engine/pipeline/least_squares.h"
 
 namespace {
 

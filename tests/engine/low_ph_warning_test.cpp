@@ -1,9 +1,9 @@
 // The low-pH warning's text, caption and flag.
 #include <gtest/gtest.h>
 
-#include "engine/dose_records.h"
-#include "engine/low_ph_warning.h"
-#include "platform/script.h"
+#include "engine/dose/dose_records.h"
+#include "engine/dose/low_ph_warning.h"
+#include "platform/drivers/script.h"
 
 TEST(LowPredictedPhWarning, ShowsTheValuesAndSetsTheFlag) {
     win::ClearMessageBoxLog();

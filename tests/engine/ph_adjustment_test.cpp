@@ -1,14 +1,14 @@
 // pH adjustment by acid or alkali in the closed and the open carbonate system,
 // checked against textbook carbonate equilibria written out here.
-#include "engine/ph_adjustment.h"
+#include "engine/carbonate/ph_adjustment.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
-#include "engine/carbonate_shift.h"
-#include "engine/ph_dose_ions.h"
+#include "engine/carbonate/carbonate_shift.h"
+#include "engine/carbonate/ph_dose_ions.h"
 #include "tests/engine/carbonate_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/carbonate_species.h"
+#include "engine/carbonate/carbonate_species.h"
 #include "tests/engine/carbonate_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // names, and the balancing that the full calculation applies once.
 #include <cmath>
 
-#include "engine/balancing.h"
+#include "engine/pipeline/balancing.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace pipeline_test {

@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "engine/calc_equilibrium.h"
-#include "engine/calc_water_analysis.h"
-#include "engine/run_calculations.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/run_calculations.h"
 #include "tests/engine/engine_world.h"
 #include "treatment/treatment_limits.h"
 

@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/carbonate_species.h"
-#include "engine/engine_result_rows_records.h"
-#include "engine/engine_state_copy.h"
-#include "engine/run_calculations.h"
-#include "engine/target_solvers.h"
+#include "engine/carbonate/carbonate_species.h"
+#include "engine/saturation/engine_result_rows_records.h"
+#include "engine/pipeline/engine_state_copy.h"
+#include "engine/pipeline/run_calculations.h"
+#include "engine/pipeline/target_solvers.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace pipeline_test {

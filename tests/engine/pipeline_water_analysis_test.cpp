@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/calc_water_analysis.h"
-#include "engine/carbonate_species.h"
-#include "engine/treatment_inputs.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/carbonate/carbonate_species.h"
+#include "engine/inputs/treatment_inputs.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace pipeline_test {

@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "common/index_code.h"
-#include "engine/mineral_excess.h"
-#include "engine/momentary_excess.h"
-#include "engine/saturation_ratios.h"
-#include "engine/zinc_minerals.h"
+#include "engine/saturation/mineral_excess.h"
+#include "engine/saturation/momentary_excess.h"
+#include "engine/saturation/saturation_ratios.h"
+#include "engine/saturation/zinc_minerals.h"
 #include "saturation_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/speciated_water.h"
+#include "engine/speciation/speciated_water.h"
 
 struct TestWater {
     SpeciesRecord species[kSpeciesCount];

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "common/index_code.h"
-#include "engine/saturation_ratios.h"
-#include "engine/scaling_indices.h"
+#include "engine/saturation/saturation_ratios.h"
+#include "engine/saturation/scaling_indices.h"
 #include "saturation_fixture.h"
 
 TEST(SaturationPh, AgreesWithLangeliersClosedForm) {

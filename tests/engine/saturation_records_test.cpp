@@ -7,9 +7,9 @@
 #include <random>
 
 #include "common/index_code.h"
-#include "engine/ion_sums.h"
-#include "engine/reference_pass.h"
-#include "engine/results_pass.h"
+#include "engine/inputs/ion_sums.h"
+#include "engine/speciation/reference_pass.h"
+#include "engine/saturation/results_pass.h"
 #include "saturation_fixture.h"
 
 namespace {

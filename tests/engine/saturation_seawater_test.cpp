@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/index_code.h"
-#include "engine/balancing_records.h"
+#include "engine/pipeline/balancing_records.h"
 #include "tests/engine/speciation_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The hooks through which the engines reach the progress window and the Choose
 // Graphs dialog.
-#include "engine/service_hooks.h"
+#include "engine/pipeline/service_hooks.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "engine/speciation_steps.h"
-#include "engine/thermo_tables.h"
+#include "engine/speciation/speciation_steps.h"
+#include "engine/tables/thermo_tables.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calc_equilibrium.h"
+#include "engine/speciation/calc_equilibrium.h"
 #include "tests/engine/engine_world.h"
 
 class SeaWaterTest : public ::testing::Test {

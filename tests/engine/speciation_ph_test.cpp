@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/speciation_steps.h"
+#include "engine/speciation/speciation_steps.h"
 
 namespace {
 

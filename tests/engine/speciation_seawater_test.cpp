@@ -4,7 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "engine/speciation.h"
+#include "engine/speciation/speciation.h"
 #include "tests/engine/speciation_fixture.h"
 
 namespace {

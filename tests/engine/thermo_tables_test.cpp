@@ -1,6 +1,6 @@
 // The compiled reaction and species tables against the data files they were
 // generated from, row by row, and the log K entries re-set before every calculation.
-#include "engine/thermo_tables.h"
+#include "engine/tables/thermo_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/records.h"
-#include "engine/species_tables.h"
+#include "engine/tables/species_tables.h"
 
 namespace {
 

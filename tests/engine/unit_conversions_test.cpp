@@ -2,7 +2,7 @@
 // reporting. Expected factors are typed from the unit tables (the unit factor
 // table's columns and the converters' fixed factors and equivalent weights), not
 // read back from UnitFactorTable.
-#include "engine/unit_conversions.h"
+#include "engine/inputs/unit_conversions.h"
 
 #include <gtest/gtest.h>
 

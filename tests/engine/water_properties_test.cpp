@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/water_properties.h"
+#include "engine/tables/water_properties.h"
 
 namespace {
 

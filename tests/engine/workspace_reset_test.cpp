@@ -1,6 +1,6 @@
 // The New command's workspace reset: defaults in the user's units, what it keeps,
 // and that a second New changes nothing the first left.
-#include "engine/workspace_reset.h"
+#include "engine/pipeline/workspace_reset.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include "engine/records.h"
 #include "graphs/records.h"
 #include "pages/records.h"
-#include "scenarios/mixing_records.h"
-#include "scenarios/well_records.h"
-#include "shell/well_log_records.h"
+#include "scenarios/mixing/mixing_records.h"
+#include "scenarios/wells/well_records.h"
+#include "shell/mainwindow/well_log_records.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/inputs_records.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "tests/harness/command_runner.h"
 #include "tools/engine_harness/commands.h"

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "common/index_code.h"
-#include "engine/water_results_records.h"
+#include "engine/saturation/water_results_records.h"
 #include "input/records.h"
-#include "scenarios/mixing.h"
-#include "scenarios/mixing_records.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/mixing/mixing_records.h"
 #include "tests/harness/command_runner.h"
 #include "tools/engine_harness/mix_waters.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "scenarios/multimix.h"
+#include "scenarios/multimix/multimix.h"
 #include "tests/harness/command_runner.h"
 #include "tools/engine_harness/commands.h"
 

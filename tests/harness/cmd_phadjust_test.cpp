@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/carbonate_records.h"
+#include "engine/carbonate/carbonate_records.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "tools/engine_harness/commands.h"

@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "engine/calc_water_analysis.h"
-#include "engine/pipeline_records.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
-#include "engine/water_results_records.h"
+#include "engine/saturation/water_results_records.h"
 #include "shell/records.h"
 #include "tests/harness/command_runner.h"
 #include "treatment/records.h"

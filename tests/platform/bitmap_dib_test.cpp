@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/bitmap_dib_format.h"
+#include "platform/bitmaps/bitmap_dib_format.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {

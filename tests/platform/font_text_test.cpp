@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/font_codepages.h"
-#include "platform/font_faces.h"
+#include "platform/text/font_codepages.h"
+#include "platform/text/font_faces.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {

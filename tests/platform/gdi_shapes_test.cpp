@@ -4,7 +4,7 @@
 // the shape's box) and against reference pictures.
 #include <cmath>
 
-#include "platform/system.h"
+#include "platform/system/system.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/gdi.h"
+#include "platform/gdi/gdi.h"
 
 namespace win::test {
 

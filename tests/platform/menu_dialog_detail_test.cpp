@@ -3,7 +3,7 @@
 // units, the dialog procedure's return convention, the dialog keyboard's
 // Escape and close box, modeless dialogs, manual and three-state check boxes,
 // edit selections, and how scripted answers are matched.
-#include "platform/input_events.h"
+#include "platform/drivers/input_events.h"
 #include "tests/platform/platform_fixture.h"
 
 namespace wintest {

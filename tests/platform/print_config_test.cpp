@@ -6,9 +6,9 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/print_setup.h"
-#include "platform/script.h"
-#include "platform/system.h"
+#include "platform/print/print_setup.h"
+#include "platform/drivers/script.h"
+#include "platform/system/system.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {

@@ -9,10 +9,10 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/clipboard.h"
-#include "platform/common_dialogs.h"
-#include "platform/print_setup.h"
-#include "platform/script.h"
+#include "platform/system/clipboard.h"
+#include "platform/dialogs/common_dialogs.h"
+#include "platform/print/print_setup.h"
+#include "platform/drivers/script.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {

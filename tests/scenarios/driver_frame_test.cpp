@@ -1,7 +1,7 @@
 // The pieces of the drivers' frame that stand on their own: axis points, the
 // questions and refusals with their exact texts, who answers them, and the dose
 // driver values against the sizes of their tables.
-#include "scenarios/driver_frame.h"
+#include "scenarios/frame/driver_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "common/unit_codes.h"
-#include "platform/script.h"
-#include "scenarios/driver_services.h"
-#include "scenarios/profile_axis.h"
+#include "platform/drivers/script.h"
+#include "scenarios/frame/driver_services.h"
+#include "scenarios/profiles/profile_axis.h"
 
 namespace {
 

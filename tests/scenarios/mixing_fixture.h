@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "scenarios/mixing.h"
-#include "scenarios/mixing_records.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/mixing/mixing_records.h"
 #include "tests/scenarios/driver_fixture.h"
 
 namespace mixing_test {

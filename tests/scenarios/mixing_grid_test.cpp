@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "engine/unit_conversions.h"
-#include "scenarios/driver_frame.h"
+#include "engine/inputs/unit_conversions.h"
+#include "scenarios/frame/driver_frame.h"
 #include "tests/scenarios/mixing_fixture.h"
 
 namespace mixing_test {

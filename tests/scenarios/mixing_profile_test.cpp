@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/unit_conversions.h"
-#include "scenarios/driver_frame.h"
-#include "scenarios/mixing_axis.h"
+#include "engine/inputs/unit_conversions.h"
+#include "scenarios/frame/driver_frame.h"
+#include "scenarios/mixing/mixing_axis.h"
 #include "tests/scenarios/mixing_fixture.h"
 
 namespace mixing_test {

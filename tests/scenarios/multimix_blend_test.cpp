@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/unit_conversions.h"
-#include "scenarios/driver_frame.h"
+#include "engine/inputs/unit_conversions.h"
+#include "scenarios/frame/driver_frame.h"
 #include "tests/scenarios/multimix_fixture.h"
 
 namespace multimix_test {

@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "engine/carbonate_records.h"
-#include "engine/inputs_records.h"
-#include "engine/results_records.h"
-#include "engine/speciation_records.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/saturation/results_records.h"
+#include "engine/speciation/speciation_records.h"
 #include "graphs/records.h"
-#include "scenarios/driver_services.h"
-#include "scenarios/engine_port.h"
-#include "scenarios/mixing_profile_records.h"
-#include "scenarios/multimix.h"
-#include "scenarios/multimix_records.h"
-#include "scenarios/whatif_records.h"
+#include "scenarios/frame/driver_services.h"
+#include "scenarios/frame/engine_port.h"
+#include "scenarios/mixing/mixing_profile_records.h"
+#include "scenarios/multimix/multimix.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "scenarios/frame/whatif_records.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace multimix_test {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/calc_water_analysis.h"
+#include "engine/pipeline/calc_water_analysis.h"
 #include "shell/records.h"
 #include "tests/scenarios/multimix_fixture.h"
 

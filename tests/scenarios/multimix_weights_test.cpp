@@ -1,6 +1,6 @@
 // The weights of the multi-mix blend: kept, rescaled, derived from flows, or
 // refused when nothing gives them.
-#include "scenarios/multimix_weights.h"
+#include "scenarios/multimix/multimix_weights.h"
 
 #include <gtest/gtest.h>
 

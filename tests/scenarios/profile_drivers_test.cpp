@@ -3,7 +3,7 @@
 // questions, the progress they report and what they put back.
 #include <gtest/gtest.h>
 
-#include "engine/unit_conversions.h"
+#include "engine/inputs/unit_conversions.h"
 #include "tests/scenarios/driver_fixture.h"
 
 namespace driver_test {

@@ -3,7 +3,7 @@
 // phosphate, the gases scaled to each station's pressure, the pH from pCO2, the
 // skip rule and the dose pass after a change of product, the refusal of an
 // empty water, and what a run gives back at its end.
-#include "scenarios/well_profiles.h"
+#include "scenarios/wells/well_profiles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "common/unit_codes.h"
-#include "engine/carbonate_records.h"
-#include "engine/inputs_records.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
-#include "engine/results_records.h"
-#include "engine/speciation_records.h"
+#include "engine/saturation/results_records.h"
+#include "engine/speciation/speciation_records.h"
 #include "graphs/records.h"
 #include "input/records.h"
 #include "input/unit_factor_table.h"
-#include "scenarios/driver_services.h"
+#include "scenarios/frame/driver_services.h"
 #include "treatment/records.h"
 
 namespace AE = AnalysisElement;

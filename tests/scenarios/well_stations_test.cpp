@@ -1,7 +1,7 @@
 // Station temperatures, pressures and depths of the well profiles: each of the
 // three sources of the well-log profile, the after-flash rows, and the columns
 // written no further than their station count.
-#include "scenarios/well_stations.h"
+#include "scenarios/wells/well_stations.h"
 
 #include <gtest/gtest.h>
 

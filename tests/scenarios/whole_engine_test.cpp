@@ -3,8 +3,8 @@
 // exactly twice per point, and the results follow what is known of sea water.
 #include <gtest/gtest.h>
 
-#include "engine/calc_water_analysis.h"
-#include "engine/run_calculations.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/run_calculations.h"
 #include "tests/scenarios/driver_fixture.h"
 
 namespace driver_test {

@@ -1,9 +1,9 @@
 // The main window's background picture for each desktop size, the report
 // date from the clock, and the picture resources themselves.
-#include "shell/main_window.h"
+#include "shell/mainwindow/main_window.h"
 
 #include "resources/resource_ids.h"
-#include "shell/report_date.h"
+#include "shell/settings/report_date.h"
 #include "shell_fixture.h"
 
 namespace shelltest {

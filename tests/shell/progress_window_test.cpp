@@ -1,8 +1,8 @@
 // The progress window: its place, its bar, its two lines and its closing, as
 // the what-if drivers reach it through the engine's hooks.
-#include "shell/progress_window.h"
+#include "shell/progress/progress_window.h"
 
-#include "engine/service_hooks.h"
+#include "engine/pipeline/service_hooks.h"
 #include "shell_fixture.h"
 
 namespace shelltest {

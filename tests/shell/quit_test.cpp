@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "resources/resource_ids.h"
-#include "shell/quit_sequence.h"
+#include "shell/commands/quit_sequence.h"
 #include "shell_fixture.h"
 
 namespace shelltest {

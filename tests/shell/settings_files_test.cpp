@@ -2,9 +2,9 @@
 // heading file's lines and marker.
 #include <cstring>
 
-#include "engine/speciation_records.h"
-#include "shell/display_config_file.h"
-#include "shell/heading_file.h"
+#include "engine/speciation/speciation_records.h"
+#include "shell/settings/display_config_file.h"
+#include "shell/settings/heading_file.h"
 #include "shell_fixture.h"
 
 namespace shelltest {

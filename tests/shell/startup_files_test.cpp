@@ -3,8 +3,8 @@
 // data file cannot be made.
 #include <cstring>
 
-#include "shell/data_files.h"
-#include "shell/units_file.h"
+#include "shell/settings/data_files.h"
+#include "shell/settings/units_file.h"
 #include "shell_fixture.h"
 
 namespace shelltest {

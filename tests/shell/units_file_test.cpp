@@ -1,8 +1,8 @@
 // The units file in each length the reader knows, a short one, and its rewrite.
-#include "shell/units_file.h"
+#include "shell/settings/units_file.h"
 
-#include "engine/balancing_records.h"
-#include "engine/inputs_records.h"
+#include "engine/pipeline/balancing_records.h"
+#include "engine/inputs/inputs_records.h"
 #include "shell_fixture.h"
 
 namespace shelltest {

@@ -1,6 +1,6 @@
 // tarvex-engine corrosion WATERFILE: the four corrosion rates of one water, in
 // mm/yr and in mils per year, from its temperature, pH, pressure, pCO2 and pH2S.
-#include "engine/corrosion_models.h"
+#include "engine/corrosion/corrosion_models.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_run.h"
 

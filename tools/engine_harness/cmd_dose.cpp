@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/inhibitor_dose.h"
+#include "engine/dose/inhibitor_dose.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "tools/engine_harness/commands.h"

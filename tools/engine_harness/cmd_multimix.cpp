@@ -13,13 +13,13 @@
 #include <cstring>
 #include <string>
 
-#include "engine/calc_water_analysis.h"
-#include "engine/pipeline_records.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "input/records.h"
-#include "scenarios/mixing_profile_records.h"
-#include "scenarios/multimix.h"
-#include "scenarios/multimix_records.h"
+#include "scenarios/mixing/mixing_profile_records.h"
+#include "scenarios/multimix/multimix.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file.h"

@@ -13,9 +13,9 @@
 #include <cstring>
 #include <string>
 
-#include "engine/carbonate_math.h"
-#include "engine/carbonate_records.h"
-#include "engine/ph_adjustment.h"
+#include "engine/carbonate/carbonate_math.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/carbonate/ph_adjustment.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "tools/engine_harness/commands.h"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "engine/species_tables.h"
-#include "engine/thermo_tables.h"
+#include "engine/tables/species_tables.h"
+#include "engine/tables/thermo_tables.h"
 #include "tools/engine_harness/commands.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "engine/calc_water_analysis.h"
-#include "engine/pipeline_records.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
-#include "engine/stored_water.h"
+#include "engine/pipeline/stored_water.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "pages/records.h"

@@ -19,7 +19,7 @@
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "input/records.h"
-#include "scenarios/well_profiles.h"
+#include "scenarios/wells/well_profiles.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/whatif_setup.h"
 

@@ -1,14 +1,14 @@
 // Reading, matching and calculating the injection and formation waters.
 #include "tools/engine_harness/mix_waters.h"
 
-#include "engine/calc_water_analysis.h"
-#include "engine/pipeline_records.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "input/unit_factor_table.h"
 #include "pages/records.h"
-#include "scenarios/mixing_records.h"
+#include "scenarios/mixing/mixing_records.h"
 #include "shell/records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file_items.h"

@@ -1,0 +1,106 @@
+// Moving the carbonate system of a water to another pH at constant total
+// carbonate or at constant dissolved CO2, and the CO2 that lowers the pH.
+#include "engine/carbonate/carbonate_shift.h"
+
+#include <cmath>
+
+#include "engine/carbonate/carbonate_math.h"
+
+namespace {
+
+using namespace carbonate;
+
+// Hydrogen and hydroxide ion (mol/L) and the carbonate fractions at one pH.
+struct PhPoint {
+    double h;
+    double oh;
+    Fractions f;
+};
+
+bool Positive(double x) {
+    return x > 0.0 && std::isfinite(x);
+}
+
+std::optional<PhPoint> PointAt(const CarbonateState& c, double pH) {
+    const double h = HydrogenConc(pH, c.gammaH);
+    const double oh = HydroxideConc(pH, c.kw, c.gammaOH);
+    if (!Positive(h) || !Positive(oh)) return std::nullopt;
+    return PhPoint{h, oh, FractionsAt(h, c.k1, c.k2)};
+}
+
+CarbonateSpecies SpeciesOf(double totalCarbonate, const Fractions& f) {
+    return {f.a0 * kH2co3MgPerMol * totalCarbonate, f.a1 * kHco3MgPerMol * totalCarbonate,
+            f.a2 * kCo3MgPerMol * totalCarbonate};
+}
+
+// Carbonate alkalinity plus OH- minus H+, eq/L.
+double AlkalinityEq(const CarbonateSpecies& s, const PhPoint& p) {
+    return s.carbonate / kCo3MgPerEq + s.bicarbonate / kHco3MgPerMol + p.oh - p.h;
+}
+
+}  // namespace
+
+double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg,
+                              double bicarbonateMg, double pH) {
+    const double h = HydrogenConc(pH, constants.gammaH);
+    const double oh = HydroxideConc(pH, constants.kw, constants.gammaOH);
+    return (carbonateMg / kCo3MgPerEq + bicarbonateMg / kHco3MgPerMol) * kCaCO3MgPerEq +
+           oh * kCaCO3MgPerEq - h * kCaCO3MgPerEq;
+}
+
+std::optional<ClosedSystemShift> ShiftClosedSystem(const CarbonateState& constants,
+                                                   const CarbonateSpecies& given, double startPh,
+                                                   double targetPh) {
+    if (!UsableConstants(constants)) return std::nullopt;
+    const auto start = PointAt(constants, startPh);
+    const auto target = PointAt(constants, targetPh);
+    if (!start || !target) return std::nullopt;
+
+    ClosedSystemShift out{};
+    out.totalCarbonate = TotalCarbonate(given.carbonate, given.bicarbonate, given.h2co3);
+    const double ct = out.totalCarbonate;
+    out.startAlkalinity =
+        TotalAlkalinityAsCaCO3(constants, given.carbonate, given.bicarbonate, startPh);
+    // The alkalinity the water loses on its way to the target: bicarbonate and
+    // carbonate turned into H2CO3, hydroxide neutralised, hydrogen ion added.
+    out.demand = ((start->f.a1 - target->f.a1) * ct + 2.0 * (start->f.a2 - target->f.a2) * ct +
+                  (start->oh - target->oh) - (start->h - target->h)) *
+                 kCaCO3MgPerEq;
+    out.target = SpeciesOf(ct, target->f);
+    out.targetAlkalinity =
+        TotalAlkalinityAsCaCO3(constants, out.target.carbonate, out.target.bicarbonate, targetPh);
+    return out;
+}
+
+std::optional<OpenSystemShift> ShiftOpenSystem(const CarbonateState& constants,
+                                               const CarbonateSpecies& given, double startPh,
+                                               double targetPh) {
+    if (!UsableConstants(constants)) return std::nullopt;
+    const auto start = PointAt(constants, startPh);
+    const auto target = PointAt(constants, targetPh);
+    if (!start || !target || !Positive(target->f.a0)) return std::nullopt;
+
+    OpenSystemShift out{};
+    out.startTotalCarbonate = TotalCarbonate(given.carbonate, given.bicarbonate, given.h2co3);
+    out.start = SpeciesOf(out.startTotalCarbonate, start->f);
+    out.startAlkalinity = AlkalinityEq(out.start, *start);
+    // H2CO3 is held by the gas phase, so total carbonate follows a0.
+    out.targetTotalCarbonate = out.startTotalCarbonate * start->f.a0 / target->f.a0;
+    out.target = SpeciesOf(out.targetTotalCarbonate, target->f);
+    out.targetAlkalinity = AlkalinityEq(out.target, *target);
+    out.demand = (out.startAlkalinity - out.targetAlkalinity) * kCaCO3MgPerEq;
+    return out;
+}
+
+double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double alkalinity,
+                      double startPh) {
+    const double k1 = constants.k1;
+    const double k2 = constants.k2;
+    const double kw = constants.kw;
+    const double a = alkalinity / 50000.0;
+    auto balance = [&](double h) {
+        const double r = (h / k1 + 1.0) / (k2 / h + 1.0);
+        return (h - kw / h) * (r + 1.0) + r * a;
+    };
+    return balance(std::pow(10.0, -targetPh)) - balance(std::pow(10.0, -startPh));
+}

@@ -1,0 +1,51 @@
+// Carbonate solvers of the equilibrium calculation: the alkalinity a water must
+// lose (or gain) for a metal carbonate to be just at equilibrium, and the
+// double-precision door to the carbonate charge-balance pH.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/carbonate/carbonate_state.h"
+
+// Where the alkalinity search ended.
+struct CarbonateAlkSearch {
+    int32_t status;  // 0 converged, -1 not (or unusable input)
+    double excess;   // mg/L as CaCO3; positive: the water must lose alkalinity
+    double pH;       // the last pH tried
+    int passes;      // passes run
+};
+
+// Halving step search on pH, kept between pH 1 and 14, for the state in which
+// `metal` (mol/kg) and carbonate are at equilibrium with `ksp` while the acidity
+// (eq/kg, 2[H2CO3] + [HCO3] + [H] - [OH]) and twice the metal minus the
+// alkalinity (eq/kg) stay as given. Starts at `startPh`; a start outside 1 to 14
+// begins at the nearer bound, a start that is not a number at 7.
+CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double startPh, double ksp,
+                                      double metal, double alkalinity, double acidity);
+
+// The search from the pH of the working analysis, on the last reference pass's
+// constants: 0 when it converged, -1 otherwise; `excessOut` always receives a
+// number (0 for a metal or alkalinity that is not positive).
+int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity,
+                          double& excessOut);
+int32_t SolveCarbonateAlkA(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+int32_t SolveCarbonateAlkB(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+int32_t SolveCarbonateAlkC(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+int32_t SolveCarbonateAlkD(double ksp, double metal, double alkalinity, double acidity,
+                           double& excessOut);
+
+// SolveCarbonateAlk when `guard` (the alkalinity) is positive; else 0 and -1.
+int32_t SolveCarbonateAlkWrap(double guard, double ksp, double metal, double alkalinity,
+                              double acidity, double& excessOut);
+
+// The carbonate pH solver on doubles: the carbonate acidity and alkalinity
+// (eq/kg) balance at the pH stored back through `pHInOut`. The six numbers in
+// between are not read. Returns 0.
+int32_t SolvepHFromCarbonateD(const CarbonateState& constants, double acidity, double alkalinity,
+                              double, double, double, double, double, double, double& pHInOut);
+int32_t SolvepHFromCarbonateD(double acidity, double alkalinity, double unused1, double unused2,
+                              double unused3, double unused4, double unused5, double unused6,
+                              double& pHInOut);

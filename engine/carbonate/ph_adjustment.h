@@ -1,0 +1,67 @@
+// pH control: the acid or alkali that brings the working analysis to a target
+// pH, with the carbonate species and the total alkalinity rewritten for that pH
+// and the chemical's ions added to the analysis. Two carbonate models: a closed
+// system keeps total dissolved carbonate, an open system keeps dissolved CO2.
+//
+// The overloads that take a PhAdjustContext do the work on the records it names;
+// the ones without it bind the engine's global records.
+#pragma once
+
+#include <cstdint>
+
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
+#include "common/whatif_settings.h"
+#include "engine/carbonate/carbonate_state.h"
+
+struct PhAdjustContext {
+    WaterAnalysis& analysis;  // the working analysis, rewritten
+    const CarbonateState& constants;
+    const PhControlSettings& control;
+    const UnitCodes& units;
+    uint16_t reportingMode;
+    // The stored waters that `water` codes 0, 1 and 2 take their starting pH from.
+    const WaterAnalysis& surface;
+    const WaterAnalysis& injection;
+    const WaterAnalysis& formation;
+    float& acidDemand;
+    float& alkaliDemand;
+    float& dissolvedCO2Copy;
+};
+
+// Runs the closed model for carbonate models 0 and 2 and the open model for any
+// other; nothing when pH control is off.
+void AdjustpHToTarget(PhAdjustContext& ctx, uint16_t carbonateModel, int16_t water, float targetPh,
+                      float& pHInOut, float& alkalinityOut);
+
+// Closed model. `water` picks the starting pH (0 surface, 1 injection,
+// 2 formation, other the working analysis). `pHInOut` holds the starting pH for
+// a CO2 dose and receives the target when a dose results; `alkalinityOut`
+// receives the new total alkalinity (mg/L as CaCO3).
+void AdjustpHClosedSystem(PhAdjustContext& ctx, int16_t water, float targetPh, float& pHInOut,
+                          float& alkalinityOut);
+
+// Open model: respeciates at constant dissolved CO2; demands stay in mg/L as
+// CaCO3 and the pH element is not written.
+void AdjustpHOpenSystem(PhAdjustContext& ctx, int16_t water, float targetPh);
+
+// The open model's respeciation and demands; returns 0.
+int32_t CalcDemandOpenSystem(PhAdjustContext& ctx, double startPh, double targetPh);
+
+// Carbon dioxide (mg/L) that lowers the pH from `startPh` to `targetPh` at the
+// given alkalinity (mg/L as CaCO3); adds the CO2 in mol/L to element 31 of the
+// analysis. Returns 0. The Alt form weighs the CO2 at 50400 mg/mol.
+int32_t CalcCO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut,
+                    float targetPh, float alkalinity, float startPh);
+int32_t CalcCO2DoseAlt(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut,
+                       float targetPh, float alkalinity, float startPh);
+
+// The same on the engine's global records. `ignored` is not read.
+void AdjustpHToTarget(int16_t water, float ignored, float targetPh, float& pHInOut,
+                      float& alkalinityOut);
+void AdjustpHClosedSystem(int16_t water, float ignored, float targetPh, float& pHInOut,
+                          float& alkalinityOut);
+void AdjustpHOpenSystem(int16_t water, float ignored, float targetPh);
+int32_t CalcDemandOpenSystem(double startPh, double targetPh);
+int32_t CalcCO2Dose(float& doseOut, float targetPh, float alkalinity, float startPh);
+int32_t CalcCO2DoseAlt(float& doseOut, float targetPh, float alkalinity, float startPh);

@@ -1,8 +1,0 @@
-// Definition of the dose test conditions.
-#include "engine/dose_test_records.h"
-
-DoseTestConditions doseTestConditions;
-
-void ResetDoseTestRecords() {
-    doseTestConditions = DoseTestConditions{};
-}

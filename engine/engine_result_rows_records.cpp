@@ -1,7 +1,0 @@
-#include "engine/engine_result_rows_records.h"
-
-#include <cstring>
-
-double engineResultRows[kEngineResultRows][kEngineResultRowValues];
-
-void ResetEngineResultRows() { std::memset(engineResultRows, 0, sizeof engineResultRows); }

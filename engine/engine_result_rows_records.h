@@ -1,8 +1,0 @@
-// The four six-value rows of double results that RunCalculationsAt copies out.
-#pragma once
-
-#include "engine/run_calculations.h"
-
-extern double engineResultRows[kEngineResultRows][kEngineResultRowValues];
-
-void ResetEngineResultRows();

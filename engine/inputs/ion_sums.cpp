@@ -1,0 +1,69 @@
+// Charge and mass sums of the speciated water.
+#include "engine/inputs/ion_sums.h"
+
+#include <cmath>
+
+namespace {
+
+bool CountsInSums(int species) {
+    switch (species) {
+        case 16:
+        case 34:
+        case 69:
+        case 70:
+        case 71:
+        case 83:
+        case 86:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+IonSums CalcIonSums(const SpeciatedWater& w) {
+    double cationEq = 0.0, anionEq = 0.0;
+    double cationMass = 0.0, anionMass = 0.0, neutralMass = 0.0;
+    static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
+    for (int first = 0; first < kSpeciesCount; first += 4) {
+        // Most of the table is absent from any one water: a group of four with no
+        // molality above 0 is passed over whole.
+        bool any = false;
+        for (int i = first; i < first + 4; ++i) any |= w.M(i) > 0.0;
+        if (!any) continue;
+        for (int i = first; i < first + 4; ++i) {
+            const double m = w.M(i);
+            if (!CountsInSums(i) || !(m > 0.0)) continue;
+            const double z = w.speciesTable->charge[i];
+            const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
+            if (z > 0.0) {
+                cationEq += m * z;
+                cationMass += mass;
+            } else if (z < 0.0) {
+                anionEq += m * -z;
+                anionMass += mass;
+            } else {
+                neutralMass += mass;
+            }
+        }
+    }
+    // The organic acids are carried outside the species table: the anion side takes
+    // their dissociated amount and total, the dissolved solids three times the total
+    // less the dissociated amount.
+    double organicAnions = 0.0, organicSolids = 0.0;
+    for (int k = 0; k < 4; ++k) {
+        organicAnions += w.organicAcidDissociated[k] + w.organicAcidTotal[k];
+        organicSolids += 3.0 * w.organicAcidTotal[k] - w.organicAcidDissociated[k];
+    }
+    IonSums sums;
+    sums.cationEquivalents = cationEq;
+    sums.anionEquivalents = anionEq + organicAnions;
+    sums.tds = (cationMass + anionMass + neutralMass + organicSolids) * w.resultScale;
+    return sums;
+}
+
+double CationAnionRatio(const IonSums& sums) {
+    if (!(sums.cationEquivalents > 0.0) || !(sums.anionEquivalents > 0.0)) return 0.0;
+    return std::fabs(sums.cationEquivalents / sums.anionEquivalents);
+}

@@ -1,0 +1,22 @@
+// Definitions of the single-water pipeline's per-water records.
+#include "engine/pipeline/pipeline_records.h"
+
+DoseAnalysis doseAnalysis;
+CorrosionRates corrosionRates;
+DoseState doseState;
+char productAtLastCalc[kProductFileNameChars];
+float corrosionTargetAtLastCalc;
+float currentResidenceTime;
+AlkCurveCoefficients extrapolatedAlkCurve;
+float extrapolatedAlkCurvePh;
+
+void ResetPipelineRecords() {
+    doseAnalysis = DoseAnalysis{};
+    corrosionRates = CorrosionRates{};
+    doseState = DoseState{};
+    for (char& c : productAtLastCalc) c = 0;
+    corrosionTargetAtLastCalc = 0.0f;
+    currentResidenceTime = 0.0f;
+    extrapolatedAlkCurve = AlkCurveCoefficients{};
+    extrapolatedAlkCurvePh = 0.0f;
+}

@@ -1,0 +1,78 @@
+// RunCalculations: one equilibrium calculation and, on request, the carbonate
+// target solvers on copies of the water.
+#include "engine/pipeline/run_calculations.h"
+
+#include <cstring>
+
+#include "common/index_code.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/carbonate/carbonate_species.h"
+#include "engine/pipeline/engine_state_copy.h"
+#include "engine/records.h"
+#include "engine/pipeline/target_solvers.h"
+#include "engine/saturation/water_results_records.h"
+
+namespace {
+
+// The six solver runs in their order: the solver's cation, the mineral and the
+// SaturationResults slot that receives the answer.
+struct SolverRun {
+    const SolverCation* cation;
+    uint16_t mineral;
+    int answerSlot;
+};
+constexpr int kSolverRunCount = 6;
+const SolverRun kSolverRuns[kSolverRunCount] = {
+    {&kSolverCalcium, IndexCode::kCalcite, 60},
+    {&kSolverCalcium, IndexCode::kAragonite, 58},
+    {&kSolverIron, IndexCode::kSiderite, 55},
+    {&kSolverBarium, IndexCode::kWitherite, 57},
+    {&kSolverStrontium, IndexCode::kStrontianite, 51},
+    {&kSolverMagnesium, IndexCode::kMagnesite, 53},
+};
+
+// The target of every solver: a saturation ratio of exactly 1.
+constexpr float kSaturated = 1.0f;
+
+void TakeSolverBackup() {
+    std::memcpy(SolverBackup.analysis, currentAnalysis.values, sizeof SolverBackup.analysis);
+    std::memcpy(SolverBackup.saturation, SaturationResults, sizeof SolverBackup.saturation);
+}
+
+void PutSolverBackupBack() {
+    std::memcpy(currentAnalysis.values, SolverBackup.analysis, sizeof SolverBackup.analysis);
+    std::memcpy(SaturationResults, SolverBackup.saturation, sizeof SolverBackup.saturation);
+}
+
+}  // namespace
+
+void RunCalculationsWith(EngineFunction engine) {
+    engine();
+    if (resultStatus.runTargetSolvers == 0) return;
+
+    // The solvers run the engine on trial waters; this copy puts the engine back
+    // to what the water's own run left (the acid demand a solver may set stays).
+    static_assert(sizeof(EngineStateCopy) < 64 * 1024, "the copy lives on the stack");
+    EngineStateCopy waterRun;
+    SaveEngineState(waterRun);
+    TakeSolverBackup();
+
+    SolverRecords records = GlobalSolverRecords();
+    const SolverServices services{engine, pHFromAlk};
+    float answers[kSolverRunCount] = {};
+    for (int i = 0; i < kSolverRunCount; ++i) {
+        if (i > 0) PutSolverBackupBack();
+        float ph = 0.0f;
+        SolveCarbonateSaturation(*kSolverRuns[i].cation, kSolverRuns[i].mineral, answers[i],
+                                 kSaturated, ph, records, services);
+    }
+
+    PutSolverBackupBack();
+    RestoreEngineState(waterRun);
+    for (int i = 0; i < kSolverRunCount; ++i)
+        SaturationResults[kSolverRuns[i].answerSlot] = answers[i];
+}
+
+void RunCalculations() {
+    RunCalculationsWith(CalcEquilibrium);
+}

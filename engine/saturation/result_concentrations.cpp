@@ -1,0 +1,108 @@
+// Mass concentrations and alkalinities of the speciated water. Totals and free
+// amounts are turned into mg/L with the molar masses of the species table; 100.0894
+// (the CaCO3 ion pair) turns equivalents into alkalinity as CaCO3. Mass
+// concentrations carry the result scale factor R, alkalinities do not.
+#include "engine/saturation/result_concentrations.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kCalciumMass = 40.08;
+constexpr double kCarbonateMass = 60.0094;
+constexpr double kBicarbonateMass = 61.0173;
+constexpr double kCaCO3Mass = 100.0894;
+constexpr double kPhosphateMass = 94.9714;
+constexpr double kBariumMass = 137.34;
+constexpr double kSulfateMass = 96.0616;
+
+// Slots without an IndexCode name.
+enum : int {
+    kTotalCalcium = 6,
+    kFreeCalcium = 7,
+    kCarbonate = 8,
+    kFreeCarbonate = 9,
+    kBicarbonateAlkalinity = 13,
+    kCarbonateAlkalinity = 14,
+    kHydroxideAlkalinity = 15,
+    kPhosphate = 16,
+    kFreePhosphate = 17,
+    kBicarbonate = 27,
+    kTotalAlkalinity = 28,
+    kCarbonateCopy = 29,
+    kPhenolphthaleinAlkalinity = 30,
+    kBariumTotal = 38,
+    kFreeBarium = 39,
+    kSulfateTotal = 40,
+    kFreeSulfate = 41,
+};
+
+struct Alkalinities {
+    double bicarbonate;  // HCO3T as CaCO3
+    double carbonate;    // CO3T as CaCO3
+    double hydroxide;    // OHT as CaCO3
+    double hydrogen;     // m(H+) as CaCO3
+};
+
+Alkalinities AlkalinitiesAsCaCO3(const SpeciatedWater& w) {
+    const double f = w.massFactor;
+    return {w.bicarbonateTotal * 0.5 * kCaCO3Mass * f, w.carbonateTotal * kCaCO3Mass * f,
+            w.hydroxideTotal * 0.5 * kCaCO3Mass * f, w.M(Ion::kH) * 0.5 * kCaCO3Mass * f};
+}
+
+}  // namespace
+
+double TotalAlkalinityAsCaCO3(const SpeciatedWater& w) {
+    const Alkalinities a = AlkalinitiesAsCaCO3(w);
+    return a.bicarbonate + a.carbonate + a.hydroxide - a.hydrogen;
+}
+
+void CalcConcentrationSlots(const SpeciatedWater& w, double* slots) {
+    const double fr = w.massFactor * w.resultScale;
+    slots[kTotalCalcium] = w.calciumTotal * kCalciumMass * fr;
+    slots[kFreeCalcium] = w.M(Ion::kCa) * kCalciumMass * fr;
+    slots[kCarbonate] = w.carbonateTotal * kCarbonateMass * fr;
+    slots[kFreeCarbonate] = w.M(Ion::kCO3) * kCarbonateMass * fr;
+
+    const Alkalinities a = AlkalinitiesAsCaCO3(w);
+    slots[kBicarbonateAlkalinity] = a.bicarbonate;
+    slots[kCarbonateAlkalinity] = a.carbonate;
+    slots[kHydroxideAlkalinity] = a.hydroxide;
+    slots[kFreePhosphate] = w.M(Ion::kPO4) * kPhosphateMass * fr;
+    slots[kPhosphate] = std::max(w.phosphateTotal * kPhosphateMass * fr, slots[kFreePhosphate]);
+
+    slots[kBicarbonate] = w.bicarbonateTotal * kBicarbonateMass * fr;
+    slots[kTotalAlkalinity] = a.bicarbonate + a.carbonate + a.hydroxide - a.hydrogen;
+    slots[kCarbonateCopy] = slots[kCarbonate];
+    slots[kPhenolphthaleinAlkalinity] = a.carbonate / 2.0 + a.hydroxide - a.hydrogen;
+
+    slots[kBariumTotal] = w.bariumTotal * kBariumMass * fr;
+    slots[kFreeBarium] = w.M(Ion::kBa) * kBariumMass * fr;
+    slots[kSulfateTotal] = w.sulfateTotal * kSulfateMass * fr;
+    slots[kFreeSulfate] = w.M(Ion::kSO4) * kSulfateMass * fr;
+}
+
+double CarbonateAcidity(const SpeciatedWater& w) {
+    return 2.0 * w.M(Ion::kCO2) + w.bicarbonateTotal + w.M(Ion::kH) - w.M(Ion::kOH);
+}
+
+double ConditionalK1(const SpeciatedWater& w) {
+    return w.K(Rx::kCarbonicAcid1) * w.G(Ion::kCO2) / (w.G(Ion::kH) * w.G(Ion::kHCO3));
+}
+
+double ConditionalK2(const SpeciatedWater& w) {
+    return w.K(Rx::kCarbonicAcid2) * w.G(Ion::kHCO3) / (w.G(Ion::kH) * w.G(Ion::kCO3));
+}
+
+double CalcBufferIntensity(const SpeciatedWater& w) {
+    // Fractions of dissolved CO2, bicarbonate and carbonate in the carbonate total.
+    const double mH = w.M(Ion::kH);
+    const double k1 = ConditionalK1(w);
+    const double k2 = ConditionalK2(w);
+    const double alpha0 = 1.0 / (1.0 + k1 / mH + k1 * k2 / (mH * mH));
+    const double alpha1 = 1.0 / (mH / k1 + 1.0 + k2 / mH);
+    const double alpha2 = 1.0 / (mH / k2 + mH * mH / (k1 * k2) + 1.0);
+    const double carbonate = w.bicarbonateTotal + w.M(Ion::kCO2) + w.carbonateTotal;
+    return 2.303 *
+           ((alpha1 * (alpha0 + alpha2) + 4.0 * alpha0 * alpha2) * carbonate + w.M(Ion::kOH) + mH);
+}

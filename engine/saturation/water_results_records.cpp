@@ -1,0 +1,21 @@
+// Definitions of the single-water pipeline's per-water stores.
+#include "engine/saturation/water_results_records.h"
+
+SolverBackupRecord SolverBackup;
+WaterResultsRecord WaterResults;
+CarbonateSnapshotRecord CarbonateSnapshot;
+float currentHCO3;
+float currentCO3;
+float currentH2CO3;
+float currentCO2;
+uint16_t productActive;
+TreatmentStageRecord treatmentStage;
+
+void ResetWaterResultsRecords() {
+    SolverBackup = SolverBackupRecord{};
+    WaterResults = WaterResultsRecord{};
+    CarbonateSnapshot = CarbonateSnapshotRecord{};
+    currentHCO3 = currentCO3 = currentH2CO3 = currentCO2 = 0.0f;
+    productActive = 0;
+    treatmentStage = TreatmentStageRecord{};
+}

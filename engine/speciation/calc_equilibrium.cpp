@@ -1,0 +1,56 @@
+// The equilibrium calculation of the working analysis. It binds the global records
+// to the working stages: the input stage (inputs, constants at the water's
+// temperature and pressure, gas inputs) first; the speciation iteration and the
+// result stage follow it.
+#include "engine/speciation/calc_equilibrium.h"
+
+#include "engine/tables/constants_records.h"
+#include "engine/inputs/engine_inputs.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/records.h"
+#include "engine/saturation/result_stage.h"
+#include "engine/pipeline/round_to_charge.h"
+#include "engine/speciation/speciation.h"
+#include "engine/tables/thermo_tables.h"
+#include "input/records.h"
+
+namespace {
+
+InputSwitches CurrentSwitches() {
+    const float* values = currentAnalysis.values;
+    return {calcPassMode,
+            profileStepFlag,
+            balanceHold,
+            whatIfOptions.carbonateModel,
+            RoundToCharge(values[AnalysisElement::kReportingMode]),
+            RoundToCharge(values[AnalysisElement::kSpeciesGiven]),
+            RoundToCharge(values[AnalysisElement::kAlkalinityMode])};
+}
+
+}  // namespace
+
+void CalcEquilibrium() {
+    if (speciesTableFilled != kSpeciesTableFilledMark) InitSpeciesTable();
+
+    const InputStageContext context{
+        unitCodes,
+        CurrentSwitches(),
+        {referencePh, referenceH2CO3, referenceHCO3, referenceCO3, referenceDissolvedCo2},
+        surfaceWater,
+        entryTemperature,
+        blendDissolvedCo2,
+        organicAcids,
+        speciesTable};
+    InputStageOutputs outputs{reactionTable, reactionLogK, reactionK,          SpeciesState,
+                              engineInputs,  gasFlowTotals, waterConstants,   kwResult,
+                              waterActivityResult};
+    enginePh = RunInputStage(context, currentAnalysis, outputs);
+
+    // Speciation: the pH estimate and the iteration of the species distribution, from
+    // the state the input stage left.
+    RunSpeciation();
+
+    // Result stage: the reference pass (balancing, derived analysis values) or the
+    // results pass (saturation levels, indices, excess), by calcPassMode.
+    WriteEngineResults();
+}

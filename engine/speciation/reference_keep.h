@@ -1,0 +1,19 @@
+// What the single-water pipeline keeps from a water's reference pass: the values
+// the engine derived, written back to the stored water so that the input form and
+// the next calculation see them, and the carbonate figures that the later passes
+// of the water, the target solvers, the pages and the scenario drivers start from.
+#pragma once
+
+#include "common/water_analysis.h"
+#include "engine/pipeline/stored_water.h"
+
+// Writes back to the stored water (none for the mixed water): element 34, the pH
+// when it changed, hydrogen sulfide (19), pH2S (27), pCO2 (39), bicarbonate and
+// carbonate (29, 30), the dissolved CO2 (43, mg/L as H2CO3), and the pressure
+// (38) when the engine raised it to the saturation pressure of water.
+void WriteBackReferenceValues(const StoredWater& water, const WaterAnalysis& working);
+
+// Keeps the reference pass's carbonate: the current carbonate set, the reference
+// values later passes of the water read, the surface water's kept bicarbonate and
+// alkalinity, the water's CarbonateSnapshot and its saved carbonate constants.
+void KeepReferenceCarbonate(const StoredWater& water, const WaterAnalysis& working);

@@ -1,0 +1,187 @@
+// The speciation iteration: the set-up before the first pass (pH, dissolved
+// gas, carbonate targets, component totals) and the passes themselves.
+#include "engine/speciation/speciation.h"
+
+#include <cmath>
+
+#include "common/water_analysis.h"
+#include "engine/carbonate/carbonate_state.h"
+#include "engine/pipeline/round_to_charge.h"
+#include "engine/speciation/speciation_steps.h"
+
+namespace {
+
+constexpr double kStartPhStep = 0.2;
+
+// Free gas of a production system dissolves into the brine when the pressure is
+// at or above its bubble point (a Standing-type correlation in the gas-oil ratio,
+// t in degrees F, P in psia); the brine then carries the gas's carbon dioxide and
+// hydrogen sulfide.
+void DissolveGasPhase(SpeciationWork& w) {
+    const SpeciationInputs& in = w.in;
+    SpeciesRecord* s = w.s;
+    if (in.calcPassMode != 0 || !(in.gasFlow > 0.0)) return;
+    const double gas = in.gasFlow * in.gasFactor;
+    const double oil = in.oilFlow * in.oilFactor;
+    if (!(gas > 0.0 && oil > 0.0)) return;
+    const double t = in.temperatureF;
+    const double p = in.pressurePsia;
+    const double ratio = gas / oil;
+    const double gravity = 0.6 * (1.0 + 0.0017736 * t * std::log10(p / 114.7));
+    const double bubblePoint =
+        std::pow(ratio / (0.0362 * gravity * std::exp(771.72 / (t + 459.67))), 0.9143);
+    if (!(bubblePoint <= p && p > 14.7)) return;
+
+    SpeciesRecord& co2 = s[Sp::kCO2];
+    co2.molality = in.co2PerBrine;
+    co2.amount = co2.molality * 62.0253 * in.molalDiv;
+    co2.activity = co2.gamma * co2.molality;
+    SpeciesRecord& sulfide = s[Sp::kSulfideTotal];
+    sulfide.molality = in.h2sPerBrine;
+    sulfide.amount = sulfide.molality * 55.847 * in.molalDiv;
+    sulfide.activity = sulfide.gamma * sulfide.molality;
+    const double factor = in.h2sUnitFactor > 0.0 ? in.h2sUnitFactor : 1.0;
+    w.rec.analysis.values[AnalysisElement::kH2S] = ClampToFloat(sulfide.amount / factor);
+    w.rec.state.gasDissolved = 1;
+}
+
+void SetCarbonateTargets(SpeciationWork& w) {
+    const SpeciesRecord* s = w.s;
+    SpeciationState& st = w.rec.state;
+    const float* values = w.rec.analysis.values;
+    const double mHco3 = s[Sp::kHCO3].molality;
+    const double mCo3 = s[Sp::kCO3].molality;
+    st.startCarbonateAlkalinity = 2.0 * mCo3 + mHco3;
+    if (st.gasDissolved) st.startCarbonateAlkalinity += s[Sp::kCO2].molality;
+    if (RoundToCharge(values[AnalysisElement::kSpeciesGiven]) == 1) {
+        st.totalCarbonateTarget = mHco3 + mCo3;
+        st.alkalinityTarget = st.startCarbonateAlkalinity;
+        const uint16_t model = w.in.carbonateModel;
+        st.totalCarbonate =
+            (model == 1 || model == 3) ? st.alkalinityTarget : st.totalCarbonateTarget;
+    } else {
+        st.alkalinityTarget = values[AnalysisElement::kAlkalinityEq];
+        st.totalCarbonateTarget = values[AnalysisElement::kTotalCarbonate];
+        st.totalCarbonate = st.startCarbonateAlkalinity;
+    }
+    if (st.gasDissolved) st.totalCarbonateTarget = mHco3 + mCo3 + s[Sp::kCO2].molality;
+}
+
+void TakeComponentTotals(SpeciationWork& w) {
+    SpeciesRecord* s = w.s;
+    SpeciationState& st = w.rec.state;
+    st.silicaT = s[Sp::kSilicaTotal].molality;
+    st.caT = s[Sp::kCa].molality;
+    st.mgT = s[Sp::kMg].molality;
+    st.naT = s[Sp::kNa].molality;
+    st.kT = s[Sp::kK].molality;
+    st.feT = s[Sp::kFe].molality;
+    st.alT = s[Sp::kAl].molality;
+    st.liT = s[Sp::kLi].molality;
+    st.srT = s[Sp::kSr].molality;
+    st.baT = s[Sp::kBa].molality;
+    st.znT = s[Sp::kZn].molality;
+    // Ammonia arrives as ammonium: the total is whatever the two forms hold.
+    st.ammoniaT = s[Sp::kNH3].molality + s[Sp::kNH4].molality;
+    st.boronT = s[Sp::kBoronTotal].molality;
+    st.sulfideT = s[Sp::kSulfideTotal].molality;
+    st.po4T = s[Sp::kPO4].molality;
+    st.so4T = s[Sp::kSO4].molality;
+    st.fT = s[Sp::kF].molality;
+    st.clT = s[Sp::kCl].molality;
+    st.polyphosphateT = w.in.polyphosphateMolality;
+    s[Sp::kPolyphosphate].molality = st.polyphosphateT;
+    // The totals no longer count in the ionic strength once they are split.
+    s[Sp::kSilicaTotal].molality = 0.0;
+    s[Sp::kBoronTotal].molality = 0.0;
+    s[Sp::kHPO4].molality = st.po4T;
+
+    st.oxalate.total = static_cast<float>(w.in.oxalateMolality);
+    for (int i = 0; i < 4; ++i) st.organicAcidTotal[i] = w.in.organicAcidMolality[i];
+}
+
+void RunPass(SpeciationWork& w) {
+    const SpeciationInputs& in = w.in;
+    SpeciationRecords& rec = w.rec;
+    SpeciationState& st = rec.state;
+    SpeciesRecord* s = w.s;
+
+    ++st.passCount;
+    double molalSum = 0.0;
+    SumSpecies(s, rec.table, molalSum, st.ionicStrength);
+    st.waterActivity = 1.0 - 0.017 * molalSum;
+    if (st.waterActivity < 0.2) st.waterActivity = 0.2;
+    st.logWaterActivity = std::log10(st.waterActivity);
+    st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
+    ApplyActivityCoefficients(in.debyeA, in.debyeB, st.ionicStrength, st.sqrtI, rec.table,
+                              w.classes, s, w.neutral);
+
+    SetLigandActivities(w);
+    SetRedoxLevel(w);
+    w.tenPh = std::pow(10.0, w.ph);
+    SetWaterIons(w);
+    SetAcidSpecies(w);
+    DissociateOrganicAcids(w);
+    SolveMixingStepPh(w);
+    SpeciateCarbonate(w);
+    if (st.passCount == 1 &&
+        RoundToCharge(rec.analysis.values[AnalysisElement::kAlkalinityMode]) == 3) {
+        st.totalCarbonateTarget += s[Sp::kCO2].molality;
+    }
+    SpeciateOxalate(w);
+    SolveComponentBlocks(w);
+    SumBalances(w);
+
+    w.notConverged = false;
+    if (in.calcPassMode != 0 && in.phBalanceSwitch == 1) {
+        const double before = w.ph;
+        if (BalanceChargeByPh(st.passAlkalinity, in.referenceAlkalinity, w.ph, st.phStep,
+                              st.phDirection, rec.enginePh, rec.phBoundUsed)) {
+            w.notConverged = true;
+        }
+        if (w.ph != before) {
+            w.tenPh = std::pow(10.0, w.ph);
+            SetWaterIons(w);
+        }
+    }
+    CloseCarbonate(w);
+    RelaxLigands(w);
+}
+
+}  // namespace
+
+void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
+    SpeciationState& st = rec.state;
+    st.passCount = 0;
+    st.converged = 0;
+    st.phStep = kStartPhStep;
+    st.phDirection = -1;
+    st.gasDissolved = 0;
+    st.bariumBicarbonate = st.bariumCarbonate = st.bariumSulfate = 0.0;
+    st.ionicStrength = in.firstIonicStrength;
+    st.sqrtI = in.firstIonicStrength > 0.0 ? std::sqrt(in.firstIonicStrength) : 1e-5;
+    st.waterActivity = in.firstWaterActivity;
+    st.logWaterActivity = in.firstWaterActivity > 0.0 ? std::log10(in.firstWaterActivity) : 0.0;
+
+    SpeciationWork w{in,  rec,  rec.species,        rec.reactionK,
+                     0.0, 1.0,  rec.reactionK[152], ActivityClassesOf(rec.table),
+                     {},  false};
+
+    w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
+    SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);
+
+    DissolveGasPhase(w);
+    SetCarbonateTargets(w);
+    TakeComponentTotals(w);
+
+    do {
+        RunPass(w);
+    } while (w.notConverged && st.passCount < kSpeciationPassLimit);
+
+    // The last relaxation moved the free ligands after their activities were taken;
+    // the records leave with activity = gamma x molality throughout.
+    SetLigandActivities(w);
+
+    st.ph = w.ph;
+    st.converged = w.notConverged ? 0 : 1;
+}

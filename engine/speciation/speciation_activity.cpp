@@ -1,0 +1,200 @@
+// Ionic strength, water activity and activity coefficients of one pass.
+//
+// The major ions take Truesdell-Jones coefficients (extended Debye-Hückel with a
+// linear term in I, Truesdell and Jones 1974); every other charged species takes
+// the extended Debye-Hückel term with its ion size a, which is the limiting law
+// when a is 0. Neutral species take 10^(0.1 I), held at 1.0 at most, which is
+// 1.0 for any non-negative ionic strength.
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+
+#include "engine/speciation/speciation_steps.h"
+
+namespace {
+
+// Records that do not count in the molality sum and the ionic strength: the
+// sulfide total (16), the silica and boron totals (34, 86), the hydrogen ion and
+// the rows 64, 65, 69, 70, 71, 83.
+constexpr bool ExcludedFromSums(int i) {
+    switch (i) {
+        case 16:
+        case 34:
+        case 63:
+        case 64:
+        case 65:
+        case 69:
+        case 70:
+        case 71:
+        case 83:
+        case 86:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The sums' mask as bit patterns: all ones keeps a molality as it is, zero turns
+// it into +0.0, which adds nothing.
+struct SumMask {
+    uint64_t bits[kSpeciesCount];
+    constexpr SumMask() : bits{} {
+        for (int i = 0; i < kSpeciesCount; ++i) bits[i] = ExcludedFromSums(i) ? 0 : ~uint64_t{0};
+    }
+};
+constexpr SumMask kSumMask;
+
+// Truesdell-Jones parameters of Ca, Mg, Na, K, Cl (which takes those of K) and SO4:
+// charge squared, ion size a and the linear coefficient b of log g = DH + b I.
+struct TruesdellJones {
+    double zSquared;
+    double ionSize;
+    double linear;
+};
+constexpr TruesdellJones kMajorIons[6] = {
+    {4.0, 5.0, 0.165},  // Ca2+
+    {4.0, 5.5, 0.20},   // Mg2+
+    {1.0, 4.0, 0.075},  // Na+
+    {1.0, 3.5, 0.015},  // K+
+    {1.0, 3.5, 0.015},  // Cl-: the coefficient of K+
+    {4.0, 5.0, -0.04},  // SO4 2-
+};
+
+}  // namespace
+
+double CoefficientFromLog(double x) {
+    if (std::fabs(x) > 300.0) x = x < 0 ? -300.0 : 300.0;
+    const double g = std::pow(10.0, x);
+    return g < 0.01 ? 0.01 : g;
+}
+
+double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI) {
+    return -a * z * z * sqrtI / (1.0 + ionSize * b * sqrtI);
+}
+
+void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
+                double& ionicStrength) {
+    // Four running sums each, so that the additions do not wait on one another.
+    double sum[4] = {0.0, 0.0, 0.0, 0.0};
+    double strength[4] = {0.0, 0.0, 0.0, 0.0};
+    static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
+    for (int i = 0; i < kSpeciesCount; i += 4) {
+        uint64_t bits[4];
+        uint64_t any = 0;
+        for (int j = 0; j < 4; ++j) {
+            double& m = s[i + j].molality;
+            if (m < 0.0) [[unlikely]]
+                m = 0.0;
+            bits[j] = std::bit_cast<uint64_t>(m) & kSumMask.bits[i + j];
+            any |= bits[j];
+        }
+        // A group of four that holds nothing adds exactly nothing: most of the
+        // table is absent from any one water.
+        if (any == 0) continue;
+        for (int j = 0; j < 4; ++j) {
+            const double counted = std::bit_cast<double>(bits[j]);
+            const double z = table.charge[i + j];
+            sum[j] += counted;
+            strength[j] += counted * z * z;
+        }
+    }
+    molalSum = (sum[0] + sum[1]) + (sum[2] + sum[3]);
+    ionicStrength = 0.5 * ((strength[0] + strength[1]) + (strength[2] + strength[3]));
+}
+
+void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
+    classes.count = 0;
+    classes.ownCount = 0;
+    classes.groupedCount = 0;
+    classes.neutralCount = 0;
+    // The first six species take their Truesdell-Jones coefficients and belong to
+    // no class.
+    for (int i = 0; i < 6; ++i) classes.classOf[i] = ActivityClasses::kOwn;
+    for (int i = 6; i < kSpeciesCount; ++i) {
+        const double z = table.charge[i];
+        if (z == 0.0) {
+            classes.classOf[i] = ActivityClasses::kNeutral;
+            classes.neutral[classes.neutralCount++] = static_cast<int16_t>(i);
+            continue;
+        }
+        const double zSquared = z * z;
+        const double size = table.ionSize[i];
+        int found = -1;
+        for (int c = 0; c < classes.count; ++c) {
+            if (classes.zSquared[c] == zSquared && classes.ionSize[c] == size) {
+                found = c;
+                break;
+            }
+        }
+        if (found < 0 && classes.count < ActivityClasses::kMaxClasses) {
+            found = classes.count++;
+            classes.zSquared[found] = zSquared;
+            classes.ionSize[found] = size;
+        }
+        if (found < 0) {
+            classes.classOf[i] = ActivityClasses::kOwn;
+            classes.own[classes.ownCount++] = static_cast<int16_t>(i);
+        } else {
+            classes.classOf[i] = static_cast<uint8_t>(found);
+            classes.grouped[classes.groupedCount++] = static_cast<int16_t>(i);
+        }
+    }
+}
+
+const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
+    // The charges and ion sizes the kept classes were built from.
+    static double charge[kSpeciesCount];
+    static double ionSize[kSpeciesCount];
+    static ActivityClasses classes;
+    static bool built = false;
+    if (!built || std::memcmp(charge, table.charge, sizeof charge) != 0 ||
+        std::memcmp(ionSize, table.ionSize, sizeof ionSize) != 0) {
+        std::memcpy(charge, table.charge, sizeof charge);
+        std::memcpy(ionSize, table.ionSize, sizeof ionSize);
+        BuildActivityClasses(table, classes);
+        built = true;
+    }
+    return classes;
+}
+
+void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
+                               const SpeciesTable& table, const ActivityClasses& classes,
+                               SpeciesRecord* s, NeutralCoefficient& held) {
+    for (int i : {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4}) {
+        const TruesdellJones& tj = kMajorIons[i];
+        const double dh = -a * tj.zSquared * sqrtI / (1.0 + tj.ionSize * b * sqrtI);
+        s[i].gamma = CoefficientFromLog(dh + tj.linear * ionicStrength);
+    }
+    s[Sp::kCl].gamma = s[Sp::kK].gamma;  // the same parameters give the same value
+
+    // One coefficient per class, looked up by the species' class index.
+    double byClass[ActivityClasses::kMaxClasses];
+    for (int c = 0; c < classes.count; ++c) {
+        byClass[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
+                                        (1.0 + classes.ionSize[c] * b * sqrtI));
+    }
+    // 10^(0.1 I), held at 1.0 at most: exactly 1.0 for any ionic strength from 0 on,
+    // so the power is taken only for a negative one.
+    double neutral = 1.0;
+    if (!(ionicStrength >= 0.0)) {
+        neutral = CoefficientFromLog(0.1 * ionicStrength);
+        if (neutral > 1.0) neutral = 1.0;
+    }
+    if (!held.written || std::bit_cast<uint64_t>(neutral) != std::bit_cast<uint64_t>(held.value)) {
+        for (int k = 0; k < classes.neutralCount; ++k) s[classes.neutral[k]].gamma = neutral;
+        held.written = true;
+        held.value = neutral;
+    }
+
+    for (int k = 0; k < classes.groupedCount; ++k) {
+        const int i = classes.grouped[k];
+        s[i].gamma = byClass[classes.classOf[i]];
+    }
+    for (int k = 0; k < classes.ownCount; ++k) {
+        const int i = classes.own[k];
+        s[i].gamma =
+            CoefficientFromLog(DebyeHuckelLog(a, b, table.charge[i], table.ionSize[i], sqrtI));
+    }
+}

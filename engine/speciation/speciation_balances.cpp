@@ -1,0 +1,117 @@
+// The closing balances of a speciation pass: the ligand, carbonate and alkalinity
+// sums of the species just formed, the carbonate closure that scales the
+// carbonate estimate toward its target, and the relaxation of the free ligands
+// toward their analytical totals.
+#include <cmath>
+#include <initializer_list>
+
+#include "common/water_analysis.h"
+#include "engine/pipeline/round_to_charge.h"
+#include "engine/speciation/speciation_steps.h"
+
+namespace {
+
+// Relative tolerance of the mass balances and the carbonate closure.
+constexpr double kBalanceTolerance = 0.001;
+
+double Sum(const SpeciesRecord* s, std::initializer_list<int> species) {
+    double total = 0.0;
+    for (int i : species) total += s[i].molality;
+    return total;
+}
+
+}  // namespace
+
+double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st) {
+    const OxalateSpecies& ox = st.oxalate;
+    double organic = 0.0;
+    for (double d : st.organicAcidDissociated) organic += d;
+    return s[Sp::kOH].molality + s[Sp::kAlOH4].molality + s[Sp::kH3SiO4].molality +
+           2.0 * s[Sp::kH2SiO4].molality + s[Sp::kH2BO3].molality + 2.0 * s[Sp::kPO4].molality +
+           s[Sp::kHPO4].molality + s[Sp::kHS].molality + 2.0 * s[Sp::kS2].molality +
+           s[Sp::kLiOH].molality + 2.0 * static_cast<double>(ox.molalityC2O4) +
+           static_cast<double>(ox.molalityHC2O4) + 2.0 * organic + s[Sp::kNH3].molality;
+}
+
+void SumBalances(SpeciationWork& w) {
+    const SpeciesRecord* s = w.s;
+    SpeciationState& st = w.rec.state;
+    // Carbonate: CO3 2- with MgCO3, CaCO3, NaCO3-, Na2CO3 and BaCO3; HCO3- with
+    // MgHCO3+, CaHCO3+, NaHCO3 and BaHCO3+.
+    st.co3T = Sum(s, {Sp::kCO3, 20, 30, 41, 48}) + st.bariumCarbonate;
+    st.hco3T = Sum(s, {Sp::kHCO3, 21, 29, 42}) + st.bariumBicarbonate;
+    st.computedTotalCarbonate = st.co3T + st.hco3T + s[Sp::kCO2].molality;
+    st.computedCarbonateAlkalinity = 2.0 * st.co3T + st.hco3T;
+    st.ohT = s[Sp::kOH].molality + s[Sp::kAlOH4].molality;
+    st.totalAlkalinity = st.computedCarbonateAlkalinity + st.ohT - s[Sp::kH].molality;
+
+    st.so4Computed = Sum(s, {Sp::kSO4, 14, 22, 31, 33, 43, 45, 58, 62, 68, 82, 91, 95}) +
+                     2.0 * s[59].molality + st.bariumSulfate;
+    st.fComputed = Sum(s, {Sp::kF, 19, 54, 57}) + 2.0 * s[55].molality + 3.0 * s[56].molality;
+    st.po4Computed =
+        Sum(s, {Sp::kHPO4, Sp::kPO4, Sp::kH2PO4, 12, 39, 40, 49, 60, 64, 72, 73, 74, 75, 98, 99});
+    st.clComputed = Sum(s, {Sp::kCl, 15, 92, 93, 94}) + 2.0 * s[27].molality + 3.0 * s[32].molality;
+    st.polyphosphateComputed = Sum(s, {Sp::kPolyphosphate, 384, 385, 386, 388, 389, 390});
+
+    st.passAlkalinity =
+        st.computedCarbonateAlkalinity + NonCarbonateAlkalinity(s, st) - s[Sp::kH].molality;
+}
+
+void CloseCarbonate(SpeciationWork& w) {
+    const SpeciationInputs& in = w.in;
+    SpeciationState& st = w.rec.state;
+    if (in.phBalanceSwitch == 0 && in.calcPassMode < 2) {
+        const float* values = w.rec.analysis.values;
+        const bool speciesGiven = RoundToCharge(values[AnalysisElement::kSpeciesGiven]) == 1;
+        double target;
+        double computed;
+        if (!speciesGiven) {
+            // The carbonate share of the water's alkalinity.
+            target = st.startCarbonateAlkalinity;
+            if (RoundToCharge(values[AnalysisElement::kAlkalinityMode]) != 3) {
+                target -= NonCarbonateAlkalinity(w.s, st);
+            }
+            computed = st.computedCarbonateAlkalinity;
+        } else if (in.carbonateModel == 0 || in.carbonateModel == 2) {
+            target = st.totalCarbonateTarget;
+            computed = st.computedTotalCarbonate;
+        } else {
+            target = st.alkalinityTarget;
+            computed = st.computedCarbonateAlkalinity;
+        }
+        if (target < 0.0 || computed == 0.0) target = 0.0;
+        st.carbonateTarget = target;
+        const double ratio = computed != 0.0 ? target / computed : 0.0;
+        st.totalCarbonate *= (ratio + 1.0) / 2.0;
+        if (std::fabs(computed - target) > kBalanceTolerance * target) w.notConverged = true;
+    } else if (in.calcPassMode != 0) {
+        st.totalCarbonate = in.referenceLoopCarbonate;
+        st.carbonateTarget = in.referenceCarbonateTarget;
+        st.startCarbonateAlkalinity = in.referenceStartAlkalinity;
+    }
+}
+
+void RelaxLigands(SpeciationWork& w) {
+    SpeciesRecord* s = w.s;
+    const SpeciationState& st = w.rec.state;
+    struct Ligand {
+        int species;
+        double total;
+        double computed;
+    };
+    const Ligand ligands[5] = {
+        {Sp::kSO4, st.so4T, st.so4Computed},
+        {Sp::kF, st.fT, st.fComputed},
+        {Sp::kHPO4, st.po4T, st.po4Computed},
+        {Sp::kCl, st.clT, st.clComputed},
+        {Sp::kPolyphosphate, st.polyphosphateT, st.polyphosphateComputed},
+    };
+    for (const Ligand& l : ligands) {
+        double& free = s[l.species].molality;
+        if (l.computed != 0.0) free -= 0.5 * free * (l.computed - l.total) / l.computed;
+        if (std::fabs(l.computed - l.total) > kBalanceTolerance * l.total) w.notConverged = true;
+    }
+    for (const Ligand& l : ligands) {
+        if (s[l.species].molality < 0.0) s[l.species].molality = 0.0;
+    }
+}

@@ -1,0 +1,174 @@
+// The steps of the speciation (engine/speciation.h) and the working values one
+// call of it shares between them. Internal to the engine.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/speciation/speciation.h"
+
+// Species of the species table that the speciation addresses by index.
+namespace Sp {
+enum : int {
+    kCa = 0,
+    kMg = 1,
+    kNa = 2,
+    kK = 3,
+    kCl = 4,
+    kSO4 = 5,
+    kHCO3 = 6,
+    kFe = 7,
+    kFe3 = 8,
+    kH2S = 13,
+    kSulfideTotal = 16,
+    kCO3 = 17,
+    kH4SiO4 = 23,
+    kH3SiO4 = 24,
+    kH2SiO4 = 25,
+    kOH = 26,
+    kCaHCO3 = 29,
+    kCaCO3 = 30,
+    kCaSO4 = 31,
+    kSilicaTotal = 34,
+    kH3BO3 = 35,
+    kH2BO3 = 36,
+    kNH3 = 37,
+    kNH4 = 38,
+    kPO4 = 44,
+    kHPO4 = 46,
+    kH2PO4 = 47,
+    kAl = 50,
+    kAlOH4 = 53,
+    kF = 61,
+    kHSO4 = 62,
+    kH = 63,
+    kHS = 66,
+    kS2 = 67,
+    kLi = 80,
+    kLiOH = 81,
+    kNO3 = 84,
+    kCO2 = 85,
+    kBoronTotal = 86,
+    kSr = 87,
+    kBa = 89,
+    kHCl = 92,
+    kH2SO4 = 95,
+    kBr = 97,
+    kZn = 145,
+    kPolyphosphate = 379,
+};
+}  // namespace Sp
+
+// Species of equal charge magnitude and ion size share one extended
+// Debye-Hückel coefficient; grouping them lets a pass take one power of ten per
+// group instead of one per species.
+struct ActivityClasses {
+    static constexpr int kMaxClasses = 64;
+    static constexpr uint8_t kNeutral = 0xFF;  // neutral species: coefficient rule of I
+    static constexpr uint8_t kOwn = 0xFE;      // the six Truesdell-Jones ions, or too many groups
+    int count;
+    double zSquared[kMaxClasses];
+    double ionSize[kMaxClasses];
+    uint8_t classOf[kSpeciesCount];  // used for species 6 and up
+    int ownCount;                    // species computed on their own, kOwn
+    int16_t own[kSpeciesCount];
+    // Species 6 and up in table order: the charged ones that belong to a class, and
+    // the neutral ones.
+    int groupedCount;
+    int16_t grouped[kSpeciesCount];
+    int neutralCount;
+    int16_t neutral[kSpeciesCount];
+};
+
+// The coefficient the neutral species were last given within one speciation. No
+// other step writes their coefficients, so while the rule of I gives the same value
+// (1.0 for any ionic strength from 0 on) the records already hold it.
+struct NeutralCoefficient {
+    bool written = false;
+    double value = 0.0;
+};
+
+// Working values of one call.
+struct SpeciationWork {
+    const SpeciationInputs& in;
+    SpeciationRecords& rec;
+    SpeciesRecord* s;  // rec.species
+    const double* k;   // rec.reactionK
+    double ph;
+    double tenPh;  // 10^pH
+    double kw;     // ion product of water
+    const ActivityClasses& classes;
+    NeutralCoefficient neutral;
+    bool notConverged;
+};
+
+// --- Activity (speciation_activity.cpp) ---
+
+// Limits an exponent to +-300 and takes the coefficient 10^x, never below 0.01.
+[[nodiscard]] double CoefficientFromLog(double x);
+// The extended Debye-Hückel term log10 g = -A z^2 sqrtI / (1 + a B sqrtI); with
+// ion size 0 it is the limiting law.
+[[nodiscard]] double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI);
+// Sets every negative molality to 0, then sums the molalities and the ionic
+// strength over the species that count in them.
+void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
+                double& ionicStrength);
+void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
+// The classes of the table, built once and kept while its charges and ion sizes
+// stay the same.
+[[nodiscard]] const ActivityClasses& ActivityClassesOf(const SpeciesTable& table);
+// Activity coefficients of every species at the ionic strength I. The neutral
+// species are written only when their coefficient differs from `neutral`, the value
+// they were last given in the same records.
+void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
+                               const SpeciesTable& table, const ActivityClasses& classes,
+                               SpeciesRecord* s, NeutralCoefficient& neutral);
+
+// --- pH before the iteration (speciation_ph.cpp) ---
+
+[[nodiscard]] double MethodZeroPh(const SpeciationInputs& in, const SpeciesRecord* s,
+                                  const double* reactionK);
+[[nodiscard]] double ProductionSystemPh(const SpeciationInputs& in, const SpeciesRecord* s,
+                                        double ionicStrength, double sqrtI);
+// pH predicted by phPredictionMethod from what the analysis gives.
+[[nodiscard]] double PredictPh(const SpeciationInputs& in, const SpeciesRecord* s,
+                               const double* reactionK, double totalAlkalinity);
+// pH solved from the carbonate acidity and alkalinity of the solve inputs,
+// beginning at currentPh (the method-0 pH when currentPh is not positive).
+[[nodiscard]] double CarbonateSolvePh(const SpeciationInputs& in, const SpeciesRecord* s,
+                                      const double* reactionK, double alkalinityElement,
+                                      double currentPh);
+// Settles the pH before the first pass and writes it to the analysis when it was
+// computed.
+[[nodiscard]] double SettleStartingPh(const SpeciationInputs& in, SpeciationRecords& rec,
+                                      double waterActivity);
+// The two pH-linear constants (reactions 157 and 158) at the settled pH.
+void SetPhLinearConstants(double ph, double temperatureK, const ReactionTable& reactions,
+                          double* reactionLogK, double* reactionK);
+// One step of the charge balance by pH. Returns true when the alkalinity is not
+// yet within 0.0001 of the reference (the pass has not converged).
+[[nodiscard]] bool BalanceChargeByPh(double alkalinity, double reference, double& ph, double& step,
+                                     int32_t& direction, double& enginePh, uint32_t& phBoundUsed);
+
+// --- Water-level steps of a pass (speciation_water.cpp) ---
+
+void SetLigandActivities(SpeciationWork& w);
+void SetRedoxLevel(SpeciationWork& w);
+void SetWaterIons(SpeciationWork& w);
+void SetAcidSpecies(SpeciationWork& w);
+void DissociateOrganicAcids(SpeciationWork& w);
+void SolveMixingStepPh(SpeciationWork& w);
+void SpeciateCarbonate(SpeciationWork& w);
+void SpeciateOxalate(SpeciationWork& w);
+
+// --- Component blocks (speciation_blocks.cpp) ---
+
+void SolveComponentBlocks(SpeciationWork& w);
+
+// --- Closing balances (speciation_balances.cpp) ---
+
+// Ligand, carbonate and alkalinity sums of the pass, stored in the state.
+void SumBalances(SpeciationWork& w);
+// The alkalinity terms that are not carbonate (eq/kg).
+[[nodiscard]] double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st);
+void CloseCarbonate(SpeciationWork& w);
+void RelaxLigands(SpeciationWork& w);

@@ -1,0 +1,280 @@
+// Bit-block transfers: copying and stretching pixels between contexts and
+// from DIBs onto a context, with raster operations and the stretch modes.
+//
+// On raster targets every destination pixel is computed here: the source
+// pixels it covers are found, combined by the stretch mode (the first one
+// for COLORONCOLOR, AND for BLACKONWHITE, OR for WHITEONBLACK, the average
+// for HALFTONE) and merged with pattern and destination by the raster
+// operation. On a PDF page the picture becomes an image.
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/bitmaps/bitmap_dib_format.h"
+#include "platform/bitmaps/bitmap_ops.h"
+#include "platform/gdi/gdi_render.h"
+#include "platform/gdi/gdi_rop.h"
+#include "platform/gdi/gdi_transform.h"
+#include "platform/metafile/metafile_ops.h"
+
+namespace win {
+
+Image32 CutImage(const Surface& view, int x, int y, int w, int h) {
+    Image32 out;
+    if (w <= 0 || h <= 0) return out;
+    out.width = w;
+    out.height = h;
+    out.pixels.assign(static_cast<std::size_t>(w) * h, 0x00FFFFFFu);
+    for (int j = 0; j < h; ++j) {
+        const int sy = y + j;
+        if (sy < 0 || sy >= view.height) continue;
+        const std::uint32_t* row = view.Row(sy);
+        for (int i = 0; i < w; ++i) {
+            const int sx = x + i;
+            if (sx >= 0 && sx < view.width)
+                out.pixels[static_cast<std::size_t>(j) * w + i] = row[sx] & 0x00FFFFFFu;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Combines the source pixels of [x0, x1) x [y0, y1) by the stretch mode.
+std::uint32_t Sample(const Image32& src, int x0, int x1, int y0, int y1, int mode) {
+    if (mode == COLORONCOLOR || (x1 - x0 == 1 && y1 - y0 == 1)) return src.At(x0, y0);
+    if (mode == HALFTONE) {
+        unsigned r = 0, g = 0, b = 0, n = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                const std::uint32_t p = src.At(x, y);
+                r += (p >> 16) & 0xFF;
+                g += (p >> 8) & 0xFF;
+                b += p & 0xFF;
+                ++n;
+            }
+        }
+        return ((r / n) << 16) | ((g / n) << 8) | (b / n);
+    }
+    std::uint32_t acc = mode == BLACKONWHITE ? 0x00FFFFFFu : 0u;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            acc = mode == BLACKONWHITE ? (acc & src.At(x, y)) : (acc | src.At(x, y));
+        }
+    }
+    return acc;
+}
+
+// The source span [first, last) that destination pixel i of n covers in a
+// source of m pixels (mirrored when `flip`).
+void SourceSpan(int i, int n, int m, bool flip, int* first, int* last) {
+    if (flip) i = n - 1 - i;
+    int a = static_cast<int>(std::floor(static_cast<double>(i) * m / n));
+    int b = static_cast<int>(std::ceil(static_cast<double>(i + 1) * m / n));
+    a = std::clamp(a, 0, m - 1);
+    b = std::clamp(b, a + 1, m);
+    if (n >= m) b = a + 1;  // enlarging: each destination pixel takes one source pixel
+    *first = a;
+    *last = b;
+}
+
+void BlitRaster(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, bool flipY,
+                const Image32& src, DWORD rop) {
+    const Surface& px = canvas.Pixels();
+    const int w = d.right - d.left;
+    const int h = d.bottom - d.top;
+    const int mode = s.stretchMode;
+    const LOGBRUSH brush = s.brush != nullptr ? s.brush->desc : LOGBRUSH{};
+    const bool pattern = RopUsesPattern(rop);
+    const int x0 = std::max<int>(0, d.left);
+    const int x1 = std::min<int>(px.width, d.right);
+    const int y0 = std::max<int>(0, d.top);
+    const int y1 = std::min<int>(px.height, d.bottom);
+    std::vector<int> colFirst(static_cast<std::size_t>(std::max(0, x1 - x0)));
+    std::vector<int> colLast(colFirst.size());
+    for (int x = x0; x < x1; ++x) {
+        SourceSpan(x - d.left, w, src.width, flipX, &colFirst[x - x0], &colLast[x - x0]);
+    }
+    for (int y = y0; y < y1; ++y) {
+        int r0, r1;
+        SourceSpan(y - d.top, h, src.height, flipY, &r0, &r1);
+        std::uint32_t* row = px.Row(y);
+        for (int x = x0; x < x1; ++x) {
+            if (!canvas.Visible(x, y)) continue;
+            const std::uint32_t sp = Sample(src, colFirst[x - x0], colLast[x - x0], r0, r1, mode);
+            std::uint32_t out = sp;
+            if (rop != SRCCOPY) {
+                const std::uint32_t p = pattern ? BrushPixelAt(s, brush, x, y) : 0u;
+                out = ApplyRop3(rop, p, sp, row[x] & 0x00FFFFFFu);
+            }
+            row[x] = canvas.IsMono() ? MonoPixel(out) : out;
+        }
+    }
+    canvas.MarkDirty();
+}
+
+void BlitVector(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, bool flipY,
+                const Image32& src, DWORD rop) {
+    cairo_t* cr = canvas.Cr();
+    cairo_surface_t* image = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(src.pixels.data())),
+        CAIRO_FORMAT_RGB24, src.width, src.height, src.width * 4);
+    cairo_save(cr);
+    cairo_rectangle(cr, d.left, d.top, d.right - d.left, d.bottom - d.top);
+    cairo_clip(cr);
+    cairo_translate(cr, flipX ? d.right : d.left, flipY ? d.bottom : d.top);
+    cairo_scale(cr, (flipX ? -1.0 : 1.0) * (d.right - d.left) / src.width,
+                (flipY ? -1.0 : 1.0) * (d.bottom - d.top) / src.height);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr),
+                             s.stretchMode == HALFTONE ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+    // Raster operations become the nearest blend modes for black-and-white
+    // pictures: AND multiplies, OR lightens, exclusive-or takes the difference.
+    if (rop == SRCAND) cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY);
+    if (rop == SRCPAINT) cairo_set_operator(cr, CAIRO_OPERATOR_LIGHTEN);
+    if (rop == SRCINVERT) cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(image);
+}
+
+}  // namespace
+
+void DrawImage(DeviceContext& dc, int x, int y, int width, int height, const Image32& picture,
+               DWORD rop) {
+    if (picture.width <= 0 || picture.height <= 0 || width == 0 || height == 0) return;
+    Record(dc, ops::Image{RECT{x, y, width, height}, picture, rop});
+    Canvas canvas(dc);
+    if (!canvas.Ok()) return;
+    const Xform xf = DrawXform(dc.state);
+    const POINT a = ToDevicePixel(xf, x, y);
+    const POINT b = ToDevicePixel(xf, x + width, y + height);
+    // A rectangle whose corners come out reversed on the device shows the
+    // picture mirrored.
+    const bool flipX = b.x < a.x;
+    const bool flipY = b.y < a.y;
+    const RECT d{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+    if (d.right <= d.left || d.bottom <= d.top) return;
+    if (canvas.IsVector()) {
+        BlitVector(canvas, dc.state, d, flipX, flipY, picture, rop);
+    } else {
+        BlitRaster(canvas, dc.state, d, flipX, flipY, picture, rop);
+    }
+}
+
+namespace {
+
+// The source rectangle of a blit as colours: a monochrome source shows the
+// destination's text colour for black and its background colour for white.
+bool SourcePicture(DeviceContext& src, const DeviceContext& dest, int x, int y, int w, int h,
+                   Image32* out) {
+    PixelSource pixels = ReadPixels(src);
+    if (pixels.view.Empty()) return false;
+    const Xform xf = DrawXform(src.state);
+    const POINT a = ToDevicePixel(xf, x, y);
+    const POINT b = ToDevicePixel(xf, x + w, y + h);
+    *out = CutImage(pixels.view, std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x),
+                    std::abs(b.y - a.y));
+    if (out->width == 0 || out->height == 0) return false;
+    if (pixels.bitsPixel == 1 && src.state.bitmap != nullptr && !src.state.bitmap->dibSection) {
+        const std::uint32_t fore = ResolvePixel(dest.state, dest.state.textColor);
+        const std::uint32_t back = ResolvePixel(dest.state, dest.state.bkColor);
+        for (std::uint32_t& p : out->pixels) p = p == 0 ? fore : back;
+    }
+    return true;
+}
+
+}  // namespace
+
+BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                int srcWidth, int srcHeight, DWORD rop) {
+    DeviceContext* d = AsDc(dest);
+    if (d == nullptr) return FALSE;
+    if (!RopUsesSource(rop)) return PatBlt(dest, x, y, width, height, rop);
+    DeviceContext* s = AsDc(src);
+    if (s == nullptr || srcWidth == 0 || srcHeight == 0) return FALSE;
+    Image32 picture;
+    if (!SourcePicture(*s, *d, srcX, srcY, srcWidth, srcHeight, &picture)) return FALSE;
+    // The picture is taken upright from the source; opposite signs of the two
+    // widths (or heights) mirror it on the destination.
+    const int left = width < 0 ? x + width : x;
+    const int top = height < 0 ? y + height : y;
+    const int w = std::abs(width);
+    const int h = std::abs(height);
+    const bool mirrorX = (srcWidth < 0) != (width < 0);
+    const bool mirrorY = (srcHeight < 0) != (height < 0);
+    DrawImage(*d, mirrorX ? left + w : left, mirrorY ? top + h : top, mirrorX ? -w : w,
+              mirrorY ? -h : h, picture, rop);
+    return TRUE;
+}
+
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop) {
+    return StretchBlt(dest, x, y, width, height, src, srcX, srcY, width, height, rop);
+}
+
+namespace {
+
+const std::vector<PALETTEENTRY>* Palette(const DeviceContext& dc) {
+    return dc.state.palette != nullptr ? &dc.state.palette->entries : nullptr;
+}
+
+}  // namespace
+
+int StretchDIBits(HDC hdc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+                  int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
+    DeviceContext* dc = AsDc(hdc);
+    DibLayout l;
+    if (dc == nullptr || bits == nullptr || info == nullptr ||
+        !ParseDibHeader(info, usage, Palette(*dc), &l) || srcWidth <= 0 || srcHeight <= 0) {
+        return 0;
+    }
+    std::vector<std::uint32_t> pixels;
+    DibToPixels(l, static_cast<const std::uint8_t*>(bits), &pixels);
+    // For a bottom-up DIB the source y counts from the bottom row.
+    const int top = l.topDown ? srcY : l.height - srcY - srcHeight;
+    const Surface view{pixels.data(), l.width, l.height, l.width};
+    const Image32 picture = CutImage(view, srcX, top, srcWidth, srcHeight);
+    DrawImage(*dc, x, y, width, height, picture, rop);
+    return srcHeight;
+}
+
+int SetDIBitsToDevice(HDC hdc, int x, int y, DWORD width, DWORD height, int srcX, int srcY,
+                      UINT startScan, UINT scanLines, const void* bits, const BITMAPINFO* info,
+                      UINT usage) {
+    DeviceContext* dc = AsDc(hdc);
+    DibLayout l;
+    if (dc == nullptr || bits == nullptr || info == nullptr || scanLines == 0 ||
+        !ParseDibHeader(info, usage, Palette(*dc), &l) || width == 0 || height == 0) {
+        return 0;
+    }
+    // The block holds scan lines startScan .. startScan + scanLines - 1 of the
+    // picture, counted from its bottom (bottom-up) or top (top-down) row.
+    const int full = l.height;
+    const int lines = static_cast<int>(std::min<UINT>(scanLines, static_cast<UINT>(full)));
+    DibLayout band = l;
+    band.height = lines;
+    std::vector<std::uint32_t> pixels;
+    DibToPixels(band, static_cast<const std::uint8_t*>(bits), &pixels);
+    const int w = static_cast<int>(width);
+    const int h = static_cast<int>(height);
+    // Rows of the source rectangle, in the DIB's own numbering.
+    const int first = std::max(srcY, static_cast<int>(startScan));
+    const int last = std::min(srcY + h, static_cast<int>(startScan) + lines);
+    if (first >= last) return lines;
+    // Top-down index within the band of DIB row r, and its destination row.
+    auto bandRow = [&](int r) {
+        return l.topDown ? r - static_cast<int>(startScan)
+                         : lines - 1 - (r - static_cast<int>(startScan));
+    };
+    auto destRow = [&](int r) { return l.topDown ? y + (r - srcY) : y + (srcY + h - 1 - r); };
+    const int topRow = std::min(bandRow(first), bandRow(last - 1));
+    const int destTop = std::min(destRow(first), destRow(last - 1));
+    const Surface view{pixels.data(), l.width, lines, l.width};
+    const Image32 picture = CutImage(view, srcX, topRow, w, last - first);
+    DrawImage(*dc, x, destTop, w, last - first, picture, SRCCOPY);
+    return lines;
+}
+
+}  // namespace win

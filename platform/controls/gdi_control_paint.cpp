@@ -1,0 +1,285 @@
+// How the built-in controls look, and the fonts of dialog templates: the
+// windowing half keeps each control's state and calls this painter inside
+// the control's paint, with the paint context, the parent's colours and the
+// control's font; dialog templates name a face and a point size, which
+// become a font here together with the dialog's base units (the average
+// width of the letters and the cell height).
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "platform/controls/controls.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/gdi/gdi.h"
+#include "platform/system/system.h"
+
+namespace win {
+namespace {
+
+constexpr COLORREF kFrame = RGB(64, 64, 64);
+constexpr COLORREF kLight = RGB(255, 255, 255);
+constexpr COLORREF kShadow = RGB(128, 128, 128);
+constexpr COLORREF kSelection = RGB(0, 0, 128);
+
+void Fill(HDC dc, RECT r, COLORREF colour) {
+    HBRUSH b = CreateSolidBrush(colour);
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+}
+
+void Frame(HDC dc, RECT r, COLORREF colour) {
+    HBRUSH b = CreateSolidBrush(colour);
+    FrameRect(dc, &r, b);
+    DeleteObject(b);
+}
+
+RECT Inset(RECT r, int d) {
+    return RECT{r.left + d, r.top + d, r.right - d, r.bottom - d};
+}
+
+// A raised (button) or sunken (field) edge.
+void Edge(HDC dc, RECT r, bool raised) {
+    const COLORREF topLeft = raised ? kLight : kShadow;
+    const COLORREF bottomRight = raised ? kShadow : kLight;
+    Fill(dc, RECT{r.left, r.top, r.right, r.top + 1}, topLeft);
+    Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom}, topLeft);
+    Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+    Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+void Text(HDC dc, const std::string& text, RECT r, UINT format, COLORREF colour) {
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+}
+
+COLORREF TextColour(const ControlPaintInfo& info) {
+    return info.enabled ? static_cast<COLORREF>(GetSysColor(COLOR_BTNTEXT))
+                        : static_cast<COLORREF>(GetSysColor(COLOR_GRAYTEXT));
+}
+
+void Background(const ControlPaintInfo& info, COLORREF fallback) {
+    if (info.background != nullptr) {
+        FillRect(info.hdc, &info.client, info.background);
+    } else {
+        Fill(info.hdc, info.client, fallback);
+    }
+}
+
+void PaintStatic(const ControlPaintInfo& info) {
+    Background(info, GetSysColor(COLOR_BTNFACE));
+    UINT format = DT_WORDBREAK;
+    if ((info.style & 0x3) == SS_CENTER) format |= DT_CENTER;
+    if ((info.style & 0x3) == SS_RIGHT) format |= DT_RIGHT;
+    Text(info.hdc, info.text, info.client, format, TextColour(info));
+}
+
+void PaintGroupBox(const ControlPaintInfo& info, int lineHeight) {
+    Background(info, GetSysColor(COLOR_BTNFACE));
+    RECT box = info.client;
+    box.top += lineHeight / 2;
+    Frame(info.hdc, box, kShadow);
+    SIZE size{};
+    GetTextExtentPoint32A(info.hdc, info.text.c_str(), static_cast<int>(info.text.size()), &size);
+    RECT label{8, 0, 12 + size.cx, lineHeight};
+    Fill(info.hdc, label, GetSysColor(COLOR_BTNFACE));
+    Text(info.hdc, info.text, RECT{10, 0, info.client.right, lineHeight}, DT_SINGLELINE | DT_NOCLIP,
+         TextColour(info));
+}
+
+void PaintButton(const ControlPaintInfo& info) {
+    Fill(info.hdc, info.client, GetSysColor(COLOR_BTNFACE));
+    RECT r = info.client;
+    Frame(info.hdc, r, kFrame);
+    if (info.isDefault) {
+        r = Inset(r, 1);
+        Frame(info.hdc, r, kFrame);
+    }
+    Edge(info.hdc, Inset(r, 1), info.checkState == 0);
+    Text(info.hdc, info.text, info.client, DT_SINGLELINE | DT_CENTER | DT_VCENTER,
+         TextColour(info));
+    if (info.focused) Frame(info.hdc, Inset(info.client, 4), kShadow);
+}
+
+void PaintCheck(const ControlPaintInfo& info, bool radio) {
+    Background(info, GetSysColor(COLOR_BTNFACE));
+    const int box = std::min<int>(13, info.client.bottom);
+    const int top = (info.client.bottom - box) / 2;
+    RECT b{0, top, box, top + box};
+    HBRUSH white = CreateSolidBrush(kLight);
+    HPEN pen = CreatePen(PS_SOLID, 1, kFrame);
+    HGDIOBJ oldBrush = SelectObject(info.hdc, white);
+    HGDIOBJ oldPen = SelectObject(info.hdc, pen);
+    if (radio) {
+        Ellipse(info.hdc, b.left, b.top, b.right, b.bottom);
+    } else {
+        Rectangle(info.hdc, b.left, b.top, b.right, b.bottom);
+    }
+    if (info.checkState != BST_UNCHECKED) {
+        SelectObject(info.hdc, GetStockObject(BLACK_BRUSH));
+        RECT mark = Inset(b, 3);
+        if (radio) {
+            Ellipse(info.hdc, mark.left, mark.top, mark.right, mark.bottom);
+        } else {
+            Rectangle(info.hdc, mark.left, mark.top, mark.right, mark.bottom);
+        }
+    }
+    SelectObject(info.hdc, oldBrush);
+    SelectObject(info.hdc, oldPen);
+    DeleteObject(white);
+    DeleteObject(pen);
+    Text(info.hdc, info.text, RECT{box + 4, 0, info.client.right, info.client.bottom},
+         DT_SINGLELINE | DT_VCENTER, TextColour(info));
+}
+
+void PaintEdit(const ControlPaintInfo& info, int lineHeight) {
+    Background(info, kLight);
+    Frame(info.hdc, info.client, kFrame);
+    const std::string shown = info.text;
+    const int x0 = 3;
+    const int y0 = std::max(2, static_cast<int>((info.client.bottom - lineHeight) / 2));
+    auto widthTo = [&](int n) {
+        SIZE s{};
+        GetTextExtentPoint32A(info.hdc, shown.c_str(), n, &s);
+        return static_cast<int>(s.cx);
+    };
+    const int n = static_cast<int>(shown.size());
+    const int a = std::clamp(std::min(info.selectionStart, info.selectionEnd), 0, n);
+    const int b = std::clamp(std::max(info.selectionStart, info.selectionEnd), 0, n);
+    if (info.focused && a < b) {
+        Fill(info.hdc, RECT{x0 + widthTo(a), y0, x0 + widthTo(b), y0 + lineHeight}, kSelection);
+    }
+    SetTextColor(info.hdc, TextColour(info));
+    SetBkMode(info.hdc, TRANSPARENT);
+    TextOutA(info.hdc, x0, y0, shown.c_str(), a);
+    if (b > a) {
+        SetTextColor(info.hdc, info.focused ? kLight : TextColour(info));
+        TextOutA(info.hdc, x0 + widthTo(a), y0, shown.c_str() + a, b - a);
+    }
+    SetTextColor(info.hdc, TextColour(info));
+    TextOutA(info.hdc, x0 + widthTo(b), y0, shown.c_str() + b, n - b);
+    if (info.focused) {
+        const int caret = x0 + widthTo(std::clamp(info.selectionEnd, 0, n));
+        Fill(info.hdc, RECT{caret, y0, caret + 1, y0 + lineHeight}, RGB(0, 0, 0));
+    }
+}
+
+void PaintListBox(const ControlPaintInfo& info) {
+    Background(info, kLight);
+    Frame(info.hdc, info.client, kFrame);
+    if (info.items == nullptr) return;
+    const int h = std::max(1, info.itemHeight);
+    int y = 1;
+    for (int i = std::max(0, info.topIndex); i < static_cast<int>(info.items->size()); ++i) {
+        if (y >= info.client.bottom) break;
+        RECT row{1, y, info.client.right - 1, y + h};
+        const bool selected = i == info.selectedIndex;
+        if (selected) Fill(info.hdc, row, kSelection);
+        row.left += 2;
+        Text(info.hdc, (*info.items)[static_cast<std::size_t>(i)], row,
+             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, selected ? kLight : TextColour(info));
+        y += h;
+    }
+}
+
+void PaintScrollBar(const ControlPaintInfo& info) {
+    Fill(info.hdc, info.client, RGB(224, 224, 224));
+    const RECT c = info.client;
+    const int length = info.vertical ? c.bottom : c.right;
+    const int thickness = info.vertical ? c.right : c.bottom;
+    const int arrow = std::min(thickness, length / 2);
+    auto box = [&](int from, int to) {
+        return info.vertical ? RECT{0, from, c.right, to} : RECT{from, 0, to, c.bottom};
+    };
+    for (RECT r : {box(0, arrow), box(length - arrow, length)}) {
+        Fill(info.hdc, r, GetSysColor(COLOR_BTNFACE));
+        Edge(info.hdc, r, true);
+    }
+    const SCROLLINFO& s = info.scroll;
+    const int range = s.nMax - s.nMin + 1;
+    const int track = length - 2 * arrow;
+    if (range <= 0 || track <= 8) return;
+    const int page = s.nPage > 0 ? static_cast<int>(s.nPage) : 1;
+    const int thumb = std::clamp(track * page / range, 8, track);
+    const int span = std::max(1, range - page);
+    const int pos = arrow + (track - thumb) * std::clamp(s.nPos - s.nMin, 0, span) / span;
+    const RECT t = box(pos, pos + thumb);
+    Fill(info.hdc, t, GetSysColor(COLOR_BTNFACE));
+    Edge(info.hdc, t, true);
+}
+
+void PaintControl(const ControlPaintInfo& info) {
+    if (info.hdc == nullptr) return;
+    const int saved = SaveDC(info.hdc);
+    SelectObject(info.hdc, info.font != nullptr ? static_cast<HGDIOBJ>(info.font)
+                                                : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICA tm{};
+    GetTextMetricsA(info.hdc, &tm);
+    switch (info.kind) {
+        case ControlKind::Static:
+            PaintStatic(info);
+            break;
+        case ControlKind::GroupBox:
+            PaintGroupBox(info, tm.tmHeight);
+            break;
+        case ControlKind::PushButton:
+            PaintButton(info);
+            break;
+        case ControlKind::CheckBox:
+            PaintCheck(info, false);
+            break;
+        case ControlKind::RadioButton:
+            PaintCheck(info, true);
+            break;
+        case ControlKind::Edit:
+            PaintEdit(info, tm.tmHeight);
+            break;
+        case ControlKind::ListBox:
+            PaintListBox(info);
+            break;
+        case ControlKind::ScrollBar:
+            PaintScrollBar(info);
+            break;
+    }
+    RestoreDC(info.hdc, saved);
+}
+
+// Dialog fonts are kept for the whole run, one per face and size, so every
+// dialog of a template shares one font object.
+DialogFont FontForDialog(const std::string& faceName, int pointSize) {
+    static auto& cache = *new std::map<std::pair<std::string, int>, DialogFont>;
+    const int points = pointSize > 0 ? pointSize : 8;
+    const auto key = std::make_pair(faceName, points);
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    LOGFONTA lf;
+    lf.lfHeight = -(points * 96 + 36) / 72;  // points at 96 pixels per inch
+    lf.lfWeight = FW_NORMAL;
+    lf.lfQuality = PROOF_QUALITY;
+    const std::string face = faceName.empty() ? std::string("MS Sans Serif") : faceName;
+    face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    FontObject* font = NewFont(lf);
+    font->stock = true;
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, font);
+    // Base units: the average width of the 52 letters, and the cell height.
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE letters{};
+    GetTextExtentPoint32A(dc, kLetters, 52, &letters);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    DeleteDC(dc);
+    DialogFont result{font, SIZE{(letters.cx / 26 + 1) / 2, tm.tmHeight}};
+    if (result.baseUnits.cx <= 0 || result.baseUnits.cy <= 0) result.baseUnits = SIZE{};
+    cache.emplace(key, result);
+    return result;
+}
+
+}  // namespace
+
+void InstallControlPainting() {
+    SetControlPainter(&PaintControl);
+    SetDialogFontProvider(&FontForDialog);
+}
+
+}  // namespace win

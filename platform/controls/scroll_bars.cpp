@@ -1,0 +1,310 @@
+// Scroll bars: the vertical and horizontal bars of a window and the
+// scroll-bar control class. Range, page, position and track position follow
+// the usual rule: the position stays within minimum .. maximum - page + 1.
+#include <algorithm>
+
+#include "platform/controls/controls.h"
+#include "platform/window/window.h"
+#include "platform/window/window_internal.h"
+
+namespace win {
+namespace detail {
+
+void BeginThumbDrag(HWND hwnd, int bar, POINT screen);
+
+namespace {
+
+constexpr int kArrow = 16;
+
+bool IsScrollControl(const Window& w) {
+    return EqualsNoCase(w.windowClass->name, "SCROLLBAR");
+}
+
+ScrollState* BarOf(HWND hwnd, int bar) {
+    Window* w = FindWindowRecord(hwnd);
+    if (w == nullptr) return nullptr;
+    if (bar == SB_CTL) return IsScrollControl(*w) ? &w->vscroll : nullptr;
+    if (bar == SB_VERT) return &w->vscroll;
+    if (bar == SB_HORZ) return &w->hscroll;
+    return nullptr;
+}
+
+int MaxPos(const SCROLLINFO& si) {
+    int page = static_cast<int>(si.nPage);
+    return std::max(si.nMin, si.nMax - std::max(page - 1, 0));
+}
+
+void Clamp(SCROLLINFO& si) {
+    if (si.nMax < si.nMin) si.nMax = si.nMin;
+    UINT span = static_cast<UINT>(si.nMax - si.nMin + 1);
+    if (si.nPage > span) si.nPage = span;
+    si.nPos = std::clamp(si.nPos, si.nMin, MaxPos(si));
+}
+
+void Redraw(HWND hwnd, int bar) {
+    // A control repaints itself; a window's bars are part of its frame and
+    // are drawn with it.
+    if (bar == SB_CTL) InvalidateRect(hwnd, nullptr, FALSE);
+    if (Window* w = FindWindowRecord(hwnd); w != nullptr && w->parent == nullptr)
+        InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+// Bar geometry along its length (pixels from the bar's start).
+struct BarLayout {
+    int length = 0;
+    int thumbStart = 0;
+    int thumbLength = 0;
+};
+
+BarLayout Layout(const SCROLLINFO& si, int length) {
+    BarLayout l;
+    l.length = length;
+    int track = std::max(0, length - 2 * kArrow);
+    int range = si.nMax - si.nMin + 1;
+    l.thumbLength =
+        si.nPage > 0 && range > 0
+            ? std::max(8, static_cast<int>(static_cast<long long>(track) * si.nPage / range))
+            : kArrow;
+    l.thumbLength = std::min(l.thumbLength, track);
+    int span = MaxPos(si) - si.nMin;
+    l.thumbStart = kArrow + (span > 0 ? (track - l.thumbLength) * (si.nPos - si.nMin) / span : 0);
+    return l;
+}
+
+int PosAt(const SCROLLINFO& si, int length, int along) {
+    int track = std::max(1, length - 2 * kArrow);
+    BarLayout l = Layout(si, length);
+    int room = std::max(1, track - l.thumbLength);
+    int span = MaxPos(si) - si.nMin;
+    int offset = std::clamp(along - kArrow - l.thumbLength / 2, 0, room);
+    return si.nMin + span * offset / room;
+}
+
+struct BarPlace {
+    RECT screen;
+    bool vertical = true;
+};
+
+BarPlace PlaceOf(HWND hwnd, int bar) {
+    Window* w = FindWindowRecord(hwnd);
+    BarPlace p;
+    if (bar == SB_CTL) {
+        p.screen = ScreenRect(*w);
+        p.vertical = (w->style & SBS_VERT) != 0;
+        return p;
+    }
+    POINT o = ClientOriginOnScreen(*w);
+    int cw = ClientWidth(*w);
+    int ch = ClientHeight(*w);
+    p.vertical = bar == SB_VERT;
+    p.screen = p.vertical ? RECT{o.x + cw, o.y, o.x + cw + kArrow, o.y + ch}
+                          : RECT{o.x, o.y + ch, o.x + cw, o.y + ch + kArrow};
+    return p;
+}
+
+void SendScroll(HWND hwnd, int bar, int code, int pos) {
+    Window* w = FindWindowRecord(hwnd);
+    if (w == nullptr) return;
+    bool vertical = bar == SB_CTL ? (w->style & SBS_VERT) != 0 : bar == SB_VERT;
+    UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
+    WPARAM wp = MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(pos));
+    if (bar == SB_CTL)
+        SendMessage(w->parent, msg, wp, reinterpret_cast<LPARAM>(hwnd));
+    else
+        SendMessage(hwnd, msg, wp, 0);
+}
+
+}  // namespace
+
+// A click at a screen point on a bar: arrows step a line, the track a page,
+// the thumb starts a drag.
+void ScrollBarMouseDown(HWND hwnd, int bar, POINT screen) {
+    ScrollState* s = BarOf(hwnd, bar);
+    if (s == nullptr || !s->enabled) return;
+    BarPlace place = PlaceOf(hwnd, bar);
+    int length = place.vertical ? place.screen.bottom - place.screen.top
+                                : place.screen.right - place.screen.left;
+    int along = place.vertical ? screen.y - place.screen.top : screen.x - place.screen.left;
+    BarLayout l = Layout(s->info, length);
+    int code = -1;
+    if (along < kArrow)
+        code = SB_LINEUP;
+    else if (along >= length - kArrow)
+        code = SB_LINEDOWN;
+    else if (along < l.thumbStart)
+        code = SB_PAGEUP;
+    else if (along >= l.thumbStart + l.thumbLength)
+        code = SB_PAGEDOWN;
+    if (code < 0) {
+        s->tracking = true;
+        s->info.nTrackPos = s->info.nPos;
+        BeginThumbDrag(hwnd, bar, screen);
+        return;
+    }
+    SendScroll(hwnd, bar, code, 0);
+    SendScroll(hwnd, bar, SB_ENDSCROLL, 0);
+}
+
+// Thumb drags: the position under the pointer while moving, the final
+// position and the end of the scroll on release.
+void ScrollThumbMoved(HWND hwnd, int bar, POINT screen, bool released) {
+    ScrollState* s = BarOf(hwnd, bar);
+    if (s == nullptr) return;
+    BarPlace place = PlaceOf(hwnd, bar);
+    int length = place.vertical ? place.screen.bottom - place.screen.top
+                                : place.screen.right - place.screen.left;
+    int along = place.vertical ? screen.y - place.screen.top : screen.x - place.screen.left;
+    int pos = PosAt(s->info, length, along);
+    s->info.nTrackPos = pos;
+    if (!released) {
+        SendScroll(hwnd, bar, SB_THUMBTRACK, pos);
+        return;
+    }
+    SendScroll(hwnd, bar, SB_THUMBPOSITION, pos);
+    if ((s = BarOf(hwnd, bar)) != nullptr) s->tracking = false;
+    SendScroll(hwnd, bar, SB_ENDSCROLL, 0);
+}
+
+// Scripted drags send the same sequence without pointer geometry.
+void ScriptedThumbDrag(HWND hwnd, int bar, int pos) {
+    ScrollState* s = BarOf(hwnd, bar);
+    if (s == nullptr) return;
+    s->tracking = true;
+    int target = std::clamp(pos, s->info.nMin, MaxPos(s->info));
+    s->info.nTrackPos = target;
+    SendScroll(hwnd, bar, SB_THUMBTRACK, target);
+    SendScroll(hwnd, bar, SB_THUMBPOSITION, target);
+    if ((s = BarOf(hwnd, bar)) != nullptr) s->tracking = false;
+    SendScroll(hwnd, bar, SB_ENDSCROLL, 0);
+}
+
+void ScriptedArrowClick(HWND hwnd, int bar, bool down) {
+    if (BarOf(hwnd, bar) == nullptr) return;
+    SendScroll(hwnd, bar, down ? SB_LINEDOWN : SB_LINEUP, 0);
+    SendScroll(hwnd, bar, SB_ENDSCROLL, 0);
+}
+
+}  // namespace detail
+
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
+    detail::ScrollState* s = detail::BarOf(hwnd, bar);
+    if (s == nullptr || info == nullptr) return 0;
+    SCROLLINFO& si = s->info;
+    if (info->fMask & SIF_RANGE) {
+        si.nMin = info->nMin;
+        si.nMax = info->nMax;
+    }
+    if (info->fMask & SIF_PAGE) si.nPage = info->nPage;
+    if (info->fMask & SIF_POS) si.nPos = info->nPos;
+    detail::Clamp(si);
+    if (!s->tracking) si.nTrackPos = si.nPos;
+    if (redraw) detail::Redraw(hwnd, bar);
+    return si.nPos;
+}
+
+BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info) {
+    detail::ScrollState* s = detail::BarOf(hwnd, bar);
+    if (s == nullptr || info == nullptr) return FALSE;
+    const SCROLLINFO& si = s->info;
+    if (info->fMask & SIF_RANGE) {
+        info->nMin = si.nMin;
+        info->nMax = si.nMax;
+    }
+    if (info->fMask & SIF_PAGE) info->nPage = si.nPage;
+    if (info->fMask & SIF_POS) info->nPos = si.nPos;
+    if (info->fMask & SIF_TRACKPOS) info->nTrackPos = s->tracking ? si.nTrackPos : si.nPos;
+    return TRUE;
+}
+
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+    detail::ScrollState* s = detail::BarOf(hwnd, bar);
+    if (s == nullptr) return 0;
+    int old = s->info.nPos;
+    SCROLLINFO si;
+    si.fMask = SIF_POS;
+    si.nPos = pos;
+    SetScrollInfo(hwnd, bar, &si, redraw);
+    return old;
+}
+
+int GetScrollPos(HWND hwnd, int bar) {
+    detail::ScrollState* s = detail::BarOf(hwnd, bar);
+    return s != nullptr ? s->info.nPos : 0;
+}
+
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw) {
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE;
+    si.nMin = minPos;
+    si.nMax = maxPos;
+    if (detail::BarOf(hwnd, bar) == nullptr) return FALSE;
+    SetScrollInfo(hwnd, bar, &si, redraw);
+    return TRUE;
+}
+
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos) {
+    detail::ScrollState* s = detail::BarOf(hwnd, bar);
+    if (s == nullptr) return FALSE;
+    if (minPos) *minPos = s->info.nMin;
+    if (maxPos) *maxPos = s->info.nMax;
+    return TRUE;
+}
+
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
+    detail::Window* w = detail::FindWindowRecord(hwnd);
+    if (w == nullptr) return FALSE;
+    if (bar == SB_CTL) {
+        ShowWindow(hwnd, show ? SW_SHOWNA : SW_HIDE);
+        return TRUE;
+    }
+    DWORD style = w->style;
+    DWORD bits = (bar == SB_VERT   ? WS_VSCROLL
+                  : bar == SB_HORZ ? WS_HSCROLL
+                                   : WS_VSCROLL | WS_HSCROLL);
+    style = show ? (style | bits) : (style & ~bits);
+    if (style != w->style) SetWindowLongPtr(hwnd, GWL_STYLE, static_cast<std::int32_t>(style));
+    return TRUE;
+}
+
+BOOL EnableScrollBar(HWND hwnd, int bar, UINT arrows) {
+    detail::ScrollState* s = detail::BarOf(hwnd, bar);
+    if (s == nullptr) return FALSE;
+    s->enabled = arrows == 0;  // 0 enables both arrows; anything else disables
+    return TRUE;
+}
+
+// ---- The scroll-bar control ------------------------------------------------------------
+
+LRESULT detail::ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CREATE: {
+            detail::Window* w = detail::FindWindowRecord(hwnd);
+            w->vscroll.info.nMax = 100;
+            return 0;
+        }
+        case WM_LBUTTONDOWN: {
+            if (!IsWindowEnabled(hwnd)) return 0;
+            POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(hwnd, &p);
+            detail::ScrollBarMouseDown(hwnd, SB_CTL, p);
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            return detail::ScrollBarControlProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        case WM_GETDLGCODE:
+            return 0;
+        case WM_PAINT: {
+            detail::Window* w = detail::FindWindowRecord(hwnd);
+            ControlPaintInfo info;
+            info.kind = ControlKind::ScrollBar;
+            info.scroll = w->vscroll.info;
+            info.vertical = (w->style & SBS_VERT) != 0;
+            detail::PaintControlInfo(hwnd, info);
+            return 0;
+        }
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace win

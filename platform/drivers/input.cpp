@@ -1,0 +1,236 @@
+// Input: key and button state, the cursor, and turning raw mouse and key
+// events (from a driver or a script) into window messages. Mouse events go
+// through the hit test: client hits become client mouse messages, caption
+// hits non-client ones that the default procedure turns into drags and
+// maximising, and HTNOWHERE swallows the event.
+#include <array>
+#include <cstdlib>
+
+#include "platform/drivers/input_events.h"
+#include "platform/system/system.h"
+#include "platform/window/window.h"
+#include "platform/window/window_internal.h"
+
+namespace win {
+namespace detail {
+
+void ScrollThumbMoved(HWND hwnd, int bar, POINT screen, bool released);
+
+namespace {
+
+enum class DragKind { None, Move, Thumb };
+
+struct InputState {
+    std::array<BYTE, 256> keys{};  // bit 7 down, bit 0 toggled
+    POINT cursor;
+    DragKind drag = DragKind::None;
+    HWND dragWindow = nullptr;
+    int dragBar = 0;
+    POINT dragStart;
+    RECT dragRect;
+    // Last button press, for double-click detection.
+    HWND lastWindow = nullptr;
+    int lastButton = -1;
+    DWORD lastTime = 0;
+    POINT lastPoint;
+};
+
+InputState& Input() {
+    static InputState state;
+    return state;
+}
+
+int ButtonKey(MouseButton b) {
+    return b == MouseButton::Left ? VK_LBUTTON : b == MouseButton::Right ? VK_RBUTTON : VK_MBUTTON;
+}
+
+WPARAM MouseKeyFlags() {
+    const auto& k = Input().keys;
+    WPARAM f = 0;
+    if (k[VK_LBUTTON] & 0x80) f |= MK_LBUTTON;
+    if (k[VK_RBUTTON] & 0x80) f |= MK_RBUTTON;
+    if (k[VK_MBUTTON] & 0x80) f |= MK_MBUTTON;
+    if (k[VK_SHIFT] & 0x80) f |= MK_SHIFT;
+    if (k[VK_CONTROL] & 0x80) f |= MK_CONTROL;
+    return f;
+}
+
+void SetKey(int vk, bool down) {
+    BYTE& k = Input().keys[static_cast<std::size_t>(vk & 0xFF)];
+    if (down && !(k & 0x80)) k ^= 0x01;
+    k = static_cast<BYTE>(down ? (k | 0x80) : (k & ~0x80));
+}
+
+// A window takes input only when it and every parent are enabled.
+bool EnabledChain(HWND hwnd) {
+    for (Window* w = FindWindowRecord(hwnd); w != nullptr; w = FindWindowRecord(w->parent)) {
+        if (w->style & WS_DISABLED) return false;
+    }
+    return true;
+}
+
+HWND TopLevelOf(HWND hwnd) {
+    Window* w = FindWindowRecord(hwnd);
+    while (w != nullptr && w->parent != nullptr) w = FindWindowRecord(w->parent);
+    return w != nullptr ? w->handle : nullptr;
+}
+
+LPARAM PackPoint(POINT p) {
+    return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
+UINT ClientMessage(MouseButton b, bool down, bool twice) {
+    int base = b == MouseButton::Left    ? WM_LBUTTONDOWN
+               : b == MouseButton::Right ? WM_RBUTTONDOWN
+                                         : WM_MBUTTONDOWN;
+    if (!down) return static_cast<UINT>(base + 1);
+    return static_cast<UINT>(twice ? base + 2 : base);
+}
+
+}  // namespace
+
+void ResetInput() {
+    Input() = InputState{};
+}
+
+void BeginCaptionDrag(HWND hwnd, POINT screen) {
+    if (IsZoomed(hwnd)) return;  // a maximised window stays put
+    auto& in = Input();
+    in.drag = DragKind::Move;
+    in.dragWindow = hwnd;
+    in.dragStart = screen;
+    GetWindowRect(hwnd, &in.dragRect);
+}
+
+void BeginThumbDrag(HWND hwnd, int bar, POINT screen) {
+    auto& in = Input();
+    in.drag = DragKind::Thumb;
+    in.dragWindow = hwnd;
+    in.dragBar = bar;
+    in.dragStart = screen;
+}
+
+}  // namespace detail
+
+void InjectMouseMove(POINT screen) {
+    auto& in = detail::Input();
+    in.cursor = screen;
+    if (in.drag == detail::DragKind::Move && IsWindow(in.dragWindow)) {
+        int x = in.dragRect.left + (screen.x - in.dragStart.x);
+        int y = in.dragRect.top + (screen.y - in.dragStart.y);
+        SetWindowPos(in.dragWindow, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        return;
+    }
+    if (in.drag == detail::DragKind::Thumb && IsWindow(in.dragWindow)) {
+        detail::ScrollThumbMoved(in.dragWindow, in.dragBar, screen, false);
+        return;
+    }
+    HWND target = GetCapture() != nullptr ? GetCapture() : WindowFromPoint(screen);
+    if (target == nullptr || !detail::EnabledChain(target)) return;
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    PostMessage(target, WM_MOUSEMOVE, detail::MouseKeyFlags(), detail::PackPoint(client));
+}
+
+void InjectMouseButton(POINT screen, MouseButton button, bool down, bool forceDouble) {
+    auto& in = detail::Input();
+    in.cursor = screen;
+    detail::SetKey(detail::ButtonKey(button), down);
+    if (!down && in.drag != detail::DragKind::None && button == MouseButton::Left) {
+        if (in.drag == detail::DragKind::Thumb && IsWindow(in.dragWindow))
+            detail::ScrollThumbMoved(in.dragWindow, in.dragBar, screen, true);
+        in.drag = detail::DragKind::None;
+        in.dragWindow = nullptr;
+        return;
+    }
+    HWND capture = GetCapture();
+    HWND target = capture != nullptr ? capture : WindowFromPoint(screen);
+    if (target == nullptr || !detail::EnabledChain(target)) return;
+    LRESULT hit = capture != nullptr
+                      ? HTCLIENT
+                      : SendMessage(target, WM_NCHITTEST, 0, detail::PackPoint(screen));
+    if (!IsWindow(target) || hit == HTNOWHERE || hit == HTERROR || hit == HTTRANSPARENT) return;
+
+    bool twice = false;
+    if (down) {
+        auto b = static_cast<int>(button);
+        DWORD now = GetTickCount();
+        twice =
+            forceDouble ||
+            (in.lastWindow == target && in.lastButton == b && now - in.lastTime <= 500 &&
+             std::abs(screen.x - in.lastPoint.x) <= 4 && std::abs(screen.y - in.lastPoint.y) <= 4);
+        in.lastWindow = twice ? nullptr : target;
+        in.lastButton = b;
+        in.lastTime = now;
+        in.lastPoint = screen;
+        HWND top = detail::TopLevelOf(target);
+        if (top != nullptr && GetActiveWindow() != top) SetActiveWindow(top);
+        if (!IsWindow(target)) return;
+    }
+    if (hit == HTCLIENT) {
+        detail::Window* w = detail::FindWindowRecord(target);
+        if (twice && !(w->windowClass->style & CS_DBLCLKS)) twice = false;
+        POINT client = screen;
+        ScreenToClient(target, &client);
+        PostMessage(target, detail::ClientMessage(button, down, twice), detail::MouseKeyFlags(),
+                    detail::PackPoint(client));
+        return;
+    }
+    if (button != MouseButton::Left) return;
+    UINT msg = !down ? WM_NCLBUTTONUP : twice ? WM_NCLBUTTONDBLCLK : WM_NCLBUTTONDOWN;
+    PostMessage(target, msg, static_cast<WPARAM>(hit), detail::PackPoint(screen));
+}
+
+void InjectKey(int virtualKey, bool down, char character) {
+    detail::SetKey(virtualKey, down);
+    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_MENU) return;
+    HWND target = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
+    if (target == nullptr || !detail::EnabledChain(target)) return;
+    bool alt = GetKeyState(VK_MENU) < 0;
+    UINT msg = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    LPARAM lp = 1 | (static_cast<LPARAM>(static_cast<BYTE>(down ? character : 0)) << 16);
+    if (alt) lp |= 1 << 29;
+    if (!down) lp |= static_cast<LPARAM>(0xC0000000u);
+    PostMessage(target, msg, static_cast<WPARAM>(virtualKey), lp);
+}
+
+void InjectWheel(HWND hwnd, int delta) {
+    if (!IsWindow(hwnd)) return;
+    PostMessage(hwnd, WM_MOUSEWHEEL,
+                MAKEWPARAM(static_cast<WORD>(detail::MouseKeyFlags()), static_cast<WORD>(delta)),
+                detail::PackPoint(detail::Input().cursor));
+}
+
+short GetKeyState(int virtualKey) {
+    BYTE k = detail::Input().keys[static_cast<std::size_t>(virtualKey & 0xFF)];
+    return static_cast<short>(((k & 0x80) ? 0x8000 : 0) | (k & 0x01));
+}
+
+short GetAsyncKeyState(int virtualKey) {
+    return static_cast<short>(GetKeyState(virtualKey) & 0x8000);
+}
+
+BOOL GetCursorPos(POINT* point) {
+    if (point == nullptr) return FALSE;
+    *point = detail::Input().cursor;
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    detail::Input().cursor = POINT{x, y};
+    return TRUE;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    return cursor;
+}
+
+// Stock cursors and icons are tags carrying their id; there is nothing to load.
+HCURSOR LoadCursor(HINSTANCE, int id) {
+    return detail::HandleFromSerial<HCURSOR>(0x00C00000u + static_cast<unsigned>(id));
+}
+HICON LoadIcon(HINSTANCE, int id) {
+    return detail::HandleFromSerial<HICON>(0x00D00000u + static_cast<unsigned>(id));
+}
+
+}  // namespace win

@@ -1,0 +1,179 @@
+// Documents on a printer context: start and end of the document and of each
+// page, abort, the abort procedure, and the printer escapes the program
+// uses. Each page is recorded like a metafile while the program draws it;
+// ending the document writes the pages as one PDF file into the printer's
+// folder, and aborting it writes nothing.
+#include "platform/print/print_job.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace win {
+namespace {
+
+int& NextJobId() {
+    static int next = 1;
+    return next;
+}
+
+std::string& LastFile() {
+    static std::string last;
+    return last;
+}
+
+PrintJob* JobOf(HDC hdc) {
+    DeviceContext* dc = AsDc(hdc);
+    return dc != nullptr && dc->kind == DcKind::Printer ? dc->job.get() : nullptr;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+// Creates a folder and its parents.
+bool MakeFolder(const std::string& path) {
+    if (path.empty() || Exists(path)) return true;
+    const std::size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !MakeFolder(path.substr(0, slash))) return false;
+    return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;
+}
+
+// A file name from the document name: letters, digits, blanks, '-', '_'
+// and '.' stay, anything else becomes '_'; a blank name becomes "document".
+std::string FileStem(const std::string& docName) {
+    std::string stem;
+    for (char c : docName) {
+        const bool keep = std::isalnum(static_cast<unsigned char>(c)) || c == ' ' || c == '-' ||
+                          c == '_' || c == '.';
+        stem.push_back(keep ? c : '_');
+    }
+    while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.')) stem.pop_back();
+    std::size_t first = stem.find_first_not_of(" .");
+    stem = first == std::string::npos ? std::string() : stem.substr(first);
+    return stem.empty() ? std::string("document") : stem;
+}
+
+// The document's PDF path: earlier prints are never overwritten.
+std::string OutputPath(const PrintJob& job) {
+    if (!job.outputPath.empty()) return job.outputPath;
+    const std::string base = job.printer.folder + "/" + FileStem(job.docName);
+    std::string path = base + ".pdf";
+    for (int n = 2; Exists(path); ++n) path = base + " (" + std::to_string(n) + ").pdf";
+    return path;
+}
+
+// Asks the abort procedure whether to go on; a "no" cancels the job.
+bool KeepPrinting(HDC hdc, PrintJob& job) {
+    if (job.abortProc != nullptr && !job.cancelled && job.abortProc(hdc, 0) == FALSE) {
+        job.cancelled = true;
+    }
+    return !job.cancelled;
+}
+
+}  // namespace
+
+int StartDocA(HDC hdc, const DOCINFOA* doc) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr || doc == nullptr || job->docOpen) return SP_ERROR;
+    job->docOpen = true;
+    job->inPage = false;
+    job->cancelled = false;
+    job->pages.clear();
+    job->docName = doc->lpszDocName != nullptr ? doc->lpszDocName : "";
+    job->outputPath = doc->lpszOutput != nullptr ? doc->lpszOutput : "";
+    job->jobId = NextJobId()++;
+    return job->jobId;
+}
+
+int StartPage(HDC hdc) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr || !job->docOpen || job->inPage) return SP_ERROR;
+    if (job->cancelled) return SP_APPABORT;
+    job->inPage = true;
+    hdc->recording = std::make_shared<Recording>();
+    // The page starts in the state the program left the context in.
+    RecordCurrentState(*hdc);
+    return 1;
+}
+
+int EndPage(HDC hdc) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr || !job->inPage) return SP_ERROR;
+    job->pages.push_back(hdc->recording);
+    hdc->recording.reset();
+    job->inPage = false;
+    return KeepPrinting(hdc, *job) ? 1 : SP_APPABORT;
+}
+
+int EndDoc(HDC hdc) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr || !job->docOpen) return SP_ERROR;
+    if (job->inPage) EndPage(hdc);
+    const bool go = KeepPrinting(hdc, *job);
+    int result = 1;
+    if (!go) {
+        result = SP_APPABORT;
+    } else if (!job->pages.empty()) {
+        const std::string path = OutputPath(*job);
+        const std::size_t slash = path.find_last_of('/');
+        if ((slash != std::string::npos && !MakeFolder(path.substr(0, slash))) ||
+            !WritePdf(*job, hdc->caps, path)) {
+            result = SP_ERROR;
+        } else {
+            LastFile() = path;
+        }
+    }
+    job->pages.clear();
+    job->docOpen = false;
+    return result;
+}
+
+int AbortDoc(HDC hdc) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr) return SP_ERROR;
+    hdc->recording.reset();
+    job->pages.clear();
+    job->inPage = false;
+    job->docOpen = false;
+    job->cancelled = false;
+    return 1;
+}
+
+int SetAbortProc(HDC hdc, ABORTPROC proc) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr) return SP_ERROR;
+    job->abortProc = proc;
+    return 1;
+}
+
+int Escape(HDC hdc, int function, int inSize, const void* in, void* out) {
+    (void)out;
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr) return 0;
+    switch (function) {
+        case SETABORTPROC:
+            // The procedure itself is passed as the input.
+            return SetAbortProc(hdc, reinterpret_cast<ABORTPROC>(const_cast<void*>(in)));
+        case SET_BOUNDS:
+            return in != nullptr && inSize >= 16 ? 1 : 0;
+        default:
+            return 0;
+    }
+}
+
+std::string LastPrintedFile() {
+    return LastFile();
+}
+
+void ResetPrintJobs() {
+    ClosePrinters();
+    ForgetPrinters();
+    ForgetPrintDialogAnswers();
+    LastFile().clear();
+}
+
+}  // namespace win

@@ -1,0 +1,188 @@
+// The clipboard: registered formats, open/close/empty, data by format. The
+// clipboard owns the handles it is given and frees them when emptied.
+#include "platform/system/clipboard.h"
+
+#include <cstring>
+#include <map>
+
+#include "platform/window/window.h"
+#include "platform/window/window_internal.h"
+
+namespace win {
+namespace detail {
+namespace {
+
+struct ClipboardState {
+    std::vector<std::string> formatNames;         // index i holds id kFirstRegisteredFormat + i
+    std::vector<std::pair<UINT, void*>> entries;  // in the order they were set
+    bool open = false;
+    bool heldElsewhere = false;
+    HWND openedBy = nullptr;
+    HWND owner = nullptr;
+};
+
+ClipboardState& Clip() {
+    static ClipboardState state;
+    return state;
+}
+
+ClipboardObjectReleaser& Releaser() {
+    static ClipboardObjectReleaser releaser = nullptr;
+    return releaser;
+}
+
+bool IsObjectFormat(UINT format) {
+    return format == CF_BITMAP || format == CF_PALETTE || format == CF_ENHMETAFILE ||
+           format == CF_METAFILEPICT;
+}
+
+void Release(UINT format, void* handle) {
+    if (handle == nullptr) return;
+    if (IsObjectFormat(format)) {
+        if (Releaser() != nullptr) Releaser()(format, handle);
+        return;
+    }
+    GlobalFree(static_cast<HGLOBAL>(handle));
+}
+
+void ClearEntries() {
+    for (auto& [format, handle] : Clip().entries) Release(format, handle);
+    Clip().entries.clear();
+}
+
+}  // namespace
+
+void ResetClipboard() {
+    // Memory blocks go with the memory reset; objects are released here.
+    for (auto& [format, handle] : Clip().entries) {
+        if (IsObjectFormat(format) && Releaser() != nullptr) Releaser()(format, handle);
+    }
+    Clip() = ClipboardState{};
+}
+
+}  // namespace detail
+
+UINT RegisterClipboardFormat(const char* name) {
+    if (name == nullptr || name[0] == '\0') return 0;
+    auto& names = detail::Clip().formatNames;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (detail::EqualsNoCase(names[i], name))
+            return kFirstRegisteredFormat + static_cast<UINT>(i);
+    }
+    names.push_back(name);
+    return kFirstRegisteredFormat + static_cast<UINT>(names.size() - 1);
+}
+
+int GetClipboardFormatName(UINT format, char* buffer, int size) {
+    auto& names = detail::Clip().formatNames;
+    if (format < kFirstRegisteredFormat || format - kFirstRegisteredFormat >= names.size())
+        return 0;
+    if (buffer == nullptr || size <= 0) return 0;
+    const std::string& n = names[format - kFirstRegisteredFormat];
+    int len = std::min(static_cast<int>(n.size()), size - 1);
+    std::memcpy(buffer, n.data(), static_cast<std::size_t>(len));
+    buffer[len] = '\0';
+    return len;
+}
+
+BOOL OpenClipboard(HWND owner) {
+    auto& c = detail::Clip();
+    if (c.open || c.heldElsewhere) return FALSE;
+    c.open = true;
+    c.openedBy = owner;
+    return TRUE;
+}
+
+BOOL CloseClipboard() {
+    auto& c = detail::Clip();
+    if (!c.open) return FALSE;
+    c.open = false;
+    c.openedBy = nullptr;
+    return TRUE;
+}
+
+BOOL EmptyClipboard() {
+    auto& c = detail::Clip();
+    if (!c.open) return FALSE;
+    detail::ClearEntries();
+    c.owner = c.openedBy;
+    return TRUE;
+}
+
+void* SetClipboardData(UINT format, void* handle) {
+    auto& c = detail::Clip();
+    if (!c.open || format == 0) return nullptr;
+    for (auto& entry : c.entries) {
+        if (entry.first == format) {
+            if (entry.second != handle) detail::Release(format, entry.second);
+            entry.second = handle;
+            return handle;
+        }
+    }
+    c.entries.emplace_back(format, handle);
+    return handle;
+}
+
+void* GetClipboardData(UINT format) {
+    auto& c = detail::Clip();
+    if (!c.open) return nullptr;
+    for (auto& [f, handle] : c.entries) {
+        if (f == format) return handle;
+    }
+    return nullptr;
+}
+
+BOOL IsClipboardFormatAvailable(UINT format) {
+    for (auto& [f, handle] : detail::Clip().entries) {
+        if (f == format && handle != nullptr) return TRUE;
+    }
+    return FALSE;
+}
+
+UINT EnumClipboardFormats(UINT format) {
+    auto& entries = detail::Clip().entries;
+    if (!detail::Clip().open) return 0;
+    if (format == 0) return entries.empty() ? 0 : entries.front().first;
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
+        if (entries[i].first == format) return entries[i + 1].first;
+    }
+    return 0;
+}
+
+int CountClipboardFormats() {
+    return static_cast<int>(detail::Clip().entries.size());
+}
+
+HWND GetClipboardOwner() {
+    HWND o = detail::Clip().owner;
+    return IsWindow(o) ? o : nullptr;
+}
+
+void SetClipboardObjectReleaser(ClipboardObjectReleaser releaser) {
+    detail::Releaser() = releaser;
+}
+
+void SetClipboardHeldElsewhere(bool held) {
+    detail::Clip().heldElsewhere = held;
+}
+
+std::vector<std::uint8_t> ClipboardBytes(UINT format) {
+    for (auto& [f, handle] : detail::Clip().entries) {
+        if (f != format || handle == nullptr || detail::IsObjectFormat(f)) continue;
+        auto block = static_cast<HGLOBAL>(handle);
+        auto* p = static_cast<std::uint8_t*>(GlobalLock(block));
+        if (p == nullptr) return {};
+        std::vector<std::uint8_t> out(p, p + GlobalSize(block));
+        GlobalUnlock(block);
+        return out;
+    }
+    return {};
+}
+
+std::string ClipboardText() {
+    std::vector<std::uint8_t> bytes = ClipboardBytes(CF_TEXT);
+    std::string s(bytes.begin(), bytes.end());
+    return s.substr(0, s.find('\0'));
+}
+
+}  // namespace win

@@ -1,0 +1,41 @@
+// The message box and clock hooks of the what-if drivers, with their defaults.
+#include "scenarios/frame/driver_services.h"
+
+#include <chrono>
+
+#include "platform/dialogs/message_box.h"
+
+namespace {
+
+// The user answers: a question is never taken as answered on their behalf.
+int DefaultMessageBox(win::HWND owner, const char* text, const char* caption, win::UINT style) {
+    return win::MessageBox(owner, text, caption, style);
+}
+
+uint32_t DefaultClockSeconds() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+}
+
+constexpr DriverServices kDefaultServices{DefaultMessageBox, DefaultClockSeconds};
+DriverServices installed = kDefaultServices;
+
+}  // namespace
+
+void InstallDriverServices(const DriverServices& services) {
+    installed.messageBox = services.messageBox ? services.messageBox : kDefaultServices.messageBox;
+    installed.clockSeconds =
+        services.clockSeconds ? services.clockSeconds : kDefaultServices.clockSeconds;
+}
+
+void ResetDriverServices() {
+    installed = kDefaultServices;
+}
+
+int DriverMessageBox(win::HWND owner, const char* text, const char* caption, win::UINT style) {
+    return installed.messageBox(owner, text, caption, style);
+}
+
+uint32_t DriverClockSeconds() {
+    return installed.clockSeconds();
+}

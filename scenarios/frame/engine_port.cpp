@@ -1,0 +1,45 @@
+// The engine operations of the what-if drivers and their defaults.
+#include "scenarios/frame/engine_port.h"
+
+#include "engine/dose/inhibitor_dose.h"
+#include "engine/carbonate/ph_adjustment.h"
+#include "engine/pipeline/run_calculations.h"
+
+namespace {
+
+void EngineAdjustPh(float targetPh) {
+    float ph = 0.0f;
+    float alkalinity = 0.0f;
+    AdjustpHToTarget(0, 1.0f, targetPh, ph, alkalinity);
+}
+
+int16_t EngineDose(DoseContext* doseInputs, float temperature, const float* driverValues,
+                   float time, float* productDose) {
+    return CalcInhibitorDosage(doseInputs, temperature, driverValues, time, productDose);
+}
+
+constexpr ScenarioEngine kEngine{RunCalculations, EngineAdjustPh, EngineDose};
+ScenarioEngine installed = kEngine;
+
+}  // namespace
+
+void InstallScenarioEngine(const ScenarioEngine& engine) {
+    installed.runCalculations =
+        engine.runCalculations ? engine.runCalculations : kEngine.runCalculations;
+    installed.adjustPhToTarget =
+        engine.adjustPhToTarget ? engine.adjustPhToTarget : kEngine.adjustPhToTarget;
+    installed.calcInhibitorDosage =
+        engine.calcInhibitorDosage ? engine.calcInhibitorDosage : kEngine.calcInhibitorDosage;
+}
+
+void ResetScenarioEngine() {
+    installed = kEngine;
+}
+
+const ScenarioEngine& CurrentScenarioEngine() {
+    return installed;
+}
+
+const ScenarioEngine& DefaultScenarioEngine() {
+    return kEngine;
+}

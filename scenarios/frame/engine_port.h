@@ -1,0 +1,29 @@
+// The engine operations a what-if driver calls per point: the equilibrium run,
+// the pH control and the inhibitor dose. The drivers reach them through this
+// table so that a test can count the engine passes of a run, or stand in a
+// scripted engine to check how a driver sets up each pass. The defaults are the
+// chemistry engine's own routines on its global records.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/dose/dose_records.h"
+
+struct ScenarioEngine {
+    // One engine run on currentAnalysis (RunCalculations).
+    void (*runCalculations)();
+    // AdjustpHToTarget for the surface water (water 0) to `targetPh`, with two
+    // scratch out-values that start at 0.
+    void (*adjustPhToTarget)(float targetPh);
+    // CalcInhibitorDosage(dose inputs, temperature, seven driver values, time, dose).
+    int16_t (*calcInhibitorDosage)(DoseContext* doseInputs, float temperature,
+                                   const float* driverValues, float time, float* productDose);
+};
+
+// Replaces the operations; a null member keeps the engine's own routine.
+void InstallScenarioEngine(const ScenarioEngine& engine);
+void ResetScenarioEngine();
+// The operations in force.
+const ScenarioEngine& CurrentScenarioEngine();
+// The engine's own routines.
+const ScenarioEngine& DefaultScenarioEngine();

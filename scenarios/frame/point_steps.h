@@ -1,0 +1,88 @@
+// Steps that every what-if point or cell goes through: the engine passes with
+// the carbonate species given, the pH from pCO2, the hydrogen sulfide rule, the
+// corrosion rates, and the inputs of the inhibitor dose.
+#pragma once
+
+#include <cstdint>
+
+#include "scenarios/frame/driver_context.h"
+
+// Calculation modes of the engine (calcPassMode).
+namespace PassMode {
+enum : uint16_t { kReference = 0, kOrdinary = 1, kWhatIf = 2 };
+}
+
+// One engine pass on the working analysis with the carbonate species given
+// (element 23 = 1.0, element 24 = alkalinity mode 3), in `passMode`, with
+// profileStepFlag = `stepFlag` for the pass and 0 after it.
+void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag);
+
+// The pH that the engine computes from pCO2 (element 0 = -1.0 before the call):
+// a pass with the given prediction method and step flag; the method in force is
+// put back afterwards. Returns the computed pH (element 0 after the pass).
+float PhFromPco2Pass(DriverContext& c, uint16_t predictionMethod, uint16_t passMode,
+                     uint16_t stepFlag);
+
+// Hydrogen sulfide (element 19) is dropped when the switch h2sOff is on, or
+// when the surface water has a gas-phase H2S (element 27) and the point is
+// above 100 degrees C: the gas then leaves the water.
+bool DropsHydrogenSulfide(const DriverContext& c, float temperature);
+
+// Total pressure in bar of a value in the user's pressure unit (atm x 1.01325,
+// bar, psia x 0.068948, kPa / 100).
+double PressureInBar(float pressure, uint16_t unitCode);
+
+// The elements pH control rewrites (dissolved CO2, M and P alkalinity or the
+// species, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium),
+// which a point keeps in its analysis row after its pH control.
+void KeepPhControlFields(const float* working, float* row);
+
+// The four corrosion rates (CalcCorrRateCO2Kt, CalcCorrRateCO2Fug,
+// CalcCorrRateArrhenius, CalcCorrRateCO2H2S) of an analysis row with the
+// saturation ratios of the same water, into the first four values of `row`.
+void ComputeCorrosionRow(const DriverContext& c, const float (&analysis)[kResultRowValues],
+                         const float (&results)[kResultRowValues],
+                         float (&row)[kCorrosionRowValues]);
+
+// Entries 0 to 7 of the dose inputs: pH, result slot 18, calcite (slot 0),
+// silica, iron, 0 for the first ingredient, phosphate (mg/L), calcium phosphate
+// (slot 3). Entries 8 and 9 keep what the last dose left.
+void FillDoseInputs(DoseContext& inputs, float ph, const float (&results)[kResultRowValues],
+                    const float (&analysis)[kResultRowValues], double phosphateMgL);
+
+// The copies the dose reads: analysis, results and excess of the point, with
+// its calculated bicarbonate (slot 27) and carbonate (slots 8 and 29).
+void FillDoseAnalysis(DoseAnalysis& dose, const float (&analysis)[kResultRowValues],
+                      const float (&results)[kResultRowValues],
+                      const float (&excess)[kIndicatorRowValues], float bicarbonate,
+                      float carbonate);
+
+// Clears the dose's kept limit doses and its keep switch before a point.
+void ClearDoseState(DoseLimitState& limits);
+
+// After a dose: when the dose has not yet added its phosphate and the first
+// ingredient amount is positive, element 5 of the working analysis becomes the
+// surface phosphate plus that amount in the user's unit, the keep switch is set,
+// and the caller repeats its main pass once. True when it should repeat.
+bool AddPhosphateOfDose(DriverContext& c, const DoseContext& inputs);
+
+// The phosphate of the working analysis in mg/L as PO4.
+double PhosphateMgL(const DriverContext& c);
+
+// The pH profile's carbonate constants: the first nine values of CarbonateState
+// (k1 .. log10K2) from the surface water's snapshot, so that pH control at each
+// pH point starts from the surface water's own constants.
+void RestoreSurfaceConstants(DriverContext& c);
+
+// The gas-phase CO2 and H2S of a point at `pressure` (user's pressure unit):
+// a partial pressure held in a pressure unit (CO2 unit codes 0 to 3, H2S unit
+// codes 0 to 3) scales with the total pressure from the surface water's; other
+// units (parts of the gas) stay. A surface pressure of 0 gives no ratio and the
+// surface value stays.
+float PointPco2(const DriverContext& c, float pressure);
+float PointPh2s(const DriverContext& c, float pressure);
+
+// Copies the values of the surface water into the working analysis except
+// pH, the M and P alkalinity fields and pCO2 (elements 0, 13, 14 and 39), which
+// the pH and pressure points set themselves.
+void CopySurfaceForPoint(DriverContext& c);

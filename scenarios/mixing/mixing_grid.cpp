@@ -1,0 +1,175 @@
+// CalcMixGrid and the general mixing grid: pH (or pCO2) by temperature at the
+// typical injection percent, and pH (or pCO2) by injection percent.
+#include "common/unit_codes.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/records.h"
+#include "engine/speciation/speciation_records.h"
+#include "input/records.h"
+#include "scenarios/frame/engine_port.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/mixing/mixing_grid_steps.h"
+#include "scenarios/mixing/mixing_records.h"
+#include "scenarios/mixing/mixing_steps.h"
+
+namespace {
+
+// The general grid weighs carbonate at 60009.3 mg/mol in its total carbonate
+// and alkalinity, as it always has (the profile and the ratio grid use 60009.4).
+constexpr double kGeneralCarbonateWeight = 60009.3;
+constexpr float kSpeciesGivenMode = 3.0f;
+
+// The injection percent of cell (i, j).
+float CellPercent(const MixGridRun& run, int i, int j) {
+    switch (run.kind) {
+        case MixGridKind::kPhByPercent:
+            return run.percentAxis[j];
+        case MixGridKind::kPercentByTemperature:
+            return run.percentAxis[i];
+        default:
+            return mixGridTables.gridMixPercent[0];
+    }
+}
+
+// What pH control of a cell starts from: the mix at 25 degrees C with its pH
+// to be found, the species given and the blended constants.
+void PrepareCellControl(const MixCell& cell) {
+    float* cur = currentAnalysis.values;
+    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
+    cur[AnalysisElement::kPh] = -1.0f;
+    carbonateState.k1 = cell.blend.k1;
+    carbonateState.k2 = cell.blend.k2;
+    carbonateState.kw = cell.blend.kw;
+    cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
+    cur[AnalysisElement::kReportingMode] = reportingMode;
+    (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
+                               cur[AnalysisElement::kTemperature]);
+    cur[AnalysisElement::kPh] = static_cast<float>(SolveBlendPh(cell, cell.blend.ph));
+}
+
+// The pH of the cell from its pCO2 (`pco2` in the user's unit): a reference
+// pass with prediction method 0.
+void PhFromPco2(MixCell& cell, float pco2) {
+    float* cur = currentAnalysis.values;
+    cur[AnalysisElement::kSpeciesGiven] = 0.0f;
+    const uint16_t method = phControlSettings.phPredictionMethod;
+    phControlSettings.phPredictionMethod = 0;
+    cur[AnalysisElement::kPh] = -1.0f;
+    cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
+    calcPassMode = 0;
+    cur[AnalysisElement::kPco2] = pco2;
+    cell.row[AnalysisElement::kPco2] = pco2;
+    RunMixPass();
+    phControlSettings.phPredictionMethod = method;
+    cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
+}
+
+// Without pH control and with pCO2 rows: a pass with the blend's carbonate held
+// (pH from the carbonate balance) at the cell's temperature.
+void HeldCarbonatePass(MixCell& cell) {
+    float* cur = currentAnalysis.values;
+    cur[AnalysisElement::kAlkalinityEq] = 0.0f;
+    const uint16_t method = phControlSettings.phPredictionMethod;
+    phControlSettings.phPredictionMethod = 0;
+    cur[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
+    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
+    cur[AnalysisElement::kPh] = -1.0f;
+    balanceHold = 1;
+    CurrentScenarioEngine().runCalculations();
+    balanceHold = 0;
+    phControlSettings.phPredictionMethod = method;
+    cell.row[AnalysisElement::kTemperature] = cur[AnalysisElement::kTemperature];
+    cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
+}
+
+void GeneralCell(MixGridRun& run, int i, int j) {
+    GridTable& grid = whatIfResults.grid;
+    float* cur = currentAnalysis.values;
+    MixCell cell = BlendCell(7 * i + j, CellPercent(run, i, j), kGeneralCarbonateWeight, true);
+    const bool control = phControlSettings.phControlMethod != PhControlMethod::kNone;
+    const float v = grid.phAxis[i];
+    float alkalinity = 0.0f;
+    if (!run.varyPco2) {
+        cur[AnalysisElement::kPh] = v;
+        cell.row[AnalysisElement::kPh] = v;
+        if (control) {
+            PrepareCellControl(cell);
+            alkalinity = ControlCellPh(cell, v, true);
+        }
+    } else {
+        PhFromPco2(cell, v);
+        // With pCO2 rows the control brings the cell to the target pH of the
+        // pH-control settings; the row value is a partial pressure, not a pH.
+        if (control) {
+            PrepareCellControl(cell);
+            alkalinity = ControlCellPh(cell, phControlSettings.targetPh, true);
+        }
+    }
+
+    // The cell's temperature: the column's, or the blended one when the
+    // columns are percents.
+    const float temperature = run.kind == MixGridKind::kPhByPercent
+                                  ? cell.row[AnalysisElement::kTemperature]
+                                  : grid.temperatureAxis[j];
+    cur[AnalysisElement::kTemperature] = temperature;
+    cell.row[AnalysisElement::kTemperature] = temperature;
+
+    if (control) {
+        AfterCellPhControl(cell, alkalinity, run.varyPco2 ? nullptr : &v);
+        cell.row[AnalysisElement::kPco2] = cur[AnalysisElement::kPco2];
+    } else {
+        if (run.varyPco2) HeldCarbonatePass(cell);
+        cur[AnalysisElement::kPh] = run.varyPco2 ? -1.0f : v;
+        cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
+    }
+    FinishMixCell(run, cell);
+}
+
+}  // namespace
+
+int32_t CalcMixGrid(uint16_t gridCode) {
+    if (gridCode == MixGridCode::kRatio) {
+        CalcMixGridRatio();
+    } else {
+        CalcMixGridAll(gridCode);
+    }
+    return 0;
+}
+
+void CalcMixGridAll(uint16_t gridCode) {
+    if (!AskMixGridQuestions()) return;
+    MixGridRun run{};
+    switch (gridCode) {
+        case MixGridCode::kPhByPercent:
+            BeginMixGrid(MixGridKind::kPhByPercent, 0, run);
+            break;
+        case MixGridCode::kRatio:
+            BeginMixGrid(MixGridKind::kPercentByTemperature, 1, run);
+            break;
+        default:
+            BeginMixGrid(MixGridKind::kPhByTemperature, 2, run);
+            break;
+    }
+
+    GridTable& grid = whatIfResults.grid;
+    const GraphRangeSettings& r = graphRangeSettings;
+    if (run.kind == MixGridKind::kPercentByTemperature)
+        StoreAxisWithoutNegatives(run.percentAxis, grid.phAxis);
+    else if (run.varyPco2)
+        BuildMixGridAxis(r.gridPco2Low, r.gridPco2High, grid.phAxis);
+    else
+        BuildMixGridAxis(r.gridPhLow, r.gridPhHigh, grid.phAxis);
+    if (run.kind == MixGridKind::kPhByPercent) {
+        StoreAxisWithoutNegatives(run.percentAxis, grid.temperatureAxis);
+    } else {
+        BuildMixGridAxis(r.gridTemperatureLow, r.gridTemperatureHigh, grid.temperatureAxis);
+        phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 ? 1 : 0;
+    }
+
+    if (run.computeCells) {
+        StartMixGridCells(run);
+        for (int i = 0; i < kMixAxisPoints; ++i)
+            for (int j = 0; j < kMixAxisPoints; ++j) GeneralCell(run, i, j);
+    }
+    EndMixGrid(run);
+}

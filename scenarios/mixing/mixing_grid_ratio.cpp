@@ -1,0 +1,107 @@
+// The ratio grid: injection percent by temperature, each mix at the pH its
+// blended carbonate balances at (brought to the target pH when pH control is
+// on); and its two earlier forms, which bring column j to point j of the
+// what-if pH range instead.
+#include <iterator>
+
+#include "common/unit_codes.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/records.h"
+#include "engine/speciation/speciation_records.h"
+#include "input/records.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/mixing/mixing_grid_steps.h"
+#include "scenarios/mixing/mixing_records.h"
+#include "scenarios/mixing/mixing_steps.h"
+
+namespace {
+
+// The ratio grid weighs carbonate at 60009.4 mg/mol.
+constexpr double kRatioCarbonateWeight = 60009.4;
+
+// What tells the ratio grid and its earlier forms apart.
+struct RatioVariant {
+    bool whatIfPhTargets;     // pH control to point j of the what-if pH range
+    bool whatIfTemperatures;  // columns from the what-if temperature range
+    bool keepAllAdjusted;     // the cell keeps every element pH control rewrote
+};
+
+// The blend's pH from its carbonate balance, started from the volume-weighted
+// pH of the two waters; a balance that gives no pH is replaced by the engine's
+// pH from pCO2 at 25 degrees C.
+float RatioCellPh(MixCell& cell) {
+    const MixShares& s = cell.shares;
+    const double startPh = s.f * injectionWater.values[AnalysisElement::kPh] +
+                           s.g * formationWater.values[AnalysisElement::kPh];
+    const double ph = SolveBlendPh(cell, startPh);
+    if (ph >= 0.0) return static_cast<float>(ph);
+    float* cur = currentAnalysis.values;
+    (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
+                               cur[AnalysisElement::kTemperature]);
+    cur[AnalysisElement::kPh] = -1.0f;
+    RunMixPass();
+    return cur[AnalysisElement::kPh];
+}
+
+void RatioCell(MixGridRun& run, int i, int j, const RatioVariant& variant,
+               const float (&phTargets)[kMixAxisPoints]) {
+    GridTable& grid = whatIfResults.grid;
+    float* cur = currentAnalysis.values;
+    MixCell cell = BlendCell(7 * i + j, run.percentAxis[i], kRatioCarbonateWeight, false);
+    const float ph = RatioCellPh(cell);
+    cur[AnalysisElement::kPh] = ph;
+    cell.row[AnalysisElement::kPh] = ph;
+    acidDemand = 0.0f;
+    alkaliDemand = 0.0f;
+    cur[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
+    cell.row[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
+    if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
+        const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
+        const float alkalinity = ControlCellPh(cell, target, variant.keepAllAdjusted);
+        AfterCellPhControl(cell, alkalinity, nullptr);
+    }
+    FinishMixCell(run, cell);
+}
+
+void RunRatioGrid(const RatioVariant& variant) {
+    if (!AskMixGridQuestions()) return;
+    MixGridRun run{};
+    BeginMixGrid(MixGridKind::kPercentByTemperature, 1, run);
+    // The rows are percents: the grid runs with the pH (not pCO2) variable.
+    whatIfOptions.varyPco2 = 0;
+    run.varyPco2 = false;
+
+    GridTable& grid = whatIfResults.grid;
+    ClampInnerPercents(run.percentAxis);
+    std::copy(std::begin(run.percentAxis), std::end(run.percentAxis), grid.phAxis);
+    if (variant.whatIfTemperatures)
+        BuildMixGridAxis(whatIfSettings.temperatureLow, whatIfSettings.temperatureHigh,
+                         grid.temperatureAxis);
+    else
+        BuildMixGridAxis(graphRangeSettings.gridTemperatureLow,
+                         graphRangeSettings.gridTemperatureHigh, grid.temperatureAxis);
+    float phTargets[kMixAxisPoints];
+    BuildGridAxis(whatIfSettings.phLow, whatIfSettings.phHigh, phTargets);
+    phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 ? 1 : 0;
+
+    if (run.computeCells) {
+        StartMixGridCells(run);
+        for (int i = 0; i < kMixAxisPoints; ++i)
+            for (int j = 0; j < kMixAxisPoints; ++j) RatioCell(run, i, j, variant, phTargets);
+    }
+    EndMixGrid(run);
+}
+
+}  // namespace
+
+void CalcMixGridRatio() {
+    RunRatioGrid({false, false, true});
+}
+
+void CalcMixGridCopy1() {
+    RunRatioGrid({true, false, false});
+}
+
+void CalcMixGridCopy2() {
+    RunRatioGrid({true, true, false});
+}

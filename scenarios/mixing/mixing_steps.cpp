@@ -1,0 +1,111 @@
+// The steps shared by every mix of the waterflood drivers.
+#include "scenarios/mixing/mixing_steps.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/dose/inhibitor_dose.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/carbonate/ph_adjustment.h"
+#include "engine/speciation/ph_solve_records.h"
+#include "engine/records.h"
+#include "engine/saturation/results_records.h"
+#include "input/records.h"
+#include "scenarios/frame/driver_frame.h"
+#include "scenarios/frame/engine_port.h"
+#include "scenarios/frame/point_steps.h"
+
+namespace {
+
+// Calculation modes of the engine (calcPassMode): 1 an ordinary pass at the
+// water's own conditions.
+constexpr uint16_t kOrdinaryPass = 1;
+// Alkalinity mode 3: the bicarbonate and carbonate are given.
+constexpr float kSpeciesGivenMode = 3.0f;
+
+}  // namespace
+
+MixSources WaterfloodSources() {
+    return {injectionWater, formationWater, CarbonateSnapshot.injection,
+            CarbonateSnapshot.formation};
+}
+
+void HandBlendToEngine(const BlendedCarbonate& b, double hydrogen) {
+    carbonateState.k1 = b.k1;
+    carbonateState.k2 = b.k2;
+    carbonateState.kw = b.kw;
+    carbonateState.carbonateMass = b.co3Mass;
+    carbonateState.bicarbonateMass = b.hco3Mass;
+    carbonateState.co2Mass = b.co2Mass;
+    carbonateState.alkalinityAsCaCO3 = b.alkalinityAsCaCO3;
+    carbonateState.acidityAsCaCO3 = b.acidityAsCaCO3;
+    carbonateState.hMolality = ClampToFloat(hydrogen);
+    carbonateState.ohMolality = ClampToFloat(b.hydroxide);
+    referenceOutputs.chargeResidual = b.chargeValue;
+    referenceCarbonate.totalCarbonate = b.totalCarbonate;
+    // A later pass takes its carbonic acid, bicarbonate and carbonate from the
+    // reference figures, and the carbonate pH solve its alkalinity and acidity
+    // (mg/L as CaCO3) from the solve inputs.
+    referenceH2CO3 = b.h2co3;
+    referenceHCO3 = b.bicarbonate;
+    referenceCO3 = b.carbonate;
+    referenceDissolvedCo2 = b.dissolvedCo2;
+    blendDissolvedCo2 = b.dissolvedCo2;
+    phSolveAlkalinity = b.alkalinityAsCaCO3;
+    phSolveAcidity = b.acidityAsCaCO3;
+}
+
+void RunMixPass() {
+    balanceHold = 0;
+    CurrentScenarioEngine().runCalculations();
+    balanceHold = 0;
+}
+
+void RunMixMainPass() {
+    calcPassMode = kOrdinaryPass;
+    currentAnalysis.values[AnalysisElement::kSpeciesGiven] = 1.0f;
+    currentAnalysis.values[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
+    RunMixPass();
+}
+
+void AdjustMixPh(float targetPh) {
+    float ph = currentAnalysis.values[AnalysisElement::kPh];
+    float scratchAlkalinity = 0.0f;
+    AdjustpHToTarget(3, 1.0f, targetPh, ph, scratchAlkalinity);
+}
+
+void KeepAdjustedElements(const float* working, float* row) {
+    KeepPhControlFields(working, row);
+    row[AnalysisElement::kPco2] = working[AnalysisElement::kPco2];
+}
+
+void ClearMixDoseTracking() {
+    doseLimitState.runningLimitDose = 0.0f;
+    doseLimitState.presentLimitDose = 0.0f;
+}
+
+uint16_t DoseAtMix(const MixDoseRows& rows, const MixDoseCall& call, DoseContext& inputs,
+                   float& dose) {
+    std::memcpy(doseAnalysis.analysis, rows.analysis, sizeof doseAnalysis.analysis);
+    std::memcpy(doseAnalysis.results, rows.results, sizeof doseAnalysis.results);
+    std::memcpy(doseAnalysis.excess, rows.excess, sizeof doseAnalysis.excess);
+    const UnitContext units = GlobalUnitContext();
+    const MixDoseSource source{doseAnalysis, units, currentResidenceTime, corrosionTarget};
+    float limits[kLimitInputCount];
+    MixLimitInputs(productTable, source, call.rules, limits);
+    inputs = MixDoseInputs(doseAnalysis, call.resultSlot, call.phosphate, units);
+    if (call.ph) inputs.value[DoseInput::kPh] = *call.ph;
+    const float temperature = rows.analysis[AnalysisElement::kTemperature];
+    const int16_t status = CurrentScenarioEngine().calcInhibitorDosage(&inputs, temperature, limits,
+                                                                       currentResidenceTime, &dose);
+    return static_cast<uint16_t>(std::max<int16_t>(status, 0));
+}
+
+bool ProductIsRecorded(const char (&recorded)[kMixProductNameChars]) {
+    return SameProductName(CurrentProductName(productTable), recorded);
+}
+
+void RecordProduct(char (&recorded)[kMixProductNameChars]) {
+    RecordProductName(CurrentProductName(productTable), recorded);
+}

@@ -1,0 +1,68 @@
+// Steps that every mix of the waterflood drivers goes through, whether it is a
+// point of the mixing-ratio profile or a cell of a mixing grid: handing the
+// blend's carbonate to the engine, the engine pass, the corrosion rates and the
+// inhibitor dose of the current product at the mix.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/dose/dose_records.h"
+#include "engine/pipeline/pipeline_records.h"
+#include "engine/pipeline/water_pipeline.h"
+#include "scenarios/mixing/mixing_blend.h"
+#include "scenarios/mixing/mixing_dose.h"
+#include "scenarios/mixing/mixing_records.h"
+
+// The two stored waters of the waterflood with the carbonate their single-water
+// calculations kept.
+MixSources WaterfloodSources();
+
+// Hands the blend's carbonate to the engine for its next runs: the conditional
+// constants k1, k2 and kw, the reference pass's carbonate amounts and charge
+// figures that later passes start from (a results pass of a mix takes its
+// dissolved CO2 from there), the carbonate-solve inputs, and the hydrogen and
+// hydroxide amounts. `hydrogen` is the profile's or the grids' form.
+void HandBlendToEngine(const BlendedCarbonate& blend, double hydrogen);
+
+// One engine run on the working analysis, with the blend's carbonate given
+// through the analysis (balanceHold 0 before and after).
+void RunMixPass();
+// The same as a main pass: calcPassMode 1, element 23 = 1.0 and element 24 =
+// 3.0 (bicarbonate and carbonate given).
+void RunMixMainPass();
+
+// pH control of a mix: brings the working analysis to
+// `targetPh` by acid or alkali (water 3, the working analysis); nothing when pH
+// control is off.
+void AdjustMixPh(float targetPh);
+
+// The elements that pH control rewrites (dissolved CO2, the M and P alkalinity
+// fields, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium
+// and pCO2), copied from the adjusted working analysis into a mix's row.
+void KeepAdjustedElements(const float* working, float* row);
+
+// The treatment-tracking values of the dose (its kept limit doses) cleared
+// before a mix.
+void ClearMixDoseTracking();
+
+// The dose of the current product at one mix from its stored rows: the rows
+// become the dose's copies (DoseAnalysis), and the dose runs with the mix's
+// temperature and the dose residence time. Returns the status, never below 0.
+struct MixDoseRows {
+    const float (&analysis)[kMixValueCount];
+    const float (&results)[kMixValueCount];
+    const float (&excess)[kMixExcessCount];
+};
+struct MixDoseCall {
+    int resultSlot;           // the dose input taken from the results (18 or 11)
+    float phosphate;          // the phosphate present, as the driver gives it
+    MixLimitRules rules;      // which codes the limit inputs read
+    std::optional<float> ph;  // the pH the dose inputs take, when not the row's
+};
+uint16_t DoseAtMix(const MixDoseRows& rows, const MixDoseCall& call, DoseContext& inputs,
+                   float& dose);
+
+// The current product's file name against a recorded one.
+bool ProductIsRecorded(const char (&recorded)[kMixProductNameChars]);
+void RecordProduct(char (&recorded)[kMixProductNameChars]);

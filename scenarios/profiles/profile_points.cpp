@@ -1,0 +1,121 @@
+// The whole run of a profile: for each of the seven points the set-up, a first
+// engine pass that settles the carbonate species at the point's conditions, the
+// main pass whose results are stored, the corrosion rates and, with a product,
+// the inhibitor dose. A dose that adds phosphate makes the main pass run once
+// more with the phosphate in the water.
+#include <cstring>
+
+#include "scenarios/frame/point_steps.h"
+#include "scenarios/profiles/profile_family.h"
+
+namespace {
+namespace AE = AnalysisElement;
+
+// The progress window counts 4900 units of work, 700 per point: half a point
+// after the first pass, the whole point after the main pass.
+constexpr int kWorkUnits = 4900;
+constexpr int kPointUnits = 700;
+
+void FirstPass(ProfileRun& run, int k) {
+    DriverContext& c = run.c;
+    float* w = c.current.values;
+    RunGivenSpeciesPass(c, c.engine.phBalanceSwitch == 1 ? PassMode::kReference : PassMode::kWhatIf,
+                        1);
+    w[AE::kMAlkalinity] = c.out.saturation[27];
+    w[AE::kPAlkalinity] = c.out.saturation[29];
+    w[AE::kAcidity] = c.out.dissolvedCO2Copy;
+    if (c.engine.phBalanceSwitch == 1) run.table.analysis[k][AE::kPh] = w[AE::kPh];
+}
+
+void MainPass(ProfileRun& run, int k, const ProgressClock& clock) {
+    DriverContext& c = run.c;
+    ProfileTable& t = run.table;
+    float* w = c.current.values;
+    float(&row)[kResultRowValues] = t.analysis[k];
+    if (run.variable != ProfileVariable::kPressure && c.engine.options.wellLogPtSource == 2)
+        w[AE::kPressure] = row[AE::kPressure] = c.settings.pressureEval;
+    if (c.engine.options.varyPco2 != 0) {
+        w[AE::kPh] = -1.0f;
+        w[AE::kPco2] = ProfilePointPco2(run, k);
+    }
+    c.out.saturation[31] = 0.0f;  // the balancing amount of a reference pass
+    RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
+
+    t.bicarbonate[k] = c.out.saturation[27];
+    t.carbonate[k] = c.out.saturation[29];
+    t.dissolvedCO2[k] = c.out.dissolvedCO2Copy;
+    w[AE::kAcidity] = c.out.dissolvedCO2Copy;
+    if (c.out.pressureRaised != 0) row[AE::kPressure] = w[AE::kPressure];
+    StepProgress(clock, 100 * (k + 1) / kProfilePoints, kPointUnits * k + kPointUnits, kWorkUnits);
+
+    if (c.engine.options.correctPhForTemperature != 0) row[AE::kPh] = w[AE::kPh];
+    t.carbonateFigure[k] = c.out.carbonateFigure;
+    if (run.variable == ProfileVariable::kPressure)
+        std::memset(t.results[k], 0, sizeof t.results[k]);
+    std::memcpy(t.results[k], c.out.saturation, sizeof t.results[k]);
+    // The temperature profile keeps the pH its set-up recorded.
+    const int first = run.variable == ProfileVariable::kTemperature ? 1 : 0;
+    for (int e = first; e < AE::kCount; ++e) row[e] = w[e];
+    std::memcpy(t.excess[k], c.out.excess, sizeof t.excess[k]);
+    ComputeCorrosionRow(c, c.current.values, c.out.saturation, t.corrosion[k]);
+}
+
+void DosePoint(ProfileRun& run, int k, double phosphateMgL) {
+    DriverContext& c = run.c;
+    ProfileTable& t = run.table;
+    float drivers[kDosedComponentCount];
+    DoseDriverValues(c.product, t.results[k], run.variable != ProfileVariable::kTemperature,
+                     drivers);
+    FillDoseInputs(run.doseInputs, t.analysis[k][AE::kPh], t.results[k], c.current.values,
+                   phosphateMgL);
+    FillDoseAnalysis(c.doseAnalysis, c.current.values, c.out.saturation, c.out.excess,
+                     t.bicarbonate[k], t.carbonate[k]);
+    t.doseStatus[k] =
+        c.calls.calcInhibitorDosage(&run.doseInputs, c.current.values[AE::kTemperature], drivers,
+                                    c.residenceTimeAtSelect, &t.dose[k]);
+    t.doseDone = 1;
+}
+
+}  // namespace
+
+void RunProfilePoints(ProfileRun& run) {
+    DriverContext& c = run.c;
+    const bool selected = c.status.productSelected != 0;
+    float* w = c.current.values;
+    const ProgressClock clock = StartProgress();
+
+    // The M and P fields are not copied per point: they start from these.
+    if (run.variable == ProfileVariable::kPh) {
+        w[AE::kMAlkalinity] = c.surfaceCarbonate.hco3;
+        w[AE::kPAlkalinity] = c.surfaceCarbonate.co3;
+    } else if (run.variable == ProfileVariable::kPressure) {
+        w[AE::kMAlkalinity] = c.backup.currentHCO3;
+        w[AE::kPAlkalinity] = c.backup.currentCO3;
+    }
+
+    for (int k = 0; k < kProfilePoints; ++k) {
+        (void)SetUpProfilePoint(run, k);
+        const double phosphateMgL = PhosphateMgL(c);
+        FirstPass(run, k);
+        const int half = kPointUnits * k + kPointUnits / 2;
+        StepProgress(clock, half / 49, half, kWorkUnits);
+        ClearDoseState(c.doseLimits);
+
+        for (;;) {
+            MainPass(run, k, clock);
+            if (!selected) {
+                if (run.variable != ProfileVariable::kTemperature) run.table.doseStatus[k] = 0;
+                break;
+            }
+            DosePoint(run, k, phosphateMgL);
+            if (!AddPhosphateOfDose(c, run.doseInputs)) break;
+        }
+    }
+
+    if (selected) {
+        RecordProductName(run.product, run.table.lastProductName);
+        c.residenceTimeAtLastRun = c.residenceTimeAtSelect;
+        run.table.doseDone = 1;
+    }
+    EndProgress();
+}

@@ -1,0 +1,21 @@
+// The engine runs of one well station: the surface water brought to the
+// station's temperature and pressure with its gases scaled to the station's
+// pressure, a first run that settles the pH, a second that gives the carbonate
+// species at the station, and a third whose results the station keeps (run
+// once more when the product's dose adds phosphate).
+#pragma once
+
+#include "scenarios/wells/well_context.h"
+
+// Above this surface pressure (bar) the pH comes from the pCO2 of the water.
+constexpr double kPhFromPco2AboveBar = 1.02;
+
+// Per-run values the stations share.
+struct WellStationRun {
+    double surfacePressureBar;  // the surface water's pressure in bar
+    ProgressClock clock;
+    DoseContext doseInputs;  // entries 8 and 9 carry from one dose call to the next
+};
+
+// Computes station k of driver `d` and files it in the driver's table.
+void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& run);

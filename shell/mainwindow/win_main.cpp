@@ -1,0 +1,74 @@
+// WinMain and InitInstance. The main window is created and shown maximised
+// whatever show mode the program was started with, and painted before the
+// settings load, so the user sees the program while it reads its files.
+#include "shell/mainwindow/win_main.h"
+
+#include "platform/system/clipboard.h"
+#include "platform/system/system.h"
+#include "platform/window/window.h"
+#include "printing/print_job_records.h"
+#include "resources/resource_ids.h"
+#include "shell/progress/progress_window.h"
+#include "shell/records.h"
+#include "shell/startup/startup_config.h"
+#include "shell/startup/startup_records.h"
+#include "shell/mainwindow/window_classes.h"
+
+namespace {
+
+constexpr win::DWORD kPrintDialogStructSize = 66;
+
+void SetPrintDialogStart(win::HWND owner) {
+    win::PrintDialogRecord& pd = printJobState.printDialog;
+    pd.structSize = kPrintDialogStructSize;
+    pd.owner = owner;
+    pd.devMode = nullptr;
+    pd.devNames = nullptr;
+    pd.flags = win::PD_RETURNDC | win::PD_NOPAGENUMS | win::PD_NOSELECTION;
+    pd.copies = 1;
+}
+
+}  // namespace
+
+int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/) {
+    char className[40] = {};
+    char title[40] = {};
+    if (win::LoadString(instance, StringId::kMainClass, className, sizeof className) == 0) return 0;
+    if (win::LoadString(instance, StringId::kMainTitle, title, sizeof title) == 0) return 0;
+    win::HWND hwnd =
+        win::CreateWindowEx(0, className, title, win::WS_OVERLAPPEDWINDOW | win::WS_MAXIMIZE,
+                            win::CW_USEDEFAULT, win::CW_USEDEFAULT, win::CW_USEDEFAULT,
+                            win::CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (hwnd == nullptr) return 0;
+    mainWindowState.mainWindow = hwnd;
+    mainWindowState.instance = instance;
+    SetPrintDialogStart(hwnd);
+    win::ShowWindow(hwnd, win::SW_MAXIMIZE);
+    win::UpdateWindow(hwnd);
+
+    reportPageGrid.marginX = reportPageGrid.lineHeight = 0;
+    reportPageGrid.lineY = reportPageGrid.lineCount = 0;
+    InstallProgressHooks();
+    if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
+
+    const win::DWORD version = win::GetVersion();
+    mainWindowState.windowsVersion = version;
+    mainWindowState.windowsVersionLow = win::LOWORD(version);
+    mainWindowState.windowsVersionHigh = win::HIWORD(version);
+    clipboardFormats.cfRichText = win::RegisterClipboardFormat("rich text format");
+    clipboardFormats.cfXlTable = win::RegisterClipboardFormat("XlTable");
+    clipboardFormats.cfCsv = win::RegisterClipboardFormat("Csv");
+    return 1;
+}
+
+int WinMain(win::HINSTANCE instance, win::HINSTANCE prevInstance, const char*, int showCommand) {
+    mainWindowState.prevInstance = prevInstance;
+    if (prevInstance == nullptr && InitApplication(instance) == 0) return 0;
+    if (InitInstance(instance, showCommand) == 0) return 0;
+    win::MSG msg;
+    while (win::GetMessage(&msg, nullptr, 0, 0)) {
+        win::TranslateMessage(&msg);
+        win::DispatchMessage(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,130 @@
+// InitApplication: the 27 window classes in their fixed order, each named by
+// its string-table entry (the three label classes by literal names), then the
+// calendar control and the four private clipboard formats.
+#include "shell/mainwindow/window_classes.h"
+
+#include <cstdio>
+
+#include "platform/system/clipboard.h"
+#include "platform/gdi/gdi.h"
+#include "platform/system/system.h"
+#include "platform/window/window.h"
+#include "resources/resource_ids.h"
+#include "shell/mainwindow/main_window.h"
+#include "shell/progress/progress_window.h"
+#include "shell/records.h"
+#include "shell/startup/startup_records.h"
+
+namespace {
+
+constexpr win::UINT kRedraw = win::CS_HREDRAW | win::CS_VREDRAW;
+constexpr win::UINT kDoubleClicks = win::CS_DBLCLKS;
+
+enum class Background { kWhite, kMain };
+
+struct ClassSpec {
+    unsigned stringId;        // 0: the literal name below
+    const char* literalName;  // the label classes
+    win::WNDPROC procedure;
+    win::UINT style;
+    int menuId;  // 0: none
+    bool icon;
+    int cursor;
+    Background background;
+};
+
+// In registration order. The result pages, graphs, one-page pages, help and
+// label windows have their procedures in their own subsystems; until a window
+// of such a class is opened, default processing is all it needs.
+const ClassSpec kClasses[] = {
+    {StringId::kMainClass, nullptr, MainWndProc, kRedraw, kMainMenuId, true, win::IDC_ARROW,
+     Background::kMain},
+    {StringId::kMuValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kMuWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kCycledValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPrecipClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kWellLogOnePageClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kOnePageClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 1255, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPhValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kPressValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kTempValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kCycledWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPressWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPhWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kTempWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kMixedWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kMixedValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kMixedWaterOutClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kMixedValuesOutClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 13, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kTwoDGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 14, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kWellLogSummaryGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 14, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kAlkGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 15, true, win::IDC_ARROW,
+     Background::kWhite},
+    {StringId::kHelpClass, nullptr, DefaultOnlyWndProc, kRedraw | kDoubleClicks, 0, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kProgressClass, nullptr, ProgWndProc, kRedraw, 0, true, win::IDC_WAIT,
+     Background::kWhite},
+    {0, "w_static", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
+    {0, "w_static_ctr", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
+    {0, "w_static_rt", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
+};
+
+bool RegisterOne(const ClassSpec& spec, win::HINSTANCE instance) {
+    char name[40] = {};
+    if (spec.stringId != 0) {
+        if (win::LoadString(instance, spec.stringId, name, sizeof name) == 0) return false;
+    } else {
+        std::snprintf(name, sizeof name, "%s", spec.literalName);
+    }
+    win::WNDCLASS wc;
+    wc.style = spec.style;
+    wc.lpfnWndProc = spec.procedure;
+    wc.hInstance = instance;
+    wc.hIcon = spec.icon ? win::LoadIcon(nullptr, win::IDI_APPLICATION) : nullptr;
+    wc.hCursor = win::LoadCursor(nullptr, spec.cursor);
+    wc.hbrBackground = spec.background == Background::kMain
+                           ? win::CreateSolidBrush(kMainBackgroundColour)
+                           : reinterpret_cast<win::HBRUSH>(win::GetStockObject(win::WHITE_BRUSH));
+    wc.menuId = spec.menuId;
+    wc.lpszClassName = name;
+    return win::RegisterClass(&wc) != 0;
+}
+
+}  // namespace
+
+win::LRESULT DefaultOnlyWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
+                                win::LPARAM lParam) {
+    return win::DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+int InitApplication(win::HINSTANCE instance) {
+    for (const ClassSpec& spec : kClasses)
+        if (!RegisterOne(spec, instance)) return 0;
+    mainWindowState.instance = instance;
+    clipboardFormats.cfIntermediate = win::RegisterClipboardFormat("tkIntermediate");
+    clipboardFormats.cfResults = win::RegisterClipboardFormat("tkResults");
+    clipboardFormats.cfCombined = win::RegisterClipboardFormat("tkCombined");
+    clipboardFormats.cfMultiMix = win::RegisterClipboardFormat("tkMultiMix");
+    return 1;
+}

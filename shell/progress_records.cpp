@@ -1,8 +1,0 @@
-// Definition of the progress window's state.
-#include "shell/progress_records.h"
-
-ProgressState progressState;
-
-void ResetProgressRecords() {
-    progressState = ProgressState{};
-}

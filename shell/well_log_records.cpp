@@ -1,8 +1,0 @@
-// Definition of the well-log entered flag.
-#include "shell/well_log_records.h"
-
-uint32_t wellLogSpecsEntered;
-
-void ResetWellLogRecords() {
-    wellLogSpecsEntered = 0;
-}
