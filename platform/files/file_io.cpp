@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <map>
 #include <set>
 
+#include "platform/files/directories.h"
 #include "platform/system/system.h"
 #include "platform/window/window_internal.h"
 
@@ -31,6 +33,7 @@ struct FileState {
     int nextHandle = 3;
     DWORD lastError = 0;
     std::set<std::string> hidden;  // Linux paths carrying the hidden attribute
+    int failingWrites = 0;         // writes still to fail (FailNextFileWrites)
 };
 
 FileState& Files() {
@@ -177,6 +180,11 @@ UINT _lwrite(HFILE file, const void* buffer, UINT count) {
         SetLastError(ERROR_ACCESS_DENIED);
         return kReadWriteError;
     }
+    if (detail::Files().failingWrites > 0) {
+        --detail::Files().failingWrites;
+        SetLastError(ERROR_DISK_FULL);
+        return kReadWriteError;
+    }
     if (count == 0) {
         off_t pos = ::lseek(f->fd, 0, SEEK_CUR);
         if (pos < 0 || ::ftruncate(f->fd, pos) != 0) {
@@ -321,6 +329,51 @@ BOOL DeleteFile(const char* path) {
     }
     detail::Files().hidden.erase(target);
     return TRUE;
+}
+
+BOOL MoveFileEx(const char* from, const char* to, DWORD flags) {
+    if (from == nullptr || to == nullptr) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    const std::string source = MapPath(from);
+    const std::string target = MapPath(to);
+    struct stat st;
+    if (::stat(source.c_str(), &st) != 0) {
+        SetLastError(detail::OpenError(source, errno));
+        return FALSE;
+    }
+    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && ::stat(target.c_str(), &st) == 0) {
+        SetLastError(ERROR_ALREADY_EXISTS);
+        return FALSE;
+    }
+    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    if (::rename(source.c_str(), target.c_str()) != 0) {
+        SetLastError(detail::OpenError(target, errno));
+        return FALSE;
+    }
+    if (detail::Files().hidden.erase(source) != 0)
+        detail::Files().hidden.insert(target);
+    else
+        detail::Files().hidden.erase(target);
+    return TRUE;
+}
+
+BOOL FlushFileBuffers(HANDLE file) {
+    detail::OpenFile* f = detail::Lookup(detail::HandleToFile(file));
+    if (f == nullptr) return FALSE;
+    if (::fsync(f->fd) != 0 && errno != EINVAL && errno != EROFS) {
+        SetLastError(detail::ErrorFromErrno(errno));
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void FailNextFileWrites(int count) {
+    detail::Files().failingWrites = count > 0 ? count : 0;
 }
 
 DWORD GetFileAttributes(const char* path) {

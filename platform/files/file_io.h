@@ -92,6 +92,21 @@ inline BOOL DeleteFileA(const char* p) {
 DWORD GetFileAttributes(const char* path);
 BOOL SetFileAttributes(const char* path, DWORD attributes);
 
+// Renames `from` to `to` in one step. With MOVEFILE_REPLACE_EXISTING an existing
+// `to` is replaced (atomically: a reader sees the old file or the new one, never
+// a mix); without it an existing `to` fails with ERROR_ALREADY_EXISTS.
+inline constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+BOOL MoveFileEx(const char* from, const char* to, DWORD flags);
+inline BOOL MoveFileExA(const char* f, const char* t, DWORD flags) {
+    return MoveFileEx(f, t, flags);
+}
+// Pushes what was written through `file` to the disk.
+BOOL FlushFileBuffers(HANDLE file);
+
+// Tests: make the next `count` writes (_lwrite, WriteFile) fail as a full disk
+// does (ERROR_DISK_FULL, nothing written). 0 ends the failures.
+void FailNextFileWrites(int count);
+
 // ---- Directory listing ----------------------------------------------------------------------
 struct DirectoryEntry {
     std::string name;  // as stored on disk

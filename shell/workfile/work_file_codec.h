@@ -1,0 +1,30 @@
+// The work file's records encoded field by field, little-endian, in file order,
+// from and into the program's records named in the layout table.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "shell/workfile/work_file_layout.h"
+
+namespace workfile {
+
+// Encodes record `record` at the writer's position; false when it did not take
+// exactly the record's size (or the writer ran out of room).
+[[nodiscard]] bool EncodeRecord(int record, bytes::Writer& out);
+// Decodes record `record` from the reader's position into the program's
+// records; false when it did not take exactly the record's size. Record 0 (the
+// version word) is read by the caller, not here.
+[[nodiscard]] bool DecodeRecord(int record, bytes::Reader& in);
+
+// The whole workspace as a file image of kFileBytes, version word 557.
+[[nodiscard]] std::vector<uint8_t> EncodeWorkFile();
+
+// Decodes records 1 .. recordCount - 1 of an image that holds at least their
+// bytes (the caller has checked the length); false when a record did not decode
+// to its size, which no checked image can cause.
+[[nodiscard]] bool DecodeWorkFile(const uint8_t* image, size_t size, int recordCount);
+
+}  // namespace workfile

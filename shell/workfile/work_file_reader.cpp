@@ -1,0 +1,79 @@
+// Loading a work file, all or nothing. The file is opened read-only and read
+// whole; the image is the staging copy: its length and every index in it are
+// checked before anything in memory changes, and only then is it decoded into
+// the workspace at once. A refused file changes nothing.
+#include <cstring>
+
+#include "engine/records.h"
+#include "input/records.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/files/file_io.h"
+#include "platform/window/window.h"
+#include "shell/records.h"
+#include "shell/workfile/work_file.h"
+#include "shell/workfile/work_file_checks.h"
+#include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_records.h"
+
+namespace {
+
+constexpr int kPrecipitationQuantityRecord = 404;
+
+// The whole file, up to the layout's size (bytes beyond it are never looked at);
+// false when a read fails.
+bool ReadImage(win::HFILE file, std::vector<uint8_t>& image) {
+    image.assign(workfile::kFileBytes, 0);
+    const win::UINT got = win::_lread(file, image.data(), workfile::kFileBytes);
+    if (got == win::kReadWriteError) return false;
+    image.resize(got);
+    return true;
+}
+
+// What the load does once the image is accepted.
+void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount) {
+    const bool decoded = workfile::DecodeWorkFile(image.data(), image.size(), recordCount);
+    (void)decoded;  // a checked image always decodes
+    // Record 357, an option word that is only ever 0 or 1.
+    const int32_t useInputPh = static_cast<int32_t>(whatIfOptions.useInputPh);
+    if (useInputPh < 0 || useInputPh > 1) whatIfOptions.useInputPh = 0;
+    if (version == workfile::kFirstCurrentVersion) {
+        whatIfOptions.wellLogPtSource = 0;
+        std::memset(KeptBlock(kPrecipitationQuantityRecord), 0,
+                    workfile::kRecordTable[kPrecipitationQuantityRecord].size);
+    }
+    mainWindowState.dataVersion = version;
+    mainWindowState.loadedVersion = version;
+    entryTemperature = currentAnalysis.values[AnalysisElement::kTemperature];
+}
+
+}  // namespace
+
+int32_t LoadWorkFileImage(const std::vector<uint8_t>& image) {
+    if (image.size() < 2) return -1;
+    const int16_t version = bytes::GetI16(image.data());
+    const int records = workfile::RecordsHeld(version, image.size());
+    if (records == 0 || !workfile::IndicesInRange(image.data(), image.size(), records)) return -1;
+    Commit(image, version, records);
+    return 0;
+}
+
+int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
+    const win::HFILE file = win::_lopen(mainWindowState.workFilePath, win::OF_READ);
+    if (file == win::HFILE_ERROR) {
+        win::MessageBox(nullptr, kCannotOpenText, kFileCaption, win::MB_ICONINFORMATION);
+        return 1;
+    }
+    std::vector<uint8_t> image;
+    const bool read = ReadImage(file, image);
+    win::_lclose(file);
+    if (!read || LoadWorkFileImage(image) != 0) {
+        win::MessageBox(owner, kLoadFailedText, kWarningCaption, win::MB_ICONINFORMATION);
+        win::InvalidateRect(owner, nullptr, win::TRUE);
+        return -1;
+    }
+    win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
+    SetSaveMenuItems();
+    CleanStoredAnalyses();
+    win::InvalidateRect(owner, nullptr, win::TRUE);
+    return 0;
+}

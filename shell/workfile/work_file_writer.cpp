@@ -1,0 +1,100 @@
+// Saving the workspace. The whole image is built in memory, written to a
+// temporary file beside the target with every count checked, pushed to the
+// disk and only then renamed over the target, so a failed save leaves the
+// previous file as it was and a saved file is always exactly 200,171 bytes.
+#include <cmath>
+#include <string>
+
+#include "engine/records.h"
+#include "engine/saturation/water_results_records.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/files/file_io.h"
+#include "platform/window/menu.h"
+#include "platform/window/window.h"
+#include "resources/resource_ids.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/commands/work_file_commands.h"
+#include "shell/records.h"
+#include "shell/workfile/work_file.h"
+#include "shell/workfile/work_file_codec.h"
+
+namespace {
+
+// Writes the records one by one; false at the first write that fails or comes up short.
+bool WriteImage(win::HFILE file, const std::vector<uint8_t>& image) {
+    for (const workfile::RecordRow& r : workfile::kRecordTable) {
+        const win::UINT done = win::_lwrite(file, image.data() + r.offset, r.size);
+        if (done != r.size) return false;
+    }
+    return true;
+}
+
+win::HANDLE AsHandle(win::HFILE file) {
+    return reinterpret_cast<win::HANDLE>(static_cast<std::intptr_t>(file));
+}
+
+int SaveFailed(win::HWND owner, const std::string& temporary) {
+    (void)win::DeleteFile(temporary.c_str());
+    win::MessageBox(owner, kSaveFailedText, kWarningCaption, win::MB_ICONINFORMATION);
+    win::InvalidateRect(owner, nullptr, win::TRUE);
+    return -1;
+}
+
+}  // namespace
+
+void SetSaveMenuItems() {
+    const ResultStatus& s = resultStatus;
+    const bool any = s.surfaceEntered != 0 || s.injectionEntered != 0 || s.formationEntered != 0 ||
+                     multiMixState.multiMixDone != 0;
+    const win::UINT state = win::MF_BYCOMMAND | (any ? win::MF_ENABLED : win::MF_GRAYED);
+    if (mainWindowState.mainMenu == nullptr) return;
+    win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFile, state);
+    win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFileAs, state);
+}
+
+void CleanStoredAnalyses() {
+    // Elements whose negative values carry a meaning.
+    constexpr int kSigned[] = {AnalysisElement::kPh,           AnalysisElement::kAlkalinity,
+                               AnalysisElement::kMAlkalinity,  AnalysisElement::kPAlkalinity,
+                               AnalysisElement::kAlkalinityEq, AnalysisElement::kCompanionPh,
+                               AnalysisElement::kAcidity};
+    for (WaterAnalysis* w : {&surfaceWater, &injectionWater, &formationWater}) {
+        for (int e = 0; e < AnalysisElement::kCount; ++e) {
+            float& v = w->values[e];
+            if (!std::isfinite(v) || v > 1.0e30f || v < -1.0e30f) {
+                v = 0.0f;
+            } else if (v < 1.0e-30f) {
+                bool keep = false;
+                for (int s : kSigned) keep = keep || (s == e && v < 0.0f);
+                if (!keep) v = 0.0f;
+            }
+        }
+    }
+}
+
+int SaveWorkFile(win::HWND owner) {
+    const std::string target = mainWindowState.workFilePath;
+    const std::string temporary = target + ".~sv";
+
+    // The working record carries the current carbonate pair (records 52 and 53).
+    currentAnalysis.values[AnalysisElement::kBicarbonate] = currentHCO3;
+    currentAnalysis.values[AnalysisElement::kCarbonate] = currentCO3;
+    const std::vector<uint8_t> image = workfile::EncodeWorkFile();
+
+    const win::HFILE file = win::_lcreat(temporary.c_str(), 0);
+    if (file == win::HFILE_ERROR) {
+        win::MessageBox(nullptr, kCannotOpenText, kFileCaption, win::MB_ICONINFORMATION);
+        return 1;
+    }
+    bool written = image.size() == workfile::kFileBytes && WriteImage(file, image);
+    written = written && win::FlushFileBuffers(AsHandle(file)) != win::FALSE;
+    written = win::_lclose(file) == 0 && written;
+    if (!written ||
+        !win::MoveFileEx(temporary.c_str(), target.c_str(), win::MOVEFILE_REPLACE_EXISTING))
+        return SaveFailed(owner, temporary);
+
+    SetSaveMenuItems();
+    CleanStoredAnalyses();
+    win::InvalidateRect(owner, nullptr, win::TRUE);
+    return 0;
+}
