@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/directories.h"
 #include "platform/window/win_types.h"
 
 namespace win {

@@ -212,5 +212,40 @@ TEST_F(FileTest, DirectoryListingFillsAListBox) {
     DestroyWindow(d);
 }
 
+TEST_F(FileTest, RenameReplacesItsTargetOnlyWhenAsked) {
+    Put("ZORIN/new.tmp", "new");
+    Put("ZORIN/Work.KRV", "old contents");
+    EXPECT_FALSE(MoveFileEx("\\ZORIN\\new.tmp", "\\zorin\\work.krv", 0));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(MoveFileEx("\\ZORIN\\new.tmp", "\\zorin\\work.krv", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(SizeOf("ZORIN/Work.KRV"), 3);  // the existing name, replaced whole
+    EXPECT_EQ(SizeOf("ZORIN/new.tmp"), -1);
+    EXPECT_FALSE(MoveFileEx("\\ZORIN\\gone.tmp", "\\ZORIN\\x.KRV", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(MoveFileEx("\\ZORIN\\Work.KRV", "\\ZORIN", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+}
+
+TEST_F(FileTest, FailedWritesReportADiskFullAndWriteNothing) {
+    HFILE h = _lcreat("\\ZORIN\\out.bin", 0);
+    ASSERT_NE(h, HFILE_ERROR);
+    FailNextFileWrites(2);
+    EXPECT_EQ(_lwrite(h, "abc", 3), kReadWriteError);
+    EXPECT_EQ(GetLastError(), ERROR_DISK_FULL);
+    DWORD done = 7;
+    EXPECT_FALSE(WriteFile(reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(h)), "abc", 3, &done,
+                           nullptr));
+    EXPECT_EQ(done, 0u);
+    EXPECT_EQ(_lwrite(h, "abc", 3), 3u);  // the switch is used up
+    EXPECT_TRUE(FlushFileBuffers(reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(h))));
+    _lclose(h);
+    EXPECT_EQ(SizeOf("ZORIN/out.bin"), 3);
+    FailNextFileWrites(5);
+    FailNextFileWrites(0);
+    h = _lopen("\\ZORIN\\out.bin", OF_WRITE);
+    EXPECT_EQ(_lwrite(h, "x", 1), 1u);
+    _lclose(h);
+}
+
 }  // namespace
 }  // namespace wintest

@@ -1,0 +1,93 @@
+// Work-file tests: a fresh program in an empty install folder, helpers that
+// build file images by hand and take snapshots of the workspace, and a tear-down
+// that puts every record the layout touches back to zero.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "scenarios/mixing/mixing_records.h"
+#include "shell/commands/work_file_commands.h"
+#include "shell/workfile/work_file.h"
+#include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_layout.h"
+#include "shell/workfile/work_file_records.h"
+#include "tests/shell/shell_fixture.h"
+
+namespace worktest {
+
+using workfile::kFileBytes;
+using workfile::kRecordTable;
+
+// Every record the layout names back to zero: an all-zero image decoded.
+inline void ClearLayoutRecords() {
+    const std::vector<uint8_t> zeros(kFileBytes, 0);
+    (void)workfile::DecodeWorkFile(zeros.data(), zeros.size(), workfile::kRecordCount);
+    ResetWorkFileRecords();
+}
+
+// What a load may change, as bytes: the layout's records and the shell words a
+// load sets.
+struct Snapshot {
+    std::vector<uint8_t> image;
+    int16_t dataVersion;
+    int16_t loadedVersion;
+    float entryTemperature;
+    std::string workFilePath;
+    bool operator==(const Snapshot&) const = default;
+};
+inline Snapshot TakeSnapshot() {
+    return Snapshot{workfile::EncodeWorkFile(), mainWindowState.dataVersion,
+                    mainWindowState.loadedVersion, entryTemperature, mainWindowState.workFilePath};
+}
+
+// The first byte of record `record` in an image.
+inline uint8_t* At(std::vector<uint8_t>& image, int record, uint32_t within = 0) {
+    return image.data() + kRecordTable[record].offset + within;
+}
+
+// Random bytes everywhere, with the indices the reader checks set in range and
+// the version word 557.
+inline std::vector<uint8_t> RandomImage(uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> image(kFileBytes);
+    for (uint8_t& b : image) b = static_cast<uint8_t>(random());
+    bytes::PutI16(image.data(), 557);
+    bytes::PutI32(At(image, 190), static_cast<int32_t>(1 + random() % 11));
+    bytes::PutI32(At(image, 193), static_cast<int32_t>(1 + random() % 11));
+    bytes::PutI16(At(image, 89, 2), static_cast<int16_t>(random() % 29));
+    bytes::PutI16(At(image, 35, 2), static_cast<int16_t>(random() % 6) - 1);
+    bytes::PutU32(At(image, 357), 1);
+    for (uint32_t k = 0; k < 12; ++k)  // statuses the program keeps as i16
+        bytes::PutI32(At(image, 183, 4 * k), static_cast<int32_t>(random() % 9) - 4);
+    return image;
+}
+
+// The same image as the program writes it back: duplicated values made equal,
+// names ended, statuses narrowed, padding zero.
+inline std::vector<uint8_t> Canonical(const std::vector<uint8_t>& image) {
+    EXPECT_TRUE(workfile::DecodeWorkFile(image.data(), image.size(), workfile::kRecordCount));
+    return workfile::EncodeWorkFile();
+}
+
+class WorkFileTest : public shelltest::ShellTest {
+  protected:
+    void TearDown() override {
+        win::FailNextFileWrites(0);
+        ClearLayoutRecords();
+        shelltest::ShellTest::TearDown();
+    }
+    void SetPath(const char* path) {
+        std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, "%s",
+                      path);
+    }
+    static int BoxesWithText(const std::string& text) {
+        int n = 0;
+        for (const auto& b : win::MessageBoxLog()) n += b.text == text ? 1 : 0;
+        return n;
+    }
+};
+
+}  // namespace worktest

@@ -1,0 +1,134 @@
+// The layout table and the codecs: every owned record takes exactly its size in
+// both directions, every byte of every record survives memory, and the values
+// the format stores twice come out equal.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "tests/shell/workfile/work_file_fixture.h"
+
+namespace {
+
+using namespace worktest;
+using workfile::Holder;
+
+TEST(WorkFileTable, EveryRecordTakesExactlyItsSizeBothWays) {
+    std::vector<uint8_t> scratch(kFileBytes + 16);
+    for (const workfile::RecordRow& r : kRecordTable) {
+        SCOPED_TRACE(r.number);
+        bytes::Writer out(scratch.data(), r.size);
+        EXPECT_TRUE(workfile::EncodeRecord(r.number, out));
+        EXPECT_EQ(out.pos(), r.size);
+        if (r.number == 0) continue;
+        bytes::Reader in(scratch.data(), r.size + 16);
+        EXPECT_TRUE(workfile::DecodeRecord(r.number, in));
+        EXPECT_EQ(in.pos(), r.size);
+        // One byte less is refused, not read past.
+        bytes::Writer shortOut(scratch.data(), r.size - 1);
+        EXPECT_FALSE(workfile::EncodeRecord(r.number, shortOut));
+    }
+    ClearLayoutRecords();
+    bytes::Writer out(scratch.data(), scratch.size());
+    EXPECT_FALSE(workfile::EncodeRecord(workfile::kRecordCount, out));
+    bytes::Reader in(scratch.data(), scratch.size());
+    EXPECT_FALSE(workfile::DecodeRecord(-1, in));
+}
+
+TEST(WorkFileTable, KeptBlocksAreTheirRowsAndNothingElse) {
+    uint32_t kept = 0;
+    std::set<int> keptRows;
+    for (const workfile::RecordRow& r : kRecordTable) {
+        if (r.holder != Holder::kKept) continue;
+        EXPECT_EQ(workfile::kKeptOffsets[r.number], kept) << r.number;
+        kept += r.size;
+        keptRows.insert(r.number);
+    }
+    EXPECT_EQ(kept, workfile::kKeptBytes);
+    EXPECT_EQ(sizeof workFileKeptBlocks.bytes, workfile::kKeptBytes);
+    // The blocks whose owners bind them later, among them the descriptions, the
+    // pH-alkalinity curves, the form's acid sets and rows, and precipitationQuantity.
+    for (int n : {13, 14, 15, 16, 33, 130, 131, 132, 166, 274, 275, 276, 320, 321, 402, 404})
+        EXPECT_TRUE(keptRows.count(n)) << n;
+    EXPECT_EQ(kRecordTable[34].holder, Holder::kZero);
+}
+
+TEST(WorkFileCodec, EveryByteSurvivesARoundTripThroughMemory) {
+    for (uint32_t seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        const std::vector<uint8_t> first = Canonical(RandomImage(seed));
+        const std::vector<uint8_t> second = Canonical(RandomImage(seed + 100));
+        ASSERT_EQ(first.size(), kFileBytes);
+        ASSERT_NE(first, second);
+        // Loading one image over another leaves nothing of the first behind.
+        EXPECT_EQ(Canonical(first), first);
+        EXPECT_EQ(Canonical(second), second);
+        // Every record holds what the random image gave it: nothing owned is
+        // dropped on the way, nothing kept is changed.
+        const std::vector<uint8_t> raw = RandomImage(seed);
+        for (const workfile::RecordRow& r : kRecordTable) {
+            const auto begin = first.begin() + r.offset;
+            const bool allZero =
+                std::all_of(begin, begin + r.size, [](uint8_t b) { return b == 0; });
+            if (r.holder == Holder::kZero) {
+                EXPECT_TRUE(allZero) << r.number;
+            } else {
+                EXPECT_FALSE(allZero) << r.number;
+            }
+            if (r.holder == Holder::kKept) {
+                EXPECT_TRUE(std::equal(begin, begin + r.size, raw.begin() + r.offset)) << r.number;
+            }
+        }
+    }
+    ClearLayoutRecords();
+}
+
+TEST(WorkFileCodec, ValuesStoredTwiceAreWrittenEqualAndTheLastCopyIsRead) {
+    const std::vector<uint8_t> image = Canonical(RandomImage(7));
+    const std::pair<int, int> pairs[] = {{1, 7},     {134, 138}, {159, 169},
+                                         {230, 325}, {322, 324}, {399, 403}};
+    for (auto [a, b] : pairs) {
+        SCOPED_TRACE(a);
+        EXPECT_EQ(kRecordTable[a].size, kRecordTable[b].size);
+        EXPECT_TRUE(std::equal(image.begin() + kRecordTable[a].offset,
+                               image.begin() + kRecordTable[a].offset + kRecordTable[a].size,
+                               image.begin() + kRecordTable[b].offset));
+    }
+    std::vector<uint8_t> differing = image;
+    bytes::PutU16(At(differing, 1), 0);
+    bytes::PutU16(At(differing, 7), 1);
+    bytes::PutU32(At(differing, 399), 2);
+    bytes::PutU32(At(differing, 403), 1);
+    ASSERT_TRUE(workfile::DecodeWorkFile(differing.data(), differing.size(), 405));
+    EXPECT_EQ(resultStatus.surfaceEntered, 1);
+    EXPECT_EQ(whatIfOptions.wellLogPtSource, 1u);
+    ClearLayoutRecords();
+}
+
+TEST(WorkFileCodec, AnalysesLieInFileOrderAndNamesEndInTheirFields) {
+    ClearLayoutRecords();
+    surfaceWater.sampleNumber = 0x1234;
+    surfaceWater.reportDate = 1260315;
+    surfaceWater.sampleDate = 1260101;
+    surfaceWater.sampleTime = 1330;
+    surfaceWater.values[0] = 8.1f;
+    surfaceWater.values[63] = -2.5f;
+    std::vector<uint8_t> image = workfile::EncodeWorkFile();
+    const uint8_t* w = At(image, 18);
+    EXPECT_EQ(bytes::GetI16(w), 0x1234);
+    EXPECT_EQ(bytes::GetI32(w + 2), 1260315);
+    EXPECT_EQ(bytes::GetI32(w + 6), 1260101);
+    EXPECT_EQ(bytes::GetI16(w + 10), 1330);
+    EXPECT_FLOAT_EQ(bytes::GetF32(w + 12), 8.1f);
+    EXPECT_FLOAT_EQ(bytes::GetF32(w + 12 + 63 * 4), -2.5f);
+    // A name that fills its field is ended inside it when read.
+    std::fill(At(image, 113), At(image, 113) + 80, 'A');
+    ASSERT_TRUE(workfile::DecodeWorkFile(image.data(), image.size(), 405));
+    EXPECT_EQ(std::string(mixDoseProduct), std::string(79, 'A'));
+    // The version word written is always 557.
+    mainWindowState.dataVersion = 556;
+    EXPECT_EQ(bytes::GetI16(workfile::EncodeWorkFile().data()), 557);
+    ClearLayoutRecords();
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+// Saving and loading through files: the size and header of a saved file, the
+// safe replacement of the previous file, the refusals that leave the workspace
+// as it was, the version rules and the clean-up after both.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/shell/workfile/work_file_fixture.h"
+
+namespace {
+
+using namespace worktest;
+
+class SaveLoad : public WorkFileTest {
+  protected:
+    void SetUp() override {
+        WorkFileTest::SetUp();
+        ClearLayoutRecords();
+    }
+    // A workspace with something in it, saved as `name`.
+    std::vector<uint8_t> SaveSample(const char* name) {
+        surfaceWater.values[AnalysisElement::kPh] = 8.1f;
+        surfaceWater.values[AnalysisElement::kCalcium] = 412.0f;
+        resultStatus.surfaceEntered = 1;
+        whatIfOptions.wellLogPtSource = 2;
+        SetPath(name);
+        EXPECT_EQ(SaveWorkFile(nullptr), 0);
+        return ReadFile(name);
+    }
+};
+
+TEST_F(SaveLoad, ASavedFileIsExactly200171BytesWithItsHeaderWords) {
+    const std::vector<uint8_t> file = SaveSample("a.KRV");
+    ASSERT_EQ(file.size(), 200171u);
+    EXPECT_EQ(file[0], 0x2D);
+    EXPECT_EQ(file[1], 0x02);
+    EXPECT_EQ(shelltest::GetWord(file, 2), 1);
+    EXPECT_EQ(shelltest::GetWord(file, 14), 1);
+    EXPECT_EQ(bytes::GetU32(file.data() + 200147), 2u);
+    EXPECT_EQ(bytes::GetU32(file.data() + 200163), 2u);
+    EXPECT_FALSE(Exists("a.KRV.~sv"));
+    // Saving over a longer file leaves no tail of it.
+    WriteFile("long.KRV", std::vector<uint8_t>(300000, 0xEE));
+    SetPath("long.KRV");
+    EXPECT_EQ(SaveWorkFile(nullptr), 0);
+    EXPECT_EQ(ReadFile("long.KRV"), file);
+}
+
+TEST_F(SaveLoad, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporaryFile) {
+    const std::vector<uint8_t> before = SaveSample("a.KRV");
+    surfaceWater.values[AnalysisElement::kChloride] = -5.0f;
+    for (int failAt : {1, 200}) {
+        SCOPED_TRACE(failAt);
+        win::ClearMessageBoxLog();
+        // The first write fails, or every write (a full disk).
+        win::FailNextFileWrites(failAt == 1 ? 1 : 1000);
+        EXPECT_EQ(SaveWorkFile(nullptr), -1);
+        EXPECT_EQ(BoxesWithText(kSaveFailedText), 1);
+        EXPECT_EQ(ReadFile("a.KRV"), before);
+        EXPECT_FALSE(Exists("a.KRV.~sv"));
+        // The clean-up did not run: memory is as it was.
+        EXPECT_EQ(surfaceWater.values[AnalysisElement::kChloride], -5.0f);
+        win::FailNextFileWrites(0);
+    }
+    // A folder that cannot take the temporary file: the open message and result 1.
+    SetPath("\\missing\\a.KRV");
+    win::ClearMessageBoxLog();
+    EXPECT_EQ(SaveWorkFile(nullptr), 1);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_EQ(win::MessageBoxLog()[0].text, kCannotOpenText);
+    EXPECT_EQ(win::MessageBoxLog()[0].caption, kFileCaption);
+}
+
+TEST_F(SaveLoad, CleanUpAfterSaveKeepsMeaningfulNegativesAndClearsTheRest) {
+    WaterAnalysis& w = surfaceWater;
+    w.values[AnalysisElement::kChloride] = -5.0f;
+    w.values[AnalysisElement::kPh] = -1.0f;
+    w.values[AnalysisElement::kMAlkalinity] = -3.0f;
+    w.values[AnalysisElement::kCompanionPh] = -1.0f;
+    w.values[AnalysisElement::kSodium] = std::numeric_limits<float>::quiet_NaN();
+    w.values[AnalysisElement::kCalcium] = 2.0e30f;
+    w.values[AnalysisElement::kMagnesium] = 1.0e-31f;
+    injectionWater.values[AnalysisElement::kAcidity] = -2.0f;
+    injectionWater.values[AnalysisElement::kSulfate] = -7.0f;
+    SetPath("c.KRV");
+    ASSERT_EQ(SaveWorkFile(nullptr), 0);
+    const std::vector<uint8_t> file = ReadFile("c.KRV");
+    EXPECT_EQ(bytes::GetF32(file.data() + kRecordTable[18].offset + 12 + 2 * 4), -5.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kChloride], 0.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kPh], -1.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kMAlkalinity], -3.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kCompanionPh], -1.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kSodium], 0.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kCalcium], 0.0f);
+    EXPECT_EQ(w.values[AnalysisElement::kMagnesium], 0.0f);
+    EXPECT_EQ(injectionWater.values[AnalysisElement::kAcidity], -2.0f);
+    EXPECT_EQ(injectionWater.values[AnalysisElement::kSulfate], 0.0f);
+}
+
+TEST_F(SaveLoad, ALoadRestoresTheWorkspaceAndSaysSo) {
+    const std::vector<uint8_t> file = SaveSample("a.KRV");
+    currentAnalysis.values[AnalysisElement::kTemperature] = 77.0f;
+    SetPath("b.KRV");
+    ASSERT_EQ(SaveWorkFile(nullptr), 0);
+    ClearLayoutRecords();
+    win::ClearMessageBoxLog();
+    SetPath("b.KRV");
+    EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "the caption"), 0);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_EQ(win::MessageBoxLog()[0].text, kRestoredText);
+    EXPECT_EQ(win::MessageBoxLog()[0].caption, "the caption");
+    EXPECT_EQ(resultStatus.surfaceEntered, 1);
+    EXPECT_EQ(surfaceWater.values[AnalysisElement::kCalcium], 412.0f);
+    EXPECT_EQ(entryTemperature, 77.0f);
+    EXPECT_EQ(mainWindowState.loadedVersion, 557);
+    // Saving what was loaded gives the same file.
+    SetPath("c.KRV");
+    ASSERT_EQ(SaveWorkFile(nullptr), 0);
+    EXPECT_EQ(ReadFile("c.KRV"), ReadFile("b.KRV"));
+    // The file was read, never written.
+    EXPECT_EQ(ReadFile("a.KRV"), file);
+}
+
+TEST_F(SaveLoad, AFileCutAtAnyRecordBoundaryIsRefusedAndChangesNothing) {
+    const std::vector<uint8_t> file = Canonical(RandomImage(11));
+    ClearLayoutRecords();
+    SaveSample("base.KRV");
+    const Snapshot before = TakeSnapshot();
+    for (const workfile::RecordRow& r : kRecordTable) {
+        if (r.offset + r.size == workfile::kVersion556Bytes) continue;  // allowed, below
+        std::vector<uint8_t> cut(file.begin(), file.begin() + r.offset + r.size - 1);
+        ASSERT_EQ(LoadWorkFileImage(cut), -1) << r.number;
+        cut.resize(r.offset);
+        if (r.offset != workfile::kVersion556Bytes) {
+            ASSERT_EQ(LoadWorkFileImage(cut), -1) << r.number;
+        }
+    }
+    EXPECT_TRUE(TakeSnapshot() == before);
+    // Through a file: the warning, -1, and the workspace as it was.
+    WriteFile("short.KRV", std::vector<uint8_t>(file.begin(), file.begin() + 150000));
+    WriteFile("cut.KRV", std::vector<uint8_t>(file.begin(), file.begin() + 200170));
+    for (const char* name : {"short.KRV", "cut.KRV"}) {
+        win::ClearMessageBoxLog();
+        SetPath(name);
+        EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, name), -1);
+        ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+        EXPECT_EQ(win::MessageBoxLog()[0].text, kLoadFailedText);
+        EXPECT_EQ(win::MessageBoxLog()[0].caption, kWarningCaption);
+        SetPath("base.KRV");
+        EXPECT_TRUE(TakeSnapshot() == before);
+    }
+    SetPath("nothere.KRV");
+    win::ClearMessageBoxLog();
+    EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "x"), 1);
+    EXPECT_EQ(BoxesWithText(kCannotOpenText), 1);
+    EXPECT_FALSE(Exists("nothere.KRV"));
+}
+
+TEST_F(SaveLoad, VersionWordsAndLengths) {
+    std::vector<uint8_t> file = Canonical(RandomImage(21));
+    bytes::PutU32(At(file, 404), 2);  // precipitationQuantity
+    ClearLayoutRecords();
+    const Snapshot empty = TakeSnapshot();
+    for (int16_t v : {int16_t{-1}, int16_t{0}, int16_t{555}}) {
+        bytes::PutI16(file.data(), v);
+        EXPECT_EQ(LoadWorkFileImage(file), -1) << v;
+        EXPECT_TRUE(TakeSnapshot() == empty);
+    }
+    for (int16_t v : {int16_t{557}, int16_t{558}, int16_t{32767}}) {
+        bytes::PutI16(file.data(), v);
+        ASSERT_EQ(LoadWorkFileImage(file), 0) << v;
+        EXPECT_EQ(mainWindowState.loadedVersion, v);
+        EXPECT_EQ(mainWindowState.dataVersion, v);
+        EXPECT_EQ(whatIfOptions.wellLogPtSource, bytes::GetU32(At(file, 403)));
+        EXPECT_EQ(bytes::GetU32(KeptBlock(404)), 2u);
+    }
+    // Bytes beyond the layout are ignored.
+    std::vector<uint8_t> longer = file;
+    longer.resize(kFileBytes + 1000, 0xAB);
+    EXPECT_EQ(LoadWorkFileImage(longer), 0);
+    // 557 at exactly 200,163 bytes: well-log source from record 399, the
+    // precipitation quantity kept from before.
+    std::vector<uint8_t> older = file;
+    bytes::PutI16(older.data(), 557);
+    bytes::PutU32(At(older, 399), 1);
+    bytes::PutU32(KeptBlock(404), 5);
+    older.resize(workfile::kVersion556Bytes);
+    ASSERT_EQ(LoadWorkFileImage(older), 0);
+    EXPECT_EQ(whatIfOptions.wellLogPtSource, 1u);
+    EXPECT_EQ(bytes::GetU32(KeptBlock(404)), 5u);
+    older.resize(workfile::kVersion556Bytes + 4);
+    EXPECT_EQ(LoadWorkFileImage(older), -1);
+    // 556: records 0-402, the two later values 0.
+    older.resize(workfile::kVersion556Bytes);
+    bytes::PutI16(older.data(), 556);
+    ASSERT_EQ(LoadWorkFileImage(older), 0);
+    EXPECT_EQ(whatIfOptions.wellLogPtSource, 0u);
+    EXPECT_EQ(bytes::GetU32(KeptBlock(404)), 0u);
+    EXPECT_EQ(mainWindowState.loadedVersion, 556);
+    older.resize(workfile::kVersion556Bytes - 1);
+    EXPECT_EQ(LoadWorkFileImage(older), -1);
+}
+
+TEST_F(SaveLoad, DamagedIndicesAreRefusedAndTheOptionWordIsClamped) {
+    const std::vector<uint8_t> good = Canonical(RandomImage(31));
+    ClearLayoutRecords();
+    const Snapshot empty = TakeSnapshot();
+    struct Damage {
+        int record;
+        uint32_t within;
+        int32_t value;
+        bool wide;
+    };
+    const Damage damages[] = {{190, 0, 12, true}, {190, 0, -1, true}, {193, 0, 12, true},
+                              {193, 0, -5, true}, {89, 2, 29, false}, {89, 2, -1, false},
+                              {35, 2, 5, false},  {35, 2, -2, false}};
+    for (const Damage& d : damages) {
+        std::vector<uint8_t> bad = good;
+        if (d.wide)
+            bytes::PutI32(At(bad, d.record, d.within), d.value);
+        else
+            bytes::PutI16(At(bad, d.record, d.within), static_cast<int16_t>(d.value));
+        EXPECT_EQ(LoadWorkFileImage(bad), -1) << d.record << " " << d.value;
+        EXPECT_TRUE(TakeSnapshot() == empty);
+    }
+    for (auto [stored, loaded] : {std::pair{7u, 0u}, {1u, 1u}, {0u, 0u}, {0xFFFFFFFFu, 0u}}) {
+        std::vector<uint8_t> image = good;
+        bytes::PutU32(At(image, 357), stored);
+        ASSERT_EQ(LoadWorkFileImage(image), 0);
+        EXPECT_EQ(whatIfOptions.useInputPh, loaded) << stored;
+    }
+}
+
+}  // namespace
