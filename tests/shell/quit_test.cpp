@@ -58,8 +58,10 @@ TEST_F(QuitTest, QuitWithChangedDataAsksToSave) {
 TEST_F(QuitTest, CloseBoxAsksTheSameSaveQuestion) {
     mainWindowState.dataChanged = 1;
     win::AnswerMessageBox("DATA HAS CHANGED!", "", win::IDYES);
+    win::AnswerFileDialog("\\closed.krv");
     CloseBox();
     ASSERT_EQ(BoxCount(kSaveCaption), 1);
+    EXPECT_EQ(ReadFile("closed.KRV").size(), 200171u);  // the workspace was saved
     EXPECT_FALSE(win::IsWindow(mainWindowState.mainWindow));
     EXPECT_TRUE(failures.empty());
 }
