@@ -1,0 +1,108 @@
+// Open File, Save File and Save File As.
+#include "shell/commands/work_file_commands.h"
+
+#include <cstring>
+
+#include "engine/inputs/inputs_records.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/records.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/window/window.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "scenarios/profiles/profiles.h"
+#include "shell/records.h"
+#include "shell/workfile/work_file.h"
+
+namespace {
+
+constexpr int16_t kFirstRecomputedVersion = 500;
+constexpr int16_t kLastRecomputedVersion = 556;
+
+void NoMenuTexts() {}
+void NoMultiMix() {}
+
+void Repaint(win::HWND mainWindow) {
+    win::InvalidateRect(mainWindow, nullptr, win::TRUE);
+}
+
+// Save File before any file was named still holds the start-up pattern.
+bool NoFileChosen() {
+    const char* path = mainWindowState.workFilePath;
+    return path[0] == '\0' || std::strchr(path, '*') != nullptr ||
+           std::strchr(path, '?') != nullptr;
+}
+
+// A file of an older version gets every result the current engine would give.
+void RecomputeOlderFile(win::HWND mainWindow) {
+    const WorkFileCommandServices& s = workFileCommandServices;
+    win::MessageBox(mainWindow, kUpdatingText, "WARNING", win::MB_ICONINFORMATION);
+    ResultStatus& r = resultStatus;
+    const uint16_t entered[] = {r.surfaceEntered, r.injectionEntered, r.formationEntered};
+    for (int water = 0; water < 3; ++water) {
+        if (entered[water] == 0) continue;
+        balanceHold = 0;  // the engine's mode word
+        dialogResult = 1;
+        mainWindowState.currentWater = water;
+        s.calcWaterAnalysis(0, mainWindow);
+    }
+    if (r.mixProfileDone != 0) {
+        dialogResult = 1;
+        r.mixProfileDone = 0;
+        s.calcMixingProfile(mainWindow);
+    }
+    if (multiMixState.multiMixDone != 0) s.recalcMultiMix();
+    if (r.tempProfileDone != 0) {
+        r.tempProfileDone = 0;
+        s.calcTempProfile(mainWindow);
+        r.tempProfileDone = 1;
+    }
+    if (r.phProfileDone != 0) {
+        r.phProfileDone = 0;
+        s.calcpHProfile(mainWindow);
+        r.phProfileDone = 1;
+    }
+    for (uint16_t& done : r.mixGridDone) done = 0;
+    mainWindowState.loadedVersion = kDataVersion;
+}
+
+}  // namespace
+
+constexpr WorkFileCommandServices kProgramServices = {
+    nullptr,    NoMenuTexts,     CalcWaterAnalysis, CalcMixingProfile,
+    NoMultiMix, CalcTempProfile, CalcpHProfile,
+};
+WorkFileCommandServices workFileCommandServices = kProgramServices;
+
+void ResetWorkFileCommandServices() {
+    workFileCommandServices = kProgramServices;
+}
+
+void SaveFileCommand(win::HWND mainWindow) {
+    if (NoFileChosen() && ShowSaveAsDialog(mainWindow) != 0) {
+        Repaint(mainWindow);
+        return;
+    }
+    if (SaveWorkFile(mainWindow) == 0) mainWindowState.dataChanged = 0;
+    Repaint(mainWindow);
+}
+
+void SaveFileAsCommand(win::HWND mainWindow) {
+    if (ShowSaveAsDialog(mainWindow) == 0 && SaveWorkFile(mainWindow) == 0)
+        mainWindowState.dataChanged = 0;
+    Repaint(mainWindow);
+}
+
+void OpenFileCommand(win::HWND mainWindow) {
+    const WorkFileCommandServices& s = workFileCommandServices;
+    if (mainWindowState.dataChanged != 0 && s.offerToSave != nullptr && !s.offerToSave(mainWindow))
+        return;
+    if (OpenWorkFileDlg(mainWindow) == 0) {
+        const int16_t v = mainWindowState.loadedVersion;
+        if (v >= kFirstRecomputedVersion && v <= kLastRecomputedVersion)
+            RecomputeOlderFile(mainWindow);
+    }
+    s.updateMenuTexts();
+    SetSaveMenuItems();
+    Repaint(mainWindow);
+}
