@@ -9,6 +9,7 @@
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
 #include "platform/window/window.h"
+#include "shell/commands/work_file_commands.h"
 #include "shell/records.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
@@ -72,6 +73,7 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
         return -1;
     }
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
+    workFileCommandServices.updateMenuTexts();
     SetSaveMenuItems();
     CleanStoredAnalyses();
     win::InvalidateRect(owner, nullptr, win::TRUE);

@@ -59,9 +59,9 @@ TEST_F(Commands, AnOlderFileIsRecomputedAndACurrentOneIsNot) {
     mainWindowState.dataChanged = 1;
     win::AnswerFileDialog("\\old.KRV");
     OpenFileCommand(nullptr);
-    const std::vector<std::string> want = {
-        "offer", "water 0 mode 0", "water 2 mode 0", "mix", "multimix", "temperature", "pH",
-        "menu"};
+    const std::vector<std::string> want = {"offer",          "menu", "water 0 mode 0",
+                                           "water 2 mode 0", "mix",  "multimix",
+                                           "temperature",    "pH",   "menu"};
     EXPECT_EQ(calls, want);
     EXPECT_EQ(BoxesWithText(kUpdatingText), 1);
     EXPECT_EQ(resultStatus.tempProfileDone, 1);
@@ -75,7 +75,7 @@ TEST_F(Commands, AnOlderFileIsRecomputedAndACurrentOneIsNot) {
     WriteWorkspace("new.KRV", 557);
     win::AnswerFileDialog("\\new.KRV");
     OpenFileCommand(nullptr);
-    EXPECT_EQ(calls, (std::vector<std::string>{"offer", "menu"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"offer", "menu", "menu"}));
     EXPECT_EQ(BoxesWithText(kUpdatingText), 0);
     EXPECT_EQ(resultStatus.mixGridDone[0], 1);
     EXPECT_TRUE(failures.empty());
