@@ -1262,6 +1262,13 @@ bool DecodeRecord(int record, bytes::Reader& in) {
     return Transfer(record, io) && in.ok();
 }
 
+void ClearRecord(int record) {
+    if (record <= 0 || record >= kRecordCount) return;
+    const std::vector<uint8_t> zeros(kRecordTable[record].size, 0);
+    bytes::Reader in(zeros.data(), zeros.size());
+    (void)DecodeRecord(record, in);
+}
+
 std::vector<uint8_t> EncodeWorkFile() {
     std::vector<uint8_t> image(kFileBytes);
     bytes::Writer out(image.data(), image.size());

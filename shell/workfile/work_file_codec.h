@@ -19,6 +19,10 @@ namespace workfile {
 // version word) is read by the caller, not here.
 [[nodiscard]] bool DecodeRecord(int record, bytes::Reader& in);
 
+// Sets record `record` (1 .. 404) to what a run of zero bytes decodes to,
+// wherever it is held (a bound record or a kept block).
+void ClearRecord(int record);
+
 // The whole workspace as a file image of kFileBytes, version word 557.
 [[nodiscard]] std::vector<uint8_t> EncodeWorkFile();
 

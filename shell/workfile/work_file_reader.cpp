@@ -2,8 +2,6 @@
 // whole; the image is the staging copy: its length and every index in it are
 // checked before anything in memory changes, and only then is it decoded into
 // the workspace at once. A refused file changes nothing.
-#include <cstring>
-
 #include "engine/records.h"
 #include "input/records.h"
 #include "platform/dialogs/message_box.h"
@@ -14,10 +12,10 @@
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
-#include "shell/workfile/work_file_records.h"
 
 namespace {
 
+constexpr int kWellLogPtSourceRecord = 403;
 constexpr int kPrecipitationQuantityRecord = 404;
 
 // The whole file, up to the layout's size (bytes beyond it are never looked at);
@@ -37,10 +35,10 @@ void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount)
     // Record 357, an option word that is only ever 0 or 1.
     const int32_t useInputPh = static_cast<int32_t>(whatIfOptions.useInputPh);
     if (useInputPh < 0 || useInputPh > 1) whatIfOptions.useInputPh = 0;
+    // A version-556 file has no well-log source of its own and no precipitation quantity.
     if (version == workfile::kFirstCurrentVersion) {
-        whatIfOptions.wellLogPtSource = 0;
-        std::memset(KeptBlock(kPrecipitationQuantityRecord), 0,
-                    workfile::kRecordTable[kPrecipitationQuantityRecord].size);
+        workfile::ClearRecord(kWellLogPtSourceRecord);
+        workfile::ClearRecord(kPrecipitationQuantityRecord);
     }
     mainWindowState.dataVersion = version;
     mainWindowState.loadedVersion = version;

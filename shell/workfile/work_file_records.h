@@ -13,7 +13,8 @@ struct WorkFileKeptBlocks {
 };
 extern WorkFileKeptBlocks workFileKeptBlocks;
 
-// The bytes of kept record `record` (kRecordTable[record].size of them).
+// The bytes of kept record `record` (kRecordTable[record].size of them); only
+// for rows whose holder is kept.
 inline uint8_t* KeptBlock(int record) {
     return workFileKeptBlocks.bytes + workfile::kKeptOffsets[record];
 }

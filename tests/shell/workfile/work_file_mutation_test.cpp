@@ -6,6 +6,7 @@
 // nothing may crash or trip the sanitizers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "engine/pipeline/calc_water_analysis.h"
@@ -110,6 +111,13 @@ std::vector<uint8_t> Mutate(const std::vector<uint8_t>& base, std::mt19937& rand
 TEST_F(Mutation, EveryMutantLoadsOrLeavesTheWorkspaceAsItWas) {
     const std::vector<uint8_t> base = RealSavedFile();
     ASSERT_EQ(base.size(), kFileBytes);
+    // The water and its temperature profile were computed before the save.
+    for (int record : {22, 86, 145, 146}) {
+        const auto begin = base.begin() + kRecordTable[record].offset;
+        EXPECT_TRUE(std::any_of(begin, begin + kRecordTable[record].size, [](uint8_t b) {
+            return b != 0;
+        })) << record;
+    }
     ASSERT_EQ(LoadWorkFileImage(base), 0);
     std::mt19937 random(kSeed);
     int accepted = 0;
