@@ -23,6 +23,9 @@ void RegisterStringTable();
 // Menu 9, the main window's menu.
 void RegisterMainMenu();
 
+// Menus 11, 12 and 17, the class menus of the result pages.
+void RegisterPageMenus();
+
 // The eight background pictures: id and size in pixels.
 struct PictureSize {
     int id;

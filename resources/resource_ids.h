@@ -72,6 +72,33 @@ enum : unsigned {
 };
 }  // namespace MenuCommand
 
+// The class menus of the result pages.
+constexpr int kPageMenuOneWater = 11;           // one-water, blend and source-water pages
+constexpr int kPageMenuProfileChemistry = 12;   // chemistry versus a profile or the mixing ratio
+constexpr int kPageMenuProfileIndicators = 17;  // indicators versus a profile or the mixing ratio
+
+// Commands of the page menus.
+namespace PageCommand {
+enum : unsigned {
+    kRichTextCopy = 750,
+    kRichTextCopyAll = 751,
+    kCopyAllAsRichText = 752,
+    kSaveAllToRichText = 753,
+    kSaveToRichText = 754,
+    kCopyForExcel = 755,
+    kCopy = 985,
+    kCopyAll = 994,
+    kChooseProduct = 997,
+    kChangeRange = 999,
+    kPrint = 1013,
+    kPrintAll = 1018,
+    kClose = 1028,
+    kAlkalinityPm = 1072,
+    kAlkalinitySpecies = 1073,
+    kCloseAll = 1074,
+};
+}  // namespace PageCommand
+
 // String table: the window class names and the main window's title.
 namespace StringId {
 enum : unsigned {

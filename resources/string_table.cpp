@@ -41,5 +41,6 @@ void RegisterStringTable() {
 void RegisterProgramResources() {
     RegisterStringTable();
     RegisterMainMenu();
+    RegisterPageMenus();
     RegisterBackgroundPictures();
 }

@@ -25,6 +25,16 @@ enum : int32_t {
 
 constexpr int kPathChars = 256;  // 255 characters and the terminator
 
+// The result page classes, at most one window each: eight with u16 open flags,
+// four multi-mix pages and two pressure pages with u32 flags. pageHome keeps
+// one home position per class, in the order of the pages' class list
+// (pages/frame/page_classes.h).
+constexpr int kPageWindowCount = 8;
+constexpr int kMixPageWindowCount = 4;
+constexpr int kPressurePageWindowCount = 2;
+constexpr int kResultPageClassCount =
+    kPageWindowCount + kMixPageWindowCount + kPressurePageWindowCount;
+
 struct MainWindowState {
     win::HWND mainWindow;  // owner of the drivers' message boxes and dialogs
     win::HINSTANCE instance;
@@ -44,6 +54,17 @@ struct MainWindowState {
     uint32_t windowsVersion;       // the platform version number read at start-up
     uint16_t windowsVersionLow;
     uint16_t windowsVersionHigh;
+    // "DisplayMUWater", "DisplayMUValues", "DisplayTempWater", "DisplayTempValues",
+    // "DisplaypHWater", "DisplaypHValues", "DisplayCycledWater", "DisplayCycledValues".
+    win::HWND pageWindows[kPageWindowCount];
+    uint16_t pageOpen[kPageWindowCount];  // 1 while that page exists
+    // "DisplayMixedWater", "DisplayMixedValues", "DisplayMixedWaterOut", "DisplayMixedValuesOut".
+    win::HWND mixPageWindows[kMixPageWindowCount];
+    uint32_t mixPageOpen[kMixPageWindowCount];
+    // "DisplayPressWater", "DisplayPressValues".
+    win::HWND pressurePageWindows[kPressurePageWindowCount];
+    uint32_t pressurePageOpen[kPressurePageWindowCount];
+    win::POINT pageHome[kResultPageClassCount];  // where each page is created, screen pixels
 };
 
 extern MainWindowState mainWindowState;

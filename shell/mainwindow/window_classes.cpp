@@ -5,8 +5,9 @@
 
 #include <cstdio>
 
-#include "platform/system/clipboard.h"
+#include "pages/frame/page_procedures.h"
 #include "platform/gdi/gdi.h"
+#include "platform/system/clipboard.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
@@ -33,17 +34,18 @@ struct ClassSpec {
     Background background;
 };
 
-// In registration order. The result pages, graphs, one-page pages, help and
-// label windows have their procedures in their own subsystems; until a window
-// of such a class is opened, default processing is all it needs.
+// In registration order. The result pages have their procedures in pages/; the
+// graphs, one-page pages, help and label windows have theirs in their own
+// subsystems, and until a window of such a class is opened, default
+// processing is all it needs.
 const ClassSpec kClasses[] = {
     {StringId::kMainClass, nullptr, MainWndProc, kRedraw, kMainMenuId, true, win::IDC_ARROW,
      Background::kMain},
-    {StringId::kMuValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true, win::IDC_ARROW,
+    {StringId::kMuValuesClass, nullptr, DisWndProc, kDoubleClicks, 11, true, win::IDC_ARROW,
      Background::kWhite},
-    {StringId::kMuWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true, win::IDC_ARROW,
+    {StringId::kMuWaterClass, nullptr, MUWndProc, kDoubleClicks, 11, true, win::IDC_ARROW,
      Background::kWhite},
-    {StringId::kCycledValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+    {StringId::kCycledValuesClass, nullptr, CycledValuesWndProc, kDoubleClicks, 17, true,
      win::IDC_ARROW, Background::kWhite},
     {StringId::kPrecipClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true, win::IDC_ARROW,
      Background::kWhite},
@@ -51,27 +53,27 @@ const ClassSpec kClasses[] = {
      win::IDC_ARROW, Background::kWhite},
     {StringId::kOnePageClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 1255, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kPhValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true, win::IDC_ARROW,
+    {StringId::kPhValuesClass, nullptr, pHProfileValuesWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPressValuesClass, nullptr, PressProfileValuesWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kTempValuesClass, nullptr, TempProfileValuesWndProc, kDoubleClicks, 17, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kCycledWaterClass, nullptr, CycledWaterWndProc, kDoubleClicks, 12, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPressWaterClass, nullptr, PressProfileWndProc, kDoubleClicks, 12, true,
+     win::IDC_ARROW, Background::kWhite},
+    {StringId::kPhWaterClass, nullptr, pHProfileWndProc, kDoubleClicks, 12, true, win::IDC_ARROW,
      Background::kWhite},
-    {StringId::kPressValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+    {StringId::kTempWaterClass, nullptr, TempProfileWndProc, kDoubleClicks, 12, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kTempValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+    {StringId::kMixedWaterClass, nullptr, MixedWaterWndProc, kDoubleClicks, 11, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kCycledWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true,
+    {StringId::kMixedValuesClass, nullptr, MixedValuesWndProc, kDoubleClicks, 11, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kPressWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true,
+    {StringId::kMixedWaterOutClass, nullptr, MixedWaterOutWndProc, kDoubleClicks, 11, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kPhWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true, win::IDC_ARROW,
-     Background::kWhite},
-    {StringId::kTempWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 12, true,
-     win::IDC_ARROW, Background::kWhite},
-    {StringId::kMixedWaterClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
-     win::IDC_ARROW, Background::kWhite},
-    {StringId::kMixedValuesClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
-     win::IDC_ARROW, Background::kWhite},
-    {StringId::kMixedWaterOutClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
-     win::IDC_ARROW, Background::kWhite},
-    {StringId::kMixedValuesOutClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 11, true,
+    {StringId::kMixedValuesOutClass, nullptr, MixedValuesOutWndProc, kDoubleClicks, 11, true,
      win::IDC_ARROW, Background::kWhite},
     {StringId::kGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 13, true, win::IDC_ARROW,
      Background::kWhite},

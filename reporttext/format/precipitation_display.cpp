@@ -1,0 +1,18 @@
+// The one conversion of precipitation amounts to their display unit.
+#include "reporttext/format/precipitation_display.h"
+
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/mainwindow/main_window_records.h"
+
+float PrecipitationInDisplayUnit(float mgPerLitre) {
+    switch (displaySettings.precipitationUnit) {
+        case 0:
+            return mgPerLitre;
+        case 1:
+            return mgPerLitre * sharedPageScale;
+        default: {
+            const float kilogramFactor = static_cast<float>(sharedPageScale * 0.454);
+            return mgPerLitre * kilogramFactor;
+        }
+    }
+}

@@ -1,0 +1,59 @@
+// The layout of one result page or report part: what stands where on its grid
+// of character cells. A page's builder fills it from the global records alone;
+// the page paints it, and the text, rich-text and spreadsheet copies are
+// written from the same layout, so what is copied is what is shown.
+//
+// Texts are bytes of the page font's OEM code page. In labels and values a '_'
+// lowers and a '^' raises the one character after it (a doubled marker stands
+// for the marker itself); rules are drawn as they stand.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/window/win_types.h"
+
+inline constexpr win::COLORREF kLayoutBlack = win::RGB(0, 0, 0);
+
+enum class ItemKind {
+    kText,   // a label, heading or identification text
+    kValue,  // a number cell; a plain decimal becomes a number in spreadsheets
+    kRule,   // a rule of underscores: no markers, left out of spreadsheets
+};
+
+// Lines a page records the client y of while it paints.
+enum class LayoutLine {
+    kBandTop,         // the first line of the values a right click can copy
+    kBandBottom,      // the line below the last of them
+    kAlkalinityRows,  // the first of the alkalinity rows the alkalinity commands redraw
+    kCount,
+};
+inline constexpr int kLayoutLineCount = static_cast<int>(LayoutLine::kCount);
+
+struct LayoutItem {
+    int line = 0;    // 0 is the page's first line
+    int column = 0;  // character cell
+    std::string text;
+    win::COLORREF colour = kLayoutBlack;
+    ItemKind kind = ItemKind::kText;
+};
+
+struct ReportLayout {
+    std::string title;              // the part's title in text reports
+    std::vector<LayoutItem> items;  // in drawing order: a later item covers an earlier one
+    int namedLines[kLayoutLineCount] = {-1, -1, -1};  // -1 where the page names none
+    int endLine = 0;                                  // the line below the last line drawn
+
+    void AddText(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
+    void AddValue(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
+    void AddRule(int line, int column, std::string text);
+    void NameLine(LayoutLine name, int line);
+    // -1 when the page has not named that line.
+    [[nodiscard]] int NamedLine(LayoutLine name) const;
+};
+
+// A text report: the parts written one after another (a report kind that
+// covers several pages has several parts).
+struct ReportDocument {
+    std::vector<ReportLayout> parts;
+};

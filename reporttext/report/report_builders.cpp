@@ -1,0 +1,36 @@
+// The table of page builders. A page's builder is entered here when its page
+// is built; until then the page has none and the report kinds that need it
+// are not written.
+#include "reporttext/report/report_builders.h"
+
+namespace {
+
+ReportBuilder builders[kReportPageCount] = {
+    nullptr,  // kWaterChemistry
+    nullptr,  // kWaterIndicators
+    nullptr,  // kProfileChemistry
+    nullptr,  // kProfileIndicators
+    nullptr,  // kMixingIndicators
+    nullptr,  // kSourceChemistry
+    nullptr,  // kSourceIndicators
+    nullptr,  // kTempChemistry
+    nullptr,  // kTempIndicators
+};
+
+bool Valid(ReportPage page) {
+    const int i = static_cast<int>(page);
+    return i >= 0 && i < kReportPageCount;
+}
+
+}  // namespace
+
+ReportBuilder FindReportBuilder(ReportPage page) {
+    return Valid(page) ? builders[static_cast<int>(page)] : nullptr;
+}
+
+ReportBuilder SetReportBuilder(ReportPage page, ReportBuilder builder) {
+    if (!Valid(page)) return nullptr;
+    const ReportBuilder previous = builders[static_cast<int>(page)];
+    builders[static_cast<int>(page)] = builder;
+    return previous;
+}

@@ -1,0 +1,340 @@
+// The result page frame on a fixture page: the paint cycle's scroll range,
+// scrolling by bar and wheel, the keyboard moves with their wraps, the
+// right-button copy of one column, and CLOSE.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "page_fixture.h"
+#include "resources/resource_ids.h"
+
+namespace pagetest {
+namespace {
+
+// ---- Paint and scrolling -------------------------------------------------------------------
+
+TEST_F(PageTest, ScrollMaximumIsTheSameAtEveryPosition) {
+    win::HWND page = OpenPage(PageClass::kPhWater);
+    // F = 1 on this page: the 60 fixture lines end at line 61.
+    EXPECT_EQ(Scroll(page).nMax, 1 + kFixtureLines);
+    win::RECT client;
+    win::GetClientRect(page, &client);
+    EXPECT_EQ(static_cast<int>(Scroll(page).nPage), (client.bottom - client.top) / lineHeight);
+    win::SetScrollPos(page, win::SB_VERT, 5, win::TRUE);
+    Repaint(page);
+    EXPECT_EQ(Scroll(page).nPos, 5);
+    EXPECT_EQ(Scroll(page).nMax, 1 + kFixtureLines);
+    // The band moved up with the text: line 3 at (F + 3 - 5) x lineHeight.
+    EXPECT_EQ(pageStates[PageIndex(PageClass::kPhWater)].copyBandTop, -1 * lineHeight);
+}
+
+TEST_F(PageTest, FirstLineFollowsTheFirstLineOfEachPage) {
+    win::HWND mu = OpenPage(PageClass::kMuWater);
+    EXPECT_EQ(Scroll(mu).nMax, 2 + kFixtureLines);  // F = 2, drawn at the row height
+    EXPECT_EQ(reportPageGrid.lineHeight, rowHeight);
+    win::HWND press = OpenPage(PageClass::kPressValues);
+    EXPECT_EQ(Scroll(press).nMax, 1 + kFixtureLines);
+    EXPECT_EQ(reportPageGrid.lineHeight, lineHeight);
+}
+
+TEST_F(PageTest, BottomTopAndThumb) {
+    win::HWND page = OpenPage(PageClass::kPhValues);
+    const win::SCROLLINFO si = Scroll(page);
+    win::SendMessage(page, win::WM_VSCROLL, win::SB_BOTTOM, 0);
+    EXPECT_EQ(Scroll(page).nPos, si.nMax - static_cast<int>(si.nPage) + 1);
+    win::SendMessage(page, win::WM_VSCROLL, win::SB_TOP, 0);
+    EXPECT_EQ(Scroll(page).nPos, 0);
+    win::SendMessage(page, win::WM_VSCROLL, win::SB_PAGEDOWN, 0);
+    EXPECT_EQ(Scroll(page).nPos, static_cast<int>(si.nPage));
+    // Dragging the thumb moves no text until it is released.
+    win::SendMessage(page, win::WM_VSCROLL, win::SB_THUMBTRACK, 0);
+    EXPECT_EQ(Scroll(page).nPos, static_cast<int>(si.nPage));
+    win::DragScrollThumb(page, win::SB_VERT, 9);
+    win::RunUntilIdle();
+    EXPECT_EQ(Scroll(page).nPos, 9);
+}
+
+TEST_F(PageTest, WheelScrollsOneLinePerMessageAndZeroGoesDown) {
+    win::HWND page = OpenPage(PageClass::kCycledWater);
+    win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, 0), 0);
+    EXPECT_EQ(Scroll(page).nPos, 1);
+    win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, static_cast<win::WORD>(-360)), 0);
+    EXPECT_EQ(Scroll(page).nPos, 2);
+    win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, 120), 0);
+    EXPECT_EQ(Scroll(page).nPos, 1);
+    win::SendMessage(page, win::WM_VSCROLL, win::SB_LINEUP, 0);
+    win::SendMessage(page, win::WM_VSCROLL, win::SB_LINEUP, 0);
+    EXPECT_EQ(Scroll(page).nPos, 0);
+}
+
+// ---- Keyboard moves -------------------------------------------------------------------------
+
+TEST_F(PageTest, LeftWrapsWithoutMovingThenMovesFromTheWrap) {
+    win::HWND page = OpenPage(PageClass::kPhWater);
+    win::RECT mainRect;
+    win::GetWindowRect(main_, &mainRect);
+    PageState& s = pageStates[PageIndex(PageClass::kPhWater)];
+    s.windowX = mainRect.left - 78 * cellWidth;
+    win::RECT before;
+    win::GetWindowRect(page, &before);
+    win::SendMessage(page, win::WM_KEYDOWN, win::VK_LEFT, 0);
+    EXPECT_EQ(s.windowX, mainRect.right - cellWidth);
+    win::RECT after;
+    win::GetWindowRect(page, &after);
+    EXPECT_EQ(after.left, before.left);
+    win::SendMessage(page, win::WM_KEYDOWN, win::VK_LEFT, 0);
+    win::GetWindowRect(page, &after);
+    EXPECT_EQ(after.left, mainRect.right - 2 * cellWidth);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);  // size kept
+}
+
+TEST_F(PageTest, UpWrapsBelowTheMainWindowAndDownWrapsAboveIt) {
+    win::HWND page = OpenPage(PageClass::kPhValues);  // step rowHeight, reach 54
+    win::RECT mainRect;
+    win::GetWindowRect(main_, &mainRect);
+    PageState& s = pageStates[PageIndex(PageClass::kPhValues)];
+    s.windowY = mainRect.top - 54 * rowHeight;
+    win::SendMessage(page, win::WM_KEYDOWN, win::VK_UP, 0);
+    EXPECT_EQ(s.windowY, mainRect.bottom - rowHeight);
+    s.windowY = mainRect.bottom - rowHeight;
+    win::SendMessage(page, win::WM_KEYDOWN, win::VK_DOWN, 0);
+    EXPECT_EQ(s.windowY, mainRect.top - 54 * rowHeight);
+    win::SendMessage(page, win::WM_KEYDOWN, win::VK_DOWN, 0);
+    win::RECT r;
+    win::GetWindowRect(page, &r);
+    EXPECT_EQ(r.top, mainRect.top - 53 * rowHeight);
+}
+
+TEST_F(PageTest, HomeAndEndGoBackToTheHomeAndItsReach) {
+    win::HWND mu = OpenPage(PageClass::kMuWater);
+    const win::POINT home = mainWindowState.pageHome[PageIndex(PageClass::kMuWater)];
+    win::SendMessage(mu, win::WM_KEYDOWN, win::VK_RIGHT, 0);
+    win::SendMessage(mu, win::WM_KEYDOWN, win::VK_END, 0);
+    win::RECT r;
+    win::GetWindowRect(mu, &r);
+    EXPECT_EQ(r.left, home.x);
+    EXPECT_EQ(r.top, home.y + 32 * rowHeight);
+    win::SendMessage(mu, win::WM_KEYDOWN, win::VK_HOME, 0);
+    win::GetWindowRect(mu, &r);
+    EXPECT_EQ(r.top, home.y);
+    win::HWND values = OpenPage(PageClass::kPhValues);
+    win::SendMessage(values, win::WM_KEYDOWN, win::VK_END, 0);
+    win::GetWindowRect(values, &r);
+    EXPECT_EQ(r.top, mainWindowState.pageHome[PageIndex(PageClass::kPhValues)].y + 54 * rowHeight);
+}
+
+TEST_F(PageTest, MovesShowTheMixingChemistryPage) {
+    win::HWND page = OpenPage(PageClass::kCycledWater);
+    win::ShowWindow(page, win::SW_HIDE);
+    win::SendMessage(page, win::WM_KEYDOWN, win::VK_RIGHT, 0);
+    EXPECT_TRUE(win::IsWindowVisible(page));
+    win::HWND ph = OpenPage(PageClass::kPhWater);
+    win::ShowWindow(ph, win::SW_HIDE);
+    win::SendMessage(ph, win::WM_KEYDOWN, win::VK_RIGHT, 0);
+    EXPECT_FALSE(win::IsWindowVisible(ph));
+}
+
+// ---- Right-button copy ------------------------------------------------------------------
+
+TEST_F(PageTest, ColumnLeftEdgeCopiesThatColumnAndCharacterEightyOneNothing) {
+    for (int k = 0; k < 7; ++k) whatIfResults.phProfile.analysis[k][0] = 6.0f + 0.5f * k;
+    win::HWND page = OpenPage(PageClass::kPhWater);
+    const int y = 10 * lineHeight;
+    RightClick(page, 25 * cellWidth, y);
+    RightClick(page, (25 + 8 * 3) * cellWidth, y);
+    RightClick(page, 81 * cellWidth - 1, y);
+    RightClick(page, 81 * cellWidth, y);
+    RightClick(page, 25 * cellWidth - 1, y);
+    ASSERT_EQ(CopyCalls().size(), 3u);
+    EXPECT_EQ(CopyCalls()[0].label, "pH 6.0000   ");
+    EXPECT_EQ(CopyCalls()[0].field, 6);
+    EXPECT_EQ(CopyCalls()[1].label, "pH 7.5000   ");
+    EXPECT_EQ(CopyCalls()[2].firstValue, 9.0f);
+    EXPECT_EQ(pageStates[PageIndex(PageClass::kPhWater)].copiedColumn, -1);
+    const auto& boxes = win::MessageBoxLog();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1].caption, "Analysis copied to the Windows clipboard");
+    EXPECT_EQ(boxes[1].text, "pH 7.5000    Analysis Copied");
+    EXPECT_EQ(boxes[1].owner, page);
+}
+
+TEST_F(PageTest, CopyBandIsInClientCoordinates) {
+    win::HWND page = OpenPage(PageClass::kPhWater);
+    const int bandTop = pageStates[PageIndex(PageClass::kPhWater)].copyBandTop;
+    EXPECT_EQ(bandTop, (1 + 3) * lineHeight);
+    RightClick(page, 30 * cellWidth, bandTop - 1);
+    EXPECT_TRUE(CopyCalls().empty());
+    RightClick(page, 30 * cellWidth, bandTop);
+    EXPECT_EQ(CopyCalls().size(), 1u);
+}
+
+TEST_F(PageTest, OneCopyPerPress) {
+    win::HWND page = OpenPage(PageClass::kPressWater);
+    win::POINT p{30 * cellWidth, 10 * lineHeight};
+    win::ClientToScreen(page, &p);
+    win::MouseDownAt(p, win::MouseButton::Right);
+    win::RunUntilIdle();
+    const win::LPARAM at =
+        win::MAKELPARAM(static_cast<win::WORD>(p.x), static_cast<win::WORD>(p.y));
+    EXPECT_EQ(win::SendMessage(page, win::WM_NCHITTEST, 0, at), win::HTNOWHERE);
+    EXPECT_EQ(win::SendMessage(page, win::WM_NCHITTEST, 0, at), win::HTNOWHERE);
+    win::MouseUpAt(p, win::MouseButton::Right);
+    win::RunUntilIdle();
+    EXPECT_EQ(CopyCalls().size(), 1u);
+    RightClick(page, 30 * cellWidth, 10 * lineHeight);
+    EXPECT_EQ(CopyCalls().size(), 2u);
+    EXPECT_EQ(CopyCalls()[0].label.rfind("Pressure ", 0), 0u);
+}
+
+TEST_F(PageTest, NoBoxAfterAFailedCopy) {
+    copierAnswer = -1;
+    win::HWND page = OpenPage(PageClass::kCycledValues);
+    RightClick(page, 30 * cellWidth, 10 * lineHeight);
+    EXPECT_EQ(CopyCalls().size(), 1u);
+    EXPECT_TRUE(win::MessageBoxLog().empty());
+}
+
+TEST_F(PageTest, MixingPercentLabels) {
+    mixPercent[3] = 40.0f;
+    mixProfileTables.mixChemistry[3][0] = 7.25f;
+    win::HWND page = OpenPage(PageClass::kCycledWater);
+    RightClick(page, 50 * cellWidth, 10 * lineHeight);
+    ASSERT_EQ(CopyCalls().size(), 1u);
+    EXPECT_EQ(CopyCalls()[0].label, "Analysis at 40.000    %");
+    EXPECT_EQ(CopyCalls()[0].firstValue, 7.25f);
+    EXPECT_EQ(win::MessageBoxLog().back().text, "Analysis at 40.000   % Copied");
+}
+
+TEST_F(PageTest, MultiMixColumnsStopAtTheWaterCount) {
+    multiMixState.lastWaterIndex = 2;
+    multiMixState.weightPercent[2] = 25.0f;
+    win::HWND page = OpenPage(PageClass::kMixedWater);
+    RightClick(page, (25 + 8 * 3) * cellWidth, 10 * lineHeight);
+    EXPECT_TRUE(CopyCalls().empty());
+    RightClick(page, (25 + 8 * 2) * cellWidth, 10 * lineHeight);
+    ASSERT_EQ(CopyCalls().size(), 1u);
+    EXPECT_EQ(CopyCalls()[0].label, "Mix Water 25.000   %");
+    EXPECT_EQ(win::MessageBoxLog().back().text, "Mix Water 25.000   % Analysis Copied");
+}
+
+TEST_F(PageTest, TemperatureLabelGoesToTheFifthText) {
+    whatIfResults.tempProfile.analysis[0][15] = 77.0f;
+    win::HWND page = OpenPage(PageClass::kTempWater);
+    RightClick(page, 26 * cellWidth, 10 * lineHeight);
+    ASSERT_EQ(CopyCalls().size(), 1u);
+    EXPECT_EQ(CopyCalls()[0].label, "Analysis at 77.000   (Deg F)");
+    EXPECT_EQ(CopyCalls()[0].field, 4);
+    EXPECT_EQ(win::MessageBoxLog().back().text, "77.000   (Deg F) Analysis Copied");
+}
+
+TEST_F(PageTest, BlendPagesCopyTheWorkingAnalysisAsItStands) {
+    currentAnalysis.values[0] = 8.1f;
+    win::HWND page = OpenPage(PageClass::kMixedValuesOut);
+    RightClick(page, 60 * cellWidth, 10 * lineHeight);
+    ASSERT_EQ(CopyCalls().size(), 1u);
+    EXPECT_EQ(CopyCalls()[0].label, "Multi Mixed Water ");
+    EXPECT_EQ(CopyCalls()[0].firstValue, 8.1f);
+    EXPECT_EQ(win::MessageBoxLog().back().text, "Mixed Water  Analysis Copied");
+}
+
+TEST_F(PageTest, OneWaterPagesAnswerClientToTheRightButtonAndCaptionToTheLeft) {
+    win::HWND page = OpenPage(PageClass::kMuValues);
+    win::POINT p{30 * cellWidth, 10 * lineHeight};
+    win::ClientToScreen(page, &p);
+    const win::LPARAM at =
+        win::MAKELPARAM(static_cast<win::WORD>(p.x), static_cast<win::WORD>(p.y));
+    EXPECT_EQ(win::SendMessage(page, win::WM_NCHITTEST, 0, at), win::HTCAPTION);
+    win::MouseDownAt(p, win::MouseButton::Right);
+    EXPECT_EQ(win::SendMessage(page, win::WM_NCHITTEST, 0, at), win::HTCLIENT);
+    win::MouseUpAt(p, win::MouseButton::Right);
+    win::RunUntilIdle();
+    EXPECT_TRUE(CopyCalls().empty());
+}
+
+TEST_F(PageTest, RightClickBeforeTheFirstPaintDoesNothing) {
+    const win::POINT home = mainWindowState.pageHome[PageIndex(PageClass::kPhValues)];
+    win::HWND page =
+        win::CreateWindowEx(0, "DisplaypHValues", "", win::WS_OVERLAPPEDWINDOW, home.x, home.y,
+                            85 * cellWidth, 400, main_, nullptr, nullptr, nullptr);
+    // Not shown, so not painted.
+    pageStates[PageIndex(PageClass::kPhValues)].copyBandBottom = 1000;
+    win::POINT p{30 * cellWidth, 100};
+    win::ClientToScreen(page, &p);
+    win::MouseDownAt(p, win::MouseButton::Right);
+    const win::LPARAM at =
+        win::MAKELPARAM(static_cast<win::WORD>(p.x), static_cast<win::WORD>(p.y));
+    EXPECT_EQ(win::SendMessage(page, win::WM_NCHITTEST, 0, at), win::HTNOWHERE);
+    win::MouseUpAt(p, win::MouseButton::Right);
+    EXPECT_TRUE(CopyCalls().empty());
+}
+
+// ---- CLOSE, menus and widths -------------------------------------------------------------
+
+TEST_F(PageTest, CloseBoxRunsCloseAndAnswersOne) {
+    win::HWND page = OpenPage(PageClass::kCycledWater);
+    EXPECT_EQ(win::SendMessage(page, win::WM_CLOSE, 0, 0), 1);
+    EXPECT_FALSE(win::IsWindow(page));
+    EXPECT_FALSE(IsPageOpen(PageClass::kCycledWater));
+    EXPECT_EQ(PageWindowSlot(PageClass::kCycledWater), nullptr);
+    EXPECT_TRUE(win::IsZoomed(main_));
+}
+
+TEST_F(PageTest, CloseDestroysTheWindowEvenWithItsFlagClear) {
+    win::HWND page = OpenPage(PageClass::kPressValues);
+    SetPageOpen(PageClass::kPressValues, false);
+    win::SendMessage(page, win::WM_COMMAND, PageCommand::kClose, 0);
+    EXPECT_FALSE(win::IsWindow(page));
+    EXPECT_FALSE(IsPageOpen(PageClass::kPressValues));
+}
+
+TEST_F(PageTest, PagesCarryTheirClassMenus) {
+    const struct {
+        PageClass page;
+        unsigned present;
+        unsigned absent;
+    } cases[] = {
+        {PageClass::kMuWater, PageCommand::kCopyForExcel, PageCommand::kChooseProduct},
+        {PageClass::kPhWater, PageCommand::kChooseProduct, PageCommand::kCopyForExcel},
+        {PageClass::kPhValues, PageCommand::kSaveAllToRichText, PageCommand::kChooseProduct},
+        {PageClass::kTempWater, PageCommand::kAlkalinitySpecies, PageCommand::kCopyForExcel},
+    };
+    for (const auto& c : cases) {
+        win::HWND page = OpenPage(c.page);
+        win::HMENU menu = win::GetMenu(page);
+        char text[64] = {};
+        EXPECT_GT(
+            win::GetMenuString(menu, PageCommand::kClose, text, sizeof text, win::MF_BYCOMMAND), 0)
+            << PageClassName(c.page);
+        EXPECT_STREQ(text, "CL&OSE");
+        EXPECT_GT(win::GetMenuString(menu, c.present, text, sizeof text, win::MF_BYCOMMAND), 0);
+        EXPECT_EQ(win::GetMenuString(menu, c.absent, text, sizeof text, win::MF_BYCOMMAND), 0);
+    }
+}
+
+TEST_F(PageTest, WidthsInCharacterCells) {
+    EXPECT_EQ(ResultPageWidthCells(PageClass::kMuWater), 80);
+    EXPECT_EQ(ResultPageWidthCells(PageClass::kMixedValuesOut), 80);
+    EXPECT_EQ(ResultPageWidthCells(PageClass::kPhValues), 85);
+    EXPECT_EQ(ResultPageWidthCells(PageClass::kTempWater), 85);
+    multiMixState.lastWaterIndex = 6;
+    EXPECT_EQ(ResultPageWidthCells(PageClass::kMixedWater), 82);
+    multiMixState.lastWaterIndex = 7;
+    EXPECT_EQ(ResultPageWidthCells(PageClass::kMixedValues), 93);
+    multiMixState.lastWaterIndex = 11;
+    EXPECT_EQ(ResultPageWidth(PageClass::kMixedWater, 9), (11 * 11 + 16) * 9);
+}
+
+TEST_F(PageTest, TitlesFollowTheShownWater) {
+    EXPECT_STREQ(PageTitle(PageClass::kMuWater, WaterSelector::kFormation),
+                 "FORMATION WATER ANALYSIS");
+    EXPECT_STREQ(PageTitle(PageClass::kMuValues, WaterSelector::kMultiMixSource),
+                 "DEPOSITION POTENTIAL INDICATORS OF WATER SOURCE FOR MIXING");
+    EXPECT_STREQ(PageTitle(PageClass::kPressWater, 0), "WATER CHEMISTRY VERSUS PRESSURE");
+    PageClass found;
+    ASSERT_TRUE(FindPageClass("displayphvalues", &found));
+    EXPECT_EQ(found, PageClass::kPhValues);
+    EXPECT_FALSE(FindPageClass("DisOnePage", &found));
+}
+
+}  // namespace
+}  // namespace pagetest
