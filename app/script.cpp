@@ -37,6 +37,15 @@ bool ParseNumber(const std::string& word, int& value) {
     return true;
 }
 
+bool ParseSigned(const std::string& word, int& value) {
+    if (!word.empty() && word[0] == '-') {
+        if (!ParseNumber(word.substr(1), value)) return false;
+        value = -value;
+        return true;
+    }
+    return ParseNumber(word, value);
+}
+
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -119,6 +128,37 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
         a.text = rest;
         if (a.className.empty() || a.text.empty()) {
             why = "snap wants a window class and a file path";
+            return false;
+        }
+        return true;
+    }
+    if (verb == "drag" || verb == "rclick") {
+        a.verb = verb == "drag" ? ScriptAction::Verb::kDrag : ScriptAction::Verb::kRightClick;
+        a.className = NextWord(rest);
+        const bool first = ParseSigned(NextWord(rest), a.number);
+        const bool second = ParseSigned(NextWord(rest), a.control);
+        if (a.className.empty() || !first || !second || !rest.empty()) {
+            why = verb == "drag" ? "drag wants a window class, DX and DY"
+                                 : "rclick wants a page class, a column and a line";
+            return false;
+        }
+        return true;
+    }
+    if (verb == "close" || verb == "where") {
+        a.verb = verb == "close" ? ScriptAction::Verb::kClose : ScriptAction::Verb::kWhere;
+        a.className = NextWord(rest);
+        if (a.className.empty() || !rest.empty()) {
+            why = verb + " wants a window class";
+            return false;
+        }
+        return true;
+    }
+    if (verb == "text") {
+        a.verb = ScriptAction::Verb::kText;
+        a.className = NextWord(rest);
+        a.text = rest;
+        if (a.className.empty() || a.text.empty()) {
+            why = "text wants a page class and a file path";
             return false;
         }
         return true;

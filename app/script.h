@@ -10,22 +10,38 @@
 //   dialog ID press CONTROL          press a button (in the order written)
 //   snap CLASS PATH                  saves the picture of the window of that
 //                                    class as a PPM file
+//   drag CLASS DX DY                 drags the window by its body
+//   rclick CLASS COLUMN LINE         right-clicks a character cell of a page
+//   close CLASS                      the window's close box
+//   where CLASS                      logs the window's rectangle
+//   text CLASS PATH                  saves the plain text a page shows
 #pragma once
 
 #include <string>
 #include <vector>
 
 struct ScriptAction {
-    enum class Verb { kMenu, kAnswer, kFile, kDialog, kSnap };
+    enum class Verb {
+        kMenu,
+        kAnswer,
+        kFile,
+        kDialog,
+        kSnap,
+        kDrag,
+        kRightClick,
+        kClose,
+        kWhere,
+        kText
+    };
     enum class DialogStep { kSet, kCheck, kPress };
     Verb verb = Verb::kMenu;
     int line = 0;     // line number in the file, for messages
-    int number = 0;   // menu id, answer button id or dialog template id
-    int control = 0;  // dialog control id
+    int number = 0;   // menu id, answer button id, dialog template id, DX or COLUMN
+    int control = 0;  // dialog control id, DY or LINE
     DialogStep step = DialogStep::kSet;
     bool cancel = false;    // file cancel
-    std::string text;       // answer TEXT, file PATH, dialog TEXT, snap PATH
-    std::string className;  // snap CLASS
+    std::string text;       // answer TEXT, file PATH, dialog TEXT, snap or text PATH
+    std::string className;  // the window of snap and the page verbs
 };
 
 // Parses the whole script. False with `error` naming the line for a line that

@@ -3,9 +3,10 @@
 // an answer nothing uses stays queued and does no harm.
 #include "app/script_runner.h"
 
+#include "app/page_verbs.h"
 #include "platform/drivers/driver.h"
-#include "platform/gdi/gdi.h"
 #include "platform/drivers/script.h"
+#include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "shell/records.h"
 
@@ -37,6 +38,18 @@ std::string DescribeAction(const ScriptAction& a) {
         }
         case Verb::kSnap:
             return "snap " + a.className + " " + a.text;
+        case Verb::kDrag:
+            return "drag " + a.className + " " + std::to_string(a.number) + " " +
+                   std::to_string(a.control);
+        case Verb::kRightClick:
+            return "rclick " + a.className + " " + std::to_string(a.number) + " " +
+                   std::to_string(a.control);
+        case Verb::kClose:
+            return "close " + a.className;
+        case Verb::kWhere:
+            return "where " + a.className;
+        case Verb::kText:
+            return "text " + a.className + " " + a.text;
     }
     return "";
 }
@@ -70,6 +83,12 @@ bool ScriptRunner::Feed() {
         }
         if (a.verb == ScriptAction::Verb::kSnap) {
             Snap(a);
+            log_.Poll();
+        } else if (PageVerbIsInput(a.verb)) {
+            RunPageVerb(a, log_);
+            return true;
+        } else if (a.verb == ScriptAction::Verb::kWhere || a.verb == ScriptAction::Verb::kText) {
+            RunPageVerb(a, log_);
             log_.Poll();
         } else {
             Queue(a);

@@ -111,20 +111,22 @@ void OnPagePaint(PageClass page, win::HWND hwnd) {
     if (m.lineHeight > 0) {
         win::RECT client;
         win::GetClientRect(hwnd, &client);
+        win::SCROLLINFO before;
+        before.fMask = win::SIF_RANGE | win::SIF_PAGE;
+        win::GetScrollInfo(hwnd, win::SB_VERT, &before);
         win::SCROLLINFO si;
-        si.cbSize = sizeof si;
-        si.fMask = win::SIF_RANGE | win::SIF_PAGE;
-        win::GetScrollInfo(hwnd, win::SB_VERT, &si);
-        const int max = endY / m.lineHeight + position;
-        const auto page = static_cast<win::UINT>((client.bottom - client.top) / m.lineHeight);
-        // The bar is redrawn only when it changes: on this platform redrawing a
-        // window's bar repaints the window, which would paint again forever.
-        const bool changed = si.nMin != 0 || si.nMax != max || si.nPage != page;
         si.fMask = win::SIF_RANGE | win::SIF_PAGE;
         si.nMin = 0;
-        si.nMax = max;
-        si.nPage = page;
-        win::SetScrollInfo(hwnd, win::SB_VERT, &si, changed ? win::TRUE : win::FALSE);
+        si.nMax = endY / m.lineHeight + position;
+        si.nPage = static_cast<win::UINT>((client.bottom - client.top) / m.lineHeight);
+        // The bar is redrawn only when it changed: on this platform redrawing a
+        // window's bar repaints the window, which would paint again forever.
+        win::SetScrollInfo(hwnd, win::SB_VERT, &si, win::FALSE);
+        win::SCROLLINFO after;
+        after.fMask = win::SIF_RANGE | win::SIF_PAGE;
+        win::GetScrollInfo(hwnd, win::SB_VERT, &after);
+        if (after.nMin != before.nMin || after.nMax != before.nMax || after.nPage != before.nPage)
+            win::SetScrollInfo(hwnd, win::SB_VERT, &si, win::TRUE);
     }
     win::EndPaint(hwnd, &ps);
 }

@@ -338,3 +338,28 @@ TEST_F(PageTest, TitlesFollowTheShownWater) {
 
 }  // namespace
 }  // namespace pagetest
+
+namespace pagetest {
+namespace {
+
+void OneLine(const ReportSource&, ReportLayout& l) {
+    l.AddText(0, 2, "short");
+}
+
+// A page shorter than its window: the platform trims the bar's page to the
+// range, and the paint must not take that for a change that needs a repaint.
+TEST_F(PageTest, ShortPagePaintsOnce) {
+    SetReportBuilder(ReportPage::kProfileIndicators, OneLine);
+    win::HWND page = OpenPage(PageClass::kPhValues);
+    win::EnableMessageTrace(true);
+    win::ClearMessageTrace();
+    Repaint(page);
+    win::RunUntilIdle();
+    int paints = 0;
+    for (const auto& e : win::MessageTrace()) paints += e.hwnd == page && e.message == win::WM_PAINT;
+    win::EnableMessageTrace(false);
+    EXPECT_EQ(paints, 1);
+}
+
+}  // namespace
+}  // namespace pagetest
