@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "page_fixture.h"
 #include "resources/resource_ids.h"
@@ -356,9 +357,47 @@ TEST_F(PageTest, ShortPagePaintsOnce) {
     Repaint(page);
     win::RunUntilIdle();
     int paints = 0;
-    for (const auto& e : win::MessageTrace()) paints += e.hwnd == page && e.message == win::WM_PAINT;
+    for (const auto& e : win::MessageTrace())
+        paints += e.hwnd == page && e.message == win::WM_PAINT;
     win::EnableMessageTrace(false);
     EXPECT_EQ(paints, 1);
+}
+
+}  // namespace
+}  // namespace pagetest
+
+namespace pagetest {
+namespace {
+
+void Marked(const ReportSource&, ReportLayout& l) {
+    l.AddRule(0, 24, std::string(56, '_'));
+    l.AddText(0, 44, std::string(18, ' '));
+    l.AddText(0, 44, " TEMPERATURE (^oF) ");
+    l.AddText(1, 4, "Calcium(as CaCO_3)");
+    l.AddValue(1, 24, "  12.50", win::RGB(255, 0, 0));
+}
+
+// The painted page, left as build/test-output/pages/marked-page.ppm: the red
+// value is drawn in red on white, and the label covers the rule under it.
+TEST_F(PageTest, PaintedPageShowsColoursAndCoversTheRule) {
+    SetReportBuilder(ReportPage::kProfileChemistry, Marked);
+    win::HWND page = OpenPage(PageClass::kPhWater, 10);
+    const win::Image32 picture = win::ReadWindowPixels(page);
+    const std::filesystem::path dir =
+        std::filesystem::path(TARVEX_BINARY_DIR) / "test-output" / "pages";
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(win::WritePpm((dir / "marked-page.ppm").string(), picture));
+    auto pixel = [&picture](int x, int y) { return picture.At(x, y); };
+    int red = 0;
+    for (int y = 2 * lineHeight; y < 3 * lineHeight; ++y)
+        for (int x = 24 * cellWidth; x < 31 * cellWidth; ++x)
+            red += (pixel(x, y) & 0xFFFFFF) == 0xFF0000 || (pixel(x, y) & 0xFFFFFF) == 0x0000FF;
+    EXPECT_GT(red, 0);
+    // Under the label's blanks at cell 44 the rule's underscores are gone.
+    int dark = 0;
+    for (int y = lineHeight; y < 2 * lineHeight; ++y)
+        for (int x = 44 * cellWidth; x < 45 * cellWidth; ++x) dark += (pixel(x, y) & 0xFF) < 128;
+    EXPECT_EQ(dark, 0);
 }
 
 }  // namespace
