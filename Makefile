@@ -2,12 +2,17 @@
 #   make test   install what is missing, build with sanitizers, run every test
 #   make run    install what is missing, build, run the program on the bundled samples
 #   make bench  optimised build, run the benchmarks
+#   make fuzz        build the libFuzzer targets of fuzz/ with clang in build-fuzz/
+#   make fuzz-smoke  replay every target's seeds, then a short seeded run of each
+#   make fuzz-long FUZZ_SECONDS=N   every target fuzzes N seconds side by side
 
 BUILD       ?= build
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS        ?= $(shell nproc)
 
-.PHONY: test run bench deps configure build
+.PHONY: test run bench deps configure build fuzz fuzz-smoke fuzz-long
 
 deps:
 	@sh tools/install_deps.sh
@@ -30,3 +35,14 @@ bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_SANITIZE=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzz_all -j $(JOBS)
+
+fuzz-smoke: fuzz
+	@bash tools/fuzz_run.sh smoke $(FUZZ_BUILD)
+
+fuzz-long: fuzz
+	@bash tools/fuzz_run.sh long $(FUZZ_BUILD) $(FUZZ_SECONDS)

@@ -15,5 +15,6 @@
 #include "platform/drivers/script.h"
 #include "platform/gdi/surface.h"
 #include "platform/system/system.h"
+#include "platform/text/code_page.h"
 #include "platform/window/win_types.h"
 #include "platform/window/window.h"

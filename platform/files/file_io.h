@@ -77,6 +77,9 @@ HANDLE CreateFile(const char* path, DWORD access, DWORD share, void* security, D
 inline HANDLE CreateFileA(const char* p, DWORD a, DWORD s, void* sa, DWORD d, DWORD f, HANDLE t) {
     return CreateFile(p, a, s, sa, d, f, t);
 }
+// UTF-16 names (UTF-8 on disk, through the same path mapping).
+HANDLE CreateFileW(const char16_t* path, DWORD access, DWORD share, void* security,
+                   DWORD disposition, DWORD flags, HANDLE templateFile);
 BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void* overlapped);
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void* overlapped);
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method);
@@ -88,6 +91,7 @@ BOOL DeleteFile(const char* path);
 inline BOOL DeleteFileA(const char* p) {
     return DeleteFile(p);
 }
+BOOL DeleteFileW(const char16_t* path);
 // FILE_ATTRIBUTE_* bits; INVALID_FILE_ATTRIBUTES when the path does not exist.
 // A file with no other attribute reports FILE_ATTRIBUTE_NORMAL.
 DWORD GetFileAttributes(const char* path);

@@ -155,6 +155,9 @@ void ClearResourceBitmaps();
                                      const void* bits, const BITMAPINFO* info, UINT usage);
 [[nodiscard]] HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
                                        HANDLE section, DWORD offset);
+// The bytes from `pointer` to the end of the pixel rows of the live DIB section
+// it points into; 0 when it points into none.
+[[nodiscard]] std::size_t DibSectionBytesFrom(const void* pointer);
 int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info,
               UINT usage);
 int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <unordered_set>
 
 #include "platform/gdi/gdi_dc.h"
@@ -41,6 +42,22 @@ T* MakeStock(T* object) {
 
 void RegisterObject(GdiObject* object) {
     Registry().insert(object);
+}
+
+std::size_t DibSectionBytesFrom(const void* pointer) {
+    const auto* p = static_cast<const std::uint8_t*>(pointer);
+    if (p == nullptr) return 0;
+    std::less<const std::uint8_t*> before;
+    for (GdiObject* object : Registry()) {
+        if (object->kind != ObjectKind::Bitmap || object->deletePending) continue;
+        auto* bm = static_cast<BitmapObject*>(object);
+        const std::uint8_t* start = bm->dibBits.get();
+        if (!bm->dibSection || start == nullptr) continue;
+        if (!before(p, start) && before(p, start + bm->dibBitsSize)) {
+            return bm->dibBitsSize - static_cast<std::size_t>(p - start);
+        }
+    }
+    return 0;
 }
 
 bool IsLiveObject(const GdiObject* object) {

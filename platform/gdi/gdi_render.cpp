@@ -46,7 +46,7 @@ bool EffectiveClip(const DcState& s, RegionData* clip) {
 
 }  // namespace
 
-Canvas::Canvas(DeviceContext& dc) : dc_(dc) {
+Canvas::Canvas(DeviceContext& dc) {
     switch (dc.kind) {
         case DcKind::Window:
         case DcKind::Screen:

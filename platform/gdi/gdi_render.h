@@ -37,7 +37,6 @@ class Canvas {
     void MarkDirty();
 
   private:
-    DeviceContext& dc_;
     cairo_t* cr_ = nullptr;
     cairo_surface_t* surface_ = nullptr;
     Surface raster_;

@@ -15,6 +15,7 @@
 namespace win {
 
 // ---- Movable memory ---------------------------------------------------------------
+// Null when the size is above GlobalAllocLimit() or the memory cannot be had.
 HGLOBAL GlobalAlloc(UINT flags, std::size_t bytes);
 HGLOBAL GlobalReAlloc(HGLOBAL block, std::size_t bytes, UINT flags);
 void* GlobalLock(HGLOBAL block);
@@ -24,6 +25,11 @@ HGLOBAL GlobalFree(HGLOBAL block);
 [[nodiscard]] std::size_t GlobalSize(HGLOBAL block);
 // The block whose locked bytes start at `pointer`.
 [[nodiscard]] HGLOBAL GlobalHandle(const void* pointer);
+// The bytes from `pointer` to the end of the live block it points into; 0 when
+// it points into none. (Readers of memory sources stay inside their block.)
+[[nodiscard]] std::size_t GlobalBytesFrom(const void* pointer);
+// The largest block GlobalAlloc gives: 256 MB in the test and fuzz builds, 1 GB otherwise.
+[[nodiscard]] std::size_t GlobalAllocLimit();
 // Tests: make the next `count` allocations fail (as when memory runs out).
 void FailNextGlobalAllocs(int count);
 // Blocks currently allocated (leak checks in tests).
