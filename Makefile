@@ -1,5 +1,6 @@
 # Tarvex: the two everyday commands.
-#   make test   install what is missing, build with sanitizers, run every test
+#   make test   install what is missing, build with sanitizers, run every test and a short
+#               seeded run of every fuzz target
 #   make run    install what is missing, build, run the program on the bundled samples
 #   make bench  optimised build, run the benchmarks
 #   make fuzz        build the libFuzzer targets of fuzz/ with clang in build-fuzz/
@@ -27,6 +28,7 @@ test: build
 	@cd $(BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-smoke
 
 run: build
 	@sh tools/run_samples.sh $(BUILD)
