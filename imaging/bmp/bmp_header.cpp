@@ -59,9 +59,10 @@ int32_t NormaliseHeader(const uint8_t* info, BmpReadState* state) {
         h.biHeight = h.biHeight == INT32_MIN ? INT32_MAX : -h.biHeight;
     }
     if (h.biSizeImage == 0) {
+        // Saturates where a nonsense size would not fit the field.
         const int64_t stride = (static_cast<int64_t>(bits) * h.biWidth + 31) / 32 * 4;
-        const int64_t total = stride * h.biHeight;
-        h.biSizeImage = total < 0 || total > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(total);
+        const bool fits = stride >= 0 && (h.biHeight == 0 || stride <= UINT32_MAX / h.biHeight);
+        h.biSizeImage = fits ? static_cast<uint32_t>(stride * h.biHeight) : UINT32_MAX;
     }
     state->header = h;
     state->colorTableOffset = uint64_t{size} + kFileHeaderBytes;

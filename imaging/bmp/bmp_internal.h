@@ -36,9 +36,9 @@ enum BmpRowKind : int32_t {
 [[nodiscard]] std::size_t EncodeRle8Row(const uint8_t* pixels, uint32_t count, uint8_t* out);
 
 // Decodes one stored row of run-length data into `row` (`width` pixels, one
-// byte each). Pixels a delta skips keep their values. Sets *endOfBitmap when
-// the end-of-bitmap code ends the row. IMG_OK, IMG_BAD_RLE, or IMG_IO_ERROR
-// when the data ends first.
+// byte each: the padded row, of which the picture's width is kept). Pixels a delta skips keep their
+// values. Sets *endOfBitmap when the end-of-bitmap code ends the row. IMG_OK, IMG_BAD_RLE, or
+// IMG_IO_ERROR when the data ends first.
 [[nodiscard]] int32_t DecodeRleRow(StreamReader& in, bool fourBit, uint8_t* row, uint32_t width,
                                    bool* endOfBitmap);
 // Widens one 16- or 32-bit pixel to blue, green, red through the channel masks.

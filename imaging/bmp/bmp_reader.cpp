@@ -69,7 +69,10 @@ int32_t ReadRows(ImageStream& in, ImageDesc& image, BmpRowKind kind) {
         (static_cast<std::size_t>(file.biBitCount) * static_cast<std::size_t>(file.biWidth) + 31) /
         32 * 4;
     StreamReader reader(in, std::max(kBmpBufferBytes, rle ? 2 * padded : padded));
-    ImageBuffer rleRow(rle ? static_cast<std::size_t>(file.biWidth) : 0);
+    // Some writers encode a row's padding too: run-length rows may reach the
+    // padded width, and what lies behind the picture's width is dropped.
+    const std::size_t rlePixels = kind == kBmpRowRle4 ? 2 * padded : padded;
+    ImageBuffer rleRow(rle ? rlePixels : 0);
     if (!reader.ok() || (rle && rleRow.data() == nullptr)) return IMG_NO_MEMORY;
 
     // Stored row r goes to picture line `line` of the rectangle, or nowhere.
@@ -87,7 +90,7 @@ int32_t ReadRows(ImageStream& in, ImageDesc& image, BmpRowKind kind) {
             if (kept) std::memcpy(row, out + image.startX, static_cast<std::size_t>(columns));
             bool endOfBitmap = false;
             const int32_t status = DecodeRleRow(reader, kind == kBmpRowRle4, row,
-                                                static_cast<uint32_t>(file.biWidth), &endOfBitmap);
+                                                static_cast<uint32_t>(rlePixels), &endOfBitmap);
             if (kept) std::memcpy(out + image.startX, row, static_cast<std::size_t>(columns));
             if (status != IMG_OK) return status;
             if (endOfBitmap) return IMG_OK;  // rows not reached keep their values

@@ -208,6 +208,15 @@ TEST_F(BmpTest, RunLengthDataIsCheckedAgainstRowAndInput) {
         EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &image), c.status);
         for (int x = 0; x < 4; ++x) EXPECT_EQ(Pixel(image, x, 1), c.bottom[x]) << x;
     }
+    // Pixels in a row's padding (three pixels padded to four) are dropped
+    // without complaint; past the padding they are refused.
+    spec.width = 3;
+    spec.pixels = {4, 1, 0, 0, 4, 2, 0, 1};
+    ImageDesc& narrow = Image(3, 2, 8);
+    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &narrow), IMG_OK);
+    EXPECT_EQ(Pixel(narrow, 2, 0), 2u);
+    spec.pixels = {5, 1, 0, 0};
+    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &narrow), IMG_BAD_RLE);
     // An 8-bit file claiming BI_RLE4 has no row kind.
     spec.compression = win::BI_RLE4;
     EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &Image(4, 2, 8)), IMG_BAD_RLE);
@@ -348,6 +357,16 @@ TEST_F(BmpTest, RefusalsOfReaderAndWriter) {
     EXPECT_EQ(LoadBmpFromMemory(Block(huge), &image), IMG_TOO_LARGE);
     bytes::PutI32(&huge[18], 0);
     EXPECT_EQ(LoadBmpFromMemory(Block(huge), &image), IMG_NO_BITMAP_DATA);
+    // Sides and depth whose image size does not fit 32 bits (a fuzzing find):
+    // the size saturates and the picture is refused as too large.
+    Bytes vast = good;
+    bytes::PutI32(&vast[18], 0x7FFFFFFF);
+    bytes::PutI32(&vast[22], 0x7FFFFFFF);
+    bytes::PutU16(&vast[28], 13618);
+    bytes::PutU32(&vast[34], 0);
+    ASSERT_EQ(GetBmpHeaderFromMemory(Block(vast), &header), IMG_OK);
+    EXPECT_EQ(header.biSizeImage, 0xFFFFFFFFu);
+    EXPECT_EQ(LoadBmpFromMemory(Block(vast), &image), IMG_TOO_LARGE);
     EXPECT_EQ(LoadBmpFromMemory(Block(good), &Image(1, 1, 8)), IMG_BAD_BIT_DEPTH);
     Bytes fiveBits = good;
     bytes::PutU16(&fiveBits[28], 5);

@@ -1,0 +1,96 @@
+#!/bin/bash
+# The image harness against outside tools: pictures written by the library match
+# their sources and are read by netpbm; files written by netpbm, ImageMagick and
+# a python3 script load exactly.
+#   outside_files.sh TARVEX_IMAGE SOURCE_DIR
+set -u
+H=$(realpath "$1")
+SRC=$(realpath "$2")
+T=$(mktemp -d)
+trap 'rm -rf "$T"' EXIT
+# ImageMagick's own convert (a machine may put a stand-in of that name first on PATH).
+IM=$(command -v convert-im6.q16 || command -v magick || echo convert)
+failed=0
+passed=0
+
+same() {  # same WHAT EXPECTED GOT
+    local ae
+    ae=$(compare -metric AE "$2" "$3" null: 2>&1)
+    if [ "$ae" = 0 ]; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $1: compare -metric AE gives '$ae'"
+        failed=$((failed + 1))
+    fi
+}
+run() {  # run WHAT COMMAND...
+    local what=$1
+    shift
+    if ! "$@" >"$T/out.txt" 2>&1; then
+        echo "FAILED: $what: $*"
+        sed 's/^/    /' "$T/out.txt"
+        failed=$((failed + 1))
+        return 1
+    fi
+}
+
+cd "$T" || exit 1
+"$IM" -size 47x33 -seed 7 plasma:fractal -depth 8 s.ppm
+pnmquant 256 s.ppm >q256.ppm 2>/dev/null
+pnmquant 16 s.ppm >q16.ppm 2>/dev/null
+pnmquant 2 s.ppm >q2.ppm 2>/dev/null
+pamditherbw s.ppm 2>/dev/null | pamtopnm >b.pbm
+
+# The library's writers against their sources, read back by netpbm too.
+run "24-bit BMP" "$H" convert s.ppm s24.bmp && same "24-bit BMP" s.ppm s24.bmp
+run "8-bit BMP" "$H" convert --depth 8 q256.ppm q8.bmp && same "8-bit BMP" q256.ppm q8.bmp
+run "8-bit RLE BMP" "$H" convert --depth 8 --rle q256.ppm q8r.bmp && same "8-bit RLE BMP" q256.ppm q8r.bmp
+run "1-bit BMP" "$H" convert b.pbm b1.bmp && same "1-bit BMP" b.pbm b1.bmp
+run "1-bit PCX" "$H" convert b.pbm b1.pcx
+run "8-bit PCX" "$H" convert --depth 8 q256.ppm q8.pcx && same "8-bit PCX" q256.ppm q8.pcx
+for f in s24 q8 q8r b1; do
+    run "bmptopnm $f" bmptopnm $f.bmp && bmptopnm $f.bmp >$f.pnm 2>/dev/null && same "bmptopnm $f" $f.bmp $f.pnm
+done
+# ImageMagick reads every 1-bit PCX file (netpbm's too) with its colours swapped,
+# so PCX files are checked through pcxtoppm.
+pcxtoppm b1.pcx >b1.pcx.ppm 2>/dev/null && same "1-bit PCX through pcxtoppm" b.pbm b1.pcx.ppm
+pcxtoppm q8.pcx >q8.pcx.ppm 2>/dev/null && same "8-bit PCX through pcxtoppm" q256.ppm q8.pcx.ppm
+# The memory forms give the same bytes as the files.
+for opts in "" "--depth 8" "--depth 8 --rle"; do
+    src=s.ppm
+    [ -n "$opts" ] && src=q256.ppm
+    # shellcheck disable=SC2086
+    run "memory $opts" "$H" convert $opts $src file.bmp && run "memory $opts" "$H" convert --memory $opts $src mem.bmp &&
+        { cmp -s file.bmp mem.bmp && passed=$((passed + 1)) || { echo "FAILED: --memory $opts differs"; failed=$((failed + 1)); }; }
+done
+run "memory read" "$H" convert --memory q8r.bmp back.ppm && same "memory read" q256.ppm back.ppm
+
+# Outside bitmap files.
+for case in "1 q2" "4 q16" "8 q256" "24 s"; do
+    set -- $case
+    ppmtobmp -bpp=$1 $2.ppm >ppm$1.bmp 2>/dev/null
+    run "ppmtobmp -bpp=$1" "$H" convert ppm$1.bmp ppm$1.ppm && same "ppmtobmp -bpp=$1" $2.ppm ppm$1.ppm
+done
+"$IM" q256.ppm -type Palette -compress RLE BMP3:im_rle.bmp
+run "ImageMagick RLE8" "$H" convert im_rle.bmp im_rle.ppm && same "ImageMagick RLE8" q256.ppm im_rle.ppm
+[ "$("$H" info im_rle.bmp | grep biCompression)" = "biCompression 1" ] || { echo "FAILED: ImageMagick file is not RLE8"; failed=$((failed + 1)); }
+
+# Outside PCX files.
+for case in "plain q2" "plain q16" "plain q256" "-8bit q256" "-24bit s" "-planes=4 q16" "-packed q16"; do
+    set -- $case
+    opt=$1
+    [ "$opt" = plain ] && opt=""
+    # shellcheck disable=SC2086
+    ppmtopcx $opt $2.ppm >pcx.pcx 2>/dev/null
+    run "ppmtopcx $case" "$H" convert pcx.pcx pcx.ppm && same "ppmtopcx $case" $2.ppm pcx.ppm
+done
+
+# Kinds made by python3: top-down, OS/2, bitfields, 32 bits, RLE4.
+mkdir v
+python3 "$SRC/tools/image_harness/bmp_variants.py" q16.ppm v
+for kind in topdown os2 os2_8 rgb565 rgb555 rgb32 bgr32 rle4; do
+    run "python $kind" "$H" convert v/$kind.bmp v/$kind.out.ppm && same "python $kind" v/$kind.ppm v/$kind.out.ppm
+done
+
+echo "outside files: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,270 @@
+// convert [OPTIONS] IN OUT: reads IN (a PNM picture, or a BMP or PCX file
+// through the library), and writes OUT by its ending (BMP or PCX through the
+// library, or a PPM of the working rectangle's colours).
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "imaging/bmp/bmp.h"
+#include "imaging/frame/image_alloc.h"
+#include "imaging/pcx/pcx.h"
+#include "platform/system/clipboard.h"
+#include "tools/image_harness/harness.h"
+#include "tools/image_harness/pnm.h"
+
+namespace {
+
+struct Options {
+    bool hasRect = false;
+    int32_t rect[4] = {0, 0, 0, 0};
+    int targetWidth = 0;
+    int targetHeight = 0;
+    int depth = 0;
+    bool memory = false;
+    bool runLength = false;
+    std::string in;
+    std::string out;
+};
+
+bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
+    std::vector<std::string> names;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--rect" && hasValue) {
+            int v[4];
+            if (std::sscanf(argv[++i], "%d,%d,%d,%d", &v[0], &v[1], &v[2], &v[3]) != 4) {
+                *error = "--rect wants X0,Y0,X1,Y1";
+                return false;
+            }
+            o->hasRect = true;
+            for (int k = 0; k < 4; ++k) o->rect[k] = v[k];
+        } else if (arg == "--target" && hasValue) {
+            if (std::sscanf(argv[++i], "%dx%d", &o->targetWidth, &o->targetHeight) != 2 ||
+                o->targetWidth <= 0 || o->targetHeight <= 0) {
+                *error = "--target wants WxH";
+                return false;
+            }
+        } else if (arg == "--depth" && hasValue) {
+            o->depth = std::atoi(argv[++i]);
+            if (o->depth != 1 && o->depth != 8 && o->depth != 24) {
+                *error = "--depth wants 1, 8 or 24";
+                return false;
+            }
+        } else if (arg == "--memory") {
+            o->memory = true;
+        } else if (arg == "--rle") {
+            o->runLength = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
+            *error = "unknown option " + arg;
+            return false;
+        } else {
+            names.push_back(arg);
+        }
+    }
+    if (names.size() != 2) {
+        *error = "convert wants IN and OUT";
+        return false;
+    }
+    o->in = names[0];
+    o->out = names[1];
+    return true;
+}
+
+// The whole file in a locked global block of exactly its size.
+void* FileBlock(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return nullptr;
+    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    win::HGLOBAL block = win::GlobalAlloc(win::GMEM_MOVEABLE, data.size());
+    auto* p = static_cast<char*>(win::GlobalLock(block));
+    if (p != nullptr) std::memcpy(p, data.data(), data.size());
+    return p;
+}
+
+void FreeBlock(void* p) {
+    win::HGLOBAL block = win::GlobalHandle(p);
+    win::GlobalUnlock(block);
+    win::GlobalFree(block);
+}
+
+// The picture's pixels into the image's working rectangle (cut to the smaller
+// of the two), as the chosen depth holds them.
+std::string FillFromPnm(const PnmPicture& p, ImageDesc& image) {
+    const int bits = image.header->biBitCount;
+    std::map<uint32_t, int> index;  // PPM colours in the order they first appear
+    if (bits == 8 && p.kind == '6') {
+        for (uint32_t c : p.rgb) {
+            if (index.count(c) == 0) {
+                const int i = static_cast<int>(index.size());
+                if (i == 256) return "--depth 8 wants a PPM of at most 256 colours";
+                index[c] = i;
+                image.palette[i] =
+                    win::RGBQUAD{static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
+                                 static_cast<uint8_t>(c >> 16), 0};
+            }
+        }
+        image.colorCount = static_cast<int32_t>(index.size());
+        image.flags = IsGreyPalette(&image) ? IMG_FLAG_GREY : 0;
+        if (image.dibSection != nullptr) (void)SetDibSectionPalette(&image);
+    }
+    if (bits == 1 && p.kind != '4') return "--depth 1 wants a PBM";
+    const int columns = std::min(image.endX - image.startX + 1, p.width);
+    const int rows = std::min(image.endY - image.startY + 1, p.height);
+    for (int y = 0; y < rows; ++y) {
+        uint8_t* row =
+            image.bits + static_cast<std::size_t>(image.header->biHeight - 1 - (image.startY + y)) *
+                             image.stride;
+        for (int x = 0; x < columns; ++x) {
+            const uint32_t c = p.rgb[static_cast<std::size_t>(y) * p.width + x];
+            const int at = image.startX + x;
+            if (bits == 1) {
+                const int white = c != 0 ? 1 : 0;  // grey ramp: 0 black, 1 white
+                row[at / 8] = static_cast<uint8_t>((row[at / 8] & ~(0x80 >> (at % 8))) |
+                                                   (white << (7 - at % 8)));
+            } else if (bits == 8) {
+                row[at] = static_cast<uint8_t>(p.kind == '6' ? index[c] : (c & 0xFF));
+            } else {
+                row[3 * at] = static_cast<uint8_t>(c);
+                row[3 * at + 1] = static_cast<uint8_t>(c >> 8);
+                row[3 * at + 2] = static_cast<uint8_t>(c >> 16);
+            }
+        }
+    }
+    return "";
+}
+
+PnmPicture PictureOf(const ImageDesc& image) {
+    PnmPicture p;
+    p.width = image.endX - image.startX + 1;
+    p.height = image.endY - image.startY + 1;
+    const int bits = image.header->biBitCount;
+    for (int y = image.startY; y <= image.endY; ++y) {
+        const uint8_t* row =
+            image.bits + static_cast<std::size_t>(image.header->biHeight - 1 - y) * image.stride;
+        for (int x = image.startX; x <= image.endX; ++x) {
+            uint32_t c = 0;
+            if (bits == 24) {
+                c = uint32_t{row[3 * x + 2]} << 16 | uint32_t{row[3 * x + 1]} << 8 | row[3 * x];
+            } else {
+                const int i = bits == 1 ? (row[x / 8] >> (7 - x % 8)) & 1 : row[x];
+                const win::RGBQUAD& e = image.palette[i];
+                c = uint32_t{e.rgbRed} << 16 | uint32_t{e.rgbGreen} << 8 | e.rgbBlue;
+            }
+            p.rgb.push_back(c);
+        }
+    }
+    return p;
+}
+
+// Width, height and depth of the image that holds IN.
+int32_t Measure(const Options& o, const std::string& ending, const PnmPicture& pnm, int* width,
+                int* height, int* depth) {
+    if (ending == "bmp") {
+        win::BITMAPINFOHEADER h;
+        int32_t status = IMG_OK;
+        if (o.memory) {
+            void* block = FileBlock(o.in);
+            status = GetBmpHeaderFromMemory(block, &h);
+            if (block != nullptr) FreeBlock(block);
+        } else {
+            status = GetBmpHeader(o.in.c_str(), &h);
+        }
+        if (status != IMG_OK) return status;
+        *width = h.biWidth;
+        *height = h.biHeight;
+        *depth = h.biBitCount == 1 ? 1 : h.biBitCount <= 8 ? 8 : 24;
+    } else if (ending == "pcx") {
+        PcxInfo info;
+        const int32_t status = GetPcxInfo(o.in.c_str(), &info);
+        if (status != IMG_OK) return status;
+        *width = info.width;
+        *height = info.height;
+        *depth = info.imageDepth;
+    } else {
+        *width = pnm.width;
+        *height = pnm.height;
+        *depth = pnm.kind == '4' ? 1 : pnm.kind == '5' ? 8 : 24;
+        if (o.depth != 0) *depth = o.depth;
+    }
+    return IMG_OK;
+}
+
+int32_t Load(const Options& o, const std::string& ending, ImageDesc& image) {
+    if (ending == "pcx") return LoadPcx(o.in.c_str(), &image);
+    if (!o.memory) return LoadBmp(o.in.c_str(), &image);
+    void* block = FileBlock(o.in);
+    const int32_t status = LoadBmpFromMemory(block, &image);
+    if (block != nullptr) FreeBlock(block);
+    return status;
+}
+
+int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
+    if (ending == "pcx") return SavePcx(o.out.c_str(), &image);
+    if (!o.memory) return SaveBmp(o.out.c_str(), &image, o.runLength ? 1 : 0);
+    void* block = nullptr;
+    const int32_t status = SaveBmpToMemory(&block, &image, o.runLength ? 1 : 0);
+    if (status != IMG_OK) return status;
+    const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
+    std::ofstream out(o.out, std::ios::binary);
+    out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
+    FreeBlock(block);
+    return out ? IMG_OK : IMG_CANNOT_CREATE;
+}
+
+}  // namespace
+
+int CmdConvert(int argc, char** argv) {
+    Options o;
+    std::string error;
+    if (!ParseOptions(argc, argv, &o, &error)) return Fail(kExitUsage, error);
+    const std::string inEnding = Ending(o.in);
+    const std::string outEnding = Ending(o.out);
+    const bool libraryIn = inEnding == "bmp" || inEnding == "pcx";
+    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "ppm") {
+        return Fail(kExitUsage, "OUT must end in .bmp, .pcx or .ppm");
+    }
+    if (o.memory && (inEnding == "pcx" || outEnding == "pcx")) {
+        return Fail(kExitUsage, "PCX has no memory form");
+    }
+    if (libraryIn && o.depth != 0) return Fail(kExitUsage, "--depth is for PNM pictures");
+
+    PnmPicture pnm;
+    if (!libraryIn && !ReadPnm(o.in, &pnm, &error)) return Fail(kExitFailed, error);
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+    int32_t status = Measure(o, inEnding, pnm, &width, &height, &depth);
+    if (status != IMG_OK) return Fail(kExitFailed, o.in + ": header: " + StatusText(status));
+    if (o.targetWidth > 0) {
+        width = o.targetWidth;
+        height = o.targetHeight;
+    }
+    ImageDesc image;
+    status = AllocImage(&image, width, height, depth);
+    if (status != IMG_OK) return Fail(kExitFailed, "AllocImage: " + StatusText(status));
+    if (o.hasRect) SetImageRectFromArray(o.rect, &image);
+
+    int code = kExitOk;
+    if (libraryIn) {
+        status = Load(o, inEnding, image);
+        if (status != IMG_OK) code = Fail(kExitFailed, o.in + ": " + StatusText(status));
+    } else {
+        error = FillFromPnm(pnm, image);
+        if (!error.empty()) code = Fail(kExitUsage, error);
+    }
+    if (code == kExitOk) {
+        if (outEnding == "ppm") {
+            if (!WritePpm(o.out, PictureOf(image), &error)) code = Fail(kExitFailed, error);
+        } else {
+            status = Save(o, outEnding, image);
+            if (status != IMG_OK) code = Fail(kExitFailed, o.out + ": " + StatusText(status));
+        }
+    }
+    FreeImage(&image);
+    return code;
+}

@@ -1,0 +1,44 @@
+// tarvex-image COMMAND [ARGUMENTS...]: see harness.h and the README.
+#include <cstdio>
+#include <cstring>
+
+#include "tools/image_harness/harness.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"convert", CmdConvert,
+     "[--rect X0,Y0,X1,Y1] [--target WxH] [--depth 1|8|24] [--memory] [--rle] IN OUT"},
+    {"info", CmdInfo, "FILE"},
+};
+
+void PrintUsage(std::FILE* to) {
+    std::fputs("usage: tarvex-image COMMAND [ARGUMENTS...]\ncommands:\n", to);
+    for (const Command& c : kCommands) std::fprintf(to, "  %s %s\n", c.name, c.usage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    if (std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0) {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    SetUpPaths();
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0) return c.run(argc - 2, argv + 2);
+    }
+    std::fprintf(stderr, "tarvex-image: unknown command \"%s\"\n", argv[1]);
+    PrintUsage(stderr);
+    return kExitUsage;
+}
