@@ -1,5 +1,5 @@
 #!/bin/bash
-# Remakes the seed corpora of the image fuzz targets (fuzz/corpus/bmp, fuzz/corpus/pcx)
+# Remakes the seed corpora of the image fuzz targets (fuzz/corpus/bmp, dib and pcx)
 # from small pictures, with netpbm, ImageMagick and tools/image_harness/bmp_variants.py:
 # every depth, compression and header kind the readers know, each file a few hundred bytes.
 set -eu
@@ -8,9 +8,10 @@ IM=$(command -v convert-im6.q16 || command -v magick || echo convert)
 T=$(mktemp -d)
 trap 'rm -rf "$T"' EXIT
 bmp=fuzz/corpus/bmp
+dib=fuzz/corpus/dib
 pcx=fuzz/corpus/pcx
-rm -rf "$bmp" "$pcx"
-mkdir -p "$bmp" "$pcx"
+rm -rf "$bmp" "$dib" "$pcx"
+mkdir -p "$bmp" "$dib" "$pcx"
 
 "$IM" -size 13x7 -seed 3 plasma:fractal -depth 8 "$T/s.ppm"
 pnmquant 256 "$T/s.ppm" >"$T/q256.ppm" 2>/dev/null
@@ -25,6 +26,12 @@ done
 mkdir "$T/v"
 python3 tools/image_harness/bmp_variants.py "$T/q16.ppm" "$T/v"
 for kind in topdown os2 os2_8 rgb565 rgb555 rgb32 bgr32 rle4; do cp "$T/v/$kind.bmp" "$bmp/$kind.bmp"; done
+# Packed DIBs (clipboard blocks): the bitmaps without their file header.
+for f in "$bmp"/*.bmp; do
+    name=${f##*/}
+    case $name in os2*) continue ;; esac
+    tail -c +15 "$f" >"$dib/${name%.bmp}.dib"
+done
 
 for case in "plain q2" "plain q16" "-8bit q256" "-24bit s" "-packed q16"; do
     set -- $case
@@ -33,4 +40,4 @@ for case in "plain q2" "plain q16" "-8bit q256" "-24bit s" "-packed q16"; do
     # shellcheck disable=SC2086
     ppmtopcx $opt "$T/$2.ppm" >"$pcx/ppmtopcx${opt:-_plain}_$2.pcx" 2>/dev/null
 done
-ls -l "$bmp" "$pcx"
+ls -l "$bmp" "$dib" "$pcx"

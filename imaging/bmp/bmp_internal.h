@@ -41,5 +41,9 @@ enum BmpRowKind : int32_t {
 // IMG_IO_ERROR when the data ends first.
 [[nodiscard]] int32_t DecodeRleRow(StreamReader& in, bool fourBit, uint8_t* row, uint32_t width,
                                    bool* endOfBitmap);
+// Stores one uncompressed stored row `data` of a file of depth `fileBits` into
+// the image row `out`: `columns` pixels from column `startX`.
+void StoreBmpRow(BmpRowKind kind, int32_t fileBits, const uint8_t* data, uint8_t* out,
+                 int32_t startX, int32_t columns, const uint32_t masks[3]);
 // Widens one 16- or 32-bit pixel to blue, green, red through the channel masks.
 void MaskedPixelToBgr(uint32_t pixel, int32_t bits, const uint32_t masks[3], uint8_t* bgr);

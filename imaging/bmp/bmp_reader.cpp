@@ -24,40 +24,6 @@ bool DepthsMatch(int32_t imageBits, int32_t fileBits) {
            (imageBits == 24 && (fileBits == 16 || fileBits == 32));
 }
 
-// Decodes one stored uncompressed row from `data` into the image row `out`,
-// `columns` pixels from `startX`.
-void StoreRow(BmpRowKind kind, int32_t fileBits, const uint8_t* data, uint8_t* out, int32_t startX,
-              int32_t columns, const uint32_t masks[3]) {
-    const auto x0 = static_cast<std::size_t>(startX);
-    const auto n = static_cast<std::size_t>(columns);
-    switch (kind) {
-        case kBmpRowPackedBits:
-            PutPackedRun(out, data, static_cast<uint32_t>(startX), static_cast<uint32_t>(columns));
-            break;
-        case kBmpRowNibbles:
-            for (std::size_t x = 0; x < n; ++x) {
-                out[x0 + x] = x % 2 == 0 ? data[x / 2] >> 4 : data[x / 2] & 0x0F;
-            }
-            break;
-        case kBmpRowBytes:
-            std::memcpy(out + x0 * static_cast<std::size_t>(fileBits / 8), data,
-                        n * static_cast<std::size_t>(fileBits / 8));
-            break;
-        case kBmpRowMasked16:
-            for (std::size_t x = 0; x < n; ++x) {
-                MaskedPixelToBgr(bytes::GetU16(data + 2 * x), 16, masks, out + 3 * (x0 + x));
-            }
-            break;
-        case kBmpRowMasked32:
-            for (std::size_t x = 0; x < n; ++x) {
-                MaskedPixelToBgr(bytes::GetU32(data + 4 * x), 32, masks, out + 3 * (x0 + x));
-            }
-            break;
-        default:
-            break;
-    }
-}
-
 int32_t ReadRows(ImageStream& in, ImageDesc& image, BmpRowKind kind) {
     const BmpReadState& state = bmpReadState;
     const win::BITMAPINFOHEADER& file = state.header;
@@ -98,7 +64,8 @@ int32_t ReadRows(ImageStream& in, ImageDesc& image, BmpRowKind kind) {
         }
         if (!reader.Need(padded)) return IMG_IO_ERROR;  // the rows already stored stay
         if (kept) {
-            StoreRow(kind, file.biBitCount, reader.Data(), out, image.startX, columns, state.masks);
+            StoreBmpRow(kind, file.biBitCount, reader.Data(), out, image.startX, columns,
+                        state.masks);
         }
         reader.Consume(padded);
     }

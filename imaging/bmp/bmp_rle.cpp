@@ -1,5 +1,5 @@
-// BI_RLE8 and BI_RLE4 run-length rows, and 16- and 32-bit pixels widened
-// through their channel masks.
+// Rows of bitmap data: BI_RLE8 and BI_RLE4 run-length rows, uncompressed rows
+// of every depth, and 16- and 32-bit pixels widened through their channel masks.
 //
 // Run-length data is a sequence of byte pairs: (count > 0, value) repeats the
 // value (for BI_RLE4 its high and low nibble alternate); (0, 0) ends the row,
@@ -11,6 +11,7 @@
 
 #include "common/byte_io.h"
 #include "imaging/bmp/bmp_internal.h"
+#include "imaging/frame/packed_rows.h"
 
 namespace {
 
@@ -140,6 +141,38 @@ int32_t DecodeRleRow(StreamReader& in, bool fourBit, uint8_t* row, uint32_t widt
             row[x++] = !fourBit ? data[k] : (k % 2 == 0 ? data[k / 2] >> 4 : data[k / 2] & 0x0F);
         }
         in.Consume(padded);
+    }
+}
+
+void StoreBmpRow(BmpRowKind kind, int32_t fileBits, const uint8_t* data, uint8_t* out,
+                 int32_t startX, int32_t columns, const uint32_t masks[3]) {
+    const auto x0 = static_cast<std::size_t>(startX);
+    const auto n = static_cast<std::size_t>(columns);
+    switch (kind) {
+        case kBmpRowPackedBits:
+            PutPackedRun(out, data, static_cast<uint32_t>(startX), static_cast<uint32_t>(columns));
+            break;
+        case kBmpRowNibbles:
+            for (std::size_t x = 0; x < n; ++x) {
+                out[x0 + x] = x % 2 == 0 ? data[x / 2] >> 4 : data[x / 2] & 0x0F;
+            }
+            break;
+        case kBmpRowBytes:
+            std::memcpy(out + x0 * static_cast<std::size_t>(fileBits / 8), data,
+                        n * static_cast<std::size_t>(fileBits / 8));
+            break;
+        case kBmpRowMasked16:
+            for (std::size_t x = 0; x < n; ++x) {
+                MaskedPixelToBgr(bytes::GetU16(data + 2 * x), 16, masks, out + 3 * (x0 + x));
+            }
+            break;
+        case kBmpRowMasked32:
+            for (std::size_t x = 0; x < n; ++x) {
+                MaskedPixelToBgr(bytes::GetU32(data + 4 * x), 32, masks, out + 3 * (x0 + x));
+            }
+            break;
+        default:
+            break;
     }
 }
 

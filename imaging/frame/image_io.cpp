@@ -60,6 +60,36 @@ int32_t MemoryReadClose(std::intptr_t slot) {
     return StreamReadCallbackC(static_cast<int32_t>(slot));
 }
 
+SpanCursor* AsCursor(std::intptr_t handle) {
+    return reinterpret_cast<SpanCursor*>(handle);
+}
+
+int32_t SpanRead(std::intptr_t handle, void* data, uint32_t count, uint32_t* done) {
+    SpanCursor* c = AsCursor(handle);
+    const std::size_t left = c->position < c->size ? c->size - c->position : 0;
+    const std::size_t n = count < left ? count : left;
+    if (n > 0) std::memcpy(data, c->data + c->position, n);
+    c->position += n;
+    *done = static_cast<uint32_t>(n);
+    return 1;
+}
+
+int64_t SpanSeek(std::intptr_t handle, int32_t distance, uint32_t method) {
+    SpanCursor* c = AsCursor(handle);
+    const int64_t base = method == 0   ? 0
+                         : method == 1 ? static_cast<int64_t>(c->position)
+                         : method == 2 ? static_cast<int64_t>(c->size)
+                                       : static_cast<int64_t>(c->position);
+    const int64_t to = base + distance;
+    if (to < 0) return -1;
+    c->position = static_cast<std::size_t>(to);
+    return to;
+}
+
+int32_t SpanClose(std::intptr_t) {
+    return 1;
+}
+
 void UseFile(win::HANDLE file, ImageStream* stream) {
     *stream = ImageStream{};
     stream->handle = reinterpret_cast<std::intptr_t>(file);
@@ -155,6 +185,15 @@ int32_t OpenImageSource(const ImageSource& source, ImageStream* stream) {
 void CloseImageStream(ImageStream* stream) {
     if (stream->close != nullptr) stream->close(stream->handle);
     *stream = ImageStream{};
+}
+
+void OpenSpanSource(SpanCursor* cursor, ImageStream* stream) {
+    *stream = ImageStream{};
+    stream->handle = reinterpret_cast<std::intptr_t>(cursor);
+    stream->memory = true;
+    stream->read = SpanRead;
+    stream->seek = SpanSeek;
+    stream->close = SpanClose;
 }
 
 std::size_t ReadBytes(ImageStream& stream, void* data, std::size_t count) {

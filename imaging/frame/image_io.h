@@ -70,6 +70,16 @@ struct ImageStream {
 // (IMG_BAD_SOURCE); a source that cannot be opened gives IMG_NOT_THIS_FORMAT.
 [[nodiscard]] int32_t OpenImageSource(const ImageSource& source, ImageStream* stream);
 void CloseImageStream(ImageStream* stream);
+
+// A read stream over `size` bytes at `data` (a packed DIB inside its block):
+// reads never pass the span's end. The cursor holds the stream's state and
+// must outlive it.
+struct SpanCursor {
+    const uint8_t* data = nullptr;
+    std::size_t size = 0;
+    std::size_t position = 0;
+};
+void OpenSpanSource(SpanCursor* cursor, ImageStream* stream);
 // Reads up to `count` bytes; fewer only at the end of the source or on an
 // error. Returns the count read.
 [[nodiscard]] std::size_t ReadBytes(ImageStream& stream, void* data, std::size_t count);
