@@ -101,10 +101,26 @@ UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEEN
     return n;
 }
 
-UINT GetSystemPaletteEntries(HDC hdc, UINT /*start*/, UINT /*count*/, PALETTEENTRY* /*entries*/) {
-    // Only palette devices have a system palette; ours are true-colour.
-    (void)AsDc(hdc);
-    return 0;
+UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, PALETTEENTRY* entries) {
+    // A true-colour screen has no system palette; one set to few colours has
+    // the colours it can show.
+    DeviceContext* dc = AsDc(hdc);
+    if (dc == nullptr || dc->caps.bitsPixel > 8) return 0;
+    std::vector<PALETTEENTRY> system;
+    if (dc->caps.bitsPixel == 8) {
+        system = HalftoneEntries();
+    } else if (dc->caps.bitsPixel == 4) {
+        const std::vector<PALETTEENTRY>& stock = DefaultPaletteEntries();
+        for (std::size_t i = 0; i < stock.size(); ++i)
+            if (i < 8 || i >= 12) system.push_back(stock[i]);
+    } else {
+        system = {PALETTEENTRY{0, 0, 0, 0}, PALETTEENTRY{255, 255, 255, 0}};
+    }
+    UINT n = 0;
+    for (; n < count && start + n < system.size(); ++n) {
+        if (entries != nullptr) entries[n] = system[start + n];
+    }
+    return n;
 }
 
 UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "platform/gdi/screen_depth.h"
 #include "platform/metafile/metafile_ops.h"
 #include "platform/system/system.h"
 
@@ -109,9 +110,22 @@ void DestroyDc(DeviceContext* dc) {
     delete dc;
 }
 
+namespace {
+int screenDepth = 32;
+}  // namespace
+
+void SetScreenDepth(int bitsPerPixel) {
+    screenDepth = bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 ? bitsPerPixel : 32;
+}
+
+int ScreenDepth() {
+    return screenDepth;
+}
+
 void ResetDcs() {
     std::vector<DeviceContext*> all(Dcs().begin(), Dcs().end());
     for (DeviceContext* dc : all) DestroyDc(dc);
+    screenDepth = 32;
 }
 
 void ForgetWindowDcs(HWND hwnd) {
@@ -133,12 +147,13 @@ DeviceCaps ScreenCaps() {
     caps.vertSizeMm = static_cast<int>(caps.vertRes * 25.4 / 96.0 + 0.5);
     caps.physicalWidth = 0;
     caps.physicalHeight = 0;
-    caps.bitsPixel = 32;
+    caps.bitsPixel = screenDepth;
     caps.planes = 1;
-    caps.numColors = -1;
+    caps.numColors = screenDepth == 8 ? 20 : screenDepth < 8 ? 1 << screenDepth : -1;
     caps.rasterCaps = RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT |
                       RC_FLOODFILL | RC_STRETCHDIB;
-    caps.sizePalette = 0;
+    if (screenDepth == 8) caps.rasterCaps |= RC_PALETTE;
+    caps.sizePalette = screenDepth == 8 ? 256 : 0;
     return caps;
 }
 

@@ -92,5 +92,41 @@ for kind in topdown os2 os2_8 rgb565 rgb555 rgb32 bgr32 rle4; do
     run "python $kind" "$H" convert v/$kind.bmp v/$kind.out.ppm && same "python $kind" v/$kind.ppm v/$kind.out.ppm
 done
 
+# The clipboard's CF_DIB block, given a file header, is the picture; a 16-colour
+# picture brings a 16-entry palette and a 256-entry table, grey from entry 16 on.
+expect_line() {  # expect_line WHAT EXPECTED GOT
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $1: '$3', expected '$2'"
+        failed=$((failed + 1))
+    fi
+}
+with_file_header() {  # with_file_header DIB BMP
+    python3 - "$1" "$2" <<'PY'
+import struct, sys
+dib = open(sys.argv[1], "rb").read()
+size, bits, used = struct.unpack_from("<I", dib, 0)[0], struct.unpack_from("<H", dib, 14)[0], struct.unpack_from("<I", dib, 32)[0]
+colours = used if used else (1 << bits if bits < 16 else 0)
+head = b"BM" + struct.pack("<IHHI", 14 + len(dib), 0, 0, 14 + size + 4 * colours)
+open(sys.argv[2], "wb").write(head + dib)
+PY
+}
+expect_line "clipboard 24-bit" "no CF_PALETTE" "$("$H" clipboard s.ppm s.dib)"
+with_file_header s.dib s_dib.bmp && same "clipboard 24-bit" s.ppm s_dib.bmp
+expect_line "clipboard 16 colours" "CF_PALETTE 16" "$("$H" clipboard --depth 8 q16.ppm q16.dib)"
+with_file_header q16.dib q16_dib.bmp && same "clipboard 16 colours" q16.ppm q16_dib.bmp
+table=$(python3 -c '
+import struct, sys
+d = open(sys.argv[1], "rb").read()
+used = struct.unpack_from("<I", d, 32)[0]
+grey = all(d[40 + 4 * i:43 + 4 * i] == bytes((i, i, i)) for i in range(16, 256))
+print(used, "grey" if grey else "not grey")' q16.dib)
+expect_line "clipboard table" "256 grey" "$table"
+
+# Drawn into a window of its size on a true-colour screen, the picture shows as it is.
+run "show" "$H" show s.ppm shown.ppm && same "show" s.ppm shown.ppm
+run "show 8-bit" "$H" show --depth 8 q16.ppm shown8.ppm && same "show 8-bit" q16.ppm shown8.ppm
+
 echo "outside files: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -18,15 +18,8 @@
 
 namespace {
 
-struct Options {
-    bool hasRect = false;
-    int32_t rect[4] = {0, 0, 0, 0};
-    int targetWidth = 0;
-    int targetHeight = 0;
-    int depth = 0;
-    bool memory = false;
+struct Options : InputOptions {
     bool runLength = false;
-    std::string in;
     std::string out;
 };
 
@@ -138,6 +131,8 @@ std::string FillFromPnm(const PnmPicture& p, ImageDesc& image) {
     return "";
 }
 
+}  // namespace
+
 PnmPicture PictureOf(const ImageDesc& image) {
     PnmPicture p;
     p.width = image.endX - image.startX + 1;
@@ -161,8 +156,10 @@ PnmPicture PictureOf(const ImageDesc& image) {
     return p;
 }
 
+namespace {
+
 // Width, height and depth of the image that holds IN.
-int32_t Measure(const Options& o, const std::string& ending, const PnmPicture& pnm, int* width,
+int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPicture& pnm, int* width,
                 int* height, int* depth) {
     if (ending == "bmp") {
         win::BITMAPINFOHEADER h;
@@ -194,7 +191,7 @@ int32_t Measure(const Options& o, const std::string& ending, const PnmPicture& p
     return IMG_OK;
 }
 
-int32_t Load(const Options& o, const std::string& ending, ImageDesc& image) {
+int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return LoadPcx(o.in.c_str(), &image);
     if (!o.memory) return LoadBmp(o.in.c_str(), &image);
     void* block = FileBlock(o.in);
@@ -218,21 +215,12 @@ int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
 
 }  // namespace
 
-int CmdConvert(int argc, char** argv) {
-    Options o;
+int ReadPicture(const InputOptions& o, ImageDesc* image) {
     std::string error;
-    if (!ParseOptions(argc, argv, &o, &error)) return Fail(kExitUsage, error);
     const std::string inEnding = Ending(o.in);
-    const std::string outEnding = Ending(o.out);
     const bool libraryIn = inEnding == "bmp" || inEnding == "pcx";
-    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "ppm") {
-        return Fail(kExitUsage, "OUT must end in .bmp, .pcx or .ppm");
-    }
-    if (o.memory && (inEnding == "pcx" || outEnding == "pcx")) {
-        return Fail(kExitUsage, "PCX has no memory form");
-    }
+    if (o.memory && inEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     if (libraryIn && o.depth != 0) return Fail(kExitUsage, "--depth is for PNM pictures");
-
     PnmPicture pnm;
     if (!libraryIn && !ReadPnm(o.in, &pnm, &error)) return Fail(kExitFailed, error);
     int width = 0;
@@ -244,26 +232,38 @@ int CmdConvert(int argc, char** argv) {
         width = o.targetWidth;
         height = o.targetHeight;
     }
-    ImageDesc image;
-    status = AllocImage(&image, width, height, depth);
+    status = AllocImage(image, width, height, depth);
     if (status != IMG_OK) return Fail(kExitFailed, "AllocImage: " + StatusText(status));
-    if (o.hasRect) SetImageRectFromArray(o.rect, &image);
-
+    if (o.hasRect) SetImageRectFromArray(o.rect, image);
     int code = kExitOk;
     if (libraryIn) {
-        status = Load(o, inEnding, image);
+        status = Load(o, inEnding, *image);
         if (status != IMG_OK) code = Fail(kExitFailed, o.in + ": " + StatusText(status));
     } else {
-        error = FillFromPnm(pnm, image);
+        error = FillFromPnm(pnm, *image);
         if (!error.empty()) code = Fail(kExitUsage, error);
     }
-    if (code == kExitOk) {
-        if (outEnding == "ppm") {
-            if (!WritePpm(o.out, PictureOf(image), &error)) code = Fail(kExitFailed, error);
-        } else {
-            status = Save(o, outEnding, image);
-            if (status != IMG_OK) code = Fail(kExitFailed, o.out + ": " + StatusText(status));
-        }
+    if (code != kExitOk) FreeImage(image);
+    return code;
+}
+
+int CmdConvert(int argc, char** argv) {
+    Options o;
+    std::string error;
+    if (!ParseOptions(argc, argv, &o, &error)) return Fail(kExitUsage, error);
+    const std::string outEnding = Ending(o.out);
+    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "ppm") {
+        return Fail(kExitUsage, "OUT must end in .bmp, .pcx or .ppm");
+    }
+    if (o.memory && outEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
+    ImageDesc image;
+    int code = ReadPicture(o, &image);
+    if (code != kExitOk) return code;
+    if (outEnding == "ppm") {
+        if (!WritePpm(o.out, PictureOf(image), &error)) code = Fail(kExitFailed, error);
+    } else {
+        const int32_t status = Save(o, outEnding, image);
+        if (status != IMG_OK) code = Fail(kExitFailed, o.out + ": " + StatusText(status));
     }
     FreeImage(&image);
     return code;

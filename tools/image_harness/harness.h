@@ -6,12 +6,34 @@
 #include <cstdint>
 #include <string>
 
+#include "imaging/frame/image_desc.h"
+#include "tools/image_harness/pnm.h"
+
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // the library returned a failure status
 inline constexpr int kExitUsage = 2;
 
 int CmdConvert(int argc, char** argv);
 int CmdInfo(int argc, char** argv);
+int CmdClipboard(int argc, char** argv);
+int CmdShow(int argc, char** argv);
+
+// Where a command's picture comes from and the image that holds it.
+struct InputOptions {
+    std::string in;
+    int depth = 0;  // for PNM pictures: 1, 8 or 24; 0 by the kind of file
+    bool memory = false;
+    bool hasRect = false;
+    int32_t rect[4] = {0, 0, 0, 0};
+    int targetWidth = 0;
+    int targetHeight = 0;
+};
+// Reads IN into a new image (freed by the caller with FreeImage): a PNM
+// picture by the harness, a BMP or PCX file through the library. Returns
+// kExitOk, or prints why not and returns the exit code.
+int ReadPicture(const InputOptions& options, ImageDesc* image);
+// The colours of the image's working rectangle.
+[[nodiscard]] PnmPicture PictureOf(const ImageDesc& image);
 
 // "IMG_BAD_RLE (-9)" for a status.
 [[nodiscard]] std::string StatusText(int32_t status);

@@ -16,6 +16,9 @@ constexpr Command kCommands[] = {
     {"convert", CmdConvert,
      "[--rect X0,Y0,X1,Y1] [--target WxH] [--depth 1|8|24] [--memory] [--rle] IN OUT"},
     {"info", CmdInfo, "FILE"},
+    {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
+    {"show", CmdShow,
+     "[--screen-depth 1|4|8|32] [--dither 0|1|2] [--at X,Y] [--depth 1|8|24] IN OUT.ppm"},
 };
 
 void PrintUsage(std::FILE* to) {
