@@ -128,5 +128,22 @@ expect_line "clipboard table" "256 grey" "$table"
 run "show" "$H" show s.ppm shown.ppm && same "show" s.ppm shown.ppm
 run "show 8-bit" "$H" show --depth 8 q16.ppm shown8.ppm && same "show 8-bit" q16.ppm shown8.ppm
 
+# Colour reduction to 256 colours, against netpbm's median cut: at most 256 colours, and a
+# PSNR no more than 1 dB below pnmquant's.
+"$IM" -size 480x270 -seed 3 plasma:fractal -depth 8 p.ppm
+if run "reduce" "$H" convert --reduce 256 p.ppm reduced.pcx; then
+    colours=$(identify -format %k reduced.pcx)
+    [ "$colours" -le 256 ] && passed=$((passed + 1)) || { echo "FAILED: reduce gives $colours colours"; failed=$((failed + 1)); }
+    pnmquant 256 p.ppm >pq.ppm 2>/dev/null
+    ours=$(compare -metric PSNR p.ppm reduced.pcx null: 2>&1)
+    theirs=$(compare -metric PSNR p.ppm pq.ppm null: 2>&1)
+    if awk -v a="$ours" -v b="$theirs" 'BEGIN { exit !(a >= b - 1) }'; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: reduce PSNR $ours against pnmquant's $theirs"
+        failed=$((failed + 1))
+    fi
+fi
+
 echo "outside files: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

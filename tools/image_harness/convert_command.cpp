@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "imaging/bmp/bmp.h"
+#include "imaging/colour/colour_reduction.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/pcx/pcx.h"
 #include "platform/system/clipboard.h"
@@ -20,10 +21,13 @@ namespace {
 
 struct Options : InputOptions {
     bool runLength = false;
+    int reduce = 0;  // colours of a reduction to 8 bits, 0 for none
+    int method = 2;
     std::string out;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
+    // (Reductions and methods out of range go to the library, which refuses them.)
     std::vector<std::string> names;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -48,6 +52,10 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
                 *error = "--depth wants 1, 8 or 24";
                 return false;
             }
+        } else if (arg == "--reduce" && hasValue) {
+            o->reduce = std::atoi(argv[++i]);
+        } else if (arg == "--method" && hasValue) {
+            o->method = std::atoi(argv[++i]);
         } else if (arg == "--memory") {
             o->memory = true;
         } else if (arg == "--rle") {
@@ -94,7 +102,7 @@ std::string FillFromPnm(const PnmPicture& p, ImageDesc& image) {
         for (uint32_t c : p.rgb) {
             if (index.count(c) == 0) {
                 const int i = static_cast<int>(index.size());
-                if (i == 256) return "--depth 8 wants a PPM of at most 256 colours";
+                if (i == 256) return "more than 256 colours";
                 index[c] = i;
                 image.palette[i] =
                     win::RGBQUAD{static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8),
@@ -241,6 +249,24 @@ int ReadPicture(const InputOptions& o, ImageDesc* image) {
         if (status != IMG_OK) code = Fail(kExitFailed, o.in + ": " + StatusText(status));
     } else {
         error = FillFromPnm(pnm, *image);
+        if (error == "more than 256 colours") {
+            // A PPM of more colours reaches 8 bits through colour reduction.
+            FreeImage(image);
+            ImageDesc full;
+            status = AllocImage(&full, width, height, 24);
+            if (status != IMG_OK) return Fail(kExitFailed, "AllocImage: " + StatusText(status));
+            if (o.hasRect) SetImageRectFromArray(o.rect, &full);
+            (void)FillFromPnm(pnm, full);
+            status = AllocImage(image, width, height, 8);
+            if (status == IMG_OK) {
+                if (o.hasRect) SetImageRectFromArray(o.rect, image);
+                status = ReduceColors(256, &full, image);
+                if (status != IMG_OK) FreeImage(image);
+            }
+            FreeImage(&full);
+            if (status != IMG_OK) return Fail(kExitFailed, "ReduceColors: " + StatusText(status));
+            error.clear();
+        }
         if (!error.empty()) code = Fail(kExitUsage, error);
     }
     if (code != kExitOk) FreeImage(image);
@@ -259,6 +285,20 @@ int CmdConvert(int argc, char** argv) {
     ImageDesc image;
     int code = ReadPicture(o, &image);
     if (code != kExitOk) return code;
+    if (o.reduce != 0) {
+        ImageDesc reduced;
+        int32_t status = AllocImage(&reduced, image.header->biWidth, image.header->biHeight, 8);
+        if (status == IMG_OK) {
+            SetImageRect(&reduced, 0, 0, image.endX - image.startX, image.endY - image.startY);
+            status = ReduceColorsCore(o.reduce, &image, &reduced, o.method);
+        }
+        FreeImage(&image);
+        image = reduced;
+        if (status != IMG_OK) {
+            FreeImage(&image);
+            return Fail(kExitFailed, "ReduceColorsCore: " + StatusText(status));
+        }
+    }
     if (outEnding == "ppm") {
         if (!WritePpm(o.out, PictureOf(image), &error)) code = Fail(kExitFailed, error);
     } else {
