@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "imaging/bridges/image_copies.h"
+#include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/frame/image_check.h"
 #include "platform/gdi/gdi.h"
@@ -160,11 +161,15 @@ int32_t PrintConvertCallback(const void* red, const void* green, const void* blu
 
 int32_t ApplyColorTablesToImage(const void* red, const void* green, const void* blue,
                                 ImageDesc* source, ImageDesc* result) {
-    // An 8-bit colour picture's indices cannot go through tables: its
-    // true-colour route comes with the colour reduction.
+    // An 8-bit colour picture's indices cannot go through tables: its colours
+    // do, in a 24-bit copy reduced back to 256 colours.
     if (source != nullptr && source->header != nullptr && source->header->biBitCount == 8 &&
         (source->flags & IMG_FLAG_GREY) == 0) {
-        return IMG_BAD_BIT_DEPTH;
+        const TrueColorOperation throughTables = [](const std::vector<const void*>& tables,
+                                                    ImageDesc* from, ImageDesc* to) {
+            return PrintConvertCallback(tables[0], tables[1], tables[2], from, to);
+        };
+        return ApplyToTrueColorCopy(throughTables, source, result, "RGB", red, green, blue);
     }
     return PrintConvertCallback(red, green, blue, source, result);
 }

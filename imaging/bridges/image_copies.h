@@ -31,7 +31,7 @@ int32_t FillColorCubePalette(ImageDesc* image);
 // read as 65536 16-bit entries, 24 bits red, green and blue through their own.
 [[nodiscard]] int32_t PrintConvertCallback(const void* red, const void* green, const void* blue,
                                            ImageDesc* source, ImageDesc* result);
-// The same; an 8-bit colour image goes through a true-colour copy (not built
-// yet: IMG_BAD_BIT_DEPTH).
+// The same; an 8-bit image without the grey flag goes through a 24-bit copy
+// reduced back to 256 colours (ApplyToTrueColorCopy).
 [[nodiscard]] int32_t ApplyColorTablesToImage(const void* red, const void* green, const void* blue,
                                               ImageDesc* source, ImageDesc* result);

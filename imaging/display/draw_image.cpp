@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "imaging/bridges/dib_bridges.h"
+#include "imaging/colour/colour_reduction.h"
+#include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/frame/image_check.h"
 #include "platform/gdi/gdi.h"
@@ -74,11 +76,47 @@ int32_t DrawImageToWindow(win::HWND window, win::HDC dc, win::HPALETTE* palette,
     return DrawImageToWindowAt(window, palette, dc, sourceX, sourceY, image, 0, 0);
 }
 
+namespace {
+
+// The visible part of the image, from the source point to the client area's
+// right and bottom edges, converted to an 8-bit copy and drawn.
+int32_t DrawImageReduced(win::HWND window, win::HDC dc, win::HPALETTE* palette, ImageDesc* image,
+                         int32_t sourceX, int32_t sourceY, int32_t destinationX,
+                         int32_t destinationY, int32_t deviceBits, int32_t ditherMode) {
+    win::RECT client{};
+    win::GetClientRect(window, &client);
+    ImageDesc visible = *image;
+    const int32_t endX =
+        std::min<int32_t>(sourceX + client.right - destinationX - 1, image->header->biWidth - 1);
+    const int32_t endY =
+        std::min<int32_t>(sourceY + client.bottom - destinationY - 1, image->header->biHeight - 1);
+    if (endX < sourceX || endY < sourceY) return IMG_OK;  // nothing of it shows
+    SetImageRect(&visible, sourceX, sourceY, endX, endY);
+    ImageDesc reduced;
+    int32_t status = AllocImage(&reduced, endX - sourceX + 1, endY - sourceY + 1, 8);
+    if (status != IMG_OK) return status;
+    const int32_t paletteKind = deviceBits >= 8 ? 1 : kSixteenColours;
+    if (ditherMode == 0 && deviceBits >= 8) {
+        status = ReduceColorsCore(256, &visible, &reduced, kMapSortedAxis);
+    } else if (ditherMode == 2) {
+        status = ConvertDepthB(&visible, &reduced, paletteKind);
+    } else {
+        status = ConvertDepthA(&visible, &reduced, paletteKind);
+    }
+    if (status == IMG_OK) {
+        status =
+            DrawImageToWindowAt(window, palette, dc, 0, 0, &reduced, destinationX, destinationY);
+    }
+    FreeImage(&reduced);
+    return status;
+}
+
+}  // namespace
+
 int32_t DrawImageAdaptive(win::HWND window, win::HDC dc, win::HPALETTE* palette, int32_t x,
                           int32_t y, ImageDesc* image, int32_t originX, int32_t originY,
                           int32_t ditherMode) {
-    (void)ditherMode;  // the reduced copy comes with the colour reduction
-    if (image == nullptr || image->header == nullptr) return IMG_BAD_ARGUMENT;
+    if (image == nullptr || image->header == nullptr || palette == nullptr) return IMG_BAD_ARGUMENT;
     // A negative source coordinate starts the drawing that far into the window.
     int32_t sourceX = x - originX;
     int32_t sourceY = y - originY;
@@ -91,6 +129,14 @@ int32_t DrawImageAdaptive(win::HWND window, win::HDC dc, win::HPALETTE* palette,
     if (sourceY < 0) {
         destinationY = -sourceY;
         sourceY = 0;
+    }
+    const int32_t deviceBits = win::GetDeviceCaps(dc, win::BITSPIXEL);
+    const int32_t bits = image->header->biBitCount;
+    const bool manyColours = image->colorCount < 1 || image->colorCount > 16;
+    if ((bits == 24 && deviceBits == 8) || (deviceBits <= 4 && bits >= 8 && manyColours)) {
+        *palette = nullptr;
+        return DrawImageReduced(window, dc, palette, image, sourceX, sourceY, destinationX,
+                                destinationY, deviceBits, ditherMode);
     }
     return DrawImageToWindowAt(window, palette, dc, sourceX, sourceY, image, destinationX,
                                destinationY);

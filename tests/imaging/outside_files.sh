@@ -145,5 +145,18 @@ if run "reduce" "$H" convert --reduce 256 p.ppm reduced.pcx; then
     fi
 fi
 
+# A picture of colour-cube colours goes onto the cube exactly; an 8-bit screen shows a
+# 24-bit picture through a copy of at most 256 colours.
+python3 -c '
+import sys
+w, h = 36, 6
+rows = bytes(v for y in range(h) for x in range(w) for v in (51 * (x % 6), 51 * (x // 6), 51 * y))
+sys.stdout.buffer.write(b"P6\n%d %d\n255\n" % (w, h) + rows)' >cube.ppm
+run "fixed cube" "$H" convert --fixed cube cube.ppm cube.bmp && same "fixed cube" cube.ppm cube.bmp
+if run "show on 8 bits" "$H" show --screen-depth 8 --dither 0 p.ppm shown8bit.ppm; then
+    colours=$(identify -format %k shown8bit.ppm)
+    [ "$colours" -le 256 ] && passed=$((passed + 1)) || { echo "FAILED: an 8-bit screen shows $colours colours"; failed=$((failed + 1)); }
+fi
+
 echo "outside files: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -11,6 +11,7 @@
 
 #include "imaging/bmp/bmp.h"
 #include "imaging/colour/colour_reduction.h"
+#include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/pcx/pcx.h"
 #include "platform/system/clipboard.h"
@@ -23,6 +24,9 @@ struct Options : InputOptions {
     bool runLength = false;
     int reduce = 0;  // colours of a reduction to 8 bits, 0 for none
     int method = 2;
+    std::string fixed;  // "cube" or "vga": a fixed-palette conversion
+    std::string dither = "ordered";
+    std::string transform;  // "grey", "tone", "hsv" or "from-hsv"
     std::string out;
 };
 
@@ -56,6 +60,20 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->reduce = std::atoi(argv[++i]);
         } else if (arg == "--method" && hasValue) {
             o->method = std::atoi(argv[++i]);
+        } else if (arg == "--fixed" && hasValue) {
+            o->fixed = argv[++i];
+            if (o->fixed != "cube" && o->fixed != "vga") {
+                *error = "--fixed wants cube or vga";
+                return false;
+            }
+        } else if (arg == "--dither" && hasValue) {
+            o->dither = argv[++i];
+            if (o->dither != "ordered" && o->dither != "diffuse") {
+                *error = "--dither wants ordered or diffuse";
+                return false;
+            }
+        } else if (arg == "--grey" || arg == "--tone" || arg == "--hsv" || arg == "--from-hsv") {
+            o->transform = arg.substr(2);
         } else if (arg == "--memory") {
             o->memory = true;
         } else if (arg == "--rle") {
@@ -297,6 +315,33 @@ int CmdConvert(int argc, char** argv) {
         if (status != IMG_OK) {
             FreeImage(&image);
             return Fail(kExitFailed, "ReduceColorsCore: " + StatusText(status));
+        }
+    }
+    if (!o.fixed.empty() || o.transform == "grey") {
+        // Into a new 8-bit image of the rectangle's size.
+        ImageDesc converted;
+        int32_t status =
+            AllocImage(&converted, image.endX - image.startX + 1, image.endY - image.startY + 1, 8);
+        if (status == IMG_OK) {
+            const int32_t kind = o.fixed == "vga" ? kSixteenColours : 1;
+            status = o.transform == "grey"   ? ConvertToGrey(&image, &converted)
+                     : o.dither == "diffuse" ? ConvertDepthB(&image, &converted, kind)
+                                             : ConvertDepthA(&image, &converted, kind);
+        }
+        FreeImage(&image);
+        image = converted;
+        if (status != IMG_OK) {
+            FreeImage(&image);
+            return Fail(kExitFailed, "conversion: " + StatusText(status));
+        }
+    } else if (!o.transform.empty()) {
+        // In place, through the library's own conversions.
+        const int32_t status = o.transform == "tone"  ? ApplyPrintToneCurve(&image, &image)
+                               : o.transform == "hsv" ? RgbToHsv(&image, &image)
+                                                      : HsvToRgb(&image, &image);
+        if (status != IMG_OK) {
+            FreeImage(&image);
+            return Fail(kExitFailed, "--" + o.transform + ": " + StatusText(status));
         }
     }
     if (outEnding == "ppm") {
