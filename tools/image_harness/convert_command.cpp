@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "imaging/bmp/bmp.h"
+#include "imaging/colour/bilevel_grey.h"
 #include "imaging/colour/colour_reduction.h"
 #include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
@@ -27,6 +28,9 @@ struct Options : InputOptions {
     std::string fixed;  // "cube" or "vga": a fixed-palette conversion
     std::string dither = "ordered";
     std::string transform;  // "grey", "tone", "hsv" or "from-hsv"
+    int bilevel = -1;       // a mode of ConvertToBilevel, -1 for none
+    bool fromBilevel = false;
+    bool smooth = false;
     std::string out;
 };
 
@@ -72,6 +76,12 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
                 *error = "--dither wants ordered or diffuse";
                 return false;
             }
+        } else if (arg == "--bilevel" && hasValue) {
+            o->bilevel = std::atoi(argv[++i]);
+        } else if (arg == "--from-bilevel") {
+            o->fromBilevel = true;
+        } else if (arg == "--smooth") {
+            o->smooth = true;
         } else if (arg == "--grey" || arg == "--tone" || arg == "--hsv" || arg == "--from-hsv") {
             o->transform = arg.substr(2);
         } else if (arg == "--memory") {
@@ -315,6 +325,22 @@ int CmdConvert(int argc, char** argv) {
         if (status != IMG_OK) {
             FreeImage(&image);
             return Fail(kExitFailed, "ReduceColorsCore: " + StatusText(status));
+        }
+    }
+    if (o.bilevel >= 0 || o.fromBilevel) {
+        // 8-bit grey to 1 bit, or 1 bit to 8-bit grey, into a new image of the rectangle's size.
+        ImageDesc converted;
+        int32_t status = AllocImage(&converted, image.endX - image.startX + 1,
+                                    image.endY - image.startY + 1, o.fromBilevel ? 8 : 1);
+        if (status == IMG_OK) {
+            status = o.fromBilevel ? ConvertFromBilevel(&image, o.smooth ? 1 : 0, &converted)
+                                   : ConvertToBilevel(o.bilevel, &image, &converted, nullptr);
+        }
+        FreeImage(&image);
+        image = converted;
+        if (status != IMG_OK) {
+            FreeImage(&image);
+            return Fail(kExitFailed, "bilevel conversion: " + StatusText(status));
         }
     }
     if (!o.fixed.empty() || o.transform == "grey") {

@@ -16,7 +16,7 @@ constexpr Command kCommands[] = {
     {"convert", CmdConvert,
      "[--rect X0,Y0,X1,Y1] [--target WxH] [--depth 1|8|24] [--memory] [--rle] "
      "[--reduce N [--method M]] [--fixed cube|vga [--dither ordered|diffuse]] "
-     "[--grey | --tone | --hsv | --from-hsv] IN OUT"},
+     "[--grey | --tone | --hsv | --from-hsv] [--bilevel MODE | --from-bilevel [--smooth]] IN OUT"},
     {"info", CmdInfo, "FILE"},
     {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
     {"show", CmdShow,
