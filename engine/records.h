@@ -34,6 +34,16 @@ extern ResultStatus resultStatus;
 extern float SaturationResults[kSaturationResultCount];
 extern float MomentaryExcess[kMomentaryExcessCount];
 
+// The answer slots of the carbonate target solvers (SaturationResults slots 51, 53,
+// 55, 57, 58 and 60) hold this marker when the solver could not bring the water to
+// saturation (no cation or alkalinity to move, no saturation ratio, or no
+// convergence). No answer can take it: answers are amounts of at most a million
+// mg/L as CaCO3. Pages, reports and exports show it as "N/A".
+constexpr float kSolverNotReachable = -1.0e30f;
+inline bool IsSolverNotReachable(float answer) {
+    return answer == kSolverNotReachable;
+}
+
 extern CarbonateState carbonateState;
 
 // Puts every engine record back to its start-of-run state (zero); tests call it

@@ -2,8 +2,8 @@
 // calculation, in the unit the user keeps that ion in.
 #include "engine/pipeline/balancing.h"
 
-#include "engine/pipeline/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
+#include "engine/pipeline/balancing_records.h"
 #include "engine/saturation/results_records.h"
 
 ReferencePassFlags GlobalReferencePassFlags() {

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "engine/pipeline/balancing_records.h"
 #include "engine/carbonate/carbonate_records.h"
+#include "engine/pipeline/balancing_records.h"
 
 namespace {
 

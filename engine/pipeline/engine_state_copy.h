@@ -11,11 +11,11 @@
 
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_state.h"
-#include "engine/tables/constants_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
 #include "engine/speciation/speciation_records.h"
+#include "engine/tables/constants_records.h"
 #include "engine/tables/species_tables.h"
 
 struct EngineStateCopy {

@@ -4,32 +4,14 @@
 
 #include <cstring>
 
-#include "common/index_code.h"
-#include "engine/speciation/calc_equilibrium.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/pipeline/engine_state_copy.h"
-#include "engine/records.h"
 #include "engine/pipeline/target_solvers.h"
+#include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
+#include "engine/speciation/calc_equilibrium.h"
 
 namespace {
-
-// The six solver runs in their order: the solver's cation, the mineral and the
-// SaturationResults slot that receives the answer.
-struct SolverRun {
-    const SolverCation* cation;
-    uint16_t mineral;
-    int answerSlot;
-};
-constexpr int kSolverRunCount = 6;
-const SolverRun kSolverRuns[kSolverRunCount] = {
-    {&kSolverCalcium, IndexCode::kCalcite, 60},
-    {&kSolverCalcium, IndexCode::kAragonite, 58},
-    {&kSolverIron, IndexCode::kSiderite, 55},
-    {&kSolverBarium, IndexCode::kWitherite, 57},
-    {&kSolverStrontium, IndexCode::kStrontianite, 51},
-    {&kSolverMagnesium, IndexCode::kMagnesite, 53},
-};
 
 // The target of every solver: a saturation ratio of exactly 1.
 constexpr float kSaturated = 1.0f;
@@ -59,18 +41,19 @@ void RunCalculationsWith(EngineFunction engine) {
 
     SolverRecords records = GlobalSolverRecords();
     const SolverServices services{engine, pHFromAlk};
-    float answers[kSolverRunCount] = {};
-    for (int i = 0; i < kSolverRunCount; ++i) {
+    float answers[kTargetSolverRunCount] = {};
+    for (int i = 0; i < kTargetSolverRunCount; ++i) {
         if (i > 0) PutSolverBackupBack();
         float ph = 0.0f;
-        SolveCarbonateSaturation(*kSolverRuns[i].cation, kSolverRuns[i].mineral, answers[i],
-                                 kSaturated, ph, records, services);
+        targetSolverOutcome[i] = static_cast<uint16_t>(
+            SolveCarbonateSaturation(*kTargetSolverRuns[i].cation, kTargetSolverRuns[i].mineral,
+                                     answers[i], kSaturated, ph, records, services));
     }
 
     PutSolverBackupBack();
     RestoreEngineState(waterRun);
-    for (int i = 0; i < kSolverRunCount; ++i)
-        SaturationResults[kSolverRuns[i].answerSlot] = answers[i];
+    for (int i = 0; i < kTargetSolverRunCount; ++i)
+        SaturationResults[kTargetSolverRuns[i].answerSlot] = answers[i];
 }
 
 void RunCalculations() {

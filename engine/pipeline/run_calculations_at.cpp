@@ -1,9 +1,9 @@
 // RunCalculationsAt: one engine run with the result rows copied out.
 #include <cstring>
 
-#include "engine/saturation/engine_result_rows_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/pipeline/run_calculations.h"
+#include "engine/saturation/engine_result_rows_records.h"
 
 void RunCalculationsAt(double zincAmount, double polyphosphateAmount, double* out1, double* out2,
                        double* out3, double* out4) {

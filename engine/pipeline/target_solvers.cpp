@@ -7,13 +7,14 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/pipeline/balancing_records.h"
-#include "engine/speciation/calc_equilibrium.h"
+#include "common/index_code.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/inputs/inputs_records.h"
+#include "engine/pipeline/balancing_records.h"
 #include "engine/saturation/results_records.h"
 #include "engine/saturation/water_results_records.h"
+#include "engine/speciation/calc_equilibrium.h"
 #include "input/records.h"
 
 namespace {
@@ -82,6 +83,15 @@ double CaCO3ToCation(double value, uint16_t unitCode, const SolverCation& cation
             return value;
     }
 }
+
+const TargetSolverRun kTargetSolverRuns[kTargetSolverRunCount] = {
+    {&kSolverCalcium, IndexCode::kCalcite, 60, "calcite"},
+    {&kSolverCalcium, IndexCode::kAragonite, 58, "aragonite"},
+    {&kSolverIron, IndexCode::kSiderite, 55, "siderite"},
+    {&kSolverBarium, IndexCode::kWitherite, 57, "witherite"},
+    {&kSolverStrontium, IndexCode::kStrontianite, 51, "strontianite"},
+    {&kSolverMagnesium, IndexCode::kMagnesite, 53, "magnesite"},
+};
 
 SolverRecords GlobalSolverRecords() {
     return {currentAnalysis, SaturationResults,
@@ -160,31 +170,40 @@ double RunTrial(uint16_t code, SolverRecords& r, const SolverServices& services)
     return r.saturation[code];
 }
 
-}  // namespace
+// The start of a solver run (the first estimate written, the records saved, the
+// carbonate set taken into the working analysis) and what its end puts back.
+struct SolverStart {
+    uint16_t unitCode;
+    uint16_t savedAlkalinityMode;
+    uint16_t savedCarbonateModel;
+    double alkalinity;  // A, mg/L as CaCO3, after the start for a water without bicarbonate
+    double cation;      // C as entered, mg/L as CaCO3
+    double step;
+    float ph;
+    SolverSaved saved;
+};
 
-void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& answer,
-                              float target, float& phOut, SolverRecords& r,
-                              const SolverServices& services) {
+void BeginSolver(const SolverCation& cation, uint16_t code, float target, SolverRecords& r,
+                 const SolverServices& services, SolverStart& s) {
     float* v = r.analysis.values;
-    const uint16_t unitCode = r.units.code[cation.unitItem];
-    const uint16_t savedAlkalinityMode = r.alkalinityMode;
-    const uint16_t savedCarbonateModel = r.carbonateModel;
+    s.unitCode = r.units.code[cation.unitItem];
+    s.savedAlkalinityMode = r.alkalinityMode;
+    s.savedCarbonateModel = r.carbonateModel;
     r.alkalinityMode = 1;
 
-    double a = v[AnalysisElement::kAlkalinity];
-    double c = CationToCaCO3(v[cation.element], unitCode, cation);
-    double step = std::min(c, a) / 3.0;
+    s.alkalinity = v[AnalysisElement::kAlkalinity];
+    s.cation = CationToCaCO3(v[cation.element], s.unitCode, cation);
+    s.step = std::min(s.cation, s.alkalinity) / 3.0;
 
     // First estimate: the saturation ratio grows with the product of cation and
     // carbonate, so scaling the cation by sqrt(t / SR) is the move of a water in
-    // which both ions scale together.
-    double sr = r.saturation[code];
+    // which both ions scale together. It stays in the cation element on return.
+    const double sr = r.saturation[code];
     const double scale = sr == 0.0 ? 1.0 : std::fabs(target / sr);
-    const double g = c * std::sqrt(scale);
-    v[cation.element] = static_cast<float>(CaCO3ToCation(g, unitCode, cation));
+    const double g = s.cation * std::sqrt(scale);
+    v[cation.element] = static_cast<float>(CaCO3ToCation(g, s.unitCode, cation));
 
-    SolverSaved saved;
-    SaveForSolver(r, saved);
+    SaveForSolver(r, s.saved);
 
     const float hco3 = r.currentHCO3;
     const float co3 = r.currentCO3;
@@ -194,35 +213,102 @@ void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& 
         hco3 / 61017.3f + co3 / 60009.3f + v[AnalysisElement::kCompanionPh] / 62025.3f;
     v[AnalysisElement::kTotalCarbonate] = v[AnalysisElement::kAlkalinityEq] + co3 / 60009.3f;
 
-    float ph = v[AnalysisElement::kPh];
+    s.ph = v[AnalysisElement::kPh];
     if (r.currentHCO3 < kNoBicarbonate) {
         r.currentCO3 = 0.0f;
         r.acidDemand = kStartAlkalinity;
         v[AnalysisElement::kAlkalinity] = kStartAlkalinity;
-        a = kStartAlkalinity;
+        s.alkalinity = kStartAlkalinity;
         r.currentHCO3 = kStartBicarbonate;
-        services.phFromAlk(ph, kStartAlkalinity);
+        services.phFromAlk(s.ph, kStartAlkalinity);
+        // The search moves from the start alkalinity: a step taken from the
+        // alkalinity the water has (none) would never move it.
+        if (!(s.step > 0.0)) s.step = std::min(s.cation, s.alkalinity) / 3.0;
     }
+}
 
+void EndSolver(const SolverStart& s, SolverRecords& r) {
+    r.alkalinityMode = s.savedAlkalinityMode;
+    RestoreAfterSolver(s.saved, r);
+    // The solver leaves the user's carbonate model as it found it; its trials
+    // run the closed model.
+    r.carbonateModel = s.savedCarbonateModel;
+}
+
+// A move down that would leave less than this share of the cation or the
+// alkalinity counts as taking all of it: the step falls back to a third of what is
+// left. (Taking all of the alkalinity leaves a water whose pH from its alkalinity is
+// meaningless, and so is every ratio computed at it.)
+constexpr double kEmptied = 1e-6;
+// No water holds a million mg/L of anything: a search that climbs past it has
+// run away.
+constexpr double kRunawayAmount = 1.0e6;
+
+}  // namespace
+
+const char* SolverOutcomeText(SolverOutcome outcome) {
+    switch (outcome) {
+        case SolverOutcome::kReached:
+            return "saturation reached";
+        case SolverOutcome::kNoCation:
+            return "no cation to move";
+        case SolverOutcome::kNoAlkalinity:
+            return "no alkalinity to move";
+        case SolverOutcome::kNoRatio:
+            return "a trial water has no saturation ratio";
+        case SolverOutcome::kStalled:
+            return "the step no longer changes the water";
+        case SolverOutcome::kTrialCap:
+            return "500 trials without reaching saturation";
+        case SolverOutcome::kRunaway:
+            return "the amounts grew past any real water";
+    }
+    return "unknown";
+}
+
+SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& answer,
+                                       float target, float& phOut, SolverRecords& r,
+                                       const SolverServices& services) {
+    SolverStart start;
+    BeginSolver(cation, code, target, r, services, start);
+    double a = start.alkalinity;
+    double c = start.cation;
+    double step = start.step;
+    float ph = start.ph;
+    double sr = r.saturation[code];
+
+    SolverOutcome outcome = SolverOutcome::kTrialCap;
     Move last = Move::kNone;
-    // A search that cannot move (no cation or no alkalinity to step by, or a step
-    // too small to change the stored floats) repeats the previous trial's water bit
-    // for bit; the engine would leave exactly what it left then, so that is taken
-    // without running it.
+    bool turned = false;  // the search has overshot once: from then on it only halves
     WaterAnalysis previousTrial{};
-    WaterAnalysis previousResult{};
-    bool havePreviousTrial = false;
     for (int trial = 0; trial < kMaxTrials; ++trial) {
-        if (std::fabs(target - sr) <= target * kRelativeTolerance) break;
+        if (std::fabs(target - sr) <= target * kRelativeTolerance) {
+            outcome = SolverOutcome::kReached;
+            break;
+        }
+        if (trial > 0 && !(sr > 0.0 && std::isfinite(sr))) {
+            outcome = SolverOutcome::kNoRatio;
+            break;
+        }
         if (sr >= target) {  // too much mineral: take cation and alkalinity out
-            if (last == Move::kUp) step *= 0.5;
-            if (step > c) step = c / 3.0;
-            if (step > a) step = a / 3.0;
+            if (last == Move::kUp) {
+                step *= 0.5;
+                turned = true;
+            } else if (last == Move::kDown && !turned) {
+                step *= 2.0;
+            }
+            if (step > c * (1.0 - kEmptied)) step = c / 3.0;
+            if (step > a * (1.0 - kEmptied)) step = a / 3.0;
             a -= step;
             c -= step;
             last = Move::kDown;
         } else {  // too little: put them in
-            if (last == Move::kDown && trial > 0) step *= 0.5;
+            if (last == Move::kDown && trial > 0) {
+                step *= 0.5;
+                turned = true;
+            } else if (last == Move::kUp && !turned) {
+                step *= 2.0;
+            }
             if (trial > 0) {
                 if (step > c) step = c / 10.0;
                 if (step > a) step = a / 10.0;
@@ -231,25 +317,41 @@ void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& 
             c += step;
             last = Move::kUp;
         }
-        PrepareTrial(cation, a, c, unitCode, ph, r, services);
-        if (havePreviousTrial &&
-            std::memcmp(&previousTrial, &r.analysis, sizeof previousTrial) == 0) {
-            r.analysis = previousResult;
-            continue;
+        if (!(step > 0.0)) {
+            outcome = c > 0.0 ? SolverOutcome::kNoAlkalinity : SolverOutcome::kNoCation;
+            break;
+        }
+        if (c > kRunawayAmount || a > kRunawayAmount) {
+            outcome = SolverOutcome::kRunaway;
+            break;
+        }
+        PrepareTrial(cation, a, c, start.unitCode, ph, r, services);
+        // A step too small to change the stored floats repeats the previous trial.
+        if (trial > 0 && std::memcmp(&previousTrial, &r.analysis, sizeof previousTrial) == 0) {
+            outcome = SolverOutcome::kStalled;
+            break;
         }
         previousTrial = r.analysis;
-        havePreviousTrial = true;
         sr = RunTrial(code, r, services);
-        previousResult = r.analysis;
     }
 
-    answer = static_cast<float>(g - c);
-    r.alkalinityMode = savedAlkalinityMode;
+    answer = outcome == SolverOutcome::kReached ? static_cast<float>(start.cation - c)
+                                                : kSolverNotReachable;
     phOut = ph;
-    RestoreAfterSolver(saved, r);
-    // The solver leaves the user's carbonate model as it found it; its trials
-    // run the closed model.
-    r.carbonateModel = savedCarbonateModel;
+    EndSolver(start, r);
+    return outcome;
+}
+
+double SaturationAfterAnswer(const SolverCation& cation, uint16_t code, float answer,
+                             SolverRecords& r, const SolverServices& services) {
+    SolverStart start;
+    BeginSolver(cation, code, 1.0f, r, services, start);
+    float ph = start.ph;
+    PrepareTrial(cation, start.alkalinity - answer, start.cation - answer, start.unitCode, ph, r,
+                 services);
+    const double sr = RunTrial(code, r, services);
+    EndSolver(start, r);
+    return sr;
 }
 
 namespace {

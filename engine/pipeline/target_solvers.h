@@ -2,9 +2,11 @@
 // cation, together with an equal amount of alkalinity (both in mg/L as CaCO3),
 // must leave the water (positive) or may still enter it (negative) for the
 // mineral to be just saturated. Each solver moves the cation and the total
-// alkalinity of the working analysis in halving steps, reruns the equilibrium
-// calculation and watches the mineral's saturation ratio, then puts the water,
-// the results and the carbonate set back.
+// alkalinity of the working analysis together, doubling its step while it keeps
+// moving one way and halving it at each turn, reruns the equilibrium calculation
+// and watches the mineral's saturation ratio, then puts the water, the results
+// and the carbonate set back. A search that cannot reach saturation answers
+// kSolverNotReachable (engine/records.h) and says why in its outcome.
 #pragma once
 
 #include <cstdint>
@@ -68,12 +70,44 @@ struct SolverServices {
 
 SolverRecords GlobalSolverRecords();
 
+// The six solver runs of RunCalculations in their order: the solver's cation, the
+// mineral, the SaturationResults slot that receives the answer, and the mineral's
+// name.
+struct TargetSolverRun {
+    const SolverCation* cation;
+    uint16_t mineral;
+    int answerSlot;
+    const char* name;
+};
+constexpr int kTargetSolverRunCount = 6;
+extern const TargetSolverRun kTargetSolverRuns[kTargetSolverRunCount];
+
+// How a solver run ended.
+enum class SolverOutcome : uint16_t {
+    kReached = 0,   // the ratio is within 0.1 % of the target
+    kNoCation,      // no cation to move
+    kNoAlkalinity,  // no alkalinity to move
+    kNoRatio,       // a trial water gave no saturation ratio
+    kStalled,       // the step no longer changes the water
+    kTrialCap,      // 500 trials without reaching the target
+    kRunaway,       // the amounts grew past any real water
+};
+// A short reason for the outcome, for the harness and the logs.
+const char* SolverOutcomeText(SolverOutcome outcome);
+
 // One solver run for mineral `code` (its slot in SaturationResults) and target
-// saturation ratio `target`. `answer` receives the cation to remove (positive) or
-// add (negative), mg/L as CaCO3; `phOut` the pH of the last trial.
-void SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& answer,
-                              float target, float& phOut, SolverRecords& records,
-                              const SolverServices& services);
+// saturation ratio `target`. `answer` receives the entered cation less the cation
+// at which the search ended (positive: remove; negative: add), mg/L as CaCO3, or
+// kSolverNotReachable; `phOut` the pH of the last trial.
+SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& answer,
+                                       float target, float& phOut, SolverRecords& records,
+                                       const SolverServices& services);
+
+// The saturation ratio of mineral `code` in the trial water of an answer: the
+// solver's start with the answer taken out of the cation and the alkalinity (as a
+// solver trial computes it). Leaves the records as a solver run leaves them.
+double SaturationAfterAnswer(const SolverCation& cation, uint16_t code, float answer,
+                             SolverRecords& records, const SolverServices& services);
 
 // The five solvers on the global records and the equilibrium calculation. The
 // last argument is not used.

@@ -2,6 +2,7 @@
 #include "engine/saturation/water_results_records.h"
 
 SolverBackupRecord SolverBackup;
+uint16_t targetSolverOutcome[6];
 WaterResultsRecord WaterResults;
 CarbonateSnapshotRecord CarbonateSnapshot;
 float currentHCO3;
@@ -13,6 +14,7 @@ TreatmentStageRecord treatmentStage;
 
 void ResetWaterResultsRecords() {
     SolverBackup = SolverBackupRecord{};
+    for (uint16_t& o : targetSolverOutcome) o = 0;
     WaterResults = WaterResultsRecord{};
     CarbonateSnapshot = CarbonateSnapshotRecord{};
     currentHCO3 = currentCO3 = currentH2CO3 = currentCO2 = 0.0f;

@@ -19,6 +19,11 @@ struct SolverBackupRecord {
 };
 extern SolverBackupRecord SolverBackup;
 
+// How each of the six solver runs of the last RunCalculations ended (a
+// SolverOutcome of engine/pipeline/target_solvers.h), in the order RunCalculations
+// runs them: calcite, aragonite, siderite, witherite, strontianite, magnesite.
+extern uint16_t targetSolverOutcome[6];
+
 // SaturationResults and MomentaryExcess of one water's last full calculation. A
 // water whose 38 excess values sum to exactly 0.0 counts as never calculated.
 struct StoredResults {

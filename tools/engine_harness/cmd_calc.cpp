@@ -5,11 +5,11 @@
 // momentary-excess entries and the 64 analysis values as the engine stored them.
 #include <cstring>
 
-#include "engine/pipeline/balancing_records.h"
-#include "engine/speciation/calc_equilibrium.h"
 #include "engine/inputs/inputs_records.h"
+#include "engine/pipeline/balancing_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
+#include "engine/speciation/calc_equilibrium.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_run.h"
 

@@ -1,9 +1,9 @@
 // tarvex-engine constants WATERFILE: the engine's inputs and constants for a water
 // at its own temperature and pressure (an ordinary pass of the first stage).
-#include "engine/speciation/calc_equilibrium.h"
-#include "engine/tables/constants_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
+#include "engine/speciation/calc_equilibrium.h"
+#include "engine/tables/constants_records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_run.h"
 

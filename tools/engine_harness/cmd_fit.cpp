@@ -33,7 +33,8 @@ int CmdFit(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     for (int k = 0; k < n; ++k) {
         double alk = 0, ph = 0;
         if (!ParsePair(args[k], alk, ph) || !(alk > 0) || !(ph > 0 && ph <= 14)) {
-            std::fprintf(err, "fit: \"%s\" is not a pair ALK:PH with alkalinity > 0 and 0 < pH <= 14\n",
+            std::fprintf(err,
+                         "fit: \"%s\" is not a pair ALK:PH with alkalinity > 0 and 0 < pH <= 14\n",
                          args[k]);
             return kExitBadInput;
         }
@@ -47,8 +48,10 @@ int CmdFit(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         std::fprintf(err, "fit: too many pairs\n");
         return kExitBadInput;
     }
-    std::fprintf(out, "intercept %.9g\nslope %.9g\nr_squared %.9g\nr %.9g\nstandard_error %.9g\nsingular %u\n",
-                 coef[0], coef[1], r2, r, se, singular);
+    std::fprintf(
+        out,
+        "intercept %.9g\nslope %.9g\nr_squared %.9g\nr %.9g\nstandard_error %.9g\nsingular %u\n",
+        coef[0], coef[1], r2, r, se, singular);
     for (int k = 0; k < n; ++k)
         std::fprintf(out, "point %d fitted %.9g residual %.9g\n", k + 1, fitted[k], residuals[k]);
     return kExitOk;

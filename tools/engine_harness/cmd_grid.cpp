@@ -7,9 +7,9 @@
 
 #include "engine/records.h"
 #include "input/records.h"
+#include "scenarios/frame/whatif_records.h"
 #include "scenarios/profiles/profile_axis.h"
 #include "scenarios/profiles/profiles.h"
-#include "scenarios/frame/whatif_records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/whatif_setup.h"
 

@@ -9,8 +9,8 @@
 
 #include "engine/records.h"
 #include "input/records.h"
-#include "scenarios/profiles/profiles.h"
 #include "scenarios/frame/whatif_records.h"
+#include "scenarios/profiles/profiles.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/whatif_setup.h"
 

@@ -2,9 +2,9 @@
 // settled pH, the ionic strength, the water activity, the passes the iteration
 // took, and for every species with a non-zero molality its index, molality,
 // activity coefficient and activity.
-#include "engine/speciation/calc_equilibrium.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
+#include "engine/speciation/calc_equilibrium.h"
 #include "engine/speciation/speciation_records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_run.h"

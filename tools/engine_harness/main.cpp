@@ -21,7 +21,9 @@ constexpr HarnessCommand kCommands[] = {
     {"corrosion", CmdCorrosion, "WATERFILE"},
     {"dose", CmdDose, "WATERFILE PRODUCTFILE [--time SECONDS]"},
     {"calc", CmdCalc, "WATERFILE [--reference]"},
-    {"water", CmdWater, "WATERFILE [--which surface|injection|formation] [--product PRODUCTFILE]"},
+    {"water", CmdWater,
+     "WATERFILE [--which surface|injection|formation] [--product PRODUCTFILE] [--solvers] "
+     "[--check-solvers]"},
     {"profile", CmdProfile, "temperature|ph|pco2|pressure WATERFILE [--low X --high Y]"},
     {"grid", CmdGrid, "ph|pco2|pressure WATERFILE"},
     {"multimix", CmdMultiMix, "WATERFILE:PERCENT ...  (up to 12 waters)"},

@@ -1,9 +1,9 @@
 // Reading a water file into the engine's records and calculating it.
 #include "tools/engine_harness/water_run.h"
 
-#include "engine/speciation/calc_equilibrium.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
+#include "engine/speciation/calc_equilibrium.h"
 #include "input/unit_factor_table.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file.h"
