@@ -76,6 +76,11 @@ double FilmTerm(double ratio) {
     return std::min(0.0, -std::log(ratio - 1.0));
 }
 
+double HeldRate(double rateMmPerYear) {
+    if (!(rateMmPerYear > 0.0)) return 0.0;
+    return std::min(rateMmPerYear, kMaxRateMmPerYear);
+}
+
 double ToRateUnit(double rateMmPerYear, const UnitContext& u) {
     return CorrosionRateInMpy(u.units) ? rateMmPerYear / kMmPerMil : rateMmPerYear;
 }

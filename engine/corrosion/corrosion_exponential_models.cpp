@@ -53,7 +53,7 @@ double CalcCorrRateArrhenius(const CorrosionInputs& in, double temperature, doub
 
     if (std::isnan(x)) return 0.0;
     const double rate = std::exp(std::clamp(x, -kExponentBound, kExponentBound));
-    return ToRateUnit(rate, in.units);
+    return ToRateUnit(HeldRate(rate), in.units);
 }
 
 double CalcCorrRateCO2H2S(const CorrosionInputs& in, double temperature, double ph, double pressure,
@@ -87,7 +87,7 @@ double CalcCorrRateCO2H2S(const CorrosionInputs& in, double temperature, double 
                  FilmTerm(in.saturation[IndexCode::kSiderite]);
     }
     if (std::isnan(y)) return 0.0;
-    return ToRateUnit(std::exp(y), in.units);
+    return ToRateUnit(HeldRate(std::exp(y)), in.units);
 }
 
 double CalcCorrRateArrhenius(double temperature, double ph, double pressure, double pco2) {

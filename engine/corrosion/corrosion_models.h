@@ -14,8 +14,8 @@
 
 #include "common/index_code.h"
 #include "common/water_analysis.h"
-#include "engine/records.h"
 #include "engine/inputs/unit_conversions.h"
+#include "engine/records.h"
 
 // What the models read besides their arguments.
 struct CorrosionInputs {
@@ -75,5 +75,12 @@ double RateConstant(double temperatureC);
 
 // A rate in mm/yr in the user's corrosion-rate unit.
 double ToRateUnit(double rateMmPerYear, const UnitContext& u);
+
+// Every model holds its rate to 0 to 10,000 mm/yr before the unit conversion: the
+// correlations run far past any rate that steel shows (carbon steel in oilfield
+// water corrodes at hundredths to tens of mm/yr) when their inputs leave the range
+// they were fitted on. A rate that is no number counts as 0.
+constexpr double kMaxRateMmPerYear = 10000.0;
+double HeldRate(double rateMmPerYear);
 
 }  // namespace corrosion

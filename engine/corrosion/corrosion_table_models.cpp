@@ -12,14 +12,6 @@ using namespace corrosion;
 
 namespace {
 
-constexpr double kMaxRate = 10000.0;
-
-// 0 to 10000; a rate that came out as no number counts as 0.
-double ClampRate(double rate) {
-    if (!(rate > 0.0)) return 0.0;
-    return std::min(rate, kMaxRate);
-}
-
 double ScaleProtection(const CorrosionInputs& in) {
     return ProtectionFactor(in.saturation[IndexCode::kCalcite]) *
            ProtectionFactor(in.saturation[IndexCode::kMackinawite]) *
@@ -52,8 +44,9 @@ double CalcCorrRateCO2Kt(const CorrosionInputs& in, double temperature, double p
     else
         rate = kt * std::pow(fugacity, 0.36) * phFactor;
 
-    rate = ClampRate(rate) * ScaleProtection(in);
-    return ClampRate(ToRateUnit(rate, in.units));
+    rate = HeldRate(rate) * ScaleProtection(in);
+    // This model holds its rate once more in the user's unit (0 to 10000 mpy).
+    return HeldRate(ToRateUnit(rate, in.units));
 }
 
 double CalcCorrRateCO2Fug(const CorrosionInputs& in, double temperature, double ph, double pressure,
@@ -75,7 +68,7 @@ double CalcCorrRateCO2Fug(const CorrosionInputs& in, double temperature, double 
     double rate = std::pow(fugacityCoefficient * ph2sBar, 0.36) * temperatureTerm *
                   PhFunction(ph, temperatureC);
     if (!(rate > 0.0)) rate = 0.0;
-    return ToRateUnit(rate * ScaleProtection(in), in.units);
+    return ToRateUnit(HeldRate(rate * ScaleProtection(in)), in.units);
 }
 
 double CalcCorrRateCO2Kt(double temperature, double ph, double pressure, double pco2) {

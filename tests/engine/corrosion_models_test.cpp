@@ -182,24 +182,42 @@ TEST_F(CorrosionTest, ArrheniusAtAHandCalculatedPoint) {
 }
 
 TEST_F(CorrosionTest, ArrheniusExponentIsBoundedNotReturnedBare) {
-    // A huge sulfate drives the exponent far past 32: the rate is e^32, not the
-    // exponent itself, and it joins the rates just below the bound continuously.
+    // A huge sulfate drives the exponent far past 32: the rate is held at 10,000
+    // mm/yr, not the exponent itself, and rates rise to it without a jump.
     analysis[AnalysisElement::kSulfate] = 1e30f;
-    const double capped = CalcCorrRateArrhenius(In(), 80.0, 0.0, 0.0, 0.0);
-    EXPECT_NEAR(capped, std::exp(32.0), std::exp(32.0) * 1e-12);
-    // The sulfate at which x reaches 32: 0.65435112 ln S = 32 - x0, with x0 the
-    // exponent of this water without sulfate; probe just under and over it.
+    EXPECT_EQ(CalcCorrRateArrhenius(In(), 80.0, 0.0, 0.0, 0.0), kMaxRateMmPerYear);
+    // The sulfate at which the rate reaches 10,000: 0.65435112 ln S = ln 10000 - x0,
+    // with x0 the exponent of this water without sulfate; probe around it.
     const double xWithout = 20.472628 - 14367.757 / (1.987 * 353.16);
-    const double sAtBound = std::exp((32.0 - xWithout) / 0.65435112);
-    analysis[AnalysisElement::kSulfate] = static_cast<float>(sAtBound * 0.999);
+    const double sAtHold = std::exp((std::log(kMaxRateMmPerYear) - xWithout) / 0.65435112);
+    analysis[AnalysisElement::kSulfate] = static_cast<float>(sAtHold * 0.999);
     const double below = CalcCorrRateArrhenius(In(), 80.0, 0.0, 0.0, 0.0);
-    analysis[AnalysisElement::kSulfate] = static_cast<float>(sAtBound * 1.001);
-    const double above = CalcCorrRateArrhenius(In(), 80.0, 0.0, 0.0, 0.0);
-    EXPECT_GT(below, 0.99 * capped);
-    EXPECT_DOUBLE_EQ(above, capped);
+    analysis[AnalysisElement::kSulfate] = static_cast<float>(sAtHold * 1.001);
+    EXPECT_GT(below, 0.99 * kMaxRateMmPerYear);
+    EXPECT_LT(below, kMaxRateMmPerYear);
+    EXPECT_EQ(CalcCorrRateArrhenius(In(), 80.0, 0.0, 0.0, 0.0), kMaxRateMmPerYear);
+    // In mils per year the held rate is 10,000 mm/yr converted.
+    units.code[UnitItem::kCorrosionRate] = 0;
+    EXPECT_DOUBLE_EQ(CalcCorrRateArrhenius(In(), 80.0, 0.0, 0.0, 0.0), kMaxRateMmPerYear / 0.0254);
     // Very low exponents give a tiny positive rate, not 0 or the exponent.
+    units.code[UnitItem::kCorrosionRate] = 1;
     const double cold = CalcCorrRateArrhenius(In(), -250.0, 0.0, 0.0, 0.0);
     EXPECT_NEAR(cold, std::exp(-32.0), 1e-20);
+}
+
+TEST_F(CorrosionTest, EveryModelHoldsItsRateTo10000MmPerYear) {
+    // The CO2/H2S correlation at 0.01 bar of H2S alone gives e^42.8 (about 4e18)
+    // mm/yr; the Kt and fugacity models far from their ranges run away as well.
+    EXPECT_EQ(CalcCorrRateCO2H2S(In(), 60.0, 6.0, 10.0, 0.0, 0.01), kMaxRateMmPerYear);
+    EXPECT_EQ(CalcCorrRateCO2Kt(In(), 60.0, 3.0, 1.0, 1.0e8), kMaxRateMmPerYear);
+    analysis[AnalysisElement::kPH2S] = 1.0f;
+    EXPECT_EQ(CalcCorrRateCO2Fug(In(), 60.0, 5.0, 10.0, 1.0e30), kMaxRateMmPerYear);
+    units.code[UnitItem::kCorrosionRate] = 0;  // mpy: the held rate converted
+    EXPECT_DOUBLE_EQ(CalcCorrRateCO2H2S(In(), 60.0, 6.0, 10.0, 0.0, 0.01),
+                     kMaxRateMmPerYear / 0.0254);
+    EXPECT_DOUBLE_EQ(CalcCorrRateCO2Fug(In(), 60.0, 5.0, 10.0, 1.0e30), kMaxRateMmPerYear / 0.0254);
+    EXPECT_EQ(HeldRate(std::nan("")), 0.0);
+    EXPECT_EQ(HeldRate(-3.0), 0.0);
 }
 
 TEST_F(CorrosionTest, Co2H2SBranches) {
@@ -207,9 +225,9 @@ TEST_F(CorrosionTest, Co2H2SBranches) {
     // y = -27548 / (8.31472 x 333.16) - 3.06 x 6 + 0.67 ln 1e5 = -20.59099.
     EXPECT_NEAR(CalcCorrRateCO2H2S(In(), 60.0, 6.0, 10.0, 1.0, 0.0), std::exp(-20.59099),
                 std::exp(-20.59099) * 1e-5);
-    // H2S alone, 0.01 bar (1000 Pa): L = ln 1000, y = 10.0907 L - 0.5632 L^2 = 42.82983.
-    EXPECT_NEAR(CalcCorrRateCO2H2S(In(), 60.0, 6.0, 10.0, 0.0, 0.01), std::exp(42.82983),
-                std::exp(42.82983) * 1e-5);
+    // H2S alone, 2e-5 bar (2 Pa): L = ln 2, y = 10.0907 L - 0.5632 L^2 = 6.723749.
+    EXPECT_NEAR(CalcCorrRateCO2H2S(In(), 60.0, 6.0, 10.0, 0.0, 2e-5), std::exp(6.723749),
+                std::exp(6.723749) * 1e-5);
     // Both, with calcite at 3 (film -ln 1.5) and siderite at 2.2 (film -ln 1.2):
     // y = 42.82983 - 3.1001 ln 1e5 - ln 1.5 - ln 1.2 = 6.550818, rate 699.816 mm/yr.
     saturation[IndexCode::kCalcite] = 3.0f;
