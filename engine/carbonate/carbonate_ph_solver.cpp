@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "engine/carbonate/carbonate_species.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ int32_t SolvepHFromCarbonate(const CarbonateState& constants, int32_t /*mode*/, 
     double previous = 0.0;
     int lastReversal = 0;
     for (int iteration = 0; iteration < kIterations; ++iteration) {
-        const double h = std::pow(10.0, -pH) / constants.gammaH;
+        const double h = Exp10(-pH) / constants.gammaH;
         const double r = (h / k1 + 1.0) / (k2 / h + 1.0);
         const double f = ac - r * al - (h - kw / h) * (r + 1.0);
         if (std::fabs(f) < reference * 1e-05 && std::fabs(step) < 5e-06) break;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/carbonate/carbonate_math.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -102,5 +103,5 @@ double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double a
         const double r = (h / k1 + 1.0) / (k2 / h + 1.0);
         return (h - kw / h) * (r + 1.0) + r * a;
     };
-    return balance(std::pow(10.0, -targetPh)) - balance(std::pow(10.0, -startPh));
+    return balance(Exp10(-targetPh)) - balance(Exp10(-startPh));
 }

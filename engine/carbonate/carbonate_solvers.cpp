@@ -17,6 +17,7 @@
 #include "engine/carbonate/carbonate_math.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/records.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
         return CarbonateAlkSearch{-1, excess, x, passes};
     };
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
-        const double h = std::pow(10.0, -x) / gammaH;
+        const double h = Exp10(-x) / gammaH;
         p = (2.0 * h + k1) / k1;
         w = h - kw / h;
         const double q1 = (2.0 * k2 + h) / k2;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/carbonate/carbonate_math.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ struct MpAlkalinity {
 
 MpAlkalinity MpAt(const CarbonateContext& ctx, double p) {
     const float* v = ctx.analysis.values;
-    const double activity = std::pow(10.0, -p);
+    const double activity = Exp10(-p);
     const double ohCaCO3 = ctx.constants.kw * 50050.0 / (activity * ctx.constants.gammaOH);
     const double hCaCO3 = activity * 50050.0 / ctx.constants.gammaH;
     const double m =

@@ -7,6 +7,7 @@
 
 #include "engine/carbonate/carbonate_math.h"
 #include "engine/carbonate/carbonate_species.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ double AcidWaterPh(const CarbonateContext& ctx, double acidity) {
         const double root = std::sqrt(k.k1 * ct + k.kw);
         if (root > 0.0) p = -std::log10(root);
     }
-    return -std::log10(k.gammaH * (std::pow(10.0, -p) * 50044.7 / k.gammaH + acidity) / 50044.7);
+    return -std::log10(k.gammaH * (Exp10(-p) * 50044.7 / k.gammaH + acidity) / 50044.7);
 }
 
 // Temperature of element 15 in degrees C by the temperature unit.

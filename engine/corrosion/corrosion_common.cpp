@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/corrosion/corrosion_models.h"
+#include "engine/tables/power_of_ten.h"
 
 CorrosionInputs GlobalCorrosionInputs() {
     return CorrosionInputs{SaturationResults, currentAnalysis.values, GlobalUnitContext()};
@@ -55,7 +56,7 @@ double PartialPressureBar(double partial, uint16_t unitCode, double totalBar) {
 // de Waard and Milliams' fugacity correction; pressures above 250 bar are taken
 // as 250 bar, where the correlation ends.
 double FugacityCoefficient(double pressureBar, double temperatureK) {
-    return std::pow(10.0, std::min(pressureBar, 250.0) * (0.0031 - 1.4 / temperatureK));
+    return Exp10(std::min(pressureBar, 250.0) * (0.0031 - 1.4 / temperatureK));
 }
 
 double ProtectionFactor(double ratio) {

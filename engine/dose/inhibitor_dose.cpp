@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "engine/dose/dose_models.h"
+#include "engine/tables/power_of_ten.h"
 #include "input/records.h"
 
 using namespace dose;
@@ -40,8 +41,8 @@ double ActingFraction(const ProductRecord& first, double temperatureK, double ph
     if (first.pKaEnthalpy != 0.0f)
         pKa -= (298.16 - temperatureK) / (temperatureK * 298.16 * 2.3025851 * 0.00198719) *
                first.pKaEnthalpy;
-    const double acid = std::pow(10.0, -pKa);
-    return acid / (std::pow(10.0, -ph) + acid);
+    const double acid = Exp10(-pKa);
+    return acid / (Exp10(-ph) + acid);
 }
 
 struct GroupSums {

@@ -7,6 +7,7 @@
 
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/inputs/engine_unit_factors.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -25,9 +26,12 @@ CarbonateAmounts FromEnteredAlkalinity(int mode, const CarbonateEntries& e) {
         case 1:
             return {(m - 2.0 * p) * kBicarbonateMolarMass / kCaCO3PerEquivalent,
                     2.0 * p * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};
-        case 2: return {m, p, 0.0};
-        case 4: return {e.total * (1.0 / 30.0) * kBicarbonateMolarMass * 10.0, 0.0, 0.0};
-        case 5: return {kBicarbonateMolarMass * e.total / kCaCO3PerEquivalent, 0.0, 0.0};
+        case 2:
+            return {m, p, 0.0};
+        case 4:
+            return {e.total * (1.0 / 30.0) * kBicarbonateMolarMass * 10.0, 0.0, 0.0};
+        case 5:
+            return {kBicarbonateMolarMass * e.total / kCaCO3PerEquivalent, 0.0, 0.0};
         case 6:
             // 10.1, not 10.009, as the program has always divided.
             return {(m - 2.0 * p) * kBicarbonateMolarMass / 5.005,
@@ -35,7 +39,8 @@ CarbonateAmounts FromEnteredAlkalinity(int mode, const CarbonateEntries& e) {
         case 7:
             return {(m - 2.0 * p) * kBicarbonateMolarMass * 17.9 / kCaCO3PerEquivalent,
                     2.0 * 17.9 * p * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};
-        default: return {0.0, 0.0, 0.0};
+        default:
+            return {0.0, 0.0, 0.0};
     }
 }
 
@@ -91,11 +96,11 @@ double Co2SolubilityLog(double temperatureC, double pressurePsia) {
     return logKh - 0.000179 * pressurePsia;
 }
 
-void CarbonFromPco2(const InputStageContext& context, WaterAnalysis& analysis,
-                    SpeciesRecord* state, EngineInputs& in) {
+void CarbonFromPco2(const InputStageContext& context, WaterAnalysis& analysis, SpeciesRecord* state,
+                    EngineInputs& in) {
     const InputSwitches& sw = context.switches;
     const double inputPh = analysis.values[AnalysisElement::kPh];
-    const double solubility = std::pow(10.0, -in.co2SolubilityLog);  // mol/kg per atm
+    const double solubility = Exp10(-in.co2SolubilityLog);  // mol/kg per atm
     SpeciesRecord& bicarbonate = state[Species::kBicarbonate];
     SpeciesRecord& co2 = state[Species::kCarbonDioxide];
 
@@ -125,10 +130,10 @@ void CarbonFromPco2(const InputStageContext& context, WaterAnalysis& analysis,
 
     if (sw.calcPassMode != 0 &&
         (in.pco2Atm == 0.0 || analysis.values[AnalysisElement::kPco2] <= 0.0)) {
-        double pco2 = std::pow(10.0, in.co2SolubilityLog) * co2.gamma * co2.molality;
+        double pco2 = Exp10(in.co2SolubilityLog) * co2.gamma * co2.molality;
         if (!(pco2 > 0.0)) pco2 = 0.0;
         in.pco2Atm = pco2;
-        analysis.values[AnalysisElement::kPco2] = ClampToFloat(AtmToPartialPressureUnit(
-            pco2, context.units.code[UnitItem::kGasCo2], in.pressureBar));
+        analysis.values[AnalysisElement::kPco2] = ClampToFloat(
+            AtmToPartialPressureUnit(pco2, context.units.code[UnitItem::kGasCo2], in.pressureBar));
     }
 }

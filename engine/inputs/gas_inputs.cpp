@@ -3,10 +3,11 @@
 // Both gases are ideal in the aqueous phase here (activity coefficient 1).
 #include <cmath>
 
-#include "engine/inputs/carbon_inputs.h"
 #include "engine/carbonate/carbonate_state.h"
+#include "engine/inputs/carbon_inputs.h"
 #include "engine/inputs/engine_inputs.h"
 #include "engine/inputs/engine_unit_factors.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -20,10 +21,14 @@ double H2sSolubilityLog(double temperatureK) {
 
 double KelvinOfEntryTemperature(float entered, unsigned code) {
     switch (code) {
-        case TemperatureUnit::kFahrenheit: return (entered - 32.0) * 5.0 / 9.0 + 273.16;
-        case TemperatureUnit::kCelsius: return entered + 273.16;
-        case TemperatureUnit::kKelvin: return entered;
-        default: return 298.16;
+        case TemperatureUnit::kFahrenheit:
+            return (entered - 32.0) * 5.0 / 9.0 + 273.16;
+        case TemperatureUnit::kCelsius:
+            return entered + 273.16;
+        case TemperatureUnit::kKelvin:
+            return entered;
+        default:
+            return 298.16;
     }
 }
 
@@ -33,17 +38,19 @@ struct SulfideRelation {
     double logKh;
     double gamma;
     double molalDiv;
-    double MolalityFromPressure(double atm) const { return std::pow(10.0, -logKh) * atm / gamma; }
-    double PressureFromMolality(double m) const { return m * gamma * std::pow(10.0, logKh); }
+    double MolalityFromPressure(double atm) const { return Exp10(-logKh) * atm / gamma; }
+    double PressureFromMolality(double m) const { return m * gamma * Exp10(logKh); }
     double MgLFromMolality(double m) const { return m * kSulfideInputMolarMass * molalDiv; }
     double MolalityFromMgL(double mgL) const { return mgL / (kSulfideInputMolarMass * molalDiv); }
 };
 
 class SulfideInputs {
-public:
+  public:
     SulfideInputs(const InputStageContext& context, WaterAnalysis& analysis, SpeciesRecord* state,
                   const EngineInputs& in)
-        : context_(context), values_(analysis.values), record_(state[Species::kSulfideInput]),
+        : context_(context),
+          values_(analysis.values),
+          record_(state[Species::kSulfideInput]),
           in_(in) {}
 
     void Run() {
@@ -54,8 +61,9 @@ public:
         const float surfacePressure = surface[AnalysisElement::kPressure];
         if (context_.switches.profileStepFlag != 0 && in_.pressureAtm > 1.0 &&
             surface[AnalysisElement::kPH2S] > 0.0f && pressureCode < 4 && surfacePressure != 0.0f) {
-            values_[AnalysisElement::kPH2S] = ClampToFloat(static_cast<double>(surface[AnalysisElement::kPH2S]) *
-                                                          values_[AnalysisElement::kPressure] / surfacePressure);
+            values_[AnalysisElement::kPH2S] =
+                ClampToFloat(static_cast<double>(surface[AnalysisElement::kPH2S]) *
+                             values_[AnalysisElement::kPressure] / surfacePressure);
         }
 
         // The reference pass relates H2S and pH2S at the temperature the water was
@@ -87,7 +95,7 @@ public:
 
     double ph2sAtm() const { return ph2sAtm_; }
 
-private:
+  private:
     double H2sFactor() const { return EngineUnitFactor(context_.units, UnitItem::kH2S); }
     double H2sMgL() const { return values_[AnalysisElement::kH2S] * H2sFactor(); }
 
@@ -119,9 +127,12 @@ private:
 
 double ScaledLiquidFlow(double flow, unsigned code) {
     switch (code) {
-        case 0: return flow * 166.584;
-        case 2: return flow * 24.0;
-        default: return flow;
+        case 0:
+            return flow * 166.584;
+        case 2:
+            return flow * 24.0;
+        default:
+            return flow;
     }
 }
 
@@ -131,14 +142,22 @@ void FlowTotals(const InputStageContext& context, const WaterAnalysis& analysis,
                 const SpeciesRecord* state, const EngineInputs& in, GasFlowTotals& flows) {
     const UnitCodes& units = context.units;
     const float* values = analysis.values;
-    flows.brineFlow = ScaledLiquidFlow(values[AnalysisElement::kBrineFlow], units.code[UnitItem::kBrineFlow]);
+    flows.brineFlow =
+        ScaledLiquidFlow(values[AnalysisElement::kBrineFlow], units.code[UnitItem::kBrineFlow]);
     if (flows.brineFlow == 0.0) flows.brineFlow = 1.0;
-    flows.oilFlow = ScaledLiquidFlow(values[AnalysisElement::kOilFlow], units.code[UnitItem::kOilFlow]);
+    flows.oilFlow =
+        ScaledLiquidFlow(values[AnalysisElement::kOilFlow], units.code[UnitItem::kOilFlow]);
     const double gas = values[AnalysisElement::kGasFlow];
     switch (units.code[UnitItem::kGasFlow]) {
-        case 0: flows.gasFlow = gas * 28.317; break;
-        case 2: flows.gasFlow = gas * 24000.0; break;
-        default: flows.gasFlow = gas * 1000.0; break;
+        case 0:
+            flows.gasFlow = gas * 28.317;
+            break;
+        case 2:
+            flows.gasFlow = gas * 24000.0;
+            break;
+        default:
+            flows.gasFlow = gas * 1000.0;
+            break;
     }
     const double bar = in.pressureBar;
     if (bar > 0.0) {
@@ -146,9 +165,10 @@ void FlowTotals(const InputStageContext& context, const WaterAnalysis& analysis,
         flows.co2InOil = flows.oilFlow * 3.04 * in.pco2Atm * 1.842 / (bar * 44.01);
         flows.h2sInGas = flows.gasFlow * in.ph2sAtm * 1.45 / (bar * 34.08);
     }
-    flows.co2InBrine = (state[Species::kBicarbonate].molality + state[Species::kCarbonate].molality +
-                        state[Species::kCarbonDioxide].molality) *
-                       flows.brineFlow;
+    flows.co2InBrine =
+        (state[Species::kBicarbonate].molality + state[Species::kCarbonate].molality +
+         state[Species::kCarbonDioxide].molality) *
+        flows.brineFlow;
     flows.h2sInBrine = state[Species::kSulfideInput].molality * flows.brineFlow;
     flows.co2Total = flows.co2InGas + flows.co2InOil + flows.co2InBrine;
     flows.h2sTotal = flows.h2sInGas + flows.h2sInBrine;
@@ -158,8 +178,8 @@ void FlowTotals(const InputStageContext& context, const WaterAnalysis& analysis,
 
 }  // namespace
 
-void LoadGasInputs(const InputStageContext& context, WaterAnalysis& analysis,
-                   SpeciesRecord* state, EngineInputs& in, GasFlowTotals& flows) {
+void LoadGasInputs(const InputStageContext& context, WaterAnalysis& analysis, SpeciesRecord* state,
+                   EngineInputs& in, GasFlowTotals& flows) {
     const UnitCodes& units = context.units;
     state[Species::kCarbonDioxide].gamma = 1.0;
     state[Species::kSulfideInput].gamma = 1.0;

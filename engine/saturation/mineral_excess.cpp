@@ -7,6 +7,7 @@
 
 #include "engine/saturation/momentary_excess.h"
 #include "engine/saturation/saturation_ratios.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -76,8 +77,8 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
                      p.mass, f, excess[p.entry]);
 
     // Gypsum carries its two waters of hydration in the constant.
-    CalcExcess11(mCa, mSO4, PairLogKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) - 2.0 * logAw, kGypsumMass,
-                 f, excess[kGypsum]);
+    CalcExcess11(mCa, mSO4, PairLogKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) - 2.0 * logAw,
+                 kGypsumMass, f, excess[kGypsum]);
 
     CalcExcess21(mCa, w.M(Ion::kPO4), 3, 2,
                  kCalciumPhosphateLogK - 3.0 * Log(w.G(Ion::kCa)) - 2.0 * Log(w.G(Ion::kPO4)),
@@ -89,8 +90,8 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
                 kCalciumPhosphateMass, f, excess[kHydroxyapatite]);
 
     CalcExcess11(w.M(Ion::kFe3), w.M(Ion::kPO4),
-                 PairLogKc(w, Rx::kStrengite, Ion::kFe3, Ion::kPO4) - 2.0 * logAw, kStrengiteMass, f,
-                 excess[kStrengite]);
+                 PairLogKc(w, Rx::kStrengite, Ion::kFe3, Ion::kPO4) - 2.0 * logAw, kStrengiteMass,
+                 f, excess[kStrengite]);
 
     const double gOH = w.G(Ion::kOH);
     CalcExcess21(w.M(Ion::kMg), mOH, 1, 2, Log(w.K(Rx::kBrucite) / (w.G(Ion::kMg) * gOH * gOH)),
@@ -100,7 +101,7 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
     // taken three times per formula unit, so that the excess and the saturation
     // ratio agree on when the water is saturated.
     const double gH = w.G(Ion::kH);
-    CalcExcess21(w.M(Ion::kFe3), std::pow(10.0, w.ph) * gH, 1, 3,
+    CalcExcess21(w.M(Ion::kFe3), Exp10(w.ph) * gH, 1, 3,
                  Log(w.K(Rx::kIronHydroxide) * gH * gH * gH / (w.G(Ion::kFe3) * aw * aw * aw)),
                  kIronHydroxideMass, f, excess[kIronHydroxide]);
 
@@ -123,8 +124,9 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
                  excess[kMackinawite]);
 
     const double gNa = w.G(Ion::kNa);
-    CalcExcess21(mSO4, w.M(Ion::kNa), 1, 2, Log(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)),
-                 kThenarditeMass, f, excess[kThenardite]);
+    CalcExcess21(mSO4, w.M(Ion::kNa), 1, 2,
+                 Log(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)), kThenarditeMass, f,
+                 excess[kThenardite]);
 
     CalcExcess11(w.M(Ion::kNa), w.M(Ion::kCl), PairLogKc(w, Rx::kHalite, Ion::kCl, Ion::kNa),
                  kHaliteMass, f, excess[kHalite]);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/tables/power_of_ten.h"
+
 namespace {
 
 constexpr int kMaxPasses = 100;
@@ -36,7 +38,7 @@ struct IonSet {
 // The amount that dissolves into water free of every ion of the mineral: the
 // formula unit's share of the solubility product.
 double DissolutionStart(const IonSet& ions, double logKc) {
-    return std::pow(10.0, logKc / ions.CountSum());
+    return Exp10(logKc / ions.CountSum());
 }
 
 // A precipitating x never takes more than 95 % of any ion.
@@ -124,12 +126,12 @@ double SolveExcess(const IonSet& ions, double logKc) {
 void CalcExcess11(double a, double b, double logKc, double molarMass, double F, double& result) {
     double x;
     if (!(a > 0.0) && !(b > 0.0)) {
-        x = -std::pow(10.0, logKc / 2.0);
+        x = -Exp10(logKc / 2.0);
     } else {
         // (a - x)(b - x) = K; the discriminant is (a - b)^2 + 4 K, never negative.
         const double s = a + b;
         const double p = a * b;
-        x = (s - std::sqrt(s * s - 4.0 * (p - std::pow(10.0, logKc)))) / 2.0;
+        x = (s - std::sqrt(s * s - 4.0 * (p - Exp10(logKc)))) / 2.0;
     }
     result = x * molarMass * F;
 }

@@ -5,17 +5,18 @@
 
 #include <cmath>
 
-#include "engine/pipeline/balancing_records.h"
 #include "engine/carbonate/carbonate_solvers.h"
-#include "engine/tables/constants_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/ion_sums.h"
+#include "engine/pipeline/balancing_records.h"
+#include "engine/pipeline/round_to_charge.h"
 #include "engine/records.h"
-#include "engine/speciation/reference_pass.h"
 #include "engine/saturation/result_concentrations.h"
 #include "engine/saturation/results_records.h"
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/speciation/reference_pass.h"
 #include "engine/speciation/speciation_records.h"
+#include "engine/tables/constants_records.h"
+#include "engine/tables/power_of_ten.h"
 #include "input/records.h"
 
 namespace {
@@ -107,7 +108,7 @@ CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w) {
     const double ta = w.alkalinityTotal;
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
-        const double ksp = std::pow(10.0, FamilyLogKc(w, c));
+        const double ksp = Exp10(FamilyLogKc(w, c));
         // The answer stands whether or not the search converged.
         if (i == 0)
             (void)SolveCarbonateAlk(ksp, w.*c.total, ta, acidity, v.alkalinityChange[i]);

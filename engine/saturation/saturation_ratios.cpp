@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/index_code.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -38,22 +39,21 @@ void CalcMineralRatios(const SpeciatedWater& w, double* slots) {
     slots[kAmorphousSilica] = w.A(Ion::kH4SiO4) / (w.K(Rx::kAmorphousSilica) * aw2);
     slots[kCalciumPhosphate] =
         (aCa > 0.0 && aPO4 > 0.0)
-            ? std::pow(10.0, 3.0 * std::log10(aCa) + 2.0 * std::log10(aPO4) - kCalciumPhosphateLogK)
+            ? Exp10(3.0 * std::log10(aCa) + 2.0 * std::log10(aPO4) - kCalciumPhosphateLogK)
             : 0.0;
     slots[kAnhydrite] = (aCa > 0.0 && aSO4 > 0.0) ? aCa * aSO4 / w.K(Rx::kAnhydrite) : 0.0;
     slots[kGypsum] = aCa * aSO4 * aw2 / w.K(Rx::kGypsum);
     slots[kBrucite] = w.A(Ion::kMg) * aOH * aOH / w.K(Rx::kBrucite);
     slots[kStrontianite] = PairRatio(w, Ion::kSr, Ion::kCO3, Rx::kStrontianite);
     const double aF = w.A(Ion::kF);
-    slots[kFluorite] =
-        (aCa > 0.0 && aF > 0.0)
-            ? std::pow(10.0, std::log10(aCa) + 2.0 * std::log10(aF) - LogK(w, Rx::kFluorite))
-            : 0.0;
+    slots[kFluorite] = (aCa > 0.0 && aF > 0.0)
+                           ? Exp10(std::log10(aCa) + 2.0 * std::log10(aF) - LogK(w, Rx::kFluorite))
+                           : 0.0;
     slots[kBarite] = PairRatio(w, Ion::kBa, Ion::kSO4, Rx::kBarite);
     slots[kWitherite] = PairRatio(w, Ion::kBa, Ion::kCO3, Rx::kWitherite);
     // Fe(OH)3 + 3 H+ = Fe3+ + 3 H2O.
     slots[kIronHydroxide] =
-        w.A(Ion::kFe3) * std::pow(10.0, 3.0 * (w.ph + w.logWaterActivity)) / w.K(Rx::kIronHydroxide);
+        w.A(Ion::kFe3) * Exp10(3.0 * (w.ph + w.logWaterActivity)) / w.K(Rx::kIronHydroxide);
     slots[kSiderite] = PairRatio(w, Ion::kFe, Ion::kCO3, Rx::kSiderite);
     slots[kMagnesite] = PairRatio(w, Ion::kMg, Ion::kCO3, Rx::kMagnesite);
     slots[kStrengite] = w.A(Ion::kFe3) * aPO4 * aw2 / w.K(Rx::kStrengite);
@@ -64,7 +64,7 @@ void CalcMineralRatios(const SpeciatedWater& w, double* slots) {
     if (aCa > 0.0 && aHPO4 > 0.0) {
         const double d = 3.0 * (std::log10(aHPO4) - w.logWaterActivity) + 5.0 * std::log10(aCa) +
                          4.0 * std::log10(aOH) - LogK(w, Rx::kHydroxyapatite);
-        slots[kHydroxyapatite] = d >= 30.0 ? kHydroxyapatiteCeiling : std::pow(10.0, d);
+        slots[kHydroxyapatite] = d >= 30.0 ? kHydroxyapatiteCeiling : Exp10(d);
     } else {
         slots[kHydroxyapatite] = 0.0;
     }
@@ -74,13 +74,12 @@ void CalcMineralRatios(const SpeciatedWater& w, double* slots) {
     const double gFe = w.G(Ion::kFe);
     const double gHS = w.G(Ion::kHS);
     slots[kMackinawite] = w.A(Ion::kFe) * w.A(Ion::kHS) /
-                          std::pow(10.0, std::log10(w.K(Rx::kMackinawite) / (gFe * gHS)) - w.ph);
+                          Exp10(std::log10(w.K(Rx::kMackinawite) / (gFe * gHS)) - w.ph);
 
     const double aNa = w.A(Ion::kNa);
     const double gNa = w.G(Ion::kNa);
     slots[kThenardite] =
-        aNa * aNa * aSO4 /
-        std::pow(10.0, std::log10(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)));
+        aNa * aNa * aSO4 / Exp10(std::log10(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)));
 
     // MgSiO3 + 3 H2O = Mg2+ + H4SiO4 + 2 OH-.
     slots[kMagnesiumSilicate] =
@@ -97,5 +96,5 @@ double CalcCalciumSilicateRatio(const SpeciatedWater& w) {
     const double aOH = w.A(Ion::kOH);
     const double aw = w.waterActivity;
     if (!(aCa > 0.0) || !(aSi > 0.0) || !(aOH > 0.0) || !(aw > 0.0)) return 0.0;
-    return aCa * aSi * aOH * aOH / (std::pow(10.0, logK) * aw * aw * aw);
+    return aCa * aSi * aOH * aOH / (Exp10(logK) * aw * aw * aw);
 }

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+#include "engine/tables/power_of_ten.h"
+
 namespace {
 
 constexpr int kMaxSaturationPhPasses = 24;
@@ -65,8 +67,8 @@ void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gamma
     const double logCa = std::log10(caT);
     const double logGammaH = std::log10(gammaH);
     double x = kc - logK2 - logCa - std::log10(ta) - logGammaH;
-    double mHx = std::pow(10.0, -x) / gammaH;
-    double mOHx = kw / (std::pow(10.0, -x) * gammaOH);
+    double mHx = Exp10(-x) / gammaH;
+    double mOHx = kw / (Exp10(-x) * gammaOH);
     double estimate = x;
     for (int pass = 0; pass < kMaxSaturationPhPasses; ++pass) {
         // Carbonate alkalinity of the water at the estimated pH.
@@ -87,8 +89,8 @@ void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gamma
         estimate = p + d / 2.0;
         if (std::fabs(x - estimate) < 1e-6) break;
         x = estimate;
-        mHx = std::pow(10.0, -x) / gammaH;
-        mOHx = kw / (std::pow(10.0, -x) * gammaOH);
+        mHx = Exp10(-x) / gammaH;
+        mOHx = kw / (Exp10(-x) * gammaOH);
     }
     pHs = estimate;
     langelier = pH - pHs;

@@ -8,6 +8,7 @@
 
 #include "engine/saturation/momentary_excess.h"
 #include "engine/saturation/saturation_ratios.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ double Log(double x) {
 // 10^(log a1 x n1 + log a2 x n2 + offset), or 0 without either ion.
 double FixedKRatio(double a1, double n1, double a2, double n2, double offset) {
     if (!(a1 > 0.0) || !(a2 > 0.0)) return 0.0;
-    return std::pow(10.0, n1 * Log(a1) + n2 * Log(a2) + offset);
+    return Exp10(n1 * Log(a1) + n2 * Log(a2) + offset);
 }
 
 }  // namespace
@@ -49,8 +50,9 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     const double gP2O7 = w.pyrophosphateGamma;
     const double aP2O7 = mP2O7 * gP2O7;
 
-    CalcExcess21(w.M(Ion::kCa), mP2O7, 2, 1, kCalciumPyrophosphateLogK - 2.0 * Log(gCa) - Log(gP2O7),
-                 kCalciumPyrophosphateMass, f, r.calciumPyrophosphateExcess);
+    CalcExcess21(w.M(Ion::kCa), mP2O7, 2, 1,
+                 kCalciumPyrophosphateLogK - 2.0 * Log(gCa) - Log(gP2O7), kCalciumPyrophosphateMass,
+                 f, r.calciumPyrophosphateExcess);
     r.calciumPyrophosphateRatio = FixedKRatio(aCa, 2, aP2O7, 1, -kCalciumPyrophosphateLogK);
 
     CalcExcess21(mZn, w.M(Ion::kPO4), 3, 2,
@@ -70,8 +72,7 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     CalcExcess21(mZn, w.M(Ion::kOH), 1, 2,
                  Log(kZnOH2Solid / (gZn * gOH * gOH)) + 2.0 * Log(w.K(Rx::kWater)),
                  kZincHydroxideMass, f, r.zincHydroxideExcess);
-    r.zincHydroxideRatio =
-        aZn == 0.0 ? 0.0 : aZn * std::pow(10.0, 2.0 * (w.ph + logAw)) / kZnOH2Solid;
+    r.zincHydroxideRatio = aZn == 0.0 ? 0.0 : aZn * Exp10(2.0 * (w.ph + logAw)) / kZnOH2Solid;
 
     const double kZnCO3Solid = w.K(Rx::kZincCarbonate);
     CalcExcess11(mZn, w.M(Ion::kCO3), LogK(w, Rx::kZincCarbonate) - Log(gZn) - Log(w.G(Ion::kCO3)),
@@ -93,22 +94,19 @@ double CalcDissolvedZinc(const SpeciatedWater& w) {
     const double aP2O7 = w.pyrophosphate * w.pyrophosphateGamma;
 
     // Free zinc molality each mineral allows.
-    const double byHydroxide =
-        std::pow(10.0, LogK(w, Rx::kZincHydroxide) - 2.0 * (w.ph + logAw)) / gZn;
+    const double byHydroxide = Exp10(LogK(w, Rx::kZincHydroxide) - 2.0 * (w.ph + logAw)) / gZn;
     const double logKCarbonate = LogK(w, Rx::kZincCarbonate);
-    const double byCarbonate = (aZn > 0.0 && aCO3 > 0.0)
-                                   ? std::pow(10.0, logKCarbonate - Log(aCO3)) / gZn
-                                   : std::pow(10.0, logKCarbonate / 2.0) / gZn;
+    const double byCarbonate = (aZn > 0.0 && aCO3 > 0.0) ? Exp10(logKCarbonate - Log(aCO3)) / gZn
+                                                         : Exp10(logKCarbonate / 2.0) / gZn;
     const double byPhosphate =
-        aPO4 > 0.0
-            ? std::pow(10.0, (kZincPhosphateLogK - 2.0 * Log(aPO4) - 4.0 * logAw) / 3.0) / gZn
-            : std::pow(10.0, (kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(w.G(Ion::kPO4)) -
-                              4.0 * logAw) /
-                                 5.0) /
-                  gZn;
+        aPO4 > 0.0 ? Exp10((kZincPhosphateLogK - 2.0 * Log(aPO4) - 4.0 * logAw) / 3.0) / gZn
+                   : Exp10((kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(w.G(Ion::kPO4)) -
+                            4.0 * logAw) /
+                           5.0) /
+                         gZn;
     const double byPyrophosphate = (aZn > 0.0 && aP2O7 > 0.0)
-                                       ? std::pow(10.0, kZincPyrophosphateLogK - Log(aP2O7)) / gZn
-                                       : std::pow(10.0, -5.55) / gZn;
+                                       ? Exp10(kZincPyrophosphateLogK - Log(aP2O7)) / gZn
+                                       : Exp10(-5.55) / gZn;
     double u = byHydroxide;
     if (aCO3 > 0.0) u = std::min(u, byCarbonate);
     if (aPO4 > 0.0) u = std::min(u, byPhosphate);
@@ -116,7 +114,7 @@ double CalcDissolvedZinc(const SpeciatedWater& w) {
 
     // Complexes per free zinc: formation constant x ligand term / activity
     // coefficient; the hydrolysis constants release one H+ per hydroxide.
-    const double h = std::pow(10.0, w.ph);  // 1 / a(H+)
+    const double h = Exp10(w.ph);  // 1 / a(H+)
     const double aCl = w.A(Ion::kCl);
     const double aSO4 = w.A(Ion::kSO4);
     const double aHCO3 = w.A(Ion::kHCO3);

@@ -10,6 +10,7 @@
 #include "engine/inputs/engine_unit_factors.h"
 #include "engine/saturation/plain_store.h"
 #include "engine/saturation/result_concentrations.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -176,7 +177,7 @@ void WriteReferenceValues(const SpeciatedWater& w, unsigned pco2Code, double pre
 
     // Partial pressure of CO2 in equilibrium with the water: a(CO2) over the Henry
     // constant. An analysis without a pCO2 takes it, in the user's unit.
-    const double pco2 = w.A(Ion::kCO2) * std::pow(10.0, w.co2SolubilityLog);
+    const double pco2 = w.A(Ion::kCO2) * Exp10(w.co2SolubilityLog);
     out.outputs.pco2Atm = PlainToFloat(pco2);
     if (v[kPco2] == 0.0f && out.outputs.pco2Atm != 0.0f)
         v[kPco2] = PlainToFloat(AtmToPartialPressureUnit(pco2, pco2Code, pressureBar));

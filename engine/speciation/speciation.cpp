@@ -8,6 +8,7 @@
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/pipeline/round_to_charge.h"
 #include "engine/speciation/speciation_steps.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ void RunPass(SpeciationWork& w) {
 
     SetLigandActivities(w);
     SetRedoxLevel(w);
-    w.tenPh = std::pow(10.0, w.ph);
+    w.tenPh = Exp10(w.ph);
     SetWaterIons(w);
     SetAcidSpecies(w);
     DissociateOrganicAcids(w);
@@ -140,7 +141,7 @@ void RunPass(SpeciationWork& w) {
             w.notConverged = true;
         }
         if (w.ph != before) {
-            w.tenPh = std::pow(10.0, w.ph);
+            w.tenPh = Exp10(w.ph);
             SetWaterIons(w);
         }
     }

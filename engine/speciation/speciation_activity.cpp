@@ -12,6 +12,7 @@
 #include <initializer_list>
 
 #include "engine/speciation/speciation_steps.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -65,8 +66,9 @@ constexpr TruesdellJones kMajorIons[6] = {
 }  // namespace
 
 double CoefficientFromLog(double x) {
-    if (std::fabs(x) > 300.0) x = x < 0 ? -300.0 : 300.0;
-    const double g = std::pow(10.0, x);
+    if (x >= 300.0) return 1e300;  // the bound, exactly
+    if (x < -300.0) x = -300.0;
+    const double g = Exp10(x);
     return g < 0.01 ? 0.01 : g;
 }
 

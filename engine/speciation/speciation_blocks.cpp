@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "engine/speciation/speciation_steps.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -20,12 +21,12 @@ namespace {
 // a(H), MgOHL -11.9 with a(OH). MgL takes 7.2, the zero-ionic-strength value of
 // the critical compilations (Martell and Smith), which puts magnesium a little
 // above calcium as for the other phosphates.
-const double kCaL = std::pow(10.0, 6.8);
-const double kCaHL = std::pow(10.0, 12.7);
-const double kCaOHL = std::pow(10.0, -11.9);
-const double kMgL = std::pow(10.0, 7.2);
-const double kMgHL = std::pow(10.0, 12.58);
-const double kMgOHL = std::pow(10.0, -11.9);
+const double kCaL = Exp10(6.8);
+const double kCaHL = Exp10(12.7);
+const double kCaOHL = Exp10(-11.9);
+const double kMgL = Exp10(7.2);
+const double kMgHL = Exp10(12.58);
+const double kMgOHL = Exp10(-11.9);
 
 constexpr int kMaxPartners = 24;
 
@@ -65,7 +66,7 @@ double LogFormFactor(double logK, double ligandActivity, int count) {
     if (!(ligandActivity > 0.0)) return 0.0;
     const double x = logK + count * std::log10(ligandActivity);
     if (x >= 308.0) return 1e300;
-    return std::pow(10.0, x);
+    return Exp10(x);
 }
 
 double Sq(double x) {

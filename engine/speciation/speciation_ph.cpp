@@ -7,6 +7,7 @@
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/speciation/speciation_steps.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -170,8 +171,8 @@ double SettleStartingPh(const SpeciationInputs& in, SpeciationRecords& rec, doub
     if (ph >= 0.0) return ph;
     const double sqrtI = in.firstIonicStrength > 0.0 ? std::sqrt(in.firstIonicStrength) : 1e-5;
     ph = ProductionSystemPh(in, s, in.firstIonicStrength, sqrtI);
-    const double mH = std::pow(10.0, -ph) / s[Sp::kH].gamma;
-    const double mOH = waterActivity * k[kWater] * std::pow(10.0, ph) / s[Sp::kOH].gamma;
+    const double mH = Exp10(-ph) / s[Sp::kH].gamma;
+    const double mOH = waterActivity * k[kWater] * Exp10(ph) / s[Sp::kOH].gamma;
     const double acidity =
         in.keptBicarbonate / (61.0173 * in.molalDiv) + 2.0 * s[Sp::kCO2].molality + mH - mOH;
     const double alkalinity = in.keptAlkalinity / (kEqPerMgCaCO3 * in.molalDiv);
@@ -199,8 +200,8 @@ void SetPhLinearConstants(double ph, double temperatureK, const ReactionTable& r
     }
     reactionLogK[kFirst] = logK1;
     reactionLogK[kSecond] = logK2;
-    reactionK[kFirst] = std::pow(10.0, logK1);
-    reactionK[kSecond] = std::pow(10.0, logK2);
+    reactionK[kFirst] = Exp10(logK1);
+    reactionK[kSecond] = Exp10(logK2);
 }
 
 bool BalanceChargeByPh(double alkalinity, double reference, double& ph, double& step,

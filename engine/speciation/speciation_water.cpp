@@ -8,6 +8,7 @@
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/speciation/speciation_steps.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ void SetRedoxLevel(SpeciationWork& w) {
                0.25 * std::log10(o2 / 32000.0));
     }
     st.pe = pe;
-    st.electronActivity = std::pow(10.0, -pe);
+    st.electronActivity = Exp10(-pe);
 }
 
 void SetWaterIons(SpeciationWork& w) {
@@ -104,7 +105,7 @@ void SetAcidSpecies(SpeciationWork& w) {
         if (std::fabs(logA) >= 308.0) {
             aH2so4 = logA > 0.0 ? 1e300 : 1e-300;
         } else {
-            aH2so4 = std::pow(10.0, logA);
+            aH2so4 = Exp10(logA);
         }
     }
     s[Sp::kH2SO4].activity = aH2so4;
@@ -129,7 +130,7 @@ void SolveMixingStepPh(SpeciationWork& w) {
     if (in.balanceHold == 0) return;
     SpeciesRecord* s = w.s;
     float* values = w.rec.analysis.values;
-    const double henry = std::pow(10.0, -in.co2SolubilityLog);
+    const double henry = Exp10(-in.co2SolubilityLog);
     if (s[Sp::kHCO3].molality == 0.0 && in.co2SolubilityLog > 0.0) {
         const double carbonate =
             in.carbonateModel == 0
@@ -151,7 +152,7 @@ void SolveMixingStepPh(SpeciationWork& w) {
     values[AnalysisElement::kCompanionPh] = -1.0f;
     // The water ions follow the new pH at once, so that this pass speciates the
     // carbonate at it.
-    w.tenPh = std::pow(10.0, w.ph);
+    w.tenPh = Exp10(w.ph);
     SetWaterIons(w);
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/tables/power_of_ten.h"
 #include "engine/tables/temperature_functions.h"
 #include "engine/tables/water_properties.h"
 
@@ -45,7 +46,7 @@ void VanHoffPass(double temperatureK, const ReactionTable& table, double* reacti
         const double logK = table.logK25[i] - table.deltaH[i] * factor;
         reactionLogK[i] = logK;
         // Past |log K| = 308 the power would overflow; such a constant keeps its value.
-        if (std::fabs(logK) < kLogKOverflow) reactionK[i] = std::pow(10.0, logK);
+        if (std::fabs(logK) < kLogKOverflow) reactionK[i] = Exp10(logK);
     }
 }
 
@@ -57,9 +58,10 @@ void AnhydriteAndGypsum(double temperatureK, double* reactionK) {
     } else {
         const double y1 = EvaluateTemperatureFunction(anhydrite, kAnhydriteLimitK);
         const double y2 = EvaluateTemperatureFunction(anhydrite, kAnhydriteUpperPointK);
-        logK = y1 - (y2 - y1) / kAnhydriteInverseSpan * (1.0 / temperatureK - 1.0 / kAnhydriteLimitK);
+        logK =
+            y1 - (y2 - y1) / kAnhydriteInverseSpan * (1.0 / temperatureK - 1.0 / kAnhydriteLimitK);
     }
-    reactionK[Reaction::kAnhydrite] = std::pow(10.0, logK);
+    reactionK[Reaction::kAnhydrite] = Exp10(logK);
 
     if (temperatureK > kFunctionLimitK) {
         reactionK[Reaction::kGypsum] = std::pow(
@@ -81,24 +83,25 @@ void ComputeUncached(double temperatureC, double temperatureK, const ReactionTab
 
     // The van 't Hoff Kw at 312.16 K and 313.16 K carries the borate constant past 40 C.
     const int kw = Reaction::kWaterIonProduct;
-    const double logKw312 = table.logK25[kw] - table.deltaH[kw] * VanHoffFactor(kFunctionLowerPointK);
+    const double logKw312 =
+        table.logK25[kw] - table.deltaH[kw] * VanHoffFactor(kFunctionLowerPointK);
     const double logKw313 = table.logK25[kw] - table.deltaH[kw] * VanHoffFactor(kFunctionLimitK);
-    water.kwVanHoff312 = std::pow(10.0, logKw312);
-    water.kwVanHoff313 = std::pow(10.0, logKw313);
+    water.kwVanHoff312 = Exp10(logKw312);
+    water.kwVanHoff313 = Exp10(logKw313);
 
     // Barium's pairs, formed before the speciation iterates: BaSO4 from 1e-10 with the
     // enthalpy of the CaSO4 pair; BaCO3 and BaHCO3+ from their linear functions of T.
     water.bariumSulfatePairK =
-        std::pow(10.0, -10.0 - table.deltaH[Reaction::kCaSO4Pair] * VanHoffFactor(temperatureK));
-    water.bariumCarbonatePairK = std::pow(10.0, 0.113 + 0.008721 * temperatureK);
-    water.bariumBicarbonatePairK = std::pow(10.0, -3.0938 + 0.013669 * temperatureK);
+        Exp10(-10.0 - table.deltaH[Reaction::kCaSO4Pair] * VanHoffFactor(temperatureK));
+    water.bariumCarbonatePairK = Exp10(0.113 + 0.008721 * temperatureK);
+    water.bariumBicarbonatePairK = Exp10(-3.0938 + 0.013669 * temperatureK);
 
     ApplyTemperatureFunctions(temperatureK, reactionLogK[kw], logKw312, logKw313, reactionK);
 
     // The ion product of water from temperature and density. The 25 C entry of the
     // table is left as it is, so no calculation depends on the one before it.
     water.waterDensityKw = WaterDensityForKw(temperatureC);
-    const double kwValue = std::pow(10.0, LogKwMarshallFranck(temperatureK, water.waterDensityKw));
+    const double kwValue = Exp10(LogKwMarshallFranck(temperatureK, water.waterDensityKw));
     reactionK[kw] = kwValue;
     kwResult = static_cast<float>(kwValue);
 
@@ -164,7 +167,6 @@ void FirstActivityCoefficients(double sqrtI, double a, double b, const SpeciesTa
     constexpr int kIons[] = {6, 17, 26, 63};  // HCO3-, CO3-2, OH-, H+
     for (int s : kIons) {
         const double z = species.charge[s];
-        state[s].gamma =
-            std::pow(10.0, -a * z * z * sqrtI / (1.0 + b * species.ionSize[s] * sqrtI));
+        state[s].gamma = Exp10(-a * z * z * sqrtI / (1.0 + b * species.ionSize[s] * sqrtI));
     }
 }
