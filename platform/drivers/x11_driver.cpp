@@ -48,6 +48,9 @@
 namespace win {
 
 int X11VirtualKey(unsigned long keysym);
+namespace detail {
+HWND ActiveModalDialog();  // dialog_manager.cpp
+}  // namespace detail
 
 namespace {
 
@@ -109,6 +112,23 @@ HWND EnabledPopupOf(HWND hwnd) {
         }
     }
     return nullptr;
+}
+
+// Whether `hwnd` is `top` or one of the windows `top` owns.
+bool SameOrOwned(HWND hwnd, HWND top) {
+    for (HWND w = hwnd; w != nullptr; w = GetWindow(w, GW_OWNER)) {
+        if (w == top) return true;
+    }
+    return false;
+}
+
+// The modal dialog or box that runs, when `hwnd` is outside it: the window
+// manager's focus moves (a pointer straying over another window) do not take
+// the keyboard from it.
+HWND ModalElsewhere(HWND hwnd) {
+    HWND modal = detail::ActiveModalDialog();
+    if (modal == nullptr || !IsWindowVisible(modal) || SameOrOwned(hwnd, modal)) return nullptr;
+    return modal;
 }
 
 class X11Driver final : public Driver {
@@ -198,20 +218,22 @@ class X11Driver final : public Driver {
     }
 
   private:
+    // A window manager is the one client that redirects the root window's
+    // children; asking for that ourselves fails while one runs.
     bool WindowManagerRuns() {
-        std::string name = "WM_S" + std::to_string(screen_);
-        if (XGetSelectionOwner(dpy_, XInternAtom(dpy_, name.c_str(), 0)) != 0) return true;
-        Atom type = 0;
-        int format = 0;
-        unsigned long count = 0;
-        unsigned long after = 0;
-        unsigned char* data = nullptr;
-        bool found =
-            XGetWindowProperty(dpy_, root_, atoms_.netSupportingWmCheck, 0, 1, 0, XA_WINDOW, &type,
-                               &format, &count, &after, &data) == Success &&
-            count == 1 && format == 32;
-        if (data != nullptr) XFree(data);
-        return found;
+        XSync(dpy_, 0);
+        static bool refused = false;
+        refused = false;
+        auto previous = XSetErrorHandler([](Display*, XErrorEvent* e) -> int {
+            if (e->error_code == BadAccess) refused = true;
+            return 0;
+        });
+        XSelectInput(dpy_, root_, SubstructureRedirectMask);
+        XSync(dpy_, 0);
+        XSelectInput(dpy_, root_, 0);
+        XSync(dpy_, 0);
+        XSetErrorHandler(previous);
+        return refused;
     }
 
     // ---- Geometry ---------------------------------------------------------------------
@@ -296,7 +318,8 @@ class X11Driver final : public Driver {
     void SetPlacementHints(HWND h, ::Window xw, const RECT& content) {
         XSizeHints* size = XAllocSizeHints();
         if (size == nullptr) return;
-        size->flags = PPosition | PSize | PWinGravity;
+        // The program places its windows, as it would on Windows.
+        size->flags = USPosition | PPosition | PSize | PWinGravity;
         size->x = static_cast<int>(content.left);
         size->y = static_cast<int>(content.top);
         size->width = static_cast<int>(content.right - content.left);
@@ -394,6 +417,7 @@ class X11Driver final : public Driver {
                 Move(h, found->second, content);
             }
             Shown& s = found->second;
+            s.framed = wm_ && HasCaption(h);
             std::string title = WindowText(h);
             if (title != s.title || s.title.empty()) {
                 SetNames(s.xw, title);
@@ -786,6 +810,13 @@ class X11Driver final : public Driver {
                 s->viewable = false;
                 if (focused_ == s->xw) focused_ = 0;
                 return false;
+            case ReparentNotify:
+                // A window manager that started after us frames the window now.
+                if (e.xreparent.parent != root_ && !wm_) {
+                    wm_ = true;
+                    return true;
+                }
+                return false;
             case ConfigureNotify:
                 return wm_ && FollowConfigure(h, *s, e.xconfigure);
             case ClientMessage:
@@ -806,6 +837,10 @@ class X11Driver final : public Driver {
                 focused_ = s->xw;
                 if (!IsWindowEnabled(h)) {
                     RefuseInput(h);
+                    return true;
+                }
+                if (ModalElsewhere(h) != nullptr) {
+                    focused_ = 0;  // the keyboard goes back to the dialog
                     return true;
                 }
                 if (GetActiveWindow() != h) SetActiveWindow(h);
@@ -871,7 +906,8 @@ class X11Driver final : public Driver {
             return true;
         }
         char ch = (n == 1 && !(k.state & ControlMask)) ? text[0] : 0;
-        if (k.type == KeyPress && GetActiveWindow() != h) SetActiveWindow(h);
+        if (k.type == KeyPress && GetActiveWindow() != h && ModalElsewhere(h) == nullptr)
+            SetActiveWindow(h);
         InjectKey(vk, k.type == KeyPress, ch);
         return true;
     }

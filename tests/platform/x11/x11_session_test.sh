@@ -13,17 +13,21 @@
 #     refuses clicks to its owner and Escape cancels it; after the probe quits
 #     its text stays on the clipboard, served by a small process that ends when
 #     another program takes the clipboard.
+#  3. with a clipboard manager running, the probe's text goes to it at exit.
+#  4. under a window manager (twm, where installed): the units box is again
+#     visible on top inside its frame, Enter answers it, QUIT ends the program.
 # Every process started here is ended here. Exit 77 (skipped) without the X
 # tools.
 #
-# usage: x11_session_test.sh TARVEX PROBE
+# usage: x11_session_test.sh TARVEX PROBE CLIPBOARD-MANAGER
 set -u
 LC_ALL=C  # texts below are compared byte for byte
 export LC_ALL
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 TARVEX=$(absolute "$1")
 PROBE=$(absolute "$2")
-for tool in Xvfb xdotool xclip import convert compare xprop; do
+MANAGER=$(absolute "$3")
+for tool in Xvfb xdotool xclip import convert compare xprop xwininfo; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -85,8 +89,12 @@ pixel() {  # pixel IMAGE X Y: the colour as RRGGBB
   convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6
 }
 
-geometry() {  # geometry WINDOW: sets X Y WIDTH HEIGHT
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+geometry() {  # geometry WINDOW: sets X Y WIDTH HEIGHT (on the screen, frame or not)
+  info=$(xwininfo -id "$1")
+  X=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+  WIDTH=$(echo "$info" | sed -n 's/.*Width: *//p')
+  HEIGHT=$(echo "$info" | sed -n 's/.*Height: *//p')
 }
 
 FACE=D4D0C8
@@ -305,6 +313,86 @@ if [ -n "$PWIN" ]; then
     PIDS="$PIDS $!"
     check "it ends when another program takes the clipboard" \
       wait_for 10 sh -c "! kill -0 $SPID"
+  fi
+fi
+
+# ---- 3. a clipboard manager takes the text at exit -----------------------------
+"$MANAGER" "$WORK/managed" >"$WORK/manager.out" 2>&1 &
+MANAGER_PID=$!
+PIDS="$PIDS $MANAGER_PID"
+wait_for 10 grep -q ready "$WORK/manager.out"
+rm -f "$STATE"
+timeout 120 "$PROBE" "$STATE" >"$WORK/probe2.out" 2>&1 &
+PROBE_PID=$!
+PIDS="$PIDS $PROBE_PID"
+if wait_for 20 grep -qx ready=1 "$STATE"; then
+  xdotool key F2
+  state_is copies 1
+  xdotool key F4
+  wait_exit $PROBE_PID 30
+  check "the probe ends with the manager running (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
+  printf 'Scale at 25 \302\260C\nline two' >"$WORK/expected"
+  check "the manager saved the text" cmp -s "$WORK/managed" "$WORK/expected"
+  check "no clipboard process of ours is left" \
+    sh -c "! xdotool search --name '^tarvex clipboard\$'"
+  timeout 10 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
+  check "the manager serves it" cmp -s "$WORK/got" "$WORK/expected"
+else
+  check "the probe starts again" false
+fi
+printf 'taken' | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+PIDS="$PIDS $!"
+wait_exit $MANAGER_PID 10
+
+# ---- 4. under a window manager ----------------------------------------------------
+if command -v twm >/dev/null 2>&1; then
+  # Windows go where they ask; the core font every X server has.
+  printf 'UsePPosition "on"\nNoGrabServer\n' >"$WORK/twmrc"
+  for f in TitleFont ResizeFont MenuFont IconFont IconManagerFont; do
+    printf '%s "fixed"\n' $f >>"$WORK/twmrc"
+  done
+  twm -f "$WORK/twmrc" >"$WORK/twm.log" 2>&1 &
+  PIDS="$PIDS $!"
+  sleep 1
+  mkdir "$WORK/run2"
+  (cd "$WORK/run2" && exec timeout 120 "$TARVEX" >"$WORK/tarvex2.out" 2>&1) &
+  TARVEX_PID=$!
+  PIDS="$PIDS $TARVEX_PID"
+  BOX=
+  if wait_for 30 xdotool search --name '^WARNING$'; then
+    BOX=$(xdotool search --name '^WARNING$' | head -1)
+  fi
+  check "framed: the units box is shown" test -n "$BOX"
+  if [ -n "$BOX" ]; then
+    geometry "$BOX"
+    # The X window shows the box below its caption: its face and text.
+    wait_for 10 sh -c "import -window root '$WORK/box2.png' && \
+      [ \"\$(convert '$WORK/box2.png' -format '%[hex:p{$((X + 6)),$((Y + HEIGHT - 6))}]' info: | cut -c1-6)\" = $FACE ]"
+    check "framed: box face on top" \
+      [ "$(pixel "$WORK/box2.png" $((X + 6)) $((Y + HEIGHT - 6)))" = $FACE ]
+    xdotool key Return
+    check "framed: Enter answers the box" wait_for 10 sh -c "! xdotool search --name '^WARNING\$'"
+  fi
+  MAIN=$(xdotool search --classname '^tarvex$' 2>/dev/null | head -1)
+  check "framed: the main window is found" test -n "$MAIN"
+  if [ -n "$MAIN" ]; then
+    geometry "$MAIN"
+    # The X window starts with the menu bar.
+    xdotool mousemove $((X + 20)) $((Y + 9)) click 1
+    POPUP=
+    if wait_for 10 xdotool search --name '^FILES$'; then
+      POPUP=$(xdotool search --name '^FILES$' | head -1)
+    fi
+    check "framed: FILES drops down" test -n "$POPUP"
+    if [ -n "$POPUP" ]; then
+      geometry "$POPUP"
+      xdotool mousemove $((X + 30)) $((Y + HEIGHT - 10)) click 1
+    fi
+  fi
+  if wait_exit $TARVEX_PID 30; then
+    check "framed: tarvex ends with exit code 0 (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
+  else
+    check "framed: tarvex ends after QUIT" false
   fi
 fi
 
