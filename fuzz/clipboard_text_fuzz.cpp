@@ -1,6 +1,7 @@
 // Text other programs put on the clipboard, as the program takes it in: any
 // bytes, read as UTF-8 and turned into the ANSI and OEM code pages with CR LF
 // line ends, and out again as UTF-8.
+// fuzz-link: tarvex_platform
 #include <cstddef>
 #include <cstdint>
 #include <string>
