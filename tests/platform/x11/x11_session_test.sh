@@ -10,7 +10,8 @@
 #  2. the probe program: scroll-bar arrow, page and thumb drag (the thumb is
 #     drawn where it went); clipboard text to and from xclip (UTF-8, degree
 #     sign, line ends; the probe's private format stays inside); an owned box
-#     refuses clicks to its owner and Escape cancels it; after the probe quits
+#     refuses clicks and the close box to its owner and Escape cancels it; the
+#     close box (WM_DELETE_WINDOW) ends the probe; after the probe quits
 #     its text stays on the clipboard, served by a small process that ends when
 #     another program takes the clipboard.
 #  3. with a clipboard manager running, the probe's text goes to it at exit.
@@ -19,14 +20,14 @@
 # Every process started here is ended here. Exit 77 (skipped) without the X
 # tools.
 #
-# usage: x11_session_test.sh TARVEX PROBE CLIPBOARD-MANAGER
+# usage: x11_session_test.sh TARVEX PROBE HELPER
 set -u
 LC_ALL=C  # texts below are compared byte for byte
 export LC_ALL
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 TARVEX=$(absolute "$1")
 PROBE=$(absolute "$2")
-MANAGER=$(absolute "$3")
+HELPER=$(absolute "$3")
 for tool in Xvfb xdotool xclip import convert compare xprop xwininfo; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -282,6 +283,9 @@ if [ -n "$PWIN" ]; then
     xdotool mousemove $BARX $((BOTTOM - 8)) click 1
     sleep 0.5
     check "the owner refuses clicks while its box runs" [ "$(state vpos)" = "$before" ]
+    "$HELPER" close "$PWIN"
+    sleep 0.5
+    check "and the close box" kill -0 $PROBE_PID
     geometry "$QBOX"
     import -window root "$WORK/qbox.png"
     check "the owned box is on top" [ "$(pixel "$WORK/qbox.png" $((X + 6)) $((Y + HEIGHT - 6)))" = $FACE ]
@@ -293,11 +297,11 @@ if [ -n "$PWIN" ]; then
   xdotool key F2
   state_is copies 2
   check "xclip ends when the probe takes the clipboard" wait_exit $XCLIP_PID 10
-  xdotool key F4
+  "$HELPER" close "$PWIN"  # the window manager's close box
   if wait_exit $PROBE_PID 30; then
-    check "the probe ends with exit code 0 (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
+    check "the close box ends the probe with exit code 0 (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
   else
-    check "the probe ends" false
+    check "the close box ends the probe" false
   fi
   printf 'Scale at 25 \302\260C\nline two' >"$WORK/expected"
   timeout 10 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
@@ -317,7 +321,7 @@ if [ -n "$PWIN" ]; then
 fi
 
 # ---- 3. a clipboard manager takes the text at exit -----------------------------
-"$MANAGER" "$WORK/managed" >"$WORK/manager.out" 2>&1 &
+"$HELPER" manager "$WORK/managed" >"$WORK/manager.out" 2>&1 &
 MANAGER_PID=$!
 PIDS="$PIDS $MANAGER_PID"
 wait_for 10 grep -q ready "$WORK/manager.out"

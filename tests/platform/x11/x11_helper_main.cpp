@@ -1,9 +1,12 @@
-// A minimal clipboard manager for the display test: it holds the
-// CLIPBOARD_MANAGER selection; asked to SAVE_TARGETS, it reads the clipboard
-// owner's UTF8_STRING, writes it to the file named on its command line,
-// answers the request and then serves the text itself as the new owner of
-// the clipboard. It ends when another program takes the clipboard from it,
-// or after a minute.
+// Two small X clients for the display test.
+//
+//   tarvex-x11-helper manager FILE   a minimal clipboard manager: it holds the
+//     CLIPBOARD_MANAGER selection; asked to SAVE_TARGETS, it reads the clipboard
+//     owner's UTF8_STRING, writes it to FILE, answers the request and then
+//     serves the text itself as the new owner of the clipboard. It ends when
+//     another program takes the clipboard from it, or after a minute.
+//   tarvex-x11-helper close WINDOW   asks the window to close as a window
+//     manager's close box does (WM_DELETE_WINDOW).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -11,6 +14,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -69,10 +73,27 @@ void Reply(const XSelectionRequestEvent& r, Atom property) {
 
 }  // namespace
 
+int Close(const char* window) {
+    Window w = static_cast<Window>(std::strtoul(window, nullptr, 0));
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", 0);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", 0));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, w, 0, 0, &e);
+    XSync(dpy, 0);
+    XCloseDisplay(dpy);
+    return 0;
+}
+
 int main(int argc, char** argv) {
-    if (argc != 2) return 2;
+    if (argc != 3) return 2;
     dpy = XOpenDisplay(nullptr);
     if (dpy == nullptr) return 2;
+    if (std::string(argv[1]) == "close") return Close(argv[2]);
+    if (std::string(argv[1]) != "manager") return 2;
     self = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0);
     clipboard = XInternAtom(dpy, "CLIPBOARD", 0);
     manager = XInternAtom(dpy, "CLIPBOARD_MANAGER", 0);
@@ -94,7 +115,7 @@ int main(int argc, char** argv) {
         const XSelectionRequestEvent& r = e.xselectionrequest;
         if (r.selection == manager && r.target == saveTargets) {
             saved = ReadClipboard(end);
-            if (FILE* f = std::fopen(argv[1], "wb")) {
+            if (FILE* f = std::fopen(argv[2], "wb")) {
                 std::fwrite(saved.data(), 1, saved.size(), f);
                 std::fclose(f);
             }
