@@ -1,7 +1,8 @@
 # Tarvex: the two everyday commands.
 #   make test   install what is missing, build with sanitizers, run every test and a short
 #               seeded run of every fuzz target
-#   make run    install what is missing, build, run the program on the bundled samples
+#   make run    install what is missing, build, open the program on the X display (DISPLAY
+#               set), or without one run it headless on the bundled samples
 #   make bench  optimised build, run the benchmarks
 #   make fuzz        build the libFuzzer targets of fuzz/ with clang in build-fuzz/
 #   make fuzz-smoke  replay every target's seeds, then a short seeded run of each

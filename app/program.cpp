@@ -82,6 +82,8 @@ int RunProgram(const ProgramOptions& options) {
     runner.Install();
     const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
     runner.Uninstall();
+    // Closing the display hands a clipboard the user kept to the desktop.
+    win::SetDriver(nullptr);
     win::SetScriptFailureHandler(nullptr);
     win::EnableMessageTrace(false);
     activeLog = nullptr;

@@ -12,6 +12,9 @@
 // Registers every resource below with the platform layer.
 void RegisterProgramResources();
 
+// The program's icon (a few sizes), for the display's title bars and window lists.
+void RegisterProgramIcon();
+
 // The string table (id, text), in id order.
 struct StringResource {
     unsigned id;

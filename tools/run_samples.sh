@@ -1,9 +1,19 @@
 #!/bin/sh
-# make run: the program on its demonstration script in a fresh install folder
-# (build/run), then the engine harness over the bundled sample waters.
+# make run: with an X display (DISPLAY set), the program on that display for
+# the user to work in, in the install folder build/desktop (kept from run to
+# run). Without one, the program on its demonstration script in a fresh
+# install folder (build/run), then the engine harness over the bundled sample
+# waters.
 set -e
 BUILD=${1:-build}
 TOP=$(pwd)
+if [ -n "${DISPLAY:-}" ]; then
+  DESK="$BUILD/desktop"
+  mkdir -p "$DESK"
+  echo "== tarvex on display $DISPLAY (install folder $DESK); FILES > QUIT ends it"
+  cd "$DESK"
+  exec "$TOP/$BUILD/tarvex"
+fi
 RUN="$BUILD/run"
 rm -rf "$RUN"
 mkdir -p "$RUN"

@@ -52,6 +52,18 @@ struct ControlPaintInfo {
     bool vertical = true;
 };
 
+// Where the parts of a scroll bar lie along its length (pixels from its
+// start): an arrow box at each end and the thumb between them. One rule for
+// drawing a bar and for the mouse on it. `thumbLength` is 0 when the track
+// is too short to show a thumb.
+struct ScrollBarGeometry {
+    int arrow = 0;
+    int thumbStart = 0;
+    int thumbLength = 0;
+};
+[[nodiscard]] ScrollBarGeometry MeasureScrollBar(const SCROLLINFO& info, int length,
+                                                 int thickness);
+
 using ControlPainter = void (*)(const ControlPaintInfo& info);
 // Installed by the drawing library; nullptr restores the plain painter.
 void SetControlPainter(ControlPainter painter);

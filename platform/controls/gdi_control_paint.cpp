@@ -187,23 +187,16 @@ void PaintScrollBar(const ControlPaintInfo& info) {
     const RECT c = info.client;
     const int length = info.vertical ? c.bottom : c.right;
     const int thickness = info.vertical ? c.right : c.bottom;
-    const int arrow = std::min(thickness, length / 2);
+    const ScrollBarGeometry g = MeasureScrollBar(info.scroll, length, thickness);
     auto box = [&](int from, int to) {
         return info.vertical ? RECT{0, from, c.right, to} : RECT{from, 0, to, c.bottom};
     };
-    for (RECT r : {box(0, arrow), box(length - arrow, length)}) {
+    for (RECT r : {box(0, g.arrow), box(length - g.arrow, length)}) {
         Fill(info.hdc, r, GetSysColor(COLOR_BTNFACE));
         Edge(info.hdc, r, true);
     }
-    const SCROLLINFO& s = info.scroll;
-    const int range = s.nMax - s.nMin + 1;
-    const int track = length - 2 * arrow;
-    if (range <= 0 || track <= 8) return;
-    const int page = s.nPage > 0 ? static_cast<int>(s.nPage) : 1;
-    const int thumb = std::clamp(track * page / range, 8, track);
-    const int span = std::max(1, range - page);
-    const int pos = arrow + (track - thumb) * std::clamp(s.nPos - s.nMin, 0, span) / span;
-    const RECT t = box(pos, pos + thumb);
+    if (g.thumbLength == 0) return;
+    const RECT t = box(g.thumbStart, g.thumbStart + g.thumbLength);
     Fill(info.hdc, t, GetSysColor(COLOR_BTNFACE));
     Edge(info.hdc, t, true);
 }
@@ -276,6 +269,10 @@ DialogFont FontForDialog(const std::string& faceName, int pointSize) {
 }
 
 }  // namespace
+
+void PaintBuiltinControl(const ControlPaintInfo& info) {
+    PaintControl(info);
+}
 
 void InstallControlPainting() {
     SetControlPainter(&PaintControl);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/controls/controls.h"
+#include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -13,8 +14,6 @@ namespace detail {
 void BeginThumbDrag(HWND hwnd, int bar, POINT screen);
 
 namespace {
-
-constexpr int kArrow = 16;
 
 bool IsScrollControl(const Window& w) {
     return EqualsNoCase(w.windowClass->name, "SCROLLBAR");
@@ -49,40 +48,26 @@ void Redraw(HWND hwnd, int bar) {
         InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-// Bar geometry along its length (pixels from the bar's start).
-struct BarLayout {
-    int length = 0;
-    int thumbStart = 0;
-    int thumbLength = 0;
-};
-
-BarLayout Layout(const SCROLLINFO& si, int length) {
-    BarLayout l;
-    l.length = length;
-    int track = std::max(0, length - 2 * kArrow);
-    int range = si.nMax - si.nMin + 1;
-    l.thumbLength =
-        si.nPage > 0 && range > 0
-            ? std::max(8, static_cast<int>(static_cast<long long>(track) * si.nPage / range))
-            : kArrow;
-    l.thumbLength = std::min(l.thumbLength, track);
+// The position that puts the thumb's start `offset` pixels into the track,
+// to the nearest.
+int PosAt(const SCROLLINFO& si, int length, int thickness, int offset) {
+    ScrollBarGeometry g = MeasureScrollBar(si, length, thickness);
+    int track = std::max(1, length - 2 * g.arrow);
+    int room = std::max(1, track - g.thumbLength);
     int span = MaxPos(si) - si.nMin;
-    l.thumbStart = kArrow + (span > 0 ? (track - l.thumbLength) * (si.nPos - si.nMin) / span : 0);
-    return l;
-}
-
-int PosAt(const SCROLLINFO& si, int length, int along) {
-    int track = std::max(1, length - 2 * kArrow);
-    BarLayout l = Layout(si, length);
-    int room = std::max(1, track - l.thumbLength);
-    int span = MaxPos(si) - si.nMin;
-    int offset = std::clamp(along - kArrow - l.thumbLength / 2, 0, room);
-    return si.nMin + span * offset / room;
+    offset = std::clamp(offset, 0, room);
+    return si.nMin + static_cast<int>((static_cast<long long>(span) * offset + room / 2) / room);
 }
 
 struct BarPlace {
     RECT screen;
     bool vertical = true;
+    [[nodiscard]] int Length() const {
+        return vertical ? screen.bottom - screen.top : screen.right - screen.left;
+    }
+    [[nodiscard]] int Thickness() const {
+        return vertical ? screen.right - screen.left : screen.bottom - screen.top;
+    }
 };
 
 BarPlace PlaceOf(HWND hwnd, int bar) {
@@ -97,8 +82,9 @@ BarPlace PlaceOf(HWND hwnd, int bar) {
     int cw = ClientWidth(*w);
     int ch = ClientHeight(*w);
     p.vertical = bar == SB_VERT;
-    p.screen = p.vertical ? RECT{o.x + cw, o.y, o.x + cw + kArrow, o.y + ch}
-                          : RECT{o.x, o.y + ch, o.x + cw, o.y + ch + kArrow};
+    int thick = GetSystemMetrics(p.vertical ? SM_CXVSCROLL : SM_CYHSCROLL);
+    p.screen = p.vertical ? RECT{o.x + cw, o.y, o.x + cw + thick, o.y + ch}
+                          : RECT{o.x, o.y + ch, o.x + cw, o.y + ch + thick};
     return p;
 }
 
@@ -122,22 +108,26 @@ void ScrollBarMouseDown(HWND hwnd, int bar, POINT screen) {
     ScrollState* s = BarOf(hwnd, bar);
     if (s == nullptr || !s->enabled) return;
     BarPlace place = PlaceOf(hwnd, bar);
-    int length = place.vertical ? place.screen.bottom - place.screen.top
-                                : place.screen.right - place.screen.left;
+    int length = place.Length();
     int along = place.vertical ? screen.y - place.screen.top : screen.x - place.screen.left;
-    BarLayout l = Layout(s->info, length);
+    ScrollBarGeometry g = MeasureScrollBar(s->info, length, place.Thickness());
     int code = -1;
-    if (along < kArrow)
+    if (along < g.arrow)
         code = SB_LINEUP;
-    else if (along >= length - kArrow)
+    else if (along >= length - g.arrow)
         code = SB_LINEDOWN;
-    else if (along < l.thumbStart)
+    else if (g.thumbLength == 0)
+        return;  // no thumb: the track does nothing
+    else if (along < g.thumbStart)
         code = SB_PAGEUP;
-    else if (along >= l.thumbStart + l.thumbLength)
+    else if (along >= g.thumbStart + g.thumbLength)
         code = SB_PAGEDOWN;
     if (code < 0) {
         s->tracking = true;
         s->info.nTrackPos = s->info.nPos;
+        s->grabAlong = along;
+        s->grabOffset = along - g.thumbStart;
+        s->grabPos = s->info.nPos;
         BeginThumbDrag(hwnd, bar, screen);
         return;
     }
@@ -151,11 +141,15 @@ void ScrollThumbMoved(HWND hwnd, int bar, POINT screen, bool released) {
     ScrollState* s = BarOf(hwnd, bar);
     if (s == nullptr) return;
     BarPlace place = PlaceOf(hwnd, bar);
-    int length = place.vertical ? place.screen.bottom - place.screen.top
-                                : place.screen.right - place.screen.left;
     int along = place.vertical ? screen.y - place.screen.top : screen.x - place.screen.left;
-    int pos = PosAt(s->info, length, along);
+    // The thumb keeps the spot where it was grabbed under the pointer; back
+    // where it started, it has its old position.
+    int arrow = MeasureScrollBar(s->info, place.Length(), place.Thickness()).arrow;
+    int pos = along == s->grabAlong ? s->grabPos
+                                    : PosAt(s->info, place.Length(), place.Thickness(),
+                                            along - s->grabOffset - arrow);
     s->info.nTrackPos = pos;
+    if (bar == SB_CTL) InvalidateRect(hwnd, nullptr, FALSE);  // the thumb follows the pointer
     if (!released) {
         SendScroll(hwnd, bar, SB_THUMBTRACK, pos);
         return;
@@ -185,6 +179,21 @@ void ScriptedArrowClick(HWND hwnd, int bar, bool down) {
 }
 
 }  // namespace detail
+
+ScrollBarGeometry MeasureScrollBar(const SCROLLINFO& info, int length, int thickness) {
+    ScrollBarGeometry g;
+    g.arrow = std::max(0, std::min(thickness, length / 2));
+    const int range = info.nMax - info.nMin + 1;
+    const int track = length - 2 * g.arrow;
+    if (range <= 0 || track <= 8) return g;
+    const int page = info.nPage > 0 ? static_cast<int>(info.nPage) : 1;
+    g.thumbLength =
+        std::clamp(static_cast<int>(static_cast<long long>(track) * page / range), 8, track);
+    const int span = std::max(1, range - page);
+    g.thumbStart = g.arrow + static_cast<int>(static_cast<long long>(track - g.thumbLength) *
+                                              std::clamp(info.nPos - info.nMin, 0, span) / span);
+    return g;
+}
 
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
     detail::ScrollState* s = detail::BarOf(hwnd, bar);
@@ -298,6 +307,8 @@ LRESULT detail::ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             ControlPaintInfo info;
             info.kind = ControlKind::ScrollBar;
             info.scroll = w->vscroll.info;
+            if (w->vscroll.tracking)
+                info.scroll.nPos = w->vscroll.info.nTrackPos;  // under the pointer
             info.vertical = (w->style & SBS_VERT) != 0;
             detail::PaintControlInfo(hwnd, info);
             return 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/window/win_types.h"
 
@@ -22,6 +23,23 @@ class Driver {
     // Told after a top-level window was shown, hidden, moved, sized, painted
     // or destroyed, so the display can follow.
     virtual void WindowChanged(HWND topLevel) = 0;
+    // Called when a look at the message queue found nothing: a display shows
+    // what was painted and reads input that came meanwhile, so windows stay
+    // alive while the program works without waiting. Never blocks; true when
+    // input was turned into messages.
+    virtual bool Poll() { return false; }
+
+    // The clipboard shared with other programs. ClipboardChanged is told when
+    // the program has set new contents (or emptied the clipboard) and closed
+    // it; ClipboardElsewhere says whether another program (or nobody) now
+    // holds the shared clipboard, and gives its text in the program's ANSI
+    // code page with CR LF line ends (empty when it offers no text). Without
+    // a shared clipboard the program's own contents are all there is.
+    virtual void ClipboardChanged() {}
+    virtual bool ClipboardElsewhere(std::string* text) {
+        (void)text;
+        return false;
+    }
 };
 
 // The driver in use; headless until another is installed.
@@ -36,6 +54,10 @@ void SetIdleFeeder(IdleFeeder feeder);
 
 // Opens the X display named by DISPLAY and returns a driver showing each
 // top-level window as an X window; nullptr when there is no display.
+// Installing another driver (SetDriver(nullptr) at the end of a run) closes
+// the display; a clipboard the program still holds is first handed to the
+// display's clipboard manager, or else to a small process of ours that
+// serves it until another program takes the clipboard.
 [[nodiscard]] std::unique_ptr<Driver> MakeX11Driver();
 
 }  // namespace win

@@ -1,9 +1,26 @@
 // The X display driver: every visible top-level window becomes an X window
-// showing its menu bar (a strip drawn here with the server's core font) and
-// its composed client picture; mouse buttons, motion, the wheel and keys come
-// back as input events. Frames and captions are the X window manager's; a
-// move or resize made there is passed on to the window.
+// showing the window's whole picture (frame_picture.h), painted into a back
+// buffer and copied to the screen in one piece, so exposing, resizing and
+// maximising never flicker. Mouse buttons, motion, the wheel and keys come
+// back as input events; the menu bar and its drop-down menus are run here.
+//
+// With a window manager, captioned windows get its frame (title from
+// WM_NAME / _NET_WM_NAME, our icon from _NET_WM_ICON, the close box sending
+// WM_DELETE_WINDOW) and the X window shows what lies inside the border
+// below the caption; a move or resize made there is passed on to the window.
+// Without one, the X window shows the whole window, frame and caption drawn
+// here, placed where the window says.
+//
+// Owned windows carry the transient hint and are raised above their owners
+// by this driver as well, and the active window gets the keyboard focus; a
+// disabled window (the owner of a running modal dialog or box) takes no
+// clicks or keys: they bring the dialog forward instead.
+#include <errno.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <map>
 #include <set>
@@ -11,316 +28,744 @@
 #include <vector>
 
 #include "platform/drivers/driver.h"
+#include "platform/drivers/frame_picture.h"
 #include "platform/drivers/input_events.h"
-#include "platform/window/menu.h"
+#include "platform/gdi/gdi_types.h"
 #include "platform/gdi/surface.h"
+#include "platform/system/clipboard_shared.h"
 #include "platform/system/system.h"
+#include "platform/text/font_codepages.h"
+#include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
 // Xlib comes last: its macros (None, True, Bool ...) must not reach our headers.
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include "platform/drivers/x11_selection.h"
+
 namespace win {
+
+int X11VirtualKey(unsigned long keysym);
+namespace detail {
+HWND ActiveModalDialog();  // dialog_manager.cpp
+}  // namespace detail
+
 namespace {
 
-constexpr int kItemHeight = 18;
-constexpr unsigned long kGrey = 0x808080;
-constexpr unsigned long kMenuFace = 0xD4D0C8;
+using Clock = std::chrono::steady_clock;
+constexpr auto kPollInterval = std::chrono::milliseconds(40);
 
 struct Shown {
     ::Window xw = 0;
-    int width = 0;
-    int height = 0;  // client height (the X window adds the menu strip)
-    int menuHeight = 0;
+    RECT content;         // what the X window covers, in screen (root) coordinates
+    bool framed = false;  // the window manager draws border and caption
+    bool viewable = false;
+    bool zoomHint = false;
     std::string title;
+    SurfaceBuffer picture;  // the back buffer: the whole window as last shown
+    SurfaceBuffer next;
 };
 
-struct PopupItem {
-    int top = 0;
-    int bottom = 0;
-    UINT id = 0;
-    bool enabled = false;
-    bool separator = false;
+struct OpenMenu {
+    ::Window xw = 0;
+    HWND owner = nullptr;
+    int barPosition = -1;
+    HMENU menu = nullptr;
+    std::vector<detail::PopupItem> items;
+    SIZE size{0, 0};
+    int lit = -1;
+    SurfaceBuffer picture;
 };
 
-std::string Plain(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c != '&') out += c;
-    }
-    return out;
+std::string InstanceName() {
+    std::string name = program_invocation_short_name;
+    return name.empty() ? std::string("tarvex") : name;
 }
 
-int VirtualKeyOf(KeySym sym) {
-    if (sym >= XK_a && sym <= XK_z) return static_cast<int>(sym - XK_a) + 'A';
-    if (sym >= XK_A && sym <= XK_Z) return static_cast<int>(sym - XK_A) + 'A';
-    if (sym >= XK_0 && sym <= XK_9) return static_cast<int>(sym - XK_0) + '0';
-    if (sym >= XK_F1 && sym <= XK_F12) return VK_F1 + static_cast<int>(sym - XK_F1);
-    switch (sym) {
-        case XK_Left:
-            return VK_LEFT;
-        case XK_Right:
-            return VK_RIGHT;
-        case XK_Up:
-            return VK_UP;
-        case XK_Down:
-            return VK_DOWN;
-        case XK_Prior:
-            return VK_PRIOR;
-        case XK_Next:
-            return VK_NEXT;
-        case XK_Home:
-            return VK_HOME;
-        case XK_End:
-            return VK_END;
-        case XK_Return:
-        case XK_KP_Enter:
-            return VK_RETURN;
-        case XK_Tab:
-        case XK_ISO_Left_Tab:
-            return VK_TAB;
-        case XK_BackSpace:
-            return VK_BACK;
-        case XK_Escape:
-            return VK_ESCAPE;
-        case XK_Delete:
-            return VK_DELETE;
-        case XK_Insert:
-            return VK_INSERT;
-        case XK_space:
-            return VK_SPACE;
-        case XK_Shift_L:
-        case XK_Shift_R:
-            return VK_SHIFT;
-        case XK_Control_L:
-        case XK_Control_R:
-            return VK_CONTROL;
-        case XK_Alt_L:
-        case XK_Alt_R:
-            return VK_MENU;
-        default:
-            return 0;
+std::string ClassName(std::string instance) {
+    if (!instance.empty() && instance[0] >= 'a' && instance[0] <= 'z')
+        instance[0] = static_cast<char>(instance[0] - 32);
+    return instance;
+}
+
+RECT Offset(RECT r, int dx, int dy) {
+    return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool Inside(const RECT& r, int x, int y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+// The window that takes input for a disabled one: its enabled owned window
+// shown on top (the running modal dialog or box), searched downwards.
+HWND EnabledPopupOf(HWND hwnd) {
+    for (HWND top : detail::TopLevelWindows()) {
+        if (top == hwnd || !IsWindowVisible(top)) continue;
+        for (HWND o = GetWindow(top, GW_OWNER); o != nullptr; o = GetWindow(o, GW_OWNER)) {
+            if (o == hwnd) return IsWindowEnabled(top) ? top : EnabledPopupOf(top);
+        }
     }
+    return nullptr;
+}
+
+// Whether `hwnd` is `top` or one of the windows `top` owns.
+bool SameOrOwned(HWND hwnd, HWND top) {
+    for (HWND w = hwnd; w != nullptr; w = GetWindow(w, GW_OWNER)) {
+        if (w == top) return true;
+    }
+    return false;
+}
+
+// The modal dialog or box that runs, when `hwnd` is outside it: the window
+// manager's focus moves (a pointer straying over another window) do not take
+// the keyboard from it.
+HWND ModalElsewhere(HWND hwnd) {
+    HWND modal = detail::ActiveModalDialog();
+    if (modal == nullptr || !IsWindowVisible(modal) || SameOrOwned(hwnd, modal)) return nullptr;
+    return modal;
 }
 
 class X11Driver final : public Driver {
   public:
-    explicit X11Driver(Display* display) : dpy_(display) {
+    X11Driver(Display* display, std::string displayName)
+        : dpy_(display), displayName_(std::move(displayName)) {
+        x11::InstallLenientErrorHandler();
         screen_ = DefaultScreen(dpy_);
-        wmDelete_ = XInternAtom(dpy_, "WM_DELETE_WINDOW", 0);
-        font_ = XLoadQueryFont(dpy_, "fixed");
-        gc_ = XCreateGC(dpy_, RootWindow(dpy_, screen_), 0, nullptr);
-        if (font_ != nullptr) XSetFont(dpy_, gc_, font_->fid);
+        root_ = RootWindow(dpy_, screen_);
+        atoms_.Load(dpy_);
+        wm_ = WindowManagerRuns();
+        hidden_ = XCreateSimpleWindow(dpy_, root_, -10, -10, 1, 1, 0, 0, 0);
+        XSelectInput(dpy_, hidden_, PropertyChangeMask);
+        selection_ = std::make_unique<x11::SelectionServer>(dpy_, atoms_, hidden_);
+        gc_ = XCreateGC(dpy_, root_, 0, nullptr);
         SetDesktopSize(DisplayWidth(dpy_, screen_), DisplayHeight(dpy_, screen_));
     }
+
     ~X11Driver() override {
-        ClosePopup();
+        CloseMenu();
         for (auto& [h, s] : shown_) XDestroyWindow(dpy_, s.xw);
-        if (font_ != nullptr) XFreeFont(dpy_, font_);
+        shown_.clear();
+        XSync(dpy_, 0);
+        x11::KeepClipboardAfterExit(dpy_, atoms_, *selection_, displayName_);
+        selection_.reset();
+        XDestroyWindow(dpy_, hidden_);
         XFreeGC(dpy_, gc_);
         XCloseDisplay(dpy_);
     }
 
     [[nodiscard]] const char* Name() const override { return "x11"; }
     [[nodiscard]] bool Interactive() const override { return true; }
-    void WindowChanged(HWND) override { dirty_ = true; }
+    void WindowChanged(HWND) override {}
 
     bool WaitForInput() override {
-        Sync();
-        XFlush(dpy_);
         for (;;) {
+            if (XPending(dpy_) == 0) {
+                // Bringing the display in line may activate a window, whose
+                // procedure may post (what waited before is for a filter
+                // that did not take it: wait for input then).
+                bool waited = detail::MessagesWaiting();
+                Sync();
+                if (!waited && detail::MessagesWaiting()) return true;
+            }
             XEvent e;
             XNextEvent(dpy_, &e);
             if (Handle(e)) return true;
-            if (XPending(dpy_) == 0) Sync();
         }
     }
 
-  private:
-    // Brings the X windows in line with the visible top-level windows and
-    // repaints them.
-    void Sync() {
-        std::set<HWND> live;
-        for (HWND h : detail::TopLevelWindows()) {
-            if (!IsWindowVisible(h)) continue;
-            live.insert(h);
-            Shown& s = shown_[h];
-            RECT client;
-            GetClientRect(h, &client);
-            int menuHeight = GetMenu(h) != nullptr ? GetSystemMetrics(SM_CYMENU) : 0;
-            int w = std::max(1, static_cast<int>(client.right));
-            int hgt = std::max(1, static_cast<int>(client.bottom) + menuHeight);
-            POINT origin{0, 0};
-            ClientToScreen(h, &origin);
-            if (s.xw == 0) {
-                s.xw = XCreateSimpleWindow(dpy_, RootWindow(dpy_, screen_), origin.x,
-                                           origin.y - menuHeight, static_cast<unsigned>(w),
-                                           static_cast<unsigned>(hgt), 0, BlackPixel(dpy_, screen_),
-                                           WhitePixel(dpy_, screen_));
-                XSelectInput(dpy_, s.xw,
-                             ExposureMask | ButtonPressMask | ButtonReleaseMask |
-                                 PointerMotionMask | KeyPressMask | KeyReleaseMask |
-                                 StructureNotifyMask | FocusChangeMask);
-                XSetWMProtocols(dpy_, s.xw, &wmDelete_, 1);
-                HWND owner = GetWindow(h, GW_OWNER);
-                if (shown_.count(owner) != 0 && shown_[owner].xw != 0)
-                    XSetTransientForHint(dpy_, s.xw, shown_[owner].xw);
-                XMapWindow(dpy_, s.xw);
-            } else if (w != s.width || client.bottom != s.height || menuHeight != s.menuHeight) {
-                XResizeWindow(dpy_, s.xw, static_cast<unsigned>(w), static_cast<unsigned>(hgt));
-            }
-            s.width = w;
-            s.height = static_cast<int>(client.bottom);
-            s.menuHeight = menuHeight;
-            std::string title = WindowText(h);
-            if (title != s.title) {
-                XStoreName(dpy_, s.xw, title.c_str());
-                s.title = title;
-            }
-            Present(h, s);
+    bool Poll() override {
+        if (polling_) return false;
+        auto now = Clock::now();
+        if (now - lastPoll_ < kPollInterval) return false;
+        lastPoll_ = now;
+        polling_ = true;
+        bool posted = false;
+        while (XPending(dpy_) > 0) {
+            XEvent e;
+            XNextEvent(dpy_, &e);
+            posted = Handle(e) || posted;
         }
+        Sync();
+        polling_ = false;
+        return posted;
+    }
+
+    void ClipboardChanged() override {
+        std::string text;
+        bool hasText = detail::ClipboardTextForOthers(&text);
+        Time now = x11::ServerTime(dpy_, hidden_, atoms_);
+        if (hasText || detail::ClipboardHoldsData())
+            selection_->Own(text, hasText, now);
+        else
+            selection_->Disown(now);
+        XFlush(dpy_);
+    }
+
+    bool ClipboardElsewhere(std::string* text) override {
+        ::Window owner = XGetSelectionOwner(dpy_, atoms_.clipboard);
+        if (owner == hidden_ && selection_->Owns()) return false;
+        text->clear();
+        std::string utf8;
+        if (owner != 0 && x11::FetchClipboardText(dpy_, atoms_, hidden_, &utf8))
+            *text = detail::TextFromOthers(utf8, ANSI_CHARSET);
+        return true;
+    }
+
+  private:
+    // A window manager is the one client that redirects the root window's
+    // children; asking for that ourselves fails while one runs.
+    bool WindowManagerRuns() {
+        XSync(dpy_, 0);
+        static bool refused = false;
+        refused = false;
+        auto previous = XSetErrorHandler([](Display*, XErrorEvent* e) -> int {
+            if (e->error_code == BadAccess) refused = true;
+            return 0;
+        });
+        XSelectInput(dpy_, root_, SubstructureRedirectMask);
+        XSync(dpy_, 0);
+        XSelectInput(dpy_, root_, 0);
+        XSync(dpy_, 0);
+        XSetErrorHandler(previous);
+        return refused;
+    }
+
+    // ---- Geometry ---------------------------------------------------------------------
+
+    static bool HasCaption(HWND h) {
+        return (GetWindowLong(h, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    }
+
+    // The part of the window picture the X window shows, in window coordinates.
+    RECT ContentInWindow(HWND h, const detail::FrameLayout& f) const {
+        if (!wm_ || !HasCaption(h)) return RECT{0, 0, f.width, f.height};
+        return RECT{f.border, f.caption.bottom, f.width - f.border, f.height - f.border};
+    }
+
+    RECT ContentOnScreen(HWND h, const detail::FrameLayout& f) const {
+        RECT outer;
+        GetWindowRect(h, &outer);
+        return Offset(ContentInWindow(h, f), outer.left, outer.top);
+    }
+
+    POINT ScreenPoint(const Shown& s, int x, int y) const {
+        return POINT{s.content.left + x, s.content.top + y};
+    }
+
+    // ---- Window properties ------------------------------------------------------------
+
+    void SetNames(::Window xw, const std::string& text) {
+        std::string utf8 = TextToUtf8(text, ANSI_CHARSET);
+        std::string latin1;
+        for (char32_t c : DecodeUtf8(utf8))
+            latin1.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+        for (Atom name : {static_cast<Atom>(XA_WM_NAME), static_cast<Atom>(XA_WM_ICON_NAME)}) {
+            XChangeProperty(dpy_, xw, name, XA_STRING, 8, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(latin1.data()),
+                            static_cast<int>(latin1.size()));
+        }
+        for (Atom name : {atoms_.netWmName, atoms_.netWmIconName}) {
+            XChangeProperty(dpy_, xw, name, atoms_.utf8, 8, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(utf8.data()),
+                            static_cast<int>(utf8.size()));
+        }
+    }
+
+    void SetIdentity(::Window xw) {
+        std::string instance = InstanceName();
+        std::string className = ClassName(instance);
+        XClassHint hint;
+        hint.res_name = instance.data();
+        hint.res_class = className.data();
+        XSetClassHint(dpy_, xw, &hint);
+        XSetWMProtocols(dpy_, xw, &atoms_.wmDelete, 1);
+        long pid = getpid();
+        XChangeProperty(dpy_, xw, atoms_.netWmPid, XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(&pid), 1);
+        char host[256] = {};
+        if (gethostname(host, sizeof host - 1) == 0) {
+            XChangeProperty(dpy_, xw, XA_WM_CLIENT_MACHINE, XA_STRING, 8, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(host),
+                            static_cast<int>(std::strlen(host)));
+        }
+        std::vector<long> icon;
+        for (const IconPicture& p : detail::ApplicationIcons()) {
+            icon.push_back(p.size);
+            icon.push_back(p.size);
+            for (std::uint32_t px : p.argb) icon.push_back(static_cast<long>(px));
+        }
+        if (!icon.empty()) {
+            XChangeProperty(dpy_, xw, atoms_.netWmIcon, XA_CARDINAL, 32, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(icon.data()),
+                            static_cast<int>(icon.size()));
+        }
+        XWMHints* hints = XAllocWMHints();
+        if (hints != nullptr) {
+            hints->flags = InputHint | StateHint;
+            hints->input = 1;
+            hints->initial_state = NormalState;
+            XSetWMHints(dpy_, xw, hints);
+            XFree(hints);
+        }
+    }
+
+    void SetPlacementHints(HWND h, ::Window xw, const RECT& content) {
+        XSizeHints* size = XAllocSizeHints();
+        if (size == nullptr) return;
+        // The program places its windows, as it would on Windows.
+        size->flags = USPosition | PPosition | PSize | PWinGravity;
+        size->x = static_cast<int>(content.left);
+        size->y = static_cast<int>(content.top);
+        size->width = static_cast<int>(content.right - content.left);
+        size->height = static_cast<int>(content.bottom - content.top);
+        size->win_gravity = NorthWestGravity;
+        if (!(GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME)) {
+            size->flags |= PMinSize | PMaxSize;
+            size->min_width = size->max_width = size->width;
+            size->min_height = size->max_height = size->height;
+        }
+        XSetWMNormalHints(dpy_, xw, size);
+        XFree(size);
+    }
+
+    void SetKindHints(HWND h, ::Window xw) {
+        HWND owner = GetWindow(h, GW_OWNER);
+        Atom type = owner != nullptr && !(GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME)
+                        ? atoms_.netWmWindowTypeDialog
+                        : atoms_.netWmWindowTypeNormal;
+        XChangeProperty(dpy_, xw, atoms_.netWmWindowType, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(&type), 1);
+        if (!HasCaption(h)) {
+            // Nothing for the window manager to draw: the picture has it all.
+            long motif[5] = {2 /* decorations */, 0, 0, 0, 0};
+            XChangeProperty(dpy_, xw, atoms_.motifWmHints, atoms_.motifWmHints, 32, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(motif), 5);
+        }
+        if (IsZoomed(h) && wm_) {
+            long state[2] = {static_cast<long>(atoms_.netWmStateMaxVert),
+                             static_cast<long>(atoms_.netWmStateMaxHorz)};
+            XChangeProperty(dpy_, xw, atoms_.netWmState, XA_ATOM, 32, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(state), 2);
+        }
+    }
+
+    void SetOwnerHint(HWND h, ::Window xw) {
+        HWND owner = GetWindow(h, GW_OWNER);
+        auto it = shown_.find(owner);
+        if (it != shown_.end() && it->second.xw != 0) XSetTransientForHint(dpy_, xw, it->second.xw);
+    }
+
+    ::Window CreateXWindow(HWND h, const RECT& content) {
+        XSetWindowAttributes a;
+        a.background_pixmap = 0;  // never cleared by the server: no flicker
+        a.bit_gravity = NorthWestGravity;
+        a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                       KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask;
+        ::Window xw = XCreateWindow(
+            dpy_, root_, static_cast<int>(content.left), static_cast<int>(content.top),
+            static_cast<unsigned>(std::max(1, static_cast<int>(content.right - content.left))),
+            static_cast<unsigned>(std::max(1, static_cast<int>(content.bottom - content.top))), 0,
+            CopyFromParent, InputOutput, CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask,
+            &a);
+        SetIdentity(xw);
+        SetPlacementHints(h, xw, content);
+        SetKindHints(h, xw);
+        SetOwnerHint(h, xw);
+        return xw;
+    }
+
+    // ---- Bringing the display in line --------------------------------------------------
+
+    void Sync() {
+        std::vector<HWND> order;  // visible top-level windows, topmost first
+        for (HWND h : detail::TopLevelWindows()) {
+            if (IsWindowVisible(h) && !IsIconic(h)) order.push_back(h);
+        }
+        std::set<HWND> live(order.begin(), order.end());
         for (auto it = shown_.begin(); it != shown_.end();) {
             if (live.count(it->first) == 0) {
-                if (it->second.xw != 0) XDestroyWindow(dpy_, it->second.xw);
+                if (focused_ == it->second.xw) focused_ = 0;
+                XDestroyWindow(dpy_, it->second.xw);
                 it = shown_.erase(it);
             } else {
                 ++it;
             }
         }
-        dirty_ = false;
+        if (menu_.xw != 0 && live.count(menu_.owner) == 0) CloseMenu();
+
+        std::vector<::Window> fresh;
+        for (auto it = order.rbegin(); it != order.rend(); ++it) {  // owners first
+            HWND h = *it;
+            detail::FrameLayout f = detail::LayoutFrame(h);
+            RECT content = ContentOnScreen(h, f);
+            auto found = shown_.find(h);
+            if (found == shown_.end()) {
+                Shown s;
+                s.framed = wm_ && HasCaption(h);
+                s.content = content;
+                s.xw = CreateXWindow(h, content);
+                s.zoomHint = IsZoomed(h) != 0;
+                found = shown_.emplace(h, std::move(s)).first;
+                fresh.push_back(found->second.xw);
+            } else if (!SameRect(content, found->second.content)) {
+                Move(h, found->second, content);
+            }
+            Shown& s = found->second;
+            s.framed = wm_ && HasCaption(h);
+            std::string title = WindowText(h);
+            if (title != s.title || s.title.empty()) {
+                SetNames(s.xw, title);
+                s.title = title;
+            }
+            Present(h, s, f);
+        }
+        Restack(order);
+        for (::Window xw : fresh) XMapWindow(dpy_, xw);
+        FollowActive(order);
+        if (menu_.xw != 0) XRaiseWindow(dpy_, menu_.xw);
+        XFlush(dpy_);
     }
 
-    void Present(HWND h, const Shown& s) {
-        if (s.menuHeight > 0) DrawMenuBar(h, s);
-        SurfaceBuffer picture;
-        if (!detail::ComposeWindow(h, picture) || picture.Width() == 0 || picture.Height() == 0)
+    void Move(HWND h, Shown& s, const RECT& content) {
+        s.content = content;
+        int w = std::max(1, static_cast<int>(content.right - content.left));
+        int hgt = std::max(1, static_cast<int>(content.bottom - content.top));
+        if (s.framed) {
+            // The window manager places its frame at the position asked for.
+            RECT outer;
+            GetWindowRect(h, &outer);
+            XMoveResizeWindow(dpy_, s.xw, outer.left, outer.top, static_cast<unsigned>(w),
+                              static_cast<unsigned>(hgt));
+        } else {
+            XMoveResizeWindow(dpy_, s.xw, content.left, content.top, static_cast<unsigned>(w),
+                              static_cast<unsigned>(hgt));
+        }
+        SetPlacementHints(h, s.xw, content);
+    }
+
+    void Restack(const std::vector<HWND>& order) {
+        std::vector<::Window> stack;
+        for (HWND h : order) stack.push_back(shown_[h].xw);
+        if (stack == stacked_) return;
+        stacked_ = stack;
+        if (!wm_) {
+            XRestackWindows(dpy_, stack.data(), static_cast<int>(stack.size()));
             return;
-        Surface view = picture.View();
+        }
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it) XRaiseWindow(dpy_, *it);
+    }
+
+    // The keyboard goes to the active window; with none, to the topmost
+    // window that takes input, which becomes active as it would on Windows.
+    void FollowActive(const std::vector<HWND>& order) {
+        HWND active = GetActiveWindow();
+        if (active == nullptr || shown_.count(active) == 0) {
+            active = nullptr;
+            for (HWND h : order) {
+                if (IsWindowEnabled(h)) {
+                    active = h;
+                    break;
+                }
+            }
+            if (active == nullptr) return;
+            SetActiveWindow(active);
+        }
+        if (!IsWindowEnabled(active)) {
+            HWND popup = EnabledPopupOf(active);
+            if (popup == nullptr || shown_.count(popup) == 0) return;
+            active = popup;
+        }
+        Shown& s = shown_[active];
+        if (!s.viewable || focused_ == s.xw || menu_.xw != 0) return;
+        XSetInputFocus(dpy_, s.xw, RevertToParent, CurrentTime);
+        if (wm_) {
+            XEvent e{};
+            e.xclient.type = ClientMessage;
+            e.xclient.window = s.xw;
+            e.xclient.message_type = atoms_.netActiveWindow;
+            e.xclient.format = 32;
+            e.xclient.data.l[0] = 1;  // asked by an application
+            e.xclient.data.l[1] = CurrentTime;
+            XSendEvent(dpy_, root_, 0, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+        }
+        focused_ = s.xw;
+    }
+
+    // Paints the window into the back buffer and copies the rows that changed.
+    void Present(HWND h, Shown& s, const detail::FrameLayout& f) {
+        int open = menu_.xw != 0 && menu_.owner == h ? menu_.barPosition : -1;
+        if (!detail::PaintWindowPicture(h, GetActiveWindow() == h, open, s.next)) return;
+        bool whole = s.picture.Width() != s.next.Width() || s.picture.Height() != s.next.Height();
+        std::swap(s.picture, s.next);
+        RECT part = ContentInWindow(h, f);
+        int first = static_cast<int>(part.top);
+        int last = static_cast<int>(part.bottom);
+        if (!whole) {
+            Surface now = s.picture.View();
+            Surface before = s.next.View();
+            std::size_t rowBytes = static_cast<std::size_t>(now.width) * sizeof(std::uint32_t);
+            while (first < last && std::memcmp(now.Row(first), before.Row(first), rowBytes) == 0)
+                ++first;
+            while (last > first &&
+                   std::memcmp(now.Row(last - 1), before.Row(last - 1), rowBytes) == 0)
+                --last;
+        }
+        if (first < last)
+            Blit(s, h, f, RECT{0, first - part.top, part.right - part.left, last - part.top});
+    }
+
+    // Copies `area` (X window coordinates) from the back buffer.
+    void Blit(Shown& s, HWND h, const detail::FrameLayout& f, RECT area) {
+        RECT part = ContentInWindow(h, f);
+        Surface view = s.picture.View();
+        if (view.Empty()) return;
+        area.left = std::max(area.left, static_cast<LONG>(0));
+        area.top = std::max(area.top, static_cast<LONG>(0));
+        area.right = std::min(area.right, static_cast<LONG>(part.right - part.left));
+        area.bottom = std::min(area.bottom, static_cast<LONG>(part.bottom - part.top));
+        if (area.right <= area.left || area.bottom <= area.top) return;
         XImage* image = XCreateImage(
             dpy_, DefaultVisual(dpy_, screen_), static_cast<unsigned>(DefaultDepth(dpy_, screen_)),
             ZPixmap, 0, reinterpret_cast<char*>(view.pixels), static_cast<unsigned>(view.width),
             static_cast<unsigned>(view.height), 32, view.stride * 4);
         if (image == nullptr) return;
-        XPutImage(dpy_, s.xw, gc_, image, 0, 0, 0, s.menuHeight, static_cast<unsigned>(view.width),
-                  static_cast<unsigned>(view.height));
+        XPutImage(dpy_, s.xw, gc_, image, static_cast<int>(part.left + area.left),
+                  static_cast<int>(part.top + area.top), static_cast<int>(area.left),
+                  static_cast<int>(area.top), static_cast<unsigned>(area.right - area.left),
+                  static_cast<unsigned>(area.bottom - area.top));
         image->data = nullptr;  // the buffer is ours
         XDestroyImage(image);
     }
 
-    int TextWidth(const std::string& text) const {
-        if (font_ == nullptr) return static_cast<int>(text.size()) * 6;
-        return XTextWidth(font_, text.c_str(), static_cast<int>(text.size()));
-    }
+    // ---- Drop-down menus ------------------------------------------------------------
 
-    void DrawText(::Window xw, int x, int y, const std::string& text, unsigned long colour) {
-        XSetForeground(dpy_, gc_, colour);
-        XDrawString(dpy_, xw, gc_, x, y, text.c_str(), static_cast<int>(text.size()));
-    }
-
-    // The menu bar: the popups' titles side by side.
-    void DrawMenuBar(HWND h, const Shown& s) {
-        XSetForeground(dpy_, gc_, kMenuFace);
-        XFillRectangle(dpy_, s.xw, gc_, 0, 0, static_cast<unsigned>(s.width),
-                       static_cast<unsigned>(s.menuHeight));
-        HMENU menu = GetMenu(h);
-        int x = 6;
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            std::string text = Plain(MenuText(menu, i));
-            DrawText(s.xw, x, s.menuHeight - 5, text, 0);
-            x += TextWidth(text) + 16;
+    void OpenMenuAt(HWND h, int position) {
+        CloseMenu();
+        HMENU bar = GetMenu(h);
+        if (bar == nullptr || position < 0 || position >= GetMenuItemCount(bar)) return;
+        SetActiveWindow(h);
+        SendMessage(h, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
+        if (!IsWindow(h) || GetMenu(h) != bar) return;
+        HMENU sub = GetSubMenu(bar, position);
+        if (sub == nullptr) {
+            UINT state = GetMenuState(bar, static_cast<UINT>(position), MF_BYPOSITION);
+            if (!(state & (MF_GRAYED | MF_DISABLED)))
+                PostMessage(h, WM_COMMAND, GetMenuItemID(bar, position), 0);
+            return;
         }
+        SendMessage(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub),
+                    MAKELPARAM(static_cast<WORD>(position), 0));
+        if (!IsWindow(h)) return;
+        const Shown& s = shown_[h];
+        detail::FrameLayout f = detail::LayoutFrame(h);
+        RECT part = ContentInWindow(h, f);
+        std::vector<detail::MenuBarItem> items = detail::LayoutMenuBar(h, f);
+        if (position >= static_cast<int>(items.size())) return;
+        int x = s.content.left + items[static_cast<std::size_t>(position)].rect.left - part.left;
+        int y = s.content.top + f.menuBar.bottom - part.top;
+        menu_.owner = h;
+        menu_.barPosition = position;
+        menu_.menu = sub;
+        menu_.size = detail::LayoutPopup(sub, &menu_.items);
+        menu_.lit = -1;
+        XSetWindowAttributes a;
+        a.override_redirect = 1;
+        a.background_pixmap = 0;
+        a.event_mask =
+            ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask;
+        menu_.xw =
+            XCreateWindow(dpy_, root_, x, y, static_cast<unsigned>(menu_.size.cx),
+                          static_cast<unsigned>(menu_.size.cy), 0, CopyFromParent, InputOutput,
+                          CopyFromParent, CWOverrideRedirect | CWBackPixmap | CWEventMask, &a);
+        std::string title = GetMenuTitle(bar, position);
+        SetNames(menu_.xw, title);
+        XMapRaised(dpy_, menu_.xw);
+        XGrabPointer(dpy_, menu_.xw, 0, ButtonPressMask | ButtonReleaseMask | PointerMotionMask,
+                     GrabModeAsync, GrabModeAsync, 0, 0, CurrentTime);
+        XGrabKeyboard(dpy_, menu_.xw, 0, GrabModeAsync, GrabModeAsync, CurrentTime);
+        DrawMenu();
     }
 
-    static std::string MenuText(HMENU menu, int pos) {
-        char buf[256];
-        GetMenuString(menu, static_cast<UINT>(pos), buf, sizeof buf, MF_BYPOSITION);
-        return buf;
+    static std::string GetMenuTitle(HMENU bar, int position) {
+        char buf[256] = {};
+        GetMenuString(bar, static_cast<UINT>(position), buf, sizeof buf, MF_BYPOSITION);
+        std::string out;
+        for (const char* p = buf; *p != '\0'; ++p) {
+            if (*p == '&' && p[1] != '\0') ++p;
+            out.push_back(*p);
+        }
+        return out;
     }
 
-    int MenuItemLeft(HMENU menu, int index) const {
-        int left = 0;
-        for (int i = 0; i < index; ++i) left += TextWidth(Plain(MenuText(menu, i))) + 16;
-        return left;
+    void DrawMenu() {
+        if (menu_.xw == 0) return;
+        detail::PaintPopup(menu_.menu, menu_.items, menu_.lit, menu_.size, menu_.picture);
+        Surface view = menu_.picture.View();
+        if (view.Empty()) return;
+        XImage* image = XCreateImage(
+            dpy_, DefaultVisual(dpy_, screen_), static_cast<unsigned>(DefaultDepth(dpy_, screen_)),
+            ZPixmap, 0, reinterpret_cast<char*>(view.pixels), static_cast<unsigned>(view.width),
+            static_cast<unsigned>(view.height), 32, view.stride * 4);
+        if (image == nullptr) return;
+        XPutImage(dpy_, menu_.xw, gc_, image, 0, 0, 0, 0, static_cast<unsigned>(view.width),
+                  static_cast<unsigned>(view.height));
+        image->data = nullptr;
+        XDestroyImage(image);
     }
 
-    int MenuIndexAt(HMENU menu, int x) const {
-        int left = 6;
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            int w = TextWidth(Plain(MenuText(menu, i))) + 16;
-            if (x >= left - 6 && x < left + w - 6) return i;
-            left += w;
+    void CloseMenu() {
+        if (menu_.xw == 0) return;
+        XUngrabPointer(dpy_, CurrentTime);
+        XUngrabKeyboard(dpy_, CurrentTime);
+        XDestroyWindow(dpy_, menu_.xw);
+        menu_.xw = 0;
+        menu_.items.clear();
+        focused_ = 0;  // the keyboard comes back to the active window
+    }
+
+    // Ends the menu with a command (0: none).
+    void ChooseMenuItem(int index) {
+        HWND owner = menu_.owner;
+        UINT id = 0;
+        if (index >= 0 && index < static_cast<int>(menu_.items.size())) {
+            const detail::PopupItem& item = menu_.items[static_cast<std::size_t>(index)];
+            if (item.enabled && !item.popup) id = item.id;
+        }
+        CloseMenu();
+        if (id != 0 && IsWindow(owner)) PostMessage(owner, WM_COMMAND, id, 0);
+    }
+
+    int MenuItemAt(int x, int y) const {
+        for (std::size_t i = 0; i < menu_.items.size(); ++i) {
+            if (Inside(menu_.items[i].rect, x, y)) return static_cast<int>(i);
         }
         return -1;
     }
 
-    void OpenPopup(HWND h, int index, int rootX, int rootY) {
-        HMENU bar = GetMenu(h);
-        HMENU sub = GetSubMenu(bar, index);
-        SendMessage(h, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
-        if (sub == nullptr) {
-            UINT id = GetMenuItemID(bar, index);
-            if (!(GetMenuState(bar, static_cast<UINT>(index), MF_BYPOSITION) &
-                  (MF_GRAYED | MF_DISABLED)))
-                PostMessage(h, WM_COMMAND, id, 0);
-            return;
-        }
-        popupItems_.clear();
-        int width = 60;
-        int y = 2;
-        for (int i = 0; i < GetMenuItemCount(sub); ++i) {
-            UINT state = GetMenuState(sub, static_cast<UINT>(i), MF_BYPOSITION);
-            PopupItem item;
-            item.separator = (state & MF_SEPARATOR) != 0;
-            item.top = y;
-            y += item.separator ? 8 : kItemHeight;
-            item.bottom = y;
-            item.id = GetMenuItemID(sub, i);
-            item.enabled = !(state & (MF_GRAYED | MF_DISABLED)) && !item.separator;
-            width = std::max(width, TextWidth(Plain(MenuText(sub, i))) + 40);
-            popupItems_.push_back(item);
-        }
-        XSetWindowAttributes attrs;
-        attrs.override_redirect = 1;
-        attrs.background_pixel = kMenuFace;
-        popup_ = XCreateWindow(dpy_, RootWindow(dpy_, screen_), rootX, rootY,
-                               static_cast<unsigned>(width), static_cast<unsigned>(y + 2), 1,
-                               CopyFromParent, InputOutput, CopyFromParent,
-                               CWOverrideRedirect | CWBackPixel, &attrs);
-        XSelectInput(dpy_, popup_, ExposureMask | ButtonPressMask);
-        XMapRaised(dpy_, popup_);
-        XGrabPointer(dpy_, popup_, 0, ButtonPressMask, GrabModeAsync, GrabModeAsync, 0, 0,
-                     CurrentTime);
-        popupOwner_ = h;
-        popupMenu_ = sub;
+    // The menu bar position under a root point of the menu's owner, or -1.
+    int BarPositionAt(int rootX, int rootY) {
+        auto it = shown_.find(menu_.owner);
+        if (it == shown_.end()) return -1;
+        return BarPositionIn(menu_.owner, it->second, rootX - it->second.content.left,
+                             rootY - it->second.content.top);
     }
 
-    void DrawPopup() {
-        for (std::size_t i = 0; i < popupItems_.size(); ++i) {
-            const PopupItem& item = popupItems_[i];
-            if (item.separator) {
-                XSetForeground(dpy_, gc_, kGrey);
-                XDrawLine(dpy_, popup_, gc_, 4, item.top + 4, 400, item.top + 4);
-                continue;
+    int BarPositionIn(HWND h, const Shown&, int x, int y) const {
+        detail::FrameLayout f = detail::LayoutFrame(h);
+        RECT part = ContentInWindow(h, f);
+        for (const detail::MenuBarItem& item : detail::LayoutMenuBar(h, f)) {
+            if (Inside(Offset(item.rect, -part.left, -part.top), x, y)) return item.position;
+        }
+        return -1;
+    }
+
+    void MoveLit(int step) {
+        int n = static_cast<int>(menu_.items.size());
+        for (int k = 1; k <= n; ++k) {
+            int i = ((menu_.lit < 0 ? (step > 0 ? -1 : 0) : menu_.lit) + step * k + n * k) % n;
+            if (menu_.items[static_cast<std::size_t>(i)].enabled) {
+                menu_.lit = i;
+                break;
             }
-            UINT state = GetMenuState(popupMenu_, static_cast<UINT>(i), MF_BYPOSITION);
-            std::string text = Plain(MenuText(popupMenu_, static_cast<int>(i)));
-            if (state & MF_CHECKED) DrawText(popup_, 4, item.bottom - 5, "x", 0);
-            DrawText(popup_, 18, item.bottom - 5, text, item.enabled ? 0 : kGrey);
+        }
+        DrawMenu();
+    }
+
+    // Input while a drop-down menu is open; true when a command was posted.
+    bool HandleMenu(XEvent& e) {
+        switch (e.type) {
+            case Expose:
+                if (e.xany.window == menu_.xw) DrawMenu();
+                return false;
+            case MotionNotify: {
+                if (e.xmotion.window == menu_.xw) {
+                    int lit = MenuItemAt(e.xmotion.x, e.xmotion.y);
+                    if (lit != menu_.lit) {
+                        menu_.lit = lit;
+                        DrawMenu();
+                    }
+                    return false;
+                }
+                int bar = BarPositionAt(e.xmotion.x_root, e.xmotion.y_root);
+                if (bar >= 0 && bar != menu_.barPosition) OpenMenuAt(menu_.owner, bar);
+                return false;
+            }
+            case ButtonPress: {
+                bool inside =
+                    e.xbutton.window == menu_.xw &&
+                    Inside(RECT{0, 0, menu_.size.cx, menu_.size.cy}, e.xbutton.x, e.xbutton.y);
+                if (inside) return false;  // chosen when the button comes up
+                int bar = BarPositionAt(e.xbutton.x_root, e.xbutton.y_root);
+                HWND owner = menu_.owner;
+                CloseMenu();
+                if (bar >= 0 && bar != menu_.barPosition) OpenMenuAt(owner, bar);
+                return true;
+            }
+            case ButtonRelease: {
+                if (e.xbutton.window != menu_.xw) return false;
+                int index = MenuItemAt(e.xbutton.x, e.xbutton.y);
+                if (index < 0 || !menu_.items[static_cast<std::size_t>(index)].enabled)
+                    return false;
+                ChooseMenuItem(index);
+                return true;
+            }
+            case KeyPress: {
+                char text[8] = {};
+                KeySym sym = 0;
+                int n = XLookupString(&e.xkey, text, sizeof text, &sym, nullptr);
+                switch (sym) {
+                    case XK_Escape:
+                        CloseMenu();
+                        return true;
+                    case XK_Up:
+                        MoveLit(-1);
+                        return false;
+                    case XK_Down:
+                        MoveLit(1);
+                        return false;
+                    case XK_Left:
+                    case XK_Right: {
+                        HMENU bar = GetMenu(menu_.owner);
+                        int count = GetMenuItemCount(bar);
+                        if (count <= 0) return false;
+                        int step = sym == XK_Left ? count - 1 : 1;
+                        OpenMenuAt(menu_.owner, (menu_.barPosition + step) % count);
+                        return false;
+                    }
+                    case XK_Return:
+                    case XK_KP_Enter:
+                        ChooseMenuItem(menu_.lit);
+                        return true;
+                    default:
+                        break;
+                }
+                if (n == 1) {
+                    char c = text[0] >= 'a' && text[0] <= 'z' ? static_cast<char>(text[0] - 32)
+                                                              : text[0];
+                    for (std::size_t i = 0; i < menu_.items.size(); ++i) {
+                        if (menu_.items[i].mnemonic == c && menu_.items[i].enabled) {
+                            ChooseMenuItem(static_cast<int>(i));
+                            return true;
+                        }
+                    }
+                }
+                return false;
+            }
+            default:
+                return false;
         }
     }
 
-    void ClosePopup() {
-        if (popup_ == 0) return;
-        XUngrabPointer(dpy_, CurrentTime);
-        XDestroyWindow(dpy_, popup_);
-        popup_ = 0;
-    }
+    // ---- Events ---------------------------------------------------------------------
 
-    HWND Owner(::Window xw, const Shown** s) const {
-        for (const auto& [h, shown] : shown_) {
+    HWND Owner(::Window xw, Shown** s) {
+        for (auto& [h, shown] : shown_) {
             if (shown.xw == xw) {
                 *s = &shown;
                 return h;
@@ -329,135 +774,188 @@ class X11Driver final : public Driver {
         return nullptr;
     }
 
-    POINT ScreenPoint(HWND h, const Shown& s, int x, int y) const {
-        POINT p{x, y - s.menuHeight};
-        ClientToScreen(h, &p);
-        return p;
+    // A disabled window's click or key brings forward the window that runs
+    // in front of it.
+    void RefuseInput(HWND h) {
+        HWND popup = EnabledPopupOf(h);
+        if (popup == nullptr) return;
+        BringWindowToTop(popup);
+        SetActiveWindow(popup);
+        focused_ = 0;
     }
 
     // Turns one X event into input; true when messages may have been posted.
     bool Handle(XEvent& e) {
-        if (popup_ != 0 && e.type == ButtonPress) {
-            bool inside = e.xbutton.window == popup_;
-            HWND owner = popupOwner_;
-            UINT chosen = 0;
-            for (const PopupItem& item : popupItems_) {
-                if (inside && item.enabled && e.xbutton.y >= item.top && e.xbutton.y < item.bottom)
-                    chosen = item.id;
-            }
-            ClosePopup();
-            if (chosen != 0 && IsWindow(owner)) PostMessage(owner, WM_COMMAND, chosen, 0);
-            return true;
+        if (selection_->Handle(e)) return false;
+        if (menu_.xw != 0 &&
+            (e.type == ButtonPress || e.type == ButtonRelease || e.type == MotionNotify ||
+             e.type == KeyPress || e.xany.window == menu_.xw)) {
+            return HandleMenu(e);
         }
-        if (popup_ != 0 && e.xany.window == popup_) {
-            if (e.type == Expose) DrawPopup();
-            return false;
-        }
-        const Shown* s = nullptr;
+        Shown* s = nullptr;
         HWND h = Owner(e.xany.window, &s);
         if (h == nullptr) return false;
         switch (e.type) {
-            case Expose:
-                if (e.xexpose.count == 0) Present(h, *s);
+            case Expose: {
+                detail::FrameLayout f = detail::LayoutFrame(h);
+                Blit(*s, h, f,
+                     RECT{e.xexpose.x, e.xexpose.y, e.xexpose.x + e.xexpose.width,
+                          e.xexpose.y + e.xexpose.height});
+                return false;
+            }
+            case MapNotify:
+                s->viewable = true;
+                return true;  // the focus can go there now
+            case UnmapNotify:
+                s->viewable = false;
+                if (focused_ == s->xw) focused_ = 0;
+                return false;
+            case ReparentNotify:
+                // A window manager that started after us frames the window now.
+                if (e.xreparent.parent != root_ && !wm_) {
+                    wm_ = true;
+                    return true;
+                }
                 return false;
             case ConfigureNotify:
-                return FollowConfigure(h, *s, e.xconfigure);
+                return wm_ && FollowConfigure(h, *s, e.xconfigure);
             case ClientMessage:
-                if (static_cast<Atom>(e.xclient.data.l[0]) == wmDelete_)
+                if (e.xclient.message_type == atoms_.wmProtocols &&
+                    static_cast<Atom>(e.xclient.data.l[0]) == atoms_.wmDelete) {
+                    if (!IsWindowEnabled(h)) {
+                        RefuseInput(h);
+                        return true;
+                    }
                     PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0);
-                return true;
+                    return true;
+                }
+                return false;
             case FocusIn:
-                if (GetActiveWindow() != h && IsWindowEnabled(h)) SetActiveWindow(h);
+                if (e.xfocus.mode == NotifyGrab || e.xfocus.mode == NotifyUngrab ||
+                    e.xfocus.detail == NotifyPointer || e.xfocus.detail == NotifyInferior)
+                    return false;
+                focused_ = s->xw;
+                if (!IsWindowEnabled(h)) {
+                    RefuseInput(h);
+                    return true;
+                }
+                if (ModalElsewhere(h) != nullptr) {
+                    focused_ = 0;  // the keyboard goes back to the dialog
+                    return true;
+                }
+                if (GetActiveWindow() != h) SetActiveWindow(h);
                 return true;
             case ButtonPress:
-            case ButtonRelease: {
-                bool down = e.type == ButtonPress;
-                if (e.xbutton.y < s->menuHeight) {
-                    if (!down || !IsWindowEnabled(h)) return false;
-                    int index = MenuIndexAt(GetMenu(h), e.xbutton.x);
-                    int left = e.xbutton.x_root - e.xbutton.x + MenuItemLeft(GetMenu(h), index);
-                    int top = e.xbutton.y_root - e.xbutton.y + s->menuHeight;
-                    if (index >= 0) OpenPopup(h, index, left, top);
-                    return true;
+            case ButtonRelease:
+                return HandleButton(h, *s, e.xbutton);
+            case MotionNotify: {
+                // Only the latest position of a burst of motion matters.
+                while (XCheckTypedWindowEvent(dpy_, e.xany.window, MotionNotify, &e)) {
                 }
-                POINT p = ScreenPoint(h, *s, e.xbutton.x, e.xbutton.y);
-                if (e.xbutton.button == Button4 || e.xbutton.button == Button5) {
-                    if (!down) return false;
-                    HWND target = GetFocus() != nullptr ? GetFocus() : h;
-                    SetCursorPos(p.x, p.y);
-                    InjectWheel(target, e.xbutton.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
-                    return true;
-                }
-                MouseButton b = e.xbutton.button == Button3   ? MouseButton::Right
-                                : e.xbutton.button == Button2 ? MouseButton::Middle
-                                                              : MouseButton::Left;
-                if (down) BringWindowToTop(h);
-                InjectMouseButton(p, b, down);
+                if (!IsWindowEnabled(h)) return false;
+                InjectMouseMove(ScreenPoint(*s, e.xmotion.x, e.xmotion.y));
                 return true;
             }
-            case MotionNotify:
-                InjectMouseMove(ScreenPoint(h, *s, e.xmotion.x, e.xmotion.y));
-                return true;
             case KeyPress:
-            case KeyRelease: {
-                char text[8] = {};
-                KeySym sym = 0;
-                int n = XLookupString(&e.xkey, text, sizeof text, &sym, nullptr);
-                int vk = VirtualKeyOf(sym);
-                if (vk == 0 && n != 1) return false;
-                char ch = (n == 1 && !(e.xkey.state & ControlMask)) ? text[0] : 0;
-                if (e.type == KeyPress && GetActiveWindow() != h && IsWindowEnabled(h))
-                    SetActiveWindow(h);
-                InjectKey(vk, e.type == KeyPress, ch);
-                return true;
-            }
+            case KeyRelease:
+                return HandleKey(h, e.xkey);
             default:
                 return false;
         }
     }
 
-    bool FollowConfigure(HWND h, const Shown& s, const XConfigureEvent& c) {
+    bool HandleButton(HWND h, Shown& s, const XButtonEvent& b) {
+        bool down = b.type == ButtonPress;
+        if (!IsWindowEnabled(h)) {
+            if (down) RefuseInput(h);
+            return down;
+        }
+        if (b.button == Button4 || b.button == Button5) {
+            if (!down) return false;
+            POINT p = ScreenPoint(s, b.x, b.y);
+            SetCursorPos(p.x, p.y);
+            HWND target = GetFocus() != nullptr ? GetFocus() : h;
+            InjectWheel(target, b.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
+            return true;
+        }
+        if (b.button != Button1 && b.button != Button2 && b.button != Button3) return false;
+        if (down && b.button == Button1) {
+            int bar = BarPositionIn(h, s, b.x, b.y);
+            if (bar >= 0) {
+                BringWindowToTop(h);
+                OpenMenuAt(h, bar);
+                return true;
+            }
+        }
+        MouseButton which = b.button == Button3   ? MouseButton::Right
+                            : b.button == Button2 ? MouseButton::Middle
+                                                  : MouseButton::Left;
+        if (down) BringWindowToTop(h);
+        InjectMouseButton(ScreenPoint(s, b.x, b.y), which, down);
+        return true;
+    }
+
+    bool HandleKey(HWND h, XKeyEvent& k) {
+        char text[8] = {};
+        KeySym sym = 0;
+        int n = XLookupString(&k, text, sizeof text, &sym, nullptr);
+        int vk = X11VirtualKey(sym);
+        if (vk == 0 && n != 1) return false;
+        if (!IsWindowEnabled(h)) {
+            if (k.type == KeyPress) RefuseInput(h);
+            return true;
+        }
+        char ch = (n == 1 && !(k.state & ControlMask)) ? text[0] : 0;
+        if (k.type == KeyPress && GetActiveWindow() != h && ModalElsewhere(h) == nullptr)
+            SetActiveWindow(h);
+        InjectKey(vk, k.type == KeyPress, ch);
+        return true;
+    }
+
+    // A move or resize made by the window manager: the window follows, so
+    // that the part the X window shows lies where the X window now is.
+    bool FollowConfigure(HWND h, Shown& s, const XConfigureEvent& c) {
         int rootX = 0;
         int rootY = 0;
         ::Window child = 0;
-        XTranslateCoordinates(dpy_, s.xw, RootWindow(dpy_, screen_), 0, 0, &rootX, &rootY, &child);
-        // The X window holds the menu strip and the client area; the rest of
-        // the frame (caption, borders, scroll bars) keeps its size.
-        RECT client;
-        GetClientRect(h, &client);
-        RECT now;
-        GetWindowRect(h, &now);
-        POINT origin{0, 0};
-        ClientToScreen(h, &origin);
-        int dx = rootX - origin.x;
-        int dy = rootY + s.menuHeight - origin.y;
-        int dw = c.width - static_cast<int>(client.right);
-        int dh = c.height - s.menuHeight - static_cast<int>(client.bottom);
-        if (dx == 0 && dy == 0 && dw == 0 && dh == 0) return false;
-        SetWindowPos(h, nullptr, now.left + dx, now.top + dy, now.right - now.left + dw,
-                     now.bottom - now.top + dh, SWP_NOZORDER | SWP_NOACTIVATE);
+        XTranslateCoordinates(dpy_, s.xw, root_, 0, 0, &rootX, &rootY, &child);
+        RECT now{rootX, rootY, rootX + c.width, rootY + c.height};
+        if (SameRect(now, s.content)) return false;
+        detail::FrameLayout f = detail::LayoutFrame(h);
+        RECT part = ContentInWindow(h, f);
+        int left = rootX - part.left;
+        int top = rootY - part.top;
+        int width = c.width + (f.width - (part.right - part.left));
+        int height = c.height + (f.height - (part.bottom - part.top));
+        s.content = now;
+        SetWindowPos(h, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         return true;
     }
 
     Display* dpy_;
+    std::string displayName_;
     int screen_ = 0;
-    Atom wmDelete_ = 0;
-    XFontStruct* font_ = nullptr;
+    ::Window root_ = 0;
+    ::Window hidden_ = 0;  // owns the clipboard and asks for other programs' text
+    x11::Atoms atoms_;
+    bool wm_ = false;
     GC gc_;
+    std::unique_ptr<x11::SelectionServer> selection_;
     std::map<HWND, Shown> shown_;
-    bool dirty_ = true;
-    ::Window popup_ = 0;
-    HWND popupOwner_ = nullptr;
-    HMENU popupMenu_ = nullptr;
-    std::vector<PopupItem> popupItems_;
+    std::vector<::Window> stacked_;
+    ::Window focused_ = 0;
+    OpenMenu menu_;
+    bool polling_ = false;
+    Clock::time_point lastPoll_{};
 };
 
 }  // namespace
 
 std::unique_ptr<Driver> MakeX11Driver() {
+    const char* name = std::getenv("DISPLAY");
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
-    return std::make_unique<X11Driver>(display);
+    return std::make_unique<X11Driver>(display, name != nullptr ? name : "");
 }
 
 }  // namespace win

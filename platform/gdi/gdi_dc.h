@@ -121,6 +121,10 @@ void ReleaseState(DcState& state);
 // Makes the windowing half paint its controls and size its dialogs with
 // this drawing layer (gdi_control_paint.cpp).
 void InstallControlPainting();
+// That painter, for pictures drawn outside a control's own paint (the
+// scroll bars of a window's frame).
+struct ControlPaintInfo;
+void PaintBuiltinControl(const ControlPaintInfo& info);
 
 // Whether the context draws pixels (window, screen, memory, vector) as
 // opposed to only recording or only answering queries.

@@ -1,10 +1,20 @@
 // The clipboard: registered formats, open/close/empty, data by format. The
 // clipboard owns the handles it is given and frees them when emptied.
+//
+// With a display, the clipboard is shared with other programs through the
+// driver: new contents are announced when the clipboard is closed, and when
+// another program holds the shared clipboard its text replaces the
+// program's contents the next time the program looks (as CF_TEXT and
+// CF_OEMTEXT).
 #include "platform/system/clipboard.h"
 
 #include <cstring>
 #include <map>
 
+#include "platform/drivers/driver.h"
+#include "platform/gdi/gdi_types.h"
+#include "platform/system/clipboard_shared.h"
+#include "platform/text/font_codepages.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -16,6 +26,7 @@ struct ClipboardState {
     std::vector<std::string> formatNames;         // index i holds id kFirstRegisteredFormat + i
     std::vector<std::pair<UINT, void*>> entries;  // in the order they were set
     bool open = false;
+    bool changed = false;  // emptied since it was opened
     bool heldElsewhere = false;
     HWND openedBy = nullptr;
     HWND owner = nullptr;
@@ -50,7 +61,85 @@ void ClearEntries() {
     Clip().entries.clear();
 }
 
+HGLOBAL TextBlock(const std::string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    auto* p = static_cast<char*>(GlobalLock(block));
+    if (p == nullptr) {
+        if (block != nullptr) GlobalFree(block);
+        return nullptr;
+    }
+    std::memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    return block;
+}
+
+// When another program holds the shared clipboard, its text is what the
+// clipboard holds now.
+void TakeSharedContents() {
+    auto& c = Clip();
+    if (c.open) return;
+    std::string text;
+    if (!CurrentDriver().ClipboardElsewhere(&text)) return;
+    ClearEntries();
+    c.owner = nullptr;
+    if (text.empty()) return;
+    std::string oem = TextFromOthers(TextForOthers(text, ANSI_CHARSET), OEM_CHARSET);
+    if (HGLOBAL block = TextBlock(text)) c.entries.emplace_back(CF_TEXT, block);
+    if (HGLOBAL block = TextBlock(oem)) c.entries.emplace_back(CF_OEMTEXT, block);
+}
+
+std::string EntryText(UINT format) {
+    std::vector<std::uint8_t> bytes = ClipboardBytes(format);
+    std::string s(bytes.begin(), bytes.end());
+    return s.substr(0, s.find('\0'));
+}
+
+bool HasEntry(UINT format) {
+    for (auto& [f, handle] : Clip().entries) {
+        if (f == format && handle != nullptr) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::string TextForOthers(std::string_view bytes, BYTE charSet) {
+    std::string lines;
+    lines.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        lines.push_back(bytes[i]);
+    }
+    return TextToUtf8(lines, charSet);
+}
+
+std::string TextFromOthers(std::string_view utf8, BYTE charSet) {
+    std::u32string text = DecodeUtf8(utf8);
+    std::u32string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == 0) break;  // the program's text ends at a NUL
+        if (text[i] == U'\n' && (i == 0 || text[i - 1] != U'\r')) lines.push_back(U'\r');
+        lines.push_back(text[i]);
+    }
+    return EncodeText(lines, charSet);
+}
+
+bool ClipboardHoldsData() {
+    return !Clip().entries.empty();
+}
+
+bool ClipboardTextForOthers(std::string* utf8) {
+    if (HasEntry(CF_TEXT)) {
+        *utf8 = TextForOthers(EntryText(CF_TEXT), ANSI_CHARSET);
+        return true;
+    }
+    if (HasEntry(CF_OEMTEXT)) {
+        *utf8 = TextForOthers(EntryText(CF_OEMTEXT), OEM_CHARSET);
+        return true;
+    }
+    return false;
+}
 
 void ResetClipboard() {
     // Memory blocks go with the memory reset; objects are released here.
@@ -88,7 +177,9 @@ int GetClipboardFormatName(UINT format, char* buffer, int size) {
 BOOL OpenClipboard(HWND owner) {
     auto& c = detail::Clip();
     if (c.open || c.heldElsewhere) return FALSE;
+    detail::TakeSharedContents();
     c.open = true;
+    c.changed = false;
     c.openedBy = owner;
     return TRUE;
 }
@@ -98,6 +189,10 @@ BOOL CloseClipboard() {
     if (!c.open) return FALSE;
     c.open = false;
     c.openedBy = nullptr;
+    if (c.changed) {
+        c.changed = false;
+        CurrentDriver().ClipboardChanged();
+    }
     return TRUE;
 }
 
@@ -106,12 +201,14 @@ BOOL EmptyClipboard() {
     if (!c.open) return FALSE;
     detail::ClearEntries();
     c.owner = c.openedBy;
+    c.changed = true;
     return TRUE;
 }
 
 void* SetClipboardData(UINT format, void* handle) {
     auto& c = detail::Clip();
     if (!c.open || format == 0) return nullptr;
+    c.changed = true;
     for (auto& entry : c.entries) {
         if (entry.first == format) {
             if (entry.second != handle) detail::Release(format, entry.second);
@@ -133,10 +230,8 @@ void* GetClipboardData(UINT format) {
 }
 
 BOOL IsClipboardFormatAvailable(UINT format) {
-    for (auto& [f, handle] : detail::Clip().entries) {
-        if (f == format && handle != nullptr) return TRUE;
-    }
-    return FALSE;
+    detail::TakeSharedContents();
+    return detail::HasEntry(format) ? TRUE : FALSE;
 }
 
 UINT EnumClipboardFormats(UINT format) {
@@ -150,6 +245,7 @@ UINT EnumClipboardFormats(UINT format) {
 }
 
 int CountClipboardFormats() {
+    detail::TakeSharedContents();
     return static_cast<int>(detail::Clip().entries.size());
 }
 
@@ -180,9 +276,7 @@ std::vector<std::uint8_t> ClipboardBytes(UINT format) {
 }
 
 std::string ClipboardText() {
-    std::vector<std::uint8_t> bytes = ClipboardBytes(CF_TEXT);
-    std::string s(bytes.begin(), bytes.end());
-    return s.substr(0, s.find('\0'));
+    return detail::EntryText(CF_TEXT);
 }
 
 }  // namespace win

@@ -66,4 +66,75 @@ void AppendUtf8(char32_t c, std::string* out) {
     }
 }
 
+std::string TextToUtf8(std::string_view bytes, BYTE charSet) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char b : bytes) AppendUtf8(ByteToUnicode(static_cast<unsigned char>(b), charSet), &out);
+    return out;
+}
+
+std::u32string DecodeUtf8(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        int extra = -1;
+        if (lead < 0x80)
+            extra = 0;
+        else if ((lead >> 5) == 0x6)
+            extra = 1;
+        else if ((lead >> 4) == 0xE)
+            extra = 2;
+        else if ((lead >> 3) == 0x1E)
+            extra = 3;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size()) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool ok = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
+            c = (c << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not characters.
+        static constexpr char32_t kLeast[4] = {0, 0x80, 0x800, 0x10000};
+        if (!ok || c < kLeast[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        out.push_back(c);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+std::string EncodeText(std::u32string_view text, BYTE charSet) {
+    const char32_t* table = charSet == OEM_CHARSET ? kOem : kAnsi;
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : text) {
+        if (c < 0x80 || (charSet == SYMBOL_CHARSET && c < 0x100)) {
+            out.push_back(static_cast<char>(c));
+            continue;
+        }
+        char byte = '?';
+        for (int k = 0; k < 128; ++k) {
+            if (table[k] == c) {
+                byte = static_cast<char>(0x80 + k);
+                break;
+            }
+        }
+        out.push_back(byte);
+    }
+    return out;
+}
+
 }  // namespace win

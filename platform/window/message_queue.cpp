@@ -98,6 +98,10 @@ void MarkQuitSeen(int code) {
     Queue().lastQuitCode = code;
 }
 
+bool MessagesWaiting() {
+    return !Queue().posted.empty() || Queue().quitPending || AnyPaintPending();
+}
+
 }  // namespace detail
 
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -122,7 +126,9 @@ void PostQuitMessage(int exitCode) {
     detail::Queue().quitCode = exitCode;
 }
 
-BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
+namespace {
+
+BOOL PeekQueued(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
     using namespace detail;
     if (msg == nullptr) return FALSE;
     CollectDestroyedWindows();
@@ -158,6 +164,16 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
             return TRUE;
         }
     }
+    return FALSE;
+}
+
+}  // namespace
+
+BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
+    if (PeekQueued(msg, hwnd, filterMin, filterMax, removeFlags)) return TRUE;
+    // Input that came while the program was busy is looked at once more.
+    if (msg != nullptr && CurrentDriver().Poll())
+        return PeekQueued(msg, hwnd, filterMin, filterMax, removeFlags);
     return FALSE;
 }
 

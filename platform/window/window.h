@@ -6,7 +6,9 @@
 // windows with a pending update region once nothing else is queued.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/window/win_types.h"
 
@@ -130,6 +132,14 @@ BOOL SetCursorPos(int x, int y);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR LoadCursor(HINSTANCE instance, int id);
 HICON LoadIcon(HINSTANCE instance, int id);
+// The program's own icon, which a display shows for its windows (title bars,
+// window lists): square pictures of 0xAARRGGBB pixels, rows top-down, one
+// per size (a later picture of the same size replaces the earlier).
+struct IconPicture {
+    int size = 0;
+    std::vector<std::uint32_t> argb;
+};
+void SetApplicationIcon(int size, const std::uint32_t* argb);
 
 // ---- Paint --------------------------------------------------------------------------
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);

@@ -16,6 +16,7 @@
 #include "platform/controls/controls.h"
 #include "platform/gdi/surface.h"
 #include "platform/window/win_types.h"
+#include "platform/window/window.h"
 
 namespace win::detail {
 
@@ -38,6 +39,11 @@ struct ScrollState {
     bool visible = false;
     bool enabled = true;
     bool tracking = false;
+    // A thumb drag: where along the bar it was grabbed, how far into the
+    // thumb, and the position it had then.
+    int grabAlong = 0;
+    int grabOffset = 0;
+    int grabPos = 0;
 };
 
 // State a built-in control keeps (edit text caret, list items ...).
@@ -127,6 +133,8 @@ void ResetMessages();
 // Takes the first queued message for `root` or its descendants.
 bool TakePostedFor(MSG* out, HWND root);
 void MarkQuitSeen(int code);
+// Whether a message (posted, quit or paint) is waiting to be retrieved.
+[[nodiscard]] bool MessagesWaiting();
 
 // ---- Paint ------------------------------------------------------------------------
 void InvalidateWhole(HWND hwnd, bool erase);
@@ -154,6 +162,9 @@ bool ListMatchingNames(const char* pattern, UINT attributes, std::vector<std::st
 // Completes the common fields of `info` (device context, colours, font,
 // text, state) inside BeginPaint/EndPaint and calls the painter.
 void PaintControlInfo(HWND hwnd, ControlPaintInfo info);
+
+// The pictures given to SetApplicationIcon.
+[[nodiscard]] const std::vector<IconPicture>& ApplicationIcons();
 
 // ---- Misc state resets (each module) ----------------------------------------------
 void ResetWindows();

@@ -117,13 +117,31 @@ void RaiseInList(std::vector<HWND>& list, HWND hwnd, bool toBottom) {
         list.insert(list.begin(), hwnd);
 }
 
+// Owned windows stay above their owner: raising a top-level window raises
+// the windows it owns (and theirs) above it, keeping their own order.
+void RaiseOwned(HWND owner, int depth) {
+    if (depth > 32) return;  // an ownership cycle cannot raise for ever
+    std::vector<HWND>& list = TopLevelList();
+    std::vector<HWND> owned;
+    for (HWND h : list) {
+        if (Window* o = FindWindowRecord(h); o != nullptr && o->owner == owner && h != owner)
+            owned.push_back(h);
+    }
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+        RaiseInList(list, *it, false);
+        RaiseOwned(*it, depth + 1);
+    }
+}
+
 void Raise(HWND hwnd, bool toBottom) {
     Window* w = FindWindowRecord(hwnd);
     if (w == nullptr) return;
-    if (Window* p = FindWindowRecord(w->parent))
+    if (Window* p = FindWindowRecord(w->parent)) {
         RaiseInList(p->children, hwnd, toBottom);
-    else
-        RaiseInList(TopLevelList(), hwnd, toBottom);
+        return;
+    }
+    RaiseInList(TopLevelList(), hwnd, toBottom);
+    if (!toBottom) RaiseOwned(hwnd, 0);
 }
 
 }  // namespace
