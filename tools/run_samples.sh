@@ -6,7 +6,8 @@ BUILD=${1:-build}
 TOP=$(pwd)
 RUN="$BUILD/run"
 rm -rf "$RUN"
-mkdir -p "$RUN"
+mkdir -p "$RUN/INHIB"
+cp "$BUILD"/products/*.PRD "$RUN/INHIB/"
 echo "== tarvex --headless --script data/scripts/demo.tvs (in $RUN)"
 (cd "$RUN" && "$TOP/$BUILD/tarvex" --headless --desktop 1280x800 \
   --script "$TOP/data/scripts/demo.tvs" --log run.log)
@@ -21,7 +22,7 @@ for w in data/samples/*.wat; do
   "$HARNESS" show "$w"
   "$HARNESS" corrosion "$w"
   "$HARNESS" water "$w"
-  for p in data/products/*.prd.txt; do
+  for p in data/products/*.prd.txt "$BUILD"/products/*.PRD; do
     "$HARNESS" dose "$w" "$p"
   done
 done

@@ -11,8 +11,8 @@
 
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
-#include "engine/records.h"
 #include "engine/pipeline/stored_water.h"
+#include "engine/records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "pages/records.h"
@@ -80,7 +80,7 @@ int CmdWater(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     // Both files are read before any record changes.
     auto product = std::make_unique<ProductTable>();
     if (productPath != nullptr) {
-        const ProductFileStatus read = ReadProductFile(productPath, *product);
+        const ProductFileStatus read = ReadHarnessProduct(productPath, *product);
         if (!read.ok) {
             std::fprintf(err, "%s%s%s\n", read.line > 0 ? productPath : "",
                          read.line > 0 ? ": " : "", read.message.c_str());
