@@ -105,19 +105,30 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
         a.verb = ScriptAction::Verb::kDialog;
         const bool templateId = ParseNumber(NextWord(rest), a.number);
         const std::string step = Lower(NextWord(rest));
+        if (templateId && step == "dump" && rest.empty()) {
+            a.step = ScriptAction::DialogStep::kDump;
+            return true;
+        }
         const bool control = ParseNumber(NextWord(rest), a.control);
         if (!templateId || !control) {
-            why = "dialog wants a template id, set, check or press, and a control id";
+            why =
+                "dialog wants a template id, a step (set, check, press, select or dump) and a "
+                "control id";
             return false;
         }
         if (step == "set") {
             a.step = ScriptAction::DialogStep::kSet;
             a.text = rest;
+        } else if (step == "select" && !rest.empty()) {
+            a.step = ScriptAction::DialogStep::kSelect;
+            a.text = rest;
         } else if ((step == "check" || step == "press") && rest.empty()) {
             a.step = step == "check" ? ScriptAction::DialogStep::kCheck
                                      : ScriptAction::DialogStep::kPress;
         } else {
-            why = "dialog wants set CONTROL TEXT, check CONTROL or press CONTROL";
+            why =
+                "dialog wants set CONTROL TEXT, check CONTROL, press CONTROL, select CONTROL "
+                "TEXT or dump";
             return false;
         }
         return true;

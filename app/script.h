@@ -8,6 +8,8 @@
 //   dialog ID set CONTROL TEXT       for the next modal dialog of template ID:
 //   dialog ID check CONTROL          type TEXT into a control, check a box,
 //   dialog ID press CONTROL          press a button (in the order written)
+//   dialog ID select CONTROL TEXT    pick the first list row starting with TEXT
+//   dialog ID dump                   write the dialog's controls into the log
 //   snap CLASS PATH                  saves the picture of the window of that
 //                                    class as a PPM file
 //   drag CLASS DX DY                 drags the window by its body
@@ -33,7 +35,7 @@ struct ScriptAction {
         kWhere,
         kText
     };
-    enum class DialogStep { kSet, kCheck, kPress };
+    enum class DialogStep { kSet, kCheck, kPress, kSelect, kDump };
     Verb verb = Verb::kMenu;
     int line = 0;     // line number in the file, for messages
     int number = 0;   // menu id, answer button id, dialog template id, DX or COLUMN

@@ -3,7 +3,12 @@
 // an answer nothing uses stays queued and does no harm.
 #include "app/script_runner.h"
 
+#include <cctype>
+#include <cstring>
+#include <string>
+
 #include "app/page_verbs.h"
+#include "platform/dialogs/dialog.h"
 #include "platform/drivers/driver.h"
 #include "platform/drivers/script.h"
 #include "platform/gdi/gdi.h"
@@ -18,6 +23,67 @@ bool FeedInstalled() {
     return installed != nullptr && installed->Feed();
 }
 
+bool IsListBox(win::HWND control) {
+    char name[32] = {};
+    win::GetClassName(control, name, sizeof name);
+    std::string upper(name);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper == "LISTBOX";
+}
+
+std::string ListRow(win::HWND list, int row) {
+    const win::LRESULT length =
+        win::SendMessage(list, win::LB_GETTEXTLEN, static_cast<win::WPARAM>(row), 0);
+    if (length < 0) return "";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    win::SendMessage(list, win::LB_GETTEXT, static_cast<win::WPARAM>(row),
+                     reinterpret_cast<win::LPARAM>(text.data()));
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+// A text for the log: tabs between a row's columns shown as " | ".
+std::string Shown(const std::string& text) {
+    std::string shown;
+    for (char c : text) shown += c == '\t' ? std::string(" | ") : std::string(1, c);
+    return "\"" + shown + "\"";
+}
+
+// Picks the first row of the list that starts with `text`, as a click would.
+void SelectListRow(win::HWND dialog, int control, const std::string& text) {
+    win::HWND list = win::GetDlgItem(dialog, control);
+    const win::LRESULT count = list != nullptr ? win::SendMessage(list, win::LB_GETCOUNT, 0, 0) : 0;
+    for (int row = 0; row < count; ++row) {
+        if (ListRow(list, row).compare(0, text.size(), text) == 0) {
+            win::ChooseListItem(dialog, control, row);
+            return;
+        }
+    }
+    win::ReportScriptFailure("list " + std::to_string(control) + " of \"" +
+                             win::WindowText(dialog) + "\" has no row starting with \"" + text +
+                             "\"");
+}
+
+// The dialog's caption, then its controls in creation order (id and text) and
+// the rows of its lists (list id, row, text and whether it is selected).
+void DumpDialog(win::HWND dialog, RunLog& log) {
+    log.Note("dialog " + Shown(win::WindowText(dialog)));
+    for (win::HWND c = win::GetWindow(dialog, win::GW_CHILD); c != nullptr;
+         c = win::GetWindow(c, win::GW_HWNDNEXT)) {
+        const int id = win::GetDlgCtrlID(c);
+        if (!IsListBox(c)) {
+            log.Note("  control " + std::to_string(id) + " " + Shown(win::WindowText(c)));
+            continue;
+        }
+        const win::LRESULT count = win::SendMessage(c, win::LB_GETCOUNT, 0, 0);
+        const win::LRESULT selected = win::SendMessage(c, win::LB_GETCURSEL, 0, 0);
+        log.Note("  list " + std::to_string(id) + " (" + std::to_string(count) + " rows)");
+        for (int row = 0; row < count; ++row)
+            log.Note("  list " + std::to_string(id) + " row " + std::to_string(row) + " " +
+                     Shown(ListRow(c, row)) + (row == selected ? " (selected)" : ""));
+    }
+}
+
 }  // namespace
 
 std::string DescribeAction(const ScriptAction& a) {
@@ -30,9 +96,12 @@ std::string DescribeAction(const ScriptAction& a) {
         case Verb::kFile:
             return a.cancel ? "file cancel" : "file " + a.text;
         case Verb::kDialog: {
-            const char* step = a.step == ScriptAction::DialogStep::kSet     ? "set"
-                               : a.step == ScriptAction::DialogStep::kCheck ? "check"
-                                                                            : "press";
+            using Step = ScriptAction::DialogStep;
+            if (a.step == Step::kDump) return "dialog " + std::to_string(a.number) + " dump";
+            const char* step = a.step == Step::kSet      ? "set"
+                               : a.step == Step::kCheck  ? "check"
+                               : a.step == Step::kSelect ? "select"
+                                                         : "press";
             return "dialog " + std::to_string(a.number) + " " + step + " " +
                    std::to_string(a.control) + (a.text.empty() ? "" : " " + a.text);
         }
@@ -139,7 +208,14 @@ void ScriptRunner::QueueDialog() {
                     case ScriptAction::DialogStep::kPress:
                         win::PressButton(dialog, s.control);
                         break;
+                    case ScriptAction::DialogStep::kSelect:
+                        SelectListRow(dialog, s.control, s.text);
+                        break;
+                    case ScriptAction::DialogStep::kDump:
+                        DumpDialog(dialog, *log);
+                        break;
                 }
+                log->Poll();  // what the step showed (a refusal's message box)
             }
         },
         1);

@@ -19,4 +19,14 @@ struct ResultStatus {
     uint16_t productSelected;
     uint16_t runTargetSolvers;
     uint16_t wellProfileDone[3];  // the 12-, 11- and 48-station well profiles
+    // A product was chosen in the product dialog (cleared when it opens).
+    uint32_t productChosen;
+    // Set to 1 by a change of product: the pages of that result recompute it
+    // when they next paint, then clear the flag.
+    uint16_t tempProfileStale;
+    uint16_t phProfileStale;
+    uint16_t pressureProfileStale;
+    uint16_t mixProfileStale;
+    uint16_t wellProfileStale;
+    uint32_t wellLogSummaryStale;  // the well-log summary graph's 48-station profile
 };

@@ -1,10 +1,17 @@
-// Definitions of the graphs' records that the scenario drivers use.
+// Definitions of the graphs' records that the scenario drivers and the
+// treatment dialogs use.
 #include "graphs/records.h"
 
 GraphChoice graphChoice;
+int32_t graphMineralPosition;
 uint32_t graphProfileKind;
+uint16_t gridOrientationSet;
+uint16_t logRangeUndefined;
 
 void ResetGraphsRecords() {
     graphChoice = GraphChoice{};
+    graphMineralPosition = 0;
     graphProfileKind = 0;
+    gridOrientationSet = 0;
+    logRangeUndefined = 0;
 }

@@ -7,6 +7,8 @@
 #include "common/whatif_settings.h"
 
 extern GraphChoice graphChoice;
+// The row the mineral chooser left, kept beside the graph choice.
+extern int32_t graphMineralPosition;
 
 // Which profile the profile graphs show.
 namespace GraphProfileKind {
@@ -21,5 +23,12 @@ enum : uint32_t {
 };
 }
 extern uint32_t graphProfileKind;
+
+// 0 until the 3D painter has chosen the drawing order of rows and columns for
+// the current choice of graphs; the Choose Graphs dialog clears it.
+extern uint16_t gridOrientationSet;
+// Set when a log index was asked of values none of which is positive; the
+// Choose Graphs command clears it.
+extern uint16_t logRangeUndefined;
 
 void ResetGraphsRecords();

@@ -29,6 +29,10 @@ void RegisterMainMenu();
 // Menus 11, 12 and 17, the class menus of the result pages.
 void RegisterPageMenus();
 
+// The treatment products' dialogs (product selection, graph choice, limits
+// summary).
+void RegisterTreatmentDialogs();
+
 // The eight background pictures: id and size in pixels.
 struct PictureSize {
     int id;

@@ -44,4 +44,5 @@ void RegisterProgramResources() {
     RegisterPageMenus();
     RegisterBackgroundPictures();
     RegisterProgramIcon();
+    RegisterTreatmentDialogs();
 }

@@ -9,14 +9,16 @@ BUILD=${1:-build}
 TOP=$(pwd)
 if [ -n "${DISPLAY:-}" ]; then
   DESK="$BUILD/desktop"
-  mkdir -p "$DESK"
+  mkdir -p "$DESK/INHIB"
+  cp "$BUILD"/products/*.PRD "$DESK/INHIB/"
   echo "== tarvex on display $DISPLAY (install folder $DESK); FILES > QUIT ends it"
   cd "$DESK"
   exec "$TOP/$BUILD/tarvex"
 fi
 RUN="$BUILD/run"
 rm -rf "$RUN"
-mkdir -p "$RUN"
+mkdir -p "$RUN/INHIB"
+cp "$BUILD"/products/*.PRD "$RUN/INHIB/"
 echo "== tarvex --headless --script data/scripts/demo.tvs (in $RUN)"
 (cd "$RUN" && "$TOP/$BUILD/tarvex" --headless --desktop 1280x800 \
   --script "$TOP/data/scripts/demo.tvs" --log run.log)
@@ -31,7 +33,7 @@ for w in data/samples/*.wat; do
   "$HARNESS" show "$w"
   "$HARNESS" corrosion "$w"
   "$HARNESS" water "$w"
-  for p in data/products/*.prd.txt; do
+  for p in data/products/*.prd.txt "$BUILD"/products/*.PRD; do
     "$HARNESS" dose "$w" "$p"
   done
 done

@@ -9,14 +9,16 @@ namespace {
 using R = ProductRecord;
 constexpr size_t kEncodedRecordBytes =
     2 + 2 + 4 + 4 + sizeof(R::name) + sizeof(R::fileName) + sizeof(R::functionText) +
-    sizeof(R::reserved192) + kDoseTermCount * 4 + sizeof(R::reserved624) + 2 + kDoseTermCount * 8 +
-    sizeof(R::reserved676) + 4 + sizeof(R::reserved684) + 4 + sizeof(R::reserved704) + 2 + 2 + 4 +
-    sizeof(R::c) + 4 + 5 * 4 + 4 * 4 + 3 * 4 + sizeof(R::reserved851) + 2 + sizeof(R::reserved863) +
-    4 + sizeof(R::reserved931) + 2 + sizeof(R::reserved939);
+    kComponentLimitCount * kComponentLimitBytes + sizeof(R::reserved276) + kDoseTermCount * 4 +
+    sizeof(R::reserved624) + 2 + kDoseTermCount * 8 + sizeof(R::reserved676) + 4 +
+    sizeof(R::reserved684) + 4 + sizeof(R::reserved704) + 2 + 2 + 4 + sizeof(R::c) + 4 + 5 * 4 +
+    4 * 4 + 3 * 4 + sizeof(R::reserved851) + 2 + sizeof(R::reserved863) + 4 +
+    sizeof(R::reserved931) + 2 + sizeof(R::reserved939);
 static_assert(kEncodedRecordBytes == kProductRecordBytes, "a component record is 1,000 bytes");
 static_assert(2 + 2 + 4 + sizeof(R::name) + sizeof(R::fileName) + sizeof(R::functionText) + 4 +
-                      sizeof(R::reserved192) + kDoseTermCount * 4 + sizeof(R::reserved624) + 2 +
-                      kDoseTermCount * 8 + sizeof(R::reserved676) + 4 + sizeof(R::reserved684) + 4 +
+                      kComponentLimitCount * kComponentLimitBytes + sizeof(R::reserved276) +
+                      kDoseTermCount * 4 + sizeof(R::reserved624) + 2 + kDoseTermCount * 8 +
+                      sizeof(R::reserved676) + 4 + sizeof(R::reserved684) + 4 +
                       sizeof(R::reserved704) ==
                   743,
               "the dose model block starts at byte 743");
@@ -46,7 +48,13 @@ void EncodeProductRecord(const ProductRecord& r, bytes::Writer& out) {
     out.Raw(r.name, sizeof r.name);
     out.Raw(r.fileName, sizeof r.fileName);
     out.Raw(r.functionText, sizeof r.functionText);
-    out.Raw(r.reserved192, sizeof r.reserved192);
+    for (const ComponentLimit& l : r.componentLimits) {
+        out.I16(l.code);
+        out.U16(l.word);
+        out.F32(l.lower);
+        out.F32(l.upper);
+    }
+    out.Raw(r.reserved276, sizeof r.reserved276);
     for (int t = 0; t < kDoseTermCount; ++t) {
         out.U16(r.termCode[t]);
         out.I16(r.termTransform[t]);
@@ -96,7 +104,13 @@ void DecodeProductRecord(bytes::Reader& in, ProductRecord& r) {
     in.Raw(r.name, sizeof r.name);
     in.Raw(r.fileName, sizeof r.fileName);
     in.Raw(r.functionText, sizeof r.functionText);
-    in.Raw(r.reserved192, sizeof r.reserved192);
+    for (ComponentLimit& l : r.componentLimits) {
+        l.code = in.I16();
+        l.word = in.U16();
+        l.lower = in.F32();
+        l.upper = in.F32();
+    }
+    in.Raw(r.reserved276, sizeof r.reserved276);
     for (int t = 0; t < kDoseTermCount; ++t) {
         r.termCode[t] = in.U16();
         r.termTransform[t] = in.I16();

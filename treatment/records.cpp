@@ -1,6 +1,8 @@
 // Definitions of the treatment-products records.
 #include "treatment/records.h"
 
+#include "treatment/files/older_product_records.h"
+
 #include <cstring>
 
 ProductTable productTable;
@@ -16,4 +18,5 @@ void ResetTreatmentRecords() {
     productTable.selection = 0xFFFF;
     productLoaded = 0;
     std::memset(&treatmentLimitEvaluation, 0, sizeof treatmentLimitEvaluation);
+    ResetOlderProductRecords();
 }

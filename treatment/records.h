@@ -22,6 +22,8 @@ constexpr int kDosedComponentCount = 7;
 constexpr int kLimitSlotCount = 30;
 // Term slots of a kind-99 dose model.
 constexpr int kDoseTermCount = 6;
+// Limit pairs each component carries of its own.
+constexpr int kComponentLimitCount = 7;
 
 // The value that marks an unset limit.
 constexpr float kUnsetLimit = -99.0f;
@@ -39,6 +41,16 @@ enum : uint16_t {
 };
 }  // namespace DoseModelKind
 
+// One of a component's own limits: the variable (as ProductRecord::limitCode),
+// a flag word kept as the file holds it, and the bounds (-99.0 unset).
+struct ComponentLimit {
+    int16_t code;
+    uint16_t word;
+    float lower;
+    float upper;
+};
+constexpr int kComponentLimitBytes = 12;
+
 // One component of the product, 1,000 bytes. Offsets in bytes from the record's
 // start. The dose model block lies at 743 (treatedIndex) to 938 (doseMode); the
 // model positions 0 to 195 of a product file's model block map onto it one to
@@ -55,7 +67,8 @@ struct ProductRecord {
     char name[20];          // 12: zero-terminated, at most 19 characters
     char fileName[80];      // 32: the product file name
     char functionText[80];  // 112: what the product does
-    uint8_t reserved192[408];
+    ComponentLimit componentLimits[kComponentLimitCount];  // 192 + 12k
+    uint8_t reserved276[324];
 
     // 600: kind-99 term list.
     uint16_t termCode[kDoseTermCount];      // 600 + 4t: variable code of term t
@@ -137,5 +150,6 @@ extern ProductTable productTable;
 extern uint16_t productLoaded;
 extern TreatmentLimitEvaluation treatmentLimitEvaluation;
 
-// Puts the table back to "no product" and clears the flag and the evaluation.
+// Puts the table back to "no product" and clears the flag, the evaluation and
+// the older product state.
 void ResetTreatmentRecords();

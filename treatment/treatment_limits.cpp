@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "engine/dose/dose_records.h"
+#include "engine/pipeline/service_hooks.h"
 #include "input/records.h"
+#include "treatment/graphs/choose_graphs.h"
 
 namespace {
 
@@ -70,10 +72,14 @@ double SlotValue(int code, const LimitEvaluationInputs& in, const DoseContext& d
 
 }  // namespace
 
+// The ten-percent band of a bound lies inside the bounds: |bound| / 10 below an
+// upper bound and above a lower one, for negative bounds too.
 int16_t RateLimit(double value, float lower, float upper) {
     const bool lowerSet = lower != kUnsetLimit, upperSet = upper != kUnsetLimit;
     if ((upperSet && value > upper) || (lowerSet && value < lower)) return 2;
-    if ((upperSet && value > 0.9 * upper) || (lowerSet && value < 1.1 * lower)) return 1;
+    const double nearUpper = upper >= 0.0f ? 0.9 * upper : 1.1 * upper;
+    const double nearLower = lower >= 0.0f ? 1.1 * lower : 0.9 * lower;
+    if ((upperSet && value > nearUpper) || (lowerSet && value < nearLower)) return 1;
     return 0;
 }
 
@@ -107,4 +113,7 @@ int16_t EvaluateTreatmentLimits(const DoseContext& doseInputs, float temperature
 
 void InstallTreatmentHooks() {
     InstallTreatmentLimitsHook(EvaluateTreatmentLimits);
+    ServiceHooks hooks = CurrentServiceHooks();
+    hooks.showChooseGraphs = ShowChooseGraphsDialog;
+    InstallServiceHooks(hooks);
 }

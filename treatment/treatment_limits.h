@@ -23,7 +23,8 @@ struct LimitEvaluationInputs {
     int16_t mode;           // the dose's mode value (99 when called by the dose)
 };
 
-// Rating of one value against a bound pair (-99.0 unset).
+// Rating of one value against a bound pair (-99.0 unset): 2 outside, 1 within a
+// tenth of a bound's magnitude inside it, else 0.
 int16_t RateLimit(double value, float lower, float upper);
 
 // Working form: fills `out` (cleared first) with one row per enabled slot and
@@ -36,5 +37,7 @@ int16_t EvaluateTreatmentLimits(const LimitEvaluationInputs& in, const DoseConte
 int16_t EvaluateTreatmentLimits(const DoseContext& doseInputs, float temperature,
                                 const float (&limitInputs)[kLimitInputCount], float residenceTime);
 
-// Installs the treatment subsystem's hooks into the engine.
+// Installs the treatment subsystem's hooks into the engine: the limits rating
+// of the inhibitor dose and the Choose Graphs dialog of the mixing grids (the
+// progress hooks already installed stay).
 void InstallTreatmentHooks();

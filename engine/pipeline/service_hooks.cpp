@@ -9,7 +9,9 @@ int NoProgressBar() {
 }
 void NoProgressPos(int32_t, int32_t) {}
 void NoCloseProgressBar() {}
-void NoChooseGraphs(win::HWND) {}
+int NoChooseGraphs(win::HWND) {
+    return 0;
+}
 
 constexpr ServiceHooks kDefaultHooks{NoProgressBar, NoProgressPos, NoCloseProgressBar,
                                      NoChooseGraphs};
@@ -33,6 +35,10 @@ void ResetServiceHooks() {
     installedHooks = kDefaultHooks;
 }
 
+ServiceHooks CurrentServiceHooks() {
+    return installedHooks;
+}
+
 int ShowProgressBar() {
     return installedHooks.showProgressBar();
 }
@@ -42,6 +48,6 @@ void SetProgressPos(int32_t percent, int32_t secondsToGo) {
 void CloseProgressBar() {
     installedHooks.closeProgressBar();
 }
-void ShowChooseGraphs(win::HWND owner) {
-    installedHooks.showChooseGraphs(owner);
+int ShowChooseGraphs(win::HWND owner) {
+    return installedHooks.showChooseGraphs(owner);
 }

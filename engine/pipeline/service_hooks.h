@@ -17,8 +17,8 @@ struct ServiceHooks {
     // The closing message (WM_USER + 1 with both parameters 0) to the progress window.
     void (*closeProgressBar)();
     // Runs the Choose Graphs dialog owned by the given window; a choice lands in
-    // graphChoice.
-    void (*showChooseGraphs)(win::HWND owner);
+    // graphChoice. Returns the count chosen, 0 when nothing changed.
+    int (*showChooseGraphs)(win::HWND owner);
 };
 
 // The message that closes the progress window, WM_USER + 1.
@@ -28,8 +28,10 @@ constexpr uint32_t kCloseProgressMessage = 1025;
 void InstallServiceHooks(const ServiceHooks& hooks);
 // Puts every hook back to its default.
 void ResetServiceHooks();
+// The hooks installed now (a subsystem that installs one member keeps the others).
+[[nodiscard]] ServiceHooks CurrentServiceHooks();
 
 int ShowProgressBar();
 void SetProgressPos(int32_t percent, int32_t secondsToGo);
 void CloseProgressBar();
-void ShowChooseGraphs(win::HWND owner);
+int ShowChooseGraphs(win::HWND owner);

@@ -12,6 +12,7 @@
 #include "platform/dialogs/dialog.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
+#include "platform/window/window.h"
 
 namespace win {
 namespace {
@@ -164,6 +165,44 @@ void PaintEdit(const ControlPaintInfo& info, int lineHeight) {
     }
 }
 
+// The left edge, in pixels from the row's start, of each tab stop of a list
+// with LBS_USETABSTOPS: the stops are dialog units of the list's dialog;
+// without stops of its own a list has one every 32 dialog units.
+int TabStopX(const ControlPaintInfo& info, int column) {
+    const int units = info.tabStops != nullptr && !info.tabStops->empty()
+                          ? (column <= static_cast<int>(info.tabStops->size())
+                                 ? (*info.tabStops)[static_cast<std::size_t>(column - 1)]
+                                 : info.tabStops->back() +
+                                       32 * (column - static_cast<int>(info.tabStops->size())))
+                          : 32 * column;
+    RECT r{0, 0, units, 0};
+    if (!MapDialogRect(GetParent(info.hwnd), &r))
+        r.right = units * LOWORD(GetDialogBaseUnits()) / 4;
+    return r.right;
+}
+
+// A row's text: in a list with tab stops each tab-separated column starts at
+// its stop, elsewhere the text as it stands.
+void ListRowText(const ControlPaintInfo& info, const std::string& text, RECT row, COLORREF colour) {
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    if ((info.style & LBS_USETABSTOPS) == 0 || text.find('\t') == std::string::npos) {
+        Text(info.hdc, text, row, format, colour);
+        return;
+    }
+    const LONG left = row.left;
+    size_t start = 0;
+    for (int column = 0;; ++column) {
+        const size_t tab = text.find('\t', start);
+        RECT cell = row;
+        if (column > 0) cell.left = left + TabStopX(info, column);
+        Text(info.hdc,
+             text.substr(start, tab == std::string::npos ? std::string::npos : tab - start), cell,
+             format, colour);
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+}
+
 void PaintListBox(const ControlPaintInfo& info) {
     Background(info, kLight);
     Frame(info.hdc, info.client, kFrame);
@@ -176,8 +215,8 @@ void PaintListBox(const ControlPaintInfo& info) {
         const bool selected = i == info.selectedIndex;
         if (selected) Fill(info.hdc, row, kSelection);
         row.left += 2;
-        Text(info.hdc, (*info.items)[static_cast<std::size_t>(i)], row,
-             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, selected ? kLight : TextColour(info));
+        ListRowText(info, (*info.items)[static_cast<std::size_t>(i)], row,
+                    selected ? kLight : TextColour(info));
         y += h;
     }
 }

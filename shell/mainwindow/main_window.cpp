@@ -6,18 +6,20 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/pipeline/service_hooks.h"
 #include "platform/gdi/gdi.h"
-#include "platform/window/menu.h"
 #include "platform/system/system.h"
+#include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "printing/print_job_records.h"
 #include "reporttext/report_buffer_records.h"
 #include "resources/resource_ids.h"
+#include "shell/commands/quit_sequence.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
-#include "shell/commands/quit_sequence.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
+#include "treatment/product/select_product.h"
 
 void PaintBackground(win::HWND hwnd);  // background_picture.cpp
 
@@ -118,6 +120,14 @@ bool OnCommand(win::HWND hwnd, win::WPARAM command) {
     switch (command) {
         case MenuCommand::kQuit:
             QuitProgram(hwnd);
+            return true;
+        case MenuCommand::kSelectProduct:
+            (void)OpenSelectProduct(hwnd);
+            win::InvalidateRect(hwnd, nullptr, win::TRUE);
+            return true;
+        case MenuCommand::kChooseGraphs:
+            (void)ShowChooseGraphs(hwnd);  // the graphs' code list follows the choice
+            win::InvalidateRect(hwnd, nullptr, win::TRUE);
             return true;
         default:
             return false;

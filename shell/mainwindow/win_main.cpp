@@ -8,11 +8,12 @@
 #include "platform/window/window.h"
 #include "printing/print_job_records.h"
 #include "resources/resource_ids.h"
+#include "shell/mainwindow/window_classes.h"
 #include "shell/progress/progress_window.h"
 #include "shell/records.h"
 #include "shell/startup/startup_config.h"
 #include "shell/startup/startup_records.h"
-#include "shell/mainwindow/window_classes.h"
+#include "treatment/treatment_limits.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     reportPageGrid.marginX = reportPageGrid.lineHeight = 0;
     reportPageGrid.lineY = reportPageGrid.lineCount = 0;
     InstallProgressHooks();
+    InstallTreatmentHooks();
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

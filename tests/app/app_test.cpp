@@ -10,13 +10,17 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/script.h"
+#include "engine/pipeline/service_hooks.h"
 #include "engine/records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/records.h"
 #include "input/records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/win.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
+#include "treatment/records.h"
 
 namespace {
 
@@ -59,11 +63,13 @@ TEST(ScriptTest, EveryVerbWithItsArguments) {
         "dialog 81 press 1\n"
         "snap TarvexMainClass out/main window.ppm\n"
         "answer yes Error # 5\n"
+        "dialog 26 select 2601 PHOS-BA  \n"
+        "dialog 26 dump\n"
         "\n";
     std::vector<ScriptAction> a;
     std::string error;
     ASSERT_TRUE(ParseScript(source, a, error)) << error;
-    ASSERT_EQ(a.size(), 10u);
+    ASSERT_EQ(a.size(), 12u);
     using Verb = ScriptAction::Verb;
     EXPECT_EQ(a[0].verb, Verb::kMenu);
     EXPECT_EQ(a[0].number, 1028);
@@ -83,6 +89,11 @@ TEST(ScriptTest, EveryVerbWithItsArguments) {
     EXPECT_EQ(a[8].className, "TarvexMainClass");
     EXPECT_EQ(a[8].text, "out/main window.ppm");
     EXPECT_EQ(a[9].text, "Error # 5");  // '#' inside a line is text
+    EXPECT_EQ(a[10].step, ScriptAction::DialogStep::kSelect);
+    EXPECT_EQ(a[10].control, 2601);
+    EXPECT_EQ(a[10].text, "PHOS-BA");
+    EXPECT_EQ(a[11].step, ScriptAction::DialogStep::kDump);
+    EXPECT_EQ(a[11].number, 26);
 }
 
 TEST(ScriptTest, BadLinesAreNamedByNumber) {
@@ -94,6 +105,8 @@ TEST(ScriptTest, BadLinesAreNamedByNumber) {
                          "dialog 81 set",
                          "dialog 81 push 1",
                          "dialog 81 check 1 extra",
+                         "dialog 26 select 2601",
+                         "dialog 26 dump 2601",
                          "snap TarvexMainClass",
                          "jump 3"};
     for (const char* line : bad) {
@@ -127,6 +140,10 @@ class ProgramRunTest : public ::testing::Test {
         ResetStartupRecords();
         ResetEngineRecords();
         ResetInputRecords();
+        ResetTreatmentRecords();
+        ResetGraphsRecords();
+        ResetGraphIndexRecords();
+        ResetServiceHooks();
         win::SetPathRoot(folder.string());
     }
     int Run(const std::string& script, const std::string& desktop = "800x600") {
@@ -194,6 +211,59 @@ TEST_F(ProgramRunTest, UnansweredPromptEndsTheRunWithCodeThree) {
     mainWindowState.dataChanged = 1;
     EXPECT_EXIT(Run("menu 1028\n"), ::testing::ExitedWithCode(3),
                 "DATA HAS CHANGED!.*Did you wish to save your Workspace");
+}
+
+// The sample products in the install folder's INHIB with a file no layout
+// fits: a product chosen, a refused file, a graph added, both dialogs dumped
+// when they open again.
+TEST_F(ProgramRunTest, ProductAndGraphChoiceFromTheMenu) {
+    fs::create_directories(folder / "INHIB");
+    for (const char* name : {"PHOSBA.PRD", "POLYSC.PRD", "PHOSEST.PRD", "DTPMP.PRD"})
+        fs::copy_file(fs::path(TARVEX_BINARY_DIR) / "products" / name, folder / "INHIB" / name);
+    std::ofstream(folder / "INHIB" / "BROKEN.PRD") << std::string(5000, 'x');
+    EXPECT_EQ(Run("dialog 26 select 2601 PHOS-BA\n"
+                  "dialog 26 press 1\n"
+                  "menu 1056\n"
+                  "dialog 26 select 2601 BROKEN\n"
+                  "dialog 26 press 1\n"
+                  "dialog 26 press 2\n"
+                  "menu 1056\n"
+                  "dialog 25 select 2501 Barite\n"
+                  "dialog 25 press 2503\n"
+                  "dialog 25 press 1\n"
+                  "menu 1064\n"
+                  "dialog 26 dump\n"
+                  "dialog 26 press 2\n"
+                  "menu 1056\n"
+                  "dialog 25 dump\n"
+                  "dialog 25 press 2\n"
+                  "menu 1064\n"
+                  "answer no Data has been modified\n"
+                  "menu 1028\n"),
+              0);
+    const std::string log = Log();
+    size_t refusals = 0;
+    for (size_t at = log.find("cannot be used"); at != std::string::npos;
+         at = log.find("cannot be used", at + 1))
+        ++refusals;
+    EXPECT_EQ(refusals, 1u) << log;
+    EXPECT_NE(log.find("message box \"WARNING\": \"The product file BROKEN.PRD cannot be used"),
+              std::string::npos);
+    EXPECT_NE(log.find("dialog \"SELECT PRODUCT\""), std::string::npos);
+    EXPECT_NE(log.find("control 2602 \"Current product: PHOS-BA\""), std::string::npos) << log;
+    EXPECT_NE(log.find("\"PHOS-EST | scale inhibitor | PHOSEST.PRD\""), std::string::npos);
+    EXPECT_NE(log.find("\"DTPMP | scale inhibitor | DTPMP.PRD\""), std::string::npos);
+    EXPECT_NE(log.find("\"BROKEN.PRD | (cannot be read)\""), std::string::npos);
+    EXPECT_NE(log.find("dialog \"CHOOSE GRAPHS\""), std::string::npos);
+    EXPECT_NE(log.find("list 2502 row 1 \"Barite saturation\""), std::string::npos) << log;
+    EXPECT_EQ(graphChoice.count, 2);
+    EXPECT_EQ(graphChoice.codes[1], 21);
+    EXPECT_STREQ(productTable.records[0].name, "PHOS-BA");
+}
+
+TEST_F(ProgramRunTest, SelectingARowNoListHoldsFailsTheScript) {
+    EXPECT_EXIT(Run("dialog 26 select 2601 NOTHING\nmenu 1056\n"), ::testing::ExitedWithCode(3),
+                "has no row starting with \"NOTHING\"");
 }
 
 TEST_F(ProgramRunTest, BadScriptIsRefusedBeforeTheProgramStarts) {

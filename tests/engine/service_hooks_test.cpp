@@ -20,8 +20,9 @@ void RecordPos(int32_t percent, int32_t seconds) {
 void RecordClose() {
     trace += "close;";
 }
-void RecordChoose(win::HWND owner) {
+int RecordChoose(win::HWND owner) {
     trace += owner ? "choose owned;" : "choose;";
+    return 2;
 }
 
 class ServiceHooksTest : public ::testing::Test {
@@ -37,7 +38,7 @@ TEST_F(ServiceHooksTest, DefaultsDoNothing) {
     EXPECT_EQ(ShowProgressBar(), 0);
     SetProgressPos(50, 3);
     CloseProgressBar();
-    ShowChooseGraphs(nullptr);
+    EXPECT_EQ(ShowChooseGraphs(nullptr), 0);
     EXPECT_TRUE(trace.empty());
 }
 
@@ -47,7 +48,7 @@ TEST_F(ServiceHooksTest, InstalledHooksReceiveTheCallsInOrder) {
     SetProgressPos(14, 30);
     SetProgressPos(100, 0);
     CloseProgressBar();
-    ShowChooseGraphs(reinterpret_cast<win::HWND>(&trace));
+    EXPECT_EQ(ShowChooseGraphs(reinterpret_cast<win::HWND>(&trace)), 2);
     EXPECT_EQ(trace, "show;pos 14 30;pos 100 0;close;choose owned;");
 }
 
@@ -60,6 +61,16 @@ TEST_F(ServiceHooksTest, AMissingHookKeepsItsDefaultAndResetRestoresAll) {
     ResetServiceHooks();
     SetProgressPos(3, 4);
     EXPECT_EQ(trace, "pos 1 2;");
+}
+
+TEST_F(ServiceHooksTest, OneMemberReplacedThroughTheCurrentHooksKeepsTheOthers) {
+    InstallServiceHooks({RecordShow, RecordPos, RecordClose, nullptr});
+    ServiceHooks hooks = CurrentServiceHooks();
+    hooks.showChooseGraphs = RecordChoose;
+    InstallServiceHooks(hooks);
+    EXPECT_EQ(ShowProgressBar(), 1);
+    EXPECT_EQ(ShowChooseGraphs(nullptr), 2);
+    EXPECT_EQ(trace, "show;choose;");
 }
 
 }  // namespace

@@ -135,6 +135,43 @@ TEST_F(DialogControlsTest, ListBoxesSortSelectAndReportDoubleClicks) {
     EXPECT_EQ(selChanges, 2);  // the click and the arrow key
 }
 
+// A list with LBS_USETABSTOPS draws each tab-separated column at its stop (in
+// dialog units of its dialog); the tab itself leaves no mark.
+TEST_F(DialogControlsTest, ListColumnsStartAtTheirTabStops) {
+    DialogTemplate t;
+    t.caption = "COLUMNS";
+    t.cx = 200;
+    t.cy = 60;
+    t.items = {{"LISTBOX", 931, "", LBS_USETABSTOPS | WS_BORDER, 4, 4, 190, 40}};
+    RegisterDialogTemplate(202, t);
+    int firstDark = -1, secondDark = -1, stopX = 0;
+    OnDialog(202, [&](HWND d) {
+        HWND list = GetDlgItem(d, 931);
+        int stops[1] = {80};
+        SendMessage(list, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(stops));
+        SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("MM\tMM"));
+        RECT r{0, 0, 80, 0};
+        MapDialogRect(d, &r);
+        stopX = r.right;
+        InvalidateRect(list, nullptr, TRUE);
+        UpdateWindow(list);
+        const Image32 picture = ReadWindowPixels(list);
+        for (int x = 1; x < picture.width - 1; ++x)
+            for (int y = 2; y < 14; ++y)
+                if ((picture.At(x, y) & 0xFF) < 0x60) {
+                    if (firstDark < 0) firstDark = x;
+                    if (x > firstDark + 30 && secondDark < 0) secondDark = x;
+                }
+        EndDialog(d, IDCANCEL);
+    });
+    DialogBoxParam(nullptr, 202, nullptr, RecordingDialog, 0);
+    EXPECT_TRUE(failures.empty());
+    EXPECT_GE(firstDark, 1);
+    EXPECT_LT(firstDark, 8);
+    EXPECT_GE(secondDark, stopX);
+    EXPECT_LT(secondDark, stopX + 8);
+}
+
 TEST_F(DialogControlsTest, RadioGroupsAndTheDialogKeyboard) {
     OnDialog(200, [](HWND d) {
         CheckRadioButton(d, 631, 633, 631);

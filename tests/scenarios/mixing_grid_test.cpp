@@ -16,11 +16,12 @@ namespace {
 std::vector<int16_t> choiceToMake;
 int chooserCalls = 0;
 
-void ScriptedChooser(win::HWND) {
+int ScriptedChooser(win::HWND) {
     ++chooserCalls;
-    if (choiceToMake.empty()) return;
+    if (choiceToMake.empty()) return 0;
     graphChoice.count = static_cast<int16_t>(choiceToMake.size());
     for (std::size_t i = 0; i < choiceToMake.size(); ++i) graphChoice.codes[i] = choiceToMake[i];
+    return graphChoice.count;
 }
 
 double Blend(double injection, double formation, double percent) {

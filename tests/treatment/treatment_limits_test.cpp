@@ -29,6 +29,28 @@ TEST(RateLimit, TenPercentBandsAtBothBounds) {
         EXPECT_EQ(RateLimit(c.value, c.lower, c.upper), c.rating) << c.value;
 }
 
+// A negative bound's band lies inside the bounds too: a tenth of its magnitude
+// below an upper bound of -10 (from -11) and above a lower bound of -10 (to -9).
+TEST(RateLimit, NegativeBoundsHaveTheirBandInside) {
+    struct Case {
+        double value;
+        float lower, upper;
+        int16_t rating;
+    };
+    const Case cases[] = {
+        {-12.0, kUnsetLimit, -10.0f, 0}, {-11.0, kUnsetLimit, -10.0f, 0},
+        {-10.5, kUnsetLimit, -10.0f, 1}, {-10.0, kUnsetLimit, -10.0f, 1},
+        {-9.9, kUnsetLimit, -10.0f, 2},  {-8.0, -10.0f, kUnsetLimit, 0},
+        {-9.0, -10.0f, kUnsetLimit, 0},  {-9.5, -10.0f, kUnsetLimit, 1},
+        {-10.0, -10.0f, kUnsetLimit, 1}, {-10.1, -10.0f, kUnsetLimit, 2},
+        {0.0, -10.0f, 10.0f, 0},         {-9.5, -10.0f, 10.0f, 1},
+        {9.5, -10.0f, 10.0f, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RateLimit(c.value, c.lower, c.upper), c.rating)
+            << c.value << " in " << c.lower << " .. " << c.upper;
+}
+
 class LimitsTest : public ::testing::Test {
   protected:
     void SetUp() override {

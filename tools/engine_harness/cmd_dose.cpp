@@ -70,7 +70,7 @@ int CmdDose(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
     auto product = std::make_unique<ProductTable>();
-    const ProductFileStatus read = ReadProductFile(args[1], *product);
+    const ProductFileStatus read = ReadHarnessProduct(args[1], *product);
     if (!read.ok) {
         std::fprintf(err, "%s%s%s\n", read.line > 0 ? args[1] : "", read.line > 0 ? ": " : "",
                      read.message.c_str());

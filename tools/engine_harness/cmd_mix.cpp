@@ -144,7 +144,7 @@ void SetUpPhControl(const MixArgs& a) {
 
 int LoadProduct(const char* path, std::FILE* err) {
     auto product = std::make_unique<ProductTable>();
-    const ProductFileStatus read = ReadProductFile(path, *product);
+    const ProductFileStatus read = ReadHarnessProduct(path, *product);
     if (!read.ok) {
         std::fprintf(err, "%s%s%s\n", read.line > 0 ? path : "", read.line > 0 ? ": " : "",
                      read.message.c_str());

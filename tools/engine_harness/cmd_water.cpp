@@ -129,7 +129,7 @@ int CmdWater(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     // Both files are read before any record changes.
     auto product = std::make_unique<ProductTable>();
     if (productPath != nullptr) {
-        const ProductFileStatus read = ReadProductFile(productPath, *product);
+        const ProductFileStatus read = ReadHarnessProduct(productPath, *product);
         if (!read.ok) {
             std::fprintf(err, "%s%s%s\n", read.line > 0 ? productPath : "",
                          read.line > 0 ? ": " : "", read.message.c_str());

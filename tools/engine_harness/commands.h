@@ -36,8 +36,8 @@ int CmdSpeciate(std::span<char* const> args, std::FILE* out, std::FILE* err);
 int CmdPhAdjust(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // corrosion WATERFILE: the four corrosion rates of the water in mm/yr and mpy.
 int CmdCorrosion(std::span<char* const> args, std::FILE* out, std::FILE* err);
-// dose WATERFILE PRODUCTFILE [--time SECONDS]: the dose of a product (the harness's
-// text form) for the water, its ingredient amounts and the limit status.
+// dose WATERFILE PRODUCTFILE [--time SECONDS]: the dose of a product (a .PRD file
+// or the harness's text form) for the water, its ingredient amounts and the limit status.
 int CmdDose(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // calc WATERFILE [--reference]: a reference pass and a results pass (only the
 // reference pass with --reference); the saturation results, momentary excess and
@@ -62,3 +62,7 @@ int CmdWell(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // mix profile INJECTION FORMATION [--low P --high P] | mix grid KIND INJECTION FORMATION:
 // the waterflood mixing-ratio profile or a mixing grid of two calculated waters.
 int CmdMix(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// product pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | product show FILE:
+// writes a product file (current layout, or older; scrambled with the key) from
+// the text form, or prints a product file or text form in the text form.
+int CmdProduct(std::span<char* const> args, std::FILE* out, std::FILE* err);

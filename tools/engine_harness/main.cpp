@@ -32,6 +32,7 @@ constexpr HarnessCommand kCommands[] = {
      "[--source 0|1|2]"},
     {"mix", CmdMix,
      "profile INJECTION FORMATION [--low P --high P] | grid KIND INJECTION FORMATION [...]"},
+    {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -1,6 +1,7 @@
 // The harness's text form of a treatment product.
 #include "tools/engine_harness/product_file.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,8 @@
 #include <memory>
 #include <sstream>
 #include <vector>
+
+#include "treatment/files/product_file.h"
 
 namespace {
 
@@ -92,6 +95,7 @@ bool SetComponentInteger(ProductRecord& r, std::string_view key, double v) {
         r.energyForm = static_cast<int16_t>(v);
     else if (key == "result_switch" && fits(-32768, 32767))
         r.resultSwitch = static_cast<int16_t>(v);
+
     else
         return false;
     return true;
@@ -106,6 +110,7 @@ struct Parser {
     int components = 0;
     int limits = 0;
     int terms = 0;
+    int componentLimits = 0;
     std::string error;
 
     bool Header(std::string_view key, std::string_view value, const std::vector<double>& nums,
@@ -117,6 +122,9 @@ struct Parser {
             SetText(first.fileName, value);
         else if (key == "function")
             SetText(first.functionText, value);
+        else if (key == "base_code" && numeric && nums.size() == 1 &&
+                 nums[0] == std::floor(nums[0]) && std::fabs(nums[0]) <= 32767)
+            table.baseRecordCode = static_cast<int16_t>(nums[0]);
         else if (key == "header_value" && numeric && nums.size() == 1)
             table.headerValue = static_cast<float>(nums[0]);
         else if (key == "header_limit" && numeric && nums.size() == 1)
@@ -146,6 +154,34 @@ struct Parser {
         ProductRecord& r = table.records[components - 1];
         if (key == "name") {
             SetText(r.name, value);
+            return true;
+        }
+        if (key == "file" || key == "function") {
+            if (components == 1) {
+                error = "the first component's file and function are the product's";
+                return false;
+            }
+            SetText(key == "file" ? r.fileName : r.functionText, value);
+            return true;
+        }
+        if (key == "component_limit") {
+            const bool shape = numeric && (nums.size() == 3 || nums.size() == 4) &&
+                               nums[0] == std::floor(nums[0]) && std::fabs(nums[0]) <= 32767 &&
+                               (nums.size() == 3 || (nums[3] == std::floor(nums[3]) &&
+                                                     nums[3] >= 0 && nums[3] <= 65535));
+            if (!shape) {
+                error = "component_limit needs a code, a lower and an upper bound";
+                return false;
+            }
+            if (componentLimits == kComponentLimitCount) {
+                error = "more than 7 component limits";
+                return false;
+            }
+            ComponentLimit& l = r.componentLimits[componentLimits++];
+            l.code = static_cast<int16_t>(nums[0]);
+            l.lower = static_cast<float>(nums[1]);
+            l.upper = static_cast<float>(nums[2]);
+            l.word = nums.size() == 4 ? static_cast<uint16_t>(nums[3]) : 0;
             return true;
         }
         if (key == "term") {
@@ -189,6 +225,7 @@ struct Parser {
             }
             NewComponent(table.records[components++]);
             terms = 0;
+            componentLimits = 0;
             return true;
         }
         const size_t eq = line.find('=');
@@ -211,7 +248,7 @@ ProductFileStatus ParseProductText(std::string_view text, ProductTable& out) {
     auto table = std::make_unique<ProductTable>();
     table->headerLimit = kUnsetLimit;
     table->selection = 0;
-    Parser parser{*table, 0, 0, 0, {}};
+    Parser parser{*table, 0, 0, 0, 0, {}};
     int lineNumber = 0;
     while (!text.empty()) {
         const size_t nl = text.find('\n');
@@ -232,10 +269,24 @@ ProductFileStatus ParseProductText(std::string_view text, ProductTable& out) {
     return ProductFileStatus{};
 }
 
-ProductFileStatus ReadProductFile(const std::string& path, ProductTable& out) {
+bool NamesProductFile(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return ext == ".PRD";
+}
+
+ProductFileStatus ReadHarnessProduct(const std::string& path, ProductTable& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return ProductFileStatus{false, 0, "cannot read product file " + path};
     std::ostringstream text;
     text << in.rdbuf();
-    return ParseProductText(text.str(), out);
+    const std::string bytes = text.str();
+    if (!NamesProductFile(path)) return ParseProductText(bytes, out);
+    const ProductFileFault fault =
+        DecodeProductFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
+    if (fault != ProductFileFault::kNone)
+        return ProductFileStatus{
+            false, 0, "product file " + path + " refused: " + ProductFileFaultText(fault)};
+    return ProductFileStatus{};
 }

@@ -1,0 +1,217 @@
+// Reading and writing treatment product files in their three layouts.
+#include "treatment/files/product_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "common/byte_io.h"
+#include "platform/files/file_io.h"
+#include "treatment/files/older_product_layout.h"
+#include "treatment/product_table_codec.h"
+
+namespace {
+
+constexpr size_t kOlderLimitsBytes = 4 + kOlderLimitsBlockBytes;
+
+// XOR of a block with the key, byte i with key[i mod 8].
+void Scramble(uint8_t* block, size_t size, const uint8_t* key) {
+    if (key == nullptr) return;
+    for (size_t i = 0; i < size; ++i) block[i] ^= key[i % kScrambleKeyBytes];
+}
+
+template <size_t N>
+bool AllFinite(const float (&v)[N]) {
+    for (float x : v)
+        if (!std::isfinite(x)) return false;
+    return true;
+}
+
+bool AllFinite(const ProductRecord& r) {
+    const float singles[] = {r.activesPercent,
+                             r.blendShare,
+                             r.pKa25,
+                             r.pKaEnthalpy,
+                             r.activeConc,
+                             r.driverLimit,
+                             r.c14,
+                             r.c15,
+                             r.c16,
+                             r.c17,
+                             r.termCoefficient4,
+                             r.depletion2Rate,
+                             r.depletion2Threshold,
+                             r.ingredient2,
+                             r.ingredient3,
+                             r.depletion1Rate,
+                             r.depletion1Threshold,
+                             r.ingredient1,
+                             r.doseScale};
+    if (!AllFinite(singles) || !AllFinite(r.c) || !AllFinite(r.termLower) ||
+        !AllFinite(r.termUpper))
+        return false;
+    for (const ComponentLimit& l : r.componentLimits)
+        if (!std::isfinite(l.lower) || !std::isfinite(l.upper)) return false;
+    return true;
+}
+
+bool AllFinite(const ProductTable& t) {
+    if (!std::isfinite(t.headerValue) || !std::isfinite(t.headerLimit)) return false;
+    for (const LimitSlot& s : t.limits)
+        if (!std::isfinite(s.lower) || !std::isfinite(s.upper)) return false;
+    for (const ProductRecord& r : t.records)
+        if (!AllFinite(r)) return false;
+    return true;
+}
+
+bool CountInRange(int count) {
+    return count >= 1 && count <= kProductRecordCount;
+}
+
+ProductFileFault DecodeCurrent(uint8_t* body, size_t size, const uint8_t* key,
+                               ProductTable& scratch) {
+    Scramble(body, size, key);
+    if (bytes::GetU32(body) != kProductFileStamp) return ProductFileFault::kStamp;
+    if (!ProductTableFromBytes(body + 4, size - 4, scratch)) return ProductFileFault::kSize;
+    if (!CountInRange(scratch.componentCount)) return ProductFileFault::kCount;
+    return ProductFileFault::kNone;
+}
+
+ProductFileFault DecodeOlder(uint8_t* body, size_t size, const uint8_t* key,
+                             ProductTable& scratch) {
+    auto s = std::make_unique<OlderProductState>();
+    std::memset(s.get(), 0, sizeof *s);
+    Scramble(body, kOlderBaseBytes, key);
+    std::memcpy(s->baseRecord, body, kOlderBaseBytes);
+    const int count = OlderComponentCount(*s);
+    if (!CountInRange(count)) return ProductFileFault::kCount;
+    const size_t extra = count > kOlderBaseComponents ? count - kOlderBaseComponents : 0;
+    if (size != kOlderProductFileBytes + extra * kOlderEntryBytes)
+        return ProductFileFault::kCountSize;
+
+    uint8_t* limits = body + kOlderBaseBytes;
+    Scramble(limits, kOlderLimitsBytes, key);
+    s->limitsWord = bytes::GetU32(limits);
+    std::memcpy(s->limitsBlock, limits + 4, kOlderLimitsBlockBytes);
+    uint8_t* entry = limits + kOlderLimitsBytes;
+    for (size_t k = 0; k < extra; ++k, entry += kOlderEntryBytes) {
+        Scramble(entry, kOlderEntryBytes, key);
+        std::memcpy(s->entries[kOlderBaseComponents + k], entry, kOlderEntryBytes);
+    }
+    BuildEntriesFromBase(*s);
+    ConvertOlderProduct(*s, scratch);
+    return ProductFileFault::kNone;
+}
+
+}  // namespace
+
+const char* ProductFileFaultText(ProductFileFault fault) {
+    switch (fault) {
+        case ProductFileFault::kNone:
+            return "it can be read";
+        case ProductFileFault::kCannotOpen:
+            return "it cannot be opened";
+        case ProductFileFault::kSize:
+            return "its size fits no product file layout";
+        case ProductFileFault::kCount:
+            return "its component count is not 1 to 28";
+        case ProductFileFault::kCountSize:
+            return "its component count does not match its size";
+        case ProductFileFault::kStamp:
+            return "its layout stamp is not 557";
+        case ProductFileFault::kNotFinite:
+            return "it holds a number that is not finite";
+    }
+    return "it cannot be read";
+}
+
+ProductFileFault DecodeProductFile(const uint8_t* data, size_t size, ProductTable& out,
+                                   ProductFileInfo* info) {
+    if (data == nullptr || size < 2 || size > kLargestProductFileBytes)
+        return ProductFileFault::kSize;
+    ProductFileInfo found;
+    const uint8_t* key = nullptr;
+    size_t start = 0;
+    if (bytes::GetU16(data) == kScrambleMarker) {
+        if (size < kScrambleHeaderBytes) return ProductFileFault::kSize;
+        found.scrambled = true;
+        key = data + 2;
+        start = kScrambleHeaderBytes;
+    }
+    std::vector<uint8_t> body(data + start, data + size);
+    const size_t n = body.size();
+    auto scratch = std::make_unique<ProductTable>();
+    ProductFileFault fault;
+    if (n == kCurrentProductFileBytes) {
+        found.layout = ProductLayout::kCurrent;
+        fault = DecodeCurrent(body.data(), n, key, *scratch);
+    } else if (n >= kOlderProductFileBytes &&
+               (n - kOlderProductFileBytes) % kOlderEntryBytes == 0) {
+        found.layout = ProductLayout::kOlder;
+        fault = DecodeOlder(body.data(), n, key, *scratch);
+    } else {
+        return ProductFileFault::kSize;
+    }
+    if (fault != ProductFileFault::kNone) return fault;
+    if (!AllFinite(*scratch)) return ProductFileFault::kNotFinite;
+    out = *scratch;
+    if (info != nullptr) *info = found;
+    return ProductFileFault::kNone;
+}
+
+std::vector<uint8_t> EncodeProductFile(const ProductTable& t, ProductLayout layout,
+                                       const uint8_t* key) {
+    std::vector<uint8_t> body;
+    if (layout == ProductLayout::kCurrent) {
+        if (!CountInRange(t.componentCount)) return {};
+        body.resize(kCurrentProductFileBytes);
+        bytes::PutU32(body.data(), kProductFileStamp);
+        if (!ProductTableToBytes(t, body.data() + 4, body.size() - 4)) return {};
+        Scramble(body.data(), body.size(), key);
+    } else {
+        auto s = std::make_unique<OlderProductState>();
+        if (!MakeOlderProduct(t, *s)) return {};
+        const int extra = std::max(0, t.componentCount - kOlderBaseComponents);
+        body.resize(kOlderProductFileBytes + static_cast<size_t>(extra) * kOlderEntryBytes);
+        uint8_t* p = body.data();
+        std::memcpy(p, s->baseRecord, kOlderBaseBytes);
+        Scramble(p, kOlderBaseBytes, key);
+        p += kOlderBaseBytes;
+        bytes::PutU32(p, s->limitsWord);
+        std::memcpy(p + 4, s->limitsBlock, kOlderLimitsBlockBytes);
+        Scramble(p, kOlderLimitsBytes, key);
+        p += kOlderLimitsBytes;
+        for (int k = 0; k < extra; ++k, p += kOlderEntryBytes) {
+            std::memcpy(p, s->entries[kOlderBaseComponents + k], kOlderEntryBytes);
+            Scramble(p, kOlderEntryBytes, key);
+        }
+    }
+    if (key == nullptr) return body;
+    std::vector<uint8_t> file(kScrambleHeaderBytes + body.size());
+    bytes::PutU16(file.data(), kScrambleMarker);
+    std::memcpy(file.data() + 2, key, kScrambleKeyBytes);
+    std::memcpy(file.data() + kScrambleHeaderBytes, body.data(), body.size());
+    return file;
+}
+
+ProductFileFault ReadProductFile(const std::string& programPath, ProductTable& out,
+                                 ProductFileInfo* info) {
+    const win::HFILE file = win::_lopen(programPath.c_str(), win::OF_READ);
+    if (file == win::HFILE_ERROR) return ProductFileFault::kCannotOpen;
+    const win::LONG size = win::_llseek(file, 0, 2);
+    if (size < 0 || win::_llseek(file, 0, 0) != 0) {
+        win::_lclose(file);
+        return ProductFileFault::kCannotOpen;
+    }
+    if (static_cast<size_t>(size) > kLargestProductFileBytes) {
+        win::_lclose(file);
+        return ProductFileFault::kSize;
+    }
+    std::vector<uint8_t> data(static_cast<size_t>(size));
+    const win::UINT read =
+        size == 0 ? 0 : win::_lread(file, data.data(), static_cast<win::UINT>(data.size()));
+    win::_lclose(file);
+    if (read != data.size()) return ProductFileFault::kCannotOpen;
+    return DecodeProductFile(data.data(), data.size(), out, info);
+}
