@@ -26,6 +26,9 @@ void RegisterMainMenu();
 // Menus 11, 12 and 17, the class menus of the result pages.
 void RegisterPageMenus();
 
+// The templates of the four list choosers (63 to 66).
+void RegisterChooserDialogs();
+
 // The eight background pictures: id and size in pixels.
 struct PictureSize {
     int id;

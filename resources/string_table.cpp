@@ -43,4 +43,5 @@ void RegisterProgramResources() {
     RegisterMainMenu();
     RegisterPageMenus();
     RegisterBackgroundPictures();
+    RegisterChooserDialogs();
 }
