@@ -108,7 +108,7 @@ struct GraphChoice {
     int16_t leadingWord;
     int16_t count;
     int16_t codes[4];
-    int32_t mineralPosition;
+    int32_t mineralPosition = 0;
 };
 constexpr int kGraphChoiceFileBytes = 12;
 static_assert(offsetof(GraphChoice, mineralPosition) == kGraphChoiceFileBytes,
