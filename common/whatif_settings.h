@@ -2,6 +2,7 @@
 // control and the 3D graph ranges: the settings the scenario drivers read.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "common/byte_io.h"
@@ -101,12 +102,17 @@ static_assert(sizeof(GraphRangeSettings) == 72, "GraphRangeSettings is 18 f32");
 
 // The graphs chosen in the Choose Graphs dialog: a leading word, the count (-1
 // while none is chosen) and up to four IndexCode values; 12 bytes in files.
+// Beside them, held in memory only, the list row of the mineral chosen for the
+// graphs by the mineral chooser.
 struct GraphChoice {
     int16_t leadingWord;
     int16_t count;
     int16_t codes[4];
+    int32_t mineralPosition = 0;
 };
-static_assert(sizeof(GraphChoice) == 12, "GraphChoice is 12 bytes");
+constexpr int kGraphChoiceFileBytes = 12;
+static_assert(offsetof(GraphChoice, mineralPosition) == kGraphChoiceFileBytes,
+              "GraphChoice keeps its 12 file bytes first");
 
 // Codes of the dose graphs that GraphChoice can hold beside the IndexCode values.
 namespace GraphCode {

@@ -33,6 +33,9 @@ void RegisterPageMenus();
 // summary).
 void RegisterTreatmentDialogs();
 
+// The templates of the four list choosers (63 to 66).
+void RegisterChooserDialogs();
+
 // The eight background pictures: id and size in pixels.
 struct PictureSize {
     int id;

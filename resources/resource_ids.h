@@ -143,3 +143,21 @@ enum : int {
     k1920x1200 = 107,
 };
 }  // namespace PictureId
+
+// The four list choosers: their dialog templates and list boxes.
+namespace DialogId {
+enum : int {
+    kMineralGraphChooser = 63,
+    kDosageGraphChooser = 64,
+    kAxisTransformChooser = 65,
+    kSatLevelChooser = 66,
+};
+}  // namespace DialogId
+namespace ChooserList {
+enum : int {
+    kMineralGraph = 385,
+    kAxisTransform = 386,
+    kDosageGraph = 387,
+    kSatLevel = 388,
+};
+}  // namespace ChooserList

@@ -45,4 +45,5 @@ void RegisterProgramResources() {
     RegisterBackgroundPictures();
     RegisterProgramIcon();
     RegisterTreatmentDialogs();
+    RegisterChooserDialogs();
 }

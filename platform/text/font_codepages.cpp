@@ -1,12 +1,22 @@
 // Byte-to-Unicode tables of the two single-byte code pages the program's
 // fonts use: the OEM code page (IBM PC code page 437: box drawing, Greek
-// letters, and 0xF8 the degree sign) for fonts with the OEM character set,
+// letters, 0xF8 the degree sign, and below 0x20 symbols such as 0x19 the down
+// arrow) for fonts with the OEM character set,
 // and the ANSI code page (Windows-1252, a superset of ISO 8859-1) for the
 // others. The lower 128 bytes are ASCII in both.
 #include "platform/text/font_codepages.h"
 
 namespace win {
 namespace {
+
+// Bytes 0x00 to 0x1F of code page 437 as its fonts draw them (faces, card
+// suits, arrows ...). Tab, line feed and carriage return keep their meaning
+// for text layout, and byte 0 stays the terminator.
+constexpr char32_t kOemLow[32] = {
+    0x0000, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022, 0x25D8, 0x0009, 0x000A,
+    0x2642, 0x2640, 0x000D, 0x266B, 0x263C, 0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7,
+    0x25AC, 0x21A8, 0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
+};
 
 // Bytes 0x80 to 0xFF of code page 437.
 constexpr char32_t kOem[128] = {
@@ -42,6 +52,8 @@ constexpr char32_t kAnsi[128] = {
 }  // namespace
 
 char32_t ByteToUnicode(unsigned char byte, BYTE charSet) {
+    if (byte < 0x20 && charSet == OEM_CHARSET) return kOemLow[byte];
+    if (byte == 0x7F && charSet == OEM_CHARSET) return 0x2302;  // the house sign
     if (byte < 0x80) return byte;
     if (charSet == OEM_CHARSET) return kOem[byte - 0x80];
     if (charSet == SYMBOL_CHARSET) return byte;

@@ -14,6 +14,7 @@
 #include "input/residence_records.h"
 #include "input/water_temperature_records.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/choosers/chooser_texts.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
 #include "treatment/records.h"
@@ -98,6 +99,7 @@ void SetStartRanges(const UnitCodes& units, WhatIfSettings& whatIf, GraphRangeSe
 void SetWorkspaceStartValues() {
     std::copy(std::begin(kGraphCodeOrder), std::end(kGraphCodeOrder), graphCodeList);
     std::copy(std::begin(kGraphCodeOrder), std::end(kGraphCodeOrder), graphCodeListCopy);
+    FillSaturationLevelCodes();
 
     for (SampleDescription& d : multiMixState.descriptions) BlankDescription(d);
     BlankDescription(multiMixBlend.mixedDescription);

@@ -71,7 +71,7 @@ TEST(RangeRecords, RoundTripKeepsEveryFieldInFileOrder) {
     EXPECT_EQ(back.reserved[1], 11.0f);
     EXPECT_EQ(back.temperatureEval, 15.0f);
 
-    GraphChoice g{0, 2, {0, 21, -1, -1}};
+    GraphChoice g{0, 2, {0, 21, -1, -1}, 9};  // the mineral position stays in memory
     std::array<uint8_t, 12> gb{};
     bytes::Writer gout(gb.data(), gb.size());
     EncodeGraphChoice(g, gout);

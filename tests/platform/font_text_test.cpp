@@ -130,6 +130,9 @@ TEST_F(FontTest, CodePagesMapBytesToTheirCharacters) {
     EXPECT_EQ(ByteToUnicode(0xB0, ANSI_CHARSET), U'\u00B0');
     EXPECT_EQ(ByteToUnicode(0x80, OEM_CHARSET), U'\u00C7');   // C cedilla
     EXPECT_EQ(ByteToUnicode(0x80, ANSI_CHARSET), U'\u20AC');  // euro sign
+    EXPECT_EQ(ByteToUnicode(0x19, OEM_CHARSET), U'\u2193');   // down arrow
+    EXPECT_EQ(ByteToUnicode(0x09, OEM_CHARSET), U'\t');       // tab keeps its meaning
+    EXPECT_EQ(ByteToUnicode(0x19, ANSI_CHARSET), U'\u0019');
     EXPECT_EQ(ByteToUnicode(0xE1, OEM_CHARSET), U'\u00DF');   // sharp s
     EXPECT_EQ(ByteToUnicode('A', OEM_CHARSET), U'A');
     // The OEM font's byte 0xF8 draws the same degree sign as the ANSI font's

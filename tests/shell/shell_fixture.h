@@ -31,6 +31,9 @@
 #include "resources/program_resources.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/frame/whatif_records.h"
+#include "scenarios/wells/well_records.h"
+#include "shell/accumulators/selected_params_records.h"
+#include "shell/choosers/chooser_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/settings/heading_records.h"
 #include "shell/mainwindow/main_window_records.h"
@@ -59,6 +62,7 @@ inline void ResetProgram() {
     ResetBalancingRecords();
     ResetSpeciationRecords();
     ResetScenarioRecords();
+    ResetWellRecords();
     ResetMultiMixRecords();
     ResetTreatmentRecords();
     ResetGraphsRecords();
@@ -70,6 +74,8 @@ inline void ResetProgram() {
     ResetClipboardRecords();
     ResetWaterTemperatureRecords();
     ResetServiceHooks();
+    ResetSelectedParamsRecords();
+    ResetChooserRecords();
 }
 
 class ShellTest : public ::testing::Test {
