@@ -43,4 +43,6 @@ void RegisterProgramResources() {
     RegisterMainMenu();
     RegisterPageMenus();
     RegisterBackgroundPictures();
+    RegisterPrintDialogs();
+    RegisterReportPictures();
 }

@@ -15,6 +15,7 @@
 #include "resources/resource_ids.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
+#include "shell/commands/print_option_commands.h"
 #include "shell/commands/quit_sequence.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
@@ -118,6 +119,14 @@ bool OnCommand(win::HWND hwnd, win::WPARAM command) {
     switch (command) {
         case MenuCommand::kQuit:
             QuitProgram(hwnd);
+            return true;
+        case MenuCommand::kPrinterSetup:
+            RunPrinterSetup(hwnd);
+            return true;
+        case MenuCommand::kPrintMode:
+        case MenuCommand::kMineralNameOrFormula:
+        case MenuCommand::kIndexOrRatio:
+            RunPrintOptionDialog(hwnd, command);
             return true;
         default:
             return false;
