@@ -26,7 +26,10 @@ void StopAfterPage(int page) {
 void QueuePrinterAnswer(const ScriptAction& a) {
     switch (a.printer) {
         case ScriptAction::PrinterStep::kChoose:
-            win::AnswerPrintDialog(a.text, a.landscape);
+            if (a.orientation == 0)
+                win::AnswerPrintDialog(a.text);
+            else
+                win::AnswerPrintDialog(a.text, a.orientation == 2);
             break;
         case ScriptAction::PrinterStep::kCancel:
             win::CancelPrintDialog();

@@ -8,9 +8,9 @@
 #include <cctype>
 #include <system_error>
 
-#include "platform/system/clipboard.h"
 #include "platform/drivers/script.h"
 #include "platform/print/print_setup.h"
+#include "platform/system/clipboard.h"
 #include "platform/window/window.h"
 
 namespace fs = std::filesystem;
@@ -139,7 +139,8 @@ void RunLog::PollPrints() {
         if (p.aborted)
             Note("print \"" + p.document + "\" aborted");
         else
-            Note("printed \"" + p.document + "\": " + std::to_string(p.pages) + " pages, " + p.path);
+            Note("printed \"" + p.document + "\": " + std::to_string(p.pages) + " pages, " +
+                 p.path);
     }
 }
 

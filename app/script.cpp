@@ -91,9 +91,10 @@ bool ParsePrinter(std::string rest, ScriptAction& a, std::string& why) {
     }
     a.printer = ScriptAction::PrinterStep::kChoose;
     const size_t lastBlank = rest.find_last_of(" \t");
-    const std::string last = Lower(lastBlank == std::string::npos ? rest : rest.substr(lastBlank + 1));
+    const std::string last =
+        Lower(lastBlank == std::string::npos ? rest : rest.substr(lastBlank + 1));
     if (lastBlank != std::string::npos && (last == "portrait" || last == "landscape")) {
-        a.landscape = last == "landscape";
+        a.orientation = last == "landscape" ? 2 : 1;
         rest = TrimRight(rest.substr(0, lastBlank));
     }
     a.text = rest;

@@ -46,9 +46,9 @@ struct ScriptAction {
     int control = 0;  // dialog control id, DY or LINE
     DialogStep step = DialogStep::kSet;
     PrinterStep printer = PrinterStep::kChoose;  // number: the page of stop
-    bool landscape = false;                      // printer NAME landscape
-    bool cancel = false;    // file cancel
-    std::string text;       // answer TEXT, file PATH, dialog TEXT, snap or text PATH
+    int orientation = 0;  // printer NAME [portrait|landscape]: 0 as shown, 1 portrait, 2 landscape
+    bool cancel = false;  // file cancel
+    std::string text;     // answer TEXT, file PATH, dialog TEXT, snap or text PATH
     std::string className;  // the window of snap and the page verbs
 };
 

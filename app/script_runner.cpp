@@ -55,7 +55,10 @@ std::string DescribeAction(const ScriptAction& a) {
             if (a.printer == ScriptAction::PrinterStep::kCancel) return "printer cancel";
             if (a.printer == ScriptAction::PrinterStep::kStop)
                 return "printer stop " + std::to_string(a.number);
-            return "printer " + a.text + (a.landscape ? " landscape" : "");
+            return "printer " + a.text +
+                   (a.orientation == 2   ? " landscape"
+                    : a.orientation == 1 ? " portrait"
+                                         : "");
     }
     return "";
 }

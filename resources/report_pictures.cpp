@@ -132,7 +132,7 @@ void Text(win::HDC dc, const char* text, int x, int y, int height, int weight,
 }
 
 // The drop: a round bottom under a point, with a highlight.
-void DrawDrop(win::HDC dc, const Ink& ink, bool mono) {
+void DrawDrop(win::HDC dc, const Ink& ink) {
     win::HBRUSH brush = win::CreateSolidBrush(ink.drop);
     win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, ink.drop);
     win::HGDIOBJ oldBrush = win::SelectObject(dc, brush);
@@ -149,20 +149,19 @@ void DrawDrop(win::HDC dc, const Ink& ink, bool mono) {
     win::HPEN none = static_cast<win::HPEN>(win::GetStockObject(win::NULL_PEN));
     oldBrush = win::SelectObject(dc, white);
     oldPen = win::SelectObject(dc, none);
-    win::Ellipse(dc, 32, 96, 48, 128);
-    if (!mono) win::Ellipse(dc, 36, 132, 44, 140);
+    win::Ellipse(dc, 30, 98, 42, 126);
     win::SelectObject(dc, oldBrush);
     win::SelectObject(dc, oldPen);
     win::DeleteObject(white);
 }
 
-win::Image32 Logo(const Ink& ink, bool mono) {
+win::Image32 Logo(const Ink& ink) {
     return Draw(kLogoWidth, kLogoHeight, [&](win::HDC dc) {
         FillBox(dc, 0, 0, kLogoWidth, kLogoHeight, win::RGB(255, 255, 255));
-        DrawDrop(dc, ink, mono);
-        Text(dc, "TARVEX", 118, 52, 52, win::FW_BOLD, ink.name);
-        FillBox(dc, 120, 108, 290, 112, ink.rule);
-        Text(dc, "Scale & Corrosion", 120, 118, 22, win::FW_NORMAL, ink.words);
+        DrawDrop(dc, ink);
+        Text(dc, "TARVEX", 120, 58, 44, win::FW_BOLD, ink.name);
+        FillBox(dc, 122, 106, 286, 110, ink.rule);
+        Text(dc, "Scale & Corrosion", 122, 116, 24, win::FW_NORMAL, ink.words);
     });
 }
 
@@ -190,7 +189,7 @@ win::Image32 Backdrop(int width, int height) {
 }  // namespace
 
 std::vector<uint8_t> MakeLogoPicture(bool colour) {
-    return colour ? Dib24(Logo(kColourInk, false)) : Dib1(Logo(kMonoInk, true));
+    return colour ? Dib24(Logo(kColourInk)) : Dib1(Logo(kMonoInk));
 }
 
 std::vector<uint8_t> MakeBackdropPicture(int width, int height) {

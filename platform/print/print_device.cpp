@@ -82,8 +82,10 @@ DeviceCaps PrinterCaps(const PrinterConfig& printer, const DeviceMode* mode) {
     c.physicalWidth = static_cast<int>(std::lround(paper.width * c.logPixelsX));
     c.physicalHeight = static_cast<int>(std::lround(paper.height * c.logPixelsY));
     // The unprintable margin; a landscape sheet turns it with the paper.
-    const double marginX = m.dmOrientation == DMORIENT_LANDSCAPE ? printer.marginY : printer.marginX;
-    const double marginY = m.dmOrientation == DMORIENT_LANDSCAPE ? printer.marginX : printer.marginY;
+    const double marginX =
+        m.dmOrientation == DMORIENT_LANDSCAPE ? printer.marginY : printer.marginX;
+    const double marginY =
+        m.dmOrientation == DMORIENT_LANDSCAPE ? printer.marginX : printer.marginY;
     c.offsetX = static_cast<int>(std::lround(marginX * c.logPixelsX));
     c.offsetY = static_cast<int>(std::lround(marginY * c.logPixelsY));
     c.horzRes = c.physicalWidth - 2 * c.offsetX;

@@ -35,8 +35,8 @@ PageEndedHook& PageHook() {
 }
 
 void Note(const PrintJob& job, const std::string& path, bool aborted) {
-    Log().push_back(PrintRecord{job.docName, job.printer.name,
-                                static_cast<int>(job.pages.size()), path, aborted});
+    Log().push_back(PrintRecord{job.docName, job.printer.name, static_cast<int>(job.pages.size()),
+                                path, aborted});
 }
 
 PrintJob* JobOf(HDC hdc) {

@@ -23,6 +23,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,10 +67,11 @@ void UsePrinters(const std::vector<PrinterConfig>& printers);
 [[nodiscard]] const PrinterConfig* FindPrinter(const std::string& name);
 
 // Headless answers of the print dialog, used in order, one per dialog: the
-// printer to choose (empty: keep the one shown) and the orientation, or a
-// cancel. A print dialog without an answer is a script failure and counts
-// as cancelled.
-void AnswerPrintDialog(const std::string& printerName, bool landscape = false);
+// printer to choose (empty: keep the one shown) and the orientation (none:
+// keep the one shown), or a cancel. A print dialog without an answer is a
+// script failure and counts as cancelled.
+void AnswerPrintDialog(const std::string& printerName,
+                       std::optional<bool> landscape = std::nullopt);
 void CancelPrintDialog();
 
 // Where the last finished document went (empty before the first one).

@@ -115,6 +115,9 @@ void PrintSampleHeaderCompact(win::HDC dc, const WaterAnalysis& injection,
         PutText(dc, side.column + (side.column == 0 ? 26 : 25),
                 FormatSampleTime(side.water.sampleTime));
     }
+    // The closing rule goes on a line of its own: drawn on the line above, its
+    // opaque cells would paint over the sample dates.
+    AdvanceLines(1);
     PrintRule(dc, reportPageGrid.columnsPerLine);
     reportPageGrid.lineHeight = keptLineHeight;
 }
