@@ -3,6 +3,7 @@
 // print mode, and the message when the display configuration file cannot be
 // written.
 #include "graphs/graph_output_records.h"
+#include "printing/options/print_option_dialogs.h"
 #include "printing/print_dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/settings/display_config_file.h"
@@ -100,6 +101,52 @@ TEST_F(OptionDialogsTest, PrinterSetupThatEndsWithoutAPrinterWarns) {
     EXPECT_TRUE(win::MessageBoxLog().empty());
     EXPECT_NE(printJobState.savedDevNames, nullptr);
     EXPECT_EQ(graphOutputFlags.printColorAvailable, 1);  // the default printer prints colour
+}
+
+// Every control inside the dialog, none over another, the dialog on the
+// smallest desktop.
+TEST_F(OptionDialogsTest, LayoutsFitAndDoNotOverlap) {
+    for (int id : {PrintDialogId::kChemFormat, PrintDialogId::kIndexFormat,
+                   PrintDialogId::kPrintMode, PrintDialogId::kCancelPrinting}) {
+        win::OnDialog(
+            id,
+            [&](win::HWND d) {
+                win::RECT frame{}, client{};
+                win::GetWindowRect(d, &frame);
+                win::GetClientRect(d, &client);
+                EXPECT_LE(frame.right - frame.left, 640) << id;
+                EXPECT_LE(frame.bottom - frame.top, 480) << id;
+                std::vector<win::RECT> boxes;
+                for (win::HWND c = win::GetWindow(d, win::GW_CHILD); c != nullptr;
+                     c = win::GetWindow(c, win::GW_HWNDNEXT)) {
+                    win::RECT r{};
+                    win::GetWindowRect(c, &r);
+                    win::POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+                    win::ScreenToClient(d, &corners[0]);
+                    win::ScreenToClient(d, &corners[1]);
+                    r = win::RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+                    EXPECT_GE(r.left, 0) << id;
+                    EXPECT_GE(r.top, 0) << id;
+                    EXPECT_LE(r.right, client.right) << id;
+                    EXPECT_LE(r.bottom, client.bottom) << id;
+                    for (const win::RECT& other : boxes) {
+                        const bool apart = r.right <= other.left || other.right <= r.left ||
+                                           r.bottom <= other.top || other.bottom <= r.top;
+                        EXPECT_TRUE(apart) << id << " " << win::WindowText(c);
+                    }
+                    boxes.push_back(r);
+                }
+                win::PressButton(d, win::IDCANCEL);
+            },
+            1);
+        (void)win::DialogBoxParamA(nullptr, id, mainWindowState.mainWindow,
+                                   id == PrintDialogId::kCancelPrinting ? PrintCancelDlgProc
+                                   : id == PrintDialogId::kPrintMode    ? PrintModeDlgProc
+                                   : id == PrintDialogId::kChemFormat   ? ChemFormatDlgProc
+                                                                        : IndexFormatDlgProc,
+                                   0);
+    }
+    printJobState.printAborted = 0;
 }
 
 }  // namespace

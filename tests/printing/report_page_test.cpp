@@ -56,6 +56,45 @@ TEST_F(ReportPageTest, GridAt600DpiCentresTheTextOrKeepsToTheOffset) {
     AbortJob();
 }
 
+int FontWidth(win::HFONT font) {
+    win::LOGFONTA lf{};
+    win::GetObjectA(font, sizeof lf, &lf);
+    return lf.lfWidth;
+}
+
+TEST_F(ReportPageTest, SummaryPageVariantsAndColumnFitting) {
+    win::HDC dc = StartPage();
+    ASSERT_NE(dc, nullptr);
+    const PrintPageMetrics& m = printJobState.pageMetrics;
+    ASSERT_EQ(SetupLandscapeSummaryPage(76, 0), 0);
+    EXPECT_EQ(FontHeight(reportFonts.bodyFont), m.usableHeight / 76);  // the usable height
+    EXPECT_EQ(FontWidth(reportFonts.bodyFont), 0);
+
+    ASSERT_EQ(SetupPortraitSummaryPage(84, 184), 0);
+    const int h = m.usableHeight / 84;
+    const int w = m.usableWidth / 184;
+    EXPECT_EQ(FontWidth(reportFonts.boldFont), w);
+    EXPECT_EQ(FontWidth(reportFonts.largestFont), w);
+    EXPECT_EQ(FontHeight(reportFonts.largeFont), static_cast<int>(h * 17.0 / 22.0 / 0.8));
+    EXPECT_EQ(FontHeight(reportFonts.largestFont), static_cast<int>(h * 17.0 / 22.0 / 0.55));
+
+    // Fitting 200 columns into the usable width lowers the fonts; set-up after
+    // set-up leaves no font behind.
+    ASSERT_EQ(SetupReportPage(0, 200), 0);
+    const int fitted = FontHeight(reportFonts.bodyFont);
+    EXPECT_LT(fitted, m.vertRes / 70);
+    const int objects = win::LiveGdiObjectCount();
+    for (int k = 0; k < 3; ++k) ASSERT_EQ(SetupReportPage(0, 200), 0);
+    EXPECT_EQ(win::LiveGdiObjectCount(), objects);
+    EXPECT_EQ(FontHeight(reportFonts.bodyFont), fitted);
+
+    // Once the job is cancelled a set-up does nothing.
+    printJobState.printAborted = 1;
+    EXPECT_EQ(SetupReportPage(0, 0), -1);
+    EXPECT_EQ(FontHeight(reportFonts.bodyFont), fitted);
+    AbortJob();
+}
+
 TEST_F(ReportPageTest, NarrowPrintableWidthWidensTheFirstGrid) {
     // Half an inch each side: 4,500 of 5,100 pixels, under 90 % of the sheet.
     UsePrinterLines("Half | letter | 600 | colour | " + out.string() + " | margin=0.5\n");
