@@ -8,8 +8,9 @@
 #include <cctype>
 #include <system_error>
 
-#include "platform/system/clipboard.h"
 #include "platform/drivers/script.h"
+#include "platform/print/print_setup.h"
+#include "platform/system/clipboard.h"
 #include "platform/window/window.h"
 
 namespace fs = std::filesystem;
@@ -76,6 +77,7 @@ bool RunLog::Open(const std::string& path, const std::string& folder) {
     logPath_ = fs::weakly_canonical(fs::absolute(path), ec);
     files_ = TakeFolderPicture();
     boxesSeen_ = win::MessageBoxLog().size();
+    printsSeen_ = win::PrintLog().size();
     clipboard_ = ClipboardPicture();
     Note("start in " + folder);
     return true;
@@ -91,6 +93,7 @@ void RunLog::Poll() {
     if (file_ == nullptr) return;
     PollWindows();
     PollMessageBoxes();
+    PollPrints();
     PollFiles();
     PollClipboard();
 }
@@ -126,6 +129,18 @@ void RunLog::PollMessageBoxes() {
     for (; boxesSeen_ < boxes.size(); ++boxesSeen_) {
         const win::MessageBoxRecord& b = boxes[boxesSeen_];
         Note("message box \"" + b.caption + "\": \"" + b.text + "\" -> " + AnswerName(b.answer));
+    }
+}
+
+void RunLog::PollPrints() {
+    const auto& prints = win::PrintLog();
+    for (; printsSeen_ < prints.size(); ++printsSeen_) {
+        const win::PrintRecord& p = prints[printsSeen_];
+        if (p.aborted)
+            Note("print \"" + p.document + "\" aborted");
+        else
+            Note("printed \"" + p.document + "\": " + std::to_string(p.pages) + " pages, " +
+                 p.path);
     }
 }
 

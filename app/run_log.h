@@ -1,7 +1,8 @@
 // The run log of --log FILE: what a headless run did, in the order the script
 // drove it. Each script action is written as "> action", followed by what it
 // caused: windows created and destroyed (class and title), message boxes
-// (caption, text and answer), files written in the install folder (with their
+// (caption, text and answer), print jobs (printed "NAME": N pages, PATH, or
+// print "NAME" aborted), files written in the install folder (with their
 // sizes) and changes of the clipboard.
 #pragma once
 
@@ -49,6 +50,7 @@ class RunLog {
     std::vector<std::string> ClipboardPicture() const;
     void PollWindows();
     void PollMessageBoxes();
+    void PollPrints();
     void PollFiles();
     void PollClipboard();
 
@@ -58,5 +60,6 @@ class RunLog {
     std::map<std::string, FileStamp> files_;
     std::map<win::HWND, WindowName> windows_;
     size_t boxesSeen_ = 0;
+    size_t printsSeen_ = 0;
     std::vector<std::string> clipboard_;
 };

@@ -71,6 +71,40 @@ bool ParseAnswer(const std::string& word, int& button) {
     return true;
 }
 
+// printer NAME [portrait|landscape], printer cancel, printer stop N. A name
+// may hold blanks ("Office Laser"); a last word portrait or landscape is the
+// orientation.
+bool ParsePrinter(std::string rest, ScriptAction& a, std::string& why) {
+    a.verb = ScriptAction::Verb::kPrinter;
+    if (Lower(rest) == "cancel") {
+        a.printer = ScriptAction::PrinterStep::kCancel;
+        return true;
+    }
+    std::string probe = rest;
+    if (Lower(NextWord(probe)) == "stop") {
+        a.printer = ScriptAction::PrinterStep::kStop;
+        if (!ParseNumber(NextWord(probe), a.number) || a.number < 1 || !probe.empty()) {
+            why = "printer stop wants a page number from 1";
+            return false;
+        }
+        return true;
+    }
+    a.printer = ScriptAction::PrinterStep::kChoose;
+    const size_t lastBlank = rest.find_last_of(" \t");
+    const std::string last =
+        Lower(lastBlank == std::string::npos ? rest : rest.substr(lastBlank + 1));
+    if (lastBlank != std::string::npos && (last == "portrait" || last == "landscape")) {
+        a.orientation = last == "landscape" ? 2 : 1;
+        rest = TrimRight(rest.substr(0, lastBlank));
+    }
+    a.text = rest;
+    if (a.text.empty()) {
+        why = "printer wants a printer name [portrait|landscape], cancel or stop N";
+        return false;
+    }
+    return true;
+}
+
 // One line into `a`; false with `why` when it is not an action.
 bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
     const std::string verb = Lower(NextWord(rest));
@@ -174,6 +208,7 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
         }
         return true;
     }
+    if (verb == "printer") return ParsePrinter(rest, a, why);
     why = "unknown action \"" + verb + "\"";
     return false;
 }

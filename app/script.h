@@ -17,6 +17,10 @@
 //   close CLASS                      the window's close box
 //   where CLASS                      logs the window's rectangle
 //   text CLASS PATH                  saves the plain text a page shows
+//   printer NAME [portrait|landscape] answers the next print or set-up dialog
+//   printer cancel                   cancels the next print or set-up dialog
+//   printer stop N                   Cancel in the cancel dialog once page N
+//                                    of the document has ended
 #pragma once
 
 #include <string>
@@ -33,16 +37,20 @@ struct ScriptAction {
         kRightClick,
         kClose,
         kWhere,
-        kText
+        kText,
+        kPrinter
     };
     enum class DialogStep { kSet, kCheck, kPress, kSelect, kDump };
+    enum class PrinterStep { kChoose, kCancel, kStop };
     Verb verb = Verb::kMenu;
     int line = 0;     // line number in the file, for messages
     int number = 0;   // menu id, answer button id, dialog template id, DX or COLUMN
     int control = 0;  // dialog control id, DY or LINE
     DialogStep step = DialogStep::kSet;
-    bool cancel = false;    // file cancel
-    std::string text;       // answer TEXT, file PATH, dialog TEXT, snap or text PATH
+    PrinterStep printer = PrinterStep::kChoose;  // number: the page of stop
+    int orientation = 0;  // printer NAME [portrait|landscape]: 0 as shown, 1 portrait, 2 landscape
+    bool cancel = false;  // file cancel
+    std::string text;     // answer TEXT, file PATH, dialog TEXT, snap or text PATH
     std::string className;  // the window of snap and the page verbs
 };
 

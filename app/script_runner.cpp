@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/page_verbs.h"
+#include "app/printer_verbs.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/drivers/driver.h"
 #include "platform/drivers/script.h"
@@ -119,6 +120,14 @@ std::string DescribeAction(const ScriptAction& a) {
             return "where " + a.className;
         case Verb::kText:
             return "text " + a.className + " " + a.text;
+        case Verb::kPrinter:
+            if (a.printer == ScriptAction::PrinterStep::kCancel) return "printer cancel";
+            if (a.printer == ScriptAction::PrinterStep::kStop)
+                return "printer stop " + std::to_string(a.number);
+            return "printer " + a.text +
+                   (a.orientation == 2   ? " landscape"
+                    : a.orientation == 1 ? " portrait"
+                                         : "");
     }
     return "";
 }
@@ -173,7 +182,9 @@ bool ScriptRunner::Feed() {
 }
 
 void ScriptRunner::Queue(const ScriptAction& a) {
-    if (a.verb == ScriptAction::Verb::kAnswer) {
+    if (a.verb == ScriptAction::Verb::kPrinter) {
+        QueuePrinterAnswer(a);
+    } else if (a.verb == ScriptAction::Verb::kAnswer) {
         win::AnswerMessageBoxStartingWith(a.text, a.number);
     } else if (a.verb == ScriptAction::Verb::kFile) {
         if (a.cancel)

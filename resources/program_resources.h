@@ -53,3 +53,12 @@ inline constexpr PictureSize kBackgroundPictures[8] = {
 // (BITMAPINFOHEADER, then bottom-up rows padded to 4 bytes).
 [[nodiscard]] std::vector<uint8_t> MakeBackgroundPicture(int width, int height);
 void RegisterBackgroundPictures();
+
+// The printing dialogs: the cancel dialog 38 and the option dialogs 161, 73, 78.
+void RegisterPrintDialogs();
+
+// The pictures of report pages as packed DIBs: the logo (24 bits, or 1 bit
+// for mono printers) and the summary pages' backdrop at any size.
+[[nodiscard]] std::vector<uint8_t> MakeLogoPicture(bool colour);
+[[nodiscard]] std::vector<uint8_t> MakeBackdropPicture(int width, int height);
+void RegisterReportPictures();

@@ -46,4 +46,6 @@ void RegisterProgramResources() {
     RegisterProgramIcon();
     RegisterTreatmentDialogs();
     RegisterChooserDialogs();
+    RegisterPrintDialogs();
+    RegisterReportPictures();
 }

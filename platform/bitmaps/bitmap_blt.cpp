@@ -109,7 +109,7 @@ void BlitRaster(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, boo
                 const std::uint32_t p = pattern ? BrushPixelAt(s, brush, x, y) : 0u;
                 out = ApplyRop3(rop, p, sp, row[x] & 0x00FFFFFFu);
             }
-            row[x] = canvas.IsMono() ? MonoPixel(out) : out;
+            row[x] = canvas.Ink(out);
         }
     }
     canvas.MarkDirty();
@@ -118,9 +118,17 @@ void BlitRaster(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, boo
 void BlitVector(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, bool flipY,
                 const Image32& src, DWORD rop) {
     cairo_t* cr = canvas.Cr();
+    // A grey page gets the picture's greys.
+    std::vector<std::uint32_t> greys;
+    const std::uint32_t* pixels = src.pixels.data();
+    if (canvas.IsGrey()) {
+        greys.reserve(src.pixels.size());
+        for (std::uint32_t p : src.pixels) greys.push_back(GreyPixel(p));
+        pixels = greys.data();
+    }
     cairo_surface_t* image = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(src.pixels.data())),
-        CAIRO_FORMAT_RGB24, src.width, src.height, src.width * 4);
+        reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(pixels)), CAIRO_FORMAT_RGB24,
+        src.width, src.height, src.width * 4);
     cairo_save(cr);
     cairo_rectangle(cr, d.left, d.top, d.right - d.left, d.bottom - d.top);
     cairo_clip(cr);

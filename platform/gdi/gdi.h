@@ -226,6 +226,11 @@ BOOL ClosePrinter(HANDLE printer);
 [[nodiscard]] bool WritePpm(const std::string& path, const Image32& image);
 [[nodiscard]] bool ReadPpm(const std::string& path, Image32* image);
 
+// How many drawing objects (stock objects aside, deleted ones not counted)
+// and device contexts are alive: leak checks of tests.
+[[nodiscard]] int LiveGdiObjectCount();
+[[nodiscard]] int LiveDcCount();
+
 // Frees every drawing object, device context, metafile and print job and
 // forgets the printer configuration (tests call it between cases).
 void ResetGdi();

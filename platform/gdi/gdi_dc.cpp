@@ -57,6 +57,10 @@ T GetValue(HDC hdc, T DcState::*field, T failure) {
 
 }  // namespace
 
+int LiveDcCount() {
+    return static_cast<int>(Dcs().size());
+}
+
 DeviceContext* AsDc(HDC hdc) {
     if (hdc == nullptr) return nullptr;
     auto& dcs = Dcs();

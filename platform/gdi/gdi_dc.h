@@ -95,6 +95,7 @@ struct DeviceContext {
     std::shared_ptr<Recording> recording;
     std::shared_ptr<PrintJob> job;  // printer contexts
     cairo_t* vector = nullptr;      // Vector contexts (not owned)
+    bool greyInk = false;           // Vector contexts of a mono printer: colours become greys
     // Metafile contexts: the picture's frame (0.01 mm and reference-device
     // pixels) and description.
     RECT metaFrame;

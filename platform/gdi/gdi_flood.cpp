@@ -20,7 +20,7 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     if (!canvas.Ok()) return DrawsPixels(*dc) ? CLR_INVALID : color;
     const POINT p = ToDevicePixel(DrawXform(dc->state), x, y);
     std::uint32_t pixel = ResolvePixel(dc->state, color);
-    if (canvas.IsMono()) pixel = MonoPixel(pixel);
+    pixel = canvas.Ink(pixel);
     if (canvas.IsVector()) {
         cairo_t* cr = canvas.Cr();
         cairo_rectangle(cr, p.x, p.y, 1, 1);

@@ -60,6 +60,12 @@ std::size_t DibSectionBytesFrom(const void* pointer) {
     return 0;
 }
 
+int LiveGdiObjectCount() {
+    int n = 0;
+    for (const GdiObject* o : Registry()) n += (!o->stock && !o->deletePending) ? 1 : 0;
+    return n;
+}
+
 bool IsLiveObject(const GdiObject* object) {
     if (object == nullptr) return false;
     auto& reg = Registry();

@@ -69,6 +69,7 @@ Canvas::Canvas(DeviceContext& dc) {
         }
         case DcKind::Vector:
             vector_ = dc.vector != nullptr;
+            grey_ = dc.greyInk;
             break;
         default:
             break;
@@ -119,6 +120,11 @@ Canvas::~Canvas() {
         BitmapSectionLayout(*dib_, &layout);
         PixelsToDib(layout, dibPixels_.data(), dib_->dibBits.get());
     }
+}
+
+std::uint32_t Canvas::Ink(std::uint32_t pixel) const {
+    if (mono_) return MonoPixel(pixel);
+    return grey_ ? GreyPixel(pixel) : pixel;
 }
 
 void Canvas::MarkDirty() {
@@ -175,6 +181,14 @@ std::uint32_t MonoPixel(std::uint32_t p) {
     return (r * 299 + g * 587 + b * 114) >= 128 * 1000 ? 0x00FFFFFFu : 0u;
 }
 
+std::uint32_t GreyPixel(std::uint32_t p) {
+    const int r = static_cast<int>((p >> 16) & 0xFF);
+    const int g = static_cast<int>((p >> 8) & 0xFF);
+    const int b = static_cast<int>(p & 0xFF);
+    const std::uint32_t y = static_cast<std::uint32_t>((r * 299 + g * 587 + b * 114 + 500) / 1000);
+    return (y << 16) | (y << 8) | y;
+}
+
 void SetSourcePixel(cairo_t* cr, std::uint32_t p) {
     cairo_set_source_rgb(cr, ((p >> 16) & 0xFF) / 255.0, ((p >> 8) & 0xFF) / 255.0,
                          (p & 0xFF) / 255.0);
@@ -183,8 +197,7 @@ void SetSourcePixel(cairo_t* cr, std::uint32_t p) {
 namespace {
 
 std::uint32_t CanvasPixel(const Canvas& canvas, const DcState& s, COLORREF color) {
-    const std::uint32_t p = ResolvePixel(s, color);
-    return canvas.IsMono() ? MonoPixel(p) : p;
+    return canvas.Ink(ResolvePixel(s, color));
 }
 
 // One row of an 8 x 8 hatch cell: bit x set where the line passes.

@@ -31,6 +31,10 @@ class Canvas {
     [[nodiscard]] bool IsVector() const { return vector_; }
     // A monochrome bitmap: colours become black or white.
     [[nodiscard]] bool IsMono() const { return mono_; }
+    // A mono printer's page: colours become their grey.
+    [[nodiscard]] bool IsGrey() const { return grey_; }
+    // A colour as this target can show it (black or white, a grey, or itself).
+    [[nodiscard]] std::uint32_t Ink(std::uint32_t pixel) const;
     // Whether a device pixel may be drawn (inside the clip and the target).
     [[nodiscard]] bool Visible(int x, int y) const;
     // Call after changing Pixels() directly.
@@ -42,6 +46,7 @@ class Canvas {
     Surface raster_;
     bool vector_ = false;
     bool mono_ = false;
+    bool grey_ = false;
     BitmapObject* dib_ = nullptr;
     std::vector<std::uint32_t> dibPixels_;
     bool hasClip_ = false;
@@ -61,6 +66,8 @@ struct PixelSource {
 // Colours. A COLORREF may name a palette entry of the context's palette.
 [[nodiscard]] std::uint32_t ResolvePixel(const DcState& state, COLORREF color);
 [[nodiscard]] std::uint32_t MonoPixel(std::uint32_t pixel);
+// The grey of the same luminance (ITU-R BT.601 weights).
+[[nodiscard]] std::uint32_t GreyPixel(std::uint32_t pixel);
 void SetSourcePixel(cairo_t* cr, std::uint32_t pixel);
 
 // Fills the current cairo path with a brush (solid, or hatched on the

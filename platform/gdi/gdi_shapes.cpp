@@ -75,7 +75,8 @@ void RopFill(Canvas& canvas, const DcState& s, const LOGBRUSH& brush, const RECT
             // Difference with white inverts; with the brush colour it is the
             // exclusive-or for black and white pictures.
             cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
-            SetSourcePixel(cr, rop == DSTINVERT ? 0x00FFFFFFu : ResolvePixel(s, brush.lbColor));
+            SetSourcePixel(cr,
+                           rop == DSTINVERT ? 0x00FFFFFFu : canvas.Ink(ResolvePixel(s, brush.lbColor)));
             cairo_fill_preserve(cr);
             cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
         }
@@ -92,7 +93,7 @@ void RopFill(Canvas& canvas, const DcState& s, const LOGBRUSH& brush, const RECT
         for (int x = x0; x < x1; ++x) {
             if (!canvas.Visible(x, y)) continue;
             std::uint32_t p = BrushPixelAt(s, brush, x, y);
-            if (canvas.IsMono()) p = MonoPixel(p);
+            p = canvas.Ink(p);
             row[x] = ApplyRop3(rop, p, 0, row[x]);
         }
     }

@@ -39,6 +39,34 @@ std::string Folder(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
+// One margin in inches: a plain decimal number from 0 to 3.
+bool ParseInches(const std::string& text, double* inches) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !(v >= 0.0 && v <= 3.0)) return false;
+    *inches = v;
+    return true;
+}
+
+// An optional key=value field after the five.
+bool ParseOption(const std::string& field, PrinterConfig& p, std::string& why) {
+    const std::size_t eq = field.find('=');
+    const std::string key = Lower(Trim(field.substr(0, eq)));
+    const std::string value = eq == std::string::npos ? "" : Trim(field.substr(eq + 1));
+    if (eq == std::string::npos || key != "margin") {
+        why = "unknown field \"" + field + "\" (margin=INCHES or margin=X,Y)";
+        return false;
+    }
+    const std::size_t comma = value.find(',');
+    const bool ok = comma == std::string::npos
+                        ? ParseInches(value, &p.marginX) && ParseInches(value, &p.marginY)
+                        : ParseInches(Trim(value.substr(0, comma)), &p.marginX) &&
+                              ParseInches(Trim(value.substr(comma + 1)), &p.marginY);
+    if (!ok) why = "margin \"" + value + "\" is not INCHES or X,Y with each from 0 to 3";
+    return ok;
+}
+
 struct State {
     bool loaded = false;
     std::vector<PrinterConfig> printers;
@@ -86,7 +114,7 @@ std::vector<PrinterConfig> ParsePrinterConfig(const std::string& text,
         const std::string trimmed = Trim(line);
         if (trimmed.empty() || trimmed[0] == '#') continue;
         const std::vector<std::string> f = Split(trimmed, '|');
-        if (f.size() != 5) {
+        if (f.size() < 5) {
             fail("expected 5 fields separated by '|' (name, paper, dpi, colour, folder)");
             continue;
         }
@@ -131,6 +159,13 @@ std::vector<PrinterConfig> ParsePrinterConfig(const std::string& text,
             continue;
         }
         p.folder = f[4][0] == '/' ? f[4] : baseFolder + "/" + f[4];
+        std::string why;
+        bool extrasOk = true;
+        for (std::size_t k = 5; k < f.size() && extrasOk; ++k) extrasOk = ParseOption(f[k], p, why);
+        if (!extrasOk) {
+            fail(why);
+            continue;
+        }
         const bool duplicate =
             std::any_of(printers.begin(), printers.end(),
                         [&](const PrinterConfig& q) { return Lower(q.name) == Lower(p.name); });

@@ -11,9 +11,6 @@
 namespace win {
 namespace {
 
-// Unprintable margin on every side of the sheet.
-constexpr double kMarginInches = 0.25;
-
 struct PaperInches {
     double width;
     double height;
@@ -84,8 +81,13 @@ DeviceCaps PrinterCaps(const PrinterConfig& printer, const DeviceMode* mode) {
     c.logPixelsY = m.dmYResolution;
     c.physicalWidth = static_cast<int>(std::lround(paper.width * c.logPixelsX));
     c.physicalHeight = static_cast<int>(std::lround(paper.height * c.logPixelsY));
-    c.offsetX = static_cast<int>(std::lround(kMarginInches * c.logPixelsX));
-    c.offsetY = static_cast<int>(std::lround(kMarginInches * c.logPixelsY));
+    // The unprintable margin; a landscape sheet turns it with the paper.
+    const double marginX =
+        m.dmOrientation == DMORIENT_LANDSCAPE ? printer.marginY : printer.marginX;
+    const double marginY =
+        m.dmOrientation == DMORIENT_LANDSCAPE ? printer.marginX : printer.marginY;
+    c.offsetX = static_cast<int>(std::lround(marginX * c.logPixelsX));
+    c.offsetY = static_cast<int>(std::lround(marginY * c.logPixelsY));
     c.horzRes = c.physicalWidth - 2 * c.offsetX;
     c.vertRes = c.physicalHeight - 2 * c.offsetY;
     c.horzSizeMm = static_cast<int>(std::lround(c.horzRes * 25.4 / c.logPixelsX));

@@ -11,11 +11,11 @@
 #include <cstring>
 #include <deque>
 
-#include "platform/system/clipboard.h"
 #include "platform/dialogs/common_dialogs.h"
 #include "platform/dialogs/dialog.h"
-#include "platform/print/print_job.h"
 #include "platform/drivers/script.h"
+#include "platform/print/print_job.h"
+#include "platform/system/clipboard.h"
 
 namespace win {
 namespace {
@@ -32,7 +32,7 @@ constexpr DWORD kPrintDialogErrorNoPrinters = 0x1008;
 struct Answer {
     bool ok = false;
     std::string printer;
-    bool landscape = false;
+    std::optional<bool> landscape;  // none: as shown
 };
 
 std::deque<Answer>& Answers() {
@@ -121,8 +121,10 @@ void AnswerFromQueue(HWND dialog) {
         }
         ChooseListItem(dialog, kPrinterList, static_cast<int>(p - printers.data()));
     }
-    SetCheck(dialog, answer.landscape ? kLandscape : kPortrait, true);
-    SetCheck(dialog, answer.landscape ? kPortrait : kLandscape, false);
+    if (answer.landscape.has_value()) {
+        SetCheck(dialog, *answer.landscape ? kLandscape : kPortrait, true);
+        SetCheck(dialog, *answer.landscape ? kPortrait : kLandscape, false);
+    }
     PressButton(dialog, IDOK);
 }
 
@@ -186,7 +188,7 @@ HGLOBAL NamesBlock(const PrinterConfig& printer, bool isDefault) {
 
 }  // namespace
 
-void AnswerPrintDialog(const std::string& printerName, bool landscape) {
+void AnswerPrintDialog(const std::string& printerName, std::optional<bool> landscape) {
     QueueAnswer(Answer{true, printerName, landscape});
 }
 

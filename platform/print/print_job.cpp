@@ -24,6 +24,21 @@ std::string& LastFile() {
     return last;
 }
 
+std::vector<PrintRecord>& Log() {
+    static auto& log = *new std::vector<PrintRecord>;
+    return log;
+}
+
+PageEndedHook& PageHook() {
+    static auto& hook = *new PageEndedHook;
+    return hook;
+}
+
+void Note(const PrintJob& job, const std::string& path, bool aborted) {
+    Log().push_back(PrintRecord{job.docName, job.printer.name, static_cast<int>(job.pages.size()),
+                                path, aborted});
+}
+
 PrintJob* JobOf(HDC hdc) {
     DeviceContext* dc = AsDc(hdc);
     return dc != nullptr && dc->kind == DcKind::Printer ? dc->job.get() : nullptr;
@@ -106,6 +121,11 @@ int EndPage(HDC hdc) {
     job->pages.push_back(hdc->recording);
     hdc->recording.reset();
     job->inPage = false;
+    if (PageHook()) {
+        // The hook may drive the program; it gets a copy so it can remove itself.
+        const PageEndedHook hook = PageHook();
+        hook(hdc, static_cast<int>(job->pages.size()));
+    }
     return KeepPrinting(hdc, *job) ? 1 : SP_APPABORT;
 }
 
@@ -117,14 +137,17 @@ int EndDoc(HDC hdc) {
     int result = 1;
     if (!go) {
         result = SP_APPABORT;
+        Note(*job, "", true);
     } else if (!job->pages.empty()) {
         const std::string path = OutputPath(*job);
         const std::size_t slash = path.find_last_of('/');
         if ((slash != std::string::npos && !MakeFolder(path.substr(0, slash))) ||
             !WritePdf(*job, hdc->caps, path)) {
             result = SP_ERROR;
+            Note(*job, "", true);
         } else {
             LastFile() = path;
+            Note(*job, path, false);
         }
     }
     job->pages.clear();
@@ -135,6 +158,7 @@ int EndDoc(HDC hdc) {
 int AbortDoc(HDC hdc) {
     PrintJob* job = JobOf(hdc);
     if (job == nullptr) return SP_ERROR;
+    if (job->docOpen) Note(*job, "", true);
     hdc->recording.reset();
     job->pages.clear();
     job->inPage = false;
@@ -169,11 +193,21 @@ std::string LastPrintedFile() {
     return LastFile();
 }
 
+const std::vector<PrintRecord>& PrintLog() {
+    return Log();
+}
+
+void OnPageEnded(PageEndedHook hook) {
+    PageHook() = std::move(hook);
+}
+
 void ResetPrintJobs() {
     ClosePrinters();
     ForgetPrinters();
     ForgetPrintDialogAnswers();
     LastFile().clear();
+    Log().clear();
+    PageHook() = nullptr;
 }
 
 }  // namespace win

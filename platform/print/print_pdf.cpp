@@ -30,6 +30,7 @@ bool WritePdf(const PrintJob& job, const DeviceCaps& caps, const std::string& pa
     HDC page = NewDc(DcKind::Vector);
     page->caps = caps;
     page->vector = cr;
+    page->greyInk = caps.numColors == 2;  // a mono printer
     const RECT area{0, 0, caps.horzRes, caps.vertRes};
     for (const std::shared_ptr<const Recording>& recording : job.pages) {
         cairo_save(cr);

@@ -1,19 +1,29 @@
 // Printers of this system: virtual printers that write PDF files, set up in
 // one small text file, and the answers to the print dialog in headless runs.
 //
-// The printer file has one printer per line, five fields separated by '|':
+// The printer file has one printer per line, five fields separated by '|',
+// then optional key=value fields:
 //
 //     # name         | paper           | dpi | colour | output folder
 //     PDF995         | letter          | 600 | colour | prints
-//     Office Laser   | a4 landscape    | 300 | mono   | /tmp/tarvex-prints
+//     Office Laser   | a4 landscape    | 300 | mono   | /tmp/tarvex-prints | margin=0.5
 //
 // Paper is letter, legal or a4, optionally followed by "landscape";
 // resolution 72 to 2400 dots per inch; "colour" (or "color") or "mono"; a
 // relative folder is taken from the printer file's folder. Blank lines and
 // lines starting with '#' are skipped. The first printer is the default
 // printer. The program looks for a printer named "PDF995" for its PDF route.
+//
+// Optional fields: margin=INCHES or margin=X,Y (0 to 3 inches, default
+// 0.25 on every side) is the unprintable margin of the sheet; the printable
+// area (HORZRES, VERTRES) and the physical offsets follow it.
+//
+// A mono printer's PDF holds only greys: every colour drawn on its pages
+// becomes its grey when the pages are written.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +38,8 @@ struct PrinterConfig {
     int dpi = 600;
     bool color = true;
     std::string folder = ".";
+    double marginX = 0.25;  // unprintable margin left and right, inches
+    double marginY = 0.25;  // top and bottom
 };
 
 // The name of the port and driver every configured printer reports.
@@ -55,13 +67,33 @@ void UsePrinters(const std::vector<PrinterConfig>& printers);
 [[nodiscard]] const PrinterConfig* FindPrinter(const std::string& name);
 
 // Headless answers of the print dialog, used in order, one per dialog: the
-// printer to choose (empty: keep the one shown) and the orientation, or a
-// cancel. A print dialog without an answer is a script failure and counts
-// as cancelled.
-void AnswerPrintDialog(const std::string& printerName, bool landscape = false);
+// printer to choose (empty: keep the one shown) and the orientation (none:
+// keep the one shown), or a cancel. A print dialog without an answer is a
+// script failure and counts as cancelled.
+void AnswerPrintDialog(const std::string& printerName,
+                       std::optional<bool> landscape = std::nullopt);
 void CancelPrintDialog();
 
 // Where the last finished document went (empty before the first one).
 [[nodiscard]] std::string LastPrintedFile();
+
+// Every document that ended, in order: written as a PDF (with its page
+// count and path) or aborted (nothing written). A document whose PDF could
+// not be written counts as aborted.
+struct PrintRecord {
+    std::string document;
+    std::string printer;
+    int pages = 0;
+    std::string path;
+    bool aborted = false;
+};
+[[nodiscard]] const std::vector<PrintRecord>& PrintLog();
+
+// Called after each page of a document has ended (EndPage), before the abort
+// procedure is asked whether to go on, with the number of pages the document
+// holds so far. Scripts use it to press a button of the cancel dialog at a
+// chosen page. An empty function removes it.
+using PageEndedHook = std::function<void(HDC printer, int pagesSoFar)>;
+void OnPageEnded(PageEndedHook hook);
 
 }  // namespace win

@@ -144,8 +144,7 @@ void DrawTextRun(Canvas& canvas, const DcState& s, const RealizedFont& f, const 
         cairo_close_path(cr);
     };
     auto pixel = [&](COLORREF c) {
-        const std::uint32_t p = ResolvePixel(s, c);
-        return canvas.IsMono() ? MonoPixel(p) : p;
+        return canvas.Ink(ResolvePixel(s, c));
     };
     if (s.bkMode == OPAQUE && run.width > 0) {
         quad(0, -f.ascent, run.width, f.descent);

@@ -94,9 +94,9 @@ std::string HeadingText(const char* line) {
 void AddHeadings(std::vector<ComposedLine>& lines) {
     // The file's third line is the title; the first two are subtitles, shown
     // with the title when the file's marker moves them up to it.
-    const bool subtitles = headingTitleShown != 0 || (headingMarker != 0 && headingSubtitleShown);
+    const bool subtitles = printSubheadings != 0 || (headingMarker != 0 && printHeadings);
     std::vector<std::string> texts;
-    if (headingSubtitleShown != 0) texts.push_back(HeadingText(headingLine3));
+    if (printHeadings != 0) texts.push_back(HeadingText(headingLine3));
     if (subtitles) {
         texts.push_back(HeadingText(headingLine1));
         texts.push_back(HeadingText(headingLine2));

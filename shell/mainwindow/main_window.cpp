@@ -17,6 +17,7 @@
 #include "shell/commands/quit_sequence.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
+#include "shell/commands/print_option_commands.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
 #include "treatment/product/select_product.h"
@@ -128,6 +129,14 @@ bool OnCommand(win::HWND hwnd, win::WPARAM command) {
         case MenuCommand::kChooseGraphs:
             (void)ShowChooseGraphs(hwnd);  // the graphs' code list follows the choice
             win::InvalidateRect(hwnd, nullptr, win::TRUE);
+            return true;
+        case MenuCommand::kPrinterSetup:
+            RunPrinterSetup(hwnd);
+            return true;
+        case MenuCommand::kPrintMode:
+        case MenuCommand::kMineralNameOrFormula:
+        case MenuCommand::kIndexOrRatio:
+            RunPrintOptionDialog(hwnd, command);
             return true;
         default:
             return false;

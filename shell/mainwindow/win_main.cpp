@@ -6,7 +6,10 @@
 #include "platform/system/clipboard.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
+#include "printing/options/settings_hooks.h"
 #include "printing/print_job_records.h"
+#include "shell/settings/display_config_file.h"
+#include "shell/settings/units_file.h"
 #include "resources/resource_ids.h"
 #include "shell/mainwindow/window_classes.h"
 #include "shell/progress/progress_window.h"
@@ -51,6 +54,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     reportPageGrid.lineY = reportPageGrid.lineCount = 0;
     InstallProgressHooks();
     InstallTreatmentHooks();
+    InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

@@ -242,13 +242,14 @@ void WriteRecords(win::HFILE file, const DisplayConfigRecord& r) {
 
 }  // namespace
 
-void WriteDisplayConfigFile() {
+bool WriteDisplayConfigFile() {
     DisplayConfigRecord r = GatherDisplayConfig();
     r.version = kDataVersion;
     const win::HFILE file = OpenOrCreateForUpdate(InstallPath(kDisplayConfigFileName));
-    if (file == win::HFILE_ERROR) return;
+    if (file == win::HFILE_ERROR) return false;
     WriteRecords(file, r);
     win::_lclose(file);
+    return true;
 }
 
 void LoadDisplayConfigFile() {

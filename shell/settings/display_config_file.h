@@ -51,8 +51,8 @@ bool OverlayFileBytes(const uint8_t* file, size_t delivered, DisplayConfigRecord
 void ScatterDisplayConfig(const DisplayConfigRecord& r);
 
 // Writes the 16 records from the program's settings (open for update, else
-// create). Nothing is written, and nothing said, when neither works.
-void WriteDisplayConfigFile();
+// create). Nothing is written, and nothing said, when neither works: false.
+bool WriteDisplayConfigFile();
 
 // The start-up step: read the file, create it with defaults when it cannot be
 // read or carries version 0, check and rewrite it when it is short.

@@ -1,6 +1,7 @@
-// Reading the report headings. Lines 1 and 2 make the title and line 3 the
-// subtitle; a file that ends in "@@" turns the title off and shows the lines as
-// a subtitle block instead.
+// Reading the report headings. Lines 1 and 2 are the subtitle lines printed at
+// the page foot (printSubheadings) and line 3 the title line at the page head
+// (printHeadings); a file that ends in "@@" moves the two subtitle lines from
+// the page foot to just under the title, so the title block prints them.
 #include "shell/settings/heading_file.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ bool HoldsText(const char* line) {
 
 void ReadHeadings(const uint8_t* file, size_t size, HeadingLines& h) {
     for (auto& line : h.line) std::memset(line, 0, sizeof line);
-    h.titleShown = h.subtitleShown = 0;
+    h.printSubheadings = h.printHeadings = 0;
     for (size_t k = 0; k < 3; ++k) {
         const size_t start = k * kHeadingLineBytes;
         if (size > start)
@@ -41,11 +42,11 @@ void ReadHeadings(const uint8_t* file, size_t size, HeadingLines& h) {
         h.marker = 1;
     const bool anyText = HoldsText(h.line[0]) || HoldsText(h.line[1]) || HoldsText(h.line[2]);
     if (!markerRead) {
-        h.titleShown = (HoldsText(h.line[0]) || HoldsText(h.line[1])) ? 1 : 0;
-        h.subtitleShown = HoldsText(h.line[2]) ? 1 : 0;
+        h.printSubheadings = (HoldsText(h.line[0]) || HoldsText(h.line[1])) ? 1 : 0;
+        h.printHeadings = HoldsText(h.line[2]) ? 1 : 0;
     } else if (anyText) {
-        h.titleShown = 0;
-        h.subtitleShown = 1;
+        h.printSubheadings = 0;
+        h.printHeadings = 1;
     }
 }
 
@@ -54,7 +55,7 @@ void LoadHeadingFile() {
     h.marker = headingMarker;
     for (char* line : {headingLine1, headingLine2, headingLine3})
         std::memset(line, 0, kHeadingLineBytes + 1);
-    headingTitleShown = headingSubtitleShown = 0;
+    printSubheadings = printHeadings = 0;
 
     const std::string path = InstallPath(kHeadingFileName);
     (void)CheckFileAccess(path.c_str(), "The Header Configuration File ");
@@ -67,7 +68,7 @@ void LoadHeadingFile() {
     std::memcpy(headingLine1, h.line[0], sizeof headingLine1);
     std::memcpy(headingLine2, h.line[1], sizeof headingLine2);
     std::memcpy(headingLine3, h.line[2], sizeof headingLine3);
-    headingTitleShown = h.titleShown;
-    headingSubtitleShown = h.subtitleShown;
+    printSubheadings = h.printSubheadings;
+    printHeadings = h.printHeadings;
     headingMarker = h.marker;
 }

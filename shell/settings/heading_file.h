@@ -9,8 +9,8 @@
 
 struct HeadingLines {
     char line[3][kHeadingLineBytes + 1];
-    uint16_t titleShown;
-    uint16_t subtitleShown;
+    uint16_t printSubheadings;
+    uint16_t printHeadings;
     uint16_t marker;
 };
 

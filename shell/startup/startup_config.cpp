@@ -13,7 +13,7 @@
 #include "input/unit_factor_table.h"
 #include "platform/files/file_io.h"
 #include "platform/gdi/gdi.h"
-#include "printing/default_printer.h"
+#include "printing/job/printer_dc.h"
 #include "reporttext/report_buffer_records.h"
 #include "scenarios/frame/whatif_records.h"
 #include "shell/settings/data_files.h"
@@ -67,6 +67,7 @@ void SetDisplayColours(win::HWND mainWindow) {
     win::ReleaseDC(mainWindow, screen);
     win::HDC printer = CreateDefaultPrinterIC();
     graphOutputFlags.printColour = printer == nullptr || HasColours(printer) ? 1 : 0;
+    graphOutputFlags.printColorAvailable = graphOutputFlags.printColour;
     if (printer != nullptr) win::DeleteDC(printer);
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/print/print_job.h"
 #include "platform/print/print_setup.h"
 #include "platform/drivers/script.h"
 #include "platform/system/system.h"
@@ -140,6 +141,38 @@ TEST_F(PrinterConfigTest, PrinterInformationOfThePdfPrinter) {
     EXPECT_TRUE(ClosePrinter(printer));
     EXPECT_FALSE(ClosePrinter(printer));
     EXPECT_FALSE(GetPrinterA(printer, 2, block.data(), needed, &needed));
+}
+
+TEST_F(PrinterConfigTest, MarginFieldsMoveTheOffsetsAndThePrintableArea) {
+    std::vector<std::string> errors;
+    const std::vector<PrinterConfig> printers = ParsePrinterConfig(
+        "Even | letter | 600 | colour | . | margin=0.5\n"
+        "Sides | letter | 600 | colour | . | MARGIN = 1.5, 0.25\n"
+        "Wide | letter | 600 | colour | . | margin=4\n"
+        "Bad | letter | 600 | colour | . | margin=half\n"
+        "Odd | letter | 600 | colour | . | colour=1\n",
+        "/", &errors);
+    ASSERT_EQ(printers.size(), 2u);
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_NE(errors[0].find("line 3"), std::string::npos);
+    EXPECT_NE(errors[1].find("half"), std::string::npos);
+    EXPECT_NE(errors[2].find("unknown field"), std::string::npos);
+    const DeviceCaps even = PrinterCaps(printers[0], nullptr);
+    EXPECT_EQ(even.offsetX, 300);
+    EXPECT_EQ(even.offsetY, 300);
+    EXPECT_EQ(even.horzRes, 5100 - 600);
+    EXPECT_EQ(even.vertRes, 6600 - 600);
+    DeviceCaps sides = PrinterCaps(printers[1], nullptr);
+    EXPECT_EQ(sides.offsetX, 900);
+    EXPECT_EQ(sides.offsetY, 150);
+    // Turned to landscape, the margins turn with the sheet.
+    DeviceMode landscape = DefaultDeviceMode(printers[1]);
+    landscape.dmOrientation = DMORIENT_LANDSCAPE;
+    sides = PrinterCaps(printers[1], &landscape);
+    EXPECT_EQ(sides.physicalWidth, 6600);
+    EXPECT_EQ(sides.offsetX, 150);
+    EXPECT_EQ(sides.offsetY, 900);
+    EXPECT_EQ(sides.vertRes, 5100 - 1800);
 }
 
 }  // namespace

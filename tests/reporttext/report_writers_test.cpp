@@ -89,8 +89,8 @@ TEST_F(ReportTest, PlainTextIsWhatThePageShows) {
 TEST_F(ReportTest, LeftMarginAndHeadingsComeFirst) {
     std::snprintf(headingLine3, sizeof headingLine3, "%s", "ACME FIELD SERVICES");
     std::snprintf(headingLine1, sizeof headingLine1, "%s", "North block");
-    headingSubtitleShown = 1;
-    headingTitleShown = 1;
+    printHeadings = 1;
+    printSubheadings = 1;
     const std::vector<std::string> lines = SplitCrLf(WritePlainText(FixtureLines(), 3).c_str());
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[0], "   ACME FIELD SERVICES");

@@ -214,8 +214,8 @@ TEST_F(HeadingFileTest, LinesAndMarkerDecideTitleAndSubtitle) {
         Restart();
         WriteFile("heads.cnf", c.file);
         LoadHeadingFile();
-        EXPECT_EQ(headingTitleShown, c.title) << c.file.size();
-        EXPECT_EQ(headingSubtitleShown, c.subtitle) << c.file.size();
+        EXPECT_EQ(printSubheadings, c.title) << c.file.size();
+        EXPECT_EQ(printHeadings, c.subtitle) << c.file.size();
         EXPECT_EQ(headingMarker, c.marker) << c.file.size();
     }
     EXPECT_EQ(std::string(headingLine1), "");

@@ -1,0 +1,19 @@
+// The settings files the print option dialogs rewrite belong to the shell,
+// which installs its writers here at start-up. The defaults write nothing
+// (and report success), so the dialogs run without the shell in tests.
+#pragma once
+
+struct PrintSettingsHooks {
+    // Rewrites the units file (it tells the user itself when it cannot).
+    void (*saveUnitsFile)();
+    // Rewrites the display configuration file whole; false when the file can be
+    // neither opened nor created.
+    bool (*writeDisplayConfigFile)();
+};
+
+// Replaces the hooks; a null member keeps its default.
+void InstallPrintSettingsHooks(const PrintSettingsHooks& hooks);
+void ResetPrintSettingsHooks();
+
+void SaveUnitsFileHook();
+[[nodiscard]] bool WriteDisplayConfigFileHook();
