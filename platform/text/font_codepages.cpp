@@ -138,6 +138,17 @@ std::string EncodeText(std::u32string_view text, BYTE charSet) {
             continue;
         }
         char byte = '?';
+        if (charSet == OEM_CHARSET) {
+            // The symbols the OEM code page draws for its low bytes go back to those bytes.
+            for (int k = 1; k < 32; ++k) {
+                if (kOemLow[k] == c) byte = static_cast<char>(k);
+            }
+            if (c == 0x2302) byte = 0x7F;
+            if (byte != '?') {
+                out.push_back(byte);
+                continue;
+            }
+        }
         for (int k = 0; k < 128; ++k) {
             if (table[k] == c) {
                 byte = static_cast<char>(0x80 + k);
