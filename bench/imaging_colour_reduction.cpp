@@ -1,13 +1,16 @@
-// Colour reduction of a 1920 x 1080 photo-like picture (smooth gradients with
-// fine noise, the kind of picture a screen capture of a shaded graph gives) to
-// 256 colours, as the PCX export does.
+// Colour conversions of a 1920 x 1080 photo-like picture (smooth gradients with
+// fine noise, the kind of picture a screen capture of a shaded graph gives): the
+// 256-colour reduction of the PCX export, the colour cube by error diffusion, and
+// Stucki diffusion of its grey copy to 1 bit.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
+#include "imaging/colour/bilevel_grey.h"
 #include "imaging/colour/colour_reduction.h"
+#include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
 
 namespace {
@@ -45,5 +48,44 @@ void BM_ReduceColors256(benchmark::State& state) {
     FreeImage(&target);
 }
 BENCHMARK(BM_ReduceColors256)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+void BM_ConvertDepthBToCube(benchmark::State& state) {
+    ImageDesc source;
+    ImageDesc target;
+    if (AllocImageGlobal(&source, 1920, 1080, 24) != IMG_OK ||
+        AllocImageGlobal(&target, 1920, 1080, 8) != IMG_OK) {
+        state.SkipWithError("no memory");
+        return;
+    }
+    FillPlasma(source);
+    for (auto _ : state) benchmark::DoNotOptimize(ConvertDepthB(&source, &target, 1));
+    FreeImage(&source);
+    FreeImage(&target);
+}
+BENCHMARK(BM_ConvertDepthBToCube)->Unit(benchmark::kMillisecond);
+
+void BM_StuckiBilevel(benchmark::State& state) {
+    ImageDesc source;
+    ImageDesc grey;
+    ImageDesc target;
+    if (AllocImageGlobal(&source, 1920, 1080, 24) != IMG_OK ||
+        AllocImageGlobal(&grey, 1920, 1080, 8) != IMG_OK ||
+        AllocImageGlobal(&target, 1920, 1080, 1) != IMG_OK) {
+        state.SkipWithError("no memory");
+        return;
+    }
+    FillPlasma(source);
+    (void)ConvertToGrey(&source, &grey);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConvertToBilevel(kBilevelDiffused, &grey, &target, nullptr));
+    FreeImage(&source);
+    FreeImage(&grey);
+    FreeImage(&target);
+}
+BENCHMARK(BM_StuckiBilevel)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -20,6 +20,31 @@ constexpr uint8_t kOrderedDitherMatrix[8][8] = {
 // The 16-colour index of a 3-bit code (blue 1, green 2, red 4).
 constexpr uint8_t kSixteenIndex[8] = {0, 12, 10, 14, 9, 13, 11, 15};
 
+// Values -256..511 clamped to 0..255, addressed from the middle: a channel
+// plus a share of an error never leaves that span.
+struct ClampTable {
+    uint8_t bytes[768];
+    constexpr ClampTable() : bytes() {
+        for (int i = 0; i < 768; ++i)
+            bytes[i] = static_cast<uint8_t>(i < 256 ? 0 : i < 512 ? i - 256 : 255);
+    }
+    [[nodiscard]] uint8_t operator()(int v) const { return bytes[v + 256]; }
+};
+constexpr ClampTable kClamp;
+
+// A channel value's cube level (value / 51) and remainder (value mod 51).
+struct CubeSteps {
+    uint8_t level[256];
+    uint8_t remainder[256];
+    constexpr CubeSteps() : level(), remainder() {
+        for (int v = 0; v < 256; ++v) {
+            level[v] = static_cast<uint8_t>(v / 51);
+            remainder[v] = static_cast<uint8_t>(v % 51);
+        }
+    }
+};
+constexpr CubeSteps kCube;
+
 uint8_t CubeIndex(int red, int green, int blue) {
     return static_cast<uint8_t>(225 - (blue + 6 * green + 36 * red));
 }
@@ -88,7 +113,8 @@ int32_t ConvertDepthA(ImageDesc* source, ImageDesc* destination, int32_t palette
                 out[x] = kSixteenIndex[code];
             } else {
                 int level[3];
-                for (int c = 0; c < 3; ++c) level[c] = p[c] / 51 + (p[c] % 51 > threshold ? 1 : 0);
+                for (int c = 0; c < 3; ++c)
+                    level[c] = kCube.level[p[c]] + (kCube.remainder[p[c]] > threshold ? 1 : 0);
                 out[x] = CubeIndex(level[2], level[1], level[0]);
             }
         }
@@ -108,7 +134,7 @@ int32_t ConvertDepthB(ImageDesc* source, ImageDesc* destination, int32_t palette
     if (pipeline.data() == nullptr) return IMG_NO_MEMORY;
     uint8_t* incoming = pipeline.data();
     uint8_t* current = pipeline.data() + half;
-    auto clamp = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
+    const ClampTable& clamp = kClamp;
     const int32_t bottom = source->header->biHeight - 1;
     int32_t y = source->startY;
     for (int32_t pass = 0; pass <= rows; ++pass) {
@@ -127,8 +153,8 @@ int32_t ConvertDepthB(ImageDesc* source, ImageDesc* destination, int32_t palette
                         level[c] = *p >= 128 ? 1 : 0;
                         e = level[c] ? *p - 255 : *p;
                     } else {
-                        level[c] = *p / 51;
-                        const int r = *p % 51;
+                        level[c] = kCube.level[*p];
+                        const int r = kCube.remainder[*p];
                         if (r >= 25) {
                             ++level[c];
                             e = r - 51;

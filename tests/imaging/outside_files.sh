@@ -145,6 +145,18 @@ if run "reduce" "$H" convert --reduce 256 p.ppm reduced.pcx; then
     fi
 fi
 
+# A picture of at most 256 colours comes back with every channel within 19 of its source.
+pnmquant 256 p.ppm >p256.ppm 2>/dev/null
+if run "reduce 256 of 256" "$H" convert --reduce 256 p256.ppm r256.ppm; then
+    pae=$(compare -metric PAE p256.ppm r256.ppm null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+    if awk -v a="$pae" 'BEGIN { exit !(a <= 0.075) }'; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: reduce of a 256-colour picture: PAE $pae"
+        failed=$((failed + 1))
+    fi
+fi
+
 # A picture of colour-cube colours goes onto the cube exactly; an 8-bit screen shows a
 # 24-bit picture through a copy of at most 256 colours.
 python3 -c '
