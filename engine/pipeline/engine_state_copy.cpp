@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "engine/carbonate/carbonate_records.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/inputs/inputs_records.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/saturation/results_records.h"
 #include "engine/saturation/water_results_records.h"
 #include "engine/speciation/calc_equilibrium.h"

@@ -8,7 +8,7 @@
 #include "engine/carbonate/carbonate_solvers.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/ion_sums.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/pipeline/round_to_charge.h"
 #include "engine/records.h"
 #include "engine/saturation/result_concentrations.h"

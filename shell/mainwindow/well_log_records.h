@@ -1,10 +1,10 @@
-// Whether the well-log specification has been entered or loaded in this
+// Whether the well-log description has been entered or loaded in this
 // workspace; the product refresh and the well-log summary graph test it.
 #pragma once
 
 #include <cstdint>
 
-// Set when the well-log specification is entered or loaded; cleared by New.
+// Set when the well-log description is entered or loaded; cleared by New.
 extern uint32_t wellLogSpecsEntered;
 
 void ResetWellLogRecords();

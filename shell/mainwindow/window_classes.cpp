@@ -92,23 +92,23 @@ const ClassSpec kClasses[] = {
     {0, "w_static_rt", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
 };
 
-bool RegisterOne(const ClassSpec& spec, win::HINSTANCE instance) {
+bool RegisterOne(const ClassSpec& entry, win::HINSTANCE instance) {
     char name[40] = {};
-    if (spec.stringId != 0) {
-        if (win::LoadString(instance, spec.stringId, name, sizeof name) == 0) return false;
+    if (entry.stringId != 0) {
+        if (win::LoadString(instance, entry.stringId, name, sizeof name) == 0) return false;
     } else {
-        std::snprintf(name, sizeof name, "%s", spec.literalName);
+        std::snprintf(name, sizeof name, "%s", entry.literalName);
     }
     win::WNDCLASS wc;
-    wc.style = spec.style;
-    wc.lpfnWndProc = spec.procedure;
+    wc.style = entry.style;
+    wc.lpfnWndProc = entry.procedure;
     wc.hInstance = instance;
-    wc.hIcon = spec.icon ? win::LoadIcon(nullptr, win::IDI_APPLICATION) : nullptr;
-    wc.hCursor = win::LoadCursor(nullptr, spec.cursor);
-    wc.hbrBackground = spec.background == Background::kMain
+    wc.hIcon = entry.icon ? win::LoadIcon(nullptr, win::IDI_APPLICATION) : nullptr;
+    wc.hCursor = win::LoadCursor(nullptr, entry.cursor);
+    wc.hbrBackground = entry.background == Background::kMain
                            ? win::CreateSolidBrush(kMainBackgroundColour)
                            : reinterpret_cast<win::HBRUSH>(win::GetStockObject(win::WHITE_BRUSH));
-    wc.menuId = spec.menuId;
+    wc.menuId = entry.menuId;
     wc.lpszClassName = name;
     return win::RegisterClass(&wc) != 0;
 }
@@ -121,8 +121,8 @@ win::LRESULT DefaultOnlyWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wPara
 }
 
 int InitApplication(win::HINSTANCE instance) {
-    for (const ClassSpec& spec : kClasses)
-        if (!RegisterOne(spec, instance)) return 0;
+    for (const ClassSpec& entry : kClasses)
+        if (!RegisterOne(entry, instance)) return 0;
     mainWindowState.instance = instance;
     clipboardFormats.cfIntermediate = win::RegisterClipboardFormat("tkIntermediate");
     clipboardFormats.cfResults = win::RegisterClipboardFormat("tkResults");

@@ -9,7 +9,7 @@
 #include "shell/settings/units_file.h"
 
 #include "common/byte_io.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "input/records.h"

@@ -12,7 +12,7 @@
 #include "engine/dose/dose_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/water_gas_records.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"

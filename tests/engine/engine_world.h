@@ -2,7 +2,7 @@
 // global records back at their start, and the units of a water entered in mg/L.
 #pragma once
 
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/tables/constants_records.h"
 #include "engine/dose/dose_records.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/pipeline/least_squares.h"
+#include "engine/workspace/least_squares.h"
 
 namespace {
 

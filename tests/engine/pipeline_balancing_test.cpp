@@ -2,7 +2,7 @@
 // names, and the balancing that the full calculation applies once.
 #include <cmath>
 
-#include "engine/pipeline/balancing.h"
+#include "engine/balancing/balancing.h"
 #include "tests/engine/pipeline_fixture.h"
 
 namespace pipeline_test {

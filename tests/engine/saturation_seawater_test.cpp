@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/index_code.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "tests/engine/speciation_fixture.h"
 
 namespace {

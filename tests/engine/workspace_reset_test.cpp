@@ -1,6 +1,6 @@
 // The New command's workspace reset: defaults in the user's units, what it keeps,
 // and that a second New changes nothing the first left.
-#include "engine/pipeline/workspace_reset.h"
+#include "engine/workspace/workspace_reset.h"
 
 #include <gtest/gtest.h>
 

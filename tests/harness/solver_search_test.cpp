@@ -12,7 +12,7 @@
 
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/inputs/inputs_records.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/pipeline/engine_state_copy.h"
 #include "engine/pipeline/target_solvers.h"
 #include "engine/records.h"

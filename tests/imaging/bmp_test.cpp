@@ -162,8 +162,8 @@ TEST_F(BmpTest, FourBitFilesBecomeOneIndexPerByte) {
     rle.compression = win::BI_RLE4;
     // Bottom row as a literal of 4 nibbles, the middle one as a run and a pair, the top as runs.
     rle.pixels = {0, 4, 0xF0, 0x77, 0, 0, 3, 0x55, 1, 0x60, 0, 0, 2, 0x12, 2, 0x34, 0, 0, 0, 1};
-    for (const BmpSpec* spec : {&plain, &rle}) {
-        const void* file = Block(MakeBmp(*spec));
+    for (const BmpSpec* variant : {&plain, &rle}) {
+        const void* file = Block(MakeBmp(*variant));
         ImageDesc& image = Image(4, 3, 8);
         ASSERT_EQ(LoadBmpFromMemory(file, &image), IMG_OK);
         for (int y = 0; y < 3; ++y)
@@ -180,12 +180,12 @@ TEST_F(BmpTest, FourBitFilesBecomeOneIndexPerByte) {
 }
 
 TEST_F(BmpTest, RunLengthDataIsCheckedAgainstRowAndInput) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.bits = 8;
-    spec.compression = win::BI_RLE8;
-    spec.table = GreyTable(16);
+    BmpSpec variant;
+    variant.width = 4;
+    variant.height = 2;
+    variant.bits = 8;
+    variant.compression = win::BI_RLE8;
+    variant.table = GreyTable(16);
     struct Case {
         Bytes data;
         int32_t status;
@@ -202,66 +202,66 @@ TEST_F(BmpTest, RunLengthDataIsCheckedAgainstRowAndInput) {
         {{2, 7}, IMG_IO_ERROR, {7, 7, 9, 9}},                          // data ends in the row
     };
     for (const Case& c : cases) {
-        spec.pixels = c.data;
+        variant.pixels = c.data;
         ImageDesc& image = Image(4, 2, 8);
         std::memset(image.bits, 9, image.stride * 2);
-        EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &image), c.status);
+        EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &image), c.status);
         for (int x = 0; x < 4; ++x) EXPECT_EQ(Pixel(image, x, 1), c.bottom[x]) << x;
     }
     // Pixels in a row's padding (three pixels padded to four) are dropped
     // without complaint; past the padding they are refused.
-    spec.width = 3;
-    spec.pixels = {4, 1, 0, 0, 4, 2, 0, 1};
+    variant.width = 3;
+    variant.pixels = {4, 1, 0, 0, 4, 2, 0, 1};
     ImageDesc& narrow = Image(3, 2, 8);
-    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &narrow), IMG_OK);
+    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &narrow), IMG_OK);
     EXPECT_EQ(Pixel(narrow, 2, 0), 2u);
-    spec.pixels = {5, 1, 0, 0};
-    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &narrow), IMG_BAD_RLE);
+    variant.pixels = {5, 1, 0, 0};
+    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &narrow), IMG_BAD_RLE);
     // An 8-bit file claiming BI_RLE4 has no row kind.
-    spec.compression = win::BI_RLE4;
-    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &Image(4, 2, 8)), IMG_BAD_RLE);
+    variant.compression = win::BI_RLE4;
+    EXPECT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &Image(4, 2, 8)), IMG_BAD_RLE);
 }
 
 TEST_F(BmpTest, MaskedPixelsWidenToEightBitChannels) {
     // 5-6-5 bitfields: white, pure red, pure green, and blue 1 of 31.
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.bits = 16;
-    spec.compression = win::BI_BITFIELDS;
-    for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) Put32(spec.masks, m);
-    for (uint32_t p : {0xFFFFu, 0xF800u, 0x07E0u, 0x0001u}) Put16(spec.pixels, p);
+    BmpSpec variant;
+    variant.width = 4;
+    variant.height = 1;
+    variant.bits = 16;
+    variant.compression = win::BI_BITFIELDS;
+    for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) Put32(variant.masks, m);
+    for (uint32_t p : {0xFFFFu, 0xF800u, 0x07E0u, 0x0001u}) Put16(variant.pixels, p);
     ImageDesc& image = Image(4, 1, 24);
-    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &image), IMG_OK);
+    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &image), IMG_OK);
     EXPECT_EQ(Pixel(image, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(Pixel(image, 1, 0), 0xFF0000u);
     EXPECT_EQ(Pixel(image, 2, 0), 0x00FF00u);
     EXPECT_EQ(Pixel(image, 3, 0), 0x000008u);  // 1 x 8 + 1 / 4
     // Plain 16 bits are 5-5-5: 0x7FFF is white. A zero mask gives 0, and a mask
     // wider than 8 bits keeps its top 8 bits.
-    spec.compression = 0;
-    spec.masks.clear();
-    spec.pixels.clear();
-    for (uint32_t p : {0x7FFFu, 0x001Fu, 0u, 0u}) Put16(spec.pixels, p);
-    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &image), IMG_OK);
+    variant.compression = 0;
+    variant.masks.clear();
+    variant.pixels.clear();
+    for (uint32_t p : {0x7FFFu, 0x001Fu, 0u, 0u}) Put16(variant.pixels, p);
+    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &image), IMG_OK);
     EXPECT_EQ(Pixel(image, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(Pixel(image, 1, 0), 0x0000FFu);
-    spec.compression = win::BI_BITFIELDS;
-    for (uint32_t m : {0xFFC0u, 0u, 0x003Fu}) Put32(spec.masks, m);
-    spec.pixels.clear();
-    for (uint32_t p : {0xFFFFu, 0x8000u, 0x0020u, 0x4000u}) Put16(spec.pixels, p);
-    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &image), IMG_OK);
+    variant.compression = win::BI_BITFIELDS;
+    for (uint32_t m : {0xFFC0u, 0u, 0x003Fu}) Put32(variant.masks, m);
+    variant.pixels.clear();
+    for (uint32_t p : {0xFFFFu, 0x8000u, 0x0020u, 0x4000u}) Put16(variant.pixels, p);
+    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &image), IMG_OK);
     EXPECT_EQ(Pixel(image, 0, 0), 0xFF00FFu);  // red 10 bits cut to 8, green masked away
     EXPECT_EQ(Pixel(image, 1, 0), 0x800000u);
     EXPECT_EQ(Pixel(image, 2, 0), 0x000082u);  // blue 6 bits: 32 widened
     EXPECT_EQ(Pixel(image, 3, 0), 0x400000u);
     // 32 bits: the mask's top 8 bits.
-    spec.bits = 32;
-    spec.masks.clear();
-    for (uint32_t m : {0xFF000000u, 0x00FF0000u, 0x0000FF00u}) Put32(spec.masks, m);
-    spec.pixels.clear();
-    for (uint32_t p : {0x11223344u, 0xFF000000u, 0x0000FF00u, 0u}) Put32(spec.pixels, p);
-    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(spec)), &image), IMG_OK);
+    variant.bits = 32;
+    variant.masks.clear();
+    for (uint32_t m : {0xFF000000u, 0x00FF0000u, 0x0000FF00u}) Put32(variant.masks, m);
+    variant.pixels.clear();
+    for (uint32_t p : {0x11223344u, 0xFF000000u, 0x0000FF00u, 0u}) Put32(variant.pixels, p);
+    ASSERT_EQ(LoadBmpFromMemory(Block(MakeBmp(variant)), &image), IMG_OK);
     EXPECT_EQ(Pixel(image, 0, 0), 0x112233u);
     EXPECT_EQ(Pixel(image, 1, 0), 0xFF0000u);
     EXPECT_EQ(Pixel(image, 2, 0), 0x0000FFu);
@@ -319,20 +319,20 @@ TEST_F(BmpTest, OlderAndOddHeadersRead) {
     EXPECT_EQ(header.biClrUsed, 2u);
     EXPECT_EQ(header.biSizeImage, 8u);
     // biClrUsed above 2^bits is cut: a 1-bit file claiming 256 colours fills two.
-    BmpSpec spec;
-    spec.width = 8;
-    spec.bits = 1;
-    spec.clrUsed = 256;
-    spec.table = GreyTable(256);
-    spec.pixels = {0xAA, 0, 0, 0};
-    ASSERT_EQ(GetBmpHeaderFromMemory(Block(MakeBmp(spec)), &header), IMG_OK);
+    BmpSpec variant;
+    variant.width = 8;
+    variant.bits = 1;
+    variant.clrUsed = 256;
+    variant.table = GreyTable(256);
+    variant.pixels = {0xAA, 0, 0, 0};
+    ASSERT_EQ(GetBmpHeaderFromMemory(Block(MakeBmp(variant)), &header), IMG_OK);
     EXPECT_EQ(header.biClrUsed, 2u);
     win::RGBQUAD table[256];
-    EXPECT_EQ(GetBmpPaletteFromMemory(Block(MakeBmp(spec)), table), 2);
+    EXPECT_EQ(GetBmpPaletteFromMemory(Block(MakeBmp(variant)), table), 2);
     // A 58-byte 1 x 1 picture reads.
-    spec = BmpSpec{};
-    spec.pixels = {1, 2, 3, 0};
-    Bytes tiny = MakeBmp(spec);
+    variant = BmpSpec{};
+    variant.pixels = {1, 2, 3, 0};
+    Bytes tiny = MakeBmp(variant);
     ASSERT_EQ(tiny.size(), 58u);
     ImageDesc& one = Image(1, 1, 24);
     ASSERT_EQ(LoadBmpFromMemory(Block(tiny), &one), IMG_OK);
@@ -341,9 +341,9 @@ TEST_F(BmpTest, OlderAndOddHeadersRead) {
 }
 
 TEST_F(BmpTest, RefusalsOfReaderAndWriter) {
-    BmpSpec spec;
-    spec.pixels = {1, 2, 3, 0};
-    Bytes good = MakeBmp(spec);
+    BmpSpec variant;
+    variant.pixels = {1, 2, 3, 0};
+    Bytes good = MakeBmp(variant);
     win::BITMAPINFOHEADER header;
     Bytes wrongMagic = good;
     wrongMagic[1] = 'A';

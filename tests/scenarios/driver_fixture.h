@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/index_code.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/tables/constants_records.h"
 #include "engine/dose/dose_records.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "engine/pipeline/service_hooks.h"

@@ -1,7 +1,7 @@
 // The units file in each length the reader knows, a short one, and its rewrite.
 #include "shell/settings/units_file.h"
 
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "shell_fixture.h"
 

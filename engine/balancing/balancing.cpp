@@ -1,9 +1,9 @@
 // Applying the engine's balancing finding to a water: one ion, once per full
 // calculation, in the unit the user keeps that ion in.
-#include "engine/pipeline/balancing.h"
+#include "engine/balancing/balancing.h"
 
 #include "engine/inputs/inputs_records.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/saturation/results_records.h"
 
 ReferencePassFlags GlobalReferencePassFlags() {

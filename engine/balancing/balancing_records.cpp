@@ -1,5 +1,5 @@
 // Definitions of the balancing flags that the reference pass sets.
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 
 uint16_t cationAdded;
 uint16_t anionAdded;

@@ -1,5 +1,5 @@
 // Least-squares fit of the pH-alkalinity curve (see least_squares.h).
-#include "engine/pipeline/least_squares.h"
+#include "engine/workspace/least_squares.h"
 
 #include <cmath>
 #include <cstring>

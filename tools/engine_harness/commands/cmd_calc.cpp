@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "engine/inputs/inputs_records.h"
-#include "engine/pipeline/balancing_records.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
 #include "engine/speciation/calc_equilibrium.h"

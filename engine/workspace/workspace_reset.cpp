@@ -1,6 +1,6 @@
 // The workspace reset behind the New command, step by step in the order the
 // records are written.
-#include "engine/pipeline/workspace_reset.h"
+#include "engine/workspace/workspace_reset.h"
 
 #include <cstring>
 #include <iterator>

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/pipeline/least_squares.h"
+#include "engine/workspace/least_squares.h"
 #include "tools/engine_harness/commands.h"
 
 namespace {
