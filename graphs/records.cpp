@@ -3,14 +3,12 @@
 #include "graphs/records.h"
 
 GraphChoice graphChoice;
-int32_t graphMineralPosition;
 uint32_t graphProfileKind;
 uint16_t gridOrientationSet;
 uint16_t logRangeUndefined;
 
 void ResetGraphsRecords() {
     graphChoice = GraphChoice{};
-    graphMineralPosition = 0;
     graphProfileKind = 0;
     gridOrientationSet = 0;
     logRangeUndefined = 0;

@@ -7,8 +7,6 @@
 #include "common/whatif_settings.h"
 
 extern GraphChoice graphChoice;
-// The row the mineral chooser left, kept beside the graph choice.
-extern int32_t graphMineralPosition;
 
 // Which profile the profile graphs show.
 namespace GraphProfileKind {

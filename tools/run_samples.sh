@@ -3,7 +3,7 @@
 # the user to work in, in the install folder build/desktop (kept from run to
 # run). Without one, the program on its demonstration script in a fresh
 # install folder (build/run), then the engine harness over the bundled sample
-# waters.
+# waters. Both install folders get the sample products in INHIB.
 set -e
 BUILD=${1:-build}
 TOP=$(pwd)

@@ -104,9 +104,10 @@ void EntryFromRecord(const ProductRecord& r, uint8_t* entry) {
     }
 }
 
-// What the older layout has no place for.
+// What the older layout has no place for (a kind-99 model without terms it
+// holds: the kind is part of the dose model).
 bool UsesCurrentOnlyFields(const ProductRecord& r) {
-    if (r.modelKind == DoseModelKind::kTermList || r.resultSwitch != 0) return true;
+    if (r.resultSwitch != 0) return true;
     if (r.pKa25 != 0.0f || r.pKaEnthalpy != 0.0f) return true;
     for (int t = 0; t < kDoseTermCount; ++t)
         if (r.termCode[t] != 0 || r.termTransform[t] != 0) return true;

@@ -38,7 +38,8 @@
 // concentration is the component's; the copy inside the dose model is not read.
 //
 // The older layout has no place for the kind-99 term list, the result switch or
-// the pKa of an active: a table that uses them cannot be written in it.
+// the pKa of an active: a table that uses them cannot be written in it (the
+// model kind itself, 99 included, is part of the dose model).
 #pragma once
 
 #include <cstdint>
