@@ -23,10 +23,10 @@ struct ResultStatus {
     uint32_t productChosen;
     // Set to 1 by a change of product: the pages of that result recompute it
     // when they next paint, then clear the flag.
-    uint16_t tempProfileStale;
-    uint16_t phProfileStale;
-    uint16_t pressureProfileStale;
-    uint16_t mixProfileStale;
-    uint16_t wellProfileStale;
+    uint32_t tempProfileStale;
+    uint32_t phProfileStale;
+    uint32_t pressureProfileStale;
+    uint32_t mixProfileStale;
+    uint32_t wellProfileStale;
     uint32_t wellLogSummaryStale;  // the well-log summary graph's 48-station profile
 };

@@ -1,28 +1,21 @@
 // The exit path. QUIT and the close box run the same steps, the save question
-// included: leaving by the close box must not lose changes without asking.
+// included: leaving by the close box must not lose changes without asking, and
+// a save the user asked for that did not happen keeps the program running.
 // Nothing is written at exit but the work file the user agrees to save.
 #include "shell/commands/quit_sequence.h"
 
 #include "input/clipboard_records.h"
-#include "platform/system/clipboard.h"
-#include "platform/gdi/gdi.h"
-#include "platform/window/menu.h"
 #include "platform/dialogs/message_box.h"
+#include "platform/gdi/gdi.h"
+#include "platform/system/clipboard.h"
+#include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "printing/print_job_records.h"
+#include "shell/commands/save_offer.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
-#include "shell/commands/work_file_commands.h"
 
 namespace {
-
-void OfferToSave(win::HWND mainWindow) {
-    if (mainWindowState.dataChanged == 0) return;
-    const int answer = win::MessageBox(mainWindow, kSaveQuestion, kSaveCaption,
-                                       win::MB_YESNO | win::MB_ICONQUESTION);
-    // A failed or cancelled save reports itself; the program ends all the same.
-    if (answer == win::IDYES && ShowSaveAsDialog(mainWindow) == 0) (void)SaveWorkFile(mainWindow);
-}
 
 void DeleteFonts(win::HWND mainWindow) {
     ScreenFonts& f = screenFonts;
@@ -57,7 +50,7 @@ void OfferToLeaveClipboard(win::HWND owner) {
 }  // namespace
 
 void QuitProgram(win::HWND mainWindow) {
-    OfferToSave(mainWindow);
+    if (!OfferToSaveWork(mainWindow)) return;  // the work was not saved: the program stays
     DeleteFonts(mainWindow);
     FreePrinterBlocks();
     OfferToLeaveClipboard(mainWindow);

@@ -3,7 +3,8 @@
 
 #include "platform/window/win_types.h"
 
-// Asks to save changed data, deletes the fonts, frees the printer blocks, asks
+// Asks to save changed data (a Yes whose save is cancelled or fails ends
+// nothing: the program keeps running), deletes the fonts, frees the printer blocks, asks
 // whether to leave a copied analysis on the clipboard, destroys the menu and the
 // window and posts the quit message.
 void QuitProgram(win::HWND mainWindow);

@@ -11,6 +11,7 @@
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/profiles/profiles.h"
+#include "shell/commands/save_offer.h"
 #include "shell/records.h"
 #include "shell/workfile/work_file.h"
 
@@ -69,7 +70,7 @@ void RecomputeOlderFile(win::HWND mainWindow) {
 }  // namespace
 
 constexpr WorkFileCommandServices kProgramServices = {
-    nullptr,    NoMenuTexts,     CalcWaterAnalysis, CalcMixingProfile,
+    OfferToSaveWork, NoMenuTexts,     CalcWaterAnalysis, CalcMixingProfile,
     NoMultiMix, CalcTempProfile, CalcpHProfile,
 };
 WorkFileCommandServices workFileCommandServices = kProgramServices;

@@ -1,0 +1,83 @@
+// The page routine of the main menu's commands.
+#include "shell/resultpages/page_routine.h"
+
+#include "pages/frame/page_descriptor.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/window.h"
+#include "shell/mainwindow/main_window.h"
+#include "shell/mainwindow/main_window_records.h"
+#include "shell/records.h"
+#include "shell/startup/startup_records.h"
+
+namespace {
+
+// The page font's average character width and line pitch (tmHeight + external
+// leading), measured on the main window.
+struct PageFontCell {
+    int width = 0;
+    int pitch = 0;
+};
+
+PageFontCell MeasurePageCell(win::HWND mainWindow) {
+    PageFontCell cell;
+    win::HDC dc = win::GetDC(mainWindow);
+    if (dc == nullptr) return cell;
+    const win::HGDIOBJ old = win::SelectObject(dc, screenFonts.pageFont);
+    win::TEXTMETRICA tm{};
+    win::GetTextMetricsA(dc, &tm);
+    win::SelectObject(dc, old);
+    win::ReleaseDC(mainWindow, dc);
+    cell.width = tm.tmAveCharWidth;
+    cell.pitch = tm.tmHeight + tm.tmExternalLeading;
+    return cell;
+}
+
+constexpr win::DWORD kPageStyle = win::WS_OVERLAPPEDWINDOW | win::WS_VSCROLL;
+
+}  // namespace
+
+win::POINT CascadeHome(PageCascade cascade, int index) {
+    const PagePlacement& p = mainWindowExtras.placement;
+    win::POINT origin{p.pageOriginX, p.pageOriginY};
+    if (cascade != PageCascade::kStandard) {
+        const PageFontCell cell = MeasurePageCell(mainWindowState.mainWindow);
+        const bool formation = cascade == PageCascade::kFormation;
+        origin = win::POINT{(formation ? 8 : 4) * cell.width, (formation ? 5 : 3) * cell.pitch};
+    }
+    return win::POINT{origin.x + index * p.pageStepX, origin.y + index * p.pageStepY};
+}
+
+bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pages,
+                     PageCascade cascade, int water) {
+    ComputePagePlacement();
+    const PageFontCell cell = MeasurePageCell(mainWindow);
+    int index = 0;
+    int shown = 0;
+    for (const PageToShow& p : pages) {
+        const int listed = index++;
+        if (p.displaySwitch != 0) continue;
+        const int show = shown++ == 0 ? win::SW_SHOWNOACTIVATE : win::SW_SHOW;
+        win::HWND& slot = PageWindowSlot(p.page);
+        if (IsPageOpen(p.page) && win::IsWindow(slot)) {
+            if (p.invalidateOpen) win::InvalidateRect(slot, nullptr, win::TRUE);
+            win::ShowWindow(slot, show);
+            win::UpdateWindow(slot);
+            continue;
+        }
+        const win::POINT home = CascadeHome(cascade, listed);
+        mainWindowState.pageHome[PageIndex(p.page)] = home;
+        const win::DWORD style = p.plainStyle ? win::WS_OVERLAPPEDWINDOW : kPageStyle;
+        win::HWND page = win::CreateWindowEx(
+            0, PageClassName(p.page), PageTitle(p.page, water), style, home.x, home.y,
+            ResultPageWidth(p.page, cell.width), mainWindowExtras.placement.pageHeight, mainWindow,
+            nullptr, mainWindowState.instance, nullptr);
+        if (page == nullptr) return false;
+        slot = page;
+        SetPageOpen(p.page, true);
+        win::ShowWindow(page, show);
+        win::UpdateWindow(page);
+    }
+    win::ShowWindow(mainWindow, win::SW_SHOWMAXIMIZED);
+    win::UpdateWindow(mainWindow);
+    return true;
+}

@@ -1,0 +1,36 @@
+// Showing the result pages of a command. The pages of one command are listed in
+// order; each opens only when its windows-to-display switch is 0. A page that is
+// not open is created at its place of the cascade (its home), one that is open
+// is shown and updated where it is. The command ends at the first page that
+// cannot be created; the pages opened before it stay.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "pages/frame/page_classes.h"
+#include "platform/window/win_types.h"
+
+struct PageToShow {
+    PageClass page;
+    uint32_t displaySwitch;       // 0: the page is shown
+    bool plainStyle = false;      // an overlapped window without the vertical scroll bar
+    bool invalidateOpen = false;  // an open page is invalidated before it is shown
+};
+
+// Where the cascade of a command starts: the first page's home, each further
+// listed page (shown or skipped) one step right and down.
+enum class PageCascade {
+    kStandard,   // (pageOriginX, pageOriginY), the main window's placement
+    kFormation,  // (8 average character widths, 5 line pitches) of the page font
+    kPressure,   // (4 average character widths, 3 line pitches)
+};
+
+// Shows the pages in order with their titles for `water` (an engine water
+// selector), then shows the main window maximised. False when a page could not
+// be created.
+bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pages,
+                     PageCascade cascade, int water);
+
+// The home of the page listed at `index` of a command's list.
+[[nodiscard]] win::POINT CascadeHome(PageCascade cascade, int index);
