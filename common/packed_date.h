@@ -9,16 +9,18 @@ namespace DateOrder {
 enum : uint16_t { kMonthDayYear = 0, kDayMonthYear = 1, kYearMonthDay = 2 };
 }
 
-struct CalendarDate {
+// A date split into its fields (the calendar control keeps its own packed form,
+// CalendarDate, in shell/calendar).
+struct DateParts {
     int year;   // full year, e.g. 2026
     int month;  // 1..12
     int day;    // 1..31
 };
 
-constexpr int32_t PackDate(const CalendarDate& d) {
+constexpr int32_t PackDate(const DateParts& d) {
     return (d.year - 1900) * 10000 + d.month * 100 + d.day;
 }
 
-constexpr CalendarDate UnpackDate(int32_t packed) {
-    return CalendarDate{packed / 10000 + 1900, (packed / 100) % 100, packed % 100};
+constexpr DateParts UnpackDate(int32_t packed) {
+    return DateParts{packed / 10000 + 1900, (packed / 100) % 100, packed % 100};
 }

@@ -62,3 +62,8 @@ void RegisterPrintDialogs();
 [[nodiscard]] std::vector<uint8_t> MakeLogoPicture(bool colour);
 [[nodiscard]] std::vector<uint8_t> MakeBackdropPicture(int width, int height);
 void RegisterReportPictures();
+
+// Dialog 72, the calendar, and templates 80 to 83, the water analysis form in
+// its four screen sizes.
+void RegisterCalendarDialog();
+void RegisterWaterFormTemplates();

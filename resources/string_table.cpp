@@ -48,4 +48,6 @@ void RegisterProgramResources() {
     RegisterChooserDialogs();
     RegisterPrintDialogs();
     RegisterReportPictures();
+    RegisterCalendarDialog();
+    RegisterWaterFormTemplates();
 }

@@ -135,7 +135,10 @@ DWORD GetSysColor(int index) {
         case COLOR_GRAYTEXT:
             return RGB(128, 128, 128);
         case COLOR_BTNHIGHLIGHT:
+        case COLOR_HIGHLIGHTTEXT:
             return RGB(255, 255, 255);
+        case COLOR_HIGHLIGHT:
+            return RGB(10, 36, 106);
         case COLOR_BACKGROUND:
             return RGB(58, 110, 165);
         default:

@@ -11,6 +11,7 @@
 #include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
+#include "shell/calendar/calendar_control.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/progress/progress_window.h"
 #include "shell/records.h"
@@ -124,6 +125,7 @@ int InitApplication(win::HINSTANCE instance) {
     for (const ClassSpec& entry : kClasses)
         if (!RegisterOne(entry, instance)) return 0;
     mainWindowState.instance = instance;
+    (void)RegisterCalendarClass(instance);
     clipboardFormats.cfIntermediate = win::RegisterClipboardFormat("tkIntermediate");
     clipboardFormats.cfResults = win::RegisterClipboardFormat("tkResults");
     clipboardFormats.cfCombined = win::RegisterClipboardFormat("tkCombined");

@@ -82,7 +82,7 @@ TEST(RangeRecords, RoundTripKeepsEveryFieldInFileOrder) {
 TEST(PackedDate, PacksAndUnpacks) {
     EXPECT_EQ(PackDate({1999, 1, 31}), 990131);
     EXPECT_EQ(PackDate({2000, 2, 29}), 1000229);
-    CalendarDate d = UnpackDate(1261207);
+    DateParts d = UnpackDate(1261207);
     EXPECT_EQ(d.year, 2026);
     EXPECT_EQ(d.month, 12);
     EXPECT_EQ(d.day, 7);

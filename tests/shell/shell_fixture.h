@@ -15,33 +15,37 @@
 
 #include "engine/balancing/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
-#include "engine/records.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/pipeline/service_hooks.h"
+#include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
 #include "graphs/graph_output_records.h"
 #include "graphs/records.h"
 #include "input/clipboard_records.h"
+#include "input/description_records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "input/water_temperature_records.h"
+#include "input/waterform/water_form_records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/win.h"
 #include "printing/print_job_records.h"
 #include "reporttext/report_buffer_records.h"
 #include "resources/program_resources.h"
-#include "scenarios/multimix/multimix_records.h"
 #include "scenarios/frame/whatif_records.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "scenarios/wells/well_records.h"
 #include "shell/accumulators/selected_params_records.h"
+#include "shell/calendar/calendar_records.h"
 #include "shell/choosers/chooser_records.h"
 #include "shell/mainwindow/display_settings_records.h"
-#include "shell/settings/heading_records.h"
 #include "shell/mainwindow/main_window_records.h"
-#include "shell/progress/progress_records.h"
-#include "shell/records.h"
-#include "shell/startup/startup_records.h"
 #include "shell/mainwindow/win_main.h"
 #include "shell/mainwindow/window_classes.h"
+#include "shell/progress/progress_records.h"
+#include "shell/records.h"
+#include "shell/settings/heading_records.h"
+#include "shell/startup/startup_records.h"
 #include "treatment/records.h"
 
 namespace shelltest {
@@ -76,6 +80,10 @@ inline void ResetProgram() {
     ResetServiceHooks();
     ResetSelectedParamsRecords();
     ResetChooserRecords();
+    ResetPipelineRecords();
+    ResetWaterFormRecords();
+    ResetDescriptionRecords();
+    ResetCalendarRecords();
 }
 
 class ShellTest : public ::testing::Test {

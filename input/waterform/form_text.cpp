@@ -1,0 +1,133 @@
+// The water form's field conversions. Numbers are read as the user typed them,
+// without range checks; times and dates are checked and fall back to the stored
+// value when they are not a time of day or a date.
+#include "input/waterform/form_text.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/dialogs/dialog.h"
+#include "reporttext/format/format_value.h"
+#include "shell/calendar/date_text.h"
+
+namespace {
+
+constexpr int kFieldChars = 256;
+constexpr int kLastTime = 2359;
+constexpr long kDigitCap = 100000;  // any time past this is refused anyway
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+size_t SkipDigits(std::string_view text, size_t i) {
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return i;
+}
+
+// The length of the number at the start of `text`, 0 when there is none.
+size_t NumberLength(std::string_view text) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const size_t intStart = i;
+    i = SkipDigits(text, i);
+    size_t digits = i - intStart;
+    if (i < text.size() && text[i] == '.') {
+        const size_t fracStart = ++i;
+        i = SkipDigits(text, i);
+        digits += i - fracStart;
+    }
+    if (digits == 0) return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t e = i + 1;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+        const size_t expEnd = SkipDigits(text, e);
+        if (expEnd > e) i = expEnd;
+    }
+    return i;
+}
+
+std::string FieldText(win::HWND form, int controlId) {
+    char text[kFieldChars] = {};
+    win::GetDlgItemText(form, controlId, text, sizeof text);
+    return text;
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    const size_t length = NumberLength(text);
+    if (length == 0) return 0.0;
+    const std::string number(text.substr(0, length));
+    const double value = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0.0;
+}
+
+float ToStoredFloat(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return 0.0f;
+    return static_cast<float>(value);
+}
+
+float ReadFieldNumber(win::HWND form, int controlId) {
+    return ToStoredFloat(ReadNumber(FieldText(form, controlId)));
+}
+
+void WriteFieldNumber(win::HWND form, int controlId, double value, int digits) {
+    char text[kValueTextChars] = {};
+    FormatValueAdaptive(value, digits, text);
+    win::SetDlgItemText(form, controlId, text);
+}
+
+bool ReadSampleTime(std::string_view text, int16_t& time) {
+    long n = 0;
+    for (char c : text)
+        if (IsDigit(c) && n < kDigitCap) n = n * 10 + (c - '0');
+    if (n > kLastTime || n % 100 >= 60) return false;
+    time = static_cast<int16_t>(n);
+    return true;
+}
+
+void WriteSampleTime(int16_t time, char* text, size_t size) {
+    if (text == nullptr || size == 0) return;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%04d", time < 0 ? 0 : static_cast<int>(time));
+    std::snprintf(text, size, "%c%c:%c%c", digits[0], digits[1], digits[2], digits[3]);
+}
+
+void ShowTimeField(win::HWND form, int controlId, int16_t time) {
+    char text[8];
+    WriteSampleTime(time, text, sizeof text);
+    win::SetDlgItemText(form, controlId, text);
+}
+
+void ReadTimeField(win::HWND form, int controlId, int16_t& time) {
+    (void)ReadSampleTime(FieldText(form, controlId), time);
+    ShowTimeField(form, controlId, time);
+}
+
+void ShowDateField(win::HWND form, int controlId, int32_t packed) {
+    char text[24];
+    WritePackedDateText(packed, text, sizeof text);
+    win::SetDlgItemText(form, controlId, text);
+}
+
+void ReadDateField(win::HWND form, int controlId, int32_t& stored, bool store) {
+    char text[kFieldChars] = {};
+    win::GetDlgItemText(form, controlId, text, sizeof text);
+    const int32_t packed = FormatDateText(text, sizeof text);
+    if (packed < 0) {
+        ShowDateField(form, controlId, stored);
+        return;
+    }
+    if (store) stored = packed;
+    win::SetDlgItemText(form, controlId, text);
+}
+
+void ReadTextField(win::HWND form, int controlId, char (&line)[128]) {
+    win::GetDlgItemText(form, controlId, line, sizeof line);
+    line[sizeof line - 1] = '\0';
+}

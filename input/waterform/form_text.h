@@ -1,0 +1,37 @@
+// Reading and writing the water form's fields: numbers, the sample time, dates
+// and text lines.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "platform/window/win_types.h"
+
+// The number at the start of a text (leading blanks skipped; reading stops at
+// the first character that cannot continue it). A text without one, or whose
+// number is not finite ("nan", "inf", "1e999"), reads as 0.
+[[nodiscard]] double ReadNumber(std::string_view text);
+// The value as a stored float: 0 for a value no float can hold.
+[[nodiscard]] float ToStoredFloat(double value);
+[[nodiscard]] float ReadFieldNumber(win::HWND form, int controlId);
+// Writes the value with the adaptive format at `digits` significant digits.
+void WriteFieldNumber(win::HWND form, int controlId, double value, int digits = 5);
+
+// The sample time of a text: its digits read as hours x 100 + minutes. False,
+// leaving `time` alone, for a time past 23:59 or with 60 minutes or more.
+[[nodiscard]] bool ReadSampleTime(std::string_view text, int16_t& time);
+// "hh:mm": the time's first four digits, zero-padded, with a colon after two.
+void WriteSampleTime(int16_t time, char* text, size_t size);
+// The time rule of the form: the field's time is stored at once when it is a
+// time of day, and the field then shows the stored time as "hh:mm".
+void ReadTimeField(win::HWND form, int controlId, int16_t& time);
+void ShowTimeField(win::HWND form, int controlId, int16_t time);
+
+// A date field: a valid date is rewritten in its canonical form (and stored in
+// `stored` when `store` is set); any other text is replaced by the stored date.
+void ReadDateField(win::HWND form, int controlId, int32_t& stored, bool store);
+void ShowDateField(win::HWND form, int controlId, int32_t packed);
+
+// A description line: the field's text, at most 127 characters, terminated.
+void ReadTextField(win::HWND form, int controlId, char (&line)[128]);

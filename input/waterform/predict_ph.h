@@ -1,0 +1,20 @@
+// Reading the water form back into the working analysis.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window/win_types.h"
+
+// Reads every field of the form into currentAnalysis and its companions, sets
+// dialogResult to 1 when the water is new or anything changed against the form
+// snapshot, and then derives the total alkalinity, the density in g/mL and the
+// pH to use or predict, and draws the pH-alkalinity line.
+void PredictPh(win::HWND form);
+
+// Total alkalinity as CaCO3 from the entered M and P values (or bicarbonate and
+// carbonate) by the alkalinity mode; any other mode keeps `current`.
+[[nodiscard]] double TotalAlkalinity(uint16_t mode, double m, double p, double current);
+
+// Whether a value counts as changed against the snapshot: not equal, and the
+// magnitudes differ by more than a ten-thousandth of the larger.
+[[nodiscard]] bool ValueChanged(float now, float before);

@@ -1,0 +1,144 @@
+// Numeric ids of the dialog templates the program registers and of the
+// controls inside them that code addresses.
+#pragma once
+
+namespace DialogId {
+enum : int {
+    kCalendar = 72,       // "CALENDAR INPUT"
+    kWaterForm1200 = 80,  // the water analysis form for desktops of 1200 x 900
+    kWaterForm640 = 81,   // ... 640 x 480
+    kWaterForm800 = 82,   // ... 800 x 600
+    kWaterForm1440 = 83,  // ... 1440 x 1100
+};
+}  // namespace DialogId
+
+// Dialog 72.
+namespace CalendarDialogControl {
+enum : int {
+    kDateText = 934,
+    kFirstFieldBar = 935,
+    kSecondFieldBar = 936,
+    kThirdFieldBar = 937,
+    kMonthGrid = 938,
+    kOk = 939,
+    kCancel = 940,
+};
+}  // namespace CalendarDialogControl
+
+// The water analysis form (templates 80 to 83): the value edits, the captions
+// beside them that name their units, and the buttons.
+namespace WaterFormControl {
+enum : int {
+    kOk = 1,
+    kCancel = 2,
+    kOpenChemFile = 158,
+    kSaveChemFile = 159,
+    kSampleDate = 391,
+    kTime = 392,
+    kSampleNumber = 393,
+    kSampleId = 394,
+    kReportDate = 395,
+    kDescription2 = 396,
+    kDescription3 = 397,
+    kDescription1 = 398,
+    kDescription0 = 399,
+    kCalcium = 400,
+    kMagnesium = 401,
+    kBarium = 402,
+    kStrontium = 403,
+    kSodium = 404,
+    kPotassium = 405,
+    kLithium = 406,
+    kPh = 407,
+    kResidenceTime = 408,
+    kIron = 410,
+    kAmmonia = 411,
+    kAluminum = 412,
+    kBoron = 413,
+    kChloride = 414,
+    kSulfate = 415,
+    kMAlkalinityLabel = 417,
+    kPAlkalinityLabel = 418,
+    kMAlkalinity = 419,
+    kPAlkalinity = 420,
+    kH2S = 421,
+    kSilica = 422,
+    kPhosphate = 423,
+    kPolyphosphate = 424,
+    kFluoride = 425,
+    kNitrate = 426,
+    kTemperature = 427,
+    kDensity = 428,
+    kPressure = 429,
+    kDescription4 = 430,
+    kDescription5 = 431,
+    kDescription6 = 432,
+    kChangeUnits = 433,
+    kRecalculate = 434,
+    kBrineFlow = 460,
+    kC2 = 466,
+    kC3 = 467,
+    kC4 = 468,
+    kC5 = 469,
+    kManganese = 470,
+    kZinc = 471,
+    kBromine = 472,
+    kLead = 473,
+    kOilFlow = 479,
+    kGasFlow = 480,
+    kOxalate = 497,
+    kSampleDateCalendar = 528,
+    kReportDateCalendar = 529,
+    kAcidity = 544,
+    kCorrosionTarget = 643,
+    kAcidityLabel = 819,
+    kPh2s = 821,
+    kPco2 = 822,
+    kCopy = 1278,
+    kPaste = 1279,
+    kTwoSulfideNote = 1475,
+};
+}  // namespace WaterFormControl
+
+// The unit captions beside the value edits of the water form.
+namespace WaterFormCaption {
+enum : int {
+    kCalcium = 435,
+    kMagnesium = 436,
+    kSodium = 439,
+    kPotassium = 440,
+    kIron = 442,
+    kAmmonia = 444,
+    kAluminum = 445,
+    kBoron = 446,
+    kChloride = 447,
+    kSulfate = 448,
+    kAcidity = 449,
+    kMAlkalinity = 450,
+    kPAlkalinity = 451,
+    kH2S = 452,
+    kFluoride = 455,
+    kNitrate = 456,
+    kTemperature = 457,
+    kDensity = 461,
+    kPressure = 462,
+    kBrineFlow = 463,
+    kOilFlow = 464,
+    kGasFlow = 465,
+    kCorrosionTarget = 478,
+    kOxalate = 495,
+    kPolyphosphate = 503,
+    kBarium = 592,
+    kStrontium = 594,
+    kLithium = 598,
+    kResidenceTime = 601,
+    kSilica = 613,
+    kPhosphate = 618,
+    kPco2 = 625,
+    kPh2s = 626,
+    kBromine = 650,
+    kLead = 651,
+    kManganese = 653,
+    kZinc = 654,
+};
+}  // namespace WaterFormCaption
