@@ -4,15 +4,17 @@
 // follow the order of the unit captions of the analysis form (for example
 // sodium: as CaCO3, as NaCl, as degrees French, as degrees German); code 6 of
 // the ions is the millimole or milliequivalent, whose factor is the molar or
-// equivalent mass. A factor of 0 means the form has no such conversion.
+// equivalent mass. A factor of 0 means the form has no such conversion. The
+// degrees are those the chemistry engine reads: a French degree is 10 mg/L and a
+// German degree 17.9 mg/L as CaCO3, each times the ion's factor as CaCO3.
 #include "input/unit_factor_table.h"
 
 namespace {
 
 // kFactorsByItem[item][code - 1]
 constexpr float kFactorsByItem[kUnitFactorColumns][kUnitFactorRows] = {
-    {0.4005f, 4.005f, 2.25f, 1.0f, 1.0f, 20.04f},          // 0 calcium
-    {0.2429f, 2.429f, 7.168f, 1.0f, 1.0f, 12.156f},        // 1 magnesium
+    {0.4005f, 4.005f, 7.168f, 1.0f, 1.0f, 20.04f},         // 0 calcium
+    {0.2429f, 2.429f, 4.348f, 1.0f, 1.0f, 12.156f},        // 1 magnesium
     {0.4595f, 0.3932f, 4.595f, 8.225f, 1.0f, 22.9898f},    // 2 sodium
     {0.7815f, 7.815f, 13.989f, 0.0f, 1.0f, 39.102f},       // 3 potassium
     {0.372f, 0.6992f, 3.72f, 6.6588f, 1.0f, 18.6f},        // 4 iron
@@ -30,9 +32,9 @@ constexpr float kFactorsByItem[kUnitFactorColumns][kUnitFactorRows] = {
     {0.3797f, 3.797f, 6.7966f, 1.0f, 1.0f, 18.9984f},      // 16 fluoride
     {1.2389f, 12.389f, 22.052f, 1.0f, 1.0f, 62.0049f},     // 17 nitrate
     {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},                  // 18 temperature
-    {0.88f, 0.88f, 1.0f, 1.0f, 1.0f, 87.62f},              // 19 strontium
-    {1.37f, 1.365f, 1.0f, 1.0f, 1.0f, 137.34f},            // 20 barium
-    {0.139f, 0.139f, 1.0f, 1.0f, 1.0f, 6.939f},            // 21 lithium
+    {0.88f, 8.8f, 15.75f, 1.0f, 1.0f, 87.62f},             // 19 strontium
+    {1.37f, 13.65f, 24.43f, 1.0f, 1.0f, 137.34f},          // 20 barium
+    {0.139f, 1.39f, 2.488f, 1.0f, 1.0f, 6.939f},           // 21 lithium
     {0.9872f, 0.068948f, 0.009869f, 1.0f, 1.0f, 1.0f},     // 22 pressure
     {0.9872f, 0.068948f, 0.009869f, 1.0f, 1.0f, 1.0f},     // 23 gas-phase CO2
     {8.34f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},                 // 24 density

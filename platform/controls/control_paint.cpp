@@ -5,7 +5,9 @@
 // list boxes, light grey otherwise), a one-pixel frame, and for check boxes
 // and radio buttons a box that is filled when checked.
 #include "platform/controls/controls.h"
+#include "platform/gdi/gdi.h"
 #include "platform/gdi/surface.h"
+#include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -109,9 +111,11 @@ void PaintControlInfo(HWND hwnd, ControlPaintInfo info) {
     if (w->parent != nullptr) {
         UINT msg = ColorMessageFor(info.kind,
                                    (w->style & ES_READONLY) != 0 && info.kind == ControlKind::Edit);
+        SetTextColor(hdc, static_cast<COLORREF>(GetSysColor(COLOR_WINDOWTEXT)));
         info.background = reinterpret_cast<HBRUSH>(SendMessage(
             w->parent, msg, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
     }
+    info.textColour = GetTextColor(hdc);
     if (PainterSlot() != nullptr)
         PainterSlot()(info);
     else

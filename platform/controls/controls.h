@@ -30,6 +30,9 @@ struct ControlPaintInfo {
     ControlKind kind = ControlKind::Static;
     HDC hdc = nullptr;
     HBRUSH background = nullptr;  // the parent's WM_CTLCOLOR* answer (may be null)
+    // The text colour the parent left in the device context while it answered
+    // WM_CTLCOLOR* (the system's text colour when it set none).
+    COLORREF textColour = 0;
     HFONT font = nullptr;
     DWORD style = 0;
     RECT client;
@@ -61,8 +64,7 @@ struct ScrollBarGeometry {
     int thumbStart = 0;
     int thumbLength = 0;
 };
-[[nodiscard]] ScrollBarGeometry MeasureScrollBar(const SCROLLINFO& info, int length,
-                                                 int thickness);
+[[nodiscard]] ScrollBarGeometry MeasureScrollBar(const SCROLLINFO& info, int length, int thickness);
 
 using ControlPainter = void (*)(const ControlPaintInfo& info);
 // Installed by the drawing library; nullptr restores the plain painter.

@@ -54,9 +54,10 @@ void Text(HDC dc, const std::string& text, RECT r, UINT format, COLORREF colour)
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
 }
 
+// The parent's text colour (the system's unless it chose one); grey when the
+// control is disabled.
 COLORREF TextColour(const ControlPaintInfo& info) {
-    return info.enabled ? static_cast<COLORREF>(GetSysColor(COLOR_BTNTEXT))
-                        : static_cast<COLORREF>(GetSysColor(COLOR_GRAYTEXT));
+    return info.enabled ? info.textColour : static_cast<COLORREF>(GetSysColor(COLOR_GRAYTEXT));
 }
 
 void Background(const ControlPaintInfo& info, COLORREF fallback) {

@@ -35,8 +35,8 @@ constexpr const char* kFilterTexts[kFileFilterCount] = {
     "Chemistry files (*.chm)|*.chm||",
     "Quotation Mark Comma Delim. (*.txt)|*.txt||",
     "Work files (*.krv)|*.krv||",
-    "BMP files (*.bmp)|*.bmp|JPG files (*.jpg) |*.jpg|PNG files (*.png) |*.png|PCX files "
-    "(*.pcx)|*.pcx|TIF files (*.tif)|*.tif||",
+    ("BMP files (*.bmp)|*.bmp|JPG files (*.jpg) |*.jpg|PNG files (*.png) |*.png|PCX files "
+     "(*.pcx)|*.pcx|TIF files (*.tif)|*.tif||"),
     " Inhibitor files (*.inh)|\\ZORIN\\INHIB\\*.inh||",
     " Raw Data files (*.cor)|\\ZORIN\\COR\\*.cor||",
     "BMP files (*.bmp)|*.bmp||",

@@ -24,7 +24,7 @@ struct ConverterCase {
 // Codes whose factor is 1 are the base unit or a unit the converter passes on as is.
 const ConverterCase kConverters[] = {
     {"Ca", ConvCaUnits, 0, 20.03, {1, 0.4, 1, 1, 1, 1, 1, 1}},
-    {"Mg", ConvMgUnits, 1, 12.156, {1, 0.2429, 2.429, 7.168, 1, 1, 12.156, 1}},
+    {"Mg", ConvMgUnits, 1, 12.156, {1, 0.2429, 2.429, 4.348, 1, 1, 12.156, 1}},
     {"Fe", ConvFeUnits, 4, 18.6, {1, 0.372, 0.6992, 3.72, 6.6588, 1, 18.6, 1}},
     {"Cl", ConvClUnits, 9, 35.453, {1, 0.7085, 0.60661, 7.085, 12.682, 1, 35.453, 1}},
     {"SO4", ConvSO4Units, 10, 48.0308, {1, 0.9597, 9.597, 17.179, 0.67631, 1, 96.0616, 1}},

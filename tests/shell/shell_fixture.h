@@ -21,6 +21,7 @@
 #include "engine/speciation/speciation_records.h"
 #include "graphs/graph_output_records.h"
 #include "graphs/records.h"
+#include "graphs/text_colour_records.h"
 #include "input/clipboard_records.h"
 #include "input/description_records.h"
 #include "input/records.h"
@@ -84,6 +85,7 @@ inline void ResetProgram() {
     ResetWaterFormRecords();
     ResetDescriptionRecords();
     ResetCalendarRecords();
+    ResetTextColourRecords();
 }
 
 class ShellTest : public ::testing::Test {

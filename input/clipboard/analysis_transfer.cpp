@@ -1,0 +1,45 @@
+// The byte layout of "tkIntermediate": 64 f32 values, 64 i32 unit codes, the
+// marker, the sample header and eight 128-byte description lines.
+#include "input/clipboard/analysis_transfer.h"
+
+#include <cmath>
+
+#include "common/byte_io.h"
+
+namespace {
+
+static_assert(kTransferSlots * 4 * 2 + 4 + 2 + 4 + 4 + 2 + 8 * kTransferDescriptionChars ==
+                  kAnalysisTransferBytes,
+              "tkIntermediate holds 1,552 bytes");
+
+}  // namespace
+
+void EncodeAnalysisTransfer(const AnalysisTransfer& t, uint8_t* out) {
+    bytes::Writer w(out, kAnalysisTransferBytes);
+    for (float v : t.values) w.F32(v);
+    for (int32_t u : t.units) w.I32(u);
+    w.U32(t.marker);
+    w.I16(t.sampleNumber);
+    w.I32(t.reportDate);
+    w.I32(t.sampleDate);
+    w.I16(t.sampleTime);
+    w.Raw(t.descriptions, sizeof t.descriptions);
+}
+
+bool DecodeAnalysisTransfer(const uint8_t* in, size_t size, AnalysisTransfer& t) {
+    if (in == nullptr || size < kAnalysisTransferBytes) return false;
+    bytes::Reader r(in, kAnalysisTransferBytes);
+    for (float& v : t.values) {
+        v = r.F32();
+        if (!std::isfinite(v)) v = 0.0f;
+    }
+    for (int32_t& u : t.units) u = r.I32();
+    t.marker = r.U32();
+    t.sampleNumber = r.I16();
+    t.reportDate = r.I32();
+    t.sampleDate = r.I32();
+    t.sampleTime = r.I16();
+    r.Raw(t.descriptions, sizeof t.descriptions);
+    for (auto& line : t.descriptions) line[kTransferDescriptionChars - 1] = '\0';
+    return r.ok();
+}

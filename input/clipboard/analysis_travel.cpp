@@ -1,0 +1,301 @@
+// The slot-by-slot conversions of "tkIntermediate". Concentrations use the unit
+// factor table (a value times its factor is mg/L as the ion); lead and oxalate,
+// which have no column, use the chemistry engine's own rules; temperatures travel
+// in degrees C, pressures and partial pressures in atm as the engine reads them,
+// the density in g/mL, the residence time as the sender's seconds times the
+// factor of its unit, the corrosion target in mpy.
+#include "input/clipboard/analysis_travel.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+
+#include "engine/inputs/engine_unit_factors.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+namespace S = TransferSlot;
+
+// An ion: its analysis element (and slot) and its unit item.
+struct IonSlot {
+    int element;
+    int item;
+};
+constexpr IonSlot kIons[] = {
+    {E::kChloride, UnitItem::kChloride},
+    {E::kSulfate, UnitItem::kSulfate},
+    {E::kSilica, UnitItem::kSilica},
+    {E::kPhosphate, UnitItem::kPhosphate},
+    {E::kFluoride, UnitItem::kFluoride},
+    {E::kCalcium, UnitItem::kCalcium},
+    {E::kMagnesium, UnitItem::kMagnesium},
+    {E::kSodium, UnitItem::kSodium},
+    {E::kAmmonia, UnitItem::kAmmonia},
+    {E::kIron, UnitItem::kIron},
+    {E::kAluminum, UnitItem::kAluminum},
+    {E::kManganese, UnitItem::kManganese},
+    {E::kPotassium, UnitItem::kPotassium},
+    {E::kBoron, UnitItem::kBoron},
+    {E::kH2S, UnitItem::kH2S},
+    {E::kNitrate, UnitItem::kNitrate},
+    {E::kZinc, UnitItem::kZinc},
+    {E::kBromine, UnitItem::kBromine},
+    {E::kStrontium, UnitItem::kStrontium},
+    {E::kBarium, UnitItem::kBarium},
+    {E::kLithium, UnitItem::kLithium},
+    {E::kBrineFlow, UnitItem::kBrineFlow},
+    {E::kOilFlow, UnitItem::kOilFlow},
+    {E::kGasFlow, UnitItem::kGasFlow},
+};
+
+// Unit-code slots: slot k carries the code of item k, except where listed.
+struct UnitSlot {
+    int slot;
+    int item;
+};
+constexpr UnitSlot kUnitSlots[] = {
+    {25, UnitItem::kBromine}, {27, UnitItem::kGasH2S},        {38, UnitItem::kPressure},
+    {39, UnitItem::kGasCo2},  {42, UnitItem::kLead},          {45, UnitItem::kBrineFlow},
+    {46, UnitItem::kOilFlow}, {47, UnitItem::kGasFlow},       {49, UnitItem::kCorrosionRate},
+    {37, UnitItem::kDensity}, {41, UnitItem::kResidenceTime}, {43, UnitItem::kMAlkalinity},
+    {56, UnitItem::kLithium}, {57, UnitItem::kCorrosionRate},
+};
+constexpr int kSameItemSlots[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                  12, 13, 14, 15, 17, 18, 19, 20, 21, 24, 26};
+
+constexpr double kOxalateMgPerMmol = 88.0196;  // mg of C2O4 per mmol
+constexpr double kMmPerYearPerMpy = 0.0254;
+constexpr double kLbsPerGalOfWater = 8.34;
+constexpr double kResidenceFactors[4] = {1.0, 60.0, 3600.0, 86400.0};
+
+uint16_t Code(const TravelUnits& u, int item) {
+    return u.units->code[item];
+}
+
+// The factor of an item's unit; code 0 (and a code without a row) is the base
+// unit itself.
+double TableFactor(const TravelUnits& u, int item) {
+    const uint16_t code = Code(u, item);
+    if (code < 1 || code > kUnitFactorRows || item >= kUnitFactorColumns) return 1.0;
+    return u.factors[code - 1][item];
+}
+
+// Lead as the engine reads it.
+double LeadFactor(const TravelUnits& u) {
+    return EngineUnitFactor(*u.units, UnitItem::kLead);
+}
+
+// Oxalate to mg/L as C2O4 by the engine's rule (it reads oxalate in mmol/L).
+double OxalateFactor(const TravelUnits& u) {
+    const uint16_t code = Code(u, UnitItem::kOxalate);
+    return code == 0 ? 1.0 : OxalateToMmolL(1.0, code) * kOxalateMgPerMmol;
+}
+
+// A base-unit value into a unit of factor `factor`; a unit without a factor (0)
+// receives 0.
+double FromBase(double value, double factor) {
+    return factor == 0.0 ? 0.0 : value / factor;
+}
+
+float Stored(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return 0.0f;
+    return static_cast<float>(value);
+}
+
+double PressureBar(double value, uint16_t code) {
+    return PressureToPsia(value, code) * kBarPerPsia;
+}
+
+double TemperatureToC(double t, uint16_t code) {
+    switch (code) {
+        case TemperatureUnit::kFahrenheit:
+            return (t - 32.0) * 0.5555556;
+        case TemperatureUnit::kKelvin:
+            return t - 273.16;
+        default:
+            return t;
+    }
+}
+
+double TemperatureFromC(double t, uint16_t code) {
+    switch (code) {
+        case TemperatureUnit::kFahrenheit:
+            return t * 9.0 / 5.0 + 32.0;
+        case TemperatureUnit::kKelvin:
+            return t + 273.16;
+        default:
+            return t;
+    }
+}
+
+// The density travels in g/mL; lbs/gal is the density of water times 8.34.
+double DensityFactor(uint16_t code) {
+    return code == 1 ? kLbsPerGalOfWater : 1.0;
+}
+
+// A pressure of 0 or less arriving means one atmosphere in the receiver's unit.
+double DefaultPressure(uint16_t code) {
+    switch (code) {
+        case PressureUnit::kPsia:
+            return 14.7;
+        case PressureUnit::kKPa:
+            return 100.0;
+        default:
+            return 1.0;
+    }
+}
+
+void CopyDescriptions(const SampleDescription& from, AnalysisTransfer& out) {
+    for (int line = 0; line < 8; ++line) {
+        if (line == 5 || line == 6) continue;  // these two lines are not sent
+        std::memcpy(out.descriptions[line], from.text[line], kTransferDescriptionChars);
+        out.descriptions[line][kTransferDescriptionChars - 1] = '\0';
+    }
+}
+
+// The M and P alkalinity (or the species) in the receiver's alkalinity mode.
+void PasteAlkalinity(const float* slot, uint16_t mode, float* v) {
+    const double m = slot[S::kMAlkalinity];
+    const double p = slot[S::kPAlkalinity];
+    switch (mode) {
+        case 1:
+            v[E::kAlkalinity] = v[E::kMAlkalinity] = slot[S::kTotalAlkalinity];
+            v[E::kPAlkalinity] = slot[S::kPAlkalinity];
+            return;
+        case 2:
+        case 3:
+            v[E::kAlkalinity] = slot[S::kTotalAlkalinity];
+            v[E::kMAlkalinity] = slot[S::kBicarbonate];
+            v[E::kPAlkalinity] = slot[S::kCarbonate];
+            return;
+        case 4:  // ml of N/30 acid
+            v[E::kMAlkalinity] = Stored(m * 30.0 / 500.05);
+            v[E::kPAlkalinity] = Stored(p * 30.0 / 500.05);
+            break;
+        case 5:  // epm
+            v[E::kMAlkalinity] = Stored(m / 50.0445);
+            v[E::kPAlkalinity] = Stored(p / 50.0445);
+            break;
+        case 6:  // French degrees: 10 mg/L as CaCO3 each
+            v[E::kMAlkalinity] = Stored(m / 10.0);
+            v[E::kPAlkalinity] = Stored(p / 10.0);
+            break;
+        case 7:  // German degrees: 17.9 mg/L as CaCO3 each
+            v[E::kMAlkalinity] = Stored(m / 17.9);
+            v[E::kPAlkalinity] = Stored(p / 17.9);
+            break;
+        case 8:  // the species in mol/L
+            v[E::kMAlkalinity] = Stored(slot[S::kBicarbonate] / 61017.3);
+            v[E::kPAlkalinity] = Stored(slot[S::kCarbonate] / 60009.4);
+            break;
+        default:
+            return;
+    }
+    v[E::kAlkalinity] = slot[S::kTotalAlkalinity];
+}
+
+}  // namespace
+
+void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& u, AnalysisTransfer& out) {
+    out = AnalysisTransfer{};
+    const WaterAnalysis& a = *from.analysis;
+    const float* v = a.values;
+    float* slot = out.values;
+
+    slot[S::kPh] = v[E::kPh];
+    slot[S::kTotalAlkalinity] = v[E::kAlkalinity];
+    for (const IonSlot& ion : kIons)
+        slot[ion.element] = Stored(v[ion.element] * TableFactor(u, ion.item));
+    slot[S::kTemperatureC] =
+        Stored(TemperatureToC(v[E::kTemperature], Code(u, UnitItem::kTemperature)));
+
+    const uint16_t pressureCode = Code(u, UnitItem::kPressure);
+    slot[S::kPressureAtm] = Stored(PressureToPsia(v[E::kPressure], pressureCode) * kAtmPerPsia);
+    const double bar = PressureBar(v[E::kPressure], pressureCode);
+    slot[S::kPco2Atm] = Stored(PartialPressureToAtm(v[E::kPco2], Code(u, UnitItem::kGasCo2), bar));
+    slot[S::kPh2sAtm] = Stored(PartialPressureToAtm(v[E::kPH2S], Code(u, UnitItem::kGasH2S), bar));
+    slot[S::kDensity] = Stored(v[E::kDensity] / DensityFactor(Code(u, UnitItem::kDensity)));
+    slot[S::kLead] = Stored(v[E::kLead] * LeadFactor(u));
+    slot[S::kOxalate] = Stored(v[E::kOxalate] * OxalateFactor(u));
+
+    const uint16_t residenceCode = Code(u, UnitItem::kResidenceTime);
+    slot[S::kResidence] = residenceCode < 4
+                              ? Stored(*from.residenceSeconds * kResidenceFactors[residenceCode])
+                              : 0.0f;
+    for (int i = 0; i < 4; ++i) slot[S::kFirstAcid + i] = from.organicAcids[i];
+    slot[S::kBicarbonate] = from.saturation[27];
+    slot[S::kCarbonate] = from.saturation[29];
+    slot[S::kMAlkalinity] = from.saturation[28];
+    slot[S::kPAlkalinity] = from.saturation[30];
+    slot[S::kAcidity] = v[E::kAcidity];
+    slot[S::kDissolvedCO2Copy] = *from.dissolvedCO2Copy;
+    const bool mmPerYear = Code(u, UnitItem::kCorrosionRate) == 1;
+    slot[S::kCorrosionTarget] =
+        Stored(*from.corrosionTarget / (mmPerYear ? kMmPerYearPerMpy : 1.0));
+
+    for (int k : kSameItemSlots) out.units[k] = Code(u, k);
+    for (const UnitSlot& s : kUnitSlots) out.units[s.slot] = Code(u, s.item);
+
+    out.marker = 1;
+    out.sampleNumber = a.sampleNumber;
+    out.reportDate = a.reportDate;
+    out.sampleDate = a.sampleDate;
+    out.sampleTime = a.sampleTime;
+    CopyDescriptions(*from.description, out);
+}
+
+void TransferToAnalysis(const AnalysisTransfer& in, const TravelUnits& u,
+                        const TravelAnalysis& to) {
+    WaterAnalysis& a = *to.analysis;
+    float* v = a.values;
+    const float* slot = in.values;
+    std::memset(v, 0, sizeof a.values);
+    std::memset(to.saturation, 0, 64 * sizeof(float));
+
+    a.sampleNumber = in.sampleNumber;
+    a.reportDate = in.reportDate;
+    a.sampleDate = in.sampleDate;
+    a.sampleTime = in.sampleTime;
+    for (int line = 0; line < 8; ++line) {
+        std::memcpy(to.description->text[line], in.descriptions[line], kTransferDescriptionChars);
+        to.description->text[line][kTransferDescriptionChars - 1] = '\0';
+    }
+
+    v[E::kPh] = slot[S::kPh];
+    for (const IonSlot& ion : kIons)
+        v[ion.element] = Stored(FromBase(slot[ion.element], TableFactor(u, ion.item)));
+    v[E::kDensity] = Stored(slot[S::kDensity] * DensityFactor(Code(u, UnitItem::kDensity)));
+    v[E::kLead] = Stored(FromBase(slot[S::kLead], LeadFactor(u)));
+    v[E::kOxalate] = Stored(FromBase(slot[S::kOxalate], OxalateFactor(u)));
+
+    const uint16_t pressureCode = Code(u, UnitItem::kPressure);
+    v[E::kPressure] = Stored(PsiaToPressureUnit(slot[S::kPressureAtm] / kAtmPerPsia, pressureCode));
+    if (v[E::kPressure] <= 0.0f)
+        v[E::kPressure] = static_cast<float>(DefaultPressure(pressureCode));
+    const double bar = PressureBar(v[E::kPressure], pressureCode);
+    v[E::kPco2] =
+        Stored(AtmToPartialPressureUnit(slot[S::kPco2Atm], Code(u, UnitItem::kGasCo2), bar));
+    v[E::kPH2S] =
+        Stored(AtmToPartialPressureUnit(slot[S::kPh2sAtm], Code(u, UnitItem::kGasH2S), bar));
+    v[E::kTemperature] =
+        Stored(TemperatureFromC(slot[S::kTemperatureC], Code(u, UnitItem::kTemperature)));
+
+    v[E::kAcidity] = slot[S::kAcidity];
+    *to.dissolvedCO2Copy = slot[S::kDissolvedCO2Copy];
+    for (int i = 0; i < 4; ++i) to.organicAcids[i] = slot[S::kFirstAcid + i];
+    to.saturation[27] = slot[S::kBicarbonate];
+    to.saturation[29] = slot[S::kCarbonate];
+    to.saturation[28] = slot[S::kMAlkalinity];
+    to.saturation[30] = slot[S::kPAlkalinity];
+    PasteAlkalinity(slot, u.alkalinityMode, v);
+
+    // The sender's residence unit undoes its factor; an unknown unit is taken
+    // as days.
+    const int32_t senderCode = in.units[UnitItem::kResidenceTime];
+    const double factor =
+        senderCode >= 0 && senderCode < 4 ? kResidenceFactors[senderCode] : 86400.0;
+    *to.residenceSeconds = Stored(slot[S::kResidence] / factor);
+    const bool mmPerYear = Code(u, UnitItem::kCorrosionRate) == 1;
+    *to.corrosionTarget = Stored(slot[S::kCorrosionTarget] * (mmPerYear ? kMmPerYearPerMpy : 1.0));
+}

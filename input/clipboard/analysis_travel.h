@@ -1,0 +1,37 @@
+// Turning a working analysis into the "tkIntermediate" record and back. The
+// sender writes each value in base units (its unit factor applied); the receiver
+// converts from base units into its own units. Pressures travel in atm, as the
+// chemistry engine reads each pressure unit.
+#pragma once
+
+#include <cstdint>
+
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
+#include "input/clipboard/analysis_transfer.h"
+#include "input/unit_factor_records.h"
+
+// The records one analysis travels with.
+struct TravelAnalysis {
+    WaterAnalysis* analysis;
+    SampleDescription* description;
+    float* organicAcids;      // C2..C5
+    float* residenceSeconds;  // the residence time in seconds
+    float* corrosionTarget;   // in the corrosion-rate unit
+    float* saturation;        // SaturationResults, 64 values
+    float* dissolvedCO2Copy;  // the calculation's copy of element 43
+};
+
+// The user's units at one end.
+struct TravelUnits {
+    const UnitCodes* units;
+    uint16_t alkalinityMode;
+    const float (*factors)[kUnitFactorColumns];  // UnitFactorTable, 6 rows
+};
+
+void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& units,
+                        AnalysisTransfer& out);
+// Clears the analysis values and all 64 saturation results first, then fills
+// what the record carries.
+void TransferToAnalysis(const AnalysisTransfer& in, const TravelUnits& units,
+                        const TravelAnalysis& to);

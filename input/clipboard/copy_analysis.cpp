@@ -1,0 +1,97 @@
+// CopyAnalysis and PasteAnalysis: the working analysis to and from
+// "tkIntermediate", bound to the program's records.
+#include <cstring>
+#include <vector>
+
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/pipeline/pipeline_records.h"
+#include "engine/records.h"
+#include "input/clipboard/analysis_transfer.h"
+#include "input/clipboard/analysis_travel.h"
+#include "input/clipboard/clipboard_analysis.h"
+#include "input/clipboard/clipboard_messages.h"
+#include "input/clipboard_records.h"
+#include "input/description_records.h"
+#include "input/records.h"
+#include "input/unit_factor_records.h"
+#include "input/waterform/water_form_records.h"
+#include "platform/system/clipboard.h"
+#include "reporttext/report_buffer_records.h"
+#include "shell/records.h"
+#include "shell/startup/startup_records.h"
+
+namespace {
+
+constexpr const char* kOpenFailed = "Error opening clipboard. Analysis not posted.";
+constexpr const char* kAllocFailed = "Error allocating clipboard memory. Analysis not posted.";
+
+TravelAnalysis WorkingAnalysis() {
+    return TravelAnalysis{&currentAnalysis,      &currentDescription, organicAcids,
+                          &currentResidenceTime, &corrosionTarget,    SaturationResults,
+                          &dissolvedCO2Copy};
+}
+
+TravelUnits UserUnits() {
+    return TravelUnits{&unitCodes, alkalinityMode, UnitFactorTable};
+}
+
+// The clipboard's block of a format as bytes, empty when it holds none.
+std::vector<uint8_t> BlockBytes(win::UINT format) {
+    const auto block = static_cast<win::HGLOBAL>(win::GetClipboardData(format));
+    if (block == nullptr) return {};
+    const auto* bytes = static_cast<const uint8_t*>(win::GlobalLock(block));
+    if (bytes == nullptr) return {};
+    std::vector<uint8_t> copy(bytes, bytes + win::GlobalSize(block));
+    win::GlobalUnlock(block);
+    return copy;
+}
+
+}  // namespace
+
+int CopyAnalysis() {
+    reportBuffer.leftMargin = 0;
+    AnalysisTransfer staging;
+    AnalysisToTransfer(WorkingAnalysis(), UserUnits(), staging);
+    if (!win::OpenClipboard(mainWindowState.mainWindow)) {
+        ReportClipboardFailure(kOpenFailed);
+        return -1;
+    }
+    win::EmptyClipboard();
+    const win::HGLOBAL block = win::GlobalAlloc(win::GHND, kAnalysisTransferBlockBytes);
+    auto* bytes = block != nullptr ? static_cast<uint8_t*>(win::GlobalLock(block)) : nullptr;
+    if (bytes == nullptr) {
+        if (block != nullptr) win::GlobalFree(block);
+        win::CloseClipboard();
+        ReportClipboardFailure(kAllocFailed);
+        return -1;
+    }
+    EncodeAnalysisTransfer(staging, bytes);
+    win::GlobalUnlock(block);
+    win::SetClipboardData(clipboardFormats.cfIntermediate, block);
+    win::CloseClipboard();
+    analysisOnClipboard = 1;
+    return 0;
+}
+
+int PasteAnalysis() {
+    reportBuffer.leftMargin = 0;
+    if (!win::OpenClipboard(mainWindowState.mainWindow)) {
+        ReportClipboardFailure(kOpenFailed);
+        return -1;
+    }
+    AnalysisTransfer staging;
+    const std::vector<uint8_t> bytes =
+        win::IsClipboardFormatAvailable(clipboardFormats.cfIntermediate)
+            ? BlockBytes(clipboardFormats.cfIntermediate)
+            : std::vector<uint8_t>{};
+    win::CloseClipboard();
+    // A block too short for an analysis is no analysis.
+    if (!DecodeAnalysisTransfer(bytes.data(), bytes.size(), staging)) {
+        ReportClipboardEmpty();
+        return -1;
+    }
+    const TravelAnalysis working = WorkingAnalysis();
+    TransferToAnalysis(staging, UserUnits(), working);
+    formResidenceSeconds = currentResidenceTime;
+    return 0;
+}

@@ -1,0 +1,256 @@
+// Wform: opening the form on a stored water, its buttons (OK, Copy, Paste,
+// Change Units, Recalculate, Cancel, the calendars), the field rules applied when
+// a field is left, and the colours of its fields. The reading and showing of the
+// fields are PredictPh and ShowAnalysisFields; storing is water_form_store.
+#include "input/waterform/water_form.h"
+
+#include <cstring>
+
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
+#include "engine/records.h"
+#include "engine/speciation/speciation_records.h"
+#include "graphs/text_colour_records.h"
+#include "input/clipboard/clipboard_analysis.h"
+#include "input/description_records.h"
+#include "input/residence_records.h"
+#include "input/water_temperature_records.h"
+#include "input/waterform/form_captions.h"
+#include "input/waterform/form_fields.h"
+#include "input/waterform/form_text.h"
+#include "input/waterform/form_water.h"
+#include "input/waterform/predict_ph.h"
+#include "input/waterform/show_analysis_fields.h"
+#include "input/waterform/water_form_records.h"
+#include "input/waterform/water_form_store.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/window.h"
+#include "resources/dialog_ids.h"
+#include "shell/calendar/calendar_dialog.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace C = WaterFormControl;
+namespace E = AnalysisElement;
+
+constexpr int kDescriptionLimit = 127;
+constexpr const char* kTitles[3] = {"SURFACE WATER CHEMISTRY INPUT FORM",
+                                    "INJECTION WATER CHEMISTRY INPUT FORM",
+                                    "FORMATION WATER CHEMISTRY INPUT FORM"};
+
+// Opening: the form water's companions and values become the working record.
+void OnOpen(win::HWND form) {
+    formWater = mainWindowState.currentWater;
+    const int32_t water = formWater;
+    if (IsFormWater(water)) {
+        win::SetWindowText(form, kTitles[water]);
+        std::memcpy(organicAcids, waterOrganicAcids[water], sizeof organicAcids);
+        std::memcpy(&currentDescription, &waterDescriptions[water], sizeof currentDescription);
+        const WaterAnalysis& stored = *FormWaterAnalysis(water);
+        currentAnalysis.reportDate = stored.reportDate;
+        currentAnalysis.sampleDate = stored.sampleDate;
+        currentResidenceTime = waterResidenceSeconds[water];
+        formResidenceSeconds = waterResidenceSeconds[water];
+        formSnapshot.residenceSeconds = waterResidenceSeconds[water];
+    }
+    // Every description line holds 127 characters and its terminator.
+    for (int id : DescriptionFields())
+        win::SendDlgItemMessage(form, id, win::EM_LIMITTEXT, kDescriptionLimit, 0);
+    win::SendDlgItemMessage(form, C::kSampleId, win::EM_LIMITTEXT, kDescriptionLimit, 0);
+    if (IsFormWater(water))
+        std::memcpy(currentAnalysis.values, FormWaterAnalysis(water)->values,
+                    sizeof currentAnalysis.values);
+    if (currentAnalysis.values[E::kCompanionPh] == -1.0f) {
+        phPredicted = 1;
+        predictedPh = currentAnalysis.values[E::kPh];
+    } else {
+        phPredicted = 0;
+        predictedPh = 0.0f;
+    }
+    ShowAnalysisFields(form);
+}
+
+// Whether the last PredictPh found new data (or a water never entered).
+bool StoresNewData(int32_t water) {
+    return dialogResult != 0 || !IsFormWaterEntered(water);
+}
+
+void StoreAndMark(int32_t water) {
+    StoreEnteredWater(water);
+    mainWindowState.dataChanged = 1;
+    dialogResult = 1;
+    currentWaterTemperatures[0] = currentWaterTemperatures[1] =
+        currentAnalysis.values[E::kTemperature];
+}
+
+void OnOk(win::HWND form) {
+    PredictPh(form);
+    const int32_t water = mainWindowState.currentWater;
+    StoreIdentification(water);
+    if (IsFormWater(water) && StoresNewData(water)) StoreAndMark(water);
+    win::EndDialog(form, 1);
+}
+
+// Recalculate: the form's values alone, with nothing carried over from the
+// water's last calculation.
+void OnRecalculate(win::HWND form) {
+    std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
+    phBalanceSwitch = 0;
+    PredictPh(form);
+    const int32_t water = mainWindowState.currentWater;
+    StoreIdentification(water);
+    if (IsFormWater(water)) {
+        const bool changed = StoresNewData(water);
+        StoreEnteredWater(water);
+        if (changed) mainWindowState.dataChanged = 1;
+        dialogResult = 1;
+        currentWaterTemperatures[0] = currentWaterTemperatures[1] =
+            currentAnalysis.values[E::kTemperature];
+        ClearWaterResults(water);
+    }
+    win::EndDialog(form, 1);
+}
+
+// Copy: store the water, calculate it and put it on the clipboard; the form
+// stays open.
+void OnCopy(win::HWND form) {
+    PredictPh(form);
+    const int32_t water = mainWindowState.currentWater;
+    StoreIdentification(water);
+    const float temperature = currentAnalysis.values[E::kTemperature];
+    currentWaterTemperatures[0] = currentWaterTemperatures[1] = temperature;
+    if (IsFormWater(water)) {
+        if (StoresNewData(water)) {
+            StoreEnteredWater(water);
+            mainWindowState.dataChanged = 1;
+        } else {
+            *FormWaterEnteredFlag(water) = 1;
+            ClearResultsOf(water);
+        }
+        waterTemperatures[water][0] = currentWaterTemperatures[0];
+        waterTemperatures[water][1] = currentWaterTemperatures[1];
+    }
+    dialogResult = 1;
+    CalcWaterAnalysis(1, mainWindowState.mainWindow);
+    (void)CopyAnalysis();
+}
+
+// Paste shows the pasted water as a stored one (selector 4) and takes it as the
+// new snapshot.
+void OnPaste(win::HWND form) {
+    if (PasteAnalysis() != 0) return;
+    const int32_t kept = mainWindowState.currentWater;
+    mainWindowState.currentWater = WaterSelector::kSurfaceAgain;
+    ShowAnalysisFields(form);
+    mainWindowState.currentWater = kept;
+}
+
+// Change Units: the values are read and the same numbers shown under the
+// captions of the units now chosen (the units dialog opens here once it exists).
+void OnChangeUnits(win::HWND form) {
+    PredictPh(form);
+    unitsRedisplay = 1;
+    ShowAnalysisFields(form);
+    unitsRedisplay = 0;
+    win::InvalidateRect(form, nullptr, win::FALSE);
+}
+
+void OnCalendar(win::HWND form, int field, int32_t& date) {
+    date = GetDateFromCalendar(date);
+    ShowDateField(form, field, date);
+}
+
+// The note and the colours of the two sulfide fields follow the numbers typed
+// in them.
+void RefreshSulfideNote(win::HWND form) {
+    UpdateTwoSulfideNote(form, ReadFieldNumber(form, C::kH2S), ReadFieldNumber(form, C::kPh2s));
+    for (int id : {C::kH2S, C::kPh2s, C::kTwoSulfideNote})
+        win::InvalidateRect(win::GetDlgItem(form, id), nullptr, win::TRUE);
+}
+
+void OnFieldNotice(win::HWND form, int id, win::WORD code) {
+    if (code == win::EN_KILLFOCUS) {
+        if (id == C::kSampleDate) ReadDateField(form, id, currentAnalysis.sampleDate, false);
+        if (id == C::kReportDate) ReadDateField(form, id, currentAnalysis.reportDate, false);
+        if (id == C::kTime) ReadTimeField(form, id, currentAnalysis.sampleTime);
+    }
+    if ((id == C::kH2S || id == C::kPh2s) &&
+        (code == win::EN_KILLFOCUS || code == win::EN_SETFOCUS))
+        RefreshSulfideNote(form);
+}
+
+bool OnCommand(win::HWND form, int id, win::WORD code) {
+    switch (id) {
+        case C::kOk:
+            OnOk(form);
+            return true;
+        case C::kCancel:
+            dialogResult = -1;
+            win::EndDialog(form, 1);
+            return true;
+        case C::kCopy:
+            OnCopy(form);
+            return true;
+        case C::kPaste:
+            OnPaste(form);
+            return true;
+        case C::kChangeUnits:
+            OnChangeUnits(form);
+            return true;
+        case C::kRecalculate:
+            OnRecalculate(form);
+            return true;
+        case C::kSampleDateCalendar:
+            OnCalendar(form, C::kSampleDate, currentAnalysis.sampleDate);
+            return true;
+        case C::kReportDateCalendar:
+            OnCalendar(form, C::kReportDate, currentAnalysis.reportDate);
+            return true;
+        case C::kOpenChemFile:
+        case C::kSaveChemFile:
+            return true;  // no chemistry files in this program
+        default:
+            OnFieldNotice(form, id, code);
+            return false;
+    }
+}
+
+// Edits on white; the sulfide fields, the note and the balanced values coloured.
+win::INT_PTR OnControlColour(win::HDC dc, win::HWND control, bool edit) {
+    const int id = win::GetDlgCtrlID(control);
+    win::COLORREF colour = sharedTextColour;
+    if (id == C::kH2S || id == C::kPh2s || id == C::kTwoSulfideNote) {
+        if (twoSulfideNote != 0) colour = kTwoSulfideColour;
+    } else if (const int red = RedFieldIndex(id); red >= 0 && redFields[red] != 0) {
+        colour = kBalancedValueColour;
+    }
+    win::SetTextColor(dc, colour);
+    if (!edit) {
+        win::SetBkMode(dc, win::TRANSPARENT);
+        return reinterpret_cast<win::INT_PTR>(win::GetSysColorBrush(win::COLOR_BTNFACE));
+    }
+    return reinterpret_cast<win::INT_PTR>(win::GetStockObject(win::WHITE_BRUSH));
+}
+
+}  // namespace
+
+win::INT_PTR Wform(win::HWND form, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    switch (msg) {
+        case win::WM_INITDIALOG:
+            OnOpen(form);
+            return win::TRUE;
+        case win::WM_COMMAND:
+            return OnCommand(form, win::LOWORD(wParam), win::HIWORD(wParam)) ? win::TRUE
+                                                                             : win::FALSE;
+        case win::WM_CTLCOLOREDIT:
+            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
+                                   reinterpret_cast<win::HWND>(lParam), true);
+        case win::WM_CTLCOLORSTATIC:
+            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
+                                   reinterpret_cast<win::HWND>(lParam), false);
+        default:
+            return win::FALSE;
+    }
+}

@@ -1,0 +1,59 @@
+// Storing the form's water: identification, values and temperature, and the
+// results that depend on it marked stale.
+#include "input/waterform/water_form_store.h"
+
+#include <cstring>
+
+#include "engine/records.h"
+#include "engine/saturation/water_results_records.h"
+#include "input/description_records.h"
+#include "input/records.h"
+#include "input/water_temperature_records.h"
+#include "input/waterform/form_water.h"
+#include "input/waterform/water_form_records.h"
+#include "shell/records.h"
+
+void StoreIdentification(int32_t water) {
+    WaterAnalysis* stored = FormWaterAnalysis(water);
+    if (stored == nullptr) return;
+    std::memcpy(&waterDescriptions[water], &currentDescription, sizeof currentDescription);
+    stored->reportDate = currentAnalysis.reportDate;
+    stored->sampleDate = currentAnalysis.sampleDate;
+    stored->sampleTime = currentAnalysis.sampleTime;
+    stored->sampleNumber = currentAnalysis.sampleNumber;
+}
+
+void ClearResultsOf(int32_t water) {
+    ResultStatus& s = resultStatus;
+    if (water == 0) {
+        s.tempProfileDone = 0;
+        s.phProfileDone = 0;
+        s.gridDone = 0;
+        s.pressureProfileDone = 0;
+        s.gridDone2 = 0;
+        s.wellProfileDone[0] = 0;
+        s.wellProfileDone[1] = 0;
+    } else {
+        s.mixProfileDone = 0;
+        for (uint16_t& done : s.mixGridDone) done = 0;
+    }
+}
+
+void StoreEnteredWater(int32_t water) {
+    WaterAnalysis* stored = FormWaterAnalysis(water);
+    if (stored == nullptr) return;
+    const float* v = currentAnalysis.values;
+    const float temperature = v[AnalysisElement::kTemperature];
+    waterTemperatures[water][0] = waterTemperatures[water][1] = temperature;
+    entryTemperature = temperature;
+    std::memcpy(stored->values, v, sizeof stored->values);
+    std::memcpy(enteredValues[water], v, sizeof enteredValues[water]);
+    *FormWaterEnteredFlag(water) = 1;
+    ClearResultsOf(water);
+}
+
+void ClearWaterResults(int32_t water) {
+    StoredResults* results[3] = {&WaterResults.surface, &WaterResults.injection,
+                                 &WaterResults.formation};
+    if (IsFormWater(water)) *results[water] = StoredResults{};
+}

@@ -1,0 +1,368 @@
+// The analysis clipboard: "tkIntermediate" copied from the working analysis and
+// pasted back in other units, its failures, and the two result formats.
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/pipeline/pipeline_records.h"
+#include "input/clipboard/analysis_transfer.h"
+#include "input/clipboard/clipboard_analysis.h"
+#include "input/clipboard_records.h"
+#include "input/unit_factor_table.h"
+#include "tests/input/waterform/form_fixture.h"
+
+namespace formtest {
+namespace {
+
+namespace S = TransferSlot;
+
+class AnalysisClipboardTest : public FormTest {
+  protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        unitCodes = UnitCodes{};
+        InitUnitFactors();
+    }
+
+    // The "tkIntermediate" block on the clipboard, as bytes.
+    static std::vector<uint8_t> Block() {
+        return win::ClipboardBytes(clipboardFormats.cfIntermediate);
+    }
+    static float Slot(int slot) { return bytes::GetF32(Block().data() + 4 * slot); }
+    static int32_t UnitSlot(int slot) { return bytes::GetI32(Block().data() + 256 + 4 * slot); }
+
+    // Copies the working analysis with `sender` units, then pastes it with
+    // `receiver` units into a cleared working analysis.
+    void CopyThenPaste(const std::function<void()>& sender, const std::function<void()>& receiver) {
+        sender();
+        ASSERT_EQ(CopyAnalysis(), 0);
+        std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
+        unitCodes = UnitCodes{};
+        receiver();
+        ASSERT_EQ(PasteAnalysis(), 0);
+    }
+    static float* V() { return currentAnalysis.values; }
+    static int BoxesCaptioned(const std::string& caption) {
+        int n = 0;
+        for (const auto& b : win::MessageBoxLog()) n += b.caption == caption ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(AnalysisClipboardTest, ValuesTravelInBaseUnitsAndArriveInTheReceiversUnits) {
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kCalcium] = 1;  // mg/L as CaCO3
+            unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kFahrenheit;
+            unitCodes.code[UnitItem::kResidenceTime] = 1;  // minutes
+            V()[E::kCalcium] = 100.0f;
+            V()[E::kTemperature] = 77.0f;
+            V()[E::kPh] = 8.1f;
+            currentResidenceTime = 120.0f;
+        },
+        [] { unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kKelvin; });
+    EXPECT_NEAR(Slot(E::kCalcium), 40.05, 1e-4);
+    EXPECT_NEAR(Slot(S::kTemperatureC), 25.0, 1e-4);
+    EXPECT_NEAR(Slot(S::kResidence), 7200.0, 1e-3);  // seconds times the minute's 60
+    EXPECT_EQ(UnitSlot(UnitItem::kCalcium), 1);
+    EXPECT_EQ(UnitSlot(41), 1);  // the residence unit repeated
+    EXPECT_NEAR(V()[E::kCalcium], 40.05, 1e-4);
+    EXPECT_NEAR(V()[E::kTemperature], 298.16, 1e-3);
+    EXPECT_FLOAT_EQ(V()[E::kPh], 8.1f);
+    EXPECT_NEAR(currentResidenceTime, 120.0, 1e-4);
+    EXPECT_NEAR(formResidenceSeconds, 120.0, 1e-4);
+    EXPECT_EQ(analysisOnClipboard, 1u);
+    EXPECT_EQ(Block().size(), kAnalysisTransferBlockBytes);
+}
+
+TEST_F(AnalysisClipboardTest, DegreesFollowTheEnginesReading) {
+    unitCodes.code[UnitItem::kCalcium] = 3;  // German degrees
+    V()[E::kCalcium] = 1.0f;
+    ASSERT_EQ(CopyAnalysis(), 0);
+    EXPECT_NEAR(Slot(E::kCalcium), 7.168, 1e-5);
+    // 10 and 17.9 mg/L as CaCO3 per French and German degree, as CaCO3 times the
+    // ion's share: the table agrees within rounding for every hardness ion.
+    struct Ion {
+        int item;
+        double asCaCO3;
+    };
+    for (const Ion ion : {Ion{UnitItem::kCalcium, 0.4005}, Ion{UnitItem::kMagnesium, 0.2429},
+                          Ion{UnitItem::kStrontium, 0.88}, Ion{UnitItem::kBarium, 1.365},
+                          Ion{UnitItem::kLithium, 0.139}}) {
+        EXPECT_NEAR(UnitFactorTable[1][ion.item], 10.0 * ion.asCaCO3, 0.001 * ion.asCaCO3)
+            << ion.item;
+        EXPECT_NEAR(UnitFactorTable[2][ion.item], 17.9 * ion.asCaCO3, 0.01 * ion.asCaCO3)
+            << ion.item;
+    }
+}
+
+TEST_F(AnalysisClipboardTest, PartialPressuresTravelInAtmAsTheEngineReadsThem) {
+    // 1000 ppm of CO2 in the gas at 1 atm: the engine reads ppm x P(bar) / 1e6.
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kGasCo2] = 4;
+            V()[E::kPressure] = 1.0f;
+            V()[E::kPco2] = 1000.0f;
+        },
+        [] { unitCodes.code[UnitItem::kGasCo2] = 4; });
+    EXPECT_NEAR(Slot(S::kPco2Atm), 1000.0 * 0.068948 / 0.068046 / 1e6, 1e-9);
+    EXPECT_NEAR(Slot(S::kPco2Atm), 0.0010133, 1e-7);
+    EXPECT_NEAR(Slot(S::kPressureAtm), 1.0, 1e-6);
+    EXPECT_NEAR(V()[E::kPco2], 1000.0, 1e-2);
+    EXPECT_NEAR(V()[E::kPressure], 1.0, 1e-6);
+
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kGasCo2] = 4;
+            V()[E::kPressure] = 1.0f;
+            V()[E::kPco2] = 1000.0f;
+        },
+        [] { unitCodes.code[UnitItem::kGasCo2] = 5; });  // mole %
+    EXPECT_NEAR(V()[E::kPco2], 0.1, 1e-6);
+
+    // Psia and bar at both ends: the same numbers arrive; across units the same
+    // pressure.
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kPressure] = PressureUnit::kPsia;
+            unitCodes.code[UnitItem::kGasH2S] = 2;  // psia
+            V()[E::kPressure] = 14.7f;
+            V()[E::kPH2S] = 0.5f;
+        },
+        [] {
+            unitCodes.code[UnitItem::kPressure] = PressureUnit::kPsia;
+            unitCodes.code[UnitItem::kGasH2S] = 1;  // bar
+        });
+    EXPECT_NEAR(Slot(S::kPressureAtm), 14.7 * 0.068046, 1e-5);
+    EXPECT_NEAR(V()[E::kPressure], 14.7, 1e-4);
+    EXPECT_NEAR(V()[E::kPH2S], 0.5 * 0.068046 / 0.98692, 1e-6);
+}
+
+TEST_F(AnalysisClipboardTest, ANonPositivePressureArrivesAsOneAtmosphereInTheReceiversUnit) {
+    struct Case {
+        uint16_t code;
+        double want;
+    };
+    for (const Case c : {Case{0, 1.0}, Case{1, 1.0}, Case{2, 14.7}, Case{3, 100.0}}) {
+        CopyThenPaste(
+            [] {
+                V()[E::kPressure] = 0.0f;
+            },
+            [&] { unitCodes.code[UnitItem::kPressure] = c.code; });
+        EXPECT_NEAR(V()[E::kPressure], c.want, 1e-5) << c.code;
+    }
+}
+
+TEST_F(AnalysisClipboardTest, DensityTravelsInGramsPerMillilitre) {
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kDensity] = 1;  // lbs/gal
+            V()[E::kDensity] = 8.55f;
+        },
+        [] {});
+    EXPECT_NEAR(Slot(S::kDensity), 8.55 / 8.34, 1e-6);
+    EXPECT_NEAR(V()[E::kDensity], 8.55 / 8.34, 1e-6);
+    CopyThenPaste(
+        [] {
+            V()[E::kDensity] = 1.025f;
+        },
+        [] { unitCodes.code[UnitItem::kDensity] = 1; });
+    EXPECT_NEAR(V()[E::kDensity], 1.025 * 8.34, 1e-4);
+}
+
+TEST_F(AnalysisClipboardTest, UnitsWithoutAFactorSendAndReceiveNothing) {
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kPotassium] = 4;
+            V()[E::kPotassium] = 50.0f;
+            V()[E::kZinc] = 3.0f;
+        },
+        [] { unitCodes.code[UnitItem::kZinc] = 6; });
+    EXPECT_EQ(Slot(E::kPotassium), 0.0f);
+    EXPECT_NEAR(Slot(E::kZinc), 3.0, 1e-6);
+    EXPECT_EQ(V()[E::kZinc], 0.0f);
+}
+
+TEST_F(AnalysisClipboardTest, LeadAndOxalateConvertAsTheEngineReadsThem) {
+    CopyThenPaste(
+        [] {
+            unitCodes.code[UnitItem::kLead] = 1;     // as CaCO3
+            unitCodes.code[UnitItem::kOxalate] = 2;  // epm: mmol/L = epm / 2
+            V()[E::kLead] = 10.0f;
+            V()[E::kOxalate] = 4.0f;
+        },
+        [] { unitCodes.code[UnitItem::kOxalate] = 1; });  // as CaCO3: mmol/L = v / 100.04
+    EXPECT_NEAR(Slot(S::kLead), 10.0 * 2.07, 1e-4);       // 207.19 / 100.0894 per mg CaCO3
+    EXPECT_NEAR(Slot(S::kOxalate), 2.0 * 88.0196, 1e-3);
+    EXPECT_NEAR(V()[E::kLead], 20.7, 1e-4);
+    EXPECT_NEAR(V()[E::kOxalate], 2.0 * 100.04, 1e-3);
+}
+
+TEST_F(AnalysisClipboardTest, PasteFillsTheAlkalinityOfEachMode) {
+    // The results the copy sends: bicarbonate 150 and carbonate 12 mg/L, M and P
+    // alkalinity 143 and 20 mg/L as CaCO3.
+    auto sender = [] {
+        V()[E::kAlkalinity] = 143.0f;
+        SaturationResults[27] = 150.0f;
+        SaturationResults[29] = 12.0f;
+        SaturationResults[28] = 143.0f;
+        SaturationResults[30] = 20.0f;
+    };
+    struct Case {
+        uint16_t mode;
+        double m, p;
+    };
+    const Case cases[] = {
+        {1, 143.0, 20.0},
+        {2, 150.0, 12.0},
+        {3, 150.0, 12.0},
+        {4, 143.0 * 30 / 500.05, 20.0 * 30 / 500.05},
+        {5, 143.0 / 50.0445, 20.0 / 50.0445},
+        {6, 14.3, 2.0},  // French degrees of 10 mg/L as CaCO3
+        {7, 143.0 / 17.9, 20.0 / 17.9},
+        {8, 150.0 / 61017.3, 12.0 / 60009.4},
+    };
+    for (const Case& c : cases) {
+        CopyThenPaste(sender, [&] { alkalinityMode = c.mode; });
+        EXPECT_NEAR(V()[E::kMAlkalinity], c.m, 1e-5 * (1 + c.m)) << "mode " << c.mode;
+        EXPECT_NEAR(V()[E::kPAlkalinity], c.p, 1e-5 * (1 + c.p)) << "mode " << c.mode;
+        EXPECT_FLOAT_EQ(V()[E::kAlkalinity], 143.0f) << "mode " << c.mode;
+        EXPECT_FLOAT_EQ(SaturationResults[28], 143.0f);
+        EXPECT_EQ(SaturationResults[0], 0.0f);
+    }
+    CopyThenPaste(sender, [] { alkalinityMode = 9; });
+    EXPECT_EQ(V()[E::kMAlkalinity], 0.0f);
+    EXPECT_EQ(V()[E::kAlkalinity], 0.0f);
+}
+
+TEST_F(AnalysisClipboardTest, IdentificationTravelsAndTwoDescriptionLinesDoNot) {
+    CopyThenPaste(
+        [] {
+            currentAnalysis.sampleNumber = 12;
+            currentAnalysis.sampleDate = 1240704;
+            currentAnalysis.reportDate = 1240705;
+            currentAnalysis.sampleTime = 930;
+            for (int line = 0; line < 8; ++line)
+                std::snprintf(currentDescription.text[line], 128, "line %d", line);
+            organicAcids[0] = 11.0f;
+            corrosionTarget = 2.0f;
+            unitCodes.code[UnitItem::kCorrosionRate] = 1;  // mm/yr
+            V()[E::kAcidity] = 7.0f;
+            dissolvedCO2Copy = 6.5f;
+        },
+        [] {});
+    EXPECT_EQ(currentAnalysis.sampleNumber, 12);
+    EXPECT_EQ(currentAnalysis.sampleDate, 1240704);
+    EXPECT_EQ(currentAnalysis.reportDate, 1240705);
+    EXPECT_EQ(currentAnalysis.sampleTime, 930);
+    EXPECT_STREQ(currentDescription.text[0], "line 0");
+    EXPECT_STREQ(currentDescription.text[4], "line 4");
+    EXPECT_STREQ(currentDescription.text[5], "");
+    EXPECT_STREQ(currentDescription.text[6], "");
+    EXPECT_STREQ(currentDescription.text[7], "line 7");
+    EXPECT_EQ(organicAcids[0], 11.0f);
+    EXPECT_NEAR(corrosionTarget, 2.0 / 0.0254, 1e-3);  // sent in mpy, received in mpy
+    EXPECT_EQ(V()[E::kAcidity], 7.0f);
+    EXPECT_EQ(dissolvedCO2Copy, 6.5f);
+    EXPECT_EQ(bytes::GetU32(Block().data() + 512), 1u);
+}
+
+TEST_F(AnalysisClipboardTest, WithoutAnAnalysisPasteChangesNothing) {
+    V()[E::kCalcium] = 5.0f;
+    ASSERT_TRUE(win::OpenClipboard(nullptr));
+    win::EmptyClipboard();
+    const win::HGLOBAL text = win::GlobalAlloc(win::GHND, 6);
+    std::memcpy(win::GlobalLock(text), "hello", 6);
+    win::GlobalUnlock(text);
+    win::SetClipboardData(win::CF_TEXT, text);
+    win::CloseClipboard();
+
+    EXPECT_EQ(PasteAnalysis(), -1);
+    ASSERT_EQ(BoxesCaptioned("Clipboard empty. Analysis not pasted."), 1);
+    EXPECT_EQ(win::MessageBoxLog().back().text, "Clipboard Empty");
+    EXPECT_EQ(V()[E::kCalcium], 5.0f);
+}
+
+TEST_F(AnalysisClipboardTest, AShortOrDamagedBlockIsNoAnalysis) {
+    auto put = [](const std::vector<uint8_t>& bytes) {
+        ASSERT_TRUE(win::OpenClipboard(nullptr));
+        win::EmptyClipboard();
+        const win::HGLOBAL block = win::GlobalAlloc(win::GHND, bytes.size());
+        std::memcpy(win::GlobalLock(block), bytes.data(), bytes.size());
+        win::GlobalUnlock(block);
+        win::SetClipboardData(clipboardFormats.cfIntermediate, block);
+        win::CloseClipboard();
+    };
+    V()[E::kCalcium] = 5.0f;
+    put(std::vector<uint8_t>(kAnalysisTransferBytes - 1, 0));
+    EXPECT_EQ(PasteAnalysis(), -1);
+    EXPECT_EQ(BoxesCaptioned("Clipboard empty. Analysis not pasted."), 1);
+    EXPECT_EQ(V()[E::kCalcium], 5.0f);
+
+    // Full length, a NaN and an infinity among the values, descriptions without
+    // their terminators.
+    std::vector<uint8_t> bytes(kAnalysisTransferBytes, 'x');
+    for (int slot = 0; slot < 64; ++slot) bytes::PutF32(bytes.data() + 4 * slot, 1.0f);
+    for (int slot = 0; slot < 64; ++slot) bytes::PutI32(bytes.data() + 256 + 4 * slot, 0);
+    bytes::PutF32(bytes.data() + 4 * E::kCalcium, std::nanf(""));
+    bytes::PutF32(bytes.data() + 4 * E::kSodium, INFINITY);
+    put(bytes);
+    EXPECT_EQ(PasteAnalysis(), 0);
+    EXPECT_EQ(V()[E::kCalcium], 0.0f);
+    EXPECT_EQ(V()[E::kSodium], 0.0f);
+    EXPECT_EQ(V()[E::kChloride], 1.0f);
+    EXPECT_EQ(std::strlen(currentDescription.text[3]), 127u);
+}
+
+TEST_F(AnalysisClipboardTest, ClipboardFailuresAreReportedAndLeaveItUsable) {
+    const std::string blanks(79, ' ');
+    win::SetClipboardHeldElsewhere(true);
+    EXPECT_EQ(CopyAnalysis(), -1);
+    EXPECT_EQ(PasteAnalysis(), -1);
+    ASSERT_EQ(BoxesCaptioned("Error opening clipboard. Analysis not posted."), 2);
+    EXPECT_EQ(win::MessageBoxLog().back().text, blanks);
+    win::SetClipboardHeldElsewhere(false);
+
+    win::FailNextGlobalAllocs(1);
+    EXPECT_EQ(CopyAnalysis(), -1);
+    EXPECT_EQ(BoxesCaptioned("Error allocating clipboard memory. Analysis not posted."), 1);
+    EXPECT_EQ(win::MessageBoxLog().back().text, blanks);
+    EXPECT_EQ(analysisOnClipboard, 0u);
+    EXPECT_EQ(CopyAnalysis(), 0);  // the clipboard was closed again
+}
+
+TEST_F(AnalysisClipboardTest, ResultFormatsStandBesideTheAnalysis) {
+    unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
+    V()[E::kCalcium] = 40.0f;
+    V()[E::kPressure] = 3.0f;
+    SaturationResults[62] = 2.5f;
+    SaturationResults[23] = 1.5f;
+    MomentaryExcess[14] = 9.0f;
+    std::strcpy(currentDescription.text[4], "fifth");
+    CopyToClipboardByKind();
+    const std::vector<uint8_t> combined = win::ClipboardBytes(clipboardFormats.cfCombined);
+    const std::vector<uint8_t> results = win::ClipboardBytes(clipboardFormats.cfResults);
+    ASSERT_EQ(Block().size(), 3104u);
+    ASSERT_EQ(combined.size(), 3968u);
+    ASSERT_EQ(results.size(), 2936u);
+
+    EXPECT_FLOAT_EQ(bytes::GetF32(combined.data() + 4 * E::kCalcium), 40.0f);
+    EXPECT_FLOAT_EQ(bytes::GetF32(combined.data() + 4 * 38), 1.0f);  // atm is sent as 1
+    EXPECT_FLOAT_EQ(bytes::GetF32(combined.data() + 256 + 4 * 64), 2.5f);
+    EXPECT_FLOAT_EQ(bytes::GetF32(combined.data() + 256 + 4 * 19), 9.0f);
+    EXPECT_EQ(bytes::GetI32(combined.data() + 688 + 4 * 38), -1);
+    EXPECT_EQ(bytes::GetU32(combined.data() + 944), 1u);
+    EXPECT_STREQ(reinterpret_cast<const char*>(combined.data() + 960 + 4 * 128), "fifth");
+    for (size_t i = 1600; i < combined.size(); ++i) ASSERT_EQ(combined[i], 0) << i;
+
+    EXPECT_FLOAT_EQ(bytes::GetF32(results.data() + 4 * 36), 1.5f);
+    EXPECT_FLOAT_EQ(bytes::GetF32(results.data() + 4 * 64), 2.5f);
+    EXPECT_FLOAT_EQ(bytes::GetF32(results.data() + 4 * 19), 9.0f);
+    EXPECT_STREQ(reinterpret_cast<const char*>(results.data() + 444 + 4 * 128), "fifth");
+    for (size_t i = 1084; i < results.size(); ++i) ASSERT_EQ(results[i], 0) << i;
+}
+
+}  // namespace
+}  // namespace formtest
