@@ -17,6 +17,7 @@
 #include "input/waterform/water_form_records.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
+#include "platform/window/window.h"
 #include "resources/dialog_ids.h"
 #include "shell/records.h"
 
@@ -35,6 +36,7 @@ constexpr double kDensityOfWaterLbsPerGal = 8.34;
 // The slope of the line through the source water's pH and log alkalinity.
 constexpr float kPhAlkSlope = 1.43f;
 constexpr double kPredictedPhTolerance = 0.001;
+constexpr int kMixedWaterPage = 6;  // "DisplayCycledWater" in pageWindows
 
 constexpr const char* kNoCarbonateWarning =
     "WARNING! pH prediction based upon translation of the source water pH-Alk relationship will "
@@ -186,6 +188,9 @@ void DeriveStoredValues(win::HWND form) {
     if (IsFormWater(water)) {
         std::memcpy(enteredValues[water], v, sizeof enteredValues[water]);
         enteredValues[water][E::kCompanionPh] = 0.0f;
+        // The mixed-water page compares against the entered values.
+        const win::HWND mixedPage = mainWindowState.pageWindows[kMixedWaterPage];
+        if (mixedPage != nullptr) win::InvalidateRect(mixedPage, nullptr, win::FALSE);
     }
 }
 

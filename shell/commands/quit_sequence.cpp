@@ -35,13 +35,20 @@ void FreePrinterBlocks() {
     pd.devMode = pd.devNames = nullptr;
 }
 
+// Whether the clipboard still holds the analysis this program put there: what
+// another program copied since is not ours to wipe.
+bool HoldsOurAnalysis(win::HWND owner) {
+    return win::GetClipboardOwner() == owner &&
+           win::IsClipboardFormatAvailable(clipboardFormats.cfIntermediate);
+}
+
 // The analysis block belongs to the clipboard once handed over; emptying the
 // clipboard is what releases it.
 void OfferToLeaveClipboard(win::HWND owner) {
     if (analysisOnClipboard == 0) return;
     const int answer = win::MessageBox(owner, kClipboardQuestion, kClipboardCaption,
                                        win::MB_YESNO | win::MB_ICONQUESTION);
-    if (answer == win::IDNO && win::OpenClipboard(owner)) {
+    if (answer == win::IDNO && HoldsOurAnalysis(owner) && win::OpenClipboard(owner)) {
         win::EmptyClipboard();
         win::CloseClipboard();
     }

@@ -81,6 +81,20 @@ TEST_F(QuitTest, ClipboardQuestionDecidesWhetherTheAnalysisStays) {
     }
 }
 
+TEST_F(QuitTest, NoLeavesWhatAnotherProgramCopiedSince) {
+    CopyAnalysis();
+    win::HGLOBAL text = win::GlobalAlloc(win::GHND, 4);
+    ASSERT_TRUE(win::OpenClipboard(nullptr));
+    win::EmptyClipboard();
+    win::SetClipboardData(win::CF_TEXT, text);  // another program copies text
+    win::CloseClipboard();
+    win::AnswerMessageBox(kClipboardCaption, "", win::IDNO);
+    Quit();
+    EXPECT_EQ(BoxCount(kClipboardCaption), 1);
+    EXPECT_TRUE(win::IsClipboardFormatAvailable(win::CF_TEXT));
+    EXPECT_TRUE(failures.empty());
+}
+
 TEST_F(QuitTest, NoClipboardQuestionWithoutACopiedAnalysis) {
     win::HGLOBAL text = win::GlobalAlloc(win::GHND, 4);
     ASSERT_TRUE(win::OpenClipboard(nullptr));
