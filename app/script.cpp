@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/key_names.h"
 #include "platform/window/win_types.h"
 
 namespace {
@@ -105,13 +106,200 @@ bool ParsePrinter(std::string rest, ScriptAction& a, std::string& why) {
     return true;
 }
 
+bool KeysOk(const std::string& keys, std::string& why) {
+    std::vector<KeyStroke> strokes;
+    std::string bad;
+    if (ParseKeys(keys, strokes, bad)) return true;
+    why = "no key is called \"" + bad + "\"";
+    return false;
+}
+
+// An optional count (1 when absent).
+bool ParseCount(std::string& rest, int& count) {
+    count = 1;
+    if (rest.empty()) return true;
+    return ParseNumber(NextWord(rest), count) && count >= 1 && rest.empty();
+}
+
+// dialog ID STEP ...: the steps that name no control first, then those that do.
+bool ParseDialog(std::string rest, ScriptAction& a, std::string& why) {
+    using Step = ScriptAction::DialogStep;
+    a.verb = ScriptAction::Verb::kDialog;
+    const std::string usage =
+        "dialog wants a template id and a step: set, check, press, select, click, dblclick, "
+        "type, key, scroll, thumb, read, dump, snap or next";
+    const bool templateId = ParseNumber(NextWord(rest), a.number);
+    const std::string step = Lower(NextWord(rest));
+    if (!templateId) {
+        why = usage;
+        return false;
+    }
+    if ((step == "dump" || step == "next") && rest.empty()) {
+        a.step = step == "dump" ? Step::kDump : Step::kNext;
+        return true;
+    }
+    if (step == "snap" && !rest.empty()) {
+        a.step = Step::kSnap;
+        a.text = rest;
+        return true;
+    }
+    const bool control = ParseNumber(NextWord(rest), a.control);
+    if (!control) {
+        why = usage;
+        return false;
+    }
+    if (step == "set" || step == "type") {
+        a.step = step == "set" ? Step::kSet : Step::kType;
+        a.text = rest;
+        if (step == "set" || !rest.empty()) return true;
+        why = "type wants a control and a text";
+        return false;
+    }
+    if ((step == "check" || step == "press" || step == "read") && rest.empty()) {
+        a.step = step == "check" ? Step::kCheck : step == "press" ? Step::kPress : Step::kRead;
+        return true;
+    }
+    if (step == "select" && !rest.empty()) {
+        a.step = Step::kSelect;
+        const size_t last = rest.find_last_of(" \t");
+        if (last != std::string::npos && Lower(rest.substr(last + 1)) == "dblclick") {
+            a.doubleClick = true;
+            rest = TrimRight(rest.substr(0, last));
+        }
+        a.byIndex = ParseNumber(rest, a.x);
+        a.text = rest;
+        return true;
+    }
+    if (step == "click" || step == "dblclick") {
+        a.step = step == "click" ? Step::kClick : Step::kDoubleClick;
+        if (rest.empty()) return true;
+        a.hasPoint = ParseSigned(NextWord(rest), a.x) && ParseSigned(NextWord(rest), a.y);
+        if (a.hasPoint && rest.empty()) return true;
+        why = step + " wants a control and optionally X and Y";
+        return false;
+    }
+    if (step == "key") {
+        a.step = Step::kKey;
+        a.text = rest;
+        return KeysOk(rest, why);
+    }
+    if (step == "scroll") {
+        a.step = Step::kScroll;
+        a.text = Lower(NextWord(rest));
+        const bool direction =
+            a.text == "up" || a.text == "down" || a.text == "left" || a.text == "right";
+        if (direction && ParseCount(rest, a.x)) return true;
+        why = "scroll wants a control, up, down, left or right, and optionally a count";
+        return false;
+    }
+    if (step == "thumb") {
+        a.step = Step::kThumb;
+        if (ParseSigned(NextWord(rest), a.x) && rest.empty()) return true;
+        why = "thumb wants a control and a position";
+        return false;
+    }
+    why = usage;
+    return false;
+}
+
+// key, click, dblclick, scroll, wheel, menustate and windows.
+bool ParseWindowVerb(const std::string& verb, std::string rest, ScriptAction& a, std::string& why) {
+    using Verb = ScriptAction::Verb;
+    if (verb == "windows") {
+        a.verb = Verb::kWindows;
+        if (rest.empty()) return true;
+        why = "windows wants nothing more";
+        return false;
+    }
+    if (verb == "menustate") {
+        a.verb = Verb::kMenuState;
+        a.className = NextWord(rest);
+        if (rest.empty()) return true;
+        why = "menustate wants at most a window class";
+        return false;
+    }
+    a.className = NextWord(rest);
+    if (a.className.empty()) {
+        why = verb + " wants a window class";
+        return false;
+    }
+    if (verb == "key") {
+        a.verb = Verb::kKey;
+        a.text = rest;
+        return KeysOk(rest, why);
+    }
+    if (verb == "click" || verb == "dblclick") {
+        a.verb = verb == "click" ? Verb::kClick : Verb::kDoubleClick;
+        const bool point = ParseSigned(NextWord(rest), a.x) && ParseSigned(NextWord(rest), a.y);
+        if (verb == "click" && Lower(rest) == "right") {
+            a.right = true;
+            rest.clear();
+        }
+        if (point && rest.empty()) return true;
+        why = verb == "click" ? "click wants a window class, X, Y and optionally right"
+                              : "dblclick wants a window class, X and Y";
+        return false;
+    }
+    if (verb == "wheel") {
+        a.verb = Verb::kWheel;
+        if (ParseSigned(NextWord(rest), a.number) && rest.empty()) return true;
+        why = "wheel wants a window class and a number of notches";
+        return false;
+    }
+    a.verb = Verb::kScroll;
+    a.text = Lower(NextWord(rest));
+    if (a.text == "thumb") {
+        const std::string bar = Lower(NextWord(rest));
+        a.vertical = bar == "v";
+        if ((bar == "v" || bar == "h") && ParseSigned(NextWord(rest), a.number) && rest.empty())
+            return true;
+        why = "scroll thumb wants v or h and a position";
+        return false;
+    }
+    const bool direction = a.text == "up" || a.text == "down" || a.text == "left" ||
+                           a.text == "right" || a.text == "pageup" || a.text == "pagedown";
+    if (direction && ParseCount(rest, a.number)) return true;
+    why = "scroll wants up, down, left, right, pageup or pagedown and optionally a count";
+    return false;
+}
+
+// clipboard list | save FORMAT PATH | text TEXT | load FORMAT PATH | empty: the
+// path is the last word, the format every word before it.
+bool ParseClipboard(std::string rest, ScriptAction& a, std::string& why) {
+    using Op = ScriptAction::ClipboardOp;
+    a.verb = ScriptAction::Verb::kClipboard;
+    const std::string op = Lower(NextWord(rest));
+    if ((op == "list" || op == "empty") && rest.empty()) {
+        a.clipboard = op == "list" ? Op::kList : Op::kEmpty;
+        return true;
+    }
+    if (op == "text" && !rest.empty()) {
+        a.clipboard = Op::kText;
+        a.text = rest;
+        return true;
+    }
+    if (op == "save" || op == "load") {
+        a.clipboard = op == "save" ? Op::kSave : Op::kLoad;
+        const size_t last = rest.find_last_of(" \t");
+        if (last != std::string::npos) {
+            a.path = rest.substr(last + 1);
+            a.text = TrimRight(rest.substr(0, last));
+            return true;
+        }
+    }
+    why = "clipboard wants list, empty, text TEXT, save FORMAT PATH or load FORMAT PATH";
+    return false;
+}
+
 // One line into `a`; false with `why` when it is not an action.
 bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
     const std::string verb = Lower(NextWord(rest));
     if (verb == "menu") {
         a.verb = ScriptAction::Verb::kMenu;
-        if (!ParseNumber(NextWord(rest), a.number) || !rest.empty()) {
-            why = "menu wants one command id";
+        const bool id = ParseNumber(NextWord(rest), a.number);
+        a.className = NextWord(rest);
+        if (!id || !rest.empty()) {
+            why = "menu wants a command id and optionally a window class";
             return false;
         }
         return true;
@@ -135,38 +323,7 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
         a.text = rest;
         return true;
     }
-    if (verb == "dialog") {
-        a.verb = ScriptAction::Verb::kDialog;
-        const bool templateId = ParseNumber(NextWord(rest), a.number);
-        const std::string step = Lower(NextWord(rest));
-        if (templateId && step == "dump" && rest.empty()) {
-            a.step = ScriptAction::DialogStep::kDump;
-            return true;
-        }
-        const bool control = ParseNumber(NextWord(rest), a.control);
-        if (!templateId || !control) {
-            why =
-                "dialog wants a template id, a step (set, check, press, select or dump) and a "
-                "control id";
-            return false;
-        }
-        if (step == "set") {
-            a.step = ScriptAction::DialogStep::kSet;
-            a.text = rest;
-        } else if (step == "select" && !rest.empty()) {
-            a.step = ScriptAction::DialogStep::kSelect;
-            a.text = rest;
-        } else if ((step == "check" || step == "press") && rest.empty()) {
-            a.step = step == "check" ? ScriptAction::DialogStep::kCheck
-                                     : ScriptAction::DialogStep::kPress;
-        } else {
-            why =
-                "dialog wants set CONTROL TEXT, check CONTROL, press CONTROL, select CONTROL "
-                "TEXT or dump";
-            return false;
-        }
-        return true;
-    }
+    if (verb == "dialog") return ParseDialog(rest, a, why);
     if (verb == "snap") {
         a.verb = ScriptAction::Verb::kSnap;
         a.className = NextWord(rest);
@@ -209,6 +366,10 @@ bool ParseLine(std::string rest, ScriptAction& a, std::string& why) {
         return true;
     }
     if (verb == "printer") return ParsePrinter(rest, a, why);
+    if (verb == "key" || verb == "click" || verb == "dblclick" || verb == "scroll" ||
+        verb == "wheel" || verb == "menustate" || verb == "windows")
+        return ParseWindowVerb(verb, rest, a, why);
+    if (verb == "clipboard") return ParseClipboard(rest, a, why);
     why = "unknown action \"" + verb + "\"";
     return false;
 }

@@ -1,15 +1,27 @@
 // Scripts of user actions for headless runs: a text file, one action a line;
 // lines starting with '#' are comments.
 //
-//   menu ID                          the main window gets menu command ID
+//   menu ID [CLASS]                  menu command ID to the main window (or the
+//                                    window of that class)
 //   answer yes|no|ok|cancel [TEXT]   answers the next message box whose text
 //                                    starts with TEXT (any box without TEXT)
 //   file PATH | file cancel          answers the next file dialog
 //   dialog ID set CONTROL TEXT       for the next modal dialog of template ID:
 //   dialog ID check CONTROL          type TEXT into a control, check a box,
 //   dialog ID press CONTROL          press a button (in the order written)
-//   dialog ID select CONTROL TEXT    pick the first list row starting with TEXT
+//   dialog ID select CONTROL INDEX|TEXT [dblclick]   pick a list row by number
+//                                    or by its starting text
 //   dialog ID dump                   write the dialog's controls into the log
+//   dialog ID click|dblclick CONTROL [X Y], type CONTROL TEXT, key CONTROL KEYS,
+//   dialog ID scroll CONTROL up|down|left|right [N], thumb CONTROL POS,
+//   dialog ID read CONTROL, snap PATH, next
+//   key CLASS KEYS                   keys to the window of that class
+//   click CLASS X Y [right], dblclick CLASS X Y   mouse at a client point
+//   scroll CLASS up|down|left|right|pageup|pagedown [N], scroll CLASS thumb v|h POS
+//   wheel CLASS N                    the mouse wheel over the window
+//   menustate [CLASS]                the window's menu into the log
+//   windows                          the top-level windows into the log
+//   clipboard list | save FORMAT PATH | text TEXT | load FORMAT PATH | empty
 //   snap CLASS PATH                  saves the picture of the window of that
 //                                    class as a PPM file
 //   drag CLASS DX DY                 drags the window by its body
@@ -38,9 +50,33 @@ struct ScriptAction {
         kClose,
         kWhere,
         kText,
-        kPrinter
+        kPrinter,
+        kKey,
+        kClick,
+        kDoubleClick,
+        kScroll,
+        kWheel,
+        kMenuState,
+        kWindows,
+        kClipboard
     };
-    enum class DialogStep { kSet, kCheck, kPress, kSelect, kDump };
+    enum class DialogStep {
+        kSet,
+        kCheck,
+        kPress,
+        kSelect,
+        kDump,
+        kClick,
+        kDoubleClick,
+        kType,
+        kKey,
+        kScroll,
+        kThumb,
+        kRead,
+        kSnap,
+        kNext
+    };
+    enum class ClipboardOp { kList, kSave, kText, kLoad, kEmpty };
     enum class PrinterStep { kChoose, kCancel, kStop };
     Verb verb = Verb::kMenu;
     int line = 0;     // line number in the file, for messages
@@ -52,6 +88,17 @@ struct ScriptAction {
     bool cancel = false;  // file cancel
     std::string text;     // answer TEXT, file PATH, dialog TEXT, snap or text PATH
     std::string className;  // the window of snap and the page verbs
+    // click and dblclick: the point given (a dialog control's centre otherwise);
+    // rclick of a window; select by row number; scroll thumb of the vertical bar.
+    int x = 0;
+    int y = 0;
+    bool hasPoint = false;
+    bool right = false;
+    bool byIndex = false;
+    bool doubleClick = false;
+    bool vertical = true;
+    ClipboardOp clipboard = ClipboardOp::kList;
+    std::string path;  // clipboard save and load
 };
 
 // Parses the whole script. False with `error` naming the line for a line that

@@ -1,7 +1,11 @@
 // Feeding a script to the headless message loop: whenever the program has
-// nothing left to do, the runner queues the script's answers up to the next
-// menu command and sends that command. When the script is used up and the
-// program still runs, the main window is closed as a user would close it.
+// nothing left to do, the runner queues the script's answers, file names and
+// dialog steps up to the next action that can open something (menu, key, click,
+// dblclick, scroll, wheel, rclick, drag, close) and then runs that action. The
+// dialog lines between two such actions are grouped by template (a "next" step
+// starts the steps of the template's next opening), so a dialog opened from
+// another finds its steps waiting. When the script is used up and the program
+// still runs, the main window is closed as a user would close it.
 #pragma once
 
 #include <vector>
@@ -21,10 +25,11 @@ class ScriptRunner {
 
   private:
     void Queue(const ScriptAction& a);
-    void QueueDialog();
+    void QueueDialogs();
     void Snap(const ScriptAction& a);
 
     std::vector<ScriptAction> actions_;
+    std::vector<ScriptAction> dialogLines_;  // since the last input action
     size_t next_ = 0;
     bool closeSent_ = false;
     RunLog& log_;

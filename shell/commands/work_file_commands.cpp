@@ -11,7 +11,9 @@
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/profiles/profiles.h"
+#include "shell/commands/recalc_multimix.h"
 #include "shell/commands/save_offer.h"
+#include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/workfile/work_file.h"
 
@@ -20,8 +22,12 @@ namespace {
 constexpr int16_t kFirstRecomputedVersion = 500;
 constexpr int16_t kLastRecomputedVersion = 556;
 
-void NoMenuTexts() {}
-void NoMultiMix() {}
+void MenuTexts() {
+    (void)UpdateMenuTexts();
+}
+void MultiMix() {
+    (void)RecalcMultiMix();
+}
 
 void Repaint(win::HWND mainWindow) {
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
@@ -70,8 +76,8 @@ void RecomputeOlderFile(win::HWND mainWindow) {
 }  // namespace
 
 constexpr WorkFileCommandServices kProgramServices = {
-    OfferToSaveWork, NoMenuTexts,     CalcWaterAnalysis, CalcMixingProfile,
-    NoMultiMix, CalcTempProfile, CalcpHProfile,
+    OfferToSaveWork, MenuTexts,       CalcWaterAnalysis, CalcMixingProfile,
+    MultiMix,        CalcTempProfile, CalcpHProfile,
 };
 WorkFileCommandServices workFileCommandServices = kProgramServices;
 

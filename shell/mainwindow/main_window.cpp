@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/pipeline/service_hooks.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
 #include "platform/window/menu.h"
@@ -17,10 +16,10 @@
 #include "shell/commands/quit_sequence.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
-#include "shell/commands/print_option_commands.h"
+#include "shell/menu/menu_dispatch.h"
+#include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
-#include "treatment/product/select_product.h"
 
 void PaintBackground(win::HWND hwnd);  // background_picture.cpp
 
@@ -108,39 +107,12 @@ void OnCreate(win::HWND hwnd) {
     CreatePageFont(dc, desktop);
     win::ReleaseDC(hwnd, dc);
     sharedPageScale = kSharedPageScale;
+    UpdateMenuTexts();
 
     win::MONITORINFO monitor;
     win::GetMonitorInfo(win::MonitorFromWindow(hwnd, win::MONITOR_DEFAULTTOPRIMARY), &monitor);
     mainWindowExtras.monitorRect = monitor.rcMonitor;
     mainWindowExtras.workRect = monitor.rcWork;
-}
-
-// Menu commands. Those of the other subsystems' windows and dialogs are not
-// part of this program yet and fall through to the default processing.
-bool OnCommand(win::HWND hwnd, win::WPARAM command) {
-    switch (command) {
-        case MenuCommand::kQuit:
-            QuitProgram(hwnd);
-            return true;
-        case MenuCommand::kSelectProduct:
-            (void)OpenSelectProduct(hwnd);
-            win::InvalidateRect(hwnd, nullptr, win::TRUE);
-            return true;
-        case MenuCommand::kChooseGraphs:
-            (void)ShowChooseGraphs(hwnd);  // the graphs' code list follows the choice
-            win::InvalidateRect(hwnd, nullptr, win::TRUE);
-            return true;
-        case MenuCommand::kPrinterSetup:
-            RunPrinterSetup(hwnd);
-            return true;
-        case MenuCommand::kPrintMode:
-        case MenuCommand::kMineralNameOrFormula:
-        case MenuCommand::kIndexOrRatio:
-            RunPrintOptionDialog(hwnd, command);
-            return true;
-        default:
-            return false;
-    }
 }
 
 }  // namespace
@@ -185,8 +157,11 @@ win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
         case win::WM_PAINT:
             PaintBackground(hwnd);
             break;
+        case win::WM_SETFOCUS:
+            UpdateMenuTexts();  // dialogs and pages change the flags the menu follows
+            break;
         case win::WM_COMMAND:
-            if (OnCommand(hwnd, wParam)) return 0;
+            if (DispatchMenuCommand(hwnd, wParam)) return 0;
             break;
         case win::WM_SYSCOMMAND:
             // The close box leaves the way QUIT does, the save question included.

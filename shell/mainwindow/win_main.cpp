@@ -8,14 +8,16 @@
 #include "platform/window/window.h"
 #include "printing/options/settings_hooks.h"
 #include "printing/print_job_records.h"
-#include "shell/settings/display_config_file.h"
-#include "shell/settings/units_file.h"
 #include "resources/resource_ids.h"
+#include "shell/commands/recalc_multimix.h"
 #include "shell/mainwindow/window_classes.h"
 #include "shell/progress/progress_window.h"
 #include "shell/records.h"
+#include "shell/settings/display_config_file.h"
+#include "shell/settings/units_file.h"
 #include "shell/startup/startup_config.h"
 #include "shell/startup/startup_records.h"
+#include "treatment/product/product_change.h"
 #include "treatment/treatment_limits.h"
 
 namespace {
@@ -54,6 +56,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     reportPageGrid.lineY = reportPageGrid.lineCount = 0;
     InstallProgressHooks();
     InstallTreatmentHooks();
+    InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
     InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 

@@ -99,7 +99,7 @@ TEST(ScriptTest, EveryVerbWithItsArguments) {
 TEST(ScriptTest, BadLinesAreNamedByNumber) {
     const char* bad[] = {"menu",
                          "menu quit",
-                         "menu 1 2",
+                         "menu 1 MainClass extra",
                          "answer maybe",
                          "file",
                          "dialog 81 set",
@@ -259,6 +259,63 @@ TEST_F(ProgramRunTest, ProductAndGraphChoiceFromTheMenu) {
     EXPECT_EQ(graphChoice.count, 2);
     EXPECT_EQ(graphChoice.codes[1], 21);
     EXPECT_STREQ(productTable.records[0].name, "PHOS-BA");
+}
+
+// Toggles, New, both help items, the clipboard and the menu's state in an
+// empty folder.
+TEST_F(ProgramRunTest, TogglesHelpClipboardAndMenuState) {
+    EXPECT_EQ(Run("answer yes 3D plots will be in BAR\n"
+                  "menu 1067\n"
+                  "answer yes pH will be the plot variable\n"
+                  "menu 1076\n"
+                  "menu 1019\n"
+                  "menu 173\n"
+                  "menu 172\n"
+                  "clipboard text hello\n"
+                  "clipboard list\n"
+                  "menustate\n"
+                  "windows\n"),
+              0);
+    std::ifstream units(folder / "plunit.cnf", std::ios::binary);
+    uint8_t bytes[104] = {};
+    units.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+    EXPECT_EQ(bytes[82] | bytes[83] << 8, 2);  // contour plots
+    EXPECT_EQ(bytes[84] | bytes[85] << 8, 1);  // pCO2
+    const std::string log = Log();
+    EXPECT_NE(log.find("message box \"Help\""), std::string::npos) << log;
+    EXPECT_NE(log.find("message box \"ERROR\": \"A PDF reader program is needed"),
+              std::string::npos);
+    EXPECT_NE(log.find("  text (6 bytes)"), std::string::npos);
+    EXPECT_NE(log.find("[1038] \" Vary &pCO2\" (grayed)"), std::string::npos);
+    EXPECT_NE(log.find("[1021] \"&Save File\" (grayed)"), std::string::npos);
+    EXPECT_NE(log.find("window TarvexMainClass \"Brunic Vornet Devad Azuvazav Urizuva\""),
+              std::string::npos);
+}
+
+// Dialog lines before an input action are grouped by template; "next" gives the
+// template's second opening its own steps. A hidden command id is sent as its
+// callers send it; an id no item carries and no dispatch takes fails.
+TEST_F(ProgramRunTest, DialogStepsServeTheirOpeningsInOrder) {
+    fs::create_directories(folder / "INHIB");
+    fs::copy_file(fs::path(TARVEX_BINARY_DIR) / "products" / "PHOSBA.PRD",
+                  folder / "INHIB" / "PHOSBA.PRD");
+    EXPECT_EQ(Run("dialog 26 press 2\n"
+                  "dialog 26 next\n"
+                  "dialog 25 press 2\n"
+                  "dialog 26 select 2601 0\n"
+                  "dialog 26 press 1\n"
+                  "menu 1056\n"
+                  "menu 1056\n"
+                  "menu 1064\n"
+                  "menu 1252\n"
+                  "answer no Data has been modified\n"
+                  "menu 1028\n"),
+              0);
+    EXPECT_STREQ(productTable.records[0].name, "PHOS-BA");
+}
+
+TEST_F(ProgramRunTest, AMenuIdNoItemCarriesFailsTheScript) {
+    EXPECT_EXIT(Run("menu 999\n"), ::testing::ExitedWithCode(3), "999");
 }
 
 TEST_F(ProgramRunTest, SelectingARowNoListHoldsFailsTheScript) {

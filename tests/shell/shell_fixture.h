@@ -24,6 +24,9 @@
 #include "graphs/text_colour_records.h"
 #include "input/clipboard_records.h"
 #include "input/description_records.h"
+#include "treatment/product/product_change.h"
+#include "shell/commands/analysis_backup_records.h"
+#include "shell/mainwindow/well_log_records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "input/water_temperature_records.h"
@@ -86,6 +89,9 @@ inline void ResetProgram() {
     ResetDescriptionRecords();
     ResetCalendarRecords();
     ResetTextColourRecords();
+    ResetWellLogRecords();
+    ResetAnalysisBackupRecords();
+    InstallRecalcMultiMixHook(nullptr);
 }
 
 class ShellTest : public ::testing::Test {

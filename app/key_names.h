@@ -1,0 +1,17 @@
+// Key names of scripts: blank-separated keys, each Left Right Up Down PgUp PgDn
+// Home End Enter Esc Tab Del Back F1 ... F12, a letter or a digit, optionally
+// prefixed Ctrl+ or Shift+ (or both).
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct KeyStroke {
+    int virtualKey = 0;
+    bool control = false;
+    bool shift = false;
+};
+
+// False (with the offending word in `bad`) when a word names no key.
+[[nodiscard]] bool ParseKeys(const std::string& text, std::vector<KeyStroke>& keys,
+                             std::string& bad);

@@ -1,0 +1,42 @@
+// The help items.
+#include "shell/menu/help_commands.h"
+
+#include <vector>
+
+#include "platform/dialogs/message_box.h"
+#include "platform/files/file_io.h"
+#include "platform/system/system.h"
+#include "shell/records.h"
+
+namespace {
+
+constexpr const char* kReaders[kManualReaderCount] = {"AcroRd32.exe", "Acrobat.exe", "xdg-open"};
+
+}  // namespace
+
+std::string ManualCommandLine(int attempt, const std::string& manualPath) {
+    return std::string(kReaders[attempt]) + " " + manualPath;
+}
+
+void ShowOrderingHelp(win::HWND mainWindow) {
+    (void)win::WinHelp(mainWindow, kOrderingHelpFile, win::HELP_INDEX, 0);
+}
+
+void ShowTechnicalManual(win::HWND mainWindow) {
+    const std::string manual = win::MapPath(std::string(mainWindowState.installDir) + kManualFile);
+    for (int attempt = 0; attempt < kManualReaderCount; ++attempt) {
+        std::string line = ManualCommandLine(attempt, manual);
+        std::vector<char> commandLine(line.begin(), line.end());
+        commandLine.push_back('\0');
+        win::STARTUPINFO startup{};
+        startup.cb = 68;
+        win::PROCESS_INFORMATION process{};
+        if (win::CreateProcess(nullptr, commandLine.data(), nullptr, nullptr, win::FALSE,
+                               win::NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+            win::CloseHandle(process.hProcess);
+            win::CloseHandle(process.hThread);
+            return;
+        }
+    }
+    win::MessageBox(mainWindow, kNoPdfReaderText, kNoPdfReaderCaption, win::MB_ICONINFORMATION);
+}

@@ -1,0 +1,105 @@
+// The command dispatch of the main menu. The commands of the input forms, the
+// what-if, mixing, multi-mix, well-log and print commands, and the display and
+// print option dialogs are wired by their own subsystems' steps; until then
+// their ids go to the default processing like any id without a handler:
+//   1030-1032 water input, 113 multi-mix input, 1033 pH curve, 1065 units,
+//   1070 constant values, 1071 momentary excess, 1041 and 1047 what-if
+//   settings, 1036-1040, 228-230, 1042-1047, 114, 1248, 1250-1252 what-if,
+//   mixing and well-log commands, 1048-1054 and 4285 printing, 1027 What's
+//   Stored, 10 About, 1008 output size, 211-215 display and print selections.
+#include "shell/menu/menu_dispatch.h"
+
+#include "engine/pipeline/service_hooks.h"
+#include "input/records.h"
+#include "platform/window/window.h"
+#include "resources/resource_ids.h"
+#include "shell/commands/print_option_commands.h"
+#include "shell/commands/quit_sequence.h"
+#include "shell/commands/work_file_commands.h"
+#include "shell/menu/help_commands.h"
+#include "shell/menu/menu_texts.h"
+#include "shell/menu/new_workspace.h"
+#include "shell/menu/option_toggles.h"
+#include "shell/records.h"
+#include "treatment/product/select_product.h"
+
+namespace {
+
+void Repaint(win::HWND mainWindow) {
+    win::InvalidateRect(mainWindow, nullptr, win::TRUE);
+}
+
+void SelectProduct(win::HWND mainWindow) {
+    (void)OpenSelectProduct(mainWindow);
+    Repaint(mainWindow);
+}
+
+// The dialog leaves the chosen codes in the graphs' code list (empty slots 0xFFFF).
+void ChooseGraphs(win::HWND mainWindow) {
+    (void)ShowChooseGraphs(mainWindow);
+    Repaint(mainWindow);
+}
+
+void ThreeDGraphTypes(win::HWND mainWindow) {
+    ToggleThreeDPlotStyle();
+    Repaint(mainWindow);
+}
+
+void CarbonateCalcs(win::HWND mainWindow) {
+    (void)ToggleCarbonConservation();
+    UpdateMenuTexts();
+    Repaint(mainWindow);
+}
+
+void PlotPhOrPco2(win::HWND mainWindow) {
+    (void)TogglePlotVariable();
+    if (mainWindowState.mainMenu != nullptr)
+        SetPlotVariableTexts(mainWindowState.mainMenu, whatIfOptions.varyPco2 != 0);
+    UpdateMenuTexts();
+    Repaint(mainWindow);
+}
+
+void PrintMode(win::HWND mainWindow) {
+    RunPrintOptionDialog(mainWindow, MenuCommand::kPrintMode);
+}
+void MineralNameOrFormula(win::HWND mainWindow) {
+    RunPrintOptionDialog(mainWindow, MenuCommand::kMineralNameOrFormula);
+}
+void IndexOrRatio(win::HWND mainWindow) {
+    RunPrintOptionDialog(mainWindow, MenuCommand::kIndexOrRatio);
+}
+
+struct CommandHandler {
+    unsigned id;
+    void (*run)(win::HWND mainWindow);
+};
+
+constexpr CommandHandler kCommands[] = {
+    {MenuCommand::kNew, NewWorkspace},
+    {MenuCommand::kOpenFile, OpenFileCommand},
+    {MenuCommand::kSaveFile, SaveFileCommand},
+    {MenuCommand::kSaveFileAs, SaveFileAsCommand},
+    {MenuCommand::kPrinterSetup, RunPrinterSetup},
+    {MenuCommand::kQuit, QuitProgram},
+    {MenuCommand::kSelectProduct, SelectProduct},
+    {MenuCommand::kChooseGraphs, ChooseGraphs},
+    {MenuCommand::kPrintMode, PrintMode},
+    {MenuCommand::kThreeDGraphTypes, ThreeDGraphTypes},
+    {MenuCommand::kCarbonateCalcs, CarbonateCalcs},
+    {MenuCommand::kPlotPhOrPco2, PlotPhOrPco2},
+    {MenuCommand::kMineralNameOrFormula, MineralNameOrFormula},
+    {MenuCommand::kIndexOrRatio, IndexOrRatio},
+    {MenuCommand::kTechnicalManual, ShowTechnicalManual},
+    {MenuCommand::kOrdering, ShowOrderingHelp},
+};
+
+}  // namespace
+
+bool DispatchMenuCommand(win::HWND mainWindow, win::WPARAM command) {
+    for (const CommandHandler& c : kCommands) {
+        if (c.id != command) continue;
+        c.run(mainWindow);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,58 @@
+// The New command.
+#include "shell/menu/new_workspace.h"
+
+#include "engine/records.h"
+#include "engine/workspace/workspace_reset.h"
+#include "platform/window/menu.h"
+#include "platform/window/window.h"
+#include "resources/resource_ids.h"
+#include "shell/commands/save_offer.h"
+#include "shell/menu/menu_texts.h"
+#include "shell/records.h"
+
+namespace {
+
+using namespace MenuCommand;
+
+void Grey(win::HMENU m, std::initializer_list<unsigned> ids) {
+    for (unsigned id : ids) win::EnableMenuItem(m, id, win::MF_BYCOMMAND | win::MF_GRAYED);
+}
+void Untick(win::HMENU m, std::initializer_list<unsigned> ids) {
+    for (unsigned id : ids) win::CheckMenuItem(m, id, win::MF_BYCOMMAND | win::MF_UNCHECKED);
+}
+
+// What New leaves on the menu beyond the rules: Save File waits for a save or a
+// load to be enabled again.
+void EmptyWorkspaceMenu(win::HMENU m) {
+    Grey(m, {kSaveFile, kSaveFileAs});
+    Untick(m, {kInputPhCurve, kSourceWaterAnalysis});
+    Grey(m, {kVaryTemperature, kGraphVsTemperature, kVaryPh, kGraphVsPh, kThreeDProfile,
+             kPrintSurface, kPrintProduced});
+    Untick(m, {kInjectionWaterAnalysis, kFormationWaterAnalysis});
+    Grey(m,
+         {kThreeDTemperaturePh, kThreeDTemperaturePercent, kThreeDPhPercent, kTwoDGraphVsPercent});
+    win::ModifyMenu(m, kMix, win::MF_BYCOMMAND | win::MF_STRING | win::MF_GRAYED, kMix, " &Mix");
+    Grey(m, {kPrintProduced, kPrintAllAvailable});
+    Untick(m, {kVaryTemperature, kGraphVsTemperature, kVaryPh, kGraphVsPh, kThreeDProfile,
+               kInputPhCurve, kTwoDGraphVsPercent, kThreeDTemperaturePh, kThreeDTemperaturePercent,
+               kThreeDPhPercent});
+}
+
+void ClearEnteredAndDone(ResultStatus& r) {
+    r.formationEntered = r.surfaceEntered = r.injectionEntered = 0;
+    r.mixProfileDone = r.phProfileDone = r.gridDone = 0;
+    for (uint16_t& done : r.mixGridDone) done = 0;
+    r.tempProfileDone = r.alkCurveEntered = r.pressureProfileDone = r.gridDone2 = 0;
+}
+
+}  // namespace
+
+void NewWorkspace(win::HWND mainWindow) {
+    if (!OfferToSaveWork(mainWindow)) return;
+    mainWindowState.dataChanged = 0;
+    ResetWorkspace();
+    UpdateMenuTexts();
+    if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);
+    ClearEnteredAndDone(resultStatus);
+    win::InvalidateRect(mainWindow, nullptr, win::TRUE);
+}
