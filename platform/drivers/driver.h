@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/system/clipboard_shared.h"
 #include "platform/window/win_types.h"
 
 namespace win {
@@ -39,6 +40,13 @@ class Driver {
     virtual bool ClipboardElsewhere(std::string* text) {
         (void)text;
         return false;
+    }
+    // When another program holds the shared clipboard: of the formats named in
+    // `names`, those it offers, with their bytes.
+    virtual void ClipboardNamedElsewhere(const std::vector<std::string>& names,
+                                         std::vector<detail::NamedClipboardData>* found) {
+        (void)names;
+        (void)found;
     }
 };
 

@@ -201,7 +201,7 @@ class X11Driver final : public Driver {
         bool hasText = detail::ClipboardTextForOthers(&text);
         Time now = x11::ServerTime(dpy_, hidden_, atoms_);
         if (hasText || detail::ClipboardHoldsData())
-            selection_->Own(text, hasText, now);
+            selection_->Own(text, hasText, detail::ClipboardNamedDataForOthers(), now);
         else
             selection_->Disown(now);
         XFlush(dpy_);
@@ -215,6 +215,13 @@ class X11Driver final : public Driver {
         if (owner != 0 && x11::FetchClipboardText(dpy_, atoms_, hidden_, &utf8))
             *text = detail::TextFromOthers(utf8, ANSI_CHARSET);
         return true;
+    }
+
+    void ClipboardNamedElsewhere(const std::vector<std::string>& names,
+                                 std::vector<detail::NamedClipboardData>* found) override {
+        ::Window owner = XGetSelectionOwner(dpy_, atoms_.clipboard);
+        if (owner == 0 || (owner == hidden_ && selection_->Owns())) return;
+        x11::FetchClipboardNamed(dpy_, atoms_, hidden_, names, found);
     }
 
   private:

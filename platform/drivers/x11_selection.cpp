@@ -116,7 +116,37 @@ bool FetchTarget(Display* dpy, const Atoms& atoms, ::Window requestor, Atom targ
     }
 }
 
+// The owner's TARGETS: a list of 32-bit atoms.
+bool FetchAtomList(Display* dpy, const Atoms& atoms, ::Window requestor, std::vector<Atom>* out) {
+    XDeleteProperty(dpy, requestor, atoms.transfer);
+    XConvertSelection(dpy, atoms.clipboard, atoms.targets, atoms.transfer, requestor, CurrentTime);
+    XEvent e;
+    if (!WaitFor(dpy, &e, kAnswerMilliseconds, [&](const XEvent& x) {
+            return x.type == SelectionNotify && x.xselection.requestor == requestor &&
+                   x.xselection.selection == atoms.clipboard;
+        })) {
+        return false;
+    }
+    if (e.xselection.property == 0) return false;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const bool ok = XGetWindowProperty(dpy, requestor, atoms.transfer, 0, 4096, 1, AnyPropertyType,
+                                       &type, &format, &count, &after, &data) == Success &&
+                    format == 32 && data != nullptr;
+    if (ok) {
+        const auto* list = reinterpret_cast<const long*>(data);
+        for (unsigned long i = 0; i < count; ++i) out->push_back(static_cast<Atom>(list[i]));
+    }
+    if (data != nullptr) XFree(data);
+    return ok;
+}
+
 [[noreturn]] void ServeUntilTaken(const std::string& displayName, const std::string& text,
+                                  bool hasText,
+                                  const std::vector<win::detail::NamedClipboardData>& named,
                                   int readyFd) {
     Display* dpy = XOpenDisplay(displayName.c_str());
     if (dpy == nullptr) _exit(1);
@@ -136,7 +166,7 @@ bool FetchTarget(Display* dpy, const Atoms& atoms, ::Window requestor, Atom targ
     XChangeProperty(dpy, w, atoms.netWmPid, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&pid), 1);
     SelectionServer server(dpy, atoms, w);
-    bool owned = server.Own(text, true, ServerTime(dpy, w, atoms));
+    bool owned = server.Own(text, hasText, named, ServerTime(dpy, w, atoms));
     char ready = owned ? 1 : 0;
     if (write(readyFd, &ready, 1) < 0) {
         // The program is gone already; serving goes on all the same.
@@ -154,7 +184,8 @@ bool FetchTarget(Display* dpy, const Atoms& atoms, ::Window requestor, Atom targ
 
 // Starts the serving process, detached from ours (its own session, no
 // inherited files), and waits until it holds the clipboard.
-void StartServingProcess(const std::string& displayName, const std::string& text) {
+void StartServingProcess(const std::string& displayName, const std::string& text, bool hasText,
+                         const std::vector<win::detail::NamedClipboardData>& named) {
     int ready[2];
     if (pipe(ready) != 0) return;
     pid_t child = fork();
@@ -181,7 +212,7 @@ void StartServingProcess(const std::string& displayName, const std::string& text
             if (null > 3) close(null);
         }
         if (chdir("/") != 0) _exit(1);
-        ServeUntilTaken(displayName, text, 3);
+        ServeUntilTaken(displayName, text, hasText, named, 3);
     }
     close(ready[1]);
     int status = 0;
@@ -245,9 +276,13 @@ Time ServerTime(Display* dpy, ::Window window, const Atoms& atoms) {
     return CurrentTime;
 }
 
-bool SelectionServer::Own(const std::string& utf8, bool hasText, Time time) {
+bool SelectionServer::Own(const std::string& utf8, bool hasText,
+                          std::vector<win::detail::NamedClipboardData> named, Time time) {
     text_ = hasText ? utf8 : std::string();
     hasText_ = hasText;
+    named_ = std::move(named);
+    namedAtoms_.clear();
+    for (const auto& d : named_) namedAtoms_.push_back(XInternAtom(dpy_, d.name.c_str(), 0));
     time_ = time;
     XSetSelectionOwner(dpy_, atoms_.clipboard, window_, time);
     owns_ = XGetSelectionOwner(dpy_, atoms_.clipboard) == window_;
@@ -259,6 +294,8 @@ void SelectionServer::Disown(Time time) {
     owns_ = false;
     hasText_ = false;
     text_.clear();
+    named_.clear();
+    namedAtoms_.clear();
 }
 
 std::vector<Atom> SelectionServer::Offered() const {
@@ -268,6 +305,7 @@ std::vector<Atom> SelectionServer::Offered() const {
                        atoms_.saveTargets})
             atoms.push_back(a);
     }
+    for (Atom a : namedAtoms_) atoms.push_back(a);
     return atoms;
 }
 
@@ -297,10 +335,15 @@ bool SelectionServer::Convert(::Window requestor, Atom target, Atom property) {
         XChangeProperty(dpy_, requestor, property, XA_ATOM, 32, PropModeReplace, nullptr, 0);
         return true;
     }
-    if (!hasText_) return false;
     Atom type = 0;
     std::string data;
-    if (target == atoms_.utf8 || target == atoms_.textPlainUtf8 || target == atoms_.text) {
+    const auto named = std::find(namedAtoms_.begin(), namedAtoms_.end(), target);
+    if (named != namedAtoms_.end()) {
+        type = target;
+        data = named_[static_cast<std::size_t>(named - namedAtoms_.begin())].bytes;
+    } else if (!hasText_) {
+        return false;
+    } else if (target == atoms_.utf8 || target == atoms_.textPlainUtf8 || target == atoms_.text) {
         type = target == atoms_.text ? atoms_.utf8 : target;
         data = text_;
     } else if (target == XA_STRING || target == atoms_.textPlain) {
@@ -417,9 +460,23 @@ bool FetchClipboardText(Display* dpy, const Atoms& atoms, ::Window requestor, st
     return false;
 }
 
+void FetchClipboardNamed(Display* dpy, const Atoms& atoms, ::Window requestor,
+                         const std::vector<std::string>& names,
+                         std::vector<win::detail::NamedClipboardData>* found) {
+    std::vector<Atom> offered;
+    if (!FetchAtomList(dpy, atoms, requestor, &offered)) return;
+    for (const std::string& name : names) {
+        const Atom atom = XInternAtom(dpy, name.c_str(), 1);  // only an atom that exists
+        if (atom == 0 || std::find(offered.begin(), offered.end(), atom) == offered.end()) continue;
+        std::string bytes;
+        if (FetchTarget(dpy, atoms, requestor, atom, &bytes))
+            found->push_back(win::detail::NamedClipboardData{name, std::move(bytes)});
+    }
+}
+
 void KeepClipboardAfterExit(Display* dpy, const Atoms& atoms, SelectionServer& server,
                             const std::string& displayName) {
-    if (!server.HasText()) return;
+    if (!server.HasData()) return;
     if (XGetSelectionOwner(dpy, atoms.clipboardManager) != 0) {
         XConvertSelection(dpy, atoms.clipboardManager, atoms.saveTargets, atoms.transfer,
                           server.Window(), CurrentTime);
@@ -441,7 +498,8 @@ void KeepClipboardAfterExit(Display* dpy, const Atoms& atoms, SelectionServer& s
             server.Handle(e);
         }
     }
-    if (server.Owns()) StartServingProcess(displayName, server.Text());
+    if (server.Owns())
+        StartServingProcess(displayName, server.Text(), server.HasText(), server.Named());
 }
 
 }  // namespace win::x11

@@ -1,7 +1,9 @@
 // The X driver's clipboard: the CLIPBOARD selection as other programs on the
 // display use it. Text is offered as UTF8_STRING and STRING (and the names
 // some programs ask for instead); text another program holds is read as
-// UTF8_STRING or else STRING. Large texts travel in pieces (INCR).
+// UTF8_STRING or else STRING. Each format the program registered by name is
+// offered as a target of that name, its bytes as they are, and read from
+// another owner that offers it. Large data travel in pieces (INCR).
 //
 // Only this driver's files include this header: Xlib's macros (None, True,
 // Bool ...) must not reach the rest of the platform.
@@ -13,6 +15,8 @@
 
 #include <string>
 #include <vector>
+
+#include "platform/system/clipboard_shared.h"
 
 namespace win::x11 {
 
@@ -65,14 +69,20 @@ class SelectionServer {
         : dpy_(dpy), atoms_(atoms), window_(window) {}
 
     // Takes the clipboard with `utf8` as its text (`hasText` false: the
-    // program's clipboard holds only its own formats, so other programs see
-    // no text). False when the server did not make us the owner.
-    bool Own(const std::string& utf8, bool hasText, Time time);
+    // program's clipboard holds no text) and `named` under their names. False
+    // when the server did not make us the owner.
+    bool Own(const std::string& utf8, bool hasText,
+             std::vector<win::detail::NamedClipboardData> named, Time time);
     // Empties the shared clipboard (whoever holds it).
     void Disown(Time time);
     [[nodiscard]] bool Owns() const { return owns_; }
     [[nodiscard]] bool HasText() const { return owns_ && hasText_; }
     [[nodiscard]] const std::string& Text() const { return text_; }
+    [[nodiscard]] const std::vector<win::detail::NamedClipboardData>& Named() const {
+        return named_;
+    }
+    // Whether other programs can take anything from us.
+    [[nodiscard]] bool HasData() const { return owns_ && (hasText_ || !named_.empty()); }
     [[nodiscard]] ::Window Window() const { return window_; }
 
     // Events for the owner window; each returns true when it was one of ours.
@@ -102,6 +112,8 @@ class SelectionServer {
     bool hasText_ = false;
     Time time_ = 0;
     std::string text_;
+    std::vector<win::detail::NamedClipboardData> named_;
+    std::vector<Atom> namedAtoms_;  // by named_ index
     std::vector<Transfer> transfers_;
 };
 
@@ -110,7 +122,13 @@ class SelectionServer {
 // it offers no text or does not answer in time.
 bool FetchClipboardText(Display* dpy, const Atoms& atoms, ::Window requestor, std::string* utf8);
 
-// At the end of a run, keeps the clipboard text alive for other programs:
+// Reads, of the formats named in `names`, those the clipboard's owner offers.
+void FetchClipboardNamed(Display* dpy, const Atoms& atoms, ::Window requestor,
+                         const std::vector<std::string>& names,
+                         std::vector<win::detail::NamedClipboardData>* found);
+
+// At the end of a run, keeps the clipboard (text and named formats) alive for
+// other programs:
 // asks a running clipboard manager to take a copy (it reads the targets
 // through `server`); without one, or when it refuses, starts a small process
 // of ours on `displayName` that holds the clipboard until another program

@@ -3,9 +3,10 @@
 //
 // With a display, the clipboard is shared with other programs through the
 // driver: new contents are announced when the clipboard is closed, and when
-// another program holds the shared clipboard its text replaces the
-// program's contents the next time the program looks (as CF_TEXT and
-// CF_OEMTEXT).
+// another program holds the shared clipboard its text (as CF_TEXT and
+// CF_OEMTEXT) and whatever it offers under the names of the program's
+// registered formats replace the program's contents the next time the
+// program looks.
 #include "platform/system/clipboard.h"
 
 #include <cstring>
@@ -73,8 +74,34 @@ HGLOBAL TextBlock(const std::string& text) {
     return block;
 }
 
-// When another program holds the shared clipboard, its text is what the
-// clipboard holds now.
+bool HasEntry(UINT format) {
+    for (auto& [f, handle] : Clip().entries) {
+        if (f == format && handle != nullptr) return true;
+    }
+    return false;
+}
+
+HGLOBAL BytesBlock(const std::string& bytes) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    auto* p = static_cast<char*>(GlobalLock(block));
+    if (p == nullptr) {
+        if (block != nullptr) GlobalFree(block);
+        return nullptr;
+    }
+    if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    return block;
+}
+
+UINT FormatOfName(const std::string& name) {
+    auto& names = Clip().formatNames;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name) return kFirstRegisteredFormat + static_cast<UINT>(i);
+    return 0;
+}
+
+// When another program holds the shared clipboard, its text and the blocks it
+// offers under our formats' names are what the clipboard holds now.
 void TakeSharedContents() {
     auto& c = Clip();
     if (c.open) return;
@@ -82,6 +109,13 @@ void TakeSharedContents() {
     if (!CurrentDriver().ClipboardElsewhere(&text)) return;
     ClearEntries();
     c.owner = nullptr;
+    std::vector<NamedClipboardData> named;
+    if (!c.formatNames.empty()) CurrentDriver().ClipboardNamedElsewhere(c.formatNames, &named);
+    for (const NamedClipboardData& d : named) {
+        const UINT format = FormatOfName(d.name);
+        if (format == 0 || HasEntry(format)) continue;
+        if (HGLOBAL block = BytesBlock(d.bytes)) c.entries.emplace_back(format, block);
+    }
     if (text.empty()) return;
     std::string oem = TextFromOthers(TextForOthers(text, ANSI_CHARSET), OEM_CHARSET);
     if (HGLOBAL block = TextBlock(text)) c.entries.emplace_back(CF_TEXT, block);
@@ -92,13 +126,6 @@ std::string EntryText(UINT format) {
     std::vector<std::uint8_t> bytes = ClipboardBytes(format);
     std::string s(bytes.begin(), bytes.end());
     return s.substr(0, s.find('\0'));
-}
-
-bool HasEntry(UINT format) {
-    for (auto& [f, handle] : Clip().entries) {
-        if (f == format && handle != nullptr) return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -127,6 +154,24 @@ std::string TextFromOthers(std::string_view utf8, BYTE charSet) {
 
 bool ClipboardHoldsData() {
     return !Clip().entries.empty();
+}
+
+std::vector<NamedClipboardData> ClipboardNamedDataForOthers() {
+    std::vector<NamedClipboardData> out;
+    for (auto& [format, handle] : Clip().entries) {
+        if (format < kFirstRegisteredFormat || handle == nullptr || IsObjectFormat(format))
+            continue;
+        const std::size_t index = format - kFirstRegisteredFormat;
+        if (index >= Clip().formatNames.size()) continue;
+        const std::vector<std::uint8_t> bytes = ClipboardBytes(format);
+        out.push_back(
+            NamedClipboardData{Clip().formatNames[index], std::string(bytes.begin(), bytes.end())});
+    }
+    return out;
+}
+
+std::vector<std::string> RegisteredClipboardFormatNames() {
+    return Clip().formatNames;
 }
 
 bool ClipboardTextForOthers(std::string* utf8) {

@@ -55,8 +55,10 @@ void Copy(HWND hwnd) {
     std::memcpy(GlobalLock(block), kCopied, std::strlen(kCopied) + 1);
     GlobalUnlock(block);
     SetClipboardData(CF_TEXT, block);
-    // A private format stays inside the program.
+    // A format registered by name goes out under that name.
     HGLOBAL own = GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(GlobalLock(own), "PRV", 4);
+    GlobalUnlock(own);
     SetClipboardData(RegisterClipboardFormat("ProbePrivate"), own);
     CloseClipboard();
     ++probe.copies;

@@ -9,7 +9,7 @@
 #     settings files written.
 #  2. the probe program: scroll-bar arrow, page and thumb drag (the thumb is
 #     drawn where it went); clipboard text to and from xclip (UTF-8, degree
-#     sign, line ends; the probe's private format stays inside); an owned box
+#     sign, line ends; the probe's registered format by its name); an owned box
 #     refuses clicks and the close box to its owner and Escape cancels it; the
 #     close box (WM_DELETE_WINDOW) ends the probe; after the probe quits
 #     its text stays on the clipboard, served by a small process that ends when
@@ -254,7 +254,10 @@ if [ -n "$PWIN" ]; then
   timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
   check "offered as UTF8_STRING" grep -qx UTF8_STRING "$WORK/targets"
   check "offered as STRING" grep -qx STRING "$WORK/targets"
-  check "the private format stays inside" sh -c "! grep -q ProbePrivate '$WORK/targets'"
+  check "the registered format is offered by its name" grep -qx ProbePrivate "$WORK/targets"
+  timeout 10 xclip -selection clipboard -t ProbePrivate -o >"$WORK/got" 2>/dev/null
+  printf 'PRV\000' >"$WORK/expected"
+  check "its bytes are read as the program put them" cmp -s "$WORK/got" "$WORK/expected"
   timeout 10 xclip -selection clipboard -t STRING -o >"$WORK/got" 2>/dev/null
   printf 'Scale at 25 \260C\nline two' >"$WORK/expected"
   check "STRING is Latin-1" cmp -s "$WORK/got" "$WORK/expected"
@@ -307,6 +310,9 @@ if [ -n "$PWIN" ]; then
   timeout 10 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
   check "the text is still on the clipboard after the probe ended" \
     cmp -s "$WORK/got" "$WORK/expected"
+  timeout 10 xclip -selection clipboard -t ProbePrivate -o >"$WORK/got" 2>/dev/null
+  printf 'PRV\000' >"$WORK/expected"
+  check "so is the registered format" cmp -s "$WORK/got" "$WORK/expected"
   SERVER=$(xdotool search --name '^tarvex clipboard$' 2>/dev/null | head -1)
   SPID=
   [ -n "$SERVER" ] && SPID=$(xprop -id "$SERVER" _NET_WM_PID | sed -n 's/.* = //p')
