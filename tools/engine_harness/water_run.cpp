@@ -8,6 +8,10 @@
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file.h"
 
+namespace {
+constexpr double kWaterLbsPerGallon = 8.34;
+}  // namespace
+
 int LoadWaterFile(const char* path, std::FILE* err) {
     WaterFileData data{};
     const WaterFileStatus status = ReadWaterFile(path, data);
@@ -27,6 +31,14 @@ int LoadWaterFile(const char* path, std::FILE* err) {
     values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
     values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
     values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
+    // A given density scales the mass results, in g/mL, as the water form hands
+    // it on (without one the results stay unscaled).
+    const float density = values[AnalysisElement::kDensity];
+    if (density > 0.0f)
+        values[AnalysisElement::kResultScale] =
+            unitCodes.code[UnitItem::kDensity] == 1
+                ? static_cast<float>(density / kWaterLbsPerGallon)
+                : density;
     return kExitOk;
 }
 
