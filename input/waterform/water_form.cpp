@@ -8,6 +8,7 @@
 
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "engine/pipeline/water_carry_over.h"
 #include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
 #include "graphs/text_colour_records.h"
@@ -109,6 +110,7 @@ void OnRecalculate(win::HWND form) {
         currentWaterTemperatures[0] = currentWaterTemperatures[1] =
             currentAnalysis.values[E::kTemperature];
         ClearWaterResults(water);
+        ClearWaterCarryOver();
     }
     win::EndDialog(form, 1);
 }

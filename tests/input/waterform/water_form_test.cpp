@@ -2,7 +2,9 @@
 // Recalculate, the field rules and the colours of the sulfide fields.
 #include "input/waterform/water_form.h"
 
+#include "engine/carbonate/carbonate_records.h"
 #include "engine/pipeline/calc_water_analysis.h"
+#include "engine/saturation/water_results_records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/residence_records.h"
 #include "input/unit_factor_table.h"
@@ -161,10 +163,16 @@ TEST_F(WaterFormTest, PasteShowsThePastedWaterAsStored) {
 TEST_F(WaterFormTest, RecalculateStoresTheFormsValuesAlone) {
     StoreSurfaceWater();
     surfaceWater.values[E::kBicarbonate] = 170.0f;  // what a calculation left
+    dissolvedCO2Copy = 12.0f;                       // and handed to the next one
+    currentHCO3 = 150.0f;
+    acidDemand = 3.0f;
     Run(0, [](win::HWND form) { Press(form, C::kRecalculate); });
     EXPECT_EQ(dialogResult, 1);
     EXPECT_EQ(surfaceWater.values[E::kBicarbonate], 0.0f);
     EXPECT_EQ(surfaceWater.values[E::kCalcium], 412.0f);
+    EXPECT_EQ(dissolvedCO2Copy, 0.0f);
+    EXPECT_EQ(currentHCO3, 0.0f);
+    EXPECT_EQ(acidDemand, 0.0f);
 }
 
 }  // namespace

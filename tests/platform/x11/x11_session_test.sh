@@ -15,6 +15,9 @@
 #     its text stays on the clipboard, served by a small process that ends when
 #     another program takes the clipboard.
 #  3. with a clipboard manager running, the probe's text goes to it at exit.
+#  3b. tarvex: INPUT, Source Water Analysis and Copy in the form put the
+#     analysis on the clipboard as "tkIntermediate" (3,104 bytes, read by
+#     xclip); after QUIT with Yes to leaving it there it is still readable.
 #  4. under a window manager (twm, where installed): the units box is again
 #     visible on top inside its frame, Enter answers it, QUIT ends the program.
 # Every process started here is ended here. Exit 77 (skipped) without the X
@@ -353,6 +356,75 @@ fi
 printf 'taken' | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
 PIDS="$PIDS $!"
 wait_exit $MANAGER_PID 10
+
+# ---- 3b. an analysis copied from the water form --------------------------------
+# INPUT, Source Water Analysis by its mnemonic; in the form Copy is five tab
+# stops back from the first field; then Escape, QUIT, No to saving and Yes to
+# leaving the analysis on the clipboard.
+(cd "$WORK/run" && exec timeout 120 "$TARVEX" >"$WORK/tarvex3.out" 2>&1) &
+TARVEX_PID=$!
+PIDS="$PIDS $TARVEX_PID"
+MAIN=
+if wait_for 30 xdotool search --classname '^tarvex$'; then
+  MAIN=$(xdotool search --classname '^tarvex$' | head -1)
+fi
+check "analysis: the main window is shown" test -n "$MAIN"
+if [ -n "$MAIN" ]; then
+  sleep 0.5
+  geometry "$MAIN"
+  xdotool mousemove $((X + 20)) $((Y + 32)) click 1
+  wait_for 10 xdotool search --name '^FILES$'
+  xdotool key Right
+  wait_for 10 xdotool search --name '^INPUT$'
+  xdotool key s
+  FORM=
+  if wait_for 10 xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM$'; then
+    FORM=$(xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM$' | head -1)
+  fi
+  check "analysis: the source water form opens" test -n "$FORM"
+  if [ -n "$FORM" ]; then
+    sleep 0.5
+    xdotool key --delay 150 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return
+    # The empty water's warning that no carbonate equilibrium is present.
+    if wait_for 10 xdotool search --name '^WARNING$'; then xdotool key Return; fi
+    wait_for 10 sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
+    timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
+    check "analysis: tkIntermediate is offered" grep -qx tkIntermediate "$WORK/targets"
+    timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis" 2>/dev/null
+    check "analysis: its 3104 bytes are read" [ "$(wc -c <"$WORK/analysis")" = 3104 ]
+    xdotool key Escape
+    check "analysis: Escape closes the form" \
+      wait_for 10 sh -c "! xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM\$'"
+  fi
+  xdotool mousemove $((X + 20)) $((Y + 32)) click 1
+  POPUP=
+  if wait_for 10 xdotool search --name '^FILES$'; then
+    POPUP=$(xdotool search --name '^FILES$' | head -1)
+  fi
+  if [ -n "$POPUP" ]; then
+    geometry "$POPUP"
+    xdotool mousemove $((X + 30)) $((Y + HEIGHT - 10)) click 1
+  fi
+  if wait_for 10 xdotool search --name '^DATA HAS CHANGED!$'; then
+    xdotool key --delay 150 Tab Return  # No
+  fi
+  check "analysis: the clipboard question is asked" \
+    wait_for 10 xdotool search --name '^DELETE CLIPBOARD ANALYSIS[?]$'
+  xdotool key Return  # Yes
+fi
+if wait_exit $TARVEX_PID 30; then
+  check "analysis: tarvex ends with exit code 0 (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
+else
+  check "analysis: tarvex ends after QUIT" false
+fi
+timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis2" 2>/dev/null
+check "analysis: still readable after the program quit" cmp -s "$WORK/analysis" "$WORK/analysis2"
+SERVER=$(xdotool search --name '^tarvex clipboard$' 2>/dev/null | head -1)
+if [ -n "$SERVER" ]; then
+  PIDS="$PIDS $(xprop -id "$SERVER" _NET_WM_PID | sed -n 's/.* = //p')"
+fi
+printf 'taken' | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+PIDS="$PIDS $!"
 
 # ---- 4. under a window manager ----------------------------------------------------
 if command -v twm >/dev/null 2>&1; then

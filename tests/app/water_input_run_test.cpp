@@ -1,0 +1,168 @@
+// A scripted run that types the bundled sea water into the source water form,
+// copies it and stores it: the analysis on the clipboard in base units with the
+// engine's results, the menu afterwards, and the exit questions.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/program.h"
+#include "common/byte_io.h"
+#include "engine/pipeline/service_hooks.h"
+#include "engine/records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/records.h"
+#include "input/clipboard_records.h"
+#include "input/records.h"
+#include "input/water_temperature_records.h"
+#include "input/waterform/water_form_records.h"
+#include "platform/gdi/gdi.h"
+#include "platform/win.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/records.h"
+#include "shell/startup/startup_records.h"
+#include "treatment/records.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class WaterInputRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("tarvex_app_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        Fresh();
+    }
+    void TearDown() override {
+        Fresh();
+        fs::remove_all(folder);
+    }
+    void Fresh() {
+        win::ResetPlatform();
+        win::ResetGdi();
+        ResetShellRecords();
+        ResetDisplaySettingsRecords();
+        ResetStartupRecords();
+        ResetEngineRecords();
+        ResetInputRecords();
+        ResetClipboardRecords();
+        ResetWaterFormRecords();
+        ResetWaterTemperatureRecords();
+        ResetTreatmentRecords();
+        ResetGraphsRecords();
+        ResetGraphIndexRecords();
+        ResetServiceHooks();
+        win::SetPathRoot(folder.string());
+    }
+    int Run(const std::string& script) {
+        std::ofstream(folder / "script.txt") << script;
+        ProgramOptions o;
+        std::string error;
+        EXPECT_TRUE(ParseCommandLine(
+            {"--headless", "--desktop", "1280x1024", "--script", (folder / "script.txt").string(),
+             "--log", (folder / "run.log").string()},
+            o, error));
+        return RunProgram(o);
+    }
+    std::string Log() const {
+        std::ifstream in(folder / "run.log", std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::vector<uint8_t> Bytes(const std::string& name) const {
+        std::ifstream in(folder / name, std::ios::binary);
+        return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    }
+    fs::path folder;
+};
+
+// The "SR slot value" lines of the engine harness's recorded run on the same
+// water (tarvex-engine water data/samples/seawater.wat).
+std::map<int, double> HarnessResults() {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/tests/harness/fixtures/water_seawater.txt");
+    std::map<int, double> results;
+    std::string tag;
+    int slot = 0;
+    double value = 0.0;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        if (words >> tag >> slot >> value && tag == "SR") results[slot] = value;
+    }
+    return results;
+}
+
+TEST_F(WaterInputRunTest, SeaWaterCopiedFromTheSourceForm) {
+    const std::string script =
+        "dialog 80 set 407 8.1\n"
+        "dialog 80 set 400 412\n"
+        "dialog 80 set 401 1290\n"
+        "dialog 80 set 402 0.01\n"
+        "dialog 80 set 403 7.9\n"
+        "dialog 80 set 404 10760\n"
+        "dialog 80 set 405 399\n"
+        "dialog 80 set 406 0.18\n"
+        "dialog 80 set 414 19350\n"
+        "dialog 80 set 415 2710\n"
+        "dialog 80 set 472 67\n"
+        "dialog 80 set 425 1.3\n"
+        "dialog 80 set 413 4.5\n"
+        "dialog 80 set 422 2\n"
+        "dialog 80 set 419 140\n"
+        "dialog 80 set 427 77\n"
+        "dialog 80 set 429 1\n"
+        "dialog 80 set 428 1.025\n"
+        "dialog 80 press 1278\n"
+        "dialog 80 press 1\n"
+        "menu 1030\n"
+        "clipboard save tkIntermediate " +
+        (folder / "sw.bin").string() +
+        "\n"
+        "menustate\n"
+        "answer no Data has been modified\n"
+        "answer no Did you wish to leave data\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+    const std::string log = Log();
+    EXPECT_NE(log.find("window created DialogBox \"SURFACE WATER CHEMISTRY INPUT FORM\""),
+              std::string::npos);
+    EXPECT_NE(log.find("clipboard holds \"tkIntermediate\" (3104 bytes)"), std::string::npos);
+    EXPECT_NE(log.find("[1030] \" &Source Water Analysis\" (checked)"), std::string::npos) << log;
+    for (const char* id : {"[1036]", "[1037]", "[1038]", "[1039]", "[1040]", "[1048]"}) {
+        const size_t at = log.find(id);
+        ASSERT_NE(at, std::string::npos) << id;
+        const std::string line = log.substr(at, log.find('\n', at) - at);
+        EXPECT_EQ(line.find("(grayed)"), std::string::npos) << line;
+    }
+    EXPECT_NE(log.find("message box \"DATA HAS CHANGED!\""), std::string::npos);
+    EXPECT_NE(log.find("message box \"DELETE CLIPBOARD ANALYSIS?\""), std::string::npos);
+    EXPECT_NE(log.find("exit code 0"), std::string::npos);
+
+    const std::vector<uint8_t> block = Bytes("sw.bin");
+    ASSERT_EQ(block.size(), 3104u);
+    auto slot = [&](int k) { return bytes::GetF32(block.data() + 4 * k); };
+    EXPECT_NEAR(slot(0), 8.1, 1e-5);
+    EXPECT_NEAR(slot(7), 412.0, 1e-3);
+    EXPECT_NEAR(slot(15), 25.0, 1e-4);  // 77 F
+    // The engine's bicarbonate, carbonate and both alkalinities as the harness
+    // finds them for the same water.
+    std::map<int, double> harness = HarnessResults();
+    const std::pair<int, int> pairs[] = {{55, 27}, {56, 29}, {58, 28}, {59, 30}};
+    for (const auto& [clip, result] : pairs) {
+        ASSERT_EQ(harness.count(result), 1u) << result;
+        EXPECT_NEAR(slot(clip), harness[result], 0.01 * harness[result]) << clip;
+    }
+}
+
+}  // namespace
