@@ -4,13 +4,42 @@
 
 namespace DialogId {
 enum : int {
+    kUnits1280 = 27,      // "ANALYTICAL UNITS SELECTION" for desktops of 1280 x 1025
+    kUnits640 = 28,       // ... 640 x 480
+    kUnits800 = 29,       // ... 800 x 601
     kCalendar = 72,       // "CALENDAR INPUT"
     kWaterForm1200 = 80,  // the water analysis form for desktops of 1200 x 900
     kWaterForm640 = 81,   // ... 640 x 480
     kWaterForm800 = 82,   // ... 800 x 600
     kWaterForm1440 = 83,  // ... 1440 x 1100
+    kWhatIf1200 = 84,     // " Single Water 'What-if' Scenarios" for desktops of 1200 x 900
+    kWhatIf640 = 85,      // ... 640 x 480
 };
 }  // namespace DialogId
+
+// The units dialog (templates 27 to 29): the buttons; each unit item's scroll
+// bar carries the id of the item's field on the water form, and its label the
+// id of the form's unit caption where the form has one.
+namespace UnitsControl {
+enum : int {
+    kOk = 1,
+    kCancel = 2,
+    kPpm = 631,
+    kMgPerL = 632,
+    kEpm = 633,
+    kSodium = 634,
+    kPotassium = 635,
+    kChloride = 636,
+    kSulfate = 637,
+    kNitrate = 638,
+    kEpmAlso = 646,
+    kCombination = 659,
+    kAsTheIon = 660,
+    kAsCaCO3 = 663,
+    kFirstFontControl = 589,  // the controls from here to kLastFontControl take the
+    kLastFontControl = 665,   // dialog's font
+};
+}  // namespace UnitsControl
 
 // Dialog 72.
 namespace CalendarDialogControl {
@@ -142,3 +171,65 @@ enum : int {
     kZinc = 654,
 };
 }  // namespace WaterFormCaption
+
+// The single-water what-if settings (templates 84 and 85).
+namespace WhatIfControl {
+enum : int {
+    kOk = 1,
+    kCancel = 2,
+    kForcePhForPressure = 377,
+    kPhHigh = 530,
+    kPhEval = 531,
+    kTemperatureHigh = 532,
+    kPhLow = 533,
+    kTemperatureLow = 534,
+    kTemperatureEval = 535,
+    kPressureLow = 536,
+    kPressureHigh = 537,
+    kPressureEval = 538,
+    kPco2Eval = 539,
+    kPco2Low = 540,
+    kPco2High = 541,
+    kSulfuricAcid = 542,
+    kHydrochloricAcid = 543,
+    kCarbonDioxide = 544,
+    kCausticSoda = 545,
+    kCausticPotash = 546,
+    kSodaAsh = 547,
+    kSodiumBicarbonate = 548,
+    kLime = 549,
+    kPhTarget = 550,
+    kDefaultCurve = 551,
+    kUserDefined = 552,
+    kLawrenceCaldwell = 553,
+    kOddoTomson = 554,
+    kExtrapolated = 555,
+    kTheoretical = 556,
+    kNoAcid = 587,
+    kNoAlkali = 588,
+    kGraph1 = 1263,
+    kGraph2 = 1264,
+    kGraph3 = 1265,
+    kGraph4 = 1266,
+    kGraph1Button = 1272,
+    kGraph2Button = 1273,
+    kGraph3Button = 1274,
+    kGraph4Button = 1276,
+    kMakeDefault = 1277,
+    kUseInputPh = 1500,
+    kUseInputTemperature = 1505,
+    kCorrectPhForTemperature = 1510,
+    kSaturatedSteamLine = 1680,
+    kWellLogPt = 1681,
+    kTypicalP = 1682,
+    kBottomHoleTemperature = 4310,
+    kSeparatorTemperature = 4315,
+    kFlashedTemperature = 4320,
+    kBottomHolePressure = 4325,
+    kSeparatorPressure = 4330,
+    kFlashedPressure = 4335,
+    kDepth = 4336,
+    kTemperatureUnit = 4340,
+    kPressureUnit = 4345,
+};
+}  // namespace WhatIfControl

@@ -67,3 +67,8 @@ void RegisterReportPictures();
 // its four screen sizes.
 void RegisterCalendarDialog();
 void RegisterWaterFormTemplates();
+
+// Templates 27 to 29, the units dialog, and 84 and 85, the single-water
+// what-if settings.
+void RegisterUnitsDialogTemplates();
+void RegisterWhatIfDialogTemplates();

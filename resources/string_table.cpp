@@ -50,4 +50,6 @@ void RegisterProgramResources() {
     RegisterReportPictures();
     RegisterCalendarDialog();
     RegisterWaterFormTemplates();
+    RegisterUnitsDialogTemplates();
+    RegisterWhatIfDialogTemplates();
 }

@@ -15,6 +15,7 @@
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"
 #include "input/residence_records.h"
+#include "input/units/units_dialog.h"
 #include "input/water_temperature_records.h"
 #include "input/waterform/form_captions.h"
 #include "input/waterform/form_fields.h"
@@ -149,10 +150,11 @@ void OnPaste(win::HWND form) {
     mainWindowState.currentWater = kept;
 }
 
-// Change Units: the values are read and the same numbers shown under the
-// captions of the units now chosen (the units dialog opens here once it exists).
+// Change Units: the values are read, the units chosen, and the same numbers
+// shown under the captions of the units now chosen.
 void OnChangeUnits(win::HWND form) {
     PredictPh(form);
+    OpenUnitsDialog(form);
     unitsRedisplay = 1;
     ShowAnalysisFields(form);
     unitsRedisplay = 0;

@@ -2,11 +2,11 @@
 // what-if, mixing, multi-mix, well-log and print commands, and the display and
 // print option dialogs are wired by their own subsystems' steps; until then
 // their ids go to the default processing like any id without a handler:
-//   113 multi-mix input, 1033 pH curve, 1065 units,
-//   1070 constant values, 1071 momentary excess, 1041 and 1047 what-if
-//   settings, 1036-1040, 228-230, 1042-1047, 114, 1248, 1250-1252 what-if,
-//   mixing and well-log commands, 1048-1054 and 4285 printing, 1027 What's
-//   Stored, 10 About, 1008 output size, 211-215 display and print selections.
+//   113 multi-mix input, 1033 pH curve, 1070 constant values, 1071 momentary
+//   excess, 1041 and 1047 what-if settings, 1036-1040, 228-230, 1042-1047,
+//   114, 1248, 1250-1252 what-if, mixing and well-log commands, 1048-1054 and
+//   4285 printing, 1027 What's Stored, 10 About, 1008 output size, 211-215
+//   display and print selections.
 #include "shell/menu/menu_dispatch.h"
 
 #include "engine/pipeline/service_hooks.h"
@@ -15,6 +15,7 @@
 #include "resources/resource_ids.h"
 #include "shell/commands/print_option_commands.h"
 #include "shell/commands/quit_sequence.h"
+#include "shell/commands/units_command.h"
 #include "shell/commands/water_input_commands.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/menu/help_commands.h"
@@ -86,6 +87,7 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kInjectionWaterAnalysis, InjectionWaterInput},
     {MenuCommand::kFormationWaterAnalysis, FormationWaterInput},
     {MenuCommand::kSelectProduct, SelectProduct},
+    {MenuCommand::kInputUnits, InputUnits},
     {MenuCommand::kChooseGraphs, ChooseGraphs},
     {MenuCommand::kPrintMode, PrintMode},
     {MenuCommand::kThreeDGraphTypes, ThreeDGraphTypes},
