@@ -3,7 +3,7 @@
 // print option dialogs are wired by their own subsystems' steps; until then
 // their ids go to the default processing like any id without a handler:
 //   113 multi-mix input, 1033 pH curve, 1070 constant values, 1071 momentary
-//   excess, 1041 and 1047 what-if settings, 1036-1040, 228-230, 1042-1047,
+//   excess, 1047 mixing zone settings, 1036-1040, 228-230, 1042-1047,
 //   114, 1248, 1250-1252 what-if, mixing and well-log commands, 1048-1054 and
 //   4285 printing, 1027 What's Stored, 10 About, 1008 output size, 211-215
 //   display and print selections.
@@ -17,6 +17,7 @@
 #include "shell/commands/quit_sequence.h"
 #include "shell/commands/units_command.h"
 #include "shell/commands/water_input_commands.h"
+#include "shell/commands/whatif_settings_command.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/menu/help_commands.h"
 #include "shell/menu/menu_texts.h"
@@ -88,6 +89,7 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kFormationWaterAnalysis, FormationWaterInput},
     {MenuCommand::kSelectProduct, SelectProduct},
     {MenuCommand::kInputUnits, InputUnits},
+    {MenuCommand::kSelectParameters, SelectParameters},
     {MenuCommand::kChooseGraphs, ChooseGraphs},
     {MenuCommand::kPrintMode, PrintMode},
     {MenuCommand::kThreeDGraphTypes, ThreeDGraphTypes},

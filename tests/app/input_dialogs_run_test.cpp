@@ -1,6 +1,7 @@
-// A scripted run that types the bundled sea water into the source water form,
-// copies it and stores it: the analysis on the clipboard in base units with the
-// engine's results, the menu afterwards, and the exit questions.
+// Scripted runs of the input dialogs: the bundled sea water typed into the
+// source water form, copied and stored (the analysis on the clipboard in base
+// units with the engine's results, the menu afterwards, the exit questions);
+// a unit chosen and a what-if range made the default.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -34,7 +35,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class WaterInputRunTest : public ::testing::Test {
+class InputDialogsRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
@@ -104,7 +105,7 @@ std::map<int, double> HarnessResults() {
     return results;
 }
 
-TEST_F(WaterInputRunTest, SeaWaterCopiedFromTheSourceForm) {
+TEST_F(InputDialogsRunTest, SeaWaterCopiedFromTheSourceForm) {
     const std::string script =
         "dialog 80 set 407 8.1\n"
         "dialog 80 set 400 412\n"
@@ -163,6 +164,37 @@ TEST_F(WaterInputRunTest, SeaWaterCopiedFromTheSourceForm) {
         ASSERT_EQ(harness.count(result), 1u) << result;
         EXPECT_NEAR(slot(clip), harness[result], 0.01 * harness[result]) << clip;
     }
+}
+
+// Calcium in German degrees, and the what-if high temperature of 140 made the
+// default with the print mode of 1 that the configuration file held.
+TEST_F(InputDialogsRunTest, UnitsAndWhatIfDefaults) {
+    ASSERT_EQ(Run("menu 1028\n"), 0);
+    {
+        std::fstream config(folder / "zorin.cnf", std::ios::in | std::ios::out | std::ios::binary);
+        config.seekp(14);
+        config.write("\1\0\0\0", 4);
+    }
+    Fresh();
+    ASSERT_EQ(Run("dialog 29 scroll 400 down 3\n"
+                  "dialog 29 read 589\n"
+                  "dialog 29 press 1\n"
+                  "menu 1065\n"
+                  "dialog 84 set 532 140\n"
+                  "dialog 84 click 1277\n"
+                  "dialog 84 press 1\n"
+                  "menu 1041\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_NE(Log().find("read 589 \"(as \xB0Ger)\""), std::string::npos) << Log();
+    const std::vector<uint8_t> units = Bytes("plunit.cnf");
+    ASSERT_EQ(units.size(), 104u);
+    EXPECT_EQ(bytes::GetU16(units.data()), 3);
+    const std::vector<uint8_t> config = Bytes("zorin.cnf");
+    ASSERT_EQ(config.size(), 1082u);
+    EXPECT_EQ(bytes::GetF32(config.data() + 1074), 140.0f);
+    EXPECT_EQ(bytes::GetU32(config.data() + 14), 1u);
 }
 
 }  // namespace

@@ -1,0 +1,381 @@
+// Filling the what-if dialog's fields and reading them back with their checks.
+#include "input/whatif/whatif_fields.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/records.h"
+#include "input/records.h"
+#include "input/whatif/graph_choice_name.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/window/window.h"
+#include "reporttext/format/format_value.h"
+#include "resources/dialog_ids.h"
+#include "scenarios/wells/well_stations.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace W = WhatIfControl;
+
+const TemperatureUnitInfo kTemperatureUnits[3] = {
+    {"\xB0"
+     "F",
+     'F', 30.0f, 572.0f},
+    {"\xB0"
+     "C",
+     'C', -2.0f, 300.0f},
+    {"\xB0"
+     "K",
+     'K', 270.0f, 578.0f},
+};
+const PressureUnitInfo kPressureUnits[4] = {
+    {"Atm.", 1.0f, 1000.0f},
+    {"Bars", 1.0f, 1000.0f},
+    {"PSI", 14.7f, 14700.0f},
+    {"KPa", 100.0f, 100000.0f},
+};
+
+uint16_t TemperatureCode() {
+    const uint16_t c = unitCodes.code[UnitItem::kTemperature];
+    return c < 3 ? c : 0;
+}
+uint16_t PressureCode() {
+    const uint16_t c = unitCodes.code[UnitItem::kPressure];
+    return c < 4 ? c : 0;
+}
+
+// A field's text in the adaptive form (six significant figures).
+void ShowValue(win::HWND dialog, int id, double value) {
+    char text[32] = {};
+    FormatValueAdaptive(value, 6, text);
+    win::SetDlgItemText(dialog, id, text);
+}
+
+// Well-log defaults by temperature code (0 F, 1 C, 2 K) or pressure code.
+struct WellDefault {
+    int id;
+    int field;
+    bool temperature;
+    const char* shown[4];  // shown at opening when the value is out of range (or 0)
+    float stored[4];       // stored for a value of 0 or less
+};
+const WellDefault kWellDefaults[6] = {
+    {W::kBottomHoleTemperature,
+     WellLogField::kBottomHoleTemperature,
+     true,
+     {"280.0", "134.0", "280.0"},
+     {280.0f, 134.0f, 407.0f}},
+    {W::kSeparatorTemperature,
+     WellLogField::kSeparatorTemperature,
+     true,
+     {"130.0", "50.0", "130.0"},
+     {130.0f, 50.0f, 323.0f}},
+    {W::kFlashedTemperature,
+     WellLogField::kFlashedTemperature,
+     true,
+     {"80.0", "27.0", "80.0"},
+     {80.0f, 27.0f, 300.0f}},
+    {W::kBottomHolePressure,
+     WellLogField::kBottomHolePressure,
+     false,
+     {"20.0", "20.0", "150.0", "2000.0"},
+     {20.0f, 20.0f, 150.0f, 2000.0f}},
+    {W::kSeparatorPressure,
+     WellLogField::kSeparatorPressure,
+     false,
+     {"10.0", "10.0", "150.0", "1000.0"},
+     {3.0f, 3.0f, 50.0f, 300.0f}},
+    {W::kFlashedPressure, 5, false, {"1.0", "1.0", "15.0", "100.0"}, {1.0f, 1.0f, 14.7f, 100.0f}},
+};
+
+bool InTemperatureRange(float v) {
+    const TemperatureUnitInfo& t = TemperatureUnitOf(TemperatureCode());
+    return v >= t.low && v <= t.high;
+}
+bool InPressureRange(float v) {
+    const PressureUnitInfo& p = PressureUnitOf(PressureCode());
+    return v >= p.low && v <= p.high;
+}
+bool ShownPh(float v) {
+    return v == 0.0f || (v > 0.000001f && v <= 14.0f);
+}
+
+void FillWellLog(win::HWND dialog) {
+    const uint16_t tc = TemperatureCode();
+    const uint16_t pc = PressureCode();
+    for (const WellDefault& w : kWellDefaults) {
+        const float v = wellLogSpecs.value[w.field];
+        const bool shown = w.temperature ? InTemperatureRange(v) : v != 0.0f;
+        if (shown)
+            ShowValue(dialog, w.id, v);
+        else
+            win::SetDlgItemText(dialog, w.id, w.shown[w.temperature ? tc : pc]);
+    }
+    const float depth = wellLogSpecs.value[WellLogField::kDepth];
+    if (depth >= 0.0f)
+        ShowValue(dialog, W::kDepth, depth);
+    else
+        win::SetDlgItemText(dialog, W::kDepth, "100.0");
+}
+
+void Warn(win::HWND dialog, const char* text) {
+    win::MessageBox(dialog, text, "WARNING", win::MB_ICONINFORMATION);
+}
+
+void WarnEmptyRanges(win::HWND dialog) {
+    const WhatIfSettings& s = whatIfSettings;
+    if (s.temperatureLow == s.temperatureHigh)
+        Warn(dialog,
+             "Minimum and Maximum Temperature cannot be the same! Please change to a valid range!");
+    if (s.phLow == s.phHigh)
+        Warn(dialog, "Minimum and Maximum pH cannot be the same! Please change to a valid range!");
+    if (s.pco2Low == s.pco2High)
+        Warn(dialog, unitCodes.code[UnitItem::kGasCo2] == 5
+                         ? "Minimum and Maximum Mole % CO2 are the same! Please change to a valid "
+                           "range if you will be doing pCO2 profiles!"
+                         : "Minimum and Maximum pCO2 cannot be the same! Please change to a valid "
+                           "range!");
+}
+
+void Check(win::HWND dialog, int id, bool on) {
+    win::CheckDlgButton(dialog, id, on ? win::BST_CHECKED : win::BST_UNCHECKED);
+}
+
+void FillRanges(win::HWND dialog) {
+    const WhatIfSettings& s = whatIfSettings;
+    const char* phDefaults[3] = {"5.60", "8.00", "6.50"};
+    const int phIds[3] = {W::kPhLow, W::kPhHigh, W::kPhEval};
+    const float ph[3] = {s.phLow, s.phHigh, s.phEval};
+    for (int i = 0; i < 3; ++i) {
+        if (ShownPh(ph[i]))
+            ShowValue(dialog, phIds[i], ph[i]);
+        else
+            win::SetDlgItemText(dialog, phIds[i], phDefaults[i]);
+    }
+    Check(dialog, W::kUseInputPh, whatIfOptions.useInputPh != 0);
+    Check(dialog, W::kCorrectPhForTemperature, whatIfOptions.correctPhForTemperature != 0);
+    win::EnableWindow(win::GetDlgItem(dialog, W::kPhEval), whatIfOptions.useInputPh == 0);
+
+    const uint16_t gc = unitCodes.code[UnitItem::kGasCo2];
+    const int co2Column = gc == 0 ? 0 : gc == 3 ? 2 : 1;
+    const char* co2Defaults[3][3] = {
+        {"0.0034", "1.00034", "0.0034"}, {"1.0", "5.0", "1.0"}, {"0.34", "100.0", ""}};
+    const int co2Ids[3] = {W::kPco2Low, W::kPco2High, W::kPco2Eval};
+    const float co2[3] = {s.pco2Low, s.pco2High, s.pco2Eval};
+    for (int i = 0; i < 3; ++i) {
+        if (co2[i] >= 0.0f)
+            ShowValue(dialog, co2Ids[i], co2[i]);
+        else
+            win::SetDlgItemText(dialog, co2Ids[i], co2Defaults[co2Column][i]);
+    }
+
+    const uint16_t pc = PressureCode();
+    const char* pressureLow[4] = {"1.0", "1.0", "14.7", "100.0"};
+    const char* pressureHigh[4] = {"1000.", "1000.", "14700.", "100000."};
+    const int pIds[3] = {W::kPressureLow, W::kPressureHigh, W::kPressureEval};
+    const float p[3] = {s.pressureLow, s.pressureHigh, s.pressureEval};
+    for (int i = 0; i < 3; ++i) {
+        if (InPressureRange(p[i]))
+            ShowValue(dialog, pIds[i], p[i]);
+        else
+            win::SetDlgItemText(dialog, pIds[i], i == 0 ? pressureLow[pc] : pressureHigh[pc]);
+    }
+
+    const uint16_t tc = TemperatureCode();
+    const char* tDefaults[3][3] = {
+        {"60.0", "20.0", "293.0"}, {"120.0", "50.0", "324.0"}, {"110.0", "40.0", "313.0"}};
+    const int tIds[3] = {W::kTemperatureLow, W::kTemperatureHigh, W::kTemperatureEval};
+    const float t[3] = {s.temperatureLow, s.temperatureHigh, s.temperatureEval};
+    for (int i = 0; i < 3; ++i) {
+        if (InTemperatureRange(t[i]))
+            ShowValue(dialog, tIds[i], t[i]);
+        else
+            win::SetDlgItemText(dialog, tIds[i], tDefaults[i][tc]);
+    }
+    Check(dialog, W::kUseInputTemperature, whatIfOptions.useInputTemperature != 0);
+    win::EnableWindow(win::GetDlgItem(dialog, W::kTemperatureEval),
+                      whatIfOptions.useInputTemperature == 0);
+    Check(dialog, W::kForcePhForPressure, whatIfOptions.forcePhToEvalForPressure == 1);
+}
+
+constexpr int kSourceIds[3] = {W::kWellLogPt, W::kSaturatedSteamLine, W::kTypicalP};
+constexpr int kAcidIds[3] = {W::kSulfuricAcid, W::kHydrochloricAcid, W::kCarbonDioxide};
+constexpr int kAlkaliIds[5] = {W::kLime, W::kSodaAsh, W::kSodiumBicarbonate, W::kCausticSoda,
+                               W::kCausticPotash};
+// By method number 0 to 5.
+constexpr int kMethodIds[6] = {W::kTheoretical,      W::kUserDefined,  W::kOddoTomson,
+                               W::kLawrenceCaldwell, W::kExtrapolated, W::kDefaultCurve};
+constexpr int kGraphIds[4] = {W::kGraph1, W::kGraph2, W::kGraph3, W::kGraph4};
+
+void FillChoices(win::HWND dialog) {
+    const uint32_t source = whatIfOptions.wellLogPtSource;
+    for (int i = 0; i < 3; ++i) Check(dialog, kSourceIds[i], source == static_cast<uint32_t>(i));
+
+    const PhControlSettings& ph = phControlSettings;
+    const bool acid = ph.phControlMethod == 1 || ph.phControlMethod == 3;
+    const bool alkali = ph.phControlMethod == 2 || ph.phControlMethod == 3;
+    for (int i = 0; i < 3; ++i) Check(dialog, kAcidIds[i], acid && ph.acidChemical == i);
+    Check(dialog, W::kNoAcid, !acid || ph.acidChemical > 2);
+    for (int i = 0; i < 5; ++i) Check(dialog, kAlkaliIds[i], alkali && ph.alkaliChemical == i);
+    Check(dialog, W::kNoAlkali, !alkali || ph.alkaliChemical > 4);
+
+    if (ph.targetPh > 0.0f && ph.targetPh <= 14.0f)
+        ShowValue(dialog, W::kPhTarget, ph.targetPh);
+    else
+        win::SetDlgItemText(dialog, W::kPhTarget, "7.00");
+    for (int i = 0; i < 6; ++i) Check(dialog, kMethodIds[i], ph.phPredictionMethod == i);
+}
+
+// A number as atof reads it.
+float FieldValue(win::HWND dialog, int id) {
+    char text[64] = {};
+    win::GetDlgItemText(dialog, id, text, sizeof text);
+    return static_cast<float>(std::atof(text));
+}
+
+bool Checked(win::HWND dialog, int id) {
+    return win::IsDlgButtonChecked(dialog, id) == win::BST_CHECKED;
+}
+
+// The reading of one checked field: stored when valid; otherwise the user is
+// asked, and Yes ends the reading at this field.
+class Reader {
+  public:
+    explicit Reader(win::HWND dialog) : dialog_(dialog) {}
+    // False when the reading stops here.
+    template <typename Valid>
+    bool Checked(int id, float& target, Valid valid, const std::string& question) {
+        const float v = FieldValue(dialog_, id);
+        if (valid(v)) {
+            target = v;
+            return true;
+        }
+        const int answer =
+            win::MessageBox(dialog_, question.c_str(), "WARNING", win::MB_YESNO | win::MB_ICONHAND);
+        if (answer == win::IDYES) {
+            result_ = id;
+            return false;
+        }
+        result_ = -1;
+        return true;
+    }
+    [[nodiscard]] int Result() const { return result_ > 0 ? result_ : result_ < 0 ? -1 : 0; }
+
+  private:
+    win::HWND dialog_;
+    int result_ = 0;
+};
+
+}  // namespace
+
+const TemperatureUnitInfo& TemperatureUnitOf(uint16_t code) {
+    return kTemperatureUnits[code < 3 ? code : 0];
+}
+const PressureUnitInfo& PressureUnitOf(uint16_t code) {
+    return kPressureUnits[code < 4 ? code : 0];
+}
+
+std::string PressureRangeText(uint16_t code) {
+    const PressureUnitInfo& p = PressureUnitOf(code);
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Pressure must be in the range of %4f to %4f %s. Please re-enter a valid "
+                  "value. Did you wish to re-enter (Y/N)?",
+                  p.low, p.high, p.label);
+    return text;
+}
+
+std::string TemperatureRangeText(uint16_t code) {
+    const TemperatureUnitInfo& t = TemperatureUnitOf(code);
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "Temperature must be in the range of %4f to %4f degrees %c. Please re-enter a "
+                  "valid value. Did you wish to re-enter (Y/N)?",
+                  t.low, t.high, t.letter);
+    return text;
+}
+
+void FillWhatIfFields(win::HWND dialog) {
+    win::EnableWindow(win::GetDlgItem(dialog, W::kUserDefined), resultStatus.alkCurveEntered != 0);
+    win::SetDlgItemText(dialog, W::kTemperatureUnit, TemperatureUnitOf(TemperatureCode()).label);
+    win::SetDlgItemText(dialog, W::kPressureUnit, PressureUnitOf(PressureCode()).label);
+    FillWellLog(dialog);
+    WarnEmptyRanges(dialog);
+    FillRanges(dialog);
+    FillChoices(dialog);
+    for (int i = 0; i < 4; ++i) {
+        char name[kGraphNameChars] = {};
+        GetGraphChoiceName(displaySettings.graphParams[(i + 2) % 4], name);
+        win::SetDlgItemText(dialog, kGraphIds[i], name);
+    }
+    Check(dialog, W::kMakeDefault, false);
+}
+
+int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
+    Reader r(dialog);
+    const uint16_t tc = TemperatureCode();
+    const uint16_t pc = PressureCode();
+
+    float depth = FieldValue(dialog, W::kDepth);
+    v.wellLog.value[WellLogField::kDepth] = depth > 100.0f ? depth : 100.0f;
+    for (const WellDefault& w : kWellDefaults) {
+        const float x = FieldValue(dialog, w.id);
+        v.wellLog.value[w.field] = x > 0.0f ? x : w.stored[w.temperature ? tc : pc];
+    }
+
+    auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
+    auto co2 = [](float x) { return x >= 0.0f; };
+    const PressureUnitInfo& pu = PressureUnitOf(pc);
+    auto pressure = [&pu](float x) { return x >= pu.low && x <= pu.high; };
+    const TemperatureUnitInfo& tu = TemperatureUnitOf(tc);
+    auto temperature = [&tu](float x) { return x >= tu.low && x <= tu.high; };
+    WhatIfSettings& s = v.ranges;
+    const std::string pText = PressureRangeText(pc);
+    const std::string tText = TemperatureRangeText(tc);
+    const bool read = r.Checked(W::kPhLow, s.phLow, ph, kPhRangeText) &&
+                      r.Checked(W::kPhHigh, s.phHigh, ph, kPhRangeText) &&
+                      r.Checked(W::kPhEval, s.phEval, ph, kPhRangeText) &&
+                      r.Checked(W::kPco2Low, s.pco2Low, co2, kPco2RangeText) &&
+                      r.Checked(W::kPco2High, s.pco2High, co2, kPco2RangeText) &&
+                      r.Checked(W::kPco2Eval, s.pco2Eval, co2, kPco2RangeText) &&
+                      r.Checked(W::kPressureLow, s.pressureLow, pressure, pText) &&
+                      r.Checked(W::kPressureHigh, s.pressureHigh, pressure, pText) &&
+                      r.Checked(W::kPressureEval, s.pressureEval, pressure, pText) &&
+                      r.Checked(W::kTemperatureLow, s.temperatureLow, temperature, tText) &&
+                      r.Checked(W::kTemperatureHigh, s.temperatureHigh, temperature, tText) &&
+                      r.Checked(W::kTemperatureEval, s.temperatureEval, temperature, tText);
+    if (!read) return r.Result();
+
+    v.forcePhToEvalForPressure = ::Checked(dialog, W::kForcePhForPressure) ? 1 : 0;
+    for (int i = 0; i < 3; ++i)
+        if (::Checked(dialog, kSourceIds[i])) v.wellLogPtSource = static_cast<uint32_t>(i);
+    v.useInputPh = ::Checked(dialog, W::kUseInputPh) ? 1 : 0;
+    v.useInputTemperature = ::Checked(dialog, W::kUseInputTemperature) ? 1 : 0;
+    v.correctPhForTemperature = ::Checked(dialog, W::kCorrectPhForTemperature) ? 1 : 0;
+    PhControlSettings& c = v.phControl;
+    if (!r.Checked(W::kPhTarget, c.targetPh, ph, kPhTargetRangeText)) return r.Result();
+
+    c.acidChemical = 0xFFFF;
+    for (int i = 0; i < 3; ++i)
+        if (::Checked(dialog, kAcidIds[i])) c.acidChemical = static_cast<uint16_t>(i);
+    c.alkaliChemical = 0xFFFF;
+    for (int i = 0; i < 5; ++i)
+        if (::Checked(dialog, kAlkaliIds[i])) c.alkaliChemical = static_cast<uint16_t>(i);
+    const bool acid = c.acidChemical != 0xFFFF;
+    const bool alkali = c.alkaliChemical != 0xFFFF;
+    c.phControlMethod = acid && alkali ? 3 : acid ? 1 : alkali ? 2 : 0;
+
+    // The first checked method in this order.
+    constexpr int kOrder[6] = {5, 1, 2, 3, 4, 0};
+    int method = -1;
+    for (int m : kOrder)
+        if (method < 0 && ::Checked(dialog, kMethodIds[m])) method = m;
+    if (method < 0) {
+        method = 0;
+        win::MessageBox(dialog, kNoCurveText, "WARNING", win::MB_ICONINFORMATION);
+    }
+    c.phPredictionMethod = static_cast<uint16_t>(method);
+    return r.Result();
+}
