@@ -257,9 +257,12 @@ bool ParseWindowVerb(const std::string& verb, std::string rest, ScriptAction& a,
         return false;
     }
     const bool direction = a.text == "up" || a.text == "down" || a.text == "left" ||
-                           a.text == "right" || a.text == "pageup" || a.text == "pagedown";
+                           a.text == "right" || a.text == "pageup" || a.text == "pagedown" ||
+                           a.text == "top" || a.text == "bottom";
     if (direction && ParseCount(rest, a.number)) return true;
-    why = "scroll wants up, down, left, right, pageup or pagedown and optionally a count";
+    why =
+        "scroll wants up, down, left, right, pageup, pagedown, top or bottom and optionally a "
+        "count";
     return false;
 }
 

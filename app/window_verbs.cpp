@@ -58,8 +58,13 @@ void Scroll(win::HWND w, const ScriptAction& a) {
         win::DragScrollThumb(w, a.vertical ? win::SB_VERT : win::SB_HORZ, a.number);
         return;
     }
-    if (a.text == "pageup" || a.text == "pagedown") {
-        const int code = a.text == "pageup" ? win::SB_PAGEUP : win::SB_PAGEDOWN;
+    // The requests the bar's own buttons cannot make go to the window as they
+    // stand, each closed by the end of the scroll.
+    const char* const names[] = {"pageup", "pagedown", "top", "bottom"};
+    const int codes[] = {win::SB_PAGEUP, win::SB_PAGEDOWN, win::SB_TOP, win::SB_BOTTOM};
+    for (int n = 0; n < 4; ++n) {
+        if (a.text != names[n]) continue;
+        const int code = codes[n];
         for (int i = 0; i < a.number; ++i) {
             win::PostMessage(w, win::WM_VSCROLL, static_cast<win::WPARAM>(code), 0);
             win::PostMessage(w, win::WM_VSCROLL, win::SB_ENDSCROLL, 0);

@@ -6,6 +6,10 @@
 
 // 0, or -1 after a failure that a message box has reported.
 int CopyAnalysis();
+// The right-button copy of the result pages: `label` goes into text
+// `descriptionField` of the current description (cut to its 127 characters),
+// then CopyAnalysis. Its answer.
+int CopyLabelledAnalysis(const char* label, int descriptionField);
 // 0 when an analysis was taken; -1 when the clipboard could not be opened or
 // holds none (the working analysis is then untouched).
 int PasteAnalysis();

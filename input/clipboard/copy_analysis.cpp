@@ -73,6 +73,17 @@ int CopyAnalysis() {
     return 0;
 }
 
+int CopyLabelledAnalysis(const char* label, int descriptionField) {
+    constexpr int kTexts = sizeof currentDescription.text / sizeof currentDescription.text[0];
+    if (descriptionField >= 0 && descriptionField < kTexts) {
+        char* text = currentDescription.text[descriptionField];
+        std::memset(text, 0, sizeof currentDescription.text[0]);
+        const char* from = label != nullptr ? label : "";
+        std::memcpy(text, from, strnlen(from, sizeof currentDescription.text[0] - 1));
+    }
+    return CopyAnalysis();
+}
+
 int PasteAnalysis() {
     reportBuffer.leftMargin = 0;
     if (!win::OpenClipboard(mainWindowState.mainWindow)) {

@@ -3,6 +3,8 @@
 // settings load, so the user sees the program while it reads its files.
 #include "shell/mainwindow/win_main.h"
 
+#include "input/clipboard/clipboard_analysis.h"
+#include "pages/frame/analysis_copy_hook.h"
 #include "platform/system/clipboard.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
@@ -58,6 +60,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallTreatmentHooks();
     InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
     InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
+    InstallAnalysisCopier(CopyLabelledAnalysis);
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

@@ -134,4 +134,67 @@ TEST(PageVerbs, RunOnAnOpenPage) {
     fs::remove_all(folder);
 }
 
+// A page of sixty lines for the scroll names.
+void SixtyLines(const ReportSource&, ReportLayout& l) {
+    l.title = "WATER CHEMISTRY VERSUS pH";
+    for (int line = 0; line < 60; ++line) l.AddText(line, 2, "row " + std::to_string(line));
+}
+
+TEST(PageVerbs, ScrollTopAndBottomReachTheEndsOfThePage) {
+    std::vector<ScriptAction> parsed;
+    std::string error;
+    ASSERT_TRUE(
+        ParseScript("scroll DisplaypHWater bottom\nscroll DisplaypHWater top 2\n", parsed, error))
+        << error;
+    EXPECT_EQ(parsed[1].text, "top");
+    EXPECT_EQ(parsed[1].number, 2);
+    EXPECT_FALSE(ParseScript("scroll DisplaypHWater middle", parsed, error));
+
+    win::ResetPlatform();
+    win::ResetGdi();
+    ResetShellRecords();
+    ResetStartupRecords();
+    ResetPageStateRecords();
+    RegisterProgramResources();
+    ASSERT_EQ(InitApplication(nullptr), 1);
+    const ReportBuilder saved = SetReportBuilder(ReportPage::kProfileChemistry, SixtyLines);
+    screenFonts.pageFont = win::CreateFontA(16, 0, 0, 0, 400, 0, 0, 0, win::OEM_CHARSET, 0, 0, 0,
+                                            win::FIXED_PITCH, "courier new");
+    win::HWND page = win::CreateWindowEx(0, "DisplaypHWater", "WATER CHEMISTRY VERSUS pH",
+                                         win::WS_OVERLAPPEDWINDOW | win::WS_VSCROLL, 100, 100, 700,
+                                         400, nullptr, nullptr, nullptr, nullptr);
+    win::ShowWindow(page, win::SW_SHOWNORMAL);
+    win::UpdateWindow(page);
+    win::SCROLLINFO si;
+    si.fMask = win::SIF_ALL;
+    win::GetScrollInfo(page, win::SB_VERT, &si);
+    ASSERT_GT(si.nMax, static_cast<int>(si.nPage));
+
+    const fs::path folder =
+        fs::temp_directory_path() / ("tarvex_page_scroll_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    RunLog log;
+    ASSERT_TRUE(log.Open((folder / "run.log").string(), folder.string()));
+    std::vector<ScriptAction> down;
+    ASSERT_TRUE(ParseScript("scroll DisplaypHWater bottom\n", down, error));
+    ScriptRunner toBottom(down, log);
+    for (int i = 0; i < 5 && toBottom.Feed(); ++i) win::RunUntilIdle();
+    win::RunUntilIdle();
+    EXPECT_EQ(win::GetScrollPos(page, win::SB_VERT), si.nMax - static_cast<int>(si.nPage) + 1);
+
+    std::vector<ScriptAction> up;
+    ASSERT_TRUE(ParseScript("scroll DisplaypHWater top\n", up, error));
+    ScriptRunner toTop(up, log);
+    for (int i = 0; i < 5 && toTop.Feed(); ++i) win::RunUntilIdle();
+    win::RunUntilIdle();
+    EXPECT_EQ(win::GetScrollPos(page, win::SB_VERT), 0);
+    log.Close(0);
+
+    win::DestroyWindow(page);
+    SetReportBuilder(ReportPage::kProfileChemistry, saved);
+    win::ResetPlatform();
+    win::ResetGdi();
+    fs::remove_all(folder);
+}
+
 }  // namespace

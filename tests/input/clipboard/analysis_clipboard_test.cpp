@@ -333,6 +333,27 @@ TEST_F(AnalysisClipboardTest, ClipboardFailuresAreReportedAndLeaveItUsable) {
     EXPECT_EQ(CopyAnalysis(), 0);  // the clipboard was closed again
 }
 
+// The result pages' right-button copy: the label goes into the chosen text of
+// the current description, cut to fit, and the answer is CopyAnalysis's.
+TEST_F(AnalysisClipboardTest, LabelledCopyWritesItsLabelThenCopies) {
+    std::snprintf(currentDescription.text[6], 128, "an older label that is longer");
+    EXPECT_EQ(CopyLabelledAnalysis("pH 7.5", 6), 0);
+    EXPECT_STREQ(currentDescription.text[6], "pH 7.5");
+    EXPECT_EQ(analysisOnClipboard, 1u);
+    EXPECT_EQ(Block().size(), static_cast<size_t>(kAnalysisTransferBlockBytes));
+
+    const std::string longLabel(200, 'L');
+    EXPECT_EQ(CopyLabelledAnalysis(longLabel.c_str(), 4), 0);
+    EXPECT_EQ(std::string(currentDescription.text[4]), std::string(127, 'L'));
+    EXPECT_EQ(CopyLabelledAnalysis("outside", 8), 0);  // no such text: only the copy
+
+    win::SetClipboardHeldElsewhere(true);
+    EXPECT_EQ(CopyLabelledAnalysis("Multi Mixed Water ", 6), -1);
+    EXPECT_STREQ(currentDescription.text[6], "Multi Mixed Water ");
+    EXPECT_EQ(BoxesCaptioned("Error opening clipboard. Analysis not posted."), 1);
+    win::SetClipboardHeldElsewhere(false);
+}
+
 TEST_F(AnalysisClipboardTest, ResultFormatsStandBesideTheAnalysis) {
     unitCodes.code[UnitItem::kPressure] = PressureUnit::kAtm;
     V()[E::kCalcium] = 40.0f;
