@@ -75,6 +75,11 @@ struct PageDescriptor {
 // water they show (an engine water selector).
 [[nodiscard]] const char* PageTitle(PageClass page, int water);
 
+// What a page's builder lays out: the profile of a profile page, the water a
+// one-water page shows (the blend on the blend pages), else the multi-mix
+// source waters.
+[[nodiscard]] ReportSource PageReportSource(PageClass page);
+
 // The width of a page in character cells: 80 for the one-water and blend
 // pages, 85 for the profile pages, and for the two source-water pages 82 while
 // there are at most seven source waters, else 11 x lastWaterIndex + 16.

@@ -2,6 +2,9 @@
 // (recompute, creation and focus work) are entered here as the pages are
 // built; a page without them paints what its builder lays out.
 #include "pages/frame/page_descriptor.h"
+#include "pages/frame/page_state_records.h"
+#include "pages/onewater/one_water_pages.h"
+#include "reporttext/waterpages/water_pages.h"
 #include "scenarios/multimix/multimix_records.h"
 
 namespace {
@@ -18,9 +21,11 @@ constexpr PagePitch kStd = PagePitch::kStandard;
 // copy, label, label field, width cells, recompute, create, set focus
 const PageDescriptor kDescriptors[kPageClassCount] = {
     {C::kMuWater, 11, nullptr, kRow, 32, false, PagePitch::kRowHeight, 2, P::kWaterChemistry, 0,
-     true, S::kNone, L::kNone, 6, 80, nullptr, nullptr, nullptr},
+     true, S::kNone, L::kNone, 6, 80, LoadAndRecomputeChemistry, LoadAndRecomputeChemistry,
+     nullptr},
     {C::kMuValues, 11, nullptr, kRow, 32, false, kStd, 1, P::kWaterIndicators, 0, true, S::kNone,
-     L::kNone, 6, 80, nullptr, nullptr, nullptr},
+     L::kNone, 6, 80, LoadAndRecomputeIndicators, LoadAndRecomputeIndicators,
+     RecomputeIndicatorsOnFocus},
     {C::kTempWater, 12, "WATER CHEMISTRY VERSUS TEMPERATURE", kRow, 40, false,
      PagePitch::kNoInternalLeading, 2, P::kTempChemistry, ProfileKind::kTemperature, false,
      S::kTemperaturePoint, L::kTemperature, 4, 85, nullptr, nullptr, nullptr},
@@ -45,9 +50,10 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
      2, P::kSourceIndicators, 0, false, S::kSourceWater, L::kMixWater, 6, 0, nullptr, nullptr,
      nullptr},
     {C::kMixedWaterOut, 11, "MIXED WATER CHEMISTRY", kRow, 32, false, kStd, 1, P::kWaterChemistry,
-     0, true, S::kBlend, L::kMultiMixed, 6, 80, nullptr, nullptr, nullptr},
+     0, true, S::kBlend, L::kMultiMixed, 6, 80, LoadAndRecomputeBlendChemistry, nullptr, nullptr},
     {C::kMixedValuesOut, 11, "MIXED WATER DEPOSITION POTENTIAL INDICATORS", kRow, 32, false, kStd,
-     2, P::kWaterIndicators, 0, true, S::kBlend, L::kMultiMixed, 6, 80, nullptr, nullptr, nullptr},
+     2, P::kWaterIndicators, 0, true, S::kBlend, L::kMultiMixed, 6, 80,
+     LoadAndRecomputeBlendIndicators, CreateBlendIndicators, nullptr},
     {C::kPressWater, 12, "WATER CHEMISTRY VERSUS PRESSURE", kRow, 40, false, kStd, 1,
      P::kProfileChemistry, ProfileKind::kPressure, false, S::kPressurePoint, L::kPressure, 6, 85,
      nullptr, nullptr, nullptr},
@@ -56,26 +62,6 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
      85, nullptr, nullptr, nullptr},
 };
 
-const char* OneWaterTitle(bool chemistry, int water) {
-    switch (water) {
-        case WaterSelector::kInjection:
-            return chemistry ? "INJECTION WATER ANALYSIS"
-                             : "INJECTION WATER DEPOSITION POTENTIAL INDICATORS";
-        case WaterSelector::kFormation:
-            return chemistry ? "FORMATION WATER ANALYSIS"
-                             : "FORMATION WATER DEPOSITION POTENTIAL INDICATORS";
-        case WaterSelector::kMixed:
-            return chemistry ? "MIXED WATER CHEMISTRY"
-                             : "MIXED WATER DEPOSITION POTENTIAL INDICATORS";
-        case WaterSelector::kMultiMixSource:
-            return chemistry ? "WATER ANALYSIS FOR MIXING"
-                             : "DEPOSITION POTENTIAL INDICATORS OF WATER SOURCE FOR MIXING";
-        default:
-            return chemistry ? "SURFACE WATER ANALYSIS"
-                             : "SURFACE WATER DEPOSITION POTENTIAL INDICATORS";
-    }
-}
-
 }  // namespace
 
 const PageDescriptor& DescriptorOf(PageClass page) {
@@ -83,9 +69,22 @@ const PageDescriptor& DescriptorOf(PageClass page) {
 }
 
 const char* PageTitle(PageClass page, int water) {
-    if (page == PageClass::kMuWater) return OneWaterTitle(true, water);
-    if (page == PageClass::kMuValues) return OneWaterTitle(false, water);
+    if (page == PageClass::kMuWater) return WaterChemistryTitle(water);
+    if (page == PageClass::kMuValues) return WaterIndicatorsTitle(water);
     return DescriptorOf(page).title;
+}
+
+ReportSource PageReportSource(PageClass page) {
+    const PageDescriptor& d = DescriptorOf(page);
+    ReportSource source;
+    source.profile = d.profile;
+    if (d.copy == CopySource::kBlend)
+        source.water = WaterSelector::kMixed;
+    else if (d.oneWater)
+        source.water = pageStates[PageIndex(page)].shownWater;
+    else
+        source.water = WaterSelector::kMultiMixSource;
+    return source;
 }
 
 int ResultPageWidthCells(PageClass page) {

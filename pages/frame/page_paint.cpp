@@ -28,15 +28,6 @@ int PitchOf(PagePitch pitch, const win::TEXTMETRICA& tm) {
     return tm.tmHeight + tm.tmHeight / 12 + tm.tmInternalLeading + tm.tmExternalLeading;
 }
 
-ReportSource SourceOf(PageClass page) {
-    const PageDescriptor& d = DescriptorOf(page);
-    ReportSource source;
-    source.profile = d.profile;
-    source.water =
-        d.oneWater ? pageStates[PageIndex(page)].shownWater : WaterSelector::kMultiMixSource;
-    return source;
-}
-
 int LineY(const ReportLayout& layout, LayoutLine name, int firstLineY, int lineHeight) {
     const int line = layout.NamedLine(name);
     return line < 0 ? 0 : firstLineY + line * lineHeight;
@@ -98,7 +89,7 @@ void OnPagePaint(PageClass page, win::HWND hwnd) {
     const int firstLineY = (d.firstLine - position) * m.lineHeight;
     ReportLayout layout;
     if (const ReportBuilder build = FindReportBuilder(d.layout); build != nullptr)
-        build(SourceOf(page), layout);
+        build(PageReportSource(page), layout);
     const int endY = PaintReportLayout(hdc, layout, firstLineY, m.cellWidth, m.lineHeight);
     reportPageGrid.lineY = endY;
     reportPageGrid.lineCount = layout.endLine;

@@ -12,10 +12,7 @@ std::string PagePlainText(PageClass page) {
     const PageDescriptor& d = DescriptorOf(page);
     const ReportBuilder build = FindReportBuilder(d.layout);
     if (build == nullptr) return "";
-    ReportSource source;
-    source.profile = d.profile;
-    source.water =
-        d.oneWater ? pageStates[PageIndex(page)].shownWater : WaterSelector::kMultiMixSource;
+    const ReportSource source = PageReportSource(page);
     ReportDocument document;
     document.parts.emplace_back();
     build(source, document.parts.back());

@@ -21,6 +21,9 @@ struct PageState {
     // press, however many hit tests the press brings.
     uint32_t copiedThisPress;
     int32_t pressToggle;  // the toggle bit of the right button at that press
+    // The blend indicators page: the clock's hours x 100 + minutes at its
+    // creation, shown for a blend without a sample time.
+    int32_t defaultSampleTime;
 };
 
 extern PageState pageStates[kResultPageClassCount];

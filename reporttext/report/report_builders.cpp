@@ -3,11 +3,13 @@
 // are not written.
 #include "reporttext/report/report_builders.h"
 
+#include "reporttext/waterpages/water_page_builders.h"
+
 namespace {
 
 ReportBuilder builders[kReportPageCount] = {
-    nullptr,  // kWaterChemistry
-    nullptr,  // kWaterIndicators
+    BuildWaterChemistryPage,
+    BuildWaterIndicatorsPage,
     nullptr,  // kProfileChemistry
     nullptr,  // kProfileIndicators
     nullptr,  // kMixingIndicators

@@ -63,6 +63,7 @@ class PageTest : public ::testing::Test {
     void SetUp() override {
         win::ResetPlatform();
         win::ResetGdi();
+        ResetEngineRecords();
         ResetShellRecords();
         ResetStartupRecords();
         ResetPageStateRecords();

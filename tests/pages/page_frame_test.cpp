@@ -228,8 +228,10 @@ TEST_F(PageTest, TemperatureLabelGoesToTheFifthText) {
     EXPECT_EQ(win::MessageBoxLog().back().text, "77.000   (Deg F) Analysis Copied");
 }
 
+// The blend pages load the blend into the working analysis when they paint
+// and copy it as it stands.
 TEST_F(PageTest, BlendPagesCopyTheWorkingAnalysisAsItStands) {
-    currentAnalysis.values[0] = 8.1f;
+    mixedWater.values[0] = 8.1f;
     win::HWND page = OpenPage(PageClass::kMixedValuesOut);
     RightClick(page, 60 * cellWidth, 10 * lineHeight);
     ASSERT_EQ(CopyCalls().size(), 1u);

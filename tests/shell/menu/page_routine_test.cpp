@@ -5,7 +5,9 @@
 
 #include "pages/frame/page_descriptor.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
+#include "shell/resultpages/water_input_pages.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shelltest {
@@ -120,6 +122,40 @@ TEST_F(PageRoutineTest, AFailedCreationEndsTheCommand) {
     EXPECT_FALSE(IsPageOpen(PageClass::kTempValues));
     EXPECT_FALSE(IsPageOpen(PageClass::kPhWater));
     EXPECT_TRUE(win::IsIconic(main));  // the command ended before the main window was shown
+}
+
+// After a water's input: its two pages by that water's switches, only once
+// the water is entered and the form was not cancelled.
+TEST_F(PageRoutineTest, WaterInputOpensTheWatersTwoPagesByItsSwitches) {
+    mainWindowState.currentWater = 1;
+    dialogResult = 1;
+    ASSERT_TRUE(ShowWaterInputPages(main, 1));
+    EXPECT_FALSE(IsPageOpen(PageClass::kMuWater));  // not entered yet
+    resultStatus.injectionEntered = 1;
+    dialogResult = -1;
+    ASSERT_TRUE(ShowWaterInputPages(main, 1));
+    EXPECT_FALSE(IsPageOpen(PageClass::kMuWater));  // Cancel
+    dialogResult = 0;
+    displaySettings.mixedWindowsShown[1] = 1;
+    ASSERT_TRUE(ShowWaterInputPages(main, 1));
+    ASSERT_TRUE(IsPageOpen(PageClass::kMuWater));
+    EXPECT_FALSE(IsPageOpen(PageClass::kMuValues));
+    EXPECT_EQ(win::WindowText(PageWindowSlot(PageClass::kMuWater)), "INJECTION WATER ANALYSIS");
+    EXPECT_EQ(
+        win::GetWindowLong(PageWindowSlot(PageClass::kMuWater), win::GWL_STYLE) & win::WS_VSCROLL,
+        0u);
+
+    mainWindowState.currentWater = 0;
+    resultStatus.surfaceEntered = 1;
+    win::DestroyWindow(PageWindowSlot(PageClass::kMuWater));
+    SetPageOpen(PageClass::kMuWater, false);
+    ASSERT_TRUE(ShowWaterInputPages(main, 0));
+    EXPECT_EQ(win::WindowText(PageWindowSlot(PageClass::kMuValues)),
+              "SURFACE WATER DEPOSITION POTENTIAL INDICATORS");
+    EXPECT_NE(
+        win::GetWindowLong(PageWindowSlot(PageClass::kMuWater), win::GWL_STYLE) & win::WS_VSCROLL,
+        0);
+    EXPECT_TRUE(failures.empty());
 }
 
 }  // namespace

@@ -1,0 +1,60 @@
+// The shared texts of the result pages.
+#include "reporttext/waterpages/page_texts.h"
+
+#include <cstdio>
+
+#include "engine/records.h"
+#include "reporttext/format/format_value.h"
+
+std::string PackedDateText(int32_t date, int dateOrder) {
+    const long year = date / 10000 + 1900;
+    const long month = (date % 10000) / 100;
+    const long day = date % 100;
+    char text[64];
+    if (dateOrder == 0)
+        std::snprintf(text, sizeof text, "%.2ld-%.2ld-%.4ld", month, day, year);
+    else if (dateOrder == 1)
+        std::snprintf(text, sizeof text, "%.2ld-%.2ld-%.4ld", day, month, year);
+    else
+        std::snprintf(text, sizeof text, "%.4ld-%.2ld-%.2ld", year, month, day);
+    return text;
+}
+
+std::string SampleTimeText(int time) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d", time);
+    return std::string(text).substr(0, 4);
+}
+
+std::string Cell(const char* text) {
+    char cell[8];
+    CutToSevenCharacters(text, cell);
+    return cell;
+}
+
+std::string FixedCell(double value, int decimals) {
+    char text[kValueTextChars];
+    std::snprintf(text, sizeof text, "%7.*f", decimals, value);
+    return Cell(text);
+}
+
+std::string Value7Cell(float value) {
+    char text[kValueTextChars];
+    FormatValue7(text, value);
+    return Cell(text);
+}
+
+void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
+                       int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime) {
+    const int order = unitCodes.code[UnitItem::kDateFormat];
+    layout.AddText(line, c.idLabel, "Sample ID:");
+    layout.AddText(line, c.reportLabel, "Report Date:");
+    layout.AddText(line, c.sampledLabel, "Sampled:");
+    layout.AddText(line, c.atLabel, "at");
+    char number[16];
+    std::snprintf(number, sizeof number, "%5d", sampleNumber);
+    layout.AddText(line, c.idValue, number);
+    layout.AddText(line, c.reportValue, PackedDateText(reportDate, order));
+    layout.AddText(line, c.sampledValue, PackedDateText(sampleDate, order));
+    layout.AddText(line, c.atValue, SampleTimeText(sampleTime));
+}

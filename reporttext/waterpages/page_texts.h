@@ -1,0 +1,33 @@
+// Texts the result pages share: the identification line's dates and time,
+// value cells cut to the page's seven characters, and the unit suffixes of
+// the analysis rows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "reporttext/layout/report_layout.h"
+
+// A packed date (year - 1900) x 10000 + month x 100 + day in the date order of
+// UnitCodes item 27: 0 month-day-year, 1 day-month-year, else year-month-day.
+[[nodiscard]] std::string PackedDateText(int32_t date, int dateOrder);
+
+// Hours x 100 + minutes as four digits, zeros on the left, no separator; cut
+// to four characters.
+[[nodiscard]] std::string SampleTimeText(int time);
+
+// A number text cut to the seven characters of a page cell.
+[[nodiscard]] std::string Cell(const char* text);
+// "%7.Nf" of the value, cut to a cell.
+[[nodiscard]] std::string FixedCell(double value, int decimals);
+// FormatValue7 of the value, cut to a cell.
+[[nodiscard]] std::string Value7Cell(float value);
+inline constexpr const char* kNotApplicable = "    N/A";
+
+// Where the identification line's four labels and values stand.
+struct IdentificationColumns {
+    int idLabel, idValue, reportLabel, reportValue, sampledLabel, sampledValue, atLabel, atValue;
+};
+// The identification line of an analysis header: labels first, values last.
+void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
+                       int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime);
