@@ -12,6 +12,7 @@
 #include "resources/dialog_ids.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/resultpages/water_input_pages.h"
 
 int WaterFormTemplate(int32_t water, int height) {
     const bool formation = water == WaterSelector::kFormation;
@@ -33,7 +34,7 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
                                mainWindow, Wform, 0);
     if (dialogResult > 0) CalcWaterAnalysis(1, mainWindow);
     UpdateMenuTexts();
-    // The water's two result pages open here once the pages exist.
+    (void)ShowWaterInputPages(mainWindow, water);
     UpdateMenuTexts();
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
     win::ShowWindow(mainWindow, win::SW_SHOWMAXIMIZED);
