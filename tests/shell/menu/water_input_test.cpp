@@ -2,6 +2,7 @@
 // desktop's height, the water calculated only when the form stored it, the
 // engine's mode word before an injection or formation water, and the menu and
 // main window brought up to date.
+#include "pages/frame/page_classes.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/commands/water_input_commands.h"
@@ -72,7 +73,11 @@ TEST(WaterFormTemplateTest, TheFormationFormGrowsAtSmallerDesktops) {
 TEST_F(WaterInputTest, ANewSourceWaterIsStoredCalculatedAndTicked) {
     win::SetDesktopSize(1280, 1024);
     ASSERT_EQ(Input(MenuCommand::kSourceWaterAnalysis, DialogId::kWaterForm1200, TypeSeaWater), 1);
-    EXPECT_EQ(dialogResult, 1);
+    // The form stored the water (dialogResult 1); the water's two pages opened,
+    // and the indicators page took that outcome when it gained the focus.
+    EXPECT_TRUE(IsPageOpen(PageClass::kMuWater));
+    EXPECT_TRUE(IsPageOpen(PageClass::kMuValues));
+    EXPECT_EQ(dialogResult, 0);
     EXPECT_EQ(mainWindowState.currentWater, WaterSelector::kSurface);
     EXPECT_EQ(resultStatus.surfaceEntered, 1);
     EXPECT_EQ(mainWindowState.dataChanged, 1u);
