@@ -9,6 +9,7 @@
 #include "shell/commands/save_offer.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/workfile/work_file_records.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ void NewWorkspace(win::HWND mainWindow) {
     if (!OfferToSaveWork(mainWindow)) return;
     mainWindowState.dataChanged = 0;
     ResetWorkspace();
+    ResetWorkFileRecords();
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);
     ClearEnteredAndDone(resultStatus);

@@ -12,6 +12,7 @@
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
+#include "treatment/product/new_product.h"
 
 namespace {
 
@@ -30,6 +31,11 @@ bool ReadImage(win::HFILE file, std::vector<uint8_t>& image) {
 
 // What the load does once the image is accepted.
 void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount) {
+    // A new, empty product first: the file's product table replaces it, and the
+    // older product state, which the file does not hold, stays empty.
+    InitNewProduct(1);
+    resultStatus.productSelected = 0;
+    resultStatus.runTargetSolvers = 0;
     const bool decoded = workfile::DecodeWorkFile(image.data(), image.size(), recordCount);
     (void)decoded;  // a checked image always decodes
     // Record 357, an option word that is only ever 0 or 1.

@@ -5,6 +5,7 @@
 #include "shell/commands/quit_sequence.h"
 #include "shell/menu/help_commands.h"
 #include "shell/menu/option_toggles.h"
+#include "shell/workfile/work_file_records.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shelltest {
@@ -133,18 +134,21 @@ TEST_F(MenuCommandsTest, NewEmptiesTheWorkspaceAfterTheOffer) {
     resultStatus.surfaceEntered = 1;
     resultStatus.tempProfileDone = 1;
     mainWindowState.dataChanged = 1;
+    KeptBlock(194)[0] = 7;  // a work-file block no record holds yet
     // Yes and a cancelled save dialog: New stops, the work stays.
     win::AnswerMessageBox(kSaveCaption, "", win::IDYES);
     win::CancelFileDialog();
     Menu(MenuCommand::kNew);
     EXPECT_EQ(resultStatus.surfaceEntered, 1);
     EXPECT_EQ(mainWindowState.dataChanged, 1u);
+    EXPECT_EQ(KeptBlock(194)[0], 7);
     // No: the workspace goes.
     win::AnswerMessageBox(kSaveCaption, "", win::IDNO);
     Menu(MenuCommand::kNew);
     EXPECT_EQ(resultStatus.surfaceEntered, 0);
     EXPECT_EQ(resultStatus.tempProfileDone, 0);
     EXPECT_EQ(mainWindowState.dataChanged, 0u);
+    EXPECT_EQ(KeptBlock(194)[0], 0);
     EXPECT_FALSE(Item(MenuCommand::kSaveFile).enabled);
     EXPECT_FALSE(Item(MenuCommand::kSaveFileAs).enabled);
     EXPECT_EQ(Item(MenuCommand::kMix).text, " &Mix");

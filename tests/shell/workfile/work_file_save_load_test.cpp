@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "tests/shell/workfile/work_file_fixture.h"
+#include "treatment/files/older_product_records.h"
 
 namespace {
 
@@ -105,8 +106,10 @@ TEST_F(SaveLoad, ALoadRestoresTheWorkspaceAndSaysSo) {
     ASSERT_EQ(SaveWorkFile(nullptr), 0);
     ClearLayoutRecords();
     win::ClearMessageBoxLog();
+    olderProduct.limitsWord = 9;  // older product state, which no current file holds
     SetPath("b.KRV");
     EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "the caption"), 0);
+    EXPECT_EQ(olderProduct.limitsWord, 0u);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_EQ(win::MessageBoxLog()[0].text, kRestoredText);
     EXPECT_EQ(win::MessageBoxLog()[0].caption, "the caption");

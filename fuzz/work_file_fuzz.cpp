@@ -1,0 +1,74 @@
+// fuzz-link: tarvex_ui
+//
+// The work-file reader over damaged files. A work file is 200,171 bytes, so an
+// input is an edit of a real file image rather than the file itself:
+//
+//   u32 length         the file's length, taken modulo kFileBytes + 64
+//   then any number of edits:
+//   u24 offset, u8 n, n bytes   written at offset (modulo the length), cut at its end
+//
+// The image starts as the workspace of a fresh run, saved. A load either takes
+// the image, and then what it took saves and loads again to the same workspace,
+// or refuses it and leaves every record of the workspace as it was.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "shell/workfile/work_file.h"
+#include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_layout.h"
+#include "shell/workfile/work_file_records.h"
+
+namespace {
+
+// Every record the layout names back to zero.
+void ClearWorkspace() {
+    static const std::vector<uint8_t> zeros(workfile::kFileBytes, 0);
+    (void)workfile::DecodeWorkFile(zeros.data(), zeros.size(), workfile::kRecordCount);
+    ResetWorkFileRecords();
+}
+
+const std::vector<uint8_t>& BaseImage() {
+    static const std::vector<uint8_t> image = [] {
+        ClearWorkspace();
+        return workfile::EncodeWorkFile();
+    }();
+    return image;
+}
+
+std::vector<uint8_t> BuildImage(const uint8_t* data, size_t size) {
+    std::vector<uint8_t> image = BaseImage();
+    if (size < 4) return image;
+    image.resize(bytes::GetU32(data) % (workfile::kFileBytes + 64), 0);
+    size_t at = 4;
+    while (at + 4 <= size && !image.empty()) {
+        const uint32_t offset =
+            (data[at] | data[at + 1] << 8 | static_cast<uint32_t>(data[at + 2]) << 16) %
+            image.size();
+        size_t n = data[at + 3];
+        at += 4;
+        n = std::min({n, size - at, image.size() - offset});
+        for (size_t k = 0; k < n; ++k) image[offset + k] = data[at + k];
+        at += n;
+    }
+    return image;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::vector<uint8_t> image = BuildImage(data, size);
+    ClearWorkspace();
+    const std::vector<uint8_t> before = workfile::EncodeWorkFile();
+    if (LoadWorkFileImage(image) != 0) {
+        if (workfile::EncodeWorkFile() != before) std::abort();  // a refusal changed memory
+        return 0;
+    }
+    const std::vector<uint8_t> saved = workfile::EncodeWorkFile();
+    ClearWorkspace();
+    if (LoadWorkFileImage(saved) != 0) std::abort();  // what was taken saves readably
+    if (workfile::EncodeWorkFile() != saved) std::abort();
+    return 0;
+}
