@@ -10,6 +10,7 @@
 // The image starts as the workspace of a fresh run, saved. A load either takes
 // the image, and then what it took saves and loads again to the same workspace,
 // or refuses it and leaves every record of the workspace as it was.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -48,8 +49,10 @@ std::vector<uint8_t> BuildImage(const uint8_t* data, size_t size) {
             (data[at] | data[at + 1] << 8 | static_cast<uint32_t>(data[at + 2]) << 16) %
             image.size();
         size_t n = data[at + 3];
+        const size_t left = size - at - 4;
+        const size_t room = image.size() - offset;
         at += 4;
-        n = std::min({n, size - at, image.size() - offset});
+        n = std::min({n, left, room});
         for (size_t k = 0; k < n; ++k) image[offset + k] = data[at + k];
         at += n;
     }
