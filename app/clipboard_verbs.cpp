@@ -126,5 +126,10 @@ void RunClipboardVerb(const ScriptAction& a, RunLog& log) {
                 win::CloseClipboard();
             }
             break;
+        case Op::kHold:
+        case Op::kRelease:
+            // Another program keeps the clipboard open: opening it fails until release.
+            win::SetClipboardHeldElsewhere(a.clipboard == Op::kHold);
+            break;
     }
 }

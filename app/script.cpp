@@ -266,14 +266,17 @@ bool ParseWindowVerb(const std::string& verb, std::string rest, ScriptAction& a,
     return false;
 }
 
-// clipboard list | save FORMAT PATH | text TEXT | load FORMAT PATH | empty: the
-// path is the last word, the format every word before it.
+// clipboard list | save FORMAT PATH | text TEXT | load FORMAT PATH | empty |
+// hold | release: the path is the last word, the format every word before it.
 bool ParseClipboard(std::string rest, ScriptAction& a, std::string& why) {
     using Op = ScriptAction::ClipboardOp;
     a.verb = ScriptAction::Verb::kClipboard;
     const std::string op = Lower(NextWord(rest));
-    if ((op == "list" || op == "empty") && rest.empty()) {
-        a.clipboard = op == "list" ? Op::kList : Op::kEmpty;
+    if ((op == "list" || op == "empty" || op == "hold" || op == "release") && rest.empty()) {
+        a.clipboard = op == "list"    ? Op::kList
+                      : op == "empty" ? Op::kEmpty
+                      : op == "hold"  ? Op::kHold
+                                      : Op::kRelease;
         return true;
     }
     if (op == "text" && !rest.empty()) {
@@ -290,7 +293,9 @@ bool ParseClipboard(std::string rest, ScriptAction& a, std::string& why) {
             return true;
         }
     }
-    why = "clipboard wants list, empty, text TEXT, save FORMAT PATH or load FORMAT PATH";
+    why =
+        "clipboard wants list, empty, hold, release, text TEXT, save FORMAT PATH or load FORMAT "
+        "PATH";
     return false;
 }
 

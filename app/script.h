@@ -76,7 +76,7 @@ struct ScriptAction {
         kSnap,
         kNext
     };
-    enum class ClipboardOp { kList, kSave, kText, kLoad, kEmpty };
+    enum class ClipboardOp { kList, kSave, kText, kLoad, kEmpty, kHold, kRelease };
     enum class PrinterStep { kChoose, kCancel, kStop };
     Verb verb = Verb::kMenu;
     int line = 0;     // line number in the file, for messages

@@ -58,6 +58,10 @@ std::string DescribeAction(const ScriptAction& a) {
                     return "clipboard list";
                 case ScriptAction::ClipboardOp::kEmpty:
                     return "clipboard empty";
+                case ScriptAction::ClipboardOp::kHold:
+                    return "clipboard hold";
+                case ScriptAction::ClipboardOp::kRelease:
+                    return "clipboard release";
                 case ScriptAction::ClipboardOp::kText:
                     return "clipboard text " + a.text;
                 case ScriptAction::ClipboardOp::kSave:

@@ -1,5 +1,6 @@
-// The menu commands of the result pages. CLOSE is the frame's own; ids a page
-// does not act on do nothing.
+// The menu commands of the result pages: CLOSE is the frame's own, the others
+// go to the command table's handlers; ids a page does not act on do nothing.
+#include "pages/commands/page_command_handlers.h"
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_frame.h"
 #include "platform/window/window.h"
@@ -30,6 +31,10 @@ void ClosePage(PageClass page, win::HWND hwnd) {
     SetPageOpen(page, false);
     if (PageWindowSlot(page) == hwnd) PageWindowSlot(page) = nullptr;
     win::DestroyWindow(hwnd);
+    BringMainWindowBack(page);
+}
+
+void BringMainWindowBack(PageClass page) {
     const win::HWND main = mainWindowState.mainWindow;
     if (ActivatesMainWindow(page)) win::SetActiveWindow(main);
     win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
@@ -42,6 +47,7 @@ void OnPageCommand(PageClass page, win::HWND hwnd, unsigned command) {
             ClosePage(page, hwnd);
             break;
         default:
+            (void)RunPageCommand(page, hwnd, command);
             break;
     }
 }

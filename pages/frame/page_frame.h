@@ -28,3 +28,6 @@ win::LRESULT OnPageHitTest(PageClass page, win::HWND hwnd, win::WPARAM wParam, w
 void OnPageCommand(PageClass page, win::HWND hwnd, unsigned command);
 // CLOSE: clears the open flag, destroys the window and brings the main window back.
 void ClosePage(PageClass page, win::HWND hwnd);
+// After a page closed: the main window made active (all but the mixing-ratio
+// and source-water pages), then shown maximised.
+void BringMainWindowBack(PageClass page);

@@ -45,10 +45,6 @@ void CalculateShownWater(int water) {
     mainWindowState.currentWater = saved;
 }
 
-void RecomputeWhenStale(int water) {
-    if (resultStatus.productSelected != 0 && !DoseDone(water)) CalculateShownWater(water);
-}
-
 int ShownWater(PageClass page) {
     return pageStates[PageIndex(page)].shownWater;
 }
@@ -72,6 +68,10 @@ int ClockTime() {
 
 }  // namespace
 
+void RecomputeShownWaterWhenStale(int water) {
+    if (resultStatus.productSelected != 0 && !DoseDone(water)) CalculateShownWater(water);
+}
+
 void InstallPageCalculator(PageCalculator c) {
     calculator = c != nullptr ? c : CalcWaterAnalysis;
 }
@@ -92,12 +92,12 @@ bool LoadShownWater(int water, bool withHeader) {
 
 void LoadAndRecomputeChemistry(win::HWND) {
     const int water = ShownWater(PageClass::kMuWater);
-    if (LoadShownWater(water, true)) RecomputeWhenStale(water);
+    if (LoadShownWater(water, true)) RecomputeShownWaterWhenStale(water);
 }
 
 void LoadAndRecomputeIndicators(win::HWND) {
     const int water = ShownWater(PageClass::kMuValues);
-    if (LoadShownWater(water, true)) RecomputeWhenStale(water);
+    if (LoadShownWater(water, true)) RecomputeShownWaterWhenStale(water);
 }
 
 void RecomputeIndicatorsOnFocus(win::HWND) {
@@ -109,13 +109,13 @@ void RecomputeIndicatorsOnFocus(win::HWND) {
 
 void LoadAndRecomputeBlendChemistry(win::HWND) {
     LoadShownWater(WaterSelector::kMixed, false);
-    RecomputeWhenStale(WaterSelector::kMixed);
+    RecomputeShownWaterWhenStale(WaterSelector::kMixed);
 }
 
 void CreateBlendIndicators(win::HWND) {
     pageStates[PageIndex(PageClass::kMixedValuesOut)].defaultSampleTime = ClockTime();
     LoadShownWater(WaterSelector::kMixed, true);
-    RecomputeWhenStale(WaterSelector::kMixed);
+    RecomputeShownWaterWhenStale(WaterSelector::kMixed);
 }
 
 void LoadAndRecomputeBlendIndicators(win::HWND) {

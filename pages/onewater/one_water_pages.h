@@ -26,6 +26,10 @@ void LoadAndRecomputeBlendChemistry(win::HWND page);
 void CreateBlendIndicators(win::HWND page);
 void LoadAndRecomputeBlendIndicators(win::HWND page);
 
+// Calculates the water (an engine selector) when a product is selected and
+// its dose is not current, the current water set to it for the call.
+void RecomputeShownWaterWhenStale(int water);
+
 // Copies the stored records of a water (an engine water selector) into the
 // working analysis, SaturationResults and MomentaryExcess, and makes its
 // residence time the current one; `withHeader` also copies the analysis

@@ -97,28 +97,47 @@ std::string Fixed2(double v) {
     return text;
 }
 
-TEST(SeaWaterPagesRun, PagesShowTheHarnessFiguresForTheSameWater) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("tarvex_seawater_pages_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    Fresh();
-    win::SetPathRoot(folder.string());
-    ProgramOptions o;
-    std::string error;
-    ASSERT_TRUE(
-        ParseCommandLine({"--headless", "--desktop", "1280x1024", "--script",
-                          std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-pages.tvs",
-                          "--log", (folder / "run.log").string()},
-                         o, error));
-    const fs::path start = fs::current_path();
-    fs::current_path(folder);  // the script's file names are relative to the run's folder
-    const int code = RunProgram(o);
-    fs::current_path(start);
-    std::stringstream log;
-    log << std::ifstream(folder / "run.log").rdbuf();
-    ASSERT_EQ(code, 0) << log.str();
+class SeaWaterPagesRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("tarvex_seawater_pages_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        Fresh();
+        win::SetPathRoot(folder.string());
+    }
+    void TearDown() override {
+        Fresh();
+        fs::remove_all(folder);
+    }
+    // Runs the script in the run's folder (its file names are relative to it).
+    int Run(const std::string& scriptPath) {
+        ProgramOptions o;
+        std::string error;
+        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", "1280x1024", "--script",
+                                      scriptPath, "--log", (folder / "run.log").string()},
+                                     o, error));
+        const fs::path start = fs::current_path();
+        fs::current_path(folder);
+        const int code = RunProgram(o);
+        fs::current_path(start);
+        return code;
+    }
+    std::string Read(const std::string& name) const {
+        std::stringstream s;
+        s << std::ifstream(folder / name, std::ios::binary).rdbuf();
+        return s.str();
+    }
+    fs::path folder;
+};
 
+const std::string kBundledScript =
+    std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-pages.tvs";
+
+TEST_F(SeaWaterPagesRun, PagesShowTheHarnessFiguresForTheSameWater) {
+    ASSERT_EQ(Run(kBundledScript), 0) << Read("run.log");
     std::map<std::string, double> h = HarnessFigures();
     const std::vector<std::string> chem = TextLines(folder / "chem.txt");
     ASSERT_FALSE(chem.empty());
@@ -139,8 +158,52 @@ TEST(SeaWaterPagesRun, PagesShowTheHarnessFiguresForTheSameWater) {
     EXPECT_EQ(values[2 + 11].substr(67, 7), Fixed2(h["ME 0"]));
     for (const char* picture : {"chem.ppm", "values.ppm"})
         EXPECT_GT(fs::file_size(folder / picture), 100000u) << picture;
-    Fresh();
-    fs::remove_all(folder);
+}
+
+// The page's copies after the same entry: the plain copy is the page's text,
+// the rich copy is closed, the spreadsheet copy has a row per line of the two
+// pages, and a held clipboard gives the page's message.
+TEST_F(SeaWaterPagesRun, CopiesOfTheIndicatorsPage) {
+    std::ifstream bundled(kBundledScript);
+    std::string script;
+    for (std::string line; std::getline(bundled, line);)
+        if (line.rfind("answer", 0) != 0) script += line + "\n";
+    script +=
+        "menu 985 DisplayMUValues\n"
+        "clipboard save text copy.txt\n"
+        "text DisplayMUValues page.txt\n"
+        "text DisplayMUWater chem.txt\n"
+        "menu 750 DisplayMUValues\n"
+        "clipboard save rich text format copy.rtf\n"
+        "menu 755 DisplayMUValues\n"
+        "clipboard save Csv copy.csv\n"
+        "clipboard hold\n"
+        "menu 985 DisplayMUValues\n"
+        "clipboard release\n"
+        "answer no Data has been modified\n";
+    std::ofstream(folder / "copies.tvs") << script;
+    ASSERT_EQ(Run((folder / "copies.tvs").string()), 0) << Read("run.log");
+    const std::string copy = Read("copy.txt");
+    ASSERT_FALSE(copy.empty());
+    EXPECT_EQ(copy.back(), '\0');
+    EXPECT_EQ(copy.substr(0, copy.size() - 1), Read("page.txt"));
+    const std::string rich = Read("copy.rtf");
+    EXPECT_EQ(rich.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    EXPECT_NE(rich.find("SURFACE WATER DEPOSITION POTENTIAL INDICATORS\\par"), std::string::npos);
+    // The spreadsheet copy: the chemistry page's lines, a blank row, then the
+    // indicators page's lines, one row each.
+    const std::string csv = Read("copy.csv");
+    auto lines = [](const std::string& text) {
+        int n = 0;
+        for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) ++n;
+        return n;
+    };
+    EXPECT_EQ(lines(csv), lines(Read("chem.txt")) + 1 + lines(Read("page.txt")));
+    EXPECT_EQ(csv.rfind("SURFACE WATER ANALYSIS\r\n", 0), 0u);
+    EXPECT_NE(csv.find("Calcite:,CaCO3,4.19"), std::string::npos);
+    EXPECT_NE(Read("run.log").find("message box \"WARNING\": \"Windows clipboard not available. "
+                                   "Contact Tech Support ref. pt dis 102.\""),
+              std::string::npos);
 }
 
 }  // namespace

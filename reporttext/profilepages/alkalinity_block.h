@@ -1,0 +1,23 @@
+// The alkalinity block of the profile chemistry pages: acidity, "M", "P" and
+// OH alkalinity, or dissolved CO2, bicarbonate, carbonate and hydroxide, at
+// each point of the profile. The mixing-ratio page has no fourth row. The
+// page draws the block with the rest of its rows; the alkalinity commands
+// redraw it in place when the form changes.
+#pragma once
+
+#include "reporttext/report/report_builders.h"  // ProfileKind
+
+constexpr int kAlkalinityRowsMax = 4;
+constexpr int kAlkalinityPoints = 7;
+
+struct AlkalinityRow {
+    const char* label;  // with the trailing blanks that cover the other form's label
+    float values[kAlkalinityPoints];
+};
+
+// 1 or 2 is the species form, anything else the acidity and alkalinity form.
+[[nodiscard]] bool SpeciesForm(int displayForm);
+
+// The block's rows for a profile (ProfileKind::kPh, kPressure or kMixing) in
+// the given form; returns how many rows it has (4, or 3 on the mixing page).
+int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalinityRowsMax]);
