@@ -9,6 +9,7 @@
 #include "platform/window/window.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/records.h"
+#include "shell/workfile/legacy/legacy_work_file.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kWellLogPtSourceRecord = 403;
 constexpr int kPrecipitationQuantityRecord = 404;
+constexpr int16_t kNewestLegacyVersion = 555;
 
 // The whole file, up to the layout's size (bytes beyond it are never looked at);
 // false when a read fails.
@@ -68,6 +70,13 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
         win::MessageBox(nullptr, kCannotOpenText, kFileCaption, win::MB_ICONINFORMATION);
         return 1;
     }
+    // Versions up to 555 go to the older reader, from the start of the file.
+    uint8_t word[2] = {};
+    if (win::_lread(file, word, 2) == 2 && bytes::GetI16(word) <= kNewestLegacyVersion) {
+        win::_llseek(file, 0, 0);
+        return LoadLegacyWorkFile(owner, file, caption);
+    }
+    win::_llseek(file, 0, 0);
     std::vector<uint8_t> image;
     const bool read = ReadImage(file, image);
     win::_lclose(file);

@@ -1,0 +1,201 @@
+// What an older work file needs once its records are in memory: values no
+// current workspace holds are repaired, what older versions lacked is derived,
+// and the defaults of newer settings are put in.
+#include <cmath>
+#include <cstring>
+
+#include "engine/pipeline/pipeline_records.h"
+#include "engine/records.h"
+#include "engine/saturation/water_results_records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/records.h"
+#include "input/records.h"
+#include "input/units/unit_choices.h"
+#include "platform/dialogs/message_box.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/records.h"
+#include "shell/workfile/legacy/legacy_layout.h"
+#include "shell/workfile/legacy/legacy_work_file.h"
+#include "shell/workfile/work_file.h"
+#include "treatment/files/older_product_layout.h"
+#include "treatment/files/older_product_records.h"
+
+namespace {
+
+constexpr float kPhAlkSlope = 1.43f;
+constexpr const char* kNoCarbonateWarning =
+    "WARNING! pH prediction based upon translation of the source water pH-Alk relationship will "
+    "cause erroneous results. No carbonate equilibrium present!";
+
+bool Unusable(float v) {
+    return !std::isfinite(v) || std::fabs(v) < 1.0e-8f || v > 1.0e8f;
+}
+
+void RepairValues(float* values, int count) {
+    for (int e = 0; e < count; ++e)
+        if (Unusable(values[e])) values[e] = 0.0f;
+}
+
+// Elements whose negative values carry a meaning.
+bool MayBeNegative(int element) {
+    constexpr int kSigned[] = {AnalysisElement::kPh,           AnalysisElement::kAlkalinity,
+                               AnalysisElement::kMAlkalinity,  AnalysisElement::kPAlkalinity,
+                               AnalysisElement::kAlkalinityEq, AnalysisElement::kCompanionPh,
+                               AnalysisElement::kAcidity};
+    for (int s : kSigned)
+        if (s == element) return true;
+    return false;
+}
+
+void RepairAnalysis(WaterAnalysis& w) {
+    RepairValues(w.values, AnalysisElement::kCount);
+    for (int e = 0; e < AnalysisElement::kCount; ++e)
+        if (w.values[e] < 0.0f && !MayBeNegative(e)) w.values[e] = 0.0f;
+}
+
+void RepairStoredValues() {
+    for (WaterAnalysis* w : {&surfaceWater, &injectionWater, &formationWater, &mixedWater})
+        RepairAnalysis(*w);
+    for (WaterAnalysis& w : multiMixState.sourceWaters) RepairAnalysis(w);
+    for (StoredResults& r : WaterResults.multiMix)
+        RepairValues(r.saturation, static_cast<int>(std::size(r.saturation)));
+    RepairValues(multiMixBlend.blendResults,
+                 static_cast<int>(std::size(multiMixBlend.blendResults)));
+}
+
+// Empty pressure ranges get the defaults of the pressure unit.
+void DefaultPressures(float& low, float& high, float& eval) {
+    if (low != 0.0f) return;
+    const uint16_t unit = unitCodes.code[UnitItem::kPressure];
+    if (unit == PressureUnit::kAtm || unit == PressureUnit::kBar) {
+        low = 1.0f;
+        high = 1000.0f;
+        eval = 1.0f;
+    } else if (unit == PressureUnit::kPsia) {
+        low = 14.7f;
+        high = 14700.0f;
+        eval = 14.7f;
+    }
+}
+
+void OrderMixingRanges() {
+    MixingZoneSettings& m = mixingZoneSettings;
+    if (m.mixLowPercent > m.mixHighPercent) {
+        std::swap(m.mixLowPercent, m.mixHighPercent);
+        m.mixStepPercent = (m.mixHighPercent - m.mixLowPercent) / 6.0f;
+    }
+    GraphRangeSettings& g = graphRangeSettings;
+    if (g.gridMixLow > g.gridMixHigh) std::swap(g.gridMixLow, g.gridMixHigh);
+}
+
+// The line through the surface water's pH-alkalinity point with the usual slope.
+void RebuildPhAlkLine(win::HWND owner) {
+    extrapolatedAlkCurve = AlkCurveCoefficients{};
+    extrapolatedAlkCurve.logSlope = kPhAlkSlope;
+    const float ph = surfaceWater.values[AnalysisElement::kPh];
+    const float alkalinity = surfaceWater.values[AnalysisElement::kAlkalinity];
+    if (alkalinity > 0.0f) {
+        extrapolatedAlkCurve.intercept = ph - kPhAlkSlope * std::log10(alkalinity);
+    } else {
+        extrapolatedAlkCurve.intercept = ph;
+        win::MessageBox(owner, kNoCarbonateWarning, kWarningCaption, win::MB_ICONINFORMATION);
+    }
+    extrapolatedAlkCurvePh = ph;
+}
+
+// A product that doses nothing is no product selected.
+void MarkDoselessProduct() {
+    char* name = reinterpret_cast<char*>(olderProduct.baseRecord + OlderBase::kFileName);
+    const int16_t code = bytes::GetI16(olderProduct.baseRecord + OlderBase::kCode);
+    constexpr size_t kNameBytes = 80;
+    const bool doseless = strncmp(name, "NODOSE.PRD", kNameBytes) == 0 ||
+                          strncmp(name, "NODOSE.MET", kNameBytes) == 0 || code < 0;
+    name[0] = doseless ? 1 : 0;
+    if (doseless) resultStatus.productSelected = 0;
+}
+
+void DefaultMixing() {
+    GraphRangeSettings& g = graphRangeSettings;
+    if (g.gridMixLow == 0.0f && g.gridMixHigh == 0.0f) {
+        g.gridMixHigh = 100.0f;
+        g.mixTypicalPercent = 16.6667f;
+    }
+    MixingZoneSettings& m = mixingZoneSettings;
+    if (m.mixLowPercent == 0.0f && m.mixHighPercent == 0.0f) {
+        m.mixHighPercent = 100.0f;
+        m.mixStepPercent = 16.6667f;
+    }
+    if (m.mixStepPercent == 0.0f) m.mixStepPercent = (m.mixHighPercent - m.mixLowPercent) / 6.0f;
+}
+
+void DefaultGraphChoice() {
+    if (graphChoice.count > 0) return;
+    graphChoice.leadingWord = 0;
+    graphChoice.count = 1;
+    const int16_t codes[4] = {0, -1, -1, -1};
+    std::memcpy(graphChoice.codes, codes, sizeof codes);
+    const uint16_t windowCodes[4] = {0, 0xFFFF, 0xFFFF, 0xFFFF};
+    std::memcpy(graphIndexCodes, windowCodes, sizeof windowCodes);
+}
+
+}  // namespace
+
+void NormalizeStoredDate(int32_t* date) {
+    const int32_t x = *date;
+    const int32_t a = x / 10000;
+    const int32_t m = x / 100 - 100 * a;
+    const int32_t c = x % 100;
+    int32_t year = c, month = a, day = m;  // month-day-year
+    const uint16_t order = unitCodes.code[UnitItem::kBarium];
+    if (order == 1) {
+        day = a;
+        month = m;
+    } else if (order == 2) {
+        year = a;
+        month = m;
+        day = c;
+    }
+    if (month < 1 || month > 12) month = 1;
+    if (year < 0 || year > 2000) year = 80;
+    *date = (year * 100 + month) * 100 + day;
+}
+
+namespace legacy {
+
+void FinishLegacyLoad(int16_t version, win::HWND owner) {
+    float& depth = wellLogSpecs.value[15];
+    if (depth == 0.0f) depth = 500.0f;
+    RepairStoredValues();
+    ClampUnitChoices();
+    DefaultPressures(whatIfSettings.pressureLow, whatIfSettings.pressureHigh,
+                     whatIfSettings.pressureEval);
+    DefaultPressures(graphRangeSettings.gridPressureLow, graphRangeSettings.gridPressureHigh,
+                     graphRangeSettings.gridPressureEval);
+    OrderMixingRanges();
+    if (kOldDates.Has(version)) {
+        for (WaterAnalysis* w : {&surfaceWater, &injectionWater, &formationWater}) {
+            NormalizeStoredDate(&w->reportDate);
+            NormalizeStoredDate(&w->sampleDate);
+        }
+        RebuildPhAlkLine(owner);
+    }
+    MarkDoselessProduct();
+    mainWindowState.loadedVersion = version;
+    if (kOldPhControl.Has(version)) {
+        phControlSettings.phPredictionMethod = 3;
+        phControlSettings.phControlMethod = PhControlMethod::kNone;
+        phControlSettings.acidChemical = AcidChemical::kNone;
+        phControlSettings.alkaliChemical = AlkaliChemical::kNone;
+    }
+    DefaultMixing();
+    const uint16_t alkalinityUnit = unitCodes.code[UnitItem::kMAlkalinity];
+    if (alkalinityMode < 1 && alkalinityUnit >= 1 && alkalinityUnit <= 7)
+        alkalinityMode = alkalinityUnit;
+    if (kNoLead.Has(version)) {
+        for (WaterAnalysis* w : {&currentAnalysis, &injectionWater, &formationWater, &surfaceWater})
+            w->values[AnalysisElement::kLead] = 0.0f;
+    }
+    DefaultGraphChoice();
+}
+
+}  // namespace legacy

@@ -1,0 +1,89 @@
+// Loading an older work file: the file read whole, its records applied to a
+// staged copy of the workspace, the copy committed only when the file held
+// every record its version stores, then the finishing steps, the message and
+// the menu.
+#include <memory>
+
+#include "common/byte_io.h"
+#include "engine/records.h"
+#include "input/records.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/files/file_io.h"
+#include "platform/window/menu.h"
+#include "platform/window/window.h"
+#include "resources/resource_ids.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/commands/work_file_commands.h"
+#include "shell/records.h"
+#include "shell/workfile/legacy/legacy_layout.h"
+#include "shell/workfile/legacy/legacy_work_file.h"
+#include "shell/workfile/work_file.h"
+#include "shell/workfile/work_file_checks.h"
+#include "shell/workfile/work_file_codec.h"
+#include "treatment/product/new_product.h"
+
+namespace {
+
+// Older files are shorter than the current layout; a little room beyond it
+// covers every form, and bytes past what the version stores are never looked at.
+constexpr uint32_t kMostBytes = workfile::kFileBytes + 65536;
+
+int32_t Refuse(win::HWND owner) {
+    win::MessageBox(owner, kLoadFailedText, kWarningCaption, win::MB_ICONINFORMATION);
+    win::InvalidateRect(owner, nullptr, win::TRUE);
+    return -1;
+}
+
+void Commit(const legacy::Staging& s, int16_t version) {
+    InitNewProduct(1);
+    const bool decoded =
+        workfile::DecodeWorkFile(s.image.data(), s.image.size(), workfile::kRecordCount);
+    (void)decoded;  // a staged image always decodes
+    olderProduct = s.older;
+    mainWindowState.dataVersion = version;
+    mainWindowState.loadedVersion = version;
+    entryTemperature = currentAnalysis.values[AnalysisElement::kTemperature];
+}
+
+// Save File and Save File As stay greyed while nothing is entered and no
+// multi-mix is done or begun.
+void SetLegacySaveItems() {
+    const ResultStatus& r = resultStatus;
+    const bool any = r.surfaceEntered != 0 || r.formationEntered != 0 || r.injectionEntered != 0 ||
+                     multiMixState.multiMixDone != 0 || multiMixState.multiMixEntered[0] == 1;
+    if (mainWindowState.mainMenu == nullptr) return;
+    const win::UINT state = win::MF_BYCOMMAND | (any ? win::MF_ENABLED : win::MF_GRAYED);
+    win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFile, state);
+    win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFileAs, state);
+}
+
+}  // namespace
+
+int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owner,
+                                const char* caption) {
+    if (file.size() < 2) return Refuse(owner);
+    const int16_t version = bytes::GetI16(file.data());
+    auto staging = std::make_unique<legacy::Staging>();
+    legacy::StageWorkspace(*staging);
+    if (version > legacy::kNewestLegacyVersion ||
+        !legacy::ApplyLegacyFile(file.data(), file.size(), version, *staging) ||
+        !workfile::IndicesInRange(staging->image.data(), staging->image.size(),
+                                  workfile::kRecordCount))
+        return Refuse(owner);
+    Commit(*staging, version);
+    legacy::FinishLegacyLoad(version, owner);
+    win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
+    workFileCommandServices.updateMenuTexts();
+    SetLegacySaveItems();
+    win::InvalidateRect(owner, nullptr, win::TRUE);
+    return 0;
+}
+
+int32_t LoadLegacyWorkFile(win::HWND owner, win::HFILE file, const char* caption) {
+    std::vector<uint8_t> bytes(kMostBytes);
+    const win::UINT got = win::_lread(file, bytes.data(), kMostBytes);
+    win::_lclose(file);
+    if (got == win::kReadWriteError) return Refuse(owner);
+    bytes.resize(got);
+    return LoadLegacyWorkFileImage(bytes, owner, caption);
+}

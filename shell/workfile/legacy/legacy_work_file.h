@@ -1,0 +1,54 @@
+// Work files of versions 555 and below: read into the current workspace, all or
+// nothing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/window/win_types.h"
+#include "treatment/files/older_product_records.h"
+
+// Reads the open work file `file` (positioned at its start) whose version word
+// is 555 or below into the workspace, then repairs and completes what older
+// files lack, says "FILE SUCCESSFULLY RESTORED!" with `caption` and updates the
+// menu. 0 when loaded; -1 when the file ends early or is damaged: the message
+// "Error encountered loading the file." and the workspace left as it was. The
+// file is closed either way.
+[[nodiscard]] int32_t LoadLegacyWorkFile(win::HWND owner, win::HFILE file, const char* caption);
+
+// The same for a whole file image already in memory (its version word first).
+[[nodiscard]] int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owner,
+                                              const char* caption);
+
+// Rewrites a packed date that an older file stored in the display order (three
+// two-digit groups A, M, C of A * 10000 + M * 100 + C, the order read from unit
+// item 20) as year * 10000 + month * 100 + day.
+void NormalizeStoredDate(int32_t* date);
+
+namespace legacy {
+
+// A workspace being loaded: its image in the current layout and the older
+// product state, changed by the file's records before any of it is committed.
+struct Staging {
+    std::vector<uint8_t> image;
+    OlderProductState older;
+};
+
+// The workspace as it is now, with the preparation of a load applied: the
+// current description cleared, a new product, the product-selected and target
+// solver words cleared.
+void StageWorkspace(Staging& staging);
+
+// Applies the records of a file image of version `version` (the version word
+// included) to the staged workspace. False when the file ends before its last
+// record or holds a component count the product entries cannot take; the
+// staging is then of no use.
+[[nodiscard]] bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version,
+                                   Staging& staging);
+
+// The finishing steps after a staged load was committed, up to and including the
+// value repairs, ranges and defaults; not the message or the menu.
+void FinishLegacyLoad(int16_t version, win::HWND owner);
+
+}  // namespace legacy

@@ -1,0 +1,387 @@
+// Work files of versions 555 and below: every version's generated file loads to
+// the workspace its layout states, a file that ends early anywhere is refused
+// with the workspace unchanged, damaged files never get past the checks, and
+// the finishing steps repair and complete what older versions lacked.
+#include "shell/workfile/legacy/legacy_work_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <random>
+
+#include "engine/pipeline/pipeline_records.h"
+#include "graphs/graph_index_records.h"
+#include "shell/workfile/legacy/legacy_layout.h"
+#include "tests/shell/workfile/legacy_fixture.h"
+#include "tests/shell/workfile/work_file_fixture.h"
+#include "treatment/files/older_product_records.h"
+#include "treatment/product/new_product.h"
+#include "treatment/product_table_codec.h"
+
+namespace {
+
+using namespace worktest;
+namespace E = AnalysisElement;
+
+constexpr int16_t kVersionsOfNote[] = {111, 141, 511, 529, 538, 549, 555};
+
+class LegacyWorkFile : public WorkFileTest {
+  protected:
+    // The workspace before each load: the pattern of generation 1.
+    void PutWorkspace(const oldfile::Steady& steady = {}) {
+        before = oldfile::WorkspaceBefore(steady);
+        ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+        before = workfile::EncodeWorkFile();
+    }
+    // What the load states, in the program's own form: the fixture's image with
+    // the new product the load begins with where the file holds no table.
+    std::vector<uint8_t> Expected(int version, const oldfile::Fixture& f) {
+        std::vector<uint8_t> e = f.expected;
+        if (version < 550) {
+            auto table = std::make_unique<ProductTable>();
+            auto older = std::make_unique<OlderProductState>();
+            InitNewProduct(1, *table, *older);
+            EXPECT_TRUE(ProductTableToBytes(*table, e.data() + kRecordTable[89].offset,
+                                            kRecordTable[89].size));
+        }
+        const std::vector<uint8_t> keep = workfile::EncodeWorkFile();
+        EXPECT_TRUE(workfile::DecodeWorkFile(e.data(), e.size(), workfile::kRecordCount));
+        if (version <= 125 || (version >= 500 && version <= 513)) {
+            // Old files get the pH-alkalinity line of their surface water.
+            const float ph = surfaceWater.values[E::kPh];
+            extrapolatedAlkCurve = AlkCurveCoefficients{};
+            extrapolatedAlkCurve.logSlope = 1.43f;
+            extrapolatedAlkCurve.intercept =
+                ph - 1.43f * std::log10(surfaceWater.values[E::kAlkalinity]);
+            extrapolatedAlkCurvePh = ph;
+        }
+        const std::vector<uint8_t> canonical = workfile::EncodeWorkFile();
+        EXPECT_TRUE(workfile::DecodeWorkFile(keep.data(), keep.size(), workfile::kRecordCount));
+        return canonical;
+    }
+    int32_t Load(const std::vector<uint8_t>& file) {
+        return LoadLegacyWorkFileImage(file, nullptr, "old file");
+    }
+    // The first record in which two images differ, or -1.
+    static int FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+        for (int r = 1; r < workfile::kRecordCount; ++r) {
+            const auto& row = kRecordTable[r];
+            if (std::memcmp(a.data() + row.offset, b.data() + row.offset, row.size) != 0) return r;
+        }
+        return -1;
+    }
+    std::vector<uint8_t> before;
+};
+
+TEST_F(LegacyWorkFile, EveryVersionLoadsToTheWorkspaceItsLayoutStates) {
+    PutWorkspace();
+    std::vector<int> versions = {-32768};
+    for (int v = -1; v <= 555; ++v) versions.push_back(v);
+    for (int v : versions) {
+        ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+        const oldfile::Fixture f = oldfile::Make(v, before);
+        const std::vector<uint8_t> expected = Expected(v, f);
+        win::ClearMessageBoxLog();
+        ASSERT_EQ(Load(f.file), 0) << "version " << v;
+        EXPECT_EQ(mainWindowState.loadedVersion, v);
+        ASSERT_EQ(BoxesWithText(kRestoredText), 1) << "version " << v;
+        const std::vector<uint8_t> got = workfile::EncodeWorkFile();
+        const int r = FirstDifference(got, expected);
+        ASSERT_EQ(r, -1) << "version " << v << ", record " << r;
+        if (v >= 507 && v <= 549) {
+            // All of the base record but the first byte of the file name.
+            EXPECT_EQ(std::memcmp(olderProduct.baseRecord, f.olderBase.data(), 122), 0) << v;
+            EXPECT_EQ(std::memcmp(olderProduct.baseRecord + 123, f.olderBase.data() + 123, 3842), 0)
+                << "version " << v;
+        }
+    }
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(LegacyWorkFile, AFileThatEndsEarlyIsRefusedAndChangesNothing) {
+    PutWorkspace();
+    for (int16_t v : kVersionsOfNote) {
+        oldfile::Steady steady;
+        if (v == 549) steady.componentCount = 9;
+        ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+        const oldfile::Fixture f = oldfile::Make(v, before, steady);
+        // Every place a record begins in the file, and a byte inside it.
+        const oldfile::Fixture& whole = f;
+        std::vector<size_t> cuts = {0, 1};
+        for (size_t i = 0; i < whole.starts.size(); ++i) {
+            const size_t end =
+                i + 1 < whole.starts.size() ? whole.starts[i + 1] : whole.file.size();
+            cuts.push_back(whole.starts[i]);
+            cuts.push_back((whole.starts[i] + end) / 2 + 1);
+        }
+        cuts.push_back(whole.file.size() - 1);
+        const Snapshot snapshot = TakeSnapshot();
+        for (size_t cut : cuts) {
+            std::vector<uint8_t> file(whole.file.begin(), whole.file.begin() + cut);
+            win::ClearMessageBoxLog();
+            ASSERT_EQ(Load(file), -1) << "version " << v << " cut at " << cut;
+            ASSERT_EQ(BoxesWithText(kLoadFailedText), 1);
+            ASSERT_EQ(BoxesWithText(kRestoredText), 0);
+            ASSERT_TRUE(TakeSnapshot() == snapshot) << "version " << v << " cut at " << cut;
+        }
+        ASSERT_EQ(Load(whole.file), 0) << "version " << v;
+    }
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(LegacyWorkFile, RandomDamageLoadsOrIsRefusedWithoutHarm) {
+    constexpr uint32_t kSeed = 5131;
+    constexpr int kCases = 3000;
+    std::printf("seed %u, %d cases\n", kSeed, kCases);
+    PutWorkspace();
+    std::mt19937 random(kSeed);
+    std::vector<std::vector<uint8_t>> files;
+    for (int16_t v : {-5, 0, 111, 123, 141, 250, 506, 511, 529, 538, 542, 549, 550, 555}) {
+        oldfile::Steady steady;
+        steady.componentCount = v == 549 ? 9 : 3;
+        files.push_back(oldfile::Make(v, before, steady).file);
+    }
+    int loaded = 0, refused = 0;
+    for (int i = 0; i < kCases; ++i) {
+        std::vector<uint8_t> m = files[random() % files.size()];
+        switch (random() % 5) {
+            case 0:
+                for (int k = 0, n = 1 + static_cast<int>(random() % 16); k < n; ++k)
+                    m[random() % m.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
+                break;
+            case 1:
+                bytes::PutI16(m.data(), static_cast<int16_t>(random() % 600 - 40));
+                break;
+            case 2:  // the component count of the older product block
+                if (m.size() > 26 + 4) {
+                    const int16_t v = bytes::GetI16(m.data());
+                    if (v >= 507 && v <= 549) {
+                        // the block's place follows from the layout; look for its name instead
+                        for (size_t at = 0; at + 200 < m.size(); ++at)
+                            if (std::memcmp(m.data() + at, "OLDPROD.PRD", 11) == 0) {
+                                bytes::PutI16(m.data() + at - 120,
+                                              static_cast<int16_t>(random() % 80 - 20));
+                                break;
+                            }
+                    }
+                }
+                break;
+            case 3:
+                m.resize(random() % m.size());
+                break;
+            default:
+                for (int k = 0; k < 64; ++k)
+                    m[random() % m.size()] = static_cast<uint8_t>(random());
+                break;
+        }
+        const Snapshot snapshot = TakeSnapshot();
+        if (Load(m) == 0) {
+            ++loaded;
+            SetSaveMenuItems();
+            CleanStoredAnalyses();
+        } else {
+            ++refused;
+            ASSERT_TRUE(TakeSnapshot() == snapshot) << "case " << i;
+        }
+    }
+    EXPECT_GT(loaded, kCases / 10);
+    EXPECT_GT(refused, kCases / 10);
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(LegacyWorkFile, NeighbouringVersionsDifferOnlyWhereTheirLayoutsDo) {
+    // The second series reads like the first above 140, the descriptions like 139.
+    for (int v = 200; v <= 499; v += 37) {
+        EXPECT_EQ(legacy::HeaderPlaceOf(static_cast<int16_t>(v)).descriptionBytes, 110u) << v;
+        for (int r = 17; r < workfile::kRecordCount; ++r) {
+            if (r == 177 || r == 211) continue;
+            const legacy::Form* a = legacy::FormOf(r, static_cast<int16_t>(v));
+            const legacy::Form* b = legacy::FormOf(r, 141);
+            ASSERT_EQ(a, b) << "version " << v << " record " << r;
+        }
+    }
+    // Steps of the first series recur in the third, 388 later, but for the
+    // product block and record 115.
+    for (auto [first, third] : {std::pair{123, 511}, {130, 518}, {141, 529}}) {
+        for (int r = 1; r < workfile::kRecordCount; ++r) {
+            if ((r >= 89 && r <= 113) || r == 115) continue;
+            if (r >= 283) break;  // what came from 523 on is the third series' alone
+            ASSERT_EQ(legacy::FormOf(r, static_cast<int16_t>(first)),
+                      legacy::FormOf(r, static_cast<int16_t>(third)))
+                << first << " and " << third << ", record " << r;
+        }
+    }
+    // 538 and 539: analyses and rows widen.
+    EXPECT_EQ(legacy::HeaderPlaceOf(538).analysisBytes, 204u);
+    EXPECT_EQ(legacy::HeaderPlaceOf(539).analysisBytes, 268u);
+    EXPECT_EQ(legacy::HeaderPlaceOf(111).descriptionBytes, 0u);
+    EXPECT_EQ(legacy::HeaderPlaceOf(145).descriptionBytes, 640u);
+    EXPECT_EQ(legacy::HeaderPlaceOf(530).descriptionBytes, 1024u);
+}
+
+TEST_F(LegacyWorkFile, TheProductBlockOfEachBand) {
+    PutWorkspace();
+    auto load = [&](int v, int components) {
+        oldfile::Steady steady;
+        steady.componentCount = static_cast<int16_t>(components);
+        ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+        olderProduct.limitsWord = 77;
+        const oldfile::Fixture f = oldfile::Make(v, before, steady);
+        ASSERT_EQ(Load(f.file), 0) << v;
+    };
+    // 549 with nine components: seven entries built from the base record, two read.
+    load(549, 9);
+    EXPECT_EQ(bytes::GetI16(olderProduct.baseRecord + 2), 9);
+    EXPECT_EQ(std::memcmp(olderProduct.entries[0] + 12, olderProduct.baseRecord + 223, 523), 0);
+    EXPECT_EQ(
+        std::memcmp(olderProduct.entries[6] + 12, olderProduct.baseRecord + 223 + 6 * 523, 523), 0);
+    EXPECT_EQ(std::memcmp(olderProduct.entries[0], olderProduct.baseRecord + 14, 4), 0);
+    EXPECT_EQ(std::memcmp(olderProduct.entries[0] + 4, olderProduct.baseRecord + 70, 4), 0);
+    EXPECT_EQ(std::memcmp(olderProduct.entries[0] + 8, olderProduct.baseRecord + 42, 4), 0);
+    EXPECT_EQ(olderProduct.entries[7][0], 7);  // the fixture's entry bytes: c + k
+    EXPECT_EQ(olderProduct.entries[8][1], 9);
+    EXPECT_NE(olderProduct.limitsWord, 77u);
+    // 542: the base record only; the entries stay as the new product left them.
+    load(542, 3);
+    EXPECT_EQ(olderProduct.limitsWord, 0u);
+    EXPECT_EQ(olderProduct.baseRecord[122], 0);  // a dosing product: the name's first byte 0
+    // 550: the whole product table; 506: no product at all.
+    load(550, 3);
+    EXPECT_EQ(productTable.baseRecordCode, 5);
+    load(506, 3);
+    EXPECT_STREQ(mixDoseProduct, "OLD FILE");
+    EXPECT_EQ(resultStatus.productSelected, 0);
+    // A component count the entries cannot hold, or a negative one, is refused.
+    for (int bad : {-1, kProductRecordCount + 1}) {
+        oldfile::Steady steady;
+        steady.componentCount = static_cast<int16_t>(bad);
+        const oldfile::Fixture f = oldfile::Make(545, before, steady);
+        const Snapshot snapshot = TakeSnapshot();
+        EXPECT_EQ(Load(f.file), -1) << bad;
+        EXPECT_TRUE(TakeSnapshot() == snapshot);
+    }
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST(LegacyWorkFileDates, GroupsFollowTheDateOrder) {
+    struct Case {
+        uint16_t order;
+        int32_t stored, normal;
+    } cases[] = {
+        {0, 120395, 951203},    // month 12, day 3, year 95
+        {1, 120395, 950312},    // day 12, month 3
+        {2, 950312, 950312},    // already year first
+        {0, 130395, 950103},    // month 13 becomes 1
+        {2, 20010113, 800113},  // year 2001 becomes 80
+        {7, 120395, 951203},    // an unknown order reads as month first
+    };
+    for (const Case& c : cases) {
+        unitCodes.code[UnitItem::kBarium] = c.order;
+        int32_t d = c.stored;
+        NormalizeStoredDate(&d);
+        EXPECT_EQ(d, c.normal) << c.order << " " << c.stored;
+    }
+    unitCodes.code[UnitItem::kBarium] = 0;
+}
+
+TEST_F(LegacyWorkFile, FinishingRepairsAndCompletesOlderWorkspaces) {
+    PutWorkspace();
+    oldfile::Fixture f = oldfile::Make(111, before);
+    auto analysisAt = [&](int record) {
+        // Where record `record` lies in a version-111 file: found by its head.
+        for (size_t at = 2; at + 12 < f.file.size(); ++at)
+            if (bytes::GetI16(f.file.data() + at) == record * 10 &&
+                bytes::GetI32(f.file.data() + at + 2) == oldfile::kSteadyDate)
+                return at;
+        return size_t{0};
+    };
+    const size_t surface = analysisAt(18);
+    ASSERT_NE(surface, 0u);
+    bytes::PutF32(f.file.data() + surface + 12 + 4 * E::kChloride, -5.0f);
+    bytes::PutF32(f.file.data() + surface + 12 + 4 * E::kMAlkalinity, -5.0f);
+    bytes::PutF32(f.file.data() + surface + 12 + 4 * E::kAlkalinity, 0.0f);
+    bytes::PutF32(f.file.data() + surface + 12 + 4 * E::kLead, 3.0f);
+    bytes::PutI32(f.file.data() + surface + 2, 120395);
+    win::ClearMessageBoxLog();
+    ASSERT_EQ(Load(f.file), 0);
+    EXPECT_EQ(surfaceWater.values[E::kChloride], 0.0f);
+    EXPECT_EQ(surfaceWater.values[E::kMAlkalinity], -5.0f);
+    EXPECT_EQ(surfaceWater.values[E::kLead], 0.0f);  // below 126
+    EXPECT_EQ(surfaceWater.reportDate, 951203);
+    // No alkalinity: the warning once, the intercept the pH itself.
+    int warnings = 0;
+    for (const auto& b : win::MessageBoxLog()) warnings += b.text.rfind("WARNING! pH", 0) == 0;
+    EXPECT_EQ(warnings, 1);
+    EXPECT_EQ(extrapolatedAlkCurve.intercept, surfaceWater.values[E::kPh]);
+    EXPECT_FLOAT_EQ(extrapolatedAlkCurve.logSlope, 1.43f);
+    // pH control of an old file is reset.
+    EXPECT_EQ(phControlSettings.phPredictionMethod, 3);
+    EXPECT_EQ(phControlSettings.acidChemical, 0xFFFF);
+
+    // Pressure defaults by unit, the mixing ranges ordered and defaulted, the
+    // graph choice, the alkalinity mode and a doseless product.
+    struct PressureCase {
+        uint16_t unit;
+        float low, high, eval;
+    } pressures[] = {{PressureUnit::kPsia, 14.7f, 14700.0f, 14.7f},
+                     {PressureUnit::kBar, 1.0f, 1000.0f, 1.0f},
+                     {PressureUnit::kKPa, 0.0f, 5.0f, 6.0f}};
+    for (const PressureCase& p : pressures) {
+        f = oldfile::Make(550, before);
+        ASSERT_EQ(Load(f.file), 0);
+        whatIfSettings.pressureLow = 0.0f;
+        whatIfSettings.pressureHigh = 5.0f;
+        whatIfSettings.pressureEval = 6.0f;
+        unitCodes.code[UnitItem::kPressure] = p.unit;
+        graphChoice.count = 0;
+        alkalinityMode = 0;
+        unitCodes.code[UnitItem::kMAlkalinity] = 4;
+        mixingZoneSettings.mixLowPercent = 80.0f;
+        mixingZoneSettings.mixHighPercent = 20.0f;
+        bytes::PutI16(olderProduct.baseRecord, -1);
+        resultStatus.productSelected = 1;
+        legacy::FinishLegacyLoad(550, nullptr);
+        EXPECT_EQ(whatIfSettings.pressureLow, p.low);
+        EXPECT_EQ(whatIfSettings.pressureHigh, p.high);
+        EXPECT_EQ(whatIfSettings.pressureEval, p.eval);
+        EXPECT_EQ(graphChoice.count, 1);
+        EXPECT_EQ(graphIndexCodes[1], 0xFFFF);
+        EXPECT_EQ(alkalinityMode, 4);
+        EXPECT_EQ(mixingZoneSettings.mixLowPercent, 20.0f);
+        EXPECT_FLOAT_EQ(mixingZoneSettings.mixStepPercent, 10.0f);
+        EXPECT_EQ(resultStatus.productSelected, 0);
+        EXPECT_EQ(olderProduct.baseRecord[122], 1);
+    }
+    // A product file named NODOSE doses nothing either.
+    bytes::PutI16(olderProduct.baseRecord, 3);
+    std::memcpy(olderProduct.baseRecord + 122, "NODOSE.MET", 11);
+    resultStatus.productSelected = 1;
+    legacy::FinishLegacyLoad(550, nullptr);
+    EXPECT_EQ(resultStatus.productSelected, 0);
+    EXPECT_EQ(olderProduct.baseRecord[122], 1);
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(LegacyWorkFile, ResidenceTimesAreRebuiltForTwelveWatersAtMost) {
+    PutWorkspace();
+    oldfile::Steady steady;
+    steady.lastWaterIndex = 40;
+    legacy::Staging* s = new legacy::Staging;
+    std::unique_ptr<legacy::Staging> owner(s);
+    ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+    const oldfile::Fixture f = oldfile::Make(536, before, steady);
+    legacy::StageWorkspace(*s);
+    ASSERT_TRUE(legacy::ApplyLegacyFile(f.file.data(), f.file.size(), 536, *s));
+    const uint8_t* times = s->image.data() + kRecordTable[179].offset;
+    for (int k = 0; k < 12; ++k) {
+        const float seconds = bytes::GetF32(times + 20 * k + 16);
+        EXPECT_FLOAT_EQ(bytes::GetF32(times + 20 * k + 4), seconds / 86400.0f) << k;
+    }
+    // An index beyond the twelve waters is refused when the load commits.
+    const Snapshot snapshot = TakeSnapshot();
+    EXPECT_EQ(Load(f.file), -1);
+    EXPECT_TRUE(TakeSnapshot() == snapshot);
+}
+
+}  // namespace
