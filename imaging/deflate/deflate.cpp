@@ -84,8 +84,8 @@ void MakeCodes(const uint8_t* lengths, int count, uint16_t* codes) {
     }
     for (int i = 0; i < count; ++i) {
         if (lengths[i] != 0) {
-            codes[i] = static_cast<uint16_t>(Reverse(static_cast<uint32_t>(next[lengths[i]]++),
-                                                     lengths[i]));
+            codes[i] = static_cast<uint16_t>(
+                Reverse(static_cast<uint32_t>(next[lengths[i]]++), lengths[i]));
         }
     }
 }
@@ -105,13 +105,13 @@ void HuffmanLengths(const uint32_t* freq, int count, int limit, uint8_t* lengths
         lengths[first == 0 ? 1 : 0] = 1;
         return;
     }
-    std::stable_sort(used.begin(), used.end(),
-                     [&](int a, int b) { return freq[a] < freq[b]; });
+    std::stable_sort(used.begin(), used.end(), [&](int a, int b) { return freq[a] < freq[b]; });
     const int n = static_cast<int>(used.size());
     // Two-queue Huffman: leaves 0..n-1 in ascending order, internal nodes n..2n-2.
     std::vector<uint64_t> weight(static_cast<std::size_t>(2 * n - 1));
     std::vector<int> parent(static_cast<std::size_t>(2 * n - 1), -1);
-    for (int i = 0; i < n; ++i) weight[static_cast<std::size_t>(i)] = freq[used[static_cast<std::size_t>(i)]];
+    for (int i = 0; i < n; ++i)
+        weight[static_cast<std::size_t>(i)] = freq[used[static_cast<std::size_t>(i)]];
     int leaf = 0;
     int inner = n;
     int made = n;

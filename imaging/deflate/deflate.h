@@ -48,8 +48,8 @@ class Deflater {
 };
 
 // One-shot forms over whole buffers.
-[[nodiscard]] std::vector<uint8_t> DeflateZlib(const uint8_t* data, std::size_t count,
-                                              DeflateStrategy strategy = DeflateStrategy::kDefault);
+[[nodiscard]] std::vector<uint8_t> DeflateZlib(
+    const uint8_t* data, std::size_t count, DeflateStrategy strategy = DeflateStrategy::kDefault);
 
 // Length-limited canonical code lengths for the frequencies (0 for unused
 // symbols). At least two symbols get a length so the code is complete.

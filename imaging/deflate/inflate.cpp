@@ -145,8 +145,7 @@ struct Inflater::State {
         if (!Need(16)) return Fail(InflateResult::kTruncated);
         const uint32_t cmf = Take(8);
         const uint32_t flg = Take(8);
-        if ((cmf * 256 + flg) % 31 != 0 || (cmf & 15) != 8 || (cmf >> 4) > 7 ||
-            (flg & 0x20) != 0) {
+        if ((cmf * 256 + flg) % 31 != 0 || (cmf & 15) != 8 || (cmf >> 4) > 7 || (flg & 0x20) != 0) {
             return Fail(InflateResult::kDataError);
         }
         phase = Phase::kBlockHeader;
@@ -318,13 +317,22 @@ struct Inflater::State {
     // Advances the decoder by one step of whatever phase it is in.
     void Advance(std::size_t want) {
         switch (phase) {
-            case Phase::kHeader: ReadHeader(); break;
-            case Phase::kBlockHeader: ReadBlockHeader(); break;
+            case Phase::kHeader:
+                ReadHeader();
+                break;
+            case Phase::kBlockHeader:
+                ReadBlockHeader();
+                break;
             case Phase::kStored:
-            case Phase::kCoded: Step(want); break;
-            case Phase::kTrailer: ReadTrailer(); break;
+            case Phase::kCoded:
+                Step(want);
+                break;
+            case Phase::kTrailer:
+                ReadTrailer();
+                break;
             case Phase::kDone:
-            case Phase::kFailed: break;
+            case Phase::kFailed:
+                break;
         }
     }
 };

@@ -25,12 +25,23 @@ uint32_t GetU32(const uint8_t* p) {
 // Colour type and depth -> format number, or -1.
 int FormatOf(uint32_t colourType, uint32_t depth) {
     switch (colourType) {
-        case 0: return depth == 1 ? 0 : depth == 2 ? 1 : depth == 4 ? 2 : depth == 8 ? 3 : depth == 16 ? 4 : -1;
-        case 2: return depth == 8 ? 5 : depth == 16 ? 6 : -1;
-        case 3: return depth == 1 ? 7 : depth == 2 ? 8 : depth == 4 ? 9 : depth == 8 ? 10 : -1;
-        case 4: return depth == 8 ? 11 : depth == 16 ? 12 : -1;
-        case 6: return depth == 8 ? 13 : depth == 16 ? 14 : -1;
-        default: return -1;
+        case 0:
+            return depth == 1    ? 0
+                   : depth == 2  ? 1
+                   : depth == 4  ? 2
+                   : depth == 8  ? 3
+                   : depth == 16 ? 4
+                                 : -1;
+        case 2:
+            return depth == 8 ? 5 : depth == 16 ? 6 : -1;
+        case 3:
+            return depth == 1 ? 7 : depth == 2 ? 8 : depth == 4 ? 9 : depth == 8 ? 10 : -1;
+        case 4:
+            return depth == 8 ? 11 : depth == 16 ? 12 : -1;
+        case 6:
+            return depth == 8 ? 13 : depth == 16 ? 14 : -1;
+        default:
+            return -1;
     }
 }
 
@@ -124,7 +135,8 @@ int32_t ScanPngChunks(ImageStream& in, PngInfo* info, ScanResult* r) {
                 return Detail(-109);
             }
             const uint32_t depth = d[8];
-            if (depth != 1 && depth != 2 && depth != 4 && depth != 8 && depth != 16) return Detail(-103);
+            if (depth != 1 && depth != 2 && depth != 4 && depth != 8 && depth != 16)
+                return Detail(-103);
             if (d[9] > 6 || d[9] == 1 || d[9] == 5) return Detail(-104);
             const int format = FormatOf(d[9], depth);
             if (format < 0) return Detail(-105);
@@ -138,11 +150,11 @@ int32_t ScanPngChunks(ImageStream& in, PngInfo* info, ScanResult* r) {
             info->format = static_cast<uint32_t>(format);
             info->channels = kChannels[d[9]];
             info->bitsPerPixel = depth * info->channels;
-            info->imageDepth = (format == 0 || format == 7) ? 1
+            info->imageDepth = (format == 0 || format == 7)                                   ? 1
                                : (format == 5 || format == 6 || format == 13 || format == 14) ? 24
                                                                                               : 8;
-            info->rowBytes = static_cast<uint32_t>(
-                (uint64_t{info->width} * info->bitsPerPixel + 7) / 8);
+            info->rowBytes =
+                static_cast<uint32_t>((uint64_t{info->width} * info->bitsPerPixel + 7) / 8);
             r->haveHeader = true;
         } else if (t == "PLTE") {
             if (r->plteAt < 0) {
@@ -177,7 +189,8 @@ int32_t ScanPngChunks(ImageStream& in, PngInfo* info, ScanResult* r) {
                 info->hasBackground = 1;
                 for (uint32_t i = 0; i < length; ++i) info->background[i] = d[i];
                 if (info->colorType != 3) {
-                    for (uint32_t i = 0; i + 1 < length; i += 2) std::swap(info->background[i], info->background[i + 1]);
+                    for (uint32_t i = 0; i + 1 < length; i += 2)
+                        std::swap(info->background[i], info->background[i + 1]);
                 }
                 info->backgroundBytes = length;
             }
@@ -290,18 +303,21 @@ void ConvertRow(uint32_t format, uint8_t* row, int64_t width) {
             }
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
 int32_t LoadRows(ImageStream& in, const PngInfo& info, const ScanResult& scan, ImageDesc* image) {
     if (!scan.haveHeader || scan.idatAt < 0) return Detail(-109);
     if (info.width > 65535 || info.height > 65535) return Detail(-109);
-    if (static_cast<int32_t>(info.imageDepth) != image->header->biBitCount) return IMG_BAD_BIT_DEPTH;
+    if (static_cast<int32_t>(info.imageDepth) != image->header->biBitCount)
+        return IMG_BAD_BIT_DEPTH;
     const int64_t width = info.width;
     const int64_t height = info.height;
     const int bpp = static_cast<int>((info.bitsPerPixel + 7) / 8);
-    const auto roomBytes = static_cast<std::size_t>(((width + 7) / 8 * 8 * info.bitsPerPixel + 7) / 8 + 8);
+    const auto roomBytes =
+        static_cast<std::size_t>(((width + 7) / 8 * 8 * info.bitsPerPixel + 7) / 8 + 8);
     ImageBuffer row(roomBytes + 1);
     ImageBuffer previous(roomBytes + 1);
     if (row.data() == nullptr || previous.data() == nullptr) return IMG_NO_MEMORY;
@@ -380,7 +396,8 @@ int32_t PaletteCore(const ImageSource& source, win::RGBQUAD* table, int32_t limi
     int32_t status = InfoCore(source, &info, &scan);
     if (status != IMG_OK) return status;
     if (info.colorType != 3 || scan.plteAt < 0) return 0;
-    const int32_t entries = std::min<int32_t>({static_cast<int32_t>(scan.plteLength / 3), 256, limit});
+    const int32_t entries =
+        std::min<int32_t>({static_cast<int32_t>(scan.plteLength / 3), 256, limit});
     ImageStream in;
     if (OpenImageSource(source, &in) != IMG_OK) return IMG_NOT_THIS_FORMAT;
     uint8_t rgb[768];
@@ -474,14 +491,30 @@ int32_t GetInfo(const ImageSource& source, PngInfo* info) {
 
 }  // namespace
 
-int32_t GetPngInfo(const char* f, PngInfo* i) { return GetInfo(AnsiSource(f), i); }
-int32_t GetPngInfoW(const char16_t* f, PngInfo* i) { return GetInfo(WideSource(f), i); }
-int32_t GetPngInfoFromMemory(const void* b, PngInfo* i) { return GetInfo(MemorySource(b), i); }
-int32_t LoadPng(const char* f, ImageDesc* image) { return LoadCore(AnsiSource(f), image); }
-int32_t LoadPngW(const char16_t* f, ImageDesc* image) { return LoadCore(WideSource(f), image); }
-int32_t LoadPngFromMemory(const void* b, ImageDesc* image) { return LoadCore(MemorySource(b), image); }
-int32_t GetPngPalette(const char* f, win::RGBQUAD* t) { return PaletteCore(AnsiSource(f), t, 256); }
-int32_t GetPngPaletteW(const char16_t* f, win::RGBQUAD* t) { return PaletteCore(WideSource(f), t, 256); }
+int32_t GetPngInfo(const char* f, PngInfo* i) {
+    return GetInfo(AnsiSource(f), i);
+}
+int32_t GetPngInfoW(const char16_t* f, PngInfo* i) {
+    return GetInfo(WideSource(f), i);
+}
+int32_t GetPngInfoFromMemory(const void* b, PngInfo* i) {
+    return GetInfo(MemorySource(b), i);
+}
+int32_t LoadPng(const char* f, ImageDesc* image) {
+    return LoadCore(AnsiSource(f), image);
+}
+int32_t LoadPngW(const char16_t* f, ImageDesc* image) {
+    return LoadCore(WideSource(f), image);
+}
+int32_t LoadPngFromMemory(const void* b, ImageDesc* image) {
+    return LoadCore(MemorySource(b), image);
+}
+int32_t GetPngPalette(const char* f, win::RGBQUAD* t) {
+    return PaletteCore(AnsiSource(f), t, 256);
+}
+int32_t GetPngPaletteW(const char16_t* f, win::RGBQUAD* t) {
+    return PaletteCore(WideSource(f), t, 256);
+}
 int32_t GetPngPaletteFromMemory(const void* b, win::RGBQUAD* t) {
     return PaletteCore(MemorySource(b), t, 256);
 }

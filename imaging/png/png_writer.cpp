@@ -166,7 +166,8 @@ int32_t WriteImageData(Writer& w, const ImageDesc& image, int bits, int filterMo
             for (int64_t i = 0; i < passWidth; ++i) {
                 const int64_t x = image.startX + p.firstColumn + i * p.columnStep;
                 if (bits == 1) {
-                    if ((src[x / 8] >> (7 - x % 8)) & 1) row[i / 8] |= static_cast<uint8_t>(0x80 >> (i % 8));
+                    if ((src[x / 8] >> (7 - x % 8)) & 1)
+                        row[i / 8] |= static_cast<uint8_t>(0x80 >> (i % 8));
                 } else if (bits == 8) {
                     row[i] = src[x];
                 } else {
@@ -224,7 +225,9 @@ int32_t SavePngCore(const ImageTarget& target, ImageDesc* image, uint32_t option
     PngErrorDetail = 0;
     BuildCrcTable(w.crcTable);
     const int bits = image->header->biBitCount;
-    const int colourType = bits == 24 ? 2 : (bits == 8 && (image->flags & IMG_FLAG_GREY) != 0) ? 0 : 3;
+    const int colourType = bits == 24                                           ? 2
+                           : (bits == 8 && (image->flags & IMG_FLAG_GREY) != 0) ? 0
+                                                                                : 3;
     const bool adam7 = (option & 1) != 0;
     int filterMode = 0;  // -1 adaptive, else the type
     if (colourType != 3 && option <= 11) {
