@@ -15,6 +15,7 @@
 #include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/pcx/pcx.h"
+#include "imaging/png/png.h"
 #include "platform/system/clipboard.h"
 #include "tools/image_harness/harness.h"
 #include "tools/image_harness/pnm.h"
@@ -23,6 +24,9 @@ namespace {
 
 struct Options : InputOptions {
     bool runLength = false;
+    uint32_t pngOption = 0;
+    bool hasTrns = false;
+    uint32_t trns = 0;
     int reduce = 0;  // colours of a reduction to 8 bits, 0 for none
     int method = 2;
     std::string fixed;  // "cube" or "vga": a fixed-palette conversion
@@ -86,6 +90,11 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->transform = arg.substr(2);
         } else if (arg == "--memory") {
             o->memory = true;
+        } else if (arg == "--option" && i + 1 < argc) {
+            o->pngOption = static_cast<uint32_t>(std::stoul(argv[++i]));
+        } else if (arg == "--trns" && i + 1 < argc) {
+            o->hasTrns = true;
+            o->trns = static_cast<uint32_t>(std::stoul(argv[++i], nullptr, 0));
         } else if (arg == "--rle") {
             o->runLength = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
@@ -211,6 +220,13 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
         *width = h.biWidth;
         *height = h.biHeight;
         *depth = h.biBitCount == 1 ? 1 : h.biBitCount <= 8 ? 8 : 24;
+    } else if (ending == "png") {
+        PngInfo info;
+        const int32_t status = GetPngInfo(o.in.c_str(), &info);
+        if (status != IMG_OK) return status;
+        *width = static_cast<int>(info.width);
+        *height = static_cast<int>(info.height);
+        *depth = static_cast<int>(info.imageDepth);
     } else if (ending == "pcx") {
         PcxInfo info;
         const int32_t status = GetPcxInfo(o.in.c_str(), &info);
@@ -229,6 +245,7 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
 
 int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return LoadPcx(o.in.c_str(), &image);
+    if (ending == "png") return LoadPng(o.in.c_str(), &image);
     if (!o.memory) return LoadBmp(o.in.c_str(), &image);
     void* block = FileBlock(o.in);
     const int32_t status = LoadBmpFromMemory(block, &image);
@@ -238,6 +255,9 @@ int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image)
 
 int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return SavePcx(o.out.c_str(), &image);
+    if (ending == "png") {
+        return SavePngEx(o.out.c_str(), &image, o.pngOption, o.hasTrns ? 1 : 0, &o.trns);
+    }
     if (!o.memory) return SaveBmp(o.out.c_str(), &image, o.runLength ? 1 : 0);
     void* block = nullptr;
     const int32_t status = SaveBmpToMemory(&block, &image, o.runLength ? 1 : 0);
@@ -254,7 +274,7 @@ int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
 int ReadPicture(const InputOptions& o, ImageDesc* image) {
     std::string error;
     const std::string inEnding = Ending(o.in);
-    const bool libraryIn = inEnding == "bmp" || inEnding == "pcx";
+    const bool libraryIn = inEnding == "bmp" || inEnding == "pcx" || inEnding == "png";
     if (o.memory && inEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     if (libraryIn && o.depth != 0) return Fail(kExitUsage, "--depth is for PNM pictures");
     PnmPicture pnm;
@@ -306,8 +326,8 @@ int CmdConvert(int argc, char** argv) {
     std::string error;
     if (!ParseOptions(argc, argv, &o, &error)) return Fail(kExitUsage, error);
     const std::string outEnding = Ending(o.out);
-    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "ppm") {
-        return Fail(kExitUsage, "OUT must end in .bmp, .pcx or .ppm");
+    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "png" && outEnding != "ppm") {
+        return Fail(kExitUsage, "OUT must end in .bmp, .pcx, .png or .ppm");
     }
     if (o.memory && outEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     ImageDesc image;

@@ -2,6 +2,9 @@
 // streams, writer layout, and writer/reader round trips.
 #include "imaging/png/png.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "imaging/deflate/checksums.h"
@@ -115,6 +118,29 @@ TEST_F(PngTest, TailTruncationsAndFailures) {
             << n;
     }
     EXPECT_EQ(SavePng("\\no\\such\\a.png", &image, 0), IMG_CANNOT_CREATE);
+}
+
+TEST_F(PngTest, OutsideFilesOfEveryFormatLoad) {
+    // python-made files of all 15 colour type and depth pairs, plain and
+    // Adam7, with ancillary and private chunks (tools/make_png_seeds.py).
+    int files = 0;
+    const std::string folder = std::string(TARVEX_SOURCE_DIR) + "/fuzz/corpus/png";
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const void* block = Block(bytes);
+        PngInfo info;
+        ASSERT_EQ(GetPngInfoFromMemory(block, &info), IMG_OK) << entry.path();
+        EXPECT_EQ(info.gamma, 45455u);
+        EXPECT_EQ(info.xPerUnit, 2835u);
+        ImageDesc& image =
+            Image(static_cast<int32_t>(info.width), static_cast<int32_t>(info.height),
+                  static_cast<int32_t>(info.imageDepth));
+        EXPECT_EQ(LoadPngFromMemory(block, &image), IMG_OK)
+            << entry.path() << " " << GetPngErrorDetail();
+        ++files;
+    }
+    EXPECT_EQ(files, 30);
 }
 
 }  // namespace
