@@ -16,7 +16,7 @@ PAIRS = [(0, 1), (0, 2), (0, 4), (0, 8), (0, 16), (2, 8), (2, 16), (3, 1), (3, 2
          (4, 8), (4, 16), (6, 8), (6, 16)]
 CHANNELS = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}
 
-def png(ct, depth, interlace, w=5, h=4, rnd=random.Random(1)):
+def png(ct, depth, interlace, w=19, h=6, rnd=random.Random(1)):
     bpp = depth * CHANNELS[ct]
     def row(n):
         bits = "".join(format(rnd.randrange(1 << depth), "0%db" % depth) for _ in range(n * CHANNELS[ct]))

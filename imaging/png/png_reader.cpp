@@ -316,8 +316,12 @@ int32_t LoadRows(ImageStream& in, const PngInfo& info, const ScanResult& scan, I
     const int64_t width = info.width;
     const int64_t height = info.height;
     const int bpp = static_cast<int>((info.bitsPerPixel + 7) / 8);
-    const auto roomBytes =
-        static_cast<std::size_t>(((width + 7) / 8 * 8 * info.bitsPerPixel + 7) / 8 + 8);
+    // Room for the file's row and for the row converted to the image's depth
+    // (1-, 2- and 4-bit samples widen to a byte each).
+    const int64_t roundedWidth = (width + 7) / 8 * 8;
+    const auto roomBytes = static_cast<std::size_t>(
+        std::max<int64_t>(roundedWidth * info.bitsPerPixel, roundedWidth * info.imageDepth) / 8 +
+        8);
     ImageBuffer row(roomBytes + 1);
     ImageBuffer previous(roomBytes + 1);
     if (row.data() == nullptr || previous.data() == nullptr) return IMG_NO_MEMORY;
@@ -427,8 +431,8 @@ int32_t LoadCore(const ImageSource& source, ImageDesc* image) {
     }
     if (image->palette != nullptr && image->header->biBitCount <= 8) {
         win::RGBQUAD table[256];
-        const int32_t entries = PaletteCore(source, table, 1 << image->header->biBitCount);
         const int32_t loadDetail = PngErrorDetail;
+        const int32_t entries = PaletteCore(source, table, 1 << image->header->biBitCount);
         image->flags &= ~IMG_FLAG_GREY;
         if (entries > 0) {
             std::copy(table, table + entries, image->palette);

@@ -34,6 +34,7 @@ struct FileState {
     DWORD lastError = 0;
     std::set<std::string> hidden;  // Linux paths carrying the hidden attribute
     int failingWrites = 0;         // writes still to fail (FailNextFileWrites)
+    int passingWrites = 0;         // writes that still succeed before those
 };
 
 FileState& Files() {
@@ -180,7 +181,9 @@ UINT _lwrite(HFILE file, const void* buffer, UINT count) {
         SetLastError(ERROR_ACCESS_DENIED);
         return kReadWriteError;
     }
-    if (detail::Files().failingWrites > 0) {
+    if (detail::Files().passingWrites > 0) {
+        --detail::Files().passingWrites;
+    } else if (detail::Files().failingWrites > 0) {
         --detail::Files().failingWrites;
         SetLastError(ERROR_DISK_FULL);
         return kReadWriteError;
@@ -372,8 +375,9 @@ BOOL FlushFileBuffers(HANDLE file) {
     return TRUE;
 }
 
-void FailNextFileWrites(int count) {
+void FailNextFileWrites(int count, int after) {
     detail::Files().failingWrites = count > 0 ? count : 0;
+    detail::Files().passingWrites = count > 0 && after > 0 ? after : 0;
 }
 
 DWORD GetFileAttributes(const char* path) {

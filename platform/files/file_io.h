@@ -109,8 +109,9 @@ inline BOOL MoveFileExA(const char* f, const char* t, DWORD flags) {
 BOOL FlushFileBuffers(HANDLE file);
 
 // Tests: make the next `count` writes (_lwrite, WriteFile) fail as a full disk
-// does (ERROR_DISK_FULL, nothing written). 0 ends the failures.
-void FailNextFileWrites(int count);
+// does (ERROR_DISK_FULL, nothing written), after `after` writes that succeed.
+// 0 ends the failures.
+void FailNextFileWrites(int count, int after = 0);
 
 // ---- Directory listing ----------------------------------------------------------------------
 struct DirectoryEntry {

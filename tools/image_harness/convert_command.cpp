@@ -245,22 +245,27 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
 
 int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return LoadPcx(o.in.c_str(), &image);
-    if (ending == "png") return LoadPng(o.in.c_str(), &image);
-    if (!o.memory) return LoadBmp(o.in.c_str(), &image);
+    if (!o.memory) {
+        return ending == "png" ? LoadPng(o.in.c_str(), &image) : LoadBmp(o.in.c_str(), &image);
+    }
     void* block = FileBlock(o.in);
-    const int32_t status = LoadBmpFromMemory(block, &image);
+    const int32_t status =
+        ending == "png" ? LoadPngFromMemory(block, &image) : LoadBmpFromMemory(block, &image);
     if (block != nullptr) FreeBlock(block);
     return status;
 }
 
 int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return SavePcx(o.out.c_str(), &image);
-    if (ending == "png") {
-        return SavePngEx(o.out.c_str(), &image, o.pngOption, o.hasTrns ? 1 : 0, &o.trns);
+    const bool png = ending == "png";
+    const uint32_t trns = o.hasTrns ? 1 : 0;
+    if (!o.memory) {
+        return png ? SavePngEx(o.out.c_str(), &image, o.pngOption, trns, &o.trns)
+                   : SaveBmp(o.out.c_str(), &image, o.runLength ? 1 : 0);
     }
-    if (!o.memory) return SaveBmp(o.out.c_str(), &image, o.runLength ? 1 : 0);
     void* block = nullptr;
-    const int32_t status = SaveBmpToMemory(&block, &image, o.runLength ? 1 : 0);
+    const int32_t status = png ? SavePngExToMemory(&block, &image, o.pngOption, trns, &o.trns)
+                               : SaveBmpToMemory(&block, &image, o.runLength ? 1 : 0);
     if (status != IMG_OK) return status;
     const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
     std::ofstream out(o.out, std::ios::binary);

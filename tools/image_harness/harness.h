@@ -15,6 +15,7 @@ inline constexpr int kExitUsage = 2;
 
 int CmdConvert(int argc, char** argv);
 int CmdInfo(int argc, char** argv);
+int CmdText(int argc, char** argv);
 int CmdClipboard(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 

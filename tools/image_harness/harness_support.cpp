@@ -31,6 +31,8 @@ std::string StatusText(int32_t status) {
         {IMG_UNREADABLE, "IMG_UNREADABLE"},
         {IMG_BAD_SOURCE, "IMG_BAD_SOURCE"},
         {IMG_TOO_LARGE, "IMG_TOO_LARGE"},
+        {IMG_PNG_ERROR, "IMG_PNG_ERROR"},
+        {IMG_DEFLATE_ERROR, "IMG_DEFLATE_ERROR"},
     };
     for (const Name& n : kNames) {
         if (n.status == status) return std::string(n.name) + " (" + std::to_string(status) + ")";

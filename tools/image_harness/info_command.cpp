@@ -1,8 +1,11 @@
-// info FILE: the header query of a BMP or PCX file as "name value" lines.
+// info FILE: the header query of a BMP, PCX or PNG file as "name value" lines;
+// text FILE KEYWORD: a PNG file's tEXt text.
 #include <cstdio>
+#include <string>
 
 #include "imaging/bmp/bmp.h"
 #include "imaging/pcx/pcx.h"
+#include "imaging/png/png.h"
 #include "tools/image_harness/harness.h"
 
 int CmdInfo(int argc, char** argv) {
@@ -32,5 +35,51 @@ int CmdInfo(int argc, char** argv) {
             i.imageDepth);
         return kExitOk;
     }
-    return Fail(kExitUsage, "info reads .bmp and .pcx files");
+    if (ending == "png") {
+        PngInfo i;
+        const int32_t status = GetPngInfo(path.c_str(), &i);
+        if (status != IMG_OK) {
+            return Fail(kExitFailed, path + ": " + StatusText(status) + " detail " +
+                                         std::to_string(GetPngErrorDetail()));
+        }
+        std::printf(
+            "width %u\nheight %u\nbitDepth %u\nimageDepth %u\ncolorType %u\ninterlaced %u\n"
+            "format %u\nchannels %u\nbitsPerPixel %u\nrowBytes %u\n",
+            i.width, i.height, i.bitDepth, i.imageDepth, i.colorType, i.interlaced, i.format,
+            i.channels, i.bitsPerPixel, i.rowBytes);
+        const auto bytes = [](const uint8_t* b, uint32_t n) {
+            std::string s;
+            for (uint32_t k = 0; k < n && k < 8; ++k) s += (k ? " " : "") + std::to_string(b[k]);
+            return s;
+        };
+        std::printf("hasTransparency %u\ntransparency %s\ntransparencyBytes %u\n",
+                    i.hasTransparency, bytes(i.transparency, i.transparencyBytes).c_str(),
+                    i.transparencyBytes);
+        std::printf("hasBackground %u\nbackground %s\nbackgroundBytes %u\n", i.hasBackground,
+                    bytes(i.background, i.backgroundBytes).c_str(), i.backgroundBytes);
+        std::printf(
+            "gamma %u\nxPerUnit %u\nyPerUnit %u\nunit %u\nsignificantBits %s\n"
+            "xOffset %u\nyOffset %u\noffsetUnit %u\n",
+            i.gamma, i.xPerUnit, i.yPerUnit, i.unit, bytes(i.significantBits, 4).c_str(), i.xOffset,
+            i.yOffset, i.offsetUnit);
+        return kExitOk;
+    }
+    return Fail(kExitUsage, "info reads .bmp, .pcx and .png files");
+}
+
+int CmdText(int argc, char** argv) {
+    if (argc != 2) return Fail(kExitUsage, "text wants FILE KEYWORD");
+    const std::string path = argv[0];
+    const int32_t length = GetPngText(path.c_str(), argv[1], nullptr, 0);
+    if (length < 0) {
+        return Fail(kExitFailed, path + ": " + StatusText(length) + " detail " +
+                                     std::to_string(GetPngErrorDetail()));
+    }
+    if (length == 0) return Fail(kExitFailed, path + ": no text \"" + std::string(argv[1]) + "\"");
+    std::string text(static_cast<std::size_t>(length), '\0');
+    const int32_t status =
+        GetPngText(path.c_str(), argv[1], text.data(), static_cast<uint32_t>(length));
+    if (status != IMG_OK) return Fail(kExitFailed, path + ": " + StatusText(status));
+    std::printf("%s\n", text.c_str());
+    return kExitOk;
 }

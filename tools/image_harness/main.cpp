@@ -18,6 +18,7 @@ constexpr Command kCommands[] = {
      "[--reduce N [--method M]] [--fixed cube|vga [--dither ordered|diffuse]] "
      "[--grey | --tone | --hsv | --from-hsv] [--bilevel MODE | --from-bilevel [--smooth]] IN OUT"},
     {"info", CmdInfo, "FILE"},
+    {"text", CmdText, "FILE.png KEYWORD"},
     {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
     {"show", CmdShow,
      "[--screen-depth 1|4|8|32] [--dither 0|1|2] [--at X,Y] [--depth 1|8|24] IN OUT.ppm"},
