@@ -344,7 +344,7 @@ void Deflater::EmitBlock(bool last) {
     fixedBits += extra;
     const uint64_t raw = static_cast<uint64_t>(s.tallyEnd - s.blockStart);
     const uint64_t pieces = raw == 0 ? 1 : (raw + 65534) / 65535;
-    const uint64_t storedBits = pieces * (3 + 7 + 32) + 8 * raw;
+    const uint64_t storedBits = s.blockStart >= 0 ? pieces * (3 + 7 + 32) + 8 * raw : UINT64_MAX;
 
     if (storedBits <= fixedBits && storedBits <= dynamicBits) {
         const uint8_t* data = s.window.get() + s.blockStart;
@@ -464,8 +464,9 @@ bool Deflater::Write(const uint8_t* data, std::size_t count) {
     s.adler = UpdateAdler32(s.adler, data, count);
     while (count > 0) {
         if (s.windowEnd == 2 * kWindow) {
-            // Slide: the block so far is written first so its bytes stay at hand.
-            EmitBlock(false);
+            // Slide. The open block goes on (a block ends by its symbol count,
+            // as zlib's do); once its first bytes leave the window it can no
+            // longer be stored.
             std::memmove(s.window.get(), s.window.get() + kWindow,
                          static_cast<std::size_t>(kWindow));
             std::memset(s.window.get() + kWindow, 0, kWindow + kMaxMatch + 8);

@@ -2,6 +2,7 @@
 #include "imaging/deflate/inflate.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -97,6 +98,19 @@ struct Inflater::State {
     bool usingFixed = false;
 
     void Refill() {
+        if constexpr (std::endian::native == std::endian::little) {
+            if (inLen - inPos >= 8) {
+                // Whole bytes that fit, eight at a time; nothing kept above bitCount.
+                uint64_t v;
+                std::memcpy(&v, input + inPos, 8);
+                const int bytes = (63 - bitCount) >> 3;
+                bits |= v << bitCount;
+                inPos += static_cast<std::size_t>(bytes);
+                bitCount += 8 * bytes;
+                bits &= (uint64_t{1} << bitCount) - 1;
+                return;
+            }
+        }
         while (bitCount <= 56) {
             if (inPos == inLen) {
                 if (inputEnded) return;
