@@ -4,6 +4,7 @@
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_state_records.h"
 #include "pages/onewater/one_water_pages.h"
+#include "pages/profiles/profile_recompute.h"
 #include "reporttext/waterpages/water_pages.h"
 #include "scenarios/multimix/multimix_records.h"
 
@@ -33,13 +34,13 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
      PagePitch::kNoInternalLeading, 2, P::kTempIndicators, ProfileKind::kTemperature, false,
      S::kTemperaturePoint, L::kTemperature, 4, 85, nullptr, nullptr, nullptr},
     {C::kPhWater, 12, "WATER CHEMISTRY VERSUS pH", kRow, 40, false, kStd, 1, P::kProfileChemistry,
-     ProfileKind::kPh, false, S::kPhPoint, L::kPh, 6, 85, nullptr, nullptr, nullptr},
+     ProfileKind::kPh, false, S::kPhPoint, L::kPh, 6, 85, RecomputePhProfile, nullptr, nullptr},
     {C::kPhValues, 17, "DEPOSITION POTENTIAL INDICATORS VERSUS pH", kRow, 54, false, kStd, 1,
      P::kProfileIndicators, ProfileKind::kPh, false, S::kPhPoint, L::kPh, 6, 85, nullptr, nullptr,
      nullptr},
     {C::kCycledWater, 12, "MIXED WATER CHEMISTRY", kLine, 40, true, kStd, 1, P::kProfileChemistry,
-     ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85, nullptr, nullptr,
-     nullptr},
+     ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85, RecomputeMixingProfile,
+     nullptr, nullptr},
     {C::kCycledValues, 17, "MIXED WATER DEPOSITION POTENTIAL INDICATORS", kRow, 54, false, kStd, 1,
      P::kMixingIndicators, ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85,
      nullptr, nullptr, nullptr},
@@ -56,7 +57,7 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
      LoadAndRecomputeBlendIndicators, CreateBlendIndicators, nullptr},
     {C::kPressWater, 12, "WATER CHEMISTRY VERSUS PRESSURE", kRow, 40, false, kStd, 1,
      P::kProfileChemistry, ProfileKind::kPressure, false, S::kPressurePoint, L::kPressure, 6, 85,
-     nullptr, nullptr, nullptr},
+     RecomputePressureProfile, nullptr, nullptr},
     {C::kPressValues, 17, "DEPOSITION POTENTIAL INDICATORS VERSUS PRESSURE", kRow, 54, false, kStd,
      1, P::kProfileIndicators, ProfileKind::kPressure, false, S::kPressurePoint, L::kPressure, 6,
      85, nullptr, nullptr, nullptr},

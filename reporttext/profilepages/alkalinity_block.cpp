@@ -1,18 +1,19 @@
 // The alkalinity block's labels and values at each profile point.
 #include "reporttext/profilepages/alkalinity_block.h"
 
-#include "common/water_analysis.h"
-#include "scenarios/frame/whatif_records.h"
-#include "scenarios/mixing/mixing_records.h"
+#include "reporttext/profilepages/profile_view.h"
 
 namespace {
 
-// The SaturationResults slots the block reads: the hydroxide, "M" and "P"
-// alkalinity, and the slot the OH alkalinity subtracts from the hydroxide.
+// SaturationResults slots the block reads: the hydroxide, the "M" and "P"
+// alkalinity, and the hydrogen-ion terms (slots 13 and 14) that the OH
+// alkalinity takes off the hydroxide alkalinity, as the "M" and "P" rows do.
 constexpr int kHydroxide = 15;
 constexpr int kMAlkalinity = 28;
 constexpr int kPAlkalinity = 30;
-constexpr int kOhOffset = 1;
+constexpr int kHydrogenTermA = 13;
+constexpr int kHydrogenTermB = 14;
+// The OH alkalinity is the "M" alkalinity slot less the two hydrogen-ion terms.
 
 const char* const kAcidityLabels[] = {"Acidity        ", "\"M\" Alkalinity", "\"P\" Alkalinity",
                                       "OH Alkalinity"};
@@ -27,27 +28,23 @@ bool SpeciesForm(int displayForm) {
 
 int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalinityRowsMax]) {
     const bool species = SpeciesForm(displayForm);
-    const bool mixing = profile == ProfileKind::kMixing;
-    const int count = mixing ? 3 : 4;
-    for (int r = 0; r < count; ++r) rows[r].label = species ? kSpeciesLabels[r] : kAcidityLabels[r];
-    const ProfileTable& table =
-        profile == ProfileKind::kPressure ? whatIfResults.pressureProfile : whatIfResults.phProfile;
+    const int count = profile == ProfileKind::kMixing ? 3 : 4;
+    for (int r = 0; r < kAlkalinityRowsMax; ++r)
+        rows[r].label = species ? kSpeciesLabels[r] : kAcidityLabels[r];
+    const ProfileViewRecord view = ViewOfProfile(profile);
     for (int k = 0; k < kAlkalinityPoints; ++k) {
-        const float* values = mixing ? mixProfileTables.mixChemistry[k] : table.analysis[k];
-        const float* results = mixing ? mixProfileTables.mixResults[k] : table.results[k];
+        const ProfilePoint& p = view.points[k];
+        const float* r = p.results;
         if (species) {
-            rows[0].values[k] =
-                mixing ? mixProfileTables.mixDissolvedCO2[k] : table.dissolvedCO2[k];
-            rows[1].values[k] =
-                mixing ? values[AnalysisElement::kMAlkalinity] : table.bicarbonate[k];
-            rows[2].values[k] = mixing ? values[AnalysisElement::kPAlkalinity] : table.carbonate[k];
-            rows[3].values[k] = results[kHydroxide];
+            rows[0].values[k] = p.dissolvedCo2;
+            rows[1].values[k] = p.bicarbonate;
+            rows[2].values[k] = p.carbonate;
+            rows[3].values[k] = r[kHydroxide];
         } else {
-            rows[0].values[k] =
-                mixing ? mixProfileTables.mixAcidity[k] : values[AnalysisElement::kAcidity];
-            rows[1].values[k] = results[kMAlkalinity];
-            rows[2].values[k] = results[kPAlkalinity];
-            rows[3].values[k] = results[kHydroxide] - results[kOhOffset];
+            rows[0].values[k] = p.acidity;
+            rows[1].values[k] = r[kMAlkalinity];
+            rows[2].values[k] = r[kPAlkalinity];
+            rows[3].values[k] = r[kMAlkalinity] - r[kHydrogenTermA] - r[kHydrogenTermB];
         }
     }
     return count;

@@ -170,9 +170,11 @@ const KindEntry* FindKind(int32_t kind) {
     return nullptr;
 }
 
+// Whether every part the kind writes now has its page built: the gathering
+// kinds need only the pages of the parts whose conditions hold.
 bool AllBuilt(const KindEntry& entry) {
     for (const KindPart& part : entry.parts)
-        if (FindReportBuilder(part.page) == nullptr) return false;
+        if (Holds(part.when) && FindReportBuilder(part.page) == nullptr) return false;
     return true;
 }
 

@@ -20,7 +20,7 @@
 
 // 0 with the block's handle in reportBuffer (unlocked; the caller hands it to
 // the clipboard or frees it); -1, with no block made, for a kind it does not
-// know, a kind whose pages are not all built yet, or no memory.
+// know, a kind with a part to write whose page is not built yet, or no memory.
 [[nodiscard]] int BuildReport(int32_t kind);
 
 // Appends the closing of the rich text to the report buffer; 0, or -1 when

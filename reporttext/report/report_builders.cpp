@@ -3,6 +3,7 @@
 // are not written.
 #include "reporttext/report/report_builders.h"
 
+#include "reporttext/profilepages/profile_pages.h"
 #include "reporttext/waterpages/water_page_builders.h"
 
 namespace {
@@ -10,9 +11,9 @@ namespace {
 ReportBuilder builders[kReportPageCount] = {
     BuildWaterChemistryPage,
     BuildWaterIndicatorsPage,
-    nullptr,  // kProfileChemistry
-    nullptr,  // kProfileIndicators
-    nullptr,  // kMixingIndicators
+    BuildProfileChemistryPage,
+    BuildProfileIndicatorsPage,
+    BuildMixingIndicatorsPage,
     nullptr,  // kSourceChemistry
     nullptr,  // kSourceIndicators
     nullptr,  // kTempChemistry

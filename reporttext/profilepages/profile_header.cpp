@@ -1,0 +1,66 @@
+// The identification line and the axis header of the profile pages.
+#include "reporttext/profilepages/profile_header.h"
+
+#include <cstdio>
+
+#include "engine/records.h"
+#include "input/records.h"
+#include "reporttext/format/format_value.h"
+#include "reporttext/report/report_builders.h"
+#include "reporttext/waterpages/page_texts.h"
+#include "shell/records.h"
+
+namespace {
+
+const char* const kPressureUnits[] = {"(atm) ", "(bars) ", "(psia) ", "(KPa) "};
+
+std::string Fixed(double v, int decimals) {
+    return FixedCell(v, decimals);
+}
+
+}  // namespace
+
+void AddProfileIdentification(ReportLayout& layout, int profile) {
+    const WaterAnalysis& w = profile == ProfileKind::kMixing ? injectionWater : surfaceWater;
+    AddIdentification(layout, ProfileLine(1), {2, 13, 26, 38, 50, 58, 69, 72}, w.sampleNumber,
+                      w.reportDate, w.sampleDate, w.sampleTime);
+}
+
+void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
+    const int line3 = ProfileLine(3);
+    layout.AddRule(line3, 24, std::string(56, '_'));
+    switch (view.profile) {
+        case ProfileKind::kMixing: {
+            const std::string injection = " % INJECTION -";
+            layout.AddText(line3, 52 - static_cast<int>(injection.size()), injection,
+                           kInjectionBlue);
+            layout.AddText(line3, 52, "- % FORMATION ", kFormationRed);
+            for (int k = 0; k < kProfileViewPoints; ++k) {
+                const double percent = view.points[k].injectionPercent;
+                layout.AddValue(ProfileLine(4), PointColumn(k), Fixed(percent, 2), kInjectionBlue);
+                layout.AddValue(ProfileLine(5), PointColumn(k), Fixed(100.0 - percent, 2),
+                                kFormationRed);
+            }
+            return;
+        }
+        case ProfileKind::kPressure: {
+            const int code = unitCodes.code[UnitItem::kPressure];
+            layout.AddText(
+                line3, 47,
+                std::string(" Pressure ") + (code >= 0 && code < 4 ? kPressureUnits[code] : ""));
+            for (int k = 0; k < kProfileViewPoints; ++k)
+                layout.AddValue(ProfileLine(4), PointColumn(k),
+                                Value7Cell(view.points[k].values[AnalysisElement::kPressure]));
+            return;
+        }
+        default: {
+            const bool pco2 = whatIfOptions.varyPco2 != 0;
+            layout.AddText(line3, 51, pco2 ? " pCO_2 " : " pH ");
+            const int element = pco2 ? AnalysisElement::kPco2 : AnalysisElement::kPh;
+            for (int k = 0; k < kProfileViewPoints; ++k)
+                layout.AddValue(ProfileLine(4), PointColumn(k),
+                                Fixed(view.points[k].values[element], 2));
+            return;
+        }
+    }
+}

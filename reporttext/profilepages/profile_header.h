@@ -1,0 +1,37 @@
+// The parts the profile pages share: the identification line of the water
+// the profile was made from, the axis header over the seven point columns,
+// and the value cells.
+#pragma once
+
+#include <string>
+
+#include "reporttext/layout/report_layout.h"
+#include "reporttext/profilepages/profile_view.h"
+
+inline constexpr win::COLORREF kInjectionBlue = win::RGB(0, 0, 127);
+inline constexpr win::COLORREF kFormationRed = win::RGB(127, 0, 0);
+
+// The page's line L is layout line L - 1.
+inline int ProfileLine(int pageLine) {
+    return pageLine - 1;
+}
+inline int PointColumn(int k) {
+    return 24 + 8 * k;
+}
+
+// Line 1: the surface water's identification (the injection water's on the
+// mixing-ratio pages).
+void AddProfileIdentification(ReportLayout& layout, int profile);
+
+// The rule of line 3 with the axis label over it, and the axis values on
+// line 4 (on the mixing-ratio pages the injection percents on line 4 and the
+// formation percents on line 5).
+void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view);
+
+// "%7.Nf" of each point's value at its column, cut to a cell.
+template <typename F>
+void AddPointRow(ReportLayout& layout, int pageLine, const std::string& label, F value) {
+    layout.AddText(ProfileLine(pageLine), 4, label);
+    for (int k = 0; k < kProfileViewPoints; ++k)
+        layout.AddValue(ProfileLine(pageLine), PointColumn(k), value(k));
+}

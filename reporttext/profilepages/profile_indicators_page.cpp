@@ -1,0 +1,213 @@
+// The indicators at the seven points of the pH (or pCO2), pressure and
+// mixing-ratio profiles: saturation of 22 minerals, six simple indices, total
+// and free ions, the free-ion precipitation potential of six carbonates and
+// the free-ion momentary excess.
+#include <cmath>
+#include <string>
+
+#include "engine/records.h"
+#include "reporttext/format/precipitation_display.h"
+#include "reporttext/profilepages/profile_header.h"
+#include "reporttext/profilepages/profile_pages.h"
+#include "reporttext/waterpages/page_texts.h"
+#include "shell/mainwindow/display_settings_records.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+struct Row {
+    const char* label;
+    int slot;
+};
+
+const Row kSaturation[] = {
+    {"Calcite (CaCO_3)", 0},       {"Aragonite (CaCO_3)", 1},    {"Witherite (BaCO_3)", 22},
+    {"Strontianite (SrCO_3)", 19}, {"Calcium oxalate", 62},      {"Magnesite (MgCO_3)", 25},
+    {"Anhydrite (CaSO_4)", 4},     {"Gypsum (CaSO_4*2H_2O)", 5}, {"Barite (BaSO_4)", 21},
+    {"Celestite (SrSO_4)", 37},    {"Calcium phosphate", 3},     {"Hydroxylapatite", 36},
+    {"Fluorite (CaF_2)", 20},      {"Silica (SiO_2)", 2},        {"Brucite (Mg(OH)_2)", 12},
+    {"Magnesium silicate", 47},    {"Ferric hydroxide", 23},     {"Siderite (FeCO_3)", 24},
+    {"Strengite (FePO_4)", 26},    {"Halite (NaCl)", 32},        {"Thenardite (Na_2SO_4)", 45},
+    {"Iron sulfide (FeS)", 44},
+};
+const Row kIons[] = {
+    {"Total Calcium", 6},   {"Free Calcium", 7},   {"Total Barium", 38},    {"Free Barium", 39},
+    {"Total Carbonate", 8}, {"Free Carbonate", 9}, {"Total Phosphate", 16}, {"Free Phosphate", 17},
+    {"Total Sulfate", 40},  {"Free Sulfate", 41},
+};
+const Row kPotential[] = {
+    {"Calcite (CaCO_3)", 60},      {"Aragonite (CaCO_3)", 58}, {"Witherite (BaCO_3)", 57},
+    {"Strontianite (SrCO_3)", 51}, {"Magnesite (MgCO_3)", 53}, {"Siderite (FeCO_3)", 55},
+};
+const Row kExcess[] = {
+    {"Calcite (CaCO_3)", 0},       {"Aragonite (CaCO_3)", 1},    {"Witherite (BaCO_3)", 2},
+    {"Strontianite (SrCO_3)", 16}, {"Calcium oxalate", 20},      {"Magnesite (MgCO_3)", 4},
+    {"Anhydrite (CaSO_4)", 5},     {"Gypsum (CaSO_4*2H_2O)", 6}, {"Barite (BaSO_4)", 7},
+    {"Celestite (SrSO_4)", 8},     {"Calcium phosphate", 9},     {"Hydroxylapatite", 10},
+    {"Fluorite (CaF_2)", 15},      {"Silica (SiO_2)", 14},       {"Brucite (Mg(OH)_2)", 12},
+    {"Magnesium silicate", 21},    {"Ferric hydroxide", 13},     {"Siderite (FeCO_3)", 3},
+    {"Strengite (FePO_4)", 11},    {"Halite (NaCl)", 19},        {"Thenardite (Na_2SO_4)", 18},
+    {"Iron sulfide (FeS)", 17},
+};
+constexpr int kCalciumOxalateSlot = 62;
+constexpr int kCalciumOxalateEntry = 20;
+constexpr int kMagnesiumSilicateEntry = 21;
+constexpr int kTotalBariumSlot = 38;
+constexpr int kLarsonSkold = 18;
+
+// When an index means nothing: below the carbonate test, and on the pH and
+// pressure pages each index's own limit.
+enum class Limit { kNone, kAtMostMinus14, kAtLeast14, kExactly14, kLarsonSkold };
+struct IndexRow {
+    const char* label;
+    const char* mixingLabel;
+    int slot;
+    Limit limit;
+};
+const IndexRow kIndices[] = {
+    {"Langelier Saturation", "Langelier Saturation", 10, Limit::kAtMostMinus14},
+    {"Ryznar Stability", "Ryznar Stability", 11, Limit::kAtLeast14},
+    {"Oddo-Tomson Index", "Oddo-Tomson", 42, Limit::kAtMostMinus14},
+    {"Stiff-Davis Index", "Stiff-Davis", 43, Limit::kAtMostMinus14},
+    {"Puckorius(Practical)", "Puckorius(Practical)", 31, Limit::kExactly14},
+    {"Larson-Skold", "Larson-Skold", kLarsonSkold, Limit::kLarsonSkold},
+};
+
+bool LimitHolds(Limit limit, float v, bool mixing) {
+    if (mixing) return false;
+    switch (limit) {
+        case Limit::kAtMostMinus14:
+            return v <= -14.0f;
+        case Limit::kAtLeast14:
+            return v >= 14.0f;
+        case Limit::kExactly14:
+            return v == 14.0f;
+        default:
+            return false;
+    }
+}
+
+std::string IndexCell(const ProfilePoint& p, const IndexRow& row, bool mixing) {
+    const float v = p.results[row.slot];
+    const bool carbonate = p.results[27] > 1e-06f || p.results[29] > 1e-06f;
+    bool shown = carbonate && !LimitHolds(row.limit, v, mixing);
+    if (row.limit == Limit::kLarsonSkold)
+        shown = shown && (p.values[E::kChloride] > 0.0f || p.values[E::kSulfate] > 0.0f);
+    return shown ? FixedCell(v, 1) : std::string(kNotApplicable);
+}
+
+std::string SaturationCell(float ratio) {
+    if (displaySettings.indexFormat != 0)
+        return ratio > 0.0f ? FixedCell(std::log10(ratio), 2) : std::string(kNotApplicable);
+    return FixedCell(ratio, 2);
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+}
+
+const char* UnitText() {
+    switch (displaySettings.precipitationUnit) {
+        case 0:
+            return "(ppm)";
+        case 1:
+            return "(Lbs/1000 Barrels)";
+        default:
+            return "(kg/1000 Barrels)";
+    }
+}
+bool KilogramUnit() {
+    return displaySettings.precipitationUnit > 1;
+}
+
+std::string ExcessHeading(bool mixing) {
+    if (mixing) {
+        switch (displaySettings.precipitationUnit) {
+            case 0:
+                return "FREE ION MOMENTARY EXCESS (ppm)      ";
+            case 1:
+                return "MOMENTARY EXCESS (Lbs/1000 Barrels)  ";
+            default:
+                return "MOMENTARY EXCESS (kg/1000 Barrels)  ";
+        }
+    }
+    return Padded(std::string("FREE ION MOMENTARY EXCESS ") + UnitText(), KilogramUnit() ? 72 : 73);
+}
+
+void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
+    const bool mixing = view.profile == ProfileKind::kMixing;
+    const bool pressure = view.profile == ProfileKind::kPressure;
+    const int shift = mixing ? 1 : 0;  // the mixing header has two value rows
+    AddProfileIdentification(layout, view.profile);
+    AddProfileAxis(layout, view);
+    const bool index = displaySettings.indexFormat != 0;
+    layout.AddText(ProfileLine(3), 2, index ? "SATURATION INDEX" : "SATURATION RATIO");
+    layout.AddText(ProfileLine(4 + shift), 2, index ? "as LOG10(IAP/Ksp)" : "as IAP/Ksp");
+
+    int line = 5 + shift;
+    layout.NameLine(LayoutLine::kBandTop, ProfileLine(line));
+    for (const Row& r : kSaturation) {
+        const std::string label =
+            pressure && r.slot == kCalciumOxalateSlot ? "Calcium oxalate (CaC_2O_4)" : r.label;
+        AddPointRow(layout, line++, label,
+                    [&](int k) { return SaturationCell(view.points[k].results[r.slot]); });
+    }
+    layout.AddText(ProfileLine(28 + shift), 2, "SIMPLE INDICES");
+    line = 29 + shift;
+    for (const IndexRow& r : kIndices)
+        AddPointRow(layout, line++, mixing ? r.mixingLabel : r.label,
+                    [&](int k) { return IndexCell(view.points[k], r, mixing); });
+    layout.AddText(ProfileLine(36 + shift), 2, "TOTAL VERSUS FREE IONS");
+    line = 37 + shift;
+    for (const Row& r : kIons)
+        AddPointRow(layout, line++, r.label, [&](int k) {
+            const float v = view.points[k].results[r.slot];
+            return pressure && r.slot == kTotalBariumSlot ? Value7Cell(v) : FixedCell(v, 1);
+        });
+    layout.AddText(ProfileLine(48 + shift), 2,
+                   Padded(std::string("FREE ION PRECIPITATION POTENTIAL ") + UnitText(),
+                          KilogramUnit() ? 79 : 80));
+    line = 49 + shift;
+    for (const Row& r : kPotential)
+        AddPointRow(layout, line++, r.label, [&](int k) {
+            const float v = view.points[k].results[r.slot];
+            if (IsSolverNotReachable(v)) return std::string(kNotApplicable);
+            return FixedCell(PrecipitationInDisplayUnit(v), 2);
+        });
+    const int excessHeading = pressure ? 56 : 57;
+    layout.AddText(ProfileLine(excessHeading), 2, ExcessHeading(mixing));
+    line = excessHeading + 1;
+    for (const Row& r : kExcess) {
+        if (pressure && r.slot == kMagnesiumSilicateEntry) continue;
+        const std::string label =
+            pressure && r.slot == kCalciumOxalateEntry ? "Calcium oxalate (CaC_2O_4)" : r.label;
+        AddPointRow(layout, line++, label, [&](int k) {
+            return FixedCell(PrecipitationInDisplayUnit(view.points[k].excess[r.slot]), 2);
+        });
+    }
+    layout.NameLine(LayoutLine::kBandBottom, ProfileLine(line - 1));
+}
+
+}  // namespace
+
+void BuildProfileIndicatorsPage(const ReportSource& source, ReportLayout& layout) {
+    layout.title = ProfileIndicatorsTitle(source.profile);
+    LayOut(ViewOfProfile(source.profile), layout);
+}
+
+void BuildMixingIndicatorsPage(const ReportSource&, ReportLayout& layout) {
+    layout.title = ProfileIndicatorsTitle(ProfileKind::kMixing);
+    LayOut(ViewOfProfile(ProfileKind::kMixing), layout);
+}
+
+const char* ProfileIndicatorsTitle(int profile) {
+    switch (profile) {
+        case ProfileKind::kPressure:
+            return "DEPOSITION POTENTIAL INDICATORS VERSUS PRESSURE";
+        case ProfileKind::kMixing:
+            return "MIXED WATER DEPOSITION POTENTIAL INDICATORS";
+        default:
+            return "DEPOSITION POTENTIAL INDICATORS VERSUS pH";
+    }
+}

@@ -1,0 +1,59 @@
+// The profile tables gathered into the view the pages read.
+#include "reporttext/profilepages/profile_view.h"
+
+#include "common/water_analysis.h"
+#include "reporttext/report/report_builders.h"
+#include "scenarios/frame/whatif_records.h"
+#include "scenarios/mixing/mixing_profile_records.h"
+#include "scenarios/mixing/mixing_records.h"
+
+namespace {
+
+// The combined CO2/H2S model is the fourth of the rates kept per point.
+constexpr int kCombinedRate = 3;
+
+}  // namespace
+
+ProfileViewRecord ViewOfProfile(int profile) {
+    ProfileViewRecord view{};
+    view.profile = profile;
+    if (profile == ProfileKind::kMixing) {
+        const MixProfileTables& t = mixProfileTables;
+        for (int k = 0; k < kProfileViewPoints; ++k) {
+            ProfilePoint& p = view.points[k];
+            p.values = t.mixChemistry[k];
+            p.results = t.mixResults[k];
+            p.excess = t.mixExcess[k];
+            p.acidity = t.mixAcidity[k];
+            p.dissolvedCo2 = t.mixDissolvedCO2[k];
+            p.bicarbonate = t.mixChemistry[k][AnalysisElement::kMAlkalinity];
+            p.carbonate = t.mixChemistry[k][AnalysisElement::kPAlkalinity];
+            p.acidDose = t.mixAcidDose[k];
+            p.alkaliDose = t.mixAlkaliDose[k];
+            p.inhibitorDose = t.mixInhibitorDose[k];
+            p.doseStatus = t.mixDoseStatus[k];
+            p.corrosionRate = t.mixCorrosion[k][kCombinedRate];
+            p.injectionPercent = mixPercent[k];
+        }
+        return view;
+    }
+    const ProfileTable& t =
+        profile == ProfileKind::kPressure ? whatIfResults.pressureProfile : whatIfResults.phProfile;
+    for (int k = 0; k < kProfileViewPoints; ++k) {
+        ProfilePoint& p = view.points[k];
+        p.values = t.analysis[k];
+        p.results = t.results[k];
+        p.excess = t.excess[k];
+        p.acidity = t.carbonateFigure[k];
+        p.dissolvedCo2 = t.dissolvedCO2[k];
+        p.bicarbonate = t.bicarbonate[k];
+        p.carbonate = t.carbonate[k];
+        p.acidDose = t.acidDose[k];
+        p.alkaliDose = t.alkaliDose[k];
+        p.inhibitorDose = t.dose[k];
+        p.doseStatus = t.doseStatus[k];
+        p.corrosionRate = t.corrosion[k][kCombinedRate];
+        p.injectionPercent = 0.0f;
+    }
+    return view;
+}
