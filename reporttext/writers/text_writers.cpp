@@ -106,9 +106,8 @@ class TableWriter {
         U16(size);
     }
     void U16(uint16_t v) {
-        uint8_t b[2];
-        bytes::PutU16(b, v);
-        out_.insert(out_.end(), b, b + 2);
+        out_.push_back(static_cast<uint8_t>(v & 0xFF));
+        out_.push_back(static_cast<uint8_t>(v >> 8));
     }
     // Starts a record of `type` unless the open one is of that type and has
     // room for `more` bytes.
