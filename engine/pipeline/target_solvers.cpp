@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "common/index_code.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/inputs/inputs_records.h"
-#include "engine/balancing/balancing_records.h"
 #include "engine/saturation/results_records.h"
 #include "engine/saturation/water_results_records.h"
 #include "engine/speciation/calc_equilibrium.h"
@@ -31,8 +31,6 @@ constexpr double kRelativeTolerance = 0.001;  // of the target saturation ratio
 constexpr float kNoBicarbonate = 1e-05f;
 constexpr float kStartAlkalinity = 100.0f;
 constexpr float kStartBicarbonate = 121.0f;
-
-enum class Move { kNone, kDown, kUp };
 
 }  // namespace
 
@@ -178,7 +176,6 @@ struct SolverStart {
     uint16_t savedCarbonateModel;
     double alkalinity;  // A, mg/L as CaCO3, after the start for a water without bicarbonate
     double cation;      // C as entered, mg/L as CaCO3
-    double step;
     float ph;
     SolverSaved saved;
 };
@@ -193,7 +190,6 @@ void BeginSolver(const SolverCation& cation, uint16_t code, float target, Solver
 
     s.alkalinity = v[AnalysisElement::kAlkalinity];
     s.cation = CationToCaCO3(v[cation.element], s.unitCode, cation);
-    s.step = std::min(s.cation, s.alkalinity) / 3.0;
 
     // First estimate: the saturation ratio grows with the product of cation and
     // carbonate, so scaling the cation by sqrt(t / SR) is the move of a water in
@@ -221,9 +217,6 @@ void BeginSolver(const SolverCation& cation, uint16_t code, float target, Solver
         s.alkalinity = kStartAlkalinity;
         r.currentHCO3 = kStartBicarbonate;
         services.phFromAlk(s.ph, kStartAlkalinity);
-        // The search moves from the start alkalinity: a step taken from the
-        // alkalinity the water has (none) would never move it.
-        if (!(s.step > 0.0)) s.step = std::min(s.cation, s.alkalinity) / 3.0;
     }
 }
 
@@ -235,10 +228,9 @@ void EndSolver(const SolverStart& s, SolverRecords& r) {
     r.carbonateModel = s.savedCarbonateModel;
 }
 
-// A move down that would leave less than this share of the cation or the
-// alkalinity counts as taking all of it: the step falls back to a third of what is
-// left. (Taking all of the alkalinity leaves a water whose pH from its alkalinity is
-// meaningless, and so is every ratio computed at it.)
+// A search never takes more than all but this share of the cation or the
+// alkalinity out of the water. (Taking all of the alkalinity leaves a water whose pH from its
+// alkalinity is meaningless, and so is every ratio computed at it.)
 constexpr double kEmptied = 1e-6;
 // No water holds a million mg/L of anything: a search that climbs past it has
 // run away.
@@ -266,20 +258,52 @@ const char* SolverOutcomeText(SolverOutcome outcome) {
     return "unknown";
 }
 
+namespace {
+
+// The product of what is left of the cation and the alkalinity after d (mg/L as
+// CaCO3) of both has left the water, and the d that leaves the product p: the
+// smaller root of (c - d)(a - d) = p, which never takes all of either.
+double AmountProduct(double c, double a, double d) {
+    return (c - d) * (a - d);
+}
+double AmountForProduct(double c, double a, double p) {
+    const double gap = a - c;
+    return 0.5 * ((a + c) - std::sqrt(gap * gap + 4.0 * p));
+}
+
+// The ratio's response to the product in the log-log plane is held to this range
+// (the ratio of a carbonate follows the cation and the carbonate ion, which follows
+// the alkalinity somewhat faster than in proportion).
+constexpr double kMinSlope = 0.2;
+constexpr double kMaxSlope = 8.0;
+
+}  // namespace
+
 SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code, float& answer,
                                        float target, float& phOut, SolverRecords& r,
                                        const SolverServices& services) {
     SolverStart start;
     BeginSolver(cation, code, target, r, services, start);
-    double a = start.alkalinity;
-    double c = start.cation;
-    double step = start.step;
+    const double a0 = start.alkalinity;
+    const double c0 = start.cation;
+    double c = c0;
     float ph = start.ph;
     double sr = r.saturation[code];
 
+    // The search runs on d, the amount of cation and alkalinity that leaves the
+    // water. The ratio falls as d grows; it is taken to follow a power of the
+    // product (c0 - d)(a0 - d), whose exponent the last two trials give (a secant
+    // step in the logarithms). The steps stay inside the bracket the trials have
+    // found; a step that would leave it halves it instead.
+    const double most = std::min(c0, a0) * (1.0 - kEmptied);  // d never takes all
+    double lo = -HUGE_VAL;  // the ratio is above the target here: d must grow
+    double hi = most;       // ... and below it here: d must shrink
+    double slope = 1.0;
+    double d = 0.0;
+    double dPrev = 0.0, logPrev = 0.0;  // the trial before the last
+    bool havePrev = false;
+
     SolverOutcome outcome = SolverOutcome::kTrialCap;
-    Move last = Move::kNone;
-    bool turned = false;  // the search has overshot once: from then on it only halves
     WaterAnalysis previousTrial{};
     for (int trial = 0; trial < kMaxTrials; ++trial) {
         if (std::fabs(target - sr) <= target * kRelativeTolerance) {
@@ -290,37 +314,56 @@ SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code
             outcome = SolverOutcome::kNoRatio;
             break;
         }
-        if (sr >= target) {  // too much mineral: take cation and alkalinity out
-            if (last == Move::kUp) {
-                step *= 0.5;
-                turned = true;
-            } else if (last == Move::kDown && !turned) {
-                step *= 2.0;
-            }
-            if (step > c * (1.0 - kEmptied)) step = c / 3.0;
-            if (step > a * (1.0 - kEmptied)) step = a / 3.0;
-            a -= step;
-            c -= step;
-            last = Move::kDown;
-        } else {  // too little: put them in
-            if (last == Move::kDown && trial > 0) {
-                step *= 0.5;
-                turned = true;
-            } else if (last == Move::kUp && !turned) {
-                step *= 2.0;
-            }
-            if (trial > 0) {
-                if (step > c) step = c / 10.0;
-                if (step > a) step = a / 10.0;
-            }
-            a += step;
-            c += step;
-            last = Move::kUp;
-        }
-        if (!(step > 0.0)) {
-            outcome = c > 0.0 ? SolverOutcome::kNoAlkalinity : SolverOutcome::kNoCation;
+        if (!(c0 > 0.0 && a0 > 0.0)) {
+            outcome = c0 > 0.0 ? SolverOutcome::kNoAlkalinity : SolverOutcome::kNoCation;
             break;
         }
+        double next;
+        if (sr > 0.0 && std::isfinite(sr)) {
+            const double logSr = std::log(sr);
+            if (trial > 0) {
+                if (sr > target)
+                    lo = std::max(lo, d);
+                else
+                    hi = std::min(hi, d);
+                if (havePrev) {
+                    const double measured =
+                        (logSr - logPrev) / (std::log(AmountProduct(c0, a0, d)) -
+                                             std::log(AmountProduct(c0, a0, dPrev)));
+                    if (std::isfinite(measured)) slope = std::clamp(measured, kMinSlope, kMaxSlope);
+                }
+                dPrev = d;
+                logPrev = logSr;
+                havePrev = true;
+            }
+            // From the last point (the water itself before the first trial), the
+            // product that the power law puts at the target.
+            const double p =
+                AmountProduct(c0, a0, d) * std::exp((std::log(target) - logSr) / slope);
+            next = AmountForProduct(c0, a0, p);
+        } else {
+            // The water itself shows no ratio: put a third of the scarcer amount in.
+            next = d - std::min(c0, a0) / 3.0;
+        }
+        if (!(next > lo && next < hi)) {
+            if (sr > target || !(next < hi)) {
+                // Past the most that may leave, or back past a trial that was still
+                // above the target: halve the bracket.
+                next = 0.5 * ((std::isfinite(lo) ? lo : d) + hi);
+            } else if (std::isfinite(lo)) {
+                next = 0.5 * (lo + hi);
+            } else {
+                // Nothing above the target found yet: put in twice as much again.
+                next = d - 2.0 * std::max(std::fabs(d), std::min(c0, a0) / 3.0);
+            }
+        }
+        if (trial > 0 && next == d) {
+            outcome = SolverOutcome::kStalled;
+            break;
+        }
+        d = next;
+        c = c0 - d;
+        const double a = a0 - d;
         if (c > kRunawayAmount || a > kRunawayAmount) {
             outcome = SolverOutcome::kRunaway;
             break;

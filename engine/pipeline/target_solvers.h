@@ -2,10 +2,11 @@
 // cation, together with an equal amount of alkalinity (both in mg/L as CaCO3),
 // must leave the water (positive) or may still enter it (negative) for the
 // mineral to be just saturated. Each solver moves the cation and the total
-// alkalinity of the working analysis together, doubling its step while it keeps
-// moving one way and halving it at each turn, reruns the equilibrium calculation
-// and watches the mineral's saturation ratio, then puts the water, the results
-// and the carbonate set back. A search that cannot reach saturation answers
+// alkalinity of the working analysis together, reruns the equilibrium calculation
+// and watches the mineral's saturation ratio, stepping by secant steps on the
+// logarithms of the ratio and of the product of the two amounts inside the
+// bracket its trials have found, then puts the water, the results and the
+// carbonate set back. A search that cannot reach saturation answers
 // kSolverNotReachable (engine/records.h) and says why in its outcome.
 #pragma once
 
