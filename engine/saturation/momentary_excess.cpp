@@ -101,7 +101,24 @@ double SolveExcess(const IonSet& ions, double logKc) {
     const double t = std::exp((target - countLogSum) / countSum);
     double hi = std::log(aj + nj * t);
     double lo = -745.0;
-    double y = aj > 0.0 ? std::min(std::log(aj), hi) : 0.5 * (lo + hi);
+    // The start: what is left of ion j if the others kept their amounts, which is
+    // close to the root whenever ion j is the scarce one; without every other ion
+    // present, all of ion j.
+    double others = 0.0;
+    bool othersPresent = true;
+    for (int i = 0; i < ions.n; ++i) {
+        if (i == j) continue;
+        if (ions.amount[i] > 0.0)
+            others += ions.count[i] * std::log(ions.amount[i]);
+        else
+            othersPresent = false;
+    }
+    const double guess = (target - others) / nj;
+    double y;
+    if (othersPresent && guess > lo && guess < hi)
+        y = guess;
+    else
+        y = aj > 0.0 ? std::min(std::log(aj), hi) : 0.5 * (lo + hi);
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         double slope;
         const double v = residual(y, slope);
@@ -110,11 +127,14 @@ double SolveExcess(const IonSet& ions, double logKc) {
             hi = y;
         else
             lo = y;
-        double next = y - v / slope;
+        const double step = v / slope;
+        // A step below the resolution of y ends the search where it stands (it may
+        // round onto the bracket's end, which must not be taken for a step out of
+        // it).
+        if (std::fabs(step) <= 1e-14 * std::max(1.0, std::fabs(y))) break;
+        double next = y - step;
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
-        const bool done = std::fabs(next - y) <= 1e-14 * std::max(1.0, std::fabs(y));
         y = next;
-        if (done) break;
     }
     double x = amountLeft(y);
     if (x > 0.0) CapPrecipitation(ions, x);
