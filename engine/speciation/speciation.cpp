@@ -109,7 +109,11 @@ void RunPass(SpeciationWork& w) {
 
     ++st.passCount;
     double molalSum = 0.0;
-    SumSpecies(s, rec.table, molalSum, st.ionicStrength);
+    if (w.summedChanged) {
+        ListPassSpecies(w.s, w.summed, w.present);
+        w.summedChanged = false;
+    }
+    SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);
     st.waterActivity = 1.0 - 0.017 * molalSum;
     if (st.waterActivity < 0.2) st.waterActivity = 0.2;
     st.logWaterActivity = std::log10(st.waterActivity);
@@ -164,9 +168,19 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     st.waterActivity = in.firstWaterActivity;
     st.logWaterActivity = in.firstWaterActivity > 0.0 ? std::log10(in.firstWaterActivity) : 0.0;
 
-    SpeciationWork w{in,  rec,  rec.species,        rec.reactionK,
-                     0.0, 1.0,  rec.reactionK[152], ActivityClassesOf(rec.table),
-                     {},  false};
+    SpeciationWork w{in,
+                     rec,
+                     rec.species,
+                     rec.reactionK,
+                     0.0,
+                     1.0,
+                     rec.reactionK[152],
+                     ActivityClassesOf(rec.table),
+                     {},
+                     false,
+                     {},
+                     {},
+                     true};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
     SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);
@@ -174,6 +188,7 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     DissolveGasPhase(w);
     SetCarbonateTargets(w);
     TakeComponentTotals(w);
+    BeginPassSpecies(w);
 
     do {
         RunPass(w);

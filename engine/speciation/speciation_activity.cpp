@@ -5,6 +5,7 @@
 // the extended Debye-Hückel term with its ion size a, which is the limiting law
 // when a is 0. Neutral species take 10^(0.1 I), held at 1.0 at most, which is
 // 1.0 for any non-negative ionic strength.
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -76,28 +77,76 @@ double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI
     return -a * z * z * sqrtI / (1.0 + ionSize * b * sqrtI);
 }
 
-void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
-                double& ionicStrength) {
-    // Four running sums each, so that the additions do not wait on one another.
+namespace {
+
+// Species whose molality a pass writes outside the component blocks: the water
+// ions, the acid species of sulfate and chloride, the carbonate species, the
+// phosphate species that follow the free HPO4, the potassium pair 96 and the free
+// ligands the balances relax. The blocks mark what they write as they go.
+struct OutsideBlocks {
+    bool bit[kSpeciesCount];
+    constexpr OutsideBlocks() : bit{} {
+        constexpr int kWritten[] = {26, 63, 62, 92, 95, 6, 17, 85,  // water, acids, carbonate
+                                    44, 47, 96,                     // PO4, H2PO4, K pair
+                                    5,  61, 46, 4,  379};           // free ligands
+        for (int i : kWritten) bit[i] = true;
+    }
+};
+constexpr OutsideBlocks kOutsideBlocks;
+
+// Every species a block has formed in this process.
+bool blockFormed[kSpeciesCount];
+
+// The hydrogen ion fills short columns of the list: the sums leave it out.
+constexpr int16_t kFiller = 63;
+static_assert(ExcludedFromSums(kFiller));
+
+}  // namespace
+
+bool PassWritesSpecies(int i) {
+    return i >= 0 && i < kSpeciesCount && (kOutsideBlocks.bit[i] || blockFormed[i]);
+}
+
+void BeginPassSpecies(SpeciationWork& w) {
+    for (int i = 0; i < kSpeciesCount; ++i) w.summed[i] = kOutsideBlocks.bit[i];
+    w.summedChanged = true;
+}
+
+void MarkBlockSpecies(SpeciationWork& w, int i) {
+    w.summed[i] = true;
+    w.summedChanged = true;
+    blockFormed[i] = true;
+}
+
+void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
+    int count[4] = {0, 0, 0, 0};
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        if (s[i].molality != 0.0 || summed[i]) {
+            const int column = i & 3;
+            list.index[count[column]++][column] = static_cast<int16_t>(i);
+        }
+    }
+    list.length = std::max(std::max(count[0], count[1]), std::max(count[2], count[3]));
+    for (int column = 0; column < 4; ++column)
+        for (int row = count[column]; row < list.length; ++row) list.index[row][column] = kFiller;
+}
+
+void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
+                double& molalSum, double& ionicStrength) {
+    // Four running sums each, species i in sum i mod 4 in table order, so that the
+    // additions do not wait on one another. A species off the list holds nothing
+    // and would add exactly nothing; so does the filler.
     double sum[4] = {0.0, 0.0, 0.0, 0.0};
     double strength[4] = {0.0, 0.0, 0.0, 0.0};
-    static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
-    for (int i = 0; i < kSpeciesCount; i += 4) {
-        uint64_t bits[4];
-        uint64_t any = 0;
+    for (int row = 0; row < list.length; ++row) {
         for (int j = 0; j < 4; ++j) {
-            double& m = s[i + j].molality;
+            const int i = list.index[row][j];
+            double& m = s[i].molality;
             if (m < 0.0) [[unlikely]]
                 m = 0.0;
-            bits[j] = std::bit_cast<uint64_t>(m) & kSumMask.bits[i + j];
-            any |= bits[j];
-        }
-        // A group of four that holds nothing adds exactly nothing: most of the
-        // table is absent from any one water.
-        if (any == 0) continue;
-        for (int j = 0; j < 4; ++j) {
-            const double counted = std::bit_cast<double>(bits[j]);
-            const double z = table.charge[i + j];
+            const double counted =
+                std::bit_cast<double>(std::bit_cast<uint64_t>(m) & kSumMask.bits[i]);
+            const double z = table.charge[i];
             sum[j] += counted;
             strength[j] += counted * z * z;
         }
@@ -143,6 +192,26 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
             classes.grouped[classes.groupedCount++] = static_cast<int16_t>(i);
         }
     }
+    classes.sizeCount = 0;
+    for (int c = 0; c < classes.count; ++c) {
+        const double zz = classes.zSquared[c];
+        if (!(zz == 1.0 || zz == 4.0 || zz == 9.0 || zz == 16.0)) {
+            classes.sizeCount = 0;
+            break;
+        }
+        int found = -1;
+        for (int k = 0; k < classes.sizeCount; ++k)
+            if (classes.size[k] == classes.ionSize[c]) found = k;
+        if (found < 0) {
+            if (classes.sizeCount == ActivityClasses::kMaxSizes) {
+                classes.sizeCount = 0;
+                break;
+            }
+            found = classes.sizeCount++;
+            classes.size[found] = classes.ionSize[c];
+        }
+        classes.sizeOf[c] = static_cast<uint8_t>(found);
+    }
 }
 
 const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
@@ -171,11 +240,39 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
     }
     s[Sp::kCl].gamma = s[Sp::kK].gamma;  // the same parameters give the same value
 
-    // One coefficient per class, looked up by the species' class index.
+    // One coefficient per class, looked up by the species' class index. With the
+    // charges 1 to 4, one power of ten per ion size: 10^(z^2 x) is (10^x)^(z^2),
+    // taken by products, and the floor of 0.01 applied to each class.
     double byClass[ActivityClasses::kMaxClasses];
-    for (int c = 0; c < classes.count; ++c) {
-        byClass[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
-                                        (1.0 + classes.ionSize[c] * b * sqrtI));
+    if (classes.sizeCount > 0) {
+        double unit[ActivityClasses::kMaxSizes];
+        for (int k = 0; k < classes.sizeCount; ++k)
+            unit[k] = Exp10(std::max(-a * sqrtI / (1.0 + classes.size[k] * b * sqrtI), -300.0));
+        for (int c = 0; c < classes.count; ++c) {
+            const double g1 = unit[classes.sizeOf[c]];
+            const double g4 = (g1 * g1) * (g1 * g1);
+            double g;
+            switch (static_cast<int>(classes.zSquared[c])) {
+                case 1:
+                    g = g1;
+                    break;
+                case 4:
+                    g = g4;
+                    break;
+                case 9:
+                    g = (g4 * g4) * g1;
+                    break;
+                default:
+                    g = (g4 * g4) * (g4 * g4);
+                    break;
+            }
+            byClass[c] = g < 0.01 ? 0.01 : g;
+        }
+    } else {
+        for (int c = 0; c < classes.count; ++c) {
+            byClass[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
+                                            (1.0 + classes.ionSize[c] * b * sqrtI));
+        }
     }
     // 10^(0.1 I), held at 1.0 at most: exactly 1.0 for any ionic strength from 0 on,
     // so the power is taken only for a negative one.

@@ -41,8 +41,10 @@ struct Block {
     void Add(int species, double factor) { partners[count++] = {species, factor}; }
 };
 
-// m(X) = T / (1 + g(X) (extra + sum c_j)) and the partners from a(X).
-void SolveBlock(SpeciesRecord* s, int key, double total, const Block& block, double extra = 0.0) {
+// m(X) = T / (1 + g(X) (extra + sum c_j)) and the partners from a(X). The key and
+// the partners are marked as species the passes sum.
+void SolveBlock(SpeciationWork& w, int key, double total, const Block& block, double extra = 0.0) {
+    SpeciesRecord* s = w.s;
     double c[kMaxPartners];
     double sum = extra;
     for (int j = 0; j < block.count; ++j) {
@@ -53,10 +55,15 @@ void SolveBlock(SpeciesRecord* s, int key, double total, const Block& block, dou
     const double aX = s[key].gamma * mX;
     s[key].molality = mX;
     s[key].activity = aX;
+    if (!w.summed[key]) [[unlikely]]
+        MarkBlockSpecies(w, key);
     for (int j = 0; j < block.count; ++j) {
-        SpeciesRecord& p = s[block.partners[j].species];
+        const int i = block.partners[j].species;
+        SpeciesRecord& p = s[i];
         p.molality = aX * c[j];
         p.activity = p.gamma * p.molality;
+        if (!w.summed[i]) [[unlikely]]
+            MarkBlockSpecies(w, i);
     }
 }
 
@@ -85,7 +92,7 @@ void SolveAcidBases(SpeciationWork& w) {
         Block b;
         b.Add(66, k[91] * t);              // HS-
         b.Add(67, k[91] * k[92] * t * t);  // S2-
-        SolveBlock(s, Sp::kH2S, st.sulfideT, b);
+        SolveBlock(w, Sp::kH2S, st.sulfideT, b);
     }
     if (st.silicaT > 0.0) {
         const double aw = st.waterActivity;
@@ -95,18 +102,18 @@ void SolveAcidBases(SpeciationWork& w) {
         // SiF6 2-: H4SiO4 + 4 H+ + 6 F- = SiF6 2- + 4 H2O.
         b.Add(124, k[201] * std::pow(s[Sp::kF].activity, 6) * std::pow(s[Sp::kH].activity, 4) /
                        Sq(Sq(aw)));
-        SolveBlock(s, Sp::kH4SiO4, st.silicaT, b);
+        SolveBlock(w, Sp::kH4SiO4, st.silicaT, b);
     }
     if (st.boronT > 0.0) {
         Block b;
         b.Add(36, k[25] * t);  // H2BO3-
-        SolveBlock(s, Sp::kH3BO3, st.boronT, b);
+        SolveBlock(w, Sp::kH3BO3, st.boronT, b);
     }
     if (st.ammoniaT > 0.0) {
         Block b;
         b.Add(37, k[26] * t);                      // NH3
         b.Add(91, k[131] * s[Sp::kSO4].activity);  // NH4SO4-
-        SolveBlock(s, Sp::kNH4, st.ammoniaT, b);
+        SolveBlock(w, Sp::kNH4, st.ammoniaT, b);
     }
     if (st.po4T > 0.0) {
         // The free HPO4 comes from the phosphate balance; PO4 3- and H2PO4- follow
@@ -147,7 +154,7 @@ void SolveMagnesiumCalcium(SpeciationWork& w) {
         b.Add(388, kMgL * aL);                  // MgL 2-
         b.Add(389, kMgHL * aL * aH);            // MgHL-
         b.Add(390, kMgOHL * aL * aOH);          // MgOHL 3-
-        SolveBlock(s, Sp::kMg, st.mgT, b);
+        SolveBlock(w, Sp::kMg, st.mgT, b);
     }
     if (st.caT > 0.0) {
         Block b;
@@ -161,7 +168,7 @@ void SolveMagnesiumCalcium(SpeciationWork& w) {
         b.Add(384, kCaL * aL);          // CaL 2-
         b.Add(385, kCaHL * aL * aH);    // CaHL-
         b.Add(386, kCaOHL * aL * aOH);  // CaOHL 3-
-        SolveBlock(s, Sp::kCa, st.caT, b);
+        SolveBlock(w, Sp::kCa, st.caT, b);
     }
 }
 
@@ -184,14 +191,14 @@ void SolveAlkaliMetals(SpeciationWork& w) {
         b.Add(43, k[71] * aSo4);                   // NaSO4-
         b.Add(93, k[133] * aCl);                   // NaCl
         b.Add(49, k[30] * aHpo4);                  // NaHPO4-
-        SolveBlock(s, Sp::kNa, st.naT, b);
+        SolveBlock(w, Sp::kNa, st.naT, b);
     }
     if (st.kT > 0.0) {
         Block b;
         b.Add(60, k[32] * aHpo4);  // KHPO4-
         b.Add(45, k[72] * aSo4);   // KSO4-
         b.Add(94, k[134] * aCl);   // KCl
-        SolveBlock(s, Sp::kK, st.kT, b);
+        SolveBlock(w, Sp::kK, st.kT, b);
         s[96].molality *= s[Sp::kK].activity;
         s[96].activity = s[96].gamma * s[96].molality;
     }
@@ -219,7 +226,7 @@ void SolveAluminiumIron(SpeciationWork& w) {
         b.Add(57, LogFormFactor(std::log10(k[86]), aF, 4));          // AlF4-
         b.Add(58, k[87] * aSo4);                                     // AlSO4+
         b.Add(59, LogFormFactor(std::log10(k[88]), aSo4, 2));        // Al(SO4)2-
-        SolveBlock(s, Sp::kAl, st.alT, b);
+        SolveBlock(w, Sp::kAl, st.alT, b);
     }
     if (st.feT > 0.0) {
         const double aw = st.waterActivity;
@@ -244,7 +251,7 @@ void SolveAluminiumIron(SpeciationWork& w) {
         b.Add(78, k[104] * Sq(Sq(aw)) * Sq(t * t) * perE);          // Fe(OH)4-
         b.Add(98, k[156] * aH2po4 * perE);                          // FeH2PO4 2+
         b.Add(99, k[138] * aHpo4);                                  // FeHPO4
-        SolveBlock(s, Sp::kFe, st.feT, b);
+        SolveBlock(w, Sp::kFe, st.feT, b);
     }
 }
 
@@ -259,12 +266,12 @@ void SolveTraceMetals(SpeciationWork& w) {
         Block b;
         b.Add(82, k[126] * aSo4);  // LiSO4-
         b.Add(81, k[125] * aOH);   // LiOH
-        SolveBlock(s, Sp::kLi, st.liT, b);
+        SolveBlock(w, Sp::kLi, st.liT, b);
     }
     {
         Block b;
         b.Add(88, k[129] * t);  // SrOH+
-        SolveBlock(s, Sp::kSr, st.srT, b);
+        SolveBlock(w, Sp::kSr, st.srT, b);
     }
     if (st.baT > 0.0) {
         // The bicarbonate, carbonate and sulfate pairs of barium are formed first
@@ -278,7 +285,7 @@ void SolveTraceMetals(SpeciationWork& w) {
         st.bariumSulfate = w.in.bariumSulfatePairK * aBa * aSo4 / s[Sp::kCaSO4].gamma;
         Block b;
         b.Add(90, k[130] * aOH);  // BaOH+
-        SolveBlock(s, Sp::kBa, st.baT, b,
+        SolveBlock(w, Sp::kBa, st.baT, b,
                    st.bariumBicarbonate + st.bariumCarbonate + st.bariumSulfate);
     } else {
         st.bariumBicarbonate = st.bariumCarbonate = st.bariumSulfate = 0.0;
@@ -313,7 +320,7 @@ void SolveTraceMetals(SpeciationWork& w) {
         b.Add(272, k[511] * aHco3);          // ZnHCO3+
         b.Add(273, k[512] * aCo3);           // ZnCO3
         b.Add(274, k[513] * aCo3 * aCo3);    // Zn(CO3)2 2-
-        SolveBlock(s, Sp::kZn, st.znT, b);
+        SolveBlock(w, Sp::kZn, st.znT, b);
     }
 }
 

@@ -63,11 +63,18 @@ enum : int {
 // group instead of one per species.
 struct ActivityClasses {
     static constexpr int kMaxClasses = 64;
+    static constexpr int kMaxSizes = 16;
     static constexpr uint8_t kNeutral = 0xFF;  // neutral species: coefficient rule of I
     static constexpr uint8_t kOwn = 0xFE;      // the six Truesdell-Jones ions, or too many groups
     int count;
     double zSquared[kMaxClasses];
     double ionSize[kMaxClasses];
+    // The classes' coefficients as powers of the coefficient of a unit charge of
+    // the same ion size: for every class whose charge is 1 to 4, the size it takes
+    // and its z^2; sizeCount 0 when the classes do not allow it.
+    int sizeCount;
+    double size[kMaxSizes];
+    uint8_t sizeOf[kMaxClasses];
     uint8_t classOf[kSpeciesCount];  // used for species 6 and up
     int ownCount;                    // species computed on their own, kOwn
     int16_t own[kSpeciesCount];
@@ -87,6 +94,15 @@ struct NeutralCoefficient {
     double value = 0.0;
 };
 
+// The species a speciation's passes sum: those that hold an amount when the
+// passes begin and those a pass writes, in table order, species i in column
+// i mod 4. Shorter columns are filled up with the hydrogen ion, which the sums
+// leave out.
+static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
+struct PassSpecies {
+    int length;                           // rows in use
+    int16_t index[kSpeciesCount / 4][4];  // [row][column]
+};
 // Working values of one call.
 struct SpeciationWork {
     const SpeciationInputs& in;
@@ -99,6 +115,9 @@ struct SpeciationWork {
     const ActivityClasses& classes;
     NeutralCoefficient neutral;
     bool notConverged;
+    PassSpecies present;         // the species the passes sum
+    bool summed[kSpeciesCount];  // species a pass writes, as far as known
+    bool summedChanged;          // present is to be listed again
 };
 
 // --- Activity (speciation_activity.cpp) ---
@@ -108,10 +127,21 @@ struct SpeciationWork {
 // The extended Debye-Hückel term log10 g = -A z^2 sqrtI / (1 + a B sqrtI); with
 // ion size 0 it is the limiting law.
 [[nodiscard]] double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI);
-// Sets every negative molality to 0, then sums the molalities and the ionic
-// strength over the species that count in them.
-void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
-                double& ionicStrength);
+// Whether a pass writes the molality of species i outside the component blocks,
+// or a block has formed it in this process.
+[[nodiscard]] bool PassWritesSpecies(int i);
+// Before the first pass: the species written outside the blocks are summed.
+void BeginPassSpecies(SpeciationWork& w);
+// A block writes species i, not summed until now.
+void MarkBlockSpecies(SpeciationWork& w, int i);
+// The list of the species to sum: those that hold an amount and those marked in
+// `summed` (written by a pass).
+void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list);
+// Sets every negative molality of the listed species to 0, then sums the
+// molalities and the ionic strength over those that count in them. Species off the
+// list hold nothing (ListPassSpecies when the passes began).
+void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
+                double& molalSum, double& ionicStrength);
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // The classes of the table, built once and kept while its charges and ion sizes
 // stay the same.

@@ -126,12 +126,31 @@ TEST(SpeciesSums, NegativesResetTotalsAndHydrogenIonLeftOut) {
     species[5].molality = 1.0;   // SO4 2-
     species[85].molality = 0.5;  // CO2, neutral: counts in the molality sum only
     species[1].molality = -0.3;  // a negative molality is reset, not counted
+    PassSpecies list;
+    const bool summed[kSpeciesCount]{};
+    ListPassSpecies(species, summed, list);
     double sum = 0.0;
     double strength = 0.0;
-    SumSpecies(species, tables.species, sum, strength);
+    SumSpecies(species, tables.species, list, sum, strength);
     EXPECT_DOUBLE_EQ(sum, 2.5);
     EXPECT_DOUBLE_EQ(strength, 0.5 * (1.0 + 4.0));
     EXPECT_EQ(species[1].molality, 0.0);
+}
+
+// The classes' coefficients taken as powers of one coefficient per ion size agree
+// with a power of ten per class.
+TEST_F(ActivityTest, CoefficientsByIonSizeAgreeWithOnePowerPerClass) {
+    ASSERT_GT(classes.sizeCount, 0);
+    for (double strength : {1e-4, 0.01, 0.7, 3.0, 6.0}) {
+        Apply(strength);
+        const double sqrtI = std::sqrt(strength);
+        for (int k = 0; k < classes.groupedCount; ++k) {
+            const int i = classes.grouped[k];
+            const double expected = CoefficientFromLog(
+                DebyeHuckelLog(kA, kB, tables.species.charge[i], tables.species.ionSize[i], sqrtI));
+            EXPECT_NEAR(species[i].gamma, expected, 1e-13 * expected) << "species " << i;
+        }
+    }
 }
 
 }  // namespace

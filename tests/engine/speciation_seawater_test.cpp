@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "engine/speciation/speciation.h"
+#include "engine/speciation/speciation_steps.h"
 #include "tests/engine/speciation_fixture.h"
 
 namespace {
@@ -71,6 +72,37 @@ TEST_F(SeaWaterTest, MassBalancesCloseAfterConvergence) {
     EXPECT_NEAR(speciation.computedCarbonateAlkalinity, carbonateShare, 1.5e-3 * carbonateShare);
     // Element 0 keeps the given pH.
     EXPECT_FLOAT_EQ(currentAnalysis.values[AnalysisElement::kPh], 8.1f);
+}
+
+// The passes sum only the species that held an amount when they began and those a
+// pass writes. With every component the speciation knows, each species that ends
+// with a molality is one of these: an input (it has an amount) or one a pass
+// writes.
+TEST_F(SeaWaterTest, EverySpeciesThePassesFormIsOneTheySum) {
+    namespace E = AnalysisElement;
+    float* v = currentAnalysis.values;
+    v[E::kSilica] = 20.0f;
+    v[E::kPhosphate] = 2.0f;
+    v[E::kAmmonia] = 3.0f;
+    v[E::kIron] = 5.0f;
+    v[E::kAluminum] = 0.5f;
+    v[E::kH2S] = 10.0f;
+    v[E::kZinc] = 1.0f;
+    v[E::kBarium] = 0.5f;
+    v[E::kLithium] = 0.2f;
+    v[E::kPolyphosphate] = 1.0f;
+    CalcEquilibrium();
+    int formed = 0;
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        const SpeciesRecord& r = SpeciesState[i];
+        if (r.molality == 0.0) continue;
+        if (PassWritesSpecies(i)) {
+            ++formed;
+            continue;
+        }
+        EXPECT_NE(r.amount, 0.0) << "species " << i << " formed by a pass but not summed";
+    }
+    EXPECT_GT(formed, 80);
 }
 
 TEST_F(SeaWaterTest, NeutralSpeciesHaveCoefficientOne) {
