@@ -180,10 +180,12 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
                      false,
                      {},
                      {},
-                     true};
+                     true,
+                     {}};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
     SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);
+    TakeConstantLogs(w);
 
     DissolveGasPhase(w);
     SetCarbonateTargets(w);

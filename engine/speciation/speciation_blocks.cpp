@@ -215,17 +215,16 @@ void SolveAluminiumIron(SpeciationWork& w) {
     if (st.alT > 0.0) {
         // Reaction 82 is Al3+ + 4 H2O = Al(OH)4- + 4 H+: over Kw^4 it forms the
         // complex from a(OH)^4.
-        const double logAlOH4 = std::log10(k[82]) - 4.0 * std::log10(w.kw);
         Block b;
-        b.Add(51, k[80] * t);                                        // AlOH 2+
-        b.Add(52, k[81] * t * t);                                    // Al(OH)2+
-        b.Add(53, LogFormFactor(logAlOH4, s[Sp::kOH].activity, 4));  // Al(OH)4-
-        b.Add(54, k[83] * aF);                                       // AlF 2+
-        b.Add(55, k[84] * aF * aF);                                  // AlF2+
-        b.Add(56, LogFormFactor(std::log10(k[85]), aF, 3));          // AlF3
-        b.Add(57, LogFormFactor(std::log10(k[86]), aF, 4));          // AlF4-
-        b.Add(58, k[87] * aSo4);                                     // AlSO4+
-        b.Add(59, LogFormFactor(std::log10(k[88]), aSo4, 2));        // Al(SO4)2-
+        b.Add(51, k[80] * t);                                            // AlOH 2+
+        b.Add(52, k[81] * t * t);                                        // Al(OH)2+
+        b.Add(53, LogFormFactor(w.logs.alOH4, s[Sp::kOH].activity, 4));  // Al(OH)4-
+        b.Add(54, k[83] * aF);                                           // AlF 2+
+        b.Add(55, k[84] * aF * aF);                                      // AlF2+
+        b.Add(56, LogFormFactor(w.logs.alF3, aF, 3));                    // AlF3
+        b.Add(57, LogFormFactor(w.logs.alF4, aF, 4));                    // AlF4-
+        b.Add(58, k[87] * aSo4);                                         // AlSO4+
+        b.Add(59, LogFormFactor(w.logs.alSulfate2, aSo4, 2));            // Al(SO4)2-
         SolveBlock(w, Sp::kAl, st.alT, b);
     }
     if (st.feT > 0.0) {
@@ -234,23 +233,23 @@ void SolveAluminiumIron(SpeciationWork& w) {
         const double aHpo4 = s[Sp::kHPO4].activity;
         const double aH2po4 = s[Sp::kH2PO4].activity;
         Block b;
-        b.Add(8, k[0] * perE);                                      // Fe3+
-        b.Add(9, k[1] * aw * t * perE);                             // FeOH 2+
-        b.Add(10, k[2] * aw * t);                                   // FeOH+
-        b.Add(11, k[3] * Cube(aw) * Cube(t));                       // Fe(OH)3-
-        b.Add(12, k[139] * aHpo4 * perE);                           // FeHPO4+
-        b.Add(14, k[4] * aSo4 * perE);                              // FeSO4+
-        b.Add(15, k[5] * aCl * perE);                               // FeCl 2+
-        b.Add(27, k[6] * aCl * aCl * perE);                         // FeCl2+
-        b.Add(32, LogFormFactor(std::log10(k[7]), aCl, 3) * perE);  // FeCl3
-        b.Add(33, k[8] * aSo4);                                     // FeSO4
-        b.Add(64, k[120] * aH2po4);                                 // FeH2PO4+
-        b.Add(76, k[102] * Sq(aw) * t * t * perE);                  // Fe(OH)2+
-        b.Add(79, k[105] * Sq(aw) * t * t);                         // Fe(OH)2
-        b.Add(77, k[103] * Cube(aw) * Cube(t) * perE);              // Fe(OH)3
-        b.Add(78, k[104] * Sq(Sq(aw)) * Sq(t * t) * perE);          // Fe(OH)4-
-        b.Add(98, k[156] * aH2po4 * perE);                          // FeH2PO4 2+
-        b.Add(99, k[138] * aHpo4);                                  // FeHPO4
+        b.Add(8, k[0] * perE);                                  // Fe3+
+        b.Add(9, k[1] * aw * t * perE);                         // FeOH 2+
+        b.Add(10, k[2] * aw * t);                               // FeOH+
+        b.Add(11, k[3] * Cube(aw) * Cube(t));                   // Fe(OH)3-
+        b.Add(12, k[139] * aHpo4 * perE);                       // FeHPO4+
+        b.Add(14, k[4] * aSo4 * perE);                          // FeSO4+
+        b.Add(15, k[5] * aCl * perE);                           // FeCl 2+
+        b.Add(27, k[6] * aCl * aCl * perE);                     // FeCl2+
+        b.Add(32, LogFormFactor(w.logs.feCl3, aCl, 3) * perE);  // FeCl3
+        b.Add(33, k[8] * aSo4);                                 // FeSO4
+        b.Add(64, k[120] * aH2po4);                             // FeH2PO4+
+        b.Add(76, k[102] * Sq(aw) * t * t * perE);              // Fe(OH)2+
+        b.Add(79, k[105] * Sq(aw) * t * t);                     // Fe(OH)2
+        b.Add(77, k[103] * Cube(aw) * Cube(t) * perE);          // Fe(OH)3
+        b.Add(78, k[104] * Sq(Sq(aw)) * Sq(t * t) * perE);      // Fe(OH)4-
+        b.Add(98, k[156] * aH2po4 * perE);                      // FeH2PO4 2+
+        b.Add(99, k[138] * aHpo4);                              // FeHPO4
         SolveBlock(w, Sp::kFe, st.feT, b);
     }
 }

@@ -103,6 +103,19 @@ struct PassSpecies {
     int length;                           // rows in use
     int16_t index[kSpeciesCount / 4][4];  // [row][column]
 };
+// Logarithms of constants that the passes read, taken once per speciation.
+struct ConstantLogs {
+    double sulfateSulfide;  // log10 K of the sulfate-sulfide couple, 0 if not positive
+    double oxygen;          // log10 K of the oxygen electrode, 0 if not positive
+    double temperatureK;    // log10 T
+    double alOH4;           // log10 K82 - 4 log10 Kw: Al(OH)4- from a(OH)^4
+    double alF3;            // log10 K85
+    double alF4;            // log10 K86
+    double alSulfate2;      // log10 K88
+    double feCl3;           // log10 K7
+    double sulfuricAcid;    // 10^(log K135): H2SO4 from a(SO4) a(H)^2
+};
+
 // Working values of one call.
 struct SpeciationWork {
     const SpeciationInputs& in;
@@ -118,6 +131,7 @@ struct SpeciationWork {
     PassSpecies present;         // the species the passes sum
     bool summed[kSpeciesCount];  // species a pass writes, as far as known
     bool summedChanged;          // present is to be listed again
+    ConstantLogs logs;
 };
 
 // --- Activity (speciation_activity.cpp) ---
@@ -181,6 +195,7 @@ void SetPhLinearConstants(double ph, double temperatureK, const ReactionTable& r
 
 // --- Water-level steps of a pass (speciation_water.cpp) ---
 
+void TakeConstantLogs(SpeciationWork& w);
 void SetLigandActivities(SpeciationWork& w);
 void SetRedoxLevel(SpeciationWork& w);
 void SetWaterIons(SpeciationWork& w);

@@ -28,15 +28,15 @@ double LogOrZero(double x) {
 
 // Dissolved oxygen at air saturation, mg/L, at T (K) and ionic strength I; the
 // salting-out term uses 354.53 x I as the chlorinity-equivalent salinity.
-double AirSaturatedOxygen(double temperatureK, double temperatureC, double ionicStrength,
-                          double pressureBar) {
+double AirSaturatedOxygen(double temperatureK, double logTemperatureK, double temperatureC,
+                          double ionicStrength, double pressureBar) {
     const double salinity = 354.53 * ionicStrength;
     double o2;
     if (temperatureC > 30.0) {
         o2 = 7.6 - 0.1 * (temperatureC - 30.0) - 0.0075 * salinity;
     } else {
         const double t = temperatureK;
-        const double logT = std::log10(t);
+        const double logT = logTemperatureK;
         o2 = 54194.060774241 * logT + 3504760.728917 / t - 39.66734332773 * t - 134019.63604066 -
              (0.0024015300034977 * t - 1.0895007248806 + 207.60856513779 / t -
               0.12722294542071 * logT) *
@@ -48,6 +48,20 @@ double AirSaturatedOxygen(double temperatureK, double temperatureC, double ionic
 }
 
 }  // namespace
+
+void TakeConstantLogs(SpeciationWork& w) {
+    const double* k = w.k;
+    ConstantLogs& logs = w.logs;
+    logs.sulfateSulfide = LogOrZero(k[kSulfateSulfide]);
+    logs.oxygen = LogOrZero(k[kOxygen]);
+    logs.temperatureK = std::log10(w.in.temperatureK);
+    logs.alOH4 = std::log10(k[82]) - 4.0 * std::log10(w.kw);
+    logs.alF3 = std::log10(k[85]);
+    logs.alF4 = std::log10(k[86]);
+    logs.alSulfate2 = std::log10(k[88]);
+    logs.feCl3 = std::log10(k[7]);
+    logs.sulfuricAcid = Exp10(w.rec.reactionLogK[kSulfuricAcid]);
+}
 
 void SetLigandActivities(SpeciationWork& w) {
     SpeciesRecord* s = w.s;
@@ -67,16 +81,15 @@ void SetRedoxLevel(SpeciationWork& w) {
     double pe;
     if (st.sulfideT > 0.0 && st.so4T > 0.0) {
         // Sulfate-sulfide couple.
-        pe = (LogOrZero(w.k[kSulfateSulfide]) - 10.0 * w.ph - 4.0 * st.logWaterActivity +
+        pe = (w.logs.sulfateSulfide - 10.0 * w.ph - 4.0 * st.logWaterActivity +
               LogOrZero(s[Sp::kSO4].activity) - LogOrZero(s[Sp::kH2S].activity)) /
              8.0;
     } else {
         // Oxygen electrode at air saturation (O2 in mg/L over 32000 mg/mol).
         const SpeciationInputs& in = w.in;
-        const double o2 =
-            AirSaturatedOxygen(in.temperatureK, in.temperatureC, st.ionicStrength, in.pressureBar);
-        pe = -(LogOrZero(w.k[kOxygen]) + w.ph + 0.5 * st.logWaterActivity -
-               0.25 * std::log10(o2 / 32000.0));
+        const double o2 = AirSaturatedOxygen(in.temperatureK, w.logs.temperatureK, in.temperatureC,
+                                             st.ionicStrength, in.pressureBar);
+        pe = -(w.logs.oxygen + w.ph + 0.5 * st.logWaterActivity - 0.25 * std::log10(o2 / 32000.0));
     }
     st.pe = pe;
     st.electronActivity = Exp10(-pe);
@@ -99,14 +112,14 @@ void SetAcidSpecies(SpeciationWork& w) {
     s[Sp::kHSO4].molality = s[Sp::kHSO4].activity / s[Sp::kHSO4].gamma;
     s[Sp::kHCl].activity = w.k[kHydrochloric] * s[Sp::kCl].activity * aH;
     s[Sp::kHCl].molality = s[Sp::kHCl].activity / s[Sp::kHCl].gamma;
+    // a(SO4) K / (10^pH)^2, held to 1e-300 .. 1e300 where its logarithm reaches 308.
     double aH2so4 = 0.0;
     if (aSo4 > 0.0) {
-        const double logA = std::log10(aSo4) + w.rec.reactionLogK[kSulfuricAcid] - 2.0 * w.ph;
-        if (std::fabs(logA) >= 308.0) {
-            aH2so4 = logA > 0.0 ? 1e300 : 1e-300;
-        } else {
-            aH2so4 = Exp10(logA);
-        }
+        aH2so4 = aSo4 * w.logs.sulfuricAcid / w.tenPh / w.tenPh;
+        if (!(aH2so4 < 1e308))
+            aH2so4 = 1e300;
+        else if (!(aH2so4 > 1e-308))
+            aH2so4 = 1e-300;
     }
     s[Sp::kH2SO4].activity = aH2so4;
     s[Sp::kH2SO4].molality = aH2so4 / s[Sp::kH2SO4].gamma;
