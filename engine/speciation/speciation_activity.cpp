@@ -119,11 +119,14 @@ void MarkBlockSpecies(SpeciationWork& w, int i) {
 }
 
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
+    // Every species is written at its column's next row, which moves on only for a
+    // listed one: no branch on the amounts.
     int count[4] = {0, 0, 0, 0};
-    for (int i = 0; i < kSpeciesCount; ++i) {
-        if (s[i].molality != 0.0 || summed[i]) {
-            const int column = i & 3;
-            list.index[count[column]++][column] = static_cast<int16_t>(i);
+    for (int i = 0; i < kSpeciesCount; i += 4) {
+        for (int column = 0; column < 4; ++column) {
+            const int k = i + column;
+            list.index[count[column]][column] = static_cast<int16_t>(k);
+            count[column] += (s[k].molality != 0.0) | summed[k];
         }
     }
     list.length = std::max(std::max(count[0], count[1]), std::max(count[2], count[3]));
