@@ -123,7 +123,11 @@ struct ConstantsCache {
     // The table values the kept results were computed from.
     double logK25[kReactionCount];
     double deltaH[kReactionCount];
-    CachedTemperature slot[2];  // 0: the 25 C reference pass, 1: the last other temperature
+    // 0: the 25 C reference pass; the others: the last other temperatures, enough for
+    // the seven of a profile or a grid, taken over in turn.
+    static constexpr int kSlots = 9;
+    CachedTemperature slot[kSlots];
+    int nextSlot = 1;
 };
 
 ConstantsCache cache;
@@ -141,10 +145,24 @@ void ComputeConstantsAtTemperature(double temperatureC, double temperatureK,
     if (!TableUnchanged(table)) {
         std::memcpy(cache.logK25, table.logK25, sizeof cache.logK25);
         std::memcpy(cache.deltaH, table.deltaH, sizeof cache.deltaH);
-        cache.slot[0].valid = cache.slot[1].valid = false;
+        for (CachedTemperature& kept : cache.slot) kept.valid = false;
     }
-    CachedTemperature& slot = cache.slot[temperatureK == kReferenceTemperatureK ? 0 : 1];
-    if (!(slot.valid && slot.temperatureK == temperatureK && slot.temperatureC == temperatureC)) {
+    auto holds = [&](const CachedTemperature& kept) {
+        return kept.valid && kept.temperatureK == temperatureK && kept.temperatureC == temperatureC;
+    };
+    int found = -1;
+    if (temperatureK == kReferenceTemperatureK) {
+        found = 0;
+    } else {
+        for (int k = 1; k < ConstantsCache::kSlots && found < 0; ++k)
+            if (holds(cache.slot[k])) found = k;
+        if (found < 0) {
+            found = cache.nextSlot;
+            cache.nextSlot = found + 1 < ConstantsCache::kSlots ? found + 1 : 1;
+        }
+    }
+    CachedTemperature& slot = cache.slot[found];
+    if (!holds(slot)) {
         ComputeUncached(temperatureC, temperatureK, table, reactionLogK, reactionK, water,
                         kwResult);
         slot.valid = true;
