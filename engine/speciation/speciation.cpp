@@ -119,7 +119,7 @@ void RunPass(SpeciationWork& w) {
     st.logWaterActivity = std::log10(st.waterActivity);
     st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
     ApplyActivityCoefficients(in.debyeA, in.debyeB, st.ionicStrength, st.sqrtI, rec.table,
-                              w.classes, s, w.neutral);
+                              w.classes, s, w.neutral, w.inverseGamma);
 
     SetLigandActivities(w);
     SetRedoxLevel(w);
@@ -181,6 +181,7 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
                      {},
                      {},
                      true,
+                     {},
                      {}};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);

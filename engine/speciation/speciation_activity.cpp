@@ -235,7 +235,7 @@ const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
 
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
-                               SpeciesRecord* s, NeutralCoefficient& held) {
+                               SpeciesRecord* s, NeutralCoefficient& held, double* inverse) {
     for (int i : {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4}) {
         const TruesdellJones& tj = kMajorIons[i];
         const double dh = -a * tj.zSquared * sqrtI / (1.0 + tj.ionSize * b * sqrtI);
@@ -293,6 +293,10 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
     for (int k = 0; k < classes.groupedCount; ++k) {
         const int i = classes.grouped[k];
         s[i].gamma = byClass[classes.classOf[i]];
+    }
+    if (inverse != nullptr) {
+        for (int c = 0; c < classes.count; ++c) inverse[c] = 1.0 / byClass[c];
+        inverse[ActivityClasses::kNeutral] = 1.0 / neutral;
     }
     for (int k = 0; k < classes.ownCount; ++k) {
         const int i = classes.own[k];

@@ -47,8 +47,14 @@ void SolveBlock(SpeciationWork& w, int key, double total, const Block& block, do
     SpeciesRecord* s = w.s;
     double c[kMaxPartners];
     double sum = extra;
+    // The partners' 1 / g by their class (one division per class and pass instead
+    // of one per partner).
+    const uint8_t* classOf = w.classes.classOf;
     for (int j = 0; j < block.count; ++j) {
-        c[j] = block.partners[j].factor / s[block.partners[j].species].gamma;
+        const int i = block.partners[j].species;
+        const uint8_t k = classOf[i];
+        c[j] = k == ActivityClasses::kOwn ? block.partners[j].factor / s[i].gamma
+                                          : block.partners[j].factor * w.inverseGamma[k];
         sum += c[j];
     }
     const double mX = total / (1.0 + s[key].gamma * sum);

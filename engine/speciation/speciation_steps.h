@@ -132,6 +132,9 @@ struct SpeciationWork {
     bool summed[kSpeciesCount];  // species a pass writes, as far as known
     bool summedChanged;          // present is to be listed again
     ConstantLogs logs;
+    // 1 / g of the classes and of the neutral species in this pass, by class index
+    // (ActivityClasses::classOf); the species of no class divide by their own g.
+    double inverseGamma[256];
 };
 
 // --- Activity (speciation_activity.cpp) ---
@@ -163,9 +166,12 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // Activity coefficients of every species at the ionic strength I. The neutral
 // species are written only when their coefficient differs from `neutral`, the value
 // they were last given in the same records.
+// When `inverse` is given, it receives 1 / g of every class by class index, and of
+// the neutral species at ActivityClasses::kNeutral.
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
-                               SpeciesRecord* s, NeutralCoefficient& neutral);
+                               SpeciesRecord* s, NeutralCoefficient& neutral,
+                               double* inverse = nullptr);
 
 // --- pH before the iteration (speciation_ph.cpp) ---
 
