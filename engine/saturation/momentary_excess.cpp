@@ -79,9 +79,9 @@ double SolveExcess(const IonSet& ions, double logKc) {
     const double aj = ions.amount[j];
     const double nj = ions.count[j];
     // x for a remaining amount e^y of ion j, and the equation's residual and slope.
-    auto amountLeft = [&](double y) { return (aj - std::exp(y)) / nj; };
+    auto amountLeft = [&](double y) { return (aj - ExpInline(y)) / nj; };
     auto residual = [&](double y, double& slope) {
-        const double left = std::exp(y);
+        const double left = ExpInline(y);
         const double x = (aj - left) / nj;
         double v = nj * y - target;
         double sum = 0.0;
