@@ -298,7 +298,10 @@ SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code
     const double most = std::min(c0, a0) * (1.0 - kEmptied);  // d never takes all
     double lo = -HUGE_VAL;  // the ratio is above the target here: d must grow
     double hi = most;       // ... and below it here: d must shrink
-    double slope = 1.0;
+    // Before two trials give it, the exponent of a ratio that follows the cation and
+    // the square of the alkalinity (the carbonate ion rises with the pH that the
+    // alkalinity brings): 1 where the cation is scarce, 2 where the alkalinity is.
+    double slope = (a0 + 2.0 * c0) / (a0 + c0);
     double d = 0.0;
     double dPrev = 0.0, logPrev = 0.0;  // the trial before the last
     bool havePrev = false;
@@ -319,33 +322,31 @@ SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code
             break;
         }
         double next;
-        if (sr > 0.0 && std::isfinite(sr)) {
+        if (trial == 0) {
+            // The first trial is the water as the trials see it (its pH from its
+            // alkalinity): the ratio of its own results need not be that one.
+            next = 0.0;
+        } else {  // a trial with a ratio (the test above)
             const double logSr = std::log(sr);
-            if (trial > 0) {
-                if (sr > target)
-                    lo = std::max(lo, d);
-                else
-                    hi = std::min(hi, d);
-                if (havePrev) {
-                    const double measured =
-                        (logSr - logPrev) / (std::log(AmountProduct(c0, a0, d)) -
-                                             std::log(AmountProduct(c0, a0, dPrev)));
-                    if (std::isfinite(measured)) slope = std::clamp(measured, kMinSlope, kMaxSlope);
-                }
-                dPrev = d;
-                logPrev = logSr;
-                havePrev = true;
+            if (sr > target)
+                lo = std::max(lo, d);
+            else
+                hi = std::min(hi, d);
+            if (havePrev) {
+                const double measured =
+                    (logSr - logPrev) /
+                    (std::log(AmountProduct(c0, a0, d)) - std::log(AmountProduct(c0, a0, dPrev)));
+                if (std::isfinite(measured)) slope = std::clamp(measured, kMinSlope, kMaxSlope);
             }
-            // From the last point (the water itself before the first trial), the
-            // product that the power law puts at the target.
+            dPrev = d;
+            logPrev = logSr;
+            havePrev = true;
+            // From the last trial, the product that the power law puts at the target.
             const double p =
                 AmountProduct(c0, a0, d) * std::exp((std::log(target) - logSr) / slope);
             next = AmountForProduct(c0, a0, p);
-        } else {
-            // The water itself shows no ratio: put a third of the scarcer amount in.
-            next = d - std::min(c0, a0) / 3.0;
         }
-        if (!(next > lo && next < hi)) {
+        if (trial > 0 && !(next > lo && next < hi)) {
             if (sr > target || !(next < hi)) {
                 // Past the most that may leave, or back past a trial that was still
                 // above the target: halve the bracket.

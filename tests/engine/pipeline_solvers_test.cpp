@@ -177,11 +177,11 @@ TEST_F(SolverTest, AWaterWithoutBicarbonateStartsFromAlkalinity100) {
     currentAnalysis.values[E::kAlkalinity] = 0.0f;
     currentHCO3 = 0.0f;
     Solve(0.0f);  // a ratio of 0 starts from the cation as it is
-    // The search moves from alkalinity 100 by a third of it (the water's own
-    // alkalinity, none, would give no step): the first trial is at 133.3, at the pH
-    // of that alkalinity by the prediction method.
-    EXPECT_FLOAT_EQ(firstTrialAlkalinity, 100.0f + 100.0f / 3.0f);
-    EXPECT_NEAR(firstTrialPh, 1.43 * std::log10(100.0 + 100.0 / 3.0) + 4.5, 1e-5);
+    // The search starts from alkalinity 100 (the water's own alkalinity, none, would
+    // leave nothing to move): its first trial is the water at 100, at the pH of that
+    // alkalinity by the prediction method.
+    EXPECT_FLOAT_EQ(firstTrialAlkalinity, 100.0f);
+    EXPECT_NEAR(firstTrialPh, 1.43 * std::log10(100.0) + 4.5, 1e-5);
     EXPECT_EQ(outcome, SolverOutcome::kReached);
     // The one lasting effect, and the user's settings as they were.
     EXPECT_FLOAT_EQ(acidDemand, 100.0f);
