@@ -192,9 +192,17 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
             classes.own[classes.ownCount++] = static_cast<int16_t>(i);
         } else {
             classes.classOf[i] = static_cast<uint8_t>(found);
-            classes.grouped[classes.groupedCount++] = static_cast<int16_t>(i);
+            ++classes.groupedCount;
         }
     }
+    // The grouped species class by class.
+    int at = 0;
+    for (int c = 0; c < classes.count; ++c) {
+        classes.classStart[c] = static_cast<int16_t>(at);
+        for (int i = 6; i < kSpeciesCount; ++i)
+            if (classes.classOf[i] == c) classes.grouped[at++] = static_cast<int16_t>(i);
+    }
+    classes.classStart[classes.count] = static_cast<int16_t>(at);
     classes.sizeCount = 0;
     for (int c = 0; c < classes.count; ++c) {
         const double zz = classes.zSquared[c];
@@ -290,9 +298,10 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         held.value = neutral;
     }
 
-    for (int k = 0; k < classes.groupedCount; ++k) {
-        const int i = classes.grouped[k];
-        s[i].gamma = byClass[classes.classOf[i]];
+    for (int c = 0; c < classes.count; ++c) {
+        const double g = byClass[c];
+        for (int k = classes.classStart[c]; k < classes.classStart[c + 1]; ++k)
+            s[classes.grouped[k]].gamma = g;
     }
     if (inverse != nullptr) {
         for (int c = 0; c < classes.count; ++c) inverse[c] = 1.0 / byClass[c];

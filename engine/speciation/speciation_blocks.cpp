@@ -42,7 +42,8 @@ struct Block {
 };
 
 // m(X) = T / (1 + g(X) (extra + sum c_j)) and the partners from a(X). The key and
-// the partners are marked as species the passes sum.
+// the partners are marked as species the passes sum once they hold an amount (a
+// species written 0 adds nothing to the sums).
 void SolveBlock(SpeciationWork& w, int key, double total, const Block& block, double extra = 0.0) {
     SpeciesRecord* s = w.s;
     double c[kMaxPartners];
@@ -61,14 +62,14 @@ void SolveBlock(SpeciationWork& w, int key, double total, const Block& block, do
     const double aX = s[key].gamma * mX;
     s[key].molality = mX;
     s[key].activity = aX;
-    if (!w.summed[key]) [[unlikely]]
+    if (!w.summed[key] && mX != 0.0) [[unlikely]]
         MarkBlockSpecies(w, key);
     for (int j = 0; j < block.count; ++j) {
         const int i = block.partners[j].species;
         SpeciesRecord& p = s[i];
         p.molality = aX * c[j];
         p.activity = p.gamma * p.molality;
-        if (!w.summed[i]) [[unlikely]]
+        if (!w.summed[i] && p.molality != 0.0) [[unlikely]]
             MarkBlockSpecies(w, i);
     }
 }

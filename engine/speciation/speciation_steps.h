@@ -78,10 +78,12 @@ struct ActivityClasses {
     uint8_t classOf[kSpeciesCount];  // used for species 6 and up
     int ownCount;                    // species computed on their own, kOwn
     int16_t own[kSpeciesCount];
-    // Species 6 and up in table order: the charged ones that belong to a class, and
-    // the neutral ones.
+    // Species 6 and up: the charged ones that belong to a class, class by class (class
+    // c's are grouped[classStart[c]] up to grouped[classStart[c + 1]], each class in
+    // table order), and the neutral ones in table order.
     int groupedCount;
     int16_t grouped[kSpeciesCount];
+    int16_t classStart[kMaxClasses + 1];
     int neutralCount;
     int16_t neutral[kSpeciesCount];
 };
