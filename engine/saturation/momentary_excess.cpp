@@ -74,7 +74,7 @@ double SolveExcess(const IonSet& ions, double logKc) {
             j = i;
         }
         countSum += n;
-        countLogSum += n * std::log(n);
+        if (n != 1.0) countLogSum += n * std::log(n);  // 1 ln 1 adds nothing
     }
     const double aj = ions.amount[j];
     const double nj = ions.count[j];
@@ -113,12 +113,12 @@ double SolveExcess(const IonSet& ions, double logKc) {
         else
             othersPresent = false;
     }
-    const double guess = (target - others) / nj;
-    double y;
-    if (othersPresent && guess > lo && guess < hi)
-        y = guess;
-    else
-        y = aj > 0.0 ? std::min(std::log(aj), hi) : 0.5 * (lo + hi);
+    // Past the bracket's top (the others gain from the dissolving mineral) the
+    // start is the top: what is left of ion j when the mineral dissolves as into
+    // pure water, where the residual is not negative.
+    double y = othersPresent ? (target - others) / nj : aj > 0.0 ? std::log(aj) : hi;
+    if (!(y < hi)) y = hi;
+    if (!(y > lo)) y = 0.5 * (lo + hi);
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         double slope;
         const double v = residual(y, slope);
@@ -130,11 +130,18 @@ double SolveExcess(const IonSet& ions, double logKc) {
         const double step = v / slope;
         // A step below the resolution of y ends the search where it stands (it may
         // round onto the bracket's end, which must not be taken for a step out of
-        // it).
-        if (std::fabs(step) <= 1e-14 * std::max(1.0, std::fabs(y))) break;
+        // it). A step of 1e-8 or less is taken and ends it: the steps converge
+        // quadratically, so the one after it would be below 1e-15.
+        const double scale = std::max(1.0, std::fabs(y));
+        if (std::fabs(step) <= 1e-14 * scale) break;
         double next = y - step;
-        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        const bool last = std::fabs(step) <= 1e-8 * scale;
+        if (!(next > lo && next < hi)) {
+            if (last) break;
+            next = 0.5 * (lo + hi);
+        }
         y = next;
+        if (last) break;
     }
     double x = amountLeft(y);
     if (x > 0.0) CapPrecipitation(ions, x);
