@@ -62,12 +62,17 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
             r > 0.0 ? (alkalinity - r) * kCaCO3MgPerEq : alkalinity * kCaCO3MgPerEq;
         return CarbonateAlkSearch{-1, excess, x, passes};
     };
+    // The divisions by the constants and by h as products with their reciprocals.
+    const double perK1 = 1.0 / k1;
+    const double perK2 = 1.0 / k2;
+    const double perGammaH = 1.0 / gammaH;
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
-        const double h = Exp10(-x) / gammaH;
-        p = (2.0 * h + k1) / k1;
-        w = h - kw / h;
-        const double q1 = (2.0 * k2 + h) / k2;
-        q2 = (2.0 * k2 + h) / h;
+        const double h = Exp10(-x) * perGammaH;
+        const double perH = 1.0 / h;
+        p = (2.0 * h + k1) * perK1;
+        w = h - kw * perH;
+        const double q1 = (2.0 * k2 + h) * perK2;
+        q2 = (2.0 * k2 + h) * perH;
         const double f = q1 * s * p / (q2 * acidity - w) - (acidity - w) * q2 / p + w;
         if (std::fabs(f - target) < kRelativeTolerance * std::fabs(target)) {
             return {0, (alkalinity - lastAlkalinity()) * kCaCO3MgPerEq, x, pass};
