@@ -66,11 +66,19 @@ constexpr TruesdellJones kMajorIons[6] = {
 
 }  // namespace
 
-double CoefficientFromLog(double x) {
+namespace {
+
+inline double Coefficient(double x) {
     if (x >= 300.0) return 1e300;  // the bound, exactly
     if (x < -300.0) x = -300.0;
     const double g = Exp10(x);
     return g < 0.01 ? 0.01 : g;
+}
+
+}  // namespace
+
+double CoefficientFromLog(double x) {
+    return Coefficient(x);
 }
 
 double DebyeHuckelLog(double a, double b, double z, double ionSize, double sqrtI) {
@@ -150,6 +158,34 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& 
             const double counted =
                 std::bit_cast<double>(std::bit_cast<uint64_t>(m) & kSumMask.bits[i]);
             const double z = table.charge[i];
+            sum[j] += counted;
+            strength[j] += counted * z * z;
+        }
+    }
+    molalSum = (sum[0] + sum[1]) + (sum[2] + sum[3]);
+    ionicStrength = 0.5 * ((strength[0] + strength[1]) + (strength[2] + strength[3]));
+}
+
+void SumAllSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
+                   double& ionicStrength) {
+    double sum[4] = {0.0, 0.0, 0.0, 0.0};
+    double strength[4] = {0.0, 0.0, 0.0, 0.0};
+    for (int i = 0; i < kSpeciesCount; i += 4) {
+        uint64_t bits[4];
+        uint64_t any = 0;
+        for (int j = 0; j < 4; ++j) {
+            double& m = s[i + j].molality;
+            if (m < 0.0) [[unlikely]]
+                m = 0.0;
+            bits[j] = std::bit_cast<uint64_t>(m) & kSumMask.bits[i + j];
+            any |= bits[j];
+        }
+        // A group of four that holds nothing adds exactly nothing: most of the
+        // table is absent from any one water.
+        if (any == 0) continue;
+        for (int j = 0; j < 4; ++j) {
+            const double counted = std::bit_cast<double>(bits[j]);
+            const double z = table.charge[i + j];
             sum[j] += counted;
             strength[j] += counted * z * z;
         }
@@ -244,11 +280,15 @@ const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
                                SpeciesRecord* s, NeutralCoefficient& held, double* inverse) {
-    for (int i : {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4}) {
-        const TruesdellJones& tj = kMajorIons[i];
+    // The exponents first, then their powers: independent work side by side.
+    constexpr int kMajor[5] = {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4};
+    double majorLog[5];
+    for (int k = 0; k < 5; ++k) {
+        const TruesdellJones& tj = kMajorIons[kMajor[k]];
         const double dh = -a * tj.zSquared * sqrtI / (1.0 + tj.ionSize * b * sqrtI);
-        s[i].gamma = CoefficientFromLog(dh + tj.linear * ionicStrength);
+        majorLog[k] = dh + tj.linear * ionicStrength;
     }
+    for (int k = 0; k < 5; ++k) s[kMajor[k]].gamma = Coefficient(majorLog[k]);
     s[Sp::kCl].gamma = s[Sp::kK].gamma;  // the same parameters give the same value
 
     // One coefficient per class, looked up by the species' class index. With the
@@ -258,7 +298,8 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
     if (classes.sizeCount > 0) {
         double unit[ActivityClasses::kMaxSizes];
         for (int k = 0; k < classes.sizeCount; ++k)
-            unit[k] = Exp10(std::max(-a * sqrtI / (1.0 + classes.size[k] * b * sqrtI), -300.0));
+            unit[k] = std::max(-a * sqrtI / (1.0 + classes.size[k] * b * sqrtI), -300.0);
+        for (int k = 0; k < classes.sizeCount; ++k) unit[k] = Exp10(unit[k]);
         for (int c = 0; c < classes.count; ++c) {
             const double g1 = unit[classes.sizeOf[c]];
             const double g4 = (g1 * g1) * (g1 * g1);
@@ -281,8 +322,8 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         }
     } else {
         for (int c = 0; c < classes.count; ++c) {
-            byClass[c] = CoefficientFromLog(-a * classes.zSquared[c] * sqrtI /
-                                            (1.0 + classes.ionSize[c] * b * sqrtI));
+            byClass[c] = Coefficient(-a * classes.zSquared[c] * sqrtI /
+                                     (1.0 + classes.ionSize[c] * b * sqrtI));
         }
     }
     // 10^(0.1 I), held at 1.0 at most: exactly 1.0 for any ionic strength from 0 on,
