@@ -11,7 +11,9 @@
 #include "platform/bitmaps/bitmap_ops.h"
 #include "platform/gdi/gdi_transform.h"
 #include "platform/system/system.h"
+#include "platform/window/rect.h"
 #include "platform/window/window.h"
+#include "platform/window/window_internal.h"
 
 namespace win {
 namespace {
@@ -138,9 +140,60 @@ bool Canvas::Visible(int x, int y) const {
     return !hasClip_ || clip_.Contains(x, y);
 }
 
+namespace {
+
+// Copies a visible window's client area into the screen picture, inside
+// `clip` (screen coordinates), then its children over it, lowest first.
+void ComposeWindow(HWND hwnd, const RECT& clip, std::vector<std::uint32_t>& screen, int width) {
+    if (!IsWindowVisible(hwnd) || IsIconic(hwnd)) return;
+    RECT client{};
+    POINT origin{0, 0};
+    if (!GetClientRect(hwnd, &client) || !ClientToScreen(hwnd, &origin)) return;
+    RECT area{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+    if (!IntersectRect(&area, &area, &clip)) return;
+    const Surface s = detail::WindowSurface(hwnd);
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        const int sy = static_cast<int>(y - origin.y);
+        if (sy < 0 || sy >= s.height) continue;
+        const std::uint32_t* row = s.Row(sy);
+        for (LONG x = area.left; x < area.right; ++x) {
+            const int sx = static_cast<int>(x - origin.x);
+            if (sx >= 0 && sx < s.width) {
+                screen[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                       static_cast<std::size_t>(x)] = row[sx] & 0x00FFFFFFu;
+            }
+        }
+    }
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(hwnd, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        ComposeWindow(*it, area, screen, width);
+}
+
+// The screen has no pixels of its own: reading it gives the desktop colour
+// with every visible window's client area at its place, the lowest window
+// first, as a screen capture shows them.
+void ComposeScreen(PixelSource* src) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0) return;
+    src->copy.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+                     PixelFromColorRef(GetSysColor(COLOR_BACKGROUND)));
+    const RECT all{0, 0, width, height};
+    const std::vector<HWND> windows = detail::TopLevelWindows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        ComposeWindow(*it, all, src->copy, width);
+    src->view = Surface{src->copy.data(), width, height, width};
+}
+
+}  // namespace
+
 PixelSource ReadPixels(DeviceContext& dc) {
     PixelSource src;
-    if (dc.kind == DcKind::Window || dc.kind == DcKind::Screen) {
+    if (dc.kind == DcKind::Screen) {
+        ComposeScreen(&src);
+    } else if (dc.kind == DcKind::Window) {
         src.view = WindowPixels(dc);
     } else if (dc.kind == DcKind::Memory && dc.state.bitmap != nullptr) {
         BitmapObject& bm = *dc.state.bitmap;

@@ -163,9 +163,57 @@ TEST_F(CaptureTest, ImagesDrawIntoWindowsAndComeBack) {
     ImageDesc& captured = Adopted(image);
     EXPECT_EQ(captured.header->biWidth, 40);
     EXPECT_EQ(captured.header->biHeight, 30);
-    // (The headless screen shows the desktop only: what the window drew is not
-    // composed into it, so only the capture's size is checked here.)
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            ASSERT_EQ(Pixel(captured, x, y), shown.At(x, y) & 0xFFFFFF) << x << "," << y;
+        }
+    }
     win::DestroyWindow(hwnd);
+}
+
+TEST_F(CaptureTest, TheScreenShowsTheWindowsAsTheyOverlap) {
+    // Two windows: the later one (on top) covers the right part of the first.
+    win::HWND below = Window(40, 30);  // at (10, 20)
+    win::HWND above = win::CreateWindow("ImageTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 35,
+                                        25, 20, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(above, nullptr);
+    const auto fill = [](win::HWND hwnd, win::COLORREF colour) {
+        win::HDC dc = win::GetDC(hwnd);
+        win::HBRUSH brush = win::CreateSolidBrush(colour);
+        const win::RECT all{0, 0, 100, 100};
+        win::FillRect(dc, &all, brush);
+        win::DeleteObject(brush);
+        win::ReleaseDC(hwnd, dc);
+    };
+    fill(below, win::RGB(200, 0, 0));
+    fill(above, win::RGB(0, 0, 200));
+    ImageDesc image;
+    ASSERT_EQ(CaptureClientArea(below, &image), IMG_OK);
+    ImageDesc& captured = Adopted(image);
+    EXPECT_EQ(Pixel(captured, 0, 0), 0xC80000u);
+    EXPECT_EQ(Pixel(captured, 24, 4), 0xC80000u);
+    EXPECT_EQ(Pixel(captured, 25, 5), 0x0000C8u);  // (35, 25) on the screen
+    EXPECT_EQ(Pixel(captured, 39, 14), 0x0000C8u);
+    EXPECT_EQ(Pixel(captured, 39, 15), 0xC80000u);
+    // A screen area wider than both: the desktop around them, the windows inside.
+    const win::RECT area{0, 0, 60, 60};
+    ASSERT_EQ(CaptureScreenArea(&area, &image), IMG_OK);
+    ImageDesc& screen = Adopted(image);
+    const uint32_t desktop = Pixel(screen, 0, 0);
+    EXPECT_NE(desktop, 0xC80000u);
+    EXPECT_EQ(Pixel(screen, 10, 20), 0xC80000u);
+    EXPECT_EQ(Pixel(screen, 54, 34), 0x0000C8u);
+    EXPECT_EQ(Pixel(screen, 49, 49), 0xC80000u);
+    EXPECT_EQ(Pixel(screen, 50, 49), desktop);
+    EXPECT_EQ(Pixel(screen, 49, 50), desktop);
+    // Hidden windows are not shown.
+    win::ShowWindow(above, win::SW_HIDE);
+    ASSERT_EQ(CaptureScreenArea(&area, &image), IMG_OK);
+    ImageDesc& again = Adopted(image);
+    EXPECT_EQ(Pixel(again, 45, 30), 0xC80000u);
+    EXPECT_EQ(Pixel(again, 54, 34), desktop);
+    win::DestroyWindow(above);
+    win::DestroyWindow(below);
 }
 
 }  // namespace

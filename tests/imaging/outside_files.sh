@@ -127,6 +127,9 @@ expect_line "clipboard table" "256 grey" "$table"
 # Drawn into a window of its size on a true-colour screen, the picture shows as it is.
 run "show" "$H" show s.ppm shown.ppm && same "show" s.ppm shown.ppm
 run "show 8-bit" "$H" show --depth 8 q16.ppm shown8.ppm && same "show 8-bit" q16.ppm shown8.ppm
+# Captured back from the screen, the window's picture is the source.
+run "capture" "$H" capture s.ppm captured.ppm && same "capture" s.ppm captured.ppm
+run "capture 8-bit" "$H" capture --depth 8 q16.ppm captured8.bmp && same "capture 8-bit" q16.ppm captured8.bmp
 
 # Colour reduction to 256 colours, against netpbm's median cut: at most 256 colours, and a
 # PSNR no more than 1 dB below pnmquant's.

@@ -2,13 +2,18 @@
 // window; the CF_DIB block is written to OUT, and whether CF_PALETTE came too.
 // show [--screen-depth N] [--dither 0|1|2] [--at X,Y] IN OUT.ppm: IN drawn into
 // a window of its size with DrawImageAdaptive; the client area is written.
+// capture [--screen-depth N] IN OUT: IN drawn into a window's client area, taken
+// back with CaptureClientArea and written to OUT (.ppm, .bmp or .png).
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
+#include "imaging/bmp/bmp.h"
 #include "imaging/bridges/dib_bridges.h"
+#include "imaging/capture/capture.h"
 #include "imaging/display/draw_image.h"
 #include "imaging/frame/image_alloc.h"
+#include "imaging/png/png.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/screen_depth.h"
 #include "platform/system/clipboard.h"
@@ -21,13 +26,13 @@ win::LRESULT PlainProc(win::HWND h, win::UINT m, win::WPARAM w, win::LPARAM l) {
     return win::DefWindowProc(h, m, w, l);
 }
 
-win::HWND MakeWindow(int width, int height) {
+win::HWND MakeWindow(int width, int height, int x = 0, int y = 0) {
     win::WNDCLASS wc;
     wc.lpfnWndProc = PlainProc;
     wc.lpszClassName = "TarvexImageHarness";
     (void)win::RegisterClass(&wc);
     return win::CreateWindow("TarvexImageHarness", "tarvex-image", win::WS_POPUP | win::WS_VISIBLE,
-                             0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+                             x, y, width, height, nullptr, nullptr, nullptr, nullptr);
 }
 
 // Options shared by both commands; false with a message for anything else.
@@ -39,7 +44,7 @@ bool Parse(int argc, char** argv, bool show, InputOptions* in, std::string* out,
         const bool hasValue = i + 1 < argc;
         if (arg == "--depth" && hasValue) {
             in->depth = std::atoi(argv[++i]);
-        } else if (show && arg == "--screen-depth" && hasValue) {
+        } else if (arg == "--screen-depth" && hasValue) {
             *screenDepth = std::atoi(argv[++i]);
         } else if (show && arg == "--dither" && hasValue) {
             *dither = std::atoi(argv[++i]);
@@ -141,5 +146,48 @@ int CmdShow(int argc, char** argv) {
     }
     win::DestroyWindow(window);
     FreeImage(&image);
+    return code;
+}
+
+int CmdCapture(int argc, char** argv) {
+    InputOptions in;
+    std::string out;
+    std::string error;
+    int screenDepth = 32;
+    int unused = 0;
+    if (!Parse(argc, argv, false, &in, &out, &screenDepth, &unused, &unused, &unused, &error)) {
+        return Fail(kExitUsage, "capture " + error);
+    }
+    const std::string ending = Ending(out);
+    if (ending != "ppm" && ending != "bmp" && ending != "png") {
+        return Fail(kExitUsage, "capture writes a .ppm, .bmp or .png");
+    }
+    ImageDesc image;
+    int code = ReadPicture(in, &image);
+    if (code != kExitOk) return code;
+    win::SetScreenDepth(screenDepth);
+    // Away from the screen's corner, under another window that covers none of it.
+    win::HWND below = MakeWindow(image.header->biWidth + 40, 20, 0, 0);
+    win::HWND window = MakeWindow(image.header->biWidth, image.header->biHeight, 17, 23);
+    win::HDC dc = win::GetDC(window);
+    win::HPALETTE palette = nullptr;
+    int32_t status = DrawImageToWindowAt(window, &palette, dc, 0, 0, &image, 0, 0);
+    win::ReleaseDC(window, dc);
+    if (palette != nullptr) win::DeleteObject(palette);
+    FreeImage(&image);
+    ImageDesc captured;
+    if (status == IMG_OK) status = CaptureClientArea(window, &captured);
+    win::DestroyWindow(window);
+    win::DestroyWindow(below);
+    if (status != IMG_OK) return Fail(kExitFailed, "capture: " + StatusText(status));
+    if (ending == "bmp") {
+        status = SaveBmp(out.c_str(), &captured, 0);
+    } else if (ending == "png") {
+        status = SavePng(out.c_str(), &captured, 0);
+    } else if (!WritePpm(out, PictureOf(captured), &error)) {
+        code = Fail(kExitFailed, error);
+    }
+    if (status != IMG_OK) code = Fail(kExitFailed, out + ": " + StatusText(status));
+    FreeImage(&captured);
     return code;
 }
