@@ -42,6 +42,9 @@ constexpr C kMixedValuesList[] = {C::kMuValues,    C::kMuWater,        C::kCycle
                                   C::kPhWater,     C::kPhValues,       C::kTempWater,
                                   C::kTempValues,  C::kCycledValues,   C::kMixedWater,
                                   C::kMixedValues, C::kMixedValuesOut, C::kMixedWaterOut};
+constexpr C kTempWaterList[] = {C::kMuWater,       C::kMuValues,      C::kTempValues,
+                                C::kTempWater,     C::kMixedWater,    C::kMixedValues,
+                                C::kMixedWaterOut, C::kMixedValuesOut};
 constexpr C kPhList[] = {C::kMuValues,   C::kMuWater,     C::kPhValues,       C::kPhWater,
                          C::kMixedWater, C::kMixedValues, C::kMixedValuesOut, C::kMixedWaterOut};
 constexpr C kPressWaterList[] = {C::kMuValues,       C::kMuWater,      C::kPressValues,
@@ -77,8 +80,18 @@ const PageCommands kTable[kPageClassCount] = {
      false,
      G::kOneWater,
      TARVEX_LIST(kMuValuesList)},
-    // The temperature pages' commands are their own (not in this table's reach).
-    {C::kTempWater, 0, {}, {}, 1, R::kNone, 0, false, false, G::kOneWater, nullptr, 0},
+    // "DisplayTempValues" gets its commands with its page.
+    {C::kTempWater,
+     kMenu12,
+     {5, "t 101"},
+     {10, "t 102"},
+     1,
+     R::kWhatIfChemistry,
+     0,
+     false,
+     false,
+     G::kPh,
+     TARVEX_LIST(kTempWaterList)},
     {C::kTempValues, 0, {}, {}, 1, R::kNone, 0, false, false, G::kOneWater, nullptr, 0},
     {C::kPhWater,
      kMenu12,

@@ -135,7 +135,8 @@ void ChangePageRange(PageClass page, win::HWND hwnd) {
         CalcMixingProfile(hwnd);
     }
     win::SetFocus(hwnd);
-    const bool erase = page == PageClass::kPhWater || page == PageClass::kPressWater;
+    const bool erase = page == PageClass::kPhWater || page == PageClass::kPressWater ||
+                       page == PageClass::kTempWater;
     win::InvalidateRect(hwnd, nullptr, erase ? win::TRUE : win::FALSE);
     win::InvalidateRect(mainWindowState.mainWindow, nullptr, win::FALSE);
 }

@@ -29,7 +29,7 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
      RecomputeIndicatorsOnFocus},
     {C::kTempWater, 12, "WATER CHEMISTRY VERSUS TEMPERATURE", kRow, 40, false,
      PagePitch::kNoInternalLeading, 2, P::kTempChemistry, ProfileKind::kTemperature, false,
-     S::kTemperaturePoint, L::kTemperature, 4, 85, nullptr, nullptr, nullptr},
+     S::kTemperaturePoint, L::kTemperature, 4, 85, RecomputeTempProfile, nullptr, nullptr},
     {C::kTempValues, 17, "DEPOSITION POTENTIAL INDICATORS VERSUS TEMPERATURE", kRow, 54, false,
      PagePitch::kNoInternalLeading, 2, P::kTempIndicators, ProfileKind::kTemperature, false,
      S::kTemperaturePoint, L::kTemperature, 4, 85, nullptr, nullptr, nullptr},

@@ -20,6 +20,7 @@ namespace {
 ProfileDriver phDriver = CalcpHProfile;
 ProfileDriver pressureDriver = CalcPressProfile;
 ProfileDriver mixingDriver = CalcMixingProfile;
+ProfileDriver tempDriver = CalcTempProfile;
 
 void Recompute(PageClass page, uint32_t& stale, ProfileDriver driver, win::HWND owner) {
     if (printJobState.documentOpen != 0) return;
@@ -31,6 +32,10 @@ void Recompute(PageClass page, uint32_t& stale, ProfileDriver driver, win::HWND 
 }
 
 }  // namespace
+
+void InstallTempProfileDriver(ProfileDriver temperature) {
+    tempDriver = temperature != nullptr ? temperature : CalcTempProfile;
+}
 
 void InstallProfileDrivers(ProfileDriver ph, ProfileDriver pressure, ProfileDriver mixing) {
     phDriver = ph != nullptr ? ph : CalcpHProfile;
@@ -45,6 +50,11 @@ void RecomputePhProfile(win::HWND) {
 
 void RecomputePressureProfile(win::HWND) {
     Recompute(PageClass::kPressWater, resultStatus.pressureProfileStale, pressureDriver,
+              mainWindowState.mainWindow);
+}
+
+void RecomputeTempProfile(win::HWND) {
+    Recompute(PageClass::kTempWater, resultStatus.tempProfileStale, tempDriver,
               mainWindowState.mainWindow);
 }
 

@@ -9,7 +9,9 @@
 // CalcMixingProfile unless a test installs others; null restores them).
 using ProfileDriver = void (*)(win::HWND owner);
 void InstallProfileDrivers(ProfileDriver ph, ProfileDriver pressure, ProfileDriver mixing);
+void InstallTempProfileDriver(ProfileDriver temperature);
 
 void RecomputePhProfile(win::HWND page);        // "DisplaypHWater"
 void RecomputePressureProfile(win::HWND page);  // "DisplayPressWater"
 void RecomputeMixingProfile(win::HWND page);    // "DisplayCycledWater"
+void RecomputeTempProfile(win::HWND page);      // "DisplayTempWater"

@@ -124,6 +124,7 @@ struct Page {
     ReportLayout& layout;
     bool pressure() const { return view.profile == ProfileKind::kPressure; }
     bool mixing() const { return view.profile == ProfileKind::kMixing; }
+    bool temperature() const { return view.profile == ProfileKind::kTemperature; }
 };
 
 void IonRows(const Page& p, const IonRow* rows, int count, int& line, bool anionsAfter) {
@@ -131,7 +132,7 @@ void IonRows(const Page& p, const IonRow* rows, int count, int& line, bool anion
         const IonRow& r = rows[i];
         const int code = unitCodes.code[r.unitItem];
         std::string suffix;
-        if (anionsAfter && i == kPolyphosphateRow && p.pressure())
+        if (anionsAfter && i == kPolyphosphateRow && (p.pressure() || p.temperature()))
             suffix = code >= 0 && code < kMaxSuffixes ? kPressurePolyphosphate[code] : "";
         else if (p.mixing() && r.unitItem == U::kSulfate && code == 4)
             suffix = "";
@@ -228,7 +229,7 @@ const char* AcidName(int chemical) {
             return "None Selected";
     }
 }
-const char* AlkaliName(int chemical) {
+const char* AlkaliName(int chemical, bool temperaturePage) {
     switch (chemical) {
         case 0:
             return "Lime";
@@ -237,9 +238,9 @@ const char* AlkaliName(int chemical) {
         case 2:
             return "Sodium Bicarbonate";
         case 3:
-            return "Caustic Soda";
+            return temperaturePage ? "OH Soda" : "Caustic Soda";
         case 4:
-            return "Caustic Potash";
+            return temperaturePage ? "OH Potash" : "Caustic Potash";
         default:
             return "None Selected";
     }
@@ -253,9 +254,11 @@ void PhControl(const Page& p, int& line) {
         AddPointRow(p.layout, line++, AcidName(phControlSettings.acidChemical),
                     [&](int k) { return FixedCell(p.view.points[k].acidDose, 2); });
     if (method == 2 || method == 3)
-        AddPointRow(p.layout, line++, AlkaliName(phControlSettings.alkaliChemical),
+        AddPointRow(p.layout, line++, AlkaliName(phControlSettings.alkaliChemical, p.temperature()),
                     [&](int k) { return FixedCell(p.view.points[k].alkaliDose, 2); });
     ++line;
+    // The temperature page leaves a second blank line after both rows.
+    if (p.temperature() && method == 3) ++line;
 }
 
 void Dosage(const Page& p, int& line) {
@@ -333,12 +336,19 @@ void BuildProfileChemistryPage(const ReportSource& source, ReportLayout& layout)
     LayOut(ViewOfProfile(source.profile), layout);
 }
 
+void BuildTempChemistryPage(const ReportSource&, ReportLayout& layout) {
+    layout.title = ProfileChemistryTitle(ProfileKind::kTemperature);
+    LayOut(ViewOfProfile(ProfileKind::kTemperature), layout);
+}
+
 const char* ProfileChemistryTitle(int profile) {
     switch (profile) {
         case ProfileKind::kPressure:
             return "WATER CHEMISTRY VERSUS PRESSURE";
         case ProfileKind::kMixing:
             return "MIXED WATER CHEMISTRY";
+        case ProfileKind::kTemperature:
+            return "WATER CHEMISTRY VERSUS TEMPERATURE";
         default:
             return "WATER CHEMISTRY VERSUS pH";
     }

@@ -53,6 +53,20 @@ void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
                                 Value7Cell(view.points[k].values[AnalysisElement::kPressure]));
             return;
         }
+        case ProfileKind::kTemperature: {
+            // The label stands over 18 blanks that cut the rule; the
+            // temperatures stand on the cations' heading line.
+            static const char* const units[] = {"(^oF) ", "(^oC) ", "(^oK) "};
+            const int code = unitCodes.code[UnitItem::kTemperature];
+            layout.AddText(line3, 44, std::string(18, ' '));
+            layout.AddText(
+                line3, 44,
+                std::string(" TEMPERATURE ") + (code >= 0 && code < 3 ? units[code] : ""));
+            for (int k = 0; k < kProfileViewPoints; ++k)
+                layout.AddValue(ProfileLine(4), PointColumn(k),
+                                Fixed(view.points[k].values[AnalysisElement::kTemperature], 2));
+            return;
+        }
         default: {
             const bool pco2 = whatIfOptions.varyPco2 != 0;
             layout.AddText(line3, 51, pco2 ? " pCO_2 " : " pH ");

@@ -9,6 +9,9 @@
 #include "reporttext/report/report_builders.h"
 
 void BuildProfileChemistryPage(const ReportSource& source, ReportLayout& layout);
+// "DisplayTempWater": the chemistry of the temperature profile. The page
+// draws from its second line, so its lines are those of the pH page plus one.
+void BuildTempChemistryPage(const ReportSource& source, ReportLayout& layout);
 void BuildProfileIndicatorsPage(const ReportSource& source, ReportLayout& layout);
 void BuildMixingIndicatorsPage(const ReportSource& source, ReportLayout& layout);
 

@@ -37,8 +37,9 @@ ProfileViewRecord ViewOfProfile(int profile) {
         }
         return view;
     }
-    const ProfileTable& t =
-        profile == ProfileKind::kPressure ? whatIfResults.pressureProfile : whatIfResults.phProfile;
+    const ProfileTable& t = profile == ProfileKind::kPressure      ? whatIfResults.pressureProfile
+                            : profile == ProfileKind::kTemperature ? whatIfResults.tempProfile
+                                                                   : whatIfResults.phProfile;
     for (int k = 0; k < kProfileViewPoints; ++k) {
         ProfilePoint& p = view.points[k];
         p.values = t.analysis[k];

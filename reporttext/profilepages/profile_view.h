@@ -29,5 +29,6 @@ struct ProfileViewRecord {
     ProfilePoint points[kProfileViewPoints];
 };
 
-// The view of the pH (or pCO2), pressure or mixing-ratio profile (ProfileKind).
+// The view of the temperature, pH (or pCO2), pressure or mixing-ratio profile
+// (ProfileKind).
 [[nodiscard]] ProfileViewRecord ViewOfProfile(int profile);

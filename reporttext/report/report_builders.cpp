@@ -16,7 +16,7 @@ ReportBuilder builders[kReportPageCount] = {
     BuildMixingIndicatorsPage,
     nullptr,  // kSourceChemistry
     nullptr,  // kSourceIndicators
-    nullptr,  // kTempChemistry
+    BuildTempChemistryPage,
     nullptr,  // kTempIndicators
 };
 

@@ -127,6 +127,35 @@ TEST_F(ProfilePagesTest, ReportKindsAreThePagesText) {
     EXPECT_EQ(all.find("VERSUS PRESSURE"), std::string::npos);
 }
 
+// "DisplayTempWater": the temperature profile once when stale, its copies of
+// kinds 5 and 10 with their own failure references.
+TEST_F(ProfilePagesTest, TemperaturePageRecomputesAndCopies) {
+    InstallTempProfileDriver([](win::HWND) { Driver("temperature"); });
+    win::HWND page = OpenPage(PageClass::kTempWater);
+    resultStatus.tempProfileStale = 1;
+    Repaint(page);
+    Repaint(page);
+    EXPECT_EQ(DriverCalls(), std::vector<std::string>{"temperature"});
+    InstallTempProfileDriver(nullptr);
+
+    win::SendMessage(page, win::WM_COMMAND, 985, 0);
+    std::vector<uint8_t> bytes = win::ClipboardBytes(win::CF_TEXT);
+    std::string copied(bytes.begin(), bytes.end());
+    copied = copied.substr(0, copied.find('\0'));
+    EXPECT_EQ(copied, Report(5));
+    EXPECT_EQ(copied, PagePlainText(PageClass::kTempWater));
+    for (unsigned id : {985u, 994u}) {
+        win::ClearMessageBoxLog();
+        win::SetClipboardHeldElsewhere(true);
+        win::SendMessage(page, win::WM_COMMAND, id, 0);
+        win::SetClipboardHeldElsewhere(false);
+        ASSERT_EQ(win::MessageBoxLog().size(), 1u) << id;
+        EXPECT_EQ(win::MessageBoxLog()[0].text,
+                  std::string("Windows clipboard not available. Contact Tech Support ref. pt ") +
+                      (id == 985 ? "t 101." : "t 102."));
+    }
+}
+
 // The mixing-ratio indicators page as painted, left as
 // build/test-output/pages/mixing-indicators.ppm: the injection percents in
 // dark blue, the formation percents in dark red.

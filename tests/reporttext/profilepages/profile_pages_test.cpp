@@ -372,6 +372,72 @@ TEST_F(ProfilePageTest, IdentificationOfTheProfilesWater) {
     EXPECT_EQ(At(Chemistry(ProfileKind::kPh), 1, 13, 5), "    7");
 }
 
+// The temperature page's chemistry: its lines are the pH page's plus one (it
+// draws from its second line), with its own axis, polyphosphate captions and
+// alkali names.
+TEST_F(ProfilePageTest, TemperatureChemistryPage) {
+    ProfileTable& t = whatIfResults.tempProfile;
+    for (int k = 0; k < 7; ++k) {
+        FillPoint(t.analysis[k], t.results[k], t.excess[k], k);
+        t.analysis[k][E::kTemperature] = 70.0f + 10.0f * static_cast<float>(k);
+        t.carbonateFigure[k] = 40.0f;
+        t.corrosion[k][3] = 2.5f;
+    }
+    auto build = [] {
+        ReportLayout l;
+        BuildTempChemistryPage(ReportSource{0, ProfileKind::kTemperature}, l);
+        return l;
+    };
+    // Page line L of the temperature page is layout line L - 2.
+    auto at = [](const ReportLayout& l, int line, int column, std::size_t n) {
+        return At(l, line - 1, column, n);
+    };
+    ReportLayout l = build();
+    EXPECT_EQ(l.title, "WATER CHEMISTRY VERSUS TEMPERATURE");
+    EXPECT_TRUE(MatchesGolden(l, "profile-temperature-chemistry"));
+    EXPECT_EQ(at(l, 2, 2, 16), "Sample ID:     7");  // the surface water's header
+    // The label's 18 cells cut the rule of 56 underscores.
+    EXPECT_EQ(at(l, 4, 24, 56), std::string(20, '_') +
+                                    " TEMPERATURE (\xB0"
+                                    "F) " +
+                                    std::string(18, '_'));
+    EXPECT_EQ(at(l, 5, 0, 9), "  CATIONS");
+    EXPECT_EQ(at(l, 5, 24, 7), "  70.00");
+    EXPECT_EQ(at(l, 6, 4, 14), "Calcium(as Ca)");
+    EXPECT_EQ(at(l, 24, 4, 7), "Acidity");
+    EXPECT_EQ(at(l, 37, 2, 10), "PARAMETERS");
+    EXPECT_EQ(at(l, 46, 4, 17), "Calc. Resistivity");
+    unitCodes.code[UnitItem::kTemperature] = 3;
+    unitCodes.code[UnitItem::kPolyphosphate] = 0;
+    l = build();
+    const LayoutItem* label = nullptr;
+    for (const LayoutItem& item : l.items)
+        if (item.line == 2 && item.column == 44 && item.text != std::string(18, ' ')) label = &item;
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text, " TEMPERATURE ");
+    EXPECT_EQ(at(l, 39, 4, 12), "Temperature ");
+    EXPECT_EQ(at(l, 31, 4, 18), "Polyphosphate (as ");
+
+    // pH control 1 and a product: lines 48, 49, 51, 52, 54 and 55.
+    unitCodes.code[UnitItem::kTemperature] = 0;
+    phControlSettings.phControlMethod = 1;
+    resultStatus.productSelected = 1;
+    std::snprintf(productTable.records[0].name, 20, "PHOSBA");
+    l = build();
+    EXPECT_EQ(at(l, 48, 2, 10), "pH CONTROL");
+    EXPECT_EQ(at(l, 49, 4, 13), "Sulfuric Acid");
+    EXPECT_EQ(at(l, 51, 2, 6), "DOSAGE");
+    EXPECT_EQ(at(l, 52, 4, 6), "PHOSBA");
+    EXPECT_EQ(at(l, 54, 2, 25), "CORROSION RATE PREDICTION");
+    EXPECT_EQ(at(l, 55, 24, 7), "   2.50");
+    // Both chemicals: acid first, "OH Soda", then two blank lines.
+    phControlSettings.phControlMethod = 3;
+    phControlSettings.alkaliChemical = 3;
+    l = build();
+    EXPECT_EQ(at(l, 50, 4, 7), "OH Soda");
+    EXPECT_EQ(at(l, 53, 2, 6), "DOSAGE");
+}
+
 TEST_F(ProfilePageTest, GasRowsAndResistivity) {
     const ReportLayout l = Chemistry(ProfileKind::kPh);
     EXPECT_EQ(ItemAt(l, 40, 24)->text, "   0.00");  // a zero pCO2, ending at column 31
