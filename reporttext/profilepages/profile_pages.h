@@ -12,6 +12,9 @@ void BuildProfileChemistryPage(const ReportSource& source, ReportLayout& layout)
 // "DisplayTempWater": the chemistry of the temperature profile. The page
 // draws from its second line, so its lines are those of the pH page plus one.
 void BuildTempChemistryPage(const ReportSource& source, ReportLayout& layout);
+// "DisplayTempValues": the indicators of the temperature profile, also from
+// the page's second line.
+void BuildTempIndicatorsPage(const ReportSource& source, ReportLayout& layout);
 void BuildProfileIndicatorsPage(const ReportSource& source, ReportLayout& layout);
 void BuildMixingIndicatorsPage(const ReportSource& source, ReportLayout& layout);
 

@@ -17,7 +17,7 @@ ReportBuilder builders[kReportPageCount] = {
     nullptr,  // kSourceChemistry
     nullptr,  // kSourceIndicators
     BuildTempChemistryPage,
-    nullptr,  // kTempIndicators
+    BuildTempIndicatorsPage,
 };
 
 bool Valid(ReportPage page) {

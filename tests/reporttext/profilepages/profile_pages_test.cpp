@@ -438,6 +438,46 @@ TEST_F(ProfilePageTest, TemperatureChemistryPage) {
     EXPECT_EQ(at(l, 53, 2, 6), "DOSAGE");
 }
 
+// The temperature indicators page: 23 mineral rows (calcium silicate keeps no
+// value), the carbonates' potential after them, indices without limits.
+TEST_F(ProfilePageTest, TemperatureIndicatorsPage) {
+    ProfileTable& t = whatIfResults.tempProfile;
+    for (int k = 0; k < 7; ++k) {
+        FillPoint(t.analysis[k], t.results[k], t.excess[k], k);
+        t.analysis[k][E::kTemperature] = 70.0f + 10.0f * static_cast<float>(k);
+    }
+    t.results[0][10] = -14.0f;
+    auto build = [] {
+        ReportLayout l;
+        BuildTempIndicatorsPage(ReportSource{0, ProfileKind::kTemperature}, l);
+        return l;
+    };
+    auto at = [](const ReportLayout& l, int line, int column, std::size_t n) {
+        return At(l, line - 1, column, n);
+    };
+    displaySettings.precipitationUnit = 2;
+    ReportLayout l = build();
+    EXPECT_TRUE(MatchesGolden(l, "profile-temperature-indicators-ratio-kg"));
+    EXPECT_EQ(l.title, "DEPOSITION POTENTIAL INDICATORS VERSUS TEMPERATURE");
+    EXPECT_EQ(at(l, 4, 2, 16), "SATURATION RATIO");
+    EXPECT_EQ(at(l, 5, 24, 7), "  70.00");
+    EXPECT_EQ(at(l, 6, 4, 15), "Calcite (CaCO3)");
+    EXPECT_EQ(at(l, 22, 4, 16), "Calcium silicate");
+    EXPECT_EQ(at(l, 22, 24, 7), "    N/A");
+    EXPECT_EQ(at(l, 28, 4, 18), "Iron sulfide (FeS)");
+    EXPECT_EQ(at(l, 30, 2, 43), "FREE ION MOMENTARY EXCESS (kg/1000 Barrels)");
+    EXPECT_EQ(at(l, 36, 24, 7), "    N/A");  // siderite: the solver's marker
+    EXPECT_EQ(at(l, 39, 24, 7), "  -14.0");  // no limit on this page
+    EXPECT_EQ(at(l, 47, 4, 13), "Total Calcium");
+    EXPECT_EQ(at(l, 75, 4, 16), "Calcium silicate");
+    EXPECT_EQ(at(l, 75, 24, 7), "    N/A");
+    EXPECT_EQ(at(l, 81, 4, 18), "Iron sulfide (FeS)");
+    EXPECT_EQ(l.NamedLine(LayoutLine::kBandTop) + 2, 6);
+    EXPECT_EQ(l.NamedLine(LayoutLine::kBandBottom) + 2, 82);
+    displaySettings.indexFormat = 1;
+    EXPECT_EQ(at(build(), 5, 2, 17), "as LOG10(IAP/Ksp)");
+}
+
 TEST_F(ProfilePageTest, GasRowsAndResistivity) {
     const ReportLayout l = Chemistry(ProfileKind::kPh);
     EXPECT_EQ(ItemAt(l, 40, 24)->text, "   0.00");  // a zero pCO2, ending at column 31
