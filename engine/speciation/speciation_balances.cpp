@@ -81,7 +81,19 @@ void CloseCarbonate(SpeciationWork& w) {
         }
         if (target < 0.0 || computed == 0.0) target = 0.0;
         st.carbonateTarget = target;
-        const double ratio = computed != 0.0 ? target / computed : 0.0;
+        // The estimate scales the bicarbonate and carbonate only: dissolved CO2 is held
+        // after the first pass, so a ratio of totals that include it closes a CO2-rich
+        // water's gap by a fraction of its share each pass and never reaches it.
+        double moving = computed;
+        double movingTarget = target;
+        if (speciesGiven && (in.carbonateModel == 0 || in.carbonateModel == 2)) {
+            const double co2 = w.s[Sp::kCO2].molality;
+            if (computed - co2 > 0.0 && target - co2 > 0.0) {
+                moving = computed - co2;
+                movingTarget = target - co2;
+            }
+        }
+        const double ratio = moving != 0.0 ? movingTarget / moving : 0.0;
         st.totalCarbonate *= (ratio + 1.0) / 2.0;
         if (std::fabs(computed - target) > kBalanceTolerance * target) w.notConverged = true;
     } else if (in.calcPassMode != 0) {

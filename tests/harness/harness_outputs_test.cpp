@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "engine/inputs/water_gas_records.h"
+#include "engine/speciation/speciation_records.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/grids/grid_cell_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
@@ -187,6 +188,16 @@ TEST(HarnessOutputs, GridsAgreeWithTheRecordedOutputs) {
             CompareGridLines(ReadFile(kFixtures + "grid_" + kind + "_" + w + ".txt"), out,
                              std::string("grid ") + kind + " " + w);
         }
+    }
+}
+
+// Every bundled water's last speciation meets its tolerances before the pass limit;
+// a CO2-rich water once stopped at the limit with its bicarbonate well short.
+TEST(HarnessOutputs, EveryBundledWaterSpeciatesToItsTolerances) {
+    for (const char* w : kWaters) {
+        std::string out, err;
+        ASSERT_EQ(RunFresh(CmdCalc, {kSamples + w + ".wat"}, out, err), kExitOk) << err;
+        EXPECT_EQ(speciation.converged, 1u) << w << " after " << speciation.passCount << " passes";
     }
 }
 
