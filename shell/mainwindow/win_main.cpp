@@ -4,6 +4,8 @@
 #include "shell/mainwindow/win_main.h"
 
 #include "input/clipboard/clipboard_analysis.h"
+#include "input/whatif/whatif_dialog.h"
+#include "pages/commands/page_command_handlers.h"
 #include "pages/frame/analysis_copy_hook.h"
 #include "platform/system/clipboard.h"
 #include "platform/system/system.h"
@@ -61,6 +63,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
     InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
     InstallAnalysisCopier(CopyLabelledAnalysis);
+    InstallRangeDialogs(Temper, nullptr);  // the mixing zone dialog comes with its input
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

@@ -158,5 +158,22 @@ TEST_F(PageRoutineTest, WaterInputOpensTheWatersTwoPagesByItsSwitches) {
     EXPECT_TRUE(failures.empty());
 }
 
+// Change Range on the pH page runs the what-if settings dialog installed at
+// start-up (template 85 on the fixture's desktop of 480 pixels).
+TEST_F(PageRoutineTest, ChangeRangeOpensTheWhatIfSettings) {
+    ASSERT_TRUE(ShowResultPages(main, {{PageClass::kPhWater, 0}}, PageCascade::kStandard, 0));
+    int opened = 0;
+    win::OnDialog(
+        85,
+        [&opened](win::HWND d) {
+            ++opened;
+            win::EndDialog(d, 2);
+        },
+        1);
+    win::SendMessage(PageWindowSlot(PageClass::kPhWater), win::WM_COMMAND, 999, 0);
+    win::RunUntilIdle();
+    EXPECT_EQ(opened, 1);
+}
+
 }  // namespace
 }  // namespace shelltest
