@@ -43,3 +43,21 @@ void GeometryRowCallback(uint8_t* destination, const uint8_t* source, int32_t wi
 // 1 when both images have one stride and their column ranges and the memory
 // spans from row startY to row endY intersect, else 0.
 [[nodiscard]] int32_t ImagesOverlap(const ImageDesc* a, const ImageDesc* b);
+
+// Resamples the source area into the destination area (equal depths): a
+// copy for equal sizes; filter 0 (and any 1-bit image) nearest neighbour;
+// otherwise bilinear where a side grows and area averaging where both shrink.
+// An 8-bit colour image goes through 24 bits and is mapped back onto the
+// source's palette.
+[[nodiscard]] int32_t ResizeImage(ImageDesc* source, ImageDesc* destination, int32_t filter);
+// Turns the source area by `angle` degrees (positive: counter-clockwise as
+// seen) about the areas' centres into the destination area, cut to the
+// rotated picture's bounding box. Right angles copy pixels exactly; other
+// angles sample the source (sampling 1 the nearest pixel, else bilinear) and
+// leave destination pixels that no source pixel reaches as they were.
+// A non-finite angle gives IMG_OUT_OF_RANGE.
+[[nodiscard]] int32_t RotateImage(double angle, ImageDesc* source, ImageDesc* destination,
+                                  int32_t sampling);
+[[nodiscard]] int32_t RotateImageBilinear(double angle, ImageDesc* source, ImageDesc* destination);
+// 90 degrees when `flag` is non-zero, else -90.
+[[nodiscard]] int32_t RotateQuarterTurn(int32_t flag, ImageDesc* source, ImageDesc* destination);
