@@ -173,5 +173,25 @@ if run "show on 8 bits" "$H" show --screen-depth 8 --dither 0 p.ppm shown8bit.pp
     [ "$colours" -le 256 ] && passed=$((passed + 1)) || { echo "FAILED: an 8-bit screen shows $colours colours"; failed=$((failed + 1)); }
 fi
 
+# Quarter turns, mirroring and flipping equal pamflip's; halving with filter 1 is within 1
+# of pamscale's box filter (which rounds where the library truncates).
+"$IM" -size 48x34 -seed 7 plasma:fractal -depth 8 g48.ppm
+ppmtopgm g48.ppm >g48.pgm
+pamditherbw g48.ppm 2>/dev/null | pamtopnm >g48.pbm
+for src in g48.ppm g48.pgm g48.pbm; do
+    for turn in "--rotate 90:-r90" "--rotate 180:-r180" "--rotate 270:-r270" "--mirror:-lr" "--flip:-tb"; do
+        ours=${turn%%:*}
+        theirs=${turn##*:}
+        pamflip $theirs $src >flipped.pnm
+        # shellcheck disable=SC2086
+        run "$src $ours" "$H" convert $ours $src turned.ppm && same "$src $ours" flipped.pnm turned.ppm
+    done
+done
+pamscale -reduce 2 -filter=box g48.ppm >scaled.ppm 2>/dev/null
+if run "resize" "$H" convert --resize 24x17 --filter 1 g48.ppm resized.ppm; then
+    pae=$(compare -metric PAE scaled.ppm resized.ppm null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+    awk -v a="$pae" 'BEGIN { exit !(a <= 0.004) }' && passed=$((passed + 1)) || { echo "FAILED: resize PAE $pae"; failed=$((failed + 1)); }
+fi
+
 echo "outside files: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,7 +1,10 @@
 // convert [OPTIONS] IN OUT: reads IN (a PNM picture, or a BMP or PCX file
 // through the library), and writes OUT by its ending (BMP or PCX through the
 // library, or a PPM of the working rectangle's colours).
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -14,6 +17,8 @@
 #include "imaging/colour/colour_reduction.h"
 #include "imaging/colour/depth_conversion.h"
 #include "imaging/frame/image_alloc.h"
+#include "imaging/frame/packed_rows.h"
+#include "imaging/geometry/geometry.h"
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
 #include "platform/system/clipboard.h"
@@ -35,6 +40,14 @@ struct Options : InputOptions {
     int bilevel = -1;       // a mode of ConvertToBilevel, -1 for none
     bool fromBilevel = false;
     bool smooth = false;
+    int resizeWidth = 0;  // --resize WxH, 0 for none
+    int resizeHeight = 0;
+    int filter = 0;
+    bool rotate = false;
+    double angle = 0;
+    int sampling = 0;
+    bool mirror = false;
+    bool flip = false;
     std::string out;
 };
 
@@ -90,6 +103,23 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->transform = arg.substr(2);
         } else if (arg == "--memory") {
             o->memory = true;
+        } else if (arg == "--resize" && i + 1 < argc) {
+            if (std::sscanf(argv[++i], "%dx%d", &o->resizeWidth, &o->resizeHeight) != 2 ||
+                o->resizeWidth <= 0 || o->resizeHeight <= 0) {
+                *error = "--resize wants WxH";
+                return false;
+            }
+        } else if (arg == "--filter" && i + 1 < argc) {
+            o->filter = std::atoi(argv[++i]);
+        } else if (arg == "--rotate" && i + 1 < argc) {
+            o->rotate = true;
+            o->angle = std::atof(argv[++i]);
+        } else if (arg == "--sampling" && i + 1 < argc) {
+            o->sampling = std::atoi(argv[++i]);
+        } else if (arg == "--mirror") {
+            o->mirror = true;
+        } else if (arg == "--flip") {
+            o->flip = true;
         } else if (arg == "--option" && i + 1 < argc) {
             o->pngOption = static_cast<uint32_t>(std::stoul(argv[++i]));
         } else if (arg == "--trns" && i + 1 < argc) {
@@ -274,6 +304,54 @@ int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     return out ? IMG_OK : IMG_CANNOT_CREATE;
 }
 
+// --resize, --rotate, --mirror and --flip, in that order; the image is
+// replaced by the result.
+int Geometry(const Options& o, ImageDesc* image) {
+    const auto into = [&](int width, int height, auto operation, const char* what) {
+        ImageDesc result;
+        int32_t status = AllocImage(&result, width, height, image->header->biBitCount);
+        if (status == IMG_OK) {
+            result.flags = image->flags;
+            status = operation(&result);
+        }
+        FreeImage(image);
+        *image = result;
+        if (status != IMG_OK) {
+            FreeImage(image);
+            return Fail(kExitFailed, std::string(what) + ": " + StatusText(status));
+        }
+        return kExitOk;
+    };
+    int code = kExitOk;
+    if (o.resizeWidth > 0) {
+        code = into(
+            o.resizeWidth, o.resizeHeight,
+            [&](ImageDesc* r) { return ResizeImage(image, r, o.filter); }, "ResizeImage");
+    }
+    if (code == kExitOk && o.rotate) {
+        // The rotated picture's bounding box, as the library reckons it.
+        const double radians = std::fmod(o.angle, 360.0) * 3.141592654 / 180;
+        const auto s = std::llabs(static_cast<int64_t>(std::sin(radians) * 32768));
+        const auto c = std::llabs(static_cast<int64_t>(std::cos(radians) * 32768));
+        const int64_t w = RectWidth(*image);
+        const int64_t h = RectHeight(*image);
+        code = into(
+            static_cast<int>(std::max<int64_t>(1, (c * w + s * h + 32767) >> 15)),
+            static_cast<int>(std::max<int64_t>(1, (s * w + c * h + 32767) >> 15)),
+            [&](ImageDesc* r) { return RotateImage(o.angle, image, r, o.sampling); },
+            "RotateImage");
+    }
+    if (code == kExitOk && o.mirror) {
+        const int32_t status = MirrorImage(image, image);
+        if (status != IMG_OK) code = Fail(kExitFailed, "MirrorImage: " + StatusText(status));
+    }
+    if (code == kExitOk && o.flip) {
+        const int32_t status = FlipRectVertical(image, image);
+        if (status != IMG_OK) code = Fail(kExitFailed, "FlipRectVertical: " + StatusText(status));
+    }
+    return code;
+}
+
 }  // namespace
 
 int ReadPicture(const InputOptions& o, ImageDesc* image) {
@@ -337,6 +415,8 @@ int CmdConvert(int argc, char** argv) {
     if (o.memory && outEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     ImageDesc image;
     int code = ReadPicture(o, &image);
+    if (code != kExitOk) return code;
+    code = Geometry(o, &image);
     if (code != kExitOk) return code;
     if (o.reduce != 0) {
         ImageDesc reduced;

@@ -16,7 +16,9 @@ constexpr Command kCommands[] = {
     {"convert", CmdConvert,
      "[--rect X0,Y0,X1,Y1] [--target WxH] [--depth 1|8|24] [--memory] [--rle] "
      "[--reduce N [--method M]] [--fixed cube|vga [--dither ordered|diffuse]] "
-     "[--grey | --tone | --hsv | --from-hsv] [--bilevel MODE | --from-bilevel [--smooth]] IN OUT"},
+     "[--grey | --tone | --hsv | --from-hsv] [--bilevel MODE | --from-bilevel [--smooth]] "
+     "[--option N] [--trns V] [--resize WxH [--filter 0|1]] [--rotate DEG [--sampling 1]] "
+     "[--mirror] [--flip] IN OUT"},
     {"info", CmdInfo, "FILE"},
     {"text", CmdText, "FILE.png KEYWORD"},
     {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
