@@ -60,27 +60,30 @@ struct Sampler {
     bool blend;  // neighbours exist (24-bit and grey images)
     bool nearest;
     void At(int32_t x, int32_t y, int64_t fx, int64_t fy, uint8_t* out) const {
-        const auto px = [&](int32_t px, int32_t py) {
-            return ImageRow(image, py) +
-                   static_cast<std::size_t>(px) * static_cast<std::size_t>(bytes);
-        };
-        const uint8_t* p00 = px(x, y);
-        const bool right = blend && x < image.endX;
         const bool below = blend && y < image.endY;
-        const uint8_t* p10 = right ? px(x + 1, y) : p00;
-        const uint8_t* p01 = below ? px(x, y + 1) : p00;
-        const uint8_t* p11 = right && below ? px(x + 1, y + 1) : right ? p10 : p01;
-        if (!right && below) p11 = p01;
-        if (right && !below) p11 = p10;
+        const uint8_t* here = ImageRow(image, y);
+        AtRows(here, below ? ImageRow(image, y + 1) : here, below, x, fx, fy, out);
+    }
+    // The same with the pixel's row and the row below (when `below`) at hand.
+    void AtRows(const uint8_t* hereRow, const uint8_t* belowRow, bool below, int32_t x, int64_t fx,
+                int64_t fy, uint8_t* out) const {
+        const auto n = static_cast<std::size_t>(bytes);
+        const uint8_t* p00 = hereRow + static_cast<std::size_t>(x) * n;
+        const bool right = blend && x < image.endX;
+        const uint8_t* p10 = right ? p00 + n : p00;
+        const uint8_t* p01 = below ? belowRow + static_cast<std::size_t>(x) * n : p00;
+        // A missing right neighbour makes the lower right one the lower one,
+        // a missing lower one the right one.
+        const uint8_t* p11 = !right ? p01 : !below ? p10 : p01 + n;
         if (nearest) {
             const uint8_t* p = fy >= kHalf && fx >= kHalf ? p11
                                : fy >= kHalf              ? p01
                                : fx >= kHalf              ? p10
                                                           : p00;
-            std::memcpy(out, p, static_cast<std::size_t>(bytes));
+            std::memcpy(out, p, n);
             return;
         }
-        for (int32_t k = 0; k < bytes; ++k) {
+        for (std::size_t k = 0; k < n; ++k) {
             const int64_t a = (int64_t{p10[k]} - p00[k]) * fx + int64_t{p00[k]} * kOne;
             const int64_t b = (int64_t{p11[k]} - p01[k]) * fx + int64_t{p01[k]} * kOne;
             const int64_t t = (b - a) / kOne;
@@ -99,13 +102,16 @@ void FilterA(const ImageDesc& source, ImageDesc& destination, int64_t xStep, int
         const auto sy = static_cast<int32_t>((Y >> 15) + source.startY);
         if (sy > source.endY) continue;
         uint8_t* out = ImageRow(destination, destination.startY + y);
+        const bool below = sampler.blend && sy < source.endY;
+        const uint8_t* here = ImageRow(source, sy);
+        const uint8_t* next = below ? ImageRow(source, sy + 1) : here;
         for (int32_t x = 0; x < width; ++x) {
             const int64_t X = x * xStep;
             const auto sx = static_cast<int32_t>((X >> 15) + source.startX);
             if (sx > source.endX) continue;
-            sampler.At(sx, sy, X & 32767, Y & 32767,
-                       out + static_cast<std::size_t>(destination.startX + x) *
-                                 static_cast<std::size_t>(bytes));
+            sampler.AtRows(here, next, below, sx, X & 32767, Y & 32767,
+                           out + static_cast<std::size_t>(destination.startX + x) *
+                                     static_cast<std::size_t>(bytes));
         }
     }
 }
