@@ -40,6 +40,7 @@ bool DecodeAnalysisTransfer(const uint8_t* in, size_t size, AnalysisTransfer& t)
     t.sampleDate = r.I32();
     t.sampleTime = r.I16();
     r.Raw(t.descriptions, sizeof t.descriptions);
-    for (auto& line : t.descriptions) line[kTransferDescriptionChars - 1] = '\0';
+    for (std::size_t i = 0; i < sizeof t.descriptions / sizeof t.descriptions[0]; ++i)
+        t.descriptions[i][kTransferDescriptionChars - 1] = '\0';
     return r.ok();
 }

@@ -129,7 +129,7 @@ Bytes MakePcx(int version, int bits, int planes, int width, int height, int byte
     h[3] = static_cast<uint8_t>(bits);
     bytes::PutU16(&h[8], static_cast<uint16_t>(width - 1));
     bytes::PutU16(&h[10], static_cast<uint16_t>(height - 1));
-    std::copy(headerPalette.begin(), headerPalette.end(), h.begin() + 16);
+    for (std::size_t i = 0; i < headerPalette.size() && i < 48; ++i) h[16 + i] = headerPalette[i];
     h[65] = static_cast<uint8_t>(planes);
     bytes::PutU16(&h[66], static_cast<uint16_t>(bytesPerLine));
     h.insert(h.end(), data.begin(), data.end());
