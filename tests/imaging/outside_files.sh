@@ -193,5 +193,13 @@ if run "resize" "$H" convert --resize 24x17 --filter 1 g48.ppm resized.ppm; then
     awk -v a="$pae" 'BEGIN { exit !(a <= 0.004) }' && passed=$((passed + 1)) || { echo "FAILED: resize PAE $pae"; failed=$((failed + 1)); }
 fi
 
+# ScaleBitmap: the same size gives the same pixels; halving averages 2 x 2 (within 1 of
+# pamscale's box filter).
+run "scale-bitmap same" "$H" scale-bitmap g48.ppm 48x34 sb_same.ppm && same "scale-bitmap same" g48.ppm sb_same.ppm
+if run "scale-bitmap half" "$H" scale-bitmap g48.ppm 24x17 sb_half.ppm; then
+    pae=$(compare -metric PAE scaled.ppm sb_half.ppm null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+    awk -v a="$pae" 'BEGIN { exit !(a <= 0.004) }' && passed=$((passed + 1)) || { echo "FAILED: scale-bitmap PAE $pae"; failed=$((failed + 1)); }
+fi
+
 echo "outside files: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -19,6 +19,7 @@ int CmdText(int argc, char** argv);
 int CmdClipboard(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 int CmdCapture(int argc, char** argv);
+int CmdScaleBitmap(int argc, char** argv);
 
 // Where a command's picture comes from and the image that holds it.
 struct InputOptions {

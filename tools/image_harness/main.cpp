@@ -23,6 +23,7 @@ constexpr Command kCommands[] = {
     {"text", CmdText, "FILE.png KEYWORD"},
     {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
     {"capture", CmdCapture, "[--screen-depth 1|4|8|32] [--depth 1|8|24] IN OUT.ppm|.bmp|.png"},
+    {"scale-bitmap", CmdScaleBitmap, "IN WxH OUT.ppm"},
     {"show", CmdShow,
      "[--screen-depth 1|4|8|32] [--dither 0|1|2] [--at X,Y] [--depth 1|8|24] IN OUT.ppm"},
 };
