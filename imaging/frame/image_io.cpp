@@ -2,6 +2,7 @@
 #include "imaging/frame/image_io.h"
 
 #include <cstring>
+#include <string>
 
 #include "imaging/frame/memory_streams.h"
 #include "platform/files/file_io.h"
@@ -90,6 +91,11 @@ int32_t SpanClose(std::intptr_t) {
     return 1;
 }
 
+// The name a named target is written under until it is complete.
+std::string PartFileName(const char* name) {
+    return std::string(name) + ".part";
+}
+
 void UseFile(win::HANDLE file, ImageStream* stream) {
     *stream = ImageStream{};
     stream->handle = reinterpret_cast<std::intptr_t>(file);
@@ -119,8 +125,11 @@ int32_t OpenImageTarget(const ImageTarget& target, ImageStream* stream) {
         file = win::CreateFileW(target.wideName, win::GENERIC_WRITE, 0, nullptr, win::CREATE_ALWAYS,
                                 win::FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
-        file = win::CreateFileA(target.name, win::GENERIC_WRITE, 0, nullptr, win::CREATE_ALWAYS,
-                                win::FILE_ATTRIBUTE_NORMAL, nullptr);
+        // A named file is written beside its target and put in its place only once
+        // whole, so a failed save leaves the file that was there as it was.
+        if (target.name == nullptr) return IMG_CANNOT_CREATE;
+        file = win::CreateFileA(PartFileName(target.name).c_str(), win::GENERIC_WRITE, 0, nullptr,
+                                win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     if (file == win::INVALID_HANDLE_VALUE) return IMG_CANNOT_CREATE;
     UseFile(file, stream);
@@ -134,9 +143,15 @@ int32_t FinishImageTarget(const ImageTarget& target, ImageStream* stream, int32_
             status = AllocOutputBuffer(static_cast<int32_t>(stream->handle), target.memoryOut);
     }
     CloseImageStream(stream);
-    if (status != IMG_OK) {
-        if (target.medium == ImageMedium::kWideName) win::DeleteFileW(target.wideName);
-        if (target.medium == ImageMedium::kAnsiName) win::DeleteFileA(target.name);
+    if (target.medium == ImageMedium::kAnsiName) {
+        const std::string part = PartFileName(target.name);
+        if (status == IMG_OK &&
+            !win::MoveFileExA(part.c_str(), target.name, win::MOVEFILE_REPLACE_EXISTING)) {
+            status = IMG_IO_ERROR;
+        }
+        if (status != IMG_OK) win::DeleteFileA(part.c_str());
+    } else if (status != IMG_OK && target.medium == ImageMedium::kWideName) {
+        win::DeleteFileW(target.wideName);
     }
     return status;
 }

@@ -2,9 +2,11 @@
 // status without reading past the block (ASan watches), and a write that
 // cannot finish leaves no file or block behind.
 #include <cstring>
+#include <string>
 
 #include "imaging/bmp/bmp.h"
 #include "imaging/pcx/pcx.h"
+#include "imaging/png/png.h"
 #include "platform/files/file_io.h"
 #include "tests/imaging/imaging_fixture.h"
 
@@ -110,6 +112,31 @@ TEST_F(WriteFailureTest, AFailingWriteDeletesTheHalfWrittenFile) {
     // The switch spent, the same saves succeed.
     EXPECT_EQ(SaveBmp("\\a.bmp", &image, 1), IMG_OK);
     EXPECT_EQ(SavePcx("\\a.pcx", &image), IMG_OK);
+}
+
+TEST_F(WriteFailureTest, AFailedSaveLeavesTheOldFileAsItWas) {
+    ImageDesc& image = Image(300, 300, 8);
+    FillPattern(image);
+    const Bytes old = {1, 2, 3, 4, 5};
+    for (const char* name : {"old.bmp", "old.pcx", "old.png"}) {
+        WriteFile(name, old);
+        const std::string path = std::string("\\") + name;
+        // The first write fails, then one deep inside the file.
+        for (int after : {0, 1}) {
+            win::FailNextFileWrites(1, after);
+            int32_t status = IMG_OK;
+            if (std::string(name).ends_with("bmp")) status = SaveBmp(path.c_str(), &image, 0);
+            if (std::string(name).ends_with("pcx")) status = SavePcx(path.c_str(), &image);
+            if (std::string(name).ends_with("png")) status = SavePng(path.c_str(), &image, 1);
+            EXPECT_EQ(status, IMG_IO_ERROR) << name << " " << after;
+            EXPECT_EQ(ReadFile(name), old) << name << " " << after;
+            EXPECT_FALSE(Exists(std::string(name) + ".part")) << name;
+        }
+    }
+    // A good save replaces it.
+    ASSERT_EQ(SaveBmp("\\old.bmp", &image, 0), IMG_OK);
+    EXPECT_NE(ReadFile("old.bmp"), old);
+    EXPECT_FALSE(Exists("old.bmp.part"));
 }
 
 TEST_F(WriteFailureTest, MemoryOutputWithoutMemoryLeavesNoBlock) {
