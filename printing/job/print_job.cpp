@@ -167,7 +167,7 @@ void EndPrintSequence(win::HWND owner) {
 void RefreshPrinterColourWords() {
     win::HDC ic = CreateDefaultPrinterIC();
     const uint16_t colour = ic != nullptr && PrinterHasColours(ic) ? 1 : 0;
-    graphOutputFlags.printColour = colour;
+    graphOutputFlags.printColor = colour;
     graphOutputFlags.printColorAvailable = colour;
     if (ic != nullptr) win::DeleteDC(ic);
 }

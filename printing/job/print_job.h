@@ -56,6 +56,6 @@ void EndPrintSequence(win::HWND owner);
 // results. Refreshes the two printer colour words from the default printer.
 [[nodiscard]] int ShowPrinterSetup();
 
-// Sets printColour and printColorAvailable of GraphOutputFlags to 1 when the
+// Sets printColor and printColorAvailable of GraphOutputFlags to 1 when the
 // default printer prints in colour, else 0 (0 also without a default printer).
 void RefreshPrinterColourWords();

@@ -63,11 +63,13 @@ bool HasColours(win::HDC dc) {
 
 void SetDisplayColours(win::HWND mainWindow) {
     win::HDC screen = win::GetDC(mainWindow);
-    graphOutputFlags.screenColour = HasColours(screen) ? 1 : 0;
+    const int16_t display = HasColours(screen) ? 1 : 0;
+    graphOutputFlags.colorNow = graphOutputFlags.exportColor = display;
+    graphOutputFlags.displayColor = graphOutputFlags.displayColorAvailable = display;
     win::ReleaseDC(mainWindow, screen);
     win::HDC printer = CreateDefaultPrinterIC();
-    graphOutputFlags.printColour = printer == nullptr || HasColours(printer) ? 1 : 0;
-    graphOutputFlags.printColorAvailable = graphOutputFlags.printColour;
+    graphOutputFlags.printColor = printer == nullptr || HasColours(printer) ? 1 : 0;
+    graphOutputFlags.printColorAvailable = graphOutputFlags.printColor;
     if (printer != nullptr) win::DeleteDC(printer);
 }
 

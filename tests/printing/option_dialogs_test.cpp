@@ -63,14 +63,14 @@ TEST_F(OptionDialogsTest, IndexFormatLivesInMemoryOnly) {
 
 TEST_F(OptionDialogsTest, PrintModeRewritesTheConfigurationAndTheColourWords) {
     UsePrinterLines("Grey | letter | 300 | mono | " + out.string() + "\n");
-    graphOutputFlags.printColour = graphOutputFlags.printColorAvailable = 1;
+    graphOutputFlags.printColor = graphOutputFlags.printColorAvailable = 1;
     Choose(MenuCommand::kPrintMode, PrintDialogId::kPrintMode,
            {PrintDialogControl::kIndirect, win::IDOK});
     EXPECT_EQ(printJobState.printMode, 1u);
     const std::vector<uint8_t> config = ReadFile("zorin.cnf");
     ASSERT_EQ(config.size(), 1082u);
     EXPECT_EQ(config[14], 1);  // the print mode record after the version and 12 reserved bytes
-    EXPECT_EQ(graphOutputFlags.printColour, 0);  // the default printer is mono
+    EXPECT_EQ(graphOutputFlags.printColor, 0);  // the default printer is mono
     EXPECT_EQ(graphOutputFlags.printColorAvailable, 0);
     EXPECT_TRUE(win::MessageBoxLog().empty());
 }

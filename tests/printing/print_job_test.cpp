@@ -154,9 +154,9 @@ TEST_F(PrintJobTest, DefaultPrinterNeedsDeviceDriverAndPort) {
     win::DeleteDC(dc);
     // Without a default printer the colour words say grey.
     win::WriteProfileString("windows", "device", "PDF,TarvexPDF");
-    graphOutputFlags.printColour = graphOutputFlags.printColorAvailable = 1;
+    graphOutputFlags.printColor = graphOutputFlags.printColorAvailable = 1;
     RefreshPrinterColourWords();
-    EXPECT_EQ(graphOutputFlags.printColour, 0);
+    EXPECT_EQ(graphOutputFlags.printColor, 0);
     EXPECT_EQ(graphOutputFlags.printColorAvailable, 0);
 }
 

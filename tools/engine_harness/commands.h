@@ -66,3 +66,6 @@ int CmdMix(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // writes a product file (current layout, or older; scrambled with the key) from
 // the text form, or prints a product file or text form in the text form.
 int CmdProduct(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// graph2d KIND WATER [FORMATION] --codes C,... [--size WxH] [--index] [--formulas] [--grey]
+// [--hatch] [--printer NAME] --out FILE: the 2D bar graph of a profile as a picture or a print.
+int CmdGraph2d(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -32,6 +32,9 @@ constexpr HarnessCommand kCommands[] = {
      "[--source 0|1|2]"},
     {"mix", CmdMix,
      "profile INJECTION FORMATION [--low P --high P] | grid KIND INJECTION FORMATION [...]"},
+    {"graph2d", CmdGraph2d,
+     "temperature|ph|pco2|pressure|well|mix|page WATER [FORMATION] --codes C,... [--size WxH] "
+     "[--index] [--formulas] [--grey] [--hatch] [--printer NAME] --out FILE"},
     {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 

@@ -1,0 +1,573 @@
+// The bar graph painter shared by the 2D graph window and the one-page
+// summary page. Positions are fractions of the picture truncated toward
+// zero, in a mapping of one logical unit per device pixel with the origin
+// at the bottom left and y growing upward.
+#include "graphs/twod/bar_graph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "common/unit_codes.h"
+#include "engine/records.h"
+#include "graphs/axis/axis_scale.h"
+#include "graphs/axis/graph_font.h"
+#include "graphs/bands/index_treated.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/graph_output_records.h"
+#include "graphs/records.h"
+#include "graphs/twod/bar_palette.h"
+#include "graphs/twod/chart_rules.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/window.h"
+#include "reporttext/format/axis_number.h"
+#include "reporttext/format/sub_sup_text.h"
+#include "scenarios/wells/well_records.h"
+#include "shell/mainwindow/display_settings_records.h"
+
+namespace {
+
+constexpr int kLabelChars = 5;  // axis labels are cut to five characters
+
+int Trunc(double v) {
+    return static_cast<int>(v);
+}
+
+// One paint: the device context, the mode and the objects it made.
+struct Painter {
+    win::HDC dc = nullptr;
+    bool page = false;  // the one-page summary's mode
+    int kind = 0;       // ChartKind
+    int codes[kChartSlots] = {};
+    int charts = 0;
+    uint32_t target = 0;
+    int colorNow = 0;
+    uint32_t printing = 0;
+    uint32_t exporting = 0;
+    BarTools tools;
+    win::HFONT font = nullptr;
+    win::HGDIOBJ originalFont = nullptr;
+    int lineUnit = 0;  // the spacing unit of labels and captions
+    BarGraphReport* report = nullptr;
+
+    // Makes the font current, deleting the one before it.
+    void UseFont(int height, uint32_t quarterTurns, uint32_t bold) {
+        win::SelectObject(dc, originalFont);
+        if (font != nullptr) win::DeleteObject(font);
+        // The layout's reference points are those of text turned in a
+        // mapping whose y grows upward, where a quarter turn reads the other
+        // way round: labels hang below the axis, captions centre on it.
+        const uint32_t turns = quarterTurns == 1 ? 3 : (quarterTurns == 3 ? 1 : quarterTurns);
+        font = CreateGraphFont(1, 0, std::max(height, 1), turns, bold);
+        if (font != nullptr) win::SelectObject(dc, font);
+    }
+    void ReleaseFont() {
+        win::SelectObject(dc, originalFont);
+        if (font != nullptr) win::DeleteObject(font);
+        font = nullptr;
+    }
+    // Height plus external leading, and the average character width.
+    int LineOfFont() const {
+        win::TEXTMETRICA tm;
+        if (!win::GetTextMetricsA(dc, &tm)) return 0;
+        return tm.tmHeight + tm.tmExternalLeading;
+    }
+    int AverageWidth() const {
+        win::TEXTMETRICA tm;
+        if (!win::GetTextMetricsA(dc, &tm)) return 0;
+        return tm.tmAveCharWidth;
+    }
+    int HalfWidth(const char* text) const {
+        return static_cast<uint16_t>(GetSubSupTextWidth(dc, text)) / 2;
+    }
+    void Text(int x, int y, const char* text) const { TextOutSubSup(dc, x, y, text); }
+};
+
+void SelectPenBrush(const Painter& p, win::HPEN pen, win::HBRUSH brush) {
+    win::SelectObject(p.dc, pen);
+    win::SelectObject(p.dc, brush);
+}
+
+void DrawRect(const Painter& p, const ChartRect& r) {
+    win::Rectangle(p.dc, r.left, r.top, r.right, r.bottom);
+}
+
+// The x label of a point: "ATM" and "SEP" on the well profile, a scaled
+// number on axes of small or large values, else a width by magnitude.
+void XLabel(double x, double xMin, double xMax, double xStep, bool wellNames, int i, char* text,
+            char* suffix, bool& scaled) {
+    if (wellNames && i == 0) {
+        std::snprintf(text, kAxisLabelChars, "ATM");
+    } else if (wellNames && i == 1) {
+        std::snprintf(text, kAxisLabelChars, "SEP");
+    } else if ((xMin != 0.0 && std::fabs(xMin) < 0.01 && xMin < 0.01) ||
+               (xMax != 0.0 && xMax < 0.01) ||
+               std::max(std::fabs(xMin), std::fabs(xMax)) >= 100000.0) {
+        FormatAxisNumber(x, xMin, xMax, xStep, 0, text, suffix);
+        scaled = true;
+    } else if (x == 0.0) {
+        std::snprintf(text, kAxisLabelChars, "%-4.0f", x);
+    } else if (x < 1.0) {
+        std::snprintf(text, kAxisLabelChars, "%-4.3f", x);
+    } else if (x < 10.0) {
+        std::snprintf(text, kAxisLabelChars, "%-4.2f", x);
+    } else if (x < 100.0) {
+        std::snprintf(text, kAxisLabelChars, "%-4.1f", x);
+    } else if (x < 1000.0) {
+        std::snprintf(text, kAxisLabelChars, "%-5.0f", x);
+    } else {
+        std::snprintf(text, kAxisLabelChars, "%-6.0f", x);
+    }
+    text[kLabelChars] = '\0';
+}
+
+void YLabel(double v, const BarValueAxis& a, double step, bool scaledAxis, char* text,
+            char* suffix) {
+    if (scaledAxis) {
+        FormatAxisNumber(v, a.low, a.high, step, 0, text, suffix);
+    } else if (v == 0.0) {
+        std::snprintf(text, kAxisLabelChars, "%4.0f", v);
+    } else if (v < 1.0) {
+        std::snprintf(text, kAxisLabelChars, "%4.3f", v);
+    } else if (v < 10.0) {
+        std::snprintf(text, kAxisLabelChars, "%4.2f", v);
+    } else if (v < 100.0) {
+        std::snprintf(text, kAxisLabelChars, "%4.1f", v);
+    } else if (v < 1000.0) {
+        std::snprintf(text, kAxisLabelChars, "%4.0f", v);
+    } else {
+        std::snprintf(text, kAxisLabelChars, "%4g", v);
+    }
+    text[kLabelChars] = '\0';
+}
+
+// 45-degree lines spaced `spacing` apart inside the bar, rising to the right
+// (rising) or falling.
+void HatchBar(const Painter& p, const BarRect& b, double spacing, bool rising) {
+    const double left = b.left, right = b.right;
+    const double bottom = std::min(b.bottom, b.top), top = std::max(b.bottom, b.top);
+    const double w = right - left, h = top - bottom;
+    if (w <= 0.0 || h <= 0.0) return;
+    spacing = std::max(spacing, 1.0);
+    for (double c = -w + spacing; c < h; c += spacing) {
+        // Rising: y - bottom = (x - left) + c; falling: y - bottom = (right - x) + c.
+        const double x0 = std::max(0.0, -c), x1 = std::min(w, h - c);
+        if (x1 <= x0) continue;
+        const int ya = Trunc(bottom + x0 + c), yb = Trunc(bottom + x1 + c);
+        const int xa = rising ? Trunc(left + x0) : Trunc(right - x0);
+        const int xb = rising ? Trunc(left + x1) : Trunc(right - x1);
+        win::MoveToEx(p.dc, xa, ya, nullptr);
+        win::LineTo(p.dc, xb, yb);
+    }
+}
+
+int PointCountOf(int kind, bool page) {
+    if (page || kind == ChartKind::kWell) return kGraphPoints;
+    if (kind == ChartKind::kMixing) return std::clamp(graphAxisData.pointCount, 0, 7);
+    return 7;
+}
+
+void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
+    TwoDGraphState& s = twoDGraphState;
+    GraphAxisData& a = graphAxisData;
+    const int code = p.codes[g];
+    s.currentCode = code;
+    const ChartRect plot = s.plotRects[g];
+    const ChartRect frame = s.frameRects[g];
+    const bool mixing = resultStatus.mixProfileDone != 0;
+    const bool logIndex = displaySettings.indexFormat == 1;
+
+    // Data, titles, captions and colours: fresh for every chart.
+    a.pointCount = PointCountOf(p.kind, p.page);
+    const int n = a.pointCount;
+    for (double& y : a.yValues) y = 0.0;
+    const bool zeroRatio = ReadChartValues(code, p.kind, n, logIndex, a.yValues);
+    logRangeUndefined = zeroRatio ? 1 : 0;
+    for (int i = 0; i < kGraphPoints; ++i)
+        s.barValues[g][i] = i < n ? static_cast<float>(a.yValues[i]) : 0.0f;
+    const ChartTexts texts = ChartTitles(code, mixing && !p.page, p.page);
+    std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
+    std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "%s", texts.caption);
+    std::snprintf(a.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "%s", savedUnitCaption);
+    treatedIndex = IsIndexTreated(static_cast<int16_t>(code));
+    BandRules rules;
+    rules.mixing = mixing && !(p.page && IsMineralCode(code));
+    rules.logIndex = logIndex && !rules.mixing;
+    rules.treated = treatedIndex != 0 && graphOutputFlags.treatedColorCoding != 0;
+    int32_t status[kGraphPoints];
+    StatusRowOfKind(p.kind, mixing, status);
+    int colours[kGraphPoints];
+    ChartColours(code, a.yValues, n, rules, status, colours, s.pointFlags);
+
+    s.centreX = plot.left + Trunc(0.5 * s.plotWidth);
+    s.centreY = plot.bottom + Trunc(0.5 * s.plotHeight);
+
+    // Frame and plot area.
+    const bool screen = p.target == RenderTarget::kScreen && !p.page;
+    if (screen) {
+        const bool colour = p.colorNow != 0;
+        const win::HBRUSH frameBrush = colour ? p.tools.brushes[3] : p.tools.brushes[15];
+        const win::HPEN framePen = colour ? p.tools.pens[11] : p.tools.pens[0];
+        SelectPenBrush(p, framePen, frameBrush);
+        DrawRect(p, frame);
+        if (colour && p.exporting == 0) SelectPenBrush(p, p.tools.pens[11], p.tools.brushes[15]);
+        DrawRect(p, plot);
+    } else {
+        SelectPenBrush(p, p.tools.pens[0], p.tools.brushes[15]);
+        DrawRect(p, frame);
+        DrawRect(p, plot);
+    }
+
+    // Text colours.
+    const bool lightText = !p.page && p.colorNow != 0 && p.printing == 0 && p.exporting == 0;
+    win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.pens[0]);
+    win::SetTextColor(p.dc, graphColorTable[lightText ? 15 : 0]);
+    win::SetBkColor(p.dc, graphColorTable[lightText ? 0 : 15]);
+    win::SetBkMode(p.dc, win::TRANSPARENT);
+
+    // Title, x title and condition line.
+    const char* title = a.axisTitles[AxisTitle::kGraph];
+    if (title[0] != '\0') {
+        p.UseFont(Trunc(0.075 * s.plotHeight), 0, 1);
+        const int l = p.LineOfFont();
+        p.Text(s.centreX - p.HalfWidth(title), frame.top - Trunc(l / 3.0), title);
+    }
+    const char* xTitle = a.axisTitles[AxisTitle::kX];
+    if (xTitle[0] != '\0') {
+        p.UseFont(Trunc(0.05 * s.plotHeight), 0, 1);
+        const int l = p.LineOfFont();
+        p.Text(s.centreX - p.HalfWidth(xTitle), frame.bottom + Trunc(1.5 * l), xTitle);
+    }
+    const char* subtitle = a.axisTitles[AxisTitle::kXSubtitle];
+    if (subtitle[0] != '\0' && !p.page) {
+        p.UseFont(Trunc(0.0375 * s.pictureHeight), 1, 1);
+        const int l = p.LineOfFont();
+        p.Text(frame.right - Trunc(1.5 * l), s.centreY + p.HalfWidth(subtitle), subtitle);
+    }
+
+    // X axis.
+    ChartReport chart;
+    p.UseFont(Trunc(0.0375 * s.pictureHeight), 1, 0);
+    double xMin = 0.0, xMax = 0.0;
+    for (int i = 0; i < n; ++i) {
+        xMin = i == 0 ? a.xValues[i] : std::min(xMin, a.xValues[i]);
+        xMax = i == 0 ? a.xValues[i] : std::max(xMax, a.xValues[i]);
+    }
+    a.xStep = n > 0 ? (xMax - xMin) / n : 0.0;
+    const int slot = n > 0 ? Trunc(static_cast<double>(s.plotWidth) / n) : 0;
+    for (int i = 0; i < kGraphPoints; ++i)
+        s.pointTemperatures[g][i] = i < n ? static_cast<float>(a.xValues[i]) : 0.0f;
+    char xSuffix[kAxisSuffixChars] = " ";
+    bool xScaled = false;
+    const int labelY = plot.bottom - Trunc(0.25 * p.lineUnit);
+    for (int i = 0; i < n; ++i) {
+        char label[kAxisLabelChars];
+        XLabel(a.xValues[i], xMin, xMax, a.xStep, p.kind == ChartKind::kWell && !p.page, i, label,
+               xSuffix, xScaled);
+        p.Text(plot.left + Trunc(0.5 * slot) + i * slot, labelY, label);
+        chart.xLabels.push_back(label);
+    }
+    if (xScaled && std::strcmp(xSuffix, " ") != 0) p.Text(plot.right, labelY, xSuffix);
+
+    // Value axis.
+    double yMin = 0.0, yMax = 0.0;
+    for (int i = 0; i < n; ++i) {
+        yMin = i == 0 ? a.yValues[i] : std::min(yMin, a.yValues[i]);
+        yMax = i == 0 ? a.yValues[i] : std::max(yMax, a.yValues[i]);
+    }
+    const BarValueAxis axis = ComputeBarValueAxis(yMin, yMax);
+    const double span = axis.high - axis.low;
+    const double k = span > 0.0 ? s.plotHeight / span : 0.0;
+
+    // Bars.
+    const bool drawBars = !zeroRatio && !IsUnlistedCode(code) && n > 0;
+    if (drawBars) {
+        const bool handHatch = p.colorNow == 0 && graphOutputFlags.hatchPatterns != 0;
+        for (int i = 0; i < n; ++i) {
+            const int c = colours[i];
+            BarRect& b = s.barRects[g][i];
+            b.left = plot.left + i * slot + 1;
+            b.right = plot.left + (i + 1) * slot + 1;
+            b.bottom = plot.bottom + 1;
+            b.top = b.bottom + Trunc((a.yValues[i] - axis.low) * k);
+            const win::HPEN pen = p.colorNow != 0 ? p.tools.pens[c] : p.tools.pens[0];
+            if (handHatch && c != 1 && c != 4) {
+                SelectPenBrush(p, pen,
+                               static_cast<win::HBRUSH>(win::GetStockObject(win::NULL_BRUSH)));
+                win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
+                const double spacing = (b.right - b.left) / 8.0;
+                if (c == 2 || c == 5) HatchBar(p, b, spacing, true);
+                if (c == 14 || c == 5) HatchBar(p, b, spacing, false);
+            } else {
+                SelectPenBrush(p, pen, p.tools.brushes[c]);
+                win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
+            }
+        }
+    }
+
+    // Ticks and labels of the value axis; a scale suffix joins the caption once.
+    p.UseFont(Trunc(0.0425 * s.pictureHeight), 0, 0);
+    const int l = p.LineOfFont();
+    const int avg = p.AverageWidth();
+    win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.pens[0]);
+    const bool scaledAxis = axis.low < 0.01 || axis.high < 0.01 ||
+                            std::max(std::fabs(axis.low), std::fabs(axis.high)) >= 100000.0;
+    const double step = axis.intervals > 0 ? span / axis.intervals : 0.0;
+    char ySuffix[kAxisSuffixChars] = " ";
+    double v = axis.low;
+    for (int j = 0; j <= axis.intervals; ++j) {
+        const int y = plot.bottom + Trunc((v - axis.low) * k);
+        win::MoveToEx(p.dc, plot.left - Trunc(2 * avg / 3), y, nullptr);
+        win::LineTo(p.dc, plot.left, y);
+        char label[kAxisLabelChars];
+        YLabel(v, axis, step, scaledAxis, label, ySuffix);
+        const int width = static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label));
+        p.Text(plot.left - avg - width,
+               plot.bottom + 1 + Trunc((v - axis.low) * k) + Trunc(0.5 * l), label);
+        chart.yLabels.push_back(label);
+        v += step;
+    }
+    if (std::strcmp(ySuffix, " ") != 0) {
+        char scale[kAxisSuffixChars + 4];
+        std::snprintf(scale, sizeof scale, " (%s)", ySuffix);
+        char* unit = a.axisTitles[AxisTitle::kYUnitCaption];
+        char* caption = a.axisTitles[AxisTitle::kYCaption];
+        char* into = unit[0] != '\0' ? unit : caption;
+        const std::size_t used = std::strlen(into);
+        std::snprintf(into + used, kAxisTitleChars - used, "%s", scale);
+    }
+
+    // Left captions.
+    const char* caption = a.axisTitles[AxisTitle::kYCaption];
+    if (caption[0] != '\0') {
+        p.UseFont(Trunc(0.048 * s.pictureHeight), 3, 1);
+        p.Text(frame.left + p.lineUnit / 3, s.centreY - p.HalfWidth(caption), caption);
+    }
+    const char* unitCaption = a.axisTitles[AxisTitle::kYUnitCaption];
+    if (unitCaption[0] != '\0') {
+        p.UseFont(Trunc(0.0375 * s.pictureHeight), 3, 1);
+        const int ul = p.LineOfFont();
+        p.Text(frame.left + Trunc(7.0 * ul / 3.0), s.centreY - p.HalfWidth(unitCaption),
+               unitCaption);
+    }
+
+    // Outlines again.
+    win::SelectObject(p.dc, win::GetStockObject(win::NULL_BRUSH));
+    if (screen) {
+        win::SelectObject(p.dc, p.colorNow != 0 ? p.tools.pens[11] : p.tools.pens[0]);
+        DrawRect(p, frame);
+        DrawRect(p, plot);
+    } else {
+        win::SelectObject(p.dc, p.tools.pens[0]);
+        DrawRect(p, frame);
+    }
+
+    // The chart's own notice when its log index is undefined.
+    if (zeroRatio) {
+        p.UseFont(Trunc(0.05 * s.plotHeight), 0, 1);
+        const int ml = p.LineOfFont();
+        const char* lines[3] = {"Saturation Ratio (SR) is Zero",
+                                "Saturation Index  (Log[SR])  is Undefined", "No Graph Possible"};
+        const double at[3] = {4.5, 3.25, 2.0};
+        const int colour[3] = {0, 4, 0};
+        for (int m = 0; m < 3; ++m) {
+            win::SetTextColor(p.dc, graphColorTable[colour[m]]);
+            p.Text(s.centreX - p.HalfWidth(lines[m]), Trunc(s.centreY + at[m] * ml), lines[m]);
+        }
+    }
+
+    if (p.report != nullptr) {
+        chart.title = a.axisTitles[AxisTitle::kGraph];
+        chart.caption = a.axisTitles[AxisTitle::kYCaption];
+        chart.values.assign(a.yValues, a.yValues + n);
+        chart.colours.assign(colours, colours + n);
+        chart.message = zeroRatio;
+        chart.bars = drawBars;
+        p.report->charts.push_back(chart);
+    }
+}
+
+// The common body once the picture and mapping are set.
+void PaintCharts(Painter& p) {
+    TwoDGraphState& s = twoDGraphState;
+    char savedUnitCaption[kAxisTitleChars];
+    std::memcpy(savedUnitCaption, graphAxisData.axisTitles[AxisTitle::kYUnitCaption],
+                kAxisTitleChars);
+    savedUnitCaption[kAxisTitleChars - 1] = '\0';
+    p.lineUnit = Trunc(0.025 * s.pictureHeight);
+    for (int g = 0; g < p.charts; ++g) PaintChart(p, g, savedUnitCaption);
+    p.ReleaseFont();
+    s.graphsDrawn = s.graphCount;
+}
+
+int CountCharts(const uint16_t* codes, int* into) {
+    int count = 0;
+    while (count < kChartSlots && codes[count] != kNoGraphIndex) {
+        into[count] = codes[count];
+        ++count;
+    }
+    return count;
+}
+
+void BeginPaint(Painter& p, win::HDC dc) {
+    p.dc = dc;
+    p.target = graphOutputFlags.renderTarget;
+    p.colorNow = graphOutputFlags.colorNow;
+    p.exporting = graphOutputFlags.exportingGraph;
+    p.originalFont = win::GetCurrentObject(dc, win::OBJ_FONT);
+    FillBarPalette(p.colorNow, graphOutputFlags.printingGraph);
+    p.tools.Make(UsePatternSet(graphOutputFlags.hatchPatterns, p.colorNow,
+                               graphOutputFlags.printingGraph, graphOutputFlags.printColor));
+}
+
+}  // namespace
+
+FittedPage FitPrinterPage(int width, int height) {
+    FittedPage f{width, height, 0};
+    if (height > Trunc(0.75 * width)) {
+        f.height = Trunc(0.75 * width);
+    } else if (Trunc(height / 0.75) < width) {
+        f.d = Trunc((width - height / 0.75) * 0.5);
+        f.width = Trunc(height / 0.75);
+    }
+    return f;
+}
+
+void LayOutBarCharts(int width, int height, int d, bool fourCharts, TwoDGraphState& s) {
+    const double w = width, h = height;
+    if (!fourCharts) {
+        s.pictureWidth = width;
+        s.pictureHeight = height;
+        s.plotRects[0] =
+            ChartRect{d + Trunc(0.16 * w), Trunc(0.15 * h), d + Trunc(0.9 * w), Trunc(0.9 * h)};
+        s.frameRects[0] = ChartRect{d + Trunc(0.012 * w), Trunc(0.012 * h), d + Trunc(0.988 * w),
+                                    Trunc(0.988 * h)};
+    } else {
+        const int x0 = d + Trunc(0.001 * w), x1 = d + Trunc(0.501 * w);
+        const int y0 = Trunc(0.001 * h), y1 = Trunc(0.501 * h);
+        s.pictureWidth = Trunc(0.5 * w);
+        s.pictureHeight = Trunc(0.5 * h);
+        const double cw = s.pictureWidth, ch = s.pictureHeight;
+        const int ox[kChartSlots] = {x0, x1, x0, x1};
+        const int oy[kChartSlots] = {y0, y0, y1, y1};
+        for (int g = 0; g < kChartSlots; ++g) {
+            s.plotRects[g] = ChartRect{ox[g] + Trunc(0.16 * cw), oy[g] + Trunc(0.15 * ch),
+                                       ox[g] + Trunc(0.9 * cw), oy[g] + Trunc(0.9 * ch)};
+            s.frameRects[g] = ChartRect{ox[g] + Trunc(0.005 * cw), oy[g] + Trunc(0.005 * ch),
+                                        ox[g] + Trunc(0.995 * cw), oy[g] + Trunc(0.995 * ch)};
+        }
+    }
+    s.plotWidth = std::abs(s.plotRects[0].right - s.plotRects[0].left);
+    s.plotHeight = std::abs(s.plotRects[0].top - s.plotRects[0].bottom);
+}
+
+void DrawTwoDGraphReported(win::HDC dc, win::HWND window, BarGraphReport* report) {
+    Painter p;
+    p.report = report;
+    const uint32_t kind = graphProfileKind;
+    p.kind = static_cast<int>(kind);
+    const int saved = win::SaveDC(dc);
+    BeginPaint(p, dc);
+    TwoDGraphState& s = twoDGraphState;
+    p.charts = CountCharts(graphIndexCodes, p.codes);
+    s.graphCount = p.charts;
+
+    int width = 0, height = 0, d = 0;
+    if (p.target == RenderTarget::kPrinter) {
+        const FittedPage f = FitPrinterPage(win::GetDeviceCaps(dc, win::HORZRES),
+                                            win::GetDeviceCaps(dc, win::VERTRES));
+        width = f.width;
+        height = f.height;
+        d = f.d;
+        graphOutputFlags.printingGraph = 1;
+    } else {
+        win::RECT client{};
+        win::GetClientRect(window, &client);
+        width = std::abs(client.right - client.left);
+        height = std::abs(client.top - client.bottom);
+        graphOutputFlags.printingGraph = 0;
+    }
+    p.printing = graphOutputFlags.printingGraph;
+
+    win::SetMapMode(dc, win::MM_ANISOTROPIC);
+    win::SetWindowOrgEx(dc, 0, 0, nullptr);
+    win::SetWindowExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
+    win::SetViewportExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
+    win::SetViewportOrgEx(dc, 0, height, nullptr);
+
+    if (p.target != RenderTarget::kPrinter) {
+        SelectPenBrush(p, p.tools.pens[15], p.tools.brushes[15]);
+        win::Rectangle(dc, 0, 0, width + 1, height + 1);
+    }
+    LayOutBarCharts(width, height, d, p.charts > 1, s);
+    if (width > 0 && height > 0) PaintCharts(p);
+    s.graphsDrawn = s.graphCount;
+    win::RestoreDC(dc, saved);
+    p.tools.Release();
+}
+
+void DrawTwoDGraph(win::HDC dc, win::HWND window) {
+    DrawTwoDGraphReported(dc, window, nullptr);
+}
+
+int DrawReportGraphReported(win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
+                            BarGraphReport* report) {
+    Painter p;
+    p.report = report;
+    p.page = true;
+    p.kind = ChartKind::kReportPage;
+    // The page's mapping is saved here and put back at the end, so text the
+    // page writes afterwards lands where it would have.
+    const int saved = win::SaveDC(dc);
+    BeginPaint(p, dc);
+    graphOutputFlags.printingGraph = 0;
+    p.printing = 0;
+    TwoDGraphState& s = twoDGraphState;
+    for (int g = 0; g < kChartSlots; ++g) p.codes[g] = displaySettings.graphParams[g];
+    p.charts = kChartSlots;
+    s.graphCount = kChartSlots;
+    graphAxisData.axisTitles[AxisTitle::kXSubtitle][0] = '\0';
+
+    const int width = std::abs(right - left);
+    const int height = std::abs(top - bottom);
+    win::SetMapMode(dc, win::MM_ANISOTROPIC);
+    if (pagePrinting == 1 || pagePrinting == 2) {
+        win::SetWindowOrgEx(dc, -left, printablePageHeight - height, nullptr);
+        win::SetWindowExtEx(dc, std::max(width, 1), std::min(Trunc(-0.95 * height), -1), nullptr);
+        win::SetViewportExtEx(dc, std::max(width, 1), std::max(Trunc(0.95 * height), 1), nullptr);
+        win::SetViewportOrgEx(dc, 0, height, nullptr);
+    } else {
+        win::RECT client{};
+        win::GetClientRect(window, &client);
+        win::SetWindowOrgEx(dc, -left, client.bottom - height, nullptr);
+        win::SetWindowExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
+        win::SetViewportExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
+        win::SetViewportOrgEx(dc, 0, height, nullptr);
+    }
+    LayOutBarCharts(width, height, 0, true, s);
+    if (width > 0 && height > 0) PaintCharts(p);
+    s.graphsDrawn = kChartSlots;
+    win::RestoreDC(dc, saved);
+    p.tools.Release();
+    return 0;
+}
+
+int DrawReportGraph(win::HDC dc, win::HWND window, int left, int top, int right, int bottom) {
+    return DrawReportGraphReported(dc, window, left, top, right, bottom, nullptr);
+}
+
+void PrepareReportPageAxis() {
+    GraphAxisData& a = graphAxisData;
+    for (int i = 0; i < kGraphPoints; ++i) a.xValues[i] = wellProfiles.wellLog.temperature[i];
+    std::snprintf(a.axisTitles[AxisTitle::kX], kAxisTitleChars, "Temperature%s",
+                  GraphTemperatureUnit());
+}
+
+int DrawReportPageGraph(win::HDC dc, win::HWND window, int left, int top, int right, int bottom) {
+    PrepareReportPageAxis();
+    graphOutputFlags.exportingGraph = 0;
+    const int result = DrawReportGraph(dc, window, left, top, right, bottom);
+    graphOutputFlags.exportingGraph = 0;
+    return result;
+}

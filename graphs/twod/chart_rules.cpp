@@ -1,0 +1,569 @@
+// Values, titles and colour bands of the bar charts.
+#include "graphs/twod/chart_rules.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "common/unit_codes.h"
+#include "engine/records.h"
+#include "input/records.h"
+#include "reporttext/format/precipitation_display.h"
+#include "scenarios/frame/whatif_records.h"
+#include "scenarios/mixing/mixing_records.h"
+#include "scenarios/wells/well_records.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "treatment/records.h"
+
+namespace {
+
+struct TitleRow {
+    int code;
+    int treatedCode;  // the momentary-excess code of the same mineral, or -1
+    const char* name;
+    const char* formula;
+};
+
+constexpr TitleRow kTitleRows[] = {
+    {0, 100, "Calcite", "CaCO^3"},
+    {1, 101, "Aragonite", "CaCO^3"},
+    {2, 114, "Amorphous Silica", "SiO^2"},
+    {3, 109, "Calcium phosphate", "Ca^3(PO^4)^2"},
+    {4, 105, "Anhydrite", "CaSO^4"},
+    {5, 106, "Gypsum", "CaSO^4*2H^2O"},
+    {12, 112, "Brucite", "Mg(OH)^2"},
+    {19, 116, "Strontianite", "SrCO^3"},
+    {20, 115, "Fluorite", "CaF^2"},
+    {21, 107, "Barite", "BaSO^4"},
+    {22, 102, "Witherite", "BaCO^3"},
+    {23, 113, "Ferric hydroxide", "Fe(OH)^3"},
+    {24, 103, "Siderite", "FeCO^3"},
+    {25, 104, "Magnesite", "MgCO^3"},
+    {26, 111, "Strengite", "FePO^4"},
+    {32, 119, "Halite", "NaCl"},
+    {36, 110, "Hydroxyapatite", "Ca^5(PO^4)^3(OH)"},
+    {37, 108, "Celestite", "SrSO^4"},
+    {44, 117, "Iron sulfide", "FeS"},
+    {45, 118, "Thenardite", "Na^2SO^4"},
+    {47, 121, "Magnesium silicate", "MgSiO^3"},
+    {62, 120, "Calcium oxalate", "CaC^2O^4"},
+    {51, -1, "Strontianite", "SrCO_3"},
+    {53, -1, "Magnesite", "MgCO_3"},
+    {55, -1, "Siderite", "FeCO_3"},
+    {57, -1, "Witherite", "BaCO_3"},
+    {58, -1, "Aragonite", "CaCO_3"},
+    {60, -1, "Calcite", "CaCO_3"},
+};
+
+// The report page titles its carbonate precipitation codes as the minerals.
+constexpr TitleRow kPageTitleRows[] = {
+    {51, -1, "Strontianite", "SrCO^3"}, {53, -1, "Magnesite", "MgCO^3"},
+    {55, -1, "Siderite", "FeCO^3"},     {57, -1, "Witherite", "BaCO^3"},
+    {58, -1, "Aragonite", "CaCO^3"},    {60, -1, "Calcite", "CaCO^3"},
+};
+
+struct FixedTitle {
+    int code;
+    const char* title;
+};
+constexpr FixedTitle kFixedTitles[] = {
+    {10, "Langelier Saturation Index"},
+    {11, "Ryznar Stability Index"},
+    {18, "Larson-Skold Corrosivity Index"},
+    {31, "Puckorius Equilibrium Index"},
+    {40, "Temperature Profile"},
+    {41, "pH Profile"},
+    {42, "Oddo-Tomson Saturation Index"},
+    {43, "Stiff-Davis Saturation Index"},
+    {46, "Silt Density Index"},
+    {94, "CO^2 - H^2S Corrosion rate"},
+    {95, "H^2S Corrosion rate"},
+    {96, "Surface Corrosion rate"},
+};
+
+constexpr const char* kAcidNames[] = {"Sulfuric Acid", "Hydrochloric Acid", "Carbon Dioxide"};
+constexpr const char* kAlkaliNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate", "Caustic Soda",
+                                        "Caustic Potash"};
+
+// Thresholds that the bands compare as single-precision values widened.
+constexpr double F(float v) {
+    return static_cast<double>(v);
+}
+
+void Append(char* text, const char* more) {
+    const std::size_t used = std::strlen(text);
+    std::snprintf(text + used, kAxisTitleChars - used, "%s", more);
+}
+
+void Set(char* text, const char* value) {
+    std::snprintf(text, kAxisTitleChars, "%s", value);
+}
+
+const char* ProductName() {
+    return productTable.records[0].name;
+}
+
+int ProductMode() {
+    return productTable.records[0].productMode;
+}
+
+double CorrosionFactor() {
+    return unitCodes.code[UnitItem::kCorrosionRate] == 0 ? 1.0 : 0.0254;
+}
+
+const char* CorrosionCaption() {
+    return unitCodes.code[UnitItem::kCorrosionRate] == 0 ? "mpy" : "mm/yr";
+}
+
+const char* PrecipitationCaption() {
+    switch (displaySettings.precipitationUnit) {
+        case 0:
+            return "mg/l above Equil.";
+        case 1:
+            return "lbs/1000 Barrels";
+        default:
+            return "kg/1000 Barrels";
+    }
+}
+
+bool IsIndexGroup(int code) {
+    return code == 10 || code == 42 || code == 43 || code == 11 || code == 31 || code == 18;
+}
+
+bool IsPrecipitationCode(int code) {
+    return (code >= 51 && code <= 61) || code >= 100;
+}
+
+double Precipitation(float mgPerLitre) {
+    return PrecipitationInDisplayUnit(mgPerLitre);
+}
+
+// Status colours of treated points: 0 -> 1, 1 -> 14, 2 -> 4, 3 -> 5; 0 for
+// a status that decides nothing.
+int StatusColour(int32_t status) {
+    switch (status) {
+        case 0:
+            return 1;
+        case 1:
+            return 14;
+        case 2:
+            return 4;
+        case 3:
+            return 5;
+        default:
+            return 0;
+    }
+}
+
+// Five bands rising: below t0 1, below t1 2, below t2 14, below t3 5, else 4.
+int Rising(double v, double t0, double t1, double t2, double t3) {
+    if (v < t0) return 1;
+    if (v < t1) return 2;
+    if (v < t2) return 14;
+    if (v < t3) return 5;
+    return 4;
+}
+
+double LogOf(double t) {
+    return std::log10(t);
+}
+
+}  // namespace
+
+const char* GraphTemperatureUnit() {
+    switch (unitCodes.code[UnitItem::kTemperature]) {
+        case 0:
+            return " \xB0"
+                   "F";
+        case 1:
+            return " \xB0"
+                   "C";
+        case 2:
+            return " \xB0"
+                   "K";
+        default:
+            return "";
+    }
+}
+
+bool IsUnlistedCode(int code) {
+    if (code == 50 || code == 52 || code == 54 || code == 56 || code == 59 || code == 61)
+        return true;
+    if (code >= 63 && code <= 88) return true;
+    return code == 92 || code == 93 || (code >= 97 && code <= 99) || code > 121 || code < 0;
+}
+
+bool IsLogCode(int code) {
+    switch (code) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 12:
+        case 19:
+        case 20:
+        case 21:
+        case 22:
+        case 23:
+        case 24:
+        case 25:
+        case 36:
+        case 37:
+        case 47:
+        case 62:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsMineralCode(int code) {
+    if (code == 62) return true;
+    if (code < 0 || code >= 50) return false;
+    return !(code == 10 || code == 11 || code == 18 || code == 31 || (code >= 40 && code <= 43));
+}
+
+ChartTables TablesOfKind(int kind) {
+    ChartTables t;
+    auto profile = [&t](const ProfileTable& p) {
+        t.rows = kProfilePoints;
+        t.analysis = p.analysis;
+        t.results = p.results;
+        t.excess = p.excess;
+        t.corrosion = p.corrosion;
+        t.acidDose = p.acidDose;
+        t.alkaliDose = p.alkaliDose;
+        t.dose = p.dose;
+    };
+    auto well = [&t](const auto& w) {
+        t.rows = w.kStations;
+        t.analysis = w.analysis;
+        t.results = w.results;
+        t.excess = w.excess;
+        t.corrosion = w.corrosion;
+        t.acidDose = w.phDoseA;
+        t.alkaliDose = w.phDoseB;
+        t.dose = w.dose;
+    };
+    switch (kind) {
+        case ChartKind::kTemperature:
+            profile(whatIfResults.tempProfile);
+            break;
+        case ChartKind::kPh:
+            profile(whatIfResults.phProfile);
+            break;
+        case ChartKind::kPressure:
+        case ChartKind::kGridPressure:
+            profile(whatIfResults.pressureProfile);
+            break;
+        case ChartKind::kMixing: {
+            const MixProfileTables& m = mixProfileTables;
+            t.rows = kMixPoints;
+            t.analysis = m.mixChemistry;
+            t.results = m.mixResults;
+            t.excess = m.mixExcess;
+            t.corrosion = m.mixCorrosion;
+            t.acidDose = m.mixAcidDose;
+            t.alkaliDose = m.mixAlkaliDose;
+            t.dose = m.mixInhibitorDose;
+            break;
+        }
+        case ChartKind::kWell:
+            well(wellProfiles.flash11);
+            break;
+        case ChartKind::kReportPage:
+            well(wellProfiles.wellLog);
+            break;
+        default:
+            break;
+    }
+    return t;
+}
+
+void StatusRowOfKind(int kind, bool mixingRules, int32_t (&status)[kGraphPoints]) {
+    for (int32_t& s : status) s = -1;
+    if (mixingRules) {
+        for (int i = 0; i < kMixPoints; ++i) status[i] = mixProfileTables.mixDoseStatus[i];
+        return;
+    }
+    switch (kind) {
+        case ChartKind::kPh:
+            for (int i = 0; i < kProfilePoints; ++i)
+                status[i] = whatIfResults.phProfile.doseStatus[i];
+            break;
+        case ChartKind::kPressure:
+        case ChartKind::kGridPressure:
+            for (int i = 0; i < kProfilePoints; ++i)
+                status[i] = whatIfResults.pressureProfile.doseStatus[i];
+            break;
+        case ChartKind::kWell:
+            for (int i = 0; i < kGraphPoints; ++i) status[i] = wellProfiles.flash11.doseStatus[i];
+            break;
+        case ChartKind::kReportPage:
+            for (int i = 0; i < kGraphPoints; ++i) status[i] = wellProfiles.wellLog.doseStatus[i];
+            break;
+        default:
+            for (int i = 0; i < kProfilePoints; ++i)
+                status[i] = whatIfResults.tempProfile.doseStatus[i];
+            break;
+    }
+}
+
+bool ReadChartValues(int code, int kind, int count, bool logIndex, double* values) {
+    const ChartTables t = TablesOfKind(kind);
+    const bool reportPage = kind == ChartKind::kReportPage;
+    const bool logged =
+        logIndex && kind != ChartKind::kMixing && (IsLogCode(code) || (reportPage && code == 44));
+    bool zeroRatio = false;
+    for (int i = 0; i < count; ++i) {
+        double v = 0.0;
+        if (i < t.rows && t.results != nullptr && !IsUnlistedCode(code)) {
+            if (code == 40) {
+                v = t.analysis[i][15];
+            } else if (code == 41) {
+                v = t.analysis[i][0];
+            } else if (code >= 50 && code <= 61) {
+                v = Precipitation(t.results[i][code]);
+            } else if (code < 64) {
+                v = t.results[i][code];
+            } else if (code == 89) {
+                v = t.dose[i];
+            } else if (code == 90) {
+                v = t.acidDose[i];
+            } else if (code == 91) {
+                v = t.alkaliDose[i];
+            } else if (code == 94) {
+                v = t.corrosion[i][0];
+            } else if (code == 95) {
+                v = t.corrosion[i][3];
+            } else if (code == 96) {
+                v = t.corrosion[i][2];
+            } else if (code >= 100 && code - 100 < kIndicatorRowValues) {
+                v = Precipitation(t.excess[i][code - 100]);
+            }
+        }
+        if (logged) {
+            if (v > 0.0) {
+                v = std::log10(v);
+            } else {
+                v = 0.0;
+                zeroRatio = true;
+            }
+        }
+        values[i] = v;
+    }
+    return zeroRatio;
+}
+
+ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage) {
+    ChartTexts x{};
+    const bool formulas = displaySettings.mineralTitles != 0;
+    bool titled = false;
+    if (reportPage) {
+        for (const TitleRow& r : kPageTitleRows)
+            if (r.code == code) {
+                Set(x.title, formulas ? r.formula : r.name);
+                titled = true;
+            }
+    }
+    for (const TitleRow& r : kTitleRows) {
+        if (titled) break;
+        if (r.code == code || r.treatedCode == code) {
+            Set(x.title, formulas ? r.formula : r.name);
+            titled = true;
+        }
+    }
+    for (const FixedTitle& f : kFixedTitles) {
+        if (titled) break;
+        if (f.code == code) {
+            Set(x.title, f.title);
+            titled = true;
+            if (code >= 94) Set(x.caption, CorrosionCaption());
+        }
+    }
+    if (!titled) {
+        if (code == 90 || code == 91) {
+            const uint16_t chemical =
+                code == 90 ? phControlSettings.acidChemical : phControlSettings.alkaliChemical;
+            if (code == 90 && chemical < 3) Set(x.title, kAcidNames[chemical]);
+            if (code == 91 && chemical < 5) Set(x.title, kAlkaliNames[chemical]);
+            Append(x.title, " Dosage Profile");
+            Set(x.caption, "mg/l");
+        } else {
+            Set(x.title, ProductName());
+            if (code == 89 && ProductMode() < 2) {
+                Append(x.title, " Dosage Profile");
+                Set(x.caption, "mg/l");
+            } else if (code == 89 && ProductMode() == 2) {
+                Append(x.title, " Corrosion Profile");
+                Set(x.caption, CorrosionCaption());
+            }
+        }
+    }
+
+    const bool logIndex = displaySettings.indexFormat == 1;
+    if (IsMineralCode(code)) {
+        const bool shortTitle = std::strlen(x.title) < 12;
+        if (mixingWording) {
+            Append(x.title, shortTitle ? " Saturation Level" : " Saturation");
+            Set(x.caption, "Saturation Level");
+        } else {
+            if (logIndex)
+                Append(x.title, shortTitle ? " Saturation Index" : " Index");
+            else
+                Append(x.title, shortTitle ? " Saturation Ratio" : " Ratio");
+            Set(x.caption, logIndex ? " Saturation Index" : " Saturation Ratio");
+        }
+        return x;
+    }
+    switch (code) {
+        case 10:
+            Set(x.caption, "LSI");
+            return x;
+        case 42:
+            Set(x.caption, "OTI");
+            return x;
+        case 43:
+            Set(x.caption, "SDI");
+            return x;
+        case 11:
+            Set(x.caption, "RSI");
+            return x;
+        case 31:
+            Set(x.caption, "PSI");
+            return x;
+        case 18:
+            Set(x.caption, mixingWording || (reportPage && resultStatus.mixProfileDone != 0)
+                               ? "Larson-Skold"
+                               : "Larson Skold");
+            return x;
+        case 40:
+            Set(x.caption, "Temperature");
+            Append(x.caption, GraphTemperatureUnit());
+            return x;
+        case 41:
+            Set(x.caption, "pH");
+            return x;
+        default:
+            break;
+    }
+    const bool dose = code == 89 || code == 90 || code == 91 || (code >= 94 && code <= 96);
+    if (mixingWording) {
+        if (code >= 51 && code <= 60) {
+            Append(x.title, " Precipitation Potential");
+            Set(x.caption, PrecipitationCaption());
+        } else if (((code >= 78 && code <= 88) || code >= 99) && !dose) {
+            Append(x.title, " Momentary Excess");
+            Set(x.caption, PrecipitationCaption());
+        }
+    } else if (code >= 51 && code <= 61) {
+        Append(x.title, " Precipitation Potential");
+        Set(x.caption, PrecipitationCaption());
+    } else if (code >= 100) {
+        Append(x.title, " Momentary Excess");
+        Set(x.caption, PrecipitationCaption());
+    }
+    return x;
+}
+
+int BandColour(int code, double v, const BandRules& rules) {
+    const double fc = CorrosionFactor();
+    if (IsMineralCode(code)) {
+        if (rules.mixing) {
+            if (code == 2) return Rising(v, F(0.95f), F(1.05f), F(1.15f), 1.25);
+            return Rising(v, 1.0, F(1.2f), 2.0, 5.0);
+        }
+        // Only the values shown as a log index meet logarithmic thresholds.
+        const bool logged = rules.logIndex && IsLogCode(code);
+        if (code == 2) {
+            if (logged) return Rising(v, LogOf(0.95), LogOf(1.05), LogOf(1.15), LogOf(1.25));
+            return Rising(v, 0.95, 1.05, 1.15, 1.25);
+        }
+        if (logged) return Rising(v, 0.0, LogOf(1.2), LogOf(2.0), LogOf(5.0));
+        return Rising(v, 1.0, 1.2, 2.0, 5.0);
+    }
+    switch (code) {
+        case 10:
+        case 42:
+        case 43:
+            return Rising(v, 0.0, F(0.2f), F(0.8f), F(1.2f));
+        case 18:
+            return Rising(v, F(0.2f), F(0.4f), F(0.6f), F(0.8f));
+        case 11:
+        case 31:
+            if (v > 7.0) return 1;
+            if (v > 6.0) return 2;
+            if (v > 5.0) return 14;
+            if (v > 4.0) return 5;
+            return 4;
+        case 94:
+        case 95:
+        case 96:
+            if (v < fc) return 1;
+            if (v < 5.0 * fc) return 2;
+            if (v < 10.0 * fc) return 5;
+            return 4;
+        case 40:
+        case 41:
+            return 1;
+        default:
+            break;
+    }
+    if (rules.mixing) {
+        const bool precipitation =
+            (code >= 51 && code <= 60) || (code >= 78 && code <= 88) || code == 99 || code >= 100;
+        if (!precipitation) return 0;
+        if (code == 114) return Rising(v, 0.0, 10.0, 20.0, 40.0);
+        if (v < 0.0) return 1;
+        if (v < 0.05) return 2;
+        if (v < 0.1) return 5;
+        return 4;
+    }
+    if (IsPrecipitationCode(code)) {
+        if (v <= 0.0) return 1;
+        if (v <= 0.2) return 2;
+        if (v <= 0.8) return 14;
+        if (v <= 2.0) return 5;
+        return 4;
+    }
+    return 0;
+}
+
+void ChartColours(int code, const double* values, int count, const BandRules& rules,
+                  const int32_t (&status)[kGraphPoints], int (&colours)[kGraphPoints],
+                  int32_t (&pointFlags)[kGraphPoints]) {
+    for (int& c : colours) c = 1;
+    const double fc = CorrosionFactor();
+    const bool statusCoded = rules.treated && (IsMineralCode(code) || IsIndexGroup(code) ||
+                                               (code >= 51 && code <= 61) || code >= 100);
+    for (int i = 0; i < count && i < kGraphPoints; ++i) {
+        const double v = values[i];
+        int c = 0;
+        if (statusCoded) {
+            c = StatusColour(status[i]);
+        } else if (code == 89) {
+            if (ProductMode() == 2) {
+                if (v < fc)
+                    c = 1;
+                else if (v < 5.0 * fc)
+                    c = rules.mixing ? 2 : 14;
+                else if (v < 10.0 * fc)
+                    c = 5;
+                else
+                    c = 4;
+            } else {
+                c = StatusColour(status[i]);
+                if (c == 0 && !rules.mixing) c = 5;  // any other status
+            }
+        } else if (code == 90 || code == 91) {
+            c = rules.mixing ? 1 : (status[i] == 0 ? 1 : 4);
+        } else {
+            c = BandColour(code, v, rules);
+        }
+        if (c == 0) continue;
+        colours[i] = c;
+        pointFlags[i] = 1;
+    }
+}

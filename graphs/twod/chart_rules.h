@@ -1,0 +1,80 @@
+// What one bar chart shows, by its index code and the profile on show: the
+// value of each bar, the title and captions, and each bar's colour (the
+// severity band of its value, or the treatment status of its point).
+#pragma once
+
+#include <cstdint>
+
+#include "graphs/two_d_graph_records.h"
+
+// The profile a chart reads. The 2D window's kinds are those of
+// graphProfileKind; the one-page summary page paints in a mode of its own,
+// which reads the 12-station well-log profile.
+namespace ChartKind {
+enum : int {
+    kTemperature = 1,
+    kPh = 2,
+    kMixing = 3,
+    kPressure = 4,
+    kGridPressure = 5,
+    kWell = 6,
+    kReportPage = 100
+};
+}
+
+// The rows of the profile behind a chart, whatever table holds them.
+struct ChartTables {
+    int rows = 0;  // rows the tables hold; points past them read 0
+    const float (*analysis)[64] = nullptr;
+    const float (*results)[64] = nullptr;
+    const float (*excess)[38] = nullptr;
+    const float (*corrosion)[10] = nullptr;
+    const float* acidDose = nullptr;
+    const float* alkaliDose = nullptr;
+    const float* dose = nullptr;
+};
+[[nodiscard]] ChartTables TablesOfKind(int kind);
+
+// The treatment status row used for colours: by kind, or the mixing
+// profile's when `mixingRules` is set. Points past the table read -1.
+void StatusRowOfKind(int kind, bool mixingRules, int32_t (&status)[kGraphPoints]);
+
+// " \xB0F", " \xB0C" or " \xB0K" by the temperature unit; empty for another unit.
+[[nodiscard]] const char* GraphTemperatureUnit();
+
+// The codes with no value source or title of their own: the product name
+// and no bars.
+[[nodiscard]] bool IsUnlistedCode(int code);
+// The 18 codes shown as a base-10 logarithm under the log index format.
+[[nodiscard]] bool IsLogCode(int code);
+// The mineral codes (codes below 50 other than the index codes, and 62).
+[[nodiscard]] bool IsMineralCode(int code);
+
+// Step 1: the values of `count` points into `values`; returns true when a
+// value to be shown as a log index was 0 or below (the chart then draws no
+// bars). `logIndex` is indexFormat == 1; the report page logs iron sulfide
+// (44) too.
+bool ReadChartValues(int code, int kind, int count, bool logIndex, double* values);
+
+// Steps 2 and 4: the title and left caption of the chart.
+struct ChartTexts {
+    char title[kAxisTitleChars];
+    char caption[kAxisTitleChars];
+};
+// `mixingWording` selects the mixing rule set's endings and captions.
+[[nodiscard]] ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage);
+
+// Step 5: the colour index (1, 2, 14, 5 or 4) of each of `count` bars into
+// `colours`, and pointFlags for the decided ones. Colours start at 1.
+struct BandRules {
+    bool mixing = false;    // the mixing rule set (mixProfileDone)
+    bool logIndex = false;  // indexFormat == 1 under the general rule set
+    bool treated = false;   // treatedIndex and treatedColorCoding both set
+};
+void ChartColours(int code, const double* values, int count, const BandRules& rules,
+                  const int32_t (&status)[kGraphPoints], int (&colours)[kGraphPoints],
+                  int32_t (&pointFlags)[kGraphPoints]);
+
+// The colour of one value by the bands of its code (no treatment), or 0 when
+// the code's colour does not come from its value.
+[[nodiscard]] int BandColour(int code, double v, const BandRules& rules);
