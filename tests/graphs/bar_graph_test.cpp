@@ -1,0 +1,223 @@
+// The bar graph painter: the chart layout on screen and paper, pictures that
+// give it nothing or little to draw, the report page's own mode, and the x
+// axes the graph window lays.
+#include <cstring>
+
+#include "graphs/twod/axis_setup.h"
+#include "graphs/twod/bar_graph.h"
+#include "tests/graphs/graph_fixture.h"
+
+namespace graphtest {
+namespace {
+
+class BarGraphTest : public GraphTest {
+  protected:
+    void SetUp() override {
+        GraphTest::SetUp();
+        graphOutputFlags.colorNow = graphOutputFlags.displayColor = 1;
+        graphProfileKind = 1;
+        for (int i = 0; i < 7; ++i) {
+            graphAxisData.xValues[i] = 70.0 + 10.0 * i;
+            whatIfResults.tempProfile.results[i][0] = 1.0f + 0.5f * static_cast<float>(i);
+            whatIfResults.tempProfile.results[i][21] = 0.2f * static_cast<float>(i);
+        }
+    }
+    win::HWND MakeWindow(int w, int h) {
+        win::WNDCLASS wc{};
+        wc.lpfnWndProc = [](win::HWND hwnd, win::UINT msg, win::WPARAM wp,
+                            win::LPARAM lp) -> win::LRESULT {
+            if (msg == win::WM_PAINT) {
+                win::PAINTSTRUCT ps;
+                win::HDC dc = win::BeginPaint(hwnd, &ps);
+                DrawTwoDGraphReported(dc, hwnd, &painted);
+                win::EndPaint(hwnd, &ps);
+                return 0;
+            }
+            return win::DefWindowProc(hwnd, msg, wp, lp);
+        };
+        wc.lpszClassName = "BarGraphTestWindow";
+        (void)win::RegisterClass(&wc);
+        return win::CreateWindow("BarGraphTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0, w,
+                                 h, nullptr, nullptr, nullptr, nullptr);
+    }
+    BarGraphReport Paint(int w, int h) {
+        painted = BarGraphReport{};
+        win::HWND hwnd = MakeWindow(w, h);
+        EXPECT_NE(hwnd, nullptr);
+        win::UpdateWindow(hwnd);
+        win::DestroyWindow(hwnd);
+        return painted;
+    }
+    void Codes(std::initializer_list<uint16_t> codes) {
+        int s = 0;
+        for (uint16_t c : codes) graphIndexCodes[s++] = c;
+        for (; s < kChartSlots; ++s) graphIndexCodes[s] = kNoGraphIndex;
+    }
+    static inline BarGraphReport painted;
+};
+
+TEST_F(BarGraphTest, LayoutOfOneAndFourCharts) {
+    TwoDGraphState s{};
+    LayOutBarCharts(800, 600, 0, false, s);
+    EXPECT_EQ(s.plotRects[0].left, 128);
+    EXPECT_EQ(s.plotRects[0].bottom, 90);
+    EXPECT_EQ(s.plotRects[0].right, 720);
+    EXPECT_EQ(s.plotRects[0].top, 540);
+    EXPECT_EQ(s.frameRects[0].left, 9);
+    EXPECT_EQ(s.frameRects[0].bottom, 7);
+    EXPECT_EQ(s.frameRects[0].right, 790);
+    EXPECT_EQ(s.frameRects[0].top, 592);
+    LayOutBarCharts(800, 600, 0, true, s);
+    EXPECT_EQ(s.plotRects[3].left, 464);
+    EXPECT_EQ(s.plotRects[3].bottom, 345);
+    EXPECT_EQ(s.plotRects[3].right, 760);
+    EXPECT_EQ(s.plotRects[3].top, 570);
+    EXPECT_EQ(s.pictureHeight, 300);
+    // Paper: a wide page is narrowed to 4:3 and shifted right; a tall one
+    // keeps a 4:3 band.
+    const FittedPage wide = FitPrinterPage(6000, 3000);
+    EXPECT_EQ(wide.width, 4000);
+    EXPECT_EQ(wide.height, 3000);
+    EXPECT_EQ(wide.d, 1000);
+    const FittedPage tall = FitPrinterPage(4800, 6300);
+    EXPECT_EQ(tall.width, 4800);
+    EXPECT_EQ(tall.height, 3600);
+    EXPECT_EQ(tall.d, 0);
+    LayOutBarCharts(wide.width, wide.height, wide.d, false, s);
+    EXPECT_EQ(s.frameRects[0].left, 1048);
+    EXPECT_LE(s.frameRects[0].top, 3000);  // the shift moves x only: the top stays on the page
+}
+
+TEST_F(BarGraphTest, PaintsTheChartsAndLeavesNoObjects) {
+    Codes({0, 21, 11, 10});
+    const int objects = win::LiveGdiObjectCount();
+    const BarGraphReport r = Paint(800, 600);
+    ASSERT_EQ(r.charts.size(), 4u);
+    EXPECT_EQ(r.charts[0].title, "Calcite Saturation Ratio");
+    EXPECT_EQ(r.charts[0].colours[0], 2);
+    EXPECT_EQ(r.charts[0].colours[6], 5);
+    EXPECT_EQ(twoDGraphState.graphsDrawn, 4);
+    EXPECT_EQ(win::LiveGdiObjectCount(), objects);
+    // The bars of slot 0 stand on the plot's bottom inside its slot.
+    const BarRect& b = twoDGraphState.barRects[0][6];
+    EXPECT_EQ(b.bottom, twoDGraphState.plotRects[0].bottom + 1);
+    EXPECT_GT(b.top, b.bottom);
+    EXPECT_FLOAT_EQ(twoDGraphState.barValues[0][6], 4.0f);
+    EXPECT_FLOAT_EQ(twoDGraphState.pointTemperatures[0][6], 130.0f);
+}
+
+TEST_F(BarGraphTest, LittleToDrawNeitherCrashesNorHangs) {
+    // No code: the background only.
+    Codes({});
+    EXPECT_TRUE(Paint(800, 600).charts.empty());
+    EXPECT_EQ(twoDGraphState.graphsDrawn, 0);
+    // Two codes: the four-cell layout with two charts.
+    Codes({0, 21});
+    EXPECT_EQ(Paint(800, 600).charts.size(), 2u);
+    // A tiny window and a mixing axis of no points.
+    Codes({0});
+    EXPECT_EQ(Paint(20, 20).charts.size(), 1u);
+    graphProfileKind = 3;
+    graphAxisData.pointCount = 0;
+    const BarGraphReport none = Paint(800, 600);
+    ASSERT_EQ(none.charts.size(), 1u);
+    EXPECT_FALSE(none.charts[0].bars);
+    EXPECT_TRUE(none.charts[0].xLabels.empty());
+    graphAxisData.pointCount = 40;  // held to seven
+    EXPECT_EQ(Paint(800, 600).charts[0].values.size(), 7u);
+    // Narrow bars under grey hatching: the hatch lines stay a pixel apart.
+    graphProfileKind = 1;
+    graphOutputFlags.colorNow = 0;
+    graphOutputFlags.hatchPatterns = 1;
+    EXPECT_EQ(Paint(30, 400).charts.size(), 1u);
+}
+
+TEST_F(BarGraphTest, ZeroRatioFlagsOnlyItsOwnChart) {
+    displaySettings.indexFormat = 1;
+    whatIfResults.tempProfile.results[0][21] = 0.0f;  // barite ratio 0 at point 0
+    Codes({21, 0});
+    const BarGraphReport r = Paint(800, 600);
+    ASSERT_EQ(r.charts.size(), 2u);
+    EXPECT_TRUE(r.charts[0].message);
+    EXPECT_FALSE(r.charts[0].bars);
+    EXPECT_FALSE(r.charts[1].message);
+    EXPECT_TRUE(r.charts[1].bars);
+}
+
+TEST_F(BarGraphTest, ScaleSuffixJoinsTheCaptionOnce) {
+    for (int i = 0; i < 7; ++i) whatIfResults.tempProfile.results[i][60] = 20000.0f * (i + 1);
+    Codes({60});
+    const BarGraphReport r = Paint(800, 600);
+    ASSERT_EQ(r.charts.size(), 1u);
+    EXPECT_EQ(r.charts[0].caption, "mg/l above Equil. (K)");
+    EXPECT_EQ(r.charts[0].yLabels.back(), "140");
+}
+
+TEST_F(BarGraphTest, ReportPageKeepsTheMappingAndTheGraphKind) {
+    graphProfileKind = 1;
+    for (int i = 0; i < 4; ++i) displaySettings.graphParams[i] = i == 0 ? 21 : 0;
+    displaySettings.indexFormat = 1;
+    for (int i = 0; i < 12; ++i) {
+        wellProfiles.wellLog.temperature[i] = 30.0f + i;
+        wellProfiles.wellLog.results[i][0] = 2.0f;
+    }
+    wellProfiles.wellLog.results[3][21] = 0.0f;  // barite 0 everywhere
+    win::HDC dc = win::CreateCompatibleDC(nullptr);
+    win::HBITMAP bitmap = win::CreateCompatibleBitmap(dc, 400, 300);
+    win::SelectObject(dc, bitmap);
+    win::SetMapMode(dc, win::MM_TEXT);
+    win::SetWindowOrgEx(dc, 3, 4, nullptr);
+    BarGraphReport r;
+    PrepareReportPageAxis();
+    DrawReportGraphReported(dc, nullptr, 10, 300, 390, 100, &r);
+    EXPECT_EQ(win::GetMapMode(dc), win::MM_TEXT);
+    win::POINT origin{};
+    win::GetWindowOrgEx(dc, &origin);
+    EXPECT_EQ(origin.x, 3);
+    EXPECT_EQ(origin.y, 4);
+    EXPECT_EQ(graphProfileKind, 1u);
+    ASSERT_EQ(r.charts.size(), 4u);
+    EXPECT_TRUE(r.charts[0].message);
+    EXPECT_FALSE(r.charts[1].message);
+    EXPECT_EQ(r.charts[1].xLabels.size(), 12u);
+    EXPECT_EQ(r.charts[1].xLabels[0], "30.0");
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Temperature \xB0" "F");
+    win::DeleteDC(dc);
+    win::DeleteObject(bitmap);
+}
+
+TEST_F(BarGraphTest, WindowAxesByKind) {
+    whatIfSettings.temperatureLow = 70.0f;
+    whatIfSettings.temperatureHigh = 130.1f;
+    whatIfSettings.phEval = 8.1f;
+    LayTwoDGraphAxis(1, false);
+    const float step = (130.1f - 70.0f) / 6.0f;
+    EXPECT_EQ(graphAxisData.pointCount, 7);
+    EXPECT_DOUBLE_EQ(graphAxisData.xStep, step);
+    EXPECT_DOUBLE_EQ(graphAxisData.xValues[1], 70.0 + step);
+    EXPECT_DOUBLE_EQ(graphAxisData.xValues[6], static_cast<double>(130.1f));
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kXSubtitle], "at pH    8.10");
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Temperature \xB0" "F");
+
+    resultStatus.mixProfileDone = 1;
+    const float percents[7] = {0.0f, 10.0f, 20.0f, 0.00005f, 40.0f, 50.0f, 60.0f};
+    std::memcpy(mixPercent, percents, sizeof percents);
+    LayTwoDGraphAxis(3, false);
+    EXPECT_EQ(graphAxisData.pointCount, 3);  // a first 0 is kept; below 0.0001 ends it
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "% Injection");
+
+    for (int k = 0; k < 12; ++k) wellProfiles.flash11.depth[k] = k == 0 ? 0.0f : 1000.0f * k;
+    LayTwoDGraphAxis(6, false);
+    EXPECT_EQ(graphAxisData.pointCount, 12);
+    EXPECT_DOUBLE_EQ(graphAxisData.xValues[0], graphAxisData.xValues[1]);
+    EXPECT_DOUBLE_EQ(graphAxisData.xValues[11], 11000.0);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Depth");
+
+    unitCodes.code[22] = 2;
+    LayTwoDGraphAxis(4, false);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Pressure(p.s.i.)");
+    EXPECT_EQ(twoDGraphState.pointFlags[0], 1);
+}
+
+}  // namespace
+}  // namespace graphtest
