@@ -1,12 +1,12 @@
 // Value axes: the worked examples and edge cases of the scaling, ranges
 // narrow beside their values, values that are not numbers, and the bar
 // graphs' equal-value and narrow-range rules.
+#include "graphs/axis/axis_scale.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "graphs/axis/axis_scale.h"
 
 namespace {
 
@@ -19,10 +19,18 @@ struct Case {
 
 TEST(AxisScaleTest, WorkedExamplesAndEdgeCases) {
     const Case cases[] = {
-        {3, 3, 5, 1.5, 4.5, 2},        {0, 0, 5, -1, 1, 2},         {-4, -4, 5, -6, -2, 2},
-        {9, 2, 5, 2, 9, 7},            {0.01, 0.02, 5, 0, 0.02, 4}, {1.00, 1.03, 5, 0.94, 1.04, 5},
-        {-37, -2, 5, -40, 0, 8},       {0, 10, 5, 0, 10, 5},        {0, 7, 5, 0, 7, 7},
-        {0.3, 9.2, 5, 0, 10, 5},       {0, 10, 0, 0, 10, 2},        {0, 10, 1, 0, 10, 2},
+        {3, 3, 5, 1.5, 4.5, 2},
+        {0, 0, 5, -1, 1, 2},
+        {-4, -4, 5, -6, -2, 2},
+        {9, 2, 5, 2, 9, 7},
+        {0.01, 0.02, 5, 0, 0.02, 4},
+        {1.00, 1.03, 5, 0.94, 1.04, 5},
+        {-37, -2, 5, -40, 0, 8},
+        {0, 10, 5, 0, 10, 5},
+        {0, 7, 5, 0, 7, 7},
+        {0.3, 9.2, 5, 0, 10, 5},
+        {0, 10, 0, 0, 10, 2},
+        {0, 10, 1, 0, 10, 2},
         {1000.0, 1000.1, 5, 999.98, 1000.1, 6},
     };
     for (const Case& c : cases) {

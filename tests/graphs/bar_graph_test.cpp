@@ -1,10 +1,11 @@
 // The bar graph painter: the chart layout on screen and paper, pictures that
 // give it nothing or little to draw, the report page's own mode, and the x
 // axes the graph window lays.
+#include "graphs/twod/bar_graph.h"
+
 #include <cstring>
 
 #include "graphs/twod/axis_setup.h"
-#include "graphs/twod/bar_graph.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
@@ -181,7 +182,9 @@ TEST_F(BarGraphTest, ReportPageKeepsTheMappingAndTheGraphKind) {
     EXPECT_FALSE(r.charts[1].message);
     EXPECT_EQ(r.charts[1].xLabels.size(), 12u);
     EXPECT_EQ(r.charts[1].xLabels[0], "30.0");
-    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Temperature \xB0" "F");
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX],
+                 "Temperature \xB0"
+                 "F");
     win::DeleteDC(dc);
     win::DeleteObject(bitmap);
 }
@@ -197,7 +200,9 @@ TEST_F(BarGraphTest, WindowAxesByKind) {
     EXPECT_DOUBLE_EQ(graphAxisData.xValues[1], 70.0 + step);
     EXPECT_DOUBLE_EQ(graphAxisData.xValues[6], static_cast<double>(130.1f));
     EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kXSubtitle], "at pH    8.10");
-    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Temperature \xB0" "F");
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX],
+                 "Temperature \xB0"
+                 "F");
 
     resultStatus.mixProfileDone = 1;
     const float percents[7] = {0.0f, 10.0f, 20.0f, 0.00005f, 40.0f, 50.0f, 60.0f};

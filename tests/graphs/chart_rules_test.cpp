@@ -1,12 +1,13 @@
 // The per-code rules of the bar charts: colour bands at their thresholds in
 // both rule sets, titles and captions by table, the value source of each
 // kind, and the product coverage groups.
+#include "graphs/twod/chart_rules.h"
+
 #include <cmath>
 #include <cstring>
 
 #include "common/unit_codes.h"
 #include "graphs/bands/index_treated.h"
-#include "graphs/twod/chart_rules.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
@@ -87,7 +88,9 @@ TEST_F(ChartRulesTest, TitlesAndCaptions) {
     EXPECT_STREQ(ChartTitles(70, false, false).title, "PHOSBA");
     EXPECT_TRUE(IsUnlistedCode(70));
     unitCodes.code[UnitItem::kTemperature] = 1;
-    EXPECT_STREQ(ChartTitles(40, false, false).caption, "Temperature \xB0" "C");
+    EXPECT_STREQ(ChartTitles(40, false, false).caption,
+                 "Temperature \xB0"
+                 "C");
 }
 
 TEST_F(ChartRulesTest, ValuesComeFromTheTableOfTheKind) {

@@ -1,9 +1,9 @@
 // The graph font factory: faces, character sets, turns and weights.
+#include "graphs/axis/graph_font.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
-
-#include "graphs/axis/graph_font.h"
 
 namespace {
 

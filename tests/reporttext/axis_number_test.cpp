@@ -1,10 +1,10 @@
 // Axis labels at each magnitude threshold, their decimals and signs, the
 // decimal exponent and the gamma table of the printer colours.
+#include "reporttext/format/axis_number.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "reporttext/format/axis_number.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ TEST(AxisNumberTest, ScaleByTheLargerEnd) {
     EXPECT_EQ(Format(5, 0, 25, 5).suffix, " ");
     EXPECT_EQ(Format(9999, 0, 9999, 2000).suffix, " ");  // exponent 3
     EXPECT_EQ(Format(20000, 0, 10000, 2000).text, "20");
-    EXPECT_EQ(Format(20000, 0, 10000, 2000).suffix, "K");  // exponent 4
+    EXPECT_EQ(Format(20000, 0, 10000, 2000).suffix, "K");      // exponent 4
     EXPECT_EQ(Format(200000, 0, 999999, 200000).suffix, "K");  // exponent 5
     EXPECT_EQ(Format(2e6, 0, 1e6, 2e5).text, "2.0");
     EXPECT_EQ(Format(2e6, 0, 1e6, 2e5).suffix, "M");

@@ -1,0 +1,16 @@
+#!/bin/sh
+# The golden pictures of the 2D bar graph, made by the engine harness:
+#   pictures.sh ENGINE SOURCE_DIR OUT_DIR
+# writes one-chart.ppm, four-charts.ppm, grey-hatched.ppm and report-page.ppm.
+set -e
+ENGINE="$1"
+SRC="$2"
+OUT="$3"
+SEA="$SRC/data/samples/seawater.wat"
+mkdir -p "$OUT"
+export ASAN_OPTIONS=detect_leaks=0
+"$ENGINE" graph2d temperature "$SEA" --codes 0 --size 800x600 --out "$OUT/one-chart.ppm" >/dev/null 2>&1
+"$ENGINE" graph2d temperature "$SEA" --codes 0,21,10,11 --size 800x600 --out "$OUT/four-charts.ppm" >/dev/null 2>&1
+"$ENGINE" graph2d temperature "$SEA" --codes 0,21,10,11 --size 800x600 --grey --hatch --formulas \
+    --out "$OUT/grey-hatched.ppm" >/dev/null 2>&1
+"$ENGINE" graph2d page "$SEA" --codes 4,5,0,21 --size 850x700 --out "$OUT/report-page.ppm" >/dev/null 2>&1
