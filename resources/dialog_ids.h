@@ -14,6 +14,8 @@ enum : int {
     kWaterForm1440 = 83,  // ... 1440 x 1100
     kWhatIf1200 = 84,     // " Single Water 'What-if' Scenarios" for desktops of 1200 x 900
     kWhatIf640 = 85,      // ... 640 x 480
+    kMixZone1200 = 88,    // "Select Mixing Zone Specifications" for desktops of 1200 x 900
+    kMixZone640 = 89,     // ... 640 x 480
 };
 }  // namespace DialogId
 
@@ -233,3 +235,42 @@ enum : int {
     kPressureUnit = 4345,
 };
 }  // namespace WhatIfControl
+
+// The mixing zone settings (templates 88 and 89).
+namespace MixZoneControl {
+enum : int {
+    kOk = 1,
+    kCancel = 2,
+    kSulfuricAcid = 560,
+    kHydrochloricAcid = 561,
+    kCarbonDioxide = 562,
+    kCausticSoda = 563,
+    kCausticPotash = 564,
+    kSodaAsh = 565,
+    kSodiumBicarbonate = 566,
+    kLime = 567,
+    kPhTarget = 568,
+    kTheoretical = 569,
+    kUserDefined = 570,
+    kLawrenceCaldwell = 571,
+    kExtrapolated = 572,
+    kOddoTomson = 573,
+    kDefaultCurve = 574,
+    kTemperatureLow = 575,
+    kTemperatureHigh = 576,
+    kPhLow = 578,
+    kPhHigh = 579,
+    kPco2Low = 580,
+    kPco2High = 581,
+    kLowPercent = 582,
+    kHighPercent = 583,
+    kTypicalPercent = 584,
+    kPressureLow = 585,
+    kPressureHigh = 586,
+    kNoAcid = 587,
+    kNoAlkali = 588,
+    kTemperatureUnit = 4350,
+    kPressureUnit = 4351,
+    kPco2Unit = 4352,
+};
+}  // namespace MixZoneControl

@@ -72,3 +72,5 @@ void RegisterWaterFormTemplates();
 // what-if settings.
 void RegisterUnitsDialogTemplates();
 void RegisterWhatIfDialogTemplates();
+// Templates 88 and 89, the mixing zone settings.
+void RegisterMixZoneDialogTemplates();

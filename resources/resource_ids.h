@@ -67,6 +67,7 @@ enum : unsigned {
     kOnePageSummary = 1248,
     kWellLogTable = 1250,
     kWellLogGraph = 1251,
+    kWellLogSummaryGraph = 1252,  // sent by the well-log views; no item carries it
     kPrintOnePageSummary = 4285,
     kHeading = 65535,
 };

@@ -52,4 +52,5 @@ void RegisterProgramResources() {
     RegisterWaterFormTemplates();
     RegisterUnitsDialogTemplates();
     RegisterWhatIfDialogTemplates();
+    RegisterMixZoneDialogTemplates();
 }

@@ -1,12 +1,9 @@
-// The command dispatch of the main menu. The commands of the input forms, the
-// what-if, mixing, multi-mix, well-log and print commands, and the display and
-// print option dialogs are wired by their own subsystems' steps; until then
-// their ids go to the default processing like any id without a handler:
-//   113 multi-mix input, 1033 pH curve, 1070 constant values, 1071 momentary
-//   excess, 1047 mixing zone settings, 1036-1040, 228-230, 1042-1047,
-//   114, 1248, 1250-1252 what-if, mixing and well-log commands, 1048-1054 and
-//   4285 printing, 1027 What's Stored, 10 About, 1008 output size, 211-215
-//   display and print selections.
+// The command dispatch of the main menu. The commands of the input forms and
+// the display and print option dialogs are wired by their own subsystems'
+// steps; until then their ids go to the default processing like any id
+// without a handler: 113 multi-mix input, 1033 pH curve, 1070 constant values,
+// 1071 momentary excess, 1027 What's Stored, 10 About, 1008 output size,
+// 211-215 display and print selections.
 #include "shell/menu/menu_dispatch.h"
 
 #include "engine/pipeline/service_hooks.h"
@@ -24,6 +21,10 @@
 #include "shell/menu/new_workspace.h"
 #include "shell/menu/option_toggles.h"
 #include "shell/records.h"
+#include "shell/whatif/mixing_commands.h"
+#include "shell/whatif/print_commands.h"
+#include "shell/whatif/well_log_commands.h"
+#include "shell/whatif/whatif_commands.h"
 #include "treatment/product/select_product.h"
 
 namespace {
@@ -90,6 +91,33 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kSelectProduct, SelectProduct},
     {MenuCommand::kInputUnits, InputUnits},
     {MenuCommand::kSelectParameters, SelectParameters},
+    {MenuCommand::kVaryTemperature, VaryTemperature},
+    {MenuCommand::kGraphVsTemperature, GraphVsTemperature},
+    {MenuCommand::kVaryPh, VaryPh},
+    {MenuCommand::kGraphVsPh, GraphVsPh},
+    {MenuCommand::kVaryPressure, VaryPressure},
+    {MenuCommand::kGraphVsPressure, GraphVsPressure},
+    {MenuCommand::kThreeDProfile, ThreeDProfile},
+    {MenuCommand::kThreeDPressureTemperature, ThreeDPressureTemperature},
+    {MenuCommand::kMix, MixWatersCommand},
+    {MenuCommand::kTwoDGraphVsPercent, TwoDGraphVsPercent},
+    {MenuCommand::kThreeDTemperaturePh, ThreeDTemperaturePh},
+    {MenuCommand::kThreeDTemperaturePercent, ThreeDTemperaturePercent},
+    {MenuCommand::kThreeDPhPercent, ThreeDPhPercent},
+    {MenuCommand::kSelectInjectionParameters, SelectInjectionParameters},
+    {MenuCommand::kMultiMixMix, MultiMixCommand},
+    {MenuCommand::kOnePageSummary, OnePageSummaryCommand},
+    {MenuCommand::kWellLogTable, WellLogTableCommand},
+    {MenuCommand::kWellLogGraph, WellLogGraphCommand},
+    {MenuCommand::kWellLogSummaryGraph, WellLogSummaryGraphCommand},
+    {MenuCommand::kPrintOnePageSummary, PrintOnePageSummary},
+    {MenuCommand::kPrintSurface, PrintSurface},
+    {MenuCommand::kPrintSurfaceTemperatureProfile, PrintSurfaceTemperatureProfile},
+    {MenuCommand::kPrintSurfacePhProfile, PrintSurfacePhProfile},
+    {MenuCommand::kPrintInjection, PrintInjection},
+    {MenuCommand::kPrintFormation, PrintFormation},
+    {MenuCommand::kPrintProduced, PrintProduced},
+    {MenuCommand::kPrintAllAvailable, PrintAllAvailable},
     {MenuCommand::kChooseGraphs, ChooseGraphs},
     {MenuCommand::kPrintMode, PrintMode},
     {MenuCommand::kThreeDGraphTypes, ThreeDGraphTypes},

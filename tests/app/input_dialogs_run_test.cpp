@@ -1,7 +1,8 @@
 // Scripted runs of the input dialogs: the bundled sea water typed into the
 // source water form, copied and stored (the analysis on the clipboard in base
 // units with the engine's results, the menu afterwards, the exit questions);
-// a unit chosen and a what-if range made the default.
+// a unit chosen and a what-if range made the default; two waterflood waters
+// mixed after the mixing zone was set.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -195,6 +196,36 @@ TEST_F(InputDialogsRunTest, UnitsAndWhatIfDefaults) {
     ASSERT_EQ(config.size(), 1082u);
     EXPECT_EQ(bytes::GetF32(config.data() + 1074), 140.0f);
     EXPECT_EQ(bytes::GetU32(config.data() + 14), 1u);
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+TEST_F(InputDialogsRunTest, WaterfloodWatersMixed) {
+    const std::string script =
+        "dialog 80 set 407 7.5\ndialog 80 set 400 400\ndialog 80 set 401 1200\n"
+        "dialog 80 set 404 10000\ndialog 80 set 414 18000\ndialog 80 set 415 2700\n"
+        "dialog 80 set 419 140\ndialog 80 set 427 100\ndialog 80 press 1\nmenu 1031\n"
+        "dialog 80 set 407 6.8\ndialog 80 set 400 3000\ndialog 80 set 401 500\n"
+        "dialog 80 set 402 250\ndialog 80 set 403 400\ndialog 80 set 404 30000\n"
+        "dialog 80 set 414 55000\ndialog 80 set 415 10\ndialog 80 set 419 300\n"
+        "dialog 80 set 427 180\ndialog 80 press 1\nmenu 1032\n"
+        "dialog 88 set 582 40\ndialog 88 set 583 40\ndialog 88 press 1\n"
+        "dialog 88 set 583 60\ndialog 88 press 1\nmenu 1047\n"
+        "menu 1042\nmenu 1044\nmenustate\nanswer no Data has been modified\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+    const std::string log = Log();
+    EXPECT_EQ(Count(log, "Start and Final Percentages cannot be the same!"), 1u);
+    EXPECT_GE(Count(log, "window created ProgressBar"), 2u);
+    EXPECT_EQ(Count(log, "window created ProgressBar"), Count(log, "window destroyed ProgressBar"));
+    EXPECT_NE(log.find("[1042] \" &Display Mix\" (checked)"), std::string::npos) << log;
+    EXPECT_NE(log.find("[1043] \" &2D Graph vs %\" (checked)"), std::string::npos);
+    EXPECT_NE(log.find("[1044] \" 3D Temperature-pH\" (checked)"), std::string::npos);
+    EXPECT_NE(log.find("[1046] \" 3D pH-%\"\n"), std::string::npos);
+    EXPECT_NE(log.find("[1053] \"Print Produced\"\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,381 @@
+// Cycle: the percentages, the 3D graph ranges and the pH control of the
+// two-water mixing; OK stores them and brings the mixing results up to date.
+#include "input/mixzone/cycle_dialog.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/records.h"
+#include "input/mixzone/cycle_records.h"
+#include "input/records.h"
+#include "input/whatif/whatif_fields.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/window/window.h"
+#include "reporttext/format/format_value.h"
+#include "resources/dialog_ids.h"
+#include "scenarios/mixing/mixing.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace M = MixZoneControl;
+
+MixZoneDrivers& Drivers() {
+    static MixZoneDrivers drivers{CalcMixingProfile, CalcMixGrid};
+    return drivers;
+}
+
+struct UnitRange {
+    const char* text;
+    float low, high;
+};
+constexpr UnitRange kPressureUnits[4] = {{"atm", 1.0f, 1000.0f},
+                                         {"bar", 1.0f, 1000.0f},
+                                         {"psi", 14.7f, 14700.0f},
+                                         {"KPa", 100.0f, 100000.0f}};
+constexpr UnitRange kPco2Units[6] = {{"atm", 0.0001f, 1000.0f},  {"bar", 0.0001f, 1000.0f},
+                                     {"psia", 0.000067f, 67.0f}, {"KPa", 0.01f, 100000.0f},
+                                     {"ppm", 0.0f, 100.0f},      {"mole %", 0.0f, 100.0f}};
+
+uint16_t Code(int item, uint16_t count) {
+    const uint16_t c = unitCodes.code[item];
+    return c < count ? c : 0;
+}
+
+std::string RangeText(const char* start, const UnitRange& u) {
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "%s%4f to %4f %s. Please re-enter a valid value. Did you wish to re-enter (Y/N)?",
+                  start, u.low, u.high, u.text);
+    return text;
+}
+
+void ShowValue(win::HWND dialog, int id, double value) {
+    char text[32] = {};
+    FormatValueAdaptive(value, 6, text);
+    win::SetDlgItemText(dialog, id, text);
+}
+void ShowOrDefault(win::HWND dialog, int id, float value, bool shown, const char* fallback) {
+    if (shown)
+        ShowValue(dialog, id, value);
+    else
+        win::SetDlgItemText(dialog, id, fallback);
+}
+void Check(win::HWND dialog, int id, bool on) {
+    win::CheckDlgButton(dialog, id, on ? win::BST_CHECKED : win::BST_UNCHECKED);
+}
+bool Checked(win::HWND dialog, int id) {
+    return win::IsDlgButtonChecked(dialog, id) == win::BST_CHECKED;
+}
+float FieldValue(win::HWND dialog, int id) {
+    char text[64] = {};
+    win::GetDlgItemText(dialog, id, text, sizeof text);
+    return static_cast<float>(std::atof(text));
+}
+
+constexpr int kAcidIds[3] = {M::kSulfuricAcid, M::kHydrochloricAcid, M::kCarbonDioxide};
+constexpr int kAlkaliIds[5] = {M::kLime, M::kSodaAsh, M::kSodiumBicarbonate, M::kCausticSoda,
+                               M::kCausticPotash};
+constexpr int kMethodIds[6] = {M::kTheoretical,      M::kUserDefined,  M::kOddoTomson,
+                               M::kLawrenceCaldwell, M::kExtrapolated, M::kDefaultCurve};
+
+void Warn(win::HWND dialog, const char* text) {
+    win::MessageBox(dialog, text, "WARNING", win::MB_ICONINFORMATION);
+}
+
+void WarnEmptyRanges(win::HWND dialog) {
+    const GraphRangeSettings& g = graphRangeSettings;
+    const MixingZoneSettings& z = mixingZoneSettings;
+    if (g.gridTemperatureLow == g.gridTemperatureHigh && g.gridTemperatureLow != 0.0f)
+        Warn(dialog,
+             "Minimum and Maximum Temperature cannot be the same! Please change to a valid range!");
+    if (g.gridPhLow == g.gridPhHigh && g.gridPhLow != 0.0f)
+        Warn(dialog, "Minimum and Maximum pH cannot be the same! Please change to a valid range!");
+    if ((z.gridMixLow == z.gridMixHigh && z.gridMixLow != 0.0f) ||
+        (z.mixLowPercent == z.mixHighPercent && z.mixLowPercent != 0.0f))
+        Warn(dialog,
+             "Minimum and Maximum Percentages cannot be the same! Please change to a valid range!");
+}
+
+void FillFields(win::HWND dialog) {
+    const GraphRangeSettings& g = graphRangeSettings;
+    const MixingZoneSettings& z = mixingZoneSettings;
+    auto percent = [](float v) { return v >= 0.0f && v <= 100.0f; };
+    ShowOrDefault(dialog, M::kLowPercent, z.gridMixLow, percent(z.gridMixLow), "0.0F");
+    ShowOrDefault(dialog, M::kHighPercent, z.gridMixHigh, percent(z.gridMixHigh), "100.0F");
+    ShowOrDefault(dialog, M::kTypicalPercent, z.mixTypicalPercent, percent(z.mixTypicalPercent),
+                  "16.66667F");
+    auto ph = [](float v) { return v >= 0.0f && v <= 14.0f; };
+    ShowOrDefault(dialog, M::kPhLow, g.gridPhLow, ph(g.gridPhLow), "7.60");
+    ShowOrDefault(dialog, M::kPhHigh, g.gridPhHigh, ph(g.gridPhHigh), "9.00");
+
+    const uint16_t tc = Code(UnitItem::kTemperature, 3);
+    const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
+    auto inT = [&t](float v) { return v >= t.low && v <= t.high; };
+    const char* tLow[3] = {"60.0", "20.0", "293.0"};
+    const char* tHigh[3] = {"120.0", "50.0", "324.0"};
+    ShowOrDefault(dialog, M::kTemperatureLow, g.gridTemperatureLow, inT(g.gridTemperatureLow),
+                  tLow[tc]);
+    ShowOrDefault(dialog, M::kTemperatureHigh, g.gridTemperatureHigh, inT(g.gridTemperatureHigh),
+                  tHigh[tc]);
+    win::SetDlgItemText(dialog, M::kTemperatureUnit, t.label);
+
+    const uint16_t pc = Code(UnitItem::kPressure, 4);
+    const UnitRange& p = kPressureUnits[pc];
+    auto inP = [&p](float v) { return v >= p.low && v <= p.high; };
+    const char* pLow[4] = {"1.0", "1.0", "14.7", "100.0"};
+    const char* pHigh[4] = {"1000.", "1000.", "14700.", "100000."};
+    ShowOrDefault(dialog, M::kPressureLow, g.gridPressureLow, inP(g.gridPressureLow), pLow[pc]);
+    ShowOrDefault(dialog, M::kPressureHigh, g.gridPressureHigh, inP(g.gridPressureHigh), pHigh[pc]);
+    win::SetDlgItemText(dialog, M::kPressureUnit, p.text);
+
+    const uint16_t cc = Code(UnitItem::kGasCo2, 6);
+    const char* cLow[6] = {"0.0034", "1.00", "1.00", "0.34", "0.1", "0.00"};
+    const char* cHigh[6] = {"1.00", "5.00", "5.00", "100.0", "6.0", "20.0"};
+    ShowOrDefault(dialog, M::kPco2Low, g.gridPco2Low, g.gridPco2Low >= 0.0f, cLow[cc]);
+    ShowOrDefault(dialog, M::kPco2High, g.gridPco2High, g.gridPco2High >= 0.0f, cHigh[cc]);
+    win::SetDlgItemText(dialog, M::kPco2Unit, kPco2Units[cc].text);
+
+    const PhControlSettings& c = phControlSettings;
+    const bool acid = c.phControlMethod == 1 || c.phControlMethod == 3;
+    const bool alkali = c.phControlMethod == 2 || c.phControlMethod == 3;
+    for (int i = 0; i < 3; ++i) Check(dialog, kAcidIds[i], acid && c.acidChemical == i);
+    Check(dialog, M::kNoAcid, !acid || c.acidChemical > 2);
+    for (int i = 0; i < 5; ++i) Check(dialog, kAlkaliIds[i], alkali && c.alkaliChemical == i);
+    Check(dialog, M::kNoAlkali, !alkali || c.alkaliChemical > 4);
+    ShowOrDefault(dialog, M::kPhTarget, c.targetPh, c.targetPh > 0.0f && c.targetPh <= 14.0f,
+                  "7.00");
+    for (int i = 0; i < 6; ++i) Check(dialog, kMethodIds[i], c.phPredictionMethod == i);
+    win::EnableWindow(win::GetDlgItem(dialog, M::kUserDefined), resultStatus.alkCurveEntered != 0);
+}
+
+// One checked field: stored when valid, else the user is asked; Yes ends the
+// reading there.
+class Reader {
+  public:
+    explicit Reader(win::HWND dialog) : dialog_(dialog) {}
+    template <typename Valid>
+    bool Checked(int id, float& target, Valid valid, const std::string& question) {
+        const float v = FieldValue(dialog_, id);
+        if (valid(v)) {
+            target = v;
+            return true;
+        }
+        if (win::MessageBox(dialog_, question.c_str(), "WARNING",
+                            win::MB_YESNO | win::MB_ICONHAND) == win::IDYES) {
+            result_ = id;
+            return false;
+        }
+        result_ = -1;
+        return true;
+    }
+    [[nodiscard]] int Result() const { return result_; }
+
+  private:
+    win::HWND dialog_;
+    int result_ = 0;
+};
+
+int ReadInto(win::HWND dialog, CycleValues& v) {
+    Reader r(dialog);
+    auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
+    const uint16_t tc = Code(UnitItem::kTemperature, 3);
+    const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
+    auto inT = [&t](float x) { return x >= t.low && x <= t.high; };
+    GraphRangeSettings& g = v.ranges;
+    PhControlSettings& c = v.phControl;
+    if (!(r.Checked(M::kPhLow, g.gridPhLow, ph, kPhRangeText) &&
+          r.Checked(M::kPhHigh, g.gridPhHigh, ph, kPhRangeText) &&
+          r.Checked(M::kTemperatureLow, g.gridTemperatureLow, inT, TemperatureRangeText(tc)) &&
+          r.Checked(M::kTemperatureHigh, g.gridTemperatureHigh, inT, TemperatureRangeText(tc)) &&
+          r.Checked(M::kPhTarget, c.targetPh, ph, kPhTargetRangeText)))
+        return r.Result();
+
+    c.acidChemical = 0xFFFF;
+    for (int i = 0; i < 3; ++i)
+        if (::Checked(dialog, kAcidIds[i])) c.acidChemical = static_cast<uint16_t>(i);
+    c.alkaliChemical = 0xFFFF;
+    for (int i = 0; i < 5; ++i)
+        if (::Checked(dialog, kAlkaliIds[i])) c.alkaliChemical = static_cast<uint16_t>(i);
+    const bool acid = c.acidChemical != 0xFFFF;
+    const bool alkali = c.alkaliChemical != 0xFFFF;
+    c.phControlMethod = acid && alkali ? 3 : acid ? 1 : alkali ? 2 : 0;
+    int method = -1;
+    for (int m = 0; m < 6; ++m)
+        if (method < 0 && ::Checked(dialog, kMethodIds[m])) method = m;
+    if (method < 0) {
+        method = 0;
+        win::MessageBox(dialog, kTheorCurveText, "WARNING", win::MB_ICONINFORMATION);
+    }
+    c.phPredictionMethod = static_cast<uint16_t>(method);
+
+    MixingZoneSettings& z = v.zone;
+    const float low = FieldValue(dialog, M::kLowPercent);
+    const float high = FieldValue(dialog, M::kHighPercent);
+    z.mixLowPercent = z.gridMixLow = low;
+    z.mixHighPercent = z.gridMixHigh = high;
+    z.mixTypicalPercent = FieldValue(dialog, M::kTypicalPercent);
+    z.mixStepPercent = (high - low) / 6.0f;
+    // Equal percentages give no mixing axis: the user corrects them first.
+    if (low == high) {
+        win::MessageBox(dialog, kSamePercentagesText, "WARNING", win::MB_ICONINFORMATION);
+        return M::kLowPercent;
+    }
+
+    const uint16_t pc = Code(UnitItem::kPressure, 4);
+    const UnitRange& p = kPressureUnits[pc];
+    auto inP = [&p](float x) { return x >= p.low && x <= p.high; };
+    const uint16_t cc = Code(UnitItem::kGasCo2, 6);
+    const UnitRange& co2 = kPco2Units[cc];
+    auto inC = [&co2](float x) { return x >= co2.low && x <= co2.high; };
+    (void)(r.Checked(M::kPressureLow, g.gridPressureLow, inP, MixPressureRangeText(pc)) &&
+           r.Checked(M::kPressureHigh, g.gridPressureHigh, inP, MixPressureRangeText(pc)) &&
+           r.Checked(M::kPco2Low, g.gridPco2Low, inC, MixPco2RangeText(cc)) &&
+           r.Checked(M::kPco2High, g.gridPco2High, inC, MixPco2RangeText(cc)));
+    return r.Result();
+}
+
+CycleValues Gather() {
+    return CycleValues{whatIfSettings, graphRangeSettings, mixingZoneSettings, phControlSettings};
+}
+void Scatter(const CycleValues& v) {
+    graphRangeSettings = v.ranges;
+    mixingZoneSettings = v.zone;
+    phControlSettings = v.phControl;
+}
+
+bool Chemistry(const PhControlSettings& a, const PhControlSettings& b) {
+    return a.acidChemical != b.acidChemical || a.alkaliChemical != b.alkaliChemical ||
+           a.phControlMethod != b.phControlMethod || a.phPredictionMethod != b.phPredictionMethod;
+}
+
+// The results the change makes stale: single-water flags cleared, the mixing
+// profile and grids that exist computed again.
+void BringMixingUpToDate(const CycleValues& a, const CycleValues& b, win::HWND main) {
+    ResultStatus& r = resultStatus;
+    const WhatIfSettings& wa = a.whatIf;
+    const WhatIfSettings& wb = b.whatIf;
+    if (wa.temperatureLow != wb.temperatureLow || wa.temperatureHigh != wb.temperatureHigh)
+        r.tempProfileDone = r.gridDone = 0;
+    if (wa.temperatureEval != wb.temperatureEval) r.phProfileDone = 0;
+    const bool pco2 = whatIfOptions.varyPco2 != 0;
+    if (pco2 ? wa.pco2Eval != wb.pco2Eval : wa.phEval != wb.phEval) r.tempProfileDone = 0;
+    if (pco2 ? (wa.pco2Low != wb.pco2Low || wa.pco2High != wb.pco2High)
+             : (wa.phLow != wb.phLow || wa.phHigh != wb.phHigh))
+        r.gridDone = r.phProfileDone = 0;
+    const PhControlSettings& ca = a.phControl;
+    const PhControlSettings& cb = b.phControl;
+    if (ca.phControlMethod != cb.phControlMethod ||
+        ca.phPredictionMethod != cb.phPredictionMethod || ca.targetPh != cb.targetPh)
+        r.tempProfileDone = r.gridDone = r.phProfileDone = 0;
+
+    const GraphRangeSettings& ga = a.ranges;
+    const GraphRangeSettings& gb = b.ranges;
+    const MixingZoneSettings& za = a.zone;
+    const MixingZoneSettings& zb = b.zone;
+    const bool chemistry = Chemistry(ca, cb);
+    const bool mixHighOrTypical =
+        za.gridMixHigh != zb.gridMixHigh || za.mixTypicalPercent != zb.mixTypicalPercent;
+    const bool tLimits = ga.gridTemperatureLow != gb.gridTemperatureLow ||
+                         ga.gridTemperatureHigh != gb.gridTemperatureHigh;
+    const bool phLimits = ga.gridPhLow != gb.gridPhLow || ga.gridPhHigh != gb.gridPhHigh;
+    const bool co2Limits = ga.gridPco2Low != gb.gridPco2Low || ga.gridPco2High != gb.gridPco2High;
+    if (r.mixProfileDone != 0 &&
+        (ga.gridPhEval != gb.gridPhEval || ga.gridTemperatureEval != gb.gridTemperatureEval ||
+         ga.gridPco2Eval != gb.gridPco2Eval || za.gridMixLow != zb.gridMixLow ||
+         za.gridMixHigh != zb.gridMixHigh || za.mixLowPercent != zb.mixLowPercent ||
+         za.mixHighPercent != zb.mixHighPercent || za.mixStepPercent != zb.mixStepPercent ||
+         chemistry || ca.targetPh != cb.targetPh)) {
+        r.mixProfileDone = 0;
+        Drivers().calcMixingProfile(main);
+    }
+    // The three grids by their flags: kind 0 in slot 2, kind 3 in slot 1, kind 4 in slot 0.
+    if (r.mixGridDone[2] != 0 &&
+        (phLimits || tLimits || co2Limits || mixHighOrTypical || chemistry)) {
+        r.mixGridDone[2] = 0;
+        (void)Drivers().calcMixGrid(MixGridCode::kPhByTemperature);
+    }
+    if (r.mixGridDone[1] != 0 &&
+        (ga.gridPhEval != gb.gridPhEval || tLimits || ga.gridPco2Eval != gb.gridPco2Eval ||
+         mixHighOrTypical || chemistry)) {
+        r.mixGridDone[1] = 0;
+        (void)Drivers().calcMixGrid(MixGridCode::kRatio);
+    }
+    if (r.mixGridDone[0] != 0 && (phLimits || ga.gridTemperatureEval != gb.gridTemperatureEval ||
+                                  co2Limits || mixHighOrTypical || chemistry)) {
+        r.mixGridDone[0] = 0;
+        (void)Drivers().calcMixGrid(MixGridCode::kPhByPercent);
+    }
+}
+
+void OnOk(win::HWND dialog) {
+    CycleValues v = Gather();
+    const int result = ReadInto(dialog, v);
+    if (result > 0) {
+        win::SetFocus(win::GetDlgItem(dialog, result));
+        return;
+    }
+    Scatter(v);
+    BringMixingUpToDate(cycleOpening, Gather(), mainWindowState.mainWindow);
+    win::EndDialog(dialog, 1);
+}
+
+}  // namespace
+
+std::string MixPressureRangeText(uint16_t code) {
+    return RangeText("Pressure must be in the range of ", kPressureUnits[code < 4 ? code : 0]);
+}
+std::string MixPco2RangeText(uint16_t code) {
+    return RangeText("pCO2 Pressure must be in the range of ", kPco2Units[code < 6 ? code : 0]);
+}
+
+int MixZoneTemplate(int desktopHeight) {
+    return desktopHeight <= 900 ? DialogId::kMixZone640 : DialogId::kMixZone1200;
+}
+
+void OpenMixZoneDialog(win::HWND owner) {
+    win::RECT desktop{};
+    win::GetWindowRect(win::GetDesktopWindow(), &desktop);
+    (void)win::DialogBoxParamA(mainWindowState.instance,
+                               MixZoneTemplate(std::abs(desktop.bottom - desktop.top)), owner,
+                               Cycle, 0);
+}
+
+void SetMixZoneDrivers(const MixZoneDrivers& drivers) {
+    Drivers() = drivers;
+}
+
+void InitCycleDialog(win::HWND dialog) {
+    cycleOpening = Gather();
+    WarnEmptyRanges(dialog);
+    FillFields(dialog);
+}
+
+int ReadCycleDialog(win::HWND dialog) {
+    CycleValues v = Gather();
+    const int result = ReadInto(dialog, v);
+    if (result <= 0) Scatter(v);
+    return result;
+}
+
+win::INT_PTR Cycle(win::HWND dialog, win::UINT msg, win::WPARAM wParam, win::LPARAM) {
+    switch (msg) {
+        case win::WM_INITDIALOG:
+            InitCycleDialog(dialog);
+            return win::TRUE;
+        case win::WM_COMMAND:
+            switch (win::LOWORD(wParam)) {
+                case M::kOk:
+                    OnOk(dialog);
+                    return win::TRUE;
+                case M::kCancel:
+                    win::EndDialog(dialog, 1);
+                    return win::TRUE;
+                default:
+                    return win::FALSE;
+            }
+        default:
+            return win::FALSE;
+    }
+}

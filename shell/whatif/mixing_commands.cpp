@@ -1,0 +1,138 @@
+// The mixing commands of the WHAT-IF menu.
+#include "shell/whatif/mixing_commands.h"
+
+#include <algorithm>
+
+#include "engine/records.h"
+#include "graphs/records.h"
+#include "input/mixzone/cycle_dialog.h"
+#include "input/records.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/window/window.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/mixing/mixing_profile_records.h"
+#include "scenarios/mixing/mixing_records.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/commands/recalc_multimix.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/menu/menu_texts.h"
+#include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
+#include "shell/whatif/command_drivers.h"
+#include "shell/whatif/graph_choice_steps.h"
+#include "shell/whatif/scenario_views.h"
+#include "shell/whatif/whatif_command_records.h"
+
+namespace {
+
+bool BothWaters() {
+    return resultStatus.injectionEntered != 0 && resultStatus.formationEntered != 0;
+}
+
+bool HaveBothWaters(win::HWND mainWindow, const char* text) {
+    if (BothWaters()) return true;
+    win::MessageBox(mainWindow, text, "WARNING", win::MB_ICONINFORMATION);
+    return false;
+}
+
+void Repaint(win::HWND mainWindow) {
+    win::InvalidateRect(mainWindow, nullptr, win::TRUE);
+}
+
+uint32_t Mixed(int i) {
+    return displaySettings.mixedWindowsShown[i];
+}
+
+void ThreeDMixing(win::HWND mainWindow, uint16_t kind) {
+    threeDGraphKind = ThreeDGraphKind::kMixing;
+    if (!HaveBothWaters(mainWindow, kNoWaterfloodWaters3DText)) return;
+    AskForGraphIfNone(mainWindow);
+    if (Drivers().calcMixGrid(kind) == 0) CurrentScenarioViews().showGraphWindow(mainWindow);
+    UpdateMenuTexts();
+    Repaint(mainWindow);
+}
+
+}  // namespace
+
+void RebuildMixingAxis() {
+    float* first = mixPercent;
+    float* second = mixPointTable[MixPointRow::kPercent];
+    std::fill(first, first + kMixProfileSlots, 0.0f);
+    std::fill(second, second + kMixProfileSlots, 0.0f);
+    MixingZoneSettings& z = mixingZoneSettings;
+    first[0] = z.mixLowPercent;
+    if (z.mixStepPercent == 0.0f) z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
+    for (int i = 1; i <= 6; ++i) {
+        const float v = first[i - 1] + z.mixStepPercent;
+        if (v > z.mixHighPercent || v > 100.0f || v < 0.0f) {
+            first[i] = second[i] = 0.0f;
+            break;
+        }
+        first[i] = second[i] = v;
+    }
+}
+
+void MixWatersCommand(win::HWND mainWindow) {
+    if (!HaveBothWaters(mainWindow, kNoWaterfloodWatersText)) return;
+    Drivers().calcMixingProfile(mainWindow);
+    UpdateMenuTexts();
+    if (resultStatus.mixProfileDone != 0)
+        (void)ShowResultPages(mainWindow,
+                              {{PageClass::kCycledWater, Mixed(6), false, true},
+                               {PageClass::kCycledValues, Mixed(7), false, true}},
+                              PageCascade::kStandard, WaterSelector::kMixed);
+    Repaint(mainWindow);
+}
+
+void TwoDGraphVsPercent(win::HWND mainWindow) {
+    if (!HaveBothWaters(mainWindow, kNoWaterfloodWatersText)) return;
+    graphProfileKind = GraphProfileKind::kMixingRatio;
+    Drivers().calcMixingProfile(mainWindow);
+    UpdateMenuTexts();
+    if (resultStatus.mixProfileDone == 0) {
+        win::MessageBox(mainWindow, kMixFirstText, "WARNING", win::MB_ICONINFORMATION);
+        return;
+    }
+    RebuildMixingAxis();
+    ChooseGraphBeforeTwoD(mainWindow);
+    CurrentScenarioViews().showTwoDGraph(mainWindow);
+    Repaint(mainWindow);
+}
+
+void ThreeDTemperaturePh(win::HWND mainWindow) {
+    ThreeDMixing(mainWindow, MixGridCode::kPhByTemperature);
+}
+void ThreeDTemperaturePercent(win::HWND mainWindow) {
+    ThreeDMixing(mainWindow, MixGridCode::kRatio);
+}
+void ThreeDPhPercent(win::HWND mainWindow) {
+    ThreeDMixing(mainWindow, MixGridCode::kPhByPercent);
+}
+
+void SelectInjectionParameters(win::HWND mainWindow) {
+    OpenMixZoneDialog(mainWindow);
+    UpdateMenuTexts();
+    Repaint(mainWindow);
+}
+
+void MultiMixCommand(win::HWND mainWindow) {
+    MultiMixState& m = multiMixState;
+    if (m.lastWaterIndex < 1) {
+        win::MessageBox(mainWindow, kTwoWatersText, "WARNING", win::MB_ICONINFORMATION);
+        return;
+    }
+    NormaliseMultiMixWeights(m.weightPercent, m.lastWaterIndex);
+    Drivers().mixWaters(1, mainWindow);
+    if (m.lastWaterIndex > 0) {
+        m.multiMixDone = static_cast<uint32_t>(m.lastWaterIndex);
+        UpdateMenuTexts();
+    }
+    if (m.multiMixDone != 0)
+        (void)ShowResultPages(mainWindow,
+                              {{PageClass::kMixedWater, Mixed(8), false, true},
+                               {PageClass::kMixedValues, Mixed(9), false, true},
+                               {PageClass::kMixedValuesOut, Mixed(11), false, true},
+                               {PageClass::kMixedWaterOut, Mixed(10), false, true}},
+                              PageCascade::kStandard, WaterSelector::kMixed);
+    Repaint(mainWindow);
+}

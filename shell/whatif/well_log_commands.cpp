@@ -1,0 +1,74 @@
+// The well-log and one-page commands.
+#include "shell/whatif/well_log_commands.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "graphs/records.h"
+#include "platform/window/window.h"
+#include "shell/accumulators/selected_params_records.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/mainwindow/well_log_records.h"
+#include "shell/menu/menu_texts.h"
+#include "shell/whatif/command_drivers.h"
+#include "shell/whatif/graph_choice_steps.h"
+#include "shell/whatif/scenario_views.h"
+#include "shell/whatif/whatif_command_records.h"
+
+namespace {
+
+constexpr int16_t kRowLayout[kOnePageRowCount] = {-1, -1, 17, 44, 3, 24, 8, 37,
+                                                  7,  21, 6,  5,  5, 4,  0, 0};
+constexpr uint16_t kGraphDefaults[kGraphParamCount] = {4, 5, 0, 21, 0xFFFF, 0xFFFF};
+constexpr int16_t kSummaryGraphs[kWellLogSummaryGraphCount] = {0, 21, 5, 4, 24, 37, 44, -1, -1, -1};
+
+// The profile behind a view when it is not there yet; false when it is still missing.
+bool EnsureFlag(uint32_t& flag, void (*driver)(win::HWND), win::HWND mainWindow) {
+    if (flag == 0) {
+        driver(mainWindow);
+        flag = 1;
+        UpdateMenuTexts();
+    }
+    return flag != 0;
+}
+
+}  // namespace
+
+void SetOnePageLayout() {
+    std::copy(std::begin(kRowLayout), std::end(kRowLayout), onePageRowCodes);
+    if (displaySettings.graphParams[0] == 0xFFFF)
+        std::copy(std::begin(kGraphDefaults), std::end(kGraphDefaults),
+                  displaySettings.graphParams);
+}
+
+void OnePageSummaryCommand(win::HWND mainWindow) {
+    SetOnePageLayout();
+    if (!EnsureFlag(onePageDataFlag, Drivers().calcWellLogProfile, mainWindow)) return;
+    CurrentScenarioViews().openOnePageWindow(mainWindow, 0);
+}
+
+void WellLogTableCommand(win::HWND mainWindow) {
+    SetOnePageLayout();
+    if (!EnsureFlag(wellLogTableFlag, Drivers().calcWellLogProfile11, mainWindow)) return;
+    CurrentScenarioViews().openOnePageWindow(mainWindow, 1);
+}
+
+void WellLogGraphCommand(win::HWND mainWindow) {
+    (void)EnsureFlag(wellLogGraphFlag, Drivers().calcWellLogProfile11, mainWindow);
+    graphProfileKind = GraphProfileKind::kWellProfile12;
+    ChooseGraphBeforeTwoD(mainWindow);
+    CurrentScenarioViews().showTwoDGraph(mainWindow);
+    win::InvalidateRect(mainWindow, nullptr, win::TRUE);
+}
+
+void WellLogSummaryGraphCommand(win::HWND mainWindow) {
+    std::copy(std::begin(kSummaryGraphs), std::end(kSummaryGraphs), wellLogSummaryGraphCodes);
+    graphProfileKind = GraphProfileKind::kWellLog48;
+    Drivers().calcWellLogProfile48(mainWindow);
+    CurrentScenarioViews().openWellLogSummaryGraphWindow(mainWindow);
+    UpdateMenuTexts();
+}
+
+void PrintOnePageSummary(win::HWND) {
+    if (onePageDataFlag != 0) CurrentScenarioViews().printOnePage();
+}
