@@ -365,7 +365,7 @@ wait_exit $MANAGER_PID 10
 TARVEX_PID=$!
 PIDS="$PIDS $TARVEX_PID"
 MAIN=
-if wait_for 30 xdotool search --classname '^tarvex$'; then
+if wait_for 60 xdotool search --classname '^tarvex$'; then
   MAIN=$(xdotool search --classname '^tarvex$' | head -1)
 fi
 check "analysis: the main window is shown" test -n "$MAIN"
@@ -373,12 +373,12 @@ if [ -n "$MAIN" ]; then
   sleep 0.5
   geometry "$MAIN"
   xdotool mousemove $((X + 20)) $((Y + 32)) click 1
-  wait_for 10 xdotool search --name '^FILES$'
+  wait_for 30 xdotool search --name '^FILES$'
   xdotool key Right
-  wait_for 10 xdotool search --name '^INPUT$'
+  wait_for 30 xdotool search --name '^INPUT$'
   xdotool key s
   FORM=
-  if wait_for 10 xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM$'; then
+  if wait_for 30 xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM$'; then
     FORM=$(xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM$' | head -1)
   fi
   check "analysis: the source water form opens" test -n "$FORM"
@@ -386,33 +386,36 @@ if [ -n "$MAIN" ]; then
     sleep 0.5
     xdotool key --delay 150 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return
     # The empty water's warning that no carbonate equilibrium is present.
-    if wait_for 10 xdotool search --name '^WARNING$'; then xdotool key Return; fi
-    wait_for 10 sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
+    if wait_for 30 xdotool search --name '^WARNING$'; then xdotool key Return; fi
+    wait_for 30 sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
     timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
     check "analysis: tkIntermediate is offered" grep -qx tkIntermediate "$WORK/targets"
     timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis" 2>/dev/null
     check "analysis: its 3104 bytes are read" [ "$(wc -c <"$WORK/analysis")" = 3104 ]
     xdotool key Escape
     check "analysis: Escape closes the form" \
-      wait_for 10 sh -c "! xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM\$'"
+      wait_for 30 sh -c "! xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM\$'"
   fi
+  sleep 0.5
   xdotool mousemove $((X + 20)) $((Y + 32)) click 1
   POPUP=
-  if wait_for 10 xdotool search --name '^FILES$'; then
+  if wait_for 30 xdotool search --name '^FILES$'; then
     POPUP=$(xdotool search --name '^FILES$' | head -1)
   fi
   if [ -n "$POPUP" ]; then
     geometry "$POPUP"
     xdotool mousemove $((X + 30)) $((Y + HEIGHT - 10)) click 1
   fi
-  if wait_for 10 xdotool search --name '^DATA HAS CHANGED!$'; then
-    xdotool key --delay 150 Tab Return  # No
-  fi
+  check "analysis: the save question is asked" \
+    wait_for 30 xdotool search --name '^DATA HAS CHANGED!$'
+  sleep 0.5
+  xdotool key --delay 150 Tab Return  # No
   check "analysis: the clipboard question is asked" \
-    wait_for 10 xdotool search --name '^DELETE CLIPBOARD ANALYSIS[?]$'
+    wait_for 30 xdotool search --name '^DELETE CLIPBOARD ANALYSIS[?]$'
+  sleep 0.5
   xdotool key Return  # Yes
 fi
-if wait_exit $TARVEX_PID 30; then
+if wait_exit $TARVEX_PID 60; then
   check "analysis: tarvex ends with exit code 0 (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
 else
   check "analysis: tarvex ends after QUIT" false
