@@ -16,6 +16,9 @@ enum : int {
     kWhatIf640 = 85,      // ... 640 x 480
     kMixZone1200 = 88,    // "Select Mixing Zone Specifications" for desktops of 1200 x 900
     kMixZone640 = 89,     // ... 640 x 480
+    kBrowseWorkFiles = 52,  // "WORK FILE BROWSE & DELETE"
+    kDeleteCorFile = 75,    // the raw-data files' browse and delete
+    kDeleteInhFile = 76,    // the inhibitor files' browse and delete
 };
 }  // namespace DialogId
 
@@ -274,3 +277,26 @@ enum : int {
     kPco2Unit = 4352,
 };
 }  // namespace MixZoneControl
+// The file browse-and-delete dialogs (templates 52, 75 and 76).
+namespace BrowseControl {
+enum : int {
+    kList = 931,
+    kPattern = 832,
+    kFolder = 833,
+    kDate = 644,
+    kTime = 392,
+    kId = 393,
+    kLine1 = 825,
+    kLine2 = 827,
+    kLine3 = 826,
+    kLine4 = 828,
+    kSystemType = 829,
+    kVersion = 830,
+    kLoad = 824,
+    kDelete = 823,
+    kText1 = 834,
+    kText2 = 835,
+    kText3 = 836,
+    kFileName = 509,
+};
+}  // namespace BrowseControl

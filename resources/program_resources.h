@@ -74,3 +74,6 @@ void RegisterUnitsDialogTemplates();
 void RegisterWhatIfDialogTemplates();
 // Templates 88 and 89, the mixing zone settings.
 void RegisterMixZoneDialogTemplates();
+
+// Templates 52, 75 and 76: the work, raw-data and inhibitor file browsers.
+void RegisterBrowseDialogTemplates();

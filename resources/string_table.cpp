@@ -53,4 +53,5 @@ void RegisterProgramResources() {
     RegisterUnitsDialogTemplates();
     RegisterWhatIfDialogTemplates();
     RegisterMixZoneDialogTemplates();
+    RegisterBrowseDialogTemplates();
 }

@@ -35,6 +35,7 @@ struct FileState {
     std::set<std::string> hidden;  // Linux paths carrying the hidden attribute
     int failingWrites = 0;         // writes still to fail (FailNextFileWrites)
     int passingWrites = 0;         // writes that still succeed before those
+    int failingDeletes = 0;        // deletions still to fail (FailNextFileDeletes)
 };
 
 FileState& Files() {
@@ -320,6 +321,11 @@ BOOL CloseHandle(HANDLE handle) {
 
 BOOL DeleteFile(const char* path) {
     if (path == nullptr) return FALSE;
+    if (detail::Files().failingDeletes > 0) {
+        --detail::Files().failingDeletes;
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
     std::string target = MapPath(path);
     struct stat st;
     if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -378,6 +384,10 @@ BOOL FlushFileBuffers(HANDLE file) {
 void FailNextFileWrites(int count, int after) {
     detail::Files().failingWrites = count > 0 ? count : 0;
     detail::Files().passingWrites = count > 0 && after > 0 ? after : 0;
+}
+
+void FailNextFileDeletes(int count) {
+    detail::Files().failingDeletes = count > 0 ? count : 0;
 }
 
 DWORD GetFileAttributes(const char* path) {

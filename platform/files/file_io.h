@@ -112,6 +112,9 @@ BOOL FlushFileBuffers(HANDLE file);
 // does (ERROR_DISK_FULL, nothing written), after `after` writes that succeed.
 // 0 ends the failures.
 void FailNextFileWrites(int count, int after = 0);
+// Tests: make the next `count` deletions (DeleteFile) fail as a file the
+// system refuses to remove does (ERROR_ACCESS_DENIED, nothing removed).
+void FailNextFileDeletes(int count);
 
 // ---- Directory listing ----------------------------------------------------------------------
 struct DirectoryEntry {

@@ -15,12 +15,16 @@
 #include "shell/commands/save_offer.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/workfile/browser/browse_dialogs.h"
 #include "shell/workfile/work_file.h"
 
 namespace {
 
 constexpr int16_t kFirstRecomputedVersion = 500;
 constexpr int16_t kLastRecomputedVersion = 556;
+// What's Stored recomputes the waters of files before 123 and of 500 to 509.
+constexpr int16_t kFirstBrowsedKeptVersion = 123;
+constexpr int16_t kLastBrowsedRecomputedVersion = 509;
 
 void MenuTexts() {
     (void)UpdateMenuTexts();
@@ -111,5 +115,26 @@ void OpenFileCommand(win::HWND mainWindow) {
     }
     s.updateMenuTexts();
     SetSaveMenuItems();
+    Repaint(mainWindow);
+}
+
+void WhatsStoredCommand(win::HWND mainWindow) {
+    const WorkFileCommandServices& s = workFileCommandServices;
+    BrowseWorkFiles(mainWindow);
+    balanceHold = 0;  // the engine's mode word
+    const int16_t v = mainWindowState.loadedVersion;
+    if (v < kFirstBrowsedKeptVersion || (v >= 500 && v <= kLastBrowsedRecomputedVersion)) {
+        win::MessageBox(mainWindow, kUpdatingText, "WARNING", win::MB_ICONINFORMATION);
+        const ResultStatus& r = resultStatus;
+        const uint16_t entered[] = {r.surfaceEntered, r.injectionEntered, r.formationEntered};
+        for (int water = 0; water < 3; ++water) {
+            if (entered[water] == 0) continue;
+            balanceHold = 0;
+            mainWindowState.currentWater = water;
+            s.calcWaterAnalysis(0, mainWindow);
+        }
+        mainWindowState.loadedVersion = kDataVersion;
+    }
+    s.updateMenuTexts();
     Repaint(mainWindow);
 }

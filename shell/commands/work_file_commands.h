@@ -12,6 +12,9 @@
 // Writes the whole workspace to workFilePath: 0 when written, -1 when a write
 // failed (the previous file is kept), 1 when the file could not be created.
 [[nodiscard]] int SaveWorkFile(win::HWND owner);
+// The same save; the option word of record 357 is written as 0 when, read as a
+// real, it is not a number. No command uses it.
+[[nodiscard]] int SaveWorkFileFull(win::HWND owner);
 // The Open File dialog and the load of the chosen work file: 1 on cancel or when
 // the file cannot be opened, otherwise LoadWorkFile's result.
 [[nodiscard]] int OpenWorkFileDlg(win::HWND owner);
@@ -40,6 +43,10 @@ void SaveFileAsCommand(win::HWND mainWindow);
 // Open File: the offer to save changed data, the dialog and the load, then the
 // recomputation a file of an older version needs and the menu texts.
 void OpenFileCommand(win::HWND mainWindow);
+
+// What's Stored: the work-file browser, then the recomputation an old file's
+// waters need and the menu texts.
+void WhatsStoredCommand(win::HWND mainWindow);
 
 inline constexpr const char* kUpdatingText =
     "Updating water chemistry calculations to current Tarvex(R) version.";

@@ -2,7 +2,7 @@
 // the display and print option dialogs are wired by their own subsystems'
 // steps; until then their ids go to the default processing like any id
 // without a handler: 113 multi-mix input, 1033 pH curve, 1070 constant values,
-// 1071 momentary excess, 1027 What's Stored, 10 About, 1008 output size,
+// 1071 momentary excess, 10 About, 1008 output size,
 // 211-215 display and print selections.
 #include "shell/menu/menu_dispatch.h"
 
@@ -83,6 +83,7 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kOpenFile, OpenFileCommand},
     {MenuCommand::kSaveFile, SaveFileCommand},
     {MenuCommand::kSaveFileAs, SaveFileAsCommand},
+    {MenuCommand::kWhatsStored, WhatsStoredCommand},
     {MenuCommand::kPrinterSetup, RunPrinterSetup},
     {MenuCommand::kQuit, QuitProgram},
     {MenuCommand::kSourceWaterAnalysis, SourceWaterInput},

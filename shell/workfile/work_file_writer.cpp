@@ -72,14 +72,24 @@ void CleanStoredAnalyses() {
     }
 }
 
-int SaveWorkFile(win::HWND owner) {
+namespace {
+
+constexpr int kUseInputPhRecord = 357;
+
+int SaveImage(win::HWND owner, bool optionWordAsReal) {
     const std::string target = mainWindowState.workFilePath;
     const std::string temporary = target + ".~sv";
 
     // The working record carries the current carbonate pair (records 52 and 53).
     currentAnalysis.values[AnalysisElement::kBicarbonate] = currentHCO3;
     currentAnalysis.values[AnalysisElement::kCarbonate] = currentCO3;
-    const std::vector<uint8_t> image = workfile::EncodeWorkFile();
+    std::vector<uint8_t> image = workfile::EncodeWorkFile();
+    if (optionWordAsReal) {
+        // The option word of record 357 is written as 0 when, read as a real,
+        // it is not a number.
+        uint8_t* word = image.data() + workfile::kRecordTable[kUseInputPhRecord].offset;
+        if (std::isnan(bytes::GetF32(word))) bytes::PutU32(word, 0);
+    }
 
     const win::HFILE file = win::_lcreat(temporary.c_str(), 0);
     if (file == win::HFILE_ERROR) {
@@ -97,4 +107,14 @@ int SaveWorkFile(win::HWND owner) {
     CleanStoredAnalyses();
     win::InvalidateRect(owner, nullptr, win::TRUE);
     return 0;
+}
+
+}  // namespace
+
+int SaveWorkFile(win::HWND owner) {
+    return SaveImage(owner, false);
+}
+
+int SaveWorkFileFull(win::HWND owner) {
+    return SaveImage(owner, true);
 }

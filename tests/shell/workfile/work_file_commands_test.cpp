@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "resources/dialog_ids.h"
 #include "tests/shell/workfile/work_file_fixture.h"
 
 namespace {
@@ -122,6 +123,37 @@ TEST_F(Commands, SavesClearDataChangedOnlyWhenTheFileWasWritten) {
     SaveFileCommand(nullptr);
     EXPECT_EQ(mainWindowState.dataChanged, 0u);
     EXPECT_NE(ReadFile("first.KRV"), before);
+    EXPECT_TRUE(failures.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// What's Stored recomputes the waters of a file before 123 or of 500 to 509,
+// and nothing of a newer one.
+TEST_F(Commands, WhatsStoredRecomputesTheWatersOfOldFiles) {
+    for (auto [loaded, recomputed] : {std::pair{122, true},
+                                      {123, false},
+                                      {500, true},
+                                      {509, true},
+                                      {510, false},
+                                      {557, false}}) {
+        calls.clear();
+        win::ClearMessageBoxLog();
+        resultStatus.surfaceEntered = resultStatus.formationEntered = 1;
+        resultStatus.injectionEntered = 0;
+        mainWindowState.loadedVersion = static_cast<int16_t>(loaded);
+        win::OnDialog(
+            DialogId::kBrowseWorkFiles, [](win::HWND d) { win::PressButton(d, win::IDCANCEL); }, 1);
+        WhatsStoredCommand(nullptr);
+        const std::vector<std::string> want =
+            recomputed ? std::vector<std::string>{"water 0 mode 0", "water 2 mode 0", "menu"}
+                       : std::vector<std::string>{"menu"};
+        EXPECT_EQ(calls, want) << loaded;
+        EXPECT_EQ(BoxesWithText(kUpdatingText), recomputed ? 1 : 0) << loaded;
+        EXPECT_EQ(mainWindowState.loadedVersion, recomputed ? 557 : loaded);
+    }
     EXPECT_TRUE(failures.empty());
 }
 
