@@ -72,11 +72,16 @@ std::vector<uint8_t> BuildFile(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The cleared workspace, saved once: every input starts from it.
+    static const std::vector<uint8_t> cleared = [] {
+        ClearWorkspace();
+        return workfile::EncodeWorkFile();
+    }();
     const std::vector<uint8_t> file = BuildFile(data, size);
     if (file.size() >= 2 && bytes::GetI16(file.data()) > legacy::kNewestLegacyVersion) return 0;
     ClearWorkspace();
-    const std::vector<uint8_t> before = workfile::EncodeWorkFile();
-    if (LoadLegacyWorkFileImage(file, nullptr, "fuzz") != 0 && workfile::EncodeWorkFile() != before)
+    if (LoadLegacyWorkFileImage(file, nullptr, "fuzz") != 0 &&
+        workfile::EncodeWorkFile() != cleared)
         std::abort();  // a refusal changed memory
     win::ClearMessageBoxLog();
     return 0;
