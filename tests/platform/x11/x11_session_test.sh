@@ -210,10 +210,11 @@ state() { sed -n "s/^$1=//p" "$STATE" 2>/dev/null; }
 state_is() { wait_for 10 sh -c "grep -qx '$1=$2' '$STATE'"; }
 
 PWIN=
-if wait_for 20 xdotool search --name '^Probe 25'; then
+if wait_for 60 xdotool search --name '^Probe 25'; then
   PWIN=$(xdotool search --name '^Probe 25' | head -1)
 fi
 check "the probe window is shown" test -n "$PWIN"
+[ -n "$PWIN" ] || sed 's/^/probe: /' "$WORK/probe.out"
 if [ -n "$PWIN" ]; then
   check "the title with a degree sign in UTF-8" \
     sh -c "LC_ALL=C.UTF-8 xprop -id $PWIN _NET_WM_NAME | grep -q \"Probe 25 \$(printf '\302\260')C\""
