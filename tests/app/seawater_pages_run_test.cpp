@@ -206,4 +206,26 @@ TEST_F(SeaWaterPagesRun, CopiesOfTheIndicatorsPage) {
               std::string::npos);
 }
 
+// The bundled script data/scripts/seawater-ph.tvs: Vary pH on the same entry, at the
+// water's own temperature. The calcite row is that of
+// tarvex-engine profile ph data/samples/seawater.wat --low 5.6 --high 8.0.
+TEST_F(SeaWaterPagesRun, PhProfilePagesShowTheHarnessProfile) {
+    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-ph.tvs"), 0)
+        << Read("run.log");
+    const std::vector<std::string> values = TextLines(folder / "phv.txt");
+    ASSERT_GT(values.size(), 7u);
+    EXPECT_EQ(values[5],
+              "  as IAP/Ksp               5.60    6.00    6.40    6.80    7.20    7.60    8.00");
+    std::string row = "    Calcite (CaCO3)    ";
+    for (double calcite : {0.00271514, 0.0131816, 0.0526615, 0.172855, 0.493979, 1.30849, 3.3318})
+        row += " " + Fixed2(calcite);
+    EXPECT_EQ(values[6], row);
+    const std::vector<std::string> water = TextLines(folder / "phw.txt");
+    ASSERT_GT(water.size(), 4u);
+    EXPECT_EQ(water[4],
+              std::string(24, ' ') + std::string(27, '_') + " pH " + std::string(25, '_'));
+    for (const char* picture : {"phw.ppm", "phv.ppm"})
+        EXPECT_GT(fs::file_size(folder / picture), 100000u) << picture;
+}
+
 }  // namespace
