@@ -148,7 +148,7 @@ Bytes GreyTable(int entries) {
 }
 
 TEST_F(BmpTest, FourBitFilesBecomeOneIndexPerByte) {
-    BmpSpec plain;
+    BmpLayout plain;
     plain.width = 4;
     plain.height = 3;
     plain.bits = 4;
@@ -158,11 +158,11 @@ TEST_F(BmpTest, FourBitFilesBecomeOneIndexPerByte) {
                             {uint8_t(kIndices[r][0] << 4 | kIndices[r][1]),
                              uint8_t(kIndices[r][2] << 4 | kIndices[r][3]), 0, 0});
     }
-    BmpSpec rle = plain;
+    BmpLayout rle = plain;
     rle.compression = win::BI_RLE4;
     // Bottom row as a literal of 4 nibbles, the middle one as a run and a pair, the top as runs.
     rle.pixels = {0, 4, 0xF0, 0x77, 0, 0, 3, 0x55, 1, 0x60, 0, 0, 2, 0x12, 2, 0x34, 0, 0, 0, 1};
-    for (const BmpSpec* variant : {&plain, &rle}) {
+    for (const BmpLayout* variant : {&plain, &rle}) {
         const void* file = Block(MakeBmp(*variant));
         ImageDesc& image = Image(4, 3, 8);
         ASSERT_EQ(LoadBmpFromMemory(file, &image), IMG_OK);
@@ -180,7 +180,7 @@ TEST_F(BmpTest, FourBitFilesBecomeOneIndexPerByte) {
 }
 
 TEST_F(BmpTest, RunLengthDataIsCheckedAgainstRowAndInput) {
-    BmpSpec variant;
+    BmpLayout variant;
     variant.width = 4;
     variant.height = 2;
     variant.bits = 8;
@@ -224,7 +224,7 @@ TEST_F(BmpTest, RunLengthDataIsCheckedAgainstRowAndInput) {
 
 TEST_F(BmpTest, MaskedPixelsWidenToEightBitChannels) {
     // 5-6-5 bitfields: white, pure red, pure green, and blue 1 of 31.
-    BmpSpec variant;
+    BmpLayout variant;
     variant.width = 4;
     variant.height = 1;
     variant.bits = 16;
@@ -319,7 +319,7 @@ TEST_F(BmpTest, OlderAndOddHeadersRead) {
     EXPECT_EQ(header.biClrUsed, 2u);
     EXPECT_EQ(header.biSizeImage, 8u);
     // biClrUsed above 2^bits is cut: a 1-bit file claiming 256 colours fills two.
-    BmpSpec variant;
+    BmpLayout variant;
     variant.width = 8;
     variant.bits = 1;
     variant.clrUsed = 256;
@@ -330,7 +330,7 @@ TEST_F(BmpTest, OlderAndOddHeadersRead) {
     win::RGBQUAD table[256];
     EXPECT_EQ(GetBmpPaletteFromMemory(Block(MakeBmp(variant)), table), 2);
     // A 58-byte 1 x 1 picture reads.
-    variant = BmpSpec{};
+    variant = BmpLayout{};
     variant.pixels = {1, 2, 3, 0};
     Bytes tiny = MakeBmp(variant);
     ASSERT_EQ(tiny.size(), 58u);
@@ -341,7 +341,7 @@ TEST_F(BmpTest, OlderAndOddHeadersRead) {
 }
 
 TEST_F(BmpTest, RefusalsOfReaderAndWriter) {
-    BmpSpec variant;
+    BmpLayout variant;
     variant.pixels = {1, 2, 3, 0};
     Bytes good = MakeBmp(variant);
     win::BITMAPINFOHEADER header;

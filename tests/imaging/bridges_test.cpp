@@ -72,33 +72,33 @@ TEST_F(BridgeTest, DibsOfEveryRowKindBecomeImages) {
         EXPECT_EQ(image.colorCount, picture->colorCount);
     }
     // 4 bits (plain and RLE4), 16 and 32 bits with and without masks, made by hand.
-    BmpSpec four;
+    BmpLayout four;
     four.width = 3;
     four.height = 1;
     four.bits = 4;
     four.clrUsed = 16;
     for (int i = 0; i < 16; ++i) four.table.insert(four.table.end(), {uint8_t(i), 0, 0, 0});
     four.pixels = {0x12, 0x30, 0, 0};
-    BmpSpec rle4 = four;
+    BmpLayout rle4 = four;
     rle4.compression = win::BI_RLE4;
     rle4.pixels = {0, 3, 0x12, 0x30, 0, 0, 0, 1};
-    BmpSpec sixteen;
+    BmpLayout sixteen;
     sixteen.width = 2;
     sixteen.bits = 16;
     sixteen.pixels = {0xFF, 0x7F, 0x1F, 0x00};
-    BmpSpec masked16 = sixteen;
+    BmpLayout masked16 = sixteen;
     masked16.compression = win::BI_BITFIELDS;
     for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) Put32(masked16.masks, m);
     masked16.pixels = {0xFF, 0xFF, 0x1F, 0x00};
-    BmpSpec thirtyTwo;
+    BmpLayout thirtyTwo;
     thirtyTwo.width = 2;
     thirtyTwo.bits = 32;
     thirtyTwo.pixels = {1, 2, 3, 0, 4, 5, 6, 0};
-    BmpSpec masked32 = thirtyTwo;
+    BmpLayout masked32 = thirtyTwo;
     masked32.compression = win::BI_BITFIELDS;
     for (uint32_t m : {0x0000FFu, 0x00FF00u, 0xFF0000u}) Put32(masked32.masks, m);
     struct Expect {
-        const BmpSpec* spec;
+        const BmpLayout* layout;
         int bits;
         std::vector<uint32_t> pixels;
     } expects[] = {
@@ -111,7 +111,7 @@ TEST_F(BridgeTest, DibsOfEveryRowKindBecomeImages) {
     };
     for (const Expect& e : expects) {
         ImageDesc image;
-        ASSERT_EQ(ImageFromDib(Block(DibOf(MakeBmp(*e.spec))), &image), IMG_OK);
+        ASSERT_EQ(ImageFromDib(Block(DibOf(MakeBmp(*e.layout))), &image), IMG_OK);
         images.push_back(image);
         EXPECT_EQ(image.header->biBitCount, e.bits);
         for (std::size_t x = 0; x < e.pixels.size(); ++x)
@@ -123,15 +123,15 @@ TEST_F(BridgeTest, DibsOfEveryRowKindBecomeImages) {
 
 TEST_F(BridgeTest, DibReadsStayInsideTheirBlock) {
     // A 1-bit DIB claiming 256 colours: its table fills the image's two entries only.
-    BmpSpec spec;
-    spec.width = 8;
-    spec.bits = 1;
-    spec.clrUsed = 256;
+    BmpLayout layout;
+    layout.width = 8;
+    layout.bits = 1;
+    layout.clrUsed = 256;
     for (int i = 0; i < 256; ++i)
-        spec.table.insert(spec.table.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 0});
-    spec.pixels = {0x0F, 0, 0, 0};
+        layout.table.insert(layout.table.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 0});
+    layout.pixels = {0x0F, 0, 0, 0};
     ImageDesc image;
-    ASSERT_EQ(ImageFromDib(Block(DibOf(MakeBmp(spec))), &image), IMG_OK);
+    ASSERT_EQ(ImageFromDib(Block(DibOf(MakeBmp(layout))), &image), IMG_OK);
     images.push_back(image);
     EXPECT_EQ(image.colorCount, 2);
     EXPECT_EQ(Pixel(image, 4, 0), 1u);
@@ -139,7 +139,7 @@ TEST_F(BridgeTest, DibReadsStayInsideTheirBlock) {
     ImageDesc& picture = Image(11, 4, 8);
     FillPattern(picture);
     for (const Bytes& dib :
-         {DibOf(BmpOf(picture, 0)), DibOf(BmpOf(picture, 1)), DibOf(MakeBmp(spec))}) {
+         {DibOf(BmpOf(picture, 0)), DibOf(BmpOf(picture, 1)), DibOf(MakeBmp(layout))}) {
         for (std::size_t length = 0; length < dib.size(); ++length) {
             void* block = const_cast<void*>(
                 Block(Bytes(dib.begin(), dib.begin() + static_cast<long>(length))));

@@ -148,7 +148,7 @@ inline void Put32(Bytes& b, uint32_t v) {
     Put16(b, v & 0xFFFF);
     Put16(b, v >> 16);
 }
-struct BmpSpec {
+struct BmpLayout {
     int32_t width = 1;
     int32_t height = 1;  // negative: top-down
     int bits = 24;
@@ -159,7 +159,7 @@ struct BmpSpec {
     Bytes pixels;
 };
 // File header and 40-byte info header, then masks, table and pixels.
-inline Bytes MakeBmp(const BmpSpec& s) {
+inline Bytes MakeBmp(const BmpLayout& s) {
     Bytes b;
     const uint32_t offBits = static_cast<uint32_t>(54 + s.masks.size() + s.table.size());
     b.push_back('B');

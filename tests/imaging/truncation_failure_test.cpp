@@ -25,14 +25,14 @@ class TruncationTest : public ImagingTest {
 };
 
 TEST_F(TruncationTest, EveryCutOfABitmapGivesAStatus) {
-    BmpSpec masked;  // 16-bit bitfields, 3 x 2
+    BmpLayout masked;  // 16-bit bitfields, 3 x 2
     masked.width = 3;
     masked.height = 2;
     masked.bits = 16;
     masked.compression = win::BI_BITFIELDS;
     for (uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) Put32(masked.masks, m);
     masked.pixels = Bytes(16, 0x5A);
-    BmpSpec rle4;
+    BmpLayout rle4;
     rle4.width = 5;
     rle4.height = 2;
     rle4.bits = 4;

@@ -198,9 +198,9 @@ TEST_F(FileTest, DirectoryListingFillsAListBox) {
     RegisterDialogTemplate(52, t);
     HWND d = CreateDialogParam(nullptr, 52, nullptr, BrowserProc, 0);
     ASSERT_NE(d, nullptr);
-    char spec[MAX_PATH] = "\\zorin\\*.krv";
-    ASSERT_TRUE(DlgDirList(d, spec, 931, 833, DDL_READWRITE));
-    EXPECT_STREQ(spec, "*.krv");
+    char pattern[MAX_PATH] = "\\zorin\\*.krv";
+    ASSERT_TRUE(DlgDirList(d, pattern, 931, 833, DDL_READWRITE));
+    EXPECT_STREQ(pattern, "*.krv");
     char text[64];
     GetDlgItemText(d, 833, text, sizeof text);
     EXPECT_STREQ(text, "C:\\ZORIN");

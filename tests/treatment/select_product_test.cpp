@@ -174,9 +174,9 @@ TEST_F(SelectProductTest, TheBlendIsRecomputedOnlyWhenItIsCurrent) {
     EXPECT_EQ(multiMixState.editIndex, 4);  // put back
 }
 
-// With the well-log specification entered, the 11-station well profile is
+// With the well-log data entered, the 11-station well profile is
 // recomputed; without a source water its driver says so.
-TEST_F(SelectProductTest, TheWellProfileFollowsWhenItsSpecificationIsEntered) {
+TEST_F(SelectProductTest, TheWellProfileFollowsWhenItsWellDataIsEntered) {
     win::AnswerMessageBox("", "", win::IDOK, -1);
     Open([](win::HWND d) { win::PressButton(d, SelectProductControl::kNoProduct); });
     EXPECT_TRUE(win::MessageBoxLog().empty());

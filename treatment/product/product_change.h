@@ -1,7 +1,7 @@
 // What a change of product refreshes. Choosing a product or No Product, from
 // the main menu, a page or a graph, ends here: the product state words, the
 // data-changed flag, every page's stale flag, a repaint of the main window's
-// result windows, the 11-station well profile when the well-log specification
+// result windows, the 11-station well profile when the well-log data
 // is entered, and the multi-mix blend.
 #pragma once
 
