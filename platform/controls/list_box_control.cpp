@@ -225,11 +225,11 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_LBUTTONDBLCLK: {
             if (!IsWindowEnabled(hwnd)) return 0;
+            // A double click below the last row keeps the selection and still
+            // notifies, as the system list box does.
             int i = IndexAt(hwnd, lParam);
-            if (i >= 0) {
-                UserSelect(hwnd, i);
-                if (Notifies(hwnd)) NotifyParent(hwnd, LBN_DBLCLK);
-            }
+            if (i >= 0) UserSelect(hwnd, i);
+            if (Notifies(hwnd)) NotifyParent(hwnd, LBN_DBLCLK);
             return 0;
         }
         case WM_KEYDOWN: {

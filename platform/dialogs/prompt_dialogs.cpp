@@ -80,6 +80,7 @@ INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
         case WM_COMMAND: {
             char name[MAX_PATH];
             if (LOWORD(w) == kFileList && (HIWORD(w) == LBN_SELCHANGE || HIWORD(w) == LBN_DBLCLK)) {
+                if (SendDlgItemMessage(d, kFileList, LB_GETCURSEL, 0, 0) == LB_ERR) return TRUE;
                 bool folder = DlgDirSelectEx(d, name, sizeof name, kFileList) != FALSE;
                 if (folder && HIWORD(w) == LBN_DBLCLK) {
                     SetCurrentDirectory(name);

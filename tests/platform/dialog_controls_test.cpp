@@ -121,6 +121,10 @@ TEST_F(DialogControlsTest, ListBoxesSortSelectAndReportDoubleClicks) {
         EXPECT_TRUE(SendMessage(list, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops)));
         ChooseListItem(d, 931, 3, true);
         EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 3);
+        RECT r;
+        GetClientRect(list, &r);
+        DoubleClick(list, r.right / 2, r.bottom - 2);  // below the last row
+        EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 3);
         PressKey(VK_UP);
         EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 2);
         SendMessage(list, LB_RESETCONTENT, 0, 0);
@@ -128,11 +132,13 @@ TEST_F(DialogControlsTest, ListBoxesSortSelectAndReportDoubleClicks) {
         PressButton(d, IDCANCEL);
     });
     EXPECT_EQ(DialogBoxParam(nullptr, 200, nullptr, RecordingDialog, 0), IDCANCEL);
-    EXPECT_TRUE(Saw(931, LBN_DBLCLK));
-    int selChanges = 0;
-    for (const auto& c : gNotes.commands)
+    int selChanges = 0, doubleClicks = 0;
+    for (const auto& c : gNotes.commands) {
         selChanges += (c.first == 931 && c.second == LBN_SELCHANGE) ? 1 : 0;
-    EXPECT_EQ(selChanges, 2);  // the click and the arrow key
+        doubleClicks += (c.first == 931 && c.second == LBN_DBLCLK) ? 1 : 0;
+    }
+    EXPECT_EQ(doubleClicks, 2);  // on a row, and below the last one
+    EXPECT_EQ(selChanges, 2);    // the click and the arrow key
 }
 
 // A list with LBS_USETABSTOPS draws each tab-separated column at its stop (in
