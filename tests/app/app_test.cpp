@@ -7,19 +7,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/command_line.h"
-#include "app/program.h"
 #include "app/script.h"
-#include "engine/pipeline/service_hooks.h"
 #include "engine/records.h"
-#include "graphs/graph_index_records.h"
 #include "graphs/records.h"
 #include "input/records.h"
-#include "platform/gdi/gdi.h"
 #include "platform/win.h"
-#include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
-#include "shell/startup/startup_records.h"
+#include "tests/app/program_run_fixture.h"
 #include "treatment/records.h"
 
 namespace {
@@ -118,51 +112,11 @@ TEST(ScriptTest, BadLinesAreNamedByNumber) {
 }
 
 // Whole runs in a fresh folder, as the executable makes them.
-class ProgramRunTest : public ::testing::Test {
+class ProgramRunTest : public ProgramRunFixture {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("tarvex_app_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        Fresh();
-    }
-    void TearDown() override {
-        Fresh();
-        fs::remove_all(folder);
-    }
-    void Fresh() {
-        win::ResetPlatform();
-        win::ResetGdi();
-        ResetShellRecords();
-        ResetDisplaySettingsRecords();
-        ResetStartupRecords();
-        ResetEngineRecords();
-        ResetInputRecords();
-        ResetTreatmentRecords();
-        ResetGraphsRecords();
-        ResetGraphIndexRecords();
-        ResetServiceHooks();
-        win::SetPathRoot(folder.string());
-    }
     int Run(const std::string& script, const std::string& desktop = "800x600") {
-        std::ofstream(folder / "script.txt") << script;
-        ProgramOptions o;
-        std::string error;
-        EXPECT_TRUE(ParseCommandLine(
-            {"--headless", "--desktop", desktop, "--script", (folder / "script.txt").string(),
-             "--log", (folder / "run.log").string()},
-            o, error));
-        return RunProgram(o);
+        return ProgramRunFixture::Run(script, desktop);
     }
-    std::string Log() const {
-        std::ifstream in(folder / "run.log");
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    fs::path folder;
 };
 
 TEST_F(ProgramRunTest, DemonstrationScriptSavesThePictureAndQuits) {

@@ -14,82 +14,20 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/program.h"
 #include "common/byte_io.h"
-#include "engine/pipeline/service_hooks.h"
 #include "engine/records.h"
-#include "graphs/graph_index_records.h"
 #include "graphs/records.h"
-#include "input/clipboard_records.h"
 #include "input/records.h"
-#include "input/water_temperature_records.h"
-#include "input/waterform/water_form_records.h"
-#include "platform/gdi/gdi.h"
 #include "platform/win.h"
-#include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
-#include "shell/startup/startup_records.h"
+#include "tests/app/program_run_fixture.h"
 #include "treatment/records.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class InputDialogsRunTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("tarvex_app_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        Fresh();
-    }
-    void TearDown() override {
-        Fresh();
-        fs::remove_all(folder);
-    }
-    void Fresh() {
-        win::ResetPlatform();
-        win::ResetGdi();
-        ResetShellRecords();
-        ResetDisplaySettingsRecords();
-        ResetStartupRecords();
-        ResetEngineRecords();
-        ResetInputRecords();
-        ResetClipboardRecords();
-        ResetWaterFormRecords();
-        ResetWaterTemperatureRecords();
-        ResetTreatmentRecords();
-        ResetGraphsRecords();
-        ResetGraphIndexRecords();
-        ResetServiceHooks();
-        win::SetPathRoot(folder.string());
-    }
-    int Run(const std::string& script) {
-        std::ofstream(folder / "script.txt") << script;
-        ProgramOptions o;
-        std::string error;
-        EXPECT_TRUE(ParseCommandLine(
-            {"--headless", "--desktop", "1280x1024", "--script", (folder / "script.txt").string(),
-             "--log", (folder / "run.log").string()},
-            o, error));
-        return RunProgram(o);
-    }
-    std::string Log() const {
-        std::ifstream in(folder / "run.log", std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::vector<uint8_t> Bytes(const std::string& name) const {
-        std::ifstream in(folder / name, std::ios::binary);
-        return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    }
-    fs::path folder;
-};
+class InputDialogsRunTest : public ProgramRunFixture {};
 
 // The "SR slot value" lines of the engine harness's recorded run on the same
 // water (tarvex-engine water data/samples/seawater.wat).

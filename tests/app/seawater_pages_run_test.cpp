@@ -12,46 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/program.h"
-#include "engine/pipeline/service_hooks.h"
 #include "engine/records.h"
-#include "graphs/graph_index_records.h"
 #include "graphs/records.h"
-#include "input/clipboard_records.h"
 #include "input/records.h"
-#include "input/water_temperature_records.h"
-#include "input/waterform/water_form_records.h"
-#include "pages/frame/page_state_records.h"
-#include "platform/gdi/gdi.h"
 #include "platform/win.h"
 #include "reporttext/format/format_value.h"
-#include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
-#include "shell/startup/startup_records.h"
+#include "tests/app/program_run_fixture.h"
 #include "treatment/records.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void Fresh() {
-    win::ResetPlatform();
-    win::ResetGdi();
-    ResetShellRecords();
-    ResetDisplaySettingsRecords();
-    ResetStartupRecords();
-    ResetEngineRecords();
-    ResetInputRecords();
-    ResetClipboardRecords();
-    ResetWaterFormRecords();
-    ResetWaterTemperatureRecords();
-    ResetTreatmentRecords();
-    ResetGraphsRecords();
-    ResetGraphIndexRecords();
-    ResetPageStateRecords();
-    ResetServiceHooks();
-}
 
 // "TAG slot value" lines of the engine harness's recorded run on the same water
 // (tarvex-engine water data/samples/seawater.wat).
@@ -97,40 +69,9 @@ std::string Fixed2(double v) {
     return text;
 }
 
-class SeaWaterPagesRun : public ::testing::Test {
+class SeaWaterPagesRun : public ProgramRunFixture {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("tarvex_seawater_pages_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        Fresh();
-        win::SetPathRoot(folder.string());
-    }
-    void TearDown() override {
-        Fresh();
-        fs::remove_all(folder);
-    }
-    // Runs the script in the run's folder (its file names are relative to it).
-    int Run(const std::string& scriptPath) {
-        ProgramOptions o;
-        std::string error;
-        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", "1280x1024", "--script",
-                                      scriptPath, "--log", (folder / "run.log").string()},
-                                     o, error));
-        const fs::path start = fs::current_path();
-        fs::current_path(folder);
-        const int code = RunProgram(o);
-        fs::current_path(start);
-        return code;
-    }
-    std::string Read(const std::string& name) const {
-        std::stringstream s;
-        s << std::ifstream(folder / name, std::ios::binary).rdbuf();
-        return s.str();
-    }
-    fs::path folder;
+    int Run(const std::string& scriptPath) { return RunFile(scriptPath); }
 };
 
 const std::string kBundledScript =

@@ -1,0 +1,98 @@
+// Whole headless runs of the program in a fresh folder of their own, as the
+// executable makes them: every record the run touches starts from its
+// start-up state, the run's files land in the folder and its log is read back.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/program.h"
+#include "engine/pipeline/service_hooks.h"
+#include "engine/records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/records.h"
+#include "input/clipboard_records.h"
+#include "input/records.h"
+#include "input/water_temperature_records.h"
+#include "input/waterform/water_form_records.h"
+#include "pages/frame/page_state_records.h"
+#include "platform/gdi/gdi.h"
+#include "platform/win.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/records.h"
+#include "shell/startup/startup_records.h"
+#include "treatment/records.h"
+
+class ProgramRunFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("tarvex_run_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        Fresh();
+    }
+    void TearDown() override {
+        Fresh();
+        std::filesystem::remove_all(folder);
+    }
+    void Fresh() {
+        win::ResetPlatform();
+        win::ResetGdi();
+        ResetShellRecords();
+        ResetDisplaySettingsRecords();
+        ResetStartupRecords();
+        ResetEngineRecords();
+        ResetInputRecords();
+        ResetClipboardRecords();
+        ResetWaterFormRecords();
+        ResetWaterTemperatureRecords();
+        ResetTreatmentRecords();
+        ResetGraphsRecords();
+        ResetGraphIndexRecords();
+        ResetPageStateRecords();
+        ResetServiceHooks();
+        win::SetPathRoot(folder.string());
+    }
+    // Runs the script text, saved as script.txt in the run's folder.
+    int Run(const std::string& script, const std::string& desktop = "1280x1024") {
+        std::ofstream(folder / "script.txt") << script;
+        return RunFile((folder / "script.txt").string(), desktop);
+    }
+    // Runs a script file with the run's folder current, so that the file names
+    // it gives are the folder's.
+    int RunFile(const std::string& scriptPath, const std::string& desktop = "1280x1024") {
+        ProgramOptions o;
+        std::string error;
+        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", desktop, "--script", scriptPath,
+                                      "--log", (folder / "run.log").string()},
+                                     o, error))
+            << error;
+        const std::filesystem::path start = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        const int code = RunProgram(o);
+        std::filesystem::current_path(start);
+        return code;
+    }
+    std::string Read(const std::string& name) const {
+        std::stringstream s;
+        s << std::ifstream(folder / name, std::ios::binary).rdbuf();
+        return s.str();
+    }
+    std::string Log() const { return Read("run.log"); }
+    std::vector<uint8_t> Bytes(const std::string& name) const {
+        const std::string s = Read(name);
+        return std::vector<uint8_t>(s.begin(), s.end());
+    }
+    std::filesystem::path folder;
+};
