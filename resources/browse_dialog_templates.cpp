@@ -8,25 +8,17 @@
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
-using win::DialogItemTemplate;
 namespace B = BrowseControl;
 
-constexpr win::DWORD kEdit = win::WS_BORDER | win::ES_AUTOHSCROLL | win::WS_TABSTOP;
 constexpr win::DWORD kShown = win::WS_BORDER | win::ES_READONLY | win::ES_AUTOHSCROLL;
 
-class Builder {
+class Builder : public TemplateBuilder {
   public:
-    explicit Builder(win::DialogTemplate& t) : t_(t) {}
-    void Add(const char* cls, int id, const char* text, win::DWORD style, short x, short y,
-             short cx, short cy) {
-        t_.items.push_back(DialogItemTemplate{cls, id, text, style, x, y, cx, cy});
-    }
-    void Label(const char* text, short x, short y, short cx) {
-        Add("STATIC", -1, text, win::SS_LEFT, x, y + 2, cx, 9);
-    }
+    using TemplateBuilder::TemplateBuilder;
     // A captioned read-only field.
     void Field(const char* caption, int id, short x, short y, short cx) {
         Label(caption, x, y, 44);
@@ -44,9 +36,6 @@ class Builder {
         Add("BUTTON", B::kDelete, "DELETE", win::WS_TABSTOP, 122, buttonsY, 50, 14);
         Add("BUTTON", 2, "Cancel", win::WS_TABSTOP, 184, buttonsY, 50, 14);
     }
-
-  private:
-    win::DialogTemplate& t_;
 };
 
 win::DialogTemplate MakeWorkFileBrowser() {

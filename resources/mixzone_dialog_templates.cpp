@@ -4,60 +4,28 @@
 // Layout: on the left the injection-water percentages and the ranges of the 3D
 // graphs with their unit texts; in the middle the acids, alkalies and pH
 // target; on the right the prediction method, OK and Cancel.
-#include <initializer_list>
-#include <utility>
-
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
-using win::DialogItemTemplate;
+constexpr int kNoId = TemplateBuilder::kNoId;
+
 namespace M = MixZoneControl;
 
-constexpr int kNoId = -1;
-constexpr win::DWORD kEdit = win::WS_BORDER | win::WS_TABSTOP | win::ES_AUTOHSCROLL;
-constexpr win::DWORD kRadio = win::BS_AUTORADIOBUTTON | win::WS_TABSTOP;
 constexpr short kMargin = 6;
 constexpr short kRow = 13;
 constexpr short kLeftWidth = 176;
 constexpr short kMiddleWidth = 128;
 constexpr short kRightWidth = 100;
 
-class Builder {
-  public:
-    explicit Builder(win::DialogTemplate& t) : t_(t) {}
-    void Add(const char* cls, int id, const char* text, win::DWORD style, short x, short y,
-             short cx, short cy) {
-        t_.items.push_back(DialogItemTemplate{cls, id, text, style, x, y, cx, cy});
-    }
-    void Label(const char* text, short x, short y, short cx, int id = kNoId) {
-        Add("STATIC", id, text, win::SS_LEFT, x, static_cast<short>(y + 2), cx, 9);
-    }
-    void Edit(int id, short x, short y, short cx) { Add("EDIT", id, "", kEdit, x, y, cx, 11); }
-    short Radios(const char* title, std::initializer_list<std::pair<int, const char*>> entries,
-                 short x, short y, short cx) {
-        const auto height = static_cast<short>(12 + 11 * entries.size());
-        Add("BUTTON", kNoId, title, win::BS_GROUPBOX, x, y, cx, height);
-        short row = static_cast<short>(y + 10);
-        bool first = true;
-        for (const auto& [id, text] : entries) {
-            Add("BUTTON", id, text, kRadio | (first ? win::WS_GROUP : 0), static_cast<short>(x + 5),
-                row, static_cast<short>(cx - 10), 10);
-            row = static_cast<short>(row + 11);
-            first = false;
-        }
-        return static_cast<short>(y + height + 3);
-    }
-
-  private:
-    win::DialogTemplate& t_;
-};
+using Builder = TemplateBuilder;
 
 short AddPercentages(Builder& b, short x, short y) {
     const short height = 3 * kRow + 14;
-    b.Add("BUTTON", kNoId, "Injection Water Percent", win::BS_GROUPBOX, x, y, kLeftWidth, height);
+    b.GroupBox("Injection Water Percent", x, y, kLeftWidth, height);
     const std::pair<int, const char*> rows[] = {{M::kLowPercent, "Low Percent"},
                                                 {M::kHighPercent, "High Percent"},
                                                 {M::kTypicalPercent, "Typical Percent"}};
@@ -72,7 +40,7 @@ short AddPercentages(Builder& b, short x, short y) {
 
 short AddRanges(Builder& b, short x, short y) {
     const short height = 5 * kRow + 14;
-    b.Add("BUTTON", kNoId, "3D Graph Ranges", win::BS_GROUPBOX, x, y, kLeftWidth, height);
+    b.GroupBox("3D Graph Ranges", x, y, kLeftWidth, height);
     const auto top = static_cast<short>(y + 10);
     const auto c1 = static_cast<short>(x + 50);
     constexpr short kField = 44;

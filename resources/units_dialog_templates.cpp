@@ -12,13 +12,13 @@
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
-using win::DialogItemTemplate;
 namespace U = UnitsControl;
 
-constexpr int kNoId = -1;
+constexpr int kNoId = TemplateBuilder::kNoId;
 constexpr short kMargin = 6;
 constexpr short kCaptionWidth = 56;
 constexpr short kBarWidth = 9;
@@ -70,13 +70,9 @@ constexpr UnitRow kOthers[] = {
     {"Gas Flow", 658, 656, "MMCF/D"},
 };
 
-class Builder {
+class Builder : public TemplateBuilder {
   public:
-    explicit Builder(win::DialogTemplate& t) : t_(t) {}
-    void Add(const char* cls, int id, const char* text, win::DWORD style, short x, short y,
-             short cx, short cy) {
-        t_.items.push_back(DialogItemTemplate{cls, id, text, style, x, y, cx, cy});
-    }
+    using TemplateBuilder::TemplateBuilder;
     template <size_t N>
     void Column(const UnitRow (&rows)[N], short x) {
         short y = kTop;
@@ -107,9 +103,6 @@ class Builder {
         }
         return static_cast<short>(y + height + 4);
     }
-
-  private:
-    win::DialogTemplate& t_;
 };
 
 win::DialogTemplate MakeUnitsDialog(int pointSize) {

@@ -5,21 +5,15 @@
 // the check boxes; in the middle the well-log source, the acids and alkalies
 // and the pH target; on the right the prediction method, the four one-page
 // graphs with their buttons, Make Default, OK and Cancel.
-#include <initializer_list>
-#include <utility>
-
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
-using win::DialogItemTemplate;
 namespace W = WhatIfControl;
 
-constexpr int kNoId = -1;
-constexpr win::DWORD kEdit = win::WS_BORDER | win::WS_TABSTOP | win::ES_AUTOHSCROLL;
-constexpr win::DWORD kRadio = win::BS_AUTORADIOBUTTON | win::WS_TABSTOP;
 constexpr win::DWORD kCheck = win::BS_CHECKBOX | win::WS_TABSTOP;
 constexpr short kMargin = 6;
 constexpr short kRow = 13;
@@ -27,46 +21,12 @@ constexpr short kLeftWidth = 196;
 constexpr short kMiddleWidth = 128;
 constexpr short kRightWidth = 150;
 
-class Builder {
-  public:
-    explicit Builder(win::DialogTemplate& t) : t_(t) {}
-    void Add(const char* cls, int id, const char* text, win::DWORD style, short x, short y,
-             short cx, short cy) {
-        t_.items.push_back(DialogItemTemplate{cls, id, text, style, x, y, cx, cy});
-    }
-    void Label(const char* text, short x, short y, short cx, int id = kNoId) {
-        Add("STATIC", id, text, win::SS_LEFT, x, static_cast<short>(y + 2), cx, 9);
-    }
-    void Edit(int id, short x, short y, short cx, win::DWORD extra = 0) {
-        Add("EDIT", id, "", kEdit | extra, x, y, cx, 11);
-    }
-    void Group(const char* title, short x, short y, short cx, short cy) {
-        Add("BUTTON", kNoId, title, win::BS_GROUPBOX, x, y, cx, cy);
-    }
-    // Radio buttons one under another inside a group box; returns the group's bottom.
-    short Radios(const char* title, std::initializer_list<std::pair<int, const char*>> entries,
-                 short x, short y, short cx) {
-        const auto height = static_cast<short>(12 + 11 * entries.size());
-        Group(title, x, y, cx, height);
-        short row = static_cast<short>(y + 10);
-        bool first = true;
-        for (const auto& [id, text] : entries) {
-            Add("BUTTON", id, text, kRadio | (first ? win::WS_GROUP : 0), static_cast<short>(x + 5),
-                row, static_cast<short>(cx - 10), 10);
-            row = static_cast<short>(row + 11);
-            first = false;
-        }
-        return static_cast<short>(y + height + 3);
-    }
-
-  private:
-    win::DialogTemplate& t_;
-};
+using Builder = TemplateBuilder;
 
 // The well log: three temperatures, three pressures and the depth.
 short AddWellLog(Builder& b, short x, short y) {
     const short height = 5 * kRow + 16;
-    b.Group("Well Log", x, y, kLeftWidth, height);
+    b.GroupBox("Well Log", x, y, kLeftWidth, height);
     const auto top = static_cast<short>(y + 10);
     const auto right = static_cast<short>(x + kLeftWidth / 2 + 2);
     b.Label("Temperatures", static_cast<short>(x + 5), top, 56);
@@ -93,7 +53,7 @@ short AddWellLog(Builder& b, short x, short y) {
 // The ranges: low, high and evaluation of each profile variable.
 short AddRanges(Builder& b, short x, short y) {
     const short height = 5 * kRow + 14;
-    b.Group("Ranges", x, y, kLeftWidth, height);
+    b.GroupBox("Ranges", x, y, kLeftWidth, height);
     const auto top = static_cast<short>(y + 10);
     constexpr short kField = 40;
     const auto c1 = static_cast<short>(x + 58);
@@ -136,7 +96,7 @@ short AddChecks(Builder& b, short x, short y) {
 
 short AddGraphs(Builder& b, short x, short y) {
     const short height = 4 * kRow + 14;
-    b.Group("One Page Summary Graphs", x, y, kRightWidth, height);
+    b.GroupBox("One Page Summary Graphs", x, y, kRightWidth, height);
     const int edits[] = {W::kGraph1, W::kGraph2, W::kGraph3, W::kGraph4};
     const int buttons[] = {W::kGraph1Button, W::kGraph2Button, W::kGraph3Button, W::kGraph4Button};
     const char* names[] = {"Graph 1", "Graph 2", "Graph 3", "Graph 4"};

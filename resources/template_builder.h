@@ -1,0 +1,50 @@
+// Dialog templates built in code: controls placed in dialog units, with the
+// label, edit field, group box and radio group shapes the dialogs share.
+#pragma once
+
+#include <initializer_list>
+#include <utility>
+
+#include "platform/dialogs/dialog.h"
+
+class TemplateBuilder {
+  public:
+    static constexpr int kNoId = -1;
+    static constexpr win::DWORD kEdit = win::WS_BORDER | win::WS_TABSTOP | win::ES_AUTOHSCROLL;
+    static constexpr win::DWORD kRadio = win::BS_AUTORADIOBUTTON | win::WS_TABSTOP;
+
+    explicit TemplateBuilder(win::DialogTemplate& t) : t_(t) {}
+    void Add(const char* cls, int id, const char* text, win::DWORD style, short x, short y,
+             short cx, short cy) {
+        t_.items.push_back(win::DialogItemTemplate{cls, id, text, style, x, y, cx, cy});
+    }
+    // A one-line text lowered to sit level with the edit fields of its row.
+    void Label(const char* text, short x, short y, short cx, int id = kNoId) {
+        Add("STATIC", id, text, win::SS_LEFT, x, static_cast<short>(y + 2), cx, 9);
+    }
+    void Edit(int id, short x, short y, short cx, win::DWORD extra = 0) {
+        Add("EDIT", id, "", kEdit | extra, x, y, cx, 11);
+    }
+    void GroupBox(const char* title, short x, short y, short cx, short cy) {
+        Add("BUTTON", kNoId, title, win::BS_GROUPBOX, x, y, cx, cy);
+    }
+    // Radio buttons one under another inside a group box; returns the group's
+    // bottom with a gap under it.
+    short Radios(const char* title, std::initializer_list<std::pair<int, const char*>> entries,
+                 short x, short y, short cx) {
+        const auto height = static_cast<short>(12 + 11 * entries.size());
+        GroupBox(title, x, y, cx, height);
+        short row = static_cast<short>(y + 10);
+        bool first = true;
+        for (const auto& [id, text] : entries) {
+            Add("BUTTON", id, text, kRadio | (first ? win::WS_GROUP : 0), static_cast<short>(x + 5),
+                row, static_cast<short>(cx - 10), 10);
+            row = static_cast<short>(row + 11);
+            first = false;
+        }
+        return static_cast<short>(y + height + 3);
+    }
+
+  private:
+    win::DialogTemplate& t_;
+};
