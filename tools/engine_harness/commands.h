@@ -69,3 +69,10 @@ int CmdProduct(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // graph2d KIND WATER [FORMATION] --codes C,... [--size WxH] [--index] [--formulas] [--grey]
 // [--hatch] [--printer NAME] --out FILE: the 2D bar graph of a profile as a picture or a print.
 int CmdGraph2d(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// axis MIN MAX N: the rounded value axis of a data range (low, high, intervals).
+int CmdAxis(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// bands CODE [--log] [--corrosion-unit U]: the direction and four thresholds of the
+// colour bands of an index.
+int CmdBands(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// font FACE SWITCH HEIGHT TURNS BOLD: the request of the graph font factory.
+int CmdFont(std::span<char* const> args, std::FILE* out, std::FILE* err);

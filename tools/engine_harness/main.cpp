@@ -35,6 +35,9 @@ constexpr HarnessCommand kCommands[] = {
     {"graph2d", CmdGraph2d,
      "temperature|ph|pco2|pressure|well|mix|page WATER [FORMATION] --codes C,... [--size WxH] "
      "[--index] [--formulas] [--grey] [--hatch] [--printer NAME] --out FILE"},
+    {"axis", CmdAxis, "MIN MAX N"},
+    {"bands", CmdBands, "CODE [--log] [--corrosion-unit U]"},
+    {"font", CmdFont, "FACE SWITCH HEIGHT TURNS BOLD"},
     {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 
