@@ -12,6 +12,7 @@
 #include "platform/window/window.h"
 #include "printing/options/settings_hooks.h"
 #include "printing/print_job_records.h"
+#include "printing/summary/one_page_report.h"
 #include "resources/resource_ids.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/mainwindow/window_classes.h"
@@ -64,6 +65,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
     InstallAnalysisCopier(CopyLabelledAnalysis);
     InstallRangeDialogs(Temper, nullptr);  // the mixing zone dialog comes with its input
+    InstallOnePageSummary();
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

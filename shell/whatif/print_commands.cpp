@@ -109,3 +109,7 @@ void PrintAllAvailable(win::HWND mainWindow) {
     }
     RunJob(mainWindow, r);
 }
+
+void PrintOnePageJob(win::HWND mainWindow) {
+    if (onePageDataFlag != 0) RunJob(mainWindow, {{OnePage, 0}});
+}

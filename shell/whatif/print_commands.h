@@ -11,3 +11,6 @@ void PrintInjection(win::HWND mainWindow);
 void PrintFormation(win::HWND mainWindow);
 void PrintProduced(win::HWND mainWindow);
 void PrintAllAvailable(win::HWND mainWindow);
+// Print One Page Summary: the page as a job of its own, once the well profile
+// behind it was computed.
+void PrintOnePageJob(win::HWND mainWindow);

@@ -6,12 +6,14 @@
 
 #include "graphs/records.h"
 #include "platform/window/window.h"
+#include "printing/summary/summary_records.h"
 #include "shell/accumulators/selected_params_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/well_log_records.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/whatif/command_drivers.h"
 #include "shell/whatif/graph_choice_steps.h"
+#include "shell/whatif/print_commands.h"
 #include "shell/whatif/scenario_views.h"
 #include "shell/whatif/whatif_command_records.h"
 
@@ -69,6 +71,6 @@ void WellLogSummaryGraphCommand(win::HWND mainWindow) {
     UpdateMenuTexts();
 }
 
-void PrintOnePageSummary(win::HWND) {
-    if (onePageDataFlag != 0) CurrentScenarioViews().printOnePage();
+void PrintOnePageSummary(win::HWND mainWindow) {
+    PrintOnePageJob(mainWindow);
 }

@@ -5,14 +5,12 @@
 
 uint16_t threeDGraphKind;
 int32_t graphCodePosition;
-int16_t onePageRowCodes[kOnePageRowCount];
 int16_t wellLogSummaryGraphCodes[kWellLogSummaryGraphCount];
 uint32_t wellLogGraphFlag;
 
 void ResetWhatIfCommandRecords() {
     threeDGraphKind = 0;
     graphCodePosition = 0;
-    std::memset(onePageRowCodes, 0, sizeof onePageRowCodes);
     std::memset(wellLogSummaryGraphCodes, 0, sizeof wellLogSummaryGraphCodes);
     wellLogGraphFlag = 0;
 }

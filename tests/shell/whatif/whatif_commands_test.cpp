@@ -7,6 +7,7 @@
 
 #include "graphs/graph_index_records.h"
 #include "printing/print_job_records.h"
+#include "printing/summary/summary_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "shell/whatif/command_drivers.h"
@@ -34,6 +35,7 @@ class WhatIfCommandsTest : public ShellTest {
         ASSERT_EQ(Start(), 1);
         RunLoop();
         ResetWhatIfCommandRecords();
+        ResetSummaryRecords();
         calls.clear();
         win::ClearMessageBoxLog();
         CommandDrivers& d = Drivers();

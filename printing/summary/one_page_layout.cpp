@@ -1,0 +1,142 @@
+// The one-page summary's layout rules.
+#include "printing/summary/one_page_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLandscapeShift = 30;
+constexpr uint32_t kTypicalPressure = 2;  // wellLogPtSource without a pressure column
+constexpr uint32_t kBoth = 2;             // momentary excess and precipitation potential
+
+// Columns 1 and 6 (calcite and siderite) also carry the precipitation potential.
+bool HasPotential(int column) {
+    return column == 0 || column == 5;
+}
+
+}  // namespace
+
+ParametersPlacement PlaceParameters(int cations, int anions) {
+    const int n = std::max(cations, anions);
+    if (cations <= n - 7) return {ParametersLayout::kLeft, n - 7};
+    if (anions <= n - 7) return {ParametersLayout::kRight, n - 7};
+    return {ParametersLayout::kBottom, n > 9 ? n : n + 1};
+}
+
+ChemistryWalk WalkChemistryRows(int cations, int anions, int lh) {
+    ChemistryWalk w{PlaceParameters(cations, anions), {}, 0, 0};
+    const int n = std::max(cations, anions);
+    int y = 0;
+    for (int i = 0; i <= n + 1; ++i) {
+        if (i >= cations && i >= anions && i != w.placement.row) y += lh / 2;
+        w.rowY.push_back(y);
+        if (i == w.placement.row) {
+            w.blockY = y;
+            if (w.placement.layout == ParametersLayout::kBottom) {
+                y += 4 * lh;  // the heading and three lines of pairs
+                break;
+            }
+        }
+        y += lh;
+    }
+    w.endY = y;
+    return w;
+}
+
+int PageTextOriginColumns(bool landscape, uint32_t source, uint32_t show) {
+    if (!landscape) return 10 + 80;
+    return 30 + (source == kTypicalPressure && show == kBoth ? 94 : 87);
+}
+
+int ChemistryRuleEndColumns(bool printer, bool landscape, uint32_t source, uint32_t show) {
+    if (!printer || !landscape) return PageTextOriginColumns(landscape, source, show) + 80;
+    const bool both = show == kBoth;
+    const int k = source == kTypicalPressure ? (both ? 214 : 174) : (both ? 234 : 184);
+    return k + kLandscapeShift;
+}
+
+ScaleTableColumns ScaleColumns(bool landscape, uint32_t source, uint32_t show) {
+    struct Row {
+        int pressure;
+        int bounds[8];
+    };
+    const bool both = show == kBoth;
+    Row row;
+    if (source == kTypicalPressure) {
+        if (both)
+            row = {-1, {14, 44, 64, 84, 104, 124, 154, 184}};
+        else if (landscape)
+            row = {-1, {15, 37, 60, 83, 106, 129, 152, 175}};
+        else
+            row = {-1, {16, 40, 64, 98, 122, 146, 170, 184}};
+    } else {
+        const int pressure = landscape && source == 0 ? (both ? 14 : 15) : 16;
+        if (both)
+            row = {pressure, {25, 55, 75, 95, 115, 135, 165, 184}};
+        else
+            row = {pressure, {26, 50, 72, 94, 116, 140, 164, 184}};
+    }
+    const int s = landscape ? kLandscapeShift : 0;
+    ScaleTableColumns c{4 + s, row.pressure < 0 ? -1 : row.pressure + s, {}};
+    for (int k = 0; k < 8; ++k) c.bounds[k] = row.bounds[k] + s;
+    return c;
+}
+
+std::vector<CaptionLine> ScaleCaptionLines(const ScaleTableColumns& columns, uint16_t unit,
+                                           uint32_t show, uint32_t indexFormat, bool printer) {
+    const char* amount = "   mg/L";
+    if (unit != 0) {
+        if (printer)
+            amount = unit == 1 ? "Lbs per" : "kg per";
+        else
+            amount = unit == 1 ? "#/1000" : "kg/1000";
+    }
+    const char* saturation = indexFormat == 1 ? "Log(SR)" : "   xSAT";
+    const bool perBarrels = printer && unit != 0;
+    std::vector<CaptionLine> lines(perBarrels ? 3 : 1);
+    for (int k = 0; k < 7; ++k) {
+        const int m = columns.bounds[k];
+        const bool potential = HasPotential(k);
+        if (potential && show == 1) {
+            lines[0].push_back({m + 10, "   PP   "});
+        } else {
+            lines[0].push_back({m + 10, amount});
+            if (potential && show == kBoth) lines[0].push_back({m + 20, "   PP   "});
+        }
+        lines[perBarrels ? 1 : 0].push_back({m, saturation});
+        if (perBarrels) {
+            lines[1].push_back({m + 10, " 1000 "});
+            lines[2].push_back({m + 10, "Barrels"});
+        }
+    }
+    for (CaptionLine& line : lines)
+        std::stable_sort(line.begin(), line.end(), [](const PlacedText& a, const PlacedText& b) {
+            return a.column < b.column;
+        });
+    return lines;
+}
+
+std::string FirstFootnote(bool eighthColumn, uint16_t gasCo2Unit) {
+    std::string text =
+        "Saturation Ratios (xSAT) are the ratio of ion activity to solubility, e.g. "
+        "{Ca}{CO_3}/K_s_p.  ";
+    if (eighthColumn) return text;
+    static const char* const kNotes[] = {
+        "pCO_2 (atm) is the partial pressure of CO_2 in the gas phase.",
+        "pCO_2 (bar) is the partial pressure of CO_2 in the gas phase.",
+        "pCO_2 (psia) is the partial pressure of CO_2 in the gas phase.",
+        "pCO_2 (KPa) is the partial pressure of CO_2 in the gas phase.",
+        "CO_2 (ppm-gas) is concentration of CO_2 in the gas phase.",
+        "CO_2 (mole %) refers to CO_2 in the gas phase.",
+    };
+    if (gasCo2Unit < 6) text += kNotes[gasCo2Unit];
+    return text;
+}
+
+std::string SecondFootnote(uint16_t unit) {
+    const char* tail =
+        " scale is the quantity of precipitation (or dissolution) required to instantaneously "
+        "bring the water to equilibrium.";
+    const char* head = unit == 0 ? "  mg/L" : unit == 1 ? "Lbs/1000 Barrels" : "kg/1000 Barrels";
+    return std::string(head) + tail;
+}
