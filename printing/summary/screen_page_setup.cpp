@@ -133,7 +133,7 @@ int PageCharacterUnit(win::HDC dc) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz";
     win::SIZE size{};
     if (win::GetTextExtentPoint32A(dc, kLetters, 26, &size) && size.cx > 0)
-        return std::max(1, static_cast<int>((size.cx + 13) / 26));
+        return std::max(1, static_cast<int>(size.cx / 26));
     win::TEXTMETRICA tm{};
     win::GetTextMetricsA(dc, &tm);
     return std::max(1, static_cast<int>(tm.tmAveCharWidth));
