@@ -18,7 +18,6 @@ namespace {
 
 namespace U = UnitsControl;
 
-constexpr int kNoId = TemplateBuilder::kNoId;
 constexpr short kMargin = 6;
 constexpr short kCaptionWidth = 56;
 constexpr short kBarWidth = 9;
@@ -77,8 +76,8 @@ class Builder : public TemplateBuilder {
     void Column(const UnitRow (&rows)[N], short x) {
         short y = kTop;
         for (const UnitRow& r : rows) {
-            Add("STATIC", kNoId, r.caption, win::SS_LEFT, x, static_cast<short>(y + 2),
-                kCaptionWidth, 9);
+            Add("STATIC", TemplateBuilder::kNoId, r.caption, win::SS_LEFT, x,
+                static_cast<short>(y + 2), kCaptionWidth, 9);
             Add("SCROLLBAR", r.barId, "", win::SBS_VERT, static_cast<short>(x + kCaptionWidth), y,
                 kBarWidth, 14);
             Add("STATIC", r.labelId, r.label, win::SS_LEFT,
@@ -92,7 +91,7 @@ class Builder : public TemplateBuilder {
     short Group(const char* title, std::initializer_list<std::pair<int, const char*>> entries,
                 short x, short y, win::DWORD style) {
         const auto height = static_cast<short>(12 + 12 * entries.size());
-        Add("BUTTON", kNoId, title, win::BS_GROUPBOX, x, y, kSideWidth, height);
+        Add("BUTTON", TemplateBuilder::kNoId, title, win::BS_GROUPBOX, x, y, kSideWidth, height);
         short row = static_cast<short>(y + 10);
         bool first = true;
         for (const auto& [id, text] : entries) {

@@ -58,7 +58,6 @@ constexpr int kColumns = 7;
 constexpr int kCalciteResult = 60;   // precipitation potential of calcite
 constexpr int kSideriteResult = 55;  // and of siderite
 constexpr int kPrecipitationShowRecord = 404;
-constexpr uint32_t kTypicalPressure = 2;
 
 const int kCationOrder[] = {0, 1, 2, 3, 4, 5, 6, 9, 7, 8, 11, 12, 13};
 const int kAnionOrder[] = {14, 15, 16, 17, 18, 19, 20, 22, 21, 24, 23, 10};
