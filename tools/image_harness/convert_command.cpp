@@ -19,6 +19,7 @@
 #include "imaging/frame/image_alloc.h"
 #include "imaging/frame/packed_rows.h"
 #include "imaging/geometry/geometry.h"
+#include "imaging/jpeg/jpeg.h"
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
 #include "platform/system/clipboard.h"
@@ -48,6 +49,11 @@ struct Options : InputOptions {
     int sampling = 0;
     bool mirror = false;
     bool flip = false;
+    int quality = 75;
+    uint32_t jpegFlags = 0;
+    bool hasDensity = false;
+    uint32_t density[3] = {1, 1, 0};
+    int thumbSize = 0;
     std::string out;
 };
 
@@ -125,6 +131,21 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
         } else if (arg == "--trns" && i + 1 < argc) {
             o->hasTrns = true;
             o->trns = static_cast<uint32_t>(std::stoul(argv[++i], nullptr, 0));
+        } else if (arg == "--quality" && hasValue) {
+            o->quality = std::atoi(argv[++i]);
+        } else if (arg == "--flags" && hasValue) {
+            o->jpegFlags = static_cast<uint32_t>(std::stoul(argv[++i], nullptr, 0));
+        } else if (arg == "--density" && hasValue) {
+            if (std::sscanf(argv[++i], "%u,%u,%u", &o->density[0], &o->density[1],
+                            &o->density[2]) != 3) {
+                *error = "--density wants X,Y,UNITS";
+                return false;
+            }
+            o->hasDensity = true;
+        } else if (arg == "--thumb-size" && hasValue) {
+            o->thumbSize = std::atoi(argv[++i]);
+        } else if (arg == "--mode" && hasValue) {
+            o->jpegMode = std::atoi(argv[++i]);
         } else if (arg == "--rle") {
             o->runLength = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
@@ -257,6 +278,20 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
         *width = static_cast<int>(info.width);
         *height = static_cast<int>(info.height);
         *depth = static_cast<int>(info.imageDepth);
+    } else if (ending == "jpg" || ending == "jpeg") {
+        JpegInfo info;
+        if (o.memory) {
+            void* block = FileBlock(o.in);
+            const int32_t status = GetJpegInfoMemory(block, &info);
+            if (block != nullptr) FreeBlock(block);
+            if (status != IMG_OK) return status;
+        } else {
+            const int32_t status = GetJpegInfoFile(o.in.c_str(), &info);
+            if (status != IMG_OK) return status;
+        }
+        *width = info.width;
+        *height = info.height;
+        *depth = info.bitsPerPixel;
     } else if (ending == "pcx") {
         PcxInfo info;
         const int32_t status = GetPcxInfo(o.in.c_str(), &info);
@@ -275,6 +310,17 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
 
 int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return LoadPcx(o.in.c_str(), &image);
+    if (ending == "jpg" || ending == "jpeg") {
+        if (!o.memory) {
+            return o.jpegMode >= 0 ? LoadJpgEx(o.in.c_str(), &image, o.jpegMode)
+                                   : LoadJpg(o.in.c_str(), &image);
+        }
+        void* block = FileBlock(o.in);
+        const int32_t status = o.jpegMode >= 0 ? LoadJpgFromMemoryEx(block, &image, o.jpegMode)
+                                               : LoadJpgFromMemory(block, &image);
+        if (block != nullptr) FreeBlock(block);
+        return status;
+    }
     if (!o.memory) {
         return ending == "png" ? LoadPng(o.in.c_str(), &image) : LoadBmp(o.in.c_str(), &image);
     }
@@ -287,6 +333,22 @@ int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image)
 
 int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return SavePcx(o.out.c_str(), &image);
+    if (ending == "jpg" || ending == "jpeg") {
+        if (o.hasDensity) SetJpegDensity(o.density[0], o.density[1], o.density[2]);
+        if (o.thumbSize != 0) {
+            const int32_t status = SetJpegThumbnailSize(o.thumbSize);
+            if (status != IMG_OK) return status;
+        }
+        if (!o.memory) return SaveJpg(o.out.c_str(), &image, o.quality, o.jpegFlags);
+        void* block = nullptr;
+        const int32_t status = SaveJpgToMemory(&block, &image, o.quality, o.jpegFlags);
+        if (status != IMG_OK) return status;
+        const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
+        std::ofstream out(o.out, std::ios::binary);
+        out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
+        FreeBlock(block);
+        return out ? IMG_OK : IMG_CANNOT_CREATE;
+    }
     const bool png = ending == "png";
     const uint32_t trns = o.hasTrns ? 1 : 0;
     if (!o.memory) {
@@ -357,7 +419,8 @@ int Geometry(const Options& o, ImageDesc* image) {
 int ReadPicture(const InputOptions& o, ImageDesc* image) {
     std::string error;
     const std::string inEnding = Ending(o.in);
-    const bool libraryIn = inEnding == "bmp" || inEnding == "pcx" || inEnding == "png";
+    const bool libraryIn = inEnding == "bmp" || inEnding == "pcx" || inEnding == "png" ||
+                           inEnding == "jpg" || inEnding == "jpeg";
     if (o.memory && inEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     if (libraryIn && o.depth != 0) return Fail(kExitUsage, "--depth is for PNM pictures");
     PnmPicture pnm;
@@ -409,8 +472,9 @@ int CmdConvert(int argc, char** argv) {
     std::string error;
     if (!ParseOptions(argc, argv, &o, &error)) return Fail(kExitUsage, error);
     const std::string outEnding = Ending(o.out);
-    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "png" && outEnding != "ppm") {
-        return Fail(kExitUsage, "OUT must end in .bmp, .pcx, .png or .ppm");
+    if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "png" && outEnding != "ppm" &&
+        outEnding != "jpg" && outEnding != "jpeg") {
+        return Fail(kExitUsage, "OUT must end in .bmp, .pcx, .png, .jpg or .ppm");
     }
     if (o.memory && outEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     ImageDesc image;

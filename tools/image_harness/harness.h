@@ -20,6 +20,7 @@ int CmdClipboard(int argc, char** argv);
 int CmdShow(int argc, char** argv);
 int CmdCapture(int argc, char** argv);
 int CmdScaleBitmap(int argc, char** argv);
+int CmdThumbnail(int argc, char** argv);
 
 // Where a command's picture comes from and the image that holds it.
 struct InputOptions {
@@ -30,6 +31,7 @@ struct InputOptions {
     int32_t rect[4] = {0, 0, 0, 0};
     int targetWidth = 0;
     int targetHeight = 0;
+    int jpegMode = -1;  // reading a JPEG file: a forced colour mode, -1 for none
 };
 // Reads IN into a new image (freed by the caller with FreeImage): a PNM
 // picture by the harness, a BMP or PCX file through the library. Returns

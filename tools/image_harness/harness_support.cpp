@@ -33,6 +33,9 @@ std::string StatusText(int32_t status) {
         {IMG_TOO_LARGE, "IMG_TOO_LARGE"},
         {IMG_PNG_ERROR, "IMG_PNG_ERROR"},
         {IMG_DEFLATE_ERROR, "IMG_DEFLATE_ERROR"},
+        {IMG_JPEG_ERROR, "IMG_JPEG_ERROR"},
+        {IMG_CODED_DATA_ERROR, "IMG_CODED_DATA_ERROR"},
+        {IMG_JPEG_THUMB_TOO_LARGE, "IMG_JPEG_THUMB_TOO_LARGE"},
     };
     for (const Name& n : kNames) {
         if (n.status == status) return std::string(n.name) + " (" + std::to_string(status) + ")";

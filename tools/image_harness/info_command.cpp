@@ -4,6 +4,7 @@
 #include <string>
 
 #include "imaging/bmp/bmp.h"
+#include "imaging/jpeg/jpeg.h"
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
 #include "tools/image_harness/harness.h"
@@ -64,7 +65,25 @@ int CmdInfo(int argc, char** argv) {
             i.yOffset, i.offsetUnit);
         return kExitOk;
     }
-    return Fail(kExitUsage, "info reads .bmp, .pcx and .png files");
+    if (ending == "jpg" || ending == "jpeg") {
+        JpegInfoEx i;
+        const int32_t status = GetJpegInfoEx(path.c_str(), &i);
+        if (status != IMG_OK) {
+            return Fail(kExitFailed, path + ": " + StatusText(status) + " detail " +
+                                         std::to_string(GetJpegErrorDetail()));
+        }
+        std::printf(
+            "process %d\nwidth %d\nheight %d\ncomponents %d\nprecision %d\n"
+            "sampling %d %d %d %d\nbitsPerPixel %d\nxDensity %d\nyDensity %d\nunits %d\n"
+            "thumbnailPresent %d\nthumbnailWidth %u\nthumbnailHeight %u\nthumbnailBits %u\n"
+            "thumbnailKind %u\n",
+            i.process, i.width, i.height, i.components, i.precision, i.sampling[0], i.sampling[1],
+            i.sampling[2], i.sampling[3], i.bitsPerPixel, i.xDensity, i.yDensity, i.units,
+            i.thumbnailPresent, i.thumbnail & 0xFF, (i.thumbnail >> 8) & 0xFF,
+            (i.thumbnail >> 16) & 0xFF, i.thumbnail >> 24);
+        return kExitOk;
+    }
+    return Fail(kExitUsage, "info reads .bmp, .pcx, .png and .jpg files");
 }
 
 int CmdText(int argc, char** argv) {

@@ -18,7 +18,9 @@ constexpr Command kCommands[] = {
      "[--reduce N [--method M]] [--fixed cube|vga [--dither ordered|diffuse]] "
      "[--grey | --tone | --hsv | --from-hsv] [--bilevel MODE | --from-bilevel [--smooth]] "
      "[--option N] [--trns V] [--resize WxH [--filter 0|1]] [--rotate DEG [--sampling 1]] "
-     "[--mirror] [--flip] IN OUT"},
+     "[--mirror] [--flip] [--quality Q] [--flags F] [--density X,Y,U] [--thumb-size S] "
+     "[--mode M] IN OUT"},
+    {"thumbnail", CmdThumbnail, "[--mode 1] IN.jpg WxH OUT.ppm"},
     {"info", CmdInfo, "FILE"},
     {"text", CmdText, "FILE.png KEYWORD"},
     {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
