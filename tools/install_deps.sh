@@ -5,7 +5,7 @@ set -e
 
 PACKAGES="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
 libcairo2-dev libfreetype-dev fonts-liberation libx11-dev qpdf poppler-utils \
-clang-14 libclang-rt-14-dev netpbm imagemagick zlib1g-dev pngcheck xvfb xdotool xclip x11-utils twm"
+clang-14 libclang-rt-14-dev netpbm imagemagick zlib1g-dev pngcheck libjpeg-turbo-progs libjpeg-dev libtiff-tools xvfb xdotool xclip x11-utils twm"
 
 missing=""
 for p in $PACKAGES; do

@@ -84,10 +84,10 @@ inline int DecodeSymbol(JpegDecoder& d, const JpegDecodeTable& t) {
         return t.lookSymbol[look];
     }
     int l = 9;
-    auto code = static_cast<int32_t>((d.accumulator >> (d.bitCount - 9)) & 0x1FF);
-    while (l <= 16 && code > t.maxCode[l]) {
-        ++l;
+    int32_t code = 0;
+    for (; l <= 16; ++l) {
         code = static_cast<int32_t>((d.accumulator >> (d.bitCount - l)) & ((1u << l) - 1));
+        if (code <= t.maxCode[l]) break;
     }
     if (l > 16) return -1;
     Consume(d, l);

@@ -333,7 +333,8 @@ int32_t ParseJpegMarkers(JpegDecoder& d, bool headerMode) {
             case 0xC9:
             case 0xCA:
             case 0xCB:
-                status = ParseFrame(d, code, s);
+                // One frame per picture: a second one after the first scan is refused.
+                status = headerMode ? ParseFrame(d, code, s) : Fail(IMG_JPEG_ERROR, -106);
                 break;
             case 0xDB:
                 status = ParseDqt(s.data(), s.size(), d.quant);
