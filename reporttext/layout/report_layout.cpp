@@ -6,8 +6,8 @@
 namespace {
 
 void Add(ReportLayout& layout, int line, int column, std::string text, win::COLORREF colour,
-         ItemKind kind) {
-    layout.items.push_back(LayoutItem{line, column, std::move(text), colour, kind});
+         ItemKind kind, FontRole font = FontRole::kNormal, Anchor anchor = Anchor::kStart) {
+    layout.items.push_back(LayoutItem{line, column, std::move(text), colour, kind, font, anchor});
     if (line + 1 > layout.endLine) layout.endLine = line + 1;
 }
 
@@ -23,6 +23,20 @@ void ReportLayout::AddValue(int line, int column, std::string text, win::COLORRE
 
 void ReportLayout::AddRule(int line, int column, std::string text) {
     Add(*this, line, column, std::move(text), kLayoutBlack, ItemKind::kRule);
+}
+
+void ReportLayout::AddText(int line, int column, std::string text, FontRole font) {
+    Add(*this, line, column, std::move(text), kLayoutBlack, ItemKind::kText, font);
+}
+
+void ReportLayout::AddValueEnd(int line, int endColumn, std::string text, FontRole font) {
+    Add(*this, line, endColumn, std::move(text), kLayoutBlack, ItemKind::kValue, font,
+        Anchor::kEnd);
+}
+
+void ReportLayout::AddAnchored(int line, int column, std::string text, ItemKind kind, FontRole font,
+                               Anchor anchor) {
+    Add(*this, line, column, std::move(text), kLayoutBlack, kind, font, anchor);
 }
 
 void ReportLayout::NameLine(LayoutLine name, int line) {

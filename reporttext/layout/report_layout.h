@@ -21,6 +21,23 @@ enum class ItemKind {
     kRule,   // a rule of underscores: no markers, left out of spreadsheets
 };
 
+// Where an item stands on a printed report's line. Pages place every item at
+// its column; a printer measures the drawn width of the others.
+enum class Anchor {
+    kStart,           // starts at its column
+    kEnd,             // its last character ends at its column
+    kBeforePrevious,  // ends where the item drawn just before it starts
+};
+
+// The font an item is drawn in on a printed report (pages draw every item in
+// their one font): the normal or bold report font, or the normal font of the
+// user's own texts (comments, names), which keeps their Windows-1252 bytes.
+enum class FontRole {
+    kNormal,
+    kBold,
+    kUserText,
+};
+
 // Lines a page records the client y of while it paints.
 enum class LayoutLine {
     kBandTop,         // the first line of the values a right click can copy
@@ -36,6 +53,8 @@ struct LayoutItem {
     std::string text;
     win::COLORREF colour = kLayoutBlack;
     ItemKind kind = ItemKind::kText;
+    FontRole font = FontRole::kNormal;
+    Anchor anchor = Anchor::kStart;
 };
 
 struct ReportLayout {
@@ -47,6 +66,12 @@ struct ReportLayout {
     void AddText(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
     void AddValue(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
     void AddRule(int line, int column, std::string text);
+    // Printed reports: a text in a chosen font starting at its column, a value
+    // ending at its column, and an item placed by its anchor.
+    void AddText(int line, int column, std::string text, FontRole font);
+    void AddValueEnd(int line, int endColumn, std::string text, FontRole font = FontRole::kNormal);
+    void AddAnchored(int line, int column, std::string text, ItemKind kind, FontRole font,
+                     Anchor anchor);
     void NameLine(LayoutLine name, int line);
     // -1 when the page has not named that line.
     [[nodiscard]] int NamedLine(LayoutLine name) const;

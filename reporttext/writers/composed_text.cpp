@@ -3,6 +3,7 @@
 // the page.
 #include "reporttext/writers/composed_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
@@ -117,12 +118,16 @@ void AddLayoutLines(const ReportLayout& layout, std::vector<ComposedLine>& lines
         if (item.line < 0 || item.line >= layout.endLine || item.column < 0) continue;
         std::vector<TextCell>& cells = body[static_cast<std::size_t>(item.line)].cells;
         const std::vector<TextCell> itemCells = ItemCells(item);
-        const std::size_t end = static_cast<std::size_t>(item.column) + itemCells.size();
+        // An item that ends at its column starts as many cells before it.
+        int first = item.column;
+        if (item.anchor != Anchor::kStart)
+            first = std::max(0, item.column - static_cast<int>(itemCells.size()));
+        const std::size_t end = static_cast<std::size_t>(first) + itemCells.size();
         if (cells.size() < end) cells.resize(end);
         for (std::size_t i = 0; i < itemCells.size(); ++i)
-            cells[static_cast<std::size_t>(item.column) + i] = itemCells[i];
+            cells[static_cast<std::size_t>(first) + i] = itemCells[i];
         if (item.kind != ItemKind::kRule)
-            sheetItems[static_cast<std::size_t>(item.line)][item.column] = &item;
+            sheetItems[static_cast<std::size_t>(item.line)][first] = &item;
     }
     for (std::size_t n = 0; n < body.size(); ++n) {
         DropTrailingBlanks(body[n].cells);

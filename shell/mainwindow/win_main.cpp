@@ -12,6 +12,9 @@
 #include "platform/window/window.h"
 #include "printing/options/settings_hooks.h"
 #include "printing/print_job_records.h"
+#include "printing/reports/profile_reports.h"
+#include "printing/reports/report_hooks.h"
+#include "printing/reports/water_reports.h"
 #include "printing/summary/one_page_report.h"
 #include "resources/resource_ids.h"
 #include "shell/commands/recalc_multimix.h"
@@ -22,6 +25,7 @@
 #include "shell/settings/units_file.h"
 #include "shell/startup/startup_config.h"
 #include "shell/startup/startup_records.h"
+#include "shell/whatif/scenario_views.h"
 #include "treatment/product/product_change.h"
 #include "treatment/treatment_limits.h"
 
@@ -37,6 +41,28 @@ void SetPrintDialogStart(win::HWND owner) {
     pd.devNames = nullptr;
     pd.flags = win::PD_RETURNDC | win::PD_NOPAGENUMS | win::PD_NOSELECTION;
     pd.copies = 1;
+}
+
+// The main window's print commands name the temperature profile 1 and the pH
+// profile 2; the reports take 0 and 1.
+int ReportKindOfProfile(int profile) {
+    return profile == 2 ? 1 : 0;
+}
+
+// The printed reports behind the main window's print commands.
+ScenarioViews PrintedReportViews() {
+    ScenarioViews v{};
+    v.printChemistryReport = PrintChemistryReport;
+    v.printIndicatorsReport = PrintIndicatorsReport;
+    v.printWhatIfChemistry = [](int profile) {
+        PrintWhatIfChemistry(ReportKindOfProfile(profile));
+    };
+    v.printWhatIfIndicators = [](int profile) {
+        PrintWhatIfIndicators(ReportKindOfProfile(profile));
+    };
+    v.printRatioChemistry = PrintRatioChemistry;
+    v.printRatioIndicators = [](int) { PrintRatioIndicators(); };
+    return v;
 }
 
 }  // namespace
@@ -64,6 +90,8 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
     InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
     InstallAnalysisCopier(CopyLabelledAnalysis);
+    InstallPrintedReports();
+    InstallScenarioViews(PrintedReportViews());
     InstallRangeDialogs(Temper, nullptr);  // the mixing zone dialog comes with its input
     InstallOnePageSummary();
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;

@@ -1,0 +1,50 @@
+// Drawing a layout on the report grid.
+#include "printing/reports/layout_printer.h"
+
+#include "platform/gdi/gdi.h"
+#include "printing/page/report_page_records.h"
+#include "printing/page/report_rules.h"
+#include "printing/print_job_records.h"
+#include "reporttext/format/sub_sup_text.h"
+
+namespace {
+
+win::HFONT FontOf(FontRole role) {
+    switch (role) {
+        case FontRole::kBold:
+            return reportFonts.boldFont;
+        case FontRole::kUserText:
+            return reportFonts.bodyFontAnsi;
+        case FontRole::kNormal:
+            break;
+    }
+    return reportFonts.bodyFont;
+}
+
+}  // namespace
+
+void PrintLayoutOnPage(win::HDC dc, const ReportLayout& layout) {
+    const ReportPageGrid& g = reportPageGrid;
+    int previousX = g.marginX;
+    for (const LayoutItem& item : layout.items) {
+        win::SelectObject(dc, FontOf(item.font));
+        const int y = g.lineY + item.line * g.lineHeight;
+        const bool rule = item.kind == ItemKind::kRule;
+        const int length = static_cast<int>(item.text.size());
+        int x = ColumnX(item.column);
+        if (item.anchor != Anchor::kStart) {
+            // Rules are measured as plain text, the others with their markers.
+            win::SIZE size{};
+            if (rule) win::GetTextExtentPoint32A(dc, item.text.c_str(), length, &size);
+            const int width = rule ? size.cx : GetSubSupTextWidth(dc, item.text.c_str());
+            x = (item.anchor == Anchor::kEnd ? x : previousX) - width;
+        }
+        if (rule)
+            win::TextOutA(dc, x, y, item.text.c_str(), length);
+        else
+            TextOutSubSup(dc, x, y, item.text.c_str());
+        previousX = x;
+    }
+    win::SelectObject(dc, reportFonts.bodyFont);
+    AdvanceLines(layout.endLine);
+}

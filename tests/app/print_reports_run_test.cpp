@@ -1,0 +1,294 @@
+// The bundled script data/scripts/print-surface.tvs and a two-water variant:
+// the sea water's printed chemistry and indicators on the PDF printer, with
+// the engine harness's figures for the same water, and a picture of page 1
+// held to its golden (tests/app/golden/remake.sh).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/program.h"
+#include "engine/pipeline/service_hooks.h"
+#include "engine/records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/records.h"
+#include "input/clipboard_records.h"
+#include "input/records.h"
+#include "input/water_temperature_records.h"
+#include "input/waterform/water_form_records.h"
+#include "pages/commands/page_printers.h"
+#include "pages/frame/page_state_records.h"
+#include "platform/gdi/gdi.h"
+#include "platform/win.h"
+#include "printing/page/page_setup.h"
+#include "printing/page/report_page_records.h"
+#include "printing/print_job_records.h"
+#include "reporttext/format/format_value.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/records.h"
+#include "shell/startup/startup_records.h"
+#include "shell/whatif/scenario_views.h"
+#include "treatment/records.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Fresh() {
+    win::ResetPlatform();
+    win::ResetGdi();
+    ResetShellRecords();
+    ResetDisplaySettingsRecords();
+    ResetStartupRecords();
+    ResetEngineRecords();
+    ResetInputRecords();
+    ResetClipboardRecords();
+    ResetWaterFormRecords();
+    ResetWaterTemperatureRecords();
+    ResetTreatmentRecords();
+    ResetGraphsRecords();
+    ResetGraphIndexRecords();
+    ResetPageStateRecords();
+    ResetServiceHooks();
+    ResetPrintJobRecords();
+    ResetReportPageRecords();
+    ResetPagePrinters();
+    ResetScenarioViews();
+}
+
+std::map<std::string, double> HarnessFigures() {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/tests/harness/fixtures/water_seawater.txt");
+    std::map<std::string, double> figures;
+    std::string tag;
+    int slot = 0;
+    double value = 0.0;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        if (words >> tag >> slot >> value) figures[tag + " " + std::to_string(slot)] = value;
+    }
+    return figures;
+}
+
+std::string Tool(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return "cannot run " + command;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    const int status = pclose(pipe);
+    if (status != 0) out += "\n[exit " + std::to_string(status) + "]";
+    return out;
+}
+
+std::string Trimmed(const char* format, double v) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, v);
+    std::string s(text);
+    return s.substr(s.find_first_not_of(' '));
+}
+
+// The first line of a text holding `label`.
+std::string LineWith(const std::string& text, const std::string& label) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find(label) != std::string::npos) return line;
+    return "<no line " + label + ">";
+}
+
+class PrintReportsRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("tarvex_print_reports_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder / "out");
+        std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+        Fresh();
+        win::SetPathRoot(folder.string());
+    }
+    void TearDown() override {
+        DeleteReportFonts();
+        Fresh();
+        fs::remove_all(folder);
+    }
+    int Run(const std::string& scriptPath) {
+        ProgramOptions o;
+        std::string error;
+        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", "1280x1024", "--script",
+                                      scriptPath, "--log", (folder / "run.log").string()},
+                                     o, error));
+        const fs::path start = fs::current_path();
+        fs::current_path(folder);
+        const int code = RunProgram(o);
+        fs::current_path(start);
+        return code;
+    }
+    std::string Log() const {
+        std::stringstream s;
+        s << std::ifstream(folder / "run.log", std::ios::binary).rdbuf();
+        return s.str();
+    }
+    std::vector<fs::path> Pdfs() const {
+        std::vector<fs::path> pdfs;
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            if (e.path().extension() == ".pdf") pdfs.push_back(e.path());
+        std::sort(pdfs.begin(), pdfs.end());
+        return pdfs;
+    }
+    static std::string Text(const fs::path& pdf, int page = 0) {
+        const std::string pages =
+            page > 0 ? "-f " + std::to_string(page) + " -l " + std::to_string(page) + " " : "";
+        return Tool("pdftotext " + pages + "-layout '" + pdf.string() + "' -");
+    }
+    fs::path folder;
+};
+
+TEST_F(PrintReportsRun, PrintSurfaceGivesTheSeaWatersTwoPages) {
+    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs"), 0) << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string q = "'" + pdfs[0].string() + "'";
+    const std::string check = Tool("qpdf --check " + q);
+    EXPECT_EQ(check.find("[exit"), std::string::npos) << check;
+    const std::string info = Tool("pdfinfo " + q);
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+    EXPECT_NE(info.find("612 x 792 pts"), std::string::npos) << info;
+
+    std::map<std::string, double> h = HarnessFigures();
+    const std::string chemistry = Text(pdfs[0], 1);
+    EXPECT_NE(chemistry.find("SURFACE WATER CHEMISTRY INPUT"), std::string::npos) << chemistry;
+    char tds[kValueTextChars];
+    FormatValue7(tds, static_cast<float>(h["SR 35"]));
+    const std::string tdsText(tds);
+    EXPECT_NE(LineWith(chemistry, "Calculated T.D.S.")
+                  .find(tdsText.substr(tdsText.find_first_not_of(' '))),
+              std::string::npos)
+        << chemistry;
+    const std::string indicators = Text(pdfs[0], 2);
+    EXPECT_NE(indicators.find("DEPOSITION POTENTIAL INDICATORS"), std::string::npos);
+    EXPECT_NE(indicators.find("Time(mins)"), std::string::npos) << indicators;
+    EXPECT_NE(LineWith(indicators, "Calcite (CaCO").find(Trimmed("%7.2f", h["SR 0"])),
+              std::string::npos)
+        << indicators;
+    EXPECT_NE(LineWith(indicators, "Barite (BaSO").find(Trimmed("%7.2f", h["SR 21"])),
+              std::string::npos);
+
+    const fs::path kept = fs::path(TARVEX_BINARY_DIR) / "test-output" / "print";
+    fs::create_directories(kept);
+    const fs::path picture = kept / "print-surface-page1";
+    ASSERT_EQ(Tool("pdftoppm -r 60 -f 1 -l 1 -singlefile " + q + " '" + picture.string() + "'"),
+              "");
+    const fs::path golden =
+        fs::path(TARVEX_SOURCE_DIR) / "tests/app/golden/print-surface-page1.png";
+    const char* regen = std::getenv("TARVEX_REGEN_GOLDEN");
+    if (regen != nullptr && std::string(regen) == "1") {
+        EXPECT_EQ(Tool("convert '" + picture.string() + ".ppm' '" + golden.string() + "'"), "");
+    }
+    ASSERT_TRUE(fs::exists(golden)) << "no golden picture (run with TARVEX_REGEN_GOLDEN=1)";
+    const std::string differing =
+        Tool("compare -metric AE -fuzz 10% '" + picture.string() + ".ppm' '" + golden.string() +
+             "' '" + (kept / "print-surface-page1-diff.png").string() + "'");
+    ASSERT_FALSE(differing.empty());
+    ASSERT_TRUE(differing[0] >= '0' && differing[0] <= '9') << differing;
+    EXPECT_LT(std::atol(differing.c_str()), 500) << differing;
+}
+
+// The injection water printed first must not lend its texts or sample number
+// to the surface water's document.
+TEST_F(PrintReportsRun, EachDocumentNamesItsOwnWater) {
+    std::string entry;
+    {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs");
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("dialog", 0) == 0 || line.rfind("menu 1030", 0) == 0)
+                entry += line + "\n";
+    }
+    const std::string script = entry +
+                               "dialog 80 set 399 Injection plant B\n"
+                               "dialog 80 set 398 After the deaerator\n"
+                               "dialog 80 set 393 42\n"
+                               "dialog 80 set 419 140\ndialog 80 set 427 100\n"
+                               "dialog 80 press 1\nmenu 1031\n"
+                               "printer PDF\nmenu 1051\nprinter PDF\nmenu 1048\n"
+                               "answer no Data has been modified\n";
+    std::ofstream(folder / "two.tvs") << script;
+    ASSERT_EQ(Run((folder / "two.tvs").string()), 0) << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 2u) << Log();
+    std::string injection, surface;
+    for (const fs::path& pdf : pdfs) {
+        const std::string text = Text(pdf);
+        (text.find("INJECTION WATER CHEMISTRY INPUT") != std::string::npos ? injection : surface) =
+            text;
+    }
+    ASSERT_NE(injection.find("Injection plant B"), std::string::npos) << injection;
+    EXPECT_NE(LineWith(injection, "Sample #:").find("42"), std::string::npos);
+    ASSERT_NE(surface.find("SURFACE WATER CHEMISTRY INPUT"), std::string::npos) << surface;
+    EXPECT_EQ(surface.find("Injection plant B"), std::string::npos) << surface;
+    EXPECT_EQ(surface.find("After the deaerator"), std::string::npos);
+    EXPECT_EQ(LineWith(surface, "Sample #:").find("42"), std::string::npos);
+}
+
+// Vary Temperature over 70 to 130 F and Print Surface Temperature Profile: the
+// calcite ratios are those of
+// tarvex-engine profile temperature data/samples/seawater.wat --low 21.1111 --high 54.4444.
+TEST_F(PrintReportsRun, TemperatureProfilePrintsThreePagesOfTheHarnessProfile) {
+    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-temperature-profile.tvs"),
+              0)
+        << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string q = "'" + pdfs[0].string() + "'";
+    const std::string check = Tool("qpdf --check " + q);
+    EXPECT_EQ(check.find("[exit"), std::string::npos) << check;
+    EXPECT_NE(Tool("pdfinfo " + q).find("Pages:           3"), std::string::npos);
+    const std::string chemistry = Text(pdfs[0], 1);
+    EXPECT_NE(chemistry.find("WATER CHEMISTRY VERSUS TEMPERATURE"), std::string::npos) << chemistry;
+    EXPECT_NE(LineWith(chemistry, "CATIONS").find("130.00"), std::string::npos);
+    const std::string saturation = Text(pdfs[0], 2);
+    EXPECT_NE(saturation.find("VERSUS TEMPERATURE"), std::string::npos);
+    EXPECT_NE(Text(pdfs[0], 3).find("VERSUS TEMPERATURE"), std::string::npos);
+    std::istringstream words(LineWith(saturation, "Calcite"));
+    std::vector<std::string> cells;
+    for (std::string w; words >> w;) cells.push_back(w);
+    const std::vector<std::string> expected = {"Calcite", "3.71", "4.40", "5.13",
+                                               "5.88",    "6.65", "7.48", "8.35"};
+    EXPECT_EQ(cells, expected);
+    std::istringstream axisWords(LineWith(saturation, "SATURATION RATIO"));
+    cells.clear();
+    for (std::string w; axisWords >> w;) cells.push_back(w);
+    const std::vector<std::string> temperatures = {
+        "SATURATION", "RATIO", "70.00", "80.00", "90.00", "100.00", "110.00", "120.00", "130.00"};
+    EXPECT_EQ(cells, temperatures);
+}
+
+TEST_F(PrintReportsRun, PhProfilePrintsThreePagesWithoutItsPhRow) {
+    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-ph-profile.tvs"), 0)
+        << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    EXPECT_NE(Tool("pdfinfo '" + pdfs[0].string() + "'").find("Pages:           3"),
+              std::string::npos);
+    const std::string chemistry = Text(pdfs[0], 1);
+    EXPECT_NE(chemistry.find("WATER CHEMISTRY VERSUS pH"), std::string::npos) << chemistry;
+    EXPECT_EQ(LineWith(chemistry, " pH ").find("<no line"), std::string::npos);
+    std::istringstream lines(chemistry);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string first;
+        words >> first;
+        EXPECT_NE(first, "pH") << line;
+    }
+}
+
+}  // namespace
