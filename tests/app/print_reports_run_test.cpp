@@ -15,55 +15,17 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/program.h"
-#include "engine/pipeline/service_hooks.h"
-#include "engine/records.h"
-#include "graphs/graph_index_records.h"
-#include "graphs/records.h"
-#include "input/clipboard_records.h"
-#include "input/records.h"
-#include "input/water_temperature_records.h"
-#include "input/waterform/water_form_records.h"
 #include "pages/commands/page_printers.h"
-#include "pages/frame/page_state_records.h"
-#include "platform/gdi/gdi.h"
-#include "platform/win.h"
 #include "printing/page/page_setup.h"
 #include "printing/page/report_page_records.h"
 #include "printing/print_job_records.h"
 #include "reporttext/format/format_value.h"
-#include "shell/mainwindow/display_settings_records.h"
-#include "shell/records.h"
-#include "shell/startup/startup_records.h"
 #include "shell/whatif/scenario_views.h"
-#include "treatment/records.h"
+#include "tests/app/program_run_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void Fresh() {
-    win::ResetPlatform();
-    win::ResetGdi();
-    ResetShellRecords();
-    ResetDisplaySettingsRecords();
-    ResetStartupRecords();
-    ResetEngineRecords();
-    ResetInputRecords();
-    ResetClipboardRecords();
-    ResetWaterFormRecords();
-    ResetWaterTemperatureRecords();
-    ResetTreatmentRecords();
-    ResetGraphsRecords();
-    ResetGraphIndexRecords();
-    ResetPageStateRecords();
-    ResetServiceHooks();
-    ResetPrintJobRecords();
-    ResetReportPageRecords();
-    ResetPagePrinters();
-    ResetScenarioViews();
-}
 
 std::map<std::string, double> HarnessFigures() {
     std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/tests/harness/fixtures/water_seawater.txt");
@@ -104,39 +66,24 @@ std::string LineWith(const std::string& text, const std::string& label) {
     return "<no line " + label + ">";
 }
 
-class PrintReportsRun : public ::testing::Test {
+class PrintReportsRun : public ProgramRunFixture {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("tarvex_print_reports_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
+        ProgramRunFixture::SetUp();
+        FreshPrinting();
         fs::create_directories(folder / "out");
         std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
-        Fresh();
-        win::SetPathRoot(folder.string());
     }
     void TearDown() override {
         DeleteReportFonts();
-        Fresh();
-        fs::remove_all(folder);
+        FreshPrinting();
+        ProgramRunFixture::TearDown();
     }
-    int Run(const std::string& scriptPath) {
-        ProgramOptions o;
-        std::string error;
-        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", "1280x1024", "--script",
-                                      scriptPath, "--log", (folder / "run.log").string()},
-                                     o, error));
-        const fs::path start = fs::current_path();
-        fs::current_path(folder);
-        const int code = RunProgram(o);
-        fs::current_path(start);
-        return code;
-    }
-    std::string Log() const {
-        std::stringstream s;
-        s << std::ifstream(folder / "run.log", std::ios::binary).rdbuf();
-        return s.str();
+    static void FreshPrinting() {
+        ResetPrintJobRecords();
+        ResetReportPageRecords();
+        ResetPagePrinters();
+        ResetScenarioViews();
     }
     std::vector<fs::path> Pdfs() const {
         std::vector<fs::path> pdfs;
@@ -150,11 +97,11 @@ class PrintReportsRun : public ::testing::Test {
             page > 0 ? "-f " + std::to_string(page) + " -l " + std::to_string(page) + " " : "";
         return Tool("pdftotext " + pages + "-layout '" + pdf.string() + "' -");
     }
-    fs::path folder;
 };
 
 TEST_F(PrintReportsRun, PrintSurfaceGivesTheSeaWatersTwoPages) {
-    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs"), 0) << Log();
+    ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs"), 0)
+        << Log();
     const std::vector<fs::path> pdfs = Pdfs();
     ASSERT_EQ(pdfs.size(), 1u) << Log();
     const std::string q = "'" + pdfs[0].string() + "'";
@@ -221,8 +168,7 @@ TEST_F(PrintReportsRun, EachDocumentNamesItsOwnWater) {
                                "dialog 80 press 1\nmenu 1031\n"
                                "printer PDF\nmenu 1051\nprinter PDF\nmenu 1048\n"
                                "answer no Data has been modified\n";
-    std::ofstream(folder / "two.tvs") << script;
-    ASSERT_EQ(Run((folder / "two.tvs").string()), 0) << Log();
+    ASSERT_EQ(Run(script), 0) << Log();
     const std::vector<fs::path> pdfs = Pdfs();
     ASSERT_EQ(pdfs.size(), 2u) << Log();
     std::string injection, surface;
@@ -243,8 +189,8 @@ TEST_F(PrintReportsRun, EachDocumentNamesItsOwnWater) {
 // calcite ratios are those of
 // tarvex-engine profile temperature data/samples/seawater.wat --low 21.1111 --high 54.4444.
 TEST_F(PrintReportsRun, TemperatureProfilePrintsThreePagesOfTheHarnessProfile) {
-    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-temperature-profile.tvs"),
-              0)
+    ASSERT_EQ(
+        RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-temperature-profile.tvs"), 0)
         << Log();
     const std::vector<fs::path> pdfs = Pdfs();
     ASSERT_EQ(pdfs.size(), 1u) << Log();
@@ -273,7 +219,7 @@ TEST_F(PrintReportsRun, TemperatureProfilePrintsThreePagesOfTheHarnessProfile) {
 }
 
 TEST_F(PrintReportsRun, PhProfilePrintsThreePagesWithoutItsPhRow) {
-    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-ph-profile.tvs"), 0)
+    ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-ph-profile.tvs"), 0)
         << Log();
     const std::vector<fs::path> pdfs = Pdfs();
     ASSERT_EQ(pdfs.size(), 1u) << Log();
