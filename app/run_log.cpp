@@ -11,6 +11,7 @@
 #include "platform/drivers/script.h"
 #include "platform/print/print_setup.h"
 #include "platform/system/clipboard.h"
+#include "platform/system/shell_execute.h"
 #include "platform/window/window.h"
 
 namespace fs = std::filesystem;
@@ -78,6 +79,7 @@ bool RunLog::Open(const std::string& path, const std::string& folder) {
     files_ = TakeFolderPicture();
     boxesSeen_ = win::MessageBoxLog().size();
     printsSeen_ = win::PrintLog().size();
+    opensSeen_ = win::ShellOpenLog().size();
     clipboard_ = ClipboardPicture();
     Note("start in " + folder);
     return true;
@@ -96,6 +98,7 @@ void RunLog::Poll() {
     PollPrints();
     PollFiles();
     PollClipboard();
+    PollShellOpens();
 }
 
 void RunLog::Close(int exitCode) {
@@ -142,6 +145,11 @@ void RunLog::PollPrints() {
             Note("printed \"" + p.document + "\": " + std::to_string(p.pages) + " pages, " +
                  p.path);
     }
+}
+
+void RunLog::PollShellOpens() {
+    const auto& opens = win::ShellOpenLog();
+    for (; opensSeen_ < opens.size(); ++opensSeen_) Note("open " + opens[opensSeen_]);
 }
 
 std::map<std::string, RunLog::FileStamp> RunLog::TakeFolderPicture() const {

@@ -53,6 +53,7 @@ class RunLog {
     void PollPrints();
     void PollFiles();
     void PollClipboard();
+    void PollShellOpens();
 
     std::FILE* file_ = nullptr;
     std::filesystem::path folder_;
@@ -61,5 +62,6 @@ class RunLog {
     std::map<win::HWND, WindowName> windows_;
     size_t boxesSeen_ = 0;
     size_t printsSeen_ = 0;
+    size_t opensSeen_ = 0;
     std::vector<std::string> clipboard_;
 };

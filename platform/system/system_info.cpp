@@ -13,6 +13,7 @@
 
 #include "platform/drivers/driver.h"
 #include "platform/dialogs/message_box.h"
+#include "platform/system/shell_execute.h"
 #include "platform/system/system.h"
 #include "platform/window/window_internal.h"
 
@@ -53,6 +54,7 @@ std::string ProfileKey(const char* section, const char* key) {
 
 void ResetSystem() {
     System() = SystemState{};
+    ResetShellOpens();
 }
 
 bool IsProcessHandle(void* handle) {

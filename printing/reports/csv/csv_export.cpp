@@ -1,0 +1,110 @@
+// Choosing, writing and opening the summary CSV file.
+#include "printing/reports/csv/csv_export.h"
+
+#include <cstring>
+#include <string>
+
+#include "engine/records.h"
+#include "input/description_records.h"
+#include "platform/dialogs/common_dialogs.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/files/file_io.h"
+#include "platform/system/shell_execute.h"
+#include "printing/reports/csv/csv_export_records.h"
+#include "printing/reports/csv/csv_rows.h"
+#include "scenarios/wells/well_records.h"
+#include "shell/records.h"
+#include "shell/workfile/work_file.h"
+
+namespace {
+
+// The save dialog's filter: one entry "*.CSV" with an empty pattern.
+constexpr char kCsvFilter[] = "*.CSV\0\0";
+
+win::HFILE OpenForWriting(const char* path) {
+    return win::_lopen(path, win::OF_WRITE);
+}
+
+CsvFileOpener fileOpener = OpenForWriting;
+
+void CreateFailed() {
+    (void)win::MessageBox(nullptr, kCsvCreateFailed, "WARNING", win::MB_ICONINFORMATION);
+}
+
+// The chosen file's name without its extension, with ".KRV".
+std::string WorkspaceName(const char* title) {
+    std::string name(title, strnlen(title, kCsvNameChars));
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.resize(dot);
+    return name + ".KRV";
+}
+
+// Writes the whole text and closes the file; false when any step failed.
+bool WriteAll(const char* path, const std::string& text) {
+    const win::HFILE file = fileOpener(path);
+    if (file == win::HFILE_ERROR) return false;
+    // Opening for writing keeps the old length: cut it to what is written.
+    const win::UINT n = static_cast<win::UINT>(text.size());
+    bool ok = win::_lwrite(file, text.data(), n) == n;
+    ok = ok && win::_lwrite(file, "", 0) != win::kReadWriteError;
+    return win::_lclose(file) != win::HFILE_ERROR && ok;
+}
+
+void Export(const WellLogTable& stations, bool wellLogPage) {
+    if (ChooseCsvFile() != 0) return;
+    CsvSource src;
+    src.water = &surfaceWater;
+    src.texts = &waterDescriptions[0];
+    src.stations = &stations;
+    src.workspaceName = WorkspaceName(csvExportState.csvTitle);
+    src.wellLogPage = wellLogPage;
+    src.precipitationShow = PrecipitationQuantity();
+    if (!WriteAll(csvExportState.csvPath, BuildSummaryCsv(src))) {
+        CreateFailed();
+        return;
+    }
+    if (win::MessageBox(nullptr, "Would you like to open the CSV file now?", "Open CSV",
+                        win::MB_YESNO | win::MB_ICONQUESTION) != win::IDYES)
+        return;
+    const win::HINSTANCE result =
+        win::ShellExecuteA(nullptr, "open", csvExportState.csvPath, nullptr, nullptr, win::SW_SHOW);
+    if (reinterpret_cast<std::intptr_t>(result) <= 32)
+        (void)win::MessageBox(mainWindowState.mainWindow, "CSV failed to open.", "WARNING",
+                              win::MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+void InstallCsvFileOpener(CsvFileOpener opener) {
+    fileOpener = opener != nullptr ? opener : OpenForWriting;
+}
+
+int ChooseCsvFile() {
+    CsvExportState& s = csvExportState;
+    ChangeFileExtension(mainWindowState.workFilePath, s.csvPath, "CSV");
+    s.csvTitle[0] = '\0';
+    win::FileDialogRecord ofn{};
+    ofn.owner = mainWindowState.mainWindow;
+    ofn.filter = kCsvFilter;
+    ofn.file = s.csvPath;
+    ofn.fileSize = kCsvNameChars;
+    ofn.fileTitle = s.csvTitle;
+    ofn.fileTitleSize = kCsvNameChars;
+    ofn.flags = win::OFN_OVERWRITEPROMPT | win::OFN_HIDEREADONLY | win::OFN_PATHMUSTEXIST;
+    if (!win::GetSaveFileName(&ofn)) return 1;
+    const win::HFILE file = win::_lcreat(s.csvPath, 0);
+    if (file == win::HFILE_ERROR) {
+        CreateFailed();
+        return 1;
+    }
+    win::_lclose(file);
+    return 0;
+}
+
+void ExportOnePageCsv() {
+    Export(wellProfiles.wellLog, false);
+}
+
+void ExportWellLogPageCsv() {
+    Export(wellProfiles.flash11, true);
+}
