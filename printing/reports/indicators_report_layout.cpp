@@ -254,15 +254,15 @@ void PrintIndicatorsBody(ReportLayout& l, int line, int col1, int col2, int col3
     }
 }
 
-IndicatorLists ShownIndicatorLists() {
+IndicatorLists ShownIndicatorLists(bool withOxalate) {
     IndicatorLists lists;
     for (int k = 0; k <= 20; ++k) {
         if (!Flag(k)) lists.saturation.push_back(k);
-        if (k == 3 && !Flag(53)) lists.saturation.push_back(kCalciumOxalate);
+        if (withOxalate && k == 3 && !Flag(53)) lists.saturation.push_back(kCalciumOxalate);
     }
     for (int k = 21; k <= 41; ++k) {
         if (!Flag(k)) lists.excess.push_back(k - 21);
-        if (k == 24 && !Flag(54)) lists.excess.push_back(kCalciumOxalate);
+        if (withOxalate && k == 24 && !Flag(54)) lists.excess.push_back(kCalciumOxalate);
     }
     const int simple[][2] = {{0, 42}, {1, 43}, {4, 44}, {5, 45}, {3, 46}, {2, 47}};
     for (const auto& s : simple)
@@ -302,13 +302,11 @@ int Rows(ReportLayout& l, int line, const Pair& p, const int (&cols)[2][3],
     return line;
 }
 
-}  // namespace
-
-void LayOutIndicatorsReport(const PrintedWater& water, ReportLayout& l) {
-    l = ReportLayout{};
-    l.title = IndicatorsReportTitle(water.kind);
-    const IndicatorSource src = IndicatorSourceOf(water.view);
-    const IndicatorLists lists = ShownIndicatorLists();
+// The three blocks. The blend's summary has no calcium oxalate rows and sets
+// its operating-condition rows two columns right of their heading.
+void LayOutBlocks(const IndicatorSource& src, bool blendSummary, ReportLayout& l) {
+    const IndicatorLists lists = ShownIndicatorLists(!blendSummary);
+    const int conditionRows = blendSummary ? 43 : 41;
     int line = 0;
 
     // Saturation beside excess.
@@ -350,10 +348,24 @@ void LayOutIndicatorsReport(const PrintedWater& water, ReportLayout& l) {
         PrintIndicatorsBody(l, line, 2, 30, 0, S::kTreatment, -1, src);
         PrintIndicatorsBody(l, line, 41, 77, 0, S::kConditions, -1, src);
         PrintIndicatorsBody(l, line + 1, 2, 30, 0, S::kTreatment, 0, src);
-        PrintIndicatorsBody(l, line + 1, 41, 77, 0, S::kConditions, 0, src);
-        PrintIndicatorsBody(l, line + 2, 41, 77, 0, S::kConditions, 1, src);
+        PrintIndicatorsBody(l, line + 1, conditionRows, 77, 0, S::kConditions, 0, src);
+        PrintIndicatorsBody(l, line + 2, conditionRows, 77, 0, S::kConditions, 1, src);
     }
     line += 2;
     // One line down to the closing rule.
     l.endLine = line + 1;
+}
+
+}  // namespace
+
+void LayOutIndicatorsReport(const PrintedWater& water, ReportLayout& l) {
+    l = ReportLayout{};
+    l.title = IndicatorsReportTitle(water.kind);
+    LayOutBlocks(IndicatorSourceOf(water.view), false, l);
+}
+
+void LayOutMixIndicatorsReport(const WaterView& blend, ReportLayout& l) {
+    l = ReportLayout{};
+    l.title = kMixIndicatorsTitle;
+    LayOutBlocks(IndicatorSourceOf(blend), true, l);
 }

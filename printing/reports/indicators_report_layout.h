@@ -47,12 +47,19 @@ struct IndicatorLists {
     std::vector<int> simple;
     std::vector<int> bound;
 };
-[[nodiscard]] IndicatorLists ShownIndicatorLists();
+// `withOxalate` adds calcium oxalate after strontianite (flags 53 and 54).
+[[nodiscard]] IndicatorLists ShownIndicatorLists(bool withOxalate = true);
 
 // Whether the third block holds the operating conditions alone.
 [[nodiscard]] bool ConditionsAlone();
 
 void LayOutIndicatorsReport(const PrintedWater& water, ReportLayout& layout);
+
+// The multi-mix blend's summary page: the same blocks without the calcium
+// oxalate rows, the operating-condition rows at column 43 beside a product,
+// the blend's own stored treatment figure.
+void LayOutMixIndicatorsReport(const WaterView& blend, ReportLayout& layout);
+inline constexpr const char* kMixIndicatorsTitle = "MIXED WATER DEPOSITION POTENTIAL INDICATORS";
 
 // "SURFACE WATER" and its sisters above "DEPOSITION POTENTIAL INDICATORS";
 // "" for kind 3 and any other kind, which print no title.

@@ -23,15 +23,15 @@ win::HFONT FontOf(FontRole role) {
 
 }  // namespace
 
-void PrintLayoutOnPage(win::HDC dc, const ReportLayout& layout) {
+void PrintLayoutOnPage(win::HDC dc, const ReportLayout& layout, int xOffset) {
     const ReportPageGrid& g = reportPageGrid;
-    int previousX = g.marginX;
+    int previousX = g.marginX + xOffset;
     for (const LayoutItem& item : layout.items) {
         win::SelectObject(dc, FontOf(item.font));
         const int y = g.lineY + item.line * g.lineHeight;
         const bool rule = item.kind == ItemKind::kRule;
         const int length = static_cast<int>(item.text.size());
-        int x = ColumnX(item.column);
+        int x = ColumnX(item.column) + xOffset;
         if (item.anchor != Anchor::kStart) {
             // Rules are measured as plain text, the others with their markers.
             win::SIZE size{};

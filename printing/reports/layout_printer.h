@@ -9,5 +9,6 @@
 // text starts at x = marginX + column x charWidth, a value that ends at its
 // column is measured and placed to end there. Line n is drawn at
 // lineY + n x lineHeight; afterwards the current line is the layout's end
-// line (lineY and lineCount advanced) and bodyFont is selected.
-void PrintLayoutOnPage(win::HDC dc, const ReportLayout& layout);
+// line (lineY and lineCount advanced) and bodyFont is selected. Every x is
+// moved right by `xOffset` device units (the centred multi-mix tables).
+void PrintLayoutOnPage(win::HDC dc, const ReportLayout& layout, int xOffset = 0);

@@ -2,6 +2,7 @@
 #include "printing/reports/report_hooks.h"
 
 #include "pages/commands/page_printers.h"
+#include "printing/reports/mix_reports.h"
 #include "printing/reports/profile_reports.h"
 #include "printing/reports/water_reports.h"
 
@@ -13,5 +14,8 @@ void InstallPrintedReports() {
     p.whatIfIndicators = PrintWhatIfIndicators;
     p.ratioChemistry = PrintRatioChemistry;
     p.ratioIndicators = PrintRatioIndicators;
+    p.mixIndicatorsReport = PrintMixIndicatorsReport;
+    p.mixChemistryTable = PrintMixChemistryTable;
+    p.mixIndicatorsTable = PrintMixIndicatorsTable;
     InstallPagePrinters(p);
 }

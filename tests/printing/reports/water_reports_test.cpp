@@ -4,8 +4,10 @@
 
 #include <cstring>
 
+#include "engine/saturation/water_results_records.h"
 #include "input/description_records.h"
 #include "printing/reports/layout_printer.h"
+#include "printing/reports/mix_reports.h"
 #include "printing/reports/profile_reports.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "scenarios/mixing/mixing_profile_records.h"
@@ -127,6 +129,41 @@ TEST_F(WaterReportsTest, ProfileReportsPageCountsRecomputeAndPointCount) {
     InstallRatioRecompute(nullptr);
     resultStatus.productSelected = 0;
     EXPECT_EQ(win::PrintLog().size(), 3u);
+}
+
+TEST_F(WaterReportsTest, MultiMixTablesPageOrderAndPointCount) {
+    multiMixState.lastWaterIndex = 11;
+    for (int k = 0; k < 12; ++k) {
+        multiMixState.weightPercent[k] = 100.0f / 12.0f;
+        WaterResults.multiMix[k].saturation[0] = 1.0f + static_cast<float>(k);
+        std::snprintf(multiMixState.descriptions[k].text[0], 128, "Source %d", k + 1);
+    }
+    mixPointCount = 5;
+    win::AnswerPrintDialog("PDF");
+    printJobState.singlePageJob = JobPart::kFirstOrMiddle;
+    PrintMixIndicatorsReport();
+    PrintMixChemistryTable();
+    printJobState.singlePageJob = JobPart::kLast;
+    PrintMixIndicatorsTable();
+    ASSERT_EQ(win::PrintLog().size(), 1u);
+    EXPECT_EQ(win::PrintLog()[0].pages, 1 + 2 + 4);
+    EXPECT_EQ(mixPointCount, 5);
+    // Kept for a look: build/test-output/print/multimix.pdf.
+    const fs::path kept = fs::path(TARVEX_BINARY_DIR) / "test-output" / "print";
+    fs::create_directories(kept);
+    fs::copy_file(win::PrintLog()[0].path, kept / "multimix.pdf",
+                  fs::copy_options::overwrite_existing);
+    const std::string pdf = win::PrintLog()[0].path;
+    EXPECT_NE(PageText(pdf, 1).find("MIXED WATER DEPOSITION POTENTIAL INDICATORS"),
+              std::string::npos);
+    EXPECT_NE(PageText(pdf, 3).find("CHEMISTRY OF WATER SOURCES MIXED"), std::string::npos);
+    // Saturation pages of waters 1 to 7 and 8 to 12, then their ion pages.
+    const std::string fourth = PageText(pdf, 4), fifth = PageText(pdf, 5), sixth = PageText(pdf, 6);
+    EXPECT_NE(fourth.find("SATURATION RATIO"), std::string::npos) << fourth;
+    EXPECT_NE(fifth.find("SATURATION RATIO"), std::string::npos);
+    EXPECT_NE(sixth.find("TOTAL VS FREE IONS"), std::string::npos);
+    EXPECT_NE(fifth.find("12.00"), std::string::npos);
+    multiMixState = MultiMixState{};
 }
 
 }  // namespace
