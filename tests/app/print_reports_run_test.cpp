@@ -237,4 +237,36 @@ TEST_F(PrintReportsRun, PhProfilePrintsThreePagesWithoutItsPhRow) {
     }
 }
 
+// The bundled waterflood work file mixed and printed with Print Produced: the
+// barite ratios of page 2 are those of
+// tarvex-engine mix profile data/samples/seawater.wat data/samples/formation.wat.
+TEST_F(PrintReportsRun, WaterfloodPrintsTheChemistryAndIndicatorsAtTheRatios) {
+    fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                  folder / "waterflood.krv");
+    ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-waterflood.tvs"), 0)
+        << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string q = "'" + pdfs[0].string() + "'";
+    const std::string check = Tool("qpdf --check " + q);
+    EXPECT_EQ(check.find("[exit"), std::string::npos) << check;
+    EXPECT_NE(Tool("pdfinfo " + q).find("Pages:           3"), std::string::npos);
+    EXPECT_NE(Text(pdfs[0], 1).find("WATER CHEMISTRY AT VARIOUS RATIOS"), std::string::npos);
+    for (int page = 2; page <= 3; ++page) {
+        const std::string text = Text(pdfs[0], page);
+        for (const char* title :
+             {"MIXED WATER", "DEPOSITION POTENTIAL INDICATORS", "% INJECTION WATER"})
+            EXPECT_NE(text.find(title), std::string::npos) << page << ": " << title;
+    }
+    std::istringstream words(LineWith(Text(pdfs[0], 2), "Barite"));
+    std::string label;
+    words >> label;
+    const double harness[] = {0.0, 62.3561, 165.855, 319.359, 504.143, 587.387, 0.348897};
+    for (double expected : harness) {
+        double printed = -1.0;
+        ASSERT_TRUE(static_cast<bool>(words >> printed)) << expected;
+        EXPECT_NEAR(printed, expected, 0.005 * expected + 0.005) << expected;
+    }
+}
+
 }  // namespace
