@@ -129,12 +129,19 @@ void BlitVector(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, boo
     cairo_surface_t* image = cairo_image_surface_create_for_data(
         reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(pixels)), CAIRO_FORMAT_RGB24,
         src.width, src.height, src.width * 4);
+    // The picture ends a hair inside its right and bottom edges: readers
+    // that fill every device pixel a picture touches would otherwise give
+    // it one more column and row than it covers when its edges fall exactly
+    // on pixel boundaries.
+    constexpr double kInset = 1.0 / 64;
+    const double width = d.right - d.left - kInset;
+    const double height = d.bottom - d.top - kInset;
     cairo_save(cr);
     cairo_rectangle(cr, d.left, d.top, d.right - d.left, d.bottom - d.top);
     cairo_clip(cr);
-    cairo_translate(cr, flipX ? d.right : d.left, flipY ? d.bottom : d.top);
-    cairo_scale(cr, (flipX ? -1.0 : 1.0) * (d.right - d.left) / src.width,
-                (flipY ? -1.0 : 1.0) * (d.bottom - d.top) / src.height);
+    cairo_translate(cr, flipX ? d.right - kInset : d.left, flipY ? d.bottom - kInset : d.top);
+    cairo_scale(cr, (flipX ? -1.0 : 1.0) * width / src.width,
+                (flipY ? -1.0 : 1.0) * height / src.height);
     cairo_set_source_surface(cr, image, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr),
                              s.stretchMode == HALFTONE ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);

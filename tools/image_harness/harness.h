@@ -21,6 +21,7 @@ int CmdShow(int argc, char** argv);
 int CmdCapture(int argc, char** argv);
 int CmdScaleBitmap(int argc, char** argv);
 int CmdThumbnail(int argc, char** argv);
+int CmdPrint(int argc, char** argv);
 
 // Where a command's picture comes from and the image that holds it.
 struct InputOptions {

@@ -26,6 +26,9 @@ constexpr Command kCommands[] = {
     {"clipboard", CmdClipboard, "[--depth 1|8|24] IN OUT.dib"},
     {"capture", CmdCapture, "[--screen-depth 1|4|8|32] [--depth 1|8|24] IN OUT.ppm|.bmp|.png"},
     {"scale-bitmap", CmdScaleBitmap, "IN WxH OUT.ppm"},
+    {"print", CmdPrint,
+     "[--printer NAME] [--rect L,T,R,B] [--halftone 0|1|2] [--frame W] [--title T] "
+     "[--abort-at N] IN"},
     {"show", CmdShow,
      "[--screen-depth 1|4|8|32] [--dither 0|1|2] [--at X,Y] [--depth 1|8|24] IN OUT.ppm"},
 };
