@@ -43,6 +43,30 @@ TEST(PagePicture, ShapeOfThePrintableAreaChoosesThePicture) {
     EXPECT_EQ(ChoosePagePicture(0, 0), PagePicture::kLetterPortrait);
 }
 
+TEST(PagePicture, LightPicturesInTheShapesOfThePages) {
+    struct Shape {
+        int id;
+        double inchesWide;
+        double inchesHigh;
+    };
+    for (const Shape& s : {Shape{PagePicture::kLetterLandscape, 11.0, 8.5},
+                           Shape{PagePicture::kLetterPortrait, 8.5, 11.0},
+                           Shape{PagePicture::kA4Landscape, 11.69, 8.27},
+                           Shape{PagePicture::kA4Portrait, 8.27, 11.69}}) {
+        const std::vector<uint8_t> dib = MakePagePicture(s.id);
+        ASSERT_GT(dib.size(), 40u) << s.id;
+        const int32_t width = static_cast<int32_t>(dib[4] | dib[5] << 8 | dib[6] << 16);
+        const int32_t height = static_cast<int32_t>(dib[8] | dib[9] << 8 | dib[10] << 16);
+        EXPECT_NEAR(static_cast<double>(width) / height, s.inchesWide / s.inchesHigh, 0.01);
+        EXPECT_LE(width / s.inchesWide, 150.0);
+        // Mostly white: the page's dark blue text stays readable on it.
+        size_t light = 0;
+        for (size_t i = 40; i < dib.size(); ++i) light += dib[i] >= 200 ? 1 : 0;
+        EXPECT_GT(light, (dib.size() - 40) * 99 / 100) << s.id;
+    }
+    EXPECT_TRUE(MakePagePicture(1247).empty());
+}
+
 TEST(OnePageLayout, ParametersPlacement) {
     // No cations, twelve anions: the left layout at row 5.
     ParametersPlacement p = PlaceParameters(0, 12);
@@ -232,6 +256,7 @@ TEST_F(OnePageScreen, PageShowsTheSurfaceWaterAndWritesNoWorkingRecord) {
     currentAnalysis = injectionWater;
     currentAnalysis.values[AnalysisElement::kChloride] = 111.0f;
     currentDescription = waterDescriptions[1];
+    std::snprintf(waterDescriptions[0].text[2], 128, "%s", "Tank_B");  // typed, not a subscript
     const WaterAnalysis before = currentAnalysis;
     const ReportPageGrid grid = reportPageGrid;
     unitCodes.code[UnitItem::kDateFormat] = 2;
@@ -240,6 +265,7 @@ TEST_F(OnePageScreen, PageShowsTheSurfaceWaterAndWritesNoWorkingRecord) {
     for (const char* expected : {"SYSTEM IDENTIFICATION",
                                  "North Well 7",
                                  "Separator outlet",
+                                 "Tank_B",
                                  "NW-7",
                                  "17   ",
                                  "2023-12-04 at 0005",
