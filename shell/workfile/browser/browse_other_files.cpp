@@ -1,7 +1,7 @@
 // Templates 75 and 76: the raw-data and the inhibitor files of the install
 // folder, browsed and deleted like the work files. They differ in the pattern
 // and in what they show of the picked file.
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -98,11 +98,16 @@ char inhibitorPattern[kPathChars];
 win::INT_PTR Browse(const FileKind& kind, char* pattern, win::HWND dialog, win::UINT msg,
                     win::WPARAM wParam) {
     switch (msg) {
-        case win::WM_INITDIALOG:
-            std::snprintf(pattern, kPathChars, "%s%s", mainWindowState.installDir, kind.listed);
+        case win::WM_INITDIALOG: {
+            // The folder and the file pattern, cut to the field as the list reads it.
+            const std::string full = std::string(mainWindowState.installDir) + kind.listed;
+            const size_t n = std::min(full.size(), static_cast<size_t>(kPathChars - 1));
+            std::memcpy(pattern, full.data(), n);
+            pattern[n] = '\0';
             browse::ListFiles(dialog, pattern);
             browse::ShowPattern(dialog, kind.shown);
             return win::TRUE;
+        }
         case win::WM_COMMAND: {
             const int id = win::LOWORD(wParam);
             const int code = win::HIWORD(wParam);

@@ -330,6 +330,21 @@ TEST_F(OnePageScreen, EighthColumnAndLogIndexFormat) {
     EXPECT_EQ(all.find("pCO"), std::string::npos);
 }
 
+TEST_F(OnePageScreen, PortraitWindowUsesThePortraitColumns) {
+    const std::vector<DrawnText> texts = RenderTexts(760, 990);
+    EXPECT_EQ(summaryPageState.pageDrawMode, PageDrawMode::kPortrait);
+    const DrawnText* temp = Find(texts, "  Temp.");
+    const DrawnText* anions = Find(texts, "ANIONS");
+    const DrawnText* press = Find(texts, " Press.");
+    ASSERT_NE(temp, nullptr);
+    ASSERT_NE(anions, nullptr);
+    ASSERT_NE(press, nullptr);
+    const int c = temp->x / 4;  // xT = 4c, no shift
+    EXPECT_EQ(temp->x, 4 * c);
+    EXPECT_EQ(press->x, 16 * c);
+    EXPECT_EQ(anions->x, (90 + 49) * c);
+}
+
 TEST_F(OnePageScreen, PaintLeavesNoDrawingObjects) {
     (void)RenderTexts();  // the set-up's fonts stay until the next set-up
     const int objects = win::LiveGdiObjectCount();
