@@ -10,6 +10,7 @@
 #include "printing/reports/indicators_report_layout.h"
 #include "printing/reports/layout_printer.h"
 #include "printing/reports/mix_tables_layout.h"
+#include "printing/reports/report_frame.h"
 #include "reporttext/report_buffer_records.h"
 #include "reporttext/waterpages/water_view.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -64,7 +65,7 @@ void PrintMixIndicatorsReport() {
     // The whole body keeps the page's plain pitch.
     PrintLayoutOnPage(dc, body);
     PrintPageFoot(dc);
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }
 
@@ -77,7 +78,7 @@ void PrintMixChemistryTable() {
         LayOutMixChemistryTable(g, page);
         PrintTablePage(dc, page, MixGroupColumns(g));
     }
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }
 
@@ -91,6 +92,6 @@ void PrintMixIndicatorsTable() {
             if (kind(g, page)) PrintTablePage(dc, page, MixGroupColumns(g));
         }
     }
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }

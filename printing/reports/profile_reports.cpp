@@ -111,7 +111,7 @@ void PrintWhatIfChemistry(int kind) {
     LayOutWhatIfChemistry(kind, ViewOfProfile(ProfileOfKind(kind)), layout);
     if (!BeginReport()) return;
     PrintChemistryPage(layout, false);
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }
 
@@ -124,7 +124,7 @@ void PrintRatioChemistry() {
                          mixPointCount < kMostRatioColumns ? mixPointCount : kMostRatioColumns,
                          MixDosesCurrent(), layout);
     PrintChemistryPage(layout, true);
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }
 
@@ -145,7 +145,7 @@ void PrintWhatIfIndicators(int kind) {
         reportPageGrid.lineHeight = plain;
         PrintPageFoot(dc);
     }
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }
 
@@ -168,6 +168,6 @@ void PrintRatioIndicators() {
         reportPageGrid.lineHeight = FootPitch(dc);
         PrintPageFoot(dc);
     }
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = kept;
 }

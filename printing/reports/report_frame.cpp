@@ -2,7 +2,9 @@
 #include "printing/reports/report_frame.h"
 
 #include "platform/gdi/gdi.h"
+#include "printing/job/print_job.h"
 #include "printing/page/report_logo.h"
+#include "printing/page/report_page_order.h"
 #include "printing/page/report_page_records.h"
 #include "printing/page/report_rules.h"
 #include "printing/print_job_records.h"
@@ -29,4 +31,9 @@ void PrintReportBody(win::HDC dc, const ReportLayout& body) {
     AdvanceLines(2);
     PrintLayoutOnPage(dc, body);
     reportPageGrid.lineHeight = tm.tmHeight + tm.tmExternalLeading;
+}
+
+void FinishReport() {
+    EndReportJob();
+    if (printJobState.printAborted != 0) ClosePrintSequenceDocument();
 }

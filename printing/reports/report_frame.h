@@ -9,6 +9,12 @@
 // down in bodyFont.
 void PrintCentredTitle(win::HDC dc, const char* title);
 
+// The end of a report: the job's end when the report is the last of its job
+// (EndReportJob), and, after a Cancel in the cancel dialog during a report of
+// a multi-report job, the document aborted at once: the report that would
+// have ended it never runs.
+void FinishReport();
+
 // The body under an identification block: the body line pitch (a twelfth of
 // the font height more), two blank lines, the layout, then the plain pitch
 // again for the closing rule.

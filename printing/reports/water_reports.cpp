@@ -39,7 +39,7 @@ void PrintWaterPage(const PrintedWater& w, const ReportLayout& body, const char*
     IdentificationBlock(dc, w);
     PrintReportBody(dc, body);
     PrintPageFoot(dc);
-    EndReportJob();
+    FinishReport();
     reportPageGrid.lineHeight = keptLineHeight;
 }
 

@@ -269,4 +269,27 @@ TEST_F(PrintReportsRun, WaterfloodPrintsTheChemistryAndIndicatorsAtTheRatios) {
     }
 }
 
+// PRINT ALL WINDOWS of the sea water's chemistry page with the temperature
+// profile computed would print five pages; Cancel after page 2 aborts the
+// document at once, and the next print starts a job of its own.
+TEST_F(PrintReportsRun, CancelDuringPrintAllWindowsAbortsTheDocument) {
+    std::string entry;
+    {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs");
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("dialog", 0) == 0 || line.rfind("menu 1030", 0) == 0)
+                entry += line + "\n";
+    }
+    ASSERT_EQ(Run(entry + "menu 1036\nprinter PDF\nprinter stop 2\nmenu 1018 DisplayMUWater\n"
+                          "printer PDF\nmenu 1018 DisplayMUWater\n"
+                          "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_NE(Log().find("print \" \" aborted"), std::string::npos) << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    EXPECT_NE(Tool("pdfinfo '" + pdfs[0].string() + "'").find("Pages:           5"),
+              std::string::npos);
+}
+
 }  // namespace
