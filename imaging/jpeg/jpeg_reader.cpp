@@ -10,6 +10,7 @@
 #include "imaging/geometry/geometry.h"
 #include "imaging/jpeg/jpeg.h"
 #include "imaging/jpeg/jpeg_decoder.h"
+#include "imaging/tiff/tiff.h"
 #include "platform/system/clipboard.h"
 
 namespace {
@@ -142,14 +143,35 @@ int32_t DecodeThumbnail(const ImageSource& source, const JpegThumbRecord& t, Ima
         }
         return IMG_OK;
     }
-    // A JPEG stream of its own, through a global block.
-    win::HGLOBAL h = win::GlobalAlloc(win::GMEM_MOVEABLE, bytes.size());
+    // A JPEG stream or an Exif TIFF structure of its own, through a global
+    // block (at least the 100 bytes a memory source must have).
+    win::HGLOBAL h = win::GlobalAlloc(win::GHND, std::max<std::size_t>(bytes.size(), 100));
     void* block = h != nullptr ? win::GlobalLock(h) : nullptr;
     if (block == nullptr) {
         if (h != nullptr) win::GlobalFree(h);
         return IMG_NO_MEMORY;
     }
     std::memcpy(block, bytes.data(), bytes.size());
+    if (t.kind == kJpegThumbExifStrip) {
+        // The second IFD's strip image, through the TIFF reader.
+        TiffInfo tiff;
+        int32_t status = GetTiffInfoMemoryIndex(block, &tiff, 1);
+        if (status == IMG_OK &&
+            (tiff.width <= 0 || tiff.height <= 0 || tiff.width > 4096 || tiff.height > 4096 ||
+             (tiff.bitsPerPixel != 8 && tiff.bitsPerPixel != 24)))
+            status = IMG_BAD_ARGUMENT;
+        if (status == IMG_OK) {
+            status = AllocImage(thumb, tiff.width, tiff.height, tiff.bitsPerPixel);
+            if (status != IMG_OK) status = IMG_NO_MEMORY;
+        }
+        if (status == IMG_OK) {
+            status = LoadTifFromMemoryIndex(block, thumb, 1);
+            if (status != IMG_OK) FreeImage(thumb);
+        }
+        win::GlobalUnlock(h);
+        win::GlobalFree(h);
+        return status;
+    }
     JpegInfo info;
     int32_t status = GetJpegInfoMemory(block, &info);
     if (status == IMG_OK && info.process < 0) status = IMG_JPEG_ERROR;
@@ -177,9 +199,7 @@ int32_t ThumbnailCore(const ImageSource& source, ImageDesc* image, int32_t mode)
     status = HeaderPass(source, d, nullptr);
     if (status != IMG_OK) return status;
     const JpegThumbRecord t = d.thumb;
-    // Strip-coded Exif thumbnails are not decoded: the reduced picture stands in.
-    if (t.present == 0 || mode == 1 || t.position == 0 || t.kind == kJpegThumbExifStrip)
-        return IMG_PRINT_ABORTED;
+    if (t.present == 0 || mode == 1 || t.position == 0) return IMG_PRINT_ABORTED;
     ImageDesc thumb;
     status = DecodeThumbnail(source, t, &thumb);
     if (status != IMG_OK) return status;

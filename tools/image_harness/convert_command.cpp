@@ -22,6 +22,7 @@
 #include "imaging/jpeg/jpeg.h"
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
+#include "imaging/tiff/tiff.h"
 #include "platform/system/clipboard.h"
 #include "tools/image_harness/harness.h"
 #include "tools/image_harness/pnm.h"
@@ -54,6 +55,8 @@ struct Options : InputOptions {
     bool hasDensity = false;
     uint32_t density[3] = {1, 1, 0};
     int thumbSize = 0;
+    uint32_t compression = 0;
+    int writePage = -1;
     std::string out;
 };
 
@@ -144,6 +147,14 @@ bool ParseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->hasDensity = true;
         } else if (arg == "--thumb-size" && hasValue) {
             o->thumbSize = std::atoi(argv[++i]);
+        } else if (arg == "--compression" && hasValue) {
+            o->compression = static_cast<uint32_t>(std::stoul(argv[++i], nullptr, 0));
+        } else if (arg == "--page" && hasValue) {
+            o->tiffPage = o->writePage = std::atoi(argv[++i]);
+        } else if (arg == "--index" && hasValue) {
+            o->tiffIndex = std::atoi(argv[++i]);
+        } else if (arg == "--alpha" && hasValue) {
+            o->alphaOut = argv[++i];
         } else if (arg == "--mode" && hasValue) {
             o->jpegMode = std::atoi(argv[++i]);
         } else if (arg == "--rle") {
@@ -292,6 +303,17 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
         *width = info.width;
         *height = info.height;
         *depth = info.bitsPerPixel;
+    } else if (ending == "tif" || ending == "tiff") {
+        TiffInfo info;
+        void* block = o.memory ? FileBlock(o.in) : nullptr;
+        const int32_t status =
+            GetTiffInfoCore(o.memory ? nullptr : o.in.c_str(), nullptr, block, &info,
+                            o.tiffIndex >= 0 ? o.tiffIndex : o.tiffPage, o.tiffIndex >= 0 ? 1 : 0);
+        if (block != nullptr) FreeBlock(block);
+        if (status != IMG_OK) return status;
+        *width = info.width;
+        *height = info.height;
+        *depth = info.bitsPerPixel >= 4 && info.bitsPerPixel <= 6 ? 8 : info.bitsPerPixel;
     } else if (ending == "pcx") {
         PcxInfo info;
         const int32_t status = GetPcxInfo(o.in.c_str(), &info);
@@ -310,6 +332,28 @@ int32_t Measure(const InputOptions& o, const std::string& ending, const PnmPictu
 
 int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return LoadPcx(o.in.c_str(), &image);
+    if (ending == "tif" || ending == "tiff") {
+        ImageDesc alpha;
+        const bool withAlpha = !o.alphaOut.empty();
+        if (withAlpha) {
+            const int32_t status =
+                AllocImage(&alpha, image.header->biWidth, image.header->biHeight, 8);
+            if (status != IMG_OK) return status;
+        }
+        void* block = o.memory ? FileBlock(o.in) : nullptr;
+        const int32_t status = LoadTifCore(
+            withAlpha ? &alpha : nullptr, o.memory ? nullptr : o.in.c_str(), nullptr, block, &image,
+            o.tiffIndex >= 0 ? o.tiffIndex : o.tiffPage, o.tiffIndex >= 0 ? 1 : 0);
+        if (block != nullptr) FreeBlock(block);
+        if (withAlpha) {
+            PnmPicture grey = PictureOf(alpha);
+            grey.kind = '5';
+            std::string error;
+            (void)WritePpm(o.alphaOut, grey, &error);
+            FreeImage(&alpha);
+        }
+        return status;
+    }
     if (ending == "jpg" || ending == "jpeg") {
         if (!o.memory) {
             return o.jpegMode >= 0 ? LoadJpgEx(o.in.c_str(), &image, o.jpegMode)
@@ -333,6 +377,21 @@ int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image)
 
 int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return SavePcx(o.out.c_str(), &image);
+    if (ending == "tif" || ending == "tiff") {
+        if (o.hasDensity) SetTiffResolution(o.density[0], o.density[1], o.density[2]);
+        if (o.memory) {
+            void* block = nullptr;
+            const int32_t status = SaveTifToMemory(&block, &image, o.compression);
+            if (status != IMG_OK) return status;
+            const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
+            std::ofstream out(o.out, std::ios::binary);
+            out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
+            FreeBlock(block);
+            return out ? IMG_OK : IMG_CANNOT_CREATE;
+        }
+        return o.writePage >= 0 ? SaveTifPage(o.out.c_str(), &image, o.compression, o.writePage)
+                                : SaveTif(o.out.c_str(), &image, o.compression);
+    }
     if (ending == "jpg" || ending == "jpeg") {
         if (o.hasDensity) SetJpegDensity(o.density[0], o.density[1], o.density[2]);
         if (o.thumbSize != 0) {
@@ -420,7 +479,8 @@ int ReadPicture(const InputOptions& o, ImageDesc* image) {
     std::string error;
     const std::string inEnding = Ending(o.in);
     const bool libraryIn = inEnding == "bmp" || inEnding == "pcx" || inEnding == "png" ||
-                           inEnding == "jpg" || inEnding == "jpeg";
+                           inEnding == "jpg" || inEnding == "jpeg" || inEnding == "tif" ||
+                           inEnding == "tiff";
     if (o.memory && inEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     if (libraryIn && o.depth != 0) return Fail(kExitUsage, "--depth is for PNM pictures");
     PnmPicture pnm;
@@ -473,8 +533,8 @@ int CmdConvert(int argc, char** argv) {
     if (!ParseOptions(argc, argv, &o, &error)) return Fail(kExitUsage, error);
     const std::string outEnding = Ending(o.out);
     if (outEnding != "bmp" && outEnding != "pcx" && outEnding != "png" && outEnding != "ppm" &&
-        outEnding != "jpg" && outEnding != "jpeg") {
-        return Fail(kExitUsage, "OUT must end in .bmp, .pcx, .png, .jpg or .ppm");
+        outEnding != "jpg" && outEnding != "jpeg" && outEnding != "tif" && outEnding != "tiff") {
+        return Fail(kExitUsage, "OUT must end in .bmp, .pcx, .png, .jpg, .tif or .ppm");
     }
     if (o.memory && outEnding == "pcx") return Fail(kExitUsage, "PCX has no memory form");
     ImageDesc image;

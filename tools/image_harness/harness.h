@@ -22,6 +22,7 @@ int CmdCapture(int argc, char** argv);
 int CmdScaleBitmap(int argc, char** argv);
 int CmdThumbnail(int argc, char** argv);
 int CmdPrint(int argc, char** argv);
+int CmdPages(int argc, char** argv);
 
 // Where a command's picture comes from and the image that holds it.
 struct InputOptions {
@@ -32,7 +33,10 @@ struct InputOptions {
     int32_t rect[4] = {0, 0, 0, 0};
     int targetWidth = 0;
     int targetHeight = 0;
-    int jpegMode = -1;  // reading a JPEG file: a forced colour mode, -1 for none
+    int jpegMode = -1;     // reading a JPEG file: a forced colour mode, -1 for none
+    int tiffPage = -1;     // reading a TIFF file: the page by number, -1 for the first
+    int tiffIndex = -1;    // or by index
+    std::string alphaOut;  // where a TIFF page's extra samples go (a PGM)
 };
 // Reads IN into a new image (freed by the caller with FreeImage): a PNM
 // picture by the harness, a BMP or PCX file through the library. Returns

@@ -7,6 +7,7 @@
 #include "imaging/jpeg/jpeg.h"
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
+#include "imaging/tiff/tiff.h"
 #include "tools/image_harness/harness.h"
 
 int CmdInfo(int argc, char** argv) {
@@ -83,7 +84,20 @@ int CmdInfo(int argc, char** argv) {
             (i.thumbnail >> 16) & 0xFF, i.thumbnail >> 24);
         return kExitOk;
     }
-    return Fail(kExitUsage, "info reads .bmp, .pcx, .png and .jpg files");
+    if (ending == "tif" || ending == "tiff") {
+        TiffInfo i;
+        const int32_t status = GetTiffInfo(path.c_str(), &i);
+        if (status != IMG_OK) return Fail(kExitFailed, path + ": " + StatusText(status));
+        std::printf(
+            "byteOrder 0x%X\nwidth %d\nheight %d\nbitsPerSample %d\ncompression %d\n"
+            "samplesPerPixel %d\nphotometric %d\nplanar %d\nbitsPerPixel %d\nxResolution %d\n"
+            "yResolution %d\nresolutionUnit %d\nfillOrder %d\nrowsPerStrip %d\norientation %d\n",
+            i.byteOrder, i.width, i.height, i.bitsPerSample, i.compression, i.samplesPerPixel,
+            i.photometric, i.planar, i.bitsPerPixel, i.xResolution, i.yResolution, i.resolutionUnit,
+            i.fillOrder, i.rowsPerStrip, i.orientation);
+        return kExitOk;
+    }
+    return Fail(kExitUsage, "info reads .bmp, .pcx, .png, .jpg and .tif files");
 }
 
 int CmdText(int argc, char** argv) {
@@ -100,5 +114,18 @@ int CmdText(int argc, char** argv) {
         GetPngText(path.c_str(), argv[1], text.data(), static_cast<uint32_t>(length));
     if (status != IMG_OK) return Fail(kExitFailed, path + ": " + StatusText(status));
     std::printf("%s\n", text.c_str());
+    return kExitOk;
+}
+
+int CmdPages(int argc, char** argv) {
+    if (argc != 1) return Fail(kExitUsage, "pages wants FILE");
+    int32_t count = 0;
+    int32_t numbers[256] = {};
+    const int32_t status = GetTiffPageCount(argv[0], &count, numbers, 256);
+    if (status != IMG_OK)
+        return Fail(kExitFailed, std::string(argv[0]) + ": " + StatusText(status));
+    std::printf("pages %d\n", count);
+    for (int32_t i = 0; i < count && i < 256; ++i)
+        std::printf("page %d number %d\n", i, numbers[i]);
     return kExitOk;
 }

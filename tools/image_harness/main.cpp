@@ -19,7 +19,8 @@ constexpr Command kCommands[] = {
      "[--grey | --tone | --hsv | --from-hsv] [--bilevel MODE | --from-bilevel [--smooth]] "
      "[--option N] [--trns V] [--resize WxH [--filter 0|1]] [--rotate DEG [--sampling 1]] "
      "[--mirror] [--flip] [--quality Q] [--flags F] [--density X,Y,U] [--thumb-size S] "
-     "[--mode M] IN OUT"},
+     "[--mode M] [--compression N] [--page P] [--index I] [--alpha OUT.pgm] IN OUT"},
+    {"pages", CmdPages, "FILE.tif"},
     {"thumbnail", CmdThumbnail, "[--mode 1] IN.jpg WxH OUT.ppm"},
     {"info", CmdInfo, "FILE"},
     {"text", CmdText, "FILE.png KEYWORD"},

@@ -406,11 +406,15 @@ TEST_F(JpegReaderTest, ThumbnailsOfEachKind) {
     EXPECT_EQ(info.units, 1);
     ImageDesc& t21 = Image(8, 6, 24);
     EXPECT_EQ(LoadJpgThumbnail(nullptr, nullptr, Block(exif), &t21, 0), IMG_OK);
-    // Kind 20 (an uncompressed Exif strip) and mode 1: the reduced picture.
+    // Kind 20 (an uncompressed Exif strip); mode 1 takes the reduced picture.
     const Bytes strip = SourceFile("exif_strip.jpg");
     ASSERT_EQ(GetJpegInfoExMemory(Block(strip), &info), IMG_OK);
     EXPECT_EQ(info.thumbnail, 4u | 3u << 8 | 24u << 16 | 20u << 24);
-    EXPECT_EQ(LoadJpgThumbnail(nullptr, nullptr, Block(strip), &t21, 0), IMG_PRINT_ABORTED);
+    // The strip (bytes 0, 1, 2, ... as RGB) comes through the TIFF reader.
+    ImageDesc& t20 = Image(8, 6, 24);
+    EXPECT_EQ(LoadJpgThumbnail(nullptr, nullptr, Block(strip), &t20, 0), IMG_OK);
+    EXPECT_EQ(Pixel(t20, 0, 0), 0x000102u);
+    EXPECT_EQ(Pixel(t20, 7, 5), 0x212223u);
     EXPECT_EQ(LoadJpgThumbnail(nullptr, nullptr, Block(jfxx), &t21, 1), IMG_PRINT_ABORTED);
     EXPECT_EQ(LoadJpgThumbnailMemory(Block(strip), &t21, 0), IMG_OK);
 }
@@ -459,6 +463,72 @@ TEST_F(JpegReaderTest, AbbreviatedStreamWithTheSecondTableSet) {
     tables[6] = 0x07;
     EXPECT_EQ(SetJpegTables(tables.data(), static_cast<uint32_t>(tables.size())), IMG_JPEG_ERROR);
     EXPECT_EQ(Status(abbreviated), IMG_JPEG_ERROR);
+}
+
+}  // namespace
+}  // namespace imagingtest
+
+namespace imagingtest {
+namespace {
+
+class JpegTiffModesTest : public ImagingTest {
+  protected:
+    void SetUp() override {
+        ImagingTest::SetUp();
+        ResetJpegRecords();
+    }
+    Bytes Encoded(ImageDesc& image) {
+        void* block = nullptr;
+        EXPECT_EQ(SaveJpgToMemory(&block, &image, 90, 0), IMG_OK);
+        return Adopt(block);
+    }
+};
+
+TEST_F(JpegTiffModesTest, OldStyleMarkersAndStripRows) {
+    ImageDesc& source = Image(32, 32, 24);
+    FillPattern(source);
+    const Bytes f = Encoded(source);
+    // A two-byte marker without a length: refused normally, skipped in the old-style mode.
+    const Bytes odd = jpegtest::Inserted(f, 20, {0xFF, 0x05});
+    ImageDesc& a = Image(32, 32, 24);
+    EXPECT_EQ(LoadJpgFromMemory(Block(odd), &a), IMG_JPEG_ERROR);
+    SetJpegOldStyleMarkers(1);
+    EXPECT_EQ(LoadJpgFromMemory(Block(odd), &a), IMG_OK);
+    // The setting lasts one load.
+    EXPECT_EQ(LoadJpgFromMemory(Block(odd), &a), IMG_JPEG_ERROR);
+
+    // Two independently coded strips of one MCU row each, one after the other
+    // in one scan: with one MCU row per strip they read as the two pictures.
+    ImageDesc top = source;
+    top.endY = 15;
+    ImageDesc bottom = source;
+    bottom.startY = 16;
+    const Bytes t = Encoded(top);
+    const Bytes b = Encoded(bottom);
+    const auto scanOf = [](const Bytes& x) {
+        const auto sos = jpegtest::Find(jpegtest::Segments(x), 0xDA);
+        return Bytes(x.begin() + static_cast<std::ptrdiff_t>(sos->at + 2 + sos->length),
+                     x.end() - 2);
+    };
+    Bytes joined(t.begin(), t.end() - 2);
+    const Bytes second = scanOf(b);
+    joined.insert(joined.end(), second.begin(), second.end());
+    joined.insert(joined.end(), {0xFF, 0xD9});
+    const auto sof = jpegtest::Find(jpegtest::Segments(joined), 0xC0);
+    joined[sof->at + 5] = 0;
+    joined[sof->at + 6] = 32;
+    ImageDesc& expectTop = Image(32, 16, 24);
+    ImageDesc& expectBottom = Image(32, 16, 24);
+    ASSERT_EQ(LoadJpgFromMemory(Block(t), &expectTop), IMG_OK);
+    ASSERT_EQ(LoadJpgFromMemory(Block(b), &expectBottom), IMG_OK);
+    ImageDesc& both = Image(32, 32, 24);
+    SetJpegStripRows(1);
+    ASSERT_EQ(LoadJpgFromMemory(Block(joined), &both), IMG_OK);
+    int wrong = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (Pixel(both, x, y) != Pixel(y < 16 ? expectTop : expectBottom, x, y % 16)) ++wrong;
+    EXPECT_EQ(wrong, 0);
 }
 
 }  // namespace
