@@ -336,17 +336,28 @@ int32_t DecodeStrips(ImageStream& in, const PageFields& f, RowSink& sink) {
         const int first = static_cast<int>(static_cast<int64_t>(s) * rps);
         if (first >= sink.rows) break;
         // Only the rows the destination takes are decoded.
-        const int count =
-            static_cast<int>(std::min<int64_t>({rps, f.height - first, sink.rows - first}));
-        const std::size_t want = sink.rowBytes * static_cast<std::size_t>(count);
+        int count = static_cast<int>(std::min<int64_t>({rps, f.height - first, sink.rows - first}));
         PageFields local = f;
         if (f.counts.size() < strips) {
             // An uncoded page without byte counts: the rows themselves.
+            const uint64_t rows = sink.rowBytes * static_cast<uint64_t>(count);
             local.counts.assign(strips,
-                                static_cast<uint32_t>(std::min<std::size_t>(want, 0xFFFFFFFFu)));
+                                static_cast<uint32_t>(std::min<uint64_t>(rows, 0xFFFFFFFFu)));
         }
         int32_t status = ReadStrip(in, local, s, &coded);
         if (status != IMG_OK) return status;
+        // No more rows than the strip's bytes could make (LZW: 4096 bytes a
+        // code; PackBits: 128 a header pair; CCITT: a row a bit), so a page
+        // that claims more costs no memory for it.
+        const uint64_t n = coded.size();
+        const uint64_t canMake = f.compression == 1       ? n
+                                 : f.compression == 5     ? n * 8 / 9 * 4096 + 4096
+                                 : f.compression == 32773 ? n * 64 + 128
+                                                          : (n * 8 + 1) * sink.rowBytes;
+        const bool cut = canMake / sink.rowBytes < static_cast<uint64_t>(count);
+        if (cut) count = static_cast<int>(canMake / sink.rowBytes);
+        if (count == 0) return IMG_CODED_DATA_ERROR;
+        const std::size_t want = sink.rowBytes * static_cast<std::size_t>(count);
         raw.assign(want, 0);
         int done = 0;
         if (f.compression == 1) {
@@ -380,6 +391,7 @@ int32_t DecodeStrips(ImageStream& in, const PageFields& f, RowSink& sink) {
         for (int r = 0; r < done; ++r)
             sink.Store(first + r, raw.data() + sink.rowBytes * static_cast<std::size_t>(r));
         if (status != IMG_OK) return status;
+        if (cut) return IMG_CODED_DATA_ERROR;
     }
     return IMG_OK;
 }
