@@ -354,8 +354,12 @@ int32_t DecodeStrips(ImageStream& in, const PageFields& f, RowSink& sink) {
                                  : f.compression == 5     ? n * 8 / 9 * 4096 + 4096
                                  : f.compression == 32773 ? n * 64 + 128
                                                           : (n * 8 + 1) * sink.rowBytes;
-        const bool cut = canMake / sink.rowBytes < static_cast<uint64_t>(count);
-        if (cut) count = static_cast<int>(canMake / sink.rowBytes);
+        // Nor more than 256 MB at once (a row above that is refused).
+        constexpr uint64_t kLimit = uint64_t{256} << 20;
+        if (sink.rowBytes > kLimit) return IMG_TOO_LARGE;
+        const uint64_t most = std::min(canMake, kLimit) / sink.rowBytes;
+        const bool cut = most < static_cast<uint64_t>(count);
+        if (cut) count = static_cast<int>(most);
         if (count == 0) return IMG_CODED_DATA_ERROR;
         const std::size_t want = sink.rowBytes * static_cast<std::size_t>(count);
         raw.assign(want, 0);
