@@ -162,30 +162,49 @@ int32_t MakeThumbnail(ImageDesc* image, int kind, std::vector<uint8_t>* segment)
     small.flags = image->flags;
     status = ResizeImage(image, &small, 1);
     if (status == IMG_OK) {
-        segment->assign({0xFF, 0xE0});
-        Put16(*segment, static_cast<uint32_t>(2 + 5 + 1 + 2 + data));
-        segment->insert(segment->end(), {'J', 'F', 'X', 'X', 0});
-        segment->push_back(grey ? 0x11 : 0x13);
-        segment->push_back(static_cast<uint8_t>(tw));
-        segment->push_back(static_cast<uint8_t>(th));
+        // Filled in place (growing the vector byte by byte trips the optimiser's
+        // overflow warning).
+        segment->assign(12 + data, 0);
+        uint8_t* out = segment->data();
+        const std::size_t length = 2 + 5 + 1 + 2 + data;
+        const uint8_t head[12] = {0xFF,
+                                  0xE0,
+                                  static_cast<uint8_t>(length >> 8),
+                                  static_cast<uint8_t>(length),
+                                  'J',
+                                  'F',
+                                  'X',
+                                  'X',
+                                  0,
+                                  static_cast<uint8_t>(grey ? 0x11 : 0x13),
+                                  static_cast<uint8_t>(tw),
+                                  static_cast<uint8_t>(th)};
+        std::memcpy(out, head, 12);
+        std::size_t at = 12;
         if (grey) {
-            for (int i = 0; i < 256; ++i) {
-                const bool used = small.palette != nullptr && i < small.colorCount;
-                segment->push_back(used ? small.palette[i].rgbRed : 0);
-                segment->push_back(used ? small.palette[i].rgbGreen : 0);
-                segment->push_back(used ? small.palette[i].rgbBlue : 0);
+            for (int i = 0; i < 256; ++i, at += 3) {
+                if (small.palette == nullptr || i >= small.colorCount) continue;
+                out[at] = small.palette[i].rgbRed;
+                out[at + 1] = small.palette[i].rgbGreen;
+                out[at + 2] = small.palette[i].rgbBlue;
             }
         }
         for (int y = 0; y < th; ++y) {
             const uint8_t* row = ImageRow(small, y);
             for (int x = 0; x < tw; ++x) {
                 if (grey) {
-                    segment->push_back(row[x]);
+                    out[at++] = row[x];
                 } else if (small.header->biBitCount == 24) {
-                    segment->insert(segment->end(), {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+                    out[at] = row[3 * x + 2];
+                    out[at + 1] = row[3 * x + 1];
+                    out[at + 2] = row[3 * x];
+                    at += 3;
                 } else {
                     const win::RGBQUAD& q = small.palette[row[x]];
-                    segment->insert(segment->end(), {q.rgbRed, q.rgbGreen, q.rgbBlue});
+                    out[at] = q.rgbRed;
+                    out[at + 1] = q.rgbGreen;
+                    out[at + 2] = q.rgbBlue;
+                    at += 3;
                 }
             }
         }
@@ -263,10 +282,14 @@ void LoadMcu(const JpegEncoder& e, const ImageDesc& image, int mx, int my, uint8
     }
 }
 
-void Quantise(const int32_t dct[64], const uint16_t q[64], int16_t out[64]) {
+// (|c| + q / 2) / q through the reciprocal ceil(2^32 / q): exact, since the
+// numerator stays below 2^16 and q below 2^15.
+void Quantise(const int32_t dct[64], const uint16_t q[64], const uint64_t reciprocal[64],
+              int16_t out[64]) {
     for (int i = 0; i < 64; ++i) {
         const int32_t c = dct[i];
-        const int32_t m = ((c < 0 ? -c : c) + q[i] / 2) / q[i];
+        const auto n = static_cast<uint64_t>((c < 0 ? -c : c) + q[i] / 2);
+        const auto m = static_cast<int32_t>((n * reciprocal[i]) >> 32);
         out[i] = static_cast<int16_t>(c < 0 ? -m : m);
     }
 }
@@ -276,6 +299,10 @@ int32_t CodePicture(JpegEncoder& e, const ImageDesc& image) {
     uint8_t blocks[10][64];
     int16_t coefficients[64];
     int32_t dct[64];
+    uint64_t reciprocal[2][64];
+    for (int t = 0; t < 2; ++t)
+        for (int i = 0; i < 64; ++i)
+            reciprocal[t][i] = ((uint64_t{1} << 32) + e.quant[t][i] - 1) / e.quant[t][i];
     for (int my = 0; my < e.mcusDown; ++my) {
         for (int mx = 0; mx < e.mcusAcross; ++mx) {
             LoadMcu(e, image, mx, my, planes, blocks);
@@ -283,7 +310,7 @@ int32_t CodePicture(JpegEncoder& e, const ImageDesc& image) {
             for (int b = 0; b < e.blocksInMcu; ++b) {
                 JpegEncodeComponent& c = e.comp[e.mcuBlock[b]];
                 ForwardDct(blocks[b], 8, dct);
-                Quantise(dct, e.quant[c.quant], coefficients);
+                Quantise(dct, e.quant[c.quant], reciprocal[c.quant], coefficients);
                 if (e.mode == JPEG_MODE_BASELINE) {
                     EncodeSequentialBlock(e, coefficients, c);
                 } else {

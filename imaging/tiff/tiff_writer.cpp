@@ -360,7 +360,12 @@ int32_t WriteTiffImage(Page& p, ImageStream& out) {
     if (extra == 0) extra = 16;
     const std::size_t reserve = 324 + 2 * static_cast<std::size_t>(p.colourMapValues) +
                                 8 * static_cast<std::size_t>(p.strips) + jpegTablesLength + extra;
-    status = WriteAll(out, std::vector<uint8_t>(reserve, 0));
+    static const uint8_t kZeros[1024] = {};
+    for (std::size_t left = reserve; left > 0 && status == IMG_OK;) {
+        const std::size_t n = std::min(left, sizeof kZeros);
+        status = WriteBytes(out, kZeros, n);
+        left -= n;
+    }
     if (status != IMG_OK) return status;
     status = p.kind.cls == kTiffJpeg ? EncodeJpegStrips(p, out) : EncodeStrips(p, out);
     if (status != IMG_OK) return status;
