@@ -110,7 +110,11 @@ void RunLog::Close(int exitCode) {
 }
 
 void RunLog::PollWindows() {
-    for (const win::TraceEntry& e : win::MessageTrace()) {
+    // Reading a window's title sends it a message, which the trace records:
+    // the entries are taken out before they are read.
+    const std::vector<win::TraceEntry> trace = win::MessageTrace();
+    win::ClearMessageTrace();
+    for (const win::TraceEntry& e : trace) {
         if (IsControlClass(e.className)) continue;
         if (e.message == win::WM_CREATE) {
             WindowName name{e.className, win::IsWindow(e.hwnd) ? win::WindowText(e.hwnd) : "?"};
@@ -124,7 +128,6 @@ void RunLog::PollWindows() {
             Note("window destroyed " + name.className + " \"" + name.title + "\"");
         }
     }
-    win::ClearMessageTrace();
 }
 
 void RunLog::PollMessageBoxes() {

@@ -75,5 +75,11 @@ void RegisterWhatIfDialogTemplates();
 // Templates 88 and 89, the mixing zone settings.
 void RegisterMixZoneDialogTemplates();
 
+// Templates 181 to 189 and 79: the windows-to-display and print-selection
+// dialogs and the printout size dialog; templates 21 to 24 and picture 110:
+// the About box.
+void RegisterSelectionDialogTemplates();
+void RegisterAboutResources();
+
 // Templates 52, 75 and 76: the work, raw-data and inhibitor file browsers.
 void RegisterBrowseDialogTemplates();

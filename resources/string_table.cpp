@@ -49,6 +49,8 @@ void RegisterProgramResources() {
     RegisterPrintDialogs();
     RegisterReportPictures();
     RegisterCalendarDialog();
+    RegisterSelectionDialogTemplates();
+    RegisterAboutResources();
     RegisterWaterFormTemplates();
     RegisterUnitsDialogTemplates();
     RegisterWhatIfDialogTemplates();

@@ -12,6 +12,7 @@
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
 #include "shell/calendar/calendar_control.h"
+#include "shell/drawing/static_labels.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/progress/progress_window.h"
 #include "shell/records.h"
@@ -36,7 +37,7 @@ struct ClassSpec {
 };
 
 // In registration order. The result pages have their procedures in pages/; the
-// graphs, one-page pages, help and label windows have theirs in their own
+// graphs, one-page pages and help windows have theirs in their own
 // subsystems, and until a window of such a class is opened, default
 // processing is all it needs.
 const ClassSpec kClasses[] = {
@@ -88,9 +89,9 @@ const ClassSpec kClasses[] = {
      win::IDC_ARROW, Background::kWhite},
     {StringId::kProgressClass, nullptr, ProgWndProc, kRedraw, 0, true, win::IDC_WAIT,
      Background::kWhite},
-    {0, "w_static", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
-    {0, "w_static_ctr", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
-    {0, "w_static_rt", DefaultOnlyWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
+    {0, "w_static", StaticLeftWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
+    {0, "w_static_ctr", StaticCenterWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
+    {0, "w_static_rt", StaticRightWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},
 };
 
 bool RegisterOne(const ClassSpec& entry, win::HINSTANCE instance) {

@@ -1,15 +1,15 @@
-// The command dispatch of the main menu. The commands of the input forms and
-// the display and print option dialogs are wired by their own subsystems'
-// steps; until then their ids go to the default processing like any id
-// without a handler: 113 multi-mix input, 1033 pH curve, 1070 constant values,
-// 1071 momentary excess, 10 About, 1008 output size,
-// 211-215 display and print selections.
+// The command dispatch of the main menu. The commands of the input forms are
+// wired by their own subsystems' steps; until then their ids go to the
+// default processing like any id without a handler: 113 multi-mix input,
+// 1033 pH curve, 1070 constant values, 1071 momentary excess.
 #include "shell/menu/menu_dispatch.h"
 
 #include "engine/pipeline/service_hooks.h"
 #include "input/records.h"
+#include "input/selections/selection_dialogs.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
+#include "resources/selection_dialog_ids.h"
 #include "shell/commands/print_option_commands.h"
 #include "shell/commands/quit_sequence.h"
 #include "shell/commands/units_command.h"
@@ -20,6 +20,8 @@
 #include "shell/menu/menu_texts.h"
 #include "shell/menu/new_workspace.h"
 #include "shell/menu/option_toggles.h"
+#include "shell/preferences/about_box.h"
+#include "shell/preferences/output_size_command.h"
 #include "shell/records.h"
 #include "shell/whatif/mixing_commands.h"
 #include "shell/whatif/print_commands.h"
@@ -71,6 +73,13 @@ void MineralNameOrFormula(win::HWND mainWindow) {
 }
 void IndexOrRatio(win::HWND mainWindow) {
     RunPrintOptionDialog(mainWindow, MenuCommand::kIndexOrRatio);
+}
+
+// The selection dialogs and the hidden no-op id, each followed by a repaint.
+template <int (*Show)(win::HWND)>
+void Selection(win::HWND mainWindow) {
+    (void)Show(mainWindow);
+    Repaint(mainWindow);
 }
 
 struct CommandHandler {
@@ -128,6 +137,13 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kIndexOrRatio, IndexOrRatio},
     {MenuCommand::kTechnicalManual, ShowTechnicalManual},
     {MenuCommand::kOrdering, ShowOrderingHelp},
+    {MenuCommand::kAbout, ShowAbout},
+    {MenuCommand::kOutputSizeOnScreen, OutputSizeOnScreen},
+    {MenuCommand::kSurfaceWindowsToDisplay, Selection<ShowSurfaceWindows>},
+    {MenuCommand::kMixedWindowsToDisplay, Selection<ShowMixedWindows>},
+    {kNoOperationCommand, Selection<NoOpMenuHandler>},
+    {MenuCommand::kChooseIonsToPrint, Selection<ShowChemItemsToPrint>},
+    {MenuCommand::kChooseScalesToPrint, Selection<ShowIndicatorsToPrint>},
 };
 
 }  // namespace

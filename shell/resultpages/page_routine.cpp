@@ -9,15 +9,6 @@
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
 
-namespace {
-
-// The page font's average character width and line pitch (tmHeight + external
-// leading), measured on the main window.
-struct PageFontCell {
-    int width = 0;
-    int pitch = 0;
-};
-
 PageFontCell MeasurePageCell(win::HWND mainWindow) {
     PageFontCell cell;
     win::HDC dc = win::GetDC(mainWindow);
@@ -31,6 +22,8 @@ PageFontCell MeasurePageCell(win::HWND mainWindow) {
     cell.pitch = tm.tmHeight + tm.tmExternalLeading;
     return cell;
 }
+
+namespace {
 
 constexpr win::DWORD kPageStyle = win::WS_OVERLAPPEDWINDOW | win::WS_VSCROLL;
 

@@ -18,6 +18,14 @@ struct PageToShow {
     bool invalidateOpen = false;  // an open page is invalidated before it is shown
 };
 
+// The page font's average character width and line pitch (tmHeight + external
+// leading), measured on the main window.
+struct PageFontCell {
+    int width = 0;
+    int pitch = 0;
+};
+[[nodiscard]] PageFontCell MeasurePageCell(win::HWND mainWindow);
+
 // Where the cascade of a command starts: the first page's home, each further
 // listed page (shown or skipped) one step right and down.
 enum class PageCascade {

@@ -36,6 +36,20 @@ int LinePitch(int tmHeight, int internalLeading, int externalLeading) {
     return tmHeight + tmHeight / 12 + internalLeading + externalLeading;
 }
 
+void RemakePageFont() {
+    ScreenFonts& f = screenFonts;
+    DeleteIfOwned(f.pageFont, f.fontsMade != 0 || f.pageFontOwned != 0);
+    win::GetWindowRect(win::GetDesktopWindow(), &desktopRect);
+    const double height = std::abs(desktopRect.bottom - desktopRect.top);
+    const double lines = UsableLinesPerScreen(displaySettings.linesPerScreen);
+    f.pageFont =
+        MakeFont(static_cast<int>(std::trunc(height / lines)), win::FW_NORMAL, "courier new");
+    f.fontsMade = f.pageFont != nullptr ? 1 : 0;
+    if (f.pageFont == nullptr)
+        f.pageFont = reinterpret_cast<win::HFONT>(win::GetStockObject(win::OEM_FIXED_FONT));
+    f.pageFontOwned = f.fontsMade;
+}
+
 void MakeScreenFonts(win::HWND window) {
     ScreenFonts& f = screenFonts;
     // The page font made when the main window was created is replaced too, so

@@ -9,5 +9,10 @@
 // ReportPageGrid from pageFont measured on `window`'s device context.
 void MakeScreenFonts(win::HWND window);
 
+// Makes pageFont again from linesPerScreen and the desktop height (the
+// printout size dialog's OK); the other fonts keep their size. A font that
+// cannot be made leaves the stock OEM fixed font, and fontsMade 0.
+void RemakePageFont();
+
 // tmHeight + tmHeight / 12 + internal and external leading.
 [[nodiscard]] int LinePitch(int tmHeight, int internalLeading, int externalLeading);

@@ -1,0 +1,7 @@
+#include "input/selections/selection_records.h"
+
+SelectionDialogCopies selectionDialogCopies;
+
+void ResetSelectionRecords() {
+    selectionDialogCopies = SelectionDialogCopies{};
+}

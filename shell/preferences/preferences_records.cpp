@@ -1,0 +1,7 @@
+#include "shell/preferences/preferences_records.h"
+
+PrintoutSizeState printoutSizeState;
+
+void ResetPreferencesRecords() {
+    printoutSizeState = PrintoutSizeState{};
+}
