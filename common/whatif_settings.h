@@ -58,7 +58,13 @@ namespace PhControlMethod {
 enum : uint16_t { kNone = 0, kAcid = 1, kAlkali = 2, kBoth = 3 };
 }
 namespace AcidChemical {
-enum : uint16_t { kSulfuric = 0, kHydrochloric = 1, kCarbonDioxide = 2, kSulfuric2 = 3, kNone = 0xFFFF };
+enum : uint16_t {
+    kSulfuric = 0,
+    kHydrochloric = 1,
+    kCarbonDioxide = 2,
+    kSulfuric2 = 3,
+    kNone = 0xFFFF
+};
 }
 namespace AlkaliChemical {
 enum : uint16_t {
@@ -79,7 +85,8 @@ struct PhControlSettings {
     uint16_t alkaliChemical;
 };
 
-// The ranges of the 3D graphs and the grids: 18 f32 (72 bytes in files).
+// The ranges of the 3D graphs and the grids: 18 f32 (72 bytes in files), three
+// unused values between the pCO2 row and the mixing row.
 struct GraphRangeSettings {
     float gridPhLow;
     float gridPhHigh;
@@ -93,10 +100,10 @@ struct GraphRangeSettings {
     float gridPco2Low;
     float gridPco2High;
     float gridPco2Eval;
+    float reserved[3];
     float gridMixLow;
     float gridMixHigh;
     float mixTypicalPercent;
-    float reserved[3];
 };
 static_assert(sizeof(GraphRangeSettings) == 72, "GraphRangeSettings is 18 f32");
 
@@ -120,12 +127,21 @@ enum : int16_t { kDose = 89, kAcidDose = 90, kAlkaliDose = 91 };
 }
 
 // The float fields of the range records in their file order.
-inline constexpr float WhatIfSettings::* kWhatIfSettingsFields[15] = {
-    &WhatIfSettings::phLow,          &WhatIfSettings::phHigh,       &WhatIfSettings::phEval,
-    &WhatIfSettings::pressureLow,    &WhatIfSettings::pressureHigh, &WhatIfSettings::pressureEval,
-    &WhatIfSettings::pco2Low,        &WhatIfSettings::pco2High,     &WhatIfSettings::pco2Eval,
-    nullptr,                         nullptr,                       nullptr,
-    &WhatIfSettings::temperatureLow, &WhatIfSettings::temperatureHigh,
+inline constexpr float WhatIfSettings::*kWhatIfSettingsFields[15] = {
+    &WhatIfSettings::phLow,
+    &WhatIfSettings::phHigh,
+    &WhatIfSettings::phEval,
+    &WhatIfSettings::pressureLow,
+    &WhatIfSettings::pressureHigh,
+    &WhatIfSettings::pressureEval,
+    &WhatIfSettings::pco2Low,
+    &WhatIfSettings::pco2High,
+    &WhatIfSettings::pco2Eval,
+    nullptr,
+    nullptr,
+    nullptr,
+    &WhatIfSettings::temperatureLow,
+    &WhatIfSettings::temperatureHigh,
     &WhatIfSettings::temperatureEval,
 };
 
@@ -148,24 +164,40 @@ inline void DecodeWellLogSpecs(bytes::Reader& in, WellLogSpecs& s) {
     for (float& v : s.value) v = in.F32();
 }
 
-inline constexpr float GraphRangeSettings::* kGraphRangeFields[15] = {
-    &GraphRangeSettings::gridPhLow,           &GraphRangeSettings::gridPhHigh,
-    &GraphRangeSettings::gridPhEval,          &GraphRangeSettings::gridTemperatureLow,
-    &GraphRangeSettings::gridTemperatureHigh, &GraphRangeSettings::gridTemperatureEval,
-    &GraphRangeSettings::gridPressureLow,     &GraphRangeSettings::gridPressureHigh,
-    &GraphRangeSettings::gridPressureEval,    &GraphRangeSettings::gridPco2Low,
-    &GraphRangeSettings::gridPco2High,        &GraphRangeSettings::gridPco2Eval,
-    &GraphRangeSettings::gridMixLow,          &GraphRangeSettings::gridMixHigh,
+// File order: the four rows of pH, temperature, pressure and pCO2, the three
+// unused values (the null entries), then the mixing row.
+inline constexpr float GraphRangeSettings::*kGraphRangeFields[18] = {
+    &GraphRangeSettings::gridPhLow,
+    &GraphRangeSettings::gridPhHigh,
+    &GraphRangeSettings::gridPhEval,
+    &GraphRangeSettings::gridTemperatureLow,
+    &GraphRangeSettings::gridTemperatureHigh,
+    &GraphRangeSettings::gridTemperatureEval,
+    &GraphRangeSettings::gridPressureLow,
+    &GraphRangeSettings::gridPressureHigh,
+    &GraphRangeSettings::gridPressureEval,
+    &GraphRangeSettings::gridPco2Low,
+    &GraphRangeSettings::gridPco2High,
+    &GraphRangeSettings::gridPco2Eval,
+    nullptr,
+    nullptr,
+    nullptr,
+    &GraphRangeSettings::gridMixLow,
+    &GraphRangeSettings::gridMixHigh,
     &GraphRangeSettings::mixTypicalPercent,
 };
 
 inline void EncodeGraphRangeSettings(const GraphRangeSettings& s, bytes::Writer& out) {
-    for (auto field : kGraphRangeFields) out.F32(s.*field);
-    for (float v : s.reserved) out.F32(v);
+    for (int i = 0; i < 18; ++i) {
+        auto field = kGraphRangeFields[i];
+        out.F32(field ? s.*field : s.reserved[i - 12]);
+    }
 }
 inline void DecodeGraphRangeSettings(bytes::Reader& in, GraphRangeSettings& s) {
-    for (auto field : kGraphRangeFields) s.*field = in.F32();
-    for (float& v : s.reserved) v = in.F32();
+    for (int i = 0; i < 18; ++i) {
+        auto field = kGraphRangeFields[i];
+        (field ? s.*field : s.reserved[i - 12]) = in.F32();
+    }
 }
 inline void EncodeGraphChoice(const GraphChoice& g, bytes::Writer& out) {
     out.I16(g.leadingWord);

@@ -6,6 +6,7 @@
 #include "engine/records.h"
 #include "graphs/graph_index_records.h"
 #include "graphs/records.h"
+#include "graphs/state/dosage_refusal.h"
 #include "pages/commands/page_command_handlers.h"
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_frame.h"
@@ -108,15 +109,7 @@ void ChooseProductForPage(PageClass page, win::HWND hwnd) {
         }
         pageStates[PageIndex(page)].productSeen = resultStatus.productSelected;
     }
-    if (resultStatus.productSelected == 0 && graphIndexCodes[0] == GraphCode::kDose) {
-        win::MessageBox(nullptr,
-                        "I'm sorry - No Product is selected.  No dosage profile can be displayed.",
-                        "WARNING", win::MB_OK | win::MB_ICONINFORMATION);
-        graphIndexCodes[0] = 0;
-        graphChoice.codes[0] = 0;
-        graphChoice.count = 1;
-        graphChoice.leadingWord = 0;
-    }
+    RefuseDosageWithoutProduct(nullptr);
     win::InvalidateRect(hwnd, nullptr, win::TRUE);
     win::UpdateWindow(hwnd);
 }

@@ -9,9 +9,9 @@ float PrecipitationInDisplayUnit(float mgPerLitre) {
         case 0:
             return mgPerLitre;
         case 1:
-            return mgPerLitre * sharedPageScale;
+            return mgPerLitre * precipitationFactor;
         default: {
-            const float kilogramFactor = static_cast<float>(sharedPageScale * 0.454);
+            const float kilogramFactor = static_cast<float>(precipitationFactor * 0.454);
             return mgPerLitre * kilogramFactor;
         }
     }

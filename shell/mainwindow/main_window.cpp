@@ -25,8 +25,8 @@ void PaintBackground(win::HWND hwnd);  // background_picture.cpp
 
 namespace {
 
-// The figure the painters share; the main window publishes it at creation.
-constexpr float kSharedPageScale = 0.34845498f;
+// Pounds per 1000 barrels in one mg/L; the main window publishes it at creation.
+constexpr float kPrecipitationFactor = 0.34845498f;
 
 // The file-dialog filters, '|' separating the parts.
 constexpr const char* kFilterTexts[kFileFilterCount] = {
@@ -106,7 +106,7 @@ void OnCreate(win::HWND hwnd) {
         reinterpret_cast<win::HFONT>(win::SelectObject(dc, screenFonts.oemFont));
     CreatePageFont(dc, desktop);
     win::ReleaseDC(hwnd, dc);
-    sharedPageScale = kSharedPageScale;
+    precipitationFactor = kPrecipitationFactor;
     UpdateMenuTexts();
 
     win::MONITORINFO monitor;

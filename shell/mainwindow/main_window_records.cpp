@@ -2,9 +2,9 @@
 #include "shell/mainwindow/main_window_records.h"
 
 MainWindowExtras mainWindowExtras;
-float sharedPageScale;
+float precipitationFactor;
 
 void ResetMainWindowRecords() {
     mainWindowExtras = MainWindowExtras{};
-    sharedPageScale = 0.0f;
+    precipitationFactor = 0.0f;
 }

@@ -52,8 +52,9 @@ struct MainWindowExtras {
 };
 extern MainWindowExtras mainWindowExtras;
 
-// A single-precision figure the graph, report and page painters share; set
-// when the main window is created.
-extern float sharedPageScale;
+// Pounds per 1000 barrels in one mg/L (0.34845498), the factor of every
+// precipitation amount shown in lbs/1000 barrels; set when the main window is
+// created.
+extern float precipitationFactor;
 
 void ResetMainWindowRecords();

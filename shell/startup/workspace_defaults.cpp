@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/records.h"
+#include "graphs/graph_index_records.h"
 #include "graphs/records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
@@ -106,9 +107,14 @@ void SetWorkspaceStartValues() {
 
     SetStartRanges(unitCodes, whatIfSettings, graphRangeSettings);
 
+    // The mixing grids read the mixing-zone copy of the percent range, the 3D
+    // graphs the graph ranges' copy: both start equal.
     mixingZoneSettings.mixLowPercent = mixingZoneSettings.gridMixLow = 0.0f;
     mixingZoneSettings.mixHighPercent = mixingZoneSettings.gridMixHigh = 100.0f;
     mixingZoneSettings.mixStepPercent = mixingZoneSettings.mixTypicalPercent = kSixthOfHundred;
+    graphRangeSettings.gridMixLow = mixingZoneSettings.gridMixLow;
+    graphRangeSettings.gridMixHigh = mixingZoneSettings.gridMixHigh;
+    graphRangeSettings.mixTypicalPercent = mixingZoneSettings.mixTypicalPercent;
     phControlSettings.targetPh = 7.0f;
     phControlSettings.phPredictionMethod = 4;  // pH from the carbonate species
     resultStatus.productSelected = 0;
@@ -124,6 +130,8 @@ void SetWorkspaceStartValues() {
 
     graphChoice.count = 1;
     graphChoice.codes[0] = 0;  // calcite
+    graphIndexCodes[0] = 0;
+    for (int i = 1; i < kGraphIndexCodeCount; ++i) graphIndexCodes[i] = kNoGraphIndex;
 
     const std::string workFiles = std::string(mainWindowState.installDir) + "\\*.KRV";
     SetText(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, workFiles.c_str());

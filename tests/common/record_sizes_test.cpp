@@ -48,7 +48,8 @@ TEST(RecordSizes, GraphRangeRoundTripKeepsReservedValues) {
     EXPECT_EQ(back.gridPhLow, 5.6f);
     EXPECT_EQ(back.mixTypicalPercent, 16.6666f);
     EXPECT_EQ(back.reserved[2], -3.0f);
-    EXPECT_EQ(bytes::GetF32(buf.data() + 14 * 4), 16.6666f);  // 15th value in the file
+    EXPECT_EQ(bytes::GetF32(buf.data() + 17 * 4), 16.6666f);  // the mixing row comes last
+    EXPECT_EQ(bytes::GetF32(buf.data() + 14 * 4), -3.0f);     // after the unused values
 }
 
 }  // namespace

@@ -9,7 +9,13 @@ command -v compare >/dev/null 2>&1 || { echo "ImageMagick's compare is missing";
 rm -rf "$WORK" && mkdir -p "$WORK"
 sh "$SRC/tests/graphs/golden/pictures.sh" "$ENGINE" "$SRC" "$WORK" || exit 1
 failed=0
-for name in one-chart four-charts grey-hatched report-page; do
+names="one-chart four-charts grey-hatched report-page"
+for style in bars contour; do
+    for shade in colour grey; do
+        names="$names threed-flat-$style-$shade threed-formation-$style-$shade"
+    done
+done
+for name in $names; do
     diff=$(compare -metric AE -fuzz 10% "$SRC/tests/graphs/golden/$name.ppm" "$WORK/$name.ppm" null: 2>&1)
     if [ "${diff%%.*}" -gt 20 ] 2>/dev/null; then
         echo "$name: $diff pixels differ"

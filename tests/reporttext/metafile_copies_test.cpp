@@ -123,7 +123,7 @@ TEST_F(MetafileCopyTest, WithoutRenderersTheCopyHoldsAnEmptyPicture) {
 TEST(PrecipitationDisplay, MilligramsPoundsAndKilograms) {
     ResetMainWindowRecords();
     ResetDisplaySettingsRecords();
-    sharedPageScale = 0.34845498f;
+    precipitationFactor = 0.34845498f;
     displaySettings.precipitationUnit = 0;
     EXPECT_EQ(PrecipitationInDisplayUnit(1000.0f), 1000.0f);
     displaySettings.precipitationUnit = 1;

@@ -3,6 +3,10 @@
 // data file cannot be made.
 #include <cstring>
 
+#include "graphs/graph_index_records.h"
+#include "graphs/graph_output_records.h"
+#include "graphs/records.h"
+#include "input/records.h"
 #include "shell/settings/data_files.h"
 #include "shell/settings/units_file.h"
 #include "shell_fixture.h"
@@ -144,6 +148,28 @@ TEST_F(StartupFilesTest, WhatIfRangesStartFromTheUnitDefaultsWhateverTheFileHold
     float storedPhLow;
     std::memcpy(&storedPhLow, &config[1022], 4);
     EXPECT_NE(storedPhLow, 5.6f);
+}
+
+TEST_F(StartupFilesTest, GraphWordsStartWithCalciteAloneAndEqualMixingCopies) {
+    ASSERT_EQ(Start(), 1);
+    EXPECT_EQ(graphIndexCodes[0], 0);
+    for (int i = 1; i < kGraphIndexCodeCount; ++i) EXPECT_EQ(graphIndexCodes[i], kNoGraphIndex);
+    EXPECT_EQ(graphChoice.count, 1);
+    EXPECT_EQ(graphChoice.codes[0], 0);
+    EXPECT_EQ(graphRangeSettings.gridMixLow, 0.0f);
+    EXPECT_EQ(graphRangeSettings.gridMixHigh, 100.0f);
+    EXPECT_EQ(graphRangeSettings.mixTypicalPercent, 16.6666f);
+    EXPECT_EQ(mixingZoneSettings.gridMixLow, graphRangeSettings.gridMixLow);
+    EXPECT_EQ(mixingZoneSettings.gridMixHigh, graphRangeSettings.gridMixHigh);
+    EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, graphRangeSettings.mixTypicalPercent);
+    // The four screen words follow the display; treated colour coding starts off.
+    const GraphOutputFlags& f = graphOutputFlags;
+    EXPECT_EQ(f.colorNow, f.displayColorAvailable);
+    EXPECT_EQ(f.exportColor, f.displayColorAvailable);
+    EXPECT_EQ(f.displayColor, f.displayColorAvailable);
+    EXPECT_EQ(f.printColorAvailable, f.printColor);
+    EXPECT_EQ(f.treatedColorCoding, 0);
+    EXPECT_EQ(f.renderTarget, RenderTarget::kScreen);
 }
 
 }  // namespace

@@ -76,3 +76,10 @@ int CmdAxis(std::span<char* const> args, std::FILE* out, std::FILE* err);
 int CmdBands(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // font FACE SWITCH HEIGHT TURNS BOLD: the request of the graph font factory.
 int CmdFont(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// dat OUT: writes the example table of the graph data file, the save dialog answered by OUT.
+int CmdDat(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// frame3d bars|contour HEIGHT: the corners of the 3D graph's box.
+int CmdFrame3d(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// graph3d ph|pco2|pressure [WATER] --code C [--size WxH] [--contour] [--grey] [--black]
+// [--flat V] --out FILE: the 3D graph of a grid as a picture.
+int CmdGraph3d(std::span<char* const> args, std::FILE* out, std::FILE* err);

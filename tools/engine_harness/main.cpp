@@ -38,6 +38,11 @@ constexpr HarnessCommand kCommands[] = {
     {"axis", CmdAxis, "MIN MAX N"},
     {"bands", CmdBands, "CODE [--log] [--corrosion-unit U]"},
     {"font", CmdFont, "FACE SWITCH HEIGHT TURNS BOLD"},
+    {"dat", CmdDat, "OUT"},
+    {"frame3d", CmdFrame3d, "bars|contour HEIGHT"},
+    {"graph3d", CmdGraph3d,
+     "ph|pco2|pressure [WATER] --code C [--size WxH] [--contour] [--grey] [--black] [--flat V] "
+     "--out FILE"},
     {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 

@@ -1,7 +1,9 @@
 #!/bin/sh
 # The golden pictures of the 2D bar graph, made by the engine harness:
 #   pictures.sh ENGINE SOURCE_DIR OUT_DIR
-# writes one-chart.ppm, four-charts.ppm, grey-hatched.ppm and report-page.ppm.
+# writes one-chart.ppm, four-charts.ppm, grey-hatched.ppm and report-page.ppm,
+# and the 3D graphs: bars and contour, colour and grey, of a flat grid and of
+# the formation water's pH grid (threed-*.ppm).
 set -e
 ENGINE="$1"
 SRC="$2"
@@ -14,3 +16,16 @@ export ASAN_OPTIONS=detect_leaks=0
 "$ENGINE" graph2d temperature "$SEA" --codes 0,21,10,11 --size 800x600 --grey --hatch --formulas \
     --out "$OUT/grey-hatched.ppm" >/dev/null 2>&1
 "$ENGINE" graph2d page "$SEA" --codes 4,5,0,21 --size 850x700 --out "$OUT/report-page.ppm" >/dev/null 2>&1
+FORMATION="$SRC/data/samples/formation.wat"
+for style in bars contour; do
+    opt=""
+    [ "$style" = contour ] && opt="--contour"
+    for shade in colour grey; do
+        g=""
+        [ "$shade" = grey ] && g="--grey"
+        "$ENGINE" graph3d ph --code 0 --flat 2.5 --size 640x480 --black $opt $g \
+            --out "$OUT/threed-flat-$style-$shade.ppm" >/dev/null 2>&1
+        "$ENGINE" graph3d ph "$FORMATION" --code 0 --size 640x480 $opt $g \
+            --out "$OUT/threed-formation-$style-$shade.ppm" >/dev/null 2>&1
+    done
+done

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Remakes the golden pictures of the 2D bar graph from the current build: run
+# Remakes the golden pictures of the 2D and 3D graphs from the current build: run
 # from the repository root, with the build folder as $1. Look at them before
 # committing (convert FILE.ppm FILE.png).
 set -e

@@ -67,7 +67,7 @@ class ProfilePageTest : public ::testing::Test {
         whatIfOptions = WhatIfOptions{};
         phControlSettings = PhControlSettings{};
         productTable = ProductTable{};
-        sharedPageScale = 0.34845498f;
+        precipitationFactor = 0.34845498f;
         surfaceWater.sampleNumber = 7;
         surfaceWater.reportDate = 1120315;
         surfaceWater.sampleDate = 1120314;

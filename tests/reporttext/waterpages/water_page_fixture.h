@@ -105,7 +105,7 @@ class WaterPageTest : public ::testing::Test {
         ResetWaterFormRecords();
         ResetHeadingRecords();
         productTable = ProductTable{};
-        sharedPageScale = kLbsFactor;
+        precipitationFactor = kLbsFactor;
         alkalinityMode = 2;
         FillWater(surfaceWater);
         FillResults(WaterResults.surface);

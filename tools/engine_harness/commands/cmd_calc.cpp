@@ -5,8 +5,8 @@
 // momentary-excess entries and the 64 analysis values as the engine stored them.
 #include <cstring>
 
-#include "engine/inputs/inputs_records.h"
 #include "engine/balancing/balancing_records.h"
+#include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
 #include "engine/speciation/calc_equilibrium.h"

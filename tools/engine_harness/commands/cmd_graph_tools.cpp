@@ -3,6 +3,8 @@
 // four thresholds of an index's colour bands.
 // tarvex-engine font FACE SWITCH HEIGHT TURNS BOLD: the font request of the
 // graph font factory, or "no font".
+// tarvex-engine dat OUT: the example table of the graph data file written to OUT
+// (the save dialog answered by OUT); the messages of the export are printed.
 #include <cstdlib>
 #include <cstring>
 
@@ -11,6 +13,10 @@
 #include "graphs/axis/axis_scale.h"
 #include "graphs/axis/graph_font.h"
 #include "graphs/bands/index_bands.h"
+#include "graphs/datafile/graph_data_file.h"
+#include "input/description_records.h"
+#include "platform/drivers/script.h"
+#include "platform/win.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "tools/engine_harness/commands.h"
 
@@ -100,4 +106,37 @@ int CmdFont(std::span<char* const> args, std::FILE* out, std::FILE* err) {
                  static_cast<long>(f.lfEscapement), static_cast<long>(f.lfOrientation),
                  static_cast<unsigned>(f.lfQuality), static_cast<long>(f.lfHeight));
     return kExitOk;
+}
+
+// The example table of the graph data file: a calcite grid over pH 6.0 to
+// 9.0 and 10 to 70 degrees, in log index form (a negative value and one too
+// small for six decimals among them).
+int CmdDat(std::span<char* const> args, std::FILE* out, std::FILE* err) {
+    if (args.size() != 1) {
+        std::fprintf(err, "dat: give OUT\n");
+        return kExitUsage;
+    }
+    float rows[kGraphDataSide];
+    float columns[kGraphDataSide];
+    double values[kGraphDataSide * kGraphDataSide];
+    for (int i = 0; i < kGraphDataSide; ++i) {
+        rows[i] = 6.0f + 0.5f * static_cast<float>(i);
+        columns[i] = 10.0f * static_cast<float>(i + 1);
+    }
+    for (int r = 0; r < kGraphDataSide; ++r)
+        for (int c = 0; c < kGraphDataSide; ++c)
+            values[r * kGraphDataSide + c] = -0.045757 + 0.25 * r + 0.01 * c;
+    values[1] = 1e-7;
+    std::snprintf(currentDescription.text[0], sizeof currentDescription.text[0], "%s",
+                  "Harness water");
+    std::snprintf(currentDescription.text[1], sizeof currentDescription.text[1], "%s",
+                  "Field \"North\", well 7");
+    const GraphDataTable table{
+        rows, columns, values, {"Calcite Saturation Index", "Saturation Index", "INDEX PROFILE"}};
+    win::AnswerFileDialog(args[0]);
+    win::AnswerMessageBox("", "already exists", win::IDYES);
+    const int result = ExportGraphData(nullptr, 0, 0, 0, table);
+    for (const win::MessageBoxRecord& box : win::MessageBoxLog())
+        std::fprintf(result == 0 ? out : err, "%s: %s\n", box.caption.c_str(), box.text.c_str());
+    return result == 0 ? kExitOk : kExitBadInput;
 }
