@@ -1,13 +1,335 @@
-// The texts of the 3D graph.
+// The texts the 3D graph draws: headings, value-axis numbers, floor numbers
+// and captions, the notice of an undefined log range, the foot texts.
 #include "graphs/threed/threed_text.h"
 
-#include "graphs/threed/threed_graph_records.h"
-#include "graphs/threed/threed_paint.h"
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 
-void BuildThreeDTitles(uint16_t /*code*/, ThreeDTexts& /*texts*/) {
-    graphUnitLabel[0] = graphProfileTitle[0] = graphSubtitle[0] = '\0';
+#include "common/unit_codes.h"
+#include "engine/records.h"
+#include "graphs/axis/graph_font.h"
+#include "graphs/graph_output_records.h"
+#include "graphs/records.h"
+#include "graphs/threed/threed_paint.h"
+#include "graphs/threed/threed_series.h"
+#include "input/description_records.h"
+#include "input/records.h"
+#include "platform/gdi/gdi.h"
+#include "reporttext/format/axis_number.h"
+#include "reporttext/format/sub_sup_text.h"
+#include "treatment/records.h"
+
+ThreeDTexts lastThreeDTexts;
+
+namespace {
+
+constexpr double kLeftEdge = -316.0;
+constexpr double kRightEdge = 319.0;
+constexpr int kFootLine = 239;
+
+int Height(double fraction) {
+    return static_cast<int>(fraction * graphFontExtent);
 }
 
-void DrawThreeDValueNumbers(ThreeDPaint& /*paint*/, ThreeDTexts& /*texts*/) {}
+// A graph font selected for the life of the object.
+class Font {
+  public:
+    Font(win::HDC dc, int face, int height) : dc_(dc) {
+        font_ = CreateGraphFont(face, 0, height, 0, 1);
+        old_ = win::SelectObject(dc, font_);
+        win::GetTextMetrics(dc, &tm);
+    }
+    ~Font() {
+        win::SelectObject(dc_, old_);
+        if (font_ != nullptr) win::DeleteObject(font_);
+    }
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+    int LineHeight() const { return tm.tmHeight + tm.tmExternalLeading; }
+    win::TEXTMETRICA tm{};
 
-void DrawThreeDLabels(ThreeDPaint& /*paint*/, ThreeDTexts& /*texts*/) {}
+  private:
+    win::HDC dc_;
+    win::HFONT font_;
+    win::HGDIOBJ old_;
+};
+
+int Width(win::HDC dc, const std::string& text) {
+    return GetSubSupTextWidth(dc, text.c_str(), static_cast<int>(text.size()));
+}
+
+void Draw(win::HDC dc, double x, double y, const std::string& text) {
+    if (text.empty()) return;
+    TextOutSubSup(dc, static_cast<int>(x), static_cast<int>(y), text.c_str(),
+                  static_cast<int>(text.size()));
+}
+
+void DrawCentred(win::HDC dc, double x, double y, const std::string& text) {
+    Draw(dc, x - Width(dc, text) / 2.0, y, text);
+}
+
+win::COLORREF TextColour() {
+    return whiteBackground != 0 ? graphColorTable[0] : graphColorTable[15];
+}
+
+// The grid place of label position p: the value of position p, or 6 - p when reversed.
+int ValueIndex(int p, uint16_t natural) {
+    return natural == 1 ? p : kThreeDSide - 1 - p;
+}
+
+void DrawCaptions(ThreeDPaint& paint, ThreeDTexts& texts, Point2 rowEnd, Point2 columnEnd) {
+    win::HDC dc = paint.dc;
+    const int16_t kind = ThreeDGridKind();
+    Font font(dc, 1, Height(0.035));
+    // Column caption: the percent sign or a small "o" and the temperature letter.
+    std::string column;
+    if (kind == 2) {
+        column = "%";
+        Draw(dc, columnEnd.x - Width(dc, column), columnEnd.y, column);
+        texts.captions = {};
+    } else {
+        const uint16_t t = unitCodes.code[UnitItem::kTemperature];
+        column = t == 0 ? "F" : t == 1 ? "C" : t == 2 ? "K" : "";
+        const int letterWidth = Width(dc, column);
+        {
+            Font small(dc, 1, Height(0.021));
+            Draw(dc, columnEnd.x - letterWidth - Width(dc, "o"), columnEnd.y - 4, "o");
+        }
+        Draw(dc, columnEnd.x - letterWidth, columnEnd.y, column);
+    }
+    // Row caption.
+    std::string row;
+    bool pco2 = false;
+    if (kind == 1) {
+        row = "%";
+    } else if (kind == 3) {
+        static const char* const kPressure[] = {"ATM", "BAR", "PSI", "KPa"};
+        const uint16_t p = unitCodes.code[UnitItem::kPressure];
+        row = p < 4 ? kPressure[p] : "";
+    } else if (whatIfOptions.varyPco2 != 0) {
+        row = "pCO";
+        pco2 = true;
+    } else {
+        row = "pH";
+    }
+    Draw(dc, rowEnd.x, rowEnd.y, row);
+    if (pco2) {
+        const int x = static_cast<int>(rowEnd.x) + Width(dc, row);
+        Font sub(dc, 1, Height(0.02));
+        Draw(dc, x, rowEnd.y + font.tm.tmHeight / 3.0, "2");
+        texts.captions = {"pCO", "2"};
+    } else {
+        texts.captions = {row};
+    }
+    if (kind == 2)
+        texts.captions.push_back("%");
+    else {
+        texts.captions.push_back("o");
+        texts.captions.push_back(column);
+    }
+}
+
+void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
+    win::HDC dc = paint.dc;
+    const ThreeDBox& b = paint.box;
+    Font font(dc, 1, Height(0.025));
+    const double lineHeight = font.LineHeight();
+    // The bars' floor reaches a bar width past the last grid point: the numbers
+    // stand at the middle of each bar's place.
+    const double half = paint.contour ? 0.0 : 0.5 / 7.0;
+    const double spread = static_cast<double>(rowAxisValues[6]) - rowAxisValues[0];
+    Point2 columnEnd{}, rowEnd{};
+    texts.columnNumbers.assign(kThreeDSide, std::string());
+    texts.rowNumbers.assign(kThreeDSide, std::string());
+    for (int p = 0; p < kThreeDSide; ++p) {
+        // Column numbers on the left front strip (B to C) ending at their grid
+        // place, row numbers on the right one (A to C) starting at theirs, so
+        // the two rows of numbers part at C; the lists keep the order of the
+        // axis values.
+        const int column = ValueIndex(p, columnOrderNatural);
+        const std::string c = ColumnAxisNumber(columnAxisValuesCopy[column]);
+        const Point2 atC = b.Project(b.k, paint.columnPlaces[p] + half, 0.0);
+        // The left strip is dark and the right one light in every table.
+        win::SetTextColor(dc, graphColorTable[15]);
+        Draw(dc, atC.x - Width(dc, c), atC.y + 0.35 * lineHeight, c);
+        texts.columnNumbers[static_cast<size_t>(column)] = c;
+        const int row = ValueIndex(p, rowOrderNatural);
+        const std::string r = RowAxisNumber(rowAxisValues[row], spread);
+        const Point2 atR = b.Project(paint.rowPlaces[p] + half, b.k, 0.0);
+        win::SetTextColor(dc, graphColorTable[0]);
+        Draw(dc, atR.x + 2, atR.y + 0.35 * lineHeight, r);
+        texts.rowNumbers[static_cast<size_t>(row)] = r;
+    }
+    win::SetTextColor(dc, TextColour());
+    const Point2 c = b.C();
+    columnEnd = Point2{c.x - 2.5 * lineHeight, c.y + 2.4 * lineHeight};
+    rowEnd = Point2{c.x + 1.5 * lineHeight, c.y + 1.4 * lineHeight};
+    DrawCaptions(paint, texts, rowEnd, columnEnd);
+}
+
+void DrawNotice(ThreeDPaint& paint, ThreeDTexts& texts) {
+    if (logRangeUndefined != 1) return;
+    win::HDC dc = paint.dc;
+    Font font(dc, 1, Height(0.03755));
+    const Point2 centre = paint.box.Project(0.5 * paint.box.k, 0.5 * paint.box.k, 0.0);
+    const char* lines[3] = {"Saturation Ratio (SR) is Zero",
+                            "Saturation Index (Log[SR]) is Undefined", "No Graph Possible"};
+    const int colours[3] = {0, 4, 0};
+    const double h = font.LineHeight();
+    for (int i = 0; i < 3; ++i) {
+        win::SetTextColor(dc, graphColorTable[colours[i]]);
+        DrawCentred(dc, centre.x, centre.y + (i - 1.5) * h, lines[i]);
+    }
+    win::SetTextColor(dc, TextColour());
+    texts.notice = true;
+}
+
+void DrawFootTexts(ThreeDPaint& paint, ThreeDTexts& texts) {
+    texts.feet.clear();
+    if (showGraphLabels == 0) return;
+    win::HDC dc = paint.dc;
+    Font font(dc, 0, Height(0.021));
+    const int lineHeight = font.LineHeight();
+    const int16_t kind = ThreeDGridKind();
+    const auto lineY = [&](int k) { return kFootLine - k * lineHeight - (k + 1); };
+    const double rightEnd = kRightEdge - font.tm.tmAveCharWidth - 1;
+    const bool mixed = kind >= 0 && kind <= 2;
+    const SampleDescription& right = mixed ? waterDescriptions[2] : currentDescription;
+    for (int field = 0; field < 4; ++field) {
+        const int k = 4 - field;
+        const std::string r(right.text[field],
+                            strnlen(right.text[field], sizeof right.text[field]));
+        Draw(dc, rightEnd - Width(dc, r), lineY(k), r);
+        if (!r.empty()) texts.feet.push_back(r);
+        if (mixed) {
+            const SampleDescription& left = waterDescriptions[1];
+            const std::string l(left.text[field],
+                                strnlen(left.text[field], sizeof left.text[field]));
+            Draw(dc, kLeftEdge, lineY(k), l);
+            if (!l.empty()) texts.feet.push_back(l);
+        }
+    }
+    if (paint.code == 89) return;
+    const bool product = resultStatus.productSelected != 0;
+    const bool coding = graphOutputFlags.treatedColorCoding != 0;
+    const std::string name(
+        productTable.records[0].name,
+        strnlen(productTable.records[0].name, sizeof productTable.records[0].name));
+    if (kind == 3) {
+        if (coding && product) {
+            Draw(dc, kLeftEdge, lineY(1), name);
+            Draw(dc, kLeftEdge, lineY(2), "TREATED WITH");
+            texts.feet.push_back("TREATED WITH");
+            texts.feet.push_back(name);
+        } else {
+            Draw(dc, kLeftEdge, lineY(1), "UNTREATED");
+            texts.feet.push_back("UNTREATED");
+        }
+        return;
+    }
+    if (!product) return;
+    const std::string legend = coding ? "Treated with " + name : std::string("Untreated");
+    DrawCentred(dc, (kLeftEdge + kRightEdge) / 2.0, lineY(1), legend);
+    texts.feet.push_back(legend);
+}
+
+}  // namespace
+
+std::string RowAxisNumber(double value, double spread) {
+    char text[64];
+    size_t cut = 0;
+    if (spread < 1.0) {
+        std::snprintf(text, sizeof text, "%-4.3f", value);
+        if (value < 1.0) cut = 4;
+    } else if (spread < 14.0) {
+        std::snprintf(text, sizeof text, "%-4.2f", value);
+        if (value < 100.0) cut = 4;
+    } else if (spread < 200.0) {
+        std::snprintf(text, sizeof text, "%-4.1f", value);
+        if (value < 1000.0) cut = 4;
+    } else if (spread < 1000.0) {
+        std::snprintf(text, sizeof text, "%-5.0f", value);
+        if (value < 20000.0) cut = 5;
+    } else {
+        std::snprintf(text, sizeof text, "%-6.0f", value);
+        if (value < 20000.0) cut = 5;
+    }
+    std::string s = text;
+    if (cut != 0 && s.size() > cut) s.resize(cut);
+    return s;
+}
+
+std::string ColumnAxisNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%4.0f", value);
+    std::string s = text;
+    if (s.size() > 4) s.resize(4);
+    return s;
+}
+
+void DrawThreeDValueNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
+    win::HDC dc = paint.dc;
+    win::SetBkMode(dc, win::TRANSPARENT);
+    win::SetTextColor(dc, TextColour());
+    const ThreeDBox& b = paint.box;
+    const Point2 bl = b.B();
+    double unitTop = 0.0;
+    {
+        Font font(dc, 1, Height(0.025));
+        const double stub = 0.9 * paint.axisLineHeight;
+        double value = valueAxisLow;
+        for (int i = 0; i <= paint.intervals; ++i) {
+            char label[kAxisLabelChars] = "";
+            char suffix[kAxisSuffixChars] = " ";
+            FormatAxisNumber(value, valueAxisLow, valueAxisHigh, valueAxisStep, 0, label, suffix);
+            AddScaleToUnitLabel(texts, suffix);
+            const Point2 at = b.Raise(bl, i * b.height / paint.intervals);
+            const std::string s = label;
+            Draw(dc, at.x - stub - 2 - Width(dc, s), at.y - font.tm.tmHeight / 2.0, s);
+            value += valueAxisStep;
+        }
+        unitTop = b.Raise(bl, b.height).y - 1.6 * font.LineHeight();
+    }
+    // The unit label above the numbers, its right end over their right ends.
+    const std::string unit = graphUnitLabel;
+    {
+        Font font(dc, 1, Height(unit.size() < 12 ? 0.025 : 0.021));
+        Draw(dc, std::max(kLeftEdge, bl.x - Width(dc, unit)), unitTop, unit);
+    }
+    // The profile title and subtitle at the top left; the title centred above
+    // O', moved right of the headings where they would meet.
+    double y = -236.0;
+    double headingsEnd = kLeftEdge;
+    {
+        const std::string profile = graphProfileTitle;
+        Font font(dc, 1, Height(0.021));
+        Draw(dc, kLeftEdge, y, profile);
+        if (!profile.empty()) {
+            headingsEnd = std::max(headingsEnd, kLeftEdge + Width(dc, profile));
+            y += font.LineHeight();
+        }
+    }
+    {
+        const std::string sub = graphSubtitle;
+        Font font(dc, 1, Height(sub.size() < 16 ? 0.025 : 0.021));
+        Draw(dc, kLeftEdge, y, sub);
+        if (!sub.empty()) headingsEnd = std::max(headingsEnd, kLeftEdge + Width(dc, sub));
+    }
+    Font title(dc, 1, Height(0.048));
+    const std::string text = graphTitle;
+    const double width = Width(dc, text);
+    double left = -width / 2.0;
+    if (left < headingsEnd + 8.0) left = std::min(headingsEnd + 8.0, kRightEdge - width);
+    const Point2 top = b.Raise(b.O(), b.height);
+    Draw(dc, left, top.y - 1.3 * title.LineHeight(), text);
+}
+
+void DrawThreeDLabels(ThreeDPaint& paint, ThreeDTexts& texts) {
+    win::SetBkMode(paint.dc, win::TRANSPARENT);
+    win::SetTextColor(paint.dc, TextColour());
+    DrawFloorNumbers(paint, texts);
+    DrawNotice(paint, texts);
+    DrawFootTexts(paint, texts);
+    lastThreeDTexts = texts;
+}

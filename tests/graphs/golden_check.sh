@@ -15,6 +15,8 @@ for style in bars contour; do
         names="$names threed-flat-$style-$shade threed-formation-$style-$shade"
     done
 done
+names="$names threed-labels-ph threed-labels-pressure threed-labels-mix0 threed-labels-mix1"
+names="$names threed-labels-mix2"
 for name in $names; do
     diff=$(compare -metric AE -fuzz 10% "$SRC/tests/graphs/golden/$name.ppm" "$WORK/$name.ppm" null: 2>&1)
     if [ "${diff%%.*}" -gt 20 ] 2>/dev/null; then

@@ -29,3 +29,13 @@ for style in bars contour; do
             --out "$OUT/threed-formation-$style-$shade.ppm" >/dev/null 2>&1
     done
 done
+# Each grid kind with its texts: the single-water pH and pressure grids, the
+# three mixing grids of sea water injected into the formation water.
+SEA_INJECTION="$SRC/data/samples/seawater.wat"
+"$ENGINE" graph3d ph "$FORMATION" --code 0 --labels --out "$OUT/threed-labels-ph.ppm" >/dev/null 2>&1
+"$ENGINE" graph3d pressure "$FORMATION" --code 11 --labels --out "$OUT/threed-labels-pressure.ppm" \
+    >/dev/null 2>&1
+for kind in mix0 mix1 mix2; do
+    "$ENGINE" graph3d $kind "$SEA_INJECTION" "$FORMATION" --code 21 --labels \
+        --out "$OUT/threed-labels-$kind.ppm" >/dev/null 2>&1
+done
