@@ -74,7 +74,7 @@ class ReportLayoutTest : public ::testing::Test {
         resultStatus = ResultStatus{};
         mainWindowState.dataVersion = 557;
         productTable.records[0] = ProductRecord{};
-        sharedPageScale = 0.34845498f;
+        precipitationFactor = 0.34845498f;
         water = WaterAnalysis{};
         for (int k = 0; k < 64; ++k) {
             water.values[k] = 10.0f + static_cast<float>(k);
