@@ -114,8 +114,8 @@ std::string SaturationText(float value) {
 std::string ScaledText(float value) {
     if (IsSolverNotReachable(value)) return "N/A";
     double factor = 1.0;
-    if (displaySettings.precipitationUnit == 1) factor = sharedPageScale;
-    if (displaySettings.precipitationUnit == 2) factor = sharedPageScale * 0.454f;
+    if (displaySettings.precipitationUnit == 1) factor = precipitationFactor;
+    if (displaySettings.precipitationUnit == 2) factor = precipitationFactor * 0.454f;
     return CsvGeneral(static_cast<double>(static_cast<float>(factor * value)));
 }
 

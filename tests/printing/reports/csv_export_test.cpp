@@ -41,7 +41,7 @@ class CsvExportTest : public PrintTest {
         PrintTest::SetUp();
         ResetCsvExportRecords();
         SetPrecipitationQuantity(0);
-        sharedPageScale = 0.34845498f;
+        precipitationFactor = 0.34845498f;
     }
     void TearDown() override {
         InstallCsvFileOpener(nullptr);
