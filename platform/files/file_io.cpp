@@ -36,6 +36,9 @@ struct FileState {
     int failingWrites = 0;         // writes still to fail (FailNextFileWrites)
     int passingWrites = 0;         // writes that still succeed before those
     int failingDeletes = 0;        // deletions still to fail (FailNextFileDeletes)
+    int failingReads = 0;          // reads still to fail (FailNextFileReads)
+    int passingReads = 0;          // reads that still succeed before those
+    int failingRenames = 0;        // renames still to fail (FailNextFileRenames)
 };
 
 FileState& Files() {
@@ -158,6 +161,13 @@ UINT _lread(HFILE file, void* buffer, UINT count) {
     if (f == nullptr) return kReadWriteError;
     if (!f->canRead || (buffer == nullptr && count > 0)) {
         SetLastError(ERROR_ACCESS_DENIED);
+        return kReadWriteError;
+    }
+    if (detail::Files().passingReads > 0) {
+        --detail::Files().passingReads;
+    } else if (detail::Files().failingReads > 0) {
+        --detail::Files().failingReads;
+        SetLastError(ERROR_GEN_FAILURE);
         return kReadWriteError;
     }
     auto* out = static_cast<char*>(buffer);
@@ -345,6 +355,11 @@ BOOL MoveFileEx(const char* from, const char* to, DWORD flags) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
+    if (detail::Files().failingRenames > 0) {
+        --detail::Files().failingRenames;
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
     const std::string source = MapPath(from);
     const std::string target = MapPath(to);
     struct stat st;
@@ -388,6 +403,15 @@ void FailNextFileWrites(int count, int after) {
 
 void FailNextFileDeletes(int count) {
     detail::Files().failingDeletes = count > 0 ? count : 0;
+}
+
+void FailNextFileReads(int count, int after) {
+    detail::Files().failingReads = count > 0 ? count : 0;
+    detail::Files().passingReads = count > 0 && after > 0 ? after : 0;
+}
+
+void FailNextFileRenames(int count) {
+    detail::Files().failingRenames = count > 0 ? count : 0;
 }
 
 DWORD GetFileAttributes(const char* path) {

@@ -115,6 +115,12 @@ void FailNextFileWrites(int count, int after = 0);
 // Tests: make the next `count` deletions (DeleteFile) fail as a file the
 // system refuses to remove does (ERROR_ACCESS_DENIED, nothing removed).
 void FailNextFileDeletes(int count);
+// Tests: make the next `count` reads (_lread, ReadFile) fail as a device error
+// does (ERROR_GEN_FAILURE, nothing read), after `after` reads that succeed.
+void FailNextFileReads(int count, int after = 0);
+// Tests: make the next `count` renames (MoveFileEx) fail as a target the system
+// refuses to replace does (ERROR_ACCESS_DENIED, nothing moved).
+void FailNextFileRenames(int count);
 
 // ---- Directory listing ----------------------------------------------------------------------
 struct DirectoryEntry {

@@ -26,15 +26,20 @@ namespace H = cor::Header;
 constexpr uint32_t kMostRecords = 0xFFFF;  // what recordCount can count
 constexpr uint32_t kInhibitorRecordBytes = 523;
 
-bool ReadWhole(const char* path, std::vector<uint8_t>& out) {
+// The whole file at `path`, read as the converter walks it: `head` bytes, then
+// pieces of `piece` bytes, each read checked. False when any read fails or
+// comes back short.
+bool ReadWhole(const char* path, std::vector<uint8_t>& out, uint32_t head, uint32_t piece) {
     const win::HFILE file = win::_lopen(path, win::OF_READ);
     if (file == win::HFILE_ERROR) return false;
     const win::LONG size = win::_llseek(file, 0, 2);
     bool ok = size >= 0 && win::_llseek(file, 0, 0) == 0;
-    if (ok) {
-        out.assign(static_cast<size_t>(size), 0);
-        ok = size == 0 || win::_lread(file, out.data(), static_cast<win::UINT>(size)) ==
-                              static_cast<win::UINT>(size);
+    if (ok) out.assign(static_cast<size_t>(size), 0);
+    for (size_t at = 0; ok && at < out.size();) {
+        const size_t want = std::min<size_t>(at == 0 ? head : piece, out.size() - at);
+        ok = win::_lread(file, out.data() + at, static_cast<win::UINT>(want)) ==
+             static_cast<win::UINT>(want);
+        at += want;
     }
     win::_lclose(file);
     return ok;
@@ -150,35 +155,45 @@ uint32_t WholeRecords(size_t size, uint32_t first, uint32_t recordBytes, bool& o
     return ok ? static_cast<uint32_t>((size - first) / recordBytes) : 0;
 }
 
-// `preamble`: the file's alkalinity mode and carbonate model, in force while
-// its records are recomputed (null: the live ones).
-int Upgrade(int16_t version, const char* path, const uint8_t* header, const uint8_t* preamble) {
+// Where the records of a file of `version` below 215 lie, and their layout
+// (null: current records).
+struct Band {
+    const OldLayout* layout;
+    uint32_t first;
+    uint32_t recordBytes;
+};
+Band BandOf(int16_t version) {
+    if (version < 207) return {&k901, 295, k901.size};
+    if (version == 207) return {&k1101, 295, k1101.size};
+    if (version <= 209) return {&k1065, 337, k1065.size};
+    if (version <= 212) return {&k1065, 347, k1065.size};
+    return {nullptr, cor::kFirstRecord, cor::kRecordBytes};
+}
+
+// `fromFile`: the file's own alkalinity mode and carbonate model are in force
+// while its records are recomputed, and its inhibitor file is upgraded first
+// (once the file is known to be whole).
+int Upgrade(int16_t version, const char* path, bool fromFile) {
     if (version >= 215) return 0;
+    const Band band = BandOf(version);
+    const OldLayout* layout = band.layout;
     std::vector<uint8_t> file;
-    if (!ReadWhole(path, file) || file.size() < cor::kHeaderBytes) return -1;
-    std::vector<uint8_t> head(file.begin(), file.begin() + cor::kHeaderBytes);
-    if (header != nullptr) std::memcpy(head.data(), header, cor::kHeaderBytes);
-    const OldLayout* layout = version < 207    ? &k901
-                              : version == 207 ? &k1101
-                              : version <= 212 ? &k1065
-                                               : nullptr;
-    const uint32_t first = layout == nullptr ? cor::kFirstRecord
-                           : version < 208   ? 295
-                           : version < 210   ? 337
-                                             : 347;
-    const uint32_t recordBytes = layout == nullptr ? cor::kRecordBytes : layout->size;
+    if (!ReadWhole(path, file, band.first, band.recordBytes) || file.size() < cor::kHeaderBytes + 6)
+        return -1;
     bool whole = false;
-    const uint32_t count = WholeRecords(file.size(), first, recordBytes, whole);
+    const uint32_t count = WholeRecords(file.size(), band.first, band.recordBytes, whole);
     if (!whole) return -1;
+    std::vector<uint8_t> head(file.begin(), file.begin() + cor::kHeaderBytes);
+    if (fromFile) (void)UpgradeInhibitorFiles(head.data());
     KeptSettings kept;
-    if (preamble != nullptr) {
-        alkalinityMode = bytes::GetU16(preamble + 2);
-        whatIfOptions.carbonateModel = bytes::GetU16(preamble + 4);
+    if (fromFile) {
+        alkalinityMode = bytes::GetU16(file.data() + cor::kHeaderBytes + 2);
+        whatIfOptions.carbonateModel = bytes::GetU16(file.data() + cor::kHeaderBytes + 4);
     }
     UpdateConversionProgress(0, 0, 0);
     std::vector<std::vector<uint8_t>> records;
     for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t* old = file.data() + first + i * recordBytes;
+        const uint8_t* old = file.data() + band.first + i * band.recordBytes;
         std::vector<uint8_t> r = layout != nullptr
                                      ? FromOldLayout(old, *layout)
                                      : std::vector<uint8_t>(old, old + cor::kRecordBytes);
@@ -199,7 +214,9 @@ int Upgrade(int16_t version, const char* path, const uint8_t* header, const uint
 
 int ConvertFile1245(const char* path, bool keepUnits) {
     std::vector<uint8_t> file;
-    if (!ReadWhole(path, file) || file.size() < cor::kHeaderBytes + 6) return -1;
+    if (!ReadWhole(path, file, cor::kHeaderBytes, k1245.size) ||
+        file.size() < cor::kHeaderBytes + 6)
+        return -1;
     const uint8_t* p = file.data() + cor::kHeaderBytes;
     const int16_t version = bytes::GetI16(p);
     const bool shortUnits = version < 125 || (version >= 500 && version <= 512);
@@ -249,20 +266,27 @@ void CopyText(uint8_t* to, size_t toBytes, const uint8_t* from, size_t fromBytes
     std::memcpy(to, from, n);
 }
 
+// A name of a file in one folder: not empty, no folder part, no drive, not "." or "..".
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("\\/:") == std::string::npos;
+}
+
 }  // namespace
 
 int UpgradeWorkFile(int16_t version, const char* path) {
-    return Upgrade(version, path, nullptr, nullptr);
+    return Upgrade(version, path, false);
 }
 
 int ConvertOldWorkFile(const char* path) {
-    std::vector<uint8_t> file;
-    if (!ReadWhole(path, file) || file.size() < cor::kHeaderBytes + 2) return -1;
-    const int16_t version = bytes::GetI16(file.data() + cor::kHeaderBytes);
-    if (version >= 215) return 0;
-    std::vector<uint8_t> header(file.begin(), file.begin() + cor::kHeaderBytes);
-    (void)UpgradeInhibitorFiles(header.data());
-    return Upgrade(version, path, header.data(), file.data() + cor::kHeaderBytes);
+    std::vector<uint8_t> head(cor::kHeaderBytes + 2, 0);
+    const win::HFILE file = win::_lopen(path, win::OF_READ);
+    if (file == win::HFILE_ERROR) return -1;
+    const bool read = win::_lread(file, head.data(), static_cast<win::UINT>(head.size())) ==
+                      static_cast<win::UINT>(head.size());
+    win::_lclose(file);
+    if (!read) return -1;
+    return Upgrade(bytes::GetI16(head.data() + cor::kHeaderBytes), path, true);
 }
 
 int ConvertOldFileA(const char* path) {
@@ -277,9 +301,10 @@ int UpgradeInhibitorFiles(uint8_t* header) {
     char name[cor::kHeaderBytes - H::kInhibitorFile + 1] = {};
     CopyText(reinterpret_cast<uint8_t*>(name), sizeof name, header + H::kInhibitorFile,
              cor::kHeaderBytes - H::kInhibitorFile);
+    if (!IsPlainFileName(name)) return -1;  // names no file of the folder: left alone
     const std::string path = std::string(mainWindowState.installDir) + "\\INHIB\\" + name;
-    std::vector<uint8_t> record;
-    if (!ReadWhole(path.c_str(), record)) {
+    const win::HFILE existing = win::_lopen(path.c_str(), win::OF_READ);
+    if (existing == win::HFILE_ERROR) {
         const int answer = win::MessageBox(nullptr, kCreateQuestion, path.c_str(),
                                            win::MB_YESNO | win::MB_ICONINFORMATION);
         if (answer != win::IDYES) return -1;
@@ -291,7 +316,12 @@ int UpgradeInhibitorFiles(uint8_t* header) {
             win::_lclose(created);
         return -1;
     }
-    if (record.size() < kInhibitorRecordBytes) return -1;  // no whole record: left alone
+    win::_lclose(existing);
+    // A file that cannot be read whole, or holds no whole record, is left alone.
+    std::vector<uint8_t> record;
+    if (!ReadWhole(path.c_str(), record, kInhibitorRecordBytes, kInhibitorRecordBytes) ||
+        record.size() < kInhibitorRecordBytes)
+        return -1;
     uint8_t* r = record.data();
     bytes::PutU16(r + 2, static_cast<uint16_t>(MapOldScaleCode(bytes::GetU16(r + 2))));
     for (int i = 0; i < 7; ++i)

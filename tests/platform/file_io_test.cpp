@@ -247,5 +247,28 @@ TEST_F(FileTest, FailedWritesReportADiskFullAndWriteNothing) {
     _lclose(h);
 }
 
+TEST_F(FileTest, FailedReadsAndRenamesChangeNothing) {
+    HFILE h = _lcreat("\\ZORIN\\in.bin", 0);
+    ASSERT_EQ(_lwrite(h, "abcdef", 6), 6u);
+    _lclose(h);
+    h = _lopen("\\ZORIN\\in.bin", OF_READ);
+    char got[4] = {};
+    FailNextFileReads(1, 1);
+    EXPECT_EQ(_lread(h, got, 2), 2u);  // the read let through
+    EXPECT_EQ(_lread(h, got, 2), kReadWriteError);
+    EXPECT_EQ(GetLastError(), ERROR_GEN_FAILURE);
+    EXPECT_EQ(_lread(h, got, 2), 2u);  // nothing was taken by the failed read
+    EXPECT_EQ(std::string(got, 2), "cd");
+    _lclose(h);
+    h = _lcreat("\\ZORIN\\new.tmp", 0);
+    _lclose(h);
+    FailNextFileRenames(1);
+    EXPECT_FALSE(MoveFileEx("\\ZORIN\\new.tmp", "\\ZORIN\\in.bin", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(SizeOf("ZORIN/in.bin"), 6);
+    EXPECT_TRUE(MoveFileEx("\\ZORIN\\new.tmp", "\\ZORIN\\in.bin", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(SizeOf("ZORIN/in.bin"), 0);
+}
+
 }  // namespace
 }  // namespace wintest

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "common/byte_io.h"
@@ -67,6 +68,8 @@ class CorFileConverter : public shelltest::ShellTest {
     void TearDown() override {
         ResetConverterServices();
         win::FailNextFileWrites(0);
+        win::FailNextFileReads(0);
+        win::FailNextFileRenames(0);
         shelltest::ShellTest::TearDown();
     }
     // A file of `version`: header, the older preamble (`preambleBytes`), records.
@@ -249,14 +252,31 @@ TEST_F(CorFileConverter, FailuresLeaveTheFileAsItWas) {
     const auto r = OldRecord(1065, 20, 32, 35, 288, 36, 432, 1);
     const std::vector<uint8_t> file = OldFile(210, 347, {r, r});
     WriteFile("COR/A.COR", file);
+    unitCodes.code[UnitItem::kBarium] = 1;
     const UnitCodes unitsBefore = unitCodes;
     currentAnalysis.values[E::kSodium] = 5.0f;
-    win::FailNextFileWrites(1);
-    EXPECT_EQ(UpgradeWorkFile(210, "\\COR\\A.COR"), -1);
+    // The file is read as header and preamble, then record by record.
+    const std::function<void()> injections[] = {
+        [] { win::FailNextFileReads(1, 2); },  // the second record's read
+        [] { win::FailNextFileWrites(1); },
+        [] { win::FailNextFileRenames(1); },
+    };
+    for (size_t i = 0; i < std::size(injections); ++i) {
+        injections[i]();
+        EXPECT_EQ(UpgradeWorkFile(210, "\\COR\\A.COR"), -1) << i;
+        EXPECT_EQ(ReadFile("COR/A.COR"), file) << i;
+        EXPECT_FALSE(Exists("COR/A.COR.~cv")) << i;
+        EXPECT_EQ(std::memcmp(&unitCodes, &unitsBefore, sizeof unitCodes), 0) << i;
+        EXPECT_EQ(currentAnalysis.values[E::kSodium], 5.0f) << i;
+        win::FailNextFileReads(0);
+        win::FailNextFileWrites(0);
+        win::FailNextFileRenames(0);
+    }
+    // The same through the whole conversion, whose inhibitor file is missing.
+    win::AnswerMessageBox("", kCreateQuestion, win::IDNO);
+    win::FailNextFileReads(1, 2);
+    EXPECT_EQ(ConvertOldWorkFile("\\COR\\A.COR"), -1);
     EXPECT_EQ(ReadFile("COR/A.COR"), file);
-    EXPECT_FALSE(Exists("COR/A.COR.~cv"));
-    EXPECT_EQ(std::memcmp(&unitCodes, &unitsBefore, sizeof unitCodes), 0);
-    EXPECT_EQ(currentAnalysis.values[E::kSodium], 5.0f);
     // A partial record is refused.
     std::vector<uint8_t> cut = file;
     cut.resize(cut.size() - 10);
@@ -307,6 +327,24 @@ TEST_F(CorFileConverter, TheInhibitorFileAndProgress) {
     win::AnswerMessageBox("", kCreateQuestion, win::IDNO);
     EXPECT_EQ(UpgradeInhibitorFiles(header), -1);
     EXPECT_FALSE(Exists("INHIB/Z.INH"));
+    // Yes creates it empty; a file that cannot be created is reported.
+    win::AnswerMessageBox("", kCreateQuestion, win::IDYES);
+    EXPECT_EQ(UpgradeInhibitorFiles(header), -1);
+    EXPECT_EQ(ReadFile("INHIB/Z.INH").size(), 0u);
+    std::memcpy(header + 44, "NOFOLDER", 9);
+    shelltest::fs::create_directories(folder / "INHIB/NOFOLDER");
+    win::AnswerMessageBox("", kCreateQuestion, win::IDYES);
+    EXPECT_EQ(UpgradeInhibitorFiles(header), -1);
+    ASSERT_FALSE(win::MessageBoxLog().empty());
+    EXPECT_EQ(win::MessageBoxLog().back().text, "Error: Cannot create file");
+    EXPECT_TRUE(win::MessageBoxLog().back().caption.ends_with("\\INHIB\\NOFOLDER"));
+    // A name with a folder in it reaches no file and asks nothing.
+    WriteFile("ESCAPE.INH", inh);
+    const size_t boxes = win::MessageBoxLog().size();
+    std::memcpy(header + 44, "..\\ESCAPE.INH", 14);
+    EXPECT_EQ(UpgradeInhibitorFiles(header), -1);
+    EXPECT_EQ(ReadFile("ESCAPE.INH"), inh);
+    EXPECT_EQ(win::MessageBoxLog().size(), boxes);
 
     progress.clear();
     clockMs = 1000;
