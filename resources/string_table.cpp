@@ -55,5 +55,6 @@ void RegisterProgramResources() {
     RegisterUnitsDialogTemplates();
     RegisterWhatIfDialogTemplates();
     RegisterMixZoneDialogTemplates();
+    RegisterPhCurveDialogTemplates();
     RegisterBrowseDialogTemplates();
 }

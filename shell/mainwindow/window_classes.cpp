@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "input/phcurve/precipitation_dialog.h"
 #include "pages/frame/page_procedures.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/clipboard.h"
@@ -49,7 +50,7 @@ const ClassSpec kClasses[] = {
      Background::kWhite},
     {StringId::kCycledValuesClass, nullptr, CycledValuesWndProc, kDoubleClicks, 17, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kPrecipClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true, win::IDC_ARROW,
+    {StringId::kPrecipClass, nullptr, PrecipitationDlgProc, kDoubleClicks, 17, true, win::IDC_ARROW,
      Background::kWhite},
     {StringId::kWellLogOnePageClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
      win::IDC_ARROW, Background::kWhite},

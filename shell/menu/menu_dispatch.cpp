@@ -1,12 +1,16 @@
 // The command dispatch of the main menu. The commands of the input forms are
 // wired by their own subsystems' steps; until then their ids go to the
-// default processing like any id without a handler: 113 multi-mix input,
-// 1033 pH curve, 1070 constant values, 1071 momentary excess.
+// default processing like any id without a handler: 113 multi-mix input.
 #include "shell/menu/menu_dispatch.h"
 
 #include "engine/pipeline/service_hooks.h"
+#include "engine/records.h"
+#include "input/phcurve/alk_ph_dialog.h"
+#include "input/phcurve/constant_values_dialog.h"
+#include "input/phcurve/precipitation_dialog.h"
 #include "input/records.h"
 #include "input/selections/selection_dialogs.h"
+#include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
 #include "resources/selection_dialog_ids.h"
@@ -75,6 +79,27 @@ void IndexOrRatio(win::HWND mainWindow) {
     RunPrintOptionDialog(mainWindow, MenuCommand::kIndexOrRatio);
 }
 
+void InputPhCurve(win::HWND mainWindow) {
+    ShowAlkpHDialog(mainWindow);
+    if (mainWindowState.mainMenu != nullptr)
+        win::CheckMenuItem(
+            mainWindowState.mainMenu, MenuCommand::kInputPhCurve,
+            win::MF_BYCOMMAND |
+                (resultStatus.alkCurveEntered != 0 ? win::MF_CHECKED : win::MF_UNCHECKED));
+    UpdateMenuTexts();
+    Repaint(mainWindow);
+}
+
+void ConstantValuesCommand(win::HWND mainWindow) {
+    (void)ChooseConstantValues(mainWindow);
+    Repaint(mainWindow);
+}
+
+void MomentaryExcess(win::HWND mainWindow) {
+    OpenPrecipitationDialog();
+    Repaint(mainWindow);
+}
+
 // The selection dialogs and the hidden no-op id, each followed by a repaint.
 template <int (*Show)(win::HWND)>
 void Selection(win::HWND mainWindow) {
@@ -99,6 +124,9 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kInjectionWaterAnalysis, InjectionWaterInput},
     {MenuCommand::kFormationWaterAnalysis, FormationWaterInput},
     {MenuCommand::kSelectProduct, SelectProduct},
+    {MenuCommand::kInputPhCurve, InputPhCurve},
+    {MenuCommand::kConstantValues, ConstantValuesCommand},
+    {MenuCommand::kMomentaryExcess, MomentaryExcess},
     {MenuCommand::kInputUnits, InputUnits},
     {MenuCommand::kSelectParameters, SelectParameters},
     {MenuCommand::kVaryTemperature, VaryTemperature},

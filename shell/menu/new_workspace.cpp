@@ -3,6 +3,7 @@
 
 #include "engine/records.h"
 #include "engine/workspace/workspace_reset.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
@@ -52,6 +53,7 @@ void NewWorkspace(win::HWND mainWindow) {
     if (!OfferToSaveWork(mainWindow)) return;
     mainWindowState.dataChanged = 0;
     ResetWorkspace();
+    alkCurveFit = AlkCurveFit{};
     ResetWorkFileRecords();
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);

@@ -33,6 +33,8 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/workfile/work_file_records.h"
 #include "treatment/product_table_codec.h"
+#include "input/phcurve/alk_curve.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "treatment/records.h"
 
 namespace workfile {
@@ -70,6 +72,7 @@ class Encoder {
     void Choice(const GraphChoice& g) { EncodeGraphChoice(g, w_); }
     void Units(const UnitCodes& u) { EncodeUnitCodes(u, w_); }
     void Well(const WellLogSpecs& s) { EncodeWellLogSpecs(s, w_); }
+    void Curve() { EncodeAlkCurve(TakeAlkCurve(), w_); }
     size_t pos() const { return w_.pos(); }
 
   private:
@@ -113,6 +116,11 @@ class Decoder {
     void Choice(GraphChoice& g) { DecodeGraphChoice(r_, g); }
     void Units(UnitCodes& u) { DecodeUnitCodes(r_, u); }
     void Well(WellLogSpecs& s) { DecodeWellLogSpecs(r_, s); }
+    void Curve() {
+        AlkCurveCopy c = TakeAlkCurve();
+        DecodeAlkCurve(r_, c);
+        PutAlkCurve(c);
+    }
     size_t pos() const { return r_.pos(); }
 
   private:
@@ -411,6 +419,9 @@ bool TransferRecord(int record, IO& io) {
             return true;
         case 21:
             io.Analysis(waterfloodMix);
+            return true;
+        case 33:
+            io.Curve();
             return true;
         case 22:
             F32s(io, WaterResults.surface.saturation);
@@ -1233,6 +1244,9 @@ bool TransferRecord(int record, IO& io) {
             return true;
         case 403:
             io.U32(whatIfOptions.wellLogPtSource);
+            return true;
+        case 404:
+            io.U32(precipitationQuantity);
             return true;
         default:
             return false;

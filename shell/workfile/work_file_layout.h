@@ -68,7 +68,7 @@ inline constexpr RecordRow kRecordTable[kRecordCount] = {
     {30, 11666, 12544, Holder::kOwned, "whatIfResults.grid.results"},
     {31, 24210, 12544, Holder::kOwned, "run state without a place of its own (RunStateBlock)"},
     {32, 36754, 60, Holder::kOwned, "whatIfSettings"},
-    {33, 36814, 247, Holder::kKept, "input: AlkCurve, the user's pH-alkalinity curve"},
+    {33, 36814, 247, Holder::kOwned, "AlkCurve: alkCurvePoints, alkCurveFit, userAlkCurve"},
     {34, 37061, 224, Holder::kZero, "reserved zeros"},
     {35, 37285, 12, Holder::kOwned, "graphChoice"},
     {36, 37297, 2, Holder::kOwned, "reportingMode"},
@@ -439,7 +439,7 @@ inline constexpr RecordRow kRecordTable[kRecordCount] = {
     {401, 200155, 4, Holder::kOwned, "whatIfOptions.correctPhForTemperature"},
     {402, 200159, 4, Holder::kKept, "printing: one-page summary option"},
     {403, 200163, 4, Holder::kOwned, "whatIfOptions.wellLogPtSource"},
-    {404, 200167, 4, Holder::kKept, "input: DisplaySettings precipitationQuantity"},
+    {404, 200167, 4, Holder::kOwned, "precipitationQuantity"},
 };
 
 // The offset of the first record of each group of the layout.

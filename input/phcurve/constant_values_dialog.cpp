@@ -1,0 +1,99 @@
+// ConstantValues: the two boxes and values; OK marks the balancing pass to run
+// again when anything changed, Cancel puts the opening values back.
+#include "input/phcurve/constant_values_dialog.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/inputs/inputs_records.h"
+#include "input/phcurve/phcurve_records.h"
+#include "input/records.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/dialogs/message_box.h"
+#include "resources/phcurve_dialog_ids.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace C = ConstantValuesControl;
+
+void ShowValue(win::HWND dialog, int id, float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.5g", static_cast<double>(v));
+    win::SetDlgItemText(dialog, id, text);
+}
+float ReadValue(win::HWND dialog, int id) {
+    char text[64] = {};
+    win::GetDlgItemText(dialog, id, text, sizeof text);
+    return static_cast<float>(std::atof(text));
+}
+uint16_t Checked(win::HWND dialog, int id) {
+    return win::IsDlgButtonChecked(dialog, id) == win::BST_CHECKED ? 1 : 0;
+}
+
+void Open(win::HWND dialog) {
+    const ConstantConcentrations& c = constantConcentrations;
+    win::CheckDlgButton(dialog, C::kPhosphate, c.switches[0] != 0 ? win::BST_CHECKED : 0);
+    win::CheckDlgButton(dialog, C::kSilica, c.switches[1] != 0 ? win::BST_CHECKED : 0);
+    constantValuesBackup = c;
+    ShowValue(dialog, C::kPhosphateValue, c.values[0]);
+    ShowValue(dialog, C::kSilicaValue, c.values[1]);
+}
+
+// The first entry whose switch differs, or whose value differs by more than a
+// part in ten thousand.
+bool Changed(const ConstantConcentrations& now, const ConstantConcentrations& was) {
+    for (int i = 0; i < kConstantConcentrationCount; ++i) {
+        if (now.switches[i] != was.switches[i]) return true;
+        const double v = std::fabs(now.values[i]), c = std::fabs(was.values[i]);
+        if (std::fabs(v - c) > 0.0001 * std::max(v, c)) return true;
+    }
+    return false;
+}
+
+void OnOk(win::HWND dialog) {
+    ConstantConcentrations& c = constantConcentrations;
+    c.values[0] = ReadValue(dialog, C::kPhosphateValue);
+    c.switches[0] = Checked(dialog, C::kPhosphate);
+    c.values[1] = ReadValue(dialog, C::kSilicaValue);
+    c.switches[1] = Checked(dialog, C::kSilica);
+    if (c.switches[0] != 0 || c.switches[1] != 0) c.constantValuesOn = 1;
+    // The equilibrium calculation runs its balancing pass again.
+    if (Changed(c, constantValuesBackup)) calcPassMode = 0;
+    win::EndDialog(dialog, 1);
+}
+
+}  // namespace
+
+int ChooseConstantValues(win::HWND window) {
+    return static_cast<int>(win::DialogBoxParamA(
+        mainWindowState.instance, DialogId::kConstantValues, window, ConstantValues, 0));
+}
+
+win::INT_PTR ConstantValues(win::HWND dialog, win::UINT msg, win::WPARAM wParam, win::LPARAM) {
+    switch (msg) {
+        case win::WM_INITDIALOG:
+            Open(dialog);
+            return win::TRUE;
+        case win::WM_COMMAND:
+            switch (win::LOWORD(wParam)) {
+                case C::kOk:
+                    OnOk(dialog);
+                    return win::TRUE;
+                case C::kCancel:
+                    constantConcentrations = constantValuesBackup;
+                    win::EndDialog(dialog, 1);
+                    return win::TRUE;
+                case C::kHelp:
+                    win::MessageBox(dialog, kConstantValuesHelpText, "WARNING",
+                                    win::MB_ICONINFORMATION);
+                    return win::TRUE;
+                default:
+                    return win::FALSE;
+            }
+        default:
+            return win::FALSE;
+    }
+}
