@@ -47,8 +47,8 @@ TEST(WorkFileTable, KeptBlocksAreTheirRowsAndNothingElse) {
     EXPECT_EQ(kept, workfile::kKeptBytes);
     EXPECT_EQ(sizeof workFileKeptBlocks.bytes, workfile::kKeptBytes);
     // The blocks whose owners bind them later, among them the descriptions, the
-    // pH-alkalinity curves, the form's acid sets and rows, and precipitationQuantity.
-    for (int n : {13, 14, 15, 16, 33, 130, 131, 132, 166, 274, 275, 276, 320, 321, 402, 404})
+    // working pH-alkalinity curve, the form's acid sets and rows.
+    for (int n : {13, 14, 15, 16, 130, 131, 132, 166, 274, 275, 276, 320, 321, 402})
         EXPECT_TRUE(keptRows.count(n)) << n;
     EXPECT_EQ(kRecordTable[34].holder, Holder::kZero);
 }

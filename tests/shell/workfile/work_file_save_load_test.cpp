@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "input/phcurve/alk_curve_records.h"
 #include "tests/shell/workfile/work_file_fixture.h"
 #include "treatment/files/older_product_records.h"
 
@@ -176,7 +177,7 @@ TEST_F(SaveLoad, VersionWordsAndLengths) {
         EXPECT_EQ(mainWindowState.loadedVersion, v);
         EXPECT_EQ(mainWindowState.dataVersion, v);
         EXPECT_EQ(whatIfOptions.wellLogPtSource, bytes::GetU32(At(file, 403)));
-        EXPECT_EQ(bytes::GetU32(KeptBlock(404)), 2u);
+        EXPECT_EQ(precipitationQuantity, 2u);
     }
     // Bytes beyond the layout are ignored.
     std::vector<uint8_t> longer = file;
@@ -187,11 +188,11 @@ TEST_F(SaveLoad, VersionWordsAndLengths) {
     std::vector<uint8_t> older = file;
     bytes::PutI16(older.data(), 557);
     bytes::PutU32(At(older, 399), 1);
-    bytes::PutU32(KeptBlock(404), 5);
+    precipitationQuantity = 5;
     older.resize(workfile::kVersion556Bytes);
     ASSERT_EQ(LoadWorkFileImage(older), 0);
     EXPECT_EQ(whatIfOptions.wellLogPtSource, 1u);
-    EXPECT_EQ(bytes::GetU32(KeptBlock(404)), 5u);
+    EXPECT_EQ(precipitationQuantity, 5u);
     older.resize(workfile::kVersion556Bytes + 4);
     EXPECT_EQ(LoadWorkFileImage(older), -1);
     // 556: records 0-402, the two later values 0.
@@ -199,7 +200,7 @@ TEST_F(SaveLoad, VersionWordsAndLengths) {
     bytes::PutI16(older.data(), 556);
     ASSERT_EQ(LoadWorkFileImage(older), 0);
     EXPECT_EQ(whatIfOptions.wellLogPtSource, 0u);
-    EXPECT_EQ(bytes::GetU32(KeptBlock(404)), 0u);
+    EXPECT_EQ(precipitationQuantity, 0u);
     EXPECT_EQ(mainWindowState.loadedVersion, 556);
     older.resize(workfile::kVersion556Bytes - 1);
     EXPECT_EQ(LoadWorkFileImage(older), -1);
