@@ -16,6 +16,7 @@
 #include "graphs/two_d_graph_records.h"
 #include "graphs/twod/bar_graph.h"
 #include "input/description_records.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "input/records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
@@ -40,7 +41,6 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
 #include "shell/whatif/scenario_views.h"
-#include "shell/workfile/work_file_records.h"
 
 namespace {
 
@@ -57,7 +57,6 @@ constexpr const char* kDocumentName = "Tarvex Report";
 constexpr int kColumns = 7;
 constexpr int kCalciteResult = 60;   // precipitation potential of calcite
 constexpr int kSideriteResult = 55;  // and of siderite
-constexpr int kPrecipitationShowRecord = 404;
 
 const int kCationOrder[] = {0, 1, 2, 3, 4, 5, 6, 9, 7, 8, 11, 12, 13};
 const int kAnionOrder[] = {14, 15, 16, 17, 18, 19, 20, 22, 21, 24, 23, 10};
@@ -85,9 +84,7 @@ struct Page {
 
 // The display choice of the precipitation dialog, kept with the work file.
 uint32_t PrecipitationShow() {
-    uint32_t show = 0;
-    std::memcpy(&show, KeptBlock(kPrecipitationShowRecord), sizeof show);
-    return show <= 2 ? show : 0;
+    return precipitationQuantity <= 2 ? precipitationQuantity : 0;
 }
 
 int LineHeight(win::HDC dc) {

@@ -10,6 +10,7 @@
 
 #include "engine/saturation/water_results_records.h"
 #include "input/description_records.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "input/records.h"
 #include "input/waterform/water_form_records.h"
 #include "printing/summary/one_page_report.h"
@@ -84,7 +85,7 @@ class OnePageTest : public PrintTest {
     static constexpr uint16_t kGraphs[6] = {4, 5, 0, 21, 0xFFFF, 0xFFFF};
 
     // The precipitation dialog's display choice as the work file keeps it.
-    static void SetPrecipitationShow(uint32_t show) { std::memcpy(KeptBlock(404), &show, 4); }
+    static void SetPrecipitationShow(uint32_t show) { precipitationQuantity = show; }
 
     // The summary window: a plain popup of the given size.
     win::HWND MakeWindow(int w, int h) {
