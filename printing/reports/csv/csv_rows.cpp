@@ -9,10 +9,10 @@
 #include "common/byte_io.h"
 #include "common/unit_codes.h"
 #include "engine/records.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "reporttext/format/precipitation_display.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
-#include "shell/workfile/work_file_records.h"
 
 namespace {
 
@@ -22,7 +22,6 @@ namespace U = UnitItem;
 constexpr int kStations = kWellLogStations;
 constexpr int kNoUnit = -1;
 constexpr int kAlkalinityUnit = -2;
-constexpr int kPrecipitationQuantityRecord = 404;
 
 std::string ToChars(double value, std::chars_format format, int precision) {
     char text[64];
@@ -154,9 +153,7 @@ std::string CsvDate(int32_t packed, int order) {
 }
 
 uint32_t PrecipitationQuantity() {
-    const uint8_t* b = KeptBlock(kPrecipitationQuantityRecord);
-    return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    return precipitationQuantity;
 }
 
 std::string BuildSummaryCsv(const CsvSource& src) {

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "input/description_records.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "platform/system/shell_execute.h"
 #include "printing/reports/csv/csv_export_records.h"
 #include "printing/reports/csv/csv_rows.h"
@@ -31,8 +32,7 @@ std::string FileText(const fs::path& path) {
 }
 
 void SetPrecipitationQuantity(uint32_t value) {
-    uint8_t* b = KeptBlock(404);
-    for (int k = 0; k < 4; ++k) b[k] = static_cast<uint8_t>(value >> (8 * k));
+    precipitationQuantity = value;
 }
 
 class CsvExportTest : public PrintTest {
