@@ -16,6 +16,9 @@ enum : int {
     kWhatIf640 = 85,      // ... 640 x 480
     kMixZone1200 = 88,    // "Select Mixing Zone Specifications" for desktops of 1200 x 900
     kMixZone640 = 89,     // ... 640 x 480
+    kMultiMixLarge = 115,   // "Multi Mix Water Chemistry Input" for desktops above 1000 high
+    kMultiMixSmall = 116,   // ... up to 900 high
+    kMultiMixMedium = 117,  // ... 901 to 1000 high
     kBrowseWorkFiles = 52,  // "WORK FILE BROWSE & DELETE"
     kDeleteCorFile = 75,    // the raw-data files' browse and delete
     kDeleteInhFile = 76,    // the inhibitor files' browse and delete
@@ -300,3 +303,29 @@ enum : int {
     kFileName = 509,
 };
 }  // namespace BrowseControl
+
+// The multi-mix water input (templates 115 to 117): the controls of its own.
+// The value edits, their unit captions, the dates, the descriptions, the acids,
+// Copy, Paste and the H2S note carry the water form's ids.
+namespace MultiMixControl {
+enum : int {
+    kOk = 1,
+    kCancel = 2,
+    kChangeUnits = 433,
+    kRecalculate = 434,
+    kResidenceTime = 482,
+    kDisplayResult = 489,
+    kWeight = 492,
+    kWaterNumber = 519,
+    kNextOrAdd = 520,
+    kPrevious = 521,
+    kGoTo = 522,
+    kGoToNumber = 523,
+    kWaterCount = 524,
+    kActivate = 525,
+    kDeactivate = 526,
+    kMix = 527,
+    kResidenceCaption = 601,
+    kPrintResult = 745,
+};
+}  // namespace MultiMixControl

@@ -77,6 +77,8 @@ void RegisterMixZoneDialogTemplates();
 // Templates 31 to 35 and 165: the constant concentrations, the pH-alkalinity
 // curve in four fonts and the precipitation display.
 void RegisterPhCurveDialogTemplates();
+// Templates 115 to 117, the multi-mix water input.
+void RegisterMultiMixDialogTemplates();
 
 // Templates 181 to 189 and 79: the windows-to-display and print-selection
 // dialogs and the printout size dialog; templates 21 to 24 and picture 110:

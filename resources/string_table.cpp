@@ -56,5 +56,6 @@ void RegisterProgramResources() {
     RegisterWhatIfDialogTemplates();
     RegisterMixZoneDialogTemplates();
     RegisterPhCurveDialogTemplates();
+    RegisterMultiMixDialogTemplates();
     RegisterBrowseDialogTemplates();
 }

@@ -147,8 +147,8 @@ void BlankDescription(SampleDescription& d) {
 }
 
 // Every multi-mix source water emptied: analysis values and dates, weight,
-// entered flag, dose state, residence time 180 s in the display unit, and the
-// names; then the indices and the done flag, and the blend's name.
+// entered flag, dose state, residence time 180 s in the display unit, acids,
+// temperatures and the names; then the indices and the done flag, and the blend's name.
 void ClearMultiMix(MultiMixState& m, DoseState& dose, SampleDescription& mixedDescription) {
     for (int j = 0; j < kMultiMixWaterCount; ++j) {
         dose.multiMix[j].limitStatus = 0;
@@ -163,6 +163,8 @@ void ClearMultiMix(MultiMixState& m, DoseState& dose, SampleDescription& mixedDe
         water.sampleDate = 0;
         water.sampleTime = 0;
         BlankDescription(m.descriptions[j]);
+        for (float& acid : m.organicAcids[j]) acid = 0.0f;
+        m.sourceTemperature[j] = m.sourceTemperatureCopy[j] = 0.0f;
     }
     m.editIndex = 0;
     m.lastWaterIndex = 0;

@@ -15,6 +15,8 @@
 #include "engine/records.h"
 #include "scenarios/frame/whatif_records.h"  // kProductNameChars
 
+constexpr int kMultiMixAcidCount = 4;  // C2, C3, C4, C5
+
 // The five forms of one residence time, in this order.
 namespace ResidenceForm {
 enum : int { kDisplayUnit = 0, kDays = 1, kHours = 2, kMinutes = 3, kSeconds = 4, kCount = 5 };
@@ -29,6 +31,20 @@ struct MultiMixState {
     float residenceTime[kMultiMixWaterCount][ResidenceForm::kCount];
     uint32_t multiMixEntered[kMultiMixWaterCount];  // 1 once the water was entered
     uint32_t multiMixDone;                          // 1 once the blend is current
+    // The C2, C3, C4 and C5 acids of each water, mg/L.
+    float organicAcids[kMultiMixWaterCount][kMultiMixAcidCount];
+    // Each water's temperature as the input last calculated it, and its copy.
+    float sourceTemperature[kMultiMixWaterCount];
+    float sourceTemperatureCopy[kMultiMixWaterCount];
+    // The multi-mix input reopens its dialog while this is set; its OK and
+    // Recalculate leave it, MIX and Cancel clear it.
+    uint32_t reopenMultiMix;
+    // Not saved: a water is being added (set when the first water is still
+    // empty or NEXT adds one, cleared by Activate and Deactivate), and the
+    // input's "Display Result" and "Print Result" toggles.
+    uint16_t addingNewWater;
+    uint16_t showMultiMixResults;
+    uint16_t printMultiMixResults;
 };
 
 extern MultiMixState multiMixState;

@@ -1,6 +1,6 @@
 // The command dispatch of the main menu. The commands of the input forms are
 // wired by their own subsystems' steps; until then their ids go to the
-// default processing like any id without a handler: 113 multi-mix input.
+// default processing like any id without a handler.
 #include "shell/menu/menu_dispatch.h"
 
 #include "engine/pipeline/service_hooks.h"
@@ -14,6 +14,7 @@
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
 #include "resources/selection_dialog_ids.h"
+#include "shell/commands/multimix_input_command.h"
 #include "shell/commands/print_option_commands.h"
 #include "shell/commands/quit_sequence.h"
 #include "shell/commands/units_command.h"
@@ -143,6 +144,7 @@ constexpr CommandHandler kCommands[] = {
     {MenuCommand::kThreeDTemperaturePercent, ThreeDTemperaturePercent},
     {MenuCommand::kThreeDPhPercent, ThreeDPhPercent},
     {MenuCommand::kSelectInjectionParameters, SelectInjectionParameters},
+    {MenuCommand::kMultiMixWaterAnalysis, MultiMixInputCommand},
     {MenuCommand::kMultiMixMix, MultiMixCommand},
     {MenuCommand::kOnePageSummary, OnePageSummaryCommand},
     {MenuCommand::kWellLogTable, WellLogTableCommand},

@@ -792,6 +792,9 @@ bool TransferRecord(int record, IO& io) {
         case 193:
             io.I32(multiMixState.editIndex);
             return true;
+        case 194:
+            io.U32(multiMixState.reopenMultiMix);
+            return true;
         case 196:
             io.F32(multiMixBlend.blendDose);
             return true;
@@ -1115,6 +1118,12 @@ bool TransferRecord(int record, IO& io) {
             return true;
         case 328:
             io.U32(whatIfSwitches[2]);
+            return true;
+        case 355:
+            F32s(io, multiMixState.sourceTemperature);
+            return true;
+        case 356:
+            F32s(io, multiMixState.sourceTemperatureCopy);
             return true;
         case 357:
             io.U32(whatIfOptions.useInputPh);

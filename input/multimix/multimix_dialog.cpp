@@ -1,0 +1,401 @@
+// MultiMixDlgProc: opening the dialog on water editIndex, its buttons, keys and
+// field rules. Showing and reading a water are multimix_fields, moving between
+// waters multimix_moves, calculating and the pages multimix_calc.
+#include "input/multimix/multimix_dialog.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/records.h"
+#include "graphs/text_colour_records.h"
+#include "input/clipboard/clipboard_analysis.h"
+#include "input/description_records.h"
+#include "input/multimix/multimix_calc.h"
+#include "input/multimix/multimix_fields.h"
+#include "input/multimix/multimix_moves.h"
+#include "input/records.h"
+#include "input/units/units_dialog.h"
+#include "input/waterform/form_captions.h"
+#include "input/waterform/form_text.h"
+#include "input/waterform/water_form.h"
+#include "input/waterform/water_form_records.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/window.h"
+#include "resources/dialog_ids.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/calendar/calendar_dialog.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace C = WaterFormControl;
+namespace M = MultiMixControl;
+namespace E = AnalysisElement;
+
+constexpr int kDescriptionLimit = 127;
+constexpr int kLimitedEdits[] = {C::kDescription0, C::kDescription1, C::kDescription2,
+                                 C::kDescription3, C::kDescription4};
+
+MultiMixState& Mix() {
+    return multiMixState;
+}
+int Shown() {
+    return multiMixState.editIndex;
+}
+
+// What the dialog stores of a water, to tell whether a read changed it.
+struct StoredWater {
+    WaterAnalysis analysis;
+    SampleDescription description;
+    float weight;
+    float residence[ResidenceForm::kCount];
+    float acids[kMultiMixAcidCount];
+};
+
+StoredWater CopyOfShownWater() {
+    const MultiMixState& m = Mix();
+    const int k = Shown();
+    StoredWater s{};
+    s.analysis = m.sourceWaters[k];
+    s.description = m.descriptions[k];
+    s.weight = m.weightPercent[k];
+    std::memcpy(s.residence, m.residenceTime[k], sizeof s.residence);
+    std::memcpy(s.acids, m.organicAcids[k], sizeof s.acids);
+    return s;
+}
+
+// Reads the fields; the workspace is marked changed when the water now holds
+// anything else.
+void ReadAndMark(win::HWND dialog) {
+    ClampMultiMixIndices();
+    const StoredWater before = CopyOfShownWater();
+    ReadMultiMixFields(dialog);
+    const StoredWater after = CopyOfShownWater();
+    if (std::memcmp(&before, &after, sizeof before) != 0) mainWindowState.dataChanged = 1;
+}
+
+void RaiseLastWaterIndex() {
+    if (Mix().lastWaterIndex < Shown()) Mix().lastWaterIndex = Shown();
+}
+
+// For a positive result the fields are read once more and the water
+// calculated with the target solvers on; then the dialog ends.
+void Close(win::HWND dialog) {
+    if (dialogResult == 1 || dialogResult == 2) {
+        ReadAndMark(dialog);
+        CopyMultiMixTemperature();
+        RecalcMultiMixRecord();
+        resultStatus.runTargetSolvers = 1;
+    }
+    win::EndDialog(dialog, 1);
+}
+
+void OnOpen(win::HWND dialog) {
+    for (int id : kLimitedEdits)
+        win::SendDlgItemMessage(dialog, id, win::EM_LIMITTEXT, kDescriptionLimit, 0);
+    ClampMultiMixIndices();
+    MultiMixState& m = Mix();
+    resultStatus.runTargetSolvers = static_cast<uint16_t>(m.multiMixEntered[Shown()] & 0xFF);
+    if (m.lastWaterIndex == 0 && resultStatus.runTargetSolvers == 0) m.addingNewWater = 1;
+    SetNextButton(dialog, false);
+    const WaterAnalysis& w = m.sourceWaters[Shown()];
+    currentAnalysis.values[E::kH2S] = w.values[E::kH2S];
+    currentAnalysis.values[E::kPH2S] = w.values[E::kPH2S];
+    ShowMultiMixRecord(dialog);
+    LoadMultiMixRecord();
+    RaiseMultiMixWindows();
+}
+
+// No weight and no brine flow with a density: the user enters one, or the
+// weight becomes 100. The dialog stays open either way.
+bool WeightMissing() {
+    const WaterAnalysis& w = Mix().sourceWaters[Shown()];
+    return Mix().weightPercent[Shown()] <= 0.0f &&
+           (w.values[E::kDensity] <= 0.0f || w.values[E::kBrineFlow] <= 0.0f);
+}
+
+void AskForWeight(win::HWND dialog) {
+    const int answer = win::MessageBox(dialog, kNoWeightQuestion, "WARNING",
+                                       win::MB_YESNO | win::MB_ICONINFORMATION);
+    if (answer == win::IDYES) {
+        win::SetFocus(win::GetDlgItem(dialog, M::kWeight));
+        return;
+    }
+    win::MessageBox(dialog, kWeightSetText, "WARNING", win::MB_ICONINFORMATION);
+    win::SetDlgItemText(dialog, M::kWeight, "100.0");
+}
+
+void OnOk(win::HWND dialog) {
+    ReadAndMark(dialog);
+    if (RecalcMultiMixRecordIfChanged(true)) RaiseLastWaterIndex();
+    resultStatus.runTargetSolvers = 1;
+    Mix().multiMixEntered[Shown()] = 1;
+    if (WeightMissing()) {
+        AskForWeight(dialog);
+        return;
+    }
+    ShowMultiMixWindows();
+    LoadMultiMixRecord();
+    ShowMultiMixWindows();
+    SetNextButton(dialog, false);
+    dialogResult = 0;
+    win::EndDialog(dialog, 1);
+}
+
+void OnMix(win::HWND dialog) {
+    SetNextButton(dialog, false);
+    ReadAndMark(dialog);
+    CopyMultiMixTemperature();
+    RecalcMultiMixRecord();
+    RaiseLastWaterIndex();
+    Mix().reopenMultiMix = 0;
+    Mix().multiMixEntered[Shown()] = 1;
+    dialogResult = 2;
+    Close(dialog);
+}
+
+void OnRecalculate(win::HWND dialog) {
+    ReadAndMark(dialog);
+    CopyMultiMixTemperature();
+    dialogResult = 1;
+    Close(dialog);
+}
+
+void OnCancel(win::HWND dialog) {
+    dialogResult = -1;
+    CloseMultiMixWindows();
+    Mix().reopenMultiMix = 0;
+    win::EndDialog(dialog, 1);
+}
+
+// NEXT, PREVIOUS and GO TO #: the water read and calculated when changed, then
+// the move.
+void OnNext(win::HWND dialog) {
+    ReadAndMark(dialog);
+    RecalcMultiMixRecordIfChanged(true);
+    ShowMultiMixWindows();
+    NextMultiMixRecord(dialog);
+    LoadMultiMixRecord();
+    ShowMultiMixWindows();
+    SetNextButton(dialog, true);
+}
+
+void OnPrevious(win::HWND dialog) {
+    ReadAndMark(dialog);
+    RecalcMultiMixRecordIfChanged(false);
+    ShowMultiMixWindows();
+    PrevMultiMixRecord(dialog);
+    LoadMultiMixRecord();
+    ShowMultiMixWindows();
+    SetNextButton(dialog, false);
+}
+
+// No snapshot: the next change test finds the water reached changed.
+void OnGoTo(win::HWND dialog) {
+    ReadAndMark(dialog);
+    RecalcMultiMixRecordIfChanged(true);
+    ShowMultiMixWindows();
+    char text[64] = {};
+    win::GetDlgItemText(dialog, M::kGoToNumber, text, sizeof text);
+    const double typed = ReadNumber(text);
+    const int number = typed > 1000.0 ? 1000 : typed < -1000.0 ? -1000 : static_cast<int>(typed);
+    GoToMultiMixRecord(dialog, number);
+    ShowMultiMixWindows();
+    SetNextButton(dialog, true);
+}
+
+// The values are shown again under the captions of the units now chosen (not
+// converted); a change of units ends the dialog with 1.
+void OnChangeUnits(win::HWND dialog) {
+    OpenUnitsDialog(dialog);
+    ShowMultiMixRecord(dialog);
+    win::InvalidateRect(dialog, nullptr, win::TRUE);
+    if (dialogResult == 1) Close(dialog);
+}
+
+void OnDisplayResult(win::HWND dialog) {
+    MultiMixState& m = Mix();
+    m.showMultiMixResults = m.showMultiMixResults != 0 ? 0 : 1;
+    if (m.showMultiMixResults != 0) {
+        win::SetDlgItemText(dialog, M::kDisplayResult, " Hide Results ");
+        ShowMultiMixWindows();
+    } else {
+        win::SetDlgItemText(dialog, M::kDisplayResult, "Display Result");
+        CloseMultiMixWindows();
+    }
+}
+
+void OnActivate(win::HWND dialog, bool activate) {
+    win::EnableWindow(win::GetDlgItem(dialog, M::kActivate), activate ? win::FALSE : win::TRUE);
+    win::EnableWindow(win::GetDlgItem(dialog, M::kDeactivate), activate ? win::TRUE : win::FALSE);
+    Mix().addingNewWater = 0;
+}
+
+void OnCalendar(win::HWND dialog, int field, int32_t& date) {
+    date = GetDateFromCalendar(date);
+    ShowDateField(dialog, field, date);
+}
+
+// Copy: the water read (and calculated when changed) and put on the clipboard
+// with its identification and acids.
+void OnCopy(win::HWND dialog) {
+    ReadAndMark(dialog);
+    if (MultiMixRecordChanged() != 0) {
+        CopyMultiMixTemperature();
+        RecalcMultiMixRecord();
+    }
+    resultStatus.runTargetSolvers = 1;
+    const MultiMixState& m = Mix();
+    const int k = Shown();
+    currentAnalysis = m.sourceWaters[k];
+    currentDescription = m.descriptions[k];
+    std::memcpy(organicAcids, m.organicAcids[k], sizeof organicAcids);
+    (void)CopyAnalysis();
+}
+
+// Paste: an analysis taken from the clipboard becomes the water shown.
+void OnPaste(win::HWND dialog) {
+    if (PasteAnalysis() != 0) return;
+    resultStatus.runTargetSolvers = 1;
+    MultiMixState& m = Mix();
+    const int k = Shown();
+    m.sourceWaters[k] = currentAnalysis;
+    m.descriptions[k] = currentDescription;
+    std::memcpy(m.organicAcids[k], organicAcids, sizeof m.organicAcids[k]);
+    mainWindowState.dataChanged = 1;
+    ShowMultiMixRecord(dialog);
+}
+
+// The note and the colours of the two sulfide fields follow the numbers in them.
+void RefreshSulfideNote(win::HWND dialog) {
+    UpdateTwoSulfideNote(dialog, ReadFieldNumber(dialog, C::kH2S),
+                         ReadFieldNumber(dialog, C::kPh2s));
+    for (int id : {C::kH2S, C::kPh2s, C::kTwoSulfideNote})
+        win::InvalidateRect(win::GetDlgItem(dialog, id), nullptr, win::TRUE);
+}
+
+void OnFieldNotice(win::HWND dialog, int id, win::WORD code) {
+    if (code != win::EN_KILLFOCUS) return;
+    if (id == C::kSampleDate) ReadDateField(dialog, id, currentAnalysis.sampleDate, false);
+    if (id == C::kReportDate) ReadDateField(dialog, id, currentAnalysis.reportDate, false);
+    if (id == C::kTime) ReadTimeField(dialog, id, currentAnalysis.sampleTime);
+    if (id == C::kH2S || id == C::kPh2s) RefreshSulfideNote(dialog);
+}
+
+bool OnCommand(win::HWND dialog, int id, win::WORD code) {
+    switch (id) {
+        case M::kOk:
+            OnOk(dialog);
+            return true;
+        case M::kMix:
+            OnMix(dialog);
+            return true;
+        case M::kRecalculate:
+            OnRecalculate(dialog);
+            return true;
+        case M::kCancel:
+            OnCancel(dialog);
+            return true;
+        case M::kNextOrAdd:
+            OnNext(dialog);
+            return true;
+        case M::kPrevious:
+            OnPrevious(dialog);
+            return true;
+        case M::kGoTo:
+            OnGoTo(dialog);
+            return true;
+        case M::kChangeUnits:
+            OnChangeUnits(dialog);
+            return true;
+        case M::kDisplayResult:
+            OnDisplayResult(dialog);
+            return true;
+        case M::kPrintResult:
+            Mix().printMultiMixResults = Mix().printMultiMixResults != 0 ? 0 : 1;
+            return true;
+        case M::kActivate:
+            OnActivate(dialog, true);
+            return true;
+        case M::kDeactivate:
+            OnActivate(dialog, false);
+            return true;
+        case C::kSampleDateCalendar:
+            OnCalendar(dialog, C::kSampleDate, currentAnalysis.sampleDate);
+            return true;
+        case C::kReportDateCalendar:
+            OnCalendar(dialog, C::kReportDate, currentAnalysis.reportDate);
+            return true;
+        case C::kCopy:
+            OnCopy(dialog);
+            return true;
+        case C::kPaste:
+            OnPaste(dialog);
+            return true;
+        default:
+            OnFieldNotice(dialog, id, code);
+            return false;
+    }
+}
+
+// Edits on white; the sulfide fields and the note in dark red while both gases
+// are entered.
+win::INT_PTR OnControlColour(win::HDC dc, win::HWND control, bool edit) {
+    const int id = win::GetDlgCtrlID(control);
+    win::COLORREF colour = sharedTextColour;
+    if ((id == C::kH2S || id == C::kPh2s || id == C::kTwoSulfideNote) && twoSulfideNote != 0)
+        colour = kTwoSulfideColour;
+    win::SetTextColor(dc, colour);
+    if (!edit) {
+        win::SetBkMode(dc, win::TRANSPARENT);
+        return reinterpret_cast<win::INT_PTR>(win::GetSysColorBrush(win::COLOR_BTNFACE));
+    }
+    return reinterpret_cast<win::INT_PTR>(win::GetStockObject(win::WHITE_BRUSH));
+}
+
+}  // namespace
+
+int MultiMixTemplate(int height) {
+    if (height <= 900) return DialogId::kMultiMixSmall;
+    if (height <= 1000) return DialogId::kMultiMixMedium;
+    return DialogId::kMultiMixLarge;
+}
+
+int16_t ShowMultiMixDialog() {
+    dialogResult = 0;
+    win::RECT desktop{};
+    win::GetWindowRect(win::GetDesktopWindow(), &desktop);
+    const int height = std::abs(desktop.bottom - desktop.top);
+    const win::INT_PTR ended =
+        win::DialogBoxParamA(mainWindowState.instance, MultiMixTemplate(height),
+                             mainWindowState.mainWindow, MultiMixDlgProc, 0);
+    if (ended == -1) {
+        multiMixState.reopenMultiMix = 0;
+        dialogResult = -1;
+    }
+    return dialogResult;
+}
+
+win::INT_PTR MultiMixDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam,
+                             win::LPARAM lParam) {
+    switch (msg) {
+        case win::WM_INITDIALOG:
+            OnOpen(dialog);
+            return win::TRUE;
+        case win::WM_COMMAND:
+            return OnCommand(dialog, win::LOWORD(wParam), win::HIWORD(wParam)) ? win::TRUE
+                                                                               : win::FALSE;
+        case win::WM_KEYDOWN:
+            return MultiMixKey(dialog, static_cast<int>(wParam)) ? win::TRUE : win::FALSE;
+        case win::WM_CTLCOLOREDIT:
+            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
+                                   reinterpret_cast<win::HWND>(lParam), true);
+        case win::WM_CTLCOLORSTATIC:
+            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
+                                   reinterpret_cast<win::HWND>(lParam), false);
+        default:
+            return win::FALSE;
+    }
+}

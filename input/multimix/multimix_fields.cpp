@@ -1,0 +1,355 @@
+// The fields of the multi-mix input: showing water editIndex, reading it back,
+// and its snapshot. Dates, the time, the numbers, the unit and alkalinity
+// captions and the H2S note follow the water form's rules.
+#include "input/multimix/multimix_fields.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "common/packed_date.h"
+#include "engine/records.h"
+#include "engine/saturation/water_results_records.h"
+#include "input/description_records.h"
+#include "input/multimix/multimix_input_records.h"
+#include "input/records.h"
+#include "input/waterform/form_captions.h"
+#include "input/waterform/form_fields.h"
+#include "input/waterform/form_text.h"
+#include "input/waterform/predict_ph.h"
+#include "input/waterform/water_form_records.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/system/system.h"
+#include "platform/window/window.h"
+#include "resources/dialog_ids.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace C = WaterFormControl;
+namespace M = MultiMixControl;
+namespace E = AnalysisElement;
+
+constexpr int kValueDigits = 5;
+constexpr int kTemperatureDigits = 6;
+constexpr int kResidenceDigits = 7;
+constexpr size_t kStoredTextChars = 39;  // of the 127 that may be typed
+constexpr int32_t kOldDateLimit = 130000;
+
+// The four description lines the dialog shows, for texts 0 to 3; text 4 is
+// the comments line.
+constexpr int kDescriptionEdits[] = {C::kDescription0, C::kDescription1, C::kDescription2,
+                                     C::kDescription3};
+constexpr int kCommentsText = 4;
+
+struct Today {
+    int32_t date;  // packed
+    int16_t time;  // hours x 100 + minutes
+};
+
+// The clock's date, its year taken from two digits (below 80 counts as 20yy),
+// and the time of day.
+Today ReadToday() {
+    win::SYSTEMTIME now;
+    win::GetLocalTime(&now);
+    const int yy = now.wYear % 100;
+    const int year = yy < 80 ? 2000 + yy : 1900 + yy;
+    return Today{PackDate(DateParts{year, now.wMonth, now.wDay}),
+                 static_cast<int16_t>(now.wHour * 100 + now.wMinute)};
+}
+
+WaterAnalysis& ShownWater() {
+    return multiMixState.sourceWaters[multiMixState.editIndex];
+}
+
+// The defaults of a new water by the user's units; false for a unit code
+// without one.
+bool TemperatureDefault(double& v) {
+    const double byUnit[] = {77.0, 25.0, 298.16};
+    const uint16_t code = unitCodes.code[UnitItem::kTemperature];
+    if (code >= 3) return false;
+    v = byUnit[code];
+    return true;
+}
+bool DensityDefault(double& v) {
+    const double byUnit[] = {1.0, 8.34, 29.16};
+    const uint16_t code = unitCodes.code[UnitItem::kDensity];
+    if (code >= 3) return false;
+    v = byUnit[code];
+    return true;
+}
+bool PressureDefault(double& v) {
+    const double byUnit[] = {1.0, 1.0, 14.7, 100.0};
+    const uint16_t code = unitCodes.code[UnitItem::kPressure];
+    if (code >= 4) return false;
+    v = byUnit[code];
+    return true;
+}
+bool Pco2Default(double& v) {
+    const double byUnit[] = {0.0003162, 0.0003162, 0.00465, 0.03162};
+    const uint16_t code = unitCodes.code[UnitItem::kGasCo2];
+    if (code >= 4) return false;
+    v = byUnit[code];
+    return true;
+}
+
+struct DefaultField {
+    int controlId;
+    int element;
+    bool (*value)(double&);
+    int digits;
+};
+bool PhDefault(double& v) {
+    v = 7.0;
+    return true;
+}
+constexpr DefaultField kDefaults[] = {
+    {C::kPh, E::kPh, PhDefault, kValueDigits},
+    {C::kTemperature, E::kTemperature, TemperatureDefault, kTemperatureDigits},
+    {C::kDensity, E::kDensity, DensityDefault, kValueDigits},
+    {C::kPressure, E::kPressure, PressureDefault, kValueDigits},
+    {C::kPco2, E::kPco2, Pco2Default, kValueDigits},
+};
+
+// The first water of an empty multi-mix: the defaults alone; the other fields
+// stay as they are.
+void ShowDefaultsOnly(win::HWND dialog) {
+    for (const DefaultField& d : kDefaults) {
+        double v = 0.0;
+        if (d.value(v)) WriteFieldNumber(dialog, d.controlId, v, d.digits);
+    }
+}
+
+// Every field from the water; a pH, temperature, density, pressure or pCO2 of
+// 0 first becomes its default in the water itself.
+void ShowWaterValues(win::HWND dialog, WaterAnalysis& w) {
+    const int k = multiMixState.editIndex;
+    for (const DefaultField& d : kDefaults) {
+        double v = 0.0;
+        if (w.values[d.element] == 0.0f && d.value(v)) w.values[d.element] = ToStoredFloat(v);
+    }
+    for (const ElementField& f : ElementFields())
+        WriteFieldNumber(dialog, f.controlId, w.values[f.element], kValueDigits);
+    WriteFieldNumber(dialog, C::kPh, w.values[E::kPh], kValueDigits);
+    WriteFieldNumber(dialog, M::kResidenceTime,
+                     multiMixState.residenceTime[k][ResidenceForm::kDisplayUnit], kResidenceDigits);
+    WriteFieldNumber(dialog, M::kWeight, multiMixState.weightPercent[k], kValueDigits);
+    const auto acids = AcidFields();
+    for (size_t i = 0; i < acids.size(); ++i)
+        WriteFieldNumber(dialog, acids[i], multiMixState.organicAcids[k][i], kValueDigits);
+    win::SetDlgItemText(dialog, C::kDescription4,
+                        multiMixState.descriptions[k].text[kCommentsText]);
+}
+
+// The dates and time of the water: a stored water keeps its own (a missing
+// date becomes today, an older-form date is repacked); any other water takes
+// today and now.
+void ShowDatesAndTime(win::HWND dialog, WaterAnalysis& w, bool stored) {
+    const Today today = ReadToday();
+    mainWindowState.reportDate = today.date;
+    WaterAnalysis& a = currentAnalysis;
+    if (stored) {
+        if (w.reportDate == 0) w.reportDate = today.date;
+        if (w.sampleDate == 0) w.sampleDate = today.date;
+        w.reportDate = RepackOldDate(w.reportDate);
+        w.sampleDate = RepackOldDate(w.sampleDate);
+        a.reportDate = w.reportDate;
+        a.sampleDate = w.sampleDate;
+        a.sampleTime = w.sampleTime;
+        ShowDateField(dialog, C::kSampleDate, a.sampleDate);
+    } else {
+        w.reportDate = w.sampleDate = a.reportDate = a.sampleDate = today.date;
+        w.sampleTime = a.sampleTime = today.time;
+        ShowDateField(dialog, C::kSampleDate, today.date);
+        ShowDateField(dialog, C::kReportDate, today.date);
+    }
+    ShowTimeField(dialog, C::kTime, a.sampleTime);
+    // A water without a number shows none, so that the next water's number is
+    // not read back into it.
+    char number[16] = "";
+    if (w.sampleNumber != 0) std::snprintf(number, sizeof number, "%d", w.sampleNumber);
+    win::SetDlgItemText(dialog, C::kSampleNumber, number);
+    ShowDateField(dialog, C::kReportDate, a.reportDate);
+}
+
+void ReadStoredText(win::HWND dialog, int controlId, char (&text)[128]) {
+    char typed[128] = {};
+    ReadTextField(dialog, controlId, typed);
+    std::memset(text, 0, sizeof text);
+    std::memcpy(text, typed, std::min(std::strlen(typed), kStoredTextChars));
+}
+
+int16_t ToSampleNumber(double n) {
+    return static_cast<int16_t>(std::clamp(std::trunc(n), -32768.0, 32767.0));
+}
+
+double SecondsPerUnit(uint16_t code) {
+    switch (code) {
+        case 1:
+            return 60.0;
+        case 2:
+            return 3600.0;
+        case 3:
+            return 86400.0;
+        default:
+            return 1.0;
+    }
+}
+
+// The block slot of the display unit.
+int DisplaySlot(uint16_t code) {
+    switch (code) {
+        case 1:
+            return ResidenceForm::kMinutes;
+        case 2:
+            return ResidenceForm::kHours;
+        case 3:
+            return ResidenceForm::kDays;
+        default:
+            return ResidenceForm::kSeconds;
+    }
+}
+
+void ReadIdentification(win::HWND dialog, WaterAnalysis& w) {
+    WaterAnalysis& a = currentAnalysis;
+    ReadDateField(dialog, C::kSampleDate, a.sampleDate, true);
+    w.sampleDate = a.sampleDate;
+    // A text that is no time of day keeps the stored time.
+    ReadTimeField(dialog, C::kTime, a.sampleTime);
+    w.sampleTime = a.sampleTime;
+    char number[256] = {};
+    win::GetDlgItemText(dialog, C::kSampleNumber, number, sizeof number);
+    w.sampleNumber = a.sampleNumber = ToSampleNumber(ReadNumber(number));
+    ReadDateField(dialog, C::kReportDate, a.reportDate, true);
+    w.reportDate = a.reportDate;
+}
+
+// The pH: -1 typed, or nothing typed over a water whose pH is left for the
+// calculation (element 41 is -1), stores -1.
+float ReadPh(win::HWND dialog, const WaterAnalysis& w) {
+    const float typed = ReadFieldNumber(dialog, C::kPh);
+    if (typed == -1.0f || (w.values[E::kCompanionPh] == -1.0f && std::fabs(typed) < 0.001f))
+        return -1.0f;
+    return typed;
+}
+
+}  // namespace
+
+int32_t RepackOldDate(int32_t date) {
+    if (date <= 0 || date >= kOldDateLimit) return date;
+    const int month = date / 10000;
+    const int day = (date / 100) % 100;
+    const int yy = date % 100;
+    const int year = yy < 80 ? 2000 + yy : 1900 + yy;
+    return PackDate(DateParts{year, month, day});
+}
+
+void FillResidenceBlock(double value, uint16_t unitCode, float (&block)[5]) {
+    const double seconds = value * SecondsPerUnit(unitCode);
+    block[ResidenceForm::kSeconds] = ToStoredFloat(seconds);
+    block[ResidenceForm::kMinutes] = ToStoredFloat(seconds / 60.0);
+    block[ResidenceForm::kHours] = ToStoredFloat(seconds / 3600.0);
+    block[ResidenceForm::kDays] = ToStoredFloat(seconds / 86400.0);
+    block[ResidenceForm::kDisplayUnit] = block[DisplaySlot(unitCode)];
+}
+
+void ClampMultiMixIndices() {
+    MultiMixState& m = multiMixState;
+    m.editIndex = std::clamp(m.editIndex, 0, kMultiMixWaterCount - 1);
+    m.lastWaterIndex = std::clamp(m.lastWaterIndex, 0, kMultiMixWaterCount - 1);
+}
+
+void ShowMultiMixRecord(win::HWND dialog) {
+    ClampMultiMixIndices();
+    MultiMixState& m = multiMixState;
+    const int k = m.editIndex;
+    WaterAnalysis& w = ShownWater();
+    win::SetDlgItemInt(dialog, M::kWaterNumber, static_cast<win::UINT>(k + 1), win::FALSE);
+    win::SetDlgItemInt(dialog, M::kWaterCount, static_cast<win::UINT>(m.lastWaterIndex + 1),
+                       win::FALSE);
+    std::memcpy(currentAnalysis.values, w.values, sizeof currentAnalysis.values);
+    win::EnableWindow(win::GetDlgItem(dialog, M::kActivate), win::FALSE);
+    win::EnableWindow(win::GetDlgItem(dialog, M::kDeactivate), win::TRUE);
+
+    const bool solversOn = resultStatus.runTargetSolvers != 0;
+    const bool stored = m.addingNewWater == 0 && solversOn;
+    ShowDatesAndTime(dialog, w, stored);
+    for (int i = 0; i < 4; ++i)
+        win::SetDlgItemText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);
+    if (m.addingNewWater == 1 && !solversOn)
+        ShowDefaultsOnly(dialog);
+    else
+        ShowWaterValues(dialog, w);
+
+    SetUnitCaptions(dialog, unitCodes);
+    SetAlkalinityCaptions(dialog, alkalinityMode);
+    UpdateTwoSulfideNote(dialog, currentAnalysis.values[E::kH2S], currentAnalysis.values[E::kPH2S]);
+}
+
+void ReadMultiMixFields(win::HWND dialog) {
+    ClampMultiMixIndices();
+    MultiMixState& m = multiMixState;
+    const int k = m.editIndex;
+    WaterAnalysis& w = ShownWater();
+    std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
+    ReadIdentification(dialog, w);
+    m.weightPercent[k] = ReadFieldNumber(dialog, M::kWeight);
+    for (int i = 0; i < 4; ++i)
+        ReadStoredText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);
+
+    for (const ElementField& f : ElementFields())
+        w.values[f.element] = ReadFieldNumber(dialog, f.controlId);
+    w.values[E::kPh] = ReadPh(dialog, w);
+    formPolyphosphate = w.values[E::kPolyphosphate];
+    formOxalate = w.values[E::kOxalate];
+
+    FillResidenceBlock(ReadFieldNumber(dialog, M::kResidenceTime),
+                       unitCodes.code[UnitItem::kResidenceTime], m.residenceTime[k]);
+    currentResidenceTime = m.residenceTime[k][ResidenceForm::kSeconds];
+
+    const auto acids = AcidFields();
+    for (size_t i = 0; i < acids.size(); ++i)
+        organicAcids[i] = m.organicAcids[k][i] = ReadFieldNumber(dialog, acids[i]);
+    ReadStoredText(dialog, C::kDescription4, m.descriptions[k].text[kCommentsText]);
+
+    // The total alkalinity by the water form's rule, whatever the mode.
+    w.values[E::kAlkalinity] =
+        ToStoredFloat(TotalAlkalinity(alkalinityMode, w.values[E::kMAlkalinity],
+                                      w.values[E::kPAlkalinity], w.values[E::kAlkalinity]));
+    resultStatus.runTargetSolvers = 1;
+    std::memcpy(currentAnalysis.values, w.values, sizeof currentAnalysis.values);
+}
+
+void LoadMultiMixRecord() {
+    ClampMultiMixIndices();
+    const MultiMixState& m = multiMixState;
+    const int k = m.editIndex;
+    const WaterAnalysis& w = m.sourceWaters[k];
+    MultiMixSnapshot& s = multiMixSnapshot;
+    s.reportDate = w.reportDate;
+    s.sampleDate = w.sampleDate;
+    s.sampleTime = w.sampleTime;
+    std::memcpy(s.values, w.values, sizeof s.values);
+    std::memcpy(s.excess, WaterResults.multiMix[k].excess, sizeof s.excess);
+    std::memcpy(s.results, WaterResults.multiMix[k].saturation, sizeof s.results);
+    std::memcpy(s.residence, m.residenceTime[k], sizeof s.residence);
+    std::memcpy(s.organicAcids, m.organicAcids[k], sizeof s.organicAcids);
+}
+
+int32_t MultiMixRecordChanged() {
+    ClampMultiMixIndices();
+    const MultiMixState& m = multiMixState;
+    const int k = m.editIndex;
+    const WaterAnalysis& w = m.sourceWaters[k];
+    const MultiMixSnapshot& s = multiMixSnapshot;
+    if (w.reportDate != s.reportDate || w.sampleDate != s.sampleDate ||
+        w.sampleTime != s.sampleTime)
+        return 1;
+    for (int i = 0; i < E::kCount; ++i)
+        if (w.values[i] != s.values[i]) return 1;
+    for (int i = 0; i < kMultiMixAcidCount; ++i)
+        if (m.organicAcids[k][i] != s.organicAcids[i]) return 1;
+    return m.residenceTime[k][ResidenceForm::kDisplayUnit] != s.residence[0] ? 1 : 0;
+}

@@ -1,0 +1,31 @@
+// Showing a multi-mix source water on the input dialog and reading it back,
+// and the snapshot that tells whether the user changed it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window/win_types.h"
+
+// The water shown: editIndex brought into 0..11 (a damaged file may hold
+// anything); lastWaterIndex likewise.
+void ClampMultiMixIndices();
+
+// Fills every field from water editIndex (defaults for the very first water).
+void ShowMultiMixRecord(win::HWND dialog);
+// Stores every field into water editIndex and copies its values into the
+// working analysis; runTargetSolvers is set afterwards.
+void ReadMultiMixFields(win::HWND dialog);
+// Takes the snapshot of water editIndex.
+void LoadMultiMixRecord();
+// 1 when water editIndex differs from the snapshot in a date, the time, a
+// value, an acid or the residence time in the display unit; else 0.
+[[nodiscard]] int32_t MultiMixRecordChanged();
+
+// A date kept in the older form month x 10000 + day x 100 + two-digit year
+// (any date below 130000) in the packed form; other dates as they are.
+[[nodiscard]] int32_t RepackOldDate(int32_t date);
+
+// The residence block of a water for `value` typed in the unit `unitCode`
+// (0 seconds, 1 minutes, 2 hours, 3 days; others read as seconds): the value
+// in the display unit, days, hours, minutes, seconds.
+void FillResidenceBlock(double value, uint16_t unitCode, float (&block)[5]);

@@ -1,0 +1,68 @@
+// The multi-mix input command.
+#include "shell/commands/multimix_input_command.h"
+
+#include "engine/pipeline/calc_water_analysis.h"
+#include "input/multimix/multimix_dialog.h"
+#include "platform/window/window.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/commands/recalc_multimix.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/menu/menu_texts.h"
+#include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
+#include "shell/whatif/mixing_commands.h"
+
+namespace {
+
+constexpr int16_t kStored = 0;
+constexpr int16_t kCancelled = -1;
+constexpr int16_t kMixAtOnce = 2;
+
+}  // namespace
+
+bool ShowMultiMixSourcePages(win::HWND mainWindow) {
+    const uint32_t* shown = displaySettings.mixedWindowsShown;
+    const int32_t saved = mainWindowState.currentWater;
+    mainWindowState.currentWater = WaterSelector::kMultiMixSource;
+    const bool ok = ShowResultPages(mainWindow,
+                                    {{PageClass::kMixedWater, shown[4], true, false},
+                                     {PageClass::kMixedValues, shown[5], false, false}},
+                                    PageCascade::kStandard, WaterSelector::kMultiMixSource);
+    mainWindowState.currentWater = saved;
+    return ok;
+}
+
+MultiMixInputCommandServices ProgramMultiMixInputCommandServices() {
+    return MultiMixInputCommandServices{ShowMultiMixDialog, CalcWaterAnalysis, MultiMixCommand,
+                                        ShowMultiMixSourcePages};
+}
+
+void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServices& s) {
+    MultiMixState& m = multiMixState;
+    m.reopenMultiMix = 1;
+    int16_t result = kStored;
+    while (m.reopenMultiMix != 0) {
+        result = s.showDialog();
+        if (result == kCancelled) return;
+        if (result > 0) {
+            // The water the dialog stored, calculated as a multi-mix source water.
+            const int32_t saved = mainWindowState.currentWater;
+            mainWindowState.currentWater = WaterSelector::kMultiMixSource;
+            s.calcWaterAnalysis(3, mainWindow);
+            mainWindowState.currentWater = saved;
+            m.multiMixDone = 0;
+            if (m.editIndex >= 0 && m.editIndex < kMultiMixWaterCount)
+                m.multiMixEntered[m.editIndex] = 1;
+        }
+    }
+    if (m.lastWaterIndex >= 0 && m.lastWaterIndex < kMultiMixWaterCount)
+        NormaliseMultiMixWeights(m.weightPercent, m.lastWaterIndex);
+    if (m.lastWaterIndex > 0) UpdateMenuTexts();
+    if (m.multiMixEntered[0] != 0) (void)s.showPages(mainWindow);
+    if (result == kMixAtOnce) s.mix(mainWindow);
+    win::InvalidateRect(mainWindow, nullptr, win::TRUE);
+}
+
+void MultiMixInputCommand(win::HWND mainWindow) {
+    MultiMixInputCommand(mainWindow, ProgramMultiMixInputCommandServices());
+}
