@@ -387,6 +387,13 @@ win::INT_PTR MultiMixDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam
         case win::WM_COMMAND:
             return OnCommand(dialog, win::LOWORD(wParam), win::HIWORD(wParam)) ? win::TRUE
                                                                                : win::FALSE;
+        // The dialog itself may hold the focus: it then takes the moving keys,
+        // the arrows among them, instead of passing the focus to a field.
+        case win::WM_SETFOCUS:
+            return win::TRUE;
+        case win::WM_GETDLGCODE:
+            win::SetWindowLongPtr(dialog, win::DWL_MSGRESULT, win::DLGC_WANTARROWS);
+            return win::TRUE;
         case win::WM_KEYDOWN:
             return MultiMixKey(dialog, static_cast<int>(wParam)) ? win::TRUE : win::FALSE;
         case win::WM_CTLCOLOREDIT:
