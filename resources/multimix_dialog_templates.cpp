@@ -11,17 +11,16 @@
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
-using win::DialogItemTemplate;
 namespace C = WaterFormControl;
 namespace U = WaterFormCaption;
 namespace M = MultiMixControl;
 
-constexpr win::DWORD kEdit = win::WS_BORDER | win::WS_TABSTOP | win::ES_AUTOHSCROLL;
 constexpr win::DWORD kButton = win::WS_TABSTOP;
-constexpr int kNoId = -1;
+constexpr int kNoId = TemplateBuilder::kNoId;
 
 constexpr short kDialogWidth = 507;
 constexpr short kDialogHeight = 352;
@@ -32,7 +31,6 @@ constexpr short kUnitWidth = 52;
 constexpr short kColumnGap = 4;
 constexpr short kColumnWidth = (kDialogWidth - 2 * kMargin - 2 * kColumnGap) / 3;
 constexpr short kRowPitch = 13;
-constexpr short kEditHeight = 11;
 constexpr short kButtonHeight = 14;
 constexpr short kValuesTop = 126;
 
@@ -94,50 +92,38 @@ constexpr ValueRow kFlows[] = {
     {kNoId, "Gas Flow", C::kGasFlow, U::kGasFlow, "(MMCF/D)"},
 };
 
-class Builder {
+// The shared shapes, with this dialog's buttons, captions and value rows.
+class Builder : public TemplateBuilder {
   public:
-    explicit Builder(win::DialogTemplate& t) : t_(t) {}
+    using TemplateBuilder::TemplateBuilder;
 
-    void Label(int id, const char* text, short x, short y, short cx,
-               win::DWORD style = win::SS_LEFT) {
-        Add("STATIC", id, text, style, x, static_cast<short>(y + 1), cx, 8);
-    }
-    void Edit(int id, short x, short y, short cx, win::DWORD extra = 0) {
-        Add("EDIT", id, "", kEdit | extra, x, y, cx, kEditHeight);
+    void Caption(int id, const char* text, short x, short y, short cx,
+                 win::DWORD style = win::SS_LEFT) {
+        Add("STATIC", id, text, style, x, static_cast<short>(y + 2), cx, 9);
     }
     void Button(int id, const char* text, short x, short y, short cx, win::DWORD style = kButton) {
         Add("BUTTON", id, text, style, x, y, cx, kButtonHeight);
     }
-    void Group(const char* text, short x, short y, short cx, short cy) {
-        Add("BUTTON", kNoId, text, win::BS_GROUPBOX, x, y, cx, cy);
-    }
     template <size_t N>
     short Rows(const ValueRow (&rows)[N], short x, short y, short unitWidth = kUnitWidth) {
         for (const ValueRow& r : rows) {
-            Label(r.labelId, r.label, x, y, kLabelWidth);
+            Caption(r.labelId, r.label, x, y, kLabelWidth);
             Edit(r.editId, static_cast<short>(x + kLabelWidth), y, kEditWidth);
-            Label(r.unitId, r.unit, static_cast<short>(x + kLabelWidth + kEditWidth + 4), y,
-                  unitWidth);
+            Caption(r.unitId, r.unit, static_cast<short>(x + kLabelWidth + kEditWidth + 4), y,
+                    unitWidth);
             y = static_cast<short>(y + kRowPitch);
         }
         return y;
     }
-
-  private:
-    void Add(const char* cls, int id, const char* text, win::DWORD style, short x, short y,
-             short cx, short cy) {
-        t_.items.push_back(DialogItemTemplate{cls, id, text, style, x, y, cx, cy});
-    }
-    win::DialogTemplate& t_;
 };
 
 // The water shown, the number of waters and the moves between them.
 void AddNavigation(Builder& b) {
-    b.Group("Source Water", kMargin, 2, kDialogWidth - 2 * kMargin, 22);
-    b.Label(kNoId, "Water #", 12, 9, 28);
-    b.Label(M::kWaterNumber, "1", 40, 9, 14, win::SS_RIGHT);
-    b.Label(kNoId, "of", 58, 9, 10);
-    b.Label(M::kWaterCount, "1", 68, 9, 14, win::SS_LEFT);
+    b.GroupBox("Source Water", kMargin, 2, kDialogWidth - 2 * kMargin, 22);
+    b.Caption(kNoId, "Water #", 12, 9, 28);
+    b.Caption(M::kWaterNumber, "1", 40, 9, 14, win::SS_RIGHT);
+    b.Caption(kNoId, "of", 58, 9, 10);
+    b.Caption(M::kWaterCount, "1", 68, 9, 14, win::SS_LEFT);
     b.Button(M::kNextOrAdd, "ADD NEW", 96, 8, 56);
     b.Button(M::kPrevious, "PREVIOUS", 156, 8, 56);
     b.Button(M::kGoTo, "GO TO #", 224, 8, 44);
@@ -149,26 +135,26 @@ void AddNavigation(Builder& b) {
 // Dates, time, ID number and weight; the ID line; the description lines.
 void AddIdentification(Builder& b) {
     constexpr short y = 30;
-    b.Label(kNoId, "Sample Date", kMargin, y, 42);
+    b.Caption(kNoId, "Sample Date", kMargin, y, 42);
     b.Edit(C::kSampleDate, 50, y, 48);
     b.Button(C::kSampleDateCalendar, "...", 100, y - 1, 14);
-    b.Label(kNoId, "Time", 122, y, 18);
+    b.Caption(kNoId, "Time", 122, y, 18);
     b.Edit(C::kTime, 142, y, 28);
-    b.Label(kNoId, "Report Date", 178, y, 42);
+    b.Caption(kNoId, "Report Date", 178, y, 42);
     b.Edit(C::kReportDate, 222, y, 48);
     b.Button(C::kReportDateCalendar, "...", 272, y - 1, 14);
-    b.Label(kNoId, "ID#", 296, y, 14);
+    b.Caption(kNoId, "ID#", 296, y, 14);
     b.Edit(C::kSampleNumber, 312, y, 40);
-    b.Label(kNoId, "Weight %", 372, y, 34);
+    b.Caption(kNoId, "Weight %", 372, y, 34);
     b.Edit(M::kWeight, 408, y, 44);
-    b.Label(kNoId, "ID", kMargin, y + 14, 42);
+    b.Caption(kNoId, "ID", kMargin, y + 14, 42);
     // Neither filled nor read by this dialog: disabled, so nothing typed there is lost.
     b.Edit(C::kSampleId, 50, y + 14, 302, win::WS_DISABLED);
 
     constexpr short kGroupTop = y + 28;
     constexpr short kHalf = (kDialogWidth - 2 * kMargin - 18) / 2;
-    b.Group("Sample Description", kMargin, kGroupTop, kDialogWidth - 2 * kMargin,
-            4 * kRowPitch + 12);
+    b.GroupBox("Sample Description", kMargin, kGroupTop, kDialogWidth - 2 * kMargin,
+               4 * kRowPitch + 12);
     const int left[] = {C::kDescription0, C::kDescription1, C::kDescription2, C::kDescription3};
     short row = kGroupTop + 10;
     for (int id : left) {
@@ -176,7 +162,7 @@ void AddIdentification(Builder& b) {
         row = static_cast<short>(row + kRowPitch);
     }
     constexpr short kRight = kMargin + 12 + kHalf;
-    b.Label(kNoId, "Comments", kRight, kGroupTop + 10, 36);
+    b.Caption(kNoId, "Comments", kRight, kGroupTop + 10, 36);
     b.Edit(C::kDescription4, kRight + 38, kGroupTop + 10, kHalf - 38);
     b.Edit(C::kDescription5, kRight, kGroupTop + 10 + kRowPitch, kHalf, win::WS_DISABLED);
     b.Edit(C::kDescription6, kRight, kGroupTop + 10 + 2 * kRowPitch, kHalf, win::WS_DISABLED);
@@ -186,16 +172,16 @@ void AddIdentification(Builder& b) {
 void AddThirdColumn(Builder& b, short x) {
     short y = b.Rows(kColumn3, x, kValuesTop);
     y = static_cast<short>(y + 2);
-    b.Group("Flows", x, y, kColumnWidth, 3 * kRowPitch + 12);
+    b.GroupBox("Flows", x, y, kColumnWidth, 3 * kRowPitch + 12);
     y = b.Rows(kFlows, static_cast<short>(x + 4), static_cast<short>(y + 10), kUnitWidth - 8);
     y = static_cast<short>(y + 4);
-    b.Group("C2 - C5 Acids", x, y, kColumnWidth, kRowPitch + 14);
+    b.GroupBox("C2 - C5 Acids", x, y, kColumnWidth, kRowPitch + 14);
     const int ids[] = {C::kC2, C::kC3, C::kC4, C::kC5};
     const char* names[] = {"C2", "C3", "C4", "C5"};
     constexpr short kPairWidth = (kColumnWidth - 8) / 4;
     for (int i = 0; i < 4; ++i) {
         const auto px = static_cast<short>(x + 4 + i * kPairWidth);
-        b.Label(kNoId, names[i], px, static_cast<short>(y + 10), 10);
+        b.Caption(kNoId, names[i], px, static_cast<short>(y + 10), 10);
         b.Edit(ids[i], static_cast<short>(px + 11), static_cast<short>(y + 10),
                static_cast<short>(kPairWidth - 13));
     }
@@ -246,8 +232,8 @@ win::DialogTemplate MakeMultiMixDialog(const char* fontName, int pointSize) {
     const short bottom = b.Rows(kColumn1, x1, kValuesTop);  // the longest column
     (void)b.Rows(kColumn2, x2, kValuesTop);
     AddThirdColumn(b, x3);
-    b.Label(C::kTwoSulfideNote, "", kMargin, static_cast<short>(bottom + 4),
-            kDialogWidth - 2 * kMargin);
+    b.Caption(C::kTwoSulfideNote, "", kMargin, static_cast<short>(bottom + 4),
+              kDialogWidth - 2 * kMargin);
     AddButtons(b, kDialogHeight - kButtonHeight - 8);
     return t;
 }

@@ -1,88 +1,21 @@
 // The bundled script data/scripts/multimix-three-waters.tvs: three source
 // waters typed one at a time into the multi-mix input, mixed at once and saved.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "app/command_line.h"
-#include "app/program.h"
-#include "engine/pipeline/service_hooks.h"
-#include "engine/records.h"
-#include "graphs/graph_index_records.h"
-#include "graphs/records.h"
-#include "input/clipboard_records.h"
 #include "input/multimix/multimix_input_records.h"
-#include "input/records.h"
-#include "input/water_temperature_records.h"
-#include "input/waterform/water_form_records.h"
-#include "pages/frame/page_state_records.h"
-#include "platform/gdi/gdi.h"
-#include "platform/win.h"
 #include "scenarios/multimix/multimix_records.h"
-#include "shell/mainwindow/display_settings_records.h"
-#include "shell/records.h"
-#include "shell/startup/startup_records.h"
-#include "treatment/records.h"
+#include "tests/app/program_run_fixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-void Fresh() {
-    win::ResetPlatform();
-    win::ResetGdi();
-    ResetShellRecords();
-    ResetDisplaySettingsRecords();
-    ResetStartupRecords();
-    ResetEngineRecords();
-    ResetInputRecords();
-    ResetClipboardRecords();
-    ResetWaterFormRecords();
-    ResetWaterTemperatureRecords();
-    ResetTreatmentRecords();
-    ResetGraphsRecords();
-    ResetGraphIndexRecords();
-    ResetPageStateRecords();
-    ResetMultiMixRecords();
-    ResetMultiMixInputRecords();
-    ResetServiceHooks();
-}
-
-class MultiMixInputRun : public ::testing::Test {
+class MultiMixInputRun : public ProgramRunFixture {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("tarvex_multimix_" + std::to_string(::getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        Fresh();
-        win::SetPathRoot(folder.string());
-    }
-    void TearDown() override {
-        Fresh();
-        fs::remove_all(folder);
-    }
-    int Run(const std::string& scriptPath) {
-        ProgramOptions o;
-        std::string error;
-        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", "1280x1024", "--script",
-                                      scriptPath, "--log", (folder / "run.log").string()},
-                                     o, error));
-        const fs::path start = fs::current_path();
-        fs::current_path(folder);
-        const int code = RunProgram(o);
-        fs::current_path(start);
-        return code;
-    }
-    std::string Read(const std::string& name) const {
-        std::stringstream s;
-        s << std::ifstream(folder / name, std::ios::binary).rdbuf();
-        return s.str();
+        ProgramRunFixture::SetUp();
+        ResetMultiMixRecords();
+        ResetMultiMixInputRecords();
     }
     template <typename T>
     static T At(const std::string& bytes, size_t offset) {
@@ -90,13 +23,12 @@ class MultiMixInputRun : public ::testing::Test {
         if (offset + sizeof v <= bytes.size()) std::memcpy(&v, bytes.data() + offset, sizeof v);
         return v;
     }
-    fs::path folder;
 };
 
 TEST_F(MultiMixInputRun, ThreeWatersTypedMixedAndSaved) {
     ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/multimix-three-waters.tvs"), 0)
         << Read("run.log");
-    const std::string log = Read("run.log");
+    const std::string log = Log();
     const std::string question =
         "\"LAST ANALYSIS\": \"Last Analysis. Do you wish to add a new Analysis?\" -> yes";
     const size_t first = log.find(question);
