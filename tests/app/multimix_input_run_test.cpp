@@ -26,8 +26,9 @@ class MultiMixInputRun : public ProgramRunFixture {
 };
 
 TEST_F(MultiMixInputRun, ThreeWatersTypedMixedAndSaved) {
-    ASSERT_EQ(Run(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/multimix-three-waters.tvs"), 0)
-        << Read("run.log");
+    ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/multimix-three-waters.tvs"),
+              0)
+        << Log();
     const std::string log = Log();
     const std::string question =
         "\"LAST ANALYSIS\": \"Last Analysis. Do you wish to add a new Analysis?\" -> yes";
