@@ -29,6 +29,9 @@ void RegisterMainMenu();
 // Menus 11, 12 and 17, the class menus of the result pages.
 void RegisterPageMenus();
 
+// Menu 14, the class menu of the 2D graph window.
+void RegisterGraphMenus();
+
 // The treatment products' dialogs (product selection, graph choice, limits
 // summary).
 void RegisterTreatmentDialogs();

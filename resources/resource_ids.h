@@ -78,6 +78,9 @@ constexpr int kPageMenuOneWater = 11;           // one-water, blend and source-w
 constexpr int kPageMenuProfileChemistry = 12;   // chemistry versus a profile or the mixing ratio
 constexpr int kPageMenuProfileIndicators = 17;  // indicators versus a profile or the mixing ratio
 
+// The class menus of the graph windows.
+constexpr int kGraphMenuTwoD = 14;  // the 2D graph window
+
 // Commands of the page menus.
 namespace PageCommand {
 enum : unsigned {

@@ -42,6 +42,7 @@ void RegisterProgramResources() {
     RegisterStringTable();
     RegisterMainMenu();
     RegisterPageMenus();
+    RegisterGraphMenus();
     RegisterBackgroundPictures();
     RegisterProgramIcon();
     RegisterTreatmentDialogs();

@@ -65,6 +65,9 @@ struct MainWindowState {
     win::HWND pressurePageWindows[kPressurePageWindowCount];
     uint32_t pressurePageOpen[kPressurePageWindowCount];
     win::POINT pageHome[kResultPageClassCount];  // where each page is created, screen pixels
+    // The one graph-window slot every graph window shares.
+    win::HWND graphWindow;
+    uint16_t graphWindowOpen;  // 1 while the slot holds an open graph window
 };
 
 extern MainWindowState mainWindowState;

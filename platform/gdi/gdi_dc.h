@@ -30,6 +30,7 @@ enum class DcKind {
 
 // What GetDeviceCaps answers.
 struct DeviceCaps {
+    int driverVersion = 0x400;
     int technology = DT_RASDISPLAY;
     int horzRes = 0;  // printable width, pixels
     int vertRes = 0;

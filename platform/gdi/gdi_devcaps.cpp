@@ -10,6 +10,8 @@ int GetDeviceCaps(HDC hdc, int index) {
     if (dc == nullptr) return 0;
     const DeviceCaps& c = dc->caps;
     switch (index) {
+        case DRIVERVERSION:
+            return c.driverVersion;
         case TECHNOLOGY:
             return c.technology;
         case HORZSIZE:

@@ -310,6 +310,7 @@ struct LOGPALETTE {
 };
 
 // ---- Device capabilities (GetDeviceCaps) -------------------------------------------------
+inline constexpr int DRIVERVERSION = 0;  // the device driver's version word
 inline constexpr int TECHNOLOGY = 2;
 inline constexpr int HORZSIZE = 4;  // millimetres
 inline constexpr int VERTSIZE = 6;

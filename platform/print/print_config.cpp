@@ -54,8 +54,18 @@ bool ParseOption(const std::string& field, PrinterConfig& p, std::string& why) {
     const std::size_t eq = field.find('=');
     const std::string key = Lower(Trim(field.substr(0, eq)));
     const std::string value = eq == std::string::npos ? "" : Trim(field.substr(eq + 1));
+    if (eq != std::string::npos && key == "driver") {
+        char* end = nullptr;
+        const long version = std::strtol(value.c_str(), &end, 16);
+        if (value.empty() || *end != '\0' || version < 1 || version > 0xFFFF) {
+            why = "driver \"" + value + "\" is not a hexadecimal version from 1 to FFFF";
+            return false;
+        }
+        p.driverVersion = static_cast<int>(version);
+        return true;
+    }
     if (eq == std::string::npos || key != "margin") {
-        why = "unknown field \"" + field + "\" (margin=INCHES or margin=X,Y)";
+        why = "unknown field \"" + field + "\" (margin=INCHES, margin=X,Y or driver=HEX)";
         return false;
     }
     const std::size_t comma = value.find(',');

@@ -77,6 +77,7 @@ DeviceCaps PrinterCaps(const PrinterConfig& printer, const DeviceMode* mode) {
     if (m.dmOrientation == DMORIENT_LANDSCAPE) std::swap(paper.width, paper.height);
     DeviceCaps c;
     c.technology = DT_RASPRINTER;
+    c.driverVersion = printer.driverVersion;
     c.logPixelsX = m.dmPrintQuality;
     c.logPixelsY = m.dmYResolution;
     c.physicalWidth = static_cast<int>(std::lround(paper.width * c.logPixelsX));

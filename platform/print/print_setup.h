@@ -17,6 +17,8 @@
 // Optional fields: margin=INCHES or margin=X,Y (0 to 3 inches, default
 // 0.25 on every side) is the unprintable margin of the sheet; the printable
 // area (HORZRES, VERTRES) and the physical offsets follow it.
+// driver=HEX (for example driver=300, 1 to FFFF) is the version word the
+// printer's driver reports (DRIVERVERSION); 400 when absent.
 //
 // A mono printer's PDF holds only greys: every colour drawn on its pages
 // becomes its grey when the pages are written.
@@ -40,6 +42,7 @@ struct PrinterConfig {
     std::string folder = ".";
     double marginX = 0.25;  // unprintable margin left and right, inches
     double marginY = 0.25;  // top and bottom
+    int driverVersion = 0x400;  // GetDeviceCaps(DRIVERVERSION)
 };
 
 // The name of the port and driver every configured printer reports.

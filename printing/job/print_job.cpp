@@ -113,14 +113,12 @@ win::HDC BeginPrintJob() {
     return job.printerDC;
 }
 
-win::BOOL EndPrintJob(win::HWND owner, win::HINSTANCE /*instance*/) {
+namespace {
+
+// The end of a job once its document is ended or aborted; `cancelled` as the
+// job stood before.
+win::BOOL FinishJob(win::HWND owner, bool cancelled) {
     PrintJobState& job = printJobState;
-    const bool cancelled = job.printAborted != 0;
-    if (!cancelled) {
-        (void)Checked(win::EndDoc(job.printerDC), DibErrorCode::kEndDoc);
-    } else {
-        (void)win::AbortDoc(job.printerDC);
-    }
     if (!cancelled) win::EnableWindow(owner, win::TRUE);
     // After a Cancel the dialog has done both already.
     EnableJobWindows();
@@ -130,6 +128,23 @@ win::BOOL EndPrintJob(win::HWND owner, win::HINSTANCE /*instance*/) {
     job.printerDC = nullptr;
     job.documentOpen = 0;
     return deleted;
+}
+
+}  // namespace
+
+win::BOOL EndPrintJob(win::HWND owner, win::HINSTANCE /*instance*/) {
+    PrintJobState& job = printJobState;
+    const bool cancelled = job.printAborted != 0;
+    if (!cancelled) {
+        (void)Checked(win::EndDoc(job.printerDC), DibErrorCode::kEndDoc);
+    } else {
+        (void)win::AbortDoc(job.printerDC);
+    }
+    return FinishJob(owner, cancelled);
+}
+
+win::BOOL EndPrintJobAfterItsDocument(win::HWND owner, win::HINSTANCE /*instance*/) {
+    return FinishJob(owner, printJobState.printAborted != 0);
 }
 
 bool CheckedStartDoc() {

@@ -34,6 +34,9 @@ win::INT_PTR PrintCancelDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wPa
 // and the windows the job disabled, closes the cancel dialog and deletes the
 // printer DC. Returns the result of DeleteDC.
 win::BOOL EndPrintJob(win::HWND owner, win::HINSTANCE instance);
+// EndPrintJob for a job whose document its printing routine has ended (or
+// aborted) itself: everything but the end of the document.
+win::BOOL EndPrintJobAfterItsDocument(win::HWND owner, win::HINSTANCE instance);
 
 // The document calls with their results checked: a failure (not a user's
 // Cancel) sets printAborted, aborts the document and shows its message once

@@ -3,6 +3,7 @@
 // settings load, so the user sees the program while it reads its files.
 #include "shell/mainwindow/win_main.h"
 
+#include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/whatif/whatif_dialog.h"
 #include "pages/commands/page_command_handlers.h"
@@ -19,6 +20,7 @@
 #include "resources/resource_ids.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/mainwindow/window_classes.h"
+#include "shell/menu/menu_texts.h"
 #include "shell/progress/progress_window.h"
 #include "shell/records.h"
 #include "shell/settings/display_config_file.h"
@@ -94,6 +96,10 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallScenarioViews(PrintedReportViews());
     InstallRangeDialogs(Temper, nullptr);  // the mixing zone dialog comes with its input
     InstallOnePageSummary();
+    ScenarioViews views{};
+    views.showTwoDGraph = [](win::HWND) { (void)ShowTwoDGraph(); };
+    InstallScenarioViews(views);
+    InstallTwoDRangeHooks(TwoDRangeHooks{nullptr, nullptr, nullptr, nullptr, UpdateMenuTexts});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "graphs/window/two_d_window.h"
 #include "input/phcurve/precipitation_dialog.h"
 #include "pages/frame/page_procedures.h"
 #include "platform/gdi/gdi.h"
@@ -80,7 +81,7 @@ const ClassSpec kClasses[] = {
      win::IDC_ARROW, Background::kWhite},
     {StringId::kGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 13, true, win::IDC_ARROW,
      Background::kWhite},
-    {StringId::kTwoDGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 14, true,
+    {StringId::kTwoDGraphClass, nullptr, TwoDGraphWndProc, kDoubleClicks, kGraphMenuTwoD, true,
      win::IDC_ARROW, Background::kWhite},
     {StringId::kWellLogSummaryGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 14, true,
      win::IDC_ARROW, Background::kWhite},

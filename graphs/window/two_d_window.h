@@ -1,0 +1,76 @@
+// The 2D graph window (class "wc2DGraphWindow", menu 14): the bar graph of the
+// profile of graphProfileKind, its value clicks and analysis copies, its
+// switches, Choose Graphs, Choose Product, Change Range, copy, export, print
+// and close.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/window/win_types.h"
+
+// Menu 14's command ids.
+namespace TwoDGraphCommand {
+enum : int {
+    kPrint = 1013,
+    kCopy = 985,
+    kExportImage = 995,
+    kClose = 1028,
+    kFormulaTitles = 998,
+    kTreatedColours = 990,
+    kDisplayGrey = 1011,
+    kExportGrey = 1009,
+    kPrintGrey = 1010,
+    kPatterns = 1012,
+    kChooseGraphs = 1064,
+    kChooseProduct = 997,
+    kChangeRange = 999,
+};
+}
+
+win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
+                              win::LPARAM lParam);
+
+// Creates the window in the graph slot when the slot is free (else uses the
+// window there), shows and focuses it and writes its PROPERTIES texts.
+// 1 with a window in the slot, 0 when none could be made.
+int OpenTwoDGraphWindow();
+int ShowTwoDGraph();
+
+// The Change Range dialogs of the 2D graph (each given the graph window; their
+// result is not used) and the main menu's texts, which the what-if dialog
+// opened from the graph brings up to date. Until the dialogs exist the hooks
+// do nothing, and Change Range recomputes and repaints as after Cancel.
+using GraphWindowHook = int (*)(win::HWND window);
+struct TwoDRangeHooks {
+    GraphWindowHook tempAtPh;     // dialog 202
+    GraphWindowHook phAtTemp;     // dialog 198
+    GraphWindowHook percent;      // dialog 196
+    GraphWindowHook pressAtTemp;  // dialog 207
+    int (*updateMenuTexts)();
+};
+// Replaces the hooks; a null member gets the default that does nothing.
+void InstallTwoDRangeHooks(const TwoDRangeHooks& hooks);
+// The single-water what-if dialog (template 85 on a desktop at most 900 pixels
+// high, else 84) owned by the graph window; then the main menu's texts and the
+// window repainted with erasing.
+int OpenWhatIfFrom2DGraph(win::HWND window);
+
+// The texts of the click boxes of point k (the box's caption and message).
+struct ClickText {
+    std::string caption;
+    std::string message;
+};
+[[nodiscard]] ClickText ValueClickText(int kind, int k);
+// The copy of point k's analysis: its record goes on the clipboard
+// ("tkIntermediate") for the kinds that have one; returns the box's texts.
+ClickText CopyPointAnalysis(int kind, int k);
+
+// The points whose bar area holds the logical point (x, y) (origin at the
+// client area's bottom left), in point order; only points below pointCount.
+[[nodiscard]] int HitPoints(int x, int y, int (&points)[12]);
+
+// COPY, EXPORT IMAGE and PRINT of the window (two_d_pictures.cpp).
+void CopyTwoDGraph(win::HWND hwnd);
+int ExportTwoDGraph(win::HWND hwnd);
+void PrintTwoDGraph(win::HWND hwnd);
