@@ -95,7 +95,7 @@ void PressKeys(const std::string& text) {
     std::vector<KeyStroke> keys;
     std::string bad;
     if (!ParseKeys(text, keys, bad)) return;  // the parser refused it already
-    for (const KeyStroke& k : keys) win::PressKey(k.virtualKey, k.control, k.shift);
+    for (const KeyStroke& k : keys) win::PressKey(k.virtualKey, k.control, k.shift, k.alt);
 }
 
 // The control's own bar: a scroll-bar control's, else its vertical or

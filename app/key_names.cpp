@@ -59,6 +59,7 @@ bool ParseKeys(const std::string& text, std::vector<KeyStroke>& keys, std::strin
             more = false;
             if (StripPrefix(word, "ctrl+")) more = k.control = true;
             if (StripPrefix(word, "shift+")) more = k.shift = true;
+            if (StripPrefix(word, "alt+")) more = k.alt = true;
         }
         k.virtualKey = KeyOf(word);
         if (k.virtualKey == 0) {

@@ -50,7 +50,7 @@ void Keys(win::HWND w, const std::string& text) {
     std::vector<KeyStroke> keys;
     std::string bad;
     if (!ParseKeys(text, keys, bad)) return;
-    for (const KeyStroke& k : keys) win::PressKey(k.virtualKey, k.control, k.shift);
+    for (const KeyStroke& k : keys) win::PressKey(k.virtualKey, k.control, k.shift, k.alt);
 }
 
 void Scroll(win::HWND w, const ScriptAction& a) {

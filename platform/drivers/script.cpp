@@ -220,8 +220,9 @@ void DoubleClick(HWND hwnd, int x, int y, MouseButton button) {
     detail::Settle();
 }
 
-void PressKey(int virtualKey, bool control, bool shift) {
+void PressKey(int virtualKey, bool control, bool shift, bool alt) {
     detail::Settle();
+    if (alt) InjectKey(VK_MENU, true);
     if (control) InjectKey(VK_CONTROL, true);
     if (shift) InjectKey(VK_SHIFT, true);
     char ch = 0;
@@ -240,6 +241,7 @@ void PressKey(int virtualKey, bool control, bool shift) {
     InjectKey(virtualKey, false);
     if (shift) InjectKey(VK_SHIFT, false);
     if (control) InjectKey(VK_CONTROL, false);
+    if (alt) InjectKey(VK_MENU, false);
     detail::Settle();
 }
 

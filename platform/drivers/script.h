@@ -85,7 +85,7 @@ void MouseDownAt(POINT screen, MouseButton button);
 void MouseMoveTo(POINT screen);
 void MouseUpAt(POINT screen, MouseButton button);
 // A key press (down and up) for the focus window, with modifier keys held.
-void PressKey(int virtualKey, bool control = false, bool shift = false);
+void PressKey(int virtualKey, bool control = false, bool shift = false, bool alt = false);
 // Types the characters into the focus window.
 void TypeText(const std::string& text);
 // Mouse wheel over the window, in notches (positive away from the user).

@@ -92,6 +92,10 @@ TEST(ScriptKeys, NamesAndPrefixes) {
     EXPECT_FALSE(ParseKeys("F13", keys, bad));
     EXPECT_EQ(bad, "F13");
     EXPECT_FALSE(ParseKeys("Ctrl+", keys, bad));
+    ASSERT_TRUE(ParseKeys("Alt+T alt+Ctrl+f", keys, bad));
+    EXPECT_TRUE(keys[0].alt && !keys[0].control);
+    EXPECT_EQ(keys[0].virtualKey, 'T');
+    EXPECT_TRUE(keys[1].alt && keys[1].control);
 }
 
 // What the test dialog and window received.
