@@ -136,6 +136,12 @@ int CountCodes() {
     return count;
 }
 
+bool IsTwoDGraphWindow(win::HWND hwnd) {
+    return hwnd != nullptr && win::IsWindow(hwnd) &&
+           win::GetWindowLongPtr(hwnd, win::GWL_WNDPROC) ==
+               reinterpret_cast<std::intptr_t>(&TwoDGraphWndProc);
+}
+
 void PaintNow(win::HWND hwnd) {
     win::HDC dc = win::GetDC(hwnd);
     DrawTwoDGraph(dc, hwnd);
@@ -431,6 +437,12 @@ int OpenTwoDGraphWindow() {
         m.graphWindow = win::CreateWindowEx(0, className, "", win::WS_VISIBLE | win::WS_MAXIMIZE, 0,
                                             0, r.right - r.left, r.bottom - r.top, m.mainWindow,
                                             nullptr, m.instance, nullptr);
+    } else if (IsTwoDGraphWindow(m.graphWindow)) {
+        // The 2D window already open shows the graph now asked for: its axis
+        // and chart count as a new window would have them, painted afresh.
+        twoDGraphState.graphCount = CountCodes();
+        LayTwoDGraphAxis(static_cast<int>(graphProfileKind), false);
+        win::InvalidateRect(m.graphWindow, nullptr, win::TRUE);
     }
     win::HWND hwnd = m.graphWindow;
     if (hwnd == nullptr) return 0;

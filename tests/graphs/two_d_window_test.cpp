@@ -108,9 +108,15 @@ TEST_F(TwoDWindowTest, SlotIsFreedHoweverTheWindowEnds) {
     EXPECT_EQ(mainWindowState.graphWindowOpen, 1);
     EXPECT_EQ(graphAxisData.pointCount, 7);
     EXPECT_EQ(twoDGraphState.graphCount, 1);
-    // A second opening shows the window already in the slot.
+    // A second opening shows the window already in the slot, with the axis
+    // of the graph now asked for.
+    graphProfileKind = 2;
+    whatIfSettings.phLow = 5.0f;
+    whatIfSettings.phHigh = 8.0f;
     EXPECT_EQ(OpenTwoDGraphWindow(), 1);
     EXPECT_EQ(mainWindowState.graphWindow, hwnd);
+    EXPECT_DOUBLE_EQ(graphAxisData.xValues[6], 8.0);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "pH");
     // The system close runs CLOSE.
     win::SendMessage(hwnd, win::WM_CLOSE, 0, 0);
     EXPECT_EQ(mainWindowState.graphWindowOpen, 0);
