@@ -15,6 +15,7 @@
 #include "imaging/capture/capture.h"
 #include "imaging/colour/colour_reduction.h"
 #include "imaging/frame/image_alloc.h"
+#include "imaging/jpeg/jpeg.h"
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
 #include "platform/dialogs/common_dialogs.h"
@@ -116,15 +117,17 @@ Failure WriteImage(const char* name, Format format, ImageDesc* image) {
         }
         case Format::kPng:
             return SavePng(name, image, 1) == IMG_OK ? Failure::kNone : Failure::kWrite;
+        case Format::kJpg:
+            return SaveJpg(name, image, 100, 1) == IMG_OK ? Failure::kNone : Failure::kWrite;
         default:
             return Failure::kWrite;
     }
 }
 
-// The image library has no JPEG or TIFF writer yet: those endings are refused
-// before the file is touched.
+// The image library has no TIFF writer yet: that ending is refused before the
+// file is touched.
 bool WriterExists(Format format) {
-    return format != Format::kJpg && format != Format::kTif;
+    return format != Format::kTif;
 }
 
 void FailureBox(win::HWND hwnd, Failure failure) {
@@ -209,8 +212,8 @@ int ExportTwoDGraph(win::HWND hwnd) {
     }
     if (!WriterExists(format)) {
         (void)win::MessageBox(hwnd,
-                              "I'm sorry. JPEG and TIFF files cannot be saved yet. Please use "
-                              ".bmp, .png or .pcx. File not saved!",
+                              "I'm sorry. TIFF files cannot be saved yet. Please use .bmp, .jpg, "
+                              ".png or .pcx. File not saved!",
                               "FILE SAVE ERROR", win::MB_OK | win::MB_ICONINFORMATION);
         BackToScreen();
         win::InvalidateRect(hwnd, nullptr, win::FALSE);
