@@ -4,12 +4,12 @@
 
 #include "imaging/jpeg/jpeg_internal.h"
 
-void LoadHuffmanSpec(const JpegHuffmanSpec& spec, JpegHuffmanTable* table) {
+void LoadHuffmanCounts(const JpegHuffmanCounts& counts, JpegHuffmanTable* table) {
     *table = JpegHuffmanTable{};
     table->defined = 1;
-    std::memcpy(table->bits, spec.bits, 17);
-    std::memcpy(table->values, spec.values, static_cast<std::size_t>(spec.count));
-    table->count = spec.count;
+    std::memcpy(table->bits, counts.bits, 17);
+    std::memcpy(table->values, counts.values, static_cast<std::size_t>(counts.count));
+    table->count = counts.count;
 }
 
 bool CheckHuffmanLengths(const uint8_t bits[17]) {

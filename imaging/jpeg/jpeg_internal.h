@@ -22,7 +22,7 @@ struct JpegDecodeTable {
     uint8_t values[256];
 };
 
-void LoadHuffmanSpec(const JpegHuffmanSpec& spec, JpegHuffmanTable* table);
+void LoadHuffmanCounts(const JpegHuffmanCounts& counts, JpegHuffmanTable* table);
 // False when the lengths are over-subscribed or name more than 256 codes.
 [[nodiscard]] bool CheckHuffmanLengths(const uint8_t bits[17]);
 void DeriveEncodeTable(const JpegHuffmanTable& table, JpegEncodeTable* out);

@@ -50,18 +50,18 @@ constexpr uint8_t kAcChromaValues[162] = {
 
 }  // namespace
 
-constexpr JpegHuffmanSpec kJpegDcLuma = {
+constexpr JpegHuffmanCounts kJpegDcLuma = {
     {0, 0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}, kDcValues, 12};
-constexpr JpegHuffmanSpec kJpegDcChroma = {
+constexpr JpegHuffmanCounts kJpegDcChroma = {
     {0, 0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0}, kDcValues, 12};
-constexpr JpegHuffmanSpec kJpegAcLuma = {
+constexpr JpegHuffmanCounts kJpegAcLuma = {
     {0, 0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d}, kAcLumaValues, 162};
-constexpr JpegHuffmanSpec kJpegAcChroma = {
+constexpr JpegHuffmanCounts kJpegAcChroma = {
     {0, 0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77}, kAcChromaValues, 162};
 
-static constexpr int CodeCount(const JpegHuffmanSpec& spec) {
+static constexpr int CodeCount(const JpegHuffmanCounts& counts) {
     int s = 0;
-    for (int i = 1; i <= 16; ++i) s += spec.bits[i];
+    for (int i = 1; i <= 16; ++i) s += counts.bits[i];
     return s;
 }
 static_assert(CodeCount(kJpegDcLuma) == kJpegDcLuma.count);

@@ -11,15 +11,15 @@ extern const uint8_t kJpegChromaQuant[64];
 // 16 extra entries of 63 let a decoder run past the end safely.
 extern const uint8_t kJpegZigZag[64 + 16];
 
-struct JpegHuffmanSpec {
+struct JpegHuffmanCounts {
     uint8_t bits[17];  // bits[l]: codes of length l (1..16); bits[0] unused
     const uint8_t* values;
     int count;
 };
-extern const JpegHuffmanSpec kJpegDcLuma;
-extern const JpegHuffmanSpec kJpegDcChroma;
-extern const JpegHuffmanSpec kJpegAcLuma;
-extern const JpegHuffmanSpec kJpegAcChroma;
+extern const JpegHuffmanCounts kJpegDcLuma;
+extern const JpegHuffmanCounts kJpegDcChroma;
+extern const JpegHuffmanCounts kJpegAcLuma;
+extern const JpegHuffmanCounts kJpegAcChroma;
 
 // One scan of a progressive script: components, their identifiers (unused
 // slots hold 1), spectral selection and successive approximation.

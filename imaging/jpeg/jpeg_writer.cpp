@@ -351,10 +351,10 @@ int32_t SaveCore(const ImageTarget& target, uint32_t flags, ImageDesc* image, in
     if ((flags & JPEG_FLAG_THUMBNAIL) != 0) status = MakeThumbnail(image, e->kind, &thumbnail);
     BuildQuantTables(quality, *e);
     if (mode == JPEG_MODE_BASELINE) {
-        LoadHuffmanSpec(kJpegDcLuma, &e->huffman[0][0]);
-        LoadHuffmanSpec(kJpegAcLuma, &e->huffman[1][0]);
-        LoadHuffmanSpec(kJpegDcChroma, &e->huffman[0][1]);
-        LoadHuffmanSpec(kJpegAcChroma, &e->huffman[1][1]);
+        LoadHuffmanCounts(kJpegDcLuma, &e->huffman[0][0]);
+        LoadHuffmanCounts(kJpegAcLuma, &e->huffman[1][0]);
+        LoadHuffmanCounts(kJpegDcChroma, &e->huffman[0][1]);
+        LoadHuffmanCounts(kJpegAcChroma, &e->huffman[1][1]);
         for (int k = 0; k < 2; ++k)
             for (int t = 0; t < 2; ++t) DeriveEncodeTable(e->huffman[k][t], &e->encode[k][t]);
     }

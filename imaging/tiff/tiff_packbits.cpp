@@ -17,9 +17,9 @@ int PackBitsRunLengths(std::size_t size, const uint8_t* data, uint8_t* runs) {
 
 void PackBitsEncode(const uint8_t* data, std::size_t size, std::vector<uint8_t>* out) {
     uint8_t runs[128];
-    for (std::size_t piece = 0; piece < size; piece += 127) {
-        const std::size_t length = size - piece < 127 ? size - piece : 127;
-        const uint8_t* p = data + piece;
+    for (std::size_t chunk = 0; chunk < size; chunk += 127) {
+        const std::size_t length = size - chunk < 127 ? size - chunk : 127;
+        const uint8_t* p = data + chunk;
         const int n = PackBitsRunLengths(length, p, runs);
         std::size_t at = 0;           // start of the current run
         std::size_t literalFrom = 0;  // start of the pending literal

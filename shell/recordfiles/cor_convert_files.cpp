@@ -27,16 +27,16 @@ constexpr uint32_t kMostRecords = 0xFFFF;  // what recordCount can count
 constexpr uint32_t kInhibitorRecordBytes = 523;
 
 // The whole file at `path`, read as the converter walks it: `head` bytes, then
-// pieces of `piece` bytes, each read checked. False when any read fails or
+// pieces of `chunk` bytes, each read checked. False when any read fails or
 // comes back short.
-bool ReadWhole(const char* path, std::vector<uint8_t>& out, uint32_t head, uint32_t piece) {
+bool ReadWhole(const char* path, std::vector<uint8_t>& out, uint32_t head, uint32_t chunk) {
     const win::HFILE file = win::_lopen(path, win::OF_READ);
     if (file == win::HFILE_ERROR) return false;
     const win::LONG size = win::_llseek(file, 0, 2);
     bool ok = size >= 0 && win::_llseek(file, 0, 0) == 0;
     if (ok) out.assign(static_cast<size_t>(size), 0);
     for (size_t at = 0; ok && at < out.size();) {
-        const size_t want = std::min<size_t>(at == 0 ? head : piece, out.size() - at);
+        const size_t want = std::min<size_t>(at == 0 ? head : chunk, out.size() - at);
         ok = win::_lread(file, out.data() + at, static_cast<win::UINT>(want)) ==
              static_cast<win::UINT>(want);
         at += want;
