@@ -594,7 +594,9 @@ int32_t LoadCore(ImageDesc* alpha, const ImageSource& source, ImageDesc* image, 
                                  static_cast<uint64_t>(f.bitsPerSample) *
                                  static_cast<uint64_t>(f.samples);
         sink.rowBytes = static_cast<std::size_t>((rowBits + 7) / 8);
-        sink.bytesPerPixel = std::max(1, f.samples * f.bitsPerSample / 8);
+        const int64_t pixelBytes =
+            static_cast<int64_t>(f.samples) * static_cast<int64_t>(f.bitsPerSample) / 8;
+        sink.bytesPerPixel = static_cast<int>(std::clamp<int64_t>(pixelBytes, 1, 1 << 20));
         const bool ccitt = f.compression >= 2 && f.compression <= 4;
         sink.invert1 = bpp == 1 && (f.photometric == 0) != ccitt;
         if (f.compression == 4 && (f.width > 65535 || f.height > 65535)) status = IMG_TOO_LARGE;
