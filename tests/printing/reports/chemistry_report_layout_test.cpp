@@ -1,6 +1,6 @@
 // The printed chemistry report's layout: columns, left-out rows, captions and
 // values from fixture records.
-#include "printing/reports/chemistry_report_layout.h"
+#include "printing/reports/layouts/chemistry_report_layout.h"
 
 #include "tests/printing/reports/report_layout_fixture.h"
 

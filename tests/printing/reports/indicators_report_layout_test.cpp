@@ -1,6 +1,6 @@
 // The printed indicators report's layout: blocks, placements, values and the
 // time and treatment rows from fixture records.
-#include "printing/reports/indicators_report_layout.h"
+#include "printing/reports/layouts/indicators_report_layout.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "input/records.h"
-#include "printing/reports/profile_chemistry_layout.h"
-#include "printing/reports/profile_indicators_layout.h"
+#include "printing/reports/layouts/profile_chemistry_layout.h"
+#include "printing/reports/layouts/profile_indicators_layout.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "tests/printing/reports/report_layout_fixture.h"

@@ -1,5 +1,5 @@
 // The rows of the printed indicators report.
-#include "printing/reports/indicators_report_layout.h"
+#include "printing/reports/layouts/indicators_report_layout.h"
 
 #include <cmath>
 #include <cstdio>

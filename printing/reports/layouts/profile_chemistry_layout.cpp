@@ -1,6 +1,6 @@
 // The rows of the printed profile chemistry: labels at column 1, headings at
 // column 0, the value of point k ending at column 27 + 8k.
-#include "printing/reports/profile_chemistry_layout.h"
+#include "printing/reports/layouts/profile_chemistry_layout.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The rows of the printed indicators versus a what-if variable: labels at
 // column 1, headings at column 0, the value of point k ending at 28 + 8k.
-#include "printing/reports/profile_indicators_layout.h"
+#include "printing/reports/layouts/profile_indicators_layout.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The rows of the printed chemistry report. Captions follow the user's unit
 // choices; a caption that does not begin with a blank touches its label.
-#include "printing/reports/chemistry_report_layout.h"
+#include "printing/reports/layouts/chemistry_report_layout.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 // The multi-mix source-water tables: every value of column c ends at
 // character column 27 + 8c, row labels at column 1, headings at column 0.
-#include "printing/reports/mix_tables_layout.h"
+#include "printing/reports/layouts/mix_tables_layout.h"
 
 #include <cmath>
 #include <cstdio>
