@@ -55,6 +55,12 @@ void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServic
                 m.multiMixEntered[m.editIndex] = 1;
         }
     }
+    // Every water the dialog stored is calculated in full by now. A first
+    // calculation leaves the dialog outcome set for the indicators page to act
+    // on when it gains the focus; no page of these waters does, so the outcome
+    // would linger and mark the next profile out of date the moment its pages
+    // open.
+    dialogOutcome = 0;
     if (m.lastWaterIndex >= 0 && m.lastWaterIndex < kMultiMixWaterCount)
         NormaliseMultiMixWeights(m.weightPercent, m.lastWaterIndex);
     if (m.lastWaterIndex > 0) UpdateMenuTexts();

@@ -46,4 +46,25 @@ TEST_F(MultiMixInputRun, ThreeWatersTypedMixedAndSaved) {
     EXPECT_EQ(At<int32_t>(file, 129687), 2);  // multiMixDone
 }
 
+// A profile run after a multi-mix stays current when its pages open: Print
+// Surface Temperature Profile is offered at once.
+TEST_F(MultiMixInputRun, ProfileAfterAMultiMixStaysCurrent) {
+    const std::string water = "dialog 80 set 407 8.1\ndialog 80 set 400 412\n"
+                              "dialog 80 set 404 10760\ndialog 80 set 414 19350\n"
+                              "dialog 80 set 419 140\ndialog 80 press 1\nmenu 1030\n";
+    const std::string mix = "answer yes Last Analysis\n"
+                            "dialog 115 set 400 100\ndialog 115 set 404 1000\n"
+                            "dialog 115 set 414 1700\ndialog 115 set 419 200\n"
+                            "dialog 115 press 527\nmenu 113\n";
+    ASSERT_EQ(Run(water + mix + "menu 1036\nmenustate\nanswer no Data has been modified\n"
+                                "answer no Did you wish to leave data\n"),
+              0)
+        << Log();
+    const std::string log = Log();
+    const size_t item = log.find("[1049]");
+    ASSERT_NE(item, std::string::npos) << log;
+    EXPECT_EQ(log.substr(item, log.find('\n', item) - item).find("(grayed)"), std::string::npos)
+        << log;
+}
+
 }  // namespace
