@@ -1,8 +1,8 @@
 #!/bin/sh
 # make run: with an X display (DISPLAY set), the program on that display for
 # the user to work in, in the install folder build/desktop (kept from run to
-# run). Without one, the program on its demonstration script in a fresh
-# install folder (build/run), then the engine harness over the bundled sample
+# run). Without one, the tour (data/scripts/tour.tvs) in a fresh install
+# folder (build/run), then the engine harness over the bundled sample
 # waters. Both install folders get the sample products in INHIB.
 set -e
 BUILD=${1:-build}
@@ -16,14 +16,10 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$TOP/$BUILD/tarvex"
 fi
 RUN="$BUILD/run"
-rm -rf "$RUN"
-mkdir -p "$RUN/INHIB"
-cp "$BUILD"/products/*.PRD "$RUN/INHIB/"
-echo "== tarvex --headless --script data/scripts/demo.tvs (in $RUN)"
-(cd "$RUN" && "$TOP/$BUILD/tarvex" --headless --desktop 1280x800 \
-  --script "$TOP/data/scripts/demo.tvs" --log run.log)
-cat "$RUN/run.log"
-echo "picture of the main window: $RUN/main-window.ppm"
+echo "== the tour: tarvex --headless --script data/scripts/tour.tvs (in $RUN)"
+sh tools/tour.sh "$BUILD" "$RUN"
+echo "the tour's files (reports, copies, pictures, work files): $RUN/out"
+ls "$RUN/out"
 
 HARNESS="$BUILD/tarvex-engine"
 "$HARNESS" tables

@@ -1,0 +1,127 @@
+#!/bin/bash
+# The tour, then its files read by tools nobody on the project wrote:
+#  - the run ends with exit code 0, no script failure, and no message box the
+#    tour does not expect;
+#  - every PDF passes qpdf --check and has text (pdftotext); the sea water's
+#    calcite saturation ratio on its printed report equals the engine
+#    harness's to the printed decimals;
+#  - every CSV reads with Python's csv module, rows of two fields or more;
+#  - one RTF opens in LibreOffice headless where it is installed (skipped,
+#    saying so, where it is not);
+#  - pictures: pngcheck, djpeg, tiffinfo and ImageMagick identify;
+#  - the work file saved, opened and saved under another name is the same
+#    bytes.
+#
+# usage: tour_check.sh BUILD SOURCE
+set -u
+BUILD=$1
+SOURCE=$2
+FOLDER="$BUILD/tour"
+cd "$SOURCE" || exit 2
+fail=0
+bad() { echo "FAIL: $*"; fail=1; }
+
+sh tools/tour.sh "$BUILD" "$FOLDER" >"$BUILD/tour.log" 2>&1
+code=$?
+[ "$code" -eq 0 ] || { tail -20 "$BUILD/tour.log"; bad "the tour ended with exit code $code"; }
+LOG="$FOLDER/run.log"
+grep -q "script failure" "$LOG" && bad "$(grep "script failure" "$LOG")"
+
+# The message boxes the tour brings on purpose, by caption and text start.
+python3 - "$LOG" <<'PY' || fail=1
+import re, sys
+expected = [
+    ('WARNING', 'No Input Units configuration file'),
+    ('WARNING', 'pH will be the plot variable'),
+    ('WARNING', 'pCO2 will be the plot variable'),
+    ('WARNING', 'pCO2 will now be the plot'),
+    ('WARNING', 'pH will now be the plot'),
+    ('WARNING', 'Updating water chemistry calculations'),
+    ('LAST ANALYSIS', 'Last Analysis.'),
+    ('DATA HAS CHANGED!', 'Data has been modified'),
+    ('DELETE CLIPBOARD ANALYSIS?', 'Did you wish to leave data'),
+    (None, 'FILE SUCCESSFULLY RESTORED!'),
+]
+bad = 0
+for line in open(sys.argv[1], encoding='latin-1'):
+    m = re.match(r'message box "(.*?)": "(.*)" -> ', line)
+    if not m:
+        continue
+    caption, text = m.groups()
+    if not any((c is None or c == caption) and text.startswith(t) for c, t in expected):
+        print('FAIL: unexpected message box', caption, '-', text)
+        bad = 1
+sys.exit(bad)
+PY
+
+OUT="$FOLDER/out"
+pdfs=0
+for f in "$OUT"/*.pdf; do
+  [ -f "$f" ] || continue
+  pdfs=$((pdfs + 1))
+  qpdf --check "$f" >/dev/null 2>&1 || bad "qpdf --check $f"
+  [ -n "$(pdftotext "$f" - 2>/dev/null | tr -d '[:space:]')" ] || bad "no text in $f"
+done
+[ "$pdfs" -ge 12 ] || bad "$pdfs PDF files, 12 or more expected"
+
+# The sea water's report: the first document printed by Print Surface.
+surface=$(grep -o 'printed " ": [0-9]* pages, [^,]*' "$LOG" | sed -n 5p | sed 's/.*pages, //')
+engine=$("$BUILD/tarvex-engine" water data/samples/seawater.wat | awk '$1 == "SR" && $2 == 0 {print $3}')
+python3 - "$FOLDER/$surface" "$engine" <<'PY' || fail=1
+import re, subprocess, sys
+text = subprocess.run(['pdftotext', '-layout', sys.argv[1], '-'], capture_output=True,
+                      text=True, encoding='latin-1').stdout
+m = re.search(r'Calcite \(CaCO3\)\s+([0-9.]+)', text)
+if not m:
+    print('FAIL: no calcite ratio in', sys.argv[1]); sys.exit(1)
+printed = m.group(1)
+decimals = len(printed.split('.')[1]) if '.' in printed else 0
+want = f'{float(sys.argv[2]):.{decimals}f}'
+if printed != want:
+    print('FAIL: calcite ratio printed', printed, 'engine', want); sys.exit(1)
+PY
+
+csvs=0
+for f in "$OUT"/*.csv; do
+  [ -f "$f" ] || continue
+  csvs=$((csvs + 1))
+  python3 - "$f" <<'PY' || bad "csv $f"
+import csv, sys
+with open(sys.argv[1], newline='', encoding='latin-1') as h:
+    rows = [r for r in csv.reader(h) if any(c.strip() for c in r)]
+wide = [r for r in rows if len(r) >= 2]
+sys.exit(0 if len(rows) >= 10 and len(wide) >= 10 else 1)
+PY
+done
+[ "$csvs" -ge 4 ] || bad "$csvs CSV files, 4 or more expected"
+
+rtf="$OUT/surface-chem.rtf"
+[ -f "$rtf" ] || bad "no $rtf"
+office=$(command -v soffice || command -v libreoffice || true)
+if [ -n "$office" ] && [ -f "$rtf" ]; then
+  conv="$BUILD/tour-rtf"
+  rm -rf "$conv" && mkdir -p "$conv"
+  timeout 120 "$office" --headless --convert-to txt:Text --outdir "$conv" "$rtf" >/dev/null 2>&1
+  grep -q "Calcium" "$conv/surface-chem.txt" 2>/dev/null || bad "LibreOffice did not read $rtf"
+else
+  echo "skipped: LibreOffice is not installed, $rtf not opened in it"
+fi
+
+for f in "$OUT"/*.png "$OUT"/*.PNG; do
+  [ -f "$f" ] && { pngcheck -q "$f" >/dev/null || bad "pngcheck $f"; }
+done
+for f in "$OUT"/*.jpg "$OUT"/*.JPG; do
+  [ -f "$f" ] && { djpeg "$f" >/dev/null || bad "djpeg $f"; }
+done
+for f in "$OUT"/*.tif "$OUT"/*.TIF; do
+  [ -f "$f" ] && { tiffinfo "$f" >/dev/null 2>&1 || bad "tiffinfo $f"; }
+done
+for f in "$OUT"/*.bmp "$OUT"/*.BMP "$OUT"/*.pcx "$OUT"/*.PCX; do
+  [ -f "$f" ] && { identify "$f" >/dev/null 2>&1 || bad "identify $f"; }
+done
+
+cmp "$OUT/tour1.KRV" "$OUT/tour2.KRV" || bad "the work file saved again differs"
+[ -s "$OUT/last.KRV" ] || bad "the quit did not save out/last.KRV"
+
+[ "$fail" -eq 0 ] && echo "tour: every check passed ($pdfs PDF, $csvs CSV)"
+exit $fail
