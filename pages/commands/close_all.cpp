@@ -38,7 +38,14 @@ bool RunPageCommand(PageClass page, win::HWND hwnd, unsigned id) {
             CopyPageReport(page, hwnd, CopyCommand::kRichCopy);
             break;
         case PageCommand::kRichTextCopyAll:
+        case PageCommand::kCopyAllAsRichText:
             CopyPageReport(page, hwnd, CopyCommand::kRichCopyAll);
+            break;
+        case PageCommand::kSaveToRichText:
+            SavePageRichText(page, hwnd, CopyCommand::kRichCopy);
+            break;
+        case PageCommand::kSaveAllToRichText:
+            SavePageRichText(page, hwnd, CopyCommand::kRichCopyAll);
             break;
         case PageCommand::kCopyForExcel:
             CopyPageForExcel(page, hwnd);

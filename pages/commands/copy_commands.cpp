@@ -77,7 +77,12 @@ void CopyPageReport(PageClass page, win::HWND hwnd, CopyCommand command) {
 }
 
 void CopyPageForExcel(PageClass page, win::HWND hwnd) {
-    const int water = page == PageClass::kMuValues ? pageStates[PageIndex(page)].shownWater
-                                                   : WaterSelector::kMixed;
+    // The one-water pages copy the water they show, the blend's pages the
+    // blend, the source-water pages the source water being edited.
+    int water = WaterSelector::kMixed;
+    if (IsOneWaterPage(page))
+        water = pageStates[PageIndex(page)].shownWater;
+    else if (page == PageClass::kMixedWater || page == PageClass::kMixedValues)
+        water = WaterSelector::kMultiMixSource;
     (void)CopyForExcel(hwnd, water);
 }

@@ -11,6 +11,9 @@ bool RunPageCommand(PageClass page, win::HWND hwnd, unsigned commandId);
 
 void CopyPageReport(PageClass page, win::HWND hwnd, CopyCommand command);
 void CopyPageForExcel(PageClass page, win::HWND hwnd);
+// The page's report (COPY) or its group's (COPY ALL) in rich text, saved to a
+// file the user names.
+void SavePageRichText(PageClass page, win::HWND hwnd, CopyCommand command);
 void PrintPage(PageClass page, win::HWND hwnd);
 void PrintAllPages(PageClass page, win::HWND hwnd);
 void SwitchAlkalinityForm(PageClass page, win::HWND hwnd, int form);

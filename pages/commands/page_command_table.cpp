@@ -13,8 +13,9 @@ namespace A = PageAct;
 
 constexpr uint32_t kMenu11 =
     A::kPrint | A::kPrintAll | A::kCopy | A::kCopyAll | A::kCloseAll | A::kClose;
-constexpr uint32_t kMenu12 = kMenu11 | A::kAlkalinity | A::kChooseProduct | A::kChangeRange;
-constexpr uint32_t kMenu17 = kMenu11 | A::kChangeRange;
+constexpr uint32_t kRich = A::kRichCopy | A::kRichCopyAll;
+constexpr uint32_t kMenu12 = kMenu11 | kRich | A::kAlkalinity | A::kChooseProduct | A::kChangeRange;
+constexpr uint32_t kMenu17 = kMenu11 | kRich | A::kRichSave | A::kRichSaveAll | A::kChangeRange;
 
 constexpr C kCycledWaterList[] = {C::kMuValues, C::kMuWater,   C::kCycledValues, C::kPhWater,
                                   C::kPhValues, C::kTempWater, C::kTempValues,   C::kCycledWater};
@@ -59,7 +60,7 @@ constexpr C kPressValuesList[] = {
 // page, acts, copy, copy all, single job, print, argument, recompute, on printer, group, close all
 const PageCommands kTable[kPageClassCount] = {
     {C::kMuWater,
-     kMenu11 | A::kRichCopy | A::kRichCopyAll,
+     kMenu11 | kRich | A::kExcel,
      {},
      {},
      2,
@@ -70,7 +71,7 @@ const PageCommands kTable[kPageClassCount] = {
      G::kOneWater,
      TARVEX_LIST(kMuWaterList)},
     {C::kMuValues,
-     kMenu11 | A::kRichCopy | A::kRichCopyAll | A::kExcel,
+     kMenu11 | kRich | A::kExcel,
      {},
      {},
      1,
@@ -147,7 +148,7 @@ const PageCommands kTable[kPageClassCount] = {
      G::kWaterflood,
      TARVEX_LIST(kCycledValuesList)},
     {C::kMixedWater,
-     kMenu11,
+     kMenu11 | kRich | A::kExcel,
      {31, "mixp 101"},
      {30, "mixp 102"},
      1,
@@ -158,7 +159,7 @@ const PageCommands kTable[kPageClassCount] = {
      G::kSources,
      TARVEX_LIST(kMixedWaterList)},
     {C::kMixedValues,
-     kMenu11,
+     kMenu11 | kRich | A::kExcel,
      {32, "mixp2 101"},
      {30, "mixp2 102"},
      1,
@@ -169,7 +170,7 @@ const PageCommands kTable[kPageClassCount] = {
      G::kSources,
      TARVEX_LIST(kMixedValuesList)},
     {C::kMixedWaterOut,
-     kMenu11 | A::kExcel,
+     kMenu11 | kRich | A::kExcel,
      {33, "mixw 101"},
      {30, "mixw 102"},
      2,
@@ -180,7 +181,7 @@ const PageCommands kTable[kPageClassCount] = {
      G::kBlend,
      TARVEX_LIST(kMixedWaterOutList)},
     {C::kMixedValuesOut,
-     kMenu11 | A::kExcel,
+     kMenu11 | kRich | A::kExcel,
      {34, "mixs 101"},
      {30, "mixs 102"},
      1,
@@ -248,7 +249,12 @@ uint32_t PageActOf(unsigned id) {
         case PageCommand::kRichTextCopy:
             return A::kRichCopy;
         case PageCommand::kRichTextCopyAll:
+        case PageCommand::kCopyAllAsRichText:
             return A::kRichCopyAll;
+        case PageCommand::kSaveToRichText:
+            return A::kRichSave;
+        case PageCommand::kSaveAllToRichText:
+            return A::kRichSaveAll;
         case PageCommand::kCopyForExcel:
             return A::kExcel;
         case PageCommand::kCloseAll:

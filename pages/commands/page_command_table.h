@@ -23,6 +23,8 @@ enum : uint32_t {
     kAlkalinity = 1u << 9,      // 1072, 1073
     kChooseProduct = 1u << 10,  // 997
     kChangeRange = 1u << 11,    // 999
+    kRichSave = 1u << 12,       // 754
+    kRichSaveAll = 1u << 13,    // 753
 };
 }
 

@@ -2,7 +2,12 @@
 // failure texts of the copies, PRINT and PRINT ALL WINDOWS through recording
 // printed reports, the alkalinity rows redrawn in place, choosing a product,
 // changing a range and CLOSE ALL PAGES.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,6 +18,8 @@
 #include "pages/commands/page_command_handlers.h"
 #include "pages/frame/page_probe.h"
 #include "platform/dialogs/dialog.h"
+#include "platform/drivers/script.h"
+#include "platform/files/file_io.h"
 #include "platform/gdi/gdi_dc.h"
 #include "platform/metafile/metafile_ops.h"
 #include "platform/system/clipboard.h"
@@ -46,22 +53,26 @@ const unsigned kMenuIds[] = {P::kRichTextCopy,
                              P::kAlkalinitySpecies,
                              P::kCloseAll};
 
-// The ids each page acts on, as the command table of the pages lists them.
+// The ids each page acts on, as the command table of the pages lists them:
+// every item of the page's menu (the rich-text and spreadsheet copies too),
+// and the ids of the same act in the other menus.
 std::map<C, std::vector<unsigned>> ActedOn() {
-    const std::vector<unsigned> m11 = {1013, 1018, 985, 994, 1074, 1028};
-    const std::vector<unsigned> m12 = {1013, 1018, 1072, 1073, 985, 994, 1074, 1028, 997, 999};
-    const std::vector<unsigned> m17 = {1013, 1018, 985, 994, 1074, 1028, 999};
+    const std::vector<unsigned> m11 = {1013, 1018, 985, 994, 1074, 1028, 750, 751, 752};
+    const std::vector<unsigned> m12 = {1013, 1018, 1072, 1073, 985, 994, 1074,
+                                       1028, 997,  999,  750,  751, 752};
+    const std::vector<unsigned> m17 = {1013, 1018, 985, 994, 1074, 1028,
+                                       999,  750,  751, 752, 753,  754};
     auto plus = [](std::vector<unsigned> v, std::initializer_list<unsigned> more) {
         v.insert(v.end(), more);
         return v;
     };
     return {
-        {C::kMuWater, plus(m11, {750, 751})},
-        {C::kMuValues, plus(m11, {750, 751, 755})},
+        {C::kMuWater, plus(m11, {755})},
+        {C::kMuValues, plus(m11, {755})},
         {C::kMixedWaterOut, plus(m11, {755})},
         {C::kMixedValuesOut, plus(m11, {755})},
-        {C::kMixedWater, m11},
-        {C::kMixedValues, m11},
+        {C::kMixedWater, plus(m11, {755})},
+        {C::kMixedValues, plus(m11, {755})},
         {C::kCycledWater, m12},
         {C::kPhWater, m12},
         {C::kPressWater, m12},
@@ -222,6 +233,40 @@ TEST_F(PageCommandTest, CopiesWriteTheKindOfTheWaterShown) {
     EXPECT_EQ(ClipboardText(clipboardFormats.cfRichText), rich);
     EXPECT_TRUE(win::MessageBoxLog().empty());
     EXPECT_EQ(win::LiveGlobalBlocks(), blocks);
+}
+
+// The profile pages' rich-text items: the copy holds the page's report in
+// rich text, and the save writes it whole to the file named, or leaves an
+// older file untouched when the file cannot be completed.
+TEST_F(PageCommandTest, ProfilePagesCopyAndSaveRichText) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tarvex_rich_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    win::SetPathRoot(folder.string());
+    win::HWND h = Open(C::kPhValues);
+    Command(h, P::kRichTextCopy);
+    const std::string rich = ClipboardText(clipboardFormats.cfRichText);
+    EXPECT_EQ(rich.rfind("{\\rtf", 0), 0u) << rich.substr(0, 40);
+
+    win::AnswerFileDialog("\\ph.rtf");
+    Command(h, P::kSaveToRichText);
+    std::stringstream saved;
+    saved << std::ifstream(folder / "ph.rtf", std::ios::binary).rdbuf();
+    EXPECT_EQ(saved.str(), rich);
+
+    std::ofstream(folder / "old.rtf") << "older";
+    win::FailNextFileRenames(1);
+    win::AnswerMessageBox("Save As", "already exists", win::IDYES);
+    win::AnswerFileDialog("\\old.rtf");
+    Command(h, P::kSaveAllToRichText);
+    std::stringstream old;
+    old << std::ifstream(folder / "old.rtf", std::ios::binary).rdbuf();
+    EXPECT_EQ(old.str(), "older");
+    EXPECT_FALSE(std::filesystem::exists(folder / "old.rtf.~sv"));
+    ASSERT_EQ(win::MessageBoxLog().size(), 2u);
+    EXPECT_EQ(win::MessageBoxLog()[1].text, "Error: Cannot open file");
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(PageCommandTest, ClipboardFailuresNameThePageAndLeaveNoBlock) {
