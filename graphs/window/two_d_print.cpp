@@ -1,13 +1,10 @@
 // PRINT of the 2D graph window: the graph painted straight into the printer's
 // page, or, for printers that take pictures better (indirect print mode, old
 // drivers), captured from the window and printed as a picture.
-#include <cmath>
-
 #include "graphs/graph_output_records.h"
 #include "graphs/twod/bar_graph.h"
-#include "graphs/window/two_d_capture.h"
+#include "graphs/window/graph_picture_print.h"
 #include "graphs/window/two_d_window.h"
-#include "imaging/frame/image_alloc.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
@@ -79,82 +76,7 @@ void PrintDirectly(win::HWND hwnd, win::HDC printer) {
     f.renderTarget = RenderTarget::kScreen;
 }
 
-// Prints the picture as a document of its own, named after the window's
-// title, into `mils` (thousandths of an inch from the printable area's
-// corner). Stops, aborting the document, as soon as the job is cancelled.
-// The image library's picture printing takes this place once it exists.
-void PrintPicture(win::HWND hwnd, win::HDC printer, ImageDesc* image, const win::RECT& mils) {
-    char title[128] = {};
-    (void)win::GetWindowText(hwnd, title, sizeof title);
-    win::DOCINFOA doc{};
-    doc.cbSize = static_cast<int>(sizeof doc);
-    doc.lpszDocName = title;
-    if (win::StartDocA(printer, &doc) <= 0) return;
-    const int dpiX = win::GetDeviceCaps(printer, win::LOGPIXELSX);
-    const int dpiY = win::GetDeviceCaps(printer, win::LOGPIXELSY);
-    const int left = static_cast<int>(static_cast<int64_t>(mils.left) * dpiX / 1000);
-    const int top = static_cast<int>(static_cast<int64_t>(mils.top) * dpiY / 1000);
-    const int right = static_cast<int>(static_cast<int64_t>(mils.right) * dpiX / 1000);
-    const int bottom = static_cast<int>(static_cast<int64_t>(mils.bottom) * dpiY / 1000);
-    const win::BITMAPINFOHEADER* header = image->header;
-    const int width = header->biWidth;
-    const int height = std::abs(header->biHeight);
-    if (printJobState.printAborted != 0 || win::StartPage(printer) <= 0) {
-        (void)win::AbortDoc(printer);
-        return;
-    }
-    (void)win::StretchDIBits(printer, left, top, right - left, bottom - top, 0, 0, width, height,
-                             image->bits, reinterpret_cast<const win::BITMAPINFO*>(header),
-                             win::DIB_RGB_COLORS, win::SRCCOPY);
-    if (win::EndPage(printer) <= 0 || printJobState.printAborted != 0) {
-        (void)win::AbortDoc(printer);
-        return;
-    }
-    (void)win::EndDoc(printer);
-}
-
-// The graph captured from the window and printed as a picture, a document of
-// its own that its routine ends (or aborts) itself.
-void PrintAsPicture(win::HWND hwnd, win::HDC printer) {
-    GraphOutputFlags& f = graphOutputFlags;
-    f.renderTarget = RenderTarget::kBitmap;
-    f.exportingGraph = 1;
-    f.printingGraph = 0;
-    PaintWindow(hwnd);
-    ImageDesc image;
-    const bool captured = CaptureTwoDGraph(hwnd, 1, &image) == IMG_OK;
-    const int widthMils =
-        static_cast<int>(win::GetDeviceCaps(printer, win::HORZSIZE) * 1000 / 25.4);
-    const int heightMils =
-        static_cast<int>(win::GetDeviceCaps(printer, win::VERTSIZE) * 1000 / 25.4);
-    const win::RECT mils =
-        TwoDPrintRectangle(widthMils, heightMils, win::GetDeviceCaps(printer, win::LOGPIXELSX),
-                           win::GetDeviceCaps(printer, win::LOGPIXELSY));
-    StartPrintAbort(hwnd, mainWindowState.instance);
-    win::ShowWindow(hwnd, win::SW_HIDE);
-    win::UpdateWindow(hwnd);
-    if (captured) {
-        PrintPicture(hwnd, printer, &image, mils);
-        (void)FreeImage(&image);
-    }
-    f.exportingGraph = 0;
-    f.printingGraph = 0;
-}
-
 }  // namespace
-
-win::RECT TwoDPrintRectangle(int widthMils, int heightMils, int logPixelsX, int logPixelsY) {
-    int width = widthMils;
-    int height = heightMils;
-    // The pixels' own shape, in floating point: 300 x 600 dpi is 0.5.
-    const double r = logPixelsY > 0 ? static_cast<double>(logPixelsX) / logPixelsY : 1.0;
-    if (static_cast<int>(r * height) > width * 3 / 4) {
-        height = static_cast<int>(r * static_cast<int>(0.75 * width));
-    } else if (width > static_cast<int>(4.0 * height * r / 3.0)) {
-        width = static_cast<int>(4.0 * height * r / 3.0);
-    }
-    return win::RECT{0, 0, width, height};
-}
 
 void PrintTwoDGraph(win::HWND hwnd) {
     GraphOutputFlags& f = graphOutputFlags;
@@ -194,7 +116,7 @@ void PrintTwoDGraph(win::HWND hwnd) {
     if (direct)
         PrintDirectly(hwnd, printer);
     else
-        PrintAsPicture(hwnd, printer);
+        PrintGraphPicture(hwnd, printer, DrawTwoDGraph);
 
     f.renderTarget = RenderTarget::kScreen;
     f.printingGraph = 0;

@@ -11,6 +11,8 @@
 #include "graphs/two_d_graph_records.h"
 #include "graphs/twod/axis_setup.h"
 #include "graphs/twod/bar_graph.h"
+#include "graphs/window/graph_picture_export.h"
+#include "graphs/window/graph_slot.h"
 #include "input/whatif/whatif_dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/gdi/gdi.h"
@@ -134,12 +136,6 @@ int CountCodes() {
     int count = 1;
     while (count < kChartSlots && graphIndexCodes[count] != kNoGraphIndex) ++count;
     return count;
-}
-
-bool IsTwoDGraphWindow(win::HWND hwnd) {
-    return hwnd != nullptr && win::IsWindow(hwnd) &&
-           win::GetWindowLongPtr(hwnd, win::GWL_WNDPROC) ==
-               reinterpret_cast<std::intptr_t>(&TwoDGraphWndProc);
 }
 
 void PaintNow(win::HWND hwnd) {
@@ -394,7 +390,7 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
             if (wParam == kExportImage) {
                 // A cancelled export answers 0, a file that cannot be opened 1.
                 const int result = ExportTwoDGraph(hwnd);
-                if (result >= 0) return result;
+                if (result != GraphExportResult::kDone) return result;
                 break;
             }
             Command(hwnd, static_cast<int>(wParam));
@@ -413,10 +409,7 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
             return 0;
         case win::WM_DESTROY:
             // However the window ends, the slot no longer holds it.
-            if (mainWindowState.graphWindow == hwnd) {
-                mainWindowState.graphWindowOpen = 0;
-                mainWindowState.graphWindow = nullptr;
-            }
+            ReleaseGraphSlot(hwnd);
             break;
         default:
             break;
@@ -424,61 +417,10 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-int OpenTwoDGraphWindow() {
-    MainWindowState& m = mainWindowState;
-    if (m.graphWindowOpen == 0) {
-        for (auto& title : graphAxisData.axisTitles) title[0] = '\0';
-        char className[41] = {};
-        if (win::LoadString(m.instance, StringId::kTwoDGraphClass, className, sizeof className) ==
-            0)
-            return 0;
-        win::RECT r{};
-        if (m.mainWindow != nullptr) win::GetWindowRect(m.mainWindow, &r);
-        m.graphWindow = win::CreateWindowEx(0, className, "", win::WS_VISIBLE | win::WS_MAXIMIZE, 0,
-                                            0, r.right - r.left, r.bottom - r.top, m.mainWindow,
-                                            nullptr, m.instance, nullptr);
-    } else if (IsTwoDGraphWindow(m.graphWindow)) {
-        // The 2D window already open shows the graph now asked for: its axis
-        // and chart count as a new window would have them, painted afresh.
-        twoDGraphState.graphCount = CountCodes();
-        LayTwoDGraphAxis(static_cast<int>(graphProfileKind), false);
-        win::InvalidateRect(m.graphWindow, nullptr, win::TRUE);
-    }
-    win::HWND hwnd = m.graphWindow;
-    if (hwnd == nullptr) return 0;
-    m.graphWindowOpen = 1;
-    win::ShowWindow(hwnd, win::SW_SHOW);
-    win::SetFocus(hwnd);
-    GraphOutputFlags& f = graphOutputFlags;
-    SetItem(hwnd, kExportGrey,
-            f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
-                               : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
-    if (f.printColorAvailable != 1) {
-        SetItem(hwnd, kPrintGrey, " PRINT GRAY SCALE\t(Currently Gray Scale)", true);
-        f.printColor = 0;
-    } else {
-        SetItem(hwnd, kPrintGrey,
-                f.printColor == 1 ? " PRINT GRAY SCALE\t(Currently Color)"
-                                  : " PRINT COLOR\t(Currently Gray Scale)");
-    }
-    if (f.displayColorAvailable != 1) {
-        SetItem(hwnd, kDisplayGrey, " DISPLAY GRAY SCALE\t(Currently Gray Scale)", true);
-        f.hatchPatterns = 0;
-    } else {
-        SetItem(hwnd, kDisplayGrey,
-                f.displayColor == 1 ? " DISPLAY GRAY SCALE\t(Currently Color)"
-                                    : " DISPLAY COLOR\t(Currently Gray Scale)");
-    }
-    SetItem(hwnd, kPatterns,
-            f.hatchPatterns != 0 ? " USE SOLID PATTERNS\t(Currently &Hatch Patterns)"
-                                 : " USE &HATCH PATTERNS\t(Currently Solid Patterns)");
-    SetItem(hwnd, kFormulaTitles,
-            displaySettings.mineralTitles != 0
-                ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)"
-                : "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)");
-    return 1;
-}
-
-int ShowTwoDGraph() {
-    return OpenTwoDGraphWindow();
+void RefreshTwoDGraphWindow(win::HWND window) {
+    // The window already open shows the graph now asked for: its axis and chart
+    // count as a new window would have them, painted afresh.
+    twoDGraphState.graphCount = CountCodes();
+    LayTwoDGraphAxis(static_cast<int>(graphProfileKind), false);
+    win::InvalidateRect(window, nullptr, win::TRUE);
 }

@@ -31,11 +31,9 @@ enum : int {
 win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
                               win::LPARAM lParam);
 
-// Creates the window in the graph slot when the slot is free (else uses the
-// window there), shows and focuses it and writes its PROPERTIES texts.
-// 1 with a window in the slot, 0 when none could be made.
-int OpenTwoDGraphWindow();
-int ShowTwoDGraph();
+// The open window shows the graph now asked for (the slot's reuse of it;
+// the opener is OpenTwoDGraphWindow, graph_slot.h).
+void RefreshTwoDGraphWindow(win::HWND window);
 
 // The Change Range dialogs of the 2D graph (each given the graph window; their
 // result is not used) and the main menu's texts, which the what-if dialog

@@ -3,6 +3,7 @@
 // settings load, so the user sees the program while it reads its files.
 #include "shell/mainwindow/win_main.h"
 
+#include "graphs/window/graph_slot.h"
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/whatif/whatif_dialog.h"

@@ -1,0 +1,59 @@
+// The one graph-window slot of MainWindowState (graphWindow, graphWindowOpen)
+// that every graph window lives in, the openers of the 3D, 2D and well-log
+// summary windows, and the snapshots of a graph window's picture that the
+// Change Range previews show.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window/win_types.h"
+
+// How a graph window is placed in the slot.
+struct GraphSlotRequest {
+    const char* className;  // the class asked for
+    win::HWND owner;
+    win::HINSTANCE instance;
+    // Runs before a new window is made (not when the window is reused).
+    void (*beforeCreate)();
+    // Runs when a window of the asked class is already in the slot: it shows
+    // the graph now asked for.
+    void (*reuse)(win::HWND window);
+};
+
+// Puts a window of the asked class in the slot: a window of that class already
+// there is reused; a window of another class is closed first. A new window
+// has no title, is visible and maximised at (0, 0) with the owner's outer
+// size. On success graphWindowOpen is 1, the window is shown and has the
+// focus. Returns the window, or null when none could be made (the slot is
+// then free).
+win::HWND PlaceGraphWindow(const GraphSlotRequest& request);
+
+// The 3D graph window ("wcGraphWindow"): 1 with a window in the slot, else 0.
+int CreateGraphWindow();
+// CreateGraphWindow, then the window repainted; returns 1.
+int ShowGraphWindow();
+
+// The 2D graph window (class name from string 1094) with its PROPERTIES
+// texts; an open 2D window shows the graph now asked for. 1 or 0.
+int OpenTwoDGraphWindow();
+int ShowTwoDGraph();
+
+// The well-log summary graph window (class name from string 1103) with its
+// PROPERTIES texts. 1 or 0.
+int OpenWellLogSummaryGraphWindow();
+
+// The PROPERTIES texts of menu 14 (998, 1009 to 1012) from the state. A
+// display without colour greys 1011 and switches to solid fills; a printer
+// without colour greys 1010 and sets printColor to 0.
+void SetTwoDFamilyMenuTexts(win::HWND window);
+
+// For the graph windows' WM_DESTROY: frees the slot when it holds `window`.
+void ReleaseGraphSlot(win::HWND window);
+
+// The snapshots: the client area of the graph window painted and copied into
+// graphSnapshot (3D: snapshotIs3D 1, 2D: 0). A snapshot taken while another
+// exists deletes the older bitmap first.
+int RenderGraphToBitmap(win::HWND window);
+void RenderTwoDGraphBitmap(win::HWND window);
+// Deletes the snapshot's bitmap, if any (the preview's WM_DESTROY).
+void DeleteGraphSnapshot();
