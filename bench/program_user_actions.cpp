@@ -67,6 +67,7 @@ double Run(const std::string& script) {
     fs::current_path(start);
     posix_spawn_file_actions_destroy(&actions);
     for (const auto& e : fs::directory_iterator(folder / "out")) fs::remove(e.path());
+    for (const char* name : {"bench.krv", "BENCH.KRV", "bench.KRV"}) fs::remove(folder / name);
     if (status != 0) return -1.0;
     return std::chrono::duration<double>(t1 - t0).count();
 }
