@@ -69,7 +69,15 @@ class Picture {
             p[c] = static_cast<uint8_t>(std::lround(p[c] * (1.0 - alpha) + channels[c] * alpha));
     }
 
-    void Fill(int x, int y, const Rgb& colour) { Blend(x, y, colour, 1.0); }
+    // Paints row y in `colour`, as a full-coverage blend of each pixel would.
+    void FillRow(int y, const Rgb& colour) {
+        if (y < 0 || y >= height_ || width_ <= 0) return;
+        uint8_t* p = Pixel(0, y);
+        const uint8_t bgr[3] = {static_cast<uint8_t>(std::lround(colour.b)),
+                                static_cast<uint8_t>(std::lround(colour.g)),
+                                static_cast<uint8_t>(std::lround(colour.r))};
+        for (int x = 0; x < width_; ++x, p += 3) std::memcpy(p, bgr, 3);
+    }
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -111,7 +119,7 @@ void PaintGradient(Picture& picture) {
         const Rgb c{kTopColour.r + (kBottomColour.r - kTopColour.r) * s,
                     kTopColour.g + (kBottomColour.g - kTopColour.g) * s,
                     kTopColour.b + (kBottomColour.b - kTopColour.b) * s};
-        for (int x = 0; x < picture.width(); ++x) picture.Fill(x, y, c);
+        picture.FillRow(y, c);
     }
 }
 
