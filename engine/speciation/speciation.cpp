@@ -68,6 +68,19 @@ void SetCarbonateTargets(SpeciationWork& w) {
     if (st.gasDissolved) st.totalCarbonateTarget = mHco3 + mCo3 + s[Sp::kCO2].molality;
 }
 
+// Whether the first pass adds the dissolved CO2 to the total-carbonate target.
+// Entered as calculated species (alkalinity mode 3) it always does. Carbonate
+// species given in any other mode come with their dissolved CO2 as well (the
+// reference pass's, or the CO2 of pCO2), which every pass holds and which the
+// computed total counts: a target without it leaves the bicarbonate and carbonate
+// short by the CO2, and a water with more CO2 than bicarbonate and carbonate can
+// never meet it (the closure shrinks them toward nothing until the pass limit).
+// Free gas that dissolved has put the CO2 into the target already.
+bool CountsDissolvedCo2InTarget(const float* values, const SpeciationState& st) {
+    if (RoundToCharge(values[AnalysisElement::kAlkalinityMode]) == 3) return true;
+    return RoundToCharge(values[AnalysisElement::kSpeciesGiven]) == 1 && st.gasDissolved == 0;
+}
+
 void TakeComponentTotals(SpeciationWork& w) {
     SpeciesRecord* s = w.s;
     SpeciationState& st = w.rec.state;
@@ -135,8 +148,7 @@ void RunPass(SpeciationWork& w) {
     DissociateOrganicAcids(w);
     SolveMixingStepPh(w);
     SpeciateCarbonate(w);
-    if (st.passCount == 1 &&
-        RoundToCharge(rec.analysis.values[AnalysisElement::kAlkalinityMode]) == 3) {
+    if (st.passCount == 1 && CountsDissolvedCo2InTarget(rec.analysis.values, st)) {
         st.totalCarbonateTarget += s[Sp::kCO2].molality;
     }
     SpeciateOxalate(w);
