@@ -3,6 +3,7 @@
 #include "graphs/threed/threed_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -130,6 +131,53 @@ void DrawCaptions(ThreeDPaint& paint, ThreeDTexts& texts, Point2 rowEnd, Point2 
     }
 }
 
+// One number on a front strip: its text without the blanks of its format,
+// the left end and top of its glyph cell, and its width.
+struct FloorNumber {
+    std::string text;
+    double x = 0.0;
+    double y = 0.0;
+    double width = 0.0;
+};
+
+std::string Trimmed(const std::string& s) {
+    const size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// True when the digits of two numbers (the ink between the internal leading
+// and the ascent) would touch.
+bool Touch(const FloorNumber& a, const FloorNumber& b, const win::TEXTMETRICA& tm) {
+    if (a.text.empty() || b.text.empty()) return false;
+    const double top = tm.tmInternalLeading;
+    const double bottom = tm.tmAscent;
+    return a.x < b.x + b.width + 1 && b.x < a.x + a.width + 1 && a.y + top < b.y + bottom + 1 &&
+           b.y + top < a.y + bottom + 1;
+}
+
+// The numbers of one strip, kept between its ends `low` and `high`. On the
+// light right strip, when neighbours would touch on one line, every other
+// number moves down just far enough to clear both of its neighbours (below the
+// strip black on white stays readable). The dark left strip keeps one line: its
+// white numbers would vanish below it, and its whole degrees are short.
+void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
+                 const win::TEXTMETRICA& tm, bool twoLines) {
+    for (FloorNumber& n : numbers) {
+        if (n.x + n.width > high - 2) n.x = high - 2 - n.width;
+        if (n.x < low + 2) n.x = low + 2;
+    }
+    bool crowded = false;
+    double drop = 0.0;  // the largest step down from one number to the next
+    for (size_t i = 1; i < numbers.size(); ++i) {
+        crowded = crowded || Touch(numbers[i - 1], numbers[i], tm);
+        drop = std::max(drop, std::fabs(numbers[i].y - numbers[i - 1].y));
+    }
+    if (!crowded || !twoLines) return;
+    const double shift = std::ceil(drop) + tm.tmAscent - tm.tmInternalLeading + 2;
+    for (size_t i = 1; i < numbers.size(); i += 2) numbers[i].y += shift;
+}
+
 void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     win::HDC dc = paint.dc;
     const ThreeDBox& b = paint.box;
@@ -139,32 +187,47 @@ void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     // stand at the middle of each bar's place.
     const double half = paint.contour ? 0.0 : 0.5 / 7.0;
     const double spread = static_cast<double>(rowAxisValues[6]) - rowAxisValues[0];
-    Point2 columnEnd{}, rowEnd{};
     texts.columnNumbers.assign(kThreeDSide, std::string());
     texts.rowNumbers.assign(kThreeDSide, std::string());
+    // Column numbers on the left front strip (B to C) and row numbers on the
+    // right one (A to C), each centred on its grid place; the lists keep the
+    // order of the axis values.
+    std::vector<FloorNumber> columns(kThreeDSide), rows(kThreeDSide);
     for (int p = 0; p < kThreeDSide; ++p) {
-        // Column numbers on the left front strip (B to C) ending at their grid
-        // place, row numbers on the right one (A to C) starting at theirs, so
-        // the two rows of numbers part at C; the lists keep the order of the
-        // axis values.
         const int column = ValueIndex(p, columnOrderNatural);
         const std::string c = ColumnAxisNumber(columnAxisValuesCopy[column]);
-        const Point2 atC = b.Project(b.k, paint.columnPlaces[p] + half, 0.0);
-        // The left strip is dark and the right one light in every table.
-        win::SetTextColor(dc, graphColorTable[15]);
-        Draw(dc, atC.x - Width(dc, c), atC.y + 0.35 * lineHeight, c);
         texts.columnNumbers[static_cast<size_t>(column)] = c;
+        FloorNumber& cn = columns[static_cast<size_t>(p)];
+        cn.text = Trimmed(c);
+        cn.width = Width(dc, cn.text);
+        const Point2 atC = b.Project(b.k, paint.columnPlaces[p] + half, 0.0);
+        cn.x = atC.x - cn.width / 2.0;
+        cn.y = atC.y + 0.35 * lineHeight;
+
         const int row = ValueIndex(p, rowOrderNatural);
         const std::string r = RowAxisNumber(rowAxisValues[row], spread);
-        const Point2 atR = b.Project(paint.rowPlaces[p] + half, b.k, 0.0);
-        win::SetTextColor(dc, graphColorTable[0]);
-        Draw(dc, atR.x + 2, atR.y + 0.35 * lineHeight, r);
         texts.rowNumbers[static_cast<size_t>(row)] = r;
+        FloorNumber& rn = rows[static_cast<size_t>(p)];
+        rn.text = Trimmed(r);
+        rn.width = Width(dc, rn.text);
+        const Point2 atR = b.Project(paint.rowPlaces[p] + half, b.k, 0.0);
+        rn.x = atR.x - rn.width / 2.0;
+        rn.y = atR.y + 0.35 * lineHeight;
     }
-    win::SetTextColor(dc, TextColour());
     const Point2 c = b.C();
-    columnEnd = Point2{c.x - 2.5 * lineHeight, c.y + 2.4 * lineHeight};
-    rowEnd = Point2{c.x + 1.5 * lineHeight, c.y + 1.4 * lineHeight};
+    // The two strips' numbers keep apart at C.
+    const double parting = 0.4 * lineHeight;
+    LayOutStrip(columns, b.B().x, c.x - parting, font.tm, false);
+    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, true);
+    // The left strip is dark and the right one light in every table.
+    win::SetTextColor(dc, graphColorTable[15]);
+    for (const FloorNumber& n : columns) Draw(dc, n.x, n.y, n.text);
+    win::SetTextColor(dc, graphColorTable[0]);
+    for (const FloorNumber& n : rows) Draw(dc, n.x, n.y, n.text);
+    win::SetTextColor(dc, TextColour());
+    // The captions below the strips, beyond their last numbers.
+    const Point2 columnEnd{c.x - 2.5 * lineHeight, c.y + 2.4 * lineHeight};
+    const Point2 rowEnd{c.x + 1.5 * lineHeight, c.y + 2.4 * lineHeight};
     DrawCaptions(paint, texts, rowEnd, columnEnd);
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "graphs/threed/threed_graph_records.h"
+
 struct ThreeDPaint;
 
 // What one paint drew beyond graphTitle and the like, for the window and the
@@ -23,6 +25,9 @@ extern ThreeDTexts lastThreeDTexts;
 
 // graphTitle, graphUnitLabel, graphProfileTitle and graphSubtitle for `code`.
 void BuildThreeDTitles(uint16_t code, ThreeDTexts& texts);
+// Copies `from` into a text of the picture: at most 51 characters, and a cut
+// never leaves a '_' or '^' without the character it marks.
+void CopyThreeDText(char (&to)[kThreeDTextChars], const char* from);
 // Extends the unit label by " (SCALE)" the first time the value axis has a
 // scale ("K", "M", "B" or an exponent; a blank is none).
 void AddScaleToUnitLabel(ThreeDTexts& texts, const char* suffix);

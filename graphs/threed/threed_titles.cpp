@@ -2,6 +2,7 @@
 // unit label of the value axis, the profile title and the subtitle.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
@@ -91,22 +92,10 @@ const char* PrecipitationUnit() {
     }
 }
 
-// Copies at most 51 characters, never leaving a '_' or '^' without the
-// character it marks.
-void SetText(char (&to)[kThreeDTextChars], const char* from) {
-    size_t n = std::strlen(from);
-    if (n > kThreeDTextChars - 1) {
-        n = kThreeDTextChars - 1;
-        if (from[n - 1] == '_' || from[n - 1] == '^') --n;
-    }
-    std::memcpy(to, from, n);
-    to[n] = '\0';
-}
-
 void Append(char (&to)[kThreeDTextChars], const char* suffix) {
     char joined[2 * kThreeDTextChars + 64];
     std::snprintf(joined, sizeof joined, "%s%s", to, suffix);
-    SetText(to, joined);
+    CopyThreeDText(to, joined);
 }
 
 const char* TitleOf(uint16_t code, int16_t kind) {
@@ -129,8 +118,6 @@ const char* TitleOf(uint16_t code, int16_t kind) {
             return "Mixed Water Temperature";
         case 41:
             return kind == 1 || kind == 2 ? "Mixed Water pH" : "pH";
-        case 89:
-            return productTable.records[0].name;
         case 94:
             return "CO_2 - H_2S Corrosion rate";
         case 95:
@@ -152,19 +139,19 @@ void BuildThreeDTitles(uint16_t code, ThreeDTexts& texts) {
     const int16_t mode = product.productMode;
 
     if (code == 40 || code == 41)
-        SetText(graphProfileTitle, "PARAMETER PROFILE");
+        CopyThreeDText(graphProfileTitle, "PARAMETER PROFILE");
     else if (code == 89)
-        SetText(graphProfileTitle, kind == -1 && mode == 2 ? " " : "DOSAGE PROFILE");
+        CopyThreeDText(graphProfileTitle, kind == -1 && mode == 2 ? " " : "DOSAGE PROFILE");
     else if (code >= 94 && code <= 96)
-        SetText(graphProfileTitle, "CORROSION PROFILE");
+        CopyThreeDText(graphProfileTitle, "CORROSION PROFILE");
     else
-        SetText(graphProfileTitle, "INDEX PROFILE");
+        CopyThreeDText(graphProfileTitle, "INDEX PROFILE");
 
     if (threeDGraphKind == ThreeDGraphKind::kMixing && (kind == -1 || kind == 0)) {
         char line[64];
         std::snprintf(line, sizeof line, "at %5.2f percent injection water",
                       static_cast<double>(mixGridTables.gridMixPercent[0]));
-        SetText(graphSubtitle, line);
+        CopyThreeDText(graphSubtitle, line);
     }
 
     // Codes that name no table have no title either.
@@ -173,41 +160,48 @@ void BuildThreeDTitles(uint16_t code, ThreeDTexts& texts) {
         return;
     }
     if (code == 90) {
-        SetText(graphTitle, AcidName(phControlSettings.acidChemical));
+        CopyThreeDText(graphTitle, AcidName(phControlSettings.acidChemical));
         Append(graphTitle, " Dosage Profile");
-        SetText(graphUnitLabel, "mg/l");
+        CopyThreeDText(graphUnitLabel, "mg/l");
         return;
     }
     if (code == 91) {
-        SetText(graphTitle, AlkaliName(phControlSettings.alkaliChemical));
+        CopyThreeDText(graphTitle, AlkaliName(phControlSettings.alkaliChemical));
         Append(graphTitle, " Dosage Profile");
-        SetText(graphUnitLabel, "mg/l");
+        CopyThreeDText(graphUnitLabel, "mg/l");
         return;
     }
-    SetText(graphTitle, TitleOf(code, kind));
+    if (code == 89) {
+        // The name may fill its 20 bytes without a terminator.
+        const char* name = productTable.records[0].name;
+        const std::string bounded(name, strnlen(name, sizeof productTable.records[0].name));
+        CopyThreeDText(graphTitle, bounded.c_str());
+    } else {
+        CopyThreeDText(graphTitle, TitleOf(code, kind));
+    }
 
     switch (code) {
         case 10:
-            return SetText(graphUnitLabel, "LSI");
+            return CopyThreeDText(graphUnitLabel, "LSI");
         case 11:
-            return SetText(graphUnitLabel, "RSI");
+            return CopyThreeDText(graphUnitLabel, "RSI");
         case 31:
-            return SetText(graphUnitLabel, "PSI");
+            return CopyThreeDText(graphUnitLabel, "PSI");
         case 42:
-            return SetText(graphUnitLabel, "OTI");
+            return CopyThreeDText(graphUnitLabel, "OTI");
         case 43:
-            return SetText(graphUnitLabel, "SDI");
+            return CopyThreeDText(graphUnitLabel, "SDI");
         case 41:
-            return SetText(graphUnitLabel, "pH Units");
+            return CopyThreeDText(graphUnitLabel, "pH Units");
         case 40: {
             const uint16_t t = unitCodes.code[UnitItem::kTemperature];
             if (t < 3)
-                SetText(graphUnitLabel, t == 0   ? "\xB0"
-                                                   "F"
-                                        : t == 1 ? "\xB0"
-                                                   "C"
-                                                 : "\xB0"
-                                                   "K");
+                CopyThreeDText(graphUnitLabel, t == 0   ? "\xB0"
+                                                          "F"
+                                               : t == 1 ? "\xB0"
+                                                          "C"
+                                                        : "\xB0"
+                                                          "K");
             return;
         }
         case 18:
@@ -215,32 +209,42 @@ void BuildThreeDTitles(uint16_t code, ThreeDTexts& texts) {
         case 89:
             if (mode < 2) {
                 Append(graphTitle, " Dosage Profile");
-                SetText(graphUnitLabel, "mg/l");
+                CopyThreeDText(graphUnitLabel, "mg/l");
             } else if (mode == 2) {
                 Append(graphTitle, " Corrosion Profile");
-                SetText(graphUnitLabel, CorrosionUnit());
+                CopyThreeDText(graphUnitLabel, CorrosionUnit());
             }
             return;
         case 94:
         case 95:
         case 96:
-            return SetText(graphUnitLabel, CorrosionUnit());
+            return CopyThreeDText(graphUnitLabel, CorrosionUnit());
         default:
             break;
     }
     if (code == 51 || code == 53 || code == 55 || code == 57 || code == 58 || code == 60) {
         Append(graphTitle, " Precipitation Potential");
-        SetText(graphUnitLabel, PrecipitationUnit());
+        CopyThreeDText(graphUnitLabel, PrecipitationUnit());
     } else if (code >= 100) {
         Append(graphTitle, " Momentary Excess");
-        SetText(graphUnitLabel, PrecipitationUnit());
+        CopyThreeDText(graphUnitLabel, PrecipitationUnit());
     } else if (displaySettings.indexFormat == 1) {
         Append(graphTitle, " Saturation Index");
-        SetText(graphUnitLabel, "Saturation Index");
+        CopyThreeDText(graphUnitLabel, "Saturation Index");
     } else {
         Append(graphTitle, " Saturation Ratio");
-        SetText(graphUnitLabel, "Degree of Supersaturation");
+        CopyThreeDText(graphUnitLabel, "Degree of Supersaturation");
     }
+}
+
+void CopyThreeDText(char (&to)[kThreeDTextChars], const char* from) {
+    size_t n = std::strlen(from);
+    if (n > kThreeDTextChars - 1) {
+        n = kThreeDTextChars - 1;
+        if (from[n - 1] == '_' || from[n - 1] == '^') --n;
+    }
+    std::memcpy(to, from, n);
+    to[n] = '\0';
 }
 
 void AddScaleToUnitLabel(ThreeDTexts& texts, const char* suffix) {
@@ -249,5 +253,5 @@ void AddScaleToUnitLabel(ThreeDTexts& texts, const char* suffix) {
     texts.scaleShown = true;
     char joined[2 * kThreeDTextChars];
     std::snprintf(joined, sizeof joined, "%s (%s)", graphUnitLabel, suffix);
-    SetText(graphUnitLabel, joined);
+    CopyThreeDText(graphUnitLabel, joined);
 }

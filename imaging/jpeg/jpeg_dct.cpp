@@ -1,5 +1,7 @@
 // The integer 8 x 8 DCT pair (Loeffler-Ligtenberg-Moschytz factorisation,
 // 13-bit constants) and the clamp of the inverse's outputs.
+#include <initializer_list>
+
 #include "imaging/jpeg/jpeg_internal.h"
 
 namespace {
@@ -47,187 +49,140 @@ uint8_t RangeLimit(int32_t value) {
     return kRange.v[384 + (value & 1023)];
 }
 
-void ForwardDct(const uint8_t* samples, std::size_t stride, int32_t out[64]) {
-    int32_t* d = out;
-    for (int row = 0; row < 8; ++row, d += 8) {
-        const uint8_t* s = samples + static_cast<std::size_t>(row) * stride;
-        const int32_t tmp0 = s[0] + s[7] - 256;
-        const int32_t tmp7 = s[0] - s[7];
-        const int32_t tmp1 = s[1] + s[6] - 256;
-        const int32_t tmp6 = s[1] - s[6];
-        const int32_t tmp2 = s[2] + s[5] - 256;
-        const int32_t tmp5 = s[2] - s[5];
-        const int32_t tmp3 = s[3] + s[4] - 256;
-        const int32_t tmp4 = s[3] - s[4];
+namespace {
+
+// The butterflies of the forward 8-point pass, eight at a time: x[i][lane]
+// is input i of lane `lane`. Outputs 0 and 4 are in the units of the input,
+// the others scaled by 2^13. The lanes are independent, so the compiler may
+// run them side by side.
+inline void ForwardPass(const int32_t (&x)[8][8], int32_t (&r)[8][8]) {
+    for (int l = 0; l < 8; ++l) {
+        const int32_t tmp0 = x[0][l] + x[7][l];
+        const int32_t tmp7 = x[0][l] - x[7][l];
+        const int32_t tmp1 = x[1][l] + x[6][l];
+        const int32_t tmp6 = x[1][l] - x[6][l];
+        const int32_t tmp2 = x[2][l] + x[5][l];
+        const int32_t tmp5 = x[2][l] - x[5][l];
+        const int32_t tmp3 = x[3][l] + x[4][l];
+        const int32_t tmp4 = x[3][l] - x[4][l];
         const int32_t tmp10 = tmp0 + tmp3;
         const int32_t tmp13 = tmp0 - tmp3;
         const int32_t tmp11 = tmp1 + tmp2;
         const int32_t tmp12 = tmp1 - tmp2;
-        d[0] = (tmp10 + tmp11) * (1 << kPass1Bits);
-        d[4] = (tmp10 - tmp11) * (1 << kPass1Bits);
-        int32_t z1 = (tmp12 + tmp13) * k0_541196100;
-        d[2] = Descale(z1 + tmp13 * k0_765366865, kConstBits - kPass1Bits);
-        d[6] = Descale(z1 - tmp12 * k1_847759065, kConstBits - kPass1Bits);
-        z1 = tmp4 + tmp7;
-        int32_t z2 = tmp5 + tmp6;
+        r[0][l] = tmp10 + tmp11;
+        r[4][l] = tmp10 - tmp11;
+        const int32_t z1 = (tmp12 + tmp13) * k0_541196100;
+        r[2][l] = z1 + tmp13 * k0_765366865;
+        r[6][l] = z1 - tmp12 * k1_847759065;
         int32_t z3 = tmp4 + tmp6;
         int32_t z4 = tmp5 + tmp7;
         const int32_t z5 = (z3 + z4) * k1_175875602;
-        const int32_t t4 = tmp4 * k0_298631336;
-        const int32_t t5 = tmp5 * k2_053119869;
-        const int32_t t6 = tmp6 * k3_072711026;
-        const int32_t t7 = tmp7 * k1_501321110;
-        z1 *= -k0_899976223;
-        z2 *= -k2_562915447;
+        const int32_t z1o = (tmp4 + tmp7) * -k0_899976223;
+        const int32_t z2o = (tmp5 + tmp6) * -k2_562915447;
         z3 = z3 * -k1_961570560 + z5;
         z4 = z4 * -k0_390180644 + z5;
-        d[7] = Descale(t4 + z1 + z3, kConstBits - kPass1Bits);
-        d[5] = Descale(t5 + z2 + z4, kConstBits - kPass1Bits);
-        d[3] = Descale(t6 + z2 + z3, kConstBits - kPass1Bits);
-        d[1] = Descale(t7 + z1 + z4, kConstBits - kPass1Bits);
+        r[7][l] = tmp4 * k0_298631336 + z1o + z3;
+        r[5][l] = tmp5 * k2_053119869 + z2o + z4;
+        r[3][l] = tmp6 * k3_072711026 + z2o + z3;
+        r[1][l] = tmp7 * k1_501321110 + z1o + z4;
     }
-    for (int col = 0; col < 8; ++col) {
-        int32_t* c = out + col;
-        const int32_t tmp0 = c[0] + c[56];
-        const int32_t tmp7 = c[0] - c[56];
-        const int32_t tmp1 = c[8] + c[48];
-        const int32_t tmp6 = c[8] - c[48];
-        const int32_t tmp2 = c[16] + c[40];
-        const int32_t tmp5 = c[16] - c[40];
-        const int32_t tmp3 = c[24] + c[32];
-        const int32_t tmp4 = c[24] - c[32];
-        const int32_t tmp10 = tmp0 + tmp3;
-        const int32_t tmp13 = tmp0 - tmp3;
-        const int32_t tmp11 = tmp1 + tmp2;
-        const int32_t tmp12 = tmp1 - tmp2;
-        c[0] = Descale(tmp10 + tmp11, kPass1Bits);
-        c[32] = Descale(tmp10 - tmp11, kPass1Bits);
-        int32_t z1 = (tmp12 + tmp13) * k0_541196100;
-        c[16] = Descale(z1 + tmp13 * k0_765366865, kConstBits + kPass1Bits);
-        c[48] = Descale(z1 - tmp12 * k1_847759065, kConstBits + kPass1Bits);
-        z1 = tmp4 + tmp7;
-        int32_t z2 = tmp5 + tmp6;
-        int32_t z3 = tmp4 + tmp6;
-        int32_t z4 = tmp5 + tmp7;
-        const int32_t z5 = (z3 + z4) * k1_175875602;
-        const int32_t t4 = tmp4 * k0_298631336;
-        const int32_t t5 = tmp5 * k2_053119869;
-        const int32_t t6 = tmp6 * k3_072711026;
-        const int32_t t7 = tmp7 * k1_501321110;
-        z1 *= -k0_899976223;
-        z2 *= -k2_562915447;
-        z3 = z3 * -k1_961570560 + z5;
-        z4 = z4 * -k0_390180644 + z5;
-        c[56] = Descale(t4 + z1 + z3, kConstBits + kPass1Bits);
-        c[40] = Descale(t5 + z2 + z4, kConstBits + kPass1Bits);
-        c[24] = Descale(t6 + z2 + z3, kConstBits + kPass1Bits);
-        c[8] = Descale(t7 + z1 + z4, kConstBits + kPass1Bits);
+}
+
+// The butterflies of one inverse 8-point pass: the eight outputs scaled by 2^13.
+inline void InversePass(const int64_t x[8], int64_t r[8]) {
+    int64_t z2 = x[2];
+    int64_t z3 = x[6];
+    int64_t z1 = (z2 + z3) * k0_541196100;
+    int64_t tmp2 = z1 - z3 * k1_847759065;
+    int64_t tmp3 = z1 + z2 * k0_765366865;
+    int64_t tmp0 = (x[0] + x[4]) * (1 << kConstBits);
+    int64_t tmp1 = (x[0] - x[4]) * (1 << kConstBits);
+    const int64_t tmp10 = tmp0 + tmp3;
+    const int64_t tmp13 = tmp0 - tmp3;
+    const int64_t tmp11 = tmp1 + tmp2;
+    const int64_t tmp12 = tmp1 - tmp2;
+    tmp0 = x[7];
+    tmp1 = x[5];
+    tmp2 = x[3];
+    tmp3 = x[1];
+    z1 = tmp0 + tmp3;
+    z2 = tmp1 + tmp2;
+    z3 = tmp0 + tmp2;
+    int64_t z4 = tmp1 + tmp3;
+    const int64_t z5 = (z3 + z4) * k1_175875602;
+    tmp0 *= k0_298631336;
+    tmp1 *= k2_053119869;
+    tmp2 *= k3_072711026;
+    tmp3 *= k1_501321110;
+    z1 *= -k0_899976223;
+    z2 *= -k2_562915447;
+    z3 = z3 * -k1_961570560 + z5;
+    z4 = z4 * -k0_390180644 + z5;
+    tmp0 += z1 + z3;
+    tmp1 += z2 + z4;
+    tmp2 += z2 + z3;
+    tmp3 += z1 + z4;
+    r[0] = tmp10 + tmp3;
+    r[7] = tmp10 - tmp3;
+    r[1] = tmp11 + tmp2;
+    r[6] = tmp11 - tmp2;
+    r[2] = tmp12 + tmp1;
+    r[5] = tmp12 - tmp1;
+    r[3] = tmp13 + tmp0;
+    r[4] = tmp13 - tmp0;
+}
+
+}  // namespace
+
+void ForwardDct(const uint8_t* samples, std::size_t stride, int32_t out[64]) {
+    // Rows first, the eight rows side by side; then the columns, side by side.
+    int32_t x[8][8], r[8][8];
+    for (int row = 0; row < 8; ++row) {
+        const uint8_t* s = samples + static_cast<std::size_t>(row) * stride;
+        for (int i = 0; i < 8; ++i) x[i][row] = s[i] - 128;
+    }
+    ForwardPass(x, r);
+    for (int row = 0; row < 8; ++row) {  // x[row][k]: output k of the row
+        x[row][0] = r[0][row] * (1 << kPass1Bits);
+        x[row][4] = r[4][row] * (1 << kPass1Bits);
+        for (int k : {1, 2, 3, 5, 6, 7}) x[row][k] = Descale(r[k][row], kConstBits - kPass1Bits);
+    }
+    ForwardPass(x, r);
+    for (int k = 0; k < 8; ++k) {
+        const int n = k == 0 || k == 4 ? kPass1Bits : kConstBits + kPass1Bits;
+        for (int col = 0; col < 8; ++col) out[k * 8 + col] = Descale(r[k][col], n);
     }
 }
 
 void InverseDct(const int16_t coefficients[64], const uint16_t quant[64], uint8_t* out,
                 std::size_t stride) {
     int64_t ws[64];
+    int64_t x[8], r[8];
     for (int col = 0; col < 8; ++col) {
         const int16_t* in = coefficients + col;
         const uint16_t* q = quant + col;
-        const auto dq = [&](int row) {
-            return static_cast<int64_t>(static_cast<int16_t>(in[row * 8] * q[row * 8]));
-        };
         int64_t* w = ws + col;
         if (in[8] == 0 && in[16] == 0 && in[24] == 0 && in[32] == 0 && in[40] == 0 && in[48] == 0 &&
             in[56] == 0) {
-            const int64_t dc = dq(0) * (1 << kPass1Bits);
+            const int64_t dc = static_cast<int16_t>(in[0] * q[0]) * (1 << kPass1Bits);
             for (int row = 0; row < 8; ++row) w[row * 8] = dc;
             continue;
         }
-        int64_t z2 = dq(2);
-        int64_t z3 = dq(6);
-        int64_t z1 = (z2 + z3) * k0_541196100;
-        int64_t tmp2 = z1 - z3 * k1_847759065;
-        int64_t tmp3 = z1 + z2 * k0_765366865;
-        z2 = dq(0);
-        z3 = dq(4);
-        int64_t tmp0 = (z2 + z3) * (1 << kConstBits);
-        int64_t tmp1 = (z2 - z3) * (1 << kConstBits);
-        const int64_t tmp10 = tmp0 + tmp3;
-        const int64_t tmp13 = tmp0 - tmp3;
-        const int64_t tmp11 = tmp1 + tmp2;
-        const int64_t tmp12 = tmp1 - tmp2;
-        tmp0 = dq(7);
-        tmp1 = dq(5);
-        tmp2 = dq(3);
-        tmp3 = dq(1);
-        z1 = tmp0 + tmp3;
-        z2 = tmp1 + tmp2;
-        z3 = tmp0 + tmp2;
-        int64_t z4 = tmp1 + tmp3;
-        const int64_t z5 = (z3 + z4) * k1_175875602;
-        tmp0 *= k0_298631336;
-        tmp1 *= k2_053119869;
-        tmp2 *= k3_072711026;
-        tmp3 *= k1_501321110;
-        z1 *= -k0_899976223;
-        z2 *= -k2_562915447;
-        z3 = z3 * -k1_961570560 + z5;
-        z4 = z4 * -k0_390180644 + z5;
-        tmp0 += z1 + z3;
-        tmp1 += z2 + z4;
-        tmp2 += z2 + z3;
-        tmp3 += z1 + z4;
-        constexpr int n = kConstBits - kPass1Bits;
-        w[0] = Descale(tmp10 + tmp3, n);
-        w[56] = Descale(tmp10 - tmp3, n);
-        w[8] = Descale(tmp11 + tmp2, n);
-        w[48] = Descale(tmp11 - tmp2, n);
-        w[16] = Descale(tmp12 + tmp1, n);
-        w[40] = Descale(tmp12 - tmp1, n);
-        w[24] = Descale(tmp13 + tmp0, n);
-        w[32] = Descale(tmp13 - tmp0, n);
+        for (int i = 0; i < 8; ++i) x[i] = static_cast<int16_t>(in[i * 8] * q[i * 8]);
+        InversePass(x, r);
+        for (int i = 0; i < 8; ++i) w[i * 8] = Descale(r[i], kConstBits - kPass1Bits);
     }
+    constexpr int n = kConstBits + kPass1Bits + 3;
     for (int row = 0; row < 8; ++row) {
         const int64_t* w = ws + row * 8;
         uint8_t* o = out + static_cast<std::size_t>(row) * stride;
-        int64_t z2 = w[2];
-        int64_t z3 = w[6];
-        int64_t z1 = (z2 + z3) * k0_541196100;
-        int64_t tmp2 = z1 - z3 * k1_847759065;
-        int64_t tmp3 = z1 + z2 * k0_765366865;
-        int64_t tmp0 = (w[0] + w[4]) * (1 << kConstBits);
-        int64_t tmp1 = (w[0] - w[4]) * (1 << kConstBits);
-        const int64_t tmp10 = tmp0 + tmp3;
-        const int64_t tmp13 = tmp0 - tmp3;
-        const int64_t tmp11 = tmp1 + tmp2;
-        const int64_t tmp12 = tmp1 - tmp2;
-        tmp0 = w[7];
-        tmp1 = w[5];
-        tmp2 = w[3];
-        tmp3 = w[1];
-        z1 = tmp0 + tmp3;
-        z2 = tmp1 + tmp2;
-        z3 = tmp0 + tmp2;
-        int64_t z4 = tmp1 + tmp3;
-        const int64_t z5 = (z3 + z4) * k1_175875602;
-        tmp0 *= k0_298631336;
-        tmp1 *= k2_053119869;
-        tmp2 *= k3_072711026;
-        tmp3 *= k1_501321110;
-        z1 *= -k0_899976223;
-        z2 *= -k2_562915447;
-        z3 = z3 * -k1_961570560 + z5;
-        z4 = z4 * -k0_390180644 + z5;
-        tmp0 += z1 + z3;
-        tmp1 += z2 + z4;
-        tmp2 += z2 + z3;
-        tmp3 += z1 + z4;
-        constexpr int n = kConstBits + kPass1Bits + 3;
-        o[0] = RangeLimit(Narrow(tmp10 + tmp3, n));
-        o[7] = RangeLimit(Narrow(tmp10 - tmp3, n));
-        o[1] = RangeLimit(Narrow(tmp11 + tmp2, n));
-        o[6] = RangeLimit(Narrow(tmp11 - tmp2, n));
-        o[2] = RangeLimit(Narrow(tmp12 + tmp1, n));
-        o[5] = RangeLimit(Narrow(tmp12 - tmp1, n));
-        o[3] = RangeLimit(Narrow(tmp13 + tmp0, n));
-        o[4] = RangeLimit(Narrow(tmp13 - tmp0, n));
+        if ((w[1] | w[2] | w[3] | w[4] | w[5] | w[6] | w[7]) == 0) {
+            // A flat row: every output is the DC term's.
+            const uint8_t v = RangeLimit(Narrow(w[0] * (1 << kConstBits), n));
+            for (int i = 0; i < 8; ++i) o[i] = v;
+            continue;
+        }
+        InversePass(w, r);
+        for (int i = 0; i < 8; ++i) o[i] = RangeLimit(Narrow(r[i], n));
     }
 }

@@ -3,6 +3,7 @@
 // up-sampling, colour conversion and the stores into the image.
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "imaging/jpeg/jpeg_decoder.h"
@@ -14,7 +15,15 @@ constexpr int32_t kExhausted = -101;
 
 // ---- Bit reader ---------------------------------------------------------------------
 void Fill(JpegDecoder& d) {
+    JpegInput& in = d.in;
     while (d.bitCount <= 56 && !d.markerHit && !d.dataEnded) {
+        // Plain bytes straight from the buffer; 0xFF, the buffer's end and the
+        // data's end take the careful way below.
+        if (in.position < in.end && in.buffer[in.position] != 0xFF) {
+            d.accumulator = (d.accumulator << 8) | in.buffer[in.position++];
+            d.bitCount += 8;
+            continue;
+        }
         int b = d.in.Byte();
         if (b < 0) {
             d.dataEnded = true;
@@ -74,9 +83,16 @@ inline int Extend(int v, int n) {
     return v < (1 << (n - 1)) ? v - ((1 << n) - 1) : v;
 }
 
-// The next symbol, or -1 for a code the table does not hold.
-inline int DecodeSymbol(JpegDecoder& d, const JpegDecodeTable& t) {
-    Ensure(d, 16);
+// `n` bits (1 to 16) already in the accumulator.
+inline int TakeBits(JpegDecoder& d, int n) {
+    const int v = static_cast<int>((d.accumulator >> (d.bitCount - n)) & ((uint64_t{1} << n) - 1));
+    Consume(d, n);
+    return v;
+}
+
+// The next symbol from at least 16 bits in the accumulator, or -1 for a code
+// the table does not hold.
+inline int LookUpSymbol(JpegDecoder& d, const JpegDecodeTable& t) {
     const auto look = static_cast<int>((d.accumulator >> (d.bitCount - 8)) & 0xFF);
     const int length = t.lookLength[look];
     if (length != 0) {
@@ -92,6 +108,11 @@ inline int DecodeSymbol(JpegDecoder& d, const JpegDecodeTable& t) {
     if (l > 16) return -1;
     Consume(d, l);
     return t.values[(code + t.valueOffset[l]) & 255];
+}
+
+inline int DecodeSymbol(JpegDecoder& d, const JpegDecodeTable& t) {
+    Ensure(d, 16);
+    return LookUpSymbol(d, t);
 }
 
 void ResetBits(JpegDecoder& d) {
@@ -139,22 +160,25 @@ void Restart(JpegDecoder& d) {
 
 // ---- Blocks ---------------------------------------------------------------------------
 // Status of a block decoder: 0, or the detail of the fault.
+// A symbol and its extra bits take at most 32 bits: one fill for both.
 int32_t SequentialBlock(JpegDecoder& d, JpegDecodeComponent& c, int16_t* block) {
-    int s = DecodeSymbol(d, d.decode[0][c.dcTable]);
+    Ensure(d, 32);
+    int s = LookUpSymbol(d, d.decode[0][c.dcTable]);
     if (s < 0 || s > 11) return kCorrupt;
-    const int diff = s != 0 ? Extend(GetBits(d, s), s) : 0;
+    const int diff = s != 0 ? Extend(TakeBits(d, s), s) : 0;
     c.previousDc = static_cast<int16_t>(c.previousDc + diff);
     block[0] = static_cast<int16_t>(c.previousDc);
     const JpegDecodeTable& ac = d.decode[1][c.acTable];
     for (int k = 1; k < 64; ++k) {
-        const int rs = DecodeSymbol(d, ac);
+        Ensure(d, 32);
+        const int rs = LookUpSymbol(d, ac);
         if (rs < 0) return kCorrupt;
         const int r = rs >> 4;
         s = rs & 15;
         if (s != 0) {
             if (s > 10) return kCorrupt;
             k += r;
-            const int v = Extend(GetBits(d, s), s);
+            const int v = Extend(TakeBits(d, s), s);
             if (k > 63) break;
             block[kJpegZigZag[k]] = static_cast<int16_t>(v);
         } else {
@@ -349,11 +373,54 @@ struct Output {
     int crR[256], cbB[256];
     int32_t crG[256], cbG[256];
     std::vector<uint8_t> strips[4];
+    // 0 or 1 when every output column x is picture column x and the chroma
+    // columns are x >> chromaShift; -1 otherwise.
+    int chromaShift = -1;
     std::size_t stripStride[4] = {0, 0, 0, 0};
 };
 
 inline uint8_t Clamp(int v) {
     return static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+}
+
+// The clamp of a colour sum, -384 to 639, to 0..255.
+struct ClampTable {
+    uint8_t v[1024];
+    constexpr ClampTable() : v() {
+        for (int i = 0; i < 1024; ++i)
+            v[i] = static_cast<uint8_t>(i < 384 ? 0 : i > 639 ? 255 : i - 384);
+    }
+};
+constexpr ClampTable kClamp;
+
+// YCbCr to BGR for one output row (colour mode 0 of three components). When
+// the output columns are the picture's and the chroma is halved across (or
+// whole), each chroma sample's terms are looked up once for its pixels.
+void YccRow(const Output& o, const uint8_t* const s[4], int width, uint8_t* p) {
+    const uint8_t* clamp = kClamp.v + 384;
+    if (o.chromaShift >= 0) {
+        const int shift = o.chromaShift;
+        for (int x = 0; x < width; ++x, p += 3) {
+            const int u = s[1][x >> shift];
+            const int v = s[2][x >> shift];
+            const int y = s[0][x];
+            p[0] = clamp[y + o.cbB[u]];
+            p[1] = clamp[y + ((o.cbG[u] + o.crG[v]) >> 16)];
+            p[2] = clamp[y + o.crR[v]];
+        }
+        return;
+    }
+    const int* cy = o.componentColumn[0].data();
+    const int* cb = o.componentColumn[1].data();
+    const int* cr = o.componentColumn[2].data();
+    for (int x = 0; x < width; ++x, p += 3) {
+        const int y = s[0][cy[x]];
+        const int u = s[1][cb[x]];
+        const int v = s[2][cr[x]];
+        p[0] = clamp[y + o.cbB[u]];
+        p[1] = clamp[y + ((o.cbG[u] + o.crG[v]) >> 16)];
+        p[2] = clamp[y + o.crR[v]];
+    }
 }
 
 // Stores the output rows that take picture row `row` (strip row `y` of the MCU row).
@@ -370,6 +437,8 @@ void StoreRow(JpegDecoder& d, Output& o, int row, int y) {
             const std::vector<int>& cx = o.componentColumn[0];
             for (int x = 0; x < o.outWidth; ++x)
                 out[image.startX + x] = s[0][cx[static_cast<std::size_t>(x)]];
+        } else if (o.mode == 0 && d.components == 3) {
+            YccRow(o, s, o.outWidth, out + 3 * static_cast<std::size_t>(image.startX));
         } else {
             for (int x = 0; x < o.outWidth; ++x) {
                 int v[4] = {0, 0, 0, 0};
@@ -580,6 +649,19 @@ int32_t DecodeJpegPicture(JpegDecoder& d, ImageDesc* image, bool reduced, int32_
         for (int x = 0; x < o.outWidth; ++x)
             o.componentColumn[c][static_cast<std::size_t>(x)] =
                 o.sourceColumn[static_cast<std::size_t>(x)] * comp.h / d.hmax;
+    }
+    if (!reduced && d.components == 3) {
+        for (int shift : {0, 1}) {
+            bool fits = true;
+            for (int c = 0; c < 3 && fits; ++c)
+                for (int x = 0; x < o.outWidth && fits; ++x)
+                    fits = o.componentColumn[c][static_cast<std::size_t>(x)] ==
+                           (c == 0 ? x : x >> shift);
+            if (fits) {
+                o.chromaShift = shift;
+                break;
+            }
+        }
     }
     for (int i = 0; i < 256; ++i) {
         const int x = i - 128;

@@ -8,30 +8,51 @@
 #include "imaging/frame/image_io.h"
 #include "imaging/jpeg/jpeg_internal.h"
 
-// Bits leave through a 65,536-byte buffer; a byte 0xFF is followed by 0x00.
-// A short write sets `failed`, after which nothing more is written.
+// Bits leave through a 65,536-byte buffer, which is written out once it holds
+// 65,520 bytes; a byte 0xFF is followed by 0x00. A short write sets `failed`,
+// after which nothing more is written.
 struct JpegBitWriter {
+    static constexpr std::size_t kFlushAt = 65520;
     ImageStream* out = nullptr;
     uint8_t* buffer = nullptr;  // 65,536 bytes
     std::size_t fill = 0;
     uint64_t accumulator = 0;
-    int count = 0;  // bits held in the low end of the accumulator
+    int count = 0;  // bits held in the low end of the accumulator, below 32 between calls
     bool failed = false;
     bool failedInScan = false;  // a buffer write of the scan data failed
 
     void Byte(uint8_t b);
+    // `size` from 1 to 31.
     void Put(uint32_t bits, int size) {
         accumulator = (accumulator << size) | (bits & ((uint32_t{1} << size) - 1));
         count += size;
-        while (count >= 8) {
-            count -= 8;
-            const auto b = static_cast<uint8_t>(accumulator >> count);
+        if (count >= 32) Word();
+    }
+    // Pads with 1-bits to a byte boundary and writes the buffer out.
+    void Finish();
+
+  private:
+    // The oldest 32 bits: straight into the buffer when none is 0xFF and the
+    // buffer has room, else byte by byte with stuffing and flushes.
+    void Word() {
+        count -= 32;
+        const auto w = static_cast<uint32_t>(accumulator >> count);
+        const uint32_t inverted = ~w;
+        const bool hasFF = ((inverted - 0x01010101u) & ~inverted & 0x80808080u) != 0;
+        if (!hasFF && !failed && fill + 4 <= kFlushAt) {
+            buffer[fill] = static_cast<uint8_t>(w >> 24);
+            buffer[fill + 1] = static_cast<uint8_t>(w >> 16);
+            buffer[fill + 2] = static_cast<uint8_t>(w >> 8);
+            buffer[fill + 3] = static_cast<uint8_t>(w);
+            fill += 4;
+            return;
+        }
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            const auto b = static_cast<uint8_t>(w >> shift);
             Byte(b);
             if (b == 0xFF) Byte(0);
         }
     }
-    // Pads with 1-bits to a byte boundary and writes the buffer out.
-    void Finish();
 };
 
 struct JpegEncodeComponent {

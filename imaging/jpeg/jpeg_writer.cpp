@@ -1,6 +1,7 @@
 // Writing JPEG files: the save core, the quantisation tables of a quality,
 // the header segments, the JFXX thumbnail, MCU assembly and baseline coding.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr std::size_t kOutputBuffer = 65536;
-constexpr std::size_t kOutputFlushAt = 65520;
 
 void Put16(std::vector<uint8_t>& v, uint32_t x) {
     v.push_back(static_cast<uint8_t>(x >> 8));
@@ -213,111 +213,173 @@ int32_t MakeThumbnail(ImageDesc* image, int kind, std::vector<uint8_t>* segment)
     return status;
 }
 
-// One MCU's samples: the picture part, padded by repetition, converted to
-// YCbCr and down-sampled into the blocks of the MCU.
-void LoadMcu(const JpegEncoder& e, const ImageDesc& image, int mx, int my, uint8_t planes[3][256],
-             uint8_t blocks[10][64]) {
-    const int mw = e.mcuWidth;
-    const int x0 = mx * mw;
-    const int y0 = my * e.mcuHeight;
-    const int cols = std::min(mw, e.width - x0);
-    const int rows = std::min(e.mcuHeight, e.height - y0);
-    for (int y = 0; y < rows; ++y) {
-        const uint8_t* src = ImageRow(image, image.startY + y0 + y) + 0;
-        for (int x = 0; x < cols; ++x) {
-            const int at = image.startX + x0 + x;
-            const int i = y * mw + x;
-            if (e.kind == 0) {
-                planes[0][i] = src[3 * at + 2];
-                planes[1][i] = src[3 * at + 1];
-                planes[2][i] = src[3 * at];
-            } else if (e.kind == 1) {
-                const win::RGBQUAD& q = image.palette[src[at]];
-                planes[0][i] = q.rgbRed;
-                planes[1][i] = q.rgbGreen;
-                planes[2][i] = q.rgbBlue;
+// One band of MCU rows as planes of samples: every row of the picture part
+// converted to YCbCr (Y = (19595 R + 38470 G + 7471 B + 32768) >> 16,
+// Cb = (-11059 R - 21709 G + 32768 B + 8421375) >> 16, Cr = (32768 R - 27439 G
+// - 5329 B + 8421375) >> 16), padded right and down by repeating the last
+// column and row; the chroma planes then down-sampled 2 x 2. Whole rows at a
+// time, so the picture is read in order.
+struct Band {
+    int stride = 0;  // samples per row of the full planes: the MCU columns' width
+    std::vector<uint8_t> full[3];
+    std::vector<uint8_t> half[2];  // Cb and Cr down-sampled, stride / 2 wide, 8 rows
+
+    void Load(const JpegEncoder& e, const ImageDesc& image, int my) {
+        const int rows = e.mcuHeight;
+        if (stride == 0) {
+            stride = e.mcusAcross * e.mcuWidth;
+            for (int c = 0; c < e.components; ++c)
+                full[c].assign(static_cast<std::size_t>(stride) * rows, 0);
+            if (e.components == 3)
+                for (auto& h : half) h.assign(static_cast<std::size_t>(stride / 2) * 8, 0);
+        }
+        const int y0 = my * rows;
+        for (int y = 0; y < rows; ++y) {
+            const int py = std::min(y0 + y, e.height - 1);
+            const uint8_t* src = ImageRow(image, image.startY + py) + 0;
+            const std::size_t at = static_cast<std::size_t>(y) * stride;
+            uint8_t* p0 = full[0].data() + at;
+            if (e.kind == 2) {
+                std::memcpy(p0, src + image.startX, static_cast<std::size_t>(e.width));
+            } else if (e.kind == 0) {
+                ConvertRow(src + 3 * static_cast<std::size_t>(image.startX), nullptr, e.width, p0,
+                           full[1].data() + at, full[2].data() + at);
             } else {
-                planes[0][i] = src[at];
+                ConvertRow(src + image.startX, image.palette, e.width, p0, full[1].data() + at,
+                           full[2].data() + at);
+            }
+            for (int c = 0; c < e.components; ++c) {
+                uint8_t* row = full[c].data() + at;
+                std::memset(row + e.width, row[e.width - 1],
+                            static_cast<std::size_t>(stride - e.width));
             }
         }
-        for (int c = 0; c < e.components; ++c) {
-            for (int x = cols; x < mw; ++x) planes[c][y * mw + x] = planes[c][y * mw + cols - 1];
+        if (e.components == 3) {
+            for (int c = 0; c < 2; ++c) DownSample(full[c + 1].data(), half[c].data());
         }
     }
-    for (int c = 0; c < e.components; ++c) {
-        for (int y = rows; y < e.mcuHeight; ++y)
-            std::memcpy(&planes[c][y * mw], &planes[c][(rows - 1) * mw],
-                        static_cast<std::size_t>(mw));
+
+    // A chunk's R, G and B from BGR samples or palette indices; past the row's
+    // end the last sample repeats.
+    static void Gather(const uint8_t* src, const win::RGBQUAD* palette, int x0, int n, uint8_t* r,
+                       uint8_t* g, uint8_t* b) {
+        for (int i = 0; i < 64; ++i) {
+            const int x = x0 + std::min(i, n - 1);
+            if (palette == nullptr) {
+                b[i] = src[3 * x];
+                g[i] = src[3 * x + 1];
+                r[i] = src[3 * x + 2];
+            } else {
+                const win::RGBQUAD& q = palette[src[x]];
+                r[i] = q.rgbRed;
+                g[i] = q.rgbGreen;
+                b[i] = q.rgbBlue;
+            }
+        }
     }
-    if (e.components == 1) {
-        std::memcpy(blocks[0], planes[0], 64);
-        return;
+
+    // BGR samples (or palette indices when `palette` is given) to Y, Cb, Cr,
+    // in chunks whose local arrays let the compiler use vector arithmetic.
+    static void ConvertRow(const uint8_t* src, const win::RGBQUAD* palette, int width, uint8_t* y,
+                           uint8_t* cb, uint8_t* cr) {
+        constexpr int kChunk = 64;
+        uint8_t r[kChunk], g[kChunk], b[kChunk], oy[kChunk], ocb[kChunk], ocr[kChunk];
+        for (int x0 = 0; x0 < width; x0 += kChunk) {
+            const int n = std::min(kChunk, width - x0);
+            if (palette == nullptr && n == kChunk) {
+                const uint8_t* p = src + 3 * x0;
+                for (int i = 0; i < kChunk; ++i) {
+                    b[i] = p[3 * i];
+                    g[i] = p[3 * i + 1];
+                    r[i] = p[3 * i + 2];
+                }
+            } else {
+                Gather(src, palette, x0, n, r, g, b);
+            }
+            for (int i = 0; i < kChunk; ++i) {
+                // Unsigned arithmetic: each sum is positive and below 2^32 once complete.
+                const uint32_t rr = uint16_t{r[i]}, gg = uint16_t{g[i]}, bb = uint16_t{b[i]};
+                oy[i] =
+                    static_cast<uint8_t>((rr * 19595u + gg * 38470u + bb * 7471u + 32768u) >> 16);
+                ocb[i] = static_cast<uint8_t>(
+                    (bb * 32768u + 8421375u - rr * 11059u - gg * 21709u) >> 16);
+                ocr[i] =
+                    static_cast<uint8_t>((rr * 32768u + 8421375u - gg * 27439u - bb * 5329u) >> 16);
+            }
+            std::memcpy(y + x0, oy, static_cast<std::size_t>(n));
+            std::memcpy(cb + x0, ocb, static_cast<std::size_t>(n));
+            std::memcpy(cr + x0, ocr, static_cast<std::size_t>(n));
+        }
     }
-    for (int i = 0; i < mw * e.mcuHeight; ++i) {
-        const int32_t r = planes[0][i];
-        const int32_t g = planes[1][i];
-        const int32_t b = planes[2][i];
-        planes[0][i] = static_cast<uint8_t>((19595 * r + 38470 * g + 7471 * b + 32768) >> 16);
-        planes[1][i] = static_cast<uint8_t>((-11059 * r - 21709 * g + 32768 * b + 8421375) >> 16);
-        planes[2][i] = static_cast<uint8_t>((32768 * r - 27439 * g - 5329 * b + 8421375) >> 16);
-    }
-    for (int b = 0; b < 4; ++b) {
-        const int bx = (b & 1) * 8;
-        const int by = (b >> 1) * 8;
-        for (int y = 0; y < 8; ++y)
-            std::memcpy(&blocks[b][y * 8], &planes[0][(by + y) * 16 + bx], 8);
-    }
-    for (int c = 1; c < 3; ++c) {
-        uint8_t* out = blocks[3 + c];
+
+    // The mean of each 2 x 2 square, rounded alternately down and up.
+    void DownSample(const uint8_t* in, uint8_t* out) const {
+        const int w = stride / 2;
         for (int y = 0; y < 8; ++y) {
-            int bias = 1;
-            const uint8_t* r0 = &planes[c][2 * y * 16];
-            const uint8_t* r1 = r0 + 16;
-            for (int x = 0; x < 8; ++x) {
-                out[y * 8 + x] = static_cast<uint8_t>(
+            const uint8_t* r0 = in + static_cast<std::size_t>(2 * y) * stride;
+            const uint8_t* r1 = r0 + stride;
+            uint8_t* o = out + static_cast<std::size_t>(y) * w;
+            for (int x = 0; x < w; ++x) {
+                const int bias = 1 + (x & 1);
+                o[x] = static_cast<uint8_t>(
                     (r0[2 * x] + r0[2 * x + 1] + r1[2 * x] + r1[2 * x + 1] + bias) >> 2);
-                bias ^= 3;
             }
         }
     }
-}
+};
 
 // (|c| + q / 2) / q through the reciprocal ceil(2^32 / q): exact, since the
 // numerator stays below 2^16 and q below 2^15.
-void Quantise(const int32_t dct[64], const uint16_t q[64], const uint64_t reciprocal[64],
+void Quantise(const int32_t dct[64], const uint16_t q[64], const uint32_t reciprocal[64],
               int16_t out[64]) {
     for (int i = 0; i < 64; ++i) {
         const int32_t c = dct[i];
         const auto n = static_cast<uint64_t>((c < 0 ? -c : c) + q[i] / 2);
-        const auto m = static_cast<int32_t>((n * reciprocal[i]) >> 32);
+        const auto m = static_cast<int32_t>((n * uint64_t{reciprocal[i]}) >> 32);
         out[i] = static_cast<int16_t>(c < 0 ? -m : m);
     }
 }
 
 int32_t CodePicture(JpegEncoder& e, const ImageDesc& image) {
-    uint8_t planes[3][256];
-    uint8_t blocks[10][64];
     int16_t coefficients[64];
     int32_t dct[64];
-    uint64_t reciprocal[2][64];
+    uint32_t reciprocal[2][64];  // the steps are 8 and more, so each fits
     for (int t = 0; t < 2; ++t)
         for (int i = 0; i < 64; ++i)
-            reciprocal[t][i] = ((uint64_t{1} << 32) + e.quant[t][i] - 1) / e.quant[t][i];
+            reciprocal[t][i] =
+                static_cast<uint32_t>(((uint64_t{1} << 32) + e.quant[t][i] - 1) / e.quant[t][i]);
+    // Where each block of an MCU lies: its component's plane, and its block
+    // column and row within the MCU.
+    int blockColumn[10], blockRow[10];
+    {
+        int within[3] = {0, 0, 0};
+        for (int b = 0; b < e.blocksInMcu; ++b) {
+            const int ci = e.mcuBlock[b];
+            const int k = within[ci]++;
+            blockColumn[b] = k % e.comp[ci].h;
+            blockRow[b] = k / e.comp[ci].h;
+        }
+    }
+    Band band;
     for (int my = 0; my < e.mcusDown; ++my) {
+        band.Load(e, image, my);
         for (int mx = 0; mx < e.mcusAcross; ++mx) {
-            LoadMcu(e, image, mx, my, planes, blocks);
-            int within[3] = {0, 0, 0};
             for (int b = 0; b < e.blocksInMcu; ++b) {
-                JpegEncodeComponent& c = e.comp[e.mcuBlock[b]];
-                ForwardDct(blocks[b], 8, dct);
+                const int ci = e.mcuBlock[b];
+                JpegEncodeComponent& c = e.comp[ci];
+                // Luma (or grey) from the full plane, chroma from the halves.
+                const int bx = mx * c.h + blockColumn[b];
+                const int by = blockRow[b];
+                const int stride = ci == 0 ? band.stride : band.stride / 2;
+                const uint8_t* plane = ci == 0 ? band.full[0].data() : band.half[ci - 1].data();
+                ForwardDct(plane + static_cast<std::size_t>(8 * by) * stride + 8 * bx,
+                           static_cast<std::size_t>(stride), dct);
                 Quantise(dct, e.quant[c.quant], reciprocal[c.quant], coefficients);
                 if (e.mode == JPEG_MODE_BASELINE) {
                     EncodeSequentialBlock(e, coefficients, c);
                 } else {
-                    const int k = within[e.mcuBlock[b]]++;
-                    const std::size_t at =
-                        static_cast<std::size_t>(my * c.v + k / c.h) * c.storeAcross +
-                        static_cast<std::size_t>(mx * c.h + k % c.h);
+                    const std::size_t at = static_cast<std::size_t>(my * c.v + by) * c.storeAcross +
+                                           static_cast<std::size_t>(bx);
                     std::memcpy(c.store->data() + at * 128, coefficients, 128);
                 }
             }
@@ -401,7 +463,7 @@ int32_t SaveCore(const ImageTarget& target, uint32_t flags, ImageDesc* image, in
 
 void JpegBitWriter::Byte(uint8_t b) {
     if (failed) return;
-    if (fill >= kOutputFlushAt) {
+    if (fill >= kFlushAt) {
         if (WriteBytes(*out, buffer, fill) != IMG_OK) {
             failed = true;
             failedInScan = true;
@@ -414,6 +476,12 @@ void JpegBitWriter::Byte(uint8_t b) {
 
 void JpegBitWriter::Finish() {
     Put(0x7F, 7);
+    while (count >= 8) {
+        count -= 8;
+        const auto b = static_cast<uint8_t>(accumulator >> count);
+        Byte(b);
+        if (b == 0xFF) Byte(0);
+    }
     count = 0;
     accumulator = 0;
     if (!failed && fill > 0 && WriteBytes(*out, buffer, fill) != IMG_OK) failed = true;
@@ -424,46 +492,74 @@ int32_t WriteSegment(JpegEncoder& e, const uint8_t* data, std::size_t size) {
     return WriteBytes(*e.bits.out, data, size);
 }
 
-void EncodeSequentialBlock(JpegEncoder& e, const int16_t* block, JpegEncodeComponent& c) {
-    const auto symbol = [&](int cls, int table, int s) {
-        if (e.gather) {
-            ++e.frequency[cls][table][s];
-        } else {
-            e.bits.Put(e.encode[cls][table].code[s], e.encode[cls][table].size[s]);
-        }
-    };
-    int diff = block[0] - c.previousDc;
+namespace {
+
+// The magnitude category of a coefficient and its extra bits (one's
+// complement for a negative value).
+inline void Category(int v, int& size, uint32_t& bits) {
+    const int magnitude = v < 0 ? -v : v;
+    size = std::bit_width(static_cast<uint32_t>(magnitude));
+    bits = static_cast<uint32_t>(v < 0 ? v - 1 : v);
+}
+
+// Counting symbols for the optimised tables.
+void GatherSequentialBlock(JpegEncoder& e, const int16_t* block, JpegEncodeComponent& c) {
+    int size = 0;
+    uint32_t bits = 0;
+    Category(block[0] - c.previousDc, size, bits);
     c.previousDc = block[0];
-    int bitsValue = diff;
-    if (diff < 0) {
-        diff = -diff;
-        --bitsValue;
-    }
-    int n = BitLength(static_cast<uint32_t>(diff));
-    symbol(0, c.dcTable, n);
-    if (n != 0 && !e.gather) e.bits.Put(static_cast<uint32_t>(bitsValue), n);
+    ++e.frequency[0][c.dcTable][size];
+    uint32_t* ac = e.frequency[1][c.acTable];
     int run = 0;
     for (int k = 1; k < 64; ++k) {
-        int v = block[kJpegZigZag[k]];
+        const int v = block[kJpegZigZag[k]];
         if (v == 0) {
             ++run;
             continue;
         }
-        while (run > 15) {
-            symbol(1, c.acTable, 0xF0);
-            run -= 16;
-        }
-        int value = v;
-        if (v < 0) {
-            v = -v;
-            --value;
-        }
-        n = BitLength(static_cast<uint32_t>(v));
-        symbol(1, c.acTable, (run << 4) | n);
-        if (!e.gather) e.bits.Put(static_cast<uint32_t>(value), n);
+        for (; run > 15; run -= 16) ++ac[0xF0];
+        Category(v, size, bits);
+        ++ac[(run << 4) | size];
         run = 0;
     }
-    if (run > 0) symbol(1, c.acTable, 0);
+    if (run > 0) ++ac[0];
+}
+
+}  // namespace
+
+void EncodeSequentialBlock(JpegEncoder& e, const int16_t* block, JpegEncodeComponent& c) {
+    if (e.gather) return GatherSequentialBlock(e, block, c);
+    JpegBitWriter& out = e.bits;
+    int size = 0;
+    uint32_t bits = 0;
+    Category(block[0] - c.previousDc, size, bits);
+    c.previousDc = block[0];
+    const JpegEncodeTable& dc = e.encode[0][c.dcTable];
+    // The code and its extra bits together (at most 16 + 11 bits).
+    out.Put((uint32_t{dc.code[size]} << size) | (bits & ((uint32_t{1} << size) - 1)),
+            dc.size[size] + size);
+    // The coefficients in zig-zag order and a mask of those not zero: the
+    // runs are the gaps between the mask's bits.
+    int16_t zigzag[64];
+    uint64_t nonzero = 0;
+    for (int k = 1; k < 64; ++k) {
+        zigzag[k] = block[kJpegZigZag[k]];
+        nonzero |= uint64_t{zigzag[k] != 0} << k;
+    }
+    const JpegEncodeTable& ac = e.encode[1][c.acTable];
+    int last = 0;
+    while (nonzero != 0) {
+        const int k = std::countr_zero(nonzero);
+        nonzero &= nonzero - 1;
+        int run = k - last - 1;
+        last = k;
+        for (; run > 15; run -= 16) out.Put(ac.code[0xF0], ac.size[0xF0]);
+        Category(zigzag[k], size, bits);
+        const int symbol = (run << 4) | size;
+        out.Put((uint32_t{ac.code[symbol]} << size) | (bits & ((uint32_t{1} << size) - 1)),
+                ac.size[symbol] + size);
+    }
+    if (last < 63) out.Put(ac.code[0], ac.size[0]);
 }
 
 int32_t SaveJpgCore(uint32_t flags, const char16_t* wideName, const char* ansiName, void** block,

@@ -17,20 +17,9 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "engine/pipeline/service_hooks.h"
-#include "engine/records.h"
-#include "graphs/graph_index_records.h"
-#include "graphs/records.h"
-#include "input/clipboard_records.h"
-#include "input/records.h"
-#include "input/water_temperature_records.h"
-#include "input/waterform/water_form_records.h"
-#include "pages/frame/page_state_records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/win.h"
-#include "shell/mainwindow/display_settings_records.h"
-#include "shell/records.h"
-#include "shell/startup/startup_records.h"
-#include "treatment/records.h"
+#include "tests/app/every_record_reset.h"
 
 class ProgramRunFixture : public ::testing::Test {
   protected:
@@ -49,18 +38,7 @@ class ProgramRunFixture : public ::testing::Test {
     void Fresh() {
         win::ResetPlatform();
         win::ResetGdi();
-        ResetShellRecords();
-        ResetDisplaySettingsRecords();
-        ResetStartupRecords();
-        ResetEngineRecords();
-        ResetInputRecords();
-        ResetClipboardRecords();
-        ResetWaterFormRecords();
-        ResetWaterTemperatureRecords();
-        ResetTreatmentRecords();
-        ResetGraphsRecords();
-        ResetGraphIndexRecords();
-        ResetPageStateRecords();
+        ResetEveryRecord();
         ResetServiceHooks();
         win::SetPathRoot(folder.string());
     }

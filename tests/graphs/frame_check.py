@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Checks `tarvex-engine frame3d` against the box of the 3D graph written out
 here (pi as 3.141592, int() truncation) for several picture heights in both
-styles, and prints where the four sample points of the flat 2.5 picture lie.
+styles, and the colours of the flat 2.5 picture at the walls and at the two
+faces of the front bar, whose places the projection gives.
 Usage: frame_check.py ENGINE"""
 import math
+import os
 import subprocess
 import sys
+import tempfile
 
 PI = 3.141592
 COLUMN, ROW, UP = 24 * PI / 180, 156 * PI / 180, 90 * PI / 180
@@ -56,7 +59,40 @@ def main():
     print("front face near (%d,%d), side face near (%d,%d)"
           % (front[0] + 320, front[1] + 240, side[0] + 320, side[1] + 240))
     print("%d of 10 boxes differ" % bad)
+    points = [(406, 114), (233, 114), (309, 326), (330, 326)]
+    want = {"": [(0, 255, 255), (0, 191, 191), (181, 0, 181), (255, 0, 255)],
+            "--grey": [(240, 240, 240), (178, 178, 178), (97, 97, 97), (145, 145, 145)]}
+    with tempfile.TemporaryDirectory() as folder:
+        for option, colours in want.items():
+            out = os.path.join(folder, "flat.ppm")
+            args = [engine, "graph3d", "ph", "--code", "0", "--flat", "2.5", "--size", "640x480",
+                    "--black", "--out", out] + ([option] if option else [])
+            said = subprocess.run(args, capture_output=True, text=True, check=True).stdout
+            if "valueaxis 1.25 3.75 2" not in said:
+                bad += 1
+                print("graph3d", option, "said", said)
+            seen = [pixel(out, x, y) for x, y in points]
+            if seen != colours:
+                bad += 1
+                print("flat 2.5", option or "colour", "at", points, "shows", seen, "not", colours)
     return 1 if bad else 0
+
+
+def pixel(path, x, y):
+    """The colour at (x, y) of a binary PPM of depth 255."""
+    with open(path, "rb") as f:
+        data = f.read()
+    fields, at = [], 0
+    while len(fields) < 4:
+        while data[at:at + 1].isspace():
+            at += 1
+        start = at
+        while not data[at:at + 1].isspace():
+            at += 1
+        fields.append(data[start:at])
+    width = int(fields[1])
+    at += 1 + 3 * (y * width + x)
+    return tuple(data[at:at + 3])
 
 
 if __name__ == "__main__":

@@ -1,13 +1,18 @@
 // The 3D graph painter: its colour tables, printer picture, value axis, the
 // band of each cell, the bars and patches it draws and the outlines it leaves.
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <limits>
+#include <sstream>
 
 #include "common/unit_codes.h"
 #include "graphs/threed/draw_3d_graph.h"
 #include "graphs/threed/threed_geometry.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/threed/threed_paint.h"
+#include "platform/drivers/script.h"
+#include "platform/files/file_io.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/surface.h"
 #include "platform/window/window.h"
@@ -43,14 +48,17 @@ class ThreeDPainterTest : public GraphTest {
             whatIfResults.grid.dose[cell] = v;
         }
     }
-    // Paints into a headless window of the given client size.
-    void Paint(int width = 640, int height = 480) {
+    void MakeWindow(int width, int height) {
         win::WNDCLASS wc{};
         wc.lpfnWndProc = win::DefWindowProc;
         wc.lpszClassName = "ThreeDTestWindow";
         (void)win::RegisterClass(&wc);
         window = win::CreateWindow("ThreeDTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0,
                                    width, height, nullptr, nullptr, nullptr, nullptr);
+    }
+    // Paints into a headless window of the given client size.
+    void Paint(int width = 640, int height = 480) {
+        MakeWindow(width, height);
         ASSERT_NE(window, nullptr);
         win::HDC dc = win::GetDC(window);
         Draw3DGraph(dc, window);
@@ -227,6 +235,21 @@ TEST_F(ThreeDPainterTest, CorrosionAndDosageBands) {
     }
 }
 
+TEST_F(ThreeDPainterTest, TreatedFlagOnlyForACoveredIndexWithAProduct) {
+    Flat(2.5f);
+    productTable.componentCount = 1;
+    productTable.records[0].treatedIndex = 21;
+    SetCode(21);
+    Paint();
+    EXPECT_EQ(treatedIndex, 0);  // no product selected
+    resultStatus.productSelected = 1;
+    Paint();
+    EXPECT_NE(treatedIndex, 0);
+    SetCode(0);  // calcite: not what the product treats
+    Paint();
+    EXPECT_EQ(treatedIndex, 0);
+}
+
 TEST_F(ThreeDPainterTest, ZeroLineOnlyBetweenANegativeLowAndAPositiveTop) {
     // The zero line in colour 8 crosses the front edge C-A a pixel above the
     // black line at height 0; a picture 640 x 480 maps logical x, y to x + 320, y + 240.
@@ -330,6 +353,70 @@ TEST_F(ThreeDPainterTest, EmptyPictureAndEqualAxisEnds) {
     GridPlaces(uneven, places);
     EXPECT_DOUBLE_EQ(places[1], 1.0 / 12.0);
     EXPECT_DOUBLE_EQ(places[6], 1.0);
+}
+
+TEST_F(ThreeDPainterTest, ContourHatchLetsTheFillShowInAnyDeviceMode) {
+    // A device left opaque in a colour of its own: between the hatch lines
+    // the patch colour shows, never that background colour.
+    MakeWindow(640, 480);
+    ASSERT_NE(window, nullptr);
+    win::HDC dc = win::GetDC(window);
+    win::SetWindowOrgEx(dc, -320, -240, nullptr);
+    win::SetBkMode(dc, win::OPAQUE);
+    const win::COLORREF stray = win::RGB(1, 2, 3);
+    win::SetBkColor(dc, stray);
+    ChooseThreeDColours(1, RenderTarget::kScreen);
+    ThreeDPaint paint;
+    paint.dc = dc;
+    paint.contour = true;
+    paint.box = MakeThreeDBox(2, 480);
+    const double rising[4] = {1.0, 1.2, 2.0, 5.0};
+    std::copy(rising, rising + 4, paint.thresholds);
+    for (int i = 0; i < 7; ++i) paint.rowPlaces[i] = paint.columnPlaces[i] = i / 6.0;
+    valueAxisLow = 0.0;
+    valueAxisHigh = 1.0;
+    for (double& v : gridValues) v = 0.5;
+    paint.tools.Make();
+    DrawThreeDContour(paint);
+    paint.tools.Release();
+    win::ReleaseDC(window, dc);
+    const win::Image32 shown = win::ReadWindowPixels(window);
+    int fill = 0, strays = 0;
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            fill += shown.At(x, y) == win::PixelFromColorRef(graphColorTable[1]);
+            strays += shown.At(x, y) == win::PixelFromColorRef(stray);
+        }
+    }
+    EXPECT_GT(fill, 5000);
+    EXPECT_EQ(strays, 0);
+}
+
+TEST_F(ThreeDPainterTest, DataFileFollowsTheDrawingOrder) {
+    // Rows drawn back to front, columns in their own order: the row headings
+    // run from the last value down and each stands by its own cells. Calcite's
+    // bands rise, which once reversed the columns instead.
+    char folder[] = "/tmp/tarvex-threed-dat-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    win::SetPathRoot(folder);
+    for (int cell = 0; cell < kGridCells; ++cell)
+        whatIfResults.grid.results[cell][0] = static_cast<float>(cell);
+    gridOrientationSet = 1;
+    rowOrderNatural = 0;
+    columnOrderNatural = 1;
+    exportDataAfterPaint = 1;
+    win::AnswerFileDialog("\\grid.dat");
+    Paint();
+    std::stringstream text;
+    text << std::ifstream(std::string(folder) + "/grid.dat").rdbuf();
+    ASSERT_EQ(std::system(("rm -rf '" + std::string(folder) + "'").c_str()), 0);
+    const std::string s = text.str();
+    EXPECT_NE(s.find("\n70.000000,80.000000,90.000000,100.000000,110.000000,120.000000,130.000000\n"
+                     "8.000000,42.000000,43.000000,44.000000,45.000000,46.000000,47.000000,"
+                     "48.000000\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("\n5.600000,0.000000,1.000000,"), std::string::npos) << s;
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
 // The texts of the 3D graph: titles and unit labels, the numbers of the floor
 // axes and the foot texts.
+#include <algorithm>
 #include <cstring>
+#include <variant>
 
 #include "common/unit_codes.h"
 #include "graphs/threed/draw_3d_graph.h"
+#include "graphs/threed/threed_geometry.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/threed/threed_text.h"
 #include "input/description_records.h"
+#include "platform/gdi/gdi_dc.h"
+#include "platform/metafile/metafile_ops.h"
 #include "platform/window/window.h"
 #include "shell/whatif/whatif_command_records.h"
 #include "tests/graphs/graph_fixture.h"
@@ -36,6 +41,52 @@ class ThreeDTextsTest : public GraphTest {
         Draw3DGraph(dc, w);
         win::ReleaseDC(w, dc);
         win::DestroyWindow(w);
+    }
+    // A text of the last recorded paint: where it starts, how wide it is, and
+    // the band its digits and capitals fill (internal leading to ascent).
+    struct Placed {
+        std::string text;
+        int x, y, width, inkTop, inkBottom, averageWidth;
+    };
+    // Paints a 640 x 480 picture into a recording context and measures each text.
+    std::vector<Placed> PaintRecorded() {
+        WNDCLASSLike();
+        win::HWND w = win::CreateWindow("ThreeDTextWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0,
+                                        0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+        win::HDC recorder = win::CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+        Draw3DGraph(recorder, w);
+        std::vector<Placed> out;
+        win::HDC measure = win::GetDC(w);  // 1:1 with the picture's logical units
+        win::LOGFONTA font{};
+        for (const win::MetaRecord& r : win::AsDc(recorder)->recording->records) {
+            if (const auto* f = std::get_if<win::ops::SelectFont>(&r)) font = f->desc;
+            const auto* t = std::get_if<win::ops::Text>(&r);
+            if (t == nullptr) continue;
+            win::HFONT made = win::CreateFontIndirectA(&font);
+            win::HGDIOBJ old = win::SelectObject(measure, made);
+            win::SIZE size{};
+            win::GetTextExtentPoint32A(measure, t->text.c_str(), static_cast<int>(t->text.size()),
+                                       &size);
+            win::TEXTMETRICA tm{};
+            win::GetTextMetricsA(measure, &tm);
+            win::SelectObject(measure, old);
+            win::DeleteObject(made);
+            out.push_back({t->text, t->p.x, t->p.y, size.cx, t->p.y + tm.tmInternalLeading,
+                           t->p.y + tm.tmAscent, tm.tmAveCharWidth});
+        }
+        win::ReleaseDC(w, measure);
+        win::DeleteEnhMetaFile(win::CloseEnhMetaFile(recorder));
+        win::DestroyWindow(w);
+        return out;
+    }
+    static const Placed* Find(const std::vector<Placed>& all, const std::string& text) {
+        for (const Placed& p : all)
+            if (p.text == text) return &p;
+        return nullptr;
+    }
+    static bool Touch(const Placed& a, const Placed& b) {
+        return a.x < b.x + b.width && b.x < a.x + a.width && a.inkTop < b.inkBottom &&
+               b.inkTop < a.inkBottom;
     }
     static void WNDCLASSLike() {
         win::WNDCLASS wc{};
@@ -107,6 +158,25 @@ TEST_F(ThreeDTextsTest, DosageTitlesAndSubtitle) {
     EXPECT_STREQ(graphSubtitle, "");
 }
 
+TEST_F(ThreeDTextsTest, TextsAreCutAt51CharactersKeepingMarksWithTheirCharacters) {
+    char text[kThreeDTextChars];
+    const std::string sixty(60, 'x');
+    CopyThreeDText(text, sixty.c_str());
+    EXPECT_EQ(std::string(text), std::string(51, 'x'));
+    std::string marked = std::string(50, 'x') + "_2y";  // '_' would be the 51st character
+    CopyThreeDText(text, marked.c_str());
+    EXPECT_EQ(std::string(text), std::string(50, 'x'));
+    marked = std::string(49, 'x') + "_2y";  // '_' and its character both fit
+    CopyThreeDText(text, marked.c_str());
+    EXPECT_EQ(std::string(text), std::string(49, 'x') + "_2");
+    // A product name filling its 20 bytes has no terminator: the title takes
+    // the 20 characters and nothing of the fields behind them.
+    std::memset(productTable.records[0].name, 'P', sizeof productTable.records[0].name);
+    std::strcpy(productTable.records[0].fileName, "C:\\PRODUCTS\\P.PRD");
+    productTable.records[0].productMode = 0;
+    EXPECT_EQ(Title(89), std::string(20, 'P') + " Dosage Profile");
+}
+
 TEST_F(ThreeDTextsTest, FloorNumbers) {
     EXPECT_EQ(RowAxisNumber(6.5, 2.0), "6.50");
     EXPECT_EQ(RowAxisNumber(6.8333, 2.0), "6.83");
@@ -155,8 +225,13 @@ TEST_F(ThreeDTextsTest, PaintedLabelsFootTextsAndNotice) {
     Paint();
     EXPECT_EQ(lastThreeDTexts.feet.back(), "UNTREATED");
     EXPECT_EQ(lastThreeDTexts.captions[0], "ATM");
-    // The dosage graph has no legend; a single water with a product, coding off: "Untreated".
+    // A single water with colour coding but no product: no legend at all.
     whatIfResults.grid.gridKind = GridKind::kPhTemperature;
+    graphOutputFlags.treatedColorCoding = 1;
+    Paint();
+    EXPECT_EQ(lastThreeDTexts.feet.back(), "North field");
+    graphOutputFlags.treatedColorCoding = 0;
+    // The dosage graph has no legend; a single water with a product, coding off: "Untreated".
     resultStatus.productSelected = 1;
     std::strcpy(productTable.records[0].name, "PRODUCT A");
     Paint();
@@ -174,6 +249,64 @@ TEST_F(ThreeDTextsTest, PaintedLabelsFootTextsAndNotice) {
     for (int cell = 0; cell < kGridCells; ++cell) whatIfResults.grid.results[cell][0] = 0.0f;
     Paint();
     EXPECT_TRUE(lastThreeDTexts.notice);
+}
+
+TEST_F(ThreeDTextsTest, PlacesOfTheFootTextsValueNumbersAndFloorNumbers) {
+    graphChoice.count = 1;
+    graphChoice.codes[0] = 0;
+    whatIfSettings.phLow = 5.6f;
+    whatIfSettings.phHigh = 8.0f;
+    whatIfSettings.temperatureLow = 70.0f;
+    whatIfSettings.temperatureHigh = 130.0f;
+    for (int cell = 0; cell < kGridCells; ++cell)
+        whatIfResults.grid.results[cell][0] = static_cast<float>(cell);
+    std::strcpy(currentDescription.text[0], "Well 7");
+    std::strcpy(currentDescription.text[3], "Sampled at the wellhead");
+    showGraphLabels = 1;
+    graphOutputFlags.colorNow = 1;
+    for (int style : {0, 2}) {
+        displaySettings.threeDPlotStyle = static_cast<int16_t>(style);
+        const std::vector<Placed> all = PaintRecorded();
+        // Foot texts end one average character width and a pixel before x = 319.
+        for (const char* foot : {"Well 7", "Sampled at the wellhead"}) {
+            const Placed* p = Find(all, foot);
+            ASSERT_NE(p, nullptr) << foot;
+            const int end = 319 - p->averageWidth - 1;
+            EXPECT_GE(p->x + p->width, end - 1) << foot;
+            EXPECT_LE(p->x + p->width, end) << foot;
+        }
+        // The value numbers end at their stubs, two units left of the stub's end.
+        const ThreeDBox box = MakeThreeDBox(style, 480);
+        const Placed* top = Find(all, "50");
+        ASSERT_NE(top, nullptr);
+        EXPECT_LT(top->x + top->width, box.B().x - 2);
+        EXPECT_GT(top->x + top->width, box.B().x - 30);
+        // The floor numbers lie on their strips and none touches another.
+        // Rows: no number touches another, nor a column number; the whole
+        // degrees of the columns stay on one line of the dark strip.
+        std::vector<const Placed*> floor;
+        std::vector<bool> isRow;
+        for (const Placed& p : all) {
+            const bool row =
+                std::find(lastThreeDTexts.rowNumbers.begin(), lastThreeDTexts.rowNumbers.end(),
+                          p.text) != lastThreeDTexts.rowNumbers.end();
+            const bool column = p.text.size() >= 2 && p.text.size() <= 3 &&
+                                p.text.find_first_not_of("0123456789") == std::string::npos &&
+                                p.y > box.B().y;
+            if (!row && !column) continue;
+            floor.push_back(&p);
+            isRow.push_back(row);
+            const double low = row ? box.C().x : box.B().x;
+            const double high = row ? box.A().x : box.C().x;
+            EXPECT_GE(p.x, low) << p.text;
+            EXPECT_LE(p.x + p.width, high) << p.text;
+        }
+        ASSERT_EQ(floor.size(), 14u);
+        for (size_t i = 0; i < floor.size(); ++i)
+            for (size_t j = i + 1; j < floor.size(); ++j)
+                EXPECT_TRUE((!isRow[i] && !isRow[j]) || !Touch(*floor[i], *floor[j]))
+                    << style << ": " << floor[i]->text << " and " << floor[j]->text;
+    }
 }
 
 }  // namespace

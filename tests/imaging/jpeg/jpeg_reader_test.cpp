@@ -204,6 +204,22 @@ TEST_F(JpegReaderTest, RangeLimit) {
     EXPECT_EQ(RangeLimit(400), 255);
 }
 
+// Chroma just below the middle (Cb = Cr = 127) moves red and blue down: the
+// rounded offsets are floored, so -1.402 + 0.5 gives -1, not 0. A flat
+// picture at quality 100 carries its samples through the file unchanged.
+TEST_F(JpegReaderTest, ChromaBelowTheMiddleRoundsDown) {
+    ImageDesc& flat = Image(16, 16, 24);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) SetPixel(flat, x, y, 0x626462);  // 98, 100, 98
+    const Bytes f = Encoded(flat, 100, 0);
+    ImageDesc* raw = nullptr;
+    ASSERT_EQ(Load(f, &raw, 1), IMG_OK);      // the components as stored
+    EXPECT_EQ(Pixel(*raw, 5, 5), 0x637F7Fu);  // Y 99, Cb 127, Cr 127
+    ImageDesc* rgb = nullptr;
+    ASSERT_EQ(Load(f, &rgb), IMG_OK);
+    EXPECT_EQ(Pixel(*rgb, 5, 5), 0x626461u);  // 99 - 1, 99 + 1, 99 - 2
+}
+
 // Each damage the reader refuses, with its detail.
 TEST_F(JpegReaderTest, DamagedSegments) {
     ImageDesc& source = Smooth(16, 16, 24);
