@@ -12,13 +12,14 @@
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "graphs/axis/axis_scale.h"
-#include "graphs/axis/graph_font.h"
 #include "graphs/bands/index_treated.h"
 #include "graphs/graph_index_records.h"
 #include "graphs/graph_output_records.h"
 #include "graphs/records.h"
+#include "graphs/twod/bar_marks.h"
 #include "graphs/twod/bar_palette.h"
 #include "graphs/twod/chart_rules.h"
+#include "graphs/welllog/well_log_rules.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "reporttext/format/axis_number.h"
@@ -27,8 +28,6 @@
 #include "shell/mainwindow/display_settings_records.h"
 
 namespace {
-
-constexpr int kLabelChars = 5;  // axis labels are cut to five characters
 
 int Trunc(double v) {
     return static_cast<int>(v);
@@ -55,11 +54,7 @@ struct Painter {
     void UseFont(int height, uint32_t quarterTurns, uint32_t bold) {
         win::SelectObject(dc, originalFont);
         if (font != nullptr) win::DeleteObject(font);
-        // The layout's reference points are those of text turned in a
-        // mapping whose y grows upward, where a quarter turn reads the other
-        // way round: labels hang below the axis, captions centre on it.
-        const uint32_t turns = quarterTurns == 1 ? 3 : (quarterTurns == 3 ? 1 : quarterTurns);
-        font = CreateGraphFont(1, 0, std::max(height, 1), turns, bold);
+        font = MakeBarFont(height, quarterTurns, bold);
         if (font != nullptr) win::SelectObject(dc, font);
     }
     void ReleaseFont() {
@@ -93,75 +88,6 @@ void DrawRect(const Painter& p, const ChartRect& r) {
     win::Rectangle(p.dc, r.left, r.top, r.right, r.bottom);
 }
 
-// The x label of a point: "ATM" and "SEP" on the well profile, a scaled
-// number on axes of small or large values, else a width by magnitude.
-void XLabel(double x, double xMin, double xMax, double xStep, bool wellNames, int i, char* text,
-            char* suffix, bool& scaled) {
-    if (wellNames && i == 0) {
-        std::snprintf(text, kAxisLabelChars, "ATM");
-    } else if (wellNames && i == 1) {
-        std::snprintf(text, kAxisLabelChars, "SEP");
-    } else if ((xMin != 0.0 && std::fabs(xMin) < 0.01 && xMin < 0.01) ||
-               (xMax != 0.0 && xMax < 0.01) ||
-               std::max(std::fabs(xMin), std::fabs(xMax)) >= 100000.0) {
-        FormatAxisNumber(x, xMin, xMax, xStep, 0, text, suffix);
-        scaled = true;
-    } else if (x == 0.0) {
-        std::snprintf(text, kAxisLabelChars, "%-4.0f", x);
-    } else if (x < 1.0) {
-        std::snprintf(text, kAxisLabelChars, "%-4.3f", x);
-    } else if (x < 10.0) {
-        std::snprintf(text, kAxisLabelChars, "%-4.2f", x);
-    } else if (x < 100.0) {
-        std::snprintf(text, kAxisLabelChars, "%-4.1f", x);
-    } else if (x < 1000.0) {
-        std::snprintf(text, kAxisLabelChars, "%-5.0f", x);
-    } else {
-        std::snprintf(text, kAxisLabelChars, "%-6.0f", x);
-    }
-    text[kLabelChars] = '\0';
-}
-
-void YLabel(double v, const BarValueAxis& a, double step, bool scaledAxis, char* text,
-            char* suffix) {
-    if (scaledAxis) {
-        FormatAxisNumber(v, a.low, a.high, step, 0, text, suffix);
-    } else if (v == 0.0) {
-        std::snprintf(text, kAxisLabelChars, "%4.0f", v);
-    } else if (v < 1.0) {
-        std::snprintf(text, kAxisLabelChars, "%4.3f", v);
-    } else if (v < 10.0) {
-        std::snprintf(text, kAxisLabelChars, "%4.2f", v);
-    } else if (v < 100.0) {
-        std::snprintf(text, kAxisLabelChars, "%4.1f", v);
-    } else if (v < 1000.0) {
-        std::snprintf(text, kAxisLabelChars, "%4.0f", v);
-    } else {
-        std::snprintf(text, kAxisLabelChars, "%4g", v);
-    }
-    text[kLabelChars] = '\0';
-}
-
-// 45-degree lines spaced `spacing` apart inside the bar, rising to the right
-// (rising) or falling.
-void HatchBar(const Painter& p, const BarRect& b, double spacing, bool rising) {
-    const double left = b.left, right = b.right;
-    const double bottom = std::min(b.bottom, b.top), top = std::max(b.bottom, b.top);
-    const double w = right - left, h = top - bottom;
-    if (w <= 0.0 || h <= 0.0) return;
-    spacing = std::max(spacing, 1.0);
-    for (double c = -w + spacing; c < h; c += spacing) {
-        // Rising: y - bottom = (x - left) + c; falling: y - bottom = (right - x) + c.
-        const double x0 = std::max(0.0, -c), x1 = std::min(w, h - c);
-        if (x1 <= x0) continue;
-        const int ya = Trunc(bottom + x0 + c), yb = Trunc(bottom + x1 + c);
-        const int xa = rising ? Trunc(left + x0) : Trunc(right - x0);
-        const int xb = rising ? Trunc(left + x1) : Trunc(right - x1);
-        win::MoveToEx(p.dc, xa, ya, nullptr);
-        win::LineTo(p.dc, xb, yb);
-    }
-}
-
 int PointCountOf(int kind, bool page) {
     if (page || kind == ChartKind::kWell) return kGraphPoints;
     if (kind == ChartKind::kMixing) return std::clamp(graphAxisData.pointCount, 0, 7);
@@ -175,18 +101,33 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     s.currentCode = code;
     const ChartRect plot = s.plotRects[g];
     const ChartRect frame = s.frameRects[g];
-    const bool mixing = resultStatus.mixProfileDone != 0;
+    const bool wellPage = p.kind == ChartKind::kWellPage;
+    const bool mixing = resultStatus.mixProfileDone != 0 && !wellPage;
     const bool logIndex = displaySettings.indexFormat == 1;
+    if (wellPage && code == kNoGraphIndex) {
+        // An empty entry of the well-log page: its frame and nothing read.
+        SelectPenBrush(p, p.tools.pens[0], p.tools.brushes[15]);
+        DrawRect(p, frame);
+        if (p.report != nullptr) p.report->charts.push_back(ChartReport{});
+        return;
+    }
 
     // Data, titles, captions and colours: fresh for every chart.
     a.pointCount = PointCountOf(p.kind, p.page);
     const int n = a.pointCount;
     for (double& y : a.yValues) y = 0.0;
-    const bool zeroRatio = ReadChartValues(code, p.kind, n, logIndex, a.yValues);
+    bool zeroRatio = ReadChartValues(code, p.kind, n, logIndex, a.yValues);
+    if (wellPage) {
+        // The page's notice is for a bottom hole without a ratio; a zero
+        // higher up plots as 0.
+        zeroRatio = logIndex && IsWellLogLogCode(code) && code < 64 && n > 0 &&
+                    wellProfiles.flash11.results[n - 1][code] <= 0.0f;
+    }
     logRangeUndefined = zeroRatio ? 1 : 0;
     for (int i = 0; i < kGraphPoints; ++i)
         s.barValues[g][i] = i < n ? static_cast<float>(a.yValues[i]) : 0.0f;
-    const ChartTexts texts = ChartTitles(code, mixing && !p.page, p.page);
+    const ChartTexts texts = wellPage ? WellLogTitles(code, WellLogGraph::kPage)
+                                      : ChartTitles(code, mixing && !p.page, p.page);
     std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
     std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "%s", texts.caption);
     std::snprintf(a.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "%s", savedUnitCaption);
@@ -198,7 +139,12 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     int32_t status[kGraphPoints];
     StatusRowOfKind(p.kind, mixing, status);
     int colours[kGraphPoints];
-    ChartColours(code, a.yValues, n, rules, status, colours, s.pointFlags);
+    if (wellPage) {
+        WellLogColours(code, a.yValues, n, logIndex, rules.treated, status, WellLogGraph::kPage,
+                       colours, s.pointFlags);
+    } else {
+        ChartColours(code, a.yValues, n, rules, status, colours, s.pointFlags);
+    }
 
     s.centreX = plot.left + Trunc(0.5 * s.plotWidth);
     s.centreY = plot.bottom + Trunc(0.5 * s.plotHeight);
@@ -261,10 +207,14 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     char xSuffix[kAxisSuffixChars] = " ";
     bool xScaled = false;
     const int labelY = plot.bottom - Trunc(0.25 * p.lineUnit);
+    const bool wellNames = (p.kind == ChartKind::kWell && !p.page) || wellPage;
     for (int i = 0; i < n; ++i) {
         char label[kAxisLabelChars];
-        XLabel(a.xValues[i], xMin, xMax, a.xStep, p.kind == ChartKind::kWell && !p.page, i, label,
-               xSuffix, xScaled);
+        if (wellNames && i < 2) {
+            std::snprintf(label, sizeof label, "%s", i == 0 ? "ATM" : "SEP");
+        } else {
+            FormatBarPointLabel(a.xValues[i], xMin, xMax, a.xStep, label, xSuffix, xScaled);
+        }
         p.Text(plot.left + Trunc(0.5 * slot) + i * slot, labelY, label);
         chart.xLabels.push_back(label);
     }
@@ -297,8 +247,8 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
                                static_cast<win::HBRUSH>(win::GetStockObject(win::NULL_BRUSH)));
                 win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
                 const double spacing = (b.right - b.left) / 8.0;
-                if (c == 2 || c == 5) HatchBar(p, b, spacing, true);
-                if (c == 14 || c == 5) HatchBar(p, b, spacing, false);
+                if (c == 2 || c == 5) HatchBarLines(p.dc, b, spacing, true);
+                if (c == 14 || c == 5) HatchBarLines(p.dc, b, spacing, false);
             } else {
                 SelectPenBrush(p, pen, p.tools.brushes[c]);
                 win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
@@ -311,8 +261,7 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     const int l = p.LineOfFont();
     const int avg = p.AverageWidth();
     win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.pens[0]);
-    const bool scaledAxis = axis.low < 0.01 || axis.high < 0.01 ||
-                            std::max(std::fabs(axis.low), std::fabs(axis.high)) >= 100000.0;
+    const bool scaledAxis = IsScaledBarAxis(axis);
     const double step = axis.intervals > 0 ? span / axis.intervals : 0.0;
     char ySuffix[kAxisSuffixChars] = " ";
     double v = axis.low;
@@ -321,7 +270,7 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
         win::MoveToEx(p.dc, plot.left - Trunc(2 * avg / 3), y, nullptr);
         win::LineTo(p.dc, plot.left, y);
         char label[kAxisLabelChars];
-        YLabel(v, axis, step, scaledAxis, label, ySuffix);
+        FormatBarTickLabel(v, axis, step, scaledAxis, label, ySuffix);
         const int width = static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label));
         p.Text(plot.left - avg - width,
                plot.bottom + 1 + Trunc((v - axis.low) * k) + Trunc(0.5 * l), label);
@@ -511,12 +460,14 @@ void DrawTwoDGraph(win::HDC dc, win::HWND window) {
     DrawTwoDGraphReported(dc, window, nullptr);
 }
 
-int DrawReportGraphReported(win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
-                            BarGraphReport* report) {
+namespace {
+
+int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
+                  BarGraphReport* report) {
     Painter p;
     p.report = report;
     p.page = true;
-    p.kind = ChartKind::kReportPage;
+    p.kind = kind;
     // The page's mapping is saved here and put back at the end, so text the
     // page writes afterwards lands where it would have.
     const int saved = win::SaveDC(dc);
@@ -551,6 +502,18 @@ int DrawReportGraphReported(win::HDC dc, win::HWND window, int left, int top, in
     win::RestoreDC(dc, saved);
     p.tools.Release();
     return 0;
+}
+
+}  // namespace
+
+int DrawReportGraphReported(win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
+                            BarGraphReport* report) {
+    return DrawPageBlock(ChartKind::kReportPage, dc, window, left, top, right, bottom, report);
+}
+
+int DrawWellPageBarsReported(win::HDC dc, win::HWND window, int left, int top, int right,
+                             int bottom, BarGraphReport* report) {
+    return DrawPageBlock(ChartKind::kWellPage, dc, window, left, top, right, bottom, report);
 }
 
 int DrawReportGraph(win::HDC dc, win::HWND window, int left, int top, int right, int bottom) {

@@ -46,6 +46,11 @@ struct BarGraphReport {
 void DrawTwoDGraphReported(win::HDC dc, win::HWND window, BarGraphReport* report);
 int DrawReportGraphReported(win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
                             BarGraphReport* report);
+// The well-log summary page's graph block: as DrawReportGraph, over the
+// twelve stations of the after-flash well profile at the depths in
+// GraphAxisData, with the well-log page's titles, labels and colours.
+int DrawWellPageBarsReported(win::HDC dc, win::HWND window, int left, int top, int right,
+                             int bottom, BarGraphReport* report);
 
 // The chart layout of a picture W x H whose positions are shifted right by
 // d: one chart, or the four-cell layout.

@@ -276,6 +276,12 @@ ChartTables TablesOfKind(int kind) {
         case ChartKind::kReportPage:
             well(wellProfiles.wellLog);
             break;
+        case ChartKind::kWellPage:
+            well(wellProfiles.flash11);
+            break;
+        case ChartKind::kWellSummary:
+            well(wellProfiles.flash48);
+            break;
         default:
             break;
     }
@@ -299,6 +305,7 @@ void StatusRowOfKind(int kind, bool mixingRules, int32_t (&status)[kGraphPoints]
                 status[i] = whatIfResults.pressureProfile.doseStatus[i];
             break;
         case ChartKind::kWell:
+        case ChartKind::kWellPage:
             for (int i = 0; i < kGraphPoints; ++i) status[i] = wellProfiles.flash11.doseStatus[i];
             break;
         case ChartKind::kReportPage:
@@ -313,9 +320,11 @@ void StatusRowOfKind(int kind, bool mixingRules, int32_t (&status)[kGraphPoints]
 
 bool ReadChartValues(int code, int kind, int count, bool logIndex, double* values) {
     const ChartTables t = TablesOfKind(kind);
-    const bool reportPage = kind == ChartKind::kReportPage;
-    const bool logged =
-        logIndex && kind != ChartKind::kMixing && (IsLogCode(code) || (reportPage && code == 44));
+    // The page graphs and the well-log summary show iron sulfide as a log index too.
+    const bool logsIronSulfide = kind == ChartKind::kReportPage || kind == ChartKind::kWellPage ||
+                                 kind == ChartKind::kWellSummary;
+    const bool logged = logIndex && kind != ChartKind::kMixing &&
+                        (IsLogCode(code) || (logsIronSulfide && code == 44));
     bool zeroRatio = false;
     for (int i = 0; i < count; ++i) {
         double v = 0.0;
@@ -357,7 +366,7 @@ bool ReadChartValues(int code, int kind, int count, bool logIndex, double* value
     return zeroRatio;
 }
 
-ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage) {
+ChartTexts ChartNamedTitle(int code, bool reportPage) {
     ChartTexts x{};
     const bool formulas = displaySettings.mineralTitles != 0;
     bool titled = false;
@@ -402,7 +411,11 @@ ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage) {
             }
         }
     }
+    return x;
+}
 
+ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage) {
+    ChartTexts x = ChartNamedTitle(code, reportPage);
     const bool logIndex = displaySettings.indexFormat == 1;
     if (IsMineralCode(code)) {
         const bool shortTitle = std::strlen(x.title) < 12;

@@ -9,7 +9,9 @@
 
 // The profile a chart reads. The 2D window's kinds are those of
 // graphProfileKind; the one-page summary page paints in a mode of its own,
-// which reads the 12-station well-log profile.
+// which reads the 12-station well-log profile; the well-log summary page
+// reads the after-flash profile of 12 stations, the well-log summary graph
+// that of 49.
 namespace ChartKind {
 enum : int {
     kTemperature = 1,
@@ -18,7 +20,9 @@ enum : int {
     kPressure = 4,
     kGridPressure = 5,
     kWell = 6,
-    kReportPage = 100
+    kReportPage = 100,
+    kWellPage = 101,
+    kWellSummary = 102
 };
 }
 
@@ -61,6 +65,9 @@ struct ChartTexts {
     char title[kAxisTitleChars];
     char caption[kAxisTitleChars];
 };
+// The title by the code alone (a mineral's name or formula, an index's name,
+// the product's name), with the captions of dose and corrosion codes.
+[[nodiscard]] ChartTexts ChartNamedTitle(int code, bool reportPage);
 // `mixingWording` selects the mixing rule set's endings and captions.
 [[nodiscard]] ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage);
 

@@ -69,6 +69,12 @@ int CmdProduct(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // graph2d KIND WATER [FORMATION] --codes C,... [--size WxH] [--index] [--formulas] [--grey]
 // [--hatch] [--printer NAME] --out FILE: the 2D bar graph of a profile as a picture or a print.
 int CmdGraph2d(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// welllog WATER [--codes C,...] [--size WxH] [--index] [--grey] [--hatch] --out FILE: the
+// well-log summary graph of the water's 48-interval well profile as a picture.
+int CmdWellLog(std::span<char* const> args, std::FILE* out, std::FILE* err);
+// wellpage WATER --params C,C,C,C --rect L,T,R,B [--size WxH] [--metafile] [...] --out FILE:
+// the graph block of the well-log summary page over the 11-station well profile.
+int CmdWellPage(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // axis MIN MAX N: the rounded value axis of a data range (low, high, intervals).
 int CmdAxis(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // bands CODE [--log] [--corrosion-unit U]: the direction and four thresholds of the

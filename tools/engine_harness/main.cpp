@@ -35,6 +35,11 @@ constexpr HarnessCommand kCommands[] = {
     {"graph2d", CmdGraph2d,
      "temperature|ph|pco2|pressure|well|mix|page WATER [FORMATION] --codes C,... [--size WxH] "
      "[--index] [--formulas] [--grey] [--hatch] [--printer NAME] --out FILE"},
+    {"welllog", CmdWellLog,
+     "WATER [--codes C,...] [--size WxH] [--index] [--grey] [--hatch] --out FILE"},
+    {"wellpage", CmdWellPage,
+     "WATER --params C,C,C,C --rect L,T,R,B [--size WxH] [--metafile] [--index] [--grey] "
+     "[--hatch] --out FILE"},
     {"axis", CmdAxis, "MIN MAX N"},
     {"bands", CmdBands, "CODE [--log] [--corrosion-unit U]"},
     {"font", CmdFont, "FACE SWITCH HEIGHT TURNS BOLD"},

@@ -2,6 +2,9 @@
 # The golden pictures of the 2D bar graph, made by the engine harness:
 #   pictures.sh ENGINE SOURCE_DIR OUT_DIR
 # writes one-chart.ppm, four-charts.ppm, grey-hatched.ppm and report-page.ppm,
+# the well-log summary graph (well-summary.ppm, grey and hatched
+# well-summary-hatched.ppm) and the well-log page graph (well-page.ppm, and
+# well-page-metafile.ppm played back from a metafile, which matches it),
 # and the 3D graphs: bars and contour, colour and grey, of a flat grid and of
 # the formation water's pH grid (threed-*.ppm).
 set -e
@@ -16,6 +19,13 @@ export ASAN_OPTIONS=detect_leaks=0
 "$ENGINE" graph2d temperature "$SEA" --codes 0,21,10,11 --size 800x600 --grey --hatch --formulas \
     --out "$OUT/grey-hatched.ppm" >/dev/null 2>&1
 "$ENGINE" graph2d page "$SEA" --codes 4,5,0,21 --size 850x700 --out "$OUT/report-page.ppm" >/dev/null 2>&1
+"$ENGINE" welllog "$SEA" --size 1200x800 --out "$OUT/well-summary.ppm" >/dev/null 2>&1
+"$ENGINE" welllog "$SEA" --size 1200x800 --grey --hatch --out "$OUT/well-summary-hatched.ppm" \
+    >/dev/null 2>&1
+"$ENGINE" wellpage "$SEA" --params 0,2,40,41 --rect 20,700,830,150 --out "$OUT/well-page.ppm" \
+    >/dev/null 2>&1
+"$ENGINE" wellpage "$SEA" --params 0,2,40,41 --rect 20,700,830,150 --metafile \
+    --out "$OUT/well-page-metafile.ppm" >/dev/null 2>&1
 FORMATION="$SRC/data/samples/formation.wat"
 for style in bars contour; do
     opt=""

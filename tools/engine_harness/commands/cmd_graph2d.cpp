@@ -25,6 +25,7 @@
 #include "platform/window/window.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "tools/engine_harness/commands.h"
+#include "tools/engine_harness/graph_report.h"
 
 namespace {
 
@@ -195,41 +196,6 @@ win::LRESULT GraphProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::L
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-void PrintQuoted(std::FILE* out, const std::string& s) {
-    std::fputc('"', out);
-    for (char c : s) {
-        if (c == '"' || c == '\\') std::fputc('\\', out);
-        std::fputc(c, out);
-    }
-    std::fputc('"', out);
-}
-
-void PrintReport(std::FILE* out, const BarGraphReport& r) {
-    for (std::size_t s = 0; s < r.charts.size(); ++s) {
-        const ChartReport& c = r.charts[s];
-        std::fprintf(out, "title %zu ", s);
-        PrintQuoted(out, c.title);
-        std::fprintf(out, "\ncaption %zu ", s);
-        PrintQuoted(out, c.caption);
-        std::fprintf(out, "\nxlabels %zu", s);
-        for (const std::string& l : c.xLabels) {
-            std::fputc(' ', out);
-            PrintQuoted(out, l);
-        }
-        std::fprintf(out, "\nylabels %zu", s);
-        for (const std::string& l : c.yLabels) {
-            std::fputc(' ', out);
-            PrintQuoted(out, l);
-        }
-        std::fprintf(out, "\nvalues %zu", s);
-        for (double v : c.values) std::fprintf(out, " %.6g", v);
-        std::fprintf(out, "\ncolours %zu", s);
-        for (int v : c.colours) std::fprintf(out, " %d", v);
-        std::fputc('\n', out);
-        if (c.message) std::fprintf(out, "message %zu\n", s);
-    }
-}
-
 int PrintGraph(const GraphArgs& g, std::FILE* out, std::FILE* err) {
     win::HDC dc = win::CreateDCA(nullptr, g.printer.c_str(), nullptr, nullptr);
     if (dc == nullptr) {
@@ -259,7 +225,7 @@ int PrintGraph(const GraphArgs& g, std::FILE* out, std::FILE* err) {
         }
         win::EndPage(dc);
         win::EndDoc(dc);
-        PrintReport(out, report);
+        PrintBarGraphReport(out, report);
     }
     graphOutputFlags.renderTarget = RenderTarget::kScreen;
     graphOutputFlags.printingGraph = 0;
@@ -312,7 +278,7 @@ int CmdGraph2d(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     win::UpdateWindow(hwnd);
     const win::Image32 picture = win::ReadWindowPixels(hwnd);
     win::DestroyWindow(hwnd);
-    PrintReport(out, lastReport);
+    PrintBarGraphReport(out, lastReport);
     if (!win::WritePpm(g.out, picture)) {
         std::fprintf(err, "graph2d: cannot write %s\n", g.out.c_str());
         return kExitBadInput;

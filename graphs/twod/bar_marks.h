@@ -1,0 +1,33 @@
+// The marks every bar-graph painter draws the same way: the labels of the
+// points under a chart, the tick labels of its value axis, and the lines
+// that hatch a bar by hand.
+#pragma once
+
+#include <cstdint>
+
+#include "graphs/axis/axis_scale.h"
+#include "graphs/two_d_graph_records.h"
+#include "platform/gdi/gdi_types.h"
+
+// The label of a point (kAxisLabelChars bytes, cut to five characters): a
+// number scaled to the axis (FormatAxisNumber, which writes `suffix` and sets
+// `scaled`) when the smallest or largest value is small but not zero, or the
+// values reach 100000; otherwise a width chosen by the value's magnitude.
+void FormatBarPointLabel(double x, double xMin, double xMax, double xStep, char* text, char* suffix,
+                         bool& scaled);
+
+// Whether the tick labels of the axis are scaled to its magnitude.
+[[nodiscard]] bool IsScaledBarAxis(const BarValueAxis& a);
+
+// The tick label of `v` (kAxisLabelChars bytes, cut to five characters).
+void FormatBarTickLabel(double v, const BarValueAxis& a, double step, bool scaledAxis, char* text,
+                        char* suffix);
+
+// The bold sans-serif graph font of that height (at least 1) turned by
+// `quarterTurns` quarters as read in the painters' upward mapping. The caller
+// deletes it.
+[[nodiscard]] win::HFONT MakeBarFont(int height, uint32_t quarterTurns, uint32_t bold);
+
+// 45-degree lines `spacing` apart inside the bar, rising to the right or
+// falling, with the pen selected in `dc`.
+void HatchBarLines(win::HDC dc, const BarRect& b, double spacing, bool rising);

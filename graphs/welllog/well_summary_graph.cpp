@@ -1,0 +1,404 @@
+// The well-log summary graph painter. Positions are fractions of a panel's
+// cell truncated toward zero, in a mapping of one logical unit per device
+// pixel with the origin at the bottom left and y growing upward.
+#include "graphs/welllog/well_summary_graph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "graphs/axis/axis_scale.h"
+#include "graphs/bands/index_treated.h"
+#include "graphs/graph_output_records.h"
+#include "graphs/records.h"
+#include "graphs/twod/bar_marks.h"
+#include "graphs/twod/bar_palette.h"
+#include "graphs/twod/chart_rules.h"
+#include "graphs/welllog/well_log_graph_records.h"
+#include "graphs/welllog/well_log_rules.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/window.h"
+#include "reporttext/format/axis_number.h"
+#include "reporttext/format/sub_sup_text.h"
+#include "scenarios/wells/well_records.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/whatif/whatif_command_records.h"
+
+namespace {
+
+int Trunc(double v) {
+    return static_cast<int>(v);
+}
+
+// The cell of one panel and the areas laid in it.
+struct Panel {
+    int cellHeight = 0;
+    ChartRect plot{};
+    ChartRect frame{};
+    int plotWidth = 0;
+    int plotHeight = 0;
+    int centreX = 0;
+    int centreY = 0;
+};
+
+Panel LayOutPanel(int x, int y, int w, int h) {
+    Panel p;
+    const double cw = w, ch = h;
+    p.cellHeight = h;
+    p.plot = ChartRect{x + Trunc(0.16 * cw), y + Trunc(0.15 * ch), x + Trunc(0.9 * cw),
+                       y + Trunc(0.9 * ch)};
+    p.frame = ChartRect{x + Trunc(0.012 * cw), y + Trunc(0.012 * ch), x + Trunc(0.988 * cw),
+                        y + Trunc(0.988 * ch)};
+    p.plotWidth = std::abs(p.plot.right - p.plot.left);
+    p.plotHeight = std::abs(p.plot.top - p.plot.bottom);
+    p.centreX = p.plot.left + p.plotWidth / 2;
+    p.centreY = p.plot.bottom + p.plotHeight / 2;
+    return p;
+}
+
+// "Pen 0" of the painter is the thin pen of colour 0; the sixteen pens of the
+// palette are two pixels wide.
+struct Painter {
+    win::HDC dc = nullptr;
+    uint32_t target = 0;
+    bool colour = false;  // colour output
+    uint32_t printing = 0;
+    uint32_t exporting = 0;
+    bool handHatch = false;
+    BarTools tools;
+    win::HFONT font = nullptr;
+    win::HGDIOBJ originalFont = nullptr;
+    BarGraphReport* report = nullptr;
+    char savedExtraLine[kAxisTitleChars] = {};
+
+    void UseFont(int height, uint32_t quarterTurns, uint32_t bold) {
+        win::SelectObject(dc, originalFont);
+        if (font != nullptr) win::DeleteObject(font);
+        font = MakeBarFont(height, quarterTurns, bold);
+        if (font != nullptr) win::SelectObject(dc, font);
+    }
+    void ReleaseFont() {
+        win::SelectObject(dc, originalFont);
+        if (font != nullptr) win::DeleteObject(font);
+        font = nullptr;
+    }
+    int LineOfFont() const {
+        win::TEXTMETRICA tm;
+        if (!win::GetTextMetricsA(dc, &tm)) return 0;
+        return tm.tmHeight + tm.tmExternalLeading;
+    }
+    int AverageWidth() const {
+        win::TEXTMETRICA tm;
+        if (!win::GetTextMetricsA(dc, &tm)) return 0;
+        return tm.tmAveCharWidth;
+    }
+    int HalfWidth(const char* text) const {
+        return static_cast<uint16_t>(GetSubSupTextWidth(dc, text)) / 2;
+    }
+    void Text(int x, int y, const char* text) const { TextOutSubSup(dc, x, y, text); }
+    void Use(win::HPEN pen, win::HBRUSH brush) const {
+        win::SelectObject(dc, pen);
+        win::SelectObject(dc, brush);
+    }
+    void Rect(const ChartRect& r) const { win::Rectangle(dc, r.left, r.top, r.right, r.bottom); }
+};
+
+int StationCount() {
+    switch (graphProfileKind) {
+        case GraphProfileKind::kWellProfile12:
+            return 12;
+        case GraphProfileKind::kWellLog48:
+            return kWellSummaryStations;
+        default:
+            return 7;
+    }
+}
+
+// The panel's values into wellSummaryY; false when the code has no source.
+bool ReadPanelValues(int code, int n) {
+    const bool logIndex = displaySettings.indexFormat == 1;
+    for (double& y : wellSummaryY) y = 0.0;
+    (void)ReadChartValues(code, ChartKind::kWellSummary, n, logIndex, wellSummaryY);
+    const bool logged = logIndex && IsWellLogLogCode(code);
+    logRangeUndefined = 0;
+    if (logged && n > 0 && code < 64)
+        logRangeUndefined = wellProfiles.flash48.results[n - 1][code] <= 0.0f ? 1 : 0;
+    return !IsUnlistedCode(code);
+}
+
+void PaintFrame(const Painter& p, const Panel& c) {
+    if (p.target == RenderTarget::kScreen && p.colour) {
+        p.Use(p.tools.pens[11], p.tools.brushes[3]);
+        p.Rect(c.frame);
+        p.Use(p.tools.pens[11], p.exporting != 0 ? p.tools.brushes[3] : p.tools.brushes[15]);
+        p.Rect(c.plot);
+    } else {
+        p.Use(p.tools.thinPen, p.tools.brushes[15]);
+        p.Rect(c.frame);
+        p.Rect(c.plot);
+    }
+}
+
+void PaintTitles(Painter& p, const Panel& c) {
+    const GraphAxisData& a = graphAxisData;
+    const char* title = a.axisTitles[AxisTitle::kGraph];
+    if (title[0] != '\0') {
+        p.UseFont(Trunc(0.075 * c.plotHeight), 0, 1);
+        const int l = p.LineOfFont();
+        p.Text(c.centreX - p.HalfWidth(title), c.frame.top - Trunc(l / 3.0), title);
+    }
+    const char* xTitle = a.axisTitles[AxisTitle::kX];
+    if (xTitle[0] != '\0') {
+        p.UseFont(Trunc(0.05 * c.plotHeight), 0, 1);
+        const int l = p.LineOfFont();
+        p.Text(c.centreX - p.HalfWidth(xTitle), c.frame.bottom + Trunc(1.5 * l), xTitle);
+    }
+    const char* condition = a.axisTitles[AxisTitle::kXSubtitle];
+    if (condition[0] != '\0') {
+        p.UseFont(Trunc(0.0375 * c.cellHeight), 1, 1);
+        const int l = p.LineOfFont();
+        p.Text(c.frame.right - Trunc(1.5 * l), c.centreY + p.HalfWidth(condition), condition);
+    }
+}
+
+// The bars of one panel, bar k showing station n - 1 - k.
+void PaintBars(const Painter& p, const Panel& c, int panel, int n, const BarValueAxis& axis,
+               double scale) {
+    const int w = n > 0 ? Trunc(static_cast<double>(c.plotWidth) / n) : 0;
+    for (int k = 0; k < n; ++k) {
+        const int station = n - 1 - k;
+        const int colour = std::clamp(wellSummaryColors[station], 0, kGraphColours - 1);
+        BarRect& b = wellSummaryBarRects[panel * kWellSummaryStations + k];
+        b.left = c.plot.left + 1 + k * w;
+        b.right = c.plot.left + 1 + (k + 1) * w;
+        b.bottom = c.plot.bottom + 1;
+        b.top = b.bottom + Trunc((wellSummaryX[station] - axis.low) * scale);
+        const win::HPEN pen = p.colour ? p.tools.pens[colour] : p.tools.thinPen;
+        if (p.handHatch && colour != 1 && colour != 4) {
+            // A white bar, then the lines of its band.
+            p.Use(p.tools.thinPen, p.tools.brushes[15]);
+            win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
+            const double spacing = (b.right - b.left) / 8.0;
+            if (colour == 2 || colour == 5) HatchBarLines(p.dc, b, spacing, true);
+            if (colour == 14 || colour == 5) HatchBarLines(p.dc, b, spacing, false);
+        } else {
+            p.Use(pen, p.tools.brushes[colour]);
+            win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
+        }
+    }
+}
+
+void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
+    GraphAxisData& a = graphAxisData;
+    twoDGraphState.currentCode = code;
+    const bool sourced = ReadPanelValues(code, n);
+    for (int i = 0; i < kWellSummaryStations; ++i)
+        wellSummaryValueCopies[panel][i] = i < n ? static_cast<float>(wellSummaryY[i]) : 0.0f;
+
+    const ChartTexts texts = WellLogTitles(code, WellLogGraph::kSummary);
+    std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
+    std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "%s", texts.caption);
+    std::snprintf(a.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "%s", p.savedExtraLine);
+    treatedIndex = IsIndexTreated(static_cast<int16_t>(code));
+    const bool treated = treatedIndex != 0 && graphOutputFlags.treatedColorCoding != 0;
+    int colours[kWellSummaryStations];
+    WellLogColours(code, wellSummaryY, n, displaySettings.indexFormat == 1, treated,
+                   wellProfiles.flash48.doseStatus, WellLogGraph::kSummary, colours, nullptr);
+    for (int i = 0; i < kWellSummaryStations; ++i) wellSummaryColors[i] = i < n ? colours[i] : 1;
+
+    PaintFrame(p, c);
+    const bool lightText = p.colour && p.printing == 0 && p.exporting == 0;
+    win::SetTextColor(p.dc, graphColorTable[lightText ? 15 : 0]);
+    win::SetBkColor(p.dc, graphColorTable[lightText ? 0 : 15]);
+    win::SetBkMode(p.dc, win::TRANSPARENT);
+    PaintTitles(p, c);
+
+    // Station labels: each bar's value, the bottom hole first.
+    ChartReport chart;
+    const int lineUnit = Trunc(0.025 * c.cellHeight);
+    const int w = n > 0 ? Trunc(static_cast<double>(c.plotWidth) / n) : 0;
+    double vMin = 0.0, vMax = 0.0;
+    for (int i = 0; i < n; ++i) {
+        vMin = i == 0 ? wellSummaryY[i] : std::min(vMin, wellSummaryY[i]);
+        vMax = i == 0 ? wellSummaryY[i] : std::max(vMax, wellSummaryY[i]);
+    }
+    p.UseFont(Trunc(0.0375 * c.cellHeight), 1, 0);
+    char suffix[kAxisSuffixChars] = " ";
+    bool scaled = false;
+    const int labelY = c.plot.bottom - lineUnit / 4;
+    for (int k = 0; k < n && sourced; ++k) {
+        char label[kAxisLabelChars];
+        FormatBarPointLabel(wellSummaryY[n - 1 - k], vMin, vMax, n > 0 ? (vMax - vMin) / n : 0.0,
+                            label, suffix, scaled);
+        p.Text(c.plot.left + w / 2 + k * w, labelY, label);
+        chart.xLabels.push_back(label);
+    }
+    if (scaled && std::strcmp(suffix, " ") != 0) p.Text(c.plot.right, labelY, suffix);
+
+    // Depth axis and bars.
+    double dMin = 0.0, dMax = 0.0;
+    for (int i = 0; i < n; ++i) {
+        dMin = i == 0 ? wellSummaryX[i] : std::min(dMin, wellSummaryX[i]);
+        dMax = i == 0 ? wellSummaryX[i] : std::max(dMax, wellSummaryX[i]);
+    }
+    const BarValueAxis axis = ComputeBarValueAxis(dMin, dMax);
+    const double span = axis.high - axis.low;
+    const double scale = span > 0.0 ? c.plotHeight / span : 0.0;
+    if (sourced) PaintBars(p, c, panel, n, axis, scale);
+
+    // Depth ticks and their labels; a scale suffix joins a caption once.
+    p.UseFont(Trunc(0.0425 * c.cellHeight), 0, 0);
+    const int l = p.LineOfFont();
+    const int avg = p.AverageWidth();
+    win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.thinPen);
+    const bool scaledAxis = IsScaledBarAxis(axis);
+    const double step = axis.intervals > 0 ? span / axis.intervals : 0.0;
+    char tickSuffix[kAxisSuffixChars] = " ";
+    for (int t = 0; t <= axis.intervals; ++t) {
+        const double v = axis.low + t * step;
+        const int y = c.plot.bottom + Trunc((v - axis.low) * scale);
+        win::MoveToEx(p.dc, c.plot.left - Trunc(2 * avg / 3), y, nullptr);
+        win::LineTo(p.dc, c.plot.left, y);
+        char label[kAxisLabelChars];
+        FormatBarTickLabel(v, axis, step, scaledAxis, label, tickSuffix);
+        const int width = static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label));
+        p.Text(c.plot.left - avg - width, y + Trunc(0.5 * l), label);
+        chart.yLabels.push_back(label);
+    }
+    if (scaledAxis && std::strcmp(tickSuffix, " ") != 0) {
+        char more[kAxisSuffixChars + 4];
+        std::snprintf(more, sizeof more, " (%s)", tickSuffix);
+        char* extra = a.axisTitles[AxisTitle::kYUnitCaption];
+        char* caption = a.axisTitles[AxisTitle::kYCaption];
+        char* into = extra[0] != '\0' ? extra : caption;
+        const std::size_t used = std::strlen(into);
+        std::snprintf(into + used, kAxisTitleChars - used, "%s", more);
+    }
+
+    // The value-axis title and the extra line, turned to read upward.
+    const char* caption = a.axisTitles[AxisTitle::kYCaption];
+    if (caption[0] != '\0') {
+        p.UseFont(Trunc(0.048 * c.cellHeight), 3, 1);
+        p.Text(c.frame.left + lineUnit / 3, c.centreY - p.HalfWidth(caption), caption);
+    }
+    const char* extra = a.axisTitles[AxisTitle::kYUnitCaption];
+    if (extra[0] != '\0') {
+        p.UseFont(Trunc(0.0375 * c.cellHeight), 3, 1);
+        const int el = p.LineOfFont();
+        p.Text(c.frame.left + Trunc(7.0 * el / 3.0), c.centreY - p.HalfWidth(extra), extra);
+    }
+
+    // Closing outlines.
+    win::SelectObject(p.dc, win::GetStockObject(win::NULL_BRUSH));
+    if (p.target == RenderTarget::kScreen) {
+        win::SelectObject(p.dc, p.colour ? p.tools.pens[11] : p.tools.thinPen);
+        p.Rect(c.frame);
+        p.Rect(c.plot);
+    } else {
+        win::SelectObject(p.dc, p.tools.thinPen);
+        p.Rect(c.frame);
+    }
+
+    if (p.report != nullptr) {
+        chart.title = a.axisTitles[AxisTitle::kGraph];
+        chart.caption = a.axisTitles[AxisTitle::kYCaption];
+        chart.values.assign(wellSummaryY, wellSummaryY + n);
+        chart.colours.assign(colours, colours + n);
+        chart.bars = sourced && n > 0;
+        p.report->charts.push_back(chart);
+    }
+}
+
+}  // namespace
+
+SummaryPanelGrid WellSummaryPanelGrid(int panels) {
+    if (panels <= 2) return SummaryPanelGrid{std::max(panels, 1), 1};
+    return SummaryPanelGrid{(panels + 1) / 2, 2};
+}
+
+void PrepareWellSummaryAxis() {
+    GraphAxisData& a = graphAxisData;
+    const float* depth = wellProfiles.flash48.depth;
+    a.pointCount = kWellSummaryStations;
+    const float step = (depth[48] - depth[1]) / 47.0f;
+    a.xStep = step;
+    wellSummaryX[0] = wellSummaryX[1] = depth[0];
+    for (int k = 2; k <= 47; ++k) wellSummaryX[k] = wellSummaryX[k - 1] + step;
+    wellSummaryX[48] = depth[48];
+    std::snprintf(a.axisTitles[AxisTitle::kX], kAxisTitleChars, "Depth");
+    a.axisTitles[AxisTitle::kXSubtitle][0] = '\0';
+}
+
+int DrawWellLogSummaryGraphReported(win::HDC dc, win::HWND window, BarGraphReport* report) {
+    GraphOutputFlags& f = graphOutputFlags;
+    FillBarPalette(f.colorNow, f.printingGraph);
+    int codes[kWellSummaryPanels];
+    int panels = 0;
+    for (int16_t code : wellLogSummaryGraphCodes)
+        if (code >= 0) ++panels;
+    for (int i = 0; i < panels; ++i) codes[i] = wellLogSummaryGraphCodes[i];
+    if (panels == 0) return -1;
+
+    Painter p;
+    p.dc = dc;
+    p.report = report;
+    p.target = f.renderTarget;
+    p.exporting = f.exportingGraph;
+    p.colour = f.colorNow != 0 && !(f.printingGraph != 0 && f.printColor == 0);
+    p.handHatch = !p.colour && f.hatchPatterns != 0;
+    const int saved = win::SaveDC(dc);
+    p.originalFont = win::GetCurrentObject(dc, win::OBJ_FONT);
+    p.tools.Make(UsePatternSet(f.hatchPatterns, f.colorNow, f.printingGraph, f.printColor));
+
+    int width = 0, height = 0, d = 0;
+    if (p.target == RenderTarget::kPrinter) {
+        const FittedPage page = FitPrinterPage(win::GetDeviceCaps(dc, win::HORZRES),
+                                               win::GetDeviceCaps(dc, win::VERTRES));
+        width = page.width;
+        height = page.height;
+        d = page.d;
+        f.printingGraph = 1;
+    } else {
+        win::RECT client{};
+        win::GetClientRect(window, &client);
+        width = std::abs(client.right - client.left);
+        height = std::abs(client.top - client.bottom);
+        f.printingGraph = 0;
+    }
+    p.printing = f.printingGraph;
+
+    win::SetMapMode(dc, win::MM_ANISOTROPIC);
+    win::SetWindowOrgEx(dc, 0, 0, nullptr);
+    win::SetWindowExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
+    win::SetViewportExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
+    win::SetViewportOrgEx(dc, 0, height, nullptr);
+    if (p.target != RenderTarget::kPrinter) {
+        p.Use(p.tools.pens[15], p.tools.brushes[15]);
+        win::Rectangle(dc, 0, 0, width + 1, height + 1);
+    }
+
+    std::memcpy(p.savedExtraLine, graphAxisData.axisTitles[AxisTitle::kYUnitCaption],
+                kAxisTitleChars);
+    p.savedExtraLine[kAxisTitleChars - 1] = '\0';
+    const SummaryPanelGrid grid = WellSummaryPanelGrid(panels);
+    const int cellWidth = width / grid.columns;
+    const int cellHeight = height / grid.rows;
+    const int n = StationCount();
+    for (int k = 0; k < panels && width > 0 && height > 0; ++k) {
+        const int column = k % grid.columns;
+        const int row = k / grid.columns;
+        const Panel c = LayOutPanel(d + column * cellWidth, height - (row + 1) * cellHeight,
+                                    cellWidth, cellHeight);
+        PaintPanel(p, c, k, codes[k], n);
+    }
+    wellSummaryPanelCount = panels;
+    p.ReleaseFont();
+    win::RestoreDC(dc, saved);
+    p.tools.Release();
+    return 0;
+}
+
+int DrawWellLogSummaryGraph(win::HDC dc, win::HWND window) {
+    return DrawWellLogSummaryGraphReported(dc, window, nullptr);
+}

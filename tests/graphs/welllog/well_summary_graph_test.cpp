@@ -1,0 +1,208 @@
+// The well-log summary graph painter: panels in rows of up to five, bars
+// that stand for the stations from the bottom hole up, the depth axis, the
+// colours of the bands, codes without values, and an empty list.
+#include "graphs/welllog/well_summary_graph.h"
+
+#include "graphs/welllog/well_log_graph_records.h"
+#include "shell/whatif/whatif_command_records.h"
+#include "tests/graphs/graph_fixture.h"
+
+namespace graphtest {
+namespace {
+
+class WellSummaryGraphTest : public GraphTest {
+  protected:
+    void SetUp() override {
+        GraphTest::SetUp();
+        ResetWellLogGraphRecords();
+        graphOutputFlags.colorNow = graphOutputFlags.displayColor = 1;
+        graphProfileKind = 8;
+        Flash48Table& t = wellProfiles.flash48;
+        for (int i = 0; i < 49; ++i) {
+            t.depth[i] = i == 0 ? 0.0f : 100.0f * static_cast<float>(i + 1);
+            t.results[i][0] = 0.02f * static_cast<float>(i);
+            t.results[i][21] = 3.0f;
+        }
+        PrepareWellSummaryAxis();
+        Codes({0, 21, 5, 4, 24, 37, 44});
+    }
+    void Codes(std::initializer_list<int16_t> codes) {
+        int k = 0;
+        for (int16_t c : codes) wellLogSummaryGraphCodes[k++] = c;
+        for (; k < kWellLogSummaryGraphCount; ++k) wellLogSummaryGraphCodes[k] = -1;
+    }
+    win::HWND MakeWindow(int w, int h) {
+        win::WNDCLASS wc{};
+        wc.lpfnWndProc = [](win::HWND hwnd, win::UINT msg, win::WPARAM wp,
+                            win::LPARAM lp) -> win::LRESULT {
+            if (msg == win::WM_PAINT) {
+                win::PAINTSTRUCT ps;
+                win::HDC dc = win::BeginPaint(hwnd, &ps);
+                result = DrawWellLogSummaryGraphReported(dc, hwnd, &painted);
+                win::EndPaint(hwnd, &ps);
+                return 0;
+            }
+            return win::DefWindowProc(hwnd, msg, wp, lp);
+        };
+        wc.lpszClassName = "WellSummaryTestWindow";
+        (void)win::RegisterClass(&wc);
+        return win::CreateWindow("WellSummaryTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0,
+                                 w, h, nullptr, nullptr, nullptr, nullptr);
+    }
+    BarGraphReport Paint(int w = 1200, int h = 800) {
+        painted = BarGraphReport{};
+        result = 99;
+        win::HWND hwnd = MakeWindow(w, h);
+        EXPECT_NE(hwnd, nullptr);
+        win::UpdateWindow(hwnd);
+        win::DestroyWindow(hwnd);
+        return painted;
+    }
+    static inline BarGraphReport painted;
+    static inline int result = 0;
+};
+
+TEST_F(WellSummaryGraphTest, PanelGridGrowsInTwoRows) {
+    const int expected[11][2] = {{1, 1}, {1, 1}, {2, 1}, {2, 2}, {2, 2}, {3, 2},
+                                 {3, 2}, {4, 2}, {4, 2}, {5, 2}, {5, 2}};
+    for (int n = 0; n <= 10; ++n) {
+        EXPECT_EQ(WellSummaryPanelGrid(n).columns, expected[n][0]) << n;
+        EXPECT_EQ(WellSummaryPanelGrid(n).rows, expected[n][1]) << n;
+    }
+}
+
+TEST_F(WellSummaryGraphTest, SevenPanelsEachInItsOwnCell) {
+    const int objects = win::LiveGdiObjectCount();
+    const BarGraphReport r = Paint();
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(r.charts.size(), 7u);
+    EXPECT_EQ(wellSummaryPanelCount, 7);
+    EXPECT_EQ(win::LiveGdiObjectCount(), objects);
+    EXPECT_EQ(r.charts[0].title, "Calcite");
+    EXPECT_EQ(r.charts[0].caption, "Depth");
+    EXPECT_EQ(r.charts[1].title, "Barite");
+    EXPECT_EQ(r.charts[6].title, "Iron sulfide");
+    // 4 x 2 cells of 300 x 400: panel 0 at the top left, panel 6 in the
+    // bottom row's third cell (y grows upward).
+    const BarRect& first = wellSummaryBarRects[0];
+    EXPECT_GE(first.left, 0);
+    EXPECT_LT(first.right, 300);
+    EXPECT_GE(first.bottom, 400);
+    const BarRect& last = wellSummaryBarRects[6 * 49 + 48];
+    EXPECT_GE(last.left, 600);
+    EXPECT_LT(last.right, 900);
+    EXPECT_LT(last.top, 400);
+    for (int p = 0; p < 7; ++p) EXPECT_TRUE(r.charts[p].bars) << p;
+}
+
+TEST_F(WellSummaryGraphTest, TheBottomHoleStandsAtTheLeft) {
+    Codes({0});
+    const BarGraphReport r = Paint();
+    ASSERT_EQ(r.charts.size(), 1u);
+    // Bar 0 shows station 48: the deepest, so the tallest, labelled with
+    // that station's value.
+    const BarRect& deepest = wellSummaryBarRects[0];
+    const BarRect& surface = wellSummaryBarRects[48];
+    EXPECT_LT(deepest.left, surface.left);
+    EXPECT_GT(deepest.top - deepest.bottom, surface.top - surface.bottom);
+    ASSERT_EQ(r.charts[0].xLabels.size(), 49u);
+    EXPECT_EQ(r.charts[0].xLabels[0], "0.960");
+    EXPECT_EQ(r.charts[0].xLabels[48], "0   ");
+    // The copies keep station order.
+    EXPECT_FLOAT_EQ(wellSummaryValueCopies[0][48], 0.96f);
+    EXPECT_FLOAT_EQ(wellSummaryValueCopies[0][1], 0.02f);
+    for (const std::string& l : r.charts[0].xLabels) EXPECT_LE(l.size(), 5u);
+}
+
+TEST_F(WellSummaryGraphTest, StationDepthsAndTheDepthAxis) {
+    Flash48Table& t = wellProfiles.flash48;
+    t.depth[0] = 0.0f;
+    t.depth[1] = 100.0f;
+    t.depth[48] = 4800.0f;
+    PrepareWellSummaryAxis();
+    EXPECT_EQ(graphAxisData.pointCount, 49);
+    EXPECT_DOUBLE_EQ(wellSummaryX[0], 0.0);
+    EXPECT_DOUBLE_EQ(wellSummaryX[1], 0.0);
+    EXPECT_NEAR(wellSummaryX[2], 100.0, 1e-3);
+    EXPECT_NEAR(wellSummaryX[47], 4600.0, 1e-2);
+    EXPECT_DOUBLE_EQ(wellSummaryX[48], 4800.0);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Depth");
+
+    // Every station at one depth: half to one and a half times it.
+    for (double& x : wellSummaryX) x = 3000.0;
+    Codes({21});
+    const BarGraphReport r = Paint();
+    ASSERT_EQ(r.charts.size(), 1u);
+    EXPECT_EQ(r.charts[0].yLabels, (std::vector<std::string>{"1500", "3000", "4500"}));
+}
+
+TEST_F(WellSummaryGraphTest, BandsAndTreatedColours) {
+    Flash48Table& t = wellProfiles.flash48;
+    t.results[48][0] = 1.2f;  // bar 0
+    t.results[47][0] = 1.19f;
+    t.excess[48][7] = 0.2f;  // code 107, barite's momentary excess
+    t.excess[47][7] = 0.21f;
+    for (int i = 0; i < 49; ++i) t.doseStatus[i] = i % 4;
+    Codes({0, 107, 90, 94});
+    BarGraphReport r = Paint();
+    ASSERT_EQ(r.charts.size(), 4u);
+    // Colours are in station order.
+    EXPECT_EQ(r.charts[0].colours[48], 14);
+    EXPECT_EQ(r.charts[0].colours[47], 2);
+    EXPECT_EQ(r.charts[1].colours[48], 2);
+    EXPECT_EQ(r.charts[1].colours[47], 14);
+    EXPECT_EQ(r.charts[1].title, "Barite Momentary Excess");
+    EXPECT_EQ(r.charts[1].caption, "mg/l above Equil.");
+    EXPECT_EQ(r.charts[2].colours[0], 1);  // acid dose: status 0
+    EXPECT_EQ(r.charts[2].colours[1], 4);
+    EXPECT_EQ(r.charts[3].colours[0], 1);  // a rate of 0 mpy
+
+    displaySettings.precipitationUnit = 2;
+    EXPECT_EQ(Paint().charts[1].caption, "kg/1000 Barrels");
+    resultStatus.productSelected = 1;
+    productTable.componentCount = 1;
+    productTable.records[0].treatedIndex = 0;
+    graphOutputFlags.treatedColorCoding = 1;
+    r = Paint();
+    EXPECT_EQ(r.charts[0].colours[48], 1);  // status 0
+    EXPECT_EQ(r.charts[0].colours[47], 5);  // status 3
+}
+
+TEST_F(WellSummaryGraphTest, CodesWithoutValuesDrawNoBars) {
+    // A code with no source after one with values shows zeros, not the
+    // panel before's values; codes past the tables read nothing.
+    Codes({21, 70, 138, 200});
+    const BarGraphReport r = Paint();
+    ASSERT_EQ(r.charts.size(), 4u);
+    EXPECT_TRUE(r.charts[0].bars);
+    for (int p = 1; p < 4; ++p) {
+        EXPECT_FALSE(r.charts[p].bars);
+        for (double v : r.charts[p].values) EXPECT_EQ(v, 0.0);
+        for (float v : wellSummaryValueCopies[p]) EXPECT_EQ(v, 0.0f);
+    }
+    // Grey hatching of tiny panels, and a window too small to hold them.
+    graphOutputFlags.colorNow = 0;
+    graphOutputFlags.hatchPatterns = 1;
+    Codes({0, 21, 5, 4, 24, 37, 44, 2, 3, 12});
+    EXPECT_EQ(Paint(200, 100).charts.size(), 10u);
+    EXPECT_EQ(Paint(3, 3).charts.size(), 10u);
+}
+
+TEST_F(WellSummaryGraphTest, AnEmptyListDrawsAndMakesNothing) {
+    Codes({});
+    const int objects = win::LiveGdiObjectCount();
+    EXPECT_TRUE(Paint().charts.empty());
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(win::LiveGdiObjectCount(), objects);
+    // The panel count is that of the entries not negative, over all ten; the
+    // panels are the first entries.
+    for (int16_t& c : wellLogSummaryGraphCodes) c = -5;
+    wellLogSummaryGraphCodes[9] = 0;
+    wellLogSummaryGraphCodes[0] = 21;
+    const BarGraphReport r = Paint();
+    ASSERT_EQ(r.charts.size(), 2u);
+    EXPECT_EQ(r.charts[0].title, "Barite");
+}
+
+}  // namespace
+}  // namespace graphtest
