@@ -245,6 +245,8 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     const BarValueAxis axis = ComputeBarValueAxis(dMin, dMax);
     const double span = axis.high - axis.low;
     const double scale = span > 0.0 ? c.plotHeight / span : 0.0;
+    for (int k = 0; k < kWellSummaryStations; ++k)
+        wellSummaryBarRects[panel * kWellSummaryStations + k] = BarRect{};
     if (sourced) PaintBars(p, c, panel, n, axis, scale);
 
     // Depth ticks and their labels; a scale suffix joins a caption once.
