@@ -99,6 +99,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallOnePageSummary();
     ScenarioViews views{};
     views.showTwoDGraph = [](win::HWND) { (void)ShowTwoDGraph(); };
+    views.openWellLogSummaryGraphWindow = [](win::HWND) { (void)OpenWellLogSummaryGraphWindow(); };
     InstallScenarioViews(views);
     InstallTwoDRangeHooks(TwoDRangeHooks{nullptr, nullptr, nullptr, nullptr, UpdateMenuTexts});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;

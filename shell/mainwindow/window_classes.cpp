@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "graphs/welllog/well_log_window.h"
 #include "graphs/window/two_d_window.h"
 #include "input/phcurve/precipitation_dialog.h"
 #include "pages/frame/page_procedures.h"
@@ -83,8 +84,8 @@ const ClassSpec kClasses[] = {
      Background::kWhite},
     {StringId::kTwoDGraphClass, nullptr, TwoDGraphWndProc, kDoubleClicks, kGraphMenuTwoD, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kWellLogSummaryGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 14, true,
-     win::IDC_ARROW, Background::kWhite},
+    {StringId::kWellLogSummaryGraphClass, nullptr, WellLogSummaryGraphWndProc, kDoubleClicks, 14,
+     true, win::IDC_ARROW, Background::kWhite},
     {StringId::kAlkGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 15, true, win::IDC_ARROW,
      Background::kWhite},
     {StringId::kHelpClass, nullptr, DefaultOnlyWndProc, kRedraw | kDoubleClicks, 0, true,
