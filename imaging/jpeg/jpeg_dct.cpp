@@ -1,5 +1,6 @@
 // The integer 8 x 8 DCT pair (Loeffler-Ligtenberg-Moschytz factorisation,
 // 13-bit constants) and the clamp of the inverse's outputs.
+#include <cstring>
 #include <initializer_list>
 
 #include "imaging/jpeg/jpeg_internal.h"
@@ -134,7 +135,7 @@ inline void InversePass(const int64_t x[8], int64_t r[8]) {
 
 }  // namespace
 
-void ForwardDct(const uint8_t* samples, std::size_t stride, int32_t out[64]) {
+JPEG_VECTOR_CLONES void ForwardDct(const uint8_t* samples, std::size_t stride, int32_t out[64]) {
     // Rows first, the eight rows side by side; then the columns, side by side.
     int32_t x[8][8], r[8][8];
     for (int row = 0; row < 8; ++row) {
@@ -156,6 +157,16 @@ void ForwardDct(const uint8_t* samples, std::size_t stride, int32_t out[64]) {
 
 void InverseDct(const int16_t coefficients[64], const uint16_t quant[64], uint8_t* out,
                 std::size_t stride) {
+    // A block of its DC term alone (common in smooth pictures) is flat.
+    int16_t ac = 0;
+    for (int i = 1; i < 64; ++i) ac = static_cast<int16_t>(ac | coefficients[i]);
+    if (ac == 0) {
+        const int64_t dc = static_cast<int16_t>(coefficients[0] * quant[0]) * (1 << kPass1Bits);
+        const uint8_t v = RangeLimit(Narrow(dc * (1 << kConstBits), kConstBits + kPass1Bits + 3));
+        for (int row = 0; row < 8; ++row)
+            std::memset(out + static_cast<std::size_t>(row) * stride, v, 8);
+        return;
+    }
     int64_t ws[64];
     int64_t x[8], r[8];
     for (int col = 0; col < 8; ++col) {

@@ -398,8 +398,36 @@ constexpr ClampTable kClamp;
 // whole), each chroma sample's terms are looked up once for its pixels.
 void YccRow(const Output& o, const uint8_t* const s[4], int width, uint8_t* p) {
     const uint8_t* clamp = kClamp.v + 384;
-    if (o.chromaShift >= 0) {
-        const int shift = o.chromaShift;
+    if (o.chromaShift == 1) {
+        // Two pixels share each chroma sample: its terms are looked up once.
+        int x = 0;
+        for (; x + 1 < width; x += 2, p += 6) {
+            const int u = s[1][x >> 1];
+            const int v = s[2][x >> 1];
+            const int blue = o.cbB[u];
+            const int green = (o.cbG[u] + o.crG[v]) >> 16;
+            const int red = o.crR[v];
+            const int y0 = s[0][x];
+            const int y1 = s[0][x + 1];
+            p[0] = clamp[y0 + blue];
+            p[1] = clamp[y0 + green];
+            p[2] = clamp[y0 + red];
+            p[3] = clamp[y1 + blue];
+            p[4] = clamp[y1 + green];
+            p[5] = clamp[y1 + red];
+        }
+        if (x < width) {
+            const int u = s[1][x >> 1];
+            const int v = s[2][x >> 1];
+            const int y = s[0][x];
+            p[0] = clamp[y + o.cbB[u]];
+            p[1] = clamp[y + ((o.cbG[u] + o.crG[v]) >> 16)];
+            p[2] = clamp[y + o.crR[v]];
+        }
+        return;
+    }
+    if (o.chromaShift == 0) {
+        const int shift = 0;
         for (int x = 0; x < width; ++x, p += 3) {
             const int u = s[1][x >> shift];
             const int v = s[2][x >> shift];

@@ -213,6 +213,58 @@ int32_t MakeThumbnail(ImageDesc* image, int kind, std::vector<uint8_t>* segment)
     return status;
 }
 
+// A chunk's R, G and B from BGR samples or palette indices; past the row's
+// end the last sample repeats.
+void Gather(const uint8_t* src, const win::RGBQUAD* palette, int x0, int n, uint8_t* r, uint8_t* g,
+            uint8_t* b) {
+    for (int i = 0; i < 64; ++i) {
+        const int x = x0 + std::min(i, n - 1);
+        if (palette == nullptr) {
+            b[i] = src[3 * x];
+            g[i] = src[3 * x + 1];
+            r[i] = src[3 * x + 2];
+        } else {
+            const win::RGBQUAD& q = palette[src[x]];
+            r[i] = q.rgbRed;
+            g[i] = q.rgbGreen;
+            b[i] = q.rgbBlue;
+        }
+    }
+}
+
+// BGR samples (or palette indices when `palette` is given) to Y, Cb, Cr,
+// in chunks whose local arrays let the compiler use vector arithmetic.
+JPEG_VECTOR_CLONES void ConvertRow(const uint8_t* src, const win::RGBQUAD* palette, int width,
+                                   uint8_t* y, uint8_t* cb, uint8_t* cr) {
+    constexpr int kChunk = 64;
+    uint8_t r[kChunk], g[kChunk], b[kChunk], oy[kChunk], ocb[kChunk], ocr[kChunk];
+    for (int x0 = 0; x0 < width; x0 += kChunk) {
+        const int n = std::min(kChunk, width - x0);
+        if (palette == nullptr && n == kChunk) {
+            const uint8_t* p = src + 3 * x0;
+            for (int i = 0; i < kChunk; ++i) {
+                b[i] = p[3 * i];
+                g[i] = p[3 * i + 1];
+                r[i] = p[3 * i + 2];
+            }
+        } else {
+            Gather(src, palette, x0, n, r, g, b);
+        }
+        for (int i = 0; i < kChunk; ++i) {
+            // Unsigned arithmetic: each sum is positive and below 2^32 once complete.
+            const uint32_t rr = uint16_t{r[i]}, gg = uint16_t{g[i]}, bb = uint16_t{b[i]};
+            oy[i] = static_cast<uint8_t>((rr * 19595u + gg * 38470u + bb * 7471u + 32768u) >> 16);
+            ocb[i] =
+                static_cast<uint8_t>((bb * 32768u + 8421375u - rr * 11059u - gg * 21709u) >> 16);
+            ocr[i] =
+                static_cast<uint8_t>((rr * 32768u + 8421375u - gg * 27439u - bb * 5329u) >> 16);
+        }
+        std::memcpy(y + x0, oy, static_cast<std::size_t>(n));
+        std::memcpy(cb + x0, ocb, static_cast<std::size_t>(n));
+        std::memcpy(cr + x0, ocr, static_cast<std::size_t>(n));
+    }
+}
+
 // One band of MCU rows as planes of samples: every row of the picture part
 // converted to YCbCr (Y = (19595 R + 38470 G + 7471 B + 32768) >> 16,
 // Cb = (-11059 R - 21709 G + 32768 B + 8421375) >> 16, Cr = (32768 R - 27439 G
@@ -259,59 +311,6 @@ struct Band {
         }
     }
 
-    // A chunk's R, G and B from BGR samples or palette indices; past the row's
-    // end the last sample repeats.
-    static void Gather(const uint8_t* src, const win::RGBQUAD* palette, int x0, int n, uint8_t* r,
-                       uint8_t* g, uint8_t* b) {
-        for (int i = 0; i < 64; ++i) {
-            const int x = x0 + std::min(i, n - 1);
-            if (palette == nullptr) {
-                b[i] = src[3 * x];
-                g[i] = src[3 * x + 1];
-                r[i] = src[3 * x + 2];
-            } else {
-                const win::RGBQUAD& q = palette[src[x]];
-                r[i] = q.rgbRed;
-                g[i] = q.rgbGreen;
-                b[i] = q.rgbBlue;
-            }
-        }
-    }
-
-    // BGR samples (or palette indices when `palette` is given) to Y, Cb, Cr,
-    // in chunks whose local arrays let the compiler use vector arithmetic.
-    static void ConvertRow(const uint8_t* src, const win::RGBQUAD* palette, int width, uint8_t* y,
-                           uint8_t* cb, uint8_t* cr) {
-        constexpr int kChunk = 64;
-        uint8_t r[kChunk], g[kChunk], b[kChunk], oy[kChunk], ocb[kChunk], ocr[kChunk];
-        for (int x0 = 0; x0 < width; x0 += kChunk) {
-            const int n = std::min(kChunk, width - x0);
-            if (palette == nullptr && n == kChunk) {
-                const uint8_t* p = src + 3 * x0;
-                for (int i = 0; i < kChunk; ++i) {
-                    b[i] = p[3 * i];
-                    g[i] = p[3 * i + 1];
-                    r[i] = p[3 * i + 2];
-                }
-            } else {
-                Gather(src, palette, x0, n, r, g, b);
-            }
-            for (int i = 0; i < kChunk; ++i) {
-                // Unsigned arithmetic: each sum is positive and below 2^32 once complete.
-                const uint32_t rr = uint16_t{r[i]}, gg = uint16_t{g[i]}, bb = uint16_t{b[i]};
-                oy[i] =
-                    static_cast<uint8_t>((rr * 19595u + gg * 38470u + bb * 7471u + 32768u) >> 16);
-                ocb[i] = static_cast<uint8_t>(
-                    (bb * 32768u + 8421375u - rr * 11059u - gg * 21709u) >> 16);
-                ocr[i] =
-                    static_cast<uint8_t>((rr * 32768u + 8421375u - gg * 27439u - bb * 5329u) >> 16);
-            }
-            std::memcpy(y + x0, oy, static_cast<std::size_t>(n));
-            std::memcpy(cb + x0, ocb, static_cast<std::size_t>(n));
-            std::memcpy(cr + x0, ocr, static_cast<std::size_t>(n));
-        }
-    }
-
     // The mean of each 2 x 2 square, rounded alternately down and up.
     void DownSample(const uint8_t* in, uint8_t* out) const {
         const int w = stride / 2;
@@ -330,8 +329,8 @@ struct Band {
 
 // (|c| + q / 2) / q through the reciprocal ceil(2^32 / q): exact, since the
 // numerator stays below 2^16 and q below 2^15.
-void Quantise(const int32_t dct[64], const uint16_t q[64], const uint32_t reciprocal[64],
-              int16_t out[64]) {
+JPEG_VECTOR_CLONES void Quantise(const int32_t dct[64], const uint16_t q[64],
+                                 const uint32_t reciprocal[64], int16_t out[64]) {
     for (int i = 0; i < 64; ++i) {
         const int32_t c = dct[i];
         const auto n = static_cast<uint64_t>((c < 0 ? -c : c) + q[i] / 2);
