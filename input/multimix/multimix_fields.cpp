@@ -44,22 +44,6 @@ constexpr int kDescriptionEdits[] = {C::kDescription0, C::kDescription1, C::kDes
                                      C::kDescription3};
 constexpr int kCommentsText = 4;
 
-struct Today {
-    int32_t date;  // packed
-    int16_t time;  // hours x 100 + minutes
-};
-
-// The clock's date, its year taken from two digits (below 80 counts as 20yy),
-// and the time of day.
-Today ReadToday() {
-    win::SYSTEMTIME now;
-    win::GetLocalTime(&now);
-    const int yy = now.wYear % 100;
-    const int year = yy < 80 ? 2000 + yy : 1900 + yy;
-    return Today{PackDate(DateParts{year, now.wMonth, now.wDay}),
-                 static_cast<int16_t>(now.wHour * 100 + now.wMinute)};
-}
-
 WaterAnalysis& ShownWater() {
     return multiMixState.sourceWaters[multiMixState.editIndex];
 }
@@ -147,7 +131,7 @@ void ShowWaterValues(win::HWND dialog, WaterAnalysis& w) {
 // date becomes today, an older-form date is repacked); any other water takes
 // today and now.
 void ShowDatesAndTime(win::HWND dialog, WaterAnalysis& w, bool stored) {
-    const Today today = ReadToday();
+    const FormToday today = ReadToday();
     mainWindowState.reportDate = today.date;
     WaterAnalysis& a = currentAnalysis;
     if (stored) {
@@ -179,23 +163,6 @@ void ReadStoredText(win::HWND dialog, int controlId, char (&text)[128]) {
     ReadTextField(dialog, controlId, typed);
     std::memset(text, 0, sizeof text);
     std::memcpy(text, typed, std::min(std::strlen(typed), kStoredTextChars));
-}
-
-int16_t ToSampleNumber(double n) {
-    return static_cast<int16_t>(std::clamp(std::trunc(n), -32768.0, 32767.0));
-}
-
-double SecondsPerUnit(uint16_t code) {
-    switch (code) {
-        case 1:
-            return 60.0;
-        case 2:
-            return 3600.0;
-        case 3:
-            return 86400.0;
-        default:
-            return 1.0;
-    }
 }
 
 // The block slot of the display unit.
@@ -247,7 +214,7 @@ int32_t RepackOldDate(int32_t date) {
 }
 
 void FillResidenceBlock(double value, uint16_t unitCode, float (&block)[5]) {
-    const double seconds = value * SecondsPerUnit(unitCode);
+    const double seconds = value * ResidenceSecondsFactor(unitCode);
     block[ResidenceForm::kSeconds] = ToStoredFloat(seconds);
     block[ResidenceForm::kMinutes] = ToStoredFloat(seconds / 60.0);
     block[ResidenceForm::kHours] = ToStoredFloat(seconds / 3600.0);

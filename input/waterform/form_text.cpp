@@ -3,13 +3,16 @@
 // value when they are not a time of day or a date.
 #include "input/waterform/form_text.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "common/packed_date.h"
 #include "platform/dialogs/dialog.h"
+#include "platform/system/system.h"
 #include "reporttext/format/format_value.h"
 #include "shell/calendar/date_text.h"
 
@@ -130,4 +133,30 @@ void ReadDateField(win::HWND form, int controlId, int32_t& stored, bool store) {
 void ReadTextField(win::HWND form, int controlId, char (&line)[128]) {
     win::GetDlgItemText(form, controlId, line, sizeof line);
     line[sizeof line - 1] = '\0';
+}
+
+FormToday ReadToday() {
+    win::SYSTEMTIME now;
+    win::GetLocalTime(&now);
+    const int yy = now.wYear % 100;
+    const int year = yy < 80 ? 2000 + yy : 1900 + yy;
+    return FormToday{PackDate(DateParts{year, now.wMonth, now.wDay}),
+                     static_cast<int16_t>(now.wHour * 100 + now.wMinute)};
+}
+
+int16_t ToSampleNumber(double n) {
+    return static_cast<int16_t>(std::clamp(std::trunc(n), -32768.0, 32767.0));
+}
+
+double ResidenceSecondsFactor(uint16_t code) {
+    switch (code) {
+        case 1:
+            return 60.0;
+        case 2:
+            return 3600.0;
+        case 3:
+            return 86400.0;
+        default:
+            return 1.0;
+    }
 }

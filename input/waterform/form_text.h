@@ -35,3 +35,17 @@ void ShowDateField(win::HWND form, int controlId, int32_t packed);
 
 // A description line: the field's text, at most 127 characters, terminated.
 void ReadTextField(win::HWND form, int controlId, char (&line)[128]);
+
+// Today as the forms take it: the clock's date packed, its year read from two
+// digits (below 80 counts as 20yy, else 19yy), and the time of day as hours x
+// 100 + minutes.
+struct FormToday {
+    int32_t date;
+    int16_t time;
+};
+[[nodiscard]] FormToday ReadToday();
+// The "ID#" number: the integer part, held within an i16.
+[[nodiscard]] int16_t ToSampleNumber(double n);
+// The seconds in one unit of the residence time, by its unit code: 60 for
+// minutes (1), 3600 for hours (2), 86400 for days (3), else 1 (seconds).
+[[nodiscard]] double ResidenceSecondsFactor(uint16_t code);

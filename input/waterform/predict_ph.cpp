@@ -42,23 +42,6 @@ constexpr const char* kNoCarbonateWarning =
     "WARNING! pH prediction based upon translation of the source water pH-Alk relationship will "
     "cause erroneous results. No carbonate equilibrium present!";
 
-int16_t ToSampleNumber(double n) {
-    return static_cast<int16_t>(std::clamp(std::trunc(n), -32768.0, 32767.0));
-}
-
-double ResidenceSecondsFactor(uint16_t code) {
-    switch (code) {
-        case 1:
-            return 60.0;
-        case 2:
-            return 3600.0;
-        case 3:
-            return 86400.0;
-        default:
-            return 1.0;
-    }
-}
-
 // Steps 1 to 5: dates, time, identification and description lines.
 void ReadIdentification(win::HWND form) {
     WaterAnalysis& a = currentAnalysis;

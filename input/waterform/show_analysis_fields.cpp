@@ -30,22 +30,6 @@ namespace E = AnalysisElement;
 constexpr int kValueDigits = 5;
 constexpr int kTemperatureDigits = 6;
 
-struct Today {
-    int32_t date;  // packed
-    int16_t time;  // hours x 100 + minutes
-};
-
-// The clock's date with its year taken from two digits (below 80 counts as
-// 20yy, else 19yy), and the time of day.
-Today ReadToday() {
-    win::SYSTEMTIME now;
-    win::GetLocalTime(&now);
-    const int yy = now.wYear % 100;
-    const int year = yy < 80 ? 2000 + yy : 1900 + yy;
-    return Today{PackDate(DateParts{year, now.wMonth, now.wDay}),
-                 static_cast<int16_t>(now.wHour * 100 + now.wMinute)};
-}
-
 void TakeSnapshot() {
     FormSnapshot& s = formSnapshot;
     std::memcpy(s.organicAcids, organicAcids, sizeof s.organicAcids);
@@ -151,7 +135,7 @@ void ShowAnalysisFields(win::HWND form) {
     const bool inFull = stored || unitsRedisplay != 0;
     if (stored) TakeSnapshot();
 
-    const Today today = ReadToday();
+    const FormToday today = ReadToday();
     mainWindowState.reportDate = today.date;
     WaterAnalysis& a = currentAnalysis;
     if (!inFull) {

@@ -5,6 +5,7 @@
 #include "pages/frame/page_state_records.h"
 #include "pages/onewater/one_water_pages.h"
 #include "pages/profiles/profile_recompute.h"
+#include "pages/sources/source_pages.h"
 #include "reporttext/waterpages/water_pages.h"
 #include "scenarios/multimix/multimix_records.h"
 
@@ -45,8 +46,8 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
      P::kMixingIndicators, ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85,
      nullptr, nullptr, nullptr},
     {C::kMixedWater, 11, "CHEMISTRY OF WATER SOURCES MIXED", kLine, 40, true, kStd, 2,
-     P::kSourceChemistry, 0, false, S::kSourceWater, L::kMixWaterPercent, 6, 0, nullptr, nullptr,
-     nullptr},
+     P::kSourceChemistry, 0, false, S::kSourceWater, L::kMixWaterPercent, 6, 0, nullptr,
+     CreateSourceChemistry, nullptr},
     {C::kMixedValues, 11, "DEPOSITION POTENTIAL INDICATORS OF SOURCE WATERS", kRow, 54, false, kStd,
      2, P::kSourceIndicators, 0, false, S::kSourceWater, L::kMixWater, 6, 0, nullptr, nullptr,
      nullptr},

@@ -18,6 +18,19 @@ struct AlkalinityRow {
 // 1 or 2 is the species form, anything else the acidity and alkalinity form.
 [[nodiscard]] bool SpeciesForm(int displayForm);
 
+// The label of row `row` (0 to 3) of the block in either form, with the
+// trailing blanks that cover the other form's label.
+[[nodiscard]] const char* AlkalinityLabel(bool species, int row);
+
+// SaturationResults slots of the block: the hydroxide, and the "M" and "P"
+// alkalinity.
+constexpr int kHydroxideSlot = 15;
+constexpr int kMAlkalinitySlot = 28;
+constexpr int kPAlkalinitySlot = 30;
+// The OH alkalinity of a result record: the "M" alkalinity less the two
+// hydrogen-ion terms (slots 13 and 14), as the "M" and "P" rows count them.
+[[nodiscard]] float OhAlkalinity(const float* results);
+
 // The block's rows for a profile (ProfileKind::kPh, kPressure or kMixing) in
 // the given form; returns how many rows it has (4, or 3 on the mixing page).
 int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalinityRowsMax]);

@@ -8,6 +8,7 @@
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/profilepages/alkalinity_block.h"
+#include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/profilepages/profile_header.h"
 #include "reporttext/profilepages/profile_pages.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -20,69 +21,7 @@ namespace {
 namespace E = AnalysisElement;
 namespace U = UnitItem;
 
-constexpr int kMaxSuffixes = 8;
-// Where a suffix table's marked texts stand: "C" as CaCO3, "Fr" and "Ger" the
-// French and German degrees, written per page by Suffix().
-constexpr const char* kC = "\x01";
-constexpr const char* kFr = "\x02";
-constexpr const char* kGer = "\x03";
-
-enum class Format { kF1, kF2 };
-struct IonRow {
-    const char* label;
-    int unitItem;
-    const char* suffixes[kMaxSuffixes];
-    int element;
-    Format format;
-};
-
-const IonRow kCations[] = {
-    {"Calcium", U::kCalcium, {"(as Ca)", kC, kFr, kGer}, E::kCalcium, Format::kF2},
-    {"Magnesium", U::kMagnesium, {"(as Mg)", kC, kFr, kGer}, E::kMagnesium, Format::kF2},
-    {"Barium", U::kBarium, {"(as Ba)", kC, kFr, kGer}, E::kBarium, Format::kF2},
-    {"Strontium", U::kStrontium, {"(as Sr)", kC, kFr, kGer}, E::kStrontium, Format::kF2},
-    {"Sodium", U::kSodium, {"(as Na)", kC, "(as NaCl)", kFr, kGer}, E::kSodium, Format::kF2},
-    {"Potassium", U::kPotassium, {"(as K)", kC, kFr, kGer}, E::kPotassium, Format::kF2},
-    {"Lithium", U::kLithium, {"(as Li)", kC, kFr, kGer}, E::kLithium, Format::kF2},
-    {"Iron", U::kIron, {"(as Fe)", kC, "(as Fe_2O_3)", kFr, kGer}, E::kIron, Format::kF2},
-    {"Ammonia", U::kAmmonia, {"(as NH_3)", kC, "(as N)", kFr, kGer}, E::kAmmonia, Format::kF2},
-    {"Aluminum",
-     U::kAluminum,
-     {"(as Al)", kC, "(as Al_2O_3)", kFr, kGer},
-     E::kAluminum,
-     Format::kF2},
-    {"Manganese", U::kManganese, {"(as Mn)", kC, kFr, kGer}, E::kManganese, Format::kF1},
-    {"Zinc", U::kZinc, {"(as Zn)", kC, kFr, kGer}, E::kZinc, Format::kF1},
-    {"Lead", U::kLead, {"(as Pb)", kC, kFr, kGer}, E::kLead, Format::kF1},
-};
-const IonRow kAnionsBefore[] = {
-    {"Chloride", U::kChloride, {"(as Cl)", kC, "(as NaCl)", kFr, kGer}, E::kChloride, Format::kF1},
-    {"Sulfate",
-     U::kSulfate,
-     {"(as SO_4)", kC, kFr, kGer, "(as Na_2SO_4)"},
-     E::kSulfate,
-     Format::kF1},
-    {"Bromine", U::kBromine, {"(as Br)", kC, kFr, kGer}, E::kBromine, Format::kF1},
-};
-constexpr int kPolyphosphateRow = 3;
-const IonRow kAnionsAfter[] = {
-    {"Oxalate", U::kOxalate, {"(as C_2O_4)", kC, "(as epm)", "(moles/L)"}, 49, Format::kF1},
-    {"Silica", U::kSilica, {"(as SiO_2)", kC, "(as Si)", kFr, kGer}, E::kSilica, Format::kF1},
-    {"Phosphate",
-     U::kPhosphate,
-     {"(as PO_4)", kC, "(as P_2O_5)", "(as P)", kFr, kGer},
-     E::kPhosphate,
-     Format::kF1},
-    {"Polyphosphate",
-     U::kPolyphosphate,
-     {"(as PO_4)", kC, "(as P_2O_5)", "(as P)", kFr, kGer},
-     48,
-     Format::kF1},
-    {"H_2S ", U::kH2S, {"(as H_2S)", kC, "(as S)", kFr, kGer}, E::kH2S, Format::kF1},
-    {"Fluoride", U::kFluoride, {"(as F)", kC, kFr, kGer}, E::kFluoride, Format::kF2},
-    {"Nitrate", U::kNitrate, {"(as NO_3)", kC, kFr, kGer}, E::kNitrate, Format::kF2},
-    {"Boron", U::kBoron, {"(as B)", kC, "(as B_2O_5)", kFr, kGer}, E::kBoron, Format::kF2},
-};
+constexpr int kMaxSuffixes = kIonSuffixCount;
 // The pressure page's own polyphosphate suffixes, each with a leading blank.
 const char* const kPressurePolyphosphate[kMaxSuffixes] = {
     " (as PO_4)", " (as CaCO_3)", " (as P_2O_5)", " (as P)",
@@ -90,33 +29,12 @@ const char* const kPressurePolyphosphate[kMaxSuffixes] = {
 
 const char* const kPressureSuffixes[] = {"(atm)", "(bars)", "(psia)", "(KPa)"};
 
-// The pressure page draws its suffixes without subscript marks and with the
-// font's degree byte.
+// The pressure page draws its labels without subscript marks.
 std::string Unmarked(const std::string& text) {
     std::string out;
     for (char c : text)
         if (c != '_') out += c;
     return out;
-}
-
-std::string Suffix(const char* const* list, int count, int code, int profile) {
-    if (code < 0 || code >= count || list[code] == nullptr) return "";
-    const bool pressure = profile == ProfileKind::kPressure;
-    const std::string s = list[code];
-    if (s == kC) return "(as CaCO_3)";
-    if (s == kFr)
-        return pressure ? "(\xF8"
-                          "Fr)"
-                        : "(^oFr)";
-    if (s == kGer)
-        return pressure ? "(\xF8"
-                          "Ger)"
-                        : "(^oGer)";
-    return pressure ? Unmarked(s) : s;
-}
-
-std::string Format7(Format f, float v) {
-    return FixedCell(v, f == Format::kF1 ? 1 : 2);
 }
 
 struct Page {
@@ -132,14 +50,14 @@ void IonRows(const Page& p, const IonRow* rows, int count, int& line, bool anion
         const IonRow& r = rows[i];
         const int code = unitCodes.code[r.unitItem];
         std::string suffix;
-        if (anionsAfter && i == kPolyphosphateRow && (p.pressure() || p.temperature()))
+        if (anionsAfter && i == kPolyphosphateAfterRow && (p.pressure() || p.temperature()))
             suffix = code >= 0 && code < kMaxSuffixes ? kPressurePolyphosphate[code] : "";
         else if (p.mixing() && r.unitItem == U::kSulfate && code == 4)
             suffix = "";
         else
-            suffix = Suffix(r.suffixes, kMaxSuffixes, code, p.view.profile);
+            suffix = IonSuffix(r, code, p.pressure());
         AddPointRow(p.layout, line++, std::string(r.label) + suffix,
-                    [&](int k) { return Format7(r.format, p.view.points[k].values[r.element]); });
+                    [&](int k) { return IonCell(r.format, p.view.points[k].values[r.element]); });
     }
 }
 
@@ -217,35 +135,6 @@ void Parameters(const Page& p, int& line) {
     });
 }
 
-const char* AcidName(int chemical) {
-    switch (chemical) {
-        case 0:
-            return "Sulfuric Acid";
-        case 1:
-            return "Hydrochloric Acid";
-        case 2:
-            return "Carbon Dioxide";
-        default:
-            return "None Selected";
-    }
-}
-const char* AlkaliName(int chemical, bool temperaturePage) {
-    switch (chemical) {
-        case 0:
-            return "Lime";
-        case 1:
-            return "Soda Ash";
-        case 2:
-            return "Sodium Bicarbonate";
-        case 3:
-            return temperaturePage ? "OH Soda" : "Caustic Soda";
-        case 4:
-            return temperaturePage ? "OH Potash" : "Caustic Potash";
-        default:
-            return "None Selected";
-    }
-}
-
 void PhControl(const Page& p, int& line) {
     const int method = phControlSettings.phControlMethod;
     if (p.pressure() || method == 0) return;
@@ -264,26 +153,15 @@ void PhControl(const Page& p, int& line) {
 void Dosage(const Page& p, int& line) {
     if (resultStatus.productSelected == 0 || mainWindowState.dataVersion <= 199) return;
     const ProductRecord& product = productTable.records[0];
-    if (product.productMode < 2)
-        p.layout.AddText(ProfileLine(line), 2, "DOSAGE");
-    else if (product.productMode == 2)
-        p.layout.AddText(ProfileLine(line), 2, "CORROSION RATE PREDICTION");
+    if (const char* heading = DosageHeading(product.productMode))
+        p.layout.AddText(ProfileLine(line), 2, heading);
     ++line;
     p.layout.AddText(ProfileLine(line), 4,
                      std::string(product.name, strnlen(product.name, sizeof product.name)));
     for (int k = 0; k < kProfileViewPoints; ++k) {
         const ProfilePoint& point = p.view.points[k];
-        if (point.doseStatus == 0) {
-            p.layout.AddValue(ProfileLine(line), PointColumn(k), FixedCell(point.inhibitorDose, 2));
-            continue;
-        }
-        char five[kValueTextChars];
-        FormatValue5(five, point.inhibitorDose);
-        const win::COLORREF colour = point.doseStatus == 1 || point.doseStatus == 3
-                                         ? win::RGB(42, 0, 42)
-                                     : point.doseStatus == 2 ? win::RGB(42, 0, 0)
-                                                             : kLayoutBlack;
-        p.layout.AddValue(ProfileLine(line), PointColumn(k), std::string("[") + five + "]", colour);
+        const DoseCellText cell = DoseCell(point.inhibitorDose, point.doseStatus);
+        p.layout.AddValue(ProfileLine(line), PointColumn(k), cell.text, cell.colour);
     }
     line += 2;
 }
@@ -303,10 +181,10 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
     int line = p.mixing() ? 5 : 4;
     layout.AddText(ProfileLine(line++), 2, "CATIONS");
     layout.NameLine(LayoutLine::kBandTop, ProfileLine(line));
-    IonRows(p, kCations, sizeof kCations / sizeof kCations[0], line, false);
+    IonRows(p, kCationRows, kCationRowCount, line, false);
     layout.AddText(ProfileLine(++line), 2, "ANIONS");
     ++line;
-    IonRows(p, kAnionsBefore, 3, line, false);
+    IonRows(p, kAnionRowsBefore, kAnionRowsBeforeCount, line, false);
     AlkalinityRow rows[kAlkalinityRowsMax];
     const int alkRows = AlkalinityBlock(view.profile, mixAlkalinityLabels, rows);
     layout.NameLine(LayoutLine::kAlkalinityRows, ProfileLine(line));
@@ -318,7 +196,7 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
         }
         ++line;
     }
-    IonRows(p, kAnionsAfter, sizeof kAnionsAfter / sizeof kAnionsAfter[0], line, true);
+    IonRows(p, kAnionRowsAfter, kAnionRowsAfterCount, line, true);
     layout.AddText(ProfileLine(++line), 2, "PARAMETERS");
     ++line;
     Parameters(p, line);

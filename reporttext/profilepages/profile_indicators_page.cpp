@@ -7,6 +7,7 @@
 
 #include "engine/records.h"
 #include "reporttext/format/precipitation_display.h"
+#include "reporttext/profilepages/indicator_rows.h"
 #include "reporttext/profilepages/profile_header.h"
 #include "reporttext/profilepages/profile_pages.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -16,45 +17,7 @@ namespace {
 
 namespace E = AnalysisElement;
 
-struct Row {
-    const char* label;
-    int slot;
-};
-
-const Row kSaturation[] = {
-    {"Calcite (CaCO_3)", 0},       {"Aragonite (CaCO_3)", 1},    {"Witherite (BaCO_3)", 22},
-    {"Strontianite (SrCO_3)", 19}, {"Calcium oxalate", 62},      {"Magnesite (MgCO_3)", 25},
-    {"Anhydrite (CaSO_4)", 4},     {"Gypsum (CaSO_4*2H_2O)", 5}, {"Barite (BaSO_4)", 21},
-    {"Celestite (SrSO_4)", 37},    {"Calcium phosphate", 3},     {"Hydroxylapatite", 36},
-    {"Fluorite (CaF_2)", 20},      {"Silica (SiO_2)", 2},        {"Brucite (Mg(OH)_2)", 12},
-    {"Magnesium silicate", 47},    {"Ferric hydroxide", 23},     {"Siderite (FeCO_3)", 24},
-    {"Strengite (FePO_4)", 26},    {"Halite (NaCl)", 32},        {"Thenardite (Na_2SO_4)", 45},
-    {"Iron sulfide (FeS)", 44},
-};
-const Row kIons[] = {
-    {"Total Calcium", 6},   {"Free Calcium", 7},   {"Total Barium", 38},    {"Free Barium", 39},
-    {"Total Carbonate", 8}, {"Free Carbonate", 9}, {"Total Phosphate", 16}, {"Free Phosphate", 17},
-    {"Total Sulfate", 40},  {"Free Sulfate", 41},
-};
-const Row kPotential[] = {
-    {"Calcite (CaCO_3)", 60},      {"Aragonite (CaCO_3)", 58}, {"Witherite (BaCO_3)", 57},
-    {"Strontianite (SrCO_3)", 51}, {"Magnesite (MgCO_3)", 53}, {"Siderite (FeCO_3)", 55},
-};
-const Row kExcess[] = {
-    {"Calcite (CaCO_3)", 0},       {"Aragonite (CaCO_3)", 1},    {"Witherite (BaCO_3)", 2},
-    {"Strontianite (SrCO_3)", 16}, {"Calcium oxalate", 20},      {"Magnesite (MgCO_3)", 4},
-    {"Anhydrite (CaSO_4)", 5},     {"Gypsum (CaSO_4*2H_2O)", 6}, {"Barite (BaSO_4)", 7},
-    {"Celestite (SrSO_4)", 8},     {"Calcium phosphate", 9},     {"Hydroxylapatite", 10},
-    {"Fluorite (CaF_2)", 15},      {"Silica (SiO_2)", 14},       {"Brucite (Mg(OH)_2)", 12},
-    {"Magnesium silicate", 21},    {"Ferric hydroxide", 13},     {"Siderite (FeCO_3)", 3},
-    {"Strengite (FePO_4)", 11},    {"Halite (NaCl)", 19},        {"Thenardite (Na_2SO_4)", 18},
-    {"Iron sulfide (FeS)", 17},
-};
-constexpr int kCalciumOxalateSlot = 62;
-constexpr int kCalciumOxalateEntry = 20;
-constexpr int kMagnesiumSilicateEntry = 21;
 constexpr int kTotalBariumSlot = 38;
-constexpr int kLarsonSkold = 18;
 
 // When an index means nothing: below the carbonate test, and on the pH and
 // pressure pages each index's own limit.
@@ -71,7 +34,7 @@ const IndexRow kIndices[] = {
     {"Oddo-Tomson Index", "Oddo-Tomson", 42, Limit::kAtMostMinus14},
     {"Stiff-Davis Index", "Stiff-Davis", 43, Limit::kAtMostMinus14},
     {"Puckorius(Practical)", "Puckorius(Practical)", 31, Limit::kExactly14},
-    {"Larson-Skold", "Larson-Skold", kLarsonSkold, Limit::kLarsonSkold},
+    {"Larson-Skold", "Larson-Skold", kLarsonSkoldSlot, Limit::kLarsonSkold},
 };
 
 bool LimitHolds(Limit limit, float v, bool mixing) {
@@ -97,26 +60,6 @@ std::string IndexCell(const ProfilePoint& p, const IndexRow& row, bool mixing) {
     return shown ? FixedCell(v, 1) : std::string(kNotApplicable);
 }
 
-std::string SaturationCell(float ratio) {
-    if (displaySettings.indexFormat != 0)
-        return ratio > 0.0f ? FixedCell(std::log10(ratio), 2) : std::string(kNotApplicable);
-    return FixedCell(ratio, 2);
-}
-
-std::string Padded(const std::string& text, std::size_t width) {
-    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
-}
-
-const char* UnitText() {
-    switch (displaySettings.precipitationUnit) {
-        case 0:
-            return "(ppm)";
-        case 1:
-            return "(Lbs/1000 Barrels)";
-        default:
-            return "(kg/1000 Barrels)";
-    }
-}
 bool KilogramUnit() {
     return displaySettings.precipitationUnit > 1;
 }
@@ -132,7 +75,8 @@ std::string ExcessHeading(bool mixing) {
                 return "MOMENTARY EXCESS (kg/1000 Barrels)  ";
         }
     }
-    return Padded(std::string("FREE ION MOMENTARY EXCESS ") + UnitText(), KilogramUnit() ? 72 : 73);
+    return PaddedTo(std::string("FREE ION MOMENTARY EXCESS ") + PrecipitationUnitText(),
+                    KilogramUnit() ? 72 : 73);
 }
 
 void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
@@ -147,9 +91,9 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
 
     int line = 5 + shift;
     layout.NameLine(LayoutLine::kBandTop, ProfileLine(line));
-    for (const Row& r : kSaturation) {
+    for (const MineralRow& r : kMineralRows) {
         const std::string label =
-            pressure && r.slot == kCalciumOxalateSlot ? "Calcium oxalate (CaC_2O_4)" : r.label;
+            pressure && r.slot == kCalciumOxalateSlot ? kCalciumOxalateWithFormula : r.label;
         AddPointRow(layout, line++, label,
                     [&](int k) { return SaturationCell(view.points[k].results[r.slot]); });
     }
@@ -160,30 +104,28 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
                     [&](int k) { return IndexCell(view.points[k], r, mixing); });
     layout.AddText(ProfileLine(36 + shift), 2, "TOTAL VERSUS FREE IONS");
     line = 37 + shift;
-    for (const Row& r : kIons)
+    for (const SlotRow& r : kIonRows)
         AddPointRow(layout, line++, r.label, [&](int k) {
             const float v = view.points[k].results[r.slot];
             return pressure && r.slot == kTotalBariumSlot ? Value7Cell(v) : FixedCell(v, 1);
         });
-    layout.AddText(ProfileLine(48 + shift), 2,
-                   Padded(std::string("FREE ION PRECIPITATION POTENTIAL ") + UnitText(),
-                          KilogramUnit() ? 79 : 80));
+    layout.AddText(
+        ProfileLine(48 + shift), 2,
+        PaddedTo(std::string("FREE ION PRECIPITATION POTENTIAL ") + PrecipitationUnitText(),
+                 KilogramUnit() ? 79 : 80));
     line = 49 + shift;
-    for (const Row& r : kPotential)
-        AddPointRow(layout, line++, r.label, [&](int k) {
-            const float v = view.points[k].results[r.slot];
-            if (IsSolverNotReachable(v)) return std::string(kNotApplicable);
-            return FixedCell(PrecipitationInDisplayUnit(v), 2);
-        });
+    for (const SlotRow& r : kPotentialRows)
+        AddPointRow(layout, line++, r.label,
+                    [&](int k) { return PotentialCell(view.points[k].results[r.slot]); });
     const int excessHeading = pressure ? 56 : 57;
     layout.AddText(ProfileLine(excessHeading), 2, ExcessHeading(mixing));
     line = excessHeading + 1;
-    for (const Row& r : kExcess) {
-        if (pressure && r.slot == kMagnesiumSilicateEntry) continue;
+    for (const MineralRow& r : kMineralRows) {
+        if (pressure && r.slot == kMagnesiumSilicateSlot) continue;
         const std::string label =
-            pressure && r.slot == kCalciumOxalateEntry ? "Calcium oxalate (CaC_2O_4)" : r.label;
+            pressure && r.slot == kCalciumOxalateSlot ? kCalciumOxalateWithFormula : r.label;
         AddPointRow(layout, line++, label, [&](int k) {
-            return FixedCell(PrecipitationInDisplayUnit(view.points[k].excess[r.slot]), 2);
+            return FixedCell(PrecipitationInDisplayUnit(view.points[k].excess[r.excessEntry]), 2);
         });
     }
     layout.NameLine(LayoutLine::kBandBottom, ProfileLine(line - 1));

@@ -4,6 +4,7 @@
 #include "reporttext/report/report_builders.h"
 
 #include "reporttext/profilepages/profile_pages.h"
+#include "reporttext/sourcepages/source_pages.h"
 #include "reporttext/waterpages/water_page_builders.h"
 
 namespace {
@@ -14,8 +15,8 @@ ReportBuilder builders[kReportPageCount] = {
     BuildProfileChemistryPage,
     BuildProfileIndicatorsPage,
     BuildMixingIndicatorsPage,
-    nullptr,  // kSourceChemistry
-    nullptr,  // kSourceIndicators
+    BuildSourceChemistryPage,
+    BuildSourceIndicatorsPage,
     BuildTempChemistryPage,
     BuildTempIndicatorsPage,
 };

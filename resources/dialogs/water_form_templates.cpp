@@ -13,6 +13,7 @@
 
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
+#include "resources/analysis_value_rows.h"
 #include "resources/program_resources.h"
 
 namespace {
@@ -38,63 +39,12 @@ constexpr short kGroupInset = 4;  // rows inside a group box stand in from its f
 constexpr short kFormWidth = 2 * kMargin + 3 * kColumnWidth + 2 * kColumnGap;
 constexpr short kValuesTop = 106;
 
-struct ValueRow {
-    int labelId;  // kNoId for a fixed caption
-    const char* label;
-    int editId;
-    int unitId;  // kNoId for a fixed unit text
-    const char* unit;
-};
+using analysisrows::ValueRow;
 
-// The value rows, column by column, top to bottom. The unit captions start with
-// the text of unit code 0; the form writes the user's units over them.
-constexpr ValueRow kColumn1[] = {
-    {kNoId, "Calcium", C::kCalcium, U::kCalcium, "(as Ca)"},
-    {kNoId, "Magnesium", C::kMagnesium, U::kMagnesium, "(as Mg)"},
-    {kNoId, "Barium", C::kBarium, U::kBarium, "(as Ba)"},
-    {kNoId, "Strontium", C::kStrontium, U::kStrontium, "(as Sr)"},
-    {kNoId, "Sodium", C::kSodium, U::kSodium, "(as Na)"},
-    {kNoId, "Potassium", C::kPotassium, U::kPotassium, "(as K)"},
-    {kNoId, "Lithium", C::kLithium, U::kLithium, "(as Li)"},
-    {kNoId, "Iron", C::kIron, U::kIron, "(as Fe)"},
-    {kNoId, "Manganese", C::kManganese, U::kManganese, "(as Mn)"},
-    {kNoId, "Zinc", C::kZinc, U::kZinc, "(as Zn)"},
-    {kNoId, "Lead", C::kLead, U::kLead, "(as Pb)"},
-    {kNoId, "Aluminum", C::kAluminum, U::kAluminum, "(as Al)"},
-    {kNoId, "Ammonia", C::kAmmonia, U::kAmmonia, "(as NH3)"},
-    {kNoId, "Boron", C::kBoron, U::kBoron, "(as B)"},
-};
-constexpr ValueRow kColumn2[] = {
-    {kNoId, "Chloride", C::kChloride, U::kChloride, "(as Cl)"},
-    {kNoId, "Sulfate", C::kSulfate, U::kSulfate, "(as SO4)"},
-    {kNoId, "Bromine", C::kBromine, U::kBromine, "(as Br)"},
-    {kNoId, "Fluoride", C::kFluoride, U::kFluoride, "(as F)"},
-    {kNoId, "Nitrate", C::kNitrate, U::kNitrate, "(as NO3)"},
-    {C::kAcidityLabel, "Acidity", C::kAcidity, U::kAcidity, "(as CaCO3)"},
-    {C::kMAlkalinityLabel, "M Alkalinity", C::kMAlkalinity, U::kMAlkalinity, "(as CaCO3)"},
-    {C::kPAlkalinityLabel, "P Alkalinity", C::kPAlkalinity, U::kPAlkalinity, "(as CaCO3)"},
-    {kNoId, "Hydrogen sulfide", C::kH2S, U::kH2S, "(as H2S)"},
-    {kNoId, "Silica", C::kSilica, U::kSilica, "(as SiO2)"},
-    {kNoId, "Phosphate", C::kPhosphate, U::kPhosphate, "(as PO4)"},
-    {kNoId, "Polyphosphate", C::kPolyphosphate, U::kPolyphosphate, "(as PO4)"},
-    {kNoId, "Oxalate", C::kOxalate, U::kOxalate, "(as C2O4)"},
-};
-constexpr ValueRow kColumn3[] = {
-    {kNoId, "pH", C::kPh, kNoId, "(pH Units)"},
-    {kNoId, "Temperature", C::kTemperature, U::kTemperature,
-     "(as \xB0"
-     "F)"},
-    {kNoId, "Pressure", C::kPressure, U::kPressure, "(Atm.)"},
-    {kNoId, "Density", C::kDensity, U::kDensity, "(g/mL)"},
-    {kNoId, "pCO2", C::kPco2, U::kPco2, "(Atm.)"},
-    {kNoId, "pH2S", C::kPh2s, U::kPh2s, "(Atm.)"},
+// This dialog's rows after the shared conditions of the third column.
+constexpr ValueRow kColumn3Own[] = {
     {kNoId, "Res. time", C::kResidenceTime, U::kResidenceTime, "(seconds)"},
     {kNoId, "Corrosion Target", C::kCorrosionTarget, U::kCorrosionTarget, "(mpy)"},
-};
-constexpr ValueRow kFlows[] = {
-    {kNoId, "Brine Flow", C::kBrineFlow, U::kBrineFlow, "(BPD)"},
-    {kNoId, "Oil Flow", C::kOilFlow, U::kOilFlow, "(BPD)"},
-    {kNoId, "Gas Flow", C::kGasFlow, U::kGasFlow, "(MMCF/D)"},
 };
 
 class FormBuilder {
@@ -176,10 +126,10 @@ void AddHeader(FormBuilder& b) {
 // The third column: the physical values, then the flows and the acids in their
 // groups.
 short AddThirdColumn(FormBuilder& b, short x) {
-    short y = b.Rows(kColumn3, x, kValuesTop);
+    short y = b.Rows(kColumn3Own, x, b.Rows(analysisrows::kConditions, x, kValuesTop));
     b.Group("Flows", x, y, kColumnWidth, 3 * kRowPitch + 12);
-    y = b.Rows(kFlows, static_cast<short>(x + kGroupInset), static_cast<short>(y + 10),
-               kUnitWidth - 2 * kGroupInset);
+    y = b.Rows(analysisrows::kFlows, static_cast<short>(x + kGroupInset),
+               static_cast<short>(y + 10), kUnitWidth - 2 * kGroupInset);
     y = static_cast<short>(y + 4);
     b.Group("C2 - C5 Acids", x, y, kColumnWidth, kRowPitch + 14);
     const int ids[] = {C::kC2, C::kC3, C::kC4, C::kC5};
@@ -230,8 +180,8 @@ win::DialogTemplate MakeWaterForm(const char* fontName, int pointSize) {
     constexpr short x1 = kMargin;
     constexpr short x2 = x1 + kColumnWidth + kColumnGap;
     constexpr short x3 = x2 + kColumnWidth + kColumnGap;
-    short bottom = b.Rows(kColumn1, x1, kValuesTop);
-    const short y2 = b.Rows(kColumn2, x2, kValuesTop);
+    short bottom = b.Rows(analysisrows::kCations, x1, kValuesTop);
+    const short y2 = b.Rows(analysisrows::kAnions, x2, kValuesTop);
     const short y3 = AddThirdColumn(b, x3);
     bottom = std::max({bottom, y2, y3});
     b.Label(C::kTwoSulfideNote, "", kMargin, static_cast<short>(bottom + 2),

@@ -3,8 +3,10 @@
 
 MultiMixState multiMixState;
 MultiMixBlend multiMixBlend;
+int32_t multiMixDate;
 
 void ResetMultiMixRecords() {
     multiMixState = MultiMixState{};
     multiMixBlend = MultiMixBlend{};
+    multiMixDate = 0;
 }

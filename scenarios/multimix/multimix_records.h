@@ -82,5 +82,10 @@ struct MultiMixBlend {
 
 extern MultiMixBlend multiMixBlend;
 
+// The multi-mix's report date (packed): set by its input and Mix commands,
+// taken from the main window's report date by the source-water chemistry page
+// while it is 0. The work file has no place for it.
+extern int32_t multiMixDate;
+
 // Start-of-run state: every field zero.
 void ResetMultiMixRecords();

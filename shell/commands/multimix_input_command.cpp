@@ -39,6 +39,7 @@ MultiMixInputCommandServices ProgramMultiMixInputCommandServices() {
 
 void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServices& s) {
     MultiMixState& m = multiMixState;
+    multiMixDate = mainWindowState.reportDate;
     m.reopenMultiMix = 1;
     int16_t result = kStored;
     while (m.reopenMultiMix != 0) {

@@ -117,6 +117,7 @@ void SelectInjectionParameters(win::HWND mainWindow) {
 
 void MultiMixCommand(win::HWND mainWindow) {
     MultiMixState& m = multiMixState;
+    multiMixDate = mainWindowState.reportDate;
     if (m.lastWaterIndex < 1) {
         win::MessageBox(mainWindow, kTwoWatersText, "WARNING", win::MB_ICONINFORMATION);
         return;

@@ -8,11 +8,11 @@
 
 #include "common/water_analysis.h"
 #include "common/whatif_settings.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/dose/dose_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/water_gas_records.h"
-#include "engine/balancing/balancing_records.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
@@ -21,6 +21,8 @@
 #include "engine/speciation/speciation_records.h"
 #include "engine/tables/constants_records.h"
 #include "graphs/records.h"
+#include "input/phcurve/alk_curve.h"
+#include "input/phcurve/alk_curve_records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
 #include "input/whatif_switch_records.h"
@@ -33,8 +35,6 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/workfile/work_file_records.h"
 #include "treatment/product_table_codec.h"
-#include "input/phcurve/alk_curve.h"
-#include "input/phcurve/alk_curve_records.h"
 #include "treatment/records.h"
 
 namespace workfile {
@@ -268,6 +268,13 @@ void MultiMixDoseStatus(IO& io) {
 template <class IO>
 void MultiMixDose(IO& io) {
     for (MultiMixDoseState& d : doseState.multiMix) io.F32(d.dose);
+}
+
+// Records 185-188: one corrosion model's rate for each source water, a table
+// per model in the order of CorrosionRates.
+template <class IO>
+void MultiMixRates(IO& io, int model) {
+    for (float(&rates)[kCorrosionModelCount] : corrosionRates.multiMix) io.F32(rates[model]);
 }
 
 // Record 241: the four corrosion rates of the surface, injection and formation waters.
@@ -766,7 +773,7 @@ bool TransferRecord(int record, IO& io) {
             F32s(io, multiMixState.residenceTime);
             return true;
         case 180:
-            F32s(io, corrosionRates.multiMix);
+            F32s(io, multiMixState.organicAcids);
             return true;
         case 181:
             F32s(io, multiMixState.weightPercent);
@@ -779,6 +786,12 @@ bool TransferRecord(int record, IO& io) {
             return true;
         case 184:
             MultiMixDose(io);
+            return true;
+        case 185:
+        case 186:
+        case 187:
+        case 188:
+            MultiMixRates(io, record - 185);
             return true;
         case 190:
             io.I32(multiMixState.lastWaterIndex);

@@ -1,9 +1,14 @@
 // The bundled script data/scripts/multimix-three-waters.tvs: three source
 // waters typed one at a time into the multi-mix input, mixed at once and saved.
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "engine/saturation/water_results_records.h"
 #include "input/multimix/multimix_input_records.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "tests/app/program_run_fixture.h"
@@ -22,6 +27,28 @@ class MultiMixInputRun : public ProgramRunFixture {
         T v{};
         if (offset + sizeof v <= bytes.size()) std::memcpy(&v, bytes.data() + offset, sizeof v);
         return v;
+    }
+    // The lines of a saved page text (CR LF).
+    static std::vector<std::string> TextLines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    // The first line that holds `label`.
+    static std::string Line(const std::vector<std::string>& lines, const std::string& label) {
+        for (const std::string& l : lines)
+            if (l.find(label) != std::string::npos) return l;
+        return "<no line " + label + ">";
+    }
+    static std::string Script(const char* name) {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/" + name);
+        std::string script;
+        for (std::string line; std::getline(in, line);) script += line + "\n";
+        return script;
     }
 };
 
@@ -65,6 +92,38 @@ TEST_F(MultiMixInputRun, ProfileAfterAMultiMixStaysCurrent) {
     ASSERT_NE(item, std::string::npos) << log;
     EXPECT_EQ(log.substr(item, log.find('\n', item) - item).find("(grayed)"), std::string::npos)
         << log;
+}
+
+// After the three waters, Mix again and save both source-water pages as text:
+// the weights and the calcium of each source in their columns, and the calcite
+// ratio of each source as its calculation left it.
+TEST_F(MultiMixInputRun, SourcePagesShowTheThreeWaters) {
+    ASSERT_EQ(Run(Script("multimix-three-waters.tvs") + "menu 114\n"
+                                                        "text DisplayMixedWater mmw.txt\n"
+                                                        "text DisplayMixedValues mmv.txt\n"),
+              0)
+        << Log();
+    const std::vector<std::string> water = TextLines(Read("mmw.txt"));
+    ASSERT_GT(water.size(), 10u) << Log();
+    EXPECT_EQ(water[0], "CHEMISTRY OF WATER SOURCES MIXED");
+    // Title, blank, then the page's lines: page line 3 is text line 4.
+    EXPECT_EQ(water[4].find(" WEIGHT % "), 31u) << water[4];
+    const std::string cations = Line(water, "CATIONS");
+    const std::string calcium = Line(water, "Calcium");
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(cations.substr(24 + 8 * k, 7), "  33.33") << cations;
+        char text[16];
+        std::snprintf(text, sizeof text, "%7.2f", 100.0 * (k + 1));
+        EXPECT_EQ(calcium.substr(24 + 8 * k, 7), text) << calcium;
+    }
+    const std::vector<std::string> values = TextLines(Read("mmv.txt"));
+    const std::string calcite = Line(values, "Calcite (CaCO");
+    for (int k = 0; k < 3; ++k) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%7.2f", WaterResults.multiMix[k].saturation[0]);
+        EXPECT_EQ(calcite.substr(24 + 8 * k, 7), std::string(text).substr(0, 7)) << calcite;
+        EXPECT_GT(WaterResults.multiMix[k].saturation[0], 0.0f);
+    }
 }
 
 }  // namespace

@@ -293,3 +293,89 @@ TEST_F(PrintReportsRun, CancelDuringPrintAllWindowsAbortsTheDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string EightWaterScript(const std::string& beforePrint) {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) +
+                     "/data/scripts/multimix-eight-waters-print.tvs");
+    std::string script;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("menu 1018", 0) == 0) script += beforePrint;
+        script += line + "\n";
+    }
+    return script;
+}
+
+// How many times `text` stands in `in`.
+int Count(const std::string& in, const std::string& text) {
+    int n = 0;
+    for (size_t at = in.find(text); at != std::string::npos; at = in.find(text, at + 1)) ++n;
+    return n;
+}
+
+// Eight source waters, mixed, and PRINT ALL WINDOWS of the source-water
+// chemistry page: the blend's two reports, the chemistry table of the sources
+// in two pages (seven columns, then one) and their indicator table in four.
+TEST_F(PrintReportsRun, EightSourceWatersPrintEightPagesAndCancelLeavesNone) {
+    ASSERT_EQ(Run(EightWaterScript("")), 0) << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string q = "'" + pdfs[0].string() + "'";
+    const std::string check = Tool("qpdf --check " + q);
+    EXPECT_EQ(check.find("[exit"), std::string::npos) << check;
+    ASSERT_NE(Tool("pdfinfo " + q).find("Pages:           8"), std::string::npos)
+        << Tool("pdfinfo " + q);
+    EXPECT_NE(Text(pdfs[0], 1).find("MIXED WATER CHEMISTRY"), std::string::npos);
+    EXPECT_NE(Text(pdfs[0], 2).find("MIXED WATER DEPOSITION POTENTIAL INDICATORS"),
+              std::string::npos);
+    for (int page = 3; page <= 4; ++page)
+        EXPECT_NE(Text(pdfs[0], page).find("CHEMISTRY OF WATER SOURCES MIXED"), std::string::npos)
+            << page;
+    for (int page = 5; page <= 8; ++page)
+        EXPECT_NE(Text(pdfs[0], page).find("DEPOSITION INDICATORS OF SOURCE WATERS MIXED"),
+                  std::string::npos)
+            << page;
+    // Seven columns of calcium on the first chemistry page, the eighth alone
+    // on the second.
+    EXPECT_EQ(Count(LineWith(Text(pdfs[0], 3), "Calcium"), "."), 7) << Text(pdfs[0], 3);
+    EXPECT_EQ(Count(LineWith(Text(pdfs[0], 4), "Calcium"), "."), 1) << Text(pdfs[0], 4);
+
+    // The same run with Cancel pressed once page 2 has ended.
+    fs::remove(pdfs[0]);
+    Fresh();
+    FreshPrinting();
+    ASSERT_EQ(Run(EightWaterScript("printer stop 2\n")), 0) << Log();
+    EXPECT_NE(Log().find("aborted"), std::string::npos) << Log();
+    EXPECT_TRUE(Pdfs().empty()) << Log();
+}
+
+// Print Result of the multi-mix input prints the shown water's chemistry and
+// indicators each time the water is calculated.
+TEST_F(PrintReportsRun, PrintResultOfTheMultiMixInputPrintsTheSourceWater) {
+    ASSERT_EQ(Run("dialog 115 press 745\n"
+                  "dialog 115 set 400 120\n"
+                  "dialog 115 set 404 1000\n"
+                  "dialog 115 set 414 1700\n"
+                  "dialog 115 set 419 150\n"
+                  "dialog 115 set 492 100\n"
+                  "dialog 115 press 1\n"
+                  "dialog 115 next\n"
+                  "dialog 115 press 2\n"
+                  "printer PDF\n"
+                  "menu 113\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string q = "'" + pdfs[0].string() + "'";
+    ASSERT_NE(Tool("pdfinfo " + q).find("Pages:           2"), std::string::npos)
+        << Tool("pdfinfo " + q);
+    EXPECT_NE(LineWith(Text(pdfs[0], 1), "Calcium").find("120"), std::string::npos)
+        << Text(pdfs[0], 1);
+    EXPECT_NE(Text(pdfs[0], 2).find("DEPOSITION POTENTIAL INDICATORS"), std::string::npos)
+        << Text(pdfs[0], 2);
+}
+
+}  // namespace

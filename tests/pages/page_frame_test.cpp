@@ -218,6 +218,25 @@ TEST_F(PageTest, MultiMixColumnsStopAtTheWaterCount) {
     EXPECT_EQ(win::MessageBoxLog().back().text, "Mix Water 25.000   % Analysis Copied");
 }
 
+// The source-water chemistry page takes the main window's report date as the
+// multi-mix date while none is kept, and puts it into both working dates.
+TEST_F(PageTest, SourceChemistryCreationSetsTheMultiMixDate) {
+    multiMixState.lastWaterIndex = 1;
+    mainWindowState.reportDate = 1240704;
+    multiMixDate = 0;
+    win::HWND page = OpenPage(PageClass::kMixedWater);
+    EXPECT_EQ(multiMixDate, 1240704);
+    EXPECT_EQ(currentAnalysis.reportDate, 1240704);
+    EXPECT_EQ(currentAnalysis.sampleDate, 1240704);
+    // A kept date stays and goes to the working dates.
+    win::DestroyWindow(page);
+    SetPageOpen(PageClass::kMixedWater, false);
+    multiMixDate = 1230615;
+    (void)OpenPage(PageClass::kMixedWater);
+    EXPECT_EQ(multiMixDate, 1230615);
+    EXPECT_EQ(currentAnalysis.sampleDate, 1230615);
+}
+
 TEST_F(PageTest, TemperatureLabelGoesToTheFifthText) {
     whatIfResults.tempProfile.analysis[0][15] = 77.0f;
     win::HWND page = OpenPage(PageClass::kTempWater);

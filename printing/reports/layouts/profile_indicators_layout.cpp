@@ -265,31 +265,10 @@ void SecondPage(Page& p) {
 }
 
 // The mixing-ratio pages: values end at 27 + 8k, the percents head the columns.
-const Mineral kRatioSaturation[] = {
-    {0, "Calcite ", 0},
-    {1, "Aragonite ", 1},
-    {2, "Witherite ", 22},
-    {3, "Strontianite ", 19},
-    {53, "Calcium oxalate ", 62},
-    {4, "Magnesite ", 25},
-    {5, "Anhydrite ", 4},
-    {6, "Gypsum ", 5},
-    {7, "Barite ", 21},
-    {8, "Celestite ", 37},
-    {10, "Calcium phosphate ", 3},
-    {11, "Hydroxyapatite ", 36},
-    {9, "Fluorite ", 20},
-    {12, "Silica ", 2},
-    {13, "Brucite ", 12},
-    {14, "Mag. silicate ", 47},
-    {55, "Calcium silicate ", -1},
-    {15, "Ferric hydroxide ", 23},
-    {17, "Siderite ", 24},
-    {16, "Strengite ", 26},
-    {18, "Halite ", 32},
-    {19, "Thenardite ", 45},
-    {20, "Iron sulfide ", 44},
-};
+// The ratio page lists calcium silicate after magnesium silicate; no profile
+// point keeps a calcium silicate ratio.
+const Mineral kCalciumSilicate = {55, "Calcium silicate ", -1};
+constexpr int kMagnesiumSilicateFlag = 14;
 
 struct RatioPage {
     const ProfileViewRecord& profile;
@@ -356,17 +335,20 @@ void LayOutRatioIndicators(const ProfileViewRecord& profile, int points,
     layout.head1.endLine = 2;
 
     RatioPage first{profile, points, layout.page1};
-    bool anySaturation = false;
-    for (const Mineral& m : kRatioSaturation) anySaturation = anySaturation || Shown(m.flag);
+    bool anySaturation = Shown(kCalciumSilicate.flag);
+    for (const Mineral& m : kSaturation) anySaturation = anySaturation || Shown(m.flag);
     if (anySaturation) {
-        for (const Mineral& m : kRatioSaturation) {
-            if (!Shown(m.flag)) continue;
-            // No profile point keeps a calcium silicate ratio.
+        const auto row = [&first](const Mineral& m) {
+            if (!Shown(m.flag)) return;
             first.Row(m.label, [&m](const ProfilePoint& pt) {
                 return m.slot < 0 ? std::string(kNotApplicable)
                                   : SaturationCell(pt.results[m.slot]);
             });
             if (m.flag == kIronSulfideSaturation) ++first.line;
+        };
+        for (const Mineral& m : kSaturation) {
+            row(m);
+            if (m.flag == kMagnesiumSilicateFlag) row(kCalciumSilicate);
         }
     }
     layout.page1.AddText(first.line, 0, "SIMPLE INDICES", FontRole::kBold);

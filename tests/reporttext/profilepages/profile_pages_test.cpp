@@ -17,7 +17,6 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/profilepages/alkalinity_block.h"
-#include "reporttext/writers/composed_text.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
@@ -25,9 +24,12 @@
 #include "shell/mainwindow/main_window_records.h"
 #include "shell/records.h"
 #include "shell/settings/heading_records.h"
+#include "tests/reporttext/column_page_text.h"
 #include "treatment/records.h"
 
 namespace {
+
+using namespace pagetext;
 
 namespace E = AnalysisElement;
 
@@ -110,47 +112,6 @@ class ProfilePageTest : public ::testing::Test {
         return Page(profile == ProfileKind::kMixing ? BuildMixingIndicatorsPage
                                                     : BuildProfileIndicatorsPage,
                     profile);
-    }
-    static std::vector<std::string> Lines(const ReportLayout& layout) {
-        ReportDocument document;
-        document.parts.push_back(layout);
-        std::vector<std::string> lines;
-        const std::vector<ComposedLine> composed = ComposeDocument(document);
-        for (std::size_t i = 2; i < composed.size(); ++i) {
-            std::string line;
-            for (const TextCell& c : composed[i].cells) line += c.ch;
-            lines.push_back(line);
-        }
-        return lines;
-    }
-    // Page line L (from 1), columns from c.
-    static std::string At(const ReportLayout& l, int pageLine, int column, std::size_t n) {
-        const std::vector<std::string> lines = Lines(l);
-        if (pageLine - 1 >= static_cast<int>(lines.size())) return "<no line>";
-        const std::string& s = lines[pageLine - 1];
-        return static_cast<std::size_t>(column) < s.size() ? s.substr(column, n) : "";
-    }
-    static const LayoutItem* ItemAt(const ReportLayout& l, int pageLine, int column) {
-        const LayoutItem* found = nullptr;
-        for (const LayoutItem& item : l.items)
-            if (item.line == pageLine - 1 && item.column == column) found = &item;
-        return found;
-    }
-    static ::testing::AssertionResult MatchesGolden(const ReportLayout& layout,
-                                                    const std::string& name) {
-        std::string text;
-        for (const std::string& l : Lines(layout)) text += l + "\n";
-        const std::string path =
-            std::string(TARVEX_SOURCE_DIR) + "/tests/reporttext/golden/" + name + ".txt";
-        const char* regen = std::getenv("TARVEX_REGEN_GOLDEN");
-        if (regen != nullptr && std::string(regen) == "1") {
-            std::ofstream(path, std::ios::binary) << text;
-            return ::testing::AssertionSuccess();
-        }
-        std::stringstream expected;
-        expected << std::ifstream(path, std::ios::binary).rdbuf();
-        if (expected.str() == text) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << name << " differs; page now:\n" << text;
     }
 };
 

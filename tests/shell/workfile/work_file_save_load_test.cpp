@@ -6,7 +6,9 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/pipeline/pipeline_records.h"
 #include "input/phcurve/alk_curve_records.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "tests/shell/workfile/work_file_fixture.h"
 #include "treatment/files/older_product_records.h"
 
@@ -124,6 +126,39 @@ TEST_F(SaveLoad, ALoadRestoresTheWorkspaceAndSaysSo) {
     EXPECT_EQ(ReadFile("c.KRV"), ReadFile("b.KRV"));
     // The file was read, never written.
     EXPECT_EQ(ReadFile("a.KRV"), file);
+}
+
+// Each source water's C2-C5 acids lie water by water in the multi-mix's 192-byte
+// table; each water's four corrosion rates lie in four tables of twelve, one
+// per model. Neither may land in the other's place.
+TEST_F(SaveLoad, SourceWaterAcidsAndCorrosionRatesSurviveASaveAndReopen) {
+    for (int k = 0; k < kMultiMixWaterCount; ++k) {
+        for (int i = 0; i < kMultiMixAcidCount; ++i)
+            multiMixState.organicAcids[k][i] =
+                100.0f * static_cast<float>(k + 1) + static_cast<float>(i);
+        for (int m = 0; m < kCorrosionModelCount; ++m)
+            corrosionRates.multiMix[k][m] = -static_cast<float>(10 * k + m) - 0.5f;
+    }
+    const std::vector<uint8_t> file = SaveSample("mm.KRV");
+    const uint8_t* acids = file.data() + 129059;
+    EXPECT_EQ(bytes::GetF32(acids), 100.0f);
+    EXPECT_EQ(bytes::GetF32(acids + 4 * 3), 103.0f);                   // water 1, C5
+    EXPECT_EQ(bytes::GetF32(acids + 16 * 11 + 4 * 2), 1202.0f);        // water 12, C4
+    EXPECT_EQ(bytes::GetF32(file.data() + 129443 + 4 * 1), -10.5f);    // model 0, water 2
+    EXPECT_EQ(bytes::GetF32(file.data() + 129587 + 4 * 11), -113.5f);  // model 3, water 12
+    EXPECT_EQ(bytes::GetF32(file.data() + 129635), 0.0f);  // the table after them is untouched
+
+    ClearLayoutRecords();
+    ASSERT_EQ(multiMixState.organicAcids[4][1], 0.0f);
+    SetPath("mm.KRV");
+    ASSERT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "mm"), 0);
+    for (int k = 0; k < kMultiMixWaterCount; ++k) {
+        for (int i = 0; i < kMultiMixAcidCount; ++i)
+            EXPECT_EQ(multiMixState.organicAcids[k][i],
+                      100.0f * static_cast<float>(k + 1) + static_cast<float>(i));
+        for (int m = 0; m < kCorrosionModelCount; ++m)
+            EXPECT_EQ(corrosionRates.multiMix[k][m], -static_cast<float>(10 * k + m) - 0.5f);
+    }
 }
 
 TEST_F(SaveLoad, AFileCutAtAnyRecordBoundaryIsRefusedAndChangesNothing) {
