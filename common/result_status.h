@@ -29,4 +29,5 @@ struct ResultStatus {
     uint32_t mixProfileStale;
     uint32_t wellProfileStale;
     uint32_t wellLogSummaryStale;  // the well-log summary graph's 48-station profile
+    uint32_t onePageProfileStale;  // the one-page summary's 12-station profile
 };

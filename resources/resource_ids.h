@@ -77,6 +77,7 @@ enum : unsigned {
 constexpr int kPageMenuOneWater = 11;           // one-water, blend and source-water pages
 constexpr int kPageMenuProfileChemistry = 12;   // chemistry versus a profile or the mixing ratio
 constexpr int kPageMenuProfileIndicators = 17;  // indicators versus a profile or the mixing ratio
+constexpr int kPageMenuOneSummary = 1255;       // the one-page summary window
 
 // The class menus of the graph windows.
 constexpr int kGraphMenuTwoD = 14;  // the 2D graph window
@@ -100,6 +101,9 @@ enum : unsigned {
     kAlkalinityPm = 1072,
     kAlkalinitySpecies = 1073,
     kCloseAll = 1074,
+    kOnePageColourCoding = 990,  // the one-page summary window's own
+    kPageGraph1 = 1257,          // GRAPH 1 to GRAPH 4: 1257 to 1260
+    kExportCsv = 1655,
 };
 }  // namespace PageCommand
 

@@ -8,6 +8,7 @@ namespace {
 constexpr int kLandscapeShift = 30;
 constexpr uint32_t kTypicalPressure = 2;  // wellLogPtSource without a pressure column
 constexpr uint32_t kBoth = 2;             // momentary excess and precipitation potential
+constexpr int kParameterLines = 7;
 
 // Columns 1 and 6 (calcite and siderite) also carry the precipitation potential.
 bool HasPotential(int column) {
@@ -24,7 +25,18 @@ ParametersPlacement PlaceParameters(int cations, int anions) {
 }
 
 ChemistryWalk WalkChemistryRows(int cations, int anions, int lh) {
-    ChemistryWalk w{PlaceParameters(cations, anions), {}, 0, 0};
+    return WalkChemistryRows(PlaceParameters(cations, anions), cations, anions, lh);
+}
+
+ParametersPlacement PlaceWellLogParameters(int cations, int anions) {
+    const int m = std::max(cations, anions);
+    if (cations <= m - 7) return {ParametersLayout::kLeft, m - 7};
+    if (anions <= m - 7) return {ParametersLayout::kRight, m - 7};
+    return {ParametersLayout::kRight, m >= 10 ? m : m + 1};
+}
+
+ChemistryWalk WalkChemistryRows(ParametersPlacement placement, int cations, int anions, int lh) {
+    ChemistryWalk w{placement, {}, 0, 0};
     const int n = std::max(cations, anions);
     int y = 0;
     for (int i = 0; i <= n + 1; ++i) {
@@ -39,6 +51,9 @@ ChemistryWalk WalkChemistryRows(int cations, int anions, int lh) {
         }
         y += lh;
     }
+    // A one-column block is its heading and six lines.
+    if (w.placement.layout != ParametersLayout::kBottom)
+        y = std::max(y, w.blockY + kParameterLines * lh);
     w.endY = y;
     return w;
 }
@@ -131,6 +146,48 @@ std::string FirstFootnote(bool eighthColumn, uint16_t gasCo2Unit) {
     };
     if (gasCo2Unit < 6) text += kNotes[gasCo2Unit];
     return text;
+}
+
+std::string WellLogFirstFootnote(bool eighthColumn, uint16_t gasCo2Unit) {
+    std::string text = FirstFootnote(eighthColumn, gasCo2Unit);
+    const std::string ratios = "Saturation Ratios";
+    return text.replace(0, ratios.size(), "Saturation Levels");
+}
+
+WellLogColumns WellLogTableColumns(bool landscape, uint32_t source, uint32_t show) {
+    const bool both = show == kBoth;
+    // depth, T, P (or the shading's P), k0 ... k7, right end
+    static const int kLandscape[4][12] = {
+        {2, 19, 31, 41, 61, 81, 101, 121, 141, 161, 184, 184},   // source 0 or 1, show < 2
+        {2, 19, 29, 39, 67, 85, 103, 121, 139, 166, 184, 184},   // source 0 or 1, show 2
+        {2, 21, 31, 31, 53, 75, 97, 119, 141, 163, 184, 184},    // source 2, show < 2
+        {2, 21, 29, 29, 61, 81, 101, 121, 141, 171, 191, 191}};  // source 2, show 2
+    // The portrait page with source 2 and show < 2 ends its rules at 184 c,
+    // past the last bound, where the one-page table ends too.
+    static const int kPortrait[6][12] = {
+        {2, 19, 29, 38, 58, 78, 98, 118, 138, 158, 178, 197},   // source 0, show < 2
+        {1, 16, 24, 31, 61, 81, 101, 121, 141, 171, 191, 191},  // source 0, show 2
+        {2, 19, 29, 38, 59, 79, 99, 119, 139, 159, 179, 199},   // source 1, show < 2
+        {2, 19, 29, 38, 65, 83, 102, 120, 138, 165, 193, 203},  // source 1, show 2
+        {2, 23, 23, 32, 51, 70, 89, 108, 127, 146, 165, 184},   // source 2, show < 2
+        {2, 17, 25, 34, 59, 79, 99, 119, 139, 169, 189, 209}};  // source 2, show 2
+    const bool typical = source == kTypicalPressure;
+    const int* row = nullptr;
+    if (landscape) {
+        row = kLandscape[(typical ? 2 : 0) + (both ? 1 : 0)];
+    } else {
+        const int group = typical ? 4 : source == 1 ? 2 : 0;
+        row = kPortrait[group + (both ? 1 : 0)];
+    }
+    const int s = landscape ? kLandscapeShift : 0;
+    WellLogColumns c{};
+    c.depth = row[0] + s;
+    c.temperature = row[1] + s;
+    c.shadePressure = row[2] + s;
+    c.pressure = typical ? -1 : c.shadePressure;
+    for (int k = 0; k < 8; ++k) c.bounds[k] = row[3 + k] + s;
+    c.right = row[11] + s;
+    return c;
 }
 
 std::string SecondFootnote(uint16_t unit) {

@@ -27,6 +27,15 @@ struct ChemistryWalk {
     int endY;
 };
 [[nodiscard]] ChemistryWalk WalkChemistryRows(int cations, int anions, int lh);
+// The same walk for a placement of the caller's; the walk ends below a
+// one-column block whose rows run past the lists.
+[[nodiscard]] ChemistryWalk WalkChemistryRows(ParametersPlacement placement, int cations,
+                                              int anions, int lh);
+
+// Where the well-log page puts PARAMETERS: under the shorter cation column
+// (left), under the shorter anion column (right, at row m - 7), or else in the
+// anion column's layout below the rows (at row m + 1, or m when m >= 10).
+[[nodiscard]] ParametersPlacement PlaceWellLogParameters(int cations, int anions);
 
 // x0 of the chemistry block, and the right end of the WATER CHEMISTRY rule
 // before its 17 more characters, in c from the page's left edge.
@@ -63,3 +72,20 @@ using CaptionLine = std::vector<PlacedText>;
 // the precipitation unit.
 [[nodiscard]] std::string FirstFootnote(bool eighthColumn, uint16_t gasCo2Unit);
 [[nodiscard]] std::string SecondFootnote(uint16_t unit);
+// The well-log page's first footnote: "Saturation Levels" for "Saturation Ratios".
+[[nodiscard]] std::string WellLogFirstFootnote(bool eighthColumn, uint16_t gasCo2Unit);
+
+// The well-log page's table in c, the landscape shift of 30 c included: the
+// depth, temperature and pressure columns (pressure -1 without one; the
+// shading still starts its second band at shadePressure), the bounds k0 to k7
+// of the mineral columns (column j from kj to kj+1, the eighth from k7 to the
+// right end) and the right end of the rules.
+struct WellLogColumns {
+    int depth;
+    int temperature;
+    int pressure;
+    int shadePressure;
+    int bounds[8];
+    int right;
+};
+[[nodiscard]] WellLogColumns WellLogTableColumns(bool landscape, uint32_t source, uint32_t show);

@@ -6,9 +6,13 @@
 int16_t onePageRowCodes[kOnePageRowCount];
 SummaryPageState summaryPageState;
 ReportFonts screenReportFonts;
+SummaryPlacement summaryPlacement;
+SummaryDrag summaryDrags[kSummaryWindowCount];
 
 void ResetSummaryRecords() {
     std::memset(onePageRowCodes, 0, sizeof onePageRowCodes);
     summaryPageState = SummaryPageState{};
     screenReportFonts = ReportFonts{};
+    summaryPlacement = SummaryPlacement{};
+    for (SummaryDrag& d : summaryDrags) d = SummaryDrag{};
 }

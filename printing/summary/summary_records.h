@@ -40,7 +40,10 @@ struct SummaryRowSource {
 };
 
 struct SummaryPageState {
-    win::HWND onePageWindow;  // the one-page summary window while it exists
+    win::HWND onePageWindow;      // the one-page summary window while it exists
+    win::HWND wellLogPageWindow;  // the well-log summary window while it exists
+    uint32_t onePageOpen;         // 1 while onePageWindow exists
+    uint32_t wellLogPageOpen;     // 1 while wellLogPageWindow exists
     // Pressures shown as gauge values "(psig)" when non-zero. Nothing sets it:
     // the summary shows absolute pressures.
     uint32_t gaugePressure;
@@ -51,6 +54,30 @@ struct SummaryPageState {
     SummaryRowSource rows;
 };
 extern SummaryPageState summaryPageState;
+
+// Where the summary windows open and move: the home position the main window
+// gives a page before it creates one, and the position of the page being
+// moved (new pages open there). Screen pixels.
+struct SummaryPlacement {
+    int32_t homeX;
+    int32_t homeY;
+    int32_t pageX;
+    int32_t pageY;
+};
+extern SummaryPlacement summaryPlacement;
+
+// A summary window's drag: the window rectangle and frame size at the press,
+// whether the frame is drawn now, and the last mouse position.
+struct SummaryDrag {
+    win::RECT rect;
+    int32_t frameWidth;
+    int32_t frameHeight;
+    uint32_t frameDrawn;
+    uint32_t dragging;  // 1 between the press and the release
+    win::POINT mouse;
+};
+constexpr int kSummaryWindowCount = 2;  // 0 "DisOnePage", 1 "WellLogDisOnePage"
+extern SummaryDrag summaryDrags[kSummaryWindowCount];
 
 // The fonts of the screen set-ups (CreateLandscapePageFonts ...): the same
 // seven members as the printer's report fonts, each with its made-flag, and

@@ -1,4 +1,5 @@
-// Menus 11, 12 and 17, the class menus of the result pages. "OPTIONS" is the
+// Menus 11, 12 and 17, the class menus of the result pages, and menu 1255 of
+// the one-page summary window. "OPTIONS" is the
 // first pop-up of each; menu 12 adds the product choice and the range change
 // of the chemistry profile pages, menu 17 the range change of the indicator
 // profile pages.
@@ -51,9 +52,26 @@ std::vector<MenuTemplateItem> Menu17() {
             Popup("&CHANGE RANGE", {Item(kChangeRange, " Change Range")})};
 }
 
+// The one-page summary window: OPTIONS, the product, the range, and the four
+// page graphs as bar items.
+std::vector<MenuTemplateItem> Menu1255() {
+    using namespace PageCommand;
+    return {Popup("OPTIONS",
+                  {Item(kOnePageColourCoding, "&TREATED COLOR CODING\t(Currently Untreated)"),
+                   Item(kPrint, "&PRINT"), Item(kCopy, "COPY"), Item(kExportCsv, "EXPORT TO CSV"),
+                   Item(kCloseAll, "C&LOSE ALL PAGES"), Item(kClose, "CL&OSE")}),
+            Popup("&NEW TREATMENT", {Item(kChooseProduct, " C&hoose Product")}),
+            Popup("&CHANGE RANGE", {Item(kChangeRange, " Change Range")}),
+            Item(kPageGraph1, "GRAPH 1"),
+            Item(kPageGraph1 + 1, "GRAPH 2"),
+            Item(kPageGraph1 + 2, "GRAPH 3"),
+            Item(kPageGraph1 + 3, "GRAPH 4")};
+}
+
 }  // namespace
 
 void RegisterPageMenus() {
+    win::RegisterMenuTemplate(kPageMenuOneSummary, Menu1255());
     win::RegisterMenuTemplate(kPageMenuOneWater, Menu11());
     win::RegisterMenuTemplate(kPageMenuProfileChemistry, Menu12());
     win::RegisterMenuTemplate(kPageMenuProfileIndicators, Menu17());

@@ -13,6 +13,7 @@
 #include "platform/system/clipboard.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
+#include "printing/summary/summary_windows.h"
 #include "resources/resource_ids.h"
 #include "shell/calendar/calendar_control.h"
 #include "shell/drawing/static_labels.h"
@@ -40,7 +41,7 @@ struct ClassSpec {
 };
 
 // In registration order. The result pages have their procedures in pages/; the
-// graphs, one-page pages and help windows have theirs in their own
+// graphs, one-page summary windows and help windows have theirs in their own
 // subsystems, and until a window of such a class is opened, default
 // processing is all it needs.
 const ClassSpec kClasses[] = {
@@ -54,10 +55,10 @@ const ClassSpec kClasses[] = {
      win::IDC_ARROW, Background::kWhite},
     {StringId::kPrecipClass, nullptr, PrecipitationDlgProc, kDoubleClicks, 17, true, win::IDC_ARROW,
      Background::kWhite},
-    {StringId::kWellLogOnePageClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 17, true,
+    {StringId::kWellLogOnePageClass, nullptr, WellLogDisOnePageWndProc, kDoubleClicks, 17, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kOnePageClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 1255, true,
-     win::IDC_ARROW, Background::kWhite},
+    {StringId::kOnePageClass, nullptr, DisOnePageWndProc, kDoubleClicks, 1255, true, win::IDC_ARROW,
+     Background::kWhite},
     {StringId::kPhValuesClass, nullptr, pHProfileValuesWndProc, kDoubleClicks, 17, true,
      win::IDC_ARROW, Background::kWhite},
     {StringId::kPressValuesClass, nullptr, PressProfileValuesWndProc, kDoubleClicks, 17, true,

@@ -25,6 +25,7 @@ void MarkPagesStale(ResultStatus& s) {
     s.mixProfileStale = 1;
     s.wellProfileStale = 1;
     s.wellLogSummaryStale = 1;
+    s.onePageProfileStale = 1;
 }
 
 }  // namespace

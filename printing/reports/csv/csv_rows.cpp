@@ -12,7 +12,6 @@
 #include "input/phcurve/alk_curve_records.h"
 #include "reporttext/format/precipitation_display.h"
 #include "shell/mainwindow/display_settings_records.h"
-#include "shell/mainwindow/main_window_records.h"
 
 namespace {
 
@@ -108,14 +107,12 @@ std::string SaturationText(float value) {
     return text;
 }
 
-// The amounts scaled by the precipitation unit; a kilogram or other unit
+// The amounts in the precipitation unit, by the pages' own conversion; a unit
 // beyond 2 leaves them as they are. A solver's marker has no amount.
 std::string ScaledText(float value) {
     if (IsSolverNotReachable(value)) return "N/A";
-    double factor = 1.0;
-    if (displaySettings.precipitationUnit == 1) factor = precipitationFactor;
-    if (displaySettings.precipitationUnit == 2) factor = precipitationFactor * 0.454f;
-    return CsvGeneral(static_cast<double>(static_cast<float>(factor * value)));
+    if (displaySettings.precipitationUnit > 2) return CsvGeneral(static_cast<double>(value));
+    return CsvGeneral(static_cast<double>(PrecipitationInDisplayUnit(value)));
 }
 
 }  // namespace
