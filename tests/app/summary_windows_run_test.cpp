@@ -1,0 +1,209 @@
+// The summary windows in whole runs: the bundled script
+// data/scripts/summary-windows.tvs (both windows' pictures held to their
+// goldens, both pages printed, the one-page window's CSV read back), the
+// well-log window's rich-text saves of the waterflood, and its clipboard
+// refusals and cascade. TARVEX_REGEN_GOLDEN=1 writes the golden pictures anew
+// (tests/app/golden/remake.sh).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Tool(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return "cannot run " + command;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    const int status = pclose(pipe);
+    if (status != 0) out += "\n[exit " + std::to_string(status) + "]";
+    return out;
+}
+
+std::string Source(const std::string& name) {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/" + name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The sea-water entry of the bundled script: its dialog lines and menu 1030.
+std::string SeaWaterEntry() {
+    std::istringstream in(Source("data/scripts/summary-windows.tvs"));
+    std::string entry;
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("dialog 80", 0) == 0) entry += line + "\n";
+    return entry + "menu 1030\n";
+}
+
+// The lines of the log that start with `head`, each without it.
+std::vector<std::string> LinesAfter(const std::string& log, const std::string& head) {
+    std::vector<std::string> found;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(head, 0) == 0) found.push_back(line.substr(head.size()));
+    return found;
+}
+
+class SummaryWindowsRun : public ProgramRunFixture {
+  protected:
+    void Printers() {
+        std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+    }
+    // Pixels of the picture differing by more than 10 % from its golden.
+    long Differing(const std::string& made, const std::string& goldenName) {
+        const fs::path golden = fs::path(TARVEX_SOURCE_DIR) / "tests/app/golden" / goldenName;
+        const fs::path picture = folder / made;
+        const char* regen = std::getenv("TARVEX_REGEN_GOLDEN");
+        if (regen != nullptr && std::string(regen) == "1") {
+            EXPECT_EQ(Tool("convert '" + picture.string() + "' '" + golden.string() + "'"), "");
+        }
+        if (!fs::exists(golden)) return -1;
+        const std::string out = Tool("compare -metric AE -fuzz 10% '" + picture.string() + "' '" +
+                                     golden.string() + "' null:");
+        if (out.empty() || out[0] < '0' || out[0] > '9') return -1;
+        return std::atol(out.c_str());
+    }
+    void CopySample(const std::string& name) {
+        fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples" / name, folder / name);
+    }
+};
+
+TEST_F(SummaryWindowsRun, BundledScriptShowsPrintsAndExportsBothPages) {
+    Printers();
+    ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/summary-windows.tvs"), 0)
+        << Log();
+    const std::string log = Log();
+    EXPECT_NE(log.find("window created DisOnePage \"SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY\""),
+              std::string::npos);
+    EXPECT_NE(log.find("window created WellLogDisOnePage \"WELL LOG CHEMISTRY AND SCALE POTENTIAL "
+                       "SUMMARY\""),
+              std::string::npos);
+
+    // The client areas of windows sized by the rule for the 1280 x 1024
+    // desktop: the main window's client area of 1270 x 948 gives a window of
+    // 948 + (1024 - 948) / 2 = 986 lines and 986 x 1.2941177 = 1276 columns,
+    // whose client area is 1270 x 942.
+    for (const char* picture : {"one.ppm", "well.ppm"})
+        EXPECT_EQ(Tool("identify -format '%w x %h' '" + (folder / picture).string() + "'"),
+                  "1270 x 942")
+            << picture;
+    // The sample and report dates and the sample time follow the clock; the
+    // rest of the page is held to the golden.
+    const long one = Differing("one.ppm", "summary-one-page.png");
+    EXPECT_GE(one, 0);
+    EXPECT_LT(one, 2000);
+    const long well = Differing("well.ppm", "summary-well-log.png");
+    EXPECT_GE(well, 0);
+    EXPECT_LT(well, 2000);
+
+    for (const char* name : {"Tarvex Report.pdf", "Tarvex Well Log.pdf"}) {
+        const std::string q = "'" + (folder / "out" / name).string() + "'";
+        ASSERT_TRUE(fs::exists(folder / "out" / name)) << name;
+        EXPECT_EQ(Tool("qpdf --check " + q).find("[exit"), std::string::npos) << name;
+        EXPECT_NE(Tool("pdfinfo " + q).find("Pages:           1"), std::string::npos) << name;
+    }
+    const std::string wellText =
+        Tool("pdftotext -layout '" + (folder / "out" / "Tarvex Well Log.pdf").string() + "' -");
+    for (const char* expected :
+         {"After Flash", "At Separator", "Bottom Hole", "Saturation Levels (xSAT)"})
+        EXPECT_NE(wellText.find(expected), std::string::npos) << expected;
+
+    const std::string rows = Tool(
+        "python3 -c \"import csv,sys; r=list(csv.reader(open(sys.argv[1], newline=''))); "
+        "print(len(r)); print(r[0])\" '" +
+        (folder / "run7.csv").string() + "'");
+    EXPECT_EQ(rows, "57\n['Workspace Name', 'run7.KRV', '']\n");
+}
+
+TEST_F(SummaryWindowsRun, RichTextSavesReplaceTheFileWithOneReport) {
+    CopySample("waterflood.krv");
+    std::string script = "file \\waterflood.krv\nmenu 1020\n" + SeaWaterEntry() +
+                         "menu 1042\nmenu 1250\n";
+    for (int k = 0; k < 2; ++k)
+        script += "file a.rtf\nanswer yes a.rtf already exists\nmenu 754 WellLogDisOnePage\n";
+    script += "answer no Data has been modified\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+    const std::string log = Log();
+    std::vector<std::string> sizes;
+    for (const std::string& rest : LinesAfter(log, "file written a.rtf ("))
+        sizes.push_back(rest.substr(0, rest.find(' ')));
+    ASSERT_EQ(sizes.size(), 2u) << log;
+    EXPECT_EQ(sizes[0], sizes[1]);
+    EXPECT_EQ(std::to_string(fs::file_size(folder / "a.rtf")), sizes[1]);
+
+    const std::string rtf = Read("a.rtf");
+    size_t ends = 0;
+    for (size_t at = rtf.find("\\par }"); at != std::string::npos; at = rtf.find("\\par }", at + 1))
+        ++ends;
+    EXPECT_EQ(ends, 1u);
+    EXPECT_EQ(rtf.substr(rtf.size() - 6), "\\par }");
+    EXPECT_FALSE(fs::exists(folder / "a.rtf.~rt"));
+    const std::string out = Tool("cd '" + folder.string() +
+                                 "' && soffice --headless --convert-to txt:Text --outdir conv a.rtf");
+    EXPECT_EQ(out.find("[exit"), std::string::npos) << out;
+    EXPECT_NE(Read("conv/a.txt").find("MIXED WATER CHEMISTRY"), std::string::npos);
+}
+
+TEST_F(SummaryWindowsRun, ClipboardRefusalsAndTheCascade) {
+    CopySample("waterflood.krv");
+    const std::string script = "file \\waterflood.krv\nmenu 1020\n" + SeaWaterEntry() +
+                               "menu 1042\nmenu 1248\nmenu 1250\n"
+                               "clipboard hold\n"
+                               "menu 985 DisOnePage\n"
+                               "menu 985 WellLogDisOnePage\n"
+                               "menu 994 WellLogDisOnePage\n"
+                               "menu 750 WellLogDisOnePage\n"
+                               "clipboard release\n"
+                               "menu 985 WellLogDisOnePage\n"
+                               "clipboard list\n"
+                               "key WellLogDisOnePage Alt+Home\n"
+                               "where DisplayMUWater\nwhere DisplayMUValues\n"
+                               "where DisplayCycledWater\nwhere DisplayCycledValues\n"
+                               "answer no Data has been modified\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+    const std::string log = Log();
+    const std::string text = "Windows clipboard not available. Contact Tech Support ref. pt op ";
+    for (const char* reference : {"101.", "102.", "103."})
+        EXPECT_NE(log.find("message box \"WARNING\": \"" + text + reference), std::string::npos)
+            << reference << "\n"
+            << log;
+    EXPECT_NE(log.find("enhanced metafile"), std::string::npos) << log;
+
+    // The four open pages stand one step apart, the first a step in and two
+    // and a half steps down.
+    std::vector<std::pair<int, int>> at;
+    for (const std::string& rest : LinesAfter(log, "where Display")) {
+        // "MUWater: 60,70 - 940,877"
+        int x = 0;
+        int y = 0;
+        const size_t colon = rest.find(": ");
+        if (colon != std::string::npos &&
+            std::sscanf(rest.c_str() + colon + 2, "%d,%d", &x, &y) == 2)
+            at.emplace_back(x, y);
+    }
+    ASSERT_EQ(at.size(), 4u) << log;
+    const int stepX = at[1].first - at[0].first;
+    const int stepY = at[1].second - at[0].second;
+    EXPECT_GT(stepX, 0);
+    EXPECT_GT(stepY, 0);
+    EXPECT_EQ(at[0].first, stepX);
+    EXPECT_EQ(at[0].second * 2, 5 * stepY);
+    for (size_t k = 1; k < at.size(); ++k) {
+        EXPECT_EQ(at[k].first - at[k - 1].first, stepX) << k;
+        EXPECT_EQ(at[k].second - at[k - 1].second, stepY) << k;
+    }
+}
+
+}  // namespace
