@@ -12,8 +12,11 @@
 #include "graphs/graph_output_records.h"
 #include "graphs/records.h"
 #include "pages/frame/page_classes.h"
+#include "platform/drivers/script.h"
+#include "platform/files/file_io.h"
 #include "platform/system/clipboard.h"
 #include "platform/window/menu.h"
+#include "reporttext/report_buffer_records.h"
 #include "resources/resource_ids.h"
 #include "shell/whatif/command_drivers.h"
 #include "tests/printing/summary/one_page_fixture.h"
@@ -336,6 +339,49 @@ TEST_F(SummaryWindows, ClipboardRefusalsSaySo) {
         texts.push_back(box.text);
     }
     EXPECT_EQ(texts, (std::vector<std::string>{prefix + "101.", prefix + "101."}));
+}
+
+TEST_F(SummaryWindows, FailedRichTextSaveKeepsTheOldFile) {
+    const win::HWND well = Open(SummaryWindow::kWellLog);
+    ASSERT_NE(well, nullptr);
+    WriteFile("old.rtf", {'o', 'l', 'd'});
+    win::ClearMessageBoxLog();
+    win::AnswerFileDialog("old.rtf");
+    win::AnswerMessageBox("", "already exists", win::IDYES);  // replace it
+    win::FailNextFileRenames(1);
+    Command(well, PageCommand::kSaveAllToRichText);
+    EXPECT_EQ(ReadFile("old.rtf"), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_FALSE(Exists("old.rtf.~rt"));
+    bool told = false;
+    for (const auto& box : win::MessageBoxLog())
+        told = told || (box.text == "Error: Cannot create file" &&
+                        box.caption.find("old.rtf") != std::string::npos);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(reportBuffer.handle, nullptr);
+    EXPECT_EQ(reportBuffer.rtfMode, 0u);
+
+    // Saved again, the file holds the report once, ended by one "\par }".
+    win::AnswerFileDialog("old.rtf");
+    win::AnswerMessageBox("", "already exists", win::IDYES);
+    Command(well, PageCommand::kSaveAllToRichText);
+    const std::vector<uint8_t> bytes = ReadFile("old.rtf");
+    const std::string rtf(bytes.begin(), bytes.end());
+    ASSERT_GT(rtf.size(), 6u);
+    EXPECT_EQ(rtf.substr(rtf.size() - 6), "\\par }");
+    EXPECT_EQ(rtf.find("\\par }"), rtf.size() - 6);
+    EXPECT_EQ(reportBuffer.handle, nullptr);
+}
+
+TEST_F(SummaryWindows, WellLogPageDoesNotScroll) {
+    const win::HWND well = Open(SummaryWindow::kWellLog);
+    ASSERT_NE(well, nullptr);
+    const win::Image32 before = win::ReadWindowPixels(well);
+    win::SendMessage(well, win::WM_MOUSEWHEEL, static_cast<win::WPARAM>(-120) << 16, 0);
+    win::SendMessage(well, win::WM_VSCROLL, win::SB_PAGEDOWN, 0);
+    win::SendMessage(well, win::WM_VSCROLL, win::SB_BOTTOM, 0);
+    RunLoop();
+    EXPECT_EQ(win::GetScrollPos(well, win::SB_VERT), 0);
+    EXPECT_TRUE(win::ReadWindowPixels(well).pixels == before.pixels);
 }
 
 }  // namespace
