@@ -255,6 +255,8 @@ win::LRESULT SummaryProc(int which, win::HWND hwnd, win::UINT msg, win::WPARAM w
             summaryPlacement.pageX = summaryPlacement.homeX;
             summaryPlacement.pageY = summaryPlacement.homeY;
             Handle(which) = hwnd;  // the renderer reads it at the first paint
+            // The page is drawn whole: no scroll range, so scrolling never moves it.
+            win::SetScrollRange(hwnd, win::SB_VERT, 0, 0, win::FALSE);
             return 0;
         case win::WM_PAINT: {
             RecomputeIfStale(which, hwnd);
