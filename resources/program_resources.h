@@ -77,6 +77,8 @@ void RegisterUnitsDialogTemplates();
 void RegisterWhatIfDialogTemplates();
 // Templates 88 and 89, the mixing zone settings.
 void RegisterMixZoneDialogTemplates();
+// The twelve "Change Range" templates of the graph windows (191 to 208).
+void RegisterRangeDialogTemplates();
 // Templates 31 to 35 and 165: the constant concentrations, the pH-alkalinity
 // curve in four fonts and the precipitation display.
 void RegisterPhCurveDialogTemplates();

@@ -56,6 +56,7 @@ void RegisterProgramResources() {
     RegisterUnitsDialogTemplates();
     RegisterWhatIfDialogTemplates();
     RegisterMixZoneDialogTemplates();
+    RegisterRangeDialogTemplates();
     RegisterPhCurveDialogTemplates();
     RegisterMultiMixDialogTemplates();
     RegisterBrowseDialogTemplates();

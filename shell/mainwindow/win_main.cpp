@@ -3,6 +3,7 @@
 // settings load, so the user sees the program while it reads its files.
 #include "shell/mainwindow/win_main.h"
 
+#include "graphs/range/range_dialog.h"
 #include "graphs/window/graph_slot.h"
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
@@ -101,7 +102,9 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     views.showTwoDGraph = [](win::HWND) { (void)ShowTwoDGraph(); };
     views.openWellLogSummaryGraphWindow = [](win::HWND) { (void)OpenWellLogSummaryGraphWindow(); };
     InstallScenarioViews(views);
-    InstallTwoDRangeHooks(TwoDRangeHooks{nullptr, nullptr, nullptr, nullptr, UpdateMenuTexts});
+    InstallTwoDRangeHooks(TwoDRangeHooks{ChangeRangeTempAtPH, ChangeRangePHAtTemp,
+                                         ChangeRangePercent, ChangeRangePressAtTemp,
+                                         UpdateMenuTexts});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

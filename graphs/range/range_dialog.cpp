@@ -1,0 +1,210 @@
+// The one dialog body of the twelve Change Range dialogs, their openers and
+// their entry points by name.
+#include "graphs/range/range_dialog.h"
+
+#include <string>
+
+#include "engine/records.h"
+#include "graphs/range/range_fields.h"
+#include "graphs/range/range_preview.h"
+#include "graphs/range/range_records.h"
+#include "input/records.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/dialogs/message_box.h"
+#include "platform/window/window.h"
+#include "resources/range_dialog_ids.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/profiles/profiles.h"
+#include "shell/records.h"
+
+namespace {
+
+namespace D = RangeDialogId;
+
+constexpr int kTextChars = 254;
+
+int NoThreeDSnapshot(win::HWND) {
+    return 0;
+}
+void NoTwoDSnapshot(win::HWND) {}
+void NoRelease() {}
+RangeSnapshotHooks snapshotHooks{NoThreeDSnapshot, NoTwoDSnapshot, NoRelease};
+
+void Warn(win::HWND dialog, const char* text, bool question = false) {
+    (void)win::MessageBox(
+        dialog, text, "WARNING",
+        question ? win::MB_YESNO | win::MB_ICONHAND : win::MB_OK | win::MB_ICONINFORMATION);
+}
+
+void SetUnitLabel(win::HWND dialog) {
+    constexpr const char* kLabels[3] = {"Deg F", "Deg C", "Deg K"};
+    const uint16_t code = unitCodes.code[UnitItem::kTemperature];
+    win::SetDlgItemText(dialog, RangeControl::kTemperatureUnit, kLabels[code < 3 ? code : 0]);
+}
+
+const RangeMember& Member(int templateId) {
+    return *FindRangeMember(templateId);
+}
+
+// A field's value as the user left it: true with the value when it holds a
+// number within its quantity's limits.
+bool Acceptable(win::HWND dialog, const RangeField& field, float& value) {
+    char text[kTextChars + 1] = {};
+    win::GetDlgItemText(dialog, field.control, text, sizeof text);
+    if (!ParseRangeValue(text, value)) return false;
+    const RangeLimits limits = LimitsOf(QuantityOf(field.slot));
+    return value >= limits.low && value <= limits.high;
+}
+
+}  // namespace
+
+void InstallRangeSnapshotHooks(const RangeSnapshotHooks& hooks) {
+    snapshotHooks = hooks;
+    if (snapshotHooks.threeD == nullptr) snapshotHooks.threeD = NoThreeDSnapshot;
+    if (snapshotHooks.twoD == nullptr) snapshotHooks.twoD = NoTwoDSnapshot;
+    if (snapshotHooks.release == nullptr) snapshotHooks.release = NoRelease;
+}
+
+void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
+    rangeSnapshot = GatherRangeSettings();
+    if (member.unitLabel) SetUnitLabel(dialog);
+    for (int i = 0; i < member.warningCount; ++i)
+        if (PairWarns(member.warnings[i].pair, rangeSnapshot))
+            Warn(dialog, member.warnings[i].text);
+    for (int i = 0; i < member.fieldCount; ++i) {
+        const RangeField& f = member.fields[i];
+        win::SetDlgItemText(dialog, f.control,
+                            OpeningText(f.slot, SlotValue(rangeSnapshot, f.slot)).c_str());
+    }
+}
+
+int ReadRangeDialog(const RangeMember& member, win::HWND dialog) {
+    int result = 0;
+    for (int i = 0; i < member.fieldCount; ++i) {
+        const RangeField& f = member.fields[i];
+        float value = 0.0f;
+        if (Acceptable(dialog, f, value)) {
+            RangeSettings live = GatherRangeSettings();
+            StoreSlot(live, f.slot, value);
+            ScatterRangeSettings(live);
+            continue;
+        }
+        if (win::MessageBox(dialog, RefusalText(QuantityOf(f.slot)).c_str(), "WARNING",
+                            win::MB_YESNO | win::MB_ICONHAND) == win::IDYES)
+            return f.control;
+        result = -1;
+    }
+    if (member.profilePercent) {
+        MixingZoneSettings& z = mixingZoneSettings;
+        if (z.mixLowPercent == z.mixHighPercent)
+            Warn(dialog, "Start and Final Cycles cannot be the same!  Please correct.");
+        z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
+    }
+    MarkRangeStale(member.stale, rangeSnapshot, GatherRangeSettings(), whatIfOptions.varyPco2 != 0,
+                   resultStatus);
+    return result;
+}
+
+win::INT_PTR RangeDialogProc(const RangeMember& member, win::HWND dialog, win::UINT msg,
+                             win::WPARAM wParam, win::LPARAM) {
+    switch (msg) {
+        case win::WM_INITDIALOG:
+            if (member.threeD)
+                (void)snapshotHooks.threeD(mainWindowState.graphWindow);
+            else
+                snapshotHooks.twoD(mainWindowState.graphWindow);
+            InitRangeDialog(member, dialog);
+            return win::TRUE;
+        case win::WM_COMMAND:
+            if (wParam == RangeControl::kOk) {
+                const int result = ReadRangeDialog(member, dialog);
+                if (result > 0)
+                    win::SetFocus(win::GetDlgItem(dialog, result));
+                else
+                    win::EndDialog(dialog, 1);
+                return win::TRUE;
+            }
+            if (wParam == RangeControl::kCancel) {
+                // What an OK stored before its user chose to re-enter goes back too.
+                ScatterRangeSettings(rangeSnapshot);
+                win::EndDialog(dialog, 1);
+                return win::TRUE;
+            }
+            return win::FALSE;
+        case win::WM_PAINT: {
+            win::PAINTSTRUCT ps;
+            (void)win::BeginPaint(dialog, &ps);
+            (void)PaintGraphPreview(dialog);
+            win::EndPaint(dialog, &ps);
+            return win::FALSE;
+        }
+        case win::WM_DESTROY:
+            // The picture is kept for every repaint while the dialog is open.
+            snapshotHooks.release();
+            return win::FALSE;
+        default:
+            return win::FALSE;
+    }
+}
+
+int OpenRangeDialog(const RangeMember& member, win::HWND graphWindow) {
+    (void)win::DialogBoxParam(mainWindowState.instance, member.templateId, graphWindow,
+                              member.procedure, 0);
+    return 1;
+}
+
+int ChangeThreeDRange(win::HWND graphWindow, int gridSource, int gridKind) {
+    const int id = ThreeDRangeTemplate(gridSource, gridKind, whatIfOptions.varyPco2 != 0);
+    if (id == 0) return 0;
+    (void)OpenRangeDialog(Member(id), graphWindow);
+    ResultStatus& r = resultStatus;
+    switch (id) {
+        case D::kTempPh:
+        case D::kTempPco2:
+            r.gridDone = 0;
+            CalcGridpHTemp(0);
+            break;
+        case D::kTempPress:
+            r.gridDone2 = 0;
+            CalcGridPressTemp(0);
+            break;
+        default:
+            r.mixGridDone[0] = r.mixGridDone[1] = r.mixGridDone[2] = 0;
+            (void)CalcMixGrid(id == D::kTempPercent ? MixGridCode::kRatio
+                              : id == D::kPhPercent || id == D::kPco2Percent
+                                  ? MixGridCode::kPhByPercent
+                                  : MixGridCode::kPhByTemperature);
+            break;
+    }
+    return id;
+}
+
+// Each member's four entry points over the one body.
+#define RANGE_MEMBER(Name, templateId)                                                          \
+    win::INT_PTR Range##Name##DlgProc(win::HWND d, win::UINT m, win::WPARAM w, win::LPARAM l) { \
+        return RangeDialogProc(Member(templateId), d, m, w, l);                                 \
+    }                                                                                           \
+    int ChangeRange##Name(win::HWND graphWindow) {                                              \
+        return OpenRangeDialog(Member(templateId), graphWindow);                                \
+    }                                                                                           \
+    void InitRange##Name(win::HWND dialog) {                                                    \
+        InitRangeDialog(Member(templateId), dialog);                                            \
+    }                                                                                           \
+    int ReadRange##Name(win::HWND dialog) {                                                     \
+        return ReadRangeDialog(Member(templateId), dialog);                                     \
+    }
+
+RANGE_MEMBER(TempPH, D::kTempPh)
+RANGE_MEMBER(TempPCO2, D::kTempPco2)
+RANGE_MEMBER(TempPHPct, D::kTempPhPercent)
+RANGE_MEMBER(TempPCO2Pct, D::kTempPco2Percent)
+RANGE_MEMBER(TempPct, D::kTempPercent)
+RANGE_MEMBER(PHPct, D::kPhPercent)
+RANGE_MEMBER(PCO2Pct, D::kPco2Percent)
+RANGE_MEMBER(TempPress, D::kTempPress)
+RANGE_MEMBER(PHAtTemp, D::kPhAtTemp)
+RANGE_MEMBER(TempAtPH, D::kTempAtPh)
+RANGE_MEMBER(Percent, D::kPercent)
+RANGE_MEMBER(PressAtTemp, D::kPressAtTemp)
+
+#undef RANGE_MEMBER

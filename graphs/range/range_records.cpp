@@ -1,0 +1,7 @@
+#include "graphs/range/range_records.h"
+
+RangeSettings rangeSnapshot;
+
+void ResetRangeRecords() {
+    rangeSnapshot = RangeSettings{};
+}
