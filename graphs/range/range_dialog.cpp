@@ -8,13 +8,12 @@
 #include "graphs/range/range_fields.h"
 #include "graphs/range/range_preview.h"
 #include "graphs/range/range_records.h"
+#include "graphs/window/graph_slot.h"
 #include "input/records.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
 #include "resources/range_dialog_ids.h"
-#include "scenarios/mixing/mixing.h"
-#include "scenarios/profiles/profiles.h"
 #include "shell/records.h"
 
 namespace {
@@ -22,13 +21,6 @@ namespace {
 namespace D = RangeDialogId;
 
 constexpr int kTextChars = 254;
-
-int NoThreeDSnapshot(win::HWND) {
-    return 0;
-}
-void NoTwoDSnapshot(win::HWND) {}
-void NoRelease() {}
-RangeSnapshotHooks snapshotHooks{NoThreeDSnapshot, NoTwoDSnapshot, NoRelease};
 
 void Warn(win::HWND dialog, const char* text, bool question = false) {
     (void)win::MessageBox(
@@ -57,13 +49,6 @@ bool Acceptable(win::HWND dialog, const RangeField& field, float& value) {
 }
 
 }  // namespace
-
-void InstallRangeSnapshotHooks(const RangeSnapshotHooks& hooks) {
-    snapshotHooks = hooks;
-    if (snapshotHooks.threeD == nullptr) snapshotHooks.threeD = NoThreeDSnapshot;
-    if (snapshotHooks.twoD == nullptr) snapshotHooks.twoD = NoTwoDSnapshot;
-    if (snapshotHooks.release == nullptr) snapshotHooks.release = NoRelease;
-}
 
 void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
     rangeSnapshot = GatherRangeSettings();
@@ -109,10 +94,13 @@ win::INT_PTR RangeDialogProc(const RangeMember& member, win::HWND dialog, win::U
                              win::WPARAM wParam, win::LPARAM) {
     switch (msg) {
         case win::WM_INITDIALOG:
-            if (member.threeD)
-                (void)snapshotHooks.threeD(mainWindowState.graphWindow);
+            // With no graph window in the slot there is no picture to show.
+            if (!win::IsWindow(mainWindowState.graphWindow))
+                DeleteGraphSnapshot();
+            else if (member.threeD)
+                (void)RenderGraphToBitmap(mainWindowState.graphWindow);
             else
-                snapshotHooks.twoD(mainWindowState.graphWindow);
+                RenderTwoDGraphBitmap(mainWindowState.graphWindow);
             InitRangeDialog(member, dialog);
             return win::TRUE;
         case win::WM_COMMAND:
@@ -140,7 +128,7 @@ win::INT_PTR RangeDialogProc(const RangeMember& member, win::HWND dialog, win::U
         }
         case win::WM_DESTROY:
             // The picture is kept for every repaint while the dialog is open.
-            snapshotHooks.release();
+            DeleteGraphSnapshot();
             return win::FALSE;
         default:
             return win::FALSE;
@@ -151,32 +139,6 @@ int OpenRangeDialog(const RangeMember& member, win::HWND graphWindow) {
     (void)win::DialogBoxParam(mainWindowState.instance, member.templateId, graphWindow,
                               member.procedure, 0);
     return 1;
-}
-
-int ChangeThreeDRange(win::HWND graphWindow, int gridSource, int gridKind) {
-    const int id = ThreeDRangeTemplate(gridSource, gridKind, whatIfOptions.varyPco2 != 0);
-    if (id == 0) return 0;
-    (void)OpenRangeDialog(Member(id), graphWindow);
-    ResultStatus& r = resultStatus;
-    switch (id) {
-        case D::kTempPh:
-        case D::kTempPco2:
-            r.gridDone = 0;
-            CalcGridpHTemp(0);
-            break;
-        case D::kTempPress:
-            r.gridDone2 = 0;
-            CalcGridPressTemp(0);
-            break;
-        default:
-            r.mixGridDone[0] = r.mixGridDone[1] = r.mixGridDone[2] = 0;
-            (void)CalcMixGrid(id == D::kTempPercent ? MixGridCode::kRatio
-                              : id == D::kPhPercent || id == D::kPco2Percent
-                                  ? MixGridCode::kPhByPercent
-                                  : MixGridCode::kPhByTemperature);
-            break;
-    }
-    return id;
 }
 
 // Each member's four entry points over the one body.

@@ -4,30 +4,19 @@
 // dialog procedure, an initialiser and a validator.
 //
 // The dialog opens over a reduced picture of the graph (the snapshot of the
-// window in the graph slot), fills its fields from the settings and warns
-// about degenerate ranges. OK reads the fields in order and stores each value
-// that passes its limits at once; a refused value asks "... Did you wish to
-// re-enter (Y/N)?": Yes keeps the dialog open at that field, No keeps the old
-// value and reads on. An OK that read every field clears the done flags of
-// the results whose ranges changed. Cancel leaves the settings as they were
-// when the dialog opened.
+// window in the graph slot, kept until the dialog ends), fills its fields from the settings and
+// warns about degenerate ranges. OK reads the fields in order and stores each value that passes its
+// limits at once; a refused value asks "... Did you wish to re-enter (Y/N)?": Yes keeps the dialog
+// open at that field, No keeps the old value and reads on. An OK that read every field clears the
+// done flags of the results whose ranges changed. Cancel leaves the settings as they were when the
+// dialog opened. The graph windows pick the member (the 3D window by its grid, the 2D window by its
+// profile) and recompute after it.
 #pragma once
 
 #include <cstdint>
 
 #include "graphs/range/range_members.h"
 #include "platform/window/win_types.h"
-
-// The snapshot of the graph window that the dialog shows, taken at
-// WM_INITDIALOG (3D or 2D graph by the member), and its release when the
-// dialog ends. Until installed they take none, and the picture stays white.
-struct RangeSnapshotHooks {
-    int (*threeD)(win::HWND graphWindow);
-    void (*twoD)(win::HWND graphWindow);
-    void (*release)();
-};
-// Replaces the hooks; a null member gets the default that does nothing.
-void InstallRangeSnapshotHooks(const RangeSnapshotHooks& hooks);
 
 // The one body of the twelve dialog procedures.
 win::INT_PTR RangeDialogProc(const RangeMember& member, win::HWND dialog, win::UINT msg,
@@ -41,12 +30,6 @@ void InitRangeDialog(const RangeMember& member, win::HWND dialog);
 // The validator: 0 when every field was stored, -1 when a refused value was
 // kept at its old value, else the id of the field the user chose to re-enter.
 int ReadRangeDialog(const RangeMember& member, win::HWND dialog);
-
-// The 3D graph's Change Range: the member of its grid (gridSource, gridKind
-// and varyPco2), then, whatever the answer, the grid's done flag cleared and
-// the grid computed again. Returns the member's template, or 0 when the grid
-// has no member (nothing opened, nothing computed).
-int ChangeThreeDRange(win::HWND graphWindow, int gridSource, int gridKind);
 
 // The members by their own names.
 // 3D: template 191, pH by temperature.

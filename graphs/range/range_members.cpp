@@ -202,12 +202,3 @@ const RangeMember* FindRangeMember(int templateId) {
         if (m.templateId == templateId) return &m;
     return nullptr;
 }
-
-int ThreeDRangeTemplate(int gridSource, int gridKind, bool varyPco2) {
-    if (gridSource == 0 && gridKind == -1) return varyPco2 ? D::kTempPco2 : D::kTempPh;
-    if (gridSource == 1 && gridKind == 0) return varyPco2 ? D::kTempPco2Percent : D::kTempPhPercent;
-    if (gridSource == 1 && gridKind == 1) return D::kTempPercent;
-    if (gridSource == 1 && gridKind == 2) return varyPco2 ? D::kPco2Percent : D::kPhPercent;
-    if (gridSource == 2 && gridKind == 3) return D::kTempPress;
-    return 0;
-}

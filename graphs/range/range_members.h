@@ -84,7 +84,3 @@ struct RangeMember {
 
 // The member of a template; null for a template that is not a range dialog.
 [[nodiscard]] const RangeMember* FindRangeMember(int templateId);
-
-// The member the 3D graph opens for its grid (gridSource, gridKind, varyPco2),
-// or 0 when no member fits.
-[[nodiscard]] int ThreeDRangeTemplate(int gridSource, int gridKind, bool varyPco2);
