@@ -25,13 +25,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions& opti
                       std::string& error) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool takesValue = a == "--desktop" || a == "--script" || a == "--log";
+        const bool takesValue =
+            a == "--desktop" || a == "--script" || a == "--log" || a == "--snap-windows";
         if (takesValue && i + 1 >= args.size()) {
             error = a + " needs a value";
             return false;
         }
         if (a == "--headless") {
             options.headless = true;
+        } else if (a == "--display") {
+            options.display = true;
+        } else if (a == "--snap-windows") {
+            options.snapFolder = args[++i];
         } else if (a == "--desktop") {
             if (!ParseDesktop(args[++i], options.desktopWidth, options.desktopHeight)) {
                 error = "--desktop wants WIDTHxHEIGHT in pixels, not \"" + args[i] + "\"";

@@ -1,4 +1,5 @@
-// The tarvex command line: --headless, --desktop WxH, --script FILE, --log FILE.
+// The tarvex command line: --headless, --display, --desktop WxH, --script FILE, --log FILE,
+// --snap-windows DIR.
 #pragma once
 
 #include <string>
@@ -6,10 +7,12 @@
 
 struct ProgramOptions {
     bool headless = false;
+    bool display = false;  // the X display even with a script
     int desktopWidth = 0;  // 0: the platform's default desktop
     int desktopHeight = 0;
     std::string scriptPath;
     std::string logPath;
+    std::string snapFolder;  // each window's picture when it first shows
 };
 
 // False with `error` set for an unknown option, a missing value or a desktop
@@ -18,4 +21,5 @@ struct ProgramOptions {
                                     std::string& error);
 
 inline constexpr const char* kUsage =
-    "usage: tarvex [--headless] [--desktop WxH] [--script FILE] [--log FILE]";
+    "usage: tarvex [--headless] [--display] [--desktop WxH] [--script FILE] [--log FILE] "
+    "[--snap-windows DIR]";

@@ -1,5 +1,6 @@
 // A run of the program: headless unless a display is there and no script asks
-// for scripted answers; the install folder is the folder current at start.
+// for scripted answers (--display keeps the display with a script); the install folder is the
+// folder current at start.
 #include "app/program.h"
 
 #include <cstdio>
@@ -11,8 +12,8 @@
 #include "app/script.h"
 #include "app/script_runner.h"
 #include "platform/drivers/driver.h"
-#include "platform/files/file_io.h"
 #include "platform/drivers/script.h"
+#include "platform/files/file_io.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "resources/program_resources.h"
@@ -45,8 +46,8 @@ void FailRun(const std::string& what) {
 
 void ChooseDriver(const ProgramOptions& options) {
     const char* display = std::getenv("DISPLAY");
-    if (options.headless || !options.scriptPath.empty() || display == nullptr || *display == '\0')
-        return;
+    if (options.headless || display == nullptr || *display == '\0') return;
+    if (!options.scriptPath.empty() && !options.display) return;
     if (auto x11 = win::MakeX11Driver()) win::SetDriver(std::move(x11));
 }
 
@@ -76,6 +77,7 @@ int RunProgram(const ProgramOptions& options) {
     RegisterProgramResources();
 
     ScriptRunner runner(std::move(actions), log);
+    runner.SnapWindowsInto(options.snapFolder);
     activeLog = &log;
     win::EnableMessageTrace(true);
     win::SetScriptFailureHandler(FailRun);

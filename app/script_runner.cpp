@@ -119,6 +119,7 @@ bool ScriptRunner::Feed() {
     using Verb = ScriptAction::Verb;
     log_.Poll();
     while (next_ < actions_.size()) {
+        TakeSnaps();
         const ScriptAction& a = actions_[next_++];
         log_.Note("> " + DescribeAction(a));
         if (a.verb == Verb::kDialog) {
@@ -154,6 +155,7 @@ bool ScriptRunner::Feed() {
         }
         log_.Poll();
     }
+    TakeSnaps();
     QueueDialogs();
     if (!closeSent_ && win::IsWindow(mainWindowState.mainWindow)) {
         closeSent_ = true;
@@ -204,6 +206,7 @@ void ScriptRunner::QueueDialogs() {
                 templateId,
                 [steps = *steps, log](win::HWND dialog) {
                     log->Poll();  // the dialog's own window, while it is open
+                    if (installed != nullptr) installed->TakeSnaps();
                     for (const ScriptAction& s : steps) {
                         if (!win::IsWindow(dialog)) break;
                         RunDialogStep(dialog, s, *log);
@@ -212,6 +215,11 @@ void ScriptRunner::QueueDialogs() {
                 },
                 1);
     }
+}
+
+void ScriptRunner::TakeSnaps() {
+    std::string error;
+    if (!snaps_.Take(error)) win::ReportScriptFailure("snap-windows: " + error);
 }
 
 void ScriptRunner::Snap(const ScriptAction& a) {

@@ -12,6 +12,7 @@
 
 #include "app/run_log.h"
 #include "app/script.h"
+#include "app/window_snaps.h"
 
 class ScriptRunner {
   public:
@@ -22,17 +23,26 @@ class ScriptRunner {
     // The feeder: true when it gave the program something to do.
     bool Feed();
     [[nodiscard]] bool Finished() const { return closeSent_; }
+    // Before each action, the windows shown since are pictured into `folder`
+    // (none when empty); see window_snaps.h.
+    void SnapWindowsInto(std::string folder) { snaps_.SetFolder(std::move(folder)); }
 
   private:
     void Queue(const ScriptAction& a);
     void QueueDialogs();
     void Snap(const ScriptAction& a);
 
+  public:
+    // Pictures the windows shown since the last action (--snap-windows).
+    void TakeSnaps();
+
+  private:
     std::vector<ScriptAction> actions_;
     std::vector<ScriptAction> dialogLines_;  // since the last input action
     size_t next_ = 0;
     bool closeSent_ = false;
     RunLog& log_;
+    WindowSnaps snaps_;
 };
 
 // A script action written back as a line, for the log.

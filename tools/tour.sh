@@ -3,11 +3,14 @@
 # products in INHIB, the bundled legacy work files in samples/legacy, a
 # printers.cfg whose printer "PDF" writes into out/, where the tour puts every
 # file it makes. Prints the run log; exits with the program's exit code.
+# OPTIONS go to tarvex in place of --headless (e.g. --display --snap-windows DIR).
 #
-# usage: tools/tour.sh BUILD FOLDER
+# usage: tools/tour.sh BUILD FOLDER [OPTIONS...]
 set -u
 BUILD=$1
 FOLDER=$2
+shift 2
+[ $# -gt 0 ] || set -- --headless
 TOP=$(pwd)
 case "$BUILD" in /*) ;; *) BUILD="$TOP/$BUILD" ;; esac
 rm -rf "$FOLDER"
@@ -16,7 +19,7 @@ cp "$BUILD"/products/*.PRD "$FOLDER/INHIB/"
 cp "$TOP"/data/samples/legacy/*.KRV "$FOLDER/samples/legacy/"
 echo "PDF | letter | 300 | colour | out" >"$FOLDER/printers.cfg"
 cd "$FOLDER" || exit 2
-"$BUILD/tarvex" --headless --desktop 1280x1024 --script "$TOP/data/scripts/tour.tvs" \
+"$BUILD/tarvex" "$@" --desktop 1280x1024 --script "$TOP/data/scripts/tour.tvs" \
   --log run.log
 code=$?
 cat run.log

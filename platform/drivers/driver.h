@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/gdi/gdi_types.h"
 #include "platform/system/clipboard_shared.h"
 #include "platform/window/win_types.h"
 
@@ -29,6 +30,14 @@ class Driver {
     // alive while the program works without waiting. Never blocks; true when
     // input was turned into messages.
     virtual bool Poll() { return false; }
+    // The client area of a shown top-level window as the display shows it,
+    // once everything waiting was painted; false when the driver has no
+    // pictures of its own (headless: the window's pixels are what is shown).
+    virtual bool ReadShownPixels(HWND hwnd, Image32* image) {
+        (void)hwnd;
+        (void)image;
+        return false;
+    }
 
     // The clipboard shared with other programs. ClipboardChanged is told when
     // the program has set new contents (or emptied the clipboard) and closed
@@ -54,10 +63,14 @@ class Driver {
 [[nodiscard]] Driver& CurrentDriver();
 void SetDriver(std::unique_ptr<Driver> driver);
 
-// Headless: WaitForInput asks the idle feeder (a script runner) to inject its
-// next actions; without one, or when it has nothing left, there is no input.
+// WaitForInput asks the idle feeder (a script runner) to inject its next
+// actions; headless, without one or when it has nothing left, there is no
+// input. On a display a feeder is asked once what is shown was painted; while
+// one is installed the script answers the prompts (Interactive() is false) and
+// the run ends with the script, as headless.
 using IdleFeeder = bool (*)();
 void SetIdleFeeder(IdleFeeder feeder);
+[[nodiscard]] IdleFeeder CurrentIdleFeeder();
 [[nodiscard]] std::unique_ptr<Driver> MakeHeadlessDriver();
 
 // Opens the X display named by DISPLAY and returns a driver showing each

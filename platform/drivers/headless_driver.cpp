@@ -30,6 +30,10 @@ void SetIdleFeeder(IdleFeeder feeder) {
     Feeder() = feeder;
 }
 
+IdleFeeder CurrentIdleFeeder() {
+    return Feeder();
+}
+
 std::unique_ptr<Driver> MakeHeadlessDriver() {
     return std::make_unique<HeadlessDriver>();
 }

@@ -160,7 +160,8 @@ class X11Driver final : public Driver {
     }
 
     [[nodiscard]] const char* Name() const override { return "x11"; }
-    [[nodiscard]] bool Interactive() const override { return true; }
+    // A script that runs on the display answers the prompts itself.
+    [[nodiscard]] bool Interactive() const override { return CurrentIdleFeeder() == nullptr; }
     void WindowChanged(HWND) override {}
 
     bool WaitForInput() override {
@@ -172,6 +173,11 @@ class X11Driver final : public Driver {
                 bool waited = detail::MessagesWaiting();
                 Sync();
                 if (!waited && detail::MessagesWaiting()) return true;
+                // What is shown is painted: a script's next actions come now.
+                if (IdleFeeder feed = CurrentIdleFeeder()) {
+                    XFlush(dpy_);
+                    return feed();
+                }
             }
             XEvent e;
             XNextEvent(dpy_, &e);
@@ -194,6 +200,49 @@ class X11Driver final : public Driver {
         Sync();
         polling_ = false;
         return posted;
+    }
+
+    bool ReadShownPixels(HWND hwnd, Image32* image) override {
+        Sync();
+        // Until the server maps the window (a window manager may take a while).
+        auto limit = Clock::now() + std::chrono::seconds(3);
+        for (;;) {
+            XSync(dpy_, 0);
+            DrainEvents();
+            auto it = shown_.find(hwnd);
+            if (it == shown_.end()) return false;
+            if (it->second.viewable || Clock::now() > limit) break;
+            pollfd fd{ConnectionNumber(dpy_), POLLIN, 0};
+            poll(&fd, 1, 20);
+        }
+        // Its exposures painted, and what changed meanwhile.
+        Sync();
+        XSync(dpy_, 0);
+        DrainEvents();
+        XSync(dpy_, 0);
+        auto it = shown_.find(hwnd);
+        if (it == shown_.end() || !it->second.viewable) return false;
+        detail::FrameLayout f = detail::LayoutFrame(hwnd);
+        RECT part = ContentInWindow(hwnd, f);
+        RECT client = Offset(f.client, -part.left, -part.top);
+        int w = static_cast<int>(client.right - client.left);
+        int h = static_cast<int>(client.bottom - client.top);
+        if (w <= 0 || h <= 0) return false;
+        XImage* shot = XGetImage(dpy_, it->second.xw, static_cast<int>(client.left),
+                                 static_cast<int>(client.top), static_cast<unsigned>(w),
+                                 static_cast<unsigned>(h), AllPlanes, ZPixmap);
+        if (shot == nullptr) return false;
+        image->width = w;
+        image->height = h;
+        image->pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x)
+                image->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
+                              static_cast<std::size_t>(x)] =
+                    static_cast<std::uint32_t>(XGetPixel(shot, x, y)) & 0xFFFFFFu;
+        }
+        XDestroyImage(shot);
+        return true;
     }
 
     void ClipboardChanged() override {
@@ -225,6 +274,15 @@ class X11Driver final : public Driver {
     }
 
   private:
+    // Handles every event that came (messages they post wait in the queue).
+    void DrainEvents() {
+        while (XPending(dpy_) > 0) {
+            XEvent e;
+            XNextEvent(dpy_, &e);
+            Handle(e);
+        }
+    }
+
     // A window manager is the one client that redirects the root window's
     // children; asking for that ourselves fails while one runs.
     bool WindowManagerRuns() {
