@@ -1,8 +1,9 @@
-// Pictures of the windows a script run shows: each top-level window class is
-// pictured once, when it is first seen shown, into FOLDER/NNN-CLASS.ppm (NNN
-// the order of first showing). The picture is the client area as the display
-// shows it (the X server's pixels under a display, the window's own pixels
-// headless), so the two runs can be compared.
+// Pictures of the windows a script run shows: each top-level window (by class
+// and title) is pictured once, when it is first seen shown and not covered by
+// another, into FOLDER/NNN-CLASS.ppm (NNN the order of first showing). The
+// picture is the client area as the display shows it (the X server's pixels
+// under a display, the window and its controls composed headless), so the two
+// runs can be compared.
 #pragma once
 
 #include <set>
@@ -11,7 +12,7 @@
 class WindowSnaps {
   public:
     void SetFolder(std::string folder) { folder_ = std::move(folder); }
-    // Pictures the shown windows of classes not pictured yet; false when a
+    // Pictures the shown windows not pictured yet; false when a
     // picture could not be written (`error` says which).
     bool Take(std::string& error);
 

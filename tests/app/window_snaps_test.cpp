@@ -54,13 +54,12 @@ class WindowSnapsTest : public ProgramRunFixture {
 
 // The main window once, however many actions follow; the water form, shown
 // twice, once, after the main window, in the picture the snap verb takes.
-TEST_F(WindowSnapsTest, EachClassOnceInTheOrderOfShowing) {
-    ASSERT_EQ(RunSnapping("dialog 29 press 1\n"
-                          "menu 1065\n"
-                          "dialog 80 snap form.ppm\n"
-                          "dialog 80 press 2\n"
-                          "menu 1065\n"
-                          "dialog 80 press 2\n"
+TEST_F(WindowSnapsTest, EachWindowOnceInTheOrderOfShowing) {
+    ASSERT_EQ(RunSnapping("dialog 81 snap form.ppm\n"
+                          "dialog 81 press 2\n"
+                          "menu 1030\n"
+                          "dialog 81 press 2\n"
+                          "menu 1030\n"
                           "snap TarvexMainClass main.ppm\n"
                           "menu 1028\n"
                           "answer no\n"),
