@@ -5,6 +5,7 @@
 
 #include "graphs/range/range_dialog.h"
 #include "graphs/window/graph_slot.h"
+#include "graphs/welllog/well_page_graph.h"
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/whatif/whatif_dialog.h"
@@ -19,6 +20,7 @@
 #include "printing/reports/report_hooks.h"
 #include "printing/reports/water_reports.h"
 #include "printing/summary/one_page_report.h"
+#include "printing/summary/well_log_report.h"
 #include "resources/resource_ids.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/mainwindow/window_classes.h"
@@ -98,6 +100,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallScenarioViews(PrintedReportViews());
     InstallRangeDialogs(Temper, nullptr);  // the mixing zone dialog comes with its input
     InstallOnePageSummary();
+    InstallWellLogPageGraph(DrawWellLogPageGraph);
     ScenarioViews views{};
     views.showTwoDGraph = [](win::HWND) { (void)ShowTwoDGraph(); };
     views.openWellLogSummaryGraphWindow = [](win::HWND) { (void)OpenWellLogSummaryGraphWindow(); };

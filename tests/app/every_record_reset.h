@@ -74,9 +74,11 @@
 #include "shell/workfile/work_file_records.h"
 #include "treatment/files/older_product_records.h"
 #include "treatment/records.h"
+#include "graphs/welllog/well_log_graph_records.h"
 
 inline void ResetEveryRecord() {
     ResetAlkCurveRecords();
+    ResetWellLogGraphRecords();
     ResetAnalysisBackupRecords();
     ResetBalancingRecords();
     ResetCalendarRecords();
