@@ -80,7 +80,8 @@ constexpr int kPageMenuProfileIndicators = 17;  // indicators versus a profile o
 constexpr int kPageMenuOneSummary = 1255;       // the one-page summary window
 
 // The class menus of the graph windows.
-constexpr int kGraphMenuTwoD = 14;  // the 2D graph window
+constexpr int kGraphMenuThreeD = 13;  // the 3D graph window
+constexpr int kGraphMenuTwoD = 14;    // the 2D graph window
 
 // Commands of the page menus.
 namespace PageCommand {

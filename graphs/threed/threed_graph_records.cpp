@@ -1,5 +1,8 @@
 #include "graphs/threed/threed_graph_records.h"
 
+uint16_t gridSource;
+int16_t selectedGraphPosition;
+
 uint32_t exportingImage;
 uint32_t paintingForPrinter;
 uint32_t exportDataAfterPaint;
@@ -33,6 +36,8 @@ char graphProfileTitle[kThreeDTextChars];
 char graphSubtitle[kThreeDTextChars];
 
 void ResetThreeDGraphRecords() {
+    gridSource = 0;
+    selectedGraphPosition = 0;
     exportingImage = paintingForPrinter = exportDataAfterPaint = 0;
     whiteBackground = 1;
     showGraphLabels = 0;

@@ -10,6 +10,16 @@ constexpr int kThreeDCells = kThreeDSide * kThreeDSide;
 constexpr int kThreeDTextChars = 52;  // 51 characters and the terminator
 constexpr int kOutlinePoints = 5;     // the fifth repeats the first
 
+// Which waters the grid on show comes from (gridKind says which variables it
+// spans); the main window sets it before a grid graph.
+namespace GridSource {
+enum : uint16_t { kSingleWater = 0, kMixing = 1, kPressureTemperature = 2 };
+}
+extern uint16_t gridSource;
+// The position in the chosen codes of the graph on show (and, while the main
+// window runs the grids, of the code whose grid runs now).
+extern int16_t selectedGraphPosition;
+
 // How the next paint is done; the window sets them before it paints.
 extern uint32_t exportingImage;        // painting for an image export
 extern uint32_t paintingForPrinter;    // the last paint went to a printer

@@ -17,7 +17,6 @@
 #include "scenarios/mixing/mixing_records.h"
 #include "scenarios/profiles/profile_axis.h"
 #include "shell/mainwindow/display_settings_records.h"
-#include "shell/whatif/whatif_command_records.h"
 
 namespace {
 
@@ -68,7 +67,7 @@ uint16_t GetSelectedGraphParam(uint16_t& code) {
         code = 0;
         return code;
     }
-    const int position = std::clamp<int>(graphCodePosition, 0, count - 1);
+    const int position = std::clamp<int>(selectedGraphPosition, 0, count - 1);
     code = static_cast<uint16_t>(graphChoice.codes[position]);
     return code;
 }

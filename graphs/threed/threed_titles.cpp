@@ -13,7 +13,6 @@
 #include "input/records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "shell/mainwindow/display_settings_records.h"
-#include "shell/whatif/whatif_command_records.h"
 #include "treatment/records.h"
 
 namespace {
@@ -147,7 +146,7 @@ void BuildThreeDTitles(uint16_t code, ThreeDTexts& texts) {
     else
         CopyThreeDText(graphProfileTitle, "INDEX PROFILE");
 
-    if (threeDGraphKind == ThreeDGraphKind::kMixing && (kind == -1 || kind == 0)) {
+    if (gridSource == GridSource::kMixing && (kind == -1 || kind == 0)) {
         char line[64];
         std::snprintf(line, sizeof line, "at %5.2f percent injection water",
                       static_cast<double>(mixGridTables.gridMixPercent[0]));

@@ -119,10 +119,17 @@ win::HWND PlaceGraphWindow(const GraphSlotRequest& request) {
         request.reuse(m.graphWindow);
     }
     const win::HWND window = m.graphWindow;
-    if (window == nullptr) return nullptr;
-    m.graphWindowOpen = 1;
-    win::ShowWindow(window, win::SW_SHOW);
-    win::SetFocus(window);
+    if (window != nullptr && win::IsWindow(window)) {
+        m.graphWindowOpen = 1;
+        win::ShowWindow(window, win::SW_SHOW);
+        win::SetFocus(window);
+    }
+    // A window may close itself as it opens (the 3D graph's dosage refusal).
+    if (window == nullptr || !win::IsWindow(window)) {
+        m.graphWindowOpen = 0;
+        m.graphWindow = nullptr;
+        return nullptr;
+    }
     return window;
 }
 

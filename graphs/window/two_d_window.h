@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "graphs/window/range_hooks.h"
 #include "platform/window/win_types.h"
 
 // Menu 14's command ids.
@@ -35,20 +36,6 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
 // the opener is OpenTwoDGraphWindow, graph_slot.h).
 void RefreshTwoDGraphWindow(win::HWND window);
 
-// The Change Range dialogs of the 2D graph (each given the graph window; their
-// result is not used) and the main menu's texts, which the what-if dialog
-// opened from the graph brings up to date. Until the dialogs exist the hooks
-// do nothing, and Change Range recomputes and repaints as after Cancel.
-using GraphWindowHook = int (*)(win::HWND window);
-struct TwoDRangeHooks {
-    GraphWindowHook tempAtPh;     // dialog 202
-    GraphWindowHook phAtTemp;     // dialog 198
-    GraphWindowHook percent;      // dialog 196
-    GraphWindowHook pressAtTemp;  // dialog 207
-    int (*updateMenuTexts)();
-};
-// Replaces the hooks; a null member gets the default that does nothing.
-void InstallTwoDRangeHooks(const TwoDRangeHooks& hooks);
 // The single-water what-if dialog (template 85 on a desktop at most 900 pixels
 // high, else 84) owned by the graph window; then the main menu's texts and the
 // window repainted with erasing.

@@ -104,6 +104,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     ScenarioViews views{};
     views.showTwoDGraph = [](win::HWND) { (void)ShowTwoDGraph(); };
     views.openWellLogSummaryGraphWindow = [](win::HWND) { (void)OpenWellLogSummaryGraphWindow(); };
+    views.showGraphWindow = [](win::HWND) { (void)ShowGraphWindow(); };
     InstallScenarioViews(views);
     InstallTwoDRangeHooks(TwoDRangeHooks{ChangeRangeTempAtPH, ChangeRangePHAtTemp,
                                          ChangeRangePercent, ChangeRangePressAtTemp,

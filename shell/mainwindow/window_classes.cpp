@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "graphs/welllog/well_log_window.h"
+#include "graphs/window/threed_window.h"
 #include "graphs/window/two_d_window.h"
 #include "input/phcurve/precipitation_dialog.h"
 #include "pages/frame/page_procedures.h"
@@ -81,8 +82,8 @@ const ClassSpec kClasses[] = {
      win::IDC_ARROW, Background::kWhite},
     {StringId::kMixedValuesOutClass, nullptr, MixedValuesOutWndProc, kDoubleClicks, 11, true,
      win::IDC_ARROW, Background::kWhite},
-    {StringId::kGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 13, true, win::IDC_ARROW,
-     Background::kWhite},
+    {StringId::kGraphClass, nullptr, GraphWndProc, kDoubleClicks, kGraphMenuThreeD, true,
+     win::IDC_ARROW, Background::kWhite},
     {StringId::kTwoDGraphClass, nullptr, TwoDGraphWndProc, kDoubleClicks, kGraphMenuTwoD, true,
      win::IDC_ARROW, Background::kWhite},
     {StringId::kWellLogSummaryGraphClass, nullptr, WellLogSummaryGraphWndProc, kDoubleClicks, 14,

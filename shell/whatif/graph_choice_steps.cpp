@@ -2,10 +2,10 @@
 #include "shell/whatif/graph_choice_steps.h"
 
 #include "graphs/graph_index_records.h"
+#include "graphs/threed/threed_graph_records.h"
 #include "platform/dialogs/message_box.h"
 #include "shell/startup/startup_records.h"
 #include "shell/whatif/command_drivers.h"
-#include "shell/whatif/whatif_command_records.h"
 
 bool NoGraphChosen() {
     return static_cast<int16_t>(graphIndexCodes[0]) < 0;
@@ -35,7 +35,7 @@ void RunGridForChosenCodes(void (*grid)(uint16_t graphCode)) {
     for (int i = 0; i < kGraphIndexCodeCount; ++i) {
         const auto code = static_cast<int16_t>(graphIndexCodes[i]);
         if (code < 0) break;
-        graphCodePosition = i;
+        selectedGraphPosition = static_cast<int16_t>(i);
         if (GridRunsFor(code)) grid(static_cast<uint16_t>(code));
     }
 }

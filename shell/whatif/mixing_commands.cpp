@@ -5,6 +5,7 @@
 
 #include "engine/records.h"
 #include "graphs/records.h"
+#include "graphs/threed/threed_graph_records.h"
 #include "input/mixzone/cycle_dialog.h"
 #include "input/records.h"
 #include "platform/dialogs/message_box.h"
@@ -21,7 +22,6 @@
 #include "shell/whatif/command_drivers.h"
 #include "shell/whatif/graph_choice_steps.h"
 #include "shell/whatif/scenario_views.h"
-#include "shell/whatif/whatif_command_records.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ uint32_t Mixed(int i) {
 }
 
 void ThreeDMixing(win::HWND mainWindow, uint16_t kind) {
-    threeDGraphKind = ThreeDGraphKind::kMixing;
+    gridSource = GridSource::kMixing;
     if (!HaveBothWaters(mainWindow, kNoWaterfloodWaters3DText)) return;
     AskForGraphIfNone(mainWindow);
     if (Drivers().calcMixGrid(kind) == 0) CurrentScenarioViews().showGraphWindow(mainWindow);

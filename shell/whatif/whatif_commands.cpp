@@ -3,6 +3,7 @@
 
 #include "engine/records.h"
 #include "graphs/records.h"
+#include "graphs/threed/threed_graph_records.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
 #include "scenarios/frame/whatif_records.h"
@@ -108,7 +109,7 @@ void GraphVsPressure(win::HWND mainWindow) {
 
 void ThreeDProfile(win::HWND mainWindow) {
     if (!HaveSourceWater(mainWindow)) return;
-    threeDGraphKind = ThreeDGraphKind::kSingleWater;
+    gridSource = GridSource::kSingleWater;
     whatIfResults.grid.gridKind = GridKind::kPhTemperature;
     resultStatus.gridDone2 = 0;
     AskForGraphIfNone(mainWindow);
@@ -123,10 +124,10 @@ void ThreeDProfile(win::HWND mainWindow) {
 void ThreeDPressureTemperature(win::HWND mainWindow) {
     resultStatus.gridDone = 0;
     whatIfResults.grid.gridKind = GridKind::kPressureTemperature;
-    threeDGraphKind = ThreeDGraphKind::kPressureTemperature;
+    gridSource = GridSource::kPressureTemperature;
     AskForGraphIfNone(mainWindow);
     RunGridForChosenCodes(Drivers().calcGridPressTemp);
-    threeDGraphKind = ThreeDGraphKind::kPressureTemperature;
+    gridSource = GridSource::kPressureTemperature;
     whatIfResults.grid.gridKind = GridKind::kPressureTemperature;
     resultStatus.gridDone = 0;
     CurrentScenarioViews().showGraphWindow(mainWindow);

@@ -7,7 +7,6 @@
 #include "common/unit_codes.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "shell/mainwindow/main_window_records.h"
-#include "shell/whatif/whatif_command_records.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
@@ -131,10 +130,10 @@ TEST_F(ThreeDSeriesTest, SelectedCodeIsHeldToTheChosenCount) {
     graphChoice.count = 2;
     graphChoice.codes[0] = 21;
     graphChoice.codes[1] = 11;
-    graphCodePosition = 5;
+    selectedGraphPosition = 5;
     EXPECT_EQ(GetSelectedGraphParam(code), 11);
     EXPECT_EQ(code, 11);
-    graphCodePosition = -1;
+    selectedGraphPosition = -1;
     EXPECT_EQ(GetSelectedGraphParam(code), 21);
 }
 

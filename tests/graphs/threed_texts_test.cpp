@@ -13,7 +13,6 @@
 #include "platform/gdi/gdi_dc.h"
 #include "platform/metafile/metafile_ops.h"
 #include "platform/window/window.h"
-#include "shell/whatif/whatif_command_records.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
@@ -25,7 +24,7 @@ class ThreeDTextsTest : public GraphTest {
         GraphTest::SetUp();
         ResetThreeDGraphRecords();
         whatIfResults.grid.gridKind = GridKind::kPhTemperature;
-        threeDGraphKind = ThreeDGraphKind::kSingleWater;
+        gridSource = GridSource::kSingleWater;
     }
     std::string Title(uint16_t code) {
         ThreeDTexts t;
@@ -149,7 +148,7 @@ TEST_F(ThreeDTextsTest, DosageTitlesAndSubtitle) {
     EXPECT_STREQ(graphUnitLabel, "mpy");
     // The mixing subtitle.
     whatIfResults.grid.gridKind = 0;
-    threeDGraphKind = ThreeDGraphKind::kMixing;
+    gridSource = GridSource::kMixing;
     mixGridTables.gridMixPercent[0] = 40.0f;
     Title(0);
     EXPECT_STREQ(graphSubtitle, "at 40.00 percent injection water");

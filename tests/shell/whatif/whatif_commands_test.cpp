@@ -2,10 +2,13 @@
 // recorders in place of the scenario drivers and of the views: preconditions,
 // the mixing axis, the multi-mix weights, the 3D loop, the one-page layout and
 // the print jobs.
+#include "shell/whatif/whatif_commands.h"
+
 #include <string>
 #include <vector>
 
 #include "graphs/graph_index_records.h"
+#include "graphs/threed/threed_graph_records.h"
 #include "printing/print_job_records.h"
 #include "printing/summary/summary_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
@@ -17,7 +20,6 @@
 #include "shell/whatif/scenario_views.h"
 #include "shell/whatif/well_log_commands.h"
 #include "shell/whatif/whatif_command_records.h"
-#include "shell/whatif/whatif_commands.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shelltest {
@@ -43,7 +45,8 @@ class WhatIfCommandsTest : public ShellTest {
         d.calcpHProfile = [](win::HWND) { Call("CalcpHProfile"); };
         d.calcPressProfile = [](win::HWND) { Call("CalcPressProfile"); };
         d.calcGridpHTemp = [](uint16_t c) {
-            Call("CalcGridpHTemp " + std::to_string(c) + "@" + std::to_string(graphCodePosition));
+            Call("CalcGridpHTemp " + std::to_string(c) + "@" +
+                 std::to_string(selectedGraphPosition));
         };
         d.calcGridPressTemp = [](uint16_t c) { Call("CalcGridPressTemp " + std::to_string(c)); };
         d.calcMixingProfile = [](win::HWND) { Call("CalcMixingProfile"); };
@@ -105,7 +108,7 @@ TEST_F(WhatIfCommandsTest, PreconditionsWithTheirTexts) {
                           kNoWaterfloodWaters3DText, kTwoWatersText}));
     EXPECT_NE(std::string(kNoWaterfloodWatersText).find("a INJECTION"), std::string::npos);
     EXPECT_NE(std::string(kNoWaterfloodWaters3DText).find("an INJECTION"), std::string::npos);
-    EXPECT_EQ(threeDGraphKind, ThreeDGraphKind::kMixing);  // stays after the message
+    EXPECT_EQ(gridSource, GridSource::kMixing);  // stays after the message
     EXPECT_TRUE(calls.empty());
 
     // The mix that did not complete: no axis, no graph.

@@ -34,7 +34,6 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
 #include "shell/startup/workspace_defaults.h"
-#include "shell/whatif/whatif_command_records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/mix_waters.h"
 #include "tools/engine_harness/whatif_setup.h"
@@ -149,7 +148,7 @@ int RunMixGrid(const Graph3dArgs& g, std::FILE* err) {
     mixingZoneSettings.gridMixLow = graphRangeSettings.gridMixLow = 0.0f;
     mixingZoneSettings.gridMixHigh = graphRangeSettings.gridMixHigh = 100.0f;
     mixingZoneSettings.mixTypicalPercent = graphRangeSettings.mixTypicalPercent = 16.6666f;
-    threeDGraphKind = ThreeDGraphKind::kMixing;
+    gridSource = GridSource::kMixing;
     if (g.flat) {
         FillFlatGrid(static_cast<float>(g.flatValue));
         whatIfResults.grid.gridKind =
@@ -189,8 +188,7 @@ int RunGrid(const Graph3dArgs& g, std::FILE* err) {
     }
     whatIfResults.grid.gridKind =
         pressure ? GridKind::kPressureTemperature : GridKind::kPhTemperature;
-    threeDGraphKind =
-        pressure ? ThreeDGraphKind::kPressureTemperature : ThreeDGraphKind::kSingleWater;
+    gridSource = pressure ? GridSource::kPressureTemperature : GridSource::kSingleWater;
     return kExitOk;
 }
 
@@ -259,7 +257,7 @@ int CmdGraph3d(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     if (!ParseArgs(args, g, err)) return kExitUsage;
     graphChoice.count = 1;
     graphChoice.codes[0] = static_cast<int16_t>(g.code);
-    graphCodePosition = 0;
+    selectedGraphPosition = 0;
     const int status = RunGrid(g, err);
     if (status != kExitOk) return status;
 

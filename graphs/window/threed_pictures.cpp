@@ -1,0 +1,164 @@
+// PRINT, COPY, EXPORT IMAGE and EXPORT DATA of the 3D graph window.
+#include "graphs/graph_output_records.h"
+#include "graphs/threed/draw_3d_graph.h"
+#include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/graph_picture_export.h"
+#include "graphs/window/threed_window.h"
+#include "imaging/bridges/dib_bridges.h"
+#include "imaging/frame/image_alloc.h"
+#include "platform/gdi/gdi.h"
+#include "platform/window/window.h"
+#include "printing/job/print_job.h"
+#include "printing/page/page_setup.h"
+#include "printing/print_job_records.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/records.h"
+
+namespace {
+
+void Paint(win::HDC dc, win::HWND hwnd) {
+    (void)Draw3DGraph(dc, hwnd);
+}
+
+void PaintNow(win::HWND hwnd) {
+    win::HDC dc = win::GetDC(hwnd);
+    Paint(dc, hwnd);
+    win::ReleaseDC(hwnd, dc);
+}
+
+void BeginExport() {
+    paintingForPrinter = 0;
+    exportingImage = 1;
+}
+
+// Styles above 2 ask for no file.
+bool NoStyleToExport() {
+    return displaySettings.threeDPlotStyle > 2;
+}
+
+void AbandonExport(win::HWND hwnd) {
+    GraphOutputFlags& f = graphOutputFlags;
+    exportingImage = 0;
+    f.colorNow = f.displayColor;
+    f.renderTarget = RenderTarget::kScreen;
+    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+}
+
+void FinishExport(win::HWND hwnd) {
+    GraphOutputFlags& f = graphOutputFlags;
+    f.colorNow = f.displayColor;
+    f.renderTarget = RenderTarget::kScreen;
+    exportingImage = 0;
+    PaintNow(hwnd);
+    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+    win::SetFocus(hwnd);
+}
+
+constexpr GraphPictureDescriptor kThreeDExport{
+    BeginExport,   NoStyleToExport, "Error: Cannot open BMP file", Paint, false,
+    AbandonExport, FinishExport,
+};
+
+// The window back as the user had it after a print.
+void RestoreAfterPrint(win::HWND hwnd, const win::RECT& kept) {
+    win::SetFocus(hwnd);  // the focus rewrites the menu texts
+    win::EnableWindow(hwnd, win::TRUE);
+    win::MoveWindow(hwnd, 0, 0, kept.right - kept.left, kept.bottom - kept.top, win::TRUE);
+    win::ShowWindow(hwnd, win::SW_SHOWMAXIMIZED);
+    win::UpdateWindow(hwnd);
+    win::SetActiveWindow(hwnd);
+    win::BringWindowToTop(hwnd);
+    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+}
+
+}  // namespace
+
+int PrintThreeDGraph(win::HWND hwnd) {
+    GraphOutputFlags& f = graphOutputFlags;
+    PrintJobState& job = printJobState;
+    win::RECT desk{};
+    win::GetClientRect(win::GetDesktopWindow(), &desk);
+    win::RECT kept{};
+    win::GetWindowRect(hwnd, &kept);
+    win::MoveWindow(hwnd, 0, 0, desk.right - desk.left,
+                    static_cast<int>(0.95 * (desk.bottom - desk.top)), win::TRUE);
+    win::EnableWindow(hwnd, win::FALSE);
+    f.renderTarget = RenderTarget::kPrinter;
+
+    const win::HWND main = mainWindowState.mainWindow;
+    const int16_t keptColorNow = f.colorNow;
+    if (job.documentOpen == 0) {
+        const win::HDC printer = BeginPrintJob();
+        if (printer == nullptr || job.printAborted != 0) {
+            job.printAborted = 0;
+            f.renderTarget = RenderTarget::kScreen;
+            win::InvalidateRect(hwnd, nullptr, win::FALSE);
+            win::EnableWindow(hwnd, win::TRUE);
+            win::SetFocus(hwnd);
+            return 1;
+        }
+        job.docInfo = win::DOCINFOA{};
+        job.docInfo.cbSize = static_cast<int>(sizeof(win::DOCINFOA));
+        job.docInfo.lpszDocName = " ";
+        StartPrintAbort(main, mainWindowState.instance);
+        if (CheckedStartDoc()) job.documentOpen = 1;
+        job.pageMetrics.horzRes = win::GetDeviceCaps(printer, win::HORZRES);
+        job.pageMetrics.vertRes = win::GetDeviceCaps(printer, win::VERTRES);
+        // Colour only on a colour printer, and there only when the user prints
+        // in colour; only a printer without colour turns the choice to grey.
+        const int colours = win::GetDeviceCaps(printer, win::NUMCOLORS);
+        if (colours > 2 || colours == -1) {
+            f.printColorAvailable = 1;
+            f.colorNow = f.printColor == 1 ? 1 : 0;
+        } else {
+            f.printColorAvailable = 0;
+            f.printColor = 0;
+            f.colorNow = 0;
+        }
+    }
+    win::ShowWindow(hwnd, win::SW_HIDE);
+    win::UpdateWindow(hwnd);
+    if (job.documentOpen != 0 && job.printAborted == 0 && CheckedStartPage()) {
+        f.renderTarget = RenderTarget::kPrinter;
+        Paint(job.printerDC, hwnd);
+        f.renderTarget = RenderTarget::kScreen;
+        (void)CheckedEndPage();
+    }
+    ReleaseReportFont();
+    (void)EndPrintJob(main, mainWindowState.instance);
+    f.colorNow = keptColorNow;
+    f.renderTarget = RenderTarget::kScreen;
+    job.documentOpen = 0;
+    RestoreAfterPrint(hwnd, kept);
+    return 1;
+}
+
+void CopyThreeDGraph(win::HWND hwnd) {
+    GraphOutputFlags& f = graphOutputFlags;
+    f.renderTarget = RenderTarget::kBitmap;
+    win::RECT client{};
+    win::GetClientRect(hwnd, &client);
+    graphWidth = client.right - client.left;
+    graphHeight = client.bottom - client.top;
+    ImageDesc image;
+    if (CaptureGraphWindow(hwnd, Paint, 0, &image) == IMG_OK) {
+        (void)CopyImageToClipboard(hwnd, &image);
+        (void)FreeImage(&image);
+    }
+    f.renderTarget = RenderTarget::kScreen;
+}
+
+int ExportThreeDGraph(win::HWND hwnd) {
+    const int result = GraphPictureExport(hwnd, kThreeDExport);
+    return result == GraphExportResult::kDone ? 0 : result;
+}
+
+void ExportThreeDData(win::HWND hwnd) {
+    // The painter writes the data file at the end of this paint.
+    exportDataAfterPaint = 1;
+    graphOutputFlags.renderTarget = RenderTarget::kScreen;
+    PaintNow(hwnd);
+    exportDataAfterPaint = 0;
+    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+    win::SetFocus(hwnd);
+}

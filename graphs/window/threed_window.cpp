@@ -1,0 +1,367 @@
+// The 3D graph window's procedure: its keys, switches, reversal, Change
+// Range, Choose Graphs and Choose Product, and close.
+#include "graphs/window/threed_window.h"
+
+#include "engine/records.h"
+#include "graphs/graph_index_records.h"
+#include "graphs/graph_output_records.h"
+#include "graphs/records.h"
+#include "graphs/state/dosage_refusal.h"
+#include "graphs/threed/draw_3d_graph.h"
+#include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/graph_slot.h"
+#include "graphs/window/range_hooks.h"
+#include "graphs/window/threed_window_records.h"
+#include "input/records.h"
+#include "platform/window/window.h"
+#include "scenarios/frame/whatif_records.h"
+#include "scenarios/mixing/mixing.h"
+#include "scenarios/profiles/profiles.h"
+#include "shell/mainwindow/display_settings_records.h"
+#include "shell/records.h"
+#include "treatment/graphs/choose_graphs.h"
+#include "treatment/product/select_product.h"
+
+namespace {
+
+using namespace ThreeDGraphCommand;
+
+int16_t Kind() {
+    return static_cast<int16_t>(whatIfResults.grid.gridKind);
+}
+
+void Send(win::HWND hwnd, int id) {
+    win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
+}
+
+void PaintNow(win::HWND hwnd) {
+    win::HDC dc = win::GetDC(hwnd);
+    (void)Draw3DGraph(dc, hwnd);
+    win::ReleaseDC(hwnd, dc);
+}
+
+void Invalidate(win::HWND hwnd) {
+    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+}
+
+// The chosen graphs the window pages through: 1 to 4.
+int ChoiceCount() {
+    const int count = graphChoice.count;
+    return count < 1 ? 1 : (count > kGraphIndexCodeCount ? kGraphIndexCodeCount : count);
+}
+
+void Close(win::HWND hwnd) {
+    MainWindowState& m = mainWindowState;
+    // The slot holds this window, unless it closes while it is being made.
+    if (win::IsWindow(hwnd)) win::DestroyWindow(hwnd);
+    ReleaseGraphSlot(hwnd);
+    m.graphWindowOpen = 0;
+    if (m.mainWindow != nullptr) {
+        win::SetActiveWindow(m.mainWindow);
+        win::ShowWindow(m.mainWindow, win::SW_SHOWMAXIMIZED);
+        win::UpdateWindow(m.mainWindow);
+    }
+}
+
+// The dosage graph without a product: refused, calcite put first, closed.
+bool RefuseDosage(win::HWND hwnd) {
+    if (!RefuseDosageWithoutProduct(nullptr)) return false;
+    Send(hwnd, kClose);
+    return true;
+}
+
+// The grid of the current pair computed again, its done flag cleared first.
+void Recompute(bool allMixFlags) {
+    ResultStatus& s = resultStatus;
+    const int source = gridSource;
+    const int kind = Kind();
+    if (source == 0 && kind == -1) {
+        s.gridDone = 0;
+        CalcGridpHTemp(0);
+    } else if (source == 1 && kind >= 0 && kind <= 2) {
+        // mixGridDone: element 0 belongs to kind 2, 1 to kind 1, 2 to kind 0.
+        if (allMixFlags)
+            s.mixGridDone[0] = s.mixGridDone[1] = s.mixGridDone[2] = 0;
+        else
+            s.mixGridDone[2 - kind] = 0;
+        static constexpr uint16_t kGridCodes[] = {MixGridCode::kPhByTemperature,
+                                                  MixGridCode::kRatio, MixGridCode::kPhByPercent};
+        (void)CalcMixGrid(kGridCodes[kind]);
+    } else if (source == 2 && kind == 3) {
+        s.gridDone2 = 0;
+        CalcGridPressTemp(0);
+    }
+}
+
+void ProductDecision(win::HWND hwnd) {
+    const ResultStatus& s = resultStatus;
+    if (s.productChosen != 0 ||
+        (s.productSelected == 0 && threeDWindowState.productAtGraphOpen != 0))
+        Recompute(false);
+    if (RefuseDosage(hwnd)) return;
+    PaintNow(hwnd);
+}
+
+// The Change Range dialog of the grid on show, by gridSource, gridKind and varyPco2.
+GraphWindowHook RangeDialog() {
+    const ThreeDRangeHooks& h = ThreeDRangeDialogs();
+    const bool pco2 = whatIfOptions.varyPco2 != 0;
+    const int source = gridSource;
+    const int kind = Kind();
+    if (source == 0 && kind == -1) return pco2 ? h.tempPCO2 : h.tempPH;
+    if (source == 1 && kind == 0) return pco2 ? h.tempPCO2Pct : h.tempPHPct;
+    if (source == 1 && kind == 1) return h.tempPct;
+    if (source == 1 && kind == 2) return pco2 ? h.pCO2Pct : h.pHPct;
+    if (source == 2 && kind == 3) return h.tempPress;
+    return nullptr;
+}
+
+void ChangeRange(win::HWND hwnd) {
+    const GraphWindowHook dialog = RangeDialog();
+    if (dialog != nullptr) {
+        (void)dialog(hwnd);
+        // OK or Cancel, the grid is computed again.
+        Recompute(true);
+    }
+    PaintNow(hwnd);
+}
+
+void Toggle(uint16_t& flag) {
+    flag = flag == 1 ? 0 : 1;
+}
+
+void Switch(win::HWND hwnd, int id) {
+    GraphOutputFlags& f = graphOutputFlags;
+    switch (id) {
+        case kLabels:
+            showGraphLabels = showGraphLabels != 0 ? 0 : 1;
+            SetThreeDPaintTexts(hwnd);
+            Invalidate(hwnd);
+            break;
+        case kTreatedColours:
+            f.treatedColorCoding = f.treatedColorCoding != 0 ? 0 : 1;
+            SetThreeDPaintTexts(hwnd);
+            Invalidate(hwnd);
+            break;
+        case kPlotStyle: {
+            // The units file keeps the style; the window does not write it.
+            uint16_t& style = displaySettings.threeDPlotStyle;
+            if (style == 0 || style == 1)
+                style = 2;
+            else if (style == 2)
+                style = 0;
+            SetThreeDPaintTexts(hwnd);
+            Invalidate(hwnd);
+            win::SetFocus(hwnd);
+            break;
+        }
+        case kBackground:
+            if (whiteBackground != 0) {
+                whiteBackground = 0;
+            } else {
+                whiteBackground = 1;
+                if (f.colorNow > 0) f.colorNow = 2;
+            }
+            SetThreeDPaintTexts(hwnd);
+            Invalidate(hwnd);
+            win::SetFocus(hwnd);
+            break;
+        case kFormulaTitles:
+            displaySettings.mineralTitles = displaySettings.mineralTitles != 0 ? 0 : 1;
+            SetThreeDTitleToggleText(hwnd);
+            Invalidate(hwnd);
+            break;
+        case kExportGrey:
+        case kPrintGrey:
+        case kDisplayGrey: {
+            int16_t& flag = id == kExportGrey ? f.exportColor
+                                              : (id == kPrintGrey ? f.printColor : f.displayColor);
+            flag = flag == 0 ? 1 : 0;
+            SetThreeDColourToggleText(hwnd, id);
+            if (id == kDisplayGrey) {
+                f.colorNow = f.displayColor;
+                PaintNow(hwnd);
+            }
+            Invalidate(hwnd);
+            break;
+        }
+        case kReverseRows:
+        case kReverseColumns:
+        case kReverseBoth:
+            f.renderTarget = RenderTarget::kScreen;
+            if (id != kReverseColumns) Toggle(rowOrderNatural);
+            if (id != kReverseRows) Toggle(columnOrderNatural);
+            SetThreeDReverseTexts(hwnd);
+            PaintNow(hwnd);
+            break;
+        default:
+            break;
+    }
+}
+
+void Command(win::HWND hwnd, int id) {
+    switch (id) {
+        case kCopy:
+            CopyThreeDGraph(hwnd);
+            break;
+        case kExportData:
+            ExportThreeDData(hwnd);
+            break;
+        case kChangeRange:
+            ChangeRange(hwnd);
+            break;
+        case kChooseProduct:
+            (void)OpenSelectProduct(hwnd);
+            ProductDecision(hwnd);
+            break;
+        case kChooseGraphs: {
+            (void)ShowChooseGraphsDialog(hwnd);
+            const int count = graphChoice.count;
+            for (int i = 0; i < count && i < kGraphIndexCodeCount; ++i)
+                graphIndexCodes[i] = static_cast<uint16_t>(graphChoice.codes[i]);
+            selectedGraphPosition = count == 4 ? 2 : 0;
+            ProductDecision(hwnd);
+            break;
+        }
+        case kClose:
+            Close(hwnd);
+            break;
+        default:
+            Switch(hwnd, id);
+            break;
+    }
+}
+
+int AltCommand(win::WPARAM key) {
+    const bool contour = displaySettings.threeDPlotStyle == 2;
+    switch (key) {
+        case 'B':
+        case 'b':
+            return contour ? kPlotStyle : 0;
+        case 'C':
+        case 'c':
+            return displaySettings.threeDPlotStyle <= 1 ? kPlotStyle : 0;
+        case 'F':
+        case 'f':
+            return kExportImage;
+        case 'G':
+        case 'g':
+            return kChooseGraphs;
+        case 'L':
+        case 'l':
+            return kLabels;
+        case 'N':
+        case 'n':
+            return kChooseProduct;
+        case 'P':
+        case 'p':
+            return kPrint;
+        case 'T':
+        case 't':
+            return kTreatedColours;
+        case 'X':
+        case 'x':
+            return kReverseRows;
+        case 'Y':
+        case 'y':
+            return kReverseColumns;
+        case 'Z':
+        case 'z':
+            return kReverseBoth;
+        default:
+            return 0;
+    }
+}
+
+void Key(win::HWND hwnd, win::WPARAM key) {
+    // With one graph chosen the keys do nothing, Escape included.
+    const int count = ChoiceCount();
+    if (count <= 1) return;
+    int16_t& position = selectedGraphPosition;
+    switch (key) {
+        case win::VK_ESCAPE:
+            Send(hwnd, kClose);
+            return;
+        case win::VK_PRIOR:
+            position = static_cast<int16_t>(position - 1 < 0 ? count - 1 : position - 1);
+            break;
+        case win::VK_NEXT:
+            position = static_cast<int16_t>(position + 1 > count - 1 ? 0 : position + 1);
+            break;
+        case 0x76:  // F7
+            Send(hwnd, kBackground);
+            return;
+        default:
+            return;
+    }
+    Invalidate(hwnd);
+}
+
+}  // namespace
+
+win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    switch (msg) {
+        case win::WM_CREATE:
+            threeDWindowState.productAtGraphOpen = resultStatus.productSelected;
+            selectedGraphPosition = graphChoice.count == 4 ? 2 : 0;
+            break;
+        case win::WM_SIZE:
+            if (wParam == win::SIZE_RESTORED) {
+                win::InvalidateRect(hwnd, nullptr, win::TRUE);
+                win::UpdateWindow(hwnd);
+            }
+            break;
+        case win::WM_SETFOCUS:
+            if (resultStatus.productSelected == 0 && RefuseDosage(hwnd)) break;
+            SetThreeDMenuTexts(hwnd);
+            break;
+        case win::WM_PAINT: {
+            win::PAINTSTRUCT ps;
+            win::HDC dc = win::BeginPaint(hwnd, &ps);
+            SetThreeDPaintTexts(hwnd);
+            graphOutputFlags.renderTarget = RenderTarget::kScreen;
+            (void)Draw3DGraph(dc, hwnd);
+            win::EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case win::WM_KEYDOWN:
+            Key(hwnd, wParam);
+            break;
+        case win::WM_SYSKEYDOWN: {
+            const int id = AltCommand(wParam);
+            if (id != 0) Send(hwnd, id);
+            break;
+        }
+        case win::WM_LBUTTONDOWN:
+            if (ThreeDValueClick(hwnd, win::LOWORD(static_cast<win::DWORD>(lParam)),
+                                 win::HIWORD(static_cast<win::DWORD>(lParam))) != 0)
+                return 1;
+            break;
+        case win::WM_RBUTTONDOWN:
+            if (ThreeDAnalysisCopy(hwnd, win::LOWORD(static_cast<win::DWORD>(lParam)),
+                                   win::HIWORD(static_cast<win::DWORD>(lParam))) != 0)
+                return 1;
+            break;
+        case win::WM_LBUTTONDBLCLK:
+            Close(hwnd);
+            return 0;
+        case win::WM_CLOSE:
+            // The system close is the window's own CLOSE.
+            Close(hwnd);
+            return 0;
+        case win::WM_COMMAND: {
+            const int id = static_cast<int>(win::LOWORD(static_cast<win::DWORD>(wParam)));
+            if (id == kExportImage) return ExportThreeDGraph(hwnd);
+            if (id == kPrint) return PrintThreeDGraph(hwnd);
+            Command(hwnd, id);
+            break;
+        }
+        case win::WM_DESTROY:
+            // However the window ends, the slot no longer holds it.
+            ReleaseGraphSlot(hwnd);
+            break;
+        default:
+            break;
+    }
+    return win::DefWindowProc(hwnd, msg, wParam, lParam);
+}

@@ -1,0 +1,145 @@
+// The 3D graph window in a whole run of the bundled script
+// data/scripts/graph3d.tvs on a 1024 x 768 desktop: 3D Profile with its
+// clicks, switches, data file, pictures and print, then the three mixing
+// grids; each picture held to its golden (tests/graphs/golden/threed-window-*,
+// at most 20 pixels differing by more than 10 %), each file read back by the
+// outside tools that are installed. TARVEX_REMAKE_GOLDENS=1 writes the run's
+// pictures over the goldens instead.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "graphs/graph_output_records.h"
+#include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/threed_window_records.h"
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThreeDWindowRun : public ProgramRunFixture {
+  protected:
+    void SetUp() override {
+        ProgramRunFixture::SetUp();
+        ResetGraphOutputRecords();
+        ResetThreeDGraphRecords();
+        ResetThreeDWindowRecords();
+        std::ofstream(folder / "printers.cfg") << "Colour | letter | 100 | colour | prints\n"
+                                                  "Grey | letter | 100 | mono | prints\n";
+        fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                      folder / "waterflood.krv");
+    }
+    void TearDown() override {
+        ResetGraphOutputRecords();
+        ResetThreeDGraphRecords();
+        ResetThreeDWindowRecords();
+        ProgramRunFixture::TearDown();
+    }
+    // The command's output (stderr dropped) and its exit status.
+    std::string Tool(const std::string& command, int* status = nullptr) {
+        const std::string line = "cd '" + folder.string() + "' && (" + command + ") 2>/dev/null";
+        FILE* pipe = popen(line.c_str(), "r");
+        if (pipe == nullptr) return "";
+        std::string out;
+        char chunk[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, n);
+        const int code = pclose(pipe);
+        if (status != nullptr) *status = code;
+        return out;
+    }
+    static bool Have(const char* tool) {
+        return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
+    }
+    // Pixels differing by more than 10 % from the golden, or -1.
+    long Differing(const std::string& name) {
+        const fs::path golden = fs::path(TARVEX_SOURCE_DIR) / "tests/graphs/golden" /
+                                ("threed-window-" + name + ".ppm");
+        const fs::path made = folder / (name + ".ppm");
+        if (std::getenv("TARVEX_REMAKE_GOLDENS") != nullptr)
+            fs::copy_file(made, golden, fs::copy_options::overwrite_existing);
+        const std::string out = Tool("compare -metric AE -fuzz 10% '" + golden.string() + "' '" +
+                                     made.string() + "' null: 2>&1");
+        char* end = nullptr;
+        const double v = std::strtod(out.c_str(), &end);
+        return end == out.c_str() ? -1 : static_cast<long>(v);
+    }
+};
+
+TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
+    ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/graph3d.tvs", "1024x768"), 0)
+        << Log();
+    const std::string log = Log();
+    EXPECT_NE(log.find("window created wcGraphWindow"), std::string::npos);
+
+    // The value click on a bar and the copy of that cell's water.
+    const std::size_t box = log.find("message box \"YOU CLICKED ON THE VALUE ");
+    ASSERT_NE(box, std::string::npos) << log;
+    EXPECT_NE(log.find(" \xB0"
+                       "F.\" -> ok",
+                       box),
+              std::string::npos);
+    const std::size_t copied = log.find(
+        "message box \"ANALYSIS COPIED \": \"YOU COPIED THE WATER "
+        "ANALYSIS  at pH ",
+        box);
+    ASSERT_NE(copied, std::string::npos) << log;
+    EXPECT_NE(log.find("clipboard holds \"tkIntermediate\"", copied), std::string::npos);
+    EXPECT_TRUE(fs::exists(folder / "c.bin"));
+    EXPECT_NE(log.find("[989] \" &HIDE LABELS\t(Currently Displayed)\""), std::string::npos);
+
+    // The data file: the column values, then seven rows of a value and seven.
+    EXPECT_NE(log.find("\"Data export complete to file \\G.DAT\""), std::string::npos);
+    if (Have("python3")) {
+        const std::string shape = Tool(
+            "python3 -c \"import csv; r=[len(x) for x in csv.reader(open('G.DAT')) "
+            "if len(x) > 1]; print(r)\"");
+        EXPECT_EQ(shape, "[7, 8, 8, 8, 8, 8, 8, 8]\n");
+    }
+
+    // The pictures, one pixel wider and higher than the client area.
+    if (Have("identify")) {
+        for (const char* name : {"G.BMP", "G.Tif", "G.png", "G.jpg", "G.pcx"})
+            EXPECT_EQ(Tool(std::string("identify -format '%w %h' ") + name), "1025 720") << name;
+    }
+    EXPECT_FALSE(fs::exists(folder / "G.gif"));
+    EXPECT_NE(log.find("message box \"FILE SAVE ERROR\": \"I'm sorry. This file type cannot be "
+                       "saved."),
+              std::string::npos);
+    int status = -1;
+    if (Have("tiffinfo")) {
+        const std::string out = Tool("tiffinfo G.Tif", &status);
+        EXPECT_EQ(status, 0);
+        EXPECT_NE(out.find("LZW"), std::string::npos) << out;
+    }
+    if (Have("pngcheck")) {
+        (void)Tool("pngcheck G.png", &status);
+        EXPECT_EQ(status, 0);
+    }
+
+    // PRINT: one page in a document named " ".
+    ASSERT_TRUE(fs::exists(folder / "prints" / "document.pdf")) << log;
+    if (Have("qpdf")) {
+        (void)Tool("qpdf --check prints/document.pdf", &status);
+        EXPECT_EQ(status, 0);
+    }
+    if (Have("pdftotext")) {
+        EXPECT_NE(Tool("pdftotext prints/document.pdf -").find("INDEX PROFILE"), std::string::npos);
+    }
+
+    if (!Have("compare")) GTEST_SKIP() << "ImageMagick's compare is missing";
+    for (const char* name : {"profile", "contour", "mix-temperature-ph", "mix-temperature-percent",
+                             "mix-ph-percent"}) {
+        const long differing = Differing(name);
+        EXPECT_GE(differing, 0) << name;
+        EXPECT_LE(differing, 20) << name;
+    }
+}
+
+}  // namespace
