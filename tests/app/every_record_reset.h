@@ -23,6 +23,7 @@
 #include "graphs/text_colour_records.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/two_d_graph_records.h"
+#include "graphs/window/threed_window_records.h"
 #include "imaging/image_records.h"
 #include "imaging/jpeg/jpeg_records.h"
 #include "imaging/png/png_records.h"
@@ -135,6 +136,7 @@ inline void ResetEveryRecord() {
     ResetSummaryRecords();
     ResetTextColourRecords();
     ResetThreeDGraphRecords();
+    ResetThreeDWindowRecords();
     ResetTiffRecords();
     ResetTreatmentRecords();
     ResetTwoDGraphRecords();
