@@ -24,6 +24,7 @@ enum : int {
     kModel = 380,
     kGraph = 381,
     kFirstAlkalinity = 670,
+    kHelpScreen = 1451,  // the help screen's command; no control carries it
 };
 }  // namespace AlkCurveControl
 

@@ -190,6 +190,7 @@ win::INT_PTR AlkpH(win::HWND dialog, win::UINT msg, win::WPARAM wParam, win::LPA
                     if (Refit(dialog) > 0) views.showGraph(dialog);
                     return win::TRUE;
                 case C::kHelp:
+                case C::kHelpScreen:
                     views.showHelp(dialog);
                     return win::TRUE;
                 default:

@@ -4,10 +4,12 @@
 #include "shell/mainwindow/win_main.h"
 
 #include "graphs/range/range_dialog.h"
+#include "graphs/alkcurve/alk_help_window.h"
 #include "graphs/window/graph_slot.h"
 #include "graphs/welllog/well_page_graph.h"
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
+#include "input/phcurve/alk_ph_dialog.h"
 #include "input/whatif/whatif_dialog.h"
 #include "pages/commands/page_command_handlers.h"
 #include "pages/frame/analysis_copy_hook.h"
@@ -109,6 +111,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallTwoDRangeHooks(TwoDRangeHooks{ChangeRangeTempAtPH, ChangeRangePHAtTemp,
                                          ChangeRangePercent, ChangeRangePressAtTemp,
                                          UpdateMenuTexts});
+    InstallAlkCurveViews(AlkCurveViews{nullptr, [](win::HWND d) { (void)CreateAlkHelpWindow(d); }});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "graphs/alkcurve/alk_help_window.h"
 #include "graphs/welllog/well_log_window.h"
 #include "graphs/window/threed_window.h"
 #include "graphs/window/two_d_window.h"
@@ -90,7 +91,7 @@ const ClassSpec kClasses[] = {
      true, win::IDC_ARROW, Background::kWhite},
     {StringId::kAlkGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 15, true, win::IDC_ARROW,
      Background::kWhite},
-    {StringId::kHelpClass, nullptr, DefaultOnlyWndProc, kRedraw | kDoubleClicks, 0, true,
+    {StringId::kHelpClass, nullptr, HelpWndProc, kRedraw | kDoubleClicks, 0, true,
      win::IDC_ARROW, Background::kWhite},
     {StringId::kProgressClass, nullptr, ProgWndProc, kRedraw, 0, true, win::IDC_WAIT,
      Background::kWhite},

@@ -48,6 +48,9 @@ constexpr HarnessCommand kCommands[] = {
     {"graph3d", CmdGraph3d,
      "ph|pco2|pressure [WATER] --code C [--size WxH] [--contour] [--grey] [--black] [--flat V] "
      "--out FILE"},
+    {"alk", CmdAlk,
+     "--pairs A:PH,... --coef K0,K1,K2,K3 [--axes] [--size WxH --out F.ppm] [--paper] "
+     "[--help-snap F.ppm]"},
     {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 
