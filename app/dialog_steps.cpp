@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/key_names.h"
+#include "app/script_runner.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/drivers/script.h"
 #include "platform/gdi/gdi.h"
@@ -15,6 +16,22 @@
 #include "platform/window/window.h"
 
 namespace {
+
+// What an action of a `do` step queued (a menu command, keys) is handled
+// before the next step, as the program's own loop would handle it.
+void DispatchPending(win::HWND dialog) {
+    win::MSG msg;
+    for (int guard = 0; guard < 100000; ++guard) {
+        if (!win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) return;
+        if (msg.message == win::WM_QUIT) {
+            win::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (win::IsWindow(dialog) && win::IsDialogMessage(dialog, &msg)) continue;
+        win::TranslateMessage(&msg);
+        win::DispatchMessage(&msg);
+    }
+}
 
 using Step = ScriptAction::DialogStep;
 
@@ -207,6 +224,16 @@ void RunDialogStep(win::HWND dialog, const ScriptAction& s, RunLog& log) {
             break;
         case Step::kNext:
             break;
+        case Step::kDo: {
+            std::vector<ScriptAction> inner;
+            std::string error;
+            if (ParseScript(s.text, inner, error) && inner.size() == 1) {
+                RunActionNow(inner[0], log);
+                DispatchPending(dialog);
+                log.Poll();
+            }
+            break;
+        }
     }
 }
 
@@ -242,6 +269,8 @@ std::string DescribeDialogStep(const ScriptAction& s) {
             return "snap " + s.text;
         case Step::kNext:
             return "next";
+        case Step::kDo:
+            return "do " + s.text;
     }
     return "";
 }

@@ -127,7 +127,7 @@ bool ParseDialog(std::string rest, ScriptAction& a, std::string& why) {
     a.verb = ScriptAction::Verb::kDialog;
     const std::string usage =
         "dialog wants a template id and a step: set, check, press, select, click, dblclick, "
-        "type, key, scroll, thumb, read, dump, snap or next";
+        "type, key, scroll, thumb, read, dump, snap, next or do";
     const bool templateId = ParseNumber(NextWord(rest), a.number);
     const std::string step = Lower(NextWord(rest));
     if (!templateId) {
@@ -142,6 +142,18 @@ bool ParseDialog(std::string rest, ScriptAction& a, std::string& why) {
         a.step = Step::kSnap;
         a.text = rest;
         return true;
+    }
+    if (step == "do") {
+        // Another window's action while this modal dialog is open.
+        a.step = Step::kDo;
+        a.text = rest;
+        std::vector<ScriptAction> inner;
+        std::string error;
+        if (!rest.empty() && ParseScript(rest, inner, error) && inner.size() == 1 &&
+            inner[0].verb != ScriptAction::Verb::kDialog)
+            return true;
+        why = "do wants one script line other than dialog" + (error.empty() ? "" : ": " + error);
+        return false;
     }
     const bool control = ParseNumber(NextWord(rest), a.control);
     if (!control) {

@@ -15,6 +15,8 @@
 //   dialog ID click|dblclick CONTROL [X Y], type CONTROL TEXT, key CONTROL KEYS,
 //   dialog ID scroll CONTROL up|down|left|right [N], thumb CONTROL POS,
 //   dialog ID read CONTROL, snap PATH, next
+//   dialog ID do LINE                runs the script line LINE (any verb but
+//                                    dialog) while the dialog is open
 //   key CLASS KEYS                   keys to the window of that class
 //   click CLASS X Y [right], dblclick CLASS X Y   mouse at a client point
 //   scroll CLASS up|down|left|right|pageup|pagedown [N], scroll CLASS thumb v|h POS
@@ -74,7 +76,8 @@ struct ScriptAction {
         kThumb,
         kRead,
         kSnap,
-        kNext
+        kNext,
+        kDo
     };
     enum class ClipboardOp { kList, kSave, kText, kLoad, kEmpty, kHold, kRelease };
     enum class PrinterStep { kChoose, kCancel, kStop };

@@ -102,6 +102,34 @@ std::string DescribeAction(const ScriptAction& a) {
     return "";
 }
 
+namespace {
+
+// Answers, file names and printers wait for the prompt they answer.
+void QueueAnswer(const ScriptAction& a) {
+    if (a.verb == ScriptAction::Verb::kPrinter) {
+        QueuePrinterAnswer(a);
+    } else if (a.verb == ScriptAction::Verb::kAnswer) {
+        win::AnswerMessageBoxStartingWith(a.text, a.number);
+    } else if (a.verb == ScriptAction::Verb::kFile) {
+        if (a.cancel)
+            win::CancelFileDialog();
+        else
+            win::AnswerFileDialog(a.text);
+    }
+}
+
+void SnapWindow(const ScriptAction& a) {
+    win::HWND hwnd = win::FindWindow(a.className.c_str(), nullptr);
+    if (hwnd == nullptr) {
+        win::ReportScriptFailure("snap: no window of class \"" + a.className + "\"");
+        return;
+    }
+    if (!win::WritePpm(a.text, win::ReadWindowPixels(hwnd)))
+        win::ReportScriptFailure("snap: cannot write " + a.text);
+}
+
+}  // namespace
+
 ScriptRunner::ScriptRunner(std::vector<ScriptAction> actions, RunLog& log)
     : actions_(std::move(actions)), log_(log) {}
 
@@ -167,16 +195,7 @@ bool ScriptRunner::Feed() {
 }
 
 void ScriptRunner::Queue(const ScriptAction& a) {
-    if (a.verb == ScriptAction::Verb::kPrinter) {
-        QueuePrinterAnswer(a);
-    } else if (a.verb == ScriptAction::Verb::kAnswer) {
-        win::AnswerMessageBoxStartingWith(a.text, a.number);
-    } else if (a.verb == ScriptAction::Verb::kFile) {
-        if (a.cancel)
-            win::CancelFileDialog();
-        else
-            win::AnswerFileDialog(a.text);
-    }
+    QueueAnswer(a);
 }
 
 // The dialog lines gathered since the last input action, by template in the
@@ -223,11 +242,35 @@ void ScriptRunner::TakeSnaps() {
 }
 
 void ScriptRunner::Snap(const ScriptAction& a) {
-    win::HWND hwnd = win::FindWindow(a.className.c_str(), nullptr);
-    if (hwnd == nullptr) {
-        win::ReportScriptFailure("snap: no window of class \"" + a.className + "\"");
-        return;
+    SnapWindow(a);
+}
+
+void RunActionNow(const ScriptAction& a, RunLog& log) {
+    using Verb = ScriptAction::Verb;
+    if (IsWindowInput(a.verb)) {
+        RunWindowInput(a);
+    } else if (PageVerbIsInput(a.verb)) {
+        RunPageVerb(a, log);
+    } else {
+        switch (a.verb) {
+            case Verb::kSnap:
+                SnapWindow(a);
+                break;
+            case Verb::kWhere:
+            case Verb::kText:
+                RunPageVerb(a, log);
+                break;
+            case Verb::kMenuState:
+            case Verb::kWindows:
+                RunWindowReport(a, log);
+                break;
+            case Verb::kClipboard:
+                RunClipboardVerb(a, log);
+                break;
+            default:
+                QueueAnswer(a);
+                break;
+        }
     }
-    if (!win::WritePpm(a.text, win::ReadWindowPixels(hwnd)))
-        win::ReportScriptFailure("snap: cannot write " + a.text);
+    log.Poll();
 }

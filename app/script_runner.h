@@ -45,5 +45,9 @@ class ScriptRunner {
     WindowSnaps snaps_;
 };
 
+// Runs one action at once (a dialog's `do` step): answers, file names and
+// printers are queued for the next prompt, window input and reports run now.
+void RunActionNow(const ScriptAction& a, RunLog& log);
+
 // A script action written back as a line, for the log.
 [[nodiscard]] std::string DescribeAction(const ScriptAction& a);

@@ -31,6 +31,8 @@ void RegisterPageMenus();
 
 // Menu 14, the class menu of the 2D graph window.
 void RegisterGraphMenus();
+// Menu 15, the class menu of the pH-alkalinity graph window.
+void RegisterAlkGraphMenu();
 
 // The treatment products' dialogs (product selection, graph choice, limits
 // summary).

@@ -82,6 +82,7 @@ constexpr int kPageMenuOneSummary = 1255;       // the one-page summary window
 // The class menus of the graph windows.
 constexpr int kGraphMenuThreeD = 13;  // the 3D graph window
 constexpr int kGraphMenuTwoD = 14;    // the 2D graph window
+constexpr int kGraphMenuAlk = 15;     // the pH-alkalinity graph window
 
 // Commands of the page menus.
 namespace PageCommand {

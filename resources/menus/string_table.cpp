@@ -43,6 +43,7 @@ void RegisterProgramResources() {
     RegisterMainMenu();
     RegisterPageMenus();
     RegisterGraphMenus();
+    RegisterAlkGraphMenu();
     RegisterBackgroundPictures();
     RegisterProgramIcon();
     RegisterTreatmentDialogs();

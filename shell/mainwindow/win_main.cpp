@@ -4,8 +4,10 @@
 #include "shell/mainwindow/win_main.h"
 
 #include "graphs/range/range_dialog.h"
+#include "graphs/alkcurve/alk_graph_window.h"
 #include "graphs/alkcurve/alk_help_window.h"
 #include "graphs/window/graph_slot.h"
+#include "graphs/window/range_hooks.h"
 #include "graphs/welllog/well_page_graph.h"
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
@@ -111,7 +113,12 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallTwoDRangeHooks(TwoDRangeHooks{ChangeRangeTempAtPH, ChangeRangePHAtTemp,
                                          ChangeRangePercent, ChangeRangePressAtTemp,
                                          UpdateMenuTexts});
-    InstallAlkCurveViews(AlkCurveViews{nullptr, [](win::HWND d) { (void)CreateAlkHelpWindow(d); }});
+    InstallThreeDRangeHooks(ThreeDRangeHooks{ChangeRangeTempPH, ChangeRangeTempPCO2,
+                                             ChangeRangeTempPHPct, ChangeRangeTempPCO2Pct,
+                                             ChangeRangeTempPct, ChangeRangePHPct,
+                                             ChangeRangePCO2Pct, ChangeRangeTempPress});
+    InstallAlkCurveViews(
+        AlkCurveViews{CreateAlkGraphWindow, [](win::HWND d) { (void)CreateAlkHelpWindow(d); }});
     if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
 
     const win::DWORD version = win::GetVersion();

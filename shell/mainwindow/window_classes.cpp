@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "graphs/alkcurve/alk_graph_window.h"
 #include "graphs/alkcurve/alk_help_window.h"
 #include "graphs/welllog/well_log_window.h"
 #include "graphs/window/threed_window.h"
@@ -89,10 +90,10 @@ const ClassSpec kClasses[] = {
      win::IDC_ARROW, Background::kWhite},
     {StringId::kWellLogSummaryGraphClass, nullptr, WellLogSummaryGraphWndProc, kDoubleClicks, 14,
      true, win::IDC_ARROW, Background::kWhite},
-    {StringId::kAlkGraphClass, nullptr, DefaultOnlyWndProc, kDoubleClicks, 15, true, win::IDC_ARROW,
-     Background::kWhite},
-    {StringId::kHelpClass, nullptr, HelpWndProc, kRedraw | kDoubleClicks, 0, true,
+    {StringId::kAlkGraphClass, nullptr, AlkGraphWndProc, kDoubleClicks, kGraphMenuAlk, true,
      win::IDC_ARROW, Background::kWhite},
+    {StringId::kHelpClass, nullptr, HelpWndProc, kRedraw | kDoubleClicks, 0, true, win::IDC_ARROW,
+     Background::kWhite},
     {StringId::kProgressClass, nullptr, ProgWndProc, kRedraw, 0, true, win::IDC_WAIT,
      Background::kWhite},
     {0, "w_static", StaticLeftWndProc, kRedraw, 0, false, win::IDC_ARROW, Background::kWhite},

@@ -62,13 +62,17 @@ TEST(ScriptVerbLines, WindowDialogAndClipboardVerbs) {
     EXPECT_EQ(Parsed("dialog 80 scroll 106 down 3").x, 3);
     EXPECT_EQ(Parsed("dialog 80 snap out/dialog.ppm").step, Step::kSnap);
     EXPECT_EQ(Parsed("dialog 80 next").step, Step::kNext);
+    a = Parsed("dialog 33 do menu 995 AlkGraphWindow");
+    EXPECT_EQ(a.step, Step::kDo);
+    EXPECT_EQ(a.text, "menu 995 AlkGraphWindow");
 
     for (const char* bad :
          {"key DisplayTempWater Hyper+Q", "click Main 1", "click Main 1 2 middle", "dblclick Main",
           "scroll Main sideways", "scroll Main thumb d 4", "wheel Main", "menustate A B",
           "windows all", "clipboard save text", "clipboard paste", "dialog 80 type 101",
           "dialog 80 thumb 106", "dialog 80 scroll 106 down 0", "dialog 80 snap",
-          "dialog 80 key 0 Meta"}) {
+          "dialog 80 key 0 Meta", "dialog 33 do", "dialog 33 do dialog 80 press 1",
+          "dialog 33 do menu"}) {
         std::vector<ScriptAction> a2;
         std::string error;
         EXPECT_FALSE(ParseScript(std::string(bad) + "\n", a2, error)) << bad;

@@ -90,6 +90,6 @@ int CmdFrame3d(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // [--flat V] --out FILE: the 3D graph of a grid as a picture.
 int CmdGraph3d(std::span<char* const> args, std::FILE* out, std::FILE* err);
 // alk --pairs A:PH,... --coef K0,K1,K2,K3 [--axes] [--size WxH --out F.ppm] [--paper]
-// [--help-snap F.ppm]: the pH-alkalinity graph's axes and curve points, its
+// [--export FILE] [--help-snap F.ppm]: the pH-alkalinity graph's axes and curve points, its
 // picture, and the curve input's help screen.
 int CmdAlk(std::span<char* const> args, std::FILE* out, std::FILE* err);

@@ -50,7 +50,7 @@ constexpr HarnessCommand kCommands[] = {
      "--out FILE"},
     {"alk", CmdAlk,
      "--pairs A:PH,... --coef K0,K1,K2,K3 [--axes] [--size WxH --out F.ppm] [--paper] "
-     "[--help-snap F.ppm]"},
+     "[--export FILE] [--help-snap F.ppm]"},
     {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 

@@ -1,9 +1,11 @@
 // tarvex-engine alk --pairs A:PH,... --coef K0,K1,K2,K3 [--axes] [--size WxH --out F.ppm]
-// [--paper] [--help-snap F.ppm]: the pH-alkalinity graph of the pairs (alkalinity,
+// [--paper] [--export FILE] [--help-snap F.ppm]: the pH-alkalinity graph of the pairs (alkalinity,
 // pH, in entry order) and the model coefficients. --axes prints the anchors,
 // both axes, the tick labels and the 45 curve points; --out paints the picture
 // into a headless window of the client size (default 800 x 600, --paper in
-// the style of a copy or a picture file) and saves it as PPM; --help-snap saves
+// the style of a copy or a picture file) and saves it as PPM; --export runs the
+// graph window's EXPORT IMAGE with FILE as the answer of its save dialog and
+// prints the messages it showed; --help-snap saves
 // the help screen of the curve input.
 #include <algorithm>
 #include <cstdio>
@@ -15,10 +17,12 @@
 #include "engine/carbonate/carbonate_records.h"
 #include "graphs/alkcurve/alk_curve_plot.h"
 #include "graphs/alkcurve/alk_graph_records.h"
+#include "graphs/alkcurve/alk_graph_window.h"
 #include "graphs/alkcurve/alk_help_window.h"
 #include "graphs/alkcurve/draw_alk_curve.h"
 #include "graphs/graph_output_records.h"
 #include "input/records.h"
+#include "platform/drivers/script.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
@@ -40,6 +44,7 @@ struct AlkArgs {
     int height = 600;
     std::string out;
     std::string helpSnap;
+    std::string exportName;
 };
 
 bool ParsePairs(const char* text, AlkArgs& a) {
@@ -75,6 +80,8 @@ bool ParseArgs(std::span<char* const> args, AlkArgs& a, std::FILE* err) {
             ++i;
         } else if (arg == "--out" && hasValue) {
             a.out = args[++i];
+        } else if (arg == "--export" && hasValue) {
+            a.exportName = args[++i];
         } else if (arg == "--help-snap" && hasValue) {
             a.helpSnap = args[++i];
         } else if (arg == "--axes") {
@@ -195,6 +202,29 @@ int HelpSnap(const AlkArgs& a, std::FILE* err) {
     return kExitOk;
 }
 
+// EXPORT IMAGE of the graph window, opened for an owner as the input dialog
+// opens it, its save dialog answered with the name; the messages it showed.
+int Export(const AlkArgs& a, std::FILE* out, std::FILE* err) {
+    RegisterProgramResources();
+    if (InitApplication(nullptr) == 0 || !RegisterHarnessClass()) return kExitBadInput;
+    win::HWND owner = win::CreateWindow("HarnessAlkGraphWindow", "", win::WS_POPUP, 0, 0, 400, 300,
+                                        nullptr, nullptr, nullptr, nullptr);
+    CreateAlkGraphWindow(owner);
+    win::HWND graph = mainWindowState.graphWindow;
+    if (graph == nullptr) {
+        std::fprintf(err, "alk: no graph window\n");
+        return kExitBadInput;
+    }
+    win::UpdateWindow(graph);
+    win::ClearMessageBoxLog();
+    win::AnswerFileDialog(a.exportName);
+    win::SendMessage(graph, win::WM_COMMAND, AlkGraphCommand::kExportImage, 0);
+    for (const win::MessageBoxRecord& box : win::MessageBoxLog())
+        std::fprintf(out, "message \"%s\" \"%s\"\n", box.caption.c_str(), box.text.c_str());
+    win::DestroyWindow(owner);
+    return kExitOk;
+}
+
 }  // namespace
 
 int CmdAlk(std::span<char* const> args, std::FILE* out, std::FILE* err) {
@@ -207,6 +237,10 @@ int CmdAlk(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         if (a.axes) PrintAxes(out);
         if (!a.out.empty()) {
             const int status = Picture(a, a.axes ? out : nullptr, err);
+            if (status != kExitOk) return status;
+        }
+        if (!a.exportName.empty()) {
+            const int status = Export(a, out, err);
             if (status != kExitOk) return status;
         }
     }
