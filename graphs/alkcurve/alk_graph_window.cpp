@@ -4,6 +4,7 @@
 #include "graphs/alkcurve/alk_graph_records.h"
 #include "graphs/alkcurve/draw_alk_curve.h"
 #include "graphs/graph_output_records.h"
+#include "graphs/window/graph_slot.h"
 #include "input/records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
@@ -15,10 +16,11 @@ namespace {
 
 using namespace AlkGraphCommand;
 
-bool IsAlkGraphWindow(win::HWND hwnd) {
-    return hwnd != nullptr && win::IsWindow(hwnd) &&
-           win::GetWindowLongPtr(hwnd, win::GWL_WNDPROC) ==
-               reinterpret_cast<std::intptr_t>(&AlkGraphWndProc);
+// A new window starts with empty captions and no graph font.
+void BeforeCreate() {
+    AlkGraphState& st = alkGraphState;
+    st.title[0] = st.xCaption[0] = st.yCaption[0] = '\0';
+    st.graphFontMade = 0;
 }
 
 void Close() {
@@ -50,31 +52,13 @@ int AltCommand(win::WPARAM key) {
 void CreateAlkGraphWindow(win::HWND owner) {
     if (alkCurvePoints.count < 1) return;
     MainWindowState& m = mainWindowState;
-    // Another graph in the slot gives way to this one.
-    if (m.graphWindowOpen != 0 && !IsAlkGraphWindow(m.graphWindow)) {
-        if (m.graphWindow != nullptr && win::IsWindow(m.graphWindow))
-            win::DestroyWindow(m.graphWindow);
-        m.graphWindowOpen = 0;
-        m.graphWindow = nullptr;
-    }
-    if (m.graphWindowOpen == 0) {
-        AlkGraphState& s = alkGraphState;
-        s.title[0] = s.xCaption[0] = s.yCaption[0] = '\0';
-        s.graphFontMade = 0;
-        char className[40] = {};
-        if (win::LoadString(m.instance, StringId::kAlkGraphClass, className, sizeof className) == 0)
-            return;
-        win::RECT r{};
-        if (m.mainWindow != nullptr) win::GetWindowRect(m.mainWindow, &r);
-        m.graphWindow = win::CreateWindowEx(0, className, "", win::WS_VISIBLE | win::WS_MAXIMIZE, 0,
-                                            0, r.right - r.left, r.bottom - r.top, owner, nullptr,
-                                            m.instance, nullptr);
-    }
-    win::HWND hwnd = m.graphWindow;
-    if (hwnd == nullptr) return;
-    m.graphWindowOpen = 1;
-    win::ShowWindow(hwnd, win::SW_SHOW);
-    win::SetFocus(hwnd);
+    char className[40] = {};
+    if (win::LoadString(m.instance, StringId::kAlkGraphClass, className, sizeof className) == 0)
+        return;
+    // Owned by the dialog, as large as the main window.
+    GraphSlotRequest request{className, owner, m.instance, BeforeCreate, nullptr};
+    request.sizeOf = m.mainWindow;
+    (void)PlaceGraphWindow(request);
 }
 
 win::LRESULT AlkGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
@@ -122,10 +106,7 @@ win::LRESULT AlkGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
         case win::WM_DESTROY:
             // Destroyed with its owner, the dialog, as well as by CLOSE: the
             // slot no longer holds it either way.
-            if (mainWindowState.graphWindow == hwnd) {
-                mainWindowState.graphWindowOpen = 0;
-                mainWindowState.graphWindow = nullptr;
-            }
+            ReleaseGraphSlot(hwnd);
             break;
         default:
             break;

@@ -3,9 +3,6 @@
 // curve input dialog, with print, copy, picture export and close.
 #pragma once
 
-#include <cstdint>
-
-#include "imaging/frame/image_desc.h"
 #include "platform/window/win_types.h"
 
 // Menu 15's command ids; the PROPERTIES items are greyed (the picture has
@@ -36,13 +33,3 @@ win::LRESULT AlkGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, 
 void CopyAlkGraph(win::HWND hwnd);
 int ExportAlkGraph(win::HWND hwnd);
 void PrintAlkGraph(win::HWND hwnd);
-
-// The window's picture painted into it, copied onto a white bitmap `extra`
-// pixels wider and higher than the client area and captured into `image`
-// (the caller frees it). IMG_OK or the capture's failure.
-[[nodiscard]] int32_t CaptureAlkGraph(win::HWND hwnd, int extra, ImageDesc* image);
-
-// The printed picture's rectangle in thousandths of an inch: the page cut to
-// 4:3, corrected for the printer's pixel shape.
-[[nodiscard]] win::RECT AlkPrintRectangle(int widthMils, int heightMils, int logPixelsX,
-                                          int logPixelsY);

@@ -41,10 +41,11 @@ Failure Written(int32_t status) {
     return status == IMG_OK ? Failure::kNone : Failure::kWrite;
 }
 
-Failure WritePcx(const char* name, ImageDesc* image) {
-    // Only PCX takes the picture down to 256 colours.
-    if (image->header == nullptr || image->header->biBitCount <= 8)
-        return Written(SavePcx(name, image));
+// The writer given the picture, or an 8-bit copy of a deeper one reduced to
+// 256 colours.
+template <typename Writer>
+Failure WriteReduced(ImageDesc* image, Writer write) {
+    if (image->header == nullptr || image->header->biBitCount <= 8) return Written(write(image));
     ImageDesc reduced;
     if (AllocImage(&reduced, image->header->biWidth, std::abs(image->header->biHeight), 8) !=
         IMG_OK)
@@ -53,19 +54,24 @@ Failure WritePcx(const char* name, ImageDesc* image) {
     if (ReduceColors(256, image, &reduced) != IMG_OK)
         result = Failure::kImage;
     else
-        result = Written(SavePcx(name, &reduced));
+        result = Written(write(&reduced));
     (void)FreeImage(&reduced);
     return result;
 }
 
-Failure WritePicture(const char* name, PictureFormat format, ImageDesc* image) {
+Failure WritePicture(const char* name, PictureFormat format, ImageDesc* image,
+                     const GraphPictureDescriptor& d) {
+    auto bmp = [name](ImageDesc* i) { return SaveBmp(name, i, 0); };
+    auto pcx = [name](ImageDesc* i) { return SavePcx(name, i); };
+    auto tif = [name, &d](ImageDesc* i) { return SaveTif(name, i, d.tifCompression); };
     switch (format) {
         case PictureFormat::kBmp:
-            return Written(SaveBmp(name, image, 0));
+            return d.paletteFiles ? WriteReduced(image, bmp) : Written(bmp(image));
         case PictureFormat::kPcx:
-            return WritePcx(name, image);
+            // PCX always takes the picture down to 256 colours.
+            return WriteReduced(image, pcx);
         case PictureFormat::kTif:
-            return Written(SaveTif(name, image, 1));  // LZW
+            return d.paletteFiles ? WriteReduced(image, tif) : Written(tif(image));
         case PictureFormat::kPng:
             return Written(SavePng(name, image, 1));
         case PictureFormat::kJpg:
@@ -205,7 +211,7 @@ int GraphPictureExport(win::HWND window, const GraphPictureDescriptor& d) {
     if (CaptureGraphWindow(window, d.paintTwice ? d.paint : nullptr, 1, &image) != IMG_OK) {
         failure = Failure::kImage;
     } else {
-        failure = WritePicture(fileName, format, &image);
+        failure = WritePicture(fileName, format, &image, d);
         (void)FreeImage(&image);
     }
     // An empty file the check made is not left behind.

@@ -27,6 +27,11 @@ struct GraphPictureDescriptor {
     void (*abandon)(win::HWND window);
     // Puts the flags back and shows the screen picture again.
     void (*finish)(win::HWND window);
+    // The TIFF writer's compression selector: 1 LZW, 2 PackBits.
+    uint32_t tifCompression = 1;
+    // True: BMP and TIFF files of a picture deeper than 8 bits get an 8-bit
+    // copy reduced to 256 colours, as PCX files always do.
+    bool paletteFiles = false;
 };
 
 // What GraphPictureExport ended with.

@@ -111,7 +111,8 @@ win::HWND PlaceGraphWindow(const GraphSlotRequest& request) {
     if (m.graphWindowOpen == 0) {
         if (request.beforeCreate != nullptr) request.beforeCreate();
         win::RECT r{};
-        if (request.owner != nullptr) win::GetWindowRect(request.owner, &r);
+        const win::HWND sized = request.sizeOf != nullptr ? request.sizeOf : request.owner;
+        if (sized != nullptr) win::GetWindowRect(sized, &r);
         m.graphWindow = win::CreateWindowEx(
             0, request.className, "", win::WS_VISIBLE | win::WS_MAXIMIZE, 0, 0, r.right - r.left,
             r.bottom - r.top, request.owner, nullptr, request.instance, nullptr);

@@ -18,6 +18,8 @@ struct GraphSlotRequest {
     // Runs when a window of the asked class is already in the slot: it shows
     // the graph now asked for.
     void (*reuse)(win::HWND window);
+    // The window whose outer size a new window takes (null: the owner's).
+    win::HWND sizeOf = nullptr;
 };
 
 // Puts a window of the asked class in the slot: a window of that class already

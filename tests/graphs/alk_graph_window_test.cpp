@@ -10,7 +10,7 @@
 
 #include "engine/carbonate/carbonate_records.h"
 #include "graphs/alkcurve/alk_graph_records.h"
-#include "graphs/window/two_d_window.h"
+#include "graphs/window/graph_slot.h"
 #include "platform/print/print_setup.h"
 #include "platform/system/clipboard.h"
 #include "printing/print_job_records.h"
