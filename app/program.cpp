@@ -44,11 +44,15 @@ void FailRun(const std::string& what) {
     std::exit(kExitScriptFailure);
 }
 
-void ChooseDriver(const ProgramOptions& options) {
+// True when the program runs on the X display.
+bool ChooseDriver(const ProgramOptions& options) {
     const char* display = std::getenv("DISPLAY");
-    if (options.headless || display == nullptr || *display == '\0') return;
-    if (!options.scriptPath.empty() && !options.display) return;
-    if (auto x11 = win::MakeX11Driver()) win::SetDriver(std::move(x11));
+    if (options.headless || display == nullptr || *display == '\0') return false;
+    if (!options.scriptPath.empty() && !options.display) return false;
+    auto x11 = win::MakeX11Driver();
+    if (!x11) return false;
+    win::SetDriver(std::move(x11));
+    return true;
 }
 
 }  // namespace
@@ -72,7 +76,7 @@ int RunProgram(const ProgramOptions& options) {
         std::fprintf(stderr, "tarvex: cannot write the log %s\n", options.logPath.c_str());
         return kExitUsage;
     }
-    ChooseDriver(options);
+    const bool onDisplay = ChooseDriver(options);
     if (options.desktopWidth > 0) win::SetDesktopSize(options.desktopWidth, options.desktopHeight);
     RegisterProgramResources();
 
@@ -81,7 +85,9 @@ int RunProgram(const ProgramOptions& options) {
     activeLog = &log;
     win::EnableMessageTrace(true);
     win::SetScriptFailureHandler(FailRun);
-    runner.Install();
+    // On the display without a script the user works: nothing feeds the
+    // program when it is idle.
+    if (!onDisplay || !options.scriptPath.empty()) runner.Install();
     const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
     runner.Uninstall();
     // Closing the display hands a clipboard the user kept to the desktop.

@@ -75,11 +75,15 @@
 #include "shell/workfile/work_file_records.h"
 #include "treatment/files/older_product_records.h"
 #include "treatment/records.h"
+#include "graphs/alkcurve/alk_graph_records.h"
+#include "graphs/range/range_records.h"
 #include "graphs/welllog/well_log_graph_records.h"
 
 inline void ResetEveryRecord() {
     ResetAlkCurveRecords();
     ResetWellLogGraphRecords();
+    ResetAlkGraphRecords();
+    ResetRangeRecords();
     ResetAnalysisBackupRecords();
     ResetBalancingRecords();
     ResetCalendarRecords();
