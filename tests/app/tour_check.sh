@@ -41,6 +41,9 @@ expected = [
     ('DATA HAS CHANGED!', 'Data has been modified'),
     ('DELETE CLIPBOARD ANALYSIS?', 'Did you wish to leave data'),
     (None, 'FILE SUCCESSFULLY RESTORED!'),
+    ('EXPORT SUCCESSFUL', 'Data export complete'),
+    ('SELECT USER DEFINED CURVE?', 'A USER DEFINED pH-ALKALINITY CURVE'),
+    ('Open CSV', 'Would you like to open the CSV file now?'),
 ]
 bad = 0
 for line in open(sys.argv[1], encoding='latin-1'):
@@ -62,7 +65,7 @@ for f in "$OUT"/*.pdf; do
   qpdf --check "$f" >/dev/null 2>&1 || bad "qpdf --check $f"
   [ -n "$(pdftotext "$f" - 2>/dev/null | tr -d '[:space:]')" ] || bad "no text in $f"
 done
-[ "$pdfs" -ge 12 ] || bad "$pdfs PDF files, 12 or more expected"
+[ "$pdfs" -ge 14 ] || bad "$pdfs PDF files, 14 or more expected"
 
 # The sea water's report: the first document printed by Print Surface.
 surface=$(grep -o 'printed " ": [0-9]* pages, [^,]*' "$LOG" | sed -n 5p | sed 's/.*pages, //')
@@ -93,7 +96,7 @@ wide = [r for r in rows if len(r) >= 2]
 sys.exit(0 if len(rows) >= 10 and len(wide) >= 10 else 1)
 PY
 done
-[ "$csvs" -ge 4 ] || bad "$csvs CSV files, 4 or more expected"
+[ "$csvs" -ge 5 ] || bad "$csvs CSV files, 5 or more expected"
 
 rtf="$OUT/surface-chem.rtf"
 [ -f "$rtf" ] || bad "no $rtf"
