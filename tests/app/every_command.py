@@ -132,11 +132,11 @@ def after(log, action):
 ALKALINITY = (1072, 1073)
 
 
-def alkalinity_switches(owner, prelude):
-    log = run(f'{owner}-alkalinity',
+def alkalinity_switches(owner, prelude, ident):
+    run(f'{owner}-alkalinity-{ident}',
               PRELUDES[prelude] + f'menu 1072 {owner}\ntext {owner} pm.txt\n'
               f'menu 1073 {owner}\ntext {owner} species.txt\n' + CLOSING)
-    folder = os.path.join(WORK, f'{owner}-alkalinity')
+    folder = os.path.join(WORK, f'{owner}-alkalinity-{ident}')
     try:
         pm = open(os.path.join(folder, 'pm.txt'), 'rb').read()
         species = open(os.path.join(folder, 'species.txt'), 'rb').read()
@@ -171,7 +171,7 @@ def main():
     def one(job):
         owner, ident, text, prelude = job
         if ident in ALKALINITY and owner:
-            return job, ['text changed'] if alkalinity_switches(owner, prelude) else []
+            return job, ['text changed'] if alkalinity_switches(owner, prelude, ident) else []
         action = f'menu {ident}' + (f' {owner}' if owner else '')
         log = run(f'{owner or "main"}-{ident}', PRELUDES[prelude] + action + '\n' + CLOSING)
         return job, after(log, action)
