@@ -103,6 +103,19 @@ TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
         EXPECT_EQ(shape, "[7, 8, 8, 8, 8, 8, 8, 8]\n");
     }
 
+    // Change Range: a pH of 15 is refused with its message and the range
+    // kept; a low pH of 6.0 then gives the grid rows from 6.000000 to 8.000000.
+    EXPECT_NE(log.find("pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. "
+                       "Did you wish to re-enter (Y/N)?"),
+              std::string::npos)
+        << log;
+    if (Have("python3")) {
+        const std::string rows = Tool(
+            "python3 -c \"import csv; r=[x[0] for x in csv.reader(open('R.DAT')) "
+            "if len(x) == 8]; print(min(r), max(r))\"");
+        EXPECT_EQ(rows, "6.000000 8.000000\n");
+    }
+
     // The pictures, one pixel wider and higher than the client area.
     if (Have("identify")) {
         for (const char* name : {"G.BMP", "G.Tif", "G.png", "G.jpg", "G.pcx"})
@@ -135,7 +148,7 @@ TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
 
     if (!Have("compare")) GTEST_SKIP() << "ImageMagick's compare is missing";
     for (const char* name : {"profile", "contour", "mix-temperature-ph", "mix-temperature-percent",
-                             "mix-ph-percent"}) {
+                             "mix-ph-percent", "range"}) {
         const long differing = Differing(name);
         EXPECT_GE(differing, 0) << name;
         EXPECT_LE(differing, 20) << name;
