@@ -12,7 +12,7 @@ win::LRESULT WellLogSummaryGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPAR
 
 // Recomputes the 48-interval profile when a product change made it stale or
 // the product is another than at its last computation (while graphProfileKind
-// is 8; after a command only once the well-log specification is entered).
+// is 8; after a command only once the well description has been entered).
 void KeepWellLogProfileCurrent(bool afterCommand);
 
 // COPY, EXPORT IMAGE and PRINT of the window (well_log_pictures.cpp).

@@ -87,7 +87,7 @@ TEST_F(WellLogWindowTest, TheProfileIsRecomputedOnlyWhenStale) {
     wellLogProductAtCalc = 0;
     KeepWellLogProfileCurrent(false);
     EXPECT_EQ(wellLogProductAtCalc, 0);
-    // After a command, only once the well-log specification is entered.
+    // After a command, only once the well description has been entered.
     resultStatus.wellLogSummaryStale = 1;
     wellLogSpecsEntered = 0;
     KeepWellLogProfileCurrent(true);
