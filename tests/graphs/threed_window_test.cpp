@@ -1,9 +1,12 @@
 // The 3D graph window: its keys over the chosen graphs, the texts of its
 // switches and reverse items by grid, the position texts of its clicks, the
-// hit test on a cell's top face, the dosage refusal, and the slot it lives in.
+// hit test on a cell's top face, the limits summary a click opens, the grid
+// computed again after a change of product, the dosage refusal, and the slot
+// it lives in.
 #include "graphs/window/threed_window.h"
 
 #include <string>
+#include <vector>
 
 #include "common/unit_codes.h"
 #include "graphs/state/graph_snapshot_records.h"
@@ -15,6 +18,8 @@
 #include "shell/mainwindow/window_classes.h"
 #include "shell/records.h"
 #include "tests/graphs/graph_fixture.h"
+#include "treatment/limits/limits_summary.h"
+#include "treatment/treatment_dialog_ids.h"
 
 namespace graphtest {
 namespace {
@@ -283,6 +288,70 @@ TEST_F(ThreeDWindowTest, ValueClickAsksForLimitsOnlyWithAProduct) {
     const std::string& text = win::MessageBoxLog()[1].text;
     EXPECT_EQ(text.substr(text.size() - 16), " DISPLAY LIMITS?");
     EXPECT_NE(win::MessageBoxLog()[1].type & win::MB_YESNO, 0u);
+}
+
+// Yes opens the limits summary at the clicked cell's grid row and column,
+// in the grid's own order: cell (0, 0) drawn with both axes reversed is grid
+// row 7, column 7. No opens nothing.
+TEST_F(ThreeDWindowTest, YesToDisplayLimitsShowsTheClickedGridCell) {
+    win::HWND hwnd = Open();
+    for (CellOutline& o : cellOutline) o = CellOutline{};
+    const int xs[4] = {-320, 320, 320, -320};
+    const int ys[4] = {-240, -240, 240, 240};
+    for (int k = 0; k < 4; ++k) {
+        cellOutline[0].x[k] = xs[k];
+        cellOutline[0].y[k] = ys[k];
+    }
+    rowOrderNatural = columnOrderNatural = 0;
+    resultStatus.productSelected = 1;
+    std::vector<std::string> points;
+    for (int id : {4277, 4281, 4283})
+        win::OnDialog(id, [&points](win::HWND d) {
+            points.push_back(win::WindowText(win::GetDlgItem(d, LimitsSummaryControl::kPoint)));
+            win::PressButton(d, win::IDOK);
+        });
+    win::AnswerMessageBoxStartingWith("YOU CLICKED", win::IDYES);
+    EXPECT_EQ(ThreeDValueClick(hwnd, 10, 10), 1);
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points[0], "3D grid, row 7, column 7");
+    rowOrderNatural = 1;
+    win::AnswerMessageBoxStartingWith("YOU CLICKED", win::IDYES);
+    EXPECT_EQ(ThreeDValueClick(hwnd, 10, 10), 1);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[1], "3D grid, row 1, column 7");
+    win::AnswerMessageBoxStartingWith("YOU CLICKED", win::IDNO);
+    EXPECT_EQ(ThreeDValueClick(hwnd, 10, 10), 1);
+    EXPECT_EQ(points.size(), 2u);
+}
+
+// After Choose Product the grid is computed again when a product was chosen or
+// the one the window opened with is gone; a product kept leaves the grid alone.
+// The grid of an empty surface water is refused, so a recomputation shows as
+// the grid's flag cleared and the refusal's box.
+TEST_F(ThreeDWindowTest, ChooseProductRecomputesOnlyWhenTheProductChanged) {
+    struct Case {
+        uint16_t selectedAtOpen;
+        uint16_t selectedAfter;
+        bool recomputed;
+    };
+    const Case cases[] = {{1, 1, false}, {1, 0, true}, {0, 0, false}};
+    for (const Case& c : cases) {
+        resultStatus.productSelected = c.selectedAtOpen;
+        win::HWND hwnd = Open();
+        resultStatus.productSelected = c.selectedAfter;
+        resultStatus.gridDone = 1;
+        win::ClearMessageBoxLog();
+        // Cancel: nothing chosen, the selection as it was.
+        win::OnDialog(
+            TreatmentDialog::kSelectProduct,
+            [](win::HWND d) { win::PressButton(d, win::IDCANCEL); }, 1);
+        Command(hwnd, kChooseProduct);
+        EXPECT_EQ(resultStatus.productChosen, 0u);
+        EXPECT_EQ(resultStatus.gridDone == 0, c.recomputed) << c.selectedAtOpen << c.selectedAfter;
+        EXPECT_EQ(win::MessageBoxLog().empty(), !c.recomputed);
+        EXPECT_TRUE(win::IsWindow(hwnd));
+        win::DestroyWindow(hwnd);
+    }
 }
 
 TEST_F(ThreeDWindowTest, DosageWithoutAProductIsRefusedOnce) {
