@@ -34,7 +34,7 @@ run_target() {
     local artifacts=$build/fuzz-artifacts/$name
     local corpus=fuzz/corpus/$name regressions=fuzz/regressions/$name
     local dict=""
-    [ -f "fuzz/$name.dict" ] && dict="-dict=fuzz/$name.dict"
+    [ -f "fuzz/dicts/$name.dict" ] && dict="-dict=fuzz/dicts/$name.dict"
     mkdir -p "$work" "$artifacts"
     : >"$log"
     local dirs=("$work")
