@@ -21,7 +21,7 @@
 #include "scenarios/multimix/multimix.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/frame/whatif_records.h"
-#include "tests/engine/pipeline_fixture.h"
+#include "tests/engine/pipeline/pipeline_fixture.h"
 
 namespace multimix_test {
 

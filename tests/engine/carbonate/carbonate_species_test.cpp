@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "tests/engine/carbonate_fixture.h"
+#include "tests/engine/carbonate/carbonate_fixture.h"
 
 namespace {
 

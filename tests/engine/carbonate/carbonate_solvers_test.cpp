@@ -9,7 +9,7 @@
 #include <random>
 
 #include "engine/records.h"
-#include "tests/engine/carbonate_fixture.h"
+#include "tests/engine/carbonate/carbonate_fixture.h"
 
 namespace {
 

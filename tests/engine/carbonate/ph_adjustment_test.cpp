@@ -9,7 +9,7 @@
 
 #include "engine/carbonate/carbonate_shift.h"
 #include "engine/carbonate/ph_dose_ions.h"
-#include "tests/engine/carbonate_fixture.h"
+#include "tests/engine/carbonate/carbonate_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/balancing/balancing.h"
-#include "tests/engine/pipeline_fixture.h"
+#include "tests/engine/pipeline/pipeline_fixture.h"
 
 namespace pipeline_test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "common/index_code.h"
 #include "engine/balancing/balancing_records.h"
-#include "tests/engine/speciation_fixture.h"
+#include "tests/engine/speciation/speciation_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "engine/carbonate/carbonate_species.h"
-#include "tests/engine/carbonate_fixture.h"
+#include "tests/engine/carbonate/carbonate_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "engine/speciation/speciation.h"
 #include "engine/speciation/speciation_steps.h"
-#include "tests/engine/speciation_fixture.h"
+#include "tests/engine/speciation/speciation_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "engine/pipeline/run_calculations.h"
 #include "engine/pipeline/target_solvers.h"
 #include "engine/saturation/engine_result_rows_records.h"
-#include "tests/engine/pipeline_fixture.h"
+#include "tests/engine/pipeline/pipeline_fixture.h"
 
 namespace pipeline_test {
 namespace {

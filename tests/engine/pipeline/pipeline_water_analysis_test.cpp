@@ -6,7 +6,7 @@
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/inputs/treatment_inputs.h"
-#include "tests/engine/pipeline_fixture.h"
+#include "tests/engine/pipeline/pipeline_fixture.h"
 
 namespace pipeline_test {
 namespace {
