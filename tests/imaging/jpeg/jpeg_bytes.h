@@ -2,6 +2,7 @@
 // segments, and small edits of a file's bytes.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -74,9 +75,12 @@ inline Bytes Removed(const Bytes& f, std::size_t at, std::size_t count) {
 }
 
 inline Bytes MakeSegment(int marker, const Bytes& body) {
-    Bytes s = {0xFF, static_cast<uint8_t>(marker), static_cast<uint8_t>((body.size() + 2) >> 8),
-               static_cast<uint8_t>(body.size() + 2)};
-    s.insert(s.end(), body.begin(), body.end());
+    Bytes s(body.size() + 4);
+    s[0] = 0xFF;
+    s[1] = static_cast<uint8_t>(marker);
+    s[2] = static_cast<uint8_t>((body.size() + 2) >> 8);
+    s[3] = static_cast<uint8_t>(body.size() + 2);
+    std::copy(body.begin(), body.end(), s.begin() + 4);
     return s;
 }
 
