@@ -122,8 +122,8 @@ void BeginPassSpecies(SpeciationWork& w) {
 
 void MarkBlockSpecies(SpeciationWork& w, int i) {
     w.summed[i] = true;
-    w.summedChanged = true;
     blockFormed[i] = true;
+    if (!w.summedChanged) AddPassSpecies(w.present, i);
 }
 
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
@@ -138,8 +138,27 @@ void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& li
         }
     }
     list.length = std::max(std::max(count[0], count[1]), std::max(count[2], count[3]));
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < 4; ++column) {
+        list.count[column] = count[column];
         for (int row = count[column]; row < list.length; ++row) list.index[row][column] = kFiller;
+    }
+}
+
+void AddPassSpecies(PassSpecies& list, int i) {
+    // The sums then add the species where a new list would have it, in the same order.
+    const int column = i % 4;
+    int& count = list.count[column];
+    int row = 0;
+    while (row < count && list.index[row][column] < i) ++row;
+    if (row < count && list.index[row][column] == i) return;
+    for (int r = count; r > row; --r) list.index[r][column] = list.index[r - 1][column];
+    list.index[row][column] = static_cast<int16_t>(i);
+    ++count;
+    if (count > list.length) {
+        for (int other = 0; other < 4; ++other)
+            if (other != column) list.index[list.length][other] = kFiller;
+        list.length = count;
+    }
 }
 
 void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
@@ -234,11 +253,12 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
     // The grouped species class by class.
     int at = 0;
     for (int c = 0; c < classes.count; ++c) {
-        classes.classStart[c] = static_cast<int16_t>(at);
-        for (int i = 6; i < kSpeciesCount; ++i)
-            if (classes.classOf[i] == c) classes.grouped[at++] = static_cast<int16_t>(i);
+        for (int i = 6; i < kSpeciesCount; ++i) {
+            if (classes.classOf[i] != c) continue;
+            classes.groupedClass[at] = static_cast<uint8_t>(c);
+            classes.grouped[at++] = static_cast<int16_t>(i);
+        }
     }
-    classes.classStart[classes.count] = static_cast<int16_t>(at);
     classes.sizeCount = 0;
     for (int c = 0; c < classes.count; ++c) {
         const double zz = classes.zSquared[c];
@@ -258,6 +278,7 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
             classes.size[found] = classes.ionSize[c];
         }
         classes.sizeOf[c] = static_cast<uint8_t>(found);
+        classes.chargeOf[c] = static_cast<uint8_t>(std::lround(std::sqrt(zz)) - 1);
     }
 }
 
@@ -293,31 +314,26 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
 
     // One coefficient per class, looked up by the species' class index. With the
     // charges 1 to 4, one power of ten per ion size: 10^(z^2 x) is (10^x)^(z^2),
-    // taken by products, and the floor of 0.01 applied to each class.
+    // taken by products for the four charges of each size, and the floor of 0.01
+    // applied to each class.
     double byClass[ActivityClasses::kMaxClasses];
     if (classes.sizeCount > 0) {
         double unit[ActivityClasses::kMaxSizes];
         for (int k = 0; k < classes.sizeCount; ++k)
             unit[k] = std::max(-a * sqrtI / (1.0 + classes.size[k] * b * sqrtI), -300.0);
         for (int k = 0; k < classes.sizeCount; ++k) unit[k] = Exp10(unit[k]);
-        for (int c = 0; c < classes.count; ++c) {
-            const double g1 = unit[classes.sizeOf[c]];
+        double power[ActivityClasses::kMaxSizes][4];  // z = 1, 2, 3, 4
+        for (int k = 0; k < classes.sizeCount; ++k) {
+            const double g1 = unit[k];
             const double g4 = (g1 * g1) * (g1 * g1);
-            double g;
-            switch (static_cast<int>(classes.zSquared[c])) {
-                case 1:
-                    g = g1;
-                    break;
-                case 4:
-                    g = g4;
-                    break;
-                case 9:
-                    g = (g4 * g4) * g1;
-                    break;
-                default:
-                    g = (g4 * g4) * (g4 * g4);
-                    break;
-            }
+            const double g8 = g4 * g4;
+            power[k][0] = g1;
+            power[k][1] = g4;
+            power[k][2] = g8 * g1;
+            power[k][3] = g8 * g8;
+        }
+        for (int c = 0; c < classes.count; ++c) {
+            const double g = power[classes.sizeOf[c]][classes.chargeOf[c]];
             byClass[c] = g < 0.01 ? 0.01 : g;
         }
     } else {
@@ -339,11 +355,8 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         held.value = neutral;
     }
 
-    for (int c = 0; c < classes.count; ++c) {
-        const double g = byClass[c];
-        for (int k = classes.classStart[c]; k < classes.classStart[c + 1]; ++k)
-            s[classes.grouped[k]].gamma = g;
-    }
+    for (int k = 0; k < classes.groupedCount; ++k)
+        s[classes.grouped[k]].gamma = byClass[classes.groupedClass[k]];
     if (inverse != nullptr) {
         for (int c = 0; c < classes.count; ++c) inverse[c] = 1.0 / byClass[c];
         inverse[ActivityClasses::kNeutral] = 1.0 / neutral;

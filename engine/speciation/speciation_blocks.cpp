@@ -38,13 +38,17 @@ struct Partner {
 struct Block {
     Partner partners[kMaxPartners];
     int count = 0;
-    void Add(int species, double factor) { partners[count++] = {species, factor}; }
+    [[gnu::always_inline]] void Add(int species, double factor) {
+        partners[count++] = {species, factor};
+    }
 };
 
 // m(X) = T / (1 + g(X) (extra + sum c_j)) and the partners from a(X). The key and
 // the partners are marked as species the passes sum once they hold an amount (a
 // species written 0 adds nothing to the sums).
-void SolveBlock(SpeciationWork& w, int key, double total, const Block& block, double extra = 0.0) {
+// Inlined into each block, so that the partners' species are constants there.
+[[gnu::always_inline]] inline void SolveBlock(SpeciationWork& w, int key, double total,
+                                              const Block& block, double extra = 0.0) {
     SpeciesRecord* s = w.s;
     double c[kMaxPartners];
     double sum = extra;
@@ -107,7 +111,7 @@ void SolveAcidBases(SpeciationWork& w) {
         b.Add(24, k[13] * t);      // H3SiO4-
         b.Add(25, k[14] * t * t);  // H2SiO4 2-
         // SiF6 2-: H4SiO4 + 4 H+ + 6 F- = SiF6 2- + 4 H2O.
-        b.Add(124, k[201] * std::pow(s[Sp::kF].activity, 6) * std::pow(s[Sp::kH].activity, 4) /
+        b.Add(124, k[201] * Sq(Cube(s[Sp::kF].activity)) * Sq(Sq(s[Sp::kH].activity)) /
                        Sq(Sq(aw)));
         SolveBlock(w, Sp::kH4SiO4, st.silicaT, b);
     }

@@ -71,19 +71,19 @@ struct ActivityClasses {
     double ionSize[kMaxClasses];
     // The classes' coefficients as powers of the coefficient of a unit charge of
     // the same ion size: for every class whose charge is 1 to 4, the size it takes
-    // and its z^2; sizeCount 0 when the classes do not allow it.
+    // and its charge magnitude less one; sizeCount 0 when the classes do not allow it.
     int sizeCount;
     double size[kMaxSizes];
     uint8_t sizeOf[kMaxClasses];
+    uint8_t chargeOf[kMaxClasses];
     uint8_t classOf[kSpeciesCount];  // used for species 6 and up
     int ownCount;                    // species computed on their own, kOwn
     int16_t own[kSpeciesCount];
-    // Species 6 and up: the charged ones that belong to a class, class by class (class
-    // c's are grouped[classStart[c]] up to grouped[classStart[c + 1]], each class in
-    // table order), and the neutral ones in table order.
+    // Species 6 and up: the charged ones that belong to a class, class by class (each
+    // class in table order) with the class of each, and the neutral ones in table order.
     int groupedCount;
     int16_t grouped[kSpeciesCount];
-    int16_t classStart[kMaxClasses + 1];
+    uint8_t groupedClass[kSpeciesCount];
     int neutralCount;
     int16_t neutral[kSpeciesCount];
 };
@@ -103,6 +103,7 @@ struct NeutralCoefficient {
 static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
 struct PassSpecies {
     int length;                           // rows in use
+    int count[4];                         // species listed in each column
     int16_t index[kSpeciesCount / 4][4];  // [row][column]
 };
 // Logarithms of constants that the passes read, taken once per speciation.
@@ -151,11 +152,14 @@ struct SpeciationWork {
 [[nodiscard]] bool PassWritesSpecies(int i);
 // Before the first pass: the species written outside the blocks are summed.
 void BeginPassSpecies(SpeciationWork& w);
-// A block writes species i, not summed until now.
+// A block writes species i, not summed until now: it joins the list, unless the
+// list is to be made again anyway.
 void MarkBlockSpecies(SpeciationWork& w, int i);
 // The list of the species to sum: those that hold an amount and those marked in
 // `summed` (written by a pass).
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list);
+// Puts species i into the list at its place in table order, unless it is listed.
+void AddPassSpecies(PassSpecies& list, int i);
 // Sets every negative molality of the listed species to 0, then sums the
 // molalities and the ionic strength over those that count in them. Species off the
 // list hold nothing (ListPassSpecies when the passes began).

@@ -36,18 +36,72 @@ constexpr PressureTerm kPressureTerms[] = {
 
 double Cubic(const double (&c)[4], double t) { return c[0] + t * (c[1] + t * (c[2] + t * c[3])); }
 
+constexpr int kTermCount = sizeof kPressureTerms / sizeof kPressureTerms[0];
+
+// The corrections of the last conditions, kept with the constants they started from:
+// a profile or grid returns to the same few temperatures and pressures, and every
+// pass of one water to the same one.
+struct KeptCorrection {
+    bool valid;
+    double temperatureC;
+    double temperatureK;
+    double pressureBar;
+    double before[kTermCount];
+    double k[kTermCount];
+    double logK[kTermCount];
+};
+
+struct CorrectionCache {
+    static constexpr int kSlots = 9;
+    KeptCorrection slot[kSlots];
+    int next = 0;
+};
+
+CorrectionCache kept;
+
+bool Holds(const KeptCorrection& c, double temperatureC, double temperatureK, double pressureBar,
+           const double* before) {
+    if (!c.valid || c.temperatureC != temperatureC || c.temperatureK != temperatureK ||
+        c.pressureBar != pressureBar)
+        return false;
+    for (int i = 0; i < kTermCount; ++i)
+        if (c.before[i] != before[i]) return false;
+    return true;
+}
+
 }  // namespace
 
 void ApplyPressureCorrections(double temperatureC, double temperatureK, double pressureBar,
                               double* reactionLogK, double* reactionK) {
+    double before[kTermCount];
+    for (int i = 0; i < kTermCount; ++i) before[i] = reactionK[kPressureTerms[i].reaction];
+    for (const KeptCorrection& c : kept.slot) {
+        if (!Holds(c, temperatureC, temperatureK, pressureBar, before)) continue;
+        for (int i = 0; i < kTermCount; ++i) {
+            reactionK[kPressureTerms[i].reaction] = c.k[i];
+            reactionLogK[kPressureTerms[i].reaction] = c.logK[i];
+        }
+        return;
+    }
+
     const double dP = pressureBar - 1.0;
     // R T in cm3 bar / mol is 83.15 T; 2 R T is 166.3 T.
     const double compressionScale = 0.001 * dP * dP / (166.3 * temperatureK);
     const double volumeScale = dP / (83.15 * temperatureK);
-    for (const PressureTerm& term : kPressureTerms) {
+    KeptCorrection& c = kept.slot[kept.next];
+    kept.next = (kept.next + 1) % CorrectionCache::kSlots;
+    for (int i = 0; i < kTermCount; ++i) {
+        const PressureTerm& term = kPressureTerms[i];
         const double lnFactor = Cubic(term.kappa, temperatureC) * compressionScale -
                                 Cubic(term.volume, temperatureC) * volumeScale;
         reactionK[term.reaction] *= std::exp(lnFactor);
         reactionLogK[term.reaction] = std::log10(reactionK[term.reaction]);
+        c.k[i] = reactionK[term.reaction];
+        c.logK[i] = reactionLogK[term.reaction];
     }
+    c.valid = true;
+    c.temperatureC = temperatureC;
+    c.temperatureK = temperatureK;
+    c.pressureBar = pressureBar;
+    for (int i = 0; i < kTermCount; ++i) c.before[i] = before[i];
 }

@@ -137,6 +137,37 @@ TEST(SpeciesSums, NegativesResetTotalsAndHydrogenIonLeftOut) {
     EXPECT_EQ(species[1].molality, 0.0);
 }
 
+// Species that a block forms after the list was made join it where a list made anew
+// would have them, so the sums add in the same order; a listed species is not added
+// twice.
+TEST(SpeciesSums, AddedSpeciesTakeTheirPlaceInTableOrder) {
+    ThermoTables tables{};
+    FillThermoTables(tables);
+    SpeciesRecord species[kSpeciesCount]{};
+    for (int i : {0, 2, 4, 5, 6, 17, 26, 63, 85}) species[i].molality = 0.01 * (i + 1);
+    const bool summed[kSpeciesCount]{};
+    PassSpecies grown;
+    ListPassSpecies(species, summed, grown);
+    // Species 29 and 41 fall between listed ones of their column, 30 and 388 go past
+    // the ends, 30 and 41 each make the list a row longer; 6 is listed already.
+    for (int i : {30, 388, 29, 41, 6}) {
+        species[i].molality = 0.001 * (i + 1);
+        AddPassSpecies(grown, i);
+    }
+    PassSpecies fresh;
+    ListPassSpecies(species, summed, fresh);
+    ASSERT_EQ(grown.length, fresh.length);
+    for (int row = 0; row < fresh.length; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(grown.index[row][column], fresh.index[row][column])
+                << "row " << row << " column " << column;
+    double sum[2], strength[2];
+    SumSpecies(species, tables.species, grown, sum[0], strength[0]);
+    SumSpecies(species, tables.species, fresh, sum[1], strength[1]);
+    EXPECT_EQ(sum[0], sum[1]);
+    EXPECT_EQ(strength[0], strength[1]);
+}
+
 // The classes' coefficients taken as powers of one coefficient per ion size agree
 // with a power of ten per class.
 TEST_F(ActivityTest, CoefficientsByIonSizeAgreeWithOnePowerPerClass) {

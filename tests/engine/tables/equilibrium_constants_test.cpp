@@ -141,6 +141,26 @@ TEST_F(EquilibriumConstants, PressureRaisesCalciteSolubilityByItsReactionVolume)
                 22.075 * 999 / (83.15 * 298.16) / std::log(10.0), 1e-6);
 }
 
+TEST_F(EquilibriumConstants, KeptPressureCorrectionsFollowTheConstantsTheyStartFrom) {
+    At(60.0, 50.0);
+    const double calcite = reactionK[12];
+    const double calciteLog = reactionLogK[12];
+    // More conditions than are kept, then the first again: computed afresh or kept,
+    // the same constants.
+    for (int k = 1; k <= 12; ++k) At(60.0, 50.0 + 10.0 * k);
+    At(60.0, 50.0);
+    EXPECT_EQ(reactionK[12], calcite);
+    EXPECT_EQ(reactionLogK[12], calciteLog);
+    // The same conditions on another starting constant (a changed table) are not
+    // answered from what was kept.
+    ComputeConstantsAtTemperature(60.0, 333.16, reactionTable, reactionLogK, reactionK,
+                                  waterConstants, kwResult);
+    reactionK[12] *= 2.0;
+    ApplyPressureCorrections(60.0, 333.16, 50.0, reactionLogK, reactionK);
+    EXPECT_NEAR(reactionK[12], 2.0 * calcite, 1e-12 * calcite);
+    EXPECT_NEAR(reactionLogK[12], calciteLog + std::log10(2.0), 1e-12);
+}
+
 TEST_F(EquilibriumConstants, WaterPropertiesAreFilled) {
     At(25.0);
     EXPECT_NEAR(waterConstants.debyeA, 0.5108, 1e-3);
