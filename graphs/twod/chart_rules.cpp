@@ -9,6 +9,7 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/precipitation_display.h"
+#include "reporttext/graphs/graph_index_names.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "scenarios/wells/well_records.h"
@@ -61,29 +62,6 @@ constexpr TitleRow kPageTitleRows[] = {
     {55, -1, "Siderite", "FeCO^3"},     {57, -1, "Witherite", "BaCO^3"},
     {58, -1, "Aragonite", "CaCO^3"},    {60, -1, "Calcite", "CaCO^3"},
 };
-
-struct FixedTitle {
-    int code;
-    const char* title;
-};
-constexpr FixedTitle kFixedTitles[] = {
-    {10, "Langelier Saturation Index"},
-    {11, "Ryznar Stability Index"},
-    {18, "Larson-Skold Corrosivity Index"},
-    {31, "Puckorius Equilibrium Index"},
-    {40, "Temperature Profile"},
-    {41, "pH Profile"},
-    {42, "Oddo-Tomson Saturation Index"},
-    {43, "Stiff-Davis Saturation Index"},
-    {46, "Silt Density Index"},
-    {94, "CO^2 - H^2S Corrosion rate"},
-    {95, "H^2S Corrosion rate"},
-    {96, "Surface Corrosion rate"},
-};
-
-constexpr const char* kAcidNames[] = {"Sulfuric Acid", "Hydrochloric Acid", "Carbon Dioxide"};
-constexpr const char* kAlkaliNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate", "Caustic Soda",
-                                        "Caustic Potash"};
 
 // Thresholds that the bands compare as single-precision values widened.
 constexpr double F(float v) {
@@ -384,20 +362,16 @@ ChartTexts ChartNamedTitle(int code, bool reportPage) {
             titled = true;
         }
     }
-    for (const FixedTitle& f : kFixedTitles) {
-        if (titled) break;
-        if (f.code == code) {
-            Set(x.title, f.title);
-            titled = true;
-            if (code >= 94) Set(x.caption, CorrosionCaption());
-        }
+    if (const char* index = GraphIndexTitle(code); !titled && index != nullptr) {
+        Set(x.title, index);
+        titled = true;
+        if (code >= 94) Set(x.caption, CorrosionCaption());
     }
     if (!titled) {
         if (code == 90 || code == 91) {
             const uint16_t chemical =
                 code == 90 ? phControlSettings.acidChemical : phControlSettings.alkaliChemical;
-            if (code == 90 && chemical < 3) Set(x.title, kAcidNames[chemical]);
-            if (code == 91 && chemical < 5) Set(x.title, kAlkaliNames[chemical]);
+            Set(x.title, code == 90 ? AcidName(chemical) : AlkaliName(chemical));
             Append(x.title, " Dosage Profile");
             Set(x.caption, "mg/l");
         } else {

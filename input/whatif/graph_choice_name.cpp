@@ -7,6 +7,7 @@
 
 #include "engine/records.h"
 #include "input/records.h"
+#include "reporttext/graphs/graph_index_names.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "treatment/records.h"
 
@@ -43,29 +44,6 @@ constexpr Mineral kMinerals[] = {
     {47, 121, "Magnesium silicate", " MgSiO3"},
 };
 
-struct PlainName {
-    int code;
-    const char* name;
-};
-constexpr PlainName kPlainNames[] = {
-    {10, "Langelier Saturation Index"},
-    {11, "Ryznar Stability Index"},
-    {18, "Larson-Skold Corrosivity Index"},
-    {31, "Puckorius Equilibrium Index"},
-    {40, "Temperature Profile"},
-    {41, "pH Profile"},
-    {42, "Oddo-Tomson Saturation Index"},
-    {43, "Stiff-Davis Saturation Index"},
-    {46, "Silt Density Index"},
-    {94, "CO2 - H2S Corrosion rate"},
-    {95, "H2S Corrosion rate"},
-    {96, "Surface Corrosion rate"},
-};
-
-constexpr const char* kAcids[] = {"Sulfuric Acid", "Hydrochloric Acid", "Carbon Dioxide"};
-constexpr const char* kAlkalies[] = {"Lime", "Soda Ash", "Sodium Bicarbonate", "Caustic Soda",
-                                     "Caustic Potash"};
-
 const char* PrecipitationSuffix() {
     switch (displaySettings.precipitationUnit) {
         case 0:
@@ -90,8 +68,7 @@ std::string Name(int code) {
         if (code == m.precipitationCode)
             return std::string(m.name) + m.formula + PrecipitationSuffix();
     }
-    for (const PlainName& p : kPlainNames)
-        if (code == p.code) return p.name;
+    if (const char* title = GraphIndexTitle(code)) return UnmarkedTitle(title);
     const PhControlSettings& ph = phControlSettings;
     switch (code) {
         case 89: {
@@ -102,9 +79,9 @@ std::string Name(int code) {
         }
         case 90:
             // No acid chosen: the unit alone.
-            return std::string(ph.acidChemical < 3 ? kAcids[ph.acidChemical] : "") + "mg/l";
+            return std::string(AcidName(ph.acidChemical)) + "mg/l";
         case 91:
-            return std::string(ph.alkaliChemical < 5 ? kAlkalies[ph.alkaliChemical] : "") + "mg/l";
+            return std::string(AlkaliName(ph.alkaliChemical)) + "mg/l";
         default:
             break;
     }

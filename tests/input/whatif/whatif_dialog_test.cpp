@@ -129,6 +129,11 @@ TEST_F(WhatIfTest, GraphNames) {
     }
     GetGraphChoiceName(10, text);
     EXPECT_STREQ(text, "Langelier Saturation Index");
+    // The corrosion rates' formulas are written plainly in the list.
+    GetGraphChoiceName(94, text);
+    EXPECT_STREQ(text, "CO2 - H2S Corrosion rate");
+    GetGraphChoiceName(95, text);
+    EXPECT_STREQ(text, "H2S Corrosion rate");
     GetGraphChoiceName(89, text);
     EXPECT_STREQ(text, "PHOS-BA Dosage Profile (mg/L)");
     productTable.records[0].productMode = 2;
@@ -138,6 +143,12 @@ TEST_F(WhatIfTest, GraphNames) {
     phControlSettings.acidChemical = 1;
     GetGraphChoiceName(90, text);
     EXPECT_STREQ(text, "Hydrochloric Acidmg/l");
+    phControlSettings.alkaliChemical = 4;
+    GetGraphChoiceName(91, text);
+    EXPECT_STREQ(text, "Caustic Potashmg/l");
+    phControlSettings.alkaliChemical = 5;
+    GetGraphChoiceName(91, text);
+    EXPECT_STREQ(text, "mg/l");
     phControlSettings.alkaliChemical = 0xFFFF;
     GetGraphChoiceName(91, text);
     EXPECT_STREQ(text, "mg/l");  // no alkali chosen: the unit alone
