@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "engine/records.h"
-#include "graphs/text_colour_records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"
 #include "input/multimix/multimix_calc.h"
@@ -15,17 +14,14 @@
 #include "input/multimix/multimix_moves.h"
 #include "input/records.h"
 #include "input/units/units_dialog.h"
-#include "input/waterform/form_captions.h"
+#include "input/waterform/form_field_events.h"
 #include "input/waterform/form_text.h"
-#include "input/waterform/water_form.h"
 #include "input/waterform/water_form_records.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
-#include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"
 #include "scenarios/multimix/multimix_records.h"
-#include "shell/calendar/calendar_dialog.h"
 #include "shell/records.h"
 
 namespace {
@@ -233,11 +229,6 @@ void OnActivate(win::HWND dialog, bool activate) {
     Mix().addingNewWater = 0;
 }
 
-void OnCalendar(win::HWND dialog, int field, int32_t& date) {
-    date = GetDateFromCalendar(date);
-    ShowDateField(dialog, field, date);
-}
-
 // Copy: the water read (and calculated when changed) and put on the clipboard
 // with its identification and acids.
 void OnCopy(win::HWND dialog) {
@@ -268,19 +259,9 @@ void OnPaste(win::HWND dialog) {
     ShowMultiMixRecord(dialog);
 }
 
-// The note and the colours of the two sulfide fields follow the numbers in them.
-void RefreshSulfideNote(win::HWND dialog) {
-    UpdateTwoSulfideNote(dialog, ReadFieldNumber(dialog, C::kH2S),
-                         ReadFieldNumber(dialog, C::kPh2s));
-    for (int id : {C::kH2S, C::kPh2s, C::kTwoSulfideNote})
-        win::InvalidateRect(win::GetDlgItem(dialog, id), nullptr, win::TRUE);
-}
-
 void OnFieldNotice(win::HWND dialog, int id, win::WORD code) {
     if (code != win::EN_KILLFOCUS) return;
-    if (id == C::kSampleDate) ReadDateField(dialog, id, currentAnalysis.sampleDate, false);
-    if (id == C::kReportDate) ReadDateField(dialog, id, currentAnalysis.reportDate, false);
-    if (id == C::kTime) ReadTimeField(dialog, id, currentAnalysis.sampleTime);
+    ReadLeftDateOrTime(dialog, id);
     if (id == C::kH2S || id == C::kPh2s) RefreshSulfideNote(dialog);
 }
 
@@ -323,10 +304,10 @@ bool OnCommand(win::HWND dialog, int id, win::WORD code) {
             OnActivate(dialog, false);
             return true;
         case C::kSampleDateCalendar:
-            OnCalendar(dialog, C::kSampleDate, currentAnalysis.sampleDate);
+            PickCalendarDate(dialog, C::kSampleDate, currentAnalysis.sampleDate);
             return true;
         case C::kReportDateCalendar:
-            OnCalendar(dialog, C::kReportDate, currentAnalysis.reportDate);
+            PickCalendarDate(dialog, C::kReportDate, currentAnalysis.reportDate);
             return true;
         case C::kCopy:
             OnCopy(dialog);
@@ -338,21 +319,6 @@ bool OnCommand(win::HWND dialog, int id, win::WORD code) {
             OnFieldNotice(dialog, id, code);
             return false;
     }
-}
-
-// Edits on white; the sulfide fields and the note in dark red while both gases
-// are entered.
-win::INT_PTR OnControlColour(win::HDC dc, win::HWND control, bool edit) {
-    const int id = win::GetDlgCtrlID(control);
-    win::COLORREF colour = sharedTextColour;
-    if ((id == C::kH2S || id == C::kPh2s || id == C::kTwoSulfideNote) && twoSulfideNote != 0)
-        colour = kTwoSulfideColour;
-    win::SetTextColor(dc, colour);
-    if (!edit) {
-        win::SetBkMode(dc, win::TRANSPARENT);
-        return reinterpret_cast<win::INT_PTR>(win::GetSysColorBrush(win::COLOR_BTNFACE));
-    }
-    return reinterpret_cast<win::INT_PTR>(win::GetStockObject(win::WHITE_BRUSH));
 }
 
 }  // namespace
@@ -397,11 +363,8 @@ win::INT_PTR MultiMixDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam
         case win::WM_KEYDOWN:
             return MultiMixKey(dialog, static_cast<int>(wParam)) ? win::TRUE : win::FALSE;
         case win::WM_CTLCOLOREDIT:
-            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
-                                   reinterpret_cast<win::HWND>(lParam), true);
         case win::WM_CTLCOLORSTATIC:
-            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
-                                   reinterpret_cast<win::HWND>(lParam), false);
+            return FormControlColour(wParam, lParam, msg == win::WM_CTLCOLOREDIT, false);
         default:
             return win::FALSE;
     }

@@ -1,7 +1,8 @@
 // Wform: opening the form on a stored water, its buttons (OK, Copy, Paste,
-// Change Units, Recalculate, Cancel, the calendars), the field rules applied when
-// a field is left, and the colours of its fields. The reading and showing of the
-// fields are PredictPh and ShowAnalysisFields; storing is water_form_store.
+// Change Units, Recalculate, Cancel, the calendars) and the field rules applied
+// when a field is left; the rules and colours it shares with the multi-mix input
+// are form_field_events. The reading and showing of the fields are PredictPh and
+// ShowAnalysisFields; storing is water_form_store.
 #include "input/waterform/water_form.h"
 
 #include <cstring>
@@ -11,25 +12,21 @@
 #include "engine/pipeline/water_carry_over.h"
 #include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
-#include "graphs/text_colour_records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"
 #include "input/residence_records.h"
 #include "input/units/units_dialog.h"
 #include "input/water_temperature_records.h"
-#include "input/waterform/form_captions.h"
+#include "input/waterform/form_field_events.h"
 #include "input/waterform/form_fields.h"
-#include "input/waterform/form_text.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/predict_ph.h"
 #include "input/waterform/show_analysis_fields.h"
 #include "input/waterform/water_form_records.h"
 #include "input/waterform/water_form_store.h"
 #include "platform/dialogs/dialog.h"
-#include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"
-#include "shell/calendar/calendar_dialog.h"
 #include "shell/records.h"
 
 namespace {
@@ -161,25 +158,8 @@ void OnChangeUnits(win::HWND form) {
     win::InvalidateRect(form, nullptr, win::FALSE);
 }
 
-void OnCalendar(win::HWND form, int field, int32_t& date) {
-    date = GetDateFromCalendar(date);
-    ShowDateField(form, field, date);
-}
-
-// The note and the colours of the two sulfide fields follow the numbers typed
-// in them.
-void RefreshSulfideNote(win::HWND form) {
-    UpdateTwoSulfideNote(form, ReadFieldNumber(form, C::kH2S), ReadFieldNumber(form, C::kPh2s));
-    for (int id : {C::kH2S, C::kPh2s, C::kTwoSulfideNote})
-        win::InvalidateRect(win::GetDlgItem(form, id), nullptr, win::TRUE);
-}
-
 void OnFieldNotice(win::HWND form, int id, win::WORD code) {
-    if (code == win::EN_KILLFOCUS) {
-        if (id == C::kSampleDate) ReadDateField(form, id, currentAnalysis.sampleDate, false);
-        if (id == C::kReportDate) ReadDateField(form, id, currentAnalysis.reportDate, false);
-        if (id == C::kTime) ReadTimeField(form, id, currentAnalysis.sampleTime);
-    }
+    if (code == win::EN_KILLFOCUS) ReadLeftDateOrTime(form, id);
     if ((id == C::kH2S || id == C::kPh2s) &&
         (code == win::EN_KILLFOCUS || code == win::EN_SETFOCUS))
         RefreshSulfideNote(form);
@@ -207,10 +187,10 @@ bool OnCommand(win::HWND form, int id, win::WORD code) {
             OnRecalculate(form);
             return true;
         case C::kSampleDateCalendar:
-            OnCalendar(form, C::kSampleDate, currentAnalysis.sampleDate);
+            PickCalendarDate(form, C::kSampleDate, currentAnalysis.sampleDate);
             return true;
         case C::kReportDateCalendar:
-            OnCalendar(form, C::kReportDate, currentAnalysis.reportDate);
+            PickCalendarDate(form, C::kReportDate, currentAnalysis.reportDate);
             return true;
         case C::kOpenChemFile:
         case C::kSaveChemFile:
@@ -219,23 +199,6 @@ bool OnCommand(win::HWND form, int id, win::WORD code) {
             OnFieldNotice(form, id, code);
             return false;
     }
-}
-
-// Edits on white; the sulfide fields, the note and the balanced values coloured.
-win::INT_PTR OnControlColour(win::HDC dc, win::HWND control, bool edit) {
-    const int id = win::GetDlgCtrlID(control);
-    win::COLORREF colour = sharedTextColour;
-    if (id == C::kH2S || id == C::kPh2s || id == C::kTwoSulfideNote) {
-        if (twoSulfideNote != 0) colour = kTwoSulfideColour;
-    } else if (const int red = RedFieldIndex(id); red >= 0 && redFields[red] != 0) {
-        colour = kBalancedValueColour;
-    }
-    win::SetTextColor(dc, colour);
-    if (!edit) {
-        win::SetBkMode(dc, win::TRANSPARENT);
-        return reinterpret_cast<win::INT_PTR>(win::GetSysColorBrush(win::COLOR_BTNFACE));
-    }
-    return reinterpret_cast<win::INT_PTR>(win::GetStockObject(win::WHITE_BRUSH));
 }
 
 }  // namespace
@@ -249,11 +212,8 @@ win::INT_PTR Wform(win::HWND form, win::UINT msg, win::WPARAM wParam, win::LPARA
             return OnCommand(form, win::LOWORD(wParam), win::HIWORD(wParam)) ? win::TRUE
                                                                              : win::FALSE;
         case win::WM_CTLCOLOREDIT:
-            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
-                                   reinterpret_cast<win::HWND>(lParam), true);
         case win::WM_CTLCOLORSTATIC:
-            return OnControlColour(reinterpret_cast<win::HDC>(wParam),
-                                   reinterpret_cast<win::HWND>(lParam), false);
+            return FormControlColour(wParam, lParam, msg == win::WM_CTLCOLOREDIT, true);
         default:
             return win::FALSE;
     }
