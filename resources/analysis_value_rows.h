@@ -3,10 +3,15 @@
 // caption of its unit, column by column, top to bottom. The unit captions
 // start with the text of unit code 0; the dialogs write the user's units over
 // them. Each dialog adds its own rows after the shared part of the third
-// column (its residence time, and the form's corrosion target).
+// column (its residence time, and the form's corrosion target). Both dialogs
+// lay the rows out, the flows and acids groups and the row of buttons along the
+// bottom with the builders below, each in its own measures.
 #pragma once
 
+#include <span>
+
 #include "resources/dialog_ids.h"
+#include "resources/template_builder.h"
 
 namespace analysisrows {
 
@@ -70,6 +75,53 @@ inline constexpr ValueRow kFlows[] = {
     {kNo, "Brine Flow", C::kBrineFlow, U::kBrineFlow, "(BPD)"},
     {kNo, "Oil Flow", C::kOilFlow, U::kOilFlow, "(BPD)"},
     {kNo, "Gas Flow", C::kGasFlow, U::kGasFlow, "(MMCF/D)"},
+};
+
+// A dialog's measures of the rows: the widths of the caption, edit and unit
+// tracks, how far a caption sits below the top of its row's edit and how
+// high it is, and the distance from row to row.
+struct RowShape {
+    short labelWidth;
+    short editWidth;
+    short unitWidth;
+    short captionDrop;
+    short captionHeight;
+    short rowPitch;
+};
+
+struct ButtonEntry {
+    int id;
+    const char* text;
+};
+
+// The template builder with the captions and rows of a dialog's measures.
+class RowBuilder : public TemplateBuilder {
+  public:
+    RowBuilder(win::DialogTemplate& t, const RowShape& shape) : TemplateBuilder(t), shape_(shape) {}
+
+    // A one-line caption lowered to sit level with an edit at `y`.
+    void Caption(int id, const char* text, short x, short y, short cx,
+                 win::DWORD style = win::SS_LEFT);
+
+    // The rows one under another from (x, y), each a caption, an edit and a
+    // unit caption `unitWidth` wide; returns the y under the last row.
+    short Rows(std::span<const ValueRow> rows, short x, short y, short unitWidth);
+    short Rows(std::span<const ValueRow> rows, short x, short y) {
+        return Rows(rows, x, y, shape_.unitWidth);
+    }
+
+    // The "Flows" group with the flow rows inside it and the "C2 - C5 Acids"
+    // group with its four pairs under it, `columnWidth` wide from (x, y);
+    // returns the y under the acids' group.
+    short FlowsAndAcids(short x, short y, short columnWidth);
+
+    // The buttons along the bottom: equal, `width` wide with `gap` between them
+    // from (x, y); `defaultId` is the default push button.
+    void ButtonRow(std::span<const ButtonEntry> buttons, short x, short y, short width, short gap,
+                   int defaultId);
+
+  private:
+    RowShape shape_;
 };
 
 }  // namespace analysisrows

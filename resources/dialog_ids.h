@@ -2,6 +2,17 @@
 // controls inside them that code addresses.
 #pragma once
 
+// The pH-control radio buttons and field that the what-if and the mixing-zone
+// settings share, each dialog with its own ids.
+struct PhControlIds {
+    int acids[4];     // 98% H2SO4, 35% HCl, CO2 (acid chemicals 0 to 2), none
+    int alkalies[6];  // lime, soda ash, sodium bicarbonate, caustic soda and potash (0 to 4), none
+    int phTarget;
+    // By prediction method 0 to 5: theoretical, user defined, Oddo-Tomson,
+    // Lawrence-Caldwell, extrapolated, default.
+    int predictions[6];
+};
+
 namespace DialogId {
 enum : int {
     kUnits1280 = 27,      // "ANALYTICAL UNITS SELECTION" for desktops of 1280 x 1025
@@ -240,6 +251,11 @@ enum : int {
     kTemperatureUnit = 4340,
     kPressureUnit = 4345,
 };
+inline constexpr PhControlIds kPhControls = {
+    {kSulfuricAcid, kHydrochloricAcid, kCarbonDioxide, kNoAcid},
+    {kLime, kSodaAsh, kSodiumBicarbonate, kCausticSoda, kCausticPotash, kNoAlkali},
+    kPhTarget,
+    {kTheoretical, kUserDefined, kOddoTomson, kLawrenceCaldwell, kExtrapolated, kDefaultCurve}};
 }  // namespace WhatIfControl
 
 // The mixing zone settings (templates 88 and 89).
@@ -279,6 +295,11 @@ enum : int {
     kPressureUnit = 4351,
     kPco2Unit = 4352,
 };
+inline constexpr PhControlIds kPhControls = {
+    {kSulfuricAcid, kHydrochloricAcid, kCarbonDioxide, kNoAcid},
+    {kLime, kSodaAsh, kSodiumBicarbonate, kCausticSoda, kCausticPotash, kNoAlkali},
+    kPhTarget,
+    {kTheoretical, kUserDefined, kOddoTomson, kLawrenceCaldwell, kExtrapolated, kDefaultCurve}};
 }  // namespace MixZoneControl
 // The file browse-and-delete dialogs (templates 52, 75 and 76).
 namespace BrowseControl {

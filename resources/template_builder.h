@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 #include "platform/dialogs/dialog.h"
@@ -25,13 +26,18 @@ class TemplateBuilder {
     void Edit(int id, short x, short y, short cx, win::DWORD extra = 0) {
         Add("EDIT", id, "", kEdit | extra, x, y, cx, 11);
     }
+    // A push button of the usual height.
+    void Button(int id, const char* text, short x, short y, short cx,
+                win::DWORD style = win::WS_TABSTOP) {
+        Add("BUTTON", id, text, style, x, y, cx, 14);
+    }
     void GroupBox(const char* title, short x, short y, short cx, short cy) {
         Add("BUTTON", kNoId, title, win::BS_GROUPBOX, x, y, cx, cy);
     }
     // Radio buttons one under another inside a group box; returns the group's
     // bottom with a gap under it.
-    short Radios(const char* title, std::initializer_list<std::pair<int, const char*>> entries,
-                 short x, short y, short cx) {
+    short Radios(const char* title, std::span<const std::pair<int, const char*>> entries, short x,
+                 short y, short cx) {
         const auto height = static_cast<short>(12 + 11 * entries.size());
         GroupBox(title, x, y, cx, height);
         short row = static_cast<short>(y + 10);
@@ -43,6 +49,10 @@ class TemplateBuilder {
             first = false;
         }
         return static_cast<short>(y + height + 3);
+    }
+    short Radios(const char* title, std::initializer_list<std::pair<int, const char*>> entries,
+                 short x, short y, short cx) {
+        return Radios(title, std::span(entries.begin(), entries.size()), x, y, cx);
     }
 
   private:

@@ -6,6 +6,7 @@
 // target; on the right the prediction method, OK and Cancel.
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
+#include "resources/dialogs/ph_control_groups.h"
 #include "resources/program_resources.h"
 #include "resources/template_builder.h"
 
@@ -82,32 +83,9 @@ win::DialogTemplate MakeMixZoneDialog(int pointSize) {
     short y1 = AddPercentages(b, x1, kMargin);
     y1 = AddRanges(b, x1, y1);
 
-    short y2 = b.Radios("Acids",
-                        {{M::kSulfuricAcid, "98% H2SO4"},
-                         {M::kHydrochloricAcid, "35% HCl"},
-                         {M::kCarbonDioxide, "CO2"},
-                         {M::kNoAcid, "NONE"}},
-                        x2, kMargin, kMiddleWidth);
-    y2 = b.Radios("Alkalies",
-                  {{M::kLime, "Lime (Ca(OH)2)"},
-                   {M::kSodaAsh, "Soda ash (Na2CO3)"},
-                   {M::kSodiumBicarbonate, "Sodium bicarbonate (NaHCO3)"},
-                   {M::kCausticSoda, "Caustic soda (NaOH)"},
-                   {M::kCausticPotash, "Caustic potash (KOH)"},
-                   {M::kNoAlkali, "NONE"}},
-                  x2, y2, kMiddleWidth);
-    b.Label("pH Target", x2, y2, 50);
-    b.Edit(M::kPhTarget, static_cast<short>(x2 + 52), y2, 40);
-    y2 = static_cast<short>(y2 + kRow);
+    const short y2 = AddAcidsAndAlkalies(b, M::kPhControls, x2, kMargin, kMiddleWidth);
 
-    short y3 = b.Radios("pH Prediction",
-                        {{M::kTheoretical, "Theor. pH-pCO2"},
-                         {M::kUserDefined, "User Defined"},
-                         {M::kOddoTomson, "Oddo-Tomson"},
-                         {M::kLawrenceCaldwell, "Lawrence-Caldwell"},
-                         {M::kExtrapolated, "Extrapolated pH-Alk"},
-                         {M::kDefaultCurve, "Default"}},
-                        x3, kMargin, kRightWidth);
+    short y3 = AddPhPrediction(b, M::kPhControls, x3, kMargin, kRightWidth);
     b.Add("BUTTON", M::kOk, "OK", win::BS_DEFPUSHBUTTON | win::WS_TABSTOP, x3, y3, kRightWidth, 14);
     y3 = static_cast<short>(y3 + 18);
     b.Add("BUTTON", M::kCancel, "Cancel", win::WS_TABSTOP, x3, y3, kRightWidth, 14);

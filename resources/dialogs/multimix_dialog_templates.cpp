@@ -9,63 +9,37 @@
 // their group, three columns of values (caption, edit, unit caption), and the
 // buttons along the bottom.
 #include "platform/dialogs/dialog.h"
-#include "resources/dialog_ids.h"
 #include "resources/analysis_value_rows.h"
+#include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
 #include "resources/template_builder.h"
 
 namespace {
 
 namespace C = WaterFormControl;
-namespace U = WaterFormCaption;
 namespace M = MultiMixControl;
+namespace rows = analysisrows;
 
-constexpr win::DWORD kButton = win::WS_TABSTOP;
 constexpr int kNoId = TemplateBuilder::kNoId;
 
 constexpr short kDialogWidth = 507;
 constexpr short kDialogHeight = 352;
 constexpr short kMargin = 6;
-constexpr short kLabelWidth = 60;
-constexpr short kEditWidth = 44;
-constexpr short kUnitWidth = 52;
 constexpr short kColumnGap = 4;
 constexpr short kColumnWidth = (kDialogWidth - 2 * kMargin - 2 * kColumnGap) / 3;
 constexpr short kRowPitch = 13;
 constexpr short kButtonHeight = 14;
 constexpr short kValuesTop = 126;
-
-using analysisrows::ValueRow;
+// Captions 60, edits 44 and units 52 wide; captions 2 lower than their edits and
+// 9 high.
+constexpr rows::RowShape kRowShape = {60, 44, 52, 2, 9, kRowPitch};
 
 // This dialog's rows after the shared conditions of the third column.
-constexpr ValueRow kColumn3Own[] = {
+constexpr rows::ValueRow kColumn3Own[] = {
     {kNoId, "Induc. time", M::kResidenceTime, M::kResidenceCaption, "(seconds)"},
 };
 
-// The shared shapes, with this dialog's buttons, captions and value rows.
-class Builder : public TemplateBuilder {
-  public:
-    using TemplateBuilder::TemplateBuilder;
-
-    void Caption(int id, const char* text, short x, short y, short cx,
-                 win::DWORD style = win::SS_LEFT) {
-        Add("STATIC", id, text, style, x, static_cast<short>(y + 2), cx, 9);
-    }
-    void Button(int id, const char* text, short x, short y, short cx, win::DWORD style = kButton) {
-        Add("BUTTON", id, text, style, x, y, cx, kButtonHeight);
-    }
-    template <size_t N>
-    short Rows(const ValueRow (&rows)[N], short x, short y, short unitWidth = kUnitWidth) {
-        for (const ValueRow& r : rows) {
-            Caption(r.labelId, r.label, x, y, kLabelWidth);
-            Edit(r.editId, static_cast<short>(x + kLabelWidth), y, kEditWidth);
-            Caption(r.unitId, r.unit, static_cast<short>(x + kLabelWidth + kEditWidth + 4), y,
-                    unitWidth);
-            y = static_cast<short>(y + kRowPitch);
-        }
-        return y;
-    }
-};
+using Builder = rows::RowBuilder;
 
 // The water shown, the number of waters and the moves between them.
 void AddNavigation(Builder& b) {
@@ -120,30 +94,12 @@ void AddIdentification(Builder& b) {
 
 // The physical values, then the flows and the acids in their groups.
 void AddThirdColumn(Builder& b, short x) {
-    short y = b.Rows(kColumn3Own, x, b.Rows(analysisrows::kConditions, x, kValuesTop));
-    y = static_cast<short>(y + 2);
-    b.GroupBox("Flows", x, y, kColumnWidth, 3 * kRowPitch + 12);
-    y = b.Rows(analysisrows::kFlows, static_cast<short>(x + 4), static_cast<short>(y + 10),
-               kUnitWidth - 8);
-    y = static_cast<short>(y + 4);
-    b.GroupBox("C2 - C5 Acids", x, y, kColumnWidth, kRowPitch + 14);
-    const int ids[] = {C::kC2, C::kC3, C::kC4, C::kC5};
-    const char* names[] = {"C2", "C3", "C4", "C5"};
-    constexpr short kPairWidth = (kColumnWidth - 8) / 4;
-    for (int i = 0; i < 4; ++i) {
-        const auto px = static_cast<short>(x + 4 + i * kPairWidth);
-        b.Caption(kNoId, names[i], px, static_cast<short>(y + 10), 10);
-        b.Edit(ids[i], static_cast<short>(px + 11), static_cast<short>(y + 10),
-               static_cast<short>(kPairWidth - 13));
-    }
+    const short y = b.Rows(kColumn3Own, x, b.Rows(rows::kConditions, x, kValuesTop));
+    (void)b.FlowsAndAcids(x, static_cast<short>(y + 2), kColumnWidth);
 }
 
 void AddButtons(Builder& b, short y) {
-    struct Entry {
-        int id;
-        const char* text;
-    };
-    const Entry buttons[] = {
+    const rows::ButtonEntry buttons[] = {
         {M::kOk, "OK"},
         {M::kMix, "MIX"},
         {M::kChangeUnits, "Change Units"},
@@ -157,12 +113,7 @@ void AddButtons(Builder& b, short y) {
     constexpr short kCount = 9;
     constexpr short kGap = 3;
     constexpr short kWidth = (kDialogWidth - 2 * kMargin - (kCount - 1) * kGap) / kCount;
-    short x = kMargin;
-    for (const Entry& e : buttons) {
-        b.Button(e.id, e.text, x, y, kWidth,
-                 e.id == M::kOk ? (win::BS_DEFPUSHBUTTON | kButton) : kButton);
-        x = static_cast<short>(x + kWidth + kGap);
-    }
+    b.ButtonRow(buttons, kMargin, y, kWidth, kGap, M::kOk);
 }
 
 win::DialogTemplate MakeMultiMixDialog(const char* fontName, int pointSize) {
@@ -174,14 +125,14 @@ win::DialogTemplate MakeMultiMixDialog(const char* fontName, int pointSize) {
     t.pointSize = pointSize;
     t.cx = kDialogWidth;
     t.cy = kDialogHeight;
-    Builder b(t);
+    Builder b(t, kRowShape);
     AddNavigation(b);
     AddIdentification(b);
     constexpr short x1 = kMargin;
     constexpr short x2 = x1 + kColumnWidth + kColumnGap;
     constexpr short x3 = x2 + kColumnWidth + kColumnGap;
-    const short bottom = b.Rows(analysisrows::kCations, x1, kValuesTop);  // the longest column
-    (void)b.Rows(analysisrows::kAnions, x2, kValuesTop);
+    const short bottom = b.Rows(rows::kCations, x1, kValuesTop);  // the longest column
+    (void)b.Rows(rows::kAnions, x2, kValuesTop);
     AddThirdColumn(b, x3);
     b.Caption(C::kTwoSulfideNote, "", kMargin, static_cast<short>(bottom + 4),
               kDialogWidth - 2 * kMargin);

@@ -7,6 +7,7 @@
 // graphs with their buttons, Make Default, OK and Cancel.
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
+#include "resources/dialogs/ph_control_groups.h"
 #include "resources/program_resources.h"
 #include "resources/template_builder.h"
 
@@ -130,32 +131,9 @@ win::DialogTemplate MakeWhatIfDialog(int pointSize) {
                          {W::kSaturatedSteamLine, "Use Saturated Steam Line For P,T"},
                          {W::kTypicalP, "Use Typical P"}},
                         x2, kMargin, kMiddleWidth);
-    y2 = b.Radios("Acids",
-                  {{W::kSulfuricAcid, "98% H2SO4"},
-                   {W::kHydrochloricAcid, "35% HCl"},
-                   {W::kCarbonDioxide, "CO2"},
-                   {W::kNoAcid, "NONE"}},
-                  x2, y2, kMiddleWidth);
-    y2 = b.Radios("Alkalies",
-                  {{W::kLime, "Lime (Ca(OH)2)"},
-                   {W::kSodaAsh, "Soda ash (Na2CO3)"},
-                   {W::kSodiumBicarbonate, "Sodium bicarbonate (NaHCO3)"},
-                   {W::kCausticSoda, "Caustic soda (NaOH)"},
-                   {W::kCausticPotash, "Caustic potash (KOH)"},
-                   {W::kNoAlkali, "NONE"}},
-                  x2, y2, kMiddleWidth);
-    b.Label("pH Target", x2, y2, 50);
-    b.Edit(W::kPhTarget, static_cast<short>(x2 + 52), y2, 40);
-    y2 = static_cast<short>(y2 + kRow);
+    y2 = AddAcidsAndAlkalies(b, W::kPhControls, x2, y2, kMiddleWidth);
 
-    short y3 = b.Radios("pH Prediction",
-                        {{W::kTheoretical, "Theor. pH-pCO2"},
-                         {W::kUserDefined, "User Defined"},
-                         {W::kOddoTomson, "Oddo-Tomson"},
-                         {W::kLawrenceCaldwell, "Lawrence-Caldwell"},
-                         {W::kExtrapolated, "Extrapolated pH-Alk"},
-                         {W::kDefaultCurve, "Default"}},
-                        x3, kMargin, kRightWidth);
+    short y3 = AddPhPrediction(b, W::kPhControls, x3, kMargin, kRightWidth);
     y3 = AddGraphs(b, x3, y3);
     b.Add("BUTTON", W::kMakeDefault, "Make Default", kCheck, x3, y3, kRightWidth, 10);
     y3 = static_cast<short>(y3 + 14);
