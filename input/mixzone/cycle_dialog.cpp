@@ -8,11 +8,11 @@
 #include "engine/records.h"
 #include "input/mixzone/cycle_records.h"
 #include "input/records.h"
+#include "input/whatif/settings_fields.h"
 #include "input/whatif/whatif_fields.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
-#include "reporttext/format/format_value.h"
 #include "resources/dialog_ids.h"
 #include "scenarios/mixing/mixing.h"
 #include "shell/records.h"
@@ -51,35 +51,12 @@ std::string RangeText(const char* start, const UnitRange& u) {
     return text;
 }
 
-void ShowValue(win::HWND dialog, int id, double value) {
-    char text[32] = {};
-    FormatValueAdaptive(value, 6, text);
-    win::SetDlgItemText(dialog, id, text);
-}
 void ShowOrDefault(win::HWND dialog, int id, float value, bool shown, const char* fallback) {
     if (shown)
         ShowValue(dialog, id, value);
     else
         win::SetDlgItemText(dialog, id, fallback);
 }
-void Check(win::HWND dialog, int id, bool on) {
-    win::CheckDlgButton(dialog, id, on ? win::BST_CHECKED : win::BST_UNCHECKED);
-}
-bool Checked(win::HWND dialog, int id) {
-    return win::IsDlgButtonChecked(dialog, id) == win::BST_CHECKED;
-}
-float FieldValue(win::HWND dialog, int id) {
-    char text[64] = {};
-    win::GetDlgItemText(dialog, id, text, sizeof text);
-    return static_cast<float>(std::atof(text));
-}
-
-constexpr int kAcidIds[3] = {M::kSulfuricAcid, M::kHydrochloricAcid, M::kCarbonDioxide};
-constexpr int kAlkaliIds[5] = {M::kLime, M::kSodaAsh, M::kSodiumBicarbonate, M::kCausticSoda,
-                               M::kCausticPotash};
-constexpr int kMethodIds[6] = {M::kTheoretical,      M::kUserDefined,  M::kOddoTomson,
-                               M::kLawrenceCaldwell, M::kExtrapolated, M::kDefaultCurve};
-
 void Warn(win::HWND dialog, const char* text) {
     win::MessageBox(dialog, text, "WARNING", win::MB_ICONINFORMATION);
 }
@@ -137,48 +114,12 @@ void FillFields(win::HWND dialog) {
     ShowOrDefault(dialog, M::kPco2High, g.gridPco2High, g.gridPco2High >= 0.0f, cHigh[cc]);
     win::SetDlgItemText(dialog, M::kPco2Unit, kPco2Units[cc].text);
 
-    const PhControlSettings& c = phControlSettings;
-    const bool acid = c.phControlMethod == 1 || c.phControlMethod == 3;
-    const bool alkali = c.phControlMethod == 2 || c.phControlMethod == 3;
-    for (int i = 0; i < 3; ++i) Check(dialog, kAcidIds[i], acid && c.acidChemical == i);
-    Check(dialog, M::kNoAcid, !acid || c.acidChemical > 2);
-    for (int i = 0; i < 5; ++i) Check(dialog, kAlkaliIds[i], alkali && c.alkaliChemical == i);
-    Check(dialog, M::kNoAlkali, !alkali || c.alkaliChemical > 4);
-    ShowOrDefault(dialog, M::kPhTarget, c.targetPh, c.targetPh > 0.0f && c.targetPh <= 14.0f,
-                  "7.00");
-    for (int i = 0; i < 6; ++i) Check(dialog, kMethodIds[i], c.phPredictionMethod == i);
+    FillPhControl(dialog, M::kPhControls, phControlSettings);
     win::EnableWindow(win::GetDlgItem(dialog, M::kUserDefined), resultStatus.alkCurveEntered != 0);
 }
 
-// One checked field: stored when valid, else the user is asked; Yes ends the
-// reading there.
-class Reader {
-  public:
-    explicit Reader(win::HWND dialog) : dialog_(dialog) {}
-    template <typename Valid>
-    bool Checked(int id, float& target, Valid valid, const std::string& question) {
-        const float v = FieldValue(dialog_, id);
-        if (valid(v)) {
-            target = v;
-            return true;
-        }
-        if (win::MessageBox(dialog_, question.c_str(), "WARNING",
-                            win::MB_YESNO | win::MB_ICONHAND) == win::IDYES) {
-            result_ = id;
-            return false;
-        }
-        result_ = -1;
-        return true;
-    }
-    [[nodiscard]] int Result() const { return result_; }
-
-  private:
-    win::HWND dialog_;
-    int result_ = 0;
-};
-
 int ReadInto(win::HWND dialog, CycleValues& v) {
-    Reader r(dialog);
+    FieldReader r(dialog);
     auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
     const uint16_t tc = Code(UnitItem::kTemperature, 3);
     const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
@@ -192,23 +133,8 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
           r.Checked(M::kPhTarget, c.targetPh, ph, kPhTargetRangeText)))
         return r.Result();
 
-    c.acidChemical = 0xFFFF;
-    for (int i = 0; i < 3; ++i)
-        if (::Checked(dialog, kAcidIds[i])) c.acidChemical = static_cast<uint16_t>(i);
-    c.alkaliChemical = 0xFFFF;
-    for (int i = 0; i < 5; ++i)
-        if (::Checked(dialog, kAlkaliIds[i])) c.alkaliChemical = static_cast<uint16_t>(i);
-    const bool acid = c.acidChemical != 0xFFFF;
-    const bool alkali = c.alkaliChemical != 0xFFFF;
-    c.phControlMethod = acid && alkali ? 3 : acid ? 1 : alkali ? 2 : 0;
-    int method = -1;
-    for (int m = 0; m < 6; ++m)
-        if (method < 0 && ::Checked(dialog, kMethodIds[m])) method = m;
-    if (method < 0) {
-        method = 0;
-        win::MessageBox(dialog, kTheorCurveText, "WARNING", win::MB_ICONINFORMATION);
-    }
-    c.phPredictionMethod = static_cast<uint16_t>(method);
+    constexpr int kOrder[6] = {0, 1, 2, 3, 4, 5};
+    ReadPhControl(dialog, M::kPhControls, kOrder, kTheorCurveText, c);
 
     MixingZoneSettings& z = v.zone;
     const float low = FieldValue(dialog, M::kLowPercent);

@@ -2,15 +2,14 @@
 #include "input/whatif/whatif_fields.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "engine/records.h"
 #include "input/records.h"
 #include "input/whatif/graph_choice_name.h"
+#include "input/whatif/settings_fields.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
-#include "reporttext/format/format_value.h"
 #include "resources/dialog_ids.h"
 #include "scenarios/wells/well_stations.h"
 #include "shell/records.h"
@@ -44,13 +43,6 @@ uint16_t TemperatureCode() {
 uint16_t PressureCode() {
     const uint16_t c = unitCodes.code[UnitItem::kPressure];
     return c < 4 ? c : 0;
-}
-
-// A field's text in the adaptive form (six significant figures).
-void ShowValue(win::HWND dialog, int id, double value) {
-    char text[32] = {};
-    FormatValueAdaptive(value, 6, text);
-    win::SetDlgItemText(dialog, id, text);
 }
 
 // Well-log defaults by temperature code (0 F, 1 C, 2 K) or pressure code.
@@ -139,10 +131,6 @@ void WarnEmptyRanges(win::HWND dialog) {
                            "range!");
 }
 
-void Check(win::HWND dialog, int id, bool on) {
-    win::CheckDlgButton(dialog, id, on ? win::BST_CHECKED : win::BST_UNCHECKED);
-}
-
 void FillRanges(win::HWND dialog) {
     const WhatIfSettings& s = whatIfSettings;
     const char* phDefaults[3] = {"5.60", "8.00", "6.50"};
@@ -201,72 +189,14 @@ void FillRanges(win::HWND dialog) {
 }
 
 constexpr int kSourceIds[3] = {W::kWellLogPt, W::kSaturatedSteamLine, W::kTypicalP};
-constexpr int kAcidIds[3] = {W::kSulfuricAcid, W::kHydrochloricAcid, W::kCarbonDioxide};
-constexpr int kAlkaliIds[5] = {W::kLime, W::kSodaAsh, W::kSodiumBicarbonate, W::kCausticSoda,
-                               W::kCausticPotash};
-// By method number 0 to 5.
-constexpr int kMethodIds[6] = {W::kTheoretical,      W::kUserDefined,  W::kOddoTomson,
-                               W::kLawrenceCaldwell, W::kExtrapolated, W::kDefaultCurve};
 constexpr int kGraphIds[4] = {W::kGraph1, W::kGraph2, W::kGraph3, W::kGraph4};
 
 void FillChoices(win::HWND dialog) {
     const uint32_t source = whatIfOptions.wellLogPtSource;
     for (int i = 0; i < 3; ++i) Check(dialog, kSourceIds[i], source == static_cast<uint32_t>(i));
 
-    const PhControlSettings& ph = phControlSettings;
-    const bool acid = ph.phControlMethod == 1 || ph.phControlMethod == 3;
-    const bool alkali = ph.phControlMethod == 2 || ph.phControlMethod == 3;
-    for (int i = 0; i < 3; ++i) Check(dialog, kAcidIds[i], acid && ph.acidChemical == i);
-    Check(dialog, W::kNoAcid, !acid || ph.acidChemical > 2);
-    for (int i = 0; i < 5; ++i) Check(dialog, kAlkaliIds[i], alkali && ph.alkaliChemical == i);
-    Check(dialog, W::kNoAlkali, !alkali || ph.alkaliChemical > 4);
-
-    if (ph.targetPh > 0.0f && ph.targetPh <= 14.0f)
-        ShowValue(dialog, W::kPhTarget, ph.targetPh);
-    else
-        win::SetDlgItemText(dialog, W::kPhTarget, "7.00");
-    for (int i = 0; i < 6; ++i) Check(dialog, kMethodIds[i], ph.phPredictionMethod == i);
+    FillPhControl(dialog, W::kPhControls, phControlSettings);
 }
-
-// A number as atof reads it.
-float FieldValue(win::HWND dialog, int id) {
-    char text[64] = {};
-    win::GetDlgItemText(dialog, id, text, sizeof text);
-    return static_cast<float>(std::atof(text));
-}
-
-bool Checked(win::HWND dialog, int id) {
-    return win::IsDlgButtonChecked(dialog, id) == win::BST_CHECKED;
-}
-
-// The reading of one checked field: stored when valid; otherwise the user is
-// asked, and Yes ends the reading at this field.
-class Reader {
-  public:
-    explicit Reader(win::HWND dialog) : dialog_(dialog) {}
-    // False when the reading stops here.
-    template <typename Valid>
-    bool Checked(int id, float& target, Valid valid, const std::string& question) {
-        const float v = FieldValue(dialog_, id);
-        if (valid(v)) {
-            target = v;
-            return true;
-        }
-        const int answer =
-            win::MessageBox(dialog_, question.c_str(), "WARNING", win::MB_YESNO | win::MB_ICONHAND);
-        if (answer == win::IDYES) {
-            result_ = id;
-            return false;
-        }
-        result_ = -1;
-        return true;
-    }
-    [[nodiscard]] int Result() const { return result_ > 0 ? result_ : result_ < 0 ? -1 : 0; }
-
-  private:
-    win::HWND dialog_;
-    int result_ = 0;
-};
 
 }  // namespace
 
@@ -314,7 +244,7 @@ void FillWhatIfFields(win::HWND dialog) {
 }
 
 int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
-    Reader r(dialog);
+    FieldReader r(dialog);
     const uint16_t tc = TemperatureCode();
     const uint16_t pc = PressureCode();
 
@@ -357,25 +287,8 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     PhControlSettings& c = v.phControl;
     if (!r.Checked(W::kPhTarget, c.targetPh, ph, kPhTargetRangeText)) return r.Result();
 
-    c.acidChemical = 0xFFFF;
-    for (int i = 0; i < 3; ++i)
-        if (::Checked(dialog, kAcidIds[i])) c.acidChemical = static_cast<uint16_t>(i);
-    c.alkaliChemical = 0xFFFF;
-    for (int i = 0; i < 5; ++i)
-        if (::Checked(dialog, kAlkaliIds[i])) c.alkaliChemical = static_cast<uint16_t>(i);
-    const bool acid = c.acidChemical != 0xFFFF;
-    const bool alkali = c.alkaliChemical != 0xFFFF;
-    c.phControlMethod = acid && alkali ? 3 : acid ? 1 : alkali ? 2 : 0;
-
     // The first checked method in this order.
     constexpr int kOrder[6] = {5, 1, 2, 3, 4, 0};
-    int method = -1;
-    for (int m : kOrder)
-        if (method < 0 && ::Checked(dialog, kMethodIds[m])) method = m;
-    if (method < 0) {
-        method = 0;
-        win::MessageBox(dialog, kNoCurveText, "WARNING", win::MB_ICONINFORMATION);
-    }
-    c.phPredictionMethod = static_cast<uint16_t>(method);
+    ReadPhControl(dialog, W::kPhControls, kOrder, kNoCurveText, c);
     return r.Result();
 }
