@@ -5,8 +5,35 @@
 #include <initializer_list>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "platform/dialogs/dialog.h"
+
+// The style of the program's modal dialogs: a popup with a caption, a system
+// menu and a modal frame, in its own font, centred on its owner.
+inline constexpr win::DWORD kModalDialogStyle = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU |
+                                                win::DS_MODALFRAME | win::DS_SETFONT |
+                                                win::DS_CENTER;
+
+// An empty template of that style with its caption and font.
+inline win::DialogTemplate ModalDialog(const char* caption, const char* fontName, int pointSize) {
+    win::DialogTemplate t;
+    t.caption = caption;
+    t.style = kModalDialogStyle;
+    t.fontName = fontName;
+    t.pointSize = pointSize;
+    return t;
+}
+
+// The same in the 8-point dialog font, (cx, cy) in size and holding `items`.
+inline win::DialogTemplate ModalDialog(const char* caption, short cx, short cy,
+                                       std::vector<win::DialogItemTemplate> items) {
+    win::DialogTemplate t = ModalDialog(caption, "MS Sans Serif", 8);
+    t.cx = cx;
+    t.cy = cy;
+    t.items = std::move(items);
+    return t;
+}
 
 class TemplateBuilder {
   public:

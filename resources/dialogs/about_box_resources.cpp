@@ -91,12 +91,7 @@ std::vector<uint8_t> MakeAboutPicture() {
 }
 
 win::DialogTemplate AboutTemplate(int pointSize) {
-    win::DialogTemplate t;
-    t.caption = "About Tarvex";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = pointSize;
+    win::DialogTemplate t = ModalDialog("About Tarvex", "MS Sans Serif", pointSize);
     t.cx = 220;
     t.cy = 140;
     TemplateBuilder b(t);

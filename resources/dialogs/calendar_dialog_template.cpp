@@ -3,6 +3,7 @@
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
@@ -15,12 +16,7 @@ constexpr win::DWORD kEdit = win::WS_BORDER | win::WS_TABSTOP | win::ES_AUTOHSCR
 }  // namespace
 
 void RegisterCalendarDialog() {
-    win::DialogTemplate t;
-    t.caption = "CALENDAR INPUT";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = 8;
+    win::DialogTemplate t = ModalDialog("CALENDAR INPUT", "MS Sans Serif", 8);
     t.cx = 124;
     t.cy = 140;
     t.items = {

@@ -4,6 +4,7 @@
 // and 28 characters of it.
 #include "platform/dialogs/dialog.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
@@ -17,12 +18,7 @@ constexpr win::DWORD kListStyle =
 // Cancel at the bottom right.
 DialogTemplate Chooser(const char* caption, int listId, short listCx, short listCy) {
     constexpr short kMargin = 7, kGap = 6, kButtonCx = 50, kButtonCy = 14;
-    DialogTemplate t;
-    t.caption = caption;
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = 8;
+    DialogTemplate t = ModalDialog(caption, "MS Sans Serif", 8);
     t.cx = static_cast<short>(listCx + 2 * kMargin);
     const short buttonsY = static_cast<short>(kMargin + listCy + kGap);
     t.cy = static_cast<short>(buttonsY + kButtonCy + kMargin);

@@ -69,12 +69,8 @@ short AddRanges(Builder& b, short x, short y) {
 }
 
 win::DialogTemplate MakeMixZoneDialog(int pointSize) {
-    win::DialogTemplate t;
-    t.caption = "Select Mixing Zone Specifications";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = pointSize;
+    win::DialogTemplate t =
+        ModalDialog("Select Mixing Zone Specifications", "MS Sans Serif", pointSize);
     Builder b(t);
     constexpr short x1 = kMargin;
     constexpr short x2 = x1 + kLeftWidth + 6;

@@ -117,12 +117,7 @@ void AddButtons(Builder& b, short y) {
 }
 
 win::DialogTemplate MakeMultiMixDialog(const char* fontName, int pointSize) {
-    win::DialogTemplate t;
-    t.caption = "Multi Mix Water Chemistry Input";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = fontName;
-    t.pointSize = pointSize;
+    win::DialogTemplate t = ModalDialog("Multi Mix Water Chemistry Input", fontName, pointSize);
     t.cx = kDialogWidth;
     t.cy = kDialogHeight;
     Builder b(t, kRowShape);

@@ -14,8 +14,6 @@ namespace {
 
 using Builder = TemplateBuilder;
 
-constexpr win::DWORD kDialogStyle = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU |
-                                    win::DS_MODALFRAME | win::DS_SETFONT | win::DS_CENTER;
 constexpr win::DWORD kCheck = win::BS_AUTOCHECKBOX | win::WS_TABSTOP;
 constexpr short kMargin = 6;
 
@@ -28,7 +26,7 @@ win::DialogTemplate MakeAlkCurveDialog(const char* fontName, int pointSize) {
     namespace C = AlkCurveControl;
     win::DialogTemplate t;
     t.caption = "Input pH-Alkalinity Relationship";
-    t.style = kDialogStyle;
+    t.style = kModalDialogStyle;
     t.fontName = fontName;
     t.pointSize = pointSize;
     t.cx = 310;
@@ -76,7 +74,7 @@ win::DialogTemplate MakeConstantValuesDialog() {
     namespace C = ConstantValuesControl;
     win::DialogTemplate t;
     t.caption = "Select Constant Recirculating Water Concentrations";
-    t.style = kDialogStyle;
+    t.style = kModalDialogStyle;
     t.fontName = "Helv";
     t.pointSize = 10;
     t.cx = 249;
@@ -99,7 +97,7 @@ win::DialogTemplate MakePrecipitationDialog() {
     namespace C = PrecipitationControl;
     win::DialogTemplate t;
     t.caption = " Choose Precipitation";
-    t.style = kDialogStyle;
+    t.style = kModalDialogStyle;
     t.fontName = "Helv";
     t.pointSize = 10;
     Builder b(t);

@@ -7,15 +7,13 @@
 #include "platform/dialogs/dialog.h"
 #include "printing/print_dialog_ids.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 
 namespace {
 
 using win::DialogItemTemplate;
 using win::DialogTemplate;
 using win::DWORD;
-
-constexpr DWORD kDialogStyle = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU |
-                               win::DS_MODALFRAME | win::DS_SETFONT | win::DS_CENTER;
 
 DialogItemTemplate Radio(int id, const char* text, short y, short cx, bool first) {
     const DWORD style = win::BS_AUTORADIOBUTTON | (first ? win::WS_GROUP | win::WS_TABSTOP : 0);
@@ -32,14 +30,8 @@ DialogItemTemplate Button(int id, const char* text, short x, short y, bool isDef
 
 DialogTemplate Dialog(const char* caption, DWORD style, short cx, short cy,
                       std::vector<DialogItemTemplate> items) {
-    DialogTemplate t;
-    t.caption = caption;
+    DialogTemplate t = ModalDialog(caption, cx, cy, std::move(items));
     t.style = style;
-    t.cx = cx;
-    t.cy = cy;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = 8;
-    t.items = std::move(items);
     return t;
 }
 
@@ -48,7 +40,7 @@ DialogTemplate TwoChoices(const char* caption, int first, const char* firstText,
                           const char* secondText) {
     constexpr short kWidth = 168;
     return Dialog(
-        caption, kDialogStyle, kWidth, 76,
+        caption, kModalDialogStyle, kWidth, 76,
         {Radio(first, firstText, 12, kWidth - 24, true),
          Radio(second, secondText, 30, kWidth - 24, false), Button(win::IDOK, "OK", 12, 54, true),
          Button(win::IDCANCEL, "Cancel", kWidth - 62, 54, false)});
@@ -57,7 +49,7 @@ DialogTemplate TwoChoices(const char* caption, int first, const char* firstText,
 DialogTemplate PrintMode() {
     constexpr short kWidth = 236;
     using namespace PrintDialogControl;
-    return Dialog("Choose Print Mode", kDialogStyle, kWidth, 124,
+    return Dialog("Choose Print Mode", kModalDialogStyle, kWidth, 124,
                   {Radio(kDirect, "Print Directly to Printer", 12, kWidth - 24, true),
                    Note("(Select Direct Print for highest resolution graphs)", 25, kWidth - 36, 10),
                    Radio(kIndirect, "Indirect Printing", 46, kWidth - 24, false),

@@ -14,6 +14,7 @@
 #include "platform/dialogs/dialog.h"
 #include "resources/program_resources.h"
 #include "resources/range_dialog_ids.h"
+#include "resources/template_builder.h"
 
 namespace {
 
@@ -56,14 +57,9 @@ void AddLabel(win::DialogTemplate& t, int id, const char* text, const Box& b, sh
 }
 
 win::DialogTemplate MakeRangeDialog(const Layout& layout) {
-    win::DialogTemplate t;
-    t.caption = "Change Range";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
+    win::DialogTemplate t = ModalDialog("Change Range", "MS Sans Serif", 8);
     t.cx = kWidth;
     t.cy = kHeight;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = 8;
     for (const Box& b : layout.boxes) {
         if (b.above != nullptr)
             AddLabel(t, -1, b.above, b, static_cast<short>(b.y - 1 - kLabelLine));

@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr win::DWORD kDialogStyle = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU |
-                                    win::DS_MODALFRAME | win::DS_SETFONT | win::DS_CENTER;
 constexpr win::DWORD kCheck = win::BS_CHECKBOX | win::WS_TABSTOP;
 
 struct Size {
@@ -51,7 +49,7 @@ struct Layout {
 win::DialogTemplate Build(const Layout& l, Size size) {
     win::DialogTemplate t;
     t.caption = l.caption;
-    t.style = kDialogStyle;
+    t.style = kModalDialogStyle;
     t.fontName = "MS Sans Serif";
     t.pointSize = size.pointSize;
     TemplateBuilder b(t);
@@ -129,7 +127,7 @@ constexpr Layout kIndicatorLayout{"Deposition Indicators To Print",
 win::DialogTemplate PrintoutSize() {
     win::DialogTemplate t;
     t.caption = "Select Printout Size";
-    t.style = kDialogStyle;
+    t.style = kModalDialogStyle;
     t.fontName = "MS Sans Serif";
     t.cx = 200;
     t.cy = 104;

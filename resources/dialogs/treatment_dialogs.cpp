@@ -5,6 +5,7 @@
 // list heights hold 10, 20 and 22 limit rows.
 #include "platform/dialogs/dialog.h"
 #include "resources/program_resources.h"
+#include "resources/template_builder.h"
 #include "treatment/treatment_dialog_ids.h"
 
 namespace {
@@ -13,8 +14,6 @@ using win::DialogItemTemplate;
 using win::DialogTemplate;
 using win::DWORD;
 
-constexpr DWORD kDialogStyle = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU |
-                               win::DS_MODALFRAME | win::DS_SETFONT | win::DS_CENTER;
 constexpr DWORD kListStyle =
     win::LBS_NOTIFY | win::LBS_USETABSTOPS | win::WS_VSCROLL | win::WS_BORDER | win::WS_TABSTOP;
 
@@ -29,22 +28,9 @@ DialogItemTemplate Button(int id, const char* text, short x, short y, bool isDef
     return DialogItemTemplate{"BUTTON", id, text, style, x, y, 64, 14, 0};
 }
 
-DialogTemplate Dialog(const char* caption, short cx, short cy,
-                      std::vector<DialogItemTemplate> items) {
-    DialogTemplate t;
-    t.caption = caption;
-    t.style = kDialogStyle;
-    t.cx = cx;
-    t.cy = cy;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = 8;
-    t.items = std::move(items);
-    return t;
-}
-
 DialogTemplate SelectProduct() {
     using namespace SelectProductControl;
-    return Dialog(
+    return ModalDialog(
         "SELECT PRODUCT", 272, 176,
         {Label(kCurrent, "Current product: None", 8, 6, 256), Label(-1, "Product", 10, 20, 90),
          Label(-1, "Kind", 106, 20, 76), Label(-1, "File", 186, 20, 76),
@@ -54,7 +40,7 @@ DialogTemplate SelectProduct() {
 
 DialogTemplate ChooseGraphs() {
     using namespace ChooseGraphsControl;
-    return Dialog(
+    return ModalDialog(
         "CHOOSE GRAPHS", 372, 190,
         {Label(-1, "Graphs offered:", 8, 6, 140), List(kOffered, 8, 18, 140, 165),
          Button(kAdd, "&Add >>", 154, 40), Button(kRemove, "<< &Remove", 154, 60),
@@ -67,12 +53,12 @@ DialogTemplate ChooseGraphs() {
 DialogTemplate LimitsSummary(short listHeight) {
     using namespace LimitsSummaryControl;
     const short okY = static_cast<short>(30 + listHeight + 6);
-    return Dialog("TREATMENT LIMITS SUMMARY", 336, static_cast<short>(okY + 20),
-                  {Label(kProduct, "Product:", 8, 6, 160), Label(kPoint, "", 172, 6, 156),
-                   Label(-1, "Limit", 10, 20, 130), Label(-1, "Value", 150, 20, 44),
-                   Label(-1, "Lower", 196, 20, 44), Label(-1, "Upper", 242, 20, 44),
-                   Label(-1, "Rating", 288, 20, 44), List(kList, 8, 30, 320, listHeight),
-                   Button(win::IDOK, "OK", 136, okY, true)});
+    return ModalDialog("TREATMENT LIMITS SUMMARY", 336, static_cast<short>(okY + 20),
+                       {Label(kProduct, "Product:", 8, 6, 160), Label(kPoint, "", 172, 6, 156),
+                        Label(-1, "Limit", 10, 20, 130), Label(-1, "Value", 150, 20, 44),
+                        Label(-1, "Lower", 196, 20, 44), Label(-1, "Upper", 242, 20, 44),
+                        Label(-1, "Rating", 288, 20, 44), List(kList, 8, 30, 320, listHeight),
+                        Button(win::IDOK, "OK", 136, okY, true)});
 }
 
 }  // namespace

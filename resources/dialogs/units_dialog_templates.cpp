@@ -105,12 +105,7 @@ class Builder : public TemplateBuilder {
 };
 
 win::DialogTemplate MakeUnitsDialog(int pointSize) {
-    win::DialogTemplate t;
-    t.caption = "ANALYTICAL UNITS SELECTION";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = pointSize;
+    win::DialogTemplate t = ModalDialog("ANALYTICAL UNITS SELECTION", "MS Sans Serif", pointSize);
     Builder b(t);
     constexpr short x1 = kMargin;
     constexpr short x2 = x1 + kColumnWidth;

@@ -103,12 +103,7 @@ void AddButtons(Builder& b, short y) {
 }
 
 win::DialogTemplate MakeWaterForm(const char* fontName, int pointSize) {
-    win::DialogTemplate t;
-    t.caption = "Raw Water Chemistry Input";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = fontName;
-    t.pointSize = pointSize;
+    win::DialogTemplate t = ModalDialog("Raw Water Chemistry Input", fontName, pointSize);
     Builder b(t, kRowShape);
     AddHeader(b);
     constexpr short x1 = kMargin;

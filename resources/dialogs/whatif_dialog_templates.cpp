@@ -111,12 +111,8 @@ short AddGraphs(Builder& b, short x, short y) {
 }
 
 win::DialogTemplate MakeWhatIfDialog(int pointSize) {
-    win::DialogTemplate t;
-    t.caption = " Single Water 'What-if' Scenarios";
-    t.style = win::WS_POPUP | win::WS_CAPTION | win::WS_SYSMENU | win::DS_MODALFRAME |
-              win::DS_SETFONT | win::DS_CENTER;
-    t.fontName = "MS Sans Serif";
-    t.pointSize = pointSize;
+    win::DialogTemplate t =
+        ModalDialog(" Single Water 'What-if' Scenarios", "MS Sans Serif", pointSize);
     Builder b(t);
     constexpr short x1 = kMargin;
     constexpr short x2 = x1 + kLeftWidth + 6;
