@@ -446,5 +446,15 @@ TEST_F(MultiMixDialogTest, BothSulfidesShowTheNoteInDarkRed) {
     });
 }
 
+// The multi-mix input does not mark the values the balancing changed.
+TEST_F(MultiMixDialogTest, BalancedValuesKeepTheTextColour) {
+    redFields[0] = 1;  // sodium
+    Run([](win::HWND d) {
+        Set(d, C::kSodium, "123.5");
+        EXPECT_FALSE(Shows(win::GetDlgItem(d, C::kSodium), kBalancedValueColour));
+        Press(d, M::kCancel);
+    });
+}
+
 }  // namespace
 }  // namespace formtest

@@ -21,17 +21,18 @@ TEST_F(FieldDisplayTest, NewWaterShowsTodayAndTheDefaultsInTheUsersUnits) {
     currentResidenceTime = 120.0f;
     mainWindowState.currentWater = 0;
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, C::kSampleDate), "07-04-2024");
-        EXPECT_EQ(Field(form, C::kReportDate), "07-04-2024");
-        EXPECT_EQ(Field(form, C::kTime), "09:05");
-        EXPECT_DOUBLE_EQ(Number(form, C::kPh), 7.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kTemperature), 25.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kDensity), 8.34);
-        EXPECT_DOUBLE_EQ(Number(form, C::kPressure), 14.7);
-        EXPECT_DOUBLE_EQ(Number(form, C::kPco2), 0.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kPh2s), 0.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kResidenceTime), 2.0);
-        EXPECT_EQ(Field(form, C::kCalcium), "");  // other fields keep the template's text
+        // Other fields, calcium among them, keep the template's empty text.
+        ExpectTexts(form, {{C::kSampleDate, "07-04-2024"},
+                           {C::kReportDate, "07-04-2024"},
+                           {C::kTime, "09:05"},
+                           {C::kCalcium, ""}});
+        ExpectNumbers(form, {{C::kPh, 7.0},
+                             {C::kTemperature, 25.0},
+                             {C::kDensity, 8.34},
+                             {C::kPressure, 14.7},
+                             {C::kPco2, 0.0},
+                             {C::kPh2s, 0.0},
+                             {C::kResidenceTime, 2.0}});
     });
     EXPECT_EQ(currentAnalysis.sampleDate, 1240704);
     EXPECT_EQ(currentAnalysis.reportDate, 1240704);
@@ -51,9 +52,9 @@ TEST_F(FieldDisplayTest, DefaultTemperatureDensityAndPressureFollowTheirUnits) {
         unitCodes.code[UnitItem::kDensity] = c.density;
         unitCodes.code[UnitItem::kPressure] = c.pressure;
         OnForm([&](win::HWND form) {
-            EXPECT_DOUBLE_EQ(Number(form, C::kTemperature), c.wantTemperature);
-            EXPECT_DOUBLE_EQ(Number(form, C::kDensity), c.wantDensity);
-            EXPECT_DOUBLE_EQ(Number(form, C::kPressure), c.wantPressure);
+            ExpectNumbers(form, {{C::kTemperature, c.wantTemperature},
+                                 {C::kDensity, c.wantDensity},
+                                 {C::kPressure, c.wantPressure}});
         });
     }
     unitCodes.code[UnitItem::kTemperature] = 5;  // no such unit: the field is left empty
@@ -91,21 +92,21 @@ TEST_F(FieldDisplayTest, StoredWaterShowsEveryValueAndTakesTheSnapshot) {
     organicAcids[2] = 30.0f;
     corrosionTarget = 5.0f;
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, C::kSampleDate), "12-31-2023");
-        EXPECT_EQ(Field(form, C::kReportDate), "01-01-2024");
-        EXPECT_EQ(Field(form, C::kTime), "14:15");
-        EXPECT_EQ(Field(form, C::kSampleNumber), "42");
-        EXPECT_EQ(Field(form, C::kSampleId), "WELL 7");
-        EXPECT_EQ(Field(form, C::kDescription0), "Sea water");
-        EXPECT_EQ(Field(form, C::kDescription6), "last line");
-        EXPECT_DOUBLE_EQ(Number(form, C::kPh), 8.1);
-        EXPECT_DOUBLE_EQ(Number(form, C::kCalcium), 412.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kBromine), 65.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kAcidity), 3.5);
-        EXPECT_DOUBLE_EQ(Number(form, C::kGasFlow), 1.25);
-        EXPECT_DOUBLE_EQ(Number(form, C::kC4), 30.0);
-        EXPECT_DOUBLE_EQ(Number(form, C::kCorrosionTarget), 5.0);
-        EXPECT_EQ(Field(form, C::kSodium), "0.00");
+        ExpectTexts(form, {{C::kSampleDate, "12-31-2023"},
+                           {C::kReportDate, "01-01-2024"},
+                           {C::kTime, "14:15"},
+                           {C::kSampleNumber, "42"},
+                           {C::kSampleId, "WELL 7"},
+                           {C::kDescription0, "Sea water"},
+                           {C::kDescription6, "last line"},
+                           {C::kSodium, "0.00"}});
+        ExpectNumbers(form, {{C::kPh, 8.1},
+                             {C::kCalcium, 412.0},
+                             {C::kBromine, 65.0},
+                             {C::kAcidity, 3.5},
+                             {C::kGasFlow, 1.25},
+                             {C::kC4, 30.0},
+                             {C::kCorrosionTarget, 5.0}});
     });
     EXPECT_EQ(formSnapshot.values[E::kCalcium], 412.0f);
     EXPECT_EQ(formSnapshot.organicAcids[2], 30.0f);
@@ -139,8 +140,7 @@ TEST_F(FieldDisplayTest, UnitsRedisplayShowsTheRecordWithoutResettingOrSnapshot)
     formSnapshot.values[E::kCalcium] = -1.0f;
     unitsRedisplay = 1;
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, C::kSampleDate), "01-01-2020");
-        EXPECT_EQ(Field(form, C::kTime), "10:30");
+        ExpectTexts(form, {{C::kSampleDate, "01-01-2020"}, {C::kTime, "10:30"}});
         EXPECT_DOUBLE_EQ(Number(form, C::kCalcium), 55.0);
     });
     EXPECT_EQ(currentAnalysis.sampleDate, 1200101);
@@ -162,40 +162,40 @@ TEST_F(FieldDisplayTest, UnitCaptionsFollowTheUnitCodes) {
     unitCodes.code[UnitItem::kOxalate] = 3;
     unitCodes.code[UnitItem::kCalcium] = 9;  // no such unit: the caption stays
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, U::kSodium), "(as NaCl)");
-        EXPECT_EQ(Field(form, U::kSulfate), "(as Na2SO4)");
-        EXPECT_EQ(Field(form, U::kTemperature), "(as \xB0K)");
-        EXPECT_EQ(Field(form, U::kResidenceTime), "(hours)  ");
-        EXPECT_EQ(Field(form, U::kPco2), "(ppm in gas)");
-        EXPECT_EQ(Field(form, U::kOxalate), "(moles/L)");
-        EXPECT_EQ(Field(form, U::kCalcium), "(as Ca)");
-        EXPECT_EQ(Field(form, U::kMagnesium), "(as Mg)");
+        ExpectTexts(form, {{U::kSodium, "(as NaCl)"},
+                           {U::kSulfate, "(as Na2SO4)"},
+                           {U::kTemperature, "(as \xB0K)"},
+                           {U::kResidenceTime, "(hours)  "},
+                           {U::kPco2, "(ppm in gas)"},
+                           {U::kOxalate, "(moles/L)"},
+                           {U::kCalcium, "(as Ca)"},
+                           {U::kMagnesium, "(as Mg)"}});
     });
 }
 
 TEST_F(FieldDisplayTest, AlkalinityCaptionsFollowTheMode) {
     alkalinityMode = 4;
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, C::kAcidityLabel), "Acidity");
-        EXPECT_EQ(Field(form, C::kMAlkalinityLabel), "M Alkalinity");
-        for (int id : {U::kAcidity, U::kMAlkalinity, U::kPAlkalinity})
-            EXPECT_EQ(Field(form, id), "(ml N/30 acid)");
+        ExpectTexts(form, {{C::kAcidityLabel, "Acidity"},
+                           {C::kMAlkalinityLabel, "M Alkalinity"},
+                           {U::kAcidity, "(ml N/30 acid)"},
+                           {U::kMAlkalinity, "(ml N/30 acid)"},
+                           {U::kPAlkalinity, "(ml N/30 acid)"}});
     });
     alkalinityMode = 2;
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, C::kAcidityLabel), "Dissolved CO2");
-        EXPECT_EQ(Field(form, C::kMAlkalinityLabel), "Bicarbonate");
-        EXPECT_EQ(Field(form, C::kPAlkalinityLabel), "Carbonate");
-        EXPECT_EQ(Field(form, U::kAcidity), "(as CO2)");
-        EXPECT_EQ(Field(form, U::kMAlkalinity), "(as HCO3)");
-        EXPECT_EQ(Field(form, U::kPAlkalinity), "(as CO3)");
+        ExpectTexts(form, {{C::kAcidityLabel, "Dissolved CO2"},
+                           {C::kMAlkalinityLabel, "Bicarbonate"},
+                           {C::kPAlkalinityLabel, "Carbonate"},
+                           {U::kAcidity, "(as CO2)"},
+                           {U::kMAlkalinity, "(as HCO3)"},
+                           {U::kPAlkalinity, "(as CO3)"}});
     });
     alkalinityMode = 7;
     OnForm([](win::HWND form) { EXPECT_EQ(Field(form, U::kMAlkalinity), "(as \xB0Ger)"); });
     alkalinityMode = 8;  // no such mode: the template's captions stay
     OnForm([](win::HWND form) {
-        EXPECT_EQ(Field(form, C::kAcidityLabel), "Acidity");
-        EXPECT_EQ(Field(form, U::kMAlkalinity), "(as CaCO3)");
+        ExpectTexts(form, {{C::kAcidityLabel, "Acidity"}, {U::kMAlkalinity, "(as CaCO3)"}});
     });
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "engine/pipeline/pipeline_records.h"
@@ -53,9 +54,11 @@ class FormTest : public shelltest::ShellTest {
         ShellTest::TearDown();
     }
 
-    // Opens template `id` on the working analysis; `steps` runs inside it and
-    // the form is closed afterwards.
-    void OnForm(const std::function<void(win::HWND)>& steps, int id = DialogId::kWaterForm1200) {
+    // Opens template `id` on the working analysis (with `proc`, any template
+    // as the template alone makes it); `steps` runs inside it and the dialog
+    // is closed afterwards.
+    void OnForm(const std::function<void(win::HWND)>& steps, int id = DialogId::kWaterForm1200,
+                win::DLGPROC proc = ShowingFormProc) {
         win::OnDialog(
             id,
             [&](win::HWND form) {
@@ -63,9 +66,9 @@ class FormTest : public shelltest::ShellTest {
                 win::EndDialog(form, 1);
             },
             1);
-        ASSERT_EQ(win::DialogBoxParam(mainWindowState.instance, id, mainWindowState.mainWindow,
-                                      ShowingFormProc, 0),
-                  1);
+        ASSERT_EQ(
+            win::DialogBoxParam(mainWindowState.instance, id, mainWindowState.mainWindow, proc, 0),
+            1);
     }
 
     // The surface water as an entered water in the working record, with its
@@ -86,6 +89,23 @@ class FormTest : public shelltest::ShellTest {
         return win::WindowText(win::GetDlgItem(form, id));
     }
     static double Number(win::HWND form, int id) { return std::atof(Field(form, id).c_str()); }
+
+    // The texts or the numbers that controls show, each checked by its id.
+    struct ShownText {
+        int id;
+        const char* text;
+    };
+    struct ShownNumber {
+        int id;
+        double value;
+    };
+    static void ExpectTexts(win::HWND form, std::initializer_list<ShownText> shown) {
+        for (const ShownText& s : shown) EXPECT_EQ(Field(form, s.id), s.text) << "control " << s.id;
+    }
+    static void ExpectNumbers(win::HWND form, std::initializer_list<ShownNumber> shown) {
+        for (const ShownNumber& s : shown)
+            EXPECT_DOUBLE_EQ(Number(form, s.id), s.value) << "control " << s.id;
+    }
 };
 
 }  // namespace formtest

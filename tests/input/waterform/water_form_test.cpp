@@ -146,6 +146,24 @@ TEST_F(WaterFormTest, BothSulfidesShowTheNoteInRed) {
     });
 }
 
+// A value the balancing changed is red until the flag is cleared.
+TEST_F(WaterFormTest, BalancedValuesShowInRed) {
+    Run(0, [](win::HWND form) {
+        Set(form, C::kSodium, "123.5");
+        Set(form, C::kPotassium, "10");
+        redFields[0] = 1;  // sodium
+        redFields[1] = 0;  // potassium
+        for (int id : {C::kSodium, C::kPotassium})
+            win::InvalidateRect(win::GetDlgItem(form, id), nullptr, win::TRUE);
+        EXPECT_TRUE(Shows(win::GetDlgItem(form, C::kSodium), kBalancedValueColour));
+        EXPECT_FALSE(Shows(win::GetDlgItem(form, C::kPotassium), kBalancedValueColour));
+        redFields[0] = 0;
+        win::InvalidateRect(win::GetDlgItem(form, C::kSodium), nullptr, win::TRUE);
+        EXPECT_FALSE(Shows(win::GetDlgItem(form, C::kSodium), kBalancedValueColour));
+        Press(form, C::kCancel);
+    });
+}
+
 TEST_F(WaterFormTest, PasteShowsThePastedWaterAsStored) {
     StoreSurfaceWater();
     currentAnalysis.values[E::kCalcium] = 99.0f;
