@@ -150,6 +150,8 @@ TEST_F(SummaryWindowsRun, RichTextSavesReplaceTheFileWithOneReport) {
     EXPECT_EQ(ends, 1u);
     EXPECT_EQ(rtf.substr(rtf.size() - 6), "\\par }");
     EXPECT_FALSE(fs::exists(folder / "a.rtf.~rt"));
+    // LibreOffice reads the file back where it is installed.
+    if (Tool("command -v soffice || true").empty()) return;
     const std::string out = Tool("cd '" + folder.string() +
                                  "' && soffice --headless --convert-to txt:Text --outdir conv a.rtf");
     EXPECT_EQ(out.find("[exit"), std::string::npos) << out;
