@@ -48,9 +48,12 @@ void PrepareEngineInputs(float* v) {
     v[AnalysisElement::kSpeciesGiven] = alkalinityMode == kSpeciesGivenMode ? 1.0f : 0.0f;
 }
 
+// A reference pass. The treatment loop's results pass always follows it and runs
+// the target solvers on the water as it then stands, so answers found here would
+// be replaced unread: the solvers leave only their lasting record.
 void RunReferencePass(EngineFunction engine) {
     PrepareReferencePass(GlobalReferencePassFlags());
-    RunCalculationsWith(engine);
+    RunCalculationsAnswersReplaced(engine);
 }
 
 void CopyStoredValues(const StoredWater& water) {

@@ -59,3 +59,10 @@ void RunCalculationsWith(EngineFunction engine) {
 void RunCalculations() {
     RunCalculationsWith(CalcEquilibrium);
 }
+
+void RunCalculationsAnswersReplaced(EngineFunction engine) {
+    engine();
+    if (resultStatus.runTargetSolvers == 0) return;
+    SolverRecords records = GlobalSolverRecords();
+    (void)TakeStartAlkalinityDemand(records);
+}

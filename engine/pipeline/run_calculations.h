@@ -14,6 +14,15 @@ using EngineFunction = void (*)();
 void RunCalculations();
 void RunCalculationsWith(EngineFunction engine);
 
+// RunCalculationsWith for a run whose solver answers the caller's next run
+// replaces before anything reads them (the reference passes of CalcWaterAnalysis,
+// which its results pass follows with the solvers on the water they describe):
+// the equilibrium calculation once and, with the solvers on, the one record their
+// runs leave changed besides the answers (TakeStartAlkalinityDemand). The engine
+// then stands as RunCalculationsWith leaves it in every record but the answer
+// slots and the solvers' own working copies.
+void RunCalculationsAnswersReplaced(EngineFunction engine);
+
 // Four six-value rows of double results that the equilibrium calculation keeps
 // for RunCalculationsAt. No stage of the calculation writes them, so they stay 0.
 constexpr int kEngineResultRows = 4;

@@ -102,6 +102,12 @@ SolverRecords GlobalSolverRecords() {
             unitCodes,       reportingMode};
 }
 
+bool TakeStartAlkalinityDemand(SolverRecords& r) {
+    if (!(r.currentHCO3 < kNoBicarbonate)) return false;
+    r.acidDemand = kStartAlkalinity;
+    return true;
+}
+
 namespace {
 
 // What a solver puts back when it ends.
@@ -210,9 +216,8 @@ void BeginSolver(const SolverCation& cation, uint16_t code, float target, Solver
     v[AnalysisElement::kTotalCarbonate] = v[AnalysisElement::kAlkalinityEq] + co3 / 60009.3f;
 
     s.ph = v[AnalysisElement::kPh];
-    if (r.currentHCO3 < kNoBicarbonate) {
+    if (TakeStartAlkalinityDemand(r)) {
         r.currentCO3 = 0.0f;
-        r.acidDemand = kStartAlkalinity;
         v[AnalysisElement::kAlkalinity] = kStartAlkalinity;
         s.alkalinity = kStartAlkalinity;
         r.currentHCO3 = kStartBicarbonate;

@@ -110,6 +110,12 @@ SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code
 double SaturationAfterAnswer(const SolverCation& cation, uint16_t code, float answer,
                              SolverRecords& records, const SolverServices& services);
 
+// The one record a solver run leaves changed besides its answer: a water with
+// practically no bicarbonate (below 1e-5 mg/L) starts its search from an
+// alkalinity of 100 mg/L as CaCO3, and `acidDemand` keeps that 100. True for such
+// a water.
+bool TakeStartAlkalinityDemand(SolverRecords& records);
+
 // The five solvers on the global records and the equilibrium calculation. The
 // last argument is not used.
 void SolveCalciumSaturation(uint16_t code, float& answer, float target, float& phOut,

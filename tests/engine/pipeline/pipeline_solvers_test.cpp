@@ -1,6 +1,8 @@
 // The carbonate target solvers and RunCalculations around them.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/pipeline/engine_state_copy.h"
@@ -247,6 +249,118 @@ TEST_F(PipelineTest, TargetSolversChangeOnlyTheirOwnSlots) {
     RunCalculationsWith(CountedEngine);
     EXPECT_EQ(engineRuns, 1);
     EXPECT_EQ(std::memcmp(SaturationResults, single.saturation, sizeof single.saturation), 0);
+}
+
+// CalcEquilibrium, with each pass's mode and alkalinity entry mode (element 24)
+// noted: the pipeline's own passes enter the water's mode (2 here), a solver
+// trial's reference pass mode 1.
+struct NotedPass {
+    uint16_t mode;
+    float entryMode;
+};
+inline std::vector<NotedPass> notedPasses;
+void NotingEngine() {
+    notedPasses.push_back({calcPassMode, currentAnalysis.values[E::kAlkalinityMode]});
+    CountedEngine();
+}
+
+struct FiledWater {
+    WaterAnalysis stored;
+    StoredResults results;
+    WaterCarbonate carbonate;
+    float corrosion[4];
+};
+
+FiledWater CalculateFiled(int32_t selector, const WaterAnalysis& water, bool solvers) {
+    ResetWorld();
+    UseMgPerLitre();
+    currentResidenceTime = residenceTimeAtSelect = 180.0f;
+    for (float& s : waterResidenceSeconds) s = 180.0f;
+    notedPasses.clear();
+    mainWindowState.currentWater = selector;
+    WaterAnalysis& stored = selector == WaterSelector::kFormation ? formationWater : surfaceWater;
+    stored = water;
+    entryTemperature = water.values[E::kTemperature];
+    resultStatus.runTargetSolvers = solvers ? 1 : 0;
+    CalcWaterAnalysisWith(0, NotingEngine);
+    const bool formation = selector == WaterSelector::kFormation;
+    FiledWater f{stored,
+                 formation ? WaterResults.formation : WaterResults.surface,
+                 formation ? CarbonateSnapshot.formation : CarbonateSnapshot.surface,
+                 {}};
+    const float* rates = formation ? corrosionRates.formation : corrosionRates.surface;
+    std::memcpy(f.corrosion, rates, sizeof f.corrosion);
+    return f;
+}
+
+TEST_F(PipelineTest, AFullCalculationFilesTheAnswersOfTheSolversOnItsResultsPass) {
+    const int answerSlots[] = {51, 53, 55, 57, 58, 60};
+    struct Case {
+        int32_t selector;
+        WaterAnalysis water;
+    };
+    // The formation water is run twice at its reference pass (its pH is computed).
+    WaterAnalysis computedPh = SourBrine();
+    computedPh.values[E::kCompanionPh] = -1.0f;
+    const Case cases[] = {{WaterSelector::kSurface, SeaWater()},
+                          {WaterSelector::kFormation, computedPh}};
+    for (const Case& c : cases) {
+        const FiledWater off = CalculateFiled(c.selector, c.water, false);
+        const int passesOff = engineRuns;
+        const FiledWater on = CalculateFiled(c.selector, c.water, true);
+        EXPECT_GT(engineRuns, passesOff + 12) << c.selector;
+
+        // The solvers run once the water's reference passes are done: every pass
+        // before its first results pass is one of its own.
+        for (const NotedPass& p : notedPasses) {
+            if (p.mode != 0) break;
+            EXPECT_EQ(p.entryMode, 2.0f) << c.selector;
+        }
+        // They change nothing the water files but their answers.
+        EXPECT_EQ(std::memcmp(&on.stored, &off.stored, sizeof off.stored), 0) << c.selector;
+        EXPECT_EQ(std::memcmp(&on.carbonate, &off.carbonate, sizeof off.carbonate), 0);
+        EXPECT_EQ(std::memcmp(on.corrosion, off.corrosion, sizeof off.corrosion), 0);
+        EXPECT_EQ(std::memcmp(on.results.excess, off.results.excess, sizeof off.results.excess),
+                  0);
+        for (int slot = 0; slot < kSaturationResultCount; ++slot) {
+            const bool answer = std::find(std::begin(answerSlots), std::end(answerSlots),
+                                          slot) != std::end(answerSlots);
+            if (!answer) {
+                EXPECT_EQ(on.results.saturation[slot], off.results.saturation[slot]) << slot;
+            }
+        }
+
+        // The calcite answer is the one that saturates the water as filed.
+        const float answer = on.results.saturation[60];
+        ASSERT_FALSE(IsSolverNotReachable(answer)) << c.selector;
+        SolverRecords records = GlobalSolverRecords();
+        const SolverServices services{CalcEquilibrium, pHFromAlk};
+        EXPECT_NEAR(SaturationAfterAnswer(kSolverCalcium, IndexCode::kCalcite, answer, records,
+                                          services),
+                    1.0, 2e-3)
+            << c.selector;
+    }
+}
+
+TEST_F(PipelineTest, TheSolversAfterTheFirstReferencePassStartFromTheCarbonateSetInForce) {
+    // A water without bicarbonate leaves none in the current carbonate set; the
+    // next water's first reference pass has the solvers start from that set, so
+    // they take the start alkalinity of 100 as the acid demand, even though the
+    // answers filed come from the next water's own carbonate.
+    WaterAnalysis bare = SeaWater();
+    bare.values[E::kMAlkalinity] = 0.0f;
+    bare.values[E::kAlkalinity] = 0.0f;
+    for (const bool solvers : {false, true}) {
+        (void)CalculateFiled(WaterSelector::kSurface, bare, false);
+        ASSERT_LT(currentHCO3, 1e-5f);
+        acidDemand = 0.0f;
+        mainWindowState.currentWater = WaterSelector::kSurface;
+        surfaceWater = SeaWater();
+        resultStatus.runTargetSolvers = solvers ? 1 : 0;
+        CalcWaterAnalysisWith(0, CountedEngine);
+        EXPECT_GT(currentHCO3, 100.0f);
+        EXPECT_EQ(acidDemand, solvers ? 100.0f : 0.0f);
+    }
 }
 
 TEST_F(PipelineTest, RunCalculationsAtHandsTheRowsOutInReverseOrder) {
