@@ -4,6 +4,7 @@
 #include "engine/dose/inhibitor_dose.h"
 #include "engine/carbonate/ph_adjustment.h"
 #include "engine/pipeline/run_calculations.h"
+#include "engine/speciation/calc_equilibrium.h"
 
 namespace {
 
@@ -18,7 +19,12 @@ int16_t EngineDose(DoseContext* doseInputs, float temperature, const float* driv
     return CalcInhibitorDosage(doseInputs, temperature, driverValues, time, productDose);
 }
 
-constexpr ScenarioEngine kEngine{RunCalculations, EngineAdjustPh, EngineDose};
+void EngineRunAnswersReplaced() {
+    RunCalculationsAnswersReplaced(CalcEquilibrium);
+}
+
+constexpr ScenarioEngine kEngine{RunCalculations, EngineAdjustPh, EngineDose,
+                                 EngineRunAnswersReplaced};
 ScenarioEngine installed = kEngine;
 
 }  // namespace
@@ -30,6 +36,12 @@ void InstallScenarioEngine(const ScenarioEngine& engine) {
         engine.adjustPhToTarget ? engine.adjustPhToTarget : kEngine.adjustPhToTarget;
     installed.calcInhibitorDosage =
         engine.calcInhibitorDosage ? engine.calcInhibitorDosage : kEngine.calcInhibitorDosage;
+    if (engine.runCalculationsAnswersReplaced != nullptr)
+        installed.runCalculationsAnswersReplaced = engine.runCalculationsAnswersReplaced;
+    else if (engine.runCalculations != nullptr)
+        installed.runCalculationsAnswersReplaced = engine.runCalculations;
+    else
+        installed.runCalculationsAnswersReplaced = kEngine.runCalculationsAnswersReplaced;
 }
 
 void ResetScenarioEngine() {

@@ -18,9 +18,14 @@ struct ScenarioEngine {
     // CalcInhibitorDosage(dose inputs, temperature, seven driver values, time, dose).
     int16_t (*calcInhibitorDosage)(DoseContext* doseInputs, float temperature,
                                    const float* driverValues, float time, float* productDose);
+    // One engine run whose target-solver answers the driver's next run at the same
+    // point replaces before anything reads them (RunCalculationsAnswersReplaced).
+    void (*runCalculationsAnswersReplaced)();
 };
 
-// Replaces the operations; a null member keeps the engine's own routine.
+// Replaces the operations; a null member keeps the engine's own routine, except
+// that a stand-in runCalculations also serves the runs whose answers are replaced
+// unless a routine is given for those.
 void InstallScenarioEngine(const ScenarioEngine& engine);
 void ResetScenarioEngine();
 // The operations in force.

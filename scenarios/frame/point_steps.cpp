@@ -14,13 +14,17 @@ constexpr float kSpeciesGivenMode = 3.0f;
 
 }  // namespace
 
-void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag) {
+void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
+                         SolverAnswers answers) {
     float* w = c.current.values;
     w[AE::kSpeciesGiven] = 1.0f;
     w[AE::kAlkalinityMode] = kSpeciesGivenMode;
     c.out.calcPassMode = passMode;
     c.out.profileStepFlag = stepFlag;
-    c.calls.runCalculations();
+    if (answers == SolverAnswers::kReplaced)
+        c.calls.runCalculationsAnswersReplaced();
+    else
+        c.calls.runCalculations();
     c.out.profileStepFlag = 0;
 }
 
@@ -29,7 +33,7 @@ float PhFromPco2Pass(DriverContext& c, uint16_t predictionMethod, uint16_t passM
     uint16_t& method = c.engine.control.phPredictionMethod;
     const uint16_t inForce = method;
     method = predictionMethod;
-    RunGivenSpeciesPass(c, passMode, stepFlag);
+    RunGivenSpeciesPass(c, passMode, stepFlag, SolverAnswers::kReplaced);
     method = inForce;
     return c.current.values[AE::kPh];
 }

@@ -12,14 +12,21 @@ namespace PassMode {
 enum : uint16_t { kReference = 0, kOrdinary = 1, kWhatIf = 2 };
 }
 
+// Whether the driver reads the target-solver answers of a pass, or runs another
+// pass at the same point before anything reads them (with the solvers on, the
+// replaced answers are not searched for).
+enum class SolverAnswers { kRead, kReplaced };
+
 // One engine pass on the working analysis with the carbonate species given
 // (element 23 = 1.0, element 24 = alkalinity mode 3), in `passMode`, with
 // profileStepFlag = `stepFlag` for the pass and 0 after it.
-void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag);
+void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
+                         SolverAnswers answers = SolverAnswers::kRead);
 
 // The pH that the engine computes from pCO2 (element 0 = -1.0 before the call):
 // a pass with the given prediction method and step flag; the method in force is
-// put back afterwards. Returns the computed pH (element 0 after the pass).
+// put back afterwards. Returns the computed pH (element 0 after the pass). The
+// point's own passes follow it, so its solver answers are replaced.
 float PhFromPco2Pass(DriverContext& c, uint16_t predictionMethod, uint16_t passMode,
                      uint16_t stepFlag);
 

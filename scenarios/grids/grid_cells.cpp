@@ -136,7 +136,8 @@ void RunGridCells(GridRun& run) {
             SetUpCell(run, i, j, n);
             const double phosphateMgL = PhosphateMgL(c);
             RunGivenSpeciesPass(c, PassMode::kWhatIf,
-                                run.variable == GridVariable::kPressure ? 1 : 0);
+                                run.variable == GridVariable::kPressure ? 1 : 0,
+                                SolverAnswers::kReplaced);
             ClearDoseState(c.doseLimits);
             for (;;) {
                 MainCellPass(run, i, n, clock);

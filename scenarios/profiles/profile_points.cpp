@@ -20,7 +20,7 @@ void FirstPass(ProfileRun& run, int k) {
     DriverContext& c = run.c;
     float* w = c.current.values;
     RunGivenSpeciesPass(c, c.engine.phBalanceSwitch == 1 ? PassMode::kReference : PassMode::kWhatIf,
-                        1);
+                        1, SolverAnswers::kReplaced);
     w[AE::kMAlkalinity] = c.out.saturation[27];
     w[AE::kPAlkalinity] = c.out.saturation[29];
     w[AE::kAcidity] = c.out.dissolvedCO2Copy;

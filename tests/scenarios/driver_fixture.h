@@ -49,6 +49,7 @@ struct Pass {
     uint16_t profileStepFlag;
     uint16_t phPredictionMethod;
     uint32_t phBalanceSwitch;
+    bool answersReplaced;  // run through runCalculationsAnswersReplaced
 };
 
 struct Dose {
@@ -98,6 +99,12 @@ inline void ScriptedRun() {
     MomentaryExcess[0] = n;
     dissolvedCO2Copy = 3.0f;
     resultsCarbonate.acidityAsCaCO3 = 40.0f;
+}
+
+// The same pass for a driver that replaces its solver answers by its next pass.
+inline void ScriptedRunAnswersReplaced() {
+    ScriptedRun();
+    script.passes.back().answersReplaced = true;
 }
 
 inline void ScriptedAdjust(float target) {
@@ -210,7 +217,7 @@ class DriverTest : public ::testing::Test {
         ResetWorld();
         script = Script{};
         script.answer = win::IDNO;
-        InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose});
+        InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, nullptr});
         InstallServiceHooks({RecordShow, RecordProgress, RecordClose, nullptr});
         InstallDriverServices({ScriptedBox, ScriptedClock});
 

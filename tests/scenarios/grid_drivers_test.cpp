@@ -60,6 +60,35 @@ TEST_F(GridTest, PhGridVariesPco2WhenAsked) {
     EXPECT_EQ(whatIfOptions.varyPco2, 1);
 }
 
+TEST_F(GridTest, OnlyThePassWhoseResultsAreStoredSearchesForSolverAnswers) {
+    InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, ScriptedRunAnswersReplaced});
+    // Per cell or point: the passes before the stored one, then the stored one.
+    struct Case {
+        const char* name;
+        uint16_t varyPco2;
+        void (*run)();
+        int passes;
+    };
+    const Case cases[] = {
+        {"pH grid", 0, [] { CalcGridpHTemp(0); }, 2},
+        {"pCO2 grid", 1, [] { CalcGridpHTemp(0); }, 3},
+        {"pressure grid", 0, [] { CalcGridPressTemp(0); }, 2},
+        {"temperature profile", 0, [] { CalcTempProfile(nullptr); }, 2},
+    };
+    for (const Case& c : cases) {
+        script.passes.clear();
+        resultStatus.gridDone = resultStatus.gridDone2 = resultStatus.tempProfileDone = 0;
+        whatIfOptions.varyPco2 = c.varyPco2;
+        c.run();
+        ASSERT_EQ(script.passes.size() % c.passes, 0u) << c.name;
+        ASSERT_FALSE(script.passes.empty()) << c.name;
+        for (std::size_t k = 0; k < script.passes.size(); ++k) {
+            const bool stored = k % c.passes == static_cast<std::size_t>(c.passes - 1);
+            EXPECT_EQ(script.passes[k].answersReplaced, !stored) << c.name << " pass " << k;
+        }
+    }
+}
+
 TEST_F(GridTest, PressureGridHasNoPhControlAndMakesThePhGridStale) {
     phControlSettings.phControlMethod = PhControlMethod::kAcid;
     phControlSettings.phPredictionMethod = 1;

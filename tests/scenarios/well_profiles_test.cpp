@@ -82,7 +82,7 @@ class WellProfileTest : public ::testing::Test {
         ResetTreatmentRecords();
         ResetGraphsRecords();
         InitUnitFactors();
-        InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose});
+        InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose, nullptr});
         InstallDriverServices({ScriptedBox, FixedClock});
         runs.clear();
         boxes.clear();
