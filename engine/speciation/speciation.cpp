@@ -137,8 +137,11 @@ void RunPass(SpeciationWork& w) {
     if (st.waterActivity < 0.2) st.waterActivity = 0.2;
     st.logWaterActivity = std::log10(st.waterActivity);
     st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
+    // From the second pass on, the species of a class that hold nothing keep their
+    // coefficients until a block forms them or the passes end.
     ApplyActivityCoefficients(in.debyeA, in.debyeB, st.ionicStrength, st.sqrtI, rec.table,
-                              w.classes, s, w.neutral, w.inverseGamma);
+                              w.classes, s, w.neutral, w.inverseGamma, w.gammaByClass,
+                              st.passCount == 1 ? nullptr : &w.present);
 
     SetLigandActivities(w);
     SetRedoxLevel(w);
@@ -200,6 +203,7 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
                      {},
                      true,
                      {},
+                     {},
                      {}};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
@@ -215,8 +219,10 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
         RunPass(w);
     } while (w.notConverged && st.passCount < kSpeciationPassLimit);
 
-    // The last relaxation moved the free ligands after their activities were taken;
-    // the records leave with activity = gamma x molality throughout.
+    // Every species of a class leaves with the coefficient of the last pass. The last
+    // relaxation moved the free ligands after their activities were taken; the
+    // records leave with activity = gamma x molality throughout.
+    WriteGroupedCoefficients(w.classes, w.gammaByClass, w.s);
     SetLigandActivities(w);
 
     st.ph = w.ph;

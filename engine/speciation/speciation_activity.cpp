@@ -121,6 +121,9 @@ void BeginPassSpecies(SpeciationWork& w) {
 }
 
 void MarkBlockSpecies(SpeciationWork& w, int i) {
+    // Off the list, its coefficient may be that of an earlier pass.
+    const uint8_t c = w.classes.classOf[i];
+    if (c < ActivityClasses::kMaxClasses) w.s[i].gamma = w.gammaByClass[c];
     w.summed[i] = true;
     blockFormed[i] = true;
     if (!w.summedChanged) AddPassSpecies(w.present, i);
@@ -128,9 +131,15 @@ void MarkBlockSpecies(SpeciationWork& w, int i) {
 
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
     // Every species is written at its column's next row, which moves on only for a
-    // listed one: no branch on the amounts.
+    // listed one: no branch on the amounts of a group that lists any. A group of four
+    // that holds nothing (no amount but a signed zero) and that no pass writes adds no
+    // row: most of the table is absent from any one water.
     int count[4] = {0, 0, 0, 0};
     for (int i = 0; i < kSpeciesCount; i += 4) {
+        uint64_t any = 0;
+        for (int column = 0; column < 4; ++column)
+            any |= (std::bit_cast<uint64_t>(s[i + column].molality) << 1) | summed[i + column];
+        if (any == 0) continue;
         for (int column = 0; column < 4; ++column) {
             const int k = i + column;
             list.index[count[column]][column] = static_cast<int16_t>(k);
@@ -298,9 +307,16 @@ const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
     return classes;
 }
 
+void WriteGroupedCoefficients(const ActivityClasses& classes, const double* byClass,
+                              SpeciesRecord* s) {
+    for (int k = 0; k < classes.groupedCount; ++k)
+        s[classes.grouped[k]].gamma = byClass[classes.groupedClass[k]];
+}
+
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
-                               SpeciesRecord* s, NeutralCoefficient& held, double* inverse) {
+                               SpeciesRecord* s, NeutralCoefficient& held, double* inverse,
+                               double* byClassOut, const PassSpecies* listed) {
     // The exponents first, then their powers: independent work side by side.
     constexpr int kMajor[5] = {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4};
     double majorLog[5];
@@ -355,8 +371,21 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         held.value = neutral;
     }
 
-    for (int k = 0; k < classes.groupedCount; ++k)
-        s[classes.grouped[k]].gamma = byClass[classes.groupedClass[k]];
+    if (listed == nullptr) {
+        WriteGroupedCoefficients(classes, byClass, s);
+    } else {
+        for (int row = 0; row < listed->length; ++row) {
+            for (int column = 0; column < 4; ++column) {
+                const int i = listed->index[row][column];
+                const uint8_t c = classes.classOf[i];
+                if (c < ActivityClasses::kMaxClasses) s[i].gamma = byClass[c];
+            }
+        }
+        const uint8_t c = classes.classOf[Sp::kCaHCO3];
+        if (c < ActivityClasses::kMaxClasses) s[Sp::kCaHCO3].gamma = byClass[c];
+    }
+    if (byClassOut != nullptr)
+        for (int c = 0; c < classes.count; ++c) byClassOut[c] = byClass[c];
     if (inverse != nullptr) {
         for (int c = 0; c < classes.count; ++c) inverse[c] = 1.0 / byClass[c];
         inverse[ActivityClasses::kNeutral] = 1.0 / neutral;

@@ -72,9 +72,9 @@ struct Block {
         const int i = block.partners[j].species;
         SpeciesRecord& p = s[i];
         p.molality = aX * c[j];
-        p.activity = p.gamma * p.molality;
         if (!w.summed[i] && p.molality != 0.0) [[unlikely]]
             MarkBlockSpecies(w, i);
+        p.activity = p.gamma * p.molality;
     }
 }
 

@@ -138,6 +138,8 @@ struct SpeciationWork {
     // 1 / g of the classes and of the neutral species in this pass, by class index
     // (ActivityClasses::classOf); the species of no class divide by their own g.
     double inverseGamma[256];
+    // g of the classes in this pass.
+    double gammaByClass[ActivityClasses::kMaxClasses];
 };
 
 // --- Activity (speciation_activity.cpp) ---
@@ -176,11 +178,20 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // species are written only when their coefficient differs from `neutral`, the value
 // they were last given in the same records.
 // When `inverse` is given, it receives 1 / g of every class by class index, and of
-// the neutral species at ActivityClasses::kNeutral.
+// the neutral species at ActivityClasses::kNeutral; `byClass` receives g itself.
+// When `listed` is given, the species of a class are written only where the list
+// has them, and calcium bicarbonate (whose coefficient the barium pairs take): the
+// others hold nothing, so a pass reads their coefficients only once a block forms
+// them (MarkBlockSpecies writes it then) or after the passes
+// (WriteGroupedCoefficients).
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
                                SpeciesRecord* s, NeutralCoefficient& neutral,
-                               double* inverse = nullptr);
+                               double* inverse = nullptr, double* byClass = nullptr,
+                               const PassSpecies* listed = nullptr);
+// The coefficients of every species of a class, from the classes' coefficients.
+void WriteGroupedCoefficients(const ActivityClasses& classes, const double* byClass,
+                              SpeciesRecord* s);
 
 // --- pH before the iteration (speciation_ph.cpp) ---
 

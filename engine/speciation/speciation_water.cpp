@@ -52,6 +52,19 @@ double AirSaturatedOxygen(double temperatureK, double logTemperatureK, double te
 void TakeConstantLogs(SpeciationWork& w) {
     const double* k = w.k;
     ConstantLogs& logs = w.logs;
+    // The constants the logarithms were last taken of: the passes of one water, and a
+    // profile's or grid's points at one temperature and pressure, read the same ones.
+    static double keptFrom[10];
+    static ConstantLogs kept;
+    static bool held = false;
+    const double from[10] = {k[kSulfateSulfide], k[kOxygen], w.in.temperatureK, k[82], w.kw,
+                             k[85], k[86], k[88], k[7], w.rec.reactionLogK[kSulfuricAcid]};
+    bool same = held;
+    for (int i = 0; i < 10 && same; ++i) same = from[i] == keptFrom[i];
+    if (same) {
+        logs = kept;
+        return;
+    }
     logs.sulfateSulfide = LogOrZero(k[kSulfateSulfide]);
     logs.oxygen = LogOrZero(k[kOxygen]);
     logs.temperatureK = std::log10(w.in.temperatureK);
@@ -61,6 +74,9 @@ void TakeConstantLogs(SpeciationWork& w) {
     logs.alSulfate2 = std::log10(k[88]);
     logs.feCl3 = std::log10(k[7]);
     logs.sulfuricAcid = Exp10(w.rec.reactionLogK[kSulfuricAcid]);
+    for (int i = 0; i < 10; ++i) keptFrom[i] = from[i];
+    kept = logs;
+    held = true;
 }
 
 void SetLigandActivities(SpeciationWork& w) {

@@ -105,6 +105,37 @@ TEST_F(SeaWaterTest, EverySpeciesThePassesFormIsOneTheySum) {
     EXPECT_GT(formed, 80);
 }
 
+// The passes write the coefficients of species that hold nothing only when the
+// passes end: every record leaves with the coefficient of the last pass's ionic
+// strength and activity = gamma x molality, with or without calcium (whose
+// bicarbonate pair's coefficient the barium pairs read).
+TEST_F(SeaWaterTest, EveryRecordLeavesWithTheLastPassCoefficients) {
+    namespace E = AnalysisElement;
+    for (float calcium : {412.0f, 0.0f}) {
+        SetUp();
+        float* v = currentAnalysis.values;
+        v[E::kCalcium] = calcium;
+        v[E::kBarium] = 0.5f;
+        v[E::kZinc] = 1.0f;
+        v[E::kPhosphate] = 2.0f;
+        CalcEquilibrium();
+        ASSERT_GT(speciation.passCount, 2);
+        static SpeciesRecord expected[kSpeciesCount];
+        for (int i = 0; i < kSpeciesCount; ++i) expected[i] = SpeciesState[i];
+        NeutralCoefficient neutral;
+        ApplyActivityCoefficients(waterConstants.debyeA, waterConstants.debyeB,
+                                  speciation.ionicStrength, speciation.sqrtI, speciesTable,
+                                  ActivityClassesOf(speciesTable), expected, neutral);
+        for (int i = 0; i < kSpeciesCount; ++i) {
+            const SpeciesRecord& r = SpeciesState[i];
+            ASSERT_EQ(r.gamma, expected[i].gamma) << "species " << i << ", calcium " << calcium;
+            if (i == Sp::kH || i == Sp::kOH) continue;  // activities from the pH and Kw
+            EXPECT_NEAR(r.activity, r.gamma * r.molality, 1e-12 * std::fabs(r.activity))
+                << "species " << i << ", calcium " << calcium;
+        }
+    }
+}
+
 TEST_F(SeaWaterTest, NeutralSpeciesHaveCoefficientOne) {
     CalcEquilibrium();
     for (int i : {20, 22, 23, 30, 31, 35, 42, 48, 68, 85, 93, 94}) {
