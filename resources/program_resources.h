@@ -41,6 +41,11 @@ void RegisterTreatmentDialogs();
 // The templates of the four list choosers (63 to 66).
 void RegisterChooserDialogs();
 
+// Registers picture `id`, drawn by `draw(width, height)` as a packed DIB the
+// first time it is loaded.
+void RegisterDrawnPicture(int id, std::vector<uint8_t> (*draw)(int width, int height), int width,
+                          int height);
+
 // The eight background pictures: id and size in pixels.
 struct PictureSize {
     int id;

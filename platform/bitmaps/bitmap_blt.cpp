@@ -27,36 +27,60 @@ Image32 CutImage(const Surface& view, int x, int y, int w, int h) {
     out.width = w;
     out.height = h;
     out.pixels.assign(static_cast<std::size_t>(w) * h, 0x00FFFFFFu);
+    // The columns of the view the rectangle covers; the rest stay white.
+    const int i0 = std::clamp(-x, 0, w);
+    const int i1 = std::clamp(view.width - x, i0, w);
     for (int j = 0; j < h; ++j) {
         const int sy = y + j;
         if (sy < 0 || sy >= view.height) continue;
-        const std::uint32_t* row = view.Row(sy);
-        for (int i = 0; i < w; ++i) {
-            const int sx = x + i;
-            if (sx >= 0 && sx < view.width)
-                out.pixels[static_cast<std::size_t>(j) * w + i] = row[sx] & 0x00FFFFFFu;
-        }
+        const std::uint32_t* row = view.Row(sy) + x;
+        std::uint32_t* to = out.pixels.data() + static_cast<std::size_t>(j) * w;
+        for (int i = i0; i < i1; ++i) to[i] = row[i] & 0x00FFFFFFu;
     }
     return out;
 }
 
 namespace {
 
+// Exact division of the channel sums of a halftone box by its pixel count n:
+// (sum * ceil(2^32 / n)) >> 32 equals sum / n while sum * n < 2^32, which
+// holds for sums of 8-bit channels over fewer than 4,096 pixels; larger boxes
+// divide.
+class BoxDivider {
+  public:
+    explicit BoxDivider(int largest) {
+        reciprocal_.resize(static_cast<std::size_t>(std::clamp(largest, 0, kTableEnd - 1)) + 1, 0);
+        for (std::size_t n = 1; n < reciprocal_.size(); ++n)
+            reciprocal_[n] = 0xFFFFFFFFull / n + 1;
+    }
+    [[nodiscard]] unsigned Divide(unsigned sum, unsigned n) const {
+        if (n >= reciprocal_.size()) return sum / n;
+        return static_cast<unsigned>((sum * reciprocal_[n]) >> 32);
+    }
+
+  private:
+    static constexpr int kTableEnd = 4096;
+    std::vector<std::uint64_t> reciprocal_;
+};
+
 // Combines the source pixels of [x0, x1) x [y0, y1) by the stretch mode.
-std::uint32_t Sample(const Image32& src, int x0, int x1, int y0, int y1, int mode) {
-    if (mode == COLORONCOLOR || (x1 - x0 == 1 && y1 - y0 == 1)) return src.At(x0, y0);
+std::uint32_t Sample(const Image32& src, int x0, int x1, int y0, int y1, int mode,
+                     const BoxDivider& divider) {
+    const std::uint32_t* top = src.pixels.data() + static_cast<std::size_t>(y0) * src.width;
+    if (mode == COLORONCOLOR || (x1 - x0 == 1 && y1 - y0 == 1)) return top[x0];
     if (mode == HALFTONE) {
-        unsigned r = 0, g = 0, b = 0, n = 0;
-        for (int y = y0; y < y1; ++y) {
+        unsigned r = 0, g = 0, b = 0;
+        const std::uint32_t* row = top;
+        for (int y = y0; y < y1; ++y, row += src.width) {
             for (int x = x0; x < x1; ++x) {
-                const std::uint32_t p = src.At(x, y);
+                const std::uint32_t p = row[x];
                 r += (p >> 16) & 0xFF;
                 g += (p >> 8) & 0xFF;
                 b += p & 0xFF;
-                ++n;
             }
         }
-        return ((r / n) << 16) | ((g / n) << 8) | (b / n);
+        const auto n = static_cast<unsigned>((x1 - x0) * (y1 - y0));
+        return (divider.Divide(r, n) << 16) | (divider.Divide(g, n) << 8) | divider.Divide(b, n);
     }
     std::uint32_t acc = mode == BLACKONWHITE ? 0x00FFFFFFu : 0u;
     for (int y = y0; y < y1; ++y) {
@@ -88,28 +112,38 @@ void BlitRaster(Canvas& canvas, const DcState& s, const RECT& d, bool flipX, boo
     const int mode = s.stretchMode;
     const LOGBRUSH brush = s.brush != nullptr ? s.brush->desc : LOGBRUSH{};
     const bool pattern = RopUsesPattern(rop);
+    const bool plainInk = !canvas.IsMono() && !canvas.IsGrey();
     const int x0 = std::max<int>(0, d.left);
     const int x1 = std::min<int>(px.width, d.right);
     const int y0 = std::max<int>(0, d.top);
     const int y1 = std::min<int>(px.height, d.bottom);
     std::vector<int> colFirst(static_cast<std::size_t>(std::max(0, x1 - x0)));
     std::vector<int> colLast(colFirst.size());
+    int widest = 1;
     for (int x = x0; x < x1; ++x) {
         SourceSpan(x - d.left, w, src.width, flipX, &colFirst[x - x0], &colLast[x - x0]);
+        widest = std::max(widest, colLast[x - x0] - colFirst[x - x0]);
     }
+    // No row span is taller than this (a bound only: a taller box would still divide exactly).
+    const int tallest = h > 0 ? src.height / h + 2 : 1;
+    const BoxDivider divider(mode == HALFTONE ? widest * tallest : 0);
+    std::vector<std::pair<int, int>> runs;
     for (int y = y0; y < y1; ++y) {
         int r0, r1;
         SourceSpan(y - d.top, h, src.height, flipY, &r0, &r1);
         std::uint32_t* row = px.Row(y);
-        for (int x = x0; x < x1; ++x) {
-            if (!canvas.Visible(x, y)) continue;
-            const std::uint32_t sp = Sample(src, colFirst[x - x0], colLast[x - x0], r0, r1, mode);
-            std::uint32_t out = sp;
-            if (rop != SRCCOPY) {
-                const std::uint32_t p = pattern ? BrushPixelAt(s, brush, x, y) : 0u;
-                out = ApplyRop3(rop, p, sp, row[x] & 0x00FFFFFFu);
+        canvas.VisibleRuns(y, x0, x1, &runs);
+        for (const auto& [from, to] : runs) {
+            for (int x = from; x < to; ++x) {
+                const std::uint32_t sp =
+                    Sample(src, colFirst[x - x0], colLast[x - x0], r0, r1, mode, divider);
+                std::uint32_t out = sp;
+                if (rop != SRCCOPY) {
+                    const std::uint32_t p = pattern ? BrushPixelAt(s, brush, x, y) : 0u;
+                    out = ApplyRop3(rop, p, sp, row[x] & 0x00FFFFFFu);
+                }
+                row[x] = plainInk ? out : canvas.Ink(out);
             }
-            row[x] = canvas.Ink(out);
         }
     }
     canvas.MarkDirty();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -20,9 +21,37 @@
 namespace win {
 namespace {
 
-std::map<int, std::vector<std::uint8_t>>& Resources() {
-    static std::map<int, std::vector<std::uint8_t>> resources;
+// A picture resource: its packed DIB, or the function that draws it on first
+// use; once loaded, its pixels are kept decoded so later loads only copy them.
+struct PictureResource {
+    std::vector<std::uint8_t> dib;
+    std::function<std::vector<std::uint8_t>()> make;
+    bool decoded = false;
+    bool valid = false;
+    int width = 0;
+    int height = 0;
+    int bitsPixel = 32;
+    std::vector<std::uint32_t> pixels;
+};
+
+std::map<int, PictureResource>& Resources() {
+    static std::map<int, PictureResource> resources;
     return resources;
+}
+
+void Decode(PictureResource& r) {
+    if (r.make) {
+        r.dib = r.make();
+        r.make = nullptr;
+    }
+    r.decoded = true;
+    DibLayout l;
+    r.valid = ParsePackedDib(r.dib.data(), r.dib.size(), &l);
+    if (!r.valid) return;
+    r.width = l.width;
+    r.height = l.height;
+    r.bitsPixel = l.bitCount == 1 ? 1 : 32;
+    DibToPixels(l, r.dib.data() + l.headerBytes, &r.pixels);
 }
 
 // The packed-row layout of a device bitmap of the given depth.
@@ -129,7 +158,17 @@ void SetResourceBitmap(int id, const void* packedDib, std::size_t size) {
         return;
     }
     const auto* p = static_cast<const std::uint8_t*>(packedDib);
-    Resources()[id] = std::vector<std::uint8_t>(p, p + size);
+    PictureResource& r = Resources()[id] = PictureResource();
+    r.dib.assign(p, p + size);
+}
+
+void SetResourceBitmapMaker(int id, std::function<std::vector<std::uint8_t>()> make) {
+    if (!make) {
+        Resources().erase(id);
+        return;
+    }
+    PictureResource& r = Resources()[id] = PictureResource();
+    r.make = std::move(make);
 }
 
 void ClearResourceBitmaps() {
@@ -140,12 +179,10 @@ HBITMAP LoadBitmapA(HINSTANCE instance, int id) {
     (void)instance;
     auto it = Resources().find(id);
     if (it == Resources().end()) return nullptr;
-    const std::vector<std::uint8_t>& dib = it->second;
-    DibLayout l;
-    if (!ParsePackedDib(dib.data(), dib.size(), &l)) return nullptr;
-    BitmapObject* bm = NewBitmap(l.width, l.height, l.bitCount == 1 ? 1 : 32);
-    DibToPixels(l, dib.data() + l.headerBytes, &bm->pixels);
-    return bm;
+    PictureResource& r = it->second;
+    if (!r.decoded) Decode(r);
+    if (!r.valid) return nullptr;
+    return NewBitmap(r.width, r.height, r.bitsPixel, r.pixels);
 }
 
 HBITMAP LoadBitmapA(HINSTANCE instance, const char* name) {

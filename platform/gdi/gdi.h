@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "platform/gdi/gdi_objects.h"
@@ -149,6 +150,8 @@ inline constexpr UINT IMAGE_BITMAP = 0;
 // The program's pictures, registered at start-up as packed DIBs (header,
 // colour table, rows). The bytes are copied.
 void SetResourceBitmap(int id, const void* packedDib, std::size_t size);
+// A picture drawn only when it is first loaded: `make` gives its packed DIB.
+void SetResourceBitmapMaker(int id, std::function<std::vector<std::uint8_t>()> make);
 void ClearResourceBitmaps();
 
 [[nodiscard]] HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init,

@@ -139,12 +139,17 @@ RegionObject* NewRegion(RegionData data) {
 }
 
 BitmapObject* NewBitmap(int width, int height, int bitsPixel) {
+    return NewBitmap(width, height, bitsPixel, {});  // a new bitmap is black until drawn on
+}
+
+BitmapObject* NewBitmap(int width, int height, int bitsPixel, std::vector<std::uint32_t> pixels) {
     auto* bitmap = new BitmapObject;
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPixel = bitsPixel;
-    // A new bitmap is black until drawn on.
-    bitmap->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0u);
+    bitmap->pixels = std::move(pixels);
+    // Missing pixels are black.
+    bitmap->pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0u);
     RegisterObject(bitmap);
     return bitmap;
 }

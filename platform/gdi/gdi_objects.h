@@ -101,6 +101,9 @@ void ReleaseObject(GdiObject* object);
 [[nodiscard]] PaletteObject* NewPalette(const std::vector<PALETTEENTRY>& entries);
 [[nodiscard]] RegionObject* NewRegion(RegionData data);
 [[nodiscard]] BitmapObject* NewBitmap(int width, int height, int bitsPixel);
+// A device bitmap that takes `pixels` (width x height, top-down) as they are.
+[[nodiscard]] BitmapObject* NewBitmap(int width, int height, int bitsPixel,
+                                      std::vector<std::uint32_t> pixels);
 
 // Frees every object that is not a stock object (tests' reset).
 void ResetObjects();

@@ -41,11 +41,12 @@ class RegionData {
     [[nodiscard]] RegionData Transformed(double sx, double tx, double sy, double ty) const;
     [[nodiscard]] std::vector<RECT> Rects() const;
     [[nodiscard]] const std::vector<Band>& Bands() const { return bands_; }
+    // The spans of row y, or null when the row holds none.
+    [[nodiscard]] const std::vector<Span>* SpansAt(int y) const;
     bool operator==(const RegionData& other) const;
 
   private:
     void AppendBand(int top, int bottom, std::vector<Span> spans);
-    [[nodiscard]] const std::vector<Span>* SpansAt(int y) const;
     std::vector<Band> bands_;
 };
 

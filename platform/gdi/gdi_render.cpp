@@ -140,6 +140,26 @@ bool Canvas::Visible(int x, int y) const {
     return !hasClip_ || clip_.Contains(x, y);
 }
 
+void Canvas::VisibleRuns(int y, int from, int to, std::vector<std::pair<int, int>>* runs) const {
+    runs->clear();
+    if (!raster_.Empty()) {
+        if (y < 0 || y >= raster_.height) return;
+        from = std::max(from, 0);
+        to = std::min(to, raster_.width);
+    }
+    if (!hasClip_) {
+        if (from < to) runs->emplace_back(from, to);
+        return;
+    }
+    const std::vector<RegionData::Span>* spans = clip_.SpansAt(y);
+    if (spans == nullptr) return;
+    for (const RegionData::Span& s : *spans) {
+        const int a = std::max(from, s.first);
+        const int b = std::min(to, s.second);
+        if (a < b) runs->emplace_back(a, b);
+    }
+}
+
 namespace {
 
 // Copies a visible window's client area into the screen picture, inside

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/gdi_dc.h"
@@ -37,6 +38,9 @@ class Canvas {
     [[nodiscard]] std::uint32_t Ink(std::uint32_t pixel) const;
     // Whether a device pixel may be drawn (inside the clip and the target).
     [[nodiscard]] bool Visible(int x, int y) const;
+    // The runs [x0, x1) of device row y inside [from, to) that may be drawn,
+    // left to right: the pixels for which Visible holds.
+    void VisibleRuns(int y, int from, int to, std::vector<std::pair<int, int>>* runs) const;
     // Call after changing Pixels() directly.
     void MarkDirty();
 

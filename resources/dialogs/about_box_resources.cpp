@@ -111,6 +111,5 @@ void RegisterAboutResources() {
     win::RegisterDialogTemplate(kAbout1079, AboutTemplate(9));
     win::RegisterDialogTemplate(kAbout1080, AboutTemplate(10));
     win::RegisterDialogTemplate(kAbout1599, AboutTemplate(12));
-    static const std::vector<uint8_t> picture = MakeAboutPicture();
-    win::SetResourceBitmap(kAboutPictureId, picture.data(), picture.size());
+    RegisterDrawnPicture(kAboutPictureId, [](int, int) { return MakeAboutPicture(); }, 0, 0);
 }

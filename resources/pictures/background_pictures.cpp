@@ -191,13 +191,7 @@ std::vector<uint8_t> MakeBackgroundPicture(int width, int height) {
 }
 
 void RegisterBackgroundPictures() {
-    // Drawn once per process; the platform keeps its own copy of each.
-    static const std::vector<std::vector<uint8_t>> pictures = [] {
-        std::vector<std::vector<uint8_t>> all;
-        for (const PictureSize& p : kBackgroundPictures)
-            all.push_back(MakeBackgroundPicture(p.width, p.height));
-        return all;
-    }();
-    for (size_t i = 0; i < pictures.size(); ++i)
-        win::SetResourceBitmap(kBackgroundPictures[i].id, pictures[i].data(), pictures[i].size());
+    // Only the picture the desktop chooses is ever shown: none is drawn before.
+    for (const PictureSize& p : kBackgroundPictures)
+        RegisterDrawnPicture(p.id, MakeBackgroundPicture, p.width, p.height);
 }

@@ -198,12 +198,10 @@ std::vector<uint8_t> MakeBackdropPicture(int width, int height) {
 }
 
 void RegisterReportPictures() {
-    static const std::vector<uint8_t> logo = MakeLogoPicture(true);
-    static const std::vector<uint8_t> logoMono = MakeLogoPicture(false);
-    static const std::vector<uint8_t> landscape = MakeBackdropPicture(792, 612);
-    static const std::vector<uint8_t> portrait = MakeBackdropPicture(612, 792);
-    win::SetResourceBitmap(kLogoColour, logo.data(), logo.size());
-    win::SetResourceBitmap(kLogoMono, logoMono.data(), logoMono.size());
-    win::SetResourceBitmap(kBackdropLandscape, landscape.data(), landscape.size());
-    win::SetResourceBitmap(kBackdropPortrait, portrait.data(), portrait.size());
+    // Drawn when a report first prints them.
+    const auto logo = [](int colour, int) { return MakeLogoPicture(colour != 0); };
+    RegisterDrawnPicture(kLogoColour, logo, 1, 0);
+    RegisterDrawnPicture(kLogoMono, logo, 0, 0);
+    RegisterDrawnPicture(kBackdropLandscape, MakeBackdropPicture, 792, 612);
+    RegisterDrawnPicture(kBackdropPortrait, MakeBackdropPicture, 612, 792);
 }

@@ -227,6 +227,66 @@ TEST_F(BitmapTest, StretchModesDecideWhatShrinkingKeeps) {
     EXPECT_EQ(avg.At(1, 0), RGB(191, 191, 191));  // three white, one black: 765 / 4
 }
 
+// The average of the source box [x0, x1) x [y0, y1), channel by channel.
+COLORREF BoxAverage(const MemoryCanvas& src, int x0, int x1, int y0, int y1) {
+    unsigned r = 0, g = 0, b = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const COLORREF c = src.At(x, y);
+            r += GetRValue(c);
+            g += GetGValue(c);
+            b += GetBValue(c);
+        }
+    }
+    const auto n = static_cast<unsigned>((x1 - x0) * (y1 - y0));
+    return RGB(r / n, g / n, b / n);
+}
+
+TEST_F(BitmapTest, HalftoneShrinkingAveragesEveryBoxAndDrawsOnlyInsideTheClip) {
+    // A picture of scattered colours shrunk by uneven ratios (boxes of one to
+    // three pixels a side), and by far (boxes of thousands of pixels), into a
+    // destination clipped to a region with a hole.
+    MemoryCanvas src(100, 61);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < 61; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            SetPixel(src.Dc(), x, y, seed >> 8 & 0xFFFFFF);
+        }
+    }
+    struct Case {
+        int width, height;
+    };
+    for (const Case& k : {Case{41, 27}, Case{77, 50}, Case{1, 1}, Case{2, 3}}) {
+        MemoryCanvas to(k.width + 4, k.height + 4);
+        HRGN clip = CreateRectRgn(0, 0, k.width + 4, k.height + 4);
+        HRGN hole = CreateRectRgn(3, 2, 3 + k.width / 2, 2 + k.height / 2);
+        CombineRgn(clip, clip, hole, RGN_DIFF);
+        SelectClipRgn(to.Dc(), clip);
+        SetStretchBltMode(to.Dc(), HALFTONE);
+        ASSERT_TRUE(StretchBlt(to.Dc(), 2, 1, k.width, k.height, src.Dc(), 0, 0, 100, 61, SRCCOPY));
+        for (int y = 0; y < k.height + 4; ++y) {
+            for (int x = 0; x < k.width + 4; ++x) {
+                const int i = x - 2;
+                const int j = y - 1;
+                COLORREF expected = RGB(255, 255, 255);
+                if (PtInRegion(clip, x, y) && i >= 0 && i < k.width && j >= 0 && j < k.height) {
+                    const int x0 = i * 100 / k.width;
+                    const int x1 = ((i + 1) * 100 + k.width - 1) / k.width;
+                    const int y0 = j * 61 / k.height;
+                    const int y1 = ((j + 1) * 61 + k.height - 1) / k.height;
+                    expected = BoxAverage(src, x0, x1, y0, y1);
+                }
+                ASSERT_EQ(to.At(x, y), expected)
+                    << k.width << "x" << k.height << " at " << x << "," << y;
+            }
+        }
+        SelectClipRgn(to.Dc(), nullptr);
+        DeleteObject(hole);
+        DeleteObject(clip);
+    }
+}
+
 TEST_F(BitmapTest, BlitsCombineSourceAndDestinationByTheirRasterOperation) {
     const COLORREF src = RGB(0xF0, 0x0F, 0xAA);
     const COLORREF dst = RGB(0xCC, 0x33, 0x55);
@@ -356,6 +416,36 @@ TEST_F(BitmapTest, PictureResourcesLoadAndBadOnesDoNot) {
     }
     ClearResourceBitmaps();
     EXPECT_EQ(LoadBitmapA(nullptr, 111), nullptr);
+}
+
+TEST_F(BitmapTest, DrawnPicturesAreDrawnOnFirstLoadOnlyAndClearedWithTheRest) {
+    static int draws = 0;
+    draws = 0;
+    SetResourceBitmapMaker(121, [] {
+        ++draws;
+        Dib8 dib = MakeDib8(2, {{0, 1}}, {RGB(0, 0, 0), RGB(0, 0, 255)});
+        return dib.block;
+    });
+    EXPECT_EQ(draws, 0);
+    for (int load = 0; load < 3; ++load) {
+        HBITMAP bm = LoadBitmapA(nullptr, 121);
+        ASSERT_NE(bm, nullptr);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, bm);
+        EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0, 0, 255));
+        // Drawing on a loaded copy leaves the resource as it was.
+        SetPixel(dc, 1, 0, RGB(0, 255, 0));
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bm);
+    }
+    EXPECT_EQ(draws, 1);
+    // A maker that gives a broken picture loads nothing.
+    SetResourceBitmapMaker(122, [] { return std::vector<std::uint8_t>(30, 0); });
+    EXPECT_EQ(LoadBitmapA(nullptr, 122), nullptr);
+    ClearResourceBitmaps();
+    EXPECT_EQ(LoadBitmapA(nullptr, 121), nullptr);
+    EXPECT_EQ(draws, 1);
 }
 
 TEST_F(BitmapTest, BadDibHeadersDrawNothing) {
