@@ -22,6 +22,7 @@
 #include "shell/startup/startup_records.h"
 
 void PaintBackground(win::HWND hwnd);  // background_picture.cpp
+void ReleaseFittedBackground();        // background_picture.cpp
 
 namespace {
 
@@ -149,6 +150,7 @@ win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
             OnCreate(hwnd);
             break;
         case win::WM_DESTROY:
+            ReleaseFittedBackground();
             win::PostQuitMessage(0);
             return 0;
         case win::WM_SIZE:

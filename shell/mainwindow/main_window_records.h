@@ -45,6 +45,12 @@ struct MainWindowExtras {
     win::RECT workRect;              // rcWork of the primary monitor
     win::HBITMAP backgroundPicture;  // the picture while a paint draws it; released after
     int backgroundPictureId;         // the resource id the last paint chose
+    // The chosen picture stretched over the client area, kept for the next
+    // paint of the same picture and size; freed with the window.
+    win::HBITMAP fittedBackground;
+    int fittedPictureId;
+    int fittedWidth;
+    int fittedHeight;
     char openDialogTitle[32];
     char fileFilters[kFileFilterCount][kFileFilterChars];
     int fileFilterLengths[kFileFilterCount];

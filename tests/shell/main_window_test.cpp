@@ -70,6 +70,55 @@ TEST_F(MainWindowPaintTest, PaintChoosesThePictureOfTheDesktop) {
     }
 }
 
+// Picture `id` stretched as the main window stretches it over a client area of
+// width x height.
+win::Image32 StretchedPicture(int id, int width, int height) {
+    win::HBITMAP picture = win::LoadBitmapA(nullptr, id);
+    win::BITMAP info;
+    win::GetObjectA(picture, sizeof info, &info);
+    win::HDC from = win::CreateCompatibleDC(nullptr);
+    win::HDC to = win::CreateCompatibleDC(nullptr);
+    win::HBITMAP canvas = win::CreateBitmap(width, height, 1, 32, nullptr);
+    win::HGDIOBJ oldFrom = win::SelectObject(from, picture);
+    win::HGDIOBJ oldTo = win::SelectObject(to, canvas);
+    win::SetStretchBltMode(to, win::HALFTONE);
+    win::StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight,
+                    win::SRCCOPY);
+    win::Image32 out = win::ReadDcPixels(to);
+    win::SelectObject(to, oldTo);
+    win::SelectObject(from, oldFrom);
+    win::DeleteObject(canvas);
+    win::DeleteObject(picture);
+    win::DeleteDC(to);
+    win::DeleteDC(from);
+    return out;
+}
+
+TEST_F(MainWindowPaintTest, RepaintsShowThePictureStretchedToTheClientAreaOfTheMoment) {
+    ASSERT_EQ(Start(), 1);
+    RunLoop();
+    const win::HWND main = mainWindowState.mainWindow;
+    const win::Image32 first = win::ReadWindowPixels(main);
+    const int id = mainWindowExtras.backgroundPictureId;
+    EXPECT_EQ(first.pixels, StretchedPicture(id, first.width, first.height).pixels);
+    // Smaller, then back: each repaint fits the picture to the new client area.
+    win::RECT frame;
+    win::GetWindowRect(main, &frame);
+    const int frameWidth = frame.right - frame.left;
+    const int frameHeight = frame.bottom - frame.top;
+    win::MoveWindow(main, 10, 10, frameWidth - first.width / 2, frameHeight - first.height / 3,
+                    win::TRUE);
+    RunLoop();
+    const win::Image32 small = win::ReadWindowPixels(main);
+    ASSERT_LT(small.width, first.width);
+    EXPECT_EQ(small.pixels, StretchedPicture(id, small.width, small.height).pixels);
+    win::MoveWindow(main, 0, 0, frameWidth, frameHeight, win::TRUE);
+    RunLoop();
+    const win::Image32 again = win::ReadWindowPixels(main);
+    ASSERT_EQ(again.width, first.width);
+    EXPECT_EQ(again.pixels, first.pixels);
+}
+
 TEST(ReportDateTest, PackedFromTheClock) {
     auto at = [](int year, int month, int day) {
         win::SYSTEMTIME t;
