@@ -79,12 +79,12 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
     ApplyH2SRule(b, temperature);
 
     // Run 1 settles the pH at the station.
-    RunGivenSpeciesPass(b, balancePass, 1);
+    RunGivenSpeciesPass(b, balancePass, 1, SolverAnswers::kReplaced);
     t.analysis[k][AE::kPh] = v[AE::kPh];
 
     // Run 2 gives the carbonate species at the station.
     const double phosphateMgL = PhosphateMgL(b);
-    RunGivenSpeciesPass(b, balancePass, 0);
+    RunGivenSpeciesPass(b, balancePass, 0, SolverAnswers::kReplaced);
     v[AE::kMAlkalinity] = b.out.saturation[27];
     v[AE::kPAlkalinity] = b.out.saturation[29];
     v[AE::kAcidity] = b.out.dissolvedCO2Copy;

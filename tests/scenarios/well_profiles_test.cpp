@@ -31,6 +31,7 @@ namespace {
 struct SeenRun {
     float ph, temperature, pressure, pco2, ph2s, h2s, phosphate;
     uint16_t passMode, stepFlag;
+    bool answersReplaced;  // through runCalculationsAnswersReplaced
 };
 std::vector<SeenRun> runs;
 int doseCalls = 0;
@@ -40,13 +41,18 @@ std::vector<std::string> boxes;
 void ScriptedRun() {
     const float* v = currentAnalysis.values;
     runs.push_back({v[AE::kPh], v[AE::kTemperature], v[AE::kPressure], v[AE::kPco2], v[AE::kPH2S],
-                    v[AE::kH2S], v[AE::kPhosphate], calcPassMode, profileStepFlag});
+                    v[AE::kH2S], v[AE::kPhosphate], calcPassMode, profileStepFlag, false});
     if (currentAnalysis.values[AE::kPh] < 0.0f) currentAnalysis.values[AE::kPh] = 6.1f;
     SaturationResults[0] = v[AE::kTemperature];  // calcite follows the station
     SaturationResults[27] = 300.0f;
     SaturationResults[29] = 4.0f;
     MomentaryExcess[0] = static_cast<float>(runs.size());
     dissolvedCO2Copy = 55.0f;
+}
+
+void ScriptedRunAnswersReplaced() {
+    ScriptedRun();
+    runs.back().answersReplaced = true;
 }
 
 // Doses the temperature it is given, so a test sees which temperature was used.
@@ -82,7 +88,7 @@ class WellProfileTest : public ::testing::Test {
         ResetTreatmentRecords();
         ResetGraphsRecords();
         InitUnitFactors();
-        InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose, nullptr});
+        InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose, ScriptedRunAnswersReplaced});
         InstallDriverServices({ScriptedBox, FixedClock});
         runs.clear();
         boxes.clear();
@@ -167,6 +173,8 @@ TEST_F(WellProfileTest, ThreeEngineRunsPerStationAndAFourthWhenTheDoseAddsPhosph
     ASSERT_EQ(runs.size(), 4u * kFlash11Stations);
     EXPECT_EQ(doseCalls, 3 * kFlash11Stations);
     for (int k = 0; k < kFlash11Stations; ++k) {
+        // Only the runs whose results the station keeps search for solver answers.
+        for (int r = 0; r < 4; ++r) EXPECT_EQ(runs[4 * k + r].answersReplaced, r < 2) << k;
         EXPECT_FLOAT_EQ(runs[4 * k + 2].phosphate, 1.0f) << k;
         EXPECT_FLOAT_EQ(runs[4 * k + 3].phosphate, 3.0f) << k;
         EXPECT_FLOAT_EQ(wellProfiles.flash11.analysis[k][AE::kPhosphate], 3.0f) << k;
