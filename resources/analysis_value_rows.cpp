@@ -46,8 +46,10 @@ short RowBuilder::FlowsAndAcids(short x, short y, short columnWidth) {
     return static_cast<short>(y + pitch + 14);
 }
 
-void RowBuilder::ButtonRow(std::span<const ButtonEntry> buttons, short x, short y, short width,
+void RowBuilder::ButtonRow(std::span<const ButtonEntry> buttons, short x, short y, short rowWidth,
                            short gap, int defaultId) {
+    const auto count = static_cast<short>(buttons.size());
+    const auto width = static_cast<short>((rowWidth - (count - 1) * gap) / count);
     for (const ButtonEntry& e : buttons) {
         const win::DWORD style =
             e.id == defaultId ? (win::BS_DEFPUSHBUTTON | win::WS_TABSTOP) : win::WS_TABSTOP;

@@ -115,10 +115,10 @@ class RowBuilder : public TemplateBuilder {
     // returns the y under the acids' group.
     short FlowsAndAcids(short x, short y, short columnWidth);
 
-    // The buttons along the bottom: equal, `width` wide with `gap` between them
-    // from (x, y); `defaultId` is the default push button.
-    void ButtonRow(std::span<const ButtonEntry> buttons, short x, short y, short width, short gap,
-                   int defaultId);
+    // The buttons along the bottom: equal, with `gap` between them, filling
+    // `rowWidth` from (x, y); `defaultId` is the default push button.
+    void ButtonRow(std::span<const ButtonEntry> buttons, short x, short y, short rowWidth,
+                   short gap, int defaultId);
 
   private:
     RowShape shape_;

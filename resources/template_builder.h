@@ -35,6 +35,17 @@ inline win::DialogTemplate ModalDialog(const char* caption, short cx, short cy,
     return t;
 }
 
+// Sizes a template of columns: `right` is where the rightmost column ends and
+// `bottoms` where each column ends below, with `margin` round them.
+inline void FitToColumns(win::DialogTemplate& t, short right, std::initializer_list<short> bottoms,
+                         short margin) {
+    short bottom = 0;
+    for (short b : bottoms)
+        if (b > bottom) bottom = b;
+    t.cx = static_cast<short>(right + margin);
+    t.cy = static_cast<short>(bottom + margin);
+}
+
 class TemplateBuilder {
   public:
     static constexpr int kNoId = -1;

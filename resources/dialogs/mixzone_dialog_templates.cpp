@@ -87,11 +87,7 @@ win::DialogTemplate MakeMixZoneDialog(int pointSize) {
     b.Add("BUTTON", M::kCancel, "Cancel", win::WS_TABSTOP, x3, y3, kRightWidth, 14);
     y3 = static_cast<short>(y3 + 14);
 
-    t.cx = static_cast<short>(x3 + kRightWidth + kMargin);
-    short bottom = y1;
-    if (y2 > bottom) bottom = y2;
-    if (y3 > bottom) bottom = y3;
-    t.cy = static_cast<short>(bottom + kMargin);
+    FitToColumns(t, x3 + kRightWidth, {y1, y2, y3}, kMargin);
     return t;
 }
 

@@ -110,10 +110,7 @@ void AddButtons(Builder& b, short y) {
         {C::kPaste, "Paste"},
         {M::kCancel, "Cancel"},
     };
-    constexpr short kCount = 9;
-    constexpr short kGap = 3;
-    constexpr short kWidth = (kDialogWidth - 2 * kMargin - (kCount - 1) * kGap) / kCount;
-    b.ButtonRow(buttons, kMargin, y, kWidth, kGap, M::kOk);
+    b.ButtonRow(buttons, kMargin, y, kDialogWidth - 2 * kMargin, 3, M::kOk);
 }
 
 win::DialogTemplate MakeMultiMixDialog(const char* fontName, int pointSize) {

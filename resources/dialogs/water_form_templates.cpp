@@ -96,10 +96,7 @@ void AddButtons(Builder& b, short y) {
         {C::kRecalculate, "Recalculate"},
         {C::kCancel, "Cancel"},
     };
-    constexpr short kCount = 6;
-    constexpr short kGap = 4;
-    constexpr short kWidth = (kFormWidth - 2 * kMargin - (kCount - 1) * kGap) / kCount;
-    b.ButtonRow(buttons, kMargin, y, kWidth, kGap, C::kOk);
+    b.ButtonRow(buttons, kMargin, y, kFormWidth - 2 * kMargin, 4, C::kOk);
 }
 
 win::DialogTemplate MakeWaterForm(const char* fontName, int pointSize) {

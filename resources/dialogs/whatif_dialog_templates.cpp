@@ -140,11 +140,7 @@ win::DialogTemplate MakeWhatIfDialog(int pointSize) {
           static_cast<short>(x3 + kButtonWidth + 6), y3, kButtonWidth, 14);
     y3 = static_cast<short>(y3 + 14);
 
-    t.cx = static_cast<short>(x3 + kRightWidth + kMargin);
-    short bottom = y1;
-    if (y2 > bottom) bottom = y2;
-    if (y3 > bottom) bottom = y3;
-    t.cy = static_cast<short>(bottom + kMargin);
+    FitToColumns(t, x3 + kRightWidth, {y1, y2, y3}, kMargin);
     return t;
 }
 
