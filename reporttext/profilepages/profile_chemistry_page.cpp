@@ -228,6 +228,9 @@ const char* ProfileChemistryTitle(int profile) {
         case ProfileKind::kTemperature:
             return "WATER CHEMISTRY VERSUS TEMPERATURE";
         default:
-            return "WATER CHEMISTRY VERSUS pH";
+            // The pH profile runs over pCO2 while that option is set; the title
+            // says so, as the printed page's does.
+            return whatIfOptions.varyPco2 != 0 ? "WATER CHEMISTRY VERSUS pCO2"
+                                               : "WATER CHEMISTRY VERSUS pH";
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/records.h"
+#include "input/records.h"
 #include "reporttext/format/precipitation_display.h"
 #include "reporttext/profilepages/indicator_rows.h"
 #include "reporttext/profilepages/profile_header.h"
@@ -150,6 +151,7 @@ const char* ProfileIndicatorsTitle(int profile) {
         case ProfileKind::kMixing:
             return "MIXED WATER DEPOSITION POTENTIAL INDICATORS";
         default:
-            return "DEPOSITION POTENTIAL INDICATORS VERSUS pH";
+            return whatIfOptions.varyPco2 != 0 ? "DEPOSITION POTENTIAL INDICATORS VERSUS pCO2"
+                                               : "DEPOSITION POTENTIAL INDICATORS VERSUS pH";
     }
 }

@@ -141,9 +141,15 @@ TEST_F(ProfilePageTest, AxisHeaders) {
               std::string(24, ' ') + std::string(27, '_') + " pH " + std::string(25, '_'));
     EXPECT_EQ(At(ph, 4, 24, 7), "   6.00");
     EXPECT_EQ(At(ph, 4, 72, 7), "   7.50");
+    EXPECT_EQ(ph.title, "WATER CHEMISTRY VERSUS pH");
+    EXPECT_EQ(Indicators(ProfileKind::kPh).title, "DEPOSITION POTENTIAL INDICATORS VERSUS pH");
+    // Over pCO2 the axis and the copied text's titles name pCO2, as the print does.
     whatIfOptions.varyPco2 = 1;
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kPh), 3, 51)->text, " pCO_2 ");
     EXPECT_EQ(At(Indicators(ProfileKind::kPh), 4, 32, 7), "   0.01");
+    EXPECT_EQ(Chemistry(ProfileKind::kPh).title, "WATER CHEMISTRY VERSUS pCO2");
+    EXPECT_EQ(Indicators(ProfileKind::kPh).title, "DEPOSITION POTENTIAL INDICATORS VERSUS pCO2");
+    EXPECT_EQ(Chemistry(ProfileKind::kPressure).title, "WATER CHEMISTRY VERSUS PRESSURE");
 
     // Pressure page: " Pressure (psia) " at column 47, no unit for code 7,
     // FormatValue7 on the axis.
