@@ -235,6 +235,15 @@ class IfdBuilder {
     int count_ = 0;
 };
 
+// A name in a 16-byte slot, zero-padded; the count covers the text and its one
+// terminating NUL, so readers see a single string rather than trailing empty ones.
+void NameEntry(IfdBuilder& b, uint16_t tag, const char* text) {
+    const std::size_t length = std::strlen(text);
+    std::vector<uint8_t> slot(16, 0);
+    std::memcpy(slot.data(), text, length);
+    b.Entry(tag, 2, static_cast<uint32_t>(length + 1), slot);
+}
+
 std::vector<uint8_t> Longs(const std::vector<uint32_t>& v) {
     std::vector<uint8_t> out(4 * v.size());
     for (std::size_t i = 0; i < v.size(); ++i) Put32(out.data() + 4 * i, v[i]);
@@ -267,12 +276,8 @@ int32_t WriteIfd(Page& p, ImageStream& out, uint32_t pageStart, std::size_t rese
     }
     b.Short(262, static_cast<uint32_t>(photometric));
     if (p.writtenDepth == 1) b.Short(266, p.fillLsb ? 2 : 1);
-    std::vector<uint8_t> name(16, 0);
-    std::memcpy(name.data(), "Pardel", 6);
-    b.Entry(269, 2, 16, name);
-    std::vector<uint8_t> description(16, 0);
-    std::memcpy(description.data(), "Mosswick Sys", 12);
-    b.Entry(270, 2, 16, description);
+    NameEntry(b, 269, "Pardel");
+    NameEntry(b, 270, "Mosswick Sys");
     std::vector<uint32_t> offsets(p.offsets.begin(), p.offsets.end() - 1);
     std::vector<uint32_t> counts;
     for (int s = 0; s < p.strips; ++s)

@@ -89,6 +89,11 @@ tags=$(tiffdump w_s_1.tif | grep -o '^[0-9]* (0x[0-9a-f]*)\|^[A-Za-z]* ([0-9]*)'
 [ "$tags" = "254 255 256 257 258 259 262 269 270 273 277 278 279 282 283 284 296 317 " ] && ok ||
     bad "LZW tags: $tags"
 tiffdump w_q_0.tif | grep -qi "ColorMap (320) SHORT (3) 768" && ok || bad "ColorMap of 768 values"
+# The two names are single strings: tiffinfo warns of nothing and shows them whole.
+tiffinfo w_s_1.tif >names.txt 2>&1
+grep -qi "warning" names.txt && bad "names: $(grep -i warning names.txt | head -2)" || ok
+grep -q "DocumentName: Pardel$" names.txt && grep -q "ImageDescription: Mosswick Sys$" names.txt &&
+    ok || bad "names: $(grep -i "name\|description" names.txt)"
 
 # Appending pages 1 and 2 to a page-0 file.
 run "page 0" "$H" convert --compression 1 --page 0 s.ppm m.tif

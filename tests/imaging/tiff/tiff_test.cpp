@@ -114,9 +114,13 @@ TEST_F(TiffTest, IfdOfAColourLzwPage) {
     EXPECT_EQ(FindEntry(e, 258)->value, 8u + 270);
     EXPECT_EQ(Get16(f, 8 + 270), 8);
     EXPECT_EQ(FindEntry(e, 269)->value, 8u + 276);
-    EXPECT_EQ(FindEntry(e, 269)->count, 16u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[8 + 276])), "Pardel");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[8 + 292])), "Mosswick Sys");
+    // The names keep their 16-byte slots; each count ends at the name's one NUL.
+    EXPECT_EQ(FindEntry(e, 270)->value, 8u + 292);
+    EXPECT_EQ(FindEntry(e, 269)->count, 7u);
+    EXPECT_EQ(FindEntry(e, 270)->count, 13u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[8 + 276]), 7), std::string("Pardel", 7));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[8 + 292]), 13),
+              std::string("Mosswick Sys", 13));
     EXPECT_EQ(FindEntry(e, 282)->value, 8u + 308);
     EXPECT_EQ(Get32(f, 8 + 308), 300u);
     EXPECT_EQ(FindEntry(e, 259)->value, 5u);
