@@ -2,6 +2,7 @@
 // product change, the key moves, the drag, scrolling and the cascade.
 #include "printing/summary/summary_windows.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/result_status.h"
@@ -344,6 +345,22 @@ SummarySize SummaryWindowSize(int desktopHeight, int clientWidth, int clientHeig
     return SummarySize{clientWidth, d + static_cast<int>(0.77272725 * clientWidth)};
 }
 
+SummaryFrame PlaceSummaryOnDesktop(SummaryFrame f, int desktopWidth, int desktopHeight) {
+    if (desktopWidth <= 0 || desktopHeight <= 0) return f;
+    // A sheet wider or taller than the desktop shrinks, its proportions kept.
+    double scale = 1.0;
+    if (f.width > desktopWidth) scale = std::min(scale, double(desktopWidth) / f.width);
+    if (f.height > desktopHeight) scale = std::min(scale, double(desktopHeight) / f.height);
+    if (scale < 1.0) {
+        f.width = static_cast<int>(f.width * scale);
+        f.height = static_cast<int>(f.height * scale);
+    }
+    // Then it moves left or up as far as it must to end on the desktop.
+    f.x = std::max(0, std::min(f.x, desktopWidth - f.width));
+    f.y = std::max(0, std::min(f.y, desktopHeight - f.height));
+    return f;
+}
+
 void OpenSummaryWindow(win::HWND mainWindow, int which) {
     const Traits& t = TraitsOf(which);
     // The main window's text metrics in the printed report's label font.
@@ -354,8 +371,23 @@ void OpenSummaryWindow(win::HWND mainWindow, int which) {
     win::GetTextMetricsA(dc, &tm);
     if (old != nullptr) win::SelectObject(dc, old);
     win::ReleaseDC(mainWindow, dc);
-    summaryPlacement.homeX = 4 * tm.tmAveCharWidth;
-    summaryPlacement.homeY = (tm.tmHeight + tm.tmExternalLeading) / 2;
+    win::RECT desktop{};
+    win::GetWindowRect(win::GetDesktopWindow(), &desktop);
+    win::RECT client{};
+    win::GetClientRect(mainWindow, &client);
+    const int desktopWidth = std::abs(desktop.right - desktop.left);
+    const int desktopHeight = std::abs(desktop.bottom - desktop.top);
+    const SummarySize size =
+        SummaryWindowSize(desktopHeight, client.right - client.left, client.bottom - client.top);
+    // The home corner keeps the sheet whole on the desktop: four characters
+    // in would put the right edge of a sheet as wide as the desktop out of
+    // sight. Opening, Home and End all start from it.
+    const SummaryFrame home = PlaceSummaryOnDesktop(
+        SummaryFrame{4 * tm.tmAveCharWidth, (tm.tmHeight + tm.tmExternalLeading) / 2, size.width,
+                     size.height},
+        desktopWidth, desktopHeight);
+    summaryPlacement.homeX = home.x;
+    summaryPlacement.homeY = home.y;
     if (OpenFlag(which) == 0) {
         summaryPlacement.pageX = summaryPlacement.homeX;
         summaryPlacement.pageY = summaryPlacement.homeY;
@@ -367,16 +399,9 @@ void OpenSummaryWindow(win::HWND mainWindow, int which) {
         if (w != nullptr) win::DestroyWindow(w);
     }
 
-    win::RECT desktop{};
-    win::GetWindowRect(win::GetDesktopWindow(), &desktop);
-    win::RECT client{};
-    win::GetClientRect(mainWindow, &client);
-    const SummarySize size =
-        SummaryWindowSize(std::abs(desktop.bottom - desktop.top), client.right - client.left,
-                          client.bottom - client.top);
     const win::HWND hwnd = win::CreateWindowEx(
         0, t.className, t.title, win::WS_POPUP | win::WS_CAPTION | win::WS_VISIBLE,
-        summaryPlacement.pageX, summaryPlacement.pageY, size.width, size.height, mainWindow,
+        summaryPlacement.pageX, summaryPlacement.pageY, home.width, home.height, mainWindow,
         nullptr, mainWindowState.instance, nullptr);
     Handle(which) = hwnd;
     OpenFlag(which) = hwnd != nullptr ? 1 : 0;

@@ -31,6 +31,19 @@ struct SummarySize {
 };
 [[nodiscard]] SummarySize SummaryWindowSize(int desktopHeight, int clientWidth, int clientHeight);
 
+// Where and how large the window opens: the frame moved left or up (not
+// past the desktop's top left) to end on a desktop of desktopWidth x
+// desktopHeight, first made smaller in proportion when it is larger than
+// the desktop.
+struct SummaryFrame {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+[[nodiscard]] SummaryFrame PlaceSummaryOnDesktop(SummaryFrame frame, int desktopWidth,
+                                                 int desktopHeight);
+
 // Lines up the eight profile and one-water result pages from the main
 // window's top left, stepping by five average characters across and two lines
 // down, their sizes kept.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "graphs/graph_index_records.h"
 #include "graphs/graph_output_records.h"
@@ -106,6 +107,42 @@ TEST_F(SummaryWindows, SizeFitsALandscapeSheetIntoTheMainWindow) {
     const win::HWND again = Open(SummaryWindow::kOnePage);
     EXPECT_FALSE(win::IsWindow(one));
     EXPECT_TRUE(win::IsWindow(again));
+}
+
+// The sheet opens whole on the desktop: moved left (or up) when its home
+// corner would put its edge past the desktop's, made smaller in proportion
+// first when it is larger than the desktop, left alone when it fits.
+TEST_F(SummaryWindows, OpensWholeOnTheDesktop) {
+    const auto placed = [](SummaryFrame f, int w, int h) {
+        const SummaryFrame p = PlaceSummaryOnDesktop(f, w, h);
+        return std::vector<int>{p.x, p.y, p.width, p.height};
+    };
+    EXPECT_EQ(placed({28, 8, 1276, 986}, 1280, 1024), (std::vector<int>{4, 8, 1276, 986}));
+    EXPECT_EQ(placed({28, 8, 1296, 1002}, 1280, 1024), (std::vector<int>{0, 8, 1280, 989}));
+    EXPECT_EQ(placed({28, 100, 900, 700}, 1280, 600), (std::vector<int>{28, 0, 771, 600}));
+    EXPECT_EQ(placed({28, 8, 900, 700}, 1280, 1024), (std::vector<int>{28, 8, 900, 700}));
+
+    // Both windows, over a main window filling a 1280 x 1024 desktop (four
+    // characters in, the sheet's right edge went past the desktop's): they
+    // open at a home corner that keeps them whole, and Home goes back there.
+    win::SetDesktopSize(1280, 1024);
+    win::RECT desktop{};
+    win::GetWindowRect(win::GetDesktopWindow(), &desktop);
+    win::MoveWindow(mainWindowState.mainWindow, 0, 0, desktop.right, desktop.bottom, win::TRUE);
+    for (int which : {SummaryWindow::kOnePage, SummaryWindow::kWellLog}) {
+        const win::HWND w = Open(which);
+        ASSERT_NE(w, nullptr);
+        const win::RECT r = Rect(w);
+        EXPECT_GE(r.left, 0) << which;
+        EXPECT_GE(r.top, 0) << which;
+        EXPECT_LE(r.right, desktop.right) << which;
+        EXPECT_LE(r.bottom, desktop.bottom) << which;
+        EXPECT_EQ(summaryPlacement.homeX, r.left) << which;
+        Key(w, win::VK_DOWN);
+        Key(w, win::VK_HOME);
+        EXPECT_EQ(Rect(w).left, r.left) << which;
+        EXPECT_EQ(Rect(w).top, r.top) << which;
+    }
 }
 
 TEST_F(SummaryWindows, KeysAndDragMoveTheWindow) {
