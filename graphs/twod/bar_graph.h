@@ -37,6 +37,10 @@ struct ChartReport {
     std::vector<int> colours;
     bool message = false;  // the three lines of an undefined log index
     bool bars = false;     // bars were drawn
+    // Well-log summary panels: where the turned value-axis titles end and
+    // the widest depth label begins (logical x).
+    int captionRight = 0;
+    int tickLabelsLeft = 0;
 };
 struct BarGraphReport {
     std::vector<ChartReport> charts;

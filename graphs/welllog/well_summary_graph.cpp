@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "graphs/axis/axis_scale.h"
 #include "graphs/bands/index_treated.h"
@@ -189,6 +191,61 @@ void PaintBars(const Painter& p, const Panel& c, int panel, int n, const BarValu
     }
 }
 
+// The left margin of a panel holds the depth tick labels, right-aligned
+// before the plot, and the two turned titles near the frame. Tall narrow
+// panels size their fonts by a height that the margin's width cannot hold:
+// there the three fonts shrink together until the titles end before the
+// widest label begins.
+struct LeftMargin {
+    int tickHeight = 0, captionHeight = 0, extraHeight = 0;
+    int titlesRight = 0;  // the right end of the turned titles
+    int labelsLeft = 0;   // the left end of the widest tick label
+};
+
+LeftMargin MeasureLeftMargin(Painter& p, const Panel& c, int lineUnit, double f,
+                             const std::vector<std::string>& labels, const char* caption,
+                             const char* extra) {
+    LeftMargin m;
+    m.tickHeight = Trunc(f * Trunc(0.0425 * c.cellHeight));
+    m.captionHeight = Trunc(f * Trunc(0.048 * c.cellHeight));
+    m.extraHeight = Trunc(f * Trunc(0.0375 * c.cellHeight));
+    p.UseFont(m.tickHeight, 0, 0);
+    int widest = 0;
+    for (const std::string& label : labels)
+        widest = std::max(
+            widest,
+            static_cast<int>(static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label.c_str()))));
+    m.labelsLeft = c.plot.left - p.AverageWidth() - widest;
+    m.titlesRight = c.frame.left;
+    if (caption[0] != '\0') {
+        p.UseFont(m.captionHeight, 3, 1);
+        m.titlesRight = c.frame.left + lineUnit / 3 + p.LineOfFont();
+    }
+    if (extra[0] != '\0') {
+        p.UseFont(m.extraHeight, 3, 1);
+        const int el = p.LineOfFont();
+        m.titlesRight = std::max(m.titlesRight, c.frame.left + Trunc(7.0 * el / 3.0) + el);
+    }
+    return m;
+}
+
+LeftMargin FitLeftMargin(Painter& p, const Panel& c, int lineUnit,
+                         const std::vector<std::string>& labels, const char* caption,
+                         const char* extra) {
+    LeftMargin m = MeasureLeftMargin(p, c, lineUnit, 1.0, labels, caption, extra);
+    if (m.titlesRight < m.labelsLeft) return m;
+    // Widths follow the font heights: a first guess in proportion, then
+    // smaller steps while rounding still leaves them touching.
+    const double room = c.plot.left - c.frame.left;
+    const double need = (m.titlesRight - c.frame.left) + (c.plot.left - m.labelsLeft);
+    double f = need > 0.0 ? std::clamp(room / need, 0.2, 1.0) : 1.0;
+    for (int tries = 0; tries < 8; ++tries, f *= 0.9) {
+        m = MeasureLeftMargin(p, c, lineUnit, f, labels, caption, extra);
+        if (m.titlesRight < m.labelsLeft) break;
+    }
+    return m;
+}
+
 void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     GraphAxisData& a = graphAxisData;
     twoDGraphState.currentCode = code;
@@ -250,22 +307,14 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     if (sourced) PaintBars(p, c, panel, n, axis, scale);
 
     // Depth ticks and their labels; a scale suffix joins a caption once.
-    p.UseFont(Trunc(0.0425 * c.cellHeight), 0, 0);
-    const int l = p.LineOfFont();
-    const int avg = p.AverageWidth();
-    win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.thinPen);
     const bool scaledAxis = IsScaledBarAxis(axis);
     const double step = axis.intervals > 0 ? span / axis.intervals : 0.0;
     char tickSuffix[kAxisSuffixChars] = " ";
+    std::vector<std::string> tickLabels;
     for (int t = 0; t <= axis.intervals; ++t) {
-        const double v = axis.low + t * step;
-        const int y = c.plot.bottom + Trunc((v - axis.low) * scale);
-        win::MoveToEx(p.dc, c.plot.left - Trunc(2 * avg / 3), y, nullptr);
-        win::LineTo(p.dc, c.plot.left, y);
         char label[kAxisLabelChars];
-        FormatBarTickLabel(v, axis, step, scaledAxis, label, tickSuffix);
-        const int width = static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label));
-        p.Text(c.plot.left - avg - width, y + Trunc(0.5 * l), label);
+        FormatBarTickLabel(axis.low + t * step, axis, step, scaledAxis, label, tickSuffix);
+        tickLabels.emplace_back(label);
         chart.yLabels.push_back(label);
     }
     if (scaledAxis && std::strcmp(tickSuffix, " ") != 0) {
@@ -277,19 +326,36 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
         const std::size_t used = std::strlen(into);
         std::snprintf(into + used, kAxisTitleChars - used, "%s", more);
     }
+    const char* caption = a.axisTitles[AxisTitle::kYCaption];
+    const char* extra = a.axisTitles[AxisTitle::kYUnitCaption];
+    const LeftMargin m = FitLeftMargin(p, c, lineUnit, tickLabels, caption, extra);
+
+    p.UseFont(m.tickHeight, 0, 0);
+    const int l = p.LineOfFont();
+    const int avg = p.AverageWidth();
+    win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.thinPen);
+    for (int t = 0; t <= axis.intervals; ++t) {
+        const double v = axis.low + t * step;
+        const int y = c.plot.bottom + Trunc((v - axis.low) * scale);
+        win::MoveToEx(p.dc, c.plot.left - Trunc(2 * avg / 3), y, nullptr);
+        win::LineTo(p.dc, c.plot.left, y);
+        const char* label = tickLabels[static_cast<std::size_t>(t)].c_str();
+        const int width = static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label));
+        p.Text(c.plot.left - avg - width, y + Trunc(0.5 * l), label);
+    }
 
     // The value-axis title and the extra line, turned to read upward.
-    const char* caption = a.axisTitles[AxisTitle::kYCaption];
     if (caption[0] != '\0') {
-        p.UseFont(Trunc(0.048 * c.cellHeight), 3, 1);
+        p.UseFont(m.captionHeight, 3, 1);
         p.Text(c.frame.left + lineUnit / 3, c.centreY - p.HalfWidth(caption), caption);
     }
-    const char* extra = a.axisTitles[AxisTitle::kYUnitCaption];
     if (extra[0] != '\0') {
-        p.UseFont(Trunc(0.0375 * c.cellHeight), 3, 1);
+        p.UseFont(m.extraHeight, 3, 1);
         const int el = p.LineOfFont();
         p.Text(c.frame.left + Trunc(7.0 * el / 3.0), c.centreY - p.HalfWidth(extra), extra);
     }
+    chart.captionRight = m.titlesRight;
+    chart.tickLabelsLeft = m.labelsLeft;
 
     // Closing outlines.
     win::SelectObject(p.dc, win::GetStockObject(win::NULL_BRUSH));

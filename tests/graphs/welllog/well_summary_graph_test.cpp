@@ -1,7 +1,10 @@
 // The well-log summary graph painter: panels in rows of up to five, bars
 // that stand for the stations from the bottom hole up, the depth axis, the
-// colours of the bands, codes without values, and an empty list.
+// colours of the bands, codes without values, an empty list, and the left
+// margin that keeps the turned titles clear of the depth labels.
 #include "graphs/welllog/well_summary_graph.h"
+
+#include <cstdio>
 
 #include "graphs/welllog/well_log_graph_records.h"
 #include "shell/whatif/whatif_command_records.h"
@@ -134,6 +137,30 @@ TEST_F(WellSummaryGraphTest, StationDepthsAndTheDepthAxis) {
     const BarGraphReport r = Paint();
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].yLabels, (std::vector<std::string>{"1500", "3000", "4500"}));
+}
+
+// The turned value-axis title stays clear of the depth labels: tall narrow
+// panels of a desktop-sized window with four-digit depths, a wide single
+// panel, and the extra line beside the title.
+TEST_F(WellSummaryGraphTest, TurnedTitlesEndBeforeTheDepthLabels) {
+    Flash48Table& t = wellProfiles.flash48;
+    for (int i = 0; i < 49; ++i) t.depth[i] = 125.0f * static_cast<float>(i);
+    PrepareWellSummaryAxis();
+    const auto clear = [](const BarGraphReport& r, const char* what) {
+        for (std::size_t k = 0; k < r.charts.size(); ++k) {
+            EXPECT_GT(r.charts[k].tickLabelsLeft, r.charts[k].captionRight) << what << " " << k;
+            EXPECT_GT(r.charts[k].captionRight, 0) << what << " " << k;
+        }
+    };
+    BarGraphReport r = Paint(1280, 975);
+    ASSERT_EQ(r.charts.size(), 7u);
+    EXPECT_EQ(r.charts[0].yLabels.back(), "6000");
+    clear(r, "seven panels");
+    Codes({0});
+    clear(Paint(1280, 975), "one panel");
+    std::snprintf(graphAxisData.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "x 1000");
+    Codes({0, 21, 5, 4, 24, 37, 44, 1, 2, 3});
+    clear(Paint(1280, 975), "ten panels with the extra line");
 }
 
 TEST_F(WellSummaryGraphTest, BandsAndTreatedColours) {
