@@ -111,5 +111,6 @@ void RegisterAboutResources() {
     win::RegisterDialogTemplate(kAbout1079, AboutTemplate(9));
     win::RegisterDialogTemplate(kAbout1080, AboutTemplate(10));
     win::RegisterDialogTemplate(kAbout1599, AboutTemplate(12));
-    RegisterDrawnPicture(kAboutPictureId, [](int, int) { return MakeAboutPicture(); }, 0, 0);
+    RegisterDrawnPicture(
+        kAboutPictureId, [](int, int) { return MakeAboutPicture(); }, 0, 0);
 }

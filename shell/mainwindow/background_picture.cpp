@@ -83,8 +83,8 @@ void PaintBackground(win::HWND hwnd) {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (win::GetObjectType(x.fittedBackground) != win::OBJ_BITMAP ||
-        x.fittedPictureId != x.backgroundPictureId ||
-        x.fittedWidth != width || x.fittedHeight != height) {
+        x.fittedPictureId != x.backgroundPictureId || x.fittedWidth != width ||
+        x.fittedHeight != height) {
         ReleaseFittedBackground();
         x.fittedBackground = FitPicture(dc, x.backgroundPictureId, width, height);
         x.fittedPictureId = x.backgroundPictureId;

@@ -244,12 +244,14 @@ COLORREF BoxAverage(const MemoryCanvas& src, int x0, int x1, int y0, int y1) {
 
 TEST_F(BitmapTest, HalftoneShrinkingAveragesEveryBoxAndDrawsOnlyInsideTheClip) {
     // A picture of scattered colours shrunk by uneven ratios (boxes of one to
-    // three pixels a side), and by far (boxes of thousands of pixels), into a
-    // destination clipped to a region with a hole.
-    MemoryCanvas src(100, 61);
+    // three pixels a side), by far (boxes of thousands of pixels) and not at
+    // all, into a destination clipped to a region with a hole.
+    constexpr int kWidth = 150;
+    constexpr int kHeight = 61;
+    MemoryCanvas src(kWidth, kHeight);
     std::uint32_t seed = 12345;
-    for (int y = 0; y < 61; ++y) {
-        for (int x = 0; x < 100; ++x) {
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
             seed = seed * 1664525u + 1013904223u;
             SetPixel(src.Dc(), x, y, seed >> 8 & 0xFFFFFF);
         }
@@ -257,24 +259,26 @@ TEST_F(BitmapTest, HalftoneShrinkingAveragesEveryBoxAndDrawsOnlyInsideTheClip) {
     struct Case {
         int width, height;
     };
-    for (const Case& k : {Case{41, 27}, Case{77, 50}, Case{1, 1}, Case{2, 3}}) {
+    for (const Case& k :
+         {Case{41, 27}, Case{77, 50}, Case{1, 1}, Case{2, 3}, Case{kWidth, kHeight}}) {
         MemoryCanvas to(k.width + 4, k.height + 4);
         HRGN clip = CreateRectRgn(0, 0, k.width + 4, k.height + 4);
         HRGN hole = CreateRectRgn(3, 2, 3 + k.width / 2, 2 + k.height / 2);
         CombineRgn(clip, clip, hole, RGN_DIFF);
         SelectClipRgn(to.Dc(), clip);
         SetStretchBltMode(to.Dc(), HALFTONE);
-        ASSERT_TRUE(StretchBlt(to.Dc(), 2, 1, k.width, k.height, src.Dc(), 0, 0, 100, 61, SRCCOPY));
+        ASSERT_TRUE(
+            StretchBlt(to.Dc(), 2, 1, k.width, k.height, src.Dc(), 0, 0, kWidth, kHeight, SRCCOPY));
         for (int y = 0; y < k.height + 4; ++y) {
             for (int x = 0; x < k.width + 4; ++x) {
                 const int i = x - 2;
                 const int j = y - 1;
                 COLORREF expected = RGB(255, 255, 255);
                 if (PtInRegion(clip, x, y) && i >= 0 && i < k.width && j >= 0 && j < k.height) {
-                    const int x0 = i * 100 / k.width;
-                    const int x1 = ((i + 1) * 100 + k.width - 1) / k.width;
-                    const int y0 = j * 61 / k.height;
-                    const int y1 = ((j + 1) * 61 + k.height - 1) / k.height;
+                    const int x0 = i * kWidth / k.width;
+                    const int x1 = ((i + 1) * kWidth + k.width - 1) / k.width;
+                    const int y0 = j * kHeight / k.height;
+                    const int y1 = ((j + 1) * kHeight + k.height - 1) / k.height;
                     expected = BoxAverage(src, x0, x1, y0, y1);
                 }
                 ASSERT_EQ(to.At(x, y), expected)

@@ -82,8 +82,7 @@ win::Image32 StretchedPicture(int id, int width, int height) {
     win::HGDIOBJ oldFrom = win::SelectObject(from, picture);
     win::HGDIOBJ oldTo = win::SelectObject(to, canvas);
     win::SetStretchBltMode(to, win::HALFTONE);
-    win::StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight,
-                    win::SRCCOPY);
+    win::StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight, win::SRCCOPY);
     win::Image32 out = win::ReadDcPixels(to);
     win::SelectObject(to, oldTo);
     win::SelectObject(from, oldFrom);
