@@ -122,17 +122,13 @@ void RunPass(SpeciationWork& w) {
 
     ++st.passCount;
     double molalSum = 0.0;
-    // The first pass sums every species; from the second on, the list of those that
-    // hold an amount or that a pass writes, listed again when the blocks mark more.
-    if (st.passCount == 1) {
-        SumAllSpecies(s, rec.table, molalSum, st.ionicStrength);
-    } else {
-        if (w.summedChanged) {
-            ListPassSpecies(w.s, w.summed, w.present);
-            w.summedChanged = false;
-        }
-        SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);
+    // The species that hold an amount or that a pass writes are listed before the
+    // first pass; a species a block forms later joins the list then.
+    if (w.summedChanged) {
+        ListPassSpecies(w.s, w.summed, w.present);
+        w.summedChanged = false;
     }
+    SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);
     st.waterActivity = 1.0 - 0.017 * molalSum;
     if (st.waterActivity < 0.2) st.waterActivity = 0.2;
     st.logWaterActivity = std::log10(st.waterActivity);

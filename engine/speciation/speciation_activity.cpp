@@ -194,34 +194,6 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& 
     ionicStrength = 0.5 * ((strength[0] + strength[1]) + (strength[2] + strength[3]));
 }
 
-void SumAllSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
-                   double& ionicStrength) {
-    double sum[4] = {0.0, 0.0, 0.0, 0.0};
-    double strength[4] = {0.0, 0.0, 0.0, 0.0};
-    for (int i = 0; i < kSpeciesCount; i += 4) {
-        uint64_t bits[4];
-        uint64_t any = 0;
-        for (int j = 0; j < 4; ++j) {
-            double& m = s[i + j].molality;
-            if (m < 0.0) [[unlikely]]
-                m = 0.0;
-            bits[j] = std::bit_cast<uint64_t>(m) & kSumMask.bits[i + j];
-            any |= bits[j];
-        }
-        // A group of four that holds nothing adds exactly nothing: most of the
-        // table is absent from any one water.
-        if (any == 0) continue;
-        for (int j = 0; j < 4; ++j) {
-            const double counted = std::bit_cast<double>(bits[j]);
-            const double z = table.charge[i + j];
-            sum[j] += counted;
-            strength[j] += counted * z * z;
-        }
-    }
-    molalSum = (sum[0] + sum[1]) + (sum[2] + sum[3]);
-    ionicStrength = 0.5 * ((strength[0] + strength[1]) + (strength[2] + strength[3]));
-}
-
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
     classes.count = 0;
     classes.ownCount = 0;

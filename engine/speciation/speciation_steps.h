@@ -167,9 +167,6 @@ void AddPassSpecies(PassSpecies& list, int i);
 // list hold nothing (ListPassSpecies when the passes began).
 void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
                 double& molalSum, double& ionicStrength);
-// The same sums over every species, in the same order: species i in sum i mod 4.
-void SumAllSpecies(SpeciesRecord* s, const SpeciesTable& table, double& molalSum,
-                   double& ionicStrength);
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // The classes of the table, built once and kept while its charges and ion sizes
 // stay the same.
