@@ -2,6 +2,8 @@
 // Graphs dialog, with defaults that do nothing.
 #include "engine/pipeline/service_hooks.h"
 
+#include "common/hook_table.h"
+
 namespace {
 
 int NoProgressBar() {
@@ -21,14 +23,10 @@ ServiceHooks installedHooks = kDefaultHooks;
 }  // namespace
 
 void InstallServiceHooks(const ServiceHooks& hooks) {
-    installedHooks.showProgressBar =
-        hooks.showProgressBar ? hooks.showProgressBar : kDefaultHooks.showProgressBar;
-    installedHooks.setProgressPos =
-        hooks.setProgressPos ? hooks.setProgressPos : kDefaultHooks.setProgressPos;
-    installedHooks.closeProgressBar =
-        hooks.closeProgressBar ? hooks.closeProgressBar : kDefaultHooks.closeProgressBar;
-    installedHooks.showChooseGraphs =
-        hooks.showChooseGraphs ? hooks.showChooseGraphs : kDefaultHooks.showChooseGraphs;
+    hooktable::InstallOverDefaults<&ServiceHooks::showProgressBar, &ServiceHooks::setProgressPos,
+                                   &ServiceHooks::closeProgressBar,
+                                   &ServiceHooks::showChooseGraphs>(installedHooks, hooks,
+                                                                    kDefaultHooks);
 }
 
 void ResetServiceHooks() {

@@ -8,50 +8,54 @@
 
 namespace {
 
-// The records the surface, injection and formation waters keep alike.
-struct NamedWater {
-    WaterAnalysis& analysis;
-    uint16_t& entered;
-    StoredResults& results;
-    float* corrosion;
-    WaterDoseState& dose;
-    WaterCarbonate& carbonate;
-    SavedCarbonateConstants& savedConstants;
-};
-
-void BindNamedWater(const NamedWater& n, StoredWater& w) {
-    w.analysis = &n.analysis;
-    w.entered16 = &n.entered;
-    w.results = &n.results;
-    w.corrosion = n.corrosion;
-    w.doseDone16 = &n.dose.doseDone;
-    w.limitStatus = &n.dose.limitStatus;
-    w.dose = &n.dose.dose;
-    w.carbonate = &n.carbonate;
-    w.savedConstants = &n.savedConstants;
+// The surface, injection and formation waters keep their records alike: each
+// per-water record has a member of the water's name, which `pick` chooses.
+template <class Pick>
+void BindNamedWater(StoredWater& w, WaterAnalysis& analysis, uint16_t& entered, int saved,
+                    Pick pick) {
+    w.analysis = &analysis;
+    w.entered16 = &entered;
+    w.results = &pick(WaterResults);
+    w.corrosion = pick(corrosionRates);
+    WaterDoseState& dose = pick(doseState);
+    w.doseDone16 = &dose.doseDone;
+    w.limitStatus = &dose.limitStatus;
+    w.dose = &dose.dose;
+    w.carbonate = &pick(CarbonateSnapshot);
+    w.savedConstants = &savedCarbonateConstants[saved];
 }
 
-const NamedWater kSurface{surfaceWater,
-                          resultStatus.surfaceEntered,
-                          WaterResults.surface,
-                          corrosionRates.surface,
-                          doseState.surface,
-                          CarbonateSnapshot.surface,
-                          savedCarbonateConstants[SavedWater::kSurface]};
-const NamedWater kInjection{injectionWater,
-                            resultStatus.injectionEntered,
-                            WaterResults.injection,
-                            corrosionRates.injection,
-                            doseState.injection,
-                            CarbonateSnapshot.injection,
-                            savedCarbonateConstants[SavedWater::kInjection]};
-const NamedWater kFormation{formationWater,
-                            resultStatus.formationEntered,
-                            WaterResults.formation,
-                            corrosionRates.formation,
-                            doseState.formation,
-                            CarbonateSnapshot.formation,
-                            savedCarbonateConstants[SavedWater::kFormation]};
+void BindSurface(StoredWater& w) {
+    BindNamedWater(
+        w, surfaceWater, resultStatus.surfaceEntered, SavedWater::kSurface,
+        [](auto& record) -> auto& { return record.surface; });
+}
+
+void BindInjection(StoredWater& w) {
+    BindNamedWater(
+        w, injectionWater, resultStatus.injectionEntered, SavedWater::kInjection,
+        [](auto& record) -> auto& { return record.injection; });
+}
+
+void BindFormation(StoredWater& w) {
+    BindNamedWater(
+        w, formationWater, resultStatus.formationEntered, SavedWater::kFormation,
+        [](auto& record) -> auto& { return record.formation; });
+}
+
+// A flag kept as 16 bits by the named waters and as 32 by the multi-mix ones.
+template <class Narrow, class Wide>
+bool FlagIsSet(const Narrow* narrow, const Wide* wide, bool absent) {
+    if (narrow != nullptr) return *narrow != 0;
+    if (wide != nullptr) return *wide != 0;
+    return absent;
+}
+
+template <class Narrow, class Wide>
+void RaiseFlag(Narrow* narrow, Wide* wide) {
+    if (narrow != nullptr) *narrow = 1;
+    if (wide != nullptr) *wide = 1;
+}
 
 }  // namespace
 
@@ -60,7 +64,7 @@ bool FindStoredWater(int32_t selector, int32_t editIndex, StoredWater& out) {
     w.selector = selector;
     switch (selector) {
         case WaterSelector::kSurface:
-            BindNamedWater(kSurface, w);
+            BindSurface(w);
             w.isSurface = true;
             w.residenceSeconds = &waterResidenceSeconds[ResidenceWater::kSurface];
             w.copiesStoredValues = true;
@@ -68,13 +72,16 @@ bool FindStoredWater(int32_t selector, int32_t editIndex, StoredWater& out) {
         case WaterSelector::kSurfaceAgain:
             // The surface water as the caller put it into currentAnalysis (a paste);
             // it has no residence time of its own here, so the current one stands.
-            BindNamedWater(kSurface, w);
+            BindSurface(w);
             w.isSurface = true;
             break;
         case WaterSelector::kInjection:
         case WaterSelector::kFormation: {
             const bool injection = selector == WaterSelector::kInjection;
-            BindNamedWater(injection ? kInjection : kFormation, w);
+            if (injection)
+                BindInjection(w);
+            else
+                BindFormation(w);
             w.residenceSeconds = &waterResidenceSeconds[injection ? ResidenceWater::kInjection
                                                                   : ResidenceWater::kFormation];
             w.copiesStoredValues = true;
@@ -111,23 +118,17 @@ bool FindStoredWater(int32_t selector, int32_t editIndex, StoredWater& out) {
 }
 
 bool IsEntered(const StoredWater& water) {
-    if (water.entered16 != nullptr) return *water.entered16 != 0;
-    if (water.entered32 != nullptr) return *water.entered32 != 0;
-    return true;
+    return FlagIsSet(water.entered16, water.entered32, true);
 }
 
 void SetEntered(const StoredWater& water) {
-    if (water.entered16 != nullptr) *water.entered16 = 1;
-    if (water.entered32 != nullptr) *water.entered32 = 1;
+    RaiseFlag(water.entered16, water.entered32);
 }
 
 bool IsDoseDone(const StoredWater& water) {
-    if (water.doseDone16 != nullptr) return *water.doseDone16 != 0;
-    if (water.doseDone32 != nullptr) return *water.doseDone32 != 0;
-    return false;
+    return FlagIsSet(water.doseDone16, water.doseDone32, false);
 }
 
 void SetDoseDone(const StoredWater& water) {
-    if (water.doseDone16 != nullptr) *water.doseDone16 = 1;
-    if (water.doseDone32 != nullptr) *water.doseDone32 = 1;
+    RaiseFlag(water.doseDone16, water.doseDone32);
 }

@@ -1,8 +1,9 @@
 // The engine operations of the what-if drivers and their defaults.
 #include "scenarios/frame/engine_port.h"
 
-#include "engine/dose/inhibitor_dose.h"
+#include "common/hook_table.h"
 #include "engine/carbonate/ph_adjustment.h"
+#include "engine/dose/inhibitor_dose.h"
 #include "engine/pipeline/run_calculations.h"
 #include "engine/speciation/calc_equilibrium.h"
 
@@ -30,12 +31,10 @@ ScenarioEngine installed = kEngine;
 }  // namespace
 
 void InstallScenarioEngine(const ScenarioEngine& engine) {
-    installed.runCalculations =
-        engine.runCalculations ? engine.runCalculations : kEngine.runCalculations;
-    installed.adjustPhToTarget =
-        engine.adjustPhToTarget ? engine.adjustPhToTarget : kEngine.adjustPhToTarget;
-    installed.calcInhibitorDosage =
-        engine.calcInhibitorDosage ? engine.calcInhibitorDosage : kEngine.calcInhibitorDosage;
+    hooktable::InstallOverDefaults<&ScenarioEngine::runCalculations,
+                                   &ScenarioEngine::adjustPhToTarget,
+                                   &ScenarioEngine::calcInhibitorDosage>(installed, engine,
+                                                                         kEngine);
     if (engine.runCalculationsAnswersReplaced != nullptr)
         installed.runCalculationsAnswersReplaced = engine.runCalculationsAnswersReplaced;
     else if (engine.runCalculations != nullptr)
