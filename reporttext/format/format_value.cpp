@@ -14,6 +14,15 @@ namespace {
 constexpr const char* kNoNumber7 = "    N/A";
 constexpr const char* kNoNumber5 = "  N/A";
 
+// The power of ten at or below a positive magnitude.
+int DecimalExponent(double magnitude) {
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    // log10 may land one short or one over at exact powers of ten.
+    if (magnitude < std::pow(10.0, exponent)) --exponent;
+    if (magnitude >= std::pow(10.0, exponent + 1)) ++exponent;
+    return exponent;
+}
+
 bool StartsWithTen(const char* text) {
     while (*text == ' ' || *text == '-' || *text == '+') ++text;
     return text[0] == '1' && text[1] == '0';
@@ -28,6 +37,44 @@ void WriteExponentForm(char* text, double value) {
 
 void WriteFixed(char* text, int width, int decimals, double value) {
     std::snprintf(text, kValueTextChars, "%*.*f", width, decimals, value);
+}
+
+// The seven-character texts of what has no magnitude to show: not a number,
+// zero and the values within a thousandth of it (`smallPositive` for those
+// above zero). False, with nothing written, for any other value.
+bool WriteSevenEdge(char* text, double v, const char* smallPositive) {
+    if (std::isnan(v)) {
+        std::strcpy(text, kNoNumber7);
+    } else if (v == 0.0) {
+        std::strcpy(text, "   0.00");
+    } else if (v > 0.0 && v < 0.001) {
+        std::strcpy(text, smallPositive);
+    } else if (v < 0.0 && v > -0.001) {
+        std::strcpy(text, ">-0.001");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The seven-character text of a value from a tenth up in magnitude (smaller
+// ones get four decimals): fewer decimals as it grows, none from 1000, the
+// exponent form beyond 1.0e7 (-1.0e6 below zero), N/A for the infinities.
+void WriteSevenFromTenths(char* text, double v) {
+    const double a = std::fabs(v);
+    if (a < 0.1) {
+        WriteFixed(text, 7, 4, v);
+    } else if (a < 1.0) {
+        WriteFixed(text, 7, 3, v);
+    } else if (a < 1000.0) {
+        WriteFixed(text, 7, 2, v);
+    } else if ((v > 0.0 && v < 1.0e7) || (v < 0.0 && v > -1.0e6)) {
+        WriteFixed(text, 7, 0, v);
+    } else if (std::isinf(v)) {
+        std::strcpy(text, kNoNumber7);
+    } else {
+        WriteExponentForm(text, v);
+    }
 }
 
 bool IsPlainDecimal(const char* text, std::size_t length, std::size_t* dotIndex) {
@@ -47,11 +94,7 @@ bool IsPlainDecimal(const char* text, std::size_t length, std::size_t* dotIndex)
 }  // namespace
 
 DecimalParts SplitDecimal(double value, int decimals) {
-    const double magnitude = std::fabs(value);
-    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-    // log10 may land one short or one over at exact powers of ten.
-    if (magnitude < std::pow(10.0, exponent)) --exponent;
-    if (magnitude >= std::pow(10.0, exponent + 1)) ++exponent;
+    int exponent = DecimalExponent(std::fabs(value));
     double mantissa = value / std::pow(10.0, exponent);
     char probe[kValueTextChars];
     std::snprintf(probe, sizeof probe, "%.*f", decimals, mantissa);
@@ -64,59 +107,22 @@ DecimalParts SplitDecimal(double value, int decimals) {
 
 void FormatValue7(char* text, float value) {
     const double v = value;
-    const double a = std::fabs(v);
-    if (std::isnan(v)) {
-        std::strcpy(text, kNoNumber7);
-    } else if (v == 0.0) {
-        std::strcpy(text, "   0.00");
-    } else if (v > 0.0 && v < 0.001) {
-        std::strcpy(text, "< 0.001");
-    } else if (v < 0.0 && v > -0.001) {
-        std::strcpy(text, ">-0.001");
-    } else if (a < 0.01) {
+    if (WriteSevenEdge(text, v, "< 0.001")) return;
+    if (std::fabs(v) < 0.01)
         WriteFixed(text, 7, 5, v);
-    } else if (a < 0.1) {
-        WriteFixed(text, 7, 4, v);
-    } else if (a < 1.0) {
-        WriteFixed(text, 7, 3, v);
-    } else if (a < 1000.0) {
-        WriteFixed(text, 7, 2, v);
-    } else if ((v > 0.0 && v < 1.0e7) || (v < 0.0 && v > -1.0e6)) {
-        WriteFixed(text, 7, 0, v);
-    } else if (std::isinf(v)) {
-        std::strcpy(text, kNoNumber7);
-    } else {
-        WriteExponentForm(text, v);
-    }
+    else
+        WriteSevenFromTenths(text, v);
 }
 
 void FormatValue7b(char* text, float value, int decimals) {
     static const char* const kSmallZeros[4] = {"      0", "    0.0", "   0.00", "  0.000"};
     const double v = value;
-    const double a = std::fabs(v);
-    if (std::isnan(v)) {
-        std::strcpy(text, kNoNumber7);
-    } else if (v == 0.0) {
-        std::strcpy(text, "   0.00");
-    } else if (v > 0.0 && v < 0.001) {
-        std::strcpy(text, decimals >= 0 && decimals <= 3 ? kSmallZeros[decimals] : "< 0.001");
-    } else if (v < 0.0 && v > -0.001) {
-        std::strcpy(text, ">-0.001");
-    } else if (decimals >= 1 && decimals <= 5) {
+    const char* smallPositive = decimals >= 0 && decimals <= 3 ? kSmallZeros[decimals] : "< 0.001";
+    if (WriteSevenEdge(text, v, smallPositive)) return;
+    if (decimals >= 1 && decimals <= 5)
         WriteFixed(text, 7, decimals, v);
-    } else if (a < 0.1) {
-        WriteFixed(text, 7, 4, v);
-    } else if (a < 1.0) {
-        WriteFixed(text, 7, 3, v);
-    } else if (a < 1000.0) {
-        WriteFixed(text, 7, 2, v);
-    } else if ((v > 0.0 && v < 1.0e7) || (v < 0.0 && v > -1.0e6)) {
-        WriteFixed(text, 7, 0, v);
-    } else if (std::isinf(v)) {
-        std::strcpy(text, kNoNumber7);
-    } else {
-        WriteExponentForm(text, v);
-    }
+    else
+        WriteSevenFromTenths(text, v);
 }
 
 void FormatValue5(char* text, float value) {
@@ -180,10 +186,7 @@ void FormatValueAdaptive(double value, int32_t digits, char* text) {
     } else if (a < 1.0e-4 || a >= std::pow(10.0, d)) {
         std::snprintf(text, kValueTextChars, "%-9.3e", value);
     } else {
-        int exponent = static_cast<int>(std::floor(std::log10(a)));
-        if (a < std::pow(10.0, exponent)) --exponent;
-        if (a >= std::pow(10.0, exponent + 1)) ++exponent;
-        int decimals = d - 1 - exponent;
+        int decimals = d - 1 - DecimalExponent(a);
         if (decimals < 0) decimals = 0;
         if (decimals > 9) decimals = 9;
         std::snprintf(text, kValueTextChars, "%-9.*f", decimals, value);
