@@ -7,20 +7,13 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
+#include "fuzz/global_copy.h"
 #include "imaging/bmp/bmp.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/image_records.h"
-#include "platform/system/clipboard.h"
 
 namespace {
-
-void Free(void* pointer) {
-    win::HGLOBAL block = win::GlobalHandle(pointer);
-    win::GlobalUnlock(block);
-    win::GlobalFree(block);
-}
 
 void LoadInto(const void* block, int32_t width, int32_t height, int32_t bits, bool writeBack) {
     ImageDesc image;
@@ -28,20 +21,12 @@ void LoadInto(const void* block, int32_t width, int32_t height, int32_t bits, bo
     (void)LoadBmpFromMemory(block, &image);
     if (writeBack) {
         void* out = nullptr;
-        if (SaveBmpToMemory(&out, &image, 1) == IMG_OK) Free(out);
+        if (SaveBmpToMemory(&out, &image, 1) == IMG_OK) fuzzing::FreeLockedBlock(out);
     }
     FreeImage(&image);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    ResetImageRecords();
-    win::HGLOBAL handle = win::GlobalAlloc(win::GMEM_MOVEABLE, size);
-    if (handle == nullptr) return 0;
-    auto* block = static_cast<uint8_t*>(win::GlobalLock(handle));
-    if (size > 0) std::memcpy(block, data, size);
-
+void ReadBlock(const void* block) {
     win::BITMAPINFOHEADER header;
     win::RGBQUAD table[256];
     (void)GetBmpPaletteFromMemory(block, table);
@@ -51,6 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  std::clamp<int32_t>(header.biHeight, 1, 2048), bits, false);
     }
     for (int32_t bits : {1, 8, 24}) LoadInto(block, 17, 13, bits, bits == 8);
-    Free(block);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ResetImageRecords();
+    fuzzing::WithGlobalCopy(data, size, ReadBlock);
     return 0;
 }

@@ -8,14 +8,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
+#include "fuzz/global_copy.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/image_records.h"
 #include "imaging/jpeg/jpeg.h"
 #include "imaging/jpeg/jpeg_records.h"
-#include "platform/files/file_io.h"
-#include "platform/system/clipboard.h"
 
 namespace {
 
@@ -33,22 +31,8 @@ void ThumbnailInto(const void* block, int32_t bits, int32_t mode) {
     FreeImage(&image);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool once = [] {
-        win::SetPathRoot("/");
-        return true;
-    }();
-    (void)once;
-    ResetImageRecords();
-    ResetJpegRecords();
-    if (size == 0) return 0;
-    win::HGLOBAL h = win::GlobalAlloc(win::GMEM_MOVEABLE, size);
-    if (h == nullptr) return 0;
-    void* block = win::GlobalLock(h);
-    std::memcpy(block, data, size);
-
+// Every query and load over the block; the tables parser reads the input itself.
+void ReadAll(const void* block, const uint8_t* data, size_t size) {
     JpegInfoEx info;
     if (GetJpegInfoExMemory(block, &info) == IMG_OK && info.width > 0 && info.height > 0) {
         LoadInto(block, std::min(info.width, 2048), std::min(info.height, 2048),
@@ -63,7 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The same bytes as a tables-only stream, then a load that may draw on it.
     if (SetJpegTables(data, static_cast<uint32_t>(size)) == IMG_OK) LoadInto(block, 9, 9, 24, -1);
     ClearJpegTables();
-    win::GlobalUnlock(h);
-    win::GlobalFree(h);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzzing::StartImageInput();
+    ResetJpegRecords();
+    if (size == 0) return 0;
+    fuzzing::WithGlobalCopy(data, size, [&](const void* block) { ReadAll(block, data, size); });
     return 0;
 }

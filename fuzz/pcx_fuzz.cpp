@@ -4,25 +4,22 @@
 // form): the header and palette queries run, then the picture loads into an
 // image of the depth the header query gives (sides cut to 2048) and into
 // 17 x 13 images of 1, 8 and 24 bits, and the 8-bit one is written back.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "fuzz/global_copy.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/image_records.h"
 #include "imaging/pcx/pcx.h"
-#include "platform/files/file_io.h"
 
 namespace {
 
 const std::string& TempName(const char* ending) {
-    static const std::string input = "/tmp/tarvex_fuzz_pcx_" + std::to_string(::getpid()) + ".pcx";
-    static const std::string output =
-        "/tmp/tarvex_fuzz_pcx_" + std::to_string(::getpid()) + "_out.pcx";
+    static const std::string input = fuzzing::TempPath("pcx", ".pcx");
+    static const std::string output = fuzzing::TempPath("pcx", "_out.pcx");
     return ending[0] == 'i' ? input : output;
 }
 
@@ -37,17 +34,9 @@ void LoadInto(const char* name, int32_t width, int32_t height, int32_t bits, boo
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool once = [] {
-        win::SetPathRoot("/");
-        return true;
-    }();
-    (void)once;
-    ResetImageRecords();
+    fuzzing::StartImageInput();
     const char* name = TempName("in").c_str();
-    std::FILE* file = std::fopen(name, "wb");
-    if (file == nullptr) return 0;
-    if (size > 0) std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    if (!fuzzing::WriteTempFile(name, data, size)) return 0;
 
     PcxInfo info;
     win::RGBQUAD table[256];

@@ -5,21 +5,17 @@
 // temporary file, the text and resolution queries. The picture loads into an
 // image of the depth the header query gives (sides cut to 2048) and into
 // 17 x 13 images of 1, 8 and 24 bits.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "fuzz/global_copy.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/image_records.h"
 #include "imaging/png/png.h"
 #include "imaging/png/png_records.h"
-#include "platform/files/file_io.h"
-#include "platform/system/clipboard.h"
 
 namespace {
 
@@ -30,22 +26,7 @@ void LoadInto(const void* block, int32_t width, int32_t height, int32_t bits) {
     FreeImage(&image);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool once = [] {
-        win::SetPathRoot("/");
-        return true;
-    }();
-    (void)once;
-    ResetImageRecords();
-    ResetPngRecords();
-    if (size == 0) return 0;
-    win::HGLOBAL h = win::GlobalAlloc(win::GMEM_MOVEABLE, size);
-    if (h == nullptr) return 0;
-    void* block = win::GlobalLock(h);
-    std::memcpy(block, data, size);
-
+void ReadBlock(const void* block) {
     PngInfo info;
     win::RGBQUAD table[256];
     (void)GetPngPaletteFromMemory(block, table);
@@ -55,14 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  static_cast<int32_t>(info.imageDepth));
     }
     for (int32_t bits : {1, 8, 24}) LoadInto(block, 17, 13, bits);
-    win::GlobalUnlock(h);
-    win::GlobalFree(h);
+}
 
-    static const std::string name = "/tmp/tarvex_fuzz_png_" + std::to_string(::getpid()) + ".png";
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    if (file == nullptr) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzzing::StartImageInput();
+    ResetPngRecords();
+    if (size == 0) return 0;
+    fuzzing::WithGlobalCopy(data, size, ReadBlock);
+
+    static const std::string name = fuzzing::TempPath("png", ".png");
+    if (!fuzzing::WriteTempFile(name, data, size)) return 0;
     char text[8];
     (void)GetPngText(name.c_str(), "Title", nullptr, 0);
     (void)GetPngText(name.c_str(), "Title", text, sizeof text);

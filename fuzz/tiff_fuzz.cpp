@@ -7,15 +7,13 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
+#include "fuzz/global_copy.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/image_records.h"
 #include "imaging/jpeg/jpeg_records.h"
 #include "imaging/tiff/tiff.h"
 #include "imaging/tiff/tiff_records.h"
-#include "platform/files/file_io.h"
-#include "platform/system/clipboard.h"
 
 namespace {
 
@@ -30,23 +28,7 @@ void LoadInto(const void* block, int32_t index, int32_t width, int32_t height, i
     FreeImage(&image);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool once = [] {
-        win::SetPathRoot("/");
-        return true;
-    }();
-    (void)once;
-    ResetImageRecords();
-    ResetTiffRecords();
-    ResetJpegRecords();
-    if (size == 0) return 0;
-    win::HGLOBAL h = win::GlobalAlloc(win::GMEM_MOVEABLE, size);
-    if (h == nullptr) return 0;
-    void* block = win::GlobalLock(h);
-    std::memcpy(block, data, size);
-
+void ReadBlock(const void* block) {
     int32_t count = 0;
     int32_t numbers[4] = {};
     (void)GetTiffPageCountMemory(block, &count, numbers, 4);
@@ -64,7 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint8_t entry[12];
     (void)GetTiffTagEntryMemory(block, 273, 0, entry);
     (void)GetTiffTagEntryMemory(block, 320, 1, entry);
-    win::GlobalUnlock(h);
-    win::GlobalFree(h);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzzing::StartImageInput();
+    ResetTiffRecords();
+    ResetJpegRecords();
+    if (size == 0) return 0;
+    fuzzing::WithGlobalCopy(data, size, ReadBlock);
     return 0;
 }
