@@ -2,10 +2,10 @@
 // equipment: it reads hand-written water files and prints what the engine makes of
 // them. Usage: tarvex-engine COMMAND [ARGUMENTS...]
 #include <cstdio>
-#include <cstring>
 #include <span>
 
 #include "tools/engine_harness/commands.h"
+#include "tools/harness_command_line.h"
 
 namespace {
 
@@ -54,27 +54,14 @@ constexpr HarnessCommand kCommands[] = {
     {"product", CmdProduct, "pack TEXT OUT [--older] [--scramble 16-HEX-KEY] | show FILE"},
 };
 
-void PrintUsage(std::FILE* to) {
-    std::fputs("usage: tarvex-engine COMMAND [ARGUMENTS...]\ncommands:\n", to);
-    for (const HarnessCommand& c : kCommands) std::fprintf(to, "  %s %s\n", c.name, c.usage);
-}
+static_assert(harness::kHelpExit == kExitOk && harness::kUsageExit == kExitUsage);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        PrintUsage(stderr);
-        return kExitUsage;
-    }
-    if (std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0) {
-        PrintUsage(stdout);
-        return kExitOk;
-    }
-    for (const HarnessCommand& c : kCommands) {
-        if (std::strcmp(argv[1], c.name) == 0)
-            return c.run(std::span<char* const>(argv + 2, argc - 2), stdout, stderr);
-    }
-    std::fprintf(stderr, "tarvex-engine: unknown command \"%s\"\n", argv[1]);
-    PrintUsage(stderr);
-    return kExitUsage;
+    int exitCode = 0;
+    const HarnessCommand* command =
+        harness::ChooseCommand("tarvex-engine", kCommands, argc, argv, exitCode);
+    if (command == nullptr) return exitCode;
+    return command->run(std::span<char* const>(argv + 2, argc - 2), stdout, stderr);
 }

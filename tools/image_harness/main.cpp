@@ -1,7 +1,5 @@
 // tarvex-image COMMAND [ARGUMENTS...]: see harness.h and the README.
-#include <cstdio>
-#include <cstring>
-
+#include "tools/harness_command_line.h"
 #include "tools/image_harness/harness.h"
 
 namespace {
@@ -34,27 +32,15 @@ constexpr Command kCommands[] = {
      "[--screen-depth 1|4|8|32] [--dither 0|1|2] [--at X,Y] [--depth 1|8|24] IN OUT.ppm"},
 };
 
-void PrintUsage(std::FILE* to) {
-    std::fputs("usage: tarvex-image COMMAND [ARGUMENTS...]\ncommands:\n", to);
-    for (const Command& c : kCommands) std::fprintf(to, "  %s %s\n", c.name, c.usage);
-}
+static_assert(harness::kHelpExit == kExitOk && harness::kUsageExit == kExitUsage);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        PrintUsage(stderr);
-        return kExitUsage;
-    }
-    if (std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0) {
-        PrintUsage(stdout);
-        return kExitOk;
-    }
+    int exitCode = 0;
+    const Command* command =
+        harness::ChooseCommand("tarvex-image", kCommands, argc, argv, exitCode);
+    if (command == nullptr) return exitCode;
     SetUpPaths();
-    for (const Command& c : kCommands) {
-        if (std::strcmp(argv[1], c.name) == 0) return c.run(argc - 2, argv + 2);
-    }
-    std::fprintf(stderr, "tarvex-image: unknown command \"%s\"\n", argv[1]);
-    PrintUsage(stderr);
-    return kExitUsage;
+    return command->run(argc - 2, argv + 2);
 }
