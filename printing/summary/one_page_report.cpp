@@ -14,6 +14,7 @@
 #include "printing/print_job_records.h"
 #include "printing/summary/mineral_titles.h"
 #include "printing/summary/one_page_layout.h"
+#include "printing/summary/scale_table_parts.h"
 #include "printing/summary/summary_page.h"
 #include "printing/summary/summary_records.h"
 #include "printing/summary/summary_windows.h"
@@ -33,8 +34,6 @@ namespace U = UnitItem;
 
 constexpr const char* kDocumentName = "Tarvex Report";
 constexpr int kColumns = 7;
-constexpr int kCalciteResult = 60;   // precipitation potential of calcite
-constexpr int kSideriteResult = 55;  // and of siderite
 
 // ---- SCALE AND CORROSION POTENTIAL
 
@@ -53,34 +52,6 @@ Columns TableColumns(const Page& p) {
         c.columns[k] = PageColumnAt(k);
     }
     return c;
-}
-
-void TableHeading(const Page& p, const Columns& t) {
-    Text(p, t.xT, "  Temp.");
-    if (t.xP >= 0) Text(p, t.xP, " Press.");
-    char name[kMineralTitleChars];
-    char formula[kMineralTitleChars];
-    std::string formulas[kColumns];
-    for (int k = 0; k < kColumns; ++k) {
-        if (t.columns[k].code < 0) continue;
-        GetMineralNameFormula(t.columns[k].code, name, formula);
-        Centred(p, t.bounds[k], t.bounds[k + 1], name);
-        formulas[k] = formula;
-    }
-    LineY() += p.lh;
-    static const char* const kTemperatures[] = {"   (^oF)", "   (^oC)", "   (^oK)"};
-    const uint16_t temperatureUnit = unitCodes.code[U::kTemperature];
-    if (temperatureUnit < 3) Text(p, t.xT, kTemperatures[temperatureUnit]);
-    if (t.xP >= 0) {
-        static const char* const kPressures[] = {"  (atm)", "  (bars)", "(psia)", "  (KPa)"};
-        const uint16_t unit = unitCodes.code[U::kPressure];
-        if (unit == 2 && summaryPageState.gaugePressure != 0)
-            Text(p, t.xP, "(psig)");
-        else if (unit < 4)
-            Text(p, t.xP, kPressures[unit]);
-    }
-    for (int k = 0; k < kColumns; ++k)
-        if (t.columns[k].code >= 0) Centred(p, t.bounds[k], t.bounds[k + 1], formulas[k]);
 }
 
 void Shading(const Page& p, const Columns& t) {
@@ -105,77 +76,27 @@ void StationRow(const Page& p, const Columns& t, int station) {
         FormatValue7b(text, pressure, unit == 2 ? 2 : 3);
         Text(p, t.xP, text);
     }
-    const float* results = w.results[station];
-    const float* excess = w.excess[station];
-    auto excessOf = [&](const PageColumn& column) {
-        const int index = column.amountIndex;
-        return index >= 0 && index < kIndicatorRowValues ? excess[index] : 0.0f;
-    };
-    auto ratioOf = [&](const PageColumn& column) {
-        return column.code >= 0 && column.code < kResultRowValues ? results[column.code] : 0.0f;
-    };
-    for (int k = 0; k < kColumns; ++k) {
-        const PageColumn& column = t.columns[k];
-        if (column.code < 0) continue;
-        const int m = t.bounds[k];
-        Text(p, m, Saturation(ratioOf(column)));
-        const bool potential = k == 0 || k == 5;
-        const std::string moment = Amount(excessOf(column));
-        if (!potential || p.show == 0) {
-            Text(p, m + 10 * p.c, moment);
-            continue;
-        }
-        const std::string pp = Amount(results[k == 0 ? kCalciteResult : kSideriteResult]);
-        if (p.show == 1) {
-            Text(p, m + 10 * p.c, pp);
-        } else {
-            Text(p, m + 10 * p.c, moment);
-            Text(p, m + 20 * p.c, pp);
-        }
-    }
-    const PageColumn& eighth = t.columns[kColumns];
-    if (eighth.code >= 0) {
-        Text(p, t.bounds[kColumns], Saturation(ratioOf(eighth)));
-        Text(p, t.bounds[kColumns] + 10 * p.c, Amount(excessOf(eighth)));
+    // The seven columns under their heads, and an eighth beyond them.
+    for (int k = 0; k <= kColumns; ++k) {
+        if (t.columns[k].code >= 0)
+            MineralCells(p, t.bounds[k], k, t.columns[k], w.results[station], w.excess[station]);
     }
 }
 
 TableExtent ScaleTable(const Page& p, int earliestTop) {
     const Columns t = TableColumns(p);
     const int e = t.bounds[kColumns];
-    const int lhs = Use(p, p.fonts->headingFont);
-    LineY() = std::max(LineY(), earliestTop);
-    Text(p, t.xT, "SCALE AND CORROSION POTENTIAL");
-    Rule(p, t.xT, e, LineY() + lhs);
-    Use(p, p.fonts->bodyFont);
-    LineY() += (p.mode == OnePageMode::kWindow ? p.lh / 2 : p.lh) + p.lh;
-
-    TableHeading(p, t);
+    ScaleTableTitle(p, earliestTop, t.xT, e, p.mode != OnePageMode::kWindow);
+    ScaleTableHeads(p, t.xT, t.xP, std::span(t.columns, kColumns), t.bounds);
     Shading(p, t);
     Rule(p, t.xT, e, LineY() + p.lh);
     for (int station = 0; station < kWellLogStations; ++station) {
         LineY() += p.lh;
         StationRow(p, t, station);
     }
-    Rule(p, t.xT, e, LineY() + p.lh);
-    LineY() += p.lh;
-
-    const ScaleTableColumns inC = ScaleColumns(p.landscape, p.source, p.show);
-    const std::vector<CaptionLine> lines =
-        ScaleCaptionLines(inC, p.unit, p.show, displaySettings.indexFormat, p.printer);
-    for (size_t k = 0; k < lines.size(); ++k) {
-        if (k > 0) LineY() += p.lh;
-        for (const PlacedText& text : lines[k]) Text(p, text.column * p.c, text.text);
-    }
-    Rule(p, t.xT, e, LineY() + p.lh);
-    LineY() += p.lh;
-
-    win::SetTextColor(p.dc, kFootnoteColour);
-    Centred(p, t.xT, e, FirstFootnote(t.columns[kColumns].code >= 0, unitCodes.code[U::kGasCo2]));
-    LineY() += p.lh;
-    Centred(p, t.xT, e, SecondFootnote(p.unit));
-    LineY() += 2 * p.lh;
-    win::SetTextColor(p.dc, kTextColour);
+    ScaleTableCaptions(p, ScaleColumns(p.landscape, p.source, p.show), t.xT, e);
+    ScaleTableFootnotes(p, t.xT, e,
+                        FirstFootnote(t.columns[kColumns].code >= 0, unitCodes.code[U::kGasCo2]));
     return TableExtent{t.xT, e};
 }
 

@@ -15,6 +15,7 @@
 #include "printing/summary/mineral_titles.h"
 #include "printing/summary/one_page_layout.h"
 #include "printing/summary/one_page_report.h"
+#include "printing/summary/scale_table_parts.h"
 #include "printing/summary/summary_page.h"
 #include "printing/summary/summary_records.h"
 #include "scenarios/wells/well_records.h"
@@ -29,8 +30,6 @@ namespace U = UnitItem;
 
 constexpr const char* kDocumentName = "Tarvex Well Log";
 constexpr int kColumns = 8;
-constexpr int kCalciteResult = 60;   // precipitation potential of calcite
-constexpr int kSideriteResult = 55;  // and of siderite
 
 int NoGraph(win::HDC, win::HWND, int, int, int, int) {
     return 0;
@@ -42,8 +41,7 @@ struct Table {
     int xT;
     int xP;  // -1: no pressure column
     int shadeP;
-    int k[kColumns];
-    int right;
+    int k[kColumns + 1];  // the mineral columns' left edges, then the table's right end
     PageColumn columns[kColumns];
 };
 
@@ -58,13 +56,8 @@ Table TableOf(const Page& p) {
         t.k[j] = w.bounds[j] * p.c;
         t.columns[j] = PageColumnAt(j);
     }
-    t.right = w.right * p.c;
+    t.k[kColumns] = w.right * p.c;
     return t;
-}
-
-// The right bound of mineral column j.
-int RightOf(const Table& t, int j) {
-    return j + 1 < kColumns ? t.k[j + 1] : t.right;
 }
 
 // "After Flash", "At Separator", "Bottom Hole", else the depth ("" for 0).
@@ -76,35 +69,6 @@ std::string DepthLabel(int row, float depth) {
     char text[48];
     std::snprintf(text, sizeof text, "%-9.0f", static_cast<double>(depth));
     return text;
-}
-
-void Heading(const Page& p, const Table& t) {
-    Text(p, t.xD, "  Depth");
-    Text(p, t.xT, "  Temp.");
-    if (t.xP >= 0) Text(p, t.xP, " Press.");
-    char name[kMineralTitleChars];
-    char formula[kMineralTitleChars];
-    std::string formulas[kColumns];
-    for (int j = 0; j < kColumns; ++j) {
-        if (t.columns[j].code < 0) continue;
-        GetMineralNameFormula(t.columns[j].code, name, formula);
-        Centred(p, t.k[j], RightOf(t, j), name);
-        formulas[j] = formula;
-    }
-    LineY() += p.lh;
-    static const char* const kTemperatures[] = {"   (^oF)", "   (^oC)", "   (^oK)"};
-    const uint16_t temperatureUnit = unitCodes.code[U::kTemperature];
-    if (temperatureUnit < 3) Text(p, t.xT, kTemperatures[temperatureUnit]);
-    if (t.xP >= 0) {
-        static const char* const kPressures[] = {"  (atm)", "  (bars)", "(psia)", "  (KPa)"};
-        const uint16_t unit = unitCodes.code[U::kPressure];
-        if (unit == 2 && summaryPageState.gaugePressure != 0)
-            Text(p, t.xP, "(psig)");
-        else if (unit < 4)
-            Text(p, t.xP, kPressures[unit]);
-    }
-    for (int j = 0; j < kColumns; ++j)
-        if (t.columns[j].code >= 0) Centred(p, t.k[j], RightOf(t, j), formulas[j]);
 }
 
 void Shading(const Page& p, const Table& t) {
@@ -123,73 +87,35 @@ void Row(const Page& p, const Table& t, int row) {
     if (t.xP >= 0)
         Text(p, t.xP,
              Value5(summaryPageState.gaugePressure != 0 ? w.gaugePressure[row] : w.pressure[row]));
-    const float* results = w.results[row];
-    const float* excess = w.excess[row];
     for (int j = 0; j < kColumns; ++j) {
-        const PageColumn& column = t.columns[j];
-        if (column.code < 0) continue;
-        const int k = t.k[j];
-        Text(p, k, Saturation(column.code < kResultRowValues ? results[column.code] : 0.0f));
-        const int index = column.amountIndex;
-        const std::string moment =
-            Amount(index >= 0 && index < kIndicatorRowValues ? excess[index] : 0.0f);
-        const bool potential = j == 0 || j == 5;
-        if (!potential || p.show == 0) {
-            Text(p, k + 10 * p.c, moment);
-            continue;
-        }
-        const std::string pp = Amount(results[j == 0 ? kCalciteResult : kSideriteResult]);
-        if (p.show == 1) {
-            Text(p, k + 10 * p.c, pp);
-        } else {
-            Text(p, k + 10 * p.c, moment);
-            Text(p, k + 20 * p.c, pp);
-        }
+        if (t.columns[j].code >= 0)
+            MineralCells(p, t.k[j], j, t.columns[j], w.results[row], w.excess[row]);
     }
 }
 
 TableExtent ScaleTable(const Page& p, int earliestTop) {
     const Table t = TableOf(p);
-    const int lhs = Use(p, p.fonts->headingFont);
-    LineY() = std::max(LineY(), earliestTop);
-    Text(p, t.xD, "SCALE AND CORROSION POTENTIAL");
-    Rule(p, t.xD, t.right, LineY() + lhs);
-    Use(p, p.fonts->bodyFont);
-    LineY() += (p.printer ? p.lh : p.lh / 2) + p.lh;
-
-    Heading(p, t);
+    const int right = t.k[kColumns];
+    ScaleTableTitle(p, earliestTop, t.xD, right, p.printer);
+    Text(p, t.xD, "  Depth");
+    ScaleTableHeads(p, t.xT, t.xP, t.columns, t.k);
     Shading(p, t);
-    Rule(p, t.xD, t.right, LineY() + p.lh);
+    Rule(p, t.xD, right, LineY() + p.lh);
     for (int row = 0; row < kFlash11Stations; ++row) {
         LineY() += p.lh;
         Row(p, t, row);
     }
-    Rule(p, t.xD, t.right, LineY() + p.lh);
-    LineY() += p.lh;
 
     ScaleTableColumns inC{};
     const WellLogColumns w = WellLogTableColumns(p.landscape, p.source, p.show);
     for (int j = 0; j < kColumns; ++j) inC.bounds[j] = w.bounds[j];
-    const std::vector<CaptionLine> lines =
-        ScaleCaptionLines(inC, p.unit, p.show, displaySettings.indexFormat, p.printer);
-    for (size_t k = 0; k < lines.size(); ++k) {
-        if (k > 0) LineY() += p.lh;
-        for (const PlacedText& text : lines[k]) Text(p, text.column * p.c, text.text);
-    }
-    Rule(p, t.xD, t.right, LineY() + p.lh);
-    LineY() += p.lh;
-
+    ScaleTableCaptions(p, inC, t.xD, right);
     if (p.printer) {
-        win::SetTextColor(p.dc, kFootnoteColour);
-        Centred(
-            p, t.xT, t.right,
+        ScaleTableFootnotes(
+            p, t.xT, right,
             WellLogFirstFootnote(t.columns[kColumns - 1].code >= 0, unitCodes.code[U::kGasCo2]));
-        LineY() += p.lh;
-        Centred(p, t.xT, t.right, SecondFootnote(p.unit));
-        LineY() += 2 * p.lh;
-        win::SetTextColor(p.dc, kTextColour);
     }
-    return TableExtent{t.xD, t.right};
+    return TableExtent{t.xD, right};
 }
 
 int InstalledGraph(win::HDC dc, win::HWND window, int left, int top, int right, int bottom) {
