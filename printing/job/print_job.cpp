@@ -20,17 +20,6 @@
 
 namespace {
 
-// Reads the first six page metrics of the printer.
-void ReadPageMetrics(win::HDC dc) {
-    PrintPageMetrics& m = printJobState.pageMetrics;
-    m.physicalWidth = win::GetDeviceCaps(dc, win::PHYSICALWIDTH);
-    m.physicalHeight = win::GetDeviceCaps(dc, win::PHYSICALHEIGHT);
-    m.offsetX = win::GetDeviceCaps(dc, win::PHYSICALOFFSETX);
-    m.offsetY = win::GetDeviceCaps(dc, win::PHYSICALOFFSETY);
-    m.horzRes = win::GetDeviceCaps(dc, win::HORZRES);
-    m.vertRes = win::GetDeviceCaps(dc, win::VERTRES);
-}
-
 // The grid before any page set-up: 80 columns over the printable width, or
 // more when the printable width is less than 90 % of the sheet; a column stays
 // an eightieth of the measured width.

@@ -89,3 +89,20 @@ bool PrinterHasColours(win::HDC printer) {
     const int colours = win::GetDeviceCaps(printer, win::NUMCOLORS);
     return colours > 2 || colours == -1;
 }
+
+void ReadPageMetrics(win::HDC printer) {
+    PrintPageMetrics& m = printJobState.pageMetrics;
+    m.physicalWidth = win::GetDeviceCaps(printer, win::PHYSICALWIDTH);
+    m.physicalHeight = win::GetDeviceCaps(printer, win::PHYSICALHEIGHT);
+    m.offsetX = win::GetDeviceCaps(printer, win::PHYSICALOFFSETX);
+    m.offsetY = win::GetDeviceCaps(printer, win::PHYSICALOFFSETY);
+    m.horzRes = win::GetDeviceCaps(printer, win::HORZRES);
+    m.vertRes = win::GetDeviceCaps(printer, win::VERTRES);
+}
+
+void ReadAllPageMetrics(win::HDC printer) {
+    ReadPageMetrics(printer);
+    PrintPageMetrics& m = printJobState.pageMetrics;
+    m.usableWidth = m.horzRes - 2 * m.offsetX;
+    m.usableHeight = m.vertRes - 2 * m.offsetY;
+}

@@ -15,5 +15,11 @@
 [[nodiscard]] win::HDC CreateDefaultPrinterDC();
 [[nodiscard]] win::HDC CreateDefaultPrinterIC();
 
+// The printer's page metrics into printJobState.pageMetrics: the physical
+// size and offsets and the resolution; the second form also the usable width
+// and height (the resolution less the offsets on both sides).
+void ReadPageMetrics(win::HDC printer);
+void ReadAllPageMetrics(win::HDC printer);
+
 // Whether a printer prints in colour: NUMCOLORS above 2 or -1.
 [[nodiscard]] bool PrinterHasColours(win::HDC printer);

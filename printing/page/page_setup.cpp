@@ -31,18 +31,6 @@ win::HFONT MakeFont(int height, int width, int weight, win::DWORD charSet) {
                             kReportFace);
 }
 
-void ReadAllPageMetrics(win::HDC dc) {
-    PrintPageMetrics& m = printJobState.pageMetrics;
-    m.physicalWidth = win::GetDeviceCaps(dc, win::PHYSICALWIDTH);
-    m.physicalHeight = win::GetDeviceCaps(dc, win::PHYSICALHEIGHT);
-    m.offsetX = win::GetDeviceCaps(dc, win::PHYSICALOFFSETX);
-    m.offsetY = win::GetDeviceCaps(dc, win::PHYSICALOFFSETY);
-    m.horzRes = win::GetDeviceCaps(dc, win::HORZRES);
-    m.vertRes = win::GetDeviceCaps(dc, win::VERTRES);
-    m.usableWidth = m.horzRes - 2 * m.offsetX;
-    m.usableHeight = m.vertRes - 2 * m.offsetY;
-}
-
 bool IsReportFont(win::HGDIOBJ font) {
     const ReportFonts& f = reportFonts;
     for (win::HFONT own : {f.boldFont, f.bodyFont, f.bodyFontAnsi, f.boldFontAnsi, f.largeFont,

@@ -5,13 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/gdi/gdi.h"
-#include "platform/system/clipboard.h"
 #include "printing/job/printer_dc.h"
 #include "printing/page/report_page_records.h"
-#include "printing/pictures/dib_routines.h"
+#include "printing/pictures/stretch_dib.h"
 #include "printing/print_job_records.h"
 #include "shell/records.h"
 
@@ -20,10 +18,6 @@ namespace {
 win::HBITMAP LoadLogo(win::HDC printer) {
     const int id = PrinterHasColours(printer) ? kLogoColour : kLogoMono;
     return win::LoadBitmapA(mainWindowState.instance, id);
-}
-
-bool BitmapSize(win::HBITMAP bitmap, win::BITMAP* info) {
-    return bitmap != nullptr && win::GetObjectA(bitmap, sizeof *info, info) != 0;
 }
 
 // The logo scaled to fit a box `boxHeight` pixels high.
@@ -58,9 +52,8 @@ void MeasureReportLogo(win::HDC printer) {
     l.dpiY = win::GetDeviceCaps(printer, win::LOGPIXELSY);
     win::HBITMAP logo = LoadLogo(printer);
     win::BITMAP info{};
-    if (!BitmapSize(logo, &info)) {
+    if (!BitmapSizeOrDelete(logo, &info)) {
         l.logoBitmapWidth = l.logoBitmapHeight = l.logoWidth = l.logoHeight = 0;
-        if (logo != nullptr) win::DeleteObject(logo);
         return;
     }
     l.logoBitmapWidth = info.bmWidth;
@@ -90,42 +83,17 @@ int PlaceReportLogo() {
 }
 
 void DrawReportLogo(win::HDC dc, int x, int /*y*/) {
-    const int caps = win::GetDeviceCaps(dc, win::RASTERCAPS);
-    if ((caps & (win::RC_BITBLT | win::RC_STRETCHBLT)) == 0) return;
+    if (!TakesBitmaps(dc)) return;
     win::HBITMAP logo = LoadLogo(dc);
     win::BITMAP info{};
-    if (!BitmapSize(logo, &info)) {
-        if (logo != nullptr) win::DeleteObject(logo);
-        return;
-    }
+    if (!BitmapSizeOrDelete(logo, &info)) return;
     ReportLogoLayout& l = reportLogoLayout;
     l.logoBitmapWidth = info.bmWidth;
     l.logoBitmapHeight = info.bmHeight;
     const int band = BandHeight();
     ScaleToHeight(0.85 * (band - reportPageGrid.lineHeight));
-    const int top = BandTop(band);
-
-    // The bitmap as a packed DIB, through the screen DC.
-    win::BITMAPINFOHEADER header;
-    InitBitmapInfoHeader(&header, info.bmWidth, info.bmHeight, info.bmPlanes * info.bmBitsPixel);
-    const size_t bytes = sizeof header + PaletteSize(&header) + header.biSizeImage;
-    win::HGLOBAL block = win::GlobalAlloc(win::GMEM_MOVEABLE | win::GMEM_ZEROINIT, bytes);
-    void* dib = block != nullptr ? win::GlobalLock(block) : nullptr;
-    if (dib != nullptr) {
-        std::memcpy(dib, &header, sizeof header);
-        auto* bitmapInfo = static_cast<win::BITMAPINFO*>(dib);
-        win::HDC screen = win::GetDC(nullptr);
-        const int rows = win::GetDIBits(screen, logo, 0, static_cast<win::UINT>(info.bmHeight),
-                                        FindDIBBits(dib), bitmapInfo, win::DIB_RGB_COLORS);
-        win::ReleaseDC(nullptr, screen);
-        if (rows != 0) {
-            win::StretchDIBits(dc, x, top, static_cast<int>(info.bmWidth * l.logoScaleX),
-                               static_cast<int>(info.bmHeight * l.logoScaleY), 0, 0, info.bmWidth,
-                               info.bmHeight, FindDIBBits(dib), bitmapInfo, win::DIB_RGB_COLORS,
-                               win::SRCCOPY);
-        }
-        win::GlobalUnlock(block);
-    }
-    if (block != nullptr) win::GlobalFree(block);
+    StretchBitmapAsDib(dc, logo, info, x, BandTop(band),
+                       static_cast<int>(info.bmWidth * l.logoScaleX),
+                       static_cast<int>(info.bmHeight * l.logoScaleY));
     win::DeleteObject(logo);
 }

@@ -9,7 +9,7 @@
 #include "common/byte_io.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/clipboard.h"
-#include "printing/pictures/dib_routines.h"
+#include "printing/pictures/stretch_dib.h"
 #include "shell/records.h"
 
 namespace {
@@ -139,35 +139,13 @@ std::vector<uint8_t> MakePagePicture(int id) {
 }
 
 void DrawReportPicture(win::HDC dc) {
-    const int caps = win::GetDeviceCaps(dc, win::RASTERCAPS);
-    if ((caps & (win::RC_BITBLT | win::RC_STRETCHBLT)) == 0) return;
+    if (!TakesBitmaps(dc)) return;
     const int width = win::GetDeviceCaps(dc, win::HORZRES);
     const int height = win::GetDeviceCaps(dc, win::VERTRES);
     if (width <= 0 || height <= 0) return;
     win::HBITMAP picture = LoadPagePicture(ChoosePagePicture(width, height));
     win::BITMAP info{};
-    if (picture == nullptr || win::GetObjectA(picture, sizeof info, &info) == 0) {
-        if (picture != nullptr) win::DeleteObject(picture);
-        return;
-    }
-    win::BITMAPINFOHEADER header;
-    InitBitmapInfoHeader(&header, info.bmWidth, info.bmHeight, info.bmPlanes * info.bmBitsPixel);
-    const size_t bytes = sizeof header + PaletteSize(&header) + header.biSizeImage;
-    win::HGLOBAL block = win::GlobalAlloc(win::GMEM_MOVEABLE | win::GMEM_ZEROINIT, bytes);
-    void* dib = block != nullptr ? win::GlobalLock(block) : nullptr;
-    if (dib != nullptr) {
-        std::memcpy(dib, &header, sizeof header);
-        auto* bitmapInfo = static_cast<win::BITMAPINFO*>(dib);
-        win::HDC screen = win::GetDC(nullptr);
-        const int rows = win::GetDIBits(screen, picture, 0, static_cast<win::UINT>(info.bmHeight),
-                                        FindDIBBits(dib), bitmapInfo, win::DIB_RGB_COLORS);
-        win::ReleaseDC(nullptr, screen);
-        // Rows that could not be read are not drawn.
-        if (rows != 0)
-            win::StretchDIBits(dc, 0, 0, width, height, 0, 0, info.bmWidth, info.bmHeight,
-                               FindDIBBits(dib), bitmapInfo, win::DIB_RGB_COLORS, win::SRCCOPY);
-        win::GlobalUnlock(block);
-    }
-    if (block != nullptr) win::GlobalFree(block);
+    if (!BitmapSizeOrDelete(picture, &info)) return;
+    StretchBitmapAsDib(dc, picture, info, 0, 0, width, height);
     win::DeleteObject(picture);
 }

@@ -18,6 +18,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "printing/job/print_job.h"
+#include "printing/job/printer_dc.h"
 #include "printing/page/page_setup.h"
 #include "printing/page/report_dates.h"
 #include "printing/pictures/backdrop.h"
@@ -257,20 +258,8 @@ void EndJobIfLast() {
     job.documentOpen = 0;
 }
 
-void ReadPrinterMetrics(win::HDC dc) {
-    PrintPageMetrics& m = printJobState.pageMetrics;
-    m.physicalWidth = win::GetDeviceCaps(dc, win::PHYSICALWIDTH);
-    m.physicalHeight = win::GetDeviceCaps(dc, win::PHYSICALHEIGHT);
-    m.horzRes = win::GetDeviceCaps(dc, win::HORZRES);
-    m.vertRes = win::GetDeviceCaps(dc, win::VERTRES);
-    m.offsetX = win::GetDeviceCaps(dc, win::PHYSICALOFFSETX);
-    m.offsetY = win::GetDeviceCaps(dc, win::PHYSICALOFFSETY);
-    m.usableWidth = m.horzRes - 2 * m.offsetX;
-    m.usableHeight = m.vertRes - 2 * m.offsetY;
-}
-
 void PrinterGraph(const Page& p, const TableExtent& t, PageGraph graph) {
-    ReadPrinterMetrics(p.dc);
+    ReadAllPageMetrics(p.dc);
     const PrintPageMetrics& m = printJobState.pageMetrics;
     const uint32_t savedSwitch = pagePrinting;
     const int32_t savedHeight = printablePageHeight;
