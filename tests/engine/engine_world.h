@@ -59,4 +59,24 @@ inline void UseMgPerLitre() {
     alkalinityMode = 2;
 }
 
+// Standard sea water (the reference composition at salinity 35) at 25 C, 1 atm
+// and pH 8.1, in mg/L, into the analysis values `v`; bicarbonate as the ion.
+inline void FillSeaWater(float* v) {
+    namespace E = AnalysisElement;
+    v[E::kPh] = 8.1f;
+    v[E::kTemperature] = 25.0f;
+    v[E::kPressure] = 1.0f;
+    v[E::kSodium] = 10760.0f;
+    v[E::kPotassium] = 399.0f;
+    v[E::kCalcium] = 412.0f;
+    v[E::kMagnesium] = 1290.0f;
+    v[E::kStrontium] = 7.9f;
+    v[E::kChloride] = 19350.0f;
+    v[E::kSulfate] = 2710.0f;
+    v[E::kBromine] = 67.0f;
+    v[E::kFluoride] = 1.3f;
+    v[E::kBoron] = 4.5f;
+    v[E::kMAlkalinity] = 140.0f;
+}
+
 }  // namespace test_world

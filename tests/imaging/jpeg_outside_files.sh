@@ -6,31 +6,11 @@
 # files read as djpeg reads them; python-made Exif thumbnails come out.
 #   jpeg_outside_files.sh TARVEX_IMAGE SOURCE_DIR
 set -u
-H=$(realpath "$1")
-SRC=$(realpath "$2")
-T=$(mktemp -d)
-trap 'rm -rf "$T"' EXIT
-IM=$(command -v convert-im6.q16 || command -v magick || echo convert)
-failed=0
-passed=0
-ok() { passed=$((passed + 1)); }
-bad() {
-    echo "FAILED: $*"
-    failed=$((failed + 1))
-}
+. "$(dirname "${BASH_SOURCE[0]}")/outside_tools.sh"
 pae() {  # pae WHAT A B LIMIT: compare -metric PAE at most LIMIT (0..65535)
     local v
     v=$(compare -metric PAE "$2" "$3" null: 2>&1 | cut -d' ' -f1)
     awk -v v="$v" -v l="$4" 'BEGIN { exit !(v != "" && v + 0 <= l + 0) }' && ok || bad "$1: PAE $v"
-}
-run() {  # run WHAT COMMAND...
-    local what=$1
-    shift
-    if ! "$@" >"$T/out.txt" 2>&1; then
-        bad "$what: $*"
-        sed 's/^/    /' "$T/out.txt"
-        return 1
-    fi
 }
 within() {  # within WHAT A B PERCENT: size of A within PERCENT of B
     local a b

@@ -4,35 +4,7 @@
 # a python3 script load exactly.
 #   outside_files.sh TARVEX_IMAGE SOURCE_DIR
 set -u
-H=$(realpath "$1")
-SRC=$(realpath "$2")
-T=$(mktemp -d)
-trap 'rm -rf "$T"' EXIT
-# ImageMagick's own convert (a machine may put a stand-in of that name first on PATH).
-IM=$(command -v convert-im6.q16 || command -v magick || echo convert)
-failed=0
-passed=0
-
-same() {  # same WHAT EXPECTED GOT
-    local ae
-    ae=$(compare -metric AE "$2" "$3" null: 2>&1)
-    if [ "$ae" = 0 ]; then
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $1: compare -metric AE gives '$ae'"
-        failed=$((failed + 1))
-    fi
-}
-run() {  # run WHAT COMMAND...
-    local what=$1
-    shift
-    if ! "$@" >"$T/out.txt" 2>&1; then
-        echo "FAILED: $what: $*"
-        sed 's/^/    /' "$T/out.txt"
-        failed=$((failed + 1))
-        return 1
-    fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/outside_tools.sh"
 
 cd "$T" || exit 1
 "$IM" -size 47x33 -seed 7 plasma:fractal -depth 8 s.ppm

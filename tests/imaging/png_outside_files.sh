@@ -4,33 +4,7 @@
 # rows; python-made files of all 15 formats and netpbm's files load exactly.
 #   png_outside_files.sh TARVEX_IMAGE SOURCE_DIR
 set -u
-H=$(realpath "$1")
-SRC=$(realpath "$2")
-T=$(mktemp -d)
-trap 'rm -rf "$T"' EXIT
-IM=$(command -v convert-im6.q16 || command -v magick || echo convert)
-failed=0
-passed=0
-
-ok() { passed=$((passed + 1)); }
-bad() {
-    echo "FAILED: $*"
-    failed=$((failed + 1))
-}
-same() {  # same WHAT EXPECTED GOT
-    local ae
-    ae=$(compare -metric AE "$2" "$3" null: 2>&1)
-    [ "$ae" = 0 ] && ok || bad "$1: compare -metric AE gives '$ae'"
-}
-run() {  # run WHAT COMMAND...
-    local what=$1
-    shift
-    if ! "$@" >"$T/out.txt" 2>&1; then
-        bad "$what: $*"
-        sed 's/^/    /' "$T/out.txt"
-        return 1
-    fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/outside_tools.sh"
 
 cd "$T" || exit 1
 "$IM" -size 47x33 -seed 7 plasma:fractal -depth 8 s.ppm

@@ -6,31 +6,7 @@
 # ImageMagick gives; LZW output against tiffcp's.
 #   tiff_outside_files.sh TARVEX_IMAGE SOURCE_DIR
 set -u
-H=$(realpath "$1")
-T=$(mktemp -d)
-trap 'rm -rf "$T"' EXIT
-IM=$(command -v convert-im6.q16 || command -v magick || echo convert)
-failed=0
-passed=0
-ok() { passed=$((passed + 1)); }
-bad() {
-    echo "FAILED: $*"
-    failed=$((failed + 1))
-}
-run() {  # run WHAT COMMAND...
-    local what=$1
-    shift
-    if ! "$@" >"$T/out.txt" 2>&1; then
-        bad "$what: $*"
-        sed 's/^/    /' "$T/out.txt"
-        return 1
-    fi
-}
-same() {  # same WHAT A B
-    local ae
-    ae=$(compare -metric AE "$2" "$3" null: 2>&1 | cut -d' ' -f1)
-    [ "$ae" = 0 ] && ok || bad "$1: compare -metric AE gives '$ae'"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/outside_tools.sh"
 psnr() {  # psnr A B: the PSNR in dB (inf as 999)
     compare -metric PSNR "$1" "$2" null: 2>&1 | cut -d' ' -f1 | sed 's/inf/999/'
 }

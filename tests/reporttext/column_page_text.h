@@ -21,7 +21,7 @@ inline std::vector<std::string> Lines(const ReportLayout& layout) {
     document.parts.push_back(layout);
     std::vector<std::string> lines;
     const std::vector<ComposedLine> composed = ComposeDocument(document);
-    for (std::size_t i = 2; i < composed.size(); ++i) {
+    for (std::size_t i = 2; i < composed.size(); ++i) {  // past the title and its blank
         std::string line;
         for (const TextCell& c : composed[i].cells) line += c.ch;
         lines.push_back(line);

@@ -33,23 +33,9 @@ inline void ResetWorld() {
 inline WaterAnalysis SeaWater() {
     namespace E = AnalysisElement;
     WaterAnalysis w{};
-    float* v = w.values;
-    v[E::kPh] = 8.1f;
-    v[E::kTemperature] = 25.0f;
-    v[E::kPressure] = 1.0f;
-    v[E::kSodium] = 10760.0f;
-    v[E::kPotassium] = 399.0f;
-    v[E::kCalcium] = 412.0f;
-    v[E::kMagnesium] = 1290.0f;
-    v[E::kStrontium] = 7.9f;
-    v[E::kChloride] = 19350.0f;
-    v[E::kSulfate] = 2710.0f;
-    v[E::kBromine] = 67.0f;
-    v[E::kFluoride] = 1.3f;
-    v[E::kBoron] = 4.5f;
-    v[E::kMAlkalinity] = 140.0f;  // bicarbonate as the ion
-    v[E::kAlkalinity] = 114.8f;   // as CaCO3
-    v[E::kCompanionPh] = 0.0f;
+    test_world::FillSeaWater(w.values);
+    w.values[E::kAlkalinity] = 114.8f;  // as CaCO3
+    w.values[E::kCompanionPh] = 0.0f;
     return w;
 }
 

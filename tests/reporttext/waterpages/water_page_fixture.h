@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,6 +25,7 @@
 #include "shell/mainwindow/main_window_records.h"
 #include "shell/records.h"
 #include "shell/settings/heading_records.h"
+#include "tests/reporttext/column_page_text.h"
 #include "treatment/records.h"
 
 namespace waterpages {
@@ -134,16 +133,7 @@ class WaterPageTest : public ::testing::Test {
 
     // The layout's lines as the text copies write them (markers gone).
     static std::vector<std::string> Lines(const ReportLayout& layout) {
-        ReportDocument document;
-        document.parts.push_back(layout);
-        const std::vector<ComposedLine> composed = ComposeDocument(document);
-        std::vector<std::string> lines;
-        for (std::size_t i = 2; i < composed.size(); ++i) {  // past the title and its blank
-            std::string line;
-            for (const TextCell& c : composed[i].cells) line += c.ch;
-            lines.push_back(line);
-        }
-        return lines;
+        return pagetext::Lines(layout);
     }
     // The text at a page line (the page's own numbering) and column.
     static std::string At(const ReportLayout& layout, int firstLine, int pageLine, int column,
@@ -174,19 +164,7 @@ class WaterPageTest : public ::testing::Test {
     // (TARVEX_REGEN_GOLDEN=1 writes it).
     static ::testing::AssertionResult MatchesGolden(const ReportLayout& layout,
                                                     const std::string& name) {
-        std::string text;
-        for (const std::string& l : Lines(layout)) text += l + "\n";
-        const std::string path =
-            std::string(TARVEX_SOURCE_DIR) + "/tests/reporttext/golden/" + name + ".txt";
-        const char* regen = std::getenv("TARVEX_REGEN_GOLDEN");
-        if (regen != nullptr && std::string(regen) == "1") {
-            std::ofstream(path, std::ios::binary) << text;
-            return ::testing::AssertionSuccess();
-        }
-        std::stringstream expected;
-        expected << std::ifstream(path, std::ios::binary).rdbuf();
-        if (expected.str() == text) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << name << " differs; page now:\n" << text;
+        return pagetext::MatchesGolden(layout, name);
     }
 };
 
