@@ -6,7 +6,9 @@
 
 #include "engine/records.h"
 #include "input/records.h"
+#include "platform/gdi/gdi.h"
 #include "printing/summary/mineral_titles.h"
+#include "scenarios/frame/whatif_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 
 namespace summarypage {
