@@ -15,6 +15,7 @@
 #include "pages/records.h"
 #include "scenarios/frame/driver_services.h"
 #include "scenarios/frame/whatif_records.h"
+#include "scenarios/profiles/profiles.h"
 #include "shell/records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_run.h"
@@ -143,4 +144,15 @@ bool ReadRangeOptions(const char* command, std::span<char* const> args, size_t f
     }
     range.given = haveLow;
     return true;
+}
+
+int RunSurfaceWaterGrid(bool pressure, std::FILE* err) {
+    ReportDriverServicesTo(err);
+    if (pressure)
+        CalcGridPressTemp(0);
+    else
+        CalcGridpHTemp(0);
+    StopReportingDriverServices();
+    return (pressure ? resultStatus.gridDone2 : resultStatus.gridDone) == 0 ? kExitBadInput
+                                                                            : kExitOk;
 }

@@ -28,6 +28,11 @@ int PrepareSurfaceWater(const char* path, std::FILE* err);
 void ReportDriverServicesTo(std::FILE* err);
 void StopReportingDriverServices();
 
+// The 7 x 7 what-if grid of the surface water by temperature against pressure
+// (`pressure`) or against pH or pCO2 (as whatIfOptions has it), the drivers
+// reported to `err`. kExitOk, or kExitBadInput when the grid was not done.
+int RunSurfaceWaterGrid(bool pressure, std::FILE* err);
+
 // One line of a point or cell: its axis values, pH, the saturation ratios of
 // calcite, barite, celestite and gypsum, the four corrosion rates and the doses.
 struct PointLine {

@@ -375,6 +375,16 @@ int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image)
     return status;
 }
 
+// The block a memory writer made (with its status) written to `path`, then freed.
+int32_t WriteBlock(int32_t status, void* block, const std::string& path) {
+    if (status != IMG_OK) return status;
+    const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
+    std::ofstream out(path, std::ios::binary);
+    out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
+    FreeBlock(block);
+    return out ? IMG_OK : IMG_CANNOT_CREATE;
+}
+
 int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     if (ending == "pcx") return SavePcx(o.out.c_str(), &image);
     if (ending == "tif" || ending == "tiff") {
@@ -382,12 +392,7 @@ int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
         if (o.memory) {
             void* block = nullptr;
             const int32_t status = SaveTifToMemory(&block, &image, o.compression);
-            if (status != IMG_OK) return status;
-            const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
-            std::ofstream out(o.out, std::ios::binary);
-            out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
-            FreeBlock(block);
-            return out ? IMG_OK : IMG_CANNOT_CREATE;
+            return WriteBlock(status, block, o.out);
         }
         return o.writePage >= 0 ? SaveTifPage(o.out.c_str(), &image, o.compression, o.writePage)
                                 : SaveTif(o.out.c_str(), &image, o.compression);
@@ -401,12 +406,7 @@ int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
         if (!o.memory) return SaveJpg(o.out.c_str(), &image, o.quality, o.jpegFlags);
         void* block = nullptr;
         const int32_t status = SaveJpgToMemory(&block, &image, o.quality, o.jpegFlags);
-        if (status != IMG_OK) return status;
-        const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
-        std::ofstream out(o.out, std::ios::binary);
-        out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
-        FreeBlock(block);
-        return out ? IMG_OK : IMG_CANNOT_CREATE;
+        return WriteBlock(status, block, o.out);
     }
     const bool png = ending == "png";
     const uint32_t trns = o.hasTrns ? 1 : 0;
@@ -417,12 +417,7 @@ int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {
     void* block = nullptr;
     const int32_t status = png ? SavePngExToMemory(&block, &image, o.pngOption, trns, &o.trns)
                                : SaveBmpToMemory(&block, &image, o.runLength ? 1 : 0);
-    if (status != IMG_OK) return status;
-    const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
-    std::ofstream out(o.out, std::ios::binary);
-    out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
-    FreeBlock(block);
-    return out ? IMG_OK : IMG_CANNOT_CREATE;
+    return WriteBlock(status, block, o.out);
 }
 
 // --resize, --rotate, --mirror and --flip, in that order; the image is

@@ -266,22 +266,6 @@ int CmdGraph2d(std::span<char* const> args, std::FILE* out, std::FILE* err) {
 
     if (!g.printer.empty()) return PrintGraph(g, out, err);
 
-    win::SetDesktopSize(std::max(g.width, 1280), std::max(g.height, 1024));
-    win::WNDCLASS wc{};
-    wc.lpfnWndProc = GraphProc;
-    wc.lpszClassName = "HarnessGraphWindow";
-    if (win::RegisterClass(&wc) == 0) return kExitBadInput;
-    win::HWND hwnd = win::CreateWindow("HarnessGraphWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0,
-                                       0, g.width, g.height, nullptr, nullptr, nullptr, nullptr);
-    if (hwnd == nullptr) return kExitBadInput;
-    win::InvalidateRect(hwnd, nullptr, 1);
-    win::UpdateWindow(hwnd);
-    const win::Image32 picture = win::ReadWindowPixels(hwnd);
-    win::DestroyWindow(hwnd);
-    PrintBarGraphReport(out, lastReport);
-    if (!win::WritePpm(g.out, picture)) {
-        std::fprintf(err, "graph2d: cannot write %s\n", g.out.c_str());
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return PaintWindowToPpm("HarnessGraphWindow", GraphProc, g.width, g.height, lastReport, g.out,
+                            "graph2d", out, err);
 }

@@ -178,13 +178,8 @@ int RunGrid(const Graph3dArgs& g, std::FILE* err) {
     whatIfOptions.varyPco2 = g.kind == "pco2" ? 1 : 0;
     SetStartRanges(unitCodes, whatIfSettings, graphRangeSettings);
     if (!g.flat) {
-        ReportDriverServicesTo(err);
-        if (pressure)
-            CalcGridPressTemp(0);
-        else
-            CalcGridpHTemp(0);
-        StopReportingDriverServices();
-        if ((pressure ? resultStatus.gridDone2 : resultStatus.gridDone) == 0) return kExitBadInput;
+        const int grid = RunSurfaceWaterGrid(pressure, err);
+        if (grid != kExitOk) return grid;
     }
     whatIfResults.grid.gridKind =
         pressure ? GridKind::kPressureTemperature : GridKind::kPhTemperature;

@@ -30,13 +30,8 @@ int CmdGrid(std::span<char* const> args, std::FILE* out, std::FILE* err) {
 
     whatIfOptions = WhatIfOptions{};
     whatIfOptions.varyPco2 = pco2 ? 1 : 0;
-    ReportDriverServicesTo(err);
-    if (pressure)
-        CalcGridPressTemp(0);
-    else
-        CalcGridpHTemp(0);
-    StopReportingDriverServices();
-    if ((pressure ? resultStatus.gridDone2 : resultStatus.gridDone) == 0) return kExitBadInput;
+    const int grid = RunSurfaceWaterGrid(pressure, err);
+    if (grid != kExitOk) return grid;
 
     const GridTable& g = whatIfResults.grid;
     // The pressure rows are not kept in the table; they are the profile axis of

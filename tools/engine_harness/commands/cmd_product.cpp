@@ -30,6 +30,17 @@ bool ParseKey(const char* text, uint8_t (&key)[kScrambleKeyBytes]) {
     return true;
 }
 
+// Reads a product file or text form; false after saying why (with the file's
+// name when the complaint is about a line of it).
+bool ReadProduct(const char* path, ProductTable& table, std::FILE* err) {
+    const ProductFileStatus read = ReadHarnessProduct(path, table);
+    if (!read.ok) {
+        std::fprintf(err, "%s%s%s\n", read.line > 0 ? path : "", read.line > 0 ? ": " : "",
+                     read.message.c_str());
+    }
+    return read.ok;
+}
+
 int Pack(std::span<char* const> args, std::FILE* err) {
     if (args.size() < 2) {
         std::fprintf(err, "product pack: give the text form and the file to write\n");
@@ -51,12 +62,7 @@ int Pack(std::span<char* const> args, std::FILE* err) {
         }
     }
     auto table = std::make_unique<ProductTable>();
-    const ProductFileStatus read = ReadHarnessProduct(args[0], *table);
-    if (!read.ok) {
-        std::fprintf(err, "%s%s%s\n", read.line > 0 ? args[0] : "", read.line > 0 ? ": " : "",
-                     read.message.c_str());
-        return kExitBadInput;
-    }
+    if (!ReadProduct(args[0], *table, err)) return kExitBadInput;
     const std::vector<uint8_t> bytes = EncodeProductFile(*table, layout, scramble ? key : nullptr);
     if (bytes.empty()) {
         std::fprintf(err,
@@ -81,12 +87,7 @@ int Show(std::span<char* const> args, std::FILE* out, std::FILE* err) {
         return kExitUsage;
     }
     auto table = std::make_unique<ProductTable>();
-    const ProductFileStatus read = ReadHarnessProduct(args[0], *table);
-    if (!read.ok) {
-        std::fprintf(err, "%s%s%s\n", read.line > 0 ? args[0] : "", read.line > 0 ? ": " : "",
-                     read.message.c_str());
-        return kExitBadInput;
-    }
+    if (!ReadProduct(args[0], *table, err)) return kExitBadInput;
     std::fputs(FormatProductText(*table).c_str(), out);
     return kExitOk;
 }

@@ -184,25 +184,8 @@ win::LRESULT WellGraphProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, wi
 }
 
 int PaintAndSave(const WellGraphArgs& g, const char* name, std::FILE* out, std::FILE* err) {
-    win::SetDesktopSize(std::max(g.width, 1280), std::max(g.height, 1024));
-    win::WNDCLASS wc{};
-    wc.lpfnWndProc = WellGraphProc;
-    wc.lpszClassName = "HarnessWellGraphWindow";
-    if (win::RegisterClass(&wc) == 0) return kExitBadInput;
-    win::HWND hwnd =
-        win::CreateWindow("HarnessWellGraphWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0,
-                          g.width, g.height, nullptr, nullptr, nullptr, nullptr);
-    if (hwnd == nullptr) return kExitBadInput;
-    win::InvalidateRect(hwnd, nullptr, 1);
-    win::UpdateWindow(hwnd);
-    const win::Image32 picture = win::ReadWindowPixels(hwnd);
-    win::DestroyWindow(hwnd);
-    PrintBarGraphReport(out, lastReport);
-    if (!win::WritePpm(g.out, picture)) {
-        std::fprintf(err, "%s: cannot write %s\n", name, g.out.c_str());
-        return kExitBadInput;
-    }
-    return kExitOk;
+    return PaintWindowToPpm("HarnessWellGraphWindow", WellGraphProc, g.width, g.height, lastReport,
+                            g.out, name, out, err);
 }
 
 }  // namespace
