@@ -5,6 +5,7 @@
 #include "graphs/alkcurve/draw_alk_curve.h"
 #include "graphs/graph_output_records.h"
 #include "graphs/window/graph_slot.h"
+#include "graphs/window/graph_window_steps.h"
 #include "input/records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
@@ -23,29 +24,19 @@ void BeforeCreate() {
     st.graphFontMade = 0;
 }
 
-void Close() {
-    MainWindowState& m = mainWindowState;
-    if (m.graphWindowOpen != 0) win::DestroyWindow(m.graphWindow);
-    m.graphWindowOpen = 0;
-    if (m.mainWindow != nullptr) {
-        win::SetActiveWindow(m.mainWindow);
-        win::ShowWindow(m.mainWindow, win::SW_SHOWMAXIMIZED);
-        win::UpdateWindow(m.mainWindow);
-    }
+void Paint(win::HDC dc, win::HWND hwnd) {
+    (void)DrawAlkCurve(dc, hwnd);
 }
 
+constexpr GraphAltKey kAltKeys[] = {{'F', kExportImage}, {'P', kPrint}};
+
 int AltCommand(win::WPARAM key) {
-    switch (key) {
-        case 'F':
-        case 'f':
-            return kExportImage;
-        case 'P':
-        case 'p':
-            return kPrint;
-        default:
-            return 0;
-    }
+    return GraphAltKeyCommand(key, kAltKeys);
 }
+
+// The system close is the default one. The window is destroyed with its
+// owner, the dialog, as well as by CLOSE: the slot lets it go either way.
+constexpr GraphWindowTraits kTraits{nullptr, Paint, AltCommand, nullptr};
 
 }  // namespace
 
@@ -64,25 +55,6 @@ void CreateAlkGraphWindow(win::HWND owner) {
 win::LRESULT AlkGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
                              win::LPARAM lParam) {
     switch (msg) {
-        case win::WM_SIZE:
-            if (wParam == win::SIZE_RESTORED) {
-                win::InvalidateRect(hwnd, nullptr, win::TRUE);
-                win::UpdateWindow(hwnd);
-            }
-            break;
-        case win::WM_PAINT: {
-            win::PAINTSTRUCT ps;
-            win::HDC dc = win::BeginPaint(hwnd, &ps);
-            graphOutputFlags.renderTarget = RenderTarget::kScreen;
-            DrawAlkCurve(dc, hwnd);
-            win::EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case win::WM_SYSKEYDOWN: {
-            const int id = AltCommand(wParam);
-            if (id != 0) win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
-            break;
-        }
         case win::WM_COMMAND:
             switch (wParam) {
                 case kPrint:
@@ -97,19 +69,14 @@ win::LRESULT AlkGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
                     break;
                 }
                 case kClose:
-                    Close();
+                    CloseSlotGraphWindow(hwnd);
                     break;
                 default:
                     break;
             }
             break;
-        case win::WM_DESTROY:
-            // Destroyed with its owner, the dialog, as well as by CLOSE: the
-            // slot no longer holds it either way.
-            ReleaseGraphSlot(hwnd);
-            break;
         default:
-            break;
+            return AnswerGraphMessage(hwnd, msg, wParam, lParam, kTraits);
     }
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }

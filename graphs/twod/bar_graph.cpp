@@ -34,8 +34,7 @@ int Trunc(double v) {
 }
 
 // One paint: the device context, the mode and the objects it made.
-struct Painter {
-    win::HDC dc = nullptr;
+struct Painter : BarPaintDc {
     bool page = false;  // the one-page summary's mode
     int kind = 0;       // ChartKind
     int codes[kChartSlots] = {};
@@ -45,48 +44,9 @@ struct Painter {
     uint32_t printing = 0;
     uint32_t exporting = 0;
     BarTools tools;
-    win::HFONT font = nullptr;
-    win::HGDIOBJ originalFont = nullptr;
     int lineUnit = 0;  // the spacing unit of labels and captions
     BarGraphReport* report = nullptr;
-
-    // Makes the font current, deleting the one before it.
-    void UseFont(int height, uint32_t quarterTurns, uint32_t bold) {
-        win::SelectObject(dc, originalFont);
-        if (font != nullptr) win::DeleteObject(font);
-        font = MakeBarFont(height, quarterTurns, bold);
-        if (font != nullptr) win::SelectObject(dc, font);
-    }
-    void ReleaseFont() {
-        win::SelectObject(dc, originalFont);
-        if (font != nullptr) win::DeleteObject(font);
-        font = nullptr;
-    }
-    // Height plus external leading, and the average character width.
-    int LineOfFont() const {
-        win::TEXTMETRICA tm;
-        if (!win::GetTextMetricsA(dc, &tm)) return 0;
-        return tm.tmHeight + tm.tmExternalLeading;
-    }
-    int AverageWidth() const {
-        win::TEXTMETRICA tm;
-        if (!win::GetTextMetricsA(dc, &tm)) return 0;
-        return tm.tmAveCharWidth;
-    }
-    int HalfWidth(const char* text) const {
-        return static_cast<uint16_t>(GetSubSupTextWidth(dc, text)) / 2;
-    }
-    void Text(int x, int y, const char* text) const { TextOutSubSup(dc, x, y, text); }
 };
-
-void SelectPenBrush(const Painter& p, win::HPEN pen, win::HBRUSH brush) {
-    win::SelectObject(p.dc, pen);
-    win::SelectObject(p.dc, brush);
-}
-
-void DrawRect(const Painter& p, const ChartRect& r) {
-    win::Rectangle(p.dc, r.left, r.top, r.right, r.bottom);
-}
 
 int PointCountOf(int kind, bool page) {
     if (page || kind == ChartKind::kWell) return kGraphPoints;
@@ -106,8 +66,8 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     const bool logIndex = displaySettings.indexFormat == 1;
     if (wellPage && code == kNoGraphIndex) {
         // An empty entry of the well-log page: its frame and nothing read.
-        SelectPenBrush(p, p.tools.pens[0], p.tools.brushes[15]);
-        DrawRect(p, frame);
+        p.Use(p.tools.pens[0], p.tools.brushes[15]);
+        p.Rect(frame);
         if (p.report != nullptr) p.report->charts.push_back(ChartReport{});
         return;
     }
@@ -155,14 +115,14 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
         const bool colour = p.colorNow != 0;
         const win::HBRUSH frameBrush = colour ? p.tools.brushes[3] : p.tools.brushes[15];
         const win::HPEN framePen = colour ? p.tools.pens[11] : p.tools.pens[0];
-        SelectPenBrush(p, framePen, frameBrush);
-        DrawRect(p, frame);
-        if (colour && p.exporting == 0) SelectPenBrush(p, p.tools.pens[11], p.tools.brushes[15]);
-        DrawRect(p, plot);
+        p.Use(framePen, frameBrush);
+        p.Rect(frame);
+        if (colour && p.exporting == 0) p.Use(p.tools.pens[11], p.tools.brushes[15]);
+        p.Rect(plot);
     } else {
-        SelectPenBrush(p, p.tools.pens[0], p.tools.brushes[15]);
-        DrawRect(p, frame);
-        DrawRect(p, plot);
+        p.Use(p.tools.pens[0], p.tools.brushes[15]);
+        p.Rect(frame);
+        p.Rect(plot);
     }
 
     // Text colours.
@@ -243,14 +203,13 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
             b.top = b.bottom + Trunc((a.yValues[i] - axis.low) * k);
             const win::HPEN pen = p.colorNow != 0 ? p.tools.pens[c] : p.tools.pens[0];
             if (handHatch && c != 1 && c != 4) {
-                SelectPenBrush(p, pen,
-                               static_cast<win::HBRUSH>(win::GetStockObject(win::NULL_BRUSH)));
+                p.Use(pen, static_cast<win::HBRUSH>(win::GetStockObject(win::NULL_BRUSH)));
                 win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
                 const double spacing = (b.right - b.left) / 8.0;
                 if (c == 2 || c == 5) HatchBarLines(p.dc, b, spacing, true);
                 if (c == 14 || c == 5) HatchBarLines(p.dc, b, spacing, false);
             } else {
-                SelectPenBrush(p, pen, p.tools.brushes[c]);
+                p.Use(pen, p.tools.brushes[c]);
                 win::Rectangle(p.dc, b.left, b.top, b.right, b.bottom);
             }
         }
@@ -305,11 +264,11 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     win::SelectObject(p.dc, win::GetStockObject(win::NULL_BRUSH));
     if (screen) {
         win::SelectObject(p.dc, p.colorNow != 0 ? p.tools.pens[11] : p.tools.pens[0]);
-        DrawRect(p, frame);
-        DrawRect(p, plot);
+        p.Rect(frame);
+        p.Rect(plot);
     } else {
         win::SelectObject(p.dc, p.tools.pens[0]);
-        DrawRect(p, frame);
+        p.Rect(frame);
     }
 
     // The chart's own notice when its log index is undefined.
@@ -446,7 +405,7 @@ void DrawTwoDGraphReported(win::HDC dc, win::HWND window, BarGraphReport* report
     win::SetViewportOrgEx(dc, 0, height, nullptr);
 
     if (p.target != RenderTarget::kPrinter) {
-        SelectPenBrush(p, p.tools.pens[15], p.tools.brushes[15]);
+        p.Use(p.tools.pens[15], p.tools.brushes[15]);
         win::Rectangle(dc, 0, 0, width + 1, height + 1);
     }
     LayOutBarCharts(width, height, d, p.charts > 1, s);

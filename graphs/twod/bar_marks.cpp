@@ -8,6 +8,7 @@
 #include "graphs/axis/graph_font.h"
 #include "platform/gdi/gdi.h"
 #include "reporttext/format/axis_number.h"
+#include "reporttext/format/sub_sup_text.h"
 
 namespace {
 
@@ -90,4 +91,59 @@ void HatchBarLines(win::HDC dc, const BarRect& b, double spacing, bool rising) {
         win::MoveToEx(dc, xa, ya, nullptr);
         win::LineTo(dc, xb, yb);
     }
+}
+
+void BarPaintDc::UseFont(int height, uint32_t quarterTurns, uint32_t bold) {
+    win::SelectObject(dc, originalFont);
+    if (font != nullptr) win::DeleteObject(font);
+    font = MakeBarFont(height, quarterTurns, bold);
+    if (font != nullptr) win::SelectObject(dc, font);
+}
+
+void BarPaintDc::ReleaseFont() {
+    win::SelectObject(dc, originalFont);
+    if (font != nullptr) win::DeleteObject(font);
+    font = nullptr;
+}
+
+int BarPaintDc::LineOfFont() const {
+    win::TEXTMETRICA tm;
+    if (!win::GetTextMetricsA(dc, &tm)) return 0;
+    return tm.tmHeight + tm.tmExternalLeading;
+}
+
+int BarPaintDc::AverageWidth() const {
+    win::TEXTMETRICA tm;
+    if (!win::GetTextMetricsA(dc, &tm)) return 0;
+    return tm.tmAveCharWidth;
+}
+
+int BarPaintDc::HalfWidth(const char* text) const {
+    return static_cast<uint16_t>(GetSubSupTextWidth(dc, text)) / 2;
+}
+
+void BarPaintDc::Text(int x, int y, const char* text) const {
+    TextOutSubSup(dc, x, y, text);
+}
+
+void BarPaintDc::Use(win::HPEN pen, win::HBRUSH brush) const {
+    win::SelectObject(dc, pen);
+    win::SelectObject(dc, brush);
+}
+
+void BarPaintDc::Rect(const ChartRect& r) const {
+    win::Rectangle(dc, r.left, r.top, r.right, r.bottom);
+}
+
+bool BarHoldsPoint(const BarRect& b, int x, int y) {
+    const win::POINT corners[5] = {{b.left, b.top},
+                                   {b.left, b.bottom},
+                                   {b.right, b.bottom},
+                                   {b.right, b.top},
+                                   {b.left, b.top}};
+    win::HRGN region = win::CreatePolygonRgn(corners, 5, win::WINDING);
+    if (region == nullptr) return false;
+    const bool holds = win::PtInRegion(region, x, y) != 0;
+    win::DeleteObject(region);
+    return holds;
 }

@@ -1,6 +1,6 @@
 // The marks every bar-graph painter draws the same way: the labels of the
 // points under a chart, the tick labels of its value axis, and the lines
-// that hatch a bar by hand.
+// that hatch a bar by hand; and the device context they paint with.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +27,32 @@ void FormatBarTickLabel(double v, const BarValueAxis& a, double step, bool scale
 // `quarterTurns` quarters as read in the painters' upward mapping. The caller
 // deletes it.
 [[nodiscard]] win::HFONT MakeBarFont(int height, uint32_t quarterTurns, uint32_t bold);
+
+// The device context of a bar-graph paint with the graph font it has made
+// current; the painters build on it.
+struct BarPaintDc {
+    win::HDC dc = nullptr;
+    win::HFONT font = nullptr;
+    win::HGDIOBJ originalFont = nullptr;
+
+    // Makes the font current, deleting the one before it.
+    void UseFont(int height, uint32_t quarterTurns, uint32_t bold);
+    // Puts the original font back and deletes the graph font.
+    void ReleaseFont();
+    // Height plus external leading, and the average character width.
+    [[nodiscard]] int LineOfFont() const;
+    [[nodiscard]] int AverageWidth() const;
+    // Half the width of a text with sub- and superscripts.
+    [[nodiscard]] int HalfWidth(const char* text) const;
+    void Text(int x, int y, const char* text) const;
+    // Selects the pen and the brush; draws a rectangle with them.
+    void Use(win::HPEN pen, win::HBRUSH brush) const;
+    void Rect(const ChartRect& r) const;
+};
+
+// Whether the bar's rectangle holds the logical point (x, y), tested as the
+// click boxes test it: through a polygon region of its corners.
+[[nodiscard]] bool BarHoldsPoint(const BarRect& b, int x, int y);
 
 // 45-degree lines `spacing` apart inside the bar, rising to the right or
 // falling, with the pen selected in `dc`.

@@ -7,6 +7,7 @@
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "graphs/records.h"
+#include "graphs/twod/bar_marks.h"
 #include "graphs/welllog/well_log_graph_records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "platform/gdi/gdi.h"
@@ -19,13 +20,21 @@ namespace {
 constexpr int kCopyLabelField = 6;  // the description text that names a copy
 
 // Each number of the station text is formatted into a 14-character buffer.
-std::string Number(const char* format, double v) {
-    char text[14];
+constexpr int kStationNumberChars = 14;
+
+std::string Number(const char* format, double v, int chars) {
+    char text[64];
     std::snprintf(text, sizeof text, format, v);
-    return text;
+    return std::string(text).substr(0, static_cast<size_t>(chars - 1));
 }
 
-const char* PressureEnd() {
+bool IsStation(int station) {
+    return station >= 0 && station < kWellSummaryStations;
+}
+
+}  // namespace
+
+const char* ClickPressureEnd() {
     switch (unitCodes.code[UnitItem::kPressure]) {
         case 0:
             return " (atm)";
@@ -40,7 +49,7 @@ const char* PressureEnd() {
     }
 }
 
-const char* TemperatureEnd() {
+const char* ClickTemperatureEnd() {
     switch (unitCodes.code[UnitItem::kTemperature]) {
         case 0:
             return " \xB0"
@@ -56,11 +65,11 @@ const char* TemperatureEnd() {
     }
 }
 
-bool IsStation(int station) {
-    return station >= 0 && station < kWellSummaryStations;
+std::string WellPlaceText(double depth, double pressure, double temperature, int numberChars) {
+    return "at Depth " + Number("%-.2f", depth, numberChars) + ", " +
+           Number("%-.1f", pressure, numberChars) + ClickPressureEnd() + ", " +
+           Number("%-.1f", temperature, numberChars) + ClickTemperatureEnd();
 }
-
-}  // namespace
 
 int HitStations(int x, int y, StationHit* hits, int most) {
     int count = 0;
@@ -70,16 +79,7 @@ int HitStations(int x, int y, StationHit* hits, int most) {
         for (int k = 0; k < kWellSummaryStations && count < most; ++k) {
             const BarRect& b = wellSummaryBarRects[p * kWellSummaryStations + k];
             if (b.left == b.right) continue;  // no bar drawn there
-            const win::POINT corners[5] = {{b.left, b.top},
-                                           {b.left, b.bottom},
-                                           {b.right, b.bottom},
-                                           {b.right, b.top},
-                                           {b.left, b.top}};
-            win::HRGN region = win::CreatePolygonRgn(corners, 5, win::WINDING);
-            if (region == nullptr) continue;
-            if (win::PtInRegion(region, x, y))
-                hits[count++] = StationHit{p, kWellSummaryStations - 1 - k};
-            win::DeleteObject(region);
+            if (BarHoldsPoint(b, x, y)) hits[count++] = StationHit{p, kWellSummaryStations - 1 - k};
         }
     }
     return count;
@@ -88,9 +88,8 @@ int HitStations(int x, int y, StationHit* hits, int most) {
 std::string StationText(int station) {
     if (graphProfileKind != GraphProfileKind::kWellLog48 || !IsStation(station)) return "";
     const Flash48Table& w = wellProfiles.flash48;
-    return "at Depth " + Number("%-.2f", w.depth[station]) + ", " +
-           Number("%-.1f", w.pressure[station]) + PressureEnd() + ", " +
-           Number("%-.1f", w.temperature[station]) + TemperatureEnd();
+    return WellPlaceText(w.depth[station], w.pressure[station], w.temperature[station],
+                         kStationNumberChars);
 }
 
 StationClickText StationValueText(const StationHit& hit) {

@@ -16,6 +16,15 @@ struct StationHit {
 // bar order; at most `most` into `hits`. Bar k shows station 48 - k.
 int HitStations(int x, int y, StationHit* hits, int most);
 
+// The unit endings of the click boxes' numbers: " (p.s.i.)" and the like by
+// the pressure unit, " °F." and the like by the temperature unit.
+[[nodiscard]] const char* ClickPressureEnd();
+[[nodiscard]] const char* ClickTemperatureEnd();
+// "at Depth D, P (unit), T °F.", each number cut to `numberChars` - 1
+// characters.
+[[nodiscard]] std::string WellPlaceText(double depth, double pressure, double temperature,
+                                        int numberChars);
+
 // "at Depth D, P (unit), T °F." of a station of the 48-interval profile
 // while graphProfileKind is 8; empty otherwise.
 [[nodiscard]] std::string StationText(int station);

@@ -15,7 +15,5 @@ win::LRESULT WellLogSummaryGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPAR
 // is 8; after a command only once the well description has been entered).
 void KeepWellLogProfileCurrent(bool afterCommand);
 
-// COPY, EXPORT IMAGE and PRINT of the window (well_log_pictures.cpp).
-void CopyWellLogSummaryGraph(win::HWND hwnd);
-int ExportWellLogSummaryGraph(win::HWND hwnd);
+// PRINT of the window (well_log_pictures.cpp).
 void PrintWellLogSummaryGraph(win::HWND hwnd);

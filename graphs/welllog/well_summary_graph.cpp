@@ -61,49 +61,15 @@ Panel LayOutPanel(int x, int y, int w, int h) {
 
 // "Pen 0" of the painter is the thin pen of colour 0; the sixteen pens of the
 // palette are two pixels wide.
-struct Painter {
-    win::HDC dc = nullptr;
+struct Painter : BarPaintDc {
     uint32_t target = 0;
     bool colour = false;  // colour output
     uint32_t printing = 0;
     uint32_t exporting = 0;
     bool handHatch = false;
     BarTools tools;
-    win::HFONT font = nullptr;
-    win::HGDIOBJ originalFont = nullptr;
     BarGraphReport* report = nullptr;
     char savedExtraLine[kAxisTitleChars] = {};
-
-    void UseFont(int height, uint32_t quarterTurns, uint32_t bold) {
-        win::SelectObject(dc, originalFont);
-        if (font != nullptr) win::DeleteObject(font);
-        font = MakeBarFont(height, quarterTurns, bold);
-        if (font != nullptr) win::SelectObject(dc, font);
-    }
-    void ReleaseFont() {
-        win::SelectObject(dc, originalFont);
-        if (font != nullptr) win::DeleteObject(font);
-        font = nullptr;
-    }
-    int LineOfFont() const {
-        win::TEXTMETRICA tm;
-        if (!win::GetTextMetricsA(dc, &tm)) return 0;
-        return tm.tmHeight + tm.tmExternalLeading;
-    }
-    int AverageWidth() const {
-        win::TEXTMETRICA tm;
-        if (!win::GetTextMetricsA(dc, &tm)) return 0;
-        return tm.tmAveCharWidth;
-    }
-    int HalfWidth(const char* text) const {
-        return static_cast<uint16_t>(GetSubSupTextWidth(dc, text)) / 2;
-    }
-    void Text(int x, int y, const char* text) const { TextOutSubSup(dc, x, y, text); }
-    void Use(win::HPEN pen, win::HBRUSH brush) const {
-        win::SelectObject(dc, pen);
-        win::SelectObject(dc, brush);
-    }
-    void Rect(const ChartRect& r) const { win::Rectangle(dc, r.left, r.top, r.right, r.bottom); }
 };
 
 int StationCount() {

@@ -62,3 +62,12 @@ void PrintGraphPicture(win::HWND window, win::HDC printer, void (*paint)(win::HD
     f.exportingGraph = 0;
     f.printingGraph = 0;
 }
+
+bool ChoosePrintColour(win::HDC printer) {
+    GraphOutputFlags& f = graphOutputFlags;
+    const int colours = win::GetDeviceCaps(printer, win::NUMCOLORS);
+    const bool colour = colours > 2 || colours == -1;
+    f.printColorAvailable = colour ? 1 : 0;
+    f.colorNow = colour && f.printColor == 1 ? 1 : 0;
+    return colour;
+}

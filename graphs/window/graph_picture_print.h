@@ -17,3 +17,8 @@
 // the job's Cancel stops it. Leaves both 2D-family flags 0. The caller ends
 // the job without ending a document.
 void PrintGraphPicture(win::HWND window, win::HDC printer, void (*paint)(win::HDC, win::HWND));
+
+// Whether the printer prints colour, which printColorAvailable then says;
+// colorNow is colour only on such a printer and there only while the user
+// prints in colour (printColor 1).
+bool ChoosePrintColour(win::HDC printer);

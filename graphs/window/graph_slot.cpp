@@ -8,6 +8,7 @@
 #include "graphs/state/graph_snapshot_records.h"
 #include "graphs/threed/draw_3d_graph.h"
 #include "graphs/twod/bar_graph.h"
+#include "graphs/window/graph_window_steps.h"
 #include "graphs/window/two_d_window.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
@@ -32,15 +33,6 @@ bool HoldsClass(win::HWND window, const char* className) {
             std::tolower(static_cast<unsigned char>(className[i])))
             return false;
     return name[i] == className[i];
-}
-
-void SetItem(win::HWND hwnd, int id, const char* text, bool grey = false) {
-    win::HMENU menu = win::GetMenu(hwnd);
-    if (menu == nullptr) return;
-    win::ModifyMenu(menu, static_cast<win::UINT>(id), win::MF_BYCOMMAND | win::MF_STRING,
-                    static_cast<std::uintptr_t>(id), text);
-    win::EnableMenuItem(menu, static_cast<win::UINT>(id),
-                        win::MF_BYCOMMAND | (grey ? win::MF_GRAYED : win::MF_ENABLED));
 }
 
 void EmptyAxisTitles() {
@@ -171,32 +163,32 @@ int OpenWellLogSummaryGraphWindow() {
 
 void SetTwoDFamilyMenuTexts(win::HWND hwnd) {
     GraphOutputFlags& f = graphOutputFlags;
-    SetItem(hwnd, 1009,
-            f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
-                               : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
+    SetGraphMenuItem(hwnd, 1009,
+                     f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
+                                        : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
     if (f.printColorAvailable != 1) {
-        SetItem(hwnd, 1010, " PRINT GRAY SCALE\t(Currently Gray Scale)", true);
+        SetGraphMenuItem(hwnd, 1010, " PRINT GRAY SCALE\t(Currently Gray Scale)", true);
         f.printColor = 0;
     } else {
-        SetItem(hwnd, 1010,
-                f.printColor == 1 ? " PRINT GRAY SCALE\t(Currently Color)"
-                                  : " PRINT COLOR\t(Currently Gray Scale)");
+        SetGraphMenuItem(hwnd, 1010,
+                         f.printColor == 1 ? " PRINT GRAY SCALE\t(Currently Color)"
+                                           : " PRINT COLOR\t(Currently Gray Scale)");
     }
     if (f.displayColorAvailable != 1) {
-        SetItem(hwnd, 1011, " DISPLAY GRAY SCALE\t(Currently Gray Scale)", true);
+        SetGraphMenuItem(hwnd, 1011, " DISPLAY GRAY SCALE\t(Currently Gray Scale)", true);
         f.hatchPatterns = 0;
     } else {
-        SetItem(hwnd, 1011,
-                f.displayColor == 1 ? " DISPLAY GRAY SCALE\t(Currently Color)"
-                                    : " DISPLAY COLOR\t(Currently Gray Scale)");
+        SetGraphMenuItem(hwnd, 1011,
+                         f.displayColor == 1 ? " DISPLAY GRAY SCALE\t(Currently Color)"
+                                             : " DISPLAY COLOR\t(Currently Gray Scale)");
     }
-    SetItem(hwnd, 1012,
-            f.hatchPatterns != 0 ? " USE SOLID PATTERNS\t(Currently &Hatch Patterns)"
-                                 : " USE &HATCH PATTERNS\t(Currently Solid Patterns)");
-    SetItem(hwnd, 998,
-            displaySettings.mineralTitles != 0
-                ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)"
-                : "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)");
+    SetGraphMenuItem(hwnd, 1012,
+                     f.hatchPatterns != 0 ? " USE SOLID PATTERNS\t(Currently &Hatch Patterns)"
+                                          : " USE &HATCH PATTERNS\t(Currently Solid Patterns)");
+    SetGraphMenuItem(hwnd, 998,
+                     displaySettings.mineralTitles != 0
+                         ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)"
+                         : "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)");
 }
 
 void ReleaseGraphSlot(win::HWND window) {

@@ -3,6 +3,8 @@
 #include "graphs/threed/draw_3d_graph.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/window/graph_picture_export.h"
+#include "graphs/window/graph_picture_print.h"
+#include "graphs/window/graph_window_steps.h"
 #include "graphs/window/threed_window.h"
 #include "imaging/bridges/dib_bridges.h"
 #include "imaging/frame/image_alloc.h"
@@ -21,9 +23,7 @@ void Paint(win::HDC dc, win::HWND hwnd) {
 }
 
 void PaintNow(win::HWND hwnd) {
-    win::HDC dc = win::GetDC(hwnd);
-    Paint(dc, hwnd);
-    win::ReleaseDC(hwnd, dc);
+    PaintGraphNow(hwnd, Paint);
 }
 
 void BeginExport() {
@@ -63,12 +63,7 @@ constexpr GraphPictureDescriptor kThreeDExport{
 void RestoreAfterPrint(win::HWND hwnd, const win::RECT& kept) {
     win::SetFocus(hwnd);  // the focus rewrites the menu texts
     win::EnableWindow(hwnd, win::TRUE);
-    win::MoveWindow(hwnd, 0, 0, kept.right - kept.left, kept.bottom - kept.top, win::TRUE);
-    win::ShowWindow(hwnd, win::SW_SHOWMAXIMIZED);
-    win::UpdateWindow(hwnd);
-    win::SetActiveWindow(hwnd);
-    win::BringWindowToTop(hwnd);
-    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+    ShowGraphWindowAfterPrint(hwnd, kept.right - kept.left, kept.bottom - kept.top);
 }
 
 }  // namespace
@@ -104,17 +99,8 @@ int PrintThreeDGraph(win::HWND hwnd) {
         if (CheckedStartDoc()) job.documentOpen = 1;
         job.pageMetrics.horzRes = win::GetDeviceCaps(printer, win::HORZRES);
         job.pageMetrics.vertRes = win::GetDeviceCaps(printer, win::VERTRES);
-        // Colour only on a colour printer, and there only when the user prints
-        // in colour; only a printer without colour turns the choice to grey.
-        const int colours = win::GetDeviceCaps(printer, win::NUMCOLORS);
-        if (colours > 2 || colours == -1) {
-            f.printColorAvailable = 1;
-            f.colorNow = f.printColor == 1 ? 1 : 0;
-        } else {
-            f.printColorAvailable = 0;
-            f.printColor = 0;
-            f.colorNow = 0;
-        }
+        // Only a printer without colour turns the user's choice to grey.
+        if (!ChoosePrintColour(printer)) f.printColor = 0;
     }
     win::ShowWindow(hwnd, win::SW_HIDE);
     win::UpdateWindow(hwnd);

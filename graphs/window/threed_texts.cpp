@@ -6,6 +6,7 @@
 #include "engine/records.h"
 #include "graphs/graph_output_records.h"
 #include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/graph_window_steps.h"
 #include "graphs/window/threed_window.h"
 #include "input/records.h"
 #include "platform/window/menu.h"
@@ -17,15 +18,6 @@
 namespace {
 
 using namespace ThreeDGraphCommand;
-
-void SetItem(win::HWND hwnd, int id, const char* text, bool grey = false) {
-    win::HMENU menu = win::GetMenu(hwnd);
-    if (menu == nullptr) return;
-    win::ModifyMenu(menu, static_cast<win::UINT>(id), win::MF_BYCOMMAND | win::MF_STRING,
-                    static_cast<std::uintptr_t>(id), text);
-    win::EnableMenuItem(menu, static_cast<win::UINT>(id),
-                        win::MF_BYCOMMAND | (grey ? win::MF_GRAYED : win::MF_ENABLED));
-}
 
 int16_t Kind() {
     return static_cast<int16_t>(whatIfResults.grid.gridKind);
@@ -45,18 +37,18 @@ std::string Number(const char* format, double v) {
 
 void SetThreeDPaintTexts(win::HWND hwnd) {
     const GraphOutputFlags& f = graphOutputFlags;
-    SetItem(hwnd, kLabels,
-            showGraphLabels != 0 ? " &HIDE LABELS\t(Currently Displayed)"
-                                 : " &DISPLAY LABELS\t(Currently Hidden)");
-    SetItem(hwnd, kTreatedColours,
-            f.treatedColorCoding != 0 ? " &UNTREATED COLOR CODING\t(Currently Treated)"
-                                      : " &TREATED COLOR CODING\t(Currently Untreated)");
-    SetItem(hwnd, kPlotStyle,
-            displaySettings.threeDPlotStyle == 2 ? " &BAR GRAPH\t(Currently 3D Contour)"
-                                                 : " &CONTOUR GRAPH\t(Currently 3D Bar)");
-    SetItem(hwnd, kBackground,
-            whiteBackground != 0 ? " &BLACK BACKGROUND \t(Currently White)"
-                                 : " &WHITE BACKGROUND \t(Currently Black)");
+    SetGraphMenuItem(hwnd, kLabels,
+                     showGraphLabels != 0 ? " &HIDE LABELS\t(Currently Displayed)"
+                                          : " &DISPLAY LABELS\t(Currently Hidden)");
+    SetGraphMenuItem(hwnd, kTreatedColours,
+                     f.treatedColorCoding != 0 ? " &UNTREATED COLOR CODING\t(Currently Treated)"
+                                               : " &TREATED COLOR CODING\t(Currently Untreated)");
+    SetGraphMenuItem(hwnd, kPlotStyle,
+                     displaySettings.threeDPlotStyle == 2 ? " &BAR GRAPH\t(Currently 3D Contour)"
+                                                          : " &CONTOUR GRAPH\t(Currently 3D Bar)");
+    SetGraphMenuItem(hwnd, kBackground,
+                     whiteBackground != 0 ? " &BLACK BACKGROUND \t(Currently White)"
+                                          : " &WHITE BACKGROUND \t(Currently Black)");
 }
 
 void SetThreeDReverseTexts(win::HWND hwnd) {
@@ -83,33 +75,33 @@ void SetThreeDReverseTexts(win::HWND hwnd) {
         default:
             return;
     }
-    SetItem(hwnd, kReverseRows, rows);
-    SetItem(hwnd, kReverseColumns, columns);
+    SetGraphMenuItem(hwnd, kReverseRows, rows);
+    SetGraphMenuItem(hwnd, kReverseColumns, columns);
 }
 
 void SetThreeDMenuTexts(win::HWND hwnd) {
     const GraphOutputFlags& f = graphOutputFlags;
     SetThreeDReverseTexts(hwnd);
     SetThreeDPaintTexts(hwnd);
-    SetItem(hwnd, kFormulaTitles,
-            displaySettings.mineralTitles == 0
-                ? " &CHEMICAL FORMULA TITLES\t(Currently Mineral e.g. Calcite)"
-                : " &MINERAL NAME TITLES\t(Currently Formula e.g. CaCO_3)");
-    SetItem(hwnd, kExportGrey,
-            f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
-                               : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
+    SetGraphMenuItem(hwnd, kFormulaTitles,
+                     displaySettings.mineralTitles == 0
+                         ? " &CHEMICAL FORMULA TITLES\t(Currently Mineral e.g. Calcite)"
+                         : " &MINERAL NAME TITLES\t(Currently Formula e.g. CaCO_3)");
+    SetGraphMenuItem(hwnd, kExportGrey,
+                     f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
+                                        : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
     if (f.printColorAvailable != 1)
-        SetItem(hwnd, kPrintGrey, " PRINT GRAY SCALE\t(Currently Gray Scale)", true);
+        SetGraphMenuItem(hwnd, kPrintGrey, " PRINT GRAY SCALE\t(Currently Gray Scale)", true);
     else
-        SetItem(hwnd, kPrintGrey,
-                f.printColor == 1 ? " PRINT GRAY SCALE\t(Currently Color)"
-                                  : " PRINT COLOR\t(Currently Gray Scale)");
+        SetGraphMenuItem(hwnd, kPrintGrey,
+                         f.printColor == 1 ? " PRINT GRAY SCALE\t(Currently Color)"
+                                           : " PRINT COLOR\t(Currently Gray Scale)");
     if (f.displayColorAvailable != 1)
-        SetItem(hwnd, kDisplayGrey, " DISPLAY GRAY SCALE\t(Currently Gray Scale)", true);
+        SetGraphMenuItem(hwnd, kDisplayGrey, " DISPLAY GRAY SCALE\t(Currently Gray Scale)", true);
     else
-        SetItem(hwnd, kDisplayGrey,
-                f.displayColor == 1 ? " DISPLAY GRAY SCALE\t(Currently Color)"
-                                    : " DISPLAY COLOR\t(Currently Gray Scale)");
+        SetGraphMenuItem(hwnd, kDisplayGrey,
+                         f.displayColor == 1 ? " DISPLAY GRAY SCALE\t(Currently Color)"
+                                             : " DISPLAY COLOR\t(Currently Gray Scale)");
 }
 
 std::string ThreeDPositionText(float rowValue, float columnValue) {
@@ -156,29 +148,29 @@ std::string ThreeDValueCaption(float value) {
 }
 
 void SetThreeDTitleToggleText(win::HWND hwnd) {
-    SetItem(hwnd, kFormulaTitles,
-            displaySettings.mineralTitles == 0
-                ? "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)"
-                : "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO_3)");
+    SetGraphMenuItem(hwnd, kFormulaTitles,
+                     displaySettings.mineralTitles == 0
+                         ? "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)"
+                         : "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO_3)");
 }
 
 void SetThreeDColourToggleText(win::HWND hwnd, int id) {
     const GraphOutputFlags& f = graphOutputFlags;
     switch (id) {
         case kExportGrey:
-            SetItem(hwnd, id,
-                    f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
-                                       : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
+            SetGraphMenuItem(hwnd, id,
+                             f.exportColor == 1 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
+                                                : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
             break;
         case kPrintGrey:
-            SetItem(hwnd, id,
-                    f.printColor == 1 ? " PRINT GRAY SCALE IMAGES\t(Currently Color)"
-                                      : " PRINT COLOR IMAGES\t(Currently Gray Scale)");
+            SetGraphMenuItem(hwnd, id,
+                             f.printColor == 1 ? " PRINT GRAY SCALE IMAGES\t(Currently Color)"
+                                               : " PRINT COLOR IMAGES\t(Currently Gray Scale)");
             break;
         case kDisplayGrey:
-            SetItem(hwnd, id,
-                    f.displayColor == 1 ? " DISPLAY GRAY SCALE IMAGES\t(Currently Color)"
-                                        : " DISPLAY COLOR IMAGES\t(Currently Gray Scale)");
+            SetGraphMenuItem(hwnd, id,
+                             f.displayColor == 1 ? " DISPLAY GRAY SCALE IMAGES\t(Currently Color)"
+                                                 : " DISPLAY COLOR IMAGES\t(Currently Gray Scale)");
             break;
         default:
             break;

@@ -10,6 +10,7 @@
 #include "graphs/threed/draw_3d_graph.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/window/graph_slot.h"
+#include "graphs/window/graph_window_steps.h"
 #include "graphs/window/range_hooks.h"
 #include "graphs/window/threed_window_records.h"
 #include "input/records.h"
@@ -34,10 +35,12 @@ void Send(win::HWND hwnd, int id) {
     win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
 }
 
-void PaintNow(win::HWND hwnd) {
-    win::HDC dc = win::GetDC(hwnd);
+void Paint(win::HDC dc, win::HWND hwnd) {
     (void)Draw3DGraph(dc, hwnd);
-    win::ReleaseDC(hwnd, dc);
+}
+
+void PaintNow(win::HWND hwnd) {
+    PaintGraphNow(hwnd, Paint);
 }
 
 void Invalidate(win::HWND hwnd) {
@@ -56,11 +59,7 @@ void Close(win::HWND hwnd) {
     if (win::IsWindow(hwnd)) win::DestroyWindow(hwnd);
     ReleaseGraphSlot(hwnd);
     m.graphWindowOpen = 0;
-    if (m.mainWindow != nullptr) {
-        win::SetActiveWindow(m.mainWindow);
-        win::ShowWindow(m.mainWindow, win::SW_SHOWMAXIMIZED);
-        win::UpdateWindow(m.mainWindow);
-    }
+    ShowMainWindowAgain();
 }
 
 // The dosage graph without a product: refused, calcite put first, closed.
@@ -232,45 +231,18 @@ void Command(win::HWND hwnd, int id) {
     }
 }
 
+constexpr GraphAltKey kAltKeys[] = {
+    {'F', kExportImage},   {'G', kChooseGraphs},   {'L', kLabels},
+    {'N', kChooseProduct}, {'P', kPrint},          {'T', kTreatedColours},
+    {'X', kReverseRows},   {'Y', kReverseColumns}, {'Z', kReverseBoth},
+};
+
+// B asks for the bar graph from a contour, C for the contour from bars.
 int AltCommand(win::WPARAM key) {
-    const bool contour = displaySettings.threeDPlotStyle == 2;
-    switch (key) {
-        case 'B':
-        case 'b':
-            return contour ? kPlotStyle : 0;
-        case 'C':
-        case 'c':
-            return displaySettings.threeDPlotStyle <= 1 ? kPlotStyle : 0;
-        case 'F':
-        case 'f':
-            return kExportImage;
-        case 'G':
-        case 'g':
-            return kChooseGraphs;
-        case 'L':
-        case 'l':
-            return kLabels;
-        case 'N':
-        case 'n':
-            return kChooseProduct;
-        case 'P':
-        case 'p':
-            return kPrint;
-        case 'T':
-        case 't':
-            return kTreatedColours;
-        case 'X':
-        case 'x':
-            return kReverseRows;
-        case 'Y':
-        case 'y':
-            return kReverseColumns;
-        case 'Z':
-        case 'z':
-            return kReverseBoth;
-        default:
-            return 0;
-    }
+    const uint16_t style = displaySettings.threeDPlotStyle;
+    if (key == 'B' || key == 'b') return style == 2 ? kPlotStyle : 0;
+    if (key == 'C' || key == 'c') return style <= 1 ? kPlotStyle : 0;
+    return GraphAltKeyCommand(key, kAltKeys);
 }
 
 void Key(win::HWND hwnd, win::WPARAM key) {
@@ -297,6 +269,8 @@ void Key(win::HWND hwnd, win::WPARAM key) {
     Invalidate(hwnd);
 }
 
+constexpr GraphWindowTraits kTraits{SetThreeDPaintTexts, Paint, AltCommand, Close};
+
 }  // namespace
 
 win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
@@ -305,33 +279,13 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
             threeDWindowState.productAtGraphOpen = resultStatus.productSelected;
             selectedGraphPosition = graphChoice.count == 4 ? 2 : 0;
             break;
-        case win::WM_SIZE:
-            if (wParam == win::SIZE_RESTORED) {
-                win::InvalidateRect(hwnd, nullptr, win::TRUE);
-                win::UpdateWindow(hwnd);
-            }
-            break;
         case win::WM_SETFOCUS:
             if (resultStatus.productSelected == 0 && RefuseDosage(hwnd)) break;
             SetThreeDMenuTexts(hwnd);
             break;
-        case win::WM_PAINT: {
-            win::PAINTSTRUCT ps;
-            win::HDC dc = win::BeginPaint(hwnd, &ps);
-            SetThreeDPaintTexts(hwnd);
-            graphOutputFlags.renderTarget = RenderTarget::kScreen;
-            (void)Draw3DGraph(dc, hwnd);
-            win::EndPaint(hwnd, &ps);
-            return 0;
-        }
         case win::WM_KEYDOWN:
             Key(hwnd, wParam);
             break;
-        case win::WM_SYSKEYDOWN: {
-            const int id = AltCommand(wParam);
-            if (id != 0) Send(hwnd, id);
-            break;
-        }
         case win::WM_LBUTTONDOWN:
             if (ThreeDValueClick(hwnd, win::LOWORD(static_cast<win::DWORD>(lParam)),
                                  win::HIWORD(static_cast<win::DWORD>(lParam))) != 0)
@@ -342,13 +296,6 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
                                    win::HIWORD(static_cast<win::DWORD>(lParam))) != 0)
                 return 1;
             break;
-        case win::WM_LBUTTONDBLCLK:
-            Close(hwnd);
-            return 0;
-        case win::WM_CLOSE:
-            // The system close is the window's own CLOSE.
-            Close(hwnd);
-            return 0;
         case win::WM_COMMAND: {
             const int id = static_cast<int>(win::LOWORD(static_cast<win::DWORD>(wParam)));
             if (id == kExportImage) return ExportThreeDGraph(hwnd);
@@ -356,12 +303,8 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
             Command(hwnd, id);
             break;
         }
-        case win::WM_DESTROY:
-            // However the window ends, the slot no longer holds it.
-            ReleaseGraphSlot(hwnd);
-            break;
         default:
-            break;
+            return AnswerGraphMessage(hwnd, msg, wParam, lParam, kTraits);
     }
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }

@@ -7,6 +7,8 @@
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "graphs/two_d_graph_records.h"
+#include "graphs/twod/bar_marks.h"
+#include "graphs/welllog/well_log_clicks.h"
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/records.h"
@@ -20,45 +22,16 @@ namespace {
 
 constexpr int kCopyLabelField = 6;
 
+constexpr int kNumberChars = 64;
+
 std::string Number(const char* format, double v) {
-    char text[64];
+    char text[kNumberChars];
     std::snprintf(text, sizeof text, format, v);
     return text;
 }
 
 std::string Fixed(double v) {
     return Number("%-.2f", v);
-}
-
-const char* TemperatureEnd() {
-    switch (unitCodes.code[UnitItem::kTemperature]) {
-        case 0:
-            return " \xB0"
-                   "F.";
-        case 1:
-            return " \xB0"
-                   "C.";
-        case 2:
-            return " \xB0"
-                   "K.";
-        default:
-            return "";
-    }
-}
-
-const char* PressureEnd() {
-    switch (unitCodes.code[UnitItem::kPressure]) {
-        case 0:
-            return " (atm)";
-        case 1:
-            return " (bars)";
-        case 2:
-            return " (p.s.i.)";
-        case 3:
-            return " (KPa)";
-        default:
-            return "";
-    }
 }
 
 const char* PhWord(bool value) {
@@ -69,8 +42,7 @@ const char* PhWord(bool value) {
 std::string WellText(int k) {
     const Flash11Table& w = wellProfiles.flash11;
     if (k < 0 || k >= kFlash11Stations) return "";
-    return "at Depth " + Fixed(w.depth[k]) + ", " + Number("%-.1f", w.pressure[k]) + PressureEnd() +
-           ", " + Number("%-.1f", w.temperature[k]) + TemperatureEnd();
+    return WellPlaceText(w.depth[k], w.pressure[k], w.temperature[k], kNumberChars);
 }
 
 // The analysis record of point k of a kind, or null.
@@ -95,22 +67,51 @@ const float* PointRecord(int kind, int k) {
     }
 }
 
+// The wording of a point's conditions in the value box and in the copy.
+struct ConditionWords {
+    const char* mixPh;           // before the mixed water's pH
+    const char* mixTemperature;  // before the grid temperature
+    bool phArticle;              // "at a pH of " rather than "at pH "
+    const char* andTemperature;  // before the profile's temperature
+    const char* pressureAt;      // before the pressure
+};
+constexpr ConditionWords kValueWords{"at a pH of ", ", a temperature of ", true,
+                                     ", and temperature of ", "at a pressure of "};
+constexpr ConditionWords kCopyWords{"at pH  ", ", and ", false, ", and ", "at "};
+
+// Where point k of a kind stands; `ph` is the pH of a temperature profile.
+std::string Condition(int kind, int k, const ConditionWords& w, double ph) {
+    const double x = k >= 0 && k < kGraphPoints ? graphAxisData.xValues[k] : 0.0;
+    const std::string atTemperatureEval =
+        w.andTemperature + Number("%-.1f", whatIfSettings.temperatureEval) + ClickTemperatureEnd();
+    switch (kind) {
+        case 3:
+            if (resultStatus.mixProfileDone == 0 || k >= kMixPoints) return "";
+            return w.mixPh + Fixed(mixProfileTables.mixChemistry[k][0]) + w.mixTemperature +
+                   Number("%-.0f", graphRangeSettings.gridTemperatureEval) + ClickTemperatureEnd() +
+                   ", and " + Fixed(x) + " percent injection water";
+        case 1:
+            return PhWord(w.phArticle) + Fixed(ph) + w.andTemperature +
+                   Number("%-.1f", twoDGraphState.pointTemperatures[0][k]) + ClickTemperatureEnd();
+        case 2:
+            return PhWord(w.phArticle) + Fixed(x) + atTemperatureEval;
+        case 4:
+        case 5:
+            return w.pressureAt + Fixed(x) + ClickPressureEnd() + atTemperatureEval;
+        case 6:
+            return WellText(k);
+        default:
+            return "";
+    }
+}
+
 }  // namespace
 
 int HitPoints(int x, int y, int (&points)[12]) {
     int hits = 0;
     const int count = std::min(graphAxisData.pointCount, kGraphPoints);
     for (int k = 0; k < count; ++k) {
-        const BarRect& b = twoDGraphState.barRects[0][k];
-        const win::POINT corners[5] = {{b.left, b.top},
-                                       {b.left, b.bottom},
-                                       {b.right, b.bottom},
-                                       {b.right, b.top},
-                                       {b.left, b.top}};
-        win::HRGN region = win::CreatePolygonRgn(corners, 5, win::WINDING);
-        if (region == nullptr) continue;
-        if (win::PtInRegion(region, x, y)) points[hits++] = k;
-        win::DeleteObject(region);
+        if (BarHoldsPoint(twoDGraphState.barRects[0][k], x, y)) points[hits++] = k;
     }
     return hits;
 }
@@ -121,40 +122,11 @@ ClickText ValueClickText(int kind, int k) {
     const double shown = k >= 0 && k < kGraphPoints ? twoDGraphState.barValues[0][k] : 0.0;
     FormatValueAdaptive(shown, 5, value);
     t.caption = std::string("YOU CLICKED ON THE VALUE ") + value;
-    const double x = k >= 0 && k < kGraphPoints ? graphAxisData.xValues[k] : 0.0;
-    std::string condition;
-    switch (kind) {
-        case 3:
-            if (resultStatus.mixProfileDone != 0 && k < kMixPoints)
-                condition = "at a pH of " + Fixed(mixProfileTables.mixChemistry[k][0]) +
-                            ", a temperature of " +
-                            Number("%-.0f", graphRangeSettings.gridTemperatureEval) +
-                            TemperatureEnd() + ", and " + Fixed(x) + " percent injection water";
-            break;
-        case 1: {
-            const float* record = PointRecord(1, k);
-            const double ph = whatIfOptions.correctPhForTemperature != 0 && record != nullptr
-                                  ? record[0]
-                                  : whatIfSettings.phEval;
-            condition = std::string(PhWord(true)) + Fixed(ph) + ", and temperature of " +
-                        Number("%-.1f", twoDGraphState.pointTemperatures[0][k]) + TemperatureEnd();
-            break;
-        }
-        case 2:
-            condition = std::string(PhWord(true)) + Fixed(x) + ", and temperature of " +
-                        Number("%-.1f", whatIfSettings.temperatureEval) + TemperatureEnd();
-            break;
-        case 4:
-        case 5:
-            condition = "at a pressure of " + Fixed(x) + PressureEnd() + ", and temperature of " +
-                        Number("%-.1f", whatIfSettings.temperatureEval) + TemperatureEnd();
-            break;
-        case 6:
-            condition = WellText(k);
-            break;
-        default:
-            break;
-    }
+    const float* record = PointRecord(1, k);
+    const double ph = whatIfOptions.correctPhForTemperature != 0 && record != nullptr
+                          ? record[0]
+                          : whatIfSettings.phEval;
+    const std::string condition = Condition(kind, k, kValueWords, ph);
     t.message = t.caption + " " + condition;
     if (resultStatus.productSelected != 0) t.message += " DISPLAY LIMITS?";
     return t;
@@ -163,34 +135,7 @@ ClickText ValueClickText(int kind, int k) {
 ClickText CopyPointAnalysis(int kind, int k) {
     ClickText t;
     t.caption = "ANALYSIS COPIED ";
-    const double x = k >= 0 && k < kGraphPoints ? graphAxisData.xValues[k] : 0.0;
-    std::string condition;
-    switch (kind) {
-        case 3:
-            if (resultStatus.mixProfileDone != 0 && k < kMixPoints)
-                condition = "at pH  " + Fixed(mixProfileTables.mixChemistry[k][0]) + ", and " +
-                            Number("%-.0f", graphRangeSettings.gridTemperatureEval) +
-                            TemperatureEnd() + ", and " + Fixed(x) + " percent injection water";
-            break;
-        case 1:
-            condition = std::string(PhWord(false)) + Fixed(whatIfSettings.phEval) + ", and " +
-                        Number("%-.1f", twoDGraphState.pointTemperatures[0][k]) + TemperatureEnd();
-            break;
-        case 2:
-            condition = std::string(PhWord(false)) + Fixed(x) + ", and " +
-                        Number("%-.1f", whatIfSettings.temperatureEval) + TemperatureEnd();
-            break;
-        case 4:
-        case 5:
-            condition = "at " + Fixed(x) + PressureEnd() + ", and " +
-                        Number("%-.1f", whatIfSettings.temperatureEval) + TemperatureEnd();
-            break;
-        case 6:
-            condition = WellText(k);
-            break;
-        default:
-            break;
-    }
+    const std::string condition = Condition(kind, k, kCopyWords, whatIfSettings.phEval);
     t.message = t.caption + " " + condition;
     const float* record = PointRecord(kind, k);
     if (record != nullptr) {

@@ -13,20 +13,18 @@
 #include "graphs/twod/bar_graph.h"
 #include "graphs/window/graph_picture_export.h"
 #include "graphs/window/graph_slot.h"
+#include "graphs/window/graph_window_steps.h"
+#include "graphs/window/two_d_family.h"
 #include "input/whatif/whatif_dialog.h"
-#include "platform/dialogs/message_box.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
-#include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/profiles/profiles.h"
 #include "scenarios/wells/well_profiles.h"
-#include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
 #include "treatment/graphs/choose_graphs.h"
-#include "treatment/limits/limits_summary.h"
 #include "treatment/product/select_product.h"
 
 namespace {
@@ -40,22 +38,6 @@ int NoMenuTexts() {
     return 0;
 }
 TwoDRangeHooks rangeHooks{NoDialog, NoDialog, NoDialog, NoDialog, NoMenuTexts};
-
-void SetItem(win::HWND hwnd, int id, const char* text, bool grey = false) {
-    win::HMENU menu = win::GetMenu(hwnd);
-    if (menu == nullptr) return;
-    win::ModifyMenu(menu, static_cast<win::UINT>(id), win::MF_BYCOMMAND | win::MF_STRING,
-                    static_cast<std::uintptr_t>(id), text);
-    win::EnableMenuItem(menu, static_cast<win::UINT>(id),
-                        win::MF_BYCOMMAND | (grey ? win::MF_GRAYED : win::MF_ENABLED));
-}
-
-void SetTreatedText(win::HWND hwnd) {
-    SetItem(hwnd, kTreatedColours,
-            graphOutputFlags.treatedColorCoding != 0
-                ? " &UNTREATED COLOR CODING\t(Currently Treated)"
-                : " &TREATED COLOR CODING\t(Currently Untreated)");
-}
 
 // The stale flag of the profile of a kind, and its done flag.
 uint32_t* StaleFlag(uint32_t kind) {
@@ -139,68 +121,7 @@ int CountCodes() {
 }
 
 void PaintNow(win::HWND hwnd) {
-    win::HDC dc = win::GetDC(hwnd);
-    DrawTwoDGraph(dc, hwnd);
-    win::ReleaseDC(hwnd, dc);
-}
-
-void Close(win::HWND hwnd) {
-    (void)hwnd;
-    if (mainWindowState.graphWindowOpen != 0) win::DestroyWindow(mainWindowState.graphWindow);
-    mainWindowState.graphWindowOpen = 0;
-    win::HWND main = mainWindowState.mainWindow;
-    if (main != nullptr) {
-        win::SetActiveWindow(main);
-        win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
-        win::UpdateWindow(main);
-    }
-}
-
-void Switch(win::HWND hwnd, int id) {
-    GraphOutputFlags& f = graphOutputFlags;
-    switch (id) {
-        case kFormulaTitles:
-            displaySettings.mineralTitles = displaySettings.mineralTitles != 0 ? 0 : 1;
-            SetItem(hwnd, id,
-                    displaySettings.mineralTitles != 0
-                        ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)"
-                        : "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)");
-            break;
-        case kTreatedColours:
-            f.treatedColorCoding = f.treatedColorCoding != 0 ? 0 : 1;
-            SetTreatedText(hwnd);
-            break;
-        case kExportGrey:
-            f.exportColor = f.exportColor != 0 ? 0 : 1;
-            SetItem(hwnd, id,
-                    f.exportColor != 0 ? " EXPORT GRAY SCALE IMAGES\t(Currently Color)"
-                                       : " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
-            break;
-        case kPrintGrey:
-            f.printColor = f.printColor != 0 ? 0 : 1;
-            SetItem(hwnd, id,
-                    f.printColor != 0 ? " PRINT GRAY SCALE IMAGES\t(Currently Color)"
-                                      : " PRINT COLOR IMAGES\t(Currently Gray Scale)");
-            break;
-        case kDisplayGrey:
-            f.displayColor = f.displayColor != 0 ? 0 : 1;
-            f.colorNow = f.displayColor;
-            SetItem(hwnd, id,
-                    f.displayColor != 0 ? " DISPLAY GRAY SCALE IMAGES\t(Currently Color)"
-                                        : " DISPLAY COLOR IMAGES\t(Currently Gray Scale)");
-            PaintNow(hwnd);
-            break;
-        case kPatterns:
-            f.hatchPatterns = f.hatchPatterns != 0 ? 0 : 1;
-            SetItem(hwnd, id,
-                    f.hatchPatterns != 0 ? " USE SOLID PATTERNS\t(Currently &Hatch Patterns)"
-                                         : " USE &HATCH PATTERNS\t(Currently Solid Patterns)");
-            PaintNow(hwnd);
-            break;
-        default:
-            return;
-    }
-    win::InvalidateRect(hwnd, nullptr, win::FALSE);
+    PaintGraphNow(hwnd, DrawTwoDGraph);
 }
 
 void ChangeRange(win::HWND hwnd) {
@@ -260,7 +181,7 @@ void ChooseGraphsOrProduct(win::HWND hwnd, int id) {
 void Command(win::HWND hwnd, int id) {
     switch (id) {
         case kCopy:
-            CopyTwoDGraph(hwnd);
+            CopyTwoDFamilyGraph(hwnd, DrawTwoDGraph);
             break;
         case kExportImage:
             break;  // answered by the procedure itself
@@ -268,7 +189,7 @@ void Command(win::HWND hwnd, int id) {
             PrintTwoDGraph(hwnd);
             break;
         case kClose:
-            Close(hwnd);
+            CloseSlotGraphWindow(hwnd);
             break;
         case kChooseGraphs:
         case kChooseProduct:
@@ -278,63 +199,32 @@ void Command(win::HWND hwnd, int id) {
             ChangeRange(hwnd);
             break;
         default:
-            Switch(hwnd, id);
+            (void)SwitchTwoDFamilyItem(hwnd, id, DrawTwoDGraph, true);
             break;
     }
 }
 
-int AltCommand(win::WPARAM key) {
-    switch (key) {
-        case 'F':
-        case 'f':
-            return kExportImage;
-        case 'G':
-        case 'g':
-            return kChooseGraphs;
-        case 'H':
-        case 'h':
-            return kPatterns;
-        case 'N':
-        case 'n':
-            return kChooseProduct;
-        case 'P':
-        case 'p':
-            return kPrint;
-        case 'T':
-        case 't':
-            return kTreatedColours;
-        default:
-            return 0;
+void Click(win::HWND hwnd, win::LPARAM lParam, bool copy) {
+    const win::POINT at = GraphClickPoint(hwnd, lParam);
+    int points[kGraphPoints];
+    const int hits = HitPoints(at.x, at.y, points);
+    const int kind = static_cast<int>(graphProfileKind);
+    for (int h = 0; h < hits; ++h) {
+        const int k = points[h];
+        const ClickText t = copy ? CopyPointAnalysis(kind, k) : ValueClickText(kind, k);
+        if (copy)
+            ShowClickBox(hwnd, t.caption.c_str(), t.message.c_str());
+        else
+            AnswerValueClick(hwnd, t.caption.c_str(), t.message.c_str(), k);
     }
 }
 
-void Click(win::HWND hwnd, win::LPARAM lParam, bool copy) {
-    win::RECT client{};
-    win::GetClientRect(hwnd, &client);
-    const int x = static_cast<int>(lParam & 0xFFFF);
-    const int y = client.bottom - static_cast<int>((lParam >> 16) & 0xFFFF);
-    int points[kGraphPoints];
-    const int hits = HitPoints(x, y, points);
-    const uint32_t kind = graphProfileKind;
-    for (int h = 0; h < hits; ++h) {
-        const int k = points[h];
-        if (!copy) {
-            const ClickText t = ValueClickText(static_cast<int>(kind), k);
-            if (resultStatus.productSelected != 0) {
-                if (win::MessageBox(hwnd, t.message.c_str(), t.caption.c_str(),
-                                    win::MB_YESNO | win::MB_ICONINFORMATION) == win::IDYES)
-                    (void)ShowLimitsSummary(0, k, k);
-            } else {
-                (void)win::MessageBox(hwnd, t.message.c_str(), t.caption.c_str(),
-                                      win::MB_OK | win::MB_ICONINFORMATION);
-            }
-        } else {
-            const ClickText t = CopyPointAnalysis(static_cast<int>(kind), k);
-            (void)win::MessageBox(hwnd, t.message.c_str(), t.caption.c_str(),
-                                  win::MB_OK | win::MB_ICONINFORMATION);
-        }
-    }
+void RecalculateShown(win::HWND hwnd) {
+    RecalculateIfStale(graphProfileKind, hwnd, false);
 }
+
+constexpr GraphWindowTraits kTraits{RecalculateShown, DrawTwoDGraph, TwoDFamilyAltCommand,
+                                    CloseSlotGraphWindow};
 
 }  // namespace
 
@@ -363,29 +253,9 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
             twoDGraphState.graphCount = CountCodes();
             LayTwoDGraphAxis(static_cast<int>(graphProfileKind), false);
             break;
-        case win::WM_SIZE:
-            if (wParam == win::SIZE_RESTORED) {
-                win::InvalidateRect(hwnd, nullptr, win::TRUE);
-                win::UpdateWindow(hwnd);
-            }
-            break;
         case win::WM_SETFOCUS:
-            SetTreatedText(hwnd);
+            SetTreatedColourText(hwnd, true);
             break;
-        case win::WM_PAINT: {
-            win::PAINTSTRUCT ps;
-            win::HDC dc = win::BeginPaint(hwnd, &ps);
-            RecalculateIfStale(graphProfileKind, hwnd, false);
-            graphOutputFlags.renderTarget = RenderTarget::kScreen;
-            DrawTwoDGraph(dc, hwnd);
-            win::EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case win::WM_SYSKEYDOWN: {
-            const int id = AltCommand(wParam);
-            if (id != 0) win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
-            break;
-        }
         case win::WM_COMMAND:
             if (wParam == kExportImage) {
                 // A cancelled export answers 0, a file that cannot be opened 1.
@@ -400,19 +270,8 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
             if (twoDGraphState.graphCount <= 0) break;
             Click(hwnd, lParam, msg == win::WM_RBUTTONDOWN);
             return 1;
-        case win::WM_LBUTTONDBLCLK:
-            Close(hwnd);
-            return 0;
-        case win::WM_CLOSE:
-            // The system close is the window's own CLOSE.
-            Close(hwnd);
-            return 0;
-        case win::WM_DESTROY:
-            // However the window ends, the slot no longer holds it.
-            ReleaseGraphSlot(hwnd);
-            break;
         default:
-            break;
+            return AnswerGraphMessage(hwnd, msg, wParam, lParam, kTraits);
     }
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }

@@ -55,7 +55,6 @@ ClickText CopyPointAnalysis(int kind, int k);
 // client area's bottom left), in point order; only points below pointCount.
 [[nodiscard]] int HitPoints(int x, int y, int (&points)[12]);
 
-// COPY, EXPORT IMAGE and PRINT of the window (two_d_pictures.cpp).
-void CopyTwoDGraph(win::HWND hwnd);
+// EXPORT IMAGE and PRINT of the window (two_d_pictures.cpp).
 int ExportTwoDGraph(win::HWND hwnd);
 void PrintTwoDGraph(win::HWND hwnd);
