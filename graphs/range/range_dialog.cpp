@@ -55,7 +55,9 @@ void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
     if (member.unitLabel) SetUnitLabel(dialog);
     for (int i = 0; i < member.warningCount; ++i)
         if (PairWarns(member.warnings[i].pair, rangeSnapshot))
-            Warn(dialog, member.warnings[i].text);
+            Warn(dialog, ("Minimum and Maximum" + std::string(member.warnings[i].quantity) +
+                          " cannot be the same! Please change to a valid range!")
+                             .c_str());
     for (int i = 0; i < member.fieldCount; ++i) {
         const RangeField& f = member.fields[i];
         win::SetDlgItemText(dialog, f.control,

@@ -11,188 +11,101 @@ namespace D = RangeDialogId;
 using S = RangeSlot;
 using P = RangePair;
 
-constexpr const char* kSameTemperature =
-    "Minimum and Maximum Temperature cannot be the same! Please change to a valid range!";
-constexpr const char* kSamePh =
-    "Minimum and Maximum pH cannot be the same! Please change to a valid range!";
-constexpr const char* kSamePco2 =
-    "Minimum and Maximum pCO2 cannot be the same! Please change to a valid range!";
-constexpr const char* kSamePressure =
-    "Minimum and Maximum Pressure cannot be the same! Please change to a valid range!";
-constexpr const char* kSamePress =
-    "Minimum and Maximum.press cannot be the same! Please change to a valid range!";
-constexpr const char* kSamePercent =
-    "Minimum and Maximum Percent cannot be the same! Please change to a valid range!";
-constexpr const char* kSamePercentInjection =
-    "Minimum and Maximum Percent Injection cannot be the same! Please change to a valid range!";
+// Boxes in reading order, joined with +.
+struct Boxes {
+    int count;
+    RangeField fields[kRangeMaxFields];
+};
+constexpr Boxes operator+(Boxes a, const Boxes& b) {
+    for (int i = 0; i < b.count; ++i) a.fields[a.count++] = b.fields[i];
+    return a;
+}
+// Warnings in showing order, joined with +.
+struct Warnings {
+    int count;
+    RangeWarning rows[kRangeMaxWarnings];
+};
+constexpr Warnings operator+(Warnings a, const Warnings& b) {
+    for (int i = 0; i < b.count; ++i) a.rows[a.count++] = b.rows[i];
+    return a;
+}
+
+// A range's low and high boxes, and a single value's box.
+constexpr Boxes Range(int low, S lowSlot, int high, S highSlot) {
+    return Boxes{2, {{low, lowSlot}, {high, highSlot}}};
+}
+constexpr Boxes kPh = Range(C::kLow, S::kPhLow, C::kHigh, S::kPhHigh);
+constexpr Boxes kPco2 = Range(C::kLow, S::kPco2Low, C::kHigh, S::kPco2High);
+constexpr Boxes kGridPh = Range(C::kLow, S::kGridPhLow, C::kHigh, S::kGridPhHigh);
+constexpr Boxes kGridPco2 = Range(C::kLow, S::kGridPco2Low, C::kHigh, S::kGridPco2High);
+constexpr Boxes kPressure =
+    Range(C::kPressureLow, S::kPressureLow, C::kPressureHigh, S::kPressureHigh);
+constexpr Boxes kTemperature =
+    Range(C::kTemperatureLow, S::kTemperatureLow, C::kTemperatureHigh, S::kTemperatureHigh);
+constexpr Boxes kGridTemperature =
+    Range(C::kTemperatureLow, S::kGridTemperatureLow, C::kTemperatureHigh, S::kGridTemperatureHigh);
+constexpr Boxes kGridPercent =
+    Range(C::kGridPercentLow, S::kGridMixLow, C::kGridPercentHigh, S::kGridMixHigh);
+constexpr Boxes kProfilePercent =
+    Range(C::kProfilePercentLow, S::kMixLowPercent, C::kProfilePercentHigh, S::kMixHighPercent);
+constexpr Boxes kAtPercent{1, {{C::kAtPercent, S::kMixTypicalPercent}}};
+constexpr Boxes kAtTemperature{1, {{C::kAtTemperature, S::kTemperatureEval}}};
+constexpr Boxes kAtPh{1, {{C::kAtPh, S::kPhEval}}};
+
+// The warning of a pair whose ends are the same, naming the quantity.
+constexpr Warnings Same(P pair, const char* quantity) {
+    return Warnings{1, {{pair, quantity}}};
+}
+constexpr Warnings kTemperatures = Same(P::kTemperature, " Temperature");
+constexpr Warnings kGridTemperatures = Same(P::kGridTemperature, " Temperature");
+constexpr Warnings kPhs = Same(P::kPh, " pH");
+constexpr Warnings kGridPhs = Same(P::kGridPh, " pH");
+constexpr Warnings kMixPercents = Same(P::kMixPercents, " Percent");
+constexpr Warnings kMixInjection = Same(P::kMixPercents, " Percent Injection");
+constexpr Warnings kMixGrid = kGridTemperatures + kGridPhs + kMixPercents;
+
+struct Flags {
+    bool threeD;
+    RangeStale stale;
+    bool unitLabel = false;
+    bool profilePercent = false;
+};
+constexpr Flags kGrid{true, RangeStale::kNone};
+
+constexpr RangeMember Member(int templateId, win::DLGPROC procedure, const Boxes& boxes,
+                             const Warnings& warnings, const Flags& flags) {
+    RangeMember m{templateId, procedure, flags.threeD, boxes.count,     {},
+                  0,          {},        flags.stale,  flags.unitLabel, flags.profilePercent};
+    for (int i = 0; i < boxes.count; ++i) m.fields[i] = boxes.fields[i];
+    m.warningCount = warnings.count;
+    for (int i = 0; i < warnings.count; ++i) m.warnings[i] = warnings.rows[i];
+    return m;
+}
 
 constexpr RangeMember kMembers[] = {
-    {D::kTempPh,
-     RangeTempPHDlgProc,
-     true,
-     4,
-     {{C::kLow, S::kPhLow},
-      {C::kHigh, S::kPhHigh},
-      {C::kTemperatureLow, S::kTemperatureLow},
-      {C::kTemperatureHigh, S::kTemperatureHigh}},
-     2,
-     {{P::kTemperature, kSameTemperature}, {P::kPh, kSamePh}},
-     RangeStale::kTemperatureGrid,
-     false,
-     false},
-    {D::kTempPco2,
-     RangeTempPCO2DlgProc,
-     true,
-     4,
-     {{C::kLow, S::kPco2Low},
-      {C::kHigh, S::kPco2High},
-      {C::kTemperatureLow, S::kTemperatureLow},
-      {C::kTemperatureHigh, S::kTemperatureHigh}},
-     2,
-     {{P::kTemperature, kSameTemperature}, {P::kPco2, kSamePco2}},
-     RangeStale::kTemperatureGrid,
-     false,
-     false},
-    {D::kTempPhPercent,
-     RangeTempPHPctDlgProc,
-     true,
-     5,
-     {{C::kLow, S::kGridPhLow},
-      {C::kHigh, S::kGridPhHigh},
-      {C::kTemperatureLow, S::kGridTemperatureLow},
-      {C::kTemperatureHigh, S::kGridTemperatureHigh},
-      {C::kAtPercent, S::kMixTypicalPercent}},
-     3,
-     {{P::kGridTemperature, kSameTemperature},
-      {P::kGridPh, kSamePh},
-      {P::kMixPercents, kSamePercent}},
-     RangeStale::kNone,
-     false,
-     false},
-    {D::kTempPco2Percent,
-     RangeTempPCO2PctDlgProc,
-     true,
-     5,
-     {{C::kLow, S::kGridPco2Low},
-      {C::kHigh, S::kGridPco2High},
-      {C::kTemperatureLow, S::kGridTemperatureLow},
-      {C::kTemperatureHigh, S::kGridTemperatureHigh},
-      {C::kAtPercent, S::kMixTypicalPercent}},
-     3,
-     {{P::kGridTemperature, kSameTemperature},
-      {P::kGridPh, kSamePh},
-      {P::kMixPercents, kSamePercent}},
-     RangeStale::kNone,
-     false,
-     false},
-    {D::kTempPercent,
-     RangeTempPctDlgProc,
-     true,
-     4,
-     {{C::kTemperatureLow, S::kGridTemperatureLow},
-      {C::kTemperatureHigh, S::kGridTemperatureHigh},
-      {C::kGridPercentLow, S::kGridMixLow},
-      {C::kGridPercentHigh, S::kGridMixHigh}},
-     3,
-     {{P::kGridTemperature, kSameTemperature},
-      {P::kGridPh, kSamePh},
-      {P::kMixPercents, kSamePercentInjection}},
-     RangeStale::kNone,
-     false,
-     false},
-    {D::kPhPercent,
-     RangePHPctDlgProc,
-     true,
-     4,
-     {{C::kLow, S::kGridPhLow},
-      {C::kHigh, S::kGridPhHigh},
-      {C::kGridPercentLow, S::kGridMixLow},
-      {C::kGridPercentHigh, S::kGridMixHigh}},
-     3,
-     {{P::kGridTemperature, kSameTemperature},
-      {P::kGridPh, kSamePh},
-      {P::kMixPercents, kSamePercent}},
-     RangeStale::kNone,
-     false,
-     false},
-    {D::kPco2Percent,
-     RangePCO2PctDlgProc,
-     true,
-     4,
-     {{C::kLow, S::kGridPco2Low},
-      {C::kHigh, S::kGridPco2High},
-      {C::kGridPercentLow, S::kGridMixLow},
-      {C::kGridPercentHigh, S::kGridMixHigh}},
-     3,
-     {{P::kGridTemperature, kSameTemperature},
-      {P::kGridPh, kSamePh},
-      {P::kMixPercents, kSamePercent}},
-     RangeStale::kNone,
-     false,
-     false},
-    {D::kTempPress,
-     RangeTempPressDlgProc,
-     true,
-     4,
-     {{C::kPressureLow, S::kPressureLow},
-      {C::kPressureHigh, S::kPressureHigh},
-      {C::kTemperatureLow, S::kTemperatureLow},
-      {C::kTemperatureHigh, S::kTemperatureHigh}},
-     2,
-     {{P::kTemperature, kSameTemperature}, {P::kPressure, kSamePressure}},
-     RangeStale::kPressureGrid,
-     false,
-     false},
-    {D::kPhAtTemp,
-     RangePHAtTempDlgProc,
-     false,
-     3,
-     {{C::kLow, S::kPhLow}, {C::kHigh, S::kPhHigh}, {C::kAtTemperature, S::kTemperatureEval}},
-     3,
-     {{P::kTemperature, kSameTemperature},
-      {P::kPh, kSamePh},
-      {P::kMixPercents, kSamePercentInjection}},
-     RangeStale::kProfile,
-     true,
-     false},
-    {D::kTempAtPh,
-     RangeTempAtPHDlgProc,
-     false,
-     3,
-     {{C::kAtPh, S::kPhEval},
-      {C::kTemperatureLow, S::kTemperatureLow},
-      {C::kTemperatureHigh, S::kTemperatureHigh}},
-     3,
-     {{P::kTemperature, kSameTemperature},
-      {P::kPh, kSamePh},
-      {P::kMixPercents, kSamePercentInjection}},
-     RangeStale::kProfile,
-     false,
-     false},
-    {D::kPercent,
-     RangePercentDlgProc,
-     false,
-     2,
-     {{C::kProfilePercentLow, S::kMixLowPercent}, {C::kProfilePercentHigh, S::kMixHighPercent}},
-     1,
-     {{P::kProfilePercents, kSamePercent}},
-     RangeStale::kNone,
-     false,
-     true},
-    {D::kPressAtTemp,
-     RangePressAtTempDlgProc,
-     false,
-     3,
-     {{C::kPressureLow, S::kPressureLow},
-      {C::kPressureHigh, S::kPressureHigh},
-      {C::kAtTemperature, S::kTemperatureEval}},
-     3,
-     {{P::kTemperature, kSameTemperature},
-      {P::kPressure, kSamePress},
-      {P::kMixPercents, kSamePercent}},
-     RangeStale::kPressureProfile,
-     true,
-     false},
+    Member(D::kTempPh, RangeTempPHDlgProc, kPh + kTemperature, kTemperatures + kPhs,
+           {true, RangeStale::kTemperatureGrid}),
+    Member(D::kTempPco2, RangeTempPCO2DlgProc, kPco2 + kTemperature,
+           kTemperatures + Same(P::kPco2, " pCO2"), {true, RangeStale::kTemperatureGrid}),
+    Member(D::kTempPhPercent, RangeTempPHPctDlgProc, kGridPh + kGridTemperature + kAtPercent,
+           kMixGrid, kGrid),
+    Member(D::kTempPco2Percent, RangeTempPCO2PctDlgProc, kGridPco2 + kGridTemperature + kAtPercent,
+           kMixGrid, kGrid),
+    Member(D::kTempPercent, RangeTempPctDlgProc, kGridTemperature + kGridPercent,
+           kGridTemperatures + kGridPhs + kMixInjection, kGrid),
+    Member(D::kPhPercent, RangePHPctDlgProc, kGridPh + kGridPercent, kMixGrid, kGrid),
+    Member(D::kPco2Percent, RangePCO2PctDlgProc, kGridPco2 + kGridPercent, kMixGrid, kGrid),
+    Member(D::kTempPress, RangeTempPressDlgProc, kPressure + kTemperature,
+           kTemperatures + Same(P::kPressure, " Pressure"), {true, RangeStale::kPressureGrid}),
+    Member(D::kPhAtTemp, RangePHAtTempDlgProc, kPh + kAtTemperature,
+           kTemperatures + kPhs + kMixInjection, {false, RangeStale::kProfile, true}),
+    Member(D::kTempAtPh, RangeTempAtPHDlgProc, kAtPh + kTemperature,
+           kTemperatures + kPhs + kMixInjection, {false, RangeStale::kProfile}),
+    Member(D::kPercent, RangePercentDlgProc, kProfilePercent, Same(P::kProfilePercents, " Percent"),
+           {false, RangeStale::kNone, false, true}),
+    Member(D::kPressAtTemp, RangePressAtTempDlgProc, kPressure + kAtTemperature,
+           kTemperatures + Same(P::kPressure, ".press") + kMixPercents,
+           {false, RangeStale::kPressureProfile, true}),
 };
 
 }  // namespace

@@ -52,9 +52,11 @@ enum class RangePair : uint8_t {
     kMixPercents,      // the grid percents, else the profile percents: one warning at most
     kProfilePercents,  // the profile percents alone
 };
+// The warning reads "Minimum and Maximum" + quantity + " cannot be the same!
+// Please change to a valid range!".
 struct RangeWarning {
     RangePair pair;
-    const char* text;
+    const char* quantity;  // " Temperature", ".press" and the like
 };
 
 // Which done flags of ResultStatus an OK clears for the values that changed.

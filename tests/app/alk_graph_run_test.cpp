@@ -12,13 +12,11 @@
 #include <string>
 
 #include "graphs/alkcurve/alk_graph_records.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/graph_run_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kGoldens = std::string(TARVEX_SOURCE_DIR) + "/tests/graphs/golden/";
 
 // A water first (Save As and the curve's work want one), then the curve.
 const char kScript[] =
@@ -54,29 +52,12 @@ const char kScript[] =
     "menu 1033\n"
     "answer no Data has been modified\n";
 
-class AlkGraphRun : public ProgramRunFixture {
+class AlkGraphRun : public GraphRunFixture {
   protected:
+    void ResetWindowRecords() override { ResetAlkGraphRecords(); }
     void SetUp() override {
-        ProgramRunFixture::SetUp();
-        ResetAlkGraphRecords();
+        GraphRunFixture::SetUp();
         std::ofstream(folder / "printers.cfg") << "Colour | letter | 100 | colour | prints\n";
-    }
-    // Pixels differing by more than 10 % from the golden, or -1.
-    long Differing(const std::string& golden, const std::string& made) {
-        const fs::path g = kGoldens + golden;
-        if (std::getenv("TARVEX_REMAKE_GOLDENS") != nullptr)
-            fs::copy_file(folder / made, g, fs::copy_options::overwrite_existing);
-        const std::string command = "compare -metric AE -fuzz 10% '" + g.string() + "' '" +
-                                    (folder / made).string() + "' null: 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return -1;
-        char out[128] = {};
-        const std::size_t n = std::fread(out, 1, sizeof out - 1, pipe);
-        pclose(pipe);
-        out[n] = '\0';
-        char* end = nullptr;
-        const double v = std::strtod(out, &end);
-        return end == out ? -1 : static_cast<long>(v);
     }
 };
 

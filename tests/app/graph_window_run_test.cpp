@@ -5,7 +5,6 @@
 // both kinds of print, each picture held to its golden
 // (tests/graphs/golden/window-*.ppm, at most 20 pixels differing by more than
 // 10 %) and each file read back by the outside tools that are installed.
-// TARVEX_REMAKE_GOLDENS=1 writes the run's pictures over the goldens instead.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,29 +18,21 @@
 
 #include "graphs/graph_output_records.h"
 #include "graphs/two_d_graph_records.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/graph_run_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kGoldens = std::string(TARVEX_SOURCE_DIR) + "/tests/graphs/golden/";
-
-class GraphWindowRun : public ProgramRunFixture {
+class GraphWindowRun : public GraphRunFixture {
   protected:
+    void ResetWindowRecords() override { ResetTwoDGraphRecords(); }
     void SetUp() override {
-        ProgramRunFixture::SetUp();
-        ResetGraphOutputRecords();
-        ResetTwoDGraphRecords();
+        GraphRunFixture::SetUp();
         std::ofstream(folder / "printers.cfg") << "Colour | letter | 100 | colour | prints\n"
                                                   "Grey | letter | 100 | mono | prints\n";
         fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
                       folder / "waterflood.krv");
-    }
-    void TearDown() override {
-        ResetGraphOutputRecords();
-        ResetTwoDGraphRecords();
-        ProgramRunFixture::TearDown();
     }
     uint32_t Word(const std::string& bytes, std::size_t at, int size, bool bigEndian = false) {
         uint32_t v = 0;
@@ -51,39 +42,8 @@ class GraphWindowRun : public ProgramRunFixture {
         }
         return v;
     }
-    // The tool's output (stderr too) and its exit status.
-    std::string Tool(const std::string& command, int* status = nullptr) {
-        const std::string line = "cd '" + folder.string() + "' && " + command + " 2>&1";
-        FILE* pipe = popen(line.c_str(), "r");
-        if (pipe == nullptr) return "";
-        std::string out;
-        char chunk[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, n);
-        const int code = pclose(pipe);
-        if (status != nullptr) *status = code;
-        return out;
-    }
-    static bool Have(const char* tool) {
-        return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
-    }
-    // Pixels differing by more than 10 % from the golden, or -1.
     long Differing(const std::string& name) {
-        const fs::path golden = kGoldens + "window-" + name + ".ppm";
-        const fs::path made = folder / (name + ".ppm");
-        if (std::getenv("TARVEX_REMAKE_GOLDENS") != nullptr)
-            fs::copy_file(made, golden, fs::copy_options::overwrite_existing);
-        const std::string command = "compare -metric AE -fuzz 10% '" + golden.string() + "' '" +
-                                    made.string() + "' null: 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return -1;
-        char out[128] = {};
-        const std::size_t n = std::fread(out, 1, sizeof out - 1, pipe);
-        pclose(pipe);
-        out[n] = '\0';
-        char* end = nullptr;
-        const double v = std::strtod(out, &end);
-        return end == out ? -1 : static_cast<long>(v);
+        return GraphRunFixture::Differing("window-" + name + ".ppm", name + ".ppm");
     }
 };
 

@@ -3,8 +3,7 @@
 // clicks, switches, data file, pictures and print, then the three mixing
 // grids; each picture held to its golden (tests/graphs/golden/threed-window-*,
 // at most 20 pixels differing by more than 10 %), each file read back by the
-// outside tools that are installed. TARVEX_REMAKE_GOLDENS=1 writes the run's
-// pictures over the goldens instead.
+// outside tools that are installed.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -17,58 +16,28 @@
 #include "graphs/graph_output_records.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/window/threed_window_records.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/graph_run_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class ThreeDWindowRun : public ProgramRunFixture {
+class ThreeDWindowRun : public GraphRunFixture {
   protected:
-    void SetUp() override {
-        ProgramRunFixture::SetUp();
-        ResetGraphOutputRecords();
+    void ResetWindowRecords() override {
         ResetThreeDGraphRecords();
         ResetThreeDWindowRecords();
+    }
+    void SetUp() override {
+        GraphRunFixture::SetUp();
+        toolErrors = false;
         std::ofstream(folder / "printers.cfg") << "Colour | letter | 100 | colour | prints\n"
                                                   "Grey | letter | 100 | mono | prints\n";
         fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
                       folder / "waterflood.krv");
     }
-    void TearDown() override {
-        ResetGraphOutputRecords();
-        ResetThreeDGraphRecords();
-        ResetThreeDWindowRecords();
-        ProgramRunFixture::TearDown();
-    }
-    // The command's output (stderr dropped) and its exit status.
-    std::string Tool(const std::string& command, int* status = nullptr) {
-        const std::string line = "cd '" + folder.string() + "' && (" + command + ") 2>/dev/null";
-        FILE* pipe = popen(line.c_str(), "r");
-        if (pipe == nullptr) return "";
-        std::string out;
-        char chunk[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, n);
-        const int code = pclose(pipe);
-        if (status != nullptr) *status = code;
-        return out;
-    }
-    static bool Have(const char* tool) {
-        return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
-    }
-    // Pixels differing by more than 10 % from the golden, or -1.
     long Differing(const std::string& name) {
-        const fs::path golden = fs::path(TARVEX_SOURCE_DIR) / "tests/graphs/golden" /
-                                ("threed-window-" + name + ".ppm");
-        const fs::path made = folder / (name + ".ppm");
-        if (std::getenv("TARVEX_REMAKE_GOLDENS") != nullptr)
-            fs::copy_file(made, golden, fs::copy_options::overwrite_existing);
-        const std::string out = Tool("compare -metric AE -fuzz 10% '" + golden.string() + "' '" +
-                                     made.string() + "' null: 2>&1");
-        char* end = nullptr;
-        const double v = std::strtod(out.c_str(), &end);
-        return end == out.c_str() ? -1 : static_cast<long>(v);
+        return GraphRunFixture::Differing("threed-window-" + name + ".ppm", name + ".ppm");
     }
 };
 

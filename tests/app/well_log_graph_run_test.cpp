@@ -15,7 +15,7 @@
 #include "graphs/graph_output_records.h"
 #include "graphs/two_d_graph_records.h"
 #include "graphs/welllog/well_log_graph_records.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/graph_run_fixture.h"
 
 namespace {
 
@@ -54,41 +54,18 @@ const char kScript[] =
     "answer no Data has been modified\n"
     "answer yes Did you wish to leave data\n";
 
-class WellLogGraphRun : public ProgramRunFixture {
+class WellLogGraphRun : public GraphRunFixture {
   protected:
-    void SetUp() override {
-        ProgramRunFixture::SetUp();
-        ResetGraphOutputRecords();
+    void ResetWindowRecords() override {
         ResetTwoDGraphRecords();
         ResetWellLogGraphRecords();
+    }
+    void SetUp() override {
+        GraphRunFixture::SetUp();
         std::ofstream(folder / "printers.cfg") << "PDF | letter | 100 | colour | out\n";
     }
-    void TearDown() override {
-        ResetGraphOutputRecords();
-        ResetTwoDGraphRecords();
-        ResetWellLogGraphRecords();
-        ProgramRunFixture::TearDown();
-    }
-    static bool Have(const char* tool) {
-        return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
-    }
     long Differing(const std::string& name) {
-        const fs::path golden =
-            fs::path(TARVEX_SOURCE_DIR) / "tests/graphs/golden" / ("window-" + name + ".ppm");
-        const fs::path made = folder / (name + ".ppm");
-        if (std::getenv("TARVEX_REMAKE_GOLDENS") != nullptr)
-            fs::copy_file(made, golden, fs::copy_options::overwrite_existing);
-        const std::string command = "compare -metric AE -fuzz 10% '" + golden.string() + "' '" +
-                                    made.string() + "' null: 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return -1;
-        char out[128] = {};
-        const std::size_t n = std::fread(out, 1, sizeof out - 1, pipe);
-        pclose(pipe);
-        out[n] = '\0';
-        char* end = nullptr;
-        const double v = std::strtod(out, &end);
-        return end == out ? -1 : static_cast<long>(v);
+        return GraphRunFixture::Differing("window-" + name + ".ppm", name + ".ppm");
     }
 };
 

@@ -25,23 +25,13 @@ namespace {
 namespace fs = std::filesystem;
 using namespace AlkGraphCommand;
 
-class AlkWindowTest : public GraphTest {
+class AlkWindowTest : public GraphWindowTest {
   protected:
+    void BeforeStart() override { ResetAlkGraphRecords(); }
     void SetUp() override {
-        GraphTest::SetUp();
-        win::SetDesktopSize(800, 600);
-        mainWindowState = MainWindowState{};
-        printJobState = PrintJobState{};
-        ResetAlkGraphRecords();
-        RegisterProgramResources();
-        ASSERT_EQ(InitApplication(nullptr), 1);
-        folder = fs::temp_directory_path() /
-                 ("tarvex-alk-window-" +
-                  std::to_string(::testing::UnitTest::GetInstance()->current_test_info()->line()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        win::SetPathRoot(folder.string());
-        win::SetScriptFailureHandler([this](const std::string& what) { failures += what + "\n"; });
+        GraphWindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        UseFolder("tarvex-alk-window-");
         dialog = win::CreateWindow("HELP", "dialog", win::WS_POPUP, 0, 0, 300, 200, nullptr,
                                    nullptr, nullptr, nullptr);
         alkCurvePoints.pair[0][0] = 7.2f;
@@ -62,18 +52,12 @@ class AlkWindowTest : public GraphTest {
     }
     void TearDown() override {
         if (dialog != nullptr) win::DestroyWindow(dialog);
-        win::SetScriptFailureHandler(nullptr);
-        EXPECT_EQ(failures, "");
-        GraphTest::TearDown();
-        fs::remove_all(folder);
+        GraphWindowTest::TearDown();
     }
     win::HWND Open() {
         CreateAlkGraphWindow(dialog);
         win::UpdateWindow(mainWindowState.graphWindow);
         return mainWindowState.graphWindow;
-    }
-    static void Command(win::HWND hwnd, int id) {
-        win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
     }
     static win::LRESULT Export(win::HWND hwnd, const std::string& name) {
         win::AnswerFileDialog(name);
@@ -84,20 +68,11 @@ class AlkWindowTest : public GraphTest {
         EXPECT_EQ(alkGraphState.paperStyle, 0u);
         EXPECT_EQ(alkGraphState.printing, 0u);
     }
-    static std::string Head(const fs::path& path, std::size_t n) {
-        std::ifstream in(path, std::ios::binary);
-        std::string bytes(n, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(n));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return bytes;
-    }
     static std::string Class(win::HWND hwnd) {
         char name[64] = {};
         win::GetClassName(hwnd, name, sizeof name);
         return name;
     }
-    fs::path folder;
-    std::string failures;
     win::HWND dialog = nullptr;
 };
 

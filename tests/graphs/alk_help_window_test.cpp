@@ -6,30 +6,26 @@
 
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
-#include "printing/print_job_records.h"
-#include "resources/program_resources.h"
-#include "shell/mainwindow/window_classes.h"
-#include "shell/records.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
 namespace {
 
-class AlkHelpTest : public GraphTest {
+class AlkHelpTest : public GraphWindowTest {
   protected:
-    void SetUp() override {
-        GraphTest::SetUp();
+    void BeforeStart() override {
         win::SetDesktopSize(1024, 768);
-        mainWindowState = MainWindowState{};
         reportPageGrid = ReportPageGrid{};
-        RegisterProgramResources();
-        ASSERT_EQ(InitApplication(nullptr), 1);
+    }
+    void SetUp() override {
+        GraphWindowTest::SetUp();
+        if (HasFatalFailure()) return;
         owner = win::CreateWindow("HELP", "owner", win::WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
                                   nullptr, nullptr);
     }
     void TearDown() override {
         win::DestroyWindow(owner);
-        GraphTest::TearDown();
+        GraphWindowTest::TearDown();
     }
     // Rows of the picture holding any dark pixel.
     static std::vector<bool> InkedRows(const win::Image32& p) {

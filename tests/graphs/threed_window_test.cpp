@@ -26,28 +26,21 @@ namespace {
 
 using namespace ThreeDGraphCommand;
 
-class ThreeDWindowTest : public GraphTest {
+class ThreeDWindowTest : public GraphWindowTest {
   protected:
-    void SetUp() override {
-        GraphTest::SetUp();
-        win::SetDesktopSize(800, 600);
-        mainWindowState = MainWindowState{};
+    void BeforeStart() override {
         ResetThreeDGraphRecords();
         ResetThreeDWindowRecords();
         ResetGraphSnapshotRecords();
-        RegisterProgramResources();
-        ASSERT_EQ(InitApplication(nullptr), 1);
-        GraphOutputFlags& f = graphOutputFlags;
-        f.colorNow = f.displayColor = f.exportColor = f.displayColorAvailable = 1;
-        f.printColor = f.printColorAvailable = 1;
+    }
+    void SetUp() override {
+        GraphWindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        ColourEverywhere();
         Choose({0});
         whatIfResults.grid.gridKind = 0xFFFF;
         gridSource = GridSource::kSingleWater;
         win::ClearMessageBoxLog();
-    }
-    void TearDown() override {
-        if (mainWindowState.graphWindowOpen != 0) win::DestroyWindow(mainWindowState.graphWindow);
-        GraphTest::TearDown();
     }
     static void Choose(std::initializer_list<int16_t> codes) {
         graphChoice.count = static_cast<int16_t>(codes.size());
@@ -62,15 +55,6 @@ class ThreeDWindowTest : public GraphTest {
     win::HWND Open() {
         EXPECT_EQ(ShowGraphWindow(), 1);
         return mainWindowState.graphWindow;
-    }
-    static std::string ItemText(win::HWND hwnd, int id) {
-        char text[128] = {};
-        win::GetMenuString(win::GetMenu(hwnd), static_cast<win::UINT>(id), text, sizeof text,
-                           win::MF_BYCOMMAND);
-        return text;
-    }
-    static void Command(win::HWND hwnd, int id) {
-        win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
     }
     static void Key(win::HWND hwnd, int key) {
         win::SendMessage(hwnd, win::WM_KEYDOWN, static_cast<win::WPARAM>(key), 0);

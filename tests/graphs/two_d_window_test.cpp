@@ -31,25 +31,13 @@ namespace {
 namespace fs = std::filesystem;
 using namespace TwoDGraphCommand;
 
-class TwoDWindowTest : public GraphTest {
+class TwoDWindowTest : public GraphWindowTest {
   protected:
     void SetUp() override {
-        GraphTest::SetUp();
-        win::SetDesktopSize(800, 600);
-        mainWindowState = MainWindowState{};
-        printJobState = PrintJobState{};
-        RegisterProgramResources();
-        ASSERT_EQ(InitApplication(nullptr), 1);
-        folder = fs::temp_directory_path() /
-                 ("tarvex-graph-window-" +
-                  std::to_string(::testing::UnitTest::GetInstance()->current_test_info()->line()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        win::SetPathRoot(folder.string());
-        win::SetScriptFailureHandler([this](const std::string& what) { failures += what + "\n"; });
-        GraphOutputFlags& f = graphOutputFlags;
-        f.colorNow = f.displayColor = f.exportColor = f.displayColorAvailable = 1;
-        f.printColor = f.printColorAvailable = 1;
+        GraphWindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        UseFolder("tarvex-graph-window-");
+        ColourEverywhere();
         graphIndexCodes[0] = 0;
         for (int i = 1; i < 4; ++i) graphIndexCodes[i] = kNoGraphIndex;
         graphProfileKind = 1;
@@ -61,26 +49,10 @@ class TwoDWindowTest : public GraphTest {
         for (int i = 0; i < 7; ++i) whatIfResults.tempProfile.results[i][0] = 1.0f + i;
         win::ClearMessageBoxLog();
     }
-    void TearDown() override {
-        if (mainWindowState.graphWindowOpen != 0) win::DestroyWindow(mainWindowState.graphWindow);
-        win::SetScriptFailureHandler(nullptr);
-        EXPECT_EQ(failures, "");
-        GraphTest::TearDown();
-        fs::remove_all(folder);
-    }
     win::HWND Open() {
         EXPECT_EQ(OpenTwoDGraphWindow(), 1);
         win::UpdateWindow(mainWindowState.graphWindow);
         return mainWindowState.graphWindow;
-    }
-    static std::string ItemText(win::HWND hwnd, int id) {
-        char text[128] = {};
-        win::GetMenuString(win::GetMenu(hwnd), static_cast<win::UINT>(id), text, sizeof text,
-                           win::MF_BYCOMMAND);
-        return text;
-    }
-    static void Command(win::HWND hwnd, int id) {
-        win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
     }
     static void ExpectScreenFlags() {
         EXPECT_EQ(graphOutputFlags.renderTarget, 0u);
@@ -93,15 +65,6 @@ class TwoDWindowTest : public GraphTest {
         win::AnswerFileDialog(name);
         return win::SendMessage(hwnd, win::WM_COMMAND, kExportImage, 0);
     }
-    static std::string Head(const fs::path& path, std::size_t n) {
-        std::ifstream in(path, std::ios::binary);
-        std::string bytes(n, '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(n));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return bytes;
-    }
-    fs::path folder;
-    std::string failures;
 };
 
 TEST_F(TwoDWindowTest, SlotIsFreedHoweverTheWindowEnds) {
