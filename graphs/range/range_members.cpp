@@ -11,24 +11,20 @@ namespace D = RangeDialogId;
 using S = RangeSlot;
 using P = RangePair;
 
-// Boxes in reading order, joined with +.
-struct Boxes {
+// Rows in order (boxes in reading order, warnings in showing order),
+// joined with +.
+template <typename Row, int Most>
+struct Rows {
     int count;
-    RangeField fields[kRangeMaxFields];
+    Row rows[Most];
 };
-constexpr Boxes operator+(Boxes a, const Boxes& b) {
-    for (int i = 0; i < b.count; ++i) a.fields[a.count++] = b.fields[i];
-    return a;
-}
-// Warnings in showing order, joined with +.
-struct Warnings {
-    int count;
-    RangeWarning rows[kRangeMaxWarnings];
-};
-constexpr Warnings operator+(Warnings a, const Warnings& b) {
+template <typename Row, int Most>
+constexpr Rows<Row, Most> operator+(Rows<Row, Most> a, const Rows<Row, Most>& b) {
     for (int i = 0; i < b.count; ++i) a.rows[a.count++] = b.rows[i];
     return a;
 }
+using Boxes = Rows<RangeField, kRangeMaxFields>;
+using Warnings = Rows<RangeWarning, kRangeMaxWarnings>;
 
 // A range's low and high boxes, and a single value's box.
 constexpr Boxes Range(int low, S lowSlot, int high, S highSlot) {
@@ -76,7 +72,7 @@ constexpr RangeMember Member(int templateId, win::DLGPROC procedure, const Boxes
                              const Warnings& warnings, const Flags& flags) {
     RangeMember m{templateId, procedure, flags.threeD, boxes.count,     {},
                   0,          {},        flags.stale,  flags.unitLabel, flags.profilePercent};
-    for (int i = 0; i < boxes.count; ++i) m.fields[i] = boxes.fields[i];
+    for (int i = 0; i < boxes.count; ++i) m.fields[i] = boxes.rows[i];
     m.warningCount = warnings.count;
     for (int i = 0; i < warnings.count; ++i) m.warnings[i] = warnings.rows[i];
     return m;

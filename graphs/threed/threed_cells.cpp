@@ -64,6 +64,17 @@ void Fill(win::HDC dc, win::HBRUSH brush, const win::POINT* p, int n) {
     win::Polygon(dc, p, n);
 }
 
+// A face in its band: in grey on a white ground, else in the given colour.
+void FillFace(const ThreeDPaint& paint, const win::POINT (&face)[5], win::HBRUSH grey,
+              win::HBRUSH colour) {
+    if (paint.greyRendering) {
+        Fill(paint.dc, paint.tools.brushes[15], face, 5);
+        Fill(paint.dc, grey, face, 5);
+    } else {
+        Fill(paint.dc, colour, face, 5);
+    }
+}
+
 void StoreOutline(int cell, const win::POINT (&p)[kOutlinePoints]) {
     for (int i = 0; i < kOutlinePoints; ++i) {
         cellOutline[cell].x[i] = p[i].x;
@@ -126,30 +137,14 @@ void DrawThreeDBars(ThreeDPaint& paint) {
             const win::POINT t4 = ToPoint(box.Project(p + kBarWidth, q, h));
             const win::HBRUSH colour = t.brushes[band.colour];
             const win::HBRUSH light = t.brushes[band.colour + kLightShade];
-            const win::HBRUSH white = t.brushes[15];
             win::SelectObject(dc, outline);
 
             const win::POINT row[5] = {p4, t4, t3, p3, p4};
-            if (paint.greyRendering) {
-                Fill(dc, white, row, 5);
-                Fill(dc, GreySet1(t, band.band), row, 5);
-            } else {
-                Fill(dc, colour, row, 5);
-            }
+            FillFace(paint, row, GreySet1(t, band.band), colour);
             const win::POINT column[5] = {p3, t3, t2, p2, p3};
-            if (paint.greyRendering) {
-                Fill(dc, white, column, 5);
-                Fill(dc, GreySet2(t, band.band), column, 5);
-            } else {
-                Fill(dc, light, column, 5);
-            }
+            FillFace(paint, column, GreySet2(t, band.band), light);
             const win::POINT top[5] = {t4, t3, t2, t1, t4};
-            if (paint.greyRendering) {
-                Fill(dc, white, top, 5);
-                Fill(dc, GreySet1(t, band.band), top, 5);
-            } else {
-                Fill(dc, light, top, 5);
-            }
+            FillFace(paint, top, GreySet1(t, band.band), light);
             win::SetBkColor(
                 dc, paint.greyRendering ? graphColorTable[15] : graphColorTable[band.colour]);
             win::SetBkMode(dc, win::OPAQUE);
@@ -164,8 +159,6 @@ void DrawThreeDContour(ThreeDPaint& paint) {
     if (logRangeUndefined != 0) return;
     win::HDC dc = paint.dc;
     const ThreeDTools& t = paint.tools;
-    const ThreeDBox& box = paint.box;
-    const win::HPEN outline = t.pens[ThreeDPen::kBackground];
     for (int r = 0; r < kThreeDSide - 1; ++r) {
         for (int c = 0; c < kThreeDSide - 1; ++c) {
             if (!CornersFinite(r, c)) continue;
@@ -185,17 +178,14 @@ void DrawThreeDContour(ThreeDPaint& paint) {
             }
             const double p0 = paint.rowPlaces[r], p1 = paint.rowPlaces[r + 1];
             const double q0 = paint.columnPlaces[c], q1 = paint.columnPlaces[c + 1];
-            const win::POINT a = ToPoint(box.Project(p0, q1, paint.HeightOf(v01)));
-            const win::POINT b = ToPoint(box.Project(p0, q0, paint.HeightOf(v00)));
-            const win::POINT d = ToPoint(box.Project(p1, q0, paint.HeightOf(v10)));
-            const win::POINT e = ToPoint(box.Project(p1, q1, paint.HeightOf(v11)));
+            const win::POINT a = ToPoint(paint.box.Project(p0, q1, paint.HeightOf(v01)));
+            const win::POINT b = ToPoint(paint.box.Project(p0, q0, paint.HeightOf(v00)));
+            const win::POINT d = ToPoint(paint.box.Project(p1, q0, paint.HeightOf(v10)));
+            const win::POINT e = ToPoint(paint.box.Project(p1, q1, paint.HeightOf(v11)));
             const win::POINT patch[5] = {a, b, d, e, a};
-            win::SelectObject(dc, outline);
-            if (paint.greyRendering) {
-                Fill(dc, t.brushes[15], patch, 5);
-                Fill(dc, GreySet1(t, edge.band), patch, 5);
-            } else {
-                Fill(dc, t.brushes[fill.colour], patch, 5);
+            win::SelectObject(dc, t.pens[ThreeDPen::kBackground]);
+            FillFace(paint, patch, GreySet1(t, edge.band), t.brushes[fill.colour]);
+            if (!paint.greyRendering) {
                 win::SetBkMode(dc, win::TRANSPARENT);
                 Fill(dc, t.hatch, patch, 5);
             }

@@ -236,29 +236,10 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
         chart.yLabels.push_back(label);
         v += step;
     }
-    if (std::strcmp(ySuffix, " ") != 0) {
-        char scale[kAxisSuffixChars + 4];
-        std::snprintf(scale, sizeof scale, " (%s)", ySuffix);
-        char* unit = a.axisTitles[AxisTitle::kYUnitCaption];
-        char* caption = a.axisTitles[AxisTitle::kYCaption];
-        char* into = unit[0] != '\0' ? unit : caption;
-        const std::size_t used = std::strlen(into);
-        std::snprintf(into + used, kAxisTitleChars - used, "%s", scale);
-    }
+    AppendAxisScale(a, ySuffix);
 
     // Left captions.
-    const char* caption = a.axisTitles[AxisTitle::kYCaption];
-    if (caption[0] != '\0') {
-        p.UseFont(Trunc(0.048 * s.pictureHeight), 3, 1);
-        p.Text(frame.left + p.lineUnit / 3, s.centreY - p.HalfWidth(caption), caption);
-    }
-    const char* unitCaption = a.axisTitles[AxisTitle::kYUnitCaption];
-    if (unitCaption[0] != '\0') {
-        p.UseFont(Trunc(0.0375 * s.pictureHeight), 3, 1);
-        const int ul = p.LineOfFont();
-        p.Text(frame.left + Trunc(7.0 * ul / 3.0), s.centreY - p.HalfWidth(unitCaption),
-               unitCaption);
-    }
+    DrawValueAxisTitles(p, a, frame.left, s.centreY, p.lineUnit, s.pictureHeight);
 
     // Outlines again.
     win::SelectObject(p.dc, win::GetStockObject(win::NULL_BRUSH));
@@ -342,6 +323,34 @@ FittedPage FitPrinterPage(int width, int height) {
     return f;
 }
 
+FittedPage LayBarPicture(const BarPaintDc& p, const BarTools& tools, win::HWND window,
+                         uint32_t target) {
+    const win::HDC dc = p.dc;
+    FittedPage area{0, 0, 0};
+    if (target == RenderTarget::kPrinter) {
+        area = FitPrinterPage(win::GetDeviceCaps(dc, win::HORZRES),
+                              win::GetDeviceCaps(dc, win::VERTRES));
+        graphOutputFlags.printingGraph = 1;
+    } else {
+        win::RECT client{};
+        win::GetClientRect(window, &client);
+        area.width = std::abs(client.right - client.left);
+        area.height = std::abs(client.top - client.bottom);
+        graphOutputFlags.printingGraph = 0;
+    }
+    const int width = area.width, height = area.height;
+    win::SetMapMode(dc, win::MM_ANISOTROPIC);
+    win::SetWindowOrgEx(dc, 0, 0, nullptr);
+    win::SetWindowExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
+    win::SetViewportExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
+    win::SetViewportOrgEx(dc, 0, height, nullptr);
+    if (target != RenderTarget::kPrinter) {
+        p.Use(tools.pens[15], tools.brushes[15]);
+        win::Rectangle(dc, 0, 0, width + 1, height + 1);
+    }
+    return area;
+}
+
 void LayOutBarCharts(int width, int height, int d, bool fourCharts, TwoDGraphState& s) {
     const double w = width, h = height;
     if (!fourCharts) {
@@ -381,34 +390,10 @@ void DrawTwoDGraphReported(win::HDC dc, win::HWND window, BarGraphReport* report
     p.charts = CountCharts(graphIndexCodes, p.codes);
     s.graphCount = p.charts;
 
-    int width = 0, height = 0, d = 0;
-    if (p.target == RenderTarget::kPrinter) {
-        const FittedPage f = FitPrinterPage(win::GetDeviceCaps(dc, win::HORZRES),
-                                            win::GetDeviceCaps(dc, win::VERTRES));
-        width = f.width;
-        height = f.height;
-        d = f.d;
-        graphOutputFlags.printingGraph = 1;
-    } else {
-        win::RECT client{};
-        win::GetClientRect(window, &client);
-        width = std::abs(client.right - client.left);
-        height = std::abs(client.top - client.bottom);
-        graphOutputFlags.printingGraph = 0;
-    }
+    const FittedPage area = LayBarPicture(p, p.tools, window, p.target);
+    const int width = area.width, height = area.height;
     p.printing = graphOutputFlags.printingGraph;
-
-    win::SetMapMode(dc, win::MM_ANISOTROPIC);
-    win::SetWindowOrgEx(dc, 0, 0, nullptr);
-    win::SetWindowExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
-    win::SetViewportExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
-    win::SetViewportOrgEx(dc, 0, height, nullptr);
-
-    if (p.target != RenderTarget::kPrinter) {
-        p.Use(p.tools.pens[15], p.tools.brushes[15]);
-        win::Rectangle(dc, 0, 0, width + 1, height + 1);
-    }
-    LayOutBarCharts(width, height, d, p.charts > 1, s);
+    LayOutBarCharts(width, height, area.d, p.charts > 1, s);
     if (width > 0 && height > 0) PaintCharts(p);
     s.graphsDrawn = s.graphCount;
     win::RestoreDC(dc, saved);

@@ -67,3 +67,12 @@ struct FittedPage {
     int d;
 };
 [[nodiscard]] FittedPage FitPrinterPage(int width, int height);
+
+struct BarPaintDc;
+struct BarTools;
+// The picture area of a bar-graph paint for its target: the fitted printer
+// page, or the window's client area (d 0); printingGraph says which. The
+// context gets the upward mapping of one unit a pixel, and off the printer
+// the area is painted white with pen and brush 15 of the tools.
+FittedPage LayBarPicture(const BarPaintDc& p, const BarTools& tools, win::HWND window,
+                         uint32_t target);

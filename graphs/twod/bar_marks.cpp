@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "graphs/axis/graph_font.h"
 #include "platform/gdi/gdi.h"
@@ -146,4 +147,30 @@ bool BarHoldsPoint(const BarRect& b, int x, int y) {
     const bool holds = win::PtInRegion(region, x, y) != 0;
     win::DeleteObject(region);
     return holds;
+}
+
+void AppendAxisScale(GraphAxisData& a, const char* suffix) {
+    if (std::strcmp(suffix, " ") == 0) return;
+    char scale[kAxisSuffixChars + 4];
+    std::snprintf(scale, sizeof scale, " (%s)", suffix);
+    char* unit = a.axisTitles[AxisTitle::kYUnitCaption];
+    char* caption = a.axisTitles[AxisTitle::kYCaption];
+    char* into = unit[0] != '\0' ? unit : caption;
+    const std::size_t used = std::strlen(into);
+    std::snprintf(into + used, kAxisTitleChars - used, "%s", scale);
+}
+
+void DrawValueAxisTitles(BarPaintDc& p, const GraphAxisData& a, int frameLeft, int centreY,
+                         int lineUnit, int height) {
+    const char* caption = a.axisTitles[AxisTitle::kYCaption];
+    if (caption[0] != '\0') {
+        p.UseFont(static_cast<int>(0.048 * height), 3, 1);
+        p.Text(frameLeft + lineUnit / 3, centreY - p.HalfWidth(caption), caption);
+    }
+    const char* unit = a.axisTitles[AxisTitle::kYUnitCaption];
+    if (unit[0] != '\0') {
+        p.UseFont(static_cast<int>(0.0375 * height), 3, 1);
+        const int line = p.LineOfFont();
+        p.Text(frameLeft + static_cast<int>(7.0 * line / 3.0), centreY - p.HalfWidth(unit), unit);
+    }
 }

@@ -50,6 +50,15 @@ struct BarPaintDc {
     void Rect(const ChartRect& r) const;
 };
 
+// A scaled axis's suffix (not " ") appended as " (suffix)" to the unit
+// caption, or to the caption when there is no unit caption.
+void AppendAxisScale(GraphAxisData& a, const char* suffix);
+// The value axis's caption and unit caption, turned to read upward, left of
+// the plot centred on centreY; fonts sized by the height of the picture or
+// cell.
+void DrawValueAxisTitles(BarPaintDc& p, const GraphAxisData& a, int frameLeft, int centreY,
+                         int lineUnit, int height);
+
 // Whether the bar's rectangle holds the logical point (x, y), tested as the
 // click boxes test it: through a polygon region of its corners.
 [[nodiscard]] bool BarHoldsPoint(const BarRect& b, int x, int y);

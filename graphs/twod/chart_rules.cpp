@@ -63,30 +63,22 @@ constexpr TitleRow kPageTitleRows[] = {
     {58, -1, "Aragonite", "CaCO^3"},    {60, -1, "Calcite", "CaCO^3"},
 };
 
+// The captions of the index charts.
+struct IndexCaption {
+    int code;
+    const char* caption;
+};
+constexpr IndexCaption kIndexCaptions[] = {
+    {10, "LSI"}, {42, "OTI"}, {43, "SDI"}, {11, "RSI"}, {31, "PSI"}, {41, "pH"},
+};
+
 // Thresholds that the bands compare as single-precision values widened.
 constexpr double F(float v) {
     return static_cast<double>(v);
 }
 
-void Append(char* text, const char* more) {
-    const std::size_t used = std::strlen(text);
-    std::snprintf(text + used, kAxisTitleChars - used, "%s", more);
-}
-
-void Set(char* text, const char* value) {
-    std::snprintf(text, kAxisTitleChars, "%s", value);
-}
-
 const char* ProductName() {
     return productTable.records[0].name;
-}
-
-int ProductMode() {
-    return productTable.records[0].productMode;
-}
-
-double CorrosionFactor() {
-    return unitCodes.code[UnitItem::kCorrosionRate] == 0 ? 1.0 : 0.0254;
 }
 
 const char* CorrosionCaption() {
@@ -116,8 +108,29 @@ double Precipitation(float mgPerLitre) {
     return PrecipitationInDisplayUnit(mgPerLitre);
 }
 
-// Status colours of treated points: 0 -> 1, 1 -> 14, 2 -> 4, 3 -> 5; 0 for
-// a status that decides nothing.
+double LogOf(double t) {
+    return std::log10(t);
+}
+
+}  // namespace
+
+void SetChartText(char* text, const char* value) {
+    std::snprintf(text, kAxisTitleChars, "%s", value);
+}
+
+void AppendChartText(char* text, const char* more) {
+    const std::size_t used = std::strlen(text);
+    std::snprintf(text + used, kAxisTitleChars - used, "%s", more);
+}
+
+int ProductMode() {
+    return productTable.records[0].productMode;
+}
+
+double CorrosionFactor() {
+    return unitCodes.code[UnitItem::kCorrosionRate] == 0 ? 1.0 : 0.0254;
+}
+
 int StatusColour(int32_t status) {
     switch (status) {
         case 0:
@@ -133,8 +146,7 @@ int StatusColour(int32_t status) {
     }
 }
 
-// Five bands rising: below t0 1, below t1 2, below t2 14, below t3 5, else 4.
-int Rising(double v, double t0, double t1, double t2, double t3) {
+int RisingBand(double v, double t0, double t1, double t2, double t3) {
     if (v < t0) return 1;
     if (v < t1) return 2;
     if (v < t2) return 14;
@@ -142,11 +154,28 @@ int Rising(double v, double t0, double t1, double t2, double t3) {
     return 4;
 }
 
-double LogOf(double t) {
-    return std::log10(t);
+int RisingBandUpTo(double v, double t0, double t1, double t2, double t3) {
+    if (v <= t0) return 1;
+    if (v <= t1) return 2;
+    if (v <= t2) return 14;
+    if (v <= t3) return 5;
+    return 4;
 }
 
-}  // namespace
+int FallingIndexBand(double v) {
+    if (v > 7.0) return 1;
+    if (v > 6.0) return 2;
+    if (v > 5.0) return 14;
+    if (v > 4.0) return 5;
+    return 4;
+}
+
+int CorrosionRateBand(double v, double factor, int second) {
+    if (v < factor) return 1;
+    if (v < 5.0 * factor) return second;
+    if (v < 10.0 * factor) return 5;
+    return 4;
+}
 
 const char* GraphTemperatureUnit() {
     switch (unitCodes.code[UnitItem::kTemperature]) {
@@ -204,66 +233,36 @@ bool IsMineralCode(int code) {
 }
 
 ChartTables TablesOfKind(int kind) {
-    ChartTables t;
-    auto profile = [&t](const ProfileTable& p) {
-        t.rows = kProfilePoints;
-        t.analysis = p.analysis;
-        t.results = p.results;
-        t.excess = p.excess;
-        t.corrosion = p.corrosion;
-        t.acidDose = p.acidDose;
-        t.alkaliDose = p.alkaliDose;
-        t.dose = p.dose;
+    auto profile = [](const ProfileTable& p) {
+        return ChartTables{kProfilePoints, p.analysis, p.results,    p.excess,
+                           p.corrosion,    p.acidDose, p.alkaliDose, p.dose};
     };
-    auto well = [&t](const auto& w) {
-        t.rows = w.kStations;
-        t.analysis = w.analysis;
-        t.results = w.results;
-        t.excess = w.excess;
-        t.corrosion = w.corrosion;
-        t.acidDose = w.phDoseA;
-        t.alkaliDose = w.phDoseB;
-        t.dose = w.dose;
+    auto well = [](const auto& w) {
+        return ChartTables{w.kStations, w.analysis, w.results, w.excess,
+                           w.corrosion, w.phDoseA,  w.phDoseB, w.dose};
     };
+    const MixProfileTables& m = mixProfileTables;
     switch (kind) {
         case ChartKind::kTemperature:
-            profile(whatIfResults.tempProfile);
-            break;
+            return profile(whatIfResults.tempProfile);
         case ChartKind::kPh:
-            profile(whatIfResults.phProfile);
-            break;
+            return profile(whatIfResults.phProfile);
         case ChartKind::kPressure:
         case ChartKind::kGridPressure:
-            profile(whatIfResults.pressureProfile);
-            break;
-        case ChartKind::kMixing: {
-            const MixProfileTables& m = mixProfileTables;
-            t.rows = kMixPoints;
-            t.analysis = m.mixChemistry;
-            t.results = m.mixResults;
-            t.excess = m.mixExcess;
-            t.corrosion = m.mixCorrosion;
-            t.acidDose = m.mixAcidDose;
-            t.alkaliDose = m.mixAlkaliDose;
-            t.dose = m.mixInhibitorDose;
-            break;
-        }
+            return profile(whatIfResults.pressureProfile);
+        case ChartKind::kMixing:
+            return ChartTables{kMixPoints,     m.mixChemistry, m.mixResults,    m.mixExcess,
+                               m.mixCorrosion, m.mixAcidDose,  m.mixAlkaliDose, m.mixInhibitorDose};
         case ChartKind::kWell:
-            well(wellProfiles.flash11);
-            break;
-        case ChartKind::kReportPage:
-            well(wellProfiles.wellLog);
-            break;
         case ChartKind::kWellPage:
-            well(wellProfiles.flash11);
-            break;
+            return well(wellProfiles.flash11);
+        case ChartKind::kReportPage:
+            return well(wellProfiles.wellLog);
         case ChartKind::kWellSummary:
-            well(wellProfiles.flash48);
-            break;
+            return well(wellProfiles.flash48);
         default:
-            break;
+            return ChartTables{};
     }
-    return t;
 }
 
 void StatusRowOfKind(int kind, bool mixingRules, int32_t (&status)[kGraphPoints]) {
@@ -351,37 +350,37 @@ ChartTexts ChartNamedTitle(int code, bool reportPage) {
     if (reportPage) {
         for (const TitleRow& r : kPageTitleRows)
             if (r.code == code) {
-                Set(x.title, formulas ? r.formula : r.name);
+                SetChartText(x.title, formulas ? r.formula : r.name);
                 titled = true;
             }
     }
     for (const TitleRow& r : kTitleRows) {
         if (titled) break;
         if (r.code == code || r.treatedCode == code) {
-            Set(x.title, formulas ? r.formula : r.name);
+            SetChartText(x.title, formulas ? r.formula : r.name);
             titled = true;
         }
     }
     if (const char* index = GraphIndexTitle(code); !titled && index != nullptr) {
-        Set(x.title, index);
+        SetChartText(x.title, index);
         titled = true;
-        if (code >= 94) Set(x.caption, CorrosionCaption());
+        if (code >= 94) SetChartText(x.caption, CorrosionCaption());
     }
     if (!titled) {
         if (code == 90 || code == 91) {
             const uint16_t chemical =
                 code == 90 ? phControlSettings.acidChemical : phControlSettings.alkaliChemical;
-            Set(x.title, code == 90 ? AcidName(chemical) : AlkaliName(chemical));
-            Append(x.title, " Dosage Profile");
-            Set(x.caption, "mg/l");
+            SetChartText(x.title, code == 90 ? AcidName(chemical) : AlkaliName(chemical));
+            AppendChartText(x.title, " Dosage Profile");
+            SetChartText(x.caption, "mg/l");
         } else {
-            Set(x.title, ProductName());
+            SetChartText(x.title, ProductName());
             if (code == 89 && ProductMode() < 2) {
-                Append(x.title, " Dosage Profile");
-                Set(x.caption, "mg/l");
+                AppendChartText(x.title, " Dosage Profile");
+                SetChartText(x.caption, "mg/l");
             } else if (code == 89 && ProductMode() == 2) {
-                Append(x.title, " Corrosion Profile");
-                Set(x.caption, CorrosionCaption());
+                AppendChartText(x.title, " Corrosion Profile");
+                SetChartText(x.caption, CorrosionCaption());
             }
         }
     }
@@ -394,63 +393,51 @@ ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage) {
     if (IsMineralCode(code)) {
         const bool shortTitle = std::strlen(x.title) < 12;
         if (mixingWording) {
-            Append(x.title, shortTitle ? " Saturation Level" : " Saturation");
-            Set(x.caption, "Saturation Level");
+            AppendChartText(x.title, shortTitle ? " Saturation Level" : " Saturation");
+            SetChartText(x.caption, "Saturation Level");
         } else {
             if (logIndex)
-                Append(x.title, shortTitle ? " Saturation Index" : " Index");
+                AppendChartText(x.title, shortTitle ? " Saturation Index" : " Index");
             else
-                Append(x.title, shortTitle ? " Saturation Ratio" : " Ratio");
-            Set(x.caption, logIndex ? " Saturation Index" : " Saturation Ratio");
+                AppendChartText(x.title, shortTitle ? " Saturation Ratio" : " Ratio");
+            SetChartText(x.caption, logIndex ? " Saturation Index" : " Saturation Ratio");
         }
         return x;
     }
+    for (const IndexCaption& index : kIndexCaptions)
+        if (index.code == code) {
+            SetChartText(x.caption, index.caption);
+            return x;
+        }
     switch (code) {
-        case 10:
-            Set(x.caption, "LSI");
-            return x;
-        case 42:
-            Set(x.caption, "OTI");
-            return x;
-        case 43:
-            Set(x.caption, "SDI");
-            return x;
-        case 11:
-            Set(x.caption, "RSI");
-            return x;
-        case 31:
-            Set(x.caption, "PSI");
-            return x;
         case 18:
-            Set(x.caption, mixingWording || (reportPage && resultStatus.mixProfileDone != 0)
-                               ? "Larson-Skold"
-                               : "Larson Skold");
+            SetChartText(x.caption,
+                         mixingWording || (reportPage && resultStatus.mixProfileDone != 0)
+                             ? "Larson-Skold"
+                             : "Larson Skold");
             return x;
         case 40:
-            Set(x.caption, "Temperature");
-            Append(x.caption, GraphTemperatureUnit());
-            return x;
-        case 41:
-            Set(x.caption, "pH");
+            SetChartText(x.caption, "Temperature");
+            AppendChartText(x.caption, GraphTemperatureUnit());
             return x;
         default:
             break;
     }
     const bool dose = code == 89 || code == 90 || code == 91 || (code >= 94 && code <= 96);
+    const char* ending = nullptr;
     if (mixingWording) {
-        if (code >= 51 && code <= 60) {
-            Append(x.title, " Precipitation Potential");
-            Set(x.caption, PrecipitationCaption());
-        } else if (((code >= 78 && code <= 88) || code >= 99) && !dose) {
-            Append(x.title, " Momentary Excess");
-            Set(x.caption, PrecipitationCaption());
-        }
+        if (code >= 51 && code <= 60)
+            ending = " Precipitation Potential";
+        else if (((code >= 78 && code <= 88) || code >= 99) && !dose)
+            ending = " Momentary Excess";
     } else if (code >= 51 && code <= 61) {
-        Append(x.title, " Precipitation Potential");
-        Set(x.caption, PrecipitationCaption());
+        ending = " Precipitation Potential";
     } else if (code >= 100) {
-        Append(x.title, " Momentary Excess");
-        Set(x.caption, PrecipitationCaption());
+        ending = " Momentary Excess";
+    }
+    if (ending != nullptr) {
+        AppendChartText(x.title, ending);
+        SetChartText(x.caption, PrecipitationCaption());
     }
     return x;
 }
@@ -459,39 +446,32 @@ int BandColour(int code, double v, const BandRules& rules) {
     const double fc = CorrosionFactor();
     if (IsMineralCode(code)) {
         if (rules.mixing) {
-            if (code == 2) return Rising(v, F(0.95f), F(1.05f), F(1.15f), 1.25);
-            return Rising(v, 1.0, F(1.2f), 2.0, 5.0);
+            if (code == 2) return RisingBand(v, F(0.95f), F(1.05f), F(1.15f), 1.25);
+            return RisingBand(v, 1.0, F(1.2f), 2.0, 5.0);
         }
         // Only the values shown as a log index meet logarithmic thresholds.
         const bool logged = rules.logIndex && IsLogCode(code);
         if (code == 2) {
-            if (logged) return Rising(v, LogOf(0.95), LogOf(1.05), LogOf(1.15), LogOf(1.25));
-            return Rising(v, 0.95, 1.05, 1.15, 1.25);
+            if (logged) return RisingBand(v, LogOf(0.95), LogOf(1.05), LogOf(1.15), LogOf(1.25));
+            return RisingBand(v, 0.95, 1.05, 1.15, 1.25);
         }
-        if (logged) return Rising(v, 0.0, LogOf(1.2), LogOf(2.0), LogOf(5.0));
-        return Rising(v, 1.0, 1.2, 2.0, 5.0);
+        if (logged) return RisingBand(v, 0.0, LogOf(1.2), LogOf(2.0), LogOf(5.0));
+        return RisingBand(v, 1.0, 1.2, 2.0, 5.0);
     }
     switch (code) {
         case 10:
         case 42:
         case 43:
-            return Rising(v, 0.0, F(0.2f), F(0.8f), F(1.2f));
+            return RisingBand(v, 0.0, F(0.2f), F(0.8f), F(1.2f));
         case 18:
-            return Rising(v, F(0.2f), F(0.4f), F(0.6f), F(0.8f));
+            return RisingBand(v, F(0.2f), F(0.4f), F(0.6f), F(0.8f));
         case 11:
         case 31:
-            if (v > 7.0) return 1;
-            if (v > 6.0) return 2;
-            if (v > 5.0) return 14;
-            if (v > 4.0) return 5;
-            return 4;
+            return FallingIndexBand(v);
         case 94:
         case 95:
         case 96:
-            if (v < fc) return 1;
-            if (v < 5.0 * fc) return 2;
-            if (v < 10.0 * fc) return 5;
-            return 4;
+            return CorrosionRateBand(v, fc, 2);
         case 40:
         case 41:
             return 1;
@@ -502,19 +482,13 @@ int BandColour(int code, double v, const BandRules& rules) {
         const bool precipitation =
             (code >= 51 && code <= 60) || (code >= 78 && code <= 88) || code == 99 || code >= 100;
         if (!precipitation) return 0;
-        if (code == 114) return Rising(v, 0.0, 10.0, 20.0, 40.0);
+        if (code == 114) return RisingBand(v, 0.0, 10.0, 20.0, 40.0);
         if (v < 0.0) return 1;
         if (v < 0.05) return 2;
         if (v < 0.1) return 5;
         return 4;
     }
-    if (IsPrecipitationCode(code)) {
-        if (v <= 0.0) return 1;
-        if (v <= 0.2) return 2;
-        if (v <= 0.8) return 14;
-        if (v <= 2.0) return 5;
-        return 4;
-    }
+    if (IsPrecipitationCode(code)) return RisingBandUpTo(v, 0.0, 0.2, 0.8, 2.0);
     return 0;
 }
 
@@ -532,14 +506,7 @@ void ChartColours(int code, const double* values, int count, const BandRules& ru
             c = StatusColour(status[i]);
         } else if (code == 89) {
             if (ProductMode() == 2) {
-                if (v < fc)
-                    c = 1;
-                else if (v < 5.0 * fc)
-                    c = rules.mixing ? 2 : 14;
-                else if (v < 10.0 * fc)
-                    c = 5;
-                else
-                    c = 4;
+                c = CorrosionRateBand(v, fc, rules.mixing ? 2 : 14);
             } else {
                 c = StatusColour(status[i]);
                 if (c == 0 && !rules.mixing) c = 5;  // any other status

@@ -85,3 +85,25 @@ void ChartColours(int code, const double* values, int count, const BandRules& ru
 // The colour of one value by the bands of its code (no treatment), or 0 when
 // the code's colour does not come from its value.
 [[nodiscard]] int BandColour(int code, double v, const BandRules& rules);
+
+// The bands and texts the chart rules share with the well-log rules.
+// Five bands rising: below t0 1, below t1 2, below t2 14, below t3 5, else 4.
+[[nodiscard]] int RisingBand(double v, double t0, double t1, double t2, double t3);
+// The same bands, each including its upper bound.
+[[nodiscard]] int RisingBandUpTo(double v, double t0, double t1, double t2, double t3);
+// The falling bands of the RSI and PSI: above 7 1, above 6 2, above 5 14,
+// above 4 5, else 4.
+[[nodiscard]] int FallingIndexBand(double v);
+// Corrosion rates in multiples of the unit's factor: below 1 1, below 5
+// `second`, below 10 5, else 4.
+[[nodiscard]] int CorrosionRateBand(double v, double factor, int second);
+// Status colours of treated points: 0 -> 1, 1 -> 14, 2 -> 4, 3 -> 5; 0 for
+// a status that decides nothing.
+[[nodiscard]] int StatusColour(int32_t status);
+// 1 for rates in mpy, 0.0254 for mm/yr.
+[[nodiscard]] double CorrosionFactor();
+// The mode of the first product.
+[[nodiscard]] int ProductMode();
+// A title or caption set to, or extended by, a text (cut to its buffer).
+void SetChartText(char* text, const char* value);
+void AppendChartText(char* text, const char* more);

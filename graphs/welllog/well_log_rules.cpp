@@ -19,57 +19,6 @@ constexpr double F(float v) {
     return static_cast<double>(v);
 }
 
-void Set(char* text, const char* value) {
-    std::snprintf(text, kAxisTitleChars, "%s", value);
-}
-
-void Append(char* text, const char* more) {
-    const std::size_t used = std::strlen(text);
-    std::snprintf(text + used, kAxisTitleChars - used, "%s", more);
-}
-
-int Rising(double v, double t0, double t1, double t2, double t3) {
-    if (v < t0) return 1;
-    if (v < t1) return 2;
-    if (v < t2) return 14;
-    if (v < t3) return 5;
-    return 4;
-}
-
-// Momentary excess and precipitation potential: bands that include their
-// upper bounds.
-int ExcessBand(double v) {
-    if (v <= 0.0) return 1;
-    if (v <= F(0.2f)) return 2;
-    if (v <= F(0.8f)) return 14;
-    if (v <= 2.0) return 5;
-    return 4;
-}
-
-// 0 -> 1, 1 -> 14, 2 -> 4, 3 -> 5; 0 for any other status.
-int StatusColour(int32_t status) {
-    switch (status) {
-        case 0:
-            return 1;
-        case 1:
-            return 14;
-        case 2:
-            return 4;
-        case 3:
-            return 5;
-        default:
-            return 0;
-    }
-}
-
-double CorrosionFactor() {
-    return unitCodes.code[UnitItem::kCorrosionRate] == 0 ? 1.0 : 0.0254;
-}
-
-int ProductMode() {
-    return productTable.records[0].productMode;
-}
-
 bool IsExcessCode(int code, WellLogGraph graph) {
     return (code >= 100 && code <= 121) ||
            (graph == WellLogGraph::kPage && code >= 51 && code <= 61);
@@ -86,40 +35,33 @@ int BandOf(int code, double v, bool logIndex, int32_t status, WellLogGraph graph
         treatedFamily = true;
         const bool logged = logIndex && IsWellLogLogCode(code);
         auto at = [logged](double x) { return logged ? std::log10(x) : x; };
-        if (code == 2) return Rising(v, at(0.95), at(1.05), at(1.15), at(1.25));
-        return Rising(v, at(1.0), at(F(1.2f)), at(2.0), at(5.0));
+        if (code == 2) return RisingBand(v, at(0.95), at(1.05), at(1.15), at(1.25));
+        return RisingBand(v, at(1.0), at(F(1.2f)), at(2.0), at(5.0));
     }
     if (IsExcessCode(code, graph)) {
         treatedFamily = true;
-        return ExcessBand(v);
+        // Momentary excess and precipitation potential: bands that include
+        // their upper bounds.
+        return RisingBandUpTo(v, 0.0, F(0.2f), F(0.8f), 2.0);
     }
     switch (code) {
         case 10:
         case 42:
         case 43:
             treatedFamily = true;
-            return Rising(v, 0.0, F(0.2f), F(0.8f), F(1.2f));
+            return RisingBand(v, 0.0, F(0.2f), F(0.8f), F(1.2f));
         case 11:
         case 31:
             treatedFamily = true;
-            if (v > 7.0) return 1;
-            if (v > 6.0) return 2;
-            if (v > 5.0) return 14;
-            if (v > 4.0) return 5;
-            return 4;
+            return FallingIndexBand(v);
         case 18:
             treatedFamily = true;
-            return Rising(v, F(0.2f), F(0.4f), F(0.6f), F(0.8f));
+            return RisingBand(v, F(0.2f), F(0.4f), F(0.6f), F(0.8f));
         case 40:
         case 41:
             return 1;
         case 89: {
-            if (!page && ProductMode() == 2) {
-                if (v < t) return 1;
-                if (v < 5.0 * t) return 14;
-                if (v < 10.0 * t) return 5;
-                return 4;
-            }
+            if (!page && ProductMode() == 2) return CorrosionRateBand(v, t, 14);
             const int c = StatusColour(status);
             return c == 0 ? 5 : c;
         }
@@ -133,10 +75,7 @@ int BandOf(int code, double v, bool logIndex, int32_t status, WellLogGraph graph
         case 95:
         case 96:
             if (page) return status == 0 ? 1 : 4;
-            if (v < t) return 1;
-            if (v < 5.0 * t) return 2;
-            if (v < 10.0 * t) return 5;
-            return 4;
+            return CorrosionRateBand(v, t, 2);
         default:
             return 0;
     }
@@ -162,18 +101,18 @@ const char* WellPagePrecipitationCaption() {
 ChartTexts WellLogTitles(int code, WellLogGraph graph) {
     ChartTexts x = ChartTitles(code, false, false);
     if (graph == WellLogGraph::kPage) {
-        if (code == 50) Append(x.title, " Precipitation Potential");
+        if (code == 50) AppendChartText(x.title, " Precipitation Potential");
         if ((code >= 50 && code <= 61) || code >= 100)
-            Set(x.caption, WellPagePrecipitationCaption());
+            SetChartText(x.caption, WellPagePrecipitationCaption());
         return x;
     }
     // The summary names minerals without an ending and carries their depth
     // axis's title; codes without a row of their own show the product's name.
     if (IsMineralCode(code)) {
         x = ChartNamedTitle(code, false);
-        Set(x.caption, "Depth");
+        SetChartText(x.caption, "Depth");
     } else if ((code >= 50 && code <= 61) || code > 121) {
-        Set(x.title, productTable.records[0].name);
+        SetChartText(x.title, productTable.records[0].name);
         x.caption[0] = '\0';
     }
     return x;

@@ -283,15 +283,7 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
         tickLabels.emplace_back(label);
         chart.yLabels.push_back(label);
     }
-    if (scaledAxis && std::strcmp(tickSuffix, " ") != 0) {
-        char more[kAxisSuffixChars + 4];
-        std::snprintf(more, sizeof more, " (%s)", tickSuffix);
-        char* extra = a.axisTitles[AxisTitle::kYUnitCaption];
-        char* caption = a.axisTitles[AxisTitle::kYCaption];
-        char* into = extra[0] != '\0' ? extra : caption;
-        const std::size_t used = std::strlen(into);
-        std::snprintf(into + used, kAxisTitleChars - used, "%s", more);
-    }
+    if (scaledAxis) AppendAxisScale(a, tickSuffix);
     const char* caption = a.axisTitles[AxisTitle::kYCaption];
     const char* extra = a.axisTitles[AxisTitle::kYUnitCaption];
     const LeftMargin m = FitLeftMargin(p, c, lineUnit, tickLabels, caption, extra);
@@ -385,32 +377,9 @@ int DrawWellLogSummaryGraphReported(win::HDC dc, win::HWND window, BarGraphRepor
     p.originalFont = win::GetCurrentObject(dc, win::OBJ_FONT);
     p.tools.Make(UsePatternSet(f.hatchPatterns, f.colorNow, f.printingGraph, f.printColor));
 
-    int width = 0, height = 0, d = 0;
-    if (p.target == RenderTarget::kPrinter) {
-        const FittedPage page = FitPrinterPage(win::GetDeviceCaps(dc, win::HORZRES),
-                                               win::GetDeviceCaps(dc, win::VERTRES));
-        width = page.width;
-        height = page.height;
-        d = page.d;
-        f.printingGraph = 1;
-    } else {
-        win::RECT client{};
-        win::GetClientRect(window, &client);
-        width = std::abs(client.right - client.left);
-        height = std::abs(client.top - client.bottom);
-        f.printingGraph = 0;
-    }
+    const FittedPage area = LayBarPicture(p, p.tools, window, p.target);
+    const int width = area.width, height = area.height, d = area.d;
     p.printing = f.printingGraph;
-
-    win::SetMapMode(dc, win::MM_ANISOTROPIC);
-    win::SetWindowOrgEx(dc, 0, 0, nullptr);
-    win::SetWindowExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
-    win::SetViewportExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
-    win::SetViewportOrgEx(dc, 0, height, nullptr);
-    if (p.target != RenderTarget::kPrinter) {
-        p.Use(p.tools.pens[15], p.tools.brushes[15]);
-        win::Rectangle(dc, 0, 0, width + 1, height + 1);
-    }
 
     std::memcpy(p.savedExtraLine, graphAxisData.axisTitles[AxisTitle::kYUnitCaption],
                 kAxisTitleChars);
