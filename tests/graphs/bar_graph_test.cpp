@@ -23,30 +23,10 @@ class BarGraphTest : public GraphTest {
             whatIfResults.tempProfile.results[i][21] = 0.2f * static_cast<float>(i);
         }
     }
-    win::HWND MakeWindow(int w, int h) {
-        win::WNDCLASS wc{};
-        wc.lpfnWndProc = [](win::HWND hwnd, win::UINT msg, win::WPARAM wp,
-                            win::LPARAM lp) -> win::LRESULT {
-            if (msg == win::WM_PAINT) {
-                win::PAINTSTRUCT ps;
-                win::HDC dc = win::BeginPaint(hwnd, &ps);
-                DrawTwoDGraphReported(dc, hwnd, &painted);
-                win::EndPaint(hwnd, &ps);
-                return 0;
-            }
-            return win::DefWindowProc(hwnd, msg, wp, lp);
-        };
-        wc.lpszClassName = "BarGraphTestWindow";
-        (void)win::RegisterClass(&wc);
-        return win::CreateWindow("BarGraphTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0, w,
-                                 h, nullptr, nullptr, nullptr, nullptr);
-    }
     BarGraphReport Paint(int w, int h) {
         painted = BarGraphReport{};
-        win::HWND hwnd = MakeWindow(w, h);
-        EXPECT_NE(hwnd, nullptr);
-        win::UpdateWindow(hwnd);
-        win::DestroyWindow(hwnd);
+        PaintInWindow(
+            [](win::HDC dc, win::HWND hwnd) { DrawTwoDGraphReported(dc, hwnd, &painted); }, w, h);
         return painted;
     }
     void Codes(std::initializer_list<uint16_t> codes) {

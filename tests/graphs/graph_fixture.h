@@ -51,6 +51,32 @@ class GraphTest : public ::testing::Test {
         win::ResetPlatform();
         win::ResetGdi();
     }
+    // Makes a visible w x h pop-up of its own class whose WM_PAINT runs
+    // `paint` between BeginPaint and EndPaint, paints it once and destroys it.
+    static void PaintInWindow(void (*paint)(win::HDC, win::HWND), int w, int h) {
+        windowPaint = paint;
+        win::WNDCLASS wc{};
+        wc.lpfnWndProc = [](win::HWND hwnd, win::UINT msg, win::WPARAM wp,
+                            win::LPARAM lp) -> win::LRESULT {
+            if (msg != win::WM_PAINT) return win::DefWindowProc(hwnd, msg, wp, lp);
+            win::PAINTSTRUCT ps;
+            win::HDC dc = win::BeginPaint(hwnd, &ps);
+            windowPaint(dc, hwnd);
+            win::EndPaint(hwnd, &ps);
+            return 0;
+        };
+        wc.lpszClassName = "GraphTestPaintWindow";
+        (void)win::RegisterClass(&wc);
+        win::HWND hwnd =
+            win::CreateWindow("GraphTestPaintWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0, w,
+                              h, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_NE(hwnd, nullptr);
+        win::UpdateWindow(hwnd);
+        win::DestroyWindow(hwnd);
+    }
+
+  private:
+    static inline void (*windowPaint)(win::HDC, win::HWND) = nullptr;
 };
 
 // A graph window's test: the program's resources and window classes on an

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -387,6 +388,33 @@ TEST_F(RangeDialogTest, CancelLeavesEverythingUnchanged) {
     }
     EXPECT_EQ(resultStatus.gridDone, 1);
     EXPECT_EQ(resultStatus.tempProfileDone, 1);
+}
+
+// Each member reads each box once, the 3D graphs' members take the 3D
+// snapshot, and each warning names a quantity its dialog ranges over.
+TEST_F(RangeDialogTest, EveryMemberReadsDistinctBoxesAndWarnsOfItsOwnRanges) {
+    const int threeD[] = {D::kTempPh,      D::kTempPco2,  D::kTempPhPercent, D::kTempPco2Percent,
+                          D::kTempPercent, D::kPhPercent, D::kPco2Percent,   D::kTempPress};
+    const int twoD[] = {D::kPhAtTemp, D::kTempAtPh, D::kPercent, D::kPressAtTemp};
+    const std::vector<std::string> quantities = {
+        " Temperature", " pH", " pCO2", " Pressure", ".press", " Percent", " Percent Injection"};
+    auto check = [&](int id, bool is3D) {
+        const RangeMember* m = FindRangeMember(id);
+        ASSERT_NE(m, nullptr) << id;
+        EXPECT_EQ(m->threeD, is3D) << id;
+        ASSERT_GE(m->fieldCount, 2) << id;
+        for (int i = 0; i < m->fieldCount; ++i)
+            for (int j = i + 1; j < m->fieldCount; ++j)
+                EXPECT_NE(m->fields[i].control, m->fields[j].control) << id;
+        ASSERT_GE(m->warningCount, 1) << id;
+        for (int i = 0; i < m->warningCount; ++i)
+            EXPECT_NE(std::find(quantities.begin(), quantities.end(), m->warnings[i].quantity),
+                      quantities.end())
+                << id;
+    };
+    for (int id : threeD) check(id, true);
+    for (int id : twoD) check(id, false);
+    EXPECT_EQ(FindRangeMember(192), nullptr);
 }
 
 // The grid percents go into GraphRangeSettings and MixingZoneSettings.

@@ -20,6 +20,15 @@ namespace {
 
 class ThreeDTextsTest : public GraphTest {
   protected:
+    // Calcite alone over pH 5.6 to 8.0 by 70 to 130 degrees.
+    static void CalcitePhByTemperature() {
+        graphChoice.count = 1;
+        graphChoice.codes[0] = 0;
+        whatIfSettings.phLow = 5.6f;
+        whatIfSettings.phHigh = 8.0f;
+        whatIfSettings.temperatureLow = 70.0f;
+        whatIfSettings.temperatureHigh = 130.0f;
+    }
     void SetUp() override {
         GraphTest::SetUp();
         ResetThreeDGraphRecords();
@@ -193,12 +202,7 @@ TEST_F(ThreeDTextsTest, FloorNumbers) {
 }
 
 TEST_F(ThreeDTextsTest, PaintedLabelsFootTextsAndNotice) {
-    graphChoice.count = 1;
-    graphChoice.codes[0] = 0;
-    whatIfSettings.phLow = 5.6f;
-    whatIfSettings.phHigh = 8.0f;
-    whatIfSettings.temperatureLow = 70.0f;
-    whatIfSettings.temperatureHigh = 130.0f;
+    CalcitePhByTemperature();
     for (int cell = 0; cell < kGridCells; ++cell) whatIfResults.grid.results[cell][0] = 2.0f;
     std::strcpy(currentDescription.text[0], "Well 7");
     std::strcpy(currentDescription.text[2], "North field");
@@ -251,12 +255,7 @@ TEST_F(ThreeDTextsTest, PaintedLabelsFootTextsAndNotice) {
 }
 
 TEST_F(ThreeDTextsTest, PlacesOfTheFootTextsValueNumbersAndFloorNumbers) {
-    graphChoice.count = 1;
-    graphChoice.codes[0] = 0;
-    whatIfSettings.phLow = 5.6f;
-    whatIfSettings.phHigh = 8.0f;
-    whatIfSettings.temperatureLow = 70.0f;
-    whatIfSettings.temperatureHigh = 130.0f;
+    CalcitePhByTemperature();
     for (int cell = 0; cell < kGridCells; ++cell)
         whatIfResults.grid.results[cell][0] = static_cast<float>(cell);
     std::strcpy(currentDescription.text[0], "Well 7");

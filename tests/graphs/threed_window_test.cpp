@@ -56,6 +56,16 @@ class ThreeDWindowTest : public GraphWindowTest {
         EXPECT_EQ(ShowGraphWindow(), 1);
         return mainWindowState.graphWindow;
     }
+    // Cell 0 alone drawn, over the whole client area of the window.
+    static void OutlineFirstCellOverAll() {
+        for (CellOutline& o : cellOutline) o = CellOutline{};
+        const int xs[4] = {-320, 320, 320, -320};
+        const int ys[4] = {-240, -240, 240, 240};
+        for (int k = 0; k < 4; ++k) {
+            cellOutline[0].x[k] = xs[k];
+            cellOutline[0].y[k] = ys[k];
+        }
+    }
     static void Key(win::HWND hwnd, int key) {
         win::SendMessage(hwnd, win::WM_KEYDOWN, static_cast<win::WPARAM>(key), 0);
     }
@@ -253,13 +263,7 @@ TEST_F(ThreeDWindowTest, HitTestFindsEveryPartOfATopFace) {
 
 TEST_F(ThreeDWindowTest, ValueClickAsksForLimitsOnlyWithAProduct) {
     win::HWND hwnd = Open();
-    for (CellOutline& o : cellOutline) o = CellOutline{};
-    const int xs[4] = {-320, 320, 320, -320};
-    const int ys[4] = {-240, -240, 240, 240};
-    for (int k = 0; k < 4; ++k) {
-        cellOutline[0].x[k] = xs[k];
-        cellOutline[0].y[k] = ys[k];
-    }
+    OutlineFirstCellOverAll();
     rowOrderNatural = columnOrderNatural = 1;
     EXPECT_EQ(ThreeDValueClick(hwnd, 10, 10), 1);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
@@ -279,13 +283,7 @@ TEST_F(ThreeDWindowTest, ValueClickAsksForLimitsOnlyWithAProduct) {
 // row 7, column 7. No opens nothing.
 TEST_F(ThreeDWindowTest, YesToDisplayLimitsShowsTheClickedGridCell) {
     win::HWND hwnd = Open();
-    for (CellOutline& o : cellOutline) o = CellOutline{};
-    const int xs[4] = {-320, 320, 320, -320};
-    const int ys[4] = {-240, -240, 240, 240};
-    for (int k = 0; k < 4; ++k) {
-        cellOutline[0].x[k] = xs[k];
-        cellOutline[0].y[k] = ys[k];
-    }
+    OutlineFirstCellOverAll();
     rowOrderNatural = columnOrderNatural = 0;
     resultStatus.productSelected = 1;
     std::vector<std::string> points;

@@ -352,6 +352,10 @@ TEST_F(TwoDWindowTest, SwitchesRewriteTheirItems) {
     EXPECT_EQ(graphOutputFlags.treatedColorCoding, 0);
     win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'H', 0);
     EXPECT_EQ(graphOutputFlags.hatchPatterns, 1u);
+    // Keys past a byte, and keys that are no letter, send nothing.
+    win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 0x100 + 'H', 0);
+    win::SendMessage(hwnd, win::WM_SYSKEYDOWN, '(', 0);
+    EXPECT_EQ(graphOutputFlags.hatchPatterns, 1u);
     ExpectScreenFlags();
 
     // Opening on a screen without colour greys its item and drops the hatches.

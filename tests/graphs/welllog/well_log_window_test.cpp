@@ -68,6 +68,14 @@ TEST_F(WellLogWindowTest, ABarReportsTheStationItShowsInItsOwnPanel) {
     EXPECT_EQ(StationValueText(StationHit{0, 3}).message, "YOU CLICKED ON THE VALUE 3.0000    ");
 }
 
+// The station texts keep each number to 13 characters; the 2D graph's well
+// texts keep them whole.
+TEST_F(WellLogWindowTest, StationNumbersAreCutToTheirBuffer) {
+    wellProfiles.flash48.depth[40] = 1.0e12f;
+    EXPECT_EQ(StationText(40).rfind("at Depth 999999995904., ", 0), 0u) << StationText(40);
+    EXPECT_EQ(WellPlaceText(1.0e12, 1.0, 2.0, 64).rfind("at Depth 1000000000000.00, 1.0", 0), 0u);
+}
+
 TEST_F(WellLogWindowTest, TheCopyLeavesTheWorkingAnalysisAsItWas) {
     currentAnalysis.values[3] = 7.0f;
     const StationClickText t = CopyStationAnalysis(48);

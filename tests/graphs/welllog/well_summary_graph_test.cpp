@@ -34,31 +34,14 @@ class WellSummaryGraphTest : public GraphTest {
         for (int16_t c : codes) wellLogSummaryGraphCodes[k++] = c;
         for (; k < kWellLogSummaryGraphCount; ++k) wellLogSummaryGraphCodes[k] = -1;
     }
-    win::HWND MakeWindow(int w, int h) {
-        win::WNDCLASS wc{};
-        wc.lpfnWndProc = [](win::HWND hwnd, win::UINT msg, win::WPARAM wp,
-                            win::LPARAM lp) -> win::LRESULT {
-            if (msg == win::WM_PAINT) {
-                win::PAINTSTRUCT ps;
-                win::HDC dc = win::BeginPaint(hwnd, &ps);
-                result = DrawWellLogSummaryGraphReported(dc, hwnd, &painted);
-                win::EndPaint(hwnd, &ps);
-                return 0;
-            }
-            return win::DefWindowProc(hwnd, msg, wp, lp);
-        };
-        wc.lpszClassName = "WellSummaryTestWindow";
-        (void)win::RegisterClass(&wc);
-        return win::CreateWindow("WellSummaryTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0,
-                                 w, h, nullptr, nullptr, nullptr, nullptr);
-    }
     BarGraphReport Paint(int w = 1200, int h = 800) {
         painted = BarGraphReport{};
         result = 99;
-        win::HWND hwnd = MakeWindow(w, h);
-        EXPECT_NE(hwnd, nullptr);
-        win::UpdateWindow(hwnd);
-        win::DestroyWindow(hwnd);
+        PaintInWindow(
+            [](win::HDC dc, win::HWND hwnd) {
+                result = DrawWellLogSummaryGraphReported(dc, hwnd, &painted);
+            },
+            w, h);
         return painted;
     }
     static inline BarGraphReport painted;
