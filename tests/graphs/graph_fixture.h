@@ -70,7 +70,10 @@ class GraphTest : public ::testing::Test {
         win::HWND hwnd =
             win::CreateWindow("GraphTestPaintWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0, w,
                               h, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_NE(hwnd, nullptr);
+        if (hwnd == nullptr) {
+            ADD_FAILURE() << "no window to paint in";
+            return;
+        }
         win::UpdateWindow(hwnd);
         win::DestroyWindow(hwnd);
     }
