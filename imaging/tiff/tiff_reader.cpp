@@ -599,7 +599,9 @@ int32_t LoadCore(ImageDesc* alpha, const ImageSource& source, ImageDesc* image, 
         sink.bytesPerPixel = static_cast<int>(std::clamp<int64_t>(pixelBytes, 1, 1 << 20));
         const bool ccitt = f.compression >= 2 && f.compression <= 4;
         sink.invert1 = bpp == 1 && (f.photometric == 0) != ccitt;
-        if (f.compression == 4 && (f.width > 65535 || f.height > 65535)) status = IMG_TOO_LARGE;
+        // A CCITT row takes as little as a bit of the strip however wide it is, so
+        // the coded pages are held to the sides a fax coder can give.
+        if (ccitt && (f.width > 65535 || f.height > 65535)) status = IMG_TOO_LARGE;
         // Nothing is decoded for more than the file could hold.
         if (status == IMG_OK && f.compression == 1 &&
             sink.rowBytes * static_cast<uint64_t>(f.height) >

@@ -319,6 +319,21 @@ TEST_F(TiffTest, ReaderFieldsAndMends) {
         for (int x = 0; x < 200; ++x)
             if (Pixel(partial, x, y) != Pixel(tall, x, y)) ++wrong;
     EXPECT_EQ(wrong, 0);
+    // A CCITT page of any of the three codings wider than 65535 pixels is refused
+    // before a row of it is decoded (each row can cost a single bit of the strip).
+    ImageDesc& fax = Picture(30, 9, 1);
+    for (uint32_t coding : {3u, 4u, 5u}) {
+        Bytes wide = Saved(fax, coding);
+        const std::vector<Entry> we = Entries(wide, ifd);
+        for (std::size_t i = 0; i < we.size(); ++i) {
+            if (we[i].tag != 256) continue;
+            const std::size_t at = ifd + 2 + 12 * i;
+            wide[at + 2] = 4;  // LONG
+            wide[at + 3] = 0;
+            for (int k = 0; k < 4; ++k) wide[at + 8 + k] = static_cast<uint8_t>(70000 >> (8 * k));
+        }
+        EXPECT_EQ(LoadTifFromMemory(Block(wide), &Image(30, 9, 1)), IMG_TOO_LARGE) << coding;
+    }
     // Page 5 of a one-page file; a destination of the wrong depth.
     EXPECT_EQ(LoadTifFromMemoryIndex(Block(f), &Image(30, 30, 24), 5), IMG_NO_SUCH_PAGE);
     EXPECT_EQ(LoadTifFromMemory(Block(f), &Image(30, 30, 8)), IMG_BAD_BIT_DEPTH);
