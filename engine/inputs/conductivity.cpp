@@ -54,11 +54,19 @@ double CalcConductivity(const SpeciatedWater& w, double totalDissolvedSolids) {
     const double sqrtI = w.sqrtIonicStrength;
     const double i = w.ionicStrength;
     double sum = 0.0;
+    // The ions share their temperature coefficient: the factor is worked out again
+    // only when the coefficient changes.
+    double factorC = 0.0, tf = 0.0;
+    bool factorKnown = false;
     for (const IonConductance& ion : kIons) {
         const double m = w.M(ion.species);
         if (!(m > 0.0)) continue;
         const double c = ion.temperatureC;
-        const double tf = std::exp(c / t - c / 298.16) * (t / 298.16) * viscosityRatio;
+        if (!factorKnown || c != factorC) {
+            tf = std::exp(c / t - c / 298.16) * (t / 298.16) * viscosityRatio;
+            factorC = c;
+            factorKnown = true;
+        }
         double g;
         if (ion.p > 0.0 || ion.q > 0.0) {
             const double z = std::fabs(w.speciesTable->charge[ion.species]);
