@@ -5,9 +5,7 @@
 
 #include <cstdint>
 
-// Stores x as a float: 0 stays 0, magnitudes outside 1e-37..1e37 become 1e-37 or
-// 1e37 with their sign, and NaN becomes +1e37.
-float ClampToFloat(double x);
+#include "engine/pipeline/clamp_to_float.h"
 
 struct CarbonateState {
     float k1;       // K1' = K1 g(CO2) / (gH gHCO3)
