@@ -1,11 +1,16 @@
 // The ion rows, chemical names and dose cells of the column chemistry pages.
 #include "reporttext/profilepages/chemistry_rows.h"
 
+#include <cstring>
+
+#include "common/unit_codes.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/layout/report_layout.h"
 #include "reporttext/waterpages/page_texts.h"
+#include "shell/records.h"
+#include "treatment/records.h"
 
 namespace {
 
@@ -127,4 +132,18 @@ const char* DosageHeading(int productMode) {
     if (productMode < 2) return "DOSAGE";
     if (productMode == 2) return "CORROSION RATE PREDICTION";
     return nullptr;
+}
+
+bool AddProductHeading(ReportLayout& layout, int headingLine, int nameLine) {
+    if (resultStatus.productSelected == 0 || mainWindowState.dataVersion <= 199) return false;
+    const ProductRecord& product = productTable.records[0];
+    if (const char* heading = DosageHeading(product.productMode))
+        layout.AddText(headingLine, 2, heading);
+    layout.AddText(nameLine, 4, std::string(product.name, strnlen(product.name, sizeof product.name)));
+    return true;
+}
+
+std::string CorrosionRateLabel(const char* name) {
+    return std::string(name) +
+           (unitCodes.code[UnitItem::kCorrosionRate] == 0 ? "(mpy)" : "(mm/yr)");
 }

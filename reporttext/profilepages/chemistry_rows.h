@@ -49,3 +49,11 @@ struct DoseCellText {
 // The dosage heading of a product mode: "DOSAGE" below 2, "CORROSION RATE
 // PREDICTION" at 2, nothing above.
 [[nodiscard]] const char* DosageHeading(int productMode);
+
+struct ReportLayout;
+// With a product selected on a work of version 200 or later: the dosage heading
+// at line `headingLine` and the product's name at `nameLine`. Without one, false
+// and nothing written.
+bool AddProductHeading(ReportLayout& layout, int headingLine, int nameLine);
+// `name` followed by "(mpy)" or "(mm/yr)" as the corrosion rate is reported.
+[[nodiscard]] std::string CorrosionRateLabel(const char* name);

@@ -151,13 +151,8 @@ void PhControl(const Page& p, int& line) {
 }
 
 void Dosage(const Page& p, int& line) {
-    if (resultStatus.productSelected == 0 || mainWindowState.dataVersion <= 199) return;
-    const ProductRecord& product = productTable.records[0];
-    if (const char* heading = DosageHeading(product.productMode))
-        p.layout.AddText(ProfileLine(line), 2, heading);
+    if (!AddProductHeading(p.layout, ProfileLine(line), ProfileLine(line + 1))) return;
     ++line;
-    p.layout.AddText(ProfileLine(line), 4,
-                     std::string(product.name, strnlen(product.name, sizeof product.name)));
     for (int k = 0; k < kProfileViewPoints; ++k) {
         const ProfilePoint& point = p.view.points[k];
         const DoseCellText cell = DoseCell(point.inhibitorDose, point.doseStatus);
@@ -168,8 +163,7 @@ void Dosage(const Page& p, int& line) {
 
 void Corrosion(const Page& p, int line) {
     p.layout.AddText(ProfileLine(line), 2, "CORROSION RATE PREDICTION");
-    const std::string label = std::string(p.mixing() ? "CO_2 - H_2S Rate" : "CO_2-H_2S Rate") +
-                              (unitCodes.code[U::kCorrosionRate] == 0 ? "(mpy)" : "(mm/yr)");
+    const std::string label = CorrosionRateLabel(p.mixing() ? "CO_2 - H_2S Rate" : "CO_2-H_2S Rate");
     AddPointRow(p.layout, line + 1, label,
                 [&](int k) { return FixedCell(p.view.points[k].corrosionRate, 2); });
 }

@@ -156,13 +156,8 @@ void PhControl(const Page& p, int& line) {
 }
 
 void Dosage(const Page& p, int& line) {
-    if (resultStatus.productSelected == 0 || mainWindowState.dataVersion <= 199) return;
-    const ProductRecord& product = productTable.records[0];
-    if (const char* heading = DosageHeading(product.productMode))
-        p.layout.AddText(SourceLine(line), 2, heading);
+    if (!AddProductHeading(p.layout, SourceLine(line), SourceLine(line + 1))) return;
     ++line;
-    p.layout.AddText(SourceLine(line), 4,
-                     std::string(product.name, strnlen(product.name, sizeof product.name)));
     for (int k = 0; k < p.view.count; ++k) {
         const SourceColumn& c = p.view.columns[k];
         const DoseCellText cell = DoseCell(c.dose, c.doseStatus);
@@ -173,8 +168,7 @@ void Dosage(const Page& p, int& line) {
 
 void Corrosion(const Page& p, int line) {
     p.layout.AddText(SourceLine(line), 2, "CORROSION RATE PREDICTION");
-    const std::string label = std::string("CO_2-H_2S Rate") +
-                              (unitCodes.code[U::kCorrosionRate] == 0 ? "(mpy)" : "(mm/yr)");
+    const std::string label = CorrosionRateLabel("CO_2-H_2S Rate");
     AddSourceRow(p.layout, p.view, line + 1, label,
                  [](const SourceColumn& c) { return FixedCell(c.corrosionRate, 2); });
     p.layout.NameLine(LayoutLine::kBandBottom, SourceLine(line + 2));

@@ -9,6 +9,7 @@
 #include "engine/records.h"
 #include "input/description_records.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "reporttext/waterpages/water_pages.h"
 
@@ -241,8 +242,6 @@ void LayOutWaterChemistry(const WaterView& view, ReportLayout& layout) {
         return;
     }
     p.Label(32, 2, "CORROSION RATE PREDICTION");
-    p.Label(33, 4,
-            std::string("CO_2 - H_2S Rate") +
-                (unitCodes.code[U::kCorrosionRate] == 0 ? "(mpy)" : "(mm/yr)"));
+    p.Label(33, 4, CorrosionRateLabel("CO_2 - H_2S Rate"));
     p.ValueAt(33, 28, Value7Cell(view.corrosionRate), false);
 }

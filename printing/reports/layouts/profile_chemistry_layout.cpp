@@ -11,6 +11,7 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
@@ -139,7 +140,9 @@ std::string ShortCell(float value) {
     return Cell(text);
 }
 
-const char* AcidName(unsigned chemical) {
+// The printed report names a missing acid "No acid feed", where the pages say
+// "None Selected".
+const char* AcidFeedName(unsigned chemical) {
     switch (chemical) {
         case 0:
             return "Sulfuric Acid";
@@ -150,12 +153,6 @@ const char* AcidName(unsigned chemical) {
         default:
             return "No acid feed";
     }
-}
-
-const char* AlkaliName(unsigned chemical) {
-    static const char* const kNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate", "Caustic Soda",
-                                         "Caustic Potash"};
-    return chemical < 5 ? kNames[chemical] : "None Selected";
 }
 
 bool ProductRows() {
@@ -243,10 +240,10 @@ void Rows(Builder& b, bool dosesCurrent) {
     }
     const unsigned method = phControlSettings.phControlMethod;
     if (method == 1 || method == 3)
-        b.Row(AcidName(phControlSettings.acidChemical),
+        b.Row(AcidFeedName(phControlSettings.acidChemical),
               [](const ProfilePoint& p) { return Fixed(p.acidDose, "%7.2f"); });
     if (method == 2 || method == 3)
-        b.Row(AlkaliName(phControlSettings.alkaliChemical),
+        b.Row(AlkaliName(static_cast<int>(phControlSettings.alkaliChemical), false),
               [](const ProfilePoint& p) { return Fixed(p.alkaliDose, "%7.2f"); });
     // The dosage rows.
     if (!ProductRows()) {
