@@ -39,8 +39,8 @@ double Log(double x) {
 
 }  // namespace
 
-double PairLogKc(const SpeciatedWater& w, int reaction, int cation, int anion) {
-    return Log(w.K(reaction) / (w.G(cation) * w.G(anion)));
+double PairKc(const SpeciatedWater& w, int reaction, int cation, int anion) {
+    return w.K(reaction) / (w.G(cation) * w.G(anion));
 }
 
 void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
@@ -73,12 +73,12 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
         {kStrontianite, Ion::kSr, Ion::kCO3, Rx::kStrontianite, kSrCO3Mass},
     };
     for (const Pair& p : kPairs)
-        CalcExcess11(w.M(p.cation), w.M(p.anion), PairLogKc(w, p.reaction, p.cation, p.anion),
+        CalcExcess11(w.M(p.cation), w.M(p.anion), PairKc(w, p.reaction, p.cation, p.anion),
                      p.mass, f, excess[p.entry]);
 
     // Gypsum carries its two waters of hydration in the constant.
-    CalcExcess11(mCa, mSO4, PairLogKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) - 2.0 * logAw,
-                 kGypsumMass, f, excess[kGypsum]);
+    CalcExcess11(mCa, mSO4, PairKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) / (aw * aw), kGypsumMass,
+                 f, excess[kGypsum]);
 
     CalcExcess21(mCa, w.M(Ion::kPO4), 3, 2,
                  kCalciumPhosphateLogK - 3.0 * Log(w.G(Ion::kCa)) - 2.0 * Log(w.G(Ion::kPO4)),
@@ -90,8 +90,8 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
                 kCalciumPhosphateMass, f, excess[kHydroxyapatite]);
 
     CalcExcess11(w.M(Ion::kFe3), w.M(Ion::kPO4),
-                 PairLogKc(w, Rx::kStrengite, Ion::kFe3, Ion::kPO4) - 2.0 * logAw, kStrengiteMass,
-                 f, excess[kStrengite]);
+                 PairKc(w, Rx::kStrengite, Ion::kFe3, Ion::kPO4) / (aw * aw), kStrengiteMass, f,
+                 excess[kStrengite]);
 
     const double gOH = w.G(Ion::kOH);
     CalcExcess21(w.M(Ion::kMg), mOH, 1, 2, Log(w.K(Rx::kBrucite) / (w.G(Ion::kMg) * gOH * gOH)),
@@ -120,7 +120,7 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
 
     // Mackinawite works on activities against the constant at the water's pH.
     CalcExcess11(w.A(Ion::kFe), w.A(Ion::kHS),
-                 PairLogKc(w, Rx::kMackinawite, Ion::kFe, Ion::kHS) - w.ph, kFeSMass, f,
+                 PairKc(w, Rx::kMackinawite, Ion::kFe, Ion::kHS) * Exp10(-w.ph), kFeSMass, f,
                  excess[kMackinawite]);
 
     const double gNa = w.G(Ion::kNa);
@@ -128,10 +128,10 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
                  Log(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)), kThenarditeMass, f,
                  excess[kThenardite]);
 
-    CalcExcess11(w.M(Ion::kNa), w.M(Ion::kCl), PairLogKc(w, Rx::kHalite, Ion::kCl, Ion::kNa),
+    CalcExcess11(w.M(Ion::kNa), w.M(Ion::kCl), PairKc(w, Rx::kHalite, Ion::kCl, Ion::kNa),
                  kHaliteMass, f, excess[kHalite]);
 
-    CalcExcess11(mCa, w.oxalate, Log(kCalciumOxalateK / (w.oxalateGamma * w.G(Ion::kCa))),
+    CalcExcess11(mCa, w.oxalate, kCalciumOxalateK / (w.oxalateGamma * w.G(Ion::kCa)),
                  kCalciumOxalateMass, f, excess[kCalciumOxalate]);
 
     const double gSi = w.G(Ion::kH4SiO4);

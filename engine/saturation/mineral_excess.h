@@ -34,8 +34,8 @@ enum : int {
 };
 }  // namespace ExcessEntry
 
-// Conditional solubility product in molalities of a 1:1 mineral: log10 (K / (g1 g2)).
-double PairLogKc(const SpeciatedWater& w, int reaction, int cation, int anion);
+// Conditional solubility product in molalities of a 1:1 mineral: K / (g1 g2).
+double PairKc(const SpeciatedWater& w, int reaction, int cation, int anion);
 
 // Fills the 22 excesses. fluoriteRatio is the fluorite saturation ratio of the same
 // water: a water exactly saturated with fluorite has no fluorite excess.

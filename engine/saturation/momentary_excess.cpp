@@ -148,17 +148,43 @@ double SolveExcess(const IonSet& ions, double logKc) {
     return x;
 }
 
+// a^n for a count of 1 to 5 by products, else -1.
+double SmallPower(double a, double n) {
+    if (n == 1.0) return a;
+    if (n == 2.0) return a * a;
+    if (n == 3.0) return a * a * a;
+    if (n == 4.0) return (a * a) * (a * a);
+    if (n == 5.0) return (a * a) * (a * a) * a;
+    return -1.0;
+}
+
+// False when the ion product a^na b^nb (both ions present) is so far from 10^logKc
+// that na log10 a + nb log10 b - logKc cannot come out as exactly 0: the rounding
+// of those logarithms is below 1e-12 log units, a relative 3e-12 of the product.
+// The product is formed by multiplication, at a fraction of the cost of the two
+// logarithms; where it leaves the normal doubles, or a count is not 1 to 5, the
+// answer is true and the logarithms decide.
+bool MayMeetExactly(double a, double b, double na, double nb, double logKc) {
+    const double pa = SmallPower(a, na);
+    const double pb = SmallPower(b, nb);
+    if (pa < 0.0 || pb < 0.0) return true;
+    const double product = pa * pb;
+    const double k = Exp10(logKc);
+    if (!std::isnormal(product) || !std::isnormal(k)) return true;
+    return std::fabs(product - k) <= 1e-9 * k;
+}
+
 }  // namespace
 
-void CalcExcess11(double a, double b, double logKc, double molarMass, double F, double& result) {
+void CalcExcess11(double a, double b, double kc, double molarMass, double F, double& result) {
     double x;
     if (!(a > 0.0) && !(b > 0.0)) {
-        x = -Exp10(logKc / 2.0);
+        x = -std::sqrt(kc);
     } else {
         // (a - x)(b - x) = K; the discriminant is (a - b)^2 + 4 K, never negative.
         const double s = a + b;
         const double p = a * b;
-        x = (s - std::sqrt(s * s - 4.0 * (p - Exp10(logKc)))) / 2.0;
+        x = (s - std::sqrt(s * s - 4.0 * (p - kc))) / 2.0;
     }
     result = x * molarMass * F;
 }
@@ -169,15 +195,9 @@ void CalcExcess21(double a, double b, double na, double nb, double logKc, double
     double x;
     if (ions.AllAbsent()) {
         x = -DissolutionStart(ions, logKc);
-    } else if (ions.AllPresent()) {
-        const double excessLog = na * std::log10(a) + nb * std::log10(b) - logKc;
-        if (excessLog == 0.0) {
-            x = 0.0;  // exactly saturated
-        } else if (excessLog > 0.0) {
-            x = SolveExcess(ions, logKc);
-        } else {
-            x = SolveExcess(ions, logKc);
-        }
+    } else if (ions.AllPresent() && MayMeetExactly(a, b, na, nb, logKc) &&
+               na * std::log10(a) + nb * std::log10(b) - logKc == 0.0) {
+        x = 0.0;  // exactly saturated
     } else {
         x = SolveExcess(ions, logKc);
     }
@@ -187,16 +207,9 @@ void CalcExcess21(double a, double b, double na, double nb, double logKc, double
 void CalcExcess3(double a, double b, double c, double na, double nb, double nc, double logKc,
                  double molarMass, double F, double& result) {
     const IonSet ions{{a, b, c}, {na, nb, nc}, 3};
-    double x;
-    if (ions.AllAbsent()) {
-        x = -DissolutionStart(ions, logKc);
-    } else if (ions.AllPresent() &&
-               na * std::log10(a) + nb * std::log10(b) + nc * std::log10(c) - logKc > 0.0) {
-        x = SolveExcess(ions, logKc);
-    } else {
-        // Every other case, an exactly saturated water included, starts from
-        // dissolution; the search then finds the equilibrium near x = 0.
-        x = SolveExcess(ions, logKc);
-    }
+    // A water free of the ions takes its share of the product at once; every other
+    // one, an exactly saturated water included, is searched (the search finds the
+    // equilibrium near x = 0 for the latter).
+    const double x = ions.AllAbsent() ? -DissolutionStart(ions, logKc) : SolveExcess(ions, logKc);
     result = x * F * molarMass;
 }

@@ -16,7 +16,6 @@
 #include "engine/speciation/reference_pass.h"
 #include "engine/speciation/speciation_records.h"
 #include "engine/tables/constants_records.h"
-#include "engine/tables/power_of_ten.h"
 #include "input/records.h"
 
 namespace {
@@ -108,7 +107,7 @@ CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w) {
     const double ta = w.alkalinityTotal;
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
-        const double ksp = Exp10(FamilyLogKc(w, c));
+        const double ksp = FamilyKc(w, c);
         // The answer stands whether or not the search converged.
         if (i == 0)
             (void)SolveCarbonateAlk(ksp, w.*c.total, ta, acidity, v.alkalinityChange[i]);

@@ -42,8 +42,8 @@ const FamilyCarbonate kFamilyCarbonates[kFamilyCarbonateCount] = {
     {51, 50, Ion::kSr, Rx::kStrontianite, 147.6292, &SpeciatedWater::strontiumTotal},
 };
 
-double FamilyLogKc(const SpeciatedWater& w, const FamilyCarbonate& c) {
-    return std::log10(w.K(c.reaction) / (w.G(c.cation) * w.G(Ion::kCO3)));
+double FamilyKc(const SpeciatedWater& w, const FamilyCarbonate& c) {
+    return w.K(c.reaction) / (w.G(c.cation) * w.G(Ion::kCO3));
 }
 
 void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solvers,
@@ -72,7 +72,7 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
         slots[c.solverSlot] = solvers.alkalinityChange[i];
-        CalcExcess11(w.*c.total, w.carbonateTotal, FamilyLogKc(w, c), c.molarMass, w.massFactor,
+        CalcExcess11(w.*c.total, w.carbonateTotal, FamilyKc(w, c), c.molarMass, w.massFactor,
                      slots[c.excessSlot]);
     }
 

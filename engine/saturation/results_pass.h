@@ -29,9 +29,9 @@ struct FamilyCarbonate {
 };
 extern const FamilyCarbonate kFamilyCarbonates[kFamilyCarbonateCount];
 
-// log10 of the carbonate's solubility product conditional on the free cation's and
-// the carbonate ion's activity coefficients.
-double FamilyLogKc(const SpeciatedWater& w, const FamilyCarbonate& c);
+// The carbonate's solubility product conditional on the free cation's and the
+// carbonate ion's activity coefficients.
+double FamilyKc(const SpeciatedWater& w, const FamilyCarbonate& c);
 
 // Where the results pass writes.
 struct ResultsPassRecords {

@@ -60,8 +60,8 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
                  kZincPhosphateMass, f, r.zincPhosphateExcess);
     r.zincPhosphateRatio = FixedKRatio(aZn, 3, aPO4, 2, 4.0 * logAw - kZincPhosphateLogK);
 
-    CalcExcess11(mZn, mP2O7, kZincPyrophosphateLogK - Log(gZn) - Log(gP2O7), kZincPyrophosphateMass,
-                 f, r.zincPyrophosphateExcess);
+    CalcExcess11(mZn, mP2O7, Exp10(kZincPyrophosphateLogK) / (gZn * gP2O7),
+                 kZincPyrophosphateMass, f, r.zincPyrophosphateExcess);
     r.zincPyrophosphateRatio = FixedKRatio(aP2O7, 1, aZn, 1, -kZincPyrophosphateLogK);
 
     // Zn(OH)2 + 2 H+ = Zn2+ + 2 H2O, written for Zn2+ and OH- with the engine's
@@ -75,8 +75,8 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     r.zincHydroxideRatio = aZn == 0.0 ? 0.0 : aZn * Exp10(2.0 * (w.ph + logAw)) / kZnOH2Solid;
 
     const double kZnCO3Solid = w.K(Rx::kZincCarbonate);
-    CalcExcess11(mZn, w.M(Ion::kCO3), LogK(w, Rx::kZincCarbonate) - Log(gZn) - Log(w.G(Ion::kCO3)),
-                 kZincCarbonateMass, f, r.zincCarbonateExcess);
+    CalcExcess11(mZn, w.M(Ion::kCO3), kZnCO3Solid / (gZn * w.G(Ion::kCO3)), kZincCarbonateMass, f,
+                 r.zincCarbonateExcess);
     const double aCO3 = w.A(Ion::kCO3);
     r.zincCarbonateRatio = (aZn > 0.0 && aCO3 > 0.0) ? aZn * aCO3 / kZnCO3Solid : 0.0;
 

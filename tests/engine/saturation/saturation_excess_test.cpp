@@ -158,10 +158,10 @@ TEST(ExcessSearch, ReachesWhatTheHalvingWalkReachesOnManyWaters) {
 TEST(Excess11, EdgeInputs) {
     double r = 1.0;
     // Water free of both ions can dissolve sqrt(K) mol/kg.
-    CalcExcess11(0.0, 0.0, -8.0, kMass, kF, r);
+    CalcExcess11(0.0, 0.0, 1e-8, kMass, kF, r);
     EXPECT_NEAR(r, -1e-4 * kMgPerMol, 1e-12);
     // (1e-3)^2 = 1e-6: exactly saturated, nothing leaves.
-    CalcExcess11(1e-3, 1e-3, -6.0, kMass, kF, r);
+    CalcExcess11(1e-3, 1e-3, 1e-6, kMass, kF, r);
     EXPECT_NEAR(r, 0.0, 1e-9);
 }
 
@@ -172,7 +172,7 @@ TEST(Excess11, LeavesTheSolubilityProduct) {
     for (const Case& c : {Case{1e-2, 3e-4, -8.0}, Case{1e-5, 2e-5, -6.0}, Case{0.0, 1e-3, -7.0},
                           Case{0.3, 0.45, -1.2}}) {
         double r;
-        CalcExcess11(c.a, c.b, c.logKc, kMass, kF, r);
+        CalcExcess11(c.a, c.b, std::pow(10.0, c.logKc), kMass, kF, r);
         const double x = r / kMgPerMol;
         EXPECT_NEAR(std::log10((c.a - x) * (c.b - x)), c.logKc, 1e-9) << c.a << " " << c.b;
         // Supersaturated waters lose mineral, undersaturated ones could dissolve it.
