@@ -8,10 +8,16 @@
 // where F is twice the metal minus the alkalinity of the state at that pH that
 // has the water's acidity Ac and is saturated with the carbonate, and
 //   R = Q2 / P (Ac - W) - W
-// is that state's total alkalinity.
+// is that state's total alkalinity. With A = Q1 P / (Q2 Ac - W), F = S A - R: the
+// metal and its product enter only there, so A and R at one pH serve every metal.
 #include "engine/carbonate/carbonate_solvers.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <iterator>
+#include <limits>
 
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_math.h"
@@ -34,48 +40,103 @@ double BoundedStart(double pH) {
     return pH;
 }
 
+// The constants of one water as the search uses them.
+struct SearchConstants {
+    double k1, k2, kw, acidity;
+    double perK1, perK2, perGammaH;  // divisions as products with reciprocals
+};
+
+struct PhTerms {
+    double a;  // Q1 P / (Q2 Ac - W)
+    double r;  // Q2 / P (Ac - W) - W
+};
+
+PhTerms TermsAt(double x, const SearchConstants& c) {
+    const double h = Exp10(-x) * c.perGammaH;
+    const double perH = 1.0 / h;
+    const double p = (2.0 * h + c.k1) * c.perK1;
+    const double w = h - c.kw * perH;
+    const double q1 = (2.0 * c.k2 + h) * c.perK2;
+    const double q2 = (2.0 * c.k2 + h) * perH;
+    return {q1 * p / (q2 * c.acidity - w), q2 / p * (c.acidity - w) - w};
+}
+
+bool SameWater(const CarbonateAlkTerms& t, const CarbonateState& k, double acidity) {
+    // Compared as bits, so that a NaN constant or acidity never matches the store.
+    auto same = [](auto u, auto v) {
+        return std::memcmp(&u, &v, sizeof u) == 0;
+    };
+    return same(t.k1, k.k1) && same(t.k2, k.k2) && same(t.kw, k.kw) &&
+           same(t.gammaH, k.gammaH) && same(t.acidity, acidity);
+}
+
+// The terms at x, from the store when a search of the same water tried x, else
+// worked out and kept while the store has room.
+PhTerms KeptTermsAt(double x, const SearchConstants& c, CarbonateAlkTerms& t) {
+    const uint64_t bits = std::bit_cast<uint64_t>(x);
+    constexpr int kShift = 64 - 7;
+    static_assert(CarbonateAlkTerms::kSlots == 1 << 7);
+    int i = static_cast<int>((bits * 0x9e3779b97f4a7c15ull) >> kShift);
+    while (t.key[i] != 0) {
+        if (t.key[i] == bits) return {t.a[i], t.r[i]};
+        i = (i + 1) & (CarbonateAlkTerms::kSlots - 1);
+    }
+    const PhTerms terms = TermsAt(x, c);
+    if (bits != 0 && 4 * (t.used + 1) <= 3 * CarbonateAlkTerms::kSlots) {
+        t.key[i] = bits;
+        t.a[i] = terms.a;
+        t.r[i] = terms.r;
+        ++t.used;
+    }
+    return terms;
+}
+
 }  // namespace
 
+void ClearCarbonateAlkTerms(CarbonateAlkTerms& terms) {
+    terms.used = 0;
+    std::fill(std::begin(terms.key), std::end(terms.key), 0);
+    // The store belongs to no water until a search takes it over.
+    terms.k1 = terms.k2 = terms.kw = terms.gammaH = std::numeric_limits<float>::quiet_NaN();
+    terms.acidity = std::numeric_limits<double>::quiet_NaN();
+}
+
 CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double startPh, double ksp,
-                                      double metal, double alkalinity, double acidity) {
+                                      double metal, double alkalinity, double acidity,
+                                      CarbonateAlkTerms* terms) {
     if (!(alkalinity > 0.0) || !(metal > 0.0)) return {-1, 0.0, startPh, 0};
     const double k1 = constants.k1;
     const double k2 = constants.k2;
-    const double kw = constants.kw;
-    const double gammaH = constants.gammaH;
+    const SearchConstants c{k1, k2, constants.kw, acidity, 1.0 / k1, 1.0 / k2,
+                            1.0 / static_cast<double>(constants.gammaH)};
+    if (terms && !SameWater(*terms, constants, acidity)) {
+        if (terms->used != 0) ClearCarbonateAlkTerms(*terms);
+        terms->k1 = constants.k1;
+        terms->k2 = constants.k2;
+        terms->kw = constants.kw;
+        terms->gammaH = constants.gammaH;
+        terms->acidity = acidity;
+    }
     const double target = 2.0 * metal - alkalinity;
     const double s = 2.0 * ksp;
 
     double x = BoundedStart(startPh);
     double step = 0.5;
     int direction = 0;
-    // P, W and Q2 of the last state tried; its total alkalinity R is wanted only
-    // when the search ends.
-    double p = 0.0;
-    double w = 0.0;
-    double q2 = 0.0;
-    auto lastAlkalinity = [&] { return q2 / p * (acidity - w) - w; };
+    // The total alkalinity R of the last state tried, wanted when the search ends.
+    double r = 0.0;
     auto failure = [&](int passes) {
         // The last state's alkalinity when it has one, else all of it.
-        const double r = lastAlkalinity();
         const double excess =
             r > 0.0 ? (alkalinity - r) * kCaCO3MgPerEq : alkalinity * kCaCO3MgPerEq;
         return CarbonateAlkSearch{-1, excess, x, passes};
     };
-    // The divisions by the constants and by h as products with their reciprocals.
-    const double perK1 = 1.0 / k1;
-    const double perK2 = 1.0 / k2;
-    const double perGammaH = 1.0 / gammaH;
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
-        const double h = Exp10(-x) * perGammaH;
-        const double perH = 1.0 / h;
-        p = (2.0 * h + k1) * perK1;
-        w = h - kw * perH;
-        const double q1 = (2.0 * k2 + h) * perK2;
-        q2 = (2.0 * k2 + h) * perH;
-        const double f = q1 * s * p / (q2 * acidity - w) - (acidity - w) * q2 / p + w;
+        const PhTerms at = terms ? KeptTermsAt(x, c, *terms) : TermsAt(x, c);
+        r = at.r;
+        const double f = s * at.a - r;
         if (std::fabs(f - target) < kRelativeTolerance * std::fabs(target)) {
-            return {0, (alkalinity - lastAlkalinity()) * kCaCO3MgPerEq, x, pass};
+            return {0, (alkalinity - r) * kCaCO3MgPerEq, x, pass};
         }
         const double tried = x;
         if (f > target) {
@@ -101,13 +162,27 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
     return failure(kSearchPasses);
 }
 
-int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity,
-                          double& excessOut) {
+namespace {
+
+int32_t SolveFromWorkingPh(CarbonateAlkTerms* terms, double ksp, double metal, double alkalinity,
+                           double acidity, double& excessOut) {
     const CarbonateAlkSearch result =
         SearchCarbonateAlk(carbonateState, currentAnalysis.values[AnalysisElement::kPh], ksp, metal,
-                           alkalinity, acidity);
+                           alkalinity, acidity, terms);
     excessOut = result.excess;
     return result.status;
+}
+
+}  // namespace
+
+int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity,
+                          double& excessOut) {
+    return SolveFromWorkingPh(nullptr, ksp, metal, alkalinity, acidity, excessOut);
+}
+
+int32_t SolveCarbonateAlkKeeping(CarbonateAlkTerms& terms, double ksp, double metal,
+                                 double alkalinity, double acidity, double& excessOut) {
+    return SolveFromWorkingPh(&terms, ksp, metal, alkalinity, acidity, excessOut);
 }
 
 // Four further entries to the same search.

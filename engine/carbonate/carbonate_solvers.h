@@ -15,19 +15,43 @@ struct CarbonateAlkSearch {
     int passes;      // passes run
 };
 
+// The terms of the alkalinity search that depend on the pH alone, kept for each pH
+// tried by the searches of one water. The searches of the carbonate family share
+// the constants, the acidity and the start pH, and their paths pass through many
+// of the same pHs; a search that finds its pH here skips the power of ten and the
+// three divisions. The terms hold for the constants and acidity they were worked
+// out with: a search with others empties the store first.
+struct CarbonateAlkTerms {
+    static constexpr int kSlots = 128;  // a slot is taken only while a quarter stays free
+    float k1, k2, kw, gammaH;
+    double acidity;
+    int used;
+    uint64_t key[kSlots];  // bits of the pH; 0 (pH +0, never tried) marks a free slot
+    double a[kSlots];      // Q1 P / (Q2 Ac - W)
+    double r[kSlots];      // Q2 / P (Ac - W) - W
+};
+
+// An empty store.
+void ClearCarbonateAlkTerms(CarbonateAlkTerms& terms);
+
 // Halving step search on pH, kept between pH 1 and 14, for the state in which
 // `metal` (mol/kg) and carbonate are at equilibrium with `ksp` while the acidity
 // (eq/kg, 2[H2CO3] + [HCO3] + [H] - [OH]) and twice the metal minus the
 // alkalinity (eq/kg) stay as given. Starts at `startPh`; a start outside 1 to 14
-// begins at the nearer bound, a start that is not a number at 7.
+// begins at the nearer bound, a start that is not a number at 7. `terms`, when
+// given, keeps the pH terms for the next search of the same water.
 CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double startPh, double ksp,
-                                      double metal, double alkalinity, double acidity);
+                                      double metal, double alkalinity, double acidity,
+                                      CarbonateAlkTerms* terms = nullptr);
 
 // The search from the pH of the working analysis, on the last reference pass's
 // constants: 0 when it converged, -1 otherwise; `excessOut` always receives a
 // number (0 for a metal or alkalinity that is not positive).
 int32_t SolveCarbonateAlk(double ksp, double metal, double alkalinity, double acidity,
                           double& excessOut);
+// The same, keeping the pH terms in `terms` for the next search of the water.
+int32_t SolveCarbonateAlkKeeping(CarbonateAlkTerms& terms, double ksp, double metal,
+                                 double alkalinity, double acidity, double& excessOut);
 int32_t SolveCarbonateAlkA(double ksp, double metal, double alkalinity, double acidity,
                            double& excessOut);
 int32_t SolveCarbonateAlkB(double ksp, double metal, double alkalinity, double acidity,

@@ -105,14 +105,15 @@ CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w) {
     CarbonateSolverValues v{};
     const double acidity = CarbonateAcidity(w);
     const double ta = w.alkalinityTotal;
+    // The six searches share the pH terms of the pHs they try.
+    CarbonateAlkTerms terms;
+    ClearCarbonateAlkTerms(terms);
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
         const double ksp = FamilyKc(w, c);
-        // The answer stands whether or not the search converged.
-        if (i == 0)
-            (void)SolveCarbonateAlk(ksp, w.*c.total, ta, acidity, v.alkalinityChange[i]);
-        else
-            (void)SolveCarbonateAlkWrap(ta, ksp, w.*c.total, ta, acidity, v.alkalinityChange[i]);
+        // The answer stands whether or not the search converged. Without alkalinity
+        // every search answers 0 (and fails).
+        (void)SolveCarbonateAlkKeeping(terms, ksp, w.*c.total, ta, acidity, v.alkalinityChange[i]);
     }
     return v;
 }

@@ -173,4 +173,42 @@ TEST(SolveCarbonateAlk, BoundedAndFiniteOverWideInputs) {
     }
 }
 
+TEST(SolveCarbonateAlk, KeptTermsGiveTheAnswersOfSearchesAlone) {
+    // One store serves waters in turn, as the results pass uses it: six searches
+    // per water (metals and products apart, some failing, some at the thousand-pass
+    // cap), then the next water with other constants or only another acidity. Every
+    // answer must be the one the search gives alone, to the bit: terms kept from a
+    // water with other constants or acidity would move it, and a full store must
+    // go on without keeping.
+    std::mt19937 rng(1103);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    CarbonateAlkTerms terms;
+    ClearCarbonateAlkTerms(terms);
+    CarbonateState k = TextbookConstants();
+    for (int water = 0; water < 300; ++water) {
+        if (water % 3 != 2) {
+            k.k1 = static_cast<float>(kK1 * std::pow(10.0, unit(rng) - 0.5));
+            k.k2 = static_cast<float>(kK2 * std::pow(10.0, unit(rng) - 0.5));
+            k.gammaH = static_cast<float>(0.6 + 0.4 * unit(rng));
+        }
+        const Water w = WaterAtPh7(std::pow(10.0, -4.0 + 3.0 * unit(rng)));
+        const double acidity = w.acidity * (0.5 + unit(rng));
+        // Waters that start alike try the same pHs.
+        const double startPh = water % 2 == 0 ? 7.0 : 8.25;
+        for (int i = 0; i < 6; ++i) {
+            const double metal = i == 5 ? w.alkalinity / 2.0 : std::pow(10.0, -7.0 + 5.0 * unit(rng));
+            const double ksp = i == 4 ? 0.0 : std::pow(10.0, -11.0 + 4.0 * unit(rng));
+            const CarbonateAlkSearch alone =
+                SearchCarbonateAlk(k, startPh, ksp, metal, w.alkalinity, acidity);
+            const CarbonateAlkSearch kept =
+                SearchCarbonateAlk(k, startPh, ksp, metal, w.alkalinity, acidity, &terms);
+            ASSERT_EQ(kept.status, alone.status) << water << " " << i;
+            ASSERT_EQ(kept.excess, alone.excess) << water << " " << i;
+            ASSERT_EQ(kept.pH, alone.pH) << water << " " << i;
+            ASSERT_EQ(kept.passes, alone.passes) << water << " " << i;
+        }
+        EXPECT_LE(terms.used, CarbonateAlkTerms::kSlots);
+    }
+}
+
 }  // namespace
