@@ -48,6 +48,24 @@ void CapPrecipitation(const IonSet& ions, double& x) {
             x = 0.95 * ions.amount[i] / ions.count[i];
 }
 
+// n ln n of a count; the counts 1 to 5 of the minerals are worked out once.
+const double kCountLogs[6] = {0.0, 0.0, 2.0 * std::log(2.0), 3.0 * std::log(3.0),
+                              4.0 * std::log(4.0), 5.0 * std::log(5.0)};
+
+double CountLog(double n) {
+    for (int k = 1; k <= 5; ++k)
+        if (n == k) return kCountLogs[k];
+    return n * std::log(n);
+}
+
+// ln(1 - u) for |u| below 2^-10 by its series to u^5: the first term left out,
+// u^6 / 6, is below 2e-19.
+constexpr double kSeriesShare = 0x1p-10;
+
+double LogOneLess(double u) {
+    return -u * (1.0 + u * (1.0 / 2.0 + u * (1.0 / 3.0 + u * (1.0 / 4.0 + u * (1.0 / 5.0)))));
+}
+
 // The amount x (mol/kg) of mineral that leaves the water for the remaining ion
 // product to equal the solubility product: the root of
 //     sum of n_i ln(a_i - n_i x) = ln 10 logKc.
@@ -60,6 +78,11 @@ void CapPrecipitation(const IonSet& ions, double& x) {
 // it instead. This reaches the equality that a walk with halving steps only
 // approaches to 1e-4 log units, in a handful of passes. A precipitating answer is
 // held below 95 % of every ion: no more of an ion leaves than the water holds.
+//
+// The other ions are mostly plentiful beside ion j, so x moves a small share u of
+// each: their logarithms are then ln a_i + ln(1 - u), the first taken once and the
+// second by its series. The top of the bracket is first known as an amount of
+// ion j; its logarithm is taken only when a bisection or the start needs it.
 double SolveExcess(const IonSet& ions, double logKc) {
     constexpr double kLn10 = 2.302585092994046;
     const double target = logKc * kLn10;
@@ -74,10 +97,25 @@ double SolveExcess(const IonSet& ions, double logKc) {
             j = i;
         }
         countSum += n;
-        if (n != 1.0) countLogSum += n * std::log(n);  // 1 ln 1 adds nothing
+        countLogSum += CountLog(n);
     }
     const double aj = ions.amount[j];
     const double nj = ions.count[j];
+    // ln a_i and 1 / a_i of the other ions present.
+    double logAmount[3] = {};
+    double perAmount[3] = {};
+    double others = 0.0;
+    bool othersPresent = true;
+    for (int i = 0; i < ions.n; ++i) {
+        if (i == j) continue;
+        if (ions.amount[i] > 0.0) {
+            logAmount[i] = std::log(ions.amount[i]);
+            perAmount[i] = 1.0 / ions.amount[i];
+            others += ions.count[i] * logAmount[i];
+        } else {
+            othersPresent = false;
+        }
+    }
     // x for a remaining amount e^y of ion j, and the equation's residual and slope.
     auto amountLeft = [&](double y) { return (aj - ExpInline(y)) / nj; };
     auto residual = [&](double y, double& slope) {
@@ -89,44 +127,51 @@ double SolveExcess(const IonSet& ions, double logKc) {
             if (i == j) continue;
             const double n = ions.count[i];
             const double remaining = ions.amount[i] - n * x;
-            v += n * std::log(remaining);
+            const double u = n * x * perAmount[i];  // 0 for an absent ion
+            v += n * (ions.amount[i] > 0.0 && std::fabs(u) < kSeriesShare
+                          ? logAmount[i] + LogOneLess(u)
+                          : std::log(remaining));
             sum += n * n / remaining;
         }
         slope = nj + left / nj * sum;
         return v;
     };
     // At x = -t every remaining amount is at least n_i t, so the residual there is
-    // not negative; at the smallest positive double of ion j left it is negative
-    // unless no double can come closer.
-    const double t = std::exp((target - countLogSum) / countSum);
-    double hi = std::log(aj + nj * t);
+    // not negative: ion j then has aj + nj t left, the top of the bracket. At the
+    // smallest positive double of ion j left the residual is negative unless no
+    // double can come closer.
+    const double t = ExpInline((target - countLogSum) / countSum);
+    const double topLeft = aj + nj * t;
+    double hi = 0.0;
+    bool hiTaken = false;  // hi holds the top as a logarithm, or a y found above the root
+    auto belowTop = [&](double y) { return hiTaken ? y < hi : ExpInline(y) < topLeft; };
+    auto top = [&] {
+        if (!hiTaken) {
+            hi = std::log(topLeft);
+            hiTaken = true;
+        }
+        return hi;
+    };
     double lo = -745.0;
     // The start: what is left of ion j if the others kept their amounts, which is
     // close to the root whenever ion j is the scarce one; without every other ion
     // present, all of ion j.
-    double others = 0.0;
-    bool othersPresent = true;
-    for (int i = 0; i < ions.n; ++i) {
-        if (i == j) continue;
-        if (ions.amount[i] > 0.0)
-            others += ions.count[i] * std::log(ions.amount[i]);
-        else
-            othersPresent = false;
-    }
     // Past the bracket's top (the others gain from the dissolving mineral) the
     // start is the top: what is left of ion j when the mineral dissolves as into
     // pure water, where the residual is not negative.
-    double y = othersPresent ? (target - others) / nj : aj > 0.0 ? std::log(aj) : hi;
-    if (!(y < hi)) y = hi;
-    if (!(y > lo)) y = 0.5 * (lo + hi);
+    double y = othersPresent ? (target - others) / nj : aj > 0.0 ? std::log(aj) : top();
+    if (!belowTop(y)) y = top();
+    if (!(y > lo)) y = 0.5 * (lo + top());
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         double slope;
         const double v = residual(y, slope);
         if (v == 0.0 || !std::isfinite(v)) break;
-        if (v > 0.0)
+        if (v > 0.0) {
             hi = y;
-        else
+            hiTaken = true;
+        } else {
             lo = y;
+        }
         const double step = v / slope;
         // A step below the resolution of y ends the search where it stands (it may
         // round onto the bracket's end, which must not be taken for a step out of
@@ -136,9 +181,9 @@ double SolveExcess(const IonSet& ions, double logKc) {
         if (std::fabs(step) <= 1e-14 * scale) break;
         double next = y - step;
         const bool last = std::fabs(step) <= 1e-8 * scale;
-        if (!(next > lo && next < hi)) {
+        if (!(next > lo && belowTop(next))) {
             if (last) break;
-            next = 0.5 * (lo + hi);
+            next = 0.5 * (lo + top());
         }
         y = next;
         if (last) break;

@@ -98,6 +98,31 @@ double HalvingWalk(const double* a, const double* n, int k, double logKc, bool& 
     return x;
 }
 
+// The counts of the minerals the two- and three-ion searches serve.
+constexpr double kMineralCounts[][3] = {{3, 2, 0}, {1, 2, 0}, {1, 3, 0},
+                                        {2, 1, 0}, {5, 3, 4}, {1, 1, 2}};
+
+int IonCount(const double* n) {
+    return n[2] > 0.0 ? 3 : 2;
+}
+
+// x (mol/kg) that the search of k ions answers.
+double SearchedExcess(const double* a, const double* n, int k, double logKc) {
+    double r;
+    if (k == 2)
+        CalcExcess21(a[0], a[1], n[0], n[1], logKc, kMass, kF, r);
+    else
+        CalcExcess3(a[0], a[1], a[2], n[0], n[1], n[2], logKc, kMass, kF, r);
+    return r / kMgPerMol;
+}
+
+// True where x is the 95 % hold of an ion present.
+bool HeldAtCap(const double* a, const double* n, int k, double x) {
+    for (int i = 0; i < k; ++i)
+        if (a[i] > 0.0 && std::fabs(x * n[i] - 0.95 * a[i]) <= 1e-12 * a[i]) return true;
+    return false;
+}
+
 }  // namespace
 
 TEST(ExcessSearch, ReachesWhatTheHalvingWalkReachesOnManyWaters) {
@@ -109,24 +134,16 @@ TEST(ExcessSearch, ReachesWhatTheHalvingWalkReachesOnManyWaters) {
     // itself or the hold.
     std::mt19937 random(18);
     std::uniform_real_distribution<double> logAmount(-9.0, 0.0), logK(-60.0, 5.0);
-    const double counts[][3] = {{3, 2, 0}, {1, 2, 0}, {1, 3, 0}, {2, 1, 0}, {5, 3, 4}, {1, 1, 2}};
     int met = 0;
     for (int trial = 0; trial < 3000; ++trial) {
-        const double* n = counts[trial % 6];
-        const int k = n[2] > 0.0 ? 3 : 2;
+        const double* n = kMineralCounts[trial % 6];
+        const int k = IonCount(n);
         double a[3];
         for (int i = 0; i < k; ++i)
             a[i] = random() % 10 == 0 ? 0.0 : std::pow(10.0, logAmount(random));
         const double logKc = logK(random);
-        double r;
-        if (k == 2)
-            CalcExcess21(a[0], a[1], n[0], n[1], logKc, kMass, kF, r);
-        else
-            CalcExcess3(a[0], a[1], a[2], n[0], n[1], n[2], logKc, kMass, kF, r);
-        const double x = r / kMgPerMol;
-        bool held = false;
-        for (int i = 0; i < k; ++i)
-            if (a[i] > 0.0 && std::fabs(x * n[i] - 0.95 * a[i]) <= 1e-12 * a[i]) held = true;
+        const double x = SearchedExcess(a, n, k, logKc);
+        const bool held = HeldAtCap(a, n, k, x);
         bool anyPresent = false;
         for (int i = 0; i < k; ++i) anyPresent = anyPresent || a[i] > 0.0;
         // Water free of every ion takes its stated share of the product at once.
@@ -153,6 +170,38 @@ TEST(ExcessSearch, ReachesWhatTheHalvingWalkReachesOnManyWaters) {
             << trial;
     }
     EXPECT_GT(met, 1000);
+}
+
+TEST(ExcessSearch, MeetsTheProductToRoundingWhereOneIonIsScarce) {
+    // The usual water: one ion scarce beside plentiful others, which the answer
+    // moves by a small share, and waters where it moves them by a large one. Away
+    // from the 95 % hold the remaining product must meet the constant to the
+    // rounding of its logarithms (worked out here in long double), on both sides.
+    std::mt19937 random(1131);
+    std::uniform_real_distribution<double> logScarce(-9.0, -4.0), logPlenty(-3.0, 0.0),
+        offset(-3.0, 3.0);
+    int checked = 0;
+    for (int trial = 0; trial < 2000; ++trial) {
+        const double* n = kMineralCounts[trial % 6];
+        const int k = IonCount(n);
+        double a[3] = {};
+        const int scarce = trial % k;
+        for (int i = 0; i < k; ++i)
+            a[i] = std::pow(10.0, i == scarce ? logScarce(random) : logPlenty(random));
+        // A constant near the water's own product, so that x is of the scarce ion's size.
+        long double logProduct = 0.0L;
+        for (int i = 0; i < k; ++i) logProduct += n[i] * std::log10(static_cast<long double>(a[i]));
+        const double logKc = static_cast<double>(logProduct) + offset(random);
+        const double x = SearchedExcess(a, n, k, logKc);
+        if (HeldAtCap(a, n, k, x)) continue;
+        long double g = 0.0L;
+        for (int i = 0; i < k; ++i)
+            g += n[i] * std::log(static_cast<long double>(a[i]) - n[i] * static_cast<long double>(x));
+        ++checked;
+        ASSERT_NEAR(static_cast<double>(g), logKc * std::log(10.0), 1e-11 * std::fabs(logKc) + 1e-12)
+            << trial;
+    }
+    EXPECT_GT(checked, 1000);
 }
 
 TEST(Excess11, EdgeInputs) {
