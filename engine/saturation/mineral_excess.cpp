@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "engine/saturation/log_products.h"
 #include "engine/saturation/momentary_excess.h"
 #include "engine/saturation/saturation_ratios.h"
 #include "engine/tables/power_of_ten.h"
@@ -73,20 +74,21 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
         {kStrontianite, Ion::kSr, Ion::kCO3, Rx::kStrontianite, kSrCO3Mass},
     };
     for (const Pair& p : kPairs)
-        CalcExcess11(w.M(p.cation), w.M(p.anion), PairKc(w, p.reaction, p.cation, p.anion),
-                     p.mass, f, excess[p.entry]);
+        CalcExcess11(w.M(p.cation), w.M(p.anion), PairKc(w, p.reaction, p.cation, p.anion), p.mass,
+                     f, excess[p.entry]);
 
     // Gypsum carries its two waters of hydration in the constant.
-    CalcExcess11(mCa, mSO4, PairKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) / (aw * aw), kGypsumMass,
-                 f, excess[kGypsum]);
+    CalcExcess11(mCa, mSO4, PairKc(w, Rx::kGypsum, Ion::kCa, Ion::kSO4) / (aw * aw), kGypsumMass, f,
+                 excess[kGypsum]);
 
     CalcExcess21(mCa, w.M(Ion::kPO4), 3, 2,
-                 kCalciumPhosphateLogK - 3.0 * Log(w.G(Ion::kCa)) - 2.0 * Log(w.G(Ion::kPO4)),
+                 kCalciumPhosphateLogK - Log10OfPowers<3, 2>(w.G(Ion::kCa), w.G(Ion::kPO4)),
                  kCalciumPhosphateMass, f, excess[kCalciumPhosphate]);
 
     CalcExcess3(mCa, w.M(Ion::kHPO4) / aw, mOH, 5, 3, 4,
-                LogK(w, Rx::kHydroxyapatite) - 5.0 * Log(w.G(Ion::kCa)) -
-                    3.0 * (Log(w.G(Ion::kHPO4)) - logAw) - 4.0 * Log(w.G(Ion::kOH)),
+                Log10OfPowers<1, -5, -3, -4>(w.K(Rx::kHydroxyapatite), w.G(Ion::kCa),
+                                             w.G(Ion::kHPO4), w.G(Ion::kOH)) +
+                    3.0 * logAw,
                 kCalciumPhosphateMass, f, excess[kHydroxyapatite]);
 
     CalcExcess11(w.M(Ion::kFe3), w.M(Ion::kPO4),
@@ -114,8 +116,8 @@ void CalcMineralExcesses(const SpeciatedWater& w, double fluoriteRatio,
     } else {
         const double gF = w.G(Ion::kF);
         CalcExcess21(mCa, w.M(Ion::kF), 1, 2,
-                     LogK(w, Rx::kFluorite) - Log(w.G(Ion::kCa)) - 2.0 * Log(gF), kFluoriteMass, f,
-                     excess[kFluorite]);
+                     Log10OfPowers<1, -1, -2>(w.K(Rx::kFluorite), w.G(Ion::kCa), gF), kFluoriteMass,
+                     f, excess[kFluorite]);
     }
 
     // Mackinawite works on activities against the constant at the water's pH.

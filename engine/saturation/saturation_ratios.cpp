@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/index_code.h"
+#include "engine/saturation/log_products.h"
 #include "engine/tables/power_of_ten.h"
 
 namespace {
@@ -37,18 +38,16 @@ void CalcMineralRatios(const SpeciatedWater& w, double* slots) {
     slots[kCalcite] = calciteIons ? aCa * aCO3 / w.K(Rx::kCalcite) : 0.0;
     slots[kAragonite] = calciteIons ? aCa * aCO3 / w.K(Rx::kAragonite) : 0.0;
     slots[kAmorphousSilica] = w.A(Ion::kH4SiO4) / (w.K(Rx::kAmorphousSilica) * aw2);
-    slots[kCalciumPhosphate] =
-        (aCa > 0.0 && aPO4 > 0.0)
-            ? Exp10(3.0 * std::log10(aCa) + 2.0 * std::log10(aPO4) - kCalciumPhosphateLogK)
-            : 0.0;
+    slots[kCalciumPhosphate] = (aCa > 0.0 && aPO4 > 0.0)
+                                   ? Exp10(Log10OfPowers<3, 2>(aCa, aPO4) - kCalciumPhosphateLogK)
+                                   : 0.0;
     slots[kAnhydrite] = (aCa > 0.0 && aSO4 > 0.0) ? aCa * aSO4 / w.K(Rx::kAnhydrite) : 0.0;
     slots[kGypsum] = aCa * aSO4 * aw2 / w.K(Rx::kGypsum);
     slots[kBrucite] = w.A(Ion::kMg) * aOH * aOH / w.K(Rx::kBrucite);
     slots[kStrontianite] = PairRatio(w, Ion::kSr, Ion::kCO3, Rx::kStrontianite);
     const double aF = w.A(Ion::kF);
-    slots[kFluorite] = (aCa > 0.0 && aF > 0.0)
-                           ? Exp10(std::log10(aCa) + 2.0 * std::log10(aF) - LogK(w, Rx::kFluorite))
-                           : 0.0;
+    slots[kFluorite] =
+        (aCa > 0.0 && aF > 0.0) ? Exp10(Log10OfPowers<1, 2, -1>(aCa, aF, w.K(Rx::kFluorite))) : 0.0;
     slots[kBarite] = PairRatio(w, Ion::kBa, Ion::kSO4, Rx::kBarite);
     slots[kWitherite] = PairRatio(w, Ion::kBa, Ion::kCO3, Rx::kWitherite);
     // Fe(OH)3 + 3 H+ = Fe3+ + 3 H2O.
@@ -62,8 +61,8 @@ void CalcMineralRatios(const SpeciatedWater& w, double* slots) {
     // Ca5(PO4)3OH + 3 H2O = 5 Ca2+ + 3 HPO4 2- + 4 OH-.
     const double aHPO4 = w.A(Ion::kHPO4);
     if (aCa > 0.0 && aHPO4 > 0.0) {
-        const double d = 3.0 * (std::log10(aHPO4) - w.logWaterActivity) + 5.0 * std::log10(aCa) +
-                         4.0 * std::log10(aOH) - LogK(w, Rx::kHydroxyapatite);
+        const double d = Log10OfPowers<3, 5, 4, -1>(aHPO4, aCa, aOH, w.K(Rx::kHydroxyapatite)) -
+                         3.0 * w.logWaterActivity;
         slots[kHydroxyapatite] = d >= 30.0 ? kHydroxyapatiteCeiling : Exp10(d);
     } else {
         slots[kHydroxyapatite] = 0.0;
@@ -73,13 +72,12 @@ void CalcMineralRatios(const SpeciatedWater& w, double* slots) {
     // FeS + H+ = Fe2+ + HS-, written with the conditional constant at the water's pH.
     const double gFe = w.G(Ion::kFe);
     const double gHS = w.G(Ion::kHS);
-    slots[kMackinawite] = w.A(Ion::kFe) * w.A(Ion::kHS) /
-                          Exp10(std::log10(w.K(Rx::kMackinawite) / (gFe * gHS)) - w.ph);
+    slots[kMackinawite] =
+        w.A(Ion::kFe) * w.A(Ion::kHS) / (w.K(Rx::kMackinawite) / (gFe * gHS) * Exp10(-w.ph));
 
     const double aNa = w.A(Ion::kNa);
     const double gNa = w.G(Ion::kNa);
-    slots[kThenardite] =
-        aNa * aNa * aSO4 / Exp10(std::log10(w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa)));
+    slots[kThenardite] = aNa * aNa * aSO4 / (w.K(Rx::kThenardite) / (w.G(Ion::kSO4) * gNa * gNa));
 
     // MgSiO3 + 3 H2O = Mg2+ + H4SiO4 + 2 OH-.
     slots[kMagnesiumSilicate] =

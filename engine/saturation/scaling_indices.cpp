@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "engine/saturation/log_products.h"
 #include "engine/tables/power_of_ten.h"
 
 namespace {
@@ -63,10 +64,9 @@ void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gamma
         ryznar = kNoRyznar;
         return;
     }
-    const double logK2 = std::log10(k2);
-    const double logCa = std::log10(caT);
-    const double logGammaH = std::log10(gammaH);
-    double x = kc - logK2 - logCa - std::log10(ta) - logGammaH;
+    // kc - log K2 - log CaT - log gH, the part of every estimate that stays.
+    const double fixedPart = kc - Log10OfPowers<1, 1, 1>(k2, caT, gammaH);
+    double x = fixedPart - std::log10(ta);
     double mHx = Exp10(-x) / gammaH;
     double mOHx = kw / (Exp10(-x) * gammaOH);
     double estimate = x;
@@ -79,9 +79,11 @@ void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gamma
             ryznar = kNoRyznar;
             return;
         }
-        const double bicarbonateShare = std::log10(1.0 + 2.0 * k2 / mHx);
-        const double p = kc - logK2 - logCa - logGammaH - std::log10(y) + bicarbonateShare;
-        const double d = bicarbonateShare - std::log10(1.0 + k2 / mHx);
+        // The estimate less log y plus log(1 + 2 K2 / h), and the half-way
+        // correction log(1 + 2 K2 / h) - log(1 + K2 / h), each as one logarithm.
+        const double bicarbonate = 1.0 + 2.0 * k2 / mHx;
+        const double p = fixedPart + Log10OfPowers<1, -1>(bicarbonate, y);
+        const double d = Log10OfPowers<1, -1>(bicarbonate, 1.0 + k2 / mHx);
         if (std::fabs(d) < 0.0001) {
             estimate = p;
             break;

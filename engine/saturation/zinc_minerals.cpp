@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/saturation/log_products.h"
 #include "engine/saturation/momentary_excess.h"
 #include "engine/saturation/saturation_ratios.h"
 #include "engine/tables/power_of_ten.h"
@@ -27,10 +28,11 @@ double Log(double x) {
     return std::log10(x);
 }
 
-// 10^(log a1 x n1 + log a2 x n2 + offset), or 0 without either ion.
-double FixedKRatio(double a1, double n1, double a2, double n2, double offset) {
+// 10^(log a1 x N1 + log a2 x N2 + offset), or 0 without either ion.
+template <int N1, int N2>
+double FixedKRatio(double a1, double a2, double offset) {
     if (!(a1 > 0.0) || !(a2 > 0.0)) return 0.0;
-    return Exp10(n1 * Log(a1) + n2 * Log(a2) + offset);
+    return Exp10(Log10OfPowers<N1, N2>(a1, a2) + offset);
 }
 
 }  // namespace
@@ -51,18 +53,18 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     const double aP2O7 = mP2O7 * gP2O7;
 
     CalcExcess21(w.M(Ion::kCa), mP2O7, 2, 1,
-                 kCalciumPyrophosphateLogK - 2.0 * Log(gCa) - Log(gP2O7), kCalciumPyrophosphateMass,
-                 f, r.calciumPyrophosphateExcess);
-    r.calciumPyrophosphateRatio = FixedKRatio(aCa, 2, aP2O7, 1, -kCalciumPyrophosphateLogK);
+                 kCalciumPyrophosphateLogK - Log10OfPowers<2, 1>(gCa, gP2O7),
+                 kCalciumPyrophosphateMass, f, r.calciumPyrophosphateExcess);
+    r.calciumPyrophosphateRatio = FixedKRatio<2, 1>(aCa, aP2O7, -kCalciumPyrophosphateLogK);
 
     CalcExcess21(mZn, w.M(Ion::kPO4), 3, 2,
-                 kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(gPO4) - 4.0 * logAw,
+                 kZincPhosphateLogK - Log10OfPowers<3, 2>(gZn, gPO4) - 4.0 * logAw,
                  kZincPhosphateMass, f, r.zincPhosphateExcess);
-    r.zincPhosphateRatio = FixedKRatio(aZn, 3, aPO4, 2, 4.0 * logAw - kZincPhosphateLogK);
+    r.zincPhosphateRatio = FixedKRatio<3, 2>(aZn, aPO4, 4.0 * logAw - kZincPhosphateLogK);
 
-    CalcExcess11(mZn, mP2O7, Exp10(kZincPyrophosphateLogK) / (gZn * gP2O7),
-                 kZincPyrophosphateMass, f, r.zincPyrophosphateExcess);
-    r.zincPyrophosphateRatio = FixedKRatio(aP2O7, 1, aZn, 1, -kZincPyrophosphateLogK);
+    CalcExcess11(mZn, mP2O7, Exp10(kZincPyrophosphateLogK) / (gZn * gP2O7), kZincPyrophosphateMass,
+                 f, r.zincPyrophosphateExcess);
+    r.zincPyrophosphateRatio = FixedKRatio<1, 1>(aP2O7, aZn, -kZincPyrophosphateLogK);
 
     // Zn(OH)2 + 2 H+ = Zn2+ + 2 H2O, written for Zn2+ and OH- with the engine's
     // a(OH-) a(H+) = aw Kw: m(Zn) m(OH)^2 = K Kw^2 / (g(Zn) g(OH)^2) at equilibrium,
@@ -70,7 +72,7 @@ ZincPhosphateResults CalcZincPhosphateMinerals(const SpeciatedWater& w) {
     const double kZnOH2Solid = w.K(Rx::kZincHydroxide);
     const double gOH = w.G(Ion::kOH);
     CalcExcess21(mZn, w.M(Ion::kOH), 1, 2,
-                 Log(kZnOH2Solid / (gZn * gOH * gOH)) + 2.0 * Log(w.K(Rx::kWater)),
+                 Log10OfPowers<1, 2, -1, -2>(kZnOH2Solid, w.K(Rx::kWater), gZn, gOH),
                  kZincHydroxideMass, f, r.zincHydroxideExcess);
     r.zincHydroxideRatio = aZn == 0.0 ? 0.0 : aZn * Exp10(2.0 * (w.ph + logAw)) / kZnOH2Solid;
 
@@ -94,16 +96,16 @@ double CalcDissolvedZinc(const SpeciatedWater& w) {
     const double aP2O7 = w.pyrophosphate * w.pyrophosphateGamma;
 
     // Free zinc molality each mineral allows.
-    const double byHydroxide = Exp10(LogK(w, Rx::kZincHydroxide) - 2.0 * (w.ph + logAw)) / gZn;
-    const double logKCarbonate = LogK(w, Rx::kZincCarbonate);
-    const double byCarbonate = (aZn > 0.0 && aCO3 > 0.0) ? Exp10(logKCarbonate - Log(aCO3)) / gZn
-                                                         : Exp10(logKCarbonate / 2.0) / gZn;
+    const double byHydroxide = w.K(Rx::kZincHydroxide) * Exp10(-2.0 * (w.ph + logAw)) / gZn;
+    const double kCarbonate = w.K(Rx::kZincCarbonate);
+    const double byCarbonate =
+        (aZn > 0.0 && aCO3 > 0.0) ? kCarbonate / aCO3 / gZn : std::sqrt(kCarbonate) / gZn;
     const double byPhosphate =
-        aPO4 > 0.0 ? Exp10((kZincPhosphateLogK - 2.0 * Log(aPO4) - 4.0 * logAw) / 3.0) / gZn
-                   : Exp10((kZincPhosphateLogK - 3.0 * Log(gZn) - 2.0 * Log(w.G(Ion::kPO4)) -
-                            4.0 * logAw) /
-                           5.0) /
-                         gZn;
+        aPO4 > 0.0
+            ? Exp10((kZincPhosphateLogK - 2.0 * Log(aPO4) - 4.0 * logAw) / 3.0) / gZn
+            : Exp10((kZincPhosphateLogK - Log10OfPowers<3, 2>(gZn, w.G(Ion::kPO4)) - 4.0 * logAw) /
+                    5.0) /
+                  gZn;
     const double byPyrophosphate = (aZn > 0.0 && aP2O7 > 0.0)
                                        ? Exp10(kZincPyrophosphateLogK - Log(aP2O7)) / gZn
                                        : Exp10(-5.55) / gZn;
