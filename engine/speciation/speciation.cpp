@@ -114,6 +114,13 @@ void TakeComponentTotals(SpeciationWork& w) {
     for (int i = 0; i < 4; ++i) st.organicAcidTotal[i] = w.in.organicAcidMolality[i];
 }
 
+// Only iron's block reads the redox level (its iron(III) forms) and the log of the
+// water activity within the passes; without iron both are taken once, after the
+// last pass, from what that pass met.
+bool RedoxLevelEachPass(const SpeciationState& st) {
+    return st.feT > 0.0;
+}
+
 void RunPass(SpeciationWork& w) {
     const SpeciationInputs& in = w.in;
     SpeciationRecords& rec = w.rec;
@@ -131,7 +138,6 @@ void RunPass(SpeciationWork& w) {
     SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);
     st.waterActivity = 1.0 - 0.017 * molalSum;
     if (st.waterActivity < 0.2) st.waterActivity = 0.2;
-    st.logWaterActivity = std::log10(st.waterActivity);
     st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
     // From the second pass on, the species of a class that hold nothing keep their
     // coefficients until a block forms them or the passes end.
@@ -140,7 +146,11 @@ void RunPass(SpeciationWork& w) {
                               st.passCount == 1 ? nullptr : &w.present);
 
     SetLigandActivities(w);
-    SetRedoxLevel(w);
+    w.redox = {w.ph, s[Sp::kSO4].activity, s[Sp::kH2S].activity};
+    if (RedoxLevelEachPass(st)) {
+        st.logWaterActivity = std::log10(st.waterActivity);
+        SetRedoxLevel(w);
+    }
     w.tenPh = Exp10(w.ph);
     SetWaterIons(w);
     SetAcidSpecies(w);
@@ -183,7 +193,6 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     st.ionicStrength = in.firstIonicStrength;
     st.sqrtI = in.firstIonicStrength > 0.0 ? std::sqrt(in.firstIonicStrength) : 1e-5;
     st.waterActivity = in.firstWaterActivity;
-    st.logWaterActivity = in.firstWaterActivity > 0.0 ? std::log10(in.firstWaterActivity) : 0.0;
 
     SpeciationWork w{in,
                      rec,
@@ -200,6 +209,7 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
                      true,
                      {},
                      {},
+                     {},
                      {}};
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
@@ -214,6 +224,10 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     do {
         RunPass(w);
     } while (w.notConverged && st.passCount < kSpeciationPassLimit);
+    if (!RedoxLevelEachPass(st)) {
+        st.logWaterActivity = std::log10(st.waterActivity);
+        SetRedoxLevel(w);
+    }
 
     // Every species of a class leaves with the coefficient of the last pass. The last
     // relaxation moved the free ligands after their activities were taken; the

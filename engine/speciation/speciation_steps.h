@@ -119,6 +119,14 @@ struct ConstantLogs {
     double sulfuricAcid;    // 10^(log K135): H2SO4 from a(SO4) a(H)^2
 };
 
+// What the redox level of a pass is taken from, as the pass met it: the pH and the
+// activities of sulfate and hydrogen sulfide before the blocks of that pass.
+struct RedoxInputs {
+    double ph;
+    double sulfateActivity;
+    double sulfideActivity;
+};
+
 // Working values of one call.
 struct SpeciationWork {
     const SpeciationInputs& in;
@@ -135,6 +143,7 @@ struct SpeciationWork {
     bool summed[kSpeciesCount];  // species a pass writes, as far as known
     bool summedChanged;          // present is to be listed again
     ConstantLogs logs;
+    RedoxInputs redox;  // of the latest pass
     // 1 / g of the classes and of the neutral species in this pass, by class index
     // (ActivityClasses::classOf); the species of no class divide by their own g.
     double inverseGamma[256];
@@ -220,6 +229,8 @@ void SetPhLinearConstants(double ph, double temperatureK, const ReactionTable& r
 
 void TakeConstantLogs(SpeciationWork& w);
 void SetLigandActivities(SpeciationWork& w);
+// The redox level (pe and the electron activity) from w.redox and the water
+// activity and ionic strength of the pass.
 void SetRedoxLevel(SpeciationWork& w);
 void SetWaterIons(SpeciationWork& w);
 void SetAcidSpecies(SpeciationWork& w);

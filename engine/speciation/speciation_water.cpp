@@ -93,19 +93,19 @@ void SetLigandActivities(SpeciationWork& w) {
 
 void SetRedoxLevel(SpeciationWork& w) {
     SpeciationState& st = w.rec.state;
-    const SpeciesRecord* s = w.s;
+    const RedoxInputs& at = w.redox;
     double pe;
     if (st.sulfideT > 0.0 && st.so4T > 0.0) {
         // Sulfate-sulfide couple.
-        pe = (w.logs.sulfateSulfide - 10.0 * w.ph - 4.0 * st.logWaterActivity +
-              LogOrZero(s[Sp::kSO4].activity) - LogOrZero(s[Sp::kH2S].activity)) /
+        pe = (w.logs.sulfateSulfide - 10.0 * at.ph - 4.0 * st.logWaterActivity +
+              LogOrZero(at.sulfateActivity) - LogOrZero(at.sulfideActivity)) /
              8.0;
     } else {
         // Oxygen electrode at air saturation (O2 in mg/L over 32000 mg/mol).
         const SpeciationInputs& in = w.in;
         const double o2 = AirSaturatedOxygen(in.temperatureK, w.logs.temperatureK, in.temperatureC,
                                              st.ionicStrength, in.pressureBar);
-        pe = -(w.logs.oxygen + w.ph + 0.5 * st.logWaterActivity - 0.25 * std::log10(o2 / 32000.0));
+        pe = -(w.logs.oxygen + at.ph + 0.5 * st.logWaterActivity - 0.25 * std::log10(o2 / 32000.0));
     }
     st.pe = pe;
     st.electronActivity = Exp10(-pe);

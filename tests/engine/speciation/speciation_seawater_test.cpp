@@ -188,4 +188,37 @@ TEST_F(SeaWaterTest, UnreachableReferenceStopsAtThePassLimitWithFiniteValues) {
     }
 }
 
+// Without iron the redox level and the log of the water activity are taken once,
+// after the last pass; with iron, in every pass. Both ways give the same values:
+// a trace of iron, too small to move any sum, must not change them, on the oxygen
+// electrode and on the sulfate-sulfide couple, nor when the charge balance moves
+// the pH after the redox level was taken.
+TEST_F(SeaWaterTest, RedoxLevelAfterThePassesIsThatOfTheLastPass) {
+    namespace E = AnalysisElement;
+    for (const float h2s : {0.0f, 10.0f}) {
+        for (const uint32_t balance : {0u, 1u}) {
+            SCOPED_TRACE(testing::Message() << "H2S " << h2s << " balance " << balance);
+            double pe[2], logAw[2];
+            int passes[2];
+            for (int withIron = 0; withIron < 2; ++withIron) {
+                SetUp();
+                currentAnalysis.values[E::kH2S] = h2s;
+                currentAnalysis.values[E::kIron] = withIron ? 1e-20f : 0.0f;
+                phBalanceSwitch = balance;
+                referenceAlkalinity = 2.6e-3;
+                CalcEquilibrium();
+                ASSERT_EQ(speciation.feT > 0.0, withIron == 1);
+                pe[withIron] = speciation.pe;
+                logAw[withIron] = speciation.logWaterActivity;
+                passes[withIron] = speciation.passCount;
+            }
+            EXPECT_EQ(passes[0], passes[1]);
+            EXPECT_NEAR(pe[0], pe[1], 1e-12 * std::fabs(pe[1]));
+            EXPECT_DOUBLE_EQ(logAw[0], logAw[1]);
+            EXPECT_DOUBLE_EQ(logAw[0], std::log10(speciation.waterActivity));
+            EXPECT_NEAR(speciation.electronActivity, std::pow(10.0, -pe[1]), 1e-12 * speciation.electronActivity);
+        }
+    }
+}
+
 }  // namespace
