@@ -133,6 +133,7 @@ void RunPass(SpeciationWork& w) {
     // first pass; a species a block forms later joins the list then.
     if (w.summedChanged) {
         ListPassSpecies(w.s, w.summed, w.present);
+        ListClassedSpecies(w.classes, w.present);
         w.summedChanged = false;
     }
     SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);

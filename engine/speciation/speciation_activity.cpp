@@ -102,8 +102,9 @@ struct OutsideBlocks {
 };
 constexpr OutsideBlocks kOutsideBlocks;
 
-// Every species a block has formed in this process.
-bool blockFormed[kSpeciesCount];
+// The species written outside the blocks and every species a block has formed in
+// this process.
+OutsideBlocks passWritten = kOutsideBlocks;
 
 // The hydrogen ion fills short columns of the list: the sums leave it out.
 constexpr int16_t kFiller = 63;
@@ -112,11 +113,11 @@ static_assert(ExcludedFromSums(kFiller));
 }  // namespace
 
 bool PassWritesSpecies(int i) {
-    return i >= 0 && i < kSpeciesCount && (kOutsideBlocks.bit[i] || blockFormed[i]);
+    return i >= 0 && i < kSpeciesCount && passWritten.bit[i];
 }
 
 void BeginPassSpecies(SpeciationWork& w) {
-    for (int i = 0; i < kSpeciesCount; ++i) w.summed[i] = kOutsideBlocks.bit[i];
+    std::memcpy(w.summed, passWritten.bit, sizeof w.summed);
     w.summedChanged = true;
 }
 
@@ -125,8 +126,9 @@ void MarkBlockSpecies(SpeciationWork& w, int i) {
     const uint8_t c = w.classes.classOf[i];
     if (c < ActivityClasses::kMaxClasses) w.s[i].gamma = w.gammaByClass[c];
     w.summed[i] = true;
-    blockFormed[i] = true;
-    if (!w.summedChanged) AddPassSpecies(w.present, i);
+    passWritten.bit[i] = true;
+    if (!w.summedChanged && AddPassSpecies(w.present, i))
+        AddClassedSpecies(w.classes, w.present, i);
 }
 
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
@@ -153,13 +155,13 @@ void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& li
     }
 }
 
-void AddPassSpecies(PassSpecies& list, int i) {
+bool AddPassSpecies(PassSpecies& list, int i) {
     // The sums then add the species where a new list would have it, in the same order.
     const int column = i % 4;
     int& count = list.count[column];
     int row = 0;
     while (row < count && list.index[row][column] < i) ++row;
-    if (row < count && list.index[row][column] == i) return;
+    if (row < count && list.index[row][column] == i) return false;
     for (int r = count; r > row; --r) list.index[r][column] = list.index[r - 1][column];
     list.index[row][column] = static_cast<int16_t>(i);
     ++count;
@@ -168,6 +170,26 @@ void AddPassSpecies(PassSpecies& list, int i) {
             if (other != column) list.index[list.length][other] = kFiller;
         list.length = count;
     }
+    return true;
+}
+
+void ListClassedSpecies(const ActivityClasses& classes, PassSpecies& list) {
+    // The fillers are not listed species: only each column's own rows.
+    list.classedCount = 0;
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < list.count[column]; ++row) {
+            const int i = list.index[row][column];
+            AddClassedSpecies(classes, list, i);
+        }
+    }
+}
+
+void AddClassedSpecies(const ActivityClasses& classes, PassSpecies& list, int i) {
+    const uint8_t c = classes.classOf[i];
+    if (c >= ActivityClasses::kMaxClasses) return;
+    list.classed[list.classedCount] = static_cast<int16_t>(i);
+    list.classedClass[list.classedCount] = c;
+    ++list.classedCount;
 }
 
 void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
@@ -346,13 +368,8 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
     if (listed == nullptr) {
         WriteGroupedCoefficients(classes, byClass, s);
     } else {
-        for (int row = 0; row < listed->length; ++row) {
-            for (int column = 0; column < 4; ++column) {
-                const int i = listed->index[row][column];
-                const uint8_t c = classes.classOf[i];
-                if (c < ActivityClasses::kMaxClasses) s[i].gamma = byClass[c];
-            }
-        }
+        for (int k = 0; k < listed->classedCount; ++k)
+            s[listed->classed[k]].gamma = byClass[listed->classedClass[k]];
         const uint8_t c = classes.classOf[Sp::kCaHCO3];
         if (c < ActivityClasses::kMaxClasses) s[Sp::kCaHCO3].gamma = byClass[c];
     }

@@ -105,6 +105,11 @@ struct PassSpecies {
     int length;                           // rows in use
     int count[4];                         // species listed in each column
     int16_t index[kSpeciesCount / 4][4];  // [row][column]
+    // The listed species that belong to a class, with their class: the
+    // coefficients a pass writes (ListClassedSpecies, AddClassedSpecies).
+    int classedCount;
+    int16_t classed[kSpeciesCount];
+    uint8_t classedClass[kSpeciesCount];
 };
 // Logarithms of constants that the passes read, taken once per speciation.
 struct ConstantLogs {
@@ -161,7 +166,10 @@ struct SpeciationWork {
 // Whether a pass writes the molality of species i outside the component blocks,
 // or a block has formed it in this process.
 [[nodiscard]] bool PassWritesSpecies(int i);
-// Before the first pass: the species written outside the blocks are summed.
+// Before the first pass: the species written outside the blocks are summed, and so
+// are those a block has formed before in this process (a species that holds nothing
+// adds exactly nothing to the sums, and listing it now spares inserting it when a
+// block forms it again).
 void BeginPassSpecies(SpeciationWork& w);
 // A block writes species i, not summed until now: it joins the list, unless the
 // list is to be made again anyway.
@@ -170,7 +178,12 @@ void MarkBlockSpecies(SpeciationWork& w, int i);
 // `summed` (written by a pass).
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list);
 // Puts species i into the list at its place in table order, unless it is listed.
-void AddPassSpecies(PassSpecies& list, int i);
+// Returns whether it was put in.
+bool AddPassSpecies(PassSpecies& list, int i);
+// The listed species of a class with their class, from the list's rows.
+void ListClassedSpecies(const ActivityClasses& classes, PassSpecies& list);
+// Species i, just put into the list, with its class if it has one.
+void AddClassedSpecies(const ActivityClasses& classes, PassSpecies& list, int i);
 // Sets every negative molality of the listed species to 0, then sums the
 // molalities and the ionic strength over those that count in them. Species off the
 // list hold nothing (ListPassSpecies when the passes began).
@@ -186,7 +199,7 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // When `inverse` is given, it receives 1 / g of every class by class index, and of
 // the neutral species at ActivityClasses::kNeutral; `byClass` receives g itself.
 // When `listed` is given, the species of a class are written only where the list
-// has them, and calcium bicarbonate (whose coefficient the barium pairs take): the
+// has them (its classed species), and calcium bicarbonate (whose coefficient the barium pairs take): the
 // others hold nothing, so a pass reads their coefficients only once a block forms
 // them (MarkBlockSpecies writes it then) or after the passes
 // (WriteGroupedCoefficients).

@@ -221,4 +221,36 @@ TEST_F(SeaWaterTest, RedoxLevelAfterThePassesIsThatOfTheLastPass) {
     }
 }
 
+// A speciation lists from its first pass every species a block has formed before
+// in the process, whatever water formed it. Species that hold nothing add nothing:
+// sea water comes out the same to the last bit after a water that forms many more.
+TEST_F(SeaWaterTest, SpeciesFormedByEarlierWatersChangeNothing) {
+    namespace E = AnalysisElement;
+    CalcEquilibrium();
+    static SpeciesRecord before[kSpeciesCount];
+    for (int i = 0; i < kSpeciesCount; ++i) before[i] = SpeciesState[i];
+    const SpeciationState first = speciation;
+
+    float* v = currentAnalysis.values;
+    v[E::kPhosphate] = 2.0f;
+    v[E::kIron] = 5.0f;
+    v[E::kAluminum] = 0.5f;
+    v[E::kH2S] = 10.0f;
+    v[E::kZinc] = 1.0f;
+    v[E::kPolyphosphate] = 1.0f;
+    CalcEquilibrium();
+    SetUp();
+    CalcEquilibrium();
+
+    EXPECT_EQ(speciation.passCount, first.passCount);
+    EXPECT_EQ(speciation.ionicStrength, first.ionicStrength);
+    EXPECT_EQ(speciation.ph, first.ph);
+    EXPECT_EQ(speciation.passAlkalinity, first.passAlkalinity);
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        EXPECT_EQ(SpeciesState[i].molality, before[i].molality) << "species " << i;
+        EXPECT_EQ(SpeciesState[i].gamma, before[i].gamma) << "species " << i;
+        EXPECT_EQ(SpeciesState[i].activity, before[i].activity) << "species " << i;
+    }
+}
+
 }  // namespace
