@@ -7,6 +7,7 @@ ThermoTables thermoTables;
 ReactionTable& reactionTable = thermoTables.reactions;
 SpeciesTable& speciesTable = thermoTables.species;
 uint16_t speciesTableFilled;
+uint32_t thermoTablesGeneration;
 
 double reactionLogK[kReactionCount];
 double reactionK[kReactionCount];
@@ -31,6 +32,7 @@ CarbonateState carbonateState;
 
 void ResetEngineRecords() {
     std::memset(&thermoTables, 0, sizeof thermoTables);
+    ++thermoTablesGeneration;
     speciesTableFilled = 0;
     std::memset(reactionLogK, 0, sizeof reactionLogK);
     std::memset(reactionK, 0, sizeof reactionK);

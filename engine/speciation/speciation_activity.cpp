@@ -286,11 +286,18 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes) {
 }
 
 const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
-    // The charges and ion sizes the kept classes were built from.
+    // The charges and ion sizes the kept classes were built from; when they were last
+    // found to be those of the engine's own table, its generation then (the engine's
+    // table is compared only after a writer raised it, any other table every time).
     static double charge[kSpeciesCount];
     static double ionSize[kSpeciesCount];
     static ActivityClasses classes;
     static bool built = false;
+    static bool ofEngineTable = false;
+    static uint32_t generation = 0;
+    const bool engineTable = &table == &speciesTable;
+    if (built && engineTable && ofEngineTable && generation == thermoTablesGeneration)
+        return classes;
     if (!built || std::memcmp(charge, table.charge, sizeof charge) != 0 ||
         std::memcmp(ionSize, table.ionSize, sizeof ionSize) != 0) {
         std::memcpy(charge, table.charge, sizeof charge);
@@ -298,6 +305,8 @@ const ActivityClasses& ActivityClassesOf(const SpeciesTable& table) {
         BuildActivityClasses(table, classes);
         built = true;
     }
+    ofEngineTable = engineTable;
+    generation = thermoTablesGeneration;
     return classes;
 }
 

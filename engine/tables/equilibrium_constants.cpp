@@ -120,9 +120,12 @@ struct CachedTemperature {
 };
 
 struct ConstantsCache {
-    // The table values the kept results were computed from.
+    // The table values the kept results were computed from; when they were last found
+    // to be those of the engine's own table, its generation then.
     double logK25[kReactionCount];
     double deltaH[kReactionCount];
+    bool ofEngineTable = false;
+    uint32_t generation = 0;
     // 0: the 25 C reference pass; the others: the last other temperatures, enough for
     // the seven of a profile or a grid, taken over in turn.
     static constexpr int kSlots = 9;
@@ -132,9 +135,20 @@ struct ConstantsCache {
 
 ConstantsCache cache;
 
-bool TableUnchanged(const ReactionTable& table) {
-    return std::memcmp(cache.logK25, table.logK25, sizeof cache.logK25) == 0 &&
-           std::memcmp(cache.deltaH, table.deltaH, sizeof cache.deltaH) == 0;
+// Brings the kept table values up to `table`, and drops the kept results when they
+// differ. The engine's own table is compared only after a writer raised its
+// generation; any other table every time.
+void FollowTable(const ReactionTable& table) {
+    const bool engineTable = &table == &reactionTable;
+    if (engineTable && cache.ofEngineTable && cache.generation == thermoTablesGeneration) return;
+    if (std::memcmp(cache.logK25, table.logK25, sizeof cache.logK25) != 0 ||
+        std::memcmp(cache.deltaH, table.deltaH, sizeof cache.deltaH) != 0) {
+        std::memcpy(cache.logK25, table.logK25, sizeof cache.logK25);
+        std::memcpy(cache.deltaH, table.deltaH, sizeof cache.deltaH);
+        for (CachedTemperature& kept : cache.slot) kept.valid = false;
+    }
+    cache.ofEngineTable = engineTable;
+    cache.generation = thermoTablesGeneration;
 }
 
 }  // namespace
@@ -142,11 +156,7 @@ bool TableUnchanged(const ReactionTable& table) {
 void ComputeConstantsAtTemperature(double temperatureC, double temperatureK,
                                    const ReactionTable& table, double* reactionLogK,
                                    double* reactionK, WaterConstants& water, float& kwResult) {
-    if (!TableUnchanged(table)) {
-        std::memcpy(cache.logK25, table.logK25, sizeof cache.logK25);
-        std::memcpy(cache.deltaH, table.deltaH, sizeof cache.deltaH);
-        for (CachedTemperature& kept : cache.slot) kept.valid = false;
-    }
+    FollowTable(table);
     auto holds = [&](const CachedTemperature& kept) {
         return kept.valid && kept.temperatureK == temperatureK && kept.temperatureC == temperatureC;
     };

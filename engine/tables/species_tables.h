@@ -42,6 +42,12 @@ extern ThermoTables thermoTables;
 extern ReactionTable& reactionTable;
 extern SpeciesTable& speciesTable;
 extern uint16_t speciesTableFilled;  // 99 once InitSpeciesTable has run
+// Raised by every writer of thermoTables (filling, the logK25 resets when they change
+// an entry, the engine's reset); code that writes an entry by hand raises it too.
+// What is derived from the tables and kept between calculations (the constants of
+// recent temperatures, the activity classes) is known to be current while it stays
+// the same, without comparing the tables.
+extern uint32_t thermoTablesGeneration;
 
 extern double reactionLogK[kReactionCount];  // log10 K at the calculation's temperature
 extern double reactionK[kReactionCount];     // K itself, or an explicit temperature function

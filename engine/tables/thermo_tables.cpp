@@ -1143,11 +1143,20 @@ void FillThermoTables(ThermoTables& tables) {
 }
 
 void ApplyLogK25Resets(ReactionTable& reactions) {
-    for (const LogK25Reset& r : kLogK25Resets) reactions.logK25[r.index] = r.logK25;
+    // Every calculation comes here; the table changes only after something else
+    // wrote one of the five entries.
+    bool changed = false;
+    for (const LogK25Reset& r : kLogK25Resets) {
+        if (reactions.logK25[r.index] == r.logK25) continue;
+        reactions.logK25[r.index] = r.logK25;
+        changed = true;
+    }
+    if (changed) ++thermoTablesGeneration;
 }
 
 void InitSpeciesTable() {
     FillThermoTables(thermoTables);
+    ++thermoTablesGeneration;
     speciesTableFilled = kSpeciesTableFilledMark;
 }
 

@@ -186,10 +186,26 @@ TEST_F(EquilibriumConstants, KeptResultsFollowTemperatureAndTableChanges) {
     At(60.0, 1.0);
     EXPECT_LT(reactionK[12], first[12]);
 
-    // A changed table entry is seen at a temperature computed before.
+    // A changed table entry is seen at a temperature computed before, once its
+    // writer raised the tables' generation; in any other table, at once.
     reactionTable.logK25[153] += 1.0;
+    ++thermoTablesGeneration;
     At(60.0, 50.0);
     EXPECT_NEAR(std::log10(reactionK[153]) - std::log10(first[153]), 1.0, 1e-9);
+    static ReactionTable other;
+    other = reactionTable;
+    other.logK25[153] += 1.0;
+    ComputeConstantsAtTemperature(60.0, 333.16, other, reactionLogK, reactionK, waterConstants,
+                                  kwResult);
+    ApplyPressureCorrections(60.0, 333.16, 50.0, reactionLogK, reactionK);
+    EXPECT_NEAR(std::log10(reactionK[153]) - std::log10(first[153]), 2.0, 1e-9);
+    // The logK25 resets raise the generation only when they change an entry.
+    const uint32_t generation = thermoTablesGeneration;
+    ResetLogK25Entries();
+    EXPECT_EQ(thermoTablesGeneration, generation);
+    reactionTable.logK25[142] = 0.0;
+    ResetLogK25Entries();
+    EXPECT_NE(thermoTablesGeneration, generation);
 }
 
 }  // namespace
