@@ -10,6 +10,7 @@
 // in a fixed order and each sees the ligand activities that earlier blocks of the
 // same pass left.
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/speciation/speciation_steps.h"
 #include "engine/tables/power_of_ten.h"
@@ -38,9 +39,13 @@ struct Partner {
 struct Block {
     Partner partners[kMaxPartners];
     int count = 0;
+    // Partners whose ligand the water lacks in this pass: they form nothing.
+    int absent[kMaxPartners];
+    int absentCount = 0;
     [[gnu::always_inline]] void Add(int species, double factor) {
         partners[count++] = {species, factor};
     }
+    [[gnu::always_inline]] void Absent(int species) { absent[absentCount++] = species; }
 };
 
 // m(X) = T / (1 + g(X) (extra + sum c_j)) and the partners from a(X). The key and
@@ -75,6 +80,11 @@ struct Block {
         if (!w.summed[i] && p.molality != 0.0) [[unlikely]]
             MarkBlockSpecies(w, i);
         p.activity = p.gamma * p.molality;
+    }
+    // What a factor of 0 would have given them.
+    for (int j = 0; j < block.absentCount; ++j) {
+        s[block.absent[j]].molality = 0.0;
+        s[block.absent[j]].activity = 0.0;
     }
 }
 
@@ -138,7 +148,11 @@ void SolveAcidBases(SpeciationWork& w) {
     }
 }
 
-void SolveMagnesiumCalcium(SpeciationWork& w) {
+// Magnesium and calcium. Their phosphate and polyphosphate partners are formed only
+// while the water holds the ligand: without it every factor is 0 and they are
+// written nothing, and the sums of the blocks come out the same.
+template <bool kPhosphate, bool kPolyphosphate>
+void SolveMagnesiumCalciumWith(SpeciationWork& w) {
     SpeciesRecord* s = w.s;
     const double* k = w.k;
     const SpeciationState& st = w.rec.state;
@@ -159,12 +173,20 @@ void SolveMagnesiumCalcium(SpeciationWork& w) {
         b.Add(19, k[22] * s[Sp::kF].activity);  // MgF+
         b.Add(21, k[74] * aHco3);               // MgHCO3+
         b.Add(22, k[75] * aSo4);                // MgSO4
-        b.Add(39, k[123] * aPo4);               // MgPO4-
-        b.Add(40, k[124] * aH2po4);             // MgH2PO4+
-        b.Add(72, k[33] * aHpo4);               // MgHPO4
-        b.Add(388, kMgL * aL);                  // MgL 2-
-        b.Add(389, kMgHL * aL * aH);            // MgHL-
-        b.Add(390, kMgOHL * aL * aOH);          // MgOHL 3-
+        if constexpr (kPhosphate) {
+            b.Add(39, k[123] * aPo4);    // MgPO4-
+            b.Add(40, k[124] * aH2po4);  // MgH2PO4+
+            b.Add(72, k[33] * aHpo4);    // MgHPO4
+        } else {
+            for (int i : {39, 40, 72}) b.Absent(i);
+        }
+        if constexpr (kPolyphosphate) {
+            b.Add(388, kMgL * aL);          // MgL 2-
+            b.Add(389, kMgHL * aL * aH);    // MgHL-
+            b.Add(390, kMgOHL * aL * aOH);  // MgOHL 3-
+        } else {
+            for (int i : {388, 389, 390}) b.Absent(i);
+        }
         SolveBlock(w, Sp::kMg, st.mgT, b);
     }
     if (st.caT > 0.0) {
@@ -173,13 +195,38 @@ void SolveMagnesiumCalcium(SpeciationWork& w) {
         b.Add(30, k[78] * aCo3);        // CaCO3
         b.Add(29, k[77] * aHco3);       // CaHCO3+
         b.Add(31, k[23] * aSo4);        // CaSO4
-        b.Add(73, k[34] * aHpo4);       // CaHPO4
-        b.Add(74, k[121] * aPo4);       // CaPO4-
-        b.Add(75, k[122] * aH2po4);     // CaH2PO4+
-        b.Add(384, kCaL * aL);          // CaL 2-
-        b.Add(385, kCaHL * aL * aH);    // CaHL-
-        b.Add(386, kCaOHL * aL * aOH);  // CaOHL 3-
+        if constexpr (kPhosphate) {
+            b.Add(73, k[34] * aHpo4);    // CaHPO4
+            b.Add(74, k[121] * aPo4);    // CaPO4-
+            b.Add(75, k[122] * aH2po4);  // CaH2PO4+
+        } else {
+            for (int i : {73, 74, 75}) b.Absent(i);
+        }
+        if constexpr (kPolyphosphate) {
+            b.Add(384, kCaL * aL);          // CaL 2-
+            b.Add(385, kCaHL * aL * aH);    // CaHL-
+            b.Add(386, kCaOHL * aL * aOH);  // CaOHL 3-
+        } else {
+            for (int i : {384, 385, 386}) b.Absent(i);
+        }
         SolveBlock(w, Sp::kCa, st.caT, b);
+    }
+}
+
+void SolveMagnesiumCalcium(SpeciationWork& w) {
+    const SpeciesRecord* s = w.s;
+    const bool phosphate = s[Sp::kPO4].activity != 0.0 || s[Sp::kHPO4].activity != 0.0 ||
+                           s[Sp::kH2PO4].activity != 0.0;
+    const bool polyphosphate = s[Sp::kPolyphosphate].activity != 0.0;
+    if (phosphate) {
+        if (polyphosphate)
+            SolveMagnesiumCalciumWith<true, true>(w);
+        else
+            SolveMagnesiumCalciumWith<true, false>(w);
+    } else if (polyphosphate) {
+        SolveMagnesiumCalciumWith<false, true>(w);
+    } else {
+        SolveMagnesiumCalciumWith<false, false>(w);
     }
 }
 

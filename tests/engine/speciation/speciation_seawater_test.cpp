@@ -253,4 +253,29 @@ TEST_F(SeaWaterTest, SpeciesFormedByEarlierWatersChangeNothing) {
     }
 }
 
+// Magnesium and calcium form their phosphate and polyphosphate partners only while
+// the water holds those ligands; with either, both or neither, each metal's block
+// still distributes its whole total, and the partners of a missing ligand hold
+// nothing.
+TEST_F(SeaWaterTest, MetalBlocksCloseWithAndWithoutPhosphateLigands) {
+    namespace E = AnalysisElement;
+    const std::initializer_list<int> magnesium = {1, 18, 19, 20, 21, 22, 39, 40, 72, 388, 389, 390};
+    const std::initializer_list<int> calcium = {0, 28, 29, 30, 31, 73, 74, 75, 384, 385, 386};
+    for (const float phosphate : {0.0f, 2.0f}) {
+        for (const float polyphosphate : {0.0f, 1.0f}) {
+            SCOPED_TRACE(testing::Message() << "PO4 " << phosphate << " poly " << polyphosphate);
+            SetUp();
+            currentAnalysis.values[E::kPhosphate] = phosphate;
+            currentAnalysis.values[E::kPolyphosphate] = polyphosphate;
+            CalcEquilibrium();
+            EXPECT_NEAR(SumOf(magnesium), speciation.mgT, 1e-12 * speciation.mgT);
+            EXPECT_NEAR(SumOf(calcium), speciation.caT, 1e-12 * speciation.caT);
+            for (int i : {39, 40, 72, 73, 74, 75})
+                EXPECT_EQ(Molality(i) > 0.0, phosphate > 0.0) << "species " << i;
+            for (int i : {384, 385, 386, 388, 389, 390})
+                EXPECT_EQ(Molality(i) > 0.0, polyphosphate > 0.0) << "species " << i;
+        }
+    }
+}
+
 }  // namespace
