@@ -133,18 +133,17 @@ void RunPass(SpeciationWork& w) {
     // first pass; a species a block forms later joins the list then.
     if (w.summedChanged) {
         ListPassSpecies(w.s, w.summed, w.present);
-        ListClassedSpecies(w.classes, w.present);
         w.summedChanged = false;
     }
     SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);
     st.waterActivity = 1.0 - 0.017 * molalSum;
     if (st.waterActivity < 0.2) st.waterActivity = 0.2;
     st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
-    // From the second pass on, the species of a class that hold nothing keep their
-    // coefficients until a block forms them or the passes end.
+    // From the second pass on, the records of the species the blocks form keep their
+    // coefficients until the passes end: the blocks take them by class.
     ApplyActivityCoefficients(in.debyeA, in.debyeB, st.ionicStrength, st.sqrtI, rec.table,
                               w.classes, s, w.neutral, w.inverseGamma, w.gammaByClass,
-                              st.passCount == 1 ? nullptr : &w.present);
+                              st.passCount > 1);
 
     SetLigandActivities(w);
     w.redox = {w.ph, s[Sp::kSO4].activity, s[Sp::kH2S].activity};

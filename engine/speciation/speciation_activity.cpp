@@ -122,13 +122,9 @@ void BeginPassSpecies(SpeciationWork& w) {
 }
 
 void MarkBlockSpecies(SpeciationWork& w, int i) {
-    // Off the list, its coefficient may be that of an earlier pass.
-    const uint8_t c = w.classes.classOf[i];
-    if (c < ActivityClasses::kMaxClasses) w.s[i].gamma = w.gammaByClass[c];
     w.summed[i] = true;
     passWritten.bit[i] = true;
-    if (!w.summedChanged && AddPassSpecies(w.present, i))
-        AddClassedSpecies(w.classes, w.present, i);
+    if (!w.summedChanged) AddPassSpecies(w.present, i);
 }
 
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
@@ -155,13 +151,13 @@ void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& li
     }
 }
 
-bool AddPassSpecies(PassSpecies& list, int i) {
+void AddPassSpecies(PassSpecies& list, int i) {
     // The sums then add the species where a new list would have it, in the same order.
     const int column = i % 4;
     int& count = list.count[column];
     int row = 0;
     while (row < count && list.index[row][column] < i) ++row;
-    if (row < count && list.index[row][column] == i) return false;
+    if (row < count && list.index[row][column] == i) return;
     for (int r = count; r > row; --r) list.index[r][column] = list.index[r - 1][column];
     list.index[row][column] = static_cast<int16_t>(i);
     ++count;
@@ -170,26 +166,6 @@ bool AddPassSpecies(PassSpecies& list, int i) {
             if (other != column) list.index[list.length][other] = kFiller;
         list.length = count;
     }
-    return true;
-}
-
-void ListClassedSpecies(const ActivityClasses& classes, PassSpecies& list) {
-    // The fillers are not listed species: only each column's own rows.
-    list.classedCount = 0;
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < list.count[column]; ++row) {
-            const int i = list.index[row][column];
-            AddClassedSpecies(classes, list, i);
-        }
-    }
-}
-
-void AddClassedSpecies(const ActivityClasses& classes, PassSpecies& list, int i) {
-    const uint8_t c = classes.classOf[i];
-    if (c >= ActivityClasses::kMaxClasses) return;
-    list.classed[list.classedCount] = static_cast<int16_t>(i);
-    list.classedClass[list.classedCount] = c;
-    ++list.classedCount;
 }
 
 void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
@@ -316,10 +292,16 @@ void WriteGroupedCoefficients(const ActivityClasses& classes, const double* byCl
         s[classes.grouped[k]].gamma = byClass[classes.groupedClass[k]];
 }
 
+// Species of a class whose coefficients a pass reads outside the component blocks:
+// bicarbonate, carbonate, hydroxide, calcium bicarbonate (the barium pairs),
+// phosphate, hydrogen phosphate, dihydrogen phosphate, fluoride, bisulfate, the
+// hydrogen ion, nitrate, bromide and polyphosphate.
+constexpr int kReadOutsideBlocks[] = {6, 17, 26, 29, 44, 46, 47, 61, 62, 63, 84, 97, 379};
+
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
                                SpeciesRecord* s, NeutralCoefficient& held, double* inverse,
-                               double* byClassOut, const PassSpecies* listed) {
+                               double* byClassOut, bool blocksByClass) {
     // The exponents first, then their powers: independent work side by side.
     constexpr int kMajor[5] = {Sp::kCa, Sp::kMg, Sp::kNa, Sp::kK, Sp::kSO4};
     double majorLog[5];
@@ -374,16 +356,18 @@ void ApplyActivityCoefficients(double a, double b, double ionicStrength, double 
         held.value = neutral;
     }
 
-    if (listed == nullptr) {
+    if (!blocksByClass) {
         WriteGroupedCoefficients(classes, byClass, s);
     } else {
-        for (int k = 0; k < listed->classedCount; ++k)
-            s[listed->classed[k]].gamma = byClass[listed->classedClass[k]];
-        const uint8_t c = classes.classOf[Sp::kCaHCO3];
-        if (c < ActivityClasses::kMaxClasses) s[Sp::kCaHCO3].gamma = byClass[c];
+        for (int i : kReadOutsideBlocks) {
+            const uint8_t c = classes.classOf[i];
+            if (c < ActivityClasses::kMaxClasses) s[i].gamma = byClass[c];
+        }
     }
-    if (byClassOut != nullptr)
+    if (byClassOut != nullptr) {
         for (int c = 0; c < classes.count; ++c) byClassOut[c] = byClass[c];
+        byClassOut[ActivityClasses::kNeutral] = neutral;
+    }
     if (inverse != nullptr) {
         for (int c = 0; c < classes.count; ++c) inverse[c] = 1.0 / byClass[c];
         inverse[ActivityClasses::kNeutral] = 1.0 / neutral;

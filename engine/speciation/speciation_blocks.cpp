@@ -56,19 +56,25 @@ struct Block {
                                               const Block& block, double extra = 0.0) {
     SpeciesRecord* s = w.s;
     double c[kMaxPartners];
+    double g[kMaxPartners];
     double sum = extra;
-    // The partners' 1 / g by their class (one division per class and pass instead
-    // of one per partner).
+    // The coefficients by class, and the partners' 1 / g by class (one division per
+    // class and pass instead of one per partner); species of no class have theirs in
+    // their records.
     const uint8_t* classOf = w.classes.classOf;
     for (int j = 0; j < block.count; ++j) {
         const int i = block.partners[j].species;
         const uint8_t k = classOf[i];
-        c[j] = k == ActivityClasses::kOwn ? block.partners[j].factor / s[i].gamma
-                                          : block.partners[j].factor * w.inverseGamma[k];
+        const bool own = k == ActivityClasses::kOwn;
+        g[j] = own ? s[i].gamma : w.gammaByClass[k];
+        c[j] = own ? block.partners[j].factor / s[i].gamma
+                   : block.partners[j].factor * w.inverseGamma[k];
         sum += c[j];
     }
-    const double mX = total / (1.0 + s[key].gamma * sum);
-    const double aX = s[key].gamma * mX;
+    const uint8_t keyClass = classOf[key];
+    const double gX = keyClass == ActivityClasses::kOwn ? s[key].gamma : w.gammaByClass[keyClass];
+    const double mX = total / (1.0 + gX * sum);
+    const double aX = gX * mX;
     s[key].molality = mX;
     s[key].activity = aX;
     if (!w.summed[key] && mX != 0.0) [[unlikely]]
@@ -79,7 +85,7 @@ struct Block {
         p.molality = aX * c[j];
         if (!w.summed[i] && p.molality != 0.0) [[unlikely]]
             MarkBlockSpecies(w, i);
-        p.activity = p.gamma * p.molality;
+        p.activity = g[j] * p.molality;
     }
     // What a factor of 0 would have given them.
     for (int j = 0; j < block.absentCount; ++j) {

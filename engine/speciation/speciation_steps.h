@@ -105,11 +105,6 @@ struct PassSpecies {
     int length;                           // rows in use
     int count[4];                         // species listed in each column
     int16_t index[kSpeciesCount / 4][4];  // [row][column]
-    // The listed species that belong to a class, with their class: the
-    // coefficients a pass writes (ListClassedSpecies, AddClassedSpecies).
-    int classedCount;
-    int16_t classed[kSpeciesCount];
-    uint8_t classedClass[kSpeciesCount];
 };
 // Logarithms of constants that the passes read, taken once per speciation.
 struct ConstantLogs {
@@ -152,8 +147,10 @@ struct SpeciationWork {
     // 1 / g of the classes and of the neutral species in this pass, by class index
     // (ActivityClasses::classOf); the species of no class divide by their own g.
     double inverseGamma[256];
-    // g of the classes in this pass.
-    double gammaByClass[ActivityClasses::kMaxClasses];
+    // g of the classes and of the neutral species in this pass, by class index. The
+    // blocks take the coefficients of their species from here (or from the record,
+    // for the species of no class).
+    double gammaByClass[256];
 };
 
 // --- Activity (speciation_activity.cpp) ---
@@ -178,12 +175,7 @@ void MarkBlockSpecies(SpeciationWork& w, int i);
 // `summed` (written by a pass).
 void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list);
 // Puts species i into the list at its place in table order, unless it is listed.
-// Returns whether it was put in.
-bool AddPassSpecies(PassSpecies& list, int i);
-// The listed species of a class with their class, from the list's rows.
-void ListClassedSpecies(const ActivityClasses& classes, PassSpecies& list);
-// Species i, just put into the list, with its class if it has one.
-void AddClassedSpecies(const ActivityClasses& classes, PassSpecies& list, int i);
+void AddPassSpecies(PassSpecies& list, int i);
 // Sets every negative molality of the listed species to 0, then sums the
 // molalities and the ionic strength over those that count in them. Species off the
 // list hold nothing (ListPassSpecies when the passes began).
@@ -197,17 +189,18 @@ void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // species are written only when their coefficient differs from `neutral`, the value
 // they were last given in the same records.
 // When `inverse` is given, it receives 1 / g of every class by class index, and of
-// the neutral species at ActivityClasses::kNeutral; `byClass` receives g itself.
-// When `listed` is given, the species of a class are written only where the list
-// has them (its classed species), and calcium bicarbonate (whose coefficient the barium pairs take): the
-// others hold nothing, so a pass reads their coefficients only once a block forms
-// them (MarkBlockSpecies writes it then) or after the passes
-// (WriteGroupedCoefficients).
+// the neutral species at ActivityClasses::kNeutral; `byClass` receives g itself,
+// the same way.
+// With `blocksByClass`, of the species of a class only those whose coefficient a
+// pass reads outside the component blocks are written (the water ions, the
+// carbonate and acid species, the free ligands and calcium bicarbonate, whose
+// coefficient the barium pairs take): the blocks read byClass, and the records of
+// the others take theirs after the passes (WriteGroupedCoefficients).
 void ApplyActivityCoefficients(double a, double b, double ionicStrength, double sqrtI,
                                const SpeciesTable& table, const ActivityClasses& classes,
                                SpeciesRecord* s, NeutralCoefficient& neutral,
                                double* inverse = nullptr, double* byClass = nullptr,
-                               const PassSpecies* listed = nullptr);
+                               bool blocksByClass = false);
 // The coefficients of every species of a class, from the classes' coefficients.
 void WriteGroupedCoefficients(const ActivityClasses& classes, const double* byClass,
                               SpeciesRecord* s);
