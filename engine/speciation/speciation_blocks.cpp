@@ -10,7 +10,6 @@
 // in a fixed order and each sees the ligand activities that earlier blocks of the
 // same pass left.
 #include <cmath>
-#include <initializer_list>
 
 #include "engine/speciation/speciation_steps.h"
 #include "engine/tables/power_of_ten.h"
@@ -46,6 +45,16 @@ struct Block {
         partners[count++] = {species, factor};
     }
     [[gnu::always_inline]] void Absent(int species) { absent[absentCount++] = species; }
+    // Three partners of one ligand: formed with it, written nothing without it.
+    template <bool kWithLigand>
+    [[gnu::always_inline]] void AddThree(const int (&species)[3], const double (&factors)[3]) {
+        for (int j = 0; j < 3; ++j) {
+            if constexpr (kWithLigand)
+                Add(species[j], factors[j]);
+            else
+                Absent(species[j]);
+        }
+    }
 };
 
 // m(X) = T / (1 + g(X) (extra + sum c_j)) and the partners from a(X). The key and
@@ -179,20 +188,9 @@ void SolveMagnesiumCalciumWith(SpeciationWork& w) {
         b.Add(19, k[22] * s[Sp::kF].activity);  // MgF+
         b.Add(21, k[74] * aHco3);               // MgHCO3+
         b.Add(22, k[75] * aSo4);                // MgSO4
-        if constexpr (kPhosphate) {
-            b.Add(39, k[123] * aPo4);    // MgPO4-
-            b.Add(40, k[124] * aH2po4);  // MgH2PO4+
-            b.Add(72, k[33] * aHpo4);    // MgHPO4
-        } else {
-            for (int i : {39, 40, 72}) b.Absent(i);
-        }
-        if constexpr (kPolyphosphate) {
-            b.Add(388, kMgL * aL);          // MgL 2-
-            b.Add(389, kMgHL * aL * aH);    // MgHL-
-            b.Add(390, kMgOHL * aL * aOH);  // MgOHL 3-
-        } else {
-            for (int i : {388, 389, 390}) b.Absent(i);
-        }
+        // MgPO4-, MgH2PO4+, MgHPO4; MgL 2-, MgHL-, MgOHL 3-.
+        b.AddThree<kPhosphate>({39, 40, 72}, {k[123] * aPo4, k[124] * aH2po4, k[33] * aHpo4});
+        b.AddThree<kPolyphosphate>({388, 389, 390}, {kMgL * aL, kMgHL * aL * aH, kMgOHL * aL * aOH});
         SolveBlock(w, Sp::kMg, st.mgT, b);
     }
     if (st.caT > 0.0) {
@@ -201,20 +199,9 @@ void SolveMagnesiumCalciumWith(SpeciationWork& w) {
         b.Add(30, k[78] * aCo3);        // CaCO3
         b.Add(29, k[77] * aHco3);       // CaHCO3+
         b.Add(31, k[23] * aSo4);        // CaSO4
-        if constexpr (kPhosphate) {
-            b.Add(73, k[34] * aHpo4);    // CaHPO4
-            b.Add(74, k[121] * aPo4);    // CaPO4-
-            b.Add(75, k[122] * aH2po4);  // CaH2PO4+
-        } else {
-            for (int i : {73, 74, 75}) b.Absent(i);
-        }
-        if constexpr (kPolyphosphate) {
-            b.Add(384, kCaL * aL);          // CaL 2-
-            b.Add(385, kCaHL * aL * aH);    // CaHL-
-            b.Add(386, kCaOHL * aL * aOH);  // CaOHL 3-
-        } else {
-            for (int i : {384, 385, 386}) b.Absent(i);
-        }
+        // CaHPO4, CaPO4-, CaH2PO4+; CaL 2-, CaHL-, CaOHL 3-.
+        b.AddThree<kPhosphate>({73, 74, 75}, {k[34] * aHpo4, k[121] * aPo4, k[122] * aH2po4});
+        b.AddThree<kPolyphosphate>({384, 385, 386}, {kCaL * aL, kCaHL * aL * aH, kCaOHL * aL * aOH});
         SolveBlock(w, Sp::kCa, st.caT, b);
     }
 }

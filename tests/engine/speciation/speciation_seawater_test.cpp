@@ -3,6 +3,7 @@
 // the mass balances, the charge balance by pH and a case that cannot converge.
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include "engine/speciation/speciation.h"
 #include "engine/speciation/speciation_steps.h"
@@ -18,6 +19,16 @@ double SumOf(std::initializer_list<int> species) {
     double total = 0.0;
     for (int i : species) total += Molality(i);
     return total;
+}
+
+// Sea water with every component the speciation knows besides its own.
+void AddEveryComponent(float* v) {
+    namespace E = AnalysisElement;
+    const std::pair<int, float> added[] = {
+        {E::kSilica, 20.0f}, {E::kPhosphate, 2.0f}, {E::kAmmonia, 3.0f}, {E::kIron, 5.0f},
+        {E::kAluminum, 0.5f}, {E::kH2S, 10.0f}, {E::kZinc, 1.0f}, {E::kBarium, 0.5f},
+        {E::kLithium, 0.2f}, {E::kPolyphosphate, 1.0f}};
+    for (const auto& [element, value] : added) v[element] = value;
 }
 
 TEST_F(SeaWaterTest, ConvergesWithPublishedFreeFractions) {
@@ -79,18 +90,7 @@ TEST_F(SeaWaterTest, MassBalancesCloseAfterConvergence) {
 // with a molality is one of these: an input (it has an amount) or one a pass
 // writes.
 TEST_F(SeaWaterTest, EverySpeciesThePassesFormIsOneTheySum) {
-    namespace E = AnalysisElement;
-    float* v = currentAnalysis.values;
-    v[E::kSilica] = 20.0f;
-    v[E::kPhosphate] = 2.0f;
-    v[E::kAmmonia] = 3.0f;
-    v[E::kIron] = 5.0f;
-    v[E::kAluminum] = 0.5f;
-    v[E::kH2S] = 10.0f;
-    v[E::kZinc] = 1.0f;
-    v[E::kBarium] = 0.5f;
-    v[E::kLithium] = 0.2f;
-    v[E::kPolyphosphate] = 1.0f;
+    AddEveryComponent(currentAnalysis.values);
     CalcEquilibrium();
     int formed = 0;
     for (int i = 0; i < kSpeciesCount; ++i) {
@@ -225,19 +225,12 @@ TEST_F(SeaWaterTest, RedoxLevelAfterThePassesIsThatOfTheLastPass) {
 // in the process, whatever water formed it. Species that hold nothing add nothing:
 // sea water comes out the same to the last bit after a water that forms many more.
 TEST_F(SeaWaterTest, SpeciesFormedByEarlierWatersChangeNothing) {
-    namespace E = AnalysisElement;
     CalcEquilibrium();
     static SpeciesRecord before[kSpeciesCount];
     for (int i = 0; i < kSpeciesCount; ++i) before[i] = SpeciesState[i];
     const SpeciationState first = speciation;
 
-    float* v = currentAnalysis.values;
-    v[E::kPhosphate] = 2.0f;
-    v[E::kIron] = 5.0f;
-    v[E::kAluminum] = 0.5f;
-    v[E::kH2S] = 10.0f;
-    v[E::kZinc] = 1.0f;
-    v[E::kPolyphosphate] = 1.0f;
+    AddEveryComponent(currentAnalysis.values);
     CalcEquilibrium();
     SetUp();
     CalcEquilibrium();
