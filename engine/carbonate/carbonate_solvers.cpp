@@ -42,53 +42,65 @@ double BoundedStart(double pH) {
 
 // The constants of one water as the search uses them.
 struct SearchConstants {
-    double k1, k2, kw, acidity;
+    double k1, k2, kw, acidity, gammaH;
     double perK1, perK2, perGammaH;  // divisions as products with reciprocals
 };
+
+// The hydrogen ion h at a pH of the search, and 1/h.
+struct Hydrogen {
+    double h;
+    double perH;
+};
+
+Hydrogen HydrogenAt(double x, const SearchConstants& c) {
+    return {Exp10(-x) * c.perGammaH, Exp10(x) * c.gammaH};
+}
+
+// Ten to the steps of the search, 0.5 halved k times, and to their negatives: from
+// one pass to the next h and 1/h follow the pH's step as products with these rather
+// than as new powers of ten. Past the table's end the factors are 1 to the last bit.
+constexpr int kStepFactors = 66;
+struct StepFactorTable {
+    double up[kStepFactors];    // 10^(0.5 / 2^k)
+    double down[kStepFactors];  // 10^(-0.5 / 2^k)
+    StepFactorTable() {
+        for (int k = 0; k < kStepFactors; ++k) {
+            up[k] = std::pow(10.0, std::ldexp(0.5, -k));
+            down[k] = std::pow(10.0, -std::ldexp(0.5, -k));
+        }
+    }
+};
+const StepFactorTable kStepFactorTable;
 
 struct PhTerms {
     double a;  // Q1 P / (Q2 Ac - W)
     double r;  // Q2 / P (Ac - W) - W
 };
 
-PhTerms TermsAt(double x, const SearchConstants& c) {
-    const double h = Exp10(-x) * c.perGammaH;
-    const double perH = 1.0 / h;
+PhTerms TermsAt(const Hydrogen& hy, const SearchConstants& c) {
+    const double h = hy.h;
     const double p = (2.0 * h + c.k1) * c.perK1;
-    const double w = h - c.kw * perH;
+    const double w = h - c.kw * hy.perH;
     const double q1 = (2.0 * c.k2 + h) * c.perK2;
-    const double q2 = (2.0 * c.k2 + h) * perH;
+    const double q2 = (2.0 * c.k2 + h) * hy.perH;
     return {q1 * p / (q2 * c.acidity - w), q2 / p * (c.acidity - w) - w};
 }
 
 bool SameWater(const CarbonateAlkTerms& t, const CarbonateState& k, double acidity) {
     // Compared as bits, so that a NaN constant or acidity never matches the store.
-    auto same = [](auto u, auto v) {
-        return std::memcmp(&u, &v, sizeof u) == 0;
-    };
-    return same(t.k1, k.k1) && same(t.k2, k.k2) && same(t.kw, k.kw) &&
-           same(t.gammaH, k.gammaH) && same(t.acidity, acidity);
+    auto same = [](auto u, auto v) { return std::memcmp(&u, &v, sizeof u) == 0; };
+    return same(t.k1, k.k1) && same(t.k2, k.k2) && same(t.kw, k.kw) && same(t.gammaH, k.gammaH) &&
+           same(t.acidity, acidity);
 }
 
-// The terms at x, from the store when a search of the same water tried x, else
-// worked out and kept while the store has room.
-PhTerms KeptTermsAt(double x, const SearchConstants& c, CarbonateAlkTerms& t) {
-    const uint64_t bits = std::bit_cast<uint64_t>(x);
+// The slot of the store that holds the pH with these bits, or the free slot where
+// it would go.
+int ProbeSlot(const CarbonateAlkTerms& t, uint64_t bits) {
     constexpr int kShift = 64 - 7;
     static_assert(CarbonateAlkTerms::kSlots == 1 << 7);
     int i = static_cast<int>((bits * 0x9e3779b97f4a7c15ull) >> kShift);
-    while (t.key[i] != 0) {
-        if (t.key[i] == bits) return {t.a[i], t.r[i]};
-        i = (i + 1) & (CarbonateAlkTerms::kSlots - 1);
-    }
-    const PhTerms terms = TermsAt(x, c);
-    if (bits != 0 && 4 * (t.used + 1) <= 3 * CarbonateAlkTerms::kSlots) {
-        t.key[i] = bits;
-        t.a[i] = terms.a;
-        t.r[i] = terms.r;
-        ++t.used;
-    }
-    return terms;
+    while (t.key[i] != 0 && t.key[i] != bits) i = (i + 1) & (CarbonateAlkTerms::kSlots - 1);
+    return i;
 }
 
 }  // namespace
@@ -107,8 +119,9 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
     if (!(alkalinity > 0.0) || !(metal > 0.0)) return {-1, 0.0, startPh, 0};
     const double k1 = constants.k1;
     const double k2 = constants.k2;
-    const SearchConstants c{k1, k2, constants.kw, acidity, 1.0 / k1, 1.0 / k2,
-                            1.0 / static_cast<double>(constants.gammaH)};
+    const double gammaH = constants.gammaH;
+    const SearchConstants c{k1,     k2,       constants.kw, acidity,
+                            gammaH, 1.0 / k1, 1.0 / k2,     1.0 / gammaH};
     if (terms && !SameWater(*terms, constants, acidity)) {
         if (terms->used != 0) ClearCarbonateAlkTerms(*terms);
         terms->k1 = constants.k1;
@@ -131,8 +144,32 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
             r > 0.0 ? (alkalinity - r) * kCaCO3MgPerEq : alkalinity * kCaCO3MgPerEq;
         return CarbonateAlkSearch{-1, excess, x, passes};
     };
+    // h and 1/h at x, once worked out; they follow x from pass to pass.
+    Hydrogen hy{};
+    bool hyKnown = false;
+    int halvings = 0;
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
-        const PhTerms at = terms ? KeptTermsAt(x, c, *terms) : TermsAt(x, c);
+        PhTerms at;
+        const uint64_t bits = std::bit_cast<uint64_t>(x);
+        const int slot = terms ? ProbeSlot(*terms, bits) : 0;
+        if (terms && terms->key[slot] == bits) {
+            at = {terms->a[slot], terms->r[slot]};
+            hy = {terms->h[slot], terms->perH[slot]};
+            hyKnown = true;
+        } else {
+            if (!hyKnown) hy = HydrogenAt(x, c);
+            hyKnown = true;
+            at = TermsAt(hy, c);
+            // x is never +0 (the key of a free slot): it stays between 1 and 14.
+            if (terms && 4 * (terms->used + 1) <= 3 * CarbonateAlkTerms::kSlots) {
+                terms->key[slot] = bits;
+                terms->a[slot] = at.a;
+                terms->r[slot] = at.r;
+                terms->h[slot] = hy.h;
+                terms->perH[slot] = hy.perH;
+                ++terms->used;
+            }
+        }
         r = at.r;
         const double f = s * at.a - r;
         if (std::fabs(f - target) < kRelativeTolerance * std::fabs(target)) {
@@ -140,20 +177,33 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
         }
         const double tried = x;
         if (f > target) {
-            if (direction == -1) step *= 0.5;
+            if (direction == -1) {
+                step *= 0.5;
+                ++halvings;
+            }
             x += step;
             direction = 1;
         } else {
-            if (direction == 1) step *= 0.5;
+            if (direction == 1) {
+                step *= 0.5;
+                ++halvings;
+            }
             x -= step;
             direction = -1;
         }
+        // Up in pH by the step divides h by ten to the step; down multiplies it.
+        const int k = halvings < kStepFactors ? halvings : kStepFactors - 1;
+        const double lower = kStepFactorTable.down[k];
+        const double higher = kStepFactorTable.up[k];
+        hy = direction == 1 ? Hydrogen{hy.h * lower, hy.perH * higher}
+                            : Hydrogen{hy.h * higher, hy.perH * lower};
         // The pH stays between 1 and 14; at a bound the search turns back.
         bool pinned = false;
         if (x < kLowestPh || x > kHighestPh) {
             pinned = tried == kLowestPh || tried == kHighestPh;
             x = x < kLowestPh ? kLowestPh : kHighestPh;
             direction = -direction;
+            hyKnown = false;  // at the bound, not a step from the pH tried
         }
         // Tried at a bound and pushed out again: every further pass would try
         // the same pH, so no root lies inside the reachable range.

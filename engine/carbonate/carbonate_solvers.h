@@ -18,9 +18,10 @@ struct CarbonateAlkSearch {
 // The terms of the alkalinity search that depend on the pH alone, kept for each pH
 // tried by the searches of one water. The searches of the carbonate family share
 // the constants, the acidity and the start pH, and their paths pass through many
-// of the same pHs; a search that finds its pH here skips the power of ten and the
-// three divisions. The terms hold for the constants and acidity they were worked
-// out with: a search with others empties the store first.
+// of the same pHs; a search that finds its pH here skips the pass's arithmetic. The
+// terms hold for the constants and acidity they were worked out with: a search with
+// others empties the store first. The hydrogen ion and its reciprocal are kept too,
+// for the search to step on from them.
 struct CarbonateAlkTerms {
     static constexpr int kSlots = 128;  // a slot is taken only while a quarter stays free
     float k1, k2, kw, gammaH;
@@ -29,6 +30,8 @@ struct CarbonateAlkTerms {
     uint64_t key[kSlots];  // bits of the pH; 0 (pH +0, never tried) marks a free slot
     double a[kSlots];      // Q1 P / (Q2 Ac - W)
     double r[kSlots];      // Q2 / P (Ac - W) - W
+    double h[kSlots];      // the hydrogen ion at the pH
+    double perH[kSlots];   // and its reciprocal
 };
 
 // An empty store.
