@@ -49,12 +49,14 @@ void CapPrecipitation(const IonSet& ions, double& x) {
 }
 
 // n ln n of a count; the counts 1 to 5 of the minerals are worked out once.
-const double kCountLogs[6] = {0.0, 0.0, 2.0 * std::log(2.0), 3.0 * std::log(3.0),
-                              4.0 * std::log(4.0), 5.0 * std::log(5.0)};
+const double kCountLogs[6] = {
+    0.0, 0.0, 2.0 * std::log(2.0), 3.0 * std::log(3.0), 4.0 * std::log(4.0), 5.0 * std::log(5.0)};
 
 double CountLog(double n) {
-    for (int k = 1; k <= 5; ++k)
-        if (n == k) return kCountLogs[k];
+    if (n >= 1.0 && n <= 5.0) {
+        const int k = static_cast<int>(n);
+        if (k == n) return kCountLogs[k];
+    }
     return n * std::log(n);
 }
 
@@ -101,17 +103,25 @@ double SolveExcess(const IonSet& ions, double logKc) {
     }
     const double aj = ions.amount[j];
     const double nj = ions.count[j];
-    // ln a_i and 1 / a_i of the other ions present.
-    double logAmount[3] = {};
-    double perAmount[3] = {};
+    // The other ions: amount, count, and ln a_i and 1 / a_i of those present.
+    struct OtherIon {
+        double amount, count, logAmount, perAmount;
+        bool present;
+    };
+    OtherIon other[2] = {};
+    int otherCount = 0;
     double others = 0.0;
     bool othersPresent = true;
     for (int i = 0; i < ions.n; ++i) {
         if (i == j) continue;
-        if (ions.amount[i] > 0.0) {
-            logAmount[i] = std::log(ions.amount[i]);
-            perAmount[i] = 1.0 / ions.amount[i];
-            others += ions.count[i] * logAmount[i];
+        OtherIon& o = other[otherCount++];
+        o.amount = ions.amount[i];
+        o.count = ions.count[i];
+        o.present = o.amount > 0.0;
+        if (o.present) {
+            o.logAmount = std::log(o.amount);
+            o.perAmount = 1.0 / o.amount;
+            others += o.count * o.logAmount;
         } else {
             othersPresent = false;
         }
@@ -123,14 +133,13 @@ double SolveExcess(const IonSet& ions, double logKc) {
         const double x = (aj - left) / nj;
         double v = nj * y - target;
         double sum = 0.0;
-        for (int i = 0; i < ions.n; ++i) {
-            if (i == j) continue;
-            const double n = ions.count[i];
-            const double remaining = ions.amount[i] - n * x;
-            const double u = n * x * perAmount[i];  // 0 for an absent ion
-            v += n * (ions.amount[i] > 0.0 && std::fabs(u) < kSeriesShare
-                          ? logAmount[i] + LogOneLess(u)
-                          : std::log(remaining));
+        for (int m = 0; m < otherCount; ++m) {
+            const OtherIon& o = other[m];
+            const double n = o.count;
+            const double remaining = o.amount - n * x;
+            const double u = n * x * o.perAmount;  // 0 for an absent ion
+            v += n * (o.present && std::fabs(u) < kSeriesShare ? o.logAmount + LogOneLess(u)
+                                                               : std::log(remaining));
             sum += n * n / remaining;
         }
         slope = nj + left / nj * sum;
