@@ -126,10 +126,10 @@ double SolveExcess(const IonSet& ions, double logKc) {
             othersPresent = false;
         }
     }
-    // x for a remaining amount e^y of ion j, and the equation's residual and slope.
-    auto amountLeft = [&](double y) { return (aj - ExpInline(y)) / nj; };
-    auto residual = [&](double y, double& slope) {
-        const double left = ExpInline(y);
+    // x for a remaining amount left = e^y of ion j, and the equation's residual and
+    // slope. Each y tried is carried with its e^y, worked out once.
+    auto amountLeft = [&](double left) { return (aj - left) / nj; };
+    auto residual = [&](double y, double left, double& slope) {
         const double x = (aj - left) / nj;
         double v = nj * y - target;
         double sum = 0.0;
@@ -153,7 +153,7 @@ double SolveExcess(const IonSet& ions, double logKc) {
     const double topLeft = aj + nj * t;
     double hi = 0.0;
     bool hiTaken = false;  // hi holds the top as a logarithm, or a y found above the root
-    auto belowTop = [&](double y) { return hiTaken ? y < hi : ExpInline(y) < topLeft; };
+    auto belowTop = [&](double y, double left) { return hiTaken ? y < hi : left < topLeft; };
     auto top = [&] {
         if (!hiTaken) {
             hi = std::log(topLeft);
@@ -169,11 +169,18 @@ double SolveExcess(const IonSet& ions, double logKc) {
     // start is the top: what is left of ion j when the mineral dissolves as into
     // pure water, where the residual is not negative.
     double y = othersPresent ? (target - others) / nj : aj > 0.0 ? std::log(aj) : top();
-    if (!belowTop(y)) y = top();
-    if (!(y > lo)) y = 0.5 * (lo + top());
+    double left = ExpInline(y);
+    if (!belowTop(y, left)) {
+        y = top();
+        left = ExpInline(y);
+    }
+    if (!(y > lo)) {
+        y = 0.5 * (lo + top());
+        left = ExpInline(y);
+    }
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         double slope;
-        const double v = residual(y, slope);
+        const double v = residual(y, left, slope);
         if (v == 0.0 || !std::isfinite(v)) break;
         if (v > 0.0) {
             hi = y;
@@ -189,15 +196,18 @@ double SolveExcess(const IonSet& ions, double logKc) {
         const double scale = std::max(1.0, std::fabs(y));
         if (std::fabs(step) <= 1e-14 * scale) break;
         double next = y - step;
+        double nextLeft = ExpInline(next);
         const bool last = std::fabs(step) <= 1e-8 * scale;
-        if (!(next > lo && belowTop(next))) {
+        if (!(next > lo && belowTop(next, nextLeft))) {
             if (last) break;
             next = 0.5 * (lo + top());
+            nextLeft = ExpInline(next);
         }
         y = next;
+        left = nextLeft;
         if (last) break;
     }
-    double x = amountLeft(y);
+    double x = amountLeft(left);
     if (x > 0.0) CapPrecipitation(ions, x);
     return x;
 }
