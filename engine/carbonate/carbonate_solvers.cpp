@@ -70,7 +70,12 @@ struct StepFactorTable {
         }
     }
 };
-const StepFactorTable kStepFactorTable;
+// Made on first use, so that a search run while other files' statics are being set
+// up finds it filled.
+const StepFactorTable& StepFactors() {
+    static const StepFactorTable table;
+    return table;
+}
 
 struct PhTerms {
     double a;  // Q1 P / (Q2 Ac - W)
@@ -148,6 +153,7 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
     Hydrogen hy{};
     bool hyKnown = false;
     int halvings = 0;
+    const StepFactorTable& factors = StepFactors();
     for (int pass = 1; pass <= kSearchPasses; ++pass) {
         PhTerms at;
         const uint64_t bits = std::bit_cast<uint64_t>(x);
@@ -193,8 +199,8 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
         }
         // Up in pH by the step divides h by ten to the step; down multiplies it.
         const int k = halvings < kStepFactors ? halvings : kStepFactors - 1;
-        const double lower = kStepFactorTable.down[k];
-        const double higher = kStepFactorTable.up[k];
+        const double lower = factors.down[k];
+        const double higher = factors.up[k];
         hy = direction == 1 ? Hydrogen{hy.h * lower, hy.perH * higher}
                             : Hydrogen{hy.h * higher, hy.perH * lower};
         // The pH stays between 1 and 14; at a bound the search turns back.

@@ -48,11 +48,15 @@ void CapPrecipitation(const IonSet& ions, double& x) {
             x = 0.95 * ions.amount[i] / ions.count[i];
 }
 
-// n ln n of a count; the counts 1 to 5 of the minerals are worked out once.
-const double kCountLogs[6] = {
-    0.0, 0.0, 2.0 * std::log(2.0), 3.0 * std::log(3.0), 4.0 * std::log(4.0), 5.0 * std::log(5.0)};
-
+// n ln n of a count; the counts 1 to 5 of the minerals are worked out once, on
+// first use.
 double CountLog(double n) {
+    static const double kCountLogs[6] = {0.0,
+                                         0.0,
+                                         2.0 * std::log(2.0),
+                                         3.0 * std::log(3.0),
+                                         4.0 * std::log(4.0),
+                                         5.0 * std::log(5.0)};
     if (n >= 1.0 && n <= 5.0) {
         const int k = static_cast<int>(n);
         if (k == n) return kCountLogs[k];
