@@ -132,10 +132,10 @@ void RunPass(SpeciationWork& w) {
     // The species that hold an amount or that a pass writes are listed before the
     // first pass; a species a block forms later joins the list then.
     if (w.summedChanged) {
-        ListPassSpecies(w.s, w.summed, w.present);
+        ListPassSpecies(w.s, w.summed, rec.table, w.present);
         w.summedChanged = false;
     }
-    SumSpecies(s, rec.table, w.present, molalSum, st.ionicStrength);
+    SumSpecies(s, w.present, molalSum, st.ionicStrength);
     st.waterActivity = 1.0 - 0.017 * molalSum;
     if (st.waterActivity < 0.2) st.waterActivity = 0.2;
     st.sqrtI = st.ionicStrength > 0.0 ? std::sqrt(st.ionicStrength) : 1e-5;
@@ -194,23 +194,7 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     st.sqrtI = in.firstIonicStrength > 0.0 ? std::sqrt(in.firstIonicStrength) : 1e-5;
     st.waterActivity = in.firstWaterActivity;
 
-    SpeciationWork w{in,
-                     rec,
-                     rec.species,
-                     rec.reactionK,
-                     0.0,
-                     1.0,
-                     rec.reactionK[152],
-                     ActivityClassesOf(rec.table),
-                     {},
-                     false,
-                     {},
-                     {},
-                     true,
-                     {},
-                     {},
-                     {},
-                     {}};
+    SpeciationWork w(in, rec, ActivityClassesOf(rec.table));
 
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
     SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);

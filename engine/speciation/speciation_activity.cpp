@@ -124,10 +124,22 @@ void BeginPassSpecies(SpeciationWork& w) {
 void MarkBlockSpecies(SpeciationWork& w, int i) {
     w.summed[i] = true;
     passWritten.bit[i] = true;
-    if (!w.summedChanged) AddPassSpecies(w.present, i);
+    if (!w.summedChanged) AddPassSpecies(w.present, w.rec.table, i);
 }
 
-void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list) {
+namespace {
+
+// Writes species k, with its charge and sums mask, at row `row` of `column`.
+void PutPassSpecies(PassSpecies& list, const SpeciesTable& table, int row, int column, int k) {
+    list.index[row][column] = static_cast<int16_t>(k);
+    list.charge[row][column] = table.charge[k];
+    list.sumMask[row][column] = kSumMask.bits[k];
+}
+
+}  // namespace
+
+void ListPassSpecies(const SpeciesRecord* s, const bool* summed, const SpeciesTable& table,
+                     PassSpecies& list) {
     // Every species is written at its column's next row, which moves on only for a
     // listed one: no branch on the amounts of a group that lists any. A group of four
     // that holds nothing (no amount but a signed zero) and that no pass writes adds no
@@ -140,36 +152,41 @@ void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& li
         if (any == 0) continue;
         for (int column = 0; column < 4; ++column) {
             const int k = i + column;
-            list.index[count[column]][column] = static_cast<int16_t>(k);
+            PutPassSpecies(list, table, count[column], column, k);
             count[column] += (s[k].molality != 0.0) | summed[k];
         }
     }
     list.length = std::max(std::max(count[0], count[1]), std::max(count[2], count[3]));
     for (int column = 0; column < 4; ++column) {
         list.count[column] = count[column];
-        for (int row = count[column]; row < list.length; ++row) list.index[row][column] = kFiller;
+        for (int row = count[column]; row < list.length; ++row)
+            PutPassSpecies(list, table, row, column, kFiller);
     }
 }
 
-void AddPassSpecies(PassSpecies& list, int i) {
+void AddPassSpecies(PassSpecies& list, const SpeciesTable& table, int i) {
     // The sums then add the species where a new list would have it, in the same order.
     const int column = i % 4;
     int& count = list.count[column];
     int row = 0;
     while (row < count && list.index[row][column] < i) ++row;
     if (row < count && list.index[row][column] == i) return;
-    for (int r = count; r > row; --r) list.index[r][column] = list.index[r - 1][column];
-    list.index[row][column] = static_cast<int16_t>(i);
+    for (int r = count; r > row; --r) {
+        list.index[r][column] = list.index[r - 1][column];
+        list.charge[r][column] = list.charge[r - 1][column];
+        list.sumMask[r][column] = list.sumMask[r - 1][column];
+    }
+    PutPassSpecies(list, table, row, column, i);
     ++count;
     if (count > list.length) {
         for (int other = 0; other < 4; ++other)
-            if (other != column) list.index[list.length][other] = kFiller;
+            if (other != column) PutPassSpecies(list, table, list.length, other, kFiller);
         list.length = count;
     }
 }
 
-void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
-                double& molalSum, double& ionicStrength) {
+void SumSpecies(SpeciesRecord* s, const PassSpecies& list, double& molalSum,
+                double& ionicStrength) {
     // Four running sums each, species i in sum i mod 4 in table order, so that the
     // additions do not wait on one another. A species off the list holds nothing
     // and would add exactly nothing; so does the filler.
@@ -177,13 +194,12 @@ void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& 
     double strength[4] = {0.0, 0.0, 0.0, 0.0};
     for (int row = 0; row < list.length; ++row) {
         for (int j = 0; j < 4; ++j) {
-            const int i = list.index[row][j];
-            double& m = s[i].molality;
+            double& m = s[list.index[row][j]].molality;
             if (m < 0.0) [[unlikely]]
                 m = 0.0;
             const double counted =
-                std::bit_cast<double>(std::bit_cast<uint64_t>(m) & kSumMask.bits[i]);
-            const double z = table.charge[i];
+                std::bit_cast<double>(std::bit_cast<uint64_t>(m) & list.sumMask[row][j]);
+            const double z = list.charge[row][j];
             sum[j] += counted;
             strength[j] += counted * z * z;
         }

@@ -105,6 +105,12 @@ struct PassSpecies {
     int length;                           // rows in use
     int count[4];                         // species listed in each column
     int16_t index[kSpeciesCount / 4][4];  // [row][column]
+    // Of each entry: the charge of its species and the mask of the sums (all ones
+    // where the species counts in them, 0 where it does not and for the fillers).
+    double charge[kSpeciesCount / 4][4];
+    uint64_t sumMask[kSpeciesCount / 4][4];
+    // The entries are written by ListPassSpecies before any is read.
+    PassSpecies() {}
 };
 // Logarithms of constants that the passes read, taken once per speciation.
 struct ConstantLogs {
@@ -127,8 +133,25 @@ struct RedoxInputs {
     double sulfideActivity;
 };
 
-// Working values of one call.
+// Working values of one call. The lists and the coefficients by class are written
+// before the passes read them (BeginPassSpecies, ListPassSpecies, the coefficients
+// of the first pass), so they are not cleared first.
 struct SpeciationWork {
+    SpeciationWork(const SpeciationInputs& inputs, SpeciationRecords& records,
+                   const ActivityClasses& activityClasses)
+        : in(inputs),
+          rec(records),
+          s(records.species),
+          k(records.reactionK),
+          ph(0.0),
+          tenPh(1.0),
+          kw(records.reactionK[152]),
+          classes(activityClasses),
+          notConverged(false),
+          summedChanged(true),
+          logs{},
+          redox{} {}
+
     const SpeciationInputs& in;
     SpeciationRecords& rec;
     SpeciesRecord* s;  // rec.species
@@ -173,14 +196,15 @@ void BeginPassSpecies(SpeciationWork& w);
 void MarkBlockSpecies(SpeciationWork& w, int i);
 // The list of the species to sum: those that hold an amount and those marked in
 // `summed` (written by a pass).
-void ListPassSpecies(const SpeciesRecord* s, const bool* summed, PassSpecies& list);
+void ListPassSpecies(const SpeciesRecord* s, const bool* summed, const SpeciesTable& table,
+                     PassSpecies& list);
 // Puts species i into the list at its place in table order, unless it is listed.
-void AddPassSpecies(PassSpecies& list, int i);
+void AddPassSpecies(PassSpecies& list, const SpeciesTable& table, int i);
 // Sets every negative molality of the listed species to 0, then sums the
 // molalities and the ionic strength over those that count in them. Species off the
 // list hold nothing (ListPassSpecies when the passes began).
-void SumSpecies(SpeciesRecord* s, const SpeciesTable& table, const PassSpecies& list,
-                double& molalSum, double& ionicStrength);
+void SumSpecies(SpeciesRecord* s, const PassSpecies& list, double& molalSum,
+                double& ionicStrength);
 void BuildActivityClasses(const SpeciesTable& table, ActivityClasses& classes);
 // The classes of the table, built once and kept while its charges and ion sizes
 // stay the same.

@@ -128,10 +128,10 @@ TEST(SpeciesSums, NegativesResetTotalsAndHydrogenIonLeftOut) {
     species[1].molality = -0.3;  // a negative molality is reset, not counted
     PassSpecies list;
     const bool summed[kSpeciesCount]{};
-    ListPassSpecies(species, summed, list);
+    ListPassSpecies(species, summed, tables.species, list);
     double sum = 0.0;
     double strength = 0.0;
-    SumSpecies(species, tables.species, list, sum, strength);
+    SumSpecies(species, list, sum, strength);
     EXPECT_DOUBLE_EQ(sum, 2.5);
     EXPECT_DOUBLE_EQ(strength, 0.5 * (1.0 + 4.0));
     EXPECT_EQ(species[1].molality, 0.0);
@@ -147,23 +147,27 @@ TEST(SpeciesSums, AddedSpeciesTakeTheirPlaceInTableOrder) {
     for (int i : {0, 2, 4, 5, 6, 17, 26, 63, 85}) species[i].molality = 0.01 * (i + 1);
     const bool summed[kSpeciesCount]{};
     PassSpecies grown;
-    ListPassSpecies(species, summed, grown);
+    ListPassSpecies(species, summed, tables.species, grown);
     // Species 29 and 41 fall between listed ones of their column, 30 and 388 go past
     // the ends, 30 and 41 each make the list a row longer; 6 is listed already.
     for (int i : {30, 388, 29, 41, 6}) {
         species[i].molality = 0.001 * (i + 1);
-        AddPassSpecies(grown, i);
+        AddPassSpecies(grown, tables.species, i);
     }
     PassSpecies fresh;
-    ListPassSpecies(species, summed, fresh);
+    ListPassSpecies(species, summed, tables.species, fresh);
     ASSERT_EQ(grown.length, fresh.length);
     for (int row = 0; row < fresh.length; ++row)
-        for (int column = 0; column < 4; ++column)
+        for (int column = 0; column < 4; ++column) {
             EXPECT_EQ(grown.index[row][column], fresh.index[row][column])
                 << "row " << row << " column " << column;
+            // Each entry moves with its charge and sums mask.
+            EXPECT_EQ(grown.charge[row][column], fresh.charge[row][column]) << "row " << row;
+            EXPECT_EQ(grown.sumMask[row][column], fresh.sumMask[row][column]) << "row " << row;
+        }
     double sum[2], strength[2];
-    SumSpecies(species, tables.species, grown, sum[0], strength[0]);
-    SumSpecies(species, tables.species, fresh, sum[1], strength[1]);
+    SumSpecies(species, grown, sum[0], strength[0]);
+    SumSpecies(species, fresh, sum[1], strength[1]);
     EXPECT_EQ(sum[0], sum[1]);
     EXPECT_EQ(strength[0], strength[1]);
 }
