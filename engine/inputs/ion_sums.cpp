@@ -1,7 +1,9 @@
 // Charge and mass sums of the speciated water.
 #include "engine/inputs/ion_sums.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -25,26 +27,32 @@ bool CountsInSums(int species) {
 IonSums CalcIonSums(const SpeciatedWater& w) {
     double cationEq = 0.0, anionEq = 0.0;
     double cationMass = 0.0, anionMass = 0.0, neutralMass = 0.0;
-    static_assert(kSpeciesCount % 4 == 0, "species come in groups of four");
-    for (int first = 0; first < kSpeciesCount; first += 4) {
-        // Most of the table is absent from any one water: a group of four with no
-        // molality above 0 is passed over whole.
-        bool any = false;
-        for (int i = first; i < first + 4; ++i) any |= w.M(i) > 0.0;
-        if (!any) continue;
-        for (int i = first; i < first + 4; ++i) {
-            const double m = w.M(i);
-            if (!CountsInSums(i) || !(m > 0.0)) continue;
-            const double z = w.speciesTable->charge[i];
-            const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
-            if (z > 0.0) {
-                cationEq += m * z;
-                cationMass += mass;
-            } else if (z < 0.0) {
-                anionEq += m * -z;
-                anionMass += mass;
-            } else {
-                neutralMass += mass;
+    static_assert(kSpeciesCount % 8 == 0, "species come in groups of eight");
+    for (int eight = 0; eight < kSpeciesCount; eight += 8) {
+        // Most of the table is absent from any one water: eight species that hold only
+        // zeros (of either sign) are passed over at once, then a group of four with no
+        // molality above 0.
+        uint64_t bits = 0;
+        for (int i = eight; i < eight + 8; ++i) bits |= std::bit_cast<uint64_t>(w.M(i)) << 1;
+        if (bits == 0) continue;
+        for (int first = eight; first < eight + 8; first += 4) {
+            bool any = false;
+            for (int i = first; i < first + 4; ++i) any |= w.M(i) > 0.0;
+            if (!any) continue;
+            for (int i = first; i < first + 4; ++i) {
+                const double m = w.M(i);
+                if (!CountsInSums(i) || !(m > 0.0)) continue;
+                const double z = w.speciesTable->charge[i];
+                const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
+                if (z > 0.0) {
+                    cationEq += m * z;
+                    cationMass += mass;
+                } else if (z < 0.0) {
+                    anionEq += m * -z;
+                    anionMass += mass;
+                } else {
+                    neutralMass += mass;
+                }
             }
         }
     }
