@@ -30,29 +30,23 @@ IonSums CalcIonSums(const SpeciatedWater& w) {
     static_assert(kSpeciesCount % 8 == 0, "species come in groups of eight");
     for (int eight = 0; eight < kSpeciesCount; eight += 8) {
         // Most of the table is absent from any one water: eight species that hold only
-        // zeros (of either sign) are passed over at once, then a group of four with no
-        // molality above 0.
+        // zeros (of either sign) are passed over at once.
         uint64_t bits = 0;
         for (int i = eight; i < eight + 8; ++i) bits |= std::bit_cast<uint64_t>(w.M(i)) << 1;
         if (bits == 0) continue;
-        for (int first = eight; first < eight + 8; first += 4) {
-            bool any = false;
-            for (int i = first; i < first + 4; ++i) any |= w.M(i) > 0.0;
-            if (!any) continue;
-            for (int i = first; i < first + 4; ++i) {
-                const double m = w.M(i);
-                if (!CountsInSums(i) || !(m > 0.0)) continue;
-                const double z = w.speciesTable->charge[i];
-                const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
-                if (z > 0.0) {
-                    cationEq += m * z;
-                    cationMass += mass;
-                } else if (z < 0.0) {
-                    anionEq += m * -z;
-                    anionMass += mass;
-                } else {
-                    neutralMass += mass;
-                }
+        for (int i = eight; i < eight + 8; ++i) {
+            const double m = w.M(i);
+            if (!CountsInSums(i) || !(m > 0.0)) continue;
+            const double z = w.speciesTable->charge[i];
+            const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
+            if (z > 0.0) {
+                cationEq += m * z;
+                cationMass += mass;
+            } else if (z < 0.0) {
+                anionEq += m * -z;
+                anionMass += mass;
+            } else {
+                neutralMass += mass;
             }
         }
     }
