@@ -72,6 +72,13 @@ void TakeRow(const ImageDesc& source, int32_t y, int32_t columns, uint8_t* out) 
     }
 }
 
+// `weight` sixteenths of an error, rounded toward zero so that positive and
+// negative errors spread alike: an arithmetic shift would round -1/16 down to
+// -1 and pull every diffused picture darker.
+int Share(int error, int weight) {
+    return weight * error / 16;
+}
+
 void MapRow(uint8_t* current, uint8_t* below, int32_t columns, const win::RGBQUAD* palette,
             NearestCache& cache, bool diffuse, uint8_t* out) {
     for (int32_t x = 0; x < columns; ++x) {
@@ -81,14 +88,14 @@ void MapRow(uint8_t* current, uint8_t* below, int32_t columns, const win::RGBQUA
         if (!diffuse) continue;
         const win::RGBQUAD& e = palette[index];
         const int target[3] = {e.rgbBlue, e.rgbGreen, e.rgbRed};
+        // Each channel's error goes to the same channel of the four neighbours.
         for (int c = 0; c < 3; ++c) {
             const int error = p[c] - target[c];
             uint8_t* q = below + 3 + 3 * x + c;
-            p[3] = Clamp(p[3] + ((7 * error) >> 4));
-            q[-3] = Clamp(q[-3] + ((3 * error) >> 4));
-            q[0] = Clamp(q[0] + ((5 * error) >> 4));
-            q[3] = Clamp(q[3] + (error >> 4));
-            ++p;
+            p[3 + c] = Clamp(p[3 + c] + Share(error, 7));
+            q[-3] = Clamp(q[-3] + Share(error, 3));
+            q[0] = Clamp(q[0] + Share(error, 5));
+            q[3] = Clamp(q[3] + Share(error, 1));
         }
     }
 }

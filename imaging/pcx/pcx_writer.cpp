@@ -65,14 +65,19 @@ int32_t WriteLines(ImageStream& out, const ImageDesc& image, uint32_t bytesPerLi
     return WriteBytes(out, buffer.data(), collected);
 }
 
+// The 256-colour palette after the lines. Readers of 8-bit files look for it
+// whatever the number of colours, so every 8-bit file has one: the image's
+// colours, or the grey ramp of an image without a colour table.
 int32_t WriteTrailer(ImageStream& out, const ImageDesc& image) {
     uint8_t trailer[kPcxTrailerBytes] = {};
     trailer[0] = 12;
-    const int32_t entries = std::min(image.colorCount, 256);
+    const bool hasTable = image.palette != nullptr && image.colorCount != 0;
+    const int32_t entries = hasTable ? std::min(image.colorCount, 256) : 256;
     for (int32_t e = 0; e < entries; ++e) {
-        trailer[1 + 3 * e] = image.palette[e].rgbRed;
-        trailer[2 + 3 * e] = image.palette[e].rgbGreen;
-        trailer[3 + 3 * e] = image.palette[e].rgbBlue;
+        const auto grey = static_cast<uint8_t>(e);
+        trailer[1 + 3 * e] = hasTable ? image.palette[e].rgbRed : grey;
+        trailer[2 + 3 * e] = hasTable ? image.palette[e].rgbGreen : grey;
+        trailer[3 + 3 * e] = hasTable ? image.palette[e].rgbBlue : grey;
     }
     return WriteBytes(out, trailer, sizeof trailer);
 }
@@ -95,9 +100,7 @@ int32_t SavePcxCore(const ImageTarget& target, ImageDesc* image) {
     PutHeader(*image, bytesPerLine, header);
     status = WriteBytes(out, header, sizeof header);
     if (status == IMG_OK) status = WriteLines(out, *image, bytesPerLine);
-    if (status == IMG_OK && image->colorCount > 16 && image->palette != nullptr) {
-        status = WriteTrailer(out, *image);
-    }
+    if (status == IMG_OK && image->header->biBitCount == 8) status = WriteTrailer(out, *image);
     return FinishImageTarget(target, &out, status);
 }
 

@@ -71,10 +71,19 @@ int32_t WriteHeaders(Writer& w, const ImageDesc& image, int bits, int colourType
     ihdr[11] = 0;
     ihdr[12] = adam7 ? 1 : 0;
     if (status == IMG_OK) status = WriteChunk(w, "IHDR", ihdr, 13);
+    // The transparent palette index, when a tRNS of an indexed image is asked for.
+    int64_t transparentIndex = -1;
+    if (colourType == 3 && transparent == 1 && value != nullptr) {
+        uint32_t index;
+        std::memcpy(&index, value, 4);
+        if (index < 256) transparentIndex = index;
+    }
+    int32_t entries = 0;
     if (status == IMG_OK && colourType == 3) {
-        // Enough entries for every index in the rectangle, at least one, at
-        // most 2^depth: a shorter table would make the file invalid.
-        int32_t largest = -1;
+        // Enough entries for every index in the rectangle and for the
+        // transparent one, at least one, at most 2^depth: a table shorter than
+        // the pixels or the tRNS would make the file invalid (PNG 11.2.3, 11.3.2.1).
+        int32_t largest = static_cast<int32_t>(transparentIndex);
         for (int32_t y = image.startY; y <= image.endY; ++y) {
             const uint8_t* row = ImageRow(image, y);
             for (int32_t x = image.startX; x <= image.endX; ++x) {
@@ -82,7 +91,7 @@ int32_t WriteHeaders(Writer& w, const ImageDesc& image, int bits, int colourType
                 largest = std::max(largest, v);
             }
         }
-        int32_t entries = std::max(image.colorCount, largest + 1);
+        entries = std::max(image.colorCount, largest + 1);
         entries = std::clamp(entries, 1, 1 << bits);
         std::vector<uint8_t> plte(static_cast<std::size_t>(3 * entries), 0);
         for (int32_t e = 0; e < entries; ++e) {
@@ -112,14 +121,11 @@ int32_t WriteHeaders(Writer& w, const ImageDesc& image, int bits, int colourType
                 trns[2 * i + 1] = v[i];
             }
             n = 6;
-        } else {
-            uint32_t index;
-            std::memcpy(&index, v, 4);
-            if (index < 256) {
-                n = index + 1;
-                std::memset(trns, 255, n);
-                trns[index] = 0;
-            }
+        } else if (transparentIndex >= 0 && transparentIndex < entries) {
+            // An index the palette cannot hold (past 2^depth) gets no tRNS.
+            n = static_cast<std::size_t>(transparentIndex) + 1;
+            std::memset(trns, 255, n);
+            trns[n - 1] = 0;
         }
         if (n > 0) status = WriteChunk(w, "tRNS", trns, n);
     }

@@ -27,6 +27,12 @@ done
 # so PCX files are checked through pcxtoppm.
 pcxtoppm b1.pcx >b1.pcx.ppm 2>/dev/null && same "1-bit PCX through pcxtoppm" b.pbm b1.pcx.ppm
 pcxtoppm q8.pcx >q8.pcx.ppm 2>/dev/null && same "8-bit PCX through pcxtoppm" q256.ppm q8.pcx.ppm
+# An 8-bit file of few colours has its palette trailer too, which both tools need.
+run "8-bit PCX of 16 colours" "$H" convert --depth 8 q16.ppm q16.pcx
+pcxtoppm q16.pcx >q16.pcx.ppm 2>/dev/null && same "16 colours through pcxtoppm" q16.ppm q16.pcx.ppm ||
+    bad "pcxtoppm refuses the 16-colour PCX"
+"$IM" q16.pcx q16im.ppm 2>/dev/null && same "16 colours through ImageMagick" q16.ppm q16im.ppm ||
+    bad "ImageMagick refuses the 16-colour PCX"
 # The memory forms give the same bytes as the files.
 for opts in "" "--depth 8" "--depth 8 --rle"; do
     src=s.ppm
@@ -119,6 +125,26 @@ if run "reduce" "$H" convert --reduce 256 p.ppm reduced.pcx; then
         failed=$((failed + 1))
     fi
 fi
+
+# Error diffusion (methods 1 and 3) spreads each channel's error to the same
+# channel of the neighbours, without a bias: each channel's mean stays within a
+# level of the picture's, and the dithering costs at most 2 dB of PSNR against
+# the same search without it (methods 0 and 2), about what ImageMagick's
+# Floyd-Steinberg dithering costs.
+means() { "$IM" "$1" -format '%[fx:mean.r*255] %[fx:mean.g*255] %[fx:mean.b*255]' info:; }
+for m in 0 1 2 3; do
+    run "reduce method $m" "$H" convert --reduce 256 --method $m p.ppm m$m.ppm
+done
+for pair in "1 0" "3 2"; do
+    set -- $pair
+    diffused=$(compare -metric PSNR p.ppm m$1.ppm null: 2>&1)
+    plain=$(compare -metric PSNR p.ppm m$2.ppm null: 2>&1)
+    awk -v a="$diffused" -v b="$plain" 'BEGIN { exit !(a >= b - 2) }' && ok ||
+        bad "reduce method $1 PSNR $diffused against method $2's $plain"
+    echo "$(means p.ppm) $(means m$1.ppm)" | awk '{ for (c = 1; c <= 3; ++c) {
+        d = $(c + 3) - $c; if (d > 1 || d < -1) exit 1 } }' && ok ||
+        bad "reduce method $1 means $(means m$1.ppm) against $(means p.ppm)"
+done
 
 # A picture of at most 256 colours comes back with every channel within 19 of its source.
 pnmquant 256 p.ppm >p256.ppm 2>/dev/null

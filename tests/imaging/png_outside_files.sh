@@ -43,6 +43,14 @@ trns() {  # trns VALUE CONVERT-ARGUMENTS...
 trns 0x102030 s.ppm
 trns 17 g.pgm
 trns 3 --depth 8 q.ppm
+# A transparent index past a 2-colour palette: the palette grows to hold it, and
+# ImageMagick reads the file without a warning; a 1-bit palette cannot grow, so
+# that file has no tRNS and stays valid.
+"$IM" -size 8x4 xc:black -fill white -draw "point 1,1" -depth 8 c2.ppm
+trns 5 --depth 8 c2.ppm
+"$IM" t.png null: >im.txt 2>&1 && [ ! -s im.txt ] && ok || bad "tRNS 5 of 2 colours: $(head -2 im.txt)"
+run "tRNS past a 1-bit palette" "$H" convert --trns 5 b.pbm t1.png && pngcheck -q t1.png && ok ||
+    bad "tRNS 5 of a 1-bit picture: $(pngcheck t1.png)"
 
 # All 15 formats, plain and Adam7, made by python.
 python3 "$SRC/tools/image_harness/png_formats.py" fm

@@ -252,6 +252,10 @@ PnmPicture PictureOf(const ImageDesc& image) {
             uint32_t c = 0;
             if (bits == 24) {
                 c = uint32_t{row[3 * x + 2]} << 16 | uint32_t{row[3 * x + 1]} << 8 | row[3 * x];
+            } else if (bits == 16 || bits == 32) {
+                // A deep grey pixel, a little-endian word: its high byte as the grey.
+                const int bytes = bits / 8;
+                c = uint32_t{row[bytes * x + bytes - 1]} * 0x010101u;
             } else {
                 const int i = bits == 1 ? (row[x / 8] >> (7 - x % 8)) & 1 : row[x];
                 const win::RGBQUAD& e = image.palette[i];
