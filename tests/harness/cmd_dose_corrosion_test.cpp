@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -140,6 +142,54 @@ TEST(DoseCommand, DosesAProductDrivenByAnAnalysisValue) {
     EXPECT_EQ(RunCommand(CmdDose, {water, bad}, out, err), kExitBadInput);
     EXPECT_NE(err.find("line 2"), std::string::npos) << err;
     ResetEngineRecords();
+}
+
+// One water entered in degrees F, C and K is one water: every result a user
+// reads (saturation ratios, indices, corrosion rates, the dose and its rating)
+// agrees, only the temperature lines show the unit entered.
+TEST(WaterCommand, ResultsDoNotDependOnTheTemperatureUnit) {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/samples/seawater.wat");
+    const std::string sample((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+    const std::string celsius = "temperature = 25 C";
+    ASSERT_NE(sample.find(celsius), std::string::npos);
+    for (const char* product : {"phosba", "polysc"}) {
+        const std::string productPath =
+            std::string(TARVEX_SOURCE_DIR) + "/data/products/" + product + ".prd.txt";
+        std::vector<std::string> runs;
+        for (const char* entered :
+             {"temperature = 25 C", "temperature = 77 F", "temperature = 298.16 K"}) {
+            std::string text = sample;
+            text.replace(text.find(celsius), celsius.size(), entered);
+            const std::string water = WriteFile("unit_seawater.wat", text);
+            std::string out, err;
+            ASSERT_EQ(RunCommand(CmdWater, {water, "--product", productPath}, out, err), kExitOk)
+                << err;
+            runs.push_back(out);
+        }
+        ASSERT_NE(runs[0].find("dose_done 1"), std::string::npos) << runs[0];
+        const std::vector<std::string> reference = LinesStartingWith(runs[0], "");
+        for (size_t r = 1; r < runs.size(); ++r) {
+            const std::vector<std::string> lines = LinesStartingWith(runs[r], "");
+            ASSERT_EQ(lines.size(), reference.size()) << product << " run " << r;
+            for (size_t k = 0; k < lines.size(); ++k) {
+                if (lines[k].rfind("SW 15 ", 0) == 0 || lines[k].rfind("AN 15 ", 0) == 0)
+                    continue;  // the temperature as entered
+                std::istringstream got(lines[k]), want(reference[k]);
+                for (std::string a, b; want >> b;) {
+                    ASSERT_TRUE(got >> a) << lines[k];
+                    char* end = nullptr;
+                    const double x = std::strtod(b.c_str(), &end);
+                    if (*end != '\0') {
+                        EXPECT_EQ(a, b) << product << ": " << lines[k];
+                        continue;
+                    }
+                    EXPECT_NEAR(std::atof(a.c_str()), x, 1e-4 * std::fabs(x) + 1e-9)
+                        << product << ": " << lines[k] << " against " << reference[k];
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

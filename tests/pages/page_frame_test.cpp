@@ -237,14 +237,28 @@ TEST_F(PageTest, SourceChemistryCreationSetsTheMultiMixDate) {
     EXPECT_EQ(currentAnalysis.sampleDate, 1230615);
 }
 
+// The label names the temperature unit the user works in.
 TEST_F(PageTest, TemperatureLabelGoesToTheFifthText) {
-    whatIfResults.tempProfile.analysis[0][15] = 77.0f;
-    win::HWND page = OpenPage(PageClass::kTempWater);
-    RightClick(page, 26 * cellWidth, 10 * lineHeight);
-    ASSERT_EQ(CopyCalls().size(), 1u);
-    EXPECT_EQ(CopyCalls()[0].label, "Analysis at 77.000   (Deg F)");
-    EXPECT_EQ(CopyCalls()[0].field, 4);
-    EXPECT_EQ(win::MessageBoxLog().back().text, "77.000   (Deg F) Analysis Copied");
+    const struct {
+        uint16_t unit;
+        float temperature;
+        const char* label;
+    } cases[] = {{TemperatureUnit::kFahrenheit, 77.0f, "77.000   (Deg F)"},
+                 {TemperatureUnit::kCelsius, 25.0f, "25.000   (Deg C)"},
+                 {TemperatureUnit::kKelvin, 298.0f, "298.00   (Deg K)"}};
+    for (const auto& c : cases) {
+        unitCodes.code[UnitItem::kTemperature] = c.unit;
+        whatIfResults.tempProfile.analysis[0][15] = c.temperature;
+        CopyCalls().clear();
+        win::HWND page = OpenPage(PageClass::kTempWater);
+        RightClick(page, 26 * cellWidth, 10 * lineHeight);
+        ASSERT_EQ(CopyCalls().size(), 1u) << c.label;
+        EXPECT_EQ(CopyCalls()[0].label, std::string("Analysis at ") + c.label);
+        EXPECT_EQ(CopyCalls()[0].field, 4);
+        EXPECT_EQ(win::MessageBoxLog().back().text, std::string(c.label) + " Analysis Copied");
+        win::DestroyWindow(page);
+        SetPageOpen(PageClass::kTempWater, false);
+    }
 }
 
 // The blend pages load the blend into the working analysis when they paint

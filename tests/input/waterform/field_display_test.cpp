@@ -3,6 +3,8 @@
 // the H2S note, and each template fitting the desktop that selects it.
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
+#include <string>
 
 #include "form_fixture.h"
 #include "platform/gdi/gdi.h"
@@ -171,6 +173,83 @@ TEST_F(FieldDisplayTest, UnitCaptionsFollowTheUnitCodes) {
                            {U::kCalcium, "(as Ca)"},
                            {U::kMagnesium, "(as Mg)"}});
     });
+}
+
+// Every value field against its analysis slot and its unit caption, by the
+// numbers of the form's layout (control id, element, caption control, caption
+// in the base units): the stored value shows in the field, a typed value is
+// read into the slot, and the caption beside it names the quantity.
+TEST_F(FieldDisplayTest, EveryValueFieldShowsAndReadsItsOwnSlot) {
+    const struct {
+        int control;
+        int element;
+        int caption;
+        const char* text;
+    } fields[] = {
+        {400, 7, 435, "(as Ca)"},
+        {401, 8, 436, "(as Mg)"},
+        {402, 36, 592, "(as Ba)"},
+        {403, 35, 594, "(as Sr)"},
+        {404, 9, 439, "(as Na)"},
+        {405, 17, 440, "(as K)"},
+        {406, 37, 598, "(as Li)"},
+        {428, 40, 461, "(g/mL)"},
+        {410, 11, 442, "(as Fe)"},
+        {411, 10, 444, "(as NH3)"},
+        {412, 12, 445, "(as Al)"},
+        {413, 18, 446, "(as B)"},
+        {414, 2, 447, "(as Cl)"},
+        {415, 3, 448, "(as SO4)"},
+        {544, 43, 449, "(as CaCO3)"},
+        {419, 13, 450, "(as CaCO3)"},
+        {420, 14, 451, "(as CaCO3)"},
+        {497, 49, 495, "(as C2O4)"},
+        {421, 19, 452, "(as H2S)"},
+        {422, 4, 613, "(as SiO2)"},
+        {423, 5, 618, "(as PO4)"},
+        {424, 48, 503, "(as PO4)"},
+        {425, 6, 455, "(as F)"},
+        {426, 20, 456, "(as NO3)"},
+        {427, 15, 457,
+         "(as \xB0"
+         "F)"},
+        {429, 38, 462, "(Atm.)"},
+        {822, 39, 625, "(Atm.)"},
+        {821, 27, 626, "(Atm.)"},
+        {470, 16, 653, "(as Mn)"},
+        {471, 21, 654, "(as Zn)"},
+        {473, 42, 651, "(as Pb)"},
+        {472, 25, 650, "(as Br)"},
+        {460, 45, 463, "(BPD)"},
+        {479, 46, 464, "(BPD)"},
+        {480, 47, 465, "(MMCF/D)"},
+    };
+    for (uint16_t& code : unitCodes.code) code = 0;
+    // A value of its own in every slot: shown in the slot's field.
+    const auto stored = [&](int k) { return 40.0f + static_cast<float>(k); };
+    EnterSurfaceWater([&](float* v) {
+        v[E::kPh] = 7.0f;
+        for (int k = 0; k < static_cast<int>(std::size(fields)); ++k)
+            v[fields[k].element] = stored(k);
+    });
+    OnForm([&](win::HWND form) {
+        for (int k = 0; k < static_cast<int>(std::size(fields)); ++k) {
+            EXPECT_DOUBLE_EQ(Number(form, fields[k].control), stored(k))
+                << "control " << fields[k].control;
+            EXPECT_EQ(Field(form, fields[k].caption), fields[k].text)
+                << "caption " << fields[k].caption;
+        }
+    });
+    // Another value typed into every field: read into the field's slot.
+    const auto typed = [&](int k) { return 90.0f + static_cast<float>(k); };
+    OnForm([&](win::HWND form) {
+        for (int k = 0; k < static_cast<int>(std::size(fields)); ++k)
+            win::SetField(form, fields[k].control, std::to_string(typed(k)).c_str());
+        PredictPh(form);
+    });
+    for (int k = 0; k < static_cast<int>(std::size(fields)); ++k)
+        EXPECT_FLOAT_EQ(currentAnalysis.values[fields[k].element], typed(k))
+            << "control " << fields[k].control;
 }
 
 TEST_F(FieldDisplayTest, AlkalinityCaptionsFollowTheMode) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "resources/dialog_ids.h"
+#include "tests/shell/workfile/legacy_fixture.h"
 #include "tests/shell/workfile/work_file_fixture.h"
 
 namespace {
@@ -79,6 +80,21 @@ TEST_F(Commands, AnOlderFileIsRecomputedAndACurrentOneIsNot) {
     EXPECT_EQ(calls, (std::vector<std::string>{"offer", "menu", "menu"}));
     EXPECT_EQ(BoxesWithText(kUpdatingText), 0);
     EXPECT_EQ(resultStatus.mixGridDone[0], 1);
+    EXPECT_TRUE(failures.empty());
+}
+
+// Version 555, the newest of the older layouts, opens through the older reader,
+// and is recomputed like the first current version.
+TEST_F(Commands, TheNewestOlderVersionOpensAndIsRecomputed) {
+    oldfile::Steady steady;
+    steady.noFlags = true;
+    WriteFile("v555.KRV", oldfile::Make(555, oldfile::WorkspaceBefore(steady), steady).file);
+    win::AnswerFileDialog("\\v555.KRV");
+    OpenFileCommand(nullptr);
+    EXPECT_EQ(BoxesWithText(kRestoredText), 1);
+    EXPECT_EQ(BoxesWithText(kLoadFailedText), 0);
+    EXPECT_EQ(BoxesWithText(kUpdatingText), 1);
+    EXPECT_EQ(mainWindowState.loadedVersion, 557);  // recomputed
     EXPECT_TRUE(failures.empty());
 }
 
