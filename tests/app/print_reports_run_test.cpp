@@ -1,7 +1,8 @@
 // The bundled script data/scripts/print-surface.tvs and a two-water variant:
 // the sea water's printed chemistry and indicators on the PDF printer, with
-// the engine harness's figures for the same water, and a picture of page 1
-// held to its golden (tests/app/golden/remake.sh).
+// the engine harness's figures for the same water, the words of both pages
+// where the golden list puts them, and a picture of page 1 held to its golden
+// (tests/app/golden/remake.sh).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@
 #include "reporttext/format/format_value.h"
 #include "shell/whatif/scenario_views.h"
 #include "tests/app/program_run_fixture.h"
+#include "tests/printing/page_words.h"
 
 namespace {
 
@@ -129,6 +131,9 @@ TEST_F(PrintReportsRun, PrintSurfaceGivesTheSeaWatersTwoPages) {
         << indicators;
     EXPECT_NE(LineWith(indicators, "Barite (BaSO").find(Trimmed("%7.2f", h["SR 21"])),
               std::string::npos);
+
+    pagewords::ExpectGoldenWords(
+        pdfs[0], fs::path(TARVEX_SOURCE_DIR) / "tests/app/golden/print-surface.words");
 
     const fs::path kept = fs::path(TARVEX_BINARY_DIR) / "test-output" / "print";
     fs::create_directories(kept);

@@ -1,15 +1,17 @@
 // The skeleton job: three one-page reports in one document (singlePageJob 0,
 // 0, 2), one per identification block, under a heading file with "@@". The
 // PDF is left in test-output/print/skeleton.pdf and checked with qpdf,
-// pdfinfo and pdftotext; its first page at 50 dpi is compared with the golden
-// picture (ImageMagick's compare, 10 % fuzz, fewer than 500 differing pixels).
-// TARVEX_REGEN_GOLDEN=1 writes the golden picture anew
+// pdfinfo and pdftotext; the words of its pages stand where the golden list
+// puts them, and its first page at 50 dpi is compared with the golden picture
+// (ImageMagick's compare, 10 % fuzz, fewer than 500 differing pixels).
+// TARVEX_REGEN_GOLDEN=1 writes the golden list and picture anew
 // (tests/printing/golden/remake.sh).
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 
 #include "shell/settings/heading_file.h"
+#include "tests/printing/page_words.h"
 #include "tests/printing/print_fixture.h"
 
 namespace printtest {
@@ -67,6 +69,9 @@ TEST_F(SkeletonPdfTest, ThreeReportsInOneCheckedDocument) {
     for (const char* expected : {"Report Date:", "Sample #:", "1)", "2)", "3)", "Süd Platform",
                                  "25 °F", "03-02-2026 at 0905", "Sea water", "Aquifer"})
         EXPECT_NE(all.find(expected), std::string::npos) << expected;
+
+    pagewords::ExpectGoldenWords(
+        pdf, fs::path(TARVEX_SOURCE_DIR) / "tests/printing/golden/skeleton.words");
 
     const fs::path picture = kept / "skeleton-page1";
     ASSERT_EQ(RunTool("pdftoppm -r 50 -f 1 -l 1 -singlefile " + q + " '" + picture.string() + "'"),

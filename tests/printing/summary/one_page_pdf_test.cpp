@@ -1,10 +1,10 @@
 // The bundled script data/scripts/print-one-page.tvs run by the program in a
 // fresh folder, landscape as bundled and portrait with the orientation left
 // as the printer has it: one page of letter size whose text holds the page's
-// blocks and the sea water's figures, and whose picture at 40 dpi matches the
-// golden one (ImageMagick's compare, 10 % fuzz, fewer than 500 differing
-// pixels). TARVEX_REGEN_GOLDEN=1 writes the golden pictures anew
-// (tests/printing/golden/remake.sh).
+// blocks and the sea water's figures, whose words stand where the golden list
+// puts them, and whose picture at 40 dpi matches the golden one (ImageMagick's
+// compare, 10 % fuzz, fewer than 500 differing pixels). TARVEX_REGEN_GOLDEN=1 writes the golden
+// pictures anew (tests/printing/golden/remake.sh).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -15,6 +15,7 @@
 #include <string>
 
 #include "reporttext/format/format_value.h"
+#include "tests/printing/page_words.h"
 #include "tests/printing/print_fixture.h"
 
 namespace printtest {
@@ -84,6 +85,9 @@ class OnePagePdf : public ::testing::Test {
             EXPECT_NE(text.find(expected), std::string::npos) << expected;
         const std::string tds = SeaWaterTds();
         EXPECT_NE(text.find(tds.substr(tds.find_first_not_of(' '))), std::string::npos) << tds;
+
+        pagewords::ExpectGoldenWords(pdf, fs::path(TARVEX_SOURCE_DIR) / "tests/printing/golden" /
+                                              (std::string(golden) + ".words"));
 
         const fs::path kept = fs::path(TARVEX_BINARY_DIR) / "test-output" / "print";
         fs::create_directories(kept);
