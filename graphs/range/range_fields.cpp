@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
+#include "input/fields/decimal_field.h"
 #include "input/records.h"
 #include "input/whatif/whatif_fields.h"
 
@@ -199,10 +201,11 @@ std::string RefusalText(RangeQuantity quantity) {
 }
 
 bool ParseRangeValue(const char* text, float& value) {
-    char* end = nullptr;
-    const double v = std::strtod(text, &end);
-    if (end == text) return false;
-    value = static_cast<float>(v);
+    const std::string_view typed(text);
+    if (typed.find_first_not_of(" \t") == std::string_view::npos) return false;
+    const DecimalReading reading = ReadDecimalText(typed);
+    if (reading.kind != DecimalText::kNumber) return false;
+    value = static_cast<float>(reading.value);
     return true;
 }
 

@@ -21,8 +21,8 @@ struct RangeLimits {
 // The "... Did you wish to re-enter (Y/N)?" refusal of a quantity.
 [[nodiscard]] std::string RefusalText(RangeQuantity quantity);
 
-// The value of a field: its leading number narrowed to f32. False for a text
-// that holds no number.
+// The value of a field, read by the dialogs' decimal reader and narrowed to
+// f32. False for an empty text and for a text that is not wholly a number.
 [[nodiscard]] bool ParseRangeValue(const char* text, float& value);
 
 // The field's setting; the grid mixing fields read the copy the drivers read

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "engine/records.h"
+#include "input/fields/decimal_field.h"
 #include "input/mixzone/cycle_records.h"
 #include "input/records.h"
 #include "input/whatif/settings_fields.h"
@@ -118,7 +119,26 @@ void FillFields(win::HWND dialog) {
     win::EnableWindow(win::GetDlgItem(dialog, M::kUserDefined), resultStatus.alkCurveEntered != 0);
 }
 
+// The number fields in reading order, by the names the dialog gives them.
+const NamedField kNumberFields[] = {
+    {M::kPhLow, "Low pH"},
+    {M::kPhHigh, "High pH"},
+    {M::kTemperatureLow, "Low Temperature"},
+    {M::kTemperatureHigh, "High Temperature"},
+    {M::kPhTarget, "pH Target"},
+    {M::kLowPercent, "Low Percent"},
+    {M::kHighPercent, "High Percent"},
+    {M::kTypicalPercent, "Typical Percent"},
+    {M::kPressureLow, "Low Pressure"},
+    {M::kPressureHigh, "High Pressure"},
+    {M::kPco2Low, "Low pCO2"},
+    {M::kPco2High, "High pCO2"},
+};
+
 int ReadInto(win::HWND dialog, CycleValues& v) {
+    // A text that is no number keeps the dialog open on its field.
+    if (const int refused = RefusedDecimalField(dialog, kNumberFields); refused != 0)
+        return refused;
     FieldReader r(dialog);
     auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
     const uint16_t tc = Code(UnitItem::kTemperature, 3);

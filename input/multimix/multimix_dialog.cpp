@@ -63,13 +63,15 @@ StoredWater CopyOfShownWater() {
 }
 
 // Reads the fields; the workspace is marked changed when the water now holds
-// anything else.
-void ReadAndMark(win::HWND dialog) {
+// anything else. False, with nothing read, while a field is refused.
+bool ReadAndMark(win::HWND dialog) {
+    if (!CheckMultiMixFields(dialog)) return false;
     ClampMultiMixIndices();
     const StoredWater before = CopyOfShownWater();
     ReadMultiMixFields(dialog);
     const StoredWater after = CopyOfShownWater();
     if (std::memcmp(&before, &after, sizeof before) != 0) mainWindowState.dataChanged = 1;
+    return true;
 }
 
 void RaiseLastWaterIndex() {
@@ -80,7 +82,7 @@ void RaiseLastWaterIndex() {
 // calculated with the target solvers on; then the dialog ends.
 void Close(win::HWND dialog) {
     if (dialogResult == 1 || dialogResult == 2) {
-        ReadAndMark(dialog);
+        if (!ReadAndMark(dialog)) return;
         CopyMultiMixTemperature();
         RecalcMultiMixRecord();
         resultStatus.runTargetSolvers = 1;
@@ -124,7 +126,7 @@ void AskForWeight(win::HWND dialog) {
 }
 
 void OnOk(win::HWND dialog) {
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     if (RecalcMultiMixRecordIfChanged(true)) RaiseLastWaterIndex();
     resultStatus.runTargetSolvers = 1;
     Mix().multiMixEntered[Shown()] = 1;
@@ -142,7 +144,7 @@ void OnOk(win::HWND dialog) {
 
 void OnMix(win::HWND dialog) {
     SetNextButton(dialog, false);
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     CopyMultiMixTemperature();
     RecalcMultiMixRecord();
     RaiseLastWaterIndex();
@@ -153,7 +155,7 @@ void OnMix(win::HWND dialog) {
 }
 
 void OnRecalculate(win::HWND dialog) {
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     CopyMultiMixTemperature();
     dialogResult = 1;
     Close(dialog);
@@ -169,7 +171,7 @@ void OnCancel(win::HWND dialog) {
 // NEXT, PREVIOUS and GO TO #: the water read and calculated when changed, then
 // the move.
 void OnNext(win::HWND dialog) {
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     RecalcMultiMixRecordIfChanged(true);
     ShowMultiMixWindows();
     NextMultiMixRecord(dialog);
@@ -179,7 +181,7 @@ void OnNext(win::HWND dialog) {
 }
 
 void OnPrevious(win::HWND dialog) {
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     RecalcMultiMixRecordIfChanged(false);
     ShowMultiMixWindows();
     PrevMultiMixRecord(dialog);
@@ -190,7 +192,7 @@ void OnPrevious(win::HWND dialog) {
 
 // No snapshot: the next change test finds the water reached changed.
 void OnGoTo(win::HWND dialog) {
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     RecalcMultiMixRecordIfChanged(true);
     ShowMultiMixWindows();
     char text[64] = {};
@@ -232,7 +234,7 @@ void OnActivate(win::HWND dialog, bool activate) {
 // Copy: the water read (and calculated when changed) and put on the clipboard
 // with its identification and acids.
 void OnCopy(win::HWND dialog) {
-    ReadAndMark(dialog);
+    if (!ReadAndMark(dialog)) return;
     if (MultiMixRecordChanged() != 0) {
         CopyMultiMixTemperature();
         RecalcMultiMixRecord();

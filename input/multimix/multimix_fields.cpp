@@ -15,6 +15,7 @@
 #include "input/multimix/multimix_input_records.h"
 #include "input/records.h"
 #include "input/waterform/form_captions.h"
+#include "input/waterform/form_checks.h"
 #include "input/waterform/form_fields.h"
 #include "input/waterform/form_text.h"
 #include "input/waterform/predict_ph.h"
@@ -228,6 +229,14 @@ void ClampMultiMixIndices() {
     m.lastWaterIndex = std::clamp(m.lastWaterIndex, 0, kMultiMixWaterCount - 1);
 }
 
+bool CheckMultiMixFields(win::HWND dialog) {
+    static const NumberField kExtra[] = {
+        {M::kWeight, "Weight %", FieldKind::kAmount},
+        {M::kResidenceTime, "Induc. time", FieldKind::kAmount},
+    };
+    return CheckAnalysisFields(dialog, kExtra);
+}
+
 void ShowMultiMixRecord(win::HWND dialog) {
     ClampMultiMixIndices();
     MultiMixState& m = multiMixState;
@@ -240,8 +249,11 @@ void ShowMultiMixRecord(win::HWND dialog) {
     win::EnableWindow(win::GetDlgItem(dialog, M::kActivate), win::FALSE);
     win::EnableWindow(win::GetDlgItem(dialog, M::kDeactivate), win::TRUE);
 
+    // A water that OK or MIX stored keeps its dates and time, even while the
+    // dialog is still adding waters (addingNewWater stays set until Activate
+    // or Deactivate); only a water not yet stored takes today and now.
     const bool solversOn = resultStatus.runTargetSolvers != 0;
-    const bool stored = m.addingNewWater == 0 && solversOn;
+    const bool stored = solversOn && (m.addingNewWater == 0 || m.multiMixEntered[k] != 0);
     ShowDatesAndTime(dialog, w, stored);
     for (int i = 0; i < 4; ++i)
         win::SetDlgItemText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);

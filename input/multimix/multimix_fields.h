@@ -12,6 +12,10 @@ void ClampMultiMixIndices();
 
 // Fills every field from water editIndex (defaults for the very first water).
 void ShowMultiMixRecord(win::HWND dialog);
+// Every number field holds a number with a meaning for its quantity (the
+// water form's checks, with the weight and the residence time); false after
+// the user was told of the first field refused.
+[[nodiscard]] bool CheckMultiMixFields(win::HWND dialog);
 // Stores every field into water editIndex and copies its values into the
 // working analysis; runTargetSolvers is set afterwards.
 void ReadMultiMixFields(win::HWND dialog);

@@ -3,9 +3,10 @@
 #include "input/phcurve/alk_ph_dialog.h"
 
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "engine/records.h"
+#include "input/fields/decimal_field.h"
 #include "input/phcurve/alk_curve.h"
 #include "input/phcurve/phcurve_records.h"
 #include "input/records.h"
@@ -43,9 +44,22 @@ void ShowFitted(win::HWND dialog, int id, double v) {
     win::SetDlgItemText(dialog, id, text);
 }
 float ReadNumber(win::HWND dialog, int id) {
-    char text[64] = {};
-    win::GetDlgItemText(dialog, id, text, sizeof text);
-    return static_cast<float>(std::atof(text));
+    return static_cast<float>(DecimalFieldValue(dialog, id));
+}
+
+// Every cell of the ten rows holds a number (an empty cell reads 0); false
+// after the user was told of the first that does not.
+bool RowsReadable(win::HWND dialog) {
+    static const char* const kColumns[3] = {"Alkalinity", "Actual pH", "Predicted pH"};
+    for (int row = 0; row < kAlkCurvePairCount; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const std::string name =
+                std::string(kColumns[column]) + " of row " + std::to_string(row + 1);
+            double value = 0.0;
+            if (!ReadDecimalField(dialog, AlkalinityEdit(row) + column, name, value)) return false;
+        }
+    }
+    return true;
 }
 
 void Open(win::HWND dialog) {
@@ -67,8 +81,10 @@ void Open(win::HWND dialog) {
 }
 
 // Reads the rows, keeps the valid pairs in order and fits them; the number of
-// pairs kept (0: the user was told and nothing was fitted).
+// pairs kept (0: the user was told, of a cell that holds no number or of too
+// few pairs, and nothing was read or fitted).
 int Refit(win::HWND dialog) {
+    if (!RowsReadable(dialog)) return 0;
     AlkCurvePoints& p = alkCurvePoints;
     AlkCurveFit& f = alkCurveFit;
     const AlkCurveFit before = f;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "engine/inputs/inputs_records.h"
+#include "input/fields/decimal_field.h"
 #include "input/phcurve/phcurve_records.h"
 #include "input/records.h"
 #include "platform/dialogs/dialog.h"
@@ -25,10 +26,13 @@ void ShowValue(win::HWND dialog, int id, float v) {
     win::SetDlgItemText(dialog, id, text);
 }
 float ReadValue(win::HWND dialog, int id) {
-    char text[64] = {};
-    win::GetDlgItemText(dialog, id, text, sizeof text);
-    return static_cast<float>(std::atof(text));
+    return static_cast<float>(DecimalFieldValue(dialog, id));
 }
+
+const NamedField kNumberFields[] = {
+    {C::kPhosphateValue, "Phosphate"},
+    {C::kSilicaValue, "Silica"},
+};
 uint16_t Checked(win::HWND dialog, int id) {
     return win::IsDlgButtonChecked(dialog, id) == win::BST_CHECKED ? 1 : 0;
 }
@@ -54,6 +58,7 @@ bool Changed(const ConstantConcentrations& now, const ConstantConcentrations& wa
 }
 
 void OnOk(win::HWND dialog) {
+    if (RefusedDecimalField(dialog, kNumberFields) != 0) return;
     ConstantConcentrations& c = constantConcentrations;
     c.values[0] = ReadValue(dialog, C::kPhosphateValue);
     c.switches[0] = Checked(dialog, C::kPhosphate);

@@ -17,7 +17,9 @@
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"
 #include "shell/records.h"
+#include "shell/settings/display_config_file.h"
 #include "shell/settings/units_file.h"
+#include "shell/startup/workspace_defaults.h"
 
 namespace {
 
@@ -51,8 +53,12 @@ void SetDialogFont(win::HWND dialog, win::HFONT font) {
         win::SendMessage(win::GetDlgItem(dialog, id), win::WM_SETFONT, f, 0);
 }
 
+// A mode the dialog does not offer (0 in an older work file) reports as mg/l,
+// as the calculation takes it.
 void CheckReporting(win::HWND dialog) {
-    win::CheckRadioButton(dialog, U::kPpm, U::kEpm, U::kPpm + reportingMode - 1);
+    uint16_t mode = reportingMode;
+    if (mode < ReportingMode::kPpm || mode > ReportingMode::kEpm) mode = ReportingMode::kMgPerL;
+    win::CheckRadioButton(dialog, U::kPpm, U::kEpm, U::kPpm + mode - 1);
 }
 void CheckCation(win::HWND dialog) {
     win::CheckDlgButton(
@@ -120,6 +126,16 @@ void OnOk(win::HWND dialog) {
     const bool codesChanged = std::memcmp(&unitCodes, &s.openingCodes, sizeof unitCodes) != 0;
     if (codesChanged && (resultStatus.runTargetSolvers != 0 || AnyWaterEntered()))
         win::MessageBox(dialog, kUnitsChangedWarning, "WARNING", win::MB_ICONINFORMATION);
+    // The what-if and well-log settings hold numbers in the temperature and
+    // pressure units: a new unit starts them again from its own defaults (the
+    // well log is kept in the display configuration file).
+    if (codesChanged) {
+        const WellLogSpecs wellBefore = wellLogSpecs;
+        ResetRangesForUnitChange(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
+                                 wellLogSpecs);
+        if (std::memcmp(&wellBefore, &wellLogSpecs, sizeof wellBefore) != 0)
+            (void)WriteDisplayConfigFile();
+    }
     // The forms that opened this dialog store and recalculate a water whose units
     // changed under it.
     if (codesChanged || alkalinityMode != s.openingAlkalinityMode ||

@@ -10,7 +10,8 @@
 // An edit that holds one element of the working analysis.
 struct ElementField {
     int controlId;
-    int element;  // AnalysisElement
+    int element;       // AnalysisElement
+    const char* name;  // the field's caption, as a message names it
 };
 // Every such field except the pH, in the order the form reads them (the pH,
 // residence time, corrosion target and acids are read in their own steps).

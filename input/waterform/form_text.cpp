@@ -1,6 +1,7 @@
-// The water form's field conversions. Numbers are read as the user typed them,
-// without range checks; times and dates are checked and fall back to the stored
-// value when they are not a time of day or a date.
+// The water form's field conversions. Numbers go through the dialogs' one
+// decimal reader (the form refuses what it cannot read before anything is
+// read here); times and dates are checked and fall back to the stored value
+// when they are not a time of day or a date.
 #include "input/waterform/form_text.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "common/packed_date.h"
+#include "input/fields/decimal_field.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/system/system.h"
 #include "reporttext/format/format_value.h"
@@ -26,33 +28,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-size_t SkipDigits(std::string_view text, size_t i) {
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    return i;
-}
-
-// The length of the number at the start of `text`, 0 when there is none.
-size_t NumberLength(std::string_view text) {
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    const size_t intStart = i;
-    i = SkipDigits(text, i);
-    size_t digits = i - intStart;
-    if (i < text.size() && text[i] == '.') {
-        const size_t fracStart = ++i;
-        i = SkipDigits(text, i);
-        digits += i - fracStart;
-    }
-    if (digits == 0) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t e = i + 1;
-        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
-        const size_t expEnd = SkipDigits(text, e);
-        if (expEnd > e) i = expEnd;
-    }
-    return i;
-}
-
 std::string FieldText(win::HWND form, int controlId) {
     char text[kFieldChars] = {};
     win::GetDlgItemText(form, controlId, text, sizeof text);
@@ -62,12 +37,8 @@ std::string FieldText(win::HWND form, int controlId) {
 }  // namespace
 
 double ReadNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    const size_t length = NumberLength(text);
-    if (length == 0) return 0.0;
-    const std::string number(text.substr(0, length));
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    const DecimalReading reading = ReadDecimalText(text);
+    return reading.kind == DecimalText::kNumber ? reading.value : 0.0;
 }
 
 float ToStoredFloat(double value) {

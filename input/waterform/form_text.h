@@ -8,9 +8,8 @@
 
 #include "platform/window/win_types.h"
 
-// The number at the start of a text (leading blanks skipped; reading stops at
-// the first character that cannot continue it). A text without one, or whose
-// number is not finite ("nan", "inf", "1e999"), reads as 0.
+// The number a text holds, as the dialogs' decimal reader reads it; a text it
+// refuses reads as 0 (the forms refuse such a text before they read it).
 [[nodiscard]] double ReadNumber(std::string_view text);
 // The value as a stored float: 0 for a value no float can hold.
 [[nodiscard]] float ToStoredFloat(double value);

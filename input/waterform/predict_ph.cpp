@@ -140,7 +140,7 @@ void DeriveDensity(float* v) {
 // Step 12.4 and 12.5: the line pH = intercept + 1.43 log10(total alkalinity)
 // through the water's own point; the next calculation draws it again from its
 // results.
-void DrawPhAlkLine(win::HWND form, const float* v) {
+void DrawPhAlkLine(win::HWND form, const float* v, bool warn) {
     phAlkLineValid = 1;
     extrapolatedAlkCurve.linear = 0.0f;
     extrapolatedAlkCurve.reciprocal = 0.0f;
@@ -150,14 +150,14 @@ void DrawPhAlkLine(win::HWND form, const float* v) {
             static_cast<float>(v[E::kPh] - kPhAlkSlope * std::log10(v[E::kAlkalinity]));
     } else {
         extrapolatedAlkCurve.intercept = v[E::kPh];
-        win::MessageBox(form, kNoCarbonateWarning, "WARNING", win::MB_ICONINFORMATION);
+        if (warn) win::MessageBox(form, kNoCarbonateWarning, "WARNING", win::MB_ICONINFORMATION);
     }
     extrapolatedAlkCurvePh = v[E::kPh];
     phPredictionRequest = 1;
 }
 
 // Step 12: what a store derives from the entered values.
-void DeriveStoredValues(win::HWND form) {
+void DeriveStoredValues(win::HWND form, bool warn) {
     float* v = currentAnalysis.values;
     v[E::kAlkalinity] = ToStoredFloat(
         TotalAlkalinity(alkalinityMode, v[E::kMAlkalinity], v[E::kPAlkalinity], v[E::kAlkalinity]));
@@ -166,7 +166,7 @@ void DeriveStoredValues(win::HWND form) {
         v[E::kCompanionPh] = v[E::kPh];
     else
         v[E::kPh] = v[E::kCompanionPh] = -1.0f;
-    DrawPhAlkLine(form, v);
+    DrawPhAlkLine(form, v, warn);
     const int32_t water = mainWindowState.currentWater;
     if (IsFormWater(water)) {
         std::memcpy(enteredValues[water], v, sizeof enteredValues[water]);
@@ -207,7 +207,7 @@ bool ValueChanged(float now, float before) {
     return std::fabs(a - b) > 0.0001 * std::max(a, b);
 }
 
-void PredictPh(win::HWND form) {
+void PredictPh(win::HWND form, bool entering) {
     ReadIdentification(form);
     ReadValues(form);
     if (IsFormWaterEntered(mainWindowState.currentWater))
@@ -217,5 +217,5 @@ void PredictPh(win::HWND form) {
     if (corrosionTarget != formSnapshot.corrosionTarget ||
         static_cast<double>(formResidenceSeconds) != formSnapshot.residenceSeconds)
         dialogResult = 1;
-    if (dialogResult != 0) DeriveStoredValues(form);
+    if (dialogResult != 0) DeriveStoredValues(form, entering);
 }

@@ -17,6 +17,7 @@
 #include "input/residence_records.h"
 #include "input/units/units_dialog.h"
 #include "input/water_temperature_records.h"
+#include "input/waterform/form_checks.h"
 #include "input/waterform/form_field_events.h"
 #include "input/waterform/form_fields.h"
 #include "input/waterform/form_water.h"
@@ -85,6 +86,7 @@ void StoreAndMark(int32_t water) {
 }
 
 void OnOk(win::HWND form) {
+    if (!CheckWaterFormFields(form)) return;
     PredictPh(form);
     const int32_t water = mainWindowState.currentWater;
     StoreIdentification(water);
@@ -95,6 +97,7 @@ void OnOk(win::HWND form) {
 // Recalculate: the form's values alone, with nothing carried over from the
 // water's last calculation.
 void OnRecalculate(win::HWND form) {
+    if (!CheckWaterFormFields(form)) return;
     std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
     phBalanceSwitch = 0;
     PredictPh(form);
@@ -116,6 +119,7 @@ void OnRecalculate(win::HWND form) {
 // Copy: store the water, calculate it and put it on the clipboard; the form
 // stays open.
 void OnCopy(win::HWND form) {
+    if (!CheckWaterFormFields(form)) return;
     PredictPh(form);
     const int32_t water = mainWindowState.currentWater;
     StoreIdentification(water);
@@ -148,9 +152,11 @@ void OnPaste(win::HWND form) {
 }
 
 // Change Units: the values are read, the units chosen, and the same numbers
-// shown under the captions of the units now chosen.
+// shown under the captions of the units now chosen. OK, Recalculate, Copy and
+// Change Units read nothing while a field is refused.
 void OnChangeUnits(win::HWND form) {
-    PredictPh(form);
+    if (!CheckWaterFormFields(form)) return;
+    PredictPh(form, false);
     OpenUnitsDialog(form);
     unitsRedisplay = 1;
     ShowAnalysisFields(form);

@@ -1,8 +1,7 @@
 // Showing and reading the fields the what-if and mixing-zone settings share.
 #include "input/whatif/settings_fields.h"
 
-#include <cstdlib>
-
+#include "input/fields/decimal_field.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
@@ -22,9 +21,7 @@ void ShowValue(win::HWND dialog, int id, double value) {
 }
 
 float FieldValue(win::HWND dialog, int id) {
-    char text[64] = {};
-    win::GetDlgItemText(dialog, id, text, sizeof text);
-    return static_cast<float>(std::atof(text));
+    return static_cast<float>(DecimalFieldValue(dialog, id));
 }
 
 void Check(win::HWND dialog, int id, bool on) {

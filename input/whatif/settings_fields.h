@@ -12,7 +12,8 @@
 
 // A value in the adaptive form at six significant figures.
 void ShowValue(win::HWND dialog, int id, double value);
-// The field's number as atof reads it.
+// The field's number as the dialogs' decimal reader reads it (0 for a text it
+// refuses: the dialogs refuse such texts before they read their fields).
 [[nodiscard]] float FieldValue(win::HWND dialog, int id);
 void Check(win::HWND dialog, int id, bool on);
 [[nodiscard]] bool Checked(win::HWND dialog, int id);

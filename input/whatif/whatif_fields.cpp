@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/records.h"
+#include "input/fields/decimal_field.h"
 #include "input/records.h"
 #include "input/whatif/graph_choice_name.h"
 #include "input/whatif/settings_fields.h"
@@ -243,7 +244,38 @@ void FillWhatIfFields(win::HWND dialog) {
     Check(dialog, W::kMakeDefault, false);
 }
 
+namespace {
+
+// The number fields in reading order, by the names the dialog gives them.
+const NamedField kNumberFields[] = {
+    {W::kDepth, "Depth"},
+    {W::kBottomHoleTemperature, "Bottom Hole Temperature"},
+    {W::kSeparatorTemperature, "Temperature at Separator"},
+    {W::kFlashedTemperature, "Temperature after Flashing"},
+    {W::kBottomHolePressure, "Bottom Hole Pressure"},
+    {W::kSeparatorPressure, "Pressure at Separator"},
+    {W::kFlashedPressure, "Pressure after Flashing"},
+    {W::kPhLow, "Low pH"},
+    {W::kPhHigh, "High pH"},
+    {W::kPhEval, "Evaluation pH"},
+    {W::kPco2Low, "Low pCO2"},
+    {W::kPco2High, "High pCO2"},
+    {W::kPco2Eval, "Evaluation pCO2"},
+    {W::kPressureLow, "Low Pressure"},
+    {W::kPressureHigh, "High Pressure"},
+    {W::kPressureEval, "Evaluation Pressure"},
+    {W::kTemperatureLow, "Low Temperature"},
+    {W::kTemperatureHigh, "High Temperature"},
+    {W::kTemperatureEval, "Evaluation Temperature"},
+    {W::kPhTarget, "pH Target"},
+};
+
+}  // namespace
+
 int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
+    // A text that is no number keeps the dialog open on its field.
+    if (const int refused = RefusedDecimalField(dialog, kNumberFields); refused != 0)
+        return refused;
     FieldReader r(dialog);
     const uint16_t tc = TemperatureCode();
     const uint16_t pc = PressureCode();

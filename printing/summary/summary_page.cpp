@@ -347,7 +347,7 @@ std::string Value5(float v) {
 
 std::string Saturation(float ratio) {
     if (displaySettings.indexFormat != 1) return Value7(ratio);
-    if (!(ratio > 0.0f)) return "    N/A";
+    if (!(ratio > 0.0f) || IsUndefinedValue(ratio)) return "    N/A";
     char text[32];
     std::snprintf(text, sizeof text, "%7.2f", std::log10(static_cast<double>(ratio)));
     return text;

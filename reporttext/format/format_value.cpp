@@ -10,9 +10,15 @@
 
 namespace {
 
-// The text of a value that no threshold can place (not a number).
+// The text of a value that no threshold can place (not a number, an
+// infinity, or a value the engine could not compute).
 constexpr const char* kNoNumber7 = "    N/A";
 constexpr const char* kNoNumber5 = "  N/A";
+
+// The engine's float store keeps magnitudes within 1e-37..1e37; a result on
+// the upper bound is one it could not compute (an overflow or a NaN). No
+// computed value lands on it by chance.
+constexpr double kEngineUndefined = static_cast<double>(1.0e37f);
 
 // The power of ten at or below a positive magnitude.
 int DecimalExponent(double magnitude) {
@@ -43,7 +49,7 @@ void WriteFixed(char* text, int width, int decimals, double value) {
 // zero and the values within a thousandth of it (`smallPositive` for those
 // above zero). False, with nothing written, for any other value.
 bool WriteSevenEdge(char* text, double v, const char* smallPositive) {
-    if (std::isnan(v)) {
+    if (IsUndefinedValue(v)) {
         std::strcpy(text, kNoNumber7);
     } else if (v == 0.0) {
         std::strcpy(text, "   0.00");
@@ -59,7 +65,7 @@ bool WriteSevenEdge(char* text, double v, const char* smallPositive) {
 
 // The seven-character text of a value from a tenth up in magnitude (smaller
 // ones get four decimals): fewer decimals as it grows, none from 1000, the
-// exponent form beyond 1.0e7 (-1.0e6 below zero), N/A for the infinities.
+// exponent form beyond 1.0e7 (-1.0e6 below zero).
 void WriteSevenFromTenths(char* text, double v) {
     const double a = std::fabs(v);
     if (a < 0.1) {
@@ -70,8 +76,6 @@ void WriteSevenFromTenths(char* text, double v) {
         WriteFixed(text, 7, 2, v);
     } else if ((v > 0.0 && v < 1.0e7) || (v < 0.0 && v > -1.0e6)) {
         WriteFixed(text, 7, 0, v);
-    } else if (std::isinf(v)) {
-        std::strcpy(text, kNoNumber7);
     } else {
         WriteExponentForm(text, v);
     }
@@ -92,6 +96,10 @@ bool IsPlainDecimal(const char* text, std::size_t length, std::size_t* dotIndex)
 }
 
 }  // namespace
+
+bool IsUndefinedValue(double value) {
+    return std::isnan(value) || std::isinf(value) || std::fabs(value) == kEngineUndefined;
+}
 
 DecimalParts SplitDecimal(double value, int decimals) {
     int exponent = DecimalExponent(std::fabs(value));
@@ -128,7 +136,7 @@ void FormatValue7b(char* text, float value, int decimals) {
 void FormatValue5(char* text, float value) {
     const double v = value;
     const double a = std::fabs(v);
-    if (std::isnan(v) || std::isinf(v)) {
+    if (IsUndefinedValue(v)) {
         std::strcpy(text, kNoNumber5);
     } else if (v == 0.0) {
         std::strcpy(text, " 0.00");
@@ -151,8 +159,8 @@ void FormatValue5(char* text, float value) {
 
 void FormatValueShort(double value, char* text) {
     const double a = std::fabs(value);
-    if (std::isnan(value) || std::isinf(value)) {
-        std::strcpy(text, "N/A");
+    if (IsUndefinedValue(value)) {
+        std::strcpy(text, kUndefinedText);
     } else if (a < 1.0e-12) {
         std::strcpy(text, "0.00");
     } else if (a < 1.0e-5 || a >= 1.0e6) {

@@ -10,6 +10,13 @@
 // Room every formatter below needs for its text and terminator.
 inline constexpr std::size_t kValueTextChars = 48;
 
+// A value that has no meaning to show: not a number, an infinity, or a result
+// the engine could not compute and stored on the bound of its float store
+// (+-1e37 exactly). Every formatter below writes it as "N/A" (in its own width), and
+// so do the other texts of the pages, reports and exports.
+[[nodiscard]] bool IsUndefinedValue(double value);
+inline constexpr const char* kUndefinedText = "N/A";
+
 // Seven characters: "   0.00" for 0, "< 0.001" and ">-0.001" next to 0, then
 // "%7.5f", "%7.4f", "%7.3f", "%7.2f" below 0.01, 0.1, 1 and 1000, "%7.0f" up to
 // 1e7 (negative values down to -1e6), beyond that a mantissa in [1, 10) in

@@ -2,8 +2,10 @@
 #include "reporttext/waterpages/page_texts.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "engine/records.h"
+#include "input/description_records.h"
 #include "reporttext/format/format_value.h"
 
 std::string PackedDateText(int32_t date, int dateOrder) {
@@ -33,6 +35,7 @@ std::string Cell(const char* text) {
 }
 
 std::string FixedCell(double value, int decimals) {
+    if (IsUndefinedValue(value)) return kNotApplicable;
     char text[kValueTextChars];
     std::snprintf(text, sizeof text, "%7.*f", decimals, value);
     return Cell(text);
@@ -44,16 +47,29 @@ std::string Value7Cell(float value) {
     return Cell(text);
 }
 
+std::string_view TypedSampleId(int water) {
+    if (water == 4) water = 0;
+    if (water < 0 || water >= kDescribedWaterCount) return {};
+    const char(&id)[128] = waterDescriptions[water].text[7];
+    return std::string_view(id, strnlen(id, sizeof id));
+}
+
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
-                       int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime) {
+                       int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
+                       std::string_view idText) {
     const int order = unitCodes.code[UnitItem::kDateFormat];
     layout.AddText(line, c.idLabel, "Sample ID:");
     layout.AddText(line, c.reportLabel, "Report Date:");
     layout.AddText(line, c.sampledLabel, "Sampled:");
     layout.AddText(line, c.atLabel, "at");
-    char number[16];
-    std::snprintf(number, sizeof number, "%5d", sampleNumber);
-    layout.AddText(line, c.idValue, number);
+    const size_t room = c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
+    if (!idText.empty() && room > 0) {
+        layout.AddText(line, c.idValue, std::string(idText.substr(0, room)));
+    } else {
+        char number[16];
+        std::snprintf(number, sizeof number, "%5d", sampleNumber);
+        layout.AddText(line, c.idValue, number);
+    }
     layout.AddText(line, c.reportValue, PackedDateText(reportDate, order));
     layout.AddText(line, c.sampledValue, PackedDateText(sampleDate, order));
     layout.AddText(line, c.atValue, SampleTimeText(sampleTime));

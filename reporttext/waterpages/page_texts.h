@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "reporttext/layout/report_layout.h"
 
@@ -24,10 +25,18 @@
 [[nodiscard]] std::string Value7Cell(float value);
 inline constexpr const char* kNotApplicable = "    N/A";
 
+// The ID text (description line 7) the user typed for stored water `water`
+// (0 surface or 4, 1 injection, 2 formation); empty for any other water.
+[[nodiscard]] std::string_view TypedSampleId(int water);
+
 // Where the identification line's four labels and values stand.
 struct IdentificationColumns {
     int idLabel, idValue, reportLabel, reportValue, sampledLabel, sampledValue, atLabel, atValue;
 };
 // The identification line of an analysis header: labels first, values last.
+// Beside "Sample ID:" stands the ID the user typed (`idText`, cut to the room
+// before "Report Date:"), as the printed report shows it, or the sample number
+// when there is no such text.
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
-                       int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime);
+                       int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
+                       std::string_view idText = {});

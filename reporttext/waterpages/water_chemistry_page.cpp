@@ -226,7 +226,7 @@ void LayOutWaterChemistry(const WaterView& view, ReportLayout& layout) {
                           a.reportDate, a.sampleDate, a.sampleTime);
     } else {
         AddIdentification(layout, p.Line(2), {3, 14, 24, 37, 48, 57, 68, 71}, a.sampleNumber,
-                          a.reportDate, a.sampleDate, a.sampleTime);
+                          a.reportDate, a.sampleDate, a.sampleTime, TypedSampleId(view.water));
     }
     const int headings = view.blend ? 4 : 5;
     p.Label(headings, 2, "CATIONS");

@@ -298,7 +298,7 @@ void LayOutWaterIndicators(const WaterView& view, ReportLayout& layout) {
                           a.sampleDate, a.sampleTime);
     else
         AddIdentification(layout, p.Line(1), {3, 14, 24, 37, 48, 57, 68, 71}, a.sampleNumber,
-                          a.reportDate, a.sampleDate, a.sampleTime);
+                          a.reportDate, a.sampleDate, a.sampleTime, TypedSampleId(view.water));
     Saturation(p, view.blend ? 4 : 3);
     Excess(p);
     if (!view.blend) Potential(p);

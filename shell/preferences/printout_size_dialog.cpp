@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "input/fields/decimal_field.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
@@ -40,9 +41,9 @@ void ShowLines(win::HWND dialog) {
 void ReadTypedLines(win::HWND dialog) {
     char text[64] = {};
     win::GetDlgItemText(dialog, C::kLines, text, sizeof text);
-    char* end = nullptr;
-    const double typed = std::strtod(text, &end);
-    if (end != text && typed >= kTypedLow && typed <= kBarHigh)
+    const DecimalReading reading = ReadDecimalText(text);
+    const double typed = reading.value;
+    if (reading.kind == DecimalText::kNumber && typed >= kTypedLow && typed <= kBarHigh)
         displaySettings.linesPerScreen = typed;
     else
         ShowLines(dialog);

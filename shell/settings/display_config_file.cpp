@@ -86,6 +86,21 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
     }
 }
 
+}  // namespace
+
+void SetWellTemperatureDefaults(WellLogSpecs& w, uint16_t temperatureUnit) {
+    for (int k = 0; k < 3; ++k)
+        w.value[kBottomHoleTemperature + k] =
+            kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
+}
+
+void SetWellPressureDefaults(WellLogSpecs& w, uint16_t pressureUnit) {
+    for (int k = 0; k < 3; ++k)
+        w.value[kBottomHolePressure + k] = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
+}
+
+namespace {
+
 // The what-if ranges are checked against the bounds of the first unit of each
 // item, as the start-up fixes them before any file is read.
 void CheckWhatIf(WhatIfSettings& s) {

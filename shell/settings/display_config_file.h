@@ -42,6 +42,12 @@ void SetCreationDefaults(DisplayConfigRecord& r);
 // `temperatureUnit` and `pressureUnit` choose the well-log defaults.
 void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit, uint16_t pressureUnit);
 
+// The well-log temperatures (bottom hole, separator, flashed) set to the
+// defaults of `temperatureUnit`, or the three pressures to those of
+// `pressureUnit`: what a short file gets for a value out of range.
+void SetWellTemperatureDefaults(WellLogSpecs& w, uint16_t temperatureUnit);
+void SetWellPressureDefaults(WellLogSpecs& w, uint16_t pressureUnit);
+
 // Overlays the first `delivered` bytes of a file image on `r` (as reading the
 // records one by one would) and says whether every record got at least one byte.
 bool OverlayFileBytes(const uint8_t* file, size_t delivered, DisplayConfigRecord& r);

@@ -37,6 +37,9 @@ void SetValuesBeforeFiles() {
     reportBuffer.rtfMode = 0;
     for (uint16_t& c : unitCodes.code) c = 0;
     alkalinityMode = 2;
+    // Concentrations are reported as mg/l until the user chooses otherwise (the
+    // calculation already reads an unset mode as mg/l).
+    reportingMode = ReportingMode::kMgPerL;
     balancingSettings.anionBalanceIon = 1;
     std::copy(std::begin(kStartWellLog), std::end(kStartWellLog), wellLogSpecs.value);
     phBalanceSwitch = 0;

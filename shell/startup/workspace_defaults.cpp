@@ -17,6 +17,7 @@
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/choosers/chooser_texts.h"
 #include "shell/records.h"
+#include "shell/settings/display_config_file.h"
 #include "shell/startup/startup_records.h"
 #include "treatment/records.h"
 
@@ -67,34 +68,58 @@ void BlankDescription(SampleDescription& d) {
     for (auto& text : d.text) text[0] = '\0';
 }
 
-}  // namespace
+void SetTemperatureStarts(uint16_t t, WhatIfSettings& whatIf, GraphRangeSettings& graph) {
+    if (t >= 3) return;
+    const TemperatureStart& s = kTemperatureStarts[t];
+    whatIf.temperatureLow = graph.gridTemperatureLow = s.whatIf.low;
+    whatIf.temperatureHigh = graph.gridTemperatureHigh = s.whatIf.high;
+    whatIf.temperatureEval = s.whatIf.eval;
+    graph.gridTemperatureEval = s.graphEval;
+}
 
-void SetStartRanges(const UnitCodes& units, WhatIfSettings& whatIf, GraphRangeSettings& graph) {
-    const uint16_t t = units.code[UnitItem::kTemperature];
-    if (t < 3) {
-        const TemperatureStart& s = kTemperatureStarts[t];
-        whatIf.temperatureLow = graph.gridTemperatureLow = s.whatIf.low;
-        whatIf.temperatureHigh = graph.gridTemperatureHigh = s.whatIf.high;
-        whatIf.temperatureEval = s.whatIf.eval;
-        graph.gridTemperatureEval = s.graphEval;
-    }
-    const uint16_t c = units.code[UnitItem::kGasCo2];
-    if (c < 6) {
-        const Range& r = kPco2Starts[c];
-        whatIf.pco2Low = graph.gridPco2Low = r.low;
-        whatIf.pco2High = graph.gridPco2High = r.high;
-        whatIf.pco2Eval = graph.gridPco2Eval = r.eval;
-    }
-    const uint16_t p = units.code[UnitItem::kPressure];
+void SetPco2Starts(uint16_t c, WhatIfSettings& whatIf, GraphRangeSettings& graph) {
+    if (c >= 6) return;
+    const Range& r = kPco2Starts[c];
+    whatIf.pco2Low = graph.gridPco2Low = r.low;
+    whatIf.pco2High = graph.gridPco2High = r.high;
+    whatIf.pco2Eval = graph.gridPco2Eval = r.eval;
+}
+
+void SetPressureStarts(uint16_t p, WhatIfSettings& whatIf, GraphRangeSettings& graph) {
     const Range& pr = kPressureStarts[p == PressureUnit::kPsia  ? 1
                                       : p == PressureUnit::kKPa ? 2
                                                                 : 0];
     whatIf.pressureLow = graph.gridPressureLow = pr.low;
     whatIf.pressureHigh = graph.gridPressureHigh = pr.high;
     whatIf.pressureEval = graph.gridPressureEval = pr.eval;
+}
+
+}  // namespace
+
+void SetStartRanges(const UnitCodes& units, WhatIfSettings& whatIf, GraphRangeSettings& graph) {
+    SetTemperatureStarts(units.code[UnitItem::kTemperature], whatIf, graph);
+    SetPco2Starts(units.code[UnitItem::kGasCo2], whatIf, graph);
+    SetPressureStarts(units.code[UnitItem::kPressure], whatIf, graph);
     whatIf.phLow = graph.gridPhLow = kPhStart.low;
     whatIf.phHigh = graph.gridPhHigh = kPhStart.high;
     whatIf.phEval = graph.gridPhEval = kPhStart.eval;
+}
+
+void ResetRangesForUnitChange(const UnitCodes& before, const UnitCodes& after,
+                              WhatIfSettings& whatIf, GraphRangeSettings& graph,
+                              WellLogSpecs& wellLog) {
+    const uint16_t t = after.code[UnitItem::kTemperature];
+    if (t != before.code[UnitItem::kTemperature]) {
+        SetTemperatureStarts(t, whatIf, graph);
+        SetWellTemperatureDefaults(wellLog, t);
+    }
+    const uint16_t p = after.code[UnitItem::kPressure];
+    if (p != before.code[UnitItem::kPressure]) {
+        SetPressureStarts(p, whatIf, graph);
+        SetWellPressureDefaults(wellLog, p);
+    }
+    const uint16_t c = after.code[UnitItem::kGasCo2];
+    if (c != before.code[UnitItem::kGasCo2]) SetPco2Starts(c, whatIf, graph);
 }
 
 void SetWorkspaceStartValues() {

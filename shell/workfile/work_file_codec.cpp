@@ -21,6 +21,7 @@
 #include "engine/speciation/speciation_records.h"
 #include "engine/tables/constants_records.h"
 #include "graphs/records.h"
+#include "input/description_records.h"
 #include "input/phcurve/alk_curve.h"
 #include "input/phcurve/alk_curve_records.h"
 #include "input/records.h"
@@ -33,6 +34,7 @@
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/wells/well_records.h"
 #include "shell/mainwindow/display_settings_records.h"
+#include "shell/records.h"
 #include "shell/workfile/work_file_records.h"
 #include "treatment/product_table_codec.h"
 #include "treatment/records.h"
@@ -109,7 +111,11 @@ class Decoder {
     }
     void Kept(int record) { r_.Raw(KeptBlock(record), kRecordTable[record].size); }
     void Analysis(WaterAnalysis& a) { DecodeWaterAnalysis(r_, a); }
-    void Description(SampleDescription& d) { DecodeSampleDescription(r_, d); }
+    // Each line ends within its 128 bytes, whatever the file holds.
+    void Description(SampleDescription& d) {
+        DecodeSampleDescription(r_, d);
+        for (char(&line)[128] : d.text) line[sizeof line - 1] = '\0';
+    }
     void Product(ProductTable& t) { DecodeProductTable(r_, t); }
     void WhatIf(WhatIfSettings& s) { DecodeWhatIfSettings(r_, s); }
     void Ranges(GraphRangeSettings& s) { DecodeGraphRangeSettings(r_, s); }
@@ -411,6 +417,18 @@ bool TransferRecord(int record, IO& io) {
             return true;
         case 12:
             io.U16(resultStatus.mixGridDone[0]);
+            return true;
+        case 13:
+            io.Description(currentDescription);
+            return true;
+        case 14:
+            io.Description(waterDescriptions[WaterSelector::kInjection]);
+            return true;
+        case 15:
+            io.Description(waterDescriptions[WaterSelector::kFormation]);
+            return true;
+        case 16:
+            io.Description(waterDescriptions[WaterSelector::kSurface]);
             return true;
         case 17:
             io.Analysis(currentAnalysis);

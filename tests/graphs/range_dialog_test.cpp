@@ -129,8 +129,11 @@ TEST_F(RangeDialogTest, LimitsOfEachQuantityAndUnit) {
     }
 
     float v = -1.0f;
-    EXPECT_TRUE(ParseRangeValue(" 7.5abc", v));
+    EXPECT_FALSE(ParseRangeValue(" 7.5abc", v));  // read whole, or not at all
+    EXPECT_TRUE(ParseRangeValue(" 7.5 ", v));
     EXPECT_EQ(v, 7.5f);
+    EXPECT_TRUE(ParseRangeValue("1,000", v));
+    EXPECT_EQ(v, 1000.0f);
     EXPECT_FALSE(ParseRangeValue("", v));
     EXPECT_FALSE(ParseRangeValue("abc", v));
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -35,6 +36,23 @@ TEST(FormatValue7, EachThresholdAndRoundingEdge) {
         {0.0123456f, " 0.0123"},
     };
     for (const FloatCase& c : cases) EXPECT_EQ(Seven(c.value), c.text) << c.value;
+}
+
+// The engine stores a result it could not compute on the bound of its float
+// store, +-1e37: every format shows N/A for it, as for a NaN; a value beside
+// the bound is a number.
+TEST(FormatValues, TheEnginesUndefinedValueIsNA) {
+    for (float v : {1.0e37f, -1.0e37f, NAN}) {
+        char text[kValueTextChars];
+        EXPECT_EQ(Seven(v), "    N/A") << v;
+        FormatValue7b(text, v, 2);
+        EXPECT_STREQ(text, "    N/A") << v;
+        FormatValue5(text, v);
+        EXPECT_STREQ(text, "  N/A") << v;
+        FormatValueShort(v, text);
+        EXPECT_STREQ(text, "N/A") << v;
+    }
+    EXPECT_EQ(Seven(9.9e36f), " 9.9e+36");
 }
 
 TEST(FormatValue7b, DecimalsChooseTheFormAndTheSmallZero) {

@@ -10,6 +10,7 @@
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "input/phcurve/alk_curve_records.h"
+#include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
 #include "shell/mainwindow/display_settings_records.h"
 
@@ -120,7 +121,9 @@ std::string ScaledText(float value) {
 void FormatCsvNumber(float value, char* text, std::size_t size, int mode) {
     if (size == 0) return;
     std::string s;
-    if (mode == 1)
+    if (IsUndefinedValue(value))
+        s = kUndefinedText;
+    else if (mode == 1)
         s = value > 0.0f
                 ? ToChars(std::log10(static_cast<double>(value)), std::chars_format::fixed, 2)
                 : "N/A";
@@ -132,6 +135,7 @@ void FormatCsvNumber(float value, char* text, std::size_t size, int mode) {
 }
 
 std::string CsvGeneral(double value) {
+    if (IsUndefinedValue(value)) return kUndefinedText;
     return ToChars(value, std::chars_format::general, 6);
 }
 

@@ -193,5 +193,31 @@ TEST_F(WaterFormTest, RecalculateStoresTheFormsValuesAlone) {
     EXPECT_EQ(acidDemand, 0.0f);
 }
 
+// OK, Copy, Recalculate and Change Units on a field that holds no number: the
+// user is told, the form stays open with the field focused and its text
+// selected for correction, and nothing is stored.
+TEST_F(WaterFormTest, ARefusedFieldIsFocusedWithItsTextSelected) {
+    for (int button : {C::kOk, C::kCopy, C::kRecalculate, C::kChangeUnits}) {
+        Run(0, [button](win::HWND form) {
+            Set(form, C::kCalcium, "412");
+            Set(form, C::kSulfate, "2,71");
+            Press(form, button);
+            ASSERT_TRUE(win::IsWindow(form)) << button;
+            const win::HWND sulfate = win::GetDlgItem(form, C::kSulfate);
+            EXPECT_EQ(win::GetFocus(), sulfate) << button;
+            const win::LRESULT selection = win::SendMessage(sulfate, win::EM_GETSEL, 0, 0);
+            EXPECT_EQ(win::LOWORD(selection), 0) << button;
+            EXPECT_EQ(win::HIWORD(selection), 4) << button;
+            Press(form, C::kCancel);
+        });
+        EXPECT_EQ(resultStatus.surfaceEntered, 0) << button;
+        EXPECT_EQ(currentAnalysis.values[E::kCalcium], 0.0f) << button;
+        ASSERT_FALSE(win::MessageBoxLog().empty());
+        EXPECT_EQ(win::MessageBoxLog().back().text,
+                  "\"2,71\" typed for Sulfate is not a number. Please enter a number such as "
+                  "12.5, 1e3 or 10,760.");
+    }
+}
+
 }  // namespace
 }  // namespace formtest

@@ -1,0 +1,132 @@
+// Checking the analysis forms' number fields before they are read. The ranges
+// are what the quantities mean: no negative amounts, no pH above 14, and the
+// temperatures and pressures the engine's constants are written for (the same
+// limits the what-if ranges use), stated in the user's units.
+#include "input/waterform/form_checks.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
+#include "engine/records.h"
+#include "input/fields/decimal_field.h"
+#include "input/waterform/form_fields.h"
+#include "input/whatif/whatif_fields.h"
+#include "platform/dialogs/dialog.h"
+#include "resources/dialog_ids.h"
+
+namespace {
+
+namespace C = WaterFormControl;
+namespace E = AnalysisElement;
+
+constexpr double kHighestPh = 14.0;
+
+std::string Number(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+std::string Outside(const char* name, const std::string& typed, const std::string& range) {
+    return "\"" + typed + "\" is outside the range of " + name + " (" + range +
+           "). Please enter a value in that range.";
+}
+
+// The caption the form shows beside a field whose caption follows the
+// alkalinity mode; the table's name for any other field.
+std::string FieldName(win::HWND dialog, int controlId, const char* name) {
+    int label = 0;
+    if (controlId == C::kAcidity) label = C::kAcidityLabel;
+    if (controlId == C::kMAlkalinity) label = C::kMAlkalinityLabel;
+    if (controlId == C::kPAlkalinity) label = C::kPAlkalinityLabel;
+    if (label == 0) return name;
+    const std::string shown = DialogFieldText(dialog, label);
+    return shown.empty() ? std::string(name) : shown;
+}
+
+const NumberField kAcids[] = {
+    {C::kC2, "C2", FieldKind::kAmount},
+    {C::kC3, "C3", FieldKind::kAmount},
+    {C::kC4, "C4", FieldKind::kAmount},
+    {C::kC5, "C5", FieldKind::kAmount},
+};
+
+const NumberField kWaterFormExtra[] = {
+    {C::kResidenceTime, "Res. time", FieldKind::kAmount},
+    {C::kCorrosionTarget, "Corrosion Target", FieldKind::kAmount},
+};
+
+}  // namespace
+
+FieldKind KindOfElement(int element) {
+    switch (element) {
+        case E::kPh:
+            return FieldKind::kPh;
+        case E::kTemperature:
+            return FieldKind::kTemperature;
+        case E::kPressure:
+            return FieldKind::kPressure;
+        case E::kMAlkalinity:
+        case E::kPAlkalinity:
+        case E::kAcidity:
+            return FieldKind::kSigned;
+        default:
+            return FieldKind::kAmount;
+    }
+}
+
+std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
+                              const std::string& typed) {
+    switch (kind) {
+        case FieldKind::kAmount:
+            return value < 0.0 ? Outside(name, typed, "0 or more") : "";
+        case FieldKind::kSigned:
+            return "";
+        case FieldKind::kPh:
+            return value > kHighestPh
+                       ? Outside(name, typed, "up to 14; a negative pH has the pH predicted")
+                       : "";
+        case FieldKind::kTemperature: {
+            const TemperatureUnitInfo& u = TemperatureUnitOf(unitCodes.code[UnitItem::kTemperature]);
+            if (value >= u.low && value <= u.high) return "";
+            return Outside(name, typed, Number(u.low) + " to " + Number(u.high) + " " + u.label);
+        }
+        case FieldKind::kPressure: {
+            const PressureUnitInfo& u = PressureUnitOf(unitCodes.code[UnitItem::kPressure]);
+            if (value >= 0.0 && value <= u.high) return "";
+            return Outside(name, typed, "0 to " + Number(u.high) + " " + u.label);
+        }
+        case FieldKind::kSampleNumber:
+            if (value >= -32768.0 && value <= 32767.0 && value == std::trunc(value)) return "";
+            return Outside(name, typed, "a whole number from -32768 to 32767");
+    }
+    return "";
+}
+
+bool CheckNumberField(win::HWND dialog, const NumberField& field) {
+    const std::string name = FieldName(dialog, field.controlId, field.name);
+    double value = 0.0;
+    if (!ReadDecimalField(dialog, field.controlId, name, value)) return false;
+    const std::string refusal =
+        FieldRangeRefusal(field.kind, name.c_str(), value, DialogFieldText(dialog, field.controlId));
+    if (refusal.empty()) return true;
+    RefuseField(dialog, field.controlId, refusal);
+    return false;
+}
+
+bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra) {
+    for (const ElementField& f : ElementFields())
+        if (!CheckNumberField(dialog, {f.controlId, f.name, KindOfElement(f.element)})) return false;
+    if (!CheckNumberField(dialog, {C::kPh, "pH", FieldKind::kPh})) return false;
+    for (const NumberField& f : extra)
+        if (!CheckNumberField(dialog, f)) return false;
+    for (const NumberField& f : kAcids)
+        if (!CheckNumberField(dialog, f)) return false;
+    return CheckNumberField(dialog, {C::kSampleNumber, "ID#", FieldKind::kSampleNumber});
+}
+
+bool CheckWaterFormFields(win::HWND form) {
+    return CheckAnalysisFields(form, kWaterFormExtra);
+}

@@ -1,0 +1,46 @@
+// The checks an analysis form makes before it reads anything: each number
+// field holds a number (as the dialogs' one decimal reader reads it), and that
+// number means something for its quantity. A refused field is named to the
+// user, gets the focus with its text selected, and nothing is read or stored.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "platform/window/win_types.h"
+
+// What a field's number may be.
+enum class FieldKind {
+    kAmount,        // a concentration, flow, time or density: 0 or more
+    kSigned,        // alkalinities and acidity, whose sign the calculation reads
+    kPh,            // up to 14; a negative pH asks for the pH to be predicted
+    kTemperature,   // the temperatures the engine's constants cover, in the user's unit
+    kPressure,      // 0 up to the highest pressure of the user's unit
+    kSampleNumber,  // the "ID#", an integer an i16 holds
+};
+
+struct NumberField {
+    int controlId;
+    const char* name;
+    FieldKind kind;
+};
+
+// The kind of an analysis element's field.
+[[nodiscard]] FieldKind KindOfElement(int element);
+
+// Why `value` cannot be taken for a field of `kind` named `name` (typed as
+// `typed`); empty when it can.
+[[nodiscard]] std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
+                                            const std::string& typed);
+
+// The field's text read and checked; false after the user was told.
+[[nodiscard]] bool CheckNumberField(win::HWND dialog, const NumberField& field);
+
+// Every analysis field the water form and the multi-mix input share (the
+// element fields, the pH, the C2-C5 acids and the ID#), with the form's own
+// fields `extra`; false at the first field refused.
+[[nodiscard]] bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra);
+
+// The water form's check: the shared fields, its residence time and its
+// corrosion target.
+[[nodiscard]] bool CheckWaterFormFields(win::HWND form);

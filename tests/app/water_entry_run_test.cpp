@@ -1,0 +1,229 @@
+// Scripted runs of what a chemist meets first: numbers typed into the water
+// form read exactly or refused (with the field named, nothing stored and no
+// page opened), values without meaning refused, the identification texts kept
+// through a work file, the first multi-mix water's dates, and the units.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "common/byte_io.h"
+#include "common/packed_date.h"
+#include "engine/records.h"
+#include "input/description_records.h"
+#include "input/records.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+class WaterEntryRun : public ProgramRunFixture {
+  protected:
+    // Types `text` into field `control` of the source water form and presses
+    // OK; a form that stays open (a refused field) is cancelled afterwards.
+    int TypeAndOk(int control, const std::string& text, const std::string& more = "") {
+        return Run(more + "dialog 80 set " + std::to_string(control) + " " + text +
+                   "\ndialog 80 press 1\ndialog 80 press 2\nmenu 1030\n"
+                   "answer no Data has been modified\n");
+    }
+    bool Logged(const std::string& part) const { return Log().find(part) != std::string::npos; }
+    static std::string Box(const std::string& text) {
+        return "message box \"WARNING\": \"" + text + "\" -> ok";
+    }
+    bool PageOpened() const { return Logged("SURFACE WATER ANALYSIS"); }
+};
+
+// Each kind of text typed for sodium: what is stored, or the refusal shown.
+TEST_F(WaterEntryRun, TypedNumbersAreReadExactlyOrRefused) {
+    struct Case {
+        const char* typed;
+        float stored;           // when taken
+        const char* refusal;    // the message when refused, else nullptr
+    };
+    const std::string many(400, '7');
+    const Case cases[] = {
+        {"10,760", 10760.0f, nullptr},
+        {"1,234.5", 1234.5f, nullptr},
+        {"1e3", 1000.0f, nullptr},
+        {"12", 12.0f, nullptr},
+        {"2,5", 0.0f,
+         "\"2,5\" typed for Sodium is not a number. Please enter a number such as 12.5, 1e3 "
+         "or 10,760."},
+        {"12abc", 0.0f, "\"12abc\" typed for Sodium is not a number."},
+        {"nan", 0.0f, "\"nan\" typed for Sodium is not a number."},
+        {many.c_str(), 0.0f, "typed for Sodium is too large a number."},
+    };
+    for (const Case& c : cases) {
+        Fresh();
+        ASSERT_EQ(TypeAndOk(404, c.typed), 0) << c.typed << "\n" << Log();
+        if (c.refusal == nullptr) {
+            EXPECT_EQ(resultStatus.surfaceEntered, 1) << c.typed;
+            EXPECT_EQ(surfaceWater.values[E::kSodium], c.stored) << c.typed;
+            EXPECT_FALSE(Logged("typed for Sodium")) << c.typed;
+        } else {
+            EXPECT_TRUE(Logged(c.refusal)) << c.typed << "\n" << Log();
+            EXPECT_EQ(resultStatus.surfaceEntered, 0) << c.typed;
+            EXPECT_FALSE(PageOpened()) << c.typed;
+        }
+    }
+    // An empty field still reads 0.
+    Fresh();
+    ASSERT_EQ(TypeAndOk(400, "412"), 0) << Log();
+    EXPECT_EQ(surfaceWater.values[E::kCalcium], 412.0f);
+    EXPECT_EQ(surfaceWater.values[E::kSodium], 0.0f);
+}
+
+// A refused field keeps everything typed so far out of the records: the
+// calcium typed beside the refused sodium is not read either.
+TEST_F(WaterEntryRun, ARefusedFormStoresNothing) {
+    ASSERT_EQ(TypeAndOk(404, "19,35", "dialog 80 set 400 412\n"), 0) << Log();
+    EXPECT_EQ(currentAnalysis.values[E::kCalcium], 0.0f);
+    EXPECT_EQ(currentAnalysis.values[E::kSodium], 0.0f);
+    EXPECT_EQ(surfaceWater.values[E::kCalcium], 0.0f);
+    EXPECT_EQ(resultStatus.surfaceEntered, 0);
+    EXPECT_FALSE(PageOpened());
+}
+
+// Values with no meaning for their quantity are refused with the range, in
+// the user's units; a negative pH (predict the pH) and an alkalinity sign stay.
+TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
+    struct Case {
+        int control;
+        const char* typed;
+        const char* message;
+    };
+    const Case refused[] = {
+        {400, "-5", "\"-5\" is outside the range of Calcium (0 or more)."},
+        {407, "180000",
+         "\"180000\" is outside the range of pH (up to 14; a negative pH has the pH "
+         "predicted)."},
+        {427, "-500", "\"-500\" is outside the range of Temperature (30 to 572 \xB0"
+                      "F)."},
+        {427, "1e6", "\"1e6\" is outside the range of Temperature (30 to 572 \xB0"
+                     "F)."},
+        {429, "5000", "\"5000\" is outside the range of Pressure (0 to 1000 Atm.)."},
+        {428, "-1", "\"-1\" is outside the range of Density (0 or more)."},
+        {822, "-0.1", "\"-0.1\" is outside the range of pCO2 (0 or more)."},
+    };
+    for (const Case& c : refused) {
+        Fresh();
+        ASSERT_EQ(TypeAndOk(c.control, c.typed), 0) << c.typed << "\n" << Log();
+        EXPECT_TRUE(Logged(c.message)) << c.typed << "\n" << Log();
+        EXPECT_EQ(resultStatus.surfaceEntered, 0) << c.typed;
+        EXPECT_FALSE(PageOpened()) << c.typed;
+    }
+    Fresh();
+    ASSERT_EQ(TypeAndOk(407, "-1", "dialog 80 set 419 140\n"), 0) << Log();
+    EXPECT_EQ(resultStatus.surfaceEntered, 1);
+    EXPECT_EQ(surfaceWater.values[E::kCompanionPh], -1.0f);
+}
+
+// The sample ID and every description line, "°" included, are in records
+// 13-16 of the saved file and come back on Open, on the form and in What's
+// Stored.
+TEST_F(WaterEntryRun, DescriptionsSurviveASavedWorkFile) {
+    const char* lines[7] = {"Sea water test 1", "Typed by newcomer", "Well 7 \xB0 25 C",
+                            "Line four",        "Comments here",     "Line six",
+                            "Line seven"};
+    const int edits[7] = {399, 398, 396, 397, 430, 431, 432};
+    std::string script = "dialog 80 set 394 ID \xB0"
+                         "7\ndialog 80 set 393 42\ndialog 80 set 419 140\n";
+    for (int i = 0; i < 7; ++i)
+        script += "dialog 80 set " + std::to_string(edits[i]) + " " + lines[i] + "\n";
+    script += "dialog 80 press 1\nmenu 1030\nfile \\WS.KRV\nmenu 1022\n"
+              "text DisplayMUWater chem.txt\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+    const std::string file = Read("WS.KRV");
+    ASSERT_EQ(file.size(), 200171u);
+    // Record 13 (the form's set) at 26 and record 16 (the surface water's) at
+    // 3098: eight lines of 128 bytes, line 7 the ID.
+    for (size_t record : {size_t{26}, size_t{3098}}) {
+        for (int i = 0; i < 7; ++i)
+            EXPECT_STREQ(file.c_str() + record + 128 * i, lines[i]) << record << " " << i;
+        EXPECT_STREQ(file.c_str() + record + 128 * 7, "ID \xB0"
+                                                      "7");
+    }
+    // The page shows the ID where the printed report does.
+    EXPECT_NE(Read("chem.txt").find("Sample ID: ID \xB0"
+                                    "7"),
+              std::string::npos)
+        << Read("chem.txt");
+
+    Fresh();
+    ASSERT_EQ(Run("file \\WS.KRV\nmenu 1020\n"
+                  "dialog 80 read 394\ndialog 80 read 399\ndialog 80 read 396\n"
+                  "dialog 80 read 432\ndialog 80 press 2\nmenu 1030\n"
+                  "dialog 52 select 931 WS.KRV dblclick\n"
+                  "dialog 52 read 825\ndialog 52 read 827\ndialog 52 read 826\n"
+                  "dialog 52 press 2\nmenu 1027\n"),
+              0)
+        << Log();
+    EXPECT_STREQ(waterDescriptions[0].text[7], "ID \xB0"
+                                               "7");
+    for (const std::string read :
+         {"read 394 \"ID \xB0"
+          "7\"",
+          "read 399 \"Sea water test 1\"", "read 396 \"Well 7 \xB0 25 C\"",
+          "read 432 \"Line seven\"", "read 825 \"Sea water test 1\"",
+          "read 827 \"Typed by newcomer\"", "read 826 \"Well 7 \xB0 25 C\""})
+        EXPECT_TRUE(Logged(read)) << read << "\n" << Log();
+}
+
+// The first multi-mix water keeps the dates and time typed for it when the
+// dialog comes back after OK.
+TEST_F(WaterEntryRun, FirstMultiMixWaterKeepsItsDates) {
+    ASSERT_EQ(Run("dialog 115 set 391 01-02-2020\ndialog 115 set 395 03-04-2021\n"
+                  "dialog 115 set 392 1230\ndialog 115 set 400 100\n"
+                  "dialog 115 set 492 100\ndialog 115 press 1\n"
+                  "dialog 115 next\ndialog 115 read 391\ndialog 115 read 395\n"
+                  "dialog 115 read 392\ndialog 115 press 2\nmenu 113\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("read 391 \"01-02-2020\"")) << Log();
+    EXPECT_TRUE(Logged("read 395 \"03-04-2021\"")) << Log();
+    EXPECT_TRUE(Logged("read 392 \"12:30\"")) << Log();
+    const WaterAnalysis& w = multiMixState.sourceWaters[0];
+    EXPECT_EQ(w.sampleDate, PackDate(DateParts{2020, 1, 2}));
+    EXPECT_EQ(w.reportDate, PackDate(DateParts{2021, 3, 4}));
+    EXPECT_EQ(w.sampleTime, 1230);
+}
+
+// A text the multi-mix input cannot read is refused there too, and the water
+// is not stored.
+TEST_F(WaterEntryRun, MultiMixRefusesWhatItCannotRead) {
+    ASSERT_EQ(Run("dialog 115 set 400 1,00\ndialog 115 press 1\ndialog 115 press 2\n"
+                  "menu 113\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("\"1,00\" typed for Calcium is not a number.")) << Log();
+    EXPECT_EQ(multiMixState.multiMixEntered[0], 0u);
+    EXPECT_EQ(multiMixState.sourceWaters[0].values[E::kCalcium], 0.0f);
+}
+
+// The units dialog starts on mg/l; a change of the temperature unit starts
+// the what-if temperatures again in the new unit; an empty form's Change
+// Units says nothing about alkalinity.
+TEST_F(WaterEntryRun, UnitsStartOnMgPerLitreAndWhatIfFollowsTheUnits) {
+    ASSERT_EQ(Run("dialog 29 read 632\ndialog 29 scroll 645 down\ndialog 29 press 1\n"
+                  "menu 1065\n"
+                  "dialog 84 read 4310\ndialog 84 read 4320\ndialog 84 read 534\n"
+                  "dialog 84 press 2\nmenu 1041\n"
+                  "dialog 80 press 433\ndialog 29 press 2\ndialog 80 press 2\nmenu 1030\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("read 632 \"mg/l\" (checked)")) << Log();
+    EXPECT_EQ(unitCodes.code[UnitItem::kTemperature], 1);
+    EXPECT_EQ(wellLogSpecs.value[0], 134.0f);  // bottom hole, the degrees C default
+    EXPECT_EQ(wellLogSpecs.value[2], 27.0f);   // flashed
+    EXPECT_EQ(whatIfSettings.temperatureLow, 21.0f);
+    EXPECT_TRUE(Logged("read 4310 \"134")) << Log();
+    EXPECT_TRUE(Logged("read 4320 \"27")) << Log();
+    EXPECT_TRUE(Logged("read 534 \"21")) << Log();
+    EXPECT_FALSE(Logged("No carbonate equilibrium present")) << Log();
+}
+
+}  // namespace
