@@ -226,10 +226,10 @@ TEST_F(CsvExportTest, ValueForms) {
     FormatCsvNumber(1234.5f, small, sizeof small, 0);
     EXPECT_STREQ(small, "123");
     // A value the engine could not compute (its +-1e37 bound) is N/A.
-    char text[32];
+    char undefined[32];
     for (int mode : {0, 1}) {
-        FormatCsvNumber(1.0e37f, text, sizeof text, mode);
-        EXPECT_STREQ(text, "N/A") << mode;
+        FormatCsvNumber(1.0e37f, undefined, sizeof undefined, mode);
+        EXPECT_STREQ(undefined, "N/A") << mode;
     }
     EXPECT_EQ(CsvGeneral(-1.0e37f), "N/A");
     EXPECT_EQ(CsvGeneral(9.0e36), "9e+36");

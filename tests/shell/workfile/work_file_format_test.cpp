@@ -46,10 +46,12 @@ TEST(WorkFileTable, KeptBlocksAreTheirRowsAndNothingElse) {
     }
     EXPECT_EQ(kept, workfile::kKeptBytes);
     EXPECT_EQ(sizeof workFileKeptBlocks.bytes, workfile::kKeptBytes);
-    // The blocks whose owners bind them later, among them the descriptions, the
-    // working pH-alkalinity curve, the form's acid sets and rows.
-    for (int n : {13, 14, 15, 16, 130, 131, 132, 166, 274, 275, 276, 320, 321, 402})
+    // The blocks whose owners bind them later, among them the working
+    // pH-alkalinity curve, the form's acid sets and rows; the descriptions are
+    // bound to the identification texts.
+    for (int n : {130, 131, 132, 166, 274, 275, 276, 320, 321, 402})
         EXPECT_TRUE(keptRows.count(n)) << n;
+    for (int n : {13, 14, 15, 16}) EXPECT_EQ(kRecordTable[n].holder, Holder::kOwned) << n;
     EXPECT_EQ(kRecordTable[34].holder, Holder::kZero);
 }
 
