@@ -207,7 +207,7 @@ bool ValueChanged(float now, float before) {
     return std::fabs(a - b) > 0.0001 * std::max(a, b);
 }
 
-void PredictPh(win::HWND form, bool entering) {
+void PredictPh(win::HWND form, bool warn) {
     ReadIdentification(form);
     ReadValues(form);
     if (IsFormWaterEntered(mainWindowState.currentWater))
@@ -217,5 +217,5 @@ void PredictPh(win::HWND form, bool entering) {
     if (corrosionTarget != formSnapshot.corrosionTarget ||
         static_cast<double>(formResidenceSeconds) != formSnapshot.residenceSeconds)
         dialogResult = 1;
-    if (dialogResult != 0) DeriveStoredValues(form, entering);
+    if (dialogResult != 0) DeriveStoredValues(form, warn);
 }

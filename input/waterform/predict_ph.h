@@ -9,9 +9,9 @@
 // dialogResult to 1 when the water is new or anything changed against the form
 // snapshot, and then derives the total alkalinity, the density in g/mL and the
 // pH to use or predict, and draws the pH-alkalinity line. A water without
-// alkalinity is warned of only when it is being entered (`entering`), not
-// when the form is only read before a change of units.
-void PredictPh(win::HWND form, bool entering = true);
+// alkalinity is warned of only with `warn` (a change of units on a form whose
+// water was never entered reads the form without it).
+void PredictPh(win::HWND form, bool warn = true);
 
 // Total alkalinity as CaCO3 from the entered M and P values (or bicarbonate and
 // carbonate) by the alkalinity mode; any other mode keeps `current`.

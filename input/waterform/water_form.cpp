@@ -156,7 +156,8 @@ void OnPaste(win::HWND form) {
 // Change Units read nothing while a field is refused.
 void OnChangeUnits(win::HWND form) {
     if (!CheckWaterFormFields(form)) return;
-    PredictPh(form, false);
+    // A form whose water was never entered holds nothing to warn about yet.
+    PredictPh(form, IsFormWaterEntered(mainWindowState.currentWater));
     OpenUnitsDialog(form);
     unitsRedisplay = 1;
     ShowAnalysisFields(form);
