@@ -194,8 +194,8 @@ TEST_F(WaterEntryRun, FirstMultiMixWaterKeepsItsDates) {
 // A text the multi-mix input cannot read is refused there too, and the water
 // is not stored.
 TEST_F(WaterEntryRun, MultiMixRefusesWhatItCannotRead) {
-    ASSERT_EQ(Run("dialog 115 set 400 1,00\ndialog 115 press 1\ndialog 115 press 2\n"
-                  "menu 113\n"),
+    ASSERT_EQ(Run("dialog 115 set 400 1,00\ndialog 115 set 492 100\ndialog 115 press 1\n"
+                  "dialog 115 press 2\nmenu 113\nanswer no Data has been modified\n"),
               0)
         << Log();
     EXPECT_TRUE(Logged("\"1,00\" typed for Calcium is not a number.")) << Log();
