@@ -128,8 +128,7 @@ void RefuseField(win::HWND dialog, int controlId, const std::string& message) {
     win::SendMessage(field, win::EM_SETSEL, 0, -1);
 }
 
-bool ReadDecimalField(win::HWND dialog, int controlId, std::string_view fieldName,
-                      double& value) {
+bool ReadDecimalField(win::HWND dialog, int controlId, std::string_view fieldName, double& value) {
     const std::string text = DialogFieldText(dialog, controlId);
     const DecimalReading reading = ReadDecimalText(text);
     if (reading.kind != DecimalText::kNumber) {

@@ -89,7 +89,8 @@ std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
                        ? Outside(name, typed, "up to 14; a negative pH has the pH predicted")
                        : "";
         case FieldKind::kTemperature: {
-            const TemperatureUnitInfo& u = TemperatureUnitOf(unitCodes.code[UnitItem::kTemperature]);
+            const TemperatureUnitInfo& u =
+                TemperatureUnitOf(unitCodes.code[UnitItem::kTemperature]);
             if (value >= u.low && value <= u.high) return "";
             return Outside(name, typed, Number(u.low) + " to " + Number(u.high) + " " + u.label);
         }
@@ -109,8 +110,8 @@ bool CheckNumberField(win::HWND dialog, const NumberField& field) {
     const std::string name = FieldName(dialog, field.controlId, field.name);
     double value = 0.0;
     if (!ReadDecimalField(dialog, field.controlId, name, value)) return false;
-    const std::string refusal =
-        FieldRangeRefusal(field.kind, name.c_str(), value, DialogFieldText(dialog, field.controlId));
+    const std::string refusal = FieldRangeRefusal(field.kind, name.c_str(), value,
+                                                  DialogFieldText(dialog, field.controlId));
     if (refusal.empty()) return true;
     RefuseField(dialog, field.controlId, refusal);
     return false;
@@ -118,7 +119,8 @@ bool CheckNumberField(win::HWND dialog, const NumberField& field) {
 
 bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra) {
     for (const ElementField& f : ElementFields())
-        if (!CheckNumberField(dialog, {f.controlId, f.name, KindOfElement(f.element)})) return false;
+        if (!CheckNumberField(dialog, {f.controlId, f.name, KindOfElement(f.element)}))
+            return false;
     if (!CheckNumberField(dialog, {C::kPh, "pH", FieldKind::kPh})) return false;
     for (const NumberField& f : extra)
         if (!CheckNumberField(dialog, f)) return false;

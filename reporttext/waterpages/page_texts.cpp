@@ -62,7 +62,8 @@ void AddIdentification(ReportLayout& layout, int line, const IdentificationColum
     layout.AddText(line, c.reportLabel, "Report Date:");
     layout.AddText(line, c.sampledLabel, "Sampled:");
     layout.AddText(line, c.atLabel, "at");
-    const size_t room = c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
+    const size_t room =
+        c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
     if (!idText.empty() && room > 0) {
         layout.AddText(line, c.idValue, std::string(idText.substr(0, room)));
     } else {

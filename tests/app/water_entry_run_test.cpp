@@ -40,8 +40,8 @@ class WaterEntryRun : public ProgramRunFixture {
 TEST_F(WaterEntryRun, TypedNumbersAreReadExactlyOrRefused) {
     struct Case {
         const char* typed;
-        float stored;           // when taken
-        const char* refusal;    // the message when refused, else nullptr
+        float stored;         // when taken
+        const char* refusal;  // the message when refused, else nullptr
     };
     const std::string many(400, '7');
     const Case cases[] = {
@@ -100,10 +100,12 @@ TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
         {407, "180000",
          "\"180000\" is outside the range of pH (up to 14; a negative pH has the pH "
          "predicted)."},
-        {427, "-500", "\"-500\" is outside the range of Temperature (30 to 572 \xB0"
-                      "F)."},
-        {427, "1e6", "\"1e6\" is outside the range of Temperature (30 to 572 \xB0"
-                     "F)."},
+        {427, "-500",
+         "\"-500\" is outside the range of Temperature (30 to 572 \xB0"
+         "F)."},
+        {427, "1e6",
+         "\"1e6\" is outside the range of Temperature (30 to 572 \xB0"
+         "F)."},
         {429, "5000", "\"5000\" is outside the range of Pressure (0 to 1000 Atm.)."},
         {428, "-1", "\"-1\" is outside the range of Density (0 or more)."},
         {822, "-0.1", "\"-0.1\" is outside the range of pCO2 (0 or more)."},
@@ -129,12 +131,14 @@ TEST_F(WaterEntryRun, DescriptionsSurviveASavedWorkFile) {
                             "Line four",        "Comments here",     "Line six",
                             "Line seven"};
     const int edits[7] = {399, 398, 396, 397, 430, 431, 432};
-    std::string script = "dialog 80 set 394 ID \xB0"
-                         "7\ndialog 80 set 393 42\ndialog 80 set 419 140\n";
+    std::string script =
+        "dialog 80 set 394 ID \xB0"
+        "7\ndialog 80 set 393 42\ndialog 80 set 419 140\n";
     for (int i = 0; i < 7; ++i)
         script += "dialog 80 set " + std::to_string(edits[i]) + " " + lines[i] + "\n";
-    script += "dialog 80 press 1\nmenu 1030\nfile \\WS.KRV\nmenu 1022\n"
-              "text DisplayMUWater chem.txt\n";
+    script +=
+        "dialog 80 press 1\nmenu 1030\nfile \\WS.KRV\nmenu 1022\n"
+        "text DisplayMUWater chem.txt\n";
     ASSERT_EQ(Run(script), 0) << Log();
     const std::string file = Read("WS.KRV");
     ASSERT_EQ(file.size(), 200171u);
@@ -143,8 +147,9 @@ TEST_F(WaterEntryRun, DescriptionsSurviveASavedWorkFile) {
     for (size_t record : {size_t{26}, size_t{3098}}) {
         for (int i = 0; i < 7; ++i)
             EXPECT_STREQ(file.c_str() + record + 128 * i, lines[i]) << record << " " << i;
-        EXPECT_STREQ(file.c_str() + record + 128 * 7, "ID \xB0"
-                                                      "7");
+        EXPECT_STREQ(file.c_str() + record + 128 * 7,
+                     "ID \xB0"
+                     "7");
     }
     // The page shows the ID where the printed report does (its OEM page font
     // has no degree sign: the text of the page shows "?" for it).
@@ -160,8 +165,9 @@ TEST_F(WaterEntryRun, DescriptionsSurviveASavedWorkFile) {
                   "dialog 52 press 2\nmenu 1027\n"),
               0)
         << Log();
-    EXPECT_STREQ(waterDescriptions[0].text[7], "ID \xB0"
-                                               "7");
+    EXPECT_STREQ(waterDescriptions[0].text[7],
+                 "ID \xB0"
+                 "7");
     for (const std::string read :
          {"read 394 \"ID \xB0"
           "7\"",
