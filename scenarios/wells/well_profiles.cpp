@@ -78,6 +78,10 @@ void EndRun(DriverContext& b, const WellDriver& d, bool stationsRan) {
     b.engine.options.varyPco2 = b.backup.varyPco2;
     b.engine.options.carbonateModel = b.backup.carbonateModel;
     b.engine.phBalanceSwitch = b.backup.phBalanceSwitch;
+    // The after-flash profile runs with the production-system pH method; the
+    // user's method is given back, so that no later calculation depends on
+    // whether the well-log page was computed before it.
+    b.engine.control.phPredictionMethod = b.backup.phPredictionMethod;
 }
 
 }  // namespace

@@ -365,8 +365,8 @@ TEST_F(WellProfileTest, GivesBackTheWorkingAnalysisAndSettingsAtTheEnd) {
     EXPECT_EQ(currentHCO3, 250.0f);
     EXPECT_EQ(currentCO3, 3.0f);
     EXPECT_EQ(currentH2CO3, 40.0f);
-    // Left as the run set them.
-    EXPECT_EQ(phControlSettings.phPredictionMethod, 2);
+    // The user's pH method is given back; the flag stays as the run set it.
+    EXPECT_EQ(phControlSettings.phPredictionMethod, 1);
     EXPECT_EQ(pco2ProfileFlag, 1u);
 
     CalcWellLogProfile48(nullptr);

@@ -235,6 +235,9 @@ int CmdMix(std::span<char* const> args, std::FILE* out, std::FILE* err) {
     }
     const int status = LoadWaterflood(a.injection, a.formation, err);
     if (status != kExitOk) return status;
+    // The what-if options of a new workspace (pH rows, not pCO2), whatever an
+    // earlier command of the same process chose.
+    whatIfOptions = WhatIfOptions{};
     SetUpPhControl(a);
     ReportDriverServicesTo(err);
     if (!a.grid) {
