@@ -46,8 +46,12 @@ struct Page {
 };
 
 void IonRows(const Page& p, const IonRow* rows, int count, int& line, bool anionsAfter) {
+    // The temperature page shows every cation, manganese, zinc and lead too, with
+    // two decimals.
+    const bool cationsF2 = p.temperature() && rows == kCationRows;
     for (int i = 0; i < count; ++i) {
         const IonRow& r = rows[i];
+        const IonFormat format = cationsF2 ? IonFormat::kF2 : r.format;
         const int code = unitCodes.code[r.unitItem];
         std::string suffix;
         if (anionsAfter && i == kPolyphosphateAfterRow && (p.pressure() || p.temperature()))
@@ -57,7 +61,7 @@ void IonRows(const Page& p, const IonRow* rows, int count, int& line, bool anion
         else
             suffix = IonSuffix(r, code, p.pressure());
         AddPointRow(p.layout, line++, std::string(r.label) + suffix,
-                    [&](int k) { return IonCell(r.format, p.view.points[k].values[r.element]); });
+                    [&](int k) { return IonCell(format, p.view.points[k].values[r.element]); });
     }
 }
 

@@ -38,6 +38,10 @@ void FillPoint(float* values, float* results, float* excess, int k) {
     values[E::kCalcium] = 412.0f;
     values[E::kChloride] = 19350.0f;
     values[E::kSulfate] = 2710.0f;
+    // Two decimals tell the temperature page's cation cells from the others'.
+    values[E::kManganese] = 0.25f;
+    values[E::kZinc] = 1.06f;
+    values[E::kLead] = 0.04f;
     values[E::kTemperature] = 77.0f;
     values[E::kPressure] = 1.0f + static_cast<float>(k);
     values[E::kPco2] = k == 0 ? 0.0f : 0.01f * static_cast<float>(k);
