@@ -10,6 +10,7 @@
 #include "graphs/twod/chart_rules.h"
 #include "input/records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
+#include "scenarios/profiles/profiles.h"
 #include "scenarios/wells/well_records.h"
 
 namespace {
@@ -61,9 +62,15 @@ void LayTwoDGraphAxis(int kind, bool rangeChange) {
         case 1: {
             if (whatIfOptions.correctPhForTemperature != 0) {
                 subtitle[0] = '\0';
+            } else if (whatIfOptions.varyPco2 != 0) {
+                // Each point's pH is computed from this pCO2.
+                const float pco2 = TemperatureProfilePco2(whatIfOptions, whatIfSettings,
+                                                          surfaceWater.values[AnalysisElement::kPco2]);
+                std::snprintf(subtitle, kAxisTitleChars, "at pCO2 %.3g", pco2);
             } else {
-                const float ph =
-                    whatIfOptions.useInputPh != 0 ? surfaceWater.values[0] : whatIfSettings.phEval;
+                // The pH the profile holds its points at.
+                const float ph = TemperatureProfilePh(whatIfOptions, whatIfSettings,
+                                                      surfaceWater.values[AnalysisElement::kPh]);
                 std::snprintf(subtitle, kAxisTitleChars, "at pH %7.2f", ph);
             }
             SevenPoints(whatIfSettings.temperatureLow, whatIfSettings.temperatureHigh);

@@ -16,6 +16,7 @@
 #include "reporttext/format/format_value.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_records.h"
+#include "scenarios/profiles/profiles.h"
 #include "scenarios/wells/well_records.h"
 
 namespace {
@@ -65,6 +66,15 @@ const float* PointRecord(int kind, int k) {
         default:
             return nullptr;
     }
+}
+
+// What the temperature profile's points name as their pH (or pCO2): what the
+// profile used.
+double TemperatureProfileClickPh() {
+    const float* v = surfaceWater.values;
+    if (whatIfOptions.varyPco2 != 0)
+        return TemperatureProfilePco2(whatIfOptions, whatIfSettings, v[AnalysisElement::kPco2]);
+    return TemperatureProfilePh(whatIfOptions, whatIfSettings, v[AnalysisElement::kPh]);
 }
 
 // The wording of a point's conditions in the value box and in the copy.
@@ -125,7 +135,7 @@ ClickText ValueClickText(int kind, int k) {
     const float* record = PointRecord(1, k);
     const double ph = whatIfOptions.correctPhForTemperature != 0 && record != nullptr
                           ? record[0]
-                          : whatIfSettings.phEval;
+                          : TemperatureProfileClickPh();
     const std::string condition = Condition(kind, k, kValueWords, ph);
     t.message = t.caption + " " + condition;
     if (resultStatus.productSelected != 0) t.message += " DISPLAY LIMITS?";
@@ -135,7 +145,7 @@ ClickText ValueClickText(int kind, int k) {
 ClickText CopyPointAnalysis(int kind, int k) {
     ClickText t;
     t.caption = "ANALYSIS COPIED ";
-    const std::string condition = Condition(kind, k, kCopyWords, whatIfSettings.phEval);
+    const std::string condition = Condition(kind, k, kCopyWords, TemperatureProfileClickPh());
     t.message = t.caption + " " + condition;
     const float* record = PointRecord(kind, k);
     if (record != nullptr) {

@@ -7,6 +7,7 @@
 #include "engine/carbonate/carbonate_species.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/profiles/profile_family.h"
+#include "scenarios/profiles/profiles.h"
 
 namespace {
 namespace AE = AnalysisElement;
@@ -48,11 +49,11 @@ float SetUpTemperaturePoint(ProfileRun& run, int k) {
 
     float pointPh = sv[AE::kPh];
     if (o.varyPco2 == 0) {
-        if (o.useInputPh == 0 && o.forcePhToEvalForPressure != 0) pointPh = s.phEval;
+        pointPh = TemperatureProfilePh(o, s, sv[AE::kPh]);
         row[AE::kPh] = w[AE::kPh] = pointPh;
     } else {
         w[AE::kPh] = -1.0f;
-        if (o.forcePhToEvalForPressure != 0) w[AE::kPco2] = s.pco2Eval;
+        w[AE::kPco2] = TemperatureProfilePco2(o, s, w[AE::kPco2]);
         row[AE::kPco2] = w[AE::kPco2];
     }
 
@@ -193,6 +194,17 @@ float SetUpPressurePoint(ProfileRun& run, int k) {
 }
 
 }  // namespace
+
+float TemperatureProfilePh(const WhatIfOptions& options, const WhatIfSettings& settings,
+                           float surfacePh) {
+    const bool forced = options.useInputPh == 0 && options.forcePhToEvalForPressure != 0;
+    return forced ? settings.phEval : surfacePh;
+}
+
+float TemperatureProfilePco2(const WhatIfOptions& options, const WhatIfSettings& settings,
+                             float surfacePco2) {
+    return options.forcePhToEvalForPressure != 0 ? settings.pco2Eval : surfacePco2;
+}
 
 float SetUpProfilePoint(ProfileRun& run, int k) {
     switch (run.variable) {

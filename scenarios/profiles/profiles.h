@@ -7,7 +7,17 @@
 
 #include <cstdint>
 
+#include "common/whatif_settings.h"
 #include "platform/window/win_types.h"
+
+// The pH that every point of the temperature profile starts from while the pH
+// is neither computed from pCO2 nor follows the temperature: the evaluation pH
+// only when it is forced and the input pH is not chosen, else the surface pH.
+[[nodiscard]] float TemperatureProfilePh(const WhatIfOptions& options,
+                                         const WhatIfSettings& settings, float surfacePh);
+// The pCO2 from which each point's pH is computed while the pH comes from pCO2.
+[[nodiscard]] float TemperatureProfilePco2(const WhatIfOptions& options,
+                                           const WhatIfSettings& settings, float surfacePco2);
 
 // `owner` owns the questions and refusals.
 void CalcTempProfile(win::HWND owner);

@@ -172,7 +172,10 @@ TEST_F(BarGraphTest, ReportPageKeepsTheMappingAndTheGraphKind) {
 TEST_F(BarGraphTest, WindowAxesByKind) {
     whatIfSettings.temperatureLow = 70.0f;
     whatIfSettings.temperatureHigh = 130.1f;
-    whatIfSettings.phEval = 8.1f;
+    // The temperature profile runs at the water's own pH unless the evaluation
+    // pH is forced (and the input pH not chosen); the subtitle names that pH.
+    whatIfSettings.phEval = 6.5f;
+    surfaceWater.values[0] = 8.1f;
     LayTwoDGraphAxis(1, false);
     const float step = (130.1f - 70.0f) / 6.0f;
     EXPECT_EQ(graphAxisData.pointCount, 7);
@@ -180,6 +183,13 @@ TEST_F(BarGraphTest, WindowAxesByKind) {
     EXPECT_DOUBLE_EQ(graphAxisData.xValues[1], 70.0 + step);
     EXPECT_DOUBLE_EQ(graphAxisData.xValues[6], static_cast<double>(130.1f));
     EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kXSubtitle], "at pH    8.10");
+    whatIfOptions.forcePhToEvalForPressure = 1;
+    LayTwoDGraphAxis(1, false);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kXSubtitle], "at pH    6.50");
+    whatIfOptions.useInputPh = 1;
+    LayTwoDGraphAxis(1, false);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kXSubtitle], "at pH    8.10");
+    whatIfOptions = WhatIfOptions{};
     EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX],
                  "Temperature \xB0"
                  "F");

@@ -44,6 +44,9 @@ class TwoDWindowTest : public GraphWindowTest {
         whatIfSettings.temperatureLow = 70.0f;
         whatIfSettings.temperatureHigh = 130.0f;
         whatIfSettings.phEval = 6.5f;
+        // The temperature profile runs at the water's own pH (the evaluation
+        // pH is not forced): the clicks name that pH.
+        surfaceWater.values[0] = 7.3f;
         whatIfSettings.temperatureEval = 77.0f;
         resultStatus.tempProfileDone = 1;
         for (int i = 0; i < 7; ++i) whatIfResults.tempProfile.results[i][0] = 1.0f + i;
@@ -149,7 +152,7 @@ TEST_F(TwoDWindowTest, ClickTextsByKindAndUnit) {
     const ClickText t1 = ValueClickText(1, 6);
     EXPECT_EQ(t1.caption.rfind("YOU CLICKED ON THE VALUE 2.5", 0), 0u);
     EXPECT_EQ(t1.message, t1.caption +
-                              " at a pH of 6.50, and temperature of 130.0 \xB0"
+                              " at a pH of 7.30, and temperature of 130.0 \xB0"
                               "F.");
     // With the pH corrected for temperature the point's own pH is given.
     whatIfOptions.correctPhForTemperature = 1;
@@ -206,7 +209,7 @@ TEST_F(TwoDWindowTest, AnalysisCopiesCarryTheirPointAndLabel) {
     const ClickText copy = CopyPointAnalysis(1, 2);
     EXPECT_EQ(copy.caption, "ANALYSIS COPIED ");
     EXPECT_EQ(copy.message,
-              "ANALYSIS COPIED  at pH 6.50, and 90.0 \xB0"
+              "ANALYSIS COPIED  at pH 7.30, and 90.0 \xB0"
               "F.");
     EXPECT_FLOAT_EQ(currentAnalysis.values[0], 100.0f);
     EXPECT_FLOAT_EQ(currentAnalysis.values[63], 163.0f);
