@@ -15,11 +15,11 @@ struct GraphDataTable {
     const float* rowValues;     // 7, in the order of the rows of `values`
     const float* columnValues;  // 7, in the order of the columns of `values`
     const double* values;       // 49, row-major
-    const char* titles[3];
+    const char* titles[4];      // the plotted index, its unit, the profile title, the subtitle
 };
 
 // The lines of the file, each ended by a bare line feed: the first five
-// texts of currentDescription and the three titles that are not empty, quoted
+// texts of currentDescription and the four titles that are not empty, quoted
 // (an inner double quote doubled); the column values "%f" joined by commas,
 // then each row value and its seven values. A non-zero `reverseColumns` writes
 // the column line from the last value to the first; a non-zero `reverseRows`

@@ -160,10 +160,13 @@ int Draw3DGraph(win::HDC dc, win::HWND window) {
     if (oldFont != nullptr) win::SelectObject(dc, oldFont);
     paint.tools.Release();
     if (exportDataAfterPaint != 0) {
+        // The file holds the values as plotted, unscaled: its unit line carries no
+        // axis scale, and the title of the plotted index tells exports apart.
+        const char* unit = texts.scaleShown ? texts.unscaledUnitLabel.c_str() : graphUnitLabel;
         const GraphDataTable table{rowAxisValues,
                                    columnAxisValuesCopy,
                                    gridValues,
-                                   {graphUnitLabel, graphProfileTitle, graphSubtitle}};
+                                   {graphTitle, unit, graphProfileTitle, graphSubtitle}};
         ExportGraphData(window, 0, columnOrderNatural != 1 ? 1 : 0, rowOrderNatural != 1 ? 1 : 0,
                         table);
     }

@@ -14,6 +14,7 @@ struct ThreeDPaint;
 // harness.
 struct ThreeDTexts {
     bool scaleShown = false;  // the unit label took the axis scale already
+    std::string unscaledUnitLabel;  // the unit label before the scale was added
     std::vector<std::string> rowNumbers;
     std::vector<std::string> columnNumbers;
     std::vector<std::string> captions;  // row caption (two parts for pCO2), column caption

@@ -250,6 +250,7 @@ void AddScaleToUnitLabel(ThreeDTexts& texts, const char* suffix) {
     // A blank suffix means no scale; "K", "M", "B" and the exponents are scales.
     if (texts.scaleShown || suffix[0] == '\0' || std::strcmp(suffix, " ") == 0) return;
     texts.scaleShown = true;
+    texts.unscaledUnitLabel = graphUnitLabel;
     char joined[2 * kThreeDTextChars];
     std::snprintf(joined, sizeof joined, "%s (%s)", graphUnitLabel, suffix);
     CopyThreeDText(graphUnitLabel, joined);

@@ -72,6 +72,12 @@ TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
         EXPECT_EQ(shape, "[7, 8, 8, 8, 8, 8, 8, 8]\n");
     }
 
+    // The file's numbers are the plotted saturation ratios as they stand: its
+    // unit line carries no axis scale, and a line names the plotted index.
+    const std::string data = Read("G.DAT");
+    EXPECT_NE(data.find("\"Calcite Saturation Ratio\"\n"), std::string::npos) << data;
+    EXPECT_NE(data.find("\"Degree of Supersaturation\"\n"), std::string::npos) << data;
+
     // Change Range: a pH of 15 is refused with its message and the range
     // kept; a low pH of 6.0 then gives the grid rows from 6.000000 to 8.000000.
     EXPECT_NE(log.find("pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. "

@@ -419,5 +419,28 @@ TEST_F(ThreeDPainterTest, DataFileFollowsTheDrawingOrder) {
     EXPECT_NE(s.find("\n5.600000,0.000000,1.000000,"), std::string::npos) << s;
 }
 
+TEST_F(ThreeDPainterTest, DataFileSaysWhatItsNumbersAre) {
+    // Ratios of 0.11 to 0.42 put a scale beside the value axis; the file holds
+    // them as they are, so its unit line has no scale, and a line names the index.
+    char folder[] = "/tmp/tarvex-threed-dat-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    win::SetPathRoot(folder);
+    for (int cell = 0; cell < kGridCells; ++cell)
+        whatIfResults.grid.results[cell][0] = 0.11f + 0.0065f * static_cast<float>(cell);
+    exportDataAfterPaint = 1;
+    win::AnswerFileDialog("\\small.dat");
+    Paint();
+    std::stringstream text;
+    text << std::ifstream(std::string(folder) + "/small.dat").rdbuf();
+    ASSERT_EQ(std::system(("rm -rf '" + std::string(folder) + "'").c_str()), 0);
+    const std::string s = text.str();
+    EXPECT_NE(std::string(graphUnitLabel).find(" (E-01)"), std::string::npos) << graphUnitLabel;
+    EXPECT_NE(s.find("\"Calcite Saturation Ratio\"\n\"Degree of Supersaturation\"\n"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("(E-01)"), std::string::npos) << s;
+    EXPECT_NE(s.find(",0.110000"), std::string::npos) << s;
+}
+
 }  // namespace
 }  // namespace graphtest
