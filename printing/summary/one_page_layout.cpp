@@ -2,6 +2,7 @@
 #include "printing/summary/one_page_layout.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -152,6 +153,39 @@ std::string WellLogFirstFootnote(bool eighthColumn, uint16_t gasCo2Unit) {
     std::string text = FirstFootnote(eighthColumn, gasCo2Unit);
     const std::string ratios = "Saturation Ratios";
     return text.replace(0, ratios.size(), "Saturation Levels");
+}
+
+namespace {
+
+// "LOW to HIGH" of element `e` over the stations, or one value when they agree.
+std::string StationRange(const float (*analysis)[64], int stations, int e, const char* format) {
+    float low = analysis[0][e], high = analysis[0][e];
+    for (int k = 1; k < stations; ++k) {
+        low = std::min(low, analysis[k][e]);
+        high = std::max(high, analysis[k][e]);
+    }
+    char text[96];
+    if (low == high)
+        std::snprintf(text, sizeof text, format, static_cast<double>(low));
+    else {
+        const std::string both = std::string(format) + " to " + format;
+        std::snprintf(text, sizeof text, both.c_str(), static_cast<double>(low),
+                      static_cast<double>(high));
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string StationConditionsNote(const float (*analysis)[64], int stations, uint16_t gasCo2Unit) {
+    if (stations <= 0) return "";
+    static const char* const kGas[] = {"pCO_2 (atm)",     "pCO_2 (bar)",     "pCO_2 (psia)",
+                                       "pCO_2 (KPa)",     "CO_2 (ppm-gas)", "CO_2 (mole %)"};
+    std::string text = "Stations at pH " + StationRange(analysis, stations, 0, "%.2f");
+    if (gasCo2Unit < 6)
+        text += std::string(", ") + kGas[gasCo2Unit] + " " +
+                StationRange(analysis, stations, 39, "%.3g");
+    return text + ".";
 }
 
 WellLogColumns WellLogTableColumns(bool landscape, uint32_t source, uint32_t show) {

@@ -74,6 +74,13 @@ using CaptionLine = std::vector<PlacedText>;
 [[nodiscard]] std::string SecondFootnote(uint16_t unit);
 // The well-log page's first footnote: "Saturation Levels" for "Saturation Ratios".
 [[nodiscard]] std::string WellLogFirstFootnote(bool eighthColumn, uint16_t gasCo2Unit);
+// The pH and gas-phase CO2 that the stations of a page's table were computed
+// at, read from the stations' analyses (64 values each): "Stations at pH 6.50,
+// pCO_2 (atm) 0.128 to 0.409." with one value where every station has the same.
+// The two summary pages run their stations from different what-if choices, so
+// each says what its saturation levels stand on.
+[[nodiscard]] std::string StationConditionsNote(const float (*analysis)[64], int stations,
+                                                uint16_t gasCo2Unit);
 
 // The well-log page's table in c, the landscape shift of 30 c included: the
 // depth, temperature and pressure columns (pressure -1 without one; the

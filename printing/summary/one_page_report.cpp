@@ -95,8 +95,9 @@ TableExtent ScaleTable(const Page& p, int earliestTop) {
         StationRow(p, t, station);
     }
     ScaleTableCaptions(p, ScaleColumns(p.landscape, p.source, p.show), t.xT, e);
-    ScaleTableFootnotes(p, t.xT, e,
-                        FirstFootnote(t.columns[kColumns].code >= 0, unitCodes.code[U::kGasCo2]));
+    const uint16_t gas = unitCodes.code[U::kGasCo2];
+    ScaleTableFootnotes(p, t.xT, e, FirstFootnote(t.columns[kColumns].code >= 0, gas),
+                        StationConditionsNote(wellProfiles.wellLog.analysis, kWellLogStations, gas));
     return TableExtent{t.xT, e};
 }
 

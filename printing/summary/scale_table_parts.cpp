@@ -93,11 +93,21 @@ void ScaleTableCaptions(const Page& p, const ScaleTableColumns& columns, int x1,
     LineY() += p.lh;
 }
 
-void ScaleTableFootnotes(const Page& p, int x1, int x2, const std::string& first) {
+void ScaleTableFootnotes(const Page& p, int x1, int x2, const std::string& first,
+                         const std::string& conditions) {
     win::SetTextColor(p.dc, kFootnoteColour);
     Centred(p, x1, x2, first);
     LineY() += p.lh;
     Centred(p, x1, x2, SecondFootnote(p.unit));
+    LineY() += p.lh;
+    Centred(p, x1, x2, conditions);
+    LineY() += 2 * p.lh;
+    win::SetTextColor(p.dc, kTextColour);
+}
+
+void ScaleTableConditions(const Page& p, int x1, int x2, const std::string& conditions) {
+    win::SetTextColor(p.dc, kFootnoteColour);
+    Centred(p, x1, x2, conditions);
     LineY() += 2 * p.lh;
     win::SetTextColor(p.dc, kTextColour);
 }

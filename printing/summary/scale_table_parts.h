@@ -34,8 +34,11 @@ void MineralCells(const Page& p, int x, int k, const PageColumn& column, const f
 // under them, from x1 to x2; lineY ends on the last rule's line.
 void ScaleTableCaptions(const Page& p, const ScaleTableColumns& columns, int x1, int x2);
 
-// The two footnotes in the footnote colour, centred from x1 to x2, and a line
-// of space under them.
-void ScaleTableFootnotes(const Page& p, int x1, int x2, const std::string& first);
+// The two footnotes in the footnote colour, centred from x1 to x2, then the
+// stations' conditions (StationConditionsNote) and a line of space under them.
+void ScaleTableFootnotes(const Page& p, int x1, int x2, const std::string& first,
+                         const std::string& conditions);
+// The stations' conditions alone, where a page shows no footnotes.
+void ScaleTableConditions(const Page& p, int x1, int x2, const std::string& conditions);
 
 }  // namespace summarypage

@@ -110,10 +110,15 @@ TableExtent ScaleTable(const Page& p, int earliestTop) {
     const WellLogColumns w = WellLogTableColumns(p.landscape, p.source, p.show);
     for (int j = 0; j < kColumns; ++j) inC.bounds[j] = w.bounds[j];
     ScaleTableCaptions(p, inC, t.xD, right);
+    const uint16_t gas = unitCodes.code[U::kGasCo2];
+    const std::string conditions =
+        StationConditionsNote(wellProfiles.flash11.analysis, kFlash11Stations, gas);
     if (p.printer) {
-        ScaleTableFootnotes(
-            p, t.xT, right,
-            WellLogFirstFootnote(t.columns[kColumns - 1].code >= 0, unitCodes.code[U::kGasCo2]));
+        ScaleTableFootnotes(p, t.xT, right,
+                            WellLogFirstFootnote(t.columns[kColumns - 1].code >= 0, gas),
+                            conditions);
+    } else {
+        ScaleTableConditions(p, t.xT, right, conditions);
     }
     return TableExtent{t.xD, right};
 }

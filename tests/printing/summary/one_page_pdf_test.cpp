@@ -83,6 +83,8 @@ class OnePagePdf : public ::testing::Test {
               "Calcite", "Anhydrite", "Gypsum", "Barite", "Celestite", "Siderite", "Mackinawite",
               "Sample pH"})
             EXPECT_NE(text.find(expected), std::string::npos) << expected;
+        // The stations ran at the what-if evaluation pH, and the page says so.
+        EXPECT_NE(text.find("Stations at pH 6.50, pCO2 (atm) "), std::string::npos) << text;
         const std::string tds = SeaWaterTds();
         EXPECT_NE(text.find(tds.substr(tds.find_first_not_of(' '))), std::string::npos) << tds;
 
