@@ -208,6 +208,18 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     do {
         RunPass(w);
     } while (w.notConverged && st.passCount < kSpeciationPassLimit);
+    // A pH search that starts far from the charge balance (a pH predicted for a
+    // high pressure, several units off) spends its passes walking there in steps
+    // of 0.2 and halves its step only near the end, where the ligand balances are
+    // still closing. From the pH it reached the search starts again with its
+    // first step. A calculation that closed within the first passes is untouched.
+    if (w.notConverged) {
+        st.phStep = kStartPhStep;
+        st.phDirection = -1;
+        do {
+            RunPass(w);
+        } while (w.notConverged && st.passCount < 2 * kSpeciationPassLimit);
+    }
     if (!RedoxLevelEachPass(st)) {
         st.logWaterActivity = std::log10(st.waterActivity);
         SetRedoxLevel(w);
@@ -221,4 +233,5 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
 
     st.ph = w.ph;
     st.converged = w.notConverged ? 0 : 1;
+    if (w.notConverged) ++unconvergedSpeciations;
 }

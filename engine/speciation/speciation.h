@@ -7,8 +7,11 @@
 // distribution of the species (ionic strength and water activity, activity
 // coefficients, water ions, redox level, weak acids, carbonate, metal complexes
 // and the mass balances of the complexing anions) until the balances close or
-// kSpeciationPassLimit passes are done. Reaching the limit is silent: the last
-// pass stands.
+// kSpeciationPassLimit passes are done. When they are still open then, the
+// passes run once more from where they stand, the pH search starting again with
+// its first step (at most kSpeciationPassLimit passes more); what is still open
+// after that stands as the last pass left it, and counts in
+// unconvergedSpeciations.
 #pragma once
 
 #include <cstdint>

@@ -5,9 +5,11 @@ uint32_t phBalanceSwitch;
 uint32_t phBoundUsed;
 
 SpeciationState speciation;
+uint32_t unconvergedSpeciations;
 
 void ResetSpeciationRecords() {
     phBalanceSwitch = 0;
     phBoundUsed = 0;
     speciation = SpeciationState{};
+    unconvergedSpeciations = 0;
 }

@@ -43,7 +43,7 @@ struct OxalateSpecies {
 struct SpeciationState {
     // The settled pH and the iteration.
     double ph;
-    int32_t passCount;        // passes made, 1 to 40
+    int32_t passCount;        // passes made, 1 to 80 (two rounds of at most 40)
     uint32_t converged;       // 1 when the last pass met every tolerance
     double ionicStrength;     // I = 0.5 sum m z^2
     double sqrtI;             // sqrt(I), 1e-5 when I is not positive
@@ -119,6 +119,9 @@ struct SpeciationState {
     double organicAcidDissociated[4];
 };
 extern SpeciationState speciation;
+// The speciations that ended with a balance still open, since the records were
+// last reset: the what-if drivers' count of unconverged equilibria.
+extern uint32_t unconvergedSpeciations;
 
 // Puts every record of the speciation back to its start-of-run state.
 void ResetSpeciationRecords();

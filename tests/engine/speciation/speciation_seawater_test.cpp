@@ -172,14 +172,17 @@ TEST_F(SeaWaterTest, ChargeBalanceByPhReturnsToTheReferenceAlkalinity) {
 }
 
 TEST_F(SeaWaterTest, UnreachableReferenceStopsAtThePassLimitWithFiniteValues) {
-    // No pH can give 10 eq/kg of alkalinity: the pH climbs by 0.1 a pass (the
-    // first upward move halves the starting step of 0.2) until the limit.
+    // No pH the passes can reach gives 1e6 eq/kg of alkalinity: the pH climbs by
+    // 0.1 a pass (the first upward move halves the starting step of 0.2) until
+    // the limit, and again so through the second round from where the first ended.
     phBalanceSwitch = 1;
-    referenceAlkalinity = 10.0;
+    referenceAlkalinity = 1e6;
+    unconvergedSpeciations = 0;
     CalcEquilibrium();
-    EXPECT_EQ(speciation.passCount, kSpeciationPassLimit);
+    EXPECT_EQ(speciation.passCount, 2 * kSpeciationPassLimit);
     EXPECT_EQ(speciation.converged, 0u);
-    EXPECT_NEAR(speciation.ph, 8.1 + 0.1 * kSpeciationPassLimit, 1e-6);
+    EXPECT_EQ(unconvergedSpeciations, 1u);
+    EXPECT_NEAR(speciation.ph, 8.1 + 0.1 * 2 * kSpeciationPassLimit, 1e-6);
     EXPECT_TRUE(std::isfinite(speciation.ionicStrength));
     for (int i = 0; i < kSpeciesCount; ++i) {
         ASSERT_TRUE(std::isfinite(SpeciesState[i].molality)) << "species " << i;
