@@ -35,15 +35,25 @@ void AppendNumber(std::string& out, double v) {
 }
 
 // Writes all of `text`; false when a write or the close fails.
-bool WriteAndClose(win::HFILE file, const std::string& text) {
+// Writes the text into the replacement and puts it in place; false (the file
+// that was there kept as it was) when any step fails.
+bool WriteAndCommit(win::HFILE file, const std::string& text) {
     bool ok = true;
     constexpr size_t kChunk = 4096;
     for (size_t at = 0; ok && at < text.size(); at += kChunk) {
         const size_t n = std::min(kChunk, text.size() - at);
         ok = win::_lwrite(file, text.data() + at, static_cast<win::UINT>(n)) == n;
     }
-    const bool closed = win::_lclose(file) != win::HFILE_ERROR;
-    return ok && closed;
+    if (!ok) {
+        win::AbandonReplacement(file);
+        return false;
+    }
+    return win::CommitReplacement(file) != win::FALSE;
+}
+
+void Warn(win::HWND owner, const char* headline, const char* doing, const char* name) {
+    const std::string text = std::string(headline) + "\n\n" + win::FailedWriteText(doing, name);
+    win::MessageBox(owner, text.c_str(), kWarningCaption, win::MB_ICONINFORMATION);
 }
 
 }  // namespace
@@ -87,16 +97,13 @@ int ExportGraphData(win::HWND owner, int16_t /*extraTables*/, uint16_t reverseCo
     dialog.flags = win::OFN_HIDEREADONLY | win::OFN_OVERWRITEPROMPT | win::OFN_PATHMUSTEXIST;
     if (!win::GetSaveFileName(&dialog)) return 0;
 
-    const win::HFILE file = win::_lcreat(name, 0);
+    const win::HFILE file = win::OpenReplacement(name);
     if (file == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, "Error: Cannot open DAT file", kWarningCaption,
-                        win::MB_ICONINFORMATION);
+        Warn(nullptr, "Error: Cannot open DAT file", "Creating", name);
         return 1;
     }
-    if (!WriteAndClose(file, GraphDataText(table, reverseColumns, reverseRows))) {
-        win::DeleteFile(name);
-        win::MessageBox(owner, "Error: Cannot write DAT file", kWarningCaption,
-                        win::MB_ICONINFORMATION);
+    if (!WriteAndCommit(file, GraphDataText(table, reverseColumns, reverseRows))) {
+        Warn(owner, "Error: Cannot write DAT file", "Writing", name);
         return 1;
     }
     const std::string done = std::string("Data export complete to file ") + name;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "graphs/graph_output_records.h"
 #include "imaging/bmp/bmp.h"
@@ -17,6 +18,7 @@
 #include "platform/dialogs/common_dialogs.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 
@@ -82,7 +84,8 @@ Failure WritePicture(const char* name, PictureFormat format, ImageDesc* image,
     return Failure::kWrite;
 }
 
-void FailureBox(win::HWND window, Failure failure) {
+// `cause`: for a failed write, the file, the cause and the old file's fate.
+void FailureBox(win::HWND window, Failure failure, const std::string& cause) {
     const char* caption = nullptr;
     const char* text = nullptr;
     switch (failure) {
@@ -101,7 +104,8 @@ void FailureBox(win::HWND window, Failure failure) {
         case Failure::kNone:
             return;
     }
-    (void)win::MessageBox(window, text, caption, win::MB_OK | win::MB_ICONINFORMATION);
+    const std::string shown = failure == Failure::kWrite ? text + ("\n\n" + cause) : text;
+    (void)win::MessageBox(window, shown.c_str(), caption, win::MB_OK | win::MB_ICONINFORMATION);
 }
 
 bool FileIsEmpty(const char* name) {
@@ -191,7 +195,9 @@ int GraphPictureExport(win::HWND window, const GraphPictureDescriptor& d) {
     win::HFILE check = win::_lopen(fileName, win::OF_READWRITE);
     if (check == win::HFILE_ERROR) check = win::_lcreat(fileName, 0);
     if (check == win::HFILE_ERROR) {
-        (void)win::MessageBox(nullptr, d.openFailureText, "WARNING",
+        const std::string text =
+            std::string(d.openFailureText) + "\n\n" + win::FailedWriteText("Opening", fileName);
+        (void)win::MessageBox(nullptr, text.c_str(), "WARNING",
                               win::MB_OK | win::MB_ICONINFORMATION);
         d.abandon(window);
         return GraphExportResult::kCannotOpen;
@@ -214,9 +220,11 @@ int GraphPictureExport(win::HWND window, const GraphPictureDescriptor& d) {
         failure = WritePicture(fileName, format, &image, d);
         (void)FreeImage(&image);
     }
+    const std::string cause =
+        failure == Failure::kWrite ? win::FailedWriteText("Saving", fileName) : std::string();
     // An empty file the check made is not left behind.
     if (!existed && FileIsEmpty(fileName)) (void)win::DeleteFile(fileName);
-    FailureBox(window, failure);
+    FailureBox(window, failure, cause);
     d.finish(window);
     return GraphExportResult::kDone;
 }

@@ -6,6 +6,7 @@
 
 #include "imaging/frame/memory_streams.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/system/clipboard.h"
 
 namespace {
@@ -91,11 +92,6 @@ int32_t SpanClose(std::intptr_t) {
     return 1;
 }
 
-// The name a named target is written under until it is complete.
-std::string PartFileName(const char* name) {
-    return std::string(name) + ".part";
-}
-
 void UseFile(win::HANDLE file, ImageStream* stream) {
     *stream = ImageStream{};
     stream->handle = reinterpret_cast<std::intptr_t>(file);
@@ -120,19 +116,13 @@ int32_t OpenImageTarget(const ImageTarget& target, ImageStream* stream) {
         stream->close = MemoryWriteClose;
         return IMG_OK;
     }
-    win::HANDLE file = win::INVALID_HANDLE_VALUE;
-    if (target.medium == ImageMedium::kWideName) {
-        file = win::CreateFileW(target.wideName, win::GENERIC_WRITE, 0, nullptr, win::CREATE_ALWAYS,
-                                win::FILE_ATTRIBUTE_NORMAL, nullptr);
-    } else {
-        // A named file is written beside its target and put in its place only once
-        // whole, so a failed save leaves the file that was there as it was.
-        if (target.name == nullptr) return IMG_CANNOT_CREATE;
-        file = win::CreateFileA(PartFileName(target.name).c_str(), win::GENERIC_WRITE, 0, nullptr,
-                                win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL, nullptr);
-    }
-    if (file == win::INVALID_HANDLE_VALUE) return IMG_CANNOT_CREATE;
-    UseFile(file, stream);
+    // A named file is written as a replacement and put in its target's place
+    // only once whole, so a failed save leaves the file that was there as it was.
+    const win::HFILE file = target.medium == ImageMedium::kWideName
+                                ? win::OpenReplacementW(target.wideName)
+                                : win::OpenReplacement(target.name);
+    if (file == win::HFILE_ERROR) return IMG_CANNOT_CREATE;
+    UseFile(reinterpret_cast<win::HANDLE>(static_cast<std::intptr_t>(file)), stream);
     return IMG_OK;
 }
 
@@ -142,16 +132,16 @@ int32_t FinishImageTarget(const ImageTarget& target, ImageStream* stream, int32_
         if (status == IMG_OK)
             status = AllocOutputBuffer(static_cast<int32_t>(stream->handle), target.memoryOut);
     }
-    CloseImageStream(stream);
-    if (target.medium == ImageMedium::kAnsiName) {
-        const std::string part = PartFileName(target.name);
-        if (status == IMG_OK &&
-            !win::MoveFileExA(part.c_str(), target.name, win::MOVEFILE_REPLACE_EXISTING)) {
-            status = IMG_IO_ERROR;
-        }
-        if (status != IMG_OK) win::DeleteFileA(part.c_str());
-    } else if (status != IMG_OK && target.medium == ImageMedium::kWideName) {
-        win::DeleteFileW(target.wideName);
+    if (target.medium == ImageMedium::kMemory) {
+        CloseImageStream(stream);
+        return status;
+    }
+    const win::HFILE file = static_cast<win::HFILE>(stream->handle);
+    *stream = ImageStream{};
+    if (status != IMG_OK) {
+        win::AbandonReplacement(file);
+    } else if (win::CommitReplacement(file) == win::FALSE) {
+        status = IMG_IO_ERROR;
     }
     return status;
 }

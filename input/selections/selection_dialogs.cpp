@@ -79,11 +79,12 @@ const SelectionDialog& Indicators() {
     return d;
 }
 
-// OK: the whole configuration file is written; when it can be neither
-// opened nor created the user is told, and the choices stay in memory.
+// OK: the whole configuration file is written; when that fails the user is
+// told, the old file stays as it was and the choices stay in memory.
 void Save(win::HWND dialog) {
     if (!WriteDisplayConfigFile())
-        win::MessageBox(dialog, "Error: Cannot open file", "WARNING", win::MB_ICONINFORMATION);
+        win::MessageBox(dialog, DisplayConfigWriteFailedText().c_str(), "WARNING",
+                        win::MB_ICONINFORMATION);
 }
 
 win::INT_PTR SelectionBody(const SelectionDialog& d, win::HWND dialog, win::UINT msg,

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/dialogs/message_box.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/settings/check_file_access.h"
 #include "shell/settings/display_config_file.h"
@@ -14,5 +15,7 @@ void SaveConfigFile() {
     if (CheckFileAccess(path.c_str(), "The ZORIN configuration File ") != 0) return;
     // The user's print mode is kept as it is.
     std::memset(displaySettings.reserved, 0, sizeof displaySettings.reserved);
-    (void)WriteDisplayConfigFile();
+    if (!WriteDisplayConfigFile())
+        win::MessageBox(nullptr, DisplayConfigWriteFailedText().c_str(), "WARNING",
+                        win::MB_ICONINFORMATION);
 }

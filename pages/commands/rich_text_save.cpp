@@ -1,7 +1,6 @@
 // SAVE TO RICH TEXT FILE and SAVE ALL TO RICH TEXT: the page's report (or its
 // group's) in rich text, written to a file the user names. The file is written
-// beside its target and renamed over it only when whole, so a failed save
-// leaves an older file as it was.
+// through the whole-file writer, so a failed save leaves an older file as it was.
 #include <cstring>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "platform/dialogs/common_dialogs.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/system/clipboard.h"
 #include "reporttext/report/build_report.h"
 #include "reporttext/report_buffer_records.h"
@@ -36,17 +36,13 @@ std::string RichTextOf(int32_t kind) {
 }
 
 bool WriteWhole(const char* target, const std::string& text) {
-    const std::string part = std::string(target) + ".~sv";
-    const win::HFILE file = win::_lcreat(part.c_str(), 0);
-    if (file == win::HFILE_ERROR) return false;
-    const bool written =
-        win::_lwrite(file, text.data(), static_cast<win::UINT>(text.size())) == text.size();
-    if (win::_lclose(file) != 0 || !written ||
-        !win::MoveFileEx(part.c_str(), target, win::MOVEFILE_REPLACE_EXISTING)) {
-        win::DeleteFileA(part.c_str());
-        return false;
-    }
-    return true;
+    return win::ReplaceFileContents(target, text.data(), text.size()) != win::FALSE;
+}
+
+void CannotWrite(win::HWND hwnd, const char* target) {
+    const std::string text =
+        std::string("Error: Cannot open file\n\n") + win::FailedWriteText("Saving", target);
+    win::MessageBox(hwnd, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
 }
 
 }  // namespace
@@ -64,6 +60,5 @@ void SavePageRichText(PageClass page, win::HWND hwnd, CopyCommand command) {
     ofn.defExt = "RTF";
     ofn.flags = win::OFN_OVERWRITEPROMPT | win::OFN_HIDEREADONLY | win::OFN_PATHMUSTEXIST;
     if (!win::GetSaveFileName(&ofn)) return;
-    if (!WriteWhole(name, text))
-        win::MessageBox(hwnd, "Error: Cannot open file", "WARNING", win::MB_ICONINFORMATION);
+    if (!WriteWhole(name, text)) CannotWrite(hwnd, name);
 }

@@ -7,11 +7,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <set>
 
 #include "platform/files/directories.h"
+#include "platform/files/file_table.h"
 #include "platform/system/system.h"
 #include "platform/window/window_internal.h"
 
@@ -32,6 +35,7 @@ struct FileState {
     std::map<int, OpenFile> files;
     int nextHandle = 3;
     DWORD lastError = 0;
+    int lastErrno = 0;             // the system's own number behind lastError, 0 when none
     std::set<std::string> hidden;  // Linux paths carrying the hidden attribute
     int failingWrites = 0;         // writes still to fail (FailNextFileWrites)
     int passingWrites = 0;         // writes that still succeed before those
@@ -45,6 +49,8 @@ FileState& Files() {
     static FileState state;
     return state;
 }
+
+HFILE Register(int fd, bool canRead, bool canWrite);
 
 DWORD ErrorFromErrno(int e) {
     switch (e) {
@@ -63,6 +69,8 @@ DWORD ErrorFromErrno(int e) {
         case EEXIST:
             return ERROR_FILE_EXISTS;
         case ENOSPC:
+        case EFBIG:  // past the file-size limit: as full a disk as any
+        case EDQUOT:
             return ERROR_DISK_FULL;
         case EBADF:
             return ERROR_INVALID_HANDLE;
@@ -80,6 +88,94 @@ DWORD OpenError(const std::string& linuxPath, int e) {
     }
     return ErrorFromErrno(e);
 }
+
+}  // namespace
+
+void SetErrno(int e) {
+    Files().lastError = ErrorFromErrno(e);
+    Files().lastErrno = e;
+}
+
+void SetOpenError(const std::string& linuxPath, int e) {
+    Files().lastError = OpenError(linuxPath, e);
+    Files().lastErrno = e;
+}
+
+void IgnoreFileSizeSignal() {
+    // Past the file-size limit a write then fails with EFBIG, which is reported
+    // as a full disk, instead of the signal ending the program.
+    static const bool done = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)done;
+}
+
+DWORD RefuseSpecial(const struct stat& st, bool forWriting) {
+    if (S_ISDIR(st.st_mode)) return ERROR_ACCESS_DENIED;
+    if (!S_ISREG(st.st_mode)) return ERROR_BAD_FILE_TYPE;
+    if (forWriting && (st.st_mode & S_IWUSR) == 0) return ERROR_ACCESS_DENIED;
+    return ERROR_SUCCESS;
+}
+
+HFILE OpenLinux(const std::string& target, int flags, mode_t mode, bool canRead, bool canWrite) {
+    if (canWrite) IgnoreFileSizeSignal();
+    // Only plain files are opened: a pipe would block the open until a writer
+    // comes, a device never ends, a folder holds no bytes. A file marked
+    // read-only is not opened for writing, whoever runs the program.
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0) {
+        const DWORD refusal = RefuseSpecial(st, canWrite);
+        if (refusal != ERROR_SUCCESS) {
+            Files().lastError = refusal;
+            Files().lastErrno = S_ISDIR(st.st_mode) ? EISDIR : 0;
+            return HFILE_ERROR;
+        }
+    }
+    // Non-blocking, in case something else took the name since: checked again below.
+    int fd = ::open(target.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode);
+    if (fd < 0) {
+        Files().lastError = OpenError(target, errno);
+        Files().lastErrno = errno;
+        return HFILE_ERROR;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        Files().lastError = ERROR_BAD_FILE_TYPE;
+        Files().lastErrno = 0;
+        return HFILE_ERROR;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    Files().lastError = ERROR_SUCCESS;
+    Files().lastErrno = 0;
+    return Register(fd, canRead, canWrite);
+}
+
+void MarkHidden(const std::string& linuxPath) {
+    Files().hidden.insert(linuxPath);
+}
+
+bool TakeInjectedRenameFailure() {
+    if (Files().failingRenames <= 0) return false;
+    --Files().failingRenames;
+    Files().lastError = ERROR_ACCESS_DENIED;
+    Files().lastErrno = 0;
+    return true;
+}
+
+void CloseQuietly(HFILE h) {
+    auto it = Files().files.find(h);
+    if (it == Files().files.end()) return;
+    ::close(it->second.fd);
+    Files().files.erase(it);
+}
+
+int FileDescriptor(HFILE h) {
+    auto it = Files().files.find(h);
+    return it == Files().files.end() ? -1 : it->second.fd;
+}
+
+namespace {
 
 HFILE Register(int fd, bool canRead, bool canWrite) {
     int h = Files().nextHandle++;
@@ -101,19 +197,7 @@ HFILE OpenMapped(const char* path, int flags, mode_t mode, bool canRead, bool ca
         Files().lastError = ERROR_FILE_NOT_FOUND;
         return HFILE_ERROR;
     }
-    std::string target = MapPath(path);
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        Files().lastError = ERROR_ACCESS_DENIED;
-        return HFILE_ERROR;
-    }
-    int fd = ::open(target.c_str(), flags | O_CLOEXEC, mode);
-    if (fd < 0) {
-        Files().lastError = OpenError(target, errno);
-        return HFILE_ERROR;
-    }
-    Files().lastError = ERROR_SUCCESS;
-    return Register(fd, canRead, canWrite);
+    return OpenLinux(MapPath(path), flags, mode, canRead, canWrite);
 }
 
 HFILE HandleToFile(HANDLE h) {
@@ -124,6 +208,7 @@ HFILE HandleToFile(HANDLE h) {
 }  // namespace
 
 void ResetFiles() {
+    ResetReplacements();
     for (auto& [h, f] : Files().files) ::close(f.fd);
     Files() = FileState{};
 }
@@ -135,6 +220,37 @@ DWORD GetLastError() {
 }
 void SetLastError(DWORD error) {
     detail::Files().lastError = error;
+    detail::Files().lastErrno = 0;
+}
+
+std::string GetLastErrorText() {
+    const int e = detail::Files().lastErrno;
+    if (e != 0) return std::strerror(e);
+    switch (detail::Files().lastError) {
+        case ERROR_SUCCESS:
+            return "No error";
+        case ERROR_FILE_NOT_FOUND:
+            return "No such file";
+        case ERROR_PATH_NOT_FOUND:
+            return "No such folder";
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return "Too many open files";
+        case ERROR_ACCESS_DENIED:
+            return "Permission denied (the file is read-only or its folder cannot be written)";
+        case ERROR_INVALID_HANDLE:
+            return "The file is not open";
+        case ERROR_NEGATIVE_SEEK:
+            return "Position before the start of the file";
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return "The file exists already";
+        case ERROR_DISK_FULL:
+            return "No space left on device";
+        case ERROR_BAD_FILE_TYPE:
+            return "Not a regular file (a pipe, a device or a socket)";
+        default:
+            return "Input/output error";
+    }
 }
 
 HFILE _lopen(const char* path, int mode) {
@@ -176,7 +292,7 @@ UINT _lread(HFILE file, void* buffer, UINT count) {
         ssize_t n = ::read(f->fd, out + total, count - total);
         if (n < 0) {
             if (errno == EINTR) continue;
-            SetLastError(detail::ErrorFromErrno(errno));
+            detail::SetErrno(errno);
             return kReadWriteError;
         }
         if (n == 0) break;  // end of file: a short count
@@ -202,7 +318,7 @@ UINT _lwrite(HFILE file, const void* buffer, UINT count) {
     if (count == 0) {
         off_t pos = ::lseek(f->fd, 0, SEEK_CUR);
         if (pos < 0 || ::ftruncate(f->fd, pos) != 0) {
-            SetLastError(detail::ErrorFromErrno(errno));
+            detail::SetErrno(errno);
             return kReadWriteError;
         }
         return 0;
@@ -217,7 +333,7 @@ UINT _lwrite(HFILE file, const void* buffer, UINT count) {
         ssize_t n = ::write(f->fd, in + total, count - total);
         if (n < 0) {
             if (errno == EINTR) continue;
-            SetLastError(detail::ErrorFromErrno(errno));
+            detail::SetErrno(errno);
             return kReadWriteError;
         }
         total += static_cast<UINT>(n);
@@ -343,7 +459,7 @@ BOOL DeleteFile(const char* path) {
         return FALSE;
     }
     if (::unlink(target.c_str()) != 0) {
-        SetLastError(detail::OpenError(target, errno));
+        detail::SetOpenError(target, errno);
         return FALSE;
     }
     detail::Files().hidden.erase(target);
@@ -355,16 +471,12 @@ BOOL MoveFileEx(const char* from, const char* to, DWORD flags) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
-    if (detail::Files().failingRenames > 0) {
-        --detail::Files().failingRenames;
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
+    if (detail::TakeInjectedRenameFailure()) return FALSE;
     const std::string source = MapPath(from);
     const std::string target = MapPath(to);
     struct stat st;
     if (::stat(source.c_str(), &st) != 0) {
-        SetLastError(detail::OpenError(source, errno));
+        detail::SetOpenError(source, errno);
         return FALSE;
     }
     if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && ::stat(target.c_str(), &st) == 0) {
@@ -376,7 +488,7 @@ BOOL MoveFileEx(const char* from, const char* to, DWORD flags) {
         return FALSE;
     }
     if (::rename(source.c_str(), target.c_str()) != 0) {
-        SetLastError(detail::OpenError(target, errno));
+        detail::SetOpenError(target, errno);
         return FALSE;
     }
     if (detail::Files().hidden.erase(source) != 0)
@@ -390,7 +502,7 @@ BOOL FlushFileBuffers(HANDLE file) {
     detail::OpenFile* f = detail::Lookup(detail::HandleToFile(file));
     if (f == nullptr) return FALSE;
     if (::fsync(f->fd) != 0 && errno != EINVAL && errno != EROFS) {
-        SetLastError(detail::ErrorFromErrno(errno));
+        detail::SetErrno(errno);
         return FALSE;
     }
     return TRUE;
@@ -419,7 +531,7 @@ DWORD GetFileAttributes(const char* path) {
     std::string target = MapPath(path);
     struct stat st;
     if (::stat(target.c_str(), &st) != 0) {
-        SetLastError(detail::OpenError(target, errno));
+        detail::SetOpenError(target, errno);
         return INVALID_FILE_ATTRIBUTES;
     }
     DWORD attrs = 0;
@@ -434,13 +546,13 @@ BOOL SetFileAttributes(const char* path, DWORD attributes) {
     std::string target = MapPath(path);
     struct stat st;
     if (::stat(target.c_str(), &st) != 0) {
-        SetLastError(detail::OpenError(target, errno));
+        detail::SetOpenError(target, errno);
         return FALSE;
     }
     mode_t mode = st.st_mode & 07777;
     mode = (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~0222) : (mode | S_IWUSR);
     if (::chmod(target.c_str(), mode) != 0) {
-        SetLastError(detail::ErrorFromErrno(errno));
+        detail::SetErrno(errno);
         return FALSE;
     }
     if (attributes & FILE_ATTRIBUTE_HIDDEN)

@@ -38,10 +38,21 @@ inline constexpr DWORD ERROR_NEGATIVE_SEEK = 131;
 inline constexpr DWORD ERROR_FILE_EXISTS = 80;
 inline constexpr DWORD ERROR_DISK_FULL = 112;
 inline constexpr DWORD ERROR_GEN_FAILURE = 31;
+// A name that is there but not a plain file: a pipe, a device, a socket.
+inline constexpr DWORD ERROR_BAD_FILE_TYPE = 222;
 [[nodiscard]] DWORD GetLastError();
 void SetLastError(DWORD error);
+// The cause of the last error as a sentence fragment for messages: the
+// system's own text when a system call failed ("No space left on device"),
+// else a text for the error number.
+[[nodiscard]] std::string GetLastErrorText();
 
 // ---- The _lopen family -------------------------------------------------------------------
+// Only plain files open: a folder, a pipe, a device or a socket is refused
+// before it is opened (ERROR_ACCESS_DENIED for a folder, ERROR_BAD_FILE_TYPE
+// for the rest), and a file marked read-only does not open for writing
+// (ERROR_ACCESS_DENIED). A write past the process's file-size limit fails as
+// a full disk does instead of ending the program.
 // _lopen opens an existing file (OF_READ, OF_WRITE or OF_READWRITE, share bits
 // ignored); _lcreat creates or truncates one for reading and writing with the
 // given attribute (0 normal, 1 read-only, 2 hidden). Both return HFILE_ERROR

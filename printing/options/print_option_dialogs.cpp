@@ -61,7 +61,8 @@ void KeepIndexFormat(win::HWND, uint32_t) {}
 void SavePrintMode(win::HWND dialog, uint32_t before) {
     if (printJobState.printMode == before) return;
     if (!WriteDisplayConfigFileHook())
-        win::MessageBox(dialog, "Error: Cannot open file", "WARNING", win::MB_ICONINFORMATION);
+        win::MessageBox(dialog, DisplayConfigFailedTextHook().c_str(), "WARNING",
+                        win::MB_ICONINFORMATION);
 }
 
 const OptionDialog kChemFormat{

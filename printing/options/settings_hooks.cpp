@@ -7,9 +7,12 @@ void NoUnitsFile() {}
 bool NoDisplayConfigFile() {
     return true;
 }
+std::string NoFailureText() {
+    return "Error: Cannot open file";
+}
 
 PrintSettingsHooks& Hooks() {
-    static PrintSettingsHooks hooks{NoUnitsFile, NoDisplayConfigFile};
+    static PrintSettingsHooks hooks{NoUnitsFile, NoDisplayConfigFile, NoFailureText};
     return hooks;
 }
 
@@ -19,10 +22,12 @@ void InstallPrintSettingsHooks(const PrintSettingsHooks& hooks) {
     if (hooks.saveUnitsFile != nullptr) Hooks().saveUnitsFile = hooks.saveUnitsFile;
     if (hooks.writeDisplayConfigFile != nullptr)
         Hooks().writeDisplayConfigFile = hooks.writeDisplayConfigFile;
+    if (hooks.displayConfigFailedText != nullptr)
+        Hooks().displayConfigFailedText = hooks.displayConfigFailedText;
 }
 
 void ResetPrintSettingsHooks() {
-    Hooks() = PrintSettingsHooks{NoUnitsFile, NoDisplayConfigFile};
+    Hooks() = PrintSettingsHooks{NoUnitsFile, NoDisplayConfigFile, NoFailureText};
 }
 
 void SaveUnitsFileHook() {
@@ -31,4 +36,8 @@ void SaveUnitsFileHook() {
 
 bool WriteDisplayConfigFileHook() {
     return Hooks().writeDisplayConfigFile();
+}
+
+std::string DisplayConfigFailedTextHook() {
+    return Hooks().displayConfigFailedText();
 }

@@ -3,12 +3,16 @@
 // (and report success), so the dialogs run without the shell in tests.
 #pragma once
 
+#include <string>
+
 struct PrintSettingsHooks {
     // Rewrites the units file (it tells the user itself when it cannot).
     void (*saveUnitsFile)();
-    // Rewrites the display configuration file whole; false when the file can be
-    // neither opened nor created.
+    // Rewrites the display configuration file whole; false when that failed
+    // (the old file is then as it was).
     bool (*writeDisplayConfigFile)();
+    // The message for that failure, asked right after it.
+    std::string (*displayConfigFailedText)();
 };
 
 // Replaces the hooks; a null member keeps its default.
@@ -17,3 +21,4 @@ void ResetPrintSettingsHooks();
 
 void SaveUnitsFileHook();
 [[nodiscard]] bool WriteDisplayConfigFileHook();
+[[nodiscard]] std::string DisplayConfigFailedTextHook();

@@ -15,6 +15,7 @@
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/system/clipboard.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
@@ -98,21 +99,12 @@ void CopyReport(win::HWND hwnd, int32_t kind, bool rich, const char* reference) 
     reportBuffer.handle = nullptr;  // the clipboard owns it now
 }
 
-// The report's bytes in a file beside `path`, renamed over it when complete,
-// so a failed save leaves the old file as it was.
+// The report's bytes as the new contents of `path`, put in place only when
+// complete, so a failed save leaves the old file as it was.
 bool WriteReportFile(const char* path) {
     const char* bytes = static_cast<const char*>(win::GlobalLock(reportBuffer.handle));
     if (bytes == nullptr) return false;
-    const win::UINT size = reportBuffer.bytesWritten;
-    const std::string temporary = std::string(path) + ".~rt";
-    bool ok = false;
-    const win::HFILE file = win::_lcreat(temporary.c_str(), 0);
-    if (file != win::HFILE_ERROR) {
-        ok = size == 0 || win::_lwrite(file, bytes, size) == size;
-        ok = win::_lclose(file) == 0 && ok;
-        ok = ok && win::MoveFileEx(temporary.c_str(), path, win::MOVEFILE_REPLACE_EXISTING);
-        if (!ok) (void)win::DeleteFile(temporary.c_str());
-    }
+    const bool ok = win::ReplaceFileContents(path, bytes, reportBuffer.bytesWritten) != win::FALSE;
     win::GlobalUnlock(reportBuffer.handle);
     return ok;
 }
@@ -137,8 +129,11 @@ void SaveRichText(int32_t kind, bool fromInstallFolder) {
     reportBuffer.rtfMode = 1;
     const bool built = BuildReport(kind) == 0 && WriteRtfEnd() == 0;
     reportBuffer.rtfMode = 0;
-    if (built && !WriteReportFile(path))
-        win::MessageBox(nullptr, "Error: Cannot create file", path, win::MB_ICONINFORMATION);
+    if (built && !WriteReportFile(path)) {
+        const std::string text =
+            std::string("Error: Cannot create file\n\n") + win::FailedWriteText("Saving", path);
+        win::MessageBox(nullptr, text.c_str(), path, win::MB_ICONINFORMATION);
+    }
     FreeReport();
 }
 

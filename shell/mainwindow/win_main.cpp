@@ -98,7 +98,8 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     InstallProgressHooks();
     InstallTreatmentHooks();
     InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
-    InstallPrintSettingsHooks(PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile});
+    InstallPrintSettingsHooks(
+        PrintSettingsHooks{SaveUnitsFile, WriteDisplayConfigFile, DisplayConfigWriteFailedText});
     InstallAnalysisCopier(CopyLabelledAnalysis);
     InstallPrintedReports();
     InstallScenarioViews(PrintedReportViews());

@@ -82,7 +82,8 @@ void Open(win::HWND dialog) {
 void Ok(win::HWND dialog) {
     ReadTypedLines(dialog);  // a value confirmed with Enter counts as one typed and left
     if (!WriteDisplayConfigFile())
-        win::MessageBox(dialog, "Error: Cannot open file", "WARNING", win::MB_ICONINFORMATION);
+        win::MessageBox(dialog, DisplayConfigWriteFailedText().c_str(), "WARNING",
+                        win::MB_ICONINFORMATION);
     RemakePageFont();
 }
 

@@ -13,6 +13,7 @@
 #include "input/records.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "shell/commands/analysis_backup.h"
 #include "shell/recordfiles/cor_converter.h"
 #include "shell/recordfiles/cor_file.h"
@@ -45,18 +46,9 @@ bool ReadWhole(const char* path, std::vector<uint8_t>& out, uint32_t head, uint3
     return ok;
 }
 
-// The new contents in a file beside `path`, renamed over it when all is written.
+// The new contents of `path`, put in place only when complete.
 bool WriteWhole(const char* path, const std::vector<uint8_t>& bytes) {
-    const std::string temporary = std::string(path) + ".~cv";
-    const win::HFILE file = win::_lcreat(temporary.c_str(), 0);
-    if (file == win::HFILE_ERROR) return false;
-    bool ok =
-        bytes.empty() || win::_lwrite(file, bytes.data(), static_cast<win::UINT>(bytes.size())) ==
-                             static_cast<win::UINT>(bytes.size());
-    ok = win::_lclose(file) == 0 && ok;
-    ok = ok && win::MoveFileEx(temporary.c_str(), path, win::MOVEFILE_REPLACE_EXISTING);
-    if (!ok) (void)win::DeleteFile(temporary.c_str());
-    return ok;
+    return win::ReplaceFileContents(path, bytes.data(), bytes.size()) != win::FALSE;
 }
 
 // The live settings and the working analysis, put back when a conversion ends.

@@ -14,11 +14,12 @@
 #include "engine/speciation/speciation_records.h"
 #include "input/records.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "printing/print_job_records.h"
+#include "shell/records.h"
 #include "shell/settings/check_file_access.h"
 #include "shell/settings/file_fields.h"
 #include "shell/settings/install_paths.h"
-#include "shell/records.h"
 
 namespace {
 
@@ -248,11 +249,15 @@ void ScatterDisplayConfig(const DisplayConfigRecord& r) {
 
 namespace {
 
-void WriteRecords(win::HFILE file, const DisplayConfigRecord& r) {
+constexpr int kHiddenAttribute = 2;
+
+// The whole file replaced by the 16 records; false (the old file kept) when
+// any step fails.
+bool WriteRecords(const std::string& path, const DisplayConfigRecord& r) {
     uint8_t image[kDisplayConfigBytes];
     EncodeDisplayConfig(r, image);
-    win::_llseek(file, 0, win::FILE_BEGIN);
-    (void)WriteAll(file, image, sizeof image);  // the writers report nothing
+    return win::ReplaceFileContents(path.c_str(), image, sizeof image, kHiddenAttribute) !=
+           win::FALSE;
 }
 
 }  // namespace
@@ -260,46 +265,46 @@ void WriteRecords(win::HFILE file, const DisplayConfigRecord& r) {
 bool WriteDisplayConfigFile() {
     DisplayConfigRecord r = GatherDisplayConfig();
     r.version = kDataVersion;
-    const win::HFILE file = OpenOrCreateForUpdate(InstallPath(kDisplayConfigFileName));
-    if (file == win::HFILE_ERROR) return false;
-    WriteRecords(file, r);
-    win::_lclose(file);
-    return true;
+    return WriteRecords(InstallPath(kDisplayConfigFileName), r);
+}
+
+std::string DisplayConfigWriteFailedText() {
+    const std::string path = InstallPath(kDisplayConfigFileName);
+    return "Error: Cannot save the display settings\n\n" +
+           win::FailedWriteText("Saving", path.c_str());
 }
 
 void LoadDisplayConfigFile() {
-    constexpr int kHiddenAttribute = 2;
     const std::string path = InstallPath(kDisplayConfigFileName);
     (void)CheckFileAccess(path.c_str(), "The ZORIN configuration File ");
-    win::HFILE file = win::_lopen(path.c_str(), win::OF_READWRITE);
+    // Read only: a read-only file or folder is read as any other.
+    const win::HFILE file = win::_lopen(path.c_str(), win::OF_READ);
     uint8_t word[2] = {};
     const int wordBytes = file == win::HFILE_ERROR ? -1 : ReadBytes(file, word, sizeof word);
     if (wordBytes == 2) mainWindowState.loadedVersion = bytes::GetI16(word);
 
     DisplayConfigRecord r = GatherDisplayConfig();
-    if (file == win::HFILE_ERROR || wordBytes < 2 || bytes::GetI16(word) == 0) {
-        if (file != win::HFILE_ERROR) win::_lclose(file);
-        file = win::_lcreat(path.c_str(), kHiddenAttribute);
-        SetCreationDefaults(r);
-        r.version = kDataVersion;
-        if (file != win::HFILE_ERROR) WriteRecords(file, r);
-    }
-
     uint8_t image[kDisplayConfigBytes] = {};
     int delivered = 0;
-    if (file != win::HFILE_ERROR) {
+    if (file == win::HFILE_ERROR || wordBytes < 2 || bytes::GetI16(word) == 0) {
+        SetCreationDefaults(r);
+        r.version = kDataVersion;
+        // What a new file holds is what was just written; nothing when that failed.
+        if (WriteRecords(path, r)) {
+            EncodeDisplayConfig(r, image);
+            delivered = static_cast<int>(sizeof image);
+        }
+    } else {
         win::_llseek(file, 0, win::FILE_BEGIN);
         delivered = std::max(0, ReadBytes(file, image, sizeof image));
     }
+    if (file != win::HFILE_ERROR) win::_lclose(file);
     if (!OverlayFileBytes(image, static_cast<size_t>(delivered), r)) {
         ValidateDisplayConfig(r, unitCodes.code[UnitItem::kTemperature],
                               unitCodes.code[UnitItem::kPressure]);
-        if (file != win::HFILE_ERROR) {
-            DisplayConfigRecord written = r;
-            written.version = kDataVersion;
-            WriteRecords(file, written);
-        }
+        DisplayConfigRecord written = r;
+        written.version = kDataVersion;
+        (void)WriteRecords(path, written);
     }
-    if (file != win::HFILE_ERROR) win::_lclose(file);
     ScatterDisplayConfig(r);
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "common/whatif_settings.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -56,9 +57,13 @@ bool OverlayFileBytes(const uint8_t* file, size_t delivered, DisplayConfigRecord
 [[nodiscard]] DisplayConfigRecord GatherDisplayConfig();
 void ScatterDisplayConfig(const DisplayConfigRecord& r);
 
-// Writes the 16 records from the program's settings (open for update, else
-// create). Nothing is written, and nothing said, when neither works: false.
+// Writes the 16 records from the program's settings as a new file that
+// replaces the old one only when complete: false when any step failed, the
+// old file then as it was. The caller tells the user, with the text below.
 bool WriteDisplayConfigFile();
+// The message for a failed WriteDisplayConfigFile, right after it: the file,
+// the cause and that the old file is unchanged.
+[[nodiscard]] std::string DisplayConfigWriteFailedText();
 
 // The start-up step: read the file, create it with defaults when it cannot be
 // read or carries version 0, check and rewrite it when it is short.

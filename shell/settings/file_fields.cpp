@@ -28,8 +28,3 @@ int ReadU32(win::HFILE file, uint32_t& value) {
     if (n >= 0) value = bytes::GetU32(image);
     return n;
 }
-
-bool WriteAll(win::HFILE file, const void* bytes, size_t count) {
-    const win::UINT n = win::_lwrite(file, bytes, static_cast<win::UINT>(count));
-    return n != win::kReadWriteError && n == count;
-}

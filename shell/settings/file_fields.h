@@ -15,5 +15,3 @@ int ReadWords(win::HFILE file, uint16_t* words, int count);
 int ReadU32(win::HFILE file, uint32_t& value);
 // Raw bytes; returns the bytes delivered or -1.
 int ReadBytes(win::HFILE file, void* bytes, size_t count);
-// Writes all of `bytes`; false when the write reported an error or fell short.
-bool WriteAll(win::HFILE file, const void* bytes, size_t count);

@@ -1,4 +1,4 @@
-// Install-folder paths and the open-or-create step every settings writer shares.
+// Install-folder paths and the program title of its own notices.
 #include "shell/settings/install_paths.h"
 
 #include "platform/files/file_io.h"
@@ -8,13 +8,6 @@
 
 std::string InstallPath(const char* name) {
     return std::string(mainWindowState.installDir) + name;
-}
-
-int OpenOrCreateForUpdate(const std::string& path) {
-    constexpr int kHiddenAttribute = 2;
-    win::HFILE file = win::_lopen(path.c_str(), win::OF_READWRITE);
-    if (file == win::HFILE_ERROR) file = win::_lcreat(path.c_str(), kHiddenAttribute);
-    return file;
 }
 
 std::string ProgramTitle() {

@@ -6,9 +6,5 @@
 // installDir followed by `name` ("\plunit.cnf", "\FILES\FTN01.BIN" ...).
 [[nodiscard]] std::string InstallPath(const char* name);
 
-// Opens the file for reading and writing, or creates it (hidden) when that
-// fails; HFILE_ERROR when neither works.
-[[nodiscard]] int OpenOrCreateForUpdate(const std::string& path);
-
 // The program's title (string 1084), the caption of its own notices.
 [[nodiscard]] std::string ProgramTitle();

@@ -13,10 +13,11 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "input/records.h"
-#include "platform/files/file_io.h"
 #include "platform/dialogs/message_box.h"
-#include "shell/settings/check_file_access.h"
+#include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "shell/mainwindow/display_settings_records.h"
+#include "shell/settings/check_file_access.h"
 #include "shell/settings/file_fields.h"
 #include "shell/settings/install_paths.h"
 
@@ -163,25 +164,25 @@ void ScatterUnitsSettings(const UnitsFileRecord& r) {
 
 void SaveUnitsFile() {
     const std::string path = InstallPath(kUnitsFileName);
-    const win::HFILE file = OpenOrCreateForUpdate(path);
-    if (file == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, "Error: Cannot open units file to update - call tech support",
-                        ProgramTitle().c_str(), win::MB_ICONINFORMATION);
-        return;
-    }
     uint8_t image[kUnitsFileBytes];
     EncodeUnitsFile(GatherUnitsSettings(), image);
-    win::_llseek(file, 0, win::FILE_BEGIN);
-    (void)WriteAll(file, image,
-                   sizeof image);  // a failed write leaves the old file; nothing to tell
-    win::_lclose(file);
+    // A new file replaces the old one only when complete: a failed save keeps
+    // the old file whole, and the user is told what failed.
+    constexpr int kHiddenAttribute = 2;
+    if (win::ReplaceFileContents(path.c_str(), image, sizeof image, kHiddenAttribute) ==
+        win::FALSE) {
+        const std::string text = "Error: Cannot open units file to update - call tech support\n\n" +
+                                 win::FailedWriteText("Saving", path.c_str());
+        win::MessageBox(nullptr, text.c_str(), ProgramTitle().c_str(), win::MB_ICONINFORMATION);
+    }
 }
 
 void LoadUnitsFile() {
     const std::string path = InstallPath(kUnitsFileName);
     (void)CheckFileAccess(path.c_str(), "The Units Configuration File ");  // it reports itself
     UnitsFileRecord r = GatherUnitsSettings();
-    const win::HFILE file = win::_lopen(path.c_str(), win::OF_READWRITE);
+    // Read only: a read-only file or folder is read as any other.
+    const win::HFILE file = win::_lopen(path.c_str(), win::OF_READ);
     long length = 0;
     if (file != win::HFILE_ERROR) {
         length = win::_llseek(file, 0, win::FILE_END);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/window/win_types.h"
@@ -31,9 +32,16 @@ void SetSaveMenuItems();
 // -1 "predict it", the alkalinities, the companion pH, the acidity).
 void CleanStoredAnalyses();
 
+// The boxes of a work file that cannot be saved at `path` (a read-only file, a
+// folder or pipe of that name, a folder that takes no file) and of one that
+// cannot be opened: the headline, then the file and the cause.
+void ReportCannotSave(const char* path);
+void ReportCannotOpen(const char* path, const char* caption);
+
 inline constexpr const char* kCannotOpenText = "Error: Cannot open file";
 inline constexpr const char* kCannotCreateText = "Error: Cannot create file";
 inline constexpr const char* kFileCaption = "Open Tarvex File";
+inline constexpr const char* kSaveCaption = "Save Tarvex File";
 inline constexpr const char* kSaveFailedText =
     "Error encountered saving the file. Please check available disk space.";
 inline constexpr const char* kLoadFailedText = "Error encountered loading the file.";

@@ -6,6 +6,7 @@
 #include "platform/dialogs/common_dialogs.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/window/window.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/mainwindow/main_window_records.h"
@@ -27,23 +28,19 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/' || c == ':';
 }
 
-// True when `path` can be written without changing what it holds now: an
-// existing file opens for writing; a new one can be made (and is removed again).
-bool CanWrite(const char* path) {
-    if (win::GetFileAttributes(path) != win::INVALID_FILE_ATTRIBUTES) {
-        const win::HFILE file = win::_lopen(path, win::OF_WRITE);
-        if (file == win::HFILE_ERROR) return false;
-        win::_lclose(file);
-        return true;
-    }
-    const win::HFILE file = win::_lcreat(path, 0);
-    if (file == win::HFILE_ERROR) return false;
-    win::_lclose(file);
-    (void)win::DeleteFile(path);
-    return true;
+}  // namespace
+
+void ReportCannotOpen(const char* path, const char* caption) {
+    const std::string text =
+        std::string(kCannotOpenText) + "\n\n" + path + ": " + win::GetLastErrorText() + ".";
+    win::MessageBox(nullptr, text.c_str(), caption, win::MB_ICONINFORMATION);
 }
 
-}  // namespace
+void ReportCannotSave(const char* path) {
+    const std::string text =
+        std::string(kCannotCreateText) + "\n\n" + win::FailedWriteText("Saving", path);
+    win::MessageBox(nullptr, text.c_str(), kSaveCaption, win::MB_ICONINFORMATION);
+}
 
 int ChangeFileExtension(const char* in, char* out, const char* extension) {
     std::string path = in != nullptr ? in : "";
@@ -78,8 +75,8 @@ int ShowSaveAsDialog(win::HWND owner) {
     ChangeFileExtension(path, path, kWorkFileExtension);
     // The file is written by the save that follows; here only its place is tried,
     // so an existing file stays as it is until the new one replaces it whole.
-    if (!CanWrite(path)) {
-        win::MessageBox(nullptr, kCannotCreateText, kFileCaption, win::MB_ICONINFORMATION);
+    if (!win::CanReplaceFile(path)) {
+        ReportCannotSave(path);
         return 1;
     }
     win::InvalidateRect(owner, nullptr, win::TRUE);
@@ -103,7 +100,7 @@ int OpenWorkFileDlg(win::HWND owner) {
     // The chosen file is opened read-only: loading never creates or changes it.
     const win::HFILE file = win::_lopen(mainWindowState.workFilePath, win::OF_READ);
     if (file == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, kCannotOpenText, kFileCaption, win::MB_ICONINFORMATION);
+        ReportCannotOpen(mainWindowState.workFilePath, kFileCaption);
         std::memcpy(mainWindowState.workFilePath, previous, sizeof previous);
         return 1;
     }

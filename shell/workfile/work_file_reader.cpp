@@ -67,7 +67,7 @@ int32_t LoadWorkFileImage(const std::vector<uint8_t>& image) {
 int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
     const win::HFILE file = win::_lopen(mainWindowState.workFilePath, win::OF_READ);
     if (file == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, kCannotOpenText, kFileCaption, win::MB_ICONINFORMATION);
+        ReportCannotOpen(mainWindowState.workFilePath, kFileCaption);
         return 1;
     }
     // Versions up to 555 go to the older reader, from the start of the file.

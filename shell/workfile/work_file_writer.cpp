@@ -1,7 +1,8 @@
-// Saving the workspace. The whole image is built in memory, written to a
-// temporary file beside the target with every count checked, pushed to the
-// disk and only then renamed over the target, so a failed save leaves the
-// previous file as it was and a saved file is always exactly 200,171 bytes.
+// Saving the workspace. The whole image is built in memory and written
+// through the whole-file writer with every count checked: a new file beside
+// the target, pushed to the disk and only then renamed over it, so a failed
+// save leaves the previous file as it was and a saved file is always exactly
+// 200,171 bytes.
 #include <cmath>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "engine/saturation/water_results_records.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
@@ -29,13 +31,10 @@ bool WriteImage(win::HFILE file, const std::vector<uint8_t>& image) {
     return true;
 }
 
-win::HANDLE AsHandle(win::HFILE file) {
-    return reinterpret_cast<win::HANDLE>(static_cast<std::intptr_t>(file));
-}
-
-int SaveFailed(win::HWND owner, const std::string& temporary) {
-    (void)win::DeleteFile(temporary.c_str());
-    win::MessageBox(owner, kSaveFailedText, kWarningCaption, win::MB_ICONINFORMATION);
+int SaveFailed(win::HWND owner, const std::string& target) {
+    const std::string text =
+        std::string(kSaveFailedText) + "\n\n" + win::FailedWriteText("Saving", target.c_str());
+    win::MessageBox(owner, text.c_str(), kWarningCaption, win::MB_ICONINFORMATION);
     win::InvalidateRect(owner, nullptr, win::TRUE);
     return -1;
 }
@@ -78,7 +77,6 @@ constexpr int kUseInputPhRecord = 357;
 
 int SaveImage(win::HWND owner, bool optionWordAsReal) {
     const std::string target = mainWindowState.workFilePath;
-    const std::string temporary = target + ".~sv";
 
     // The working record carries the current carbonate pair (records 52 and 53).
     currentAnalysis.values[AnalysisElement::kBicarbonate] = currentHCO3;
@@ -91,17 +89,18 @@ int SaveImage(win::HWND owner, bool optionWordAsReal) {
         if (std::isnan(bytes::GetF32(word))) bytes::PutU32(word, 0);
     }
 
-    const win::HFILE file = win::_lcreat(temporary.c_str(), 0);
+    // A read-only file, a folder or a pipe of that name is refused here, as the
+    // save-as dialog refuses it.
+    const win::HFILE file = win::OpenReplacement(target.c_str());
     if (file == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, kCannotOpenText, kFileCaption, win::MB_ICONINFORMATION);
+        ReportCannotSave(target.c_str());
         return 1;
     }
-    bool written = image.size() == workfile::kFileBytes && WriteImage(file, image);
-    written = written && win::FlushFileBuffers(AsHandle(file)) != win::FALSE;
-    written = win::_lclose(file) == 0 && written;
-    if (!written ||
-        !win::MoveFileEx(temporary.c_str(), target.c_str(), win::MOVEFILE_REPLACE_EXISTING))
-        return SaveFailed(owner, temporary);
+    if (image.size() != workfile::kFileBytes || !WriteImage(file, image)) {
+        win::AbandonReplacement(file);
+        return SaveFailed(owner, target);
+    }
+    if (win::CommitReplacement(file) == win::FALSE) return SaveFailed(owner, target);
 
     SetSaveMenuItems();
     CleanStoredAnalyses();

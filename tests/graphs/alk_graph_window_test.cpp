@@ -191,7 +191,9 @@ TEST_F(AlkWindowTest, ExportWritesEveryOfferedType) {
     EXPECT_EQ(Export(hwnd, "\\taken.bmp"), 1);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_EQ(win::MessageBoxLog()[0].caption, "WARNING");
-    EXPECT_EQ(win::MessageBoxLog()[0].text, "Error: Cannot open alk_image file");
+    EXPECT_EQ(win::MessageBoxLog()[0].text,
+              "Error: Cannot open alk_image file\n\nOpening \\taken.bmp failed: Is a directory. No "
+              "file was written.");
     ExpectScreenFlags();
     // A cancelled dialog; and Alt+F, which exports too.
     win::CancelFileDialog();

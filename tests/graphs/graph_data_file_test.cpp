@@ -123,8 +123,27 @@ TEST_F(GraphDataFileTest, AFailedWriteIsReportedAndLeavesNoFile) {
     win::FailNextFileWrites(0);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_EQ(win::MessageBoxLog()[0].caption, "WARNING");
-    EXPECT_EQ(win::MessageBoxLog()[0].text, "Error: Cannot write DAT file");
+    EXPECT_EQ(win::MessageBoxLog()[0].text,
+              "Error: Cannot write DAT file\n\nWriting \\full.dat failed: No space left on "
+              "device. No file was written.");
     EXPECT_FALSE(Exists("full.dat"));
+}
+
+TEST_F(GraphDataFileTest, AFailedWriteOverAnEarlierExportKeepsIt) {
+    {
+        std::ofstream old(root + "/graph.dat", std::ios::binary);
+        old << std::string(5000, 'x');
+    }
+    win::AnswerFileDialog("\\graph.dat");
+    win::AnswerMessageBox("", "already exists", win::IDYES);
+    win::FailNextFileWrites(1);
+    EXPECT_EQ(ExportGraphData(nullptr, 0, 0, 0, Table("Title")), 1);
+    win::FailNextFileWrites(0);
+    EXPECT_EQ(Read("graph.dat"), std::string(5000, 'x'));
+    ASSERT_FALSE(win::MessageBoxLog().empty());
+    EXPECT_EQ(win::MessageBoxLog().back().text,
+              "Error: Cannot write DAT file\n\nWriting \\graph.dat failed: No space left on "
+              "device. The file that was there is unchanged.");
 }
 
 }  // namespace

@@ -417,7 +417,9 @@ TEST_F(TwoDWindowTest, ExportChoosesTheWriterByTheEnding) {
     EXPECT_EQ(Export(hwnd, "\\taken.bmp"), 1);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_EQ(win::MessageBoxLog()[0].caption, "WARNING");
-    EXPECT_EQ(win::MessageBoxLog()[0].text, "Error: Cannot open image file");
+    EXPECT_EQ(win::MessageBoxLog()[0].text,
+              "Error: Cannot open image file\n\nOpening \\taken.bmp failed: Is a directory. No "
+              "file was written.");
     ExpectScreenFlags();
     // A cancelled dialog writes nothing.
     win::CancelFileDialog();

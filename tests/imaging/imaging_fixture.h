@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -85,6 +86,13 @@ class ImagingTest : public ::testing::Test {
                    static_cast<std::streamsize>(bytes.size()));
     }
     bool Exists(const std::string& name) const { return std::ifstream(Path(name)).good(); }
+    // New files a writer left in the folder (their names hold ".~").
+    size_t LeftOverFiles() const {
+        size_t n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(root))
+            n += e.path().filename().string().find(".~") != std::string::npos ? 1 : 0;
+        return n;
+    }
 
     std::string root;
     std::deque<ImageDesc> images;  // references stay valid as images are added

@@ -130,13 +130,13 @@ TEST_F(WriteFailureTest, AFailedSaveLeavesTheOldFileAsItWas) {
             if (std::string(name).ends_with("png")) status = SavePng(path.c_str(), &image, 1);
             EXPECT_EQ(status, IMG_IO_ERROR) << name << " " << after;
             EXPECT_EQ(ReadFile(name), old) << name << " " << after;
-            EXPECT_FALSE(Exists(std::string(name) + ".part")) << name;
+            EXPECT_EQ(LeftOverFiles(), 0u) << name;
         }
     }
     // A good save replaces it.
     ASSERT_EQ(SaveBmp("\\old.bmp", &image, 0), IMG_OK);
     EXPECT_NE(ReadFile("old.bmp"), old);
-    EXPECT_FALSE(Exists("old.bmp.part"));
+    EXPECT_EQ(LeftOverFiles(), 0u);
 }
 
 TEST_F(WriteFailureTest, MemoryOutputWithoutMemoryLeavesNoBlock) {

@@ -144,6 +144,13 @@ class ShellTest : public ::testing::Test {
                                     std::istreambuf_iterator<char>());
     }
     bool Exists(const std::string& name) const { return fs::exists(folder / name); }
+    // New files a writer left in the folder (their names hold ".~").
+    size_t LeftOverFiles() const {
+        size_t n = 0;
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            n += e.path().filename().string().find(".~") != std::string::npos ? 1 : 0;
+        return n;
+    }
 
     // Message boxes shown so far whose caption is `caption`.
     static int BoxCount(const std::string& caption) {

@@ -23,6 +23,7 @@
 #include "imaging/pcx/pcx.h"
 #include "imaging/png/png.h"
 #include "imaging/tiff/tiff.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/system/clipboard.h"
 #include "tools/image_harness/harness.h"
 #include "tools/image_harness/pnm.h"
@@ -383,10 +384,9 @@ int32_t Load(const InputOptions& o, const std::string& ending, ImageDesc& image)
 int32_t WriteBlock(int32_t status, void* block, const std::string& path) {
     if (status != IMG_OK) return status;
     const std::size_t size = win::GlobalSize(win::GlobalHandle(block));
-    std::ofstream out(path, std::ios::binary);
-    out.write(static_cast<const char*>(block), static_cast<std::streamsize>(size));
+    const bool written = win::ReplaceFileContents(path.c_str(), block, size) != win::FALSE;
     FreeBlock(block);
-    return out ? IMG_OK : IMG_CANNOT_CREATE;
+    return written ? IMG_OK : IMG_CANNOT_CREATE;
 }
 
 int32_t Save(const Options& o, const std::string& ending, ImageDesc& image) {

@@ -14,6 +14,7 @@
 #include "imaging/display/draw_image.h"
 #include "imaging/frame/image_alloc.h"
 #include "imaging/png/png.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/screen_depth.h"
 #include "platform/system/clipboard.h"
@@ -92,11 +93,10 @@ int CmdClipboard(int argc, char** argv) {
     if (dib == nullptr) {
         code = Fail(kExitFailed, "no CF_DIB on the clipboard");
     } else {
-        std::ofstream file(out, std::ios::binary);
-        file.write(static_cast<const char*>(dib),
-                   static_cast<std::streamsize>(win::GlobalSize(handle)));
+        const bool written =
+            win::ReplaceFileContents(out.c_str(), dib, win::GlobalSize(handle)) != win::FALSE;
         win::GlobalUnlock(handle);
-        if (!file) code = Fail(kExitFailed, "cannot write " + out);
+        if (!written) code = Fail(kExitFailed, "cannot write " + out);
     }
     auto* palette = static_cast<win::HPALETTE>(win::GetClipboardData(win::CF_PALETTE));
     if (palette != nullptr) {

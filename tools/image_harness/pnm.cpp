@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/files/whole_file_write.h"
+
 namespace {
 
 // The next number of the header, skipping whitespace and comments.
@@ -92,14 +94,16 @@ bool ReadPnm(const std::string& path, PnmPicture* picture, std::string* error) {
 }
 
 bool WritePpm(const std::string& path, const PnmPicture& picture, std::string* error) {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << picture.width << " " << picture.height << "\n255\n";
+    std::string out =
+        "P6\n" + std::to_string(picture.width) + " " + std::to_string(picture.height) + "\n255\n";
+    out.reserve(out.size() + 3 * picture.rgb.size());
     for (uint32_t c : picture.rgb) {
         const char rgb[3] = {static_cast<char>(c >> 16), static_cast<char>(c >> 8),
                              static_cast<char>(c)};
-        out.write(rgb, 3);
+        out.append(rgb, 3);
     }
-    if (!out) {
+    // Written whole or not at all: a failed write leaves an older file as it was.
+    if (win::ReplaceFileContents(path.c_str(), out.data(), out.size()) == win::FALSE) {
         *error = "cannot write " + path;
         return false;
     }

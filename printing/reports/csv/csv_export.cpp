@@ -9,6 +9,7 @@
 #include "platform/dialogs/common_dialogs.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/system/shell_execute.h"
 #include "printing/reports/csv/csv_export_records.h"
 #include "printing/reports/csv/csv_rows.h"
@@ -21,14 +22,23 @@ namespace {
 // The save dialog's filter: one entry "*.CSV" with an empty pattern.
 constexpr char kCsvFilter[] = "*.CSV\0\0";
 
+// A new file that replaces the chosen one only when complete.
 win::HFILE OpenForWriting(const char* path) {
-    return win::_lopen(path, win::OF_WRITE);
+    return win::OpenReplacement(path);
 }
 
 CsvFileOpener fileOpener = OpenForWriting;
 
-void CreateFailed() {
-    (void)win::MessageBox(nullptr, kCsvCreateFailed, "WARNING", win::MB_ICONINFORMATION);
+void CreateFailed(const char* path) {
+    const std::string text =
+        std::string(kCsvCreateFailed) + "\n\n" + win::FailedWriteText("Creating", path);
+    (void)win::MessageBox(nullptr, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
+}
+
+void WriteFailed(const char* path) {
+    const std::string text =
+        std::string(kCsvWriteFailed) + "\n\n" + win::FailedWriteText("Writing", path);
+    (void)win::MessageBox(nullptr, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
 }
 
 // The chosen file's name without its extension, with ".KRV".
@@ -39,13 +49,21 @@ std::string WorkspaceName(const char* title) {
     return name + ".KRV";
 }
 
-// Writes the whole text and closes the file; false when any step failed.
+// Writes the whole text and closes the file; false when any step failed, the
+// file that was there then as it was.
 bool WriteAll(const char* path, const std::string& text) {
     const win::HFILE file = fileOpener(path);
     if (file == win::HFILE_ERROR) return false;
-    // Opening for writing keeps the old length: cut it to what is written.
     const win::UINT n = static_cast<win::UINT>(text.size());
     bool ok = win::_lwrite(file, text.data(), n) == n;
+    if (win::IsReplacement(file)) {
+        if (!ok) {
+            win::AbandonReplacement(file);
+            return false;
+        }
+        return win::CommitReplacement(file) != win::FALSE;
+    }
+    // Another opener's file keeps its old length: cut it to what is written.
     ok = ok && win::_lwrite(file, "", 0) != win::kReadWriteError;
     return win::_lclose(file) != win::HFILE_ERROR && ok;
 }
@@ -60,7 +78,7 @@ void Export(const WellLogTable& stations, bool wellLogPage) {
     src.wellLogPage = wellLogPage;
     src.precipitationShow = PrecipitationQuantity();
     if (!WriteAll(csvExportState.csvPath, BuildSummaryCsv(src))) {
-        CreateFailed();
+        WriteFailed(csvExportState.csvPath);
         return;
     }
     if (win::MessageBox(nullptr, "Would you like to open the CSV file now?", "Open CSV",
@@ -92,12 +110,12 @@ int ChooseCsvFile() {
     ofn.fileTitleSize = kCsvNameChars;
     ofn.flags = win::OFN_OVERWRITEPROMPT | win::OFN_HIDEREADONLY | win::OFN_PATHMUSTEXIST;
     if (!win::GetSaveFileName(&ofn)) return 1;
-    const win::HFILE file = win::_lcreat(s.csvPath, 0);
-    if (file == win::HFILE_ERROR) {
-        CreateFailed();
+    // Only tried here: a file of that name keeps its bytes until the export
+    // has written the new ones whole.
+    if (!win::CanReplaceFile(s.csvPath)) {
+        CreateFailed(s.csvPath);
         return 1;
     }
-    win::_lclose(file);
     return 0;
 }
 

@@ -43,7 +43,7 @@ std::vector<uint8_t> ReadPicked(const std::string& name, size_t size) {
     std::vector<uint8_t> bytes(size, 0);
     const win::HFILE file = win::_lopen(name.c_str(), win::OF_READ);
     if (file == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, kCannotOpenText, name.c_str(), win::MB_ICONINFORMATION);
+        ReportCannotOpen(name.c_str(), name.c_str());
         return {};
     }
     const win::UINT got = win::_lread(file, bytes.data(), static_cast<win::UINT>(size));
@@ -67,7 +67,7 @@ void ShowRawData(win::HWND dialog, const std::string& name) {
 void ShowInhibitor(win::HWND dialog, const std::string& name) {
     const win::HFILE probe = win::_lopen(name.c_str(), win::OF_READ);
     if (probe == win::HFILE_ERROR) {
-        win::MessageBox(nullptr, kCannotOpenText, name.c_str(), win::MB_ICONINFORMATION);
+        ReportCannotOpen(name.c_str(), name.c_str());
         return;
     }
     const win::LONG length = win::_llseek(probe, 0, 2);

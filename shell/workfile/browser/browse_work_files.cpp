@@ -83,7 +83,7 @@ void ShowHeader(win::HWND dialog, const WorkFileHeader& h) {
 }
 
 void CannotOpen(const std::string& name) {
-    win::MessageBox(nullptr, kCannotOpenText, name.c_str(), win::MB_ICONINFORMATION);
+    ReportCannotOpen(name.c_str(), name.c_str());
 }
 
 void OnShow(win::HWND dialog) {
@@ -116,9 +116,13 @@ void OnLoad(win::HWND dialog) {
     std::string path = folder;
     if (path.empty() || path.back() != '\\') path += '\\';
     path += name;
+    // A file that does not load does not become the one Save File writes to.
+    char previous[kPathChars];
+    std::memcpy(previous, mainWindowState.workFilePath, sizeof previous);
     std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, "%s",
                   path.c_str());
-    (void)LoadWorkFile(mainWindowState.mainWindow, file, name.c_str());
+    if (LoadWorkFile(mainWindowState.mainWindow, file, name.c_str()) != 0)
+        std::memcpy(mainWindowState.workFilePath, previous, sizeof previous);
     workFileCommandServices.updateMenuTexts();
     win::EndDialog(dialog, 0);
 }

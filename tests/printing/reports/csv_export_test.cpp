@@ -265,26 +265,38 @@ TEST_F(CsvExportTest, FailuresAndTheOpenRequest) {
     auto lastBox = [] {
         return win::MessageBoxLog().empty() ? std::string() : win::MessageBoxLog().back().text;
     };
-    // Created nowhere: the message, no question.
+    auto startsWith = [](const std::string& text, const std::string& head) {
+        return text.rfind(head + "\n\n", 0) == 0;
+    };
+    // Created nowhere: the message with the file and the cause, no question.
     fs::create_directories(folder / "taken.csv");  // a folder of that name
     win::AnswerFileDialog("\\taken.csv");
     ExportOnePageCsv();
-    EXPECT_EQ(lastBox(), kCsvCreateFailed);
+    EXPECT_TRUE(startsWith(lastBox(), kCsvCreateFailed)) << lastBox();
+    EXPECT_NE(lastBox().find("\\taken.csv failed: Is a directory."), std::string::npos)
+        << lastBox();
     EXPECT_EQ(win::MessageBoxLog().size(), 1u);
     // Not opened for writing.
     InstallCsvFileOpener([](const char*) { return win::HFILE_ERROR; });
     win::AnswerFileDialog("\\unopened.csv");
     ExportOnePageCsv();
-    EXPECT_EQ(lastBox(), kCsvCreateFailed);
+    EXPECT_TRUE(startsWith(lastBox(), kCsvWriteFailed)) << lastBox();
     EXPECT_EQ(win::MessageBoxLog().size(), 2u);
     InstallCsvFileOpener(nullptr);
-    // A full disk.
+    // A full disk over an earlier export: the old file keeps every byte, and
+    // the message says what failed, why, and that the old file is unchanged.
+    const std::string old(910, 'o');
+    std::ofstream(folder / "full.csv", std::ios::binary) << old;
     win::FailNextFileWrites(1);
     win::AnswerFileDialog("\\full.csv");
+    win::AnswerMessageBox("", "already exists", win::IDYES);
     ExportOnePageCsv();
     win::FailNextFileWrites(0);
-    EXPECT_EQ(lastBox(), kCsvCreateFailed);
-    EXPECT_EQ(win::MessageBoxLog().size(), 3u);
+    EXPECT_EQ(FileText(folder / "full.csv"), old);
+    EXPECT_EQ(lastBox(), std::string(kCsvWriteFailed) +
+                             "\n\nWriting \\full.csv failed: No space left on device. The file "
+                             "that was there is unchanged.");
+    EXPECT_EQ(win::MessageBoxLog().size(), 4u);  // the overwrite question, the failure
     // Yes: the open request with the full path; a failing opener says so.
     Export("open.csv", win::IDYES);
     ASSERT_EQ(win::ShellOpenLog().size(), 1u);

@@ -151,7 +151,13 @@ TEST_F(PrintoutSizeTest, CancelRestoresAndWritesNothingAndAFileThatCannotBeMadeI
     });
     EXPECT_EQ(displaySettings.linesPerScreen, 30.0);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
-    EXPECT_EQ(win::MessageBoxLog()[0].text, "Error: Cannot open file");
+    EXPECT_EQ(
+        win::MessageBoxLog()[0].text.rfind("Error: Cannot save the display settings\n\nSaving ", 0),
+        0u)
+        << win::MessageBoxLog()[0].text;
+    EXPECT_NE(win::MessageBoxLog()[0].text.find("zorin.cnf failed: Is a directory."),
+              std::string::npos)
+        << win::MessageBoxLog()[0].text;
 }
 
 // Open pages are made again at their homes with the new font; the one-water

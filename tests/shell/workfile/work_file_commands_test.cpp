@@ -134,7 +134,7 @@ TEST_F(Commands, SavesClearDataChangedOnlyWhenTheFileWasWritten) {
     EXPECT_EQ(mainWindowState.dataChanged, 1u);
     EXPECT_EQ(BoxesWithText(kSaveFailedText), 1);
     EXPECT_EQ(ReadFile("first.KRV"), before);
-    EXPECT_FALSE(Exists("first.KRV.~sv"));
+    EXPECT_EQ(LeftOverFiles(), 0u);
     // Save File to the chosen name now writes without a dialog.
     SaveFileCommand(nullptr);
     EXPECT_EQ(mainWindowState.dataChanged, 0u);

@@ -83,9 +83,12 @@ class WorkFileTest : public shelltest::ShellTest {
         std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, "%s",
                       path);
     }
+    // Boxes whose text is `text`, or starts with it and goes on after a blank
+    // line (the file and the cause of a failure).
     static int BoxesWithText(const std::string& text) {
         int n = 0;
-        for (const auto& b : win::MessageBoxLog()) n += b.text == text ? 1 : 0;
+        for (const auto& b : win::MessageBoxLog())
+            n += b.text == text || b.text.rfind(text + "\n\n", 0) == 0 ? 1 : 0;
         return n;
     }
 };

@@ -43,7 +43,7 @@ TEST_F(SaveLoad, ASavedFileIsExactly200171BytesWithItsHeaderWords) {
     EXPECT_EQ(shelltest::GetWord(file, 14), 1);
     EXPECT_EQ(bytes::GetU32(file.data() + 200147), 2u);
     EXPECT_EQ(bytes::GetU32(file.data() + 200163), 2u);
-    EXPECT_FALSE(Exists("a.KRV.~sv"));
+    EXPECT_EQ(LeftOverFiles(), 0u);
     // Saving over a longer file leaves no tail of it.
     WriteFile("long.KRV", std::vector<uint8_t>(300000, 0xEE));
     SetPath("long.KRV");
@@ -61,19 +61,27 @@ TEST_F(SaveLoad, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporaryFile) {
         win::FailNextFileWrites(failAt == 1 ? 1 : 1000);
         EXPECT_EQ(SaveWorkFile(nullptr), -1);
         EXPECT_EQ(BoxesWithText(kSaveFailedText), 1);
+        ASSERT_FALSE(win::MessageBoxLog().empty());
+        EXPECT_NE(win::MessageBoxLog()[0].text.find("a.KRV failed: No space left on device. The "
+                                                    "file that was there is unchanged."),
+                  std::string::npos)
+            << win::MessageBoxLog()[0].text;
         EXPECT_EQ(ReadFile("a.KRV"), before);
-        EXPECT_FALSE(Exists("a.KRV.~sv"));
+        EXPECT_EQ(LeftOverFiles(), 0u);
         // The clean-up did not run: memory is as it was.
         EXPECT_EQ(surfaceWater.values[AnalysisElement::kChloride], -5.0f);
         win::FailNextFileWrites(0);
     }
-    // A folder that cannot take the temporary file: the open message and result 1.
+    // A folder that cannot take the new file: the message Save As gives, result 1.
     SetPath("\\missing\\a.KRV");
     win::ClearMessageBoxLog();
     EXPECT_EQ(SaveWorkFile(nullptr), 1);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
-    EXPECT_EQ(win::MessageBoxLog()[0].text, kCannotOpenText);
-    EXPECT_EQ(win::MessageBoxLog()[0].caption, kFileCaption);
+    EXPECT_EQ(win::MessageBoxLog()[0].text,
+              std::string(kCannotCreateText) +
+                  "\n\nSaving \\missing\\a.KRV failed: No such file or directory. No file was "
+                  "written.");
+    EXPECT_EQ(win::MessageBoxLog()[0].caption, kSaveCaption);
 }
 
 TEST_F(SaveLoad, CleanUpAfterSaveKeepsMeaningfulNegativesAndClearsTheRest) {

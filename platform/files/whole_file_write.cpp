@@ -1,0 +1,176 @@
+// The whole-file writer: a new file beside the target, renamed over it only
+// when every byte is written and on the disk.
+#include "platform/files/whole_file_write.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <map>
+
+#include "platform/files/file_table.h"
+#include "platform/text/code_page.h"
+
+namespace win {
+namespace detail {
+namespace {
+
+struct Replacement {
+    std::string temporary;  // Linux path of the new file
+    std::string target;     // Linux path it replaces
+};
+
+std::map<HFILE, Replacement>& Replacements() {
+    static std::map<HFILE, Replacement> table;
+    return table;
+}
+
+// A link is followed, so the file it names is replaced and the link stays.
+std::string FollowLink(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+HFILE OpenFor(const std::string& linuxPath, int attribute) {
+    const std::string target = FollowLink(linuxPath);
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists) {
+        const DWORD refusal = RefuseSpecial(st, true);
+        if (refusal != ERROR_SUCCESS) {
+            SetLastError(refusal);
+            if (S_ISDIR(st.st_mode)) SetErrno(EISDIR);
+            return HFILE_ERROR;
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = exists ? (st.st_mode & 07777) : (((attribute & 1) ? 0444 : 0666) & ~mask);
+    static unsigned serial = 0;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::string temporary =
+            target + ".~" + std::to_string(::getpid() % 100000) + "-" + std::to_string(++serial);
+        // Written by us first, so made writable; the target's mode comes back on commit.
+        const HFILE h = OpenLinux(temporary, O_RDWR | O_CREAT | O_EXCL, 0600, true, true);
+        if (h == HFILE_ERROR) {
+            if (GetLastError() == ERROR_FILE_EXISTS) continue;
+            return HFILE_ERROR;
+        }
+        // The mode the new file is to keep, applied now to the descriptor's
+        // file only when it stays writable for us.
+        const int fd = FileDescriptor(h);
+        if ((mode & S_IWUSR) != 0) (void)::fchmod(fd, mode);
+        Replacements()[h] = Replacement{temporary, target};
+        if (!exists && (attribute & 2)) MarkHidden(target);
+        return h;
+    }
+    SetLastError(ERROR_FILE_EXISTS);
+    return HFILE_ERROR;
+}
+
+}  // namespace
+
+void ResetReplacements() {
+    for (const auto& [h, r] : Replacements()) ::unlink(r.temporary.c_str());
+    Replacements().clear();
+}
+
+}  // namespace detail
+
+HFILE OpenReplacement(const char* path, int attribute) {
+    if (path == nullptr || path[0] == '\0') {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return HFILE_ERROR;
+    }
+    return detail::OpenFor(MapPath(path), attribute);
+}
+
+HFILE OpenReplacementW(const char16_t* path, int attribute) {
+    if (path == nullptr) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return HFILE_ERROR;
+    }
+    return OpenReplacement(Utf16ToUtf8(path).c_str(), attribute);
+}
+
+HFILE OpenReplacementLinux(const std::string& linuxPath) {
+    return detail::OpenFor(linuxPath, 0);
+}
+
+bool IsReplacement(HFILE file) {
+    return detail::Replacements().count(file) != 0;
+}
+
+BOOL CommitReplacement(HFILE file) {
+    auto it = detail::Replacements().find(file);
+    if (it == detail::Replacements().end()) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    const detail::Replacement r = it->second;
+    detail::Replacements().erase(it);
+    const int fd = detail::FileDescriptor(file);
+    bool ok = true;
+    if (fd < 0 || ::fsync(fd) != 0) {
+        detail::SetErrno(fd < 0 ? EBADF : errno);
+        ok = false;
+    }
+    if (_lclose(file) != 0) ok = false;
+    if (ok && detail::TakeInjectedRenameFailure()) ok = false;
+    if (ok && ::rename(r.temporary.c_str(), r.target.c_str()) != 0) {
+        detail::SetErrno(errno);
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(r.temporary.c_str());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void AbandonReplacement(HFILE file) {
+    auto it = detail::Replacements().find(file);
+    if (it == detail::Replacements().end()) return;
+    const std::string temporary = it->second.temporary;
+    detail::Replacements().erase(it);
+    detail::CloseQuietly(file);  // the error being reported stays the last one
+    ::unlink(temporary.c_str());
+}
+
+BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count, int attribute) {
+    const HFILE file = OpenReplacement(path, attribute);
+    if (file == HFILE_ERROR) return FALSE;
+    const auto* p = static_cast<const char*>(bytes);
+    while (count > 0) {
+        const UINT part = count > 0x40000000u ? 0x40000000u : static_cast<UINT>(count);
+        if (_lwrite(file, p, part) != part) {
+            AbandonReplacement(file);
+            return FALSE;
+        }
+        p += part;
+        count -= part;
+    }
+    return CommitReplacement(file);
+}
+
+bool CanReplaceFile(const char* path) {
+    const HFILE file = OpenReplacement(path);
+    if (file == HFILE_ERROR) return false;
+    AbandonReplacement(file);
+    return true;
+}
+
+std::string FailedWriteText(const char* doing, const char* path) {
+    const std::string cause = GetLastErrorText();
+    struct stat st;
+    const bool aFile = ::stat(MapPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return std::string(doing) + " " + path + " failed: " + cause + ". " +
+           (aFile ? "The file that was there is unchanged." : "No file was written.");
+}
+
+}  // namespace win

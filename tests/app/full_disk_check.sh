@@ -1,0 +1,197 @@
+#!/bin/bash
+# Saves on a disk that is full, as a user meets one: the program's folder on a
+# small file system of its own (tmpfs, mounted in a private mount namespace
+# where the system permits it), every writer run once to make its file, the
+# disk filled, every writer run again over its file. Each old file must keep
+# its bytes, each failure must be told with the file and the cause, and the
+# program must go on to its normal end. Where no file system can be mounted,
+# the same runs go under a file-size limit (ulimit -f), which fails the same
+# writes with "File too large" and must not end the program by its signal.
+# Then, with the settings files and their folder made read-only on a
+# read-only file system, a start must read them as they are.
+#
+# usage: full_disk_check.sh BUILD SOURCE
+set -u
+BUILD=$(cd "$1" && pwd)
+SOURCE=$(cd "$2" && pwd)
+TARVEX="$BUILD/tarvex"
+SELF="$SOURCE/tests/app/full_disk_check.sh"
+
+# ---- inside the private namespace (or the fallback): the runs themselves ----
+if [ "${FULL_DISK_STAGE:-}" = "inside" ]; then
+  DISK=$FULL_DISK_DIR
+  MODE=$FULL_DISK_MODE
+  LOGS=$FULL_DISK_LOGS  # off the full disk, so that the logs can be written
+  fail=0
+  bad() { echo "FAIL: $*"; fail=1; }
+  cd "$DISK" || exit 2
+  echo "PDF | letter | 300 | colour | out" >printers.cfg
+  mkdir -p out
+  water=$(grep '^dialog 80' "$SOURCE/data/scripts/summary-windows.tvs")
+  # The files every writer makes: the work file, the summary CSV, the 3D
+  # graph's data file and picture, a rich-text page, a printed PDF, and the
+  # two settings files.
+  cat >make.tvs <<EOF
+$water
+menu 1030
+file \\out\\a.KRV
+menu 1022
+menu 1248
+file \\out\\s.csv
+answer no Would you like to open the CSV
+menu 1655 DisOnePage
+printer PDF landscape
+menu 1013 DisOnePage
+menu 1250
+file \\out\\r.rtf
+menu 754 WellLogDisOnePage
+menu 1028 WellLogDisOnePage
+menu 1028 DisOnePage
+menu 1040
+file \\out\\g.dat
+menu 996 wcGraphWindow
+file \\out\\g.png
+menu 995 wcGraphWindow
+close wcGraphWindow
+dialog 29 press 1
+menu 1065
+EOF
+  # The same writers over their files, on the full disk; every box says why.
+  cat >again.tvs <<EOF
+$water
+menu 1030
+file \\out\\a.KRV
+answer yes \\out\\a.KRV already exists
+menu 1022
+menu 1021
+menu 1248
+file \\out\\s.csv
+answer yes \\out\\s.csv already exists
+answer no Would you like to open the CSV
+menu 1655 DisOnePage
+printer PDF landscape
+menu 1013 DisOnePage
+menu 1250
+file \\out\\r.rtf
+answer yes \\out\\r.rtf already exists
+menu 754 WellLogDisOnePage
+menu 1028 WellLogDisOnePage
+menu 1028 DisOnePage
+menu 1040
+file \\out\\g.dat
+answer yes \\out\\g.dat already exists
+menu 996 wcGraphWindow
+file \\out\\g.png
+answer yes \\out\\g.png already exists
+menu 995 wcGraphWindow
+close wcGraphWindow
+dialog 29 press 1
+menu 1065
+dialog 78 click 983
+dialog 78 press 1
+menu 1066
+answer no Data has been modified
+menu 1028
+EOF
+  "$TARVEX" --headless --script make.tvs --log "$LOGS/make.log" >"$LOGS/make.out" 2>&1
+  code=$?
+  [ "$code" -eq 0 ] || { cat "$LOGS/make.out"; bad "the first run ended with $code"; }
+  files="out/a.KRV out/s.csv out/r.rtf out/g.dat out/g.png plunit.cnf zorin.cnf"
+  for f in $files; do [ -s "$f" ] || bad "the first run made no $f"; done
+  [ -s "out/Tarvex Report.pdf" ] || bad "the first run printed no PDF"
+  { sha256sum $files; sha256sum "out/Tarvex Report.pdf"; } >"$LOGS/before.sha"
+
+  if [ "$MODE" = tmpfs ]; then
+    dd if=/dev/zero of=filler bs=4k >/dev/null 2>&1
+    df -k . | tail -1
+    ( "$TARVEX" --headless --script again.tvs --log "$LOGS/again.log" >"$LOGS/again.out" 2>&1 )
+    code=$?
+  else
+    # 64 KB: room for the log and the small files, none for the work file.
+    ( ulimit -f 64
+      "$TARVEX" --headless --script again.tvs --log "$LOGS/again.log" >"$LOGS/again.out" 2>&1 )
+    code=$?
+  fi
+  [ "$code" -eq 0 ] || { cat "$LOGS/again.out"; bad "the run on the full disk ended with $code"; }
+  # Under the size limit the small files are written as usual: only the work
+  # file's save fails there.
+  [ "$MODE" = tmpfs ] || grep -i 'a\.krv' "$LOGS/before.sha" >"$LOGS/checked.sha"
+  [ "$MODE" = tmpfs ] && cp "$LOGS/before.sha" "$LOGS/checked.sha"
+  sha256sum -c --quiet "$LOGS/checked.sha" || bad "a failed save changed an old file"
+  leftovers=$(ls out | grep -v -i -E '^(a\.krv|s\.csv|r\.rtf|g\.dat|g\.png|Tarvex Report( \([0-9]\))?\.pdf)$')
+  [ -z "$leftovers" ] || bad "files left behind: $leftovers"
+  cause="No space left on device"
+  [ "$MODE" = tmpfs ] || cause="File too large"
+  python3 - "$LOGS/again.log" "$cause" "$MODE" <<'PY' || fail=1
+import re, sys
+log = open(sys.argv[1], encoding='latin-1').read()
+cause = sys.argv[2]
+boxes = re.findall(r'message box "(.*?)": "(.*?)" -> ', log, re.S)
+failed = [(c, t) for c, t in boxes if cause in t]
+want = {
+    'work file': (r'Error encountered saving the file\. Please check available disk space\.',
+                  r'out\\a\.krv'),
+    'CSV export': (r'The CSV file could not be written\.', r'out\\s\.csv'),
+    'rich text': (r'Error: Cannot create file', r'out\\r\.rtf'),
+    'graph data': (r'Error: Cannot write DAT file', r'out\\g\.dat'),
+    'picture': (r"An error occurred while saving the image", r'out\\g\.png'),
+    'units file': (r'Cannot open units file to update', r'plunit\.cnf'),
+    'display settings': (r'Cannot save the display settings', r'zorin\.cnf'),
+}
+if sys.argv[3] == 'fsize':  # only the work file is past the limit
+    want = {'work file': want['work file']}
+bad = 0
+for what, (head, name) in want.items():
+    hits = [t for c, t in failed if re.search(head, t) and re.search(name, t, re.I)]
+    if not hits:
+        print('FAIL: no message for the failed', what, 'save naming the file and', repr(cause))
+        bad = 1
+    elif 'unchanged' not in hits[0]:
+        print('FAIL: the', what, 'message does not say the old file is unchanged:', hits[0])
+        bad = 1
+if bad:
+    print('boxes of the run:')
+    for c, t in boxes:
+        print('  ', c, '|', t.replace('\n', ' / '))
+sys.exit(bad)
+PY
+  rm -f filler
+
+  # Read-only settings on a read-only medium: read as they are, nothing
+  # reported missing, nothing written.
+  if [ "$MODE" = tmpfs ]; then
+    chmod 444 plunit.cnf zorin.cnf heads.cnf 2>/dev/null
+    chmod 555 .
+    mount -o remount,ro "$DISK" || bad "cannot make the disk read-only"
+    printf 'menu 1028\n' >"$LOGS/quit.tvs"
+    "$TARVEX" --headless --script "$LOGS/quit.tvs" --log "$LOGS/ro.log" >/dev/null 2>&1
+    code=$?
+    [ "$code" -eq 0 ] || bad "the start on read-only settings ended with $code"
+    if grep -q 'message box' "$LOGS/ro.log"; then
+      bad "read-only settings brought a message:"
+      grep -A2 'message box' "$LOGS/ro.log"
+    fi
+  fi
+  exit $fail
+fi
+
+# ---- outside: a folder, a file system for it where permitted ----
+WORK=$(mktemp -d /tmp/tarvex_full_disk_XXXXXX)
+trap 'umount "$WORK/disk" 2>/dev/null; rm -rf "$WORK"' EXIT
+mkdir -p "$WORK/disk" "$WORK/logs"
+export FULL_DISK_STAGE=inside FULL_DISK_DIR="$WORK/disk" FULL_DISK_LOGS="$WORK/logs"
+probe() { mount -t tmpfs -o size=64k tmpfs "$WORK/disk" && umount "$WORK/disk"; }
+if command -v unshare >/dev/null && unshare -m sh -c "$(declare -f probe); WORK=$WORK; probe" \
+  2>/dev/null; then
+  echo "a 6 MB tmpfs in a private mount namespace"
+  FULL_DISK_MODE=tmpfs unshare -m sh -c \
+    "mount -t tmpfs -o size=6m tmpfs '$WORK/disk' && exec bash '$SELF' '$BUILD' '$SOURCE'"
+elif command -v unshare >/dev/null && unshare -rm sh -c "$(declare -f probe); WORK=$WORK; probe" \
+  2>/dev/null; then
+  echo "a 6 MB tmpfs in a private user and mount namespace"
+  FULL_DISK_MODE=tmpfs unshare -rm sh -c \
+    "mount -t tmpfs -o size=6m tmpfs '$WORK/disk' && exec bash '$SELF' '$BUILD' '$SOURCE'"
+else
+  echo "no file system can be mounted here: a file-size limit stands in for the full disk"
+  FULL_DISK_MODE=fsize bash "$SELF" "$BUILD" "$SOURCE"
+fi
