@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "tests/app/program_run_fixture.h"
 
@@ -49,10 +51,14 @@ class FileRefusalRun : public ProgramRunFixture {
 
 TEST_F(FileRefusalRun, APipeAndAFolderAreRefusedWithTheirReasonAndChangeNothing) {
     ASSERT_EQ(::mkfifo((folder / "case.krv").c_str(), 0644), 0);
-    // Held open at both ends here, so that a program that opened the pipe
-    // would read it (and fail otherwise) instead of waiting for a writer.
+    // Held open at both ends here for three seconds, so that a program that
+    // opened the pipe would not wait for a writer and would meet its end soon.
     const int pipeEnds = ::open((folder / "case.krv").c_str(), O_RDWR | O_NONBLOCK);
     ASSERT_GE(pipeEnds, 0);
+    std::thread release([pipeEnds] {
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        ::close(pipeEnds);
+    });
     fs::create_directory(folder / "folder.krv");
     // The open dialog itself takes no folder for a file; saving to one, or to
     // the pipe, reaches the program.
@@ -69,7 +75,7 @@ TEST_F(FileRefusalRun, APipeAndAFolderAreRefusedWithTheirReasonAndChangeNothing)
                          "menu 1022\n"
                          "answer no Data has been modified\n"
                          "menu 1028\n");
-    ::close(pipeEnds);
+    release.join();
     ASSERT_EQ(code, 0) << Log();
     int pipeRefusals = 0;
     for (const std::string& box : Boxes())
