@@ -36,12 +36,16 @@ void ReadHeadings(const uint8_t* file, size_t size, HeadingLines& h) {
             std::memcpy(h.line[k], file + start, std::min<size_t>(kHeadingLineBytes, size - start));
     }
     const bool markerRead = size >= kHeadingFileBytes;
+    // Only "@@" is the marker; any other two closing bytes leave the lines
+    // where a file without the marker puts them.
+    const bool withMarker =
+        markerRead && file[kMarkerOffset] == '@' && file[kMarkerOffset + 1] == '@';
     if (!markerRead)
         h.marker = 0;
-    else if (file[kMarkerOffset] == '@' && file[kMarkerOffset + 1] == '@')
+    else if (withMarker)
         h.marker = 1;
     const bool anyText = HoldsText(h.line[0]) || HoldsText(h.line[1]) || HoldsText(h.line[2]);
-    if (!markerRead) {
+    if (!withMarker) {
         h.printSubheadings = (HoldsText(h.line[0]) || HoldsText(h.line[1])) ? 1 : 0;
         h.printHeadings = HoldsText(h.line[2]) ? 1 : 0;
     } else if (anyText) {

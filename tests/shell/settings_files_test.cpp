@@ -185,12 +185,15 @@ TEST_F(DisplayConfigTest, EncodingPutsEachRecordAtItsOffset) {
     EXPECT_EQ(std::vector<uint8_t>(again, again + sizeof again), b);
 }
 
-// Heading file: three 81-byte lines and the "@@" marker.
-std::vector<uint8_t> HeadingImage(const char* l1, const char* l2, const char* l3, bool marker) {
-    std::vector<uint8_t> b(marker ? 245 : 243, 0);
+// Heading file: three 81-byte lines and the "@@" marker, or two other
+// closing bytes (a file saved by an editor often ends in a line break).
+std::vector<uint8_t> HeadingImage(const char* l1, const char* l2, const char* l3, bool marker,
+                                  const char* tail = nullptr) {
+    std::vector<uint8_t> b(marker || tail != nullptr ? 245 : 243, 0);
     const char* lines[3] = {l1, l2, l3};
     for (int k = 0; k < 3; ++k) std::memcpy(&b[81 * k], lines[k], std::strlen(lines[k]));
     if (marker) b[243] = b[244] = '@';
+    if (tail != nullptr) std::memcpy(&b[243], tail, 2);
     return b;
 }
 
@@ -208,6 +211,10 @@ TEST_F(HeadingFileTest, LinesAndMarkerDecideTitleAndSubtitle) {
         {HeadingImage("ACME OIL", "", "Field 7", true), 0, 1, 1},
         {HeadingImage("", "", "", true), 0, 0, 1},
         {HeadingImage(full.c_str(), "   ", "", false), 1, 0, 0},
+        // Two closing bytes that are not the marker: the subtitle lines stay
+        // at the page foot.
+        {HeadingImage("ACME OIL", "Well 4", "Field 7", false, "\r\n"), 1, 1, 0},
+        {HeadingImage("ACME OIL", "", "", false, "@ "), 1, 0, 0},
         {{}, 0, 0, 0},
     };
     for (const Case& c : cases) {
