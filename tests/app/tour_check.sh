@@ -2,7 +2,8 @@
 # The tour, then its files read by tools nobody on the project wrote:
 #  - the run ends with exit code 0, no script failure, and no message box the
 #    tour does not expect;
-#  - every PDF passes qpdf --check and has text (pdftotext); the sea water's
+#  - every PDF passes qpdf --check and has text (pdftotext), and no word of
+#    it is printed over another (pdf_overlap.py); the sea water's
 #    calcite saturation ratio on its printed report equals the engine
 #    harness's to the printed decimals;
 #  - every CSV reads with Python's csv module, rows of two fields or more;
@@ -66,6 +67,7 @@ for f in "$OUT"/*.pdf; do
   [ -n "$(pdftotext "$f" - 2>/dev/null | tr -d '[:space:]')" ] || bad "no text in $f"
 done
 [ "$pdfs" -ge 14 ] || bad "$pdfs PDF files, 14 or more expected"
+python3 tests/app/pdf_overlap.py "$OUT"/*.pdf || fail=1
 
 # The sea water's report: the first document printed by Print Surface.
 surface=$(grep -o 'printed " ": [0-9]* pages, [^,]*' "$LOG" | sed -n 5p | sed 's/.*pages, //')
