@@ -26,7 +26,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions& opti
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool takesValue =
-            a == "--desktop" || a == "--script" || a == "--log" || a == "--snap-windows";
+            a == "--desktop" || a == "--script" || a == "--log" || a == "--snap-windows" ||
+                                a == "--text-check";
         if (takesValue && i + 1 >= args.size()) {
             error = a + " needs a value";
             return false;
@@ -37,6 +38,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions& opti
             options.display = true;
         } else if (a == "--snap-windows") {
             options.snapFolder = args[++i];
+        } else if (a == "--text-check") {
+            options.textCheckPath = args[++i];
         } else if (a == "--desktop") {
             if (!ParseDesktop(args[++i], options.desktopWidth, options.desktopHeight)) {
                 error = "--desktop wants WIDTHxHEIGHT in pixels, not \"" + args[i] + "\"";

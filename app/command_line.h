@@ -1,5 +1,5 @@
 // The tarvex command line: --headless, --display, --desktop WxH, --script FILE, --log FILE,
-// --snap-windows DIR.
+// --snap-windows DIR, --text-check FILE.
 #pragma once
 
 #include <string>
@@ -13,6 +13,7 @@ struct ProgramOptions {
     std::string scriptPath;
     std::string logPath;
     std::string snapFolder;  // each window's picture when it first shows
+    std::string textCheckPath;  // texts that overlap or run past a window's edge
 };
 
 // False with `error` set for an unknown option, a missing value or a desktop
@@ -22,4 +23,4 @@ struct ProgramOptions {
 
 inline constexpr const char* kUsage =
     "usage: tarvex [--headless] [--display] [--desktop WxH] [--script FILE] [--log FILE] "
-    "[--snap-windows DIR]";
+    "[--snap-windows DIR] [--text-check FILE]";

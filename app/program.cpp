@@ -82,6 +82,10 @@ int RunProgram(const ProgramOptions& options) {
 
     ScriptRunner runner(std::move(actions), log);
     runner.SnapWindowsInto(options.snapFolder);
+    if (!options.textCheckPath.empty() && !runner.CheckTextInto(options.textCheckPath)) {
+        std::fprintf(stderr, "tarvex: cannot write %s\n", options.textCheckPath.c_str());
+        return kExitUsage;
+    }
     activeLog = &log;
     win::EnableMessageTrace(true);
     win::SetScriptFailureHandler(FailRun);

@@ -239,6 +239,7 @@ void ScriptRunner::QueueDialogs() {
 void ScriptRunner::TakeSnaps() {
     std::string error;
     if (!snaps_.Take(error)) win::ReportScriptFailure("snap-windows: " + error);
+    if (!textCheck_.Take()) win::ReportScriptFailure("text-check: a finding could not be written");
 }
 
 void ScriptRunner::Snap(const ScriptAction& a) {

@@ -12,6 +12,7 @@
 
 #include "app/run_log.h"
 #include "app/script.h"
+#include "app/text_check.h"
 #include "app/window_snaps.h"
 
 class ScriptRunner {
@@ -26,6 +27,9 @@ class ScriptRunner {
     // Before each action, the windows shown since are pictured into `folder`
     // (none when empty); see window_snaps.h.
     void SnapWindowsInto(std::string folder) { snaps_.SetFolder(std::move(folder)); }
+    // Before each action, the texts on the shown windows are checked into
+    // `file` (see text_check.h); false when the file cannot be made.
+    [[nodiscard]] bool CheckTextInto(const std::string& file) { return textCheck_.Start(file); }
 
   private:
     void Queue(const ScriptAction& a);
@@ -43,6 +47,7 @@ class ScriptRunner {
     bool closeSent_ = false;
     RunLog& log_;
     WindowSnaps snaps_;
+    TextCheck textCheck_;
 };
 
 // Runs one action at once (a dialog's `do` step): answers, file names and

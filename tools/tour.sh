@@ -4,6 +4,7 @@
 # printers.cfg whose printer "PDF" writes into out/, where the tour puts every
 # file it makes. Prints the run log; exits with the program's exit code.
 # OPTIONS go to tarvex in place of --headless (e.g. --display --snap-windows DIR).
+# TOUR_DESKTOP sets the desktop size (1280x1024 when unset).
 #
 # usage: tools/tour.sh BUILD FOLDER [OPTIONS...]
 set -u
@@ -19,7 +20,7 @@ cp "$BUILD"/products/*.PRD "$FOLDER/INHIB/"
 cp "$TOP"/data/samples/legacy/*.KRV "$FOLDER/samples/legacy/"
 echo "PDF | letter | 300 | colour | out" >"$FOLDER/printers.cfg"
 cd "$FOLDER" || exit 2
-"$BUILD/tarvex" "$@" --desktop 1280x1024 --script "$TOP/data/scripts/tour.tvs" \
+"$BUILD/tarvex" "$@" --desktop "${TOUR_DESKTOP:-1280x1024}" --script "$TOP/data/scripts/tour.tvs" \
   --log run.log
 code=$?
 cat run.log

@@ -74,8 +74,9 @@ void PaintBackground(ThreeDPaint& paint) {
         win::SelectObject(dc, t.pens[ThreeDPen::kBackground]);
         win::SelectObject(dc, t.brushes[0]);
     }
-    // The whole logical picture on every target.
-    win::Rectangle(dc, -320, -240, 319, 239);
+    // The whole logical picture on every target; the right and bottom ends
+    // of a rectangle are left out, so it reaches one unit past the last.
+    win::Rectangle(dc, -320, -240, 320, 240);
     win::SelectObject(dc, whiteBackground != 0 ? t.brushes[15] : t.brushes[3]);
 }
 

@@ -156,13 +156,22 @@ bool Touch(const FloorNumber& a, const FloorNumber& b, const win::TEXTMETRICA& t
            b.y + top < a.y + bottom + 1;
 }
 
+// The y of the line through `from` and `to` at x.
+double LineYAt(Point2 from, Point2 to, double x) {
+    if (to.x == from.x) return std::max(from.y, to.y);
+    return from.y + (x - from.x) * (to.y - from.y) / (to.x - from.x);
+}
+
 // The numbers of one strip, kept between its ends `low` and `high`. On the
 // light right strip, when neighbours would touch on one line, every other
-// number moves down just far enough to clear both of its neighbours (below the
-// strip black on white stays readable). The dark left strip keeps one line: its
-// white numbers would vanish below it, and its whole degrees are short.
+// number moves down just far enough to clear both of its neighbours, but
+// never past the strip's lower edge (`edgeFrom` to `edgeTo`): below it a dark
+// background would swallow the black digits. The dark left strip keeps one
+// line: its white numbers would vanish below it, and its whole degrees are
+// short.
 void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
-                 const win::TEXTMETRICA& tm, bool twoLines) {
+                 const win::TEXTMETRICA& tm, bool twoLines, Point2 edgeFrom = {},
+                 Point2 edgeTo = {}) {
     for (FloorNumber& n : numbers) {
         if (n.x + n.width > high - 2) n.x = high - 2 - n.width;
         if (n.x < low + 2) n.x = low + 2;
@@ -175,7 +184,12 @@ void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
     }
     if (!crowded || !twoLines) return;
     const double shift = std::ceil(drop) + tm.tmAscent - tm.tmInternalLeading + 2;
-    for (size_t i = 1; i < numbers.size(); i += 2) numbers[i].y += shift;
+    for (size_t i = 1; i < numbers.size(); i += 2) {
+        FloorNumber& n = numbers[i];
+        const double edge = std::min(LineYAt(edgeFrom, edgeTo, n.x),
+                                     LineYAt(edgeFrom, edgeTo, n.x + n.width));
+        n.y = std::max(n.y, std::min(n.y + shift, std::floor(edge) - tm.tmAscent - 1));
+    }
 }
 
 void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
@@ -218,7 +232,9 @@ void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     // The two strips' numbers keep apart at C.
     const double parting = 0.4 * lineHeight;
     LayOutStrip(columns, b.B().x, c.x - parting, font.tm, false);
-    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, true);
+    const double depth = 2.5 * paint.axisLineHeight;  // the strips' depth
+    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, true, b.Raise(c, depth),
+                b.Raise(b.A(), depth));
     // The left strip is dark and the right one light in every table.
     win::SetTextColor(dc, graphColorTable[15]);
     for (const FloorNumber& n : columns) Draw(dc, n.x, n.y, n.text);
@@ -239,10 +255,13 @@ void DrawNotice(ThreeDPaint& paint, ThreeDTexts& texts) {
     const char* lines[3] = {"Saturation Ratio (SR) is Zero",
                             "Saturation Index (Log[SR]) is Undefined", "No Graph Possible"};
     const int colours[3] = {0, 4, 0};
+    // The lines stand one line higher than centred on the floor: centred,
+    // the widest would run over the value axis's lowest number and the
+    // last over the floor numbers.
     const double h = font.LineHeight();
     for (int i = 0; i < 3; ++i) {
         win::SetTextColor(dc, graphColorTable[colours[i]]);
-        DrawCentred(dc, centre.x, centre.y + (i - 1.5) * h, lines[i]);
+        DrawCentred(dc, centre.x, centre.y + (i - 2.5) * h, lines[i]);
     }
     win::SetTextColor(dc, TextColour());
     texts.notice = true;
@@ -377,15 +396,28 @@ void DrawThreeDValueNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
         const std::string sub = graphSubtitle;
         Font font(dc, 1, Height(sub.size() < 16 ? 0.025 : 0.021));
         Draw(dc, kLeftEdge, y, sub);
-        if (!sub.empty()) headingsEnd = std::max(headingsEnd, kLeftEdge + Width(dc, sub));
+        if (!sub.empty()) {
+            headingsEnd = std::max(headingsEnd, kLeftEdge + Width(dc, sub));
+            y += font.LineHeight();
+        }
     }
+    const double headingsBottom = y;
     Font title(dc, 1, Height(0.048));
     const std::string text = graphTitle;
     const double width = Width(dc, text);
     double left = -width / 2.0;
-    if (left < headingsEnd + 8.0) left = std::min(headingsEnd + 8.0, kRightEdge - width);
     const Point2 top = b.Raise(b.O(), b.height);
-    Draw(dc, left, top.y - 1.3 * title.LineHeight(), text);
+    double titleTop = top.y - 1.3 * title.LineHeight();
+    if (left < headingsEnd + 8.0) {
+        left = headingsEnd + 8.0;
+        if (left + width > kRightEdge) {
+            // Too long to stand beside the headings: it moves down under
+            // them, as far right as the picture lets it.
+            left = std::max(kLeftEdge, std::min(-width / 2.0, kRightEdge - width));
+            titleTop = std::max(titleTop, headingsBottom);
+        }
+    }
+    Draw(dc, left, titleTop, text);
 }
 
 void DrawThreeDLabels(ThreeDPaint& paint, ThreeDTexts& texts) {

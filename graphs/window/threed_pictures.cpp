@@ -9,6 +9,7 @@
 #include "imaging/bridges/dib_bridges.h"
 #include "imaging/frame/image_alloc.h"
 #include "platform/gdi/gdi.h"
+#include "platform/print/print_setup.h"
 #include "platform/window/window.h"
 #include "printing/job/print_job.h"
 #include "printing/page/page_setup.h"
@@ -105,6 +106,9 @@ int PrintThreeDGraph(win::HWND hwnd) {
     win::ShowWindow(hwnd, win::SW_HIDE);
     win::UpdateWindow(hwnd);
     if (job.documentOpen != 0 && job.printAborted == 0 && CheckedStartPage()) {
+        char title[128] = {};
+        win::GetWindowText(hwnd, title, sizeof title);
+        (void)win::SetPrintFileTitle(job.printerDC, title);  // names the PDF
         f.renderTarget = RenderTarget::kPrinter;
         Paint(job.printerDC, hwnd);
         f.renderTarget = RenderTarget::kScreen;

@@ -1,6 +1,7 @@
 // Device contexts: the registry, creation of memory contexts, selection of
 // objects, SaveDC/RestoreDC, and the colour and mode attributes.
 #include "platform/gdi/gdi_dc.h"
+#include "platform/text/text_boxes.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -136,6 +137,7 @@ void ForgetWindowDcs(HWND hwnd) {
     for (DeviceContext* dc : Dcs()) {
         if (dc->hwnd == hwnd) dc->windowGone = true;
     }
+    detail::ForgetTextBoxes(hwnd);
 }
 
 DeviceCaps ScreenCaps() {

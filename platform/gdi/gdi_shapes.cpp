@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/gdi/gdi_render.h"
+#include "platform/text/text_boxes.h"
 #include "platform/gdi/gdi_rop.h"
 #include "platform/gdi/gdi_transform.h"
 #include "platform/metafile/metafile_ops.h"
@@ -262,6 +263,8 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     DeviceContext* dc = AsDc(hdc);
     if (dc == nullptr) return FALSE;
     Record(*dc, ops::ShapeOp{ops::Shape::Rectangle, RECT{left, top, right, bottom}});
+    if (dc->state.brush != nullptr && dc->state.brush->desc.lbStyle != BS_NULL)
+        detail::NoteCovered(*dc, ToDeviceRect(DrawXform(dc->state), left, top, right, bottom));
     DrawBox(*dc, BoxShape::Rectangle, left, top, right, bottom);
     return TRUE;
 }
@@ -293,9 +296,10 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     LOGBRUSH desc;
     if (dc == nullptr || rect == nullptr || !BrushFromHandle(brush, &desc)) return 0;
     Record(*dc, ops::FillRect{*rect, desc, false});
-    FillDeviceRect(
-        *dc, ToDeviceRect(DrawXform(dc->state), rect->left, rect->top, rect->right, rect->bottom),
-        desc);
+    const RECT area =
+        ToDeviceRect(DrawXform(dc->state), rect->left, rect->top, rect->right, rect->bottom);
+    if (desc.lbStyle != BS_NULL) detail::NoteCovered(*dc, area);
+    FillDeviceRect(*dc, area, desc);
     return 1;
 }
 
@@ -338,6 +342,7 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     const RECT r = ToDeviceRect(DrawXform(dc->state), x, y, x + width, y + height);
     const LOGBRUSH brush = dc->state.brush != nullptr ? dc->state.brush->desc : LOGBRUSH{};
     if (brush.lbStyle == BS_NULL && RopUsesPattern(rop)) return TRUE;
+    if (rop == PATCOPY || rop == WHITENESS || rop == BLACKNESS) detail::NoteCovered(*dc, r);
     RopFill(canvas, dc->state, brush, r, rop);
     return TRUE;
 }

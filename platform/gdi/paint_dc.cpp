@@ -6,6 +6,7 @@
 #include "platform/system/clipboard.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/gdi_dc.h"
+#include "platform/text/text_boxes.h"
 #include "platform/print/print_setup.h"
 #include "platform/gdi/surface.h"
 #include "platform/window/window.h"
@@ -91,6 +92,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
         RegionData::FromRect(take.rect.left, take.rect.top, take.rect.right, take.rect.bottom);
     ps->hdc = hdc;
     ps->rcPaint = take.rect;
+    detail::NotePaintStart(hwnd, take.rect);
     ps->fErase = FALSE;
     if (take.erase) {
         const LRESULT erased = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);

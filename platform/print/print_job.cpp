@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -58,7 +59,7 @@ bool MakeFolder(const std::string& path) {
 }
 
 // A file name from the document name: letters, digits, blanks, '-', '_'
-// and '.' stay, anything else becomes '_'; a blank name becomes "document".
+// and '.' stay, anything else becomes '_'; a blank name gives "".
 std::string FileStem(const std::string& docName) {
     std::string stem;
     for (char c : docName) {
@@ -69,13 +70,42 @@ std::string FileStem(const std::string& docName) {
     while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.')) stem.pop_back();
     std::size_t first = stem.find_first_not_of(" .");
     stem = first == std::string::npos ? std::string() : stem.substr(first);
+    return stem;
+}
+
+// A title in capitals reads as a file name in title case ("SURFACE WATER
+// CHEMISTRY" becomes "Surface Water Chemistry"); a word with small letters
+// ("pH") stays as it is. Runs of blanks become one.
+std::string TitleCase(const std::string& title) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < title.size()) {
+        std::size_t end = title.find(' ', i);
+        if (end == std::string::npos) end = title.size();
+        std::string word = title.substr(i, end - i);
+        bool capitals = true;
+        for (char c : word) capitals = capitals && !std::islower(static_cast<unsigned char>(c));
+        if (capitals)
+            for (std::size_t k = 1; k < word.size(); ++k)
+                word[k] = static_cast<char>(std::tolower(static_cast<unsigned char>(word[k])));
+        if (!word.empty()) out += (out.empty() ? "" : " ") + word;
+        i = end + 1;
+    }
+    return out;
+}
+
+// The file's stem: the document name, else the title the program gave the
+// document, else "document".
+std::string DocumentStem(const PrintJob& job) {
+    std::string stem = FileStem(job.docName);
+    if (stem.empty()) stem = FileStem(TitleCase(job.fileTitle));
     return stem.empty() ? std::string("document") : stem;
 }
 
 // The document's PDF path: earlier prints are never overwritten.
 std::string OutputPath(const PrintJob& job) {
     if (!job.outputPath.empty()) return job.outputPath;
-    const std::string base = job.printer.folder + "/" + FileStem(job.docName);
+    const std::string base = job.printer.folder + "/" + DocumentStem(job);
     std::string path = base + ".pdf";
     for (int n = 2; Exists(path); ++n) path = base + " (" + std::to_string(n) + ").pdf";
     return path;
@@ -100,8 +130,18 @@ int StartDocA(HDC hdc, const DOCINFOA* doc) {
     job->pages.clear();
     job->docName = doc->lpszDocName != nullptr ? doc->lpszDocName : "";
     job->outputPath = doc->lpszOutput != nullptr ? doc->lpszOutput : "";
+    job->fileTitle.clear();
     job->jobId = NextJobId()++;
     return job->jobId;
+}
+
+BOOL SetPrintFileTitle(HDC hdc, const char* title) {
+    PrintJob* job = JobOf(hdc);
+    if (job == nullptr || !job->docOpen || title == nullptr) return FALSE;
+    if (!job->pages.empty() || *title == '\0') return TRUE;
+    if (!job->fileTitle.empty()) job->fileTitle += ' ';
+    job->fileTitle += title;
+    return TRUE;
 }
 
 int StartPage(HDC hdc) {

@@ -17,6 +17,7 @@ struct PrintJob {
     DeviceMode mode;
     std::string docName;
     std::string outputPath;  // the document's own output file, if it named one
+    std::string fileTitle;   // names the file when the document's name is blank
     int jobId = 0;
     bool docOpen = false;
     bool inPage = false;

@@ -99,4 +99,9 @@ struct PrintRecord {
 using PageEndedHook = std::function<void(HDC printer, int pagesSoFar)>;
 void OnPageEnded(PageEndedHook hook);
 
+// A title of the document's first page: a document of a blank name takes
+// its PDF file's name from these titles, joined by blanks. FALSE for a
+// context without an open document.
+BOOL SetPrintFileTitle(HDC hdc, const char* title);
+
 }  // namespace win

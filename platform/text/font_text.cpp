@@ -15,6 +15,7 @@
 #include <cstring>
 
 #include "platform/text/font_faces.h"
+#include "platform/text/text_boxes.h"
 #include "platform/gdi/gdi_render.h"
 #include "platform/gdi/gdi_transform.h"
 #include "platform/metafile/metafile_ops.h"
@@ -125,9 +126,10 @@ namespace {
 
 // Draws a laid-out line with its baseline starting at `origin` (device
 // pixels): the background cell when opaque, the glyphs, then underline and
-// strike-out.
+// strike-out. `ink` and `cell`, when given, receive the glyphs' ink box and
+// the opaque background cell (left empty when transparent).
 void DrawTextRun(Canvas& canvas, const DcState& s, const RealizedFont& f, const TextRun& run,
-                 DevPoint origin) {
+                 DevPoint origin, RECT* ink, RECT* cell) {
     cairo_t* cr = canvas.Cr();
     const double ux = std::cos(f.angle);
     const double uy = -std::sin(f.angle);
@@ -149,6 +151,12 @@ void DrawTextRun(Canvas& canvas, const DcState& s, const RealizedFont& f, const 
     if (s.bkMode == OPAQUE && run.width > 0) {
         quad(0, -f.ascent, run.width, f.descent);
         SetSourcePixel(cr, pixel(s.bkColor));
+        if (cell != nullptr) {
+            double x0, y0, x1, y1;
+            cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
+            *cell = RECT{static_cast<LONG>(std::floor(x0)), static_cast<LONG>(std::floor(y0)),
+                         static_cast<LONG>(std::ceil(x1)), static_cast<LONG>(std::ceil(y1))};
+        }
         cairo_fill(cr);
     }
     if (run.glyphs.empty()) return;
@@ -175,6 +183,14 @@ void DrawTextRun(Canvas& canvas, const DcState& s, const RealizedFont& f, const 
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
     SetSourcePixel(cr, pixel(s.textColor));
+    if (ink != nullptr) {
+        cairo_text_extents_t e;
+        cairo_glyph_extents(cr, glyphs.data(), static_cast<int>(glyphs.size()), &e);
+        *ink = RECT{static_cast<LONG>(std::floor(e.x_bearing)),
+                    static_cast<LONG>(std::floor(e.y_bearing)),
+                    static_cast<LONG>(std::ceil(e.x_bearing + e.width)),
+                    static_cast<LONG>(std::ceil(e.y_bearing + e.height))};
+    }
     if (canvas.IsVector()) {
         // On a PDF page the text stays text, its characters mapped to glyphs.
         cairo_show_text_glyphs(cr, run.utf8.data(), static_cast<int>(run.utf8.size()),
@@ -234,7 +250,15 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length) {
     }
     if (f.face == nullptr) return TRUE;
     Canvas canvas(*dc);
-    if (canvas.Ok()) DrawTextRun(canvas, s, f, run, origin);
+    if (!canvas.Ok()) return TRUE;
+    RECT ink{};
+    RECT cell{};
+    const bool noting = RecordingTextBoxes() && dc->kind == DcKind::Window;
+    DrawTextRun(canvas, s, f, run, origin, noting ? &ink : nullptr, noting ? &cell : nullptr);
+    if (noting) {
+        detail::NoteCovered(*dc, cell);  // the opaque cell hides what stood wholly under it
+        detail::NoteText(*dc, ink, std::string(text, static_cast<std::size_t>(length)));
+    }
     return TRUE;
 }
 

@@ -1,8 +1,11 @@
 // The report page order around the body of each printed report.
 #include "printing/page/report_page_order.h"
 
+#include <string>
+
 #include "graphs/graph_output_records.h"
 #include "platform/gdi/gdi.h"
+#include "platform/print/print_setup.h"
 #include "printing/job/print_job.h"
 #include "printing/page/page_setup.h"
 #include "printing/page/report_logo.h"
@@ -46,6 +49,16 @@ bool StartReportJob(const char* documentName) {
     return true;
 }
 
+void NameReportFile(win::HDC dc, const char* title) {
+    std::string plain;
+    for (const char* c = title; *c != '\0'; ++c) {
+        const bool mark = (*c == '_' || *c == '^') && c[1] != '\0';
+        if (mark) ++c;  // the marked character (or the doubled marker) stays
+        plain.push_back(*c);
+    }
+    (void)win::SetPrintFileTitle(dc, plain.c_str());
+}
+
 void PrintPageHead(win::HDC dc, const char* title) {
     ReportPageGrid& g = reportPageGrid;
     win::SelectObject(dc, reportFonts.bodyFont);
@@ -65,6 +78,7 @@ void PrintPageHead(win::HDC dc, const char* title) {
     const int width = GetSubSupTextWidth(dc, title);
     TextOutSubSup(dc, g.marginX + logoWidth + (g.textWidth - logoWidth - width) / 2, g.lineY,
                   title);
+    NameReportFile(dc, title);
     win::SelectObject(dc, reportFonts.bodyFont);
     AdvanceLines(1);
 }

@@ -27,6 +27,10 @@ bool StartReportJob(const char* documentName = kReportDocumentName);
 // the logo; leaves bodyFont selected and the line under the title current.
 void PrintPageHead(win::HDC dc, const char* title);
 
+// The document's PDF takes its name from the titles of its first page (its
+// document name is blank): the title without its sub- and superscript marks.
+void NameReportFile(win::HDC dc, const char* title);
+
 // Step 6: the closing rule, the user subtitles when printSubheadings is set,
 // and the end of the page.
 void PrintPageFoot(win::HDC dc);

@@ -18,6 +18,7 @@ void PrintCentredTitle(win::HDC dc, const char* title) {
     const int width = GetSubSupTextWidth(dc, title);
     TextOutSubSup(dc, g.marginX + logoWidth + (g.textWidth - logoWidth - width) / 2, g.lineY,
                   title);
+    NameReportFile(dc, title);
     win::SelectObject(dc, reportFonts.bodyFont);
     AdvanceLines(1);
 }

@@ -86,7 +86,7 @@ void MakeScreenFonts(int h) {
 int SetUp(win::HDC dc, win::HWND window, int heightDivisor, int widthColumns, bool magnitudes) {
     const int divisor = heightDivisor != 0 ? heightDivisor : kDefaultDivisor;
     win::RECT r{};
-    win::GetWindowRect(window, &r);
+    win::GetClientRect(window, &r);  // the page fills what the window shows
     int width = r.right - r.left;
     int height = r.bottom - r.top;
     if (magnitudes) {

@@ -1,5 +1,5 @@
 // The summary pages' set-ups for a window or a metafile: the report fonts and
-// the page grid sized to the window's rectangle instead of a printer page.
+// the page grid sized to the window's client area instead of a printer page.
 #pragma once
 
 #include "platform/window/win_types.h"

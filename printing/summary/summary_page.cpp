@@ -389,7 +389,8 @@ void DrawSummaryPage(win::HDC dc, int32_t mode, const PageKind& kind) {
         graphOutputFlags.renderTarget = RenderTarget::kPrinter;
     } else {
         win::RECT r{};
-        if (dc == nullptr || !win::GetWindowRect(p.window, &r)) return;
+        // The page is laid out on what the window shows: its client area.
+        if (dc == nullptr || !win::GetClientRect(p.window, &r)) return;
         p.dc = dc;
         width = std::abs(r.right - r.left);
         height = std::abs(r.bottom - r.top);

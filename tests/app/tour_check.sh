@@ -1,7 +1,8 @@
 #!/bin/bash
 # The tour, then its files read by tools nobody on the project wrote:
 #  - the run ends with exit code 0, no script failure, and no message box the
-#    tour does not expect;
+#    tour does not expect; no text on any of its windows overlaps another or
+#    runs past the window's edge (--text-check);
 #  - every PDF passes qpdf --check and has text (pdftotext), and no word of
 #    it is printed over another (pdf_overlap.py); the sea water's
 #    calcite saturation ratio on its printed report equals the engine
@@ -22,11 +23,15 @@ cd "$SOURCE" || exit 2
 fail=0
 bad() { echo "FAIL: $*"; fail=1; }
 
-sh tools/tour.sh "$BUILD" "$FOLDER" >"$BUILD/tour.log" 2>&1
+sh tools/tour.sh "$BUILD" "$FOLDER" --headless --text-check text-check.txt >"$BUILD/tour.log" 2>&1
 code=$?
 [ "$code" -eq 0 ] || { tail -20 "$BUILD/tour.log"; bad "the tour ended with exit code $code"; }
 LOG="$FOLDER/run.log"
 grep -q "script failure" "$LOG" && bad "$(grep "script failure" "$LOG")"
+if [ -s "$FOLDER/text-check.txt" ]; then
+  sed 's/^/FAIL: text at 1280x1024: /' "$FOLDER/text-check.txt"
+  fail=1
+fi
 
 # The message boxes the tour brings on purpose, by caption and text start.
 python3 - "$LOG" <<'PY' || fail=1
@@ -67,6 +72,8 @@ for f in "$OUT"/*.pdf; do
   [ -n "$(pdftotext "$f" - 2>/dev/null | tr -d '[:space:]')" ] || bad "no text in $f"
 done
 [ "$pdfs" -ge 14 ] || bad "$pdfs PDF files, 14 or more expected"
+# Each PDF is named after its document or its first page's titles.
+for f in "$OUT"/document*.pdf; do [ -f "$f" ] && bad "$f is not named after its report"; done
 python3 tests/app/pdf_overlap.py "$OUT"/*.pdf || fail=1
 
 # The sea water's report: the first document printed by Print Surface.

@@ -355,6 +355,33 @@ TEST_F(ThreeDPainterTest, EmptyPictureAndEqualAxisEnds) {
     EXPECT_DOUBLE_EQ(places[6], 1.0);
 }
 
+// The background covers the whole client area, its last column and row too,
+// on the white and the dark background: nothing of an earlier picture stays.
+TEST_F(ThreeDPainterTest, BackgroundCoversEveryPixel) {
+    Flat(2.5f);
+    for (int16_t white : {1, 0}) {
+        whiteBackground = white;
+        MakeWindow(1024, 700);
+        ASSERT_NE(window, nullptr);
+        win::HDC dc = win::GetDC(window);
+        win::RECT client{};
+        win::GetClientRect(window, &client);
+        win::HBRUSH marker = win::CreateSolidBrush(win::RGB(1, 2, 3));
+        win::FillRect(dc, &client, marker);
+        win::DeleteObject(marker);
+        Draw3DGraph(dc, window);
+        win::ReleaseDC(window, dc);
+        const win::Image32 picture = win::ReadWindowPixels(window);
+        ASSERT_EQ(picture.width, client.right);
+        int stale = 0;
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x)
+                stale += picture.At(x, y) == win::PixelFromColorRef(win::RGB(1, 2, 3)) ? 1 : 0;
+        EXPECT_EQ(stale, 0) << "white background " << white;
+        win::DestroyWindow(window);
+    }
+}
+
 TEST_F(ThreeDPainterTest, ContourHatchLetsTheFillShowInAnyDeviceMode) {
     // A device left opaque in a colour of its own: between the hatch lines
     // the patch colour shows, never that background colour.

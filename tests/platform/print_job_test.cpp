@@ -265,5 +265,41 @@ TEST_F(PrintTest, CallsOutOfOrderFailHarmlessly) {
     DeleteDC(memory);
 }
 
+// A document of a blank name is named after the titles of its first page;
+// a named document keeps its name; without either it is "document".
+TEST_F(PrintTest, BlankDocumentsTakeTheirFirstPageTitles) {
+    HDC dc = CreateDCA(nullptr, "PDF995", nullptr, nullptr);
+    DOCINFOA doc;
+    doc.lpszDocName = " ";
+    EXPECT_EQ(SetPrintFileTitle(dc, "NO DOCUMENT"), FALSE);
+    ASSERT_GT(StartDocA(dc, &doc), 0);
+    StartPage(dc);
+    EXPECT_EQ(SetPrintFileTitle(dc, "WATER CHEMISTRY "), TRUE);
+    EXPECT_EQ(SetPrintFileTitle(dc, "VERSUS pH"), TRUE);
+    EndPage(dc);
+    StartPage(dc);
+    EXPECT_EQ(SetPrintFileTitle(dc, "SECOND PAGE"), TRUE);
+    EndPage(dc);
+    EXPECT_GT(EndDoc(dc), 0);
+    EXPECT_TRUE(fs::exists(folder_ / "Water Chemistry Versus pH.pdf"));
+
+    doc.lpszDocName = "Tarvex Report";
+    ASSERT_GT(StartDocA(dc, &doc), 0);
+    StartPage(dc);
+    EXPECT_EQ(SetPrintFileTitle(dc, "ONE PAGE"), TRUE);
+    EndPage(dc);
+    EXPECT_GT(EndDoc(dc), 0);
+    EXPECT_TRUE(fs::exists(folder_ / "Tarvex Report.pdf"));
+
+    doc.lpszDocName = " ";
+    ASSERT_GT(StartDocA(dc, &doc), 0);  // the titles of the last document are gone
+    StartPage(dc);
+    EndPage(dc);
+    EXPECT_GT(EndDoc(dc), 0);
+    EXPECT_TRUE(fs::exists(folder_ / "document.pdf"));
+    EXPECT_EQ(Pdfs().size(), 3u);
+    DeleteDC(dc);
+}
+
 }  // namespace
 }  // namespace win::test

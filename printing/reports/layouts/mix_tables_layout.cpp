@@ -82,17 +82,22 @@ struct Table {
     }
 };
 
+// The widest bold heading that fits before the first weight percent on its
+// line; a wider one would be printed over the percent.
+constexpr std::size_t kHeadingBesidePercents = 20;
+
 // The column rule with "% BY WEIGHT", then `heading` (may be empty) with the
-// weight percents.
+// weight percents; a heading too wide for that line takes the next one.
 void ColumnHead(int first, int columns, const char* heading, ReportLayout& head) {
     head.AddAnchored(0, 19, std::string(static_cast<std::size_t>(8 * columns), '_'),
                      ItemKind::kRule, FontRole::kBold, Anchor::kStart);
     head.AddText(0, 4 * columns + 14, "% BY WEIGHT", FontRole::kBold);
-    if (*heading != '\0') head.AddText(1, 0, heading, FontRole::kBold);
+    const bool own = std::strlen(heading) > kHeadingBesidePercents;
+    if (*heading != '\0') head.AddText(own ? 2 : 1, 0, heading, FontRole::kBold);
     for (int c = 0; c < columns; ++c)
         head.AddValueEnd(1, 27 + 8 * c, FixedCell(multiMixState.weightPercent[first + c], 2),
                          FontRole::kBold);
-    head.endLine = 2;
+    head.endLine = own ? 3 : 2;
 }
 
 bool ChemistryHidden(int item) {

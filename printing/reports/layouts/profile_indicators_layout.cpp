@@ -326,13 +326,15 @@ void LayOutRatioIndicators(const ProfileViewRecord& profile, int points,
     if (points > kPoints) points = kPoints;
     if (points < 0) points = 0;
     PercentLine(layout.head1);
-    layout.head1.AddText(1, 0,
+    // The saturation heading is wider than the room before the first
+    // percent, so it takes its own line under the percents.
+    layout.head1.AddText(2, 0,
                          displaySettings.indexFormat == 0 ? "SATURATION RATIO IAP/Ksp"
                                                           : "SATURATION INDEX LOG10(IAP/Ksp)",
                          FontRole::kBold);
     RatioPage head{profile, points, layout.head1};
     head.Percents(1);
-    layout.head1.endLine = 2;
+    layout.head1.endLine = 3;
 
     RatioPage first{profile, points, layout.page1};
     bool anySaturation = Shown(kCalciumSilicate.flag);

@@ -87,14 +87,17 @@ class OnePageTest : public PrintTest {
     // The precipitation dialog's display choice as the work file keeps it.
     static void SetPrecipitationShow(uint32_t show) { precipitationQuantity = show; }
 
-    // The summary window: a plain popup of the given size.
-    win::HWND MakeWindow(int w, int h) {
+    // The summary window: a plain popup of the given size (with a caption,
+    // as the program makes it, when `caption`).
+    win::HWND MakeWindow(int w, int h, bool caption = false) {
         win::WNDCLASS wc{};
         wc.lpfnWndProc = win::DefWindowProc;
         wc.lpszClassName = "OnePageTestWindow";
         (void)win::RegisterClass(&wc);
-        window = win::CreateWindow("OnePageTestWindow", "", win::WS_POPUP | win::WS_VISIBLE, 0, 0,
-                                   w, h, nullptr, nullptr, nullptr, nullptr);
+        const win::DWORD style =
+            win::WS_POPUP | win::WS_VISIBLE | (caption ? win::WS_CAPTION : 0);
+        window = win::CreateWindow("OnePageTestWindow", "", style, 0, 0, w, h, nullptr, nullptr,
+                                   nullptr, nullptr);
         summaryPageState.onePageWindow = window;
         return window;
     }

@@ -249,6 +249,21 @@ TEST_F(OnePageScreen, SetUpSizesTheFontsToTheWindow) {
     win::ReleaseDC(window, dc);
 }
 
+// A window with a caption shows less than its rectangle: the page is laid
+// out on the client area, so nothing runs past its right edge.
+TEST_F(OnePageScreen, PageFitsTheClientAreaOfACaptionedWindow) {
+    MakeWindow(1276, 986, true);
+    win::RECT client{};
+    win::GetClientRect(window, &client);
+    ASSERT_LT(client.bottom, 986);
+    win::HDC dc = win::GetDC(window);
+    ASSERT_EQ(CreateLandscapePageFonts(dc, window, 68, 166), 0);
+    EXPECT_EQ(printJobState.pageMetrics.horzRes, client.right);
+    EXPECT_EQ(printJobState.pageMetrics.vertRes, client.bottom);
+    ReleaseScreenPageFont(dc);
+    win::ReleaseDC(window, dc);
+}
+
 TEST_F(OnePageScreen, PageShowsTheSurfaceWaterAndWritesNoWorkingRecord) {
     // Another water in the working records, as after editing the injection water.
     injectionWater.sampleNumber = 3;

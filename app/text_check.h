@@ -1,0 +1,26 @@
+// Text that reads cleanly on every window a script run shows (--text-check
+// FILE): before each action, every shown window and each of its shown child
+// windows is painted and the texts standing on it are checked: no two may
+// overlap, and none may run past the client area's left or right edge (nor
+// its top or bottom, where the window does not scroll up and down). Each
+// finding is written once to FILE as "CLASS "title": finding".
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "platform/window/win_types.h"
+
+class TextCheck {
+  public:
+    // Turns the platform's record of text on; false when FILE cannot be made.
+    [[nodiscard]] bool Start(const std::string& file);
+    // Checks the windows now shown; false when a finding could not be written.
+    bool Take();
+
+  private:
+    void CheckWindow(win::HWND window);
+    std::string file_;
+    std::set<std::string> written_;
+    bool ok_ = true;
+};

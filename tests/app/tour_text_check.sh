@@ -1,0 +1,29 @@
+#!/bin/sh
+# The tour on a 1024 x 768 desktop (the main tour runs on 1280 x 1024): no
+# text on any window or graph it shows overlaps another or runs past the
+# window's edge (tarvex --text-check), and the run ends well.
+#
+# usage: tour_text_check.sh BUILD SOURCE
+set -u
+BUILD=$1
+SOURCE=$2
+FOLDER="$BUILD/tour-1024"
+cd "$SOURCE" || exit 2
+fail=0
+TOUR_DESKTOP=1024x768 sh tools/tour.sh "$BUILD" "$FOLDER" --headless --text-check text-check.txt \
+  >"$BUILD/tour-1024.log" 2>&1
+code=$?
+if [ "$code" -ne 0 ]; then
+  tail -20 "$BUILD/tour-1024.log"
+  echo "FAIL: the tour at 1024x768 ended with exit code $code"
+  fail=1
+fi
+if [ ! -f "$FOLDER/text-check.txt" ]; then
+  echo "FAIL: no text check written"
+  fail=1
+elif [ -s "$FOLDER/text-check.txt" ]; then
+  sed 's/^/FAIL: text at 1024x768: /' "$FOLDER/text-check.txt"
+  fail=1
+fi
+[ "$fail" -eq 0 ] && echo "tour at 1024x768: every text reads"
+exit $fail
