@@ -1,6 +1,7 @@
 #include "app/text_check.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/text/text_boxes.h"
@@ -33,7 +34,14 @@ void TextCheck::CheckWindow(win::HWND w) {
     win::UpdateWindow(w);
     win::RECT client{};
     win::GetClientRect(w, &client);
-    const bool scrolls = (win::GetWindowLong(w, win::GWL_STYLE) & win::WS_VSCROLL) != 0;
+    // A window that scrolls up and down may cut a line at its top or bottom.
+    int low = 0, high = 0;
+    const bool scrolls = (win::GetWindowLong(w, win::GWL_STYLE) & win::WS_VSCROLL) != 0 ||
+                         (win::GetScrollRange(w, win::SB_VERT, &low, &high) && high > low);
+    // A text box shows a window onto a line that may be longer.
+    char name[16] = {};
+    win::GetClassName(w, name, sizeof name);
+    if (std::strcmp(name, "EDIT") == 0) return;
     for (const std::string& finding : win::TextBoxFindings(win::TextBoxesOf(w), client, !scrolls)) {
         const std::string line = NameOf(w) + ": " + finding;
         if (!written_.insert(line).second) continue;

@@ -138,6 +138,7 @@ struct FloorNumber {
     double x = 0.0;
     double y = 0.0;
     double width = 0.0;
+    bool belowStrip = false;  // stands under the strip, on the picture's background
 };
 
 std::string Trimmed(const std::string& s) {
@@ -147,13 +148,15 @@ std::string Trimmed(const std::string& s) {
 }
 
 // True when the digits of two numbers (the ink between the internal leading
-// and the ascent) would touch.
-bool Touch(const FloorNumber& a, const FloorNumber& b, const win::TEXTMETRICA& tm) {
+// and the ascent) would come closer than `margin` (negative: overlap by more
+// than its size).
+bool Touch(const FloorNumber& a, const FloorNumber& b, const win::TEXTMETRICA& tm,
+           double margin) {
     if (a.text.empty() || b.text.empty()) return false;
     const double top = tm.tmInternalLeading;
     const double bottom = tm.tmAscent;
-    return a.x < b.x + b.width + 1 && b.x < a.x + a.width + 1 && a.y + top < b.y + bottom + 1 &&
-           b.y + top < a.y + bottom + 1;
+    return a.x < b.x + b.width + margin && b.x < a.x + a.width + margin &&
+           a.y + top < b.y + bottom + margin && b.y + top < a.y + bottom + margin;
 }
 
 // The y of the line through `from` and `to` at x.
@@ -162,16 +165,17 @@ double LineYAt(Point2 from, Point2 to, double x) {
     return from.y + (x - from.x) * (to.y - from.y) / (to.x - from.x);
 }
 
-// The numbers of one strip, kept between its ends `low` and `high`. On the
-// light right strip, when neighbours would touch on one line, every other
-// number moves down just far enough to clear both of its neighbours, but
-// never past the strip's lower edge (`edgeFrom` to `edgeTo`): below it a dark
-// background would swallow the black digits. The dark left strip keeps one
-// line: its white numbers would vanish below it, and its whole degrees are
-// short.
+// The numbers of one strip, kept between its ends `low` and `high`. When
+// neighbours would touch on one line, every other number moves down just far
+// enough to clear both of its neighbours; one that would then cross the
+// strip's lower edge (`edgeFrom` to `edgeTo`) moves on to stand wholly under
+// it, where it is drawn in the picture's text colour (half on the strip, its
+// digits would half vanish on the background). Numbers count as touching
+// within `margin`: the light right strip keeps them a pixel apart, the dark
+// left one, whose whole degrees are short, moves them only when their digits
+// overlap.
 void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
-                 const win::TEXTMETRICA& tm, bool twoLines, Point2 edgeFrom = {},
-                 Point2 edgeTo = {}) {
+                 const win::TEXTMETRICA& tm, double margin, Point2 edgeFrom, Point2 edgeTo) {
     for (FloorNumber& n : numbers) {
         if (n.x + n.width > high - 2) n.x = high - 2 - n.width;
         if (n.x < low + 2) n.x = low + 2;
@@ -179,16 +183,19 @@ void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
     bool crowded = false;
     double drop = 0.0;  // the largest step down from one number to the next
     for (size_t i = 1; i < numbers.size(); ++i) {
-        crowded = crowded || Touch(numbers[i - 1], numbers[i], tm);
+        crowded = crowded || Touch(numbers[i - 1], numbers[i], tm, margin);
         drop = std::max(drop, std::fabs(numbers[i].y - numbers[i - 1].y));
     }
-    if (!crowded || !twoLines) return;
+    if (!crowded) return;
     const double shift = std::ceil(drop) + tm.tmAscent - tm.tmInternalLeading + 2;
     for (size_t i = 1; i < numbers.size(); i += 2) {
         FloorNumber& n = numbers[i];
-        const double edge = std::min(LineYAt(edgeFrom, edgeTo, n.x),
-                                     LineYAt(edgeFrom, edgeTo, n.x + n.width));
-        n.y = std::max(n.y, std::min(n.y + shift, std::floor(edge) - tm.tmAscent - 1));
+        n.y += shift;
+        const double left = LineYAt(edgeFrom, edgeTo, n.x);
+        const double right = LineYAt(edgeFrom, edgeTo, n.x + n.width);
+        if (n.y + tm.tmAscent < std::min(left, right) - 1) continue;
+        n.y = std::ceil(std::max(left, right)) + 2 - tm.tmInternalLeading;
+        n.belowStrip = true;
     }
 }
 
@@ -231,19 +238,29 @@ void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     const Point2 c = b.C();
     // The two strips' numbers keep apart at C.
     const double parting = 0.4 * lineHeight;
-    LayOutStrip(columns, b.B().x, c.x - parting, font.tm, false);
     const double depth = 2.5 * paint.axisLineHeight;  // the strips' depth
-    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, true, b.Raise(c, depth),
+    LayOutStrip(columns, b.B().x, c.x - parting, font.tm, -1.0, b.Raise(b.B(), depth),
+                b.Raise(c, depth));
+    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, 1.0, b.Raise(c, depth),
                 b.Raise(b.A(), depth));
-    // The left strip is dark and the right one light in every table.
-    win::SetTextColor(dc, graphColorTable[15]);
-    for (const FloorNumber& n : columns) Draw(dc, n.x, n.y, n.text);
-    win::SetTextColor(dc, graphColorTable[0]);
-    for (const FloorNumber& n : rows) Draw(dc, n.x, n.y, n.text);
+    // The left strip is dark and the right one light in every table; a
+    // number under its strip stands on the picture's background.
+    double lowest = -1e9;  // the foot of the lowest number under a strip
+    const auto draw = [&](const std::vector<FloorNumber>& numbers, win::COLORREF onStrip) {
+        for (const FloorNumber& n : numbers) {
+            win::SetTextColor(dc, n.belowStrip ? TextColour() : onStrip);
+            Draw(dc, n.x, n.y, n.text);
+            if (n.belowStrip) lowest = std::max(lowest, n.y + font.tm.tmAscent);
+        }
+    };
+    draw(columns, graphColorTable[15]);
+    draw(rows, graphColorTable[0]);
     win::SetTextColor(dc, TextColour());
-    // The captions below the strips, beyond their last numbers.
-    const Point2 columnEnd{c.x - 2.5 * lineHeight, c.y + 2.4 * lineHeight};
-    const Point2 rowEnd{c.x + 1.5 * lineHeight, c.y + 2.4 * lineHeight};
+    // The captions below the strips, beyond their last numbers (and under
+    // any number that had to leave its strip).
+    const double captionY = std::max(c.y + 2.4 * lineHeight, lowest + 0.2 * lineHeight);
+    const Point2 columnEnd{c.x - 2.5 * lineHeight, captionY};
+    const Point2 rowEnd{c.x + 1.5 * lineHeight, captionY};
     DrawCaptions(paint, texts, rowEnd, columnEnd);
 }
 

@@ -131,15 +131,20 @@ void PaintTitles(Painter& p, const Panel& c) {
 }
 
 // The bars of one panel, bar k showing station n - 1 - k.
+// The left end of bar k of n: the bars share the plot's width between them,
+// so together they fill it whatever the station count.
+int BarLeft(const Panel& c, int n, int k) {
+    return c.plot.left + 1 + (n > 0 ? Trunc(static_cast<double>(k) * (c.plotWidth - 1) / n) : 0);
+}
+
 void PaintBars(const Painter& p, const Panel& c, int panel, int n, const BarValueAxis& axis,
                double scale) {
-    const int w = n > 0 ? Trunc(static_cast<double>(c.plotWidth) / n) : 0;
     for (int k = 0; k < n; ++k) {
         const int station = n - 1 - k;
         const int colour = std::clamp(wellSummaryColors[station], 0, kGraphColours - 1);
         BarRect& b = wellSummaryBarRects[panel * kWellSummaryStations + k];
-        b.left = c.plot.left + 1 + k * w;
-        b.right = c.plot.left + 1 + (k + 1) * w;
+        b.left = BarLeft(c, n, k);
+        b.right = BarLeft(c, n, k + 1);
         b.bottom = c.plot.bottom + 1;
         b.top = b.bottom + Trunc((wellSummaryX[station] - axis.low) * scale);
         const win::HPEN pen = p.colour ? p.tools.pens[colour] : p.tools.thinPen;
@@ -219,9 +224,17 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     for (int i = 0; i < kWellSummaryStations; ++i)
         wellSummaryValueCopies[panel][i] = i < n ? static_cast<float>(wellSummaryY[i]) : 0.0f;
 
+    // The bars stand on the depth axis and the labels under them are the
+    // index's values: the depth axis is titled "Depth" and the title under
+    // the panel names the values (a mineral's saturation ratio or index).
     const ChartTexts texts = WellLogTitles(code, WellLogGraph::kSummary);
     std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
-    std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "%s", texts.caption);
+    std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "Depth");
+    const bool mineral = std::strcmp(texts.caption, "Depth") == 0;
+    const char* valueTitle = !mineral                         ? texts.caption
+                             : displaySettings.indexFormat == 1 ? "Saturation Index"
+                                                                : "Saturation Ratio";
+    std::snprintf(a.axisTitles[AxisTitle::kX], kAxisTitleChars, "%s", valueTitle);
     std::snprintf(a.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "%s", p.savedExtraLine);
     treatedIndex = IsIndexTreated(static_cast<int16_t>(code));
     const bool treated = treatedIndex != 0 && graphOutputFlags.treatedColorCoding != 0;
@@ -237,10 +250,11 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     win::SetBkMode(p.dc, win::TRANSPARENT);
     PaintTitles(p, c);
 
-    // Station labels: each bar's value, the bottom hole first.
+    // Station labels: each bar's value, the bottom hole first. Turned labels
+    // need a line's height each: where the bars are narrower, only every
+    // k-th bar is labelled, the first and the last always.
     ChartReport chart;
     const int lineUnit = Trunc(0.025 * c.cellHeight);
-    const int w = n > 0 ? Trunc(static_cast<double>(c.plotWidth) / n) : 0;
     double vMin = 0.0, vMax = 0.0;
     for (int i = 0; i < n; ++i) {
         vMin = i == 0 ? wellSummaryY[i] : std::min(vMin, wellSummaryY[i]);
@@ -250,14 +264,28 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     char suffix[kAxisSuffixChars] = " ";
     bool scaled = false;
     const int labelY = c.plot.bottom - lineUnit / 4;
+    // A turned label's glyphs stand left of its reference point by their
+    // ascent: the point goes that much right of the bar's middle, less the
+    // descent, so the digits stand on the middle.
+    win::TEXTMETRICA labelMetrics{};
+    win::GetTextMetricsA(p.dc, &labelMetrics);
+    const int centring = (labelMetrics.tmAscent - labelMetrics.tmDescent) / 2;
+    const double pitch = n > 0 ? static_cast<double>(c.plotWidth - 1) / n : 0.0;
+    const int every = pitch > 0.0 ? std::max(1, static_cast<int>(std::ceil(
+                                                    (p.LineOfFont() + 2) / pitch)))
+                                  : 1;
     for (int k = 0; k < n && sourced; ++k) {
         char label[kAxisLabelChars];
         FormatBarPointLabel(wellSummaryY[n - 1 - k], vMin, vMax, n > 0 ? (vMax - vMin) / n : 0.0,
                             label, suffix, scaled);
-        p.Text(c.plot.left + w / 2 + k * w, labelY, label);
         chart.xLabels.push_back(label);
+        const bool shown = k == 0 || k == n - 1 || (k % every == 0 && k + every <= n - 1);
+        if (shown)
+            p.Text((BarLeft(c, n, k) + BarLeft(c, n, k + 1)) / 2 + centring, labelY, label);
     }
-    if (scaled && std::strcmp(suffix, " ") != 0) p.Text(c.plot.right, labelY, suffix);
+    // The scale suffix once, a line right of the last label.
+    if (scaled && std::strcmp(suffix, " ") != 0)
+        p.Text(c.plot.right + centring + p.LineOfFont(), labelY, suffix);
 
     // Depth axis and bars.
     double dMin = 0.0, dMax = 0.0;

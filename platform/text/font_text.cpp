@@ -126,10 +126,10 @@ namespace {
 
 // Draws a laid-out line with its baseline starting at `origin` (device
 // pixels): the background cell when opaque, the glyphs, then underline and
-// strike-out. `ink` and `cell`, when given, receive the glyphs' ink box and
+// strike-out. `ink` and `cell`, when given, receive the glyphs' ink boxes and
 // the opaque background cell (left empty when transparent).
 void DrawTextRun(Canvas& canvas, const DcState& s, const RealizedFont& f, const TextRun& run,
-                 DevPoint origin, RECT* ink, RECT* cell) {
+                 DevPoint origin, std::vector<RECT>* ink, RECT* cell) {
     cairo_t* cr = canvas.Cr();
     const double ux = std::cos(f.angle);
     const double uy = -std::sin(f.angle);
@@ -184,12 +184,23 @@ void DrawTextRun(Canvas& canvas, const DcState& s, const RealizedFont& f, const 
     cairo_font_options_destroy(options);
     SetSourcePixel(cr, pixel(s.textColor));
     if (ink != nullptr) {
-        cairo_text_extents_t e;
-        cairo_glyph_extents(cr, glyphs.data(), static_cast<int>(glyphs.size()), &e);
-        *ink = RECT{static_cast<LONG>(std::floor(e.x_bearing)),
-                    static_cast<LONG>(std::floor(e.y_bearing)),
-                    static_cast<LONG>(std::ceil(e.x_bearing + e.width)),
-                    static_cast<LONG>(std::ceil(e.y_bearing + e.height))};
+        // Each glyph's ink, blanks and rule characters left out (a rule of
+        // underscores under a heading is meant to meet it).
+        std::size_t byte = 0;
+        for (std::size_t i = 0; i < glyphs.size(); ++i) {
+            const char c = run.utf8[byte];
+            byte += static_cast<std::size_t>(run.utf8Lengths[i]);
+            if (c == ' ' || c == '_' || c == '-' || c == '=') continue;
+            cairo_text_extents_t e;
+            cairo_glyph_extents(cr, &glyphs[i], 1, &e);
+            if (e.width <= 0.0 || e.height <= 0.0) continue;
+            // The bearings are measured from the glyph's origin.
+            const double x = glyphs[i].x + e.x_bearing;
+            const double y = glyphs[i].y + e.y_bearing;
+            ink->push_back(RECT{static_cast<LONG>(std::floor(x)), static_cast<LONG>(std::floor(y)),
+                                static_cast<LONG>(std::ceil(x + e.width)),
+                                static_cast<LONG>(std::ceil(y + e.height))});
+        }
     }
     if (canvas.IsVector()) {
         // On a PDF page the text stays text, its characters mapped to glyphs.
@@ -251,7 +262,7 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length) {
     if (f.face == nullptr) return TRUE;
     Canvas canvas(*dc);
     if (!canvas.Ok()) return TRUE;
-    RECT ink{};
+    std::vector<RECT> ink;
     RECT cell{};
     const bool noting = RecordingTextBoxes() && dc->kind == DcKind::Window;
     DrawTextRun(canvas, s, f, run, origin, noting ? &ink : nullptr, noting ? &cell : nullptr);

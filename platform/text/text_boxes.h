@@ -14,7 +14,8 @@ namespace win {
 struct DeviceContext;
 
 struct TextBox {
-    RECT ink;  // client pixels, right and bottom exclusive
+    RECT ink;                 // client pixels, right and bottom exclusive
+    std::vector<RECT> glyphs;  // the ink of each glyph (blanks and rules left out)
     std::string text;
 };
 
@@ -24,8 +25,10 @@ void RecordTextBoxes(bool on);
 // The texts now standing on a window's client area, in the order drawn.
 [[nodiscard]] std::vector<TextBox> TextBoxesOf(HWND window);
 
-// Two texts whose ink overlaps, and texts whose ink runs past the edges of
-// `area` (left and right always, top and bottom when `vertical`; a text
+// Two texts with glyphs whose ink overlaps by more than a pixel both ways,
+// and texts whose ink runs past the edges of `area` (left and right always,
+// top and bottom when `vertical`, by more than a pixel, and not where other
+// texts stand wholly beyond that edge: the window scrolls there; a text
 // wholly outside is not shown and not counted). One line per finding.
 [[nodiscard]] std::vector<std::string> TextBoxFindings(const std::vector<TextBox>& boxes,
                                                        const RECT& area, bool vertical);
@@ -35,7 +38,7 @@ namespace detail {
 // Called by the drawing calls: a text drawn, an area painted over (texts
 // wholly inside it are gone), a paint starting on `area` (texts touching it
 // are drawn again or gone), a window destroyed.
-void NoteText(const DeviceContext& dc, const RECT& ink, const std::string& text);
+void NoteText(const DeviceContext& dc, std::vector<RECT> glyphs, const std::string& text);
 void NoteCovered(const DeviceContext& dc, const RECT& area);
 void NotePaintStart(HWND window, const RECT& area);
 void ForgetTextBoxes(HWND window);
