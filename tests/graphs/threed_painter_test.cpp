@@ -1,5 +1,6 @@
 // The 3D graph painter: its colour tables, printer picture, value axis, the
 // band of each cell, the bars and patches it draws and the outlines it leaves.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -11,12 +12,15 @@
 #include "graphs/threed/threed_geometry.h"
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/threed/threed_paint.h"
+#include "graphs/threed/threed_text.h"
 #include "platform/drivers/script.h"
 #include "platform/files/file_io.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/surface.h"
+#include "platform/text/text_boxes.h"
 #include "platform/window/window.h"
 #include "reporttext/format/axis_number.h"
+#include "scenarios/mixing/mixing_records.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
@@ -378,6 +382,90 @@ TEST_F(ThreeDPainterTest, BackgroundCoversEveryPixel) {
             for (int x = 0; x < picture.width; ++x)
                 stale += picture.At(x, y) == win::PixelFromColorRef(win::RGB(1, 2, 3)) ? 1 : 0;
         EXPECT_EQ(stale, 0) << "white background " << white;
+        win::DestroyWindow(window);
+    }
+}
+
+// Every text of the picture stands clear of the others and inside the
+// picture, on the screen sizes the program meets: a mixing grid's long title
+// beside its subtitle, the notice of an undefined logarithm over the axis
+// numbers, the floor numbers of a crowded pH axis.
+TEST_F(ThreeDPainterTest, TextsStandApartInsideThePicture) {
+    struct Case {
+        const char* name;
+        bool mixing;
+        uint16_t index;  // indexFormat
+        int16_t code;
+        float value;
+    };
+    const Case cases[] = {
+        {"mixing grid, calcium phosphate", true, 0, 3, 0.5f},
+        {"undefined logarithm", false, 1, 3, 0.0f},
+        {"calcite", false, 0, 0, 2.5f},
+    };
+    for (const Case& c : cases) {
+        for (const auto& size : {std::pair{1024, 719}, std::pair{1280, 976}}) {
+            ResetThreeDGraphRecords();
+            SetCode(c.code);
+            Flat(c.value);
+            displaySettings.indexFormat = c.index;
+            gridSource = c.mixing ? GridSource::kMixing : GridSource::kSingleWater;
+            whatIfResults.grid.gridKind =
+                c.mixing ? MixGridKind::kPhByTemperature : GridKind::kPhTemperature;
+            mixGridTables.gridMixPercent[0] = 16.6666f;
+            win::RecordTextBoxes(true);
+            Paint(size.first, size.second);
+            win::RECT client{};
+            win::GetClientRect(window, &client);
+            const auto findings =
+                win::TextBoxFindings(win::TextBoxesOf(window), client, true);
+            win::RecordTextBoxes(false);
+            for (const std::string& f : findings)
+                ADD_FAILURE() << c.name << " at " << size.first << ": " << f;
+            win::DestroyWindow(window);
+        }
+    }
+}
+
+// On the dark background no black floor number stands half off the light
+// strip: the ring of pixels round each of its glyphs holds no background.
+TEST_F(ThreeDPainterTest, FloorNumbersStayReadableOnTheDarkBackground) {
+    whiteBackground = 0;
+    Flat(2.5f);
+    for (const auto& size : {std::pair{1024, 719}, std::pair{1024, 768}, std::pair{1280, 976}}) {
+        win::RecordTextBoxes(true);
+        Paint(size.first, size.second);
+        const win::Image32 picture = win::ReadWindowPixels(window);
+        const std::uint32_t background = win::PixelFromColorRef(graphBackgroundColor);
+        int numbers = 0;
+        for (const win::TextBox& t : win::TextBoxesOf(window)) {
+            const bool floorNumber =
+                std::any_of(lastThreeDTexts.rowNumbers.begin(), lastThreeDTexts.rowNumbers.end(),
+                            [&](const std::string& r) {
+                                const auto first = r.find_first_not_of(' ');
+                                const auto last = r.find_last_not_of(' ');
+                                return first != std::string::npos &&
+                                       r.substr(first, last - first + 1) == t.text;
+                            });
+            if (!floorNumber || t.text.empty()) continue;
+            ++numbers;
+            for (const win::RECT& g : t.glyphs) {
+                bool white = false, dark = false;
+                for (int y = g.top; y < g.bottom; ++y)
+                    for (int x = g.left; x < g.right; ++x)
+                        white = white || picture.At(x, y) == 0xFFFFFFu;
+                for (int y = g.top - 1; y <= g.bottom; ++y)
+                    for (int x = g.left - 1; x <= g.right; ++x) {
+                        const bool ring = y == g.top - 1 || y == g.bottom || x == g.left - 1 ||
+                                          x == g.right;
+                        dark = dark || (ring && picture.At(x, y) == background);
+                    }
+                EXPECT_TRUE(white || !dark) << "\"" << t.text << "\" at " << size.first << "x"
+                                            << size.second;
+            }
+        }
+        EXPECT_EQ(numbers, 7);
+        win::RecordTextBoxes(false);
         win::DestroyWindow(window);
     }
 }

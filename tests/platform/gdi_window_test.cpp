@@ -3,6 +3,7 @@
 // GetDC draws at any time, a destroyed window's context draws nothing, and
 // the built-in controls show their text.
 #include "platform/win.h"
+#include "platform/text/text_boxes.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {
@@ -170,4 +171,62 @@ TEST_F(WindowDcTest, ClipboardReleasesThePicturesItHolds) {
 }
 
 }  // namespace
+// The record of text on a window: each text's ink as its pixels show it,
+// one box per text however often it is drawn, texts painted over forgotten,
+// and the findings: glyphs over glyphs, text cut at an edge (not where the
+// window holds more beyond it), a rule of underscores under a heading allowed.
+TEST_F(WindowDcTest, TextBoxesFollowWhatTheWindowShows) {
+    HWND hwnd = MakeWindow(DefWindowProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    RecordTextBoxes(true);
+    HDC dc = GetDC(hwnd);
+    HFONT f = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    SelectObject(dc, f);
+    SetBkMode(dc, TRANSPARENT);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    TextOutA(dc, 4, 4, "Hi", 2);
+    TextOutA(dc, 4, 4, "Hi", 2);
+    std::vector<TextBox> boxes = TextBoxesOf(hwnd);
+    ASSERT_EQ(boxes.size(), 1u);
+    const RECT ink = InkBox(ReadWindowPixels(hwnd));
+    EXPECT_NEAR(boxes[0].ink.left, ink.left, 1);
+    EXPECT_NEAR(boxes[0].ink.top, ink.top, 1);
+    EXPECT_NEAR(boxes[0].ink.right, ink.right, 1);
+    EXPECT_NEAR(boxes[0].ink.bottom, ink.bottom, 1);
+    EXPECT_EQ(boxes[0].glyphs.size(), 2u);
+    EXPECT_TRUE(TextBoxFindings(boxes, client, true).empty());
+
+    TextOutA(dc, 10, 6, "ok", 2);  // over "Hi"
+    std::vector<std::string> found = TextBoxFindings(TextBoxesOf(hwnd), client, true);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].rfind("overlap: \"Hi\"", 0), 0u) << found[0];
+
+    RECT all{0, 0, client.right, client.bottom};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_TRUE(TextBoxesOf(hwnd).empty());
+
+    TextOutA(dc, 4, 20, "A    B", 6);  // a word in the blanks of another
+    TextOutA(dc, 17, 20, "c", 1);
+    TextOutA(dc, 2, 24, "____", 4);  // a rule under it
+    TextOutA(dc, client.right - 8, 2, "cut", 3);
+    TextOutA(dc, client.right + 20, 2, "unseen", 6);
+    found = TextBoxFindings(TextBoxesOf(hwnd), client, true);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].rfind("clipped: \"cut\"", 0), 0u) << found[0];
+
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutA(dc, 4, client.bottom - 6, "low", 3);  // cut at the bottom
+    EXPECT_EQ(TextBoxFindings(TextBoxesOf(hwnd), client, true).size(), 1u);
+    EXPECT_TRUE(TextBoxFindings(TextBoxesOf(hwnd), client, false).empty());
+    TextOutA(dc, 4, client.bottom + 10, "next", 4);  // the window holds more below
+    EXPECT_TRUE(TextBoxFindings(TextBoxesOf(hwnd), client, true).empty());
+
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    DeleteObject(f);
+    ReleaseDC(hwnd, dc);
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(TextBoxesOf(hwnd).empty());
+    RecordTextBoxes(false);
+}
+
 }  // namespace win::test

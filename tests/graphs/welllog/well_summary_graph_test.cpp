@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "graphs/welllog/well_log_graph_records.h"
+#include "platform/text/text_boxes.h"
+#include "shell/mainwindow/display_settings_records.h"
 #include "shell/whatif/whatif_command_records.h"
 #include "tests/graphs/graph_fixture.h"
 
@@ -45,6 +47,7 @@ class WellSummaryGraphTest : public GraphTest {
         return painted;
     }
     static inline BarGraphReport painted;
+    static inline std::vector<std::string> findings;
     static inline int result = 0;
 };
 
@@ -98,6 +101,43 @@ TEST_F(WellSummaryGraphTest, TheBottomHoleStandsAtTheLeft) {
     EXPECT_FLOAT_EQ(wellSummaryValueCopies[0][48], 0.96f);
     EXPECT_FLOAT_EQ(wellSummaryValueCopies[0][1], 0.02f);
     for (const std::string& l : r.charts[0].xLabels) EXPECT_LE(l.size(), 5u);
+}
+
+// The 49 turned station labels of a panel stand apart (only every k-th
+// station is labelled where the bars are narrower than a label, the first
+// and the last always), the bars fill the plot's width, and the title under
+// the panel names the values, not the depth.
+TEST_F(WellSummaryGraphTest, StationLabelsStandApartAndBarsFillThePlot) {
+    for (const auto& size : {std::pair{1276, 942}, std::pair{1020, 700}}) {
+        findings.clear();
+        win::RecordTextBoxes(true);
+        PaintInWindow(
+            [](win::HDC dc, win::HWND hwnd) {
+                (void)DrawWellLogSummaryGraph(dc, hwnd);
+                win::RECT client{};
+                win::GetClientRect(hwnd, &client);
+                findings = win::TextBoxFindings(win::TextBoxesOf(hwnd), client, true);
+            },
+            size.first, size.second);
+        win::RecordTextBoxes(false);
+        for (const std::string& f : findings) ADD_FAILURE() << size.first << ": " << f;
+    }
+    Codes({0});
+    displaySettings.indexFormat = 0;
+    const BarGraphReport r = Paint(1200, 800);
+    ASSERT_EQ(r.charts.size(), 1u);
+    // The plot runs from 0.16 to 0.9 of the width: 192 to 1080.
+    EXPECT_EQ(wellSummaryBarRects[0].left, 193);
+    EXPECT_GE(wellSummaryBarRects[48].right, 1078);
+    EXPECT_LE(wellSummaryBarRects[48].right, 1080);
+    for (int k = 1; k < 49; ++k)
+        EXPECT_EQ(wellSummaryBarRects[k].left, wellSummaryBarRects[k - 1].right) << k;
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "Saturation Ratio");
+    EXPECT_EQ(r.charts[0].caption, "Depth");
+    Codes({10});  // Langelier: its values are named by the index
+    (void)Paint(1200, 800);
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "LSI");
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kYCaption], "Depth");
 }
 
 TEST_F(WellSummaryGraphTest, StationDepthsAndTheDepthAxis) {
