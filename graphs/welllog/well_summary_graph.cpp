@@ -280,8 +280,10 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
                             label, suffix, scaled);
         chart.xLabels.push_back(label);
         const bool shown = k == 0 || k == n - 1 || (k % every == 0 && k + every <= n - 1);
-        if (shown)
-            p.Text((BarLeft(c, n, k) + BarLeft(c, n, k + 1)) / 2 + centring, labelY, label);
+        // The first keeps inside the plot, clear of the depth axis's labels.
+        const int x = std::max((BarLeft(c, n, k) + BarLeft(c, n, k + 1)) / 2 + centring,
+                               c.plot.left + 2 + labelMetrics.tmAscent);
+        if (shown) p.Text(x, labelY, label);
     }
     // The scale suffix once, a line right of the last label.
     if (scaled && std::strcmp(suffix, " ") != 0)

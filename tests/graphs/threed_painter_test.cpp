@@ -411,7 +411,8 @@ TEST_F(ThreeDPainterTest, TextsStandApartInsideThePicture) {
             displaySettings.indexFormat = c.index;
             gridSource = c.mixing ? GridSource::kMixing : GridSource::kSingleWater;
             whatIfResults.grid.gridKind =
-                c.mixing ? MixGridKind::kPhByTemperature : GridKind::kPhTemperature;
+                c.mixing ? static_cast<int>(MixGridKind::kPhByTemperature)
+                         : static_cast<int>(GridKind::kPhTemperature);
             mixGridTables.gridMixPercent[0] = 16.6666f;
             win::RecordTextBoxes(true);
             Paint(size.first, size.second);

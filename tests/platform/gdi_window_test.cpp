@@ -201,7 +201,7 @@ TEST_F(WindowDcTest, TextBoxesFollowWhatTheWindowShows) {
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].rfind("overlap: \"Hi\"", 0), 0u) << found[0];
 
-    RECT all{0, 0, client.right, client.bottom};
+    RECT all{-200, -200, client.right + 200, client.bottom + 200};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     EXPECT_TRUE(TextBoxesOf(hwnd).empty());
 

@@ -202,13 +202,18 @@ TEST_F(WellSummaryGraphTest, BandsAndTreatedColours) {
     EXPECT_EQ(r.charts[1].colours[48], 2);
     EXPECT_EQ(r.charts[1].colours[47], 14);
     EXPECT_EQ(r.charts[1].title, "Barite Momentary Excess");
-    EXPECT_EQ(r.charts[1].caption, "mg/l above Equil.");
+    EXPECT_EQ(r.charts[1].caption, "Depth");
+    Codes({107});  // the last panel painted leaves its titles
+    (void)Paint();
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "mg/l above Equil.");
     EXPECT_EQ(r.charts[2].colours[0], 1);  // acid dose: status 0
     EXPECT_EQ(r.charts[2].colours[1], 4);
     EXPECT_EQ(r.charts[3].colours[0], 1);  // a rate of 0 mpy
 
     displaySettings.precipitationUnit = 2;
-    EXPECT_EQ(Paint().charts[1].caption, "kg/1000 Barrels");
+    (void)Paint();
+    EXPECT_STREQ(graphAxisData.axisTitles[AxisTitle::kX], "kg/1000 Barrels");
+    Codes({0, 107, 90, 94});
     resultStatus.productSelected = 1;
     productTable.componentCount = 1;
     productTable.records[0].treatedIndex = 0;
