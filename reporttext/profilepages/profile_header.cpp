@@ -1,6 +1,7 @@
 // The identification line and the axis header of the profile pages.
 #include "reporttext/profilepages/profile_header.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/records.h"
@@ -77,4 +78,13 @@ void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
             return;
         }
     }
+}
+
+int PointRowLabelColumn(const std::string& label) {
+    // The characters the label shows: a '_' or '^' marks the one after it.
+    int shown = 0;
+    for (std::size_t i = 0; i < label.size(); ++i, ++shown)
+        if ((label[i] == '_' || label[i] == '^') && i + 1 < label.size()) ++i;
+    const int lastFree = PointColumn(0) - 1;  // a blank before the first cell
+    return std::max(0, std::min(4, lastFree - shown));
 }

@@ -28,10 +28,14 @@ void AddProfileIdentification(ReportLayout& layout, int profile);
 // formation percents on line 5).
 void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view);
 
+// The column of a row label: column 4, or further left for a label so long
+// that it would run under the first value cell (it ends a blank before it).
+[[nodiscard]] int PointRowLabelColumn(const std::string& label);
+
 // "%7.Nf" of each point's value at its column, cut to a cell.
 template <typename F>
 void AddPointRow(ReportLayout& layout, int pageLine, const std::string& label, F value) {
-    layout.AddText(ProfileLine(pageLine), 4, label);
+    layout.AddText(ProfileLine(pageLine), PointRowLabelColumn(label), label);
     for (int k = 0; k < kProfileViewPoints; ++k)
         layout.AddValue(ProfileLine(pageLine), PointColumn(k), value(k));
 }

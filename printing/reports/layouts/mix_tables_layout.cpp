@@ -91,7 +91,9 @@ constexpr std::size_t kHeadingBesidePercents = 20;
 void ColumnHead(int first, int columns, const char* heading, ReportLayout& head) {
     head.AddAnchored(0, 19, std::string(static_cast<std::size_t>(8 * columns), '_'),
                      ItemKind::kRule, FontRole::kBold, Anchor::kStart);
-    head.AddText(0, 4 * columns + 14, "% BY WEIGHT", FontRole::kBold);
+    // Over one column the caption is wider than its rule and would hide it
+    // whole: it follows the rule there.
+    head.AddText(0, columns == 1 ? 19 + 8 : 4 * columns + 14, "% BY WEIGHT", FontRole::kBold);
     const bool own = std::strlen(heading) > kHeadingBesidePercents;
     if (*heading != '\0') head.AddText(own ? 2 : 1, 0, heading, FontRole::kBold);
     for (int c = 0; c < columns; ++c)

@@ -69,6 +69,11 @@ TEST_F(MixTablesTest, ColumnLayoutByWaterCount) {
     EXPECT_EQ(MixGroupColumns(1), 3);
     LayOutMixChemistryTable(1, page);
     EXPECT_EQ(LineText(page.head, 1).substr(20), "  17.00   18.00   19.00");
+    // One water in the last group: "% BY WEIGHT" is wider than its rule and
+    // follows it instead of covering it.
+    Waters(8);
+    LayOutMixChemistryTable(1, page);
+    EXPECT_EQ(LineText(page.head, 0), std::string(19, ' ') + std::string(8, '_') + "% BY WEIGHT");
     multiMixState.lastWaterIndex = -1;
     EXPECT_EQ(MixTableGroups(), 1);
 }
@@ -117,7 +122,10 @@ TEST_F(MixTablesTest, ChemistryRowsCaptionsDosesAndNoFigures) {
 TEST_F(MixTablesTest, IndicatorSectionsFollowTheRowsTheyGovern) {
     MixTablePage page;
     ASSERT_TRUE(LayOutMixSaturationPage(0, page));
-    EXPECT_NE(Item(page.head, "SATURATION RATIO IAP/Ksp"), nullptr);
+    // Wider than the room before the first weight percent, the heading
+    // takes the line under the percents.
+    EXPECT_EQ(Item(page.head, "SATURATION RATIO IAP/Ksp")->line, 2);
+    EXPECT_EQ(page.head.endLine, 3);
     // Only barite's row among the saturation items: its section stays.
     HideIndicators(0, 20);
     displaySettings.indicatorItemsHidden[53] = 1;

@@ -215,6 +215,7 @@ TEST_F(ProfileLayoutTest, RatioIndicatorPages) {
     EXPECT_EQ(LineText(l.head1, 1).size(), 75u);
     EXPECT_EQ(LineText(l.head1, 1).substr(68, 7), " 100.00");
     EXPECT_EQ(l.head1.items[1].text, "SATURATION RATIO IAP/Ksp");
+    EXPECT_EQ(l.head1.items[1].line, 2);  // under the percents, not over them
     LayOutRatioIndicators(view, 3, l);
     EXPECT_EQ(LineText(l.head1, 1).size(), 43u);
     // Only one mineral shown: one row; calcium silicate has no figure.

@@ -387,7 +387,9 @@ TEST_F(ProfilePageTest, TemperatureChemistryPage) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text, " TEMPERATURE ");
     EXPECT_EQ(at(l, 39, 4, 12), "Temperature ");
-    EXPECT_EQ(at(l, 31, 4, 18), "Polyphosphate (as ");
+    // Its caption would run under the first value cell: the label starts
+    // further left and ends a blank before the cell.
+    EXPECT_EQ(at(l, 31, 1, 23), "Polyphosphate (as PO4) ");
 
     // pH control 1 and a product: lines 48, 49, 51, 52, 54 and 55.
     unitCodes.code[UnitItem::kTemperature] = 0;
