@@ -9,10 +9,10 @@
 #include "imaging/bridges/dib_bridges.h"
 #include "imaging/frame/image_alloc.h"
 #include "platform/gdi/gdi.h"
-#include "platform/print/print_setup.h"
 #include "platform/window/window.h"
 #include "printing/job/print_job.h"
 #include "printing/page/page_setup.h"
+#include "printing/page/report_page_order.h"
 #include "printing/print_job_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
@@ -106,9 +106,7 @@ int PrintThreeDGraph(win::HWND hwnd) {
     win::ShowWindow(hwnd, win::SW_HIDE);
     win::UpdateWindow(hwnd);
     if (job.documentOpen != 0 && job.printAborted == 0 && CheckedStartPage()) {
-        char title[128] = {};
-        win::GetWindowText(hwnd, title, sizeof title);
-        (void)win::SetPrintFileTitle(job.printerDC, title);  // names the PDF
+        NameReportFile(job.printerDC, graphTitle);  // the PDF is named after the graph
         f.renderTarget = RenderTarget::kPrinter;
         Paint(job.printerDC, hwnd);
         f.renderTarget = RenderTarget::kScreen;
