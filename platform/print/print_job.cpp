@@ -74,7 +74,8 @@ std::string FileStem(const std::string& docName) {
 }
 
 // A title in capitals reads as a file name in title case ("SURFACE WATER
-// CHEMISTRY" becomes "Surface Water Chemistry"); a word with small letters
+// CHEMISTRY" becomes "Surface Water Chemistry", "WATER CHEMISTRY AT VARIOUS
+// RATIOS" "Water Chemistry at Various Ratios"); a word with small letters
 // ("pH") stays as it is. Runs of blanks become one.
 std::string TitleCase(const std::string& title) {
     std::string out;
@@ -88,6 +89,10 @@ std::string TitleCase(const std::string& title) {
         if (capitals)
             for (std::size_t k = 1; k < word.size(); ++k)
                 word[k] = static_cast<char>(std::tolower(static_cast<unsigned char>(word[k])));
+        // The small words stay small after the first ("Chemistry of Water").
+        static const char* const kSmall[] = {"Of", "At", "And", "The", "In", "To", "By", "For"};
+        for (const char* small : kSmall)
+            if (!out.empty() && word == small) word[0] = static_cast<char>(std::tolower(word[0]));
         if (!word.empty()) out += (out.empty() ? "" : " ") + word;
         i = end + 1;
     }

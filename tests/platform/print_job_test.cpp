@@ -274,14 +274,14 @@ TEST_F(PrintTest, BlankDocumentsTakeTheirFirstPageTitles) {
     EXPECT_EQ(SetPrintFileTitle(dc, "NO DOCUMENT"), FALSE);
     ASSERT_GT(StartDocA(dc, &doc), 0);
     StartPage(dc);
-    EXPECT_EQ(SetPrintFileTitle(dc, "WATER CHEMISTRY "), TRUE);
+    EXPECT_EQ(SetPrintFileTitle(dc, "CHEMISTRY OF WATER "), TRUE);
     EXPECT_EQ(SetPrintFileTitle(dc, "VERSUS pH"), TRUE);
     EndPage(dc);
     StartPage(dc);
     EXPECT_EQ(SetPrintFileTitle(dc, "SECOND PAGE"), TRUE);
     EndPage(dc);
     EXPECT_GT(EndDoc(dc), 0);
-    EXPECT_TRUE(fs::exists(folder_ / "Water Chemistry Versus pH.pdf"));
+    EXPECT_TRUE(fs::exists(folder_ / "Chemistry of Water Versus pH.pdf"));
 
     doc.lpszDocName = "Tarvex Report";
     ASSERT_GT(StartDocA(dc, &doc), 0);
