@@ -25,9 +25,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, ProgramOptions& opti
                       std::string& error) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool takesValue =
-            a == "--desktop" || a == "--script" || a == "--log" || a == "--snap-windows" ||
-                                a == "--text-check";
+        const bool takesValue = a == "--desktop" || a == "--script" || a == "--log" ||
+                                a == "--snap-windows" || a == "--text-check";
         if (takesValue && i + 1 >= args.size()) {
             error = a + " needs a value";
             return false;

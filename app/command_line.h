@@ -12,7 +12,7 @@ struct ProgramOptions {
     int desktopHeight = 0;
     std::string scriptPath;
     std::string logPath;
-    std::string snapFolder;  // each window's picture when it first shows
+    std::string snapFolder;     // each window's picture when it first shows
     std::string textCheckPath;  // texts that overlap or run past a window's edge
 };
 

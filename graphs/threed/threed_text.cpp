@@ -150,8 +150,7 @@ std::string Trimmed(const std::string& s) {
 // True when the digits of two numbers (the ink between the internal leading
 // and the ascent) would come closer than `margin` (negative: overlap by more
 // than its size).
-bool Touch(const FloorNumber& a, const FloorNumber& b, const win::TEXTMETRICA& tm,
-           double margin) {
+bool Touch(const FloorNumber& a, const FloorNumber& b, const win::TEXTMETRICA& tm, double margin) {
     if (a.text.empty() || b.text.empty()) return false;
     const double top = tm.tmInternalLeading;
     const double bottom = tm.tmAscent;

@@ -231,7 +231,7 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
     std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "Depth");
     const bool mineral = std::strcmp(texts.caption, "Depth") == 0;
-    const char* valueTitle = !mineral                         ? texts.caption
+    const char* valueTitle = !mineral                           ? texts.caption
                              : displaySettings.indexFormat == 1 ? "Saturation Index"
                                                                 : "Saturation Ratio";
     std::snprintf(a.axisTitles[AxisTitle::kX], kAxisTitleChars, "%s", valueTitle);
@@ -271,9 +271,8 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     win::GetTextMetricsA(p.dc, &labelMetrics);
     const int centring = (labelMetrics.tmAscent - labelMetrics.tmDescent) / 2;
     const double pitch = n > 0 ? static_cast<double>(c.plotWidth - 1) / n : 0.0;
-    const int every = pitch > 0.0 ? std::max(1, static_cast<int>(std::ceil(
-                                                    (p.LineOfFont() + 2) / pitch)))
-                                  : 1;
+    const int every =
+        pitch > 0.0 ? std::max(1, static_cast<int>(std::ceil((p.LineOfFont() + 2) / pitch))) : 1;
     for (int k = 0; k < n && sourced; ++k) {
         char label[kAxisLabelChars];
         FormatBarPointLabel(wellSummaryY[n - 1 - k], vMin, vMax, n > 0 ? (vMax - vMin) / n : 0.0,

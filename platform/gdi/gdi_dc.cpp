@@ -1,7 +1,6 @@
 // Device contexts: the registry, creation of memory contexts, selection of
 // objects, SaveDC/RestoreDC, and the colour and mode attributes.
 #include "platform/gdi/gdi_dc.h"
-#include "platform/text/text_boxes.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -9,6 +8,7 @@
 #include "platform/gdi/screen_depth.h"
 #include "platform/metafile/metafile_ops.h"
 #include "platform/system/system.h"
+#include "platform/text/text_boxes.h"
 
 namespace win {
 namespace {

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "platform/gdi/gdi_render.h"
-#include "platform/text/text_boxes.h"
 #include "platform/gdi/gdi_rop.h"
 #include "platform/gdi/gdi_transform.h"
 #include "platform/metafile/metafile_ops.h"
+#include "platform/text/text_boxes.h"
 
 namespace win {
 namespace {

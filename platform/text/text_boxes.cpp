@@ -97,10 +97,9 @@ std::vector<std::string> TextBoxFindings(const std::vector<TextBox>& boxes, cons
         if (!Touch(a.ink, area)) continue;
         // Up and down, the faint antialiased edge of a descender may stand
         // one pixel out.
-        const bool across =
-            a.ink.left < area.left || a.ink.right > area.right ||
-            (vertical && ((!above && a.ink.top < area.top - 1) ||
-                          (!below && a.ink.bottom > area.bottom + 1)));
+        const bool across = a.ink.left < area.left || a.ink.right > area.right ||
+                            (vertical && ((!above && a.ink.top < area.top - 1) ||
+                                          (!below && a.ink.bottom > area.bottom + 1)));
         if (across) findings.push_back("clipped: " + Describe(a) + " in " + Describe(area));
     }
     return findings;
@@ -118,9 +117,10 @@ void NoteText(const DeviceContext& dc, std::vector<RECT> glyphs, const std::stri
         ink.right = std::max(ink.right, g.right);
         ink.bottom = std::max(ink.bottom, g.bottom);
     }
-    boxes->erase(std::remove_if(boxes->begin(), boxes->end(),
-                                [&](const TextBox& b) { return b.text == text && Same(b.ink, ink); }),
-                 boxes->end());
+    boxes->erase(
+        std::remove_if(boxes->begin(), boxes->end(),
+                       [&](const TextBox& b) { return b.text == text && Same(b.ink, ink); }),
+        boxes->end());
     boxes->push_back(TextBox{ink, std::move(glyphs), text});
 }
 

@@ -14,7 +14,7 @@ namespace win {
 struct DeviceContext;
 
 struct TextBox {
-    RECT ink;                 // client pixels, right and bottom exclusive
+    RECT ink;                  // client pixels, right and bottom exclusive
     std::vector<RECT> glyphs;  // the ink of each glyph (blanks and rules left out)
     std::string text;
 };

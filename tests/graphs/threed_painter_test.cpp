@@ -410,16 +410,14 @@ TEST_F(ThreeDPainterTest, TextsStandApartInsideThePicture) {
             Flat(c.value);
             displaySettings.indexFormat = c.index;
             gridSource = c.mixing ? GridSource::kMixing : GridSource::kSingleWater;
-            whatIfResults.grid.gridKind =
-                c.mixing ? static_cast<int>(MixGridKind::kPhByTemperature)
-                         : static_cast<int>(GridKind::kPhTemperature);
+            whatIfResults.grid.gridKind = c.mixing ? static_cast<int>(MixGridKind::kPhByTemperature)
+                                                   : static_cast<int>(GridKind::kPhTemperature);
             mixGridTables.gridMixPercent[0] = 16.6666f;
             win::RecordTextBoxes(true);
             Paint(size.first, size.second);
             win::RECT client{};
             win::GetClientRect(window, &client);
-            const auto findings =
-                win::TextBoxFindings(win::TextBoxesOf(window), client, true);
+            const auto findings = win::TextBoxFindings(win::TextBoxesOf(window), client, true);
             win::RecordTextBoxes(false);
             for (const std::string& f : findings)
                 ADD_FAILURE() << c.name << " at " << size.first << ": " << f;
@@ -457,12 +455,12 @@ TEST_F(ThreeDPainterTest, FloorNumbersStayReadableOnTheDarkBackground) {
                         white = white || picture.At(x, y) == 0xFFFFFFu;
                 for (int y = g.top - 1; y <= g.bottom; ++y)
                     for (int x = g.left - 1; x <= g.right; ++x) {
-                        const bool ring = y == g.top - 1 || y == g.bottom || x == g.left - 1 ||
-                                          x == g.right;
+                        const bool ring =
+                            y == g.top - 1 || y == g.bottom || x == g.left - 1 || x == g.right;
                         dark = dark || (ring && picture.At(x, y) == background);
                     }
-                EXPECT_TRUE(white || !dark) << "\"" << t.text << "\" at " << size.first << "x"
-                                            << size.second;
+                EXPECT_TRUE(white || !dark)
+                    << "\"" << t.text << "\" at " << size.first << "x" << size.second;
             }
         }
         EXPECT_EQ(numbers, 7);

@@ -2,8 +2,8 @@
 // to what needs painting, class backgrounds are erased with their brush,
 // GetDC draws at any time, a destroyed window's context draws nothing, and
 // the built-in controls show their text.
-#include "platform/win.h"
 #include "platform/text/text_boxes.h"
+#include "platform/win.h"
 #include "tests/platform/gdi_test_support.h"
 
 namespace win::test {

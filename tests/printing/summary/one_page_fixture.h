@@ -94,8 +94,7 @@ class OnePageTest : public PrintTest {
         wc.lpfnWndProc = win::DefWindowProc;
         wc.lpszClassName = "OnePageTestWindow";
         (void)win::RegisterClass(&wc);
-        const win::DWORD style =
-            win::WS_POPUP | win::WS_VISIBLE | (caption ? win::WS_CAPTION : 0);
+        const win::DWORD style = win::WS_POPUP | win::WS_VISIBLE | (caption ? win::WS_CAPTION : 0);
         window = win::CreateWindow("OnePageTestWindow", "", style, 0, 0, w, h, nullptr, nullptr,
                                    nullptr, nullptr);
         summaryPageState.onePageWindow = window;
