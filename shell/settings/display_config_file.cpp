@@ -1,7 +1,8 @@
 // Reading, checking and writing the display configuration file.
 //
-// A file that ends before the first byte of some record is checked record by
-// record and rewritten whole; a longer one is taken as it is. What the
+// Every record is checked and what lies outside its range takes its default; a
+// file that ends before the first byte of some record, or held such a value,
+// is rewritten whole. What the
 // creation writes comes from memory, so a new file carries the program's start
 // values (50 lines per screen, every window shown, nothing hidden).
 #include "shell/settings/display_config_file.h"
@@ -81,8 +82,10 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
         float& t = w.value[kBottomHoleTemperature + k];
         if (!(t > 0.0f && t <= 2000.0f))
             t = kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
+        // 20,000 in atm, bar or psia; in kPa the 20,000 psia of the deepest well.
+        const float highest = PressureColumn(pressureUnit) == 2 ? 137896.0f : 20000.0f;
         float& p = w.value[kBottomHolePressure + k];
-        if (!(p > 0.0f && p <= 20000.0f))
+        if (!(p > 0.0f && p <= highest))
             p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
     }
 }
@@ -169,7 +172,7 @@ void SetCreationDefaults(DisplayConfigRecord& r) {
 }
 
 void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit,
-                           uint16_t pressureUnit) {
+                           uint16_t pressureUnit, bool whatIfToo) {
     if (r.version < 1 || r.version > kDataVersion) r.version = kDataVersion;
     if (r.printMode > 100) r.printMode = 0;
     if (!(r.linesPerScreen >= 40.0 && r.linesPerScreen <= 100.0)) r.linesPerScreen = 55.0;
@@ -185,7 +188,18 @@ void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit,
     ZeroOrOne(r.useInputTemperature, 0);
     CheckWellLog(r.wellLog, temperatureUnit, pressureUnit);
     ZeroOrOne(r.indexFormat, 0);
-    CheckWhatIf(r.whatIf);
+    if (whatIfToo) CheckWhatIf(r.whatIf);
+}
+
+bool DisplayConfigValid(const DisplayConfigRecord& r) {
+    DisplayConfigRecord checked = r;
+    ValidateDisplayConfig(checked, unitCodes.code[UnitItem::kTemperature],
+                          unitCodes.code[UnitItem::kPressure], false);
+    uint8_t before[kDisplayConfigBytes];
+    uint8_t after[kDisplayConfigBytes];
+    EncodeDisplayConfig(r, before);
+    EncodeDisplayConfig(checked, after);
+    return std::memcmp(before, after, sizeof before) == 0;
 }
 
 bool OverlayFileBytes(const uint8_t* file, size_t delivered, DisplayConfigRecord& r) {
@@ -299,9 +313,12 @@ void LoadDisplayConfigFile() {
         delivered = std::max(0, ReadBytes(file, image, sizeof image));
     }
     if (file != win::HFILE_ERROR) win::_lclose(file);
-    if (!OverlayFileBytes(image, static_cast<size_t>(delivered), r)) {
+    // The what-if ranges of a whole file are not checked: the start values
+    // replace them before anything reads them.
+    const bool whole = OverlayFileBytes(image, static_cast<size_t>(delivered), r);
+    if (!whole || !DisplayConfigValid(r)) {
         ValidateDisplayConfig(r, unitCodes.code[UnitItem::kTemperature],
-                              unitCodes.code[UnitItem::kPressure]);
+                              unitCodes.code[UnitItem::kPressure], !whole);
         DisplayConfigRecord written = r;
         written.version = kDataVersion;
         (void)WriteRecords(path, written);

@@ -41,7 +41,11 @@ void SetCreationDefaults(DisplayConfigRecord& r);
 
 // Checks every record of a short file and resets what is out of range.
 // `temperatureUnit` and `pressureUnit` choose the well-log defaults.
-void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit, uint16_t pressureUnit);
+void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit, uint16_t pressureUnit,
+                           bool whatIfToo = true);
+
+// True when every record but the what-if ranges is inside its range.
+[[nodiscard]] bool DisplayConfigValid(const DisplayConfigRecord& r);
 
 // The well-log temperatures (bottom hole, separator, flashed) set to the
 // defaults of `temperatureUnit`, or the three pressures to those of

@@ -3,9 +3,10 @@
 // The reader takes the unit table (62 bytes in the 82- and 84-byte files, 80
 // otherwise), then the switches one by one while each read still delivers
 // bytes, so an older, shorter file simply leaves the later switches at their
-// start values. Only a file that cannot be opened, a unit table that is short
-// or a read error counts as a failure; the fields from the failing one onward
-// then take their defaults and the caller warns and rewrites the file.
+// start values. A file that cannot be opened, a unit table that is short or a
+// read error counts as a failure, and the fields from the failing one onward
+// take their defaults; so does a field outside its range, which alone takes its
+// default. After either the caller warns and rewrites the file.
 #include "shell/settings/units_file.h"
 
 #include "common/byte_io.h"
@@ -13,6 +14,7 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "input/records.h"
+#include "input/units/unit_choices.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
 #include "platform/files/whole_file_write.h"
@@ -59,6 +61,32 @@ void ApplyDefaultsFrom(int first, UnitsFileRecord& r) {
     if (first <= kAlkalinityMode) r.alkalinityMode = kDefaultAlkalinityMode;
     if (first <= kAlkali) r.alkaliChemical = kDefaultAlkali;
     if (first <= kIndexFormat) r.indexFormat = 0;
+}
+
+// Puts every field outside its range back to its default: a unit choice above
+// the item's largest (items 11 and 12 hold an alkalinity mode, 0 to 7) to 0,
+// a switch above 1, a precipitation unit above 2 and an alkalinity mode above 7
+// to their defaults. True when a field was repaired: the file was corrupt.
+bool RepairOutOfRange(UnitsFileRecord& r) {
+    bool repaired = false;
+    auto fix = [&repaired](auto& field, unsigned high, auto fallback) {
+        if (field > high) {
+            field = fallback;
+            repaired = true;
+        }
+    };
+    for (int item = 0; item < UnitItem::kCount - 1; ++item) {
+        const bool alkalinity = item == UnitItem::kMAlkalinity || item == UnitItem::kPAlkalinity;
+        fix(r.units.code[item], alkalinity ? 7u : static_cast<unsigned>(MaxUnitChoice(item)),
+            uint16_t{0});
+    }
+    fix(r.threeDPlotStyle, 1u, uint16_t{0});
+    fix(r.varyPco2, 1u, uint16_t{0});
+    fix(r.precipitationUnit, 2u, uint16_t{0});
+    fix(r.mineralTitles, 1u, uint16_t{0});
+    fix(r.alkalinityMode, 7u, kDefaultAlkalinityMode);
+    fix(r.indexFormat, 1u, uint32_t{0});
+    return repaired;
 }
 
 // Reads the switches after the unit table. Returns the failing field, or
@@ -117,8 +145,9 @@ bool ReadUnitsFile(win::HFILE file, long length, UnitsFileRecord& r) {
         failedField = kUnitTable;
     }
     if (failedField == kFieldCount) failedField = ReadSwitches(file, length, r);
-    const bool failed = failedField != kFieldCount;
+    bool failed = failedField != kFieldCount;
     if (failed) ApplyDefaultsFrom(failedField, r);
+    if (RepairOutOfRange(r)) failed = true;
     if (r.alkalinityMode < 1) {
         const uint16_t entered = r.units.code[UnitItem::kMAlkalinity];
         r.alkalinityMode = (entered >= 1 && entered <= 7) ? entered : kDefaultAlkalinityMode;

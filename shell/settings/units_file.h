@@ -33,8 +33,9 @@ void EncodeUnitsFile(const UnitsFileRecord& r, uint8_t (&out)[kUnitsFileBytes]);
 
 // Reads the open file of `length` bytes into `r` (which holds the start values)
 // and repairs what is missing. Returns true when the file failed: it was not
-// open (HFILE_ERROR), its unit table was short or a read reported an error;
-// the fields from the failing one onward then hold their defaults.
+// open (HFILE_ERROR), its unit table was short or a read reported an error
+// (the fields from the failing one onward then hold their defaults), or a field
+// held a value outside its range (that field then holds its default).
 [[nodiscard]] bool ReadUnitsFile(win::HFILE file, long length, UnitsFileRecord& r);
 
 // The unit choices and switches as the program holds them, and back.

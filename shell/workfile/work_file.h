@@ -15,8 +15,14 @@
 [[nodiscard]] int32_t LoadWorkFile(win::HWND owner, win::HFILE unused, const char* caption);
 
 // The same from a file image already in memory: 0 loaded, -1 refused (the
-// workspace unchanged). No message is shown.
-[[nodiscard]] int32_t LoadWorkFileImage(const std::vector<uint8_t>& image);
+// workspace unchanged; `why`, when given, receives the reason). No message is
+// shown.
+[[nodiscard]] int32_t LoadWorkFileImage(const std::vector<uint8_t>& image,
+                                        std::string* why = nullptr);
+
+// The message of a refused load: the reader's own words, then why the file was
+// not read and that the workspace is as it was.
+[[nodiscard]] std::string LoadRefusalText(const std::string& why);
 
 // Rebuilds `in` as drive + folder + name + "." + `extension` into `out` (which
 // holds kPathChars characters; input and output may be the same buffer). Returns 0.

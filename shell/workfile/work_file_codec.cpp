@@ -4,6 +4,7 @@
 #include "shell/workfile/work_file_codec.h"
 
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 #include "common/water_analysis.h"
@@ -131,6 +132,80 @@ class Decoder {
 
   private:
     bytes::Reader& r_;
+};
+
+// Reads each field it is handed into a scratch value and passes it to a
+// RecordVisitor; the program's records stay as they are.
+class Visit {
+  public:
+    Visit(bytes::Reader& r, RecordVisitor& v) : r_(r), v_(v) {}
+    void U16(const uint16_t&) { v_.Word(r_.U16()); }
+    void I16(const int16_t&) { v_.Word(r_.I16()); }
+    void U32(const uint32_t&) { v_.Word(r_.U32()); }
+    void I32(const int32_t&) { v_.Word(r_.I32()); }
+    void F32(const float&) { v_.Real(r_.F32()); }
+    void F64(const double&) { v_.Real(r_.F64()); }
+    void I16AsI32(const int16_t&) { v_.Word(r_.I32()); }
+    template <size_t N>
+    void Chars(const char (&)[N]) {
+        char text[N];
+        r_.Raw(text, N);
+        v_.Text(text, N);
+    }
+    void Zeros(size_t n) { Skip(n); }
+    void Kept(int record) { Skip(kRecordTable[record].size); }
+    void Analysis(const WaterAnalysis&) {
+        WaterAnalysis a{};
+        DecodeWaterAnalysis(r_, a);
+        v_.Analysis(a);
+    }
+    void Description(const SampleDescription&) {
+        auto d = std::make_unique<SampleDescription>();
+        DecodeSampleDescription(r_, *d);
+        v_.Description(*d);
+    }
+    void Product(const ProductTable&) {
+        auto t = std::make_unique<ProductTable>();
+        DecodeProductTable(r_, *t);
+        v_.Product(*t);
+    }
+    void Units(const UnitCodes&) {
+        UnitCodes u{};
+        DecodeUnitCodes(r_, u);
+        v_.Units(u);
+    }
+    // The settings records are rows of f32 only.
+    void WhatIf(const WhatIfSettings&) { Reals(sizeof(WhatIfSettings) / 4); }
+    void Ranges(const GraphRangeSettings&) { Reals(sizeof(GraphRangeSettings) / 4); }
+    void Well(const WellLogSpecs&) { Reals(sizeof(WellLogSpecs) / 4); }
+    void Choice(const GraphChoice&) {
+        for (int k = 0; k < kGraphChoiceFileBytes / 2; ++k) v_.Word(r_.I16());
+    }
+    // The pH-alkalinity curve: 61 f32, its i16 pair count and a flag byte.
+    void Curve() {
+        Reals(AlkCurveLayout::kCount / 4);
+        v_.Word(r_.I16());
+        uint8_t flag = 0;
+        r_.Raw(&flag, 1);
+        v_.Word(flag);
+    }
+    size_t pos() const { return r_.pos(); }
+
+  private:
+    void Reals(size_t n) {
+        for (size_t k = 0; k < n; ++k) v_.Real(r_.F32());
+    }
+    void Skip(size_t n) {
+        uint8_t skipped[256];
+        for (; n > 0 && r_.ok();) {
+            const size_t step = n < sizeof skipped ? n : sizeof skipped;
+            r_.Raw(skipped, step);
+            n -= step;
+        }
+        v_.Block();
+    }
+    bytes::Reader& r_;
+    RecordVisitor& v_;
 };
 
 // Every element of an array of any rank, in memory order (row by row).
@@ -1313,6 +1388,12 @@ bool EncodeRecord(int record, bytes::Writer& out) {
 bool DecodeRecord(int record, bytes::Reader& in) {
     if (record <= 0) return false;
     Decoder io(in);
+    return Transfer(record, io) && in.ok();
+}
+
+bool VisitRecord(int record, bytes::Reader& in, RecordVisitor& visitor) {
+    if (record <= 0) return false;
+    Visit io(in, visitor);
     return Transfer(record, io) && in.ok();
 }
 

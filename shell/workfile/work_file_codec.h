@@ -7,7 +7,11 @@
 #include <vector>
 
 #include "common/byte_io.h"
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
 #include "shell/workfile/work_file_layout.h"
+
+struct ProductTable;
 
 namespace workfile {
 
@@ -18,6 +22,25 @@ namespace workfile {
 // records; false when it did not take exactly the record's size. Record 0 (the
 // version word) is read by the caller, not here.
 [[nodiscard]] bool DecodeRecord(int record, bytes::Reader& in);
+
+// What a record holds, handed over field by field in file order without
+// changing any record of the program: the checks of a file image read through it.
+class RecordVisitor {
+  public:
+    virtual ~RecordVisitor() = default;
+    virtual void Real(double value) = 0;  // an f32 or f64 field
+    virtual void Word(int64_t value) = 0;  // an integer field
+    virtual void Text(const char* slot, size_t size) = 0;  // a text slot of `size` bytes
+    virtual void Analysis(const WaterAnalysis& a) = 0;
+    virtual void Description(const SampleDescription& d) = 0;
+    virtual void Product(const ProductTable& t) = 0;
+    virtual void Units(const UnitCodes& u) = 0;
+    virtual void Block() {}  // bytes kept as they are, or reserved zeros
+};
+
+// Hands record `record` (1 .. 404) at the reader's position to `visitor`; false
+// when it did not take exactly the record's size.
+[[nodiscard]] bool VisitRecord(int record, bytes::Reader& in, RecordVisitor& visitor);
 
 // Sets record `record` (1 .. 404) to what a run of zero bytes decodes to,
 // wherever it is held (a bound record or a kept block).

@@ -13,6 +13,7 @@
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_validation.h"
 #include "treatment/product/new_product.h"
 
 namespace {
@@ -55,13 +56,30 @@ void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount)
 
 }  // namespace
 
-int32_t LoadWorkFileImage(const std::vector<uint8_t>& image) {
-    if (image.size() < 2) return -1;
-    const int16_t version = bytes::GetI16(image.data());
-    const int records = workfile::RecordsHeld(version, image.size());
-    if (records == 0 || !workfile::IndicesInRange(image.data(), image.size(), records)) return -1;
-    Commit(image, version, records);
-    return 0;
+int32_t LoadWorkFileImage(const std::vector<uint8_t>& image, std::string* why) {
+    std::string fault;
+    if (image.size() < 2) {
+        fault = "the file holds only " + std::to_string(image.size()) +
+                (image.size() == 1 ? " byte" : " bytes");
+    } else {
+        const int16_t version = bytes::GetI16(image.data());
+        fault = workfile::VersionFault(version, image.size());
+        const int records = workfile::RecordsHeld(version, image.size());
+        if (fault.empty()) fault = workfile::ImageFault(image.data(), image.size(), records, false);
+        if (fault.empty() && !workfile::IndicesInRange(image.data(), image.size(), records))
+            fault = "a count or index is outside its range";
+        if (fault.empty()) {
+            Commit(image, version, records);
+            return 0;
+        }
+    }
+    if (why != nullptr) *why = fault;
+    return -1;
+}
+
+std::string LoadRefusalText(const std::string& why) {
+    return std::string(kLoadFailedText) + "\n\nThe file was not read: " + why +
+           ".\nThe workspace is as it was.";
 }
 
 int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
@@ -70,9 +88,10 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
         ReportCannotOpen(mainWindowState.workFilePath, kFileCaption);
         return 1;
     }
-    // Versions up to 555 go to the older reader, from the start of the file.
+    // Versions 1 to 555 go to the older reader, from the start of the file.
     uint8_t word[2] = {};
-    if (win::_lread(file, word, 2) == 2 && bytes::GetI16(word) <= kNewestLegacyVersion) {
+    if (win::_lread(file, word, 2) == 2 && bytes::GetI16(word) > 0 &&
+        bytes::GetI16(word) <= kNewestLegacyVersion) {
         win::_llseek(file, 0, 0);
         return LoadLegacyWorkFile(owner, file, caption);
     }
@@ -80,8 +99,10 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
     std::vector<uint8_t> image;
     const bool read = ReadImage(file, image);
     win::_lclose(file);
-    if (!read || LoadWorkFileImage(image) != 0) {
-        win::MessageBox(owner, kLoadFailedText, kWarningCaption, win::MB_ICONINFORMATION);
+    std::string why = "the file cannot be read";
+    if (!read || LoadWorkFileImage(image, &why) != 0) {
+        win::MessageBox(owner, LoadRefusalText(why).c_str(), kWarningCaption,
+                        win::MB_ICONINFORMATION);
         win::InvalidateRect(owner, nullptr, win::TRUE);
         return -1;
     }

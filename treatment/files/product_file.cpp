@@ -9,6 +9,7 @@
 #include "common/byte_io.h"
 #include "platform/files/file_io.h"
 #include "treatment/files/older_product_layout.h"
+#include "treatment/files/product_checks.h"
 #include "treatment/product_table_codec.h"
 
 namespace {
@@ -65,6 +66,41 @@ bool AllFinite(const ProductTable& t) {
     return true;
 }
 
+bool AllZero(const uint8_t* p, size_t n) {
+    for (size_t k = 0; k < n; ++k)
+        if (p[k] != 0) return false;
+    return true;
+}
+
+// The bytes the older layout leaves unused are written as zeros; a file whose
+// unused bytes are not is damaged or read with the wrong key.
+struct Gap {
+    int at;
+    int bytes;
+};
+constexpr Gap kBaseGaps[] = {{118, 4}, {202, 21}, {3964, 1}};
+constexpr Gap kComponentGaps[] = {{200, 39}, {419, 20}};
+constexpr Gap kLimitSlotGap = {12, 8};
+
+bool GapsEmpty(const uint8_t* block, const Gap* gaps, size_t n) {
+    for (size_t g = 0; g < n; ++g)
+        if (!AllZero(block + gaps[g].at, static_cast<size_t>(gaps[g].bytes))) return false;
+    return true;
+}
+
+bool OlderGapsEmpty(const OlderProductState& s, int count) {
+    if (!GapsEmpty(s.baseRecord, kBaseGaps, std::size(kBaseGaps))) return false;
+    for (int k = 0; k < count && k < kOlderBaseComponents; ++k)
+        if (!GapsEmpty(s.baseRecord + OlderBase::kComponents + kOlderComponentBytes * k,
+                       kComponentGaps, std::size(kComponentGaps)))
+            return false;
+    for (int k = kOlderBaseComponents; k < count; ++k)
+        if (!GapsEmpty(s.entries[k] + 12, kComponentGaps, std::size(kComponentGaps))) return false;
+    for (int i = 0; i < kLimitSlotCount; ++i)
+        if (!GapsEmpty(s.limitsBlock + kOlderLimitSlotBytes * i, &kLimitSlotGap, 1)) return false;
+    return true;
+}
+
 bool CountInRange(int count) {
     return count >= 1 && count <= kProductRecordCount;
 }
@@ -75,6 +111,11 @@ ProductFileFault DecodeCurrent(uint8_t* body, size_t size, const uint8_t* key,
     if (bytes::GetU32(body) != kProductFileStamp) return ProductFileFault::kStamp;
     if (!ProductTableFromBytes(body + 4, size - 4, scratch)) return ProductFileFault::kSize;
     if (!CountInRange(scratch.componentCount)) return ProductFileFault::kCount;
+    // The places past the count hold nothing.
+    const uint8_t* records = body + 4 + kProductHeaderBytes;
+    for (int k = scratch.componentCount; k < kProductRecordCount; ++k)
+        if (!AllZero(records + static_cast<size_t>(k) * kProductRecordBytes, kProductRecordBytes))
+            return ProductFileFault::kCountHeld;
     return ProductFileFault::kNone;
 }
 
@@ -89,6 +130,13 @@ ProductFileFault DecodeOlder(uint8_t* body, size_t size, const uint8_t* key,
     const size_t extra = count > kOlderBaseComponents ? count - kOlderBaseComponents : 0;
     if (size != kOlderProductFileBytes + extra * kOlderEntryBytes)
         return ProductFileFault::kCountSize;
+    // The base record's component places past the count hold nothing.
+    for (int k = count; k < kOlderBaseComponents; ++k) {
+        const uint8_t* component = body + OlderBase::kComponents + kOlderComponentBytes * k;
+        if (!AllZero(component, kOlderComponentBytes)) return ProductFileFault::kCountHeld;
+        for (int figures : {OlderBase::kActivesPercent, OlderBase::kActiveConc, OlderBase::kBlendShare})
+            if (!AllZero(body + figures + 4 * k, 4)) return ProductFileFault::kCountHeld;
+    }
 
     uint8_t* limits = body + kOlderBaseBytes;
     Scramble(limits, kOlderLimitsBytes, key);
@@ -99,6 +147,7 @@ ProductFileFault DecodeOlder(uint8_t* body, size_t size, const uint8_t* key,
         Scramble(entry, kOlderEntryBytes, key);
         std::memcpy(s->entries[kOlderBaseComponents + k], entry, kOlderEntryBytes);
     }
+    if (!OlderGapsEmpty(*s, count)) return ProductFileFault::kGaps;
     BuildEntriesFromBase(*s);
     ConvertOlderProduct(*s, scratch);
     return ProductFileFault::kNone;
@@ -122,12 +171,18 @@ const char* ProductFileFaultText(ProductFileFault fault) {
             return "its layout stamp is not 557";
         case ProductFileFault::kNotFinite:
             return "it holds a number that is not finite";
+        case ProductFileFault::kCountHeld:
+            return "its component count does not match the components it holds";
+        case ProductFileFault::kGaps:
+            return "bytes its layout leaves empty hold data (the file is damaged or its key is wrong)";
+        case ProductFileFault::kContent:
+            return "a text or figure in it is out of place";
     }
     return "it cannot be read";
 }
 
 ProductFileFault DecodeProductFile(const uint8_t* data, size_t size, ProductTable& out,
-                                   ProductFileInfo* info) {
+                                   ProductFileInfo* info, std::string* detail) {
     if (data == nullptr || size < 2 || size > kLargestProductFileBytes)
         return ProductFileFault::kSize;
     ProductFileInfo found;
@@ -155,6 +210,15 @@ ProductFileFault DecodeProductFile(const uint8_t* data, size_t size, ProductTabl
     }
     if (fault != ProductFileFault::kNone) return fault;
     if (!AllFinite(*scratch)) return ProductFileFault::kNotFinite;
+    // The product's own texts, then those and the figures of each component.
+    std::string why;
+    const ProductRecord& first = scratch->records[0];
+    if (!PrintableText(first.name, sizeof first.name)) why = "its name is not printable text";
+    if (why.empty()) why = ProductTableFault(*scratch, scratch->componentCount);
+    if (!why.empty()) {
+        if (detail != nullptr) *detail = why;
+        return ProductFileFault::kContent;
+    }
     out = *scratch;
     if (info != nullptr) *info = found;
     return ProductFileFault::kNone;
@@ -196,7 +260,7 @@ std::vector<uint8_t> EncodeProductFile(const ProductTable& t, ProductLayout layo
 }
 
 ProductFileFault ReadProductFile(const std::string& programPath, ProductTable& out,
-                                 ProductFileInfo* info) {
+                                 ProductFileInfo* info, std::string* detail) {
     const win::HFILE file = win::_lopen(programPath.c_str(), win::OF_READ);
     if (file == win::HFILE_ERROR) return ProductFileFault::kCannotOpen;
     const win::LONG size = win::_llseek(file, 0, 2);
@@ -213,5 +277,5 @@ ProductFileFault ReadProductFile(const std::string& programPath, ProductTable& o
         size == 0 ? 0 : win::_lread(file, data.data(), static_cast<win::UINT>(data.size()));
     win::_lclose(file);
     if (read != data.size()) return ProductFileFault::kCannotOpen;
-    return DecodeProductFile(data.data(), data.size(), out, info);
+    return DecodeProductFile(data.data(), data.size(), out, info, detail);
 }

@@ -10,8 +10,10 @@
 //             limits block; each entry) are each XOR-ed byte i with key[i mod 8]
 //             counted from the block's start.
 // A file is refused when its size fits no layout, its component count lies
-// outside 1 to 28 or does not match its size, its stamp is not 557, or any of
-// its numbers is not finite. A refused file changes nothing.
+// outside 1 to 28 or does not match its size or the components it holds (the
+// component places past the count are empty), its stamp is not 557, any of its
+// numbers is not finite, or a text or figure fails the checks of
+// treatment/files/product_checks.h. A refused file changes nothing.
 #pragma once
 
 #include <cstddef>
@@ -40,6 +42,9 @@ enum class ProductFileFault {
     kCountSize,   // the component count does not match the size
     kStamp,       // the layout stamp is not 557
     kNotFinite,   // a number is not finite
+    kCountHeld,   // components lie past the component count
+    kGaps,        // bytes the older layout leaves unused hold data
+    kContent,     // a text or figure fails its check (the detail says which)
 };
 
 // The end of the refusal sentence: "its size fits no product file layout" ...
@@ -51,10 +56,12 @@ struct ProductFileInfo {
 };
 
 // Decodes a whole file into `out`, which is left as it was unless the result is
-// kNone.
+// kNone. `detail`, when given, receives the reason of a refusal as a sentence
+// end ("its component count (1) does not match ...", "component 2: ...").
 [[nodiscard]] ProductFileFault DecodeProductFile(const uint8_t* data, size_t size,
                                                  ProductTable& out,
-                                                 ProductFileInfo* info = nullptr);
+                                                 ProductFileInfo* info = nullptr,
+                                                 std::string* detail = nullptr);
 
 // The bytes of a product file in the layout, scrambled with `key` (8 bytes)
 // when one is given. Empty when the table cannot be written in that layout
@@ -66,4 +73,5 @@ struct ProductFileInfo {
 // for reading only (a file that vanished is not created), and decodes it. A
 // file larger than any layout is refused without being read whole.
 [[nodiscard]] ProductFileFault ReadProductFile(const std::string& programPath, ProductTable& out,
-                                               ProductFileInfo* info = nullptr);
+                                               ProductFileInfo* info = nullptr,
+                                               std::string* detail = nullptr);

@@ -72,9 +72,11 @@ void SelectRow(win::HWND dialog) {
                             static_cast<win::WPARAM>(row), reinterpret_cast<win::LPARAM>(text));
     const std::string file = FileOfProductRow(text);
     auto scratch = std::make_unique<ProductTable>();
-    const ProductFileFault fault = ReadProductFile(ProductFolder() + file, *scratch);
+    std::string detail;
+    const ProductFileFault fault = ReadProductFile(ProductFolder() + file, *scratch, nullptr, &detail);
     if (fault != ProductFileFault::kNone) {
-        win::MessageBox(dialog, ProductRefusalText(file, ProductFileFaultText(fault)).c_str(),
+        const char* reason = detail.empty() ? ProductFileFaultText(fault) : detail.c_str();
+        win::MessageBox(dialog, ProductRefusalText(file, reason).c_str(),
                         "WARNING", win::MB_OK | win::MB_ICONINFORMATION);
         return;
     }

@@ -304,7 +304,8 @@ void StageWorkspace(Staging& staging) {
     Zero(staging, kProductSelected);
 }
 
-bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version, Staging& s) {
+bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version, Staging& s,
+                     size_t* used) {
     if (s.image.size() != workfile::kFileBytes) return false;
     Cursor in{file, size, 0};
     if (in.Take(2) == nullptr) return false;  // the version word
@@ -319,6 +320,7 @@ bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version, Staging&
         if (r == 21 && kSampleNumberTexts.Has(version)) SampleNumberTexts(s);
         if (r == 210 && kResidenceRebuild.Has(version)) RebuildResidenceTimes(s);
     }
+    if (used != nullptr) *used = in.at;
     return true;
 }
 

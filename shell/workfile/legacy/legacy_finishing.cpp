@@ -48,9 +48,8 @@ bool MayBeNegative(int element) {
 }
 
 void RepairAnalysis(WaterAnalysis& w) {
-    RepairValues(w.values, AnalysisElement::kCount);
     for (int e = 0; e < AnalysisElement::kCount; ++e)
-        if (w.values[e] < 0.0f && !MayBeNegative(e)) w.values[e] = 0.0f;
+        w.values[e] = legacy::RepairedStoredValue(e, w.values[e]);
 }
 
 void RepairStoredValues() {
@@ -139,6 +138,11 @@ void DefaultGraphChoice() {
 }
 
 }  // namespace
+
+float legacy::RepairedStoredValue(int element, float v) {
+    if (Unusable(v)) return 0.0f;
+    return v < 0.0f && !MayBeNegative(element) ? 0.0f : v;
+}
 
 void NormalizeStoredDate(int32_t* date) {
     const int32_t x = *date;

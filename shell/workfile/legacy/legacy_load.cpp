@@ -20,6 +20,7 @@
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_validation.h"
 #include "treatment/product/new_product.h"
 
 namespace {
@@ -28,8 +29,8 @@ namespace {
 // covers every form, and bytes past what the version stores are never looked at.
 constexpr uint32_t kMostBytes = workfile::kFileBytes + 65536;
 
-int32_t Refuse(win::HWND owner) {
-    win::MessageBox(owner, kLoadFailedText, kWarningCaption, win::MB_ICONINFORMATION);
+int32_t Refuse(win::HWND owner, const std::string& why) {
+    win::MessageBox(owner, LoadRefusalText(why).c_str(), kWarningCaption, win::MB_ICONINFORMATION);
     win::InvalidateRect(owner, nullptr, win::TRUE);
     return -1;
 }
@@ -61,15 +62,24 @@ void SetLegacySaveItems() {
 
 int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owner,
                                 const char* caption) {
-    if (file.size() < 2) return Refuse(owner);
+    if (file.size() < 2)
+        return Refuse(owner, "the file holds only " + std::to_string(file.size()) +
+                                 (file.size() == 1 ? " byte" : " bytes"));
     const int16_t version = bytes::GetI16(file.data());
+    if (version <= 0 || version > legacy::kNewestLegacyVersion)
+        return Refuse(owner, workfile::VersionFault(version, file.size()));
     auto staging = std::make_unique<legacy::Staging>();
     legacy::StageWorkspace(*staging);
-    if (version > legacy::kNewestLegacyVersion ||
-        !legacy::ApplyLegacyFile(file.data(), file.size(), version, *staging) ||
-        !workfile::IndicesInRange(staging->image.data(), staging->image.size(),
+    size_t used = 0;
+    if (!legacy::ApplyLegacyFile(file.data(), file.size(), version, *staging, &used))
+        return Refuse(owner, workfile::OlderSizeFault(version, file.size(), 0));
+    if (used != file.size()) return Refuse(owner, workfile::OlderSizeFault(version, file.size(), used));
+    const std::string fault = workfile::ImageFault(staging->image.data(), staging->image.size(),
+                                                   workfile::kRecordCount, true);
+    if (!fault.empty()) return Refuse(owner, fault);
+    if (!workfile::IndicesInRange(staging->image.data(), staging->image.size(),
                                   workfile::kRecordCount))
-        return Refuse(owner);
+        return Refuse(owner, "a count or index is outside its range");
     Commit(*staging, version);
     legacy::FinishLegacyLoad(version, owner);
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
@@ -83,7 +93,7 @@ int32_t LoadLegacyWorkFile(win::HWND owner, win::HFILE file, const char* caption
     std::vector<uint8_t> bytes(kMostBytes);
     const win::UINT got = win::_lread(file, bytes.data(), kMostBytes);
     win::_lclose(file);
-    if (got == win::kReadWriteError) return Refuse(owner);
+    if (got == win::kReadWriteError) return Refuse(owner, "the file cannot be read");
     bytes.resize(got);
     return LoadLegacyWorkFileImage(bytes, owner, caption);
 }

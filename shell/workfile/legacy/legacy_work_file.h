@@ -43,9 +43,15 @@ void StageWorkspace(Staging& staging);
 // Applies the records of a file image of version `version` (the version word
 // included) to the staged workspace. False when the file ends before its last
 // record or holds a component count the product entries cannot take; the
-// staging is then of no use.
+// staging is then of no use. `used`, when given, receives the bytes the
+// version's records took.
 [[nodiscard]] bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version,
-                                   Staging& staging);
+                                   Staging& staging, size_t* used = nullptr);
+
+// A value of a stored analysis as the finishing steps repair it: 0 when it is
+// not finite, of a magnitude below 1e-8 or above 1e8, or negative where a
+// negative value means nothing.
+[[nodiscard]] float RepairedStoredValue(int element, float v);
 
 // The finishing steps after a staged load was committed, up to and including the
 // value repairs, ranges and defaults; not the message or the menu.

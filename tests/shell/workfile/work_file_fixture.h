@@ -3,6 +3,7 @@
 // that puts every record the layout touches back to zero.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -48,13 +49,27 @@ inline uint8_t* At(std::vector<uint8_t>& image, int record, uint32_t within = 0)
     return image.data() + kRecordTable[record].offset + within;
 }
 
-// Random bytes everywhere, with the indices the reader checks set in range and
-// the version word 557.
+// Random bytes everywhere, in the shape of a workspace the reader takes: every
+// byte below 0x40, so that every real of any alignment is finite (and positive,
+// below 2); no water entered, so no analysis range applies; the flags, modes,
+// unit choices and indices the reader checks set in range; the product an empty
+// one of a random count; each description text ended; the version word 557.
 inline std::vector<uint8_t> RandomImage(uint32_t seed) {
     std::mt19937 random(seed);
     std::vector<uint8_t> image(kFileBytes);
-    for (uint8_t& b : image) b = static_cast<uint8_t>(random());
+    for (uint8_t& b : image) b = static_cast<uint8_t>(random() & 0x3F);
     bytes::PutI16(image.data(), 557);
+    for (int flag : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 212, 213})
+        bytes::PutU16(At(image, flag), static_cast<uint16_t>(random() % 2));
+    for (int entered : {1, 5, 7, 8}) bytes::PutU16(At(image, entered), 0);
+    for (uint32_t k = 0; k < 12; ++k) bytes::PutU32(At(image, 192, 4 * k), 0);
+    bytes::PutU16(At(image, 36), static_cast<uint16_t>(random() % 4));
+    bytes::PutU16(At(image, 37), static_cast<uint16_t>(random() % 8));
+    bytes::PutU16(At(image, 319), static_cast<uint16_t>(random() % 3));
+    bytes::PutU32(At(image, 404), static_cast<uint32_t>(random() % 3));
+    for (uint32_t item = 0; item < 40; ++item) bytes::PutU16(At(image, 50, 2 * item), 0);
+    std::fill(At(image, 89), At(image, 89) + kRecordTable[89].size, uint8_t{0});
+    for (uint32_t d = 0; d < 12 * 8; ++d) *At(image, 177, 128 * d + 127) = 0;
     bytes::PutI32(At(image, 190), static_cast<int32_t>(1 + random() % 11));
     bytes::PutI32(At(image, 193), static_cast<int32_t>(1 + random() % 11));
     bytes::PutI16(At(image, 89, 2), static_cast<int16_t>(random() % 29));

@@ -1,0 +1,267 @@
+// Checking a work-file image value by value before it is loaded
+// (work_file_validation.h). The records are read through the codec's visitor,
+// so the checks follow the same field order as the reader.
+#include "shell/workfile/work_file_validation.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "common/byte_io.h"
+#include "engine/inputs/analysis_ranges.h"
+#include "input/units/unit_choices.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/workfile/legacy/legacy_work_file.h"
+#include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_layout.h"
+#include "treatment/files/product_checks.h"
+#include "treatment/records.h"
+
+namespace workfile {
+namespace {
+
+constexpr int kUnitsRecord = 50;
+constexpr int kSurfaceRecord = 18;
+constexpr int kInjectionRecord = 19;
+constexpr int kFormationRecord = 20;
+constexpr int kMixedWaterRecord = 173;
+constexpr int kBlendRowRecord = 174;
+constexpr int kSourceWatersRecord = 176;
+constexpr int kSourceRowsRecord = 178;
+constexpr int kEnteredRecord = 192;
+constexpr double kLargestStored = 1.0e37;
+
+// What a reader would call each record in a message.
+std::string RecordName(int record) {
+    switch (record) {
+        case 13:
+            return "description of the current water";
+        case 14:
+            return "description of the injection water";
+        case 15:
+            return "description of the formation water";
+        case 16:
+            return "description of the surface water";
+        case 17:
+            return "working analysis";
+        case kSurfaceRecord:
+            return "surface water analysis";
+        case kInjectionRecord:
+            return "injection water analysis";
+        case kFormationRecord:
+            return "formation water analysis";
+        case 21:
+            return "waterflood mix analysis";
+        case 32:
+            return "what-if settings";
+        case 35:
+            return "graph choice";
+        case kUnitsRecord:
+            return "unit choices";
+        case 89:
+            return "treatment product";
+        case kMixedWaterRecord:
+            return "multi-mix blend analysis";
+        case kSourceWatersRecord:
+            return "multi-mix source water analyses";
+        case 177:
+            return "multi-mix descriptions";
+        case 364:
+            return "well-log specification";
+        default:
+            return kRecordTable[record].heldBy;
+    }
+}
+
+std::string Number(double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+// Integer fields with a range of their own: the status flags, the modes kept
+// beside the unit choices, the multi-mix indexes and the graph choice count.
+struct WordRange {
+    int record;
+    int field;  // the field within the record
+    int64_t low;
+    int64_t high;
+};
+constexpr WordRange kWordRanges[] = {
+    {1, 0, 0, 1},   {2, 0, 0, 1},   {3, 0, 0, 1},    {4, 0, 0, 1},   {5, 0, 0, 1},
+    {6, 0, 0, 1},   {7, 0, 0, 1},   {8, 0, 0, 1},    {9, 0, 0, 1},   {10, 0, 0, 1},
+    {11, 0, 0, 1},  {12, 0, 0, 1},  {212, 0, 0, 1},  {213, 0, 0, 1},
+    {35, 1, -1, 4},                                     // graph choice count
+    {36, 0, 0, 3},                                      // reporting mode
+    {37, 0, 0, 7},                                      // alkalinity mode
+    {190, 0, 0, kMultiMixWaterCount - 1},               // last multi-mix water
+    {193, 0, 0, kMultiMixWaterCount - 1},               // multi-mix water being edited
+    {319, 0, 0, 2},                                     // precipitation unit
+    {404, 0, 0, 2},                                     // precipitation quantity
+};
+
+class Checker : public RecordVisitor {
+  public:
+    Checker(const UnitCodes& units, const bool (&entered)[kRecordCount],
+            const bool (&sourceEntered)[kMultiMixWaterCount], bool olderFile)
+        : units_(units), entered_(entered), sourceEntered_(sourceEntered), older_(olderFile) {}
+
+    void Start(int record) {
+        record_ = record;
+        field_ = 0;
+        water_ = 0;
+    }
+    const std::string& fault() const { return fault_; }
+
+    void Real(double v) override {
+        if (!RowRepairedByReader()) NotFinite(field_, v);
+        ++field_;
+    }
+    void Word(int64_t v) override {
+        for (const WordRange& w : kWordRanges)
+            if (w.record == record_ && w.field == field_ && (v < w.low || v > w.high))
+                Fail("value " + std::to_string(field_) + " (" + std::to_string(v) +
+                     ") is outside " + std::to_string(w.low) + " to " + std::to_string(w.high));
+        ++field_;
+    }
+    void Text(const char* slot, size_t size) override {
+        if (std::memchr(slot, 0, size) == nullptr)
+            Fail("text " + std::to_string(field_) + " does not end within its " +
+                 std::to_string(size) + " bytes");
+        ++field_;
+    }
+    void Analysis(const WaterAnalysis& a) override {
+        const std::string which =
+            record_ == kSourceWatersRecord ? "water " + std::to_string(water_ + 1) + ", " : "";
+        const bool ranged = record_ == kSourceWatersRecord
+                                ? water_ < kMultiMixWaterCount && sourceEntered_[water_]
+                                : entered_[record_];
+        for (int e = 0; e < AnalysisElement::kCount && fault_.empty(); ++e) {
+            float v = a.values[e];
+            if (older_ && RepairedAnalysis()) v = legacy::RepairedStoredValue(e, v);
+            NotFinite(e, v, which);
+            if (fault_.empty() && ranged && !AnalysisValueAllowed(e, v, units_)) {
+                const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
+                Fail(which + "value " + std::to_string(e) + " (" + Number(v) + ") is outside " +
+                     Number(r.low) + " to " + Number(r.high));
+            }
+        }
+        ++water_;
+    }
+    void Description(const SampleDescription& d) override {
+        for (int k = 0; k < 8; ++k) Text(d.text[k], sizeof d.text[k]);
+    }
+    void Product(const ProductTable& t) override {
+        if (t.componentCount < 0 || t.componentCount > kProductRecordCount) {
+            Fail("its component count (" + std::to_string(t.componentCount) +
+                 ") is outside 0 to " + std::to_string(kProductRecordCount));
+            return;
+        }
+        // The first product record carries the product's texts even when none is loaded.
+        const int shown = t.componentCount > 0 ? t.componentCount : 1;
+        if (std::string why = ProductTableFault(t, shown); !why.empty()) Fail(why);
+    }
+    void Units(const UnitCodes& u) override {
+        if (older_) return;  // the older reader clamps them itself
+        for (int item = 0; item < UnitItem::kCount - 1 && fault_.empty(); ++item)
+            if (u.code[item] > MaxUnitChoice(item))
+                Fail("unit choice " + std::to_string(item) + " (" + std::to_string(u.code[item]) +
+                     ") is outside 0 to " + std::to_string(MaxUnitChoice(item)));
+    }
+
+  private:
+    bool RepairedAnalysis() const {
+        return record_ == kSurfaceRecord || record_ == kInjectionRecord ||
+               record_ == kFormationRecord || record_ == kMixedWaterRecord ||
+               record_ == kSourceWatersRecord;
+    }
+    // Rows whose values the older reader sets to 0 when they are not finite.
+    bool RowRepairedByReader() const {
+        return older_ && (record_ == kBlendRowRecord || record_ == kSourceRowsRecord);
+    }
+    // Not a number, infinite, or beyond the 1e37 that the engine bounds every
+    // value it stores with (engine/pipeline/clamp_to_float.h).
+    void NotFinite(int index, double v, const std::string& which = {}) {
+        if (std::isnan(v))
+            Fail(which + "value " + std::to_string(index) + " is not a number");
+        else if (!std::isfinite(v))
+            Fail(which + "value " + std::to_string(index) + " is infinite");
+        else if (std::fabs(v) > kLargestStored)
+            Fail(which + "value " + std::to_string(index) + " (" + Number(v) +
+                 ") is beyond any the program stores");
+    }
+    void Fail(const std::string& why) {
+        if (fault_.empty())
+            fault_ = "record " + std::to_string(record_) + " (" + RecordName(record_) + "): " + why;
+    }
+
+    const UnitCodes& units_;
+    const bool (&entered_)[kRecordCount];
+    const bool (&sourceEntered_)[kMultiMixWaterCount];
+    bool older_;
+    int record_ = 0;
+    int field_ = 0;
+    int water_ = 0;
+    std::string fault_;
+};
+
+std::string Thousands(size_t n) {
+    std::string digits = std::to_string(n);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
+    return digits;
+}
+
+}  // namespace
+
+std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool olderFile) {
+    if (recordCount < 1 || recordCount > kRecordCount || size < EndOf(recordCount - 1))
+        return "the file ends before its last record";
+    // The unit choices and the entered flags decide the analyses' ranges.
+    UnitCodes units{};
+    bytes::Reader unitBytes(image + kRecordTable[kUnitsRecord].offset, sizeof units);
+    DecodeUnitCodes(unitBytes, units);
+    static bool entered[kRecordCount];
+    std::memset(entered, 0, sizeof entered);
+    entered[kSurfaceRecord] = bytes::GetU16(image + kRecordTable[1].offset) != 0;
+    entered[kInjectionRecord] = bytes::GetU16(image + kRecordTable[5].offset) != 0;
+    entered[kFormationRecord] = bytes::GetU16(image + kRecordTable[8].offset) != 0;
+    bool sourceEntered[kMultiMixWaterCount];
+    for (int k = 0; k < kMultiMixWaterCount; ++k)
+        sourceEntered[k] = bytes::GetU32(image + kRecordTable[kEnteredRecord].offset + 4 * k) != 0;
+
+    Checker checker(units, entered, sourceEntered, olderFile);
+    bytes::Reader in(image, size);
+    uint8_t version[2];
+    in.Raw(version, sizeof version);
+    for (int r = 1; r < recordCount; ++r) {
+        checker.Start(r);
+        if (!VisitRecord(r, in, checker)) return "the file ends before its last record";
+        if (!checker.fault().empty()) return checker.fault();
+    }
+    return {};
+}
+
+std::string VersionFault(int16_t version, size_t size) {
+    const std::string unknown =
+        "not a work file of a known version (" + std::to_string(version) + ")";
+    if (version < kFirstCurrentVersion || version > kNewestLayoutVersion) return unknown;
+    // A 557 file may also end after record 402 (its last two records are then
+    // taken as absent), or run on past its layout (a save over a longer file).
+    const size_t expected = version == kFirstCurrentVersion ? kVersion556Bytes : kFileBytes;
+    const bool fits = version == kFirstCurrentVersion
+                          ? size == expected
+                          : size >= expected || size == kVersion556Bytes;
+    if (fits) return {};
+    return unknown + ": a file of that version is " + Thousands(expected) + " bytes, this one is " +
+           Thousands(size);
+}
+
+std::string OlderSizeFault(int16_t version, size_t size, size_t expected) {
+    const std::string unknown =
+        "not a work file of a known version (" + std::to_string(version) + ")";
+    if (expected == 0) return unknown + ": the file ends before the last record of that version";
+    return unknown + ": a file of that version is " + Thousands(expected) + " bytes, this one is " +
+           Thousands(size);
+}
+
+}  // namespace workfile

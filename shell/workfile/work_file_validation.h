@@ -1,0 +1,35 @@
+// The values a work-file image must hold before any of it reaches memory. The
+// format has no checksum, so damage shows only as values no workspace holds:
+// reals that are not finite, analysis values outside what the water form
+// takes, unit choices, flags, counts and indexes outside their ranges, and
+// texts that do not end within their slots. The first record that fails names
+// the refusal.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace workfile {
+
+// An empty text when records 1 .. recordCount - 1 of `image` (the current
+// layout) may be loaded; otherwise the reason, for example
+// "record 18 (surface water analysis): value 7 is not a number". `olderFile`:
+// the image was staged from a file of a version below 556, whose reader
+// repairs the stored analyses and the unit choices itself; those are checked
+// as the repairs leave them.
+[[nodiscard]] std::string ImageFault(const uint8_t* image, size_t size, int recordCount,
+                                     bool olderFile);
+
+// The reason a work file whose version word is `version` and whose length is
+// `size` is not read, or an empty text for a version of the current layout at a
+// length that layout allows (556: 200,163 bytes; 557: 200,163, or 200,171 or
+// more).
+[[nodiscard]] std::string VersionFault(int16_t version, size_t size);
+
+// The reason for a version word and length that the older layouts do not
+// allow: `expected` is the length the version's records take (0 when the file
+// ends before its last record).
+[[nodiscard]] std::string OlderSizeFault(int16_t version, size_t size, size_t expected);
+
+}  // namespace workfile

@@ -1,0 +1,53 @@
+#!/bin/bash
+# The damaged work files of tools/make_damaged_work_files.py, each opened
+# through a script run of the program over a workspace that holds a waterflood:
+# every one must be refused with its reason, and the workspace saved after it
+# must be the same bytes as the workspace saved before any of them.
+#
+# usage: damaged_files_check.sh BUILD SOURCE
+set -u
+BUILD=$1
+SOURCE=$2
+T="$BUILD/damaged_files"
+rm -rf "$T"
+mkdir -p "$T/cases" "$T/after"
+python3 "$SOURCE/tools/make_damaged_work_files.py" "$SOURCE/shell/workfile/work_file_layout.h" \
+  "$SOURCE/data/samples/waterflood.krv" "$SOURCE/data/samples/legacy/V529.KRV" "$T/cases" ||
+  exit 1
+cp "$SOURCE/data/samples/waterflood.krv" "$T/base.krv"
+{
+  printf 'menu 1020\nfile \\base.krv\nmenu 1022\nfile \\control.krv\n'
+  cut -f1 "$T/cases/manifest.tsv" | while read -r name; do
+    printf 'menu 1020\nfile \\cases\\%s\nmenu 1022\nfile \\after\\%s\n' "$name" "$name"
+  done
+} >"$T/script.tvs"
+cd "$T" || exit 2
+"$BUILD/tarvex" --headless --script script.tvs --log run.log >out.txt 2>&1
+code=$?
+python3 - "$T" "$code" <<'PY'
+import os, re, sys
+folder, code = sys.argv[1], int(sys.argv[2])
+failures = []
+if code != 0:
+    failures.append("the run ended with exit code %d" % code)
+log = open(os.path.join(folder, "run.log"), encoding="utf-8", errors="replace").read()
+if "script failure" in log:
+    failures.append("the script failed")
+refusals = re.findall(r'message box "WARNING": "Error encountered loading the file\.(.*?)" -> ',
+                      log, re.S)
+cases = [line.rstrip("\n").split("\t") for line in open(os.path.join(folder, "cases", "manifest.tsv"))]
+if len(refusals) != len(cases):
+    failures.append("%d refusals for %d damaged files" % (len(refusals), len(cases)))
+control = open(os.path.join(folder, "control.krv"), "rb").read()
+for (name, reason), text in zip(cases, refusals):
+    if "The file was not read: " + reason not in text:
+        failures.append("%s: expected the reason %r, got %r" % (name, reason, text.strip()))
+for name, _ in cases:
+    path = os.path.join(folder, "after", name)
+    if not os.path.exists(path) or open(path, "rb").read() != control:
+        failures.append("%s: the workspace saved after it differs from the one before" % name)
+for f in failures[:40]:
+    print("FAIL:", f)
+print("%d damaged files, %d failures" % (len(cases), len(failures)))
+sys.exit(1 if failures else 0)
+PY

@@ -1,0 +1,139 @@
+#!/usr/bin/env python3
+"""Makes the corpus of damaged work files that the program must refuse.
+
+Usage: make_damaged_work_files.py LAYOUT CURRENT OLDER OUT
+
+LAYOUT is shell/workfile/work_file_layout.h (the record table is read from it,
+so the offsets here never drift from the reader's); CURRENT a work file of the
+current version with a water entered; OLDER a work file of an older version.
+Every case is written into OUT as NNN.krv, and OUT/manifest.tsv lists one case
+a line: the file name, then the start of the reason the refusal must give.
+
+The cases: version words the readers do not know, or at a length their layout
+does not allow; a NaN, an infinity and a value no record holds at a record of
+each kind; analysis values outside the water form's ranges; unit choices,
+flags, counts and texts out of range; an all-zero file; the current file cut
+at every record boundary; a file of 1 byte; the older file cut short and with
+a byte added.
+"""
+import os
+import re
+import struct
+import sys
+
+NAN = struct.pack("<I", 0x7FC00000)
+INF = struct.pack("<f", float("inf"))
+HUGE = struct.pack("<f", 3.0e38)
+TEXT_AT = 12  # the analysis values follow a 12-byte head
+
+
+def records(layout_path):
+    table = []
+    pattern = re.compile(r"\{(\d+), (\d+), (\d+), Holder::k\w+, \"[^\"]*\"\}")
+    with open(layout_path, encoding="utf-8") as f:
+        for m in pattern.finditer(f.read()):
+            table.append((int(m.group(2)), int(m.group(3))))
+    if len(table) != 405:
+        sys.exit("the layout's record table has %d rows, not 405" % len(table))
+    return table
+
+
+def unknown(version):
+    return "not a work file of a known version (%d)" % version
+
+
+def main():
+    if len(sys.argv) != 5:
+        sys.exit(__doc__)
+    table = records(sys.argv[1])
+    current = open(sys.argv[2], "rb").read()
+    older = open(sys.argv[3], "rb").read()
+    out = sys.argv[4]
+    os.makedirs(out, exist_ok=True)
+    cases = []
+
+    def add(data, reason):
+        name = "%03d.krv" % (len(cases) + 1)
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+        cases.append((name, reason))
+
+    def patched(record, within, data, base=current):
+        b = bytearray(base)
+        at = table[record][0] + within
+        b[at:at + len(data)] = data
+        return bytes(b)
+
+    def name_of(record):
+        return "record %d (" % record
+
+    # Version words.
+    for v in (-32768, -1, 0, 1, 200, 499, 555, 556, 558, 1000, 32767):
+        add(struct.pack("<h", v) + current[2:], unknown(v))
+
+    # The first stored water the file holds entered: injection, formation or surface.
+    flags = {18: 2, 19: 10, 20: 16}
+    entered = [r for r in (19, 20, 18) if struct.unpack_from("<H", current, flags[r])[0]]
+    if not entered:
+        sys.exit("the current file holds no entered water")
+    water = entered[0]
+    names = {18: "surface", 19: "injection", 20: "formation"}
+    label = "record %d (%s water analysis): " % (water, names[water])
+
+    # NaN, infinity and a value beyond any stored, at a record of each kind:
+    # an analysis, the working analysis, a saturation row, the what-if
+    # settings, an 8-byte engine value, a profile table, the product, the
+    # multi-mix source waters, a well profile, the well-log specification.
+    calcium = TEXT_AT + 4 * 7
+    add(patched(water, calcium, NAN), label + "value 7 is not a number")
+    add(patched(water, calcium, INF), label + "value 7 is infinite")
+    add(patched(water, calcium, HUGE), label + "value 7 (")
+    for record, within in ((17, TEXT_AT), (22, 0), (32, 0), (146, 0), (176, TEXT_AT),
+                           (364, 0), (391, 0), (89, 8)):
+        add(patched(record, within, NAN), name_of(record))
+        add(patched(record, within, INF), name_of(record))
+        add(patched(record, within, HUGE), name_of(record))
+    add(patched(45, 0, struct.pack("<Q", 0x7FF8000000000000)), name_of(45))
+    add(patched(45, 0, struct.pack("<d", float("inf"))), name_of(45))
+
+    # Analysis values outside the water form's ranges.
+    for element, value in ((0, 180000.0), (0, -0.5), (7, -5.0), (15, 180000.0),
+                           (15, -500.0), (40, -1.0), (7, 1.0e20)):
+        add(patched(water, TEXT_AT + 4 * element, struct.pack("<f", value)),
+            label + "value %d (" % element)
+
+    # Unit choices, flags, modes, indexes and counts out of range.
+    add(patched(50, 2 * 18, struct.pack("<H", 0xFFFF)), "record 50 (unit choices): unit choice 18")
+    add(patched(50, 0, struct.pack("<H", 7)), "record 50 (unit choices): unit choice 0")
+    add(patched(5, 0, struct.pack("<H", 7)), name_of(5))
+    add(patched(36, 0, struct.pack("<H", 9)), name_of(36))
+    add(patched(190, 0, struct.pack("<i", 12)), name_of(190))
+    add(patched(89, 2, struct.pack("<h", 29)), name_of(89))
+    add(patched(35, 2, struct.pack("<h", 9)), name_of(35))
+    # A product name and a text that do not end within their slots.
+    add(patched(89, 1359 + 12, b"\x01" * 20), name_of(89))
+    add(patched(113, 0, b"A" * 80), name_of(113))
+
+    # Zero-filled, a byte long, and cut at every record boundary (a current
+    # file may end after record 402, so that length is left out).
+    add(bytes(len(current)), unknown(0))
+    add(current[:1], "the file holds only 1 byte")
+    for offset, size in table[1:]:
+        if offset == 200163:
+            continue
+        add(current[:offset], unknown(557))
+
+    # The older file: cut short, and one byte longer than its layout.
+    version = struct.unpack_from("<h", older, 0)[0]
+    for cut in (len(older) // 2, len(older) - 1):
+        add(older[:cut], unknown(version))
+    add(older + b"\0", unknown(version))
+    add(struct.pack("<h", 200) + older[2:], unknown(200))
+
+    with open(os.path.join(out, "manifest.tsv"), "w", encoding="utf-8") as f:
+        for name, reason in cases:
+            f.write("%s\t%s\n" % (name, reason))
+
+
+if __name__ == "__main__":
+    main()
