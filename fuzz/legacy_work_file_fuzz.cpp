@@ -10,16 +10,22 @@
 //   then any number of edits:
 //   u24 offset, u8 n, n bytes   written at offset (modulo the length), cut at its end
 //
-// A load either takes the file or refuses it and leaves every record of the
-// workspace as it was.
+// A load either takes the file, and then the workspace holds only finite
+// values, the entered waters within the water form's ranges, or refuses it and
+// leaves every record of the workspace as it was.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "common/byte_io.h"
+#include "engine/inputs/analysis_ranges.h"
+#include "engine/records.h"
+#include "input/records.h"
 #include "platform/win.h"
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
@@ -27,6 +33,7 @@
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_layout.h"
 #include "shell/workfile/work_file_records.h"
+#include "shell/workfile/work_file_validation.h"
 #include "tests/shell/workfile/legacy_fixture.h"
 
 namespace {
@@ -80,9 +87,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> file = BuildFile(data, size);
     if (file.size() >= 2 && bytes::GetI16(file.data()) > legacy::kNewestLegacyVersion) return 0;
     ClearWorkspace();
-    if (LoadLegacyWorkFileImage(file, nullptr, "fuzz") != 0 &&
-        workfile::EncodeWorkFile() != cleared)
-        std::abort();  // a refusal changed memory
+    if (LoadLegacyWorkFileImage(file, nullptr, "fuzz") != 0) {
+        if (workfile::EncodeWorkFile() != cleared) std::abort();  // a refusal changed memory
+        win::ClearMessageBoxLog();
+        return 0;
+    }
     win::ClearMessageBoxLog();
+    // The stored waters as the finishing steps leave them.
+    const std::pair<uint16_t, const WaterAnalysis*> waters[] = {
+        {resultStatus.surfaceEntered, &surfaceWater},
+        {resultStatus.injectionEntered, &injectionWater},
+        {resultStatus.formationEntered, &formationWater}};
+    for (const auto& [entered, water] : waters)
+        for (int e = 0; e < AnalysisElement::kCount; ++e) {
+            if (!std::isfinite(water->values[e])) std::abort();
+            if (entered != 0 && !AnalysisValueAllowed(e, water->values[e], unitCodes)) std::abort();
+        }
+    const std::vector<uint8_t> saved = workfile::EncodeWorkFile();
+    if (!workfile::ImageFault(saved.data(), saved.size(), workfile::kRecordCount, true).empty())
+        std::abort();
     return 0;
 }

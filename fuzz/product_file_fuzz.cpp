@@ -3,8 +3,9 @@
 // The product file reader over any bytes: the input stands in a temporary file
 // that is read as the product dialog reads it (opened for reading, size checked,
 // decoded into a scratch table). A file that is accepted must hold a count of 1
-// to 28 and only finite numbers, and must write back in its own layout to bytes
-// that read again to the same table.
+// to 28, only finite numbers, printable texts and figures within the dose
+// model's ranges, and must write back in its own layout to bytes that read
+// again to the same table.
 #include <unistd.h>
 
 #include <cmath>
@@ -18,6 +19,7 @@
 
 #include "platform/files/file_io.h"
 #include "platform/win.h"
+#include "treatment/files/product_checks.h"
 #include "treatment/files/product_file.h"
 #include "treatment/product_table_codec.h"
 #include "treatment/records.h"
@@ -43,6 +45,8 @@ const std::string& FileName() {
 void Check(const ProductTable& t, const ProductFileInfo& info) {
     if (t.componentCount < 1 || t.componentCount > kProductRecordCount) std::abort();
     if (!std::isfinite(t.headerValue) || !std::isfinite(t.headerLimit)) std::abort();
+    if (!ProductNumbersFault(t).empty() || !ProductTableFault(t, t.componentCount).empty())
+        std::abort();
     const uint8_t* key = nullptr;
     const uint8_t fixedKey[kScrambleKeyBytes] = {1, 2, 3, 4, 5, 6, 7, 8};
     if (info.scrambled) key = fixedKey;

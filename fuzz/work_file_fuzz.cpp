@@ -8,19 +8,26 @@
 //   u24 offset, u8 n, n bytes   written at offset (modulo the length), cut at its end
 //
 // The image starts as the workspace of a fresh run, saved. A load either takes
-// the image, and then what it took saves and loads again to the same workspace,
-// or refuses it and leaves every record of the workspace as it was.
+// the image, and then what it took holds only finite values in their ranges
+// (checked value by value, the entered waters against the water form's
+// ranges) and saves and loads again to the same workspace, or refuses it and
+// leaves every record of the workspace as it was.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "common/byte_io.h"
+#include "engine/inputs/analysis_ranges.h"
+#include "engine/records.h"
+#include "input/records.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_layout.h"
 #include "shell/workfile/work_file_records.h"
+#include "shell/workfile/work_file_validation.h"
 
 namespace {
 
@@ -73,8 +80,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (workfile::EncodeWorkFile() != cleared) std::abort();  // a refusal changed memory
         return 0;
     }
+    // What was taken is finite and in range: the entered waters as the water
+    // form takes them, and every value of the workspace as a file must hold.
+    const std::pair<uint16_t, const WaterAnalysis*> waters[] = {
+        {resultStatus.surfaceEntered, &surfaceWater},
+        {resultStatus.injectionEntered, &injectionWater},
+        {resultStatus.formationEntered, &formationWater}};
+    for (const auto& [entered, water] : waters)
+        for (int e = 0; entered != 0 && e < AnalysisElement::kCount; ++e)
+            if (!AnalysisValueAllowed(e, water->values[e], unitCodes)) std::abort();
     // What was taken saves readably, and loads again to the same workspace.
     const std::vector<uint8_t> saved = workfile::EncodeWorkFile();
+    if (!workfile::ImageFault(saved.data(), saved.size(), workfile::kRecordCount, false).empty())
+        std::abort();
     if (LoadWorkFileImage(saved) != 0) std::abort();
     if (workfile::EncodeWorkFile() != saved) std::abort();
     return 0;

@@ -125,15 +125,19 @@ void SetRange(int first, int last, uint16_t value) {
 
 }  // namespace
 
+void ClampUnitCodes(UnitCodes& units) {
+    for (int item = 0; item < kShownItems; ++item) {
+        if (IsAlkalinityItem(item)) continue;
+        units.code[item] = Clamped(units.code[item], kMaxChoice[item]);
+    }
+}
+
 int MaxUnitChoice(int item) {
     return item >= 0 && item < kShownItems ? kMaxChoice[item] : 0;
 }
 
 void ClampUnitChoices() {
-    for (int item = 0; item < kShownItems; ++item) {
-        if (IsAlkalinityItem(item)) continue;
-        unitCodes.code[item] = Clamped(unitCodes.code[item], kMaxChoice[item]);
-    }
+    ClampUnitCodes(unitCodes);
 }
 
 void StepUnitChoice(int item, int direction) {

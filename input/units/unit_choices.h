@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "common/unit_codes.h"
+
 // The largest choice of each unit item 0 to 38 (items 11 and 12 follow the
 // alkalinity mode instead).
 [[nodiscard]] int MaxUnitChoice(int item);
@@ -11,6 +13,8 @@
 // Items 0 to 38 but 11 and 12 into their ranges: a choice above the maximum
 // becomes 0, a negative one the maximum, so stepping wraps round.
 void ClampUnitChoices();
+// The same rule on any set of unit choices.
+void ClampUnitCodes(UnitCodes& units);
 
 // Steps `item` back (direction below 1) or forward. Items 11 and 12 step the
 // alkalinity mode through 1 to 7 round and store it in both items.

@@ -9,6 +9,8 @@
 // default. After either the caller warns and rewrites the file.
 #include "shell/settings/units_file.h"
 
+#include <cstring>
+
 #include "common/byte_io.h"
 #include "engine/balancing/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
@@ -75,11 +77,11 @@ bool RepairOutOfRange(UnitsFileRecord& r) {
             repaired = true;
         }
     };
-    for (int item = 0; item < UnitItem::kCount - 1; ++item) {
-        const bool alkalinity = item == UnitItem::kMAlkalinity || item == UnitItem::kPAlkalinity;
-        fix(r.units.code[item], alkalinity ? 7u : static_cast<unsigned>(MaxUnitChoice(item)),
-            uint16_t{0});
-    }
+    const UnitCodes read = r.units;
+    ClampUnitCodes(r.units);
+    if (std::memcmp(&read, &r.units, sizeof read) != 0) repaired = true;
+    fix(r.units.code[UnitItem::kMAlkalinity], 7u, uint16_t{0});
+    fix(r.units.code[UnitItem::kPAlkalinity], 7u, uint16_t{0});
     fix(r.threeDPlotStyle, 1u, uint16_t{0});
     fix(r.varyPco2, 1u, uint16_t{0});
     fix(r.precipitationUnit, 2u, uint16_t{0});

@@ -17,7 +17,8 @@ namespace workfile {
 // "record 18 (surface water analysis): value 7 is not a number". `olderFile`:
 // the image was staged from a file of a version below 556, whose reader
 // repairs the stored analyses and the unit choices itself; those are checked
-// as the repairs leave them.
+// as the repairs leave them. Its results are computed again after the load, so
+// they only have to be finite.
 [[nodiscard]] std::string ImageFault(const uint8_t* image, size_t size, int recordCount,
                                      bool olderFile);
 

@@ -1,6 +1,7 @@
 // The display configuration file's creation, acceptance and repair, and the
 // heading file's lines and marker.
 #include <cstring>
+#include <random>
 
 #include "engine/speciation/speciation_records.h"
 #include "shell/settings/display_config_file.h"
@@ -95,7 +96,7 @@ TEST_F(DisplayConfigTest, ShortFileIsCheckedAndRewrittenWhole) {
     PutWord(b, kGraphParams + 4, 300);   // no such mineral
     PutU32(b, kUseInputPh, 7);
     PutFloat(b, kWellLog, -5.0f);             // bottom-hole temperature
-    PutFloat(b, kWellLog + 4 * 4, 30000.0f);  // separator pressure
+    PutFloat(b, kWellLog + 4 * 4, 150000.0f);  // separator pressure, beyond 20,000 psia
     PutFloat(b, kWellLog + 4 * 15, 50.0f);    // depth
     b.resize(1000);  // ends inside the well-log record; depth and what-if ranges missing
     WriteFile("zorin.cnf", b);
@@ -129,6 +130,43 @@ TEST_F(DisplayConfigTest, ShortFileIsCheckedAndRewrittenWhole) {
     EXPECT_FLOAT_EQ(GetFloat(after, kWhatIf), 6.0f);
     EXPECT_FLOAT_EQ(GetFloat(after, kWhatIf + 4 * 1), 7.6f);   // pH high 0 is out of range
     EXPECT_FLOAT_EQ(GetFloat(after, kWhatIf + 4 * 7), 10.0f);  // pCO2 high likewise
+    EXPECT_TRUE(win::MessageBoxLog().empty());
+}
+
+// A file of the full length is checked as well: filled with 0xFF, or with
+// random bytes, every record outside its range takes its default and the file
+// is rewritten, so the result pages open again after a calculation. The
+// what-if ranges are not checked, as the start values replace them.
+TEST_F(DisplayConfigTest, FullFileOutsideItsRangesIsRepairedAndRewritten) {
+    std::vector<uint8_t> b(1082, 0xFF);
+    PutWord(b, 0, 557);
+    WriteFile("zorin.cnf", b);
+    LoadDisplayConfigFile();
+    for (uint32_t shown : displaySettings.surfaceWindowsShown) EXPECT_EQ(shown, 0u);
+    for (uint32_t shown : displaySettings.mixedWindowsShown) EXPECT_EQ(shown, 0u);
+    EXPECT_DOUBLE_EQ(displaySettings.linesPerScreen, 55.0);
+    EXPECT_EQ(displaySettings.graphParams[0], 0xFFFF);  // "none" is a choice
+    EXPECT_EQ(displaySettings.indexFormat, 0u);
+    EXPECT_EQ(whatIfOptions.useInputPh, 1u);
+    EXPECT_FLOAT_EQ(wellLogSpecs.value[15], 100.0f);
+    const std::vector<uint8_t> after = ReadFile("zorin.cnf");
+    ASSERT_EQ(after.size(), 1082u);
+    EXPECT_DOUBLE_EQ(GetDouble(after, kLines), 55.0);
+    EXPECT_EQ(after[kSurfaceSwitches], 0);
+    // A second start finds nothing to repair and leaves the file alone.
+    Restart();
+    LoadDisplayConfigFile();
+    EXPECT_EQ(ReadFile("zorin.cnf"), after);
+
+    std::mt19937 random(103);
+    for (uint8_t& byte : b) byte = static_cast<uint8_t>(random());
+    PutWord(b, 0, 557);
+    Restart();
+    WriteFile("zorin.cnf", b);
+    LoadDisplayConfigFile();
+    for (uint32_t shown : displaySettings.surfaceWindowsShown) EXPECT_LE(shown, 1u);
+    EXPECT_GE(displaySettings.linesPerScreen, 40.0);
+    EXPECT_LE(displaySettings.linesPerScreen, 100.0);
     EXPECT_TRUE(win::MessageBoxLog().empty());
 }
 

@@ -1,8 +1,11 @@
 // The units file in each length the reader knows, a short one, and its rewrite.
 #include "shell/settings/units_file.h"
 
+#include <algorithm>
+
 #include "engine/balancing/balancing_records.h"
 #include "engine/inputs/inputs_records.h"
+#include "input/units/unit_choices.h"
 #include "shell/settings/display_config_file.h"
 #include "shell_fixture.h"
 
@@ -13,12 +16,15 @@ class UnitsFileTest : public ShellTest {
   protected:
     // A file of `length` bytes laid out as the 104-byte form (the 82- and
     // 84-byte forms with the 62-byte unit table): every unit item i holds
-    // i % 3, then acid 1, 3D style 1, vary pCO2 1, balancing 1 0 2 0 1,
+    // i % 3 (or the item's largest choice, when that is smaller), then acid 1, 3D style 1, vary pCO2 1, balancing 1 0 2 0 1,
     // precipitation 2, mineral titles 1, alkalinity mode 5, alkali 4.
     static std::vector<uint8_t> UnitsImage(size_t length) {
         const size_t table = (length == 82 || length == 84) ? 62 : 80;
         std::vector<uint8_t> b(length, 0);
-        for (size_t i = 0; i < table / 2; ++i) PutWord(b, 2 * i, static_cast<uint16_t>(i % 3));
+        for (size_t i = 0; i < table / 2; ++i) {
+            const int largest = i < 39 ? MaxUnitChoice(static_cast<int>(i)) : 2;
+            PutWord(b, 2 * i, static_cast<uint16_t>(std::min(static_cast<int>(i % 3), largest)));
+        }
         const uint16_t tail[] = {1, 1, 1, 1, 0, 2, 0, 1, 2, 1, 5, 4};
         for (size_t k = 0; k < 12 && table + 2 * k + 2 <= length; ++k)
             PutWord(b, table + 2 * k, tail[k]);
@@ -34,7 +40,8 @@ TEST_F(UnitsFileTest, FullFileIsReadAndLeftAsItIs) {
     WriteFile("plunit.cnf", UnitsImage(104));
     Load();
     EXPECT_EQ(unitCodes.code[18], 0);
-    EXPECT_EQ(unitCodes.code[38], 38 % 3);
+    EXPECT_EQ(unitCodes.code[37], 37 % 3);
+    EXPECT_EQ(unitCodes.code[38], 0);  // the item's only choice
     EXPECT_EQ(phControlSettings.acidChemical, 1);
     EXPECT_EQ(displaySettings.threeDPlotStyle, 1);
     EXPECT_EQ(whatIfOptions.varyPco2, 1);
@@ -66,7 +73,7 @@ TEST_F(UnitsFileTest, OlderFormsAreReadWithoutWarningOrRewrite) {
         EXPECT_EQ(unitCodes.code[35], c.length == 102 ? 35 % 3 : 0) << c.length;
         EXPECT_EQ(unitCodes.code[31], c.length == 102 ? 31 % 3 : c.item31to39) << c.length;
         EXPECT_EQ(unitCodes.code[30], 0) << c.length;  // 30 % 3
-        EXPECT_EQ(unitCodes.code[29], 2) << c.length;
+        EXPECT_EQ(unitCodes.code[29], 1) << c.length;  // oil flow's largest choice
         EXPECT_EQ(displaySettings.mineralTitles, 1) << c.length;
         EXPECT_EQ(alkalinityMode, c.alkalinityMode) << c.length;
         EXPECT_EQ(phControlSettings.alkaliChemical, 3) << c.length;  // caustic soda
@@ -98,6 +105,38 @@ TEST_F(UnitsFileTest, ShortFileWarnsAndIsRewrittenWithDefaults) {
         EXPECT_EQ(GetWord(written, i), GetWord(expected, i)) << "offset " << i;
 }
 
+// A file of the full length whose fields lie outside their ranges (all 0xFF, as
+// a damaged file may be) is corrupt too: each such field takes its default,
+// the user is told, and the file is rewritten.
+TEST_F(UnitsFileTest, FieldsOutsideTheirRangesAreRepairedWithTheWarning) {
+    std::vector<uint8_t> b = UnitsImage(104);
+    PutWord(b, 2 * UnitItem::kTemperature, 0xFFFF);
+    PutWord(b, 2 * UnitItem::kPressure, 4);
+    PutWord(b, 82, 7);   // 3D style
+    PutWord(b, 96, 3);   // precipitation unit
+    PutWord(b, 100, 9);  // alkalinity mode
+    WriteFile("plunit.cnf", b);
+    Load();
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_EQ(win::MessageBoxLog()[0].text, kUnitsFileWarning);
+    EXPECT_EQ(unitCodes.code[UnitItem::kTemperature], 0);
+    EXPECT_EQ(unitCodes.code[UnitItem::kPressure], 0);
+    EXPECT_EQ(unitCodes.code[2], 2);  // a choice in range stays
+    EXPECT_EQ(displaySettings.threeDPlotStyle, 0);
+    EXPECT_EQ(displaySettings.precipitationUnit, 0);
+    EXPECT_EQ(alkalinityMode, 2);
+    EXPECT_EQ(displaySettings.mineralTitles, 1);  // in range, kept
+    const std::vector<uint8_t> written = ReadFile("plunit.cnf");
+    ASSERT_EQ(written.size(), 104u);
+    EXPECT_EQ(GetWord(written, 2 * UnitItem::kTemperature), 0);
+    EXPECT_EQ(GetWord(written, 100), 2);
+    // Read again: nothing left to repair, no warning.
+    Restart();
+    Load();
+    EXPECT_TRUE(win::MessageBoxLog().empty());
+    EXPECT_EQ(ReadFile("plunit.cnf"), written);
+}
+
 TEST_F(UnitsFileTest, AlkalinityModeZeroTakesTheMAlkalinityUnit) {
     for (const auto& [mUnit, mode] : std::vector<std::pair<uint16_t, uint16_t>>{{4, 4}, {9, 2}}) {
         Restart();
@@ -118,7 +157,7 @@ TEST_F(UnitsFileTest, SaveWritesTheFullLayoutOverAnOlderFile) {
     const std::vector<uint8_t> saved = ReadFile("plunit.cnf");
     ASSERT_EQ(saved.size(), 104u);
     EXPECT_EQ(GetWord(saved, 2 * 30), 0);  // item 30
-    EXPECT_EQ(GetWord(saved, 2 * 29), 2);  // item 29
+    EXPECT_EQ(GetWord(saved, 2 * 29), 1);  // item 29
     EXPECT_EQ(GetWord(saved, 80), 1);      // acid
     EXPECT_EQ(GetWord(saved, 100), 5);     // alkalinity mode
     EXPECT_EQ(GetWord(saved, 102), 1);     // alkali

@@ -92,7 +92,7 @@ TEST(OlderProductLayout, FieldsLieAtTheirOffsets) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&f[98])), "DTPMP");
     for (int i = 0; i < 7; ++i) {
         const float k = static_cast<float>(i + 1);
-        EXPECT_EQ(bytes::GetF32(&f[14 + 4 * i]), 10.0f * k);  // actives percent
+        EXPECT_EQ(bytes::GetF32(&f[14 + 4 * i]), 3.0f * k);   // actives percent
         EXPECT_EQ(bytes::GetF32(&f[42 + 4 * i]), 0.25f * k);  // active concentration
         EXPECT_EQ(bytes::GetF32(&f[70 + 4 * i]), 0.5f * k);   // blend share
         const uint8_t* comp = &f[223 + 523 * i];
@@ -111,7 +111,7 @@ TEST(OlderProductLayout, FieldsLieAtTheirOffsets) {
     EXPECT_EQ(bytes::GetF32(slot3 + 8), 13.0f);
     // Component 8 is the second entry after the limits: figures, then its record.
     const uint8_t* entry8 = &f[4569 + 535];
-    EXPECT_EQ(bytes::GetF32(entry8 + 0), 90.0f);
+    EXPECT_EQ(bytes::GetF32(entry8 + 0), 27.0f);
     EXPECT_EQ(bytes::GetF32(entry8 + 4), 4.5f);
     EXPECT_EQ(bytes::GetF32(entry8 + 8), 2.25f);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(entry8 + 12 + 319)), "PART 8");
@@ -128,7 +128,7 @@ TEST(OlderProductLayout, NineComponentsConvertToTheCurrentTable) {
     std::memcpy(s->limitsBlock, &f[3969], kOlderLimitsBlockBytes);
     std::memcpy(s->entries[7], &f[4569], 2 * kOlderEntryBytes);
     BuildEntriesFromBase(*s);
-    EXPECT_EQ(bytes::GetF32(s->entries[2] + 0), 30.0f);  // actives
+    EXPECT_EQ(bytes::GetF32(s->entries[2] + 0), 9.0f);  // actives
     EXPECT_EQ(bytes::GetF32(s->entries[2] + 4), 1.5f);   // share
     EXPECT_EQ(bytes::GetF32(s->entries[2] + 8), 0.75f);  // active concentration
 
@@ -195,7 +195,9 @@ TEST(ProductFile, RefusalsLeaveTheTableAlone) {
         {"older count 10", withCount(older, 2, 10), ProductFileFault::kCountSize},
         {"NaN header value", withFloat(current, 4 + 8, nan), ProductFileFault::kNotFinite},
         {"infinite bound", withFloat(current, 4 + 20 + 8, -inf), ProductFileFault::kNotFinite},
-        {"NaN in record 27", withFloat(current, 4 + 1359 + 27 * 1000 + 751, nan),
+        {"NaN in record 27, past the count", withFloat(current, 4 + 1359 + 27 * 1000 + 751, nan),
+         ProductFileFault::kCountHeld},
+        {"NaN in record 2", withFloat(current, 4 + 1359 + 1 * 1000 + 751, nan),
          ProductFileFault::kNotFinite},
         {"older NaN coefficient", withFloat(older, 223 + 2 + 8, nan), ProductFileFault::kNotFinite},
         {"older NaN in entry 8", withFloat(older, 4569 + 535 + 8, inf),
@@ -208,6 +210,67 @@ TEST(ProductFile, RefusalsLeaveTheTableAlone) {
         EXPECT_EQ(DecodeProductFile(c.file.data(), c.file.size(), *t), c.fault) << c.what;
         EXPECT_EQ(Bytes(*t), before) << c.what;
     }
+}
+
+// What a damaged file may still hold after its sizes and count fit: a key with
+// one wrong byte, a count lower than the components the file holds, texts that
+// are not printable, figures outside the dose model's ranges. Each is refused
+// with its reason and the table is left alone.
+TEST(ProductFile, DamageWithinAFittingLayoutIsRefusedWithItsReason) {
+    const auto seven = MakeProduct(7);
+    const std::vector<uint8_t> older = EncodeProductFile(*seven, ProductLayout::kOlder, kKey);
+    const auto two = MakeProduct(2);
+    const std::vector<uint8_t> current = EncodeProductFile(*two, ProductLayout::kCurrent);
+    const std::vector<uint8_t> olderTwo = EncodeProductFile(*two, ProductLayout::kOlder);
+    constexpr size_t kFirstRecord = 4 + 1359;  // the current file's first component
+    auto with = [](std::vector<uint8_t> f, size_t at, const std::vector<uint8_t>& bytes) {
+        std::copy(bytes.begin(), bytes.end(), f.begin() + static_cast<long>(at));
+        return f;
+    };
+    auto real = [](float v) {
+        std::vector<uint8_t> b(4);
+        bytes::PutF32(b.data(), v);
+        return b;
+    };
+    auto count = [](int16_t v) {
+        std::vector<uint8_t> b(2);
+        bytes::PutI16(b.data(), v);
+        return b;
+    };
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> file;
+        ProductFileFault fault;
+        const char* detail;
+    };
+    const Case cases[] = {
+        {"older, one key byte wrong", with(older, 2 + 5, {0x7A}), ProductFileFault::kGaps, ""},
+        {"older, count 1 of 2", with(olderTwo, 2, count(1)), ProductFileFault::kCountHeld, ""},
+        {"current, count 1 of 2", with(current, 6, count(1)), ProductFileFault::kCountHeld, ""},
+        {"actives 1e30", with(current, kFirstRecord + 4, real(1e30f)), ProductFileFault::kContent,
+         "component 1: actives of 1e+30 is outside 0 to 100"},
+        {"first ingredient 1.5", with(current, kFirstRecord + 847, real(1.5f)),
+         ProductFileFault::kContent, "component 1: the first ingredient of 1.5 is outside 0 to 1"},
+        {"negative header value", with(current, 4 + 8, real(-2.0f)), ProductFileFault::kContent,
+         "the header value of -2 is negative"},
+        {"name with a control byte", with(current, kFirstRecord + 12, {'A', 0x07}),
+         ProductFileFault::kContent, "component 1: its name is not printable text"},
+        {"second component's function text unended",
+         with(current, kFirstRecord + 1000 + 112, std::vector<uint8_t>(80, 'X')),
+         ProductFileFault::kContent, "component 2: its function text is not printable text"},
+    };
+    for (const Case& c : cases) {
+        auto t = MakeProduct(2, "KEPT");
+        const std::vector<uint8_t> before = Bytes(*t);
+        std::string detail;
+        EXPECT_EQ(DecodeProductFile(c.file.data(), c.file.size(), *t, nullptr, &detail), c.fault)
+            << c.what;
+        EXPECT_EQ(detail, c.detail) << c.what;
+        EXPECT_EQ(Bytes(*t), before) << c.what;
+    }
+    // A name with letters of the Windows-1252 set beyond ASCII is printable.
+    EXPECT_EQ(Decoded(with(current, kFirstRecord + 12, {'A', 0xB0, 'C', 0}))->records[0].name[1],
+              static_cast<char>(0xB0));
 }
 
 // Cut at every block boundary, or with bytes flipped at random (a fixed seed,

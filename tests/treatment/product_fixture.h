@@ -38,7 +38,7 @@ inline std::unique_ptr<ProductTable> MakeProduct(int components,
         Put(r.functionText, "function of component " + std::to_string(k));
         r.limitCode = static_cast<int16_t>(20 + k);
         r.productMode = static_cast<int16_t>(k % 2);
-        r.activesPercent = 10.0f * f;
+        r.activesPercent = 3.0f * f;
         r.blendShare = 0.5f * f;
         r.treatedIndex = static_cast<uint16_t>(k);
         r.modelKind = DoseModelKind::kLogDriverPlain;

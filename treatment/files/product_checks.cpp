@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -16,6 +18,8 @@ std::string Number(double v) {
 std::string Outside(const char* what, float v, double low, double high) {
     if (std::isnan(v)) return std::string(what) + " is not a number";
     if (!std::isfinite(v)) return std::string(what) + " is infinite";
+    if (v < low && std::isinf(high) && low == 0.0)
+        return std::string(what) + " of " + Number(v) + " is negative";
     if (v < low || v > high)
         return std::string(what) + " of " + Number(v) + " is outside " + Number(low) + " to " +
                Number(high);
@@ -78,6 +82,25 @@ bool PrintableText(const char* slot, size_t size) {
         if (c < 0x20 || c == 0x7F) return false;
     }
     return false;  // no end within the slot
+}
+
+std::string ProductNumbersFault(const ProductTable& t) {
+    std::vector<float> reals = {t.headerValue, t.headerLimit};
+    for (const LimitSlot& s : t.limits) reals.insert(reals.end(), {s.lower, s.upper});
+    for (const ProductRecord& r : t.records) {
+        reals.insert(reals.end(), {r.activesPercent, r.blendShare, r.pKa25, r.pKaEnthalpy,
+                                   r.activeConc, r.driverLimit, r.c14, r.c15, r.c16, r.c17,
+                                   r.termCoefficient4, r.depletion2Rate, r.depletion2Threshold,
+                                   r.ingredient2, r.ingredient3, r.depletion1Rate,
+                                   r.depletion1Threshold, r.ingredient1, r.doseScale});
+        reals.insert(reals.end(), std::begin(r.c), std::end(r.c));
+        reals.insert(reals.end(), std::begin(r.termLower), std::end(r.termLower));
+        reals.insert(reals.end(), std::begin(r.termUpper), std::end(r.termUpper));
+        for (const ComponentLimit& l : r.componentLimits) reals.insert(reals.end(), {l.lower, l.upper});
+    }
+    for (float v : reals)
+        if (!std::isfinite(v)) return "it holds a number that is not finite";
+    return {};
 }
 
 std::string ProductTableFault(const ProductTable& t, int checkedComponents) {

@@ -13,6 +13,9 @@
 // 1e+30 percent are outside 0 to 100".
 [[nodiscard]] std::string ProductTableFault(const ProductTable& t, int checkedComponents);
 
+// An empty text when every real of `t` is finite; otherwise which one is not.
+[[nodiscard]] std::string ProductNumbersFault(const ProductTable& t);
+
 // True when the text slot of `size` bytes ends within itself and holds only
 // printable characters (Windows-1252 letters and signs included) before its end.
 [[nodiscard]] bool PrintableText(const char* slot, size_t size);

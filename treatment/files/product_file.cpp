@@ -22,50 +22,6 @@ void Scramble(uint8_t* block, size_t size, const uint8_t* key) {
     for (size_t i = 0; i < size; ++i) block[i] ^= key[i % kScrambleKeyBytes];
 }
 
-template <size_t N>
-bool AllFinite(const float (&v)[N]) {
-    for (float x : v)
-        if (!std::isfinite(x)) return false;
-    return true;
-}
-
-bool AllFinite(const ProductRecord& r) {
-    const float singles[] = {r.activesPercent,
-                             r.blendShare,
-                             r.pKa25,
-                             r.pKaEnthalpy,
-                             r.activeConc,
-                             r.driverLimit,
-                             r.c14,
-                             r.c15,
-                             r.c16,
-                             r.c17,
-                             r.termCoefficient4,
-                             r.depletion2Rate,
-                             r.depletion2Threshold,
-                             r.ingredient2,
-                             r.ingredient3,
-                             r.depletion1Rate,
-                             r.depletion1Threshold,
-                             r.ingredient1,
-                             r.doseScale};
-    if (!AllFinite(singles) || !AllFinite(r.c) || !AllFinite(r.termLower) ||
-        !AllFinite(r.termUpper))
-        return false;
-    for (const ComponentLimit& l : r.componentLimits)
-        if (!std::isfinite(l.lower) || !std::isfinite(l.upper)) return false;
-    return true;
-}
-
-bool AllFinite(const ProductTable& t) {
-    if (!std::isfinite(t.headerValue) || !std::isfinite(t.headerLimit)) return false;
-    for (const LimitSlot& s : t.limits)
-        if (!std::isfinite(s.lower) || !std::isfinite(s.upper)) return false;
-    for (const ProductRecord& r : t.records)
-        if (!AllFinite(r)) return false;
-    return true;
-}
-
 bool AllZero(const uint8_t* p, size_t n) {
     for (size_t k = 0; k < n; ++k)
         if (p[k] != 0) return false;
@@ -209,12 +165,10 @@ ProductFileFault DecodeProductFile(const uint8_t* data, size_t size, ProductTabl
         return ProductFileFault::kSize;
     }
     if (fault != ProductFileFault::kNone) return fault;
-    if (!AllFinite(*scratch)) return ProductFileFault::kNotFinite;
-    // The product's own texts, then those and the figures of each component.
-    std::string why;
-    const ProductRecord& first = scratch->records[0];
-    if (!PrintableText(first.name, sizeof first.name)) why = "its name is not printable text";
-    if (why.empty()) why = ProductTableFault(*scratch, scratch->componentCount);
+    if (!ProductNumbersFault(*scratch).empty()) return ProductFileFault::kNotFinite;
+    // The texts and figures of the header and of each component (the first
+    // component's texts are the product's).
+    const std::string why = ProductTableFault(*scratch, scratch->componentCount);
     if (!why.empty()) {
         if (detail != nullptr) *detail = why;
         return ProductFileFault::kContent;

@@ -42,6 +42,7 @@ class Browser : public WorkFileTest {
     void SaveSurfaceFile(const char* name) {
         resultStatus.surfaceEntered = 1;
         surfaceWater.sampleTime = 930;
+        surfaceWater.values[AnalysisElement::kTemperature] = 77.0f;
         surfaceWater.sampleDate = 51296;  // the old packing: 12 May 1996
         currentAnalysis.sampleNumber = 42;
         SetPath(name);

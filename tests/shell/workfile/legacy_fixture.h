@@ -197,14 +197,40 @@ constexpr int32_t kSteadyDate = 50505;  // the same in every date order
 
 // A water analysis of the pattern: a head that names the record, dates that no
 // date order changes, values of the pattern with lead 0; `values` of them.
+// The values of the elements with a range of their own keep to it (a pH of 7
+// and some hundredths, a temperature of 100 to 199 degrees F, a pressure of 1 to
+// 100 atm, the modes and the species flag); the concentrations of the
+// workspace's generation stay below the 2,000,000 a concentration may reach.
+inline float AnalysisPattern(int record, int index, int e, int generation) {
+    const int n = record * 10 + index + generation;
+    switch (e) {
+        case 0:   // pH
+        case 41:  // companion pH
+            return 7.0f + static_cast<float>(n % 100) / 100.0f;
+        case 15:  // temperature
+            return static_cast<float>(100 + n % 100);
+        case 38:  // pressure
+            return static_cast<float>(1 + n % 100);
+        case 22:  // reporting mode
+            return static_cast<float>(1 + n % 3);
+        case 23:  // species given
+            return static_cast<float>(n % 2);
+        case 24:  // alkalinity mode
+            return static_cast<float>(1 + n % 7);
+        case kLeadElement:
+            return 0.0f;
+        default:
+            return Pattern(record, index * 64 + e, 0) + static_cast<float>(generation * 200000);
+    }
+}
+
 inline void PutAnalysis(uint8_t* to, int record, int index, int generation, int values) {
     bytes::PutI16(to, static_cast<int16_t>(record * 10 + index));
     bytes::PutI32(to + 2, kSteadyDate);
     bytes::PutI32(to + 6, kSteadyDate);
     bytes::PutI16(to + 10, static_cast<int16_t>(generation));
     for (int e = 0; e < values; ++e)
-        bytes::PutF32(to + 12 + 4 * e,
-                      e == kLeadElement ? 0.0f : Pattern(record, index * 64 + e, generation));
+        bytes::PutF32(to + 12 + 4 * e, AnalysisPattern(record, index, e, generation));
 }
 
 // The words the finishing steps look at, set to what they leave alone.
@@ -241,8 +267,24 @@ inline void PutCurrentRecord(uint8_t* to, int r, int generation, const Steady& s
         return;
     }
     PutPatternWords(to, size, r, generation);
-    if (r >= 1 && r <= 12 && steady.noFlags) std::memset(to, 0, size);
+    // The blocks of mixed fields, where a real can lie at any byte: bytes below
+    // 0x40, so that every real read from them is finite.
+    if (r == 31 || r == 294)
+        for (uint32_t k = 0; k < size; ++k)
+            to[k] = static_cast<uint8_t>((r + 7 * k + 13 * generation) & 0x3F);
+    // Flags are 0 or 1: every water entered, every result done.
+    if ((r >= 1 && r <= 12) || r == 212 || r == 213)
+        bytes::PutU16(to, steady.noFlags ? 0 : 1);
     switch (r) {
+        case 36:  // reporting mode
+            bytes::PutU16(to, static_cast<uint16_t>(1 + generation));
+            break;
+        case 319:  // precipitation unit
+            bytes::PutU16(to, static_cast<uint16_t>(generation));
+            break;
+        case 404:  // precipitation quantity
+            bytes::PutU32(to, static_cast<uint32_t>(generation));
+            break;
         case 26:  // no pH control, prediction 3
             bytes::PutU16(to + 16, 0);
             bytes::PutU16(to + 18, 3);
@@ -273,12 +315,10 @@ inline void PutCurrentRecord(uint8_t* to, int r, int generation, const Steady& s
             bytes::PutI16(to, static_cast<int16_t>(5 + generation));
             break;
         case 191:
-        case 212:
-        case 213:
             if (steady.noFlags) std::memset(to, 0, size);
             break;
-        case 192:
-            if (steady.noFlags) std::memset(to, 0, size);
+        case 192:  // every multi-mix water entered
+            for (uint32_t k = 0; k < size; k += 4) bytes::PutU32(to + k, steady.noFlags ? 0 : 1);
             break;
         default:
             break;

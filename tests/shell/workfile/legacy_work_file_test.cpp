@@ -76,8 +76,18 @@ class LegacyWorkFile : public WorkFileTest {
 
 TEST_F(LegacyWorkFile, EveryVersionLoadsToTheWorkspaceItsLayoutStates) {
     PutWorkspace();
-    std::vector<int> versions = {-32768};
-    for (int v = -1; v <= 555; ++v) versions.push_back(v);
+    // No older file carries a version word of 0 or below: such a word is refused.
+    for (int v : {-32768, -1, 0}) {
+        ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+        const oldfile::Fixture f = oldfile::Make(v, before);
+        const Snapshot snapshot = TakeSnapshot();
+        win::ClearMessageBoxLog();
+        ASSERT_EQ(Load(f.file), -1) << "version " << v;
+        EXPECT_EQ(Refusals(), 1);
+        EXPECT_TRUE(TakeSnapshot() == snapshot);
+    }
+    std::vector<int> versions;
+    for (int v = 1; v <= 555; ++v) versions.push_back(v);
     for (int v : versions) {
         ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
         const oldfile::Fixture f = oldfile::Make(v, before);
@@ -121,7 +131,7 @@ TEST_F(LegacyWorkFile, AFileThatEndsEarlyIsRefusedAndChangesNothing) {
             std::vector<uint8_t> file(whole.file.begin(), whole.file.begin() + cut);
             win::ClearMessageBoxLog();
             ASSERT_EQ(Load(file), -1) << "version " << v << " cut at " << cut;
-            ASSERT_EQ(BoxesWithText(kLoadFailedText), 1);
+            ASSERT_EQ(Refusals(), 1);
             ASSERT_EQ(BoxesWithText(kRestoredText), 0);
             ASSERT_TRUE(TakeSnapshot() == snapshot) << "version " << v << " cut at " << cut;
         }

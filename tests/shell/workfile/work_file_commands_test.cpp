@@ -45,6 +45,8 @@ class Commands : public WorkFileTest {
         ResultStatus& r = resultStatus;
         r.surfaceEntered = r.formationEntered = 1;
         r.injectionEntered = 0;
+        surfaceWater.values[AnalysisElement::kTemperature] = 77.0f;
+        formationWater.values[AnalysisElement::kTemperature] = 77.0f;
         r.mixProfileDone = r.tempProfileDone = r.phProfileDone = 1;
         r.mixGridDone[0] = r.mixGridDone[2] = 1;
         multiMixState.multiMixDone = 3;

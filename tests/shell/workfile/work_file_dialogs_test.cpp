@@ -66,6 +66,7 @@ TEST_F(Dialogs, SaveAsRefusesAPathThatCannotBeWritten) {
 
 TEST_F(Dialogs, OpenReadsTheChosenFileWithoutChangingIt) {
     surfaceWater.values[AnalysisElement::kCalcium] = 412.0f;
+    surfaceWater.values[AnalysisElement::kTemperature] = 77.0f;
     resultStatus.surfaceEntered = 1;
     SetPath("\\w.KRV");
     ASSERT_EQ(SaveWorkFile(nullptr), 0);

@@ -51,7 +51,7 @@ inline uint8_t* At(std::vector<uint8_t>& image, int record, uint32_t within = 0)
 
 // Random bytes everywhere, in the shape of a workspace the reader takes: every
 // byte below 0x40, so that every real of any alignment is finite (and positive,
-// below 2); no water entered, so no analysis range applies; the flags, modes,
+// below 2); every water entered, with a temperature in range; the flags, modes,
 // unit choices and indices the reader checks set in range; the product an empty
 // one of a random count; each description text ended; the version word 557.
 inline std::vector<uint8_t> RandomImage(uint32_t seed) {
@@ -60,16 +60,24 @@ inline std::vector<uint8_t> RandomImage(uint32_t seed) {
     for (uint8_t& b : image) b = static_cast<uint8_t>(random() & 0x3F);
     bytes::PutI16(image.data(), 557);
     for (int flag : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 212, 213})
-        bytes::PutU16(At(image, flag), static_cast<uint16_t>(random() % 2));
-    for (int entered : {1, 5, 7, 8}) bytes::PutU16(At(image, entered), 0);
-    for (uint32_t k = 0; k < 12; ++k) bytes::PutU32(At(image, 192, 4 * k), 0);
-    bytes::PutU16(At(image, 36), static_cast<uint16_t>(random() % 4));
-    bytes::PutU16(At(image, 37), static_cast<uint16_t>(random() % 8));
-    bytes::PutU16(At(image, 319), static_cast<uint16_t>(random() % 3));
-    bytes::PutU32(At(image, 404), static_cast<uint32_t>(random() % 3));
-    for (uint32_t item = 0; item < 40; ++item) bytes::PutU16(At(image, 50, 2 * item), 0);
+        bytes::PutU16(At(image, flag), 1);
+    for (uint32_t k = 0; k < 12; ++k) bytes::PutU32(At(image, 192, 4 * k), 1);
+    // The entered waters' temperatures (degrees F) and species flags in range.
+    auto water = [&](uint8_t* values) {
+        bytes::PutF32(values + 4 * 15, static_cast<float>(40 + random() % 500));
+        bytes::PutF32(values + 4 * 23, static_cast<float>(random() % 2));
+    };
+    for (int stored : {18, 19, 20}) water(At(image, stored, 12));
+    for (uint32_t k = 0; k < 12; ++k) water(At(image, 176, 268 * k + 12));
+    bytes::PutU16(At(image, 36), static_cast<uint16_t>(1 + random() % 3));
+    bytes::PutU16(At(image, 37), static_cast<uint16_t>(1 + random() % 7));
+    bytes::PutU16(At(image, 319), static_cast<uint16_t>(1 + random() % 2));
+    bytes::PutU32(At(image, 404), static_cast<uint32_t>(1 + random() % 2));
+    for (uint32_t item = 0; item < 40; ++item)  // degrees F; the first unit of each item but one
+        bytes::PutU16(At(image, 50, 2 * item), item == 0 ? 1 : 0);
     std::fill(At(image, 89), At(image, 89) + kRecordTable[89].size, uint8_t{0});
     for (uint32_t d = 0; d < 12 * 8; ++d) *At(image, 177, 128 * d + 127) = 0;
+    for (uint32_t d = 0; d < 8; ++d) *At(image, 211, 128 * d + 127) = 0;
     bytes::PutI32(At(image, 190), static_cast<int32_t>(1 + random() % 11));
     bytes::PutI32(At(image, 193), static_cast<int32_t>(1 + random() % 11));
     bytes::PutI16(At(image, 89, 2), static_cast<int16_t>(random() % 29));
@@ -97,6 +105,12 @@ class WorkFileTest : public shelltest::ShellTest {
     void SetPath(const char* path) {
         std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, "%s",
                       path);
+    }
+    // Refusals of a load: the reader's own words, then the reason.
+    static int Refusals() {
+        int n = 0;
+        for (const auto& b : win::MessageBoxLog()) n += b.text.rfind(kLoadFailedText, 0) == 0;
+        return n;
     }
     // Boxes whose text is `text`, or starts with it and goes on after a blank
     // line (the file and the cause of a failure).

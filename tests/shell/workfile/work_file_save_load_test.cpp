@@ -26,6 +26,7 @@ class SaveLoad : public WorkFileTest {
     std::vector<uint8_t> SaveSample(const char* name) {
         surfaceWater.values[AnalysisElement::kPh] = 8.1f;
         surfaceWater.values[AnalysisElement::kCalcium] = 412.0f;
+        surfaceWater.values[AnalysisElement::kTemperature] = 77.0f;
         resultStatus.surfaceEntered = 1;
         whatIfOptions.wellLogPtSource = 2;
         SetPath(name);
@@ -192,7 +193,7 @@ TEST_F(SaveLoad, AFileCutAtAnyRecordBoundaryIsRefusedAndChangesNothing) {
         SetPath(name);
         EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, name), -1);
         ASSERT_EQ(win::MessageBoxLog().size(), 1u);
-        EXPECT_EQ(win::MessageBoxLog()[0].text, kLoadFailedText);
+        EXPECT_EQ(Refusals(), 1);
         EXPECT_EQ(win::MessageBoxLog()[0].caption, kWarningCaption);
         SetPath("base.KRV");
         EXPECT_TRUE(TakeSnapshot() == before);
@@ -209,12 +210,13 @@ TEST_F(SaveLoad, VersionWordsAndLengths) {
     bytes::PutU32(At(file, 404), 2);  // precipitationQuantity
     ClearLayoutRecords();
     const Snapshot empty = TakeSnapshot();
-    for (int16_t v : {int16_t{-1}, int16_t{0}, int16_t{555}}) {
+    // A version the current layout does not know is refused; one above 557 too.
+    for (int16_t v : {int16_t{-1}, int16_t{0}, int16_t{555}, int16_t{558}, int16_t{32767}}) {
         bytes::PutI16(file.data(), v);
         EXPECT_EQ(LoadWorkFileImage(file), -1) << v;
         EXPECT_TRUE(TakeSnapshot() == empty);
     }
-    for (int16_t v : {int16_t{557}, int16_t{558}, int16_t{32767}}) {
+    for (int16_t v : {int16_t{557}}) {
         bytes::PutI16(file.data(), v);
         ASSERT_EQ(LoadWorkFileImage(file), 0) << v;
         EXPECT_EQ(mainWindowState.loadedVersion, v);

@@ -1,0 +1,268 @@
+// Damaged work files are refused before anything of them reaches memory: the
+// version word and the length, reals that are not finite or beyond any stored,
+// analysis values of an entered water outside the water form's ranges, unit
+// choices, flags and texts out of range, each refusal naming the first record
+// that failed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/workfile/legacy/legacy_layout.h"
+#include "shell/workfile/legacy/legacy_work_file.h"
+#include "tests/shell/workfile/legacy_fixture.h"
+#include "tests/shell/workfile/work_file_fixture.h"
+#include "treatment/records.h"
+
+namespace {
+
+using namespace worktest;
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr uint32_t kValues = 12;  // the analysis values follow a 12-byte head
+
+std::string Thousands(size_t n) {
+    std::string s = std::to_string(n);
+    for (int at = static_cast<int>(s.size()) - 3; at > 0; at -= 3) s.insert(at, ",");
+    return s;
+}
+
+class Validation : public WorkFileTest {
+  protected:
+    void SetUp() override {
+        WorkFileTest::SetUp();
+        ClearLayoutRecords();
+        // A workspace with the injection water entered, as a user leaves it.
+        injectionWater.values[AnalysisElement::kPh] = 8.1f;
+        injectionWater.values[AnalysisElement::kCalcium] = 412.0f;
+        injectionWater.values[AnalysisElement::kTemperature] = 77.0f;
+        resultStatus.injectionEntered = 1;
+        good = workfile::EncodeWorkFile();
+        ClearLayoutRecords();
+        empty = TakeSnapshot();
+    }
+    // The reason the image is refused for ("" when it loads), and that a
+    // refusal changed nothing.
+    std::string Refusal(const std::vector<uint8_t>& image) {
+        std::string why;
+        const Snapshot before = TakeSnapshot();
+        if (LoadWorkFileImage(image, &why) == 0) return "";
+        EXPECT_TRUE(TakeSnapshot() == before) << why;
+        return why;
+    }
+    std::vector<uint8_t> With(int record, uint32_t within, float v) const {
+        std::vector<uint8_t> image = good;
+        bytes::PutF32(At(image, record, within), v);
+        return image;
+    }
+    std::vector<uint8_t> good;
+    Snapshot empty;
+};
+
+TEST_F(Validation, OnlyTheVersionsOfTheCurrentLayoutAtTheirLengthsAreRead) {
+    ASSERT_EQ(Refusal(good), "");
+    ClearLayoutRecords();
+    struct Case {
+        int16_t version;
+        size_t size;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {558, kFileBytes, "not a work file of a known version (558)"},
+        {32767, kFileBytes, "not a work file of a known version (32767)"},
+        {0, kFileBytes, "not a work file of a known version (0)"},
+        {-1, kFileBytes, "not a work file of a known version (-1)"},
+        {556, kFileBytes,
+         "not a work file of a known version (556): a file of that version is 200,163 bytes, "
+         "this one is 200,171"},
+        {557, 200170,
+         "not a work file of a known version (557): a file of that version is 200,171 bytes, "
+         "this one is 200,170"},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> image = good;
+        image.resize(c.size);
+        bytes::PutI16(image.data(), c.version);
+        EXPECT_EQ(Refusal(image), c.reason);
+    }
+    std::vector<uint8_t> image = good;
+    image.resize(workfile::kVersion556Bytes);
+    EXPECT_EQ(Refusal(image), "");  // a 557 file may end after record 402
+}
+
+TEST_F(Validation, ARealThatIsNotFiniteOrBeyondAnyStoredNamesItsRecordAndValue) {
+    struct Case {
+        int record;
+        uint32_t within;
+        float value;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {19, kValues + 4 * 7, kNaN, "record 19 (injection water analysis): value 7 is not a number"},
+        {18, kValues + 4 * 7, kNaN, "record 18 (surface water analysis): value 7 is not a number"},
+        {17, kValues, kInf, "record 17 (working analysis): value 0 is infinite"},
+        {22, 0, kNaN, "record 22 (WaterResults.surface.saturation): value 0 is not a number"},
+        {22, 4 * 5, -kInf, "record 22 (WaterResults.surface.saturation): value 5 is infinite"},
+        {25, 0, kNaN, ""},  // a row kept byte for byte, which nothing reads
+        {32, 8, 3.0e38f, "record 32 (what-if settings): value 2 (3e+38) is beyond any the program "
+                         "stores"},
+        {176, 268 + kValues + 4 * 7, kNaN,
+         "record 176 (multi-mix source water analyses): water 2, value 7 is not a number"},
+        {391, 4 * 100, kNaN, "record 391 (wellProfiles.flash48.results): value 100 is not a number"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
+    // A result of 1e37, the engine's own bound for what it cannot compute, is kept.
+    EXPECT_EQ(Refusal(With(22, 0, 1.0e37f)), "");
+}
+
+TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
+    const std::string water = "record 19 (injection water analysis): ";
+    struct Case {
+        int element;
+        float value;
+        const char* reason;  // after the record's name; "" when taken
+    };
+    const Case cases[] = {
+        {AnalysisElement::kPh, 180000.0f, "value 0 (180000) is outside 0 to 14"},
+        {AnalysisElement::kPh, -0.5f, "value 0 (-0.5) is outside 0 to 14"},
+        {AnalysisElement::kPh, -1.0f, ""},  // the pH is to be predicted
+        {AnalysisElement::kCalcium, -5.0f, "value 7 (-5) is outside 0 to 2e+06"},
+        {AnalysisElement::kCalcium, 1.0e20f, "value 7 (1e+20) is outside 0 to 2e+06"},
+        {AnalysisElement::kTemperature, 180000.0f, "value 15 (180000) is outside 32 to 572"},
+        {AnalysisElement::kTemperature, -500.0f, "value 15 (-500) is outside 32 to 572"},
+        {AnalysisElement::kMAlkalinity, -5.0f, ""},  // a water with more acid than base
+        {AnalysisElement::kDensity, -1.0f, "value 40 (-1) is outside 0 to 2e+06"},
+    };
+    for (const Case& c : cases) {
+        const std::string got = Refusal(With(19, kValues + 4 * c.element, c.value));
+        EXPECT_EQ(got, *c.reason ? water + c.reason : "") << c.element;
+    }
+    // The same values in a water that is not entered are taken (any finite value).
+    EXPECT_EQ(Refusal(With(20, kValues, 180000.0f)), "");
+    // The temperature range follows the file's own temperature unit.
+    std::vector<uint8_t> celsius = With(19, kValues + 4 * AnalysisElement::kTemperature, 77.0f);
+    bytes::PutU16(At(celsius, 50, 2 * UnitItem::kTemperature), TemperatureUnit::kCelsius);
+    EXPECT_EQ(Refusal(celsius), "");
+    bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), 301.0f);
+    EXPECT_EQ(Refusal(celsius), water + "value 15 (301) is outside 0 to 300");
+}
+
+TEST_F(Validation, UnitChoicesFlagsIndexesAndTextsOutOfRangeAreRefused) {
+    struct Case {
+        int record;
+        uint32_t within;
+        uint32_t value;
+        int bytes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {50, 2 * 18, 0xFFFF, 2, "record 50 (unit choices): unit choice 18 (65535) is outside 0 to 2"},
+        {50, 0, 4, 2, "record 50 (unit choices): unit choice 0 (4) is outside 0 to 3"},
+        {5, 0, 7, 2, "record 5 (resultStatus.injectionEntered): value 0 (7) is outside 0 to 1"},
+        {36, 0, 9, 2, "record 36 (reportingMode): value 0 (9) is outside 0 to 3"},
+        {404, 0, 3, 4, "record 404 (precipitationQuantity): value 0 (3) is outside 0 to 2"},
+        {190, 0, 12, 4, "record 190 (multiMixState.lastWaterIndex): value 0 (12) is outside 0 to 11"},
+        {89, 2, 29, 2, "record 89 (treatment product): its component count (29) is outside 0 to 28"},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> image = good;
+        if (c.bytes == 2)
+            bytes::PutU16(At(image, c.record, c.within), static_cast<uint16_t>(c.value));
+        else
+            bytes::PutU32(At(image, c.record, c.within), c.value);
+        EXPECT_EQ(Refusal(image), c.reason);
+    }
+    std::vector<uint8_t> text = good;
+    std::fill(At(text, 113), At(text, 113) + 80, uint8_t{'A'});
+    EXPECT_EQ(Refusal(text), "record 113 (mixDoseProduct): text 0 does not end within its 80 bytes");
+    std::vector<uint8_t> name = good;
+    *At(name, 89, 1359 + 12) = 0x01;  // the product's name
+    EXPECT_EQ(Refusal(name), "record 89 (treatment product): component 1: its name is not printable text");
+}
+
+TEST_F(Validation, ARefusalThroughTheOpenCommandSaysWhyAndKeepsTheWorkspace) {
+    std::vector<uint8_t> image = With(19, kValues + 4 * 7, kNaN);
+    WriteFile("bad.KRV", image);
+    SetPath("bad.KRV");
+    win::ClearMessageBoxLog();
+    EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "bad.KRV"), -1);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_EQ(win::MessageBoxLog()[0].caption, kWarningCaption);
+    EXPECT_EQ(win::MessageBoxLog()[0].text,
+              std::string(kLoadFailedText) +
+                  "\n\nThe file was not read: record 19 (injection water analysis): value 7 is "
+                  "not a number.\nThe workspace is as it was.");
+    // The version word of a current file changed to an older one's.
+    bytes::PutI16(good.data(), 200);
+    WriteFile("old.KRV", good);
+    SetPath("old.KRV");
+    win::ClearMessageBoxLog();
+    EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "old.KRV"), -1);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_NE(win::MessageBoxLog()[0].text.find("not a work file of a known version (200): a file "
+                                                "of that version is "),
+              std::string::npos);
+    SetPath(empty.workFilePath.c_str());
+    EXPECT_TRUE(TakeSnapshot() == empty);
+}
+
+TEST_F(Validation, AnOlderFileIsCheckedAsItsReaderRepairsIt) {
+    oldfile::Steady steady;
+    steady.noFlags = true;
+    const std::vector<uint8_t> before = workfile::EncodeWorkFile();
+    oldfile::Fixture f = oldfile::Make(529, before, steady);
+    auto load = [&](const std::vector<uint8_t>& file) {
+        win::ClearMessageBoxLog();
+        return LoadLegacyWorkFileImage(file, nullptr, "old");
+    };
+    ASSERT_EQ(load(f.file), 0);
+    ClearLayoutRecords();
+    // One byte more or less than the version's records take.
+    std::vector<uint8_t> longer = f.file;
+    longer.push_back(0);
+    EXPECT_EQ(load(longer), -1);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_NE(win::MessageBoxLog()[0].text.find(
+                  "not a work file of a known version (529): a file of that version is " +
+                  Thousands(f.file.size()) + " bytes, this one is " +
+                  Thousands(f.file.size() + 1)),
+              std::string::npos);
+    // Version words no older file carries.
+    for (int16_t v : {int16_t{0}, int16_t{-5}}) {
+        std::vector<uint8_t> file = f.file;
+        bytes::PutI16(file.data(), v);
+        EXPECT_EQ(load(file), -1);
+        EXPECT_NE(win::MessageBoxLog()[0].text.find(
+                      "not a work file of a known version (" + std::to_string(v) + ")"),
+                  std::string::npos);
+    }
+    // The surface water of a version-529 file: 204-byte analyses after the
+    // working one, at the analyses' place in the file.
+    const uint32_t surface = legacy::HeaderPlaceOf(529).analysisOffset + 204 + kValues;
+    std::vector<uint8_t> entered = f.file;
+    bytes::PutU16(entered.data() + 2, 1);  // surfaceEntered
+    bytes::PutU16(entered.data() + 14, 1);
+    bytes::PutF32(entered.data() + surface, 7.5f);  // pH
+    bytes::PutF32(entered.data() + surface + 4 * 15, 77.0f);
+    ASSERT_EQ(load(entered), 0);
+    ClearLayoutRecords();
+    // pH 180000 is refused; a NaN and a negative calcium are repaired to 0, as
+    // the older reader always did.
+    std::vector<uint8_t> damaged = entered;
+    bytes::PutF32(damaged.data() + surface, 180000.0f);
+    EXPECT_EQ(load(damaged), -1);
+    EXPECT_NE(win::MessageBoxLog()[0].text.find(
+                  "record 18 (surface water analysis): value 0 (180000) is outside 0 to 14"),
+              std::string::npos);
+    damaged = entered;
+    bytes::PutF32(damaged.data() + surface + 4 * 7, kNaN);
+    bytes::PutF32(damaged.data() + surface + 4 * 8, -5.0f);
+    ASSERT_EQ(load(damaged), 0);
+    EXPECT_EQ(surfaceWater.values[AnalysisElement::kCalcium], 0.0f);
+    EXPECT_EQ(surfaceWater.values[AnalysisElement::kMagnesium], 0.0f);
+}
+
+}  // namespace
