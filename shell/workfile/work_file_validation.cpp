@@ -163,7 +163,8 @@ class Checker : public RecordVisitor {
         // loaded. The product of an older file is the older layout's, which its
         // reader converts as it finds it: its numbers only have to be finite.
         const int shown = t.componentCount > 0 ? t.componentCount : 1;
-        const std::string why = older_ ? ProductNumbersFault(t) : ProductTableFault(t, shown);
+        std::string why = ProductNumbersFault(t, older_ ? HUGE_VAL : kLargestStored);
+        if (why.empty() && !older_) why = ProductTableFault(t, shown);
         if (!why.empty()) Fail(why);
     }
     void Units(const UnitCodes& u) override {

@@ -84,7 +84,7 @@ bool PrintableText(const char* slot, size_t size) {
     return false;  // no end within the slot
 }
 
-std::string ProductNumbersFault(const ProductTable& t) {
+std::string ProductNumbersFault(const ProductTable& t, double largest) {
     std::vector<float> reals = {t.headerValue, t.headerLimit};
     for (const LimitSlot& s : t.limits) reals.insert(reals.end(), {s.lower, s.upper});
     for (const ProductRecord& r : t.records) {
@@ -98,8 +98,10 @@ std::string ProductNumbersFault(const ProductTable& t) {
         reals.insert(reals.end(), std::begin(r.termUpper), std::end(r.termUpper));
         for (const ComponentLimit& l : r.componentLimits) reals.insert(reals.end(), {l.lower, l.upper});
     }
-    for (float v : reals)
+    for (float v : reals) {
         if (!std::isfinite(v)) return "it holds a number that is not finite";
+        if (std::fabs(v) > largest) return "it holds a number beyond any the program stores";
+    }
     return {};
 }
 

@@ -4,6 +4,7 @@
 // the current product) both refuse a product that fails.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 #include "treatment/records.h"
@@ -13,8 +14,9 @@
 // 1e+30 percent are outside 0 to 100".
 [[nodiscard]] std::string ProductTableFault(const ProductTable& t, int checkedComponents);
 
-// An empty text when every real of `t` is finite; otherwise which one is not.
-[[nodiscard]] std::string ProductNumbersFault(const ProductTable& t);
+// An empty text when every real of `t` is finite and of a magnitude of at most
+// `largest`; otherwise why not.
+[[nodiscard]] std::string ProductNumbersFault(const ProductTable& t, double largest = HUGE_VAL);
 
 // True when the text slot of `size` bytes ends within itself and holds only
 // printable characters (Windows-1252 letters and signs included) before its end.

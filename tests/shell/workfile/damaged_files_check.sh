@@ -16,9 +16,9 @@ python3 "$SOURCE/tools/make_damaged_work_files.py" "$SOURCE/shell/workfile/work_
   exit 1
 cp "$SOURCE/data/samples/waterflood.krv" "$T/base.krv"
 {
-  printf 'menu 1020\nfile \\base.krv\nmenu 1022\nfile \\control.krv\n'
+  printf 'file \\base.krv\nmenu 1020\nfile \\control.krv\nmenu 1022\n'
   cut -f1 "$T/cases/manifest.tsv" | while read -r name; do
-    printf 'menu 1020\nfile \\cases\\%s\nmenu 1022\nfile \\after\\%s\n' "$name" "$name"
+    printf 'file \\cases\\%s\nmenu 1020\nfile \\after\\%s\nmenu 1022\n' "$name" "$name"
   done
 } >"$T/script.tvs"
 cd "$T" || exit 2
@@ -38,12 +38,13 @@ refusals = re.findall(r'message box "WARNING": "Error encountered loading the fi
 cases = [line.rstrip("\n").split("\t") for line in open(os.path.join(folder, "cases", "manifest.tsv"))]
 if len(refusals) != len(cases):
     failures.append("%d refusals for %d damaged files" % (len(refusals), len(cases)))
-control = open(os.path.join(folder, "control.krv"), "rb").read()
+# The save dialog gives every name the extension KRV.
+control = open(os.path.join(folder, "control.KRV"), "rb").read()
 for (name, reason), text in zip(cases, refusals):
     if "The file was not read: " + reason not in text:
         failures.append("%s: expected the reason %r, got %r" % (name, reason, text.strip()))
 for name, _ in cases:
-    path = os.path.join(folder, "after", name)
+    path = os.path.join(folder, "after", name[:-4] + ".KRV")
     if not os.path.exists(path) or open(path, "rb").read() != control:
         failures.append("%s: the workspace saved after it differs from the one before" % name)
 for f in failures[:40]:
