@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "common/byte_io.h"
-#include "engine/inputs/analysis_ranges.h"
+#include "input/units/analysis_ranges.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "platform/win.h"

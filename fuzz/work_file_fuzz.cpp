@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "common/byte_io.h"
-#include "engine/inputs/analysis_ranges.h"
+#include "input/units/analysis_ranges.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "shell/workfile/work_file.h"

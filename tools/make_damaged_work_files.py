@@ -97,8 +97,8 @@ def main():
     add(patched(45, 0, struct.pack("<d", float("inf"))), name_of(45))
 
     # Analysis values outside the water form's ranges.
-    for element, value in ((0, 180000.0), (0, -0.5), (7, -5.0), (15, 180000.0),
-                           (15, -500.0), (40, -1.0), (7, 1.0e20)):
+    for element, value in ((0, 180000.0), (7, -5.0), (15, 180000.0), (15, -500.0),
+                           (38, 1.0e6), (40, -1.0)):
         add(patched(water, TEXT_AT + 4 * element, struct.pack("<f", value)),
             label + "value %d (" % element)
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/byte_io.h"
-#include "engine/inputs/analysis_ranges.h"
+#include "input/units/analysis_ranges.h"
 #include "input/units/unit_choices.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
@@ -144,8 +144,10 @@ class Checker : public RecordVisitor {
             NotFinite(e, v, which);
             if (fault_.empty() && ranged && !AnalysisValueAllowed(e, v, units_)) {
                 const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
-                Fail(which + "value " + std::to_string(e) + " (" + Number(v) + ") is outside " +
-                     Number(r.low) + " to " + Number(r.high));
+                const std::string where = v > r.high   ? "above " + Number(r.high)
+                                          : r.low == 0.0 ? std::string("negative")
+                                                         : "below " + Number(r.low);
+                Fail(which + "value " + std::to_string(e) + " (" + Number(v) + ") is " + where);
             }
         }
         ++water_;

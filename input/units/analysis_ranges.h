@@ -1,0 +1,31 @@
+// The values a water analysis may hold, element by element, in the user's
+// units: what the water form accepts when a value is typed and what a file
+// that stores an entered water must hold to be read. One table serves both, so
+// a value the form takes always reads back from a file, and a value it refuses
+// is never taken from one.
+//
+// Concentrations, partial pressures, flows and the density are 0 or more; the
+// pH and the companion pH are at most 14, a negative one asking for the pH to
+// be predicted (or, for the companion pH, saying there is none); the
+// temperature lies within the span of the engine's constants that the what-if
+// ranges use (30 to 572 degrees F, -2 to 300 degrees C, 270 to 578 K) and the
+// pressure within 0 and the what-if ranges' highest of its unit. The
+// alkalinities and the acidity may be negative (a water with more acid than
+// base); the modes and the species flag keep to their codes; the engine's own
+// working values have no range beyond being finite.
+#pragma once
+
+#include "common/unit_codes.h"
+
+struct AnalysisValueRange {
+    bool bounded;  // false: any finite value
+    double low;    // in the user's unit of the element
+    double high;
+    bool negativeMeans;  // a negative value is a marker (pH to be predicted, no companion pH)
+};
+
+// The range of `element` (an AnalysisElement index) in the units `units` choose.
+[[nodiscard]] AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units);
+
+// True when `value` is finite and within the element's range.
+[[nodiscard]] bool AnalysisValueAllowed(int element, float value, const UnitCodes& units);

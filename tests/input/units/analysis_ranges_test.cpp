@@ -1,0 +1,71 @@
+// The ranges of the analysis values that the water form and the work-file
+// readers share: the edges of each kind, in the user's units.
+#include "input/units/analysis_ranges.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "common/water_analysis.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+UnitCodes Units(uint16_t temperature, uint16_t pressure) {
+    UnitCodes u{};
+    u.code[UnitItem::kTemperature] = temperature;
+    u.code[UnitItem::kPressure] = pressure;
+    return u;
+}
+
+TEST(AnalysisRanges, EachKindOfValueHasItsEdges) {
+    const UnitCodes f = Units(TemperatureUnit::kFahrenheit, PressureUnit::kAtm);
+    struct Case {
+        int element;
+        float value;
+        bool allowed;
+    };
+    // The temperature span of the engine's constants is the what-if ranges' one:
+    // 30 to 572 degrees F; the pressure 0 to their highest, 1,000 atm.
+    const Case cases[] = {
+        {E::kPh, 14.0f, true},           {E::kPh, 14.01f, false},
+        {E::kPh, 0.0f, true},            {E::kPh, -1.0f, true},  // to be predicted
+        {E::kCompanionPh, -1.0f, true},  {E::kCompanionPh, 15.0f, false},
+        {E::kCalcium, 0.0f, true},       {E::kCalcium, -5.0f, false},
+        {E::kCalcium, 2.0e6f, true},     {E::kDensity, -1.0f, false},
+        {E::kPco2, -0.1f, false},        {E::kAlkalinity, -50.0f, true},
+        {E::kMAlkalinity, -5.0f, true},  {E::kAcidity, -5.0f, true},
+        {E::kBrineFlow, 1.0e9f, true},   {E::kTemperature, 30.0f, true},
+        {E::kTemperature, 29.9f, false}, {E::kTemperature, 572.0f, true},
+        {E::kTemperature, 572.1f, false}, {E::kPressure, 0.0f, true},
+        {E::kPressure, 1000.0f, true},   {E::kPressure, 1000.5f, false},
+        {E::kSpeciesGiven, 2.0f, false}, {E::kAlkalinityMode, 8.0f, false},
+        {E::kIonicStrength, -3.0f, true},  // the engine's own
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AnalysisValueAllowed(c.element, c.value, f), c.allowed)
+            << c.element << " " << c.value;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (int e : {E::kPh, E::kCalcium, E::kAlkalinity, E::kIonicStrength})
+        EXPECT_FALSE(AnalysisValueAllowed(e, nan, f)) << e;
+}
+
+TEST(AnalysisRanges, TemperatureAndPressureFollowTheUnits) {
+    struct Case {
+        uint16_t temperatureUnit;
+        uint16_t pressureUnit;
+        double low, high, highestPressure;
+    };
+    for (const Case& c : {Case{TemperatureUnit::kCelsius, PressureUnit::kBar, -2.0, 300.0, 1000.0},
+                          Case{TemperatureUnit::kKelvin, PressureUnit::kPsia, 270.0, 578.0, 14700.0},
+                          Case{TemperatureUnit::kFahrenheit, PressureUnit::kKPa, 30.0, 572.0, 100000.0}}) {
+        const UnitCodes u = Units(c.temperatureUnit, c.pressureUnit);
+        const AnalysisValueRange t = RangeOfAnalysisValue(E::kTemperature, u);
+        EXPECT_DOUBLE_EQ(t.low, c.low);
+        EXPECT_DOUBLE_EQ(t.high, c.high);
+        EXPECT_DOUBLE_EQ(RangeOfAnalysisValue(E::kPressure, u).high, c.highestPressure);
+    }
+}
+
+}  // namespace
