@@ -233,7 +233,8 @@ std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool 
     if (olderFile) ClampUnitCodes(units);  // as the older reader leaves them
     static bool entered[kRecordCount];
     std::memset(entered, 0, sizeof entered);
-    entered[kSurfaceRecord] = bytes::GetU16(image + kRecordTable[1].offset) != 0;
+    // The surface water's flag is stored twice; the reader keeps the second copy.
+    entered[kSurfaceRecord] = bytes::GetU16(image + kRecordTable[7].offset) != 0;
     entered[kInjectionRecord] = bytes::GetU16(image + kRecordTable[5].offset) != 0;
     entered[kFormationRecord] = bytes::GetU16(image + kRecordTable[8].offset) != 0;
     bool sourceEntered[kMultiMixWaterCount];

@@ -139,6 +139,13 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
         const std::string got = Refusal(With(19, kValues + 4 * c.element, c.value));
         EXPECT_EQ(got, *c.reason ? water + c.reason : "") << c.element;
     }
+    // The surface water's entered flag is stored twice and the second copy is
+    // the one read: a water entered only by that copy is held to the ranges.
+    std::vector<uint8_t> second = good;
+    bytes::PutF32(At(second, 18, kValues), 180000.0f);
+    bytes::PutU16(At(second, 1), 0);
+    bytes::PutU16(At(second, 7), 1);
+    EXPECT_EQ(Refusal(second), "record 18 (surface water analysis): value 0 (180000) is above 14");
     // The same values in a water that is not entered are taken (any finite value).
     EXPECT_EQ(Refusal(With(20, kValues, 180000.0f)), "");
     // The temperature range follows the file's own temperature unit.
