@@ -45,18 +45,49 @@ bool WorkingValue(int element) {
 
 }  // namespace
 
-AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
-    constexpr double kNoEnd = HUGE_VAL;
+FieldKind KindOfElement(int element) {
     switch (element) {
         case E::kPh:
-        case E::kCompanionPh:
+            return FieldKind::kPh;
+        case E::kTemperature:
+            return FieldKind::kTemperature;
+        case E::kPressure:
+            return FieldKind::kPressure;
+        case E::kMAlkalinity:
+        case E::kPAlkalinity:
+        case E::kAcidity:
+            return FieldKind::kSigned;
+        default:
+            return FieldKind::kAmount;
+    }
+}
+
+AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
+    constexpr double kNoEnd = HUGE_VAL;
+    switch (kind) {
+        case FieldKind::kAmount:
+            return {true, 0.0, kNoEnd, false};
+        case FieldKind::kSigned:
+            return {false, -kNoEnd, kNoEnd, false};
+        case FieldKind::kPh:
             return {true, 0.0, 14.0, true};
-        case E::kTemperature: {
+        case FieldKind::kTemperature: {
             const TemperatureUnitInfo& t = TemperatureUnitOf(units.code[UnitItem::kTemperature]);
             return {true, t.low, t.high, false};
         }
-        case E::kPressure:
+        case FieldKind::kPressure:
             return {true, 0.0, PressureUnitOf(units.code[UnitItem::kPressure]).high, false};
+        case FieldKind::kSampleNumber:
+            return {true, -32768.0, 32767.0, false};
+    }
+    return {false, -kNoEnd, kNoEnd, false};
+}
+
+AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
+    constexpr double kNoEnd = HUGE_VAL;
+    switch (element) {
+        case E::kCompanionPh:
+            return RangeOfKind(FieldKind::kPh, units);
         case E::kReportingMode:
             return {true, 0.0, ReportingMode::kEpm, false};
         case E::kSpeciesGiven:
@@ -68,7 +99,7 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     }
     if (element < 0 || element >= E::kCount || MayBeNegative(element) || WorkingValue(element))
         return {false, -kNoEnd, kNoEnd, false};
-    return {true, 0.0, kNoEnd, false};
+    return RangeOfKind(KindOfElement(element), units);
 }
 
 bool AnalysisValueAllowed(int element, float value, const UnitCodes& units) {

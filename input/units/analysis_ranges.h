@@ -17,6 +17,19 @@
 
 #include "common/unit_codes.h"
 
+// What a number the user types for an analysis may be.
+enum class FieldKind {
+    kAmount,        // a concentration, flow, time or density: 0 or more
+    kSigned,        // alkalinities and acidity, whose sign the calculation reads
+    kPh,            // up to 14; a negative pH asks for the pH to be predicted
+    kTemperature,   // the temperatures the engine's constants cover, in the user's unit
+    kPressure,      // 0 up to the highest pressure of the user's unit
+    kSampleNumber,  // the "ID#", an integer an i16 holds
+};
+
+// The kind of an analysis element's field.
+[[nodiscard]] FieldKind KindOfElement(int element);
+
 struct AnalysisValueRange {
     bool bounded;  // false: any finite value
     double low;    // in the user's unit of the element
@@ -24,7 +37,12 @@ struct AnalysisValueRange {
     bool negativeMeans;  // a negative value is a marker (pH to be predicted, no companion pH)
 };
 
-// The range of `element` (an AnalysisElement index) in the units `units` choose.
+// The range of a kind of field in the units `units` choose.
+[[nodiscard]] AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units);
+
+// The range of `element` (an AnalysisElement index) in the units `units` choose:
+// that of its field's kind, the codes of the modes and the species flag, and
+// no range for the values the engine computes.
 [[nodiscard]] AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units);
 
 // True when `value` is finite and within the element's range.

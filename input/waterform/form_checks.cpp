@@ -1,5 +1,6 @@
 // Checking the analysis forms' number fields before they are read. The ranges
-// are what the quantities mean: no negative amounts, no pH above 14, and the
+// are what the quantities mean (input/units/analysis_ranges.h, which the work
+// file readers share): no negative amounts, no pH above 14, and the
 // temperatures and pressures the engine's constants are written for (the same
 // limits the what-if ranges use), stated in the user's units.
 #include "input/waterform/form_checks.h"
@@ -20,8 +21,6 @@ namespace {
 
 namespace C = WaterFormControl;
 namespace E = AnalysisElement;
-
-constexpr double kHighestPh = 14.0;
 
 std::string Number(double v) {
     char text[32];
@@ -60,47 +59,29 @@ const NumberField kWaterFormExtra[] = {
 
 }  // namespace
 
-FieldKind KindOfElement(int element) {
-    switch (element) {
-        case E::kPh:
-            return FieldKind::kPh;
-        case E::kTemperature:
-            return FieldKind::kTemperature;
-        case E::kPressure:
-            return FieldKind::kPressure;
-        case E::kMAlkalinity:
-        case E::kPAlkalinity:
-        case E::kAcidity:
-            return FieldKind::kSigned;
-        default:
-            return FieldKind::kAmount;
-    }
-}
-
 std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
                               const std::string& typed) {
+    const AnalysisValueRange r = RangeOfKind(kind, unitCodes);
+    bool taken = !r.bounded || (r.negativeMeans && value < 0.0) ||
+                 (value >= r.low && value <= r.high);
+    if (kind == FieldKind::kSampleNumber) taken = taken && value == std::trunc(value);
+    if (taken) return "";
     switch (kind) {
         case FieldKind::kAmount:
-            return value < 0.0 ? Outside(name, typed, "0 or more") : "";
+            return Outside(name, typed, "0 or more");
         case FieldKind::kSigned:
             return "";
         case FieldKind::kPh:
-            return value > kHighestPh
-                       ? Outside(name, typed, "up to 14; a negative pH has the pH predicted")
-                       : "";
-        case FieldKind::kTemperature: {
-            const TemperatureUnitInfo& u =
-                TemperatureUnitOf(unitCodes.code[UnitItem::kTemperature]);
-            if (value >= u.low && value <= u.high) return "";
-            return Outside(name, typed, Number(u.low) + " to " + Number(u.high) + " " + u.label);
-        }
-        case FieldKind::kPressure: {
-            const PressureUnitInfo& u = PressureUnitOf(unitCodes.code[UnitItem::kPressure]);
-            if (value >= 0.0 && value <= u.high) return "";
-            return Outside(name, typed, "0 to " + Number(u.high) + " " + u.label);
-        }
+            return Outside(name, typed, "up to 14; a negative pH has the pH predicted");
+        case FieldKind::kTemperature:
+            return Outside(name, typed,
+                           Number(r.low) + " to " + Number(r.high) + " " +
+                               TemperatureUnitOf(unitCodes.code[UnitItem::kTemperature]).label);
+        case FieldKind::kPressure:
+            return Outside(name, typed,
+                           "0 to " + Number(r.high) + " " +
+                               PressureUnitOf(unitCodes.code[UnitItem::kPressure]).label);
         case FieldKind::kSampleNumber:
-            if (value >= -32768.0 && value <= 32767.0 && value == std::trunc(value)) return "";
             return Outside(name, typed, "a whole number from -32768 to 32767");
     }
     return "";

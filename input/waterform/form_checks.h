@@ -7,26 +7,14 @@
 #include <span>
 #include <string>
 
+#include "input/units/analysis_ranges.h"
 #include "platform/window/win_types.h"
-
-// What a field's number may be.
-enum class FieldKind {
-    kAmount,        // a concentration, flow, time or density: 0 or more
-    kSigned,        // alkalinities and acidity, whose sign the calculation reads
-    kPh,            // up to 14; a negative pH asks for the pH to be predicted
-    kTemperature,   // the temperatures the engine's constants cover, in the user's unit
-    kPressure,      // 0 up to the highest pressure of the user's unit
-    kSampleNumber,  // the "ID#", an integer an i16 holds
-};
 
 struct NumberField {
     int controlId;
     const char* name;
     FieldKind kind;
 };
-
-// The kind of an analysis element's field.
-[[nodiscard]] FieldKind KindOfElement(int element);
 
 // Why `value` cannot be taken for a field of `kind` named `name` (typed as
 // `typed`); empty when it can.
