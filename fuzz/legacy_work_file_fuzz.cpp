@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "common/byte_io.h"
-#include "input/units/analysis_ranges.h"
 #include "engine/records.h"
 #include "input/records.h"
+#include "input/units/analysis_ranges.h"
 #include "platform/win.h"
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/legacy/legacy_work_file.h"

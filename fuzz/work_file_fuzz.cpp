@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "common/byte_io.h"
-#include "input/units/analysis_ranges.h"
 #include "engine/records.h"
 #include "input/records.h"
+#include "input/units/analysis_ranges.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_layout.h"

@@ -62,8 +62,8 @@ const NumberField kWaterFormExtra[] = {
 std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
                               const std::string& typed) {
     const AnalysisValueRange r = RangeOfKind(kind, unitCodes);
-    bool taken = !r.bounded || (r.negativeMeans && value < 0.0) ||
-                 (value >= r.low && value <= r.high);
+    bool taken =
+        !r.bounded || (r.negativeMeans && value < 0.0) || (value >= r.low && value <= r.high);
     if (kind == FieldKind::kSampleNumber) taken = taken && value == std::trunc(value);
     if (taken) return "";
     switch (kind) {

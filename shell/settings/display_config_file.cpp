@@ -85,8 +85,7 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
         // 20,000 in atm, bar or psia; in kPa the 20,000 psia of the deepest well.
         const float highest = PressureColumn(pressureUnit) == 2 ? 137896.0f : 20000.0f;
         float& p = w.value[kBottomHolePressure + k];
-        if (!(p > 0.0f && p <= highest))
-            p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
+        if (!(p > 0.0f && p <= highest)) p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
     }
 }
 
@@ -171,8 +170,8 @@ void SetCreationDefaults(DisplayConfigRecord& r) {
     std::copy(std::begin(graphs), std::end(graphs), r.graphParams);
 }
 
-void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit,
-                           uint16_t pressureUnit, bool whatIfToo) {
+void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit, uint16_t pressureUnit,
+                           bool whatIfToo) {
     if (r.version < 1 || r.version > kDataVersion) r.version = kDataVersion;
     if (r.printMode > 100) r.printMode = 0;
     if (!(r.linesPerScreen >= 40.0 && r.linesPerScreen <= 100.0)) r.linesPerScreen = 55.0;

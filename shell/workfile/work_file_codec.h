@@ -28,8 +28,8 @@ namespace workfile {
 class RecordVisitor {
   public:
     virtual ~RecordVisitor() = default;
-    virtual void Real(double value) = 0;  // an f32 or f64 field
-    virtual void Word(int64_t value) = 0;  // an integer field
+    virtual void Real(double value) = 0;                   // an f32 or f64 field
+    virtual void Word(int64_t value) = 0;                  // an integer field
     virtual void Text(const char* slot, size_t size) = 0;  // a text slot of `size` bytes
     virtual void Analysis(const WaterAnalysis& a) = 0;
     virtual void Description(const SampleDescription& d) = 0;

@@ -88,16 +88,27 @@ struct WordRange {
     int64_t high;
 };
 constexpr WordRange kWordRanges[] = {
-    {1, 0, 0, 1},   {2, 0, 0, 1},   {3, 0, 0, 1},    {4, 0, 0, 1},   {5, 0, 0, 1},
-    {6, 0, 0, 1},   {7, 0, 0, 1},   {8, 0, 0, 1},    {9, 0, 0, 1},   {10, 0, 0, 1},
-    {11, 0, 0, 1},  {12, 0, 0, 1},  {212, 0, 0, 1},  {213, 0, 0, 1},
-    {35, 1, -1, 4},                                     // graph choice count
-    {36, 0, 0, 3},                                      // reporting mode
-    {37, 0, 0, 7},                                      // alkalinity mode
-    {190, 0, 0, kMultiMixWaterCount - 1},               // last multi-mix water
-    {193, 0, 0, kMultiMixWaterCount - 1},               // multi-mix water being edited
-    {319, 0, 0, 2},                                     // precipitation unit
-    {404, 0, 0, 2},                                     // precipitation quantity
+    {1, 0, 0, 1},
+    {2, 0, 0, 1},
+    {3, 0, 0, 1},
+    {4, 0, 0, 1},
+    {5, 0, 0, 1},
+    {6, 0, 0, 1},
+    {7, 0, 0, 1},
+    {8, 0, 0, 1},
+    {9, 0, 0, 1},
+    {10, 0, 0, 1},
+    {11, 0, 0, 1},
+    {12, 0, 0, 1},
+    {212, 0, 0, 1},
+    {213, 0, 0, 1},
+    {35, 1, -1, 4},                        // graph choice count
+    {36, 0, 0, 3},                         // reporting mode
+    {37, 0, 0, 7},                         // alkalinity mode
+    {190, 0, 0, kMultiMixWaterCount - 1},  // last multi-mix water
+    {193, 0, 0, kMultiMixWaterCount - 1},  // multi-mix water being edited
+    {319, 0, 0, 2},                        // precipitation unit
+    {404, 0, 0, 2},                        // precipitation quantity
 };
 
 class Checker : public RecordVisitor {
@@ -144,7 +155,7 @@ class Checker : public RecordVisitor {
             NotFinite(e, v, which);
             if (fault_.empty() && ranged && !AnalysisValueAllowed(e, v, units_)) {
                 const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
-                const std::string where = v > r.high   ? "above " + Number(r.high)
+                const std::string where = v > r.high     ? "above " + Number(r.high)
                                           : r.low == 0.0 ? std::string("negative")
                                                          : "below " + Number(r.low);
                 Fail(which + "value " + std::to_string(e) + " (" + Number(v) + ") is " + where);
@@ -157,8 +168,8 @@ class Checker : public RecordVisitor {
     }
     void Product(const ProductTable& t) override {
         if (t.componentCount < 0 || t.componentCount > kProductRecordCount) {
-            Fail("its component count (" + std::to_string(t.componentCount) +
-                 ") is outside 0 to " + std::to_string(kProductRecordCount));
+            Fail("its component count (" + std::to_string(t.componentCount) + ") is outside 0 to " +
+                 std::to_string(kProductRecordCount));
             return;
         }
         // The first product record carries the product's texts even when none is

@@ -95,9 +95,9 @@ TEST_F(DisplayConfigTest, ShortFileIsCheckedAndRewrittenWhole) {
     PutU32(b, kSurfaceSwitches + 8, 2);  // a switch that is neither 0 nor 1
     PutWord(b, kGraphParams + 4, 300);   // no such mineral
     PutU32(b, kUseInputPh, 7);
-    PutFloat(b, kWellLog, -5.0f);             // bottom-hole temperature
+    PutFloat(b, kWellLog, -5.0f);              // bottom-hole temperature
     PutFloat(b, kWellLog + 4 * 4, 150000.0f);  // separator pressure, beyond 20,000 psia
-    PutFloat(b, kWellLog + 4 * 15, 50.0f);    // depth
+    PutFloat(b, kWellLog + 4 * 15, 50.0f);     // depth
     b.resize(1000);  // ends inside the well-log record; depth and what-if ranges missing
     WriteFile("zorin.cnf", b);
     unitCodes.code[18] = 1;  // degrees C for the well-log defaults

@@ -16,8 +16,8 @@ class UnitsFileTest : public ShellTest {
   protected:
     // A file of `length` bytes laid out as the 104-byte form (the 82- and
     // 84-byte forms with the 62-byte unit table): every unit item i holds
-    // i % 3 (or the item's largest choice, when that is smaller), then acid 1, 3D style 1, vary pCO2 1, balancing 1 0 2 0 1,
-    // precipitation 2, mineral titles 1, alkalinity mode 5, alkali 4.
+    // i % 3 (or the item's largest choice, when that is smaller), then acid 1, 3D style 1, vary
+    // pCO2 1, balancing 1 0 2 0 1, precipitation 2, mineral titles 1, alkalinity mode 5, alkali 4.
     static std::vector<uint8_t> UnitsImage(size_t length) {
         const size_t table = (length == 82 || length == 84) ? 62 : 80;
         std::vector<uint8_t> b(length, 0);

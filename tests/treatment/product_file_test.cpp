@@ -128,7 +128,7 @@ TEST(OlderProductLayout, NineComponentsConvertToTheCurrentTable) {
     std::memcpy(s->limitsBlock, &f[3969], kOlderLimitsBlockBytes);
     std::memcpy(s->entries[7], &f[4569], 2 * kOlderEntryBytes);
     BuildEntriesFromBase(*s);
-    EXPECT_EQ(bytes::GetF32(s->entries[2] + 0), 9.0f);  // actives
+    EXPECT_EQ(bytes::GetF32(s->entries[2] + 0), 9.0f);   // actives
     EXPECT_EQ(bytes::GetF32(s->entries[2] + 4), 1.5f);   // share
     EXPECT_EQ(bytes::GetF32(s->entries[2] + 8), 0.75f);  // active concentration
 

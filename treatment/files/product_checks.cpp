@@ -55,10 +55,18 @@ std::string ComponentFault(const ProductRecord& r) {
     for (const Figure& f : figures)
         if (std::string why = Outside(f.what, f.value, f.low, f.high); !why.empty()) return why;
     // Every other real of the dose model only has to be a number.
-    const float others[] = {r.pKa25,         r.pKaEnthalpy,       r.driverLimit,
-                            r.c14,           r.c15,               r.c16,
-                            r.c17,           r.termCoefficient4,  r.depletion2Rate,
-                            r.depletion2Threshold, r.depletion1Rate, r.depletion1Threshold,
+    const float others[] = {r.pKa25,
+                            r.pKaEnthalpy,
+                            r.driverLimit,
+                            r.c14,
+                            r.c15,
+                            r.c16,
+                            r.c17,
+                            r.termCoefficient4,
+                            r.depletion2Rate,
+                            r.depletion2Threshold,
+                            r.depletion1Rate,
+                            r.depletion1Threshold,
                             r.doseScale};
     for (float v : others)
         if (std::string why = BadLimit("a dose model figure", v); !why.empty()) return why;
@@ -88,15 +96,16 @@ std::string ProductNumbersFault(const ProductTable& t, double largest) {
     std::vector<float> reals = {t.headerValue, t.headerLimit};
     for (const LimitSlot& s : t.limits) reals.insert(reals.end(), {s.lower, s.upper});
     for (const ProductRecord& r : t.records) {
-        reals.insert(reals.end(), {r.activesPercent, r.blendShare, r.pKa25, r.pKaEnthalpy,
-                                   r.activeConc, r.driverLimit, r.c14, r.c15, r.c16, r.c17,
-                                   r.termCoefficient4, r.depletion2Rate, r.depletion2Threshold,
-                                   r.ingredient2, r.ingredient3, r.depletion1Rate,
-                                   r.depletion1Threshold, r.ingredient1, r.doseScale});
+        reals.insert(reals.end(),
+                     {r.activesPercent, r.blendShare, r.pKa25, r.pKaEnthalpy, r.activeConc,
+                      r.driverLimit, r.c14, r.c15, r.c16, r.c17, r.termCoefficient4,
+                      r.depletion2Rate, r.depletion2Threshold, r.ingredient2, r.ingredient3,
+                      r.depletion1Rate, r.depletion1Threshold, r.ingredient1, r.doseScale});
         reals.insert(reals.end(), std::begin(r.c), std::end(r.c));
         reals.insert(reals.end(), std::begin(r.termLower), std::end(r.termLower));
         reals.insert(reals.end(), std::begin(r.termUpper), std::end(r.termUpper));
-        for (const ComponentLimit& l : r.componentLimits) reals.insert(reals.end(), {l.lower, l.upper});
+        for (const ComponentLimit& l : r.componentLimits)
+            reals.insert(reals.end(), {l.lower, l.upper});
     }
     for (float v : reals) {
         if (!std::isfinite(v)) return "it holds a number that is not finite";

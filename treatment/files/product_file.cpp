@@ -90,7 +90,8 @@ ProductFileFault DecodeOlder(uint8_t* body, size_t size, const uint8_t* key,
     for (int k = count; k < kOlderBaseComponents; ++k) {
         const uint8_t* component = body + OlderBase::kComponents + kOlderComponentBytes * k;
         if (!AllZero(component, kOlderComponentBytes)) return ProductFileFault::kCountHeld;
-        for (int figures : {OlderBase::kActivesPercent, OlderBase::kActiveConc, OlderBase::kBlendShare})
+        for (int figures :
+             {OlderBase::kActivesPercent, OlderBase::kActiveConc, OlderBase::kBlendShare})
             if (!AllZero(body + figures + 4 * k, 4)) return ProductFileFault::kCountHeld;
     }
 
@@ -130,7 +131,8 @@ const char* ProductFileFaultText(ProductFileFault fault) {
         case ProductFileFault::kCountHeld:
             return "its component count does not match the components it holds";
         case ProductFileFault::kGaps:
-            return "bytes its layout leaves empty hold data (the file is damaged or its key is wrong)";
+            return "bytes its layout leaves empty hold data (the file is damaged or its key is "
+                   "wrong)";
         case ProductFileFault::kContent:
             return "a text or figure in it is out of place";
     }

@@ -59,8 +59,7 @@ struct ProductFileInfo {
 // kNone. `detail`, when given, receives the reason of a refusal as a sentence
 // end ("its component count (1) does not match ...", "component 2: ...").
 [[nodiscard]] ProductFileFault DecodeProductFile(const uint8_t* data, size_t size,
-                                                 ProductTable& out,
-                                                 ProductFileInfo* info = nullptr,
+                                                 ProductTable& out, ProductFileInfo* info = nullptr,
                                                  std::string* detail = nullptr);
 
 // The bytes of a product file in the layout, scrambled with `key` (8 bytes)

@@ -73,11 +73,12 @@ void SelectRow(win::HWND dialog) {
     const std::string file = FileOfProductRow(text);
     auto scratch = std::make_unique<ProductTable>();
     std::string detail;
-    const ProductFileFault fault = ReadProductFile(ProductFolder() + file, *scratch, nullptr, &detail);
+    const ProductFileFault fault =
+        ReadProductFile(ProductFolder() + file, *scratch, nullptr, &detail);
     if (fault != ProductFileFault::kNone) {
         const char* reason = detail.empty() ? ProductFileFaultText(fault) : detail.c_str();
-        win::MessageBox(dialog, ProductRefusalText(file, reason).c_str(),
-                        "WARNING", win::MB_OK | win::MB_ICONINFORMATION);
+        win::MessageBox(dialog, ProductRefusalText(file, reason).c_str(), "WARNING",
+                        win::MB_OK | win::MB_ICONINFORMATION);
         return;
     }
     char(&name)[sizeof scratch->records[0].fileName] = scratch->records[0].fileName;

@@ -304,8 +304,7 @@ void StageWorkspace(Staging& staging) {
     Zero(staging, kProductSelected);
 }
 
-bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version, Staging& s,
-                     size_t* used) {
+bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version, Staging& s, size_t* used) {
     if (s.image.size() != workfile::kFileBytes) return false;
     Cursor in{file, size, 0};
     if (in.Take(2) == nullptr) return false;  // the version word

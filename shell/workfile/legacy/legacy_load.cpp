@@ -73,7 +73,8 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
     size_t used = 0;
     if (!legacy::ApplyLegacyFile(file.data(), file.size(), version, *staging, &used))
         return Refuse(owner, workfile::OlderSizeFault(version, file.size(), 0));
-    if (used != file.size()) return Refuse(owner, workfile::OlderSizeFault(version, file.size(), used));
+    if (used != file.size())
+        return Refuse(owner, workfile::OlderSizeFault(version, file.size(), used));
     const std::string fault = workfile::ImageFault(staging->image.data(), staging->image.size(),
                                                    workfile::kRecordCount, true);
     if (!fault.empty()) return Refuse(owner, fault);

@@ -29,18 +29,30 @@ TEST(AnalysisRanges, EachKindOfValueHasItsEdges) {
     // The temperature span of the engine's constants is the what-if ranges' one:
     // 30 to 572 degrees F; the pressure 0 to their highest, 1,000 atm.
     const Case cases[] = {
-        {E::kPh, 14.0f, true},           {E::kPh, 14.01f, false},
-        {E::kPh, 0.0f, true},            {E::kPh, -1.0f, true},  // to be predicted
-        {E::kCompanionPh, -1.0f, true},  {E::kCompanionPh, 15.0f, false},
-        {E::kCalcium, 0.0f, true},       {E::kCalcium, -5.0f, false},
-        {E::kCalcium, 2.0e6f, true},     {E::kDensity, -1.0f, false},
-        {E::kPco2, -0.1f, false},        {E::kAlkalinity, -50.0f, true},
-        {E::kMAlkalinity, -5.0f, true},  {E::kAcidity, -5.0f, true},
-        {E::kBrineFlow, 1.0e9f, true},   {E::kTemperature, 30.0f, true},
-        {E::kTemperature, 29.9f, false}, {E::kTemperature, 572.0f, true},
-        {E::kTemperature, 572.1f, false}, {E::kPressure, 0.0f, true},
-        {E::kPressure, 1000.0f, true},   {E::kPressure, 1000.5f, false},
-        {E::kSpeciesGiven, 2.0f, false}, {E::kAlkalinityMode, 8.0f, false},
+        {E::kPh, 14.0f, true},
+        {E::kPh, 14.01f, false},
+        {E::kPh, 0.0f, true},
+        {E::kPh, -1.0f, true},  // to be predicted
+        {E::kCompanionPh, -1.0f, true},
+        {E::kCompanionPh, 15.0f, false},
+        {E::kCalcium, 0.0f, true},
+        {E::kCalcium, -5.0f, false},
+        {E::kCalcium, 2.0e6f, true},
+        {E::kDensity, -1.0f, false},
+        {E::kPco2, -0.1f, false},
+        {E::kAlkalinity, -50.0f, true},
+        {E::kMAlkalinity, -5.0f, true},
+        {E::kAcidity, -5.0f, true},
+        {E::kBrineFlow, 1.0e9f, true},
+        {E::kTemperature, 30.0f, true},
+        {E::kTemperature, 29.9f, false},
+        {E::kTemperature, 572.0f, true},
+        {E::kTemperature, 572.1f, false},
+        {E::kPressure, 0.0f, true},
+        {E::kPressure, 1000.0f, true},
+        {E::kPressure, 1000.5f, false},
+        {E::kSpeciesGiven, 2.0f, false},
+        {E::kAlkalinityMode, 8.0f, false},
         {E::kIonicStrength, -3.0f, true},  // the engine's own
     };
     for (const Case& c : cases)
@@ -57,9 +69,10 @@ TEST(AnalysisRanges, TemperatureAndPressureFollowTheUnits) {
         uint16_t pressureUnit;
         double low, high, highestPressure;
     };
-    for (const Case& c : {Case{TemperatureUnit::kCelsius, PressureUnit::kBar, -2.0, 300.0, 1000.0},
-                          Case{TemperatureUnit::kKelvin, PressureUnit::kPsia, 270.0, 578.0, 14700.0},
-                          Case{TemperatureUnit::kFahrenheit, PressureUnit::kKPa, 30.0, 572.0, 100000.0}}) {
+    for (const Case& c :
+         {Case{TemperatureUnit::kCelsius, PressureUnit::kBar, -2.0, 300.0, 1000.0},
+          Case{TemperatureUnit::kKelvin, PressureUnit::kPsia, 270.0, 578.0, 14700.0},
+          Case{TemperatureUnit::kFahrenheit, PressureUnit::kKPa, 30.0, 572.0, 100000.0}}) {
         const UnitCodes u = Units(c.temperatureUnit, c.pressureUnit);
         const AnalysisValueRange t = RangeOfAnalysisValue(E::kTemperature, u);
         EXPECT_DOUBLE_EQ(t.low, c.low);

@@ -273,8 +273,7 @@ inline void PutCurrentRecord(uint8_t* to, int r, int generation, const Steady& s
         for (uint32_t k = 0; k < size; ++k)
             to[k] = static_cast<uint8_t>((r + 7 * k + 13 * generation) & 0x3F);
     // Flags are 0 or 1: every water entered, every result done.
-    if ((r >= 1 && r <= 12) || r == 212 || r == 213)
-        bytes::PutU16(to, steady.noFlags ? 0 : 1);
+    if ((r >= 1 && r <= 12) || r == 212 || r == 213) bytes::PutU16(to, steady.noFlags ? 0 : 1);
     switch (r) {
         case 36:  // reporting mode
             bytes::PutU16(to, static_cast<uint16_t>(1 + generation));

@@ -101,17 +101,20 @@ TEST_F(Validation, ARealThatIsNotFiniteOrBeyondAnyStoredNamesItsRecordAndValue) 
         const char* reason;
     };
     const Case cases[] = {
-        {19, kValues + 4 * 7, kNaN, "record 19 (injection water analysis): value 7 is not a number"},
+        {19, kValues + 4 * 7, kNaN,
+         "record 19 (injection water analysis): value 7 is not a number"},
         {18, kValues + 4 * 7, kNaN, "record 18 (surface water analysis): value 7 is not a number"},
         {17, kValues, kInf, "record 17 (working analysis): value 0 is infinite"},
         {22, 0, kNaN, "record 22 (WaterResults.surface.saturation): value 0 is not a number"},
         {22, 4 * 5, -kInf, "record 22 (WaterResults.surface.saturation): value 5 is infinite"},
         {25, 0, kNaN, ""},  // a row kept byte for byte, which nothing reads
-        {32, 8, 3.0e38f, "record 32 (what-if settings): value 2 (3e+38) is beyond any the program "
-                         "stores"},
+        {32, 8, 3.0e38f,
+         "record 32 (what-if settings): value 2 (3e+38) is beyond any the program "
+         "stores"},
         {176, 268 + kValues + 4 * 7, kNaN,
          "record 176 (multi-mix source water analyses): water 2, value 7 is not a number"},
-        {391, 4 * 100, kNaN, "record 391 (wellProfiles.flash48.results): value 100 is not a number"},
+        {391, 4 * 100, kNaN,
+         "record 391 (wellProfiles.flash48.results): value 100 is not a number"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
     // A result of 1e37, the engine's own bound for what it cannot compute, is kept.
@@ -165,13 +168,16 @@ TEST_F(Validation, UnitChoicesFlagsIndexesAndTextsOutOfRangeAreRefused) {
         const char* reason;
     };
     const Case cases[] = {
-        {50, 2 * 18, 0xFFFF, 2, "record 50 (unit choices): unit choice 18 (65535) is outside 0 to 2"},
+        {50, 2 * 18, 0xFFFF, 2,
+         "record 50 (unit choices): unit choice 18 (65535) is outside 0 to 2"},
         {50, 0, 4, 2, "record 50 (unit choices): unit choice 0 (4) is outside 0 to 3"},
         {5, 0, 7, 2, "record 5 (resultStatus.injectionEntered): value 0 (7) is outside 0 to 1"},
         {36, 0, 9, 2, "record 36 (reportingMode): value 0 (9) is outside 0 to 3"},
         {404, 0, 3, 4, "record 404 (precipitationQuantity): value 0 (3) is outside 0 to 2"},
-        {190, 0, 12, 4, "record 190 (multiMixState.lastWaterIndex): value 0 (12) is outside 0 to 11"},
-        {89, 2, 29, 2, "record 89 (treatment product): its component count (29) is outside 0 to 28"},
+        {190, 0, 12, 4,
+         "record 190 (multiMixState.lastWaterIndex): value 0 (12) is outside 0 to 11"},
+        {89, 2, 29, 2,
+         "record 89 (treatment product): its component count (29) is outside 0 to 28"},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> image = good;
@@ -183,10 +189,12 @@ TEST_F(Validation, UnitChoicesFlagsIndexesAndTextsOutOfRangeAreRefused) {
     }
     std::vector<uint8_t> text = good;
     std::fill(At(text, 113), At(text, 113) + 80, uint8_t{'A'});
-    EXPECT_EQ(Refusal(text), "record 113 (mixDoseProduct): text 0 does not end within its 80 bytes");
+    EXPECT_EQ(Refusal(text),
+              "record 113 (mixDoseProduct): text 0 does not end within its 80 bytes");
     std::vector<uint8_t> name = good;
     *At(name, 89, 1359 + 12) = 0x01;  // the product's name
-    EXPECT_EQ(Refusal(name), "record 89 (treatment product): component 1: its name is not printable text");
+    EXPECT_EQ(Refusal(name),
+              "record 89 (treatment product): component 1: its name is not printable text");
 }
 
 TEST_F(Validation, ARefusalThroughTheOpenCommandSaysWhyAndKeepsTheWorkspace) {
@@ -233,16 +241,15 @@ TEST_F(Validation, AnOlderFileIsCheckedAsItsReaderRepairsIt) {
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_NE(win::MessageBoxLog()[0].text.find(
                   "not a work file of a known version (529): a file of that version is " +
-                  Thousands(f.file.size()) + " bytes, this one is " +
-                  Thousands(f.file.size() + 1)),
+                  Thousands(f.file.size()) + " bytes, this one is " + Thousands(f.file.size() + 1)),
               std::string::npos);
     // Version words no older file carries.
     for (int16_t v : {int16_t{0}, int16_t{-5}}) {
         std::vector<uint8_t> file = f.file;
         bytes::PutI16(file.data(), v);
         EXPECT_EQ(load(file), -1);
-        EXPECT_NE(win::MessageBoxLog()[0].text.find(
-                      "not a work file of a known version (" + std::to_string(v) + ")"),
+        EXPECT_NE(win::MessageBoxLog()[0].text.find("not a work file of a known version (" +
+                                                    std::to_string(v) + ")"),
                   std::string::npos);
     }
     // The surface water of a version-529 file: 204-byte analyses after the
