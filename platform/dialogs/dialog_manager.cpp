@@ -66,7 +66,9 @@ DialogData* DataOf(HWND hwnd) {
     return (w != nullptr) ? w->dialog.get() : nullptr;
 }
 
-DialogFont FontFor(const DialogTemplate& t) {
+}  // namespace
+
+DialogFont TemplateFont(const DialogTemplate& t) {
     if (FontProvider() != nullptr) {
         DialogFont f = FontProvider()(t.fontName, t.pointSize);
         if (f.baseUnits.cx > 0 && f.baseUnits.cy > 0) return f;
@@ -74,6 +76,8 @@ DialogFont FontFor(const DialogTemplate& t) {
     int points = t.pointSize > 0 ? t.pointSize : 8;
     return DialogFont{nullptr, SIZE{6 * points / 8, 13 * points / 8}};
 }
+
+namespace {
 
 RECT ToPixels(SIZE base, short x, short y, short cx, short cy) {
     int px = x * base.cx / 4;
@@ -143,10 +147,24 @@ void RunInteractive(HWND dialog) {
 
 }  // namespace
 
+// A dialog that its template does not place opens centred on its owner (the
+// desktop without one), moved as little as needed to lie on the desktop.
+POINT CentredOn(HWND owner, SIZE size) {
+    RECT desk;
+    GetWindowRect(GetDesktopWindow(), &desk);
+    RECT around = desk;
+    if (owner != nullptr) GetWindowRect(owner, &around);
+    LONG x = around.left + (around.right - around.left - size.cx) / 2;
+    LONG y = around.top + (around.bottom - around.top - size.cy) / 2;
+    x = std::max(desk.left, std::min(x, desk.right - size.cx));
+    y = std::max(desk.top, std::min(y, desk.bottom - size.cy));
+    return POINT{x, y};
+}
+
 HWND CreateDialogWindow(HINSTANCE instance, const DialogTemplate& t, int templateId, HWND owner,
                         DLGPROC proc, LPARAM param, bool modal) {
     EnsureBuiltinClasses();
-    DialogFont font = FontFor(t);
+    DialogFont font = TemplateFont(t);
     RECT r = ToPixels(font.baseUnits, t.x, t.y, t.cx, t.cy);
     DWORD style = t.style & ~(WS_VISIBLE | WS_CHILD);
     DWORD exStyle = (t.style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0;
@@ -158,11 +176,8 @@ HWND CreateDialogWindow(HINSTANCE instance, const DialogTemplate& t, int templat
     int width = frame.right + in.left + in.right;
     int height = frame.bottom + in.top + in.bottom;
     POINT origin{r.left, r.top};
-    if (t.style & DS_CENTER) {
-        RECT screen;
-        GetWindowRect(owner != nullptr ? owner : GetDesktopWindow(), &screen);
-        origin = POINT{screen.left + (screen.right - screen.left - width) / 2,
-                       screen.top + (screen.bottom - screen.top - height) / 2};
+    if ((t.style & DS_CENTER) || (t.x == 0 && t.y == 0)) {
+        origin = CentredOn(owner, SIZE{width, height});
     } else if (owner != nullptr) {
         ClientToScreen(owner, &origin);
     }
@@ -301,7 +316,7 @@ BOOL MapDialogRect(HWND dialog, RECT* rect) {
 
 // The base units of the system font (a template without a font of its own).
 LONG GetDialogBaseUnits() {
-    SIZE base = detail::FontFor(DialogTemplate{}).baseUnits;
+    SIZE base = detail::TemplateFont(DialogTemplate{}).baseUnits;
     return static_cast<LONG>(MAKELONG(static_cast<WORD>(base.cx), static_cast<WORD>(base.cy)));
 }
 

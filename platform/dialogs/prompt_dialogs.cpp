@@ -3,11 +3,13 @@
 // built-in controls like any other dialog.
 #include <algorithm>
 #include <cstring>
-#include <sstream>
 
 #include "platform/controls/controls.h"
 #include "platform/dialogs/dialog.h"
+#include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/gdi/gdi.h"
+#include "platform/system/system.h"
 #include "platform/window/window.h"
 
 namespace win::detail {
@@ -65,15 +67,37 @@ struct FileAsk {
 };
 FileAsk* gAsk = nullptr;
 
+// Lists the folder and pattern asked for; the folder label shows where the
+// files lie on this computer, the name field only the pattern.
 void Relist(HWND d) {
     char pathPattern[MAX_PATH];
     std::snprintf(pathPattern, sizeof pathPattern, "%s", gAsk->pattern.c_str());
     DlgDirList(d, pathPattern, kFileList, kFolderLabel, DDL_DIRECTORY);
+    gAsk->pattern = pathPattern;
+    char folder[MAX_PATH];
+    GetCurrentDirectory(sizeof folder, folder);
+    SetDlgItemText(d, kFolderLabel, MapPath(folder).c_str());
+}
+
+// "C:\\*.KRV" and "C:\*.KRV" name the same files.
+std::string SingleSeparators(const std::string& path) {
+    std::string out;
+    for (char c : path) {
+        if (c == '\\' && !out.empty() && out.back() == '\\') continue;
+        out.push_back(c);
+    }
+    return out;
 }
 
 INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
     switch (m) {
         case WM_INITDIALOG:
+            if (gAsk->initial.find_first_of("*?") != std::string::npos) {
+                gAsk->pattern = SingleSeparators(gAsk->initial);
+                Relist(d);
+                SetDlgItemText(d, kNameEdit, gAsk->pattern.c_str());
+                return TRUE;
+            }
             SetDlgItemText(d, kNameEdit, gAsk->initial.c_str());
             Relist(d);
             return TRUE;
@@ -95,8 +119,9 @@ INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
                 GetDlgItemText(d, kNameEdit, name, sizeof name);
                 std::string typed = name;
                 if (typed.find_first_of("*?") != std::string::npos) {
-                    gAsk->pattern = typed;
+                    gAsk->pattern = SingleSeparators(typed);
                     Relist(d);
+                    SetDlgItemText(d, kNameEdit, gAsk->pattern.c_str());
                     return TRUE;
                 }
                 if (typed.empty()) return TRUE;
@@ -123,25 +148,43 @@ INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
 
 }  // namespace
 
-int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& caption,
-                        UINT type) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    if (lines.empty()) lines.push_back("");
-    std::size_t longest = 0;
-    for (const auto& l : lines) longest = std::max(longest, l.size());
+DialogTemplate MessageBoxTemplate(const std::string& text, const std::string& caption,
+                                  UINT type) {
     std::vector<ButtonSpec> buttons = ButtonsFor(type);
-    int buttonsWidth = static_cast<int>(buttons.size()) * 56;
-    int width = std::max(buttonsWidth + 16, static_cast<int>(longest) * 4 + 24);
-    int textHeight = static_cast<int>(lines.size()) * 9;
     DialogTemplate t;
     t.caption = caption;
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
+    // The text in pixels of the box's font: as wide as its longest line, up
+    // to two thirds of the desktop, where longer lines break between words.
+    DialogFont font = TemplateFont(t);
+    RECT desk;
+    GetWindowRect(GetDesktopWindow(), &desk);
+    constexpr int kMarginDlu = 12;
+    const int widest = (desk.right - desk.left) * 2 / 3 - 2 * kMarginDlu * font.baseUnits.cx / 4 -
+                       2 * GetSystemMetrics(SM_CXDLGFRAME);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = font.font != nullptr ? SelectObject(dc, font.font) : nullptr;
+    RECT measure{0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measure, DT_CALCRECT);
+    if (measure.right > widest) {
+        measure = RECT{0, 0, std::max(widest, 1), 0};
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measure,
+                  DT_CALCRECT | DT_WORDBREAK);
+    }
+    if (old != nullptr) SelectObject(dc, old);
+    DeleteDC(dc);
+    // Whole dialog units that hold the pixels (a unit is a quarter of the
+    // average character width across and an eighth of the line down).
+    const int cx = std::max(1, static_cast<int>(font.baseUnits.cx));
+    const int cy = std::max(1, static_cast<int>(font.baseUnits.cy));
+    const int textWidth = static_cast<int>((measure.right * 4 + cx - 1) / cx) + 1;
+    const int textHeight = std::max(8, static_cast<int>((measure.bottom * 8 + cy - 1) / cy) + 1);
+    int buttonsWidth = static_cast<int>(buttons.size()) * 56;
+    int width = std::max(buttonsWidth + 16, textWidth + 2 * kMarginDlu);
     t.cx = static_cast<short>(width);
-    t.cy = static_cast<short>(textHeight + 40);
-    t.items.push_back({"STATIC", kTextId, text, SS_LEFT, 12, 10, static_cast<short>(width - 24),
-                       static_cast<short>(textHeight)});
+    t.cy = static_cast<short>(textHeight + 10 + 8 + 14 + 8);
+    t.items.push_back({"STATIC", kTextId, text, SS_LEFT, kMarginDlu, 10,
+                       static_cast<short>(width - 2 * kMarginDlu), static_cast<short>(textHeight)});
     int x = (width - buttonsWidth) / 2 + 3;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         DWORD style =
@@ -150,9 +193,15 @@ int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& 
                            static_cast<short>(textHeight + 18), 50, 14});
         x += 56;
     }
+    return t;
+}
+
+int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& caption,
+                        UINT type) {
+    DialogTemplate t = MessageBoxTemplate(text, caption, type);
     gBoxType = type;
     INT_PTR r = DialogBoxIndirectParam(nullptr, t, owner, BoxProc, 0);
-    return r > 0 ? static_cast<int>(r) : (buttons.size() == 1 ? IDOK : IDCANCEL);
+    return r > 0 ? static_cast<int>(r) : ((type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL);
 }
 
 bool RunFileDialog(HWND owner, const std::string& title, const char* filter,

@@ -3,6 +3,7 @@
 // through the hit test: client hits become client mouse messages, caption
 // hits non-client ones that the default procedure turns into drags and
 // maximising, and HTNOWHERE swallows the event.
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -89,12 +90,30 @@ UINT ClientMessage(MouseButton b, bool down, bool twice) {
 
 }  // namespace
 
+// Where a window dragged from `rect` to `to` may go: its top edge stays on
+// the desktop and a part of its caption wide enough to grab stays in sight.
+POINT KeepReachable(const RECT& rect, POINT to) {
+    constexpr int kGrip = 64;  // pixels of the caption left showing
+    RECT desk;
+    GetWindowRect(GetDesktopWindow(), &desk);
+    const int width = static_cast<int>(rect.right - rect.left);
+    const int grip = std::min(kGrip, width);
+    to.x = std::max(to.x, desk.left + grip - width);
+    to.x = std::min(to.x, desk.right - grip);
+    to.y = std::max(to.y, desk.top);
+    to.y = std::min(to.y, desk.bottom - GetSystemMetrics(SM_CYCAPTION));
+    return to;
+}
+
 void ResetInput() {
     Input() = InputState{};
 }
 
 void BeginCaptionDrag(HWND hwnd, POINT screen) {
     if (IsZoomed(hwnd)) return;  // a maximised window stays put
+    // A press whose button already came up starts nothing, and a window
+    // whose modal dialog or box runs stays where it is.
+    if (!(Input().keys[VK_LBUTTON] & 0x80) || !EnabledChain(hwnd)) return;
     auto& in = Input();
     in.drag = DragKind::Move;
     in.dragWindow = hwnd;
@@ -116,8 +135,11 @@ void InjectMouseMove(POINT screen) {
     auto& in = detail::Input();
     in.cursor = screen;
     if (in.drag == detail::DragKind::Move && IsWindow(in.dragWindow)) {
-        int x = in.dragRect.left + (screen.x - in.dragStart.x);
-        int y = in.dragRect.top + (screen.y - in.dragStart.y);
+        POINT to = detail::KeepReachable(in.dragRect,
+                                         POINT{in.dragRect.left + (screen.x - in.dragStart.x),
+                                               in.dragRect.top + (screen.y - in.dragStart.y)});
+        int x = to.x;
+        int y = to.y;
         SetWindowPos(in.dragWindow, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         return;
     }

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -33,6 +34,7 @@
 #include "platform/gdi/gdi_types.h"
 #include "platform/gdi/surface.h"
 #include "platform/system/clipboard_shared.h"
+#include "platform/system/rtf_plain_text.h"
 #include "platform/system/system.h"
 #include "platform/text/font_codepages.h"
 #include "platform/window/menu.h"
@@ -75,6 +77,7 @@ struct OpenMenu {
     HMENU menu = nullptr;
     std::vector<detail::PopupItem> items;
     SIZE size{0, 0};
+    POINT origin{0, 0};  // on the root window
     int lit = -1;
     SurfaceBuffer picture;
 };
@@ -166,6 +169,10 @@ class X11Driver final : public Driver {
 
     bool WaitForInput() override {
         for (;;) {
+            if (!input_.empty()) {
+                if (DeliverInput()) return true;
+                continue;
+            }
             if (XPending(dpy_) == 0) {
                 // Bringing the display in line may activate a window, whose
                 // procedure may post (what waited before is for a filter
@@ -198,6 +205,9 @@ class X11Driver final : public Driver {
             posted = Handle(e) || posted;
         }
         Sync();
+        // One piece of input at a time: the next waits until the program
+        // has taken what this one posted.
+        while (!posted && !input_.empty()) posted = DeliverInput();
         polling_ = false;
         return posted;
     }
@@ -248,9 +258,18 @@ class X11Driver final : public Driver {
     void ClipboardChanged() override {
         std::string text;
         bool hasText = detail::ClipboardTextForOthers(&text);
+        std::vector<detail::NamedClipboardData> named = detail::ClipboardNamedDataForOthers();
+        if (!hasText) {
+            // Rich text alone: a terminal pastes its plain text.
+            for (const detail::NamedClipboardData& d : named) {
+                if (!detail::EqualsNoCase(d.name, x11::kRichTextName)) continue;
+                text = detail::TextForOthers(RtfPlainText(d.bytes), ANSI_CHARSET);
+                hasText = true;
+            }
+        }
         Time now = x11::ServerTime(dpy_, hidden_, atoms_);
         if (hasText || detail::ClipboardHoldsData())
-            selection_->Own(text, hasText, detail::ClipboardNamedDataForOthers(), now);
+            selection_->Own(text, hasText, std::move(named), now);
         else
             selection_->Disown(now);
         XFlush(dpy_);
@@ -317,10 +336,6 @@ class X11Driver final : public Driver {
         RECT outer;
         GetWindowRect(h, &outer);
         return Offset(ContentInWindow(h, f), outer.left, outer.top);
-    }
-
-    POINT ScreenPoint(const Shown& s, int x, int y) const {
-        return POINT{s.content.left + x, s.content.top + y};
     }
 
     // ---- Window properties ------------------------------------------------------------
@@ -639,6 +654,7 @@ class X11Driver final : public Driver {
         menu_.menu = sub;
         menu_.size = detail::LayoutPopup(sub, &menu_.items);
         menu_.lit = -1;
+        menu_.origin = POINT{x, y};
         XSetWindowAttributes a;
         a.override_redirect = 1;
         a.background_pixmap = 0;
@@ -749,8 +765,10 @@ class X11Driver final : public Driver {
                 if (e.xany.window == menu_.xw) DrawMenu();
                 return false;
             case MotionNotify: {
-                if (e.xmotion.window == menu_.xw) {
-                    int lit = MenuItemAt(e.xmotion.x, e.xmotion.y);
+                const int mx = e.xmotion.x_root - static_cast<int>(menu_.origin.x);
+                const int my = e.xmotion.y_root - static_cast<int>(menu_.origin.y);
+                if (Inside(RECT{0, 0, menu_.size.cx, menu_.size.cy}, mx, my)) {
+                    int lit = MenuItemAt(mx, my);
                     if (lit != menu_.lit) {
                         menu_.lit = lit;
                         DrawMenu();
@@ -762,9 +780,9 @@ class X11Driver final : public Driver {
                 return false;
             }
             case ButtonPress: {
-                bool inside =
-                    e.xbutton.window == menu_.xw &&
-                    Inside(RECT{0, 0, menu_.size.cx, menu_.size.cy}, e.xbutton.x, e.xbutton.y);
+                bool inside = Inside(RECT{0, 0, menu_.size.cx, menu_.size.cy},
+                                     e.xbutton.x_root - static_cast<int>(menu_.origin.x),
+                                     e.xbutton.y_root - static_cast<int>(menu_.origin.y));
                 if (inside) return false;  // chosen when the button comes up
                 int bar = BarPositionAt(e.xbutton.x_root, e.xbutton.y_root);
                 HWND owner = menu_.owner;
@@ -773,8 +791,8 @@ class X11Driver final : public Driver {
                 return true;
             }
             case ButtonRelease: {
-                if (e.xbutton.window != menu_.xw) return false;
-                int index = MenuItemAt(e.xbutton.x, e.xbutton.y);
+                int index = MenuItemAt(e.xbutton.x_root - static_cast<int>(menu_.origin.x),
+                                       e.xbutton.y_root - static_cast<int>(menu_.origin.y));
                 if (index < 0 || !menu_.items[static_cast<std::size_t>(index)].enabled)
                     return false;
                 ChooseMenuItem(index);
@@ -849,14 +867,76 @@ class X11Driver final : public Driver {
         focused_ = 0;
     }
 
+    static bool IsInput(const XEvent& e) {
+        return e.type == ButtonPress || e.type == ButtonRelease || e.type == MotionNotify ||
+               e.type == KeyPress || e.type == KeyRelease;
+    }
+
+    // The shown window under a root point, topmost first.
+    HWND WindowAtRoot(int x, int y, Shown** s) {
+        for (::Window xw : stacked_) {
+            HWND h = Owner(xw, s);
+            if (h != nullptr && Inside((*s)->content, x, y)) return h;
+        }
+        return nullptr;
+    }
+
+    // Delivers the oldest input event that waits; true when messages may
+    // have been posted. Keys and buttons are delivered one at a time, in the
+    // order they came, each once the program has taken what the one before
+    // posted: the key state, the focus and a drag that a press began are then
+    // those the user saw when the next key or button went.
+    bool DeliverInput() {
+        XEvent e = input_.front();
+        input_.pop_front();
+        if (menu_.xw != 0) return HandleMenu(e);
+        Shown* s = nullptr;
+        HWND h = Owner(e.xany.window, &s);
+        if (h == nullptr) {
+            // Sent to a window that is gone (a closed drop-down menu): keys go
+            // to the active window, the mouse to the window under it.
+            if (e.type == KeyPress || e.type == KeyRelease) {
+                h = GetActiveWindow();
+                auto it = shown_.find(h);
+                if (it == shown_.end()) return false;
+                s = &it->second;
+            } else {
+                h = WindowAtRoot(e.xbutton.x_root, e.xbutton.y_root, &s);
+                if (h == nullptr) {
+                    if (e.type == ButtonRelease) return EndDragOutside(e.xbutton);
+                    return false;
+                }
+            }
+        }
+        switch (e.type) {
+            case ButtonPress:
+            case ButtonRelease:
+                return HandleButton(h, *s, e.xbutton);
+            case MotionNotify:
+                if (!IsWindowEnabled(h)) return false;
+                InjectMouseMove(POINT{e.xmotion.x_root, e.xmotion.y_root});
+                return true;
+            default:
+                return HandleKey(h, e.xkey);
+        }
+    }
+
+    // A button that comes up over no window of ours still ends a drag.
+    bool EndDragOutside(const XButtonEvent& b) {
+        if (b.button != Button1) return false;
+        InjectMouseButton(POINT{b.x_root, b.y_root}, MouseButton::Left, false);
+        return true;
+    }
+
     // Turns one X event into input; true when messages may have been posted.
+    // Input events wait in order for DeliverInput.
     bool Handle(XEvent& e) {
         if (selection_->Handle(e)) return false;
-        if (menu_.xw != 0 &&
-            (e.type == ButtonPress || e.type == ButtonRelease || e.type == MotionNotify ||
-             e.type == KeyPress || e.xany.window == menu_.xw)) {
-            return HandleMenu(e);
+        if (IsInput(e)) {
+            input_.push_back(e);
+            return false;
         }
+        if (menu_.xw != 0 && e.xany.window == menu_.xw) return HandleMenu(e);
         Shown* s = nullptr;
         HWND h = Owner(e.xany.window, &s);
         if (h == nullptr) return false;
@@ -910,20 +990,6 @@ class X11Driver final : public Driver {
                 }
                 if (GetActiveWindow() != h) SetActiveWindow(h);
                 return true;
-            case ButtonPress:
-            case ButtonRelease:
-                return HandleButton(h, *s, e.xbutton);
-            case MotionNotify: {
-                // Only the latest position of a burst of motion matters.
-                while (XCheckTypedWindowEvent(dpy_, e.xany.window, MotionNotify, &e)) {
-                }
-                if (!IsWindowEnabled(h)) return false;
-                InjectMouseMove(ScreenPoint(*s, e.xmotion.x, e.xmotion.y));
-                return true;
-            }
-            case KeyPress:
-            case KeyRelease:
-                return HandleKey(h, e.xkey);
             default:
                 return false;
         }
@@ -931,21 +997,29 @@ class X11Driver final : public Driver {
 
     bool HandleButton(HWND h, Shown& s, const XButtonEvent& b) {
         bool down = b.type == ButtonPress;
+        // Where on the window, from the root point: the window may have
+        // moved since the event came.
+        const POINT screen{b.x_root, b.y_root};
+        const int x = static_cast<int>(screen.x - s.content.left);
+        const int y = static_cast<int>(screen.y - s.content.top);
         if (!IsWindowEnabled(h)) {
             if (down) RefuseInput(h);
             return down;
         }
         if (b.button == Button4 || b.button == Button5) {
             if (!down) return false;
-            POINT p = ScreenPoint(s, b.x, b.y);
-            SetCursorPos(p.x, p.y);
-            HWND target = GetFocus() != nullptr ? GetFocus() : h;
+            SetCursorPos(screen.x, screen.y);
+            // The wheel turns what lies under the pointer, active or not.
+            HWND target = WindowFromPoint(screen);
+            HWND top = target;
+            while (top != nullptr && (GetWindowLong(top, GWL_STYLE) & WS_CHILD)) top = GetParent(top);
+            if (top != h) target = h;
             InjectWheel(target, b.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
             return true;
         }
         if (b.button != Button1 && b.button != Button2 && b.button != Button3) return false;
         if (down && b.button == Button1) {
-            int bar = BarPositionIn(h, s, b.x, b.y);
+            int bar = BarPositionIn(h, s, x, y);
             if (bar >= 0) {
                 BringWindowToTop(h);
                 OpenMenuAt(h, bar);
@@ -956,7 +1030,7 @@ class X11Driver final : public Driver {
                             : b.button == Button2 ? MouseButton::Middle
                                                   : MouseButton::Left;
         if (down) BringWindowToTop(h);
-        InjectMouseButton(ScreenPoint(s, b.x, b.y), which, down);
+        InjectMouseButton(screen, which, down);
         return true;
     }
 
@@ -967,10 +1041,15 @@ class X11Driver final : public Driver {
         int vk = X11VirtualKey(sym);
         if (vk == 0 && n != 1) return false;
         if (!IsWindowEnabled(h)) {
+            // The keyboard still sat on the owner when the dialog or box came
+            // up in front of it: the key goes to that dialog.
+            HWND popup = EnabledPopupOf(h);
             if (k.type == KeyPress) RefuseInput(h);
-            return true;
+            if (popup == nullptr) return true;
+            h = popup;
         }
-        char ch = (n == 1 && !(k.state & ControlMask)) ? text[0] : 0;
+        // Delete types nothing (X gives it the character DEL).
+        char ch = (n == 1 && !(k.state & ControlMask) && text[0] != 0x7F) ? text[0] : 0;
         if (k.type == KeyPress && GetActiveWindow() != h && ModalElsewhere(h) == nullptr)
             SetActiveWindow(h);
         InjectKey(vk, k.type == KeyPress, ch);
@@ -1010,6 +1089,7 @@ class X11Driver final : public Driver {
     std::vector<::Window> stacked_;
     ::Window focused_ = 0;
     OpenMenu menu_;
+    std::deque<XEvent> input_;  // keys, buttons and motion not yet delivered
     bool polling_ = false;
     Clock::time_point lastPoll_{};
 };

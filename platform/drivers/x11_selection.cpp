@@ -13,6 +13,7 @@
 
 #include "platform/gdi/gdi_types.h"
 #include "platform/text/font_codepages.h"
+#include "platform/window/window_internal.h"
 
 // Xlib comes last: its macros (None, True, Bool ...) must not reach our headers.
 #include "platform/drivers/x11_selection.h"
@@ -238,6 +239,8 @@ void Atoms::Load(Display* dpy) {
     text = a("TEXT");
     textPlain = a("text/plain");
     textPlainUtf8 = a("text/plain;charset=utf-8");
+    textRtf = a("text/rtf");
+    textRichtext = a("text/richtext");
     incr = a("INCR");
     saveTargets = a("SAVE_TARGETS");
     clipboardManager = a("CLIPBOARD_MANAGER");
@@ -282,7 +285,12 @@ bool SelectionServer::Own(const std::string& utf8, bool hasText,
     hasText_ = hasText;
     named_ = std::move(named);
     namedAtoms_.clear();
-    for (const auto& d : named_) namedAtoms_.push_back(XInternAtom(dpy_, d.name.c_str(), 0));
+    rtfIndex_ = -1;
+    for (const auto& d : named_) {
+        if (win::detail::EqualsNoCase(d.name, kRichTextName))
+            rtfIndex_ = static_cast<int>(namedAtoms_.size());
+        namedAtoms_.push_back(XInternAtom(dpy_, d.name.c_str(), 0));
+    }
     time_ = time;
     XSetSelectionOwner(dpy_, atoms_.clipboard, window_, time);
     owns_ = XGetSelectionOwner(dpy_, atoms_.clipboard) == window_;
@@ -296,6 +304,7 @@ void SelectionServer::Disown(Time time) {
     text_.clear();
     named_.clear();
     namedAtoms_.clear();
+    rtfIndex_ = -1;
 }
 
 std::vector<Atom> SelectionServer::Offered() const {
@@ -306,6 +315,10 @@ std::vector<Atom> SelectionServer::Offered() const {
             atoms.push_back(a);
     }
     for (Atom a : namedAtoms_) atoms.push_back(a);
+    if (rtfIndex_ >= 0) {
+        atoms.push_back(atoms_.textRtf);
+        atoms.push_back(atoms_.textRichtext);
+    }
     return atoms;
 }
 
@@ -341,6 +354,11 @@ bool SelectionServer::Convert(::Window requestor, Atom target, Atom property) {
     if (named != namedAtoms_.end()) {
         type = target;
         data = named_[static_cast<std::size_t>(named - namedAtoms_.begin())].bytes;
+    } else if (rtfIndex_ >= 0 && (target == atoms_.textRtf || target == atoms_.textRichtext)) {
+        // Word processors take the document without the block's closing NUL.
+        type = target;
+        data = named_[static_cast<std::size_t>(rtfIndex_)].bytes;
+        while (!data.empty() && data.back() == '\0') data.pop_back();
     } else if (!hasText_) {
         return false;
     } else if (target == atoms_.utf8 || target == atoms_.textPlainUtf8 || target == atoms_.text) {

@@ -20,6 +20,10 @@
 
 namespace win::x11 {
 
+// The name the program registers its rich text under; other programs find it
+// as text/rtf and text/richtext as well.
+inline constexpr const char* kRichTextName = "Rich Text Format";
+
 struct Atoms {
     Atom clipboard = 0;
     Atom targets = 0;
@@ -30,6 +34,8 @@ struct Atoms {
     Atom text = 0;
     Atom textPlain = 0;
     Atom textPlainUtf8 = 0;
+    Atom textRtf = 0;
+    Atom textRichtext = 0;
     Atom incr = 0;
     Atom saveTargets = 0;
     Atom clipboardManager = 0;
@@ -114,6 +120,7 @@ class SelectionServer {
     std::string text_;
     std::vector<win::detail::NamedClipboardData> named_;
     std::vector<Atom> namedAtoms_;  // by named_ index
+    int rtfIndex_ = -1;             // the rich text among named_, -1: none
     std::vector<Transfer> transfers_;
 };
 

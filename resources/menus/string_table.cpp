@@ -6,7 +6,7 @@
 const std::vector<StringResource>& StringTable() {
     static const std::vector<StringResource> table = {
         {StringId::kMainClass, "TarvexMainClass"},
-        {StringId::kMainTitle, "Brunic Vornet Devad Azuvazav Urizuva"},
+        {StringId::kMainTitle, "Tarvex"},
         {StringId::kMuValuesClass, "DisplayMUValues"},
         {StringId::kMuWaterClass, "DisplayMUWater"},
         {StringId::kCycledValuesClass, "DisplayCycledValues"},

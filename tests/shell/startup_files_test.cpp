@@ -112,7 +112,7 @@ TEST_F(StartupFilesTest, StartUpRegistersEveryClassAndClipboardFormat) {
 
     // Started minimised, the window is maximised all the same.
     EXPECT_TRUE(win::IsZoomed(mainWindowState.mainWindow));
-    EXPECT_EQ(win::WindowText(mainWindowState.mainWindow), "Brunic Vornet Devad Azuvazav Urizuva");
+    EXPECT_EQ(win::WindowText(mainWindowState.mainWindow), "Tarvex");
 }
 
 TEST_F(StartupFilesTest, AClassNameMissingFromTheStringTableStopsStartUp) {

@@ -1,13 +1,16 @@
-// A small program for the display test: one window with a vertical scroll
-// bar and an edit field, on the X display. Keys ask it to copy text to the
-// clipboard (F2), paste the clipboard into the field (F3), run an OK/Cancel
-// box owned by the window (F5) and quit (F4 or the close box), keeping what
-// it copied. After each change it rewrites the state file named on its
-// command line, one "name=value" a line, so the test can read what it saw.
+// A small program for the display tests: one window with a vertical scroll
+// bar and an edit field, and a second window beside it, on the X display.
+// Keys ask it to copy text to the clipboard (F2), paste the clipboard into
+// the field (F3), run an OK/Cancel box owned by the window (F5), run a dialog
+// of three fields (F6), count a key (F7), copy rich text (F8) and quit (F4 or
+// the close box), keeping what it copied. The wheel scrolls the window.
+// After each change it rewrites the state file named on its command line,
+// one "name=value" a line, so the test can read what it saw.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "platform/dialogs/dialog.h"
 #include "platform/win.h"
 
 namespace {
@@ -19,6 +22,11 @@ constexpr WPARAM kCopyKey = VK_F1 + 1;  // F2
 constexpr WPARAM kPasteKey = VK_F1 + 2;
 constexpr WPARAM kQuitKey = VK_F1 + 3;
 constexpr WPARAM kBoxKey = VK_F1 + 4;
+constexpr WPARAM kFormKey = VK_F1 + 5;
+constexpr WPARAM kCountKey = VK_F1 + 6;
+constexpr WPARAM kRichKey = VK_F1 + 7;
+constexpr int kFieldIds[3] = {101, 102, 103};
+constexpr const char* kRich = "{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0 Scale \\'b0C\\par\r\nline two}";
 // ANSI text with a degree sign and two lines, as the program's copies are.
 constexpr const char* kCopied =
     "Scale at 25 \xB0"
@@ -32,7 +40,11 @@ struct Probe {
     int copies = 0;
     int pastes = 0;
     int box = 0;
+    int counted = 0;
+    int forms = 0;
+    std::string fields[3];
     std::string oem;
+    HWND other = nullptr;
 } probe;
 
 void WriteState() {
@@ -41,9 +53,14 @@ void WriteState() {
     std::string tmp = probe.statePath + ".tmp";
     FILE* f = std::fopen(tmp.c_str(), "wb");
     if (f == nullptr) return;
+    RECT r{};
+    GetWindowRect(probe.main, &r);
     std::fprintf(f, "ready=1\nvpos=%d\ntrack=%d\ncopies=%d\npastes=%d\nbox=%d\nedit=%s\noem=%s\n",
                  GetScrollPos(probe.main, SB_VERT), probe.track, probe.copies, probe.pastes,
                  probe.box, text, probe.oem.c_str());
+    std::fprintf(f, "left=%d\ntop=%d\ncounted=%d\nforms=%d\n", static_cast<int>(r.left),
+                 static_cast<int>(r.top), probe.counted, probe.forms);
+    for (int i = 0; i < 3; ++i) std::fprintf(f, "field%d=%s\n", i + 1, probe.fields[i].c_str());
     std::fclose(f);
     std::rename(tmp.c_str(), probe.statePath.c_str());
 }
@@ -62,6 +79,49 @@ void Copy(HWND hwnd) {
     SetClipboardData(RegisterClipboardFormat("ProbePrivate"), own);
     CloseClipboard();
     ++probe.copies;
+}
+
+void CopyRich(HWND hwnd) {
+    if (!OpenClipboard(hwnd)) return;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, std::strlen(kRich) + 1);
+    std::memcpy(GlobalLock(block), kRich, std::strlen(kRich) + 1);
+    GlobalUnlock(block);
+    SetClipboardData(RegisterClipboardFormat("rich text format"), block);
+    CloseClipboard();
+    ++probe.copies;
+}
+
+INT_PTR FormProc(HWND d, UINT m, WPARAM w, LPARAM) {
+    if (m == WM_INITDIALOG) return TRUE;
+    if (m != WM_COMMAND) return FALSE;
+    if (LOWORD(w) == IDOK) {
+        for (int i = 0; i < 3; ++i) {
+            char text[256] = {};
+            GetDlgItemText(d, kFieldIds[i], text, sizeof text);
+            probe.fields[i] = text;
+        }
+        EndDialog(d, IDOK);
+    } else if (LOWORD(w) == IDCANCEL) {
+        EndDialog(d, IDCANCEL);
+    }
+    return TRUE;
+}
+
+// Three fields, OK and Cancel: five tab stops.
+void RunForm(HWND owner) {
+    DialogTemplate t;
+    t.caption = "Probe form";
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
+    t.cx = 160;
+    t.cy = 90;
+    for (int i = 0; i < 3; ++i)
+        t.items.push_back({"EDIT", kFieldIds[i], "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8,
+                           static_cast<short>(8 + 16 * i), 100, 12});
+    t.items.push_back({"BUTTON", IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 66, 50, 14});
+    t.items.push_back({"BUTTON", IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 64, 66, 50, 14});
+    DialogBoxIndirectParam(nullptr, t, owner, FormProc, 0);
+    ++probe.forms;
 }
 
 std::string BlockText(HANDLE handle) {
@@ -118,7 +178,18 @@ LRESULT ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             Scroll(hwnd, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
             WriteState();
             return 0;
+        case WM_MOUSEWHEEL:
+            Scroll(hwnd, static_cast<short>(HIWORD(wParam)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+            WriteState();
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kEditId && HIWORD(wParam) == EN_CHANGE) WriteState();
+            return 0;
         case WM_KEYDOWN:
+            if (hwnd == probe.other) return 0;
+            if (wParam == kFormKey) RunForm(hwnd);
+            if (wParam == kCountKey) ++probe.counted;
+            if (wParam == kRichKey) CopyRich(hwnd);
             if (wParam == kCopyKey) Copy(hwnd);
             if (wParam == kPasteKey) Paste(hwnd);
             if (wParam == kBoxKey)
@@ -140,8 +211,11 @@ LRESULT ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             EndPaint(hwnd, &ps);
             return 0;
         }
+        case WM_MOVE:
+            WriteState();
+            return 0;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            if (hwnd == probe.main) PostQuitMessage(0);
             return 0;
         default:
             return DefWindowProc(hwnd, msg, wParam, lParam);
@@ -180,6 +254,9 @@ int main(int argc, char** argv) {
     si.nPage = 10;
     si.nPos = 0;
     SetScrollInfo(probe.main, SB_VERT, &si, TRUE);
+    probe.other = CreateWindowEx(0, "ProbeClass", "Probe other", WS_OVERLAPPEDWINDOW, 600, 100,
+                                 300, 200, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(probe.other, SW_SHOWNOACTIVATE);
     ShowWindow(probe.main, SW_SHOW);
     SetFocus(probe.main);
     UpdateWindow(probe.main);
