@@ -1,6 +1,8 @@
 // A small program for the display tests: one window with a vertical scroll
 // bar and an edit field, and a second window beside it, on the X display.
-// Keys ask it to copy text to the clipboard (F2), paste the clipboard into
+// It is slow over the first character typed into
+// its form and over pointer moves, as a busy program is. Keys ask it to copy
+// text to the clipboard (F2), paste the clipboard into
 // the field (F3), run an OK/Cancel box owned by the window (F5), run a dialog
 // of three fields (F6), count a key (F7), copy rich text (F8) and quit (F4 or
 // the close box), keeping what it copied. The wheel scrolls the window.
@@ -9,6 +11,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include <unistd.h>
 
 #include "platform/dialogs/dialog.h"
 #include "platform/win.h"
@@ -92,9 +96,22 @@ void CopyRich(HWND hwnd) {
     ++probe.copies;
 }
 
+// The probe is slow where a real program may be: over the first character
+// typed into the form and over each pointer move in its window, so that the
+// input after it piles up at the display meanwhile.
+void Busy() {
+    usleep(200 * 1000);
+}
+
 INT_PTR FormProc(HWND d, UINT m, WPARAM w, LPARAM) {
     if (m == WM_INITDIALOG) return TRUE;
     if (m != WM_COMMAND) return FALSE;
+    if (HIWORD(w) == EN_CHANGE) {
+        char text[4] = {};
+        GetDlgItemText(d, LOWORD(w), text, sizeof text);
+        if (text[0] != '\0' && text[1] == '\0') Busy();
+        return TRUE;
+    }
     if (LOWORD(w) == IDOK) {
         for (int i = 0; i < 3; ++i) {
             char text[256] = {};
@@ -177,6 +194,9 @@ LRESULT ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_VSCROLL:
             Scroll(hwnd, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
             WriteState();
+            return 0;
+        case WM_MOUSEMOVE:
+            if (hwnd == probe.main) Busy();
             return 0;
         case WM_MOUSEWHEEL:
             Scroll(hwnd, static_cast<short>(HIWORD(wParam)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
