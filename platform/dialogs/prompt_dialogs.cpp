@@ -146,6 +146,34 @@ INT_PTR FileProc(HWND d, UINT m, WPARAM w, LPARAM) {
     }
 }
 
+
+// A word wider than `width` pixels (a long path) is broken between letters,
+// so that no part of it runs past the box.
+std::string BreakLongWords(HDC dc, const std::string& text, int width) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t end = text.find_first_of(" \r\n", i);
+        if (end == std::string::npos) end = text.size();
+        std::string word = text.substr(i, end - i);
+        SIZE size{};
+        while (!word.empty()) {
+            std::size_t fits = word.size();
+            for (;;) {
+                GetTextExtentPoint32A(dc, word.c_str(), static_cast<int>(fits), &size);
+                if (size.cx <= width || fits == 1) break;
+                --fits;
+            }
+            out += word.substr(0, fits);
+            word.erase(0, fits);
+            if (!word.empty()) out += '\n';
+        }
+        if (end < text.size()) out += text[end];
+        i = end + 1;
+    }
+    return out;
+}
+
 }  // namespace
 
 DialogTemplate MessageBoxTemplate(const std::string& text, const std::string& caption,
@@ -165,10 +193,12 @@ DialogTemplate MessageBoxTemplate(const std::string& text, const std::string& ca
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = font.font != nullptr ? SelectObject(dc, font.font) : nullptr;
     RECT measure{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measure, DT_CALCRECT);
+    std::string shown = text;
+    DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &measure, DT_CALCRECT);
     if (measure.right > widest) {
+        shown = BreakLongWords(dc, text, std::max(widest, 1));
         measure = RECT{0, 0, std::max(widest, 1), 0};
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measure,
+        DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &measure,
                   DT_CALCRECT | DT_WORDBREAK);
     }
     if (old != nullptr) SelectObject(dc, old);
@@ -183,7 +213,7 @@ DialogTemplate MessageBoxTemplate(const std::string& text, const std::string& ca
     int width = std::max(buttonsWidth + 16, textWidth + 2 * kMarginDlu);
     t.cx = static_cast<short>(width);
     t.cy = static_cast<short>(textHeight + 10 + 8 + 14 + 8);
-    t.items.push_back({"STATIC", kTextId, text, SS_LEFT, kMarginDlu, 10,
+    t.items.push_back({"STATIC", kTextId, shown, SS_LEFT, kMarginDlu, 10,
                        static_cast<short>(width - 2 * kMarginDlu), static_cast<short>(textHeight)});
     int x = (width - buttonsWidth) / 2 + 3;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
