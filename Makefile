@@ -1,20 +1,26 @@
 # Tarvex: the two everyday commands.
 #   make test   install what is missing, build with sanitizers, run every test and a short
 #               seeded run of every fuzz target
-#   make run    install what is missing, build, open the program on the X display (DISPLAY
-#               set), or without one run it headless on the bundled samples
+#   make run    install what is missing, build the program, its engine harness and the
+#               sample products (optimised, no sanitizers, in build-run/), open the program
+#               on the X display (DISPLAY set), or without one run it headless on the
+#               bundled samples
 #   make bench  optimised build, run the benchmarks
 #   make fuzz        build the libFuzzer targets of fuzz/ with clang in build-fuzz/
 #   make fuzz-smoke  replay every target's seeds, then a short seeded run of each
 #   make fuzz-long FUZZ_SECONDS=N   every target fuzzes N seconds side by side
 
 BUILD       ?= build
+RUN_BUILD   ?= build-run
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 600
 JOBS        ?= $(shell nproc)
 
-.PHONY: test run bench deps configure build fuzz fuzz-smoke fuzz-long
+.PHONY: test run run-configure run-build bench deps configure build fuzz fuzz-smoke fuzz-long
+
+# What `make run` runs, and all it builds.
+RUN_TARGETS = tarvex tarvex-engine sample_products
 
 deps:
 	@sh tools/install_deps.sh
@@ -31,8 +37,14 @@ test: build
 	  ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz-smoke
 
-run: build
-	@sh tools/run_samples.sh $(BUILD)
+run-configure: deps
+	@cmake -S . -B $(RUN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_SANITIZE=OFF >/dev/null
+
+run-build: run-configure
+	@cmake --build $(RUN_BUILD) -j $(JOBS) --target $(RUN_TARGETS)
+
+run: run-build
+	@sh tools/run_samples.sh $(RUN_BUILD)
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEX_SANITIZE=OFF >/dev/null

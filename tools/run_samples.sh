@@ -1,11 +1,11 @@
 #!/bin/sh
 # make run: with an X display (DISPLAY set), the program on that display for
-# the user to work in, in the install folder build/desktop (kept from run to
+# the user to work in, in the install folder BUILD/desktop (kept from run to
 # run). Without one, the tour (data/scripts/tour.tvs) in a fresh install
-# folder (build/run), then the engine harness over the bundled sample
+# folder (BUILD/run), then the engine harness over the bundled sample
 # waters. Both install folders get the sample products in INHIB.
 set -e
-BUILD=${1:-build}
+BUILD=${1:-build-run}
 TOP=$(pwd)
 if [ -n "${DISPLAY:-}" ]; then
   DESK="$BUILD/desktop"
