@@ -8,7 +8,9 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <climits>
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 
@@ -38,6 +40,19 @@ PageEndedHook& PageHook() {
 void Note(const PrintJob& job, const std::string& path, bool aborted) {
     Log().push_back(PrintRecord{job.docName, job.printer.name, static_cast<int>(job.pages.size()),
                                 path, aborted});
+}
+
+// The person at the terminal learns where each printed document went (the
+// full path of the file), or that it could not be written.
+void Tell(const PrintJob& job, const std::string& path, bool written) {
+    char full[PATH_MAX];
+    const char* shown = written && realpath(path.c_str(), full) != nullptr ? full : path.c_str();
+    if (written)
+        std::fprintf(stderr, "tarvex: printed \"%s\" (%d pages) to %s\n", job.docName.c_str(),
+                     static_cast<int>(job.pages.size()), shown);
+    else
+        std::fprintf(stderr, "tarvex: printing \"%s\" failed: %s could not be written\n",
+                     job.docName.c_str(), shown);
 }
 
 PrintJob* JobOf(HDC hdc) {
@@ -190,9 +205,11 @@ int EndDoc(HDC hdc) {
             !WritePdf(*job, hdc->caps, path)) {
             result = SP_ERROR;
             Note(*job, "", true);
+            Tell(*job, path, false);
         } else {
             LastFile() = path;
             Note(*job, path, false);
+            Tell(*job, path, true);
         }
     }
     job->pages.clear();

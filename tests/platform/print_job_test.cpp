@@ -151,9 +151,14 @@ TEST_F(PrintTest, TwoPageDocumentBecomesACheckedPdfWithItsText) {
     ASSERT_GT(StartPage(dc), 0);
     PrintPage(dc, "DEPOSITION POTENTIAL INDICATORS", "Calcite 12.5 xSAT");
     ASSERT_GT(EndPage(dc), 0);
+    ::testing::internal::CaptureStderr();
     ASSERT_GT(EndDoc(dc), 0);
+    const std::string told = ::testing::internal::GetCapturedStderr();
     DeleteDC(dc);
     const fs::path pdf = folder_ / "Tarvex Report.pdf";
+    // Standard error names the file with its full path.
+    EXPECT_EQ(told, "tarvex: printed \"Tarvex Report\" (2 pages) to " +
+                        fs::canonical(pdf).string() + "\n");
     ASSERT_TRUE(fs::exists(pdf)) << LastPrintedFile();
     EXPECT_EQ(LastPrintedFile(), pdf.string());
     const std::string quoted = "'" + pdf.string() + "'";
