@@ -1,8 +1,8 @@
 # Tarvex: the two everyday commands.
 #   make test   install what is missing, build with sanitizers, run every test and a short
 #               seeded run of every fuzz target
-#   make run    install what is missing, build the program, its engine harness and the
-#               sample products (optimised, no sanitizers, in build-run/), open the program
+#   make run    install what is missing, build the program, its engine harness, the
+#               sample products and the technical manual (optimised, no sanitizers, in build-run/), open the program
 #               on the X display (DISPLAY set), or without one run it headless on the
 #               bundled samples
 #   make bench  optimised build, run the benchmarks
@@ -20,7 +20,7 @@ JOBS        ?= $(shell nproc)
 .PHONY: test run run-configure run-build bench deps configure build fuzz fuzz-smoke fuzz-long
 
 # What `make run` runs, and all it builds.
-RUN_TARGETS = tarvex tarvex-engine sample_products
+RUN_TARGETS = tarvex tarvex-engine sample_products manual
 
 deps:
 	@sh tools/install_deps.sh

@@ -3,7 +3,8 @@
 # the user to work in, in the install folder BUILD/desktop (kept from run to
 # run). Without one, the tour (data/scripts/tour.tvs) in a fresh install
 # folder (BUILD/run), then the engine harness over the bundled sample
-# waters. Both install folders get the sample products in INHIB.
+# waters. Both install folders get the sample products in INHIB; the one on
+# the display gets the technical manual (HELP > Technical Manual).
 set -e
 BUILD=${1:-build-run}
 TOP=$(pwd)
@@ -11,6 +12,7 @@ if [ -n "${DISPLAY:-}" ]; then
   DESK="$BUILD/desktop"
   mkdir -p "$DESK/INHIB"
   cp "$BUILD"/products/*.PRD "$DESK/INHIB/"
+  cp "$BUILD/plmanual.pdf" "$DESK/"
   echo "== tarvex on display $DISPLAY (install folder $DESK); FILES > QUIT ends it"
   cd "$DESK"
   exec "$TOP/$BUILD/tarvex"

@@ -1,7 +1,8 @@
 // Keyboard moves of a result page over the main window's rectangle: one step
 // per arrow key, wrapping to the far side (without moving on that key) when
 // the page would leave its reach, Home back to the page's home and End its
-// reach below it.
+// reach below it. Page Up and Page Down scroll the text a page as the scroll
+// bar does, Ctrl+Home and Ctrl+End to its top and bottom.
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_frame.h"
 #include "pages/frame/page_state_records.h"
@@ -17,7 +18,32 @@ void MoveTo(PageClass page, win::HWND hwnd, int x, int y) {
 
 }  // namespace
 
+namespace {
+
+// The scroll-bar request of a scrolling key, -1 for the other keys.
+int ScrollRequest(int virtualKey) {
+    const bool control = win::GetKeyState(win::VK_CONTROL) < 0;
+    switch (virtualKey) {
+        case win::VK_PRIOR:
+            return win::SB_PAGEUP;
+        case win::VK_NEXT:
+            return win::SB_PAGEDOWN;
+        case win::VK_HOME:
+            return control ? win::SB_TOP : -1;
+        case win::VK_END:
+            return control ? win::SB_BOTTOM : -1;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
 void OnPageKey(PageClass page, win::HWND hwnd, int virtualKey) {
+    if (const int request = ScrollRequest(virtualKey); request >= 0) {
+        win::SendMessage(hwnd, win::WM_VSCROLL, static_cast<win::WPARAM>(request), 0);
+        return;
+    }
     const PageDescriptor& d = DescriptorOf(page);
     PageState& s = pageStates[PageIndex(page)];
     win::RECT main;

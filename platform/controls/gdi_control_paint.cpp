@@ -222,6 +222,39 @@ void PaintListBox(const ControlPaintInfo& info) {
     }
 }
 
+// The arrow in an arrow box of a scroll bar: a triangle pointing up or left
+// (`first`) or down or right, a third of the box's size.
+void Arrow(HDC dc, RECT r, bool vertical, bool first, COLORREF colour) {
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    const int half = std::max(1, std::min(w, h) / 4);
+    const int cx = r.left + w / 2;
+    const int cy = r.top + h / 2;
+    POINT p[3];
+    if (vertical) {
+        const int tip = first ? cy - half / 2 - 1 : cy + half / 2 + 1;
+        const int base = first ? tip + half : tip - half;
+        p[0] = POINT{cx, tip};
+        p[1] = POINT{cx - half, base};
+        p[2] = POINT{cx + half, base};
+    } else {
+        const int tip = first ? cx - half / 2 - 1 : cx + half / 2 + 1;
+        const int base = first ? tip + half : tip - half;
+        p[0] = POINT{tip, cy};
+        p[1] = POINT{base, cy - half};
+        p[2] = POINT{base, cy + half};
+    }
+    HBRUSH brush = CreateSolidBrush(colour);
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    Polygon(dc, p, 3);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
 void PaintScrollBar(const ControlPaintInfo& info) {
     Fill(info.hdc, info.client, RGB(224, 224, 224));
     const RECT c = info.client;
@@ -231,10 +264,14 @@ void PaintScrollBar(const ControlPaintInfo& info) {
     auto box = [&](int from, int to) {
         return info.vertical ? RECT{0, from, c.right, to} : RECT{from, 0, to, c.bottom};
     };
+    bool first = true;
     for (RECT r : {box(0, g.arrow), box(length - g.arrow, length)}) {
         Fill(info.hdc, r, GetSysColor(COLOR_BTNFACE));
         Edge(info.hdc, r, true);
+        Arrow(info.hdc, r, info.vertical, first, TextColour(info));
+        first = false;
     }
+    if (info.focused) Frame(info.hdc, Inset(info.client, 1), kShadow);
     if (g.thumbLength == 0) return;
     const RECT t = box(g.thumbStart, g.thumbStart + g.thumbLength);
     Fill(info.hdc, t, GetSysColor(COLOR_BTNFACE));

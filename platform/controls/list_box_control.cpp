@@ -1,7 +1,8 @@
 // The "LISTBOX" control: a list of text entries (kept sorted with LBS_SORT),
 // one selected entry, tab stops, item data, a directory listing (LB_DIR).
 // With LBS_NOTIFY a click that changes the selection sends LBN_SELCHANGE and a
-// double-click LBN_DBLCLK to the parent.
+// double-click LBN_DBLCLK to the parent. A list with WS_VSCROLL shows its
+// scroll bar while its entries do not fit; the bar and the wheel scroll it.
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -22,6 +23,7 @@ struct ListData final : ControlData {
     std::vector<int> tabStops;
     int selected = -1;
     int top = 0;
+    bool scrolls = false;  // made with WS_VSCROLL: the bar shows while needed
 };
 
 ListData& Data(HWND hwnd) {
@@ -100,6 +102,63 @@ void UserSelect(HWND hwnd, int index) {
     if (changed && Notifies(hwnd)) NotifyParent(hwnd, LBN_SELCHANGE);
 }
 
+// The scroll bar of a list with WS_VSCROLL follows its entries: shown while
+// they do not all fit, its thumb where the first shown entry is.
+void SyncScrollBar(HWND hwnd) {
+    Window* w = FindWindowRecord(hwnd);
+    ListData& d = Data(hwnd);
+    if (w == nullptr || !d.scrolls) return;
+    const bool needed = Count(hwnd) > VisibleRows(hwnd);
+    if (needed != ((w->style & WS_VSCROLL) != 0))
+        ShowScrollBar(hwnd, SB_VERT, needed ? TRUE : FALSE);
+    const int rows = VisibleRows(hwnd);
+    d.top = std::clamp(d.top, 0, std::max(0, Count(hwnd) - rows));
+    if (!needed) return;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = std::max(0, Count(hwnd) - 1);
+    si.nPage = static_cast<UINT>(rows);
+    si.nPos = d.top;
+    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+}
+
+// Scrolls the list by the bar's request.
+void ScrollTo(HWND hwnd, int code, int thumb) {
+    ListData& d = Data(hwnd);
+    const int rows = VisibleRows(hwnd);
+    int top = d.top;
+    switch (code) {
+        case SB_LINEUP:
+            --top;
+            break;
+        case SB_LINEDOWN:
+            ++top;
+            break;
+        case SB_PAGEUP:
+            top -= rows;
+            break;
+        case SB_PAGEDOWN:
+            top += rows;
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            top = thumb;
+            break;
+        case SB_TOP:
+            top = 0;
+            break;
+        case SB_BOTTOM:
+            top = Count(hwnd);
+            break;
+        default:
+            return;
+    }
+    d.top = std::clamp(top, 0, std::max(0, Count(hwnd) - rows));
+    SyncScrollBar(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 int IndexAt(HWND hwnd, LPARAM lParam) {
     int y = GET_Y_LPARAM(lParam);
     int index = Data(hwnd).top + y / kItemHeight;
@@ -108,10 +167,12 @@ int IndexAt(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT ListBoxMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CREATE:
-            Data(hwnd);
+            Data(hwnd).scrolls = (FindWindowRecord(hwnd)->style & WS_VSCROLL) != 0;
             return 0;
         case LB_ADDSTRING:
             return AddString(hwnd, reinterpret_cast<const char*>(lParam));
@@ -281,9 +342,41 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             PaintControlInfo(hwnd, info);
             return 0;
         }
+        case WM_VSCROLL:
+            ScrollTo(hwnd, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            return 0;
+        case WM_MOUSEWHEEL:
+            for (int i = 0; i < 3; ++i)
+                ScrollTo(hwnd, static_cast<short>(HIWORD(wParam)) > 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+            return 0;
         default:
             return DefWindowProc(hwnd, msg, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT r = ListBoxMessage(hwnd, msg, wParam, lParam);
+    switch (msg) {
+        case LB_ADDSTRING:
+        case LB_INSERTSTRING:
+        case LB_DELETESTRING:
+        case LB_RESETCONTENT:
+        case LB_SETCURSEL:
+        case LB_SELECTSTRING:
+        case LB_SETTOPINDEX:
+        case LB_DIR:
+        case WM_CREATE:
+        case WM_KEYDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_SIZE:
+            if (IsWindow(hwnd)) SyncScrollBar(hwnd);
+            break;
+        default:
+            break;
+    }
+    return r;
 }
 
 // Where a script's click must land to hit entry `index` (scrolling it into
@@ -291,6 +384,7 @@ LRESULT ListBoxControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 int ListItemClientY(HWND hwnd, int index) {
     if (index < 0 || index >= Count(hwnd)) return -1;
     EnsureVisible(hwnd, index);
+    SyncScrollBar(hwnd);
     return (index - Data(hwnd).top) * kItemHeight + kItemHeight / 2;
 }
 

@@ -100,6 +100,28 @@ void SendScroll(HWND hwnd, int bar, int code, int pos) {
         SendMessage(hwnd, msg, wp, 0);
 }
 
+// The request a key makes of a focused scroll-bar control, -1 for none.
+int KeyScrollCode(int key) {
+    switch (key) {
+        case VK_UP:
+        case VK_LEFT:
+            return SB_LINEUP;
+        case VK_DOWN:
+        case VK_RIGHT:
+            return SB_LINEDOWN;
+        case VK_PRIOR:
+            return SB_PAGEUP;
+        case VK_NEXT:
+            return SB_PAGEDOWN;
+        case VK_HOME:
+            return SB_TOP;
+        case VK_END:
+            return SB_BOTTOM;
+        default:
+            return -1;
+    }
+}
+
 }  // namespace
 
 // A click at a screen point on a bar: arrows step a line, the track a page,
@@ -293,6 +315,7 @@ LRESULT detail::ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         }
         case WM_LBUTTONDOWN: {
             if (!IsWindowEnabled(hwnd)) return 0;
+            if (GetWindowLong(hwnd, GWL_STYLE) & WS_TABSTOP) SetFocus(hwnd);
             POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ClientToScreen(hwnd, &p);
             detail::ScrollBarMouseDown(hwnd, SB_CTL, p);
@@ -300,7 +323,16 @@ LRESULT detail::ScrollBarControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         }
         case WM_LBUTTONDBLCLK:
             return detail::ScrollBarControlProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        case WM_KEYDOWN:
+            // The keyboard steps as the arrows and the track do.
+            if (const int code = KeyScrollCode(static_cast<int>(wParam)); code >= 0)
+                SendScroll(hwnd, SB_CTL, code, 0);
+            return 0;
         case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd, nullptr, FALSE);
             return 0;
         case WM_PAINT: {
             detail::Window* w = detail::FindWindowRecord(hwnd);

@@ -35,7 +35,7 @@ ninja -C build-run -t commands $targets >"$WORK/plan" || fail "no build plan"
 grep -q '^CMAKE_BUILD_TYPE:STRING=Release$' build-run/CMakeCache.txt || fail "not an optimised build"
 grep -q '^TARVEX_SANITIZE:BOOL=OFF$' build-run/CMakeCache.txt || fail "the sanitizers are on"
 grep -q -- '-fsanitize' "$WORK/plan" && fail "a compile command with a sanitizer"
-for made in '-o tarvex ' '-o tarvex-engine ' 'PHOSBA.PRD' 'DTPMP.PRD'; do
+for made in '-o tarvex ' '-o tarvex-engine ' 'PHOSBA.PRD' 'DTPMP.PRD' 'plmanual.pdf'; do
   grep -q -- "$made" "$WORK/plan" || fail "$made is not built"
 done
 extra=$(grep -E '(/tests/|/bench/|/fuzz/|gtest|benchmark)' "$WORK/plan" | head -3)

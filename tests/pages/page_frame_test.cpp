@@ -55,6 +55,27 @@ TEST_F(PageTest, BottomTopAndThumb) {
     EXPECT_EQ(Scroll(page).nPos, 9);
 }
 
+TEST_F(PageTest, PageKeysScrollAsTheBarDoes) {
+    win::HWND page = OpenPage(PageClass::kPhValues);
+    const win::SCROLLINFO si = Scroll(page);
+    win::RECT before;
+    win::GetWindowRect(page, &before);
+    win::SetActiveWindow(page);
+    win::SetFocus(page);
+    win::PressKey(win::VK_NEXT);
+    EXPECT_EQ(Scroll(page).nPos, static_cast<int>(si.nPage));
+    win::PressKey(win::VK_PRIOR);
+    EXPECT_EQ(Scroll(page).nPos, 0);
+    win::PressKey(win::VK_END, true);
+    EXPECT_EQ(Scroll(page).nPos, si.nMax - static_cast<int>(si.nPage) + 1);
+    win::PressKey(win::VK_HOME, true);
+    EXPECT_EQ(Scroll(page).nPos, 0);
+    win::RECT after;
+    win::GetWindowRect(page, &after);
+    EXPECT_EQ(after.left, before.left);  // scrolling keys leave the window where it is
+    EXPECT_EQ(after.top, before.top);
+}
+
 TEST_F(PageTest, WheelScrollsOneLinePerMessageAndZeroGoesDown) {
     win::HWND page = OpenPage(PageClass::kCycledWater);
     win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, 0), 0);
