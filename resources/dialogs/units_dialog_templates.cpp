@@ -78,7 +78,8 @@ class Builder : public TemplateBuilder {
         for (const UnitRow& r : rows) {
             Add("STATIC", TemplateBuilder::kNoId, r.caption, win::SS_LEFT, x,
                 static_cast<short>(y + 2), kCaptionWidth, 9);
-            Add("SCROLLBAR", r.barId, "", win::SBS_VERT, static_cast<short>(x + kCaptionWidth), y,
+            Add("SCROLLBAR", r.barId, "", win::SBS_VERT | win::WS_TABSTOP,
+                static_cast<short>(x + kCaptionWidth), y,
                 kBarWidth, 14);
             Add("STATIC", r.labelId, r.label, win::SS_LEFT,
                 static_cast<short>(x + kCaptionWidth + kBarWidth + 4), static_cast<short>(y + 2),
