@@ -18,6 +18,7 @@
 #include "engine/saturation/saturation_ratios.h"
 #include "engine/saturation/scaling_indices.h"
 #include "engine/saturation/zinc_minerals.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -116,6 +117,16 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     out.carbonate.acidityAsCaCO3 = PlainToFloat(
         static_cast<double>(ClampToFloat(CarbonateAcidity(w))) * kCaCO3PerEquivalent * f);
     out.carbonate.dissolvedCarbonicAcid = PlainToFloat(w.M(Ion::kCO2) * kCarbonicAcidMass * f);
+    // The carbonic acid in equilibrium with the pass's bicarbonate at its pH,
+    // a(CO2) = a(HCO3-) / (K1 10^pH), and the CO2 partial pressure over it. A
+    // pass that was given its CO2 (a what-if point) keeps that amount in the
+    // speciation; these are what the water holds at the point's own pH.
+    const double k1 = w.K(Rx::kCarbonicAcid1);
+    const double co2Activity = k1 > 0.0 ? w.A(Ion::kHCO3) / (k1 * Exp10(w.ph)) : 0.0;
+    out.carbonate.equilibriumCarbonicAcid =
+        w.G(Ion::kCO2) > 0.0 ? PlainToFloat(co2Activity / w.G(Ion::kCO2) * kCarbonicAcidMass * f)
+                             : 0.0f;
+    out.carbonate.pco2Atm = PlainToFloat(co2Activity * Exp10(w.co2SolubilityLog));
 
     for (int slot : {60, 61, 58, 59, 57, 56, 55, 54, 53, 52, 51, 50})
         out.saturation[slot] = PlainToFloat(slots[slot]);

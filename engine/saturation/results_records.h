@@ -43,6 +43,11 @@ extern OxalateResults oxalateResults;
 struct ResultsCarbonate {
     float acidityAsCaCO3;         // 2 m(CO2) + HCO3T + m(H+) - m(OH-), mg/L as CaCO3
     float dissolvedCarbonicAcid;  // m(CO2) as H2CO3, mg/L
+    // The carbonic acid in equilibrium with the bicarbonate at the final pH
+    // (mg/L as H2CO3) and its CO2 partial pressure (atm): the same as the two
+    // above where the pass computed its CO2, the water's own where it was given.
+    float equilibriumCarbonicAcid;
+    float pco2Atm;
 };
 extern ResultsCarbonate resultsCarbonate;
 

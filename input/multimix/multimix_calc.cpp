@@ -120,17 +120,26 @@ void CopyMultiMixTemperature() {
     currentWaterTemperatures[0] = currentWaterTemperatures[1] = t;
 }
 
+namespace {
+
+// A changed water is calculated from its entered values alone: its calculated
+// carbonate and the engine's carry-over of the water before are cleared.
+void StartSourceWaterAfresh() {
+    ClampMultiMixIndices();
+    ClearCalculatedCarbonate(currentAnalysis);
+    ClearCalculatedCarbonate(multiMixState.sourceWaters[multiMixState.editIndex]);
+    ClearWaterCarryOver();
+}
+
+}  // namespace
+
 void RecalcMultiMixRecord() {
     ClampMultiMixIndices();
     MultiMixState& m = multiMixState;
     const int k = m.editIndex;
     const int32_t saved = mainWindowState.currentWater;
     mainWindowState.currentWater = WaterSelector::kMultiMixSource;
-    if (resultStatus.runTargetSolvers == 0) {
-        ClearCalculatedCarbonate(currentAnalysis);
-        ClearCalculatedCarbonate(m.sourceWaters[k]);
-        ClearWaterCarryOver();
-    }
+    if (resultStatus.runTargetSolvers == 0) StartSourceWaterAfresh();
     currentResidenceTime = m.residenceTime[k][ResidenceForm::kSeconds];
     services.calcWaterAnalysis(0, mainWindowState.mainWindow);
     mainWindowState.dataChanged = 1;
@@ -141,10 +150,12 @@ void RecalcMultiMixRecord() {
 
 bool RecalcMultiMixRecordIfChanged(bool copyTemperature) {
     if (MultiMixRecordChanged() == 0) return false;
-    resultStatus.runTargetSolvers = 0;
     if (copyTemperature) CopyMultiMixTemperature();
-    RecalcMultiMixRecord();
+    // Afresh, and with the target solvers on like every other calculation of a
+    // source water: the blend's sources are all calculated the same way.
+    StartSourceWaterAfresh();
     resultStatus.runTargetSolvers = 1;
+    RecalcMultiMixRecord();
     return true;
 }
 

@@ -65,6 +65,7 @@ void DrawAlkalinityBlock(PageClass page, win::HDC hdc, int form, int y, int cell
             win::TextOutA(hdc, x, y, "       ", 7);
             char value[32];
             std::snprintf(value, sizeof value, "%7.1f", static_cast<double>(rows[r].values[k]));
+            value[7] = '\0';  // a point's cell holds seven characters, as the paint cuts them
             TextOutSubSup(hdc, x, y, value);
         }
         y += lineHeight;
@@ -75,10 +76,11 @@ void SwitchAlkalinityForm(PageClass page, win::HWND hwnd, int form) {
     mixAlkalinityLabels = static_cast<uint16_t>(form);
     win::HDC hdc = win::GetDC(hwnd);
     const win::HGDIOBJ previous = win::SelectObject(hdc, screenFonts.pageFont);
+    // The page's own pitch: the shared one is whatever the last painted page or
+    // printed report left.
     const PageMetrics m = MeasurePageFont(page, hdc);
-    const int lineHeight = reportPageGrid.lineHeight > 0 ? reportPageGrid.lineHeight : m.lineHeight;
     DrawAlkalinityBlock(page, hdc, form, pageStates[PageIndex(page)].alkalinityRowsY, m.cellWidth,
-                        lineHeight);
+                        m.lineHeight);
     if (previous != nullptr) win::SelectObject(hdc, previous);
     win::ReleaseDC(hwnd, hdc);
 }

@@ -17,6 +17,8 @@
 #include "printing/summary/summary_window_parts.h"
 #include "printing/summary/well_log_report.h"
 #include "reporttext/clipboard/metafile_copies.h"
+#include "shell/accumulators/selected_params_records.h"
+#include "shell/mainwindow/well_log_records.h"
 #include "shell/records.h"
 #include "shell/startup/startup_records.h"
 #include "shell/whatif/command_drivers.h"
@@ -57,6 +59,8 @@ void RecomputeIfStale(int which, win::HWND hwnd) {
     if (stale == 0) return;
     stale = 0;  // cleared first: the driver's progress window may bring a paint
     (wellLog ? Drivers().calcWellLogProfile11 : Drivers().calcWellLogProfile)(hwnd);
+    // The profile the page now shows is the one its command and print read.
+    (wellLog ? wellLogTableFlag : onePageDataFlag) = 1;
 }
 
 }  // namespace summarywindow

@@ -2,17 +2,11 @@
 #include "reporttext/profilepages/profile_view.h"
 
 #include "common/water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "reporttext/report/report_builders.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
-
-namespace {
-
-// The combined CO2/H2S model is the fourth of the rates kept per point.
-constexpr int kCombinedRate = 3;
-
-}  // namespace
 
 ProfileViewRecord ViewOfProfile(int profile) {
     ProfileViewRecord view{};
@@ -32,7 +26,7 @@ ProfileViewRecord ViewOfProfile(int profile) {
             p.alkaliDose = t.mixAlkaliDose[k];
             p.inhibitorDose = t.mixInhibitorDose[k];
             p.doseStatus = t.mixDoseStatus[k];
-            p.corrosionRate = t.mixCorrosion[k][kCombinedRate];
+            p.corrosionRate = t.mixCorrosion[k][kCombinedCorrosionRate];
             p.injectionPercent = mixPercent[k];
         }
         return view;
@@ -53,7 +47,7 @@ ProfileViewRecord ViewOfProfile(int profile) {
         p.alkaliDose = t.alkaliDose[k];
         p.inhibitorDose = t.dose[k];
         p.doseStatus = t.doseStatus[k];
-        p.corrosionRate = t.corrosion[k][kCombinedRate];
+        p.corrosionRate = t.corrosion[k][kCombinedCorrosionRate];
         p.injectionPercent = 0.0f;
     }
     return view;

@@ -5,14 +5,12 @@
 
 #include "common/unit_codes.h"
 #include "engine/dose/dose_records.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/saturation/water_results_records.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
 
 namespace {
-
-// The combined CO2/H2S model is the last of the four rates.
-constexpr int kCombinedRate = 3;
 
 float ResidenceInUnit(const float (&block)[ResidenceForm::kCount], uint16_t code) {
     switch (code) {
@@ -49,7 +47,7 @@ SourceViewRecord ViewOfSources() {
         c.dissolvedCo2 = CarbonateSnapshot.multiMix[k].dissolvedCo2;
         c.dose = doseState.multiMix[k].dose;
         c.doseStatus = doseState.multiMix[k].limitStatus;
-        c.corrosionRate = corrosionRates.multiMix[k][kCombinedRate];
+        c.corrosionRate = corrosionRates.multiMix[k][kCombinedCorrosionRate];
         c.residence = ResidenceInUnit(m.residenceTime[k], residenceUnit);
     }
     return view;

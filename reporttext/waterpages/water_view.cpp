@@ -11,9 +11,6 @@
 
 namespace {
 
-// The combined CO2/H2S model is the last of the four rates.
-constexpr int kCombinedRate = 3;
-
 void OneOfThree(int water, WaterView& v) {
     static WaterAnalysis* const analyses[] = {&surfaceWater, &injectionWater, &formationWater};
     static StoredResults* const results[] = {&WaterResults.surface, &WaterResults.injection,
@@ -28,7 +25,7 @@ void OneOfThree(int water, WaterView& v) {
     v.results = results[water]->saturation;
     v.excess = results[water]->excess;
     v.dose = doses[water]->dose;
-    v.corrosionRate = rates[water][kCombinedRate];
+    v.corrosionRate = rates[water][kCombinedCorrosionRate];
     v.residenceSeconds = waterResidenceSeconds[water];
     v.enteredValues = entered[water] != 0 ? enteredValues[water] : nullptr;
 }
@@ -53,7 +50,7 @@ bool ViewOfWater(int water, WaterView& v) {
             v.results = multiMixBlend.blendResults;
             v.excess = multiMixBlend.blendExcess;
             v.dose = multiMixBlend.blendDose;
-            v.corrosionRate = corrosionRates.mixed[kCombinedRate];
+            v.corrosionRate = corrosionRates.mixed[kCombinedCorrosionRate];
             v.residenceSeconds = multiMixBlend.meanResidenceSeconds;
             return true;
         case WaterSelector::kMultiMixSource: {
@@ -63,7 +60,7 @@ bool ViewOfWater(int water, WaterView& v) {
             v.results = WaterResults.multiMix[k].saturation;
             v.excess = WaterResults.multiMix[k].excess;
             v.dose = doseState.multiMix[k].dose;
-            v.corrosionRate = corrosionRates.multiMix[k][kCombinedRate];
+            v.corrosionRate = corrosionRates.multiMix[k][kCombinedCorrosionRate];
             v.residenceSeconds = multiMixState.residenceTime[k][ResidenceForm::kSeconds];
             return true;
         }

@@ -10,8 +10,8 @@
 #include "common/water_analysis.h"
 #include "common/whatif_settings.h"
 #include "engine/dose/dose_records.h"
-#include "engine/pipeline/pipeline_records.h"
 #include "engine/inputs/unit_conversions.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/saturation/water_results_records.h"
 #include "platform/window/win_types.h"
 #include "scenarios/frame/driver_frame.h"
@@ -24,7 +24,9 @@ struct EngineOutputs {
     float (&saturation)[kResultRowValues];       // SaturationResults
     const float (&excess)[kIndicatorRowValues];  // MomentaryExcess
     const float& dissolvedCO2Copy;
-    const float& carbonateFigure;  // the results pass's acidity, mg/L as CaCO3
+    const float& carbonateFigure;          // the results pass's acidity, mg/L as CaCO3
+    const float& equilibriumCarbonicAcid;  // the CO2 the point's pH and bicarbonate hold, mg/L
+    const float& pco2Atm;                  // its partial pressure, atm
     const uint32_t& pressureRaised;
     float& acidDemand;
     float& alkaliDemand;

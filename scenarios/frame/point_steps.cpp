@@ -5,6 +5,7 @@
 
 #include "common/index_code.h"
 #include "engine/corrosion/corrosion_models.h"
+#include "engine/inputs/engine_unit_factors.h"
 
 namespace {
 namespace AE = AnalysisElement;
@@ -63,6 +64,17 @@ void KeepPhControlFields(const float* working, float* row) {
                                AE::kBicarbonate, AE::kCarbonate,   AE::kAlkalinity,
                                AE::kCalcium,     AE::kSodium,      AE::kPotassium};
     for (int e : kFields) row[e] = working[e];
+}
+
+void KeepPointCarbonDioxide(const DriverContext& c, bool phGiven, float& dissolvedCO2,
+                            float (&row)[kResultRowValues]) {
+    dissolvedCO2 = c.out.equilibriumCarbonicAcid;
+    row[AE::kAcidity] = c.out.equilibriumCarbonicAcid;
+    if (!phGiven || c.out.pco2Atm <= 0.0f) return;
+    const uint16_t* units = c.units.units.code;
+    const double totalBar = PressureInBar(row[AE::kPressure], units[UnitItem::kPressure]);
+    row[AE::kPco2] = static_cast<float>(
+        AtmToPartialPressureUnit(c.out.pco2Atm, units[UnitItem::kGasCo2], totalBar));
 }
 
 void ComputeCorrosionRow(const DriverContext& c, const float (&analysis)[kResultRowValues],

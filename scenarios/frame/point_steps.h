@@ -44,6 +44,14 @@ double PressureInBar(float pressure, uint16_t unitCode);
 // which a point keeps in its analysis row after its pH control.
 void KeepPhControlFields(const float* working, float* row);
 
+// The dissolved CO2 and pCO2 a point shows are those of its own calculation:
+// the carbonic acid in equilibrium with its bicarbonate at its pH (mg/L as
+// H2CO3) into `dissolvedCO2` and element 43 of the row and, where the point's
+// pH was given rather than computed from a pCO2, the CO2 partial pressure over
+// it, in the gas-phase CO2 unit, into element 39 of the row.
+void KeepPointCarbonDioxide(const DriverContext& c, bool phGiven, float& dissolvedCO2,
+                            float (&row)[kResultRowValues]);
+
 // The four corrosion rates (CalcCorrRateCO2Kt, CalcCorrRateCO2Fug,
 // CalcCorrRateArrhenius, CalcCorrRateCO2H2S) of an analysis row with the
 // saturation ratios of the same water, into the first four values of `row`.

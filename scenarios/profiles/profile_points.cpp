@@ -39,6 +39,7 @@ void MainPass(ProfileRun& run, int k, const ProgressClock& clock) {
         w[AE::kPco2] = ProfilePointPco2(run, k);
     }
     c.out.saturation[31] = 0.0f;  // the balancing amount of a reference pass
+    const bool phGiven = w[AE::kPh] != -1.0f;
     RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
 
     t.bicarbonate[k] = c.out.saturation[27];
@@ -57,7 +58,12 @@ void MainPass(ProfileRun& run, int k, const ProgressClock& clock) {
     const int first = run.variable == ProfileVariable::kTemperature ? 1 : 0;
     for (int e = first; e < AE::kCount; ++e) row[e] = w[e];
     std::memcpy(t.excess[k], c.out.excess, sizeof t.excess[k]);
-    ComputeCorrosionRow(c, c.current.values, c.out.saturation, t.corrosion[k]);
+    KeepPointCarbonDioxide(c, phGiven, t.dissolvedCO2[k], row);
+    // The rates follow the point's own water, its pCO2 included.
+    float point[kResultRowValues];
+    std::memcpy(point, w, sizeof point);
+    point[AE::kPco2] = row[AE::kPco2];
+    ComputeCorrosionRow(c, point, c.out.saturation, t.corrosion[k]);
 }
 
 void DosePoint(ProfileRun& run, int k, double phosphateMgL) {

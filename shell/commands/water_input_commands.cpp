@@ -12,7 +12,9 @@
 #include "resources/dialog_ids.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
 #include "shell/resultpages/water_input_pages.h"
+#include "shell/whatif/well_log_commands.h"
 
 int WaterFormTemplate(int32_t water, int height) {
     const bool formation = water == WaterSelector::kFormation;
@@ -32,7 +34,11 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
     const int height = std::abs(desktop.bottom - desktop.top);
     (void)win::DialogBoxParamA(mainWindowState.instance, WaterFormTemplate(water, height),
                                mainWindow, Wform, 0);
-    if (dialogResult > 0) CalcWaterAnalysis(1, mainWindow);
+    if (dialogResult > 0) {
+        CalcWaterAnalysis(1, mainWindow);
+        RefreshOpenPages(water);
+        ClearSummaryProfiles();
+    }
     UpdateMenuTexts();
     (void)ShowWaterInputPages(mainWindow, water);
     UpdateMenuTexts();

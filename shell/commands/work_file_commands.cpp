@@ -11,10 +11,14 @@
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/profiles/profiles.h"
+#include "scenarios/wells/well_profiles.h"
+#include "shell/accumulators/selected_params_records.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/commands/save_offer.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
+#include "shell/whatif/well_log_commands.h"
 #include "shell/workfile/browser/browse_dialogs.h"
 #include "shell/workfile/work_file.h"
 
@@ -81,7 +85,7 @@ void RecomputeOlderFile(win::HWND mainWindow) {
 
 constexpr WorkFileCommandServices kProgramServices = {
     OfferToSaveWork, MenuTexts,       CalcWaterAnalysis, CalcMixingProfile,
-    MultiMix,        CalcTempProfile, CalcpHProfile,
+    MultiMix,        CalcTempProfile, CalcpHProfile,     CalcWellLogProfile,
 };
 WorkFileCommandServices workFileCommandServices = kProgramServices;
 
@@ -112,6 +116,17 @@ void OpenFileCommand(win::HWND mainWindow) {
         const int16_t v = mainWindowState.loadedVersion;
         if (v >= kFirstRecomputedVersion && v <= kLastRecomputedVersion)
             RecomputeOlderFile(mainWindow);
+        RefreshOpenPages(-1);
+        // The summaries' profiles were of the waters held before.
+        const uint32_t onePageShown = onePageDataFlag;
+        ClearSummaryProfiles();
+        onePageDataFlag = onePageShown;
+    }
+    // The one-page summary's profile follows the waters now held, file read or not.
+    if (onePageDataFlag != 0 && s.calcWellLogProfile != nullptr) {
+        resultStatus.onePageProfileStale = 0;
+        s.calcWellLogProfile(mainWindow);
+        onePageDataFlag = 1;
     }
     s.updateMenuTexts();
     SetSaveMenuItems();
@@ -135,6 +150,7 @@ void WhatsStoredCommand(win::HWND mainWindow) {
         }
         mainWindowState.loadedVersion = kDataVersion;
     }
+    RefreshOpenPages(-1);
     s.updateMenuTexts();
     Repaint(mainWindow);
 }

@@ -30,6 +30,7 @@ struct WorkFileCommandServices {
     void (*recalcMultiMix)();
     void (*calcTempProfile)(win::HWND owner);
     void (*calcpHProfile)(win::HWND owner);
+    void (*calcWellLogProfile)(win::HWND owner);  // the one-page summary's 12 stations
 };
 extern WorkFileCommandServices workFileCommandServices;
 // The services of the running program.

@@ -10,6 +10,7 @@
 #include "shell/commands/save_offer.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/whatif/well_log_commands.h"
 #include "shell/workfile/work_file_records.h"
 
 namespace {
@@ -58,5 +59,6 @@ void NewWorkspace(win::HWND mainWindow) {
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);
     ClearEnteredAndDone(resultStatus);
+    ClearSummaryProfiles();
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }

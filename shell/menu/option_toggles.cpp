@@ -8,6 +8,7 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
 #include "shell/settings/units_file.h"
+#include "shell/whatif/well_log_commands.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ void ClearResultsOfAnOptionChange() {
     r.tempProfileDone = r.gridDone = r.phProfileDone = r.gridDone2 = r.pressureProfileDone = 0;
     for (uint16_t& done : r.mixGridDone) done = 0;
     gridOrientationSet = 0;
+    ClearSummaryProfiles();
 }
 
 void ToggleThreeDPlotStyle() {

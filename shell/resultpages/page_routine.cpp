@@ -2,6 +2,7 @@
 #include "shell/resultpages/page_routine.h"
 
 #include "pages/frame/page_descriptor.h"
+#include "pages/frame/page_state_records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "shell/mainwindow/main_window.h"
@@ -73,4 +74,18 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
     win::ShowWindow(mainWindow, win::SW_SHOWMAXIMIZED);
     win::UpdateWindow(mainWindow);
     return true;
+}
+
+void RefreshOpenPages(int water) {
+    for (int i = 0; i < kPageClassCount; ++i) {
+        const PageClass page = static_cast<PageClass>(i);
+        win::HWND slot = PageWindowSlot(page);
+        if (!IsPageOpen(page) || !win::IsWindow(slot)) continue;
+        const bool oneWater = page == PageClass::kMuWater || page == PageClass::kMuValues;
+        if (oneWater && water >= 0 && pageStates[i].shownWater != water) {
+            pageStates[i].shownWater = water;
+            win::SetWindowText(slot, PageTitle(page, water));
+        }
+        win::InvalidateRect(slot, nullptr, win::TRUE);
+    }
 }

@@ -42,3 +42,9 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
 
 // The home of the page listed at `index` of a command's list.
 [[nodiscard]] win::POINT CascadeHome(PageCascade cascade, int index);
+
+// After a command that stored or recalculated a water: every open result page
+// is invalidated so that it paints the current results again, and the two
+// one-water pages turn to `water` (window title included) when it is a water
+// selector; -1 leaves them on the water they show.
+void RefreshOpenPages(int water);

@@ -10,6 +10,7 @@
 #include "shell/accumulators/selected_params_records.h"
 #include "shell/records.h"
 #include "shell/whatif/scenario_views.h"
+#include "shell/whatif/well_log_commands.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ void PrintAllAvailable(win::HWND mainWindow) {
     const ResultStatus& s = resultStatus;
     std::vector<Report> r;
     if (s.surfaceEntered != 0) {
+        RefreshStaleOnePageProfile(mainWindow);
         if (onePageDataFlag != 0) r.push_back({OnePage, 0});
         AddWater(r, 0);
         if (s.phProfileDone != 0) AddProfile(r, kPhProfile);
@@ -111,5 +113,6 @@ void PrintAllAvailable(win::HWND mainWindow) {
 }
 
 void PrintOnePageJob(win::HWND mainWindow) {
+    RefreshStaleOnePageProfile(mainWindow);
     if (onePageDataFlag != 0) RunJob(mainWindow, {{OnePage, 0}});
 }

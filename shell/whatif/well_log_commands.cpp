@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "engine/records.h"
 #include "graphs/records.h"
 #include "platform/window/window.h"
 #include "printing/summary/summary_records.h"
@@ -24,14 +25,21 @@ constexpr int16_t kRowLayout[kOnePageRowCount] = {-1, -1, 17, 44, 3, 24, 8, 37,
 constexpr uint16_t kGraphDefaults[kGraphParamCount] = {4, 5, 0, 21, 0xFFFF, 0xFFFF};
 constexpr int16_t kSummaryGraphs[kWellLogSummaryGraphCount] = {0, 21, 5, 4, 24, 37, 44, -1, -1, -1};
 
-// The profile behind a view when it is not there yet; false when it is still missing.
-bool EnsureFlag(uint32_t& flag, void (*driver)(win::HWND), win::HWND mainWindow) {
-    if (flag == 0) {
+// The profile behind a view when it is not there yet, or when a change of
+// product marked it stale; false when it is still missing.
+bool EnsureFlag(uint32_t& flag, uint32_t& stale, void (*driver)(win::HWND), win::HWND mainWindow) {
+    if (flag == 0 || stale != 0) {
+        stale = 0;  // cleared first: the driver's progress window may bring a paint
         driver(mainWindow);
         flag = 1;
         UpdateMenuTexts();
     }
     return flag != 0;
+}
+
+void InvalidateWindowOfClass(const char* className) {
+    if (win::HWND w = win::FindWindow(className, nullptr); w != nullptr)
+        win::InvalidateRect(w, nullptr, win::TRUE);
 }
 
 }  // namespace
@@ -45,18 +53,23 @@ void SetOnePageLayout() {
 
 void OnePageSummaryCommand(win::HWND mainWindow) {
     SetOnePageLayout();
-    if (!EnsureFlag(onePageDataFlag, Drivers().calcWellLogProfile, mainWindow)) return;
+    if (!EnsureFlag(onePageDataFlag, resultStatus.onePageProfileStale, Drivers().calcWellLogProfile,
+                    mainWindow))
+        return;
     CurrentScenarioViews().openOnePageWindow(mainWindow, 0);
 }
 
 void WellLogTableCommand(win::HWND mainWindow) {
     SetOnePageLayout();
-    if (!EnsureFlag(wellLogTableFlag, Drivers().calcWellLogProfile11, mainWindow)) return;
+    if (!EnsureFlag(wellLogTableFlag, resultStatus.wellProfileStale, Drivers().calcWellLogProfile11,
+                    mainWindow))
+        return;
     CurrentScenarioViews().openOnePageWindow(mainWindow, 1);
 }
 
 void WellLogGraphCommand(win::HWND mainWindow) {
-    (void)EnsureFlag(wellLogGraphFlag, Drivers().calcWellLogProfile11, mainWindow);
+    (void)EnsureFlag(wellLogGraphFlag, resultStatus.wellProfileStale,
+                     Drivers().calcWellLogProfile11, mainWindow);
     graphProfileKind = GraphProfileKind::kWellProfile12;
     ChooseGraphBeforeTwoD(mainWindow);
     CurrentScenarioViews().showTwoDGraph(mainWindow);
@@ -69,6 +82,22 @@ void WellLogSummaryGraphCommand(win::HWND mainWindow) {
     Drivers().calcWellLogProfile48(mainWindow);
     CurrentScenarioViews().openWellLogSummaryGraphWindow(mainWindow);
     UpdateMenuTexts();
+}
+
+void ClearSummaryProfiles() {
+    onePageDataFlag = 0;
+    wellLogTableFlag = 0;
+    wellLogGraphFlag = 0;
+    resultStatus.onePageProfileStale = 1;
+    resultStatus.wellProfileStale = 1;
+    InvalidateWindowOfClass("DisOnePage");
+    InvalidateWindowOfClass("WellLogDisOnePage");
+}
+
+void RefreshStaleOnePageProfile(win::HWND mainWindow) {
+    if (onePageDataFlag == 0 || resultStatus.onePageProfileStale == 0) return;
+    resultStatus.onePageProfileStale = 0;
+    Drivers().calcWellLogProfile(mainWindow);
 }
 
 void PrintOnePageSummary(win::HWND mainWindow) {

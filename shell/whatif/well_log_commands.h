@@ -12,3 +12,13 @@ void PrintOnePageSummary(win::HWND mainWindow);
 // The summary page's row layout, and the one-page graphs' defaults while the
 // first is unset.
 void SetOnePageLayout();
+
+// The summary views' profiles no longer fit the water, the units or the
+// options: the one-page, well-log table and well-log graph flags are cleared so
+// that their commands compute the profiles again, and an open summary window
+// recomputes at its next paint.
+void ClearSummaryProfiles();
+
+// Computes the one-page summary's 12-station profile again when a change of
+// product left it stale, so that a print shows the current doses.
+void RefreshStaleOnePageProfile(win::HWND mainWindow);

@@ -8,6 +8,7 @@
 
 #include "common/byte_io.h"
 #include "common/unit_codes.h"
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "input/phcurve/alk_curve_records.h"
 #include "reporttext/format/format_value.h"
@@ -225,7 +226,8 @@ std::string BuildSummaryCsv(const CsvSource& src) {
         StationRow(csv, m.label, [&t, &m](int s) { return ScaledText(t.excess[s][m.slot]); });
     momexOrPp("Siderite MOMEX", 3, "Siderite PP", 55);
     StationRow(csv, "Mackinawite MOMEX", [&t](int s) { return ScaledText(t.excess[s][17]); });
-    StationRow(csv, "Corrosion Rate", [&t](int s) { return CsvGeneral(t.corrosion[s][0]); });
+    StationRow(csv, "Corrosion Rate",
+               [&t](int s) { return CsvGeneral(t.corrosion[s][kCombinedCorrosionRate]); });
     StationRow(csv, "pCO2", [&t](int s) { return CsvGeneral(t.analysis[s][E::kPco2]); });
     return csv.text;
 }

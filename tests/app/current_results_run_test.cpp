@@ -1,0 +1,333 @@
+// Results that stay current in whole runs: what a page, a summary, a profile
+// row or an export shows after a change is what a run that started with the
+// changed input shows, and every output of one quantity gives the same value.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Source(const std::string& name) {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/" + name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The dialog lines of the bundled sea-water entry, with the sulfate (field 415)
+// given as `sulfate`, then OK and the command of the source water form.
+std::string SeaWater(const std::string& sulfate = "2710") {
+    std::istringstream in(Source("data/scripts/seawater-pages.tvs"));
+    std::string entry;
+    for (std::string line; std::getline(in, line);) {
+        if (line == "dialog 80 set 415 2710") line = "dialog 80 set 415 " + sulfate;
+        if (line.rfind("dialog 80", 0) == 0) entry += line + "\n";
+    }
+    return entry + "menu 1030\n";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string LineWith(const std::vector<std::string>& lines, const std::string& label) {
+    for (const std::string& l : lines)
+        if (l.find(label) != std::string::npos) return l;
+    return "<no line " + label + ">";
+}
+
+// The seven point values of a profile page's row (value columns 24 + 8k).
+std::vector<double> PointValues(const std::string& line) {
+    std::vector<double> values;
+    for (int k = 0; k < 7; ++k) {
+        const size_t at = 24 + 8 * static_cast<size_t>(k);
+        values.push_back(line.size() >= at + 7 ? std::atof(line.substr(at, 7).c_str()) : -1.0);
+    }
+    return values;
+}
+
+// The fields of the CSV row whose first field is `label` (quotes removed).
+std::vector<std::string> CsvRow(const std::string& csv, const std::string& label) {
+    for (const std::string& line : Lines(csv)) {
+        if (line.rfind("\"" + label + "\"", 0) != 0) continue;
+        std::vector<std::string> fields;
+        std::string field;
+        for (char c : line) {
+            if (c == '"') continue;
+            if (c == ',') {
+                fields.push_back(field);
+                field.clear();
+            } else {
+                field += c;
+            }
+        }
+        fields.push_back(field);
+        return fields;
+    }
+    return {};
+}
+
+std::string Tool(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return "cannot run " + command;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    pclose(pipe);
+    return out;
+}
+
+// A binary PPM picture as the snap verb writes it.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::string rgb;
+    explicit Picture(const std::string& ppm) {
+        std::istringstream in(ppm);
+        std::string magic;
+        int maxval = 0;
+        if (!(in >> magic >> width >> height >> maxval) || magic != "P6") return;
+        in.get();
+        rgb = ppm.substr(static_cast<size_t>(in.tellg()));
+        if (rgb.size() != 3u * width * height) width = height = 0;
+    }
+};
+
+// The pixels in which two pictures differ over the area both cover; -1 when
+// either is no picture.
+long Differing(const std::string& a, const std::string& b) {
+    const Picture p(a), q(b);
+    if (p.width == 0 || q.width == 0) return -1;
+    long n = 0;
+    for (int y = 0; y < std::min(p.height, q.height); ++y)
+        for (int x = 0; x < std::min(p.width, q.width); ++x)
+            n += p.rgb.compare(3u * (y * p.width + x), 3, q.rgb, 3u * (y * q.width + x), 3) != 0;
+    return n;
+}
+
+// The sample time of the identification line follows the clock: a run that
+// crosses a minute redraws its four digits.
+constexpr long kClockPixels = 200;
+
+constexpr const char* kLeave = "answer no Data has been modified\n";
+// Vary pH at the water's own 77 F, as data/scripts/seawater-ph.tvs runs it.
+constexpr const char* kVaryPh = "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\nmenu 1038\n";
+
+class CurrentResultsRun : public ProgramRunFixture {
+  protected:
+    // The run of `script` in a folder of its own (the fixture's folder is
+    // emptied first), its named files read back.
+    std::vector<std::string> RunAndRead(const std::string& script,
+                                        const std::vector<std::string>& names) {
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        EXPECT_EQ(Run(script + kLeave), 0) << Log();
+        std::vector<std::string> files;
+        for (const std::string& name : names) files.push_back(Read(name));
+        return files;
+    }
+};
+
+// Sulfate entered as 2, then corrected to 2,710 on the form while both pages
+// are open: the painted pages are those the same records paint afresh (the
+// pages closed and opened again by Vary Temperature), not the first entry's.
+TEST_F(CurrentResultsRun, OpenPagesPaintTheWaterEnteredAgain) {
+    const auto run = RunAndRead(
+        SeaWater("2") + "snap DisplayMUWater first.ppm\n" + SeaWater() +
+            "snap DisplayMUWater chem.ppm\n"
+            "snap DisplayMUValues values.ppm\n"
+            "text DisplayMUWater chem.txt\n"
+            "close DisplayMUWater\nclose DisplayMUValues\nmenu 1036\n"
+            "snap DisplayMUWater afresh.ppm\n"
+            "snap DisplayMUValues afresh-values.ppm\n",
+        {"first.ppm", "chem.ppm", "values.ppm", "chem.txt", "afresh.ppm", "afresh-values.ppm"});
+    EXPECT_NE(LineWith(Lines(run[3]), "Sulfate").find("2710"), std::string::npos) << run[3];
+    EXPECT_GT(Differing(run[0], run[1]), kClockPixels)
+        << "the chemistry page was not painted again";
+    const long chemistry = Differing(run[1], run[4]);
+    EXPECT_GE(chemistry, 0);
+    EXPECT_LE(chemistry, kClockPixels);
+    const long indicators = Differing(run[2], run[5]);
+    EXPECT_GE(indicators, 0);
+    EXPECT_LE(indicators, kClockPixels);
+}
+
+// The surface pages open, then an injection water entered: the two pages now
+// name and paint the injection water, as pages opened for it paint it.
+TEST_F(CurrentResultsRun, OpenPagesTurnToTheWaterJustEntered) {
+    std::string injection = SeaWater();
+    for (size_t at; (at = injection.find("menu 1030")) != std::string::npos;)
+        injection.replace(at, 9, "menu 1031");
+    injection.replace(injection.find("set 400 412"), 11, "set 400 1000");  // calcium
+    const std::string snaps =
+        "snap DisplayMUWater chem.ppm\nsnap DisplayMUValues values.ppm\n"
+        "text DisplayMUWater chem.txt\nwindows\n";
+    const auto turned = RunAndRead(SeaWater("2") + injection + snaps,
+                                   {"chem.ppm", "values.ppm", "chem.txt", "run.log"});
+    const auto direct = RunAndRead(injection + snaps, {"chem.ppm", "values.ppm"});
+    EXPECT_EQ(Lines(turned[2]).at(0), "INJECTION WATER ANALYSIS");
+    EXPECT_NE(turned[3].find("DisplayMUWater \"INJECTION WATER ANALYSIS\""), std::string::npos)
+        << turned[3];
+    EXPECT_NE(turned[3].find("DisplayMUValues \"INJECTION WATER DEPOSITION POTENTIAL INDICATORS\""),
+              std::string::npos)
+        << turned[3];
+    // The injection pages opened afresh have no scroll bar: the areas both show.
+    for (int page = 0; page < 2; ++page) {
+        const long differing = Differing(turned[page], direct[page]);
+        EXPECT_GE(differing, 0) << page;
+        EXPECT_LE(differing, kClockPixels) << page;
+    }
+}
+
+// One Page Summary, then the water entered again with another sulfate: the
+// summary's CSV is that of a run that entered the second water at once, and so
+// is the printed page's gypsum row.
+TEST_F(CurrentResultsRun, OnePageSummaryFollowsTheWaterEnteredAfterIt) {
+    auto summary = [](const char* csv) {
+        return std::string("menu 1248\nfile ") + csv + "\nanswer no\nmenu 1655 DisOnePage\n";
+    };
+    const auto again = RunAndRead(SeaWater() + summary("one.csv") + "close DisOnePage\n" +
+                                      SeaWater("5000") + summary("two.csv"),
+                                  {"two.csv"});
+    const auto direct = RunAndRead(SeaWater("5000") + summary("two.csv"), {"two.csv"});
+    const std::vector<std::string> gypsum = CsvRow(direct[0], "Gypsum");
+    ASSERT_GT(gypsum.size(), 12u) << direct[0];
+    EXPECT_EQ(CsvRow(again[0], "Gypsum"), gypsum);
+    EXPECT_EQ(CsvRow(again[0], "Sulfate"), CsvRow(direct[0], "Sulfate"));
+}
+
+// New clears the summaries: Print One Page Summary then prints nothing, and a
+// work file opened afterwards with the one-page profile shown recomputes it.
+TEST_F(CurrentResultsRun, NewLeavesNoSummaryToPrint) {
+    std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+    ASSERT_EQ(Run(SeaWater() +
+                  "menu 1248\nclose DisOnePage\nanswer no\nmenu 1019\n"
+                  "printer PDF\nmenu 4285\n" +
+                  kLeave),
+              0)
+        << Log();
+    EXPECT_EQ(Log().find("printed \"Tarvex Report\""), std::string::npos) << Log();
+}
+
+// Vary pH from 5.7 to 8.1 with the alkalinity rows as species: each point's
+// dissolved CO2 and pCO2 come from its own calculation, as sea water's
+// carbonic acid constants give them (25 C, salinity 35, NBS pH scale): the
+// apparent pK1* = pH + log10(m(CO2) / m(HCO3-)) about 6.0 (Millero 1995), and
+// pCO2 = [CO2] / K0 with K0 = 0.0284 mol/kg/atm (Weiss 1974).
+TEST_F(CurrentResultsRun, PhProfileRowsAreEachPointsOwn) {
+    const auto pages = RunAndRead(SeaWater() +
+                                      "dialog 84 set 535 77\ndialog 84 set 533 5.7\n"
+                                      "dialog 84 set 530 8.1\ndialog 84 press 1\nmenu 1041\n"
+                                      "menu 1038\nmenu 1073 DisplaypHWater\n"
+                                      "text DisplaypHWater phw.txt\n",
+                                  {"phw.txt"});
+    const std::vector<std::string> page = Lines(pages[0]);
+    const std::vector<double> ph = PointValues(LineWith(page, "CATIONS"));
+    const std::vector<double> co2 = PointValues(LineWith(page, "Dissolved CO"));
+    const std::vector<double> hco3 = PointValues(LineWith(page, "Bicarbonate"));
+    const std::string pco2Line = LineWith(page, "pCO");
+    std::vector<double> pco2;
+    for (int k = 0; k < 7; ++k) pco2.push_back(std::atof(pco2Line.substr(24 + 8 * k, 8).c_str()));
+    ASSERT_NEAR(ph[0], 5.7, 1e-9) << pages[0];
+    constexpr double kH2co3 = 62.0253, kHco3 = 61.0173;  // g/mol
+    for (int k = 0; k < 7; ++k) {
+        ASSERT_GT(co2[k], 0.0) << pages[0];
+        if (co2[k] >= 1.0) {
+            const double pk1 = ph[k] + std::log10((co2[k] / kH2co3) / (hco3[k] / kHco3));
+            EXPECT_NEAR(pk1, 6.0, 0.25) << "point " << k << "\n" << pages[0];
+        }
+        // Three digits from point 3 on; the short form keeps fewer below.
+        const double henry = co2[k] / kH2co3 / 1000.0 / 1.025 / 0.0284;
+        EXPECT_NEAR(pco2[k], henry, (k >= 3 ? 0.25 : 0.5) * henry) << "point " << k << pco2Line;
+        if (k > 0) {
+            EXPECT_GT(pco2[k - 1], pco2[k]) << pco2Line;
+        }
+    }
+}
+
+// DISPLAY ALKALINITY AS HCO3 and CO3 on the pH page after the chemistry page
+// painted: the four rows redrawn in place are those the page paints afresh.
+TEST_F(CurrentResultsRun, AlkalinitySwitchDrawsThePagesOwnRows) {
+    // The chemistry page paints last, leaving its own shorter pitch shared.
+    const std::string profile = SeaWater() + kVaryPh + "scroll DisplayMUWater down\n";
+    const auto switched = RunAndRead(profile +
+                                         "menu 1073 DisplaypHWater\n"
+                                         "snap DisplaypHWater phw.ppm\n",
+                                     {"phw.ppm"});
+    const auto painted = RunAndRead(profile +
+                                        "menu 1073 DisplaypHWater\nclose DisplaypHWater\n"
+                                        "menu 1038\nsnap DisplaypHWater phw.ppm\n",
+                                    {"phw.ppm"});
+    ASSERT_FALSE(switched[0].empty());
+    EXPECT_EQ(Differing(switched[0], painted[0]), 0u);
+}
+
+// Three source waters typed one at a time and mixed, the last one stored by
+// MIX and the others by OK: typed in the reverse order, each water shows the
+// same indicators in its column, whatever its place and the button that
+// stored it.
+TEST_F(CurrentResultsRun, EverySourceWaterIsCalculatedAlike) {
+    const std::string typed = Source("data/scripts/multimix-three-waters.tvs");
+    std::string reversed = typed;
+    reversed.replace(reversed.find("set 400 100"), 11, "set 400 3XX");
+    reversed.replace(reversed.find("set 400 300"), 11, "set 400 100");
+    reversed.replace(reversed.find("set 400 3XX"), 11, "set 400 300");
+    const std::string page = "menu 114\ntext DisplayMixedValues mmv.txt\n";
+    const std::vector<std::string> a = Lines(RunAndRead(typed + page, {"mmv.txt"})[0]);
+    const std::vector<std::string> b = Lines(RunAndRead(reversed + page, {"mmv.txt"})[0]);
+    ASSERT_GT(a.size(), 60u);
+    ASSERT_EQ(a.size(), b.size());
+    // Title, blank, identification, blank, the axis lines; then the rows.
+    for (size_t line = 6; line < a.size(); ++line) {
+        if (a[line].size() < 48 || b[line].size() < 48) continue;
+        for (size_t k = 0; k < 3; ++k)
+            EXPECT_EQ(a[line].substr(24 + 8 * k, 7), b[line].substr(24 + 8 * (2 - k), 7))
+                << "water " << k + 1 << ": " << a[line] << " | " << b[line];
+    }
+}
+
+// The one-page summary's CSV gives, per station, the corrosion rate the pages
+// and reports name: the combined CO2/H2S rate of the engine harness's
+// 12-station well profile of the same water.
+TEST_F(CurrentResultsRun, CsvCorrosionRateIsThePagesRate) {
+    const auto csv = RunAndRead(SeaWater() +
+                                    "menu 1248\nfile one.csv\nanswer no\n"
+                                    "menu 1655 DisOnePage\n",
+                                {"one.csv"});
+    const std::string harness = Tool(std::string(TARVEX_BINARY_DIR) + "/tarvex-engine well 12 " +
+                                     TARVEX_SOURCE_DIR + "/data/samples/seawater.wat");
+    std::vector<double> combined;
+    for (const std::string& line : Lines(harness)) {
+        const size_t at = line.find("corrosion=");
+        if (at == std::string::npos) continue;
+        std::string rates = line.substr(at + 10, line.find(' ', at) - at - 10);
+        for (int comma = 0; comma < 3; ++comma) rates = rates.substr(rates.find(',') + 1);
+        combined.push_back(std::atof(rates.c_str()));
+    }
+    ASSERT_EQ(combined.size(), 12u) << harness;
+    const std::vector<std::string> row = CsvRow(csv[0], "Corrosion Rate");
+    ASSERT_GE(row.size(), 13u) << csv[0];
+    for (size_t s = 0; s < 12; ++s)
+        EXPECT_NEAR(std::atof(row[s + 1].c_str()), combined[s], 1e-6 + 1e-3 * combined[s])
+            << "station " << s;
+}
+
+}  // namespace
