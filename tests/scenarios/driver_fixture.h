@@ -97,8 +97,10 @@ inline void ScriptedRun() {
     SaturationResults[29] = 1.0f + w[AE::kPressure];
     SaturationResults[21] = w[AE::kPhosphate];  // barite stands in for the phosphate
     MomentaryExcess[0] = n;
-    dissolvedCO2Copy = 3.0f;
+    dissolvedCO2Copy = 3.0f;  // a copy no pass writes in earnest
     resultsCarbonate.acidityAsCaCO3 = 40.0f;
+    resultsCarbonate.equilibriumCarbonicAcid = 200.0f + n;  // the pass's own CO2
+    resultsCarbonate.pco2Atm = 0.01f * n;
 }
 
 // The same pass for a driver that replaces its solver answers by its next pass.

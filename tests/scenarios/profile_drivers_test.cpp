@@ -31,7 +31,10 @@ TEST_F(ProfileTest, TemperatureProfileRunsTwoPassesPerPointAtTheAxisTemperatures
         EXPECT_EQ(t.bicarbonate[k], 100.0f + 2 * k + 2);
         EXPECT_EQ(t.results[k][27], 100.0f + 2 * k + 2);
         EXPECT_EQ(t.excess[k][0], 2 * k + 2.0f);
-        EXPECT_EQ(t.dissolvedCO2[k], 3.0f);
+        // Dissolved CO2 and pCO2 are the main pass's own (the pH is given here).
+        EXPECT_EQ(t.dissolvedCO2[k], 200.0f + 2 * k + 2);
+        EXPECT_EQ(t.analysis[k][AE::kAcidity], 200.0f + 2 * k + 2);
+        EXPECT_FLOAT_EQ(t.analysis[k][AE::kPco2], 0.01f * (2 * k + 2));
         EXPECT_EQ(t.carbonateFigure[k], 40.0f);
         // The main pass starts from the first pass's bicarbonate.
         EXPECT_EQ(script.passes[2 * k + 1].values[AE::kMAlkalinity], 100.0f + 2 * k + 1);

@@ -278,7 +278,7 @@ TEST_F(MultiMixDialogTest, OkCalculatesOnlyAChangedWater) {
     EXPECT_EQ(calls[0].mode, 0);
     EXPECT_EQ(calls[0].currentWater, WaterSelector::kMultiMixSource);
     EXPECT_EQ(calls[0].editIndex, 1);
-    EXPECT_EQ(calls[0].runTargetSolvers, 0);  // the target solvers off
+    EXPECT_EQ(calls[0].runTargetSolvers, 1);  // with the target solvers, as every source water
     EXPECT_EQ(resultStatus.runTargetSolvers, 1);
     EXPECT_EQ(mainWindowState.currentWater, WaterSelector::kSurface);
     EXPECT_EQ(multiMixState.lastWaterIndex, 1);

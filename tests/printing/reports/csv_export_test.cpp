@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/pipeline/pipeline_records.h"
 #include "input/description_records.h"
 #include "input/phcurve/alk_curve_records.h"
 #include "platform/system/shell_execute.h"
@@ -66,7 +67,7 @@ class CsvExportTest : public PrintTest {
                 t.analysis[s][v] = 0.001f * static_cast<float>(s);
             }
             for (int v = 0; v < 38; ++v) t.excess[s][v] = static_cast<float>(v + s);
-            t.corrosion[s][0] = 1.5f + static_cast<float>(s);
+            t.corrosion[s][kCombinedCorrosionRate] = 1.5f + static_cast<float>(s);
         }
         wellProfiles.flash11 = t;
         wellProfiles.flash11.temperature[0] = 212.0f;
