@@ -122,11 +122,14 @@ void OpenFileCommand(win::HWND mainWindow) {
         ClearSummaryProfiles();
         onePageDataFlag = onePageShown;
     }
-    // The one-page summary's profile follows the waters now held, file read or not.
+    // The one-page summary's profile follows the waters now held, file read or
+    // not; the working analysis stays as the file left it.
     if (onePageDataFlag != 0 && s.calcWellLogProfile != nullptr) {
+        const WaterAnalysis working = currentAnalysis;
         resultStatus.onePageProfileStale = 0;
         s.calcWellLogProfile(mainWindow);
         onePageDataFlag = 1;
+        currentAnalysis = working;
     }
     s.updateMenuTexts();
     SetSaveMenuItems();

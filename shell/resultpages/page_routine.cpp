@@ -1,6 +1,7 @@
 // The page routine of the main menu's commands.
 #include "shell/resultpages/page_routine.h"
 
+#include "engine/records.h"
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_state_records.h"
 #include "platform/gdi/gdi.h"
@@ -77,6 +78,10 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
 }
 
 void RefreshOpenPages(int water) {
+    // A page loads the water it shows into the working analysis when it
+    // paints; the pages paint here, and the working analysis the command left
+    // is kept, so that a work file opened and saved again holds what it held.
+    const WaterAnalysis working = currentAnalysis;
     for (int i = 0; i < kPageClassCount; ++i) {
         const PageClass page = static_cast<PageClass>(i);
         win::HWND slot = PageWindowSlot(page);
@@ -87,5 +92,7 @@ void RefreshOpenPages(int water) {
             win::SetWindowText(slot, PageTitle(page, water));
         }
         win::InvalidateRect(slot, nullptr, win::TRUE);
+        win::UpdateWindow(slot);
     }
+    currentAnalysis = working;
 }

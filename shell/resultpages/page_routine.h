@@ -44,7 +44,7 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
 [[nodiscard]] win::POINT CascadeHome(PageCascade cascade, int index);
 
 // After a command that stored or recalculated a water: every open result page
-// is invalidated so that it paints the current results again, and the two
-// one-water pages turn to `water` (window title included) when it is a water
-// selector; -1 leaves them on the water they show.
+// paints the current results again at once, the two one-water pages turned to
+// `water` first (window title included) when it is a water selector; -1 leaves
+// them on the water they show. The working analysis is left as it was.
 void RefreshOpenPages(int water);

@@ -37,9 +37,11 @@ bool EnsureFlag(uint32_t& flag, uint32_t& stale, void (*driver)(win::HWND), win:
     return flag != 0;
 }
 
-void InvalidateWindowOfClass(const char* className) {
-    if (win::HWND w = win::FindWindow(className, nullptr); w != nullptr)
+void PaintWindowOfClass(const char* className) {
+    if (win::HWND w = win::FindWindow(className, nullptr); w != nullptr) {
         win::InvalidateRect(w, nullptr, win::TRUE);
+        win::UpdateWindow(w);
+    }
 }
 
 }  // namespace
@@ -90,8 +92,13 @@ void ClearSummaryProfiles() {
     wellLogGraphFlag = 0;
     resultStatus.onePageProfileStale = 1;
     resultStatus.wellProfileStale = 1;
-    InvalidateWindowOfClass("DisOnePage");
-    InvalidateWindowOfClass("WellLogDisOnePage");
+    // An open summary window computes its profile again as it paints, here and
+    // now; the working analysis the command left is kept, as the result pages
+    // keep it (RefreshOpenPages).
+    const WaterAnalysis working = currentAnalysis;
+    PaintWindowOfClass("DisOnePage");
+    PaintWindowOfClass("WellLogDisOnePage");
+    currentAnalysis = working;
 }
 
 void RefreshStaleOnePageProfile(win::HWND mainWindow) {

@@ -16,7 +16,7 @@ void SetOnePageLayout();
 // The summary views' profiles no longer fit the water, the units or the
 // options: the one-page, well-log table and well-log graph flags are cleared so
 // that their commands compute the profiles again, and an open summary window
-// recomputes at its next paint.
+// recomputes and paints at once (the working analysis is left as it was).
 void ClearSummaryProfiles();
 
 // Computes the one-page summary's 12-station profile again when a change of
