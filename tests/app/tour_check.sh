@@ -7,6 +7,7 @@
 #    it is printed over another (pdf_overlap.py); the sea water's
 #    calcite saturation ratio on its printed report equals the engine
 #    harness's to the printed decimals;
+#  - the pH page's dissolved CO2 and pCO2 differ from point to point;
 #  - every CSV reads with Python's csv module, rows of two fields or more;
 #  - one RTF opens in LibreOffice headless where it is installed (skipped,
 #    saying so, where it is not);
@@ -91,6 +92,21 @@ decimals = len(printed.split('.')[1]) if '.' in printed else 0
 want = f'{float(sys.argv[2]):.{decimals}f}'
 if printed != want:
     print('FAIL: calcite ratio printed', printed, 'engine', want); sys.exit(1)
+PY
+
+# The pH page with the alkalinity rows as species: every point has the
+# dissolved CO2 and the pCO2 of its own calculation, so along seven pH values
+# neither row repeats one value.
+python3 - "$OUT/ph-species.txt" <<'PY' || fail=1
+import sys
+lines = open(sys.argv[1], encoding='latin-1').read().splitlines()
+for label in ('Dissolved CO', 'pCO'):
+    row = next((l for l in lines if l.lstrip().startswith(label)), None)
+    if row is None:
+        print('FAIL: no', label, 'row in', sys.argv[1]); sys.exit(1)
+    cells = [row[24 + 8 * k:31 + 8 * k] for k in range(7)]
+    if len(set(cells)) == 1:
+        print('FAIL: one', label, 'value at every pH:', row.strip()); sys.exit(1)
 PY
 
 csvs=0
