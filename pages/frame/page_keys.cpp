@@ -1,8 +1,8 @@
 // Keyboard moves of a result page over the main window's rectangle: one step
 // per arrow key, wrapping to the far side (without moving on that key) when
-// the page would leave its reach, Home back to the page's home and End its
-// reach below it. Page Up and Page Down scroll the text a page as the scroll
-// bar does, Ctrl+Home and Ctrl+End to its top and bottom.
+// the page would leave its reach. Page Up and Page Down scroll the text a page
+// as the scroll bar does, Home and End (with or without Ctrl) to its top and
+// bottom.
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_frame.h"
 #include "pages/frame/page_state_records.h"
@@ -22,16 +22,15 @@ namespace {
 
 // The scroll-bar request of a scrolling key, -1 for the other keys.
 int ScrollRequest(int virtualKey) {
-    const bool control = win::GetKeyState(win::VK_CONTROL) < 0;
     switch (virtualKey) {
         case win::VK_PRIOR:
             return win::SB_PAGEUP;
         case win::VK_NEXT:
             return win::SB_PAGEDOWN;
         case win::VK_HOME:
-            return control ? win::SB_TOP : -1;
+            return win::SB_TOP;
         case win::VK_END:
-            return control ? win::SB_BOTTOM : -1;
+            return win::SB_BOTTOM;
         default:
             return -1;
     }
@@ -52,7 +51,6 @@ void OnPageKey(PageClass page, win::HWND hwnd, int virtualKey) {
     const int cw = m.cellWidth;
     const int step = d.step == PageStep::kRowHeight ? m.rowHeight : reportPageGrid.lineHeight;
     const int reach = d.reach;
-    const win::POINT home = mainWindowState.pageHome[PageIndex(page)];
     switch (virtualKey) {
         case win::VK_LEFT:
             if (s.windowX - cw < main.left - 78 * cw) {
@@ -81,14 +79,6 @@ void OnPageKey(PageClass page, win::HWND hwnd, int virtualKey) {
                 return;
             }
             s.windowY += step;
-            break;
-        case win::VK_HOME:
-            s.windowX = home.x;
-            s.windowY = home.y;
-            break;
-        case win::VK_END:
-            s.windowX = home.x;
-            s.windowY = home.y + reach * m.rowHeight;
             break;
         default:
             return;
