@@ -22,11 +22,10 @@ void PrintWellLogSummaryGraph(win::HWND hwnd) {
     GraphOutputFlags& f = graphOutputFlags;
     win::RECT kept{};
     win::GetWindowRect(hwnd, &kept);
-    const int width = kept.right - kept.left;
-    const int height = kept.bottom - kept.top;
     win::HDC printer = BeginTwoDFamilyPrint(hwnd, kDocumentName);
     if (printer == nullptr) {
-        win::MoveWindow(hwnd, 0, 0, width, height, win::TRUE);
+        win::MoveWindow(hwnd, kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top,
+                        win::TRUE);
         return;
     }
     const int16_t keptPrintColor = f.printColor;
@@ -45,5 +44,5 @@ void PrintWellLogSummaryGraph(win::HWND hwnd) {
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
     EndTwoDFamilyPrint(hwnd, direct);
     SetPrintColourItem(hwnd);
-    ShowGraphWindowAfterPrint(hwnd, width, height);
+    ShowGraphWindowAfterPrint(hwnd, kept);
 }

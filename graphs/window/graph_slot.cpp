@@ -21,6 +21,8 @@
 namespace {
 
 constexpr char kThreeDClass[] = "wcGraphWindow";
+// The caption of every graph window, which also names its printed pictures.
+constexpr char kGraphTitle[] = "Tarvex Graph";
 constexpr int kClassNameChars = 41;  // 40 characters and the terminator
 
 bool HoldsClass(win::HWND window, const char* className) {
@@ -87,6 +89,19 @@ void PaintThreeD(win::HDC dc, win::HWND window) {
 
 }  // namespace
 
+win::RECT GraphWindowPlace(win::HWND sized) {
+    win::RECT r{};
+    if (sized != nullptr && win::GetClientRect(sized, &r) && r.right > 0 && r.bottom > 0) {
+        win::POINT origin{0, 0};
+        win::ClientToScreen(sized, &origin);
+        return win::RECT{origin.x, origin.y, origin.x + r.right, origin.y + r.bottom};
+    }
+    // No window to go by (or one without a client area): the work area.
+    win::MONITORINFO mi{};
+    win::GetMonitorInfo(win::MonitorFromWindow(sized, win::MONITOR_DEFAULTTOPRIMARY), &mi);
+    return mi.rcWork;
+}
+
 win::HWND PlaceGraphWindow(const GraphSlotRequest& request) {
     MainWindowState& m = mainWindowState;
     if (m.graphWindowOpen != 0 && !win::IsWindow(m.graphWindow)) {
@@ -102,12 +117,12 @@ win::HWND PlaceGraphWindow(const GraphSlotRequest& request) {
     }
     if (m.graphWindowOpen == 0) {
         if (request.beforeCreate != nullptr) request.beforeCreate();
-        win::RECT r{};
         const win::HWND sized = request.sizeOf != nullptr ? request.sizeOf : request.owner;
-        if (sized != nullptr) win::GetWindowRect(sized, &r);
-        m.graphWindow = win::CreateWindowEx(
-            0, request.className, "", win::WS_VISIBLE | win::WS_MAXIMIZE, 0, 0, r.right - r.left,
-            r.bottom - r.top, request.owner, nullptr, request.instance, nullptr);
+        const win::RECT r = GraphWindowPlace(sized);
+        m.graphWindow = win::CreateWindowEx(0, request.className, kGraphTitle,
+                                            win::WS_OVERLAPPEDWINDOW | win::WS_VISIBLE, r.left,
+                                            r.top, r.right - r.left, r.bottom - r.top,
+                                            request.owner, nullptr, request.instance, nullptr);
     } else if (request.reuse != nullptr) {
         request.reuse(m.graphWindow);
     }

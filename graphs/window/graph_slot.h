@@ -18,14 +18,19 @@ struct GraphSlotRequest {
     // Runs when a window of the asked class is already in the slot: it shows
     // the graph now asked for.
     void (*reuse)(win::HWND window);
-    // The window whose outer size a new window takes (null: the owner's).
+    // The window whose client area a new window covers (null: the owner's).
     win::HWND sizeOf = nullptr;
 };
 
+// Where a new graph window goes: over the client area of `sized` (in screen
+// coordinates), so that its caption and menu bar stay in sight; the desktop's
+// work area when `sized` is null or has no client area.
+[[nodiscard]] win::RECT GraphWindowPlace(win::HWND sized);
+
 // Puts a window of the asked class in the slot: a window of that class already
 // there is reused; a window of another class is closed first. A new window
-// has no title, is visible and maximised at (0, 0) with the owner's outer
-// size. On success graphWindowOpen is 1, the window is shown and has the
+// is visible with a caption "Tarvex Graph" and a close box, in the place
+// GraphWindowPlace gives for the sizing window. On success graphWindowOpen is 1, the window is shown and has the
 // focus. Returns the window, or null when none could be made (the slot is
 // then free).
 win::HWND PlaceGraphWindow(const GraphSlotRequest& request);

@@ -102,9 +102,10 @@ void ShowClickBox(win::HWND hwnd, const char* caption, const char* message) {
     (void)win::MessageBox(hwnd, message, caption, win::MB_OK | win::MB_ICONINFORMATION);
 }
 
-void ShowGraphWindowAfterPrint(win::HWND hwnd, int width, int height) {
-    win::MoveWindow(hwnd, 0, 0, width, height, win::TRUE);
-    win::ShowWindow(hwnd, win::SW_SHOWMAXIMIZED);
+void ShowGraphWindowAfterPrint(win::HWND hwnd, const win::RECT& place) {
+    win::MoveWindow(hwnd, place.left, place.top, place.right - place.left,
+                    place.bottom - place.top, win::TRUE);
+    win::ShowWindow(hwnd, win::SW_SHOW);
     win::UpdateWindow(hwnd);
     win::EnableWindow(hwnd, win::TRUE);
     win::SetActiveWindow(hwnd);

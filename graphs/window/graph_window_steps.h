@@ -52,9 +52,9 @@ win::LRESULT AnswerGraphMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wPara
 void AnswerValueClick(win::HWND hwnd, const char* caption, const char* message, int point);
 void ShowClickBox(win::HWND hwnd, const char* caption, const char* message);
 
-// After a print: the window at (0, 0) at the given size, maximised, enabled, active and in
-// front, invalidated.
-void ShowGraphWindowAfterPrint(win::HWND hwnd, int width, int height);
+// After a print: the window back at `place` (its screen rectangle before the
+// print), shown, enabled, active and in front, invalidated.
+void ShowGraphWindowAfterPrint(win::HWND hwnd, const win::RECT& place);
 
 // The main window activated, maximised and updated (after a graph closes).
 void ShowMainWindowAgain();

@@ -64,7 +64,7 @@ constexpr GraphPictureDescriptor kThreeDExport{
 void RestoreAfterPrint(win::HWND hwnd, const win::RECT& kept) {
     win::SetFocus(hwnd);  // the focus rewrites the menu texts
     win::EnableWindow(hwnd, win::TRUE);
-    ShowGraphWindowAfterPrint(hwnd, kept.right - kept.left, kept.bottom - kept.top);
+    ShowGraphWindowAfterPrint(hwnd, kept);
 }
 
 }  // namespace

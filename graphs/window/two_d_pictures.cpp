@@ -1,5 +1,5 @@
 // EXPORT IMAGE and PRINT of the 2D graph window: the 2D-family steps
-// with the bar graph's painter; the print puts the window back full screen.
+// with the bar graph's painter; the print puts the window back where it was.
 #include "graphs/graph_output_records.h"
 #include "graphs/twod/bar_graph.h"
 #include "graphs/window/graph_picture_print.h"
@@ -14,13 +14,10 @@ constexpr char kDocumentName[] = "Printing Tarvex Graph";
 
 constexpr GraphPictureDescriptor kTwoDExport = TwoDFamilyExport<DrawTwoDGraph>();
 
-// Puts the window back as the user had it: full screen, maximised, enabled
-// and in front.
-void RestoreWindow(win::HWND hwnd) {
-    win::RECT whole{};
-    win::GetWindowRect(win::GetDesktopWindow(), &whole);
+// Puts the window back as the user had it (`kept`), enabled and in front.
+void RestoreWindow(win::HWND hwnd, const win::RECT& kept) {
     win::SetFocus(hwnd);
-    ShowGraphWindowAfterPrint(hwnd, whole.right - whole.left, whole.bottom - whole.top);
+    ShowGraphWindowAfterPrint(hwnd, kept);
 }
 
 }  // namespace
@@ -31,10 +28,12 @@ int ExportTwoDGraph(win::HWND hwnd) {
 
 void PrintTwoDGraph(win::HWND hwnd) {
     GraphOutputFlags& f = graphOutputFlags;
+    win::RECT kept{};
+    win::GetWindowRect(hwnd, &kept);
     win::HDC printer = BeginTwoDFamilyPrint(hwnd, kDocumentName);
     if (printer == nullptr) {
         // A cancelled dialog leaves the window as a finished print does.
-        RestoreWindow(hwnd);
+        RestoreWindow(hwnd, kept);
         return;
     }
     const int16_t savedColorNow = f.colorNow;
@@ -48,5 +47,5 @@ void PrintTwoDGraph(win::HWND hwnd) {
     win::InvalidateRect(hwnd, nullptr, win::TRUE);
     f.colorNow = f.displayColor;
     SetPrintColourItem(hwnd);
-    RestoreWindow(hwnd);
+    RestoreWindow(hwnd, kept);
 }

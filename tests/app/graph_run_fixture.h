@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "graphs/graph_output_records.h"
@@ -45,6 +46,18 @@ class GraphRunFixture : public ProgramRunFixture {
     static bool Have(const char* tool) {
         return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
     }
+    // "W H" of a binary PPM picture of the run (a snap of a window's client
+    // area), each grown by `grow` (the exported pictures are one pixel larger);
+    // "" when it cannot be read.
+    std::string PictureSize(const std::string& name, int grow = 0) const {
+        std::ifstream in(folder / name, std::ios::binary);
+        std::string magic;
+        int w = 0;
+        int h = 0;
+        if (!(in >> magic >> w >> h) || magic != "P6") return "";
+        return std::to_string(w + grow) + " " + std::to_string(h + grow);
+    }
+
     // Pixels of the run's picture `made` differing by more than 10 % from the
     // golden picture `golden`, or -1.
     long Differing(const std::string& golden, const std::string& made) {

@@ -228,7 +228,7 @@ TEST_F(AlkWindowTest, PrintsDirectlyOrThroughAPictureByDriver) {
     win::AnswerPrintDialog("Old");
     Command(hwnd, kPrint);
     ASSERT_EQ(win::PrintLog().size(), 4u);
-    EXPECT_EQ(win::PrintLog()[3].document, "");
+    EXPECT_EQ(win::PrintLog()[3].document, "Tarvex Graph");
     EXPECT_EQ(win::PrintLog()[3].pages, 1);
     EXPECT_TRUE(win::MessageBoxLog().empty());
     // A cancelled print dialog prints nothing.

@@ -102,6 +102,50 @@ TEST_F(TwoDWindowTest, SlotIsFreedHoweverTheWindowEnds) {
     EXPECT_EQ(Open() != nullptr, true);
 }
 
+// The window has a caption with a close box and leaves the main window's
+// caption and menu bar in sight; its close box closes it as CLOSE does.
+TEST_F(TwoDWindowTest, CaptionedBelowTheMainMenuAndTheCloseBoxIsClose) {
+    // A maximised main window with a menu bar owns the graph.
+    win::WNDCLASS wc;
+    wc.lpfnWndProc = win::DefWindowProc;
+    wc.lpszClassName = "GraphOwnerWindow";
+    ASSERT_NE(win::RegisterClass(&wc), 0);
+    win::HMENU bar = win::CreateMenu();
+    win::AppendMenu(bar, win::MF_STRING, 1, "&FILE");
+    const win::HWND main =
+        win::CreateWindowEx(0, "GraphOwnerWindow", "Tarvex", win::WS_OVERLAPPEDWINDOW, 0, 0, 640,
+                            480, nullptr, bar, nullptr, nullptr);
+    mainWindowState.mainWindow = main;
+    win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
+    win::HWND hwnd = Open();
+    ASSERT_NE(hwnd, nullptr);
+    const auto style = static_cast<win::DWORD>(win::GetWindowLongPtr(hwnd, win::GWL_STYLE));
+    EXPECT_EQ(style & win::WS_CAPTION, win::WS_CAPTION);
+    EXPECT_NE(style & win::WS_SYSMENU, 0u);
+    EXPECT_FALSE(win::IsZoomed(hwnd));
+    char title[64] = {};
+    win::GetWindowText(hwnd, title, sizeof title);
+    EXPECT_STREQ(title, "Tarvex Graph");
+    win::POINT mainClient{0, 0};
+    win::ClientToScreen(main, &mainClient);
+    win::RECT mainRect{};
+    win::GetWindowRect(main, &mainRect);
+    win::RECT r{};
+    win::GetWindowRect(hwnd, &r);
+    EXPECT_GT(mainClient.y, mainRect.top);  // the main window has a caption and a menu bar
+    EXPECT_EQ(r.top, mainClient.y);
+    EXPECT_EQ(r.left, mainClient.x);
+    EXPECT_LE(r.bottom, mainRect.bottom);
+    // The close box sends the system close.
+    win::SendMessage(hwnd, win::WM_SYSCOMMAND, win::SC_CLOSE, 0);
+    EXPECT_FALSE(win::IsWindow(hwnd));
+    EXPECT_EQ(mainWindowState.graphWindowOpen, 0);
+    EXPECT_EQ(win::GetActiveWindow(), main);
+    EXPECT_TRUE(win::IsZoomed(main));
+    win::DestroyWindow(main);
+    mainWindowState.mainWindow = nullptr;
+}
+
 // The slot holds one graph window: an opener asking for another class closes
 // the window there first; a handle that died without telling the slot frees it.
 TEST_F(TwoDWindowTest, OpenerReplacesAnotherGraphWindow) {
@@ -485,10 +529,15 @@ class TwoDPrintTest : public TwoDWindowTest {
         EXPECT_EQ(printers[2].driverVersion, 0x300);
         win::UsePrinters(printers);
     }
+    // The window is back where the slot put it, below the main window's menu.
     void ExpectWindowBack(win::HWND hwnd) {
         EXPECT_TRUE(win::IsWindowEnabled(hwnd));
         EXPECT_TRUE(win::IsWindowVisible(hwnd));
-        EXPECT_TRUE(win::IsZoomed(hwnd));
+        win::RECT r{};
+        win::GetWindowRect(hwnd, &r);
+        const win::RECT place = GraphWindowPlace(mainWindowState.mainWindow);
+        EXPECT_EQ(r.top, place.top);
+        EXPECT_EQ(r.bottom, place.bottom);
         ExpectScreenFlags();
     }
 };
@@ -525,7 +574,8 @@ TEST_F(TwoDPrintTest, PictureForIndirectModeAndOldDrivers) {
     ASSERT_EQ(win::PrintLog().size(), 1u);
     EXPECT_EQ(win::PrintLog()[0].pages, 1);
     EXPECT_FALSE(win::PrintLog()[0].aborted);
-    EXPECT_TRUE(fs::exists(folder / "prints" / "document.pdf"));
+    // The picture's document is named after the window's title.
+    EXPECT_TRUE(fs::exists(folder / "prints" / "Tarvex Graph.pdf"));
     EXPECT_EQ(printJobState.printerDC, nullptr);
     ExpectWindowBack(hwnd);
     // A driver older than 3.10 gets the picture too, whatever the mode.
@@ -533,7 +583,7 @@ TEST_F(TwoDPrintTest, PictureForIndirectModeAndOldDrivers) {
     win::AnswerPrintDialog("Old");
     Command(hwnd, kPrint);
     ASSERT_EQ(win::PrintLog().size(), 2u);
-    EXPECT_EQ(win::PrintLog()[1].document, "");
+    EXPECT_EQ(win::PrintLog()[1].document, "Tarvex Graph");
     EXPECT_TRUE(win::MessageBoxLog().empty());  // no document ended twice
     ExpectWindowBack(hwnd);
 }
