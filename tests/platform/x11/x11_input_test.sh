@@ -21,52 +21,11 @@ export LC_ALL
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 PROBE=$(absolute "$1")
 HELPER=$(absolute "$2")
-for tool in Xvfb xdotool xclip xwininfo; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/x11_common.sh"
+need_tools Xvfb xdotool xclip xwininfo
+make_work tarvex-x11in
 
-WORK=$(mktemp -d /tmp/tarvex-x11in-XXXXXX)
-PIDS=""
-FAILED=0
-PASSED=0
-cleanup() {
-  for p in $PIDS; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in $PIDS; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-check() {  # check NAME CONDITION...
-  name=$1
-  shift
-  if "$@"; then
-    PASSED=$((PASSED + 1))
-  else
-    FAILED=$((FAILED + 1))
-    echo "FAILED: $name"
-  fi
-}
-
-wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds or time runs out
-  limit=$(($1 * 10))
-  shift
-  i=0
-  while [ $i -lt $limit ]; do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" \
-  >"$WORK/xvfb.log" 2>&1 &
-PIDS="$PIDS $!"
-wait_for 20 test -s "$WORK/display" || { echo "FAILED: the virtual X server did not start"; exit 1; }
-DISPLAY=:$(cat "$WORK/display")
-export DISPLAY
+start_xvfb
 
 STATE="$WORK/probe.state"
 timeout 120 "$PROBE" "$STATE" >"$WORK/probe.out" 2>&1 &

@@ -31,47 +31,10 @@ absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
 TARVEX=$(absolute "$1")
 PROBE=$(absolute "$2")
 HELPER=$(absolute "$3")
-for tool in Xvfb xdotool xclip import convert compare xprop xwininfo; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/x11_common.sh"
+need_tools Xvfb xdotool xclip import convert compare xprop xwininfo
+make_work tarvex-x11
 
-WORK=$(mktemp -d /tmp/tarvex-x11-XXXXXX)
-PIDS=""
-FAILED=0
-PASSED=0
-
-cleanup() {
-  for p in $PIDS; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in $PIDS; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-check() {  # check NAME CONDITION...
-  name=$1
-  shift
-  if "$@"; then
-    PASSED=$((PASSED + 1))
-  else
-    FAILED=$((FAILED + 1))
-    echo "FAILED: $name"
-  fi
-}
-
-# wait_for SECONDS COMMAND...: runs COMMAND until it succeeds or time runs out.
-wait_for() {
-  limit=$(($1 * 10))
-  shift
-  i=0
-  while [ $i -lt $limit ]; do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  return 1
-}
 
 # Waits for process $1 to end (up to $2 seconds); its exit code in $EXIT_CODE.
 wait_exit() {
@@ -105,15 +68,7 @@ FACE=D4D0C8
 CAPTION=0A246A
 
 # ---- the X server ---------------------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" \
-  >"$WORK/xvfb.log" 2>&1 &
-PIDS="$PIDS $!"
-if ! wait_for 20 test -s "$WORK/display"; then
-  echo "FAILED: the virtual X server did not start"
-  exit 1
-fi
-DISPLAY=:$(cat "$WORK/display")
-export DISPLAY
+start_xvfb
 echo "display $DISPLAY"
 
 # ---- 1. tarvex, first start -------------------------------------------------------

@@ -12,32 +12,9 @@ LC_ALL=C
 export LC_ALL
 BUILD=$(cd "$1" && pwd)
 SOURCE=$(cd "$2" && pwd)
-for tool in Xvfb compare identify; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-WORK=$(mktemp -d /tmp/tarvex-x11tour-XXXXXX)
-PIDS=""
-cleanup() {
-  for p in $PIDS; do kill "$p" 2>/dev/null; done
-  sleep 0.2
-  for p in $PIDS; do kill -9 "$p" 2>/dev/null; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-wait_for() {  # wait_for SECONDS COMMAND...
-  limit=$(($1 * 10))
-  shift
-  i=0
-  while [ $i -lt $limit ]; do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  return 1
-}
+. "$(dirname "$0")/x11_common.sh"
+need_tools Xvfb compare identify
+make_work tarvex-x11tour
 
 FAILED=0
 fail() {
@@ -50,12 +27,7 @@ cd "$SOURCE" || exit 2
 sh tools/tour.sh "$BUILD" "$WORK/tour-headless" --headless --snap-windows "$WORK/headless" \
   >"$WORK/headless.log" 2>&1 || fail "the headless tour (exit code $?)"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" \
-  >"$WORK/xvfb.log" 2>&1 &
-PIDS="$PIDS $!"
-wait_for 20 test -s "$WORK/display" || { echo "FAILED: the virtual X server did not start"; exit 1; }
-DISPLAY=:$(cat "$WORK/display")
-export DISPLAY
+start_xvfb
 
 timeout 110 sh tools/tour.sh "$BUILD" "$WORK/tour-x11" --display --snap-windows "$WORK/x11" \
   >"$WORK/x11.log" 2>&1 &

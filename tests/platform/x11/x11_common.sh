@@ -1,0 +1,61 @@
+# What the X display tests share, sourced by each: the tools they need, a
+# work folder whose processes end with the test, bounded waiting, counted
+# checks and a virtual X server of the test's own.
+
+# need_tools TOOL...: skips the test (exit 77) where one is not installed.
+need_tools() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+}
+
+# make_work NAME: a fresh folder in $WORK; the processes listed in $PIDS end,
+# and the folder goes, when the test does.
+make_work() {
+  WORK=$(mktemp -d "/tmp/$1-XXXXXX")
+  PIDS=""
+  trap x11_cleanup EXIT
+  trap 'exit 1' INT TERM
+}
+x11_cleanup() {
+  for p in $PIDS; do kill "$p" 2>/dev/null; done
+  sleep 0.2
+  for p in $PIDS; do kill -9 "$p" 2>/dev/null; done
+  rm -rf "$WORK"
+}
+
+FAILED=0
+PASSED=0
+check() {  # check NAME CONDITION...
+  name=$1
+  shift
+  if "$@"; then
+    PASSED=$((PASSED + 1))
+  else
+    FAILED=$((FAILED + 1))
+    echo "FAILED: $name"
+  fi
+}
+
+# wait_for SECONDS COMMAND...: runs COMMAND until it succeeds or time runs out.
+wait_for() {
+  limit=$(($1 * 10))
+  shift
+  i=0
+  while [ $i -lt $limit ]; do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+    i=$((i + 1))
+  done
+  return 1
+}
+
+# start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" \
+    >"$WORK/xvfb.log" 2>&1 &
+  PIDS="$PIDS $!"
+  wait_for 20 test -s "$WORK/display" || { echo "FAILED: the virtual X server did not start"; exit 1; }
+  DISPLAY=:$(cat "$WORK/display")
+  export DISPLAY
+}
