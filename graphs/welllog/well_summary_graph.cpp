@@ -217,7 +217,9 @@ LeftMargin FitLeftMargin(Painter& p, const Panel& c, int lineUnit,
     return m;
 }
 
-void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
+// The depth axis is ticked and labelled on the last panel only; every panel
+// keeps the same left margin, so the panels stay alike.
+void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n, bool last) {
     GraphAxisData& a = graphAxisData;
     twoDGraphState.currentCode = code;
     const bool sourced = ReadPanelValues(code, n);
@@ -321,7 +323,7 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n) {
     const int l = p.LineOfFont();
     const int avg = p.AverageWidth();
     win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.thinPen);
-    for (int t = 0; t <= axis.intervals; ++t) {
+    for (int t = 0; t <= axis.intervals && last; ++t) {
         const double v = axis.low + t * step;
         const int y = c.plot.bottom + Trunc((v - axis.low) * scale);
         win::MoveToEx(p.dc, c.plot.left - Trunc(2 * avg / 3), y, nullptr);
@@ -422,7 +424,7 @@ int DrawWellLogSummaryGraphReported(win::HDC dc, win::HWND window, BarGraphRepor
         const int row = k / grid.columns;
         const Panel c = LayOutPanel(d + column * cellWidth, height - (row + 1) * cellHeight,
                                     cellWidth, cellHeight);
-        PaintPanel(p, c, k, codes[k], n);
+        PaintPanel(p, c, k, codes[k], n, k == panels - 1);
     }
     wellSummaryPanelCount = panels;
     p.ReleaseFont();

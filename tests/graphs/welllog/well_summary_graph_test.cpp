@@ -1,7 +1,8 @@
 // The well-log summary graph painter: panels in rows of up to five, bars
-// that stand for the stations from the bottom hole up, the depth axis, the
-// colours of the bands, codes without values, an empty list, and the left
-// margin that keeps the turned titles clear of the depth labels.
+// that stand for the stations from the bottom hole up, the depth axis (ticked
+// on the last panel), the colours of the bands, codes without values, an
+// empty list, and the left margin that keeps the turned titles clear of the
+// depth labels.
 #include "graphs/welllog/well_summary_graph.h"
 
 #include <cstdio>
@@ -48,6 +49,7 @@ class WellSummaryGraphTest : public GraphTest {
     }
     static inline BarGraphReport painted;
     static inline std::vector<std::string> findings;
+    static inline std::vector<win::TextBox> boxes;
     static inline int result = 0;
 };
 
@@ -160,6 +162,30 @@ TEST_F(WellSummaryGraphTest, StationDepthsAndTheDepthAxis) {
     const BarGraphReport r = Paint();
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].yLabels, (std::vector<std::string>{"1500", "3000", "4500"}));
+
+    // Seven panels share the depth axis: its labels stand once, on the last
+    // panel (the bottom row's third cell of 300 x 400).
+    Codes({0, 21, 5, 4, 24, 37, 44});
+    painted = BarGraphReport{};
+    win::RecordTextBoxes(true);
+    PaintInWindow(
+        [](win::HDC dc, win::HWND hwnd) {
+            result = DrawWellLogSummaryGraphReported(dc, hwnd, &painted);
+            boxes = win::TextBoxesOf(hwnd);
+        },
+        1200, 800);
+    win::RecordTextBoxes(false);
+    ASSERT_EQ(painted.charts.size(), 7u);
+    for (const std::string& label : painted.charts[6].yLabels) {
+        int drawn = 0;
+        for (const win::TextBox& b : boxes) {
+            if (b.text != label) continue;
+            ++drawn;
+            EXPECT_GE(b.ink.left, 600) << label;
+            EXPECT_GE(b.ink.top, 400) << label;
+        }
+        EXPECT_EQ(drawn, 1) << label;
+    }
 }
 
 // The turned value-axis title stays clear of the depth labels: tall narrow
