@@ -19,6 +19,7 @@
 #include "graphs/range/range_records.h"
 #include "graphs/state/graph_snapshot_records.h"
 #include "platform/gdi/gdi.h"
+#include "platform/text/text_boxes.h"
 #include "resources/program_resources.h"
 #include "resources/range_dialog_ids.h"
 #include "shell/records.h"
@@ -552,6 +553,80 @@ TEST_F(RangeDialogTest, PictureOfTheGraphStaysUntilTheDialogEnds) {
         win::PressButton(d, C::kCancel);
     });
     EXPECT_EQ(graphSnapshot.bitmap, nullptr);
+}
+
+// The captions along the graph's lower edge (the 3D floor's units, the 2D
+// axis title) stay clear of every box, label and button, with the graph
+// window's client area of a 1024 x 768 and of a 1280 x 1024 desktop.
+std::vector<win::TextBox> captionBoxes;
+
+void PaintCaptions(win::HDC dc, win::HWND hwnd) {
+    win::RECT client{};
+    win::GetClientRect(hwnd, &client);
+    const int w = client.right, h = client.bottom;
+    const struct {
+        double x, y;
+        const char* text;
+    } captions[] = {{0.03, 0.93, "0.0"},
+                    {0.42, 0.90, "\xB0" "F"},
+                    {0.54, 0.91, "pH"},
+                    {0.45, 0.95, "Temperature \xB0" "F"},
+                    {0.90, 0.93, "100"}};
+    for (const auto& c : captions)
+        win::TextOut(dc, static_cast<int>(c.x * w), static_cast<int>(c.y * h), c.text,
+                     static_cast<int>(std::strlen(c.text)));
+    captionBoxes = win::TextBoxesOf(hwnd);
+}
+
+TEST_F(RangeDialogTest, ControlsLeaveTheCaptionsOfThePictureClear) {
+    for (const auto& size : {std::pair{1024, 719}, std::pair{1270, 942}}) {
+        win::RecordTextBoxes(true);
+        PaintInWindow(PaintCaptions, size.first, size.second);
+        win::RecordTextBoxes(false);
+        ASSERT_EQ(captionBoxes.size(), 5u);
+        for (int id : {D::kTempPh, D::kTempPco2, D::kTempPhPercent, D::kTempPco2Percent,
+                       D::kTempPercent, D::kPhPercent, D::kPco2Percent, D::kTempPress,
+                       D::kPhAtTemp, D::kTempAtPh, D::kPercent, D::kPressAtTemp}) {
+            const RangeMember* m = FindRangeMember(id);
+            ASSERT_NE(m, nullptr);
+            win::OnDialog(
+                id,
+                [&](win::HWND d) {
+                    RedSnapshot();
+                    graphSnapshot.width = size.first;
+                    graphSnapshot.height = size.second;
+                    snapshotIs3D = m->threeD ? 1 : 0;
+                    win::RECT client{};
+                    win::GetClientRect(d, &client);
+                    const PreviewPlacement p =
+                        PlaceGraphPreview(client, size.first, size.second, m->threeD,
+                                          PreviewRoomBottom(d, client));
+                    // Readable: at least half the dialog's width.
+                    EXPECT_GE(2 * p.width, client.right) << id;
+                    for (const win::TextBox& b : captionBoxes) {
+                        const win::RECT at{p.x + b.ink.left * p.width / size.first,
+                                           p.y + b.ink.top * p.height / size.second,
+                                           p.x + b.ink.right * p.width / size.first,
+                                           p.y + b.ink.bottom * p.height / size.second};
+                        for (win::HWND c = win::GetWindow(d, win::GW_CHILD); c != nullptr;
+                             c = win::GetWindow(c, win::GW_HWNDNEXT)) {
+                            win::RECT r{};
+                            ASSERT_TRUE(win::GetWindowRect(c, &r));
+                            win::POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+                            win::MapWindowPoints(nullptr, d, corners, 2);
+                            const bool covers = corners[0].x < at.right && at.left < corners[1].x &&
+                                                corners[0].y < at.bottom && at.top < corners[1].y;
+                            EXPECT_FALSE(covers)
+                                << id << " " << size.first << ": control "
+                                << win::GetDlgCtrlID(c) << " covers \"" << b.text << "\"";
+                        }
+                    }
+                    win::PressButton(d, C::kCancel);
+                },
+                1);
+            (void)OpenRangeDialog(*m, nullptr);
+        }
+    }
 }
 
 }  // namespace
