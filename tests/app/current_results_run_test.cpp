@@ -38,16 +38,6 @@ std::string SeaWater(const std::string& sulfate = "2710") {
     return entry + "menu 1030\n";
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::string LineWith(const std::vector<std::string>& lines, const std::string& label) {
     for (const std::string& l : lines)
         if (l.find(label) != std::string::npos) return l;
@@ -66,7 +56,7 @@ std::vector<double> PointValues(const std::string& line) {
 
 // The fields of the CSV row whose first field is `label` (quotes removed).
 std::vector<std::string> CsvRow(const std::string& csv, const std::string& label) {
-    for (const std::string& line : Lines(csv)) {
+    for (const std::string& line : TextLines(csv)) {
         if (line.rfind("\"" + label + "\"", 0) != 0) continue;
         std::vector<std::string> fields;
         std::string field;
@@ -83,16 +73,6 @@ std::vector<std::string> CsvRow(const std::string& csv, const std::string& label
         return fields;
     }
     return {};
-}
-
-std::string Tool(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return "cannot run " + command;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    pclose(pipe);
-    return out;
 }
 
 // A binary PPM picture as the snap verb writes it.
@@ -159,7 +139,7 @@ TEST_F(CurrentResultsRun, OpenPagesPaintTheWaterEnteredAgain) {
             "snap DisplayMUWater afresh.ppm\n"
             "snap DisplayMUValues afresh-values.ppm\n",
         {"first.ppm", "chem.ppm", "values.ppm", "chem.txt", "afresh.ppm", "afresh-values.ppm"});
-    EXPECT_NE(LineWith(Lines(run[3]), "Sulfate").find("2710"), std::string::npos) << run[3];
+    EXPECT_NE(LineWith(TextLines(run[3]), "Sulfate").find("2710"), std::string::npos) << run[3];
     EXPECT_GT(Differing(run[0], run[1]), kClockPixels)
         << "the chemistry page was not painted again";
     const long chemistry = Differing(run[1], run[4]);
@@ -183,7 +163,7 @@ TEST_F(CurrentResultsRun, OpenPagesTurnToTheWaterJustEntered) {
     const auto turned = RunAndRead(SeaWater("2") + injection + snaps,
                                    {"chem.ppm", "values.ppm", "chem.txt", "run.log"});
     const auto direct = RunAndRead(injection + snaps, {"chem.ppm", "values.ppm"});
-    EXPECT_EQ(Lines(turned[2]).at(0), "INJECTION WATER ANALYSIS");
+    EXPECT_EQ(TextLines(turned[2]).at(0), "INJECTION WATER ANALYSIS");
     EXPECT_NE(turned[3].find("DisplayMUWater \"INJECTION WATER ANALYSIS\""), std::string::npos)
         << turned[3];
     EXPECT_NE(turned[3].find("DisplayMUValues \"INJECTION WATER DEPOSITION POTENTIAL INDICATORS\""),
@@ -239,7 +219,7 @@ TEST_F(CurrentResultsRun, PhProfileRowsAreEachPointsOwn) {
                                       "menu 1038\nmenu 1073 DisplaypHWater\n"
                                       "text DisplaypHWater phw.txt\n",
                                   {"phw.txt"});
-    const std::vector<std::string> page = Lines(pages[0]);
+    const std::vector<std::string> page = TextLines(pages[0]);
     const std::vector<double> ph = PointValues(LineWith(page, "CATIONS"));
     const std::vector<double> co2 = PointValues(LineWith(page, "Dissolved CO"));
     const std::vector<double> hco3 = PointValues(LineWith(page, "Bicarbonate"));
@@ -291,8 +271,8 @@ TEST_F(CurrentResultsRun, EverySourceWaterIsCalculatedAlike) {
     reversed.replace(reversed.find("set 400 300"), 11, "set 400 100");
     reversed.replace(reversed.find("set 400 3XX"), 11, "set 400 300");
     const std::string page = "menu 114\ntext DisplayMixedValues mmv.txt\n";
-    const std::vector<std::string> a = Lines(RunAndRead(typed + page, {"mmv.txt"})[0]);
-    const std::vector<std::string> b = Lines(RunAndRead(reversed + page, {"mmv.txt"})[0]);
+    const std::vector<std::string> a = TextLines(RunAndRead(typed + page, {"mmv.txt"})[0]);
+    const std::vector<std::string> b = TextLines(RunAndRead(reversed + page, {"mmv.txt"})[0]);
     ASSERT_GT(a.size(), 60u);
     ASSERT_EQ(a.size(), b.size());
     // Title, blank, identification, blank, the axis lines; then the rows.
@@ -315,7 +295,7 @@ TEST_F(CurrentResultsRun, CsvCorrosionRateIsThePagesRate) {
     const std::string harness = Tool(std::string(TARVEX_BINARY_DIR) + "/tarvex-engine well 12 " +
                                      TARVEX_SOURCE_DIR + "/data/samples/seawater.wat");
     std::vector<double> combined;
-    for (const std::string& line : Lines(harness)) {
+    for (const std::string& line : TextLines(harness)) {
         const size_t at = line.find("corrosion=");
         if (at == std::string::npos) continue;
         std::string rates = line.substr(at + 10, line.find(' ', at) - at - 10);

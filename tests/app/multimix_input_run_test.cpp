@@ -28,16 +28,6 @@ class MultiMixInputRun : public ProgramRunFixture {
         if (offset + sizeof v <= bytes.size()) std::memcpy(&v, bytes.data() + offset, sizeof v);
         return v;
     }
-    // The lines of a saved page text (CR LF).
-    static std::vector<std::string> TextLines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
-    }
     // The first line that holds `label`.
     static std::string Line(const std::vector<std::string>& lines, const std::string& label) {
         for (const std::string& l : lines)

@@ -42,17 +42,6 @@ std::map<std::string, double> HarnessFigures() {
     return figures;
 }
 
-std::string Tool(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return "cannot run " + command;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    const int status = pclose(pipe);
-    if (status != 0) out += "\n[exit " + std::to_string(status) + "]";
-    return out;
-}
-
 std::string Trimmed(const char* format, double v) {
     char text[48];
     std::snprintf(text, sizeof text, format, v);

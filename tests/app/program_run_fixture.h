@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -74,3 +75,27 @@ class ProgramRunFixture : public ::testing::Test {
     }
     std::filesystem::path folder;
 };
+
+// What an outside tool prints (standard error included), with "[exit N]" after
+// it when it fails.
+inline std::string Tool(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return "cannot run " + command;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    const int status = pclose(pipe);
+    if (status != 0) out += "\n[exit " + std::to_string(status) + "]";
+    return out;
+}
+
+// The lines of a saved page text or CSV, their CR LF ends taken off.
+inline std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}

@@ -20,17 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Tool(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return "cannot run " + command;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    const int status = pclose(pipe);
-    if (status != 0) out += "\n[exit " + std::to_string(status) + "]";
-    return out;
-}
-
 std::string Source(const std::string& name) {
     std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/" + name, std::ios::binary);
     std::stringstream s;
