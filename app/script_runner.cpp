@@ -6,11 +6,11 @@
 #include <map>
 #include <string>
 
-#include "app/clipboard_verbs.h"
+#include "app/verbs/clipboard_verbs.h"
 #include "app/dialog_steps.h"
-#include "app/page_verbs.h"
-#include "app/printer_verbs.h"
-#include "app/window_verbs.h"
+#include "app/verbs/page_verbs.h"
+#include "app/verbs/printer_verbs.h"
+#include "app/verbs/window_verbs.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/drivers/driver.h"
 #include "platform/drivers/script.h"

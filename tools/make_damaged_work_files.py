@@ -83,7 +83,7 @@ def main():
     # NaN, infinity and a value beyond any stored, at a record of each kind:
     # an analysis, the working analysis, a saturation row, the what-if
     # settings, an 8-byte engine value, a profile table, the product, the
-    # multi-mix source waters, a well profile, the well-log specification.
+    # multi-mix source waters, a well profile, the well-log settings.
     calcium = TEXT_AT + 4 * 7
     add(patched(water, calcium, NAN), label + "value 7 is not a number")
     add(patched(water, calcium, INF), label + "value 7 is infinite")

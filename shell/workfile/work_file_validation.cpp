@@ -67,7 +67,7 @@ std::string RecordName(int record) {
         case 177:
             return "multi-mix descriptions";
         case 364:
-            return "well-log specification";
+            return "well-log settings";
         default:
             return kRecordTable[record].heldBy;
     }

@@ -1,7 +1,7 @@
 // The printer verbs: parsing, a scripted run that answers the option dialogs
 // and the printer set-up, and a Cancel pressed in the cancel dialog once the
 // second page of a document has ended.
-#include "app/printer_verbs.h"
+#include "app/verbs/printer_verbs.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -12,7 +12,7 @@
 #include "app/key_names.h"
 #include "app/run_log.h"
 #include "app/script.h"
-#include "app/window_verbs.h"
+#include "app/verbs/window_verbs.h"
 #include "platform/gdi/gdi.h"
 #include "platform/win.h"
 

@@ -1,5 +1,5 @@
 // The printer verbs of scripts.
-#include "app/printer_verbs.h"
+#include "app/verbs/printer_verbs.h"
 
 #include "platform/print/print_setup.h"
 #include "platform/window/window.h"

@@ -1,5 +1,5 @@
 // Window verbs of scripts.
-#include "app/window_verbs.h"
+#include "app/verbs/window_verbs.h"
 
 #include <cstdio>
 #include <sstream>

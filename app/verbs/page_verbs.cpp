@@ -1,5 +1,5 @@
 // The page verbs of scripts.
-#include "app/page_verbs.h"
+#include "app/verbs/page_verbs.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Clipboard verbs. Formats are named as the log names them: the standard ones
 // "text", "OEM text", "DIB", "bitmap", "palette", "enhanced metafile", the
 // registered ones by their names ("tkIntermediate", "rich text format").
-#include "app/clipboard_verbs.h"
+#include "app/verbs/clipboard_verbs.h"
 
 #include <cstring>
 #include <fstream>
