@@ -5,9 +5,12 @@
 // sodium: as CaCO3, as NaCl, as degrees French, as degrees German); code 6 of
 // the ions is the millimole or milliequivalent, whose factor is the molar or
 // equivalent mass. A factor of 0 means the form has no such conversion. The
-// degrees are those the chemistry engine reads: a French degree is 10 mg/L and a
-// German degree 17.9 mg/L as CaCO3, each times the ion's factor as CaCO3.
+// units of the concentrations (codes 1 to 5) are replaced, when the table is
+// filled, by the factors of the program's one table (engine_unit_factors.h); the
+// constants below keep the rows that table has no caption for.
 #include "input/unit_factor_table.h"
+
+#include "engine/inputs/engine_unit_factors.h"
 
 namespace {
 
@@ -35,8 +38,8 @@ constexpr float kFactorsByItem[kUnitFactorColumns][kUnitFactorRows] = {
     {0.88f, 8.8f, 15.75f, 1.0f, 1.0f, 87.62f},             // 19 strontium
     {1.37f, 13.65f, 24.43f, 1.0f, 1.0f, 137.34f},          // 20 barium
     {0.139f, 1.39f, 2.488f, 1.0f, 1.0f, 6.939f},           // 21 lithium
-    {0.9872f, 0.068948f, 0.009869f, 1.0f, 1.0f, 1.0f},     // 22 pressure
-    {0.9872f, 0.068948f, 0.009869f, 1.0f, 1.0f, 1.0f},     // 23 gas-phase CO2
+    {0.98692f, 0.068046f, 0.0098692f, 1.0f, 1.0f, 1.0f},  // 22 pressure, to atm
+    {0.98692f, 0.068046f, 0.0098692f, 1.0f, 1.0f, 1.0f},  // 23 gas-phase CO2, to atm
     {8.34f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},                 // 24 density
     {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f},                  // 25 corrosion rate
     {60.0f, 3600.0f, 86400.0f, 1.0f, 1.0f, 1.0f},          // 26 residence time, to seconds
@@ -44,7 +47,7 @@ constexpr float kFactorsByItem[kUnitFactorColumns][kUnitFactorRows] = {
     {158.984f, 6.62433f, 158.984f, 1.0f, 1.0f, 1.0f},      // 28 brine flow
     {158.984f, 6.62433f, 158.984f, 1.0f, 1.0f, 1.0f},      // 29 oil flow
     {35.31f, 1.47125f, 35.31f, 1.0f, 1.0f, 1.0f},          // 30 gas flow
-    {0.9872f, 0.068948f, 0.009869f, 1.0f, 1.0f, 1.0f},     // 31 gas-phase H2S
+    {0.98692f, 0.068046f, 0.0098692f, 1.0f, 1.0f, 1.0f},  // 31 gas-phase H2S, to atm
     {0.55f, 5.5f, 3.0899f, 1.0f, 1.0f, 54.938f},           // 32 manganese
     {0.65f, 6.5f, 3.652f, 1.0f, 65.38f, 0.0f},             // 33 zinc
     {0.6262f, 6.262f, 3.522f, 1.0f, 79.904f, 0.0f},        // 34 bromine
@@ -56,6 +59,15 @@ void FillUnitFactors(float (&table)[kUnitFactorRows][kUnitFactorColumns]) {
     for (int item = 0; item < kUnitFactorColumns; ++item)
         for (int row = 0; row < kUnitFactorRows; ++row)
             table[row][item] = kFactorsByItem[item][row];
+    // Every unit a concentration's caption names takes the program's one factor
+    // table, so that the form, the clipboard and the calculation read alike.
+    for (int item = 0; item < kUnitFactorColumns; ++item) {
+        if (EquivalentWeightOfUnitItem(item) <= 0.0) continue;
+        for (int row = 0; row < kUnitFactorRows; ++row) {
+            const double factor = TrueUnitFactor(item, static_cast<unsigned>(row + 1));
+            if (factor > 0.0) table[row][item] = static_cast<float>(factor);
+        }
+    }
 }
 
 void InitUnitFactors() {

@@ -160,7 +160,7 @@ void RunTreatmentLoop(PipelineRun& run) {
             treatmentStage.polyphosphateAdded = 1;
         } else if (treatmentStage.zincAdded == 0 && zincDose > 0.0f) {
             v[AnalysisElement::kZinc] +=
-                static_cast<float>(ZincDoseInUserUnits(zincDose, unitCodes));
+                static_cast<float>(ZincDoseInUserUnits(zincDose, units));
             treatmentStage.zincAdded = 1;
         } else if (finalPass) {
             break;
@@ -171,7 +171,7 @@ void RunTreatmentLoop(PipelineRun& run) {
                 run.basePhosphate +
                 static_cast<float>(PhosphateDoseInUserUnits(phosphateDose, units));
             v[AnalysisElement::kZinc] =
-                run.baseZinc + static_cast<float>(ZincDoseInUserUnits(zincDose, unitCodes));
+                run.baseZinc + static_cast<float>(ZincDoseInUserUnits(zincDose, units));
             finalPass = true;
         }
     }

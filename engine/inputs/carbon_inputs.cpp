@@ -28,14 +28,12 @@ CarbonateAmounts FromEnteredAlkalinity(int mode, const CarbonateEntries& e) {
                     2.0 * p * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};
         case 2:
             return {m, p, 0.0};
-        case 4:
-            return {e.total * (1.0 / 30.0) * kBicarbonateMolarMass * 10.0, 0.0, 0.0};
-        case 5:
+        case 4:  // ml of N/30 acid and epm: the form has made the total alkalinity
+        case 5:  // mg/L as CaCO3 already
             return {kBicarbonateMolarMass * e.total / kCaCO3PerEquivalent, 0.0, 0.0};
-        case 6:
-            // 10.1, not 10.009, as the program has always divided.
-            return {(m - 2.0 * p) * kBicarbonateMolarMass / 5.005,
-                    2.0 * p * kCarbonateMolarMass / 10.1, 0.0};
+        case 6:  // French degrees, 10 mg/L as CaCO3 each
+            return {(m - 2.0 * p) * 10.0 * kBicarbonateMolarMass / kCaCO3PerEquivalent,
+                    2.0 * 10.0 * p * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};
         case 7:
             return {(m - 2.0 * p) * kBicarbonateMolarMass * 17.9 / kCaCO3PerEquivalent,
                     2.0 * 17.9 * p * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};

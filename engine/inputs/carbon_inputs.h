@@ -7,8 +7,9 @@
 #include "common/water_analysis.h"
 #include "engine/inputs/engine_inputs.h"
 
-// The alkalinity entries of the input vector, as entered (total alkalinity, M or
-// bicarbonate, P or carbonate).
+// The alkalinity entries of the input vector: the total alkalinity in mg/L as CaCO3
+// (the water form derives it from M in every mode), and M or bicarbonate and P or
+// carbonate as entered.
 struct CarbonateEntries {
     double total;
     double m;

@@ -82,23 +82,18 @@ bool IsAlkalinityItem(int item) {
 // Steps of the conversion: unit factor in place, then the amount of the species.
 void ConvertListEntries(const InputStageContext& context, double* vector,
                         SpeciesRecord* state) {
-    const bool epm = context.switches.reportingMode == ReportingMode::kEpm;
+    const uint16_t mode = context.switches.reportingMode;
     for (int k = 2; k <= kLastListConverted; ++k) {
         const InputEntry& entry = kInputList[k];
         if (entry.species < 0 || IsAlkalinityItem(entry.unitItem)) continue;
-        vector[k] *= EngineUnitFactor(context.units, entry.unitItem);
+        // mg/L of the species: the unit's factor, or the equivalent weight in epm
+        // reporting (every concentration is then in meq/L, whatever its unit code).
+        vector[k] *= EntryMgLPerUnit(context.units, entry.unitItem, mode);
         if (k == kAmmoniaEntry) continue;  // becomes ammonium below
-        double amount = vector[k];
-        if (epm) {
-            const double charge = std::fabs(context.species.charge[entry.species]);
-            amount *= context.species.molarMass[entry.species];
-            if (charge > 0.0) amount /= charge;
-        }
-        state[entry.species].amount = amount;
+        state[entry.species].amount = vector[k];
     }
-    // Ammonia, entered as NH3 (one equivalent per mole in epm), counted as ammonium.
-    const double ammoniaMgL = epm ? vector[kAmmoniaEntry] * kAmmoniaMolarMass : vector[kAmmoniaEntry];
-    state[Species::kAmmonium].amount = ammoniaMgL * kAmmoniumMolarMass / kAmmoniaMolarMass;
+    // Ammonia, entered as NH3, counted as ammonium.
+    state[Species::kAmmonium].amount = vector[kAmmoniaEntry] * kAmmoniumMolarMass / kAmmoniaMolarMass;
 }
 
 // Whether list entry k is the first to name its species (potassium is named once
@@ -215,11 +210,13 @@ double LoadEngineInputs(const InputStageContext& context, WaterAnalysis& analysi
     in.totalCarbonateElement = analysis.values[AnalysisElement::kTotalCarbonate];
 
     ConvertListEntries(context, vector, state);
-    in.zincMgL = ZincToMgL(analysis.values[AnalysisElement::kZinc], units.code[UnitItem::kZinc]);
-    in.polyphosphateMgL = PolyphosphateToMgLAsPO4(analysis.values[AnalysisElement::kPolyphosphate],
-                                                  units.code[UnitItem::kPolyphosphate]);
-    in.oxalateMmolL =
-        OxalateToMmolL(analysis.values[AnalysisElement::kOxalate], units.code[UnitItem::kOxalate]);
+    in.zincMgL = analysis.values[AnalysisElement::kZinc] *
+                 EntryMgLPerUnit(units, UnitItem::kZinc, sw.reportingMode);
+    in.polyphosphateMgL = analysis.values[AnalysisElement::kPolyphosphate] *
+                          EntryMgLPerUnit(units, UnitItem::kPolyphosphate, sw.reportingMode);
+    in.oxalateMmolL = analysis.values[AnalysisElement::kOxalate] *
+                      EntryMgLPerUnit(units, UnitItem::kOxalate, sw.reportingMode) /
+                      kOxalateMolarMass;
 
     EngineTemperature(vector[15], units.code[UnitItem::kTemperature], sw.calcPassMode, in);
 

@@ -1,83 +1,181 @@
-// Unit factors of the equilibrium calculation. The rows are the unit codes 1 to 5
-// of each item ("as CaCO3", "as NaCl", "as Fe2O3", French and German degrees, ...), the
-// factor turning a value in that unit into mg/L as the species the engine works with.
+// Unit factors of the analysis items. The rows are the unit codes 1 to 5 of each
+// item in the order of its captions on the water form ("as CaCO3", "as NaCl",
+// "as Fe2O3", French and German degrees, ...); each factor turns a value in that
+// unit into mg/L as the species the equilibrium calculation works with.
 #include "engine/inputs/engine_unit_factors.h"
 
 namespace {
 
-constexpr int kFactorRows = 5;      // unit codes 1..5
-constexpr int kFactorColumns = 22;  // unit items 0..21
+// Atomic and ionic masses (g/mol) of the program.
+constexpr double kO = 15.9994;
+constexpr double kNa = 22.9898;
+constexpr double kCl = 35.453;
+constexpr double kS = 32.064;
+constexpr double kSi = 28.086;
+constexpr double kP = 30.9738;
+constexpr double kN = 14.0067;
+constexpr double kAl = 26.9815;
+constexpr double kB = 10.811;
+constexpr double kFe = 55.847;
+constexpr double kCa = 40.08;
+constexpr double kMg = 24.312;
+constexpr double kK = 39.102;
+constexpr double kSr = 87.62;
+constexpr double kBa = 137.34;
+constexpr double kLi = 6.939;
+constexpr double kMn = 54.938;
+constexpr double kZn = 65.37;
+constexpr double kPb = 207.19;
+constexpr double kBr = 79.904;
+constexpr double kF = 18.9984;
+constexpr double kNH3 = 17.0306;
+constexpr double kSO4 = 96.0616;
+constexpr double kNO3 = 62.0049;
+constexpr double kSiO2 = 60.0848;
+constexpr double kPO4 = 94.9714;
+constexpr double kH2S = 34.08;
+constexpr double kC2O4 = 88.0196;
 
-// kEngineUnitFactors[code - 1][item]
-constexpr double kEngineUnitFactors[kFactorRows][kFactorColumns] = {
-    // Ca     Mg      Na      K       Fe      NH3     pH  Al      B        Cl       SO4
-    {0.4005, 0.2429, 0.4595, 0.7815, 0.372, 0.3404, 1, 0.1797, 0.07202, 0.7085, 0.9597,
-     // M  P  H2S      SiO2    PO4     F       NO3     T  Sr    Ba    Li
-     1, 1, 0.34051, 1.2006, 0.6325, 0.3797, 1.2389, 1, 0.88, 1.37, 0.139},
-    {4.005, 2.429, 0.3932, 7.815, 0.6992, 1.2159, 1, 0.5294, 0.3105, 0.60661, 9.597,
-     1, 1, 1.0629, 2.139, 0.47, 3.797, 12.389, 1, 8.8, 13.65, 1.39},
-    {7.168, 4.348, 4.595, 13.989, 3.72, 3.404, 1, 1.797, 0.7202, 7.085, 17.179,
-     1, 1, 3.2051, 12.006, 3.0665, 6.7966, 22.052, 1, 15.75, 24.43, 2.488},
-    {1, 1, 8.225, 1, 6.6588, 6.093, 1, 3.2166, 1.2892, 12.682, 1,
-     1, 1, 5.7371, 21.4907, 6.325, 1, 1, 1, 1, 1, 1},
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
-     1, 1, 1, 1, 11.322, 1, 1, 1, 1, 1, 1},
+constexpr double kCaCO3PerEquivalent = 50.0445;  // mg of CaCO3 per meq
+constexpr double kFrenchDegree = 10.0;           // mg/L as CaCO3
+constexpr double kGermanDegree = 17.9;           // mg/L as CaCO3 (17.85, as the program rounds it)
+
+constexpr int kCodes = 5;  // unit codes 1..5
+
+struct ItemFactors {
+    int item;
+    double mass;         // g/mol of the species
+    double equivalents;  // per mole, for "as CaCO3" and the degrees
+    double epmWeight;    // mg per meq in epm reporting
+    double byCode[kCodes];
 };
 
-// Manganese, bromine and lead have no column above; their units are "as CaCO3",
-// French and German degrees (codes 1-3). Manganese and bromine take the factors of the
-// program's input unit table; lead those of its molar mass, 207.19 / 100.0894 per
-// mg/L as CaCO3, times 10 and 17.9 for the degrees.
-constexpr double kManganeseFactors[3] = {0.55, 5.5, 3.0899};
-constexpr double kBromineFactors[3] = {0.6262, 6.262, 3.522};
-constexpr double kLeadFactors[3] = {2.0700, 20.700, 37.054};
+constexpr double AsCaCO3(double mass, double equivalents) {
+    return mass / equivalents / kCaCO3PerEquivalent;
+}
+
+// The three hardness units in their usual caption order: as CaCO3, French, German.
+struct Hardness {
+    double caco3, french, german;
+};
+constexpr Hardness HardnessOf(double mass, double equivalents) {
+    const double c = AsCaCO3(mass, equivalents);
+    return {c, kFrenchDegree * c, kGermanDegree * c};
+}
+
+// An ion whose captions are as CaCO3, French, German.
+constexpr ItemFactors Plain(int item, double mass, double equivalents) {
+    const Hardness h = HardnessOf(mass, equivalents);
+    return {item, mass, equivalents, mass / equivalents, {h.caco3, h.french, h.german, 0.0, 0.0}};
+}
+// An ion whose captions are as CaCO3, a compound, French, German; `perCompound`
+// is mg of the species per mg of the compound.
+constexpr ItemFactors WithCompound(int item, double mass, double equivalents, double epmWeight,
+                                   double perCompound) {
+    const Hardness h = HardnessOf(mass, equivalents);
+    return {item, mass, equivalents, epmWeight, {h.caco3, perCompound, h.french, h.german, 0.0}};
+}
+// Phosphate and polyphosphate: as CaCO3, as P2O5, as P, French, German.
+constexpr ItemFactors PhosphateLike(int item) {
+    const Hardness h = HardnessOf(kPO4, 3.0);
+    return {item, kPO4, 3.0, kPO4 / 3.0,
+            {h.caco3, 2.0 * kPO4 / (2.0 * kP + 5.0 * kO), kPO4 / kP, h.french, h.german}};
+}
+// Sulfate: as CaCO3, French, German, and as Na2SO4 last.
+constexpr ItemFactors Sulfate() {
+    const Hardness h = HardnessOf(kSO4, 2.0);
+    return {UnitItem::kSulfate, kSO4, 2.0, kSO4 / 2.0,
+            {h.caco3, h.french, h.german, kSO4 / (2.0 * kNa + kSO4), 0.0}};
+}
+// Oxalate, in mg/L as C2O4: as CaCO3, epm, moles/L.
+constexpr ItemFactors Oxalate() {
+    return {UnitItem::kOxalate, kC2O4, 2.0, kC2O4 / 2.0,
+            {AsCaCO3(kC2O4, 2.0), kC2O4 / 2.0, kC2O4 * 1000.0, 0.0, 0.0}};
+}
+
+namespace U = UnitItem;
+constexpr ItemFactors kItems[] = {
+    Plain(U::kCalcium, kCa, 2.0),
+    Plain(U::kMagnesium, kMg, 2.0),
+    WithCompound(U::kSodium, kNa, 1.0, kNa, kNa / (kNa + kCl)),
+    Plain(U::kPotassium, kK, 1.0),
+    // The iron of the calculation is ferrous.
+    WithCompound(U::kIron, kFe, 2.0, kFe / 2.0, 2.0 * kFe / (2.0 * kFe + 3.0 * kO)),
+    WithCompound(U::kAmmonia, kNH3, 1.0, kNH3, kNH3 / kN),
+    WithCompound(U::kAluminum, kAl, 3.0, kAl / 3.0, 2.0 * kAl / (2.0 * kAl + 3.0 * kO)),
+    // Boron counts three equivalents as CaCO3; in epm (a neutral species) one per mole.
+    WithCompound(U::kBoron, kB, 3.0, kB, 2.0 * kB / (2.0 * kB + 3.0 * kO)),
+    WithCompound(U::kChloride, kCl, 1.0, kCl, kCl / (kNa + kCl)),
+    Sulfate(),
+    WithCompound(U::kH2S, kH2S, 2.0, kH2S / 2.0, kH2S / kS),
+    WithCompound(U::kSilica, kSiO2, 1.0, kSiO2, kSiO2 / kSi),
+    PhosphateLike(U::kPhosphate),
+    Plain(U::kFluoride, kF, 1.0),
+    Plain(U::kNitrate, kNO3, 1.0),
+    Plain(U::kStrontium, kSr, 2.0),
+    Plain(U::kBarium, kBa, 2.0),
+    Plain(U::kLithium, kLi, 1.0),
+    Plain(U::kManganese, kMn, 2.0),
+    Plain(U::kZinc, kZn, 2.0),
+    Plain(U::kBromine, kBr, 1.0),
+    Plain(U::kLead, kPb, 2.0),
+    PhosphateLike(U::kPolyphosphate),
+    Oxalate(),
+};
+
+const ItemFactors* FactorsOf(int item) {
+    for (const ItemFactors& f : kItems)
+        if (f.item == item) return &f;
+    return nullptr;
+}
 
 }  // namespace
 
+double TrueUnitFactor(int item, unsigned code) {
+    if (code == 0) return 1.0;
+    const ItemFactors* f = FactorsOf(item);
+    if (f == nullptr || code > static_cast<unsigned>(kCodes)) return 0.0;
+    return f->byCode[code - 1];
+}
+
+double EquivalentWeightOfUnitItem(int item) {
+    const ItemFactors* f = FactorsOf(item);
+    return f != nullptr ? f->epmWeight : 0.0;
+}
+
 double EngineUnitFactor(const UnitCodes& units, int item) {
     if (item < 0 || item >= UnitItem::kCount) return 1.0;
-    const unsigned code = units.code[item];
-    if (code == 0) return 1.0;
-    if (item < kFactorColumns) return code <= kFactorRows ? kEngineUnitFactors[code - 1][item] : 1.0;
-    if (code > 3) return 1.0;
-    switch (item) {
-        case UnitItem::kManganese: return kManganeseFactors[code - 1];
-        case UnitItem::kBromine: return kBromineFactors[code - 1];
-        case UnitItem::kLead: return kLeadFactors[code - 1];
-        default: return 1.0;
+    const double factor = TrueUnitFactor(item, units.code[item]);
+    return factor > 0.0 ? factor : 1.0;
+}
+
+double EntryMgLPerUnit(const UnitCodes& units, int item, uint16_t reportingMode) {
+    if (reportingMode == ReportingMode::kEpm) {
+        const double weight = EquivalentWeightOfUnitItem(item);
+        if (weight > 0.0) return weight;
     }
+    return EngineUnitFactor(units, item);
 }
 
 double ZincToMgL(double value, unsigned code) {
-    switch (code) {
-        case 1: return value * 65.37 / 81.37;
-        case 2: return value * 65.37 / 100.04;
-        case 3: return value * 65.37 / 10.04;
-        case 4: return value * 65.37 / 7.168;
-        case 5: return value * 65.37 * 0.5;
-        default: return value;
-    }
+    const double factor = TrueUnitFactor(UnitItem::kZinc, code);
+    return value * (factor > 0.0 ? factor : 1.0);
 }
 
 double PolyphosphateToMgLAsPO4(double value, unsigned code) {
-    switch (code) {
-        case 1: return value * 94.9714 / 100.04;
-        case 2: return value * 94.9714 / 141.0548;
-        case 3: return value * 94.9714 / 15.994;
-        case 4: return value * 94.9714 / 10.04;
-        case 5: return value * 94.9714 / 7.168;
-        case 6: return value * 94.9714 * 0.5;
-        default: return value;
-    }
+    const double factor = TrueUnitFactor(UnitItem::kPolyphosphate, code);
+    return value * (factor > 0.0 ? factor : 1.0);
 }
 
 double OxalateToMmolL(double value, unsigned code) {
-    switch (code) {
-        case 1: return value / 100.04;
-        case 2: return value * 0.5;
-        default: return value / 88.0196;  // mg/L as C2O4
-    }
+    const double factor = TrueUnitFactor(UnitItem::kOxalate, code);
+    return value * (factor > 0.0 ? factor : 1.0) / kC2O4;
 }
+
+namespace {
+constexpr double kAtmPerBar = 0.98692;
+constexpr double kKPaPerAtm = 101.325;
+}  // namespace
 
 double BrineFlowFactor(unsigned code) {
     switch (code) {
@@ -117,22 +215,22 @@ double PsiaToPressureUnit(double psia, unsigned code) {
 
 double PartialPressureToAtm(double value, unsigned code, double totalPressureBar) {
     switch (code) {
-        case 1: return value * 0.98692;
+        case 1: return value * kAtmPerBar;
         case 2: return value * 0.068046;
-        case 3: return value / 100.0;
-        case 4: return value * totalPressureBar / 1.0e6;
-        case 5: return value * totalPressureBar / 100.0;
+        case 3: return value / kKPaPerAtm;
+        case 4: return value * totalPressureBar * kAtmPerBar / 1.0e6;
+        case 5: return value * totalPressureBar * kAtmPerBar / 100.0;
         default: return value;
     }
 }
 
 double AtmToPartialPressureUnit(double atm, unsigned code, double totalPressureBar) {
     switch (code) {
-        case 1: return atm / 0.98692;
+        case 1: return atm / kAtmPerBar;
         case 2: return atm / 0.068046;
-        case 3: return atm * 100.0;
-        case 4: return totalPressureBar > 0.0 ? atm * 1.0e6 / totalPressureBar : 0.0;
-        case 5: return totalPressureBar > 0.0 ? atm * 100.0 / totalPressureBar : 0.0;
+        case 3: return atm * kKPaPerAtm;
+        case 4: return totalPressureBar > 0.0 ? atm / kAtmPerBar * 1.0e6 / totalPressureBar : 0.0;
+        case 5: return totalPressureBar > 0.0 ? atm / kAtmPerBar * 100.0 / totalPressureBar : 0.0;
         default: return atm;
     }
 }

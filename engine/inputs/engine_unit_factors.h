@@ -4,12 +4,34 @@
 // units.
 #pragma once
 
+#include <cstdint>
+
 #include "common/unit_codes.h"
+
+// The one table of unit factors of the program: the analysis form's factor
+// table, the equilibrium calculation, the what-if drivers, the inhibitor dose and
+// the clipboard all read it. Every factor follows from molar masses: "as CaCO3" is
+// 50.0445 mg of CaCO3 per milliequivalent, a French degree 10 mg/L and a German
+// degree 17.9 mg/L as CaCO3, and a compound caption ("as NaCl", "as P2O5", ...)
+// counts the ion's atoms in the compound.
+
+// mg/L as the species per unit of `item` entered with unit `code` (the code's
+// caption on the water form); 1.0 for code 0 (mg/L or ppm as the ion itself) and
+// 0.0 for a code the item has no caption for.
+double TrueUnitFactor(int item, unsigned code);
+
+// mg of the species per milliequivalent of `item` (what a value is in epm
+// reporting), or 0.0 for an item that is not a concentration.
+double EquivalentWeightOfUnitItem(int item);
 
 // The factor by which a value of unit item `item`, entered with the code that
 // `units` holds for it, becomes mg/L as the species. Code 0 (mg/L or ppm as the ion),
 // an item without a column and a code outside the table give 1.0.
 double EngineUnitFactor(const UnitCodes& units, int item);
+
+// mg/L of the species per unit of `item` as the user enters it: in epm reporting
+// every concentration is in meq/L whatever its code, else the code's factor.
+double EntryMgLPerUnit(const UnitCodes& units, int item, uint16_t reportingMode);
 
 // Zinc (UnitCodes item 33) to mg/L as Zn.
 double ZincToMgL(double value, unsigned code);
@@ -34,6 +56,7 @@ double PsiaToPressureUnit(double psia, unsigned code);
 
 // A partial pressure (pCO2, pH2S) in the unit of `code` (0 atm, 1 bar, 2 psia, 3 kPa,
 // 4 ppm of the gas, 5 percent of the gas; any other code is read as atm) to atm, with
-// the total pressure in bar for the last two, and back.
+// the total pressure in bar for the last two, and back. A bar is 0.986923 atm and
+// 101.325 kPa one atm.
 double PartialPressureToAtm(double value, unsigned code, double totalPressureBar);
 double AtmToPartialPressureUnit(double atm, unsigned code, double totalPressureBar);

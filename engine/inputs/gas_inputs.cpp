@@ -96,7 +96,10 @@ class SulfideInputs {
     double ph2sAtm() const { return ph2sAtm_; }
 
   private:
-    double H2sFactor() const { return EngineUnitFactor(context_.units, UnitItem::kH2S); }
+    // mg/L per unit of element 19: its unit's factor, or 17.04 mg per meq in epm reporting.
+    double H2sFactor() const {
+        return EntryMgLPerUnit(context_.units, UnitItem::kH2S, context_.switches.reportingMode);
+    }
     double H2sMgL() const { return values_[AnalysisElement::kH2S] * H2sFactor(); }
 
     double Ph2sAtm() const {

@@ -1,28 +1,14 @@
 // The ion unit converters. Each one follows the same three steps: in epm
 // reporting the value (meq/L) times the ion's equivalent weight; unit code 0 (the
-// ion itself) as is; any other code times its factor. The factor comes from
-// UnitFactorTable, except for calcium, strontium, barium and ammonia, whose few
-// non-ion units carry fixed factors of their own.
+// ion itself) as is; any other code times its factor from UnitFactorTable. The
+// factors and the equivalent weights are those of the program's one unit table
+// (engine_unit_factors.h).
 #include "engine/inputs/unit_conversions.h"
 
+#include "engine/inputs/engine_unit_factors.h"
 #include "engine/records.h"
 
 namespace {
-
-// Equivalent weights (g per equivalent) of the converters' epm step.
-constexpr double kCaEquivalent = 20.03;
-constexpr double kMgEquivalent = 12.156;
-constexpr double kFeEquivalent = 18.6;
-constexpr double kClEquivalent = 35.453;
-constexpr double kSO4Equivalent = 96.0616 * 0.5;
-constexpr double kSiO2Equivalent = 60.0848;
-constexpr double kPO4Equivalent = 31.7;
-constexpr double kSrEquivalent = 43.8;
-constexpr double kBaEquivalent = 68.7;
-constexpr double kNH3Equivalent = 16.5;
-constexpr double kZnEquivalent = 65.37;
-constexpr double kMnEquivalent = 27.5;
-constexpr double kPolyPO4Equivalent = 94.9714;
 
 bool IsEpm(const UnitContext& u) {
     return u.reportingMode == ReportingMode::kEpm;
@@ -36,71 +22,20 @@ double TableFactor(const UnitContext& u, int item, int column, bool& inBaseUnit)
     return inBaseUnit ? 1.0 : static_cast<double>(u.factors[code - 1][column]);
 }
 
-double ByTable(float value, double equivalentWeight, int item, int column, const UnitContext& u) {
-    if (IsEpm(u)) return value * equivalentWeight;
+double ByTable(float value, int item, int column, const UnitContext& u) {
+    if (IsEpm(u)) return value * EquivalentWeightOfUnitItem(item);
     bool inBaseUnit = false;
     const double factor = TableFactor(u, item, column, inBaseUnit);
     return inBaseUnit ? static_cast<double>(value) : value * factor;
 }
 
-// Code 1 (and code 2 where a factor is given) carry fixed factors; every other
-// code is taken as the ion.
-double ByFixedFactors(float value, double equivalentWeight, int item, double code1Factor,
-                      double code2Factor, const UnitContext& u) {
-    if (IsEpm(u)) return value * equivalentWeight;
-    const uint16_t code = u.units.code[item];
-    if (code == 1) return value * code1Factor;
-    if (code == 2 && code2Factor != 0.0) return value * code2Factor;
-    return value;
-}
-
 // Equivalent weight of each unit item for GetIonUnitFactor in epm reporting:
-// the converters' weights where they have one, else molar mass / |charge|; the
-// alkalinities are counted as CaCO3 (50.0445 mg per meq).
+// that of the unit table; the alkalinities are counted as CaCO3 (50.0445 mg per
+// meq).
 double EquivalentWeightOfItem(int item) {
-    switch (item) {
-        case UnitItem::kCalcium:
-            return kCaEquivalent;
-        case UnitItem::kMagnesium:
-            return kMgEquivalent;
-        case UnitItem::kSodium:
-            return 22.9898;
-        case UnitItem::kPotassium:
-            return 39.102;
-        case UnitItem::kIron:
-            return kFeEquivalent;
-        case UnitItem::kAmmonia:
-            return kNH3Equivalent;
-        case UnitItem::kAluminum:
-            return 26.9815 / 3.0;
-        case UnitItem::kBoron:
-            return 10.811;
-        case UnitItem::kChloride:
-            return kClEquivalent;
-        case UnitItem::kSulfate:
-            return kSO4Equivalent;
-        case UnitItem::kMAlkalinity:
-        case UnitItem::kPAlkalinity:
-            return 50.0445;
-        case UnitItem::kH2S:
-            return 34.08 / 2.0;
-        case UnitItem::kSilica:
-            return kSiO2Equivalent;
-        case UnitItem::kPhosphate:
-            return kPO4Equivalent;
-        case UnitItem::kFluoride:
-            return 18.9984;
-        case UnitItem::kNitrate:
-            return 62.0049;
-        case UnitItem::kStrontium:
-            return kSrEquivalent;
-        case UnitItem::kBarium:
-            return kBaEquivalent;
-        case UnitItem::kLithium:
-            return 6.939;
-        default:
-            return 1.0;
-    }
+    if (item == UnitItem::kMAlkalinity || item == UnitItem::kPAlkalinity) return 50.0445;
+    const double weight = EquivalentWeightOfUnitItem(item);
+    return weight > 0.0 ? weight : 1.0;
 }
 
 // AnalysisElement -> UnitCodes item for GetIonUnitFactor, -1 for none.
@@ -151,9 +86,8 @@ int UnitItemOfElement(int element) {
     }
 }
 
-double DoseInUserUnits(double doseMgL, double equivalentWeight, int item, int column,
-                       const UnitContext& u) {
-    if (IsEpm(u)) return doseMgL / equivalentWeight;
+double DoseInUserUnits(double doseMgL, int item, int column, const UnitContext& u) {
+    if (IsEpm(u)) return doseMgL / EquivalentWeightOfUnitItem(item);
     bool inBaseUnit = false;
     const double factor = TableFactor(u, item, column, inBaseUnit);
     if (inBaseUnit) return doseMgL;
@@ -167,44 +101,43 @@ UnitContext GlobalUnitContext() {
 }
 
 double ConvCaUnits(float value, const UnitContext& u) {
-    return ByFixedFactors(value, kCaEquivalent, UnitItem::kCalcium, 0.4, 0.0, u);
+    return ByTable(value, UnitItem::kCalcium, UnitItem::kCalcium, u);
 }
 double ConvMgUnits(float value, const UnitContext& u) {
-    return ByTable(value, kMgEquivalent, UnitItem::kMagnesium, UnitItem::kMagnesium, u);
+    return ByTable(value, UnitItem::kMagnesium, UnitItem::kMagnesium, u);
 }
 double ConvFeUnits(float value, const UnitContext& u) {
-    return ByTable(value, kFeEquivalent, UnitItem::kIron, UnitItem::kIron, u);
+    return ByTable(value, UnitItem::kIron, UnitItem::kIron, u);
 }
 double ConvClUnits(float value, const UnitContext& u) {
-    return ByTable(value, kClEquivalent, UnitItem::kChloride, UnitItem::kChloride, u);
+    return ByTable(value, UnitItem::kChloride, UnitItem::kChloride, u);
 }
 double ConvSO4Units(float value, const UnitContext& u) {
-    return ByTable(value, kSO4Equivalent, UnitItem::kSulfate, UnitItem::kSulfate, u);
+    return ByTable(value, UnitItem::kSulfate, UnitItem::kSulfate, u);
 }
 double ConvSiO2Units(float value, const UnitContext& u) {
-    return ByTable(value, kSiO2Equivalent, UnitItem::kSilica, UnitItem::kSilica, u);
+    return ByTable(value, UnitItem::kSilica, UnitItem::kSilica, u);
 }
 double ConvPO4Units(float value, const UnitContext& u) {
-    return ByTable(value, kPO4Equivalent, UnitItem::kPhosphate, UnitItem::kPhosphate, u);
+    return ByTable(value, UnitItem::kPhosphate, UnitItem::kPhosphate, u);
 }
 double ConvSrUnits(float value, const UnitContext& u) {
-    return ByFixedFactors(value, kSrEquivalent, UnitItem::kStrontium, 0.88, 0.0, u);
+    return ByTable(value, UnitItem::kStrontium, UnitItem::kStrontium, u);
 }
 double ConvBaUnits(float value, const UnitContext& u) {
-    return ByFixedFactors(value, kBaEquivalent, UnitItem::kBarium, 1.37, 0.0, u);
+    return ByTable(value, UnitItem::kBarium, UnitItem::kBarium, u);
 }
 double ConvNH3Units(float value, const UnitContext& u) {
-    return ByFixedFactors(value, kNH3Equivalent, kAmmoniaUnitItem, 0.825, 1.125, u);
+    return ByTable(value, kAmmoniaUnitItem, kAmmoniaUnitItem, u);
 }
 double ConvZnUnits(float value, const UnitContext& u) {
-    return ByTable(value, kZnEquivalent, UnitItem::kZinc, UnitItem::kZinc, u);
+    return ByTable(value, UnitItem::kZinc, UnitItem::kZinc, u);
 }
 double ConvMnUnits(float value, const UnitContext& u) {
-    return ByTable(value, kMnEquivalent, kManganeseUnitItem, kManganeseUnitItem, u);
+    return ByTable(value, kManganeseUnitItem, kManganeseUnitItem, u);
 }
 double ConvPolyPO4Units(float value, const UnitContext& u) {
-    return ByTable(value, kPolyPO4Equivalent, kPolyphosphateUnitItem, kPolyphosphateFactorColumn,
-                   u);
+    return ByTable(value, kPolyphosphateUnitItem, kPolyphosphateFactorColumn, u);
 }
 
 // Alkalinity as CaCO3 (modes 2 to 5 are already in mg/L of their species and
@@ -283,9 +216,11 @@ float GetIonUnitFactor(int16_t element) {
 }
 
 double PhosphateDoseInUserUnits(double doseMgL, const UnitContext& u) {
-    return DoseInUserUnits(doseMgL, kPO4Equivalent, UnitItem::kPhosphate, UnitItem::kPhosphate, u);
+    return DoseInUserUnits(doseMgL, UnitItem::kPhosphate, UnitItem::kPhosphate, u);
 }
 double PolyphosphateDoseInUserUnits(double doseMgL, const UnitContext& u) {
-    return DoseInUserUnits(doseMgL, kPolyPO4Equivalent, kPolyphosphateUnitItem,
-                           kPolyphosphateFactorColumn, u);
+    return DoseInUserUnits(doseMgL, kPolyphosphateUnitItem, kPolyphosphateFactorColumn, u);
+}
+double ZincDoseInUserUnits(double doseMgL, const UnitContext& u) {
+    return DoseInUserUnits(doseMgL, UnitItem::kZinc, UnitItem::kZinc, u);
 }

@@ -24,8 +24,8 @@ UnitContext GlobalUnitContext();
 
 // The unit items that three converters read. Ammonia, manganese and
 // polyphosphate read their own unit choice; polyphosphate has no column of its
-// own in UnitFactorTable and, having the same unit captions as phosphate
-// (as PO4, as CaCO3, ...), converts through the phosphate column.
+// own in UnitFactorTable and, having the same unit captions and factors as
+// phosphate (as PO4, as CaCO3, ...), converts through the phosphate column.
 constexpr int kAmmoniaUnitItem = UnitItem::kAmmonia;
 constexpr int kManganeseUnitItem = UnitItem::kManganese;
 constexpr int kPolyphosphateUnitItem = UnitItem::kPolyphosphate;
@@ -73,6 +73,8 @@ float GetIonUnitFactor(int16_t element);
 // A unit whose factor is 0 has no inverse and gives 0 (nothing is added).
 double PhosphateDoseInUserUnits(double doseMgL, const UnitContext& u);
 double PolyphosphateDoseInUserUnits(double doseMgL, const UnitContext& u);
+// The same for zinc, the inverse of ConvZnUnits.
+double ZincDoseInUserUnits(double doseMgL, const UnitContext& u);
 
 // The corrosion-rate unit of the whole program is UnitCodes item 25: code 0 is
 // mils per year, any other code mm/yr (as the units dialog, the pages and the

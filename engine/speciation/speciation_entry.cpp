@@ -57,7 +57,7 @@ SpeciationInputs BindSpeciationInputs() {
     in.gasFactor = gasFlowTotals.gasFactor;
     in.co2PerBrine = gasFlowTotals.co2PerBrine;
     in.h2sPerBrine = gasFlowTotals.h2sPerBrine;
-    in.h2sUnitFactor = EngineUnitFactor(unitCodes, kH2SUnitItem);
+    in.h2sUnitFactor = EntryMgLPerUnit(unitCodes, kH2SUnitItem, in.reportingMode);
 
     in.oxalateMolality = e.oxalateMolality;
     in.polyphosphateMolality = e.polyphosphateMolality;

@@ -45,7 +45,7 @@ const ItemLabels kLabels[] = {
     ION_FORM_ROW(5, 603, "NH3", "N"),
     {6, 599, {"(pH Units)"}},
     ION_FORM_ROW(7, 605, "Al", "Al2O3"),
-    ION_FORM_ROW(8, 604, "B", "B2O5"),
+    ION_FORM_ROW(8, 604, "B", "B2O3"),
     ION_FORM_ROW(9, 606, "Cl", "NaCl"),
     ION_ROW(10, 607, "SO4"),
     ION_FORM_ROW(13, 612, "H2S", "S"),

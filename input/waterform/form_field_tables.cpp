@@ -119,7 +119,7 @@ const CaptionList kCaptionLists[] = {
     {UnitItem::kIron, {"(as Fe)", "(as CaCO3)", "(as Fe2O3)", FR, GER}},
     {UnitItem::kAmmonia, {"(as NH3)", "(as CaCO3)", "(as N)", FR, GER}},
     {UnitItem::kAluminum, {"(as Al)", "(as CaCO3)", "(as Al2O3)", FR, GER}},
-    {UnitItem::kBoron, {"(as B)", "(as CaCO3)", "(as B2O5)", FR, GER}},
+    {UnitItem::kBoron, {"(as B)", "(as CaCO3)", "(as B2O3)", FR, GER}},
     {UnitItem::kChloride, {"(as Cl)", "(as CaCO3)", "(as NaCl)", FR, GER}},
     {UnitItem::kSulfate, {"(as SO4)", "(as CaCO3)", FR, GER, "(as Na2SO4)"}},
     {UnitItem::kH2S, {"(as H2S)", "(as CaCO3)", "(as S)", FR, GER}},

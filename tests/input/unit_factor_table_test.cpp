@@ -2,6 +2,8 @@
 // out here from molar masses and the definitions of the units.
 #include "input/unit_factor_table.h"
 
+#include "engine/inputs/engine_unit_factors.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,10 +38,10 @@ constexpr Ion kIons[] = {
     {1, Mg, 2, 0, {kAsCaCO3, kAsFrench, kAsGerman}},
     {2, Na, 1, Na / (Na + Cl), {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},  // NaCl
     {3, K, 1, 0, {kAsCaCO3, kAsFrench, kAsGerman}},
-    {4, Fe, 3, 2 * Fe / (2 * Fe + 3 * O), {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},
+    // The iron of the calculation is ferrous.
+    {4, Fe, 2, 2 * Fe / (2 * Fe + 3 * O), {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},
     {5, NH3, 1, NH3 / N, {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},  // as N
     {7, Al, 3, 2 * Al / (2 * Al + 3 * O), {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},
-    // The boron oxide caption reads "B2O5"; the factor is that of B2O3.
     {8, B, 3, 2 * B / (2 * B + 3 * O), {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},
     {9, Cl, 1, Cl / (Na + Cl), {kAsCaCO3, kAsCompound, kAsFrench, kAsGerman}},  // NaCl
     {10, SO4, 2, SO4 / (2 * Na + SO4), {kAsCaCO3, kAsFrench, kAsGerman, kAsCompound}},
@@ -58,6 +60,12 @@ constexpr Ion kIons[] = {
     {32, Mn, 2, 0, {kAsCaCO3, kAsFrench, kAsGerman}},
     {33, Zn, 2, 0, {kAsCaCO3, kAsFrench, kAsGerman}},
     {34, Br, 1, 0, {kAsCaCO3, kAsFrench, kAsGerman}},
+    {35, 207.2, 2, 0, {kAsCaCO3, kAsFrench, kAsGerman}},  // lead, no column of its own
+    {36,
+     PO4,
+     3,
+     2 * PO4 / (2 * P + 5 * O),  // polyphosphate as PO4: the phosphate units
+     {kAsCaCO3, kAsCompound, kAsElement, kAsFrench, kAsGerman}},
 };
 
 double Worked(const Ion& ion, Unit unit) {
@@ -77,27 +85,6 @@ double Worked(const Ion& ion, Unit unit) {
             break;
     }
     return 0.0;
-}
-
-// Factors the table has always held that the working above does not give. The
-// engine's own conversions carry the same numbers, so they stay until both are
-// put right together: H2S degrees counted on sulfur, phosphate as P2O5, the
-// German degree of manganese and zinc and every bromide factor inverted, and
-// psia counted in bar where the column's other units are counted in atm.
-struct Held {
-    int item;
-    int code;
-    float factor;
-};
-constexpr Held kHeld[] = {
-    {13, 3, 3.2051f},   {13, 4, 5.7371f},   {15, 2, 0.47f},     {32, 3, 3.0899f},
-    {33, 3, 3.652f},    {34, 1, 0.6262f},   {34, 2, 6.262f},    {34, 3, 3.522f},
-    {22, 2, 0.068948f}, {23, 2, 0.068948f}, {31, 2, 0.068948f},
-};
-const Held* FindHeld(int item, int code) {
-    for (const Held& h : kHeld)
-        if (h.item == item && h.code == code) return &h;
-    return nullptr;
 }
 
 struct Expected {
@@ -147,14 +134,30 @@ TEST(UnitFactorTable, EveryUnitsFactorAgreesWithItsMolarMassesAndDefinitions) {
     FillUnitFactors(table);
     const std::vector<Expected> worked = WorkedTable();
     for (const Expected& e : worked) {
+        if (e.item >= kUnitFactorColumns) continue;
         const float got = table[e.code - 1][e.item];
-        if (const Held* h = FindHeld(e.item, e.code)) {
-            EXPECT_EQ(got, h->factor) << "item " << e.item << " code " << e.code;
-            continue;
-        }
         // The table's constants carry three to five figures.
         EXPECT_NEAR(got, e.factor, 0.006 * e.factor) << "item " << e.item << " code " << e.code;
     }
+}
+
+// The calculation, the dose and the what-if drivers read the same factors as the
+// form's table, for the items without a column of their own too.
+TEST(UnitFactorTable, TheCalculationReadsTheSameFactors) {
+    for (const Expected& e : WorkedTable()) {
+        if (e.item > 21 && e.item < 32) continue;  // not a concentration
+        if (e.item == 6 || e.item == 11 || e.item == 12 || e.item == 18) continue;
+        EXPECT_NEAR(TrueUnitFactor(e.item, e.code), e.factor, 0.002 * e.factor)
+            << "item " << e.item << " code " << e.code;
+    }
+    // Oxalate (mg/L as C2O4): as CaCO3, epm, moles/L.
+    constexpr double C2O4 = 2 * C + 4 * O;
+    EXPECT_NEAR(TrueUnitFactor(37, 1), C2O4 / kCaCO3, 1e-3);
+    EXPECT_NEAR(TrueUnitFactor(37, 2), C2O4 / 2, 0.01);
+    EXPECT_NEAR(TrueUnitFactor(37, 3), C2O4 * 1000, 10.0);
+    // An item's codes past its captions have no factor.
+    EXPECT_EQ(TrueUnitFactor(0, 4), 0.0);
+    EXPECT_EQ(TrueUnitFactor(37, 4), 0.0);
 }
 
 TEST(UnitFactorTable, FillsEveryEntryExceptTheTwoMissingMillimoles) {
@@ -176,7 +179,7 @@ TEST(UnitFactorTable, FillsEveryEntryExceptTheTwoMissingMillimoles) {
 
 TEST(UnitFactorTable, InitFillsTheGlobalTableAndResetClearsIt) {
     InitUnitFactors();
-    EXPECT_EQ(UnitFactorTable[0][0], 0.4005f);
+    EXPECT_NEAR(UnitFactorTable[0][0], 0.4005f, 0.0002f);
     EXPECT_EQ(UnitFactorTable[5][32], 54.938f);
     ResetUnitFactorRecords();
     EXPECT_EQ(UnitFactorTable[0][0], 0.0f);

@@ -146,10 +146,12 @@ TEST_F(EngineInputsTest, AlkalinityModesGiveBicarbonateAndCarbonate) {
         {1, 0, 200, 20, 195.0817, 23.9823},
         {1, 0, 100, 60, 0.0, 71.9470},  // P above M/2: no bicarbonate, not a negative one
         {2, 0, 150, 5, 150.0, 5.0},
-        {4, 10, 0, 0, 203.391, 0.0},  // 10 ml N/30 acid: 10/30 meq x 61.0173 x 10
-        {5, 2, 0, 0, 2.43852, 0.0},   // 2 epm: 61.0173 x 2 / 50.0445
-        // French degrees: CO3 = 2P x 60.0094 / 10.1, HCO3 = (M - 2P) x 61.0173 / 5.005.
-        {6, 0, 20, 2, 195.0603, 23.7661},
+        // ml of N/30 acid and epm: the total alkalinity, which the water form has
+        // made mg/L as CaCO3 (19.67 ml, 6.557 meq/L), is read once, not as ml again.
+        {4, 327.866, 19.67, 0, 399.7542, 0.0},
+        {5, 2, 0, 0, 2.43852, 0.0},  // 2 mg/L as CaCO3: 61.0173 x 2 / 50.0445
+        // French degrees, 10 mg/L as CaCO3 each.
+        {6, 0, 20, 2, 195.0817, 23.9823},
         // German degrees (17.9 mg/L as CaCO3 each).
         {7, 0, 10, 1, 174.5982, 21.4642},
     };

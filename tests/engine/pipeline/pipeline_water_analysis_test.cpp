@@ -279,15 +279,12 @@ TEST_F(PipelineTest, ThePredictedWatersLineRunsThroughItsOwnPoint) {
 }
 
 TEST(ZincDose, GoesInTheUsersZincUnit) {
-    // The engine reads zinc by its unit code alone: mg/L, then as ZnCl2 (81.37), ZnSO4
-    // (100.04), x 10.04, x 7.168 and mmol/L x 2 of the 65.37 g/mol: the dose in the
-    // user's unit is the dose times the inverse.
-    const double expected[] = {10.0,
-                               10.0 * 81.37 / 65.37,
-                               10.0 * 100.04 / 65.37,
-                               10.0 * 10.04 / 65.37,
-                               10.0 * 7.168 / 65.37,
-                               10.0 * 2 / 65.37};
+    // Zinc's captions: as Zn, as CaCO3 (32.685 mg Zn per 50.0445 mg CaCO3), French
+    // and German degrees (10 and 17.9 mg/L as CaCO3); codes past them read as Zn.
+    // The dose in the user's unit is the dose over the unit's mg/L of zinc.
+    const double caco3 = 65.37 / 2 / 50.0445;
+    const double expected[] = {10.0,          10.0 / caco3, 10.0 / (10 * caco3),
+                               10.0 / (17.9 * caco3), 10.0, 10.0};
     UnitCodes units{};
     for (uint16_t code = 0; code < 6; ++code) {
         units.code[UnitItem::kZinc] = code;

@@ -1,0 +1,358 @@
+// Scripted runs of one water, every ion in it non-zero, typed into the source
+// water form in every unit the units dialog offers: each concentration unit of
+// each item, every alkalinity mode, ppm, mg/L and epm reporting, and every
+// temperature, pressure and gas-phase unit. The values are converted here from
+// molar masses and the definitions of the units (never with the program's
+// tables); the saturation ratios on the indicators page, and the ratios the
+// calculation stored, must agree with the water entered in plain mg/L.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/index_code.h"
+#include "common/unit_codes.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/saturation/water_results_records.h"
+#include "input/units/unit_choices.h"
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+// Standard atomic weights, g/mol.
+constexpr double H = 1.008, C = 12.011, N = 14.007, O = 15.999, Na = 22.990, Mg = 24.305,
+                 Al = 26.982, Si = 28.085, P = 30.974, S = 32.06, Cl = 35.45, K = 39.098,
+                 Ca = 40.078, Mn = 54.938, Fe = 55.845, Zn = 65.38, Br = 79.904, Sr = 87.62,
+                 Ba = 137.33, Pb = 207.2, Li = 6.94, B = 10.81, F = 18.998;
+constexpr double kCaCO3PerMeq = (Ca + C + 3 * O) / 2;
+constexpr double kFrench = 10.0;  // mg/L as CaCO3
+constexpr double kGerman = 17.9;  // mg/L as CaCO3, as the program rounds 17.85
+constexpr double NH3 = N + 3 * H, H2S = 2 * H + S, SiO2 = Si + 2 * O, PO4 = P + 4 * O,
+                 P2O5 = 2 * P + 5 * O, SO4 = S + 4 * O, NO3 = N + 3 * O, C2O4 = 2 * C + 4 * O,
+                 HCO3 = H + C + 3 * O, CO3 = C + 3 * O;
+
+// One concentration of the form: its edit (also its scroll bar in the units
+// dialog, but for polyphosphate's), unit item, value in mg/L, mg per meq, and the mg/L of the species that
+// one unit of each code (1, 2, ... in the order of the captions) holds.
+struct Concentration {
+    const char* name;
+    int field;
+    int item;
+    double mgL;
+    double perMeq;
+    std::vector<double> perUnit;
+};
+
+// as CaCO3, French and German degrees of an ion of `mass` with `equivalents`
+// per mole.
+std::vector<double> Hardness(double mass, double equivalents) {
+    const double c = mass / equivalents / kCaCO3PerMeq;
+    return {c, kFrench * c, kGerman * c};
+}
+// The same with a compound's unit second: mg of the species per mg of it.
+std::vector<double> WithCompound(double mass, double equivalents, double perCompound) {
+    std::vector<double> u = Hardness(mass, equivalents);
+    u.insert(u.begin() + 1, perCompound);
+    return u;
+}
+std::vector<double> Phosphate() {
+    std::vector<double> u = Hardness(PO4, 3);
+    u.insert(u.begin() + 1, {2 * PO4 / P2O5, PO4 / P});
+    return u;
+}
+
+const std::vector<Concentration>& Concentrations() {
+    static const std::vector<Concentration> all = {
+        {"Ca", 400, UnitItem::kCalcium, 2000, Ca / 2, Hardness(Ca, 2)},
+        {"Mg", 401, UnitItem::kMagnesium, 300, Mg / 2, Hardness(Mg, 2)},
+        {"Ba", 402, UnitItem::kBarium, 2, Ba / 2, Hardness(Ba, 2)},
+        {"Sr", 403, UnitItem::kStrontium, 80, Sr / 2, Hardness(Sr, 2)},
+        {"Na", 404, UnitItem::kSodium, 15000, Na, WithCompound(Na, 1, Na / (Na + Cl))},
+        {"K", 405, UnitItem::kPotassium, 300, K, Hardness(K, 1)},
+        {"Li", 406, UnitItem::kLithium, 5, Li, Hardness(Li, 1)},
+        // The iron of the calculation is ferrous.
+        {"Fe", 410, UnitItem::kIron, 20, Fe / 2, WithCompound(Fe, 2, 2 * Fe / (2 * Fe + 3 * O))},
+        {"NH3", 411, UnitItem::kAmmonia, 10, NH3, WithCompound(NH3, 1, NH3 / N)},
+        {"Al", 412, UnitItem::kAluminum, 0.5, Al / 3, WithCompound(Al, 3, 2 * Al / (2 * Al + 3 * O))},
+        // Boron counts three equivalents as CaCO3 and, a neutral species, one per
+        // mole in epm.
+        {"B", 413, UnitItem::kBoron, 20, B, WithCompound(B, 3, 2 * B / (2 * B + 3 * O))},
+        {"Cl", 414, UnitItem::kChloride, 27000, Cl, WithCompound(Cl, 1, Cl / (Na + Cl))},
+        {"SO4", 415, UnitItem::kSulfate, 200, SO4 / 2, Hardness(SO4, 2)},
+        {"H2S", 421, UnitItem::kH2S, 30, H2S / 2, WithCompound(H2S, 2, H2S / S)},
+        {"SiO2", 422, UnitItem::kSilica, 40, SiO2, WithCompound(SiO2, 1, SiO2 / Si)},
+        {"PO4", 423, UnitItem::kPhosphate, 2, PO4 / 3, Phosphate()},
+        {"polyphosphate", 424, UnitItem::kPolyphosphate, 2, PO4 / 3, Phosphate()},
+        {"F", 425, UnitItem::kFluoride, 3, F, Hardness(F, 1)},
+        {"NO3", 426, UnitItem::kNitrate, 10, NO3, Hardness(NO3, 1)},
+        {"Mn", 470, UnitItem::kManganese, 2, Mn / 2, Hardness(Mn, 2)},
+        {"Zn", 471, UnitItem::kZinc, 3, Zn / 2, Hardness(Zn, 2)},
+        {"Br", 472, UnitItem::kBromine, 50, Br, Hardness(Br, 1)},
+        {"Pb", 473, UnitItem::kLead, 1, Pb / 2, Hardness(Pb, 2)},
+        // Oxalate: as CaCO3, epm, moles/L.
+        {"oxalate", 497, UnitItem::kOxalate, 5, C2O4 / 2,
+         {C2O4 / 2 / kCaCO3PerMeq, C2O4 / 2, C2O4 * 1000}},
+    };
+    return all;
+}
+
+// The water's carbonate: bicarbonate and carbonate in mg/L, and pCO2 and pH2S in
+// atm for the runs that enter the gas phase (hydrogen sulfide is then 0: it
+// follows from pH2S).
+constexpr double kBicarbonate = 600, kCarbonate = 10;
+constexpr double kPco2Atm = 0.05, kPh2sAtm = 0.01;
+constexpr double kCelsius = 65, kPressureAtm = 3, kDensity = 1.0;
+
+struct UnitRun {
+    uint16_t reporting = ReportingMode::kMgPerL;
+    int ionCode = 0;  // k > 0: each item's k-th unit, counted round its captions
+    int alkalinityMode = 2;
+    bool carbonate = true;  // false: the water has no carbonate (modes 4 and 5 have no P)
+    int temperatureCode = 0, pressureCode = 0, densityCode = 0;
+    int gasCode = -1;  // the pCO2 and pH2S unit; -1: no gas phase entered
+};
+
+std::string Number(double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.9g", v);
+    return text;
+}
+
+// Alkalinity fields M and P in the unit of the mode.
+std::pair<double, double> Alkalinity(const UnitRun& s) {
+    const double co3 = s.carbonate ? kCarbonate : 0.0;
+    const double bicarbonateMeq = kBicarbonate / HCO3, carbonateMeq = 2 * co3 / CO3;
+    const double totalMeq = bicarbonateMeq + carbonateMeq;
+    switch (s.alkalinityMode) {
+        case 1: return {totalMeq * kCaCO3PerMeq, carbonateMeq / 2 * kCaCO3PerMeq};
+        case 4: return {totalMeq * 3, 0.0};  // ml of N/30 acid on a 100 ml sample
+        case 5: return {totalMeq, 0.0};
+        case 6: return {totalMeq * kCaCO3PerMeq / kFrench, carbonateMeq / 2 * kCaCO3PerMeq / kFrench};
+        case 7: return {totalMeq * kCaCO3PerMeq / kGerman, carbonateMeq / 2 * kCaCO3PerMeq / kGerman};
+        default: return {kBicarbonate, co3};
+    }
+}
+
+double Temperature(int code) {
+    switch (code) {
+        case 0: return kCelsius * 9 / 5 + 32;
+        case 1: return kCelsius;
+        default: return kCelsius + 273.15;
+    }
+}
+double Pressure(double atm, int code) {
+    switch (code) {
+        case 0: return atm;
+        case 1: return atm * 1.01325;
+        case 2: return atm * 101325 / (0.45359237 * 9.80665 / (0.0254 * 0.0254));
+        default: return atm * 101.325;
+    }
+}
+double PartialPressure(double atm, int code) {
+    if (code == 4) return atm / kPressureAtm * 1e6;   // ppm of the gas
+    if (code == 5) return atm / kPressureAtm * 100;   // mole %
+    return Pressure(atm, code);
+}
+
+int IonCode(const Concentration& c, int k) {
+    const int n = static_cast<int>(c.perUnit.size());
+    return k == 0 ? 0 : (k - 1) % n + 1;
+}
+
+std::string Script(const UnitRun& s) {
+    std::string units;
+    auto scroll = [&units](int bar, int steps) {
+        if (steps > 0)
+            units += "dialog 29 scroll " + std::to_string(bar) + " down " + std::to_string(steps) + "\n";
+    };
+    for (const Concentration& c : Concentrations())
+        scroll(c.item == UnitItem::kPolyphosphate ? 506 : c.field, IonCode(c, s.ionCode));
+    scroll(419, (s.alkalinityMode - 2 + 7) % 7);  // a fresh folder starts on mode 2
+    scroll(645, s.temperatureCode);
+    scroll(920, s.pressureCode);
+    scroll(428, s.densityCode);
+    if (s.gasCode > 0) {
+        scroll(822, s.gasCode);
+        scroll(821, s.gasCode);
+    }
+    units += "dialog 29 click " + std::to_string(630 + s.reporting) + "\ndialog 29 press 1\nmenu 1065\n";
+
+    std::string form;
+    auto set = [&form](int field, double value) {
+        form += "dialog 80 set " + std::to_string(field) + " " + Number(value) + "\n";
+    };
+    for (const Concentration& c : Concentrations()) {
+        double value = c.mgL;
+        if (c.item == UnitItem::kH2S && s.gasCode >= 0) value = 0;
+        if (s.reporting == ReportingMode::kEpm)
+            value /= c.perMeq;
+        else if (const int code = IonCode(c, s.ionCode); code > 0)
+            value /= c.perUnit[static_cast<size_t>(code - 1)];
+        set(c.field, value);
+    }
+    const auto [m, p] = Alkalinity(s);
+    set(419, m);
+    set(420, p);
+    set(407, 7.0);
+    set(427, Temperature(s.temperatureCode));
+    set(429, Pressure(kPressureAtm, s.pressureCode));
+    set(428, s.densityCode == 1 ? kDensity * 3.785411784 / 0.45359237 : kDensity);
+    if (s.gasCode >= 0) {
+        set(822, PartialPressure(kPco2Atm, s.gasCode));
+        set(821, PartialPressure(kPh2sAtm, s.gasCode));
+    }
+    return units + form +
+           "dialog 80 press 1\nmenu 1030\ntext DisplayMUValues values.txt\n"
+           "answer no Data has been modified\n";
+}
+
+// The minerals of the indicators page.
+constexpr int kMinerals[] = {
+    IndexCode::kCalcite,        IndexCode::kAragonite,        IndexCode::kWitherite,
+    IndexCode::kStrontianite,   IndexCode::kCalciumOxalate,   IndexCode::kMagnesite,
+    IndexCode::kAnhydrite,      IndexCode::kGypsum,           IndexCode::kBarite,
+    IndexCode::kCelestite,      IndexCode::kCalciumPhosphate, IndexCode::kHydroxyapatite,
+    IndexCode::kFluorite,       IndexCode::kAmorphousSilica,  IndexCode::kBrucite,
+    IndexCode::kMagnesiumSilicate, IndexCode::kIronHydroxide, IndexCode::kSiderite,
+    IndexCode::kStrengite,      IndexCode::kHalite,           IndexCode::kThenardite,
+    IndexCode::kMackinawite,
+};
+
+struct Outcome {
+    std::map<std::string, double> page;  // the ratios as the page shows them
+    std::map<int, double> stored;        // and as the calculation stored them
+    double pco2Atm = 0, ph2sAtm = 0;
+};
+
+// The left column of the saturation block: "   Calcite:   CaCO3   17.78".
+std::map<std::string, double> PageRatios(const std::string& text) {
+    std::map<std::string, double> ratios;
+    bool inBlock = false;
+    for (const std::string& line : TextLines(text)) {
+        if (line.find("SATURATION LEVEL") != std::string::npos) {
+            inBlock = true;
+            continue;
+        }
+        if (line.find("SIMPLE INDICES") != std::string::npos) break;
+        if (!inBlock) continue;
+        std::string left = line.substr(0, std::min<size_t>(line.size(), 44));
+        left.erase(left.find_last_not_of(' ') + 1);
+        const size_t colon = left.find(':');
+        const size_t last = left.find_last_of(' ');
+        if (colon == std::string::npos || last == std::string::npos || last + 1 >= left.size())
+            continue;
+        ratios[left.substr(0, colon)] = std::stod(left.substr(last + 1));
+    }
+    return ratios;
+}
+
+class UnitSweepRun : public ProgramRunFixture {
+  protected:
+    // Each water in a fresh folder: the units the last run saved must not be
+    // where the next one starts.
+    Outcome RunWater(const UnitRun& s) {
+        Fresh();
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry.path());
+        const std::string script = Script(s);
+        EXPECT_EQ(Run(script), 0) << Log();
+        Outcome o;
+        o.page = PageRatios(Read("values.txt"));
+        for (int code : kMinerals) o.stored[code] = WaterResults.surface.saturation[code];
+        o.pco2Atm = engineInputs.pco2Atm;
+        o.ph2sAtm = engineInputs.ph2sAtm;
+        return o;
+    }
+
+    // Every ratio within 0.5 % of the reference's; the page's two decimals
+    // allow half a unit of the last one more.
+    static void ExpectSame(const Outcome& got, const Outcome& want, const std::string& what) {
+        ASSERT_EQ(got.page.size(), std::size(kMinerals)) << what;
+        for (const auto& [name, ratio] : want.page) {
+            ASSERT_EQ(got.page.count(name), 1u) << what << ": " << name;
+            EXPECT_NEAR(got.page.at(name), ratio, 0.005 * ratio + 0.0051) << what << ": " << name;
+        }
+        for (const auto& [code, ratio] : want.stored)
+            EXPECT_NEAR(got.stored.at(code), ratio, 0.005 * ratio)
+                << what << ": mineral " << code;
+    }
+};
+
+std::string Describe(const UnitRun& s) {
+    return "reporting " + std::to_string(s.reporting) + ", unit " + std::to_string(s.ionCode) +
+           ", alkalinity mode " + std::to_string(s.alkalinityMode) + ", temperature unit " +
+           std::to_string(s.temperatureCode) + ", pressure unit " + std::to_string(s.pressureCode) +
+           ", density unit " + std::to_string(s.densityCode) + ", gas unit " +
+           std::to_string(s.gasCode);
+}
+
+// The units each concentration is given here are those the units dialog offers.
+TEST_F(UnitSweepRun, EveryConcentrationUnitOfTheDialogIsConverted) {
+    for (const Concentration& c : Concentrations())
+        EXPECT_EQ(static_cast<int>(c.perUnit.size()), MaxUnitChoice(c.item)) << c.name;
+    EXPECT_EQ(MaxUnitChoice(UnitItem::kTemperature), 2);
+    EXPECT_EQ(MaxUnitChoice(UnitItem::kPressure), 3);
+    EXPECT_EQ(MaxUnitChoice(UnitItem::kGasCo2), 5);
+    EXPECT_EQ(MaxUnitChoice(UnitItem::kGasH2S), 5);
+}
+
+TEST_F(UnitSweepRun, EveryUnitGivesTheRatiosOfTheWaterInMgPerLitre) {
+    const Outcome withCarbonate = RunWater(UnitRun{});
+    UnitRun plain;
+    plain.carbonate = false;
+    const Outcome without = RunWater(plain);
+    // The water scales: the check means something only with ratios to compare.
+    ASSERT_GT(withCarbonate.stored.at(IndexCode::kCalcite), 1.0);
+    ASSERT_GT(withCarbonate.stored.at(IndexCode::kCalciumOxalate), 1.0);
+    ASSERT_GT(withCarbonate.stored.at(IndexCode::kMackinawite), 1.0);
+    ASSERT_GT(withCarbonate.stored.at(IndexCode::kCalciumPhosphate), 0.1);
+
+    std::vector<UnitRun> setups;
+    UnitRun ppm;
+    ppm.reporting = ReportingMode::kPpm;  // a density of 1: ppm and mg/L are one
+    setups.push_back(ppm);
+    UnitRun epm;
+    epm.reporting = ReportingMode::kEpm;
+    epm.alkalinityMode = 5;
+    epm.carbonate = false;
+    setups.push_back(epm);
+    // Each item's every unit over five runs, with the alkalinity modes, the
+    // temperature, pressure and density units going round beside them.
+    const int modes[] = {1, 6, 7, 4, 5};
+    for (int k = 1; k <= 5; ++k) {
+        UnitRun s;
+        s.ionCode = k;
+        s.alkalinityMode = modes[k - 1];
+        s.carbonate = s.alkalinityMode != 4 && s.alkalinityMode != 5;
+        s.temperatureCode = k % 3;
+        s.pressureCode = k % 4;
+        s.densityCode = k % 2;
+        setups.push_back(s);
+    }
+    for (const UnitRun& s : setups)
+        ExpectSame(RunWater(s), s.carbonate ? withCarbonate : without, Describe(s));
+}
+
+TEST_F(UnitSweepRun, EveryGasPhaseUnitGivesTheRatiosOfTheWaterInAtm) {
+    UnitRun inAtm;
+    inAtm.gasCode = 0;
+    const Outcome reference = RunWater(inAtm);
+    ASSERT_GT(reference.stored.at(IndexCode::kMackinawite), 1.0);
+    EXPECT_NEAR(reference.ph2sAtm, kPh2sAtm, 1e-6);
+    for (int code = 1; code <= 5; ++code) {
+        UnitRun s;
+        s.gasCode = code;
+        s.pressureCode = code % 4;
+        s.temperatureCode = (code + 1) % 3;
+        const Outcome got = RunWater(s);
+        ExpectSame(got, reference, Describe(s));
+        EXPECT_NEAR(got.pco2Atm, reference.pco2Atm, 0.005 * reference.pco2Atm) << Describe(s);
+        EXPECT_NEAR(got.ph2sAtm, kPh2sAtm, 0.005 * kPh2sAtm) << Describe(s);
+    }
+}
+
+}  // namespace
