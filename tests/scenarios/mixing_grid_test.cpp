@@ -244,13 +244,13 @@ TEST_F(MixingGrid, PhosphateOfTheDoseReadsBackAsTheDoseInEveryUnit) {
     ResetMixingRecords();
     resultStatus.mixGridDone[2] = 0;
     ClearScript();
-    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.6325 mg of PO4 per unit
+    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 31.657 / 50.0445 mg of PO4 per unit
     CalcMixGrid(MixGridCode::kPhByTemperature);
     ASSERT_FALSE(script.doses.empty());
-    // 1.25 units as CaCO3 are 1.25 x 0.6325 = 0.790625 mg/L of PO4, on the dose
+    // 1.25 units as CaCO3 are 1.25 x 0.632578 = 0.790722 mg/L of PO4, on the dose
     // of the re-run too.
-    EXPECT_NEAR(script.doses[0].inputs.value[DoseInput::kPhosphate], 0.790625, 1e-5);
-    EXPECT_NEAR(script.doses[1].inputs.value[DoseInput::kPhosphate], 0.790625, 1e-5);
+    EXPECT_NEAR(script.doses[0].inputs.value[DoseInput::kPhosphate], 0.790722, 1e-5);
+    EXPECT_NEAR(script.doses[1].inputs.value[DoseInput::kPhosphate], 0.790722, 1e-5);
 }
 
 }  // namespace

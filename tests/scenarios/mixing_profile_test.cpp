@@ -199,19 +199,19 @@ TEST_F(MixingProfile, RecomputesOnlyWhatTheProductInForceNeeds) {
 TEST_F(MixingProfile, PhosphateTheDoseAddsIsRunOnceMoreInTheUsersUnit) {
     SelectProduct("PO4.INH");
     script.phosphateAdded = 3.1f;              // mg/L as PO4 at every dose
-    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.6325 mg of PO4 per unit
+    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.632578 mg of PO4 per unit
     CalcMixingProfile(nullptr);
 
     ASSERT_EQ(EnginePasses(), 21);  // three passes per point
     EXPECT_EQ(Doses(), 14);         // the re-run is dosed once more, without a second re-run
     for (int k = 0; k < kMixPoints; ++k) {
         const double blended = Blend(0.5, 1.5, 100.0 * k / 6.0);
-        // 3.1 mg/L of PO4 is 3.1 / 0.6325 = 4.901186 units as CaCO3.
-        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], blended + 4.901186, 1e-4) << k;
-        EXPECT_NEAR(mixProfileTables.mixChemistry[k][AE::kPhosphate], blended + 4.901186, 1e-4);
+        // 3.1 mg/L of PO4 is 3.1 / 0.632578 = 4.900568 units as CaCO3.
+        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], blended + 4.900568, 1e-4) << k;
+        EXPECT_NEAR(mixProfileTables.mixChemistry[k][AE::kPhosphate], blended + 4.900568, 1e-4);
         // Both doses of the point see the phosphate the mix had before the dose,
-        // in mg/L as PO4: 0.6325 mg of PO4 per mg as CaCO3 (31.66 / 50.04).
-        EXPECT_NEAR(script.doses[2 * k].inputs.value[DoseInput::kPhosphate], blended * 0.6325,
+        // in mg/L as PO4: 0.632578 mg of PO4 per mg as CaCO3 (31.657 / 50.0445).
+        EXPECT_NEAR(script.doses[2 * k].inputs.value[DoseInput::kPhosphate], blended * 0.632578,
                     1e-4);
         EXPECT_EQ(script.doses[2 * k + 1].inputs.value[DoseInput::kPhosphate],
                   script.doses[2 * k].inputs.value[DoseInput::kPhosphate]);

@@ -125,21 +125,21 @@ TEST_F(MultiMixTest, PhosphateFromTheDoseIsAddedOnceInTheUsersUnit) {
     UseStandInEngine();
     TwoWatersAtHalfEach();
     for (int j = 0; j < 2; ++j) multiMixState.sourceWaters[j].values[E::kPhosphate] = 2.0f;
-    unitCodes.code[UnitItem::kPhosphate] = 2;  // as P
+    unitCodes.code[UnitItem::kPhosphate] = 2;  // as P2O5
     SelectProduct("PHOS.INH", 0);
     phosphateDoses = {1.0f, 1.0f};  // mg/L as PO4, on every dose
     MixWaters(1, nullptr);
 
-    // 1 mg/L of PO4 is 1 / 0.47 = 2.12766 units of the phosphate unit 2 (0.47 mg
-    // of PO4 per unit), so the engine reads 1 mg/L more; added once only.
-    EXPECT_NEAR(mixedWater.values[E::kPhosphate], 2.0f + 2.12766f, 1e-5f);
+    // 1 mg/L of PO4 is 1 / 1.33815 = 0.747300 mg/L as P2O5 (2 x 94.9714 mg of PO4
+    // per 141.9446 mg of P2O5), so the engine reads 1 mg/L more; added once only.
+    EXPECT_NEAR(mixedWater.values[E::kPhosphate], 2.0f + 0.747302f, 1e-5f);
     EXPECT_NEAR(ConvPO4Units(mixedWater.values[E::kPhosphate]) - ConvPO4Units(2.0f), 1.0, 1e-5);
     ASSERT_EQ(doseCalls.size(), 2u);
     EXPECT_EQ(engineCalls.size(), 3u);  // the blend and two results passes
     for (const DoseCall& d : doseCalls) {
-        // The phosphate before the dose in mg/L: 2 units x 0.47, the factor of the
-        // unit factor table for phosphate unit 2, on both passes.
-        EXPECT_NEAR(d.inputs.value[DoseInput::kPhosphate], 0.94f, 1e-5f);
+        // The phosphate before the dose in mg/L: 2 mg/L as P2O5 x 1.33815, on both
+        // passes.
+        EXPECT_NEAR(d.inputs.value[DoseInput::kPhosphate], 2.67629f, 1e-5f);
         EXPECT_FLOAT_EQ(d.time, 1200.0f);
         EXPECT_FLOAT_EQ(d.temperature, 30.0f);
     }

@@ -234,20 +234,20 @@ TEST_F(ProfileTest, RunsAgainOnlyWhatChanged) {
 
 TEST_F(ProfileTest, DoseThatAddsPhosphateRepeatsTheMainPass) {
     SelectProduct("PHOS.INH");
-    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.6325 mg of PO4 per unit
+    unitCodes.code[UnitItem::kPhosphate] = 1;  // as CaCO3: 0.632578 mg of PO4 per unit
     script.phosphateAdded = 2.0f;
     CalcTempProfile(nullptr);
 
     // First, main, and the main pass again with the phosphate added:
-    // 2 mg/L of PO4 is 2 / 0.6325 = 3.16206 units as CaCO3.
+    // 2 mg/L of PO4 is 2 / 0.632578 = 3.16166 units as CaCO3.
     ASSERT_EQ(EnginePasses(), 21);
     ASSERT_EQ(Doses(), 14);
     const ProfileTable& t = whatIfResults.tempProfile;
     for (int k = 0; k < kProfilePoints; ++k) {
         EXPECT_EQ(script.passes[3 * k + 1].values[AE::kPhosphate], 1.0f);
-        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], 1.0f + 3.16206f, 1e-4f);
+        EXPECT_NEAR(script.passes[3 * k + 2].values[AE::kPhosphate], 1.0f + 3.16166f, 1e-4f);
         EXPECT_EQ(t.bicarbonate[k], 100.0f + 3 * k + 3);  // the repeat's results are kept
-        EXPECT_NEAR(t.results[k][21], 1.0f + 3.16206f, 1e-4f);
+        EXPECT_NEAR(t.results[k][21], 1.0f + 3.16166f, 1e-4f);
         EXPECT_EQ(t.dose[k], 12.5f);
         EXPECT_EQ(t.doseStatus[k], 1);
     }

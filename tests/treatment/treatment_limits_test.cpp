@@ -87,7 +87,8 @@ TEST_F(LimitsTest, NoEnabledSlotRatesZero) {
 TEST_F(LimitsTest, SlotValuesFromTheirVariables) {
     analysis.results[IndexCode::kBarite] = 50.0f;
     Slot(0, IndexCode::kBarite, kUnsetLimit, 100.0f);  // 0
-    // Calcium entered as CaCO3 (x 0.4): 250 -> 100 mg/L against an upper 105: 1.
+    // Calcium entered as CaCO3 (x 20.04 / 50.0445): 250 -> 100.11 mg/L against an
+    // upper 105: 1.
     units.code[UnitItem::kCalcium] = 1;
     analysis.analysis[AnalysisElement::kCalcium] = 250.0f;
     Slot(1, 107, kUnsetLimit, 105.0f);
@@ -99,7 +100,7 @@ TEST_F(LimitsTest, SlotValuesFromTheirVariables) {
     EXPECT_EQ(Evaluate(), 2);
     ASSERT_EQ(out.rowCount, 5);
     EXPECT_EQ(out.rating[0], 0);
-    EXPECT_NEAR(out.value[1], 100.0f, 1e-4);
+    EXPECT_NEAR(out.value[1], 250.0 * 20.04 / 50.0445, 1e-4);
     EXPECT_EQ(out.rating[1], 1);
     EXPECT_EQ(out.value[2], 300.0f);
     EXPECT_EQ(out.rating[2], 2);

@@ -200,11 +200,12 @@ TEST_F(EngineInputsTest, UnitCodesZeroTakeEveryValueAsEntered) {
     for (int i = 0; i < 10; ++i) Set(elements[i], 10.0 * (i + 1));
     Load();
     for (int i = 0; i < 10; ++i) EXPECT_NEAR(Amount(species[i]), 10.0 * (i + 1), 1e-4) << species[i];
-    // A unit code applies its factor: 250 mg/L as CaCO3 is 100.125 mg/L of calcium.
+    // A unit code applies its factor: 250 mg/L as CaCO3 is 250 x 20.04 / 50.0445 =
+    // 100.111 mg/L of calcium.
     units.code[UnitItem::kCalcium] = 1;
     Set(E::kCalcium, 250.0);
     Load();
-    EXPECT_NEAR(Amount(0), 100.125, 1e-3);
+    EXPECT_NEAR(Amount(0), 100.111, 1e-3);
 }
 
 TEST_F(EngineInputsTest, EpmInputsBecomeMgPerLitreOfTheSpecies) {

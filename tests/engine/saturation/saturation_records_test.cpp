@@ -75,14 +75,14 @@ TEST(ReferenceBalancing, AmountInTheIonsUnit) {
     }
     {
         // Sulfate is divalent: half the moles, 6e-4 / 2 x 96.0616 x 1000 = 28.81848 mg/L,
-        // entered with unit code 1 (factor 0.9597 to mg/L).
+        // entered with unit code 1 (as CaCO3: 48.0308 / 50.0445 mg/L of sulfate each).
         TestWater t;
         t.table.molarMass[Ion::kSO4] = 96.0616;
         UnitCodes units{};
         units.code[UnitItem::kSulfate] = 1;
         const BalanceDecision d =
             DecideBalance(sums, BalanceChoice{0, 0}, units, 2, 1000.0, t.table, t.species);
-        EXPECT_NEAR(d.amount, 28.81848 / 0.9597, 1e-3);
+        EXPECT_NEAR(d.amount, 28.81848 * 50.0445 / 48.0308, 1e-3);
     }
     {
         // epm reporting: the equivalents, 6e-4 x 1000 = 0.6.

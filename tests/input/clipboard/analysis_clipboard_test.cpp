@@ -63,12 +63,12 @@ TEST_F(AnalysisClipboardTest, ValuesTravelInBaseUnitsAndArriveInTheReceiversUnit
             currentResidenceTime = 120.0f;
         },
         [] { unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kKelvin; });
-    EXPECT_NEAR(Slot(E::kCalcium), 40.05, 1e-4);
+    EXPECT_NEAR(Slot(E::kCalcium), 100.0 * 20.04 / 50.0445, 1e-4);  // Ca's meq over CaCO3's
     EXPECT_NEAR(Slot(S::kTemperatureC), 25.0, 1e-4);
     EXPECT_NEAR(Slot(S::kResidence), 7200.0, 1e-3);  // seconds times the minute's 60
     EXPECT_EQ(UnitSlot(UnitItem::kCalcium), 1);
     EXPECT_EQ(UnitSlot(41), 1);  // the residence unit repeated
-    EXPECT_NEAR(V()[E::kCalcium], 40.05, 1e-4);
+    EXPECT_NEAR(V()[E::kCalcium], 100.0 * 20.04 / 50.0445, 1e-4);
     EXPECT_NEAR(V()[E::kTemperature], 298.16, 1e-3);
     EXPECT_FLOAT_EQ(V()[E::kPh], 8.1f);
     EXPECT_NEAR(currentResidenceTime, 120.0, 1e-4);
@@ -81,16 +81,18 @@ TEST_F(AnalysisClipboardTest, DegreesFollowTheEnginesReading) {
     unitCodes.code[UnitItem::kCalcium] = 3;  // German degrees
     V()[E::kCalcium] = 1.0f;
     ASSERT_EQ(CopyAnalysis(), 0);
-    EXPECT_NEAR(Slot(E::kCalcium), 7.168, 1e-5);
+    EXPECT_NEAR(Slot(E::kCalcium), 17.9 * 20.04 / 50.0445, 1e-5);
     // 10 and 17.9 mg/L as CaCO3 per French and German degree, as CaCO3 times the
     // ion's share: the table agrees within rounding for every hardness ion.
     struct Ion {
         int item;
         double asCaCO3;
     };
-    for (const Ion ion : {Ion{UnitItem::kCalcium, 0.4005}, Ion{UnitItem::kMagnesium, 0.2429},
-                          Ion{UnitItem::kStrontium, 0.88}, Ion{UnitItem::kBarium, 1.365},
-                          Ion{UnitItem::kLithium, 0.139}}) {
+    constexpr double kCaCO3 = 50.0445;  // mg per meq
+    for (const Ion ion :
+         {Ion{UnitItem::kCalcium, 20.04 / kCaCO3}, Ion{UnitItem::kMagnesium, 12.156 / kCaCO3},
+          Ion{UnitItem::kStrontium, 43.81 / kCaCO3}, Ion{UnitItem::kBarium, 68.67 / kCaCO3},
+          Ion{UnitItem::kLithium, 6.939 / kCaCO3}}) {
         EXPECT_NEAR(UnitFactorTable[1][ion.item], 10.0 * ion.asCaCO3, 0.001 * ion.asCaCO3)
             << ion.item;
         EXPECT_NEAR(UnitFactorTable[2][ion.item], 17.9 * ion.asCaCO3, 0.01 * ion.asCaCO3)
@@ -99,7 +101,7 @@ TEST_F(AnalysisClipboardTest, DegreesFollowTheEnginesReading) {
 }
 
 TEST_F(AnalysisClipboardTest, PartialPressuresTravelInAtmAsTheEngineReadsThem) {
-    // 1000 ppm of CO2 in the gas at 1 atm: the engine reads ppm x P(bar) / 1e6.
+    // 1000 ppm of CO2 in the gas at 1 atm is 0.001 atm.
     CopyThenPaste(
         [] {
             unitCodes.code[UnitItem::kGasCo2] = 4;
@@ -107,8 +109,7 @@ TEST_F(AnalysisClipboardTest, PartialPressuresTravelInAtmAsTheEngineReadsThem) {
             V()[E::kPco2] = 1000.0f;
         },
         [] { unitCodes.code[UnitItem::kGasCo2] = 4; });
-    EXPECT_NEAR(Slot(S::kPco2Atm), 1000.0 * 0.068948 / 0.068046 / 1e6, 1e-9);
-    EXPECT_NEAR(Slot(S::kPco2Atm), 0.0010133, 1e-7);
+    EXPECT_NEAR(Slot(S::kPco2Atm), 0.001, 1e-8);
     EXPECT_NEAR(Slot(S::kPressureAtm), 1.0, 1e-6);
     EXPECT_NEAR(V()[E::kPco2], 1000.0, 1e-2);
     EXPECT_NEAR(V()[E::kPressure], 1.0, 1e-6);
@@ -193,11 +194,11 @@ TEST_F(AnalysisClipboardTest, LeadAndOxalateConvertAsTheEngineReadsThem) {
             V()[E::kLead] = 10.0f;
             V()[E::kOxalate] = 4.0f;
         },
-        [] { unitCodes.code[UnitItem::kOxalate] = 1; });  // as CaCO3: mmol/L = v / 100.04
-    EXPECT_NEAR(Slot(S::kLead), 10.0 * 2.07, 1e-4);       // 207.19 / 100.0894 per mg CaCO3
+        [] { unitCodes.code[UnitItem::kOxalate] = 1; });  // as CaCO3: mmol/L = v / 100.089
+    EXPECT_NEAR(Slot(S::kLead), 10.0 * 207.19 / 100.089, 1e-4);  // per mg CaCO3
     EXPECT_NEAR(Slot(S::kOxalate), 2.0 * 88.0196, 1e-3);
-    EXPECT_NEAR(V()[E::kLead], 20.7, 1e-4);
-    EXPECT_NEAR(V()[E::kOxalate], 2.0 * 100.04, 1e-3);
+    EXPECT_NEAR(V()[E::kLead], 10.0 * 207.19 / 100.089, 1e-4);
+    EXPECT_NEAR(V()[E::kOxalate], 2.0 * 100.089, 1e-3);
 }
 
 TEST_F(AnalysisClipboardTest, PasteFillsTheAlkalinityOfEachMode) {
