@@ -36,8 +36,8 @@ constexpr double NH3 = N + 3 * H, H2S = 2 * H + S, SiO2 = Si + 2 * O, PO4 = P + 
                  HCO3 = H + C + 3 * O, CO3 = C + 3 * O;
 
 // One concentration of the form: its edit (also its scroll bar in the units
-// dialog, but for polyphosphate's), unit item, value in mg/L, mg per meq, and the mg/L of the species that
-// one unit of each code (1, 2, ... in the order of the captions) holds.
+// dialog, but for polyphosphate's), unit item, value in mg/L, mg per meq, and the mg/L of the
+// species that one unit of each code (1, 2, ... in the order of the captions) holds.
 struct Concentration {
     const char* name;
     int field;
@@ -77,7 +77,8 @@ const std::vector<Concentration>& Concentrations() {
         // The iron of the calculation is ferrous.
         {"Fe", 410, UnitItem::kIron, 20, Fe / 2, WithCompound(Fe, 2, 2 * Fe / (2 * Fe + 3 * O))},
         {"NH3", 411, UnitItem::kAmmonia, 10, NH3, WithCompound(NH3, 1, NH3 / N)},
-        {"Al", 412, UnitItem::kAluminum, 0.5, Al / 3, WithCompound(Al, 3, 2 * Al / (2 * Al + 3 * O))},
+        {"Al", 412, UnitItem::kAluminum, 0.5, Al / 3,
+         WithCompound(Al, 3, 2 * Al / (2 * Al + 3 * O))},
         // Boron counts three equivalents as CaCO3 and, a neutral species, one per
         // mole in epm.
         {"B", 413, UnitItem::kBoron, 20, B, WithCompound(B, 3, 2 * B / (2 * B + 3 * O))},
@@ -94,7 +95,11 @@ const std::vector<Concentration>& Concentrations() {
         {"Br", 472, UnitItem::kBromine, 50, Br, Hardness(Br, 1)},
         {"Pb", 473, UnitItem::kLead, 1, Pb / 2, Hardness(Pb, 2)},
         // Oxalate: as CaCO3, epm, moles/L.
-        {"oxalate", 497, UnitItem::kOxalate, 5, C2O4 / 2,
+        {"oxalate",
+         497,
+         UnitItem::kOxalate,
+         5,
+         C2O4 / 2,
          {C2O4 / 2 / kCaCO3PerMeq, C2O4 / 2, C2O4 * 1000}},
     };
     return all;
@@ -128,33 +133,46 @@ std::pair<double, double> Alkalinity(const UnitRun& s) {
     const double bicarbonateMeq = kBicarbonate / HCO3, carbonateMeq = 2 * co3 / CO3;
     const double totalMeq = bicarbonateMeq + carbonateMeq;
     switch (s.alkalinityMode) {
-        case 1: return {totalMeq * kCaCO3PerMeq, carbonateMeq / 2 * kCaCO3PerMeq};
-        case 4: return {totalMeq * 3, 0.0};  // ml of N/30 acid on a 100 ml sample
-        case 5: return {totalMeq, 0.0};
-        case 6: return {totalMeq * kCaCO3PerMeq / kFrench, carbonateMeq / 2 * kCaCO3PerMeq / kFrench};
-        case 7: return {totalMeq * kCaCO3PerMeq / kGerman, carbonateMeq / 2 * kCaCO3PerMeq / kGerman};
-        default: return {kBicarbonate, co3};
+        case 1:
+            return {totalMeq * kCaCO3PerMeq, carbonateMeq / 2 * kCaCO3PerMeq};
+        case 4:
+            return {totalMeq * 3, 0.0};  // ml of N/30 acid on a 100 ml sample
+        case 5:
+            return {totalMeq, 0.0};
+        case 6:
+            return {totalMeq * kCaCO3PerMeq / kFrench, carbonateMeq / 2 * kCaCO3PerMeq / kFrench};
+        case 7:
+            return {totalMeq * kCaCO3PerMeq / kGerman, carbonateMeq / 2 * kCaCO3PerMeq / kGerman};
+        default:
+            return {kBicarbonate, co3};
     }
 }
 
 double Temperature(int code) {
     switch (code) {
-        case 0: return kCelsius * 9 / 5 + 32;
-        case 1: return kCelsius;
-        default: return kCelsius + 273.15;
+        case 0:
+            return kCelsius * 9 / 5 + 32;
+        case 1:
+            return kCelsius;
+        default:
+            return kCelsius + 273.15;
     }
 }
 double Pressure(double atm, int code) {
     switch (code) {
-        case 0: return atm;
-        case 1: return atm * 1.01325;
-        case 2: return atm * 101325 / (0.45359237 * 9.80665 / (0.0254 * 0.0254));
-        default: return atm * 101.325;
+        case 0:
+            return atm;
+        case 1:
+            return atm * 1.01325;
+        case 2:
+            return atm * 101325 / (0.45359237 * 9.80665 / (0.0254 * 0.0254));
+        default:
+            return atm * 101.325;
     }
 }
 double PartialPressure(double atm, int code) {
-    if (code == 4) return atm / kPressureAtm * 1e6;   // ppm of the gas
-    if (code == 5) return atm / kPressureAtm * 100;   // mole %
+    if (code == 4) return atm / kPressureAtm * 1e6;  // ppm of the gas
+    if (code == 5) return atm / kPressureAtm * 100;  // mole %
     return Pressure(atm, code);
 }
 
@@ -167,7 +185,8 @@ std::string Script(const UnitRun& s) {
     std::string units;
     auto scroll = [&units](int bar, int steps) {
         if (steps > 0)
-            units += "dialog 29 scroll " + std::to_string(bar) + " down " + std::to_string(steps) + "\n";
+            units +=
+                "dialog 29 scroll " + std::to_string(bar) + " down " + std::to_string(steps) + "\n";
     };
     for (const Concentration& c : Concentrations())
         scroll(c.item == UnitItem::kPolyphosphate ? 506 : c.field, IonCode(c, s.ionCode));
@@ -179,7 +198,8 @@ std::string Script(const UnitRun& s) {
         scroll(822, s.gasCode);
         scroll(821, s.gasCode);
     }
-    units += "dialog 29 click " + std::to_string(630 + s.reporting) + "\ndialog 29 press 1\nmenu 1065\n";
+    units +=
+        "dialog 29 click " + std::to_string(630 + s.reporting) + "\ndialog 29 press 1\nmenu 1065\n";
 
     std::string form;
     auto set = [&form](int field, double value) {
@@ -212,13 +232,13 @@ std::string Script(const UnitRun& s) {
 
 // The minerals of the indicators page.
 constexpr int kMinerals[] = {
-    IndexCode::kCalcite,        IndexCode::kAragonite,        IndexCode::kWitherite,
-    IndexCode::kStrontianite,   IndexCode::kCalciumOxalate,   IndexCode::kMagnesite,
-    IndexCode::kAnhydrite,      IndexCode::kGypsum,           IndexCode::kBarite,
-    IndexCode::kCelestite,      IndexCode::kCalciumPhosphate, IndexCode::kHydroxyapatite,
-    IndexCode::kFluorite,       IndexCode::kAmorphousSilica,  IndexCode::kBrucite,
-    IndexCode::kMagnesiumSilicate, IndexCode::kIronHydroxide, IndexCode::kSiderite,
-    IndexCode::kStrengite,      IndexCode::kHalite,           IndexCode::kThenardite,
+    IndexCode::kCalcite,           IndexCode::kAragonite,        IndexCode::kWitherite,
+    IndexCode::kStrontianite,      IndexCode::kCalciumOxalate,   IndexCode::kMagnesite,
+    IndexCode::kAnhydrite,         IndexCode::kGypsum,           IndexCode::kBarite,
+    IndexCode::kCelestite,         IndexCode::kCalciumPhosphate, IndexCode::kHydroxyapatite,
+    IndexCode::kFluorite,          IndexCode::kAmorphousSilica,  IndexCode::kBrucite,
+    IndexCode::kMagnesiumSilicate, IndexCode::kIronHydroxide,    IndexCode::kSiderite,
+    IndexCode::kStrengite,         IndexCode::kHalite,           IndexCode::kThenardite,
     IndexCode::kMackinawite,
 };
 
@@ -277,8 +297,7 @@ class UnitSweepRun : public ProgramRunFixture {
             EXPECT_NEAR(got.page.at(name), ratio, 0.005 * ratio + 0.0051) << what << ": " << name;
         }
         for (const auto& [code, ratio] : want.stored)
-            EXPECT_NEAR(got.stored.at(code), ratio, 0.005 * ratio)
-                << what << ": mineral " << code;
+            EXPECT_NEAR(got.stored.at(code), ratio, 0.005 * ratio) << what << ": mineral " << code;
     }
 };
 
