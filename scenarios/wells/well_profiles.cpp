@@ -29,17 +29,6 @@ void BuildStations(const WellContext& c, const WellDriver& d) {
     }
 }
 
-// The pH element 0 starts from.
-float InitialPh(const WellContext& c, WellKind kind, double surfaceBar) {
-    const float surfacePh = c.base.surface.values[AE::kPh];
-    const WhatIfOptions& o = c.base.engine.options;
-    const bool highPressure = surfaceBar > kPhFromPco2AboveBar;
-    if (IsFlash(kind)) return highPressure ? -1.0f : surfacePh;
-    if (o.varyPco2 == 0) return o.useInputPh != 0 ? surfacePh : c.base.settings.phEval;
-    const bool fromPco2 = highPressure && o.useInputPh == 0 && o.forcePhToEvalForPressure == 0;
-    return fromPco2 ? -1.0f : surfacePh;
-}
-
 void RecordProduct(WellContext& c, const WellDriver& d, const ProductName& name) {
     RecordProductName(name, d.productAtLastRun);
     c.base.residenceTimeAtLastRun = c.residenceTime;
@@ -111,7 +100,6 @@ void RunWellProfile(WellContext& c, WellKind kind) {
 
     const double surfaceBar =
         PressureInBar(b.surface.values[AE::kPressure], b.units.units.code[UnitItem::kPressure]);
-    b.current.values[AE::kPh] = InitialPh(c, kind, surfaceBar);
     BuildStations(c, d);
 
     // The skip rule.

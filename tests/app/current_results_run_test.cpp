@@ -207,6 +207,37 @@ TEST_F(CurrentResultsRun, NewLeavesNoSummaryToPrint) {
     EXPECT_EQ(Log().find("printed \"Tarvex Report\""), std::string::npos) << Log();
 }
 
+// Input Units with the one-page summary open: a change of the reporting or the
+// alkalinity mode gives the summary's CSV the rows the summary opened afresh
+// after the same change gives, not the stations computed before it.
+TEST_F(CurrentResultsRun, OnePageSummaryFollowsAModeChange) {
+    const std::string open = "menu 1248\nfile one.csv\nanswer no\nmenu 1655 DisOnePage\n";
+    const std::string exportAgain = "file two.csv\nanswer no\nmenu 1655 DisOnePage\n";
+    struct Change {
+        const char* what;
+        std::string units;
+    };
+    const Change changes[] = {
+        {"epm reporting", "dialog 29 click 633\ndialog 29 press 1\nmenu 1065\n"},
+        {"alkalinity mode", "dialog 29 scroll 419 down 1\ndialog 29 press 1\nmenu 1065\n"},
+    };
+    const char* rows[] = {"Calcite", "Anhydrite", "Barite", "Corrosion Rate"};
+    for (const Change& c : changes) {
+        const auto kept =
+            RunAndRead(SeaWater() + open + c.units + exportAgain, {"one.csv", "two.csv"});
+        const auto fresh =
+            RunAndRead(SeaWater() + c.units + "menu 1248\n" + exportAgain, {"two.csv"});
+        for (const char* row : rows) {
+            const std::vector<std::string> afresh = CsvRow(fresh[0], row);
+            ASSERT_GT(afresh.size(), 12u) << c.what << " " << row << "\n" << fresh[0];
+            EXPECT_EQ(CsvRow(kept[1], row), afresh) << c.what << " " << row;
+        }
+        if (c.what == changes[0].what) {
+            EXPECT_NE(CsvRow(kept[0], "Calcite"), CsvRow(kept[1], "Calcite")) << kept[1];
+        }
+    }
+}
+
 // Vary pH from 5.7 to 8.1 with the alkalinity rows as species: each point's
 // dissolved CO2 and pCO2 come from its own calculation, as sea water's
 // carbonic acid constants give them (25 C, salinity 35, NBS pH scale): the

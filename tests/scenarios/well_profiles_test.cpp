@@ -249,6 +249,15 @@ TEST_F(WellProfileTest, HighSurfacePressureWithVaryPco2TakesEveryStationsPhFromP
     whatIfSettings.phEval = 6.5f;
     CalcWellLogProfile(nullptr);
     for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, 6.5f) << k;
+
+    // With neither, the first station starts from the evaluation pH, whatever
+    // the working analysis held, and each later one from the pH the station
+    // before it left.
+    SetUp();
+    whatIfSettings.phEval = 6.5f;
+    currentAnalysis.values[AE::kPh] = 9.0f;
+    CalcWellLogProfile(nullptr);
+    for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, 6.5f) << k;
 }
 
 TEST_F(WellProfileTest, SkipsUnchangedWorkAndRefreshesOnlyDosesAfterAProductChange) {
