@@ -32,7 +32,10 @@ void ApplyH2SRule(DriverContext& b, float temperature) {
     if (DropsHydrogenSulfide(b, temperature)) b.current.values[AE::kH2S] = 0.0f;
 }
 
-void StationPh(DriverContext& b, const WellStationRun& run) {
+// The pH station k starts from. The after-flash profiles always vary pCO2, so
+// this is their rule too: the surface pH, or none (computed from the pCO2) when
+// the surface water is under pressure.
+void StationPh(DriverContext& b, const WellStationRun& run, int k) {
     const float* s = b.surface.values;
     float& ph = b.current.values[AE::kPh];
     const WhatIfOptions& o = b.engine.options;
@@ -40,7 +43,7 @@ void StationPh(DriverContext& b, const WellStationRun& run) {
         ph = run.surfacePressureBar > kPhFromPco2AboveBar ? -1.0f : s[AE::kPh];
     } else if (o.useInputPh != 0) {
         ph = s[AE::kPh];
-    } else if (o.forcePhToEvalForPressure != 0) {
+    } else if (o.forcePhToEvalForPressure != 0 || k == 0) {
         ph = b.settings.phEval;
     }  // otherwise the pH the previous station left
 }
@@ -74,7 +77,7 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
     ApplyH2SRule(b, temperature);
     v[AE::kPco2] = PointPco2(b, pressure);
     v[AE::kPH2S] = PointPh2s(b, pressure);
-    StationPh(b, run);
+    StationPh(b, run, k);
     t.phDoseA[k] = t.phDoseB[k] = 0.0f;
     ApplyH2SRule(b, temperature);
 
