@@ -13,8 +13,12 @@ void InputUnits(win::HWND mainWindow) {
     const uint16_t modesBefore[] = {reportingMode, alkalinityMode};
     OpenUnitsDialog(mainWindow);
     if (std::memcmp(unitsBefore.code, unitCodes.code, sizeof unitCodes.code) != 0 ||
-        modesBefore[0] != reportingMode || modesBefore[1] != alkalinityMode)
+        modesBefore[0] != reportingMode || modesBefore[1] != alkalinityMode) {
+        // The well profiles' stations were computed in the old units: without
+        // this the summaries' skip rule would hand them back.
+        for (uint16_t& done : resultStatus.wellProfileDone) done = 0;
         ClearSummaryProfiles();
+    }
     currentAnalysis.values[AnalysisElement::kAlkalinityMode] = static_cast<float>(alkalinityMode);
     currentAnalysis.values[AnalysisElement::kReportingMode] = static_cast<float>(reportingMode);
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);

@@ -70,6 +70,7 @@ void ClearResultsOfAnOptionChange() {
     ResultStatus& r = resultStatus;
     r.tempProfileDone = r.gridDone = r.phProfileDone = r.gridDone2 = r.pressureProfileDone = 0;
     for (uint16_t& done : r.mixGridDone) done = 0;
+    for (uint16_t& done : r.wellProfileDone) done = 0;
     gridOrientationSet = 0;
     ClearSummaryProfiles();
 }

@@ -92,9 +92,6 @@ void ClearSummaryProfiles() {
     wellLogGraphFlag = 0;
     resultStatus.onePageProfileStale = 1;
     resultStatus.wellProfileStale = 1;
-    // The summaries rest on the well profiles: without this their skip rule
-    // would hand back the stations computed before the change.
-    for (uint16_t& done : resultStatus.wellProfileDone) done = 0;
     // An open summary window computes its profile again as it paints, here and
     // now; the working analysis the command left is kept, as the result pages
     // keep it (RefreshOpenPages).
