@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "common/settings_ranges.h"
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
@@ -16,7 +17,6 @@ namespace {
 
 using S = RangeSlot;
 
-constexpr float kPco2High = 10000.0f;
 // The pressure units' names in the refusal message.
 constexpr const char* kPressureNames[4] = {"atms", "bars", "psi", "KPa"};
 
@@ -129,9 +129,11 @@ bool EqualNotZero(float low, float high) {
 RangeLimits LimitsOf(RangeQuantity quantity) {
     switch (quantity) {
         case RangeQuantity::kPh:
-            return {0.0f, 14.0f};
+            return {static_cast<float>(SettingRanges::kPh.low),
+                    static_cast<float>(SettingRanges::kPh.high)};
         case RangeQuantity::kPco2:
-            return {0.0f, kPco2High};
+            return {static_cast<float>(SettingRanges::kChangeRangePco2.low),
+                    static_cast<float>(SettingRanges::kChangeRangePco2.high)};
         case RangeQuantity::kTemperature: {
             const TemperatureUnitInfo& t = TemperatureUnitOf(TemperatureCode());
             return {t.low, t.high};
@@ -143,7 +145,8 @@ RangeLimits LimitsOf(RangeQuantity quantity) {
         case RangeQuantity::kPercent:
             break;
     }
-    return {0.0f, 100.0f};
+    return {static_cast<float>(SettingRanges::kPercent.low),
+            static_cast<float>(SettingRanges::kPercent.high)};
 }
 
 RangeQuantity QuantityOf(RangeSlot slot) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/settings_ranges.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/mixzone/cycle_records.h"
@@ -31,13 +32,21 @@ struct UnitRange {
     const char* text;
     float low, high;
 };
-constexpr UnitRange kPressureUnits[4] = {{"atm", 1.0f, 1000.0f},
-                                         {"bar", 1.0f, 1000.0f},
-                                         {"psi", 14.7f, 14700.0f},
-                                         {"KPa", 100.0f, 100000.0f}};
-constexpr UnitRange kPco2Units[6] = {{"atm", 0.0001f, 1000.0f},  {"bar", 0.0001f, 1000.0f},
-                                     {"psia", 0.000067f, 67.0f}, {"KPa", 0.01f, 100000.0f},
-                                     {"ppm", 0.0f, 100.0f},      {"mole %", 0.0f, 100.0f}};
+namespace R = SettingRanges;
+constexpr float Low(const SettingRange& r) {
+    return static_cast<float>(r.low);
+}
+constexpr float High(const SettingRange& r) {
+    return static_cast<float>(r.high);
+}
+constexpr UnitRange kPressureUnits[4] = {{"atm", Low(R::kPressure[0]), High(R::kPressure[0])},
+                                         {"bar", Low(R::kPressure[1]), High(R::kPressure[1])},
+                                         {"psi", Low(R::kPressure[2]), High(R::kPressure[2])},
+                                         {"KPa", Low(R::kPressure[3]), High(R::kPressure[3])}};
+constexpr UnitRange kPco2Units[6] = {
+    {"atm", Low(R::kPco2[0]), High(R::kPco2[0])},  {"bar", Low(R::kPco2[1]), High(R::kPco2[1])},
+    {"psia", Low(R::kPco2[2]), High(R::kPco2[2])}, {"KPa", Low(R::kPco2[3]), High(R::kPco2[3])},
+    {"ppm", Low(R::kPco2[4]), High(R::kPco2[4])},  {"mole %", Low(R::kPco2[5]), High(R::kPco2[5])}};
 
 uint16_t Code(int item, uint16_t count) {
     const uint16_t c = unitCodes.code[item];

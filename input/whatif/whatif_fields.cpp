@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "common/settings_ranges.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/records.h"
@@ -19,22 +20,29 @@ namespace {
 
 namespace W = WhatIfControl;
 
+namespace R = SettingRanges;
+constexpr float Low(const SettingRange& r) {
+    return static_cast<float>(r.low);
+}
+constexpr float High(const SettingRange& r) {
+    return static_cast<float>(r.high);
+}
 const TemperatureUnitInfo kTemperatureUnits[3] = {
     {"\xB0"
      "F",
-     'F', 30.0f, 572.0f},
+     'F', Low(R::kTemperature[0]), High(R::kTemperature[0])},
     {"\xB0"
      "C",
-     'C', -2.0f, 300.0f},
+     'C', Low(R::kTemperature[1]), High(R::kTemperature[1])},
     {"\xB0"
      "K",
-     'K', 270.0f, 578.0f},
+     'K', Low(R::kTemperature[2]), High(R::kTemperature[2])},
 };
 const PressureUnitInfo kPressureUnits[4] = {
-    {"Atm.", 1.0f, 1000.0f},
-    {"Bars", 1.0f, 1000.0f},
-    {"PSI", 14.7f, 14700.0f},
-    {"KPa", 100.0f, 100000.0f},
+    {"Atm.", Low(R::kPressure[0]), High(R::kPressure[0])},
+    {"Bars", Low(R::kPressure[1]), High(R::kPressure[1])},
+    {"PSI", Low(R::kPressure[2]), High(R::kPressure[2])},
+    {"KPa", Low(R::kPressure[3]), High(R::kPressure[3])},
 };
 
 uint16_t TemperatureCode() {
@@ -288,7 +296,8 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     }
 
     auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
-    auto co2 = [](float x) { return x >= 0.0f; };
+    const SettingRange co2Range = R::StoredPco2(unitCodes.code[UnitItem::kGasCo2]);
+    auto co2 = [&co2Range](float x) { return co2Range.Holds(x); };
     const PressureUnitInfo& pu = PressureUnitOf(pc);
     auto pressure = [&pu](float x) { return x >= pu.low && x <= pu.high; };
     const TemperatureUnitInfo& tu = TemperatureUnitOf(tc);

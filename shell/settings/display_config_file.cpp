@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "common/byte_io.h"
+#include "common/settings_ranges.h"
 #include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
 #include "input/records.h"
@@ -77,15 +78,14 @@ int PressureColumn(uint16_t unit) {
 
 void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUnit) {
     float& depth = w.value[kWellDepth];
-    if (!(depth > 100.0f && depth <= 20000.0f)) depth = 100.0f;
+    if (!SettingRanges::kWellDepth.Holds(depth)) depth = 100.0f;
+    const SettingRange& pressure = SettingRanges::WellPressure(pressureUnit);
     for (int k = 0; k < 3; ++k) {
         float& t = w.value[kBottomHoleTemperature + k];
-        if (!(t > 0.0f && t <= 2000.0f))
+        if (!SettingRanges::kWellTemperature.Holds(t))
             t = kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
-        // 20,000 in atm, bar or psia; in kPa the 20,000 psia of the deepest well.
-        const float highest = PressureColumn(pressureUnit) == 2 ? 137896.0f : 20000.0f;
         float& p = w.value[kBottomHolePressure + k];
-        if (!(p > 0.0f && p <= highest)) p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
+        if (!pressure.Holds(p)) p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
     }
 }
 
@@ -115,10 +115,9 @@ void CheckWhatIf(WhatIfSettings& s) {
                 {30.0f, 572.0f, 572.0f});
 }
 
-// A one-page graph choice is a mineral's IndexCode (treated variants reach 121)
-// or 0xFFFF for none. Anything else cannot be drawn and becomes calcite.
+// A one-page graph choice that cannot be drawn becomes calcite.
 bool ValidGraphParam(uint16_t v) {
-    return v < 128 || v == 0xFFFF;
+    return SettingRanges::GraphParamValid(v);
 }
 
 }  // namespace

@@ -1,0 +1,105 @@
+// The ranges of the stored settings, in one table: what the settings dialogs
+// take, what the start-up loader keeps of the display configuration file, and
+// what a work file must hold in its settings records to be read. A value a
+// dialog takes therefore always reads back from a file, and a value a file may
+// not hold is never taken from a dialog.
+//
+// Ranges that depend on a unit are looked up by the unit code of
+// `UnitCodes` (temperature 0 F, 1 C, 2 K; pressure 0 atm, 1 bar, 2 psia,
+// 3 kPa; gas-phase CO2 0 atm, 1 bar, 2 psia, 3 kPa, 4 ppm, 5 mole %); a code
+// beyond the last takes the first unit's range.
+#pragma once
+
+#include <cstdint>
+
+#include "common/unit_codes.h"
+
+struct SettingRange {
+    double low;
+    double high;
+    bool lowIncluded = true;  // false: the value must lie above `low`
+    // False for NaN and for anything outside the range.
+    [[nodiscard]] constexpr bool Holds(double v) const {
+        return (lowIncluded ? v >= low : v > low) && v <= high;
+    }
+};
+
+namespace SettingRanges {
+
+// pH: the what-if ranges, the 3D graph ranges and the target pH of pH control.
+inline constexpr SettingRange kPh{0.0, 14.0};
+
+// Percent of injection water: the mixing zone's low, high and typical percent
+// and the grids' copies. The step, a sixth of high minus low, lies within the
+// span of the percents.
+inline constexpr SettingRange kPercent{0.0, 100.0};
+inline constexpr SettingRange kPercentStep{-100.0, 100.0};
+
+// The well log: the depth in feet (the dialog and the loader put 100 in place of
+// anything lower), the three temperatures in any unit and the three pressures,
+// whose highest is 20,000 in atm, bar or psia and, in kPa, the 20,000 psia of
+// the deepest well.
+inline constexpr SettingRange kWellDepth{100.0, 20000.0};
+inline constexpr SettingRange kWellTemperature{0.0, 2000.0, false};
+inline constexpr SettingRange kWellPressure{0.0, 20000.0, false};
+inline constexpr SettingRange kWellPressureKPa{0.0, 137896.0, false};
+
+// The what-if and 3D graph temperatures: the span of the engine's constants.
+inline constexpr SettingRange kTemperature[3] = {
+    {30.0, 572.0},   // degrees F
+    {-2.0, 300.0},   // degrees C
+    {270.0, 578.0},  // K
+};
+// The what-if and 3D graph pressures.
+inline constexpr SettingRange kPressure[4] = {
+    {1.0, 1000.0},      // atm
+    {1.0, 1000.0},      // bar
+    {14.7, 14700.0},    // psia
+    {100.0, 100000.0},  // kPa
+};
+// The 3D graph pCO2 by the gas-phase CO2 unit, as the mixing dialog takes it;
+// the Change Range dialogs take 0 to 10,000 in any unit.
+inline constexpr SettingRange kPco2[6] = {
+    {0.0001, 1000.0},  // atm
+    {0.0001, 1000.0},  // bar
+    {0.000067, 67.0},  // psia
+    {0.01, 100000.0},  // kPa
+    {0.0, 100.0},      // ppm
+    {0.0, 100.0},      // mole %
+};
+
+[[nodiscard]] constexpr const SettingRange& Temperature(uint16_t unit) {
+    return kTemperature[unit < 3 ? unit : 0];
+}
+[[nodiscard]] constexpr const SettingRange& Pressure(uint16_t unit) {
+    return kPressure[unit < 4 ? unit : 0];
+}
+[[nodiscard]] constexpr const SettingRange& Pco2(uint16_t unit) {
+    return kPco2[unit < 6 ? unit : 0];
+}
+inline constexpr SettingRange kChangeRangePco2{0.0, 10000.0};
+// What a stored pCO2 (what-if or 3D graph) may hold: whatever one of the dialogs
+// takes in that unit.
+[[nodiscard]] constexpr SettingRange StoredPco2(uint16_t unit) {
+    return {0.0, Pco2(unit).high > kChangeRangePco2.high ? Pco2(unit).high : kChangeRangePco2.high};
+}
+[[nodiscard]] constexpr const SettingRange& WellPressure(uint16_t pressureUnit) {
+    return pressureUnit == PressureUnit::kKPa ? kWellPressureKPa : kWellPressure;
+}
+
+// A one-page or well-log graph choice (DisplaySettings graphParams): a mineral's
+// IndexCode (the treated variants reach 121) or 0xFFFF for none.
+inline constexpr uint16_t kNoGraph = 0xFFFF;
+inline constexpr uint16_t kGraphCodeLimit = 128;
+[[nodiscard]] constexpr bool GraphParamValid(uint16_t v) {
+    return v < kGraphCodeLimit || v == kNoGraph;
+}
+
+// Codes of pH control and the what-if options.
+inline constexpr SettingRange kPhControlMethod{0, 3};     // none, acid, alkali, both
+inline constexpr SettingRange kPhPredictionMethod{0, 5};  // the six prediction buttons
+inline constexpr SettingRange kCarbonateModel{0, 3};
+inline constexpr SettingRange kSwitch{0, 1};
+inline constexpr SettingRange kWellLogPtSource{0, 2};  // well log, steam line, typical
+
+}  // namespace SettingRanges
