@@ -18,9 +18,12 @@ struct SettingRange {
     double low;
     double high;
     bool lowIncluded = true;  // false: the value must lie above `low`
-    // False for NaN and for anything outside the range.
+    // False for NaN and for anything outside the range. Settings are stored as
+    // f32, so the bounds are taken as f32 too (14.7 psia is the f32 14.7).
     [[nodiscard]] constexpr bool Holds(double v) const {
-        return (lowIncluded ? v >= low : v > low) && v <= high;
+        const double lowest = static_cast<float>(low);
+        const double highest = static_cast<float>(high);
+        return (lowIncluded ? v >= lowest : v > lowest) && v <= highest;
     }
 };
 

@@ -12,7 +12,8 @@ a line: the file name, then the start of the reason the refusal must give.
 The cases: version words the readers do not know, or at a length their layout
 does not allow; a NaN, an infinity and a value no record holds at a record of
 each kind; analysis values outside the water form's ranges; unit choices,
-flags, counts and texts out of range; an all-zero file; the current file cut
+flags, counts and texts out of range; settings records outside the ranges of
+their dialogs and of the settings loader; an all-zero file; the current file cut
 at every record boundary; a file of 1 byte; the older file cut short and with
 a byte added.
 """
@@ -110,6 +111,35 @@ def main():
     add(patched(190, 0, struct.pack("<i", 12)), name_of(190))
     add(patched(89, 2, struct.pack("<h", 29)), name_of(89))
     add(patched(35, 2, struct.pack("<h", 9)), name_of(35))
+    # Settings outside what their dialogs and the settings loader take (the
+    # file's units are degrees F and atm): the well log, the mixing zone and pH
+    # control, the what-if and 3D graph ranges, the one-page graphs, options.
+    def setting(record, within, fmt, values, reason):
+        add(patched(record, within, struct.pack(fmt, *values)), name_of(record)[:-1] + reason)
+
+    setting(364, 60, "<f", (1.0e31,), "(well-log settings): value 15 (1e+31) is outside 100 to 20000")
+    setting(364, 60, "<f", (50.0,), "(well-log settings): value 15 (50) is outside 100 to 20000")
+    setting(364, 0, "<f", (2500.0,), "(well-log settings): value 0 (2500) is outside 0 to 2000")
+    setting(364, 12, "<f", (0.0,), "(well-log settings): value 3 (0) is not above 0")
+    setting(364, 16, "<f", (30000.0,), "(well-log settings): value 4 (30000) is outside 0 to 20000")
+    mixing = "(mixing and pH control settings): "
+    setting(26, 0, "<f", (-50.0,), mixing + "value 0 (-50) is outside 0 to 100")
+    setting(26, 4, "<f", (150.0,), mixing + "value 1 (150) is outside 0 to 100")
+    setting(26, 12, "<f", (15.0,), mixing + "value 3 (15) is outside 0 to 14")
+    setting(26, 18, "<H", (9,), mixing + "value 5 (9) is outside 0 to 5")
+    setting(32, 0, "<f", (-1.0,), "(what-if settings): value 0 (-1) is outside 0 to 14")
+    setting(32, 12, "<f", (0.5,), "(what-if settings): value 3 (0.5) is outside 1 to 1000")
+    setting(32, 48, "<f", (1.0e6,), "(what-if settings): value 12 (1e+06) is outside 30 to 572")
+    setting(49, 4, "<f", (20.0,), "(3D graph ranges): value 1 (20) is outside 0 to 14")
+    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): value 9 (1e+31) is outside 0 to 10000")
+    setting(49, 60, "<f", (-5.0,), "(3D graph ranges): value 15 (-5) is outside 0 to 100")
+    setting(318, 0, "<3H", (0x7777, 200, 300),
+            "(one-page graph choices): value 0 (30583) is no graph")
+    setting(318, 6, "<H", (128,), "(one-page graph choices): value 3 (128) is no graph")
+    setting(43, 0, "<H", (4,), "(whatIfOptions.carbonateModel): value 0 (4) is outside 0 to 3")
+    setting(399, 0, "<I", (3,), "(whatIfOptions.wellLogPtSource): value 0 (3) is outside 0 to 2")
+    setting(35, 4, "<h", (200,), "(graph choice): value 2 (200) is outside -1 to 127")
+
     # A product name and a text that do not end within their slots.
     add(patched(89, 1359 + 12, b"\x01" * 20), name_of(89))
     add(patched(113, 0, b"A" * 80), name_of(113))

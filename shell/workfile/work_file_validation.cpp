@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/byte_io.h"
+#include "common/settings_ranges.h"
 #include "input/units/analysis_ranges.h"
 #include "input/units/unit_choices.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -29,6 +30,7 @@ constexpr int kBlendRowRecord = 174;
 constexpr int kSourceWatersRecord = 176;
 constexpr int kSourceRowsRecord = 178;
 constexpr int kEnteredRecord = 192;
+constexpr int kOnePageGraphsRecord = 318;
 constexpr double kLargestStored = 1.0e37;
 
 // What a reader would call each record in a message.
@@ -52,10 +54,14 @@ std::string RecordName(int record) {
             return "formation water analysis";
         case 21:
             return "waterflood mix analysis";
+        case 26:
+            return "mixing and pH control settings";
         case 32:
             return "what-if settings";
         case 35:
             return "graph choice";
+        case 49:
+            return "3D graph ranges";
         case kUnitsRecord:
             return "unit choices";
         case 89:
@@ -66,6 +72,8 @@ std::string RecordName(int record) {
             return "multi-mix source water analyses";
         case 177:
             return "multi-mix descriptions";
+        case 318:
+            return "one-page graph choices";
         case 364:
             return "well-log settings";
         default:
@@ -109,6 +117,75 @@ constexpr WordRange kWordRanges[] = {
     {193, 0, 0, kMultiMixWaterCount - 1},  // multi-mix water being edited
     {319, 0, 0, 2},                        // precipitation unit
     {404, 0, 0, 2},                        // precipitation quantity
+    // The graphs chosen: an IndexCode, a dose graph, or -1 for none.
+    {35, 2, -1, SettingRanges::kGraphCodeLimit - 1},
+    {35, 3, -1, SettingRanges::kGraphCodeLimit - 1},
+    {35, 4, -1, SettingRanges::kGraphCodeLimit - 1},
+    {35, 5, -1, SettingRanges::kGraphCodeLimit - 1},
+    // pH control and the what-if options.
+    {26, 4, 0, 3},   // pH control method
+    {26, 5, 0, 5},   // pH prediction method
+    {43, 0, 0, 3},   // carbonate model
+    {227, 0, 0, 1},  // use the input temperature
+    {228, 0, 0, 1},  // force the evaluation pH for pressure
+    {399, 0, 0, 2},  // well-log source of pressures and temperatures
+    {401, 0, 0, 1},  // correct the pH for temperature
+    {403, 0, 0, 2},  // the same source again
+};
+
+// The settings records' reals with a range: the record, the fields (in file
+// order) and their range in the file's units.
+using RangeOf = SettingRange (*)(const UnitCodes&);
+struct RealRange {
+    int record;
+    int first;
+    int last;
+    RangeOf range;
+};
+namespace R = SettingRanges;
+constexpr SettingRange Ph(const UnitCodes&) {
+    return R::kPh;
+}
+constexpr SettingRange Percent(const UnitCodes&) {
+    return R::kPercent;
+}
+constexpr SettingRange PercentStep(const UnitCodes&) {
+    return R::kPercentStep;
+}
+constexpr SettingRange Temperature(const UnitCodes& u) {
+    return R::Temperature(u.code[UnitItem::kTemperature]);
+}
+constexpr SettingRange Pressure(const UnitCodes& u) {
+    return R::Pressure(u.code[UnitItem::kPressure]);
+}
+constexpr SettingRange Pco2(const UnitCodes& u) {
+    return R::StoredPco2(u.code[UnitItem::kGasCo2]);
+}
+constexpr SettingRange WellTemperature(const UnitCodes&) {
+    return R::kWellTemperature;
+}
+constexpr SettingRange WellPressure(const UnitCodes& u) {
+    return R::WellPressure(u.code[UnitItem::kPressure]);
+}
+constexpr SettingRange WellDepth(const UnitCodes&) {
+    return R::kWellDepth;
+}
+constexpr RealRange kRealRanges[] = {
+    {26, 0, 1, Percent},           // mixing low and high percent
+    {26, 2, 2, PercentStep},       // mixing step
+    {26, 3, 3, Ph},                // target pH
+    {32, 0, 2, Ph},                // what-if pH low, high, evaluation
+    {32, 3, 5, Pressure},          // pressure
+    {32, 6, 8, Pco2},              // pCO2
+    {32, 12, 14, Temperature},     // temperature
+    {49, 0, 2, Ph},                // 3D graph pH
+    {49, 3, 5, Temperature},       // temperature
+    {49, 6, 8, Pressure},          // pressure
+    {49, 9, 11, Pco2},             // pCO2
+    {49, 15, 17, Percent},         // mixing low, high and typical percent
+    {364, 0, 2, WellTemperature},  // bottom hole, separator, after flashing
+    {364, 3, 5, WellPressure},
+    {364, 15, 15, WellDepth},
 };
 
 class Checker : public RecordVisitor {
@@ -126,6 +203,9 @@ class Checker : public RecordVisitor {
 
     void Real(double v) override {
         if (!RowRepairedByReader()) NotFinite(field_, v);
+        for (const RealRange& r : kRealRanges)
+            if (r.record == record_ && field_ >= r.first && field_ <= r.last && fault_.empty())
+                OutsideRange(v, r.range(units_));
         ++field_;
     }
     void Word(int64_t v) override {
@@ -133,6 +213,12 @@ class Checker : public RecordVisitor {
             if (w.record == record_ && w.field == field_ && (v < w.low || v > w.high))
                 Fail("value " + std::to_string(field_) + " (" + std::to_string(v) +
                      ") is outside " + std::to_string(w.low) + " to " + std::to_string(w.high));
+        // A one-page graph is a mineral's IndexCode or none.
+        if (record_ == kOnePageGraphsRecord &&
+            !SettingRanges::GraphParamValid(static_cast<uint16_t>(v)))
+            Fail("value " + std::to_string(field_) + " (" + std::to_string(v) +
+                 ") is no graph: below " + std::to_string(SettingRanges::kGraphCodeLimit) +
+                 " or 65535 (none)");
         ++field_;
     }
     // Older files' texts are read up to their end or their slot's, whichever
@@ -210,6 +296,15 @@ class Checker : public RecordVisitor {
         else if (!older_ && std::fabs(v) > kLargestStored)
             Fail(which + "value " + std::to_string(index) + " (" + Number(v) +
                  ") is beyond any the program stores");
+    }
+    void OutsideRange(double v, const SettingRange& r) {
+        if (r.Holds(v) || std::isnan(v)) return;  // NaN has its own message
+        if (!r.lowIncluded && v <= r.low)
+            Fail("value " + std::to_string(field_) + " (" + Number(v) + ") is not above " +
+                 Number(r.low));
+        else
+            Fail("value " + std::to_string(field_) + " (" + Number(v) + ") is outside " +
+                 Number(r.low) + " to " + Number(r.high));
     }
     void Fail(const std::string& why) {
         if (fault_.empty())

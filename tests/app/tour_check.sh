@@ -13,7 +13,9 @@
 #    saying so, where it is not);
 #  - pictures: pngcheck, djpeg, tiffinfo and ImageMagick identify;
 #  - the work file saved, opened and saved under another name is the same
-#    bytes.
+#    bytes;
+#  - each bundled older work file is restored (and updated where its version
+#    asks), and its surface water shows on the form and the pages.
 #
 # usage: tour_check.sh BUILD SOURCE
 set -u
@@ -147,6 +149,48 @@ done
 for f in "$OUT"/*.bmp "$OUT"/*.BMP "$OUT"/*.pcx "$OUT"/*.PCX; do
   [ -f "$f" ] && { identify "$f" >/dev/null 2>&1 || bad "identify $f"; }
 done
+
+# The bundled older work files: each restored without a refusal, versions 503
+# and 529 updated to the current calculations and 123 not; each surface water's
+# form reads the stored calcium and chloride, its page the stored sample
+# number and the sea water's analysis, and its calcite ratio the engine
+# harness's for the sea water.
+python3 - "$LOG" "$OUT" "$engine" <<'PY' || fail=1
+import re, sys
+log, out, engine = open(sys.argv[1], encoding='latin-1').read(), sys.argv[2], float(sys.argv[3])
+bad = 0
+def fail(*text):
+    global bad
+    print('FAIL:', *text); bad = 1
+for v, updated in (('123', False), ('503', True), ('529', True)):
+    name = 'V%s.KRV' % v
+    start = log.find('> file \\samples\\legacy\\' + name)
+    end = log.find('> text DisplayMUWater', start)
+    if start < 0 or end < 0:
+        fail('the tour does not open', name); continue
+    part = log[start:end]
+    if 'FILE SUCCESSFULLY RESTORED!' not in part or 'Error encountered' in part:
+        fail(name, 'is not restored:', part[:600])
+    if ('Updating water chemistry calculations' in part) != updated:
+        fail(name, 'updated' if not updated else 'not updated', 'after its load')
+    for control, want in (('400', '412.00'), ('414', '19350')):
+        if not re.search(r'read %s "%s' % (control, re.escape(want)), part):
+            fail(name, 'form control', control, 'does not read', want)
+    water = open('%s/v%s-water.txt' % (out, v), encoding='latin-1').read()
+    for want in ('Sample ID: 101 ', 'Calcium(as Ca)           412.00',
+                 'Chloride(as Cl)           19350', 'Sulfate(as SO4)            2710'):
+        if want not in water:
+            fail(name, 'surface page lacks', repr(want))
+    indicators = open('%s/v%s-indicators.txt' % (out, v), encoding='latin-1').read()
+    m = re.search(r'Calcite:\s+CaCO3\s+([0-9.]+)', indicators)
+    if not m:
+        fail(name, 'no calcite ratio on its indicators page'); continue
+    printed = m.group(1)
+    decimals = len(printed.split('.')[1]) if '.' in printed else 0
+    if printed != f'{engine:.{decimals}f}':
+        fail(name, 'calcite ratio', printed, 'engine', f'{engine:.{decimals}f}')
+sys.exit(bad)
+PY
 
 cmp "$OUT/tour1.KRV" "$OUT/tour2.KRV" || bad "the work file saved again differs"
 [ -s "$OUT/last.KRV" ] || bad "the quit did not save out/last.KRV"

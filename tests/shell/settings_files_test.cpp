@@ -133,6 +133,30 @@ TEST_F(DisplayConfigTest, ShortFileIsCheckedAndRewrittenWhole) {
     EXPECT_TRUE(win::MessageBoxLog().empty());
 }
 
+// The highest well pressure follows the pressure unit: in kPa it is the
+// 137,896 kPa of 20,000 psia, in the other units 20,000. Wells of 30,000 kPa
+// are ordinary and stay as the file holds them; 30,000 psia is beyond any well
+// and takes the default.
+TEST_F(DisplayConfigTest, WellPressureLimitFollowsThePressureUnit) {
+    struct Case {
+        uint16_t unit;
+        float stored;
+        float kept;
+    };
+    for (const Case c : {Case{3, 30000.0f, 30000.0f}, Case{3, 137896.0f, 137896.0f},
+                         Case{3, 140000.0f, 2000.0f}, Case{2, 30000.0f, 150.0f},
+                         Case{0, 20000.0f, 20000.0f}}) {
+        Restart();
+        std::vector<uint8_t> b = ConfigImage();
+        PutFloat(b, kWellLog + 4 * 3, c.stored);  // bottom-hole pressure
+        WriteFile("zorin.cnf", b);
+        unitCodes.code[UnitItem::kPressure] = c.unit;
+        LoadDisplayConfigFile();
+        EXPECT_FLOAT_EQ(wellLogSpecs.value[3], c.kept) << c.unit << " " << c.stored;
+        EXPECT_FLOAT_EQ(GetFloat(ReadFile("zorin.cnf"), kWellLog + 4 * 3), c.kept) << c.unit;
+    }
+}
+
 // A file of the full length is checked as well: filled with 0xFF, or with
 // random bytes, every record outside its range takes its default and the file
 // is rewritten, so the result pages open again after a calculation. The

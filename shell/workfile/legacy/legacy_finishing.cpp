@@ -3,7 +3,10 @@
 // and the defaults of newer settings are put in.
 #include <cmath>
 #include <cstring>
+#include <vector>
 
+#include "common/byte_io.h"
+#include "common/whatif_settings.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
@@ -17,6 +20,7 @@
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
 #include "shell/workfile/work_file.h"
+#include "shell/workfile/work_file_layout.h"
 #include "treatment/files/older_product_layout.h"
 #include "treatment/files/older_product_records.h"
 
@@ -63,9 +67,8 @@ void RepairStoredValues() {
 }
 
 // Empty pressure ranges get the defaults of the pressure unit.
-void DefaultPressures(float& low, float& high, float& eval) {
+void DefaultPressures(uint16_t unit, float& low, float& high, float& eval) {
     if (low != 0.0f) return;
-    const uint16_t unit = unitCodes.code[UnitItem::kPressure];
     if (unit == PressureUnit::kAtm || unit == PressureUnit::kBar) {
         low = 1.0f;
         high = 1000.0f;
@@ -77,13 +80,11 @@ void DefaultPressures(float& low, float& high, float& eval) {
     }
 }
 
-void OrderMixingRanges() {
-    MixingZoneSettings& m = mixingZoneSettings;
+void OrderMixingRanges(MixingZoneSettings& m, GraphRangeSettings& g) {
     if (m.mixLowPercent > m.mixHighPercent) {
         std::swap(m.mixLowPercent, m.mixHighPercent);
         m.mixStepPercent = (m.mixHighPercent - m.mixLowPercent) / 6.0f;
     }
-    GraphRangeSettings& g = graphRangeSettings;
     if (g.gridMixLow > g.gridMixHigh) std::swap(g.gridMixLow, g.gridMixHigh);
 }
 
@@ -113,13 +114,11 @@ void MarkDoselessProduct() {
     if (doseless) resultStatus.productSelected = 0;
 }
 
-void DefaultMixing() {
-    GraphRangeSettings& g = graphRangeSettings;
+void DefaultMixing(MixingZoneSettings& m, GraphRangeSettings& g) {
     if (g.gridMixLow == 0.0f && g.gridMixHigh == 0.0f) {
         g.gridMixHigh = 100.0f;
         g.mixTypicalPercent = 16.6667f;
     }
-    MixingZoneSettings& m = mixingZoneSettings;
     if (m.mixLowPercent == 0.0f && m.mixHighPercent == 0.0f) {
         m.mixHighPercent = 100.0f;
         m.mixStepPercent = 16.6667f;
@@ -166,16 +165,80 @@ void NormalizeStoredDate(int32_t* date) {
 
 namespace legacy {
 
-void FinishLegacyLoad(int16_t version, win::HWND owner) {
-    float& depth = wellLogSpecs.value[15];
+void RepairOlderSettings(int16_t version, uint16_t pressureUnit, const OlderSettings& s) {
+    float& depth = s.wellLog.value[15];
     if (depth == 0.0f) depth = 500.0f;
+    DefaultPressures(pressureUnit, s.whatIf.pressureLow, s.whatIf.pressureHigh,
+                     s.whatIf.pressureEval);
+    DefaultPressures(pressureUnit, s.graphRanges.gridPressureLow, s.graphRanges.gridPressureHigh,
+                     s.graphRanges.gridPressureEval);
+    OrderMixingRanges(s.mixingZone, s.graphRanges);
+    if (kOldPhControl.Has(version)) {
+        s.phControl.phPredictionMethod = 3;
+        s.phControl.phControlMethod = PhControlMethod::kNone;
+        s.phControl.acidChemical = AcidChemical::kNone;
+        s.phControl.alkaliChemical = AlkaliChemical::kNone;
+    }
+    DefaultMixing(s.mixingZone, s.graphRanges);
+}
+
+void RepairStagedSettings(int16_t version, std::vector<uint8_t>& image) {
+    using workfile::kRecordTable;
+    if (image.size() < workfile::kFileBytes) return;
+    auto at = [&image](int record) { return image.data() + kRecordTable[record].offset; };
+    UnitCodes units{};
+    bytes::Reader unitBytes(at(50), sizeof units);
+    DecodeUnitCodes(unitBytes, units);
+    ClampUnitCodes(units);
+
+    WellLogSpecs well{};
+    WhatIfSettings whatIf{};
+    GraphRangeSettings graph{};
+    bytes::Reader wellIn(at(364), kRecordTable[364].size);
+    DecodeWellLogSpecs(wellIn, well);
+    bytes::Reader whatIfIn(at(32), kRecordTable[32].size);
+    DecodeWhatIfSettings(whatIfIn, whatIf);
+    bytes::Reader graphIn(at(49), kRecordTable[49].size);
+    DecodeGraphRangeSettings(graphIn, graph);
+    // Record 26: the low, high and step percent, the target pH, the control and
+    // prediction methods; records 44 and 135 the acid and the alkali.
+    uint8_t* mixing = at(26);
+    MixingZoneSettings zone{};
+    zone.mixLowPercent = bytes::GetF32(mixing);
+    zone.mixHighPercent = bytes::GetF32(mixing + 4);
+    zone.mixStepPercent = bytes::GetF32(mixing + 8);
+    PhControlSettings control{};
+    control.targetPh = bytes::GetF32(mixing + 12);
+    control.phControlMethod = bytes::GetU16(mixing + 16);
+    control.phPredictionMethod = bytes::GetU16(mixing + 18);
+    control.acidChemical = bytes::GetU16(at(44));
+    control.alkaliChemical = bytes::GetU16(at(135));
+
+    RepairOlderSettings(version, units.code[UnitItem::kPressure],
+                        OlderSettings{well, whatIf, graph, zone, control});
+
+    bytes::Writer wellOut(at(364), kRecordTable[364].size);
+    EncodeWellLogSpecs(well, wellOut);
+    bytes::Writer whatIfOut(at(32), kRecordTable[32].size);
+    EncodeWhatIfSettings(whatIf, whatIfOut);
+    bytes::Writer graphOut(at(49), kRecordTable[49].size);
+    EncodeGraphRangeSettings(graph, graphOut);
+    bytes::PutF32(mixing, zone.mixLowPercent);
+    bytes::PutF32(mixing + 4, zone.mixHighPercent);
+    bytes::PutF32(mixing + 8, zone.mixStepPercent);
+    bytes::PutF32(mixing + 12, control.targetPh);
+    bytes::PutU16(mixing + 16, control.phControlMethod);
+    bytes::PutU16(mixing + 18, control.phPredictionMethod);
+    bytes::PutU16(at(44), control.acidChemical);
+    bytes::PutU16(at(135), control.alkaliChemical);
+}
+
+void FinishLegacyLoad(int16_t version, win::HWND owner) {
     RepairStoredValues();
     ClampUnitChoices();
-    DefaultPressures(whatIfSettings.pressureLow, whatIfSettings.pressureHigh,
-                     whatIfSettings.pressureEval);
-    DefaultPressures(graphRangeSettings.gridPressureLow, graphRangeSettings.gridPressureHigh,
-                     graphRangeSettings.gridPressureEval);
-    OrderMixingRanges();
+    RepairOlderSettings(version, unitCodes.code[UnitItem::kPressure],
+                        OlderSettings{wellLogSpecs, whatIfSettings, graphRangeSettings,
+                                      mixingZoneSettings, phControlSettings});
     if (kOldDates.Has(version)) {
         for (WaterAnalysis* w : {&surfaceWater, &injectionWater, &formationWater}) {
             NormalizeStoredDate(&w->reportDate);
@@ -185,13 +248,6 @@ void FinishLegacyLoad(int16_t version, win::HWND owner) {
     }
     MarkDoselessProduct();
     mainWindowState.loadedVersion = version;
-    if (kOldPhControl.Has(version)) {
-        phControlSettings.phPredictionMethod = 3;
-        phControlSettings.phControlMethod = PhControlMethod::kNone;
-        phControlSettings.acidChemical = AcidChemical::kNone;
-        phControlSettings.alkaliChemical = AlkaliChemical::kNone;
-    }
-    DefaultMixing();
     const uint16_t alkalinityUnit = unitCodes.code[UnitItem::kMAlkalinity];
     if (alkalinityMode < 1 && alkalinityUnit >= 1 && alkalinityUnit <= 7)
         alkalinityMode = alkalinityUnit;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/whatif_settings.h"
 #include "platform/window/win_types.h"
 #include "treatment/files/older_product_records.h"
 
@@ -52,6 +53,25 @@ void StageWorkspace(Staging& staging);
 // not finite, of a magnitude below 1e-8 or above 1e8, or negative where a
 // negative value means nothing.
 [[nodiscard]] float RepairedStoredValue(int element, float v);
+
+// The settings an older file may leave empty or in an older order: the well
+// depth, the pressure ranges, the mixing ranges and (in the oldest versions)
+// pH control.
+struct OlderSettings {
+    WellLogSpecs& wellLog;
+    WhatIfSettings& whatIf;
+    GraphRangeSettings& graphRanges;
+    MixingZoneSettings& mixingZone;
+    PhControlSettings& phControl;
+};
+// The repairs the finishing steps make to them: a depth of 0 becomes 500, empty
+// pressure ranges the defaults of `pressureUnit`, a low percent above the high
+// one is swapped, empty mixing ranges get 0 to 100 and a step, and versions up
+// to 122 and 500-510 lose their pH control.
+void RepairOlderSettings(int16_t version, uint16_t pressureUnit, const OlderSettings& s);
+// The same repairs made to the settings records of a staged image (current
+// layout), so that its checks see the settings as the load leaves them.
+void RepairStagedSettings(int16_t version, std::vector<uint8_t>& image);
 
 // The finishing steps after a staged load was committed, up to and including the
 // value repairs, ranges and defaults; not the message or the menu.

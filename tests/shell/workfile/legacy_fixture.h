@@ -233,6 +233,28 @@ inline void PutAnalysis(uint8_t* to, int record, int index, int generation, int 
         bytes::PutF32(to + 12 + 4 * e, AnalysisPattern(record, index, e, generation));
 }
 
+// The what-if (record 32) or 3D graph (record 49) ranges, inside what their
+// dialogs take in degrees F and atm; each generation its own.
+inline void PutSettingRanges(uint8_t* to, int record, int generation) {
+    const float g = static_cast<float>(generation);
+    const float ph[3] = {5.0f + g, 8.0f + g, 6.0f + g};
+    const float pressure[3] = {2.0f + g, 900.0f + g, 3.0f + g};
+    const float pco2[3] = {0.1f + g, 5.0f + g, 1.0f + g};
+    const float temperature[3] = {60.0f + g, 120.0f + g, 100.0f + g};
+    const float* rows[4] = {ph, pressure, pco2, temperature};  // what-if order
+    if (record == 49) {  // pH, temperature, pressure, pCO2, unused, mixing
+        rows[1] = temperature;
+        rows[3] = pco2;
+        rows[2] = pressure;
+    }
+    const int rowStart[4] = {0, 3, 6, record == 49 ? 9 : 12};
+    for (int k = 0; k < 4; ++k)
+        for (int i = 0; i < 3; ++i) bytes::PutF32(to + 4 * (rowStart[k] + i), rows[k][i]);
+    if (record == 49)
+        for (int i = 0; i < 3; ++i)
+            bytes::PutF32(to + 4 * (15 + i), i == 2 ? 16.0f + g : i == 0 ? 10.0f + g : 90.0f - g);
+}
+
 // The words the finishing steps look at, set to what they leave alone.
 struct Steady {
     int32_t lastWaterIndex = 3;
@@ -284,9 +306,44 @@ inline void PutCurrentRecord(uint8_t* to, int r, int generation, const Steady& s
         case 404:  // precipitation quantity
             bytes::PutU32(to, static_cast<uint32_t>(generation));
             break;
-        case 26:  // no pH control, prediction 3
+        case 26: {  // mixing percents in order, no pH control, prediction 3
+            const float low = 10.0f + static_cast<float>(generation);
+            const float high = 90.0f - static_cast<float>(generation);
+            bytes::PutF32(to, low);
+            bytes::PutF32(to + 4, high);
+            bytes::PutF32(to + 8, (high - low) / 6.0f);
+            bytes::PutF32(to + 12, 7.0f + 0.5f * static_cast<float>(generation));
             bytes::PutU16(to + 16, 0);
             bytes::PutU16(to + 18, 3);
+            break;
+        }
+        case 32:  // what-if ranges of the units the file holds (degrees F, atm)
+        case 49:  // the 3D graph ranges; the three unused values keep the pattern
+            PutSettingRanges(to, r, generation);
+            break;
+        case 364:  // well log: temperatures, pressures, depth of the dialog's ranges
+            for (int k = 0; k < 6; ++k)
+                bytes::PutF32(to + 4 * k, static_cast<float>(100 + 10 * k + generation));
+            bytes::PutF32(to + 60, 5000.0f + static_cast<float>(generation));
+            break;
+        case 318:  // one-page graphs: anhydrite, gypsum, calcite, barite, none
+            for (int k = 0; k < 6; ++k) {
+                const uint16_t graphs[6] = {4, 5, 0, 21, 0xFFFF, 0xFFFF};
+                bytes::PutU16(to + 2 * k,
+                              static_cast<uint16_t>(graphs[k] + (k == 0 ? generation : 0)));
+            }
+            break;
+        case 43:  // carbonate model
+            bytes::PutU16(to, static_cast<uint16_t>(1 + generation));
+            break;
+        case 227:  // option switches and the well-log source
+        case 228:
+        case 401:
+            bytes::PutU32(to, static_cast<uint32_t>(generation));
+            break;
+        case 399:
+        case 403:
+            bytes::PutU32(to, static_cast<uint32_t>(1 + generation));
             break;
         case 35:  // graphs chosen
             bytes::PutI16(to, 0);

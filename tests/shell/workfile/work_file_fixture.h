@@ -1,6 +1,7 @@
 // Work-file tests: a fresh program in an empty install folder, helpers that
 // build file images by hand and take snapshots of the workspace, and a tear-down
-// that puts every record the layout touches back to zero.
+// that puts every record the layout touches back to zero (its settings to their
+// start values).
 #pragma once
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "common/byte_io.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "shell/commands/work_file_commands.h"
+#include "shell/startup/workspace_defaults.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_layout.h"
@@ -22,11 +24,30 @@ namespace worktest {
 using workfile::kFileBytes;
 using workfile::kRecordTable;
 
-// Every record the layout names back to zero: an all-zero image decoded.
+// The settings records as a fresh program holds them (the start-up's well log,
+// what-if, 3D graph and mixing ranges, pH control and one-page graphs): what a
+// saved workspace holds at the least, as its settings have ranges.
+inline void PutStartSettings() {
+    const float well[16] = {280.0f, 130.0f, 77.0f,  480.0f,  150.0f, 14.7f, 5.6f, 6.6f,
+                            7.2f,   0.45f,  0.045f, 0.0003f, 0.0f,   0.0f,  0.0f, 500.0f};
+    std::copy(std::begin(well), std::end(well), wellLogSpecs.value);
+    SetStartRanges(unitCodes, whatIfSettings, graphRangeSettings);
+    mixingZoneSettings.mixLowPercent = graphRangeSettings.gridMixLow = 0.0f;
+    mixingZoneSettings.mixHighPercent = graphRangeSettings.gridMixHigh = 100.0f;
+    mixingZoneSettings.mixStepPercent = graphRangeSettings.mixTypicalPercent = 16.6666f;
+    phControlSettings.targetPh = 7.0f;
+    phControlSettings.phPredictionMethod = 4;
+    const uint16_t graphs[6] = {4, 5, 0, 21, 0xFFFF, 0xFFFF};
+    std::copy(std::begin(graphs), std::end(graphs), displaySettings.graphParams);
+}
+
+// Every record the layout names back to zero (an all-zero image decoded), the
+// settings records to their start values.
 inline void ClearLayoutRecords() {
     const std::vector<uint8_t> zeros(kFileBytes, 0);
     (void)workfile::DecodeWorkFile(zeros.data(), zeros.size(), workfile::kRecordCount);
     ResetWorkFileRecords();
+    PutStartSettings();
 }
 
 // What a load may change, as bytes: the layout's records and the shell words a
@@ -54,6 +75,45 @@ inline uint8_t* At(std::vector<uint8_t>& image, int record, uint32_t within = 0)
 // below 2); every water entered, with a temperature in range; the flags, modes,
 // unit choices and indices the reader checks set in range; the product an empty
 // one of a random count; each description text ended; the version word 557.
+// The settings records of a random image inside their ranges (degrees F, atm):
+// the mixing zone and pH control, the what-if and 3D graph ranges, the well log,
+// the one-page graphs and the option words (none of them all zero).
+inline void PutRandomSettings(std::vector<uint8_t>& image, std::mt19937& random) {
+    auto between = [&random](float low, float high) {
+        return low + (high - low) * static_cast<float>(random() % 1000) / 1000.0f;
+    };
+    auto put = [&image](int record, uint32_t field, float v) {
+        bytes::PutF32(At(image, record, 4 * field), v);
+    };
+    for (uint32_t f : {0u, 1u}) put(26, f, between(0.0f, 100.0f));
+    put(26, 2, between(-16.0f, 16.0f));
+    put(26, 3, between(0.0f, 14.0f));
+    bytes::PutU16(At(image, 26, 16), static_cast<uint16_t>(random() % 4));
+    bytes::PutU16(At(image, 26, 18), static_cast<uint16_t>(random() % 6));
+    for (uint32_t f = 0; f < 3; ++f) {
+        put(32, f, between(0.0f, 14.0f));          // pH
+        put(32, 3 + f, between(1.0f, 1000.0f));    // pressure
+        put(32, 6 + f, between(0.0f, 1000.0f));    // pCO2
+        put(32, 12 + f, between(30.0f, 572.0f));   // temperature
+        put(49, f, between(0.0f, 14.0f));          // pH
+        put(49, 3 + f, between(30.0f, 572.0f));    // temperature
+        put(49, 6 + f, between(1.0f, 1000.0f));    // pressure
+        put(49, 9 + f, between(0.001f, 1000.0f));  // pCO2
+        put(49, 15 + f, between(0.0f, 100.0f));    // percents
+        put(364, f, between(1.0f, 2000.0f));       // well temperatures
+        put(364, 3 + f, between(1.0f, 20000.0f));  // well pressures
+    }
+    put(364, 15, between(100.0f, 20000.0f));
+    for (uint32_t k = 0; k < 6; ++k)
+        bytes::PutU16(At(image, 318, 2 * k),
+                      random() % 2 ? uint16_t{0xFFFF} : static_cast<uint16_t>(random() % 128));
+    bytes::PutU16(At(image, 43), static_cast<uint16_t>(1 + random() % 3));
+    for (int word : {227, 228, 401}) bytes::PutU32(At(image, word), 1);
+    for (int word : {399, 403}) bytes::PutU32(At(image, word), 1 + random() % 2);
+    for (uint32_t k = 0; k < 4; ++k)  // the graphs chosen
+        bytes::PutI16(At(image, 35, 4 + 2 * k), static_cast<int16_t>(random() % 129) - 1);
+}
+
 inline std::vector<uint8_t> RandomImage(uint32_t seed) {
     std::mt19937 random(seed);
     std::vector<uint8_t> image(kFileBytes);
@@ -85,6 +145,7 @@ inline std::vector<uint8_t> RandomImage(uint32_t seed) {
     bytes::PutU32(At(image, 357), 1);
     for (uint32_t k = 0; k < 12; ++k)  // statuses the program keeps as i16
         bytes::PutI32(At(image, 183, 4 * k), static_cast<int32_t>(random() % 9) - 4);
+    PutRandomSettings(image, random);
     return image;
 }
 
@@ -97,6 +158,10 @@ inline std::vector<uint8_t> Canonical(const std::vector<uint8_t>& image) {
 
 class WorkFileTest : public shelltest::ShellTest {
   protected:
+    void SetUp() override {
+        shelltest::ShellTest::SetUp();
+        PutStartSettings();
+    }
     void TearDown() override {
         win::FailNextFileWrites(0);
         ClearLayoutRecords();

@@ -5,11 +5,15 @@
 // that failed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/settings/display_config_file.h"
+#include "shell/startup/workspace_defaults.h"
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
 #include "tests/shell/workfile/legacy_fixture.h"
@@ -276,6 +280,89 @@ TEST_F(Validation, AnOlderFileIsCheckedAsItsReaderRepairsIt) {
     ASSERT_EQ(load(damaged), 0);
     EXPECT_EQ(surfaceWater.values[AnalysisElement::kCalcium], 0.0f);
     EXPECT_EQ(surfaceWater.values[AnalysisElement::kMagnesium], 0.0f);
+}
+
+// The settings the program itself sets, in every unit it offers (its start
+// values and the ranges a change of units puts in), read back from a file; the
+// values the dialogs and the settings loader refuse are refused with the record
+// named.
+TEST_F(Validation, SettingsReadBackInEveryUnitAndOutOfRangeOnesAreRefused) {
+    for (uint16_t t = 0; t < 3; ++t)
+        for (uint16_t p = 0; p < 4; ++p)
+            for (uint16_t c = 0; c < 6; ++c) {
+                ClearLayoutRecords();
+                unitCodes.code[UnitItem::kTemperature] = t;
+                unitCodes.code[UnitItem::kPressure] = p;
+                unitCodes.code[UnitItem::kGasCo2] = c;
+                SetStartRanges(unitCodes, whatIfSettings, graphRangeSettings);
+                SetWellTemperatureDefaults(wellLogSpecs, t);
+                SetWellPressureDefaults(wellLogSpecs, p);
+                EXPECT_EQ(Refusal(workfile::EncodeWorkFile()), "") << t << " " << p << " " << c;
+            }
+    ClearLayoutRecords();
+    struct Case {
+        int record;
+        uint32_t within;
+        float value;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {364, 60, 1.0e31f,
+         "record 364 (well-log settings): value 15 (1e+31) is outside 100 to 20000"},
+        {26, 0, -50.0f,
+         "record 26 (mixing and pH control settings): value 0 (-50) is outside 0 to 100"},
+        {49, 60, 101.0f, "record 49 (3D graph ranges): value 15 (101) is outside 0 to 100"},
+        {32, 16, 1001.0f, "record 32 (what-if settings): value 4 (1001) is outside 1 to 1000"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
+    std::vector<uint8_t> graphs = good;
+    for (uint32_t k = 0; k < 3; ++k)
+        bytes::PutU16(At(graphs, 318, 2 * k), std::array<uint16_t, 3>{0x7777, 200, 300}[k]);
+    EXPECT_EQ(Refusal(graphs),
+              "record 318 (one-page graph choices): value 0 (30583) is no graph: below 128 or "
+              "65535 (none)");
+}
+
+// An older file's settings are checked as its reader's repairs leave them: a
+// well depth of 0 becomes 500 and a low percent above the high one is swapped,
+// while a depth of 1e31 is refused.
+TEST_F(Validation, AnOlderFilesSettingsAreCheckedAsItsReaderRepairsThem) {
+    oldfile::Steady steady;
+    steady.noFlags = true;
+    const oldfile::Fixture f = oldfile::Make(549, workfile::EncodeWorkFile(), steady);
+    // The stored well log and mixing record as the fixture writes them.
+    std::vector<uint8_t> well(64), mixing(20);
+    oldfile::PutCurrentRecord(well.data(), 364, 0, steady);
+    oldfile::PutCurrentRecord(mixing.data(), 26, 0, steady);
+    auto place = [&f](const std::vector<uint8_t>& record) {
+        return static_cast<size_t>(
+            std::search(f.file.begin(), f.file.end(), record.begin(), record.end()) -
+            f.file.begin());
+    };
+    const size_t wellAt = place(well), mixingAt = place(mixing);
+    ASSERT_LT(wellAt, f.file.size());
+    ASSERT_LT(mixingAt, f.file.size());
+    auto load = [](const std::vector<uint8_t>& file) {
+        win::ClearMessageBoxLog();
+        return LoadLegacyWorkFileImage(file, nullptr, "old");
+    };
+    std::vector<uint8_t> file = f.file;
+    bytes::PutF32(file.data() + wellAt + 60, 0.0f);
+    bytes::PutF32(file.data() + mixingAt, 80.0f);  // low above the high 90 - 0
+    bytes::PutF32(file.data() + mixingAt + 4, 20.0f);
+    ASSERT_EQ(load(file), 0);
+    EXPECT_EQ(wellLogSpecs.value[15], 500.0f);
+    EXPECT_EQ(mixingZoneSettings.mixLowPercent, 20.0f);
+    EXPECT_EQ(mixingZoneSettings.mixHighPercent, 80.0f);
+    ClearLayoutRecords();
+    const Snapshot cleared = TakeSnapshot();
+    bytes::PutF32(file.data() + wellAt + 60, 1.0e31f);
+    EXPECT_EQ(load(file), -1);
+    ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+    EXPECT_NE(win::MessageBoxLog()[0].text.find(
+                  "record 364 (well-log settings): value 15 (1e+31) is outside 100 to 20000"),
+              std::string::npos);
+    EXPECT_TRUE(TakeSnapshot() == cleared);
 }
 
 }  // namespace
