@@ -50,12 +50,16 @@ wait_for() {
   return 1
 }
 
-# start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY.
+# start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY,
+# returned only once the server answers a client: on a loaded machine the
+# display number is written before the server takes connections.
 start_xvfb() {
+  need_tools xdpyinfo
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
   PIDS="$PIDS $!"
   wait_for 20 test -s "$WORK/display" || { echo "FAILED: the virtual X server did not start"; exit 1; }
   DISPLAY=:$(cat "$WORK/display")
   export DISPLAY
+  wait_for 20 xdpyinfo || { echo "FAILED: the virtual X server does not answer"; exit 1; }
 }
