@@ -17,7 +17,7 @@ constexpr Named kKeys[] = {
     {"down", win::VK_DOWN},  {"pgup", win::VK_PRIOR},  {"pgdn", win::VK_NEXT},
     {"home", win::VK_HOME},  {"end", win::VK_END},     {"enter", win::VK_RETURN},
     {"esc", win::VK_ESCAPE}, {"tab", win::VK_TAB},     {"del", win::VK_DELETE},
-    {"back", win::VK_BACK},  {"space", win::VK_SPACE},
+    {"back", win::VK_BACK},  {"space", win::VK_SPACE},  {"alt", win::VK_MENU},
 };
 
 std::string Lower(std::string s) {

@@ -202,8 +202,8 @@ void SetTwoDFamilyMenuTexts(win::HWND hwnd) {
                                           : " USE &HATCH PATTERNS\t(Currently Solid Patterns)");
     SetGraphMenuItem(hwnd, 998,
                      displaySettings.mineralTitles != 0
-                         ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)"
-                         : "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)");
+                         ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3))"
+                         : "&CHEMICAL FORMULA TITLES\t(Currently Mineral (e.g. Calcite))");
 }
 
 void ReleaseGraphSlot(win::HWND window) {

@@ -63,8 +63,9 @@ win::LRESULT AnswerGraphMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wPara
         }
         case win::WM_SYSKEYDOWN: {
             const int id = traits.altCommand(wParam);
-            if (id != 0) win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
-            break;
+            if (id == 0) break;  // the menu bar's letters
+            win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
+            return 0;
         }
         case win::WM_LBUTTONDBLCLK:
         case win::WM_CLOSE:

@@ -150,8 +150,8 @@ std::string ThreeDValueCaption(float value) {
 void SetThreeDTitleToggleText(win::HWND hwnd) {
     SetGraphMenuItem(hwnd, kFormulaTitles,
                      displaySettings.mineralTitles == 0
-                         ? "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)"
-                         : "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO_3)");
+                         ? "&CHEMICAL FORMULA TITLES\t(Currently Mineral (e.g. Calcite))"
+                         : "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO_3))");
 }
 
 void SetThreeDColourToggleText(win::HWND hwnd, int id) {

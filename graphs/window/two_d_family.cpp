@@ -38,8 +38,8 @@ struct SwitchItem {
     const char* whenOff;
 };
 constexpr SwitchItem kSwitches[] = {
-    {kFormulaTitles, false, "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)",
-     "&CHEMICAL FORMULA TITLES\t(Currently Mineral(e.g. Calcite)"},
+    {kFormulaTitles, false, "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3))",
+     "&CHEMICAL FORMULA TITLES\t(Currently Mineral (e.g. Calcite))"},
     {kTreatedColours, false, " &UNTREATED COLOR CODING\t(Currently Treated)",
      " &TREATED COLOR CODING\t(Currently Untreated)"},
     {kExportGrey, false, " EXPORT GRAY SCALE IMAGES\t(Currently Color)",

@@ -48,6 +48,9 @@ void OnPageVScroll(PageClass page, win::HWND hwnd, int request) {
     win::UpdateWindow(hwnd);
 }
 
+// A line per line the turn scrolls (a turn of nothing: one line down).
 void OnPageWheel(win::HWND hwnd, int delta) {
-    win::SendMessage(hwnd, win::WM_VSCROLL, delta > 0 ? win::SB_LINEUP : win::SB_LINEDOWN, 0);
+    const int lines = delta == 0 ? -1 : win::WheelScrollLines(delta);
+    for (int i = 0; i < (lines < 0 ? -lines : lines); ++i)
+        win::SendMessage(hwnd, win::WM_VSCROLL, lines > 0 ? win::SB_LINEUP : win::SB_LINEDOWN, 0);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/dialogs/dialog.h"
+#include "platform/window/menu_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -50,6 +51,31 @@ void PressId(HWND dialog, int id) {
     if (button != nullptr && !IsWindowEnabled(button)) return;
     SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
                 reinterpret_cast<LPARAM>(button));
+}
+
+// A letter typed into a dialog presses the button that underlines it
+// ("&Yes": Y), unless the focus control takes the letter as text; with Alt
+// held it always does.
+bool PressMnemonic(HWND dialog, const MSG& msg) {
+    if (msg.wParam >= 0x80) return false;
+    char letter = static_cast<char>(msg.wParam);
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 32);
+    if (!((letter >= 'A' && letter <= 'Z') || (letter >= '0' && letter <= '9'))) return false;
+    if (msg.message == WM_CHAR &&
+        (SendMessage(msg.hwnd, WM_GETDLGCODE, msg.wParam, 0) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
+        return false;
+    const std::vector<HWND>* list = ChildrenOf(dialog);
+    if (list == nullptr) return false;
+    for (HWND c : *list) {
+        if (!Navigable(c) || detail::MenuMnemonic(WindowText(c)) != letter) continue;
+        if (!(SendMessage(c, WM_GETDLGCODE, 0, 0) &
+              (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_BUTTON)))
+            continue;
+        SetFocus(c);
+        SendMessage(c, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -135,6 +161,8 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
                 break;
         }
     }
+    if ((msg->message == WM_CHAR || msg->message == WM_SYSCHAR) && PressMnemonic(dialog, *msg))
+        return TRUE;
     if (msg->message == WM_CHAR &&
         (msg->wParam == '\t' || msg->wParam == '\r' || msg->wParam == 0x1B)) {
         LRESULT code = SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, 0);

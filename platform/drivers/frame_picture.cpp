@@ -14,6 +14,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/system/system.h"
 #include "platform/window/menu.h"
+#include "platform/window/menu_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -31,6 +32,7 @@ constexpr int kMenuItemPad = 8;
 constexpr int kPopupItemHeight = 18;
 constexpr int kPopupSeparatorHeight = 8;
 constexpr int kPopupTextLeft = 20;
+constexpr int kPopupColumnGap = 24;  // between an item's text and the column after its tab
 
 bool Empty(const RECT& r) {
     return r.right <= r.left || r.bottom <= r.top;
@@ -71,19 +73,6 @@ std::string WithoutPrefixes(const std::string& text) {
         out.push_back(text[i]);
     }
     return out;
-}
-
-char Mnemonic(const std::string& text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        char c = text[i + 1];
-        return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-    }
-    return 0;
 }
 
 // A memory context over a 32-bit bitmap of the given size, for one part.
@@ -324,6 +313,8 @@ SIZE LayoutPopup(HMENU menu, std::vector<PopupItem>* items) {
     items->clear();
     Canvas measure(1, 1);
     int width = 80;
+    int labels = 0;  // the widest text before a tab
+    int keys = 0;    // the widest text after one: a column of its own
     int y = 2;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
@@ -334,14 +325,17 @@ SIZE LayoutPopup(HMENU menu, std::vector<PopupItem>* items) {
         item.id = GetMenuItemID(menu, i);
         item.enabled = !item.separator && !(state & (MF_GRAYED | MF_DISABLED));
         std::string text = MenuText(menu, i);
-        item.mnemonic = Mnemonic(text);
+        item.mnemonic = MenuMnemonic(text);
         int h = item.separator ? kPopupSeparatorHeight : kPopupItemHeight;
         item.rect = RECT{2, y, 0, y + h};
         y += h;
-        width =
-            std::max(width, TextWidth(measure.Dc(), WithoutPrefixes(text)) + kPopupTextLeft + 24);
+        const std::size_t tab = text.find('\t');
+        labels = std::max(labels, TextWidth(measure.Dc(), WithoutPrefixes(text.substr(0, tab))));
+        if (tab != std::string::npos)
+            keys = std::max(keys, TextWidth(measure.Dc(), WithoutPrefixes(text.substr(tab + 1))));
         items->push_back(item);
     }
+    width = std::max(width, labels + kPopupTextLeft + 24 + (keys > 0 ? keys + kPopupColumnGap : 0));
     for (PopupItem& item : *items) item.rect.right = width - 2;
     return SIZE{width, y + 2};
 }
@@ -370,10 +364,20 @@ void PaintPopup(HMENU menu, const std::vector<PopupItem>& items, int lit, SIZE s
                       item.rect.bottom};
             DrawTextA(c.Dc(), "x", 1, &mark, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
+        // The text after a tab stands right-aligned in a column of its own.
         std::string text = MenuText(menu, item.position);
+        const std::size_t tab = text.find('\t');
+        const std::string label = text.substr(0, tab);
         RECT r{item.rect.left + kPopupTextLeft, item.rect.top, item.rect.right, item.rect.bottom};
-        DrawTextA(c.Dc(), text.c_str(), static_cast<int>(text.size()), &r,
+        DrawTextA(c.Dc(), label.c_str(), static_cast<int>(label.size()), &r,
                   DT_SINGLELINE | DT_VCENTER);
+        if (tab != std::string::npos) {
+            const std::string column = text.substr(tab + 1);
+            RECT k{item.rect.left + kPopupTextLeft, item.rect.top, item.rect.right - 20,
+                   item.rect.bottom};
+            DrawTextA(c.Dc(), column.c_str(), static_cast<int>(column.size()), &k,
+                      DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+        }
         if (item.popup) {
             RECT arrow{item.rect.right - 14, item.rect.top, item.rect.right - 4, item.rect.bottom};
             DrawTextA(c.Dc(), ">", 1, &arrow, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

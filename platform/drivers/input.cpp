@@ -9,6 +9,7 @@
 
 #include "platform/drivers/input_events.h"
 #include "platform/system/system.h"
+#include "platform/window/menu_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -34,6 +35,9 @@ struct InputState {
     int lastButton = -1;
     DWORD lastTime = 0;
     POINT lastPoint;
+    // Alt went down and nothing else was pressed since: its release enters
+    // the menu bar.
+    bool altAlone = false;
 };
 
 InputState& Input() {
@@ -158,6 +162,10 @@ void InjectMouseButton(POINT screen, MouseButton button, bool down, bool forceDo
     auto& in = detail::Input();
     in.cursor = screen;
     detail::SetKey(detail::ButtonKey(button), down);
+    if (down) {
+        in.altAlone = false;
+        detail::LeaveMenu();  // a click elsewhere ends the keyboard's menu
+    }
     if (!down && in.drag != detail::DragKind::None && button == MouseButton::Left) {
         if (in.drag == detail::DragKind::Thumb && IsWindow(in.dragWindow))
             detail::ScrollThumbMoved(in.dragWindow, in.dragBar, screen, true);
@@ -204,14 +212,37 @@ void InjectMouseButton(POINT screen, MouseButton button, bool down, bool forceDo
 }
 
 void InjectKey(int virtualKey, bool down, char character) {
+    auto& in = detail::Input();
+    const bool wasDown = GetKeyState(virtualKey) < 0;
     detail::SetKey(virtualKey, down);
-    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_MENU) return;
     HWND target = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
+    if (virtualKey == VK_MENU) {
+        // Alt pressed while the bar runs leaves it; Alt pressed and released
+        // alone enters it (the window's default procedure does, on the
+        // release).
+        if (down && !wasDown) {
+            in.altAlone = !detail::MenuRuns();
+            detail::LeaveMenu();
+        }
+        if (down || !in.altAlone) return;
+        in.altAlone = false;
+        if (target == nullptr || !detail::EnabledChain(target)) return;
+        PostMessage(target, WM_SYSKEYUP, static_cast<WPARAM>(VK_MENU),
+                    static_cast<LPARAM>(0xC0000001u));
+        return;
+    }
+    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL) return;
+    if (down) in.altAlone = false;
+    if (detail::MenuRuns()) {
+        if (down) detail::MenuKey(virtualKey, character);
+        return;
+    }
     if (target == nullptr || !detail::EnabledChain(target)) return;
-    bool alt = GetKeyState(VK_MENU) < 0;
+    // F10 is a system key, as Alt combinations are: it enters the menu bar.
+    bool alt = GetKeyState(VK_MENU) < 0 || virtualKey == VK_F1 + 9;
     UINT msg = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
     LPARAM lp = 1 | (static_cast<LPARAM>(static_cast<BYTE>(down ? character : 0)) << 16);
-    if (alt) lp |= 1 << 29;
+    if (GetKeyState(VK_MENU) < 0) lp |= 1 << 29;
     if (!down) lp |= static_cast<LPARAM>(0xC0000000u);
     PostMessage(target, msg, static_cast<WPARAM>(virtualKey), lp);
 }

@@ -34,10 +34,12 @@
 #include "platform/gdi/gdi_types.h"
 #include "platform/gdi/surface.h"
 #include "platform/system/clipboard_shared.h"
+#include "platform/system/csv_tab_rows.h"
 #include "platform/system/rtf_plain_text.h"
 #include "platform/system/system.h"
 #include "platform/text/font_codepages.h"
 #include "platform/window/menu.h"
+#include "platform/window/menu_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -259,11 +261,14 @@ class X11Driver final : public Driver {
         std::string text;
         bool hasText = detail::ClipboardTextForOthers(&text);
         std::vector<detail::NamedClipboardData> named = detail::ClipboardNamedDataForOthers();
-        if (!hasText) {
-            // Rich text alone: a terminal pastes its plain text.
+        // A table alone: an editor or spreadsheet pastes its rows, a cell
+        // to a tab. Rich text alone: a terminal pastes its plain text.
+        for (const char* name : {x11::kCsvName, x11::kRichTextName}) {
             for (const detail::NamedClipboardData& d : named) {
-                if (!detail::EqualsNoCase(d.name, x11::kRichTextName)) continue;
-                text = detail::TextForOthers(RtfPlainText(d.bytes), ANSI_CHARSET);
+                if (hasText || !detail::EqualsNoCase(d.name, name)) continue;
+                text = detail::TextForOthers(
+                    name == x11::kCsvName ? CsvTabRows(d.bytes) : RtfPlainText(d.bytes),
+                    ANSI_CHARSET);
                 hasText = true;
             }
         }
@@ -435,8 +440,25 @@ class X11Driver final : public Driver {
         }
     }
 
-    void SetOwnerHint(HWND h, ::Window xw) {
+    // A box or dialog that names no owner (one shown while the program starts)
+    // still belongs to the program: it is transient for the active window,
+    // else for a shown window of the program's own, so that a window manager
+    // keeps it above them.
+    HWND HintedOwner(HWND h) const {
         HWND owner = GetWindow(h, GW_OWNER);
+        char cls[32] = "";
+        GetClassName(h, cls, sizeof cls);
+        if (owner != nullptr || !detail::EqualsNoCase(cls, detail::kDialogClassName)) return owner;
+        HWND active = GetActiveWindow();
+        if (active != h && shown_.count(active) != 0) return active;
+        for (const auto& [other, s] : shown_) {
+            if (other != h && GetWindow(other, GW_OWNER) == nullptr) return other;
+        }
+        return nullptr;
+    }
+
+    void SetOwnerHint(HWND h, ::Window xw) {
+        HWND owner = HintedOwner(h);
         auto it = shown_.find(owner);
         if (it != shown_.end() && it->second.xw != 0) XSetTransientForHint(dpy_, xw, it->second.xw);
     }
@@ -478,6 +500,7 @@ class X11Driver final : public Driver {
             }
         }
         if (menu_.xw != 0 && live.count(menu_.owner) == 0) CloseMenu();
+        FollowMenu();
 
         std::vector<::Window> fresh;
         for (auto it = order.rbegin(); it != order.rend(); ++it) {  // owners first
@@ -579,7 +602,8 @@ class X11Driver final : public Driver {
 
     // Paints the window into the back buffer and copies the rows that changed.
     void Present(HWND h, Shown& s, const detail::FrameLayout& f) {
-        int open = menu_.xw != 0 && menu_.owner == h ? menu_.barPosition : -1;
+        const detail::KeyboardMenuState& bar = detail::KeyboardMenu();
+        int open = detail::MenuRuns() && bar.owner == h ? bar.bar : -1;
         if (!detail::PaintWindowPicture(h, GetActiveWindow() == h, open, s.next)) return;
         bool whole = s.picture.Width() != s.next.Width() || s.picture.Height() != s.next.Height();
         std::swap(s.picture, s.next);
@@ -625,23 +649,36 @@ class X11Driver final : public Driver {
 
     // ---- Drop-down menus ------------------------------------------------------------
 
+    // Opens the menu of a bar position (a click on the bar).
     void OpenMenuAt(HWND h, int position) {
-        CloseMenu();
-        HMENU bar = GetMenu(h);
-        if (bar == nullptr || position < 0 || position >= GetMenuItemCount(bar)) return;
         SetActiveWindow(h);
-        SendMessage(h, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
-        if (!IsWindow(h) || GetMenu(h) != bar) return;
-        HMENU sub = GetSubMenu(bar, position);
-        if (sub == nullptr) {
-            UINT state = GetMenuState(bar, static_cast<UINT>(position), MF_BYPOSITION);
-            if (!(state & (MF_GRAYED | MF_DISABLED)))
-                PostMessage(h, WM_COMMAND, GetMenuItemID(bar, position), 0);
+        if (!detail::EnterMenuBar(h, position, true)) detail::LeaveMenu();
+        FollowMenu();
+    }
+
+    // The drop-down window shows the menu the bar's record says is open.
+    void FollowMenu() {
+        const detail::KeyboardMenuState& state = detail::KeyboardMenu();
+        bool open = detail::MenuRuns() && state.dropped && shown_.count(state.owner) != 0;
+        if (!open) {
+            HideMenuWindow();
             return;
         }
-        SendMessage(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub),
-                    MAKELPARAM(static_cast<WORD>(position), 0));
-        if (!IsWindow(h)) return;
+        HMENU sub = GetSubMenu(GetMenu(state.owner), state.bar);
+        if (menu_.xw == 0 || menu_.owner != state.owner || menu_.barPosition != state.bar ||
+            menu_.menu != sub)
+            ShowMenuWindow(state.owner, state.bar, sub);
+        if (menu_.xw == 0) return;
+        if (menu_.lit != state.lit) {
+            menu_.lit = state.lit;
+            DrawMenu();
+        }
+    }
+
+    void ShowMenuWindow(HWND h, int position, HMENU sub) {
+        HideMenuWindow();
+        HMENU bar = GetMenu(h);
+        if (bar == nullptr || sub == nullptr) return;
         const Shown& s = shown_[h];
         detail::FrameLayout f = detail::LayoutFrame(h);
         RECT part = ContentInWindow(h, f);
@@ -653,13 +690,13 @@ class X11Driver final : public Driver {
         menu_.barPosition = position;
         menu_.menu = sub;
         menu_.size = detail::LayoutPopup(sub, &menu_.items);
-        menu_.lit = -1;
+        menu_.lit = detail::KeyboardMenu().lit;
         menu_.origin = POINT{x, y};
         XSetWindowAttributes a;
         a.override_redirect = 1;
         a.background_pixmap = 0;
-        a.event_mask =
-            ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask;
+        a.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                       KeyPressMask | KeyReleaseMask;
         menu_.xw =
             XCreateWindow(dpy_, root_, x, y, static_cast<unsigned>(menu_.size.cx),
                           static_cast<unsigned>(menu_.size.cy), 0, CopyFromParent, InputOutput,
@@ -700,7 +737,13 @@ class X11Driver final : public Driver {
         XDestroyImage(image);
     }
 
+    // Leaves the menu bar and closes its drop-down.
     void CloseMenu() {
+        detail::LeaveMenu();
+        HideMenuWindow();
+    }
+
+    void HideMenuWindow() {
         if (menu_.xw == 0) return;
         XUngrabPointer(dpy_, CurrentTime);
         XUngrabKeyboard(dpy_, CurrentTime);
@@ -708,18 +751,6 @@ class X11Driver final : public Driver {
         menu_.xw = 0;
         menu_.items.clear();
         focused_ = 0;  // the keyboard comes back to the active window
-    }
-
-    // Ends the menu with a command (0: none).
-    void ChooseMenuItem(int index) {
-        HWND owner = menu_.owner;
-        UINT id = 0;
-        if (index >= 0 && index < static_cast<int>(menu_.items.size())) {
-            const detail::PopupItem& item = menu_.items[static_cast<std::size_t>(index)];
-            if (item.enabled && !item.popup) id = item.id;
-        }
-        CloseMenu();
-        if (id != 0 && IsWindow(owner)) PostMessage(owner, WM_COMMAND, id, 0);
     }
 
     int MenuItemAt(int x, int y) const {
@@ -746,20 +777,15 @@ class X11Driver final : public Driver {
         return -1;
     }
 
-    void MoveLit(int step) {
-        int n = static_cast<int>(menu_.items.size());
-        for (int k = 1; k <= n; ++k) {
-            int i = ((menu_.lit < 0 ? (step > 0 ? -1 : 0) : menu_.lit) + step * k + n * k) % n;
-            if (menu_.items[static_cast<std::size_t>(i)].enabled) {
-                menu_.lit = i;
-                break;
-            }
-        }
-        DrawMenu();
+    // Input while a drop-down menu is open; true when a command may have
+    // been posted. Keys go to the bar's record as any key does.
+    bool HandleMenu(XEvent& e) {
+        bool posted = HandleMenuInput(e);
+        FollowMenu();
+        return posted;
     }
 
-    // Input while a drop-down menu is open; true when a command was posted.
-    bool HandleMenu(XEvent& e) {
+    bool HandleMenuInput(XEvent& e) {
         switch (e.type) {
             case Expose:
                 if (e.xany.window == menu_.xw) DrawMenu();
@@ -768,15 +794,11 @@ class X11Driver final : public Driver {
                 const int mx = e.xmotion.x_root - static_cast<int>(menu_.origin.x);
                 const int my = e.xmotion.y_root - static_cast<int>(menu_.origin.y);
                 if (Inside(RECT{0, 0, menu_.size.cx, menu_.size.cy}, mx, my)) {
-                    int lit = MenuItemAt(mx, my);
-                    if (lit != menu_.lit) {
-                        menu_.lit = lit;
-                        DrawMenu();
-                    }
+                    detail::SetMenuLit(MenuItemAt(mx, my));
                     return false;
                 }
                 int bar = BarPositionAt(e.xmotion.x_root, e.xmotion.y_root);
-                if (bar >= 0 && bar != menu_.barPosition) OpenMenuAt(menu_.owner, bar);
+                if (bar >= 0 && bar != menu_.barPosition) detail::DropMenuAt(bar);
                 return false;
             }
             case ButtonPress: {
@@ -786,8 +808,9 @@ class X11Driver final : public Driver {
                 if (inside) return false;  // chosen when the button comes up
                 int bar = BarPositionAt(e.xbutton.x_root, e.xbutton.y_root);
                 HWND owner = menu_.owner;
+                int was = menu_.barPosition;
                 CloseMenu();
-                if (bar >= 0 && bar != menu_.barPosition) OpenMenuAt(owner, bar);
+                if (bar >= 0 && bar != was) OpenMenuAt(owner, bar);
                 return true;
             }
             case ButtonRelease: {
@@ -795,50 +818,18 @@ class X11Driver final : public Driver {
                                        e.xbutton.y_root - static_cast<int>(menu_.origin.y));
                 if (index < 0 || !menu_.items[static_cast<std::size_t>(index)].enabled)
                     return false;
-                ChooseMenuItem(index);
+                detail::ChooseMenuItemAt(index);
                 return true;
             }
-            case KeyPress: {
+            case KeyPress:
+            case KeyRelease: {
                 char text[8] = {};
                 KeySym sym = 0;
                 int n = XLookupString(&e.xkey, text, sizeof text, &sym, nullptr);
-                switch (sym) {
-                    case XK_Escape:
-                        CloseMenu();
-                        return true;
-                    case XK_Up:
-                        MoveLit(-1);
-                        return false;
-                    case XK_Down:
-                        MoveLit(1);
-                        return false;
-                    case XK_Left:
-                    case XK_Right: {
-                        HMENU bar = GetMenu(menu_.owner);
-                        int count = GetMenuItemCount(bar);
-                        if (count <= 0) return false;
-                        int step = sym == XK_Left ? count - 1 : 1;
-                        OpenMenuAt(menu_.owner, (menu_.barPosition + step) % count);
-                        return false;
-                    }
-                    case XK_Return:
-                    case XK_KP_Enter:
-                        ChooseMenuItem(menu_.lit);
-                        return true;
-                    default:
-                        break;
-                }
-                if (n == 1) {
-                    char c = text[0] >= 'a' && text[0] <= 'z' ? static_cast<char>(text[0] - 32)
-                                                              : text[0];
-                    for (std::size_t i = 0; i < menu_.items.size(); ++i) {
-                        if (menu_.items[i].mnemonic == c && menu_.items[i].enabled) {
-                            ChooseMenuItem(static_cast<int>(i));
-                            return true;
-                        }
-                    }
-                }
-                return false;
+                int vk = X11VirtualKey(sym);
+                if (vk == 0 && n != 1) return false;
+                InjectKey(vk, e.type == KeyPress, n == 1 ? text[0] : 0);
+                return true;
             }
             default:
                 return false;

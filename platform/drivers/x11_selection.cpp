@@ -241,6 +241,7 @@ void Atoms::Load(Display* dpy) {
     textPlainUtf8 = a("text/plain;charset=utf-8");
     textRtf = a("text/rtf");
     textRichtext = a("text/richtext");
+    textCsv = a("text/csv");
     incr = a("INCR");
     saveTargets = a("SAVE_TARGETS");
     clipboardManager = a("CLIPBOARD_MANAGER");
@@ -286,9 +287,12 @@ bool SelectionServer::Own(const std::string& utf8, bool hasText,
     named_ = std::move(named);
     namedAtoms_.clear();
     rtfIndex_ = -1;
+    csvIndex_ = -1;
     for (const auto& d : named_) {
         if (win::detail::EqualsNoCase(d.name, kRichTextName))
             rtfIndex_ = static_cast<int>(namedAtoms_.size());
+        if (win::detail::EqualsNoCase(d.name, kCsvName))
+            csvIndex_ = static_cast<int>(namedAtoms_.size());
         namedAtoms_.push_back(XInternAtom(dpy_, d.name.c_str(), 0));
     }
     time_ = time;
@@ -305,6 +309,7 @@ void SelectionServer::Disown(Time time) {
     named_.clear();
     namedAtoms_.clear();
     rtfIndex_ = -1;
+    csvIndex_ = -1;
 }
 
 std::vector<Atom> SelectionServer::Offered() const {
@@ -319,6 +324,7 @@ std::vector<Atom> SelectionServer::Offered() const {
         atoms.push_back(atoms_.textRtf);
         atoms.push_back(atoms_.textRichtext);
     }
+    if (csvIndex_ >= 0) atoms.push_back(atoms_.textCsv);
     return atoms;
 }
 
@@ -359,6 +365,11 @@ bool SelectionServer::Convert(::Window requestor, Atom target, Atom property) {
         type = target;
         data = named_[static_cast<std::size_t>(rtfIndex_)].bytes;
         while (!data.empty() && data.back() == '\0') data.pop_back();
+    } else if (csvIndex_ >= 0 && target == atoms_.textCsv) {
+        type = target;
+        const std::string& csv = named_[static_cast<std::size_t>(csvIndex_)].bytes;
+        data = win::detail::TextForOthers(std::string_view(csv.data(), std::min(csv.find('\0'), csv.size())),
+                                          ANSI_CHARSET);
     } else if (!hasText_) {
         return false;
     } else if (target == atoms_.utf8 || target == atoms_.textPlainUtf8 || target == atoms_.text) {

@@ -23,6 +23,10 @@ namespace win::x11 {
 // The name the program registers its rich text under; other programs find it
 // as text/rtf and text/richtext as well.
 inline constexpr const char* kRichTextName = "Rich Text Format";
+// The name of the comma-separated table; other programs find it as text/csv
+// (UTF-8) and, when the clipboard holds no text, as text with tabs between
+// the cells.
+inline constexpr const char* kCsvName = "Csv";
 
 struct Atoms {
     Atom clipboard = 0;
@@ -36,6 +40,7 @@ struct Atoms {
     Atom textPlainUtf8 = 0;
     Atom textRtf = 0;
     Atom textRichtext = 0;
+    Atom textCsv = 0;
     Atom incr = 0;
     Atom saveTargets = 0;
     Atom clipboardManager = 0;
@@ -121,6 +126,7 @@ class SelectionServer {
     std::vector<win::detail::NamedClipboardData> named_;
     std::vector<Atom> namedAtoms_;  // by named_ index
     int rtfIndex_ = -1;             // the rich text among named_, -1: none
+    int csvIndex_ = -1;             // the comma-separated table among named_, -1: none
     std::vector<Transfer> transfers_;
 };
 

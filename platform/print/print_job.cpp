@@ -37,6 +37,11 @@ PageEndedHook& PageHook() {
     return hook;
 }
 
+DocumentPrintedHook& PrintedHook() {
+    static auto& hook = *new DocumentPrintedHook;
+    return hook;
+}
+
 void Note(const PrintJob& job, const std::string& path, bool aborted) {
     Log().push_back(PrintRecord{job.docName, job.printer.name, static_cast<int>(job.pages.size()),
                                 path, aborted});
@@ -47,10 +52,14 @@ void Note(const PrintJob& job, const std::string& path, bool aborted) {
 void Tell(const PrintJob& job, const std::string& path, bool written) {
     char full[PATH_MAX];
     const char* shown = written && realpath(path.c_str(), full) != nullptr ? full : path.c_str();
-    if (written)
+    if (written) {
         std::fprintf(stderr, "tarvex: printed \"%s\" (%d pages) to %s\n", job.docName.c_str(),
                      static_cast<int>(job.pages.size()), shown);
-    else
+        if (PrintedHook()) {
+            const DocumentPrintedHook hook = PrintedHook();
+            hook(shown);
+        }
+    } else
         std::fprintf(stderr, "tarvex: printing \"%s\" failed: %s could not be written\n",
                      job.docName.c_str(), shown);
 }
@@ -263,6 +272,10 @@ void OnPageEnded(PageEndedHook hook) {
     PageHook() = std::move(hook);
 }
 
+void OnDocumentPrinted(DocumentPrintedHook hook) {
+    PrintedHook() = std::move(hook);
+}
+
 void ResetPrintJobs() {
     ClosePrinters();
     ForgetPrinters();
@@ -270,6 +283,7 @@ void ResetPrintJobs() {
     LastFile().clear();
     Log().clear();
     PageHook() = nullptr;
+    PrintedHook() = nullptr;
 }
 
 }  // namespace win

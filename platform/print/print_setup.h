@@ -99,6 +99,11 @@ struct PrintRecord {
 using PageEndedHook = std::function<void(HDC printer, int pagesSoFar)>;
 void OnPageEnded(PageEndedHook hook);
 
+// Called once a document was written, with the full path of its PDF file, so
+// the program can tell the user where it went. An empty function removes it.
+using DocumentPrintedHook = std::function<void(const std::string& pdfPath)>;
+void OnDocumentPrinted(DocumentPrintedHook hook);
+
 // A title of the document's first page: a document of a blank name takes
 // its PDF file's name from these titles, joined by blanks. FALSE for a
 // context without an open document.

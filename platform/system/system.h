@@ -21,6 +21,13 @@ void SetDesktopSize(int width, int height);
 void SetWorkArea(const RECT& area);
 [[nodiscard]] int GetSystemMetrics(int index);
 [[nodiscard]] DWORD GetSysColor(int index);
+// Lines a wheel turn of `delta` scrolls, as desktops do: 3 a notch (120),
+// at least one for any turn, positive away from the user; 0 for none.
+inline constexpr int kWheelScrollLines = 3;
+[[nodiscard]] constexpr int WheelScrollLines(int delta) {
+    const int lines = delta * kWheelScrollLines / 120;
+    return lines != 0 ? lines : (delta > 0 ? 1 : delta < 0 ? -1 : 0);
+}
 
 inline constexpr DWORD MONITOR_DEFAULTTONULL = 0;
 inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;

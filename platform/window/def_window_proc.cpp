@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "platform/drivers/driver.h"
+#include "platform/window/menu.h"
+#include "platform/window/menu_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -127,8 +129,22 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_SYSKEYDOWN:
-            if (wParam == 0x73 /* F4 */ && w->parent == nullptr)
+        case WM_SYSKEYUP:
+            // A child's system keys are its window's (the menu bar, Alt+F4).
+            if (w->parent != nullptr) return SendMessage(w->parent, msg, wParam, lParam);
+            if (msg == WM_SYSKEYUP) {
+                if (wParam == static_cast<WPARAM>(VK_MENU)) EnterMenuBar(hwnd, 0, false);
+                return 0;
+            }
+            if (wParam == static_cast<WPARAM>(VK_F1 + 3))
                 SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else if (wParam == static_cast<WPARAM>(VK_F1 + 9))
+                EnterMenuBar(hwnd, 0, false);
+            else if (int position = wParam < 0x80 ? MenuBarPositionOf(GetMenu(hwnd),
+                                                                      static_cast<char>(wParam))
+                                                  : -1;
+                     position >= 0)
+                EnterMenuBar(hwnd, position, true);
             return 0;
         case WM_MOUSEWHEEL:
             // Unhandled wheel messages travel up to the parent.

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/window/menu.h"
+#include "platform/window/menu_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_internal.h"
 
@@ -107,6 +108,7 @@ void Dump(HMENU menu, int depth, std::string& out) {
 }  // namespace
 
 void ResetMenus() {
+    LeaveMenu();
     Menus() = MenuState{};
 }
 

@@ -308,9 +308,13 @@ win::LRESULT SummaryProc(int which, win::HWND hwnd, win::UINT msg, win::WPARAM w
             return 0;
         case win::WM_MOUSEWHEEL:
             if (which != SummaryWindow::kWellLog) break;
-            win::SendMessage(
-                hwnd, win::WM_VSCROLL,
-                win::GET_WHEEL_DELTA_WPARAM(wParam) < 1 ? win::SB_LINEDOWN : win::SB_LINEUP, 0);
+            {
+                const int delta = win::GET_WHEEL_DELTA_WPARAM(wParam);
+                const int lines = delta == 0 ? -1 : win::WheelScrollLines(delta);
+                for (int i = 0; i < (lines < 0 ? -lines : lines); ++i)
+                    win::SendMessage(hwnd, win::WM_VSCROLL,
+                                     lines > 0 ? win::SB_LINEUP : win::SB_LINEDOWN, 0);
+            }
             return 0;
         case win::WM_COMMAND:
             if (RunCommand(which, hwnd, win::LOWORD(wParam))) return 0;

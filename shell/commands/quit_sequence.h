@@ -15,4 +15,5 @@ inline constexpr const char* kSaveQuestion =
 inline constexpr const char* kSaveCaption = "DATA HAS CHANGED!";
 inline constexpr const char* kClipboardQuestion =
     "Did you wish to leave data on the Windows Clipboard for other Applications?";
-inline constexpr const char* kClipboardCaption = "DELETE CLIPBOARD ANALYSIS?";
+// The caption asks what Yes does, as the question does: Yes leaves the analysis.
+inline constexpr const char* kClipboardCaption = "LEAVE CLIPBOARD ANALYSIS?";

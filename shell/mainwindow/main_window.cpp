@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/gdi/gdi.h"
+#include "platform/print/print_setup.h"
 #include "platform/system/system.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
@@ -16,6 +17,7 @@
 #include "shell/commands/quit_sequence.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/mainwindow/main_window_records.h"
+#include "shell/mainwindow/print_status.h"
 #include "shell/menu/menu_dispatch.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
@@ -114,6 +116,7 @@ void OnCreate(win::HWND hwnd) {
     win::GetMonitorInfo(win::MonitorFromWindow(hwnd, win::MONITOR_DEFAULTTOPRIMARY), &monitor);
     mainWindowExtras.monitorRect = monitor.rcMonitor;
     mainWindowExtras.workRect = monitor.rcWork;
+    FollowPrintedDocuments(hwnd);
 }
 
 }  // namespace
@@ -150,6 +153,7 @@ win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
             OnCreate(hwnd);
             break;
         case win::WM_DESTROY:
+            win::OnDocumentPrinted(nullptr);
             ReleaseFittedBackground();
             win::PostQuitMessage(0);
             return 0;

@@ -18,6 +18,10 @@ std::string ManualCommandLine(int attempt, const std::string& manualPath) {
     return std::string(kReaders[attempt]) + " " + manualPath;
 }
 
+std::string NoPdfReaderText(const std::string& manualPath) {
+    return std::string(kNoPdfReaderText) + " The manual is the file " + manualPath + ".";
+}
+
 void ShowOrderingHelp(win::HWND mainWindow) {
     (void)win::WinHelp(mainWindow, kOrderingHelpFile, win::HELP_INDEX, 0);
 }
@@ -38,5 +42,6 @@ void ShowTechnicalManual(win::HWND mainWindow) {
             return;
         }
     }
-    win::MessageBox(mainWindow, kNoPdfReaderText, kNoPdfReaderCaption, win::MB_ICONINFORMATION);
+    win::MessageBox(mainWindow, NoPdfReaderText(manual).c_str(), kNoPdfReaderCaption,
+                    win::MB_ICONINFORMATION);
 }

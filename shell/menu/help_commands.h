@@ -8,7 +8,7 @@
 
 void ShowOrderingHelp(win::HWND mainWindow);
 // Tries "AcroRd32.exe", "Acrobat.exe" and "xdg-open" on the manual; when none
-// starts, an "ERROR" box asks for a PDF reader.
+// starts, an "ERROR" box asks for a PDF reader and names the manual's file.
 void ShowTechnicalManual(win::HWND mainWindow);
 
 // The command lines tried, in order, for the manual at this Linux path.
@@ -21,3 +21,6 @@ inline constexpr const char* kNoPdfReaderText =
     "A PDF reader program is needed to read the technical manual. Please exit Tarvex and "
     "install a PDF reader.";
 inline constexpr const char* kNoPdfReaderCaption = "ERROR";
+// The box's text: the request, then where the manual lies, so that the user
+// can open it with any reader.
+[[nodiscard]] std::string NoPdfReaderText(const std::string& manualPath);

@@ -48,7 +48,7 @@ expected = [
     ('WARNING', 'Updating water chemistry calculations'),
     ('LAST ANALYSIS', 'Last Analysis.'),
     ('DATA HAS CHANGED!', 'Data has been modified'),
-    ('DELETE CLIPBOARD ANALYSIS?', 'Did you wish to leave data'),
+    ('LEAVE CLIPBOARD ANALYSIS?', 'Did you wish to leave data'),
     (None, 'FILE SUCCESSFULLY RESTORED!'),
     ('EXPORT SUCCESSFUL', 'Data export complete'),
     ('SELECT USER DEFINED CURVE?', 'A USER DEFINED pH-ALKALINITY CURVE'),

@@ -135,7 +135,7 @@ TEST_F(ThreeDWindowTest, SwitchesAndAltKeysRewriteTheirTexts) {
     EXPECT_EQ(ItemText(hwnd, kPrintGrey), " PRINT COLOR IMAGES\t(Currently Gray Scale)");
     Command(hwnd, kFormulaTitles);
     EXPECT_EQ(ItemText(hwnd, kFormulaTitles),
-              "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO_3)");
+              "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO_3))");
     // The focus writes the state's texts; a printer without colour greys 1010.
     graphOutputFlags.printColorAvailable = 0;
     win::SendMessage(hwnd, win::WM_SETFOCUS, 0, 0);

@@ -386,7 +386,7 @@ TEST_F(TwoDWindowTest, SwitchesRewriteTheirItems) {
     Command(hwnd, kFormulaTitles);
     EXPECT_EQ(displaySettings.mineralTitles, 1);
     EXPECT_EQ(ItemText(hwnd, kFormulaTitles),
-              "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3)");
+              "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3))");
     Command(hwnd, kExportGrey);
     EXPECT_EQ(ItemText(hwnd, kExportGrey), " EXPORT COLOR IMAGES\t(Currently Gray Scale)");
     Command(hwnd, kPrintGrey);

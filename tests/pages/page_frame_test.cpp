@@ -82,16 +82,19 @@ TEST_F(PageTest, PageKeysScrollAsTheBarDoes) {
     EXPECT_EQ(after.top, before.top);
 }
 
-TEST_F(PageTest, WheelScrollsOneLinePerMessageAndZeroGoesDown) {
+// Three lines a notch as desktops scroll, at least one for a small turn;
+// a turn of nothing goes one line down.
+TEST_F(PageTest, WheelScrollsThreeLinesANotchAndZeroGoesDown) {
     win::HWND page = OpenPage(PageClass::kCycledWater);
     win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, 0), 0);
     EXPECT_EQ(Scroll(page).nPos, 1);
-    win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, static_cast<win::WORD>(-360)), 0);
-    EXPECT_EQ(Scroll(page).nPos, 2);
+    win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, static_cast<win::WORD>(-240)), 0);
+    EXPECT_EQ(Scroll(page).nPos, 7);
     win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, 120), 0);
-    EXPECT_EQ(Scroll(page).nPos, 1);
-    win::SendMessage(page, win::WM_VSCROLL, win::SB_LINEUP, 0);
-    win::SendMessage(page, win::WM_VSCROLL, win::SB_LINEUP, 0);
+    EXPECT_EQ(Scroll(page).nPos, 4);
+    win::SendMessage(page, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, 30), 0);
+    EXPECT_EQ(Scroll(page).nPos, 3);
+    win::Wheel(page, 1);  // a real notch, through the input
     EXPECT_EQ(Scroll(page).nPos, 0);
 }
 

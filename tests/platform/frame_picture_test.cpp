@@ -3,7 +3,8 @@
 // menu bar's items lie side by side where the clicks find them; the scroll
 // bars are drawn by the same rule the mouse follows (a click on the drawn
 // thumb drags, beside it pages); owned windows stay above their owner; and
-// drop-down menus lay out their items with their mnemonics.
+// drop-down menus lay out their items with their mnemonics, and the text after
+// a tab stands in a column of its own.
 #include "platform/drivers/frame_picture.h"
 
 #include <algorithm>
@@ -163,6 +164,41 @@ TEST_F(FramePictureTest, MenuBarItemsLieSideBySideAndPopupsListTheirItems) {
     detail::PaintPopup(GetSubMenu(GetMenu(h), 0), popup, 3, size, menu);
     EXPECT_EQ(Rgb(menu, popup[3].rect.right - 2, popup[3].rect.top + 2), 0x000A246Au);  // lit
     EXPECT_EQ(Rgb(menu, popup[0].rect.right - 2, popup[0].rect.top + 2), 0x00D4D0C8u);
+}
+
+// "TITLES\t(Currently Mineral)": the words before the tab at the left, those
+// after it right-aligned at the item's end, and nothing drawn for the tab.
+TEST_F(FramePictureTest, TheTextAfterATabIsAColumnOfItsOwn) {
+    HMENU popup = CreatePopupMenu();
+    AppendMenu(popup, MF_STRING, 1, "&TITLES\t(Currently Mineral)");
+    AppendMenu(popup, MF_STRING, 2, "A much longer item without a tab");
+    std::vector<detail::PopupItem> items;
+    SIZE size = detail::LayoutPopup(popup, &items);
+    SurfaceBuffer menu;
+    detail::PaintPopup(popup, items, -1, size, menu);
+    // The columns of the first item's row that hold ink.
+    std::vector<int> ink;
+    const RECT row = items[0].rect;
+    for (int x = row.left; x < row.right; ++x) {
+        bool dark = false;
+        for (int y = row.top; y < row.bottom; ++y) dark = dark || (Rgb(menu, x, y) & 0xFF) < 0x60;
+        if (dark) ink.push_back(x);
+    }
+    ASSERT_FALSE(ink.empty());
+    int gap = 0;
+    int gapStart = 0;
+    for (std::size_t i = 1; i < ink.size(); ++i) {
+        if (ink[i] - ink[i - 1] > gap) {
+            gap = ink[i] - ink[i - 1];
+            gapStart = ink[i - 1];
+        }
+    }
+    // The label ends well before the column starts; the column ends at the
+    // item's right end.
+    EXPECT_GT(gap, 20) << "from x " << gapStart;
+    EXPECT_GE(ink.back(), row.right - 24);
+    EXPECT_LT(ink.front(), row.left + 30);
+    DestroyMenu(popup);
 }
 
 TEST_F(FramePictureTest, TheDrawnThumbIsWhereTheMouseFindsIt) {

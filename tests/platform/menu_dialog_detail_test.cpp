@@ -2,9 +2,15 @@
 // menus built and taken apart, class menus that go with their window, dialog
 // units, the dialog procedure's return convention, the dialog keyboard's
 // Escape and close box, modeless dialogs, manual and three-state check boxes,
-// edit selections, and how scripted answers are matched.
+// edit selections, how scripted answers are matched, the menu bar run from the
+// keyboard and the letters that answer a message box.
 #include "platform/drivers/input_events.h"
+#include "platform/window/menu_keys.h"
 #include "tests/platform/platform_fixture.h"
+
+namespace win::detail {
+int RunMessageBoxDialog(HWND owner, const std::string& text, const std::string& caption, UINT type);
+}  // namespace win::detail
 
 namespace wintest {
 namespace {
@@ -37,6 +43,12 @@ INT_PTR ConventionProc(HWND d, UINT m, WPARAM w, LPARAM) {
         default:
             return FALSE;
     }
+}
+
+std::vector<UINT> gCommands;
+LRESULT CommandProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_COMMAND) gCommands.push_back(LOWORD(w));
+    return DefWindowProc(h, m, w, l);
 }
 
 class MenuDialogDetailTest : public PlatformTest {
@@ -224,6 +236,91 @@ TEST_F(MenuDialogDetailTest, ScriptedAnswersMatchCaptionTextAndCount) {
     EXPECT_EQ(failures.size(), 2u);
     EXPECT_EQ(MessageBoxLog().size(), 5u);
     EXPECT_EQ(MessageBoxLog()[3].answer, IDCANCEL);
+}
+
+// The menu bar from the keyboard: Alt+letter drops the menu that underlines
+// the letter, F10 or Alt alone enters the bar, arrows move (over separators
+// and greyed items), Enter or an item's letter chooses, Escape and a click
+// leave; a bar item of its own is a command.
+TEST_F(MenuDialogDetailTest, TheMenuBarRunsFromTheKeyboard) {
+    WNDCLASS wc;
+    wc.lpfnWndProc = CommandProc;
+    wc.lpszClassName = "KeyMenu";
+    ASSERT_NE(RegisterClass(&wc), 0);
+    HMENU bar = CreateMenu();
+    HMENU files = CreatePopupMenu();
+    AppendMenu(files, MF_STRING, 11, "&Open");
+    AppendMenu(files, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(files, MF_STRING | MF_GRAYED, 12, "&Save");
+    AppendMenu(files, MF_STRING, 13, "&QUIT");
+    AppendMenu(files, MF_STRING, 14, "&Print");
+    AppendMenu(files, MF_STRING, 15, "P&aste");
+    AppendMenu(files, MF_STRING, 16, "&Paste");
+    AppendMenu(bar, MF_POPUP, reinterpret_cast<std::uintptr_t>(files), "&FILES");
+    AppendMenu(bar, MF_STRING, 20, "&HELP");
+    HWND h = CreateWindow("KeyMenu", "keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                          nullptr, bar, nullptr, nullptr);
+    SetFocus(h);
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, bool>> keys;  // key, with Alt held
+        std::vector<UINT> chosen;
+    };
+    const int kF10 = VK_F1 + 9;
+    const Case cases[] = {
+        {"Alt+F then O", {{'F', true}, {'O', false}}, {11}},
+        {"Alt+f then q", {{'F', true}, {'Q', false}}, {13}},
+        {"F10, Down drops, Down twice skips the separator and the greyed item",
+         {{kF10, false}, {VK_DOWN, false}, {VK_DOWN, false}, {VK_RETURN, false}},
+         {13}},
+        {"Up from the first item wraps to the last", {{'F', true}, {VK_UP, false}, {VK_RETURN, false}}, {16}},
+        {"Alt alone, Right, Enter: a bar command", {{VK_MENU, false}, {VK_RIGHT, false}, {VK_RETURN, false}}, {20}},
+        {"Alt+H: a bar command at once", {{'H', true}}, {20}},
+        {"Escape leaves: O then goes to the window", {{'F', true}, {VK_ESCAPE, false}, {'O', false}}, {}},
+        {"F10 twice leaves", {{kF10, false}, {kF10, false}, {VK_DOWN, false}, {VK_RETURN, false}}, {}},
+        {"a greyed item's letter chooses nothing", {{'F', true}, {'S', false}, {VK_ESCAPE, false}}, {}},
+        {"a letter of two items lights them in turn", {{'F', true}, {'P', false}, {'P', false}, {VK_RETURN, false}}, {16}},
+        {"Alt pressed in the menu leaves it", {{'F', true}, {VK_MENU, false}, {'O', false}}, {}},
+    };
+    for (const Case& c : cases) {
+        gCommands.clear();
+        for (auto [key, alt] : c.keys) PressKey(key, false, false, alt);
+        RunUntilIdle();
+        EXPECT_EQ(gCommands, c.chosen) << c.what;
+        EXPECT_FALSE(detail::MenuRuns()) << c.what;
+        detail::LeaveMenu();
+    }
+    // The open menu is what the record says; a click ends it.
+    PressKey('F', false, false, true);
+    EXPECT_TRUE(detail::KeyboardMenu().dropped);
+    EXPECT_EQ(detail::KeyboardMenu().lit, 0);
+    Click(h, 20, 20);
+    EXPECT_FALSE(detail::MenuRuns());
+}
+
+// A message box takes the underlined letters of its buttons, typed or with
+// Alt held; a letter no button has does nothing.
+TEST_F(MenuDialogDetailTest, MessageBoxesAnswerTheLettersOfTheirButtons) {
+    struct Case {
+        int key;
+        bool alt;
+        UINT type;
+        int answer;
+    };
+    const Case cases[] = {
+        {'Y', false, MB_YESNO, IDYES},          {'N', false, MB_YESNO, IDNO},
+        {'N', true, MB_YESNO, IDNO},            {'Y', false, MB_YESNOCANCEL, IDYES},
+        {'N', false, MB_YESNOCANCEL, IDNO},
+    };
+    for (const Case& c : cases) {
+        OnDialog(0, [&](HWND d) {
+            PressKey('Q');  // no button has it: the box stays
+            EXPECT_TRUE(IsWindow(d));
+            PressKey(c.key, false, false, c.alt);
+        }, 1);
+        EXPECT_EQ(detail::RunMessageBoxDialog(nullptr, "Leave?", "QUESTION", c.type), c.answer)
+            << static_cast<char>(c.key) << (c.alt ? " with Alt" : "");
+    }
 }
 
 }  // namespace

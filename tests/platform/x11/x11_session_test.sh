@@ -367,7 +367,7 @@ if [ -n "$MAIN" ]; then
   sleep 0.5
   xdotool key --delay 150 Tab Return  # No
   check "analysis: the clipboard question is asked" \
-    wait_for 30 xdotool search --name '^DELETE CLIPBOARD ANALYSIS[?]$'
+    wait_for 30 xdotool search --name '^LEAVE CLIPBOARD ANALYSIS[?]$'
   sleep 0.5
   xdotool key Return  # Yes
 fi

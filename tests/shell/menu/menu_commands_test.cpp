@@ -175,7 +175,9 @@ TEST_F(MenuCommandsTest, HelpItems) {
                                                "xdg-open " + manual}));
     ASSERT_EQ(win::MessageBoxLog().size(), 2u);
     EXPECT_EQ(win::MessageBoxLog()[1].caption, "ERROR");
-    EXPECT_EQ(win::MessageBoxLog()[1].text, kNoPdfReaderText);
+    // The box names the manual's file, so that the user can open it another way.
+    EXPECT_EQ(win::MessageBoxLog()[1].text,
+              std::string(kNoPdfReaderText) + " The manual is the file " + manual + ".");
 
     tried.clear();
     win::SetProcessLauncher([&](const std::string& line) {
