@@ -140,6 +140,7 @@ void CopyColumn(PageClass page, win::HWND hwnd, win::LPARAM lParam, int pressTog
     if (s.copyCellWidth == 0 || s.copyRowHeight == 0) return;
     win::POINT p{win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)};
     win::ScreenToClient(hwnd, &p);
+    p.x += win::GetScrollPos(hwnd, win::SB_HORZ);  // the page's own x on a narrowed page
     s.copiedColumn = -1;
     const int k = ColumnAt(d, s, p.x, p.y);
     if (k < 0) return;

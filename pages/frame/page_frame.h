@@ -23,6 +23,9 @@ void OnPageCreate(PageClass page, win::HWND hwnd);
 void OnPagePaint(PageClass page, win::HWND hwnd);
 void OnPageVScroll(PageClass page, win::HWND hwnd, int request);
 void OnPageWheel(win::HWND hwnd, int delta);
+// A page narrower than it opened gets a horizontal bar (page_hscroll.cpp).
+void FitPageHorizontalBar(PageClass page, win::HWND hwnd);
+void OnPageHScroll(PageClass page, win::HWND hwnd, int request);
 void OnPageKey(PageClass page, win::HWND hwnd, int virtualKey);
 win::LRESULT OnPageHitTest(PageClass page, win::HWND hwnd, win::WPARAM wParam, win::LPARAM lParam);
 void OnPageCommand(PageClass page, win::HWND hwnd, unsigned command);

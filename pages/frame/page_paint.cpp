@@ -90,7 +90,11 @@ void OnPagePaint(PageClass page, win::HWND hwnd) {
     ReportLayout layout;
     if (const ReportBuilder build = FindReportBuilder(d.layout); build != nullptr)
         build(PageReportSource(page), layout);
+    // A narrowed page shows its text from the horizontal bar's position.
+    win::POINT origin{0, 0};
+    win::SetViewportOrgEx(hdc, -win::GetScrollPos(hwnd, win::SB_HORZ), 0, &origin);
     const int endY = PaintReportLayout(hdc, layout, firstLineY, m.cellWidth, m.lineHeight);
+    win::SetViewportOrgEx(hdc, origin.x, origin.y, nullptr);
     reportPageGrid.lineY = endY;
     reportPageGrid.lineCount = layout.endLine;
     s.copyBandTop = LineY(layout, LayoutLine::kBandTop, firstLineY, m.lineHeight);

@@ -31,7 +31,11 @@ win::LRESULT PageWndProc(PageClass page, win::HWND hwnd, win::UINT msg, win::WPA
         case win::WM_MOUSEWHEEL:
             OnPageWheel(hwnd, static_cast<short>(win::HIWORD(wParam)));
             return 0;
+        case win::WM_HSCROLL:
+            OnPageHScroll(page, hwnd, static_cast<int>(win::LOWORD(wParam)));
+            return 0;
         case win::WM_SIZE:
+            FitPageHorizontalBar(page, hwnd);
             if (page != PageClass::kCycledWater) break;
             win::InvalidateRect(hwnd, nullptr, win::TRUE);
             win::UpdateWindow(hwnd);

@@ -170,3 +170,37 @@ TEST_F(InputDialogsRunTest, WaterfloodWatersMixed) {
 }
 
 }  // namespace
+
+// The menus from the keyboard, as a user reaches them without the mouse:
+// Alt+letter drops the menu of its underlined letter, Alt alone or F10 enters
+// the bar, arrows move, Enter or a letter chooses, Escape leaves.
+TEST_F(InputDialogsRunTest, TheMenusAnswerTheKeyboard) {
+    const std::string form = "window created DialogBox \"SURFACE WATER CHEMISTRY INPUT FORM\"";
+    const std::string help = "message box \"Help\"";
+    struct Case {
+        const char* keys;
+        const std::string& opens;  // what the log shows
+        bool opened;
+    };
+    const Case cases[] = {
+        {"Alt+I S", form, true},
+        {"Alt Right Enter S", form, true},
+        {"F10 Right Down S", form, true},
+        {"Alt+I Esc S", form, false},
+        {"Alt+H Down Enter", help, true},
+        {"Alt+H Esc Down Enter", help, false},
+    };
+    for (const Case& c : cases) {
+        Fresh();
+        const std::string answer = &c.opens == &form && c.opened ? "dialog 80 press 2\n" : "";
+        ASSERT_EQ(Run(answer + "key TarvexMainClass " + c.keys + "\n"), 0) << c.keys;
+        const std::string log = Log();
+        EXPECT_EQ(log.find(c.opens) != std::string::npos, c.opened) << c.keys << "\n" << log;
+        EXPECT_EQ(log.find("script failure"), std::string::npos) << c.keys << "\n" << log;
+    }
+    // FILES > QUIT by its letters ends the program.
+    Fresh();
+    ASSERT_EQ(Run("key TarvexMainClass Alt+F Q\n"), 0);
+    EXPECT_NE(Log().find("window destroyed TarvexMainClass"), std::string::npos) << Log();
+    EXPECT_EQ(Log().find("end of script: the main window is closed"), std::string::npos) << Log();
+}

@@ -98,6 +98,52 @@ TEST_F(PageTest, WheelScrollsThreeLinesANotchAndZeroGoesDown) {
     EXPECT_EQ(Scroll(page).nPos, 0);
 }
 
+// A page narrowed below its width gets a horizontal bar that shows the part
+// cut off, a character cell an arrow; widened again, the bar goes and the
+// text stands where it did.
+TEST_F(PageTest, ANarrowedPageScrollsSideways) {
+    win::HWND page = OpenPage(PageClass::kCycledWater);
+    const auto hasBar = [&] {
+        return (win::GetWindowLong(page, win::GWL_STYLE) & win::WS_HSCROLL) != 0;
+    };
+    EXPECT_FALSE(hasBar());  // the width it opens with shows it all
+    win::RECT whole;
+    win::GetWindowRect(page, &whole);
+    const int width = whole.right - whole.left;
+    const int height = whole.bottom - whole.top;
+    const win::Image32 wide = win::ReadWindowPixels(page);
+    win::SetWindowPos(page, nullptr, 0, 0, width - 200, height, win::SWP_NOMOVE | win::SWP_NOZORDER);
+    win::UpdateWindow(page);
+    ASSERT_TRUE(hasBar());
+    win::SCROLLINFO si;
+    si.fMask = win::SIF_ALL;
+    ASSERT_TRUE(win::GetScrollInfo(page, win::SB_HORZ, &si));
+    EXPECT_EQ(si.nMax + 1 - static_cast<int>(si.nPage), 200);
+    win::SendMessage(page, win::WM_HSCROLL, win::SB_LINERIGHT, 0);
+    win::UpdateWindow(page);
+    EXPECT_EQ(win::GetScrollPos(page, win::SB_HORZ), cellWidth);
+    // What showed a cell further right now shows at the left.
+    const win::Image32 moved = win::ReadWindowPixels(page);
+    int same = 0;
+    int inked = 0;
+    for (int y = 0; y < moved.height; ++y)
+        for (int x = 0; x + cellWidth < moved.width - 2; ++x) {
+            const std::uint32_t p = moved.At(x, y) & 0xFFFFFFu;
+            if (p == 0xFFFFFFu) continue;
+            ++inked;
+            same += p == (wide.At(x + cellWidth, y) & 0xFFFFFFu);
+        }
+    ASSERT_GT(inked, 500);
+    EXPECT_GT(same, inked * 95 / 100);
+    win::SendMessage(page, win::WM_HSCROLL, win::SB_RIGHT, 0);
+    win::UpdateWindow(page);
+    EXPECT_EQ(win::GetScrollPos(page, win::SB_HORZ), 200);
+    win::SetWindowPos(page, nullptr, 0, 0, width, height, win::SWP_NOMOVE | win::SWP_NOZORDER);
+    win::UpdateWindow(page);
+    EXPECT_FALSE(hasBar());
+    EXPECT_TRUE(win::ReadWindowPixels(page).pixels == wide.pixels);
+}
+
 // ---- Keyboard moves -------------------------------------------------------------------------
 
 TEST_F(PageTest, LeftWrapsWithoutMovingThenMovesFromTheWrap) {
