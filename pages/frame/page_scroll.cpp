@@ -4,6 +4,7 @@
 // size.
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_frame.h"
+#include "platform/system/system.h"
 #include "platform/window/window.h"
 
 void OnPageVScroll(PageClass page, win::HWND hwnd, int request) {

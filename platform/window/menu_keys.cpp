@@ -169,6 +169,10 @@ bool MenuKey(int virtualKey, char character) {
     if (!MenuRuns()) return false;
     HMENU bar = Bar();
     int count = GetMenuItemCount(bar);
+    if (count <= 0) {
+        LeaveMenu();
+        return true;
+    }
     switch (virtualKey) {
         case VK_ESCAPE:
         case VK_F1 + 9:  // F10

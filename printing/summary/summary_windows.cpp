@@ -9,6 +9,7 @@
 #include "engine/records.h"
 #include "pages/frame/page_classes.h"
 #include "platform/gdi/gdi.h"
+#include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "printing/page/report_page_records.h"
 #include "printing/reports/csv/csv_export.h"
