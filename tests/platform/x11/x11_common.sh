@@ -52,10 +52,12 @@ wait_for() {
 
 # start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY,
 # returned only once the server answers a client: on a loaded machine the
-# display number is written before the server takes connections.
+# display number is written before the server takes connections. The server
+# never resets (-noreset): by default it starts afresh each time its last
+# client leaves, and a program that connects meanwhile finds no display.
 start_xvfb() {
   need_tools xdpyinfo
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" \
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
   PIDS="$PIDS $!"
   wait_for 20 test -s "$WORK/display" || { echo "FAILED: the virtual X server did not start"; exit 1; }
