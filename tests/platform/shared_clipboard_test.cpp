@@ -2,10 +2,12 @@
 // the program copies is announced once, as UTF-8 text with LF line ends (its
 // own formats stay inside); text another program holds replaces the
 // program's contents as ANSI and OEM text with CR LF line ends; and the code
-// page conversions under any bytes another program may send.
+// page conversions under any bytes another program may send; a table copied
+// as comma-separated rows pastes as rows of tab-separated cells.
 #include <cstring>
 
 #include "platform/system/clipboard_shared.h"
+#include "platform/system/csv_tab_rows.h"
 #include "platform/text/font_codepages.h"
 #include "tests/platform/platform_fixture.h"
 
@@ -171,6 +173,26 @@ TEST_F(SharedClipboardTest, TextFromOtherProgramsSurvivesAnyBytes) {
     for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
     EXPECT_EQ(EncodeText(DecodeUtf8(TextToUtf8(all, ANSI_CHARSET)), ANSI_CHARSET), all);
     EXPECT_EQ(EncodeText(DecodeUtf8(TextToUtf8(all, OEM_CHARSET)), OEM_CHARSET), all);
+}
+
+// Quoted cells keep their commas, quotes and line ends; a tab inside a cell
+// would start a new column and becomes a blank; the block's NUL goes.
+TEST(CsvTabRowsTest, CellsAsAnEditorPastesThem) {
+    struct Case {
+        std::string csv;
+        std::string rows;
+    };
+    const Case cases[] = {
+        {"a,b,c\r\n1,2,3\r\n", "a\tb\tc\r\n1\t2\t3\r\n"},
+        {"Calcite:,CaCO3,4.19\r\n\r\nx\r\n", "Calcite:\tCaCO3\t4.19\r\n\r\nx\r\n"},
+        {"\"10,760\",\"say \"\"hi\"\"\"\r\n", "10,760\tsay \"hi\"\r\n"},
+        {"\"two\r\nlines\",end\r\n", "two\r\nlines\tend\r\n"},
+        {"tab\there,,\r\n", "tab here\t\t\r\n"},
+        {"lf only\nnext\n", "lf only\r\nnext\r\n"},
+        {std::string("last\r\n\0\0", 8), "last\r\n"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CsvTabRows(c.csv), c.rows) << c.csv;
 }
 
 }  // namespace
