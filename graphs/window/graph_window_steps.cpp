@@ -62,7 +62,8 @@ win::LRESULT AnswerGraphMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wPara
             return 0;
         }
         case win::WM_SYSKEYDOWN: {
-            const int id = traits.altCommand(wParam);
+            // F10 enters the menu bar; it is no letter of the window's.
+            const int id = wParam == win::VK_F1 + 9 ? 0 : traits.altCommand(wParam);
             if (id == 0) break;  // the menu bar's letters
             win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
             return 0;

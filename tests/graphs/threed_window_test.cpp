@@ -14,6 +14,7 @@
 #include "graphs/threed/threed_series.h"
 #include "graphs/window/graph_slot.h"
 #include "graphs/window/threed_window_records.h"
+#include "platform/window/menu_keys.h"
 #include "resources/program_resources.h"
 #include "shell/mainwindow/window_classes.h"
 #include "shell/records.h"
@@ -121,6 +122,13 @@ TEST_F(ThreeDWindowTest, SwitchesAndAltKeysRewriteTheirTexts) {
     EXPECT_EQ(displaySettings.threeDPlotStyle, 2);
     win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'b', 0);
     EXPECT_EQ(displaySettings.threeDPlotStyle, 0);
+    // F10 (a system key, as 'y' is in number) enters the menu bar and reverses nothing.
+    const auto columns = columnOrderNatural;
+    win::SetFocus(hwnd);
+    win::PressKey(win::VK_F1 + 9);
+    EXPECT_EQ(columnOrderNatural, columns);
+    EXPECT_TRUE(win::detail::MenuRuns());
+    win::detail::LeaveMenu();
     // A white background in colour paints with colour mode 2; black leaves it.
     Command(hwnd, kBackground);
     EXPECT_EQ(whiteBackground, 0);
