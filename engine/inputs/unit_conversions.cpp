@@ -38,6 +38,16 @@ double EquivalentWeightOfItem(int item) {
     return weight > 0.0 ? weight : 1.0;
 }
 
+double DoseInUserUnits(double doseMgL, int item, int column, const UnitContext& u) {
+    if (IsEpm(u)) return doseMgL / EquivalentWeightOfUnitItem(item);
+    bool inBaseUnit = false;
+    const double factor = TableFactor(u, item, column, inBaseUnit);
+    if (inBaseUnit) return doseMgL;
+    return factor != 0.0 ? doseMgL / factor : 0.0;
+}
+
+}  // namespace
+
 // AnalysisElement -> UnitCodes item for GetIonUnitFactor, -1 for none.
 int UnitItemOfElement(int element) {
     switch (element) {
@@ -85,16 +95,6 @@ int UnitItemOfElement(int element) {
             return -1;
     }
 }
-
-double DoseInUserUnits(double doseMgL, int item, int column, const UnitContext& u) {
-    if (IsEpm(u)) return doseMgL / EquivalentWeightOfUnitItem(item);
-    bool inBaseUnit = false;
-    const double factor = TableFactor(u, item, column, inBaseUnit);
-    if (inBaseUnit) return doseMgL;
-    return factor != 0.0 ? doseMgL / factor : 0.0;
-}
-
-}  // namespace
 
 UnitContext GlobalUnitContext() {
     return UnitContext{unitCodes, reportingMode, alkalinityMode, UnitFactorTable};

@@ -61,6 +61,10 @@ double ConvMnUnits(float value);
 double ConvPolyPO4Units(float value);
 double ConvAlkUnits(float value);
 
+// The UnitCodes item whose unit an AnalysisElement is read in, -1 for an
+// element the converters take as it stands.
+int UnitItemOfElement(int element);
+
 // The factor that turns a value of the given AnalysisElement, in the user's unit,
 // into mg/L: 1.0 for the base unit and for elements without a unit item, the
 // equivalent weight in epm reporting, else the UnitFactorTable entry.

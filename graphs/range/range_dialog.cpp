@@ -9,6 +9,7 @@
 #include "graphs/range/range_preview.h"
 #include "graphs/range/range_records.h"
 #include "graphs/window/graph_slot.h"
+#include "input/fields/decimal_field.h"
 #include "input/records.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
@@ -20,7 +21,6 @@ namespace {
 
 namespace D = RangeDialogId;
 
-constexpr int kTextChars = 254;
 
 void Warn(win::HWND dialog, const char* text, bool question = false) {
     (void)win::MessageBox(
@@ -41,9 +41,9 @@ const RangeMember& Member(int templateId) {
 // A field's value as the user left it: true with the value when it holds a
 // number within its quantity's limits.
 bool Acceptable(win::HWND dialog, const RangeField& field, float& value) {
-    char text[kTextChars + 1] = {};
-    win::GetDlgItemText(dialog, field.control, text, sizeof text);
-    if (!ParseRangeValue(text, value)) return false;
+    // The whole text: a number that blanks and more text follow is refused.
+    const std::string text = DialogFieldText(dialog, field.control);
+    if (!ParseRangeValue(text.c_str(), value)) return false;
     const RangeLimits limits = LimitsOf(QuantityOf(field.slot));
     return value >= limits.low && value <= limits.high;
 }

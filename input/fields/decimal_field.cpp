@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/dialogs/dialog.h"
@@ -13,8 +14,6 @@
 #include "platform/window/window.h"
 
 namespace {
-
-constexpr size_t kFieldChars = 256;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -115,9 +114,28 @@ std::string DecimalRefusalText(DecimalText kind, std::string_view fieldName,
 }
 
 std::string DialogFieldText(win::HWND dialog, int controlId) {
-    char text[kFieldChars] = {};
-    win::GetDlgItemText(dialog, controlId, text, sizeof text);
-    return text;
+    const win::HWND field = win::GetDlgItem(dialog, controlId);
+    return field != nullptr ? win::WindowText(field) : std::string();
+}
+
+std::string OutsideRangeText(std::string_view fieldName, std::string_view text,
+                             std::string_view range) {
+    return "\"" + std::string(text) + "\" is outside the range of " + std::string(fieldName) +
+           " (" + std::string(range) + "). Please enter a value in that range.";
+}
+
+std::string GroupedNumber(double value) {
+    char text[64];
+    const double whole = std::trunc(value);
+    if (whole != value || std::fabs(value) >= 1e15) {
+        std::snprintf(text, sizeof text, "%g", value);
+        return text;
+    }
+    std::snprintf(text, sizeof text, "%.0f", std::fabs(value));
+    std::string digits = text;
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<size_t>(at), ",");
+    return (value < 0.0 ? "-" : "") + digits;
 }
 
 void RefuseField(win::HWND dialog, int controlId, const std::string& message) {

@@ -54,5 +54,15 @@ struct NamedField {
 // its text selected, for the user to correct it.
 void RefuseField(win::HWND dialog, int controlId, const std::string& message);
 
-// The edit's text, at most 255 characters.
+// The edit's whole text, however long: a number followed by blanks and more
+// text past any fixed length is still refused.
 [[nodiscard]] std::string DialogFieldText(win::HWND dialog, int controlId);
+
+// The message that refuses `text`, a number typed for `fieldName` that lies
+// outside `range` (written in the user's units, "30 to 572 °F").
+[[nodiscard]] std::string OutsideRangeText(std::string_view fieldName, std::string_view text,
+                                           std::string_view range);
+
+// A whole number with its digits grouped by threes ("20,000"); any other
+// number as "%g" writes it.
+[[nodiscard]] std::string GroupedNumber(double value);

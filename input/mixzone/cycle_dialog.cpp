@@ -10,6 +10,7 @@
 #include "input/fields/decimal_field.h"
 #include "input/mixzone/cycle_records.h"
 #include "input/records.h"
+#include "input/units/setting_ranges.h"
 #include "input/whatif/settings_fields.h"
 #include "input/whatif/whatif_fields.h"
 #include "platform/dialogs/dialog.h"
@@ -165,6 +166,19 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
     constexpr int kOrder[6] = {0, 1, 2, 3, 4, 5};
     ReadPhControl(dialog, M::kPhControls, kOrder, kTheorCurveText, c);
 
+    // A share of injection water lies within 0 and 100 percent.
+    for (const int id : {M::kLowPercent, M::kHighPercent, M::kTypicalPercent}) {
+        const float x = FieldValue(dialog, id);
+        if (x >= kMixPercentLow && x <= kMixPercentHigh) continue;
+        const char* name = id == M::kLowPercent    ? "Low Percent"
+                           : id == M::kHighPercent ? "High Percent"
+                                                   : "Typical Percent";
+        RefuseField(dialog, id,
+                    OutsideRangeText(name, DialogFieldText(dialog, id),
+                                     GroupedNumber(kMixPercentLow) + " to " +
+                                         GroupedNumber(kMixPercentHigh) + " %"));
+        return id;
+    }
     MixingZoneSettings& z = v.zone;
     const float low = FieldValue(dialog, M::kLowPercent);
     const float high = FieldValue(dialog, M::kHighPercent);

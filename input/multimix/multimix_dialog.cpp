@@ -3,12 +3,15 @@
 // waters multimix_moves, calculating and the pages multimix_calc.
 #include "input/multimix/multimix_dialog.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "engine/records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"
+#include "input/fields/decimal_field.h"
 #include "input/multimix/multimix_calc.h"
 #include "input/multimix/multimix_fields.h"
 #include "input/multimix/multimix_moves.h"
@@ -191,15 +194,22 @@ void OnPrevious(win::HWND dialog) {
 }
 
 // No snapshot: the next change test finds the water reached changed.
+// A number that names no water is refused before anything is read.
 void OnGoTo(win::HWND dialog) {
+    ClampMultiMixIndices();
+    const int count = Mix().lastWaterIndex + 1;
+    double typed = 0.0;
+    if (!ReadDecimalField(dialog, M::kGoToNumber, "GO TO #", typed)) return;
+    if (!(typed >= 1.0 && typed <= count && typed == std::trunc(typed))) {
+        RefuseField(dialog, M::kGoToNumber,
+                    OutsideRangeText("GO TO #", DialogFieldText(dialog, M::kGoToNumber),
+                                     "a water from 1 to " + std::to_string(count)));
+        return;
+    }
     if (!ReadAndMark(dialog)) return;
     RecalcMultiMixRecordIfChanged(true);
     ShowMultiMixWindows();
-    char text[64] = {};
-    win::GetDlgItemText(dialog, M::kGoToNumber, text, sizeof text);
-    const double typed = ReadNumber(text);
-    const int number = typed > 1000.0 ? 1000 : typed < -1000.0 ? -1000 : static_cast<int>(typed);
-    GoToMultiMixRecord(dialog, number);
+    GoToMultiMixRecord(dialog, static_cast<int>(typed));
     ShowMultiMixWindows();
     SetNextButton(dialog, true);
 }

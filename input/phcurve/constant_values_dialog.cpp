@@ -6,11 +6,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "common/water_analysis.h"
 #include "engine/inputs/inputs_records.h"
 #include "input/fields/decimal_field.h"
 #include "input/phcurve/phcurve_records.h"
 #include "input/records.h"
+#include "input/waterform/form_checks.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "resources/phcurve_dialog_ids.h"
@@ -57,8 +60,24 @@ bool Changed(const ConstantConcentrations& now, const ConstantConcentrations& wa
     return false;
 }
 
+// Each value is a concentration a water can hold, in the user's unit.
+bool Refused(win::HWND dialog) {
+    if (RefusedDecimalField(dialog, kNumberFields) != 0) return true;
+    const int elements[2] = {AnalysisElement::kPhosphate, AnalysisElement::kSilica};
+    for (int i = 0; i < 2; ++i) {
+        const NamedField& f = kNumberFields[i];
+        const std::string refusal =
+            FieldRangeRefusal(FieldKind::kConcentration, f.name, DecimalFieldValue(dialog, f.controlId),
+                              DialogFieldText(dialog, f.controlId), elements[i]);
+        if (refusal.empty()) continue;
+        RefuseField(dialog, f.controlId, refusal);
+        return true;
+    }
+    return false;
+}
+
 void OnOk(win::HWND dialog) {
-    if (RefusedDecimalField(dialog, kNumberFields) != 0) return;
+    if (Refused(dialog)) return;
     ConstantConcentrations& c = constantConcentrations;
     c.values[0] = ReadValue(dialog, C::kPhosphateValue);
     c.switches[0] = Checked(dialog, C::kPhosphate);

@@ -1,9 +1,12 @@
 // The ranges of the analysis values (analysis_ranges.h).
 #include "input/units/analysis_ranges.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/water_analysis.h"
+#include "engine/inputs/unit_conversions.h"
+#include "input/unit_factor_records.h"
 #include "input/whatif/whatif_fields.h"
 
 namespace {
@@ -43,7 +46,53 @@ bool WorkingValue(int element) {
     }
 }
 
+// The values the engine reads as amounts dissolved in the water.
+bool Dissolved(int element) {
+    switch (element) {
+        case E::kChloride:
+        case E::kSulfate:
+        case E::kSilica:
+        case E::kPhosphate:
+        case E::kFluoride:
+        case E::kCalcium:
+        case E::kMagnesium:
+        case E::kSodium:
+        case E::kAmmonia:
+        case E::kIron:
+        case E::kAluminum:
+        case E::kManganese:
+        case E::kPotassium:
+        case E::kBoron:
+        case E::kH2S:
+        case E::kNitrate:
+        case E::kZinc:
+        case E::kBromine:
+        case E::kStrontium:
+        case E::kBarium:
+        case E::kLithium:
+        case E::kLead:
+        case E::kPolyphosphate:
+        case E::kOxalate:
+            return true;
+        default:
+            return false;
+    }
+}
+
+double CeilingIn(int element, const UnitCodes& units, uint16_t mode) {
+    if (element < 0) return kHighestConcentrationMgL;
+    const UnitContext context{units, mode, 2, UnitFactorTable};
+    const double factor = GetIonUnitFactor(static_cast<int16_t>(element), context);
+    return factor > 0.0 ? kHighestConcentrationMgL / factor : kHighestConcentrationMgL;
+}
+
 }  // namespace
+
+double HighestConcentration(int element, const UnitCodes& units, int reportingMode) {
+    if (reportingMode >= 0) return CeilingIn(element, units, static_cast<uint16_t>(reportingMode));
+    return std::max(CeilingIn(element, units, ReportingMode::kMgPerL),
+                    CeilingIn(element, units, ReportingMode::kEpm));
+}
 
 FieldKind KindOfElement(int element) {
     switch (element) {
@@ -58,7 +107,7 @@ FieldKind KindOfElement(int element) {
         case E::kAcidity:
             return FieldKind::kSigned;
         default:
-            return FieldKind::kAmount;
+            return Dissolved(element) ? FieldKind::kConcentration : FieldKind::kAmount;
     }
 }
 
@@ -67,6 +116,8 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
     switch (kind) {
         case FieldKind::kAmount:
             return {true, 0.0, kNoEnd, false};
+        case FieldKind::kConcentration:
+            return {true, 0.0, kHighestConcentrationMgL, false};
         case FieldKind::kSigned:
             return {false, -kNoEnd, kNoEnd, false};
         case FieldKind::kPh:
@@ -97,8 +148,14 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
         default:
             break;
     }
-    if (element < 0 || element >= E::kCount || MayBeNegative(element) || WorkingValue(element))
+    if (element < 0 || element >= E::kCount || WorkingValue(element))
         return {false, -kNoEnd, kNoEnd, false};
+    if (MayBeNegative(element)) {
+        const double most = HighestConcentration(element, units, -1);
+        return {true, -most, most, false};
+    }
+    if (KindOfElement(element) == FieldKind::kConcentration)
+        return {true, 0.0, HighestConcentration(element, units, -1), false};
     return RangeOfKind(KindOfElement(element), units);
 }
 

@@ -4,7 +4,10 @@
 // a value the form takes always reads back from a file, and a value it refuses
 // is never taken from one.
 //
-// Concentrations, partial pressures, flows and the density are 0 or more; the
+// Concentrations lie between 0 and what no water can hold, 1,000,000 mg/L,
+// stated in the user's unit of the element (the alkalinities and the acidity
+// within that much either side of 0); partial pressures, flows and the density
+// are 0 or more; the
 // pH and the companion pH are at most 14, a negative one asking for the pH to
 // be predicted (or, for the companion pH, saying there is none); the
 // temperature lies within the span of the engine's constants that the what-if
@@ -19,7 +22,8 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,        // a concentration, flow, time or density: 0 or more
+    kAmount,        // a flow, time or density: 0 or more
+    kConcentration, // 0 up to 1,000,000 mg/L in the user's unit
     kSigned,        // alkalinities and acidity, whose sign the calculation reads
     kPh,            // up to 14; a negative pH asks for the pH to be predicted
     kTemperature,   // the temperatures the engine's constants cover, in the user's unit
@@ -37,8 +41,19 @@ struct AnalysisValueRange {
     bool negativeMeans;  // a negative value is a marker (pH to be predicted, no companion pH)
 };
 
-// The range of a kind of field in the units `units` choose.
+// The range of a kind of field in the units `units` choose (a concentration
+// in mg/L itself).
 [[nodiscard]] AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units);
+
+// The most of anything a litre of water can hold, in mg/L.
+inline constexpr double kHighestConcentrationMgL = 1.0e6;
+
+// kHighestConcentrationMgL in the unit the user reads `element` (an
+// AnalysisElement; -1 for a value always in mg/L, such as the organic acids)
+// with reporting mode `reportingMode` (ReportingMode). A mode below 0 (a file's
+// water, whose values may be in either) takes the larger of the two readings,
+// so that a value the form took always reads back.
+[[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode);
 
 // The range of `element` (an AnalysisElement index) in the units `units` choose:
 // that of its field's kind, the codes of the modes and the species flag, and

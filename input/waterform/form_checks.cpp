@@ -7,15 +7,19 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "common/unit_codes.h"
 #include "common/water_analysis.h"
+#include "engine/inputs/unit_conversions.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/waterform/form_fields.h"
+#include "input/waterform/form_text.h"
 #include "input/whatif/whatif_fields.h"
 #include "platform/dialogs/dialog.h"
 #include "resources/dialog_ids.h"
+#include "shell/calendar/date_text.h"
 
 namespace {
 
@@ -29,8 +33,21 @@ std::string Number(double v) {
 }
 
 std::string Outside(const char* name, const std::string& typed, const std::string& range) {
-    return "\"" + typed + "\" is outside the range of " + name + " (" + range +
-           "). Please enter a value in that range.";
+    return OutsideRangeText(name, typed, range);
+}
+
+// The unit the user reads a concentration in: the reporting unit and, but in
+// epm, the form the element is counted as ("mg/l as CaCO3").
+std::string ConcentrationUnit(int element) {
+    const UnitContext u = GlobalUnitContext();
+    if (u.reportingMode == ReportingMode::kEpm) return "meq/l";
+    std::string unit = u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l";
+    const int item = element >= 0 ? UnitItemOfElement(element) : -1;
+    const char* caption = item >= 0 ? UnitCaptionText(item, unitCodes.code[item]) : nullptr;
+    if (caption == nullptr) return unit;
+    std::string as = caption;
+    if (as.size() > 2 && as.front() == '(') as = as.substr(1, as.find(')') - 1);
+    return unit + " " + as;
 }
 
 // The caption the form shows beside a field whose caption follows the
@@ -46,10 +63,10 @@ std::string FieldName(win::HWND dialog, int controlId, const char* name) {
 }
 
 const NumberField kAcids[] = {
-    {C::kC2, "C2", FieldKind::kAmount},
-    {C::kC3, "C3", FieldKind::kAmount},
-    {C::kC4, "C4", FieldKind::kAmount},
-    {C::kC5, "C5", FieldKind::kAmount},
+    {C::kC2, "C2", FieldKind::kConcentration},
+    {C::kC3, "C3", FieldKind::kConcentration},
+    {C::kC4, "C4", FieldKind::kConcentration},
+    {C::kC5, "C5", FieldKind::kConcentration},
 };
 
 const NumberField kWaterFormExtra[] = {
@@ -60,7 +77,15 @@ const NumberField kWaterFormExtra[] = {
 }  // namespace
 
 std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
-                              const std::string& typed) {
+                              const std::string& typed, int element) {
+    if (kind == FieldKind::kConcentration || kind == FieldKind::kSigned) {
+        const double most = HighestConcentration(element, unitCodes, reportingMode);
+        const double least = kind == FieldKind::kSigned ? -most : 0.0;
+        if (value >= least && value <= most) return "";
+        return Outside(name, typed,
+                       GroupedNumber(least) + " to " + GroupedNumber(std::round(most)) + " " +
+                           ConcentrationUnit(element));
+    }
     const AnalysisValueRange r = RangeOfKind(kind, unitCodes);
     bool taken =
         !r.bounded || (r.negativeMeans && value < 0.0) || (value >= r.low && value <= r.high);
@@ -69,6 +94,7 @@ std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
     switch (kind) {
         case FieldKind::kAmount:
             return Outside(name, typed, "0 or more");
+        case FieldKind::kConcentration:
         case FieldKind::kSigned:
             return "";
         case FieldKind::kPh:
@@ -91,16 +117,39 @@ bool CheckNumberField(win::HWND dialog, const NumberField& field) {
     const std::string name = FieldName(dialog, field.controlId, field.name);
     double value = 0.0;
     if (!ReadDecimalField(dialog, field.controlId, name, value)) return false;
-    const std::string refusal = FieldRangeRefusal(field.kind, name.c_str(), value,
-                                                  DialogFieldText(dialog, field.controlId));
+    const std::string refusal = FieldRangeRefusal(
+        field.kind, name.c_str(), value, DialogFieldText(dialog, field.controlId), field.element);
     if (refusal.empty()) return true;
     RefuseField(dialog, field.controlId, refusal);
     return false;
 }
 
+bool CheckTimeAndDates(win::HWND dialog) {
+    const std::string time = DialogFieldText(dialog, C::kTime);
+    int16_t read = 0;
+    if (!ReadSampleTime(time, read)) {
+        RefuseField(dialog, C::kTime,
+                    "\"" + time +
+                        "\" typed for Time is not a time of day. Please enter a time from 00:00 "
+                        "to 23:59, such as 14:30 or 1430.");
+        return false;
+    }
+    for (const auto& [id, name] : {std::pair{C::kSampleDate, "Sample Date"},
+                                   std::pair{C::kReportDate, "Report Date"}}) {
+        const std::string date = DialogFieldText(dialog, id);
+        if (date.find_first_not_of(" \t") == std::string::npos || ReadTypedDate(date) >= 0)
+            continue;
+        RefuseField(dialog, id, DateRefusalText(name, date));
+        return false;
+    }
+    return true;
+}
+
 bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra) {
+    if (!CheckTimeAndDates(dialog)) return false;
     for (const ElementField& f : ElementFields())
-        if (!CheckNumberField(dialog, {f.controlId, f.name, KindOfElement(f.element)}))
+        if (!CheckNumberField(dialog,
+                              {f.controlId, f.name, KindOfElement(f.element), f.element}))
             return false;
     if (!CheckNumberField(dialog, {C::kPh, "pH", FieldKind::kPh})) return false;
     for (const NumberField& f : extra)

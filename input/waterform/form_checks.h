@@ -14,12 +14,13 @@ struct NumberField {
     int controlId;
     const char* name;
     FieldKind kind;
+    int element = -1;  // the AnalysisElement of a concentration, -1 for one in mg/L
 };
 
 // Why `value` cannot be taken for a field of `kind` named `name` (typed as
-// `typed`); empty when it can.
+// `typed`; `element` as in NumberField); empty when it can.
 [[nodiscard]] std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
-                                            const std::string& typed);
+                                            const std::string& typed, int element = -1);
 
 // The field's text read and checked; false after the user was told.
 [[nodiscard]] bool CheckNumberField(win::HWND dialog, const NumberField& field);
@@ -28,6 +29,10 @@ struct NumberField {
 // element fields, the pH, the C2-C5 acids and the ID#), with the form's own
 // fields `extra`; false at the first field refused.
 [[nodiscard]] bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra);
+
+// The time of day and the two dates of an analysis form: an ill-formed one
+// is refused with its field named, as a number is.
+[[nodiscard]] bool CheckTimeAndDates(win::HWND dialog);
 
 // The water form's check: the shared fields, its residence time and its
 // corrosion target.

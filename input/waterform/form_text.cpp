@@ -1,7 +1,7 @@
 // The water form's field conversions. Numbers go through the dialogs' one
 // decimal reader (the form refuses what it cannot read before anything is
-// read here); times and dates are checked and fall back to the stored value
-// when they are not a time of day or a date.
+// read here); times and dates are read whole, and a text that is no time of
+// day or no date is left in its field for the form's check to refuse.
 #include "input/waterform/form_text.h"
 
 #include <algorithm>
@@ -20,18 +20,31 @@
 
 namespace {
 
-constexpr int kFieldChars = 256;
 constexpr int kLastTime = 2359;
-constexpr long kDigitCap = 100000;  // any time past this is refused anyway
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string FieldText(win::HWND form, int controlId) {
-    char text[kFieldChars] = {};
-    win::GetDlgItemText(form, controlId, text, sizeof text);
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
+}
+
+// The digits from `i`: their count and value (at most `most` of them).
+size_t Digits(std::string_view text, size_t i, size_t most, long& value) {
+    value = 0;
+    size_t n = 0;
+    while (i + n < text.size() && IsDigit(text[i + n]) && n < most + 1) {
+        value = value * 10 + (text[i + n] - '0');
+        ++n;
+    }
+    return n;
+}
+
+std::string FieldText(win::HWND form, int controlId) {
+    return DialogFieldText(form, controlId);
 }
 
 }  // namespace
@@ -57,13 +70,26 @@ void WriteFieldNumber(win::HWND form, int controlId, double value, int digits) {
 }
 
 bool ReadSampleTime(std::string_view text, int16_t& time) {
+    const std::string_view t = Trimmed(text);
     long n = 0;
-    for (char c : text)
-        if (IsDigit(c) && n < kDigitCap) n = n * 10 + (c - '0');
+    if (!t.empty()) {
+        long hours = 0;
+        const size_t lead = Digits(t, 0, 4, hours);
+        if (lead == 0 || lead > 4) return false;
+        n = hours;
+        if (lead < t.size()) {
+            long minutes = 0;
+            if (lead > 2 || t[lead] != ':' || Digits(t, lead + 1, 2, minutes) != 2 ||
+                lead + 3 != t.size())
+                return false;
+            n = hours * 100 + minutes;
+        }
+    }
     if (n > kLastTime || n % 100 >= 60) return false;
     time = static_cast<int16_t>(n);
     return true;
 }
+
 
 void WriteSampleTime(int16_t time, char* text, size_t size) {
     if (text == nullptr || size == 0) return;
@@ -79,8 +105,7 @@ void ShowTimeField(win::HWND form, int controlId, int16_t time) {
 }
 
 void ReadTimeField(win::HWND form, int controlId, int16_t& time) {
-    (void)ReadSampleTime(FieldText(form, controlId), time);
-    ShowTimeField(form, controlId, time);
+    if (ReadSampleTime(FieldText(form, controlId), time)) ShowTimeField(form, controlId, time);
 }
 
 void ShowDateField(win::HWND form, int controlId, int32_t packed) {
@@ -90,15 +115,14 @@ void ShowDateField(win::HWND form, int controlId, int32_t packed) {
 }
 
 void ReadDateField(win::HWND form, int controlId, int32_t& stored, bool store) {
-    char text[kFieldChars] = {};
-    win::GetDlgItemText(form, controlId, text, sizeof text);
-    const int32_t packed = FormatDateText(text, sizeof text);
+    const std::string text = FieldText(form, controlId);
+    const int32_t packed = ReadTypedDate(text);
     if (packed < 0) {
-        ShowDateField(form, controlId, stored);
+        if (Trimmed(text).empty()) ShowDateField(form, controlId, stored);
         return;
     }
     if (store) stored = packed;
-    win::SetDlgItemText(form, controlId, text);
+    ShowDateField(form, controlId, packed);
 }
 
 void ReadTextField(win::HWND form, int controlId, char (&line)[128]) {

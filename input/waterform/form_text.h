@@ -17,18 +17,23 @@
 // Writes the value with the adaptive format at `digits` significant digits.
 void WriteFieldNumber(win::HWND form, int controlId, double value, int digits = 5);
 
-// The sample time of a text: its digits read as hours x 100 + minutes. False,
-// leaving `time` alone, for a time past 23:59 or with 60 minutes or more.
+// The sample time of a text: "hh:mm" (or "h:mm"), or up to four digits read as
+// hours x 100 + minutes ("930" is 09:30), blanks around it ignored; an empty
+// text is 00:00. False, leaving `time` alone, for any other text, a time past
+// 23:59 or one with 60 minutes or more.
 [[nodiscard]] bool ReadSampleTime(std::string_view text, int16_t& time);
+
 // "hh:mm": the time's first four digits, zero-padded, with a colon after two.
 void WriteSampleTime(int16_t time, char* text, size_t size);
 // The time rule of the form: the field's time is stored at once when it is a
-// time of day, and the field then shows the stored time as "hh:mm".
+// time of day, and the field then shows the stored time as "hh:mm"; any other
+// text stays for the user to correct (OK refuses it).
 void ReadTimeField(win::HWND form, int controlId, int16_t& time);
 void ShowTimeField(win::HWND form, int controlId, int16_t time);
 
 // A date field: a valid date is rewritten in its canonical form (and stored in
-// `stored` when `store` is set); any other text is replaced by the stored date.
+// `stored` when `store` is set); an empty field shows the stored date again;
+// any other text stays for the user to correct (OK refuses it).
 void ReadDateField(win::HWND form, int controlId, int32_t& stored, bool store);
 void ShowDateField(win::HWND form, int controlId, int32_t packed);
 

@@ -7,6 +7,7 @@
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/records.h"
+#include "input/units/setting_ranges.h"
 #include "input/whatif/graph_choice_name.h"
 #include "input/whatif/settings_fields.h"
 #include "platform/dialogs/dialog.h"
@@ -57,6 +58,7 @@ uint16_t PressureCode() {
 // Well-log defaults by temperature code (0 F, 1 C, 2 K) or pressure code.
 struct WellDefault {
     int id;
+    const char* name;  // as the refusals name the field
     int field;
     bool temperature;
     const char* shown[4];  // shown at opening when the value is out of range (or 0)
@@ -64,31 +66,36 @@ struct WellDefault {
 };
 const WellDefault kWellDefaults[6] = {
     {W::kBottomHoleTemperature,
+     "Bottom Hole Temperature",
      WellLogField::kBottomHoleTemperature,
      true,
      {"280.0", "134.0", "280.0"},
      {280.0f, 134.0f, 407.0f}},
     {W::kSeparatorTemperature,
+     "Temperature at Separator",
      WellLogField::kSeparatorTemperature,
      true,
      {"130.0", "50.0", "130.0"},
      {130.0f, 50.0f, 323.0f}},
     {W::kFlashedTemperature,
+     "Temperature after Flashing",
      WellLogField::kFlashedTemperature,
      true,
      {"80.0", "27.0", "80.0"},
      {80.0f, 27.0f, 300.0f}},
     {W::kBottomHolePressure,
+     "Bottom Hole Pressure",
      WellLogField::kBottomHolePressure,
      false,
      {"20.0", "20.0", "150.0", "2000.0"},
      {20.0f, 20.0f, 150.0f, 2000.0f}},
     {W::kSeparatorPressure,
+     "Pressure at Separator",
      WellLogField::kSeparatorPressure,
      false,
      {"10.0", "10.0", "150.0", "1000.0"},
      {3.0f, 3.0f, 50.0f, 300.0f}},
-    {W::kFlashedPressure, 5, false, {"1.0", "1.0", "15.0", "100.0"}, {1.0f, 1.0f, 14.7f, 100.0f}},
+    {W::kFlashedPressure, "Pressure after Flashing", 5, false, {"1.0", "1.0", "15.0", "100.0"}, {1.0f, 1.0f, 14.7f, 100.0f}},
 };
 
 bool InTemperatureRange(float v) {
@@ -280,6 +287,73 @@ const NamedField kNumberFields[] = {
 
 }  // namespace
 
+namespace {
+
+bool Blank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+void TellValueUsed(win::HWND dialog, const std::string& text) {
+    win::MessageBox(dialog, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
+}
+
+// The depth and the six well-log values into `w`. An empty field (and a
+// well-log value of 0 or less) takes the default, and the user is told the
+// value used; any other value lies within its span (setting_ranges.h: the
+// depth's, the temperature unit's, the well pressures') or is refused, nothing
+// is stored and the result is the field's id.
+int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
+    const std::string depthText = DialogFieldText(dialog, W::kDepth);
+    const float depth = FieldValue(dialog, W::kDepth);
+    const std::string depthRange =
+        GroupedNumber(kWellDepthLow) + " to " + GroupedNumber(kWellDepthHigh);
+    if (!Blank(depthText) && !(depth >= kWellDepthLow && depth <= kWellDepthHigh)) {
+        RefuseField(dialog, W::kDepth, OutsideRangeText("Depth", depthText, depthRange));
+        return W::kDepth;
+    }
+    const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
+    const PressureUnitInfo& p = PressureUnitOf(pc);
+    for (const WellDefault& d : kWellDefaults) {
+        const std::string text = DialogFieldText(dialog, d.id);
+        const float x = FieldValue(dialog, d.id);
+        const double low = d.temperature ? t.low : 0.0;
+        const double high = d.temperature                ? t.high
+                            : pc == PressureUnit::kKPa ? kWellPressureHighKPa
+                                                       : kWellPressureHigh;
+        if (x > 0.0f && !(x >= low && x <= high)) {
+            const std::string unit = d.temperature ? t.label : p.label;
+            RefuseField(dialog, d.id,
+                        OutsideRangeText(d.name, text,
+                                         GroupedNumber(low) + " to " + GroupedNumber(high) + " " +
+                                             unit));
+            return d.id;
+        }
+    }
+
+    if (Blank(depthText))
+        TellValueUsed(dialog, "Depth was left empty: " + GroupedNumber(kWellDepthLow) +
+                                  " is used.");
+    w.value[WellLogField::kDepth] = Blank(depthText) ? static_cast<float>(kWellDepthLow) : depth;
+    for (const WellDefault& d : kWellDefaults) {
+        const float x = FieldValue(dialog, d.id);
+        if (x > 0.0f) {
+            w.value[d.field] = x;
+            continue;
+        }
+        const float used = d.stored[d.temperature ? tc : pc];
+        const std::string unit = d.temperature ? t.label : p.label;
+        const std::string text = DialogFieldText(dialog, d.id);
+        TellValueUsed(dialog, (Blank(text) ? std::string(d.name) + " was left empty"
+                                           : "\"" + text + "\" typed for " + d.name +
+                                                 " is 0 or less") +
+                                  ": " + GroupedNumber(used) + " " + unit + " is used.");
+        w.value[d.field] = used;
+    }
+    return 0;
+}
+
+}  // namespace
+
 int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     // A text that is no number keeps the dialog open on its field.
     if (const int refused = RefusedDecimalField(dialog, kNumberFields); refused != 0)
@@ -287,13 +361,7 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     FieldReader r(dialog);
     const uint16_t tc = TemperatureCode();
     const uint16_t pc = PressureCode();
-
-    float depth = FieldValue(dialog, W::kDepth);
-    v.wellLog.value[WellLogField::kDepth] = depth > 100.0f ? depth : 100.0f;
-    for (const WellDefault& w : kWellDefaults) {
-        const float x = FieldValue(dialog, w.id);
-        v.wellLog.value[w.field] = x > 0.0f ? x : w.stored[w.temperature ? tc : pc];
-    }
+    if (const int refused = ReadWellLog(dialog, tc, pc, v.wellLog); refused != 0) return refused;
 
     auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
     const SettingRange co2Range = R::StoredPco2(unitCodes.code[UnitItem::kGasCo2]);

@@ -4,6 +4,9 @@
 #include "shell/calendar/calendar_dialog.h"
 
 #include <cstring>
+#include <string>
+
+#include "input/fields/decimal_field.h"
 
 #include "platform/dialogs/dialog.h"
 #include "platform/window/window.h"
@@ -65,16 +68,11 @@ void OnGridChanged(win::HWND dialog) {
 }
 
 // Leaving the text: a valid date is rewritten and moves the grid; anything else
-// puts the last good text back.
+// stays as typed, for OK to refuse.
 void OnTextLeft(win::HWND dialog) {
     if (calendarDialogEnded != 0) return;
-    char text[kCalendarTextChars] = {};
-    win::GetDlgItemText(dialog, Id::kDateText, text, sizeof text);
-    const int32_t packed = FormatDateText(text, sizeof text);
-    if (packed < 0) {
-        win::SetDlgItemText(dialog, Id::kDateText, calendarText);
-        return;
-    }
+    const int32_t packed = ReadTypedDate(DialogFieldText(dialog, Id::kDateText));
+    if (packed < 0) return;  // the text stays for the user to correct; OK refuses it
     calendarDate = packed;
     const DateParts date = UnpackDate(packed);
     ShowDateText(dialog, date);
@@ -155,18 +153,16 @@ void OnScroll(win::HWND dialog, int code, win::HWND bar) {
     SetGridDate(dialog, date);
 }
 
-// OK reads the text as a date; a text that is none falls back to the last good
-// one, so a mistyped date is never taken digit by digit.
+// OK reads the text as a date; a text that is none is refused with the form a
+// date takes, and the dialog stays open on it.
 void OnOk(win::HWND dialog) {
-    char text[kCalendarTextChars] = {};
-    win::GetDlgItemText(dialog, Id::kDateText, text, sizeof text);
-    int32_t packed = FormatDateText(text, sizeof text);
+    const std::string text = DialogFieldText(dialog, Id::kDateText);
+    const int32_t packed = ReadTypedDate(text);
     if (packed < 0) {
-        char lastGood[kCalendarTextChars];
-        std::memcpy(lastGood, calendarText, sizeof lastGood);
-        packed = FormatDateText(lastGood, sizeof lastGood);
+        RefuseField(dialog, Id::kDateText, DateRefusalText("Date", text));
+        return;
     }
-    if (packed >= 0) calendarDate = packed;
+    calendarDate = packed;
     calendarDialogEnded = 1;
     win::EndDialog(dialog, 1);
 }

@@ -88,3 +88,32 @@ int32_t FormatDateText(char* text, size_t size) {
 void WritePackedDateText(int32_t packed, char* text, size_t size) {
     WriteDateText(UnpackDate(packed), CurrentDateOrder(), text, size);
 }
+
+int32_t ReadTypedDate(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    size_t i = 0;
+    for (int run = 0; run < 3; ++run) {
+        size_t n = 0;
+        while (i + n < text.size() && text[i + n] >= '0' && text[i + n] <= '9') ++n;
+        if (n == 0 || n > 4) return -1;
+        i += n;
+        if (run < 2) {
+            if (i >= text.size() || (text[i] != '-' && text[i] != '/')) return -1;
+            ++i;
+        }
+    }
+    DateParts date{};
+    if (i != text.size() || !ParseDateText(text, CurrentDateOrder(), date)) return -1;
+    return PackDate(date);
+}
+
+std::string DateRefusalText(std::string_view fieldName, std::string_view text) {
+    static const char* const kForms[3] = {"MM-DD-YYYY, such as 12-31-2020",
+                                          "DD-MM-YYYY, such as 31-12-2020",
+                                          "YYYY-MM-DD, such as 2020-12-31"};
+    const uint16_t order = CurrentDateOrder();
+    return "\"" + std::string(text) + "\" typed for " + std::string(fieldName) +
+           " is not a date. Please enter a date from 1900 to 2099 as " +
+           kForms[order < 3 ? order : 0] + ".";
+}

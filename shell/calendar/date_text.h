@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "common/packed_date.h"
@@ -27,6 +28,15 @@ void WriteDateText(const DateParts& date, uint16_t order, char* text, size_t siz
 // in its canonical form; -1 for a text that is no valid date (the text is then
 // left as it was).
 [[nodiscard]] int32_t FormatDateText(char* text, size_t size);
+
+// The packed date of a typed date read whole: three runs of at most four
+// digits parted by "-" or "/" (blanks around it ignored) that make a valid
+// date in the user's order. -1 for any other text.
+[[nodiscard]] int32_t ReadTypedDate(std::string_view text);
+
+// The message that refuses `text`, typed for the date field `fieldName`, with
+// the form a date takes in the user's order.
+[[nodiscard]] std::string DateRefusalText(std::string_view fieldName, std::string_view text);
 
 // A packed date (year - 1900) x 10000 + month x 100 + day in the user's order.
 void WritePackedDateText(int32_t packed, char* text, size_t size);

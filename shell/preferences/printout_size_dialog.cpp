@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "input/fields/decimal_field.h"
 #include "platform/dialogs/dialog.h"
@@ -36,17 +37,36 @@ void ShowLines(win::HWND dialog) {
 }
 
 // The edit as it reads when it loses the focus: a number from 20 to 55,
-// fractions included, is stored as it is; anything else leaves the stored
-// value as it was and shows it again, so what is shown is what is stored.
-void ReadTypedLines(win::HWND dialog) {
-    char text[64] = {};
-    win::GetDlgItemText(dialog, C::kLines, text, sizeof text);
+// fractions included, is stored as it is; anything else stays as typed for
+// the user to correct (OK refuses it), so nothing is replaced unseen.
+bool TypedLinesAcceptable(const std::string& text, double& typed) {
     const DecimalReading reading = ReadDecimalText(text);
-    const double typed = reading.value;
-    if (reading.kind == DecimalText::kNumber && typed >= kTypedLow && typed <= kBarHigh)
+    typed = reading.value;
+    return reading.kind == DecimalText::kNumber && typed >= kTypedLow && typed <= kBarHigh;
+}
+
+void ReadTypedLines(win::HWND dialog) {
+    double typed = 0.0;
+    if (TypedLinesAcceptable(DialogFieldText(dialog, C::kLines), typed))
         displaySettings.linesPerScreen = typed;
-    else
-        ShowLines(dialog);
+}
+
+// OK's reading of the edit: false, after the user was told why, for a text
+// that is no number of lines the pages can show.
+bool LinesTaken(win::HWND dialog) {
+    const std::string text = DialogFieldText(dialog, C::kLines);
+    double typed = 0.0;
+    if (TypedLinesAcceptable(text, typed)) {
+        displaySettings.linesPerScreen = typed;
+        return true;
+    }
+    const DecimalReading reading = ReadDecimalText(text);
+    RefuseField(dialog, C::kLines,
+                reading.kind == DecimalText::kNumber
+                    ? OutsideRangeText("Lines per screen", text,
+                                       GroupedNumber(kTypedLow) + " to " + GroupedNumber(kBarHigh))
+                    : DecimalRefusalText(reading.kind, "Lines per screen", text));
+    return false;
 }
 
 void Scroll(win::HWND dialog, int code, int position) {
@@ -79,12 +99,13 @@ void Open(win::HWND dialog) {
     ShowLines(dialog);
 }
 
-void Ok(win::HWND dialog) {
-    ReadTypedLines(dialog);  // a value confirmed with Enter counts as one typed and left
+bool Ok(win::HWND dialog) {
+    if (!LinesTaken(dialog)) return false;  // a value confirmed with Enter counts as one typed
     if (!WriteDisplayConfigFile())
         win::MessageBox(dialog, DisplayConfigWriteFailedText().c_str(), "WARNING",
                         win::MB_ICONINFORMATION);
     RemakePageFont();
+    return true;
 }
 
 }  // namespace
@@ -110,7 +131,7 @@ win::INT_PTR PrintoutSizeDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wP
                         ReadTypedLines(dialog);
                     return win::TRUE;
                 case win::IDOK:
-                    Ok(dialog);
+                    if (!Ok(dialog)) return win::TRUE;
                     printoutSizeState.closing = 1;
                     win::EndDialog(dialog, 1);
                     return win::TRUE;

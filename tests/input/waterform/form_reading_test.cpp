@@ -203,9 +203,15 @@ TEST_F(FormReadingTest, TimesAreReadAsHoursAndMinutesAndImpossibleTimesRefused) 
         {"5", 5, "00:05"},
         {"23:59", 2359, "23:59"},
         {"", 0, "00:00"},
-        {"123456", 1111, "11:11"},  // past 23:59: the stored time stays
-        {"1260", 1111, "11:11"},    // 60 minutes
-        {"99999999999999999999999", 1111, "11:11"},
+        {" 7:05 ", 705, "07:05"},
+        // refused: the stored time stays and so does the text, to be corrected
+        {"123456", 1111, "123456"},  // past 23:59
+        {"1260", 1111, "1260"},      // 60 minutes
+        {"99999999999999999999999", 1111, "99999999999999999999999"},
+        {"-5", 1111, "-5"},
+        {"12abc", 1111, "12abc"},
+        {"1e31", 1111, "1e31"},
+        {"123:45", 1111, "123:45"},
     };
     for (const Case& c : cases) {
         currentAnalysis.sampleTime = 1111;

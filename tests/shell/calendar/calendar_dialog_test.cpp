@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "common/packed_date.h"
 #include "platform/gdi/gdi.h"
@@ -271,43 +272,59 @@ TEST_F(CalendarDialogTest, NoRightArrowsOnTheLastDayAndNoStepPastIt) {
     });
 }
 
-TEST_F(CalendarDialogTest, OkTakesTheTextAsADateOrTheLastGoodOne) {
-    auto typeThenEnter = [](const char* typed) {
-        return [typed](win::HWND dialog) {
-            const win::HWND edit = win::GetDlgItem(dialog, Id::kDateText);
-            win::SetFocus(edit);
-            win::SendMessage(edit, win::EM_SETSEL, 0, -1);
-            win::TypeText(typed);
-            win::PressKey(win::VK_RETURN);
-        };
-    };
-    EXPECT_EQ(Run(1240704, typeThenEnter("13-45-2024")), 1240704);
-    EXPECT_EQ(Run(1240704, typeThenEnter("7/4/2023")), 1230704);
-    EXPECT_EQ(Run(1240704, typeThenEnter("2/29/2023")), 1240704);
-    // After a grid step the last good text is the grid's date.
-    EXPECT_EQ(Run(1240704,
-                  [](win::HWND dialog) {
-                      win::SetFocus(Grid(dialog));
-                      win::PressKey(win::VK_RIGHT);
-                      const win::HWND edit = win::GetDlgItem(dialog, Id::kDateText);
-                      win::SetFocus(edit);
-                      win::SendMessage(edit, win::EM_SETSEL, 0, -1);
-                      win::TypeText("99-99-9999");
-                      win::PressKey(win::VK_RETURN);
-                  }),
-              1240705);
+// Whether a message box said `part`.
+bool Told(const std::string& part) {
+    for (const auto& b : win::MessageBoxLog())
+        if (b.text.find(part) != std::string::npos) return true;
+    return false;
 }
 
-TEST_F(CalendarDialogTest, LeavingTheTextRewritesItOrPutsTheLastGoodTextBack) {
+// OK takes a text that is a date; any other text is refused by name and the
+// dialog stays open on it for the user to correct.
+TEST_F(CalendarDialogTest, OkTakesTheTextAsADateOrRefusesIt) {
+    auto type = [](win::HWND dialog, const char* typed) {
+        const win::HWND edit = win::GetDlgItem(dialog, Id::kDateText);
+        win::SetFocus(edit);
+        win::SendMessage(edit, win::EM_SETSEL, 0, -1);
+        win::TypeText(typed);
+        win::PressKey(win::VK_RETURN);
+    };
+    EXPECT_EQ(Run(1240704, [&](win::HWND dialog) { type(dialog, "7/4/2023"); }), 1230704);
+    for (const char* bad : {"13-45-2024", "2/29/2023", "99-99-9999", "7-4-24x"}) {
+        win::ClearMessageBoxLog();
+        EXPECT_EQ(Run(1240704,
+                      [&](win::HWND dialog) {
+                          type(dialog, bad);
+                          EXPECT_EQ(Text(dialog), bad);
+                          EXPECT_TRUE(win::IsWindow(dialog));
+                          type(dialog, "2/3/2024");
+                      }),
+                  1240203)
+            << bad;
+        EXPECT_TRUE(Told("\"" + std::string(bad) +
+                         "\" typed for Date is not a date. Please enter a date from 1900 to 2099 "
+                         "as MM-DD-YYYY, such as 12-31-2020."))
+            << bad;
+    }
+}
+
+// Leaving the text rewrites a date; any other text stays as typed, and OK then
+// refuses it.
+TEST_F(CalendarDialogTest, LeavingTheTextRewritesItOrLeavesItForCorrection) {
+    win::ClearMessageBoxLog();
     Run(1240704, [](win::HWND dialog) {
         win::SetField(dialog, Id::kDateText, "8/9/2024");
         EXPECT_EQ(Text(dialog), "08-09-2024");
         EXPECT_EQ(GridDate(dialog), MakeDate(8, 9, 2024));
         win::SetField(dialog, Id::kDateText, "8/32/2024");
-        EXPECT_EQ(Text(dialog), "08-09-2024");
+        EXPECT_EQ(Text(dialog), "8/32/2024");
+        EXPECT_EQ(GridDate(dialog), MakeDate(8, 9, 2024));
+        win::PressButton(dialog, Id::kOk);
+        EXPECT_TRUE(Told("\"8/32/2024\" typed for Date is not a date."));
+        win::SetField(dialog, Id::kDateText, "8/10/2024");
         win::PressButton(dialog, Id::kOk);
     });
-    EXPECT_EQ(calendarDate, 1240809);
+    EXPECT_EQ(calendarDate, 1240810);
 }
 
 TEST_F(CalendarDialogTest, CancelGivesBackTheStartDateAndTheGridStopsAt1900) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <string>
 
 #include "pages/frame/page_classes.h"
 #include "pages/frame/page_descriptor.h"
@@ -88,19 +89,35 @@ TEST_F(PrintoutSizeTest, OpeningClampsAndTheArrowsWrapAndTheThumbSets) {
     }
 }
 
-TEST_F(PrintoutSizeTest, TypedValuesInRangeAreStoredAndOthersLeaveThePreviousOne) {
+// A value from 20 to 55 is stored when the edit is left; any other text stays
+// as typed, leaves the stored value alone and is refused by OK, naming the
+// field, the text and the range, with the dialog left open on it.
+TEST_F(PrintoutSizeTest, TypedValuesInRangeAreStoredAndOthersRefusedByOk) {
     displaySettings.linesPerScreen = 50;
     Open([&](win::HWND d) {
         win::SetField(d, C::kLines, "22");  // typed and left
         EXPECT_EQ(displaySettings.linesPerScreen, 22.0);
         EXPECT_EQ(Edit(d), "22");
+        for (const char* typed : {"70", "lots", "19.9", "30 lines"}) {
+            win::ClearMessageBoxLog();
+            win::SetField(d, C::kLines, typed);
+            EXPECT_EQ(displaySettings.linesPerScreen, 22.0) << typed;
+            EXPECT_EQ(Edit(d), typed);
+            win::PressButton(d, win::IDOK);
+            ASSERT_EQ(win::MessageBoxLog().size(), 1u) << typed;
+            const std::string& told = win::MessageBoxLog()[0].text;
+            EXPECT_EQ(told.find("\"" + std::string(typed) + "\""), 0u) << told;
+            EXPECT_NE(told.find("Lines per screen"), std::string::npos) << told;
+            EXPECT_TRUE(win::IsWindow(d)) << typed;
+        }
+        EXPECT_NE(win::MessageBoxLog()[0].text.find("is not a number"), std::string::npos);
         win::SetField(d, C::kLines, "70");
-        EXPECT_EQ(displaySettings.linesPerScreen, 22.0);
-        EXPECT_EQ(Edit(d), "22");
-        win::SetField(d, C::kLines, "lots");
-        EXPECT_EQ(displaySettings.linesPerScreen, 22.0);
-        win::SetField(d, C::kLines, "19.9");
-        EXPECT_EQ(displaySettings.linesPerScreen, 22.0);
+        win::ClearMessageBoxLog();
+        win::PressButton(d, win::IDOK);
+        EXPECT_EQ(win::MessageBoxLog()[0].text,
+                  "\"70\" is outside the range of Lines per screen (20 to 55). Please enter a "
+                  "value in that range.");
+        win::SetField(d, C::kLines, "22");
         win::PressButton(d, win::IDOK);
     });
     EXPECT_EQ(StoredLines(), 22.0);
