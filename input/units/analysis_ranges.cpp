@@ -148,14 +148,11 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
         default:
             break;
     }
-    if (element < 0 || element >= E::kCount || WorkingValue(element))
+    if (element < 0 || element >= E::kCount || MayBeNegative(element) || WorkingValue(element))
         return {false, -kNoEnd, kNoEnd, false};
-    if (MayBeNegative(element)) {
-        const double most = HighestConcentration(element, units, -1);
-        return {true, -most, most, false};
-    }
-    if (KindOfElement(element) == FieldKind::kConcentration)
-        return {true, 0.0, HighestConcentration(element, units, -1), false};
+    // A stored concentration is any amount: files of older versions hold
+    // larger ones than the form now takes.
+    if (KindOfElement(element) == FieldKind::kConcentration) return {true, 0.0, kNoEnd, false};
     return RangeOfKind(KindOfElement(element), units);
 }
 

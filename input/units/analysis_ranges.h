@@ -4,10 +4,10 @@
 // a value the form takes always reads back from a file, and a value it refuses
 // is never taken from one.
 //
-// Concentrations lie between 0 and what no water can hold, 1,000,000 mg/L,
-// stated in the user's unit of the element (the alkalinities and the acidity
-// within that much either side of 0); partial pressures, flows and the density
-// are 0 or more; the
+// Concentrations, partial pressures, flows and the density are 0 or more (a
+// typed concentration, and a typed alkalinity or acidity either side of 0,
+// stays below what no water can hold, 1,000,000 mg/L in the user's unit of the
+// element; a stored one may be larger, as older files hold); the
 // pH and the companion pH are at most 14, a negative one asking for the pH to
 // be predicted (or, for the companion pH, saying there is none); the
 // temperature lies within the span of the engine's constants that the what-if
@@ -50,9 +50,8 @@ inline constexpr double kHighestConcentrationMgL = 1.0e6;
 
 // kHighestConcentrationMgL in the unit the user reads `element` (an
 // AnalysisElement; -1 for a value always in mg/L, such as the organic acids)
-// with reporting mode `reportingMode` (ReportingMode). A mode below 0 (a file's
-// water, whose values may be in either) takes the larger of the two readings,
-// so that a value the form took always reads back.
+// with reporting mode `reportingMode` (ReportingMode). A mode below 0 (values
+// that may be in either) takes the larger of the two readings.
 [[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode);
 
 // The range of `element` (an AnalysisElement index) in the units `units` choose:

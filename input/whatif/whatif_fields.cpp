@@ -61,7 +61,9 @@ struct WellDefault {
     const char* name;  // as the refusals name the field
     int field;
     bool temperature;
-    const char* shown[4];  // shown at opening when the value is out of range (or 0)
+    // Shown at opening when the value is out of range (or 0); in kelvin the
+    // stored defaults, as degrees F would lie outside the kelvin span.
+    const char* shown[4];
     float stored[4];       // stored for a value of 0 or less
 };
 const WellDefault kWellDefaults[6] = {
@@ -69,19 +71,19 @@ const WellDefault kWellDefaults[6] = {
      "Bottom Hole Temperature",
      WellLogField::kBottomHoleTemperature,
      true,
-     {"280.0", "134.0", "280.0"},
+     {"280.0", "134.0", "407.0"},
      {280.0f, 134.0f, 407.0f}},
     {W::kSeparatorTemperature,
      "Temperature at Separator",
      WellLogField::kSeparatorTemperature,
      true,
-     {"130.0", "50.0", "130.0"},
+     {"130.0", "50.0", "323.0"},
      {130.0f, 50.0f, 323.0f}},
     {W::kFlashedTemperature,
      "Temperature after Flashing",
      WellLogField::kFlashedTemperature,
      true,
-     {"80.0", "27.0", "80.0"},
+     {"80.0", "27.0", "300.0"},
      {80.0f, 27.0f, 300.0f}},
     {W::kBottomHolePressure,
      "Bottom Hole Pressure",

@@ -96,7 +96,7 @@ TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
         const char* message;
     };
     const Case refused[] = {
-        {400, "-5", "\"-5\" is outside the range of Calcium (0 or more)."},
+        {400, "-5", "\"-5\" is outside the range of Calcium (0 to 1,000,000 mg/l as Ca)."},
         {407, "180000",
          "\"180000\" is outside the range of pH (up to 14; a negative pH has the pH "
          "predicted)."},

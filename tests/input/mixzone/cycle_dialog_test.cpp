@@ -111,7 +111,7 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
         win::SetField(d, M::kPressureHigh, "500");
         win::SetField(d, M::kPressureLow, "0.5");
         win::CheckDlgButton(d, M::kTheoretical, win::BST_UNCHECKED);
-        win::SetField(d, M::kTypicalPercent, "120");
+        win::SetField(d, M::kTypicalPercent, "12");
         win::PressButton(d, M::kOk);
     });
     EXPECT_EQ(Texts(),
@@ -122,7 +122,7 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
     EXPECT_EQ(graphRangeSettings.gridPressureHigh, 500.0f);
     EXPECT_EQ(whatIfSettings.pressureHigh, whatIfPressure);
     EXPECT_EQ(phControlSettings.phPredictionMethod, 0);
-    EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, 120.0f);  // stored as typed
+    EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, 12.0f);  // stored as typed
 }
 
 // Equal percentages: the message, the dialog stays, nothing is stored.

@@ -155,18 +155,26 @@ TEST_F(MultiMixDialogTest, TwelveWatersAtMost) {
     EXPECT_EQ(multiMixState.lastWaterIndex, 0);
 }
 
+// GO TO # takes the number of a stored water; any other number is refused
+// with the span, and the water shown stays.
 TEST_F(MultiMixDialogTest, GoToAndPrevious) {
     StoreWaters(3);
     Run([](win::HWND d) {
-        for (const auto& [typed, index] :
-             {std::pair{"0", 0}, std::pair{"-3", 0}, std::pair{"2", 1}, std::pair{"13", 11}}) {
+        Set(d, M::kGoToNumber, "3");
+        Press(d, M::kGoTo);
+        EXPECT_EQ(multiMixState.editIndex, 2);
+        EXPECT_EQ(Field(d, M::kNextOrAdd), "ADD NEW");
+        for (const char* typed : {"0", "-3", "13", "4", "1.5"}) {
+            win::ClearMessageBoxLog();
             Set(d, M::kGoToNumber, typed);
             Press(d, M::kGoTo);
-            EXPECT_EQ(multiMixState.editIndex, index) << typed;
+            EXPECT_EQ(multiMixState.editIndex, 2) << typed;
+            ASSERT_EQ(win::MessageBoxLog().size(), 1u) << typed;
+            EXPECT_EQ(win::MessageBoxLog()[0].text,
+                      "\"" + std::string(typed) +
+                          "\" is outside the range of GO TO # (a water from 1 to 3). Please "
+                          "enter a value in that range.");
         }
-        // Past the last water: a water being added.
-        EXPECT_EQ(Field(d, M::kNextOrAdd), "ADD NEW");
-        EXPECT_FALSE(Enabled(d, M::kNextOrAdd));
         Set(d, M::kGoToNumber, "2");
         Press(d, M::kGoTo);
         EXPECT_EQ(Field(d, M::kNextOrAdd), "NEXT");
@@ -210,12 +218,15 @@ TEST_F(MultiMixDialogTest, TimeAndPh) {
     Run([](win::HWND d) {
         EXPECT_EQ(Field(d, C::kTime), "08:15");
         for (const auto& [typed, shown] :
-             {std::pair{"1230", "12:30"}, std::pair{"5", "00:05"}, std::pair{"123456", "00:05"}}) {
+             {std::pair{"1230", "12:30"}, std::pair{"5", "00:05"}, std::pair{"123456", "123456"}}) {
             Set(d, C::kTime, typed);
-            EXPECT_EQ(Field(d, C::kTime), shown) << typed;
+            EXPECT_EQ(Field(d, C::kTime), shown) << typed;  // no time of day: kept to correct
         }
-        Set(d, C::kTime, "123456");
         Set(d, C::kPh, "-1");
+        Press(d, M::kOk);  // refused by name; the dialog stays
+        EXPECT_TRUE(win::IsWindow(d));
+        EXPECT_EQ(win::MessageBoxLog().back().text.find("\"123456\" typed for Time"), 0u);
+        Set(d, C::kTime, "5");
         Press(d, M::kOk);
     });
     const WaterAnalysis& w = multiMixState.sourceWaters[0];

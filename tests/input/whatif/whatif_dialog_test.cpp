@@ -161,13 +161,16 @@ TEST_F(WhatIfTest, GraphNames) {
 }
 
 // pH 0 and 14 and a pCO2 of 0 pass; blank well-log fields store their unit's
-// defaults and a blank depth 100.
+// defaults and a blank depth 100, each told; the kelvin defaults shown at
+// opening are kelvin temperatures, taken as they stand.
 TEST_F(WhatIfTest, LimitsAndBlankFields) {
     unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kKelvin;
     whatIfSettings.temperatureLow = 300.0f;
     whatIfSettings.temperatureHigh = 350.0f;
     whatIfSettings.temperatureEval = 310.0f;
+    wellLogSpecs.value[WellLogField::kSeparatorTemperature] = 0.0f;
     Run([](win::HWND d) {
+        EXPECT_EQ(win::WindowText(win::GetDlgItem(d, W::kSeparatorTemperature)), "323.0");
         win::SetField(d, W::kPhLow, "0");
         win::SetField(d, W::kPhHigh, "14");
         win::SetField(d, W::kPco2Low, "0");
@@ -175,7 +178,13 @@ TEST_F(WhatIfTest, LimitsAndBlankFields) {
             win::SetField(d, id, "");
         win::PressButton(d, W::kOk);
     });
-    EXPECT_TRUE(win::MessageBoxLog().empty());
+    std::vector<std::string> told;
+    for (const auto& b : win::MessageBoxLog()) told.push_back(b.text);
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        "Depth was left empty: 100 is used.",
+                        "Bottom Hole Temperature was left empty: 407 \xB0K is used.",
+                        "Pressure at Separator was left empty: 3 Atm. is used."}));
+    EXPECT_EQ(wellLogSpecs.value[WellLogField::kSeparatorTemperature], 323.0f);
     EXPECT_EQ(whatIfSettings.phLow, 0.0f);
     EXPECT_EQ(whatIfSettings.phHigh, 14.0f);
     EXPECT_EQ(whatIfSettings.pco2Low, 0.0f);
