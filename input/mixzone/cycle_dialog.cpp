@@ -10,7 +10,6 @@
 #include "input/fields/decimal_field.h"
 #include "input/mixzone/cycle_records.h"
 #include "input/records.h"
-#include "input/units/setting_ranges.h"
 #include "input/whatif/settings_fields.h"
 #include "input/whatif/whatif_fields.h"
 #include "platform/dialogs/dialog.h"
@@ -168,15 +167,15 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
 
     // A share of injection water lies within 0 and 100 percent.
     for (const int id : {M::kLowPercent, M::kHighPercent, M::kTypicalPercent}) {
-        const float x = FieldValue(dialog, id);
-        if (x >= kMixPercentLow && x <= kMixPercentHigh) continue;
+        const SettingRange& span = SettingRanges::kPercent;
+        if (span.Holds(FieldValue(dialog, id))) continue;
         const char* name = id == M::kLowPercent    ? "Low Percent"
                            : id == M::kHighPercent ? "High Percent"
                                                    : "Typical Percent";
         RefuseField(dialog, id,
                     OutsideRangeText(name, DialogFieldText(dialog, id),
-                                     GroupedNumber(kMixPercentLow) + " to " +
-                                         GroupedNumber(kMixPercentHigh) + " %"));
+                                     GroupedNumber(span.low) + " to " +
+                                         GroupedNumber(span.high) + " %"));
         return id;
     }
     MixingZoneSettings& z = v.zone;

@@ -7,7 +7,6 @@
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/records.h"
-#include "input/units/setting_ranges.h"
 #include "input/whatif/graph_choice_name.h"
 #include "input/whatif/settings_fields.h"
 #include "platform/dialogs/dialog.h"
@@ -301,15 +300,18 @@ void TellValueUsed(win::HWND dialog, const std::string& text) {
 
 // The depth and the six well-log values into `w`. An empty field (and a
 // well-log value of 0 or less) takes the default, and the user is told the
-// value used; any other value lies within its span (setting_ranges.h: the
-// depth's, the temperature unit's, the well pressures') or is refused, nothing
-// is stored and the result is the field's id.
+// value used; any other value lies within its span or is refused, nothing is
+// stored and the result is the field's id. The depth and the pressures keep
+// to the settings' table; the temperatures to the what-if span of their unit,
+// the only one the dialog shows them in (the table's well temperatures, which
+// a file may hold, reach further).
 int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
     const std::string depthText = DialogFieldText(dialog, W::kDepth);
     const float depth = FieldValue(dialog, W::kDepth);
+    const SettingRange& depthSpan = SettingRanges::kWellDepth;
     const std::string depthRange =
-        GroupedNumber(kWellDepthLow) + " to " + GroupedNumber(kWellDepthHigh);
-    if (!Blank(depthText) && !(depth >= kWellDepthLow && depth <= kWellDepthHigh)) {
+        GroupedNumber(depthSpan.low) + " to " + GroupedNumber(depthSpan.high);
+    if (!Blank(depthText) && !depthSpan.Holds(depth)) {
         RefuseField(dialog, W::kDepth, OutsideRangeText("Depth", depthText, depthRange));
         return W::kDepth;
     }
@@ -319,9 +321,7 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
         const std::string text = DialogFieldText(dialog, d.id);
         const float x = FieldValue(dialog, d.id);
         const double low = d.temperature ? t.low : 0.0;
-        const double high = d.temperature                ? t.high
-                            : pc == PressureUnit::kKPa ? kWellPressureHighKPa
-                                                       : kWellPressureHigh;
+        const double high = d.temperature ? t.high : SettingRanges::WellPressure(pc).high;
         if (x > 0.0f && !(x >= low && x <= high)) {
             const std::string unit = d.temperature ? t.label : p.label;
             RefuseField(dialog, d.id,
@@ -333,9 +333,9 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
     }
 
     if (Blank(depthText))
-        TellValueUsed(dialog, "Depth was left empty: " + GroupedNumber(kWellDepthLow) +
+        TellValueUsed(dialog, "Depth was left empty: " + GroupedNumber(depthSpan.low) +
                                   " is used.");
-    w.value[WellLogField::kDepth] = Blank(depthText) ? static_cast<float>(kWellDepthLow) : depth;
+    w.value[WellLogField::kDepth] = Blank(depthText) ? static_cast<float>(depthSpan.low) : depth;
     for (const WellDefault& d : kWellDefaults) {
         const float x = FieldValue(dialog, d.id);
         if (x > 0.0f) {
