@@ -21,7 +21,6 @@ namespace {
 
 namespace D = RangeDialogId;
 
-
 void Warn(win::HWND dialog, const char* text, bool question = false) {
     (void)win::MessageBox(
         dialog, text, "WARNING",

@@ -172,10 +172,10 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
         const char* name = id == M::kLowPercent    ? "Low Percent"
                            : id == M::kHighPercent ? "High Percent"
                                                    : "Typical Percent";
-        RefuseField(dialog, id,
-                    OutsideRangeText(name, DialogFieldText(dialog, id),
-                                     GroupedNumber(span.low) + " to " +
-                                         GroupedNumber(span.high) + " %"));
+        RefuseField(
+            dialog, id,
+            OutsideRangeText(name, DialogFieldText(dialog, id),
+                             GroupedNumber(span.low) + " to " + GroupedNumber(span.high) + " %"));
         return id;
     }
     MixingZoneSettings& z = v.zone;

@@ -193,8 +193,8 @@ void OnPrevious(win::HWND dialog) {
     SetNextButton(dialog, false);
 }
 
-// No snapshot: the next change test finds the water reached changed.
-// A number that names no water is refused before anything is read.
+// A number that names no stored water is refused before anything is read. No
+// snapshot: the next change test finds the water reached changed.
 void OnGoTo(win::HWND dialog) {
     ClampMultiMixIndices();
     const int count = Mix().lastWaterIndex + 1;

@@ -66,9 +66,9 @@ bool Refused(win::HWND dialog) {
     const int elements[2] = {AnalysisElement::kPhosphate, AnalysisElement::kSilica};
     for (int i = 0; i < 2; ++i) {
         const NamedField& f = kNumberFields[i];
-        const std::string refusal =
-            FieldRangeRefusal(FieldKind::kConcentration, f.name, DecimalFieldValue(dialog, f.controlId),
-                              DialogFieldText(dialog, f.controlId), elements[i]);
+        const std::string refusal = FieldRangeRefusal(
+            FieldKind::kConcentration, f.name, DecimalFieldValue(dialog, f.controlId),
+            DialogFieldText(dialog, f.controlId), elements[i]);
         if (refusal.empty()) continue;
         RefuseField(dialog, f.controlId, refusal);
         return true;

@@ -22,13 +22,13 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,        // a flow, time or density: 0 or more
-    kConcentration, // 0 up to 1,000,000 mg/L in the user's unit
-    kSigned,        // alkalinities and acidity, whose sign the calculation reads
-    kPh,            // up to 14; a negative pH asks for the pH to be predicted
-    kTemperature,   // the temperatures the engine's constants cover, in the user's unit
-    kPressure,      // 0 up to the highest pressure of the user's unit
-    kSampleNumber,  // the "ID#", an integer an i16 holds
+    kAmount,         // a flow, time or density: 0 or more
+    kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
+    kSigned,         // alkalinities and acidity, whose sign the calculation reads
+    kPh,             // up to 14; a negative pH asks for the pH to be predicted
+    kTemperature,    // the temperatures the engine's constants cover, in the user's unit
+    kPressure,       // 0 up to the highest pressure of the user's unit
+    kSampleNumber,   // the "ID#", an integer an i16 holds
 };
 
 // The kind of an analysis element's field.

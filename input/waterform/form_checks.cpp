@@ -134,8 +134,8 @@ bool CheckTimeAndDates(win::HWND dialog) {
                         "to 23:59, such as 14:30 or 1430.");
         return false;
     }
-    for (const auto& [id, name] : {std::pair{C::kSampleDate, "Sample Date"},
-                                   std::pair{C::kReportDate, "Report Date"}}) {
+    for (const auto& [id, name] :
+         {std::pair{C::kSampleDate, "Sample Date"}, std::pair{C::kReportDate, "Report Date"}}) {
         const std::string date = DialogFieldText(dialog, id);
         if (date.find_first_not_of(" \t") == std::string::npos || ReadTypedDate(date) >= 0)
             continue;
@@ -148,8 +148,7 @@ bool CheckTimeAndDates(win::HWND dialog) {
 bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra) {
     if (!CheckTimeAndDates(dialog)) return false;
     for (const ElementField& f : ElementFields())
-        if (!CheckNumberField(dialog,
-                              {f.controlId, f.name, KindOfElement(f.element), f.element}))
+        if (!CheckNumberField(dialog, {f.controlId, f.name, KindOfElement(f.element), f.element}))
             return false;
     if (!CheckNumberField(dialog, {C::kPh, "pH", FieldKind::kPh})) return false;
     for (const NumberField& f : extra)

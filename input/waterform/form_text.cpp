@@ -90,7 +90,6 @@ bool ReadSampleTime(std::string_view text, int16_t& time) {
     return true;
 }
 
-
 void WriteSampleTime(int16_t time, char* text, size_t size) {
     if (text == nullptr || size == 0) return;
     char digits[16];

@@ -63,7 +63,7 @@ struct WellDefault {
     // Shown at opening when the value is out of range (or 0); in kelvin the
     // stored defaults, as degrees F would lie outside the kelvin span.
     const char* shown[4];
-    float stored[4];       // stored for a value of 0 or less
+    float stored[4];  // stored for a value of 0 or less
 };
 const WellDefault kWellDefaults[6] = {
     {W::kBottomHoleTemperature,
@@ -96,7 +96,12 @@ const WellDefault kWellDefaults[6] = {
      false,
      {"10.0", "10.0", "150.0", "1000.0"},
      {3.0f, 3.0f, 50.0f, 300.0f}},
-    {W::kFlashedPressure, "Pressure after Flashing", 5, false, {"1.0", "1.0", "15.0", "100.0"}, {1.0f, 1.0f, 14.7f, 100.0f}},
+    {W::kFlashedPressure,
+     "Pressure after Flashing",
+     5,
+     false,
+     {"1.0", "1.0", "15.0", "100.0"},
+     {1.0f, 1.0f, 14.7f, 100.0f}},
 };
 
 bool InTemperatureRange(float v) {
@@ -324,17 +329,17 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
         const double high = d.temperature ? t.high : SettingRanges::WellPressure(pc).high;
         if (x > 0.0f && !(x >= low && x <= high)) {
             const std::string unit = d.temperature ? t.label : p.label;
-            RefuseField(dialog, d.id,
-                        OutsideRangeText(d.name, text,
-                                         GroupedNumber(low) + " to " + GroupedNumber(high) + " " +
-                                             unit));
+            RefuseField(
+                dialog, d.id,
+                OutsideRangeText(d.name, text,
+                                 GroupedNumber(low) + " to " + GroupedNumber(high) + " " + unit));
             return d.id;
         }
     }
 
     if (Blank(depthText))
-        TellValueUsed(dialog, "Depth was left empty: " + GroupedNumber(depthSpan.low) +
-                                  " is used.");
+        TellValueUsed(dialog,
+                      "Depth was left empty: " + GroupedNumber(depthSpan.low) + " is used.");
     w.value[WellLogField::kDepth] = Blank(depthText) ? static_cast<float>(depthSpan.low) : depth;
     for (const WellDefault& d : kWellDefaults) {
         const float x = FieldValue(dialog, d.id);
@@ -345,10 +350,10 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
         const float used = d.stored[d.temperature ? tc : pc];
         const std::string unit = d.temperature ? t.label : p.label;
         const std::string text = DialogFieldText(dialog, d.id);
-        TellValueUsed(dialog, (Blank(text) ? std::string(d.name) + " was left empty"
-                                           : "\"" + text + "\" typed for " + d.name +
-                                                 " is 0 or less") +
-                                  ": " + GroupedNumber(used) + " " + unit + " is used.");
+        TellValueUsed(dialog,
+                      (Blank(text) ? std::string(d.name) + " was left empty"
+                                   : "\"" + text + "\" typed for " + d.name + " is 0 or less") +
+                          ": " + GroupedNumber(used) + " " + unit + " is used.");
         w.value[d.field] = used;
     }
     return 0;

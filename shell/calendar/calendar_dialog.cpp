@@ -7,7 +7,6 @@
 #include <string>
 
 #include "input/fields/decimal_field.h"
-
 #include "platform/dialogs/dialog.h"
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"

@@ -60,7 +60,8 @@ TEST_F(DialogFieldsRun, WhatIfWellLogOutsideItsSpanIsRefused) {
         {4310, "12", "\"12\" is outside the range of Bottom Hole Temperature (30 to 572"},
         {4310, "1,290", "\"1,290\" is outside the range of Bottom Hole Temperature (30 to 572"},
         {4310, "1e31", "\"1e31\" is outside the range of Bottom Hole Temperature (30 to 572"},
-        {4325, "25000", "\"25000\" is outside the range of Bottom Hole Pressure (0 to 20,000 Atm.)."},
+        {4325, "25000",
+         "\"25000\" is outside the range of Bottom Hole Pressure (0 to 20,000 Atm.)."},
         {534, kPadded.c_str(), "typed for Low Temperature is not a number."},
     };
     ASSERT_EQ(Run("dialog 84 press 2\nmenu 1041\n"), 0) << Log();
@@ -87,8 +88,9 @@ TEST_F(DialogFieldsRun, WhatIfDefaultsPutInPlaceAreTold) {
 
     Fresh();
     ASSERT_EQ(WhatIf(4310, "-5", false), 0) << Log();
-    EXPECT_TRUE(Logged("\"-5\" typed for Bottom Hole Temperature is 0 or less: 280 \xB0"
-                       "F is used."))
+    EXPECT_TRUE(
+        Logged("\"-5\" typed for Bottom Hole Temperature is 0 or less: 280 \xB0"
+               "F is used."))
         << Log();
     EXPECT_EQ(wellLogSpecs.value[WellLogField::kBottomHoleTemperature], 280.0f);
 }
@@ -206,7 +208,8 @@ TEST_F(DialogFieldsRun, ConcentrationsHaveACeilingAndItSurvivesAWorkFile) {
 TEST_F(DialogFieldsRun, MultiMixGoToTakesOnlyAWaterThatExists) {
     std::string three;
     {
-        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/multimix-three-waters.tvs");
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) +
+                         "/data/scripts/multimix-three-waters.tvs");
         std::stringstream s;
         s << in.rdbuf();
         three = s.str();

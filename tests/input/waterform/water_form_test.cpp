@@ -103,8 +103,9 @@ TEST_F(WaterFormTest, CancelAfterCopyKeepsWhatCopyStored) {
 
 TEST_F(WaterFormTest, FieldsLeftAreCheckedAtOnce) {
     Run(0, [](win::HWND form) {
-        for (const auto& [typed, shown] : {std::pair{"930", "09:30"}, std::pair{"0930", "09:30"},
-                                           std::pair{"5", "00:05"}, std::pair{"123456", "123456"}}) {
+        for (const auto& [typed, shown] :
+             {std::pair{"930", "09:30"}, std::pair{"0930", "09:30"}, std::pair{"5", "00:05"},
+              std::pair{"123456", "123456"}}) {
             Set(form, C::kTime, typed);
             EXPECT_EQ(Field(form, C::kTime), shown) << typed;
         }
