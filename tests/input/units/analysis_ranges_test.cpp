@@ -90,9 +90,10 @@ TEST(AnalysisRanges, TheConcentrationCeilingFollowsTheUnit) {
     InitUnitFactors();
     UnitCodes u{};
     u.code[UnitItem::kCalcium] = 1;  // as CaCO3
-    EXPECT_NEAR(HighestConcentration(E::kCalcium, u, ReportingMode::kMgPerL), 1.0e6 / 0.4005, 1.0);
-    EXPECT_NEAR(HighestConcentration(E::kCalcium, u, ReportingMode::kEpm), 1.0e6 / 20.04, 50.0);
-    EXPECT_NEAR(HighestConcentration(E::kCalcium, u, -1), 1.0e6 / 0.4005, 1.0);
+    // 100.09 mg of CaCO3 hold 40.08 mg of calcium; a meq of calcium is 20.04 mg.
+    EXPECT_NEAR(HighestConcentration(E::kCalcium, u, ReportingMode::kMgPerL), 2.497e6, 2.0e3);
+    EXPECT_NEAR(HighestConcentration(E::kCalcium, u, ReportingMode::kEpm), 49900.0, 50.0);
+    EXPECT_NEAR(HighestConcentration(E::kCalcium, u, -1), 2.497e6, 2.0e3);
     EXPECT_DOUBLE_EQ(HighestConcentration(-1, u, ReportingMode::kEpm), 1.0e6);
     ResetUnitFactorRecords();
 }
