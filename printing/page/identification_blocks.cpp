@@ -1,5 +1,6 @@
-// The three identification blocks. Texts are placed on the grid's columns;
-// an empty description prints as 20 blanks so the columns stay in place.
+// The three identification blocks. Texts are placed on the grid's columns,
+// each at its own column, so an empty description prints nothing: text cells
+// are opaque, and blanks in its place would paint over a long neighbour.
 // Descriptions are the user's own texts and go in the ANSI font.
 #include "printing/page/identification_blocks.h"
 
@@ -24,13 +25,13 @@ namespace {
 constexpr size_t kDescriptionChars = sizeof(SampleDescription::text[0]);
 
 void PutText(win::HDC dc, int column, const std::string& text) {
+    if (text.empty()) return;
     TextOutSubSup(dc, ColumnX(column), reportPageGrid.lineY, text.c_str());
 }
 
 std::string Description(const SampleDescription& texts, int field) {
     const char* text = texts.text[field];
-    const std::string s(text, strnlen(text, kDescriptionChars));
-    return s.empty() ? std::string(20, ' ') : s;
+    return std::string(text, strnlen(text, kDescriptionChars));
 }
 
 uint16_t DateOrderChoice() {

@@ -54,6 +54,45 @@ void PlainText(const Page& p, int x, const char* text, size_t length) {
     win::TextOutA(p.dc, x, LineY(), text, static_cast<int>(length));
 }
 
+int TextWidth(const Page& p, const char* text, size_t length) {
+    win::SIZE size{};
+    win::GetTextExtentPoint32A(p.dc, text, static_cast<int>(length), &size);
+    return size.cx;
+}
+
+// How many characters of the text fit between x and right: cut after the last
+// blank that fits when `atBlank` and there is one, else after the last
+// character that fits (at least one, so that a line always moves on).
+size_t FittingLength(const Page& p, const char* text, size_t length, int room, bool atBlank) {
+    size_t fits = 0;
+    while (fits < length && TextWidth(p, text, fits + 1) <= room) ++fits;
+    if (fits == length) return length;
+    if (atBlank) {
+        for (size_t n = fits; n > 0; --n)
+            if (text[n] == ' ') return n;
+    }
+    return std::max<size_t>(1, fits);
+}
+
+// A typed text that ends before `right`, the start of the chemistry block: cut
+// there, or with `wrap` carried on to the lines below at x. Returns the lines
+// used beyond the first.
+int TextBefore(const Page& p, int x, int right, const char* text, size_t length, bool wrap) {
+    const int room = std::max(1, right - x);
+    int extra = 0;
+    for (;;) {
+        const size_t n = FittingLength(p, text, length, room, wrap);
+        PlainText(p, x, text, n);
+        if (!wrap || n == length) return extra;
+        text += n;
+        length -= n;
+        while (length > 0 && *text == ' ') ++text, --length;
+        if (length == 0) return extra;
+        LineY() += p.lh;
+        ++extra;
+    }
+}
+
 // ---- SYSTEM IDENTIFICATION
 
 struct IdentificationEnd {
@@ -61,7 +100,7 @@ struct IdentificationEnd {
     int tableTop;  // M: the earliest top of the scale table
 };
 
-IdentificationEnd Identification(const Page& p, int xi, int ruleColumns) {
+IdentificationEnd Identification(const Page& p, int xi, int ruleColumns, int right) {
     const ReportFonts& f = *p.fonts;
     const int lhs = Use(p, f.headingFont);
     if (!p.landscape) LineY() += 2 * lhs;
@@ -78,7 +117,7 @@ IdentificationEnd Identification(const Page& p, int xi, int ruleColumns) {
         if (length == 0)
             PlainText(p, xi, "  ", 2);
         else
-            PlainText(p, xi, text, length);
+            TextBefore(p, xi, right, text, length, false);
         LineY() += p.lh;
     }
     LineY() += p.lh;
@@ -92,9 +131,12 @@ IdentificationEnd Identification(const Page& p, int xi, int ruleColumns) {
     LineY() += p.lh;
     Text(p, xi, "ID");
     Use(p, f.bodyFontAnsi);
-    PlainText(p, xi + 24 * p.c, p.texts->text[7], strnlen(p.texts->text[7], 128));
+    // A long ID goes on over the blank line below it, and further down when
+    // it must, rather than into the chemistry block.
+    const int extra =
+        TextBefore(p, xi + 24 * p.c, right, p.texts->text[7], strnlen(p.texts->text[7], 128), true);
     Use(p, f.bodyFont);
-    LineY() += 2 * p.lh;
+    LineY() += (extra > 0 ? 1 : 2) * p.lh;
 
     const uint16_t order = unitCodes.code[U::kDateFormat];
     Text(p, xi, "Sample Date:");
@@ -455,7 +497,8 @@ void DrawSummaryPage(win::HDC dc, int32_t mode, const PageKind& kind) {
     summaryPageState.rows.values = p.water.analysis->values;
     summaryPageState.rows.entered = p.water.enteredValues;
 
-    const IdentificationEnd id = Identification(p, xi, kind.identificationRule);
+    const int chemistryX = PageTextOriginColumns(p.landscape, p.source, p.show) * p.c;
+    const IdentificationEnd id = Identification(p, xi, kind.identificationRule, chemistryX + p.c);
     LineY() = WaterChemistry(p, id.top, kind);
     const TableExtent t = kind.scaleTable(p, id.tableTop);
 

@@ -388,13 +388,20 @@ void OpenSummaryWindow(win::HWND mainWindow, int which) {
     const int desktopHeight = std::abs(desktop.bottom - desktop.top);
     const SummarySize size =
         SummaryWindowSize(desktopHeight, client.right - client.left, client.bottom - client.top);
-    // The home corner keeps the sheet whole on the desktop: four characters
-    // in would put the right edge of a sheet as wide as the desktop out of
-    // sight. Opening, Home and End all start from it.
+    // The home corner keeps the sheet whole on the desktop's work area (the
+    // task bar's strip stays clear): four characters in would put the right
+    // edge of a sheet as wide as the desktop out of sight, and the report
+    // font left larger by a print would push its foot below the screen.
+    // Opening, Home and End all start from it.
+    win::MONITORINFO monitor{};
+    win::GetMonitorInfo(win::MonitorFromWindow(mainWindow, win::MONITOR_DEFAULTTOPRIMARY),
+                        &monitor);
+    const int workWidth = std::min(desktopWidth, static_cast<int>(monitor.rcWork.right));
+    const int workHeight = std::min(desktopHeight, static_cast<int>(monitor.rcWork.bottom));
     const SummaryFrame home = PlaceSummaryOnDesktop(
         SummaryFrame{4 * tm.tmAveCharWidth, (tm.tmHeight + tm.tmExternalLeading) / 2, size.width,
                      size.height},
-        desktopWidth, desktopHeight);
+        workWidth > 0 ? workWidth : desktopWidth, workHeight > 0 ? workHeight : desktopHeight);
     summaryPlacement.homeX = home.x;
     summaryPlacement.homeY = home.y;
     if (OpenFlag(which) == 0) {

@@ -22,9 +22,10 @@ std::string Fixed(double v, int decimals) {
 }  // namespace
 
 void AddProfileIdentification(ReportLayout& layout, int profile) {
-    const WaterAnalysis& w = profile == ProfileKind::kMixing ? injectionWater : surfaceWater;
+    const bool mixing = profile == ProfileKind::kMixing;
+    const WaterAnalysis& w = mixing ? injectionWater : surfaceWater;
     AddIdentification(layout, ProfileLine(1), {2, 13, 26, 38, 50, 58, 69, 72}, w.sampleNumber,
-                      w.reportDate, w.sampleDate, w.sampleTime);
+                      w.reportDate, w.sampleDate, w.sampleTime, TypedSampleId(mixing ? 1 : 0));
 }
 
 void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {

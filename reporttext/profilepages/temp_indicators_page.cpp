@@ -30,6 +30,13 @@ std::string ExcessHeading() {
                     displaySettings.precipitationUnit > 1 ? 72 : 73);
 }
 
+// The carbonates' block holds their precipitation potential, not their
+// momentary excess: headed as on the pH and mixing pages.
+std::string PotentialHeading() {
+    return PaddedTo(std::string("FREE ION PRECIPITATION POTENTIAL ") + PrecipitationUnitText(),
+                    displaySettings.precipitationUnit > 1 ? 79 : 80);
+}
+
 }  // namespace
 
 void BuildTempIndicatorsPage(const ReportSource&, ReportLayout& layout) {
@@ -51,7 +58,7 @@ void BuildTempIndicatorsPage(const ReportSource&, ReportLayout& layout) {
             AddPointRow(layout, line++ - 1, kCalciumSilicate,
                         [](int) { return std::string(kNotApplicable); });
     }
-    layout.AddText(Line(30), 2, ExcessHeading());
+    layout.AddText(Line(30), 2, PotentialHeading());
     line = 31;
     for (const SlotRow& r : kPotentialRows)
         AddPointRow(layout, line++ - 1, r.label,

@@ -1,6 +1,7 @@
 // The shared texts of the result pages.
 #include "reporttext/waterpages/page_texts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -64,8 +65,14 @@ void AddIdentification(ReportLayout& layout, int line, const IdentificationColum
     layout.AddText(line, c.atLabel, "at");
     const size_t room =
         c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
-    if (!idText.empty() && room > 0) {
-        layout.AddText(line, c.idValue, std::string(idText.substr(0, room)));
+    if (!idText.empty() && idText.size() <= room) {
+        layout.AddText(line, c.idValue, std::string(idText));
+    } else if (!idText.empty()) {
+        // The whole ID on the line below, under its label's value column, or
+        // further left as far as the label when it would run past the page.
+        const int size = static_cast<int>(idText.size());
+        const int column = std::max(c.idLabel, std::min(c.idValue, kPageTextColumns - size));
+        layout.AddText(line + 1, column, std::string(idText));
     } else {
         char number[16];
         std::snprintf(number, sizeof number, "%5d", sampleNumber);

@@ -33,10 +33,14 @@ inline constexpr const char* kNotApplicable = "    N/A";
 struct IdentificationColumns {
     int idLabel, idValue, reportLabel, reportValue, sampledLabel, sampledValue, atLabel, atValue;
 };
+// The columns of a result page's text.
+inline constexpr int kPageTextColumns = 80;
+
 // The identification line of an analysis header: labels first, values last.
-// Beside "Sample ID:" stands the ID the user typed (`idText`, cut to the room
-// before "Report Date:"), as the printed report shows it, or the sample number
-// when there is no such text.
+// Beside "Sample ID:" stands the ID the user typed (`idText`), whole, as the
+// printed report shows it; an ID longer than the room before "Report Date:"
+// stands on the line below, which every caller keeps free for it. Without such
+// a text the sample number stands there.
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
                        int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
                        std::string_view idText = {});

@@ -41,6 +41,8 @@ void SurfaceItems(win::HMENU m, const MenuFlags& f) {
     Tick(m, kWellLogGraph, f.wellLogTable);
     Enable(m, kOnePageSummary, f.surface);
     Tick(m, kOnePageSummary, f.onePage);
+    // The print has nothing to print until the summary has been computed.
+    Enable(m, kPrintOnePageSummary, f.onePage);
 }
 
 void MultiMixItems(win::HMENU m, const MenuFlags& f) {

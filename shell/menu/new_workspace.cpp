@@ -10,6 +10,7 @@
 #include "shell/commands/save_offer.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
 #include "shell/whatif/well_log_commands.h"
 #include "shell/workfile/work_file_records.h"
 
@@ -35,7 +36,7 @@ void EmptyWorkspaceMenu(win::HMENU m) {
     Grey(m,
          {kThreeDTemperaturePh, kThreeDTemperaturePercent, kThreeDPhPercent, kTwoDGraphVsPercent});
     win::ModifyMenu(m, kMix, win::MF_BYCOMMAND | win::MF_STRING | win::MF_GRAYED, kMix, " &Mix");
-    Grey(m, {kPrintProduced, kPrintAllAvailable});
+    Grey(m, {kPrintProduced, kPrintAllAvailable, kPrintOnePageSummary});
     Untick(m, {kVaryTemperature, kGraphVsTemperature, kVaryPh, kGraphVsPh, kThreeDProfile,
                kInputPhCurve, kTwoDGraphVsPercent, kThreeDTemperaturePh, kThreeDTemperaturePercent,
                kThreeDPhPercent});
@@ -59,6 +60,7 @@ void NewWorkspace(win::HWND mainWindow) {
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);
     ClearEnteredAndDone(resultStatus);
+    CloseWorkspacePages();
     ClearSummaryProfiles();
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }

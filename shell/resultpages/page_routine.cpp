@@ -6,6 +6,7 @@
 #include "pages/frame/page_state_records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
+#include "printing/summary/summary_records.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/mainwindow/main_window_records.h"
 #include "shell/records.h"
@@ -95,4 +96,26 @@ void RefreshOpenPages(int water) {
         win::UpdateWindow(slot);
     }
     currentAnalysis = working;
+}
+
+void CloseWorkspacePages() {
+    for (int i = 0; i < kPageClassCount; ++i) {
+        const PageClass page = static_cast<PageClass>(i);
+        win::HWND& slot = PageWindowSlot(page);
+        const win::HWND w = slot;
+        SetPageOpen(page, false);
+        slot = nullptr;
+        if (w != nullptr && win::IsWindow(w)) win::DestroyWindow(w);
+    }
+    struct Summary {
+        win::HWND& window;
+        uint32_t& open;
+    };
+    for (Summary s : {Summary{summaryPageState.onePageWindow, summaryPageState.onePageOpen},
+                      Summary{summaryPageState.wellLogPageWindow, summaryPageState.wellLogPageOpen}}) {
+        const win::HWND w = s.window;
+        s.window = nullptr;
+        s.open = 0;
+        if (w != nullptr && win::IsWindow(w)) win::DestroyWindow(w);
+    }
 }

@@ -48,3 +48,7 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
 // `water` first (window title included) when it is a water selector; -1 leaves
 // them on the water they show. The working analysis is left as it was.
 void RefreshOpenPages(int water);
+
+// After New: the workspace holds no water and no result, so no result page
+// or summary window is left showing those of the workspace before it.
+void CloseWorkspacePages();

@@ -194,17 +194,58 @@ TEST_F(CurrentResultsRun, OnePageSummaryFollowsTheWaterEnteredAfterIt) {
     EXPECT_EQ(CsvRow(again[0], "Sulfate"), CsvRow(direct[0], "Sulfate"));
 }
 
-// New clears the summaries: Print One Page Summary then prints nothing, and a
-// work file opened afterwards with the one-page profile shown recomputes it.
-TEST_F(CurrentResultsRun, NewLeavesNoSummaryToPrint) {
+// Print One Page Summary is greyed until a summary has been computed: in an
+// empty workspace and again after New (a greyed command fails the script with
+// exit code 3), enabled while the summary is there; nothing is printed without
+// one.
+TEST_F(CurrentResultsRun, PrintOnePageSummaryOnlyWithASummary) {
     std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
-    ASSERT_EQ(Run(SeaWater() +
-                  "menu 1248\nclose DisOnePage\nanswer no\nmenu 1019\n"
-                  "printer PDF\nmenu 4285\n" +
+    EXPECT_EQ(Run("menustate\nmenu 4285\n"), 3) << Log();
+    EXPECT_NE(Log().find("[4285] \"Print One Page Summary\" (grayed)"), std::string::npos) << Log();
+    const auto log = RunAndRead(SeaWater() + "menustate\nmenu 1248\nclose DisOnePage\nmenustate\n",
+                                {"run.log"});
+    const std::string item = "[4285] \"Print One Page Summary\"";
+    const size_t first = log[0].find(item);
+    ASSERT_NE(first, std::string::npos) << log[0];
+    EXPECT_EQ(log[0].compare(first + item.size(), 9, " (grayed)"), 0) << "before the summary";
+    const size_t second = log[0].find(item, first + 1);
+    ASSERT_NE(second, std::string::npos) << log[0];
+    EXPECT_NE(log[0].compare(second + item.size(), 9, " (grayed)"), 0) << "with the summary";
+
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename() != "printers.cfg") fs::remove_all(entry.path());
+    Fresh();
+    EXPECT_EQ(Run(SeaWater() + "menu 1248\nclose DisOnePage\nanswer no\nmenu 1019\n"
+                               "printer PDF\nmenu 4285\n" +
                   kLeave),
+              3)
+        << Log();
+    EXPECT_NE(Log().find("\"Print One Page Summary\" is greyed"), std::string::npos) << Log();
+    EXPECT_EQ(Log().find("printed \"Tarvex Report\""), std::string::npos) << Log();
+}
+
+// New with the pages of a mixed waterflood open: no page is left showing the
+// waters that are gone; opening the work file again brings the mix back, and
+// the pages opened for it show its results.
+TEST_F(CurrentResultsRun, NewLeavesNoPageOfTheWorkspaceBefore) {
+    fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                  folder / "waterflood.krv");
+    ASSERT_EQ(Run("file \\waterflood.krv\nmenu 1020\nmenu 1042\n"
+                  "text DisplayCycledValues before.txt\n"
+                  "menu 1248\nmenu 1019\nwindows\n"
+                  "file \\waterflood.krv\nmenu 1020\nmenu 1042\n"
+                  "text DisplayCycledValues after.txt\n" +
+                  std::string(kLeave)),
               0)
         << Log();
-    EXPECT_EQ(Log().find("printed \"Tarvex Report\""), std::string::npos) << Log();
+    const std::string log = Log();
+    const size_t listed = log.find("> windows");
+    ASSERT_NE(listed, std::string::npos) << log;
+    const std::string windows = log.substr(listed, log.find("> file", listed) - listed);
+    for (const char* page : {"DisplayCycledWater", "DisplayCycledValues", "DisOnePage"})
+        EXPECT_EQ(windows.find(page), std::string::npos) << page << " left open:\n" << windows;
+    EXPECT_NE(windows.find("TarvexMainClass"), std::string::npos) << windows;
+    EXPECT_EQ(Read("after.txt"), Read("before.txt"));
 }
 
 // Input Units with the one-page summary open: a change of the reporting or the

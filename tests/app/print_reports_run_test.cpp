@@ -179,6 +179,56 @@ TEST_F(PrintReportsRun, EachDocumentNamesItsOwnWater) {
     EXPECT_EQ(LineWith(surface, "Sample #:").find("42"), std::string::npos);
 }
 
+// Long typed texts beside empty ones: a description of more than twenty
+// characters whose neighbour is empty prints whole, on the one-water header
+// and on the two-water header of the mixing reports (no blanks painted over
+// its end, which pdftotext would still read), and the whole ID stands beside
+// "Sample ID:".
+TEST_F(PrintReportsRun, LongTextsBesideEmptyOnesPrintWhole) {
+    const std::string description = "North Sea water for injection; filtered and deaerated";
+    const std::string id = "Sea water SW-1, platform intake";
+    std::string entry;
+    {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs");
+        for (std::string line; std::getline(in, line);) {
+            if (line == "dialog 80 press 1")
+                entry += "dialog 80 set 399 " + description + "\ndialog 80 set 394 " + id + "\n";
+            if (line.rfind("dialog", 0) == 0 || line.rfind("menu 1030", 0) == 0)
+                entry += line + "\n";
+        }
+    }
+    ASSERT_EQ(Run(entry + "printer PDF\nmenu 1048\nanswer no Data has been modified\n"), 0)
+        << Log();
+    std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string overlap = "python3 '" + std::string(TARVEX_SOURCE_DIR) +
+                                "/tests/app/pdf_overlap.py' '" + pdfs[0].string() + "'";
+    EXPECT_EQ(Tool(overlap), "");
+    const std::string text = Text(pdfs[0]);
+    EXPECT_NE(text.find(description), std::string::npos) << text;
+    EXPECT_NE(LineWith(text, "Sample ID:").find(id), std::string::npos) << text;
+
+    // The waterflood's injection water described anew, mixed and printed.
+    fs::remove(pdfs[0]);
+    Fresh();
+    FreshPrinting();
+    fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                  folder / "waterflood.krv");
+    ASSERT_EQ(Run("file \\waterflood.krv\nmenu 1020\n"
+                  "dialog 80 set 399 " + description + "\ndialog 80 set 396 \n"
+                  "dialog 80 press 1\nmenu 1031\nmenu 1042\n"
+                  "printer PDF\nmenu 1053\nanswer no Data has been modified\n"),
+              0)
+        << Log();
+    pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string mixOverlap = "python3 '" + std::string(TARVEX_SOURCE_DIR) +
+                                   "/tests/app/pdf_overlap.py' '" + pdfs[0].string() + "'";
+    EXPECT_EQ(Tool(mixOverlap), "");
+    const std::string words = Tool("pdftotext '" + pdfs[0].string() + "' -");
+    EXPECT_NE(words.find("filtered and deaerated"), std::string::npos) << words;
+}
+
 // Vary Temperature over 70 to 130 F and Print Surface Temperature Profile: the
 // calcite ratios are those of
 // tarvex-engine profile temperature data/samples/seawater.wat --low 21.1111 --high 54.4444.

@@ -147,6 +147,71 @@ TEST_F(SeaWaterPagesRun, CopiesOfTheIndicatorsPage) {
               std::string::npos);
 }
 
+// The identification line's ID: where "Sample ID:" stands, the whole ID typed
+// on the form, on that line or, when it does not fit before "Report Date:",
+// on the line below it. "" when the lines hold it whole.
+std::string WholeIdMissing(const std::vector<std::string>& lines, const std::string& id) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find("Sample ID:") == std::string::npos) continue;
+        if (lines[i].find(id) != std::string::npos) return "";
+        if (i + 1 < lines.size() && lines[i + 1].find(id) != std::string::npos) return "";
+        return lines[i] + (i + 1 < lines.size() ? "\n" + lines[i + 1] : "");
+    }
+    return "no line with Sample ID:";
+}
+
+// A long ID on the sea water's pages and the temperature profile's: each page
+// and the copy of one show it whole, on the line below the identification
+// line; a short ID stays on the line, before "Report Date:". The temperature
+// indicators page heads the carbonates' precipitation potential as such and
+// the momentary excess of every mineral below it.
+TEST_F(SeaWaterPagesRun, EveryPageShowsTheWholeId) {
+    auto script = [](const std::string& id) {
+        std::ifstream bundled(kBundledScript);
+        std::string s;
+        for (std::string line; std::getline(bundled, line);) {
+            if (line == "dialog 80 press 1") s += "dialog 80 set 394 " + id + "\n";
+            if (line.rfind("dialog", 0) == 0 || line.rfind("menu", 0) == 0) s += line + "\n";
+        }
+        return s +
+               "menu 1036\n"
+               "text DisplayMUWater chem.txt\ntext DisplayMUValues values.txt\n"
+               "text DisplayTempWater tw.txt\ntext DisplayTempValues tv.txt\n"
+               "menu 985 DisplayTempValues\nclipboard save text copy.txt\n"
+               "answer no Data has been modified\n";
+    };
+    const std::string id = "Sea water SW-1, platform intake";
+    std::ofstream(folder / "long.tvs") << script(id);
+    ASSERT_EQ(Run((folder / "long.tvs").string()), 0) << Read("run.log");
+    for (const char* page : {"chem.txt", "values.txt", "tw.txt", "tv.txt", "copy.txt"}) {
+        const std::vector<std::string> lines = TextLines(folder / page);
+        EXPECT_EQ(WholeIdMissing(lines, id), "") << page;
+    }
+
+    const std::vector<std::string> values = TextLines(folder / "tv.txt");
+    std::vector<std::string> headings;
+    for (const std::string& l : values)
+        if (l.find("FREE ION") != std::string::npos) headings.push_back(l.substr(0, l.find("  ", 3)));
+    const std::vector<std::string> expected = {"  FREE ION PRECIPITATION POTENTIAL (ppm)",
+                                               "  FREE ION MOMENTARY EXCESS (ppm)"};
+    EXPECT_EQ(headings, expected);
+
+    Fresh();
+    std::ofstream(folder / "short.tvs") << script("SW-1");
+    ASSERT_EQ(Run((folder / "short.tvs").string()), 0) << Read("run.log");
+    for (const char* page : {"chem.txt", "values.txt", "tw.txt", "tv.txt"}) {
+        bool found = false;
+        for (const std::string& l : TextLines(folder / page)) {
+            const size_t label = l.find("Sample ID:");
+            if (label == std::string::npos) continue;
+            found = true;
+            const size_t at = l.find("SW-1");
+            EXPECT_TRUE(at != std::string::npos && at < l.find("Report Date:")) << page << ": " << l;
+        }
+        EXPECT_TRUE(found) << page;
+    }
+}
+
 // The bundled script data/scripts/seawater-ph.tvs: Vary pH on the same entry, at the
 // water's own temperature. The calcite row is that of
 // tarvex-engine profile ph data/samples/seawater.wat --low 5.6 --high 8.0.

@@ -209,3 +209,64 @@ TEST_F(SummaryWindowsRun, ClipboardRefusalsAndTheCascade) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long typed ID and descriptions on the one-page summary, opened after a
+// print has set the report fonts up for the printer: the ID goes on below
+// itself rather than over the cation labels (the printed page is drawn by the
+// same layout as the window, and no word of it is printed or painted over
+// another), and the window stays on the desktop's work area, as large as the
+// maximised main window at most, at 1280 x 1024 and at 1024 x 768.
+TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
+    const std::string id =
+        "Sea water SW-1, platform intake, north caisson pump 3 after the coarse strainer";
+    for (const char* desktop : {"1280x1024", "1024x768"}) {
+        SCOPED_TRACE(desktop);
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        Printers();
+        const bool small = std::string(desktop) == "1024x768";
+        std::string entry = SeaWaterEntry();
+        entry.insert(entry.find("dialog 80 press 1"),
+                     "dialog 80 set 394 " + id +
+                         "\ndialog 80 set 399 North Sea water for injection; filtered and "
+                         "deaerated at the platform\n");
+        if (small)  // the smaller desktop has the smaller form
+            for (size_t at; (at = entry.find("dialog 80 ")) != std::string::npos;)
+                entry.replace(at, 10, "dialog 81 ");
+        ASSERT_EQ(Run(entry +
+                          "printer PDF\nmenu 1048\n"
+                          "menu 1248\nwhere DisOnePage\nwhere TarvexMainClass\n"
+                          "printer PDF landscape\nmenu 1013 DisOnePage\n"
+                          "answer no Data has been modified\n",
+                      desktop),
+                  0)
+            << Log();
+        const fs::path pdf = folder / "out" / "Tarvex Report.pdf";
+        ASSERT_TRUE(fs::exists(pdf)) << Log();
+        const std::string q = "'" + pdf.string() + "'";
+        EXPECT_EQ(Tool("python3 '" + std::string(TARVEX_SOURCE_DIR) + "/tests/app/pdf_overlap.py' " + q),
+                  "");
+        const std::string text = Tool("pdftotext " + q + " -");
+        std::istringstream words(id);
+        for (std::string word; words >> word;) EXPECT_NE(text.find(word), std::string::npos) << word;
+
+        int left = 0, top = 0, right = 0, bottom = 0;
+        int mainLeft = 0, mainTop = 0, mainRight = 0, mainBottom = 0;
+        const std::vector<std::string> one = LinesAfter(Log(), "where DisOnePage: ");
+        const std::vector<std::string> main = LinesAfter(Log(), "where TarvexMainClass: ");
+        ASSERT_EQ(one.size(), 1u) << Log();
+        ASSERT_EQ(main.size(), 1u) << Log();
+        ASSERT_EQ(std::sscanf(one[0].c_str(), "%d,%d - %d,%d", &left, &top, &right, &bottom), 4);
+        ASSERT_EQ(std::sscanf(main[0].c_str(), "%d,%d - %d,%d", &mainLeft, &mainTop, &mainRight,
+                              &mainBottom),
+                  4);
+        EXPECT_GE(left, mainLeft) << one[0];
+        EXPECT_GE(top, mainTop) << one[0];
+        EXPECT_LE(right, mainRight) << one[0] << " on " << main[0];
+        EXPECT_LE(bottom, mainBottom) << one[0] << " on " << main[0];
+    }
+}
+
+}  // namespace

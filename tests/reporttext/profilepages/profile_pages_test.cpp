@@ -439,7 +439,10 @@ TEST_F(ProfilePageTest, TemperatureIndicatorsPage) {
     EXPECT_EQ(at(l, 22, 4, 16), "Calcium silicate");
     EXPECT_EQ(at(l, 22, 24, 7), "    N/A");
     EXPECT_EQ(at(l, 28, 4, 18), "Iron sulfide (FeS)");
-    EXPECT_EQ(at(l, 30, 2, 43), "FREE ION MOMENTARY EXCESS (kg/1000 Barrels)");
+    // The carbonates' block is their precipitation potential; the excess
+    // heading stands over the mineral rows only.
+    EXPECT_EQ(at(l, 30, 2, 50), "FREE ION PRECIPITATION POTENTIAL (kg/1000 Barrels)");
+    EXPECT_EQ(at(l, 58, 2, 43), "FREE ION MOMENTARY EXCESS (kg/1000 Barrels)");
     EXPECT_EQ(at(l, 36, 24, 7), "    N/A");  // siderite: the solver's marker
     EXPECT_EQ(at(l, 39, 24, 7), "  -14.0");  // no limit on this page
     EXPECT_EQ(at(l, 47, 4, 13), "Total Calcium");
