@@ -5,9 +5,10 @@ or lowered character may touch the line next to it). Words made only of rule
 characters ("_", "-", "=") are the page's rules and may run under text.
 
 Ink painted over words: pdftotext also reads words that a later fill or an
-opaque text cell hides. Each page is rendered with pdftoppm, and a word whose
-box holds a stretch of plain colour wider than two of its characters (or is
-plain colour throughout) has been painted over where a reader cannot see it.
+opaque text cell hides. Each page is rendered with pdftoppm, and a word of two
+characters or more whose box holds a stretch of plain colour wider than two of
+its characters (or is plain colour throughout) has been painted over where a
+reader cannot see it.
 
 usage: pdf_overlap.py FILE.pdf...
 """
@@ -101,6 +102,10 @@ def widest_plain_run(picture, box):
 def painted_over(picture, words):
     for w in words:
         text = w[4]
+        # A lone raised or lowered character has a box of the line's height
+        # that its small glyph may miss: only words of two or more are judged.
+        if len(text) < 2:
+            continue
         widest, span = widest_plain_run(picture, w)
         if span == 0:
             continue
