@@ -43,6 +43,37 @@ std::string DateText(int32_t packedDate) {
                             DateOrderChoice());
 }
 
+int TextWidth(win::HDC dc, const std::string& text) {
+    win::SIZE size{};
+    win::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// The ID beside "Sample ID:" when it fits before the grid's right edge; else
+// whole on the lines below, from the descriptions' column, broken after a
+// blank where it can be.
+void PutSampleId(win::HDC dc, const std::string& id) {
+    const int right = reportPageGrid.marginX + reportPageGrid.textWidth;
+    if (ColumnX(51) + TextWidth(dc, id) <= right) {
+        PutText(dc, 51, id);
+        return;
+    }
+    const int room = right - ColumnX(18);
+    std::string rest = id;
+    while (!rest.empty()) {
+        size_t fits = 0;
+        while (fits < rest.size() && TextWidth(dc, rest.substr(0, fits + 1)) <= room) ++fits;
+        if (fits < rest.size()) {
+            const size_t blank = rest.rfind(' ', fits);
+            fits = blank != std::string::npos && blank > 0 ? blank : std::max<size_t>(1, fits);
+        }
+        AdvanceLines(1);
+        PutText(dc, 18, rest.substr(0, fits));
+        const size_t next = rest.find_first_not_of(' ', fits);
+        rest = next == std::string::npos ? std::string() : rest.substr(next);
+    }
+}
+
 // The body font's line pitch without the twelfth the report lines add.
 int PlainLineHeight(win::HDC dc) {
     win::TEXTMETRICA tm{};
@@ -79,7 +110,7 @@ void PrintSampleHeader(win::HDC dc, const WaterAnalysis& water, const SampleDesc
     PutText(dc, 18, "Sample #:");
     PutText(dc, 31, std::to_string(water.sampleNumber));
     PutText(dc, 42, "Sample ID:");
-    PutText(dc, 51, Description(texts, 7));
+    PutSampleId(dc, Description(texts, 7));
     AdvanceLines(1);
     PrintRule(dc, reportPageGrid.columnsPerLine);
     reportPageGrid.lineHeight = keptLineHeight;
