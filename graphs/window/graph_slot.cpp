@@ -1,6 +1,7 @@
 // The graph-window slot, its openers and the Change Range snapshots.
 #include "graphs/window/graph_slot.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "graphs/graph_output_records.h"
@@ -90,16 +91,22 @@ void PaintThreeD(win::HDC dc, win::HWND window) {
 }  // namespace
 
 win::RECT GraphWindowPlace(win::HWND sized) {
+    win::MONITORINFO mi{};
+    win::GetMonitorInfo(win::MonitorFromWindow(sized, win::MONITOR_DEFAULTTOPRIMARY), &mi);
+    const win::RECT work = mi.rcWork;
     win::RECT r{};
     if (sized != nullptr && win::GetClientRect(sized, &r) && r.right > 0 && r.bottom > 0) {
         win::POINT origin{0, 0};
         win::ClientToScreen(sized, &origin);
-        return win::RECT{origin.x, origin.y, origin.x + r.right, origin.y + r.bottom};
+        // A window manager's frame may have pushed the sizing window down or
+        // out: the graph keeps to the work area all the same.
+        win::RECT place{std::max(origin.x, work.left), std::max(origin.y, work.top),
+                        std::min(origin.x + r.right, work.right),
+                        std::min(origin.y + r.bottom, work.bottom)};
+        if (place.right > place.left && place.bottom > place.top) return place;
     }
     // No window to go by (or one without a client area): the work area.
-    win::MONITORINFO mi{};
-    win::GetMonitorInfo(win::MonitorFromWindow(sized, win::MONITOR_DEFAULTTOPRIMARY), &mi);
-    return mi.rcWork;
+    return work;
 }
 
 win::HWND PlaceGraphWindow(const GraphSlotRequest& request) {

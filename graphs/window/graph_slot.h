@@ -23,8 +23,9 @@ struct GraphSlotRequest {
 };
 
 // Where a new graph window goes: over the client area of `sized` (in screen
-// coordinates), so that its caption and menu bar stay in sight; the desktop's
-// work area when `sized` is null or has no client area.
+// coordinates), so that its caption and menu bar stay in sight, within the
+// desktop's work area; the work area when `sized` is null or has no client
+// area.
 [[nodiscard]] win::RECT GraphWindowPlace(win::HWND sized);
 
 // Puts a window of the asked class in the slot: a window of that class already
