@@ -116,6 +116,7 @@ void OpenFileCommand(win::HWND mainWindow) {
         const int16_t v = mainWindowState.loadedVersion;
         if (v >= kFirstRecomputedVersion && v <= kLastRecomputedVersion)
             RecomputeOlderFile(mainWindow);
+        ClosePagesWithoutResults();
         RefreshOpenPages(-1);
         // The summaries' profiles were of the waters held before.
         const uint32_t onePageShown = onePageDataFlag;
@@ -153,6 +154,7 @@ void WhatsStoredCommand(win::HWND mainWindow) {
         }
         mainWindowState.loadedVersion = kDataVersion;
     }
+    ClosePagesWithoutResults();
     RefreshOpenPages(-1);
     s.updateMenuTexts();
     Repaint(mainWindow);

@@ -60,7 +60,7 @@ void NewWorkspace(win::HWND mainWindow) {
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);
     ClearEnteredAndDone(resultStatus);
-    CloseWorkspacePages();
+    ClosePagesWithoutResults();
     ClearSummaryProfiles();
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }

@@ -7,6 +7,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "printing/summary/summary_records.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/mainwindow/main_window_records.h"
 #include "shell/records.h"
@@ -98,24 +99,66 @@ void RefreshOpenPages(int water) {
     currentAnalysis = working;
 }
 
-void CloseWorkspacePages() {
+namespace {
+
+// Whether the workspace holds the results the page shows.
+bool PageHasResults(PageClass page) {
+    const ResultStatus& r = resultStatus;
+    switch (page) {
+        case PageClass::kMuWater:
+        case PageClass::kMuValues:
+            switch (pageStates[PageIndex(page)].shownWater) {
+                case 0:
+                    return r.surfaceEntered != 0;
+                case 1:
+                    return r.injectionEntered != 0;
+                case 2:
+                    return r.formationEntered != 0;
+                default:
+                    return true;
+            }
+        case PageClass::kTempWater:
+        case PageClass::kTempValues:
+            return r.tempProfileDone != 0;
+        case PageClass::kPhWater:
+        case PageClass::kPhValues:
+            return r.phProfileDone != 0;
+        case PageClass::kCycledWater:
+        case PageClass::kCycledValues:
+            return r.mixProfileDone != 0;
+        case PageClass::kMixedWater:
+        case PageClass::kMixedValues:
+        case PageClass::kMixedWaterOut:
+        case PageClass::kMixedValuesOut:
+            return multiMixState.multiMixDone != 0;
+        case PageClass::kPressWater:
+        case PageClass::kPressValues:
+            return r.pressureProfileDone != 0;
+    }
+    return true;
+}
+
+void CloseWindow(win::HWND& window) {
+    const win::HWND w = window;
+    window = nullptr;
+    if (w != nullptr && win::IsWindow(w)) win::DestroyWindow(w);
+}
+
+}  // namespace
+
+void ClosePagesWithoutResults() {
     for (int i = 0; i < kPageClassCount; ++i) {
         const PageClass page = static_cast<PageClass>(i);
-        win::HWND& slot = PageWindowSlot(page);
-        const win::HWND w = slot;
+        if (!IsPageOpen(page) && PageWindowSlot(page) == nullptr) continue;
+        if (PageHasResults(page)) continue;
         SetPageOpen(page, false);
-        slot = nullptr;
-        if (w != nullptr && win::IsWindow(w)) win::DestroyWindow(w);
+        CloseWindow(PageWindowSlot(page));
     }
-    struct Summary {
-        win::HWND& window;
-        uint32_t& open;
-    };
-    for (Summary s : {Summary{summaryPageState.onePageWindow, summaryPageState.onePageOpen},
-                      Summary{summaryPageState.wellLogPageWindow, summaryPageState.wellLogPageOpen}}) {
-        const win::HWND w = s.window;
-        s.window = nullptr;
-        s.open = 0;
-        if (w != nullptr && win::IsWindow(w)) win::DestroyWindow(w);
+    // Both summaries are of the surface water.
+    if (resultStatus.surfaceEntered == 0) {
+        summaryPageState.onePageOpen = 0;
+        CloseWindow(summaryPageState.onePageWindow);
+        summaryPageState.wellLogPageOpen = 0;
+        CloseWindow(summaryPageState.wellLogPageWindow);
     }
 }

@@ -49,6 +49,7 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
 // them on the water they show. The working analysis is left as it was.
 void RefreshOpenPages(int water);
 
-// After New: the workspace holds no water and no result, so no result page
-// or summary window is left showing those of the workspace before it.
-void CloseWorkspacePages();
+// After New or Open: a result page or summary window whose results the
+// workspace no longer holds closes, rather than go on showing those of the
+// workspace before (after New, every one closes).
+void ClosePagesWithoutResults();

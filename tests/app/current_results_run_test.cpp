@@ -226,12 +226,16 @@ TEST_F(CurrentResultsRun, PrintOnePageSummaryOnlyWithASummary) {
 
 // New with the pages of a mixed waterflood open: no page is left showing the
 // waters that are gone; opening the work file again brings the mix back, and
-// the pages opened for it show its results.
-TEST_F(CurrentResultsRun, NewLeavesNoPageOfTheWorkspaceBefore) {
-    // The windows listed by the script's first `windows`.
-    auto listed = [this] {
+// the pages opened for it show its results. Opening a work file closes the
+// pages of results it does not hold: the sea water's pages when the waterflood
+// is opened, the mix pages when the sea water's file is.
+TEST_F(CurrentResultsRun, NewAndOpenLeaveNoPageOfTheWorkspaceBefore) {
+    // The windows listed by the script's n-th `windows`.
+    auto listed = [this](int n = 1) {
         const std::string log = Log();
-        const size_t at = log.find("> windows");
+        size_t at = 0;
+        for (int i = 0; i < n && at != std::string::npos; ++i)
+            at = log.find("> windows", i == 0 ? 0 : at + 1);
         return at == std::string::npos ? std::string("<no windows>")
                                        : log.substr(at, log.find("\n> ", at + 1) - at);
     };
@@ -256,6 +260,23 @@ TEST_F(CurrentResultsRun, NewLeavesNoPageOfTheWorkspaceBefore) {
                                 {"run.log"});
     windows = listed();
     for (const char* page : {"DisplayMUWater", "DisplayMUValues", "DisOnePage"})
+        EXPECT_EQ(windows.find(page), std::string::npos) << page << " left open:\n" << windows;
+
+    for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+    Fresh();
+    fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                  folder / "waterflood.krv");
+    ASSERT_EQ(Run(SeaWater() + "file \\sea.krv\nmenu 1022\n"
+                               "file \\waterflood.krv\nmenu 1020\nwindows\nmenu 1042\n"
+                               "file \\sea.krv\nmenu 1020\nwindows\n" +
+                  kLeave),
+              0)
+        << Log();
+    windows = listed(1);
+    for (const char* page : {"DisplayMUWater", "DisplayMUValues"})
+        EXPECT_EQ(windows.find(page), std::string::npos) << page << " left open:\n" << windows;
+    windows = listed(2);
+    for (const char* page : {"DisplayCycledWater", "DisplayCycledValues"})
         EXPECT_EQ(windows.find(page), std::string::npos) << page << " left open:\n" << windows;
 }
 
