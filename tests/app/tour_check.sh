@@ -4,7 +4,7 @@
 #    tour does not expect; no text on any of its windows overlaps another or
 #    runs past the window's edge (--text-check);
 #  - every PDF passes qpdf --check and has text (pdftotext), and no word of
-#    it is printed over another (pdf_overlap.py); the sea water's
+#    it is printed over another or painted over (pdf_overlap.py); the sea water's
 #    calcite saturation ratio on its printed report equals the engine
 #    harness's to the printed decimals;
 #  - the pH page's dissolved CO2 and pCO2 differ from point to point;
