@@ -256,8 +256,8 @@ TEST_F(CurrentResultsRun, NewAndOpenLeaveNoPageOfTheWorkspaceBefore) {
     EXPECT_EQ(Read("after.txt"), Read("before.txt"));
 
     // The sea water's pages and its one-page summary.
-    const auto run = RunAndRead(SeaWater() + "menu 1248\nanswer no\nmenu 1019\nwindows\n",
-                                {"run.log"});
+    const auto run =
+        RunAndRead(SeaWater() + "menu 1248\nanswer no\nmenu 1019\nwindows\n", {"run.log"});
     windows = listed();
     for (const char* page : {"DisplayMUWater", "DisplayMUValues", "DisOnePage"})
         EXPECT_EQ(windows.find(page), std::string::npos) << page << " left open:\n" << windows;
@@ -266,9 +266,10 @@ TEST_F(CurrentResultsRun, NewAndOpenLeaveNoPageOfTheWorkspaceBefore) {
     Fresh();
     fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
                   folder / "waterflood.krv");
-    ASSERT_EQ(Run(SeaWater() + "file \\sea.krv\nmenu 1022\n"
-                               "file \\waterflood.krv\nmenu 1020\nwindows\nmenu 1042\n"
-                               "file \\sea.krv\nmenu 1020\nwindows\n" +
+    ASSERT_EQ(Run(SeaWater() +
+                  "file \\sea.krv\nmenu 1022\n"
+                  "file \\waterflood.krv\nmenu 1020\nwindows\nmenu 1042\n"
+                  "file \\sea.krv\nmenu 1020\nwindows\n" +
                   kLeave),
               0)
         << Log();

@@ -216,7 +216,9 @@ TEST_F(PrintReportsRun, LongTextsBesideEmptyOnesPrintWhole) {
     fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
                   folder / "waterflood.krv");
     ASSERT_EQ(Run("file \\waterflood.krv\nmenu 1020\n"
-                  "dialog 80 set 399 " + description + "\ndialog 80 set 396 \n"
+                  "dialog 80 set 399 " +
+                  description +
+                  "\ndialog 80 set 396 \n"
                   "dialog 80 press 1\nmenu 1031\nmenu 1042\n"
                   "printer PDF\nmenu 1053\nanswer no Data has been modified\n"),
               0)

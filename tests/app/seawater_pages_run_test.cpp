@@ -206,7 +206,8 @@ TEST_F(SeaWaterPagesRun, EveryPageShowsTheWholeId) {
             if (label == std::string::npos) continue;
             found = true;
             const size_t at = l.find("SW-1");
-            EXPECT_TRUE(at != std::string::npos && at < l.find("Report Date:")) << page << ": " << l;
+            EXPECT_TRUE(at != std::string::npos && at < l.find("Report Date:"))
+                << page << ": " << l;
         }
         EXPECT_TRUE(found) << page;
     }

@@ -235,22 +235,23 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
         if (small)  // the smaller desktop has the smaller form
             for (size_t at; (at = entry.find("dialog 80 ")) != std::string::npos;)
                 entry.replace(at, 10, "dialog 81 ");
-        ASSERT_EQ(Run(entry +
-                          "printer PDF\nmenu 1048\n"
-                          "menu 1248\nwhere DisOnePage\nwhere TarvexMainClass\n"
-                          "printer PDF landscape\nmenu 1013 DisOnePage\n"
-                          "answer no Data has been modified\n",
+        ASSERT_EQ(Run(entry + "printer PDF\nmenu 1048\n"
+                              "menu 1248\nwhere DisOnePage\nwhere TarvexMainClass\n"
+                              "printer PDF landscape\nmenu 1013 DisOnePage\n"
+                              "answer no Data has been modified\n",
                       desktop),
                   0)
             << Log();
         const fs::path pdf = folder / "out" / "Tarvex Report.pdf";
         ASSERT_TRUE(fs::exists(pdf)) << Log();
         const std::string q = "'" + pdf.string() + "'";
-        EXPECT_EQ(Tool("python3 '" + std::string(TARVEX_SOURCE_DIR) + "/tests/app/pdf_overlap.py' " + q),
-                  "");
+        EXPECT_EQ(
+            Tool("python3 '" + std::string(TARVEX_SOURCE_DIR) + "/tests/app/pdf_overlap.py' " + q),
+            "");
         const std::string text = Tool("pdftotext " + q + " -");
         std::istringstream words(id);
-        for (std::string word; words >> word;) EXPECT_NE(text.find(word), std::string::npos) << word;
+        for (std::string word; words >> word;)
+            EXPECT_NE(text.find(word), std::string::npos) << word;
 
         int left = 0, top = 0, right = 0, bottom = 0;
         int mainLeft = 0, mainTop = 0, mainRight = 0, mainBottom = 0;
