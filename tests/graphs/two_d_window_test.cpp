@@ -146,6 +146,38 @@ TEST_F(TwoDWindowTest, CaptionedBelowTheMainMenuAndTheCloseBoxIsClose) {
     mainWindowState.mainWindow = nullptr;
 }
 
+// A window manager's frame pushes the maximised main window down, past the
+// foot of the work area: the graph window, over the main window's client
+// area, still ends on the work area.
+TEST_F(TwoDWindowTest, KeepsToTheWorkAreaBelowAPushedDownMainWindow) {
+    win::WNDCLASS wc;
+    wc.lpfnWndProc = win::DefWindowProc;
+    wc.lpszClassName = "PushedOwnerWindow";
+    ASSERT_NE(win::RegisterClass(&wc), 0);
+    win::MONITORINFO mi{};
+    win::GetMonitorInfo(win::MonitorFromWindow(nullptr, win::MONITOR_DEFAULTTOPRIMARY), &mi);
+    const win::RECT work = mi.rcWork;
+    const win::HWND main = win::CreateWindowEx(0, "PushedOwnerWindow", "Tarvex",
+                                               win::WS_OVERLAPPEDWINDOW | win::WS_VISIBLE, 2, 21,
+                                               work.right - work.left, work.bottom - work.top,
+                                               nullptr, win::CreateMenu(), nullptr, nullptr);
+    mainWindowState.mainWindow = main;
+    win::HWND hwnd = Open();
+    ASSERT_NE(hwnd, nullptr);
+    win::RECT r{};
+    win::GetWindowRect(hwnd, &r);
+    EXPECT_GE(r.left, work.left);
+    EXPECT_GE(r.top, work.top);
+    EXPECT_LE(r.right, work.right);
+    EXPECT_LE(r.bottom, work.bottom);
+    win::POINT mainClient{0, 0};
+    win::ClientToScreen(main, &mainClient);
+    EXPECT_EQ(r.top, mainClient.y);  // still below the main window's caption
+    win::DestroyWindow(hwnd);
+    win::DestroyWindow(main);
+    mainWindowState.mainWindow = nullptr;
+}
+
 // The slot holds one graph window: an opener asking for another class closes
 // the window there first; a handle that died without telling the slot frees it.
 TEST_F(TwoDWindowTest, OpenerReplacesAnotherGraphWindow) {
