@@ -7,6 +7,7 @@
 
 #include "engine/records.h"
 #include "input/records.h"
+#include "input/units/unit_change.h"
 #include "input/units/unit_choices.h"
 #include "input/units/unit_labels.h"
 #include "input/units/units_dialog_records.h"
@@ -17,6 +18,7 @@
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"
 #include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
 #include "shell/settings/display_config_file.h"
 #include "shell/settings/units_file.h"
 #include "shell/startup/workspace_defaults.h"
@@ -130,6 +132,9 @@ void OnOk(win::HWND dialog) {
     // pressure units: a new unit starts them again from its own defaults (the
     // well log is kept in the display configuration file).
     if (codesChanged) {
+        // The waters stay the same waters, written in the new units.
+        ConvertStoredWaters(s.openingCodes, unitCodes);
+        RefreshOpenPages(-1);
         const WellLogSpecs wellBefore = wellLogSpecs;
         ResetRangesForUnitChange(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
                                  wellLogSpecs);

@@ -11,6 +11,7 @@
 #include "input/description_records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
+#include "input/units/unit_change.h"
 #include "input/waterform/form_fields.h"
 #include "input/waterform/form_text.h"
 #include "input/waterform/form_water.h"
@@ -32,7 +33,7 @@ namespace E = AnalysisElement;
 constexpr double kCaCO3PerEquivalent = 50044.5;
 constexpr double kBicarbonatePerEquivalent = 61017.3;
 constexpr double kCarbonatePerEquivalent = 30004.7;
-constexpr double kDensityOfWaterLbsPerGal = 8.34;
+constexpr double kDensityOfWaterLbsPerGal = kWaterDensityLbsPerGal;
 // The slope of the line through the source water's pH and log alkalinity.
 constexpr float kPhAlkSlope = 1.43f;
 constexpr double kPredictedPhTolerance = 0.001;

@@ -40,6 +40,19 @@ constexpr const char* kTitles[3] = {"SURFACE WATER CHEMISTRY INPUT FORM",
                                     "INJECTION WATER CHEMISTRY INPUT FORM",
                                     "FORMATION WATER CHEMISTRY INPUT FORM"};
 
+// The values of an entered water as the user typed them, not as the last
+// calculation balanced them: the next calculation balances from what the form
+// shows. A pH left to predict shows the pH predicted, as stored.
+void ShowEnteredValues(int32_t water) {
+    const WaterAnalysis& stored = *FormWaterAnalysis(water);
+    float* v = currentAnalysis.values;
+    std::memcpy(v, stored.values, sizeof currentAnalysis.values);
+    if (!IsFormWaterEntered(water)) return;
+    std::memcpy(v, enteredValues[water], sizeof currentAnalysis.values);
+    if (v[E::kPh] < 0.0f) v[E::kPh] = stored.values[E::kPh];
+    v[E::kCompanionPh] = stored.values[E::kCompanionPh];
+}
+
 // Opening: the form water's companions and values become the working record.
 void OnOpen(win::HWND form) {
     formWater = mainWindowState.currentWater;
@@ -51,6 +64,9 @@ void OnOpen(win::HWND form) {
         const WaterAnalysis& stored = *FormWaterAnalysis(water);
         currentAnalysis.reportDate = stored.reportDate;
         currentAnalysis.sampleDate = stored.sampleDate;
+        // The working record may hold another water's number and time.
+        currentAnalysis.sampleTime = stored.sampleTime;
+        currentAnalysis.sampleNumber = stored.sampleNumber;
         currentResidenceTime = waterResidenceSeconds[water];
         formResidenceSeconds = waterResidenceSeconds[water];
         formSnapshot.residenceSeconds = waterResidenceSeconds[water];
@@ -59,9 +75,7 @@ void OnOpen(win::HWND form) {
     for (int id : DescriptionFields())
         win::SendDlgItemMessage(form, id, win::EM_LIMITTEXT, kDescriptionLimit, 0);
     win::SendDlgItemMessage(form, C::kSampleId, win::EM_LIMITTEXT, kDescriptionLimit, 0);
-    if (IsFormWater(water))
-        std::memcpy(currentAnalysis.values, FormWaterAnalysis(water)->values,
-                    sizeof currentAnalysis.values);
+    if (IsFormWater(water)) ShowEnteredValues(water);
     if (currentAnalysis.values[E::kCompanionPh] == -1.0f) {
         phPredicted = 1;
         predictedPh = currentAnalysis.values[E::kPh];

@@ -3,6 +3,7 @@
 #include "input/waterform/water_form_store.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
@@ -13,9 +14,25 @@
 #include "input/waterform/water_form_records.h"
 #include "shell/records.h"
 
+namespace {
+
+bool SameTexts(const SampleDescription& a, const SampleDescription& b) {
+    for (size_t i = 0; i < std::size(a.text); ++i)
+        if (std::strncmp(a.text[i], b.text[i], sizeof a.text[i]) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
 void StoreIdentification(int32_t water) {
     WaterAnalysis* stored = FormWaterAnalysis(water);
     if (stored == nullptr) return;
+    // The identification alone changed is a change of the workspace's data too.
+    const WaterAnalysis& a = currentAnalysis;
+    if (!SameTexts(waterDescriptions[water], currentDescription) ||
+        stored->reportDate != a.reportDate || stored->sampleDate != a.sampleDate ||
+        stored->sampleTime != a.sampleTime || stored->sampleNumber != a.sampleNumber)
+        mainWindowState.dataChanged = 1;
     std::memcpy(&waterDescriptions[water], &currentDescription, sizeof currentDescription);
     stored->reportDate = currentAnalysis.reportDate;
     stored->sampleDate = currentAnalysis.sampleDate;
@@ -56,4 +73,16 @@ void ClearWaterResults(int32_t water) {
     StoredResults* results[3] = {&WaterResults.surface, &WaterResults.injection,
                                  &WaterResults.formation};
     if (IsFormWater(water)) *results[water] = StoredResults{};
+}
+
+void TakeStoredAsEnteredWhereMissing() {
+    for (int32_t water = 0; water < kFormWaterCount; ++water) {
+        if (!IsFormWaterEntered(water)) continue;
+        const float* entered = enteredValues[water];
+        bool held = false;
+        for (int i = 0; i < AnalysisElement::kCount && !held; ++i) held = entered[i] != 0.0f;
+        if (!held)
+            std::memcpy(enteredValues[water], FormWaterAnalysis(water)->values,
+                        sizeof enteredValues[water]);
+    }
 }

@@ -15,3 +15,6 @@ void ClearResultsOf(int32_t water);
 // The results of the water's last calculation cleared, so that the next one
 // starts from the form's values alone.
 void ClearWaterResults(int32_t water);
+// A work file written before the values as entered were kept holds none: each
+// entered water without them counts as entered exactly as stored.
+void TakeStoredAsEnteredWhereMissing();

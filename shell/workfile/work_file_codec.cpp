@@ -27,6 +27,7 @@
 #include "input/phcurve/alk_curve_records.h"
 #include "input/records.h"
 #include "input/residence_records.h"
+#include "input/waterform/water_form_records.h"
 #include "input/whatif_switch_records.h"
 #include "pages/records.h"
 #include "scenarios/frame/whatif_records.h"
@@ -1107,6 +1108,11 @@ bool TransferRecord(int record, IO& io) {
             return true;
         case 273:
             MultiMixCarbonate(io, &WaterCarbonate::totalCarbonate);
+            return true;
+        case 274:
+        case 275:
+        case 276:
+            F32s(io, enteredValues[record - 274]);  // surface, injection, formation
             return true;
         case 277:
             io.F32(calciumSilicateRatio);

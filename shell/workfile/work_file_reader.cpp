@@ -4,6 +4,7 @@
 // the workspace at once. A refused file changes nothing.
 #include "engine/records.h"
 #include "input/records.h"
+#include "input/waterform/water_form_store.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
 #include "platform/window/window.h"
@@ -49,6 +50,7 @@ void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount)
         workfile::ClearRecord(kWellLogPtSourceRecord);
         workfile::ClearRecord(kPrecipitationQuantityRecord);
     }
+    TakeStoredAsEnteredWhereMissing();
     mainWindowState.dataVersion = version;
     mainWindowState.loadedVersion = version;
     entryTemperature = currentAnalysis.values[AnalysisElement::kTemperature];

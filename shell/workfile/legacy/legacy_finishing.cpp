@@ -14,6 +14,7 @@
 #include "graphs/records.h"
 #include "input/records.h"
 #include "input/units/unit_choices.h"
+#include "input/waterform/water_form_store.h"
 #include "platform/dialogs/message_box.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
@@ -235,6 +236,7 @@ void RepairStagedSettings(int16_t version, std::vector<uint8_t>& image) {
 
 void FinishLegacyLoad(int16_t version, win::HWND owner) {
     RepairStoredValues();
+    TakeStoredAsEnteredWhereMissing();
     ClampUnitChoices();
     RepairOlderSettings(version, unitCodes.code[UnitItem::kPressure],
                         OlderSettings{wellLogSpecs, whatIfSettings, graphRangeSettings,

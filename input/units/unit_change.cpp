@@ -1,0 +1,171 @@
+// Converting the stored waters when the units change. Each quantity goes
+// through the calculation's own conversion into its base unit (mg/L as the
+// species, degrees C, psia, atm, g/mL) and back out by the new unit, so the
+// calculation reads the same water before and after.
+#include "input/units/unit_change.h"
+
+#include <cstring>
+#include <utility>
+
+#include "common/water_analysis.h"
+#include "engine/inputs/engine_inputs.h"
+#include "engine/inputs/engine_unit_factors.h"
+#include "engine/inputs/unit_conversions.h"
+#include "engine/records.h"
+#include "input/records.h"
+#include "input/water_temperature_records.h"
+#include "input/waterform/water_form_records.h"
+#include "scenarios/multimix/multimix_records.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+namespace U = UnitItem;
+
+// The concentrations the calculation scales by its unit factor of the item.
+struct ScaledElement {
+    int element;
+    int item;
+};
+constexpr ScaledElement kScaled[] = {
+    {E::kCalcium, U::kCalcium},
+    {E::kMagnesium, U::kMagnesium},
+    {E::kSodium, U::kSodium},
+    {E::kPotassium, U::kPotassium},
+    {E::kIron, U::kIron},
+    {E::kAmmonia, U::kAmmonia},
+    {E::kAluminum, U::kAluminum},
+    {E::kBoron, U::kBoron},
+    {E::kChloride, U::kChloride},
+    {E::kSulfate, U::kSulfate},
+    {E::kH2S, U::kH2S},
+    {E::kSilica, U::kSilica},
+    {E::kPhosphate, U::kPhosphate},
+    {E::kFluoride, U::kFluoride},
+    {E::kNitrate, U::kNitrate},
+    {E::kStrontium, U::kStrontium},
+    {E::kBarium, U::kBarium},
+    {E::kLithium, U::kLithium},
+    {E::kManganese, U::kManganese},
+    {E::kLead, U::kLead},
+    {E::kBromine, U::kBromine},
+};
+
+bool Changed(const UnitCodes& before, const UnitCodes& after, int item) {
+    return before.code[item] != after.code[item];
+}
+
+// value x (base per old unit) / (base per new unit); a new unit without a
+// factor leaves the value as it was.
+float Rescale(float value, double oldFactor, double newFactor) {
+    if (newFactor == 0.0) return value;
+    return static_cast<float>(value * oldFactor / newFactor);
+}
+
+float ConvertTemperature(float value, unsigned before, unsigned after) {
+    EngineInputs in{};
+    EngineTemperature(value, before, 1, in);  // any pass past the reference one
+    switch (after) {
+        case TemperatureUnit::kFahrenheit:
+            return static_cast<float>(in.temperatureF);
+        case TemperatureUnit::kCelsius:
+            return static_cast<float>(in.temperatureC);
+        case TemperatureUnit::kKelvin:
+            return static_cast<float>(in.temperatureK);
+        default:
+            return value;
+    }
+}
+
+float GramsPerMl(float density, unsigned code) {
+    return code == 1 ? static_cast<float>(density / kWaterDensityLbsPerGal) : density;
+}
+
+// Flows: the calculation multiplies each by its unit's factor.
+double FlowFactor(int item, unsigned code) {
+    switch (item) {
+        case U::kBrineFlow:
+            return BrineFlowFactor(code);
+        case U::kOilFlow:
+            return OilFlowFactor(code);
+        default:
+            return GasFlowFactor(code);
+    }
+}
+
+void ConvertTemperaturePair(float (&pair)[2], const UnitCodes& before, const UnitCodes& after) {
+    for (float& t : pair)
+        t = ConvertTemperature(t, before.code[U::kTemperature], after.code[U::kTemperature]);
+}
+
+}  // namespace
+
+void ConvertAnalysisUnits(float* v, const UnitCodes& before, const UnitCodes& after) {
+    for (const ScaledElement& s : kScaled)
+        if (Changed(before, after, s.item))
+            v[s.element] = Rescale(v[s.element], EngineUnitFactor(before, s.item),
+                                   EngineUnitFactor(after, s.item));
+    const auto rule = [&](int element, int item, double (*toBase)(double, unsigned)) {
+        if (Changed(before, after, item))
+            v[element] =
+                Rescale(v[element], toBase(1.0, before.code[item]), toBase(1.0, after.code[item]));
+    };
+    rule(E::kZinc, U::kZinc, ZincToMgL);
+    rule(E::kPolyphosphate, U::kPolyphosphate, PolyphosphateToMgLAsPO4);
+    rule(E::kOxalate, U::kOxalate, OxalateToMmolL);
+    for (int item : {U::kBrineFlow, U::kOilFlow, U::kGasFlow})
+        if (Changed(before, after, item))
+            v[E::kBrineFlow + item - U::kBrineFlow] =
+                Rescale(v[E::kBrineFlow + item - U::kBrineFlow],
+                        FlowFactor(item, before.code[item]), FlowFactor(item, after.code[item]));
+
+    if (Changed(before, after, U::kTemperature))
+        v[E::kTemperature] = ConvertTemperature(v[E::kTemperature], before.code[U::kTemperature],
+                                                after.code[U::kTemperature]);
+    if (Changed(before, after, U::kDensity)) {
+        const float grams = GramsPerMl(v[E::kDensity], before.code[U::kDensity]);
+        v[E::kDensity] = after.code[U::kDensity] == 1
+                             ? static_cast<float>(grams * kWaterDensityLbsPerGal)
+                             : grams;
+    }
+    // The partial pressures in ppm or percent of the gas are read against the
+    // total pressure, so they are converted before it.
+    const double psia = PressureToPsia(v[E::kPressure], before.code[U::kPressure]);
+    const double totalBar = psia * kBarPerPsia;
+    constexpr unsigned kFirstShareOfGas = 4;  // ppm in the gas, mole %
+    for (const auto& [element, item] :
+         {std::pair{E::kPco2, U::kGasCo2}, std::pair{E::kPH2S, U::kGasH2S}}) {
+        const bool share =
+            before.code[item] >= kFirstShareOfGas || after.code[item] >= kFirstShareOfGas;
+        if (Changed(before, after, item) && (totalBar > 0.0 || !share))
+            v[element] = static_cast<float>(AtmToPartialPressureUnit(
+                PartialPressureToAtm(v[element], before.code[item], totalBar), after.code[item],
+                totalBar));
+    }
+    if (Changed(before, after, U::kPressure))
+        v[E::kPressure] = static_cast<float>(PsiaToPressureUnit(psia, after.code[U::kPressure]));
+}
+
+float ConvertCorrosionRate(float rate, const UnitCodes& before, const UnitCodes& after) {
+    if (CorrosionRateInMpy(before) == CorrosionRateInMpy(after)) return rate;
+    const double mpy = CorrosionRateAsMpy(rate, before);
+    return static_cast<float>(CorrosionRateInMpy(after) ? mpy : mpy * kMmPerMil);
+}
+
+void ConvertStoredWaters(const UnitCodes& before, const UnitCodes& after) {
+    if (std::memcmp(&before, &after, sizeof before) == 0) return;
+    for (WaterAnalysis* w :
+         {&surfaceWater, &injectionWater, &formationWater, &currentAnalysis, &mixedWater})
+        ConvertAnalysisUnits(w->values, before, after);
+    for (WaterAnalysis& w : multiMixState.sourceWaters)
+        ConvertAnalysisUnits(w.values, before, after);
+    for (float* entered : enteredValues) ConvertAnalysisUnits(entered, before, after);
+    ConvertAnalysisUnits(formSnapshot.values, before, after);
+    for (auto& pair : waterTemperatures) ConvertTemperaturePair(pair, before, after);
+    ConvertTemperaturePair(currentWaterTemperatures, before, after);
+    entryTemperature = ConvertTemperature(entryTemperature, before.code[U::kTemperature],
+                                          after.code[U::kTemperature]);
+    corrosionTarget = ConvertCorrosionRate(corrosionTarget, before, after);
+    formSnapshot.corrosionTarget =
+        ConvertCorrosionRate(formSnapshot.corrosionTarget, before, after);
+}

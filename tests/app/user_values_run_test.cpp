@@ -1,0 +1,228 @@
+// Scripted runs of what the user typed staying what they typed: a water typed
+// again gives the same results whatever the balancing did in between, the
+// values as entered come back from a work file, a change of units keeps the
+// water and only changes how it is written, the form shows the identification
+// of the water it edits, and an edit of the texts alone is a change of data.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "common/water_analysis.h"
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+// The sea water of the bundled sample, as a user types it on a fresh form.
+const std::string kSeaWater =
+    "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
+    "dialog 80 set 404 10760\ndialog 80 set 405 399\ndialog 80 set 414 19350\n"
+    "dialog 80 set 415 2710\ndialog 80 set 419 140\ndialog 80 set 427 77\n";
+
+constexpr size_t kEnteredRows = 138737;  // records 274-276, one row of 64 f32 per water
+
+class UserValuesRun : public ProgramRunFixture {
+  protected:
+    bool Logged(const std::string& part) const { return Log().find(part) != std::string::npos; }
+    // The number the log shows for the last `dialog 80 read CONTROL` (commas
+    // taken out), NaN when the control was not read.
+    double LastRead(int control) const {
+        const std::string log = Log();
+        const std::string key = "read " + std::to_string(control) + " \"";
+        const size_t at = log.rfind(key);
+        if (at == std::string::npos) return std::nan("");
+        std::string digits;
+        for (size_t i = at + key.size(); i < log.size() && log[i] != '"'; ++i)
+            if (log[i] != ',') digits += log[i];
+        return std::strtod(digits.c_str(), nullptr);
+    }
+    // The reads of CONTROL in the log, in order.
+    std::vector<std::string> Reads(int control) const {
+        std::vector<std::string> reads;
+        const std::string log = Log();
+        const std::string key = "read " + std::to_string(control) + " \"";
+        for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1))
+            reads.push_back(
+                log.substr(at + key.size(), log.find('"', at + key.size()) - at - key.size()));
+        return reads;
+    }
+};
+
+// Sulfate typed as 2 makes the balancing add chloride; typed back to 2,710 the
+// water is the one first typed, and the form, the chemistry page and the
+// indicators page read exactly as they did then.
+TEST_F(UserValuesRun, ATypedWaterGivesTheSameResultsAfterAnotherBalancing) {
+    ASSERT_EQ(
+        Run(kSeaWater + "dialog 80 press 1\nmenu 1030\n"
+                        "text DisplayMUWater chem1.txt\ntext DisplayMUValues values1.txt\n"
+                        "dialog 80 read 414\ndialog 80 set 415 2\ndialog 80 press 1\nmenu 1030\n"
+                        "text DisplayMUWater chem2.txt\n"
+                        "dialog 80 read 414\ndialog 80 read 404\ndialog 80 set 415 2710\n"
+                        "dialog 80 press 1\nmenu 1030\n"
+                        "text DisplayMUWater chem3.txt\ntext DisplayMUValues values3.txt\n"
+                        "dialog 80 read 414\ndialog 80 read 404\ndialog 80 read 415\n"
+                        "dialog 80 press 2\nmenu 1030\n"
+                        "answer no Data has been modified\n"),
+        0)
+        << Log();
+    // The low sulfate was balanced with chloride: the page shows more than typed.
+    EXPECT_NE(Read("chem1.txt"), Read("chem2.txt"));
+    // The form shows what was typed every time, never the balanced value.
+    const std::vector<std::string> chloride = Reads(414);
+    ASSERT_EQ(chloride.size(), 3u) << Log();
+    EXPECT_EQ(chloride[1], chloride[0]);
+    EXPECT_EQ(chloride[2], chloride[0]);
+    EXPECT_EQ(std::strtod(chloride[0].c_str(), nullptr), 19350.0) << chloride[0];
+    const std::vector<std::string> sodium = Reads(404);
+    ASSERT_EQ(sodium.size(), 2u);
+    EXPECT_EQ(std::strtod(sodium[1].c_str(), nullptr), 10760.0) << sodium[1];
+    EXPECT_EQ(LastRead(415), 2710.0);
+    // The same typed water, the same pages.
+    EXPECT_EQ(Read("chem3.txt"), Read("chem1.txt"));
+    EXPECT_EQ(Read("values3.txt"), Read("values1.txt"));
+}
+
+// The values as entered are records 274-276 of the saved file; a reopened
+// file marks the same values red as before the save, and saving it again
+// writes the same bytes.
+TEST_F(UserValuesRun, EnteredValuesComeBackFromTheWorkFile) {
+    ASSERT_EQ(
+        Run(kSeaWater + "dialog 80 press 1\nmenu 1030\n"
+                        "menu 750 DisplayMUWater\nclipboard save rich text format before.rtf\n"
+                        "file \\UV.KRV\nmenu 1022\n"),
+        0)
+        << Log();
+    const std::vector<uint8_t> saved = Bytes("UV.KRV");
+    ASSERT_EQ(saved.size(), 200171u);
+    const uint8_t* surface = saved.data() + kEnteredRows;
+    EXPECT_EQ(bytes::GetF32(surface + 4 * E::kCalcium), 412.0f);
+    EXPECT_EQ(bytes::GetF32(surface + 4 * E::kSodium), 10760.0f);
+    EXPECT_EQ(bytes::GetF32(surface + 4 * E::kChloride), 19350.0f);
+    EXPECT_EQ(bytes::GetF32(surface + 4 * E::kSulfate), 2710.0f);
+    EXPECT_EQ(bytes::GetF32(surface + 4 * E::kTemperature), 77.0f);
+    // The waters never entered have nothing entered.
+    for (size_t i = 256; i < 3 * 256; ++i) ASSERT_EQ(surface[i], 0) << i;
+
+    Fresh();
+    ASSERT_EQ(Run("file \\UV.KRV\nmenu 1020\ndialog 80 read 414\ndialog 80 press 1\nmenu 1030\n"
+                  "menu 750 DisplayMUWater\nclipboard save rich text format after.rtf\n"
+                  "file \\UV2.KRV\nmenu 1022\n"),
+              0)
+        << Log();
+    EXPECT_EQ(LastRead(414), 19350.0) << Log();
+    const std::string before = Read("before.rtf");
+    ASSERT_NE(before.find("\\colortbl"), std::string::npos);
+    EXPECT_EQ(Read("after.rtf"), before);
+    EXPECT_EQ(Bytes("UV2.KRV"), saved);
+}
+
+// The indicators page up to its operating conditions (which are written in
+// the temperature unit): the saturation levels, indices and excesses.
+std::string Indicators(const std::string& page) {
+    return page.substr(0, page.find("OPERATING CONDITIONS"));
+}
+
+// Calcium as CaCO3 and degrees C chosen with the pages open: the water stays
+// the same, so the indicators do not move, while the form and the chemistry
+// page write calcium and the temperature in the new units. Back in degrees F
+// through the form's Change Units, the form's OK recalculates the converted
+// water to the same indicators.
+TEST_F(UserValuesRun, AUnitChangeKeepsTheWater) {
+    ASSERT_EQ(
+        Run(kSeaWater + "dialog 80 press 1\nmenu 1030\n"
+                        "text DisplayMUValues values1.txt\n"
+                        "dialog 29 scroll 400 down\ndialog 29 scroll 645 down\ndialog 29 press 1\n"
+                        "menu 1065\n"
+                        "text DisplayMUValues values2.txt\ntext DisplayMUWater chem2.txt\n"
+                        "dialog 80 read 400\ndialog 80 read 427\ndialog 80 read 435\n"
+                        "dialog 80 press 433\ndialog 29 scroll 645 up\ndialog 29 press 1\n"
+                        "dialog 80 read 427\ndialog 80 press 1\nmenu 1030\n"
+                        "text DisplayMUValues values3.txt\n"
+                        "answer no Data has been modified\n"),
+        0)
+        << Log();
+    EXPECT_TRUE(Logged("WARNING: UNITS HAVE BEEN CHANGED!")) << Log();
+    const double caAsCaCO3 = 412.0 * 100.09 / 40.08;
+    const std::vector<std::string> calcium = Reads(400);
+    ASSERT_EQ(calcium.size(), 1u) << Log();
+    EXPECT_NEAR(std::strtod(calcium[0].c_str(), nullptr), caAsCaCO3, 0.002 * caAsCaCO3);
+    const std::vector<std::string> temperature = Reads(427);
+    ASSERT_EQ(temperature.size(), 2u) << Log();
+    EXPECT_NEAR(std::strtod(temperature[0].c_str(), nullptr), 25.0, 0.01);
+    EXPECT_NEAR(std::strtod(temperature[1].c_str(), nullptr), 77.0, 0.01);
+    EXPECT_TRUE(Logged("read 435 \"(as CaCO3)\"")) << Log();
+    // The indicators before the change, after it, and after the form's OK
+    // recalculated the converted water.
+    const std::string values = Read("values1.txt");
+    ASSERT_NE(values.find("Calcite:"), std::string::npos);
+    EXPECT_EQ(Indicators(Read("values2.txt")), Indicators(values));
+    EXPECT_EQ(Read("values3.txt"), values);
+    // The chemistry page writes the converted numbers under the new captions.
+    bool calciumLine = false, temperatureLine = false;
+    for (const std::string& line : TextLines(Read("chem2.txt"))) {
+        if (line.find("Calcium(as CaCO") != std::string::npos)
+            calciumLine = line.find("412.00") == std::string::npos &&
+                          line.find(std::to_string(std::lround(caAsCaCO3))) != std::string::npos;
+        if (line.find("Temperature") != std::string::npos)
+            temperatureLine = line.find(" 25.00") != std::string::npos;
+    }
+    EXPECT_TRUE(calciumLine) << Read("chem2.txt");
+    EXPECT_TRUE(temperatureLine) << Read("chem2.txt");
+}
+
+// The formation water calculated last leaves its ID# and time in the working
+// record of the saved file; the surface water's form still shows its own.
+TEST_F(UserValuesRun, TheFormShowsTheIdentificationOfItsOwnWater) {
+    ASSERT_EQ(Run(kSeaWater +
+                  "dialog 80 set 393 1\ndialog 80 set 392 0815\ndialog 80 press 1\nmenu 1030\n"
+                  "dialog 80 set 407 6.8\ndialog 80 set 400 3000\ndialog 80 set 414 5000\n"
+                  "dialog 80 set 419 300\ndialog 80 set 393 2\ndialog 80 set 392 1239\n"
+                  "dialog 80 press 1\nmenu 1032\n"
+                  "file \\ID.KRV\nmenu 1022\n"),
+              0)
+        << Log();
+    Fresh();
+    ASSERT_EQ(Run("file \\ID.KRV\nmenu 1020\n"
+                  "dialog 80 read 393\ndialog 80 read 392\ndialog 80 press 1\nmenu 1030\n"
+                  "dialog 80 read 393\ndialog 80 read 392\ndialog 80 press 2\nmenu 1032\n"
+                  "file \\ID2.KRV\nmenu 1022\n"),
+              0)
+        << Log();
+    EXPECT_EQ(Reads(393), (std::vector<std::string>{"1", "2"})) << Log();
+    EXPECT_EQ(Reads(392), (std::vector<std::string>{"08:15", "12:39"})) << Log();
+    // The surface water (record 18) keeps its own number and time after OK.
+    const std::vector<uint8_t> file = Bytes("ID2.KRV");
+    ASSERT_EQ(file.size(), 200171u);
+    WaterAnalysis surface{};
+    bytes::Reader in(file.data() + 4390, 268);
+    DecodeWaterAnalysis(in, surface);
+    EXPECT_EQ(surface.sampleNumber, 1);
+    EXPECT_EQ(surface.sampleTime, 815);
+}
+
+// Only the ID and a description line changed: QUIT asks to save, and the
+// file is rewritten with the new texts.
+TEST_F(UserValuesRun, AnEditOfTheTextsAloneIsAChangeOfData) {
+    ASSERT_EQ(Run(kSeaWater + "dialog 80 press 1\nmenu 1030\nfile \\TX.KRV\nmenu 1022\n"), 0)
+        << Log();
+    Fresh();
+    ASSERT_EQ(Run("file \\TX.KRV\nmenu 1020\n"
+                  "dialog 80 set 394 Platform B intake\ndialog 80 set 399 Sampled at dawn\n"
+                  "dialog 80 press 1\nmenu 1030\n"
+                  "answer yes Data has been modified\nfile \\TX.KRV\n"
+                  "answer yes \\TX.KRV already exists\nmenu 1028\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("message box \"DATA HAS CHANGED!\"")) << Log();
+    const std::string file = Read("TX.KRV");
+    ASSERT_EQ(file.size(), 200171u);
+    EXPECT_STREQ(file.c_str() + 3098 + 128 * 7, "Platform B intake");
+    EXPECT_STREQ(file.c_str() + 3098, "Sampled at dawn");
+}
+
+}  // namespace

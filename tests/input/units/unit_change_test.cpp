@@ -1,0 +1,85 @@
+// A change of units and back again gives the water it started from, for every
+// unit of every item; the calcium and temperature of a sea water read as the
+// new units write them.
+#include "input/units/unit_change.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/unit_codes.h"
+#include "common/water_analysis.h"
+#include "input/units/unit_choices.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+WaterAnalysis SeaWater() {
+    WaterAnalysis w{};
+    float* v = w.values;
+    v[E::kPh] = 8.1f;
+    v[E::kCalcium] = 412.0f;
+    v[E::kMagnesium] = 1290.0f;
+    v[E::kSodium] = 10760.0f;
+    v[E::kPotassium] = 399.0f;
+    v[E::kChloride] = 19350.0f;
+    v[E::kSulfate] = 2710.0f;
+    v[E::kMAlkalinity] = 140.0f;
+    v[E::kTemperature] = 77.0f;
+    v[E::kPressure] = 1.5f;
+    v[E::kDensity] = 1.025f;
+    v[E::kPco2] = 0.002f;
+    v[E::kPH2S] = 0.001f;
+    const int others[] = {
+        E::kIron,      E::kAmmonia,  E::kAluminum, E::kBoron,     E::kH2S,           E::kSilica,
+        E::kPhosphate, E::kFluoride, E::kNitrate,  E::kStrontium, E::kBarium,        E::kLithium,
+        E::kManganese, E::kLead,     E::kBromine,  E::kZinc,      E::kPolyphosphate, E::kOxalate,
+        E::kBrineFlow, E::kOilFlow,  E::kGasFlow};
+    for (int e : others) v[e] = 7.5f;
+    return w;
+}
+
+TEST(UnitChange, EveryUnitAndBackGivesTheSameWater) {
+    const WaterAnalysis sea = SeaWater();
+    const UnitCodes base{};
+    for (int item = 0; item < UnitItem::kCount; ++item) {
+        for (int code = 1; code <= MaxUnitChoice(item); ++code) {
+            UnitCodes other = base;
+            other.code[item] = static_cast<uint16_t>(code);
+            WaterAnalysis w = sea;
+            ConvertAnalysisUnits(w.values, base, other);
+            ConvertAnalysisUnits(w.values, other, base);
+            for (int e = 0; e < E::kCount; ++e)
+                EXPECT_NEAR(w.values[e], sea.values[e], 1e-5 * std::fabs(sea.values[e]) + 1e-9)
+                    << "item " << item << " code " << code << " element " << e;
+        }
+    }
+}
+
+TEST(UnitChange, CalciumAsCaCO3AndDegreesCelsius) {
+    WaterAnalysis w = SeaWater();
+    UnitCodes after{};
+    after.code[UnitItem::kCalcium] = 1;
+    after.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
+    after.code[UnitItem::kDensity] = 1;
+    ConvertAnalysisUnits(w.values, UnitCodes{}, after);
+    const double asCaCO3 = 412.0 * 100.09 / 40.08;
+    EXPECT_NEAR(w.values[E::kCalcium], asCaCO3, 0.002 * asCaCO3);
+    EXPECT_NEAR(w.values[E::kTemperature], 25.0, 1e-4);
+    EXPECT_NEAR(w.values[E::kDensity], 1.025 * 8.34, 1e-4);
+    // What did not change unit stays exactly as typed.
+    EXPECT_EQ(w.values[E::kSodium], 10760.0f);
+    EXPECT_EQ(w.values[E::kPh], 8.1f);
+    EXPECT_EQ(w.values[E::kMAlkalinity], 140.0f);
+}
+
+TEST(UnitChange, CorrosionRateBetweenMpyAndMmPerYear) {
+    UnitCodes mm{};
+    mm.code[UnitItem::kCorrosionRate] = 1;
+    EXPECT_NEAR(ConvertCorrosionRate(10.0f, UnitCodes{}, mm), 0.254, 1e-6);
+    EXPECT_NEAR(ConvertCorrosionRate(0.254f, mm, UnitCodes{}), 10.0, 1e-4);
+    EXPECT_EQ(ConvertCorrosionRate(3.0f, mm, mm), 3.0f);
+}
+
+}  // namespace
