@@ -3,11 +3,14 @@
 // as it was, the version rules and the clean-up after both.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "engine/pipeline/pipeline_records.h"
 #include "input/phcurve/alk_curve_records.h"
+#include "input/waterform/water_form_records.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "tests/shell/workfile/work_file_fixture.h"
 #include "treatment/files/older_product_records.h"
@@ -28,6 +31,7 @@ class SaveLoad : public WorkFileTest {
         surfaceWater.values[AnalysisElement::kCalcium] = 412.0f;
         surfaceWater.values[AnalysisElement::kTemperature] = 77.0f;
         resultStatus.surfaceEntered = 1;
+        std::memcpy(enteredValues[0], surfaceWater.values, sizeof enteredValues[0]);
         whatIfOptions.wellLogPtSource = 2;
         SetPath(name);
         EXPECT_EQ(SaveWorkFile(nullptr), 0);
@@ -135,6 +139,24 @@ TEST_F(SaveLoad, ALoadRestoresTheWorkspaceAndSaysSo) {
     EXPECT_EQ(ReadFile("c.KRV"), ReadFile("b.KRV"));
     // The file was read, never written.
     EXPECT_EQ(ReadFile("a.KRV"), file);
+}
+
+// A file saved before the values as entered were kept has none: its entered
+// water counts as entered exactly as stored, its other waters stay empty.
+TEST_F(SaveLoad, AFileWithoutTheValuesAsEnteredTakesTheStoredOnes) {
+    surfaceWater.values[AnalysisElement::kSodium] = 10760.0f;
+    (void)SaveSample("a.KRV");
+    std::vector<uint8_t> older = ReadFile("a.KRV");
+    std::fill(older.begin() + kRecordTable[274].offset, older.begin() + kRecordTable[277].offset,
+              uint8_t{0});
+    WriteFile("older.KRV", older);
+    ClearLayoutRecords();
+    SetPath("older.KRV");
+    ASSERT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "the caption"), 0);
+    EXPECT_EQ(std::memcmp(enteredValues[0], surfaceWater.values, sizeof enteredValues[0]), 0);
+    EXPECT_EQ(enteredValues[0][AnalysisElement::kSodium], 10760.0f);
+    for (int water : {1, 2})
+        for (float v : enteredValues[water]) ASSERT_EQ(v, 0.0f) << water;
 }
 
 // Each source water's C2-C5 acids lie water by water in the multi-mix's 192-byte
