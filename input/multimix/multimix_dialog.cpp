@@ -214,8 +214,8 @@ void OnGoTo(win::HWND dialog) {
     SetNextButton(dialog, true);
 }
 
-// The values are shown again under the captions of the units now chosen (not
-// converted); a change of units ends the dialog with 1.
+// The values are shown again in the units now chosen (the units dialog
+// converted them); a change of units ends the dialog with 1.
 void OnChangeUnits(win::HWND dialog) {
     OpenUnitsDialog(dialog);
     ShowMultiMixRecord(dialog);

@@ -165,9 +165,10 @@ void OnPaste(win::HWND form) {
     mainWindowState.currentWater = kept;
 }
 
-// Change Units: the values are read, the units chosen, and the same numbers
-// shown under the captions of the units now chosen. OK, Recalculate, Copy and
-// Change Units read nothing while a field is refused.
+// Change Units: the values are read, the units chosen (which converts every
+// stored water and the working record into them), and the water shown again in
+// the units now chosen. OK, Recalculate, Copy and Change Units read nothing
+// while a field is refused.
 void OnChangeUnits(win::HWND form) {
     if (!CheckWaterFormFields(form)) return;
     // A form whose water was never entered holds nothing to warn about yet.
