@@ -5,6 +5,7 @@
 // ShowAnalysisFields; storing is water_form_store.
 #include "input/waterform/water_form.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/pipeline/calc_water_analysis.h"
@@ -47,8 +48,11 @@ void ShowEnteredValues(int32_t water) {
     const WaterAnalysis& stored = *FormWaterAnalysis(water);
     float* v = currentAnalysis.values;
     std::memcpy(v, stored.values, sizeof currentAnalysis.values);
-    if (!IsFormWaterEntered(water)) return;
-    std::memcpy(v, enteredValues[water], sizeof currentAnalysis.values);
+    const float* entered = enteredValues[water];
+    if (!IsFormWaterEntered(water) ||
+        std::all_of(entered, entered + E::kCount, [](float x) { return x == 0.0f; }))
+        return;  // nothing typed is known: the water as stored
+    std::memcpy(v, entered, sizeof currentAnalysis.values);
     if (v[E::kPh] < 0.0f) v[E::kPh] = stored.values[E::kPh];
     v[E::kCompanionPh] = stored.values[E::kCompanionPh];
 }
