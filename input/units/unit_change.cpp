@@ -22,7 +22,7 @@ namespace {
 namespace E = AnalysisElement;
 namespace U = UnitItem;
 
-// The concentrations the calculation scales by its unit factor of the item.
+// The concentrations the calculation reads as mg/L per unit of their item.
 struct ScaledElement {
     int element;
     int item;
@@ -49,6 +49,9 @@ constexpr ScaledElement kScaled[] = {
     {E::kManganese, U::kManganese},
     {E::kLead, U::kLead},
     {E::kBromine, U::kBromine},
+    {E::kZinc, U::kZinc},
+    {E::kPolyphosphate, U::kPolyphosphate},
+    {E::kOxalate, U::kOxalate},
 };
 
 bool Changed(const UnitCodes& before, const UnitCodes& after, int item) {
@@ -100,19 +103,14 @@ void ConvertTemperaturePair(float (&pair)[2], const UnitCodes& before, const Uni
 
 }  // namespace
 
-void ConvertAnalysisUnits(float* v, const UnitCodes& before, const UnitCodes& after) {
-    for (const ScaledElement& s : kScaled)
-        if (Changed(before, after, s.item))
-            v[s.element] = Rescale(v[s.element], EngineUnitFactor(before, s.item),
-                                   EngineUnitFactor(after, s.item));
-    const auto rule = [&](int element, int item, double (*toBase)(double, unsigned)) {
-        if (Changed(before, after, item))
-            v[element] =
-                Rescale(v[element], toBase(1.0, before.code[item]), toBase(1.0, after.code[item]));
-    };
-    rule(E::kZinc, U::kZinc, ZincToMgL);
-    rule(E::kPolyphosphate, U::kPolyphosphate, PolyphosphateToMgLAsPO4);
-    rule(E::kOxalate, U::kOxalate, OxalateToMmolL);
+void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) {
+    const UnitCodes& before = was.units;
+    const UnitCodes& after = now.units;
+    for (const ScaledElement& s : kScaled) {
+        const double oldFactor = EntryMgLPerUnit(before, s.item, was.reportingMode);
+        const double newFactor = EntryMgLPerUnit(after, s.item, now.reportingMode);
+        if (oldFactor != newFactor) v[s.element] = Rescale(v[s.element], oldFactor, newFactor);
+    }
     for (int item : {U::kBrineFlow, U::kOilFlow, U::kGasFlow})
         if (Changed(before, after, item))
             v[E::kBrineFlow + item - U::kBrineFlow] =
@@ -152,15 +150,15 @@ float ConvertCorrosionRate(float rate, const UnitCodes& before, const UnitCodes&
     return static_cast<float>(CorrosionRateInMpy(after) ? mpy : mpy * kMmPerMil);
 }
 
-void ConvertStoredWaters(const UnitCodes& before, const UnitCodes& after) {
-    if (std::memcmp(&before, &after, sizeof before) == 0) return;
+void ConvertStoredWaters(const UnitBasis& was, const UnitBasis& now) {
+    const UnitCodes& before = was.units;
+    const UnitCodes& after = now.units;
     for (WaterAnalysis* w :
          {&surfaceWater, &injectionWater, &formationWater, &currentAnalysis, &mixedWater})
-        ConvertAnalysisUnits(w->values, before, after);
-    for (WaterAnalysis& w : multiMixState.sourceWaters)
-        ConvertAnalysisUnits(w.values, before, after);
-    for (float* entered : enteredValues) ConvertAnalysisUnits(entered, before, after);
-    ConvertAnalysisUnits(formSnapshot.values, before, after);
+        ConvertAnalysisUnits(w->values, was, now);
+    for (WaterAnalysis& w : multiMixState.sourceWaters) ConvertAnalysisUnits(w.values, was, now);
+    for (float* entered : enteredValues) ConvertAnalysisUnits(entered, was, now);
+    ConvertAnalysisUnits(formSnapshot.values, was, now);
     for (auto& pair : waterTemperatures) ConvertTemperaturePair(pair, before, after);
     ConvertTemperaturePair(currentWaterTemperatures, before, after);
     entryTemperature = ConvertTemperature(entryTemperature, before.code[U::kTemperature],

@@ -128,13 +128,16 @@ void OnOk(win::HWND dialog) {
     const bool codesChanged = std::memcmp(&unitCodes, &s.openingCodes, sizeof unitCodes) != 0;
     if (codesChanged && (resultStatus.runTargetSolvers != 0 || AnyWaterEntered()))
         win::MessageBox(dialog, kUnitsChangedWarning, "WARNING", win::MB_ICONINFORMATION);
+    // The waters stay the same waters, written in the new units.
+    if (codesChanged || reportingMode != s.openingReportingMode) {
+        ConvertStoredWaters(UnitBasis{s.openingCodes, s.openingReportingMode},
+                            UnitBasis{unitCodes, reportingMode});
+        RefreshOpenPages(-1);
+    }
     // The what-if and well-log settings hold numbers in the temperature and
     // pressure units: a new unit starts them again from its own defaults (the
     // well log is kept in the display configuration file).
     if (codesChanged) {
-        // The waters stay the same waters, written in the new units.
-        ConvertStoredWaters(s.openingCodes, unitCodes);
-        RefreshOpenPages(-1);
         const WellLogSpecs wellBefore = wellLogSpecs;
         ResetRangesForUnitChange(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
                                  wellLogSpecs);

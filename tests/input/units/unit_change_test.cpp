@@ -15,6 +15,8 @@ namespace {
 
 namespace E = AnalysisElement;
 
+constexpr uint16_t kMgPerL = ReportingMode::kMgPerL;
+
 WaterAnalysis SeaWater() {
     WaterAnalysis w{};
     float* v = w.values;
@@ -48,8 +50,8 @@ TEST(UnitChange, EveryUnitAndBackGivesTheSameWater) {
             UnitCodes other = base;
             other.code[item] = static_cast<uint16_t>(code);
             WaterAnalysis w = sea;
-            ConvertAnalysisUnits(w.values, base, other);
-            ConvertAnalysisUnits(w.values, other, base);
+            ConvertAnalysisUnits(w.values, UnitBasis{base, kMgPerL}, UnitBasis{other, kMgPerL});
+            ConvertAnalysisUnits(w.values, UnitBasis{other, kMgPerL}, UnitBasis{base, kMgPerL});
             for (int e = 0; e < E::kCount; ++e)
                 EXPECT_NEAR(w.values[e], sea.values[e], 1e-5 * std::fabs(sea.values[e]) + 1e-9)
                     << "item " << item << " code " << code << " element " << e;
@@ -63,7 +65,8 @@ TEST(UnitChange, CalciumAsCaCO3AndDegreesCelsius) {
     after.code[UnitItem::kCalcium] = 1;
     after.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
     after.code[UnitItem::kDensity] = 1;
-    ConvertAnalysisUnits(w.values, UnitCodes{}, after);
+    const UnitCodes before{};
+    ConvertAnalysisUnits(w.values, UnitBasis{before, kMgPerL}, UnitBasis{after, kMgPerL});
     const double asCaCO3 = 412.0 * 100.09 / 40.08;
     EXPECT_NEAR(w.values[E::kCalcium], asCaCO3, 0.002 * asCaCO3);
     EXPECT_NEAR(w.values[E::kTemperature], 25.0, 1e-4);
@@ -72,6 +75,23 @@ TEST(UnitChange, CalciumAsCaCO3AndDegreesCelsius) {
     EXPECT_EQ(w.values[E::kSodium], 10760.0f);
     EXPECT_EQ(w.values[E::kPh], 8.1f);
     EXPECT_EQ(w.values[E::kMAlkalinity], 140.0f);
+}
+
+// Into epm and back: the water's mg/L over each ion's equivalent weight, so
+// calcium is 412 / 20.04 meq/L, and back in mg/L exactly as typed.
+TEST(UnitChange, MilliequivalentsAndBack) {
+    const WaterAnalysis sea = SeaWater();
+    const UnitCodes codes{};
+    const UnitBasis mg{codes, kMgPerL};
+    const UnitBasis epm{codes, ReportingMode::kEpm};
+    WaterAnalysis w = sea;
+    ConvertAnalysisUnits(w.values, mg, epm);
+    EXPECT_NEAR(w.values[E::kCalcium], 412.0 / (40.08 / 2.0), 0.01);
+    EXPECT_NEAR(w.values[E::kChloride], 19350.0 / 35.453, 0.05);
+    EXPECT_EQ(w.values[E::kTemperature], 77.0f);
+    ConvertAnalysisUnits(w.values, epm, mg);
+    for (int e = 0; e < E::kCount; ++e)
+        EXPECT_NEAR(w.values[e], sea.values[e], 1e-5 * std::fabs(sea.values[e]) + 1e-9) << e;
 }
 
 TEST(UnitChange, CorrosionRateBetweenMpyAndMmPerYear) {
