@@ -57,6 +57,14 @@ void ShowEnteredValues(int32_t water) {
     v[E::kCompanionPh] = stored.values[E::kCompanionPh];
 }
 
+// A form closed without storing leaves the working record holding the water
+// as stored, as the calculation and the work file expect it.
+void LeaveStoredValues(int32_t water) {
+    if (IsFormWater(water))
+        std::memcpy(currentAnalysis.values, FormWaterAnalysis(water)->values,
+                    sizeof currentAnalysis.values);
+}
+
 // Opening: the form water's companions and values become the working record.
 void OnOpen(win::HWND form) {
     formWater = mainWindowState.currentWater;
@@ -108,7 +116,10 @@ void OnOk(win::HWND form) {
     PredictPh(form);
     const int32_t water = mainWindowState.currentWater;
     StoreIdentification(water);
-    if (IsFormWater(water) && StoresNewData(water)) StoreAndMark(water);
+    if (IsFormWater(water) && StoresNewData(water))
+        StoreAndMark(water);
+    else
+        LeaveStoredValues(water);
     win::EndDialog(form, 1);
 }
 
@@ -198,6 +209,7 @@ bool OnCommand(win::HWND form, int id, win::WORD code) {
             return true;
         case C::kCancel:
             dialogResult = -1;
+            LeaveStoredValues(mainWindowState.currentWater);
             win::EndDialog(form, 1);
             return true;
         case C::kCopy:
