@@ -151,7 +151,7 @@ def main():
     for offset, size in table[1:]:
         if offset == 200163:
             continue
-        add(current[:offset], unknown(557))
+        add(current[:offset], "truncated: {:,} of {:,} bytes".format(offset, len(current)))
 
     # The older file: cut short, and one byte longer than its layout.
     version = struct.unpack_from("<h", older, 0)[0]

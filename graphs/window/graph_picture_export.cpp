@@ -116,6 +116,20 @@ bool FileIsEmpty(const char* name) {
     return size == 0;
 }
 
+// The window's open-failure text naming the kind of file asked for: the 3D
+// graph's "BMP" stands for whichever kind the name's ending chose.
+std::string OpenFailureText(const char* text, PictureFormat format) {
+    std::string shown = text;
+    const std::size_t at = shown.find("BMP");
+    const char* kind = format == PictureFormat::kPcx   ? "PCX"
+                       : format == PictureFormat::kTif ? "TIF"
+                       : format == PictureFormat::kPng ? "PNG"
+                       : format == PictureFormat::kJpg ? "JPG"
+                                                       : "BMP";
+    if (at != std::string::npos) shown.replace(at, 3, kind);
+    return shown;
+}
+
 bool AskForName(win::HWND window) {
     std::strcpy(fileName, "*.bmp");
     fileTitle[0] = '\0';
@@ -196,7 +210,8 @@ int GraphPictureExport(win::HWND window, const GraphPictureDescriptor& d) {
     if (check == win::HFILE_ERROR) check = win::_lcreat(fileName, 0);
     if (check == win::HFILE_ERROR) {
         const std::string text =
-            std::string(d.openFailureText) + "\n\n" + win::FailedWriteText("Opening", fileName);
+            OpenFailureText(d.openFailureText, format) + "\n\n" +
+            win::FailedWriteText("Opening", fileName, existed);
         (void)win::MessageBox(nullptr, text.c_str(), "WARNING",
                               win::MB_OK | win::MB_ICONINFORMATION);
         d.abandon(window);
@@ -220,8 +235,10 @@ int GraphPictureExport(win::HWND window, const GraphPictureDescriptor& d) {
         failure = WritePicture(fileName, format, &image, d);
         (void)FreeImage(&image);
     }
-    const std::string cause =
-        failure == Failure::kWrite ? win::FailedWriteText("Saving", fileName) : std::string();
+    // The empty file the check made is no file that was there.
+    const std::string cause = failure == Failure::kWrite
+                                  ? win::FailedWriteText("Saving", fileName, existed)
+                                  : std::string();
     // An empty file the check made is not left behind.
     if (!existed && FileIsEmpty(fileName)) (void)win::DeleteFile(fileName);
     FailureBox(window, failure, cause);

@@ -469,8 +469,14 @@ int32_t SaveCore(void** block, uint32_t compression, const char16_t* wideName, c
                 const uint32_t pageStart = static_cast<uint32_t>(size);
                 const bool wrote = (status = WriteTiffImage(p, io)) == IMG_OK;
                 if (wrote) status = LinkTiffPage(io, pages, pageStart, p.pageTotal);
-                if (status != IMG_OK && keepBackup) {
-                    if (io.seek(io.handle, 0, 0) == 0)
+                if (status != IMG_OK) {
+                    // The part of the page that was written goes first (on a
+                    // full disk that frees the room the old bytes need); the
+                    // older pages change only once the page is whole, when
+                    // their links are rewritten, and then get their old bytes.
+                    if (io.seek(io.handle, static_cast<int32_t>(size), 0) == size)
+                        (void)win::SetEndOfFile(AsHandle(io.handle));
+                    if (wrote && keepBackup && io.seek(io.handle, 0, 0) == 0)
                         (void)WriteBytes(io, backup.data(), backup.size());
                 }
             }

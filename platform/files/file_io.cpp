@@ -96,6 +96,10 @@ void SetErrno(int e) {
     Files().lastErrno = e;
 }
 
+int LastErrno() {
+    return Files().lastErrno;
+}
+
 void SetOpenError(const std::string& linuxPath, int e) {
     Files().lastError = OpenError(linuxPath, e);
     Files().lastErrno = e;
@@ -111,10 +115,24 @@ void IgnoreFileSizeSignal() {
     (void)done;
 }
 
-DWORD RefuseSpecial(const struct stat& st, bool forWriting) {
-    if (S_ISDIR(st.st_mode)) return ERROR_ACCESS_DENIED;
+DWORD RefuseSpecial(const std::string& path, const struct stat& st, bool forWriting,
+                    int& systemError) {
+    systemError = 0;
+    if (S_ISDIR(st.st_mode)) {
+        systemError = EISDIR;
+        return ERROR_ACCESS_DENIED;
+    }
     if (!S_ISREG(st.st_mode)) return ERROR_BAD_FILE_TYPE;
-    if (forWriting && (st.st_mode & S_IWUSR) == 0) return ERROR_ACCESS_DENIED;
+    if (!forWriting) return ERROR_SUCCESS;
+    // Marked read-only: refused even where the system would let the writer
+    // through (the superuser).
+    if ((st.st_mode & S_IWUSR) == 0) return ERROR_ACCESS_DENIED;
+    // Another user's file, or one on a read-only disk: a writer that made a
+    // new file beside it and renamed it over it would still replace it.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+        systemError = errno;
+        return ERROR_ACCESS_DENIED;
+    }
     return ERROR_SUCCESS;
 }
 
@@ -122,13 +140,15 @@ HFILE OpenLinux(const std::string& target, int flags, mode_t mode, bool canRead,
     if (canWrite) IgnoreFileSizeSignal();
     // Only plain files are opened: a pipe would block the open until a writer
     // comes, a device never ends, a folder holds no bytes. A file marked
-    // read-only is not opened for writing, whoever runs the program.
+    // read-only is not opened for writing, whoever runs the program, nor one
+    // the user may not write.
     struct stat st;
     if (::stat(target.c_str(), &st) == 0) {
-        const DWORD refusal = RefuseSpecial(st, canWrite);
+        int cause = 0;
+        const DWORD refusal = RefuseSpecial(target, st, canWrite, cause);
         if (refusal != ERROR_SUCCESS) {
             Files().lastError = refusal;
-            Files().lastErrno = S_ISDIR(st.st_mode) ? EISDIR : 0;
+            Files().lastErrno = cause;
             return HFILE_ERROR;
         }
     }
@@ -429,6 +449,21 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD metho
     }
     if (distanceHigh != nullptr) *distanceHigh = static_cast<LONG>(pos >> 32);
     return static_cast<DWORD>(pos);
+}
+
+BOOL SetEndOfFile(HANDLE file) {
+    detail::OpenFile* f = detail::Lookup(detail::HandleToFile(file));
+    if (f == nullptr) return FALSE;
+    if (!f->canWrite) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    const off_t pos = ::lseek(f->fd, 0, SEEK_CUR);
+    if (pos < 0 || ::ftruncate(f->fd, pos) != 0) {
+        detail::SetErrno(errno);
+        return FALSE;
+    }
+    return TRUE;
 }
 
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {

@@ -94,6 +94,8 @@ HANDLE CreateFileW(const char16_t* path, DWORD access, DWORD share, void* securi
 BOOL ReadFile(HANDLE file, void* buffer, DWORD count, DWORD* done, void* overlapped);
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD count, DWORD* done, void* overlapped);
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD method);
+// Ends the file at its current position (bytes beyond it are dropped).
+BOOL SetEndOfFile(HANDLE file);
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh);
 BOOL CloseHandle(HANDLE handle);
 

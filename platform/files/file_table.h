@@ -16,8 +16,12 @@ namespace win::detail {
 HFILE OpenLinux(const std::string& target, int flags, mode_t mode, bool canRead, bool canWrite);
 // The descriptor behind a handle, -1 for none.
 int FileDescriptor(HFILE h);
-// The refusal a file of this kind meets when it is opened (ERROR_SUCCESS for none).
-DWORD RefuseSpecial(const struct stat& st, bool forWriting);
+// The refusal the file at `path` (its status `st`) meets when it is opened
+// (ERROR_SUCCESS for none): a folder, a pipe, device or socket, and for
+// writing a file marked read-only or one the user may not write. `systemError`
+// gets the system's number behind the refusal, 0 when there is none.
+DWORD RefuseSpecial(const std::string& path, const struct stat& st, bool forWriting,
+                    int& systemError);
 // Gives a Linux path the hidden attribute.
 void MarkHidden(const std::string& linuxPath);
 // True (last error set) when a test asked the next rename to fail (FailNextFileRenames).
@@ -28,6 +32,8 @@ void CloseQuietly(HFILE h);
 void ResetReplacements();
 // Records a failed system call's errno as the last error.
 void SetErrno(int e);
+// The system's number behind the last error, 0 when none.
+int LastErrno();
 // Writes past the file-size limit fail (as a full disk) instead of ending the program.
 void IgnoreFileSizeSignal();
 

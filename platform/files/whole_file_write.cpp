@@ -41,10 +41,11 @@ HFILE OpenFor(const std::string& linuxPath, int attribute) {
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists) {
-        const DWORD refusal = RefuseSpecial(st, true);
+        int cause = 0;
+        const DWORD refusal = RefuseSpecial(target, st, true, cause);
         if (refusal != ERROR_SUCCESS) {
             SetLastError(refusal);
-            if (S_ISDIR(st.st_mode)) SetErrno(EISDIR);
+            if (cause != 0) SetErrno(cause);
             return HFILE_ERROR;
         }
     }
@@ -166,11 +167,14 @@ bool CanReplaceFile(const char* path) {
 }
 
 std::string FailedWriteText(const char* doing, const char* path) {
-    const std::string cause = GetLastErrorText();
     struct stat st;
     const bool aFile = ::stat(MapPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    return std::string(doing) + " " + path + " failed: " + cause + ". " +
-           (aFile ? "The file that was there is unchanged." : "No file was written.");
+    return FailedWriteText(doing, path, aFile);
+}
+
+std::string FailedWriteText(const char* doing, const char* path, bool fileWasThere) {
+    return std::string(doing) + " " + path + " failed: " + GetLastErrorText() + ". " +
+           (fileWasThere ? "The file that was there is unchanged." : "No file was written.");
 }
 
 }  // namespace win

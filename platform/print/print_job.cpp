@@ -12,7 +12,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+
+#include "platform/files/file_io.h"
+#include "platform/files/file_table.h"
 
 namespace win {
 namespace {
@@ -25,6 +29,11 @@ int& NextJobId() {
 std::string& LastFile() {
     static std::string last;
     return last;
+}
+
+std::string& LastFailure() {
+    static std::string failure;
+    return failure;
 }
 
 std::vector<PrintRecord>& Log() {
@@ -202,6 +211,7 @@ int EndDoc(HDC hdc) {
     PrintJob* job = JobOf(hdc);
     if (job == nullptr || !job->docOpen) return SP_ERROR;
     if (job->inPage) EndPage(hdc);
+    LastFailure().clear();
     const bool go = KeepPrinting(hdc, *job);
     int result = 1;
     if (!go) {
@@ -210,9 +220,15 @@ int EndDoc(HDC hdc) {
     } else if (!job->pages.empty()) {
         const std::string path = OutputPath(*job);
         const std::size_t slash = path.find_last_of('/');
-        if ((slash != std::string::npos && !MakeFolder(path.substr(0, slash))) ||
-            !WritePdf(*job, hdc->caps, path)) {
+        bool folderMade = slash == std::string::npos || MakeFolder(path.substr(0, slash));
+        if (!folderMade) detail::SetErrno(errno);
+        if (!folderMade || !WritePdf(*job, hdc->caps, path)) {
             result = SP_ERROR;
+            std::error_code ignored;
+            const std::string shown =
+                std::filesystem::absolute(path, ignored).lexically_normal().string();
+            LastFailure() = (shown.empty() ? path : shown) + " could not be written: " +
+                            GetLastErrorText() + ".";
             Note(*job, "", true);
             Tell(*job, path, false);
         } else {
@@ -264,6 +280,10 @@ std::string LastPrintedFile() {
     return LastFile();
 }
 
+std::string LastPrintFailure() {
+    return LastFailure();
+}
+
 const std::vector<PrintRecord>& PrintLog() {
     return Log();
 }
@@ -281,6 +301,7 @@ void ResetPrintJobs() {
     ForgetPrinters();
     ForgetPrintDialogAnswers();
     LastFile().clear();
+    LastFailure().clear();
     Log().clear();
     PageHook() = nullptr;
     PrintedHook() = nullptr;

@@ -9,16 +9,33 @@
 
 #include <cstdint>
 
+#include "platform/files/file_table.h"
 #include "platform/files/whole_file_write.h"
 #include "platform/print/print_job.h"
 
 namespace win {
 namespace {
 
-// cairo's output, handed to the open file; a failed write fails the surface.
+// The open file cairo's output goes to, and the first write that failed.
+struct Output {
+    HFILE file = HFILE_ERROR;
+    bool failed = false;
+    DWORD error = ERROR_SUCCESS;  // the failed write's last error
+    int systemError = 0;          // and the system's number behind it
+};
+
+// cairo's output, handed to the open file. A failed write is remembered and
+// the rest of the document dropped, but cairo is told nothing: on its own
+// error path it keeps patterns of the page it never frees.
 cairo_status_t WriteToFile(void* closure, const unsigned char* data, unsigned int length) {
-    const HFILE file = static_cast<HFILE>(reinterpret_cast<std::intptr_t>(closure));
-    return _lwrite(file, data, length) == length ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+    Output& out = *static_cast<Output*>(closure);
+    if (out.failed) return CAIRO_STATUS_SUCCESS;
+    if (_lwrite(out.file, data, length) != length) {
+        out.failed = true;
+        out.error = GetLastError();
+        out.systemError = detail::LastErrno();
+    }
+    return CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace
@@ -28,9 +45,11 @@ bool WritePdf(const PrintJob& job, const DeviceCaps& caps, const std::string& pa
     const double toPointsY = 72.0 / caps.logPixelsY;
     const HFILE file = OpenReplacementLinux(path);
     if (file == HFILE_ERROR) return false;
-    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(
-        WriteToFile, reinterpret_cast<void*>(static_cast<std::intptr_t>(file)),
-        caps.physicalWidth * toPoints, caps.physicalHeight * toPointsY);
+    Output out;
+    out.file = file;
+    cairo_surface_t* surface =
+        cairo_pdf_surface_create_for_stream(WriteToFile, &out, caps.physicalWidth * toPoints,
+                                            caps.physicalHeight * toPointsY);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
         AbandonReplacement(file);
@@ -60,7 +79,14 @@ bool WritePdf(const PrintJob& job, const DeviceCaps& caps, const std::string& pa
     cairo_surface_finish(surface);
     const bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
-    if (!ok) {
+    if (out.failed) {
+        // The cause of the failed write, whatever ran after it.
+        if (out.systemError != 0)
+            detail::SetErrno(out.systemError);
+        else
+            SetLastError(out.error);
+    }
+    if (!ok || out.failed) {
         AbandonReplacement(file);
         return false;
     }

@@ -79,6 +79,10 @@ void CancelPrintDialog();
 
 // Where the last finished document went (empty before the first one).
 [[nodiscard]] std::string LastPrintedFile();
+// Why the last document that ended could not be written: its file and the
+// cause, e.g. "/home/u/out/Tarvex Report.pdf could not be written: No space
+// left on device." (empty when it was written, aborted or none ended).
+[[nodiscard]] std::string LastPrintFailure();
 
 // Every document that ended, in order: written as a PDF (with its page
 // count and path) or aborted (nothing written). A document whose PDF could

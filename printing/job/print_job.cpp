@@ -7,7 +7,9 @@
 
 #include "graphs/graph_output_records.h"
 #include "platform/dialogs/common_dialogs.h"
+#include "platform/dialogs/message_box.h"
 #include "platform/gdi/gdi.h"
+#include "platform/print/print_setup.h"
 #include "platform/window/window.h"
 #include "printing/job/print_dialog_record.h"
 #include "printing/job/print_job_windows.h"
@@ -47,7 +49,15 @@ void ReportPrinterFailure(int dibErrorCode) {
     if (job.printerDC != nullptr) (void)win::AbortDoc(job.printerDC);
     if (job.failureShown != 0) return;
     job.failureShown = 1;
-    (void)DIBError(dibErrorCode);
+    // A document that could not be written as its file: which file, and why.
+    const std::string failure =
+        dibErrorCode == DibErrorCode::kEndDoc ? win::LastPrintFailure() : std::string();
+    if (failure.empty()) {
+        (void)DIBError(dibErrorCode);
+        return;
+    }
+    const std::string text = std::string(DIBErrorText(dibErrorCode)) + "\n\n" + failure;
+    (void)win::MessageBox(win::GetFocus(), text.c_str(), nullptr, win::MB_ICONHAND);
 }
 
 bool Checked(int result, int dibErrorCode) {

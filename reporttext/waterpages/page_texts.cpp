@@ -7,6 +7,7 @@
 
 #include "engine/records.h"
 #include "input/description_records.h"
+#include "platform/text/font_codepages.h"
 #include "reporttext/format/format_value.h"
 
 std::string PackedDateText(int32_t date, int dateOrder) {
@@ -55,6 +56,11 @@ std::string_view TypedSampleId(int water) {
     return std::string_view(id, strnlen(id, sizeof id));
 }
 
+std::string TypedTextForPage(std::string_view typed) {
+    return win::EncodeText(win::DecodeUtf8(win::TextToUtf8(typed, win::ANSI_CHARSET)),
+                           win::OEM_CHARSET);
+}
+
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
                        int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
                        std::string_view idText) {
@@ -66,13 +72,13 @@ void AddIdentification(ReportLayout& layout, int line, const IdentificationColum
     const size_t room =
         c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
     if (!idText.empty() && idText.size() <= room) {
-        layout.AddText(line, c.idValue, std::string(idText));
+        layout.AddText(line, c.idValue, TypedTextForPage(idText));
     } else if (!idText.empty()) {
         // The whole ID on the line below, under its label's value column, or
         // further left as far as the label when it would run past the page.
         const int size = static_cast<int>(idText.size());
         const int column = std::max(c.idLabel, std::min(c.idValue, kPageTextColumns - size));
-        layout.AddText(line + 1, column, std::string(idText));
+        layout.AddText(line + 1, column, TypedTextForPage(idText));
     } else {
         char number[16];
         std::snprintf(number, sizeof number, "%5d", sampleNumber);

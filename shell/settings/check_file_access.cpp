@@ -27,8 +27,10 @@ int CheckFileAccess(const char* path, const char* description) {
         if (file == win::HFILE_ERROR) file = win::_lcreat(path, kNormalAttribute);
         if (file == win::HFILE_ERROR) {
             const std::string caption = "Error # " + std::to_string(win::GetLastError());
-            win::MessageBox(nullptr, FileAccessErrorText(description).c_str(), caption.c_str(),
-                            win::MB_ICONINFORMATION);
+            // The file and the cause below the words, which name neither.
+            const std::string text =
+                FileAccessErrorText(description) + "\n" + path + ": " + win::GetLastErrorText();
+            win::MessageBox(nullptr, text.c_str(), caption.c_str(), win::MB_ICONINFORMATION);
             return -1;
         }
     }

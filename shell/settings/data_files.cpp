@@ -35,7 +35,9 @@ bool OpenDataFiles() {
         (void)CheckFileAccess(path.c_str(), kDataFiles[i].description);
         dataFiles[i] = win::_lopen(path.c_str(), win::OF_READ);
         if (dataFiles[i] == win::HFILE_ERROR) {
-            win::MessageBox(nullptr, kDataFilesMissingText, "WARNING", win::MB_ICONINFORMATION);
+            const std::string text =
+                std::string(kDataFilesMissingText) + "\n" + path + ": " + win::GetLastErrorText();
+            win::MessageBox(nullptr, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
             return false;
         }
     }

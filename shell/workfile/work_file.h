@@ -20,8 +20,9 @@
 [[nodiscard]] int32_t LoadWorkFileImage(const std::vector<uint8_t>& image,
                                         std::string* why = nullptr);
 
-// The message of a refused load: the reader's own words, then why the file was
-// not read and that the workspace is as it was.
+// The message of a refused load: the reader's own words, the file (the work
+// file path being loaded), why it was not read and that the workspace is as
+// it was.
 [[nodiscard]] std::string LoadRefusalText(const std::string& why);
 
 // Rebuilds `in` as drive + folder + name + "." + `extension` into `out` (which

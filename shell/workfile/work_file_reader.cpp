@@ -80,8 +80,9 @@ int32_t LoadWorkFileImage(const std::vector<uint8_t>& image, std::string* why) {
 }
 
 std::string LoadRefusalText(const std::string& why) {
-    return std::string(kLoadFailedText) + "\n\nThe file was not read: " + why +
-           ".\nThe workspace is as it was.";
+    // The box's caption is "WARNING": the file it is about is named here.
+    return std::string(kLoadFailedText) + "\n\n" + mainWindowState.workFilePath +
+           "\nThe file was not read: " + why + ".\nThe workspace is as it was.";
 }
 
 int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {

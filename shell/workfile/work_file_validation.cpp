@@ -370,6 +370,9 @@ std::string VersionFault(int16_t version, size_t size) {
                           ? size == expected
                           : size >= expected || size == kVersion556Bytes;
     if (fits) return {};
+    // A file of the current layout cut short (a copy or a save that stopped).
+    if (size < expected)
+        return "truncated: " + Thousands(size) + " of " + Thousands(expected) + " bytes";
     return unknown + ": a file of that version is " + Thousands(expected) + " bytes, this one is " +
            Thousands(size);
 }

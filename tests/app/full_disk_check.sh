@@ -7,6 +7,10 @@
 # program must go on to its normal end. Where no file system can be mounted,
 # the same runs go under a file-size limit (ulimit -f), which fails the same
 # writes with "File too large" and must not end the program by its signal.
+# A new picture that fails must not claim a file was there, a PDF print that
+# fails must name its file and the cause and hold nothing after it (the
+# sanitizers' leak check ends the run otherwise), and a TIFF page appended to a file
+# that fails must leave that file as it was, to the byte.
 # Then, with the settings files and their folder made read-only on a
 # read-only file system, a start must read them as they are.
 #
@@ -15,6 +19,7 @@ set -u
 BUILD=$(cd "$1" && pwd)
 SOURCE=$(cd "$2" && pwd)
 TARVEX="$BUILD/tarvex"
+IMAGES="$BUILD/tarvex-image"
 SELF="$SOURCE/tests/app/full_disk_check.sh"
 
 # ---- inside the private namespace (or the fallback): the runs themselves ----
@@ -60,6 +65,8 @@ EOF
   cat >again.tvs <<EOF
 $water
 menu 1030
+printer PDF
+menu 1048
 file \\out\\a.KRV
 answer yes \\out\\a.KRV already exists
 menu 1022
@@ -84,6 +91,8 @@ menu 996 wcGraphWindow
 file \\out\\g.png
 answer yes \\out\\g.png already exists
 menu 995 wcGraphWindow
+file \\out\\new.tif
+menu 995 wcGraphWindow
 close wcGraphWindow
 dialog 29 press 1
 menu 1065
@@ -100,25 +109,50 @@ EOF
   for f in $files; do [ -s "$f" ] || bad "the first run made no $f"; done
   [ -s "out/Tarvex Report.pdf" ] || bad "the first run printed no PDF"
   { sha256sum $files; sha256sum "out/Tarvex Report.pdf"; } >"$LOGS/before.sha"
+  # A TIFF file of 99,999 bytes (a page and some bytes after it) for a page to
+  # be appended to, and the picture of that page, kept off the disk.
+  python3 - "$LOGS/page.bmp" <<'PY'
+import struct, sys
+w, h = 200, 150
+row = bytes((x * 7 + y * 3) % 256 for y in range(1) for x in range(3 * w))
+pixels = b''.join(bytes((b + y) % 256 for b in row) for y in range(h))
+head = struct.pack('<2sIHHI', b'BM', 54 + len(pixels), 0, 0, 54)
+info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+open(sys.argv[1], 'wb').write(head + info + pixels)
+PY
+  "$IMAGES" convert "$LOGS/page.bmp" out/pages.tif >/dev/null || bad "no TIFF file to append to"
+  python3 -c "import sys; f = open(sys.argv[1], 'ab'); f.write(bytes(99999 - f.tell()))" out/pages.tif
+  cp out/pages.tif "$LOGS/pages.tif"
 
   if [ "$MODE" = tmpfs ]; then
     dd if=/dev/zero of=filler bs=4k >/dev/null 2>&1
     df -k . | tail -1
     ( "$TARVEX" --headless --script again.tvs --log "$LOGS/again.log" >"$LOGS/again.out" 2>&1 )
     code=$?
+    "$IMAGES" convert --page 1 "$LOGS/page.bmp" out/pages.tif >"$LOGS/append.out" 2>&1
+    appended=$?
   else
     # 64 KB: room for the log and the small files, none for the work file.
     ( ulimit -f 64
       "$TARVEX" --headless --script again.tvs --log "$LOGS/again.log" >"$LOGS/again.out" 2>&1 )
     code=$?
+    ( ulimit -f 64
+      "$IMAGES" convert --page 1 "$LOGS/page.bmp" out/pages.tif >"$LOGS/append.out" 2>&1 )
+    appended=$?
   fi
+  [ "$appended" -ne 0 ] || bad "a TIFF page was appended on the full disk"
+  cmp -s out/pages.tif "$LOGS/pages.tif" ||
+    bad "the failed TIFF page left the file $(stat -c %s out/pages.tif) bytes, not as it was (99999)"
   [ "$code" -eq 0 ] || { cat "$LOGS/again.out"; bad "the run on the full disk ended with $code"; }
   # Under the size limit the small files are written as usual: only the work
   # file's save fails there.
   [ "$MODE" = tmpfs ] || grep -i 'a\.krv' "$LOGS/before.sha" >"$LOGS/checked.sha"
   [ "$MODE" = tmpfs ] && cp "$LOGS/before.sha" "$LOGS/checked.sha"
   sha256sum -c --quiet "$LOGS/checked.sha" || bad "a failed save changed an old file"
-  leftovers=$(ls out | grep -v -i -E '^(a\.krv|s\.csv|r\.rtf|g\.dat|g\.png|Tarvex Report( \([0-9]\))?\.pdf)$')
+  # Under the size limit the new picture is small enough to be written.
+  written='a\.krv|s\.csv|r\.rtf|g\.dat|g\.png|pages\.tif|Tarvex Report( \([0-9]\))?\.pdf'
+  [ "$MODE" = tmpfs ] || written="$written|new\.tif|Surface Water Chemistry Input\.pdf"
+  leftovers=$(ls out | grep -v -i -E "^($written)\$")
   [ -z "$leftovers" ] || bad "files left behind: $leftovers"
   cause="No space left on device"
   [ "$MODE" = tmpfs ] || cause="File too large"
@@ -148,6 +182,21 @@ for what, (head, name) in want.items():
         bad = 1
     elif 'unchanged' not in hits[0]:
         print('FAIL: the', what, 'message does not say the old file is unchanged:', hits[0])
+        bad = 1
+if sys.argv[3] == 'tmpfs':
+    # A new picture: no file was there before, so none is said to be unchanged.
+    new = [t for c, t in failed if re.search(r'out\\new\.tif', t, re.I)]
+    if not new:
+        print('FAIL: no message for the failed new picture naming the file and', repr(cause))
+        bad = 1
+    elif 'unchanged' in new[0] or 'No file was written' not in new[0]:
+        print('FAIL: the new picture\'s message speaks of a file that was there:', new[0])
+        bad = 1
+    # The failed PDF print: the printer's words, then the file and the cause.
+    pdf = [t for c, t in boxes if t.startswith('Printer: EndDoc failed!')]
+    if len(pdf) != 2 or not all(re.search(r'\n\n/.*/out/[^/]*\.pdf could not be written: ' +
+                                          cause + r'\.$', t) for t in pdf):
+        print('FAIL: the failed PDF print does not name its file and the cause:', pdf)
         bad = 1
 if bad:
     print('boxes of the run:')

@@ -213,6 +213,31 @@ TEST_F(SeaWaterPagesRun, EveryPageShowsTheWholeId) {
     }
 }
 
+// A sample ID typed with a degree sign (the form's Windows-1252 byte 0xB0)
+// reads the same on the chemistry page and in its plain copy, as the printed
+// report shows it, not as the page font's shade block or a '?'.
+TEST_F(SeaWaterPagesRun, ATypedSampleIdKeepsItsDegreeSignOnThePageAndInItsCopy) {
+    std::ifstream bundled(kBundledScript);
+    std::string script;
+    for (std::string line; std::getline(bundled, line);) {
+        if (line.rfind("answer", 0) == 0 || line.rfind("text ", 0) == 0 ||
+            line.rfind("snap ", 0) == 0)
+            continue;
+        if (line == "dialog 80 press 1") script += "dialog 80 set 394 W7 80\xB0" "F\n";
+        script += line + "\n";
+    }
+    script +=
+        "menu 985 DisplayMUWater\n"
+        "clipboard save text copy.txt\n"
+        "text DisplayMUWater page.txt\n"
+        "answer no Data has been modified\n";
+    std::ofstream(folder / "degree.tvs") << script;
+    ASSERT_EQ(Run((folder / "degree.tvs").string()), 0) << Read("run.log");
+    const std::string id = "Sample ID: W7 80\xB0" "F ";
+    EXPECT_NE(Read("page.txt").find(id), std::string::npos) << Read("page.txt").substr(0, 300);
+    EXPECT_NE(Read("copy.txt").find(id), std::string::npos) << Read("copy.txt").substr(0, 300);
+}
+
 // The bundled script data/scripts/seawater-ph.tvs: Vary pH on the same entry, at the
 // water's own temperature. The calcite row is that of
 // tarvex-engine profile ph data/samples/seawater.wat --low 5.6 --high 8.0.

@@ -1,6 +1,8 @@
 // What a start leaves in the install folder: the settings files created on the
 // first start, nothing changed on the next, and the end of the program when a
 // data file cannot be made.
+#include <sys/stat.h>
+
 #include <cstring>
 
 #include "graphs/graph_index_records.h"
@@ -51,18 +53,63 @@ TEST_F(StartupFilesTest, SettingsFilesLeftHiddenOrReadOnlyGetNormalAttributes) {
     EXPECT_EQ(win::GetFileAttributes("\\zorin.cnf"), win::FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST_F(StartupFilesTest, DataFilesThatCannotBeCreatedEndTheProgramWithExitCodeZero) {
-    WriteFile("FILES", {'x'});  // a file where the folder should be
-    const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
-    EXPECT_EQ(code, 0);
-    ASSERT_FALSE(win::MessageBoxLog().empty());
-    const win::MessageBoxRecord& last = win::MessageBoxLog().back();
-    EXPECT_EQ(last.caption, "WARNING");
-    EXPECT_EQ(last.text, "FILES CRITICAL TO OPERATION ARE MISSING!  CONTACT TECH SUPPORT.");
-    EXPECT_EQ(last.owner, nullptr);
-    EXPECT_EQ(dataFiles[0], win::HFILE_ERROR);
-    EXPECT_TRUE(failures.empty()) << "no loop may have run: "
-                                  << (failures.empty() ? "" : failures[0]);
+TEST_F(StartupFilesTest, DataFilesThatCannotBeOpenedEndTheProgramNamingTheFileAndTheCause) {
+    struct Case {
+        const char* what;
+        void (*make)(const fs::path& folder);
+        const char* file;   // the data file named
+        const char* cause;  // the cause told on the line after the words
+    };
+    const Case cases[] = {
+        {"FILES a plain file",
+         [](const fs::path& f) { std::ofstream(f / "FILES") << 'x'; }, "FTN01.BIN",
+         "Not a directory"},
+        {"FTN01.BIN a folder",
+         [](const fs::path& f) { fs::create_directories(f / "FILES" / "FTN01.BIN"); },
+         "FTN01.BIN", "Is a directory"},
+        {"FTN02.BIN a pipe",
+         [](const fs::path& f) {
+             fs::create_directories(f / "FILES");
+             ASSERT_EQ(::mkfifo((f / "FILES" / "FTN02.BIN").c_str(), 0644), 0);
+         },
+         "FTN02.BIN", "Not a regular file"},
+        {"FTN01.BIN a link to itself",
+         [](const fs::path& f) {
+             fs::create_directories(f / "FILES");
+             fs::create_symlink("FTN01.BIN", f / "FILES" / "FTN01.BIN");
+         },
+         "FTN01.BIN", "Too many levels of symbolic links"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        c.make(folder);
+        Restart();
+        const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
+        EXPECT_EQ(code, 0);
+        ASSERT_FALSE(win::MessageBoxLog().empty());
+        const win::MessageBoxRecord& last = win::MessageBoxLog().back();
+        EXPECT_EQ(last.caption, "WARNING");
+        const std::string words = "FILES CRITICAL TO OPERATION ARE MISSING!  CONTACT TECH SUPPORT.\n";
+        ASSERT_EQ(last.text.substr(0, words.size()), words);
+        const std::string below = last.text.substr(words.size());
+        EXPECT_NE(below.find(std::string("\\FILES\\") + c.file + ": " + c.cause),
+                  std::string::npos)
+            << below;
+        EXPECT_EQ(below.find('\n'), std::string::npos) << below;
+        EXPECT_EQ(last.owner, nullptr);
+        // The guard before it told the same file and cause under its own words.
+        bool guardTold = false;
+        for (const win::MessageBoxRecord& box : win::MessageBoxLog())
+            guardTold = guardTold || (box.text.find("can not be opened or created") !=
+                                          std::string::npos &&
+                                      box.text.find(std::string(c.file) + ": " + c.cause) !=
+                                          std::string::npos);
+        EXPECT_TRUE(guardTold);
+        EXPECT_TRUE(failures.empty()) << "no loop may have run: "
+                                      << (failures.empty() ? "" : failures[0]);
+    }
 }
 
 TEST_F(StartupFilesTest, StartUpRegistersEveryClassAndClipboardFormat) {

@@ -82,9 +82,9 @@ TEST_F(Validation, OnlyTheVersionsOfTheCurrentLayoutAtTheirLengthsAreRead) {
         {556, kFileBytes,
          "not a work file of a known version (556): a file of that version is 200,163 bytes, "
          "this one is 200,171"},
-        {557, 200170,
-         "not a work file of a known version (557): a file of that version is 200,171 bytes, "
-         "this one is 200,170"},
+        {557, 200170, "truncated: 200,170 of 200,171 bytes"},
+        {557, 1000, "truncated: 1,000 of 200,171 bytes"},
+        {556, 200162, "truncated: 200,162 of 200,163 bytes"},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> image = good;
@@ -211,7 +211,8 @@ TEST_F(Validation, ARefusalThroughTheOpenCommandSaysWhyAndKeepsTheWorkspace) {
     EXPECT_EQ(win::MessageBoxLog()[0].caption, kWarningCaption);
     EXPECT_EQ(win::MessageBoxLog()[0].text,
               std::string(kLoadFailedText) +
-                  "\n\nThe file was not read: record 19 (injection water analysis): value 7 is "
+                  "\n\nbad.KRV\nThe file was not read: record 19 (injection water analysis): "
+                  "value 7 is "
                   "not a number.\nThe workspace is as it was.");
     // The version word of a current file changed to an older one's.
     bytes::PutI16(good.data(), 200);
