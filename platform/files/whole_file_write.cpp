@@ -167,14 +167,15 @@ bool CanReplaceFile(const char* path) {
 }
 
 std::string FailedWriteText(const char* doing, const char* path) {
-    struct stat st;
-    const bool aFile = ::stat(MapPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    return FailedWriteText(doing, path, aFile);
+    return FailedWriteText(doing, path, true);
 }
 
-std::string FailedWriteText(const char* doing, const char* path, bool fileWasThere) {
+std::string FailedWriteText(const char* doing, const char* path, bool existedBefore) {
+    struct stat st;
+    const bool aFile =
+        existedBefore && ::stat(MapPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
     return std::string(doing) + " " + path + " failed: " + GetLastErrorText() + ". " +
-           (fileWasThere ? "The file that was there is unchanged." : "No file was written.");
+           (aFile ? "The file that was there is unchanged." : "No file was written.");
 }
 
 }  // namespace win

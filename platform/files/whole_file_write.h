@@ -41,8 +41,9 @@ BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count,
 // e.g. "Saving C:\WELL7.KRV failed: No space left on device. The file that was
 // there is unchanged." Call it right after the failure.
 [[nodiscard]] std::string FailedWriteText(const char* doing, const char* path);
-// The same for a writer that knows whether a file was there before it began
-// (one that made the file itself, empty, before writing to it).
-[[nodiscard]] std::string FailedWriteText(const char* doing, const char* path, bool fileWasThere);
+// The same for a writer that knows whether anything was at `path` before it
+// began (one that made the file itself, empty, before writing to it): a file
+// is said to be unchanged only when one was there.
+[[nodiscard]] std::string FailedWriteText(const char* doing, const char* path, bool existedBefore);
 
 }  // namespace win

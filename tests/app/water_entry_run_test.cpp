@@ -151,9 +151,11 @@ TEST_F(WaterEntryRun, DescriptionsSurviveASavedWorkFile) {
                      "ID \xB0"
                      "7");
     }
-    // The page shows the ID where the printed report does (its OEM page font
-    // has no degree sign: the text of the page shows "?" for it).
-    EXPECT_NE(Read("chem.txt").find("   Sample ID: ID ?7     Report Date:"), std::string::npos)
+    // The page shows the ID where the printed report does, its degree sign
+    // too (in the page font's code page; the text of the page is Windows-1252).
+    EXPECT_NE(Read("chem.txt").find("   Sample ID: ID \xB0"
+                                    "7     Report Date:"),
+              std::string::npos)
         << Read("chem.txt");
 
     Fresh();

@@ -103,7 +103,10 @@ TEST_F(PrintJobTest, PrinterThatCannotWriteItsFileSaysSoOnce) {
     PrintSkeletonReport(Block::kSample);
     const auto& boxes = win::MessageBoxLog();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Printer: EndDoc failed!");
+    // The printer's words, then the file and why it could not be written.
+    EXPECT_EQ(boxes[0].text, "Printer: EndDoc failed!\n\n" +
+                                 (folder / "blocker" / "out" / "Skeleton Report.pdf").string() +
+                                 " could not be written: Not a directory.");
     EXPECT_EQ(boxes[0].type & 0xF0u, win::MB_ICONHAND);
     EXPECT_EQ(printJobState.printAborted, 1u);
     ASSERT_EQ(win::PrintLog().size(), 1u);
