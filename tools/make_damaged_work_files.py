@@ -18,25 +18,15 @@ at every record boundary; a file of 1 byte; the older file cut short and with
 a byte added.
 """
 import os
-import re
 import struct
 import sys
+
+from work_file_records import records
 
 NAN = struct.pack("<I", 0x7FC00000)
 INF = struct.pack("<f", float("inf"))
 HUGE = struct.pack("<f", 3.0e38)
 TEXT_AT = 12  # the analysis values follow a 12-byte head
-
-
-def records(layout_path):
-    table = []
-    pattern = re.compile(r"\{(\d+), (\d+), (\d+), Holder::k\w+, \"[^\"]*\"\}")
-    with open(layout_path, encoding="utf-8") as f:
-        for m in pattern.finditer(f.read()):
-            table.append((int(m.group(2)), int(m.group(3))))
-    if len(table) != 405:
-        sys.exit("the layout's record table has %d rows, not 405" % len(table))
-    return table
 
 
 def unknown(version):

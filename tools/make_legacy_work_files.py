@@ -20,23 +20,13 @@ below 126 and 500 to 513 stored the sample dates in the display order, with
 two-digit years.
 """
 import os
-import re
 import struct
 import sys
 
+from work_file_records import records
+
 VERSIONS = (123, 503, 529)
 NAMES = ("North Sea water", "Injection water", "Formation brine")
-
-
-def records(layout_path):
-    table = []
-    pattern = re.compile(r"\{(\d+), (\d+), (\d+), Holder::k\w+, \"[^\"]*\"\}")
-    with open(layout_path, encoding="utf-8") as f:
-        for m in pattern.finditer(f.read()):
-            table.append((int(m.group(2)), int(m.group(3))))
-    if len(table) != 405:
-        sys.exit("the layout's record table has %d rows, not 405" % len(table))
-    return table
 
 
 def within(v, *spans):

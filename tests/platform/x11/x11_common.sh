@@ -50,6 +50,23 @@ wait_for() {
   return 1
 }
 
+# wait_exit PID SECONDS: waits for the process to end; its exit code in
+# $EXIT_CODE. Fails when it still runs after SECONDS.
+wait_exit() {
+  EXIT_CODE=
+  i=0
+  while [ $i -lt $(($2 * 10)) ]; do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      EXIT_CODE=$?
+      return 0
+    fi
+    sleep 0.1
+    i=$((i + 1))
+  done
+  return 1
+}
+
 # start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY,
 # returned only once the server answers a client: on a loaded machine the
 # display number is written before the server takes connections. The server

@@ -24,21 +24,6 @@ SOURCE=$(cd "$2" && pwd)
 need_tools Xvfb xdotool xclip xprop python3
 make_work tarvex-x11desk
 
-# wait_exit PID SECONDS: the process's exit code in $EXIT_CODE.
-wait_exit() {
-  EXIT_CODE=
-  i=0
-  while [ $i -lt $(($2 * 10)) ]; do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      EXIT_CODE=$?
-      return 0
-    fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  return 1
-}
 shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 

@@ -36,21 +36,6 @@ need_tools Xvfb xdotool xclip import convert compare xprop xwininfo
 make_work tarvex-x11
 
 
-# Waits for process $1 to end (up to $2 seconds); its exit code in $EXIT_CODE.
-wait_exit() {
-  EXIT_CODE=
-  i=0
-  while [ $i -lt $(($2 * 10)) ]; do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      EXIT_CODE=$?
-      return 0
-    fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  return 1
-}
 
 pixel() {  # pixel IMAGE X Y: the colour as RRGGBB
   convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6
