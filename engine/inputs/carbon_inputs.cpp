@@ -64,6 +64,10 @@ void LoadCarbonateInputs(const InputSwitches& sw, const ReferenceValues& referen
         amounts.bicarbonate = values[AnalysisElement::kBicarbonate];
         amounts.carbonate = carbonate;
         if (sw.calcPassMode == 0) {
+            // The reference pass reads the species as the user entered them; the
+            // later passes read what it wrote back, already per kilogram.
+            amounts.bicarbonate *= entries.perKilogram;
+            amounts.carbonate *= entries.perKilogram;
             values[AnalysisElement::kBicarbonate] = ClampToFloat(amounts.bicarbonate);
             values[AnalysisElement::kCarbonate] = ClampToFloat(amounts.carbonate);
             amounts.co2 = 0.0;
@@ -72,6 +76,8 @@ void LoadCarbonateInputs(const InputSwitches& sw, const ReferenceValues& referen
         }
     } else {
         amounts = FromEnteredAlkalinity(sw.alkalinityMode, entries);
+        amounts.bicarbonate *= entries.perKilogram;
+        amounts.carbonate *= entries.perKilogram;
     }
     if (amounts.bicarbonate < 0.0) amounts.bicarbonate = 0.0;
     state[Species::kBicarbonate].amount = amounts.bicarbonate;

@@ -9,11 +9,13 @@
 
 // The alkalinity entries of the input vector: the total alkalinity in mg/L as CaCO3
 // (the water form derives it from M in every mode), and M or bicarbonate and P or
-// carbonate as entered.
+// carbonate as entered; and the mg/kg per entered mg/L (1 / Sp.Gr. in mg/L
+// reporting, else 1) that turns what the user entered into the engine's amounts.
 struct CarbonateEntries {
     double total;
     double m;
     double p;
+    double perKilogram = 1.0;
 };
 
 // Amounts (mg/L) of bicarbonate, carbonate and dissolved CO2 by alkalinity mode:

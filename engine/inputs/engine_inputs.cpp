@@ -2,7 +2,10 @@
 // Each entered concentration is converted to mg/L as its species (the engine's unit
 // factors, or equivalents per litre in epm reporting), and the species' molality
 // follows through the molal factor f = 1 / (1 - TDS 1e-6) / 1000:
-// mol/kg = mg/L x f / molar mass.
+// mol/kg = mg/kg x f / molar mass. In mg/L reporting the entered concentrations
+// are per litre of a water of the specific gravity the user gave: they enter as
+// mg/kg = mg/L / Sp.Gr., and the mass results are scaled back by it, so a total
+// shown in mg/L is what was entered.
 #include "engine/inputs/engine_inputs.h"
 
 #include <cmath>
@@ -80,7 +83,7 @@ bool IsAlkalinityItem(int item) {
 }
 
 // Steps of the conversion: unit factor in place, then the amount of the species.
-void ConvertListEntries(const InputStageContext& context, double* vector,
+void ConvertListEntries(const InputStageContext& context, double* vector, double perKilogram,
                         SpeciesRecord* state) {
     const uint16_t mode = context.switches.reportingMode;
     for (int k = 2; k <= kLastListConverted; ++k) {
@@ -90,10 +93,11 @@ void ConvertListEntries(const InputStageContext& context, double* vector,
         // reporting (every concentration is then in meq/L, whatever its unit code).
         vector[k] *= EntryMgLPerUnit(context.units, entry.unitItem, mode);
         if (k == kAmmoniaEntry) continue;  // becomes ammonium below
-        state[entry.species].amount = vector[k];
+        state[entry.species].amount = vector[k] * perKilogram;
     }
     // Ammonia, entered as NH3, counted as ammonium.
-    state[Species::kAmmonium].amount = vector[kAmmoniaEntry] * kAmmoniumMolarMass / kAmmoniaMolarMass;
+    state[Species::kAmmonium].amount =
+        vector[kAmmoniaEntry] * perKilogram * kAmmoniumMolarMass / kAmmoniaMolarMass;
 }
 
 // Whether list entry k is the first to name its species (potassium is named once
@@ -137,19 +141,21 @@ double MolalFactor(double tds) {
 
 void Molalities(const InputStageContext& context, SpeciesRecord* state, EngineInputs& in) {
     const double f = in.molalFactor;
+    const double perKilogram = 1.0 / in.resultScaleFactor;
     for (int k = 2; k < kVectorSize; ++k) {
         const int s = kInputList[k].species;
         if (s < 0) continue;
         const double mass = context.species.molarMass[s];
         state[s].molality = mass > 0.0 ? state[s].amount * f / mass : 0.0;
     }
-    in.zincMolality = f * in.zincMgL / kZincMolarMass;
-    state[Species::kZinc].amount = in.zincMgL;
+    in.zincMolality = f * in.zincMgL * perKilogram / kZincMolarMass;
+    state[Species::kZinc].amount = in.zincMgL * perKilogram;
     state[Species::kZinc].molality = in.zincMolality;
-    in.polyphosphateMolality = f * in.polyphosphateMgL / kPhosphateMolarMass;
-    in.oxalateMolality = f * in.oxalateMmolL;
+    in.polyphosphateMolality = f * in.polyphosphateMgL * perKilogram / kPhosphateMolarMass;
+    in.oxalateMolality = f * in.oxalateMmolL * perKilogram;
     for (int i = 0; i < 4; ++i)
-        in.organicAcidMolality[i] = f * context.organicAcidsMgL[i] / kOrganicAcidMolarMass[i];
+        in.organicAcidMolality[i] =
+            f * context.organicAcidsMgL[i] * perKilogram / kOrganicAcidMolarMass[i];
 }
 
 // First ionic strength, equivalent sums and water activity over the list species,
@@ -209,7 +215,13 @@ double LoadEngineInputs(const InputStageContext& context, WaterAnalysis& analysi
     in.alkalinityEqElement = analysis.values[AnalysisElement::kAlkalinityEq];
     in.totalCarbonateElement = analysis.values[AnalysisElement::kTotalCarbonate];
 
-    ConvertListEntries(context, vector, state);
+    // The result scale factor applies to mg/L reporting only.
+    const double scale = analysis.values[AnalysisElement::kResultScale];
+    const bool scaled = sw.reportingMode == 0 || sw.reportingMode == ReportingMode::kMgPerL;
+    in.resultScaleFactor = (scale == 0.0 || !scaled) ? 1.0 : scale;
+    const double perKilogram = 1.0 / in.resultScaleFactor;
+
+    ConvertListEntries(context, vector, perKilogram, state);
     in.zincMgL = analysis.values[AnalysisElement::kZinc] *
                  EntryMgLPerUnit(units, UnitItem::kZinc, sw.reportingMode);
     in.polyphosphateMgL = analysis.values[AnalysisElement::kPolyphosphate] *
@@ -220,15 +232,10 @@ double LoadEngineInputs(const InputStageContext& context, WaterAnalysis& analysi
 
     EngineTemperature(vector[15], units.code[UnitItem::kTemperature], sw.calcPassMode, in);
 
-    CarbonateEntries entries{vector[1], vector[13], vector[14]};
+    CarbonateEntries entries{vector[1], vector[13], vector[14], perKilogram};
     LoadCarbonateInputs(sw, context.reference, entries, analysis, state);
 
-    // The result scale factor applies to mg/L reporting only.
-    const double scale = analysis.values[AnalysisElement::kResultScale];
-    const bool scaled = sw.reportingMode == 0 || sw.reportingMode == ReportingMode::kMgPerL;
-    in.resultScaleFactor = (scale == 0.0 || !scaled) ? 1.0 : scale;
-
-    in.tds = TotalDissolvedSolids(state, in.oxalateMmolL);
+    in.tds = TotalDissolvedSolids(state, in.oxalateMmolL * perKilogram);
     in.molalFactor = MolalFactor(in.tds);
     in.molalDiv = 1.0 / in.molalFactor;
     Molalities(context, state, in);

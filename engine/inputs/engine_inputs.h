@@ -39,7 +39,7 @@ enum : int {
 constexpr double kBicarbonateMolarMass = 61.0173;
 constexpr double kCarbonateMolarMass = 60.0094;
 constexpr double kCarbonicAcidMolarMass = 62.0253;
-constexpr double kSulfideInputMolarMass = 55.847;  // the mass of species row 16
+constexpr double kSulfideInputMolarMass = 34.08;  // H2S, the mass of species row 16
 constexpr double kOxalateMolarMass = 88.0196;
 
 // The switches and kept values the stage reads besides the analysis.

@@ -33,7 +33,8 @@ double KelvinOfEntryTemperature(float entered, unsigned code) {
 }
 
 // Converts between the H2S molality m (of the record that carries it), its mg/L and
-// its partial pressure p: m = p / (Kh g).
+// its partial pressure p: m = p / (Kh g). molalDiv turns mol/kg into mg/L per g/mol:
+// the input stage's 1 / f times the specific gravity of mg/L reporting.
 struct SulfideRelation {
     double logKh;
     double gamma;
@@ -71,7 +72,7 @@ class SulfideInputs {
         if (context_.switches.calcPassMode == 0) {
             const double entryK = KelvinOfEntryTemperature(
                 context_.entryTemperature, context_.units.code[UnitItem::kTemperature]);
-            const SulfideRelation atEntry{H2sSolubilityLog(entryK), record_.gamma, in_.molalDiv};
+            const SulfideRelation atEntry{H2sSolubilityLog(entryK), record_.gamma, MgLDiv()};
             if (surface[AnalysisElement::kPH2S] == 0.0f && surface[AnalysisElement::kH2S] > 0.0f) {
                 const double m = atEntry.MolalityFromMgL(H2sMgL());
                 WritePh2s(atEntry.PressureFromMolality(m));
@@ -80,7 +81,7 @@ class SulfideInputs {
                 SetFromPressure(atEntry);
         }
 
-        const SulfideRelation atT{in_.h2sSolubilityLog, record_.gamma, in_.molalDiv};
+        const SulfideRelation atT{in_.h2sSolubilityLog, record_.gamma, MgLDiv()};
         if (values_[AnalysisElement::kPH2S] != 0.0f || values_[AnalysisElement::kH2S] <= 0.0f) {
             ph2sAtm_ = Ph2sAtm();
         } else {
@@ -96,6 +97,7 @@ class SulfideInputs {
     double ph2sAtm() const { return ph2sAtm_; }
 
   private:
+    double MgLDiv() const { return in_.molalDiv * in_.resultScaleFactor; }
     // mg/L per unit of element 19: its unit's factor, or 17.04 mg per meq in epm reporting.
     double H2sFactor() const {
         return EntryMgLPerUnit(context_.units, UnitItem::kH2S, context_.switches.reportingMode);

@@ -23,9 +23,11 @@ extern DoseAnalysis doseAnalysis;
 // The rates of the four corrosion models, in this order: CO2 with the rate-constant
 // table, CO2 with fugacity (H2S-driven), Arrhenius-type, combined CO2/H2S.
 constexpr int kCorrosionModelCount = 4;
-// The rate every page, report and export shows, of a water and of each point or
-// station: the combined CO2/H2S model, the last of the four.
-constexpr int kCombinedCorrosionRate = 3;
+// The rate every page, report, summary and export shows, of a water and of each
+// point or station: the first of the four, the CO2 rate of the rate-constant
+// table. The combined CO2/H2S model gives rates no steel shows and stays for the
+// graph that names it.
+constexpr int kShownCorrosionRate = 0;
 struct CorrosionRates {
     float surface[kCorrosionModelCount];
     float injection[kCorrosionModelCount];

@@ -65,7 +65,7 @@ SpeciatedWater BindSpeciatedWater() {
     w.temperatureC = in.temperatureC;
     w.temperatureF = in.temperatureF;
     w.temperatureK = in.temperatureK;
-    w.pressureAtm = in.pressureAtm;
+    w.pressurePsia = in.pressurePsia;
     w.massFactor = in.molalDiv;
     w.resultScale = ResultScale(currentAnalysis.values);
     w.debyeA = waterConstants.debyeA;

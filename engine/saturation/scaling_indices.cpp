@@ -4,7 +4,7 @@
 // of calcite; Puckorius (1983) replaces the measured pH with an equilibrium pH
 // formed from the total alkalinity; Stiff and Davis (1952) carry the Langelier idea
 // to brines with an empirical K in ionic strength and temperature; Oddo and Tomson
-// (1982) add pressure. Larson and Skold (1958) rate corrosivity by the equivalents
+// (1982) add pressure, in psia. Larson and Skold (1958) rate corrosivity by the equivalents
 // of sulfate and chloride over those of carbonate and bicarbonate.
 #include "engine/saturation/scaling_indices.h"
 
@@ -149,7 +149,7 @@ ScalingIndices CalcScalingIndices(const SpeciatedWater& w, double alkalinityAsCa
         const double tF = w.temperatureF;
         const double i = w.ionicStrength;
         r.oddoTomson = w.ph + logCa + logTa - 2.76 + 0.00998 * tF + 6.1e-7 * tF * tF -
-                       3.03e-5 * w.pressureAtm - 2.348 * w.sqrtIonicStrength + 0.77 * i;
+                       3.03e-5 * w.pressurePsia - 2.348 * w.sqrtIonicStrength + 0.77 * i;
     }
     return r;
 }

@@ -103,7 +103,7 @@ struct SpeciatedWater {
     double temperatureC;
     double temperatureF;
     double temperatureK;
-    double pressureAtm;
+    double pressurePsia;  // the Oddo-Tomson index takes psia
     double massFactor;   // F: molality x molar mass x F = mg/L
     double resultScale;  // R: the result scale factor of mass concentrations
     double debyeA;

@@ -6,6 +6,7 @@
 
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_state.h"
+#include "engine/inputs/engine_inputs.h"
 #include "engine/pipeline/round_to_charge.h"
 #include "engine/speciation/speciation_steps.h"
 #include "engine/tables/power_of_ten.h"
@@ -39,10 +40,12 @@ void DissolveGasPhase(SpeciationWork& w) {
     co2.activity = co2.gamma * co2.molality;
     SpeciesRecord& sulfide = s[Sp::kSulfideTotal];
     sulfide.molality = in.h2sPerBrine;
-    sulfide.amount = sulfide.molality * 55.847 * in.molalDiv;
+    sulfide.amount = sulfide.molality * kSulfideInputMolarMass * in.molalDiv;
     sulfide.activity = sulfide.gamma * sulfide.molality;
     const double factor = in.h2sUnitFactor > 0.0 ? in.h2sUnitFactor : 1.0;
-    w.rec.analysis.values[AnalysisElement::kH2S] = ClampToFloat(sulfide.amount / factor);
+    // Shown in mg/L: the amount is per kg of water, times the specific gravity.
+    w.rec.analysis.values[AnalysisElement::kH2S] =
+        ClampToFloat(sulfide.amount * in.resultScale / factor);
     w.rec.state.gasDissolved = 1;
 }
 

@@ -57,6 +57,7 @@ struct SpeciationInputs {
     double pressureBar;
     double molalFactor;  // mg/L x molalFactor / molar mass = mol/kg
     double molalDiv;     // 1 / molalFactor
+    double resultScale;  // mg/L per mg/kg of the mass results (the specific gravity)
     double debyeA;
     double debyeB;
     double firstIonicStrength;  // the input stage's estimate, mol/kg

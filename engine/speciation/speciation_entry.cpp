@@ -42,6 +42,7 @@ SpeciationInputs BindSpeciationInputs() {
     in.pressureBar = e.pressureBar;
     in.molalFactor = e.molalFactor;
     in.molalDiv = e.molalDiv;
+    in.resultScale = e.resultScaleFactor;
     in.debyeA = waterConstants.debyeA;
     in.debyeB = waterConstants.debyeB;
     in.firstIonicStrength = e.ionicStrength;

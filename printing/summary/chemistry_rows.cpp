@@ -8,6 +8,7 @@
 #include "platform/gdi/gdi.h"
 #include "printing/print_job_records.h"
 #include "printing/summary/summary_records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -131,6 +132,8 @@ float Value(const RowDefinition& r) {
     const SummaryRowSource& s = summaryPageState.rows;
     if (r.element == kFieldIronElement) return s.fieldIron;
     const float* values = s.values != nullptr ? s.values : currentAnalysis.values;
+    if (r.element == E::kAcidity)
+        return static_cast<float>(CarbonicAcidShown(values[r.element], alkalinityMode));
     return values[r.element];
 }
 

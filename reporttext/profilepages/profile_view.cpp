@@ -3,6 +3,7 @@
 
 #include "common/water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/report/report_builders.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
@@ -19,14 +20,14 @@ ProfileViewRecord ViewOfProfile(int profile) {
             p.results = t.mixResults[k];
             p.excess = t.mixExcess[k];
             p.acidity = t.mixAcidity[k];
-            p.dissolvedCo2 = t.mixDissolvedCO2[k];
+            p.dissolvedCo2 = static_cast<float>(CarbonicAcidAsCo2(t.mixDissolvedCO2[k]));
             p.bicarbonate = t.mixChemistry[k][AnalysisElement::kMAlkalinity];
             p.carbonate = t.mixChemistry[k][AnalysisElement::kPAlkalinity];
             p.acidDose = t.mixAcidDose[k];
             p.alkaliDose = t.mixAlkaliDose[k];
             p.inhibitorDose = t.mixInhibitorDose[k];
             p.doseStatus = t.mixDoseStatus[k];
-            p.corrosionRate = t.mixCorrosion[k][kCombinedCorrosionRate];
+            p.corrosionRate = t.mixCorrosion[k][kShownCorrosionRate];
             p.injectionPercent = mixPercent[k];
         }
         return view;
@@ -40,14 +41,14 @@ ProfileViewRecord ViewOfProfile(int profile) {
         p.results = t.results[k];
         p.excess = t.excess[k];
         p.acidity = t.carbonateFigure[k];
-        p.dissolvedCo2 = t.dissolvedCO2[k];
+        p.dissolvedCo2 = static_cast<float>(CarbonicAcidAsCo2(t.dissolvedCO2[k]));
         p.bicarbonate = t.bicarbonate[k];
         p.carbonate = t.carbonate[k];
         p.acidDose = t.acidDose[k];
         p.alkaliDose = t.alkaliDose[k];
         p.inhibitorDose = t.dose[k];
         p.doseStatus = t.doseStatus[k];
-        p.corrosionRate = t.corrosion[k][kCombinedCorrosionRate];
+        p.corrosionRate = t.corrosion[k][kShownCorrosionRate];
         p.injectionPercent = 0.0f;
     }
     return view;

@@ -20,7 +20,7 @@ struct ProfilePoint {
     float alkaliDose;
     float inhibitorDose;
     int32_t doseStatus;      // 0 plain; 1, 2, 3 flagged
-    float corrosionRate;     // the combined CO2-H2S model
+    float corrosionRate;     // the CO2-H2S rate shown (the first stored model)
     float injectionPercent;  // the mixing-ratio profile only
 };
 

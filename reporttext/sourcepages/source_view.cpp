@@ -6,6 +6,7 @@
 #include "common/unit_codes.h"
 #include "engine/dose/dose_records.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "engine/saturation/water_results_records.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -44,10 +45,11 @@ SourceViewRecord ViewOfSources() {
         c.results = WaterResults.multiMix[k].saturation;
         c.excess = WaterResults.multiMix[k].excess;
         c.weightPercent = m.weightPercent[k];
-        c.dissolvedCo2 = CarbonateSnapshot.multiMix[k].dissolvedCo2;
+        c.dissolvedCo2 =
+            static_cast<float>(CarbonicAcidAsCo2(CarbonateSnapshot.multiMix[k].dissolvedCo2));
         c.dose = doseState.multiMix[k].dose;
         c.doseStatus = doseState.multiMix[k].limitStatus;
-        c.corrosionRate = corrosionRates.multiMix[k][kCombinedCorrosionRate];
+        c.corrosionRate = corrosionRates.multiMix[k][kShownCorrosionRate];
         c.residence = ResidenceInUnit(m.residenceTime[k], residenceUnit);
     }
     return view;

@@ -15,7 +15,7 @@ struct SourceColumn {
     float dissolvedCo2;   // mg/L as H2CO3
     float dose;           // the current product's dose
     int32_t doseStatus;   // 0 plain; 1, 2, 3 flagged
-    float corrosionRate;  // the combined CO2-H2S model
+    float corrosionRate;  // the CO2-H2S rate shown (the first stored model)
     float residence;      // in the unit of UnitCodes item 26; 0 for an unknown unit
 };
 

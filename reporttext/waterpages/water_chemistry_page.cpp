@@ -8,6 +8,7 @@
 
 #include "engine/records.h"
 #include "input/description_records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -132,7 +133,10 @@ void AnalysisRows(const Page& p, const AnalysisRow* rows, int count, int firstLi
         const AnalysisRow& row = rows[i];
         p.Label(line, labelColumn,
                 RowName(row, i) + Pick(row.suffixes, kMaxSuffixes, Code(row.unitItem)));
-        p.ValueAt(line, labelColumn + 24, Value7Cell(p.Value(row.element)),
+        float value = p.Value(row.element);
+        if (row.element == E::kAcidity)
+            value = static_cast<float>(CarbonicAcidShown(value, alkalinityMode));
+        p.ValueAt(line, labelColumn + 24, Value7Cell(value),
                   row.highlight && p.Changed(row.element));
         ++line;
     }

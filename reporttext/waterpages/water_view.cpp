@@ -25,7 +25,7 @@ void OneOfThree(int water, WaterView& v) {
     v.results = results[water]->saturation;
     v.excess = results[water]->excess;
     v.dose = doses[water]->dose;
-    v.corrosionRate = rates[water][kCombinedCorrosionRate];
+    v.corrosionRate = rates[water][kShownCorrosionRate];
     v.residenceSeconds = waterResidenceSeconds[water];
     v.enteredValues = entered[water] != 0 ? enteredValues[water] : nullptr;
 }
@@ -50,7 +50,7 @@ bool ViewOfWater(int water, WaterView& v) {
             v.results = multiMixBlend.blendResults;
             v.excess = multiMixBlend.blendExcess;
             v.dose = multiMixBlend.blendDose;
-            v.corrosionRate = corrosionRates.mixed[kCombinedCorrosionRate];
+            v.corrosionRate = corrosionRates.mixed[kShownCorrosionRate];
             v.residenceSeconds = multiMixBlend.meanResidenceSeconds;
             return true;
         case WaterSelector::kMultiMixSource: {
@@ -60,7 +60,7 @@ bool ViewOfWater(int water, WaterView& v) {
             v.results = WaterResults.multiMix[k].saturation;
             v.excess = WaterResults.multiMix[k].excess;
             v.dose = doseState.multiMix[k].dose;
-            v.corrosionRate = corrosionRates.multiMix[k][kCombinedCorrosionRate];
+            v.corrosionRate = corrosionRates.multiMix[k][kShownCorrosionRate];
             v.residenceSeconds = multiMixState.residenceTime[k][ResidenceForm::kSeconds];
             return true;
         }

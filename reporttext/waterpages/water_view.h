@@ -17,7 +17,7 @@ struct WaterView {
     const float* results = nullptr;           // 64 SaturationResults
     const float* excess = nullptr;            // 38 MomentaryExcess
     float dose = 0.0f;                        // the product dose, mg/L of product
-    float corrosionRate = 0.0f;               // the combined CO2-H2S model's rate
+    float corrosionRate = 0.0f;               // the CO2-H2S rate shown (the first stored model)
     float residenceSeconds = 0.0f;
     // The values as entered; null where nothing is highlighted (the blend and
     // the multi-mix source waters, and a water not yet entered).

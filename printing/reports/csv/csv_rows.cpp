@@ -11,6 +11,7 @@
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "input/phcurve/alk_curve_records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -189,7 +190,10 @@ std::string BuildSummaryCsv(const CsvSource& src) {
     csv.End();
     for (const AnalysisRow& r : kAnalysisRows) {
         csv.Label(r.label);
-        csv.Field(CsvGeneral(w.values[r.element]));
+        float value = w.values[r.element];
+        if (r.element == E::kAcidity)  // kept as H2CO3, shown in the mode's unit
+            value = static_cast<float>(CarbonicAcidShown(value, alkalinityMode));
+        csv.Field(CsvGeneral(value));
         if (r.unitItem != kNoUnit) csv.Field(std::to_string(UnitCode(r.unitItem)));
         csv.End();
     }
@@ -227,7 +231,7 @@ std::string BuildSummaryCsv(const CsvSource& src) {
     momexOrPp("Siderite MOMEX", 3, "Siderite PP", 55);
     StationRow(csv, "Mackinawite MOMEX", [&t](int s) { return ScaledText(t.excess[s][17]); });
     StationRow(csv, "Corrosion Rate",
-               [&t](int s) { return CsvGeneral(t.corrosion[s][kCombinedCorrosionRate]); });
+               [&t](int s) { return CsvGeneral(t.corrosion[s][kShownCorrosionRate]); });
     StationRow(csv, "pCO2", [&t](int s) { return CsvGeneral(t.analysis[s][E::kPco2]); });
     return csv.text;
 }

@@ -8,6 +8,7 @@
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -220,7 +221,8 @@ void PrintChemistryBody(ReportLayout& layout, int line, int start, int end, int 
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Dissolved CO_2" : "  Acidity") +
                            AlkalinityCaption(" (as CO_2)"),
-                       Value7Cell(v[E::kAcidity]));
+                       Value7Cell(static_cast<float>(
+                           CarbonicAcidShown(v[E::kAcidity], alkalinityMode))));
         case 25:
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Bicarbonate" : "  \"M\" Alkalinity") +

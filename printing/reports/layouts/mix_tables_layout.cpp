@@ -12,6 +12,7 @@
 #include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
 #include "input/records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -54,7 +55,8 @@ Source SourceOf(int k) {
     s.values = multiMixState.sourceWaters[k].values;
     s.results = WaterResults.multiMix[k].saturation;
     s.excess = WaterResults.multiMix[k].excess;
-    s.dissolvedCo2 = CarbonateSnapshot.multiMix[k].dissolvedCo2;
+    s.dissolvedCo2 =
+        static_cast<float>(CarbonicAcidAsCo2(CarbonateSnapshot.multiMix[k].dissolvedCo2));
     s.dose = doseState.multiMix[k].dose;
     s.status = doseState.multiMix[k].limitStatus;
     s.doseComputed = doseState.multiMix[k].doseDone != 0;

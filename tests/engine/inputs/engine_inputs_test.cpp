@@ -263,6 +263,34 @@ TEST_F(EngineInputsTest, MolalFactorIonicStrengthAndSums) {
     EXPECT_EQ(in.waterActivity, 1.0);
 }
 
+// In mg/L reporting a water of specific gravity 1.12 (element 44) enters per
+// kilogram: mg/kg = mg/L / 1.12 for the ions, the alkalinity and H2S alike, so
+// that the results, scaled back by 1.12, show what was entered. Other reporting
+// modes take no specific gravity.
+TEST_F(EngineInputsTest, MgPerLitreAtASpecificGravityEnterPerKilogram) {
+    Set(E::kResultScale, 1.12);
+    Set(E::kCalcium, 12000.0);
+    Set(E::kZinc, 11.2);
+    Set(E::kMAlkalinity, 112.0);
+    Load();
+    EXPECT_NEAR(in.resultScaleFactor, 1.12, 1e-6);
+    EXPECT_NEAR(Amount(0), 12000.0 / 1.12, 1e-3);
+    EXPECT_NEAR(Amount(145), 10.0, 1e-5);
+    EXPECT_NEAR(Amount(6), 100.0, 1e-4);
+    EXPECT_NEAR(in.tds, (12000.0 + 11.2 + 112.0) / 1.12, 1e-2);
+    EXPECT_NEAR(Molality(0), Amount(0) * in.molalFactor / 40.08, 1e-12);
+
+    // H2S from pH2S comes back in mg/L: the molality's mg/kg times 1.12.
+    Set(E::kPH2S, 0.1);
+    Run();
+    EXPECT_NEAR(Get(E::kH2S), Molality(16) * 34.08 * in.molalDiv * 1.12, 1e-3);
+
+    switches.reportingMode = ReportingMode::kPpm;
+    Load();
+    EXPECT_EQ(in.resultScaleFactor, 1.0);
+    EXPECT_NEAR(Amount(0), 12000.0, 1e-3);
+}
+
 TEST_F(EngineInputsTest, HydrogenSulfideAndItsPartialPressure) {
     // pH2S 0.1 atm at 25 C: H2S dissolves at about 0.1 mol/(kg atm) (Henry constant of
     // H2S, log K = -0.997 for H2S(g) = H2S(aq)), so m is near 0.0101 mol/kg.
@@ -271,8 +299,8 @@ TEST_F(EngineInputsTest, HydrogenSulfideAndItsPartialPressure) {
     const double m = Molality(16);
     EXPECT_NEAR(m, 0.0101, 0.001);
     EXPECT_NEAR(in.ph2sAtm, 0.1, 1e-7);
-    // mg/L are reckoned with the molar mass of the record that carries H2S, 55.847.
-    EXPECT_NEAR(Amount(16), m * 55.847 * in.molalDiv, 1e-9);
+    // mg/L are reckoned with the molar mass of H2S, 34.08.
+    EXPECT_NEAR(Amount(16), m * 34.08 * in.molalDiv, 1e-9);
     const float h2s = Get(E::kH2S);
     EXPECT_NEAR(h2s, Amount(16), 1e-3);
 

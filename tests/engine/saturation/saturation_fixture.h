@@ -28,7 +28,7 @@ struct TestWater {
         w.temperatureC = 25.0;
         w.temperatureF = 77.0;
         w.temperatureK = 298.16;
-        w.pressureAtm = 1.0;
+        w.pressurePsia = 14.696;
         w.massFactor = 1000.0;
         w.resultScale = 1.0;
         w.oxalateGamma = 1.0;

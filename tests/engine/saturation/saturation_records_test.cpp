@@ -116,7 +116,7 @@ TEST(IonSums, SodiumChlorideWaterByHand) {
     t.table.molarMass[Ion::kCl] = 35.453;
     t.table.molarMass[Ion::kCO2] = 62.0253;
     t.table.charge[16] = 2;  // the sulfide input record is not a species
-    t.table.molarMass[16] = 55.847;
+    t.table.molarMass[16] = 34.08;
     t.Set(Ion::kNa, 0.1);
     t.Set(Ion::kCl, 0.1);
     t.Set(Ion::kCO2, 0.001);
@@ -211,7 +211,7 @@ TEST(ResultsPass, NoInfinityOrNaNReachesARecord) {
         w.temperatureC = -10.0 + 400.0 * unit(rng);
         w.temperatureK = w.temperatureC + 273.16;
         w.temperatureF = w.temperatureC * 1.8 + 32.0;
-        w.pressureAtm = decade(-2, 3);
+        w.pressurePsia = decade(-2, 3);
         w.massFactor = decade(2.9, 3.5);
         w.resultScale = decade(-3, 3);
         for (double* total : {&w.calciumTotal,

@@ -67,7 +67,8 @@ class CsvExportTest : public PrintTest {
                 t.analysis[s][v] = 0.001f * static_cast<float>(s);
             }
             for (int v = 0; v < 38; ++v) t.excess[s][v] = static_cast<float>(v + s);
-            t.corrosion[s][kCombinedCorrosionRate] = 1.5f + static_cast<float>(s);
+            t.corrosion[s][kShownCorrosionRate] = 1.5f + static_cast<float>(s);
+            t.corrosion[s][3] = 99.0f;  // the combined model, which no export shows
         }
         wellProfiles.flash11 = t;
         wellProfiles.flash11.temperature[0] = 212.0f;

@@ -91,8 +91,8 @@ class ProfilePageTest : public ::testing::Test {
                 t->acidDose[k] = 10.0f;
                 t->alkaliDose[k] = 20.0f;
                 t->dose[k] = 2.5f;
-                t->corrosion[k][3] = 1.25f;
-                t->corrosion[k][0] = 99.0f;
+                t->corrosion[k][0] = 1.25f;  // the rate shown
+                t->corrosion[k][3] = 99.0f;
             }
         }
         for (int k = 0; k < 7; ++k) {
@@ -100,7 +100,8 @@ class ProfilePageTest : public ::testing::Test {
                       mixProfileTables.mixExcess[k], k);
             mixProfileTables.mixAcidity[k] = 60.0f;
             mixProfileTables.mixDissolvedCO2[k] = 30.0f;
-            mixProfileTables.mixCorrosion[k][3] = 0.75f;
+            mixProfileTables.mixCorrosion[k][0] = 0.75f;
+            mixProfileTables.mixCorrosion[k][3] = 99.0f;
             mixPercent[k] = 20.0f + 5.0f * static_cast<float>(k);
         }
         mixPointCount = 7;
@@ -240,7 +241,7 @@ TEST_F(ProfilePageTest, DoseCellsAndBlocks) {
     EXPECT_EQ(ItemAt(l, 48, 48)->colour, win::RGB(42, 0, 42));
     EXPECT_EQ(ItemAt(l, 48, 56)->colour, 0u);
     EXPECT_EQ(At(l, 50, 2, 25), "CORROSION RATE PREDICTION");
-    EXPECT_EQ(At(l, 51, 24, 7), "   1.25");  // the combined model's rate
+    EXPECT_EQ(At(l, 51, 24, 7), "   1.25");  // the first model's rate
 
     // dataVersion 199 drops the dosage block.
     mainWindowState.dataVersion = 199;
@@ -353,7 +354,8 @@ TEST_F(ProfilePageTest, TemperatureChemistryPage) {
         FillPoint(t.analysis[k], t.results[k], t.excess[k], k);
         t.analysis[k][E::kTemperature] = 70.0f + 10.0f * static_cast<float>(k);
         t.carbonateFigure[k] = 40.0f;
-        t.corrosion[k][3] = 2.5f;
+        t.corrosion[k][0] = 2.5f;
+        t.corrosion[k][3] = 99.0f;
     }
     auto build = [] {
         ReportLayout l;

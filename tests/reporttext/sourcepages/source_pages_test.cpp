@@ -66,8 +66,8 @@ void FillSource(int k) {
     m.residenceTime[k][ResidenceForm::kSeconds] = 86400.0f;
     CarbonateSnapshot.multiMix[k].dissolvedCo2 = 12.5f;
     doseState.multiMix[k].dose = 3.25f;
-    corrosionRates.multiMix[k][3] = 1.5f;
-    corrosionRates.multiMix[k][0] = 99.0f;
+    corrosionRates.multiMix[k][0] = 1.5f;  // the rate shown
+    corrosionRates.multiMix[k][3] = 99.0f;
 }
 
 class SourcePageTest : public ::testing::Test {

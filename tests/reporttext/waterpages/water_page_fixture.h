@@ -111,7 +111,8 @@ class WaterPageTest : public ::testing::Test {
         std::memcpy(enteredValues[0], surfaceWater.values, sizeof enteredValues[0]);
         resultStatus.surfaceEntered = 1;
         doseState.surface.dose = 3.25f;
-        corrosionRates.surface[3] = 2.75f;
+        corrosionRates.surface[0] = 2.75f;  // the rate shown
+        corrosionRates.surface[3] = 99.0f;
         waterResidenceSeconds[0] = 180.0f;
         std::snprintf(currentDescription.text[4], 128, "Open sea, %s", "North Atlantic");
     }
