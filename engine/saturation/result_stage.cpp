@@ -38,7 +38,9 @@ void RunReferencePass(const SpeciatedWater& w, const IonSums& sums) {
                                                 speciesTable, SpeciesState);
         if (d.anionAdded) anionAdded = 1;
         if (d.cationAdded) cationAdded = 1;
-        if (d.amountSet) balanceAmount = d.amount;
+        // The species records are per kilogram; the analysis takes mg/L (R is 1
+        // outside mg/L reporting).
+        if (d.amountSet) balanceAmount = static_cast<float>(d.amount * w.resultScale);
     }
     ReferencePassRecords out{currentAnalysis,  SaturationResults,  carbonateState,
                              referenceOutputs, referenceCarbonate, referenceAlkalinity,

@@ -41,9 +41,10 @@ struct FormWater {
     double fahrenheit = 140.0;
     double atm = 20.0 / kBarPerAtm;
     double pco2Atm = 0.6 / kBarPerAtm;
-    double ph2sAtm = 0.0;
+    double ph2s = 0.0;  // in the pH2S unit, atm unless psia
     double density = 0.0;  // 0: none entered
     int alkalinitySteps = 0;  // arrow clicks from the bicarbonate unit (negative: up)
+    bool ph2sInPsia = false;  // pH2S in psia, for its digits
 };
 
 std::string Entry(const FormWater& w) {
@@ -51,7 +52,9 @@ std::string Entry(const FormWater& w) {
     s.precision(10);
     if (w.alkalinitySteps != 0)
         s << "dialog 29 scroll 419 " << (w.alkalinitySteps < 0 ? "up " : "down ")
-          << std::abs(w.alkalinitySteps) << "\ndialog 29 press 1\nmenu 1065\n";
+          << std::abs(w.alkalinitySteps) << "\n";
+    if (w.ph2sInPsia) s << "dialog 29 scroll 821 down 2\n";
+    if (w.alkalinitySteps != 0 || w.ph2sInPsia) s << "dialog 29 press 1\nmenu 1065\n";
     s << "dialog 80 set 407 " << w.ph << "\n";
     if (w.calcium > 0.0) s << "dialog 80 set 400 " << w.calcium << "\n";
     s << "dialog 80 set 404 " << w.sodium << "\n"
@@ -61,7 +64,7 @@ std::string Entry(const FormWater& w) {
     s << "dialog 80 set 427 " << w.fahrenheit << "\n"
       << "dialog 80 set 429 " << w.atm << "\n";
     if (w.pco2Atm > 0.0) s << "dialog 80 set 822 " << w.pco2Atm << "\n";
-    if (w.ph2sAtm > 0.0) s << "dialog 80 set 821 " << w.ph2sAtm << "\n";
+    if (w.ph2s > 0.0) s << "dialog 80 set 821 " << w.ph2s << "\n";
     if (w.density > 0.0) s << "dialog 80 set 428 " << w.density << "\n";
     s << "dialog 80 press 1\nmenu 1030\n";
     return s.str();
@@ -168,29 +171,35 @@ TEST_F(WaterNumbersRun, SweetWaterCorrosionRateIsOneBelievableNumberEverywhere) 
 }
 
 // Hydrogen sulfide turns into its partial pressure and back with its own molar
-// mass: 30 mg/L give the pH2S of 30 / 34.08 mmol per kg of water at the
+// mass: 300 mg/L give the pH2S of 300 / 34.08 mmol per kg of water at the
 // engine's Henry constant, and 0.05 bar of H2S give the mg/L of that molality.
+// The pH2S is read in psia, whose two decimals give it to 0.2 %.
 TEST_F(WaterNumbersRun, HydrogenSulfideAndItsPartialPressureUseTheMassOfH2S) {
     const double kelvin = 60.0 + 273.16;
     const double henry = std::pow(10.0, H2sHenryLog(kelvin));  // atm per mol/kg
 
+    constexpr double kPsiaPerAtm = 14.696;
+
     FormWater given;
-    given.h2s = 30.0;
+    given.h2s = 300.0;
+    given.ph2sInPsia = true;
     RunWater(given, kPages);
     // mg per kg of water: the entered mg/L over the water fraction of the solution.
     const double solids = (given.sodium + given.chloride + given.bicarbonate + given.h2s) * 1e-6;
-    const double ph2s = NumberAfter(Read("chem.txt"), "pH2S(atm)");
-    EXPECT_NEAR(ph2s, given.h2s / (1.0 - solids) / kH2sMolarMass / 1000.0 * henry, 0.02 * ph2s)
+    const double expected = given.h2s / (1.0 - solids) / kH2sMolarMass / 1000.0 * henry;
+    EXPECT_NEAR(NumberAfter(Read("chem.txt"), "pH2S(psia)") / kPsiaPerAtm, expected,
+                0.01 * expected)
         << Read("chem.txt");
 
     FormWater sour;
     sour.pco2Atm = 2.0 / kBarPerAtm;
-    sour.ph2sAtm = 0.05 / kBarPerAtm;
+    sour.ph2sInPsia = true;
+    sour.ph2s = 0.05 / kBarPerAtm * kPsiaPerAtm;
     RunWater(sour, kPages);
     const double h2s = NumberAfter(Read("chem.txt"), "H2S (as H2S)");
     const double sourSolids = (sour.sodium + sour.chloride + sour.bicarbonate + h2s) * 1e-6;
-    EXPECT_NEAR(h2s, sour.ph2sAtm / henry * kH2sMolarMass * 1000.0 * (1.0 - sourSolids),
-                0.02 * h2s)
+    EXPECT_NEAR(h2s, sour.ph2s / kPsiaPerAtm / henry * kH2sMolarMass * 1000.0 * (1.0 - sourSolids),
+                0.01 * h2s)
         << Read("chem.txt");
 }
 
