@@ -277,7 +277,7 @@ TEST_F(EngineInputsTest, MgPerLitreAtASpecificGravityEnterPerKilogram) {
     EXPECT_NEAR(Amount(0), 12000.0 / 1.12, 1e-3);
     EXPECT_NEAR(Amount(145), 10.0, 1e-5);
     EXPECT_NEAR(Amount(6), 100.0, 1e-4);
-    EXPECT_NEAR(in.tds, (12000.0 + 11.2 + 112.0) / 1.12, 1e-2);
+    EXPECT_NEAR(in.tds, (12000.0 + 112.0) / 1.12, 1e-2);  // zinc is not summed
     EXPECT_NEAR(Molality(0), Amount(0) * in.molalFactor / 40.08, 1e-12);
 
     // H2S from pH2S comes back in mg/L: the molality's mg/kg times 1.12.
