@@ -12,6 +12,7 @@
 #include "shell/records.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/water_file_items.h"
+#include "tools/engine_harness/water_run.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ int Complain(std::FILE* err, const char* path, const WaterFileStatus& s) {
 void EnterAndCalculate(const WaterAnalysis& water, int32_t selector, int residenceIndex) {
     WaterAnalysis& stored = selector == WaterSelector::kInjection ? injectionWater : formationWater;
     stored = water;
+    SetResultScaleFromDensity(stored.values);
     entryTemperature = water.values[AE::kTemperature];
     waterResidenceSeconds[residenceIndex] = kDefaultResidenceSeconds;
     currentResidenceTime = kDefaultResidenceSeconds;

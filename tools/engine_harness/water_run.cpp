@@ -31,6 +31,11 @@ int LoadWaterFile(const char* path, std::FILE* err) {
     values[AnalysisElement::kReportingMode] = static_cast<float>(data.reportingMode);
     values[AnalysisElement::kAlkalinityMode] = static_cast<float>(data.alkalinityMode);
     values[AnalysisElement::kSpeciesGiven] = data.alkalinityMode == 3 ? 1.0f : 0.0f;
+    SetResultScaleFromDensity(values);
+    return kExitOk;
+}
+
+void SetResultScaleFromDensity(float* values) {
     // A given density scales the mass results, in g/mL, as the water form hands
     // it on (without one the results stay unscaled).
     const float density = values[AnalysisElement::kDensity];
@@ -39,7 +44,6 @@ int LoadWaterFile(const char* path, std::FILE* err) {
             unitCodes.code[UnitItem::kDensity] == 1
                 ? static_cast<float>(density / kWaterLbsPerGallon)
                 : density;
-    return kExitOk;
 }
 
 int CalculateWaterFile(const char* path, std::FILE* err) {

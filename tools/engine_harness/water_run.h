@@ -10,6 +10,10 @@
 // kExitBadInput after telling `err` what is wrong with the file.
 int LoadWaterFile(const char* path, std::FILE* err);
 
+// A given density (the analysis density, in the density unit of unitCodes) becomes the result scale factor in g/mL, as the water form
+// hands it on; without one the element is left as it is.
+void SetResultScaleFromDensity(float* values);
+
 // Reads `path` into the global records and calculates it. Returns kExitOk, or
 // kExitBadInput after telling `err` what is wrong with the file.
 int CalculateWaterFile(const char* path, std::FILE* err);
