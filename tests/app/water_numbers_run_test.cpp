@@ -262,4 +262,25 @@ TEST_F(WaterNumbersRun, DissolvedCo2AndAcidityNameOneAmountInTheirUnits) {
         << Read("chem.txt");
 }
 
+// The Oddo-Tomson index takes the pressure in psia (3.03e-5 per psia): the same
+// water at 10,000 psia stands 9,000 x 3.03e-5 = 0.27 lower, against the
+// Stiff-Davis index beside it (which takes no pressure), than at 1,000 psia.
+TEST_F(WaterNumbersRun, OddoTomsonFallsWithThePressureInPsia) {
+    constexpr double kAtmPerPsia = 0.068046;
+    double spread[2] = {0.0, 0.0};
+    const double psia[2] = {1000.0, 10000.0};
+    for (int k = 0; k < 2; ++k) {
+        FormWater water;
+        water.ph = 7.0;
+        water.pco2Atm = 0.0;
+        water.calcium = 400.0;
+        water.atm = psia[k] * kAtmPerPsia;
+        RunWater(water, kPages);
+        const std::string values = Read("values.txt");
+        spread[k] = NumberAfter(values, "Oddo-Tomson:") - NumberAfter(values, "Stiff-Davis:");
+        ASSERT_FALSE(std::isnan(spread[k])) << values;
+    }
+    EXPECT_NEAR(spread[1] - spread[0], -3.03e-5 * (psia[1] - psia[0]), 0.025);
+}
+
 }  // namespace
