@@ -44,8 +44,10 @@ struct Alkalinities {
     double hydrogen;     // m(H+) as CaCO3
 };
 
+// In mg/L as CaCO3 like the other mass results: the molalities are per kilogram
+// of water, the specific gravity R of mg/L reporting turns them into per litre.
 Alkalinities AlkalinitiesAsCaCO3(const SpeciatedWater& w) {
-    const double f = w.massFactor;
+    const double f = w.massFactor * w.resultScale;
     return {w.bicarbonateTotal * 0.5 * kCaCO3Mass * f, w.carbonateTotal * kCaCO3Mass * f,
             w.hydroxideTotal * 0.5 * kCaCO3Mass * f, w.M(Ion::kH) * 0.5 * kCaCO3Mass * f};
 }
