@@ -12,6 +12,7 @@
 
 #include "engine/inputs/carbon_inputs.h"
 #include "engine/inputs/engine_unit_factors.h"
+#include "engine/inputs/unit_conversions.h"
 
 namespace {
 
@@ -216,9 +217,8 @@ double LoadEngineInputs(const InputStageContext& context, WaterAnalysis& analysi
     in.totalCarbonateElement = analysis.values[AnalysisElement::kTotalCarbonate];
 
     // The result scale factor applies to mg/L reporting only.
-    const double scale = analysis.values[AnalysisElement::kResultScale];
-    const bool scaled = sw.reportingMode == 0 || sw.reportingMode == ReportingMode::kMgPerL;
-    in.resultScaleFactor = (scale == 0.0 || !scaled) ? 1.0 : scale;
+    in.resultScaleFactor =
+        ResultScaleFactor(analysis.values[AnalysisElement::kResultScale], sw.reportingMode);
     const double perKilogram = 1.0 / in.resultScaleFactor;
 
     ConvertListEntries(context, vector, perKilogram, state);

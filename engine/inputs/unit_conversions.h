@@ -86,6 +86,14 @@ double ZincDoseInUserUnits(double doseMgL, const UnitContext& u);
 // when this is true. Product data are in mils per year: the corrosion target,
 // kept in the user's unit, is read by the dose and the limits in mpy, and a
 // corrosion product's figure is given back in the user's unit.
+// mg/L per mg/kg of the solution in reporting mode `reportingMode`: the specific
+// gravity `resultScale` (analysis element 44) in mg/L reporting (modes 0 and 2)
+// when one is given, else 1. Entered mg/L enter the calculation divided by it.
+inline double ResultScaleFactor(double resultScale, int reportingMode) {
+    const bool perLitre = reportingMode == 0 || reportingMode == ReportingMode::kMgPerL;
+    return perLitre && resultScale != 0.0 ? resultScale : 1.0;
+}
+
 inline bool CorrosionRateInMpy(const UnitCodes& units) {
     return units.code[UnitItem::kCorrosionRate] == 0;
 }

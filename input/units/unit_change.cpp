@@ -106,9 +106,14 @@ void ConvertTemperaturePair(float (&pair)[2], const UnitCodes& before, const Uni
 void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) {
     const UnitCodes& before = was.units;
     const UnitCodes& after = now.units;
+    // mg per kg of solution per unit, as the calculation reads each value: mg/L
+    // are taken at the water's specific gravity, ppm and epm per kilogram.
+    const double density = v[E::kResultScale];
+    const double wasPerKg = 1.0 / ResultScaleFactor(density, was.reportingMode);
+    const double nowPerKg = 1.0 / ResultScaleFactor(density, now.reportingMode);
     for (const ScaledElement& s : kScaled) {
-        const double oldFactor = EntryMgLPerUnit(before, s.item, was.reportingMode);
-        const double newFactor = EntryMgLPerUnit(after, s.item, now.reportingMode);
+        const double oldFactor = EntryMgLPerUnit(before, s.item, was.reportingMode) * wasPerKg;
+        const double newFactor = EntryMgLPerUnit(after, s.item, now.reportingMode) * nowPerKg;
         if (oldFactor != newFactor) v[s.element] = Rescale(v[s.element], oldFactor, newFactor);
     }
     for (int item : {U::kBrineFlow, U::kOilFlow, U::kGasFlow})
