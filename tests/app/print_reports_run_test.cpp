@@ -16,13 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/commands/page_printers.h"
-#include "printing/page/page_setup.h"
-#include "printing/page/report_page_records.h"
-#include "printing/print_job_records.h"
 #include "reporttext/format/format_value.h"
-#include "shell/whatif/scenario_views.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/print_run_fixture.h"
 #include "tests/printing/page_words.h"
 
 namespace {
@@ -57,38 +52,7 @@ std::string LineWith(const std::string& text, const std::string& label) {
     return "<no line " + label + ">";
 }
 
-class PrintReportsRun : public ProgramRunFixture {
-  protected:
-    void SetUp() override {
-        ProgramRunFixture::SetUp();
-        FreshPrinting();
-        fs::create_directories(folder / "out");
-        std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
-    }
-    void TearDown() override {
-        DeleteReportFonts();
-        FreshPrinting();
-        ProgramRunFixture::TearDown();
-    }
-    static void FreshPrinting() {
-        ResetPrintJobRecords();
-        ResetReportPageRecords();
-        ResetPagePrinters();
-        ResetScenarioViews();
-    }
-    std::vector<fs::path> Pdfs() const {
-        std::vector<fs::path> pdfs;
-        for (const auto& e : fs::recursive_directory_iterator(folder))
-            if (e.path().extension() == ".pdf") pdfs.push_back(e.path());
-        std::sort(pdfs.begin(), pdfs.end());
-        return pdfs;
-    }
-    static std::string Text(const fs::path& pdf, int page = 0) {
-        const std::string pages =
-            page > 0 ? "-f " + std::to_string(page) + " -l " + std::to_string(page) + " " : "";
-        return Tool("pdftotext " + pages + "-layout '" + pdf.string() + "' -");
-    }
-};
+class PrintReportsRun : public PrintRunFixture {};
 
 TEST_F(PrintReportsRun, PrintSurfaceGivesTheSeaWatersTwoPages) {
     ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/print-surface.tvs"), 0)

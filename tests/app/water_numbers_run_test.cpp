@@ -12,12 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/commands/page_printers.h"
-#include "printing/page/page_setup.h"
-#include "printing/page/report_page_records.h"
-#include "printing/print_job_records.h"
-#include "shell/whatif/scenario_views.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/print_run_fixture.h"
 
 namespace {
 
@@ -41,8 +36,8 @@ struct FormWater {
     double fahrenheit = 140.0;
     double atm = 20.0 / kBarPerAtm;
     double pco2Atm = 0.6 / kBarPerAtm;
-    double ph2s = 0.0;  // in the pH2S unit, atm unless psia
-    double density = 0.0;  // 0: none entered
+    double ph2s = 0.0;        // in the pH2S unit, atm unless psia
+    double density = 0.0;     // 0: none entered
     int alkalinitySteps = 0;  // arrow clicks from the bicarbonate unit (negative: up)
     bool ph2sInPsia = false;  // pH2S in psia, for its digits
 };
@@ -70,8 +65,7 @@ std::string Entry(const FormWater& w) {
     return s.str();
 }
 
-constexpr const char* kPages =
-    "text DisplayMUWater chem.txt\ntext DisplayMUValues values.txt\n";
+constexpr const char* kPages = "text DisplayMUWater chem.txt\ntext DisplayMUValues values.txt\n";
 constexpr const char* kLeave = "answer no Data has been modified\n";
 
 // The number that follows `label` on the first line holding it, read from
@@ -95,29 +89,10 @@ double H2sHenryLog(double kelvin) {
            16719.0766 / kelvin - 261.9219571 * std::log10(kelvin);
 }
 
-class WaterNumbersRun : public ProgramRunFixture {
+class WaterNumbersRun : public PrintRunFixture {
   protected:
-    void SetUp() override {
-        ProgramRunFixture::SetUp();
-        FreshPrinting();
-        fs::create_directories(folder / "out");
-        std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
-    }
-    void TearDown() override {
-        DeleteReportFonts();
-        FreshPrinting();
-        ProgramRunFixture::TearDown();
-    }
-    static void FreshPrinting() {
-        ResetPrintJobRecords();
-        ResetReportPageRecords();
-        ResetPagePrinters();
-        ResetScenarioViews();
-    }
     fs::path OnlyPdf() const {
-        std::vector<fs::path> pdfs;
-        for (const auto& e : fs::recursive_directory_iterator(folder))
-            if (e.path().extension() == ".pdf") pdfs.push_back(e.path());
+        const std::vector<fs::path> pdfs = Pdfs();
         return pdfs.size() == 1 ? pdfs[0] : fs::path();
     }
     // Runs the water's entry, then `more`, in a folder emptied first.
@@ -144,7 +119,7 @@ TEST_F(WaterNumbersRun, SweetWaterCorrosionRateIsOneBelievableNumberEverywhere) 
     const double page = NumberAfter(Read("chem.txt"), label);
     const fs::path pdf = OnlyPdf();
     ASSERT_FALSE(pdf.empty()) << Log();
-    const std::string printed = Tool("pdftotext -layout '" + pdf.string() + "' -");
+    const std::string printed = Text(pdf);
     const double inPdf = NumberAfter(printed, "H2S Rate(mpy)");
     const double copied = NumberAfter(Read("copy.txt"), label);
     std::string csv = Read("copy.csv");
@@ -157,8 +132,7 @@ TEST_F(WaterNumbersRun, SweetWaterCorrosionRateIsOneBelievableNumberEverywhere) 
                                            "pco2 = 0.6 bar\nsodium = 5900 mg/L\n"
                                            "chloride = 8600 mg/L\n"
                                            "bicarbonate = 800 mg/L as HCO3\n";
-    const std::string harness = Tool(std::string(TARVEX_BINARY_DIR) +
-                                     "/tarvex-engine corrosion '" +
+    const std::string harness = Tool(std::string(TARVEX_BINARY_DIR) + "/tarvex-engine corrosion '" +
                                      (folder / "sweet.wat").string() + "'");
     const double mpy = NumberAfter(harness, "mm/yr");
     ASSERT_FALSE(std::isnan(mpy)) << harness;
@@ -257,8 +231,10 @@ TEST_F(WaterNumbersRun, DissolvedCo2AndAcidityNameOneAmountInTheirUnits) {
     french.alkalinitySteps = 4;
     french.bicarbonate = 800.0 * 5.005 / 61.0173;
     RunWater(french, kPages);
-    EXPECT_NEAR(NumberAfter(Read("chem.txt"), "Acidity(\xB0" "Fr)"), equivalents * 5.00445,
-                0.005 * equivalents * 5.00445)
+    EXPECT_NEAR(NumberAfter(Read("chem.txt"),
+                            "Acidity(\xB0"
+                            "Fr)"),
+                equivalents * 5.00445, 0.005 * equivalents * 5.00445)
         << Read("chem.txt");
 }
 
