@@ -67,6 +67,20 @@ wait_exit() {
   return 1
 }
 
+# first_start: $TARVEX started afresh in $WORK/run (its output in
+# $WORK/tarvex.out, its process in $TARVEX_PID and $PIDS); the window of the
+# first start's units box in $BOX, empty when none is shown within 30 s.
+first_start() {
+  mkdir "$WORK/run"
+  (cd "$WORK/run" && exec timeout 120 "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
+  TARVEX_PID=$!
+  PIDS="$PIDS $TARVEX_PID"
+  BOX=
+  if wait_for 30 xdotool search --name '^WARNING$'; then
+    BOX=$(xdotool search --name '^WARNING$' | head -1)
+  fi
+}
+
 # start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY,
 # returned only once the server answers a client: on a loaded machine the
 # display number is written before the server takes connections. The server

@@ -30,14 +30,7 @@ gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 start_xvfb
 
 # ---- 1. the first start's box ------------------------------------------------------
-mkdir "$WORK/run"
-(cd "$WORK/run" && exec timeout 120 "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
-TARVEX_PID=$!
-PIDS="$PIDS $TARVEX_PID"
-BOX=
-if wait_for 30 xdotool search --name '^WARNING$'; then
-  BOX=$(xdotool search --name '^WARNING$' | head -1)
-fi
+first_start
 check "the units box is shown" test -n "$BOX"
 if [ -n "$BOX" ]; then
   OWNER=$(xprop -id "$BOX" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')

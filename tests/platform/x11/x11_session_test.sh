@@ -57,15 +57,7 @@ start_xvfb
 echo "display $DISPLAY"
 
 # ---- 1. tarvex, first start -------------------------------------------------------
-mkdir "$WORK/run"
-(cd "$WORK/run" && exec timeout 120 "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
-TARVEX_PID=$!
-PIDS="$PIDS $TARVEX_PID"
-
-BOX=
-if wait_for 30 xdotool search --name '^WARNING$'; then
-  BOX=$(xdotool search --name '^WARNING$' | head -1)
-fi
+first_start
 check "the units box is shown" test -n "$BOX"
 if [ -n "$BOX" ]; then
   geometry "$BOX"
