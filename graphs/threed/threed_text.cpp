@@ -70,6 +70,11 @@ void DrawCentred(win::HDC dc, double x, double y, const std::string& text) {
     Draw(dc, x - Width(dc, text) / 2.0, y, text);
 }
 
+// The user's own texts (descriptions, the product's name) stand as typed.
+void DrawTyped(win::HDC dc, double x, double y, const std::string& text) {
+    TextOutTyped(dc, static_cast<int>(x), static_cast<int>(y), text);
+}
+
 win::COLORREF TextColour() {
     return whiteBackground != 0 ? graphColorTable[0] : graphColorTable[15];
 }
@@ -298,13 +303,13 @@ void DrawFootTexts(ThreeDPaint& paint, ThreeDTexts& texts) {
         const int k = 4 - field;
         const std::string r(right.text[field],
                             strnlen(right.text[field], sizeof right.text[field]));
-        Draw(dc, rightEnd - Width(dc, r), lineY(k), r);
+        DrawTyped(dc, rightEnd - GetTypedTextWidth(dc, r), lineY(k), r);
         if (!r.empty()) texts.feet.push_back(r);
         if (mixed) {
             const SampleDescription& left = waterDescriptions[1];
             const std::string l(left.text[field],
                                 strnlen(left.text[field], sizeof left.text[field]));
-            Draw(dc, kLeftEdge, lineY(k), l);
+            DrawTyped(dc, kLeftEdge, lineY(k), l);
             if (!l.empty()) texts.feet.push_back(l);
         }
     }
@@ -316,7 +321,7 @@ void DrawFootTexts(ThreeDPaint& paint, ThreeDTexts& texts) {
         strnlen(productTable.records[0].name, sizeof productTable.records[0].name));
     if (kind == 3) {
         if (coding && product) {
-            Draw(dc, kLeftEdge, lineY(1), name);
+            DrawTyped(dc, kLeftEdge, lineY(1), name);
             Draw(dc, kLeftEdge, lineY(2), "TREATED WITH");
             texts.feet.push_back("TREATED WITH");
             texts.feet.push_back(name);
@@ -328,7 +333,8 @@ void DrawFootTexts(ThreeDPaint& paint, ThreeDTexts& texts) {
     }
     if (!product) return;
     const std::string legend = coding ? "Treated with " + name : std::string("Untreated");
-    DrawCentred(dc, (kLeftEdge + kRightEdge) / 2.0, lineY(1), legend);
+    DrawTyped(dc, (kLeftEdge + kRightEdge) / 2.0 - GetTypedTextWidth(dc, legend) / 2.0, lineY(1),
+              legend);
     texts.feet.push_back(legend);
 }
 

@@ -11,6 +11,7 @@
 #include "graphs/threed/threed_series.h"
 #include "graphs/threed/threed_text.h"
 #include "input/records.h"
+#include "reporttext/format/sub_sup_text.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "treatment/records.h"
@@ -174,7 +175,7 @@ void BuildThreeDTitles(uint16_t code, ThreeDTexts& texts) {
         // The name may fill its 20 bytes without a terminator.
         const char* name = productTable.records[0].name;
         const std::string bounded(name, strnlen(name, sizeof productTable.records[0].name));
-        CopyThreeDText(graphTitle, bounded.c_str());
+        CopyThreeDText(graphTitle, TypedTextInLabel(bounded).c_str());
     } else {
         CopyThreeDText(graphTitle, TitleOf(code, kind));
     }

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/precipitation_display.h"
+#include "reporttext/format/sub_sup_text.h"
 #include "reporttext/graphs/graph_index_names.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_records.h"
@@ -77,8 +79,10 @@ constexpr double F(float v) {
     return static_cast<double>(v);
 }
 
-const char* ProductName() {
-    return productTable.records[0].name;
+// The product's name as a title shows it: as typed, within its 20 bytes.
+std::string ProductName() {
+    const char* name = productTable.records[0].name;
+    return TypedTextInLabel(std::string_view(name, strnlen(name, sizeof productTable.records[0].name)));
 }
 
 const char* CorrosionCaption() {
@@ -374,7 +378,7 @@ ChartTexts ChartNamedTitle(int code, bool reportPage) {
             AppendChartText(x.title, " Dosage Profile");
             SetChartText(x.caption, "mg/l");
         } else {
-            SetChartText(x.title, ProductName());
+            SetChartText(x.title, ProductName().c_str());
             if (code == 89 && ProductMode() < 2) {
                 AppendChartText(x.title, " Dosage Profile");
                 SetChartText(x.caption, "mg/l");

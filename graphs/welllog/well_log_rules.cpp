@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
+#include "reporttext/format/sub_sup_text.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "treatment/records.h"
 
@@ -112,7 +114,10 @@ ChartTexts WellLogTitles(int code, WellLogGraph graph) {
         x = ChartNamedTitle(code, false);
         SetChartText(x.caption, "Depth");
     } else if ((code >= 50 && code <= 61) || code > 121) {
-        SetChartText(x.title, productTable.records[0].name);
+        const char* name = productTable.records[0].name;
+        SetChartText(x.title,
+                     TypedTextInLabel(std::string_view(name, strnlen(name, sizeof productTable.records[0].name)))
+                         .c_str());
         x.caption[0] = '\0';
     }
     return x;

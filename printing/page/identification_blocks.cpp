@@ -1,7 +1,9 @@
 // The three identification blocks. Texts are placed on the grid's columns,
 // each at its own column, so an empty description prints nothing: text cells
 // are opaque, and blanks in its place would paint over a long neighbour.
-// Descriptions are the user's own texts and go in the ANSI font.
+// Descriptions are the user's own texts and go in the ANSI font. Every text
+// here is drawn as it stands: the labels need no sub- or superscripts, and a
+// '_' or '^' the user typed is a character like any other.
 #include "printing/page/identification_blocks.h"
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "printing/page/report_page_records.h"
 #include "printing/page/report_rules.h"
 #include "printing/print_job_records.h"
+#include "reporttext/format/line_breaks.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
@@ -26,7 +29,7 @@ constexpr size_t kDescriptionChars = sizeof(SampleDescription::text[0]);
 
 void PutText(win::HDC dc, int column, const std::string& text) {
     if (text.empty()) return;
-    TextOutSubSup(dc, ColumnX(column), reportPageGrid.lineY, text.c_str());
+    TextOutTyped(dc, ColumnX(column), reportPageGrid.lineY, text);
 }
 
 std::string Description(const SampleDescription& texts, int field) {
@@ -43,15 +46,13 @@ std::string DateText(int32_t packedDate) {
                             DateOrderChoice());
 }
 
-int TextWidth(win::HDC dc, const std::string& text) {
-    win::SIZE size{};
-    win::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
+int TextWidth(win::HDC dc, std::string_view text) {
+    return GetTypedTextWidth(dc, text);
 }
 
 // The ID beside "Sample ID:" when it fits before the grid's right edge; else
 // whole on the lines below, from the descriptions' column, broken after a
-// blank where it can be.
+// blank where it can be, as the pages break it.
 void PutSampleId(win::HDC dc, const std::string& id) {
     const int right = reportPageGrid.marginX + reportPageGrid.textWidth;
     if (ColumnX(51) + TextWidth(dc, id) <= right) {
@@ -59,18 +60,15 @@ void PutSampleId(win::HDC dc, const std::string& id) {
         return;
     }
     const int room = right - ColumnX(18);
-    std::string rest = id;
-    while (!rest.empty()) {
+    const LineFitting fitting = [dc, room](std::string_view rest) {
         size_t fits = 0;
-        while (fits < rest.size() && TextWidth(dc, rest.substr(0, fits + 1)) <= room) ++fits;
-        if (fits < rest.size()) {
-            const size_t blank = rest.rfind(' ', fits);
-            fits = blank != std::string::npos && blank > 0 ? blank : std::max<size_t>(1, fits);
-        }
+        while (fits < rest.size() && TextWidth(dc, rest.substr(0, fits + 1)) <= room)
+            ++fits;
+        return fits;
+    };
+    for (const std::string& line : BreakIntoLines(id, fitting)) {
         AdvanceLines(1);
-        PutText(dc, 18, rest.substr(0, fits));
-        const size_t next = rest.find_first_not_of(' ', fits);
-        rest = next == std::string::npos ? std::string() : rest.substr(next);
+        PutText(dc, 18, line);
     }
 }
 

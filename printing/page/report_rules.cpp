@@ -1,6 +1,7 @@
 // Rules and user headings. The heading lines are the heading file's 81-byte
 // records; a line holds text when something other than blanks stands in it,
 // and it is drawn without its trailing blanks so it centres on what it says.
+// The user typed them: they are drawn as they stand, no character a marker.
 #include "printing/page/report_rules.h"
 
 #include <algorithm>
@@ -28,9 +29,9 @@ int LineHeightOf(win::HDC dc) {
 
 // Draws a subtitle centred on the whole text width at the current line.
 void DrawCentred(win::HDC dc, const std::string& text) {
-    const int width = GetSubSupTextWidth(dc, text.c_str());
-    TextOutSubSup(dc, reportPageGrid.marginX + (reportPageGrid.textWidth - width) / 2,
-                  reportPageGrid.lineY, text.c_str());
+    const int width = GetTypedTextWidth(dc, text);
+    TextOutTyped(dc, reportPageGrid.marginX + (reportPageGrid.textWidth - width) / 2,
+                 reportPageGrid.lineY, text);
 }
 
 }  // namespace
@@ -72,9 +73,9 @@ int PrintReportHeading(win::HDC dc) {
     const std::string title = HeadingText(headingLine3);
     if (!title.empty()) {
         const int logoWidth = reportLogoLayout.logoWidth;
-        const int width = GetSubSupTextWidth(dc, title.c_str());
-        TextOutSubSup(dc, g.marginX + logoWidth + (g.textWidth - logoWidth - width) / 2, g.lineY,
-                      title.c_str());
+        const int width = GetTypedTextWidth(dc, title);
+        TextOutTyped(dc, g.marginX + logoWidth + (g.textWidth - logoWidth - width) / 2, g.lineY,
+                     title);
         if (headingMarker == 0) AdvanceLines(2);
     }
     win::SelectObject(dc, reportFonts.boldFont);

@@ -29,17 +29,18 @@ void PrintLayoutOnPage(win::HDC dc, const ReportLayout& layout, int xOffset) {
     for (const LayoutItem& item : layout.items) {
         win::SelectObject(dc, FontOf(item.font));
         const int y = g.lineY + item.line * g.lineHeight;
-        const bool rule = item.kind == ItemKind::kRule;
+        const bool plain = !HasMarkers(item);
         const int length = static_cast<int>(item.text.size());
         int x = ColumnX(item.column) + xOffset;
         if (item.anchor != Anchor::kStart) {
-            // Rules are measured as plain text, the others with their markers.
+            // Rules and typed texts are measured as they stand, the others
+            // with their markers.
             win::SIZE size{};
-            if (rule) win::GetTextExtentPoint32A(dc, item.text.c_str(), length, &size);
-            const int width = rule ? size.cx : GetSubSupTextWidth(dc, item.text.c_str());
+            if (plain) win::GetTextExtentPoint32A(dc, item.text.c_str(), length, &size);
+            const int width = plain ? size.cx : GetSubSupTextWidth(dc, item.text.c_str());
             x = (item.anchor == Anchor::kEnd ? x : previousX) - width;
         }
-        if (rule)
+        if (plain)
             win::TextOutA(dc, x, y, item.text.c_str(), length);
         else
             TextOutSubSup(dc, x, y, item.text.c_str());

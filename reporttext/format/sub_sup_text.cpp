@@ -129,3 +129,25 @@ uint16_t GetSubSupTextWidth(win::HDC hdc, const char* text, int /*length*/) {
     if (fonts.small != nullptr) win::DeleteObject(fonts.small);
     return static_cast<uint16_t>(width & 0xFFFF);
 }
+
+void TextOutTyped(win::HDC hdc, int x, int y, std::string_view text) {
+    if (text.empty()) return;
+    win::TextOutA(hdc, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+int GetTypedTextWidth(win::HDC hdc, std::string_view text) {
+    win::SIZE size{};
+    if (text.empty() ||
+        !win::GetTextExtentPoint32A(hdc, text.data(), static_cast<int>(text.size()), &size))
+        return 0;
+    return size.cx;
+}
+
+std::string TypedTextInLabel(std::string_view typed) {
+    std::string label;
+    for (const char c : typed) {
+        if (c == '_' || c == '^') label.push_back(c);
+        label.push_back(c);
+    }
+    return label;
+}

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/window/win_types.h"
 
@@ -20,3 +22,13 @@ void TextOutSubSup(win::HDC hdc, int x, int y, const char* text, int length = -1
 // The width in logical units that TextOutSubSup gives the label: the markers
 // take no room and the marked characters are measured in their smaller font.
 [[nodiscard]] uint16_t GetSubSupTextWidth(win::HDC hdc, const char* text, int length = -1);
+
+// A text the user typed (an ID, a description, a heading, a product name),
+// drawn and measured as it stands: its '_' and '^' are characters like any
+// other, so the user's text never turns into sub- or superscripts.
+void TextOutTyped(win::HDC hdc, int x, int y, std::string_view text);
+[[nodiscard]] int GetTypedTextWidth(win::HDC hdc, std::string_view text);
+
+// A typed text made part of a label (a graph title built from the product's
+// name): each '_' and '^' doubled, so that TextOutSubSup shows it as typed.
+[[nodiscard]] std::string TypedTextInLabel(std::string_view typed);

@@ -11,7 +11,7 @@ void PaintItem(win::HDC hdc, const LayoutItem& item, int firstLineY, int cellWid
     const int x = item.column * cellWidth;
     const int y = firstLineY + item.line * lineHeight;
     win::SetTextColor(hdc, item.colour);
-    if (item.kind == ItemKind::kRule)
+    if (!HasMarkers(item))
         win::TextOutA(hdc, x, y, item.text.c_str(), static_cast<int>(item.text.size()));
     else
         TextOutSubSup(hdc, x, y, item.text.c_str());

@@ -5,8 +5,13 @@
 
 namespace {
 
+int Placed(const ReportLayout& layout, int line) {
+    return layout.openedLines > 0 && line >= layout.openedFrom ? line + layout.openedLines : line;
+}
+
 void Add(ReportLayout& layout, int line, int column, std::string text, win::COLORREF colour,
          ItemKind kind, FontRole font = FontRole::kNormal, Anchor anchor = Anchor::kStart) {
+    line = Placed(layout, line);
     layout.items.push_back(LayoutItem{line, column, std::move(text), colour, kind, font, anchor});
     if (line + 1 > layout.endLine) layout.endLine = line + 1;
 }
@@ -25,6 +30,10 @@ void ReportLayout::AddRule(int line, int column, std::string text) {
     Add(*this, line, column, std::move(text), kLayoutBlack, ItemKind::kRule);
 }
 
+void ReportLayout::AddTyped(int line, int column, std::string text, FontRole font) {
+    Add(*this, line, column, std::move(text), kLayoutBlack, ItemKind::kTyped, font);
+}
+
 void ReportLayout::AddText(int line, int column, std::string text, FontRole font) {
     Add(*this, line, column, std::move(text), kLayoutBlack, ItemKind::kText, font);
 }
@@ -40,8 +49,15 @@ void ReportLayout::AddAnchored(int line, int column, std::string text, ItemKind 
 }
 
 void ReportLayout::NameLine(LayoutLine name, int line) {
+    line = Placed(*this, line);
     namedLines[static_cast<int>(name)] = line;
     if (line > endLine) endLine = line;
+}
+
+void ReportLayout::OpenLines(int from, int count) {
+    if (count <= 0) return;
+    openedFrom = from;
+    openedLines = count;
 }
 
 int ReportLayout::NamedLine(LayoutLine name) const {

@@ -3,9 +3,11 @@
 // the page paints it, and the text, rich-text and spreadsheet copies are
 // written from the same layout, so what is copied is what is shown.
 //
-// Texts are bytes of the page font's OEM code page. In labels and values a '_'
-// lowers and a '^' raises the one character after it (a doubled marker stands
-// for the marker itself); rules are drawn as they stand.
+// Texts are bytes of the page font's OEM code page. In the program's own labels
+// and values a '_' lowers and a '^' raises the one character after it (a
+// doubled marker stands for the marker itself). Rules and the texts the user
+// typed (IDs, comments, product names) are drawn and copied as they stand, so
+// that no typed character is ever taken for a marker.
 #pragma once
 
 #include <string>
@@ -19,6 +21,7 @@ enum class ItemKind {
     kText,   // a label, heading or identification text
     kValue,  // a number cell; a plain decimal becomes a number in spreadsheets
     kRule,   // a rule of underscores: no markers, left out of spreadsheets
+    kTyped,  // a text the user typed: no markers, a text cell in spreadsheets
 };
 
 // Where an item stands on a printed report's line. Pages place every item at
@@ -57,15 +60,27 @@ struct LayoutItem {
     Anchor anchor = Anchor::kStart;
 };
 
+// Whether the item's '_' and '^' are markers: not in rules nor typed texts.
+[[nodiscard]] inline bool HasMarkers(const LayoutItem& item) {
+    return item.kind != ItemKind::kRule && item.kind != ItemKind::kTyped;
+}
+
 struct ReportLayout {
     std::string title;              // the part's title in text reports
     std::vector<LayoutItem> items;  // in drawing order: a later item covers an earlier one
     int namedLines[kLayoutLineCount] = {-1, -1, -1};  // -1 where the page names none
     int endLine = 0;                                  // the line below the last line drawn
+    // Lines opened under a typed text that needs more lines than the page
+    // keeps for it: what is added later at or below `openedFrom` stands
+    // `openedLines` lower.
+    int openedFrom = 0;
+    int openedLines = 0;
 
     void AddText(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
     void AddValue(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
     void AddRule(int line, int column, std::string text);
+    // A text the user typed, shown character for character.
+    void AddTyped(int line, int column, std::string text, FontRole font = FontRole::kNormal);
     // Printed reports: a text in a chosen font starting at its column, a value
     // ending at its column, and an item placed by its anchor.
     void AddText(int line, int column, std::string text, FontRole font);
@@ -73,6 +88,9 @@ struct ReportLayout {
     void AddAnchored(int line, int column, std::string text, ItemKind kind, FontRole font,
                      Anchor anchor);
     void NameLine(LayoutLine name, int line);
+    // Moves every item and named line added from now on at or below `from`
+    // down by `count` lines (count 0 opens none).
+    void OpenLines(int from, int count);
     // -1 when the page has not named that line.
     [[nodiscard]] int NamedLine(LayoutLine name) const;
 };

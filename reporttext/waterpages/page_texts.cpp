@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "engine/records.h"
 #include "input/description_records.h"
 #include "platform/text/font_codepages.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/line_breaks.h"
 
 std::string PackedDateText(int32_t date, int dateOrder) {
     const long year = date / 10000 + 1900;
@@ -71,14 +73,26 @@ void AddIdentification(ReportLayout& layout, int line, const IdentificationColum
     layout.AddText(line, c.atLabel, "at");
     const size_t room =
         c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
-    if (!idText.empty() && idText.size() <= room) {
-        layout.AddText(line, c.idValue, TypedTextForPage(idText));
-    } else if (!idText.empty()) {
+    const std::string id = TypedTextForPage(idText);
+    if (!id.empty() && id.size() <= room) {
+        layout.AddTyped(line, c.idValue, id);
+    } else if (!id.empty()) {
         // The whole ID on the line below, under its label's value column, or
-        // further left as far as the label when it would run past the page.
-        const int size = static_cast<int>(idText.size());
-        const int column = std::max(c.idLabel, std::min(c.idValue, kPageTextColumns - size));
-        layout.AddText(line + 1, column, TypedTextForPage(idText));
+        // further left as far as the label when it would run past the page;
+        // one too long for the page is broken as the printed report breaks
+        // it, each line from the label's column, and the page moves down
+        // under the lines it needs beyond the one kept for it.
+        const std::vector<std::string> lines =
+            BreakIntoColumns(id, static_cast<size_t>(kPageTextColumns - c.idLabel));
+        if (lines.size() == 1) {
+            const int size = static_cast<int>(id.size());
+            layout.AddTyped(line + 1, std::max(c.idLabel, std::min(c.idValue, kPageTextColumns - size)),
+                            id);
+        } else {
+            for (size_t n = 0; n < lines.size(); ++n)
+                layout.AddTyped(line + 1 + static_cast<int>(n), c.idLabel, lines[n]);
+            layout.OpenLines(line + 2, static_cast<int>(lines.size()) - 1);
+        }
     } else {
         char number[16];
         std::snprintf(number, sizeof number, "%5d", sampleNumber);

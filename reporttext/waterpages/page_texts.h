@@ -44,8 +44,10 @@ inline constexpr int kPageTextColumns = 80;
 // The identification line of an analysis header: labels first, values last.
 // Beside "Sample ID:" stands the ID the user typed (`idText`), whole, as the
 // printed report shows it; an ID longer than the room before "Report Date:"
-// stands on the line below, which every caller keeps free for it. Without such
-// a text the sample number stands there.
+// stands on the line below, which every caller keeps free for it, and one
+// longer than the page is broken over as many lines as it needs, what the
+// caller adds later below them moving down. Without such a text the sample
+// number stands there.
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
                        int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
                        std::string_view idText = {});

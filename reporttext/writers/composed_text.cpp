@@ -46,7 +46,7 @@ std::vector<TextCell> ItemCells(const LayoutItem& item) {
     };
     for (std::size_t i = 0; i < t.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(t[i]);
-        if (item.kind == ItemKind::kRule || (c != '_' && c != '^') || i + 1 == t.size()) {
+        if (!HasMarkers(item) || (c != '_' && c != '^') || i + 1 == t.size()) {
             add(c, CellScript::kPlain);
         } else if (static_cast<unsigned char>(t[i + 1]) == c) {
             add(c, CellScript::kPlain);

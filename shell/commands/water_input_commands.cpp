@@ -3,9 +3,12 @@
 #include "shell/commands/water_input_commands.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/inputs/inputs_records.h"
 #include "engine/pipeline/calc_water_analysis.h"
+#include "input/description_records.h"
+#include "input/waterform/form_water.h"
 #include "input/waterform/water_form.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/window/window.h"
@@ -24,6 +27,28 @@ int WaterFormTemplate(int32_t water, int height) {
     return DialogId::kWaterForm1440;
 }
 
+namespace {
+
+// What the form can store of a water: its header and values, and its texts.
+struct StoredWater {
+    WaterAnalysis analysis{};
+    SampleDescription texts{};
+};
+
+StoredWater StoredNow(int32_t water) {
+    StoredWater s;
+    if (const WaterAnalysis* a = FormWaterAnalysis(water)) s.analysis = *a;
+    if (IsFormWater(water)) s.texts = waterDescriptions[water];
+    return s;
+}
+
+bool SameStored(const StoredWater& a, const StoredWater& b) {
+    return std::memcmp(&a.analysis, &b.analysis, sizeof a.analysis) == 0 &&
+           std::memcmp(&a.texts, &b.texts, sizeof a.texts) == 0;
+}
+
+}  // namespace
+
 void RunWaterInput(win::HWND mainWindow, int32_t water) {
     mainWindowState.currentWater = water;
     dialogResult = 0;
@@ -32,12 +57,18 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
     win::RECT desktop{};
     win::GetWindowRect(win::GetDesktopWindow(), &desktop);
     const int height = std::abs(desktop.bottom - desktop.top);
+    const StoredWater before = StoredNow(water);
     (void)win::DialogBoxParamA(mainWindowState.instance, WaterFormTemplate(water, height),
                                mainWindow, Wform, 0);
     if (dialogResult > 0) {
         CalcWaterAnalysis(1, mainWindow);
         RefreshOpenPages(water);
         ClearSummaryProfiles();
+    } else if (!SameStored(before, StoredNow(water))) {
+        // Stored without new values (the ID, a text, a date or the ID# alone,
+        // or Copy before Cancel): every window showing the water shows it
+        // as it now stands.
+        RefreshOpenPages(dialogResult == 0 ? water : -1);
     }
     UpdateMenuTexts();
     (void)ShowWaterInputPages(mainWindow, water);

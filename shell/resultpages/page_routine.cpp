@@ -79,6 +79,16 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
     return true;
 }
 
+namespace {
+
+void RepaintNow(win::HWND window) {
+    if (window == nullptr || !win::IsWindow(window)) return;
+    win::InvalidateRect(window, nullptr, win::TRUE);
+    win::UpdateWindow(window);
+}
+
+}  // namespace
+
 void RefreshOpenPages(int water) {
     // A page loads the water it shows into the working analysis when it
     // paints; the pages paint here, and the working analysis the command left
@@ -93,9 +103,12 @@ void RefreshOpenPages(int water) {
             pageStates[i].shownWater = water;
             win::SetWindowText(slot, PageTitle(page, water));
         }
-        win::InvalidateRect(slot, nullptr, win::TRUE);
-        win::UpdateWindow(slot);
+        RepaintNow(slot);
     }
+    // The summaries and the graph draw the stored waters and their texts too.
+    if (summaryPageState.onePageOpen != 0) RepaintNow(summaryPageState.onePageWindow);
+    if (summaryPageState.wellLogPageOpen != 0) RepaintNow(summaryPageState.wellLogPageWindow);
+    if (mainWindowState.graphWindowOpen != 0) RepaintNow(mainWindowState.graphWindow);
     currentAnalysis = working;
 }
 

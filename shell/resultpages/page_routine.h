@@ -43,8 +43,9 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
 // The home of the page listed at `index` of a command's list.
 [[nodiscard]] win::POINT CascadeHome(PageCascade cascade, int index);
 
-// After a command that stored or recalculated a water: every open result page
-// paints the current results again at once, the two one-water pages turned to
+// After a command that stored or recalculated a water, or only its
+// identification: every open result page, summary and graph window paints
+// the current results again at once, the two one-water pages turned to
 // `water` first (window title included) when it is a water selector; -1 leaves
 // them on the water they show. The working analysis is left as it was.
 void RefreshOpenPages(int water);

@@ -331,7 +331,8 @@ void LayOutChemistryReport(const PrintedWater& water, ReportLayout& layout) {
     if (!comments.empty()) {
         ++line;
         layout.AddText(line, (cationStart + anionStart) / 2, "   COMMENTS ", FontRole::kBold);
-        layout.AddValueEnd(line, (cationEnd + anionEnd) / 2, comments, FontRole::kUserText);
+        layout.AddAnchored(line, (cationEnd + anionEnd) / 2, comments, ItemKind::kTyped,
+                           FontRole::kUserText, Anchor::kEnd);
     }
     // The line under the body, where the closing rule stands.
     layout.endLine = line + 1;

@@ -232,7 +232,7 @@ void PrintIndicatorsBody(ReportLayout& l, int line, int col1, int col2, int col3
                 name += product.productMode < 2                         ? " mg/l"
                         : unitCodes.code[UnitItem::kCorrosionRate] == 0 ? " mpy"
                                                                         : " mm/yr";
-            l.AddText(line, col1, name);
+            l.AddTyped(line, col1, name);
             return l.AddValueEnd(line, col2, FixedCell(src.treatmentFigure, 3));
         }
         case S::kConditions: {

@@ -70,8 +70,10 @@ struct Table {
     int line = 0;
 
     template <typename CellOf>
-    void Row(const std::string& label, CellOf cell) {
-        if (!label.empty()) layout.AddText(line, 1, label);
+    // A label the user typed (`typed`) stands as it is, without markers.
+    void Row(const std::string& label, CellOf cell, bool typed = false) {
+        if (!label.empty() && typed) layout.AddTyped(line, 1, label);
+        if (!label.empty() && !typed) layout.AddText(line, 1, label);
         for (int c = 0; c < columns; ++c) {
             std::string value = cell(SourceOf(first + c));
             if (!value.empty()) layout.AddValueEnd(line, 27 + 8 * c, std::move(value));
@@ -274,7 +276,7 @@ void ChemistryRows(Table& t) {
     else if (mode >= 2 && !ChemistryHidden(27))
         t.Heading(unitCodes.code[U::kCorrosionRate] == 0 ? "CORROSION RATE (mpy)"
                                                          : "CORROSION RATE (mm/yr)");
-    t.Row(std::string(product.name, strnlen(product.name, sizeof product.name)), DoseCell);
+    t.Row(std::string(product.name, strnlen(product.name, sizeof product.name)), DoseCell, true);
 }
 
 std::string SaturationCell(float ratio) {

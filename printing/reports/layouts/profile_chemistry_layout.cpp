@@ -257,7 +257,7 @@ void Rows(Builder& b, bool dosesCurrent) {
     const ProductRecord& product = productTable.records[0];
     const std::string name(product.name, strnlen(product.name, sizeof product.name));
     const bool values = dosesCurrent && mixDosesDone != 0;
-    b.rows.AddText(b.line, 1, name);
+    b.rows.AddTyped(b.line, 1, name);
     for (int k = 0; values && k < b.points; ++k) {
         const ProfilePoint& p = b.profile.points[k];
         b.rows.AddValueEnd(b.line, 27 + 8 * k, RatioDoseCell(p.inhibitorDose, p.doseStatus != 0));
