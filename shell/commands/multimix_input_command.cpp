@@ -1,6 +1,8 @@
 // The multi-mix input command.
 #include "shell/commands/multimix_input_command.h"
 
+#include <cstring>
+
 #include "engine/pipeline/calc_water_analysis.h"
 #include "input/multimix/multimix_dialog.h"
 #include "platform/window/window.h"
@@ -17,6 +19,14 @@ namespace {
 constexpr int16_t kStored = 0;
 constexpr int16_t kCancelled = -1;
 constexpr int16_t kMixAtOnce = 2;
+
+// Whether the input stored anything the pages show: a source water, its texts
+// or its weight.
+bool SourcesChanged(const MultiMixState& before, const MultiMixState& now) {
+    return std::memcmp(before.sourceWaters, now.sourceWaters, sizeof now.sourceWaters) != 0 ||
+           std::memcmp(before.descriptions, now.descriptions, sizeof now.descriptions) != 0 ||
+           std::memcmp(before.weightPercent, now.weightPercent, sizeof now.weightPercent) != 0;
+}
 
 }  // namespace
 
@@ -41,10 +51,15 @@ void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServic
     MultiMixState& m = multiMixState;
     multiMixDate = mainWindowState.reportDate;
     m.reopenMultiMix = 1;
+    const MultiMixState before = m;
     int16_t result = kStored;
     while (m.reopenMultiMix != 0) {
         result = s.showDialog();
-        if (result == kCancelled) return;
+        if (result == kCancelled) {
+            // Waters stored before the Cancel (OK, NEXT) are shown as stored.
+            if (SourcesChanged(before, m)) RefreshOpenPages(-1);
+            return;
+        }
         if (result > 0) {
             // The water the dialog stored, calculated as a multi-mix source water.
             const int32_t saved = mainWindowState.currentWater;

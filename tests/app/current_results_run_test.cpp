@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -176,6 +177,117 @@ TEST_F(CurrentResultsRun, OpenPagesTurnToTheWaterJustEntered) {
         EXPECT_GE(differing, 0) << page;
         EXPECT_LE(differing, kClockPixels) << page;
     }
+}
+
+// The chemistry, indicators and temperature pages and the one-page summary
+// open, then the identification alone edited on the form and stored with OK,
+// one field at a time: each window that shows the field paints it at once, as
+// Print Surface shows it; putting the fields back paints the first pictures.
+TEST_F(CurrentResultsRun, IdentificationEditsAloneRepaintTheOpenWindows) {
+    const char* windows[] = {"DisplayMUWater", "DisplayMUValues", "DisplayTempWater", "DisOnePage"};
+    auto snaps = [&windows](const std::string& tag) {
+        std::string lines;
+        for (const char* w : windows) lines += "snap " + std::string(w) + " " + w + "-" + tag + ".ppm\n";
+        return lines + "text DisplayMUWater chem-" + tag + ".txt\n";
+    };
+    auto stored = [](int field, const std::string& value) {
+        return "dialog 80 set " + std::to_string(field) + " " + value +
+               "\ndialog 80 press 1\nmenu 1030\n";
+    };
+    char today[16];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(today, sizeof today, "%m-%d-%Y", std::localtime(&now));
+    const std::string script = "dialog 80 set 394 SW-1\n" + SeaWater() + "menu 1036\nmenu 1248\n" +
+                               snaps("a") + stored(394, "Well_12 ^B") + snaps("b") +
+                               stored(395, "01-15-2020") + snaps("c") + stored(393, "12345") +
+                               snaps("d") + "dialog 80 set 394 SW-1\ndialog 80 set 395 " + today +
+                               "\n" + stored(393, "0") + snaps("e");
+    std::vector<std::string> names;
+    for (const char* tag : {"a", "b", "c", "d", "e"}) {
+        for (const char* w : windows) names.push_back(std::string(w) + "-" + tag + ".ppm");
+        names.push_back(std::string("chem-") + tag + ".txt");
+    }
+    const auto run = RunAndRead(script, names);
+    auto picture = [&](int step, int window) { return run[static_cast<size_t>(step * 5 + window)]; };
+    auto text = [&](int step) { return run[static_cast<size_t>(step * 5 + 4)]; };
+    EXPECT_NE(text(1).find("Well_12 ^B"), std::string::npos) << text(1);
+    EXPECT_NE(text(2).find("Report Date: 01-15-2020"), std::string::npos) << text(2);
+
+    // Which windows show each field: the ID all four, the report date all
+    // four, the ID# (an ID being typed) the summary alone.
+    const bool shows[3][4] = {{true, true, true, true}, {true, true, true, true},
+                              {false, false, false, true}};
+    for (int edit = 0; edit < 3; ++edit) {
+        for (int w = 0; w < 4; ++w) {
+            SCOPED_TRACE(std::string(windows[w]) + " after edit " + std::to_string(edit + 1));
+            const long differing = Differing(picture(edit, w), picture(edit + 1, w));
+            ASSERT_GE(differing, 0);
+            // A window not painted again is the same picture to the pixel.
+            if (shows[edit][w])
+                EXPECT_GT(differing, 0) << "not painted again";
+            else
+                EXPECT_LE(differing, kClockPixels);
+        }
+    }
+    for (int w = 0; w < 4; ++w) {
+        const long differing = Differing(picture(0, w), picture(4, w));
+        EXPECT_GE(differing, 0) << windows[w];
+        EXPECT_LE(differing, kClockPixels) << windows[w] << " after the fields were put back";
+    }
+}
+
+// The 3D profile of data/scripts/graph3d.tvs with its labels shown, then a
+// description of the source water typed on the form and stored with OK: the
+// graph's foot shows it at once, as typed; taken away again, the graph paints
+// its first picture.
+TEST_F(CurrentResultsRun, ADescriptionEditRepaintsTheOpenGraph) {
+    std::istringstream bundled(Source("data/scripts/graph3d.tvs"));
+    std::string script;
+    for (std::string line; std::getline(bundled, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        script += line + "\n";
+        if (line == "menu 1040") break;
+    }
+    auto described = [](const std::string& text) {
+        return "dialog 81 set 399" + (text.empty() ? "" : " " + text) +
+               "\ndialog 81 press 1\nmenu 1030\n";
+    };
+    fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                  folder / "waterflood.krv");
+    ASSERT_EQ(Run(script + "menu 989 wcGraphWindow\nsnap wcGraphWindow a.ppm\n" +
+                      described("Line_A ^2 north") + "snap wcGraphWindow b.ppm\n" + described("") +
+                      "snap wcGraphWindow c.ppm\n" + kLeave,
+                  "1024x768"),
+              0)
+        << Log();
+    EXPECT_GT(Differing(Read("a.ppm"), Read("b.ppm")), 0) << "the graph was not painted again";
+    EXPECT_EQ(Differing(Read("a.ppm"), Read("c.ppm")), 0);
+}
+
+// The three source waters of data/scripts/multimix-three-waters.tvs mixed and
+// their pages opened, then the third water's calcium changed in the multi-mix
+// input, stored with OK and the input left with Cancel: the source-water page
+// paints the water as stored, the picture that storing it with MIX paints.
+TEST_F(CurrentResultsRun, SourceWaterStoredBeforeCancelRepaintsTheSourcePage) {
+    std::istringstream bundled(Source("data/scripts/multimix-three-waters.tvs"));
+    std::string mix;
+    for (std::string line; std::getline(bundled, line);)
+        if (!line.empty() && line[0] != '#' && line.rfind("file", 0) != 0 && line != "menu 1022")
+            mix += line + "\n";
+    mix += "menu 114\nsnap DisplayMixedWater a.ppm\n";
+    const std::string edit = "dialog 115 set 400 999\n";
+    const std::string after = "snap DisplayMixedWater b.ppm\ntext DisplayMixedWater b.txt\n"
+                              "answer no Did you wish to leave data\n";
+    const auto cancelled = RunAndRead(mix + edit + "dialog 115 press 1\ndialog 115 press 2\nmenu 113\n" +
+                                          after,
+                                      {"a.ppm", "b.ppm", "b.txt"});
+    const auto mixed = RunAndRead(mix + edit + "dialog 115 press 527\nmenu 113\n" + after, {"b.ppm"});
+    EXPECT_NE(LineWith(TextLines(cancelled[2]), "Calcium").find("999.00"), std::string::npos)
+        << cancelled[2];
+    EXPECT_GT(Differing(cancelled[0], cancelled[1]), 0) << "the source page was not painted again";
+    const long differing = Differing(cancelled[1], mixed[0]);
+    EXPECT_GE(differing, 0);
+    EXPECT_LE(differing, kClockPixels);
 }
 
 // One Page Summary, then the water entered again with another sulfate: the

@@ -1,0 +1,168 @@
+// What the user types in the sample ID and the comments, in whole runs: the
+// chemistry page, its plain and rich-text copies and its print show it as it
+// was typed, while the program's own labels keep their subscripts; an ID too
+// long for the page is broken over lines on the pages as the print breaks it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/app/print_run_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The bundled sea-water entry with the ID (field 394) and the comments (field
+// 430) typed, stored with OK, and the source water's pages opened.
+std::string SeaWaterWith(const std::string& id, const std::string& comments = "") {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-pages.tvs");
+    std::string entry;
+    for (std::string line; std::getline(in, line);) {
+        if (line == "dialog 80 press 1") {
+            entry += "dialog 80 set 394 " + id + "\n";
+            if (!comments.empty()) entry += "dialog 80 set 430 " + comments + "\n";
+        }
+        if (line.rfind("dialog 80", 0) == 0) entry += line + "\n";
+    }
+    return entry + "menu 1030\n";
+}
+
+constexpr const char* kLeave = "answer no Data has been modified\n";
+
+std::string Words(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (const std::string& l : lines) {
+        const size_t first = l.find_first_not_of(' ');
+        if (first == std::string::npos) continue;
+        joined += (joined.empty() ? "" : " ") + l.substr(first, l.find_last_not_of(' ') - first + 1);
+    }
+    return joined;
+}
+
+// The lines from the first that holds `from` to the one before the first that
+// holds `to` (to the end when `to` is empty).
+std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
+                                 const std::string& to) {
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string& l : lines) {
+        if (!in && l.find(from) != std::string::npos) in = true;
+        if (in && !to.empty() && l.find(to) != std::string::npos) break;
+        if (in) out.push_back(l);
+    }
+    return out;
+}
+
+class TypedTextsRun : public PrintRunFixture {};
+
+// "Well_12 ^B" and comments with a '_' and a '^' keep every character on the
+// page, in COPY, in RICH TEXT COPY and in the print; "SO_4" of the program's
+// own label still lowers its 4 (a rich-text subscript, "SO4" in plain text).
+TEST_F(TypedTextsRun, MarkersTheUserTypedAreCharactersOnThePageItsCopiesAndItsPrint) {
+    ASSERT_EQ(Run(SeaWaterWith("Well_12 ^B", "pH_2 ^^ after_filter") +
+                  "text DisplayMUWater page.txt\n"
+                  "menu 985 DisplayMUWater\n"
+                  "clipboard save text copy.txt\n"
+                  "menu 750 DisplayMUWater\n"
+                  "clipboard save rich text format copy.rtf\n"
+                  "printer PDF\n"
+                  "menu 1013 DisplayMUWater\n" +
+                  kLeave),
+              0)
+        << Log();
+    const std::vector<std::string> pdfs = [this] {
+        std::vector<std::string> texts;
+        for (const fs::path& pdf : Pdfs()) texts.push_back(Text(pdf));
+        return texts;
+    }();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const struct {
+        const char* name;
+        std::string text;
+    } outputs[] = {{"page", Read("page.txt")},
+                   {"copy", Read("copy.txt")},
+                   {"rich text", Read("copy.rtf")},
+                   {"print", pdfs[0]}};
+    for (const auto& o : outputs) {
+        SCOPED_TRACE(o.name);
+        EXPECT_NE(o.text.find("Well_12 ^B"), std::string::npos) << o.text.substr(0, 600);
+        EXPECT_NE(o.text.find("pH_2 ^^ after_filter"), std::string::npos) << o.text;
+    }
+    for (const char* plain : {"page.txt", "copy.txt"})
+        EXPECT_NE(Read(plain).find("Sulfate(as SO4)"), std::string::npos) << plain;
+    EXPECT_NE(Read("copy.rtf").find("SO{\\sub 4}"), std::string::npos) << Read("copy.rtf");
+    EXPECT_NE(pdfs[0].find("(as SO4)"), std::string::npos) << pdfs[0];
+}
+
+// An 89-character ID stands whole on the chemistry, indicators and
+// temperature profile pages, broken after a blank within their 80 columns as
+// the print breaks it; the rest of each page is the page of a short ID moved
+// down by the lines the ID needs beyond its one.
+TEST_F(TypedTextsRun, ALongIdIsBrokenOnThePagesAsOnThePrint) {
+    const std::string id =
+        "Produced water of separator train B at the north platform, sampled after deaerator outlet";
+    ASSERT_EQ(id.size(), 89u);
+    const std::string pages =
+        "menu 1036\n"
+        "text DisplayMUWater chem.txt\n"
+        "text DisplayMUValues values.txt\n"
+        "text DisplayTempWater temp.txt\n"
+        "printer PDF\n"
+        "menu 1013 DisplayMUWater\n";
+    ASSERT_EQ(Run(SeaWaterWith(id) + pages + kLeave), 0) << Log();
+    const std::vector<std::string> chem = TextLines(Read("chem.txt"));
+    const std::vector<std::string> values = TextLines(Read("values.txt"));
+    const std::vector<std::string> temp = TextLines(Read("temp.txt"));
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::vector<std::string> printed = TextLines(Text(pdfs[0]));
+
+    const struct {
+        const char* name;
+        const std::vector<std::string>& lines;
+        const char* below;  // the first heading under the identification
+    } shown[] = {{"chemistry", chem, "CATIONS"},
+                 {"indicators", values, "SATURATION"},
+                 {"temperature", temp, " TEMPERATURE ("}};
+    for (const auto& page : shown) {
+        SCOPED_TRACE(page.name);
+        for (const std::string& l : page.lines) EXPECT_LE(l.size(), 80u) << l;
+        const std::vector<std::string> idLines =
+            Between(page.lines, "Produced water", "deaerator outlet");
+        ASSERT_EQ(idLines.size(), 1u);
+        EXPECT_EQ(Words(Between(page.lines, "Produced water", page.below)), id);
+    }
+    // The print breaks after the same word.
+    const std::vector<std::string> printedId = Between(printed, "Produced water", "____");
+    ASSERT_EQ(printedId.size(), 2u) << Text(pdfs[0]);
+    EXPECT_EQ(Words(printedId), id);
+    const std::string firstBreak = Words({printedId[0]});
+    EXPECT_EQ(Words(Between(chem, "Produced water", "deaerator outlet")), firstBreak);
+
+    // The same pages with a short ID: the rows from the first heading on are
+    // the same, one line higher.
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == ".txt") fs::remove(entry.path());
+    Fresh();
+    FreshPrinting();
+    ASSERT_EQ(Run(SeaWaterWith("Well 12 north platform") + pages + kLeave), 0) << Log();
+    const struct {
+        const char* name;
+        const std::vector<std::string>& lines;
+        std::vector<std::string> shortLines;
+        const char* below;
+    } compared[] = {{"chemistry", chem, TextLines(Read("chem.txt")), "CATIONS"},
+                    {"indicators", values, TextLines(Read("values.txt")), "SATURATION"},
+                    {"temperature", temp, TextLines(Read("temp.txt")), " TEMPERATURE ("}};
+    for (const auto& page : compared) {
+        SCOPED_TRACE(page.name);
+        ASSERT_EQ(page.lines.size(), page.shortLines.size() + 1);
+        EXPECT_EQ(Between(page.lines, page.below, ""), Between(page.shortLines, page.below, ""));
+    }
+}
+
+}  // namespace
