@@ -178,6 +178,10 @@ float PointPh2s(const DriverContext& c, float pressure) {
     return ScaledByPressure(c, surfacePh2s, pressure);
 }
 
+float PressurePointPh(const DriverContext& c, float fixedPh) {
+    return HoldsWaterCarbonate(fixedPh) ? c.surface.values[AE::kPh] : fixedPh;
+}
+
 void CopySurfaceForPoint(DriverContext& c) {
     for (int e = 1; e < AE::kCount; ++e) {
         if (e == AE::kMAlkalinity || e == AE::kPAlkalinity || e == AE::kPco2) continue;

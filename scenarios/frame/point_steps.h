@@ -97,6 +97,21 @@ void RestoreSurfaceConstants(DriverContext& c);
 float PointPco2(const DriverContext& c, float pressure);
 float PointPh2s(const DriverContext& c, float pressure);
 
+// The pH a point of the pressure profile or the pressure grid starts from and
+// keeps through its passes: the water's own pH, unless an option of the
+// profile fixes it (`fixedPh`, negative when none does). With the charge
+// balance by pH on (HoldsWaterCarbonate), the point's what-if passes move it
+// until the water's own alkalinity closes with its own total carbonate at the
+// point's temperature and pressure: the same water at that pressure, whose pH
+// never comes from a correlation outside the water's chemistry.
+[[nodiscard]] float PressurePointPh(const DriverContext& c, float fixedPh);
+// True when a pressure point's pH is not fixed: its passes then hold the water's
+// carbonate (phBalanceSwitch 1) and are what-if passes, so that the reference
+// they balance against stays the surface water's own calculation.
+[[nodiscard]] inline bool HoldsWaterCarbonate(float fixedPh) {
+    return fixedPh < 0.0f;
+}
+
 // Copies the values of the surface water into the working analysis except
 // pH, the M and P alkalinity fields and pCO2 (elements 0, 13, 14 and 39), which
 // the pH and pressure points set themselves.

@@ -25,7 +25,8 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
     float* row = run.grid.analysis[n];
 
     if (pressureGrid) {
-        w[AE::kPh] = -1.0f;
+        // No option fixes the pH of the pressure grid.
+        w[AE::kPh] = PressurePointPh(c, -1.0f);
     } else if (!vary) {
         w[AE::kPh] = run.rows[i];
     } else {
@@ -83,10 +84,9 @@ void MainCellPass(GridRun& run, int i, int n, const ProgressClock& clock) {
     DriverContext& c = run.c;
     GridTable& g = run.grid;
     float* w = c.current.values;
-    if (c.engine.options.varyPco2 != 0) {
-        w[AE::kPh] = -1.0f;
-        w[AE::kPco2] = GridCellPco2(run, i);
-    }
+    // A cell under a CO2 partial pressure keeps the pH its set-up found for it
+    // (see the profiles' main pass).
+    if (c.engine.options.varyPco2 != 0) w[AE::kPco2] = GridCellPco2(run, i);
     RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
     // The row position of the pressure grid passes 100 in its last row; the
     // window shows no more than 100 and the seconds to go stop at 0.

@@ -30,5 +30,10 @@ void RunProfilePoints(ProfileRun& run);
 // The doses (and corrosion rates) of the stored points for the current product.
 void RunProfileDosePass(ProfileRun& run);
 
+// The pH an option of the pressure profile fixes for every point: the surface
+// pH (useInputPh), else the evaluation pH (forcePhToEvalForPressure), else -1
+// (none: each point finds the pH of the water at its pressure).
+[[nodiscard]] float PressureProfileFixedPh(const DriverContext& c);
+
 // The pCO2 (element 39) of point k for the main pass when the pH comes from pCO2.
 float ProfilePointPco2(const ProfileRun& run, int k);

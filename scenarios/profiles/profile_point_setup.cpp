@@ -155,7 +155,6 @@ float SetUpPhPoint(ProfileRun& run, int k) {
 
 float SetUpPressurePoint(ProfileRun& run, int k) {
     DriverContext& c = run.c;
-    const WhatIfOptions& o = c.engine.options;
     const DriverSettingsBackup& b = c.backup;
     float* w = c.current.values;
     const float* sv = c.surface.values;
@@ -165,9 +164,7 @@ float SetUpPressurePoint(ProfileRun& run, int k) {
     CopySurfaceForPoint(c);
     w[AE::kReportingMode] = static_cast<float>(c.units.reportingMode);
     w[AE::kTemperature] = row[AE::kTemperature] = EvaluationTemperature(c);
-    w[AE::kPh] = o.useInputPh != 0                 ? sv[AE::kPh]
-                 : o.forcePhToEvalForPressure != 0 ? c.settings.phEval
-                                                   : -1.0f;
+    w[AE::kPh] = PressurePointPh(c, PressureProfileFixedPh(c));
     w[AE::kPressure] = row[AE::kPressure] = pressure;
     w[AE::kPco2] = row[AE::kPco2] = PointPco2(c, pressure);
     w[AE::kPH2S] = PointPh2s(c, pressure);
@@ -183,9 +180,10 @@ float SetUpPressurePoint(ProfileRun& run, int k) {
     if (DropsHydrogenSulfide(c, w[AE::kTemperature]) || pressurised) w[AE::kH2S] = 0.0f;
     RestoreCarbonate(b, c.engine);
 
-    // No pH control: the point's pH is what the engine makes of its pCO2.
-    const float pointPh =
-        PhFromPco2Pass(c, c.engine.control.phPredictionMethod, FirstPassMode(c), 1);
+    // No pH control: the first calculation gives the point's pH, the water's
+    // own at the point's pressure when no option fixes it.
+    RunGivenSpeciesPass(c, PassMode::kWhatIf, 1, SolverAnswers::kReplaced);
+    const float pointPh = w[AE::kPh];
     KeepPhControlFields(w, row);
     row[AE::kPh] = pointPh;
     run.table.acidDose[k] = 0.0f;
@@ -194,6 +192,12 @@ float SetUpPressurePoint(ProfileRun& run, int k) {
 }
 
 }  // namespace
+
+float PressureProfileFixedPh(const DriverContext& c) {
+    const WhatIfOptions& o = c.engine.options;
+    if (o.useInputPh != 0) return c.surface.values[AE::kPh];
+    return o.forcePhToEvalForPressure != 0 ? c.settings.phEval : -1.0f;
+}
 
 float TemperatureProfilePh(const WhatIfOptions& options, const WhatIfSettings& settings,
                            float surfacePh) {

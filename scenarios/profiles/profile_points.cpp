@@ -19,8 +19,12 @@ constexpr int kPointUnits = 700;
 void FirstPass(ProfileRun& run, int k) {
     DriverContext& c = run.c;
     float* w = c.current.values;
-    RunGivenSpeciesPass(c, c.engine.phBalanceSwitch == 1 ? PassMode::kReference : PassMode::kWhatIf,
-                        1, SolverAnswers::kReplaced);
+    // A temperature point whose pH follows the temperature is calculated as a
+    // reference first; a pressure point balances against the surface water's.
+    const bool reference =
+        c.engine.phBalanceSwitch == 1 && run.variable != ProfileVariable::kPressure;
+    RunGivenSpeciesPass(c, reference ? PassMode::kReference : PassMode::kWhatIf, 1,
+                        SolverAnswers::kReplaced);
     w[AE::kMAlkalinity] = c.out.saturation[27];
     w[AE::kPAlkalinity] = c.out.saturation[29];
     w[AE::kAcidity] = c.out.dissolvedCO2Copy;
@@ -34,12 +38,14 @@ void MainPass(ProfileRun& run, int k, const ProgressClock& clock) {
     float(&row)[kResultRowValues] = t.analysis[k];
     if (run.variable != ProfileVariable::kPressure && c.engine.options.wellLogPtSource == 2)
         w[AE::kPressure] = row[AE::kPressure] = c.settings.pressureEval;
-    if (c.engine.options.varyPco2 != 0) {
-        w[AE::kPh] = -1.0f;
-        w[AE::kPco2] = ProfilePointPco2(run, k);
-    }
+    // A point under a CO2 partial pressure (the pCO2 axis, the evaluation pCO2,
+    // the gas at a pressure point) keeps the pH its set-up found for it: the
+    // main pass takes the point's gas, not a pH predicted from its carbonate
+    // species alone, which would be the same at every pCO2.
+    const bool underGas = c.engine.options.varyPco2 != 0;
+    if (underGas) w[AE::kPco2] = ProfilePointPco2(run, k);
     c.out.saturation[31] = 0.0f;  // the balancing amount of a reference pass
-    const bool phGiven = w[AE::kPh] != -1.0f;
+    const bool phGiven = !underGas;
     RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
 
     t.bicarbonate[k] = c.out.saturation[27];

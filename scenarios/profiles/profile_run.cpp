@@ -92,6 +92,7 @@ void SetUpMemberSettings(DriverContext& c, ProfileVariable v) {
         case ProfileVariable::kPressure:
             c.engine.options.varyPco2 = 1;
             c.engine.control.phPredictionMethod = PhPrediction::kProduction;
+            c.engine.phBalanceSwitch = HoldsWaterCarbonate(PressureProfileFixedPh(c)) ? 1 : 0;
             break;
     }
 }

@@ -1,0 +1,195 @@
+// Brines through the what-if drivers, typed as a user types them into the
+// source water form (77 F, 1 atm, Sp.Gr. 1.0, HCO3 100 mg/L at pH 7, every
+// other ion 0) and read where the user reads them: every point of every
+// profile is the same water at its own conditions, its pH inside 0 to 14, its
+// alkalinity the water's and its dissolved solids those of the surface page.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+// Molar masses (g/mol) and the equivalent of CaCO3 (g/eq).
+constexpr double kNa = 22.98977;
+constexpr double kCl = 35.453;
+constexpr double kCa = 40.078;
+constexpr double kMg = 24.305;
+constexpr double kK = 39.0983;
+constexpr double kHco3 = 61.0171;
+constexpr double kCaCO3PerEq = 100.0869 / 2.0;
+
+// Fields of the source water form.
+constexpr int kFieldCa = 400;
+constexpr int kFieldMg = 401;
+constexpr int kFieldNa = 404;
+constexpr int kFieldK = 405;
+constexpr int kFieldCl = 414;
+constexpr int kFieldHco3 = 419;
+
+struct Brine {
+    std::string name;
+    std::map<int, double> ions;  // field -> mg/L
+    double ph = 7.0;
+};
+
+// Chloride that balances the cations, in mg/L.
+double BalancingChloride(double na, double ca, double mg, double k) {
+    return (na / kNa + 2.0 * ca / kCa + 2.0 * mg / kMg + k / kK) * kCl;
+}
+
+Brine SodiumChloride(const std::string& name, double gramsPerLitre) {
+    const double na = gramsPerLitre * 1000.0 * kNa / (kNa + kCl);
+    return {name, {{kFieldNa, na}, {kFieldCl, BalancingChloride(na, 0, 0, 0)}}};
+}
+
+// 100, 250 and 350 g/L of NaCl, a calcium chloride brine and a mixed one.
+std::vector<Brine> BrineSet() {
+    std::vector<Brine> set = {SodiumChloride("NaCl 100 g/L", 100.0),
+                              SodiumChloride("NaCl 250 g/L", 250.0),
+                              SodiumChloride("NaCl 350 g/L", 350.0)};
+    set.push_back({"CaCl2", {{kFieldCa, 90000.0}, {kFieldCl, BalancingChloride(0, 90000, 0, 0)}}});
+    set.push_back({"mixed",
+                   {{kFieldNa, 60000.0},
+                    {kFieldCa, 20000.0},
+                    {kFieldMg, 3000.0},
+                    {kFieldK, 2000.0},
+                    {kFieldCl, BalancingChloride(60000, 20000, 3000, 2000)}}});
+    for (Brine& b : set) b.ions[kFieldHco3] = 100.0;
+    return set;
+}
+
+// The typed alkalinity as CaCO3: the bicarbonate's equivalents.
+double TypedAlkalinity(const Brine& b) {
+    return b.ions.at(kFieldHco3) / kHco3 * kCaCO3PerEq;
+}
+double TypedSolids(const Brine& b) {
+    double sum = 0.0;
+    for (const auto& [field, mgL] : b.ions) sum += mgL;
+    return sum;
+}
+
+std::string Entry(const Brine& b) {
+    std::ostringstream s;
+    s.precision(10);
+    s << "dialog 80 set 407 " << b.ph << "\n";
+    for (const auto& [field, mgL] : b.ions) s << "dialog 80 set " << field << " " << mgL << "\n";
+    s << "dialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 set 428 1.0\n"
+         "dialog 80 press 1\nmenu 1030\ntext DisplayMUWater surface.txt\n";
+    return s.str();
+}
+
+// The values of a page row: the words after the label, which ends before
+// column 24. Empty when no line starts with the label.
+std::vector<double> Row(const std::string& page, const std::string& label) {
+    for (const std::string& line : TextLines(page)) {
+        const size_t at = line.find_first_not_of(' ');
+        if (at == std::string::npos || line.compare(at, label.size(), label) != 0) continue;
+        std::istringstream words(line.size() > 24 ? line.substr(24) : "");
+        std::vector<double> values;
+        for (std::string w; words >> w;) values.push_back(std::strtod(w.c_str(), nullptr));
+        return values;
+    }
+    return {};
+}
+
+// The number after a label on the surface page.
+double SurfaceValue(const std::string& page, const std::string& label) {
+    for (const std::string& line : TextLines(page)) {
+        const size_t at = line.find(label);
+        if (at != std::string::npos) return std::strtod(line.c_str() + at + label.size(), nullptr);
+    }
+    return NAN;
+}
+
+class BrineDriversRun : public ProgramRunFixture {
+  protected:
+    void RunIn(const std::string& script) {
+        Fresh();
+        ASSERT_EQ(Run(script + "answer no Data has been modified\n"), 0) << Log();
+    }
+};
+
+// Every point of the pressure profile of each brine: the pH of a water, the
+// alkalinity typed (held, within 5 %: CO2 from the gas changes no alkalinity),
+// and the dissolved solids of the surface page. Sea water typed at pH 14 keeps
+// a pH a water can have and, with neither iron nor sulfide, no iron sulfide.
+TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
+    for (const Brine& b : BrineSet()) {
+        SCOPED_TRACE(b.name);
+        RunIn(Entry(b) + "menu 228\ntext DisplayPressWater press.txt\n");
+        const std::string surface = Read("surface.txt");
+        const double tds = SurfaceValue(surface, "Calculated T.D.S.");
+        EXPECT_NEAR(tds, TypedSolids(b), 0.05 * TypedSolids(b)) << surface;
+        const std::string page = Read("press.txt");
+        const std::vector<double> ph = Row(page, "pH ");
+        const std::vector<double> alk = Row(page, "\"M\" Alkalinity");
+        const std::vector<double> solids = Row(page, "Calculated T.D.S.");
+        ASSERT_EQ(ph.size(), 7u) << page;
+        ASSERT_EQ(alk.size(), 7u) << page;
+        ASSERT_EQ(solids.size(), 7u) << page;
+        for (int k = 0; k < 7; ++k) {
+            EXPECT_TRUE(ph[k] > 0.0 && ph[k] < 14.0) << "point " << k << "\n" << page;
+            EXPECT_NEAR(alk[k], TypedAlkalinity(b), 0.05 * TypedAlkalinity(b))
+                << "point " << k << "\n" << page;
+            EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << page;
+        }
+    }
+
+    // At the surface pressure and the evaluation temperature the pressure
+    // profile's point is the temperature profile's point at that temperature,
+    // when that profile's pH follows the temperature.
+    const Brine brine = BrineSet()[0];
+    RunIn(Entry(brine) +
+          "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
+          "dialog 84 press 1\nmenu 1041\nmenu 1036\ntext DisplayTempWater temp.txt\n"
+          "menu 228\ntext DisplayPressWater press.txt\n");
+    const std::vector<double> temperatures = Row(Read("temp.txt"), "Temperature(");
+    const std::vector<double> pressureTemperatures = Row(Read("press.txt"), "Temperature(");
+    ASSERT_EQ(temperatures.size(), 7u) << Read("temp.txt");
+    ASSERT_EQ(pressureTemperatures.size(), 7u) << Read("press.txt");
+    EXPECT_EQ(temperatures[0], pressureTemperatures[0]);
+    for (const char* label : {"pH ", "Acidity", "\"M\" Alkalinity", "Calculated T.D.S."}) {
+        const std::vector<double> t = Row(Read("temp.txt"), label);
+        const std::vector<double> p = Row(Read("press.txt"), label);
+        ASSERT_EQ(t.size(), 7u) << label;
+        ASSERT_EQ(p.size(), 7u) << label;
+        EXPECT_NEAR(p[0], t[0], 0.002 * std::fabs(t[0]) + 0.01) << label;
+    }
+
+    const std::string seaWater =
+        "dialog 80 set 407 14\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
+        "dialog 80 set 402 0.01\ndialog 80 set 403 7.9\ndialog 80 set 404 10760\n"
+        "dialog 80 set 405 399\ndialog 80 set 406 0.18\ndialog 80 set 414 19350\n"
+        "dialog 80 set 415 2710\ndialog 80 set 472 67\ndialog 80 set 425 1.3\n"
+        "dialog 80 set 413 4.5\ndialog 80 set 422 2\ndialog 80 set 419 140\n"
+        "dialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 set 428 1.025\n"
+        "dialog 80 press 1\nmenu 1030\ntext DisplayMUWater surface.txt\n";
+    RunIn(seaWater + "menu 228\ntext DisplayPressWater press.txt\n"
+                     "text DisplayPressValues values.txt\n");
+    const double tds = SurfaceValue(Read("surface.txt"), "Calculated T.D.S.");
+    const std::string page = Read("press.txt");
+    const std::vector<double> ph = Row(page, "pH ");
+    const std::vector<double> solids = Row(page, "Calculated T.D.S.");
+    ASSERT_EQ(ph.size(), 7u) << page;
+    ASSERT_EQ(solids.size(), 7u) << page;
+    // The last "Iron sulfide" row is its momentary excess.
+    const std::string values = Read("values.txt");
+    const size_t excess = values.find("MOMENTARY EXCESS");
+    ASSERT_NE(excess, std::string::npos) << values;
+    const std::vector<double> ironSulfide = Row(values.substr(excess), "Iron sulfide (FeS)");
+    ASSERT_EQ(ironSulfide.size(), 7u) << values;
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_TRUE(ph[k] > 0.0 && ph[k] <= 14.0) << "point " << k << "\n" << page;
+        EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << page;
+        EXPECT_NEAR(ironSulfide[k], 0.0, 0.005) << "point " << k << "\n" << values;
+    }
+}
+
+}  // namespace
