@@ -55,7 +55,9 @@ TEST_F(GridTest, PhGridVariesPco2WhenAsked) {
         const Pass& phPass = script.passes[3 * n];
         EXPECT_EQ(phPass.values[AE::kPh], -1.0f);
         EXPECT_EQ(phPass.values[AE::kPco2], g.phAxis[n / 7]);
-        EXPECT_EQ(script.passes[3 * n + 2].values[AE::kPh], -1.0f);
+        // The main pass keeps the pH the cell's pCO2 gave it.
+        EXPECT_EQ(script.passes[3 * n + 2].values[AE::kPh], script.phFromPco2);
+        EXPECT_EQ(script.passes[3 * n + 2].values[AE::kPco2], g.phAxis[n / 7]);
     }
     EXPECT_EQ(whatIfOptions.varyPco2, 1);
 }
@@ -108,7 +110,10 @@ TEST_F(GridTest, PressureGridHasNoPhControlAndMakesThePhGridStale) {
     for (int n = 0; n < kGridCells; ++n) {
         EXPECT_EQ(g.acidDose[n], 0.0f);
         EXPECT_EQ(g.analysis[n][AE::kPressure], 1.0f + 2.0f * (n / 7)) << n;
-        EXPECT_EQ(script.passes[2 * n].values[AE::kPh], -1.0f);
+        // Both passes start at the water's own pH and balance by pH.
+        EXPECT_EQ(script.passes[2 * n].values[AE::kPh], 7.4f);
+        EXPECT_EQ(script.passes[2 * n + 1].values[AE::kPh], 7.4f);
+        EXPECT_EQ(script.passes[2 * n + 1].phBalanceSwitch, 1u);
         EXPECT_EQ(script.passes[2 * n].profileStepFlag, 1);
         EXPECT_EQ(script.passes[2 * n].phBalanceSwitch, 1u);
         EXPECT_EQ(script.passes[2 * n].phPredictionMethod, 2);

@@ -62,10 +62,15 @@ TEST_F(ProfileTest, PressureProfileScalesThePartialPressuresWithThePoint) {
         EXPECT_FLOAT_EQ(main.values[AE::kPressure], p);
         EXPECT_FLOAT_EQ(main.values[AE::kPco2], 0.1f * p / 2.0f);  // surface 0.1 atm at 2 atm
         EXPECT_FLOAT_EQ(main.values[AE::kPH2S], p * 0.5f / 2.0f);
-        EXPECT_EQ(main.values[AE::kPh], -1.0f);  // pH from pCO2
+        // Every pass starts at the water's own pH and balances by pH against
+        // the water's own calculation: no pass predicts it.
+        for (int pass = 0; pass < 3; ++pass) {
+            EXPECT_EQ(script.passes[3 * k + pass].values[AE::kPh], 7.4f) << k << " " << pass;
+            EXPECT_EQ(script.passes[3 * k + pass].phBalanceSwitch, 1u);
+            EXPECT_EQ(script.passes[3 * k + pass].calcPassMode, 2);
+        }
         EXPECT_EQ(main.values[AE::kTemperature], 40.0f);
-        EXPECT_EQ(script.passes[3 * k].phPredictionMethod, 2);
-        EXPECT_EQ(t.analysis[k][AE::kPh], script.phFromPco2);
+        EXPECT_EQ(t.analysis[k][AE::kPh], 7.4f);
         EXPECT_EQ(t.acidDose[k], 0.0f);
     }
 
