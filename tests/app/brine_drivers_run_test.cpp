@@ -257,7 +257,8 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
 // pressure profiles, the two 7 x 7 grids, the well profile of the one-page
 // summary, the mixing profile and a mixing grid. Every pH shown is a water's,
 // every dissolved solids the surface page's (or the blend's), the pressure
-// profile and the mixes keep the alkalinity typed, and the pressure grid's
+// profile and the mixes keep the alkalinity typed, the pCO2 profile's pH falls
+// as its CO2 rises, and the pressure grid's
 // column at the evaluation temperature is the pressure profile's water.
 TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
     for (const Brine& b : BrineSet()) {
@@ -299,6 +300,14 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
                     EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << text;
                 }
             }
+        }
+        // More CO2 over the water, a lower pH: the pCO2 profile's axis rises.
+        const std::vector<double> pco2 = Row(Read("pco2.txt"), "pCO2(");
+        const std::vector<double> phOfPco2 = Row(Read("pco2.txt"), "pH ");
+        ASSERT_EQ(pco2.size(), 7u) << Read("pco2.txt");
+        for (int k = 1; k < 7; ++k) {
+            EXPECT_GT(pco2[k], pco2[k - 1]);
+            EXPECT_LT(phOfPco2[k], phOfPco2[k - 1]) << "point " << k << "\n" << Read("pco2.txt");
         }
         const std::vector<double> held = Row(Read("press.txt"), "\"M\" Alkalinity");
         ASSERT_EQ(held.size(), 7u);
