@@ -6,12 +6,32 @@
 
 namespace {
 
+// The page's font in the ANSI character set: the same face and cell, for the
+// Windows-1252 texts the user typed. Null when the font cannot be read.
+win::HFONT AnsiVersionOfFont(win::HDC hdc) {
+    win::LOGFONTA lf;
+    const win::HGDIOBJ current = win::GetCurrentObject(hdc, win::OBJ_FONT);
+    if (current == nullptr || win::GetObjectA(current, sizeof lf, &lf) == 0) return nullptr;
+    lf.lfCharSet = win::ANSI_CHARSET;
+    return win::CreateFontIndirectA(&lf);
+}
+
+void PaintTyped(win::HDC hdc, int x, int y, const std::string& text) {
+    const win::HFONT ansi = AnsiVersionOfFont(hdc);
+    const win::HGDIOBJ previous = ansi != nullptr ? win::SelectObject(hdc, ansi) : nullptr;
+    win::TextOutA(hdc, x, y, text.c_str(), static_cast<int>(text.size()));
+    if (previous != nullptr) win::SelectObject(hdc, previous);
+    if (ansi != nullptr) win::DeleteObject(ansi);
+}
+
 void PaintItem(win::HDC hdc, const LayoutItem& item, int firstLineY, int cellWidth,
                int lineHeight) {
     const int x = item.column * cellWidth;
     const int y = firstLineY + item.line * lineHeight;
     win::SetTextColor(hdc, item.colour);
-    if (!HasMarkers(item))
+    if (item.kind == ItemKind::kTyped)
+        PaintTyped(hdc, x, y, item.text);
+    else if (!HasMarkers(item))
         win::TextOutA(hdc, x, y, item.text.c_str(), static_cast<int>(item.text.size()));
     else
         TextOutSubSup(hdc, x, y, item.text.c_str());

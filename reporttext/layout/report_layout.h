@@ -3,11 +3,13 @@
 // the page paints it, and the text, rich-text and spreadsheet copies are
 // written from the same layout, so what is copied is what is shown.
 //
-// Texts are bytes of the page font's OEM code page. In the program's own labels
+// The program's texts are bytes of the page font's OEM code page; in its labels
 // and values a '_' lowers and a '^' raises the one character after it (a
-// doubled marker stands for the marker itself). Rules and the texts the user
-// typed (IDs, comments, product names) are drawn and copied as they stand, so
-// that no typed character is ever taken for a marker.
+// doubled marker stands for the marker itself). Rules are drawn as they stand.
+// The texts the user typed (IDs, comments, product names) keep the
+// Windows-1252 bytes the dialogs store and are drawn in the ANSI version of
+// the font and copied as they stand, so that every typed character shows and
+// none is ever taken for a marker.
 #pragma once
 
 #include <string>
@@ -80,7 +82,7 @@ struct ReportLayout {
     void AddValue(int line, int column, std::string text, win::COLORREF colour = kLayoutBlack);
     void AddRule(int line, int column, std::string text);
     // A text the user typed, shown character for character.
-    void AddTyped(int line, int column, std::string text, FontRole font = FontRole::kNormal);
+    void AddTyped(int line, int column, std::string text, FontRole font = FontRole::kUserText);
     // Printed reports: a text in a chosen font starting at its column, a value
     // ending at its column, and an item placed by its anchor.
     void AddText(int line, int column, std::string text, FontRole font);

@@ -139,9 +139,7 @@ bool AddProductHeading(ReportLayout& layout, int headingLine, int nameLine) {
     const ProductRecord& product = productTable.records[0];
     if (const char* heading = DosageHeading(product.productMode))
         layout.AddText(headingLine, 2, heading);
-    layout.AddTyped(nameLine, 4,
-                    TypedTextForPage(std::string_view(product.name,
-                                                      strnlen(product.name, sizeof product.name))));
+    layout.AddTyped(nameLine, 4, std::string(product.name, strnlen(product.name, sizeof product.name)));
     return true;
 }
 

@@ -8,7 +8,6 @@
 
 #include "engine/records.h"
 #include "input/description_records.h"
-#include "platform/text/font_codepages.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/line_breaks.h"
 
@@ -58,11 +57,6 @@ std::string_view TypedSampleId(int water) {
     return std::string_view(id, strnlen(id, sizeof id));
 }
 
-std::string TypedTextForPage(std::string_view typed) {
-    return win::EncodeText(win::DecodeUtf8(win::TextToUtf8(typed, win::ANSI_CHARSET)),
-                           win::OEM_CHARSET);
-}
-
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
                        int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
                        std::string_view idText) {
@@ -73,7 +67,7 @@ void AddIdentification(ReportLayout& layout, int line, const IdentificationColum
     layout.AddText(line, c.atLabel, "at");
     const size_t room =
         c.reportLabel > c.idValue ? static_cast<size_t>(c.reportLabel - c.idValue - 1) : 0;
-    const std::string id = TypedTextForPage(idText);
+    const std::string id(idText);
     if (!id.empty() && id.size() <= room) {
         layout.AddTyped(line, c.idValue, id);
     } else if (!id.empty()) {

@@ -29,11 +29,6 @@ inline constexpr const char* kNotApplicable = "    N/A";
 // (0 surface or 4, 1 injection, 2 formation); empty for any other water.
 [[nodiscard]] std::string_view TypedSampleId(int water);
 
-// A text the user typed (Windows-1252, as the dialogs keep it) in the page
-// font's OEM code page, so that the page, its copies and its print show the
-// same characters ("80°F" stays "80°F"); '?' where that code page has none.
-[[nodiscard]] std::string TypedTextForPage(std::string_view typed);
-
 // Where the identification line's four labels and values stand.
 struct IdentificationColumns {
     int idLabel, idValue, reportLabel, reportValue, sampledLabel, sampledValue, atLabel, atValue;

@@ -212,7 +212,7 @@ void Comments(const Page& p) {
     char comments[sizeof currentDescription.text[4] + 1] = {};
     std::snprintf(comments, sizeof comments, "%.*s",
                   static_cast<int>(sizeof currentDescription.text[4]), currentDescription.text[4]);
-    if (comments[0] != '\0') p.layout.AddTyped(p.Line(22), 44, TypedTextForPage(comments));
+    if (comments[0] != '\0') p.layout.AddTyped(p.Line(22), 44, comments);
 }
 
 }  // namespace

@@ -237,7 +237,7 @@ void Treatment(const Page& p, int headingLine) {
     else if (kind == 2)
         p.Text(headingLine, 3, "       CORROSION RATE PREDICTION      ");
     const std::string name(product.name, strnlen(product.name, sizeof product.name));
-    p.layout.AddTyped(p.Line(headingLine + 1), 3, TypedTextForPage(name));
+    p.layout.AddTyped(p.Line(headingLine + 1), 3, name);
     if (name.size() <= kNameWithUnit) {
         const char* unit = kind < 2                                        ? "mg/l"
                            : unitCodes.code[UnitItem::kCorrosionRate] == 0 ? "mpy"

@@ -41,8 +41,11 @@ const std::array<char, 256>& OemTable() {
 std::vector<TextCell> ItemCells(const LayoutItem& item) {
     std::vector<TextCell> cells;
     const std::string& t = item.text;
-    auto add = [&cells, &item](unsigned char c, CellScript script) {
-        cells.push_back(TextCell{OemToWindows1252(c), item.colour, script});
+    // Typed texts hold Windows-1252 already; the program's texts are OEM.
+    const bool typed = item.kind == ItemKind::kTyped;
+    auto add = [&cells, &item, typed](unsigned char c, CellScript script) {
+        cells.push_back(
+            TextCell{typed ? static_cast<char>(c) : OemToWindows1252(c), item.colour, script});
     };
     for (std::size_t i = 0; i < t.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(t[i]);

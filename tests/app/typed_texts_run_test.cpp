@@ -1,6 +1,6 @@
 // What the user types in the sample ID and the comments, in whole runs: the
 // chemistry page, its plain and rich-text copies and its print show it as it
-// was typed, while the program's own labels keep their subscripts; an ID too
+// was typed, every character of it, while the program's own labels keep their subscripts; an ID too
 // long for the page is broken over lines on the pages as the print breaks it.
 #include <gtest/gtest.h>
 
@@ -96,6 +96,36 @@ TEST_F(TypedTextsRun, MarkersTheUserTypedAreCharactersOnThePageItsCopiesAndItsPr
         EXPECT_NE(Read(plain).find("Sulfate(as SO4)"), std::string::npos) << plain;
     EXPECT_NE(Read("copy.rtf").find("SO{\\sub 4}"), std::string::npos) << Read("copy.rtf");
     EXPECT_NE(pdfs[0].find("(as SO4)"), std::string::npos) << pdfs[0];
+}
+
+// Letters and signs of the dialogs' Windows-1252 that the page font's OEM code
+// page lacks (\xC1, \xE3, the trade mark and euro signs) show on the page, in
+// its copies and in its print as typed, not as '?'.
+TEST_F(TypedTextsRun, EveryTypedCharacterShowsOnThePageItsCopiesAndItsPrint) {
+    const std::string typed = "\xC1gua S\xE3o Jo\xE3o \x99 5\x80";
+    ASSERT_EQ(Run(SeaWaterWith(typed, "Comment \x99 \x80") +
+                  "text DisplayMUWater page.txt\n"
+                  "menu 985 DisplayMUWater\n"
+                  "clipboard save text copy.txt\n"
+                  "menu 750 DisplayMUWater\n"
+                  "clipboard save rich text format copy.rtf\n"
+                  "printer PDF\n"
+                  "menu 1013 DisplayMUWater\n" +
+                  kLeave),
+              0)
+        << Log();
+    for (const char* plain : {"page.txt", "copy.txt"}) {
+        EXPECT_NE(Read(plain).find(typed), std::string::npos) << plain << "\n" << Read(plain);
+        EXPECT_NE(Read(plain).find("Comment \x99 \x80"), std::string::npos) << plain;
+    }
+    EXPECT_NE(Read("copy.rtf").find("\\'c1gua S\\'e3o Jo\\'e3o \\'99 5\\'80"), std::string::npos)
+        << Read("copy.rtf");
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    const std::string printed = Text(pdfs[0]);  // UTF-8
+    EXPECT_NE(printed.find("\xC3\x81gua S\xC3\xA3o Jo\xC3\xA3o \xE2\x84\xA2 5\xE2\x82\xAC"),
+              std::string::npos)
+        << printed;
 }
 
 // An 89-character ID stands whole on the chemistry, indicators and
