@@ -159,6 +159,7 @@ void ClearMultiMix(MultiMixState& m, DoseState& dose, SampleDescription& mixedDe
         for (int f = 1; f < ResidenceForm::kCount; ++f) m.residenceTime[j][f] = 0.0f;
         WaterAnalysis& water = m.sourceWaters[j];
         for (float& v : water.values) v = 0.0f;
+        for (float& v : sourceValuesAsEntered[j]) v = 0.0f;
         water.reportDate = 0;
         water.sampleDate = 0;
         water.sampleTime = 0;

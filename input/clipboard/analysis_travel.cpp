@@ -154,6 +154,23 @@ void CopyDescriptions(const SampleDescription& from, AnalysisTransfer& out) {
     }
 }
 
+// The mg/L as CaCO3 in one unit of the M and P alkalinity of modes 4 to 7;
+// 0 for the other modes.
+double AlkalinityAsCaCO3Factor(uint16_t mode) {
+    switch (mode) {
+        case 4:
+            return 500.05 / 30.0;
+        case 5:
+            return 50.0445;
+        case 6:
+            return 10.0;
+        case 7:
+            return 17.9;
+        default:
+            return 0.0;
+    }
+}
+
 // The M and P alkalinity (or the species) in the receiver's alkalinity mode.
 void PasteAlkalinity(const float* slot, uint16_t mode, float* v) {
     const double m = slot[S::kMAlkalinity];
@@ -170,20 +187,11 @@ void PasteAlkalinity(const float* slot, uint16_t mode, float* v) {
             v[E::kPAlkalinity] = slot[S::kCarbonate];
             return;
         case 4:  // ml of N/30 acid
-            v[E::kMAlkalinity] = Stored(m * 30.0 / 500.05);
-            v[E::kPAlkalinity] = Stored(p * 30.0 / 500.05);
-            break;
         case 5:  // epm
-            v[E::kMAlkalinity] = Stored(m / 50.0445);
-            v[E::kPAlkalinity] = Stored(p / 50.0445);
-            break;
         case 6:  // French degrees: 10 mg/L as CaCO3 each
-            v[E::kMAlkalinity] = Stored(m / 10.0);
-            v[E::kPAlkalinity] = Stored(p / 10.0);
-            break;
         case 7:  // German degrees: 17.9 mg/L as CaCO3 each
-            v[E::kMAlkalinity] = Stored(m / 17.9);
-            v[E::kPAlkalinity] = Stored(p / 17.9);
+            v[E::kMAlkalinity] = Stored(m / AlkalinityAsCaCO3Factor(mode));
+            v[E::kPAlkalinity] = Stored(p / AlkalinityAsCaCO3Factor(mode));
             break;
         case 8:  // the species in mol/L
             v[E::kMAlkalinity] = Stored(slot[S::kBicarbonate] / 61017.3);
@@ -196,6 +204,32 @@ void PasteAlkalinity(const float* slot, uint16_t mode, float* v) {
 }
 
 }  // namespace
+
+void SendAlkalinityAsTyped(const float* v, const TravelUnits& u, AnalysisTransfer& out) {
+    float* slot = out.values;
+    const double m = v[E::kMAlkalinity];
+    const double p = v[E::kPAlkalinity];
+    switch (u.alkalinityMode) {
+        case 1:
+            slot[S::kPAlkalinity] = v[E::kPAlkalinity];
+            return;
+        case 2:
+        case 3:
+            slot[S::kBicarbonate] = v[E::kMAlkalinity];
+            slot[S::kCarbonate] = v[E::kPAlkalinity];
+            return;
+        case 8:
+            slot[S::kBicarbonate] = Stored(m * 61017.3);
+            slot[S::kCarbonate] = Stored(p * 60009.4);
+            return;
+        default:
+            break;
+    }
+    const double factor = AlkalinityAsCaCO3Factor(u.alkalinityMode);
+    if (factor == 0.0) return;
+    slot[S::kMAlkalinity] = Stored(m * factor);
+    slot[S::kPAlkalinity] = Stored(p * factor);
+}
 
 void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& u, AnalysisTransfer& out) {
     out = AnalysisTransfer{};

@@ -31,6 +31,10 @@ struct TravelUnits {
 
 void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& units,
                         AnalysisTransfer& out);
+// A water sent as the user typed it: its M and P alkalinity (or the species)
+// in the slots a receiver of the sender's alkalinity mode reads them from, in
+// place of the last calculation's figures.
+void SendAlkalinityAsTyped(const float* typed, const TravelUnits& units, AnalysisTransfer& out);
 // Clears the analysis values and all 64 saturation results first, then fills
 // what the record carries.
 void TransferToAnalysis(const AnalysisTransfer& in, const TravelUnits& units,

@@ -6,6 +6,10 @@
 
 // 0, or -1 after a failure that a message box has reported.
 int CopyAnalysis();
+// CopyAnalysis of a water as the user typed it: `typed` in place of the
+// working analysis' values, the M and P alkalinity sent as typed in the slots
+// a receiver of the same alkalinity mode reads.
+int CopyAnalysisValues(const float* typed);
 // The right-button copy of the result pages: `label` goes into text
 // `descriptionField` of the current description (cut to its 127 characters),
 // then CopyAnalysis. Its answer.

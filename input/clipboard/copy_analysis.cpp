@@ -46,12 +46,8 @@ std::vector<uint8_t> BlockBytes(win::UINT format) {
     return copy;
 }
 
-}  // namespace
-
-int CopyAnalysis() {
-    reportBuffer.leftMargin = 0;
-    AnalysisTransfer staging;
-    AnalysisToTransfer(WorkingAnalysis(), UserUnits(), staging);
+// The staging record onto the clipboard.
+int PostAnalysis(const AnalysisTransfer& staging) {
     if (!win::OpenClipboard(mainWindowState.mainWindow)) {
         ReportClipboardFailure(kOpenFailed);
         return -1;
@@ -71,6 +67,27 @@ int CopyAnalysis() {
     win::CloseClipboard();
     analysisOnClipboard = 1;
     return 0;
+}
+
+}  // namespace
+
+int CopyAnalysis() {
+    reportBuffer.leftMargin = 0;
+    AnalysisTransfer staging;
+    AnalysisToTransfer(WorkingAnalysis(), UserUnits(), staging);
+    return PostAnalysis(staging);
+}
+
+int CopyAnalysisValues(const float* typed) {
+    reportBuffer.leftMargin = 0;
+    WaterAnalysis water = currentAnalysis;
+    std::memcpy(water.values, typed, sizeof water.values);
+    TravelAnalysis from = WorkingAnalysis();
+    from.analysis = &water;
+    AnalysisTransfer staging;
+    AnalysisToTransfer(from, UserUnits(), staging);
+    SendAlkalinityAsTyped(water.values, UserUnits(), staging);
+    return PostAnalysis(staging);
 }
 
 int CopyLabelledAnalysis(const char* label, int descriptionField) {

@@ -6,6 +6,7 @@
 #include "engine/pipeline/water_carry_over.h"
 #include "engine/records.h"
 #include "input/multimix/multimix_fields.h"
+#include "input/typed_values.h"
 #include "input/water_temperature_records.h"
 #include "pages/commands/page_printers.h"
 #include "pages/frame/page_classes.h"
@@ -29,12 +30,6 @@ constexpr win::DWORD kPageStyle = win::WS_POPUP | win::WS_CAPTION;
 
 // The water kind of the printed reports for the water being edited.
 constexpr int kSourceWaterKind = 5;
-
-// Elements 29 to 33: the calculated bicarbonate and carbonate, the eq/L
-// alkalinity, the ionic strength and the total carbonate.
-void ClearCalculatedCarbonate(WaterAnalysis& w) {
-    for (int e = E::kBicarbonate; e <= E::kTotalCarbonate; ++e) w.values[e] = 0.0f;
-}
 
 void PrintShownWater() {
     printJobState.documentOpen = 0;
@@ -126,8 +121,8 @@ namespace {
 // carbonate and the engine's carry-over of the water before are cleared.
 void StartSourceWaterAfresh() {
     ClampMultiMixIndices();
-    ClearCalculatedCarbonate(currentAnalysis);
-    ClearCalculatedCarbonate(multiMixState.sourceWaters[multiMixState.editIndex]);
+    ClearCalculatedCarbonate(currentAnalysis.values);
+    ClearCalculatedCarbonate(multiMixState.sourceWaters[multiMixState.editIndex].values);
     ClearWaterCarryOver();
 }
 
@@ -139,6 +134,7 @@ void RecalcMultiMixRecord() {
     const int k = m.editIndex;
     const int32_t saved = mainWindowState.currentWater;
     mainWindowState.currentWater = WaterSelector::kMultiMixSource;
+    StartFromValuesAsEntered(m.sourceWaters[k], sourceValuesAsEntered[k]);
     if (resultStatus.runTargetSolvers == 0) StartSourceWaterAfresh();
     currentResidenceTime = m.residenceTime[k][ResidenceForm::kSeconds];
     services.calcWaterAnalysis(0, mainWindowState.mainWindow);

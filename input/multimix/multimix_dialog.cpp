@@ -16,6 +16,7 @@
 #include "input/multimix/multimix_fields.h"
 #include "input/multimix/multimix_moves.h"
 #include "input/records.h"
+#include "input/typed_values.h"
 #include "input/units/units_dialog.h"
 #include "input/waterform/form_field_events.h"
 #include "input/waterform/form_text.h"
@@ -35,7 +36,7 @@ namespace E = AnalysisElement;
 
 constexpr int kDescriptionLimit = 127;
 constexpr int kLimitedEdits[] = {C::kDescription0, C::kDescription1, C::kDescription2,
-                                 C::kDescription3, C::kDescription4};
+                                 C::kDescription3, C::kDescription4, C::kSampleId};
 
 MultiMixState& Mix() {
     return multiMixState;
@@ -47,6 +48,7 @@ int Shown() {
 // What the dialog stores of a water, to tell whether a read changed it.
 struct StoredWater {
     WaterAnalysis analysis;
+    float entered[AnalysisElement::kCount];
     SampleDescription description;
     float weight;
     float residence[ResidenceForm::kCount];
@@ -58,6 +60,7 @@ StoredWater CopyOfShownWater() {
     const int k = Shown();
     StoredWater s{};
     s.analysis = m.sourceWaters[k];
+    std::memcpy(s.entered, sourceValuesAsEntered[k], sizeof s.entered);
     s.description = m.descriptions[k];
     s.weight = m.weightPercent[k];
     std::memcpy(s.residence, m.residenceTime[k], sizeof s.residence);
@@ -255,16 +258,23 @@ void OnCopy(win::HWND dialog) {
     currentAnalysis = m.sourceWaters[k];
     currentDescription = m.descriptions[k];
     std::memcpy(organicAcids, m.organicAcids[k], sizeof organicAcids);
-    (void)CopyAnalysis();
+    // The copy carries the water as typed, as the form shows it.
+    float typed[E::kCount];
+    ValuesAsTyped(m.sourceWaters[k].values, sourceValuesAsEntered[k], true, typed);
+    (void)CopyAnalysisValues(typed);
 }
 
-// Paste: an analysis taken from the clipboard becomes the water shown.
+// Paste: an analysis taken from the clipboard becomes the water shown, as
+// typed.
 void OnPaste(win::HWND dialog) {
     if (PasteAnalysis() != 0) return;
     resultStatus.runTargetSolvers = 1;
     MultiMixState& m = Mix();
     const int k = Shown();
     m.sourceWaters[k] = currentAnalysis;
+    // The pasted values are the ones typed, as the sender's form showed them.
+    std::memcpy(sourceValuesAsEntered[k], currentAnalysis.values, sizeof sourceValuesAsEntered[k]);
+    ClearCalculatedCarbonate(sourceValuesAsEntered[k]);
     m.descriptions[k] = currentDescription;
     std::memcpy(m.organicAcids[k], organicAcids, sizeof m.organicAcids[k]);
     mainWindowState.dataChanged = 1;

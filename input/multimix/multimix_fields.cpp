@@ -14,6 +14,7 @@
 #include "input/description_records.h"
 #include "input/multimix/multimix_input_records.h"
 #include "input/records.h"
+#include "input/typed_values.h"
 #include "input/waterform/form_captions.h"
 #include "input/waterform/form_checks.h"
 #include "input/waterform/form_fields.h"
@@ -44,6 +45,7 @@ constexpr int32_t kOldDateLimit = 130000;
 constexpr int kDescriptionEdits[] = {C::kDescription0, C::kDescription1, C::kDescription2,
                                      C::kDescription3};
 constexpr int kCommentsText = 4;
+constexpr int kIdText = 7;  // the "ID" line, as on the analysis form
 
 WaterAnalysis& ShownWater() {
     return multiMixState.sourceWaters[multiMixState.editIndex];
@@ -72,14 +74,6 @@ bool PressureDefault(double& v) {
     v = byUnit[code];
     return true;
 }
-bool Pco2Default(double& v) {
-    const double byUnit[] = {0.0003162, 0.0003162, 0.00465, 0.03162};
-    const uint16_t code = unitCodes.code[UnitItem::kGasCo2];
-    if (code >= 4) return false;
-    v = byUnit[code];
-    return true;
-}
-
 struct DefaultField {
     int controlId;
     int element;
@@ -95,11 +89,11 @@ constexpr DefaultField kDefaults[] = {
     {C::kTemperature, E::kTemperature, TemperatureDefault, kTemperatureDigits},
     {C::kDensity, E::kDensity, DensityDefault, kValueDigits},
     {C::kPressure, E::kPressure, PressureDefault, kValueDigits},
-    {C::kPco2, E::kPco2, Pco2Default, kValueDigits},
 };
 
 // The first water of an empty multi-mix: the defaults alone; the other fields
-// stay as they are.
+// stay as they are. A new water has no pCO2: the calculation finds it from the
+// pH and the alkalinity, as for a water of the analysis form.
 void ShowDefaultsOnly(win::HWND dialog) {
     for (const DefaultField& d : kDefaults) {
         double v = 0.0;
@@ -107,17 +101,24 @@ void ShowDefaultsOnly(win::HWND dialog) {
     }
 }
 
-// Every field from the water; a pH, temperature, density, pressure or pCO2 of
-// 0 first becomes its default in the water itself.
+// Every field from the water as typed (its stored values only when nothing
+// typed is known); a pH, temperature, density or pressure of 0 first becomes
+// its default in the water itself.
 void ShowWaterValues(win::HWND dialog, WaterAnalysis& w) {
     const int k = multiMixState.editIndex;
+    float* entered = sourceValuesAsEntered[k];
+    const bool typedKnown = HoldsEnteredValues(entered);
     for (const DefaultField& d : kDefaults) {
         double v = 0.0;
         if (w.values[d.element] == 0.0f && d.value(v)) w.values[d.element] = ToStoredFloat(v);
+        if (typedKnown && entered[d.element] == 0.0f && d.value(v))
+            entered[d.element] = ToStoredFloat(v);
     }
+    float shown[E::kCount];
+    ValuesAsTyped(w.values, entered, true, shown);
     for (const ElementField& f : ElementFields())
-        WriteFieldNumber(dialog, f.controlId, w.values[f.element], kValueDigits);
-    WriteFieldNumber(dialog, C::kPh, w.values[E::kPh], kValueDigits);
+        WriteFieldNumber(dialog, f.controlId, shown[f.element], kValueDigits);
+    WriteFieldNumber(dialog, C::kPh, shown[E::kPh], kValueDigits);
     WriteFieldNumber(dialog, M::kResidenceTime,
                      multiMixState.residenceTime[k][ResidenceForm::kDisplayUnit], kResidenceDigits);
     WriteFieldNumber(dialog, M::kWeight, multiMixState.weightPercent[k], kValueDigits);
@@ -194,13 +195,23 @@ void ReadIdentification(win::HWND dialog, WaterAnalysis& w) {
     w.reportDate = a.reportDate;
 }
 
-// The pH: -1 typed, or nothing typed over a water whose pH is left for the
-// calculation (element 41 is -1), stores -1.
-float ReadPh(win::HWND dialog, const WaterAnalysis& w) {
+// The pH: -1 typed, nothing typed over a water whose pH is left for the
+// calculation (element 41 is -1), or the pH the calculation found left in
+// place over a water typed without one, stores -1.
+float ReadPh(win::HWND dialog, const WaterAnalysis& w, const float* entered) {
     const float typed = ReadFieldNumber(dialog, C::kPh);
-    if (typed == -1.0f || (w.values[E::kCompanionPh] == -1.0f && std::fabs(typed) < 0.001f))
+    const bool predicted = HoldsEnteredValues(entered) && entered[E::kPh] < 0.0f;
+    if (typed == -1.0f || (w.values[E::kCompanionPh] == -1.0f && std::fabs(typed) < 0.001f) ||
+        (predicted && std::fabs(typed - w.values[E::kPh]) < 0.001f))
         return -1.0f;
     return typed;
+}
+
+// Whether a row read from the fields differs from the row as entered before.
+bool RowChanged(const float* row, const float* before) {
+    for (int i = 0; i < E::kCount; ++i)
+        if (ValueChanged(row[i], before[i])) return true;
+    return false;
 }
 
 }  // namespace
@@ -237,14 +248,26 @@ bool CheckMultiMixFields(win::HWND dialog) {
     return CheckAnalysisFields(dialog, kExtra);
 }
 
+void StartNewMultiMixWater(int k) {
+    if (k < 0 || k >= kMultiMixWaterCount) return;
+    MultiMixState& m = multiMixState;
+    m.sourceWaters[k] = WaterAnalysis{};
+    std::memset(sourceValuesAsEntered[k], 0, sizeof sourceValuesAsEntered[k]);
+    std::memset(&m.descriptions[k], 0, sizeof m.descriptions[k]);
+    m.weightPercent[k] = 0.0f;
+    std::memset(m.organicAcids[k], 0, sizeof m.organicAcids[k]);
+    m.sourceTemperature[k] = m.sourceTemperatureCopy[k] = 0.0f;
+    m.multiMixEntered[k] = 0;
+}
+
 void ShowMultiMixRecord(win::HWND dialog) {
     ClampMultiMixIndices();
     MultiMixState& m = multiMixState;
     const int k = m.editIndex;
     WaterAnalysis& w = ShownWater();
     win::SetDlgItemInt(dialog, M::kWaterNumber, static_cast<win::UINT>(k + 1), win::FALSE);
-    win::SetDlgItemInt(dialog, M::kWaterCount, static_cast<win::UINT>(m.lastWaterIndex + 1),
-                       win::FALSE);
+    win::SetDlgItemInt(dialog, M::kWaterCount,
+                       static_cast<win::UINT>(std::max(m.lastWaterIndex, k) + 1), win::FALSE);
     std::memcpy(currentAnalysis.values, w.values, sizeof currentAnalysis.values);
     win::EnableWindow(win::GetDlgItem(dialog, M::kActivate), win::FALSE);
     win::EnableWindow(win::GetDlgItem(dialog, M::kDeactivate), win::TRUE);
@@ -257,6 +280,7 @@ void ShowMultiMixRecord(win::HWND dialog) {
     ShowDatesAndTime(dialog, w, stored);
     for (int i = 0; i < 4; ++i)
         win::SetDlgItemText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);
+    win::SetDlgItemText(dialog, C::kSampleId, m.descriptions[k].text[kIdText]);
     if (m.addingNewWater == 1 && !solversOn)
         ShowDefaultsOnly(dialog);
     else
@@ -277,12 +301,18 @@ void ReadMultiMixFields(win::HWND dialog) {
     m.weightPercent[k] = ReadFieldNumber(dialog, M::kWeight);
     for (int i = 0; i < 4; ++i)
         ReadStoredText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);
+    // The ID whole, as the analysis form keeps it.
+    ReadTextField(dialog, C::kSampleId, m.descriptions[k].text[kIdText]);
 
+    // The values as typed, read over the row the fields showed.
+    float* entered = sourceValuesAsEntered[k];
+    float row[E::kCount];
+    ValuesAsTyped(w.values, entered, true, row);
     for (const ElementField& f : ElementFields())
-        w.values[f.element] = ReadFieldNumber(dialog, f.controlId);
-    w.values[E::kPh] = ReadPh(dialog, w);
-    formPolyphosphate = w.values[E::kPolyphosphate];
-    formOxalate = w.values[E::kOxalate];
+        row[f.element] = ReadFieldNumber(dialog, f.controlId);
+    row[E::kPh] = ReadPh(dialog, w, entered);
+    formPolyphosphate = row[E::kPolyphosphate];
+    formOxalate = row[E::kOxalate];
 
     FillResidenceBlock(ReadFieldNumber(dialog, M::kResidenceTime),
                        unitCodes.code[UnitItem::kResidenceTime], m.residenceTime[k]);
@@ -294,9 +324,15 @@ void ReadMultiMixFields(win::HWND dialog) {
     ReadStoredText(dialog, C::kDescription4, m.descriptions[k].text[kCommentsText]);
 
     // The total alkalinity by the water form's rule, whatever the mode.
-    w.values[E::kAlkalinity] =
-        ToStoredFloat(TotalAlkalinity(alkalinityMode, w.values[E::kMAlkalinity],
-                                      w.values[E::kPAlkalinity], w.values[E::kAlkalinity]));
+    row[E::kAlkalinity] = ToStoredFloat(TotalAlkalinity(
+        alkalinityMode, row[E::kMAlkalinity], row[E::kPAlkalinity], row[E::kAlkalinity]));
+    ClearCalculatedCarbonate(row);
+    // A water typed as before keeps the values its calculation balanced; a
+    // changed one is stored as typed, for the next calculation to balance.
+    if (!HoldsEnteredValues(entered) || RowChanged(row, entered)) {
+        std::memcpy(entered, row, sizeof row);
+        std::memcpy(w.values, row, sizeof row);
+    }
     resultStatus.runTargetSolvers = 1;
     std::memcpy(currentAnalysis.values, w.values, sizeof currentAnalysis.values);
 }
@@ -310,7 +346,7 @@ void LoadMultiMixRecord() {
     s.reportDate = w.reportDate;
     s.sampleDate = w.sampleDate;
     s.sampleTime = w.sampleTime;
-    std::memcpy(s.values, w.values, sizeof s.values);
+    ValuesAsTyped(w.values, sourceValuesAsEntered[k], true, s.values);
     std::memcpy(s.excess, WaterResults.multiMix[k].excess, sizeof s.excess);
     std::memcpy(s.results, WaterResults.multiMix[k].saturation, sizeof s.results);
     std::memcpy(s.residence, m.residenceTime[k], sizeof s.residence);
@@ -326,8 +362,10 @@ int32_t MultiMixRecordChanged() {
     if (w.reportDate != s.reportDate || w.sampleDate != s.sampleDate ||
         w.sampleTime != s.sampleTime)
         return 1;
+    float typed[E::kCount];
+    ValuesAsTyped(w.values, sourceValuesAsEntered[k], true, typed);
     for (int i = 0; i < E::kCount; ++i)
-        if (w.values[i] != s.values[i]) return 1;
+        if (typed[i] != s.values[i]) return 1;
     for (int i = 0; i < kMultiMixAcidCount; ++i)
         if (m.organicAcids[k][i] != s.organicAcids[i]) return 1;
     return m.residenceTime[k][ResidenceForm::kDisplayUnit] != s.residence[0] ? 1 : 0;

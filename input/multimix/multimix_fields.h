@@ -10,7 +10,12 @@
 // anything); lastWaterIndex likewise.
 void ClampMultiMixIndices();
 
-// Fills every field from water editIndex (defaults for the very first water).
+// Slot `k` emptied for a water being added: no values (typed or stored), no
+// texts, dates, weight or acids, not entered.
+void StartNewMultiMixWater(int k);
+
+// Fills every field from water editIndex (defaults for the very first water);
+// the count shown includes a water being added.
 void ShowMultiMixRecord(win::HWND dialog);
 // Every number field holds a number with a meaning for its quantity (the
 // water form's checks, with the weight and the residence time); false after

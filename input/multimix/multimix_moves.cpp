@@ -38,6 +38,7 @@ void NextMultiMixRecord(win::HWND dialog) {
             const int answer = win::MessageBox(dialog, kAddWaterQuestion, kLastAnalysisCaption,
                                                win::MB_YESNO | win::MB_ICONINFORMATION);
             if (answer == win::IDYES) {
+                StartNewMultiMixWater(m.editIndex);
                 win::SetDlgItemInt(dialog, M::kWaterNumber, static_cast<win::UINT>(m.editIndex + 1),
                                    win::FALSE);
                 m.addingNewWater = 1;

@@ -12,7 +12,9 @@
 #include "engine/inputs/engine_unit_factors.h"
 #include "engine/inputs/unit_conversions.h"
 #include "engine/records.h"
+#include "input/multimix/multimix_input_records.h"
 #include "input/records.h"
+#include "input/typed_values.h"
 #include "input/water_temperature_records.h"
 #include "input/waterform/water_form_records.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -162,6 +164,9 @@ void ConvertStoredWaters(const UnitBasis& was, const UnitBasis& now) {
          {&surfaceWater, &injectionWater, &formationWater, &currentAnalysis, &mixedWater})
         ConvertAnalysisUnits(w->values, was, now);
     for (WaterAnalysis& w : multiMixState.sourceWaters) ConvertAnalysisUnits(w.values, was, now);
+    for (float* entered : sourceValuesAsEntered)
+        if (HoldsEnteredValues(entered)) ConvertAnalysisUnits(entered, was, now);
+    ConvertAnalysisUnits(multiMixSnapshot.values, was, now);
     for (float* entered : enteredValues) ConvertAnalysisUnits(entered, was, now);
     ConvertAnalysisUnits(formSnapshot.values, was, now);
     for (auto& pair : waterTemperatures) ConvertTemperaturePair(pair, before, after);

@@ -5,7 +5,6 @@
 // ShowAnalysisFields; storing is water_form_store.
 #include "input/waterform/water_form.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "engine/pipeline/calc_water_analysis.h"
@@ -16,6 +15,7 @@
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"
 #include "input/residence_records.h"
+#include "input/typed_values.h"
 #include "input/units/units_dialog.h"
 #include "input/water_temperature_records.h"
 #include "input/waterform/form_checks.h"
@@ -43,18 +43,10 @@ constexpr const char* kTitles[3] = {"SURFACE WATER CHEMISTRY INPUT FORM",
 
 // The values of an entered water as the user typed them, not as the last
 // calculation balanced them: the next calculation balances from what the form
-// shows. A pH left to predict shows the pH predicted, as stored.
+// shows.
 void ShowEnteredValues(int32_t water) {
-    const WaterAnalysis& stored = *FormWaterAnalysis(water);
-    float* v = currentAnalysis.values;
-    std::memcpy(v, stored.values, sizeof currentAnalysis.values);
-    const float* entered = enteredValues[water];
-    if (!IsFormWaterEntered(water) ||
-        std::all_of(entered, entered + E::kCount, [](float x) { return x == 0.0f; }))
-        return;  // nothing typed is known: the water as stored
-    std::memcpy(v, entered, sizeof currentAnalysis.values);
-    if (v[E::kPh] < 0.0f) v[E::kPh] = stored.values[E::kPh];
-    v[E::kCompanionPh] = stored.values[E::kCompanionPh];
+    ValuesAsTyped(FormWaterAnalysis(water)->values, enteredValues[water],
+                  IsFormWaterEntered(water), currentAnalysis.values);
 }
 
 // A form closed without storing leaves the working record holding the water
@@ -167,13 +159,21 @@ void OnCopy(win::HWND form) {
     }
     dialogResult = 1;
     CalcWaterAnalysis(1, mainWindowState.mainWindow);
-    (void)CopyAnalysis();
+    // The copy carries the water as typed, as the form shows it.
+    if (IsFormWater(water)) {
+        float typed[E::kCount];
+        ValuesAsTyped(FormWaterAnalysis(water)->values, enteredValues[water], true, typed);
+        (void)CopyAnalysisValues(typed);
+    } else {
+        (void)CopyAnalysis();
+    }
 }
 
 // Paste shows the pasted water as a stored one (selector 4) and takes it as the
-// new snapshot.
+// new snapshot; OK then stores it.
 void OnPaste(win::HWND form) {
     if (PasteAnalysis() != 0) return;
+    dialogResult = 1;  // the pasted water replaces the form's, even one already entered
     const int32_t kept = mainWindowState.currentWater;
     mainWindowState.currentWater = WaterSelector::kSurfaceAgain;
     ShowAnalysisFields(form);

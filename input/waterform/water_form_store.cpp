@@ -9,9 +9,11 @@
 #include "engine/saturation/water_results_records.h"
 #include "input/description_records.h"
 #include "input/records.h"
+#include "input/typed_values.h"
 #include "input/water_temperature_records.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form_records.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
 
 namespace {
@@ -76,13 +78,15 @@ void ClearWaterResults(int32_t water) {
 }
 
 void TakeStoredAsEnteredWhereMissing() {
-    for (int32_t water = 0; water < kFormWaterCount; ++water) {
-        if (!IsFormWaterEntered(water)) continue;
-        const float* entered = enteredValues[water];
-        bool held = false;
-        for (int i = 0; i < AnalysisElement::kCount && !held; ++i) held = entered[i] != 0.0f;
-        if (!held)
+    for (int32_t water = 0; water < kFormWaterCount; ++water)
+        if (IsFormWaterEntered(water) && !HoldsEnteredValues(enteredValues[water]))
             std::memcpy(enteredValues[water], FormWaterAnalysis(water)->values,
                         sizeof enteredValues[water]);
+    // The multi-mix waters likewise, without the calculated carbonate.
+    for (int k = 0; k < kMultiMixWaterCount; ++k) {
+        float* entered = sourceValuesAsEntered[k];
+        if (multiMixState.multiMixEntered[k] == 0 || HoldsEnteredValues(entered)) continue;
+        std::memcpy(entered, multiMixState.sourceWaters[k].values, sizeof sourceValuesAsEntered[k]);
+        ClearCalculatedCarbonate(entered);
     }
 }

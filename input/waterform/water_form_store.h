@@ -16,5 +16,6 @@ void ClearResultsOf(int32_t water);
 // starts from the form's values alone.
 void ClearWaterResults(int32_t water);
 // A work file written before the values as entered were kept holds none: each
-// entered water without them counts as entered exactly as stored.
+// entered water without them (the multi-mix waters too) counts as entered
+// exactly as stored.
 void TakeStoredAsEnteredWhereMissing();

@@ -10,6 +10,8 @@
 #include "input/description_records.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/line_breaks.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/records.h"
 
 std::string PackedDateText(int32_t date, int dateOrder) {
     const long year = date / 10000 + 1900;
@@ -52,6 +54,12 @@ std::string Value7Cell(float value) {
 
 std::string_view TypedSampleId(int water) {
     if (water == 4) water = 0;
+    if (water == WaterSelector::kMultiMixSource) {
+        const int k = multiMixState.editIndex;
+        if (k < 0 || k >= kMultiMixWaterCount) return {};
+        const char(&id)[128] = multiMixState.descriptions[k].text[7];
+        return std::string_view(id, strnlen(id, sizeof id));
+    }
     if (water < 0 || water >= kDescribedWaterCount) return {};
     const char(&id)[128] = waterDescriptions[water].text[7];
     return std::string_view(id, strnlen(id, sizeof id));

@@ -26,7 +26,8 @@
 inline constexpr const char* kNotApplicable = "    N/A";
 
 // The ID text (description line 7) the user typed for stored water `water`
-// (0 surface or 4, 1 injection, 2 formation); empty for any other water.
+// (0 surface or 4, 1 injection, 2 formation, 5 the multi-mix water being
+// edited); empty for any other water.
 [[nodiscard]] std::string_view TypedSampleId(int water);
 
 // Where the identification line's four labels and values stand.

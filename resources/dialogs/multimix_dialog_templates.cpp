@@ -72,8 +72,7 @@ void AddIdentification(Builder& b) {
     b.Caption(kNoId, "Weight %", 372, y, 34);
     b.Edit(M::kWeight, 408, y, 44);
     b.Caption(kNoId, "ID", kMargin, y + 14, 42);
-    // Neither filled nor read by this dialog: disabled, so nothing typed there is lost.
-    b.Edit(C::kSampleId, 50, y + 14, 302, win::WS_DISABLED);
+    b.Edit(C::kSampleId, 50, y + 14, 302);
 
     constexpr short kGroupTop = y + 28;
     constexpr short kHalf = (kDialogWidth - 2 * kMargin - 18) / 2;

@@ -49,6 +49,11 @@ struct MultiMixState {
 
 extern MultiMixState multiMixState;
 
+// Each source water's 64 values as the user entered them, before the
+// calculation balanced or computed any of them (the water in sourceWaters is
+// the one calculated). Saved in the work file.
+extern float sourceValuesAsEntered[kMultiMixWaterCount][AnalysisElement::kCount];
+
 // What MixWaters leaves besides mixedWater. The blend has a result row of its
 // own (blendWaterResults): the source waters' result rows are exactly twelve,
 // and the blend's row never shares their storage.

@@ -8,23 +8,11 @@
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/pipeline/water_carry_over.h"
 #include "engine/records.h"
+#include "input/typed_values.h"
 #include "scenarios/multimix/multimix.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
-
-namespace {
-
-// Elements 29 to 33: the calculated bicarbonate and carbonate, the eq/L
-// alkalinity, the ionic strength and the total carbonate.
-constexpr int kFirstCalculated = AnalysisElement::kBicarbonate;
-constexpr int kLastCalculated = AnalysisElement::kTotalCarbonate;
-
-void ClearCalculatedCarbonate(WaterAnalysis& w) {
-    for (int e = kFirstCalculated; e <= kLastCalculated; ++e) w.values[e] = 0.0f;
-}
-
-}  // namespace
 
 MultiMixRecalcServices ProgramMultiMixRecalcServices() {
     return MultiMixRecalcServices{CalcWaterAnalysis, MixWaters, UpdateMenuTexts};
@@ -53,10 +41,11 @@ int RecalcMultiMix(const MultiMixRecalcServices& s) {
     const win::HWND owner = mainWindowState.mainWindow;
     for (int k = 0; k <= last; ++k) {
         ClearWaterCarryOver();
+        StartFromValuesAsEntered(m.sourceWaters[k], sourceValuesAsEntered[k]);
         std::copy(std::begin(m.sourceWaters[k].values), std::end(m.sourceWaters[k].values),
                   currentAnalysis.values);
-        ClearCalculatedCarbonate(m.sourceWaters[k]);
-        ClearCalculatedCarbonate(currentAnalysis);
+        ClearCalculatedCarbonate(m.sourceWaters[k].values);
+        ClearCalculatedCarbonate(currentAnalysis.values);
         currentResidenceTime = m.residenceTime[k][ResidenceForm::kSeconds];
         m.editIndex = k;  // the water the calculation files its results under
         s.calcWaterAnalysis(0, owner);

@@ -33,8 +33,11 @@ int RecordsHeld(int16_t version, size_t size) {
     if (version < kFirstCurrentVersion) return 0;
     if (version == kFirstCurrentVersion)
         return size >= kVersion556Bytes ? kVersion556RecordCount : 0;
-    if (size >= kFileBytes) return kRecordCount;
-    return size == kVersion556Bytes ? kVersion556RecordCount : 0;
+    if (version == kVersion557) {
+        if (size >= kVersion557Bytes) return kVersion557RecordCount;
+        return size == kVersion556Bytes ? kVersion556RecordCount : 0;
+    }
+    return size >= kFileBytes ? kRecordCount : 0;
 }
 
 bool IndicesInRange(const uint8_t* image, size_t size, int recordCount) {

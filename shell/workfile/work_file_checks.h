@@ -9,8 +9,8 @@
 namespace workfile {
 
 // How many records of the layout an image of `size` bytes with version word
-// `version` holds (403 or 405), or 0 when the image is refused for its version
-// or length. Versions above 557 read as 557.
+// `version` holds (403, 405 or 406), or 0 when the image is refused for its
+// version or length. Versions above 558 read as 558.
 [[nodiscard]] int RecordsHeld(int16_t version, size_t size);
 
 // True when every checked count and index of the first `recordCount` records

@@ -1369,6 +1369,9 @@ bool TransferRecord(int record, IO& io) {
         case 404:
             io.U32(precipitationQuantity);
             return true;
+        case 405:
+            for (float(&row)[AnalysisElement::kCount] : sourceValuesAsEntered) F32s(io, row);
+            return true;
         default:
             return false;
     }

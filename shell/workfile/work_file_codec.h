@@ -46,7 +46,7 @@ class RecordVisitor {
 // wherever it is held (a bound record or a kept block).
 void ClearRecord(int record);
 
-// The whole workspace as a file image of kFileBytes, version word 557.
+// The whole workspace as a file image of kFileBytes, version word 558.
 [[nodiscard]] std::vector<uint8_t> EncodeWorkFile();
 
 // Decodes records 1 .. recordCount - 1 of an image that holds at least their

@@ -1,7 +1,8 @@
-// The work file's layout: 405 records in a fixed order, each at a fixed offset
+// The work file's layout: 406 records in a fixed order, each at a fixed offset
 // with a fixed size, and which record of the program holds each one. Records
 // 0-402 make the 200,163 bytes of version 556; version 557 added records 403 and
-// 404 (200,171 bytes). Rows whose holder is kept are stored byte for byte in
+// 404 (200,171 bytes), version 558 record 405, the multi-mix waters' values as
+// entered (203,243 bytes). Rows whose holder is kept are stored byte for byte in
 // workFileKeptBlocks (work_file_records.h) until their owner binds a record of
 // the same size in their place.
 #pragma once
@@ -11,12 +12,15 @@
 
 namespace workfile {
 
-constexpr int kRecordCount = 405;
+constexpr int kRecordCount = 406;
 constexpr int kVersion556RecordCount = 403;
-constexpr uint32_t kFileBytes = 200171;
+constexpr int kVersion557RecordCount = 405;
+constexpr uint32_t kFileBytes = 203243;
 constexpr uint32_t kVersion556Bytes = 200163;
+constexpr uint32_t kVersion557Bytes = 200171;
 constexpr int16_t kFirstCurrentVersion = 556;  // older versions belong to the legacy reader
-constexpr int16_t kNewestLayoutVersion = 557;
+constexpr int16_t kVersion557 = 557;
+constexpr int16_t kNewestLayoutVersion = 558;
 
 // Who holds a record's bytes in memory.
 enum class Holder : uint8_t {
@@ -440,6 +444,7 @@ inline constexpr RecordRow kRecordTable[kRecordCount] = {
     {402, 200159, 4, Holder::kKept, "printing: one-page summary option"},
     {403, 200163, 4, Holder::kOwned, "whatIfOptions.wellLogPtSource"},
     {404, 200167, 4, Holder::kOwned, "precipitationQuantity"},
+    {405, 200171, 3072, Holder::kOwned, "sourceValuesAsEntered"},
 };
 
 // The offset of the first record of each group of the layout.
@@ -559,6 +564,7 @@ inline constexpr uint32_t kGroupStarts[][2] = {
     {402, 200159},
     {403, 200163},
     {404, 200167},
+    {405, 200171},
 };
 // clang-format on
 
@@ -584,7 +590,9 @@ static_assert(TableChains(), "records follow one another without gaps, numbered 
 static_assert(GroupsAtTheirOffsets(), "every group of records starts at its fixed offset");
 static_assert(EndOf(kVersion556RecordCount - 1) == kVersion556Bytes,
               "records 0-402 chain to 200,163 bytes");
-static_assert(EndOf(kRecordCount - 1) == kFileBytes, "all 405 records make 200,171 bytes");
+static_assert(EndOf(kVersion557RecordCount - 1) == kVersion557Bytes,
+              "records 0-404 chain to 200,171 bytes");
+static_assert(EndOf(kRecordCount - 1) == kFileBytes, "all 406 records make 203,243 bytes");
 
 // Bytes of all kept records, and where each kept record lies among them.
 constexpr uint32_t KeptBytes() {

@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kWellLogPtSourceRecord = 403;
 constexpr int kPrecipitationQuantityRecord = 404;
+constexpr int kEnteredSourceValuesRecord = 405;
 constexpr int16_t kNewestLegacyVersion = 555;
 
 // The whole file, up to the layout's size (bytes beyond it are never looked at);
@@ -50,6 +51,10 @@ void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount)
         workfile::ClearRecord(kWellLogPtSourceRecord);
         workfile::ClearRecord(kPrecipitationQuantityRecord);
     }
+    // Nor has a file before 558 the multi-mix values as entered: the stored
+    // waters stand for them.
+    if (recordCount <= kEnteredSourceValuesRecord)
+        workfile::ClearRecord(kEnteredSourceValuesRecord);
     TakeStoredAsEnteredWhereMissing();
     mainWindowState.dataVersion = version;
     mainWindowState.loadedVersion = version;

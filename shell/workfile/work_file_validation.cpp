@@ -364,11 +364,14 @@ std::string VersionFault(int16_t version, size_t size) {
         "not a work file of a known version (" + std::to_string(version) + ")";
     if (version < kFirstCurrentVersion || version > kNewestLayoutVersion) return unknown;
     // A 557 file may also end after record 402 (its last two records are then
-    // taken as absent), or run on past its layout (a save over a longer file).
-    const size_t expected = version == kFirstCurrentVersion ? kVersion556Bytes : kFileBytes;
-    const bool fits = version == kFirstCurrentVersion
-                          ? size == expected
-                          : size >= expected || size == kVersion556Bytes;
+    // taken as absent); a 557 or 558 file may run on past its layout (a save
+    // over a longer file).
+    const size_t expected = version == kFirstCurrentVersion ? kVersion556Bytes
+                            : version == kVersion557        ? kVersion557Bytes
+                                                            : kFileBytes;
+    const bool fits = version == kFirstCurrentVersion ? size == expected
+                      : version == kVersion557 ? size >= expected || size == kVersion556Bytes
+                                               : size >= expected;
     if (fits) return {};
     // A file of the current layout cut short (a copy or a save that stopped).
     if (size < expected)

@@ -25,7 +25,7 @@ namespace workfile {
 // The reason a work file whose version word is `version` and whose length is
 // `size` is not read, or an empty text for a version of the current layout at a
 // length that layout allows (556: 200,163 bytes; 557: 200,163, or 200,171 or
-// more).
+// more; 558: 203,243 or more).
 [[nodiscard]] std::string VersionFault(int16_t version, size_t size);
 
 // The reason for a version word and length that the older layouts do not

@@ -1,7 +1,11 @@
 // The bundled script data/scripts/multimix-three-waters.tvs: three source
-// waters typed one at a time into the multi-mix input, mixed at once and saved.
+// waters typed one at a time into the multi-mix input, mixed at once and saved;
+// the form keeping what was typed while the pages show the balanced water; a
+// water added starting as a new one; the ID line reached, kept and shown.
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -34,6 +38,22 @@ class MultiMixInputRun : public ProgramRunFixture {
             if (l.find(label) != std::string::npos) return l;
         return "<no line " + label + ">";
     }
+    // The texts the log shows for `dialog ... read CONTROL`, in order.
+    std::vector<std::string> Reads(int control) const {
+        std::vector<std::string> reads;
+        const std::string log = Log();
+        const std::string key = "read " + std::to_string(control) + " \"";
+        for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1))
+            reads.push_back(
+                log.substr(at + key.size(), log.find('"', at + key.size()) - at - key.size()));
+        return reads;
+    }
+    static double Number(const std::string& text) {
+        std::string digits;
+        for (char c : text)
+            if (c != ',') digits += c;
+        return std::strtod(digits.c_str(), nullptr);
+    }
     static std::string Script(const char* name) {
         std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/" + name);
         std::string script;
@@ -54,7 +74,7 @@ TEST_F(MultiMixInputRun, ThreeWatersTypedMixedAndSaved) {
     EXPECT_NE(log.find(question, first + 1), std::string::npos) << log;
 
     const std::string file = Read("ws.KRV");
-    ASSERT_EQ(file.size(), 200171u);
+    ASSERT_EQ(file.size(), 203243u);
     EXPECT_EQ(At<float>(file, 110283), 100.0f);  // calcium of the three waters
     EXPECT_EQ(At<float>(file, 110551), 200.0f);
     EXPECT_EQ(At<float>(file, 110819), 300.0f);
@@ -114,6 +134,109 @@ TEST_F(MultiMixInputRun, SourcePagesShowTheThreeWaters) {
         EXPECT_EQ(calcite.substr(24 + 8 * k, 7), std::string(text).substr(0, 7)) << calcite;
         EXPECT_GT(WaterResults.multiMix[k].saturation[0], 0.0f);
     }
+}
+
+// The sea water of the multi-mix input, sodium, dissolved CO2 and pCO2 left
+// as the form starts them, weight 50, with its pages shown.
+const std::string kMixSeaWater =
+    "dialog 115 set 400 400\ndialog 115 set 401 1290\ndialog 115 set 414 19400\n"
+    "dialog 115 set 415 2710\ndialog 115 set 419 142\ndialog 115 set 407 8.1\n"
+    "dialog 115 set 427 77\ndialog 115 set 492 50\n";
+// The answers of the quit at the end of a run.
+const std::string kQuit =
+    "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+
+// OK stores the water as typed: reopened, the form shows sodium, dissolved CO2
+// and pCO2 blank (a new water has no pCO2), while the page shows the sodium
+// that balances the typed ions. Chloride edited and typed back gives the first
+// pages again: nothing the calculation found was read back as typed.
+TEST_F(MultiMixInputRun, TheFormKeepsTheWaterAsTyped) {
+    const std::string reads = "dialog 115 read 404\ndialog 115 read 544\ndialog 115 read 822\n"
+                              "dialog 115 read 414\n";
+    ASSERT_EQ(Run("dialog 115 read 822\n" + kMixSeaWater + "dialog 115 press 489\n"
+                  "dialog 115 press 1\ndialog 115 next\n" + reads +
+                  "dialog 115 do text DisplayMUWater chem1.txt\n"
+                  "dialog 115 do text DisplayMUValues values1.txt\n"
+                  "dialog 115 set 414 19000\ndialog 115 press 1\ndialog 115 next\n" + reads +
+                  "dialog 115 do text DisplayMUWater chem2.txt\n"
+                  "dialog 115 set 414 19400\ndialog 115 press 1\ndialog 115 next\n" + reads +
+                  "dialog 115 do text DisplayMUWater chem3.txt\n"
+                  "dialog 115 do text DisplayMUValues values3.txt\n"
+                  "dialog 115 press 2\nmenu 113\n" + kQuit),
+              0)
+        << Log();
+    // A new water's pCO2 starts blank, and what was left blank stays blank.
+    const std::vector<std::string> pco2 = Reads(822);
+    ASSERT_EQ(pco2.size(), 4u) << Log();
+    for (const std::string& read : pco2) EXPECT_EQ(Number(read), 0.0) << Log();
+    for (int control : {404, 544}) {
+        const std::vector<std::string> blank = Reads(control);
+        ASSERT_EQ(blank.size(), 3u) << Log();
+        for (const std::string& read : blank) EXPECT_EQ(Number(read), 0.0) << control;
+    }
+    EXPECT_EQ(Number(Reads(414)[1]), 19000.0);
+    EXPECT_EQ(Number(Reads(414)[2]), 19400.0);
+    // The page's sodium balances the typed ions: meq/L from the molar masses.
+    const double anions = 19400.0 / 35.453 + 2.0 * 2710.0 / 96.06 + 142.0 / 61.017;
+    const double cations = 2.0 * 400.0 / 40.078 + 2.0 * 1290.0 / 24.305;
+    const double sodium = (anions - cations) * 22.990;
+    const std::string line = Line(TextLines(Read("chem1.txt")), "Sodium(as Na)");
+    EXPECT_NEAR(Number(line.substr(line.find(')') + 1, 20)), sodium, 0.001 * sodium) << line;
+    EXPECT_NE(Read("chem2.txt"), Read("chem1.txt"));
+    EXPECT_EQ(Read("chem3.txt"), Read("chem1.txt"));
+    EXPECT_EQ(Read("values3.txt"), Read("values1.txt"));
+}
+
+// ADD NEW answered Yes, after the temperature unit went to degrees C and back:
+// the count includes the water added, which starts at 77 F like the first
+// water, with nothing of the first one.
+TEST_F(MultiMixInputRun, AWaterAddedStartsAsANewWater) {
+    const std::string water = "dialog 115 read 427\n" + kMixSeaWater +
+                              "dialog 115 set 399 North tank\ndialog 115 press 1\n"
+                              "dialog 115 next\n";
+    ASSERT_EQ(Run("answer yes Last Analysis\n" + water +
+                  "dialog 115 press 433\ndialog 29 scroll 645 down\ndialog 29 press 1\n"
+                  "dialog 29 next\n"
+                  "dialog 115 press 433\ndialog 29 scroll 645 up\ndialog 29 press 1\n"
+                  "dialog 115 press 520\ndialog 115 read 519\ndialog 115 read 524\n"
+                  "dialog 115 read 427\ndialog 115 read 400\ndialog 115 read 399\n"
+                  "dialog 115 read 492\ndialog 115 press 2\nmenu 113\n" + kQuit),
+              0)
+        << Log();
+    EXPECT_EQ(Reads(519), (std::vector<std::string>{"2"})) << Log();
+    EXPECT_EQ(Reads(524), (std::vector<std::string>{"2"})) << Log();
+    const std::vector<std::string> temperature = Reads(427);
+    ASSERT_EQ(temperature.size(), 2u) << Log();
+    EXPECT_EQ(Number(temperature[0]), 77.0);
+    EXPECT_EQ(Number(temperature[1]), 77.0) << temperature[1];
+    EXPECT_EQ(Number(Reads(400).at(0)), 0.0);
+    EXPECT_EQ(Number(Reads(492).at(0)), 0.0);
+    EXPECT_EQ(Reads(399), (std::vector<std::string>{""}));
+}
+
+// The ID line follows Weight % in the Tab order and takes what is typed; the
+// water keeps it through OK, the page shows it beside "Sample ID:", and a
+// Weight % that is no number is refused by name.
+TEST_F(MultiMixInputRun, TheIdLineIsReachedKeptAndShown) {
+    ASSERT_EQ(Run(kMixSeaWater + "dialog 115 set 492 XYZ\ndialog 115 press 1\n"
+                                 "dialog 115 set 492 50\n"
+                                 "dialog 115 key 492 Tab Shift+M Shift+M 1\n"
+                                 "dialog 115 read 394\ndialog 115 read 399\n"
+                                 "dialog 115 press 489\ndialog 115 press 1\ndialog 115 next\n"
+                                 "dialog 115 read 394\n"
+                                 "dialog 115 do text DisplayMUWater chem.txt\n"
+                                 "dialog 115 press 2\nmenu 113\n" + kQuit),
+              0)
+        << Log();
+    EXPECT_NE(Log().find("\"XYZ\""), std::string::npos) << Log();
+    EXPECT_EQ(Reads(394), (std::vector<std::string>{"MM1", "MM1"})) << Log();
+    EXPECT_EQ(Reads(399), (std::vector<std::string>{""}));
+    const std::vector<std::string> page = TextLines(Read("chem.txt"));
+    const std::string id = Line(page, "Sample ID:");
+    bool shown = id.find("MM1") != std::string::npos;
+    for (size_t i = 0; i + 1 < page.size() && !shown; ++i)
+        shown = page[i] == id && page[i + 1].find("MM1") != std::string::npos;
+    EXPECT_TRUE(shown) << Read("chem.txt");
 }
 
 }  // namespace

@@ -2,12 +2,16 @@
 // again gives the same results whatever the balancing did in between, the
 // values as entered come back from a work file, a change of units keeps the
 // water and only changes how it is written, the form shows the identification
-// of the water it edits, and an edit of the texts alone is a change of data.
+// of the water it edits, an edit of the texts alone is a change of data, and
+// a water copied to another form arrives as typed, through every pair of forms
+// and a saved work file.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/byte_io.h"
@@ -40,6 +44,19 @@ class UserValuesRun : public ProgramRunFixture {
         for (size_t i = at + key.size(); i < log.size() && log[i] != '"'; ++i)
             if (log[i] != ',') digits += log[i];
         return std::strtod(digits.c_str(), nullptr);
+    }
+    // Every `read` of the log: control and text, in order.
+    std::vector<std::pair<int, std::string>> AllReads() const {
+        std::vector<std::pair<int, std::string>> reads;
+        const std::string log = Log();
+        const std::string key = "  read ";
+        for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1)) {
+            const size_t quote = log.find('"', at);
+            const int control = std::atoi(log.c_str() + at + key.size());
+            reads.emplace_back(control,
+                               log.substr(quote + 1, log.find('"', quote + 1) - quote - 1));
+        }
+        return reads;
     }
     // The reads of CONTROL in the log, in order.
     std::vector<std::string> Reads(int control) const {
@@ -98,7 +115,7 @@ TEST_F(UserValuesRun, EnteredValuesComeBackFromTheWorkFile) {
         0)
         << Log();
     const std::vector<uint8_t> saved = Bytes("UV.KRV");
-    ASSERT_EQ(saved.size(), 200171u);
+    ASSERT_EQ(saved.size(), 203243u);
     const uint8_t* surface = saved.data() + kEnteredRows;
     EXPECT_EQ(bytes::GetF32(surface + 4 * E::kCalcium), 412.0f);
     EXPECT_EQ(bytes::GetF32(surface + 4 * E::kSodium), 10760.0f);
@@ -197,7 +214,7 @@ TEST_F(UserValuesRun, TheFormShowsTheIdentificationOfItsOwnWater) {
     EXPECT_EQ(Reads(392), (std::vector<std::string>{"08:15", "12:39"})) << Log();
     // The surface water (record 18) keeps its own number and time after OK.
     const std::vector<uint8_t> file = Bytes("ID2.KRV");
-    ASSERT_EQ(file.size(), 200171u);
+    ASSERT_EQ(file.size(), 203243u);
     WaterAnalysis surface{};
     bytes::Reader in(file.data() + 4390, 268);
     DecodeWaterAnalysis(in, surface);
@@ -220,9 +237,162 @@ TEST_F(UserValuesRun, AnEditOfTheTextsAloneIsAChangeOfData) {
         << Log();
     EXPECT_TRUE(Logged("message box \"DATA HAS CHANGED!\"")) << Log();
     const std::string file = Read("TX.KRV");
-    ASSERT_EQ(file.size(), 200171u);
+    ASSERT_EQ(file.size(), 203243u);
     EXPECT_STREQ(file.c_str() + 3098 + 128 * 7, "Platform B intake");
     EXPECT_STREQ(file.c_str() + 3098, "Sampled at dawn");
+}
+
+// The page without its title line (which names the water).
+std::string Untitled(const std::string& page) {
+    return page.substr(page.find('\n') + 1);
+}
+
+// Copy on the source water's form, then Cancel; Paste on the injection form:
+// it shows the bicarbonate, carbonate, dissolved CO2 and pCO2 as typed (140, 0
+// and blanks), and the injection water's pages equal the source water's.
+TEST_F(UserValuesRun, ACopyCarriesTheWaterAsTyped) {
+    ASSERT_EQ(Run(kSeaWater + "dialog 80 press 1\nmenu 1030\n"
+                              "text DisplayMUValues values1.txt\ntext DisplayMUWater chem1.txt\n"
+                              "dialog 80 press 1278\ndialog 80 press 2\nmenu 1030\n"
+                              "dialog 80 press 1279\ndialog 80 read 419\ndialog 80 read 420\n"
+                              "dialog 80 read 544\ndialog 80 read 822\ndialog 80 press 1\n"
+                              "menu 1031\n"
+                              "text DisplayMUValues values2.txt\ntext DisplayMUWater chem2.txt\n"
+                              "answer no Data has been modified\n"
+                              "answer no Did you wish to leave data\n"),
+              0)
+        << Log();
+    EXPECT_EQ(LastRead(419), 140.0) << Log();
+    EXPECT_EQ(LastRead(420), 0.0);
+    EXPECT_EQ(LastRead(544), 0.0);
+    EXPECT_EQ(LastRead(822), 0.0);
+    ASSERT_NE(Read("values1.txt").find("Calcite"), std::string::npos);
+    EXPECT_EQ(Untitled(Read("values2.txt")), Untitled(Read("values1.txt")));
+    EXPECT_EQ(Untitled(Read("chem2.txt")), Untitled(Read("chem1.txt")));
+}
+
+// The four forms: the source, injection and formation water forms and the
+// multi-mix input, with their templates and commands.
+struct Form {
+    const char* name;
+    int dialog;
+    int menu;
+};
+constexpr Form kSource{"source", 80, 1030};
+constexpr Form kInjection{"injection", 80, 1031};
+constexpr Form kFormation{"formation", 80, 1032};
+constexpr Form kMultiMix{"multi-mix", 115, 113};
+
+// One typed field: its control, what is typed (nothing: left blank) and the
+// value or text it means.
+struct Typed {
+    int control;
+    const char* text;
+    bool number = true;
+};
+constexpr Typed kTyped[] = {
+    {407, "8.1"},   {400, "400"},   {401, "1290"},  {403, "8"},     {405, "390"},
+    {414, "19400"}, {415, "2710"},  {419, "142"},   {420, ""},      {404, ""},
+    {544, ""},      {822, ""},      {427, "77"},    {428, "1.025"}, {429, "1"},
+    {394, "MM1 seawater", false},   {399, "North tank", false},
+};
+
+std::string Steps(const Form& f, const std::vector<std::string>& steps) {
+    std::string script;
+    for (const std::string& step : steps)
+        script += "dialog " + std::to_string(f.dialog) + " " + step + "\n";
+    return script;
+}
+std::vector<std::string> ReadSteps() {
+    std::vector<std::string> steps;
+    for (const Typed& t : kTyped) steps.push_back("read " + std::to_string(t.control));
+    return steps;
+}
+// OK on the multi-mix input reopens it: Cancel ends it.
+std::string OkAndOpen(const Form& f) {
+    std::string script = Steps(f, {"press 1"});
+    if (&f == &kMultiMix) script += "dialog 115 next\ndialog 115 press 2\n";
+    return script + "menu " + std::to_string(f.menu) + "\n";
+}
+// A form opened, every typed field read, closed.
+std::string ReadForm(const Form& f) {
+    std::vector<std::string> steps = ReadSteps();
+    steps.push_back("press 2");
+    return Steps(f, steps) + "menu " + std::to_string(f.menu) + "\n";
+}
+// Copy on `from` then Cancel; Paste on `to`, every field read, OK.
+std::string CopyPaste(const Form& from, const Form& to) {
+    std::string script = Steps(from, {"press 1278", "press 2"});
+    script += "menu " + std::to_string(from.menu) + "\n";
+    std::vector<std::string> steps = ReadSteps();
+    steps.insert(steps.begin(), "press 1279");
+    if (&to == &kMultiMix) steps.push_back("set 492 100");  // the weight is no part of a copy
+    return script + Steps(to, steps) + OkAndOpen(to);
+}
+
+// The water typed on the source water's form travels by Copy and Paste along
+// every ordered pair of the four forms; each form it reaches shows every field
+// as typed, the three analysis forms give the same indicators page, and after
+// Save and Open every form still shows the water as typed. (The analysis
+// forms' pages are compared before the multi-mix input runs: its target
+// solvers stay switched on for the calculations after it.)
+TEST_F(UserValuesRun, EveryTypedFieldComesBackThroughCopyPasteAndSaveOpen) {
+    std::vector<std::string> typing;
+    for (const Typed& t : kTyped)
+        typing.push_back("set " + std::to_string(t.control) + " " + t.text);
+    // The residence time the multi-mix input starts its waters with (180 s),
+    // so that every form calculates the same water.
+    typing.push_back("set 408 180");
+    std::string script = Steps(kSource, typing) + OkAndOpen(kSource) +
+                         "text DisplayMUValues values0.txt\n" + ReadForm(kSource);
+    // Every ordered pair once: the six between the analysis forms, whose
+    // pages must match, then the six with the multi-mix input.
+    const Form* const chain[] = {&kSource,    &kInjection, &kFormation, &kSource,
+                                 &kFormation, &kInjection, &kSource,    &kMultiMix,
+                                 &kInjection, &kMultiMix,  &kFormation, &kMultiMix,
+                                 &kSource};
+    constexpr size_t kAnalysisFormPastes = 6;
+    int pages = 0;
+    for (size_t i = 0; i + 1 < std::size(chain); ++i) {
+        script += CopyPaste(*chain[i], *chain[i + 1]);
+        if (i < kAnalysisFormPastes)
+            script += "text DisplayMUValues values" + std::to_string(++pages) + ".txt\n";
+    }
+    script += "file \\RT.KRV\nmenu 1022\nanswer no Data has been modified\n"
+              "answer no Did you wish to leave data\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+    const std::vector<std::pair<int, std::string>> reads = AllReads();
+    const size_t perForm = std::size(kTyped);
+    ASSERT_EQ(reads.size(), 13 * perForm) << Log();
+    // The first reading of the source water's form shows what was typed.
+    for (size_t i = 0; i < perForm; ++i) {
+        const Typed& t = kTyped[i];
+        ASSERT_EQ(reads[i].first, t.control);
+        if (t.number)
+            EXPECT_EQ(std::strtod(reads[i].second.c_str(), nullptr), std::strtod(t.text, nullptr))
+                << t.control << " read \"" << reads[i].second << "\"";
+        else
+            EXPECT_EQ(reads[i].second, t.text);
+    }
+    // Every later reading shows the same.
+    for (size_t i = perForm; i < reads.size(); ++i)
+        EXPECT_EQ(reads[i], reads[i % perForm])
+            << "reading " << i / perForm << " of " << chain[i / perForm]->name;
+    const std::string first = Untitled(Read("values0.txt"));
+    ASSERT_NE(first.find("Calcite"), std::string::npos);
+    for (int n = 1; n <= pages; ++n)
+        EXPECT_EQ(Untitled(Read("values" + std::to_string(n) + ".txt")), first) << n;
+
+    Fresh();
+    ASSERT_EQ(Run("file \\RT.KRV\nmenu 1020\n" + ReadForm(kSource) + ReadForm(kInjection) +
+                  ReadForm(kFormation) + ReadForm(kMultiMix) +
+                  "answer no Data has been modified\nanswer no Did you wish to leave data\n"),
+              0)
+        << Log();
+    const std::vector<std::pair<int, std::string>> opened = AllReads();
+    ASSERT_EQ(opened.size(), 4 * perForm) << Log();
+    for (size_t i = 0; i < opened.size(); ++i)
+        EXPECT_EQ(opened[i], reads[i % perForm]) << "after Open, form " << i / perForm;
 }
 
 }  // namespace

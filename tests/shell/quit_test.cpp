@@ -61,7 +61,7 @@ TEST_F(QuitTest, CloseBoxAsksTheSameSaveQuestion) {
     win::AnswerFileDialog("\\closed.krv");
     CloseBox();
     ASSERT_EQ(BoxCount(kSaveCaption), 1);
-    EXPECT_EQ(ReadFile("closed.KRV").size(), 200171u);  // the workspace was saved
+    EXPECT_EQ(ReadFile("closed.KRV").size(), 203243u);  // the workspace was saved
     EXPECT_FALSE(win::IsWindow(mainWindowState.mainWindow));
     EXPECT_TRUE(failures.empty());
 }

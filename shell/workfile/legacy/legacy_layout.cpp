@@ -218,6 +218,7 @@ const Form kForms[] = {
     Cur(401, 401, Ver({552, N})),
     Cur(402, 402, Ver({553, N})),
     Absent(403, 404, kAlways, Fill::kZero),
+    Absent(405, 405, kAlways, Fill::kZero),
 };
 const int kFormCount = static_cast<int>(sizeof kForms / sizeof kForms[0]);
 

@@ -40,7 +40,7 @@ TEST_F(SaveOfferTest, OutcomesOfTheOffer) {
     win::AnswerFileDialog("\\kept.krv");
     EXPECT_TRUE(OfferToSaveWork(mainWindowState.mainWindow));
     EXPECT_EQ(mainWindowState.dataChanged, 0u);
-    EXPECT_EQ(ReadFile("kept.KRV").size(), 200171u);
+    EXPECT_EQ(ReadFile("kept.KRV").size(), 203243u);
     EXPECT_TRUE(failures.empty());
 }
 

@@ -75,13 +75,14 @@ TEST_F(Validation, OnlyTheVersionsOfTheCurrentLayoutAtTheirLengthsAreRead) {
         const char* reason;
     };
     const Case cases[] = {
-        {558, kFileBytes, "not a work file of a known version (558)"},
+        {559, kFileBytes, "not a work file of a known version (559)"},
         {32767, kFileBytes, "not a work file of a known version (32767)"},
         {0, kFileBytes, "not a work file of a known version (0)"},
         {-1, kFileBytes, "not a work file of a known version (-1)"},
         {556, kFileBytes,
          "not a work file of a known version (556): a file of that version is 200,163 bytes, "
-         "this one is 200,171"},
+         "this one is 203,243"},
+        {558, 200171, "truncated: 200,171 of 203,243 bytes"},
         {557, 200170, "truncated: 200,170 of 200,171 bytes"},
         {557, 1000, "truncated: 1,000 of 200,171 bytes"},
         {556, 200162, "truncated: 200,162 of 200,163 bytes"},
@@ -94,6 +95,7 @@ TEST_F(Validation, OnlyTheVersionsOfTheCurrentLayoutAtTheirLengthsAreRead) {
     }
     std::vector<uint8_t> image = good;
     image.resize(workfile::kVersion556Bytes);
+    bytes::PutI16(image.data(), 557);
     EXPECT_EQ(Refusal(image), "");  // a 557 file may end after record 402
 }
 

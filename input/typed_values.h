@@ -1,0 +1,28 @@
+// The one rule for a stored water's values as the user typed them. Every water
+// the user enters is kept twice: as stored (the calculation balances it and
+// writes what it computes into it, for the pages) and as entered (what was
+// typed, blanks left blank). The forms show, read back and copy the values as
+// entered; only the pages show the stored ones.
+#pragma once
+
+#include "common/water_analysis.h"
+
+// Whether a row of values as entered holds anything (a file written before
+// such rows were kept holds none).
+[[nodiscard]] bool HoldsEnteredValues(const float* entered);
+
+// The values of a stored water as typed, into `out`: its row as entered when
+// the water was entered and the row holds anything, else the stored values. A
+// pH left for the calculation (negative as entered) shows the pH it found, and
+// the companion pH is the stored one.
+void ValuesAsTyped(const float* stored, const float* entered, bool entered_known, float* out);
+
+// A calculation starts from the values as typed: the calculated carbonate
+// (elements 29 to 33) is never part of them.
+void ClearCalculatedCarbonate(float* values);
+
+// A stored water about to be calculated again takes its values as entered
+// (when its row holds any), so that nothing the last calculation balanced or
+// computed is read as typed; its calculated carbonate (29 to 33) stays, for
+// the calculation to keep or clear.
+void StartFromValuesAsEntered(WaterAnalysis& stored, const float* entered);
