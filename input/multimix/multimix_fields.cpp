@@ -324,8 +324,8 @@ void ReadMultiMixFields(win::HWND dialog) {
     ReadStoredText(dialog, C::kDescription4, m.descriptions[k].text[kCommentsText]);
 
     // The total alkalinity by the water form's rule, whatever the mode.
-    row[E::kAlkalinity] = ToStoredFloat(TotalAlkalinity(
-        alkalinityMode, row[E::kMAlkalinity], row[E::kPAlkalinity], row[E::kAlkalinity]));
+    row[E::kAlkalinity] = ToStoredFloat(TotalAlkalinity(alkalinityMode, row[E::kMAlkalinity],
+                                                        row[E::kPAlkalinity], row[E::kAlkalinity]));
     ClearCalculatedCarbonate(row);
     // A water typed as before keeps the values its calculation balanced; a
     // changed one is stored as typed, for the next calculation to balance.

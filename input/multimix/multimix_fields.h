@@ -21,8 +21,10 @@ void ShowMultiMixRecord(win::HWND dialog);
 // water form's checks, with the weight and the residence time); false after
 // the user was told of the first field refused.
 [[nodiscard]] bool CheckMultiMixFields(win::HWND dialog);
-// Stores every field into water editIndex and copies its values into the
-// working analysis; runTargetSolvers is set afterwards.
+// Stores every field into water editIndex: the values as typed into its row
+// as entered and, when they changed, into the water for the next calculation
+// (an unchanged water keeps the values its calculation balanced); the water's
+// values then go into the working analysis; runTargetSolvers is set afterwards.
 void ReadMultiMixFields(win::HWND dialog);
 // Takes the snapshot of water editIndex.
 void LoadMultiMixRecord();

@@ -13,7 +13,7 @@ struct MultiMixSnapshot {
     int32_t reportDate;
     int32_t sampleDate;
     int16_t sampleTime;
-    float values[AnalysisElement::kCount];
+    float values[AnalysisElement::kCount];   // as typed, as the form shows them
     float excess[kMomentaryExcessCount];     // the water's indicator row
     float results[kSaturationResultCount];   // the water's result row
     float residence[4];                      // the first four forms of its residence time

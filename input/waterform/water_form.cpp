@@ -45,8 +45,8 @@ constexpr const char* kTitles[3] = {"SURFACE WATER CHEMISTRY INPUT FORM",
 // calculation balanced them: the next calculation balances from what the form
 // shows.
 void ShowEnteredValues(int32_t water) {
-    ValuesAsTyped(FormWaterAnalysis(water)->values, enteredValues[water],
-                  IsFormWaterEntered(water), currentAnalysis.values);
+    ValuesAsTyped(FormWaterAnalysis(water)->values, enteredValues[water], IsFormWaterEntered(water),
+                  currentAnalysis.values);
 }
 
 // A form closed without storing leaves the working record holding the water

@@ -370,8 +370,8 @@ std::string VersionFault(int16_t version, size_t size) {
                             : version == kVersion557        ? kVersion557Bytes
                                                             : kFileBytes;
     const bool fits = version == kFirstCurrentVersion ? size == expected
-                      : version == kVersion557 ? size >= expected || size == kVersion556Bytes
-                                               : size >= expected;
+                      : version == kVersion557        ? size >= expected || size == kVersion556Bytes
+                                                      : size >= expected;
     if (fits) return {};
     // A file of the current layout cut short (a copy or a save that stopped).
     if (size < expected)

@@ -151,18 +151,24 @@ const std::string kQuit =
 // that balances the typed ions. Chloride edited and typed back gives the first
 // pages again: nothing the calculation found was read back as typed.
 TEST_F(MultiMixInputRun, TheFormKeepsTheWaterAsTyped) {
-    const std::string reads = "dialog 115 read 404\ndialog 115 read 544\ndialog 115 read 822\n"
-                              "dialog 115 read 414\n";
-    ASSERT_EQ(Run("dialog 115 read 822\n" + kMixSeaWater + "dialog 115 press 489\n"
-                  "dialog 115 press 1\ndialog 115 next\n" + reads +
+    const std::string reads =
+        "dialog 115 read 404\ndialog 115 read 544\ndialog 115 read 822\n"
+        "dialog 115 read 414\n";
+    ASSERT_EQ(Run("dialog 115 read 822\n" + kMixSeaWater +
+                  "dialog 115 press 489\n"
+                  "dialog 115 press 1\ndialog 115 next\n" +
+                  reads +
                   "dialog 115 do text DisplayMUWater chem1.txt\n"
                   "dialog 115 do text DisplayMUValues values1.txt\n"
-                  "dialog 115 set 414 19000\ndialog 115 press 1\ndialog 115 next\n" + reads +
+                  "dialog 115 set 414 19000\ndialog 115 press 1\ndialog 115 next\n" +
+                  reads +
                   "dialog 115 do text DisplayMUWater chem2.txt\n"
-                  "dialog 115 set 414 19400\ndialog 115 press 1\ndialog 115 next\n" + reads +
+                  "dialog 115 set 414 19400\ndialog 115 press 1\ndialog 115 next\n" +
+                  reads +
                   "dialog 115 do text DisplayMUWater chem3.txt\n"
                   "dialog 115 do text DisplayMUValues values3.txt\n"
-                  "dialog 115 press 2\nmenu 113\n" + kQuit),
+                  "dialog 115 press 2\nmenu 113\n" +
+                  kQuit),
               0)
         << Log();
     // A new water's pCO2 starts blank, and what was left blank stays blank.
@@ -200,7 +206,8 @@ TEST_F(MultiMixInputRun, AWaterAddedStartsAsANewWater) {
                   "dialog 115 press 433\ndialog 29 scroll 645 up\ndialog 29 press 1\n"
                   "dialog 115 press 520\ndialog 115 read 519\ndialog 115 read 524\n"
                   "dialog 115 read 427\ndialog 115 read 400\ndialog 115 read 399\n"
-                  "dialog 115 read 492\ndialog 115 press 2\nmenu 113\n" + kQuit),
+                  "dialog 115 read 492\ndialog 115 press 2\nmenu 113\n" +
+                  kQuit),
               0)
         << Log();
     EXPECT_EQ(Reads(519), (std::vector<std::string>{"2"})) << Log();
@@ -218,14 +225,16 @@ TEST_F(MultiMixInputRun, AWaterAddedStartsAsANewWater) {
 // water keeps it through OK, the page shows it beside "Sample ID:", and a
 // Weight % that is no number is refused by name.
 TEST_F(MultiMixInputRun, TheIdLineIsReachedKeptAndShown) {
-    ASSERT_EQ(Run(kMixSeaWater + "dialog 115 set 492 XYZ\ndialog 115 press 1\n"
-                                 "dialog 115 set 492 50\n"
-                                 "dialog 115 key 492 Tab Shift+M Shift+M 1\n"
-                                 "dialog 115 read 394\ndialog 115 read 399\n"
-                                 "dialog 115 press 489\ndialog 115 press 1\ndialog 115 next\n"
-                                 "dialog 115 read 394\n"
-                                 "dialog 115 do text DisplayMUWater chem.txt\n"
-                                 "dialog 115 press 2\nmenu 113\n" + kQuit),
+    ASSERT_EQ(Run(kMixSeaWater +
+                  "dialog 115 set 492 XYZ\ndialog 115 press 1\n"
+                  "dialog 115 set 492 50\n"
+                  "dialog 115 key 492 Tab Shift+M Shift+M 1\n"
+                  "dialog 115 read 394\ndialog 115 read 399\n"
+                  "dialog 115 press 489\ndialog 115 press 1\ndialog 115 next\n"
+                  "dialog 115 read 394\n"
+                  "dialog 115 do text DisplayMUWater chem.txt\n"
+                  "dialog 115 press 2\nmenu 113\n" +
+                  kQuit),
               0)
         << Log();
     EXPECT_NE(Log().find("\"XYZ\""), std::string::npos) << Log();

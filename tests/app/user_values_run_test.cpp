@@ -290,12 +290,14 @@ struct Typed {
     const char* text;
     bool number = true;
 };
+// clang-format off
 constexpr Typed kTyped[] = {
     {407, "8.1"},   {400, "400"},   {401, "1290"},  {403, "8"},     {405, "390"},
     {414, "19400"}, {415, "2710"},  {419, "142"},   {420, ""},      {404, ""},
     {544, ""},      {822, ""},      {427, "77"},    {428, "1.025"}, {429, "1"},
     {394, "MM1 seawater", false},   {399, "North tank", false},
 };
+// clang-format on
 
 std::string Steps(const Form& f, const std::vector<std::string>& steps) {
     std::string script;
@@ -347,10 +349,9 @@ TEST_F(UserValuesRun, EveryTypedFieldComesBackThroughCopyPasteAndSaveOpen) {
                          "text DisplayMUValues values0.txt\n" + ReadForm(kSource);
     // Every ordered pair once: the six between the analysis forms, whose
     // pages must match, then the six with the multi-mix input.
-    const Form* const chain[] = {&kSource,    &kInjection, &kFormation, &kSource,
-                                 &kFormation, &kInjection, &kSource,    &kMultiMix,
-                                 &kInjection, &kMultiMix,  &kFormation, &kMultiMix,
-                                 &kSource};
+    const Form* const chain[] = {&kSource,    &kInjection, &kFormation, &kSource,    &kFormation,
+                                 &kInjection, &kSource,    &kMultiMix,  &kInjection, &kMultiMix,
+                                 &kFormation, &kMultiMix,  &kSource};
     constexpr size_t kAnalysisFormPastes = 6;
     int pages = 0;
     for (size_t i = 0; i + 1 < std::size(chain); ++i) {
@@ -358,8 +359,9 @@ TEST_F(UserValuesRun, EveryTypedFieldComesBackThroughCopyPasteAndSaveOpen) {
         if (i < kAnalysisFormPastes)
             script += "text DisplayMUValues values" + std::to_string(++pages) + ".txt\n";
     }
-    script += "file \\RT.KRV\nmenu 1022\nanswer no Data has been modified\n"
-              "answer no Did you wish to leave data\n";
+    script +=
+        "file \\RT.KRV\nmenu 1022\nanswer no Data has been modified\n"
+        "answer no Did you wish to leave data\n";
     ASSERT_EQ(Run(script), 0) << Log();
     const std::vector<std::pair<int, std::string>> reads = AllReads();
     const size_t perForm = std::size(kTyped);

@@ -159,6 +159,40 @@ TEST_F(SaveLoad, AFileWithoutTheValuesAsEnteredTakesTheStoredOnes) {
         for (float v : enteredValues[water]) ASSERT_EQ(v, 0.0f) << water;
 }
 
+// The multi-mix waters' values as entered are record 405, a row of 64 values
+// per water after the 557 layout; a 557 file has none, and each entered
+// source water then counts as entered as stored (without its calculated
+// carbonate), the rows of the others empty whatever memory held.
+TEST_F(SaveLoad, MultiMixValuesAsEnteredFollowTheLayoutOrTheStoredWaters) {
+    namespace E = AnalysisElement;
+    multiMixState.multiMixEntered[0] = 1;
+    multiMixState.sourceWaters[0].values[E::kSodium] = 11033.0f;
+    multiMixState.sourceWaters[0].values[E::kBicarbonate] = 118.0f;
+    sourceValuesAsEntered[0][E::kChloride] = 19400.0f;
+    sourceValuesAsEntered[11][E::kCalcium] = 400.0f;
+    const std::vector<uint8_t> file = SaveSample("mm.KRV");
+    ASSERT_EQ(file.size(), 203243u);
+    EXPECT_EQ(bytes::GetI16(file.data()), 558);
+    EXPECT_EQ(bytes::GetF32(file.data() + 200171 + 4 * E::kChloride), 19400.0f);
+    EXPECT_EQ(bytes::GetF32(file.data() + 200171 + 256 * 11 + 4 * E::kCalcium), 400.0f);
+    ClearLayoutRecords();
+    SetPath("mm.KRV");
+    ASSERT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "mm"), 0);
+    EXPECT_EQ(sourceValuesAsEntered[0][E::kChloride], 19400.0f);
+    EXPECT_EQ(sourceValuesAsEntered[0][E::kSodium], 0.0f);
+    EXPECT_EQ(sourceValuesAsEntered[11][E::kCalcium], 400.0f);
+
+    std::vector<uint8_t> older(file.begin(), file.begin() + 200171);
+    bytes::PutI16(older.data(), 557);
+    WriteFile("older.KRV", older);
+    SetPath("older.KRV");
+    ASSERT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "older"), 0);
+    EXPECT_EQ(sourceValuesAsEntered[0][E::kSodium], 11033.0f);
+    EXPECT_EQ(sourceValuesAsEntered[0][E::kChloride], 0.0f);
+    EXPECT_EQ(sourceValuesAsEntered[0][E::kBicarbonate], 0.0f);
+    for (float v : sourceValuesAsEntered[11]) ASSERT_EQ(v, 0.0f);
+}
+
 // Each source water's C2-C5 acids lie water by water in the multi-mix's 192-byte
 // table; each water's four corrosion rates lie in four tables of twelve, one
 // per model. Neither may land in the other's place.
