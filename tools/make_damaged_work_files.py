@@ -59,7 +59,7 @@ def main():
         return "record %d (" % record
 
     # Version words.
-    for v in (-32768, -1, 0, 1, 200, 499, 555, 556, 558, 1000, 32767):
+    for v in (-32768, -1, 0, 1, 200, 499, 555, 556, 559, 1000, 32767):
         add(struct.pack("<h", v) + current[2:], unknown(v))
 
     # The first stored water the file holds entered: injection, formation or surface.
@@ -135,11 +135,12 @@ def main():
     add(patched(113, 0, b"A" * 80), name_of(113))
 
     # Zero-filled, a byte long, and cut at every record boundary (a current
-    # file may end after record 402, so that length is left out).
+    # file may end after record 402, so that length is left out, and the
+    # records of a newer layout lie past its end).
     add(bytes(len(current)), unknown(0))
     add(current[:1], "the file holds only 1 byte")
     for offset, size in table[1:]:
-        if offset == 200163:
+        if offset == 200163 or offset >= len(current):
             continue
         add(current[:offset], "truncated: {:,} of {:,} bytes".format(offset, len(current)))
 

@@ -3,7 +3,7 @@ header (shell/workfile/work_file_layout.h), for the tools that make work files."
 import re
 import sys
 
-RECORD_COUNT = 405
+RECORD_COUNT = 406
 
 
 def records(layout_path):

@@ -266,7 +266,7 @@ TEST_F(Browser, SpareDialogsAndTheSecondWriter) {
     EXPECT_EQ(SaveFileDialogB(nullptr), kFileDialogDone);
     EXPECT_EQ(win::MessageBoxLog().size(), 1u);
 
-    // The second writer: 200,171 bytes, and an option word that is no number as 0.
+    // The second writer: 203,243 bytes, and an option word that is no number as 0.
     whatIfOptions.useInputPh = 0x7FC00000;
     SetPath("\\full.KRV");
     ASSERT_EQ(SaveWorkFileFull(nullptr), 0);
