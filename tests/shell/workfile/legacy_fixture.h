@@ -166,7 +166,7 @@ inline Stored FormFor(int r, int v) {
         {357, 363, 540}, {364, 398, 548}, {399, 400, 551}, {401, 401, 552}, {402, 402, 553}};
     for (const auto& f : firstVersion)
         if (r >= f[0] && r <= f[1]) return In(v, f[2], 555) ? Same() : Stored{};
-    return {};  // 403 and 404
+    return {};  // 403, 404 and 405
 }
 
 // A stored value that names its record and position; `generation` tells the
@@ -519,7 +519,7 @@ inline Fixture Make(int v, const std::vector<uint8_t>& before, const Steady& ste
             if (r >= 80 && r <= 84 && v <= 112) std::memset(to, 0, size);
             if (r == 85 && v <= 114)
                 for (uint32_t k = 0; k < size; k += 4) bytes::PutF32(to + k, -99.0f);
-            if (r == 115 || r == 403 || r == 404) std::memset(to, 0, size);
+            if (r == 115 || r == 403 || r == 404 || r == 405) std::memset(to, 0, size);
             if (r == 116 && (v <= 119 || In(v, 500, 507))) {
                 for (int flag : {3, 4, 10, 11, 12}) std::memset(at(flag), 0, 2);
                 for (int cell = 0; cell < 49; ++cell)
