@@ -207,7 +207,7 @@ float ReadPh(win::HWND dialog, const WaterAnalysis& w, const float* entered) {
     return typed;
 }
 
-// Whether a row read from the fields differs from the row as entered before.
+// Whether a row read from the fields differs from the row the fields showed.
 bool RowChanged(const float* row, const float* before) {
     for (int i = 0; i < E::kCount; ++i)
         if (ValueChanged(row[i], before[i])) return true;
@@ -306,8 +306,11 @@ void ReadMultiMixFields(win::HWND dialog) {
 
     // The values as typed, read over the row the fields showed.
     float* entered = sourceValuesAsEntered[k];
+    float before[E::kCount];
+    ValuesAsTyped(w.values, entered, true, before);
+    ClearCalculatedCarbonate(before);
     float row[E::kCount];
-    ValuesAsTyped(w.values, entered, true, row);
+    std::memcpy(row, before, sizeof row);
     for (const ElementField& f : ElementFields())
         row[f.element] = ReadFieldNumber(dialog, f.controlId);
     row[E::kPh] = ReadPh(dialog, w, entered);
@@ -329,7 +332,7 @@ void ReadMultiMixFields(win::HWND dialog) {
     ClearCalculatedCarbonate(row);
     // A water typed as before keeps the values its calculation balanced; a
     // changed one is stored as typed, for the next calculation to balance.
-    if (!HoldsEnteredValues(entered) || RowChanged(row, entered)) {
+    if (RowChanged(row, before)) {
         std::memcpy(entered, row, sizeof row);
         std::memcpy(w.values, row, sizeof row);
     }

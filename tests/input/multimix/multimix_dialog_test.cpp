@@ -128,7 +128,7 @@ TEST_F(MultiMixDialogTest, NextPastTheLastWaterAsksAndNoStays) {
         EXPECT_EQ(multiMixState.editIndex, 2);
         EXPECT_EQ(multiMixState.addingNewWater, 1);
         EXPECT_EQ(Field(d, M::kWaterNumber), "3");
-        EXPECT_EQ(Field(d, M::kWaterCount), "2");
+        EXPECT_EQ(Field(d, M::kWaterCount), "3");  // the water being added counts
         EXPECT_EQ(Field(d, M::kNextOrAdd), "ADD NEW");
         EXPECT_FALSE(Enabled(d, M::kNextOrAdd));
         Press(d, M::kCancel);

@@ -104,7 +104,7 @@ TEST_F(Browser, TheHeaderOfAPickedFile) {
             EXPECT_EQ(Text(d, B::kTime), "0930");
             EXPECT_EQ(Text(d, B::kId), "42");
             EXPECT_EQ(Text(d, B::kSystemType), "Surface");
-            EXPECT_EQ(Text(d, B::kVersion), "169 Vornet");
+            EXPECT_EQ(Text(d, B::kVersion), "170 Vornet");
             EXPECT_EQ(Text(d, B::kLine1), std::string(20, ' '));
         });
     }

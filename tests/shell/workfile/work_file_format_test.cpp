@@ -127,9 +127,9 @@ TEST(WorkFileCodec, AnalysesLieInFileOrderAndNamesEndInTheirFields) {
     std::fill(At(image, 113), At(image, 113) + 80, 'A');
     ASSERT_TRUE(workfile::DecodeWorkFile(image.data(), image.size(), 405));
     EXPECT_EQ(std::string(mixDoseProduct), std::string(79, 'A'));
-    // The version word written is always 557.
+    // The version word written is always 558.
     mainWindowState.dataVersion = 556;
-    EXPECT_EQ(bytes::GetI16(workfile::EncodeWorkFile().data()), 557);
+    EXPECT_EQ(bytes::GetI16(workfile::EncodeWorkFile().data()), 558);
     ClearLayoutRecords();
 }
 

@@ -166,8 +166,13 @@ TEST_F(SaveLoad, AFileWithoutTheValuesAsEnteredTakesTheStoredOnes) {
 TEST_F(SaveLoad, MultiMixValuesAsEnteredFollowTheLayoutOrTheStoredWaters) {
     namespace E = AnalysisElement;
     multiMixState.multiMixEntered[0] = 1;
-    multiMixState.sourceWaters[0].values[E::kSodium] = 11033.0f;
-    multiMixState.sourceWaters[0].values[E::kBicarbonate] = 118.0f;
+    float* stored = multiMixState.sourceWaters[0].values;
+    stored[E::kPh] = 8.1f;
+    stored[E::kTemperature] = 77.0f;
+    stored[E::kPressure] = 1.0f;
+    stored[E::kDensity] = 1.0f;
+    stored[E::kSodium] = 11033.0f;
+    stored[E::kBicarbonate] = 118.0f;
     sourceValuesAsEntered[0][E::kChloride] = 19400.0f;
     sourceValuesAsEntered[11][E::kCalcium] = 400.0f;
     const std::vector<uint8_t> file = SaveSample("mm.KRV");
@@ -177,7 +182,8 @@ TEST_F(SaveLoad, MultiMixValuesAsEnteredFollowTheLayoutOrTheStoredWaters) {
     EXPECT_EQ(bytes::GetF32(file.data() + 200171 + 256 * 11 + 4 * E::kCalcium), 400.0f);
     ClearLayoutRecords();
     SetPath("mm.KRV");
-    ASSERT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "mm"), 0);
+    ASSERT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "mm"), 0)
+        << (win::MessageBoxLog().empty() ? "" : win::MessageBoxLog().back().text);
     EXPECT_EQ(sourceValuesAsEntered[0][E::kChloride], 19400.0f);
     EXPECT_EQ(sourceValuesAsEntered[0][E::kSodium], 0.0f);
     EXPECT_EQ(sourceValuesAsEntered[11][E::kCalcium], 400.0f);
