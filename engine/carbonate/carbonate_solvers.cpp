@@ -110,6 +110,13 @@ int ProbeSlot(const CarbonateAlkTerms& t, uint64_t bits) {
 
 }  // namespace
 
+CarbonateAlkStart CarbonateAlkTermsAt(const CarbonateState& k, double pH, double acidity) {
+    const SearchConstants c{k.k1,    k.k2,        k.kw,        acidity,
+                            k.gammaH, 1.0 / k.k1, 1.0 / k.k2, 1.0 / k.gammaH};
+    const PhTerms at = TermsAt(HydrogenAt(pH, c), c);
+    return {at.a, at.r};
+}
+
 void ClearCarbonateAlkTerms(CarbonateAlkTerms& terms) {
     terms.used = 0;
     std::fill(std::begin(terms.key), std::end(terms.key), 0);

@@ -47,6 +47,18 @@ CarbonateAlkSearch SearchCarbonateAlk(const CarbonateState& constants, double st
                                       double metal, double alkalinity, double acidity,
                                       CarbonateAlkTerms* terms = nullptr);
 
+// The two terms of the search at pH `pH` for a water of acidity `acidity`
+// (eq/kg): twice the product S = 2 ksp times `a` is twice the metal that a
+// water saturated with the carbonate holds at that pH, and `r` is that water's
+// total alkalinity (eq/kg). At the water's own pH they say what the search
+// takes the water to be.
+struct CarbonateAlkStart {
+    double a;
+    double r;
+};
+CarbonateAlkStart CarbonateAlkTermsAt(const CarbonateState& constants, double pH,
+                                      double acidity);
+
 // The search from the pH of the working analysis, on the last reference pass's
 // constants: 0 when it converged, -1 otherwise; `excessOut` always receives a
 // number (0 for a metal or alkalinity that is not positive).

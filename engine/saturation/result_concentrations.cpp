@@ -5,6 +5,7 @@
 #include "engine/saturation/result_concentrations.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -15,6 +16,8 @@ constexpr double kCaCO3Mass = 100.0894;
 constexpr double kPhosphateMass = 94.9714;
 constexpr double kBariumMass = 137.34;
 constexpr double kSulfateMass = 96.0616;
+// The end point of the phenolphthalein ("P") alkalinity.
+constexpr double kPhenolphthaleinEndPh = 8.3;
 
 // Slots without an IndexCode name.
 enum : int {
@@ -76,12 +79,29 @@ void CalcConcentrationSlots(const SpeciatedWater& w, double* slots) {
     slots[kBicarbonate] = w.bicarbonateTotal * kBicarbonateMass * fr;
     slots[kTotalAlkalinity] = a.bicarbonate + a.carbonate + a.hydroxide - a.hydrogen;
     slots[kCarbonateCopy] = slots[kCarbonate];
-    slots[kPhenolphthaleinAlkalinity] = a.carbonate / 2.0 + a.hydroxide - a.hydrogen;
+    slots[kPhenolphthaleinAlkalinity] = PhenolphthaleinAlkalinityAsCaCO3(w);
 
     slots[kBariumTotal] = w.bariumTotal * kBariumMass * fr;
     slots[kFreeBarium] = w.M(Ion::kBa) * kBariumMass * fr;
     slots[kSulfateTotal] = w.sulfateTotal * kSulfateMass * fr;
     slots[kFreeSulfate] = w.M(Ion::kSO4) * kSulfateMass * fr;
+}
+
+double PhenolphthaleinAlkalinityAsCaCO3(const SpeciatedWater& w) {
+    if (!(w.ph > kPhenolphthaleinEndPh)) return 0.0;
+    const double k1 = ConditionalK1(w);
+    const double k2 = ConditionalK2(w);
+    const double kw = ConditionalWaterConstant(w);
+    const double gH = w.G(Ion::kH);
+    const double carbonate = w.M(Ion::kCO2) + w.bicarbonateTotal + w.carbonateTotal;
+    // The alkalinity (eq/kg) of the water's carbonate at hydrogen ion h.
+    auto alkalinityAt = [&](double h) {
+        return carbonate * (k1 * h + 2.0 * k1 * k2) / (h * h + k1 * h + k1 * k2) + kw / h - h;
+    };
+    const double p = alkalinityAt(std::pow(10.0, -w.ph) / gH) -
+                     alkalinityAt(std::pow(10.0, -kPhenolphthaleinEndPh) / gH);
+    if (!(p > 0.0)) return 0.0;
+    return p * 0.5 * kCaCO3Mass * w.massFactor * w.resultScale;
 }
 
 double CarbonateAcidity(const SpeciatedWater& w) {
@@ -94,6 +114,10 @@ double ConditionalK1(const SpeciatedWater& w) {
 
 double ConditionalK2(const SpeciatedWater& w) {
     return w.K(Rx::kCarbonicAcid2) * w.G(Ion::kHCO3) / (w.G(Ion::kH) * w.G(Ion::kCO3));
+}
+
+double ConditionalWaterConstant(const SpeciatedWater& w) {
+    return w.waterActivity * w.K(Rx::kWater) / (w.G(Ion::kH) * w.G(Ion::kOH));
 }
 
 double CalcBufferIntensity(const SpeciatedWater& w) {

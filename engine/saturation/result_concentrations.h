@@ -12,6 +12,11 @@ void CalcConcentrationSlots(const SpeciatedWater& w, double* slots);
 // alkalinity less the hydrogen ion (the value of slot 28).
 double TotalAlkalinityAsCaCO3(const SpeciatedWater& w);
 
+// The "P" alkalinity as CaCO3 (mg/L): the acid, in equivalents of alkalinity,
+// that takes the water's carbonate system from its pH down to pH 8.3; 0 at or
+// below pH 8.3 (the value of slot 30).
+double PhenolphthaleinAlkalinityAsCaCO3(const SpeciatedWater& w);
+
 // The carbonate acidity 2 m(CO2) + HCO3T + m(H+) - m(OH-), eq/kg.
 double CarbonateAcidity(const SpeciatedWater& w);
 
@@ -23,3 +28,5 @@ double CalcBufferIntensity(const SpeciatedWater& w);
 // K2' = K2 g(HCO3) / (g(H) g(CO3)).
 double ConditionalK1(const SpeciatedWater& w);
 double ConditionalK2(const SpeciatedWater& w);
+// The water constant in molalities: W = a_w Kw / (g(H) g(OH)).
+double ConditionalWaterConstant(const SpeciatedWater& w);

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "engine/carbonate/carbonate_solvers.h"
+#include "engine/pipeline/clamp_to_float.h"
+#include "engine/saturation/plain_store.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/ion_sums.h"
 #include "engine/balancing/balancing_records.h"
@@ -103,19 +105,46 @@ SpeciatedWater BindSpeciatedWater() {
     return w;
 }
 
+// The carbonate constants of the water as this pass speciated it: at its
+// temperature and pressure, with its own activity coefficients. (The reference
+// pass's constants are those of the water as entered, at 25 C.)
+CarbonateState OwnCarbonateConstants(const SpeciatedWater& w) {
+    CarbonateState k{};
+    k.k1 = ClampToFloat(ConditionalK1(w));
+    k.k2 = ClampToFloat(ConditionalK2(w));
+    k.kw = PlainToFloat(ConditionalWaterConstant(w));
+    k.gammaH = ClampToFloat(w.G(Ion::kH));
+    return k;
+}
+
 CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w) {
     CarbonateSolverValues v{};
+    // Each search starts from the water at the pH this pass found, on the
+    // constants of this pass, with the free cation and the carbonate ion that
+    // its saturation ratio is made of: at that start the search sees the water
+    // exactly as saturated as the ratio says, so that the alkalinity it finds
+    // the water must lose is positive only where the ratio is above 1. The
+    // search tracks the carbonate through the acidity; the solubility product
+    // is handed over in those terms (the free carbonate ion at the start
+    // stands for the search's carbonate there), and the alkalinity it starts
+    // from is the carbonate system's own at that pH.
+    const CarbonateState constants = OwnCarbonateConstants(w);
     const double acidity = CarbonateAcidity(w);
-    const double ta = w.alkalinityTotal;
+    const CarbonateAlkStart start = CarbonateAlkTermsAt(constants, w.ph, acidity);
+    const double freeCarbonate = w.M(Ion::kCO3);
+    const bool comparable = freeCarbonate > 0.0 && start.a > 0.0 && std::isfinite(start.a);
     // The six searches share the pH terms of the pHs they try.
     CarbonateAlkTerms terms;
     ClearCarbonateAlkTerms(terms);
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
-        const double ksp = FamilyKc(w, c);
+        const double kc = FamilyKc(w, c);
+        const double ksp = comparable ? kc / (freeCarbonate * start.a) : kc;
         // The answer stands whether or not the search converged. Without alkalinity
         // every search answers 0 (and fails).
-        (void)SolveCarbonateAlkKeeping(terms, ksp, w.*c.total, ta, acidity, v.alkalinityChange[i]);
+        v.alkalinityChange[i] =
+            SearchCarbonateAlk(constants, w.ph, ksp, w.M(c.cation), start.r, acidity, &terms)
+                .excess;
     }
     return v;
 }

@@ -98,7 +98,7 @@ void FillCarbonateState(const SpeciatedWater& w, CarbonateState& state, Referenc
     const double gOH = w.G(Ion::kOH);
     const double k1c = ConditionalK1(w);
     const double k2c = ConditionalK2(w);
-    const double waterConstant = w.waterActivity * w.K(Rx::kWater) / (gH * gOH);
+    const double waterConstant = ConditionalWaterConstant(w);
     const double acidity = CarbonateAcidity(w);
     const double alkalinity = mOH + 2.0 * w.carbonateTotal + w.bicarbonateTotal - mH;
     const double f = w.massFactor;

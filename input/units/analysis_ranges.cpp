@@ -163,3 +163,12 @@ bool AnalysisValueAllowed(int element, float value, const UnitCodes& units) {
     if (r.negativeMeans && value < 0.0f) return true;
     return value >= r.low && value <= r.high;
 }
+
+std::string FlowsWithoutBrineText(double brineFlow, double oilFlow, double gasFlow) {
+    if (brineFlow > 0.0) return {};
+    const bool oil = oilFlow > 0.0;
+    const bool gas = gasFlow > 0.0;
+    if (!oil && !gas) return {};
+    const std::string named = oil && gas ? "Oil Flow and Gas Flow are" : oil ? "Oil Flow is" : "Gas Flow is";
+    return named + " given without a Brine Flow";
+}

@@ -18,6 +18,8 @@
 // working values have no range beyond being finite.
 #pragma once
 
+#include <string>
+
 #include "common/unit_codes.h"
 
 // What a number the user types for an analysis may be.
@@ -61,3 +63,10 @@ inline constexpr double kHighestConcentrationMgL = 1.0e6;
 
 // True when `value` is finite and within the element's range.
 [[nodiscard]] bool AnalysisValueAllowed(int element, float value, const UnitCodes& units);
+
+// Oil and gas flows are carried by a brine flow: the three-phase sums put the
+// gas's and the oil's carbon dioxide and hydrogen sulfide into the brine. An
+// oil or gas flow above 0 without a brine flow above 0 is refused. The text
+// that says so ("Oil Flow and Gas Flow are given without a Brine Flow"), or
+// empty when the flows can be taken.
+[[nodiscard]] std::string FlowsWithoutBrineText(double brineFlow, double oilFlow, double gasFlow);

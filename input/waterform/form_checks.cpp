@@ -145,11 +145,24 @@ bool CheckTimeAndDates(win::HWND dialog) {
     return true;
 }
 
+// Oil and gas flows only with the brine flow that carries them; the field
+// refused is the first of the two that is given.
+bool CheckFlows(win::HWND dialog) {
+    const float oil = ReadFieldNumber(dialog, C::kOilFlow);
+    const std::string refusal = FlowsWithoutBrineText(ReadFieldNumber(dialog, C::kBrineFlow), oil,
+                                                      ReadFieldNumber(dialog, C::kGasFlow));
+    if (refusal.empty()) return true;
+    RefuseField(dialog, oil > 0.0f ? C::kOilFlow : C::kGasFlow,
+                refusal + ". Please enter a Brine Flow, or clear the oil and gas flows.");
+    return false;
+}
+
 bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra) {
     if (!CheckTimeAndDates(dialog)) return false;
     for (const ElementField& f : ElementFields())
         if (!CheckNumberField(dialog, {f.controlId, f.name, KindOfElement(f.element), f.element}))
             return false;
+    if (!CheckFlows(dialog)) return false;
     if (!CheckNumberField(dialog, {C::kPh, "pH", FieldKind::kPh})) return false;
     for (const NumberField& f : extra)
         if (!CheckNumberField(dialog, f)) return false;

@@ -247,6 +247,14 @@ class Checker : public RecordVisitor {
                 Fail(which + "value " + std::to_string(e) + " (" + Number(v) + ") is " + where);
             }
         }
+        // The flows together, as the form takes them.
+        if (fault_.empty() && ranged) {
+            const float* v = a.values;
+            const std::string flows =
+                FlowsWithoutBrineText(v[AnalysisElement::kBrineFlow], v[AnalysisElement::kOilFlow],
+                                      v[AnalysisElement::kGasFlow]);
+            if (!flows.empty()) Fail(which + flows);
+        }
         ++water_;
     }
     void Description(const SampleDescription& d) override {

@@ -165,6 +165,24 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
     EXPECT_EQ(Refusal(celsius), water + "value 15 (301) is above 300");
 }
 
+// Oil and gas flows come with a brine flow, as the form asks: an entered water
+// with either and no brine flow is refused, with the fields named; with a
+// brine flow, or in a water not entered, the same flows are taken.
+TEST_F(Validation, OilOrGasFlowsWithoutABrineFlowAreRefused) {
+    const uint32_t brine = kValues + 4 * AnalysisElement::kBrineFlow;
+    const uint32_t oil = kValues + 4 * AnalysisElement::kOilFlow;
+    const uint32_t gas = kValues + 4 * AnalysisElement::kGasFlow;
+    std::vector<uint8_t> image = With(19, oil, 500.0f);
+    bytes::PutF32(At(image, 19, gas), 1.0f);
+    EXPECT_EQ(Refusal(image), "record 19 (injection water analysis): Oil Flow and Gas Flow are "
+                              "given without a Brine Flow");
+    EXPECT_EQ(Refusal(With(19, gas, 1.0f)),
+              "record 19 (injection water analysis): Gas Flow is given without a Brine Flow");
+    bytes::PutF32(At(image, 19, brine), 200.0f);
+    EXPECT_EQ(Refusal(image), "");
+    EXPECT_EQ(Refusal(With(20, oil, 500.0f)), "");  // the formation water is not entered
+}
+
 TEST_F(Validation, UnitChoicesFlagsIndexesAndTextsOutOfRangeAreRefused) {
     struct Case {
         int record;
