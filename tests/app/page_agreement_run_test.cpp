@@ -188,7 +188,8 @@ TEST_F(PageAgreementRun, PAlkalinityIsZeroBelowPh83) {
 // The sweep water with an oil flow of 500 and a gas flow of 1 but no brine
 // flow: OK is refused naming both fields, the field keeps its text and no
 // water is stored; with a brine flow the same flows are taken, and without
-// the oil and gas flows the water is taken as it stands.
+// the oil and gas flows the water is taken as it stands. The multi-mix input
+// refuses the same.
 TEST_F(PageAgreementRun, OilAndGasFlowsWithoutABrineFlowAreRefusedAtTheForm) {
     const std::string sweep =
         "dialog 80 set 407 7.4\n"
@@ -240,6 +241,22 @@ TEST_F(PageAgreementRun, OilAndGasFlowsWithoutABrineFlowAreRefusedAtTheForm) {
         << Log();
     EXPECT_NE(Log().find(refusal), std::string::npos) << Log();
     EXPECT_FALSE(Read("chem.txt").empty()) << Log();
+
+    // The multi-mix input holds the same flows and refuses them alike.
+    Fresh();
+    ASSERT_EQ(Run("dialog 115 set 400 100\n"
+                  "dialog 115 set 404 1000\n"
+                  "dialog 115 set 414 1700\n"
+                  "dialog 115 set 419 200\n"
+                  "dialog 115 set 480 1\n"
+                  "dialog 115 press 527\n"
+                  "dialog 115 read 480\n"
+                  "dialog 115 press 2\n"
+                  "menu 113\n"),
+              0)
+        << Log();
+    EXPECT_NE(Log().find("Gas Flow is given without a Brine Flow"), std::string::npos) << Log();
+    EXPECT_NE(Log().find("read 480 \"1\""), std::string::npos) << Log();
 
     // No flows at all: taken, and the page shows the sodium typed with the sodium
     // that balances the anions beside it, a few hundred mg/L.
