@@ -31,6 +31,10 @@ namespace SettingRanges {
 
 // pH: the what-if ranges, the 3D graph ranges and the target pH of pH control.
 inline constexpr SettingRange kPh{0.0, 14.0};
+// The pH a what-if point is calculated at (the low, high and evaluation pH
+// the what-if dialog takes): above 0, since the engine reads a pH of 0 as one
+// still to be found and would calculate the water at its own pH instead.
+inline constexpr SettingRange kPointPh{0.0, 14.0, false};
 
 // Percent of injection water: the mixing zone's low, high and typical percent
 // and the grids' copies. The step, a sixth of high minus low, lies within the

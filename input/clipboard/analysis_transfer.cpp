@@ -26,12 +26,17 @@ void EncodeAnalysisTransfer(const AnalysisTransfer& t, uint8_t* out) {
     w.Raw(t.descriptions, sizeof t.descriptions);
 }
 
-bool DecodeAnalysisTransfer(const uint8_t* in, size_t size, AnalysisTransfer& t) {
+bool DecodeAnalysisTransfer(const uint8_t* in, size_t size, AnalysisTransfer& t,
+                            uint64_t* notFinite) {
+    if (notFinite != nullptr) *notFinite = 0;
     if (in == nullptr || size < kAnalysisTransferBytes) return false;
     bytes::Reader r(in, kAnalysisTransferBytes);
-    for (float& v : t.values) {
+    for (int slot = 0; slot < kTransferSlots; ++slot) {
+        float& v = t.values[slot];
         v = r.F32();
-        if (!std::isfinite(v)) v = 0.0f;
+        if (std::isfinite(v)) continue;
+        v = 0.0f;
+        if (notFinite != nullptr) *notFinite |= uint64_t{1} << slot;
     }
     for (int32_t& u : t.units) u = r.I32();
     t.marker = r.U32();

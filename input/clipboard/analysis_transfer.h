@@ -50,7 +50,9 @@ enum : int {
 // Writes the record's 1,552 bytes.
 void EncodeAnalysisTransfer(const AnalysisTransfer& transfer, uint8_t* out);
 // Reads a record from `size` bytes: false when fewer than 1,552 are given. A value
-// that is not a finite number reads as 0 and every description line is ended
-// within its 128 bytes.
+// that is not a finite number reads as 0, its slot's bit (1 << slot) set in
+// `notFinite` when given, and every description line is ended within its 128
+// bytes.
 [[nodiscard]] bool DecodeAnalysisTransfer(const uint8_t* in, size_t size,
-                                          AnalysisTransfer& transfer);
+                                          AnalysisTransfer& transfer,
+                                          uint64_t* notFinite = nullptr);

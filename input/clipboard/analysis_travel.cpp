@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "engine/inputs/engine_unit_factors.h"
+#include "input/units/analysis_ranges.h"
 
 namespace {
 
@@ -99,7 +100,8 @@ double FromBase(double value, double factor) {
 }
 
 float Stored(double value) {
-    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return 0.0f;
+    if (std::isnan(value)) return 0.0f;
+    if (std::fabs(value) > FLT_MAX) return value < 0.0 ? -FLT_MAX : FLT_MAX;
     return static_cast<float>(value);
 }
 
@@ -229,6 +231,51 @@ void SendAlkalinityAsTyped(const float* v, const TravelUnits& u, AnalysisTransfe
     if (factor == 0.0) return;
     slot[S::kMAlkalinity] = Stored(m * factor);
     slot[S::kPAlkalinity] = Stored(p * factor);
+}
+
+int TransferSlotField(int slot) {
+    for (const IonSlot& ion : kIons)
+        if (ion.element == slot) return ion.element;
+    switch (slot) {
+        case S::kPh:
+            return E::kPh;
+        case S::kTotalAlkalinity:
+            return E::kAlkalinity;
+        case S::kTemperatureC:
+            return E::kTemperature;
+        case S::kPh2sAtm:
+            return E::kPH2S;
+        case S::kPressureAtm:
+            return E::kPressure;
+        case S::kPco2Atm:
+            return E::kPco2;
+        case S::kDensity:
+            return E::kDensity;
+        case S::kLead:
+            return E::kLead;
+        case S::kOxalate:
+            return E::kOxalate;
+        case S::kResidence:
+            return StoredField::kResidenceSeconds;
+        case S::kCorrosionTarget:
+            return StoredField::kCorrosionTarget;
+        case S::kBicarbonate:
+            return E::kBicarbonate;
+        case S::kCarbonate:
+            return E::kCarbonate;
+        case S::kMAlkalinity:
+            return E::kMAlkalinity;
+        case S::kPAlkalinity:
+            return E::kPAlkalinity;
+        case S::kAcidity:
+        case S::kDissolvedCO2Copy:
+            return E::kAcidity;
+        default:
+            break;
+    }
+    if (slot >= S::kFirstAcid && slot < S::kFirstAcid + 4)
+        return StoredField::kC2 - (slot - S::kFirstAcid);
+    return kUnreadSlot;
 }
 
 void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& u, AnalysisTransfer& out) {

@@ -29,6 +29,13 @@ struct TravelUnits {
     const float (*factors)[kUnitFactorColumns];  // UnitFactorTable, 6 rows
 };
 
+// What a slot of the record fills at the receiver: an AnalysisElement, a
+// StoredField (input/units/analysis_ranges.h), or kUnreadSlot for a slot the
+// receiver does not read. The results of the sender's last calculation that
+// travel along are named by the elements they stand for.
+inline constexpr int kUnreadSlot = -100;
+[[nodiscard]] int TransferSlotField(int slot);
+
 void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& units,
                         AnalysisTransfer& out);
 // A water sent as the user typed it: its M and P alkalinity (or the species)
@@ -36,6 +43,7 @@ void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& units,
 // place of the last calculation's figures.
 void SendAlkalinityAsTyped(const float* typed, const TravelUnits& units, AnalysisTransfer& out);
 // Clears the analysis values and all 64 saturation results first, then fills
-// what the record carries.
+// what the record carries. A value too large for its float after the
+// conversion arrives as the largest float of its sign, which no range holds.
 void TransferToAnalysis(const AnalysisTransfer& in, const TravelUnits& units,
                         const TravelAnalysis& to);

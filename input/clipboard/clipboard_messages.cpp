@@ -2,16 +2,24 @@
 #include "input/clipboard/clipboard_messages.h"
 
 #include "platform/dialogs/message_box.h"
-#include "reporttext/format/format_value.h"
 #include "shell/records.h"
 
-void ReportClipboardFailure(const char* caption) {
-    char blanks[80];
-    PadWithBlanks(blanks, 79);
-    win::MessageBox(mainWindowState.mainWindow, blanks, caption, win::MB_ICONINFORMATION);
+namespace {
+
+constexpr const char* kCaption = "Clipboard";
+
+}  // namespace
+
+void ReportClipboardFailure(const char* message) {
+    win::MessageBox(mainWindowState.mainWindow, message, kCaption, win::MB_ICONINFORMATION);
 }
 
 void ReportClipboardEmpty() {
     win::MessageBox(mainWindowState.mainWindow, "Clipboard Empty",
                     "Clipboard empty. Analysis not pasted.", win::MB_ICONINFORMATION);
+}
+
+void ReportPasteRefused(const std::string& why) {
+    const std::string text = why + " Analysis not pasted.";
+    win::MessageBox(mainWindowState.mainWindow, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
 }

@@ -10,6 +10,7 @@
 #include "input/clipboard/analysis_travel.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/clipboard/clipboard_messages.h"
+#include "input/clipboard/paste_checks.h"
 #include "input/clipboard_records.h"
 #include "input/description_records.h"
 #include "input/records.h"
@@ -34,6 +35,21 @@ TravelAnalysis WorkingAnalysis() {
 TravelUnits UserUnits() {
     return TravelUnits{&unitCodes, alkalinityMode, UnitFactorTable};
 }
+
+// The records a paste fills before they become the working ones.
+struct PastedRecords {
+    WaterAnalysis analysis;
+    SampleDescription description;
+    float acids[4] = {};
+    float residence = 0.0f;
+    float corrosion = 0.0f;
+    float saturation[64] = {};
+    float dissolvedCo2 = 0.0f;
+    TravelAnalysis Travel() {
+        return TravelAnalysis{&analysis,  &description, acids,        &residence,
+                              &corrosion, saturation,   &dissolvedCo2};
+    }
+};
 
 // The clipboard's block of a format as bytes, empty when it holds none.
 std::vector<uint8_t> BlockBytes(win::UINT format) {
@@ -108,18 +124,36 @@ int PasteAnalysis() {
         return -1;
     }
     AnalysisTransfer staging;
+    uint64_t notFinite = 0;
     const std::vector<uint8_t> bytes =
         win::IsClipboardFormatAvailable(clipboardFormats.cfIntermediate)
             ? BlockBytes(clipboardFormats.cfIntermediate)
             : std::vector<uint8_t>{};
     win::CloseClipboard();
     // A block too short for an analysis is no analysis.
-    if (!DecodeAnalysisTransfer(bytes.data(), bytes.size(), staging)) {
+    if (!DecodeAnalysisTransfer(bytes.data(), bytes.size(), staging, &notFinite)) {
         ReportClipboardEmpty();
         return -1;
     }
-    const TravelAnalysis working = WorkingAnalysis();
-    TransferToAnalysis(staging, UserUnits(), working);
-    formResidenceSeconds = currentResidenceTime;
+    // The analysis is taken into copies of the working records and checked
+    // there: a refused one leaves the working analysis as it was.
+    const FieldUnits units = UserFieldUnits();
+    std::string refusal = NotFiniteSlotRefusal(notFinite, units);
+    PastedRecords pasted{currentAnalysis, currentDescription};
+    if (refusal.empty()) {
+        TransferToAnalysis(staging, UserUnits(), pasted.Travel());
+        refusal = PastedAnalysisRefusal(pasted.Travel(), units);
+    }
+    if (!refusal.empty()) {
+        ReportPasteRefused(refusal);
+        return -1;
+    }
+    currentAnalysis = pasted.analysis;
+    currentDescription = pasted.description;
+    std::memcpy(organicAcids, pasted.acids, sizeof pasted.acids);
+    currentResidenceTime = formResidenceSeconds = pasted.residence;
+    corrosionTarget = pasted.corrosion;
+    std::memcpy(SaturationResults, pasted.saturation, sizeof pasted.saturation);
+    dissolvedCO2Copy = pasted.dissolvedCo2;
     return 0;
 }

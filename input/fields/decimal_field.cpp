@@ -99,15 +99,18 @@ DecimalReading ReadDecimalText(std::string_view text) {
     const double value = std::strtod(number.c_str(), nullptr);
     // An underflow reads as the nearest value (0 or a tiny number); an
     // overflow, or a number no float holds, is refused.
-    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return {DecimalText::kTooLarge, 0.0};
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        return {value < 0.0 ? DecimalText::kTooSmall : DecimalText::kTooLarge, 0.0};
     return {DecimalText::kNumber, value};
 }
 
 std::string DecimalRefusalText(DecimalText kind, std::string_view fieldName,
                                std::string_view text) {
-    std::string message = "\"" + std::string(text) + "\" typed for " + std::string(fieldName);
+    std::string message = "\"" + EchoedText(text) + "\" typed for " + std::string(fieldName);
     if (kind == DecimalText::kTooLarge)
         message += " is too large a number. Please enter a smaller value.";
+    else if (kind == DecimalText::kTooSmall)
+        message += " is too small a number. Please enter a larger value.";
     else
         message += " is not a number. Please enter a number such as 12.5, 1e3 or 10,760.";
     return message;
@@ -118,10 +121,20 @@ std::string DialogFieldText(win::HWND dialog, int controlId) {
     return field != nullptr ? win::WindowText(field) : std::string();
 }
 
+std::string EchoedText(std::string_view text) {
+    if (text.size() <= kEchoedChars) return std::string(text);
+    return std::string(text.substr(0, kEchoedChars)) + "...";
+}
+
+std::string OutsideRangeStatement(std::string_view fieldName, std::string_view text,
+                                  std::string_view range) {
+    return "\"" + EchoedText(text) + "\" is outside the range of " + std::string(fieldName) + " (" +
+           std::string(range) + ").";
+}
+
 std::string OutsideRangeText(std::string_view fieldName, std::string_view text,
                              std::string_view range) {
-    return "\"" + std::string(text) + "\" is outside the range of " + std::string(fieldName) +
-           " (" + std::string(range) + "). Please enter a value in that range.";
+    return OutsideRangeStatement(fieldName, text, range) + " Please enter a value in that range.";
 }
 
 std::string GroupedNumber(double value) {

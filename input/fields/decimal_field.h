@@ -14,6 +14,7 @@ enum class DecimalText {
     kNumber,      // the whole text (blanks around it aside) is one number
     kNotANumber,  // letters, stray commas, trailing characters, "nan", "inf"
     kTooLarge,    // a number beyond what a stored value (a float) can hold
+    kTooSmall,    // a negative number beyond it
 };
 
 struct DecimalReading {
@@ -59,9 +60,19 @@ void RefuseField(win::HWND dialog, int controlId, const std::string& message);
 [[nodiscard]] std::string DialogFieldText(win::HWND dialog, int controlId);
 
 // The message that refuses `text`, a number typed for `fieldName` that lies
-// outside `range` (written in the user's units, "30 to 572 °F").
+// outside `range` (written in the user's units, "30 to 572 °F"): the
+// statement and what the user is to do.
 [[nodiscard]] std::string OutsideRangeText(std::string_view fieldName, std::string_view text,
                                            std::string_view range);
+// The statement alone: "\"5000\" is outside the range of Pressure (0 to 1000 Atm.)."
+[[nodiscard]] std::string OutsideRangeStatement(std::string_view fieldName, std::string_view text,
+                                                std::string_view range);
+
+// A text as a message repeats it: whole up to kEchoedChars characters, a
+// longer one cut there with "..." after it, so that what the message says
+// after it stays in sight.
+inline constexpr size_t kEchoedChars = 40;
+[[nodiscard]] std::string EchoedText(std::string_view text);
 
 // A whole number with its digits grouped by threes ("20,000"); any other
 // number as "%g" writes it.

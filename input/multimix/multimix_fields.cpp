@@ -243,7 +243,7 @@ void ClampMultiMixIndices() {
 bool CheckMultiMixFields(win::HWND dialog) {
     static const NumberField kExtra[] = {
         {M::kWeight, "Weight %", FieldKind::kAmount},
-        {M::kResidenceTime, "Induc. time", FieldKind::kAmount},
+        {M::kResidenceTime, "Induc. time", FieldKind::kResidenceTime},
     };
     return CheckAnalysisFields(dialog, kExtra);
 }

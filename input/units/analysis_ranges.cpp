@@ -7,6 +7,7 @@
 #include "common/water_analysis.h"
 #include "engine/inputs/unit_conversions.h"
 #include "input/unit_factor_records.h"
+#include "input/waterform/form_text.h"
 #include "input/whatif/whatif_fields.h"
 
 namespace {
@@ -102,6 +103,12 @@ FieldKind KindOfElement(int element) {
             return FieldKind::kTemperature;
         case E::kPressure:
             return FieldKind::kPressure;
+        case E::kPco2:
+            return FieldKind::kCo2Pressure;
+        case E::kPH2S:
+            return FieldKind::kH2sPressure;
+        case E::kDensity:
+            return FieldKind::kDensity;
         case E::kMAlkalinity:
         case E::kPAlkalinity:
         case E::kAcidity:
@@ -113,6 +120,18 @@ FieldKind KindOfElement(int element) {
 
 AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
     constexpr double kNoEnd = HUGE_VAL;
+    // A partial pressure in a pressure unit (0 atm, 1 bar, 2 psia, 3 kPa) up to
+    // that unit's highest pressure; in ppm or mole % of the gas, all of it.
+    auto gas = [&units](int item) -> AnalysisValueRange {
+        switch (units.code[item]) {
+            case 4:
+                return {true, 0.0, 1.0e6, false};
+            case 5:
+                return {true, 0.0, 100.0, false};
+            default:
+                return {true, 0.0, PressureUnitOf(units.code[item]).high, false};
+        }
+    };
     switch (kind) {
         case FieldKind::kAmount:
             return {true, 0.0, kNoEnd, false};
@@ -128,6 +147,19 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
         }
         case FieldKind::kPressure:
             return {true, 0.0, PressureUnitOf(units.code[UnitItem::kPressure]).high, false};
+        case FieldKind::kCo2Pressure:
+            return gas(UnitItem::kGasCo2);
+        case FieldKind::kH2sPressure:
+            return gas(UnitItem::kGasH2S);
+        case FieldKind::kDensity: {
+            // lbs/gal is g/mL times the 8.34 pounds of a gallon of water.
+            const double f = units.code[UnitItem::kDensity] == 1 ? 8.34 : 1.0;
+            return {true, kLightestDensity * f, kHeaviestDensity * f, false, true};
+        }
+        case FieldKind::kResidenceTime: {
+            const double perUnit = ResidenceSecondsFactor(units.code[UnitItem::kResidenceTime]);
+            return {true, 0.0, kLongestResidenceSeconds / perUnit, false};
+        }
         case FieldKind::kSampleNumber:
             return {true, -32768.0, 32767.0, false};
     }
@@ -156,12 +188,20 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     return RangeOfKind(KindOfElement(element), units);
 }
 
-bool AnalysisValueAllowed(int element, float value, const UnitCodes& units) {
+bool RangeHolds(const AnalysisValueRange& r, double value) {
     if (!std::isfinite(value)) return false;
-    const AnalysisValueRange r = RangeOfAnalysisValue(element, units);
     if (!r.bounded) return true;
-    if (r.negativeMeans && value < 0.0f) return true;
-    return value >= r.low && value <= r.high;
+    if (r.negativeMeans && value < 0.0) return true;
+    if (r.zeroMeans && value == 0.0) return true;
+    // A bound written in another unit (20.85 lbs/gal for 2.5 g/mL) holds the
+    // decimal text of itself.
+    constexpr double kDecimalRounding = 1e-9;
+    return value >= r.low - kDecimalRounding * std::fabs(r.low) &&
+           value <= r.high + kDecimalRounding * std::fabs(r.high);
+}
+
+bool AnalysisValueAllowed(int element, float value, const UnitCodes& units) {
+    return RangeHolds(RangeOfAnalysisValue(element, units), value);
 }
 
 std::string FlowsWithoutBrineText(double brineFlow, double oilFlow, double gasFlow) {

@@ -4,10 +4,14 @@
 // a value the form takes always reads back from a file, and a value it refuses
 // is never taken from one.
 //
-// Concentrations, partial pressures, flows and the density are 0 or more (a
-// typed concentration, and a typed alkalinity or acidity either side of 0,
-// stays below what no water can hold, 1,000,000 mg/L in the user's unit of the
-// element; a stored one may be larger, as older files hold); the
+// Concentrations, flows and the corrosion target are 0 or more (a typed
+// concentration, and a typed alkalinity or acidity either side of 0, stays
+// below what no water can hold, 1,000,000 mg/L in the user's unit of the
+// element; a stored one may be larger, as older files hold); the partial
+// pressures reach the highest pressure of their unit (1,000,000 ppm or 100
+// mole % of the gas); the density lies within what a water can weigh, 0.5 to
+// 2.5 g/mL in the user's unit, 0 taking the form's default; the residence time
+// is at most a year (kLongestResidenceSeconds); the
 // pH and the companion pH are at most 14, a negative one asking for the pH to
 // be predicted (or, for the companion pH, saying there is none); the
 // temperature lies within the span of the engine's constants that the what-if
@@ -24,12 +28,16 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,         // a flow, time or density: 0 or more
+    kAmount,         // a flow, the corrosion target: 0 or more
     kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
     kSigned,         // alkalinities and acidity, whose sign the calculation reads
     kPh,             // up to 14; a negative pH asks for the pH to be predicted
     kTemperature,    // the temperatures the engine's constants cover, in the user's unit
     kPressure,       // 0 up to the highest pressure of the user's unit
+    kCo2Pressure,    // pCO2: 0 up to the highest pressure of its own unit
+    kH2sPressure,    // pH2S: likewise
+    kDensity,        // 0.5 to 2.5 g/mL in the user's unit; 0 takes the default
+    kResidenceTime,  // 0 up to a year, in the user's unit
     kSampleNumber,   // the "ID#", an integer an i16 holds
 };
 
@@ -41,7 +49,11 @@ struct AnalysisValueRange {
     double low;    // in the user's unit of the element
     double high;
     bool negativeMeans;  // a negative value is a marker (pH to be predicted, no companion pH)
+    bool zeroMeans = false;  // 0 is a marker (the density: the form's default)
 };
+
+// Whether `value` lies within `range` (its markers included); false for NaN.
+[[nodiscard]] bool RangeHolds(const AnalysisValueRange& range, double value);
 
 // The range of a kind of field in the units `units` choose (a concentration
 // in mg/L itself).
@@ -49,6 +61,22 @@ struct AnalysisValueRange {
 
 // The most of anything a litre of water can hold, in mg/L.
 inline constexpr double kHighestConcentrationMgL = 1.0e6;
+// The longest residence time a water is given, a year, in seconds.
+inline constexpr double kLongestResidenceSeconds = 365.0 * 86400.0;
+// What a water can weigh, in g/mL.
+inline constexpr double kLightestDensity = 0.5;
+inline constexpr double kHeaviestDensity = 2.5;
+
+// Values an analysis record holds beside its elements, as the analysis forms
+// and the clipboard name them (AnalysisElement numbers are 0 or more).
+namespace StoredField {
+enum : int {
+    kResidenceSeconds = -1,  // the residence time, in seconds
+    kCorrosionTarget = -2,   // in the user's corrosion-rate unit
+    kC2 = -3,                // the C2 to C5 acids (-3 to -6), in mg/L
+    kC5 = -6,
+};
+}  // namespace StoredField
 
 // kHighestConcentrationMgL in the unit the user reads `element` (an
 // AnalysisElement; -1 for a value always in mg/L, such as the organic acids)

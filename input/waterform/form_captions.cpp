@@ -1,6 +1,7 @@
 // Setting the water form's unit, alkalinity and note captions.
 #include "input/waterform/form_captions.h"
 
+#include "common/water_analysis.h"
 #include "input/waterform/form_fields.h"
 #include "input/waterform/water_form_records.h"
 #include "platform/dialogs/dialog.h"
@@ -51,6 +52,21 @@ void SetAlkalinityCaptions(win::HWND form, uint16_t mode) {
     win::SetDlgItemText(form, U::kAcidity, c.unit != nullptr ? c.unit : "(as CO2)");
     win::SetDlgItemText(form, U::kMAlkalinity, c.unit != nullptr ? c.unit : "(as HCO3)");
     win::SetDlgItemText(form, U::kPAlkalinity, c.unit != nullptr ? c.unit : "(as CO3)");
+}
+
+const char* AlkalinityCaption(int element, uint16_t mode) {
+    if (mode < 1 || mode > 7) return nullptr;
+    const AlkalinityCaptions& c = kByMode[mode - 1];
+    switch (element) {
+        case AnalysisElement::kAcidity:
+            return c.acidity;
+        case AnalysisElement::kMAlkalinity:
+            return c.mAlkalinity;
+        case AnalysisElement::kPAlkalinity:
+            return c.pAlkalinity;
+        default:
+            return nullptr;
+    }
 }
 
 void UpdateTwoSulfideNote(win::HWND form, double h2s, double ph2s) {

@@ -14,6 +14,9 @@ void SetUnitCaptions(win::HWND form, const UnitCodes& units);
 // The acidity, M and P alkalinity captions and their units for modes 1 to 7;
 // any other mode leaves them.
 void SetAlkalinityCaptions(win::HWND form, uint16_t mode);
+// The caption of the acidity, M or P alkalinity field (by its AnalysisElement)
+// in `mode`; nullptr for another element or mode.
+[[nodiscard]] const char* AlkalinityCaption(int element, uint16_t mode);
 
 inline constexpr const char* kTwoSulfideNoteText =
     "When both pH2S and H2S are entered, H2S will be calculated from pH2S";

@@ -14,6 +14,7 @@
 #include "engine/inputs/unit_conversions.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
+#include "input/waterform/form_captions.h"
 #include "input/waterform/form_fields.h"
 #include "input/waterform/form_text.h"
 #include "input/whatif/whatif_fields.h"
@@ -32,22 +33,24 @@ std::string Number(double v) {
     return text;
 }
 
-std::string Outside(const char* name, const std::string& typed, const std::string& range) {
-    return OutsideRangeText(name, typed, range);
+// A unit caption's text without its parentheses and the blanks after them
+// ("Atm.", "ppm in gas", "days"); empty for a code without a caption.
+std::string CaptionUnit(int item, uint16_t code) {
+    const char* caption = UnitCaptionText(item, code);
+    if (caption == nullptr) return "";
+    std::string unit = caption;
+    if (unit.size() > 2 && unit.front() == '(') unit = unit.substr(1, unit.find(')') - 1);
+    return unit;
 }
 
 // The unit the user reads a concentration in: the reporting unit and, but in
 // epm, the form the element is counted as ("mg/l as CaCO3").
-std::string ConcentrationUnit(int element) {
-    const UnitContext u = GlobalUnitContext();
+std::string ConcentrationUnit(int element, const FieldUnits& u) {
     if (u.reportingMode == ReportingMode::kEpm) return "meq/l";
-    std::string unit = u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l";
+    const std::string unit = u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l";
     const int item = element >= 0 ? UnitItemOfElement(element) : -1;
-    const char* caption = item >= 0 ? UnitCaptionText(item, unitCodes.code[item]) : nullptr;
-    if (caption == nullptr) return unit;
-    std::string as = caption;
-    if (as.size() > 2 && as.front() == '(') as = as.substr(1, as.find(')') - 1);
-    return unit + " " + as;
+    const std::string as = item >= 0 ? CaptionUnit(item, u.units.code[item]) : "";
+    return as.empty() ? unit : unit + " " + as;
 }
 
 // The caption the form shows beside a field whose caption follows the
@@ -70,47 +73,126 @@ const NumberField kAcids[] = {
 };
 
 const NumberField kWaterFormExtra[] = {
-    {C::kResidenceTime, "Res. time", FieldKind::kAmount},
+    {C::kResidenceTime, "Res. time", FieldKind::kResidenceTime},
     {C::kCorrosionTarget, "Corrosion Target", FieldKind::kAmount},
 };
 
+// A kind's range in the user's units and how a message states it.
+struct StatedRange {
+    AnalysisValueRange range;
+    std::string text;  // "30 to 572 °F"
+};
+
+StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
+    if (kind == FieldKind::kConcentration || kind == FieldKind::kSigned) {
+        const double most = HighestConcentration(element, u.units, u.reportingMode);
+        const double least = kind == FieldKind::kSigned ? -most : 0.0;
+        return {{true, least, most, false},
+                GroupedNumber(least) + " to " + GroupedNumber(std::round(most)) + " " +
+                    ConcentrationUnit(element, u)};
+    }
+    const AnalysisValueRange r = RangeOfKind(kind, u.units);
+    const uint16_t* code = u.units.code;
+    switch (kind) {
+        case FieldKind::kAmount:
+            return {r, "0 or more"};
+        case FieldKind::kPh:
+            return {r, "up to 14; a negative pH has the pH predicted"};
+        case FieldKind::kTemperature:
+            return {r, Number(r.low) + " to " + Number(r.high) + " " +
+                           TemperatureUnitOf(code[UnitItem::kTemperature]).label};
+        case FieldKind::kPressure:
+            return {r, "0 to " + Number(r.high) + " " +
+                           PressureUnitOf(code[UnitItem::kPressure]).label};
+        case FieldKind::kCo2Pressure:
+            return {r, "0 to " + GroupedNumber(r.high) + " " +
+                           CaptionUnit(UnitItem::kGasCo2, code[UnitItem::kGasCo2])};
+        case FieldKind::kH2sPressure:
+            return {r, "0 to " + GroupedNumber(r.high) + " " +
+                           CaptionUnit(UnitItem::kGasH2S, code[UnitItem::kGasH2S])};
+        case FieldKind::kDensity:
+            return {r, Number(r.low) + " to " + Number(r.high) + " " +
+                           CaptionUnit(UnitItem::kDensity, code[UnitItem::kDensity]) +
+                           ", or 0 for the default"};
+        case FieldKind::kResidenceTime: {
+            std::string unit =
+                CaptionUnit(UnitItem::kResidenceTime, code[UnitItem::kResidenceTime]);
+            unit.erase(unit.find_last_not_of(' ') + 1);
+            return {r, "0 to " + GroupedNumber(std::round(r.high)) + " " + unit};
+        }
+        case FieldKind::kSampleNumber:
+            return {r, "a whole number from -32768 to 32767"};
+        case FieldKind::kConcentration:
+        case FieldKind::kSigned:
+            break;
+    }
+    return {r, ""};
+}
+
+bool Taken(FieldKind kind, const AnalysisValueRange& r, double value) {
+    if (!RangeHolds(r, value)) return false;
+    return kind != FieldKind::kSampleNumber || value == std::trunc(value);
+}
+
 }  // namespace
+
+FieldUnits UserFieldUnits() {
+    return FieldUnits{unitCodes, reportingMode, alkalinityMode};
+}
+
+std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
+                              const std::string& typed, int element, const FieldUnits& units) {
+    const StatedRange r = RangeOf(kind, element, units);
+    return Taken(kind, r.range, value) ? "" : OutsideRangeText(name, typed, r.text);
+}
 
 std::string FieldRangeRefusal(FieldKind kind, const char* name, double value,
                               const std::string& typed, int element) {
-    if (kind == FieldKind::kConcentration || kind == FieldKind::kSigned) {
-        const double most = HighestConcentration(element, unitCodes, reportingMode);
-        const double least = kind == FieldKind::kSigned ? -most : 0.0;
-        if (value >= least && value <= most) return "";
-        return Outside(name, typed,
-                       GroupedNumber(least) + " to " + GroupedNumber(std::round(most)) + " " +
-                           ConcentrationUnit(element));
+    return FieldRangeRefusal(kind, name, value, typed, element, UserFieldUnits());
+}
+
+std::string StoredFieldName(int field, uint16_t alkalinityMode) {
+    if (field == StoredField::kResidenceSeconds) return kWaterFormExtra[0].name;
+    if (field == StoredField::kCorrosionTarget) return kWaterFormExtra[1].name;
+    if (field <= StoredField::kC2 && field >= StoredField::kC5)
+        return kAcids[StoredField::kC2 - field].name;
+    if (const char* caption = AlkalinityCaption(field, alkalinityMode)) return caption;
+    if (field == E::kPh) return "pH";
+    for (const ElementField& f : ElementFields())
+        if (f.element == field) return f.name;
+    return "value " + std::to_string(field);
+}
+
+std::string StoredValueRefusal(int field, double value, const FieldUnits& units) {
+    const std::string name = StoredFieldName(field, units.alkalinityMode);
+    if (!std::isfinite(value)) return "\"" + Number(value) + "\" for " + name + " is not a number.";
+    FieldKind kind = FieldKind::kAmount;
+    int element = -1;
+    bool shown = true;
+    if (field == StoredField::kResidenceSeconds) {
+        kind = FieldKind::kResidenceTime;
+        value /= ResidenceSecondsFactor(units.units.code[UnitItem::kResidenceTime]);
+    } else if (field <= StoredField::kC2 && field >= StoredField::kC5) {
+        kind = FieldKind::kConcentration;
+    } else if (field == E::kPh) {
+        kind = FieldKind::kPh;
+    } else if (field >= 0) {
+        shown = false;
+        for (const ElementField& f : ElementFields()) shown = shown || f.element == field;
+        kind = KindOfElement(field);
+        element = field;
     }
-    const AnalysisValueRange r = RangeOfKind(kind, unitCodes);
-    bool taken =
-        !r.bounded || (r.negativeMeans && value < 0.0) || (value >= r.low && value <= r.high);
-    if (kind == FieldKind::kSampleNumber) taken = taken && value == std::trunc(value);
-    if (taken) return "";
-    switch (kind) {
-        case FieldKind::kAmount:
-            return Outside(name, typed, "0 or more");
-        case FieldKind::kConcentration:
-        case FieldKind::kSigned:
-            return "";
-        case FieldKind::kPh:
-            return Outside(name, typed, "up to 14; a negative pH has the pH predicted");
-        case FieldKind::kTemperature:
-            return Outside(name, typed,
-                           Number(r.low) + " to " + Number(r.high) + " " +
-                               TemperatureUnitOf(unitCodes.code[UnitItem::kTemperature]).label);
-        case FieldKind::kPressure:
-            return Outside(name, typed,
-                           "0 to " + Number(r.high) + " " +
-                               PressureUnitOf(unitCodes.code[UnitItem::kPressure]).label);
-        case FieldKind::kSampleNumber:
-            return Outside(name, typed, "a whole number from -32768 to 32767");
-    }
-    return "";
+    StatedRange r = shown ? RangeOf(kind, element, units)
+                          : StatedRange{RangeOfAnalysisValue(field, units.units), ""};
+    if (!shown) r.text = Number(r.range.low) + " to " + Number(r.range.high);
+    // A value converted from other units (a paste, a change of units) may
+    // pass a bound by the rounding of its floats.
+    constexpr double kRounding = 1e-6;
+    AnalysisValueRange& b = r.range;
+    if (value > b.high && value - b.high <= kRounding * std::fabs(b.high)) value = b.high;
+    if (value < b.low && b.low - value <= kRounding * std::fabs(b.low)) value = b.low;
+    if (Taken(kind, b, value)) return "";
+    return OutsideRangeStatement(name, Number(value), r.text);
 }
 
 bool CheckNumberField(win::HWND dialog, const NumberField& field) {
@@ -129,7 +211,7 @@ bool CheckTimeAndDates(win::HWND dialog) {
     int16_t read = 0;
     if (!ReadSampleTime(time, read)) {
         RefuseField(dialog, C::kTime,
-                    "\"" + time +
+                    "\"" + EchoedText(time) +
                         "\" typed for Time is not a time of day. Please enter a time from 00:00 "
                         "to 23:59, such as 14:30 or 1430.");
         return false;

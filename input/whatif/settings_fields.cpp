@@ -43,6 +43,15 @@ bool FieldReader::Refused(int id, const std::string& question) {
     return true;
 }
 
+bool FieldReader::Ordered(int id, float& low, float& high, float heldLow, float heldHigh,
+                          const std::string& question) {
+    if (!(high < low)) return true;
+    if (!Refused(id, question)) return false;
+    low = heldLow;
+    high = heldHigh;
+    return true;
+}
+
 void FillPhControl(win::HWND dialog, const PhControlIds& ids, const PhControlSettings& c) {
     const bool acid = c.phControlMethod == 1 || c.phControlMethod == 3;
     const bool alkali = c.phControlMethod == 2 || c.phControlMethod == 3;

@@ -34,6 +34,11 @@ class FieldReader {
         }
         return Refused(id, question);
     }
+    // A low and high read in turn: true when the high is not below the low;
+    // otherwise the user is asked `question` and the reading stops at `id`
+    // (Yes), or both take back the values held before (No).
+    bool Ordered(int id, float& low, float& high, float heldLow, float heldHigh,
+                 const std::string& question);
     // 0 when every field was stored, -1 when the user kept a held value, or
     // the id of the field the user chose to re-enter.
     [[nodiscard]] int Result() const { return result_; }

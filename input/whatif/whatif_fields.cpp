@@ -350,10 +350,10 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
         const float used = d.stored[d.temperature ? tc : pc];
         const std::string unit = d.temperature ? t.label : p.label;
         const std::string text = DialogFieldText(dialog, d.id);
-        TellValueUsed(dialog,
-                      (Blank(text) ? std::string(d.name) + " was left empty"
-                                   : "\"" + text + "\" typed for " + d.name + " is 0 or less") +
-                          ": " + GroupedNumber(used) + " " + unit + " is used.");
+        TellValueUsed(dialog, (Blank(text) ? std::string(d.name) + " was left empty"
+                                           : "\"" + EchoedText(text) + "\" typed for " + d.name +
+                                                 " is 0 or less") +
+                                  ": " + GroupedNumber(used) + " " + unit + " is used.");
         w.value[d.field] = used;
     }
     return 0;
@@ -370,7 +370,8 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     const uint16_t pc = PressureCode();
     if (const int refused = ReadWellLog(dialog, tc, pc, v.wellLog); refused != 0) return refused;
 
-    auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
+    auto ph = [](float x) { return R::kPh.Holds(x); };
+    auto pointPh = [](float x) { return R::kPointPh.Holds(x); };
     const SettingRange co2Range = R::StoredPco2(unitCodes.code[UnitItem::kGasCo2]);
     auto co2 = [&co2Range](float x) { return co2Range.Holds(x); };
     const PressureUnitInfo& pu = PressureUnitOf(pc);
@@ -380,9 +381,12 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     WhatIfSettings& s = v.ranges;
     const std::string pText = PressureRangeText(pc);
     const std::string tText = TemperatureRangeText(tc);
-    const bool read = r.Checked(W::kPhLow, s.phLow, ph, kPhRangeText) &&
-                      r.Checked(W::kPhHigh, s.phHigh, ph, kPhRangeText) &&
-                      r.Checked(W::kPhEval, s.phEval, ph, kPhRangeText) &&
+    const float heldLow = s.phLow;
+    const float heldHigh = s.phHigh;
+    const bool read = r.Checked(W::kPhLow, s.phLow, pointPh, kPointPhRangeText) &&
+                      r.Checked(W::kPhHigh, s.phHigh, pointPh, kPointPhRangeText) &&
+                      r.Ordered(W::kPhHigh, s.phLow, s.phHigh, heldLow, heldHigh, kPhOrderText) &&
+                      r.Checked(W::kPhEval, s.phEval, pointPh, kPointPhRangeText) &&
                       r.Checked(W::kPco2Low, s.pco2Low, co2, kPco2RangeText) &&
                       r.Checked(W::kPco2High, s.pco2High, co2, kPco2RangeText) &&
                       r.Checked(W::kPco2Eval, s.pco2Eval, co2, kPco2RangeText) &&

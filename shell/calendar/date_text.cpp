@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/records.h"
+#include "input/fields/decimal_field.h"
 #include "shell/calendar/calendar_date.h"
 
 namespace {
@@ -113,7 +114,7 @@ std::string DateRefusalText(std::string_view fieldName, std::string_view text) {
                                           "DD-MM-YYYY, such as 31-12-2020",
                                           "YYYY-MM-DD, such as 2020-12-31"};
     const uint16_t order = CurrentDateOrder();
-    return "\"" + std::string(text) + "\" typed for " + std::string(fieldName) +
+    return "\"" + EchoedText(text) + "\" typed for " + std::string(fieldName) +
            " is not a date. Please enter a date from 1900 to 2099 as " +
            kForms[order < 3 ? order : 0] + ".";
 }

@@ -107,8 +107,9 @@ TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
          "\"1e6\" is outside the range of Temperature (30 to 572 \xB0"
          "F)."},
         {429, "5000", "\"5000\" is outside the range of Pressure (0 to 1000 Atm.)."},
-        {428, "-1", "\"-1\" is outside the range of Density (0 or more)."},
-        {822, "-0.1", "\"-0.1\" is outside the range of pCO2 (0 or more)."},
+        {428, "-1",
+         "\"-1\" is outside the range of Density (0.5 to 2.5 g/mL, or 0 for the default)."},
+        {822, "-0.1", "\"-0.1\" is outside the range of pCO2 (0 to 1,000 Atm.)."},
     };
     for (const Case& c : refused) {
         Fresh();

@@ -34,8 +34,11 @@ class AnalysisClipboardTest : public FormTest {
     static int32_t UnitSlot(int slot) { return bytes::GetI32(Block().data() + 256 + 4 * slot); }
 
     // Copies the working analysis with `sender` units, then pastes it with
-    // `receiver` units into a cleared working analysis.
+    // `receiver` units into a cleared working analysis. The water is at 77
+    // degrees F unless the sender says otherwise, as a paste takes only a
+    // water the form would take.
     void CopyThenPaste(const std::function<void()>& sender, const std::function<void()>& receiver) {
+        V()[E::kTemperature] = 77.0f;
         sender();
         ASSERT_EQ(CopyAnalysis(), 0);
         std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
@@ -44,6 +47,11 @@ class AnalysisClipboardTest : public FormTest {
         ASSERT_EQ(PasteAnalysis(), 0);
     }
     static float* V() { return currentAnalysis.values; }
+    static int BoxesSaying(const std::string& text) {
+        int n = 0;
+        for (const auto& b : win::MessageBoxLog()) n += b.text == text ? 1 : 0;
+        return n;
+    }
     static int BoxesCaptioned(const std::string& caption) {
         int n = 0;
         for (const auto& b : win::MessageBoxLog()) n += b.caption == caption ? 1 : 0;
@@ -302,34 +310,43 @@ TEST_F(AnalysisClipboardTest, AShortOrDamagedBlockIsNoAnalysis) {
     EXPECT_EQ(BoxesCaptioned("Clipboard empty. Analysis not pasted."), 1);
     EXPECT_EQ(V()[E::kCalcium], 5.0f);
 
-    // Full length, a NaN and an infinity among the values, descriptions without
-    // their terminators.
+    // Full length, descriptions without their terminators: each is ended
+    // within its 128 bytes.
     std::vector<uint8_t> bytes(kAnalysisTransferBytes, 'x');
     for (int slot = 0; slot < 64; ++slot) bytes::PutF32(bytes.data() + 4 * slot, 1.0f);
     for (int slot = 0; slot < 64; ++slot) bytes::PutI32(bytes.data() + 256 + 4 * slot, 0);
+    bytes::PutF32(bytes.data() + 4 * S::kTemperatureC, 25.0f);
+    put(bytes);
+    EXPECT_EQ(PasteAnalysis(), 0);
+    EXPECT_EQ(V()[E::kChloride], 1.0f);
+    EXPECT_EQ(std::strlen(currentDescription.text[3]), 127u);
+
+    // A NaN or an infinity among the values the receiver reads: no analysis is
+    // taken, and the box names the field; one in a slot nobody reads is let be.
+    V()[E::kCalcium] = 5.0f;
+    bytes::PutF32(bytes.data() + 4 * 13, std::nanf(""));
+    put(bytes);
+    EXPECT_EQ(PasteAnalysis(), 0);
     bytes::PutF32(bytes.data() + 4 * E::kCalcium, std::nanf(""));
     bytes::PutF32(bytes.data() + 4 * E::kSodium, INFINITY);
     put(bytes);
-    EXPECT_EQ(PasteAnalysis(), 0);
-    EXPECT_EQ(V()[E::kCalcium], 0.0f);
-    EXPECT_EQ(V()[E::kSodium], 0.0f);
-    EXPECT_EQ(V()[E::kChloride], 1.0f);
-    EXPECT_EQ(std::strlen(currentDescription.text[3]), 127u);
+    V()[E::kCalcium] = 5.0f;
+    EXPECT_EQ(PasteAnalysis(), -1);
+    EXPECT_EQ(win::MessageBoxLog().back().text,
+              "The value for Calcium is not a number. Analysis not pasted.");
+    EXPECT_EQ(V()[E::kCalcium], 5.0f);
 }
 
 TEST_F(AnalysisClipboardTest, ClipboardFailuresAreReportedAndLeaveItUsable) {
-    const std::string blanks(79, ' ');
     win::SetClipboardHeldElsewhere(true);
     EXPECT_EQ(CopyAnalysis(), -1);
     EXPECT_EQ(PasteAnalysis(), -1);
-    ASSERT_EQ(BoxesCaptioned("Error opening clipboard. Analysis not posted."), 2);
-    EXPECT_EQ(win::MessageBoxLog().back().text, blanks);
+    ASSERT_EQ(BoxesSaying("Error opening clipboard. Analysis not posted."), 2);
     win::SetClipboardHeldElsewhere(false);
 
     win::FailNextGlobalAllocs(1);
     EXPECT_EQ(CopyAnalysis(), -1);
-    EXPECT_EQ(BoxesCaptioned("Error allocating clipboard memory. Analysis not posted."), 1);
-    EXPECT_EQ(win::MessageBoxLog().back().text, blanks);
+    EXPECT_EQ(BoxesSaying("Error allocating clipboard memory. Analysis not posted."), 1);
     EXPECT_EQ(analysisOnClipboard, 0u);
     EXPECT_EQ(CopyAnalysis(), 0);  // the clipboard was closed again
 }
@@ -351,7 +368,7 @@ TEST_F(AnalysisClipboardTest, LabelledCopyWritesItsLabelThenCopies) {
     win::SetClipboardHeldElsewhere(true);
     EXPECT_EQ(CopyLabelledAnalysis("Multi Mixed Water ", 6), -1);
     EXPECT_STREQ(currentDescription.text[6], "Multi Mixed Water ");
-    EXPECT_EQ(BoxesCaptioned("Error opening clipboard. Analysis not posted."), 1);
+    EXPECT_EQ(BoxesSaying("Error opening clipboard. Analysis not posted."), 1);
     win::SetClipboardHeldElsewhere(false);
 }
 

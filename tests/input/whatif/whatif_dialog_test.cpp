@@ -171,7 +171,7 @@ TEST_F(WhatIfTest, LimitsAndBlankFields) {
     wellLogSpecs.value[WellLogField::kSeparatorTemperature] = 0.0f;
     Run([](win::HWND d) {
         EXPECT_EQ(win::WindowText(win::GetDlgItem(d, W::kSeparatorTemperature)), "323.0");
-        win::SetField(d, W::kPhLow, "0");
+        win::SetField(d, W::kPhLow, "0.01");
         win::SetField(d, W::kPhHigh, "14");
         win::SetField(d, W::kPco2Low, "0");
         for (int id : {W::kBottomHoleTemperature, W::kSeparatorPressure, W::kDepth})
@@ -185,7 +185,7 @@ TEST_F(WhatIfTest, LimitsAndBlankFields) {
                         "Bottom Hole Temperature was left empty: 407 \xB0K is used.",
                         "Pressure at Separator was left empty: 3 Atm. is used."}));
     EXPECT_EQ(wellLogSpecs.value[WellLogField::kSeparatorTemperature], 323.0f);
-    EXPECT_EQ(whatIfSettings.phLow, 0.0f);
+    EXPECT_EQ(whatIfSettings.phLow, 0.01f);
     EXPECT_EQ(whatIfSettings.phHigh, 14.0f);
     EXPECT_EQ(whatIfSettings.pco2Low, 0.0f);
     EXPECT_EQ(wellLogSpecs.value[WellLogField::kBottomHoleTemperature], 407.0f);
@@ -201,7 +201,7 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
     whatIfSettings.pressureLow = 20.0f;
     whatIfSettings.pressureHigh = 2000.0f;
     whatIfSettings.pressureEval = 20.0f;
-    win::AnswerMessageBox("WARNING", kPhRangeText, win::IDNO);
+    win::AnswerMessageBox("WARNING", kPointPhRangeText, win::IDNO);
     win::AnswerMessageBox("WARNING", kPco2RangeText, win::IDNO);
     win::AnswerMessageBox("WARNING", PressureRangeText(2).c_str(), win::IDNO);
     win::AnswerMessageBox("WARNING", TemperatureRangeText(0).c_str(), win::IDNO);
@@ -215,8 +215,9 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
         win::SetField(d, W::kTemperatureEval, "120");
         win::PressButton(d, W::kOk);
     });
-    EXPECT_EQ(Texts(), (std::vector<std::string>{kPhRangeText, kPco2RangeText, PressureRangeText(2),
-                                                 TemperatureRangeText(0), kPhTargetRangeText}));
+    EXPECT_EQ(Texts(),
+              (std::vector<std::string>{kPointPhRangeText, kPco2RangeText, PressureRangeText(2),
+                                        TemperatureRangeText(0), kPhTargetRangeText}));
     EXPECT_EQ(whatIfSettings.phHigh, 8.0f);
     EXPECT_EQ(whatIfSettings.pco2High, 1.0f);
     EXPECT_EQ(whatIfSettings.pressureLow, 20.0f);
@@ -225,7 +226,7 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
     EXPECT_EQ(phControlSettings.targetPh, 7.0f);
 
     win::ClearMessageBoxLog();
-    win::AnswerMessageBox("WARNING", kPhRangeText, win::IDYES);
+    win::AnswerMessageBox("WARNING", kPointPhRangeText, win::IDYES);
     Run([](win::HWND d) {
         win::SetField(d, W::kTemperatureEval, "150");
         win::SetField(d, W::kPhEval, "-2");

@@ -1,0 +1,47 @@
+// The checks of a pasted analysis, by the forms' one range check.
+#include "input/clipboard/paste_checks.h"
+
+#include "common/water_analysis.h"
+#include "input/units/analysis_ranges.h"
+#include "input/waterform/form_fields.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+constexpr int kConditions[] = {E::kPh,   E::kTemperature, E::kPressure,
+                               E::kPco2, E::kPH2S,        E::kDensity};
+
+bool IsCondition(int element) {
+    for (int e : kConditions)
+        if (e == element) return true;
+    return false;
+}
+
+}  // namespace
+
+std::string NotFiniteSlotRefusal(uint64_t notFinite, const FieldUnits& units) {
+    for (int slot = 0; slot < kTransferSlots; ++slot) {
+        if ((notFinite >> slot & 1u) == 0) continue;
+        const int field = TransferSlotField(slot);
+        if (field != kUnreadSlot)
+            return "The value for " + StoredFieldName(field, units.alkalinityMode) +
+                   " is not a number.";
+    }
+    return "";
+}
+
+std::string PastedAnalysisRefusal(const TravelAnalysis& pasted, const FieldUnits& units) {
+    const float* v = pasted.analysis->values;
+    std::string refusal;
+    auto check = [&refusal, &units](int field, double value) {
+        if (refusal.empty()) refusal = StoredValueRefusal(field, value, units);
+    };
+    for (int e : kConditions) check(e, v[e]);
+    check(StoredField::kResidenceSeconds, *pasted.residenceSeconds);
+    check(StoredField::kCorrosionTarget, *pasted.corrosionTarget);
+    for (const ElementField& f : ElementFields())
+        if (!IsCondition(f.element)) check(f.element, v[f.element]);
+    for (int i = 0; i < 4; ++i) check(StoredField::kC2 - i, pasted.organicAcids[i]);
+    return refusal;
+}

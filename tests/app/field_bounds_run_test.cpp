@@ -1,0 +1,363 @@
+// Scripted runs of the values a water can have: the conditions typed into the
+// water form (partial pressures, density, residence time) held to a water's
+// range in the user's units, the messages that refuse a text, an analysis
+// pasted into the water form or the multi-mix input held to the same ranges,
+// and the what-if pH range as the pH profile and the 3D data file show it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/byte_io.h"
+#include "engine/records.h"
+#include "input/records.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "tests/app/program_run_fixture.h"
+
+namespace {
+
+namespace E = AnalysisElement;
+
+// A water typed into the source water form: calcium, sodium, chloride and the
+// alkalinity, at 77 F and 1 atm.
+const char* const kTypedWater =
+    "dialog 80 set 400 412\ndialog 80 set 404 10760\ndialog 80 set 414 19350\n"
+    "dialog 80 set 419 140\ndialog 80 set 407 8.1\ndialog 80 set 427 77\n";
+
+// An analysis another program left on the clipboard ("tkIntermediate"): 64
+// values in base units (mg/L, degrees C, atm, g/mL, seconds), 64 unit codes
+// (all 0: the base units), the marker, the sample header and eight
+// description lines, at the start of a zero-filled block of twice its size.
+std::vector<uint8_t> TransferRecord(const std::map<int, float>& values) {
+    std::vector<uint8_t> block(2 * 1552, 0);
+    std::map<int, float> slots = {{0, 7.5f},   {1, 200.0f}, {2, 1500.0f}, {7, 999.0f}, {9, 1000.0f},
+                                  {15, 30.0f}, {38, 1.0f},  {40, 1.0f},   {50, 600.0f}};
+    for (const auto& [slot, v] : values) slots[slot] = v;
+    for (const auto& [slot, v] : slots) bytes::PutF32(block.data() + 4 * slot, v);
+    bytes::PutU32(block.data() + 512, 1);
+    bytes::PutI16(block.data() + 516, 12);
+    const int32_t date = (2024 - 1900) * 10000 + 3 * 100 + 15;  // packed: 15 March 2024
+    bytes::PutI32(block.data() + 518, date);
+    bytes::PutI32(block.data() + 522, date);
+    bytes::PutI16(block.data() + 526, 930);
+    std::snprintf(reinterpret_cast<char*>(block.data() + 528), 128, "pasted water");
+    return block;
+}
+
+class FieldBoundsRun : public ProgramRunFixture {
+  protected:
+    // Every record and the folder itself as at a first start: no settings
+    // file keeps the units of the run before.
+    void FreshFolder() {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        Fresh();
+    }
+    bool Logged(const std::string& part) const { return Log().find(part) != std::string::npos; }
+    // The warning box that says `text`, answered OK.
+    static std::string Box(const std::string& text) {
+        return "message box \"WARNING\": \"" + text + "\" -> ok";
+    }
+    // The first message box line of the log that holds `part`.
+    std::string BoxLine(const std::string& part) const {
+        for (const std::string& line : TextLines(Log()))
+            if (line.rfind("message box", 0) == 0 && line.find(part) != std::string::npos)
+                return line;
+        return "<no box with " + part + ">";
+    }
+    // Types `text` into field `control` of the source water form and presses
+    // OK; a form that stays open (a refused field) is cancelled afterwards.
+    int TypeAndOk(int control, const std::string& text, const std::string& before = "") {
+        return Run(before + kTypedWater + "dialog 80 set " + std::to_string(control) + " " + text +
+                   "\ndialog 80 press 1\ndialog 80 press 2\nmenu 1030\n"
+                   "answer no Data has been modified\n");
+    }
+    void PutRecord(const std::map<int, float>& values) {
+        const std::vector<uint8_t> block = TransferRecord(values);
+        std::ofstream(folder / "record.bin", std::ios::binary)
+            .write(reinterpret_cast<const char*>(block.data()),
+                   static_cast<std::streamsize>(block.size()));
+    }
+    bool PageOpened() const { return Logged("SURFACE WATER ANALYSIS"); }
+};
+
+// The units dialog: density in lbs/gal, pCO2 and pH2S in psia, the residence
+// time in days.
+const char* const kOtherUnits =
+    "dialog 29 scroll 428 down 1\ndialog 29 scroll 822 down 2\ndialog 29 scroll 821 down 2\n"
+    "dialog 29 scroll 408 down 3\ndialog 29 press 1\nmenu 1065\n";
+
+// Partial pressures, the density and the residence time typed beyond what a
+// water can have are refused with their range in the user's units, and
+// nothing is stored; the bounds themselves are taken, in either unit.
+TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
+    struct Case {
+        bool otherUnits;
+        int control;
+        const char* typed;
+        const char* range;  // the range the message states, empty when taken
+    };
+    // 2.5 g/mL is 2.5 x 8.34 = 20.85 lbs/gal; 1000 atm is 14,700 psia in the
+    // form's pressure ranges; a year is 365 days or 31,536,000 seconds.
+    const Case cases[] = {
+        {false, 821, "1e9", "pH2S (0 to 1,000 Atm.)"},
+        {false, 821, "3e38", "pH2S (0 to 1,000 Atm.)"},
+        {false, 822, "1e9", "pCO2 (0 to 1,000 Atm.)"},
+        {false, 822, "-0.1", "pCO2 (0 to 1,000 Atm.)"},
+        {false, 428, "1e9", "Density (0.5 to 2.5 g/mL, or 0 for the default)"},
+        {false, 428, "0.3", "Density (0.5 to 2.5 g/mL, or 0 for the default)"},
+        {false, 408, "1e30", "Res. time (0 to 31,536,000 seconds)"},
+        {false, 408, "-1", "Res. time (0 to 31,536,000 seconds)"},
+        {true, 428, "21", "Density (4.17 to 20.85 lbs/gal, or 0 for the default)"},
+        {true, 822, "15000", "pCO2 (0 to 14,700 psia)"},
+        {true, 821, "1e9", "pH2S (0 to 14,700 psia)"},
+        {true, 408, "366", "Res. time (0 to 365 days)"},
+        {false, 822, "1000", ""},
+        {false, 821, "1000", ""},
+        {false, 428, "2.5", ""},
+        {false, 408, "31536000", ""},
+        {true, 428, "20.85", ""},
+        {true, 822, "14700", ""},
+        {true, 408, "365", ""},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        const std::string what = std::to_string(c.control) + " " + c.typed;
+        ASSERT_EQ(TypeAndOk(c.control, c.typed, c.otherUnits ? kOtherUnits : ""), 0) << what << "\n"
+                                                                                     << Log();
+        if (*c.range == '\0') {
+            EXPECT_EQ(resultStatus.surfaceEntered, 1) << what << "\n" << Log();
+            EXPECT_FALSE(Logged("is outside the range")) << what << "\n" << Log();
+            continue;
+        }
+        EXPECT_TRUE(Logged(Box("\"" + std::string(c.typed) + "\" is outside the range of " +
+                               c.range + ". Please enter a value in that range.")))
+            << what << "\n"
+            << Log();
+        EXPECT_EQ(resultStatus.surfaceEntered, 0) << what;
+        EXPECT_EQ(surfaceWater.values[E::kCalcium], 0.0f) << what;
+        EXPECT_FALSE(PageOpened()) << what;
+    }
+}
+
+// A refusal repeats a long text only in part, so that the field and the range
+// after it stay in sight, and says a number below the least is too small.
+TEST_F(FieldBoundsRun, RefusalsRepeatAShortTextAndSayTooSmall) {
+    struct Case {
+        int control;
+        std::string typed;
+        std::string message;
+    };
+    const std::string minusFive = "-" + std::string(9998, '0') + "5";  // 10,000 characters
+    const std::string sevens(10000, '7');
+    const Case cases[] = {
+        {404, "-1e308",
+         "\"-1e308\" typed for Sodium is too small a number. Please enter a larger "
+         "value."},
+        {404, "-3.5e38", "\"-3.5e38\" typed for Sodium is too small a number."},
+        {404, sevens,
+         "\"" + sevens.substr(0, 40) +
+             "...\" typed for Sodium is too large a number. "
+             "Please enter a smaller value."},
+        {400, minusFive,
+         "\"" + minusFive.substr(0, 40) +
+             "...\" is outside the range of Calcium (0 to 1,000,000 mg/l as "
+             "Ca). Please enter a value in that range."},
+        {392, "9" + sevens, "\"9" + sevens.substr(0, 39) + "...\" typed for Time is not a time"},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        ASSERT_EQ(TypeAndOk(c.control, c.typed), 0) << c.message << "\n" << Log();
+        const std::string box = BoxLine("typed for");
+        const std::string range = BoxLine("is outside the range");
+        EXPECT_TRUE(box.find(c.message) != std::string::npos ||
+                    range.find(c.message) != std::string::npos)
+            << c.message << "\n"
+            << box << "\n"
+            << range;
+        EXPECT_LT(std::max(box.size(), range.size()), 300u) << c.message;
+        EXPECT_EQ(resultStatus.surfaceEntered, 0) << c.message;
+    }
+}
+
+// An analysis pasted into the water form is held to the ranges the form types
+// with, in the receiver's units: the box names the field the value was in,
+// with the value, and the form keeps what it showed, so OK stores the typed
+// water. A value that is no number is refused too. The same record with sound
+// values is taken.
+TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        std::map<int, float> values;  // slot and value
+        std::string message;          // empty: the paste is taken
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{{39, 1e9f}}, "\"1e+09\" is outside the range of pCO2 (0 to 1,000 Atm.)."},
+        {{{27, 1e9f}}, "\"1e+09\" is outside the range of pH2S (0 to 1,000 Atm.)."},
+        {{{40, 1e9f}},
+         "\"1e+09\" is outside the range of Density (0.5 to 2.5 g/mL, or 0 for the default)."},
+        {{{50, 1e30f}}, "\"1e+30\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
+        {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 or more)."},
+        {{{7, 5e6f}}, "\"5e+06\" is outside the range of Calcium (0 to 1,000,000 mg/l as Ca)."},
+        // 1,000 degrees C is 1,832 degrees F.
+        {{{15, 1000.0f}},
+         "\"1832\" is outside the range of Temperature (30 to 572 \xB0"
+         "F)."},
+        {{{7, nan}}, "The value for Calcium is not a number."},
+        {{{9, inf}}, "The value for Sodium is not a number."},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        PutRecord(c.values);
+        ASSERT_EQ(
+            Run(std::string(kTypedWater) + "dialog 80 press 1\nmenu 1030\n"
+                                           "clipboard load tkIntermediate record.bin\n"
+                                           "dialog 80 press 1279\ndialog 80 press 1\nmenu 1030\n"
+                                           "answer no Data has been modified\n"),
+            0)
+            << c.message << "\n"
+            << Log();
+        const float calcium = surfaceWater.values[E::kCalcium];
+        if (c.message.empty()) {
+            EXPECT_EQ(calcium, 999.0f) << Log();
+            EXPECT_EQ(surfaceWater.sampleNumber, 12);
+            EXPECT_FALSE(Logged("Analysis not pasted")) << Log();
+            continue;
+        }
+        EXPECT_TRUE(Logged(Box(c.message + " Analysis not pasted."))) << c.message << "\n" << Log();
+        EXPECT_EQ(calcium, 412.0f) << c.message;
+        EXPECT_EQ(surfaceWater.sampleNumber, 0) << c.message;  // the pasted one is 12
+    }
+}
+
+// The multi-mix input pastes through the same check: a pH2S beyond the
+// pressures, a negative residence time or corrosion target is refused and the
+// water shown stays as typed; a sound record is taken.
+TEST_F(FieldBoundsRun, MultiMixPastesKeepToTheSameRanges) {
+    struct Case {
+        std::map<int, float> values;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{{27, 1e9f}}, "\"1e+09\" is outside the range of pH2S (0 to 1,000 Atm.)."},
+        {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 or more)."},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        PutRecord(c.values);
+        ASSERT_EQ(Run("clipboard load tkIntermediate record.bin\n"
+                      "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+                      "dialog 115 press 1279\ndialog 115 set 492 100\ndialog 115 press 1\n"
+                      "dialog 115 next\ndialog 115 press 2\nmenu 113\n"
+                      "answer no Data has been modified\n"),
+                  0)
+            << c.message << "\n"
+            << Log();
+        const float calcium = multiMixState.sourceWaters[0].values[E::kCalcium];
+        if (c.message.empty()) {
+            EXPECT_EQ(calcium, 999.0f) << Log();
+            EXPECT_FALSE(Logged("Analysis not pasted")) << Log();
+            continue;
+        }
+        EXPECT_TRUE(Logged(Box(c.message + " Analysis not pasted."))) << c.message << "\n" << Log();
+        EXPECT_EQ(calcium, 100.0f) << c.message;
+    }
+}
+
+// A paste while another program holds the clipboard says so in the box's
+// text, and the form keeps its water.
+TEST_F(FieldBoundsRun, APasteFromAHeldClipboardSaysWhyInItsText) {
+    ASSERT_EQ(Run(std::string(kTypedWater) +
+                  "clipboard hold\ndialog 80 press 1279\ndialog 80 press 1\nmenu 1030\n"
+                  "clipboard release\nanswer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("\": \"Error opening clipboard. Analysis not posted.\" -> ok")) << Log();
+    EXPECT_EQ(surfaceWater.values[E::kCalcium], 412.0f);
+}
+
+// The numbers of a line after its label.
+std::vector<double> Numbers(const std::string& line, size_t from) {
+    std::vector<double> numbers;
+    const char* at = line.c_str() + std::min(from, line.size());
+    char* end = nullptr;
+    for (double v = std::strtod(at, &end); end != at; v = std::strtod(at, &end)) {
+        numbers.push_back(v);
+        at = end;
+        if (*at == ',') ++at;
+    }
+    return numbers;
+}
+
+// The what-if pH range: a low or high pH of 0 (or an empty field) is refused,
+// as is a high below the low; No keeps the range held before, Yes lets the
+// user correct the field. The pH profile's columns and the 3D data file's
+// rows are the range's seven points, never the water's own pH.
+TEST_F(FieldBoundsRun, WhatIfPhRangeIsAboveZeroAndInOrder) {
+    const std::string water = std::string(kTypedWater) + "dialog 80 press 1\nmenu 1030\n";
+    const std::string outside = "pH must be above 0.0 and at most 14.0";
+    const std::string reversed = "The High pH is below the Low pH";
+    struct Case {
+        std::string steps;  // the pH fields typed, OK pressed, the questions answered
+        std::string question;
+        double low, high;  // the range the profiles then use
+    };
+    // The settings of a fresh folder hold 5.6 to 8.0.
+    const Case cases[] = {
+        {"dialog 84 set 533 0\ndialog 84 set 530 9\ndialog 84 press 1\nanswer no " + outside + "\n",
+         outside, 5.6, 9.0},
+        {"dialog 84 set 533 8\ndialog 84 set 530 6\ndialog 84 press 1\nanswer no " + reversed +
+             "\n",
+         reversed, 5.6, 8.0},
+        {"dialog 84 set 530 \ndialog 84 press 1\nanswer no " + outside + "\n", outside, 5.6, 8.0},
+        {"dialog 84 set 533 0\ndialog 84 set 530 9\ndialog 84 press 1\nanswer yes " + outside +
+             "\ndialog 84 set 533 6.5\ndialog 84 press 1\n",
+         outside, 6.5, 9.0},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        ASSERT_EQ(Run(water + "dialog 84 set 535 77\n" + c.steps +
+                      "menu 1041\nmenu 1038\ntext DisplaypHWater phw.txt\n"
+                      "dialog 25 press 2505\ndialog 25 select 2501 Calcite\ndialog 25 press 2503\n"
+                      "dialog 25 press 1\nmenu 1064\nmenu 1040\nfile \\G.DAT\n"
+                      "menu 996 wcGraphWindow\nanswer no Data has been modified\n"),
+                  0)
+            << c.steps << "\n"
+            << Log();
+        EXPECT_TRUE(Logged(c.question)) << c.steps << "\n" << Log();
+        // Seven points, the last the high: low + k (high - low) / 6.
+        std::vector<double> points;
+        for (int k = 0; k < 7; ++k) points.push_back(c.low + k * (c.high - c.low) / 6.0);
+
+        std::vector<double> columns;
+        for (const std::string& line : TextLines(Read("phw.txt")))
+            if (line.rfind("  CATIONS", 0) == 0) columns = Numbers(line, 9);
+        ASSERT_EQ(columns.size(), 7u) << c.steps << "\n" << Read("phw.txt");
+        for (int k = 0; k < 7; ++k) EXPECT_NEAR(columns[k], points[k], 0.006) << c.steps << k;
+
+        // The data file: three title lines, the temperatures, then a row per
+        // pH from the highest, its pH first.
+        const std::vector<std::string> rows = TextLines(Read("G.DAT"));
+        ASSERT_EQ(rows.size(), 11u) << c.steps << "\n" << Read("G.DAT");
+        for (int k = 0; k < 7; ++k) {
+            const std::vector<double> row = Numbers(rows[4 + k], 0);
+            ASSERT_EQ(row.size(), 8u) << rows[4 + k];
+            EXPECT_NEAR(row[0], points[6 - k], 1e-5) << c.steps << rows[4 + k];
+        }
+    }
+}
+
+}  // namespace
