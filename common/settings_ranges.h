@@ -32,9 +32,10 @@ namespace SettingRanges {
 // pH: the what-if ranges, the 3D graph ranges and the target pH of pH control.
 inline constexpr SettingRange kPh{0.0, 14.0};
 // The pH a what-if point is calculated at (the low, high and evaluation pH
-// the what-if dialog takes): above 0, since the engine reads a pH of 0 as one
-// still to be found and would calculate the water at its own pH instead.
-inline constexpr SettingRange kPointPh{0.0, 14.0, false};
+// of the what-if settings, which the what-if and Change Range dialogs take):
+// not 0, which the engine reads as a pH still to be found, so that it would
+// calculate the water at its own pH instead.
+inline constexpr SettingRange kPointPh{0.01, 14.0};
 
 // Percent of injection water: the mixing zone's low, high and typical percent
 // and the grids' copies. The step, a sixth of high minus low, lies within the

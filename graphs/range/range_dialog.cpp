@@ -42,9 +42,7 @@ const RangeMember& Member(int templateId) {
 bool Acceptable(win::HWND dialog, const RangeField& field, float& value) {
     // The whole text: a number that blanks and more text follow is refused.
     const std::string text = DialogFieldText(dialog, field.control);
-    if (!ParseRangeValue(text.c_str(), value)) return false;
-    const RangeLimits limits = LimitsOf(QuantityOf(field.slot));
-    return value >= limits.low && value <= limits.high;
+    return ParseRangeValue(text.c_str(), value) && SlotHolds(field.slot, value);
 }
 
 }  // namespace
@@ -75,7 +73,7 @@ int ReadRangeDialog(const RangeMember& member, win::HWND dialog) {
             ScatterRangeSettings(live);
             continue;
         }
-        if (win::MessageBox(dialog, RefusalText(QuantityOf(f.slot)).c_str(), "WARNING",
+        if (win::MessageBox(dialog, SlotRefusalText(f.slot).c_str(), "WARNING",
                             win::MB_YESNO | win::MB_ICONHAND) == win::IDYES)
             return f.control;
         result = -1;

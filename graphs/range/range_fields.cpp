@@ -203,6 +203,24 @@ std::string RefusalText(RangeQuantity quantity) {
            "Did you wish to re-enter (Y/N)?";
 }
 
+namespace {
+
+bool PointPh(RangeSlot slot) {
+    return slot == S::kPhLow || slot == S::kPhHigh || slot == S::kPhEval;
+}
+
+}  // namespace
+
+bool SlotHolds(RangeSlot slot, float value) {
+    if (PointPh(slot)) return SettingRanges::kPointPh.Holds(value);
+    const RangeLimits limits = LimitsOf(QuantityOf(slot));
+    return value >= limits.low && value <= limits.high;
+}
+
+std::string SlotRefusalText(RangeSlot slot) {
+    return PointPh(slot) ? kPointPhRangeText : RefusalText(QuantityOf(slot));
+}
+
 bool ParseRangeValue(const char* text, float& value) {
     const std::string_view typed(text);
     if (typed.find_first_not_of(" \t") == std::string_view::npos) return false;

@@ -20,6 +20,11 @@ struct RangeLimits {
 [[nodiscard]] RangeQuantity QuantityOf(RangeSlot slot);
 // The "... Did you wish to re-enter (Y/N)?" refusal of a quantity.
 [[nodiscard]] std::string RefusalText(RangeQuantity quantity);
+// Whether a field may hold `value`: its quantity's limits, and for the what-if
+// pH a point is calculated at those of the what-if dialog (above 0); and the
+// refusal of a field that may not.
+[[nodiscard]] bool SlotHolds(RangeSlot slot, float value);
+[[nodiscard]] std::string SlotRefusalText(RangeSlot slot);
 
 // The value of a field, read by the dialogs' decimal reader and narrowed to
 // f32. False for an empty text and for a text that is not wholly a number.

@@ -26,9 +26,10 @@ struct PressureUnitInfo {
 inline constexpr const char* kPhRangeText =
     "pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. Did you wish to "
     "re-enter (Y/N)?";
-// The low, high and evaluation pH: above 0, and the high not below the low.
+// The low, high and evaluation pH (SettingRanges::kPointPh), and the high not
+// below the low.
 inline constexpr const char* kPointPhRangeText =
-    "pH must be above 0.0 and at most 14.0 . Please re-enter a valid pH value. Did you wish to "
+    "pH must be in the range of 0.01 to 14.0 . Please re-enter a valid pH value. Did you wish to "
     "re-enter (Y/N)?";
 inline constexpr const char* kPhOrderText =
     "The High pH is below the Low pH. Please re-enter a valid pH value. Did you wish to "

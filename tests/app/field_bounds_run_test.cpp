@@ -308,7 +308,7 @@ std::vector<double> Numbers(const std::string& line, size_t from) {
 // rows are the range's seven points, never the water's own pH.
 TEST_F(FieldBoundsRun, WhatIfPhRangeIsAboveZeroAndInOrder) {
     const std::string water = std::string(kTypedWater) + "dialog 80 press 1\nmenu 1030\n";
-    const std::string outside = "pH must be above 0.0 and at most 14.0";
+    const std::string outside = "pH must be in the range of 0.01 to 14.0";
     const std::string reversed = "The High pH is below the Low pH";
     struct Case {
         std::string steps;  // the pH fields typed, OK pressed, the questions answered
@@ -358,6 +358,34 @@ TEST_F(FieldBoundsRun, WhatIfPhRangeIsAboveZeroAndInOrder) {
             EXPECT_NEAR(row[0], points[6 - k], 1e-5) << c.steps << rows[4 + k];
         }
     }
+}
+
+// The Change Range dialogs of the 3D pH-temperature graph and of the 2D pH
+// graph hold the same what-if pH: a low of 0 is refused there too (No keeps
+// 5.6), and the 3D data file's rows stay the range's points.
+TEST_F(FieldBoundsRun, ChangeRangeKeepsTheWhatIfPhAboveZero) {
+    const std::string refusal = "pH must be in the range of 0.01 to 14.0";
+    ASSERT_EQ(Run(std::string(kTypedWater) +
+                  "dialog 80 press 1\nmenu 1030\ndialog 84 set 535 77\ndialog 84 press 1\n"
+                  "menu 1041\ndialog 25 press 2505\ndialog 25 select 2501 Calcite\n"
+                  "dialog 25 press 2503\ndialog 25 press 1\nmenu 1064\nmenu 1040\n"
+                  "dialog 191 set 363 0\ndialog 191 press 1\nanswer no " +
+                  refusal +
+                  "\nmenu 999 wcGraphWindow\nfile \\G.DAT\nmenu 996 wcGraphWindow\n"
+                  "menu 1028 wcGraphWindow\nmenu 1039\n"
+                  "dialog 198 set 363 0\ndialog 198 press 1\nanswer no " +
+                  refusal + "\nmenu 999 wc2DGraphWindow\nanswer no Data has been modified\n"),
+              0)
+        << Log();
+    const std::string log = Log();
+    const size_t first = log.find(refusal);
+    ASSERT_NE(first, std::string::npos) << log;
+    EXPECT_NE(log.find(refusal, first + 1), std::string::npos) << log;
+    EXPECT_EQ(whatIfSettings.phLow, 5.6f);
+    const std::vector<std::string> rows = TextLines(Read("G.DAT"));
+    ASSERT_EQ(rows.size(), 11u) << Read("G.DAT");
+    for (int k = 0; k < 7; ++k)
+        EXPECT_NEAR(Numbers(rows[4 + k], 0)[0], 8.0 - k * (8.0 - 5.6) / 6.0, 1e-5) << rows[4 + k];
 }
 
 }  // namespace
