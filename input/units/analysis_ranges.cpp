@@ -182,9 +182,17 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     }
     if (element < 0 || element >= E::kCount || MayBeNegative(element) || WorkingValue(element))
         return {false, -kNoEnd, kNoEnd, false};
-    // A stored concentration is any amount: files of older versions hold
-    // larger ones than the form now takes.
-    if (KindOfElement(element) == FieldKind::kConcentration) return {true, 0.0, kNoEnd, false};
+    // A stored concentration, partial pressure or density is any amount:
+    // files of older versions hold values the form now refuses.
+    switch (KindOfElement(element)) {
+        case FieldKind::kConcentration:
+        case FieldKind::kCo2Pressure:
+        case FieldKind::kH2sPressure:
+        case FieldKind::kDensity:
+            return {true, 0.0, kNoEnd, false};
+        default:
+            break;
+    }
     return RangeOfKind(KindOfElement(element), units);
 }
 

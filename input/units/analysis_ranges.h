@@ -84,9 +84,12 @@ enum : int {
 // that may be in either) takes the larger of the two readings.
 [[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode);
 
-// The range of `element` (an AnalysisElement index) in the units `units` choose:
-// that of its field's kind, the codes of the modes and the species flag, and
-// no range for the values the engine computes.
+// The range of `element` (an AnalysisElement index) in the units `units` choose,
+// as a stored record may hold it: that of its field's kind (a concentration,
+// partial pressure or density any amount 0 or more), the codes of the modes and
+// the species flag, and no range for the values the engine computes. A value
+// held to the ranges the form types with goes through StoredValueRefusal
+// (input/waterform/form_checks.h).
 [[nodiscard]] AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units);
 
 // True when `value` is finite and within the element's range.

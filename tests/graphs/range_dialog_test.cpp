@@ -141,23 +141,25 @@ TEST_F(RangeDialogTest, LimitsOfEachQuantityAndUnit) {
 
 // The ends of pH, temperature in degrees C and pressure in psia, typed into
 // the dialogs: the bound itself passes, just beyond it is refused (No keeps
-// the old value and reads on).
+// the old value and reads on). The what-if pH a point is calculated at
+// starts at 0.01, as in the what-if dialog.
 TEST_F(RangeDialogTest, BoundsAreInclusiveInTheUnitsShown) {
-    Answer(RangeQuantity::kPh, win::IDNO);
-    Answer(RangeQuantity::kPh, win::IDNO);
+    const std::string pointPh = SlotRefusalText(RangeSlot::kPhLow);
+    win::AnswerMessageBox("WARNING", pointPh, win::IDNO);
+    win::AnswerMessageBox("WARNING", pointPh, win::IDNO);
     Open(ChangeRangeTempPH, D::kTempPh, [](win::HWND d) {
-        win::SetField(d, C::kLow, "-0.01");
+        win::SetField(d, C::kLow, "0");
         win::SetField(d, C::kHigh, "14.01");
         win::PressButton(d, C::kOk);
     });
     EXPECT_EQ(whatIfSettings.phLow, 6.0f);
     EXPECT_EQ(whatIfSettings.phHigh, 8.0f);
     Open(ChangeRangeTempPH, D::kTempPh, [](win::HWND d) {
-        win::SetField(d, C::kLow, "0");
+        win::SetField(d, C::kLow, "0.01");
         win::SetField(d, C::kHigh, "14");
         win::PressButton(d, C::kOk);
     });
-    EXPECT_EQ(whatIfSettings.phLow, 0.0f);
+    EXPECT_EQ(whatIfSettings.phLow, 0.01f);
     EXPECT_EQ(whatIfSettings.phHigh, 14.0f);
 
     unitCodes.code[UnitItem::kTemperature] = 1;
@@ -310,7 +312,7 @@ TEST_F(RangeDialogTest, OutOfBoundsStoredValueIsReplacedByItsDefault) {
 // No on the first field: the later valid fields are stored and mark stale,
 // the validator answers -1 and the dialog closes.
 TEST_F(RangeDialogTest, NoKeepsTheOldValueAndReadsOn) {
-    Answer(RangeQuantity::kPh, win::IDNO);
+    win::AnswerMessageBox("WARNING", SlotRefusalText(RangeSlot::kPhLow), win::IDNO);
     int result = 0;
     Open(ChangeRangeTempPH, D::kTempPh, [&result](win::HWND d) {
         win::SetField(d, C::kLow, "20");
