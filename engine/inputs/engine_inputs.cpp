@@ -153,7 +153,7 @@ void Molalities(const InputStageContext& context, SpeciesRecord* state, EngineIn
     state[Species::kZinc].amount = in.zincMgL * perKilogram;
     state[Species::kZinc].molality = in.zincMolality;
     in.polyphosphateMolality = f * in.polyphosphateMgL * perKilogram / kPhosphateMolarMass;
-    in.oxalateMolality = f * in.oxalateMmolL * perKilogram;
+    in.oxalateMolality = f * in.oxalateMmolL * in.oxalatePerKilogram;
     for (int i = 0; i < 4; ++i)
         in.organicAcidMolality[i] =
             f * context.organicAcidsMgL[i] * perKilogram / kOrganicAcidMolarMass[i];
@@ -229,13 +229,15 @@ double LoadEngineInputs(const InputStageContext& context, WaterAnalysis& analysi
     in.oxalateMmolL = analysis.values[AnalysisElement::kOxalate] *
                       EntryMgLPerUnit(units, UnitItem::kOxalate, sw.reportingMode) /
                       kOxalateMolarMass;
+    in.oxalatePerKilogram = EntryPerKilogram(
+        units, UnitItem::kOxalate, analysis.values[AnalysisElement::kResultScale], sw.reportingMode);
 
     EngineTemperature(vector[15], units.code[UnitItem::kTemperature], sw.calcPassMode, in);
 
     CarbonateEntries entries{vector[1], vector[13], vector[14], perKilogram};
     LoadCarbonateInputs(sw, context.reference, entries, analysis, state);
 
-    in.tds = TotalDissolvedSolids(state, in.oxalateMmolL * perKilogram);
+    in.tds = TotalDissolvedSolids(state, in.oxalateMmolL * in.oxalatePerKilogram);
     in.molalFactor = MolalFactor(in.tds);
     in.molalDiv = 1.0 / in.molalFactor;
     Molalities(context, state, in);

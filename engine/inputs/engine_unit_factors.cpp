@@ -36,7 +36,7 @@ constexpr double kPO4 = 94.9714;
 constexpr double kH2S = 34.08;
 constexpr double kC2O4 = 88.0196;
 
-constexpr double kCaCO3PerEquivalent = 50.0445;  // mg of CaCO3 per meq
+constexpr double kCaCO3PerEquivalent = kCaCO3MgPerMeq;
 constexpr double kFrenchDegree = 10.0;           // mg/L as CaCO3
 constexpr double kGermanDegree = 17.9;           // mg/L as CaCO3 (17.85, as the program rounds it)
 
@@ -155,6 +155,17 @@ double EntryMgLPerUnit(const UnitCodes& units, int item, uint16_t reportingMode)
         if (weight > 0.0) return weight;
     }
     return EngineUnitFactor(units, item);
+}
+
+double AlkalinityCaCO3PerUnit(unsigned mode) {
+    switch (mode) {
+        case 1: return 1.0;
+        case 4: return 500.05 / 30.0;
+        case 5: return kCaCO3PerEquivalent;
+        case 6: return kFrenchDegree;
+        case 7: return kGermanDegree;
+        default: return 0.0;
+    }
 }
 
 double ZincToMgL(double value, unsigned code) {

@@ -33,6 +33,15 @@ double EngineUnitFactor(const UnitCodes& units, int item);
 // every concentration is in meq/L whatever its code, else the code's factor.
 double EntryMgLPerUnit(const UnitCodes& units, int item, uint16_t reportingMode);
 
+// mg of CaCO3 per milliequivalent.
+constexpr double kCaCO3MgPerMeq = 50.0445;
+
+// The alkalinity modes (1 as CaCO3, 2 as HCO3 and CO3, 3 the species given, 4 ml
+// of N/30 acid on a 100 ml sample, 5 epm, 6 French and 7 German degrees): mg/L
+// as CaCO3 per unit of the M and P alkalinity, 0.0 for modes 2 and 3, whose
+// fields hold the species themselves.
+double AlkalinityCaCO3PerUnit(unsigned mode);
+
 // Zinc (UnitCodes item 33) to mg/L as Zn.
 double ZincToMgL(double value, unsigned code);
 // Polyphosphate (item 36) to mg/L as PO4.

@@ -79,6 +79,7 @@ struct EngineInputs {
     double polyphosphateMgL;  // mg/L as PO4
     double polyphosphateMolality;
     double oxalateMmolL;
+    double oxalatePerKilogram;  // the entered oxalate per kilogram of solution
     double oxalateMolality;
     // Acetic, propionic, butyric and valeric acid, mol/kg.
     double organicAcidMolality[4];

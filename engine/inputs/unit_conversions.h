@@ -94,6 +94,20 @@ inline double ResultScaleFactor(double resultScale, int reportingMode) {
     return perLitre && resultScale != 0.0 ? resultScale : 1.0;
 }
 
+// What an amount of `item` as entered is multiplied by to be per kilogram of
+// solution. Concentrations follow the
+// reporting basis (ResultScaleFactor); moles/L of oxalate name an amount per
+// litre whatever the basis, so they are taken at the specific gravity in ppm
+// reporting too.
+inline double EntryPerKilogram(const UnitCodes& units, int item, double resultScale,
+                               int reportingMode) {
+    constexpr unsigned kOxalateMolesPerLitre = 3;
+    if (item == UnitItem::kOxalate && units.code[item] == kOxalateMolesPerLitre &&
+        reportingMode != ReportingMode::kEpm && resultScale != 0.0)
+        return 1.0 / resultScale;
+    return 1.0 / ResultScaleFactor(resultScale, reportingMode);
+}
+
 inline bool CorrosionRateInMpy(const UnitCodes& units) {
     return units.code[UnitItem::kCorrosionRate] == 0;
 }

@@ -1,10 +1,11 @@
 // Converting the stored waters when the units change. Each quantity goes
-// through the calculation's own conversion into its base unit (mg/L as the
-// species, degrees C, psia, atm, g/mL) and back out by the new unit, so the
-// calculation reads the same water before and after.
+// through the calculation's own conversion into its base unit (mg per kilogram
+// as the species, the alkalinity as CaCO3, degrees C, psia, atm, g/mL) and back
+// out by the new unit, so the calculation reads the same water before and after.
 #include "input/units/unit_change.h"
 
 #include <cstring>
+#include <map>
 #include <utility>
 
 #include "common/water_analysis.h"
@@ -62,28 +63,28 @@ bool Changed(const UnitCodes& before, const UnitCodes& after, int item) {
 
 // value x (base per old unit) / (base per new unit); a new unit without a
 // factor leaves the value as it was.
-float Rescale(float value, double oldFactor, double newFactor) {
+double Rescale(double value, double oldFactor, double newFactor) {
     if (newFactor == 0.0) return value;
-    return static_cast<float>(value * oldFactor / newFactor);
+    return value * oldFactor / newFactor;
 }
 
-float ConvertTemperature(float value, unsigned before, unsigned after) {
+double ConvertTemperature(double value, unsigned before, unsigned after) {
     EngineInputs in{};
     EngineTemperature(value, before, 1, in);  // any pass past the reference one
     switch (after) {
         case TemperatureUnit::kFahrenheit:
-            return static_cast<float>(in.temperatureF);
+            return in.temperatureF;
         case TemperatureUnit::kCelsius:
-            return static_cast<float>(in.temperatureC);
+            return in.temperatureC;
         case TemperatureUnit::kKelvin:
-            return static_cast<float>(in.temperatureK);
+            return in.temperatureK;
         default:
             return value;
     }
 }
 
-float GramsPerMl(float density, unsigned code) {
-    return code == 1 ? static_cast<float>(density / kWaterDensityLbsPerGal) : density;
+double GramsPerMl(double density, unsigned code) {
+    return code == 1 ? density / kWaterDensityLbsPerGal : density;
 }
 
 // Flows: the calculation multiplies each by its unit's factor.
@@ -100,24 +101,73 @@ double FlowFactor(int item, unsigned code) {
 
 void ConvertTemperaturePair(float (&pair)[2], const UnitCodes& before, const UnitCodes& after) {
     for (float& t : pair)
-        t = ConvertTemperature(t, before.code[U::kTemperature], after.code[U::kTemperature]);
+        t = static_cast<float>(
+            ConvertTemperature(t, before.code[U::kTemperature], after.code[U::kTemperature]));
 }
 
-}  // namespace
+// The total (M) and phenolphthalein (P) alkalinity in mg per kilogram as CaCO3,
+// as the calculation reads them: the species of mode 2 split as its mode 1 does,
+// bicarbonate M - 2P and carbonate 2P.
+constexpr double kCaCO3MolarMass = 2.0 * kCaCO3MgPerMeq;
+struct AlkalinityAsCaCO3 {
+    double m, p;
+};
+AlkalinityAsCaCO3 ToCaCO3(double m, double p, uint16_t mode) {
+    if (mode == 2) {
+        const double carbonate = p * kCaCO3MolarMass / (2.0 * kCarbonateMolarMass);
+        return {m * kCaCO3MgPerMeq / kBicarbonateMolarMass + 2.0 * carbonate, carbonate};
+    }
+    const double perUnit = AlkalinityCaCO3PerUnit(mode);
+    return {m * perUnit, p * perUnit};
+}
+AlkalinityAsCaCO3 FromCaCO3(const AlkalinityAsCaCO3& a, uint16_t mode) {
+    if (mode == 2)
+        return {(a.m - 2.0 * a.p) * kBicarbonateMolarMass / kCaCO3MgPerMeq,
+                a.p * 2.0 * kCarbonateMolarMass / kCaCO3MolarMass};
+    const double perUnit = AlkalinityCaCO3PerUnit(mode);
+    return {a.m / perUnit, a.p / perUnit};
+}
+bool ConvertibleMode(uint16_t mode) {
+    return mode == 2 || AlkalinityCaCO3PerUnit(mode) > 0.0;
+}
 
-void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) {
+// The M and P alkalinity and the total alkalinity as CaCO3 beside them. The
+// species given (mode 3) name other quantities: only a change of reporting
+// basis within that mode rescales them.
+void ConvertAlkalinity(double* v, const UnitBasis& was, const UnitBasis& now, double wasPerKg,
+                       double nowPerKg) {
+    if (was.alkalinityMode == now.alkalinityMode && wasPerKg == nowPerKg) return;
+    if (was.alkalinityMode == 3 && now.alkalinityMode == 3) {
+        for (int e : {E::kMAlkalinity, E::kPAlkalinity, E::kAlkalinity})
+            v[e] = v[e] * wasPerKg / nowPerKg;
+        return;
+    }
+    if (!ConvertibleMode(was.alkalinityMode) || !ConvertibleMode(now.alkalinityMode)) return;
+    AlkalinityAsCaCO3 a = ToCaCO3(v[E::kMAlkalinity], v[E::kPAlkalinity], was.alkalinityMode);
+    a = {a.m * wasPerKg / nowPerKg, a.p * wasPerKg / nowPerKg};
+    const AlkalinityAsCaCO3 fields = FromCaCO3(a, now.alkalinityMode);
+    v[E::kMAlkalinity] = fields.m;
+    v[E::kPAlkalinity] = fields.p;
+    v[E::kAlkalinity] = a.m;
+}
+
+// The conversion itself, in double precision.
+void ConvertValues(double* v, const UnitBasis& was, const UnitBasis& now) {
     const UnitCodes& before = was.units;
     const UnitCodes& after = now.units;
     // mg per kg of solution per unit, as the calculation reads each value: mg/L
     // are taken at the water's specific gravity, ppm and epm per kilogram.
     const double density = v[E::kResultScale];
-    const double wasPerKg = 1.0 / ResultScaleFactor(density, was.reportingMode);
-    const double nowPerKg = 1.0 / ResultScaleFactor(density, now.reportingMode);
     for (const ScaledElement& s : kScaled) {
-        const double oldFactor = EntryMgLPerUnit(before, s.item, was.reportingMode) * wasPerKg;
-        const double newFactor = EntryMgLPerUnit(after, s.item, now.reportingMode) * nowPerKg;
+        const double oldFactor = EntryMgLPerUnit(before, s.item, was.reportingMode) *
+                                 EntryPerKilogram(before, s.item, density, was.reportingMode);
+        const double newFactor = EntryMgLPerUnit(after, s.item, now.reportingMode) *
+                                 EntryPerKilogram(after, s.item, density, now.reportingMode);
         if (oldFactor != newFactor) v[s.element] = Rescale(v[s.element], oldFactor, newFactor);
     }
+    ConvertAlkalinity(v, was, now,
+                      EntryPerKilogram(before, U::kMAlkalinity, density, was.reportingMode),
+                      EntryPerKilogram(after, U::kMAlkalinity, density, now.reportingMode));
     for (int item : {U::kBrineFlow, U::kOilFlow, U::kGasFlow})
         if (Changed(before, after, item))
             v[E::kBrineFlow + item - U::kBrineFlow] =
@@ -128,10 +178,8 @@ void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) 
         v[E::kTemperature] = ConvertTemperature(v[E::kTemperature], before.code[U::kTemperature],
                                                 after.code[U::kTemperature]);
     if (Changed(before, after, U::kDensity)) {
-        const float grams = GramsPerMl(v[E::kDensity], before.code[U::kDensity]);
-        v[E::kDensity] = after.code[U::kDensity] == 1
-                             ? static_cast<float>(grams * kWaterDensityLbsPerGal)
-                             : grams;
+        const double grams = GramsPerMl(v[E::kDensity], before.code[U::kDensity]);
+        v[E::kDensity] = after.code[U::kDensity] == 1 ? grams * kWaterDensityLbsPerGal : grams;
     }
     // The partial pressures in ppm or percent of the gas are read against the
     // total pressure, so they are converted before it.
@@ -143,12 +191,118 @@ void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) 
         const bool share =
             before.code[item] >= kFirstShareOfGas || after.code[item] >= kFirstShareOfGas;
         if (Changed(before, after, item) && (totalBar > 0.0 || !share))
-            v[element] = static_cast<float>(AtmToPartialPressureUnit(
+            v[element] = AtmToPartialPressureUnit(
                 PartialPressureToAtm(v[element], before.code[item], totalBar), after.code[item],
-                totalBar));
+                totalBar);
     }
     if (Changed(before, after, U::kPressure))
-        v[E::kPressure] = static_cast<float>(PsiaToPressureUnit(psia, after.code[U::kPressure]));
+        v[E::kPressure] = PsiaToPressureUnit(psia, after.code[U::kPressure]);
+}
+
+// The elements a change of units may rewrite.
+bool Converted(int e) {
+    for (const ScaledElement& s : kScaled)
+        if (s.element == e) return true;
+    switch (e) {
+        case E::kAlkalinity:
+        case E::kMAlkalinity:
+        case E::kPAlkalinity:
+        case E::kBrineFlow:
+        case E::kOilFlow:
+        case E::kGasFlow:
+        case E::kTemperature:
+        case E::kDensity:
+        case E::kPco2:
+        case E::kPH2S:
+        case E::kPressure:
+            return true;
+        default:
+            return false;
+    }
+}
+bool IsAlkalinity(int e) {
+    return e == E::kAlkalinity || e == E::kMAlkalinity || e == E::kPAlkalinity;
+}
+
+// A unit basis held by value.
+struct KeptBasis {
+    UnitCodes units{};
+    uint16_t reportingMode = 0;
+    uint16_t alkalinityMode = 0;
+    KeptBasis() = default;
+    explicit KeptBasis(const UnitBasis& b)
+        : units(b.units), reportingMode(b.reportingMode), alkalinityMode(b.alkalinityMode) {}
+    UnitBasis View() const { return UnitBasis{units, reportingMode, alkalinityMode}; }
+    bool Is(const UnitBasis& b) const {
+        return std::memcmp(&units, &b.units, sizeof units) == 0 &&
+               reportingMode == b.reportingMode && alkalinityMode == b.alkalinityMode;
+    }
+};
+
+// What one record held before its first change of units, in full precision,
+// and what the last change left in it.
+struct Origin {
+    KeptBasis basis;
+    double values[E::kCount] = {};
+    KeptBasis lastBasis;
+    float last[E::kCount] = {};
+};
+std::map<const float*, Origin>& Origins() {
+    static std::map<const float*, Origin> origins;
+    return origins;
+}
+
+bool SameBits(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+}  // namespace
+
+void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) {
+    double current[E::kCount];
+    for (int e = 0; e < E::kCount; ++e) current[e] = v[e];
+    auto [at, added] = Origins().try_emplace(v);
+    Origin& o = at->second;
+    // The specific gravity and the total pressure convert the others: a record
+    // whose either changed, one not left in these units by its last change, and
+    // one whose alkalinity enters or leaves the species given start again from
+    // what they hold.
+    const bool species = was.alkalinityMode != now.alkalinityMode &&
+                         (was.alkalinityMode == 3 || now.alkalinityMode == 3);
+    const bool fresh = added || species || !o.lastBasis.Is(was) ||
+                       !SameBits(v[E::kResultScale], o.last[E::kResultScale]) ||
+                       !SameBits(v[E::kPressure], o.last[E::kPressure]);
+    if (fresh) {
+        o.basis = KeptBasis(was);
+        std::memcpy(o.values, current, sizeof current);
+    } else {
+        // Values edited since are taken as they are now, written in the first units.
+        double edited[E::kCount];
+        std::memcpy(edited, current, sizeof current);
+        ConvertValues(edited, was, o.basis.View());
+        bool alkalinityEdited = false;
+        for (int e = 0; e < E::kCount; ++e)
+            if (IsAlkalinity(e) && !SameBits(v[e], o.last[e])) alkalinityEdited = true;
+        for (int e = 0; e < E::kCount; ++e) {
+            if (!Converted(e))
+                o.values[e] = current[e];
+            else if (IsAlkalinity(e) ? alkalinityEdited : !SameBits(v[e], o.last[e]))
+                o.values[e] = edited[e];
+        }
+    }
+    double converted[E::kCount];
+    std::memcpy(converted, o.values, sizeof converted);
+    ConvertValues(converted, o.basis.View(), now);
+    for (int e = 0; e < E::kCount; ++e)
+        if (Converted(e)) v[e] = static_cast<float>(converted[e]);
+    o.lastBasis = KeptBasis(now);
+    std::memcpy(o.last, v, sizeof o.last);
+    // The species given and the modes that convert name other quantities: the
+    // numbers kept start again in the units now chosen.
+    if (species) {
+        o.basis = KeptBasis(now);
+        std::memcpy(o.values, converted, sizeof converted);
+    }
 }
 
 float ConvertCorrosionRate(float rate, const UnitCodes& before, const UnitCodes& after) {
@@ -171,8 +325,8 @@ void ConvertStoredWaters(const UnitBasis& was, const UnitBasis& now) {
     ConvertAnalysisUnits(formSnapshot.values, was, now);
     for (auto& pair : waterTemperatures) ConvertTemperaturePair(pair, before, after);
     ConvertTemperaturePair(currentWaterTemperatures, before, after);
-    entryTemperature = ConvertTemperature(entryTemperature, before.code[U::kTemperature],
-                                          after.code[U::kTemperature]);
+    entryTemperature = static_cast<float>(ConvertTemperature(
+        entryTemperature, before.code[U::kTemperature], after.code[U::kTemperature]));
     corrosionTarget = ConvertCorrosionRate(corrosionTarget, before, after);
     formSnapshot.corrosionTarget =
         ConvertCorrosionRate(formSnapshot.corrosionTarget, before, after);

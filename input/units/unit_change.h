@@ -11,17 +11,23 @@
 // The density of water in lbs/gal: a density in lbs/gal over this is in g/mL.
 constexpr double kWaterDensityLbsPerGal = 8.34;
 
-// The units a workspace's numbers are written in: the unit choices and the
-// reporting basis (in epm every concentration is in meq/L).
+// The units a workspace's numbers are written in: the unit choices, the
+// reporting basis (in epm every concentration is in meq/L) and the alkalinity
+// mode.
 struct UnitBasis {
     const UnitCodes& units;
     uint16_t reportingMode;
+    uint16_t alkalinityMode;
 };
 
 // The 64 values of one analysis, written in `before`, rewritten in `after`.
-// Quantities whose unit did not change, and those with no unit (the pH, the
-// alkalinities, which follow the alkalinity mode, and the calculation's own
-// values), are left as they are; ppm and mg/L are read alike.
+// Quantities whose unit did not change, and those with no unit (the pH and the
+// calculation's own values), are left as they are. The M and P alkalinity are
+// converted between every mode that names the same amount; a change to or from
+// the species given (mode 3) leaves them as they were. The record remembers the
+// numbers it held before its first change of units: while they are not edited,
+// every later change converts from them, so a change and its undo give back the
+// very numbers typed.
 void ConvertAnalysisUnits(float* values, const UnitBasis& before, const UnitBasis& after);
 
 // A corrosion rate (the corrosion target) in the rate unit of `before`, in that of `after`.

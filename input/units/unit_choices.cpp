@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr int kShownItems = 39;  // items 0 to 38
+constexpr int kShownItems = 39;               // items 0 to 38
+constexpr uint16_t kAlkalinityAsTheIons = 2;  // "(as HCO3)", "(as CO3)"
 
 // kMaxChoice[item]; 11 and 12 hold the alkalinity modes' 7 for reference.
 constexpr int8_t kMaxChoice[kShownItems] = {
@@ -166,12 +167,14 @@ int UnitItemForControl(int controlId) {
 void ApplyUnitPreset(UnitPreset preset) {
     switch (preset) {
         case UnitPreset::kAsTheIon:
-            SetItems({11, 12}, 1);
+            // The alkalinity as its ions too: bicarbonate and carbonate.
+            SetItems({11, 12}, kAlkalinityAsTheIons);
             SetRange(0, 10, 0);
             SetRange(13, 21, 0);
             SetItems({25, 39}, 0);
             SetRange(32, 37, 0);
-            break;
+            alkalinityMode = kAlkalinityAsTheIons;
+            return;
         case UnitPreset::kAsCaCO3:
             SetRange(0, 13, 1);
             SetItems({16, 17, 19, 20, 21}, 1);

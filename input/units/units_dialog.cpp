@@ -129,9 +129,11 @@ void OnOk(win::HWND dialog) {
     if (codesChanged && (resultStatus.runTargetSolvers != 0 || AnyWaterEntered()))
         win::MessageBox(dialog, kUnitsChangedWarning, "WARNING", win::MB_ICONINFORMATION);
     // The waters stay the same waters, written in the new units.
-    if (codesChanged || reportingMode != s.openingReportingMode) {
-        ConvertStoredWaters(UnitBasis{s.openingCodes, s.openingReportingMode},
-                            UnitBasis{unitCodes, reportingMode});
+    if (codesChanged || reportingMode != s.openingReportingMode ||
+        alkalinityMode != s.openingAlkalinityMode) {
+        ConvertStoredWaters(
+            UnitBasis{s.openingCodes, s.openingReportingMode, s.openingAlkalinityMode},
+            UnitBasis{unitCodes, reportingMode, alkalinityMode});
         RefreshOpenPages(-1);
     }
     // The what-if and well-log settings hold numbers in the temperature and

@@ -9,7 +9,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "common/packed_date.h"
 #include "input/fields/decimal_field.h"
@@ -43,6 +45,19 @@ size_t Digits(std::string_view text, size_t i, size_t most, long& value) {
     return n;
 }
 
+// The number each field was last given and the text it was shown as: a field
+// still showing that text reads as that number in full, so a value converted
+// into other units, or one with more digits than the field shows, is not cut
+// to the digits shown by an OK that left it alone.
+struct ShownNumber {
+    double value;
+    std::string text;
+};
+std::map<std::pair<win::HWND, int>, ShownNumber>& ShownNumbers() {
+    static std::map<std::pair<win::HWND, int>, ShownNumber> shown;
+    return shown;
+}
+
 std::string FieldText(win::HWND form, int controlId) {
     return DialogFieldText(form, controlId);
 }
@@ -60,13 +75,18 @@ float ToStoredFloat(double value) {
 }
 
 float ReadFieldNumber(win::HWND form, int controlId) {
-    return ToStoredFloat(ReadNumber(FieldText(form, controlId)));
+    const std::string text = FieldText(form, controlId);
+    const auto shown = ShownNumbers().find({form, controlId});
+    if (shown != ShownNumbers().end() && shown->second.text == text)
+        return ToStoredFloat(shown->second.value);
+    return ToStoredFloat(ReadNumber(text));
 }
 
 void WriteFieldNumber(win::HWND form, int controlId, double value, int digits) {
     char text[kValueTextChars] = {};
     FormatValueAdaptive(value, digits, text);
     win::SetDlgItemText(form, controlId, text);
+    ShownNumbers()[{form, controlId}] = ShownNumber{value, text};
 }
 
 bool ReadSampleTime(std::string_view text, int16_t& time) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/inputs/engine_unit_factors.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "input/description_records.h"
@@ -27,9 +28,9 @@ namespace {
 namespace C = WaterFormControl;
 namespace E = AnalysisElement;
 
-// Conversion of entered alkalinity to mg/L as CaCO3 (50,044.5 mg CaCO3 per
-// equivalent): bicarbonate 61,017.3 mg and carbonate 30,004.7 mg per equivalent,
-// ml of N/30 acid on a 100 ml sample, epm, French and German degrees.
+// Alkalinity entered as the species to mg/L as CaCO3 (50,044.5 mg CaCO3 per
+// equivalent): bicarbonate 61,017.3 mg and carbonate 30,004.7 mg per equivalent;
+// the other modes by their unit's factor.
 constexpr double kCaCO3PerEquivalent = 50044.5;
 constexpr double kBicarbonatePerEquivalent = 61017.3;
 constexpr double kCarbonatePerEquivalent = 30004.7;
@@ -181,24 +182,10 @@ void DeriveStoredValues(win::HWND form, bool warn) {
 }  // namespace
 
 double TotalAlkalinity(uint16_t mode, double m, double p, double current) {
-    switch (mode) {
-        case 1:
-            return m;
-        case 2:
-        case 3:
-            return (m / kBicarbonatePerEquivalent + p / kCarbonatePerEquivalent) *
-                   kCaCO3PerEquivalent;
-        case 4:
-            return m * 500.05 / 30.0;
-        case 5:
-            return m * 50.0445;
-        case 6:
-            return m * 10.0;
-        case 7:
-            return m * 17.9;
-        default:
-            return current;
-    }
+    if (mode == 2 || mode == 3)
+        return (m / kBicarbonatePerEquivalent + p / kCarbonatePerEquivalent) * kCaCO3PerEquivalent;
+    const double perUnit = AlkalinityCaCO3PerUnit(mode);
+    return perUnit > 0.0 ? m * perUnit : current;
 }
 
 bool ValueChanged(float now, float before) {

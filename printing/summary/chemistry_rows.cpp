@@ -68,7 +68,7 @@ const RowDefinition kCationRows[] = {
     { nullptr, kCaCO3, species, species, "(ml N/30)", "(epm)", kFr, kGer }
 
 const RowDefinition kAnionRows[] = {
-    {10, "Boron", E::kBoron, U::kBoron, {"(as B)", kCaCO3, "(as B_2O_5)", kFr, kGer}, false},
+    {10, "Boron", E::kBoron, U::kBoron, {"(as B)", kCaCO3, "(as B_2O_3)", kFr, kGer}, false},
     {14, "Chloride", E::kChloride, U::kChloride, {"(as Cl)", kCaCO3, "(as NaCl)", kFr, kGer}, true},
     {15,
      "Sulfate",

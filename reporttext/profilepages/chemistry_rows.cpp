@@ -65,7 +65,7 @@ const IonRow kAnionRowsAfter[kAnionRowsAfterCount] = {
     {"H_2S ", U::kH2S, {"(as H_2S)", kC, "(as S)", kFr, kGer}, E::kH2S, kF1},
     {"Fluoride", U::kFluoride, {"(as F)", kC, kFr, kGer}, E::kFluoride, kF2},
     {"Nitrate", U::kNitrate, {"(as NO_3)", kC, kFr, kGer}, E::kNitrate, kF2},
-    {"Boron", U::kBoron, {"(as B)", kC, "(as B_2O_5)", kFr, kGer}, E::kBoron, kF2},
+    {"Boron", U::kBoron, {"(as B)", kC, "(as B_2O_3)", kFr, kGer}, E::kBoron, kF2},
 };
 // clang-format on
 

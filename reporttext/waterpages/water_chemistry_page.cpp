@@ -80,7 +80,7 @@ const AnalysisRow kAnions[] = {
     {"H_2S ", U::kH2S, {"(as H_2S)", kCaCO3, "(as S)", kFr, kGer}, E::kH2S, true},
     {"Fluoride", U::kFluoride, {"(as F)", kCaCO3, kFr, kGer}, E::kFluoride, false},
     {"Nitrate", U::kNitrate, {"(as NO_3)", kCaCO3, kFr, kGer}, E::kNitrate, true},
-    {"Boron", U::kBoron, {"(as B)", kCaCO3, "(as B_2O_5)", kFr, kGer}, E::kBoron, false},
+    {"Boron", U::kBoron, {"(as B)", kCaCO3, "(as B_2O_3)", kFr, kGer}, E::kBoron, false},
 };
 #undef TARVEX_ALK
 

@@ -127,12 +127,12 @@ std::string Number(double v) {
     return text;
 }
 
-// Alkalinity fields M and P in the unit of the mode.
-std::pair<double, double> Alkalinity(const UnitRun& s) {
-    const double co3 = s.carbonate ? kCarbonate : 0.0;
-    const double bicarbonateMeq = kBicarbonate / HCO3, carbonateMeq = 2 * co3 / CO3;
+// Alkalinity fields M and P in the unit of `mode` for bicarbonate and carbonate
+// in mg/L (mode 3, the species given, as mode 2).
+std::pair<double, double> AlkalinityFields(int mode, double bicarbonate, double carbonate) {
+    const double bicarbonateMeq = bicarbonate / HCO3, carbonateMeq = 2 * carbonate / CO3;
     const double totalMeq = bicarbonateMeq + carbonateMeq;
-    switch (s.alkalinityMode) {
+    switch (mode) {
         case 1:
             return {totalMeq * kCaCO3PerMeq, carbonateMeq / 2 * kCaCO3PerMeq};
         case 4:
@@ -144,18 +144,21 @@ std::pair<double, double> Alkalinity(const UnitRun& s) {
         case 7:
             return {totalMeq * kCaCO3PerMeq / kGerman, carbonateMeq / 2 * kCaCO3PerMeq / kGerman};
         default:
-            return {kBicarbonate, co3};
+            return {bicarbonate, carbonate};
     }
 }
+std::pair<double, double> Alkalinity(const UnitRun& s) {
+    return AlkalinityFields(s.alkalinityMode, kBicarbonate, s.carbonate ? kCarbonate : 0.0);
+}
 
-double Temperature(int code) {
+double Temperature(int code, double celsius = kCelsius) {
     switch (code) {
         case 0:
-            return kCelsius * 9 / 5 + 32;
+            return celsius * 9 / 5 + 32;
         case 1:
-            return kCelsius;
+            return celsius;
         default:
-            return kCelsius + 273.15;
+            return celsius + 273.15;
     }
 }
 double Pressure(double atm, int code) {
@@ -382,6 +385,289 @@ TEST_F(UnitSweepRun, EveryGasPhaseUnitGivesTheRatiosOfTheWaterInAtm) {
         EXPECT_NEAR(got.pco2Atm, reference.pco2Atm, 0.005 * reference.pco2Atm) << Describe(s);
         EXPECT_NEAR(got.ph2sAtm, kPh2sAtm, 0.005 * kPh2sAtm) << Describe(s);
     }
+}
+
+// The round trips: the sea water typed in mg/L, then changes of units and
+// modes, each with OK and Recalculate on the form in the new units, and back.
+constexpr double kSeaGravity = 1.025, kSeaBicarbonate = 142;
+const std::map<std::string, double>& SeaWaterMgL() {
+    static const std::map<std::string, double> water = {
+        {"Ca", 410},
+        {"Mg", 1290},
+        {"Ba", 0.02},
+        {"Sr", 8},
+        {"Na", 10800},
+        {"K", 390},
+        {"Li", 0.17},
+        {"Fe", 0.02},
+        {"NH3", 0.5},
+        {"Al", 0.01},
+        {"B", 4.5},
+        {"Cl", 19400},
+        {"SO4", 2710},
+        {"H2S", 0.5},
+        {"SiO2", 2},
+        {"PO4", 0.06},
+        {"polyphosphate", 0.05},
+        {"F", 1.3},
+        {"NO3", 0.6},
+        {"Mn", 0.01},
+        {"Zn", 0.01},
+        {"Br", 67},
+        {"Pb", 0.01},
+        {"oxalate", 1},
+    };
+    return water;
+}
+
+// A change of the units dialog: the units it leaves (each item's code from
+// `basis.ionCode` unless `codes` names it), and its lines and those of its undo.
+struct UnitChange {
+    std::string what;
+    UnitRun basis;
+    std::map<int, int> codes;  // unit item -> code
+    std::string change, undo;
+};
+
+int CodeOf(const UnitChange& u, const Concentration& c) {
+    const auto named = u.codes.find(c.item);
+    return named != u.codes.end() ? named->second : IonCode(c, u.basis.ionCode);
+}
+
+// The scroll bar of an item in the units dialog.
+int BarOf(const Concentration& c) {
+    return c.item == UnitItem::kPolyphosphate ? 506 : c.field;
+}
+
+// Lines stepping every unit of `u` down from a fresh folder's (every code 0,
+// alkalinity as HCO3, mg/L), and the lines stepping them back up.
+UnitChange Steps(std::string what, UnitRun basis, std::map<int, int> codes = {}) {
+    UnitChange u{std::move(what), basis, std::move(codes), "", ""};
+    auto step = [&u](int bar, int steps) {
+        if (steps == 0) return;
+        const std::string n = " " + std::to_string(steps) + "\n";
+        u.change += "dialog 29 scroll " + std::to_string(bar) + " down" + n;
+        u.undo += "dialog 29 scroll " + std::to_string(bar) + " up" + n;
+    };
+    for (const Concentration& c : Concentrations()) step(BarOf(c), CodeOf(u, c));
+    step(419, (basis.alkalinityMode - 2 + 7) % 7);
+    step(645, basis.temperatureCode);
+    step(920, basis.pressureCode);
+    step(428, basis.densityCode);
+    if (basis.gasCode > 0) {
+        step(822, basis.gasCode);
+        step(821, basis.gasCode);
+    }
+    // Epm holds the ion units still: it is chosen after them and left first.
+    if (basis.reporting != ReportingMode::kMgPerL) {
+        u.change += "dialog 29 click " + std::to_string(630 + basis.reporting) + "\n";
+        u.undo = "dialog 29 click 632\n" + u.undo;
+    }
+    return u;
+}
+
+// The form's fields in the units of `u`, converted here from mg/L: ppm and epm
+// are per kilogram, at the water's specific gravity; moles/L per litre in
+// every basis.
+std::vector<std::pair<int, double>> ExpectedFields(const UnitChange& u) {
+    const UnitRun& b = u.basis;
+    const double perKg = b.reporting == ReportingMode::kMgPerL ? 1.0 : 1.0 / kSeaGravity;
+    std::vector<std::pair<int, double>> fields;
+    for (const Concentration& c : Concentrations()) {
+        const double mgL = SeaWaterMgL().at(c.name);
+        const int code = CodeOf(u, c);
+        double value = mgL * perKg;
+        if (c.item == UnitItem::kOxalate && code == 3 && b.reporting != ReportingMode::kEpm)
+            value = mgL / c.perUnit[2];
+        else if (b.reporting == ReportingMode::kEpm)
+            value /= c.perMeq;
+        else if (code > 0)
+            value /= c.perUnit[static_cast<size_t>(code - 1)];
+        fields.push_back({c.field, value});
+    }
+    const auto [m, p] = AlkalinityFields(b.alkalinityMode, kSeaBicarbonate, 0.0);
+    fields.push_back({419, m * perKg});
+    fields.push_back({420, p * perKg});
+    fields.push_back({407, 8.1});
+    fields.push_back({427, Temperature(b.temperatureCode, 25.0)});
+    fields.push_back({429, Pressure(1.0, b.pressureCode)});
+    fields.push_back(
+        {428, b.densityCode == 1 ? kSeaGravity * 3.785411784 / 0.45359237 : kSeaGravity});
+    return fields;
+}
+
+std::string ReadFields() {
+    std::string reads;
+    for (const auto& [field, value] : ExpectedFields(UnitChange{}))
+        reads += "dialog 80 read " + std::to_string(field) + "\n";
+    return reads;
+}
+
+class UnitRoundTripRun : public ProgramRunFixture {
+  protected:
+    // The texts of the form's fields, in the order read, one list a reading.
+    std::vector<std::vector<std::string>> FieldReads() const {
+        const size_t perReading = ExpectedFields(UnitChange{}).size();
+        std::vector<std::vector<std::string>> readings;
+        const std::string log = Log();
+        const std::string key = "read ";
+        std::vector<std::string> reading;
+        for (const std::string& line : TextLines(log)) {
+            const size_t at = line.find(key);
+            const size_t quote = line.find('"');
+            if (at == std::string::npos || quote == std::string::npos || line.find("> ") == 0)
+                continue;
+            std::string text = line.substr(quote + 1);
+            text = text.substr(0, text.find('"'));
+            reading.push_back(text);
+            if (reading.size() == perReading) {
+                readings.push_back(reading);
+                reading.clear();
+            }
+        }
+        return readings;
+    }
+
+    // One program run: the water typed and stored, its pages, one-page CSV and
+    // fields; then for each change the fields in the new units, OK and
+    // Recalculate, the change undone, and the pages, CSV and fields again.
+    void RoundTrips(const std::vector<UnitChange>& changes) {
+        std::string script;
+        for (const Concentration& c : Concentrations())
+            script += "dialog 80 set " + std::to_string(c.field) + " " +
+                      Number(SeaWaterMgL().at(c.name)) + "\n";
+        script +=
+            "dialog 80 set 419 142\ndialog 80 set 407 8.1\ndialog 80 set 427 77\n"
+            "dialog 80 set 429 1\ndialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n";
+        auto keep = [](int k) {
+            const std::string n = std::to_string(k);
+            return "text DisplayMUWater chem" + n + ".txt\ntext DisplayMUValues values" + n +
+                   ".txt\nfile one" + n + ".csv\nanswer no\nmenu 1655 DisOnePage\n" + ReadFields() +
+                   "dialog 80 press 2\nmenu 1030\n";
+        };
+        script += "menu 1248\n" + keep(0);
+        for (size_t k = 0; k < changes.size(); ++k) {
+            const UnitChange& u = changes[k];
+            script += u.change + "dialog 29 press 1\nmenu 1065\n" + ReadFields() +
+                      "dialog 80 press 1\nmenu 1030\ndialog 80 press 434\nmenu 1030\n" +
+                      "text DisplayMUValues changed" + std::to_string(k + 1) + ".txt\n" +
+                      "text DisplayMUWater changedchem" + std::to_string(k + 1) + ".txt\n" +
+                      u.undo + "dialog 29 press 1\nmenu 1065\n" + keep(static_cast<int>(k) + 1);
+        }
+        script += "answer no Data has been modified\n";
+        ASSERT_EQ(Run(script), 0) << Log();
+
+        const std::vector<std::vector<std::string>> reads = FieldReads();
+        ASSERT_EQ(reads.size(), 1 + 2 * changes.size()) << Log();
+        const std::vector<std::pair<int, double>> typed = ExpectedFields(UnitChange{});
+        for (size_t i = 0; i < typed.size(); ++i)
+            EXPECT_EQ(std::stod(Plain(reads[0][i])), typed[i].second)
+                << "field " << typed[i].first << " as typed";
+        const std::string chem = Read("chem0.txt"), values = Read("values0.txt");
+        const std::vector<std::string> csv = CsvBelowItsName("one0.csv");
+        ASSERT_NE(values.find("Calcite:"), std::string::npos) << values;
+        ASSERT_GT(csv.size(), 40u) << Read("one0.csv");
+        for (size_t k = 0; k < changes.size(); ++k) {
+            const UnitChange& u = changes[k];
+            const std::vector<std::pair<int, double>> want = ExpectedFields(u);
+            const std::vector<std::string>& shown = reads[1 + 2 * k];
+            for (size_t i = 0; i < want.size(); ++i) {
+                const double got = std::stod(Plain(shown[i]));
+                // Five digits shown; the program's own masses and the test's
+                // differ in the fourth decimal place at most.
+                EXPECT_NEAR(got, want[i].second, 1e-3 * std::fabs(want[i].second) + 1e-9)
+                    << u.what << ": field " << want[i].first << " reads " << shown[i];
+            }
+            EXPECT_EQ(reads[2 + 2 * k], reads[0]) << u.what << ": the fields after the undo";
+            const std::string n = std::to_string(k + 1);
+            // Calculated in the new units, the same water saturates alike.
+            const std::map<std::string, double> ratios = PageRatios(values);
+            const std::map<std::string, double> changed = PageRatios(Read("changed" + n + ".txt"));
+            ASSERT_EQ(changed.size(), ratios.size()) << u.what;
+            for (const auto& [name, ratio] : ratios)
+                EXPECT_NEAR(changed.at(name), ratio, 0.001 * ratio + 0.0051)
+                    << u.what << ": " << name;
+            EXPECT_EQ(Read("chem" + n + ".txt"), chem) << u.what;
+            EXPECT_EQ(Read("values" + n + ".txt"), values) << u.what;
+            // A new temperature or pressure unit starts the summary's well-log
+            // range again from that unit's defaults: its rows are the same
+            // water's at other stations.
+            if (u.basis.temperatureCode != 0 || u.basis.pressureCode != 0) continue;
+            const std::vector<std::string> rows = CsvBelowItsName("one" + n + ".csv");
+            ASSERT_EQ(rows.size(), csv.size()) << u.what;
+            for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], csv[i]) << u.what;
+        }
+    }
+
+    // The rows of a one-page CSV below the first, which names the file.
+    std::vector<std::string> CsvBelowItsName(const std::string& name) const {
+        std::vector<std::string> rows = TextLines(Read(name));
+        if (!rows.empty()) rows.erase(rows.begin());
+        return rows;
+    }
+
+    static std::string Plain(const std::string& text) {
+        std::string digits;
+        for (char c : text)
+            if (c != ',') digits += c;
+        return digits;
+    }
+};
+
+UnitRun Reporting(uint16_t mode) {
+    UnitRun r;
+    r.reporting = mode;
+    return r;
+}
+UnitRun AlkalinityMode(int mode, uint16_t reporting = ReportingMode::kMgPerL) {
+    UnitRun r;
+    r.alkalinityMode = mode;
+    r.reporting = reporting;
+    return r;
+}
+
+TEST_F(UnitRoundTripRun, ReportingBasesAndAlkalinityModes) {
+    std::vector<UnitChange> changes = {Steps("ppm", Reporting(ReportingMode::kPpm)),
+                                       Steps("epm", Reporting(ReportingMode::kEpm))};
+    // The species given (mode 3) are other quantities, not a unit: not converted.
+    for (int mode : {1, 4, 5, 6, 7})
+        changes.push_back(Steps("alkalinity mode " + std::to_string(mode), AlkalinityMode(mode)));
+    // Two and three changes in one OK.
+    changes.push_back(Steps("ppm and alkalinity as CaCO3", AlkalinityMode(1, ReportingMode::kPpm)));
+    changes.push_back(Steps("oxalate in moles/L, ppm and alkalinity in German degrees",
+                            AlkalinityMode(7, ReportingMode::kPpm), {{UnitItem::kOxalate, 3}}));
+    RoundTrips(changes);
+}
+
+TEST_F(UnitRoundTripRun, EveryUnitOfEveryItem) {
+    // The presets first: As CaCO3 (silica, the phosphates and oxalate as the
+    // ion), undone by As The Ion, which puts the alkalinity back as its ions too.
+    UnitChange preset = Steps("preset As CaCO3", AlkalinityMode(1),
+                              {{UnitItem::kSilica, 0},
+                               {UnitItem::kPhosphate, 0},
+                               {UnitItem::kPolyphosphate, 0},
+                               {UnitItem::kOxalate, 0}});
+    for (const Concentration& c : Concentrations())
+        if (!preset.codes.count(c.item)) preset.codes[c.item] = 1;
+    preset.change = "dialog 29 click 663\n";
+    preset.undo = "dialog 29 click 660\n";
+    std::vector<UnitChange> changes = {preset};
+    // Each item's every unit over five changes, with the temperature, pressure,
+    // density and gas units going round beside them.
+    for (int k = 1; k <= 5; ++k) {
+        UnitRun s;
+        s.ionCode = k;
+        s.temperatureCode = k % 3;
+        s.pressureCode = k % 4;
+        s.densityCode = k % 2;
+        s.gasCode = k;
+        changes.push_back(Steps("every item's unit " + std::to_string(k), s));
+    }
+    RoundTrips(changes);
+    // Boron's oxide unit (the second change of every item) is named on the
+    // chemistry page as the form and the units dialog name it.
+    const std::string chem = Read("changedchem3.txt");
+    EXPECT_NE(chem.find("Boron(as B2O3)"), std::string::npos) << chem;
 }
 
 }  // namespace

@@ -175,7 +175,7 @@ TEST_F(RangeDialogTest, BoundsAreInclusiveInTheUnitsShown) {
         win::SetField(d, C::kTemperatureLow, "-2.5");
         win::PressButton(d, C::kOk);
     });
-    EXPECT_EQ(Texts(), (std::vector<std::string>{RefusalText(RangeQuantity::kPressure),
+    ASSERT_EQ(Texts(), (std::vector<std::string>{RefusalText(RangeQuantity::kPressure),
                                                  RefusalText(RangeQuantity::kTemperature)}));
     EXPECT_NE(Texts()[0].find("14.700000 to 14700.000000 psi"), std::string::npos);
     EXPECT_NE(Texts()[1].find("-2.000000 to 300.000000 degrees C"), std::string::npos);

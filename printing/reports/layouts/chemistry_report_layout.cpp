@@ -57,7 +57,7 @@ const Row kRows[] = {
     {8, "  Ammonia", U::kAmmonia, TARVEX_FORM_B(" (as NH_3)", " (as N)"), E::kAmmonia},
     {9, "  Aluminum", U::kAluminum, TARVEX_FORM_B(" (as Al)", " (as Al_2O_3)"), E::kAluminum},
     {10, "  Iron", U::kIron, TARVEX_FORM_B(" (as Fe)", " (as Fe_2O_3)"), E::kIron},
-    {11, "  Boron", U::kBoron, TARVEX_FORM_B(" (as B)", " (as B_2O_5)"), E::kBoron},
+    {11, "  Boron", U::kBoron, TARVEX_FORM_B(" (as B)", " (as B_2O_3)"), E::kBoron},
     {12, "  Manganese", U::kManganese, TARVEX_FORM_A(" (as Mn)"), E::kManganese},
     {13, "  Zinc", U::kZinc, TARVEX_FORM_A(" (as Zn)"), E::kZinc},
     {14, "  Lead", U::kLead, TARVEX_FORM_A(" (as Pb)"), E::kLead},

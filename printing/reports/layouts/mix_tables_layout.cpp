@@ -152,7 +152,7 @@ const ElementRow kCations[] = {
     {"Iron", U::kIron, TARVEX_B("(as Fe)", "(as Fe_2O_3)"), E::kIron, 9},
     {"Ammonia", U::kAmmonia, TARVEX_B("(as NH_3)", "(as N)"), E::kAmmonia, 7},
     {"Aluminum", U::kAluminum, TARVEX_B("(as Al)", "(as Al_2O_3)"), E::kAluminum, 8},
-    {"Boron", U::kBoron, TARVEX_B("(as B)", "(as B_2O_5)"), E::kBoron, 10},
+    {"Boron", U::kBoron, TARVEX_B("(as B)", "(as B_2O_3)"), E::kBoron, 10},
     {"Manganese", U::kManganese, TARVEX_D(" (as Mn)"), E::kManganese, 11},
     {"Zinc", U::kZinc, TARVEX_D(" (as Zn)"), E::kZinc, 12},
     {"Lead", U::kLead, TARVEX_D(" (as Pb)"), E::kLead, 13},

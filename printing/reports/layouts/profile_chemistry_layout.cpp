@@ -83,7 +83,7 @@ const ElementRow kLastAnions[] = {
     {"H_2S", U::kH2S, {"(as H_2S)", kCaCO3, "(as S)", kFr, kGer}, 21, E::kH2S},
     {"Fluoride", U::kFluoride, {"(as F)", kCaCO3, kFr, kGer}, 24, E::kFluoride},
     {"Nitrate", U::kNitrate, {"(as NO_3)", kCaCO3, kFr, kGer}, 23, E::kNitrate},
-    {"Boron", U::kBoron, {"(as B)", kCaCO3, "(as B_2O_5)", kFr, kGer}, 10, E::kBoron},
+    {"Boron", U::kBoron, {"(as B)", kCaCO3, "(as B_2O_3)", kFr, kGer}, 10, E::kBoron},
 };
 
 enum class Page { kTemperature, kPressure, kPh, kRatio };

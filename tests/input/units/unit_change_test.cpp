@@ -1,5 +1,5 @@
-// A change of units and back again gives the water it started from, for every
-// unit of every item; the calcium and temperature of a sea water read as the
+// A change of units and back again gives the very numbers it started from, for
+// every unit of every item; the calcium and temperature of a sea water read as the
 // new units write them.
 #include "input/units/unit_change.h"
 
@@ -50,10 +50,12 @@ TEST(UnitChange, EveryUnitAndBackGivesTheSameWater) {
             UnitCodes other = base;
             other.code[item] = static_cast<uint16_t>(code);
             WaterAnalysis w = sea;
-            ConvertAnalysisUnits(w.values, UnitBasis{base, kMgPerL}, UnitBasis{other, kMgPerL});
-            ConvertAnalysisUnits(w.values, UnitBasis{other, kMgPerL}, UnitBasis{base, kMgPerL});
+            ConvertAnalysisUnits(w.values, UnitBasis{base, kMgPerL, 2},
+                                 UnitBasis{other, kMgPerL, 2});
+            ConvertAnalysisUnits(w.values, UnitBasis{other, kMgPerL, 2},
+                                 UnitBasis{base, kMgPerL, 2});
             for (int e = 0; e < E::kCount; ++e)
-                EXPECT_NEAR(w.values[e], sea.values[e], 1e-5 * std::fabs(sea.values[e]) + 1e-9)
+                EXPECT_EQ(w.values[e], sea.values[e])
                     << "item " << item << " code " << code << " element " << e;
         }
     }
@@ -66,7 +68,7 @@ TEST(UnitChange, CalciumAsCaCO3AndDegreesCelsius) {
     after.code[UnitItem::kTemperature] = TemperatureUnit::kCelsius;
     after.code[UnitItem::kDensity] = 1;
     const UnitCodes before{};
-    ConvertAnalysisUnits(w.values, UnitBasis{before, kMgPerL}, UnitBasis{after, kMgPerL});
+    ConvertAnalysisUnits(w.values, UnitBasis{before, kMgPerL, 2}, UnitBasis{after, kMgPerL, 2});
     const double asCaCO3 = 412.0 * 100.09 / 40.08;
     EXPECT_NEAR(w.values[E::kCalcium], asCaCO3, 0.002 * asCaCO3);
     EXPECT_NEAR(w.values[E::kTemperature], 25.0, 1e-4);
@@ -82,16 +84,15 @@ TEST(UnitChange, CalciumAsCaCO3AndDegreesCelsius) {
 TEST(UnitChange, MilliequivalentsAndBack) {
     const WaterAnalysis sea = SeaWater();
     const UnitCodes codes{};
-    const UnitBasis mg{codes, kMgPerL};
-    const UnitBasis epm{codes, ReportingMode::kEpm};
+    const UnitBasis mg{codes, kMgPerL, 2};
+    const UnitBasis epm{codes, ReportingMode::kEpm, 2};
     WaterAnalysis w = sea;
     ConvertAnalysisUnits(w.values, mg, epm);
     EXPECT_NEAR(w.values[E::kCalcium], 412.0 / (40.08 / 2.0), 0.01);
     EXPECT_NEAR(w.values[E::kChloride], 19350.0 / 35.453, 0.05);
     EXPECT_EQ(w.values[E::kTemperature], 77.0f);
     ConvertAnalysisUnits(w.values, epm, mg);
-    for (int e = 0; e < E::kCount; ++e)
-        EXPECT_NEAR(w.values[e], sea.values[e], 1e-5 * std::fabs(sea.values[e]) + 1e-9) << e;
+    for (int e = 0; e < E::kCount; ++e) EXPECT_EQ(w.values[e], sea.values[e]) << e;
 }
 
 TEST(UnitChange, CorrosionRateBetweenMpyAndMmPerYear) {

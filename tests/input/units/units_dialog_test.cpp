@@ -121,10 +121,11 @@ TEST_F(UnitsDialogTest, EachPreset) {
     for (uint16_t& c : unitCodes.code) c = 2;
     ApplyUnitPreset(UnitPreset::kAsTheIon);
     EXPECT_EQ(unitCodes.code[UnitItem::kCalcium], 0);
-    EXPECT_EQ(unitCodes.code[UnitItem::kMAlkalinity], 1);
+    EXPECT_EQ(unitCodes.code[UnitItem::kMAlkalinity], 2);  // as HCO3 and CO3
+    EXPECT_EQ(unitCodes.code[UnitItem::kPAlkalinity], 2);
     EXPECT_EQ(unitCodes.code[UnitItem::kOxalate], 0);
     EXPECT_EQ(unitCodes.code[UnitItem::kPressure], 2);  // kept
-    EXPECT_EQ(alkalinityMode, 1);
+    EXPECT_EQ(alkalinityMode, 2);
 
     for (uint16_t& c : unitCodes.code) c = 2;
     ApplyUnitPreset(UnitPreset::kAsCaCO3);
