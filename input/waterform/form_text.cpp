@@ -45,10 +45,7 @@ size_t Digits(std::string_view text, size_t i, size_t most, long& value) {
     return n;
 }
 
-// The number each field was last given and the text it was shown as: a field
-// still showing that text reads as that number in full, so a value converted
-// into other units, or one with more digits than the field shows, is not cut
-// to the digits shown by an OK that left it alone.
+// The number each field was last given and the text it was shown as.
 struct ShownNumber {
     double value;
     std::string text;
@@ -75,6 +72,10 @@ float ToStoredFloat(double value) {
 }
 
 float ReadFieldNumber(win::HWND form, int controlId) {
+    return ToStoredFloat(ReadNumber(FieldText(form, controlId)));
+}
+
+float ReadFieldNumberAsShown(win::HWND form, int controlId) {
     const std::string text = FieldText(form, controlId);
     const auto shown = ShownNumbers().find({form, controlId});
     if (shown != ShownNumbers().end() && shown->second.text == text)

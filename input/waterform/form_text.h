@@ -14,6 +14,10 @@
 // The value as a stored float: 0 for a value no float can hold.
 [[nodiscard]] float ToStoredFloat(double value);
 [[nodiscard]] float ReadFieldNumber(win::HWND form, int controlId);
+// The same, but a field still showing the text WriteFieldNumber gave it reads
+// as the number it was given, in full: a value converted into other units, or
+// one with more digits than the field shows, is not cut to the digits shown.
+[[nodiscard]] float ReadFieldNumberAsShown(win::HWND form, int controlId);
 // Writes the value with the adaptive format at `digits` significant digits.
 void WriteFieldNumber(win::HWND form, int controlId, double value, int digits = 5);
 

@@ -63,7 +63,8 @@ void ReadIdentification(win::HWND form) {
 // the acids.
 void ReadValues(win::HWND form) {
     float* v = currentAnalysis.values;
-    for (const ElementField& f : ElementFields()) v[f.element] = ReadFieldNumber(form, f.controlId);
+    for (const ElementField& f : ElementFields())
+        v[f.element] = ReadFieldNumberAsShown(form, f.controlId);
     const float typedPh = ReadFieldNumber(form, C::kPh);
     const double residence = ReadFieldNumber(form, C::kResidenceTime);
     corrosionTarget = ReadFieldNumber(form, C::kCorrosionTarget);
