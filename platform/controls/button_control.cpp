@@ -121,7 +121,11 @@ LRESULT ButtonControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_KEYDOWN:
-            if (wParam == VK_SPACE && IsWindowEnabled(hwnd)) Clicked(hwnd);
+            // Space presses the button that has the focus; a group box takes
+            // none and presses nothing.
+            if (wParam == VK_SPACE && IsWindowEnabled(hwnd) && TypeOf(hwnd) != BS_GROUPBOX &&
+                GetFocus() == hwnd)
+                Clicked(hwnd);
             return 0;
         case BM_CLICK:
             if (IsWindowEnabled(hwnd) && TypeOf(hwnd) != BS_GROUPBOX) Clicked(hwnd);

@@ -130,8 +130,21 @@ void PaintCheck(const ControlPaintInfo& info, bool radio) {
     SelectObject(info.hdc, oldPen);
     DeleteObject(white);
     DeleteObject(pen);
-    Text(info.hdc, info.text, RECT{box + 4, 0, info.client.right, info.client.bottom},
-         DT_SINGLELINE | DT_VCENTER, TextColour(info));
+    const RECT label{box + 4, 0, info.client.right, info.client.bottom};
+    Text(info.hdc, info.text, label, DT_SINGLELINE | DT_VCENTER, TextColour(info));
+    // The focus mark: a frame around the label, as wide as its text.
+    if (info.focused) {
+        RECT words = label;
+        DrawTextA(info.hdc, info.text.c_str(), static_cast<int>(info.text.size()), &words,
+                  DT_SINGLELINE | DT_CALCRECT);
+        const int height = words.bottom - words.top;
+        const int top = (info.client.bottom - height) / 2;
+        Frame(info.hdc,
+              RECT{label.left - 2, std::max(0, top - 1),
+                   std::min(static_cast<int>(info.client.right), static_cast<int>(words.right) + 2),
+                   std::min(static_cast<int>(info.client.bottom), top + height + 1)},
+              kShadow);
+    }
 }
 
 void PaintEdit(const ControlPaintInfo& info, int lineHeight) {

@@ -78,6 +78,19 @@ bool PressMnemonic(HWND dialog, const MSG& msg) {
     return false;
 }
 
+// The arrows' step within a group: the next control of the group that takes
+// the focus (labels and group boxes do not), wrapping; `control` itself when
+// no other does.
+HWND NextFocusInGroup(HWND dialog, HWND control, bool back) {
+    HWND next = control;
+    for (int guard = 0; guard < 256; ++guard) {
+        next = GetNextDlgGroupItem(dialog, next, back ? TRUE : FALSE);
+        if (next == nullptr || next == control) return control;
+        if (!(SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_STATIC)) return next;
+    }
+    return control;
+}
+
 }  // namespace
 
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
@@ -149,7 +162,7 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
             case VK_DOWN: {
                 if (all || (code & DLGC_WANTARROWS)) break;
                 bool back = msg->wParam == VK_LEFT || msg->wParam == VK_UP;
-                HWND next = GetNextDlgGroupItem(dialog, control, back ? TRUE : FALSE);
+                HWND next = NextFocusInGroup(dialog, control, back);
                 if (next != nullptr && next != control) {
                     SetFocus(next);
                     if (SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)

@@ -358,7 +358,9 @@ void PaintPopup(HMENU menu, const std::vector<PopupItem>& items, int lit, SIZE s
         bool on = static_cast<int>(i) == lit && item.enabled;
         if (on) Fill(c.Dc(), item.rect, kMenuLit);
         UINT state = GetMenuState(menu, static_cast<UINT>(item.position), MF_BYPOSITION);
-        SetTextColor(c.Dc(), on ? kLight : item.enabled ? RGB(0, 0, 0) : kShadow);
+        // Only a greyed item looks it: one merely disabled (a heading) stands
+        // in black, though it cannot be lit or chosen.
+        SetTextColor(c.Dc(), on ? kLight : (state & MF_GRAYED) ? kShadow : RGB(0, 0, 0));
         if (state & MF_CHECKED) {
             RECT mark{item.rect.left + 4, item.rect.top, item.rect.left + kPopupTextLeft,
                       item.rect.bottom};

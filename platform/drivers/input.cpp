@@ -238,6 +238,11 @@ void InjectKey(int virtualKey, bool down, char character) {
         return;
     }
     if (target == nullptr || !detail::EnabledChain(target)) return;
+    // Ctrl+F6 and Ctrl+Tab step through the program's windows.
+    const bool control = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+    if (control && down && (virtualKey == VK_F1 + 5 || virtualKey == VK_TAB) &&
+        detail::CycleProgramWindows(GetKeyState(VK_SHIFT) < 0))
+        return;
     // F10 is a system key, as Alt combinations are: it enters the menu bar.
     bool alt = GetKeyState(VK_MENU) < 0 || virtualKey == VK_F1 + 9;
     UINT msg = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);

@@ -123,6 +123,9 @@ void SetProcessLauncher(std::function<bool(const std::string& commandLine)> laun
 // The launcher that really starts programs (posix_spawnp).
 [[nodiscard]] bool SpawnProgram(const std::string& commandLine);
 BOOL CloseHandle(HANDLE handle);
+// The Linux folder that holds the running program's file (no slash at the
+// end), empty when the system does not say.
+[[nodiscard]] std::string ProgramFileFolder();
 
 // ---- Help ---------------------------------------------------------------------------------
 // There is no help engine on this system: the call tells the user so in an

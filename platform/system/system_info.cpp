@@ -2,6 +2,7 @@
 // version, the profile, string resources, process start and the help call.
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -272,6 +273,16 @@ bool SpawnProgram(const std::string& commandLine) {
         }
     }
     return false;
+}
+
+std::string ProgramFileFolder() {
+    char path[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return {};
+    const std::string file(path, static_cast<std::size_t>(n));
+    const std::size_t slash = file.rfind('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? std::string("/") : file.substr(0, slash);
 }
 
 void SetProcessLauncher(std::function<bool(const std::string&)> launcher) {

@@ -1,6 +1,7 @@
 // Formatted text in a rectangle: explicit line breaks, word breaks at the
 // rectangle's width, left, centred or right lines, vertical placement of a
-// single line, the '&' prefix marks of control texts, measuring only
+// single line, the '&' prefix marks of control texts (the marked letter
+// underlined), measuring only
 // (DT_CALCRECT) and clipping to the rectangle.
 #include <algorithm>
 #include <cstring>
@@ -13,11 +14,17 @@
 namespace win {
 namespace {
 
-// Drops the '&' marks of a control text ("&&" stays as one '&').
-std::string StripPrefixes(const std::string& text) {
+// Drops the '&' marks of a control text ("&&" stays as one '&'); `marked`
+// gets the place in the result of the first letter a single '&' marks (the
+// one underlined), npos for none.
+std::string StripPrefixes(const std::string& text, std::size_t* marked) {
     std::string out;
+    *marked = std::string::npos;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != '&' && *marked == std::string::npos) *marked = out.size();
+        }
         out.push_back(text[i]);
     }
     return out;
@@ -57,7 +64,8 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
     if (dc == nullptr || rect == nullptr || text == nullptr) return 0;
     if (length < 0) length = static_cast<int>(std::strlen(text));
     std::string all(text, static_cast<std::size_t>(length));
-    if ((format & DT_NOPREFIX) == 0) all = StripPrefixes(all);
+    std::size_t marked = std::string::npos;
+    if ((format & DT_NOPREFIX) == 0) all = StripPrefixes(all, &marked);
     TEXTMETRICA tm;
     if (!GetTextMetricsA(hdc, &tm)) return 0;
     const int lineHeight = tm.tmHeight;
@@ -115,6 +123,17 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
         if ((format & DT_CENTER) != 0) lx = rect->left + (boxWidth - Width(hdc, l)) / 2;
         if ((format & DT_RIGHT) != 0) lx = rect->right - Width(hdc, l);
         TextOutA(hdc, lx, y, l.data(), static_cast<int>(l.size()));
+        // The marked letter of a one-line text is underlined, a pixel below
+        // the baseline, in the text's colour.
+        if (lines.size() == 1 && marked < l.size() && l[marked] != ' ') {
+            const int from = lx + Width(hdc, l.substr(0, marked));
+            const int to = lx + Width(hdc, l.substr(0, marked + 1));
+            const int under = y + dir * (tm.tmAscent + 1);
+            RECT bar{from, std::min(under, under + dir), to, std::max(under, under + dir)};
+            HBRUSH ink = CreateSolidBrush(GetTextColor(hdc));
+            FillRect(hdc, &bar, ink);
+            DeleteObject(ink);
+        }
         y += dir * lineHeight;
     }
     RestoreDC(hdc, saved);

@@ -106,6 +106,9 @@ struct Window {
 [[nodiscard]] std::vector<HWND> AllWindowsPaintOrder();
 // Frees windows destroyed while messages were still being handled.
 void CollectDestroyedWindows();
+// Ctrl+F6 / Ctrl+Tab: activates the next (or previous) window of the active
+// window's program; false when there is none to go to (window_cycle.cpp).
+bool CycleProgramWindows(bool backwards);
 
 // ---- Geometry ---------------------------------------------------------------------
 struct Insets {

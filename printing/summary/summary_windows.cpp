@@ -354,19 +354,21 @@ SummarySize SummaryWindowSize(int desktopHeight, int clientWidth, int clientHeig
     return SummarySize{clientWidth, d + static_cast<int>(0.77272725 * clientWidth)};
 }
 
-SummaryFrame PlaceSummaryOnDesktop(SummaryFrame f, int desktopWidth, int desktopHeight) {
-    if (desktopWidth <= 0 || desktopHeight <= 0) return f;
-    // A sheet wider or taller than the desktop shrinks, its proportions kept.
+SummaryFrame PlaceSummaryInArea(SummaryFrame f, const win::RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return f;
+    // A sheet wider or taller than the area shrinks, its proportions kept.
     double scale = 1.0;
-    if (f.width > desktopWidth) scale = std::min(scale, double(desktopWidth) / f.width);
-    if (f.height > desktopHeight) scale = std::min(scale, double(desktopHeight) / f.height);
+    if (f.width > width) scale = std::min(scale, double(width) / f.width);
+    if (f.height > height) scale = std::min(scale, double(height) / f.height);
     if (scale < 1.0) {
         f.width = static_cast<int>(f.width * scale);
         f.height = static_cast<int>(f.height * scale);
     }
-    // Then it moves left or up as far as it must to end on the desktop.
-    f.x = std::max(0, std::min(f.x, desktopWidth - f.width));
-    f.y = std::max(0, std::min(f.y, desktopHeight - f.height));
+    // Then it moves as far as it must to lie in the area.
+    f.x = std::max(static_cast<int>(area.left), std::min(f.x, static_cast<int>(area.right) - f.width));
+    f.y = std::max(static_cast<int>(area.top), std::min(f.y, static_cast<int>(area.bottom) - f.height));
     return f;
 }
 
@@ -388,20 +390,30 @@ void OpenSummaryWindow(win::HWND mainWindow, int which) {
     const int desktopHeight = std::abs(desktop.bottom - desktop.top);
     const SummarySize size =
         SummaryWindowSize(desktopHeight, client.right - client.left, client.bottom - client.top);
-    // The home corner keeps the sheet whole on the desktop's work area (the
-    // task bar's strip stays clear): four characters in would put the right
-    // edge of a sheet as wide as the desktop out of sight, and the report
-    // font left larger by a print would push its foot below the screen.
-    // Opening, Home and End all start from it.
+    // The home corner keeps the sheet whole in the desktop's work area (the
+    // task bar's strip stays clear) and below the main window's menu bar, so
+    // that the menus stay in reach: four characters in would put the right
+    // edge of a sheet as wide as the desktop out of sight, half a line down
+    // would cover the menu bar, and the report font left larger by a print
+    // would push its foot below the screen. Opening, Home and End all start
+    // from it.
     win::MONITORINFO monitor{};
     win::GetMonitorInfo(win::MonitorFromWindow(mainWindow, win::MONITOR_DEFAULTTOPRIMARY),
                         &monitor);
-    const int workWidth = std::min(desktopWidth, static_cast<int>(monitor.rcWork.right));
-    const int workHeight = std::min(desktopHeight, static_cast<int>(monitor.rcWork.bottom));
-    const SummaryFrame home = PlaceSummaryOnDesktop(
+    win::RECT area{0, 0, desktopWidth, desktopHeight};
+    if (monitor.rcWork.right > monitor.rcWork.left && monitor.rcWork.bottom > monitor.rcWork.top) {
+        area.left = std::max(area.left, monitor.rcWork.left);
+        area.top = std::max(area.top, monitor.rcWork.top);
+        area.right = std::min(area.right, monitor.rcWork.right);
+        area.bottom = std::min(area.bottom, monitor.rcWork.bottom);
+    }
+    win::POINT clientTop{0, 0};
+    win::ClientToScreen(mainWindow, &clientTop);
+    if (clientTop.y < area.bottom) area.top = std::max(area.top, clientTop.y);
+    const SummaryFrame home = PlaceSummaryInArea(
         SummaryFrame{4 * tm.tmAveCharWidth, (tm.tmHeight + tm.tmExternalLeading) / 2, size.width,
                      size.height},
-        workWidth > 0 ? workWidth : desktopWidth, workHeight > 0 ? workHeight : desktopHeight);
+        area);
     summaryPlacement.homeX = home.x;
     summaryPlacement.homeY = home.y;
     if (OpenFlag(which) == 0) {

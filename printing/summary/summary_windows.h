@@ -31,18 +31,17 @@ struct SummarySize {
 };
 [[nodiscard]] SummarySize SummaryWindowSize(int desktopHeight, int clientWidth, int clientHeight);
 
-// Where and how large the window opens: the frame moved left or up (not
-// past the desktop's top left) to end on a desktop of desktopWidth x
-// desktopHeight, first made smaller in proportion when it is larger than
-// the desktop.
+// Where and how large the window opens: the frame moved right or down into
+// `area` (the work area below the main window's menu bar) where it starts
+// outside it, then left or up (not past the area's top left) to end in it,
+// first made smaller in proportion when it is larger than the area.
 struct SummaryFrame {
     int x;
     int y;
     int width;
     int height;
 };
-[[nodiscard]] SummaryFrame PlaceSummaryOnDesktop(SummaryFrame frame, int desktopWidth,
-                                                 int desktopHeight);
+[[nodiscard]] SummaryFrame PlaceSummaryInArea(SummaryFrame frame, const win::RECT& area);
 
 // Lines up the eight profile and one-water result pages from the main
 // window's top left, stepping by five average characters across and two lines

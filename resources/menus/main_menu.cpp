@@ -1,6 +1,6 @@
 // Menu 9, the menu bar of the main window: FILES, INPUT, WHAT-IF, REPORTS,
 // FORMULARY, PREFERENCES and HELP. Items with id 65535 or 1035 are group
-// headings that do nothing; leading blanks indent the items under a heading.
+// headings that cannot be chosen; leading blanks indent the items under a heading.
 #include "platform/window/menu.h"
 #include "resources/program_resources.h"
 
@@ -10,6 +10,11 @@ using win::MenuTemplateItem;
 
 MenuTemplateItem Item(unsigned id, const char* text) {
     return MenuTemplateItem{text, id, 0, {}};
+}
+// A heading stands in black but cannot be chosen: the keyboard's highlight
+// passes over it.
+MenuTemplateItem Heading(unsigned id, const char* text) {
+    return MenuTemplateItem{text, id, win::MF_DISABLED, {}};
 }
 MenuTemplateItem Separator() {
     return MenuTemplateItem{"", 0, win::MF_SEPARATOR, {}};
@@ -27,13 +32,13 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                Item(kWhatsStored, "What's &Stored"), Item(kAbout, "About &Tarvex"),
                Item(kQuit, "&QUIT")}),
         Popup("&INPUT",
-              {Item(kHeading, "SURFACE"), Item(kSourceWaterAnalysis, " &Source Water Analysis"),
-               Separator(), Item(kHeadingGroup, "WATERFLOOD"),
+              {Heading(kHeading, "SURFACE"), Item(kSourceWaterAnalysis, " &Source Water Analysis"),
+               Separator(), Heading(kHeadingGroup, "WATERFLOOD"),
                Item(kInjectionWaterAnalysis, " &Injection Water Analysis"),
                Item(kFormationWaterAnalysis, " &Formation Water Analysis"), Separator(),
-               Item(kHeadingGroup, "MULTI-MIX"), Item(kMultiMixWaterAnalysis, " &Water Analysis"),
+               Heading(kHeadingGroup, "MULTI-MIX"), Item(kMultiMixWaterAnalysis, " &Water Analysis"),
                Separator(), Item(kInputPhCurve, " &Input pH Curve")}),
-        Popup("&WHAT-IF", {Item(kHeading, "SURFACE"),
+        Popup("&WHAT-IF", {Heading(kHeading, "SURFACE"),
                            Item(kOnePageSummary, " One Page Summary"),
                            Item(kWellLogTable, " Well Log Table"),
                            Item(kWellLogGraph, " Well Log Graph"),
@@ -47,7 +52,7 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                            Item(kThreeDPressureTemperature, " 3D &Pressure-Temperature"),
                            Item(kSelectParameters, " &Select Parameters"),
                            Separator(),
-                           Item(kHeading, "WATERFLOOD"),
+                           Heading(kHeading, "WATERFLOOD"),
                            Item(kMix, " &Mix"),
                            Item(kTwoDGraphVsPercent, " &2D Graph vs %"),
                            Item(kThreeDTemperaturePh, " 3D Temperature-pH"),
@@ -55,7 +60,7 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                            Item(kThreeDPhPercent, " 3D pH-%"),
                            Item(kSelectInjectionParameters, " &Select Injection Parameters"),
                            Separator(),
-                           Item(kHeadingGroup, "MULTI-MIX"),
+                           Heading(kHeadingGroup, "MULTI-MIX"),
                            Item(kMultiMixMix, " &Mix")}),
         Popup("&REPORTS",
               {Item(kPrintSurface, "Print Surface"),
@@ -66,7 +71,7 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                Item(kPrintProduced, "Print Produced"),
                Item(kPrintAllAvailable, "Print All Available")}),
         Popup("F&ORMULARY",
-              {Item(kHeading, "PRODUCT INPUT"), Item(kSelectProduct, " &Select Product")}),
+              {Heading(kHeading, "PRODUCT INPUT"), Item(kSelectProduct, " &Select Product")}),
         Popup("&PREFERENCES",
               {Item(kChooseGraphs, "Choose &Graphs"), Item(kInputUnits, "Input &Units"),
                Item(kPrintMode, "&Print Mode"), Item(kThreeDGraphTypes, "&3D Graph Types"),
@@ -74,7 +79,7 @@ std::vector<MenuTemplateItem> MainMenuItems() {
                Item(kMineralNameOrFormula, "Mineral Name/Chemical Formula"),
                Item(kConstantValues, "Constant &Values"),
                Item(kMomentaryExcess, "Momentary Excess"), Item(kIndexOrRatio, "Index or Ratio"),
-               Separator(), Item(kHeading, "DISPLAY/PRINT OPTIONS"),
+               Separator(), Heading(kHeading, "DISPLAY/PRINT OPTIONS"),
                Item(kOutputSizeOnScreen, "Output Size on Screen"),
                Item(kSurfaceWindowsToDisplay, "Surface Water Windows to Display"),
                Item(kMixedWindowsToDisplay, "Mixed Water Windows to Display"),

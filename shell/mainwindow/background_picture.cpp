@@ -7,7 +7,6 @@
 #include "resources/resource_ids.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/mainwindow/main_window_records.h"
-#include "shell/mainwindow/print_status.h"
 #include "shell/records.h"
 
 int ChooseBackgroundPicture(int width, int height) {
@@ -99,6 +98,5 @@ void PaintBackground(win::HWND hwnd) {
         win::SelectObject(memory, old);
         win::DeleteDC(memory);
     }
-    PaintPrintStatus(dc, client);
     win::EndPaint(hwnd, &ps);
 }

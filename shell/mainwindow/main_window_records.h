@@ -55,8 +55,8 @@ struct MainWindowExtras {
     char fileFilters[kFileFilterCount][kFileFilterChars];
     int fileFilterLengths[kFileFilterCount];
     PagePlacement placement;
-    // The status line at the foot of the client area: where the last printed
-    // document went; empty (no line) until something was printed.
+    // Where the last printed document went, shown on the caption line; empty
+    // until something was printed.
     char printStatus[512];
 };
 extern MainWindowExtras mainWindowExtras;

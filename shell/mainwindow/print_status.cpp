@@ -1,9 +1,9 @@
-// The main window's status line after a print.
+// Where the last print went, on the main window's caption line: the pages
+// never cover it.
 #include "shell/mainwindow/print_status.h"
 
 #include <cstdio>
 
-#include "platform/gdi/gdi.h"
 #include "platform/print/print_setup.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
@@ -17,33 +17,14 @@ std::string PrintedStatusText(const std::string& pdfPath) {
 }
 
 void FollowPrintedDocuments(win::HWND mainWindow) {
-    win::OnDocumentPrinted([mainWindow](const std::string& pdfPath) {
+    char title[128] = {};
+    win::GetWindowText(mainWindow, title, sizeof title);
+    const std::string programTitle = title;
+    win::OnDocumentPrinted([mainWindow, programTitle](const std::string& pdfPath) {
         std::snprintf(mainWindowExtras.printStatus, sizeof mainWindowExtras.printStatus, "%s",
                       PrintedStatusText(pdfPath).c_str());
         if (!win::IsWindow(mainWindow)) return;
-        win::RECT client;
-        win::GetClientRect(mainWindow, &client);
-        client.top = client.bottom - 40;
-        win::InvalidateRect(mainWindow, &client, win::FALSE);
+        const std::string caption = programTitle + " - " + mainWindowExtras.printStatus;
+        win::SetWindowText(mainWindow, caption.c_str());
     });
-}
-
-void PaintPrintStatus(win::HDC dc, const win::RECT& client) {
-    const char* text = mainWindowExtras.printStatus;
-    if (text[0] == '\0') return;
-    win::HGDIOBJ oldFont = win::SelectObject(dc, win::GetStockObject(win::DEFAULT_GUI_FONT));
-    win::TEXTMETRICA tm;
-    win::GetTextMetrics(dc, &tm);
-    win::RECT line{client.left, client.bottom - tm.tmHeight - 6, client.right, client.bottom};
-    win::HBRUSH face = win::CreateSolidBrush(static_cast<win::COLORREF>(win::GetSysColor(win::COLOR_BTNFACE)));
-    win::FillRect(dc, &line, face);
-    win::DeleteObject(face);
-    const int oldMode = win::SetBkMode(dc, win::TRANSPARENT);
-    const win::COLORREF oldColour = win::SetTextColor(dc, win::RGB(0, 0, 0));
-    win::RECT words{line.left + 6, line.top, line.right - 6, line.bottom};
-    win::DrawTextA(dc, text, -1, &words,
-                   win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX | win::DT_LEFT);
-    win::SetTextColor(dc, oldColour);
-    win::SetBkMode(dc, oldMode);
-    win::SelectObject(dc, oldFont);
 }

@@ -1,5 +1,5 @@
-// The status line at the foot of the main window: after each print, where the
-// PDF file went ("Printed to NAME.pdf in FOLDER").
+// After each print, where the PDF file went ("Printed to NAME.pdf in FOLDER"),
+// after the program's name on the main window's caption line.
 #pragma once
 
 #include <string>
@@ -7,8 +7,5 @@
 #include "platform/window/win_types.h"
 
 [[nodiscard]] std::string PrintedStatusText(const std::string& pdfPath);
-// Follows every document printed from now on in the window's status line.
+// Follows every document printed from now on on the window's caption line.
 void FollowPrintedDocuments(win::HWND mainWindow);
-// Draws the status line over the foot of the client area (nothing before the
-// first print).
-void PaintPrintStatus(win::HDC dc, const win::RECT& client);

@@ -114,7 +114,7 @@ TEST_F(SummaryWindows, SizeFitsALandscapeSheetIntoTheMainWindow) {
 // first when it is larger than the desktop, left alone when it fits.
 TEST_F(SummaryWindows, OpensWholeOnTheDesktop) {
     const auto placed = [](SummaryFrame f, int w, int h) {
-        const SummaryFrame p = PlaceSummaryOnDesktop(f, w, h);
+        const SummaryFrame p = PlaceSummaryInArea(f, win::RECT{0, 0, w, h});
         return std::vector<int>{p.x, p.y, p.width, p.height};
     };
     EXPECT_EQ(placed({28, 8, 1276, 986}, 1280, 1024), (std::vector<int>{4, 8, 1276, 986}));

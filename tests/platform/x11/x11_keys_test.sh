@@ -1,0 +1,271 @@
+#!/bin/sh
+# The program's windows from the keyboard alone, on a virtual X server of its
+# own (the sea water stored in a work file by a headless run first):
+#  1. the menu bar underlines the letters Alt takes (the lowest ink under
+#     "FILES" is a short stroke under its F, not the foot of the word); the
+#     highlight of a dropped menu passes over its headings: Alt+I then Enter
+#     opens the source water form, not the heading "SURFACE";
+#  2. a letter two items share lights them in turn and Enter chooses: S, S
+#     in FILES is What's Stored, I, I in INPUT is Input pH Curve;
+#  3. the one-page summary opens below the main window's menu bar, which a
+#     click still reaches;
+#  4. Ctrl+F6 and Ctrl+Tab step the keyboard through the main window and its
+#     pages in a ring, Shift with them back; the page reached scrolls with
+#     Page Down;
+#  5. in the units dialog the focused radio button shows it, the arrows go
+#     round the three of its group (never onto the group's frame), and the
+#     temperature spinner's Down and Up undo each other and go round alike.
+# Every process started here is ended here. Exit 77 (skipped) without the X
+# tools.
+#
+# usage: x11_keys_test.sh TARVEX SOURCE
+set -u
+LC_ALL=C
+export LC_ALL
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+TARVEX=$(absolute "$1")
+SOURCE=$(cd "$2" && pwd)
+. "$(dirname "$0")/x11_common.sh"
+need_tools Xvfb xdotool xwininfo import convert compare
+make_work tarvex-x11keys
+
+shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+focused_name() { xdotool getwindowfocus getwindowname 2>/dev/null; }
+focus_is() { [ "$(focused_name)" = "$1" ]; }
+geometry() {  # geometry WINDOW: sets X Y WIDTH HEIGHT on the screen
+  info=$(xwininfo -id "$1")
+  X=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+  WIDTH=$(echo "$info" | sed -n 's/.*Width: *//p')
+  HEIGHT=$(echo "$info" | sed -n 's/.*Height: *//p')
+}
+grab() {  # grab FILE WxH+X+Y: that part of the screen
+  import -window root -crop "$2" +repage "$1" 2>/dev/null
+}
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+differ() { ! same "$1" "$2"; }
+# settle: the program has shown what the last keys did (no change is
+# awaited, so a short pause)
+settle() { sleep 0.5; }
+# still FILE AREA: the part of the screen once it has stopped changing (two
+# looks a third of a second apart agree)
+still() {
+  settle
+  grab "$1" "$2"
+  i=0
+  while [ $i -lt 30 ]; do
+    sleep 0.3
+    grab "$WORK/next.png" "$2"
+    if same "$1" "$WORK/next.png"; then return 0; fi
+    mv "$WORK/next.png" "$1"
+    i=$((i + 1))
+  done
+}
+
+# ---- the work file: the sea water, stored by a headless run ------------------------
+mkdir "$WORK/make"
+sed -n '/^dialog 80/p' "$SOURCE/data/scripts/seawater-pages.tvs" >"$WORK/make/sea.tvs"
+printf 'menu 1030\nfile \\sea.krv\nmenu 1022\nmenu 1028\n' >>"$WORK/make/sea.tvs"
+(cd "$WORK/make" && timeout 120 "$TARVEX" --headless --script sea.tvs --log make.log \
+  >/dev/null 2>&1)
+[ -f "$WORK/make/sea.KRV" ] || { tail "$WORK/make/make.log"; echo "FAILED: no work file"; exit 1; }
+
+start_xvfb
+# As first_start, with the time a slow build needs for all that follows.
+mkdir "$WORK/run"
+(cd "$WORK/run" && exec timeout 280 "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
+TARVEX_PID=$!
+PIDS="$PIDS $TARVEX_PID"
+wait_for 30 xdotool search --name '^WARNING$' && xdotool key Return
+MAIN=$(xdotool search --classname '^tarvex$' 2>/dev/null | head -1)
+if [ -z "$MAIN" ] || ! wait_for 10 sh -c "! xdotool search --name '^WARNING\$'"; then
+  echo "FAILED: the main window is not shown"
+  exit 1
+fi
+cp "$WORK/make/sea.KRV" "$WORK/run/"
+sleep 0.5
+geometry "$MAIN"
+MX=$X MY=$Y
+
+# ---- 1. underlined letters; headings passed over --------------------------------------
+# The bar lies below the border (4) and the caption (19), 19 high; FILES is its
+# first word.
+grab "$WORK/bar.png" "46x19+$((MX + 4))+$((MY + 23))"
+convert "$WORK/bar.png" -colorspace Gray -threshold 50% txt:- 2>/dev/null |
+  awk -F'[,: ]+' '/#000000|black/ { print $2, $1 }' | sort -n >"$WORK/ink"
+lowest=$(tail -1 "$WORK/ink" | cut -d' ' -f1)
+wide=$(awk -v y="$lowest" '$1 == y { if (lo == "" || $2 < lo) lo = $2; if ($2 > hi) hi = $2 }
+  END { print hi - lo + 1 }' "$WORK/ink")
+check "the lowest ink of FILES is a stroke under one letter ($wide pixels wide)" \
+  sh -c "[ '$wide' -ge 4 ] && [ '$wide' -le 12 ]"
+xdotool key alt+i
+wait_for 10 shown '^INPUT$'
+xdotool key Return
+check "Alt+I, Enter opens the source water form" \
+  wait_for 30 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
+xdotool key Escape
+wait_for 30 gone '^SURFACE WATER CHEMISTRY INPUT FORM$'
+wait_for 10 focus_is Tarvex
+
+# ---- 2. letters two items share -------------------------------------------------------
+xdotool key alt+f
+wait_for 10 shown '^FILES$'
+xdotool key o
+wait_for 30 shown '^OPEN WORK FILE$'
+settle
+xdotool type sea.KRV
+xdotool key Return
+wait_for 30 shown '^C:.sea.KRV$' && xdotool key Return
+wait_for 30 gone '^C:.sea.KRV$'
+wait_for 10 focus_is Tarvex
+xdotool key alt+f
+wait_for 10 shown '^FILES$'
+xdotool key s
+settle
+check "S lights Save File and chooses nothing" shown '^FILES$'
+xdotool key s Return
+check "S again, Enter: What's Stored" wait_for 30 shown '^WORK FILE BROWSE & DELETE$'
+xdotool key Escape
+wait_for 30 gone '^WORK FILE BROWSE & DELETE$'
+wait_for 10 focus_is Tarvex
+xdotool key alt+i
+wait_for 10 shown '^INPUT$'
+xdotool key i i Return
+check "I, I, Enter: Input pH Curve" wait_for 30 shown '^Input pH-Alkalinity Relationship$'
+xdotool key Escape
+wait_for 30 gone '^Input pH-Alkalinity Relationship$'
+wait_for 10 focus_is Tarvex
+
+# ---- 3. the one-page summary below the menu bar ----------------------------------------
+xdotool key alt+w
+wait_for 10 shown '^WHAT-IF$'
+xdotool key Return
+SUMMARY=
+wait_for 60 shown '^SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY$' &&
+  SUMMARY=$(window '^SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY$')
+check "Alt+W, Enter opens the one-page summary" test -n "$SUMMARY"
+if [ -n "$SUMMARY" ]; then
+  geometry "$SUMMARY"
+  check "the summary starts below the menu bar (top $Y)" [ "$Y" -ge $((MY + 42)) ]
+  check "and ends on the screen (bottom $((Y + HEIGHT)))" [ $((Y + HEIGHT)) -le 1024 ]
+  xdotool mousemove $((MX + 20)) $((MY + 32)) click 1
+  check "a click on FILES drops it" wait_for 10 shown '^FILES$'
+  xdotool key Escape
+  wait_for 10 gone '^FILES$'
+fi
+
+# ---- 4. the windows in a ring ------------------------------------------------------------
+# The source water form again, OK: its two pages open over the summary.
+xdotool key alt+i
+wait_for 10 shown '^INPUT$'
+xdotool key Return
+wait_for 30 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
+settle
+xdotool key Return
+check "OK in the form opens the water's pages" \
+  wait_for 60 shown '^SURFACE WATER DEPOSITION POTENTIAL INDICATORS$'
+wait_for 30 gone '^SURFACE WATER CHEMISTRY INPUT FORM$' ||
+  echo "shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+wait_for 10 focus_is Tarvex
+ring=""
+for i in 1 2 3 4; do
+  before=$(focused_name)
+  xdotool key ctrl+F6
+  wait_for 10 sh -c "[ \"\$(xdotool getwindowfocus getwindowname)\" != '$before' ]"
+  ring="$ring|$(focused_name)"
+done
+check "Ctrl+F6 four times goes round the main window and its three pages ($ring)" \
+  sh -c "echo '$ring' | grep -q 'SUMMARY' && echo '$ring' | grep -q '|SURFACE WATER ANALYSIS' &&
+    echo '$ring' | grep -q 'INDICATORS' && [ '${ring##*|}' = Tarvex ]"
+xdotool key ctrl+Tab
+wait_for 10 sh -c "! [ \"\$(xdotool getwindowfocus getwindowname)\" = Tarvex ]"
+first=$(focused_name)
+check "Ctrl+Tab steps as Ctrl+F6 ($first)" [ "$first" = "$(echo "$ring" | cut -d'|' -f2)" ]
+xdotool key ctrl+shift+F6
+check "Shift+Ctrl+F6 steps back" wait_for 10 focus_is Tarvex
+xdotool key ctrl+shift+Tab
+check "Shift+Ctrl+Tab steps back round the ring" \
+  wait_for 10 focus_is "$(echo "$ring" | cut -d'|' -f4)"
+# The indicators page is longer than its window.
+INDICATORS='SURFACE WATER DEPOSITION POTENTIAL INDICATORS'
+for i in 1 2 3 4; do
+  focus_is "$INDICATORS" && break
+  xdotool key ctrl+F6
+  settle
+done
+PAGE=$(window "^$INDICATORS\$")
+check "the indicators page has the keyboard" focus_is "$INDICATORS"
+if [ -n "$PAGE" ]; then
+  geometry "$PAGE"
+  AREA="${WIDTH}x${HEIGHT}+$X+$Y"
+  still "$WORK/page1.png" "$AREA"
+  xdotool key Next
+  check "Page Down scrolls it" wait_for 10 sh -c \
+    "import -window root -crop '$AREA' +repage '$WORK/page2.png' 2>/dev/null &&
+     [ \"\$(compare -metric AE '$WORK/page1.png' '$WORK/page2.png' null: 2>&1)\" != 0 ]"
+fi
+for i in 1 2 3 4; do
+  focus_is Tarvex && break
+  xdotool key ctrl+F6
+  settle
+done
+
+# ---- 5. the units dialog ---------------------------------------------------------------
+xdotool key alt+p
+wait_for 10 shown '^PREFERENCES$'
+xdotool key u
+UNITS=
+wait_for 30 shown '^ANALYTICAL UNITS SELECTION$' && UNITS=$(window '^ANALYTICAL UNITS SELECTION$')
+check "Alt+P, U opens the units dialog" test -n "$UNITS"
+if [ -n "$UNITS" ]; then
+  settle
+  geometry "$UNITS"
+  # The right-hand column: the radio groups, the presets, OK and Cancel.
+  SIDE="$((WIDTH / 5))x${HEIGHT}+$((X + WIDTH - WIDTH / 5))+$Y"
+  WHOLE="${WIDTH}x${HEIGHT}+$X+$Y"
+  # Chloride, the checked anion, is seven stops back from the first field.
+  xdotool key --delay 100 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+  still "$WORK/chloride.png" "$SIDE"
+  xdotool key Tab  # Nitrate, unchecked
+  still "$WORK/nitrate.png" "$SIDE"
+  check "the focus mark moves from Chloride to Nitrate" differ "$WORK/chloride.png" "$WORK/nitrate.png"
+  for n in 1 2 3 4; do
+    xdotool key Down
+    still "$WORK/down$n.png" "$SIDE"
+  done
+  check "each Down moves in the anions' group" differ "$WORK/down1.png" "$WORK/down2.png"
+  check "each Down moves in the anions' group (2)" differ "$WORK/down2.png" "$WORK/down3.png"
+  check "each Down moves in the anions' group (3)" differ "$WORK/down1.png" "$WORK/down3.png"
+  check "three Downs go round the group's three buttons" same "$WORK/down1.png" "$WORK/down4.png"
+  # The temperature spinner: the 29th field from the first (the focus
+  # starts there when the dialog opens again).
+  xdotool key Escape
+  wait_for 30 gone '^ANALYTICAL UNITS SELECTION$'
+  xdotool key alt+p
+  wait_for 10 shown '^PREFERENCES$'
+  xdotool key u
+  wait_for 30 shown '^ANALYTICAL UNITS SELECTION$'
+  settle
+  xdotool key $(for i in $(seq 28); do echo Tab; done)
+  still "$WORK/t0.png" "$WHOLE"
+  xdotool key Down
+  still "$WORK/t1.png" "$WHOLE"
+  check "Down changes the temperature unit" differ "$WORK/t0.png" "$WORK/t1.png"
+  xdotool key Up
+  still "$WORK/t2.png" "$WHOLE"
+  check "Up takes it back" same "$WORK/t0.png" "$WORK/t2.png"
+  xdotool key Down Down Down
+  still "$WORK/t3.png" "$WHOLE"
+  check "three Downs go round the three units" same "$WORK/t0.png" "$WORK/t3.png"
+  xdotool key Up Up Up
+  still "$WORK/t4.png" "$WHOLE"
+  check "three Ups go round the three units" same "$WORK/t0.png" "$WORK/t4.png"
+  xdotool key Escape
+  wait_for 30 gone '^ANALYTICAL UNITS SELECTION$'
+fi
+
+kill "$TARVEX_PID" 2>/dev/null
+echo "$PASSED passed, $FAILED failed"
+[ "$FAILED" = 0 ]
