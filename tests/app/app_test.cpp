@@ -218,6 +218,7 @@ TEST_F(ProgramRunTest, ProductAndGraphChoiceFromTheMenu) {
 // Toggles, New, both help items, the clipboard and the menu's state in an
 // empty folder.
 TEST_F(ProgramRunTest, TogglesHelpClipboardAndMenuState) {
+    std::ofstream(folder / "plmanual.pdf") << "%PDF-1.4\n";
     EXPECT_EQ(Run("answer yes 3D plots will be in BAR\n"
                   "menu 1067\n"
                   "answer yes pH will be the plot variable\n"
@@ -239,11 +240,43 @@ TEST_F(ProgramRunTest, TogglesHelpClipboardAndMenuState) {
     EXPECT_NE(log.find("message box \"Help\""), std::string::npos) << log;
     EXPECT_NE(log.find("message box \"ERROR\": \"A PDF reader program is needed"),
               std::string::npos);
+    EXPECT_NE(log.find("The manual is the file " + (folder / "plmanual.pdf").string() + "."),
+              std::string::npos)
+        << log;
     EXPECT_NE(log.find("  text (6 bytes)"), std::string::npos);
     EXPECT_NE(log.find("[1038] \" Vary &pCO2\" (grayed)"), std::string::npos);
     EXPECT_NE(log.find("[1021] \"&Save File\" (grayed)"), std::string::npos);
     EXPECT_NE(log.find("window TarvexMainClass \"Tarvex\""),
               std::string::npos);
+}
+
+// HELP > Technical Manual names the manual where it is: started outside the
+// folder the build runs it in, the program finds the manual beside its own
+// file, where the build made it; where neither folder holds it, the box says
+// that it is not installed and where it was looked for, naming no file that
+// is not there.
+TEST_F(ProgramRunTest, TheManualIsNamedWhereItIsOrSaidToBeMissing) {
+    const fs::path built = fs::path(TARVEX_BINARY_DIR) / "plmanual.pdf";
+    ASSERT_TRUE(fs::exists(built));
+    std::ofstream(folder / "help.tvs") << "menu 172\n";
+    const std::string out = Tool("cd '" + folder.string() + "' && '" + TARVEX_BINARY_DIR +
+                                 "/tarvex' --headless --script help.tvs --log run.log");
+    EXPECT_NE(Log().find("The manual is the file " + built.string() + "."), std::string::npos)
+        << Log() << out;
+
+    // This test's own program has no manual beside it.
+    fs::remove(folder / "run.log");
+    char self[4096] = {};
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    ASSERT_GT(n, 0);
+    const fs::path programFolder = fs::path(std::string(self, static_cast<size_t>(n))).parent_path();
+    ASSERT_FALSE(fs::exists(programFolder / "plmanual.pdf"));
+    EXPECT_EQ(Run("menu 172\n"), 0);
+    const std::string box = "message box \"ERROR\": \"The technical manual is not installed (no file "
+                            "plmanual.pdf in " + folder.string() + " or in " +
+                            programFolder.string() + ").\" -> ok";
+    EXPECT_NE(Log().find(box), std::string::npos) << Log();
+    EXPECT_EQ(Log().find("The manual is the file"), std::string::npos) << Log();
 }
 
 // Dialog lines before an input action are grouped by template; "next" gives the

@@ -99,3 +99,12 @@ inline std::vector<std::string> TextLines(const std::string& text) {
     }
     return lines;
 }
+
+// The lines of the log that start with `head`, each without it.
+inline std::vector<std::string> LinesAfter(const std::string& log, const std::string& head) {
+    std::vector<std::string> found;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(head, 0) == 0) found.push_back(line.substr(head.size()));
+    return found;
+}

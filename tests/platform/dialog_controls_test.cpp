@@ -196,6 +196,54 @@ TEST_F(DialogControlsTest, RadioGroupsAndTheDialogKeyboard) {
     EXPECT_EQ(DialogBoxParam(nullptr, 200, nullptr, RecordingDialog, 0), IDOK);
 }
 
+// A radio group as the units dialog lays them out: a frame (a group box
+// carrying no group mark) closes each group. The arrows go round the group's
+// buttons, checking each, and never onto the frame; a Space that reaches the
+// frame presses nothing; the focused button shows a mark that the others do
+// not.
+TEST_F(DialogControlsTest, ArrowsGoRoundARadioGroupAndTheFocusShows) {
+    DialogTemplate t;
+    t.caption = "UNITS";
+    t.cx = 120;
+    t.cy = 100;
+    t.items = {
+        {"BUTTON", 0xFFFF, "Balancing Anion", BS_GROUPBOX, 4, 4, 100, 48},
+        {"BUTTON", 415, "Sulfate", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 8, 14, 80, 10},
+        {"BUTTON", 416, "Chloride", BS_AUTORADIOBUTTON | WS_TABSTOP, 8, 26, 80, 10},
+        {"BUTTON", 417, "Nitrate", BS_AUTORADIOBUTTON | WS_TABSTOP, 8, 38, 80, 10},
+        {"BUTTON", 0xFFFF, "Presets", BS_GROUPBOX, 4, 56, 100, 24},
+        {"BUTTON", IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 8, 64, 40, 12},
+    };
+    RegisterDialogTemplate(202, t);
+    OnDialog(202, [](HWND d) {
+        CheckRadioButton(d, 415, 417, 416);
+        SetFocus(GetDlgItem(d, 417));
+        RunUntilIdle();
+        const Image32 focused = ReadWindowPixels(GetDlgItem(d, 417));
+        SetFocus(GetDlgItem(d, 416));
+        RunUntilIdle();
+        const Image32 unfocused = ReadWindowPixels(GetDlgItem(d, 417));
+        EXPECT_NE(focused.pixels, unfocused.pixels) << "no focus mark";
+        SetFocus(GetDlgItem(d, 417));
+        const int order[] = {415, 416, 417, 415};
+        for (int id : order) {
+            PressKey(VK_DOWN);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, id));
+            EXPECT_EQ(IsDlgButtonChecked(d, id), BST_CHECKED) << id;
+        }
+        PressKey(VK_UP);
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, 417));
+        EXPECT_EQ(IsDlgButtonChecked(d, 417), BST_CHECKED);
+        gNotes.commands.clear();
+        SetFocus(GetWindow(GetDlgItem(d, 415), GW_HWNDPREV));  // the frame
+        PressKey(VK_SPACE);
+        EXPECT_TRUE(gNotes.commands.empty());
+        EXPECT_EQ(IsDlgButtonChecked(d, 417), BST_CHECKED);
+        PressKey(VK_RETURN);
+    });
+    EXPECT_EQ(DialogBoxParam(nullptr, 202, nullptr, RecordingDialog, 0), IDOK);
+}
+
 TEST_F(DialogControlsTest, NestedDialogsRunWhileOwnedWindowsKeepPainting) {
     WNDCLASS wc;
     wc.lpfnWndProc = PageProc;

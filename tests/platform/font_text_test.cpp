@@ -248,6 +248,51 @@ TEST_F(FontTest, FormattedTextBreaksWordsAndAligns) {
     DeleteObject(f);
 }
 
+// The letter a single '&' marks is underlined a pixel below the baseline,
+// under that letter alone; "&&" is a plain ampersand, and DT_NOPREFIX draws
+// the marks as text.
+TEST_F(FontTest, TheMarkedLetterIsUnderlined) {
+    MemoryCanvas c(200, 40);
+    HFONT f = Font(-14, "Arial");
+    SelectObject(c.Dc(), f);
+    TEXTMETRICA tm;
+    GetTextMetricsA(c.Dc(), &tm);
+    const int under = 10 + tm.tmAscent + 1;
+    SIZE before{};
+    SIZE through{};
+    GetTextExtentPoint32A(c.Dc(), "Save ", 5, &before);
+    GetTextExtentPoint32A(c.Dc(), "Save A", 6, &through);
+    // The columns with ink on the row under the baseline.
+    auto inkUnder = [&]() {
+        std::vector<int> xs;
+        for (int x = 0; x < 200; ++x)
+            if (c.At(x, under) != RGB(255, 255, 255)) xs.push_back(x);
+        return xs;
+    };
+    struct Case {
+        const char* text;
+        UINT format;
+        bool underlined;
+    };
+    for (const Case& k : {Case{"Save &As", 0, true}, Case{"Save && As", 0, false},
+                          Case{"Save &As", DT_NOPREFIX, false}}) {
+        PatBlt(c.Dc(), 0, 0, 200, 40, WHITENESS);
+        RECT r{10, 10, 190, 30};
+        DrawTextA(c.Dc(), k.text, -1, &r, DT_SINGLELINE | k.format);
+        const std::vector<int> xs = inkUnder();
+        if (!k.underlined) {
+            EXPECT_TRUE(xs.empty()) << k.text;
+            continue;
+        }
+        ASSERT_FALSE(xs.empty()) << k.text;
+        EXPECT_EQ(xs.front(), 10 + before.cx) << k.text;
+        EXPECT_EQ(xs.back(), 10 + through.cx - 1) << k.text;
+        EXPECT_EQ(static_cast<int>(xs.size()), through.cx - before.cx) << k.text;
+    }
+    SelectObject(c.Dc(), GetStockObject(SYSTEM_FONT));
+    DeleteObject(f);
+}
+
 TEST_F(FontTest, TextInThreeFacesBoldAndRotatedMatchesItsPicture) {
     MemoryCanvas c(320, 200);
     HDC dc = c.Dc();

@@ -2,7 +2,8 @@
 // page that answers HTNOWHERE while the right button is down swallows the
 // click; HTCAPTION turns the body into a drag handle), double-clicks need the
 // class style, disabled windows get nothing, capture redirects, the wheel
-// reaches the window, and scroll-bar controls react to clicks by position.
+// reaches the window, scroll-bar controls react to clicks by position, and
+// Ctrl+F6 / Ctrl+Tab take the keyboard round a program's windows.
 #include "tests/platform/platform_fixture.h"
 
 namespace wintest {
@@ -11,6 +12,7 @@ namespace {
 using namespace win;
 
 struct Hits {
+    std::vector<std::pair<HWND, WPARAM>> keys;  // WM_KEYDOWN: window, key
     int rightDownInHitTest = 0;
     int clientClicks = 0;
     int doubleClicks = 0;
@@ -40,6 +42,9 @@ LRESULT PageLikeProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 LRESULT ClientProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     switch (m) {
+        case WM_KEYDOWN:
+            gHits.keys.emplace_back(h, w);
+            return 0;
         case WM_LBUTTONDOWN:
             ++gHits.clientClicks;
             return 0;
@@ -184,6 +189,63 @@ TEST_F(InputRoutingTest, ChildWindowsMoveWithAScrolledPicture) {
     MapWindowPoints(c, h, &p, 1);
     EXPECT_EQ(p.x, 10);
     EXPECT_EQ(p.y, 25);
+}
+
+// Ctrl+F6 and Ctrl+Tab go round the windows of the active one's program (its
+// owner and what the owner owns, shown and enabled, in the order they were
+// opened), Shift with them the other way; the window reached is on top and
+// gets the keys. Another program's window, a hidden one and a modal wait are
+// left alone.
+TEST_F(InputRoutingTest, ControlF6GoesRoundTheWindowsOfOneProgram) {
+    const int kF6 = VK_F1 + 5;
+    HWND main = Make("Clicks");
+    HWND other = Make("Clicks", 700, 500);  // another program's window
+    auto owned = [main](int x) {
+        return CreateWindow("Clicks", "page", WS_POPUP | WS_CAPTION | WS_VISIBLE, x, 150, 200,
+                            150, main, nullptr, nullptr, nullptr);
+    };
+    HWND first = owned(120);
+    HWND hidden = owned(140);
+    ShowWindow(hidden, SW_HIDE);
+    HWND second = owned(160);
+    SetActiveWindow(main);
+    RunUntilIdle();
+    struct Step {
+        int key;
+        bool shift;
+        HWND reached;
+    };
+    const Step steps[] = {{kF6, false, first},  {kF6, false, second},   {kF6, false, main},
+                          {VK_TAB, false, first}, {kF6, true, main},    {VK_TAB, true, second},
+                          {VK_TAB, true, first}};
+    for (const Step& s : steps) {
+        PressKey(s.key, true, s.shift);
+        RunUntilIdle();
+        EXPECT_EQ(GetActiveWindow(), s.reached) << s.key << (s.shift ? " with Shift" : "");
+        if (s.reached != main) {
+            EXPECT_EQ(GetWindow(main, GW_HWNDFIRST), s.reached);
+        }
+    }
+    // The page reached takes the keys that follow; the step itself types nothing.
+    gHits.keys.clear();
+    PressKey(VK_NEXT);
+    RunUntilIdle();
+    ASSERT_EQ(gHits.keys.size(), 1u);
+    EXPECT_EQ(gHits.keys[0], std::make_pair(first, static_cast<WPARAM>(VK_NEXT)));
+    // While the owner waits for a modal dialog, the keys stay where they are.
+    EnableWindow(main, FALSE);
+    PressKey(kF6, true);
+    RunUntilIdle();
+    EXPECT_EQ(GetActiveWindow(), first);
+    EnableWindow(main, TRUE);
+    // Alone in its program, a window keeps the keys: Ctrl+F6 reaches it.
+    SetActiveWindow(other);
+    gHits.keys.clear();
+    PressKey(kF6, true);
+    RunUntilIdle();
+    EXPECT_EQ(GetActiveWindow(), other);
+    ASSERT_EQ(gHits.keys.size(), 1u);
+    EXPECT_EQ(gHits.keys[0].first, other);
 }
 
 }  // namespace

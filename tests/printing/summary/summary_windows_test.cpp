@@ -101,8 +101,19 @@ TEST_F(SummaryWindows, SizeFitsALandscapeSheetIntoTheMainWindow) {
     win::GetClientRect(mainWindowState.mainWindow, &client);
     const SummarySize size = SummaryWindowSize(480, client.right, client.bottom);
     const win::RECT r = Rect(one);
-    EXPECT_EQ(r.right - r.left, size.width);
-    EXPECT_EQ(r.bottom - r.top, size.height);
+    // Taller than the work area below the main window's menu bar, the sheet
+    // is made as tall as that room, in the same proportions.
+    win::POINT clientTop{0, 0};
+    win::ClientToScreen(mainWindowState.mainWindow, &clientTop);
+    EXPECT_EQ(r.top, clientTop.y);
+    win::MONITORINFO monitor{};
+    win::GetMonitorInfo(
+        win::MonitorFromWindow(mainWindowState.mainWindow, win::MONITOR_DEFAULTTOPRIMARY),
+        &monitor);
+    EXPECT_EQ(r.bottom, monitor.rcWork.bottom);
+    EXPECT_LT(r.bottom - r.top, size.height);
+    EXPECT_NEAR(double(r.right - r.left) / (r.bottom - r.top), double(size.width) / size.height,
+                0.01);
     // Opening again makes a new window in place of the old.
     const win::HWND again = Open(SummaryWindow::kOnePage);
     EXPECT_FALSE(win::IsWindow(one));
