@@ -157,11 +157,15 @@ if [ -n "$SUMMARY" ]; then
 fi
 
 # ---- 4. the windows in a ring ------------------------------------------------------------
-# The source water form again, OK: its two pages open over the summary.
+# The source water form again, OK: its two pages open over the summary. A
+# click on the main window's caption gives it the keyboard.
+xdotool mousemove $((MX + 900)) $((MY + 10)) click 1
+wait_for 10 focus_is Tarvex
 xdotool key alt+i
 wait_for 10 shown '^INPUT$'
 xdotool key Return
 wait_for 30 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
+wait_for 30 focus_is 'SURFACE WATER CHEMISTRY INPUT FORM'
 settle
 xdotool key Return
 check "OK in the form opens the water's pages" \
