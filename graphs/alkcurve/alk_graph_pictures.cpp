@@ -158,6 +158,8 @@ void PrintAlkGraph(win::HWND hwnd) {
         (void)EndPrintJobAfterItsDocument(hwnd, mainWindowState.instance);
     }
     job.documentOpen = 0;
+    // The job is over, failed or not: the next one starts clean.
+    job.printAborted = 0;
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
     win::EnableWindow(hwnd, win::TRUE);
     win::SetFocus(hwnd);

@@ -117,6 +117,8 @@ int PrintThreeDGraph(win::HWND hwnd) {
     f.colorNow = keptColorNow;
     f.renderTarget = RenderTarget::kScreen;
     job.documentOpen = 0;
+    // The job is over, failed or not: the next one starts clean.
+    job.printAborted = 0;
     RestoreAfterPrint(hwnd, kept);
     return 1;
 }

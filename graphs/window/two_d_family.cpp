@@ -220,6 +220,8 @@ void EndTwoDFamilyPrint(win::HWND hwnd, bool direct) {
     else
         (void)EndPrintJobAfterItsDocument(hwnd, mainWindowState.instance);
     printJobState.documentOpen = 0;
+    // The job is over, failed or not: the next one starts clean.
+    printJobState.printAborted = 0;
     win::EnableWindow(hwnd, win::TRUE);
 }
 

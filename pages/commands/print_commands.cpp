@@ -47,6 +47,8 @@ void PrepareWaterForPrint(int water) {
 
 void BeginPrint(win::HWND hwnd) {
     win::EnableWindow(hwnd, win::FALSE);
+    // Only this job's own failure or Cancel stops its reports.
+    printJobState.printAborted = 0;
 }
 
 void EndPrint(win::HWND hwnd, bool focus) {

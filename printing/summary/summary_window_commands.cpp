@@ -67,6 +67,8 @@ void Print(int which, win::HWND hwnd) {
     win::ReleaseDC(hwnd, dc);
     graphOutputFlags.renderTarget = RenderTarget::kScreen;
     printJobState.singlePageJob = JobPart::kFirstOrMiddle;
+    // The job is over, failed or not: the next one starts clean.
+    printJobState.printAborted = 0;
     graphOutputFlags.exportingGraph = 0;
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
 }

@@ -24,6 +24,8 @@ constexpr uint32_t kJobEnds = JobPart::kLast;
 
 void RunJob(win::HWND mainWindow, const std::vector<Report>& reports) {
     win::EnableWindow(mainWindow, win::FALSE);
+    // Only this job's own failure or Cancel stops its reports.
+    printJobState.printAborted = 0;
     for (size_t i = 0; i < reports.size(); ++i) {
         if (printJobState.printAborted != 0) break;
         printJobState.singlePageJob = i + 1 == reports.size() ? kJobEnds : kJobGoesOn;
