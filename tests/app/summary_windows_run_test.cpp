@@ -115,7 +115,30 @@ TEST_F(SummaryWindowsRun, BundledScriptShowsPrintsAndExportsBothPages) {
         "python3 -c \"import csv,sys; r=list(csv.reader(open(sys.argv[1], newline=''))); "
         "print(len(r)); print(r[0])\" '" +
         (folder / "run7.csv").string() + "'");
-    EXPECT_EQ(rows, "57\n['Workspace Name', 'run7.KRV', '']\n");
+    EXPECT_EQ(rows, "57\n['Workspace Name', '', '']\n");  // no work file yet
+}
+
+// The CSV's first row names the workspace the page comes from, whatever the
+// CSV itself is called; a name typed without an extension gets ".CSV".
+TEST_F(SummaryWindowsRun, TheCsvNamesItsWorkspaceAndGetsItsExtension) {
+    const std::string exportCsv = "answer no Would you like\nmenu 1655 DisOnePage\n";
+    ASSERT_EQ(Run(SeaWaterEntry() + "menu 1248\nfile first\n" + exportCsv +
+                  "file \\work.krv\nmenu 1022\nfile summary\n" + exportCsv +
+                  "file summary\nanswer yes summary.CSV already exists\n" + exportCsv +
+                  "file \\work.KRV\nmenu 1020\nfile other.csv\n" + exportCsv +
+                  "answer no Data has been modified\nmenu 1028\n"),
+              0)
+        << Log();
+    auto firstRow = [this](const std::string& name) {
+        return Tool("python3 -c \"import csv,sys; print(next(csv.reader(open(sys.argv[1], "
+                    "newline=''))))\" '" +
+                    (folder / name).string() + "'");
+    };
+    for (const char* bare : {"first", "summary"}) EXPECT_FALSE(fs::exists(folder / bare)) << Log();
+    // Before any work file is saved or opened the workspace has no name.
+    EXPECT_EQ(firstRow("first.CSV"), "['Workspace Name', '', '']\n");
+    EXPECT_EQ(firstRow("summary.CSV"), "['Workspace Name', 'work.KRV', '']\n");
+    EXPECT_EQ(firstRow("other.csv"), "['Workspace Name', 'work.KRV', '']\n");
 }
 
 TEST_F(SummaryWindowsRun, RichTextSavesReplaceTheFileWithOneReport) {

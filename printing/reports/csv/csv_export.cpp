@@ -41,12 +41,16 @@ void WriteFailed(const char* path) {
     (void)win::MessageBox(nullptr, text.c_str(), "WARNING", win::MB_ICONINFORMATION);
 }
 
-// The chosen file's name without its extension, with ".KRV".
-std::string WorkspaceName(const char* title) {
-    std::string name(title, strnlen(title, kCsvNameChars));
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.resize(dot);
-    return name + ".KRV";
+// The name of the work file the workspace was last saved to or opened from,
+// without its folder; empty while it has none (the path is still the start-up
+// pattern "...\*.KRV").
+std::string WorkspaceName() {
+    const char* path = mainWindowState.workFilePath;
+    const std::string whole(path, strnlen(path, sizeof mainWindowState.workFilePath));
+    const std::size_t cut = whole.find_last_of("\\/:");
+    const std::string name = cut == std::string::npos ? whole : whole.substr(cut + 1);
+    if (name.find_first_of("*?") != std::string::npos) return std::string();
+    return name;
 }
 
 // Writes the whole text and closes the file; false when any step failed, the
@@ -74,7 +78,7 @@ void Export(const WellLogTable& stations, bool wellLogPage) {
     src.water = &surfaceWater;
     src.texts = &waterDescriptions[0];
     src.stations = &stations;
-    src.workspaceName = WorkspaceName(csvExportState.csvTitle);
+    src.workspaceName = WorkspaceName();
     src.wellLogPage = wellLogPage;
     src.precipitationShow = PrecipitationQuantity();
     if (!WriteAll(csvExportState.csvPath, BuildSummaryCsv(src))) {
@@ -109,6 +113,7 @@ int ChooseCsvFile() {
     ofn.fileTitle = s.csvTitle;
     ofn.fileTitleSize = kCsvNameChars;
     ofn.flags = win::OFN_OVERWRITEPROMPT | win::OFN_HIDEREADONLY | win::OFN_PATHMUSTEXIST;
+    ofn.defExt = "CSV";  // a name typed without an extension is a CSV file all the same
     if (!win::GetSaveFileName(&ofn)) return 1;
     // Only tried here: a file of that name keeps its bytes until the export
     // has written the new ones whole.

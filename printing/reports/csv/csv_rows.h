@@ -15,7 +15,7 @@ struct CsvSource {
     const WaterAnalysis* water = nullptr;      // the surface water
     const SampleDescription* texts = nullptr;  // its description set
     const WellLogTable* stations = nullptr;    // the 12 station slots of the shown profile
-    std::string workspaceName;                 // the chosen file's name with ".KRV"
+    std::string workspaceName;                 // the work file's name, empty for none
     bool wellLogPage = false;                  // MOMEX rows only
     uint32_t precipitationShow = 0;            // 0 MOMEX, 1 PP, 2 both, else neither
 };

@@ -53,6 +53,8 @@ class CsvExportTest : public PrintTest {
     static void FixtureProfile() {
         surfaceWater = WaterAnalysis{};
         for (int e = 0; e < 64; ++e) surfaceWater.values[e] = 0.5f * static_cast<float>(e);
+        std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath,
+                      "\\ZORIN\\North Well.KRV");
         surfaceWater.sampleNumber = 17;
         surfaceWater.sampleDate = 1230515;
         surfaceWater.reportDate = 1240101;
@@ -131,6 +133,8 @@ TEST_F(CsvExportTest, SeaWaterWellProfileReadsBackInPython) {
     ASSERT_EQ(calcite.size(), 12u);
     waterDescriptions[0] = SampleDescription{};
     std::snprintf(waterDescriptions[0].text[0], 128, "He said \"hi\", 5%%");
+    std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath,
+                  "\\ZORIN\\North Well.KRV");
     Export("one-page.csv", win::IDNO);
     const fs::path kept = fs::path(TARVEX_BINARY_DIR) / "test-output" / "csv";
     fs::create_directories(kept);
@@ -146,7 +150,7 @@ TEST_F(CsvExportTest, SeaWaterWellProfileReadsBackInPython) {
         "assert all(r[-1]=='' for r in rows)\n"
         "assert len(rows[39])==15,rows[39]\n"
         "assert rows[0][0]=='Workspace Name',rows[0]\n"
-        "assert rows[0][1]=='one-page.KRV',rows[0]\n"
+        "assert rows[0][1]=='North Well.KRV',rows[0]\n"
         "assert rows[1][1]=='He said \"hi\", 5%',rows[1]\n"
         "c=[r for r in rows if r[0]=='Calcite'][0]\n"
         "assert c[1:13]==[" +
@@ -250,16 +254,15 @@ TEST_F(CsvExportTest, SaveDialogAndWorkspaceName) {
     ExportOnePageCsv();
     EXPECT_STREQ(csvExportState.csvPath, ".CSV");
     EXPECT_TRUE(win::MessageBoxLog().empty());
-    // The workspace row names the CSV file, whatever the work file is called.
+    // The workspace row names the work file, whatever the CSV file is called.
     Export("Run7.csv", win::IDNO);
-    EXPECT_EQ(Row(FileText(folder / "Run7.csv"), "Workspace Name"),
-              "\"Workspace Name\",\"Run7.KRV\",");
+    EXPECT_EQ(Row(FileText(folder / "Run7.csv"), "Workspace Name"), "\"Workspace Name\",\"\",");
     fs::remove(folder / "Run7.csv");
     std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath,
-                  "\\Saved As.KRV");
+                  "\\ZORIN\\Saved As.KRV");
     Export("Run7.csv", win::IDNO);
     EXPECT_EQ(Row(FileText(folder / "Run7.csv"), "Workspace Name"),
-              "\"Workspace Name\",\"Run7.KRV\",");
+              "\"Workspace Name\",\"Saved As.KRV\",");
 }
 
 TEST_F(CsvExportTest, FailuresAndTheOpenRequest) {
