@@ -18,6 +18,7 @@
 #include "shell/choosers/chooser_texts.h"
 #include "shell/records.h"
 #include "shell/settings/display_config_file.h"
+#include "shell/settings/install_paths.h"
 #include "shell/startup/startup_records.h"
 #include "treatment/records.h"
 
@@ -158,6 +159,6 @@ void SetWorkspaceStartValues() {
     graphIndexCodes[0] = 0;
     for (int i = 1; i < kGraphIndexCodeCount; ++i) graphIndexCodes[i] = kNoGraphIndex;
 
-    const std::string workFiles = std::string(mainWindowState.installDir) + "\\*.KRV";
+    const std::string workFiles = InstallPath("\\*.KRV");
     SetText(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, workFiles.c_str());
 }

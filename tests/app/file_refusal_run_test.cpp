@@ -160,4 +160,24 @@ TEST_F(FileRefusalRun, AFileWhatsStoredCannotLoadDoesNotBecomeTheSaveTarget) {
     EXPECT_EQ(Bytes("bad.krv"), cut);
 }
 
+// Settings files that cannot be written (a folder holds each name): every
+// box about them names the file by its path in the program's folder, with
+// one separator before the name.
+TEST_F(FileRefusalRun, SettingsFilesThatCannotBeWrittenAreNamedByTheirPath) {
+    fs::create_directory(folder / "plunit.cnf");
+    fs::create_directory(folder / "zorin.cnf");
+    ASSERT_EQ(Run("menu 1028\n"), 0) << Log();
+    int units = 0;
+    int display = 0;
+    for (const std::string& box : Boxes()) {
+        EXPECT_EQ(box.find("\\\\"), std::string::npos) << box;
+        if (box.find("C:\\plunit.cnf") != std::string::npos) ++units;
+        if (box.find("C:\\zorin.cnf") != std::string::npos) ++display;
+    }
+    // The failed open of each, and the failed save of the units file.
+    EXPECT_EQ(units, 2) << Log();
+    EXPECT_EQ(display, 1) << Log();
+    EXPECT_TRUE(BoxWith("Saving C:\\plunit.cnf failed: Is a directory.", "")) << Log();
+}
+
 }  // namespace
