@@ -44,13 +44,18 @@ inline constexpr SettingRange kPercent{0.0, 100.0};
 inline constexpr SettingRange kPercentStep{-100.0, 100.0};
 
 // The well log: the depth in feet (the dialog and the loader put 100 in place of
-// anything lower), the three temperatures in any unit and the three pressures,
-// whose highest is 20,000 in atm, bar or psia and, in kPa, the 20,000 psia of
-// the deepest well.
+// anything lower); the three temperatures within the what-if span of their
+// unit, above 0 (the dialog puts its default in place of 0 or less); the three
+// pressures above 0 and up to the 20,000 psia of the deepest well in the unit
+// of the pressure (beyond it, as beyond the engine's constants, the stations'
+// results are no chemistry).
 inline constexpr SettingRange kWellDepth{100.0, 20000.0};
-inline constexpr SettingRange kWellTemperature{0.0, 2000.0, false};
-inline constexpr SettingRange kWellPressure{0.0, 20000.0, false};
-inline constexpr SettingRange kWellPressureKPa{0.0, 137896.0, false};
+inline constexpr SettingRange kWellPressure[4] = {
+    {0.0, 1361.0, false},    // atm
+    {0.0, 1379.0, false},    // bar
+    {0.0, 20000.0, false},   // psia
+    {0.0, 137896.0, false},  // kPa
+};
 
 // The what-if and 3D graph temperatures: the span of the engine's constants.
 inline constexpr SettingRange kTemperature[3] = {
@@ -92,7 +97,11 @@ inline constexpr SettingRange kChangeRangePco2{0.0, 10000.0};
     return {0.0, Pco2(unit).high > kChangeRangePco2.high ? Pco2(unit).high : kChangeRangePco2.high};
 }
 [[nodiscard]] constexpr const SettingRange& WellPressure(uint16_t pressureUnit) {
-    return pressureUnit == PressureUnit::kKPa ? kWellPressureKPa : kWellPressure;
+    return kWellPressure[pressureUnit < 4 ? pressureUnit : 0];
+}
+[[nodiscard]] constexpr SettingRange WellTemperature(uint16_t temperatureUnit) {
+    const SettingRange& span = Temperature(temperatureUnit);
+    return span.low > 0.0 ? span : SettingRange{0.0, span.high, false};
 }
 
 // A one-page or well-log graph choice (DisplaySettings graphParams): a mineral's

@@ -180,12 +180,18 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
         default:
             break;
     }
-    if (element < 0 || element >= E::kCount || MayBeNegative(element) || WorkingValue(element))
+    if (element < 0 || element >= E::kCount || WorkingValue(element))
         return {false, -kNoEnd, kNoEnd, false};
-    // A stored concentration, partial pressure or density is any amount:
-    // files of older versions hold values the form now refuses.
-    switch (KindOfElement(element)) {
-        case FieldKind::kConcentration:
+    // A stored concentration, alkalinity or acidity keeps to what the form
+    // takes, in whichever reporting unit the values are read; a stored partial
+    // pressure or density is any amount, as files of older versions hold
+    // values the form now refuses.
+    const FieldKind kind = KindOfElement(element);
+    const double most = HighestConcentration(element, units, -1);
+    if (kind == FieldKind::kConcentration) return {true, 0.0, most, false};
+    if (kind == FieldKind::kSigned) return {true, -most, most, false};
+    if (MayBeNegative(element)) return {false, -kNoEnd, kNoEnd, false};
+    switch (kind) {
         case FieldKind::kCo2Pressure:
         case FieldKind::kH2sPressure:
         case FieldKind::kDensity:
@@ -193,7 +199,7 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
         default:
             break;
     }
-    return RangeOfKind(KindOfElement(element), units);
+    return RangeOfKind(kind, units);
 }
 
 bool RangeHolds(const AnalysisValueRange& r, double value) {

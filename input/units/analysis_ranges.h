@@ -4,14 +4,15 @@
 // a value the form takes always reads back from a file, and a value it refuses
 // is never taken from one.
 //
-// Concentrations, flows and the corrosion target are 0 or more (a typed
-// concentration, and a typed alkalinity or acidity either side of 0, stays
-// below what no water can hold, 1,000,000 mg/L in the user's unit of the
-// element; a stored one may be larger, as older files hold); the partial
-// pressures reach the highest pressure of their unit (1,000,000 ppm or 100
-// mole % of the gas); the density lies within what a water can weigh, 0.5 to
-// 2.5 g/mL in the user's unit, 0 taking the form's default; the residence time
-// is at most a year (kLongestResidenceSeconds); the
+// Concentrations, flows and the corrosion target are 0 or more (a
+// concentration, and an alkalinity or acidity either side of 0, stays below
+// what no water can hold, 1,000,000 mg/L in the user's unit of the element;
+// a stored one in the larger of its readings as mg/L and as meq/l); the typed
+// partial pressures reach the highest pressure of their unit (1,000,000 ppm or
+// 100 mole % of the gas) and the typed density lies within what a water can
+// weigh, 0.5 to 2.5 g/mL in the user's unit, 0 taking the form's default (a
+// stored partial pressure or density is any amount 0 or more, as older files
+// hold); the residence time is at most a year (kLongestResidenceSeconds); the
 // pH and the companion pH are at most 14, a negative one asking for the pH to
 // be predicted (or, for the companion pH, saying there is none); the
 // temperature lies within the span of the engine's constants that the what-if

@@ -106,9 +106,13 @@ bool ReadSampleTime(std::string_view text, int16_t& time) {
             n = hours * 100 + minutes;
         }
     }
-    if (n > kLastTime || n % 100 >= 60) return false;
+    if (n > kLastTime || !IsSampleTime(static_cast<int16_t>(n))) return false;
     time = static_cast<int16_t>(n);
     return true;
+}
+
+bool IsSampleTime(int16_t time) {
+    return time >= 0 && time <= kLastTime && time % 100 < 60;
 }
 
 void WriteSampleTime(int16_t time, char* text, size_t size) {

@@ -27,6 +27,9 @@ void WriteFieldNumber(win::HWND form, int controlId, double value, int digits = 
 // 23:59 or one with 60 minutes or more.
 [[nodiscard]] bool ReadSampleTime(std::string_view text, int16_t& time);
 
+// Whether a stored time (hours x 100 + minutes) is a time of day, 00:00 to 23:59.
+[[nodiscard]] bool IsSampleTime(int16_t time);
+
 // "hh:mm": the time's first four digits, zero-padded, with a colon after two.
 void WriteSampleTime(int16_t time, char* text, size_t size);
 // The time rule of the form: the field's time is stored at once when it is a

@@ -86,6 +86,14 @@ int32_t FormatDateText(char* text, size_t size) {
     return PackDate(date);
 }
 
+bool IsPackedDate(int32_t packed) {
+    if (packed < 0) return false;
+    char text[48];
+    WriteDateText(UnpackDate(packed), DateOrder::kYearMonthDay, text, sizeof text);
+    DateParts read{};
+    return ParseDateText(text, DateOrder::kYearMonthDay, read) && PackDate(read) == packed;
+}
+
 void WritePackedDateText(int32_t packed, char* text, size_t size) {
     WriteDateText(UnpackDate(packed), CurrentDateOrder(), text, size);
 }

@@ -38,5 +38,9 @@ void WriteDateText(const DateParts& date, uint16_t order, char* text, size_t siz
 // the form a date takes in the user's order.
 [[nodiscard]] std::string DateRefusalText(std::string_view fieldName, std::string_view text);
 
+// Whether a packed date is one a date field takes: a day of a month from 1900
+// to 2099 (the date typed in any order reads back as the same packed date).
+[[nodiscard]] bool IsPackedDate(int32_t packed);
+
 // A packed date (year - 1900) x 10000 + month x 100 + day in the user's order.
 void WritePackedDateText(int32_t packed, char* text, size_t size);

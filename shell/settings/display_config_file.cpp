@@ -80,9 +80,10 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
     float& depth = w.value[kWellDepth];
     if (!SettingRanges::kWellDepth.Holds(depth)) depth = 100.0f;
     const SettingRange& pressure = SettingRanges::WellPressure(pressureUnit);
+    const SettingRange temperature = SettingRanges::WellTemperature(temperatureUnit);
     for (int k = 0; k < 3; ++k) {
         float& t = w.value[kBottomHoleTemperature + k];
-        if (!SettingRanges::kWellTemperature.Holds(t))
+        if (!temperature.Holds(t))
             t = kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
         float& p = w.value[kBottomHolePressure + k];
         if (!pressure.Holds(p)) p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];

@@ -9,11 +9,15 @@
 
 #include "common/byte_io.h"
 #include "common/settings_ranges.h"
+#include "input/fields/decimal_field.h"
 #include "input/units/analysis_ranges.h"
 #include "input/units/unit_choices.h"
+#include "input/waterform/form_text.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/calendar/date_text.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
 #include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_field_names.h"
 #include "shell/workfile/work_file_layout.h"
 #include "treatment/files/product_checks.h"
 #include "treatment/records.h"
@@ -32,6 +36,11 @@ constexpr int kSourceRowsRecord = 178;
 constexpr int kEnteredRecord = 192;
 constexpr int kOnePageGraphsRecord = 318;
 constexpr double kLargestStored = 1.0e37;
+// The stored analyses are cleaned after a load: a value beyond this becomes 0.
+// A file must not hold one there, so that nothing changes without a word.
+constexpr double kLargestInAnalysis = 1.0e30;
+// The older reader makes an analysis value of a magnitude above this 0.
+constexpr double kLargestOlderValue = 1.0e8;
 
 // What a reader would call each record in a message.
 std::string RecordName(int record) {
@@ -161,8 +170,8 @@ constexpr SettingRange Pressure(const UnitCodes& u) {
 constexpr SettingRange Pco2(const UnitCodes& u) {
     return R::StoredPco2(u.code[UnitItem::kGasCo2]);
 }
-constexpr SettingRange WellTemperature(const UnitCodes&) {
-    return R::kWellTemperature;
+constexpr SettingRange WellTemperature(const UnitCodes& u) {
+    return R::WellTemperature(u.code[UnitItem::kTemperature]);
 }
 constexpr SettingRange WellPressure(const UnitCodes& u) {
     return R::WellPressure(u.code[UnitItem::kPressure]);
@@ -191,8 +200,12 @@ constexpr RealRange kRealRanges[] = {
 class Checker : public RecordVisitor {
   public:
     Checker(const UnitCodes& units, const bool (&entered)[kRecordCount],
-            const bool (&sourceEntered)[kMultiMixWaterCount], bool olderFile)
-        : units_(units), entered_(entered), sourceEntered_(sourceEntered), older_(olderFile) {}
+            const bool (&sourceEntered)[kMultiMixWaterCount], bool olderFile, bool datesPacked)
+        : units_(units),
+          entered_(entered),
+          sourceEntered_(sourceEntered),
+          older_(olderFile),
+          datesPacked_(datesPacked) {}
 
     void Start(int record) {
         record_ = record;
@@ -211,12 +224,12 @@ class Checker : public RecordVisitor {
     void Word(int64_t v) override {
         for (const WordRange& w : kWordRanges)
             if (w.record == record_ && w.field == field_ && (v < w.low || v > w.high))
-                Fail("value " + std::to_string(field_) + " (" + std::to_string(v) +
-                     ") is outside " + std::to_string(w.low) + " to " + std::to_string(w.high));
+                Fail(ValueName(record_, field_) + " (" + std::to_string(v) + ") is outside " +
+                     std::to_string(w.low) + " to " + std::to_string(w.high));
         // A one-page graph is a mineral's IndexCode or none.
         if (record_ == kOnePageGraphsRecord &&
             !SettingRanges::GraphParamValid(static_cast<uint16_t>(v)))
-            Fail("value " + std::to_string(field_) + " (" + std::to_string(v) +
+            Fail(ValueName(record_, field_) + " (" + std::to_string(v) +
                  ") is no graph: below " + std::to_string(SettingRanges::kGraphCodeLimit) +
                  " or 65535 (none)");
         ++field_;
@@ -237,14 +250,19 @@ class Checker : public RecordVisitor {
                                 : entered_[record_];
         for (int e = 0; e < AnalysisElement::kCount && fault_.empty(); ++e) {
             float v = a.values[e];
-            if (older_ && RepairedAnalysis()) v = legacy::RepairedStoredValue(e, v);
+            // The older reader's repairs, but for a value beyond any it keeps in
+            // an entered water: that one is the file's, and typing refuses it.
+            const bool beyondOlder = std::isfinite(v) && std::fabs(v) > kLargestOlderValue;
+            if (older_ && RepairedAnalysis() && !(ranged && beyondOlder))
+                v = legacy::RepairedStoredValue(e, v);
             NotFinite(e, v, which);
             if (fault_.empty() && ranged && !AnalysisValueAllowed(e, v, units_)) {
                 const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
-                const std::string where = v > r.high     ? "above " + Number(r.high)
-                                          : r.low == 0.0 ? std::string("negative")
-                                                         : "below " + Number(r.low);
-                Fail(which + "value " + std::to_string(e) + " (" + Number(v) + ") is " + where);
+                const std::string where =
+                    v > r.high     ? "above " + GroupedNumber(std::round(r.high))
+                    : r.low == 0.0 ? std::string("negative")
+                                   : "below " + GroupedNumber(std::round(r.low));
+                Fail(which + ValueName(record_, e) + " (" + Number(v) + ") is " + where);
             }
         }
         // The flows together, as the form takes them.
@@ -255,6 +273,7 @@ class Checker : public RecordVisitor {
                                       v[AnalysisElement::kGasFlow]);
             if (!flows.empty()) Fail(which + flows);
         }
+        if (ranged && datesPacked_ && StoredWater()) NoDate(a);
         ++water_;
     }
     void Description(const SampleDescription& d) override {
@@ -283,6 +302,26 @@ class Checker : public RecordVisitor {
     }
 
   private:
+    // The three stored waters, whose dates and time the forms and pages show.
+    bool StoredWater() const {
+        return record_ == kSurfaceRecord || record_ == kInjectionRecord ||
+               record_ == kFormationRecord;
+    }
+    // A date no calendar holds, or a time that is no time of day.
+    void NoDate(const WaterAnalysis& a) {
+        const uint16_t order = units_.code[UnitItem::kDateFormat];
+        auto shown = [order](int32_t packed) {
+            char text[64];
+            WriteDateText(UnpackDate(packed), order, text, sizeof text);
+            return std::string(text);
+        };
+        if (!IsPackedDate(a.reportDate))
+            Fail("Report Date (" + shown(a.reportDate) + ") is not a date");
+        else if (!IsPackedDate(a.sampleDate))
+            Fail("Sample Date (" + shown(a.sampleDate) + ") is not a date");
+        else if (!IsSampleTime(a.sampleTime))
+            Fail("Time (" + std::to_string(a.sampleTime) + ") is not a time of day");
+    }
     bool RepairedAnalysis() const {
         return record_ == kSurfaceRecord || record_ == kInjectionRecord ||
                record_ == kFormationRecord || record_ == kMixedWaterRecord ||
@@ -297,22 +336,25 @@ class Checker : public RecordVisitor {
     // an older file are computed again after it is opened, so there only
     // finite values are asked for.
     void NotFinite(int index, double v, const std::string& which = {}) {
+        const std::string name = which + ValueName(record_, index);
+        // The analyses the older reader repairs hold whatever it makes 0.
+        const bool repaired = older_ && RepairedAnalysis();
+        const double largest = StoredWater() && !older_ ? kLargestInAnalysis : kLargestStored;
         if (std::isnan(v))
-            Fail(which + "value " + std::to_string(index) + " is not a number");
+            Fail(name + " is not a number");
         else if (!std::isfinite(v))
-            Fail(which + "value " + std::to_string(index) + " is infinite");
-        else if (!older_ && std::fabs(v) > kLargestStored)
-            Fail(which + "value " + std::to_string(index) + " (" + Number(v) +
-                 ") is beyond any the program stores");
+            Fail(name + " is infinite");
+        else if (!repaired && std::fabs(v) > largest)
+            Fail(name + " (" + Number(v) + ") is beyond any the program stores");
     }
     void OutsideRange(double v, const SettingRange& r) {
         if (r.Holds(v) || std::isnan(v)) return;  // NaN has its own message
+        const std::string name = ValueName(record_, field_);
         if (!r.lowIncluded && v <= r.low)
-            Fail("value " + std::to_string(field_) + " (" + Number(v) + ") is not above " +
-                 Number(r.low));
+            Fail(name + " (" + Number(v) + ") is not above " + Number(r.low));
         else
-            Fail("value " + std::to_string(field_) + " (" + Number(v) + ") is outside " +
-                 Number(r.low) + " to " + Number(r.high));
+            Fail(name + " (" + Number(v) + ") is outside " + GroupedNumber(r.low) + " to " +
+                 GroupedNumber(r.high));
     }
     void Fail(const std::string& why) {
         if (fault_.empty())
@@ -323,6 +365,7 @@ class Checker : public RecordVisitor {
     const bool (&entered_)[kRecordCount];
     const bool (&sourceEntered_)[kMultiMixWaterCount];
     bool older_;
+    bool datesPacked_;
     int record_ = 0;
     int field_ = 0;
     int water_ = 0;
@@ -337,7 +380,8 @@ std::string Thousands(size_t n) {
 
 }  // namespace
 
-std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool olderFile) {
+std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool olderFile,
+                       bool datesPacked) {
     if (recordCount < 1 || recordCount > kRecordCount || size < EndOf(recordCount - 1))
         return "the file ends before its last record";
     // The unit choices and the entered flags decide the analyses' ranges.
@@ -355,7 +399,7 @@ std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool 
     for (int k = 0; k < kMultiMixWaterCount; ++k)
         sourceEntered[k] = bytes::GetU32(image + kRecordTable[kEnteredRecord].offset + 4 * k) != 0;
 
-    Checker checker(units, entered, sourceEntered, olderFile);
+    Checker checker(units, entered, sourceEntered, olderFile, datesPacked);
     bytes::Reader in(image, size);
     uint8_t version[2];
     in.Raw(version, sizeof version);

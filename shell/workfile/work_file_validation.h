@@ -14,13 +14,17 @@ namespace workfile {
 
 // An empty text when records 1 .. recordCount - 1 of `image` (the current
 // layout) may be loaded; otherwise the reason, for example
-// "record 18 (surface water analysis): value 7 is not a number". `olderFile`:
+// "record 18 (surface water analysis): Calcium is not a number". `olderFile`:
 // the image was staged from a file of a version below 556, whose reader
 // repairs the stored analyses and the unit choices itself; those are checked
-// as the repairs leave them. Its results are computed again after the load, so
-// they only have to be finite.
+// as the repairs leave them, but for a value the repairs would make 0 in an
+// entered water, which is refused. The values are named as the dialogs and
+// the water form name them. `datesPacked`: the stored waters' dates are
+// packed as the current layout packs them (older files of some versions
+// store them in the display order, which their reader rewrites): each entered
+// one's dates and time must then be a date and a time of day.
 [[nodiscard]] std::string ImageFault(const uint8_t* image, size_t size, int recordCount,
-                                     bool olderFile);
+                                     bool olderFile, bool datesPacked = true);
 
 // The reason a work file whose version word is `version` and whose length is
 // `size` is not read, or an empty text for a version of the current layout at a

@@ -9,9 +9,15 @@
 
 #include <filesystem>
 #include <chrono>
+#include <cmath>
 #include <string>
 #include <thread>
 
+#include "common/byte_io.h"
+#include "common/packed_date.h"
+#include "common/water_analysis.h"
+#include "shell/workfile/legacy/legacy_layout.h"
+#include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
 
 namespace {
@@ -178,6 +184,168 @@ TEST_F(FileRefusalRun, SettingsFilesThatCannotBeWrittenAreNamedByTheirPath) {
     EXPECT_EQ(units, 2) << Log();
     EXPECT_EQ(display, 1) << Log();
     EXPECT_TRUE(BoxWith("Saving C:\\plunit.cnf failed: Is a directory.", "")) << Log();
+}
+
+// Work files whose values typing would refuse, each opened over a saved sea
+// water: every one is refused, its reason naming the setting or the water's
+// field and the value, and the workspace saved after it is the one saved
+// before, byte for byte. A value typing takes opens, and the dialog shows it.
+class StoredValuesRun : public FileRefusalRun {
+  protected:
+    struct Case {
+        std::string name;
+        std::vector<uint8_t> bytes;
+        std::vector<std::string> reason;  // the parts the refusal must hold
+    };
+    // The sea water saved as a current work file, and the older samples.
+    void SetUp() override {
+        FileRefusalRun::SetUp();
+        EXPECT_EQ(Run(std::string(kSeaWater) + "file \\base.KRV\nmenu 1022\n"
+                                               "answer no Data has been modified\nmenu 1028\n"),
+                  0)
+            << Log();
+        base = Bytes("base.KRV");
+        ASSERT_EQ(base.size(), 200171u);
+        Fresh();
+    }
+    static std::vector<uint8_t> Sample(const std::string& name) {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/samples/legacy/" + name,
+                         std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    }
+    static uint32_t At(int record) { return workfile::kRecordTable[record].offset; }
+    // The surface water's value `element` of a current file.
+    static uint32_t Surface(int element) { return At(18) + 12 + 4 * element; }
+    std::vector<uint8_t> With(uint32_t at, float v) const {
+        std::vector<uint8_t> b = base;
+        bytes::PutF32(b.data() + at, v);
+        return b;
+    }
+    // Opens each case over the base, saving the workspace after each; the
+    // refusals in order.
+    std::vector<std::string> OpenEach(const std::vector<Case>& cases) {
+        std::string script = "file \\base.KRV\nmenu 1020\nfile \\control.KRV\nmenu 1022\n";
+        for (const Case& c : cases) {
+            std::ofstream(folder / c.name, std::ios::binary)
+                .write(reinterpret_cast<const char*>(c.bytes.data()),
+                       static_cast<std::streamsize>(c.bytes.size()));
+            script += "file \\" + c.name + "\nmenu 1020\nfile \\after-" + c.name + "\nmenu 1022\n";
+        }
+        EXPECT_EQ(Run(script + "menu 1028\n"), 0) << Log();
+        std::vector<std::string> refusals;
+        for (const std::string& box : Boxes())
+            if (box.find("Error encountered loading the file.") != std::string::npos)
+                refusals.push_back(box);
+        const std::vector<uint8_t> control = Bytes("control.KRV");
+        EXPECT_EQ(control.size(), 200171u);
+        for (const Case& c : cases) {
+            std::string after = "after-" + c.name;
+            after = after.substr(0, after.rfind('.')) + ".KRV";
+            EXPECT_TRUE(Bytes(after) == control) << c.name << ": the workspace changed";
+        }
+        return refusals;
+    }
+    void ExpectRefused(const std::vector<Case>& cases) {
+        const std::vector<std::string> refusals = OpenEach(cases);
+        int restored = 0;  // the base only
+        for (const std::string& box : Boxes()) restored += box.find("RESTORED") != std::string::npos;
+        EXPECT_EQ(restored, 1) << Log();
+        ASSERT_EQ(refusals.size(), cases.size()) << Log();
+        for (size_t k = 0; k < cases.size(); ++k)
+            for (const std::string& part : cases[k].reason)
+                EXPECT_NE(refusals[k].find(part), std::string::npos)
+                    << cases[k].name << ": no \"" << part << "\" in " << refusals[k];
+    }
+    std::vector<uint8_t> base;
+};
+
+namespace E = AnalysisElement;
+
+// Analysis values beyond the form's ranges, also where the older reader or the
+// clean-up after a load would have made them 0 without a word.
+TEST_F(StoredValuesRun, WaterValuesTypingRefusesAreRefusedByName) {
+    const std::string surface = "record 18 (surface water analysis): ";
+    std::vector<Case> cases = {
+        {"calcium.krv", With(Surface(E::kCalcium), 5.0e6f),
+         {surface + "Calcium (5e+06) is above 1,000,000"}},
+        {"huge.krv", With(Surface(E::kCalcium), 1.0e31f), {surface + "Calcium (1e+31) is beyond"}},
+        {"sodium.krv", With(Surface(E::kSodium), -3.0f), {surface + "Sodium (-3) is negative"}},
+        // An engine value, beyond what the clean-up after a load keeps.
+        {"working.krv", With(Surface(E::kConductivity), 1.0e31f),
+         {surface + "value 34 (1e+31) is beyond"}},
+    };
+    // A version-529 file whose surface water holds 1e9 mg/L of calcium.
+    const legacy::HeaderPlace v529 = legacy::HeaderPlaceOf(529);
+    std::vector<uint8_t> older = Sample("V529.KRV");
+    ASSERT_GT(older.size(), 50000u);
+    const uint32_t olderCalcium = v529.analysisOffset + 204 + 12 + 4 * E::kCalcium;
+    ASSERT_GT(bytes::GetF32(older.data() + olderCalcium), 100.0f);  // the sea water's 412
+    bytes::PutF32(older.data() + olderCalcium, 1.0e9f);
+    cases.push_back({"v529.krv", older, {surface + "Calcium (1e+09) is above"}});
+    // A version-123 file with 3e38 as the surface water's calcite ratio.
+    const legacy::HeaderPlace v123 = legacy::HeaderPlaceOf(123);
+    older = Sample("V123.KRV");
+    const uint32_t calcite = v123.analysisOffset + 5 * v123.analysisBytes;
+    ASSERT_GT(bytes::GetF32(older.data() + calcite), 1.0f);  // the sea water's ratio
+    bytes::PutF32(older.data() + calcite, 3.0e38f);
+    cases.push_back({"v123.krv", older, {"record 22 (", "(3e+38) is beyond"}});
+    ExpectRefused(cases);
+}
+
+// The well-log settings with the what-if dialog's ranges; the settings name
+// their fields.
+TEST_F(StoredValuesRun, SettingsAreReadWithTheirDialogsRangesAndNamed) {
+    const std::string well = "record 364 (well-log settings): ";
+    const std::string whatIf = "record 32 (what-if settings): ";
+    ExpectRefused({
+        {"hot.krv", With(At(364), 2000.0f),
+         {well + "Bottom Hole Temperature (2000) is outside 30 to 572"}},
+        {"flash.krv", With(At(364) + 8, 600.0f),
+         {well + "Temperature after Flashing (600) is outside 30 to 572"}},
+        {"deep.krv", With(At(364) + 12, 20000.0f),
+         {well + "Bottom Hole Pressure (20000) is outside 0 to 1,361"}},
+        {"nan.krv", With(At(32), std::nanf("")), {whatIf + "Low pH is not a number"}},
+        {"eval.krv", With(At(32) + 4 * 14, 1.0e6f),
+         {whatIf + "Evaluation Temperature (1e+06) is outside 30 to 572"}},
+    });
+    // Within the dialog's ranges the file opens and the dialog shows the values.
+    Fresh();
+    std::vector<uint8_t> warm = With(At(364), 500.0f);
+    bytes::PutF32(warm.data() + At(364) + 12, 1300.0f);
+    std::ofstream(folder / "warm.krv", std::ios::binary)
+        .write(reinterpret_cast<const char*>(warm.data()), static_cast<std::streamsize>(warm.size()));
+    ASSERT_EQ(Run("file \\warm.krv\nmenu 1020\n"
+                  "dialog 84 read 4310\ndialog 84 read 4325\ndialog 84 press 2\nmenu 1041\n"
+                  "menu 1028\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(BoxWith("RESTORED", "")) << Log();
+    EXPECT_NE(Log().find("read 4310 \"500"), std::string::npos) << Log();
+    EXPECT_NE(Log().find("read 4325 \"1300"), std::string::npos) << Log();
+}
+
+// Dates and times no calendar holds: refused by the field, as the form names it.
+TEST_F(StoredValuesRun, DatesAndTimesThatAreNoneAreRefused) {
+    const std::string surface = "record 18 (surface water analysis): ";
+    auto withWord = [this](uint32_t at, int32_t v, bool time = false) {
+        std::vector<uint8_t> b = base;
+        if (time)
+            bytes::PutI16(b.data() + at, static_cast<int16_t>(v));
+        else
+            bytes::PutI32(b.data() + at, v);
+        return b;
+    };
+    const uint32_t report = At(18) + 2;
+    const uint32_t sample = At(18) + 6;
+    const uint32_t time = At(18) + 10;
+    ExpectRefused({
+        {"month.krv", withWord(report, PackDate({2026, 13, 1})), {surface + "Report Date", "not a date"}},
+        {"garbage.krv", withWord(report, 2147483647), {surface + "Report Date", "not a date"}},
+        {"minus.krv", withWord(sample, -1), {surface + "Sample Date", "not a date"}},
+        {"feb30.krv", withWord(sample, PackDate({2026, 2, 30})), {surface + "Sample Date", "not a date"}},
+        {"time.krv", withWord(time, 9999, true), {surface + "Time", "not a time of day"}},
+        {"minute.krv", withWord(time, 1260, true), {surface + "Time", "not a time of day"}},
+    });
 }
 
 }  // namespace

@@ -77,8 +77,9 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
         return Refuse(owner, workfile::OlderSizeFault(version, file.size(), used));
     // The settings are checked as the finishing steps will leave them.
     legacy::RepairStagedSettings(version, staging->image);
-    const std::string fault = workfile::ImageFault(staging->image.data(), staging->image.size(),
-                                                   workfile::kRecordCount, true);
+    const std::string fault =
+        workfile::ImageFault(staging->image.data(), staging->image.size(), workfile::kRecordCount,
+                             true, !legacy::kOldDates.Has(version));
     if (!fault.empty()) return Refuse(owner, fault);
     if (!workfile::IndicesInRange(staging->image.data(), staging->image.size(),
                                   workfile::kRecordCount))

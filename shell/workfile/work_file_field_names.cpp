@@ -1,0 +1,87 @@
+// The names of the values of the work file's records (work_file_field_names.h).
+#include "shell/workfile/work_file_field_names.h"
+
+#include <array>
+#include <span>
+
+#include "common/water_analysis.h"
+#include "input/waterform/form_fields.h"
+#include "shell/workfile/work_file_layout.h"
+
+namespace workfile {
+namespace {
+
+// Mixing zone and pH control (record 26).
+constexpr std::array<const char*, 6> kMixingAndPhControl = {
+    "Low Mixing Percent", "High Mixing Percent",  "Mixing Percent Step",
+    "pH Target",          "pH Control Method",    "pH Prediction Method",
+};
+// The what-if ranges (record 32), as the what-if dialog names them.
+constexpr std::array<const char*, 15> kWhatIfRanges = {
+    "Low pH",           "High pH",           "Evaluation pH",
+    "Low Pressure",     "High Pressure",     "Evaluation Pressure",
+    "Low pCO2",         "High pCO2",         "Evaluation pCO2",
+    "Reserved value 1", "Reserved value 2",  "Reserved value 3",
+    "Low Temperature",  "High Temperature",  "Evaluation Temperature",
+};
+// The 3D graph and grid ranges (record 49).
+constexpr std::array<const char*, 18> kGraphRanges = {
+    "Low pH",           "High pH",             "Evaluation pH",
+    "Low Temperature",  "High Temperature",    "Evaluation Temperature",
+    "Low Pressure",     "High Pressure",       "Evaluation Pressure",
+    "Low pCO2",         "High pCO2",           "Evaluation pCO2",
+    "Reserved value 1", "Reserved value 2",    "Reserved value 3",
+    "Low Mixing Percent", "High Mixing Percent", "Typical Mixing Percent",
+};
+// The well log (record 364), as the what-if dialog names it.
+constexpr std::array<const char*, 16> kWellLog = {
+    "Bottom Hole Temperature", "Temperature at Separator", "Temperature after Flashing",
+    "Bottom Hole Pressure",    "Pressure at Separator",    "Pressure after Flashing",
+    "Well value 7",            "Well value 8",             "Well value 9",
+    "Well value 10",           "Well value 11",            "Well value 12",
+    "Well value 13",           "Well value 14",            "Well value 15",
+    "Depth",
+};
+// The chosen graphs (record 35).
+constexpr std::array<const char*, 6> kGraphChoice = {
+    "Leading word", "Graph count", "Graph 1", "Graph 2", "Graph 3", "Graph 4",
+};
+
+bool IsAnalysis(int record) {
+    return (record >= 17 && record <= 21) || record == 173 || record == 176;
+}
+
+std::span<const char* const> NamesOf(int record) {
+    switch (record) {
+        case 26:
+            return kMixingAndPhControl;
+        case 32:
+            return kWhatIfRanges;
+        case 35:
+            return kGraphChoice;
+        case 49:
+            return kGraphRanges;
+        case 364:
+            return kWellLog;
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+std::string ValueName(int record, int field) {
+    if (IsAnalysis(record)) {
+        if (field == AnalysisElement::kPh) return "pH";
+        for (const ElementField& f : ElementFields())
+            if (f.element == field) return f.name;
+    } else {
+        const std::span<const char* const> names = NamesOf(record);
+        if (field >= 0 && static_cast<size_t>(field) < names.size()) return names[field];
+        if (record >= 0 && record < kRecordCount && kRecordTable[record].size <= 4)
+            return "the value";
+    }
+    return "value " + std::to_string(field);
+}
+
+}  // namespace workfile

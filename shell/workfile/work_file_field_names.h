@@ -1,0 +1,15 @@
+// The names a refused work file's message gives its values: the settings by
+// the names of their dialogs' fields, a water's values by the water form's.
+#pragma once
+
+#include <string>
+
+namespace workfile {
+
+// The name of value `field` (in file order) of record `record`: a setting
+// ("Bottom Hole Temperature"), a water analysis's field ("Calcium"), "the
+// value" of a record that holds one value, or "value N" for a value of a
+// table.
+[[nodiscard]] std::string ValueName(int record, int field);
+
+}  // namespace workfile
