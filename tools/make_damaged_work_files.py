@@ -76,9 +76,9 @@ def main():
     # settings, an 8-byte engine value, a profile table, the product, the
     # multi-mix source waters, a well profile, the well-log settings.
     calcium = TEXT_AT + 4 * 7
-    add(patched(water, calcium, NAN), label + "value 7 is not a number")
-    add(patched(water, calcium, INF), label + "value 7 is infinite")
-    add(patched(water, calcium, HUGE), label + "value 7 (")
+    add(patched(water, calcium, NAN), label + "Calcium is not a number")
+    add(patched(water, calcium, INF), label + "Calcium is infinite")
+    add(patched(water, calcium, HUGE), label + "Calcium (")
     for record, within in ((17, TEXT_AT), (22, 0), (32, 0), (146, 0), (176, TEXT_AT),
                            (364, 0), (391, 0), (89, 8)):
         add(patched(record, within, NAN), name_of(record))
@@ -87,11 +87,12 @@ def main():
     add(patched(45, 0, struct.pack("<Q", 0x7FF8000000000000)), name_of(45))
     add(patched(45, 0, struct.pack("<d", float("inf"))), name_of(45))
 
-    # Analysis values outside the water form's ranges.
+    # Analysis values outside the water form's ranges, named as the form names them.
+    ELEMENT_NAMES = {0: "pH", 7: "Calcium", 15: "Temperature", 38: "Pressure", 40: "Density"}
     for element, value in ((0, 180000.0), (7, -5.0), (15, 180000.0), (15, -500.0),
                            (38, 1.0e6), (40, -1.0)):
         add(patched(water, TEXT_AT + 4 * element, struct.pack("<f", value)),
-            label + "value %d (" % element)
+            label + "%s (" % ELEMENT_NAMES[element])
 
     # Unit choices, flags, modes, indexes and counts out of range.
     add(patched(50, 2 * 18, struct.pack("<H", 0xFFFF)), "record 50 (unit choices): unit choice 18")
@@ -107,28 +108,28 @@ def main():
     def setting(record, within, fmt, values, reason):
         add(patched(record, within, struct.pack(fmt, *values)), name_of(record)[:-1] + reason)
 
-    setting(364, 60, "<f", (1.0e31,), "(well-log settings): value 15 (1e+31) is outside 100 to 20000")
-    setting(364, 60, "<f", (50.0,), "(well-log settings): value 15 (50) is outside 100 to 20000")
-    setting(364, 0, "<f", (2500.0,), "(well-log settings): value 0 (2500) is outside 0 to 2000")
-    setting(364, 12, "<f", (0.0,), "(well-log settings): value 3 (0) is not above 0")
-    setting(364, 16, "<f", (30000.0,), "(well-log settings): value 4 (30000) is outside 0 to 20000")
+    setting(364, 60, "<f", (1.0e31,), "(well-log settings): Depth (1e+31) is outside 100 to 20,000")
+    setting(364, 60, "<f", (50.0,), "(well-log settings): Depth (50) is outside 100 to 20,000")
+    setting(364, 0, "<f", (2500.0,), "(well-log settings): Bottom Hole Temperature (2500) is outside 30 to 572")
+    setting(364, 12, "<f", (0.0,), "(well-log settings): Bottom Hole Pressure (0) is not above 0")
+    setting(364, 16, "<f", (30000.0,), "(well-log settings): Pressure at Separator (30000) is outside 0 to 1,361")
     mixing = "(mixing and pH control settings): "
-    setting(26, 0, "<f", (-50.0,), mixing + "value 0 (-50) is outside 0 to 100")
-    setting(26, 4, "<f", (150.0,), mixing + "value 1 (150) is outside 0 to 100")
-    setting(26, 12, "<f", (15.0,), mixing + "value 3 (15) is outside 0 to 14")
-    setting(26, 18, "<H", (9,), mixing + "value 5 (9) is outside 0 to 5")
-    setting(32, 0, "<f", (-1.0,), "(what-if settings): value 0 (-1) is outside 0 to 14")
-    setting(32, 12, "<f", (0.5,), "(what-if settings): value 3 (0.5) is outside 1 to 1000")
-    setting(32, 48, "<f", (1.0e6,), "(what-if settings): value 12 (1e+06) is outside 30 to 572")
-    setting(49, 4, "<f", (20.0,), "(3D graph ranges): value 1 (20) is outside 0 to 14")
-    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): value 9 (1e+31) is outside 0 to 10000")
-    setting(49, 60, "<f", (-5.0,), "(3D graph ranges): value 15 (-5) is outside 0 to 100")
+    setting(26, 0, "<f", (-50.0,), mixing + "Low Mixing Percent (-50) is outside 0 to 100")
+    setting(26, 4, "<f", (150.0,), mixing + "High Mixing Percent (150) is outside 0 to 100")
+    setting(26, 12, "<f", (15.0,), mixing + "pH Target (15) is outside 0 to 14")
+    setting(26, 18, "<H", (9,), mixing + "pH Prediction Method (9) is outside 0 to 5")
+    setting(32, 0, "<f", (-1.0,), "(what-if settings): Low pH (-1) is outside 0 to 14")
+    setting(32, 12, "<f", (0.5,), "(what-if settings): Low Pressure (0.5) is outside 1 to 1,000")
+    setting(32, 48, "<f", (1.0e6,), "(what-if settings): Low Temperature (1e+06) is outside 30 to 572")
+    setting(49, 4, "<f", (20.0,), "(3D graph ranges): High pH (20) is outside 0 to 14")
+    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): Low pCO2 (1e+31) is outside 0 to 10,000")
+    setting(49, 60, "<f", (-5.0,), "(3D graph ranges): Low Mixing Percent (-5) is outside 0 to 100")
     setting(318, 0, "<3H", (0x7777, 200, 300),
             "(one-page graph choices): value 0 (30583) is no graph")
     setting(318, 6, "<H", (128,), "(one-page graph choices): value 3 (128) is no graph")
-    setting(43, 0, "<H", (4,), "(whatIfOptions.carbonateModel): value 0 (4) is outside 0 to 3")
-    setting(399, 0, "<I", (3,), "(whatIfOptions.wellLogPtSource): value 0 (3) is outside 0 to 2")
-    setting(35, 4, "<h", (200,), "(graph choice): value 2 (200) is outside -1 to 127")
+    setting(43, 0, "<H", (4,), "(whatIfOptions.carbonateModel): the value (4) is outside 0 to 3")
+    setting(399, 0, "<I", (3,), "(whatIfOptions.wellLogPtSource): the value (3) is outside 0 to 2")
+    setting(35, 4, "<h", (200,), "(graph choice): Graph 1 (200) is outside -1 to 127")
 
     # A product name and a text that do not end within their slots.
     add(patched(89, 1359 + 12, b"\x01" * 20), name_of(89))

@@ -35,6 +35,10 @@ constexpr int kSourceWatersRecord = 176;
 constexpr int kSourceRowsRecord = 178;
 constexpr int kEnteredRecord = 192;
 constexpr int kOnePageGraphsRecord = 318;
+constexpr int kFirstResultRow = 22;
+constexpr int kLastResultRow = 25;
+constexpr int kFirstIndicatorRow = 86;
+constexpr int kLastIndicatorRow = 88;
 constexpr double kLargestStored = 1.0e37;
 // The stored analyses are cleaned after a load: a value beyond this becomes 0.
 // A file must not hold one there, so that nothing changes without a word.
@@ -315,12 +319,18 @@ class Checker : public RecordVisitor {
             WriteDateText(UnpackDate(packed), order, text, sizeof text);
             return std::string(text);
         };
-        if (!IsPackedDate(a.reportDate))
+        // 0: no date was stored.
+        if (a.reportDate != 0 && !IsPackedDate(a.reportDate))
             Fail("Report Date (" + shown(a.reportDate) + ") is not a date");
-        else if (!IsPackedDate(a.sampleDate))
+        else if (a.sampleDate != 0 && !IsPackedDate(a.sampleDate))
             Fail("Sample Date (" + shown(a.sampleDate) + ") is not a date");
         else if (!IsSampleTime(a.sampleTime))
             Fail("Time (" + std::to_string(a.sampleTime) + ") is not a time of day");
+    }
+    // The single water's result and indicator rows.
+    bool ShownOlderResults() const {
+        return (record_ >= kFirstResultRow && record_ <= kLastResultRow) ||
+               (record_ >= kFirstIndicatorRow && record_ <= kLastIndicatorRow);
     }
     bool RepairedAnalysis() const {
         return record_ == kSurfaceRecord || record_ == kInjectionRecord ||
@@ -337,14 +347,17 @@ class Checker : public RecordVisitor {
     // finite values are asked for.
     void NotFinite(int index, double v, const std::string& which = {}) {
         const std::string name = which + ValueName(record_, index);
-        // The analyses the older reader repairs hold whatever it makes 0.
+        // The analyses the older reader repairs hold whatever it makes 0; of
+        // the rest of an older file only the single water's results are shown
+        // as they are stored, before anything is computed again.
+        const bool bounded = !older_ || ShownOlderResults();
         const bool repaired = older_ && RepairedAnalysis();
         const double largest = StoredWater() && !older_ ? kLargestInAnalysis : kLargestStored;
         if (std::isnan(v))
             Fail(name + " is not a number");
         else if (!std::isfinite(v))
             Fail(name + " is infinite");
-        else if (!repaired && std::fabs(v) > largest)
+        else if (bounded && !repaired && std::fabs(v) > largest)
             Fail(name + " (" + Number(v) + ") is beyond any the program stores");
     }
     void OutsideRange(double v, const SettingRange& r) {

@@ -145,7 +145,7 @@ TEST_F(DisplayConfigTest, WellPressureLimitFollowsThePressureUnit) {
     };
     for (const Case c : {Case{3, 30000.0f, 30000.0f}, Case{3, 137896.0f, 137896.0f},
                          Case{3, 140000.0f, 2000.0f}, Case{2, 30000.0f, 150.0f},
-                         Case{0, 20000.0f, 20000.0f}}) {
+                         Case{0, 1361.0f, 1361.0f}, Case{0, 20000.0f, 20.0f}}) {
         Restart();
         std::vector<uint8_t> b = ConfigImage();
         PutFloat(b, kWellLog + 4 * 3, c.stored);  // bottom-hole pressure

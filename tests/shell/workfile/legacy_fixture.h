@@ -199,8 +199,9 @@ constexpr int32_t kSteadyDate = 50505;  // the same in every date order
 // date order changes, values of the pattern with lead 0; `values` of them.
 // The values of the elements with a range of their own keep to it (a pH of 7
 // and some hundredths, a temperature of 100 to 199 degrees F, a pressure of 1 to
-// 100 atm, the modes and the species flag); the concentrations of the
-// workspace's generation stay below the 2,000,000 a concentration may reach.
+// 100 atm, the modes and the species flag); the concentrations, an eighth of
+// the pattern, stay below the 1,000,000 mg/L a concentration may reach in any
+// unit.
 inline float AnalysisPattern(int record, int index, int e, int generation) {
     const int n = record * 10 + index + generation;
     switch (e) {
@@ -220,7 +221,8 @@ inline float AnalysisPattern(int record, int index, int e, int generation) {
         case kLeadElement:
             return 0.0f;
         default:
-            return Pattern(record, index * 64 + e, 0) + static_cast<float>(generation * 200000);
+            return (Pattern(record, index * 64 + e, 0) + static_cast<float>(generation * 200000)) /
+                   8.0f;
     }
 }
 

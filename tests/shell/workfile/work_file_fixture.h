@@ -100,8 +100,8 @@ inline void PutRandomSettings(std::vector<uint8_t>& image, std::mt19937& random)
         put(49, 6 + f, between(1.0f, 1000.0f));    // pressure
         put(49, 9 + f, between(0.001f, 1000.0f));  // pCO2
         put(49, 15 + f, between(0.0f, 100.0f));    // percents
-        put(364, f, between(1.0f, 2000.0f));       // well temperatures
-        put(364, 3 + f, between(1.0f, 20000.0f));  // well pressures
+        put(364, f, between(30.0f, 572.0f));       // well temperatures (degrees F)
+        put(364, 3 + f, between(1.0f, 1361.0f));   // well pressures (atm)
     }
     put(364, 15, between(100.0f, 20000.0f));
     for (uint32_t k = 0; k < 6; ++k)
@@ -127,7 +127,15 @@ inline std::vector<uint8_t> RandomImage(uint32_t seed) {
         bytes::PutF32(values + 4 * 15, static_cast<float>(40 + random() % 500));
         bytes::PutF32(values + 4 * 23, static_cast<float>(random() % 2));
     };
-    for (int stored : {18, 19, 20}) water(At(image, stored, 12));
+    for (int stored : {18, 19, 20}) {
+        water(At(image, stored, 12));
+        // Dates of 2000 to 2099 and a time of day.
+        const int32_t date = static_cast<int32_t>((100 + random() % 100) * 10000 +
+                                                  (1 + random() % 12) * 100 + 1 + random() % 28);
+        bytes::PutI32(At(image, stored, 2), date);
+        bytes::PutI32(At(image, stored, 6), date);
+        bytes::PutI16(At(image, stored, 10), static_cast<int16_t>(random() % 24 * 100 + random() % 60));
+    }
     for (uint32_t k = 0; k < 12; ++k) water(At(image, 176, 268 * k + 12));
     bytes::PutU16(At(image, 36), static_cast<uint16_t>(1 + random() % 3));
     bytes::PutU16(At(image, 37), static_cast<uint16_t>(1 + random() % 7));

@@ -108,17 +108,17 @@ TEST_F(Validation, ARealThatIsNotFiniteOrBeyondAnyStoredNamesItsRecordAndValue) 
     };
     const Case cases[] = {
         {19, kValues + 4 * 7, kNaN,
-         "record 19 (injection water analysis): value 7 is not a number"},
-        {18, kValues + 4 * 7, kNaN, "record 18 (surface water analysis): value 7 is not a number"},
-        {17, kValues, kInf, "record 17 (working analysis): value 0 is infinite"},
+         "record 19 (injection water analysis): Calcium is not a number"},
+        {18, kValues + 4 * 7, kNaN, "record 18 (surface water analysis): Calcium is not a number"},
+        {17, kValues, kInf, "record 17 (working analysis): pH is infinite"},
         {22, 0, kNaN, "record 22 (WaterResults.surface.saturation): value 0 is not a number"},
         {22, 4 * 5, -kInf, "record 22 (WaterResults.surface.saturation): value 5 is infinite"},
         {25, 0, kNaN, ""},  // a row kept byte for byte, which nothing reads
         {32, 8, 3.0e38f,
-         "record 32 (what-if settings): value 2 (3e+38) is beyond any the program "
+         "record 32 (what-if settings): Evaluation pH (3e+38) is beyond any the program "
          "stores"},
         {176, 268 + kValues + 4 * 7, kNaN,
-         "record 176 (multi-mix source water analyses): water 2, value 7 is not a number"},
+         "record 176 (multi-mix source water analyses): water 2, Calcium is not a number"},
         {391, 4 * 100, kNaN,
          "record 391 (wellProfiles.flash48.results): value 100 is not a number"},
     };
@@ -135,14 +135,14 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
         const char* reason;  // after the record's name; "" when taken
     };
     const Case cases[] = {
-        {AnalysisElement::kPh, 180000.0f, "value 0 (180000) is above 14"},
+        {AnalysisElement::kPh, 180000.0f, "pH (180000) is above 14"},
         {AnalysisElement::kPh, -1.0f, ""},  // the pH is to be predicted
-        {AnalysisElement::kCalcium, -5.0f, "value 7 (-5) is negative"},
-        {AnalysisElement::kTemperature, 180000.0f, "value 15 (180000) is above 572"},
-        {AnalysisElement::kTemperature, -500.0f, "value 15 (-500) is below 30"},
-        {AnalysisElement::kPressure, 1.0e6f, "value 38 (1e+06) is above 1000"},
+        {AnalysisElement::kCalcium, -5.0f, "Calcium (-5) is negative"},
+        {AnalysisElement::kTemperature, 180000.0f, "Temperature (180000) is above 572"},
+        {AnalysisElement::kTemperature, -500.0f, "Temperature (-500) is below 30"},
+        {AnalysisElement::kPressure, 1.0e6f, "Pressure (1e+06) is above 1,000"},
         {AnalysisElement::kMAlkalinity, -5.0f, ""},  // a water with more acid than base
-        {AnalysisElement::kDensity, -1.0f, "value 40 (-1) is negative"},
+        {AnalysisElement::kDensity, -1.0f, "Density (-1) is negative"},
     };
     for (const Case& c : cases) {
         const std::string got = Refusal(With(19, kValues + 4 * c.element, c.value));
@@ -154,7 +154,7 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
     bytes::PutF32(At(second, 18, kValues), 180000.0f);
     bytes::PutU16(At(second, 1), 0);
     bytes::PutU16(At(second, 7), 1);
-    EXPECT_EQ(Refusal(second), "record 18 (surface water analysis): value 0 (180000) is above 14");
+    EXPECT_EQ(Refusal(second), "record 18 (surface water analysis): pH (180000) is above 14");
     // The same values in a water that is not entered are taken (any finite value).
     EXPECT_EQ(Refusal(With(20, kValues, 180000.0f)), "");
     // The temperature range follows the file's own temperature unit.
@@ -162,7 +162,7 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
     bytes::PutU16(At(celsius, 50, 2 * UnitItem::kTemperature), TemperatureUnit::kCelsius);
     EXPECT_EQ(Refusal(celsius), "");
     bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), 301.0f);
-    EXPECT_EQ(Refusal(celsius), water + "value 15 (301) is above 300");
+    EXPECT_EQ(Refusal(celsius), water + "Temperature (301) is above 300");
 }
 
 // Oil and gas flows come with a brine flow, as the form asks: an entered water
@@ -195,11 +195,11 @@ TEST_F(Validation, UnitChoicesFlagsIndexesAndTextsOutOfRangeAreRefused) {
         {50, 2 * 18, 0xFFFF, 2,
          "record 50 (unit choices): unit choice 18 (65535) is outside 0 to 2"},
         {50, 0, 4, 2, "record 50 (unit choices): unit choice 0 (4) is outside 0 to 3"},
-        {5, 0, 7, 2, "record 5 (resultStatus.injectionEntered): value 0 (7) is outside 0 to 1"},
-        {36, 0, 9, 2, "record 36 (reportingMode): value 0 (9) is outside 0 to 3"},
-        {404, 0, 3, 4, "record 404 (precipitationQuantity): value 0 (3) is outside 0 to 2"},
+        {5, 0, 7, 2, "record 5 (resultStatus.injectionEntered): the value (7) is outside 0 to 1"},
+        {36, 0, 9, 2, "record 36 (reportingMode): the value (9) is outside 0 to 3"},
+        {404, 0, 3, 4, "record 404 (precipitationQuantity): the value (3) is outside 0 to 2"},
         {190, 0, 12, 4,
-         "record 190 (multiMixState.lastWaterIndex): value 0 (12) is outside 0 to 11"},
+         "record 190 (multiMixState.lastWaterIndex): the value (12) is outside 0 to 11"},
         {89, 2, 29, 2,
          "record 89 (treatment product): its component count (29) is outside 0 to 28"},
     };
@@ -232,7 +232,7 @@ TEST_F(Validation, ARefusalThroughTheOpenCommandSaysWhyAndKeepsTheWorkspace) {
     EXPECT_EQ(win::MessageBoxLog()[0].text,
               std::string(kLoadFailedText) +
                   "\n\nbad.KRV\nThe file was not read: record 19 (injection water analysis): "
-                  "value 7 is "
+                  "Calcium is "
                   "not a number.\nThe workspace is as it was.");
     // The version word of a current file changed to an older one's.
     bytes::PutI16(good.data(), 200);
@@ -293,7 +293,7 @@ TEST_F(Validation, AnOlderFileIsCheckedAsItsReaderRepairsIt) {
     bytes::PutF32(damaged.data() + surface, 180000.0f);
     EXPECT_EQ(load(damaged), -1);
     EXPECT_NE(win::MessageBoxLog()[0].text.find(
-                  "record 18 (surface water analysis): value 0 (180000) is above 14"),
+                  "record 18 (surface water analysis): pH (180000) is above 14"),
               std::string::npos);
     damaged = entered;
     bytes::PutF32(damaged.data() + surface + 4 * 7, kNaN);
@@ -329,11 +329,11 @@ TEST_F(Validation, SettingsReadBackInEveryUnitAndOutOfRangeOnesAreRefused) {
     };
     const Case cases[] = {
         {364, 60, 1.0e31f,
-         "record 364 (well-log settings): value 15 (1e+31) is outside 100 to 20000"},
+         "record 364 (well-log settings): Depth (1e+31) is outside 100 to 20,000"},
         {26, 0, -50.0f,
-         "record 26 (mixing and pH control settings): value 0 (-50) is outside 0 to 100"},
-        {49, 60, 101.0f, "record 49 (3D graph ranges): value 15 (101) is outside 0 to 100"},
-        {32, 16, 1001.0f, "record 32 (what-if settings): value 4 (1001) is outside 1 to 1000"},
+         "record 26 (mixing and pH control settings): Low Mixing Percent (-50) is outside 0 to 100"},
+        {49, 60, 101.0f, "record 49 (3D graph ranges): Low Mixing Percent (101) is outside 0 to 100"},
+        {32, 16, 1001.0f, "record 32 (what-if settings): High Pressure (1001) is outside 1 to 1,000"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
     std::vector<uint8_t> graphs = good;
@@ -381,7 +381,7 @@ TEST_F(Validation, AnOlderFilesSettingsAreCheckedAsItsReaderRepairsThem) {
     EXPECT_EQ(load(file), -1);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_NE(win::MessageBoxLog()[0].text.find(
-                  "record 364 (well-log settings): value 15 (1e+31) is outside 100 to 20000"),
+                  "record 364 (well-log settings): Depth (1e+31) is outside 100 to 20,000"),
               std::string::npos);
     EXPECT_TRUE(TakeSnapshot() == cleared);
 }
