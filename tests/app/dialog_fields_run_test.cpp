@@ -61,7 +61,7 @@ TEST_F(DialogFieldsRun, WhatIfWellLogOutsideItsSpanIsRefused) {
         {4310, "1,290", "\"1,290\" is outside the range of Bottom Hole Temperature (30 to 572"},
         {4310, "1e31", "\"1e31\" is outside the range of Bottom Hole Temperature (30 to 572"},
         {4325, "25000",
-         "\"25000\" is outside the range of Bottom Hole Pressure (0 to 20,000 Atm.)."},
+         "\"25000\" is outside the range of Bottom Hole Pressure (0 to 1,361 Atm.)."},
         {534, kPadded.c_str(), "typed for Low Temperature is not a number."},
     };
     ASSERT_EQ(Run("dialog 84 press 2\nmenu 1041\n"), 0) << Log();

@@ -39,7 +39,9 @@ TEST(AnalysisRanges, EachKindOfValueHasItsEdges) {
         {E::kCompanionPh, 15.0f, false},
         {E::kCalcium, 0.0f, true},
         {E::kCalcium, -5.0f, false},
-        {E::kCalcium, 2.0e6f, true},  // a stored amount; the form takes less
+        {E::kCalcium, 1.0e6f, true},
+        {E::kCalcium, 2.0e6f, false},  // no more stored than the form takes
+        {E::kMAlkalinity, -2.0e6f, false},
         {E::kDensity, -1.0f, false},
         {E::kPco2, -0.1f, false},
         {E::kAlkalinity, -50.0f, true},
