@@ -205,7 +205,7 @@ class StoredValuesRun : public FileRefusalRun {
                   0)
             << Log();
         base = Bytes("base.KRV");
-        ASSERT_EQ(base.size(), 200171u);
+        ASSERT_EQ(base.size(), workfile::kFileBytes);
         Fresh();
     }
     static std::vector<uint8_t> Sample(const std::string& name) {
@@ -237,7 +237,7 @@ class StoredValuesRun : public FileRefusalRun {
             if (box.find("Error encountered loading the file.") != std::string::npos)
                 refusals.push_back(box);
         const std::vector<uint8_t> control = Bytes("control.KRV");
-        EXPECT_EQ(control.size(), 200171u);
+        EXPECT_EQ(control.size(), workfile::kFileBytes);
         for (const Case& c : cases) {
             std::string after = "after-" + c.name;
             after = after.substr(0, after.rfind('.')) + ".KRV";
