@@ -71,6 +71,25 @@ void SetCarbonateTargets(SpeciationWork& w) {
     if (st.gasDissolved) st.totalCarbonateTarget = mHco3 + mCo3 + s[Sp::kCO2].molality;
 }
 
+// A what-if pass on given species (the water of a profile point, a grid cell or
+// a well station) is the same water at other conditions: it holds the given
+// total carbonate, the pH splitting it, or, while a CO2 partial pressure sets
+// its pH, the given alkalinity. Complexes count in both: in a brine most of the
+// carbonate is paired with sodium, calcium or magnesium, and those pairs shift
+// with the temperature and the pH, so the free-carbonate estimate of the
+// reference pass is not the water's carbonate at a point. A pass whose pH moves
+// to the reference alkalinity holds the total carbonate beside it.
+CarbonateHold ChooseCarbonateHold(const SpeciationInputs& in, const float* values) {
+    const bool given = RoundToCharge(values[AnalysisElement::kSpeciesGiven]) == 1;
+    if (!given || in.calcPassMode != 2 || in.balanceHold != 0) {
+        return CarbonateHold::kReferenceEstimate;
+    }
+    const bool open = in.carbonateModel == 1 || in.carbonateModel == 3;
+    const bool underGas = in.varyPco2 != 0 && in.phBalanceSwitch == 0;
+    if (open || underGas) return CarbonateHold::kAlkalinity;
+    return CarbonateHold::kTotalCarbonate;
+}
+
 // Whether the first pass adds the dissolved CO2 to the total-carbonate target.
 // Entered as calculated species (alkalinity mode 3) it always does. Carbonate
 // species given in any other mode come with their dissolved CO2 as well (the
@@ -160,7 +179,8 @@ void RunPass(SpeciationWork& w) {
     DissociateOrganicAcids(w);
     SolveMixingStepPh(w);
     SpeciateCarbonate(w);
-    if (st.passCount == 1 && CountsDissolvedCo2InTarget(rec.analysis.values, st)) {
+    if (st.passCount == 1 && w.carbonateHold != CarbonateHold::kTotalCarbonate &&
+        CountsDissolvedCo2InTarget(rec.analysis.values, st)) {
         st.totalCarbonateTarget += s[Sp::kCO2].molality;
     }
     SpeciateOxalate(w);
@@ -205,6 +225,11 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
 
     DissolveGasPhase(w);
     SetCarbonateTargets(w);
+    w.carbonateHold = ChooseCarbonateHold(in, rec.analysis.values);
+    // The given dissolved CO2 belongs to the total that the pH splits.
+    if (w.carbonateHold == CarbonateHold::kTotalCarbonate) {
+        st.totalCarbonateTarget += w.s[Sp::kCO2].molality;
+    }
     TakeComponentTotals(w);
     BeginPassSpecies(w);
 

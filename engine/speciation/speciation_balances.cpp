@@ -60,12 +60,23 @@ void SumBalances(SpeciationWork& w) {
 void CloseCarbonate(SpeciationWork& w) {
     const SpeciationInputs& in = w.in;
     SpeciationState& st = w.rec.state;
-    if (in.phBalanceSwitch == 0 && in.calcPassMode < 2) {
+    // A water's own calculation closes its carbonate whether or not its pH is to
+    // follow an alkalinity later: without the closure a reference pass on given
+    // species would speciate their total as free ions and add the complexes on top.
+    const bool ownCarbonate =
+        (in.phBalanceSwitch == 0 || in.calcPassMode == 0) && in.calcPassMode < 2;
+    if (ownCarbonate || w.carbonateHold != CarbonateHold::kReferenceEstimate) {
         const float* values = w.rec.analysis.values;
         const bool speciesGiven = RoundToCharge(values[AnalysisElement::kSpeciesGiven]) == 1;
         double target;
         double computed;
-        if (!speciesGiven) {
+        if (w.carbonateHold == CarbonateHold::kTotalCarbonate) {
+            target = st.totalCarbonateTarget;
+            computed = st.computedTotalCarbonate;
+        } else if (w.carbonateHold == CarbonateHold::kAlkalinity) {
+            target = st.alkalinityTarget;
+            computed = st.computedCarbonateAlkalinity;
+        } else if (!speciesGiven) {
             // The carbonate share of the water's alkalinity.
             target = st.startCarbonateAlkalinity;
             if (RoundToCharge(values[AnalysisElement::kAlkalinityMode]) != 3) {
@@ -86,7 +97,8 @@ void CloseCarbonate(SpeciationWork& w) {
         // water's gap by a fraction of its share each pass and never reaches it.
         double moving = computed;
         double movingTarget = target;
-        if (speciesGiven && (in.carbonateModel == 0 || in.carbonateModel == 2)) {
+        if (speciesGiven && w.carbonateHold == CarbonateHold::kReferenceEstimate &&
+            (in.carbonateModel == 0 || in.carbonateModel == 2)) {
             const double co2 = w.s[Sp::kCO2].molality;
             if (computed - co2 > 0.0 && target - co2 > 0.0) {
                 moving = computed - co2;
@@ -94,7 +106,11 @@ void CloseCarbonate(SpeciationWork& w) {
             }
         }
         const double ratio = moving != 0.0 ? movingTarget / moving : 0.0;
-        st.totalCarbonate *= (ratio + 1.0) / 2.0;
+        // A held water's carbonate is in proportion to its estimate at the pass's
+        // pH and ligands: the whole ratio closes it, so that a pH that moves to
+        // the reference alkalinity beside it is not chasing a half-closed total.
+        const bool held = w.carbonateHold != CarbonateHold::kReferenceEstimate && moving != 0.0;
+        st.totalCarbonate *= held ? ratio : (ratio + 1.0) / 2.0;
         if (std::fabs(computed - target) > kBalanceTolerance * target) w.notConverged = true;
     } else if (in.calcPassMode != 0) {
         st.totalCarbonate = in.referenceLoopCarbonate;

@@ -133,6 +133,20 @@ struct RedoxInputs {
     double sulfideActivity;
 };
 
+// What a pass holds of the water's carbonate while it speciates.
+enum class CarbonateHold {
+    // The closure of a water's own calculation (its reference pass), or, in a
+    // pass at changed conditions without given species, the free-carbonate
+    // estimate that the reference pass left.
+    kReferenceEstimate,
+    // Given species: their total carbonate, dissolved CO2 included, which the
+    // pH splits (a closed system; the CO2 follows the pH in every pass).
+    kTotalCarbonate,
+    // Given species under a CO2 partial pressure: their carbonate alkalinity,
+    // the dissolved CO2 as given (the gas changes no alkalinity).
+    kAlkalinity,
+};
+
 // Working values of one call. The lists and the coefficients by class are written
 // before the passes read them (BeginPassSpecies, ListPassSpecies, the coefficients
 // of the first pass), so they are not cleared first.
@@ -162,6 +176,9 @@ struct SpeciationWork {
     const ActivityClasses& classes;
     NeutralCoefficient neutral;
     bool notConverged;
+    // How a what-if pass on given carbonate species holds the water's carbonate
+    // (CarbonateHold): set before the first pass.
+    CarbonateHold carbonateHold = CarbonateHold::kReferenceEstimate;
     PassSpecies present;         // the species the passes sum
     bool summed[kSpeciesCount];  // species a pass writes, as far as known
     bool summedChanged;          // present is to be listed again

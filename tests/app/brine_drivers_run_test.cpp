@@ -133,6 +133,19 @@ constexpr double kSeaWaterSolids = 412 + 1290 + 0.01 + 7.9 + 10760 + 399 + 0.18 
                                    67 + 1.3 + 4.5 + 2 + 140;
 constexpr double kSeaWaterAlkalinity = 140 / kHco3 * kCaCO3PerEq;
 
+// The column values of a 3D graph's data file: its first line of numbers.
+std::vector<double> DataFileColumns(const std::string& text) {
+    std::vector<double> columns;
+    for (const std::string& line : TextLines(text)) {
+        if (line.empty() || line[0] == '"') continue;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            if (!cell.empty()) columns.push_back(std::strtod(cell.c_str(), nullptr));
+        break;
+    }
+    return columns;
+}
+
 // The cells of a 3D graph's data file: seven rows of a row value and seven
 // cell values after the line of the column values.
 std::vector<std::vector<double>> DataFileCells(const std::string& text) {
@@ -257,8 +270,10 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
 // pressure profiles, the two 7 x 7 grids, the well profile of the one-page
 // summary, the mixing profile and a mixing grid. Every pH shown is a water's,
 // every dissolved solids the surface page's (or the blend's), the pressure
-// profile and the mixes keep the alkalinity typed, the pCO2 profile's pH falls
-// as its CO2 rises, and the pressure grid's
+// profile and the mixes keep the alkalinity typed, the temperature and pCO2
+// profiles keep it within twice the typed, the pH profile within what the
+// water's carbonate gives at each pH, the pCO2 profile's pH falls as its CO2
+// rises, and the pressure grid's
 // column at the evaluation temperature is the pressure profile's water.
 TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
     for (const Brine& b : BrineSet()) {
@@ -284,20 +299,40 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
         const double tds = SurfaceValue(Read("surface.txt"), "Calculated T.D.S.");
         ASSERT_NEAR(tds, TypedSolids(b), 0.05 * TypedSolids(b));
 
-        // The four profiles of the surface water. (The pH profile's dissolved
-        // solids are not held here: its points at a forced pH carry more
-        // carbonate on a calcium brine.)
+        // The four profiles of the surface water: the pH of a water, the
+        // dissolved solids of the surface page and the alkalinity of its
+        // carbonate. The temperature and pCO2 profiles keep the alkalinity
+        // within twice the typed (CO2 from the gas changes none). A point of the
+        // pH profile holds the water's total carbonate at its own pH, so its
+        // alkalinity is at most twice that total and the hydroxide; the total is
+        // at most the typed bicarbonate with the CO2 it carries at the typed pH
+        // (first constant of carbonic acid, pK1 6.35 at 25 C; a brine's salts
+        // only lower the CO2 share), and the hydroxide at pH 8 and 110 F
+        // (pKw 13.4) below 1 mg/L as CaCO3. The alkalinity rises with the pH.
+        const double mostCarbonate = TypedAlkalinity(b) * (1.0 + std::pow(10.0, 6.35 - b.ph));
         for (const char* page : {"press.txt", "temp.txt", "ph.txt", "pco2.txt"}) {
             SCOPED_TRACE(page);
             const std::string text = Read(page);
             const std::vector<double> ph = Row(text, "pH ");
             const std::vector<double> solids = Row(text, "Calculated T.D.S.");
+            const std::vector<double> alkalinity = Row(text, "\"M\" Alkalinity");
             ASSERT_EQ(ph.size(), 7u) << text;
             ASSERT_EQ(solids.size(), 7u) << text;
+            ASSERT_EQ(alkalinity.size(), 7u) << text;
+            const bool phAxis = std::string(page) == "ph.txt";
             for (int k = 0; k < 7; ++k) {
                 EXPECT_TRUE(ph[k] > 0.0 && ph[k] < 14.0) << "point " << k << "\n" << text;
-                if (std::string(page) != "ph.txt") {
-                    EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << text;
+                EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << text;
+                if (phAxis) {
+                    EXPECT_LE(alkalinity[k], 2.0 * mostCarbonate + 1.0) << "point " << k << "\n"
+                                                                        << text;
+                    if (k > 0) {
+                        EXPECT_GE(alkalinity[k], alkalinity[k - 1]) << "point " << k << "\n"
+                                                                    << text;
+                    }
+                } else {
+                    EXPECT_LE(alkalinity[k], 2.0 * TypedAlkalinity(b)) << "point " << k << "\n"
+                                                                       << text;
                 }
             }
         }
@@ -314,8 +349,8 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
         for (double a : held) EXPECT_NEAR(a, TypedAlkalinity(b), 0.05 * TypedAlkalinity(b));
 
         // The grids: every cell a finite number a water can have; the pressure
-        // grid's first column (110 F, the evaluation temperature) holds the
-        // pressure profile's calcite ratios.
+        // grid's column at 110 F (the evaluation temperature, the last of the
+        // file's falling columns) holds the pressure profile's calcite ratios.
         for (const char* file : {"P.DAT", "G.DAT", "M.DAT"}) {
             const std::vector<std::vector<double>> cells = DataFileCells(Read(file));
             ASSERT_EQ(cells.size(), 7u) << file << "\n" << Read(file);
@@ -327,9 +362,13 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
         }
         const std::vector<double> calcite = Row(Read("pv.txt"), "Calcite (CaCO3)");
         const std::vector<std::vector<double>> grid = DataFileCells(Read("P.DAT"));
+        const std::vector<double> columns = DataFileColumns(Read("P.DAT"));
+        const auto evaluation = std::find(columns.begin(), columns.end(), 110.0);
+        ASSERT_NE(evaluation, columns.end()) << Read("P.DAT");
+        const size_t at = static_cast<size_t>(evaluation - columns.begin());
         ASSERT_EQ(calcite.size(), 7u);
         for (int k = 0; k < 7; ++k)
-            EXPECT_NEAR(grid[k][0], calcite[k], 0.01 * calcite[k] + 0.006) << "row " << k;
+            EXPECT_NEAR(grid[k][at], calcite[k], 0.01 * calcite[k] + 0.006) << "row " << k;
 
         // The well profile's CSV: finite numbers of a believable size.
         const std::vector<double> well = CsvNumbers(Read("well.csv"), "\"Temperature Range\"");
