@@ -11,6 +11,7 @@
 #include "engine/balancing/balancing.h"
 #include "engine/balancing/balancing_records.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "engine/pipeline/surface_engine_state.h"
 #include "engine/pipeline/water_pipeline.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
@@ -177,6 +178,7 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
 
     if (phPredictionRequest != 0) ExtrapolateAlkCurve();
     phBalanceSwitch = savedBalanceSwitch;
+    if (water.isSurface) KeepSurfaceEngineState();
 }
 
 void CalcWaterAnalysis(uint16_t mode, win::HWND /*owner*/) {

@@ -1,6 +1,8 @@
 // Definitions of the single-water pipeline's per-water records.
 #include "engine/pipeline/pipeline_records.h"
 
+#include "engine/pipeline/surface_engine_state.h"
+
 DoseAnalysis doseAnalysis;
 CorrosionRates corrosionRates;
 DoseState doseState;
@@ -9,6 +11,7 @@ float corrosionTargetAtLastCalc;
 float currentResidenceTime;
 AlkCurveCoefficients extrapolatedAlkCurve;
 float extrapolatedAlkCurvePh;
+std::unique_ptr<SurfaceEngineState> keptSurfaceEngineState;
 
 void ResetPipelineRecords() {
     doseAnalysis = DoseAnalysis{};
@@ -19,4 +22,5 @@ void ResetPipelineRecords() {
     currentResidenceTime = 0.0f;
     extrapolatedAlkCurve = AlkCurveCoefficients{};
     extrapolatedAlkCurvePh = 0.0f;
+    keptSurfaceEngineState.reset();
 }

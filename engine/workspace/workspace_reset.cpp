@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "engine/carbonate/carbonate_records.h"
+#include "engine/pipeline/surface_engine_state.h"
 #include "pages/records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "shell/mainwindow/well_log_records.h"
@@ -243,4 +244,5 @@ void ResetWorkspace(const WorkspaceRecords& w, const UnitCodes& units) {
 
 void ResetWorkspace() {
     ResetWorkspace(GlobalWorkspaceRecords(), unitCodes);
+    ForgetSurfaceEngineState();
 }

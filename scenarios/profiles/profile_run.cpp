@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/carbonate/carbonate_species.h"
+#include "engine/pipeline/surface_engine_state.h"
 #include "graphs/records.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/frame/driver_end_step.h"
@@ -122,6 +123,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
         RefuseEmptyWater(c.owner, c.surface))
         return;
 
+    RestoreSurfaceEngineState();
     SaveEngineSettings(c.engine, c.backup);
     SetUpMemberSettings(c, v);
     c.graphProfileKind = GraphKindOf(v);

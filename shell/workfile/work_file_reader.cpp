@@ -3,6 +3,7 @@
 // checked before anything in memory changes, and only then is it decoded into
 // the workspace at once. A refused file changes nothing.
 #include "engine/records.h"
+#include "engine/pipeline/surface_engine_state.h"
 #include "input/records.h"
 #include "input/waterform/water_form_store.h"
 #include "platform/dialogs/message_box.h"
@@ -114,6 +115,7 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
         win::InvalidateRect(owner, nullptr, win::TRUE);
         return -1;
     }
+    ForgetSurfaceEngineState();
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
     workFileCommandServices.updateMenuTexts();
     SetSaveMenuItems();

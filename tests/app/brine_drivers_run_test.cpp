@@ -225,7 +225,9 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
 
     // At the surface pressure and the evaluation temperature the pressure
     // profile's point is the temperature profile's point at that temperature,
-    // when that profile's pH follows the temperature.
+    // when that profile's pH follows the temperature. The temperature point is
+    // the water calculated afresh there, the pressure point the surface water
+    // balanced to its own alkalinity: the two agree within 0.5 %.
     const Brine brine = BrineSet()[0];
     RunIn(Entry(brine) +
           "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
@@ -241,7 +243,7 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
         const std::vector<double> p = Row(Read("press.txt"), label);
         ASSERT_EQ(t.size(), 7u) << label;
         ASSERT_EQ(p.size(), 7u) << label;
-        EXPECT_NEAR(p[0], t[0], 0.002 * std::fabs(t[0]) + 0.01) << label;
+        EXPECT_NEAR(p[0], t[0], 0.005 * std::fabs(t[0]) + 0.01) << label;
     }
 
     RunIn(SeaWater("14") + "menu 1030\ntext DisplayMUWater surface.txt\nmenu 228\ntext DisplayPressWater press.txt\n"
@@ -385,3 +387,45 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
 }
 
 }  // namespace
+
+// The drivers of the surface water start from its own calculation, whatever ran
+// before them: the injection water typed after the brine (the last water the
+// engine calculated) changes no page, grid or well row of the brine's, and the
+// pressure profile is the same after the temperature profile as without it.
+TEST_F(BrineDriversRun, DriversStartFromTheSurfaceWatersOwnCalculation) {
+    const Brine brine = BrineSet()[1];
+    const std::string drivers =
+        "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
+        "dialog 84 press 1\nmenu 1041\n"
+        "menu 1036\ntext DisplayTempWater temp.txt\ntext DisplayTempValues tv.txt\n"
+        "menu 1038\ntext DisplaypHWater ph.txt\n"
+        "menu 228\ntext DisplayPressWater press.txt\ntext DisplayPressValues pv.txt\n"
+        "menu 230\nfile \\P.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
+        "menu 1040\nfile \\G.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
+        "menu 1248\nfile well.csv\nanswer no\nmenu 1655 DisOnePage\n";
+    const std::vector<std::string> outputs = {"temp.txt", "tv.txt", "ph.txt", "press.txt",
+                                              "pv.txt",   "P.DAT",  "G.DAT",  "well.csv"};
+    auto take = [&] {
+        std::map<std::string, std::string> taken;
+        for (const std::string& name : outputs) {
+            taken[name] = Read(name);
+            EXPECT_FALSE(taken[name].empty()) << name << "\n" << Log();
+            std::filesystem::remove(folder / name);
+        }
+        return taken;
+    };
+
+    RunIn(SeaWater("8.1") + "menu 1031\n" + Entry(brine) + drivers);
+    const std::map<std::string, std::string> surfaceLast = take();
+    RunIn(Entry(brine) + SeaWater("8.1") + "menu 1031\n" + drivers);
+    const std::map<std::string, std::string> injectionLast = take();
+    for (const std::string& name : outputs)
+        EXPECT_EQ(injectionLast.at(name), surfaceLast.at(name)) << name;
+
+    RunIn(Entry(brine) +
+          "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
+          "dialog 84 press 1\nmenu 1041\n"
+          "menu 228\ntext DisplayPressWater press.txt\ntext DisplayPressValues pv.txt\n");
+    EXPECT_EQ(Read("press.txt"), surfaceLast.at("press.txt"));
+    EXPECT_EQ(Read("pv.txt"), surfaceLast.at("pv.txt"));
+}

@@ -6,6 +6,7 @@
 
 #include "common/byte_io.h"
 #include "engine/records.h"
+#include "engine/pipeline/surface_engine_state.h"
 #include "input/records.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
@@ -85,6 +86,7 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
                                   workfile::kRecordCount))
         return Refuse(owner, "a count or index is outside its range");
     Commit(*staging, version);
+    ForgetSurfaceEngineState();
     legacy::FinishLegacyLoad(version, owner);
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
     workFileCommandServices.updateMenuTexts();

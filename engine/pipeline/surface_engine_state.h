@@ -1,0 +1,40 @@
+// The engine as the surface water's own calculation left it. The single-water
+// drivers (the profiles, the grids and the well profiles) run on the surface
+// water and start from that calculation: the carbonate its reference pass kept,
+// its constants and the current carbonate set. A water calculated since (an
+// injection, formation or multi-mix water), or a driver's own reference passes,
+// leave theirs in the engine instead, which a driver of the surface water must
+// not start from.
+#pragma once
+
+#include <memory>
+
+#include "common/water_analysis.h"
+#include "engine/carbonate/carbonate_records.h"
+#include "engine/pipeline/engine_state_copy.h"
+
+struct SurfaceEngineState {
+    WaterAnalysis surface;  // the analysis the state belongs to
+    EngineStateCopy engine;
+    float referenceH2CO3;
+    float referenceHCO3;
+    float referenceCO3;
+    float referenceDissolvedCo2;
+    float currentCO2;
+    float currentH2CO3;
+    float currentHCO3;
+    float currentCO3;
+    AlkCurveCoefficients extrapolatedAlkCurve;
+    float extrapolatedAlkCurvePh;
+};
+// Empty until the surface water is calculated; emptied by a new or opened
+// workspace. Defined with the pipeline's records.
+extern std::unique_ptr<SurfaceEngineState> keptSurfaceEngineState;
+
+// Taken at the end of the surface water's calculation.
+void KeepSurfaceEngineState();
+// Puts the kept state back. False, with nothing changed, when none is kept or
+// the surface water is no longer the analysis it was kept for.
+bool RestoreSurfaceEngineState();
+// A new or opened workspace: the kept state is another water's.
+void ForgetSurfaceEngineState();
