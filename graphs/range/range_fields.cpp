@@ -206,7 +206,8 @@ std::string RefusalText(RangeQuantity quantity) {
 namespace {
 
 bool PointPh(RangeSlot slot) {
-    return slot == S::kPhLow || slot == S::kPhHigh || slot == S::kPhEval;
+    return slot == S::kPhLow || slot == S::kPhHigh || slot == S::kPhEval ||
+           slot == S::kGridPhLow || slot == S::kGridPhHigh;
 }
 
 }  // namespace

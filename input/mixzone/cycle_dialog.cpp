@@ -150,13 +150,15 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
         return refused;
     FieldReader r(dialog);
     auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
+    // A row of the mixing grid is a pH the blend is brought to: 0 is none.
+    auto pointPh = [](float x) { return SettingRanges::kPointPh.Holds(x); };
     const uint16_t tc = Code(UnitItem::kTemperature, 3);
     const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
     auto inT = [&t](float x) { return x >= t.low && x <= t.high; };
     GraphRangeSettings& g = v.ranges;
     PhControlSettings& c = v.phControl;
-    if (!(r.Checked(M::kPhLow, g.gridPhLow, ph, kPhRangeText) &&
-          r.Checked(M::kPhHigh, g.gridPhHigh, ph, kPhRangeText) &&
+    if (!(r.Checked(M::kPhLow, g.gridPhLow, pointPh, kPointPhRangeText) &&
+          r.Checked(M::kPhHigh, g.gridPhHigh, pointPh, kPointPhRangeText) &&
           r.Checked(M::kTemperatureLow, g.gridTemperatureLow, inT, TemperatureRangeText(tc)) &&
           r.Checked(M::kTemperatureHigh, g.gridTemperatureHigh, inT, TemperatureRangeText(tc)) &&
           r.Checked(M::kPhTarget, c.targetPh, ph, kPhTargetRangeText)))

@@ -388,4 +388,42 @@ TEST_F(FieldBoundsRun, ChangeRangeKeepsTheWhatIfPhAboveZero) {
         EXPECT_NEAR(Numbers(rows[4 + k], 0)[0], 8.0 - k * (8.0 - 5.6) / 6.0, 1e-5) << rows[4 + k];
 }
 
+// The mixing grid's pH rows are pHs the blend is brought to: a low of 0 is
+// refused by the mixing zone dialog and by the Change Range of the grid's
+// graph (No keeps the range held before), so no row labelled 0 holds the
+// blend at its own pH.
+TEST_F(FieldBoundsRun, MixingGridPhRangeIsAboveZero) {
+    const std::string refusal = "pH must be in the range of 0.01 to 14.0";
+    ASSERT_EQ(Run(std::string(kTypedWater) + "dialog 80 press 1\nmenu 1031\n" + kTypedWater +
+                  "dialog 80 set 404 30000\ndialog 80 set 414 53000\ndialog 80 press 1\n"
+                  "menu 1032\n"
+                  "dialog 88 set 578 0\ndialog 88 set 579 9\ndialog 88 press 1\nanswer no " +
+                  refusal +
+                  "\nmenu 1047\nmenu 1044\nfile \\M1.DAT\nmenu 996 wcGraphWindow\n"
+                  "dialog 193 set 363 0\ndialog 193 press 1\nanswer no " +
+                  refusal +
+                  "\nmenu 999 wcGraphWindow\nfile \\M2.DAT\nmenu 996 wcGraphWindow\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    const std::string log = Log();
+    const size_t first = log.find(refusal);
+    ASSERT_NE(first, std::string::npos) << log;
+    EXPECT_NE(log.find(refusal, first + 1), std::string::npos) << log;
+    // The range held before the refusals, from a fresh folder's settings.
+    const double low = graphRangeSettings.gridPhLow;
+    const double high = graphRangeSettings.gridPhHigh;
+    EXPECT_GT(low, 0.0);
+    EXPECT_GT(high, low);
+    for (const char* file : {"M1.DAT", "M2.DAT"}) {
+        const std::vector<std::string> rows = TextLines(Read(file));
+        ASSERT_EQ(rows.size(), 12u) << file << "\n" << Read(file);
+        for (int k = 0; k < 7; ++k) {
+            const std::vector<double> row = Numbers(rows[5 + k], 0);
+            ASSERT_EQ(row.size(), 8u) << rows[5 + k];
+            EXPECT_NEAR(row[0], high - k * (high - low) / 6.0, 1e-5) << file << rows[5 + k];
+        }
+    }
+}
+
 }  // namespace

@@ -193,7 +193,9 @@ TEST_F(RangeDialogTest, BoundsAreInclusiveInTheUnitsShown) {
 // Text without a number and percents outside 0 to 100 are refused with their
 // quantity's message; template 205 checks pCO2 against 10000.
 TEST_F(RangeDialogTest, TextWithoutNumberAndPercentsAreRefused) {
-    Answer(RangeQuantity::kPh, win::IDNO);
+    // The grid's pH rows are pHs the blend is brought to: 0.01 to 14.
+    const std::string gridPh = SlotRefusalText(RangeSlot::kGridPhLow);
+    win::AnswerMessageBox("WARNING", gridPh, win::IDNO);
     Answer(RangeQuantity::kPercent, win::IDNO);
     Answer(RangeQuantity::kPercent, win::IDNO);
     Open(ChangeRangePHPct, D::kPhPercent, [](win::HWND d) {
@@ -202,8 +204,8 @@ TEST_F(RangeDialogTest, TextWithoutNumberAndPercentsAreRefused) {
         win::SetField(d, C::kGridPercentHigh, "100.5");
         win::PressButton(d, C::kOk);
     });
-    EXPECT_EQ(Texts(), (std::vector<std::string>{RefusalText(RangeQuantity::kPh),
-                                                 RefusalText(RangeQuantity::kPercent),
+    EXPECT_EQ(gridPh, SlotRefusalText(RangeSlot::kPhLow));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{gridPh, RefusalText(RangeQuantity::kPercent),
                                                  RefusalText(RangeQuantity::kPercent)}));
     EXPECT_EQ(graphRangeSettings.gridPhLow, 5.0f);
     EXPECT_EQ(mixingZoneSettings.gridMixLow, 0.0f);
