@@ -185,6 +185,31 @@ std::vector<double> CsvNumbers(const std::string& text, const std::string& fromR
     return numbers;
 }
 
+// The what-if settings: the evaluation at 110 F, the temperatures up to 170 F
+// and the pH following the temperature.
+const std::string kPhFollowsTemperature =
+    "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
+    "dialog 84 press 1\nmenu 1041\n";
+
+// The pH, "M" alkalinity and dissolved solids rows of a profile page.
+struct PointRows {
+    std::vector<double> ph;
+    std::vector<double> alkalinity;
+    std::vector<double> solids;
+    bool Complete() const { return ph.size() == 7 && alkalinity.size() == 7 && solids.size() == 7; }
+};
+PointRows PointRowsOf(const std::string& page) {
+    return {Row(page, "pH "), Row(page, "\"M\" Alkalinity"), Row(page, "Calculated T.D.S.")};
+}
+// Every point a water: a pH inside 0 to 14 and the dissolved solids `tds`
+// within 5 %.
+void ExpectWaterAtEveryPoint(const PointRows& r, double tds, const std::string& page) {
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_TRUE(r.ph[k] > 0.0 && r.ph[k] < 14.0) << "point " << k << "\n" << page;
+        EXPECT_NEAR(r.solids[k], tds, 0.05 * tds) << "point " << k << "\n" << page;
+    }
+}
+
 class BrineDriversRun : public GraphRunFixture {
   protected:
     void ResetWindowRecords() override {
@@ -209,17 +234,12 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
         const double tds = SurfaceValue(surface, "Calculated T.D.S.");
         EXPECT_NEAR(tds, TypedSolids(b), 0.05 * TypedSolids(b)) << surface;
         const std::string page = Read("press.txt");
-        const std::vector<double> ph = Row(page, "pH ");
-        const std::vector<double> alk = Row(page, "\"M\" Alkalinity");
-        const std::vector<double> solids = Row(page, "Calculated T.D.S.");
-        ASSERT_EQ(ph.size(), 7u) << page;
-        ASSERT_EQ(alk.size(), 7u) << page;
-        ASSERT_EQ(solids.size(), 7u) << page;
+        const PointRows rows = PointRowsOf(page);
+        ASSERT_TRUE(rows.Complete()) << page;
+        ExpectWaterAtEveryPoint(rows, tds, page);
         for (int k = 0; k < 7; ++k) {
-            EXPECT_TRUE(ph[k] > 0.0 && ph[k] < 14.0) << "point " << k << "\n" << page;
-            EXPECT_NEAR(alk[k], TypedAlkalinity(b), 0.05 * TypedAlkalinity(b))
+            EXPECT_NEAR(rows.alkalinity[k], TypedAlkalinity(b), 0.05 * TypedAlkalinity(b))
                 << "point " << k << "\n" << page;
-            EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << page;
         }
     }
 
@@ -229,10 +249,8 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
     // the water calculated afresh there, the pressure point the surface water
     // balanced to its own alkalinity: the two agree within 0.5 %.
     const Brine brine = BrineSet()[0];
-    RunIn(Entry(brine) +
-          "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
-          "dialog 84 press 1\nmenu 1041\nmenu 1036\ntext DisplayTempWater temp.txt\n"
-          "menu 228\ntext DisplayPressWater press.txt\n");
+    RunIn(Entry(brine) + kPhFollowsTemperature +
+          "menu 1036\ntext DisplayTempWater temp.txt\nmenu 228\ntext DisplayPressWater press.txt\n");
     const std::vector<double> temperatures = Row(Read("temp.txt"), "Temperature(");
     const std::vector<double> pressureTemperatures = Row(Read("press.txt"), "Temperature(");
     ASSERT_EQ(temperatures.size(), 7u) << Read("temp.txt");
@@ -307,15 +325,11 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
         for (const char* page : {"press.txt", "temp.txt", "ph.txt", "pco2.txt"}) {
             SCOPED_TRACE(page);
             const std::string text = Read(page);
-            const std::vector<double> ph = Row(text, "pH ");
-            const std::vector<double> solids = Row(text, "Calculated T.D.S.");
-            const std::vector<double> alkalinity = Row(text, "\"M\" Alkalinity");
-            ASSERT_EQ(ph.size(), 7u) << text;
-            ASSERT_EQ(solids.size(), 7u) << text;
-            ASSERT_EQ(alkalinity.size(), 7u) << text;
+            const PointRows rows = PointRowsOf(text);
+            ASSERT_TRUE(rows.Complete()) << text;
+            ExpectWaterAtEveryPoint(rows, tds, text);
+            const std::vector<double>& alkalinity = rows.alkalinity;
             for (int k = 0; k < 7; ++k) {
-                EXPECT_TRUE(ph[k] > 0.0 && ph[k] < 14.0) << "point " << k << "\n" << text;
-                EXPECT_NEAR(solids[k], tds, 0.05 * tds) << "point " << k << "\n" << text;
                 EXPECT_LE(alkalinity[k], 2.0 * TypedAlkalinity(b)) << "point " << k << "\n"
                                                                    << text;
                 if (std::string(page) == "ph.txt" && k > 0) {
@@ -395,8 +409,7 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
 TEST_F(BrineDriversRun, DriversStartFromTheSurfaceWatersOwnCalculation) {
     const Brine brine = BrineSet()[1];
     const std::string drivers =
-        "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
-        "dialog 84 press 1\nmenu 1041\n"
+        kPhFollowsTemperature +
         "menu 1036\ntext DisplayTempWater temp.txt\ntext DisplayTempValues tv.txt\n"
         "menu 1038\ntext DisplaypHWater ph.txt\n"
         "menu 228\ntext DisplayPressWater press.txt\ntext DisplayPressValues pv.txt\n"
@@ -422,9 +435,7 @@ TEST_F(BrineDriversRun, DriversStartFromTheSurfaceWatersOwnCalculation) {
     for (const std::string& name : outputs)
         EXPECT_EQ(injectionLast.at(name), surfaceLast.at(name)) << name;
 
-    RunIn(Entry(brine) +
-          "dialog 84 set 534 110\ndialog 84 set 532 170\ndialog 84 click 1510\n"
-          "dialog 84 press 1\nmenu 1041\n"
+    RunIn(Entry(brine) + kPhFollowsTemperature +
           "menu 228\ntext DisplayPressWater press.txt\ntext DisplayPressValues pv.txt\n");
     EXPECT_EQ(Read("press.txt"), surfaceLast.at("press.txt"));
     EXPECT_EQ(Read("pv.txt"), surfaceLast.at("pv.txt"));

@@ -38,16 +38,6 @@ class MultiMixInputRun : public ProgramRunFixture {
             if (l.find(label) != std::string::npos) return l;
         return "<no line " + label + ">";
     }
-    // The texts the log shows for `dialog ... read CONTROL`, in order.
-    std::vector<std::string> Reads(int control) const {
-        std::vector<std::string> reads;
-        const std::string log = Log();
-        const std::string key = "read " + std::to_string(control) + " \"";
-        for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1))
-            reads.push_back(
-                log.substr(at + key.size(), log.find('"', at + key.size()) - at - key.size()));
-        return reads;
-    }
     static double Number(const std::string& text) {
         std::string digits;
         for (char c : text)

@@ -69,6 +69,16 @@ class ProgramRunFixture : public ::testing::Test {
         return s.str();
     }
     std::string Log() const { return Read("run.log"); }
+    // The texts the log shows for `dialog ... read CONTROL`, in order.
+    std::vector<std::string> Reads(int control) const {
+        std::vector<std::string> reads;
+        const std::string log = Log();
+        const std::string key = "read " + std::to_string(control) + " \"";
+        for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1))
+            reads.push_back(
+                log.substr(at + key.size(), log.find('"', at + key.size()) - at - key.size()));
+        return reads;
+    }
     std::vector<uint8_t> Bytes(const std::string& name) const {
         const std::string s = Read(name);
         return std::vector<uint8_t>(s.begin(), s.end());

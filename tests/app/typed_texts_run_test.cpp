@@ -59,19 +59,24 @@ std::vector<std::string> Between(const std::vector<std::string>& lines, const st
 
 class TypedTextsRun : public PrintRunFixture {};
 
+// The surface page saved as text, its COPY and RICH TEXT COPY saved from the
+// clipboard, and its print on the PDF printer.
+const std::string kPageCopiesAndPrint =
+    "text DisplayMUWater page.txt\n"
+    "menu 985 DisplayMUWater\n"
+    "clipboard save text copy.txt\n"
+    "menu 750 DisplayMUWater\n"
+    "clipboard save rich text format copy.rtf\n"
+    "printer PDF\n"
+    "menu 1013 DisplayMUWater\n" +
+    std::string(kLeave);
+
 // "Well_12 ^B" and comments with a '_' and a '^' keep every character on the
 // page, in COPY, in RICH TEXT COPY and in the print; "SO_4" of the program's
 // own label still lowers its 4 (a rich-text subscript, "SO4" in plain text).
 TEST_F(TypedTextsRun, MarkersTheUserTypedAreCharactersOnThePageItsCopiesAndItsPrint) {
     ASSERT_EQ(Run(SeaWaterWith("Well_12 ^B", "pH_2 ^^ after_filter") +
-                  "text DisplayMUWater page.txt\n"
-                  "menu 985 DisplayMUWater\n"
-                  "clipboard save text copy.txt\n"
-                  "menu 750 DisplayMUWater\n"
-                  "clipboard save rich text format copy.rtf\n"
-                  "printer PDF\n"
-                  "menu 1013 DisplayMUWater\n" +
-                  kLeave),
+                  kPageCopiesAndPrint),
               0)
         << Log();
     const std::vector<std::string> pdfs = [this] {
@@ -104,14 +109,7 @@ TEST_F(TypedTextsRun, MarkersTheUserTypedAreCharactersOnThePageItsCopiesAndItsPr
 TEST_F(TypedTextsRun, EveryTypedCharacterShowsOnThePageItsCopiesAndItsPrint) {
     const std::string typed = "\xC1gua S\xE3o Jo\xE3o \x99 5\x80";
     ASSERT_EQ(Run(SeaWaterWith(typed, "Comment \x99 \x80") +
-                  "text DisplayMUWater page.txt\n"
-                  "menu 985 DisplayMUWater\n"
-                  "clipboard save text copy.txt\n"
-                  "menu 750 DisplayMUWater\n"
-                  "clipboard save rich text format copy.rtf\n"
-                  "printer PDF\n"
-                  "menu 1013 DisplayMUWater\n" +
-                  kLeave),
+                  kPageCopiesAndPrint),
               0)
         << Log();
     for (const char* plain : {"page.txt", "copy.txt"}) {

@@ -58,16 +58,6 @@ class UserValuesRun : public ProgramRunFixture {
         }
         return reads;
     }
-    // The reads of CONTROL in the log, in order.
-    std::vector<std::string> Reads(int control) const {
-        std::vector<std::string> reads;
-        const std::string log = Log();
-        const std::string key = "read " + std::to_string(control) + " \"";
-        for (size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1))
-            reads.push_back(
-                log.substr(at + key.size(), log.find('"', at + key.size()) - at - key.size()));
-        return reads;
-    }
 };
 
 // Sulfate typed as 2 makes the balancing add chloride; typed back to 2,710 the
