@@ -101,7 +101,7 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
     mixingZoneSettings.mixTypicalPercent = 150.0f;
     const float whatIfPressure = whatIfSettings.pressureHigh;
     graphRangeSettings.gridPhHigh = 20.0f;
-    win::AnswerMessageBox("WARNING", kPhRangeText, win::IDNO);
+    win::AnswerMessageBox("WARNING", kPointPhRangeText, win::IDNO);
     win::AnswerMessageBox("WARNING", MixPressureRangeText(0).c_str(), win::IDNO);
     Run([](win::HWND d) {
         EXPECT_EQ(Field(d, M::kTypicalPercent), "16.66667F");
@@ -114,8 +114,8 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
         win::SetField(d, M::kTypicalPercent, "12");
         win::PressButton(d, M::kOk);
     });
-    EXPECT_EQ(Texts(),
-              (std::vector<std::string>{kPhRangeText, kTheorCurveText, MixPressureRangeText(0)}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kPointPhRangeText, kTheorCurveText,
+                                                 MixPressureRangeText(0)}));
     EXPECT_EQ(graphRangeSettings.gridPhLow, 6.0f);
     EXPECT_EQ(graphRangeSettings.gridPhHigh, 9.0f);
     EXPECT_EQ(graphRangeSettings.gridPressureLow, 1.0f);
