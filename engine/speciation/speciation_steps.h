@@ -142,8 +142,9 @@ enum class CarbonateHold {
     // Given species: their total carbonate, dissolved CO2 included, which the
     // pH splits (a closed system; the CO2 follows the pH in every pass).
     kTotalCarbonate,
-    // Given species under a CO2 partial pressure: their carbonate alkalinity,
-    // the dissolved CO2 as given (the gas changes no alkalinity).
+    // Given species under a CO2 partial pressure, or in an open carbonate
+    // model: their carbonate alkalinity, the dissolved CO2 as given (the gas
+    // changes no alkalinity).
     kAlkalinity,
 };
 
