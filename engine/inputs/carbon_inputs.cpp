@@ -1,6 +1,7 @@
 // Carbonate inputs. Alkalinity entered as CaCO3 splits into carbonate (2 P) and
 // bicarbonate (M - 2 P), 50.0445 mg of CaCO3 per equivalent; the hardness degrees
-// are 10 mg/L (French) and 17.9 mg/L (German) as CaCO3.
+// are 10 mg/L (French) and 17.9 mg/L (German) as CaCO3, and ml of N/30 acid and
+// epm split the same way.
 #include "engine/inputs/carbon_inputs.h"
 
 #include <cmath>
@@ -29,8 +30,11 @@ CarbonateAmounts FromEnteredAlkalinity(int mode, const CarbonateEntries& e) {
         case 2:
             return {m, p, 0.0};
         case 4:  // ml of N/30 acid and epm: the form has made the total alkalinity
-        case 5:  // mg/L as CaCO3 already
-            return {kBicarbonateMolarMass * e.total / kCaCO3PerEquivalent, 0.0, 0.0};
+        case 5: {  // mg/L as CaCO3 already; P splits off the carbonate as in mode 1
+            const double carbonateAsCaCO3 = 2.0 * p * AlkalinityCaCO3PerUnit(mode);
+            return {(e.total - carbonateAsCaCO3) * kBicarbonateMolarMass / kCaCO3PerEquivalent,
+                    carbonateAsCaCO3 * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};
+        }
         case 6:  // French degrees, 10 mg/L as CaCO3 each
             return {(m - 2.0 * p) * 10.0 * kBicarbonateMolarMass / kCaCO3PerEquivalent,
                     2.0 * 10.0 * p * kCarbonateMolarMass / kCaCO3MolarMass, 0.0};

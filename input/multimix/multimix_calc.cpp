@@ -1,6 +1,8 @@
 // Calculating the water the multi-mix input shows, and its two pages.
 #include "input/multimix/multimix_calc.h"
 
+#include <cstring>
+
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/pipeline/water_carry_over.h"
@@ -153,6 +155,35 @@ bool RecalcMultiMixRecordIfChanged(bool copyTemperature) {
     resultStatus.runTargetSolvers = 1;
     RecalcMultiMixRecord();
     return true;
+}
+
+void RecalcEnteredMultiMixWaters() {
+    ClampMultiMixIndices();
+    MultiMixState& m = multiMixState;
+    const int shownIndex = m.editIndex;
+    const int32_t shownWater = mainWindowState.currentWater;
+    const WaterAnalysis working = currentAnalysis;
+    const uint16_t solvers = resultStatus.runTargetSolvers;
+    const float residence = currentResidenceTime;
+    float temperatures[2];
+    std::memcpy(temperatures, currentWaterTemperatures, sizeof temperatures);
+    for (int k = 0; k <= m.lastWaterIndex; ++k) {
+        if (m.multiMixEntered[k] == 0) continue;
+        m.editIndex = k;
+        mainWindowState.currentWater = WaterSelector::kMultiMixSource;
+        StartFromValuesAsEntered(m.sourceWaters[k], sourceValuesAsEntered[k]);
+        CopyMultiMixTemperature();
+        StartSourceWaterAfresh();
+        currentResidenceTime = m.residenceTime[k][ResidenceForm::kSeconds];
+        resultStatus.runTargetSolvers = 1;
+        services.calcWaterAnalysis(0, mainWindowState.mainWindow);
+    }
+    m.editIndex = shownIndex;
+    mainWindowState.currentWater = shownWater;
+    currentAnalysis = working;
+    resultStatus.runTargetSolvers = solvers;
+    currentResidenceTime = residence;
+    std::memcpy(currentWaterTemperatures, temperatures, sizeof temperatures);
 }
 
 void ShowMultiMixWindows() {

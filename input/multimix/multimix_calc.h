@@ -27,6 +27,11 @@ void RecalcMultiMixRecord();
 // True when it calculated.
 bool RecalcMultiMixRecordIfChanged(bool copyTemperature);
 
+// Every stored source water calculated again, afresh and with the target
+// solvers on, as a change of units needs; no page shown, nothing printed. The
+// water shown, the working record and the current temperatures are kept.
+void RecalcEnteredMultiMixWaters();
+
 // The two pages of the water being edited, while "Display Result" is on:
 // "DisplayMUWater" and "DisplayMUValues" created where missing (or turned to
 // this water when they show another), else repainted.

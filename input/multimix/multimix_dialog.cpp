@@ -167,7 +167,14 @@ void OnRecalculate(win::HWND dialog) {
     Close(dialog);
 }
 
+// A water being added and never stored is dropped: the input opens again on
+// the last water stored.
 void OnCancel(win::HWND dialog) {
+    MultiMixState& m = Mix();
+    ClampMultiMixIndices();
+    if (m.editIndex > m.lastWaterIndex && m.multiMixEntered[m.editIndex] == 0)
+        m.editIndex = m.lastWaterIndex;
+    m.addingNewWater = 0;
     dialogResult = -1;
     CloseMultiMixWindows();
     Mix().reopenMultiMix = 0;
@@ -217,9 +224,11 @@ void OnGoTo(win::HWND dialog) {
     SetNextButton(dialog, true);
 }
 
-// The values are shown again in the units now chosen (the units dialog
-// converted them); a change of units ends the dialog with 1.
+// What was typed is read first, so that the units dialog converts it with the
+// stored waters; the values are then shown again in the units now chosen, and
+// a change of units ends the dialog with 1.
 void OnChangeUnits(win::HWND dialog) {
+    if (!ReadAndMark(dialog)) return;
     OpenUnitsDialog(dialog);
     ShowMultiMixRecord(dialog);
     win::InvalidateRect(dialog, nullptr, win::TRUE);

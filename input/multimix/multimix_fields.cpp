@@ -309,6 +309,7 @@ void ReadMultiMixFields(win::HWND dialog) {
     float before[E::kCount];
     ValuesAsTyped(w.values, entered, true, before);
     ClearCalculatedCarbonate(before);
+    DeriveDensity(before);
     float row[E::kCount];
     std::memcpy(row, before, sizeof row);
     for (const ElementField& f : ElementFields())
@@ -329,6 +330,9 @@ void ReadMultiMixFields(win::HWND dialog) {
     // The total alkalinity by the water form's rule, whatever the mode.
     row[E::kAlkalinity] = ToStoredFloat(TotalAlkalinity(alkalinityMode, row[E::kMAlkalinity],
                                                         row[E::kPAlkalinity], row[E::kAlkalinity]));
+    // The density in g/mL, as the water form derives it: mg/L are read per
+    // kilogram by it, in the calculation and in a change of units.
+    DeriveDensity(row);
     ClearCalculatedCarbonate(row);
     // A water typed as before keeps the values its calculation balanced; a
     // changed one is stored as typed, for the next calculation to balance.

@@ -22,6 +22,16 @@ bool IsAlkalinityItem(int item) {
     return item == UnitItem::kMAlkalinity || item == UnitItem::kPAlkalinity;
 }
 
+}  // namespace
+
+bool IsConcentrationItem(int item) {
+    return (item >= 0 && item < UnitItem::kTemperature) ||
+           (item >= UnitItem::kStrontium && item <= UnitItem::kLithium) ||
+           (item >= UnitItem::kManganese && item <= UnitItem::kOxalate);
+}
+
+namespace {
+
 // The clamp rule on a signed choice.
 uint16_t Clamped(int choice, int max) {
     if (choice > max) return 0;

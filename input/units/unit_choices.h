@@ -20,6 +20,11 @@ void ClampUnitCodes(UnitCodes& units);
 // alkalinity mode through 1 to 7 round and store it in both items.
 void StepUnitChoice(int item, int direction);
 
+// Whether epm reporting writes the item in meq/L: every ion, the alkalinity
+// and the pH among them (items 0 to 17, 19 to 21 and 32 to 37). Their unit
+// choices wait while values are reported in epm.
+[[nodiscard]] bool IsConcentrationItem(int item);
+
 // The unit item of a scroll bar or label of the units dialog; 0 for any other id.
 [[nodiscard]] int UnitItemForControl(int controlId);
 

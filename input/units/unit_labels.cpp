@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/records.h"
+#include "input/units/unit_choices.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "shell/records.h"
@@ -140,13 +141,10 @@ const char* const* AlkalinityLabelTexts(int mode) {
     return mode >= 1 && mode <= 7 ? kAlkalinityTexts[mode - 1] : nullptr;
 }
 
+// In epm reporting a concentration keeps its "(epm)"; the other items show
+// their unit.
 void ShowUnitLabel(win::HWND dialog, int item) {
-    const bool epm = reportingMode == ReportingMode::kEpm;
-    if (epm && (item < UnitItem::kPressure || item > UnitItem::kDateFormat)) {
-        win::MessageBox(mainWindowState.mainWindow, kEpmRefusal, "WARNING",
-                        win::MB_ICONINFORMATION);
-        return;
-    }
+    if (reportingMode == ReportingMode::kEpm && IsConcentrationItem(item)) return;
     ShowPlainLabel(dialog, item);
 }
 

@@ -8,6 +8,7 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "input/units/unit_change.h"
+#include "input/units/unit_change_recalc.h"
 #include "input/units/unit_choices.h"
 #include "input/units/unit_labels.h"
 #include "input/units/units_dialog_records.h"
@@ -103,7 +104,7 @@ void OnOpen(win::HWND dialog) {
 void OnScroll(win::HWND dialog, int code, win::HWND bar) {
     if (code != win::SB_LINEUP && code != win::SB_LINEDOWN) return;
     const int item = UnitItemForControl(win::GetDlgCtrlID(bar));
-    if (reportingMode == ReportingMode::kEpm && item < UnitItem::kTemperature) {
+    if (reportingMode == ReportingMode::kEpm && IsConcentrationItem(item)) {
         RefuseInEpm();
         return;
     }
@@ -237,12 +238,20 @@ int UnitsTemplate(int desktopHeight) {
     return DialogId::kUnits640;
 }
 
+// Whichever window opened the dialog, a change of units is followed by the
+// calculations it brings.
 void OpenUnitsDialog(win::HWND owner) {
+    const UnitCodes codesBefore = unitCodes;
+    const uint16_t reportingBefore = reportingMode;
+    const uint16_t alkalinityBefore = alkalinityMode;
     win::RECT desktop{};
     win::GetWindowRect(win::GetDesktopWindow(), &desktop);
     (void)win::DialogBoxParamA(mainWindowState.instance,
                                UnitsTemplate(std::abs(desktop.bottom - desktop.top)), owner, Units,
                                0);
+    if (std::memcmp(&codesBefore, &unitCodes, sizeof unitCodes) != 0 ||
+        reportingBefore != reportingMode || alkalinityBefore != alkalinityMode)
+        RecalculateForNewUnits(mainWindowState.mainWindow);
 }
 
 win::INT_PTR Units(win::HWND dialog, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {

@@ -129,17 +129,6 @@ void DetectChanges() {
     }
 }
 
-// Step 12.2: the density in g/mL (element 44) from the entered density.
-void DeriveDensity(float* v) {
-    if (unitCodes.code[UnitItem::kDensity] == 1) {
-        if (v[E::kDensity] <= 0.0f) v[E::kDensity] = static_cast<float>(kDensityOfWaterLbsPerGal);
-        v[E::kResultScale] = static_cast<float>(v[E::kDensity] / kDensityOfWaterLbsPerGal);
-    } else {
-        v[E::kResultScale] = v[E::kDensity];
-        if (v[E::kDensity] <= 0.0f) v[E::kDensity] = v[E::kResultScale] = 1.0f;
-    }
-}
-
 // Step 12.4 and 12.5: the line pH = intercept + 1.43 log10(total alkalinity)
 // through the water's own point; the next calculation draws it again from its
 // results.
@@ -181,6 +170,16 @@ void DeriveStoredValues(win::HWND form, bool warn) {
 }
 
 }  // namespace
+
+void DeriveDensity(float* v) {
+    if (unitCodes.code[UnitItem::kDensity] == 1) {
+        if (v[E::kDensity] <= 0.0f) v[E::kDensity] = static_cast<float>(kDensityOfWaterLbsPerGal);
+        v[E::kResultScale] = static_cast<float>(v[E::kDensity] / kDensityOfWaterLbsPerGal);
+    } else {
+        v[E::kResultScale] = v[E::kDensity];
+        if (v[E::kDensity] <= 0.0f) v[E::kDensity] = v[E::kResultScale] = 1.0f;
+    }
+}
 
 double TotalAlkalinity(uint16_t mode, double m, double p, double current) {
     if (mode == 2 || mode == 3)

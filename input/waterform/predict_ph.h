@@ -17,6 +17,10 @@ void PredictPh(win::HWND form, bool warn = true);
 // carbonate) by the alkalinity mode; any other mode keeps `current`.
 [[nodiscard]] double TotalAlkalinity(uint16_t mode, double m, double p, double current);
 
+// The density in g/mL (element 44, by which mg/L are read per kilogram) from
+// the entered density in its unit; none entered is 1 g/mL.
+void DeriveDensity(float* v);
+
 // Whether a value counts as changed against the snapshot: not equal, and the
 // magnitudes differ by more than a ten-thousandth of the larger.
 [[nodiscard]] bool ValueChanged(float now, float before);

@@ -6,6 +6,9 @@
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
+#include "input/typed_values.h"
+#include "input/waterform/form_water.h"
+#include "input/waterform/water_form_records.h"
 #include "pages/frame/page_classes.h"
 #include "pages/frame/page_state_records.h"
 #include "pages/records.h"
@@ -37,10 +40,14 @@ bool DoseDone(int water) {
     }
 }
 
-// Calculates the water shown, whatever the current water is meanwhile.
+// Calculates the water shown, whatever the current water is meanwhile; a
+// water of the forms starts from its values as entered, as every other
+// calculation of it does.
 void CalculateShownWater(int water) {
     const int32_t saved = mainWindowState.currentWater;
     mainWindowState.currentWater = water;
+    if (WaterAnalysis* stored = FormWaterAnalysis(water); stored != nullptr)
+        StartFromValuesAsEntered(*stored, enteredValues[water]);
     calculator(0, mainWindowState.mainWindow);
     mainWindowState.currentWater = saved;
 }

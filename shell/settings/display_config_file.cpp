@@ -12,6 +12,7 @@
 
 #include "common/byte_io.h"
 #include "common/settings_ranges.h"
+#include "engine/inputs/engine_unit_factors.h"
 #include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
 #include "input/records.h"
@@ -54,27 +55,31 @@ void CheckTriple(float& low, float& high, float& eval, double lo, double hi,
         if (!(*values[i] > lo && *values[i] <= hi)) *values[i] = defaults[i];
 }
 
-// Well-log defaults: rows bottom-hole, separator, flashed; columns the unit.
-constexpr float kWellTemperatureDefaults[3][3] = {
-    {280.0f, 134.0f, 407.0f},  // degrees F, degrees C, K
-    {130.0f, 50.0f, 323.0f},
-    {80.0f, 27.0f, 300.0f},
-};
-constexpr float kWellPressureDefaults[3][3] = {
-    {20.0f, 150.0f, 2000.0f},  // atm or bar, psia, kPa
-    {3.0f, 50.0f, 300.0f},
-    {1.0f, 14.7f, 100.0f},
-};
+// The well log's start stations (bottom hole, separator, flashed) in degrees F
+// and psia, as the start-up sets them; every unit takes these same stations
+// written in it.
+constexpr double kWellStartF[3] = {280.0, 130.0, 77.0};
+constexpr double kWellStartPsia[3] = {480.0, 150.0, 14.7};
+
+float WellTemperatureDefault(int k, uint16_t unit) {
+    const double f = kWellStartF[k];
+    const double celsius = (f - 32.0) * 5.0 / 9.0;
+    switch (unit) {
+        case TemperatureUnit::kCelsius:
+            return static_cast<float>(celsius);
+        case TemperatureUnit::kKelvin:
+            return static_cast<float>(celsius + 273.16);  // as the calculation reads K
+        default:
+            return static_cast<float>(f);
+    }
+}
+float WellPressureDefault(int k, uint16_t unit) {
+    return static_cast<float>(
+        PsiaToPressureUnit(kWellStartPsia[k], unit <= PressureUnit::kKPa ? unit : 0));
+}
 constexpr int kBottomHoleTemperature = 0;
 constexpr int kBottomHolePressure = 3;
 constexpr int kWellDepth = 15;
-
-int TemperatureColumn(uint16_t unit) {
-    return unit <= 2 ? unit : 0;
-}
-int PressureColumn(uint16_t unit) {
-    return unit == 2 ? 1 : unit == 3 ? 2 : 0;
-}
 
 void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUnit) {
     float& depth = w.value[kWellDepth];
@@ -84,9 +89,9 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
     for (int k = 0; k < 3; ++k) {
         float& t = w.value[kBottomHoleTemperature + k];
         if (!temperature.Holds(t))
-            t = kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
+            t = WellTemperatureDefault(k, temperatureUnit);
         float& p = w.value[kBottomHolePressure + k];
-        if (!pressure.Holds(p)) p = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
+        if (!pressure.Holds(p)) p = WellPressureDefault(k, pressureUnit);
     }
 }
 
@@ -94,13 +99,12 @@ void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUn
 
 void SetWellTemperatureDefaults(WellLogSpecs& w, uint16_t temperatureUnit) {
     for (int k = 0; k < 3; ++k)
-        w.value[kBottomHoleTemperature + k] =
-            kWellTemperatureDefaults[k][TemperatureColumn(temperatureUnit)];
+        w.value[kBottomHoleTemperature + k] = WellTemperatureDefault(k, temperatureUnit);
 }
 
 void SetWellPressureDefaults(WellLogSpecs& w, uint16_t pressureUnit) {
     for (int k = 0; k < 3; ++k)
-        w.value[kBottomHolePressure + k] = kWellPressureDefaults[k][PressureColumn(pressureUnit)];
+        w.value[kBottomHolePressure + k] = WellPressureDefault(k, pressureUnit);
 }
 
 namespace {

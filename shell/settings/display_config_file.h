@@ -47,9 +47,10 @@ void ValidateDisplayConfig(DisplayConfigRecord& r, uint16_t temperatureUnit, uin
 // True when every record but the what-if ranges is inside its range.
 [[nodiscard]] bool DisplayConfigValid(const DisplayConfigRecord& r);
 
-// The well-log temperatures (bottom hole, separator, flashed) set to the
-// defaults of `temperatureUnit`, or the three pressures to those of
-// `pressureUnit`: what a short file gets for a value out of range.
+// The well-log temperatures (bottom hole, separator, flashed) set to the start
+// stations written in `temperatureUnit`, or the three pressures to those
+// written in `pressureUnit`: what the start-up sets, what a new unit starts
+// from and what a short file gets for a value out of range.
 void SetWellTemperatureDefaults(WellLogSpecs& w, uint16_t temperatureUnit);
 void SetWellPressureDefaults(WellLogSpecs& w, uint16_t pressureUnit);
 

@@ -79,6 +79,10 @@ void SetDisplayColours(win::HWND mainWindow) {
 StartupOutcome LoadStartupConfig(win::HWND mainWindow) {
     SetValuesBeforeFiles();
     LoadUnitsFile();
+    // The start stations are in degrees F and psia: written in the units
+    // chosen, until the configuration file gives the user's own.
+    SetWellTemperatureDefaults(wellLogSpecs, unitCodes.code[UnitItem::kTemperature]);
+    SetWellPressureDefaults(wellLogSpecs, unitCodes.code[UnitItem::kPressure]);
     LoadHeadingFile();
     LoadDisplayConfigFile();
     MakeScreenFonts(mainWindow);

@@ -211,6 +211,61 @@ TEST_F(MultiMixInputRun, AWaterAddedStartsAsANewWater) {
     EXPECT_EQ(Reads(399), (std::vector<std::string>{""}));
 }
 
+// What was typed goes through Change Units with the stored waters: 122 F and
+// calcium 400 mg/L, typed and not yet stored, read 50 C and 998.9 as CaCO3.
+TEST_F(MultiMixInputRun, ChangeUnitsConvertsWhatWasTyped) {
+    ASSERT_EQ(Run(kMixSeaWater +
+                  "dialog 115 set 427 122\ndialog 115 press 433\n"
+                  "dialog 29 scroll 645 down\ndialog 29 scroll 400 down\ndialog 29 press 1\n"
+                  "dialog 115 next\ndialog 115 read 427\ndialog 115 read 400\n"
+                  "dialog 115 press 2\nmenu 113\n" +
+                  kQuit),
+              0)
+        << Log();
+    ASSERT_EQ(Reads(427).size(), 1u) << Log();
+    EXPECT_NEAR(Number(Reads(427)[0]), 50.0, 1e-3) << Log();
+    EXPECT_NEAR(Number(Reads(400).at(0)), 400.0 * 100.0869 / 40.078, 1.0) << Log();
+}
+
+// Cancel while water 3 is being added leaves the two waters stored: reopened,
+// the input shows water 2 of 2, and GO TO offers 1 to 2.
+TEST_F(MultiMixInputRun, CancelWhileAddingAWaterLeavesTheWatersStored) {
+    ASSERT_EQ(Run("answer yes Last Analysis\nanswer yes Last Analysis\n" + kMixSeaWater +
+                  "dialog 115 press 1\ndialog 115 next\n"
+                  "dialog 115 press 520\n" +
+                  kMixSeaWater +
+                  "dialog 115 set 400 800\ndialog 115 press 1\ndialog 115 next\n"
+                  "dialog 115 press 520\ndialog 115 read 519\ndialog 115 press 2\nmenu 113\n"
+                  "dialog 115 read 519\ndialog 115 read 524\ndialog 115 read 400\n"
+                  "dialog 115 set 523 3\ndialog 115 press 522\ndialog 115 press 2\nmenu 113\n" +
+                  kQuit),
+              0)
+        << Log();
+    EXPECT_EQ(Reads(519), (std::vector<std::string>{"3", "2"})) << Log();
+    EXPECT_EQ(Reads(524), (std::vector<std::string>{"2"})) << Log();
+    EXPECT_EQ(Number(Reads(400).at(0)), 800.0);
+    EXPECT_NE(Log().find("a water from 1 to 2"), std::string::npos) << Log();
+}
+
+// The three waters mixed, then epm chosen, waters 2 and 1 visited with GO TO
+// and mg/L chosen again: the source-water pages show what they showed, each
+// water calculated in the units now in force.
+TEST_F(MultiMixInputRun, AChangeOfUnitsRecalculatesTheSourceWaters) {
+    ASSERT_EQ(Run(Script("multimix-three-waters.tvs") +
+                  "menu 114\ntext DisplayMixedWater w0.txt\ntext DisplayMixedValues v0.txt\n"
+                  "dialog 29 click 633\ndialog 29 press 1\nmenu 1065\n"
+                  "dialog 115 set 523 2\ndialog 115 press 522\ndialog 115 set 523 1\n"
+                  "dialog 115 press 522\ndialog 115 press 2\nmenu 113\n"
+                  "dialog 29 click 632\ndialog 29 press 1\nmenu 1065\n"
+                  "text DisplayMixedWater w1.txt\ntext DisplayMixedValues v1.txt\n" +
+                  kQuit),
+              0)
+        << Log();
+    ASSERT_NE(Read("v0.txt").find("Calcite (CaCO"), std::string::npos) << Read("v0.txt");
+    EXPECT_EQ(Read("w1.txt"), Read("w0.txt"));
+    EXPECT_EQ(Read("v1.txt"), Read("v0.txt"));
+}
+
 // The ID line follows Weight % in the Tab order and takes what is typed; the
 // water keeps it through OK, the page shows it beside "Sample ID:", and a
 // Weight % that is no number is refused by name.

@@ -116,7 +116,6 @@ struct UnitRun {
     uint16_t reporting = ReportingMode::kMgPerL;
     int ionCode = 0;  // k > 0: each item's k-th unit, counted round its captions
     int alkalinityMode = 2;
-    bool carbonate = true;  // false: the water has no carbonate (modes 4 and 5 have no P)
     int temperatureCode = 0, pressureCode = 0, densityCode = 0;
     int gasCode = -1;  // the pCO2 and pH2S unit; -1: no gas phase entered
 };
@@ -135,10 +134,10 @@ std::pair<double, double> AlkalinityFields(int mode, double bicarbonate, double 
     switch (mode) {
         case 1:
             return {totalMeq * kCaCO3PerMeq, carbonateMeq / 2 * kCaCO3PerMeq};
-        case 4:
-            return {totalMeq * 3, 0.0};  // ml of N/30 acid on a 100 ml sample
+        case 4:  // ml of N/30 acid on a 100 ml sample
+            return {totalMeq * 3, carbonateMeq / 2 * 3};
         case 5:
-            return {totalMeq, 0.0};
+            return {totalMeq, carbonateMeq / 2};
         case 6:
             return {totalMeq * kCaCO3PerMeq / kFrench, carbonateMeq / 2 * kCaCO3PerMeq / kFrench};
         case 7:
@@ -148,7 +147,7 @@ std::pair<double, double> AlkalinityFields(int mode, double bicarbonate, double 
     }
 }
 std::pair<double, double> Alkalinity(const UnitRun& s) {
-    return AlkalinityFields(s.alkalinityMode, kBicarbonate, s.carbonate ? kCarbonate : 0.0);
+    return AlkalinityFields(s.alkalinityMode, kBicarbonate, kCarbonate);
 }
 
 double Temperature(int code, double celsius = kCelsius) {
@@ -324,16 +323,15 @@ TEST_F(UnitSweepRun, EveryConcentrationUnitOfTheDialogIsConverted) {
     EXPECT_EQ(MaxUnitChoice(UnitItem::kGasH2S), 5);
 }
 
+// Every alkalinity mode carries the carbonate (P) as well as the total (M):
+// ml of N/30 acid and epm too.
 TEST_F(UnitSweepRun, EveryUnitGivesTheRatiosOfTheWaterInMgPerLitre) {
-    const Outcome withCarbonate = RunWater(UnitRun{});
-    UnitRun plain;
-    plain.carbonate = false;
-    const Outcome without = RunWater(plain);
+    const Outcome reference = RunWater(UnitRun{});
     // The water scales: the check means something only with ratios to compare.
-    ASSERT_GT(withCarbonate.stored.at(IndexCode::kCalcite), 1.0);
-    ASSERT_GT(withCarbonate.stored.at(IndexCode::kCalciumOxalate), 1.0);
-    ASSERT_GT(withCarbonate.stored.at(IndexCode::kMackinawite), 1.0);
-    ASSERT_GT(withCarbonate.stored.at(IndexCode::kCalciumPhosphate), 0.1);
+    ASSERT_GT(reference.stored.at(IndexCode::kCalcite), 1.0);
+    ASSERT_GT(reference.stored.at(IndexCode::kCalciumOxalate), 1.0);
+    ASSERT_GT(reference.stored.at(IndexCode::kMackinawite), 1.0);
+    ASSERT_GT(reference.stored.at(IndexCode::kCalciumPhosphate), 0.1);
 
     std::vector<UnitRun> setups;
     UnitRun ppm;
@@ -342,7 +340,6 @@ TEST_F(UnitSweepRun, EveryUnitGivesTheRatiosOfTheWaterInMgPerLitre) {
     UnitRun epm;
     epm.reporting = ReportingMode::kEpm;
     epm.alkalinityMode = 5;
-    epm.carbonate = false;
     setups.push_back(epm);
     // Each item's every unit over five runs, with the alkalinity modes, the
     // temperature, pressure and density units going round beside them.
@@ -351,7 +348,6 @@ TEST_F(UnitSweepRun, EveryUnitGivesTheRatiosOfTheWaterInMgPerLitre) {
         UnitRun s;
         s.ionCode = k;
         s.alkalinityMode = modes[k - 1];
-        s.carbonate = s.alkalinityMode != 4 && s.alkalinityMode != 5;
         s.temperatureCode = k % 3;
         s.pressureCode = k % 4;
         s.densityCode = k % 2;
@@ -359,7 +355,7 @@ TEST_F(UnitSweepRun, EveryUnitGivesTheRatiosOfTheWaterInMgPerLitre) {
     }
     for (const UnitRun& s : setups) {
         const Outcome got = RunWater(s);
-        ExpectSame(got, s.carbonate ? withCarbonate : without, Describe(s));
+        ExpectSame(got, reference, Describe(s));
         // Boron's oxide unit is named as the oxide its factor counts, in the units
         // dialog and on the form.
         if (s.ionCode == 2) {
@@ -369,15 +365,18 @@ TEST_F(UnitSweepRun, EveryUnitGivesTheRatiosOfTheWaterInMgPerLitre) {
     }
 }
 
+// The alkalinity modes go round beside the gas-phase units.
 TEST_F(UnitSweepRun, EveryGasPhaseUnitGivesTheRatiosOfTheWaterInAtm) {
     UnitRun inAtm;
     inAtm.gasCode = 0;
     const Outcome reference = RunWater(inAtm);
     ASSERT_GT(reference.stored.at(IndexCode::kMackinawite), 1.0);
     EXPECT_NEAR(reference.ph2sAtm, kPh2sAtm, 1e-6);
+    const int modes[] = {4, 5, 1, 6, 7};
     for (int code = 1; code <= 5; ++code) {
         UnitRun s;
         s.gasCode = code;
+        s.alkalinityMode = modes[code - 1];
         s.pressureCode = code % 4;
         s.temperatureCode = (code + 1) % 3;
         const Outcome got = RunWater(s);
@@ -496,16 +495,21 @@ std::vector<std::pair<int, double>> ExpectedFields(const UnitChange& u) {
     return fields;
 }
 
-std::string ReadFields() {
+// The lines reading the fields of the single-water form (dialog 80) or of the
+// multi-mix input (dialog 115), which then closes with Cancel.
+std::string ReadFields(int dialog = 80) {
     std::string reads;
+    const std::string head = "dialog " + std::to_string(dialog);
     for (const auto& [field, value] : ExpectedFields(UnitChange{}))
-        reads += "dialog 80 read " + std::to_string(field) + "\n";
+        reads += head + " read " + std::to_string(field) + "\n";
+    if (dialog == 115) reads += "dialog 115 press 2\nmenu 113\n";
     return reads;
 }
 
 class UnitRoundTripRun : public ProgramRunFixture {
   protected:
-    // The texts of the form's fields, in the order read, one list a reading.
+    // The texts of the fields, in the order read, one list a reading (the
+    // single-water form's and the multi-mix input's alternate).
     std::vector<std::vector<std::string>> FieldReads() const {
         const size_t perReading = ExpectedFields(UnitChange{}).size();
         std::vector<std::vector<std::string>> readings;
@@ -528,41 +532,61 @@ class UnitRoundTripRun : public ProgramRunFixture {
         return readings;
     }
 
-    // One program run: the water typed and stored, its pages, one-page CSV and
-    // fields; then for each change the fields in the new units, OK and
-    // Recalculate, the change undone, and the pages, CSV and fields again.
+    // One program run: the water typed and stored, in the single-water form and
+    // as multi-mix water 1; its pages, one-page CSV and both forms' fields; then
+    // for each change the fields in the new units, OK and Recalculate, the
+    // change undone, and the pages, CSV and fields again.
     void RoundTrips(const std::vector<UnitChange>& changes) {
-        std::string script;
-        for (const Concentration& c : Concentrations())
-            script += "dialog 80 set " + std::to_string(c.field) + " " +
-                      Number(SeaWaterMgL().at(c.name)) + "\n";
-        script +=
-            "dialog 80 set 419 142\ndialog 80 set 407 8.1\ndialog 80 set 427 77\n"
-            "dialog 80 set 429 1\ndialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n";
+        std::string script, mix;
+        for (const Concentration& c : Concentrations()) {
+            const std::string value = " " + std::to_string(c.field) + " " +
+                                      Number(SeaWaterMgL().at(c.name)) + "\n";
+            script += "dialog 80 set" + value;
+            mix += "dialog 115 set" + value;
+        }
+        const std::string rest = " set 419 142\n@ set 407 8.1\n@ set 427 77\n@ set 429 1\n"
+                                 "@ set 428 1.025\n";
+        auto typed = [&rest](const std::string& dialog) {
+            std::string lines = dialog + rest;
+            for (size_t at = lines.find('@'); at != std::string::npos; at = lines.find('@'))
+                lines.replace(at, 1, dialog);
+            return lines;
+        };
+        // The multi-mix water first: its Cancel closes the pages the form opens.
+        script = mix + typed("dialog 115") +
+                 "dialog 115 set 492 100\ndialog 115 press 1\ndialog 115 next\n"
+                 "dialog 115 press 2\nmenu 113\n" + script + typed("dialog 80") +
+                 "dialog 80 press 1\nmenu 1030\n";
         auto keep = [](int k) {
             const std::string n = std::to_string(k);
             return "text DisplayMUWater chem" + n + ".txt\ntext DisplayMUValues values" + n +
                    ".txt\nfile one" + n + ".csv\nanswer no\nmenu 1655 DisOnePage\n" + ReadFields() +
-                   "dialog 80 press 2\nmenu 1030\n";
+                   "dialog 80 press 2\nmenu 1030\n" + ReadFields(115);
         };
         script += "menu 1248\n" + keep(0);
         for (size_t k = 0; k < changes.size(); ++k) {
             const UnitChange& u = changes[k];
             script += u.change + "dialog 29 press 1\nmenu 1065\n" + ReadFields() +
-                      "dialog 80 press 1\nmenu 1030\ndialog 80 press 434\nmenu 1030\n" +
-                      "text DisplayMUValues changed" + std::to_string(k + 1) + ".txt\n" +
-                      "text DisplayMUWater changedchem" + std::to_string(k + 1) + ".txt\n" +
-                      u.undo + "dialog 29 press 1\nmenu 1065\n" + keep(static_cast<int>(k) + 1);
+                      "dialog 80 press 1\nmenu 1030\n" + ReadFields(115) +
+                      "dialog 80 press 434\nmenu 1030\n" + "text DisplayMUValues changed" +
+                      std::to_string(k + 1) + ".txt\n" + "text DisplayMUWater changedchem" +
+                      std::to_string(k + 1) + ".txt\n" + u.undo +
+                      "dialog 29 press 1\nmenu 1065\n" + keep(static_cast<int>(k) + 1);
         }
-        script += "answer no Data has been modified\n";
+        script += "answer no Data has been modified\nanswer no Did you wish to leave data\n";
         ASSERT_EQ(Run(script), 0) << Log();
 
+        // Per reading the single-water form's fields, then the multi-mix input's.
         const std::vector<std::vector<std::string>> reads = FieldReads();
-        ASSERT_EQ(reads.size(), 1 + 2 * changes.size()) << Log();
-        const std::vector<std::pair<int, double>> typed = ExpectedFields(UnitChange{});
-        for (size_t i = 0; i < typed.size(); ++i)
-            EXPECT_EQ(std::stod(Plain(reads[0][i])), typed[i].second)
-                << "field " << typed[i].first << " as typed";
+        ASSERT_EQ(reads.size(), 2 * (1 + 2 * changes.size())) << Log();
+        auto form = [&reads](size_t reading, int dialog) -> const std::vector<std::string>& {
+            return reads[2 * reading + (dialog == 115 ? 1 : 0)];
+        };
+        const std::vector<std::pair<int, double>> typedFields = ExpectedFields(UnitChange{});
+        for (int dialog : {80, 115})
+            for (size_t i = 0; i < typedFields.size(); ++i)
+                EXPECT_EQ(std::stod(Plain(form(0, dialog)[i])), typedFields[i].second)
+                    << "dialog " << dialog << " field " << typedFields[i].first << " as typed";
         const std::string chem = Read("chem0.txt"), values = Read("values0.txt");
         const std::vector<std::string> csv = CsvBelowItsName("one0.csv");
         ASSERT_NE(values.find("Calcite:"), std::string::npos) << values;
@@ -570,15 +594,19 @@ class UnitRoundTripRun : public ProgramRunFixture {
         for (size_t k = 0; k < changes.size(); ++k) {
             const UnitChange& u = changes[k];
             const std::vector<std::pair<int, double>> want = ExpectedFields(u);
-            const std::vector<std::string>& shown = reads[1 + 2 * k];
-            for (size_t i = 0; i < want.size(); ++i) {
-                const double got = std::stod(Plain(shown[i]));
-                // Five digits shown; the program's own masses and the test's
-                // differ in the fourth decimal place at most.
-                EXPECT_NEAR(got, want[i].second, 1e-3 * std::fabs(want[i].second) + 1e-9)
-                    << u.what << ": field " << want[i].first << " reads " << shown[i];
+            for (int dialog : {80, 115}) {
+                const std::vector<std::string>& shown = form(1 + 2 * k, dialog);
+                for (size_t i = 0; i < want.size(); ++i) {
+                    const double got = std::stod(Plain(shown[i]));
+                    // Five digits shown; the program's own masses and the test's
+                    // differ in the fourth decimal place at most.
+                    EXPECT_NEAR(got, want[i].second, 1e-3 * std::fabs(want[i].second) + 1e-9)
+                        << u.what << ": dialog " << dialog << " field " << want[i].first
+                        << " reads " << shown[i];
+                }
+                EXPECT_EQ(form(2 + 2 * k, dialog), form(0, dialog))
+                    << u.what << ": dialog " << dialog << ", the fields after the undo";
             }
-            EXPECT_EQ(reads[2 + 2 * k], reads[0]) << u.what << ": the fields after the undo";
             const std::string n = std::to_string(k + 1);
             // Calculated in the new units, the same water saturates alike.
             const std::map<std::string, double> ratios = PageRatios(values);
@@ -589,10 +617,9 @@ class UnitRoundTripRun : public ProgramRunFixture {
                     << u.what << ": " << name;
             EXPECT_EQ(Read("chem" + n + ".txt"), chem) << u.what;
             EXPECT_EQ(Read("values" + n + ".txt"), values) << u.what;
-            // A new temperature or pressure unit starts the summary's well-log
-            // range again from that unit's defaults: its rows are the same
-            // water's at other stations.
-            if (u.basis.temperatureCode != 0 || u.basis.pressureCode != 0) continue;
+            // The summary's rows too, its well-log stations included: a new
+            // temperature or pressure unit starts them again from the same
+            // start values, written in that unit.
             const std::vector<std::string> rows = CsvBelowItsName("one" + n + ".csv");
             ASSERT_EQ(rows.size(), csv.size()) << u.what;
             for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], csv[i]) << u.what;
@@ -636,7 +663,80 @@ TEST_F(UnitRoundTripRun, ReportingBasesAndAlkalinityModes) {
     changes.push_back(Steps("ppm and alkalinity as CaCO3", AlkalinityMode(1, ReportingMode::kPpm)));
     changes.push_back(Steps("oxalate in moles/L, ppm and alkalinity in German degrees",
                             AlkalinityMode(7, ReportingMode::kPpm), {{UnitItem::kOxalate, 3}}));
+    // In epm every concentration's unit step is refused with a word, and
+    // changes nothing: back in mg/L every field reads as typed.
+    UnitChange refused = Steps("epm with the ion steps refused", Reporting(ReportingMode::kEpm));
+    for (const Concentration& c : Concentrations())
+        refused.change += "dialog 29 scroll " + std::to_string(BarOf(c)) + " down\n";
+    changes.push_back(refused);
     RoundTrips(changes);
+    const std::string refusal = "Analytical values are currently reported in EPM";
+    size_t boxes = 0;
+    for (const std::string& line : TextLines(Log()))
+        if (line.find(refusal) != std::string::npos && line.find("> ") != 0) ++boxes;
+    EXPECT_EQ(boxes, Concentrations().size()) << Log();
+}
+
+// The one-page summary of the rich water (every field of the form filled)
+// after alkalinity-mode round trips and after a pressure-unit round trip, row
+// by row the summary of a fresh start that typed the same water; and the
+// water's ratios in each alkalinity mode those of that start.
+TEST_F(UnitRoundTripRun, TheSummaryAfterARoundTripIsThatOfAFreshStart) {
+    const std::string rich =
+        "dialog 80 set 407 7.4\ndialog 80 set 400 2000\ndialog 80 set 401 500\n"
+        "dialog 80 set 402 20\ndialog 80 set 403 150\ndialog 80 set 404 25000\n"
+        "dialog 80 set 405 500\ndialog 80 set 406 5\ndialog 80 set 410 15\n"
+        "dialog 80 set 470 2\ndialog 80 set 471 3\ndialog 80 set 473 1.5\n"
+        "dialog 80 set 412 0.5\ndialog 80 set 411 10\ndialog 80 set 413 20\n"
+        "dialog 80 set 414 45000\ndialog 80 set 415 300\ndialog 80 set 472 150\n"
+        "dialog 80 set 425 2\ndialog 80 set 426 5\ndialog 80 set 544 10\n"
+        "dialog 80 set 419 400\ndialog 80 set 420 10\ndialog 80 set 421 20\n"
+        "dialog 80 set 422 30\ndialog 80 set 423 2\ndialog 80 set 424 1\n"
+        "dialog 80 set 497 5\ndialog 80 set 427 150\ndialog 80 set 429 50\n"
+        "dialog 80 set 428 1.05\ndialog 80 set 822 0.5\ndialog 80 set 821 0.02\n"
+        "dialog 80 set 408 60\ndialog 80 set 643 5\ndialog 80 set 460 1000\n"
+        "dialog 80 set 479 500\ndialog 80 set 480 1.5\ndialog 80 set 466 100\n"
+        "dialog 80 set 467 20\ndialog 80 set 468 10\ndialog 80 set 469 5\n"
+        "dialog 80 set 394 RICH-1\ndialog 80 press 1\nmenu 1030\n";
+    auto csv = [](const std::string& name) {
+        return "menu 1248\nfile " + name + "\nanswer no\nmenu 1655 DisOnePage\n";
+    };
+    auto units = [](const std::string& steps) {
+        return steps + "dialog 29 press 1\nmenu 1065\n";
+    };
+    const std::string quit = "answer no Data has been modified\n";
+    ASSERT_EQ(Run(rich + "text DisplayMUValues fresh.txt\n" + csv("fresh.csv") + quit), 0)
+        << Log();
+    const std::vector<std::string> fresh = CsvBelowItsName("fresh.csv");
+    ASSERT_GT(fresh.size(), 40u) << Read("fresh.csv");
+    const std::map<std::string, double> ratios = PageRatios(Read("fresh.txt"));
+
+    Fresh();
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        std::filesystem::remove_all(entry.path());
+    // As HCO3 to ml of N/30 acid and back, and to epm alkalinity and back (the
+    // water calculated in each, its carbonate P included); then atm to bar and
+    // back; the summary open throughout.
+    std::string script = rich + "menu 1248\n";
+    for (int mode : {4, 5}) {
+        const std::string steps = std::to_string(mode - 2) + "\n";
+        script += units("dialog 29 scroll 419 down " + steps) + "text DisplayMUValues mode" +
+                  std::to_string(mode) + ".txt\n" + units("dialog 29 scroll 419 up " + steps);
+    }
+    script += csv("alkalinity.csv") + units("dialog 29 scroll 920 down\n") +
+              units("dialog 29 scroll 920 up\n") + csv("pressure.csv") + quit;
+    ASSERT_EQ(Run(script), 0) << Log();
+    for (const char* name : {"mode4.txt", "mode5.txt"}) {
+        const std::map<std::string, double> shown = PageRatios(Read(name));
+        ASSERT_EQ(shown.size(), ratios.size()) << name;
+        for (const auto& [mineral, ratio] : ratios)
+            EXPECT_NEAR(shown.at(mineral), ratio, 0.001 * ratio + 0.0051) << name << ": " << mineral;
+    }
+    for (const char* name : {"alkalinity.csv", "pressure.csv"}) {
+        const std::vector<std::string> rows = CsvBelowItsName(name);
+        ASSERT_EQ(rows.size(), fresh.size()) << name;
+        for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], fresh[i]) << name;
+    }
 }
 
 TEST_F(UnitRoundTripRun, EveryUnitOfEveryItem) {

@@ -225,11 +225,12 @@ TEST_F(WaterEntryRun, UnitsStartOnMgPerLitreAndWhatIfFollowsTheUnits) {
         << Log();
     EXPECT_TRUE(Logged("read 632 \"mg/l\" (checked)")) << Log();
     EXPECT_EQ(unitCodes.code[UnitItem::kTemperature], 1);
-    EXPECT_EQ(wellLogSpecs.value[0], 134.0f);  // bottom hole, the degrees C default
-    EXPECT_EQ(wellLogSpecs.value[2], 27.0f);   // flashed
+    // The well log's start stations, 280 F at the bottom hole and 77 F flashed.
+    EXPECT_NEAR(wellLogSpecs.value[0], (280.0 - 32.0) / 1.8, 1e-4);
+    EXPECT_NEAR(wellLogSpecs.value[2], 25.0, 1e-5);
     EXPECT_EQ(whatIfSettings.temperatureLow, 21.0f);
-    EXPECT_TRUE(Logged("read 4310 \"134")) << Log();
-    EXPECT_TRUE(Logged("read 4320 \"27")) << Log();
+    EXPECT_TRUE(Logged("read 4310 \"137.778")) << Log();
+    EXPECT_TRUE(Logged("read 4320 \"25.0000")) << Log();
     EXPECT_TRUE(Logged("read 534 \"21")) << Log();
     EXPECT_FALSE(Logged("No carbonate equilibrium present")) << Log();
 }

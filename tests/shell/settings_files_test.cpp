@@ -120,8 +120,9 @@ TEST_F(DisplayConfigTest, ShortFileIsCheckedAndRewrittenWhole) {
     EXPECT_EQ(GetWord(after, kGraphParams + 2), 0xFFFF);  // "none" stays
     EXPECT_EQ(GetWord(after, kGraphParams + 4), 0);
     EXPECT_EQ(after[kUseInputPh], 1);
-    EXPECT_FLOAT_EQ(GetFloat(after, kWellLog), 134.0f);           // bottom hole, degrees C
-    EXPECT_FLOAT_EQ(GetFloat(after, kWellLog + 4 * 4), 300.0f);   // separator, kPa
+    // The start stations, 280 F and 150 psia, in degrees C and kPa.
+    EXPECT_NEAR(GetFloat(after, kWellLog), (280.0 - 32.0) / 1.8, 1e-4);  // bottom hole
+    EXPECT_NEAR(GetFloat(after, kWellLog + 4 * 4), 150.0 * 6.894757, 0.01);  // separator
     EXPECT_FLOAT_EQ(GetFloat(after, kWellLog + 4 * 15), 100.0f);  // depth 0 in memory
     EXPECT_EQ(after[kIndexFormat], 0);
     EXPECT_FLOAT_EQ(GetFloat(after, kWhatIf + 4 * 12), 30.0f);
@@ -136,24 +137,26 @@ TEST_F(DisplayConfigTest, ShortFileIsCheckedAndRewrittenWhole) {
 // The highest well pressure follows the pressure unit: in kPa it is the
 // 137,896 kPa of 20,000 psia, in the other units 20,000. Wells of 30,000 kPa
 // are ordinary and stay as the file holds them; 30,000 psia is beyond any well
-// and takes the default.
+// and takes the start value, 480 psia written in the unit.
 TEST_F(DisplayConfigTest, WellPressureLimitFollowsThePressureUnit) {
     struct Case {
         uint16_t unit;
         float stored;
-        float kept;
+        double kept;
     };
-    for (const Case c : {Case{3, 30000.0f, 30000.0f}, Case{3, 137896.0f, 137896.0f},
-                         Case{3, 140000.0f, 2000.0f}, Case{2, 30000.0f, 150.0f},
-                         Case{0, 1361.0f, 1361.0f}, Case{0, 20000.0f, 20.0f}}) {
+    const double kPaPerPsia = 6.894757, atmPerPsia = kPaPerPsia / 101.325;
+    for (const Case c : {Case{3, 30000.0f, 30000.0}, Case{3, 137896.0f, 137896.0},
+                         Case{3, 140000.0f, 480 * kPaPerPsia}, Case{2, 30000.0f, 480.0},
+                         Case{0, 1361.0f, 1361.0}, Case{0, 20000.0f, 480 * atmPerPsia}}) {
         Restart();
         std::vector<uint8_t> b = ConfigImage();
         PutFloat(b, kWellLog + 4 * 3, c.stored);  // bottom-hole pressure
         WriteFile("zorin.cnf", b);
         unitCodes.code[UnitItem::kPressure] = c.unit;
         LoadDisplayConfigFile();
-        EXPECT_FLOAT_EQ(wellLogSpecs.value[3], c.kept) << c.unit << " " << c.stored;
-        EXPECT_FLOAT_EQ(GetFloat(ReadFile("zorin.cnf"), kWellLog + 4 * 3), c.kept) << c.unit;
+        EXPECT_NEAR(wellLogSpecs.value[3], c.kept, 1e-4 * c.kept) << c.unit << " " << c.stored;
+        EXPECT_NEAR(GetFloat(ReadFile("zorin.cnf"), kWellLog + 4 * 3), c.kept, 1e-4 * c.kept)
+            << c.unit;
     }
 }
 

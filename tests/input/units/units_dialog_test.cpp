@@ -108,6 +108,10 @@ TEST_F(UnitsDialogTest, EpmRefusesIonStepsAndPresets) {
         Scroll(d, 920, true);  // pressure may change, and shows its label
         EXPECT_EQ(unitCodes.code[UnitItem::kPressure], 1);
         EXPECT_EQ(Label(d, 624), "(Bar)");
+        Scroll(d, 645, true);  // so may the temperature, no concentration either
+        EXPECT_EQ(unitCodes.code[UnitItem::kTemperature], 1);
+        EXPECT_EQ(Label(d, 623), "(as \xB0" "C)");
+        EXPECT_EQ(Boxes(kEpmRefusal), 2);
         win::PressButton(d, N::kMgPerL);
         EXPECT_EQ(Label(d, 589), "(as Ca)");
         win::PressButton(d, N::kEpm);

@@ -1,0 +1,66 @@
+// The calculations a change of units brings: the waters' results (the amounts
+// on their pages, their dissolved solids) were filed in the units before.
+#include "input/units/unit_change_recalc.h"
+
+#include "engine/inputs/inputs_records.h"
+#include "engine/pipeline/calc_water_analysis.h"
+#include "engine/pipeline/pipeline_records.h"
+#include "engine/records.h"
+#include "input/multimix/multimix_calc.h"
+#include "input/typed_values.h"
+#include "input/waterform/form_water.h"
+#include "input/waterform/water_form_records.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/commands/recalc_multimix.h"
+#include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
+#include "shell/whatif/well_log_commands.h"
+
+namespace {
+
+// Each entered water of the three forms from its values as entered (so that
+// nothing its last calculation wrote, its hydrogen sulfide from the pH2S among
+// them, is read as typed), as a reopened file would calculate it.
+void RecalculateEnteredWaters(win::HWND mainWindow) {
+    const WaterAnalysis working = currentAnalysis;
+    const int32_t shown = mainWindowState.currentWater;
+    const int16_t result = dialogResult;
+    const uint16_t hold = balanceHold;
+    const ResultStatus& r = resultStatus;
+    const uint16_t entered[] = {r.surfaceEntered, r.injectionEntered, r.formationEntered};
+    for (int32_t water = 0; water < 3; ++water) {
+        if (entered[water] == 0) continue;
+        mainWindowState.currentWater = water;
+        if (water != WaterSelector::kSurface) balanceHold = 0;
+        if (WaterAnalysis* stored = FormWaterAnalysis(water); stored != nullptr)
+            StartFromValuesAsEntered(*stored, enteredValues[water]);
+        dialogResult = 1;
+        CalcWaterAnalysis(0, mainWindow);
+        balanceHold = hold;
+    }
+    mainWindowState.currentWater = shown;
+    dialogResult = result;
+    currentAnalysis = working;
+}
+
+}  // namespace
+
+void RecalculateForNewUnits(win::HWND mainWindow) {
+    // The well profiles' stations were computed in the old units: without this
+    // the summaries' skip rule would hand them back.
+    for (uint16_t& done : resultStatus.wellProfileDone) done = 0;
+    // The multi-mix waters: with their blend when it is computed.
+    const WaterAnalysis working = currentAnalysis;
+    const float residence = currentResidenceTime;
+    if (multiMixState.multiMixDone != 0)
+        (void)RecalcMultiMix();
+    else
+        RecalcEnteredMultiMixWaters();
+    currentAnalysis = working;
+    currentResidenceTime = residence;
+    RecalculateEnteredWaters(mainWindow);
+    // Last: an open summary computes its profile from the surface water's new
+    // calculation as it paints.
+    ClearSummaryProfiles();
+    RefreshOpenPages(-1);
+}
