@@ -36,6 +36,8 @@ inline constexpr SettingRange kPh{0.0, 14.0};
 // not 0, which the engine reads as a pH still to be found, so that it would
 // calculate the water at its own pH instead.
 inline constexpr SettingRange kPointPh{0.01, 14.0};
+// The pH that pH control brings a water to, as its dialogs take it: above 0.
+inline constexpr SettingRange kTargetPh{0.0, 14.0, false};
 
 // Percent of injection water: the mixing zone's low, high and typical percent
 // and the grids' copies. The step, a sixth of high minus low, lies within the
@@ -70,14 +72,15 @@ inline constexpr SettingRange kPressure[4] = {
     {14.7, 14700.0},    // psia
     {100.0, 100000.0},  // kPa
 };
-// The 3D graph pCO2 by the gas-phase CO2 unit, as the mixing dialog takes it;
-// the Change Range dialogs take 0 to 10,000 in any unit.
+// pCO2 by the gas-phase CO2 unit, as every dialog takes it (the what-if and
+// mixing zone ranges, Change Range) and as the water form takes a water's
+// pCO2: 0 up to the highest pressure of a pressure unit, or all of the gas.
 inline constexpr SettingRange kPco2[6] = {
-    {0.0001, 1000.0},  // atm
-    {0.0001, 1000.0},  // bar
-    {0.000067, 67.0},  // psia
-    {0.01, 100000.0},  // kPa
-    {0.0, 100.0},      // ppm
+    {0.0, 1000.0},     // atm
+    {0.0, 1000.0},     // bar
+    {0.0, 14700.0},    // psia
+    {0.0, 100000.0},   // kPa
+    {0.0, 1000000.0},  // ppm
     {0.0, 100.0},      // mole %
 };
 
@@ -90,9 +93,10 @@ inline constexpr SettingRange kPco2[6] = {
 [[nodiscard]] constexpr const SettingRange& Pco2(uint16_t unit) {
     return kPco2[unit < 6 ? unit : 0];
 }
+// The 0 to 10,000 that the Change Range dialogs once took in any unit.
 inline constexpr SettingRange kChangeRangePco2{0.0, 10000.0};
-// What a stored pCO2 (what-if or 3D graph) may hold: whatever one of the dialogs
-// takes in that unit.
+// What a stored pCO2 (what-if or 3D graph) may hold: whatever a dialog takes in
+// that unit, or once took, as files written then hold it.
 [[nodiscard]] constexpr SettingRange StoredPco2(uint16_t unit) {
     return {0.0, Pco2(unit).high > kChangeRangePco2.high ? Pco2(unit).high : kChangeRangePco2.high};
 }

@@ -135,6 +135,69 @@ def main():
     add(patched(89, 1359 + 12, b"\x01" * 20), name_of(89))
     add(patched(113, 0, b"A" * 80), name_of(113))
 
+    # The values as typed, in a version-558 image of the base: its rows as
+    # entered (records 274-276) the stored waters' own, as a load makes them,
+    # and two multi-mix waters that are copies of the entered water, each with
+    # its row as entered (record 405), a weight and a residence time.
+    b = bytearray(current[:table[405][0]] + bytes(table[405][1]))
+    struct.pack_into("<h", b, 0, 558)
+    analysis = table[water][0]
+    for stored, row in ((18, 274), (19, 275), (20, 276)):
+        if struct.unpack_from("<H", current, flags[stored])[0]:
+            at = table[stored][0]
+            b[table[row][0]:table[row][0] + 256] = current[at + TEXT_AT:at + 268]
+    for k in (0, 1):
+        b[table[176][0] + 268 * k:table[176][0] + 268 * (k + 1)] = current[analysis:analysis + 268]
+        struct.pack_into("<I", b, table[192][0] + 4 * k, 1)
+        struct.pack_into("<f", b, table[181][0] + 4 * k, 50.0)
+        struct.pack_into("<5f", b, table[179][0] + 20 * k, 300.0, 300.0 / 86400, 300.0 / 3600,
+                         5.0, 300.0)
+        row = table[405][0] + 256 * k
+        b[row:row + 256] = current[analysis + TEXT_AT:analysis + 268]
+    struct.pack_into("<i", b, table[190][0], 1)
+    typed = bytes(b)
+
+    def typed_case(record, within, fmt, value, reason):
+        add(patched(record, within, struct.pack(fmt, value), typed), reason)
+
+    rows = "record 405 (multi-mix source waters as entered): water %d, "
+    for k, element, value, name in ((2, 0, 99.0, "pH"), (2, 0, 15.0, "pH"),
+                                    (1, 15, 5000.0, "Temperature"), (1, 38, 1.0e6, "Pressure"),
+                                    (1, 40, 9.0, "Density"), (2, 7, -5.0, "Calcium"),
+                                    (1, 39, 1.0e6, "pCO2")):
+        typed_case(405, 256 * (k - 1) + 4 * element, "<f", value,
+                   rows % k + "\"%g\" is outside the range of %s" % (value, name))
+    add(patched(405, 4 * 45, struct.pack("<ff", 0.0, 10.0), typed),
+        rows % 1 + "Oil Flow is given without a Brine Flow")
+    entered_row = {18: 274, 19: 275, 20: 276}[water]
+    row_name = "record %d (%s water as entered): " % (entered_row, names[water])
+    typed_case(entered_row, 0, "<f", 99.0, row_name + "\"99\" is outside the range of pH")
+    typed_case(entered_row, 4 * 39, "<f", 1.0e6, row_name + "\"1e+06\" is outside the range of pCO2")
+    sources = "record 176 (multi-mix source water analyses): water 1, "
+    typed_case(176, 2, "<i", -95, sources + "Report Date (-95) is not a date")
+    typed_case(176, 6, "<i", 99999999, sources + "Sample Date (99999999) is not a date")
+    typed_case(176, 10, "<h", 2500, sources + "Time (2500) is not a time of day")
+    typed_case(176, TEXT_AT + 4 * 39, "<f", 1.0e31, sources + "pCO2 (1e+31) is beyond any")
+    typed_case(176, TEXT_AT + 4 * 13, "<f", 1.0e31, sources)
+    for value in (-50.0, 1.0e31):
+        typed_case(181, 0, "<f", value,
+                   "record 181 (multi-mix weights): water 1, Weight %% (%g) is outside" % value)
+    for value in (-1.0, 1.0e9, 1.0e31):
+        typed_case(179, 16, "<f", value, "record 179 (multi-mix residence times): water 1, "
+                   "\"%g\" is outside the range of Res. time" % value)
+    typed_case(180, 4, "<f", 2.0e6,
+               "record 180 (multi-mix C2-C5 acids): water 1, \"2e+06\" is outside the range of C3")
+    acids = 130 + {18: 0, 19: 1, 20: 2}[water]
+    typed_case(acids, 0, "<f", -5.0, "record %d (C2-C5 acids of the %s water): "
+               "\"-5\" is outside the range of C2" % (acids, names[water]))
+    # A value stored twice whose copies disagree.
+    for first, second in ((1, 7), (230, 325), (322, 324), (399, 403)):
+        size = table[second][1]
+        fmt = "<H" if size == 2 else "<I"
+        held = struct.unpack_from(fmt, typed, table[second][0])[0]
+        typed_case(first, 0, fmt, held ^ 1,
+                   "record %d (" % second)
+
     # Zero-filled, a byte long, and cut at every record boundary (a current
     # file may end after record 402, so that length is left out, and the
     # records of a newer layout lie past its end).

@@ -78,6 +78,22 @@ int ReadRangeDialog(const RangeMember& member, win::HWND dialog) {
             return f.control;
         result = -1;
     }
+    // A range whose high end lies below its low end draws no graph: the user
+    // re-enters it, or both ends go back to what they were.
+    for (int i = 0; i < member.fieldCount; ++i) {
+        const RangeField& f = member.fields[i];
+        RangeSlot low = f.slot;
+        if (!LowEndOf(f.slot, low)) continue;
+        RangeSettings live = GatherRangeSettings();
+        if (!(SlotValue(live, f.slot) < SlotValue(live, low))) continue;
+        if (win::MessageBox(dialog, OrderRefusalText(f.slot).c_str(), "WARNING",
+                            win::MB_YESNO | win::MB_ICONHAND) == win::IDYES)
+            return f.control;
+        StoreSlot(live, low, SlotValue(rangeSnapshot, low));
+        StoreSlot(live, f.slot, SlotValue(rangeSnapshot, f.slot));
+        ScatterRangeSettings(live);
+        result = -1;
+    }
     if (member.profilePercent) {
         MixingZoneSettings& z = mixingZoneSettings;
         if (z.mixLowPercent == z.mixHighPercent)

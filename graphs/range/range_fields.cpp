@@ -17,9 +17,6 @@ namespace {
 
 using S = RangeSlot;
 
-// The pressure units' names in the refusal message.
-constexpr const char* kPressureNames[4] = {"atms", "bars", "psi", "KPa"};
-
 uint16_t TemperatureCode() {
     const uint16_t c = unitCodes.code[UnitItem::kTemperature];
     return c < 3 ? c : 0;
@@ -131,9 +128,10 @@ RangeLimits LimitsOf(RangeQuantity quantity) {
         case RangeQuantity::kPh:
             return {static_cast<float>(SettingRanges::kPh.low),
                     static_cast<float>(SettingRanges::kPh.high)};
-        case RangeQuantity::kPco2:
-            return {static_cast<float>(SettingRanges::kChangeRangePco2.low),
-                    static_cast<float>(SettingRanges::kChangeRangePco2.high)};
+        case RangeQuantity::kPco2: {
+            const SettingRange& r = SettingRanges::Pco2(unitCodes.code[UnitItem::kGasCo2]);
+            return {static_cast<float>(r.low), static_cast<float>(r.high)};
+        }
         case RangeQuantity::kTemperature: {
             const TemperatureUnitInfo& t = TemperatureUnitOf(TemperatureCode());
             return {t.low, t.high};
@@ -176,31 +174,20 @@ RangeQuantity QuantityOf(RangeSlot slot) {
     }
 }
 
-std::string RefusalText(RangeQuantity quantity) {
+std::string RefusalText(RangeQuantity quantity, const std::string& field) {
     switch (quantity) {
         case RangeQuantity::kPh:
-            return "pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. Did "
-                   "you wish to re-enter (Y/N)?";
+            return RangeQuestion(field, SettingRanges::kPh);
         case RangeQuantity::kPco2:
-            return "pCO2 must be in the range of 0.0 to 10000.0 . Please re-enter a valid pCO2 "
-                   "value. Did you wish to re-enter (Y/N)?";
+            return Pco2RangeText(unitCodes.code[UnitItem::kGasCo2], field);
         case RangeQuantity::kTemperature:
-            return TemperatureRangeText(TemperatureCode());
-        case RangeQuantity::kPressure: {
-            const RangeLimits l = LimitsOf(quantity);
-            char text[256];
-            std::snprintf(text, sizeof text,
-                          "Pressure must be in the range of %4f to %4f %s. Please re-enter a "
-                          "valid value. Did you wish to re-enter (Y/N)?",
-                          static_cast<double>(l.low), static_cast<double>(l.high),
-                          kPressureNames[PressureCode()]);
-            return text;
-        }
+            return TemperatureRangeText(TemperatureCode(), field);
+        case RangeQuantity::kPressure:
+            return PressureRangeText(PressureCode(), field);
         case RangeQuantity::kPercent:
             break;
     }
-    return "Percent must be in the range of 0.0 to 100.0 . Please re-enter a valid percent value. "
-           "Did you wish to re-enter (Y/N)?";
+    return RangeQuestion(field, SettingRanges::kPercent, "%");
 }
 
 namespace {
@@ -210,7 +197,43 @@ bool PointPh(RangeSlot slot) {
            slot == S::kGridPhLow || slot == S::kGridPhHigh;
 }
 
+const char* QuantityName(RangeQuantity q) {
+    switch (q) {
+        case RangeQuantity::kPh:
+            return "pH";
+        case RangeQuantity::kPco2:
+            return "pCO2";
+        case RangeQuantity::kTemperature:
+            return "Temperature";
+        case RangeQuantity::kPressure:
+            return "Pressure";
+        case RangeQuantity::kPercent:
+            break;
+    }
+    return "Percent";
+}
+
 }  // namespace
+
+std::string SlotName(RangeSlot slot) {
+    const char* role = "High";
+    switch (RoleOf(slot)) {
+        case Role::kLow:
+        case Role::kMixLow:
+        case Role::kProfileLow:
+            role = "Low";
+            break;
+        case Role::kEval:
+            role = "Evaluation";
+            break;
+        case Role::kTypical:
+            role = "Typical";
+            break;
+        default:
+            break;
+    }
+    return std::string(role) + " " + QuantityName(QuantityOf(slot));
+}
 
 bool SlotHolds(RangeSlot slot, float value) {
     if (PointPh(slot)) return SettingRanges::kPointPh.Holds(value);
@@ -219,7 +242,31 @@ bool SlotHolds(RangeSlot slot, float value) {
 }
 
 std::string SlotRefusalText(RangeSlot slot) {
-    return PointPh(slot) ? kPointPhRangeText : RefusalText(QuantityOf(slot));
+    return PointPh(slot) ? PointPhRangeText(SlotName(slot))
+                         : RefusalText(QuantityOf(slot), SlotName(slot));
+}
+
+bool LowEndOf(RangeSlot high, RangeSlot& low) {
+    switch (high) {
+        case S::kPhHigh:
+        case S::kPco2High:
+        case S::kPressureHigh:
+        case S::kTemperatureHigh:
+        case S::kGridPhHigh:
+        case S::kGridPco2High:
+        case S::kGridTemperatureHigh:
+            low = static_cast<RangeSlot>(static_cast<int>(high) - 1);
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string OrderRefusalText(RangeSlot high) {
+    RangeSlot low = high;
+    (void)LowEndOf(high, low);
+    return "The " + SlotName(high) + " is below the " + SlotName(low) +
+           ". Please re-enter a valid value. Did you wish to re-enter (Y/N)?";
 }
 
 bool ParseRangeValue(const char* text, float& value) {

@@ -18,13 +18,20 @@ struct RangeLimits {
 };
 [[nodiscard]] RangeLimits LimitsOf(RangeQuantity quantity);
 [[nodiscard]] RangeQuantity QuantityOf(RangeSlot slot);
-// The "... Did you wish to re-enter (Y/N)?" refusal of a quantity.
-[[nodiscard]] std::string RefusalText(RangeQuantity quantity);
+// The "... Did you wish to re-enter (Y/N)?" refusal of a quantity's field
+// named `field`, with the range of the current units.
+[[nodiscard]] std::string RefusalText(RangeQuantity quantity, const std::string& field);
+// A field's name in the refusals: "Low Temperature", "Evaluation pH".
+[[nodiscard]] std::string SlotName(RangeSlot slot);
 // Whether a field may hold `value`: its quantity's limits, and for the what-if
 // pH a point is calculated at those of the what-if dialog (above 0); and the
 // refusal of a field that may not.
 [[nodiscard]] bool SlotHolds(RangeSlot slot, float value);
 [[nodiscard]] std::string SlotRefusalText(RangeSlot slot);
+// The low end that a high field must not lie below (false for a field that is
+// no high end of a range), and the question of a high end below its low one.
+[[nodiscard]] bool LowEndOf(RangeSlot high, RangeSlot& low);
+[[nodiscard]] std::string OrderRefusalText(RangeSlot high);
 
 // The value of a field, read by the dialogs' decimal reader and narrowed to
 // f32. False for an empty text and for a text that is not wholly a number.

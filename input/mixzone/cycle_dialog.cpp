@@ -28,37 +28,15 @@ MixZoneDrivers& Drivers() {
     return drivers;
 }
 
-struct UnitRange {
-    const char* text;
-    float low, high;
-};
 namespace R = SettingRanges;
-constexpr float Low(const SettingRange& r) {
-    return static_cast<float>(r.low);
-}
-constexpr float High(const SettingRange& r) {
-    return static_cast<float>(r.high);
-}
-constexpr UnitRange kPressureUnits[4] = {{"atm", Low(R::kPressure[0]), High(R::kPressure[0])},
-                                         {"bar", Low(R::kPressure[1]), High(R::kPressure[1])},
-                                         {"psi", Low(R::kPressure[2]), High(R::kPressure[2])},
-                                         {"KPa", Low(R::kPressure[3]), High(R::kPressure[3])}};
-constexpr UnitRange kPco2Units[6] = {
-    {"atm", Low(R::kPco2[0]), High(R::kPco2[0])},  {"bar", Low(R::kPco2[1]), High(R::kPco2[1])},
-    {"psia", Low(R::kPco2[2]), High(R::kPco2[2])}, {"KPa", Low(R::kPco2[3]), High(R::kPco2[3])},
-    {"ppm", Low(R::kPco2[4]), High(R::kPco2[4])},  {"mole %", Low(R::kPco2[5]), High(R::kPco2[5])}};
+
+// The unit captions beside the pressure and pCO2 fields.
+constexpr const char* kPressureCaptions[4] = {"atm", "bar", "psi", "KPa"};
+constexpr const char* kPco2Captions[6] = {"atm", "bar", "psia", "KPa", "ppm", "mole %"};
 
 uint16_t Code(int item, uint16_t count) {
     const uint16_t c = unitCodes.code[item];
     return c < count ? c : 0;
-}
-
-std::string RangeText(const char* start, const UnitRange& u) {
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "%s%4f to %4f %s. Please re-enter a valid value. Did you wish to re-enter (Y/N)?",
-                  start, u.low, u.high, u.text);
-    return text;
 }
 
 void ShowOrDefault(win::HWND dialog, int id, float value, bool shown, const char* fallback) {
@@ -109,20 +87,19 @@ void FillFields(win::HWND dialog) {
     win::SetDlgItemText(dialog, M::kTemperatureUnit, t.label);
 
     const uint16_t pc = Code(UnitItem::kPressure, 4);
-    const UnitRange& p = kPressureUnits[pc];
-    auto inP = [&p](float v) { return v >= p.low && v <= p.high; };
+    auto inP = [pc](float v) { return R::Pressure(pc).Holds(v); };
     const char* pLow[4] = {"1.0", "1.0", "14.7", "100.0"};
     const char* pHigh[4] = {"1000.", "1000.", "14700.", "100000."};
     ShowOrDefault(dialog, M::kPressureLow, g.gridPressureLow, inP(g.gridPressureLow), pLow[pc]);
     ShowOrDefault(dialog, M::kPressureHigh, g.gridPressureHigh, inP(g.gridPressureHigh), pHigh[pc]);
-    win::SetDlgItemText(dialog, M::kPressureUnit, p.text);
+    win::SetDlgItemText(dialog, M::kPressureUnit, kPressureCaptions[pc]);
 
     const uint16_t cc = Code(UnitItem::kGasCo2, 6);
     const char* cLow[6] = {"0.0034", "1.00", "1.00", "0.34", "0.1", "0.00"};
     const char* cHigh[6] = {"1.00", "5.00", "5.00", "100.0", "6.0", "20.0"};
     ShowOrDefault(dialog, M::kPco2Low, g.gridPco2Low, g.gridPco2Low >= 0.0f, cLow[cc]);
     ShowOrDefault(dialog, M::kPco2High, g.gridPco2High, g.gridPco2High >= 0.0f, cHigh[cc]);
-    win::SetDlgItemText(dialog, M::kPco2Unit, kPco2Units[cc].text);
+    win::SetDlgItemText(dialog, M::kPco2Unit, kPco2Captions[cc]);
 
     FillPhControl(dialog, M::kPhControls, phControlSettings);
     win::EnableWindow(win::GetDlgItem(dialog, M::kUserDefined), resultStatus.alkCurveEntered != 0);
@@ -149,7 +126,7 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
     if (const int refused = RefusedDecimalField(dialog, kNumberFields); refused != 0)
         return refused;
     FieldReader r(dialog);
-    auto ph = [](float x) { return x >= 0.0f && x <= 14.0f; };
+    auto targetPh = [](float x) { return R::kTargetPh.Holds(x); };
     // A row of the mixing grid is a pH the blend is brought to: 0 is none.
     auto pointPh = [](float x) { return SettingRanges::kPointPh.Holds(x); };
     const uint16_t tc = Code(UnitItem::kTemperature, 3);
@@ -157,11 +134,13 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
     auto inT = [&t](float x) { return x >= t.low && x <= t.high; };
     GraphRangeSettings& g = v.ranges;
     PhControlSettings& c = v.phControl;
-    if (!(r.Checked(M::kPhLow, g.gridPhLow, pointPh, kPointPhRangeText) &&
-          r.Checked(M::kPhHigh, g.gridPhHigh, pointPh, kPointPhRangeText) &&
-          r.Checked(M::kTemperatureLow, g.gridTemperatureLow, inT, TemperatureRangeText(tc)) &&
-          r.Checked(M::kTemperatureHigh, g.gridTemperatureHigh, inT, TemperatureRangeText(tc)) &&
-          r.Checked(M::kPhTarget, c.targetPh, ph, kPhTargetRangeText)))
+    if (!(r.Checked(M::kPhLow, g.gridPhLow, pointPh, PointPhRangeText("Low pH")) &&
+          r.Checked(M::kPhHigh, g.gridPhHigh, pointPh, PointPhRangeText("High pH")) &&
+          r.Checked(M::kTemperatureLow, g.gridTemperatureLow, inT,
+                    TemperatureRangeText(tc, "Low Temperature")) &&
+          r.Checked(M::kTemperatureHigh, g.gridTemperatureHigh, inT,
+                    TemperatureRangeText(tc, "High Temperature")) &&
+          r.Checked(M::kPhTarget, c.targetPh, targetPh, PhTargetRangeText())))
         return r.Result();
 
     constexpr int kOrder[6] = {0, 1, 2, 3, 4, 5};
@@ -194,15 +173,15 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
     }
 
     const uint16_t pc = Code(UnitItem::kPressure, 4);
-    const UnitRange& p = kPressureUnits[pc];
-    auto inP = [&p](float x) { return x >= p.low && x <= p.high; };
+    auto inP = [pc](float x) { return R::Pressure(pc).Holds(x); };
     const uint16_t cc = Code(UnitItem::kGasCo2, 6);
-    const UnitRange& co2 = kPco2Units[cc];
-    auto inC = [&co2](float x) { return x >= co2.low && x <= co2.high; };
-    (void)(r.Checked(M::kPressureLow, g.gridPressureLow, inP, MixPressureRangeText(pc)) &&
-           r.Checked(M::kPressureHigh, g.gridPressureHigh, inP, MixPressureRangeText(pc)) &&
-           r.Checked(M::kPco2Low, g.gridPco2Low, inC, MixPco2RangeText(cc)) &&
-           r.Checked(M::kPco2High, g.gridPco2High, inC, MixPco2RangeText(cc)));
+    auto inC = [cc](float x) { return R::Pco2(cc).Holds(x); };
+    (void)(r.Checked(M::kPressureLow, g.gridPressureLow, inP,
+                     PressureRangeText(pc, "Low Pressure")) &&
+           r.Checked(M::kPressureHigh, g.gridPressureHigh, inP,
+                     PressureRangeText(pc, "High Pressure")) &&
+           r.Checked(M::kPco2Low, g.gridPco2Low, inC, Pco2RangeText(cc, "Low pCO2")) &&
+           r.Checked(M::kPco2High, g.gridPco2High, inC, Pco2RangeText(cc, "High pCO2")));
     return r.Result();
 }
 
@@ -292,13 +271,6 @@ void OnOk(win::HWND dialog) {
 }
 
 }  // namespace
-
-std::string MixPressureRangeText(uint16_t code) {
-    return RangeText("Pressure must be in the range of ", kPressureUnits[code < 4 ? code : 0]);
-}
-std::string MixPco2RangeText(uint16_t code) {
-    return RangeText("pCO2 Pressure must be in the range of ", kPco2Units[code < 6 ? code : 0]);
-}
 
 int MixZoneTemplate(int desktopHeight) {
     return desktopHeight <= 900 ? DialogId::kMixZone640 : DialogId::kMixZone1200;

@@ -29,8 +29,6 @@ struct MixZoneDrivers {
 };
 void SetMixZoneDrivers(const MixZoneDrivers& drivers);
 
-[[nodiscard]] std::string MixPressureRangeText(uint16_t pressureCode);
-[[nodiscard]] std::string MixPco2RangeText(uint16_t pco2Code);
 inline constexpr const char* kSamePercentagesText =
     "Start and Final Percentages cannot be the same!  Please correct.";
 inline constexpr const char* kTheorCurveText =

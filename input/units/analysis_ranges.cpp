@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/settings_ranges.h"
 #include "common/water_analysis.h"
 #include "engine/inputs/unit_conversions.h"
 #include "input/unit_factor_records.h"
@@ -134,7 +135,8 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
     };
     switch (kind) {
         case FieldKind::kAmount:
-            return {true, 0.0, kNoEnd, false};
+            // As an f32 holds it, which is what the clean-up compares.
+            return {true, 0.0, static_cast<double>(static_cast<float>(kLargestAmount)), false};
         case FieldKind::kConcentration:
             return {true, 0.0, kHighestConcentrationMgL, false};
         case FieldKind::kSigned:
@@ -147,8 +149,11 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
         }
         case FieldKind::kPressure:
             return {true, 0.0, PressureUnitOf(units.code[UnitItem::kPressure]).high, false};
-        case FieldKind::kCo2Pressure:
-            return gas(UnitItem::kGasCo2);
+        case FieldKind::kCo2Pressure: {
+            // The one pCO2 range of the dialogs.
+            const SettingRange& r = SettingRanges::Pco2(units.code[UnitItem::kGasCo2]);
+            return {true, r.low, r.high, false};
+        }
         case FieldKind::kH2sPressure:
             return gas(UnitItem::kGasH2S);
         case FieldKind::kDensity: {

@@ -4,7 +4,9 @@
 // a value the form takes always reads back from a file, and a value it refuses
 // is never taken from one.
 //
-// Concentrations, flows and the corrosion target are 0 or more (a
+// Concentrations, flows and the corrosion target are 0 or more (a flow, the
+// corrosion target and a weight up to 1e30, beyond which the clean-up of the
+// stored analyses would make them 0; a
 // concentration, and an alkalinity or acidity either side of 0, stays below
 // what no water can hold, 1,000,000 mg/L in the user's unit of the element;
 // a stored one in the larger of its readings as mg/L and as meq/l); the typed
@@ -29,7 +31,7 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,         // a flow, the corrosion target: 0 or more
+    kAmount,         // a flow, the corrosion target, a weight: 0 up to kLargestAmount
     kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
     kSigned,         // alkalinities and acidity, whose sign the calculation reads
     kPh,             // up to 14; a negative pH asks for the pH to be predicted
@@ -62,6 +64,10 @@ struct AnalysisValueRange {
 
 // The most of anything a litre of water can hold, in mg/L.
 inline constexpr double kHighestConcentrationMgL = 1.0e6;
+// The most a flow, the corrosion target or a multi-mix weight may be: the
+// clean-up of the stored analyses after a save or a load makes a larger value 0,
+// so a work file holding one is refused.
+inline constexpr double kLargestAmount = 1.0e30;
 // The longest residence time a water is given, a year, in seconds.
 inline constexpr double kLongestResidenceSeconds = 365.0 * 86400.0;
 // What a water can weigh, in g/mL.

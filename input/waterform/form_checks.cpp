@@ -95,7 +95,7 @@ StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
     const uint16_t* code = u.units.code;
     switch (kind) {
         case FieldKind::kAmount:
-            return {r, "0 or more"};
+            return {r, "0 to 1e+30"};
         case FieldKind::kPh:
             return {r, "up to 14; a negative pH has the pH predicted"};
         case FieldKind::kTemperature:

@@ -229,24 +229,43 @@ const PressureUnitInfo& PressureUnitOf(uint16_t code) {
     return kPressureUnits[code < 4 ? code : 0];
 }
 
-std::string PressureRangeText(uint16_t code) {
-    const PressureUnitInfo& p = PressureUnitOf(code);
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "Pressure must be in the range of %4f to %4f %s. Please re-enter a valid "
-                  "value. Did you wish to re-enter (Y/N)?",
-                  p.low, p.high, p.label);
-    return text;
+std::string RangeQuestion(const std::string& field, const SettingRange& range,
+                          const std::string& unit) {
+    const std::string after = unit.empty() ? "" : " " + unit;
+    const std::string span =
+        range.lowIncluded
+            ? "in the range of " + GroupedNumber(range.low) + " to " + GroupedNumber(range.high)
+            : "above " + GroupedNumber(range.low) + " and up to " + GroupedNumber(range.high);
+    return field + " must be " + span + after +
+           ". Please re-enter a valid value. Did you wish to re-enter (Y/N)?";
 }
 
-std::string TemperatureRangeText(uint16_t code) {
-    const TemperatureUnitInfo& t = TemperatureUnitOf(code);
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "Temperature must be in the range of %4f to %4f degrees %c. Please re-enter a "
-                  "valid value. Did you wish to re-enter (Y/N)?",
-                  t.low, t.high, t.letter);
-    return text;
+std::string TemperatureUnitText(uint16_t code) {
+    return std::string("degrees ") + TemperatureUnitOf(code).letter;
+}
+std::string PressureUnitText(uint16_t code) {
+    constexpr const char* kNames[4] = {"atm", "bar", "psia", "kPa"};
+    return kNames[code < 4 ? code : 0];
+}
+std::string Pco2UnitText(uint16_t code) {
+    constexpr const char* kNames[6] = {"atm", "bar", "psia", "kPa", "ppm", "mole %"};
+    return kNames[code < 6 ? code : 0];
+}
+
+std::string PressureRangeText(uint16_t code, const std::string& field) {
+    return RangeQuestion(field, R::Pressure(code), PressureUnitText(code));
+}
+std::string TemperatureRangeText(uint16_t code, const std::string& field) {
+    return RangeQuestion(field, R::Temperature(code), TemperatureUnitText(code));
+}
+std::string Pco2RangeText(uint16_t code, const std::string& field) {
+    return RangeQuestion(field, R::Pco2(code), Pco2UnitText(code));
+}
+std::string PointPhRangeText(const std::string& field) {
+    return RangeQuestion(field, R::kPointPh);
+}
+std::string PhTargetRangeText() {
+    return RangeQuestion("pH Target", R::kTargetPh);
 }
 
 void FillWhatIfFields(win::HWND dialog) {
@@ -370,32 +389,37 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     const uint16_t pc = PressureCode();
     if (const int refused = ReadWellLog(dialog, tc, pc, v.wellLog); refused != 0) return refused;
 
-    auto ph = [](float x) { return R::kPh.Holds(x); };
+    auto targetPh = [](float x) { return R::kTargetPh.Holds(x); };
     auto pointPh = [](float x) { return R::kPointPh.Holds(x); };
-    const SettingRange co2Range = R::StoredPco2(unitCodes.code[UnitItem::kGasCo2]);
-    auto co2 = [&co2Range](float x) { return co2Range.Holds(x); };
+    const uint16_t gc = unitCodes.code[UnitItem::kGasCo2];
+    auto co2 = [gc](float x) { return R::Pco2(gc).Holds(x); };
     const PressureUnitInfo& pu = PressureUnitOf(pc);
     auto pressure = [&pu](float x) { return x >= pu.low && x <= pu.high; };
     const TemperatureUnitInfo& tu = TemperatureUnitOf(tc);
     auto temperature = [&tu](float x) { return x >= tu.low && x <= tu.high; };
     WhatIfSettings& s = v.ranges;
-    const std::string pText = PressureRangeText(pc);
-    const std::string tText = TemperatureRangeText(tc);
     const float heldLow = s.phLow;
     const float heldHigh = s.phHigh;
-    const bool read = r.Checked(W::kPhLow, s.phLow, pointPh, kPointPhRangeText) &&
-                      r.Checked(W::kPhHigh, s.phHigh, pointPh, kPointPhRangeText) &&
-                      r.Ordered(W::kPhHigh, s.phLow, s.phHigh, heldLow, heldHigh, kPhOrderText) &&
-                      r.Checked(W::kPhEval, s.phEval, pointPh, kPointPhRangeText) &&
-                      r.Checked(W::kPco2Low, s.pco2Low, co2, kPco2RangeText) &&
-                      r.Checked(W::kPco2High, s.pco2High, co2, kPco2RangeText) &&
-                      r.Checked(W::kPco2Eval, s.pco2Eval, co2, kPco2RangeText) &&
-                      r.Checked(W::kPressureLow, s.pressureLow, pressure, pText) &&
-                      r.Checked(W::kPressureHigh, s.pressureHigh, pressure, pText) &&
-                      r.Checked(W::kPressureEval, s.pressureEval, pressure, pText) &&
-                      r.Checked(W::kTemperatureLow, s.temperatureLow, temperature, tText) &&
-                      r.Checked(W::kTemperatureHigh, s.temperatureHigh, temperature, tText) &&
-                      r.Checked(W::kTemperatureEval, s.temperatureEval, temperature, tText);
+    const bool read =
+        r.Checked(W::kPhLow, s.phLow, pointPh, PointPhRangeText("Low pH")) &&
+        r.Checked(W::kPhHigh, s.phHigh, pointPh, PointPhRangeText("High pH")) &&
+        r.Ordered(W::kPhHigh, s.phLow, s.phHigh, heldLow, heldHigh, kPhOrderText) &&
+        r.Checked(W::kPhEval, s.phEval, pointPh, PointPhRangeText("Evaluation pH")) &&
+        r.Checked(W::kPco2Low, s.pco2Low, co2, Pco2RangeText(gc, "Low pCO2")) &&
+        r.Checked(W::kPco2High, s.pco2High, co2, Pco2RangeText(gc, "High pCO2")) &&
+        r.Checked(W::kPco2Eval, s.pco2Eval, co2, Pco2RangeText(gc, "Evaluation pCO2")) &&
+        r.Checked(W::kPressureLow, s.pressureLow, pressure,
+                  PressureRangeText(pc, "Low Pressure")) &&
+        r.Checked(W::kPressureHigh, s.pressureHigh, pressure,
+                  PressureRangeText(pc, "High Pressure")) &&
+        r.Checked(W::kPressureEval, s.pressureEval, pressure,
+                  PressureRangeText(pc, "Evaluation Pressure")) &&
+        r.Checked(W::kTemperatureLow, s.temperatureLow, temperature,
+                  TemperatureRangeText(tc, "Low Temperature")) &&
+        r.Checked(W::kTemperatureHigh, s.temperatureHigh, temperature,
+                  TemperatureRangeText(tc, "High Temperature")) &&
+        r.Checked(W::kTemperatureEval, s.temperatureEval, temperature,
+                  TemperatureRangeText(tc, "Evaluation Temperature"));
     if (!read) return r.Result();
 
     v.forcePhToEvalForPressure = ::Checked(dialog, W::kForcePhForPressure) ? 1 : 0;
@@ -405,7 +429,7 @@ int ReadWhatIfFields(win::HWND dialog, WhatIfValues& v) {
     v.useInputTemperature = ::Checked(dialog, W::kUseInputTemperature) ? 1 : 0;
     v.correctPhForTemperature = ::Checked(dialog, W::kCorrectPhForTemperature) ? 1 : 0;
     PhControlSettings& c = v.phControl;
-    if (!r.Checked(W::kPhTarget, c.targetPh, ph, kPhTargetRangeText)) return r.Result();
+    if (!r.Checked(W::kPhTarget, c.targetPh, targetPh, PhTargetRangeText())) return r.Result();
 
     // The first checked method in this order.
     constexpr int kOrder[6] = {5, 1, 2, 3, 4, 0};

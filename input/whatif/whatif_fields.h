@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/settings_ranges.h"
 #include "input/whatif/whatif_values.h"
 #include "platform/window/win_types.h"
 
@@ -20,25 +21,30 @@ struct PressureUnitInfo {
 [[nodiscard]] const TemperatureUnitInfo& TemperatureUnitOf(uint16_t code);
 [[nodiscard]] const PressureUnitInfo& PressureUnitOf(uint16_t code);
 
-// The range messages with their numbers.
-[[nodiscard]] std::string PressureRangeText(uint16_t pressureCode);
-[[nodiscard]] std::string TemperatureRangeText(uint16_t temperatureCode);
-inline constexpr const char* kPhRangeText =
-    "pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. Did you wish to "
-    "re-enter (Y/N)?";
-// The low, high and evaluation pH (SettingRanges::kPointPh), and the high not
-// below the low.
-inline constexpr const char* kPointPhRangeText =
-    "pH must be in the range of 0.01 to 14.0 . Please re-enter a valid pH value. Did you wish to "
-    "re-enter (Y/N)?";
+// The question a refused range field asks, naming the field and its range in
+// readable numbers: "Low Temperature must be in the range of 30 to 572 degrees
+// F. Please re-enter a valid value. Did you wish to re-enter (Y/N)?". A range
+// whose low end is not taken reads "above 0 and up to 14".
+[[nodiscard]] std::string RangeQuestion(const std::string& field, const SettingRange& range,
+                                        const std::string& unit = "");
+// The units the questions state: "degrees F", "atm", "bar", "psia", "kPa",
+// and for pCO2 also "ppm" and "mole %".
+[[nodiscard]] std::string TemperatureUnitText(uint16_t temperatureCode);
+[[nodiscard]] std::string PressureUnitText(uint16_t pressureCode);
+[[nodiscard]] std::string Pco2UnitText(uint16_t pco2Code);
+// The questions of the what-if ranges: the field's name and the range of its unit.
+[[nodiscard]] std::string PressureRangeText(uint16_t pressureCode,
+                                            const std::string& field = "Pressure");
+[[nodiscard]] std::string TemperatureRangeText(uint16_t temperatureCode,
+                                               const std::string& field = "Temperature");
+[[nodiscard]] std::string Pco2RangeText(uint16_t pco2Code, const std::string& field = "pCO2");
+// The low, high and evaluation pH (SettingRanges::kPointPh).
+[[nodiscard]] std::string PointPhRangeText(const std::string& field);
+// The pH target of pH control (SettingRanges::kTargetPh).
+[[nodiscard]] std::string PhTargetRangeText();
 inline constexpr const char* kPhOrderText =
     "The High pH is below the Low pH. Please re-enter a valid pH value. Did you wish to "
     "re-enter (Y/N)?";
-inline constexpr const char* kPhTargetRangeText =
-    "pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. Did you wish to "
-    "re-enter (Y/N).";
-inline constexpr const char* kPco2RangeText =
-    "pCO2 must be positive. Please enter a valid pCO2 value. Did you wish to re-enter (Y/N)?";
 inline constexpr const char* kNoCurveText =
     "A pH prediction curve MUST be selected! The DEFAULT CURVE has been selected.";
 

@@ -4,6 +4,8 @@
 #include "engine/records.h"
 #include "engine/workspace/workspace_reset.h"
 #include "input/phcurve/alk_curve_records.h"
+#include "input/records.h"
+#include "input/waterform/water_form_records.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
@@ -56,6 +58,10 @@ void NewWorkspace(win::HWND mainWindow) {
     mainWindowState.dataChanged = 0;
     ResetWorkspace();
     alkCurveFit = AlkCurveFit{};
+    // No water is entered, so none has C2-C5 acids: the forms start from none.
+    for (float& acid : organicAcids) acid = 0.0f;
+    for (auto& acids : waterOrganicAcids)
+        for (float& acid : acids) acid = 0.0f;
     ResetWorkFileRecords();
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);

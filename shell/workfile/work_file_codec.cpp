@@ -740,6 +740,11 @@ bool TransferRecord(int record, IO& io) {
         case 129:
             io.F32(organicAcids[3]);
             return true;
+        case 130:
+        case 131:
+        case 132:
+            F32s(io, waterOrganicAcids[record - 130]);  // surface, injection, formation
+            return true;
         case 133:
             F32s(io, mixGridTables.gridAcidity);
             return true;

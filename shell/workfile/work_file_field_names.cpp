@@ -84,4 +84,74 @@ std::string ValueName(int record, int field) {
     return "value " + std::to_string(field);
 }
 
+std::string RecordName(int record) {
+    switch (record) {
+        case 1:
+        case 7:
+            return "surface water entered";
+        case 13:
+            return "description of the current water";
+        case 14:
+            return "description of the injection water";
+        case 15:
+            return "description of the formation water";
+        case 16:
+            return "description of the surface water";
+        case 17:
+            return "working analysis";
+        case 18:
+            return "surface water analysis";
+        case 19:
+            return "injection water analysis";
+        case 20:
+            return "formation water analysis";
+        case 21:
+            return "waterflood mix analysis";
+        case 26:
+            return "mixing and pH control settings";
+        case 32:
+            return "what-if settings";
+        case 35:
+            return "graph choice";
+        case 49:
+            return "3D graph ranges";
+        case 50:
+            return "unit choices";
+        case 89:
+            return "treatment product";
+        case 130:
+            return "C2-C5 acids of the surface water";
+        case 131:
+            return "C2-C5 acids of the injection water";
+        case 132:
+            return "C2-C5 acids of the formation water";
+        case 173:
+            return "multi-mix blend analysis";
+        case 176:
+            return "multi-mix source water analyses";
+        case 177:
+            return "multi-mix descriptions";
+        case 179:
+            return "multi-mix residence times";
+        case 180:
+            return "multi-mix C2-C5 acids";
+        case 181:
+            return "multi-mix weights";
+        case 274:
+            return "surface water as entered";
+        case 275:
+            return "injection water as entered";
+        case 276:
+            return "formation water as entered";
+        case 318:
+            return "one-page graph choices";
+        case 364:
+            return "well-log settings";
+        case 405:
+            return "multi-mix source waters as entered";
+        default:
+            return record >= 0 && record < kRecordCount ? kRecordTable[record].heldBy : "unknown";
+    }
+}
+
 }  // namespace workfile

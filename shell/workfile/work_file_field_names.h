@@ -12,4 +12,7 @@ namespace workfile {
 // table.
 [[nodiscard]] std::string ValueName(int record, int field);
 
+// What a message calls record `record` ("surface water analysis").
+[[nodiscard]] std::string RecordName(int record);
+
 }  // namespace workfile

@@ -3,13 +3,16 @@
 // so the checks follow the same field order as the reader.
 #include "shell/workfile/work_file_validation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <cstring>
 #include <string>
 
 #include "common/byte_io.h"
 #include "common/settings_ranges.h"
 #include "input/fields/decimal_field.h"
+#include "input/typed_values.h"
 #include "input/units/analysis_ranges.h"
 #include "input/units/unit_choices.h"
 #include "input/waterform/form_text.h"
@@ -19,6 +22,7 @@
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_field_names.h"
 #include "shell/workfile/work_file_layout.h"
+#include "shell/workfile/work_file_typed_checks.h"
 #include "treatment/files/product_checks.h"
 #include "treatment/records.h"
 
@@ -34,6 +38,8 @@ constexpr int kBlendRowRecord = 174;
 constexpr int kSourceWatersRecord = 176;
 constexpr int kSourceRowsRecord = 178;
 constexpr int kEnteredRecord = 192;
+constexpr int kFirstEnteredRow = 274;
+constexpr int kSourceRowsAsEntered = 405;
 constexpr int kOnePageGraphsRecord = 318;
 constexpr int kFirstResultRow = 22;
 constexpr int kLastResultRow = 25;
@@ -45,54 +51,6 @@ constexpr double kLargestStored = 1.0e37;
 constexpr double kLargestInAnalysis = 1.0e30;
 // The older reader makes an analysis value of a magnitude above this 0.
 constexpr double kLargestOlderValue = 1.0e8;
-
-// What a reader would call each record in a message.
-std::string RecordName(int record) {
-    switch (record) {
-        case 13:
-            return "description of the current water";
-        case 14:
-            return "description of the injection water";
-        case 15:
-            return "description of the formation water";
-        case 16:
-            return "description of the surface water";
-        case 17:
-            return "working analysis";
-        case kSurfaceRecord:
-            return "surface water analysis";
-        case kInjectionRecord:
-            return "injection water analysis";
-        case kFormationRecord:
-            return "formation water analysis";
-        case 21:
-            return "waterflood mix analysis";
-        case 26:
-            return "mixing and pH control settings";
-        case 32:
-            return "what-if settings";
-        case 35:
-            return "graph choice";
-        case 49:
-            return "3D graph ranges";
-        case kUnitsRecord:
-            return "unit choices";
-        case 89:
-            return "treatment product";
-        case kMixedWaterRecord:
-            return "multi-mix blend analysis";
-        case kSourceWatersRecord:
-            return "multi-mix source water analyses";
-        case 177:
-            return "multi-mix descriptions";
-        case 318:
-            return "one-page graph choices";
-        case 364:
-            return "well-log settings";
-        default:
-            return kRecordTable[record].heldBy;
-    }
-}
 
 std::string Number(double v) {
     char text[40];
@@ -211,6 +169,15 @@ class Checker : public RecordVisitor {
           older_(olderFile),
           datesPacked_(datesPacked) {}
 
+    // The waters whose values as typed the file holds in a row of their own
+    // (surface, injection, formation; the multi-mix waters): their stored
+    // values are those the calculation balanced, which may add more of a
+    // dissolved ion than anyone types.
+    void TypedRows(const bool (&stored)[3], const bool (&sources)[kMultiMixWaterCount]) {
+        std::copy(std::begin(stored), std::end(stored), typedRow_);
+        std::copy(std::begin(sources), std::end(sources), sourceTypedRow_);
+    }
+
     void Start(int record) {
         record_ = record;
         field_ = 0;
@@ -260,7 +227,9 @@ class Checker : public RecordVisitor {
             if (older_ && RepairedAnalysis() && !(ranged && beyondOlder))
                 v = legacy::RepairedStoredValue(e, v);
             NotFinite(e, v, which);
-            if (fault_.empty() && ranged && !AnalysisValueAllowed(e, v, units_)) {
+            const bool balanced = TypedRow() && v >= 0.0f &&
+                                  KindOfElement(e) == FieldKind::kConcentration;
+            if (fault_.empty() && ranged && !balanced && !AnalysisValueAllowed(e, v, units_)) {
                 const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
                 const std::string where =
                     v > r.high     ? "above " + GroupedNumber(std::round(r.high))
@@ -306,6 +275,11 @@ class Checker : public RecordVisitor {
     }
 
   private:
+    bool TypedRow() const {
+        if (record_ == kSourceWatersRecord)
+            return water_ < kMultiMixWaterCount && sourceTypedRow_[water_];
+        return StoredWater() && typedRow_[record_ - kSurfaceRecord];
+    }
     // The three stored waters, whose dates and time the forms and pages show.
     bool StoredWater() const {
         return record_ == kSurfaceRecord || record_ == kInjectionRecord ||
@@ -352,7 +326,10 @@ class Checker : public RecordVisitor {
         // as they are stored, before anything is computed again.
         const bool bounded = !older_ || ShownOlderResults();
         const bool repaired = older_ && RepairedAnalysis();
-        const double largest = StoredWater() && !older_ ? kLargestInAnalysis : kLargestStored;
+        // The clean-up compares f32 values: 1e30 itself, as an f32, stays.
+        const double largest = StoredWater() && !older_
+                                   ? static_cast<double>(static_cast<float>(kLargestInAnalysis))
+                                   : kLargestStored;
         if (std::isnan(v))
             Fail(name + " is not a number");
         else if (!std::isfinite(v))
@@ -377,6 +354,8 @@ class Checker : public RecordVisitor {
     const UnitCodes& units_;
     const bool (&entered_)[kRecordCount];
     const bool (&sourceEntered_)[kMultiMixWaterCount];
+    bool typedRow_[3] = {};
+    bool sourceTypedRow_[kMultiMixWaterCount] = {};
     bool older_;
     bool datesPacked_;
     int record_ = 0;
@@ -413,6 +392,20 @@ std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool 
         sourceEntered[k] = bytes::GetU32(image + kRecordTable[kEnteredRecord].offset + 4 * k) != 0;
 
     Checker checker(units, entered, sourceEntered, olderFile, datesPacked);
+    if (!olderFile) {
+        bool stored[3] = {};
+        bool sources[kMultiMixWaterCount] = {};
+        float row[AnalysisElement::kCount];
+        auto holds = [&row](const uint8_t* at) {
+            for (int e = 0; e < AnalysisElement::kCount; ++e) row[e] = bytes::GetF32(at + 4 * e);
+            return HoldsEnteredValues(row);
+        };
+        for (int w = 0; w < 3; ++w) stored[w] = holds(image + kRecordTable[kFirstEnteredRow + w].offset);
+        for (int k = 0; k < kMultiMixWaterCount && recordCount > kSourceRowsAsEntered; ++k)
+            sources[k] = holds(image + kRecordTable[kSourceRowsAsEntered].offset +
+                               4 * AnalysisElement::kCount * k);
+        checker.TypedRows(stored, sources);
+    }
     bytes::Reader in(image, size);
     uint8_t version[2];
     in.Raw(version, sizeof version);
@@ -421,7 +414,8 @@ std::string ImageFault(const uint8_t* image, size_t size, int recordCount, bool 
         if (!VisitRecord(r, in, checker)) return "the file ends before its last record";
         if (!checker.fault().empty()) return checker.fault();
     }
-    return {};
+    // What the forms took as typed; an older file's reader repairs its own.
+    return olderFile ? std::string() : TypedValuesFault(image, size, recordCount);
 }
 
 std::string VersionFault(int16_t version, size_t size) {

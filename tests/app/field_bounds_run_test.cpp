@@ -149,7 +149,8 @@ TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
 }
 
 // A refusal repeats a long text only in part, so that the field and the range
-// after it stay in sight, and says a number below the least is too small.
+// after it stay in sight (a number, a time and a date alike), and says a
+// number below the least is too small.
 TEST_F(FieldBoundsRun, RefusalsRepeatAShortTextAndSayTooSmall) {
     struct Case {
         int control;
@@ -172,6 +173,9 @@ TEST_F(FieldBoundsRun, RefusalsRepeatAShortTextAndSayTooSmall) {
              "...\" is outside the range of Calcium (0 to 1,000,000 mg/l as "
              "Ca). Please enter a value in that range."},
         {392, "9" + sevens, "\"9" + sevens.substr(0, 39) + "...\" typed for Time is not a time"},
+        {391, "12-" + sevens,
+         "\"12-" + sevens.substr(0, 37) + "...\" typed for Sample Date is not a date"},
+        {395, sevens, "\"" + sevens.substr(0, 40) + "...\" typed for Report Date is not a date"},
     };
     for (const Case& c : cases) {
         FreshFolder();
@@ -208,7 +212,7 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
          "\"1e+09\" is outside the range of Density (0.5 to 2.5 g/mL, or 0 for the default)."},
         {{{50, 1e30f}}, "\"1e+30\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
         {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
-        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 or more)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30)."},
         {{{7, 5e6f}}, "\"5e+06\" is outside the range of Calcium (0 to 1,000,000 mg/l as Ca)."},
         // 1,000 degrees C is 1,832 degrees F.
         {{{15, 1000.0f}},
@@ -253,7 +257,7 @@ TEST_F(FieldBoundsRun, MultiMixPastesKeepToTheSameRanges) {
         {{}, ""},
         {{{27, 1e9f}}, "\"1e+09\" is outside the range of pH2S (0 to 1,000 Atm.)."},
         {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
-        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 or more)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30)."},
     };
     for (const Case& c : cases) {
         FreshFolder();
@@ -308,7 +312,8 @@ std::vector<double> Numbers(const std::string& line, size_t from) {
 // rows are the range's seven points, never the water's own pH.
 TEST_F(FieldBoundsRun, WhatIfPhRangeIsAboveZeroAndInOrder) {
     const std::string water = std::string(kTypedWater) + "dialog 80 press 1\nmenu 1030\n";
-    const std::string outside = "pH must be in the range of 0.01 to 14.0";
+    const std::string outside = "Low pH must be in the range of 0.01 to 14.";
+    const std::string highOutside = "High pH must be in the range of 0.01 to 14.";
     const std::string reversed = "The High pH is below the Low pH";
     struct Case {
         std::string steps;  // the pH fields typed, OK pressed, the questions answered
@@ -322,7 +327,8 @@ TEST_F(FieldBoundsRun, WhatIfPhRangeIsAboveZeroAndInOrder) {
         {"dialog 84 set 533 8\ndialog 84 set 530 6\ndialog 84 press 1\nanswer no " + reversed +
              "\n",
          reversed, 5.6, 8.0},
-        {"dialog 84 set 530 \ndialog 84 press 1\nanswer no " + outside + "\n", outside, 5.6, 8.0},
+        {"dialog 84 set 530 \ndialog 84 press 1\nanswer no " + highOutside + "\n", highOutside, 5.6,
+         8.0},
         {"dialog 84 set 533 0\ndialog 84 set 530 9\ndialog 84 press 1\nanswer yes " + outside +
              "\ndialog 84 set 533 6.5\ndialog 84 press 1\n",
          outside, 6.5, 9.0},
@@ -364,7 +370,7 @@ TEST_F(FieldBoundsRun, WhatIfPhRangeIsAboveZeroAndInOrder) {
 // graph hold the same what-if pH: a low of 0 is refused there too (No keeps
 // 5.6), and the 3D data file's rows stay the range's points.
 TEST_F(FieldBoundsRun, ChangeRangeKeepsTheWhatIfPhAboveZero) {
-    const std::string refusal = "pH must be in the range of 0.01 to 14.0";
+    const std::string refusal = "Low pH must be in the range of 0.01 to 14.";
     ASSERT_EQ(Run(std::string(kTypedWater) +
                   "dialog 80 press 1\nmenu 1030\ndialog 84 set 535 77\ndialog 84 press 1\n"
                   "menu 1041\ndialog 25 press 2505\ndialog 25 select 2501 Calcite\n"
@@ -388,40 +394,53 @@ TEST_F(FieldBoundsRun, ChangeRangeKeepsTheWhatIfPhAboveZero) {
         EXPECT_NEAR(Numbers(rows[4 + k], 0)[0], 8.0 - k * (8.0 - 5.6) / 6.0, 1e-5) << rows[4 + k];
 }
 
-// The mixing grid's pH rows are pHs the blend is brought to: a low of 0 is
-// refused by the mixing zone dialog and by the Change Range of the grid's
-// graph (No keeps the range held before), so no row labelled 0 holds the
-// blend at its own pH.
+// The mixing grid's pH rows are pHs the blend is brought to: a low or a high
+// of 0 is refused by the mixing zone dialog and by the Change Range of the
+// grid's graph (No keeps the range held before), so no row labelled 0 holds
+// the blend at its own pH.
 TEST_F(FieldBoundsRun, MixingGridPhRangeIsAboveZero) {
-    const std::string refusal = "pH must be in the range of 0.01 to 14.0";
-    ASSERT_EQ(Run(std::string(kTypedWater) + "dialog 80 press 1\nmenu 1031\n" + kTypedWater +
-                  "dialog 80 set 404 30000\ndialog 80 set 414 53000\ndialog 80 press 1\n"
-                  "menu 1032\n"
-                  "dialog 88 set 578 0\ndialog 88 set 579 9\ndialog 88 press 1\nanswer no " +
-                  refusal +
-                  "\nmenu 1047\nmenu 1044\nfile \\M1.DAT\nmenu 996 wcGraphWindow\n"
-                  "dialog 193 set 363 0\ndialog 193 press 1\nanswer no " +
-                  refusal +
-                  "\nmenu 999 wcGraphWindow\nfile \\M2.DAT\nmenu 996 wcGraphWindow\n"
-                  "answer no Data has been modified\n"),
-              0)
-        << Log();
-    const std::string log = Log();
-    const size_t first = log.find(refusal);
-    ASSERT_NE(first, std::string::npos) << log;
-    EXPECT_NE(log.find(refusal, first + 1), std::string::npos) << log;
-    // The range held before the refusals, from a fresh folder's settings.
-    const double low = graphRangeSettings.gridPhLow;
-    const double high = graphRangeSettings.gridPhHigh;
-    EXPECT_GT(low, 0.0);
-    EXPECT_GT(high, low);
-    for (const char* file : {"M1.DAT", "M2.DAT"}) {
-        const std::vector<std::string> rows = TextLines(Read(file));
-        ASSERT_EQ(rows.size(), 12u) << file << "\n" << Read(file);
-        for (int k = 0; k < 7; ++k) {
-            const std::vector<double> row = Numbers(rows[5 + k], 0);
-            ASSERT_EQ(row.size(), 8u) << rows[5 + k];
-            EXPECT_NEAR(row[0], high - k * (high - low) / 6.0, 1e-5) << file << rows[5 + k];
+    struct Case {
+        const char* zone;   // the mixing zone's low and high pH typed
+        const char* range;  // Change Range's
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {"dialog 88 set 578 0\ndialog 88 set 579 9\n", "dialog 193 set 363 0\n",
+         "Low pH must be in the range of 0.01 to 14."},
+        {"dialog 88 set 578 7\ndialog 88 set 579 0\n", "dialog 193 set 364 0\n",
+         "High pH must be in the range of 0.01 to 14."},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        const std::string refusal = c.refusal;
+        ASSERT_EQ(Run(std::string(kTypedWater) + "dialog 80 press 1\nmenu 1031\n" + kTypedWater +
+                      "dialog 80 set 404 30000\ndialog 80 set 414 53000\ndialog 80 press 1\n"
+                      "menu 1032\n" +
+                      c.zone + "dialog 88 press 1\nanswer no " + refusal +
+                      "\nmenu 1047\nmenu 1044\nfile \\M1.DAT\nmenu 996 wcGraphWindow\n" + c.range +
+                      "dialog 193 press 1\nanswer no " + refusal +
+                      "\nmenu 999 wcGraphWindow\nfile \\M2.DAT\nmenu 996 wcGraphWindow\n"
+                      "answer no Data has been modified\n"),
+                  0)
+            << c.refusal << "\n"
+            << Log();
+        const std::string log = Log();
+        const size_t first = log.find(refusal);
+        ASSERT_NE(first, std::string::npos) << log;
+        EXPECT_NE(log.find(refusal, first + 1), std::string::npos) << log;
+        // The range held before the refusals, from a fresh folder's settings.
+        const double low = graphRangeSettings.gridPhLow;
+        const double high = graphRangeSettings.gridPhHigh;
+        EXPECT_GT(low, 0.0);
+        EXPECT_GT(high, low);
+        for (const char* file : {"M1.DAT", "M2.DAT"}) {
+            const std::vector<std::string> rows = TextLines(Read(file));
+            ASSERT_EQ(rows.size(), 12u) << file << "\n" << Read(file);
+            for (int k = 0; k < 7; ++k) {
+                const std::vector<double> row = Numbers(rows[5 + k], 0);
+                ASSERT_EQ(row.size(), 8u) << rows[5 + k];
+                EXPECT_NEAR(row[0], high - k * (high - low) / 6.0, 1e-5) << file << rows[5 + k];
+            }
         }
     }
 }

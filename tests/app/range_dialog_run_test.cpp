@@ -40,7 +40,7 @@ TEST_F(RangeDialogRun, TemperatureGraphIsComputedOverTheNewRange) {
 
     // The refused low temperature: No keeps the range.
     const std::size_t refused = log.find(
-        "\"WARNING\": \"Temperature must be in the range of 30.000000 to 572.000000 degrees F. "
+        "\"WARNING\": \"Low Temperature must be in the range of 30 to 572 degrees F. "
         "Please re-enter a valid value. Did you wish to re-enter (Y/N)?\" -> no",
         first);
     ASSERT_NE(refused, std::string::npos) << log;

@@ -80,10 +80,9 @@ TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
 
     // Change Range: a pH of 15 is refused with its message and the range
     // kept; a low pH of 6.0 then gives the grid rows from 6.000000 to 8.000000.
-    EXPECT_NE(
-        log.find("pH must be in the range of 0.01 to 14.0 . Please re-enter a valid pH value. "
-                 "Did you wish to re-enter (Y/N)?"),
-        std::string::npos)
+    EXPECT_NE(log.find("Low pH must be in the range of 0.01 to 14. Please re-enter a valid value. "
+                       "Did you wish to re-enter (Y/N)?"),
+              std::string::npos)
         << log;
     if (Have("python3")) {
         const std::string rows = Tool(

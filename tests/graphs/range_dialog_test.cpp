@@ -95,8 +95,8 @@ class RangeDialogTest : public GraphTest {
         for (const auto& b : win::MessageBoxLog()) t.push_back(b.text);
         return t;
     }
-    static void Answer(RangeQuantity q, int answer) {
-        win::AnswerMessageBox("WARNING", RefusalText(q), answer);
+    static void Answer(RangeSlot slot, int answer) {
+        win::AnswerMessageBox("WARNING", SlotRefusalText(slot), answer);
     }
 };
 
@@ -104,30 +104,35 @@ class RangeDialogTest : public GraphTest {
 TEST_F(RangeDialogTest, LimitsOfEachQuantityAndUnit) {
     EXPECT_EQ(LimitsOf(RangeQuantity::kPh).low, 0.0f);
     EXPECT_EQ(LimitsOf(RangeQuantity::kPh).high, 14.0f);
-    EXPECT_EQ(LimitsOf(RangeQuantity::kPco2).high, 10000.0f);
+    EXPECT_EQ(LimitsOf(RangeQuantity::kPco2).high, 1000.0f);  // atm, as every dialog takes it
     EXPECT_EQ(LimitsOf(RangeQuantity::kPercent).high, 100.0f);
-    EXPECT_EQ(RefusalText(RangeQuantity::kPh),
-              "pH must be in the range of 0.0 to 14.0 . Please re-enter a valid pH value. Did you "
+    EXPECT_EQ(RefusalText(RangeQuantity::kPh, "High pH"),
+              "High pH must be in the range of 0 to 14. Please re-enter a valid value. Did you "
               "wish to re-enter (Y/N)?");
-    EXPECT_EQ(RefusalText(RangeQuantity::kPercent),
-              "Percent must be in the range of 0.0 to 100.0 . Please re-enter a valid percent "
-              "value. Did you wish to re-enter (Y/N)?");
-    EXPECT_EQ(RefusalText(RangeQuantity::kTemperature),
-              "Temperature must be in the range of 30.000000 to 572.000000 degrees F. Please "
+    EXPECT_EQ(SlotRefusalText(RangeSlot::kGridMixLow),
+              "Low Percent must be in the range of 0 to 100 %. Please re-enter a valid value. Did "
+              "you wish to re-enter (Y/N)?");
+    EXPECT_EQ(SlotRefusalText(RangeSlot::kTemperatureEval),
+              "Evaluation Temperature must be in the range of 30 to 572 degrees F. Please "
               "re-enter a valid value. Did you wish to re-enter (Y/N)?");
     unitCodes.code[UnitItem::kTemperature] = 1;
     EXPECT_EQ(LimitsOf(RangeQuantity::kTemperature).low, -2.0f);
-    EXPECT_NE(RefusalText(RangeQuantity::kTemperature).find("-2.000000 to 300.000000 degrees C. "),
+    EXPECT_NE(SlotRefusalText(RangeSlot::kTemperatureLow).find("-2 to 300 degrees C. "),
               std::string::npos);
     unitCodes.code[UnitItem::kTemperature] = 2;
     EXPECT_EQ(LimitsOf(RangeQuantity::kTemperature).high, 578.0f);
-    const char* names[4] = {"1.000000 to 1000.000000 atms.", "1.000000 to 1000.000000 bars.",
-                            "14.700000 to 14700.000000 psi.", "100.000000 to 100000.000000 KPa."};
+    const char* names[4] = {"1 to 1,000 atm.", "1 to 1,000 bar.", "14.7 to 14,700 psia.",
+                            "100 to 100,000 kPa."};
     for (uint16_t unit = 0; unit < 4; ++unit) {
         unitCodes.code[UnitItem::kPressure] = unit;
-        EXPECT_NE(RefusalText(RangeQuantity::kPressure).find(names[unit]), std::string::npos)
+        EXPECT_NE(SlotRefusalText(RangeSlot::kPressureHigh).find(names[unit]), std::string::npos)
             << unit;
     }
+    unitCodes.code[UnitItem::kGasCo2] = 2;
+    EXPECT_EQ(LimitsOf(RangeQuantity::kPco2).high, 14700.0f);
+    EXPECT_NE(SlotRefusalText(RangeSlot::kGridPco2High)
+                  .find("High pCO2 must be in the range of 0 to 14,700 psia."),
+              std::string::npos);
 
     float v = -1.0f;
     EXPECT_FALSE(ParseRangeValue(" 7.5abc", v));  // read whole, or not at all
@@ -146,7 +151,7 @@ TEST_F(RangeDialogTest, LimitsOfEachQuantityAndUnit) {
 TEST_F(RangeDialogTest, BoundsAreInclusiveInTheUnitsShown) {
     const std::string pointPh = SlotRefusalText(RangeSlot::kPhLow);
     win::AnswerMessageBox("WARNING", pointPh, win::IDNO);
-    win::AnswerMessageBox("WARNING", pointPh, win::IDNO);
+    win::AnswerMessageBox("WARNING", SlotRefusalText(RangeSlot::kPhHigh), win::IDNO);
     Open(ChangeRangeTempPH, D::kTempPh, [](win::HWND d) {
         win::SetField(d, C::kLow, "0");
         win::SetField(d, C::kHigh, "14.01");
@@ -168,17 +173,19 @@ TEST_F(RangeDialogTest, BoundsAreInclusiveInTheUnitsShown) {
     whatIfSettings.temperatureHigh = 90.0f;
     whatIfSettings.pressureLow = 20.0f;
     win::ClearMessageBoxLog();
-    Answer(RangeQuantity::kTemperature, win::IDNO);
-    Answer(RangeQuantity::kPressure, win::IDNO);
+    Answer(RangeSlot::kTemperatureLow, win::IDNO);
+    Answer(RangeSlot::kPressureLow, win::IDNO);
     Open(ChangeRangeTempPress, D::kTempPress, [](win::HWND d) {
         win::SetField(d, C::kPressureLow, "14");
         win::SetField(d, C::kTemperatureLow, "-2.5");
         win::PressButton(d, C::kOk);
     });
-    ASSERT_EQ(Texts(), (std::vector<std::string>{RefusalText(RangeQuantity::kPressure),
-                                                 RefusalText(RangeQuantity::kTemperature)}));
-    EXPECT_NE(Texts()[0].find("14.700000 to 14700.000000 psi"), std::string::npos);
-    EXPECT_NE(Texts()[1].find("-2.000000 to 300.000000 degrees C"), std::string::npos);
+    ASSERT_EQ(Texts(), (std::vector<std::string>{SlotRefusalText(RangeSlot::kPressureLow),
+                                                 SlotRefusalText(RangeSlot::kTemperatureLow)}));
+    EXPECT_NE(Texts()[0].find("Low Pressure must be in the range of 14.7 to 14,700 psia"),
+              std::string::npos);
+    EXPECT_NE(Texts()[1].find("Low Temperature must be in the range of -2 to 300 degrees C"),
+              std::string::npos);
     EXPECT_EQ(whatIfSettings.pressureLow, 20.0f);
     EXPECT_EQ(whatIfSettings.temperatureLow, 10.0f);
     Open(ChangeRangeTempPress, D::kTempPress, [](win::HWND d) {
@@ -191,13 +198,14 @@ TEST_F(RangeDialogTest, BoundsAreInclusiveInTheUnitsShown) {
 }
 
 // Text without a number and percents outside 0 to 100 are refused with their
-// quantity's message; template 205 checks pCO2 against 10000.
+// quantity's message; template 205 checks pCO2 against the 1,000 atm every
+// dialog takes.
 TEST_F(RangeDialogTest, TextWithoutNumberAndPercentsAreRefused) {
     // The grid's pH rows are pHs the blend is brought to: 0.01 to 14.
     const std::string gridPh = SlotRefusalText(RangeSlot::kGridPhLow);
     win::AnswerMessageBox("WARNING", gridPh, win::IDNO);
-    Answer(RangeQuantity::kPercent, win::IDNO);
-    Answer(RangeQuantity::kPercent, win::IDNO);
+    Answer(RangeSlot::kGridMixLow, win::IDNO);
+    Answer(RangeSlot::kGridMixHigh, win::IDNO);
     Open(ChangeRangePHPct, D::kPhPercent, [](win::HWND d) {
         win::SetField(d, C::kLow, "low");
         win::SetField(d, C::kGridPercentLow, "-5");
@@ -205,23 +213,23 @@ TEST_F(RangeDialogTest, TextWithoutNumberAndPercentsAreRefused) {
         win::PressButton(d, C::kOk);
     });
     EXPECT_EQ(gridPh, SlotRefusalText(RangeSlot::kPhLow));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{gridPh, RefusalText(RangeQuantity::kPercent),
-                                                 RefusalText(RangeQuantity::kPercent)}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{gridPh, SlotRefusalText(RangeSlot::kGridMixLow),
+                                                 SlotRefusalText(RangeSlot::kGridMixHigh)}));
     EXPECT_EQ(graphRangeSettings.gridPhLow, 5.0f);
     EXPECT_EQ(mixingZoneSettings.gridMixLow, 0.0f);
     EXPECT_EQ(mixingZoneSettings.gridMixHigh, 100.0f);
 
     win::ClearMessageBoxLog();
-    Answer(RangeQuantity::kPco2, win::IDNO);
+    Answer(RangeSlot::kGridPco2High, win::IDNO);
     graphRangeSettings.gridPco2High = 20000.0f;
     Open(ChangeRangeTempPCO2Pct, D::kTempPco2Percent, [](win::HWND d) {
-        EXPECT_EQ(Field(d, C::kHigh), "1.00");  // beyond 10000: the default
-        win::SetField(d, C::kLow, "10000");
-        win::SetField(d, C::kHigh, "10001");
+        EXPECT_EQ(Field(d, C::kHigh), "1.00");  // beyond 1,000 atm: the default
+        win::SetField(d, C::kLow, "1000");
+        win::SetField(d, C::kHigh, "1001");
         win::PressButton(d, C::kOk);
     });
-    EXPECT_EQ(Texts(), std::vector<std::string>{RefusalText(RangeQuantity::kPco2)});
-    EXPECT_EQ(graphRangeSettings.gridPco2Low, 10000.0f);
+    EXPECT_EQ(Texts(), std::vector<std::string>{SlotRefusalText(RangeSlot::kGridPco2High)});
+    EXPECT_EQ(graphRangeSettings.gridPco2Low, 1000.0f);
     EXPECT_EQ(graphRangeSettings.gridPco2High, 20000.0f);
 }
 
@@ -328,10 +336,40 @@ TEST_F(RangeDialogTest, NoKeepsTheOldValueAndReadsOn) {
     EXPECT_EQ(resultStatus.phProfileDone, 1);
 }
 
+// A high end below its low end (572 to 130 degrees F) draws no graph: No puts
+// both ends back, Yes keeps the dialog at the high end.
+TEST_F(RangeDialogTest, AHighBelowItsLowIsAsked) {
+    whatIfSettings.temperatureLow = 60.0f;
+    whatIfSettings.temperatureHigh = 120.0f;
+    const std::string question = OrderRefusalText(RangeSlot::kTemperatureHigh);
+    EXPECT_EQ(question,
+              "The High Temperature is below the Low Temperature. Please re-enter a valid value. "
+              "Did you wish to re-enter (Y/N)?");
+    win::AnswerMessageBox("WARNING", question, win::IDNO);
+    Open(ChangeRangeTempPress, D::kTempPress, [](win::HWND d) {
+        win::SetField(d, C::kTemperatureLow, "572");
+        win::SetField(d, C::kTemperatureHigh, "130");
+        win::PressButton(d, C::kOk);
+    });
+    EXPECT_EQ(Texts(), std::vector<std::string>{question});
+    EXPECT_EQ(whatIfSettings.temperatureLow, 60.0f);
+    EXPECT_EQ(whatIfSettings.temperatureHigh, 120.0f);
+
+    win::AnswerMessageBox("WARNING", question, win::IDYES);
+    Open(ChangeRangeTempPress, D::kTempPress, [](win::HWND d) {
+        win::SetField(d, C::kTemperatureLow, "572");
+        win::SetField(d, C::kTemperatureHigh, "130");
+        EXPECT_EQ(ReadRangeTempPress(d), C::kTemperatureHigh);
+        win::PressButton(d, C::kCancel);
+    });
+    EXPECT_EQ(whatIfSettings.temperatureLow, 60.0f);
+    EXPECT_EQ(whatIfSettings.temperatureHigh, 120.0f);
+}
+
 // Yes: the dialog stays at that field with the earlier fields stored and
 // nothing stale; a Cancel then puts the stored fields back.
 TEST_F(RangeDialogTest, YesStaysOpenAndCancelPutsBackWhatWasStored) {
-    Answer(RangeQuantity::kTemperature, win::IDYES);
+    Answer(RangeSlot::kGridTemperatureLow, win::IDYES);
     const RangeSettings before = GatherRangeSettings();
     Open(ChangeRangeTempPHPct, D::kTempPhPercent, [](win::HWND d) {
         win::SetField(d, C::kLow, "6.5");
@@ -351,7 +389,7 @@ TEST_F(RangeDialogTest, YesStaysOpenAndCancelPutsBackWhatWasStored) {
     std::vector<std::string> failures;
     win::SetScriptFailureHandler(
         [&failures](const std::string& what) { failures.push_back(what); });
-    Answer(RangeQuantity::kTemperature, win::IDYES);
+    Answer(RangeSlot::kGridTemperatureLow, win::IDYES);
     Open(ChangeRangeTempPHPct, D::kTempPhPercent, [](win::HWND d) {
         win::SetField(d, C::kTemperatureLow, "900");
         win::PressButton(d, C::kOk);

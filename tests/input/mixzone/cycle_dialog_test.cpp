@@ -69,28 +69,20 @@ class CycleDialogTest : public FormTest {
     }
 };
 
-std::string Printf4f(double low, double high) {
-    char command[128];
-    std::snprintf(command, sizeof command, "printf '%%4f to %%4f' %g %g", low, high);
-    std::string out;
-    if (FILE* p = ::popen(command, "r")) {
-        char buffer[128];
-        while (std::fgets(buffer, sizeof buffer, p) != nullptr) out += buffer;
-        ::pclose(p);
-    }
-    return out;
-}
-
-TEST(CycleTextsTest, RangePromptsPrintTheirLimitsAsPrintfDoes) {
-    EXPECT_EQ(MixPco2RangeText(3),
-              "pCO2 Pressure must be in the range of 0.010000 to 100000.000000 KPa. Please "
-              "re-enter a valid value. Did you wish to re-enter (Y/N)?");
-    EXPECT_NE(MixPco2RangeText(3).find(Printf4f(0.01, 100000)), std::string::npos);
-    EXPECT_NE(MixPco2RangeText(2).find(Printf4f(0.000067, 67) + " psia."), std::string::npos);
-    EXPECT_NE(MixPco2RangeText(5).find(Printf4f(0, 100) + " mole %."), std::string::npos);
-    EXPECT_EQ(MixPressureRangeText(2),
-              "Pressure must be in the range of " + Printf4f(14.7, 14700) +
-                  " psi. Please re-enter a valid value. Did you wish to re-enter (Y/N)?");
+// The questions name the field and state its range in readable numbers, pCO2
+// in the one range every dialog takes.
+TEST(CycleTextsTest, RangeQuestionsNameTheFieldAndItsRange) {
+    EXPECT_EQ(Pco2RangeText(3, "Low pCO2"),
+              "Low pCO2 must be in the range of 0 to 100,000 kPa. Please re-enter a valid value. "
+              "Did you wish to re-enter (Y/N)?");
+    EXPECT_NE(Pco2RangeText(2, "High pCO2").find("0 to 14,700 psia."), std::string::npos);
+    EXPECT_NE(Pco2RangeText(5, "High pCO2").find("0 to 100 mole %."), std::string::npos);
+    EXPECT_EQ(PressureRangeText(2, "High Pressure"),
+              "High Pressure must be in the range of 14.7 to 14,700 psia. Please re-enter a valid "
+              "value. Did you wish to re-enter (Y/N)?");
+    EXPECT_EQ(PhTargetRangeText(),
+              "pH Target must be above 0 and up to 14. Please re-enter a valid value. Did you "
+              "wish to re-enter (Y/N)?");
     EXPECT_EQ(MixZoneTemplate(900), DialogId::kMixZone640);
     EXPECT_EQ(MixZoneTemplate(1024), DialogId::kMixZone1200);
 }
@@ -101,8 +93,10 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
     mixingZoneSettings.mixTypicalPercent = 150.0f;
     const float whatIfPressure = whatIfSettings.pressureHigh;
     graphRangeSettings.gridPhHigh = 20.0f;
-    win::AnswerMessageBox("WARNING", kPointPhRangeText, win::IDNO);
-    win::AnswerMessageBox("WARNING", MixPressureRangeText(0).c_str(), win::IDNO);
+    const std::string lowPh = PointPhRangeText("Low pH");
+    const std::string lowPressure = PressureRangeText(0, "Low Pressure");
+    win::AnswerMessageBox("WARNING", lowPh.c_str(), win::IDNO);
+    win::AnswerMessageBox("WARNING", lowPressure.c_str(), win::IDNO);
     Run([](win::HWND d) {
         EXPECT_EQ(Field(d, M::kTypicalPercent), "16.66667F");
         EXPECT_EQ(Field(d, M::kPhHigh), "9.00");
@@ -114,8 +108,7 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
         win::SetField(d, M::kTypicalPercent, "12");
         win::PressButton(d, M::kOk);
     });
-    EXPECT_EQ(Texts(), (std::vector<std::string>{kPointPhRangeText, kTheorCurveText,
-                                                 MixPressureRangeText(0)}));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{lowPh, kTheorCurveText, lowPressure}));
     EXPECT_EQ(graphRangeSettings.gridPhLow, 6.0f);
     EXPECT_EQ(graphRangeSettings.gridPhHigh, 9.0f);
     EXPECT_EQ(graphRangeSettings.gridPressureLow, 1.0f);

@@ -90,28 +90,23 @@ class WhatIfTest : public FormTest {
     }
 };
 
-std::string ShellPrintf(const char* format, double value) {
-    const std::string command = "printf '" + std::string(format) + "' " + std::to_string(value);
-    std::string out;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        char buffer[64];
-        while (std::fgets(buffer, sizeof buffer, p) != nullptr) out += buffer;
-        ::pclose(p);
-    }
-    return out;
-}
-
-TEST(WhatIfTextsTest, RangeMessagesPrintTheirLimitsAsPrintfDoes) {
-    EXPECT_EQ(PressureRangeText(2),
-              "Pressure must be in the range of 14.700000 to 14700.000000 PSI. Please re-enter a "
-              "valid value. Did you wish to re-enter (Y/N)?");
-    EXPECT_NE(PressureRangeText(2).find(ShellPrintf("%4f", 14.7)), std::string::npos);
-    EXPECT_NE(PressureRangeText(3).find(ShellPrintf("%4f", 100000.0) + " KPa."), std::string::npos);
-    EXPECT_NE(PressureRangeText(1).find("1.000000 to 1000.000000 Bars."), std::string::npos);
-    EXPECT_EQ(TemperatureRangeText(1),
-              "Temperature must be in the range of " + ShellPrintf("%4f", -2.0) + " to " +
-                  ShellPrintf("%4f", 300.0) +
-                  " degrees C. Please re-enter a valid value. Did you wish to re-enter (Y/N)?");
+// The questions name the field and write its range as a person would: no
+// "14.700000", no "Atm..".
+TEST(WhatIfTextsTest, RangeQuestionsNameTheFieldAndItsRange) {
+    EXPECT_EQ(PressureRangeText(2, "Low Pressure"),
+              "Low Pressure must be in the range of 14.7 to 14,700 psia. Please re-enter a valid "
+              "value. Did you wish to re-enter (Y/N)?");
+    EXPECT_NE(PressureRangeText(0, "High Pressure").find("1 to 1,000 atm. Please"),
+              std::string::npos);
+    EXPECT_EQ(TemperatureRangeText(1, "Evaluation Temperature"),
+              "Evaluation Temperature must be in the range of -2 to 300 degrees C. Please "
+              "re-enter a valid value. Did you wish to re-enter (Y/N)?");
+    EXPECT_EQ(Pco2RangeText(0, "Evaluation pCO2"),
+              "Evaluation pCO2 must be in the range of 0 to 1,000 atm. Please re-enter a valid "
+              "value. Did you wish to re-enter (Y/N)?");
+    EXPECT_EQ(PointPhRangeText("High pH"),
+              "High pH must be in the range of 0.01 to 14. Please re-enter a valid value. Did "
+              "you wish to re-enter (Y/N)?");
     EXPECT_EQ(WhatIfTemplate(900), DialogId::kWhatIf640);
     EXPECT_EQ(WhatIfTemplate(901), DialogId::kWhatIf1200);
 }
@@ -201,11 +196,11 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
     whatIfSettings.pressureLow = 20.0f;
     whatIfSettings.pressureHigh = 2000.0f;
     whatIfSettings.pressureEval = 20.0f;
-    win::AnswerMessageBox("WARNING", kPointPhRangeText, win::IDNO);
-    win::AnswerMessageBox("WARNING", kPco2RangeText, win::IDNO);
-    win::AnswerMessageBox("WARNING", PressureRangeText(2).c_str(), win::IDNO);
-    win::AnswerMessageBox("WARNING", TemperatureRangeText(0).c_str(), win::IDNO);
-    win::AnswerMessageBox("WARNING", kPhTargetRangeText, win::IDNO);
+    const std::vector<std::string> questions = {
+        PointPhRangeText("High pH"), Pco2RangeText(0, "High pCO2"),
+        PressureRangeText(2, "Low Pressure"), TemperatureRangeText(0, "High Temperature"),
+        PhTargetRangeText()};
+    for (const std::string& q : questions) win::AnswerMessageBox("WARNING", q.c_str(), win::IDNO);
     Run([](win::HWND d) {
         win::SetField(d, W::kPhHigh, "15");
         win::SetField(d, W::kPco2High, "-1");
@@ -215,9 +210,7 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
         win::SetField(d, W::kTemperatureEval, "120");
         win::PressButton(d, W::kOk);
     });
-    EXPECT_EQ(Texts(),
-              (std::vector<std::string>{kPointPhRangeText, kPco2RangeText, PressureRangeText(2),
-                                        TemperatureRangeText(0), kPhTargetRangeText}));
+    EXPECT_EQ(Texts(), questions);
     EXPECT_EQ(whatIfSettings.phHigh, 8.0f);
     EXPECT_EQ(whatIfSettings.pco2High, 1.0f);
     EXPECT_EQ(whatIfSettings.pressureLow, 20.0f);
@@ -226,7 +219,8 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
     EXPECT_EQ(phControlSettings.targetPh, 7.0f);
 
     win::ClearMessageBoxLog();
-    win::AnswerMessageBox("WARNING", kPointPhRangeText, win::IDYES);
+    const std::string evalPh = PointPhRangeText("Evaluation pH");
+    win::AnswerMessageBox("WARNING", evalPh.c_str(), win::IDYES);
     Run([](win::HWND d) {
         win::SetField(d, W::kTemperatureEval, "150");
         win::SetField(d, W::kPhEval, "-2");

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -136,7 +137,19 @@ inline std::vector<uint8_t> RandomImage(uint32_t seed) {
         bytes::PutI32(At(image, stored, 6), date);
         bytes::PutI16(At(image, stored, 10), static_cast<int16_t>(random() % 24 * 100 + random() % 60));
     }
-    for (uint32_t k = 0; k < 12; ++k) water(At(image, 176, 268 * k + 12));
+    for (uint32_t k = 0; k < 12; ++k) {
+        water(At(image, 176, 268 * k + 12));
+        const int32_t date = static_cast<int32_t>((100 + random() % 100) * 10000 +
+                                                  (1 + random() % 12) * 100 + 1 + random() % 28);
+        bytes::PutI32(At(image, 176, 268 * k + 2), date);
+        bytes::PutI32(At(image, 176, 268 * k + 6), date);
+        bytes::PutI16(At(image, 176, 268 * k + 10), static_cast<int16_t>(random() % 2400 / 100 * 100));
+    }
+    // The values as entered are the stored waters' own, as a load of a file
+    // without them makes them.
+    for (int w = 0; w < 3; ++w) std::memcpy(At(image, 274 + w), At(image, 18 + w, 12), 256);
+    for (uint32_t k = 0; k < 12; ++k)
+        std::memcpy(At(image, 405, 256 * k), At(image, 176, 268 * k + 12), 256);
     bytes::PutU16(At(image, 36), static_cast<uint16_t>(1 + random() % 3));
     bytes::PutU16(At(image, 37), static_cast<uint16_t>(1 + random() % 7));
     bytes::PutU16(At(image, 319), static_cast<uint16_t>(1 + random() % 2));

@@ -47,10 +47,11 @@ TEST(WorkFileTable, KeptBlocksAreTheirRowsAndNothingElse) {
     EXPECT_EQ(kept, workfile::kKeptBytes);
     EXPECT_EQ(sizeof workFileKeptBlocks.bytes, workfile::kKeptBytes);
     // The blocks whose owners bind them later, among them the working
-    // pH-alkalinity curve and the form's acid sets; the descriptions are bound
-    // to the identification texts and the form's rows to the values as entered.
-    for (int n : {130, 131, 132, 166, 320, 321, 402}) EXPECT_TRUE(keptRows.count(n)) << n;
-    for (int n : {13, 14, 15, 16, 274, 275, 276})
+    // pH-alkalinity curve; the descriptions are bound to the identification
+    // texts, the form's rows to the values as entered and its acid sets to
+    // each stored water's C2-C5 acids.
+    for (int n : {166, 320, 321, 402}) EXPECT_TRUE(keptRows.count(n)) << n;
+    for (int n : {13, 14, 15, 16, 130, 131, 132, 274, 275, 276})
         EXPECT_EQ(kRecordTable[n].holder, Holder::kOwned) << n;
     EXPECT_EQ(kRecordTable[34].holder, Holder::kZero);
 }

@@ -174,6 +174,7 @@ TEST_F(SaveLoad, MultiMixValuesAsEnteredFollowTheLayoutOrTheStoredWaters) {
     stored[E::kSodium] = 11033.0f;
     stored[E::kBicarbonate] = 118.0f;
     sourceValuesAsEntered[0][E::kChloride] = 19400.0f;
+    sourceValuesAsEntered[0][E::kTemperature] = 77.0f;
     sourceValuesAsEntered[11][E::kCalcium] = 400.0f;
     const std::vector<uint8_t> file = SaveSample("mm.KRV");
     ASSERT_EQ(file.size(), 203243u);

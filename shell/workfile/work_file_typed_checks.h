@@ -1,0 +1,24 @@
+// The checks of what a work file holds as the user typed it: the rows of
+// values as entered, the multi-mix waters' dates, time, weights, residence
+// times and acids, each stored water's acids, and the values stored twice.
+// They run on an image whose every value is already known to be finite.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace workfile {
+
+// An empty text when the values the user typed into the forms, as records 1 ..
+// recordCount - 1 of `image` (the current layout) hold them, lie within the
+// ranges the forms type them with; otherwise the reason, naming the record,
+// the field and the value, for example "record 405 (multi-mix source waters
+// as entered): water 2, "99" is outside the range of pH (up to 14; ...)". A
+// value stored twice whose copies disagree is refused too, naming both (the
+// writer always writes one value into both). Files of versions 556 and 557 keep
+// the leniency they were written under: their partial pressures and densities
+// as entered are any amount 0 or more.
+[[nodiscard]] std::string TypedValuesFault(const uint8_t* image, size_t size, int recordCount);
+
+}  // namespace workfile
