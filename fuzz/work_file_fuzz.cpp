@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What was taken is finite and in range: the entered waters as the water
     // form takes them, and every value of the workspace as a file must hold.
     // A water whose values as typed are kept beside it may hold more of a
-    // dissolved ion than anyone types: the balancing added it.
+    // balancing ion than anyone types: the balancing added it.
     const std::pair<uint16_t, const WaterAnalysis*> waters[] = {
         {resultStatus.surfaceEntered, &surfaceWater},
         {resultStatus.injectionEntered, &injectionWater},
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const bool typedRow = HoldsEnteredValues(enteredValues[w]);
         for (int e = 0; entered != 0 && e < AnalysisElement::kCount; ++e) {
             const float v = water->values[e];
-            if (typedRow && v >= 0.0f && KindOfElement(e) == FieldKind::kConcentration) continue;
+            if (typedRow && v >= 0.0f && BalancingIon(e)) continue;
             if (!AnalysisValueAllowed(e, v, unitCodes)) std::abort();
         }
     }

@@ -207,6 +207,19 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     return RangeOfKind(kind, units);
 }
 
+bool BalancingIon(int element) {
+    switch (element) {
+        case E::kSodium:
+        case E::kPotassium:
+        case E::kSulfate:
+        case E::kChloride:
+        case E::kNitrate:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool RangeHolds(const AnalysisValueRange& r, double value) {
     if (!std::isfinite(value)) return false;
     if (!r.bounded) return true;

@@ -102,6 +102,12 @@ enum : int {
 // True when `value` is finite and within the element's range.
 [[nodiscard]] bool AnalysisValueAllowed(int element, float value, const UnitCodes& units);
 
+// Whether the balancing may add `element` (an AnalysisElement) to make a water
+// neutral: sodium or potassium, sulfate, chloride or nitrate. A stored water's
+// amount of one may pass what anyone types when the water's values as typed
+// are kept beside it.
+[[nodiscard]] bool BalancingIon(int element);
+
 // Oil and gas flows are carried by a brine flow: the three-phase sums put the
 // gas's and the oil's carbon dioxide and hydrogen sulfide into the brine. An
 // oil or gas flow above 0 without a brine flow above 0 is refused. The text
