@@ -7,6 +7,7 @@
 #include "engine/carbonate/ph_adjustment.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
+#include "engine/saturation/results_records.h"
 #include "input/records.h"
 
 namespace {
@@ -53,6 +54,19 @@ int32_t CalcCO2Dose(float& doseOut, float targetPh, float alkalinity, float star
 
 int32_t CalcCO2DoseAlt(float& doseOut, float targetPh, float alkalinity, float startPh) {
     return CalcCO2DoseAlt(currentAnalysis, carbonateState, doseOut, targetPh, alkalinity, startPh);
+}
+
+bool SettlepHDemandFromPh(float startPh, float targetPh) {
+    const SpeciatedCarbonate& pass = resultsCarbonate.system;
+    const auto start = AlkalinityMovedTo(pass, startPh);
+    if (!start) return false;
+    const auto demand = SettledDemand(pass, *start, targetPh);
+    return demand && SettlepHDemandTo(*demand);
+}
+
+bool SettlepHDemandTo(double demand) {
+    PhAdjustContext ctx = GlobalAdjustContext();
+    return SettlepHDemand(ctx, whatIfOptions.carbonateModel, demand);
 }
 
 int32_t SetCarbonateSpecies(float carbonate, float bicarbonate, float carbonicAcid) {

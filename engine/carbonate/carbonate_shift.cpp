@@ -93,6 +93,20 @@ std::optional<OpenSystemShift> ShiftOpenSystem(const CarbonateState& constants,
     return out;
 }
 
+std::optional<double> AlkalinityMovedTo(const SpeciatedCarbonate& pass, double pH) {
+    const double ct = pass.co2 + pass.bicarbonate + pass.carbonate;
+    if (!Positive(ct) || !Positive(pass.perLitre) || !std::isfinite(pass.ph) || !std::isfinite(pH))
+        return std::nullopt;
+    // r = aH at pH over aH at the pass's pH.
+    const double r = Exp10(pass.ph - pH);
+    const double weights = pass.co2 * r + pass.bicarbonate + pass.carbonate / r;
+    const double eq = ct * (pass.bicarbonate + 2.0 * pass.carbonate / r) / weights +
+                      pass.hydroxide / r - pass.hydrogen * r;
+    const double alkalinity = eq * pass.perLitre;
+    if (!std::isfinite(alkalinity)) return std::nullopt;
+    return alkalinity;
+}
+
 double CO2DoseMolPerL(const CarbonateState& constants, double targetPh, double alkalinity,
                       double startPh) {
     const double k1 = constants.k1;

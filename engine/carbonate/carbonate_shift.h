@@ -33,6 +33,31 @@ struct OpenSystemShift {
     double demand;                // mg/L as CaCO3: acid when positive, alkali when negative
 };
 
+// The carbonate system an equilibrium pass speciated, in mol/kg of water: the
+// dissolved CO2, the bicarbonate and carbonate totals (free ions and their ion
+// pairs), the hydroxide total and the free hydrogen ion, at the pass's pH.
+// `perLitre` turns eq/kg into mg/L as CaCO3 as the pages' alkalinity does. All
+// 0 until a pass has run.
+struct SpeciatedCarbonate {
+    double ph;
+    double co2;
+    double bicarbonate;
+    double carbonate;
+    double hydroxide;
+    double hydrogen;
+    double perLitre;
+};
+
+// The total alkalinity (mg/L as CaCO3: carbonate, bicarbonate and hydroxide
+// totals less the hydrogen ion) of the speciated water moved to `pH` at its
+// total carbonate. Each step of the carbonic acid and of water gives up one
+// hydrogen ion, so against the hydrogen-ion activity the bicarbonate grows as
+// 1/aH over the CO2 and the carbonate as 1/aH over the bicarbonate, their ion
+// pairs and activity coefficients held as the pass found them; the hydroxide
+// goes as 1/aH and the hydrogen ion as aH. Empty when the pass found no
+// carbonate or gives no finite answer.
+std::optional<double> AlkalinityMovedTo(const SpeciatedCarbonate& pass, double pH);
+
 // Total alkalinity (mg/L as CaCO3) of carbonate and bicarbonate (mg/L) with the
 // hydroxide and hydrogen ions of the given pH.
 double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg,

@@ -3,6 +3,8 @@
 // the chemical's ions added in the user's units.
 #include "engine/carbonate/ph_adjustment.h"
 
+#include <cmath>
+
 #include "engine/carbonate/carbonate_math.h"
 #include "engine/carbonate/carbonate_shift.h"
 #include "engine/carbonate/ph_dose_ions.h"
@@ -171,6 +173,44 @@ int32_t CalcDemandOpenSystem(PhAdjustContext& ctx, double startPh, double target
         ctx.acidDemand = 0.0f;
     }
     return 0;
+}
+
+std::optional<double> SettledDemand(const SpeciatedCarbonate& pass, double startAlkalinity,
+                                    double targetPh) {
+    const auto target = AlkalinityMovedTo(pass, targetPh);
+    if (!target || !std::isfinite(startAlkalinity)) return std::nullopt;
+    return startAlkalinity - *target;
+}
+
+bool SettlepHDemand(PhAdjustContext& ctx, uint16_t carbonateModel, double demand) {
+    if (ctx.control.phControlMethod == PhControlMethod::kNone) return false;
+    if (carbonateModel != 0 && carbonateModel != 2) return false;
+    const bool epm = ctx.reportingMode == ReportingMode::kEpm;
+    if (ctx.acidDemand > 0.0f) {
+        const uint16_t acid = ctx.control.acidChemical;
+        if (acid == AcidChemical::kCarbonDioxide || !(demand > 0.0)) return false;
+        const double factor = AcidChemicalFactor(acid);
+        const double added = demand - ctx.acidDemand / factor;
+        if (epm)
+            AddAcidAnionEpm(ctx.analysis, acid, added);
+        else
+            AddAcidAnion(ctx.analysis, acid, added, ctx.units);
+        ctx.acidDemand = NarrowToFloat(demand * factor);
+        return true;
+    }
+    if (ctx.alkaliDemand > 0.0f) {
+        const uint16_t alkali = ctx.control.alkaliChemical;
+        if (!(demand < 0.0)) return false;
+        const double factor = AlkaliChemicalFactor(alkali);
+        const double added = -demand - ctx.alkaliDemand / factor;
+        if (epm)
+            AddAlkaliCationEpm(ctx.analysis, alkali, added);
+        else
+            AddAlkaliCation(ctx.analysis, alkali, added, ctx.units);
+        ctx.alkaliDemand = NarrowToFloat(-demand * factor);
+        return true;
+    }
+    return false;
 }
 
 int32_t CalcCO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut,

@@ -8,10 +8,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "common/unit_codes.h"
 #include "common/water_analysis.h"
 #include "common/whatif_settings.h"
+#include "engine/carbonate/carbonate_shift.h"
 #include "engine/carbonate/carbonate_state.h"
 
 struct PhAdjustContext {
@@ -48,6 +50,25 @@ void AdjustpHOpenSystem(PhAdjustContext& ctx, int16_t water, float targetPh);
 // The open model's respeciation and demands; returns 0.
 int32_t CalcDemandOpenSystem(PhAdjustContext& ctx, double startPh, double targetPh);
 
+// The dose settled on the water's own speciation. The adjustment above finds
+// its demand from the carbonate constants of a reference pass, free ions only;
+// an equilibrium pass at the point's own conditions that followed it (at the
+// target pH, with the chemical's ions in the water) gives the carbonate with
+// its ion pairs at the point's temperature, pressure and salinity. The demand
+// (mg/L as CaCO3, acid when positive) is then the total alkalinity the water
+// had at its start less the one that pass holds at the target pH.
+// `startAlkalinity` is in mg/L as CaCO3. Empty when the pass gives no answer.
+std::optional<double> SettledDemand(const SpeciatedCarbonate& pass, double startAlkalinity,
+                                    double targetPh);
+
+// Puts `demand` (mg/L as CaCO3, acid when positive) in place of the demand of
+// the last closed-system adjustment: the chemical's ions follow the
+// difference and acidDemand or alkaliDemand hold the new amount of chemical.
+// Nothing happens with pH control off, in the open carbonate system, for
+// carbon dioxide, when the adjustment found no demand, or when `demand` points
+// the other way. Returns true when the demand was replaced.
+bool SettlepHDemand(PhAdjustContext& ctx, uint16_t carbonateModel, double demand);
+
 // Carbon dioxide (mg/L) that lowers the pH from `startPh` to `targetPh` at the
 // given alkalinity (mg/L as CaCO3); adds the CO2 in mol/L to element 31 of the
 // analysis. Returns 0. The Alt form weighs the CO2 at 50400 mg/mol.
@@ -65,3 +86,8 @@ void AdjustpHOpenSystem(int16_t water, float ignored, float targetPh);
 int32_t CalcDemandOpenSystem(double startPh, double targetPh);
 int32_t CalcCO2Dose(float& doseOut, float targetPh, float alkalinity, float startPh);
 int32_t CalcCO2DoseAlt(float& doseOut, float targetPh, float alkalinity, float startPh);
+// The settled dose on the last equilibrium pass (resultsCarbonate.system), from
+// the water at `startPh` at that pass's conditions to `targetPh`.
+bool SettlepHDemandFromPh(float startPh, float targetPh);
+// SettlepHDemand on the global records with a demand found by the caller.
+bool SettlepHDemandTo(double demand);

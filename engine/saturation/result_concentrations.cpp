@@ -62,6 +62,12 @@ double TotalAlkalinityAsCaCO3(const SpeciatedWater& w) {
     return a.bicarbonate + a.carbonate + a.hydroxide - a.hydrogen;
 }
 
+SpeciatedCarbonate CarbonateSystemOf(const SpeciatedWater& w) {
+    return {w.ph,         w.M(Ion::kCO2),     w.bicarbonateTotal,
+            w.carbonateTotal, w.hydroxideTotal, w.M(Ion::kH),
+            0.5 * kCaCO3Mass * w.massFactor * w.resultScale};
+}
+
 void CalcConcentrationSlots(const SpeciatedWater& w, double* slots) {
     const double fr = w.massFactor * w.resultScale;
     slots[kTotalCalcium] = w.calciumTotal * kCalciumMass * fr;

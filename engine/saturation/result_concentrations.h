@@ -2,6 +2,7 @@
 // water carry beside the saturation ratios, in their SaturationResults slots.
 #pragma once
 
+#include "engine/carbonate/carbonate_shift.h"
 #include "engine/speciation/speciated_water.h"
 
 // Writes slots 6 to 9, 13 to 17, 27 to 30 and 38 to 41 (mg/L; alkalinities as
@@ -11,6 +12,10 @@ void CalcConcentrationSlots(const SpeciatedWater& w, double* slots);
 // Total alkalinity as CaCO3 (mg/L): bicarbonate, carbonate and hydroxide
 // alkalinity less the hydrogen ion (the value of slot 28).
 double TotalAlkalinityAsCaCO3(const SpeciatedWater& w);
+
+// The water's carbonate system in the terms of the total alkalinity above, for
+// moving it to another pH (AlkalinityMovedTo).
+SpeciatedCarbonate CarbonateSystemOf(const SpeciatedWater& w);
 
 // The "P" alkalinity as CaCO3 (mg/L): the acid, in equivalents of alkalinity,
 // that takes the water's carbonate system from its pH down to pH 8.3; 0 at or

@@ -155,6 +155,7 @@ void WriteEngineResults() {
     const IonSums sums = CalcIonSums(w);
     SaturationResults[33] = ClampToFloat(CationAnionRatio(sums));
     SaturationResults[35] = ClampToFloat(sums.tds);
+    resultsCarbonate.system = CarbonateSystemOf(w);
     if (calcPassMode == 0) {
         RunReferencePass(w, sums);
         return;

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "engine/carbonate/carbonate_shift.h"
+
 // Zinc and calcium pyrophosphate minerals of the results pass, in double precision
 // and without the result scale factor.
 struct ZincPhosphateResults {
@@ -48,6 +50,9 @@ struct ResultsCarbonate {
     // above where the pass computed its CO2, the water's own where it was given.
     float equilibriumCarbonicAcid;
     float pco2Atm;
+    // The carbonate system of the last pass (reference or results pass), which
+    // the pH control of a what-if point settles its dose on.
+    SpeciatedCarbonate system;
 };
 extern ResultsCarbonate resultsCarbonate;
 

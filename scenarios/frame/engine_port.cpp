@@ -24,8 +24,14 @@ void EngineRunAnswersReplaced() {
     RunCalculationsAnswersReplaced(CalcEquilibrium);
 }
 
+void EngineSettlePhDose(float startPh, float targetPh) {
+    (void)SettlepHDemandFromPh(startPh, targetPh);
+}
+
+void NoSettling(float /*startPh*/, float /*targetPh*/) {}
+
 constexpr ScenarioEngine kEngine{RunCalculations, EngineAdjustPh, EngineDose,
-                                 EngineRunAnswersReplaced};
+                                 EngineRunAnswersReplaced, EngineSettlePhDose};
 ScenarioEngine installed = kEngine;
 
 }  // namespace
@@ -41,6 +47,16 @@ void InstallScenarioEngine(const ScenarioEngine& engine) {
         installed.runCalculationsAnswersReplaced = engine.runCalculations;
     else
         installed.runCalculationsAnswersReplaced = kEngine.runCalculationsAnswersReplaced;
+    if (engine.settlePhDose != nullptr)
+        installed.settlePhDose = engine.settlePhDose;
+    else if (engine.runCalculations != nullptr)
+        installed.settlePhDose = NoSettling;
+    else
+        installed.settlePhDose = kEngine.settlePhDose;
+}
+
+bool SettlesPhDoses() {
+    return installed.settlePhDose != NoSettling;
 }
 
 void ResetScenarioEngine() {

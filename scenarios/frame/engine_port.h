@@ -21,13 +21,21 @@ struct ScenarioEngine {
     // One engine run whose target-solver answers the driver's next run at the same
     // point replaces before anything reads them (RunCalculationsAnswersReplaced).
     void (*runCalculationsAnswersReplaced)();
+    // After the point's first pass at its target pH: the pH control's dose
+    // settled on that pass (SettlepHDemandFromPh from the surface water's pH).
+    void (*settlePhDose)(float startPh, float targetPh);
 };
 
 // Replaces the operations; a null member keeps the engine's own routine, except
 // that a stand-in runCalculations also serves the runs whose answers are replaced
-// unless a routine is given for those.
+// unless a routine is given for those, and leaves the doses as the pH control
+// found them (the stand-in's passes speciate nothing to settle them on) unless
+// a settling routine is given.
 void InstallScenarioEngine(const ScenarioEngine& engine);
 void ResetScenarioEngine();
+// False while a stand-in leaves the pH control's doses as it found them: the
+// mixes then run no pass to settle them on either.
+bool SettlesPhDoses();
 // The operations in force.
 const ScenarioEngine& CurrentScenarioEngine();
 // The engine's own routines.

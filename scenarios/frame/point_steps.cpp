@@ -59,10 +59,19 @@ double PressureInBar(float pressure, uint16_t unitCode) {
     }
 }
 
+void SettlePointDose(DriverContext& c, float targetPh, float& acidDose, float& alkaliDose) {
+    if (c.control.phControlMethod == PhControlMethod::kNone) return;
+    if (!(c.out.acidDemand > 0.0f) && !(c.out.alkaliDemand > 0.0f)) return;
+    c.calls.settlePhDose(c.surface.values[AE::kPh], targetPh);
+    acidDose = c.out.acidDemand;
+    alkaliDose = c.out.alkaliDemand;
+}
+
 void KeepPhControlFields(const float* working, float* row) {
     constexpr int kFields[] = {AE::kAcidity,     AE::kMAlkalinity, AE::kPAlkalinity,
                                AE::kBicarbonate, AE::kCarbonate,   AE::kAlkalinity,
-                               AE::kCalcium,     AE::kSodium,      AE::kPotassium};
+                               AE::kCalcium,     AE::kSodium,      AE::kPotassium,
+                               AE::kSulfate,     AE::kChloride};
     for (int e : kFields) row[e] = working[e];
 }
 

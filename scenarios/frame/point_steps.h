@@ -39,8 +39,16 @@ bool DropsHydrogenSulfide(const DriverContext& c, float temperature);
 // bar, psia x 0.068948, kPa / 100).
 double PressureInBar(float pressure, uint16_t unitCode);
 
+// After a point's first pass at its target pH: the acid or alkali of its pH
+// control settled on that pass, from the surface water's pH at the point's
+// conditions to `targetPh`, with the chemical's ions in the working analysis
+// following it; `acidDose` and `alkaliDose` take the settled demands. Nothing
+// without pH control or without a demand.
+void SettlePointDose(DriverContext& c, float targetPh, float& acidDose, float& alkaliDose);
+
 // The elements pH control rewrites (dissolved CO2, M and P alkalinity or the
-// species, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium),
+// species, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium,
+// and the sulfate or chloride of the acid),
 // which a point keeps in its analysis row after its pH control.
 void KeepPhControlFields(const float* working, float* row);
 

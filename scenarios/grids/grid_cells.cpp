@@ -138,6 +138,8 @@ void RunGridCells(GridRun& run) {
             RunGivenSpeciesPass(c, PassMode::kWhatIf,
                                 run.variable == GridVariable::kPressure ? 1 : 0,
                                 SolverAnswers::kReplaced);
+            SettlePointDose(c, run.grid.analysis[n][AE::kPh], run.grid.acidDose[n],
+                            run.grid.alkaliDose[n]);
             ClearDoseState(c.doseLimits);
             for (;;) {
                 MainCellPass(run, i, n, clock);

@@ -15,6 +15,7 @@
 #include "engine/inputs/unit_conversions.h"
 #include "input/records.h"
 #include "scenarios/frame/driver_frame.h"
+#include "scenarios/frame/engine_port.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/mixing/mixing_axis.h"
 #include "scenarios/mixing/mixing_steps.h"
@@ -170,9 +171,13 @@ void RunWholeProfile(bool hasPhosphate) {
         acidDemand = 0.0f;
         alkaliDemand = 0.0f;
         if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
+            const bool settles = SettlesPhDoses();
+            const double mixAlkalinity = settles ? MixAlkalinity() : 0.0;
             AdjustMixPh(phControlSettings.targetPh);
             cur[AnalysisElement::kPh] = phControlSettings.targetPh;
             row[AnalysisElement::kPh] = phControlSettings.targetPh;
+            HandAdjustedCarbonate();
+            if (settles) SettleMixDose(mixAlkalinity);
             KeepAdjustedElements(cur, row);
         }
         mixProfileTables.mixAcidDose[k] = acidDemand;

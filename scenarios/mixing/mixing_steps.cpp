@@ -75,6 +75,23 @@ void AdjustMixPh(float targetPh) {
     AdjustpHToTarget(3, 1.0f, targetPh, ph, scratchAlkalinity);
 }
 
+double MixAlkalinity() {
+    const WaterAnalysis mix = currentAnalysis;
+    RunMixMainPass();
+    const double alkalinity = SaturationResults[28];
+    currentAnalysis = mix;
+    return alkalinity;
+}
+
+void HandAdjustedCarbonate() {
+    referenceDissolvedCo2 = currentAnalysis.values[AnalysisElement::kAcidity];
+}
+
+void SettleMixDose(double startAlkalinity) {
+    if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
+    (void)SettlepHDemandTo(startAlkalinity - MixAlkalinity());
+}
+
 void KeepAdjustedElements(const float* working, float* row) {
     KeepPhControlFields(working, row);
     row[AnalysisElement::kPco2] = working[AnalysisElement::kPco2];

@@ -37,9 +37,25 @@ void RunMixMainPass();
 // control is off.
 void AdjustMixPh(float targetPh);
 
+// The total alkalinity (mg/L as CaCO3) of the mix in the working analysis as
+// its main pass computes it: the mix as it stands before its pH control, which
+// the control starts from. The working analysis is left as it was.
+double MixAlkalinity();
+
+// After the adjustment (AdjustMixPh): the mix's passes on given species take
+// their dissolved CO2 from the reference figures, so these get the adjusted
+// water's, where the carbonate the acid turned into CO2 went (or the alkali's
+// CO2 came from); its total carbonate stays.
+void HandAdjustedCarbonate();
+
+// The acid or alkali of the adjustment settled on the mix: `startAlkalinity`
+// less the total alkalinity the adjusted mix holds, with the chemical's ions
+// following it. Nothing when the adjustment found no demand.
+void SettleMixDose(double startAlkalinity);
+
 // The elements that pH control rewrites (dissolved CO2, the M and P alkalinity
-// fields, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium
-// and pCO2), copied from the adjusted working analysis into a mix's row.
+// fields, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium,
+// the acid's sulfate or chloride and pCO2), copied from the adjusted working analysis into a mix's row.
 void KeepAdjustedElements(const float* working, float* row);
 
 // The treatment-tracking values of the dose (its kept limit doses) cleared

@@ -106,9 +106,10 @@ void RunProfilePoints(ProfileRun& run) {
     }
 
     for (int k = 0; k < kProfilePoints; ++k) {
-        (void)SetUpProfilePoint(run, k);
+        const float pointPh = SetUpProfilePoint(run, k);
         const double phosphateMgL = PhosphateMgL(c);
         FirstPass(run, k);
+        SettlePointDose(c, pointPh, run.table.acidDose[k], run.table.alkaliDose[k]);
         const int half = kPointUnits * k + kPointUnits / 2;
         StepProgress(clock, half / 49, half, kWorkUnits);
         ClearDoseState(c.doseLimits);

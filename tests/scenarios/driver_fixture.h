@@ -219,7 +219,7 @@ class DriverTest : public ::testing::Test {
         ResetWorld();
         script = Script{};
         script.answer = win::IDNO;
-        InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, nullptr});
+        InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, nullptr, nullptr});
         InstallServiceHooks({RecordShow, RecordProgress, RecordClose, nullptr});
         InstallDriverServices({ScriptedBox, ScriptedClock});
 

@@ -63,7 +63,7 @@ TEST_F(GridTest, PhGridVariesPco2WhenAsked) {
 }
 
 TEST_F(GridTest, OnlyThePassWhoseResultsAreStoredSearchesForSolverAnswers) {
-    InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, ScriptedRunAnswersReplaced});
+    InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, ScriptedRunAnswersReplaced, nullptr});
     // Per cell or point: the passes before the stored one, then the stored one.
     struct Case {
         const char* name;

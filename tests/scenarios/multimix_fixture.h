@@ -153,7 +153,7 @@ class MultiMixTest : public ::testing::Test {
         pipeline_test::ResetWorld();
     }
 
-    static void UseStandInEngine() { InstallScenarioEngine({StandInEngine, nullptr, StandInDose, nullptr}); }
+    static void UseStandInEngine() { InstallScenarioEngine({StandInEngine, nullptr, StandInDose, nullptr, nullptr}); }
 };
 
 }  // namespace multimix_test

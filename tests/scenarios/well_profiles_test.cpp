@@ -88,7 +88,7 @@ class WellProfileTest : public ::testing::Test {
         ResetTreatmentRecords();
         ResetGraphsRecords();
         InitUnitFactors();
-        InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose, ScriptedRunAnswersReplaced});
+        InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose, ScriptedRunAnswersReplaced, nullptr});
         InstallDriverServices({ScriptedBox, FixedClock});
         runs.clear();
         boxes.clear();

@@ -21,7 +21,7 @@ class WholeEngineTest : public ::testing::Test {
     void SetUp() override {
         ResetWorld();
         wholeEngineRuns = 0;
-        InstallScenarioEngine({CountedRunCalculations, nullptr, nullptr, nullptr});
+        InstallScenarioEngine({CountedRunCalculations, nullptr, nullptr, nullptr, nullptr});
         script = Script{};
         InstallDriverServices({ScriptedBox, ScriptedClock});
         test_world::UseMgPerLitre();
