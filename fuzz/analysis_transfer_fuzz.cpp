@@ -1,6 +1,7 @@
 // "tkIntermediate" as another program may have left it on the clipboard: the
-// record read from any bytes, then pasted into a working analysis in every
-// alkalinity mode with unit codes taken from the record itself.
+// record read from any bytes (the sender's units after it included), then
+// pasted into a working analysis in every alkalinity mode and reporting basis
+// with unit codes taken from the record itself.
 // fuzz-link: tarvex_ui
 #include <cmath>
 #include <cstddef>
@@ -23,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int item = 0; item < UnitItem::kCount; ++item)
         units.code[item] = static_cast<uint16_t>(transfer.units[item] & 7);
 
-    for (uint16_t mode = 0; mode <= 9; ++mode) {
+    for (uint16_t step = 0; step <= 29; ++step) {
+        const auto mode = static_cast<uint16_t>(step % 10);
+        const auto reporting = static_cast<uint16_t>(1 + step / 10);
         WaterAnalysis analysis{};
         SampleDescription description{};
         float acids[4] = {};
@@ -31,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         float saturation[64] = {};
         const TravelAnalysis to{&analysis,  &description, acids, &residence,
                                 &corrosion, saturation,   &co2};
-        TransferToAnalysis(transfer, TravelUnits{&units, mode, factors}, to);
+        TransferToAnalysis(transfer, TravelUnits{&units, mode, factors, reporting}, to);
         for (float v : analysis.values)
             if (!std::isfinite(v)) __builtin_trap();
         if (!std::isfinite(residence) || !std::isfinite(corrosion)) __builtin_trap();

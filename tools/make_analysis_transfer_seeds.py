@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Seeds of the "tkIntermediate" fuzz target: a few analysis records as a copy
 writes them (1,552 bytes: 64 f32 values, 64 i32 unit codes, the marker, the
-sample header and eight 128-byte description lines), one short block."""
+sample header and eight 128-byte description lines), one short block, and whole
+3,104-byte blocks with the sender's units after the record (a tag, the
+reporting basis, the alkalinity mode, 40 u16 unit choices and the 64 values in
+those units)."""
 import os
 import struct
 import sys
@@ -51,3 +54,29 @@ with open(os.path.join(out, "odd_codes.bin"), "wb") as f:
 # A block too short to hold an analysis.
 with open(os.path.join(out, "short.bin"), "wb") as f:
     f.write(record(sea, {}, {})[:1000])
+
+
+def with_units(data, reporting, mode, codes, values):
+    c = [0] * 40
+    for item, code in codes.items():
+        c[item] = code
+    v = [0.0] * 64
+    for element, value in values.items():
+        v[element] = value
+    part = struct.pack("<IHH", 0x31544E55, reporting, mode) + struct.pack("<40H", *c)
+    part += struct.pack("<64f", *v)
+    block = data + part
+    return block + b"\0" * (3104 - len(block))
+
+
+# Sea water sent from ppm with calcium as CaCO3, alkalinity in French degrees,
+# L/Day and psia, polyphosphate and the two last description lines along.
+typed = {0: 8.1, 2: 19400.0, 3: 2700.0, 7: 1029.0, 8: 1290.0, 13: 11.6, 14: 0.8, 15: 77.0,
+         38: 14.7, 40: 1.025, 44: 1.025, 45: 158987.0, 48: 0.5, 49: 1.0}
+with open(os.path.join(out, "sender_units.bin"), "wb") as f:
+    f.write(with_units(record(sea, {0: 1, 22: 2, 45: 1}, {5: b"sixth", 6: b"seventh"}),
+                       1, 6, {0: 1, 11: 6, 12: 6, 22: 2, 28: 1}, typed))
+
+# Sender units that no unit choice has: the base units are taken instead.
+with open(os.path.join(out, "sender_odd_units.bin"), "wb") as f:
+    f.write(with_units(record(sea, {}, {}), 9, 0, {k: 9 for k in range(40)}, typed))

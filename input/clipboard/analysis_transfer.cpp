@@ -3,6 +3,7 @@
 #include "input/clipboard/analysis_transfer.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "common/byte_io.h"
 
@@ -26,6 +27,40 @@ void EncodeAnalysisTransfer(const AnalysisTransfer& t, uint8_t* out) {
     w.Raw(t.descriptions, sizeof t.descriptions);
 }
 
+void EncodeAnalysisBlock(const AnalysisTransfer& t, uint8_t* out) {
+    std::memset(out, 0, kAnalysisTransferBlockBytes);
+    EncodeAnalysisTransfer(t, out);
+    if (!t.sender.present) return;
+    bytes::Writer w(out + kAnalysisTransferBytes, kSenderUnitsBytes);
+    w.U32(kSenderUnitsTag);
+    w.U16(t.sender.reportingMode);
+    w.U16(t.sender.alkalinityMode);
+    for (uint16_t c : t.sender.codes) w.U16(c);
+    for (float v : t.sender.values) w.F32(v);
+}
+
+namespace {
+
+void DecodeSenderUnits(const uint8_t* in, size_t size, SenderUnits& s) {
+    s = SenderUnits{};
+    if (size < kAnalysisTransferBytes + kSenderUnitsBytes) return;
+    bytes::Reader r(in + kAnalysisTransferBytes, kSenderUnitsBytes);
+    if (r.U32() != kSenderUnitsTag) return;
+    s.reportingMode = r.U16();
+    s.alkalinityMode = r.U16();
+    for (uint16_t& c : s.codes) c = r.U16();
+    for (int e = 0; e < kTransferSlots; ++e) {
+        float& v = s.values[e];
+        v = r.F32();
+        if (std::isfinite(v)) continue;
+        v = 0.0f;
+        s.notFinite |= uint64_t{1} << e;
+    }
+    s.present = r.ok();
+}
+
+}  // namespace
+
 bool DecodeAnalysisTransfer(const uint8_t* in, size_t size, AnalysisTransfer& t,
                             uint64_t* notFinite) {
     if (notFinite != nullptr) *notFinite = 0;
@@ -47,5 +82,6 @@ bool DecodeAnalysisTransfer(const uint8_t* in, size_t size, AnalysisTransfer& t,
     r.Raw(t.descriptions, sizeof t.descriptions);
     for (std::size_t i = 0; i < sizeof t.descriptions / sizeof t.descriptions[0]; ++i)
         t.descriptions[i][kTransferDescriptionChars - 1] = '\0';
+    DecodeSenderUnits(in, size, t.sender);
     return r.ok();
 }

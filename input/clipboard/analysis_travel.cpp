@@ -12,6 +12,8 @@
 
 #include "engine/inputs/engine_unit_factors.h"
 #include "input/units/analysis_ranges.h"
+#include "input/units/unit_change.h"
+#include "input/units/unit_choices.h"
 
 namespace {
 
@@ -150,7 +152,6 @@ double DefaultPressure(uint16_t code) {
 
 void CopyDescriptions(const SampleDescription& from, AnalysisTransfer& out) {
     for (int line = 0; line < 8; ++line) {
-        if (line == 5 || line == 6) continue;  // these two lines are not sent
         std::memcpy(out.descriptions[line], from.text[line], kTransferDescriptionChars);
         out.descriptions[line][kTransferDescriptionChars - 1] = '\0';
     }
@@ -205,7 +206,88 @@ void PasteAlkalinity(const float* slot, uint16_t mode, float* v) {
     v[E::kAlkalinity] = slot[S::kTotalAlkalinity];
 }
 
+// The analysis values a receiver takes, beside the base-unit slots.
+bool TakenElement(int e) {
+    switch (e) {
+        case E::kPh:
+        case E::kAlkalinity:
+        case E::kMAlkalinity:
+        case E::kPAlkalinity:
+        case E::kTemperature:
+        case E::kPH2S:
+        case E::kPressure:
+        case E::kPco2:
+        case E::kDensity:
+        case E::kLead:
+        case E::kAcidity:
+        case E::kPolyphosphate:
+        case E::kOxalate:
+            return true;
+        default:
+            break;
+    }
+    for (const IonSlot& ion : kIons)
+        if (ion.element == e) return true;
+    return false;
+}
+
+// The unit items a change of units reads, whose choices a sender's units must
+// keep to.
+constexpr int kConvertedItems[] = {
+    UnitItem::kCalcium,   UnitItem::kMagnesium, UnitItem::kSodium,        UnitItem::kPotassium,
+    UnitItem::kIron,      UnitItem::kAmmonia,   UnitItem::kAluminum,      UnitItem::kBoron,
+    UnitItem::kChloride,  UnitItem::kSulfate,   UnitItem::kH2S,           UnitItem::kSilica,
+    UnitItem::kPhosphate, UnitItem::kFluoride,  UnitItem::kNitrate,       UnitItem::kTemperature,
+    UnitItem::kStrontium, UnitItem::kBarium,    UnitItem::kLithium,       UnitItem::kPressure,
+    UnitItem::kGasCo2,    UnitItem::kDensity,   UnitItem::kBrineFlow,     UnitItem::kOilFlow,
+    UnitItem::kGasFlow,   UnitItem::kGasH2S,    UnitItem::kManganese,     UnitItem::kZinc,
+    UnitItem::kBromine,   UnitItem::kLead,      UnitItem::kPolyphosphate, UnitItem::kOxalate,
+};
+
+// Whether a change between two alkalinity modes converts the M and P
+// alkalinity: within one mode, or between modes that name the same amount
+// (every mode but the species given, 3).
+bool AlkalinityConverts(uint16_t from, uint16_t to) {
+    auto converts = [](uint16_t mode) { return mode == 2 || AlkalinityCaCO3PerUnit(mode) > 0.0; };
+    return from == to || (converts(from) && converts(to));
+}
+
+// The sender's values converted into the receiver's units, over what the
+// base-unit slots gave.
+void PasteSenderValues(const SenderUnits& sent, const TravelUnits& u, float* v) {
+    UnitCodes senderCodes{};
+    std::memcpy(senderCodes.code, sent.codes, sizeof senderCodes.code);
+    const UnitBasis before{senderCodes, sent.reportingMode, sent.alkalinityMode};
+    const UnitBasis after{*u.units, u.reportingMode, u.alkalinityMode};
+    double w[E::kCount];
+    for (int e = 0; e < E::kCount; ++e) w[e] = sent.values[e];
+    ConvertValuesOnce(w, before, after);
+    const bool alkalinity = AlkalinityConverts(sent.alkalinityMode, u.alkalinityMode);
+    for (int e = 0; e < E::kCount; ++e) {
+        if (!TakenElement(e)) continue;
+        const bool alkalinityElement =
+            e == E::kAlkalinity || e == E::kMAlkalinity || e == E::kPAlkalinity;
+        if (alkalinityElement && !alkalinity) continue;
+        v[e] = Stored(w[e]);
+    }
+}
+
 }  // namespace
+
+bool SentElement(int element) {
+    return element >= 0 && element < E::kCount && TakenElement(element);
+}
+
+bool PastesSenderUnits(const AnalysisTransfer& in) {
+    const SenderUnits& s = in.sender;
+    if (!s.present) return false;
+    if (s.reportingMode < ReportingMode::kPpm || s.reportingMode > ReportingMode::kEpm)
+        return false;
+    if (s.alkalinityMode < 1 || s.alkalinityMode > 8) return false;
+    for (int item : kConvertedItems)
+        if (s.codes[item] > MaxUnitChoice(item)) return false;
+    return true;
+}
 
 void SendAlkalinityAsTyped(const float* v, const TravelUnits& u, AnalysisTransfer& out) {
     float* slot = out.values;
@@ -318,6 +400,13 @@ void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& u, Analys
     for (int k : kSameItemSlots) out.units[k] = Code(u, k);
     for (const UnitSlot& s : kUnitSlots) out.units[s.slot] = Code(u, s.item);
 
+    SenderUnits& sent = out.sender;
+    sent.present = true;
+    sent.reportingMode = u.reportingMode;
+    sent.alkalinityMode = u.alkalinityMode;
+    std::memcpy(sent.codes, u.units->code, sizeof sent.codes);
+    std::memcpy(sent.values, v, sizeof sent.values);
+
     out.marker = 1;
     out.sampleNumber = a.sampleNumber;
     out.reportDate = a.reportDate;
@@ -370,6 +459,11 @@ void TransferToAnalysis(const AnalysisTransfer& in, const TravelUnits& u,
     to.saturation[28] = slot[S::kMAlkalinity];
     to.saturation[30] = slot[S::kPAlkalinity];
     PasteAlkalinity(slot, u.alkalinityMode, v);
+    if (PastesSenderUnits(in)) {
+        PasteSenderValues(in.sender, u, v);
+        if (v[E::kPressure] <= 0.0f)
+            v[E::kPressure] = static_cast<float>(DefaultPressure(pressureCode));
+    }
 
     // The sender's residence unit undoes its factor; an unknown unit is taken
     // as days.

@@ -27,6 +27,7 @@ struct TravelUnits {
     const UnitCodes* units;
     uint16_t alkalinityMode;
     const float (*factors)[kUnitFactorColumns];  // UnitFactorTable, 6 rows
+    uint16_t reportingMode = ReportingMode::kMgPerL;
 };
 
 // What a slot of the record fills at the receiver: an AnalysisElement, a
@@ -35,7 +36,13 @@ struct TravelUnits {
 // travel along are named by the elements they stand for.
 inline constexpr int kUnreadSlot = -100;
 [[nodiscard]] int TransferSlotField(int slot);
+// Whether the receiver takes element `element` of the sender's values.
+[[nodiscard]] bool SentElement(int element);
+// Whether TransferToAnalysis takes the record's values from its sender's units.
+[[nodiscard]] bool PastesSenderUnits(const AnalysisTransfer& in);
 
+// The record of `from`, its values in base units, with the sender's units and
+// its values as they are beside them.
 void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& units,
                         AnalysisTransfer& out);
 // A water sent as the user typed it: its M and P alkalinity (or the species)
@@ -43,7 +50,11 @@ void AnalysisToTransfer(const TravelAnalysis& from, const TravelUnits& units,
 // place of the last calculation's figures.
 void SendAlkalinityAsTyped(const float* typed, const TravelUnits& units, AnalysisTransfer& out);
 // Clears the analysis values and all 64 saturation results first, then fills
-// what the record carries. A value too large for its float after the
-// conversion arrives as the largest float of its sign, which no range holds.
+// what the record carries. A record with its sender's units gives the
+// sender's values converted into the receiver's units exactly as a change of
+// units would convert them (input/units/unit_change.h); one without (an older
+// sender's, or units no unit choice has) gives the values in base units
+// converted by the receiver's factors. A value too large for its float after
+// the conversion arrives as the largest float of its sign, which no range holds.
 void TransferToAnalysis(const AnalysisTransfer& in, const TravelUnits& units,
                         const TravelAnalysis& to);

@@ -33,7 +33,7 @@ TravelAnalysis WorkingAnalysis() {
 }
 
 TravelUnits UserUnits() {
-    return TravelUnits{&unitCodes, alkalinityMode, UnitFactorTable};
+    return TravelUnits{&unitCodes, alkalinityMode, UnitFactorTable, reportingMode};
 }
 
 // The records a paste fills before they become the working ones.
@@ -77,7 +77,7 @@ int PostAnalysis(const AnalysisTransfer& staging) {
         ReportClipboardFailure(kAllocFailed);
         return -1;
     }
-    EncodeAnalysisTransfer(staging, bytes);
+    EncodeAnalysisBlock(staging, bytes);
     win::GlobalUnlock(block);
     win::SetClipboardData(clipboardFormats.cfIntermediate, block);
     win::CloseClipboard();
@@ -139,6 +139,8 @@ int PasteAnalysis() {
     // there: a refused one leaves the working analysis as it was.
     const FieldUnits units = UserFieldUnits();
     std::string refusal = NotFiniteSlotRefusal(notFinite, units);
+    if (refusal.empty() && PastesSenderUnits(staging))
+        refusal = NotFiniteSentRefusal(staging.sender.notFinite, units);
     PastedRecords pasted{currentAnalysis, currentDescription};
     if (refusal.empty()) {
         TransferToAnalysis(staging, UserUnits(), pasted.Travel());

@@ -31,6 +31,14 @@ std::string NotFiniteSlotRefusal(uint64_t notFinite, const FieldUnits& units) {
     return "";
 }
 
+std::string NotFiniteSentRefusal(uint64_t notFinite, const FieldUnits& units) {
+    for (int element = 0; element < kTransferSlots; ++element)
+        if ((notFinite >> element & 1u) != 0 && SentElement(element))
+            return "The value for " + StoredFieldName(element, units.alkalinityMode) +
+                   " is not a number.";
+    return "";
+}
+
 std::string PastedAnalysisRefusal(const TravelAnalysis& pasted, const FieldUnits& units) {
     const float* v = pasted.analysis->values;
     std::string refusal;

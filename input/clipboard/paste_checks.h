@@ -14,6 +14,9 @@
 // receiver reads none of them.
 [[nodiscard]] std::string NotFiniteSlotRefusal(uint64_t notFinite, const FieldUnits& units);
 
+// The same for the sender's values beside the record (bit 1 << element).
+[[nodiscard]] std::string NotFiniteSentRefusal(uint64_t notFinite, const FieldUnits& units);
+
 // The message that refuses `pasted` (converted into the receiver's units),
 // naming its first value outside its range; empty when every value fits. The
 // conditions come first (pH, temperature, pressure, the partial pressures,

@@ -286,6 +286,10 @@ void OnPaste(win::HWND dialog) {
     ClearCalculatedCarbonate(sourceValuesAsEntered[k]);
     m.descriptions[k] = currentDescription;
     std::memcpy(m.organicAcids[k], organicAcids, sizeof m.organicAcids[k]);
+    // The residence time arrives in seconds; the field shows it in the user's unit.
+    const uint16_t residenceUnit = unitCodes.code[UnitItem::kResidenceTime];
+    FillResidenceBlock(currentResidenceTime / ResidenceSecondsFactor(residenceUnit), residenceUnit,
+                       m.residenceTime[k]);
     mainWindowState.dataChanged = 1;
     ShowMultiMixRecord(dialog);
 }

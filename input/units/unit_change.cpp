@@ -305,6 +305,10 @@ void ConvertAnalysisUnits(float* v, const UnitBasis& was, const UnitBasis& now) 
     }
 }
 
+void ConvertValuesOnce(double* values, const UnitBasis& before, const UnitBasis& after) {
+    ConvertValues(values, before, after);
+}
+
 float ConvertCorrosionRate(float rate, const UnitCodes& before, const UnitCodes& after) {
     if (CorrosionRateInMpy(before) == CorrosionRateInMpy(after)) return rate;
     const double mpy = CorrosionRateAsMpy(rate, before);

@@ -30,6 +30,11 @@ struct UnitBasis {
 // very numbers typed.
 void ConvertAnalysisUnits(float* values, const UnitBasis& before, const UnitBasis& after);
 
+// The same conversion once, in double precision, without the memory of earlier
+// changes: what a change of units does to a record it meets for the first time.
+// A pasted water is converted from its sender's units by it.
+void ConvertValuesOnce(double* values, const UnitBasis& before, const UnitBasis& after);
+
 // A corrosion rate (the corrosion target) in the rate unit of `before`, in that of `after`.
 [[nodiscard]] float ConvertCorrosionRate(float rate, const UnitCodes& before,
                                          const UnitCodes& after);

@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/index_code.h"
@@ -118,6 +120,9 @@ struct UnitRun {
     int alkalinityMode = 2;
     int temperatureCode = 0, pressureCode = 0, densityCode = 0;
     int gasCode = -1;  // the pCO2 and pH2S unit; -1: no gas phase entered
+    // The flows: 1 brine and oil in L/Day, gas in Mm^3/D; 2 gas in Mm^3/Hr.
+    int flowCode = 0;
+    int residenceCode = 0, corrosionCode = 0;
 };
 
 std::string Number(double v) {
@@ -457,6 +462,11 @@ UnitChange Steps(std::string what, UnitRun basis, std::map<int, int> codes = {})
         step(822, basis.gasCode);
         step(821, basis.gasCode);
     }
+    step(947, std::min(basis.flowCode, 1));
+    step(657, std::min(basis.flowCode, 1));
+    step(658, basis.flowCode);
+    step(408, basis.residenceCode);
+    step(481, basis.corrosionCode);
     // Epm holds the ion units still: it is chosen after them and left first.
     if (basis.reporting != ReportingMode::kMgPerL) {
         u.change += "dialog 29 click " + std::to_string(630 + basis.reporting) + "\n";
@@ -768,6 +778,247 @@ TEST_F(UnitRoundTripRun, EveryUnitOfEveryItem) {
     // chemistry page as the form and the units dialog name it.
     const std::string chem = Read("changedchem3.txt");
     EXPECT_NE(chem.find("Boron(as B2O3)"), std::string::npos) << chem;
+}
+
+// The copy and paste sweep: a water with every field of the form non-zero,
+// copied from the source water's form under each set of units below and
+// pasted into the injection water's form under every other set, and into the
+// multi-mix input. The pasted fields are the converted ones: the same water
+// written in the receiver's units, as a change of units writes it.
+constexpr double kRichGravity = 1.05, kRichBicarbonate = 400, kRichCarbonate = 10;
+constexpr double kRichFahrenheit = 150, kRichPressureAtm = 50;
+constexpr double kRichPco2Atm = 0.5, kRichPh2sAtm = 0.02;
+constexpr double kRichResidenceSeconds = 60, kRichCorrosionMpy = 5;
+constexpr double kRichBrineBpd = 1000, kRichOilBpd = 500, kRichGasMmcfd = 1.5;
+const std::map<std::string, double>& RichWaterMgL() {
+    static const std::map<std::string, double> water = {
+        {"Ca", 2000},
+        {"Mg", 500},
+        {"Ba", 20},
+        {"Sr", 150},
+        {"Na", 25000},
+        {"K", 500},
+        {"Li", 5},
+        {"Fe", 15},
+        {"NH3", 10},
+        {"Al", 0.5},
+        {"B", 20},
+        {"Cl", 45000},
+        {"SO4", 300},
+        {"H2S", 20},
+        {"SiO2", 30},
+        {"PO4", 2},
+        {"polyphosphate", 1},
+        {"F", 2},
+        {"NO3", 5},
+        {"Mn", 2},
+        {"Zn", 3},
+        {"Br", 150},
+        {"Pb", 1.5},
+        {"oxalate", 5},
+    };
+    return water;
+}
+// The description lines (controls of texts 0 to 6) and the ID.
+constexpr std::pair<int, const char*> kRichTexts[] = {
+    {394, "RICH-1"}, {399, "line 1"}, {398, "line 2"}, {396, "line 3"},
+    {397, "line 4"}, {430, "line 5"}, {431, "line 6"}, {432, "line 7"},
+};
+constexpr std::pair<int, double> kRichAcids[] = {{466, 100}, {467, 20}, {468, 10}, {469, 5}};
+
+// A partial pressure of the rich water in the unit of `code`: the shares of
+// the gas against its total pressure.
+double RichPartialPressure(double atm, int code) {
+    if (code == 4) return atm / kRichPressureAtm * 1e6;
+    if (code == 5) return atm / kRichPressureAtm * 100;
+    return Pressure(atm, code);
+}
+
+// Flows: a barrel is 42 US gallons of 3.785411784 L; a cubic foot 0.3048^3 m^3.
+constexpr double kLitresPerBarrel = 42 * 3.785411784;
+constexpr double kCubicMetresPerCubicFoot = 0.3048 * 0.3048 * 0.3048;
+double Flow(double perDay, int code) {
+    return code == 1 ? perDay * kLitresPerBarrel : perDay;
+}
+double GasFlow(double mmcfd, int code) {
+    const double millionM3PerDay = mmcfd * kCubicMetresPerCubicFoot;
+    return code == 0 ? mmcfd : code == 1 ? millionM3PerDay : millionM3PerDay / 24;
+}
+
+// Every number field of the rich water in the units of `u`, by control; the
+// multi-mix input shows the residence time in its own field and has no
+// corrosion target.
+std::vector<std::pair<int, double>> RichFields(const UnitChange& u, bool multiMix) {
+    const UnitRun& b = u.basis;
+    const double perKg = b.reporting == ReportingMode::kMgPerL ? 1.0 : 1.0 / kRichGravity;
+    std::vector<std::pair<int, double>> fields;
+    for (const Concentration& c : Concentrations()) {
+        const double mgL = RichWaterMgL().at(c.name);
+        const int code = CodeOf(u, c);
+        double value = mgL * perKg;
+        if (c.item == UnitItem::kOxalate && code == 3 && b.reporting != ReportingMode::kEpm)
+            value = mgL / c.perUnit[2];
+        else if (b.reporting == ReportingMode::kEpm)
+            value /= c.perMeq;
+        else if (code > 0)
+            value /= c.perUnit[static_cast<size_t>(code - 1)];
+        fields.push_back({c.field, value});
+    }
+    const auto [m, p] = AlkalinityFields(b.alkalinityMode, kRichBicarbonate, kRichCarbonate);
+    fields.push_back({419, m * perKg});
+    fields.push_back({420, p * perKg});
+    fields.push_back({544, 10});  // the acidity or dissolved CO2 is written as typed
+    fields.push_back({407, 7.4});
+    fields.push_back({427, Temperature(b.temperatureCode, (kRichFahrenheit - 32) / 1.8)});
+    fields.push_back({429, Pressure(kRichPressureAtm, b.pressureCode)});
+    fields.push_back(
+        {428, b.densityCode == 1 ? kRichGravity * 3.785411784 / 0.45359237 : kRichGravity});
+    fields.push_back({822, RichPartialPressure(kRichPco2Atm, b.gasCode)});
+    fields.push_back({821, RichPartialPressure(kRichPh2sAtm, b.gasCode)});
+    const double perSecond[] = {1, 60, 3600, 86400};
+    fields.push_back({multiMix ? 482 : 408, kRichResidenceSeconds / perSecond[b.residenceCode]});
+    if (!multiMix)
+        fields.push_back(
+            {643, b.corrosionCode == 1 ? kRichCorrosionMpy * 0.0254 : kRichCorrosionMpy});
+    const int liquidCode = std::min(b.flowCode, 1);
+    fields.push_back({460, Flow(kRichBrineBpd, liquidCode)});
+    fields.push_back({479, Flow(kRichOilBpd, liquidCode)});
+    fields.push_back({480, GasFlow(kRichGasMmcfd, b.flowCode)});
+    for (const auto& [control, value] : kRichAcids) fields.push_back({control, value});
+    return fields;
+}
+// The texts the form shows: the multi-mix input has the first five lines.
+std::vector<std::pair<int, std::string>> RichTexts(bool multiMix) {
+    std::vector<std::pair<int, std::string>> texts;
+    for (const auto& [control, text] : kRichTexts)
+        if (!multiMix || (control != 431 && control != 432)) texts.push_back({control, text});
+    return texts;
+}
+
+// The lines reading every field of the rich water on dialog `dialog`.
+std::string ReadRich(int dialog, bool multiMix) {
+    std::string reads;
+    const std::string prefix = "dialog " + std::to_string(dialog) + " read ";
+    for (const auto& [field, value] : RichFields(UnitChange{}, multiMix))
+        reads += prefix + std::to_string(field) + "\n";
+    for (const auto& [control, text] : RichTexts(multiMix))
+        reads += prefix + std::to_string(control) + "\n";
+    return reads;
+}
+
+TEST_F(UnitRoundTripRun, APasteConvertsTheWaterFromTheUnitsItWasCopiedIn) {
+    // Each concentration unit, reporting basis, alkalinity mode, flow unit and
+    // condition unit in one set or another.
+    auto basis = [](uint16_t reporting, int ionCode, int mode, int flow) {
+        UnitRun r;
+        r.reporting = reporting;
+        r.ionCode = ionCode;
+        r.alkalinityMode = mode;
+        r.flowCode = flow;
+        r.gasCode = 0;
+        return r;
+    };
+    std::vector<UnitRun> runs = {basis(ReportingMode::kMgPerL, 0, 2, 0),
+                                 basis(ReportingMode::kPpm, 0, 1, 1),
+                                 basis(ReportingMode::kEpm, 0, 5, 2)};
+    const int modes[] = {4, 6, 7, 1, 5};
+    for (int k = 1; k <= 5; ++k) {
+        UnitRun r = basis(ReportingMode::kMgPerL, k, modes[k - 1], k % 3);
+        r.temperatureCode = k % 3;
+        r.pressureCode = k % 4;
+        r.densityCode = k % 2;
+        r.gasCode = k;
+        r.residenceCode = k % 4;
+        r.corrosionCode = k % 2;
+        runs.push_back(r);
+    }
+    std::vector<UnitChange> sets;
+    for (const UnitRun& r : runs) sets.push_back(Steps("units " + std::to_string(sets.size()), r));
+
+    std::string script;
+    for (const auto& [field, value] : RichFields(sets[0], false))
+        script += "dialog 80 set " + std::to_string(field) + " " + Number(value) + "\n";
+    for (const auto& [control, text] : RichTexts(false))
+        script += "dialog 80 set " + std::to_string(control) + " " + text + "\n";
+    script += "dialog 80 press 1\nmenu 1030\n";
+    size_t now = 0;  // the set of units in force
+    auto change = [&](size_t to) {
+        const std::string lines = sets[now].undo + sets[to].change;
+        now = to;
+        return lines.empty() ? std::string() : lines + "dialog 29 press 1\nmenu 1065\n";
+    };
+    // The readings in order: what a form showed, and in which units.
+    struct Reading {
+        size_t units;
+        size_t copiedIn;  // the units of the copy pasted; the units itself for a copy
+        bool multiMix;
+    };
+    std::vector<Reading> readings;
+    auto Describe = [&sets](const Reading& r) {
+        return "copied in " + sets[r.copiedIn].what + ", shown in " + sets[r.units].what +
+               (r.multiMix ? " on the multi-mix input" : "");
+    };
+    for (size_t from = 0; from < sets.size(); ++from) {
+        script += change(from) + ReadRich(80, false) +
+                  "dialog 80 press 1278\ndialog 80 press 2\nmenu 1030\n";
+        readings.push_back({from, from, false});
+        for (size_t to = 0; to < sets.size(); ++to) {
+            if (to == from) continue;
+            script += change(to) + "dialog 80 press 1279\n" + ReadRich(80, false) +
+                      "dialog 80 press 2\nmenu 1031\n";
+            readings.push_back({to, from, false});
+        }
+        script +=
+            "dialog 115 press 1279\n" + ReadRich(115, true) + "dialog 115 press 2\nmenu 113\n";
+        readings.push_back({now, from, true});
+    }
+    script += "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+
+    std::vector<std::pair<int, std::string>> reads;
+    for (const std::string& line : TextLines(Log())) {
+        const size_t at = line.find("  read ");
+        const size_t quote = line.find('"', at);
+        if (at == std::string::npos || quote == std::string::npos) continue;
+        reads.push_back({std::atoi(line.c_str() + at + 7),
+                         line.substr(quote + 1, line.find('"', quote + 1) - quote - 1)});
+    }
+    // Every number read, by reading and field; the texts checked as they come.
+    std::vector<std::map<int, double>> shown;
+    size_t next = 0;
+    for (const Reading& r : readings) {
+        const std::string what = Describe(r);
+        std::map<int, double>& numbers = shown.emplace_back();
+        for (const auto& [field, want] : RichFields(sets[r.units], r.multiMix)) {
+            ASSERT_LT(next, reads.size()) << what;
+            ASSERT_EQ(reads[next].first, field) << what;
+            // A field left blank reads as 0.
+            numbers[field] = std::strtod(Plain(reads[next++].second).c_str(), nullptr);
+        }
+        for (const auto& [control, text] : RichTexts(r.multiMix)) {
+            ASSERT_LT(next, reads.size()) << what;
+            ASSERT_EQ(reads[next].first, control) << what;
+            EXPECT_EQ(reads[next++].second, text) << what << ": text " << control;
+        }
+    }
+    EXPECT_EQ(next, reads.size());
+    // The fields the change of units wrote on the copy's own form, in each set.
+    std::map<size_t, std::map<int, double>> converted;
+    for (size_t i = 0; i < readings.size(); ++i)
+        if (readings[i].units == readings[i].copiedIn && !readings[i].multiMix)
+            converted[readings[i].units] = shown[i];
+    ASSERT_EQ(converted.size(), sets.size());
+    for (size_t i = 0; i < readings.size(); ++i) {
+        const Reading& r = readings[i];
+        for (const auto& [field, want] : RichFields(sets[r.units], r.multiMix)) {
+            const double got = shown[i].at(field);
+            EXPECT_NEAR(got, want, 1e-3 * std::fabs(want)) << Describe(r) << ": field " << field;
+            const auto there = converted.at(r.units).find(field);
+            if (there == converted.at(r.units).end()) continue;
+            EXPECT_NEAR(got, there->second, 5e-4 * std::fabs(there->second))
+                << Describe(r) << ": field " << field << " against the converted form";
+        }
+    }
 }
 
 }  // namespace

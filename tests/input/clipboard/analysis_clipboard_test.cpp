@@ -1,5 +1,6 @@
 // The analysis clipboard: "tkIntermediate" copied from the working analysis and
 // pasted back in other units, its failures, and the two result formats.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "common/byte_io.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "engine/records.h"
 #include "input/clipboard/analysis_transfer.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/clipboard_records.h"
@@ -33,14 +35,29 @@ class AnalysisClipboardTest : public FormTest {
     static float Slot(int slot) { return bytes::GetF32(Block().data() + 4 * slot); }
     static int32_t UnitSlot(int slot) { return bytes::GetI32(Block().data() + 256 + 4 * slot); }
 
+    // A block of bytes onto the clipboard as "tkIntermediate".
+    static void Put(const std::vector<uint8_t>& bytes) {
+        ASSERT_TRUE(win::OpenClipboard(nullptr));
+        win::EmptyClipboard();
+        const win::HGLOBAL block = win::GlobalAlloc(win::GHND, bytes.size());
+        std::memcpy(win::GlobalLock(block), bytes.data(), bytes.size());
+        win::GlobalUnlock(block);
+        win::SetClipboardData(clipboardFormats.cfIntermediate, block);
+        win::CloseClipboard();
+    }
+
     // Copies the working analysis with `sender` units, then pastes it with
-    // `receiver` units into a cleared working analysis. The water is at 77
-    // degrees F unless the sender says otherwise, as a paste takes only a
-    // water the form would take.
+    // `receiver` units into a cleared working analysis. The copy is made as
+    // an older sender's, without its units: its values in base units are what
+    // the receiver takes. The water is at 77 degrees F unless the sender says
+    // otherwise, as a paste takes only a water the form would take.
     void CopyThenPaste(const std::function<void()>& sender, const std::function<void()>& receiver) {
         V()[E::kTemperature] = 77.0f;
         sender();
         ASSERT_EQ(CopyAnalysis(), 0);
+        std::vector<uint8_t> older = Block();
+        std::fill(older.begin() + kAnalysisTransferBytes, older.end(), uint8_t{0});
+        Put(older);
         std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
         unitCodes = UnitCodes{};
         receiver();
@@ -202,7 +219,7 @@ TEST_F(AnalysisClipboardTest, LeadAndOxalateConvertAsTheEngineReadsThem) {
             V()[E::kLead] = 10.0f;
             V()[E::kOxalate] = 4.0f;
         },
-        [] { unitCodes.code[UnitItem::kOxalate] = 1; });  // as CaCO3: mmol/L = v / 100.089
+        [] { unitCodes.code[UnitItem::kOxalate] = 1; });         // as CaCO3: mmol/L = v / 100.089
     EXPECT_NEAR(Slot(S::kLead), 10.0 * 207.19 / 100.089, 1e-4);  // per mg CaCO3
     EXPECT_NEAR(Slot(S::kOxalate), 2.0 * 88.0196, 1e-3);
     EXPECT_NEAR(V()[E::kLead], 10.0 * 207.19 / 100.089, 1e-4);
@@ -246,7 +263,7 @@ TEST_F(AnalysisClipboardTest, PasteFillsTheAlkalinityOfEachMode) {
     EXPECT_EQ(V()[E::kAlkalinity], 0.0f);
 }
 
-TEST_F(AnalysisClipboardTest, IdentificationTravelsAndTwoDescriptionLinesDoNot) {
+TEST_F(AnalysisClipboardTest, IdentificationAndEveryDescriptionLineTravel) {
     CopyThenPaste(
         [] {
             currentAnalysis.sampleNumber = 12;
@@ -268,8 +285,8 @@ TEST_F(AnalysisClipboardTest, IdentificationTravelsAndTwoDescriptionLinesDoNot) 
     EXPECT_EQ(currentAnalysis.sampleTime, 930);
     EXPECT_STREQ(currentDescription.text[0], "line 0");
     EXPECT_STREQ(currentDescription.text[4], "line 4");
-    EXPECT_STREQ(currentDescription.text[5], "");
-    EXPECT_STREQ(currentDescription.text[6], "");
+    EXPECT_STREQ(currentDescription.text[5], "line 5");
+    EXPECT_STREQ(currentDescription.text[6], "line 6");
     EXPECT_STREQ(currentDescription.text[7], "line 7");
     EXPECT_EQ(organicAcids[0], 11.0f);
     EXPECT_NEAR(corrosionTarget, 2.0 / 0.0254, 1e-3);  // sent in mpy, received in mpy
@@ -295,15 +312,7 @@ TEST_F(AnalysisClipboardTest, WithoutAnAnalysisPasteChangesNothing) {
 }
 
 TEST_F(AnalysisClipboardTest, AShortOrDamagedBlockIsNoAnalysis) {
-    auto put = [](const std::vector<uint8_t>& bytes) {
-        ASSERT_TRUE(win::OpenClipboard(nullptr));
-        win::EmptyClipboard();
-        const win::HGLOBAL block = win::GlobalAlloc(win::GHND, bytes.size());
-        std::memcpy(win::GlobalLock(block), bytes.data(), bytes.size());
-        win::GlobalUnlock(block);
-        win::SetClipboardData(clipboardFormats.cfIntermediate, block);
-        win::CloseClipboard();
-    };
+    const auto put = Put;
     V()[E::kCalcium] = 5.0f;
     put(std::vector<uint8_t>(kAnalysisTransferBytes - 1, 0));
     EXPECT_EQ(PasteAnalysis(), -1);
@@ -334,6 +343,41 @@ TEST_F(AnalysisClipboardTest, AShortOrDamagedBlockIsNoAnalysis) {
     EXPECT_EQ(PasteAnalysis(), -1);
     EXPECT_EQ(win::MessageBoxLog().back().text,
               "The value for Calcium is not a number. Analysis not pasted.");
+    EXPECT_EQ(V()[E::kCalcium], 5.0f);
+}
+
+// A copy carries its sender's units and values: the receiver converts those,
+// polyphosphate included. Cut short within them, or holding a value that is
+// no number, they are the older sender's record or a refusal naming the field.
+TEST_F(AnalysisClipboardTest, TheSendersUnitsTravelAndAreReadWithCare) {
+    reportingMode = ReportingMode::kMgPerL;
+    V()[E::kTemperature] = 77.0f;
+    V()[E::kCalcium] = 40.078f;
+    V()[E::kPolyphosphate] = 2.0f;
+    ASSERT_EQ(CopyAnalysis(), 0);
+    const std::vector<uint8_t> block = Block();
+    EXPECT_EQ(bytes::GetU32(block.data() + kAnalysisTransferBytes), kSenderUnitsTag);
+    reportingMode = ReportingMode::kEpm;
+    ASSERT_EQ(PasteAnalysis(), 0);
+    EXPECT_NEAR(V()[E::kCalcium], 2.0, 1e-3);  // meq/L of a divalent ion
+    EXPECT_GT(V()[E::kPolyphosphate], 0.0f);
+
+    // One byte short of the sender's units: the base units alone (calcium
+    // in mg/L, whatever the receiver's basis).
+    Put(std::vector<uint8_t>(block.begin(),
+                             block.begin() + kAnalysisTransferBytes + kSenderUnitsBytes - 1));
+    ASSERT_EQ(PasteAnalysis(), 0);
+    EXPECT_NEAR(V()[E::kCalcium], 40.078, 1e-4);
+    EXPECT_EQ(V()[E::kPolyphosphate], 0.0f);
+
+    std::vector<uint8_t> damaged = block;
+    const size_t sentValues = kAnalysisTransferBytes + 4 + 2 + 2 + 2 * 40;
+    bytes::PutF32(damaged.data() + sentValues + 4 * E::kPolyphosphate, std::nanf(""));
+    Put(damaged);
+    V()[E::kCalcium] = 5.0f;
+    EXPECT_EQ(PasteAnalysis(), -1);
+    EXPECT_EQ(win::MessageBoxLog().back().text,
+              "The value for Polyphosphate is not a number. Analysis not pasted.");
     EXPECT_EQ(V()[E::kCalcium], 5.0f);
 }
 
