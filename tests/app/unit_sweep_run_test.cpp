@@ -393,7 +393,8 @@ TEST_F(UnitSweepRun, EveryGasPhaseUnitGivesTheRatiosOfTheWaterInAtm) {
 
 // The round trips: the sea water typed in mg/L, then changes of units and
 // modes, each with OK and Recalculate on the form in the new units, and back.
-constexpr double kSeaGravity = 1.025, kSeaBicarbonate = 142;
+// Its carbonate gives the P alkalinity a value in every mode.
+constexpr double kSeaGravity = 1.025, kSeaBicarbonate = 142, kSeaCarbonate = 10;
 const std::map<std::string, double>& SeaWaterMgL() {
     static const std::map<std::string, double> water = {
         {"Ca", 410},
@@ -494,7 +495,7 @@ std::vector<std::pair<int, double>> ExpectedFields(const UnitChange& u) {
             value /= c.perUnit[static_cast<size_t>(code - 1)];
         fields.push_back({c.field, value});
     }
-    const auto [m, p] = AlkalinityFields(b.alkalinityMode, kSeaBicarbonate, 0.0);
+    const auto [m, p] = AlkalinityFields(b.alkalinityMode, kSeaBicarbonate, kSeaCarbonate);
     fields.push_back({419, m * perKg});
     fields.push_back({420, p * perKg});
     fields.push_back({407, 8.1});
@@ -554,8 +555,9 @@ class UnitRoundTripRun : public ProgramRunFixture {
             script += "dialog 80 set" + value;
             mix += "dialog 115 set" + value;
         }
-        const std::string rest = " set 419 142\n@ set 407 8.1\n@ set 427 77\n@ set 429 1\n"
-                                 "@ set 428 1.025\n";
+        const std::string rest =
+            " set 419 142\n@ set 420 10\n@ set 407 8.1\n@ set 427 77\n@ set 429 1\n"
+            "@ set 428 1.025\n";
         auto typed = [&rest](const std::string& dialog) {
             std::string lines = dialog + rest;
             for (size_t at = lines.find('@'); at != std::string::npos; at = lines.find('@'))
