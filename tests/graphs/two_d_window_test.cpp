@@ -215,9 +215,16 @@ TEST_F(TwoDWindowTest, SnapshotsReplaceEachOther) {
     EXPECT_EQ(graphSnapshot.width, client.right);
     EXPECT_EQ(graphSnapshot.height, client.bottom);
     ExpectScreenFlags();
+    // The second copy replaces the first: one bitmap alive, of the client's size
+    // (a new handle may take the freed one's value, so the count tells).
+    const int objects = win::LiveGdiObjectCount();
     RenderTwoDGraphBitmap(hwnd);
-    EXPECT_NE(graphSnapshot.bitmap, nullptr);
-    EXPECT_NE(win::GetObjectType(first), win::OBJ_BITMAP);
+    ASSERT_NE(graphSnapshot.bitmap, nullptr);
+    EXPECT_EQ(win::LiveGdiObjectCount(), objects);
+    win::BITMAP bits{};
+    ASSERT_GT(win::GetObjectA(graphSnapshot.bitmap, sizeof bits, &bits), 0);
+    EXPECT_EQ(bits.bmWidth, client.right);
+    EXPECT_EQ(bits.bmHeight, client.bottom);
     DeleteGraphSnapshot();
     EXPECT_EQ(graphSnapshot.bitmap, nullptr);
 }

@@ -129,7 +129,10 @@ TEST_F(PrintoutSizeTest, TypedValuesInRangeAreStoredAndOthersRefusedByOk) {
 
 TEST_F(PrintoutSizeTest, OkReadsTheEditWithoutItsLosingTheFocusAndMakesThePageFont) {
     displaySettings.linesPerScreen = 50;
-    const win::HFONT before = screenFonts.pageFont;
+    win::LOGFONTA font{};
+    ASSERT_GT(win::GetObjectA(screenFonts.pageFont, sizeof font, &font), 0);
+    ASSERT_NE(font.lfHeight, static_cast<int>(std::trunc(1024 / 47.5)));
+    const int objects = win::LiveGdiObjectCount();
     Open([&](win::HWND d) {
         // Typed and confirmed with Enter: the edit keeps the focus to the end.
         win::SetFocus(win::GetDlgItem(d, C::kLines));
@@ -139,12 +142,12 @@ TEST_F(PrintoutSizeTest, OkReadsTheEditWithoutItsLosingTheFocusAndMakesThePageFo
     });
     EXPECT_EQ(displaySettings.linesPerScreen, 47.5);
     EXPECT_EQ(StoredLines(), 47.5);
-    EXPECT_NE(screenFonts.pageFont, before);
     EXPECT_EQ(screenFonts.fontsMade, 1);
-    win::LOGFONTA font{};
+    // The page font drawn with now is the new size; the old one is gone (a
+    // new handle may take the old one's value, so the count tells).
     ASSERT_GT(win::GetObjectA(screenFonts.pageFont, sizeof font, &font), 0);
     EXPECT_EQ(font.lfHeight, static_cast<int>(std::trunc(1024 / 47.5)));
-    EXPECT_EQ(win::GetObjectA(before, sizeof font, &font), 0) << "the old page font is deleted";
+    EXPECT_EQ(win::LiveGdiObjectCount(), objects) << "the old page font is deleted";
 }
 
 TEST_F(PrintoutSizeTest, CancelRestoresAndWritesNothingAndAFileThatCannotBeMadeIsSaid) {
