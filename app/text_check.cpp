@@ -1,10 +1,13 @@
 #include "app/text_check.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "platform/text/text_boxes.h"
+#include "platform/window/rect.h"
 #include "platform/window/window.h"
 #include "shell/records.h"
 
@@ -18,7 +21,100 @@ std::string NameOf(win::HWND w) {
     return std::string(name) + " \"" + title + "\"";
 }
 
+std::string Quoted(const win::TextBox& b) {
+    return "\"" + b.text + "\"";
+}
+
+// The window's rectangle in its parent's client area.
+win::RECT InParent(win::HWND child, win::HWND parent) {
+    win::RECT r{};
+    win::GetWindowRect(child, &r);
+    win::POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+    win::MapWindowPoints(nullptr, parent, corners, 2);
+    return win::RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+// More than a pixel of `a` lies in `b` both ways.
+bool Meet(const win::RECT& a, const win::RECT& b) {
+    const long w = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const long h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return w > 1 && h > 1;
+}
+
+bool Holds(const win::RECT& outer, const win::RECT& inner) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string Place(const win::RECT& r) {
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+// A number of two figures or more written across: digits with at most a
+// sign, a point and blanks around (a number turned on its side, as a bar's
+// value stands, is left to the overlap check).
+bool IsNumber(const win::TextBox& box) {
+    bool digit = false;
+    for (char c : box.text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c != '.' && c != '-' && c != ' ')
+            return false;
+    }
+    return digit && box.glyphs.size() >= 2 &&
+           box.glyphs.back().left - box.glyphs.front().left >
+               std::abs(box.glyphs.back().top - box.glyphs.front().top);
+}
+
+// Two numbers whose digits come within a pixel of each other read as one
+// (the axis numbers of a graph crowding on their strip).
+bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
+    if (!IsNumber(a) || !IsNumber(b)) return false;
+    for (const win::RECT& g : a.glyphs)
+        for (const win::RECT& h : b.glyphs) {
+            const long across = std::max(g.left, h.left) - std::min(g.right, h.right);
+            const long down = std::min(g.bottom, h.bottom) - std::max(g.top, h.top);
+            const long apart = std::max(g.top, h.top) - std::min(g.bottom, h.bottom);
+            if ((across <= 1 && down > 1) || (apart <= 1 && across < 0)) return true;
+        }
+    return false;
+}
+
 }  // namespace
+
+void TextCheck::Write(const std::string& line) {
+    if (!written_.insert(line).second) return;
+    std::FILE* f = std::fopen(file_.c_str(), "a");
+    ok_ = f != nullptr && std::fprintf(f, "%s\n", line.c_str()) > 0 && ok_;
+    if (f != nullptr) std::fclose(f);
+}
+
+// The texts of a window's controls against the controls beside them: a
+// caption whose ink runs into the field or the arrows next to it reads as
+// part of them, though each stays inside its own control.
+void TextCheck::CheckControls(win::HWND parent) {
+    std::vector<win::HWND> shown;
+    for (win::HWND c = win::GetWindow(parent, win::GW_CHILD); c != nullptr;
+         c = win::GetWindow(c, win::GW_HWNDNEXT))
+        if (win::IsWindowVisible(c)) shown.push_back(c);
+    for (win::HWND a : shown) {
+        const win::RECT ra = InParent(a, parent);
+        win::POINT origin{0, 0};  // the control's client area in the parent's
+        win::MapWindowPoints(a, parent, &origin, 1);
+        for (const win::TextBox& box : win::TextBoxesOf(a)) {
+            win::RECT ink = box.ink;
+            win::OffsetRect(&ink, origin.x, origin.y);
+            for (win::HWND b : shown) {
+                const win::RECT rb = InParent(b, parent);
+                // A group box frames the controls inside it.
+                if (b == a || Holds(rb, ra) || !Meet(ink, rb)) continue;
+                Write(NameOf(parent) + ": runs into " + NameOf(b) + " " + Place(rb) + ": " +
+                      Quoted(box) + " " + Place(ink));
+            }
+        }
+    }
+}
 
 bool TextCheck::Start(const std::string& file) {
     file_ = file;
@@ -38,17 +134,26 @@ void TextCheck::CheckWindow(win::HWND w) {
     int low = 0, high = 0;
     const bool scrolls = (win::GetWindowLong(w, win::GWL_STYLE) & win::WS_VSCROLL) != 0 ||
                          (win::GetScrollRange(w, win::SB_VERT, &low, &high) && high > low);
-    // A text box shows a window onto a line that may be longer.
+    // A text box shows a window onto a line that may be longer: a sentence
+    // typed may run on past its right edge, but a value (a text without a
+    // blank) must show whole.
     char name[16] = {};
     win::GetClassName(w, name, sizeof name);
-    if (std::strcmp(name, "EDIT") == 0) return;
-    for (const std::string& finding : win::TextBoxFindings(win::TextBoxesOf(w), client, !scrolls)) {
-        const std::string line = NameOf(w) + ": " + finding;
-        if (!written_.insert(line).second) continue;
-        std::FILE* f = std::fopen(file_.c_str(), "a");
-        ok_ = f != nullptr && std::fprintf(f, "%s\n", line.c_str()) > 0 && ok_;
-        if (f != nullptr) std::fclose(f);
-    }
+    std::vector<win::TextBox> boxes = win::TextBoxesOf(w);
+    if (std::strcmp(name, "EDIT") == 0)
+        boxes.erase(std::remove_if(boxes.begin(), boxes.end(),
+                                   [](const win::TextBox& b) {
+                                       return b.text.find(' ') != std::string::npos;
+                                   }),
+                    boxes.end());
+    for (const std::string& finding : win::TextBoxFindings(boxes, client, !scrolls))
+        Write(NameOf(w) + ": " + finding);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            if (NumbersTouch(boxes[i], boxes[j]))
+                Write(NameOf(w) + ": touch: " + Quoted(boxes[i]) + " " + Place(boxes[i].ink) +
+                      " and " + Quoted(boxes[j]) + " " + Place(boxes[j].ink));
+    CheckControls(w);
     for (win::HWND c = win::GetWindow(w, win::GW_CHILD); c != nullptr;
          c = win::GetWindow(c, win::GW_HWNDNEXT))
         CheckWindow(c);

@@ -2,8 +2,9 @@
 // FILE): before each action, every shown window and each of its shown child
 // windows is painted and the texts standing on it are checked: no two may
 // overlap, and none may run past the client area's left or right edge (nor
-// its top or bottom, where the window does not scroll up and down). Each
-// finding is written once to FILE as "CLASS "title": finding".
+// its top or bottom, where the window does not scroll up and down), a value
+// in a field included; no control's text may run into another control
+// beside it. Each finding is written once to FILE as "CLASS "title": finding".
 #pragma once
 
 #include <set>
@@ -20,6 +21,8 @@ class TextCheck {
 
   private:
     void CheckWindow(win::HWND window);
+    void CheckControls(win::HWND parent);
+    void Write(const std::string& line);
     std::string file_;
     std::set<std::string> written_;
     bool ok_ = true;

@@ -175,9 +175,8 @@ double LineYAt(Point2 from, Point2 to, double x) {
 // strip's lower edge (`edgeFrom` to `edgeTo`) moves on to stand wholly under
 // it, where it is drawn in the picture's text colour (half on the strip, its
 // digits would half vanish on the background). Numbers count as touching
-// within `margin`: the light right strip keeps them a pixel apart, the dark
-// left one, whose whole degrees are short, moves them only when their digits
-// overlap.
+// within `margin`: both strips keep their digits more than a pixel apart
+// ("70" against "80" reads as one number).
 void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
                  const win::TEXTMETRICA& tm, double margin, Point2 edgeFrom, Point2 edgeTo) {
     for (FloorNumber& n : numbers) {
@@ -243,9 +242,9 @@ void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     // The two strips' numbers keep apart at C.
     const double parting = 0.4 * lineHeight;
     const double depth = 2.5 * paint.axisLineHeight;  // the strips' depth
-    LayOutStrip(columns, b.B().x, c.x - parting, font.tm, -1.0, b.Raise(b.B(), depth),
+    LayOutStrip(columns, b.B().x, c.x - parting, font.tm, 2.0, b.Raise(b.B(), depth),
                 b.Raise(c, depth));
-    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, 1.0, b.Raise(c, depth),
+    LayOutStrip(rows, c.x + parting, b.A().x, font.tm, 2.0, b.Raise(c, depth),
                 b.Raise(b.A(), depth));
     // The left strip is dark and the right one light in every table; a
     // number under its strip stands on the picture's background.

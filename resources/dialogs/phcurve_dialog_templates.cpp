@@ -29,7 +29,7 @@ win::DialogTemplate MakeAlkCurveDialog(const char* fontName, int pointSize) {
     t.style = kModalDialogStyle;
     t.fontName = fontName;
     t.pointSize = pointSize;
-    t.cx = 310;
+    t.cx = 322;
     t.cy = 129;
     Builder b(t);
     constexpr short kBlock = 152;  // the right block starts this far right of the left one
@@ -39,11 +39,14 @@ win::DialogTemplate MakeAlkCurveDialog(const char* fontName, int pointSize) {
     constexpr short kRow = 15;
     constexpr short kTop = 20;
     const char* headings[3] = {"M Alkalinity", "Actual pH", "Predicted pH"};
+    // The last heading may stand wider than its column: narrower, "Predicted
+    // pH" would break onto a second line, under the first row's field.
+    constexpr short kLastHeading = kField + 12;
     for (int block = 0; block < 2; ++block) {
         const auto x = static_cast<short>(kMargin + block * kBlock);
         for (int column = 0; column < 3; ++column)
             b.Label(headings[column], static_cast<short>(x + kRowLabel + column * (kField + kGap)),
-                    kMargin, kField);
+                    kMargin, column == 2 ? kLastHeading : kField);
         for (int i = 0; i < 5; ++i) {
             const int row = block * 5 + i;
             const auto y = static_cast<short>(kTop + i * kRow);

@@ -19,9 +19,10 @@ namespace {
 namespace U = UnitsControl;
 
 constexpr short kMargin = 6;
-constexpr short kCaptionWidth = 56;
+// The longest caption, "Hydrogen sulfide", keeps a gap before its arrows.
+constexpr short kCaptionWidth = 62;
 constexpr short kBarWidth = 9;
-constexpr short kLabelWidth = 58;
+constexpr short kLabelWidth = 52;
 constexpr short kColumnWidth = kCaptionWidth + kBarWidth + kLabelWidth + 8;
 constexpr short kRowPitch = 15;
 constexpr short kTop = 8;

@@ -53,10 +53,13 @@ class ProgramRunFixture : public ::testing::Test {
     int RunFile(const std::string& scriptPath, const std::string& desktop = "1280x1024") {
         ProgramOptions o;
         std::string error;
-        EXPECT_TRUE(ParseCommandLine({"--headless", "--desktop", desktop, "--script", scriptPath,
-                                      "--log", (folder / "run.log").string()},
-                                     o, error))
-            << error;
+        std::vector<std::string> args = {"--headless", "--desktop", desktop, "--script",
+                                         scriptPath, "--log", (folder / "run.log").string()};
+        if (!textCheck.empty()) {
+            args.push_back("--text-check");
+            args.push_back((folder / textCheck).string());
+        }
+        EXPECT_TRUE(ParseCommandLine(args, o, error)) << error;
         const std::filesystem::path start = std::filesystem::current_path();
         std::filesystem::current_path(folder);
         const int code = RunProgram(o);
@@ -84,6 +87,7 @@ class ProgramRunFixture : public ::testing::Test {
         return std::vector<uint8_t>(s.begin(), s.end());
     }
     std::filesystem::path folder;
+    std::string textCheck;  // a file of the folder: the run checks its texts into it
 };
 
 // What an outside tool prints (standard error included), with "[exit N]" after

@@ -42,10 +42,16 @@ class ThreeDWindowRun : public GraphRunFixture {
 };
 
 TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
+    textCheck = "text-check.txt";
     ASSERT_EQ(RunFile(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/graph3d.tvs", "1024x768"), 0)
         << Log();
     const std::string log = Log();
     EXPECT_NE(log.find("window created wcGraphWindow"), std::string::npos);
+    // Every text of the graphs reads: the numbers of a crowded strip ("100"
+    // and "83" of the mixing percent) keep apart.
+    std::istringstream findings(Read("text-check.txt"));
+    for (std::string line; std::getline(findings, line);)
+        EXPECT_NE(line.rfind("wcGraphWindow", 0), 0u) << line;
 
     // The value click on a bar and the copy of that cell's water.
     const std::size_t box = log.find("message box \"YOU CLICKED ON THE VALUE ");

@@ -389,7 +389,9 @@ TEST_F(ThreeDPainterTest, BackgroundCoversEveryPixel) {
 // Every text of the picture stands clear of the others and inside the
 // picture, on the screen sizes the program meets: a mixing grid's long title
 // beside its subtitle, the notice of an undefined logarithm over the axis
-// numbers, the floor numbers of a crowded pH axis.
+// numbers, the floor numbers of a crowded pH axis and of temperatures of two
+// and three figures ("70" and "80", "100" and "117"), whose digits also keep
+// more than a pixel apart.
 TEST_F(ThreeDPainterTest, TextsStandApartInsideThePicture) {
     struct Case {
         const char* name;
@@ -397,15 +399,26 @@ TEST_F(ThreeDPainterTest, TextsStandApartInsideThePicture) {
         uint16_t index;  // indexFormat
         int16_t code;
         float value;
+        float low = 0.0f, high = 0.0f;  // the temperatures, when set
     };
     const Case cases[] = {
         {"mixing grid, calcium phosphate", true, 0, 3, 0.5f},
         {"undefined logarithm", false, 1, 3, 0.0f},
         {"calcite", false, 0, 0, 2.5f},
+        {"calcite, 40 to 100 F", false, 0, 0, 2.5f, 40.0f, 100.0f},
+        {"calcite, 50 to 150 F", false, 0, 0, 2.5f, 50.0f, 150.0f},
+        {"calcite, 100 to 200 F", false, 0, 0, 2.5f, 100.0f, 200.0f},
+    };
+    const auto number = [](const std::string& t) {
+        return !t.empty() && t.find_first_not_of("0123456789.- ") == std::string::npos;
     };
     for (const Case& c : cases) {
-        for (const auto& size : {std::pair{1024, 719}, std::pair{1280, 976}}) {
+        for (const auto& size : {std::pair{1024, 719}, std::pair{1008, 646}, std::pair{1280, 976}}) {
             ResetThreeDGraphRecords();
+            if (c.high > c.low) {
+                whatIfSettings.temperatureLow = c.low;
+                whatIfSettings.temperatureHigh = c.high;
+            }
             SetCode(c.code);
             Flat(c.value);
             displaySettings.indexFormat = c.index;
@@ -417,10 +430,23 @@ TEST_F(ThreeDPainterTest, TextsStandApartInsideThePicture) {
             Paint(size.first, size.second);
             win::RECT client{};
             win::GetClientRect(window, &client);
-            const auto findings = win::TextBoxFindings(win::TextBoxesOf(window), client, true);
+            const std::vector<win::TextBox> boxes = win::TextBoxesOf(window);
+            const auto findings = win::TextBoxFindings(boxes, client, true);
             win::RecordTextBoxes(false);
             for (const std::string& f : findings)
-                ADD_FAILURE() << c.name << " at " << size.first << ": " << f;
+                ADD_FAILURE() << c.name << " at " << size.first << "x" << size.second << ": " << f;
+            for (size_t i = 0; i < boxes.size(); ++i)
+                for (size_t j = i + 1; j < boxes.size(); ++j) {
+                    if (!number(boxes[i].text) || !number(boxes[j].text)) continue;
+                    for (const win::RECT& g : boxes[i].glyphs)
+                        for (const win::RECT& h : boxes[j].glyphs) {
+                            const long across = std::max(g.left, h.left) - std::min(g.right, h.right);
+                            const long down = std::min(g.bottom, h.bottom) - std::max(g.top, h.top);
+                            EXPECT_FALSE(across <= 1 && down > 1)
+                                << c.name << " at " << size.first << "x" << size.second << ": \""
+                                << boxes[i].text << "\" touches \"" << boxes[j].text << "\"";
+                        }
+                }
             win::DestroyWindow(window);
         }
     }
