@@ -43,6 +43,33 @@ int GraphAltKeyCommand(win::WPARAM key, std::span<const GraphAltKey> keys) {
     return 0;
 }
 
+namespace {
+
+// Whether a title of the window's menu bar underlines the letter of the key:
+// Alt with it then opens that menu, as the underline promises, before any
+// shortcut of the window.
+bool MenuBarUnderlines(win::HWND hwnd, win::WPARAM key) {
+    win::HMENU bar = win::GetMenu(hwnd);
+    if (bar == nullptr || key > 0xFF || !std::isalnum(static_cast<int>(key))) return false;
+    const int upper = std::toupper(static_cast<int>(key));
+    for (int i = 0; i < win::GetMenuItemCount(bar); ++i) {
+        char text[128] = {};
+        win::GetMenuString(bar, static_cast<win::UINT>(i), text, sizeof text, win::MF_BYPOSITION);
+        for (const char* c = text; c[0] != '\0' && c[1] != '\0'; ++c) {
+            if (c[0] != '&') continue;
+            if (c[1] == '&') {
+                ++c;
+                continue;
+            }
+            if (std::toupper(static_cast<unsigned char>(c[1])) == upper) return true;
+            break;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 win::LRESULT AnswerGraphMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
                                 win::LPARAM lParam, const GraphWindowTraits& traits) {
     switch (msg) {
@@ -62,8 +89,11 @@ win::LRESULT AnswerGraphMessage(win::HWND hwnd, win::UINT msg, win::WPARAM wPara
             return 0;
         }
         case win::WM_SYSKEYDOWN: {
-            // F10 enters the menu bar; it is no letter of the window's.
-            const int id = wParam == win::VK_F1 + 9 ? 0 : traits.altCommand(wParam);
+            // F10 enters the menu bar; it is no letter of the window's, nor
+            // is a letter the bar underlines.
+            const int id = wParam == win::VK_F1 + 9 || MenuBarUnderlines(hwnd, wParam)
+                               ? 0
+                               : traits.altCommand(wParam);
             if (id == 0) break;  // the menu bar's letters
             win::SendMessage(hwnd, win::WM_COMMAND, static_cast<win::WPARAM>(id), 0);
             return 0;

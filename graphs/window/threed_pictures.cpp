@@ -86,11 +86,10 @@ int PrintThreeDGraph(win::HWND hwnd) {
     if (job.documentOpen == 0) {
         const win::HDC printer = BeginPrintJob();
         if (printer == nullptr || job.printAborted != 0) {
+            // A cancelled dialog leaves the window where the user had it.
             job.printAborted = 0;
             f.renderTarget = RenderTarget::kScreen;
-            win::InvalidateRect(hwnd, nullptr, win::FALSE);
-            win::EnableWindow(hwnd, win::TRUE);
-            win::SetFocus(hwnd);
+            RestoreAfterPrint(hwnd, kept);
             return 1;
         }
         job.docInfo = win::DOCINFOA{};

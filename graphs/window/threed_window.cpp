@@ -123,6 +123,9 @@ void ChangeRange(win::HWND hwnd) {
         Recompute(true);
     }
     PaintNow(hwnd);
+    // The keyboard comes back to the graph the range was changed for.
+    win::SetActiveWindow(hwnd);
+    win::SetFocus(hwnd);
 }
 
 void Toggle(uint16_t& flag) {

@@ -152,6 +152,9 @@ void ChangeRange(win::HWND hwnd) {
     Calculate(kind, hwnd, hwnd);
     LayTwoDGraphAxis(static_cast<int>(kind), true);
     PaintNow(hwnd);
+    // The keyboard comes back to the graph the range was changed for.
+    win::SetActiveWindow(hwnd);
+    win::SetFocus(hwnd);
 }
 
 void ChooseGraphsOrProduct(win::HWND hwnd, int id) {

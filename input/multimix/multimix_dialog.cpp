@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 #include <string>
 
 #include "engine/records.h"
@@ -96,7 +97,32 @@ void Close(win::HWND dialog) {
     win::EndDialog(dialog, 1);
 }
 
+// The fields' own procedure, kept while the form hands it their other keys.
+win::WNDPROC fieldProcedure = nullptr;
+
+// Page Up and Page Down in a field move between the waters, as they do while
+// the form itself holds the focus; the field takes every other key.
+win::LRESULT FieldKeys(win::HWND field, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    if (msg == win::WM_KEYDOWN && (wParam == win::VK_PRIOR || wParam == win::VK_NEXT))
+        return win::SendMessage(win::GetParent(field), msg, wParam, lParam);
+    return win::CallWindowProc(fieldProcedure, field, msg, wParam, lParam);
+}
+
+void PassPageKeysToTheForm(win::HWND dialog) {
+    for (win::HWND c = win::GetWindow(dialog, win::GW_CHILD); c != nullptr;
+         c = win::GetWindow(c, win::GW_HWNDNEXT)) {
+        char name[16] = {};
+        win::GetClassName(c, name, sizeof name);
+        if (strcasecmp(name, "EDIT") != 0) continue;
+        const auto own = reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtr(c, win::GWL_WNDPROC));
+        if (own == &FieldKeys) continue;
+        fieldProcedure = own;
+        (void)win::SetWindowLongPtr(c, win::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&FieldKeys));
+    }
+}
+
 void OnOpen(win::HWND dialog) {
+    PassPageKeysToTheForm(dialog);
     for (int id : kLimitedEdits)
         win::SendDlgItemMessage(dialog, id, win::EM_LIMITTEXT, kDescriptionLimit, 0);
     ClampMultiMixIndices();

@@ -45,7 +45,10 @@ void PickCalendarDate(win::HWND form, int field, int32_t& date) {
 win::INT_PTR FormControlColour(win::WPARAM dc, win::LPARAM control, bool edit,
                                bool balancedValues) {
     const auto hdc = reinterpret_cast<win::HDC>(dc);
-    const int id = win::GetDlgCtrlID(reinterpret_cast<win::HWND>(control));
+    const auto hwnd = reinterpret_cast<win::HWND>(control);
+    const int id = win::GetDlgCtrlID(hwnd);
+    // A box that takes nothing is greyed like the form around it, not white.
+    if (edit && !win::IsWindowEnabled(hwnd)) edit = false;
     win::COLORREF colour = sharedTextColour;
     if (IsSulfideControl(id)) {
         if (twoSulfideNote != 0) colour = kTwoSulfideColour;

@@ -38,6 +38,7 @@ struct InputState {
     // Alt went down and nothing else was pressed since: its release enters
     // the menu bar.
     bool altAlone = false;
+    bool altLeavesMenu = false;  // Alt went down while the bar ran: its release leaves it
 };
 
 InputState& Input() {
@@ -217,14 +218,20 @@ void InjectKey(int virtualKey, bool down, char character) {
     detail::SetKey(virtualKey, down);
     HWND target = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
     if (virtualKey == VK_MENU) {
-        // Alt pressed while the bar runs leaves it; Alt pressed and released
-        // alone enters it (the window's default procedure does, on the
-        // release).
+        // Alt pressed and released while the bar runs leaves it (Alt with a
+        // letter moves the bar instead); Alt pressed and released alone
+        // enters it (the window's default procedure does, on the release).
         if (down && !wasDown) {
-            in.altAlone = !detail::MenuRuns();
-            detail::LeaveMenu();
+            in.altLeavesMenu = detail::MenuRuns();
+            in.altAlone = !in.altLeavesMenu;
         }
-        if (down || !in.altAlone) return;
+        if (down) return;
+        if (in.altLeavesMenu) {
+            in.altLeavesMenu = false;
+            detail::LeaveMenu();
+            return;
+        }
+        if (!in.altAlone) return;
         in.altAlone = false;
         if (target == nullptr || !detail::EnabledChain(target)) return;
         PostMessage(target, WM_SYSKEYUP, static_cast<WPARAM>(VK_MENU),
@@ -233,9 +240,11 @@ void InjectKey(int virtualKey, bool down, char character) {
     }
     if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL) return;
     if (down) in.altAlone = false;
+    if (down && GetKeyState(VK_MENU) < 0) in.altLeavesMenu = false;
     if (detail::MenuRuns()) {
-        if (down) detail::MenuKey(virtualKey, character);
-        return;
+        // Only Alt with a letter no title of the bar has is given back: the
+        // bar is left and the key goes to the window as a system key.
+        if (!down || detail::MenuKey(virtualKey, character)) return;
     }
     if (target == nullptr || !detail::EnabledChain(target)) return;
     // Ctrl+F6 and Ctrl+Tab step through the program's windows.

@@ -1035,8 +1035,17 @@ class X11Driver final : public Driver {
             // The keyboard still sat on the owner when the dialog or box came
             // up in front of it: the key goes to that dialog.
             HWND popup = EnabledPopupOf(h);
+            // A window disabled while a dialog of another window runs (a
+            // graph printing: its print dialog belongs to the main window):
+            // the key goes to that dialog.
+            if (popup == nullptr) popup = ModalElsewhere(h);
             if (k.type == KeyPress) RefuseInput(h);
-            if (popup == nullptr) return true;
+            if (popup == nullptr) {
+                // A key let go still ends its press: an Alt held on would
+                // make every later key a system key, which no dialog reads.
+                if (k.type == KeyRelease) InjectKey(vk, false, 0);
+                return true;
+            }
             h = popup;
         }
         // Delete types nothing (X gives it the character DEL).

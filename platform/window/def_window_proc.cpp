@@ -145,6 +145,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                                                   : -1;
                      position >= 0)
                 EnterMenuBar(hwnd, position, true);
+            else if (HWND owner = GetWindow(hwnd, GW_OWNER);
+                     owner != nullptr && IsWindowEnabled(owner) && wParam < 0x80 &&
+                     MenuBarPositionOf(GetMenu(owner), static_cast<char>(wParam)) >= 0)
+                // A letter the window's own bar does not underline opens the
+                // menu of its owner's bar (the main menu from a page or graph).
+                return SendMessage(owner, msg, wParam, lParam);
             return 0;
         case WM_MOUSEWHEEL:
             // Unhandled wheel messages travel up to the parent.

@@ -213,6 +213,25 @@ bool MenuKey(int virtualKey, char character) {
                         (virtualKey >= '0' && virtualKey <= '9')))
         letter = static_cast<char>(virtualKey);
     if (letter == 0 || letter == ' ') return true;  // other keys do nothing while the bar runs
+    if (GetKeyState(VK_MENU) < 0) {
+        // Alt with a letter the bar underlines goes to the bar's next title of
+        // that letter (CHOOSE GRAPH, then CHANGE RANGE), round again; with
+        // another letter the bar is left and the key given back.
+        const int n = count;
+        for (int k = 1; k <= n; ++k) {
+            const int i = (State().bar + k) % n;
+            if (MenuMnemonic(ItemText(bar, i)) != letter) continue;
+            if (GetSubMenu(bar, i) != nullptr) {
+                DropMenuAt(i);
+            } else {
+                State().bar = i;
+                ChooseBarItem();
+            }
+            return true;
+        }
+        LeaveMenu();
+        return false;
+    }
     if (State().dropped) {
         MenuLetter(letter);
         return true;

@@ -34,7 +34,8 @@ void SetMenuLit(int item);
 void LeaveMenu();
 // Chooses the item of the open menu (a command is posted to the owner).
 void ChooseMenuItemAt(int item);
-// A key pressed while the bar runs; true when it was taken.
+// A key pressed while the bar runs; true when it was taken (false only for
+// Alt with a letter no title of the bar underlines: the bar has been left).
 bool MenuKey(int virtualKey, char character);
 
 }  // namespace win::detail

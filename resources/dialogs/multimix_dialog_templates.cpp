@@ -30,9 +30,9 @@ constexpr short kColumnWidth = (kDialogWidth - 2 * kMargin - 2 * kColumnGap) / 3
 constexpr short kRowPitch = 13;
 constexpr short kButtonHeight = 14;
 constexpr short kValuesTop = 126;
-// Captions 60, edits 44 and units 52 wide; captions 2 lower than their edits and
-// 9 high.
-constexpr rows::RowShape kRowShape = {60, 44, 52, 2, 9, kRowPitch};
+// Captions 64, edits 44 and units 48 wide; captions 2 lower than their edits and
+// 9 high. The longest captions keep a gap before their edits.
+constexpr rows::RowShape kRowShape = {64, 44, 48, 2, 9, kRowPitch};
 
 // This dialog's rows after the shared conditions of the third column.
 constexpr rows::ValueRow kColumn3Own[] = {

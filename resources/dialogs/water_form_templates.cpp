@@ -28,9 +28,11 @@ constexpr int kNoId = TemplateBuilder::kNoId;
 // Column geometry of the value rows.
 constexpr short kMargin = 6;
 constexpr short kRowPitch = 13;
-// Captions 58, edits 40 and units 52 wide; captions 1 lower than their edits and
-// 8 high.
-constexpr rows::RowShape kRowShape = {58, 40, 52, 1, 8, kRowPitch};
+// Captions 62, edits 44 and units 52 wide; captions 1 lower than their edits and
+// 8 high. The longest captions ("Hydrogen sulfide", "Polyphosphate") keep a gap
+// before their edits, and a value of eight figures shows whole, in the
+// smallest font as in the largest.
+constexpr rows::RowShape kRowShape = {62, 44, 52, 1, 8, kRowPitch};
 constexpr short kColumnWidth = kRowShape.labelWidth + kRowShape.editWidth + kRowShape.unitWidth + 4;
 constexpr short kColumnGap = 4;
 constexpr short kFormWidth = 2 * kMargin + 3 * kColumnWidth + 2 * kColumnGap;
@@ -58,11 +60,13 @@ void AddHeader(Builder& b) {
     b.Caption(kNoId, "ID", kMargin, 20, 42);
     b.Edit(C::kSampleId, 50, 20, 306);
     // The chemistry-file buttons stand apart from the form's own at the top right.
+    // They do nothing, so they are greyed and out of the Tab order: Tab from the
+    // ID goes on to the description.
     constexpr short kFileButtonX = 372;
     b.Button(C::kOpenChemFile, "Open Chem File", kFileButtonX, 4,
-             kFormWidth - kMargin - kFileButtonX);
+             kFormWidth - kMargin - kFileButtonX, win::WS_DISABLED);
     b.Button(C::kSaveChemFile, "Save Chem File", kFileButtonX, 19,
-             kFormWidth - kMargin - kFileButtonX);
+             kFormWidth - kMargin - kFileButtonX, win::WS_DISABLED);
 
     constexpr short kHalf = (kFormWidth - 2 * kMargin - 18) / 2;
     b.GroupBox("Sample Description", kMargin, 34, kFormWidth - 2 * kMargin, 4 * kRowPitch + 14);

@@ -20,7 +20,7 @@ MenuTemplateItem Popup(const char* text, std::vector<MenuTemplateItem> items) {
 std::vector<MenuTemplateItem> Menu11() {
     using namespace PageCommand;
     return {Popup(
-        "OPTIONS",
+        "&OPTIONS",
         {Item(kPrint, "&PRINT"), Item(kPrintAll, "P&RINT ALL WINDOWS"), Item(kCopy, "&COPY"),
          Item(kCopyAll, "COPY &ALL"), Item(kRichTextCopy, "&RICH TEXT COPY"),
          Item(kRichTextCopyAll, "RICH TEXT COPY &ALL"), Item(kCopyForExcel, "COPY FOR &EXCEL"),
@@ -29,7 +29,7 @@ std::vector<MenuTemplateItem> Menu11() {
 
 std::vector<MenuTemplateItem> Menu12() {
     using namespace PageCommand;
-    return {Popup("OPTIONS", {Item(kPrint, "&PRINT"), Item(kPrintAll, "P&RINT ALL WINDOWS"),
+    return {Popup("&OPTIONS", {Item(kPrint, "&PRINT"), Item(kPrintAll, "P&RINT ALL WINDOWS"),
                               Item(kAlkalinityPm, "&DISPLAY ALKALINITY AS P and M"),
                               Item(kAlkalinitySpecies, "DISPLAY ALKALINITY AS HCO3 and &CO3"),
                               Item(kCopy, "&COPY"), Item(kCopyAll, "COPY &ALL"),
@@ -42,7 +42,7 @@ std::vector<MenuTemplateItem> Menu12() {
 
 std::vector<MenuTemplateItem> Menu17() {
     using namespace PageCommand;
-    return {Popup("OPTIONS", {Item(kPrint, "&PRINT"), Item(kPrintAll, "P&RINT ALL WINDOWS"),
+    return {Popup("&OPTIONS", {Item(kPrint, "&PRINT"), Item(kPrintAll, "P&RINT ALL WINDOWS"),
                               Item(kCopy, "&COPY"), Item(kCopyAll, "COPY &ALL"),
                               Item(kRichTextCopy, "COPY AS RICH TEXT"),
                               Item(kCopyAllAsRichText, "COPY ALL AS RICH TEXT"),
@@ -56,7 +56,7 @@ std::vector<MenuTemplateItem> Menu17() {
 // page graphs as bar items.
 std::vector<MenuTemplateItem> Menu1255() {
     using namespace PageCommand;
-    return {Popup("OPTIONS",
+    return {Popup("&OPTIONS",
                   {Item(kOnePageColourCoding, "&TREATED COLOR CODING\t(Currently Untreated)"),
                    Item(kPrint, "&PRINT"), Item(kCopy, "COPY"), Item(kExportCsv, "EXPORT TO CSV"),
                    Item(kCloseAll, "C&LOSE ALL PAGES"), Item(kClose, "CL&OSE")}),

@@ -113,8 +113,8 @@ MenuFlags CurrentMenuFlags() {
 void SetPlotVariableTexts(win::HMENU m, bool varyPco2) {
     Text(m, kVaryPh, varyPco2 ? " Vary &pCO2" : " Vary &pH");
     Text(m, kGraphVsPh, varyPco2 ? " Gr&aph vs pCO2" : " Gr&aph vs pH");
-    Text(m, kThreeDTemperaturePh, varyPco2 ? " 3D Temperature-pCO2" : " 3D Temperature-pH");
-    Text(m, kThreeDPhPercent, varyPco2 ? " 3D pCO2-%" : " 3D pH-%");
+    Text(m, kThreeDTemperaturePh, varyPco2 ? " 3D T&emperature-pCO2" : " 3D T&emperature-pH");
+    Text(m, kThreeDPhPercent, varyPco2 ? " 3D p&CO2-%" : " 3D p&H-%");
 }
 
 void ApplyMenuRules(win::HMENU m, const MenuFlags& f) {

@@ -315,7 +315,7 @@ TEST_F(CurrentResultsRun, PrintOnePageSummaryOnlyWithASummary) {
     const auto log = RunAndRead(
         "menustate\n" + SeaWater() + "menustate\nmenu 1248\nclose DisOnePage\nmenustate\n",
         {"run.log"});
-    const std::string item = "[4285] \"Print One Page Summary\"";
+    const std::string item = "[4285] \"Print &One Page Summary\"";
     std::vector<bool> greyed;
     for (size_t at = log[0].find(item); at != std::string::npos; at = log[0].find(item, at + 1))
         greyed.push_back(log[0].compare(at + item.size(), 9, " (grayed)") == 0);
@@ -333,7 +333,7 @@ TEST_F(CurrentResultsRun, PrintOnePageSummaryOnlyWithASummary) {
                                  "/tarvex' --headless --desktop 1280x1024 --script new.tvs "
                                  "--log run.log");
     EXPECT_NE(out.find("[exit " + std::to_string(3 << 8) + "]"), std::string::npos) << out;
-    EXPECT_NE(Log().find("\"Print One Page Summary\" is greyed"), std::string::npos) << Log();
+    EXPECT_NE(Log().find("\"Print &One Page Summary\" is greyed"), std::string::npos) << Log();
     EXPECT_EQ(Log().find("printed \"Tarvex Report\""), std::string::npos) << Log();
 }
 

@@ -2,7 +2,7 @@
 // cannot take the file) is told and aborted; the next print, on a printer that
 // works, must print as if the failed one had not been. Whole runs over the
 // windows that print by themselves: the one-page and well-log summaries and
-// the 2D graph window.
+// the 2D and 3D graph windows.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -55,21 +55,24 @@ TEST_F(FailedPrintRun, ThePrintAfterAFailedPrintOfASummaryOrGraphWindowPrints) {
                                "dialog 25 press 2505\ndialog 25 select 2501 Calcite\n"
                                "dialog 25 press 2503\ndialog 25 press 1\nmenu 1064\n"
                                "menu 1037\nprinter FULL\nmenu 1013 wc2DGraphWindow\n" +
+                               printSurface +
+                               // The 3D graph window, which ends its job itself.
+                               "menu 1040\nprinter FULL\nmenu 1013 wcGraphWindow\n" +
                                printSurface + "answer no Data has been modified\nmenu 1028\n";
     ASSERT_EQ(Run(script), 0) << Log();
     const std::string log = Log();
     // Each failure told once, naming its file and why.
-    EXPECT_EQ(Count(log, "\"Printer: EndDoc failed!\n\n"), 3) << log;
-    EXPECT_EQ(Count(log, "could not be written: Not a directory."), 3) << log;
-    for (const char* document : {"Tarvex Report", "Tarvex Well Log", "Printing Tarvex Graph"})
+    EXPECT_EQ(Count(log, "\"Printer: EndDoc failed!\n\n"), 4) << log;
+    EXPECT_EQ(Count(log, "could not be written: Not a directory."), 4) << log;
+    for (const char* document : {"Tarvex Report", "Tarvex Well Log", "Printing Tarvex Graph", " "})
         EXPECT_NE(log.find("print \"" + std::string(document) + "\" aborted"), std::string::npos)
             << document << "\n"
             << log;
     // Each Print Surface after them printed the surface water's two reports
     // on the working printer.
-    EXPECT_EQ(Count(log, "printed \" \": 2 pages, ./out/Surface Water Chemistry Input"), 3) << log;
+    EXPECT_EQ(Count(log, "printed \" \": 2 pages, ./out/Surface Water Chemistry Input"), 4) << log;
     const std::vector<fs::path> pdfs = Pdfs();
-    ASSERT_EQ(pdfs.size(), 3u) << log;
+    ASSERT_EQ(pdfs.size(), 4u) << log;
     for (const fs::path& pdf : pdfs) {
         EXPECT_EQ(pdf.parent_path().filename(), "out") << pdf;
         const std::string text = Text(pdf);

@@ -166,9 +166,9 @@ TEST_F(InputDialogsRunTest, WaterfloodWatersMixed) {
     EXPECT_EQ(Count(log, "window created ProgressBar"), Count(log, "window destroyed ProgressBar"));
     EXPECT_NE(log.find("[1042] \" &Display Mix\" (checked)"), std::string::npos) << log;
     EXPECT_NE(log.find("[1043] \" &2D Graph vs %\" (checked)"), std::string::npos);
-    EXPECT_NE(log.find("[1044] \" 3D Temperature-pH\" (checked)"), std::string::npos);
-    EXPECT_NE(log.find("[1046] \" 3D pH-%\"\n"), std::string::npos);
-    EXPECT_NE(log.find("[1053] \"Print Produced\"\n"), std::string::npos);
+    EXPECT_NE(log.find("[1044] \" 3D T&emperature-pH\" (checked)"), std::string::npos);
+    EXPECT_NE(log.find("[1046] \" 3D p&H-%\"\n"), std::string::npos);
+    EXPECT_NE(log.find("[1053] \"Print Pro&duced\"\n"), std::string::npos);
 }
 
 }  // namespace
@@ -205,4 +205,39 @@ TEST_F(InputDialogsRunTest, TheMenusAnswerTheKeyboard) {
     ASSERT_EQ(Run("key TarvexMainClass Alt+F Q\n"), 0);
     EXPECT_NE(Log().find("window destroyed TarvexMainClass"), std::string::npos) << Log();
     EXPECT_EQ(Log().find("end of script: the main window is closed"), std::string::npos) << Log();
+
+    // From a page: Alt+O opens its OPTIONS (C copies the page), and the main
+    // menu's letters open the main menu (FILES > QUIT ends the program).
+    Fresh();
+    std::string water;
+    {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-pages.tvs");
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("dialog 80", 0) == 0) water += line + "\n";
+    }
+    ASSERT_EQ(Run(water + "menu 1030\nclipboard empty\nkey DisplayMUWater Alt+O C\n"
+                          "clipboard list\nanswer no Data has been modified\n"
+                          "key DisplayMUValues Alt+F Q\n"),
+              0)
+        << Log();
+    const std::string log = Log();
+    const size_t listed = log.find("> clipboard list");
+    ASSERT_NE(listed, std::string::npos) << log;
+    EXPECT_NE(log.find("text", listed), std::string::npos) << log;
+    EXPECT_NE(log.find("window destroyed TarvexMainClass"), std::string::npos) << log;
+    EXPECT_EQ(log.find("end of script: the main window is closed"), std::string::npos) << log;
+}
+
+// Tab from the ID goes on to the first description line: the two chemistry-file
+// buttons, which do nothing, are greyed and out of the Tab order.
+TEST_F(InputDialogsRunTest, TabFromTheIdReachesTheDescription) {
+    ASSERT_EQ(Run("dialog 80 type 394 W\ndialog 80 key 394 Tab Shift+D 1\n"
+                  "dialog 80 read 399\ndialog 80 read 158\ndialog 80 read 159\n"
+                  "dialog 80 press 2\nmenu 1030\n"),
+              0)
+        << Log();
+    const std::string log = Log();
+    EXPECT_EQ(Reads(399), (std::vector<std::string>{"D1"})) << log;
+    EXPECT_NE(log.find("\"Open Chem File\" (grayed)"), std::string::npos) << log;
+    EXPECT_NE(log.find("\"Save Chem File\" (grayed)"), std::string::npos) << log;
 }

@@ -293,4 +293,21 @@ TEST_F(MultiMixInputRun, TheIdLineIsReachedKeptAndShown) {
     EXPECT_TRUE(shown) << Read("chem.txt");
 }
 
+// Page Up and Page Down typed in a field move between the waters as they do
+// while the form itself holds the focus, and the field keeps what it shows.
+TEST_F(MultiMixInputRun, PageKeysInAFieldMoveBetweenTheWaters) {
+    ASSERT_EQ(Run(Script("multimix-three-waters.tvs") +
+                  "dialog 115 read 519\ndialog 115 read 400\n"
+                  "dialog 115 key 400 PgUp\ndialog 115 read 519\ndialog 115 read 400\n"
+                  "dialog 115 key 404 PgUp\ndialog 115 read 519\ndialog 115 read 400\n"
+                  "dialog 115 key 400 PgDn\ndialog 115 read 519\ndialog 115 read 400\n"
+                  "dialog 115 press 2\nmenu 113\n"),
+              0)
+        << Log();
+    EXPECT_EQ(Reads(519), (std::vector<std::string>{"3", "2", "1", "2"})) << Log();
+    std::vector<double> calcium;
+    for (const std::string& read : Reads(400)) calcium.push_back(Number(read));
+    EXPECT_EQ(calcium, (std::vector<double>{300.0, 200.0, 100.0, 200.0})) << Log();
+}
+
 }  // namespace

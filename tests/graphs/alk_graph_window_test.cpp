@@ -12,6 +12,7 @@
 #include "graphs/alkcurve/alk_graph_records.h"
 #include "graphs/window/graph_slot.h"
 #include "platform/print/print_setup.h"
+#include "platform/window/menu_keys.h"
 #include "platform/system/clipboard.h"
 #include "printing/print_job_records.h"
 #include "resources/program_resources.h"
@@ -213,8 +214,13 @@ TEST_F(AlkWindowTest, PrintsDirectlyOrThroughAPictureByDriver) {
     Command(hwnd, kPrint);
     EXPECT_EQ(graphOutputFlags.colorNow, 1);
     EXPECT_EQ(graphOutputFlags.printColor, 1);
-    win::AnswerPrintDialog("Mono");
+    // Alt+P opens PROPERTIES, the menu its letter is under; OUTPUT > PRINT prints.
     win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'P', 0);
+    EXPECT_TRUE(win::detail::MenuRuns());
+    EXPECT_EQ(win::PrintLog().size(), 2u);
+    win::detail::LeaveMenu();
+    win::AnswerPrintDialog("Mono");
+    Command(hwnd, kPrint);
     EXPECT_EQ(graphOutputFlags.colorNow, 0);
     EXPECT_EQ(graphOutputFlags.printColor, 0);
     ASSERT_EQ(win::PrintLog().size(), 3u);

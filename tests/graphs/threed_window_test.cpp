@@ -14,6 +14,7 @@
 #include "graphs/threed/threed_series.h"
 #include "graphs/window/graph_slot.h"
 #include "graphs/window/threed_window_records.h"
+#include "platform/print/print_setup.h"
 #include "platform/window/menu_keys.h"
 #include "resources/program_resources.h"
 #include "shell/mainwindow/window_classes.h"
@@ -112,18 +113,33 @@ TEST_F(ThreeDWindowTest, SwitchesAndAltKeysRewriteTheirTexts) {
     win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'l', 0);
     EXPECT_EQ(showGraphLabels, 1);
     EXPECT_EQ(ItemText(hwnd, kLabels), " &HIDE LABELS\t(Currently Displayed)");
-    // Alt+B only from a contour map, Alt+C only from bars.
+    // Alt+B only from a contour map (the contour is the menu's switch).
     win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'B', 0);
     EXPECT_EQ(displaySettings.threeDPlotStyle, 0);
-    win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'c', 0);
+    Command(hwnd, kPlotStyle);
     EXPECT_EQ(displaySettings.threeDPlotStyle, 2);
     EXPECT_EQ(ItemText(hwnd, kPlotStyle), " &BAR GRAPH\t(Currently 3D Contour)");
-    win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'C', 0);
-    EXPECT_EQ(displaySettings.threeDPlotStyle, 2);
     win::SendMessage(hwnd, win::WM_SYSKEYDOWN, 'b', 0);
     EXPECT_EQ(displaySettings.threeDPlotStyle, 0);
+    // The letters the menu bar underlines open their menus, not a shortcut:
+    // P is PROPERTIES (no print), C CHOOSE GRAPH (bars stay), N NEW TREATMENT.
+    win::ClearMessageBoxLog();
+    for (const char letter : {'P', 'c', 'N', 'O'}) {
+        win::detail::LeaveMenu();
+        win::SendMessage(hwnd, win::WM_SYSKEYDOWN, static_cast<win::WPARAM>(letter), 0);
+        ASSERT_TRUE(win::detail::MenuRuns()) << letter;
+        const win::detail::KeyboardMenuState& bar = win::detail::KeyboardMenu();
+        EXPECT_TRUE(bar.dropped) << letter;
+        char title[64] = {};
+        win::GetMenuString(win::GetMenu(hwnd), static_cast<win::UINT>(bar.bar), title,
+                           sizeof title, win::MF_BYPOSITION);
+        EXPECT_EQ(win::detail::MenuMnemonic(title), letter & ~0x20) << title;
+    }
+    EXPECT_EQ(displaySettings.threeDPlotStyle, 0);
+    EXPECT_TRUE(win::PrintLog().empty());
+    EXPECT_TRUE(win::MessageBoxLog().empty());
     // F10 (a system key, as 'y' is in number) enters the menu bar and reverses
-    // nothing. (Alt+C just now, taken by no switch, dropped the menu of its letter.)
+    // nothing.
     win::detail::LeaveMenu();
     const auto columns = columnOrderNatural;
     win::SetFocus(hwnd);

@@ -296,6 +296,49 @@ TEST_F(MenuDialogDetailTest, TheMenuBarRunsFromTheKeyboard) {
     EXPECT_EQ(detail::KeyboardMenu().lit, 0);
     Click(h, 20, 20);
     EXPECT_FALSE(detail::MenuRuns());
+
+    // A window it owns (a page): its own bar's letters open its menus; a letter
+    // only the owner's bar underlines opens the owner's menu, whose command
+    // goes to the owner; a title letter two titles share goes to each in turn.
+    HMENU pageBar = CreateMenu();
+    HMENU options = CreatePopupMenu();
+    AppendMenu(options, MF_STRING, 31, "&COPY");
+    HMENU choose = CreatePopupMenu();
+    AppendMenu(choose, MF_STRING, 32, "Choose &Graphs");
+    HMENU range = CreatePopupMenu();
+    AppendMenu(range, MF_STRING, 33, " Change &Range");
+    AppendMenu(pageBar, MF_POPUP, reinterpret_cast<std::uintptr_t>(options), "&OPTIONS");
+    AppendMenu(pageBar, MF_POPUP, reinterpret_cast<std::uintptr_t>(choose), "&CHOOSE GRAPH");
+    AppendMenu(pageBar, MF_POPUP, reinterpret_cast<std::uintptr_t>(range), "&CHANGE RANGE");
+    HWND page = CreateWindow("KeyMenu", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200,
+                             100, h, pageBar, nullptr, nullptr);
+    const Case owned[] = {
+        {"Alt+O: the page's own menu", {{'O', true}, {VK_RETURN, false}}, {31}},
+        {"Alt+F: the owner's FILES", {{'F', true}, {'O', false}}, {11}},
+        {"Alt+H: the owner's bar command", {{'H', true}}, {20}},
+        {"Alt+C twice: CHANGE RANGE", {{'C', true}, {'C', true}, {VK_RETURN, false}}, {33}},
+        {"Alt+C three times: round to CHOOSE GRAPH",
+         {{'C', true}, {'C', true}, {'C', true}, {VK_RETURN, false}},
+         {32}},
+        {"Alt+Q: no bar has it", {{'Q', true}}, {}},
+    };
+    for (const Case& c : owned) {
+        gCommands.clear();
+        SetFocus(page);
+        for (auto [key, alt] : c.keys) PressKey(key, false, false, alt);
+        RunUntilIdle();
+        EXPECT_EQ(gCommands, c.chosen) << c.what;
+        EXPECT_FALSE(detail::MenuRuns()) << c.what;
+        detail::LeaveMenu();
+    }
+    // Not while the owner waits for a dialog.
+    EnableWindow(h, FALSE);
+    gCommands.clear();
+    SetFocus(page);
+    PressKey('F', false, false, true);
+    EXPECT_FALSE(detail::MenuRuns());
+    EnableWindow(h, TRUE);
+    DestroyWindow(page);
 }
 
 // A message box takes the underlined letters of its buttons, typed or with

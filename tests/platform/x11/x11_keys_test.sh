@@ -14,7 +14,15 @@
 #     Page Down;
 #  5. in the units dialog the focused radio button shows it, the arrows go
 #     round the three of its group (never onto the group's frame), and the
-#     temperature spinner's Down and Up undo each other and go round alike.
+#     temperature spinner's Down and Up undo each other and go round alike;
+#  6. on a page Alt+O drops its OPTIONS and Alt+F the main menu's FILES;
+#  7. on the 3D graph Alt+P drops PROPERTIES (no print) and Alt+C, twice,
+#     CHOOSE GRAPH then CHANGE RANGE (the bars stay); after the range's OK the
+#     graph has the keyboard; in the print dialog Tab, Escape and Enter work
+#     from the printer list, and a print, cancelled or not, leaves the graph
+#     where it was.
+# Each wait has its own short limit: a key that brings nothing fails the test
+# at that step.
 # Every process started here is ended here. Exit 77 (skipped) without the X
 # tools.
 #
@@ -64,6 +72,21 @@ still() {
   done
 }
 
+# step SECONDS COMMAND...: waits, as a step of the test, for what the keys
+# before it should bring; when it does not come within its own short time the
+# test fails there, naming the step and the windows shown (every step after it
+# would wait in vain).
+step() {
+  step_limit=$1
+  shift
+  wait_for "$step_limit" "$@" && return 0
+  echo "FAILED: waited $step_limit s for: $*"
+  echo "shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+  echo "focus: $(focused_name)"
+  echo "$PASSED passed, $((FAILED + 1)) failed"
+  exit 1
+}
+
 # ---- the work file: the sea water, stored by a headless run ------------------------
 mkdir "$WORK/make"
 sed -n '/^dialog 80/p' "$SOURCE/data/scripts/seawater-pages.tvs" >"$WORK/make/sea.tvs"
@@ -75,6 +98,7 @@ printf 'menu 1030\nfile \\sea.krv\nmenu 1022\nmenu 1028\n' >>"$WORK/make/sea.tvs
 start_xvfb
 # As first_start, with the time a slow build needs for all that follows.
 mkdir "$WORK/run"
+echo 'PDF | letter | 300 | colour | out' >"$WORK/run/printers.cfg"
 (cd "$WORK/run" && exec timeout 280 "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
 TARVEX_PID=$!
 PIDS="$PIDS $TARVEX_PID"
@@ -101,49 +125,49 @@ wide=$(awk -v y="$lowest" '$1 == y { if (lo == "" || $2 < lo) lo = $2; if ($2 > 
 check "the lowest ink of FILES is a stroke under one letter ($wide pixels wide)" \
   sh -c "[ '$wide' -ge 4 ] && [ '$wide' -le 12 ]"
 xdotool key alt+i
-wait_for 10 shown '^INPUT$'
+step 5 shown '^INPUT$'
 xdotool key Return
 check "Alt+I, Enter opens the source water form" \
-  wait_for 30 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
+  wait_for 10 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
 xdotool key Escape
-wait_for 30 gone '^SURFACE WATER CHEMISTRY INPUT FORM$'
-wait_for 10 focus_is Tarvex
+step 10 gone '^SURFACE WATER CHEMISTRY INPUT FORM$'
+step 10 focus_is Tarvex
 
 # ---- 2. letters two items share -------------------------------------------------------
 xdotool key alt+f
-wait_for 10 shown '^FILES$'
+step 5 shown '^FILES$'
 xdotool key o
-wait_for 30 shown '^OPEN WORK FILE$'
+step 10 shown '^OPEN WORK FILE$'
 settle
 xdotool type sea.KRV
 xdotool key Return
-wait_for 30 shown '^C:.sea.KRV$' && xdotool key Return
-wait_for 30 gone '^C:.sea.KRV$'
-wait_for 10 focus_is Tarvex
+wait_for 10 shown '^C:.sea.KRV$' && xdotool key Return
+step 10 gone '^C:.sea.KRV$'
+step 10 focus_is Tarvex
 xdotool key alt+f
-wait_for 10 shown '^FILES$'
+step 5 shown '^FILES$'
 xdotool key s
 settle
 check "S lights Save File and chooses nothing" shown '^FILES$'
 xdotool key s Return
-check "S again, Enter: What's Stored" wait_for 30 shown '^WORK FILE BROWSE & DELETE$'
+check "S again, Enter: What's Stored" wait_for 10 shown '^WORK FILE BROWSE & DELETE$'
 xdotool key Escape
-wait_for 30 gone '^WORK FILE BROWSE & DELETE$'
-wait_for 10 focus_is Tarvex
+step 10 gone '^WORK FILE BROWSE & DELETE$'
+step 10 focus_is Tarvex
 xdotool key alt+i
-wait_for 10 shown '^INPUT$'
+step 5 shown '^INPUT$'
 xdotool key i i Return
-check "I, I, Enter: Input pH Curve" wait_for 30 shown '^Input pH-Alkalinity Relationship$'
+check "I, I, Enter: Input pH Curve" wait_for 10 shown '^Input pH-Alkalinity Relationship$'
 xdotool key Escape
-wait_for 30 gone '^Input pH-Alkalinity Relationship$'
-wait_for 10 focus_is Tarvex
+step 10 gone '^Input pH-Alkalinity Relationship$'
+step 10 focus_is Tarvex
 
 # ---- 3. the one-page summary below the menu bar ----------------------------------------
 xdotool key alt+w
-wait_for 10 shown '^WHAT-IF$'
+step 5 shown '^WHAT-IF$'
 xdotool key Return
 SUMMARY=
-wait_for 60 shown '^SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY$' &&
+wait_for 30 shown '^SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY$' &&
   SUMMARY=$(window '^SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY$')
 check "Alt+W, Enter opens the one-page summary" test -n "$SUMMARY"
 if [ -n "$SUMMARY" ]; then
@@ -153,38 +177,38 @@ if [ -n "$SUMMARY" ]; then
   xdotool mousemove $((MX + 20)) $((MY + 32)) click 1
   check "a click on FILES drops it" wait_for 10 shown '^FILES$'
   xdotool key Escape
-  wait_for 10 gone '^FILES$'
+  step 5 gone '^FILES$'
 fi
 
 # ---- 4. the windows in a ring ------------------------------------------------------------
 # The source water form again, OK: its two pages open over the summary. A
 # click on the main window's caption gives it the keyboard.
 xdotool mousemove $((MX + 900)) $((MY + 10)) click 1
-wait_for 10 focus_is Tarvex
+step 10 focus_is Tarvex
 xdotool key alt+i
-wait_for 10 shown '^INPUT$'
+step 5 shown '^INPUT$'
 xdotool key Return
-wait_for 30 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
-wait_for 30 focus_is 'SURFACE WATER CHEMISTRY INPUT FORM'
+step 5 shown '^SURFACE WATER CHEMISTRY INPUT FORM$'
+step 10 focus_is 'SURFACE WATER CHEMISTRY INPUT FORM'
 settle
 xdotool key Return
 check "OK in the form opens the water's pages" \
-  wait_for 60 shown '^SURFACE WATER DEPOSITION POTENTIAL INDICATORS$'
-wait_for 30 gone '^SURFACE WATER CHEMISTRY INPUT FORM$' ||
+  wait_for 30 shown '^SURFACE WATER DEPOSITION POTENTIAL INDICATORS$'
+wait_for 10 gone '^SURFACE WATER CHEMISTRY INPUT FORM$' ||
   echo "shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
-wait_for 10 focus_is Tarvex
+step 10 focus_is Tarvex
 ring=""
 for i in 1 2 3 4; do
   before=$(focused_name)
   xdotool key ctrl+F6
-  wait_for 10 sh -c "[ \"\$(xdotool getwindowfocus getwindowname)\" != '$before' ]"
+  step 10 sh -c "[ \"\$(xdotool getwindowfocus getwindowname)\" != '$before' ]"
   ring="$ring|$(focused_name)"
 done
 check "Ctrl+F6 four times goes round the main window and its three pages ($ring)" \
   sh -c "echo '$ring' | grep -q 'SUMMARY' && echo '$ring' | grep -q '|SURFACE WATER ANALYSIS' &&
     echo '$ring' | grep -q 'INDICATORS' && [ '${ring##*|}' = Tarvex ]"
 xdotool key ctrl+Tab
-wait_for 10 sh -c "! [ \"\$(xdotool getwindowfocus getwindowname)\" = Tarvex ]"
+step 10 sh -c "! [ \"\$(xdotool getwindowfocus getwindowname)\" = Tarvex ]"
 first=$(focused_name)
 check "Ctrl+Tab steps as Ctrl+F6 ($first)" [ "$first" = "$(echo "$ring" | cut -d'|' -f2)" ]
 xdotool key ctrl+shift+F6
@@ -218,10 +242,10 @@ done
 
 # ---- 5. the units dialog ---------------------------------------------------------------
 xdotool key alt+p
-wait_for 10 shown '^PREFERENCES$'
+step 5 shown '^PREFERENCES$'
 xdotool key u
 UNITS=
-wait_for 30 shown '^ANALYTICAL UNITS SELECTION$' && UNITS=$(window '^ANALYTICAL UNITS SELECTION$')
+wait_for 10 shown '^ANALYTICAL UNITS SELECTION$' && UNITS=$(window '^ANALYTICAL UNITS SELECTION$')
 check "Alt+P, U opens the units dialog" test -n "$UNITS"
 if [ -n "$UNITS" ]; then
   settle
@@ -246,11 +270,11 @@ if [ -n "$UNITS" ]; then
   # The temperature spinner: the 29th field from the first (the focus
   # starts there when the dialog opens again).
   xdotool key Escape
-  wait_for 30 gone '^ANALYTICAL UNITS SELECTION$'
+  step 10 gone '^ANALYTICAL UNITS SELECTION$'
   xdotool key alt+p
-  wait_for 10 shown '^PREFERENCES$'
+  step 5 shown '^PREFERENCES$'
   xdotool key u
-  wait_for 30 shown '^ANALYTICAL UNITS SELECTION$'
+  step 10 shown '^ANALYTICAL UNITS SELECTION$'
   settle
   xdotool key $(for i in $(seq 28); do echo Tab; done)
   still "$WORK/t0.png" "$WHOLE"
@@ -267,8 +291,87 @@ if [ -n "$UNITS" ]; then
   still "$WORK/t4.png" "$WHOLE"
   check "three Ups go round the three units" same "$WORK/t0.png" "$WORK/t4.png"
   xdotool key Escape
-  wait_for 30 gone '^ANALYTICAL UNITS SELECTION$'
+  step 10 gone '^ANALYTICAL UNITS SELECTION$'
 fi
+
+# ---- 6. a page: its own OPTIONS and the main menu ------------------------------------
+for i in 1 2 3 4; do
+  focus_is "$INDICATORS" && break
+  xdotool key ctrl+F6
+  settle
+done
+step 10 focus_is "$INDICATORS"
+xdotool key alt+o
+check "Alt+O on a page drops its OPTIONS" wait_for 5 shown '^OPTIONS$'
+xdotool key Escape
+step 5 gone '^OPTIONS$'
+xdotool key alt+f
+check "Alt+F on a page drops the main menu's FILES" wait_for 5 shown '^FILES$'
+xdotool key Escape
+step 5 gone '^FILES$'
+check "Escape leaves the keyboard on the page" focus_is "$INDICATORS"
+
+# ---- 7. the 3D graph: the bar's letters, Change Range, print ---------------------------
+xdotool key alt+w
+step 5 shown '^WHAT-IF$'
+# P lights Vary pH, Vary Pressure, then 3D Profile.
+xdotool key p p p Return
+step 30 shown '^Tarvex Graph$'
+step 10 focus_is 'Tarvex Graph'
+GRAPH=$(window '^Tarvex Graph$')
+geometry "$GRAPH"
+GX=$X GY=$Y GW=$WIDTH GH=$HEIGHT
+GAREA="${GW}x${GH}+$GX+$GY"
+still "$WORK/g0.png" "$GAREA"
+xdotool key alt+p
+check "Alt+P on the 3D graph drops PROPERTIES" wait_for 5 shown '^PROPERTIES$'
+check "and opens no print dialog" gone '^Print$'
+xdotool key Escape
+step 5 gone '^PROPERTIES$'
+xdotool key alt+c
+check "Alt+C drops CHOOSE GRAPH" wait_for 5 shown '^CHOOSE GRAPH$'
+xdotool key alt+c
+check "Alt+C again moves to CHANGE RANGE" wait_for 5 shown '^CHANGE RANGE$'
+xdotool key Escape
+step 5 gone '^CHANGE RANGE$'
+still "$WORK/g1.png" "$GAREA"
+check "Alt+C leaves the bars as they were" same "$WORK/g0.png" "$WORK/g1.png"
+# Change Range, OK: the keyboard comes back to the graph.
+xdotool key alt+c alt+c Return
+step 10 sh -c "[ \"\$(xdotool getwindowfocus getwindowname)\" != 'Tarvex Graph' ]"
+RANGE=$(focused_name)
+settle
+xdotool key Return
+step 10 gone "^$RANGE\$"
+check "after the range's OK the graph has the keyboard" wait_for 30 focus_is 'Tarvex Graph'
+# The print dialog: Tab moves its focus, Escape cancels, Enter prints; the
+# graph stays where it was either way.
+xdotool key alt+o Return
+step 10 shown '^Print$'
+PRINT=$(window '^Print$')
+geometry "$PRINT"
+PAREA="${WIDTH}x${HEIGHT}+$X+$Y"
+still "$WORK/p0.png" "$PAREA"
+xdotool key Tab
+still "$WORK/p1.png" "$PAREA"
+check "Tab in the printer list moves the focus" differ "$WORK/p0.png" "$WORK/p1.png"
+xdotool key Escape
+check "Escape cancels the print dialog" wait_for 10 gone '^Print$'
+settle
+GRAPH=$(window '^Tarvex Graph$')
+geometry "$GRAPH"
+check "the cancelled print leaves the graph in its place ($X,$Y ${WIDTH}x$HEIGHT)" \
+  [ "$X,$Y,$WIDTH,$HEIGHT" = "$GX,$GY,$GW,$GH" ]
+xdotool key alt+o Return
+step 10 shown '^Print$'
+xdotool key Return
+check "Enter in the printer list prints" wait_for 30 sh -c "ls '$WORK/run/out/'*.pdf"
+step 30 focus_is 'Tarvex Graph'
+settle
+GRAPH=$(window '^Tarvex Graph$')
+geometry "$GRAPH"
+check "the print leaves the graph in its place ($X,$Y ${WIDTH}x$HEIGHT)" \
+  [ "$X,$Y,$WIDTH,$HEIGHT" = "$GX,$GY,$GW,$GH" ]
 
 kill "$TARVEX_PID" 2>/dev/null
 echo "$PASSED passed, $FAILED failed"

@@ -154,11 +154,51 @@ TEST_F(MenuTextsTest, ThePlotVariableNamesFourItems) {
     ApplyMenuRules(menu, f);
     EXPECT_EQ(Item(kVaryPh).text, " Vary &pCO2");
     EXPECT_EQ(Item(kGraphVsPh).text, " Gr&aph vs pCO2");
-    EXPECT_EQ(Item(kThreeDTemperaturePh).text, " 3D Temperature-pCO2");
-    EXPECT_EQ(Item(kThreeDPhPercent).text, " 3D pCO2-%");
+    EXPECT_EQ(Item(kThreeDTemperaturePh).text, " 3D T&emperature-pCO2");
+    EXPECT_EQ(Item(kThreeDPhPercent).text, " 3D p&CO2-%");
     f.varyPco2 = false;
     ApplyMenuRules(menu, f);
-    EXPECT_EQ(Item(kThreeDPhPercent).text, " 3D pH-%");
+    EXPECT_EQ(Item(kThreeDPhPercent).text, " 3D p&H-%");
+}
+
+// Every command of the main menu is reached by a letter it underlines, under
+// either plot variable (headings, which do nothing, need none); so is every
+// title of the menu bars of the main window, the pages and the graphs.
+TEST_F(MenuTextsTest, EveryCommandAndTitleUnderlinesALetter) {
+    for (const bool pco2 : {false, true}) {
+        MenuFlags f;
+        f.surface = f.injection = f.formation = true;
+        f.varyPco2 = pco2;
+        ApplyMenuRules(menu, f);
+        for (int p = 0; p < win::GetMenuItemCount(menu); ++p) {
+            win::HMENU popup = win::GetSubMenu(menu, p);
+            ASSERT_NE(popup, nullptr);
+            for (int i = 0; i < win::GetMenuItemCount(popup); ++i) {
+                const unsigned id = win::GetMenuItemID(popup, i);
+                if (id == 0 || id == 0xFFFFFFFFu || id == kHeading || id == kHeadingGroup) continue;
+                char text[128] = {};
+                win::GetMenuString(popup, static_cast<win::UINT>(i), text, sizeof text,
+                                   win::MF_BYPOSITION);
+                EXPECT_NE(std::string(text).find('&'), std::string::npos)
+                    << "[" << id << "] \"" << text << "\"" << (pco2 ? " (pCO2)" : "");
+            }
+        }
+    }
+    for (const int bar : {kMainMenuId, kPageMenuOneWater, kPageMenuProfileChemistry,
+                          kPageMenuProfileIndicators, kPageMenuOneSummary, kGraphMenuTwoD,
+                          kGraphMenuThreeD, kGraphMenuAlk}) {
+        win::HMENU m = win::LoadMenu(nullptr, bar);
+        ASSERT_NE(m, nullptr) << bar;
+        for (int i = 0; i < win::GetMenuItemCount(m); ++i) {
+            char text[128] = {};
+            win::GetMenuString(m, static_cast<win::UINT>(i), text, sizeof text,
+                               win::MF_BYPOSITION);
+            // The summary's four graphs are commands of the bar itself.
+            if (win::GetSubMenu(m, i) == nullptr) continue;
+            EXPECT_NE(std::string(text).find('&'), std::string::npos) << bar << ": " << text;
+        }
+        win::DestroyMenu(m);
+    }
 }
 
 }  // namespace
