@@ -52,8 +52,7 @@ void RunCalculationsWith(EngineFunction engine) {
 
     PutSolverBackupBack();
     RestoreEngineState(waterRun);
-    for (int i = 0; i < kTargetSolverRunCount; ++i)
-        SaturationResults[kTargetSolverRuns[i].answerSlot] = answers[i];
+    for (int i = 0; i < kTargetSolverRunCount; ++i) targetSolverAnswer[i] = answers[i];
 }
 
 void RunCalculations() {

@@ -8,9 +8,10 @@
 using EngineFunction = void (*)();
 
 // Runs CalcEquilibrium once and, when runTargetSolvers of ResultStatus is set,
-// the six solver runs, whose answers go into SaturationResults slots 60
-// (calcite), 58 (aragonite), 55 (siderite), 57 (witherite), 51 (strontianite) and
-// 53 (magnesite). Everything else is left as the one CalcEquilibrium left it.
+// the six solver runs, whose answers go into targetSolverAnswer (calcite,
+// aragonite, siderite, witherite, strontianite, magnesite). Everything else is
+// left as the one CalcEquilibrium left it: the precipitation potentials of
+// SaturationResults are the results pass's own, with the solvers on or off.
 void RunCalculations();
 void RunCalculationsWith(EngineFunction engine);
 
@@ -19,8 +20,8 @@ void RunCalculationsWith(EngineFunction engine);
 // which its results pass follows with the solvers on the water they describe):
 // the equilibrium calculation once and, with the solvers on, the one record their
 // runs leave changed besides the answers (TakeStartAlkalinityDemand). The engine
-// then stands as RunCalculationsWith leaves it in every record but the answer
-// slots and the solvers' own working copies.
+// then stands as RunCalculationsWith leaves it in every record but the answers
+// and the solvers' own working copies.
 void RunCalculationsAnswersReplaced(EngineFunction engine);
 
 // Four six-value rows of double results that the equilibrium calculation keeps

@@ -5,12 +5,11 @@
 
 #include <cmath>
 
-#include "engine/carbonate/carbonate_solvers.h"
-#include "engine/pipeline/clamp_to_float.h"
-#include "engine/saturation/plain_store.h"
+#include "engine/balancing/balancing_records.h"
+#include "engine/carbonate/carbonate_potential.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/ion_sums.h"
-#include "engine/balancing/balancing_records.h"
+#include "engine/pipeline/clamp_to_float.h"
 #include "engine/pipeline/round_to_charge.h"
 #include "engine/records.h"
 #include "engine/saturation/result_concentrations.h"
@@ -105,46 +104,25 @@ SpeciatedWater BindSpeciatedWater() {
     return w;
 }
 
-// The carbonate constants of the water as this pass speciated it: at its
-// temperature and pressure, with its own activity coefficients. (The reference
-// pass's constants are those of the water as entered, at 25 C.)
-CarbonateState OwnCarbonateConstants(const SpeciatedWater& w) {
-    CarbonateState k{};
-    k.k1 = ClampToFloat(ConditionalK1(w));
-    k.k2 = ClampToFloat(ConditionalK2(w));
-    k.kw = PlainToFloat(ConditionalWaterConstant(w));
-    k.gammaH = ClampToFloat(w.G(Ion::kH));
-    return k;
-}
-
 CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w) {
     CarbonateSolverValues v{};
     // Each search starts from the water at the pH this pass found, on the
-    // constants of this pass, with the free cation and the carbonate ion that
-    // its saturation ratio is made of: at that start the search sees the water
-    // exactly as saturated as the ratio says, so that the alkalinity it finds
-    // the water must lose is positive only where the ratio is above 1. The
-    // search tracks the carbonate through the acidity; the solubility product
-    // is handed over in those terms (the free carbonate ion at the start
-    // stands for the search's carbonate there), and the alkalinity it starts
-    // from is the carbonate system's own at that pH.
-    const CarbonateState constants = OwnCarbonateConstants(w);
+    // constants of this pass, with the free cation and the saturation ratio
+    // that the free ions give: the answer is positive exactly where the ratio
+    // is above 1, and never takes more of the cation or of the carbonate than
+    // the water holds.
+    const CarbonateConstants constants{ConditionalK1(w), ConditionalK2(w),
+                                       ConditionalWaterConstant(w), w.G(Ion::kH)};
     const double acidity = CarbonateAcidity(w);
-    const CarbonateAlkStart start = CarbonateAlkTermsAt(constants, w.ph, acidity);
     const double freeCarbonate = w.M(Ion::kCO3);
-    const bool comparable = freeCarbonate > 0.0 && start.a > 0.0 && std::isfinite(start.a);
-    // The six searches share the pH terms of the pHs they try.
-    CarbonateAlkTerms terms;
-    ClearCarbonateAlkTerms(terms);
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
-        const double kc = FamilyKc(w, c);
-        const double ksp = comparable ? kc / (freeCarbonate * start.a) : kc;
-        // The answer stands whether or not the search converged. Without alkalinity
-        // every search answers 0 (and fails).
-        v.alkalinityChange[i] =
-            SearchCarbonateAlk(constants, w.ph, ksp, w.M(c.cation), start.r, acidity, &terms)
-                .excess;
+        const double metal = w.M(c.cation);
+        const double ratio = metal * freeCarbonate / FamilyKc(w, c);
+        const CarbonatePotential p =
+            SearchCarbonatePotential(constants, w.ph, acidity, metal, ratio);
+        v.potential[i] = p.found ? p.amount * c.molarMass * w.massFactor
+                                 : static_cast<double>(kSolverNotReachable);
     }
     return v;
 }

@@ -10,8 +10,8 @@
 // The view of the speciated water that the global records hold after the speciation.
 SpeciatedWater BindSpeciatedWater();
 
-// The answers of the carbonate alkalinity solvers for the six carbonates of the
-// second carbonate family, on the last reference pass's carbonate state.
+// The precipitation potentials of the six carbonates of the second carbonate
+// family, from the water as this results pass speciated it.
 CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w);
 
 // Runs the pass that calcPassMode selects on the global records.

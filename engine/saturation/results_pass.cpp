@@ -68,11 +68,11 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     double excess[kMineralExcessCount];
     CalcMineralExcesses(w, slots[IndexCode::kFluorite], excess);
 
-    // The second carbonate family: the solvers' alkalinity changes, and the excess
-    // of each carbonate from the cation's analytical total and the carbonate total.
+    // The second carbonate family: the precipitation potentials, and the excess of
+    // each carbonate from the cation's analytical total and the carbonate total.
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
-        slots[c.solverSlot] = solvers.alkalinityChange[i];
+        slots[c.solverSlot] = solvers.potential[i];
         CalcExcess11(w.*c.total, w.carbonateTotal, FamilyKc(w, c), c.molarMass, w.massFactor,
                      slots[c.excessSlot]);
     }

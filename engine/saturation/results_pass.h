@@ -12,10 +12,11 @@
 // calcite, aragonite, witherite, siderite, magnesite, strontianite.
 constexpr int kFamilyCarbonateCount = 6;
 
-// What the carbonate solvers answered for the six carbonates: the alkalinity change
-// (mg/L as CaCO3) that brings the water to equilibrium with each.
+// The precipitation potential of the six carbonates: mg/L of the mineral that
+// leaves the water (positive) or may still dissolve (negative) before the water
+// is just saturated with it; kSolverNotReachable where no saturated state exists.
 struct CarbonateSolverValues {
-    double alkalinityChange[kFamilyCarbonateCount];
+    double potential[kFamilyCarbonateCount];
 };
 
 // One carbonate of the family: its IndexCode slots, cation, constant and mass.

@@ -3,6 +3,7 @@
 
 SolverBackupRecord SolverBackup;
 uint16_t targetSolverOutcome[6];
+float targetSolverAnswer[6];
 WaterResultsRecord WaterResults;
 CarbonateSnapshotRecord CarbonateSnapshot;
 float currentHCO3;
@@ -15,6 +16,7 @@ TreatmentStageRecord treatmentStage;
 void ResetWaterResultsRecords() {
     SolverBackup = SolverBackupRecord{};
     for (uint16_t& o : targetSolverOutcome) o = 0;
+    for (float& a : targetSolverAnswer) a = 0.0f;
     WaterResults = WaterResultsRecord{};
     CarbonateSnapshot = CarbonateSnapshotRecord{};
     currentHCO3 = currentCO3 = currentH2CO3 = currentCO2 = 0.0f;

@@ -23,6 +23,11 @@ extern SolverBackupRecord SolverBackup;
 // SolverOutcome of engine/pipeline/target_solvers.h), in the order RunCalculations
 // runs them: calcite, aragonite, siderite, witherite, strontianite, magnesite.
 extern uint16_t targetSolverOutcome[6];
+// And their answers, in the same order: the cation (mg/L as CaCO3) to remove
+// (positive) or add for the mineral to be just saturated, or kSolverNotReachable.
+// The pages show the precipitation potential of the results pass instead, one
+// quantity for every water, whether or not the solvers ran.
+extern float targetSolverAnswer[6];
 
 // SaturationResults and MomentaryExcess of one water's last full calculation. A
 // water whose 38 excess values sum to exactly 0.0 counts as never calculated.

@@ -52,11 +52,16 @@ void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServic
     multiMixDate = mainWindowState.reportDate;
     m.reopenMultiMix = 1;
     const MultiMixState before = m;
+    // The dialog switches the target solvers on for its source waters (and reads
+    // the switch to tell a stored water from a new one); the waters calculated
+    // after the input are calculated as before it.
+    const uint16_t solversBefore = resultStatus.runTargetSolvers;
     int16_t result = kStored;
     while (m.reopenMultiMix != 0) {
         result = s.showDialog();
         if (result == kCancelled) {
             // Waters stored before the Cancel (OK, NEXT) are shown as stored.
+            resultStatus.runTargetSolvers = solversBefore;
             if (SourcesChanged(before, m)) RefreshOpenPages(-1);
             return;
         }
@@ -80,6 +85,7 @@ void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServic
     if (m.lastWaterIndex >= 0 && m.lastWaterIndex < kMultiMixWaterCount)
         NormaliseMultiMixWeights(m.weightPercent, m.lastWaterIndex);
     if (m.lastWaterIndex > 0) UpdateMenuTexts();
+    resultStatus.runTargetSolvers = solversBefore;
     if (m.multiMixEntered[0] != 0) (void)s.showPages(mainWindow);
     if (result == kMixAtOnce) s.mix(mainWindow);
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);

@@ -76,15 +76,18 @@ TEST_F(MultiMixInputRun, ThreeWatersTypedMixedAndSaved) {
 // A profile run after a multi-mix stays current when its pages open: Print
 // Surface Temperature Profile is offered at once.
 TEST_F(MultiMixInputRun, ProfileAfterAMultiMixStaysCurrent) {
-    const std::string water = "dialog 80 set 407 8.1\ndialog 80 set 400 412\n"
-                              "dialog 80 set 404 10760\ndialog 80 set 414 19350\n"
-                              "dialog 80 set 419 140\ndialog 80 press 1\nmenu 1030\n";
-    const std::string mix = "answer yes Last Analysis\n"
-                            "dialog 115 set 400 100\ndialog 115 set 404 1000\n"
-                            "dialog 115 set 414 1700\ndialog 115 set 419 200\n"
-                            "dialog 115 press 527\nmenu 113\n";
-    ASSERT_EQ(Run(water + mix + "menu 1036\nmenustate\nanswer no Data has been modified\n"
-                                "answer no Did you wish to leave data\n"),
+    const std::string water =
+        "dialog 80 set 407 8.1\ndialog 80 set 400 412\n"
+        "dialog 80 set 404 10760\ndialog 80 set 414 19350\n"
+        "dialog 80 set 419 140\ndialog 80 press 1\nmenu 1030\n";
+    const std::string mix =
+        "answer yes Last Analysis\n"
+        "dialog 115 set 400 100\ndialog 115 set 404 1000\n"
+        "dialog 115 set 414 1700\ndialog 115 set 419 200\n"
+        "dialog 115 press 527\nmenu 113\n";
+    ASSERT_EQ(Run(water + mix +
+                  "menu 1036\nmenustate\nanswer no Data has been modified\n"
+                  "answer no Did you wish to leave data\n"),
               0)
         << Log();
     const std::string log = Log();
@@ -92,6 +95,48 @@ TEST_F(MultiMixInputRun, ProfileAfterAMultiMixStaysCurrent) {
     ASSERT_NE(item, std::string::npos) << log;
     EXPECT_EQ(log.substr(item, log.find('\n', item) - item).find("(grayed)"), std::string::npos)
         << log;
+}
+
+// Sea water typed into the source water form after two multi-mix waters were
+// mixed is calculated as from a fresh start: its indicators page and its pH
+// profile's indicators are a fresh start's, line for line (the identification
+// line, which carries the minute of the run, aside).
+TEST_F(MultiMixInputRun, SingleWaterAfterAMixIsAFreshStartsWater) {
+    const std::string mix =
+        "answer yes Last Analysis\n"
+        "dialog 115 set 400 100\ndialog 115 set 404 1000\n"
+        "dialog 115 set 414 1700\ndialog 115 set 419 200\n"
+        "dialog 115 set 492 50\ndialog 115 press 1\n"
+        "dialog 115 next\ndialog 115 press 520\n"
+        "dialog 115 set 407 8.3\ndialog 115 set 400 300\n"
+        "dialog 115 set 401 50\ndialog 115 set 404 1000\n"
+        "dialog 115 set 414 1900\ndialog 115 set 419 300\n"
+        "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n";
+    const std::string seaWater =
+        "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
+        "dialog 80 set 403 8\ndialog 80 set 402 0.01\ndialog 80 set 404 10770\n"
+        "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
+        "dialog 80 set 419 142\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
+        "dialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n"
+        "text DisplayMUValues values.txt\nmenu 1038\ntext DisplaypHValues ph.txt\n"
+        "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+    auto pages = [this] {
+        std::vector<std::string> lines;
+        for (const char* name : {"values.txt", "ph.txt"})
+            for (const std::string& line : TextLines(Read(name)))
+                if (line.find("Sample ID:") == std::string::npos) lines.push_back(line);
+        return lines;
+    };
+    ASSERT_EQ(Run(seaWater), 0) << Log();
+    const std::vector<std::string> fresh = pages();
+    ASSERT_GT(fresh.size(), 100u) << Log();
+    Fresh();
+    ResetMultiMixRecords();
+    ResetMultiMixInputRecords();
+    ASSERT_EQ(Run(mix + seaWater), 0) << Log();
+    const std::vector<std::string> afterMix = pages();
+    ASSERT_EQ(afterMix.size(), fresh.size()) << Log();
+    for (size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(afterMix[i], fresh[i]) << "line " << i;
 }
 
 // After the three waters, Mix again and save both source-water pages as text:

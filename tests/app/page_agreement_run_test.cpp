@@ -5,8 +5,10 @@
 // gas flows are refused at the form while no brine flow carries them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -72,9 +74,9 @@ struct Carbonate {
     const char* surfaceLabel;  // the surface indicators page
 };
 const Carbonate kCarbonates[] = {
-    {"Calcite (CaCO3)", "Calcite:"},          {"Aragonite (CaCO3)", "Aragonite:"},
-    {"Witherite (BaCO3)", "Witherite:"},      {"Strontianite (SrCO3)", "Strontianite:"},
-    {"Magnesite (MgCO3)", "Magnesite:"},      {"Siderite (FeCO3)", "Siderite:"},
+    {"Calcite (CaCO3)", "Calcite:"},     {"Aragonite (CaCO3)", "Aragonite:"},
+    {"Witherite (BaCO3)", "Witherite:"}, {"Strontianite (SrCO3)", "Strontianite:"},
+    {"Magnesite (MgCO3)", "Magnesite:"}, {"Siderite (FeCO3)", "Siderite:"},
 };
 
 // A ratio that shows below 0.98 is undersaturated, above 1.02 supersaturated:
@@ -93,12 +95,14 @@ class PageAgreementRun : public ProgramRunFixture {};
 // The formation brine holds 12 mg/L of iron, most of it bound; its siderite is
 // undersaturated at 180 F, and over the temperature and pH profiles several of
 // its carbonates are undersaturated at some points and supersaturated at others.
-// Every precipitation potential has the sign its saturation ratio gives.
+// Every precipitation potential has the sign its saturation ratio gives, on
+// the pages of a single water and on the multi-mix page of its sources.
 TEST_F(PageAgreementRun, PrecipitationPotentialHasTheSignOfTheSaturation) {
     ASSERT_EQ(Run(std::string(kFormationBrine) +
                   "text DisplayMUValues surface.txt\n"
                   "menu 1036\ntext DisplayTempValues temperature.txt\n"
-                  "menu 1038\ntext DisplaypHValues ph.txt\n" + kLeave),
+                  "menu 1038\ntext DisplaypHValues ph.txt\n" +
+                  kLeave),
               0)
         << Log();
     const std::string surface = Read("surface.txt");
@@ -123,14 +127,139 @@ TEST_F(PageAgreementRun, PrecipitationPotentialHasTheSignOfTheSaturation) {
             ASSERT_EQ(ratio.size(), 7u) << name << " " << c.profileLabel << "\n" << page;
             ASSERT_EQ(potential.size(), 7u) << name << " " << c.profileLabel << "\n" << page;
             for (int k = 0; k < 7; ++k) {
-                ExpectSignOfSaturation(ratio[k], potential[k],
-                                       std::string(name) + " " + c.profileLabel + " point " +
-                                           std::to_string(k));
+                ExpectSignOfSaturation(
+                    ratio[k], potential[k],
+                    std::string(name) + " " + c.profileLabel + " point " + std::to_string(k));
                 ++checked;
             }
         }
     }
     EXPECT_EQ(checked, 6 + 2 * 6 * 7);
+
+    // Two multi-mix source waters, one plain and one hard at pH 8.3, mixed half
+    // and half: each source's column of the source page (the blend's page shows
+    // no potential).
+    Fresh();
+    ASSERT_EQ(Run("answer yes Last Analysis\n"
+                  "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+                  "dialog 115 set 419 200\ndialog 115 set 492 50\ndialog 115 press 1\n"
+                  "dialog 115 next\ndialog 115 press 520\n"
+                  "dialog 115 set 407 8.3\ndialog 115 set 400 300\ndialog 115 set 401 50\n"
+                  "dialog 115 set 404 1000\ndialog 115 set 414 1900\ndialog 115 set 419 300\n"
+                  "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
+                  "text DisplayMixedValues sources.txt\n"
+                  "answer no Data has been modified\nanswer no Did you wish to leave data\n"),
+              0)
+        << Log();
+    const std::string sources = Read("sources.txt");
+    checked = 0;
+    for (const Carbonate& c : kCarbonates) {
+        const std::vector<double> ratio = RowAfter(sources, "SATURATION", c.profileLabel);
+        const std::vector<double> potential =
+            RowAfter(sources, "PRECIPITATION POTENTIAL", c.profileLabel);
+        ASSERT_EQ(ratio.size(), 2u) << c.profileLabel << "\n" << sources;
+        ASSERT_EQ(potential.size(), 2u) << c.profileLabel << "\n" << sources;
+        for (int k = 0; k < 2; ++k) {
+            ExpectSignOfSaturation(
+                ratio[k], potential[k],
+                std::string("source ") + c.profileLabel + " " + std::to_string(k));
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 6 * 2);
+}
+
+// Sea water as typed: Ca 412, Mg 1,290, Sr 8, Ba 0.01, Na 10,770, K 399,
+// Cl 19,350, SO4 2,710, HCO3 142 mg/L, 1 atm, Sp.Gr. 1.025, at the pH and
+// temperature given, up to its OK.
+std::string SeaWater(const std::string& ph, const std::string& temperature) {
+    return "dialog 80 set 407 " + ph +
+           "\ndialog 80 set 400 412\ndialog 80 set 401 1290\ndialog 80 set 403 8\n"
+           "dialog 80 set 402 0.01\ndialog 80 set 404 10770\ndialog 80 set 405 399\n"
+           "dialog 80 set 414 19350\ndialog 80 set 415 2710\ndialog 80 set 419 142\n"
+           "dialog 80 set 427 " +
+           temperature + "\ndialog 80 set 429 1\ndialog 80 set 428 1.025\ndialog 80 press 1\n";
+}
+
+// What a carbonate of the sea water can form at most: its cation or its
+// carbonate, whichever runs out first (mmol/L, from the typed mg/L and molar
+// masses), times the mineral's molar mass. The carbonate is held at every
+// point of a temperature profile.
+struct SeaCarbonate {
+    const char* label;
+    double cationMmol;
+    double molarMass;
+};
+constexpr double kSeaCarbonateMmol = 142.0 / 61.0171;
+const SeaCarbonate kSeaCarbonates[] = {
+    {"Calcite (CaCO3)", 412.0 / 40.078, 100.0869},
+    {"Aragonite (CaCO3)", 412.0 / 40.078, 100.0869},
+    {"Witherite (BaCO3)", 0.01 / 137.327, 197.336},
+    {"Strontianite (SrCO3)", 8.0 / 87.62, 147.629},
+    {"Magnesite (MgCO3)", 1290.0 / 24.305, 84.3139},
+    {"Siderite (FeCO3)", 0.0, 115.854},
+};
+
+// The sea water's temperature profile with its pH held, in F and again after
+// the temperature unit is changed to C: at pH 9 from 77 to 257 F and at pH 8.1
+// from 77 to 299 F. Each carbonate's potential has its own ratio's sign, never
+// forms more than its cation or the carbonate allow (without iron, no siderite),
+// is a number at every point (each such water has a saturated state), and is
+// the same in both units. Calcite and aragonite share their ions, so the more
+// saturated of the two can form more.
+TEST_F(PageAgreementRun, PrecipitationPotentialStaysInsideTheWater) {
+    struct Case {
+        const char* ph;
+        const char* highF;
+        const char* highC;
+    };
+    const std::string toCelsius = "dialog 29 scroll 645 down 1\ndialog 29 press 1\nmenu 1065\n";
+    for (const Case& c : {Case{"9", "257", "125"}, Case{"8.1", "299", "148.333333"}}) {
+        SCOPED_TRACE(std::string("pH ") + c.ph);
+        // Each case starts on the units of a fresh folder (F).
+        for (const auto& e : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(e.path());
+        Fresh();
+        ASSERT_EQ(
+            Run(SeaWater(c.ph, "77") + "menu 1030\n" + "dialog 84 set 534 77\ndialog 84 set 532 " +
+                c.highF + "\ndialog 84 press 1\nmenu 1041\nmenu 1036\n" +
+                "text DisplayTempValues f.txt\n" + toCelsius + "dialog 84 set 534 25\n" +
+                "dialog 84 set 532 " + c.highC + "\ndialog 84 press 1\nmenu 1041\n" +
+                "menu 1036\ntext DisplayTempValues c.txt\n" + kLeave),
+            0)
+            << Log();
+        const std::string f = Read("f.txt");
+        const std::string celsius = Read("c.txt");
+        std::vector<std::vector<double>> ratios;
+        std::vector<std::vector<double>> potentials;
+        for (const SeaCarbonate& m : kSeaCarbonates) {
+            SCOPED_TRACE(m.label);
+            ratios.push_back(RowAfter(f, "SATURATION", m.label));
+            potentials.push_back(RowAfter(f, "PRECIPITATION POTENTIAL", m.label));
+            const std::vector<double>& ratio = ratios.back();
+            const std::vector<double>& potential = potentials.back();
+            ASSERT_EQ(ratio.size(), 7u) << f;
+            ASSERT_EQ(potential.size(), 7u) << f;
+            const std::vector<double> inCelsius =
+                RowAfter(celsius, "PRECIPITATION POTENTIAL", m.label);
+            ASSERT_EQ(inCelsius.size(), 7u) << celsius;
+            const double most = std::min(m.cationMmol, kSeaCarbonateMmol) * m.molarMass;
+            for (int k = 0; k < 7; ++k) {
+                ExpectSignOfSaturation(ratio[k], potential[k], "point " + std::to_string(k));
+                EXPECT_LE(potential[k], most + 0.005) << "point " << k << "\n" << f;
+                EXPECT_NEAR(inCelsius[k], potential[k], 0.015) << "point " << k << "\n" << celsius;
+            }
+        }
+        for (int k = 0; k < 7; ++k) {
+            const double calcite = ratios[0][k], aragonite = ratios[1][k];
+            if (calcite > aragonite + 0.05) {
+                EXPECT_GT(potentials[0][k], potentials[1][k]) << "point " << k << "\n" << f;
+            }
+            if (aragonite > calcite + 0.05) {
+                EXPECT_GT(potentials[1][k], potentials[0][k]) << "point " << k << "\n" << f;
+            }
+        }
+    }
 }
 
 // A hard water with 2,000 mg/L of bicarbonate at pH 6.8 and 110 F, over a pH
@@ -201,13 +330,12 @@ TEST_F(PageAgreementRun, OilAndGasFlowsWithoutABrineFlowAreRefusedAtTheForm) {
         "dialog 80 set 427 140\n"
         "dialog 80 set 429 5\n";
     const std::string refusal = "Oil Flow and Gas Flow are given without a Brine Flow";
-    ASSERT_EQ(Run(sweep +
-                  "dialog 80 set 479 500\n"
-                  "dialog 80 set 480 1\n"
-                  "dialog 80 press 1\n"
-                  "dialog 80 read 479\n"
-                  "dialog 80 press 2\n"
-                  "menu 1030\n"),
+    ASSERT_EQ(Run(sweep + "dialog 80 set 479 500\n"
+                          "dialog 80 set 480 1\n"
+                          "dialog 80 press 1\n"
+                          "dialog 80 read 479\n"
+                          "dialog 80 press 2\n"
+                          "menu 1030\n"),
               0)
         << Log();
     EXPECT_NE(Log().find(refusal), std::string::npos) << Log();
@@ -216,11 +344,10 @@ TEST_F(PageAgreementRun, OilAndGasFlowsWithoutABrineFlowAreRefusedAtTheForm) {
 
     // The gas flow alone is named alone.
     Fresh();
-    ASSERT_EQ(Run(sweep +
-                  "dialog 80 set 480 1\n"
-                  "dialog 80 press 1\n"
-                  "dialog 80 press 2\n"
-                  "menu 1030\n"),
+    ASSERT_EQ(Run(sweep + "dialog 80 set 480 1\n"
+                          "dialog 80 press 1\n"
+                          "dialog 80 press 2\n"
+                          "menu 1030\n"),
               0)
         << Log();
     EXPECT_NE(Log().find("Gas Flow is given without a Brine Flow"), std::string::npos) << Log();

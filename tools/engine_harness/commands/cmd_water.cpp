@@ -67,8 +67,7 @@ void PrintSolverAnswers(std::FILE* out, bool check) {
     SaveEngineState(*state);
     const WaterAnalysis analysis = currentAnalysis;
     float answers[kTargetSolverRunCount];
-    for (int i = 0; i < kTargetSolverRunCount; ++i)
-        answers[i] = SaturationResults[kTargetSolverRuns[i].answerSlot];
+    for (int i = 0; i < kTargetSolverRunCount; ++i) answers[i] = targetSolverAnswer[i];
     for (int i = 0; i < kTargetSolverRunCount; ++i) {
         const TargetSolverRun& run = kTargetSolverRuns[i];
         const auto outcome = static_cast<SolverOutcome>(targetSolverOutcome[i]);
