@@ -15,6 +15,7 @@
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
 #include "resources/range_dialog_ids.h"
+#include "scenarios/profiles/profiles.h"
 #include "shell/records.h"
 
 namespace {
@@ -45,6 +46,16 @@ bool Acceptable(win::HWND dialog, const RangeField& field, float& value) {
     return ParseRangeValue(text.c_str(), value) && SlotHolds(field.slot, value);
 }
 
+// The "at pH" box: the temperature profile holds its points at the
+// evaluation pH only while the what-if settings force the pH to it and the
+// points are not set by a pCO2 or by the water's own pH. Otherwise the box
+// shows the pH the graph names, greyed, and its text is not read.
+bool Offered(const RangeField& field) {
+    if (field.slot != RangeSlot::kPhEval) return true;
+    const WhatIfOptions& o = whatIfOptions;
+    return o.varyPco2 == 0 && o.useInputPh == 0 && o.forcePhToEvalForPressure != 0;
+}
+
 }  // namespace
 
 void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
@@ -57,6 +68,13 @@ void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
                              .c_str());
     for (int i = 0; i < member.fieldCount; ++i) {
         const RangeField& f = member.fields[i];
+        if (!Offered(f)) {
+            const float held = TemperatureProfilePh(whatIfOptions, whatIfSettings,
+                                                    surfaceWater.values[AnalysisElement::kPh]);
+            win::SetDlgItemText(dialog, f.control, OpeningText(f.slot, held).c_str());
+            win::EnableWindow(win::GetDlgItem(dialog, f.control), win::FALSE);
+            continue;
+        }
         win::SetDlgItemText(dialog, f.control,
                             OpeningText(f.slot, SlotValue(rangeSnapshot, f.slot)).c_str());
     }
@@ -66,6 +84,7 @@ int ReadRangeDialog(const RangeMember& member, win::HWND dialog) {
     int result = 0;
     for (int i = 0; i < member.fieldCount; ++i) {
         const RangeField& f = member.fields[i];
+        if (!Offered(f)) continue;
         float value = 0.0f;
         if (Acceptable(dialog, f, value)) {
             RangeSettings live = GatherRangeSettings();

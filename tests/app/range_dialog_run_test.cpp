@@ -4,6 +4,7 @@
 // computed again over it.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "graphs/graph_output_records.h"
@@ -59,6 +60,49 @@ TEST_F(RangeDialogRun, TemperatureGraphIsComputedOverTheNewRange) {
     EXPECT_EQ(whatIfSettings.temperatureLow, 30.0f);
     EXPECT_EQ(whatIfSettings.temperatureHigh, 150.0f);
     EXPECT_FALSE(Read("range.ppm").empty());
+}
+
+// The "at pH" box of the temperature graph's CHANGE RANGE: greyed with the pH
+// the graph holds its points at while the what-if settings take each point's
+// own pH; with the pH held at the evaluation pH, the value typed in it is
+// the pH of every point the graph shows after OK.
+TEST_F(RangeDialogRun, AtPhBoxTakesEffectOrIsNotOffered) {
+    std::string head;
+    {
+        std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/change-range.tvs");
+        for (std::string line; std::getline(in, line) && line != "menu 1037";)
+            if (!line.empty() && line[0] != '#') head += line + "\n";
+    }
+    const std::string range =
+        "menu 1037\nclick wc2DGraphWindow 534 517\n"
+        "dialog 202 read 373\ndialog 202 set 373 7.0\ndialog 202 press 1\n"
+        "menu 999 wc2DGraphWindow\nclick wc2DGraphWindow 561 517\n"
+        "answer no Data has been modified\n";
+    struct Case {
+        const char* what;
+        std::string script;
+        const char* read;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"each point's own pH", head + range, "read 373 \"8.1\" (grayed)", "at a pH of 8.10"},
+        {"the evaluation pH",
+         head.substr(0, head.find("dialog 85 press 1")) + "dialog 85 click 377\n" +
+             head.substr(head.find("dialog 85 press 1")) + range,
+         "read 373 \"6.5\"\n", "at a pH of 7.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fresh();
+        ResetGraphOutputRecords();
+        ResetTwoDGraphRecords();
+        ASSERT_EQ(Run(c.script, "1024x768"), 0) << Log();
+        const std::string log = Log();
+        EXPECT_NE(log.find(c.read), std::string::npos) << log;
+        const size_t ok = log.find("dialog 202 press 1");
+        ASSERT_NE(ok, std::string::npos) << log;
+        EXPECT_NE(log.find(c.after, ok), std::string::npos) << log;
+    }
 }
 
 }  // namespace
