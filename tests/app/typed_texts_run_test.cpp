@@ -4,8 +4,10 @@
 // long for the page is broken over lines on the pages as the print breaks it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,7 +40,8 @@ std::string Words(const std::vector<std::string>& lines) {
     for (const std::string& l : lines) {
         const size_t first = l.find_first_not_of(' ');
         if (first == std::string::npos) continue;
-        joined += (joined.empty() ? "" : " ") + l.substr(first, l.find_last_not_of(' ') - first + 1);
+        joined +=
+            (joined.empty() ? "" : " ") + l.substr(first, l.find_last_not_of(' ') - first + 1);
     }
     return joined;
 }
@@ -55,6 +58,13 @@ std::vector<std::string> Between(const std::vector<std::string>& lines, const st
         if (in) out.push_back(l);
     }
     return out;
+}
+
+// The first line of a text that holds `label`.
+std::string LineWithText(const std::string& text, const std::string& label) {
+    for (const std::string& l : TextLines(text))
+        if (l.find(label) != std::string::npos) return l;
+    return "<no line " + label + ">";
 }
 
 class TypedTextsRun : public PrintRunFixture {};
@@ -75,9 +85,7 @@ const std::string kPageCopiesAndPrint =
 // page, in COPY, in RICH TEXT COPY and in the print; "SO_4" of the program's
 // own label still lowers its 4 (a rich-text subscript, "SO4" in plain text).
 TEST_F(TypedTextsRun, MarkersTheUserTypedAreCharactersOnThePageItsCopiesAndItsPrint) {
-    ASSERT_EQ(Run(SeaWaterWith("Well_12 ^B", "pH_2 ^^ after_filter") +
-                  kPageCopiesAndPrint),
-              0)
+    ASSERT_EQ(Run(SeaWaterWith("Well_12 ^B", "pH_2 ^^ after_filter") + kPageCopiesAndPrint), 0)
         << Log();
     const std::vector<std::string> pdfs = [this] {
         std::vector<std::string> texts;
@@ -108,10 +116,7 @@ TEST_F(TypedTextsRun, MarkersTheUserTypedAreCharactersOnThePageItsCopiesAndItsPr
 // its copies and in its print as typed, not as '?'.
 TEST_F(TypedTextsRun, EveryTypedCharacterShowsOnThePageItsCopiesAndItsPrint) {
     const std::string typed = "\xC1gua S\xE3o Jo\xE3o \x99 5\x80";
-    ASSERT_EQ(Run(SeaWaterWith(typed, "Comment \x99 \x80") +
-                  kPageCopiesAndPrint),
-              0)
-        << Log();
+    ASSERT_EQ(Run(SeaWaterWith(typed, "Comment \x99 \x80") + kPageCopiesAndPrint), 0) << Log();
     for (const char* plain : {"page.txt", "copy.txt"}) {
         EXPECT_NE(Read(plain).find(typed), std::string::npos) << plain << "\n" << Read(plain);
         EXPECT_NE(Read(plain).find("Comment \x99 \x80"), std::string::npos) << plain;
@@ -190,6 +195,81 @@ TEST_F(TypedTextsRun, ALongIdIsBrokenOnThePagesAsOnThePrint) {
         SCOPED_TRACE(page.name);
         ASSERT_EQ(page.lines.size(), page.shortLines.size() + 1);
         EXPECT_EQ(Between(page.lines, page.below, ""), Between(page.shortLines, page.below, ""));
+    }
+}
+
+// The numbers of a line after its label `label`.
+std::vector<double> NumbersAfter(const std::string& line, const std::string& label) {
+    std::vector<double> numbers;
+    const size_t at = line.find(label);
+    if (at == std::string::npos) return numbers;
+    std::istringstream in(line.substr(at + label.size()));
+    for (std::string word; in >> word;) {
+        if (word.front() == '[') word.erase(0, 1);
+        if (!word.empty() && word.back() == ']') word.pop_back();
+        if (!word.empty()) numbers.push_back(std::atof(word.c_str()));
+    }
+    return numbers;
+}
+
+// A product whose name holds a '_' and a '^' (the sample PHOS-BA renamed
+// "PH_O^BA"): the temperature profile's chemistry page, its COPY, its RICH
+// TEXT COPY and its printed report show the name as typed; the print gives it the row of doses
+// the page shows under DOSAGE, and the printed pH profile with an acid feed
+// stands its acid row under "pH CONTROL" as its page does.
+TEST_F(TypedTextsRun, AProductNameIsCharactersOnTheProfilePageItsCopyAndItsPrint) {
+    fs::create_directories(folder / "INHIB");
+    {
+        std::ifstream in(fs::path(TARVEX_BINARY_DIR) / "products" / "PHOSBA.PRD", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_NE(bytes.find("PHOS-BA"), std::string::npos);
+        for (size_t at; (at = bytes.find("PHOS-BA")) != std::string::npos;)
+            bytes.replace(at, 7, "PH_O^BA");
+        std::ofstream(folder / "INHIB" / "PHOSBA.PRD", std::ios::binary) << bytes;
+    }
+    const std::string name = "PH_O^BA";
+    ASSERT_EQ(Run(SeaWaterWith("Well 12") + "dialog 26 select 2601 " + name +
+                  "\ndialog 26 press 1\nmenu 1056\nmenu 1036\n"
+                  "text DisplayTempWater temp.txt\n"
+                  "menu 985 DisplayTempWater\nclipboard save text copy.txt\n"
+                  "menu 750 DisplayTempWater\nclipboard save rich text format copy.rtf\n"
+                  "printer PDF\nmenu 1049\n"
+                  "dialog 84 click 542\ndialog 84 press 1\nmenu 1041\nmenu 1038\n"
+                  "text DisplaypHWater ph.txt\nprinter PDF\nmenu 1050\n" +
+                  kLeave),
+              0)
+        << Log();
+    std::string printedTemperature, printedPh;
+    for (const fs::path& pdf : Pdfs()) {
+        const std::string text = Text(pdf);
+        if (text.find("WATER CHEMISTRY VERSUS TEMPERATURE") != std::string::npos)
+            printedTemperature = text;
+        if (text.find("WATER CHEMISTRY VERSUS pH") != std::string::npos) printedPh = text;
+    }
+    ASSERT_FALSE(printedTemperature.empty()) << Log();
+    ASSERT_FALSE(printedPh.empty()) << Log();
+    const std::vector<double> shown = NumbersAfter(LineWithText(Read("temp.txt"), name), name);
+    ASSERT_EQ(shown.size(), 7u) << Read("temp.txt");
+    for (const char* copy : {"copy.txt", "copy.rtf"})
+        EXPECT_NE(Read(copy).find(name), std::string::npos) << copy << "\n" << Read(copy);
+    const std::vector<double> printed = NumbersAfter(LineWithText(printedTemperature, name), name);
+    ASSERT_EQ(printed.size(), 7u) << printedTemperature;
+    // The print rounds a bracketed dose to a whole number.
+    for (size_t k = 0; k < 7; ++k) EXPECT_NEAR(printed[k], shown[k], 0.01 * shown[k] + 0.5) << k;
+
+    // The pH pages: the acid row under its heading, on the page and printed.
+    for (const std::string& text : {Read("ph.txt"), printedPh}) {
+        const std::vector<std::string> lines = TextLines(text);
+        size_t heading = lines.size(), acid = lines.size();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (heading == lines.size() && lines[i].find("pH CONTROL") != std::string::npos)
+                heading = i;
+            if (acid == lines.size() && lines[i].find("Sulfuric Acid") != std::string::npos)
+                acid = i;
+        }
+        ASSERT_LT(acid, lines.size()) << text;
+        EXPECT_LT(heading, acid) << text;
+        EXPECT_NE(text.find(name), std::string::npos) << text;
     }
 }
 

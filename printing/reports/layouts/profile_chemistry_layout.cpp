@@ -239,6 +239,8 @@ void Rows(Builder& b, bool dosesCurrent) {
         });
     }
     const unsigned method = phControlSettings.phControlMethod;
+    // The pages head the acid and alkali rows as the pH control block.
+    if (method >= 1 && method <= 3) b.Heading("pH CONTROL");
     if (method == 1 || method == 3)
         b.Row(AcidFeedName(phControlSettings.acidChemical),
               [](const ProfilePoint& p) { return Fixed(p.acidDose, "%7.2f"); });
@@ -253,10 +255,10 @@ void Rows(Builder& b, bool dosesCurrent) {
     const char* heading = DosageHeading();
     if (heading == nullptr) return;
     b.Heading(heading);
-    if (!ratio) return;
+    // The product's row of doses, as the pages show it under the heading.
     const ProductRecord& product = productTable.records[0];
     const std::string name(product.name, strnlen(product.name, sizeof product.name));
-    const bool values = dosesCurrent && mixDosesDone != 0;
+    const bool values = ratio ? dosesCurrent && mixDosesDone != 0 : true;
     b.rows.AddTyped(b.line, 1, name);
     for (int k = 0; values && k < b.points; ++k) {
         const ProfilePoint& p = b.profile.points[k];
