@@ -2,6 +2,7 @@
 #include "graphs/window/two_d_window.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
@@ -16,9 +17,11 @@
 #include "graphs/window/graph_window_steps.h"
 #include "graphs/window/two_d_family.h"
 #include "input/whatif/whatif_dialog.h"
+#include "pages/profiles/profile_recompute.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
+#include "reporttext/report/report_builders.h"
 #include "resources/resource_ids.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/profiles/profiles.h"
@@ -98,6 +101,22 @@ void Calculate(uint32_t kind, win::HWND owner, win::HWND hwnd) {
     }
 }
 
+// The profile of a kind as its pages name it; -1 for a kind without pages.
+int PageProfileOf(uint32_t kind) {
+    switch (kind) {
+        case 1:
+            return ProfileKind::kTemperature;
+        case 2:
+            return ProfileKind::kPh;
+        case 3:
+            return ProfileKind::kMixing;
+        case 4:
+            return ProfileKind::kPressure;
+        default:
+            return -1;
+    }
+}
+
 bool IsStale(uint32_t kind) {
     const uint32_t* stale = StaleFlag(kind);
     if (stale == nullptr) return false;
@@ -152,6 +171,8 @@ void ChangeRange(win::HWND hwnd) {
     Calculate(kind, hwnd, hwnd);
     LayTwoDGraphAxis(static_cast<int>(kind), true);
     PaintNow(hwnd);
+    // Its open pages show the profile the graph now shows.
+    if (const int profile = PageProfileOf(kind); profile >= 0) RepaintProfilePages(profile);
     // The keyboard comes back to the graph the range was changed for.
     win::SetActiveWindow(hwnd);
     win::SetFocus(hwnd);
@@ -277,6 +298,26 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
             return AnswerGraphMessage(hwnd, msg, wParam, lParam, kTraits);
     }
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+void RecalculateOpenTwoDGraph() {
+    const MainWindowState& m = mainWindowState;
+    if (m.graphWindowOpen == 0 || !win::IsWindow(m.graphWindow)) return;
+    char shown[64] = {};
+    char twoD[64] = {};
+    (void)win::GetClassName(m.graphWindow, shown, sizeof shown);
+    if (win::LoadString(m.instance, StringId::kTwoDGraphClass, twoD, sizeof twoD) == 0 ||
+        std::strcmp(shown, twoD) != 0)
+        return;
+    const uint32_t kind = graphProfileKind;
+    if (const uint16_t* done = DoneFlag(kind); done != nullptr && *done == 0) {
+        Calculate(kind, m.mainWindow, m.graphWindow);
+        *StaleFlag(kind) = 0;
+        twoDGraphState.productAtPaint = resultStatus.productSelected;
+    }
+    // The axis and its titles are laid out again for the profile held now.
+    RefreshTwoDGraphWindow(m.graphWindow);
+    win::UpdateWindow(m.graphWindow);
 }
 
 void RefreshTwoDGraphWindow(win::HWND window) {

@@ -35,6 +35,10 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
 // The open window shows the graph now asked for (the slot's reuse of it;
 // the opener is OpenTwoDGraphWindow, graph_slot.h).
 void RefreshTwoDGraphWindow(win::HWND window);
+// After a command that replaced the waters (Open): an open 2D graph lays out
+// its axis again for the waters now held, its profile computed again first
+// when the workspace no longer holds it computed (its done flag cleared).
+void RecalculateOpenTwoDGraph();
 
 // The single-water what-if dialog (template 85 on a desktop at most 900 pixels
 // high, else 84) owned by the graph window; then the main menu's texts and the

@@ -10,6 +10,7 @@
 #include "input/typed_values.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form_records.h"
+#include "pages/profiles/profile_recompute.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/records.h"
@@ -49,6 +50,9 @@ void RecalculateForNewUnits(win::HWND mainWindow) {
     // The well profiles' stations were computed in the old units: without this
     // the summaries' skip rule would hand them back.
     for (uint16_t& done : resultStatus.wellProfileDone) done = 0;
+    // So were the profiles' points: an open profile page is computed again.
+    ResultStatus& r = resultStatus;
+    r.tempProfileDone = r.phProfileDone = r.pressureProfileDone = r.mixProfileDone = 0;
     // The multi-mix waters: with their blend when it is computed.
     const WaterAnalysis working = currentAnalysis;
     const float residence = currentResidenceTime;
@@ -62,5 +66,6 @@ void RecalculateForNewUnits(win::HWND mainWindow) {
     // Last: an open summary computes its profile from the surface water's new
     // calculation as it paints.
     ClearSummaryProfiles();
+    RecomputeOpenProfiles();
     RefreshOpenPages(-1);
 }

@@ -7,6 +7,7 @@
 // Every entered water calculated again (each stored multi-mix source water,
 // then the surface, injection and formation waters), the well profiles and the
 // summaries' profiles made stale and computed again where a summary is open,
-// and every open page repainted. The working record, the water shown and the
+// the profiles computed again where a page of theirs is open, and every open
+// page repainted. The working record, the water shown and the
 // dialog result are kept.
 void RecalculateForNewUnits(win::HWND mainWindow);

@@ -119,6 +119,13 @@ void LoadAndRecomputeBlendChemistry(win::HWND) {
     RecomputeShownWaterWhenStale(WaterSelector::kMixed);
 }
 
+void StampBlendSampleTime(win::HWND) {
+    if (mixedWater.sampleTime != 0) return;
+    int32_t& clock = pageStates[PageIndex(PageClass::kMixedValuesOut)].defaultSampleTime;
+    if (clock == 0) clock = ClockTime();
+    mixedWater.sampleTime = static_cast<int16_t>(clock);
+}
+
 void CreateBlendIndicators(win::HWND) {
     pageStates[PageIndex(PageClass::kMixedValuesOut)].defaultSampleTime = ClockTime();
     LoadShownWater(WaterSelector::kMixed, true);
@@ -128,9 +135,7 @@ void CreateBlendIndicators(win::HWND) {
 void LoadAndRecomputeBlendIndicators(win::HWND) {
     if (mixedWater.reportDate == 0) mixedWater.reportDate = mainWindowState.reportDate;
     if (mixedWater.sampleDate == 0) mixedWater.sampleDate = mainWindowState.reportDate;
-    if (mixedWater.sampleTime == 0)
-        mixedWater.sampleTime = static_cast<int16_t>(
-            pageStates[PageIndex(PageClass::kMixedValuesOut)].defaultSampleTime);
+    StampBlendSampleTime(nullptr);
     LoadShownWater(WaterSelector::kMixed, true);
     if (resultStatus.productSelected != 0 && multiMixState.multiMixDone == 0) {
         multiMixBlend.meanResidenceSeconds = MeanResidenceSeconds();

@@ -25,6 +25,9 @@ void LoadAndRecomputeBlendChemistry(win::HWND page);
 // "DisplayMixedValuesOut" at creation and at paint.
 void CreateBlendIndicators(win::HWND page);
 void LoadAndRecomputeBlendIndicators(win::HWND page);
+// A blend without a sample time takes the clock's, once: the source pages and
+// the blend pages all name that one time, whichever paints first.
+void StampBlendSampleTime(win::HWND page);
 
 // Calculates the water (an engine selector) when a product is selected and
 // its dose is not current, the current water set to it for the call.

@@ -15,3 +15,12 @@ void RecomputePhProfile(win::HWND page);        // "DisplaypHWater"
 void RecomputePressureProfile(win::HWND page);  // "DisplayPressWater"
 void RecomputeMixingProfile(win::HWND page);    // "DisplayCycledWater"
 void RecomputeTempProfile(win::HWND page);      // "DisplayTempWater"
+
+// After a command that changed what the profiles are computed from (a stored
+// water, the units): each profile with a page open whose table no longer
+// belongs to its inputs (its done flag cleared) is computed again, once, and
+// its open pages paint it. The working analysis is kept.
+void RecomputeOpenProfiles();
+// The open pages of a profile (a ProfileKind) painted again at once, after
+// its table was computed again.
+void RepaintProfilePages(int profile);

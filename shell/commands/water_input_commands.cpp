@@ -10,6 +10,7 @@
 #include "input/description_records.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form.h"
+#include "pages/profiles/profile_recompute.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"
@@ -60,7 +61,8 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
     const StoredWater before = StoredNow(water);
     (void)win::DialogBoxParamA(mainWindowState.instance, WaterFormTemplate(water, height),
                                mainWindow, Wform, 0);
-    if (dialogResult > 0) {
+    const bool stored = dialogResult > 0;
+    if (stored) {
         CalcWaterAnalysis(1, mainWindow);
         RefreshOpenPages(water);
         ClearSummaryProfiles();
@@ -72,6 +74,9 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
     }
     UpdateMenuTexts();
     (void)ShowWaterInputPages(mainWindow, water);
+    // The open profile pages computed from the water stored show it, their
+    // profiles computed again once the water's own pages have calculated it.
+    if (stored) RecomputeOpenProfiles();
     UpdateMenuTexts();
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
     win::ShowWindow(mainWindow, win::SW_SHOWMAXIMIZED);

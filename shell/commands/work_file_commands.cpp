@@ -6,6 +6,7 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/records.h"
+#include "graphs/window/two_d_window.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
 #include "scenarios/mixing/mixing.h"
@@ -112,7 +113,11 @@ void OpenFileCommand(win::HWND mainWindow) {
     const WorkFileCommandServices& s = workFileCommandServices;
     if (mainWindowState.dataChanged != 0 && s.offerToSave != nullptr && !s.offerToSave(mainWindow))
         return;
-    if (OpenWorkFileDlg(mainWindow) == 0) {
+    const bool opened = OpenWorkFileDlg(mainWindow) == 0;
+    if (opened) {
+        // The well profiles' stations in memory were of the waters before;
+        // the file holds only some of their tables.
+        for (uint16_t& done : resultStatus.wellProfileDone) done = 0;
         const int16_t v = mainWindowState.loadedVersion;
         if (v >= kFirstRecomputedVersion && v <= kLastRecomputedVersion)
             RecomputeOlderFile(mainWindow);
@@ -130,6 +135,12 @@ void OpenFileCommand(win::HWND mainWindow) {
         resultStatus.onePageProfileStale = 0;
         s.calcWellLogProfile(mainWindow);
         onePageDataFlag = 1;
+        currentAnalysis = working;
+    }
+    // Last, as the summary's profile has laid out the graph records for its own.
+    if (opened) {
+        const WaterAnalysis working = currentAnalysis;
+        RecalculateOpenTwoDGraph();
         currentAnalysis = working;
     }
     s.updateMenuTexts();

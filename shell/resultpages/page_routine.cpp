@@ -2,6 +2,7 @@
 #include "shell/resultpages/page_routine.h"
 
 #include "engine/records.h"
+#include "graphs/window/graph_window_steps.h"
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_state_records.h"
 #include "platform/gdi/gdi.h"
@@ -174,4 +175,9 @@ void ClosePagesWithoutResults() {
         summaryPageState.wellLogPageOpen = 0;
         CloseWindow(summaryPageState.wellLogPageWindow);
     }
+    // A graph draws the waters held: with none held it has nothing to show.
+    const ResultStatus& r = resultStatus;
+    const bool anyWater = r.surfaceEntered != 0 || r.injectionEntered != 0 ||
+                          r.formationEntered != 0 || multiMixState.multiMixDone != 0;
+    if (!anyWater && mainWindowState.graphWindowOpen != 0) CloseSlotGraphWindow(nullptr);
 }

@@ -52,5 +52,5 @@ void RefreshOpenPages(int water);
 
 // After New or Open: a result page or summary window whose results the
 // workspace no longer holds closes, rather than go on showing those of the
-// workspace before (after New, every one closes).
+// workspace before (after New, every one closes, and the graph window too).
 void ClosePagesWithoutResults();

@@ -187,7 +187,8 @@ TEST_F(CurrentResultsRun, IdentificationEditsAloneRepaintTheOpenWindows) {
     const char* windows[] = {"DisplayMUWater", "DisplayMUValues", "DisplayTempWater", "DisOnePage"};
     auto snaps = [&windows](const std::string& tag) {
         std::string lines;
-        for (const char* w : windows) lines += "snap " + std::string(w) + " " + w + "-" + tag + ".ppm\n";
+        for (const char* w : windows)
+            lines += "snap " + std::string(w) + " " + w + "-" + tag + ".ppm\n";
         return lines + "text DisplayMUWater chem-" + tag + ".txt\n";
     };
     auto stored = [](int field, const std::string& value) {
@@ -208,15 +209,17 @@ TEST_F(CurrentResultsRun, IdentificationEditsAloneRepaintTheOpenWindows) {
         names.push_back(std::string("chem-") + tag + ".txt");
     }
     const auto run = RunAndRead(script, names);
-    auto picture = [&](int step, int window) { return run[static_cast<size_t>(step * 5 + window)]; };
+    auto picture = [&](int step, int window) {
+        return run[static_cast<size_t>(step * 5 + window)];
+    };
     auto text = [&](int step) { return run[static_cast<size_t>(step * 5 + 4)]; };
     EXPECT_NE(text(1).find("Well_12 ^B"), std::string::npos) << text(1);
     EXPECT_NE(text(2).find("Report Date: 01-15-2020"), std::string::npos) << text(2);
 
     // Which windows show each field: the ID all four, the report date all
     // four, the ID# (an ID being typed) the summary alone.
-    const bool shows[3][4] = {{true, true, true, true}, {true, true, true, true},
-                              {false, false, false, true}};
+    const bool shows[3][4] = {
+        {true, true, true, true}, {true, true, true, true}, {false, false, false, true}};
     for (int edit = 0; edit < 3; ++edit) {
         for (int w = 0; w < 4; ++w) {
             SCOPED_TRACE(std::string(windows[w]) + " after edit " + std::to_string(edit + 1));
@@ -276,12 +279,14 @@ TEST_F(CurrentResultsRun, SourceWaterStoredBeforeCancelRepaintsTheSourcePage) {
             mix += line + "\n";
     mix += "menu 114\nsnap DisplayMixedWater a.ppm\n";
     const std::string edit = "dialog 115 set 400 999\n";
-    const std::string after = "snap DisplayMixedWater b.ppm\ntext DisplayMixedWater b.txt\n"
-                              "answer no Did you wish to leave data\n";
-    const auto cancelled = RunAndRead(mix + edit + "dialog 115 press 1\ndialog 115 press 2\nmenu 113\n" +
-                                          after,
-                                      {"a.ppm", "b.ppm", "b.txt"});
-    const auto mixed = RunAndRead(mix + edit + "dialog 115 press 527\nmenu 113\n" + after, {"b.ppm"});
+    const std::string after =
+        "snap DisplayMixedWater b.ppm\ntext DisplayMixedWater b.txt\n"
+        "answer no Did you wish to leave data\n";
+    const auto cancelled =
+        RunAndRead(mix + edit + "dialog 115 press 1\ndialog 115 press 2\nmenu 113\n" + after,
+                   {"a.ppm", "b.ppm", "b.txt"});
+    const auto mixed =
+        RunAndRead(mix + edit + "dialog 115 press 527\nmenu 113\n" + after, {"b.ppm"});
     EXPECT_NE(LineWith(TextLines(cancelled[2]), "Calcium").find("999.00"), std::string::npos)
         << cancelled[2];
     EXPECT_GT(Differing(cancelled[0], cancelled[1]), 0) << "the source page was not painted again";
@@ -368,11 +373,11 @@ TEST_F(CurrentResultsRun, NewAndOpenLeaveNoPageOfTheWorkspaceBefore) {
     EXPECT_NE(windows.find("TarvexMainClass"), std::string::npos) << windows;
     EXPECT_EQ(Read("after.txt"), Read("before.txt"));
 
-    // The sea water's pages and its one-page summary.
-    const auto run =
-        RunAndRead(SeaWater() + "menu 1248\nanswer no\nmenu 1019\nwindows\n", {"run.log"});
+    // The sea water's pages, its one-page summary and its temperature graph.
+    const auto run = RunAndRead(
+        SeaWater() + "menu 1248\nanswer no\nmenu 1037\nmenu 1019\nwindows\n", {"run.log"});
     windows = listed();
-    for (const char* page : {"DisplayMUWater", "DisplayMUValues", "DisOnePage"})
+    for (const char* page : {"DisplayMUWater", "DisplayMUValues", "DisOnePage", "wc2DGraphWindow"})
         EXPECT_EQ(windows.find(page), std::string::npos) << page << " left open:\n" << windows;
 
     for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
@@ -526,4 +531,160 @@ TEST_F(CurrentResultsRun, CsvCorrosionRateIsThePagesRate) {
     }
 }
 
+// The lines of a page text from its first heading under the identification
+// on: the identification names the sample time, which follows the clock.
+std::vector<std::string> Body(const std::string& text) {
+    std::vector<std::string> lines = TextLines(text);
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].find("___") != std::string::npos)
+            return std::vector<std::string>(lines.begin() + static_cast<long>(i), lines.end());
+    return lines;
+}
+
+// Vary Temperature in degrees C, then the graph's CHANGE RANGE to 10 to 50 C
+// and the graph closed; then the unit put back to F. After each change the
+// open profile pages show, as text and as painted, what they show opened
+// afresh after the same change: the new columns, then the points in F under
+// the F heading.
+TEST_F(CurrentResultsRun, TemperatureProfilePagesFollowTheRangeAndTheUnit) {
+    const std::string celsius = "dialog 29 scroll 645 down 1\ndialog 29 press 1\nmenu 1065\n";
+    const std::string fahrenheit = "dialog 29 scroll 645 up 1\ndialog 29 press 1\nmenu 1065\n";
+    const std::string range =
+        "menu 1037\ndialog 202 set 362 10\ndialog 202 set 361 50\ndialog 202 press 1\n"
+        "menu 999 wc2DGraphWindow\nclose wc2DGraphWindow\n";
+    const std::string afresh = "close DisplayTempWater\nclose DisplayTempValues\nmenu 1036\n";
+    auto shown = [](const std::string& tag) {
+        return "text DisplayTempValues v" + tag + ".txt\nsnap DisplayTempValues v" + tag +
+               ".ppm\ntext DisplayTempWater w" + tag + ".txt\nsnap DisplayTempWater w" + tag +
+               ".ppm\n";
+    };
+    const std::vector<std::string> names = {"va.txt", "va.ppm", "wa.txt", "wa.ppm",
+                                            "vb.txt", "vb.ppm", "wb.txt", "wb.ppm"};
+    const std::string start = SeaWater() + celsius + "menu 1036\n" + range;
+    const auto kept = RunAndRead(start + shown("a") + fahrenheit + shown("b"), names);
+    const auto ranged = RunAndRead(start + afresh + shown("a"), names);
+    const auto back = RunAndRead(start + fahrenheit + afresh + shown("b"), names);
+    EXPECT_NE(LineWith(TextLines(ranged[0]), "10.00").find("50.00"), std::string::npos)
+        << ranged[0];
+    EXPECT_NE(back[4].find("TEMPERATURE (\xB0"
+                           "F)"),
+              std::string::npos)
+        << back[4];
+    EXPECT_EQ(LineWith(TextLines(back[4]), "50.00"), "<no line 50.00>") << back[4];
+    for (size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        const auto& reference = i < 4 ? ranged[i] : back[i];
+        if (names[i].ends_with(".txt")) {
+            EXPECT_EQ(Body(kept[i]), Body(reference));
+        } else {
+            const long differing = Differing(kept[i], reference);
+            EXPECT_GE(differing, 0);
+            EXPECT_LE(differing, kClockPixels);
+        }
+    }
+}
+
+// The waterflood mixed and its pages open, then the formation water's barium
+// lowered from 252 to 50 on its form: the open mix pages show, as text and as
+// painted, the mix of the changed water, as Mix after the change shows it.
+TEST_F(CurrentResultsRun, MixPagesFollowTheFormationWaterChanged) {
+    const std::string open = "file \\waterflood.krv\nmenu 1020\n";
+    const std::string barium = "dialog 80 set 402 50\ndialog 80 press 1\nmenu 1032\n";
+    const std::string shown =
+        "text DisplayCycledValues v.txt\nsnap DisplayCycledValues v.ppm\n"
+        "text DisplayCycledWater w.txt\nsnap DisplayCycledWater w.ppm\nmenustate\n";
+    auto run = [&](const std::string& script) {
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                      folder / "waterflood.krv");
+        EXPECT_EQ(Run(script + kLeave), 0) << Log();
+        return std::vector<std::string>{Read("v.txt"), Read("v.ppm"), Read("w.txt"), Read("w.ppm"),
+                                        Log()};
+    };
+    const auto before = run(open + "menu 1042\n" + shown);
+    const auto kept = run(open + "menu 1042\n" + barium + shown);
+    const auto mixed = run(open + barium + "menu 1042\n" + shown);
+    EXPECT_NE(Body(before[0]), Body(mixed[0])) << "the barium changes nothing on the page";
+    EXPECT_EQ(Body(kept[0]), Body(mixed[0]));
+    EXPECT_EQ(Body(kept[2]), Body(mixed[2]));
+    for (int picture : {1, 3}) {
+        const long differing = Differing(kept[picture], mixed[picture]);
+        EXPECT_GE(differing, 0) << picture;
+        EXPECT_LE(differing, kClockPixels) << picture;
+    }
+    const std::string produced = "[1053] \"Print Produced\"";
+    const size_t at = kept[4].rfind(produced);
+    ASSERT_NE(at, std::string::npos) << kept[4];
+    EXPECT_NE(kept[4].compare(at + produced.size(), 9, " (grayed)"), 0) << kept[4];
+}
+
+// A water saved, its calcium changed and its one-page summary opened, then
+// the work file opened again: the summary opened again, its CSV and picture,
+// and the temperature graph left open are those of a start that opens the
+// file first.
+TEST_F(CurrentResultsRun, OnePageSummaryAfterAnOpenIsTheFilesWater) {
+    const std::string shown =
+        "close DisOnePage\nmenu 1248\nfile one.csv\nanswer no\n"
+        "menu 1655 DisOnePage\nsnap DisOnePage one.ppm\n"
+        "snap wc2DGraphWindow graph.ppm\n";
+    EXPECT_EQ(Run(SeaWater() +
+                  "file \\ws.krv\nmenu 1022\n"
+                  "dialog 80 set 400 600\ndialog 80 press 1\nmenu 1030\n"
+                  "menu 1248\nmenu 1037\n" +
+                  std::string(kLeave) + "file \\ws.krv\nmenu 1020\n" + shown + kLeave),
+              0)
+        << Log();
+    const std::vector<std::string> kept = {Read("one.csv"), Read("one.ppm"), Read("graph.ppm")};
+    const std::string saved = Read("ws.KRV");
+    ASSERT_FALSE(saved.empty());
+    for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+    Fresh();
+    std::ofstream(folder / "ws.KRV", std::ios::binary) << saved;
+    EXPECT_EQ(Run("file \\ws.krv\nmenu 1020\nmenu 1248\nmenu 1037\n" + shown + kLeave), 0) << Log();
+    const std::vector<std::string> fresh = {Read("one.csv"), Read("one.ppm"), Read("graph.ppm")};
+    ASSERT_FALSE(CsvRow(fresh[0], "Calcite").empty()) << fresh[0];
+    EXPECT_NE(CsvRow(fresh[0], "Calcite")[1], "0.00") << fresh[0];
+    for (const char* row : {"Calcium", "Calcite", "Barite", "Corrosion Rate"})
+        EXPECT_EQ(CsvRow(kept[0], row), CsvRow(fresh[0], row)) << row;
+    for (int picture : {1, 2}) {
+        const long differing = Differing(kept[picture], fresh[picture]);
+        EXPECT_GE(differing, 0) << picture;
+        EXPECT_LE(differing, kClockPixels) << picture;
+    }
+}
+
+// The three waters of data/scripts/multimix-three-waters.tvs mixed and their
+// pages opened: the source pages name the blend's sample time from their first
+// paint on, the time the blend's page names; painted again, they are the same
+// pictures.
+TEST_F(CurrentResultsRun, SourcePagesKeepTheBlendsSampleTime) {
+    std::istringstream bundled(Source("data/scripts/multimix-three-waters.tvs"));
+    std::string mix;
+    for (std::string line; std::getline(bundled, line);)
+        if (!line.empty() && line[0] != '#' && line.rfind("file", 0) != 0 && line != "menu 1022")
+            mix += line + "\n";
+    const auto run = RunAndRead(mix +
+                                    "menu 114\nsnap DisplayMixedWater a.ppm\n"
+                                    "snap DisplayMixedValues c.ppm\n"
+                                    "text DisplayMixedWater a.txt\n"
+                                    "text DisplayMixedValuesOut blend.txt\n"
+                                    "scroll DisplayMixedWater down\nscroll DisplayMixedWater up\n"
+                                    "scroll DisplayMixedValues down\nscroll DisplayMixedValues up\n"
+                                    "snap DisplayMixedWater b.ppm\nsnap DisplayMixedValues d.ppm\n"
+                                    "answer no Did you wish to leave data\n",
+                                {"a.ppm", "b.ppm", "c.ppm", "d.ppm", "a.txt", "blend.txt"});
+    auto time = [](const std::string& text) {
+        const std::string line = LineWith(TextLines(text), "Sampled:");
+        const size_t at = line.rfind(" at ");
+        return at == std::string::npos ? line : line.substr(at + 4, 4);
+    };
+    EXPECT_NE(time(run[4]), "0000") << run[4];
+    EXPECT_EQ(time(run[4]), time(run[5])) << run[5];
+    // Four digits of another time differ in far more pixels than the few of
+    // the ink a repaint lays over the first.
+    constexpr long kRepaintPixels = 8;
+    EXPECT_LE(Differing(run[0], run[1]), kRepaintPixels) << "the chemistry page's first paint";
+    EXPECT_LE(Differing(run[2], run[3]), kRepaintPixels) << "the indicators page's first paint";
+}
 }  // namespace
