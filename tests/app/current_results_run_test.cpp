@@ -654,10 +654,10 @@ TEST_F(CurrentResultsRun, OnePageSummaryAfterAnOpenIsTheFilesWater) {
     }
 }
 
-// The three waters of data/scripts/multimix-three-waters.tvs mixed and their
-// pages opened: the source pages name the blend's sample time from their first
-// paint on, the time the blend's page names; painted again, they are the same
-// pictures.
+// The three waters of data/scripts/multimix-three-waters.tvs mixed with MIX,
+// which opens the pages: the source pages name the blend's sample time from
+// their first paint on (before the blend's pages open), the time the blend's
+// page names; painted again, they are the same pictures.
 TEST_F(CurrentResultsRun, SourcePagesKeepTheBlendsSampleTime) {
     std::istringstream bundled(Source("data/scripts/multimix-three-waters.tvs"));
     std::string mix;
@@ -665,7 +665,7 @@ TEST_F(CurrentResultsRun, SourcePagesKeepTheBlendsSampleTime) {
         if (!line.empty() && line[0] != '#' && line.rfind("file", 0) != 0 && line != "menu 1022")
             mix += line + "\n";
     const auto run = RunAndRead(mix +
-                                    "menu 114\nsnap DisplayMixedWater a.ppm\n"
+                                    "snap DisplayMixedWater a.ppm\n"
                                     "snap DisplayMixedValues c.ppm\n"
                                     "text DisplayMixedWater a.txt\n"
                                     "text DisplayMixedValuesOut blend.txt\n"
