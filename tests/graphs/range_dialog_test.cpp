@@ -237,6 +237,7 @@ TEST_F(RangeDialogTest, TextWithoutNumberAndPercentsAreRefused) {
 // current units when a stored value is outside the field's bounds; the unit
 // label follows the temperature unit.
 TEST_F(RangeDialogTest, FieldsOpenWithStoredValuesOrDefaults) {
+    whatIfOptions.forcePhToEvalForPressure = 1;  // the points held at the evaluation pH
     Open(ChangeRangeTempAtPH, D::kTempAtPh, [](win::HWND d) {
         EXPECT_EQ(Field(d, C::kAtPh), "7");
         EXPECT_EQ(Field(d, C::kTemperatureLow), "60");
