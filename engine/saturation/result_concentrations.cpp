@@ -95,17 +95,24 @@ void CalcConcentrationSlots(const SpeciatedWater& w, double* slots) {
 
 double PhenolphthaleinAlkalinityAsCaCO3(const SpeciatedWater& w) {
     if (!(w.ph > kPhenolphthaleinEndPh)) return 0.0;
-    const double k1 = ConditionalK1(w);
-    const double k2 = ConditionalK2(w);
-    const double kw = ConditionalWaterConstant(w);
-    const double gH = w.G(Ion::kH);
-    const double carbonate = w.M(Ion::kCO2) + w.bicarbonateTotal + w.carbonateTotal;
-    // The alkalinity (eq/kg) of the water's carbonate at hydrogen ion h.
-    auto alkalinityAt = [&](double h) {
-        return carbonate * (k1 * h + 2.0 * k1 * k2) / (h * h + k1 * h + k1 * k2) + kw / h - h;
-    };
-    const double p = alkalinityAt(std::pow(10.0, -w.ph) / gH) -
-                     alkalinityAt(std::pow(10.0, -kPhenolphthaleinEndPh) / gH);
+    // The alkalinity the water loses when it is titrated down to pH 8.3: its
+    // carbonate splits there as it splits at its own pH, pairs included (most
+    // of the carbonate ion of a sea water or a brine is paired, and the pairs
+    // follow the free ion), so the ratios of its own totals scale with the
+    // hydrogen ion; the hydroxide and hydrogen ions scale the same way.
+    const double co2 = w.M(Ion::kCO2);
+    const double hco3 = w.bicarbonateTotal;
+    const double co3 = w.carbonateTotal;
+    const double carbonate = co2 + hco3 + co3;
+    if (!(hco3 > 0.0) || !(carbonate > 0.0)) return 0.0;
+    const double shift = std::pow(10.0, w.ph - kPhenolphthaleinEndPh);  // h(8.3) / h
+    const double co2PerHco3 = co2 / hco3 * shift;
+    const double co3PerHco3 = co3 / hco3 / shift;
+    const double hco3End = carbonate / (1.0 + co2PerHco3 + co3PerHco3);
+    const double alkalinityEnd = hco3End * (1.0 + 2.0 * co3PerHco3) +
+                                 w.M(Ion::kOH) / shift - w.M(Ion::kH) * shift;
+    const double alkalinity = hco3 + 2.0 * co3 + w.M(Ion::kOH) - w.M(Ion::kH);
+    const double p = alkalinity - alkalinityEnd;
     if (!(p > 0.0)) return 0.0;
     return p * 0.5 * kCaCO3Mass * w.massFactor * w.resultScale;
 }
