@@ -2,18 +2,15 @@
 // its group in one job, with the page disabled while they print. The print
 // job fields and the render target are back at 0 after every print,
 // completed or cancelled.
-#include <cstring>
 #include <vector>
 
 #include "engine/records.h"
 #include "graphs/graph_output_records.h"
-#include "input/description_records.h"
 #include "pages/commands/page_command_handlers.h"
 #include "pages/frame/page_state_records.h"
 #include "pages/onewater/one_water_pages.h"
 #include "platform/window/window.h"
 #include "printing/print_job_records.h"
-#include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
 
 namespace {
@@ -31,18 +28,11 @@ int ShownWater(PageClass page) {
 }
 
 // The blend and a source water are printed from the working records: their
-// records are loaded and their first five description texts made current.
+// records are loaded. Their reports print their own texts, so the current
+// set (the water form's) is left as it is.
 void PrepareWaterForPrint(int water) {
-    const SampleDescription* description = nullptr;
-    if (water == WaterSelector::kMixed) {
-        description = &multiMixBlend.mixedDescription;
-    } else if (water == WaterSelector::kMultiMixSource) {
-        const int k = multiMixState.editIndex;
-        if (k >= 0 && k < kMultiMixWaterCount) description = &multiMixState.descriptions[k];
-    }
-    if (description == nullptr) return;
-    (void)LoadShownWater(water, true);
-    std::memcpy(currentDescription.text, description->text, 5 * sizeof description->text[0]);
+    if (water == WaterSelector::kMixed || water == WaterSelector::kMultiMixSource)
+        (void)LoadShownWater(water, true);
 }
 
 void BeginPrint(win::HWND hwnd) {

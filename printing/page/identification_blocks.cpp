@@ -159,7 +159,10 @@ void PrintMixSourceHeader(win::HDC dc, const MultiMixState& mix, int /*reportKin
     for (int k = 0; k <= last; ++k) {
         const int column = k % 2 == 0 ? 14 : 42;
         PutText(dc, column, std::to_string(k + 1) + ")");
-        PutText(dc, column + 4, Description(mix.descriptions[k], 0));
+        // A water is named by its name, or by its ID when it has none.
+        std::string name = Description(mix.descriptions[k], 0);
+        if (name.empty()) name = Description(mix.descriptions[k], 7);
+        PutText(dc, column + 4, name);
         if (k % 2 == 1) AdvanceLines(1);
     }
     AdvanceLines(2);

@@ -17,6 +17,7 @@ void PrintSampleHeaderCompact(win::HDC dc, const WaterAnalysis& injection,
                               const SampleDescription& injectionTexts,
                               const WaterAnalysis& formation,
                               const SampleDescription& formationTexts);
-// The numbered list of the blended source waters and the workspace's report
-// date. `reportKind` is not used by the block.
+// The numbered list of the blended source waters, each by its name or, when
+// it has none, its ID, and the workspace's report date. `reportKind` is not
+// used by the block.
 void PrintMixSourceHeader(win::HDC dc, const MultiMixState& mix, int reportKind);

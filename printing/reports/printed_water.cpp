@@ -5,6 +5,7 @@
 #include <string>
 
 #include "input/description_records.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
 
 bool PrintedWaterOfKind(int kind, PrintedWater& w) {
@@ -20,11 +21,16 @@ bool PrintedWaterOfKind(int kind, PrintedWater& w) {
             w.texts = &waterDescriptions[kind];
             return ViewOfWater(kind, w.view);
         case 4:
-            w.texts = &currentDescription;
+            w.texts = &multiMixBlend.mixedDescription;
             return ViewOfWater(WaterSelector::kMixed, w.view);
-        case 5:
-            w.texts = &currentDescription;
+        case 5: {
+            // The source water's own texts: its ID and comments, not the
+            // last water form's.
+            const int k = multiMixState.editIndex;
+            w.texts = k >= 0 && k < kMultiMixWaterCount ? &multiMixState.descriptions[k]
+                                                        : &currentDescription;
             return ViewOfWater(WaterSelector::kMultiMixSource, w.view);
+        }
         default:
             return false;
     }

@@ -14,8 +14,8 @@
 struct PrintedWater {
     int kind = 0;
     WaterView view;
-    // The surface, injection and formation waters print their own set; the
-    // blend and a source water print the current set their caller filled.
+    // Every water prints its own set: the blend's, and the set of the source
+    // water being edited.
     const SampleDescription* texts = nullptr;
 };
 

@@ -181,6 +181,7 @@ void BuildSourceChemistryPage(const ReportSource&, ReportLayout& layout) {
     const SourceViewRecord view = ViewOfSources();
     const Page p{view, layout};
     AddSourceIdentification(layout);
+    AddSourceIds(layout, view);
     AddWeightAxis(layout, view);
     layout.AddText(SourceLine(4), 2, "CATIONS");
     int line = 5;

@@ -1,4 +1,5 @@
 // The identification line and the weight axis of the source-water pages.
+#include <cstring>
 #include <string>
 
 #include "engine/records.h"
@@ -10,7 +11,8 @@
 void AddSourceIdentification(ReportLayout& layout) {
     const int32_t date = multiMixDate != 0 ? multiMixDate : mainWindowState.reportDate;
     AddIdentification(layout, SourceLine(1), {2, 13, 26, 38, 50, 58, 69, 72},
-                      mixedWater.sampleNumber, date, date, mixedWater.sampleTime);
+                      mixedWater.sampleNumber, date, date, mixedWater.sampleTime, {},
+                      ZeroNumber::kNone);
 }
 
 void AddWeightAxis(ReportLayout& layout, const SourceViewRecord& view) {
@@ -25,4 +27,13 @@ void AddWeightAxis(ReportLayout& layout, const SourceViewRecord& view) {
     for (int k = 0; k < view.count; ++k)
         layout.AddValue(SourceLine(4), SourceColumnCell(k),
                         FixedCell(view.columns[k].weightPercent, 2), kWeightBlue);
+}
+
+void AddSourceIds(ReportLayout& layout, const SourceViewRecord& view) {
+    constexpr int kIdText = 7;  // the "ID" line of the water's description
+    for (int k = 0; k < view.count && k < kMultiMixWaterCount; ++k) {
+        const char* id = multiMixState.descriptions[k].text[kIdText];
+        const std::string text(id, strnlen(id, sizeof multiMixState.descriptions[k].text[0]));
+        if (!text.empty()) layout.AddTyped(SourceLine(2), SourceColumnCell(k), text.substr(0, 7));
+    }
 }

@@ -24,6 +24,7 @@ void BuildSourceIndicatorsPage(const ReportSource&, ReportLayout& layout) {
     layout.title = kSourceIndicatorsTitle;
     const SourceViewRecord view = ViewOfSources();
     AddSourceIdentification(layout);
+    AddSourceIds(layout, view);
     const bool index = displaySettings.indexFormat != 0;
     layout.AddText(SourceLine(3), 2, index ? "SATURATION INDEX" : "SATURATION RATIO");
     AddWeightAxis(layout, view);

@@ -25,6 +25,9 @@ inline int SourceLine(int pageLine) {
 // date of the main window while none is kept), with the blend's sample number
 // and time.
 void AddSourceIdentification(ReportLayout& layout);
+// Line 2: the ID typed for each source water over its column, cut to the
+// column's 7 characters.
+void AddSourceIds(ReportLayout& layout, const SourceViewRecord& view);
 // Line 3, the column rule with " WEIGHT % " over it, and line 4, the weights.
 void AddWeightAxis(ReportLayout& layout, const SourceViewRecord& view);
 

@@ -65,9 +65,15 @@ std::string_view TypedSampleId(int water) {
     return std::string_view(id, strnlen(id, sizeof id));
 }
 
+ZeroNumber ZeroNumberOf(int water) {
+    return water == WaterSelector::kMixed || water == WaterSelector::kMultiMixSource
+               ? ZeroNumber::kNone
+               : ZeroNumber::kShown;
+}
+
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
                        int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
-                       std::string_view idText) {
+                       std::string_view idText, ZeroNumber zero) {
     const int order = unitCodes.code[UnitItem::kDateFormat];
     layout.AddText(line, c.idLabel, "Sample ID:");
     layout.AddText(line, c.reportLabel, "Report Date:");
@@ -95,7 +101,7 @@ void AddIdentification(ReportLayout& layout, int line, const IdentificationColum
                 layout.AddTyped(line + 1 + static_cast<int>(n), c.idLabel, lines[n]);
             layout.OpenLines(line + 2, static_cast<int>(lines.size()) - 1);
         }
-    } else {
+    } else if (sampleNumber != 0 || zero == ZeroNumber::kShown) {
         char number[16];
         std::snprintf(number, sizeof number, "%5d", sampleNumber);
         layout.AddText(line, c.idValue, number);

@@ -30,6 +30,12 @@ inline constexpr const char* kNotApplicable = "    N/A";
 // edited); empty for any other water.
 [[nodiscard]] std::string_view TypedSampleId(int water);
 
+// Whether a sample number of 0 is shown. The multi-mix waters and their blend
+// show none, as their input form does.
+enum class ZeroNumber { kShown, kNone };
+// The multi-mix source water being edited (5) and the blend show no number 0.
+[[nodiscard]] ZeroNumber ZeroNumberOf(int water);
+
 // Where the identification line's four labels and values stand.
 struct IdentificationColumns {
     int idLabel, idValue, reportLabel, reportValue, sampledLabel, sampledValue, atLabel, atValue;
@@ -43,7 +49,7 @@ inline constexpr int kPageTextColumns = 80;
 // stands on the line below, which every caller keeps free for it, and one
 // longer than the page is broken over as many lines as it needs, what the
 // caller adds later below them moving down. Without such a text the sample
-// number stands there.
+// number stands there ("%5d"), or nothing for a 0 that `zero` leaves out.
 void AddIdentification(ReportLayout& layout, int line, const IdentificationColumns& c,
                        int sampleNumber, int32_t reportDate, int32_t sampleDate, int sampleTime,
-                       std::string_view idText = {});
+                       std::string_view idText = {}, ZeroNumber zero = ZeroNumber::kShown);

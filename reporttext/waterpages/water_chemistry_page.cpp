@@ -13,6 +13,8 @@
 #include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "reporttext/waterpages/water_pages.h"
+#include "scenarios/multimix/multimix_records.h"
+#include "shell/records.h"
 
 namespace {
 
@@ -125,6 +127,14 @@ struct Page {
     }
 };
 
+const SampleDescription& WaterComments(const WaterView& view) {
+    if (view.blend) return multiMixBlend.mixedDescription;
+    const int k = multiMixState.editIndex;
+    if (view.water == WaterSelector::kMultiMixSource && k >= 0 && k < kMultiMixWaterCount)
+        return multiMixState.descriptions[k];
+    return currentDescription;
+}
+
 void AnalysisRows(const Page& p, const AnalysisRow* rows, int count, int firstLine, int labelColumn,
                   bool blend) {
     int line = firstLine;
@@ -209,9 +219,11 @@ void Parameters(const Page& p, bool blend) {
 
 void Comments(const Page& p) {
     p.Label(21, 42, "COMMENTS");
-    char comments[sizeof currentDescription.text[4] + 1] = {};
-    std::snprintf(comments, sizeof comments, "%.*s",
-                  static_cast<int>(sizeof currentDescription.text[4]), currentDescription.text[4]);
+    // The blend and a multi-mix water show their own comments, as their
+    // prints give them, not those of the last water form.
+    const SampleDescription& d = WaterComments(p.view);
+    char comments[sizeof d.text[4] + 1] = {};
+    std::snprintf(comments, sizeof comments, "%.*s", static_cast<int>(sizeof d.text[4]), d.text[4]);
     if (comments[0] != '\0') p.layout.AddTyped(p.Line(22), 44, comments);
 }
 
@@ -227,10 +239,11 @@ void LayOutWaterChemistry(const WaterView& view, ReportLayout& layout) {
     const WaterAnalysis& a = *view.analysis;
     if (view.blend) {
         AddIdentification(layout, p.Line(2), {3, 14, 26, 38, 50, 58, 69, 72}, a.sampleNumber,
-                          a.reportDate, a.sampleDate, a.sampleTime);
+                          a.reportDate, a.sampleDate, a.sampleTime, {}, ZeroNumber::kNone);
     } else {
         AddIdentification(layout, p.Line(2), {3, 14, 24, 37, 48, 57, 68, 71}, a.sampleNumber,
-                          a.reportDate, a.sampleDate, a.sampleTime, TypedSampleId(view.water));
+                          a.reportDate, a.sampleDate, a.sampleTime, TypedSampleId(view.water),
+                          ZeroNumberOf(view.water));
     }
     const int headings = view.blend ? 4 : 5;
     p.Label(headings, 2, "CATIONS");

@@ -292,13 +292,15 @@ void LayOutWaterIndicators(const WaterView& view, ReportLayout& layout) {
     layout.title = WaterIndicatorsTitle(view.water);
     const Page p{view, layout, IndicatorsFirstLine(view.blend)};
     const WaterAnalysis& a = *view.analysis;
-    // The blend shows sample number 0 (its own header is left as it is).
+    // The blend has no sample number: none is shown (its own header is left
+    // as it is).
     if (view.blend)
         AddIdentification(layout, p.Line(2), {3, 14, 26, 38, 50, 58, 69, 72}, 0, a.reportDate,
-                          a.sampleDate, a.sampleTime);
+                          a.sampleDate, a.sampleTime, {}, ZeroNumber::kNone);
     else
         AddIdentification(layout, p.Line(1), {3, 14, 24, 37, 48, 57, 68, 71}, a.sampleNumber,
-                          a.reportDate, a.sampleDate, a.sampleTime, TypedSampleId(view.water));
+                          a.reportDate, a.sampleDate, a.sampleTime, TypedSampleId(view.water),
+                          ZeroNumberOf(view.water));
     Saturation(p, view.blend ? 4 : 3);
     Excess(p);
     if (!view.blend) Potential(p);

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "scenarios/wells/well_records.h"
-#include "tests/app/program_run_fixture.h"
+#include "tests/app/print_run_fixture.h"
 
 namespace {
 
@@ -113,14 +113,19 @@ constexpr const char* kLeave = "answer no Data has been modified\n";
 // Vary pH at the water's own 77 F, as data/scripts/seawater-ph.tvs runs it.
 constexpr const char* kVaryPh = "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\nmenu 1038\n";
 
-class CurrentResultsRun : public ProgramRunFixture {
+class CurrentResultsRun : public PrintRunFixture {
   protected:
     // The run of `script` in a folder of its own (the fixture's folder is
     // emptied first), its named files read back.
     std::vector<std::string> RunAndRead(const std::string& script,
-                                        const std::vector<std::string>& names) {
+                                        const std::vector<std::string>& names,
+                                        bool printer = false) {
         for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
         Fresh();
+        if (printer) {
+            fs::create_directories(folder / "out");
+            std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+        }
         EXPECT_EQ(Run(script + kLeave), 0) << Log();
         std::vector<std::string> files;
         for (const std::string& name : names) files.push_back(Read(name));
@@ -688,4 +693,82 @@ TEST_F(CurrentResultsRun, SourcePagesKeepTheBlendsSampleTime) {
     EXPECT_LE(Differing(run[0], run[1]), kRepaintPixels) << "the chemistry page's first paint";
     EXPECT_LE(Differing(run[2], run[3]), kRepaintPixels) << "the indicators page's first paint";
 }
+// A comment typed on the source water form, then three multi-mix waters typed
+// with the IDs MM-1 to MM-3, the third with a comment of its own and its pages
+// shown, and mixed. Each page of the mix, its copy and its print name the
+// waters by what was typed for them: the source pages each ID over its
+// column, the blend's pages no sample number 0 (the blend has none), the
+// printed list of the waters their IDs (they have no names), the third water's
+// page and print its own ID and comment; no page or print gives the form's
+// comment.
+TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
+    std::string script = SeaWater();
+    script.insert(script.find("dialog 80 press 1"), "dialog 80 set 430 Surface note\n");
+    std::istringstream bundled(Source("data/scripts/multimix-three-waters.tvs"));
+    for (std::string line; std::getline(bundled, line);) {
+        if (line.empty() || line[0] == '#' || line.rfind("file", 0) == 0 || line == "menu 1022")
+            continue;
+        if (line == "dialog 115 press 527") script += "dialog 115 press 489\n";
+        script += line + "\n";
+        if (line.rfind("dialog 115 set 400 ", 0) == 0)
+            script += "dialog 115 set 394 MM-" + line.substr(19, 1) + "\n";
+        if (line == "dialog 115 set 400 300") script += "dialog 115 set 430 Third note\n";
+    }
+    struct Shown {
+        const char* page;
+        const char* id;  // what stands after "Sample ID:"
+        bool columns;    // a source page, the IDs over its columns
+        const char* pdf;
+    };
+    const Shown pages[] = {
+        {"DisplayMixedWaterOut", "", false, "Mixed Water Chemistry"},
+        {"DisplayMixedValuesOut", "", false, "Mixed Water Deposition Potential Indicators"},
+        {"DisplayMixedWater", "", true, "Chemistry of Water Sources Mixed"},
+        {"DisplayMixedValues", "", true, "Deposition Indicators of Source Waters Mixed"},
+        {"DisplayMUWater", "MM-3", false, "Source Water Chemistry for Mixing"}};
+    std::vector<std::string> names;
+    for (const Shown& p : pages) {
+        const std::string page = p.page;
+        script += "text " + page + " " + page + ".txt\nmenu 985 " + page +
+                  "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " + page +
+                  "\n";
+        names.push_back(page + ".txt");
+        names.push_back(page + "-copy.txt");
+    }
+    const auto run = RunAndRead(script + "answer no Did you wish to leave data\n", names, true);
+    auto printed = [this](const Shown& p) {
+        return Text(folder / "out" / (std::string(p.pdf) + ".pdf"));
+    };
+    ASSERT_EQ(Pdfs().size(), std::size(pages)) << Log();
+    for (size_t i = 0; i < std::size(pages); ++i) {
+        const Shown& p = pages[i];
+        for (int copy = 0; copy < 2; ++copy) {
+            SCOPED_TRACE(std::string(p.page) + (copy != 0 ? " copy" : " page"));
+            const std::string& text = run[2 * i + copy];
+            const std::vector<std::string> lines = TextLines(text);
+            const std::string idLine = LineWith(lines, "Sample ID:");
+            const size_t label = idLine.find("Sample ID:"), date = idLine.find("Report Date:");
+            ASSERT_TRUE(label != std::string::npos && date != std::string::npos) << text;
+            std::istringstream between(idLine.substr(label + 10, date - label - 10));
+            std::string id;
+            between >> id;
+            EXPECT_EQ(id, p.id) << idLine;
+            EXPECT_EQ(text.find("Surface note"), std::string::npos) << text;
+            if (p.columns) {
+                const std::string ids = LineWith(lines, "MM-1") + std::string(48, ' ');
+                for (size_t k = 0; k < 3; ++k)
+                    EXPECT_EQ(ids.substr(24 + 8 * k, 4), "MM-" + std::to_string(k + 1)) << ids;
+            }
+        }
+        const std::string print = printed(p);
+        SCOPED_TRACE(std::string(p.page) + " print");
+        EXPECT_EQ(print.find("Surface note"), std::string::npos) << print;
+        for (int k = *p.id != '\0' ? 3 : 1; k <= 3; ++k)
+            EXPECT_NE(print.find("MM-" + std::to_string(k)), std::string::npos) << print;
+    }
+    for (int copy = 0; copy < 2; ++copy) EXPECT_NE(run[copy].find("COMMENTS"), std::string::npos);
+    for (const std::string& third : {run[8], run[9], printed(pages[4])})
+        EXPECT_NE(third.find("Third note"), std::string::npos) << third;
+}
+
 }  // namespace

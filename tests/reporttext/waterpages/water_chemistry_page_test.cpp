@@ -19,6 +19,8 @@ TEST_F(WaterPageTest, ChemistryGoldenPagesAndScrollMaxima) {
     FillResults(blendResults);
     std::memcpy(multiMixBlend.blendResults, blendResults.saturation,
                 sizeof multiMixBlend.blendResults);
+    // The blend's page gives the blend's own comments, not the form's.
+    std::snprintf(multiMixBlend.mixedDescription.text[4], 128, "Blended at the header tank");
     const ReportLayout blend = Chemistry(WaterSelector::kMixed);
     EXPECT_TRUE(MatchesGolden(blend, "chemistry-blend"));
     EXPECT_EQ(blend.title, "MIXED WATER CHEMISTRY");

@@ -47,11 +47,11 @@ TEST_F(WaterPageTest, IndicatorsGoldenPages) {
     EXPECT_TRUE(MatchesGolden(Indicators(WaterSelector::kMixed), "indicators-blend-index-mgl"));
 }
 
-TEST_F(WaterPageTest, TheBlendShowsSampleNumberZeroWithoutWritingIt) {
+TEST_F(WaterPageTest, TheBlendShowsNoSampleNumberWithoutWritingIt) {
     StoreBlend();
     mixedWater.sampleNumber = 12;
     const ReportLayout l = Indicators(WaterSelector::kMixed);
-    EXPECT_EQ(At(l, kBlendFirst, 2, 3, 16), "Sample ID:     0");
+    EXPECT_EQ(At(l, kBlendFirst, 2, 3, 23), "Sample ID:             ");
     EXPECT_EQ(At(l, kBlendFirst, 2, 26, 22), "Report Date:03-15-2012");
     EXPECT_EQ(mixedWater.sampleNumber, 12);
 }
