@@ -69,9 +69,12 @@ void LoadCarbonateInputs(const InputSwitches& sw, const ReferenceValues& referen
         amounts.carbonate = carbonate;
         if (sw.calcPassMode == 0) {
             // The reference pass reads the species as the user entered them; the
-            // later passes read what it wrote back, already per kilogram.
-            amounts.bicarbonate *= entries.perKilogram;
-            amounts.carbonate *= entries.perKilogram;
+            // later passes read what it wrote back, already per kilogram, and so
+            // does a driver's reference pass on the species it gives.
+            if (sw.speciesPerKilogram == 0) {
+                amounts.bicarbonate *= entries.perKilogram;
+                amounts.carbonate *= entries.perKilogram;
+            }
             values[AnalysisElement::kBicarbonate] = ClampToFloat(amounts.bicarbonate);
             values[AnalysisElement::kCarbonate] = ClampToFloat(amounts.carbonate);
             amounts.co2 = 0.0;

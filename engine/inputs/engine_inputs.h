@@ -51,6 +51,8 @@ struct InputSwitches {
     int reportingMode;   // element 22, rounded: 3 is epm
     int speciesGiven;    // element 23, rounded
     int alkalinityMode;  // element 24, rounded
+    // Given species already per kilogram of solution (givenSpeciesPerKilogram).
+    uint16_t speciesPerKilogram;
 };
 
 struct ReferenceValues {

@@ -3,6 +3,7 @@
 
 uint16_t calcPassMode;
 uint16_t profileStepFlag;
+uint16_t givenSpeciesPerKilogram;
 uint16_t balanceHold;
 float blendDissolvedCo2;
 
@@ -21,6 +22,7 @@ GasFlowTotals gasFlowTotals;
 void ResetInputsRecords() {
     calcPassMode = 0;
     profileStepFlag = 0;
+    givenSpeciesPerKilogram = 0;
     balanceHold = 0;
     blendDissolvedCo2 = 0.0f;
     referencePh = 0.0;

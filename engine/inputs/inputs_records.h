@@ -14,6 +14,10 @@ extern uint16_t calcPassMode;
 // Non-zero while a temperature or pressure profile, grid or well profile computes
 // one of its points; a pressure above 1 atm then scales the surface water's pH2S.
 extern uint16_t profileStepFlag;
+// Non-zero while a driver runs the engine on carbonate species that an earlier
+// pass wrote (per kilogram of solution already): a reference pass then takes
+// them as they are, where it would scale the species a user typed per litre.
+extern uint16_t givenSpeciesPerKilogram;
 // Set by the mixing drivers for the runs in which they give the blend's carbonate.
 extern uint16_t balanceHold;
 // The blend's dissolved carbon dioxide (mg/L as H2CO3) that a mixing driver gives

@@ -98,6 +98,10 @@ void FullCalculation(PipelineRun& run) {
                    run.water.analysis);
     BalancedReferencePass(run);
     RunTreatmentLoop(run);
+    run.ownConditionsTaken = true;
+    run.ownCarbonicAcid = resultsCarbonate.equilibriumCarbonicAcid;
+    run.ownAlkalinity = speciation.passAlkalinity;
+    KeepOwnConditionsCarbonate(run.water, run.ownCarbonicAcid);
 }
 
 // Results computed from a water go stale when the water changes.
@@ -178,7 +182,10 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
 
     if (phPredictionRequest != 0) ExtrapolateAlkCurve();
     phBalanceSwitch = savedBalanceSwitch;
-    if (water.isSurface) KeepSurfaceEngineState();
+    if (water.isSurface) {
+        KeepSurfaceEngineState();
+        if (run.ownConditionsTaken) KeepSurfaceOwnConditions(run.ownCarbonicAcid, run.ownAlkalinity);
+    }
 }
 
 void CalcWaterAnalysis(uint16_t mode, win::HWND /*owner*/) {

@@ -15,6 +15,10 @@ struct PipelineRun {
     float basePhosphate;    // element 5 before the treatment, user's unit
     float baseZinc;         // element 21 before the treatment, user's unit
     bool doseComputed;      // this run computed the water's dose
+    // The water at its own conditions after its results pass (full calculation).
+    bool ownConditionsTaken;
+    float ownCarbonicAcid;  // mg/L as H2CO3
+    double ownAlkalinity;   // eq/kg
 };
 
 // Makes the water's own residence time the current one (the mixed water and a

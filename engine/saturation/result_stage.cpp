@@ -100,6 +100,7 @@ SpeciatedWater BindSpeciatedWater() {
     w.totalCarbonateTarget = st.totalCarbonateTarget;
     w.alkalinityMode = RoundToCharge(currentAnalysis.values[AnalysisElement::kAlkalinityMode]);
     w.co2SolubilityLog = in.co2SolubilityLog;
+    w.co2FollowedPh = st.co2FollowedPh != 0;
     w.ph2sAtm = in.ph2sAtm;
     return w;
 }

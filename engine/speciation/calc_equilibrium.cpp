@@ -24,7 +24,8 @@ InputSwitches CurrentSwitches() {
             whatIfOptions.carbonateModel,
             RoundToCharge(values[AnalysisElement::kReportingMode]),
             RoundToCharge(values[AnalysisElement::kSpeciesGiven]),
-            RoundToCharge(values[AnalysisElement::kAlkalinityMode])};
+            RoundToCharge(values[AnalysisElement::kAlkalinityMode]),
+            givenSpeciesPerKilogram};
 }
 
 }  // namespace

@@ -80,3 +80,11 @@ void KeepReferenceCarbonate(const StoredWater& water, const WaterAnalysis& worki
         water.savedConstants->gammaH = carbonateState.gammaH;
     }
 }
+
+void KeepOwnConditionsCarbonate(const StoredWater& water, float ownCarbonicAcid) {
+    if (!water.isSurface || !(ownCarbonicAcid >= 0.0f)) return;
+    if (water.carbonate != nullptr) {
+        water.carbonate->h2co3 = ownCarbonicAcid;
+        water.carbonate->dissolvedCo2 = ownCarbonicAcid;
+    }
+}

@@ -17,3 +17,10 @@ void WriteBackReferenceValues(const StoredWater& water, const WaterAnalysis& wor
 // values later passes of the water read, the surface water's kept bicarbonate and
 // alkalinity, the water's CarbonateSnapshot and its saved carbonate constants.
 void KeepReferenceCarbonate(const StoredWater& water, const WaterAnalysis& working);
+
+// After the results pass of the surface water at its own temperature and
+// pressure: the dissolved CO2 of its CarbonateSnapshot, which the pH profile and
+// the well profile hold beside its bicarbonate and carbonate, is the one its
+// bicarbonate holds at its pH there (`ownCarbonicAcid`, mg/L as H2CO3), not the
+// reference pass's at 25 C. The page keeps the reference pass's CO2.
+void KeepOwnConditionsCarbonate(const StoredWater& water, float ownCarbonicAcid);

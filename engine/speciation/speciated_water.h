@@ -142,6 +142,8 @@ struct SpeciatedWater {
     double totalCarbonateTarget;      // the total-carbonate target, mol/kg
 
     int alkalinityMode;  // analysis element 24, rounded
+    // The dissolved CO2 is the one the pH and the bicarbonate hold (not a pCO2's).
+    bool co2FollowedPh;
 
     double co2SolubilityLog;  // log10 of the Henry constant of CO2 of the input stage
     double ph2sAtm;           // pH2S of the input stage, atm

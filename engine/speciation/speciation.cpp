@@ -181,7 +181,12 @@ void RunPass(SpeciationWork& w) {
     SpeciateCarbonate(w);
     if (st.passCount == 1 && w.carbonateHold != CarbonateHold::kTotalCarbonate &&
         CountsDissolvedCo2InTarget(rec.analysis.values, st)) {
-        st.totalCarbonateTarget += s[Sp::kCO2].molality;
+        w.co2InTarget = s[Sp::kCO2].molality;
+        st.totalCarbonateTarget += w.co2InTarget;
+    } else if (w.co2FollowsPh && w.co2InTarget != 0.0) {
+        // The target counts the CO2 of this pass, not the first pass's.
+        st.totalCarbonateTarget += s[Sp::kCO2].molality - w.co2InTarget;
+        w.co2InTarget = s[Sp::kCO2].molality;
     }
     SpeciateOxalate(w);
     SolveComponentBlocks(w);
@@ -226,6 +231,9 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     DissolveGasPhase(w);
     SetCarbonateTargets(w);
     w.carbonateHold = ChooseCarbonateHold(in, rec.analysis.values);
+    w.co2FollowsPh = in.calcPassMode == 0 && in.balanceHold == 0 && st.gasDissolved == 0 &&
+                     w.s[Sp::kCO2].molality == 0.0;
+    st.co2FollowedPh = w.co2FollowsPh ? 1 : 0;
     // The given dissolved CO2 belongs to the total that the pH splits.
     if (w.carbonateHold == CarbonateHold::kTotalCarbonate) {
         st.totalCarbonateTarget += w.s[Sp::kCO2].molality;

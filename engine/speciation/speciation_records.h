@@ -105,6 +105,9 @@ struct SpeciationState {
     double totalCarbonateTarget;
     double carbonateTarget;  // what the closure aimed at in the last pass
     uint32_t gasDissolved;   // 1 when the free gas of a production system dissolved
+    // 1 when the water's own calculation took its dissolved CO2 from its pH and
+    // bicarbonate in every pass (not from a pCO2).
+    uint32_t co2FollowedPh;
 
     // Barium pairs formed from the free barium of the previous pass (mol/kg).
     double bariumBicarbonate;

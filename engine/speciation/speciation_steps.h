@@ -180,6 +180,12 @@ struct SpeciationWork {
     // How a what-if pass on given carbonate species holds the water's carbonate
     // (CarbonateHold): set before the first pass.
     CarbonateHold carbonateHold = CarbonateHold::kReferenceEstimate;
+    // A water's own calculation that was given no dissolved CO2: its CO2 is the
+    // one its free bicarbonate holds at its pH, taken again in every pass as the
+    // pairs form (set before the first pass).
+    bool co2FollowsPh = false;
+    // The dissolved CO2 that the total-carbonate target counts, as last added.
+    double co2InTarget = 0.0;
     PassSpecies present;         // the species the passes sum
     bool summed[kSpeciesCount];  // species a pass writes, as far as known
     bool summedChanged;          // present is to be listed again

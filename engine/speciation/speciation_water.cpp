@@ -208,7 +208,8 @@ void SpeciateCarbonate(SpeciationWork& w) {
     s[Sp::kHCO3].activity = gHco3 * s[Sp::kHCO3].molality;
     s[Sp::kCO3].molality = r2 * s[Sp::kHCO3].activity;
     s[Sp::kCO3].activity = gCo3 * s[Sp::kCO3].molality;
-    if (s[Sp::kCO2].molality == 0.0 || w.carbonateHold == CarbonateHold::kTotalCarbonate) {
+    if (s[Sp::kCO2].molality == 0.0 || w.co2FollowsPh ||
+        w.carbonateHold == CarbonateHold::kTotalCarbonate) {
         s[Sp::kCO2].molality = s[Sp::kHCO3].activity / (k1 * w.tenPh * gCo2);
     }
     s[Sp::kCO2].activity = gCo2 * s[Sp::kCO2].molality;

@@ -19,29 +19,32 @@
 
 namespace {
 
-// Each entered water of the three forms from its values as entered (so that
+// One entered water of the three forms from its values as entered (so that
 // nothing its last calculation wrote, its hydrogen sulfide from the pH2S among
-// them, is read as typed), as a reopened file would calculate it.
-void RecalculateEnteredWaters(win::HWND mainWindow) {
+// them, is read as typed), as a reopened file would calculate it. The working
+// record, the water shown and the dialog result are kept.
+void RecalculateEnteredWater(int32_t water, win::HWND mainWindow) {
     const WaterAnalysis working = currentAnalysis;
     const int32_t shown = mainWindowState.currentWater;
     const int16_t result = dialogResult;
     const uint16_t hold = balanceHold;
-    const ResultStatus& r = resultStatus;
-    const uint16_t entered[] = {r.surfaceEntered, r.injectionEntered, r.formationEntered};
-    for (int32_t water = 0; water < 3; ++water) {
-        if (entered[water] == 0) continue;
-        mainWindowState.currentWater = water;
-        if (water != WaterSelector::kSurface) balanceHold = 0;
-        if (WaterAnalysis* stored = FormWaterAnalysis(water); stored != nullptr)
-            StartFromValuesAsEntered(*stored, enteredValues[water]);
-        dialogResult = 1;
-        CalcWaterAnalysis(0, mainWindow);
-        balanceHold = hold;
-    }
+    mainWindowState.currentWater = water;
+    if (water != WaterSelector::kSurface) balanceHold = 0;
+    if (WaterAnalysis* stored = FormWaterAnalysis(water); stored != nullptr)
+        StartFromValuesAsEntered(*stored, enteredValues[water]);
+    dialogResult = 1;
+    CalcWaterAnalysis(0, mainWindow);
+    balanceHold = hold;
     mainWindowState.currentWater = shown;
     dialogResult = result;
     currentAnalysis = working;
+}
+
+void RecalculateEnteredWaters(win::HWND mainWindow) {
+    const ResultStatus& r = resultStatus;
+    const uint16_t entered[] = {r.surfaceEntered, r.injectionEntered, r.formationEntered};
+    for (int32_t water = 0; water < 3; ++water)
+        if (entered[water] != 0) RecalculateEnteredWater(water, mainWindow);
 }
 
 }  // namespace
@@ -68,4 +71,9 @@ void RecalculateForNewUnits(win::HWND mainWindow) {
     ClearSummaryProfiles();
     RecomputeOpenProfiles();
     RefreshOpenPages(-1);
+}
+
+void RecalculateSurfaceWater(win::HWND mainWindow) {
+    if (resultStatus.surfaceEntered != 0)
+        RecalculateEnteredWater(WaterSelector::kSurface, mainWindow);
 }

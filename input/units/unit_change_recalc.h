@@ -11,3 +11,7 @@
 // page repainted. The working record, the water shown and the
 // dialog result are kept.
 void RecalculateForNewUnits(win::HWND mainWindow);
+// The surface water, when entered, calculated again from its values as
+// entered: the start the what-if drivers need where no calculation of it is
+// kept (a workspace just opened).
+void RecalculateSurfaceWater(win::HWND mainWindow);

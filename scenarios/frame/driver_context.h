@@ -32,6 +32,7 @@ struct EngineOutputs {
     float& alkaliDemand;
     uint16_t& calcPassMode;
     uint16_t& profileStepFlag;
+    uint16_t& givenSpeciesPerKilogram;
 };
 
 struct DriverContext {

@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "engine/pipeline/surface_engine_state.h"
 #include "platform/dialogs/message_box.h"
 
 namespace {
@@ -17,7 +18,9 @@ uint32_t DefaultClockSeconds() {
     return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
 }
 
-constexpr DriverServices kDefaultServices{DefaultMessageBox, DefaultClockSeconds};
+void NoCalculation(win::HWND) {}
+
+constexpr DriverServices kDefaultServices{DefaultMessageBox, DefaultClockSeconds, NoCalculation};
 DriverServices installed = kDefaultServices;
 
 }  // namespace
@@ -26,6 +29,9 @@ void InstallDriverServices(const DriverServices& services) {
     installed.messageBox = services.messageBox ? services.messageBox : kDefaultServices.messageBox;
     installed.clockSeconds =
         services.clockSeconds ? services.clockSeconds : kDefaultServices.clockSeconds;
+    installed.calculateSurfaceWater = services.calculateSurfaceWater
+                                          ? services.calculateSurfaceWater
+                                          : kDefaultServices.calculateSurfaceWater;
 }
 
 void ResetDriverServices() {
@@ -38,4 +44,10 @@ int DriverMessageBox(win::HWND owner, const char* text, const char* caption, win
 
 uint32_t DriverClockSeconds() {
     return installed.clockSeconds();
+}
+
+void StartFromSurfaceCalculation(win::HWND owner) {
+    if (RestoreSurfaceEngineState()) return;
+    installed.calculateSurfaceWater(owner);
+    (void)RestoreSurfaceEngineState();
 }

@@ -1,8 +1,10 @@
 // What the what-if drivers need from above the scenario engine: the message box
 // that asks their questions and shows their refusals (owned by the caller's
-// window), and the clock behind the progress window's seconds-to-go estimate.
-// By default the questions go to the user through the platform's message box
-// and the clock is a monotonic one; tests install scripted ones.
+// window), the clock behind the progress window's seconds-to-go estimate, and
+// the surface water's own calculation where none is kept (after an Open).
+// By default the questions go to the user through the platform's message box,
+// the clock is a monotonic one and no calculation is made; tests install
+// scripted ones.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +17,9 @@ struct DriverServices {
     int (*messageBox)(win::HWND owner, const char* text, const char* caption, win::UINT style);
     // Whole seconds of a clock that does not run backwards (the tick count / 1000).
     uint32_t (*clockSeconds)();
+    // Calculates the surface water from its values as entered, as its form's OK
+    // does, so that the drivers start from the water's own calculation.
+    void (*calculateSurfaceWater)(win::HWND owner);
 };
 
 // Replaces the services; a null member keeps its default.
@@ -23,3 +28,6 @@ void ResetDriverServices();
 
 int DriverMessageBox(win::HWND owner, const char* text, const char* caption, win::UINT style);
 uint32_t DriverClockSeconds();
+// The drivers start from the surface water's own calculation: the one kept,
+// or, where none is kept (a workspace just opened), a new one.
+void StartFromSurfaceCalculation(win::HWND owner);

@@ -22,11 +22,13 @@ void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
     w[AE::kAlkalinityMode] = kSpeciesGivenMode;
     c.out.calcPassMode = passMode;
     c.out.profileStepFlag = stepFlag;
+    c.out.givenSpeciesPerKilogram = 1;
     if (answers == SolverAnswers::kReplaced)
         c.calls.runCalculationsAnswersReplaced();
     else
         c.calls.runCalculations();
     c.out.profileStepFlag = 0;
+    c.out.givenSpeciesPerKilogram = 0;
 }
 
 float PhFromPco2Pass(DriverContext& c, uint16_t predictionMethod, uint16_t passMode,

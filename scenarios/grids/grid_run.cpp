@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "engine/carbonate/carbonate_species.h"
-#include "engine/pipeline/surface_engine_state.h"
+#include "scenarios/frame/driver_services.h"
 #include "scenarios/grids/grid_family.h"
 #include "scenarios/frame/driver_end_step.h"
 #include "scenarios/profiles/profile_axis.h"
@@ -66,7 +66,7 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
                              (stale || grid.doseDone == 0);
     const RunChoice choice = ChooseRun(done != 0, stale, active, dosesWanted);
 
-    RestoreSurfaceEngineState();
+    StartFromSurfaceCalculation(c.owner);
     SaveEngineSettings(c.engine, c.backup);
     if (pressureGrid) {
         c.engine.control.phPredictionMethod = PhPrediction::kProduction;

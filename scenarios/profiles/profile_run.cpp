@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "engine/carbonate/carbonate_species.h"
-#include "engine/pipeline/surface_engine_state.h"
+#include "scenarios/frame/driver_services.h"
 #include "graphs/records.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/frame/driver_end_step.h"
@@ -123,7 +123,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
         RefuseEmptyWater(c.owner, c.surface))
         return;
 
-    RestoreSurfaceEngineState();
+    StartFromSurfaceCalculation(c.owner);
     SaveEngineSettings(c.engine, c.backup);
     SetUpMemberSettings(c, v);
     c.graphProfileKind = GraphKindOf(v);

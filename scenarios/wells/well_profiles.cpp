@@ -3,7 +3,7 @@
 #include "scenarios/wells/well_profiles.h"
 
 #include "common/unit_codes.h"
-#include "engine/pipeline/surface_engine_state.h"
+#include "scenarios/frame/driver_services.h"
 #include "graphs/records.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/wells/well_dose.h"
@@ -87,7 +87,7 @@ void RunWellProfile(WellContext& c, WellKind kind) {
     const WellDriver d = WellDriverOf(c, kind);
 
     // Set-up: save what the run changes, then the driver's own settings.
-    RestoreSurfaceEngineState();
+    StartFromSurfaceCalculation(b.owner);
     SaveEngineSettings(b.engine, b.backup);
     b.engine.phBalanceSwitch = b.engine.options.correctPhForTemperature != 0 ? 1 : 0;
     if (kind == WellKind::kFlash11) b.engine.control.phPredictionMethod = 2;

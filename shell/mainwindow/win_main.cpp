@@ -12,6 +12,7 @@
 #include "graphs/window/two_d_window.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/phcurve/alk_ph_dialog.h"
+#include "input/units/unit_change_recalc.h"
 #include "input/whatif/whatif_dialog.h"
 #include "pages/commands/page_command_handlers.h"
 #include "pages/frame/analysis_copy_hook.h"
@@ -26,6 +27,7 @@
 #include "printing/summary/one_page_report.h"
 #include "printing/summary/well_log_report.h"
 #include "resources/resource_ids.h"
+#include "scenarios/frame/driver_services.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/mainwindow/window_classes.h"
 #include "shell/menu/menu_texts.h"
@@ -96,6 +98,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     reportPageGrid.marginX = reportPageGrid.lineHeight = 0;
     reportPageGrid.lineY = reportPageGrid.lineCount = 0;
     InstallProgressHooks();
+    InstallDriverServices({nullptr, nullptr, RecalculateSurfaceWater});
     InstallTreatmentHooks();
     InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
     InstallPrintSettingsHooks(

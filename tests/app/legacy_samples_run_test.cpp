@@ -1,7 +1,10 @@
 // The bundled work files of older versions (data/samples/legacy), opened as a
 // user opens them: each is restored, those of versions 500 and up are brought
 // up to date, the surface water's form shows what the file holds, and its
-// pages show the same chemistry as the sea water typed into the form.
+// pages show the same chemistry as the sea water typed into the form with the
+// partial pressure of CO2 the file holds (the older versions kept the one
+// their calculation found beside the water, and a water's form gives it back).
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,15 +15,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The sea water of the samples' surface water, typed into the water form.
+// The sea water of the samples' surface water, typed into the water form
+// (its pCO2 to follow).
 constexpr const char* kSeaWaterTyped =
     "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
     "dialog 80 set 402 0.01\ndialog 80 set 403 7.9\ndialog 80 set 404 10760\n"
     "dialog 80 set 405 399\ndialog 80 set 406 0.18\ndialog 80 set 414 19350\n"
     "dialog 80 set 415 2710\ndialog 80 set 472 67\ndialog 80 set 425 1.3\n"
     "dialog 80 set 413 4.5\ndialog 80 set 422 2\ndialog 80 set 419 140\n"
-    "dialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 set 428 1.025\n"
-    "dialog 80 press 1\nmenu 1030\n";
+    "dialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 set 428 1.025\n";
 
 // What the surface pages show of the water: the analysis page from its
 // cations to its corrosion block (above them the sample number and dates,
@@ -45,13 +48,21 @@ std::string Chemistry(const std::string& analysis, const std::string& indicators
 class LegacySamplesRun : public ProgramRunFixture {
   protected:
     std::string Pages() { return Chemistry(Read("water.txt"), Read("values.txt")); }
+    // The pages of the sea water typed with `pco2` (as the form shows it).
+    std::string Typed(const std::string& pco2) {
+        Fresh();
+        const std::string script = std::string(kSeaWaterTyped) + "dialog 80 set 822 " + pco2 +
+                                   "\ndialog 80 press 1\nmenu 1030\n" +
+                                   "text DisplayMUWater water.txt\ntext DisplayMUValues values.txt\n"
+                                   "answer no Data has been modified\n";
+        EXPECT_EQ(Run(script), 0) << Log();
+        return Pages();
+    }
 };
 
 TEST_F(LegacySamplesRun, EachBundledOlderFileOpensWithItsSurfaceWater) {
     const std::string pages = "text DisplayMUWater water.txt\ntext DisplayMUValues values.txt\n";
-    ASSERT_EQ(Run(std::string(kSeaWaterTyped) + pages + "answer no Data has been modified\n"), 0)
-        << Log();
-    const std::string typed = Pages();
+    const std::string typed = Typed("0");
     ASSERT_NE(typed.find("Calcium(as Ca)           412.00"), std::string::npos) << typed;
     ASSERT_NE(typed.find("Calcite:                 CaCO3    4.04"), std::string::npos) << typed;
 
@@ -68,7 +79,8 @@ TEST_F(LegacySamplesRun, EachBundledOlderFileOpensWithItsSurfaceWater) {
         // A refused file leaves the typed water changed behind it: the quit asks.
         const std::string script = std::string("file \\") + s.name +
                                    "\nmenu 1020\n"
-                                   "dialog 80 read 400\ndialog 80 read 414\ndialog 80 press 1\n"
+                                   "dialog 80 read 400\ndialog 80 read 414\ndialog 80 read 822\n"
+                                   "dialog 80 press 1\n"
                                    "menu 1030\n" +
                                    pages + "answer no Data has been modified\n";
         ASSERT_EQ(Run(script), 0) << Log();
@@ -88,7 +100,16 @@ TEST_F(LegacySamplesRun, EachBundledOlderFileOpensWithItsSurfaceWater) {
         // The stored sample number heads the page; the chemistry is the typed water's.
         EXPECT_NE(Read("water.txt").find("Sample ID: 101 "), std::string::npos)
             << Read("water.txt");
-        EXPECT_EQ(Pages(), typed);
+        const std::string shown = Pages();
+        const size_t read = log.find("read 822 \"");
+        ASSERT_NE(read, std::string::npos) << log;
+        const size_t from = read + 10;
+        const std::string pco2 = log.substr(from, log.find('"', from) - from);
+        ASSERT_GT(std::strtod(pco2.c_str(), nullptr), 0.0) << log;
+        EXPECT_EQ(shown, Typed(pco2));
+        // Its saturation ratios are those of the water typed without a pCO2.
+        EXPECT_EQ(shown.substr(shown.find("Calcite:")), typed.substr(typed.find("Calcite:")))
+            << "pCO2 " << pco2;
     }
 }
 

@@ -103,12 +103,12 @@ TEST_F(SummaryWindowsRun, BundledScriptShowsPrintsAndExportsBothPages) {
     // The two pages' stations stand on different pH: the one-page table on the
     // what-if evaluation pH (6.50 in a new folder), the well-log page on the
     // water's own 8.10 with its pCO2 scaled by pressure. Each page says which.
-    EXPECT_NE(wellText.find("Stations at pH 8.10, pCO2 (atm) 0.000832 to 0.0272."),
+    EXPECT_NE(wellText.find("Stations at pH 8.10, pCO2 (atm) 0.00054 to 0.0176."),
               std::string::npos)
         << wellText;
     const std::string oneText =
         Tool("pdftotext -layout '" + (folder / "out" / "Tarvex Report.pdf").string() + "' -");
-    EXPECT_NE(oneText.find("Stations at pH 6.50, pCO2 (atm) 0.00849 to 0.0272."), std::string::npos)
+    EXPECT_NE(oneText.find("Stations at pH 6.50, pCO2 (atm) 0.00551 to 0.0176."), std::string::npos)
         << oneText;
 
     const std::string rows = Tool(

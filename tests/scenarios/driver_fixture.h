@@ -221,7 +221,7 @@ class DriverTest : public ::testing::Test {
         script.answer = win::IDNO;
         InstallScenarioEngine({ScriptedRun, ScriptedAdjust, ScriptedDose, nullptr, nullptr});
         InstallServiceHooks({RecordShow, RecordProgress, RecordClose, nullptr});
-        InstallDriverServices({ScriptedBox, ScriptedClock});
+        InstallDriverServices({ScriptedBox, ScriptedClock, nullptr});
 
         test_world::UseMgPerLitre();
         float* s = surfaceWater.values;

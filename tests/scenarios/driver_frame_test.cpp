@@ -33,7 +33,7 @@ class DriverFrameTest : public ::testing::Test {
     void SetUp() override {
         shown.clear();
         answer = win::IDNO;
-        InstallDriverServices({ScriptedBox, nullptr});
+        InstallDriverServices({ScriptedBox, nullptr, nullptr});
     }
     void TearDown() override { ResetDriverServices(); }
 };

@@ -145,7 +145,7 @@ class MultiMixTest : public ::testing::Test {
         engineCalls.clear();
         doseCalls.clear();
         phosphateDoses.clear();
-        InstallDriverServices({ScriptedBox, nullptr});
+        InstallDriverServices({ScriptedBox, nullptr, nullptr});
     }
     void TearDown() override {
         ResetDriverServices();

@@ -89,7 +89,7 @@ class WellProfileTest : public ::testing::Test {
         ResetGraphsRecords();
         InitUnitFactors();
         InstallScenarioEngine({ScriptedRun, nullptr, ScriptedDose, ScriptedRunAnswersReplaced, nullptr});
-        InstallDriverServices({ScriptedBox, FixedClock});
+        InstallDriverServices({ScriptedBox, FixedClock, nullptr});
         runs.clear();
         boxes.clear();
         doseCalls = 0;

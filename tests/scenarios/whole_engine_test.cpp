@@ -23,7 +23,7 @@ class WholeEngineTest : public ::testing::Test {
         wholeEngineRuns = 0;
         InstallScenarioEngine({CountedRunCalculations, nullptr, nullptr, nullptr, nullptr});
         script = Script{};
-        InstallDriverServices({ScriptedBox, ScriptedClock});
+        InstallDriverServices({ScriptedBox, ScriptedClock, nullptr});
         test_world::UseMgPerLitre();
         // Standard sea water (salinity 35), mg/L, bicarbonate as the ion.
         float* v = surfaceWater.values;

@@ -98,7 +98,7 @@ int PrepareSurfaceWater(const char* path, std::FILE* err) {
 void ReportDriverServicesTo(std::FILE* err) {
     reportTo = err;
     InstallServiceHooks({ShowProgress, StepProgress, CloseProgress, nullptr});
-    InstallDriverServices({ReportMessage, nullptr});
+    InstallDriverServices({ReportMessage, nullptr, nullptr});
 }
 
 void StopReportingDriverServices() {
