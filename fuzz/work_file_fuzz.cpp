@@ -24,6 +24,7 @@
 #include "input/records.h"
 #include "input/typed_values.h"
 #include "input/units/analysis_ranges.h"
+#include "input/waterform/form_checks.h"
 #include "input/waterform/water_form_records.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_codec.h"
@@ -90,14 +91,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         {resultStatus.surfaceEntered, &surfaceWater},
         {resultStatus.injectionEntered, &injectionWater},
         {resultStatus.formationEntered, &formationWater}};
+    // Its row as entered holds one value of everything no calculation changes,
+    // and its pCO2, pH2S and density keep to the form's ranges but where
+    // the calculation found them or the row holds them too.
     for (int w = 0; w < 3; ++w) {
         const auto& [entered, water] = waters[w];
+        if (entered == 0) continue;
         const bool typedRow = HoldsEnteredValues(enteredValues[w]);
-        for (int e = 0; entered != 0 && e < AnalysisElement::kCount; ++e) {
+        for (int e = 0; e < AnalysisElement::kCount; ++e) {
             const float v = water->values[e];
             if (typedRow && v >= 0.0f && BalancingIon(e)) continue;
             if (!AnalysisValueAllowed(e, v, unitCodes)) std::abort();
         }
+        if (DisagreeingTypedValue(water->values, enteredValues[w]) >= 0) std::abort();
+        for (int e : kStoredConditions)
+            if (!StoredConditionKept(e, water->values[e], enteredValues[w]) &&
+                !StoredValueRefusal(e, water->values[e], UserFieldUnits()).empty())
+                std::abort();
     }
     // What was taken saves readably, and loads again to the same workspace.
     const std::vector<uint8_t> saved = workfile::EncodeWorkFile();

@@ -2,6 +2,7 @@
 #include "input/typed_values.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace E = AnalysisElement;
@@ -31,4 +32,43 @@ void StartFromValuesAsEntered(WaterAnalysis& stored, const float* entered) {
     if (!HoldsEnteredValues(entered)) return;
     for (int e = 0; e < E::kCount; ++e)
         if (e < E::kBicarbonate || e > E::kTotalCarbonate) stored.values[e] = entered[e];
+}
+
+namespace {
+
+// The elements no calculation writes into a stored water: the balancing adds
+// sodium, potassium, sulfate, chloride or nitrate, the reference pass writes
+// the pH, H2S, the partial pressures, the carbonate, the acidity and a raised
+// pressure, and the alkalinities follow the carbonate.
+constexpr int kKeptAsTyped[] = {
+    E::kSilica,    E::kPhosphate, E::kFluoride,  E::kCalcium,       E::kMagnesium, E::kAmmonia,
+    E::kIron,      E::kAluminum,  E::kManganese, E::kBoron,         E::kZinc,      E::kBromine,
+    E::kStrontium, E::kBarium,    E::kLithium,   E::kLead,          E::kPolyphosphate,
+    E::kOxalate,   E::kTemperature, E::kDensity, E::kBrineFlow,     E::kOilFlow,   E::kGasFlow,
+};
+
+// Two floats of one value, allowing for the rounding of a conversion.
+bool Agree(float a, float b) {
+    if (a == b) return true;
+    constexpr double kRounding = 1e-5;
+    const double x = a;
+    const double y = b;
+    return std::fabs(x - y) <= kRounding * std::max(std::fabs(x), std::fabs(y));
+}
+
+}  // namespace
+
+int DisagreeingTypedValue(const float* stored, const float* entered) {
+    if (!HoldsEnteredValues(entered)) return -1;
+    for (int e : kKeptAsTyped) {
+        if (e == E::kDensity && entered[e] == 0.0f) continue;  // the default
+        if (!Agree(stored[e], entered[e])) return e;
+    }
+    return -1;
+}
+
+bool StoredConditionKept(int element, float stored, const float* entered) {
+    if (!HoldsEnteredValues(entered)) return false;
+    if (entered[element] == stored) return true;
+    return element != E::kDensity && entered[element] == 0.0f;
 }

@@ -26,3 +26,25 @@ void ClearCalculatedCarbonate(float* values);
 // computed is read as typed; its calculated carbonate (29 to 33) stays, for
 // the calculation to keep or clear.
 void StartFromValuesAsEntered(WaterAnalysis& stored, const float* entered);
+
+// The first element on which a stored water and its row of values as entered
+// (`entered`, holding values) disagree, among those that every calculation
+// keeps as typed: the dissolved amounts other than the balancing ions and H2S
+// (calcium, magnesium, barium, strontium, iron, ...), the temperature, the
+// density (a row's 0 takes the default) and the flows; -1 when they agree
+// within the rounding of a float. A change of units converts both alike, so a
+// water the program stores never disagrees.
+[[nodiscard]] int DisagreeingTypedValue(const float* stored, const float* entered);
+
+// The values of a stored water that may pass what the form types: its pCO2
+// and pH2S (the calculation finds them for a water typed without, at any
+// amount) and its density, in the order they are checked.
+inline constexpr int kStoredConditions[] = {AnalysisElement::kPco2, AnalysisElement::kPH2S,
+                                            AnalysisElement::kDensity};
+
+// Whether a stored water's value of `element` (one of kStoredConditions) is
+// taken at any amount 0 or more beside its row of values as entered
+// (`entered`): the row holds that very value (a file of an older version
+// held it so), or, for pCO2 and pH2S, none (the calculation found it).
+// Otherwise the value keeps to the range the form types it with.
+[[nodiscard]] bool StoredConditionKept(int element, float stored, const float* entered);

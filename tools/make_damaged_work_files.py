@@ -173,6 +173,26 @@ def main():
     row_name = "record %d (%s water as entered): " % (entered_row, names[water])
     typed_case(entered_row, 0, "<f", 99.0, row_name + "\"99\" is outside the range of pH")
     typed_case(entered_row, 4 * 39, "<f", 1.0e6, row_name + "\"1e+06\" is outside the range of pCO2")
+    # A stored water's pCO2 or density that no typing or calculation gives: the
+    # row as entered beside it holds another (a pCO2 the calculation finds is
+    # any amount, but only where none was typed).
+    stored_name = "record %d (%s water analysis): " % (water, names[water])
+    for element, value, name in ((39, 1.0e6, "pCO2"), (40, 9.0, "Density")):
+        typed_case(water, TEXT_AT + 4 * element, "<f", value,
+                   stored_name + "\"%g\" is outside the range of %s" % (value, name))
+        typed_case(176, 268 + TEXT_AT + 4 * element, "<f", value,
+                   "record 176 (multi-mix source water analyses): water 2, "
+                   "\"%g\" is outside the range of %s" % (value, name))
+    # A row as entered that disagrees with its stored water in a value no
+    # calculation changes: calcium 9999 beside 412, a temperature, a barium.
+    for record, within, element, value, name in (
+            (entered_row, 0, 7, 9999.0, row_name + "Calcium"),
+            (entered_row, 0, 15, 100.0, row_name + "Temperature"),
+            (405, 256, 7, 9999.0, rows % 2 + "Calcium"),
+            (405, 0, 36, 50.0, rows % 1 + "Barium")):
+        held = struct.unpack_from("<f", typed, table[record][0] + within + 4 * element)[0]
+        typed_case(record, within + 4 * element, "<f", value,
+                   name + " as entered (%g) disagrees with the stored water's (%g)" % (value, held))
     sources = "record 176 (multi-mix source water analyses): water 1, "
     typed_case(176, 2, "<i", -95, sources + "Report Date (-95) is not a date")
     typed_case(176, 6, "<i", 99999999, sources + "Sample Date (99999999) is not a date")

@@ -96,7 +96,8 @@ enum : int {
 // partial pressure or density any amount 0 or more), the codes of the modes and
 // the species flag, and no range for the values the engine computes. A value
 // held to the ranges the form types with goes through StoredValueRefusal
-// (input/waterform/form_checks.h).
+// (input/waterform/form_checks.h); StoredConditionKept (input/typed_values.h)
+// says when a stored partial pressure or density is held so.
 [[nodiscard]] AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units);
 
 // True when `value` is finite and within the element's range.

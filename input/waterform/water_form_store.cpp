@@ -10,6 +10,7 @@
 #include "input/description_records.h"
 #include "input/records.h"
 #include "input/typed_values.h"
+#include "input/waterform/form_checks.h"
 #include "input/water_temperature_records.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form_records.h"
@@ -88,5 +89,20 @@ void TakeStoredAsEnteredWhereMissing() {
         if (multiMixState.multiMixEntered[k] == 0 || HoldsEnteredValues(entered)) continue;
         std::memcpy(entered, multiMixState.sourceWaters[k].values, sizeof sourceValuesAsEntered[k]);
         ClearCalculatedCarbonate(entered);
+    }
+}
+
+void ClearRowsTheirWatersDisagreeWith() {
+    for (int32_t water = 0; water < kFormWaterCount; ++water) {
+        float* entered = enteredValues[water];
+        const WaterAnalysis* stored = FormWaterAnalysis(water);
+        if (!IsFormWaterEntered(water) || stored == nullptr || !HoldsEnteredValues(entered))
+            continue;
+        bool disagrees = DisagreeingTypedValue(stored->values, entered) >= 0;
+        for (int e : kStoredConditions)
+            disagrees = disagrees || (!StoredConditionKept(e, stored->values[e], entered) &&
+                                      !StoredValueRefusal(e, stored->values[e], UserFieldUnits())
+                                           .empty());
+        if (disagrees) std::memset(entered, 0, sizeof enteredValues[water]);
     }
 }

@@ -19,3 +19,10 @@ void ClearWaterResults(int32_t water);
 // entered water without them (the multi-mix waters too) counts as entered
 // exactly as stored.
 void TakeStoredAsEnteredWhereMissing();
+// A work file of an older version holds rows as entered that no one held to
+// their stored waters: a row that a file of the newest layout could not hold
+// beside its water (a value no calculation changes that disagrees with it, or
+// a stored pCO2, pH2S or density beyond the form's range that the row neither
+// holds nor left to the calculation) is cleared, so that the stored water
+// stands for it and the file saved next opens again.
+void ClearRowsTheirWatersDisagreeWith();

@@ -54,8 +54,10 @@ void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount)
     }
     // Nor has a file before 558 the multi-mix values as entered: the stored
     // waters stand for them.
-    if (recordCount <= kEnteredSourceValuesRecord)
+    if (recordCount <= kEnteredSourceValuesRecord) {
         workfile::ClearRecord(kEnteredSourceValuesRecord);
+        ClearRowsTheirWatersDisagreeWith();
+    }
     TakeStoredAsEnteredWhereMissing();
     mainWindowState.dataVersion = version;
     mainWindowState.loadedVersion = version;

@@ -75,8 +75,10 @@ class TypedChecks {
         for (int w = 0; w < 3 && fault_.empty(); ++w)
             if (entered_[w]) {
                 Acids(kFirstAcidSetRecord + w, At(kFirstAcidSetRecord + w), "");
+                StoredConditions(kFirstStoredWaterRecord + w, At(kFirstStoredWaterRecord + w),
+                                 At(kFirstEnteredRowRecord + w), "");
                 Row(kFirstEnteredRowRecord + w, At(kFirstEnteredRowRecord + w),
-                    At(kFirstStoredWaterRecord + w), "");
+                    kFirstStoredWaterRecord + w, At(kFirstStoredWaterRecord + w), "");
             }
         for (int k = 0; k < kMultiMixWaterCount && fault_.empty(); ++k)
             if (sourceEntered_[k]) SourceWater(k);
@@ -132,23 +134,53 @@ class TypedChecks {
             Typed(record, which, StoredField::kC2 - i, bytes::GetF32(at + 4 * i));
     }
 
+    // The 64 values of an analysis at `at`: a row as entered, or a stored
+    // water past its head.
+    static void ValuesAt(const uint8_t* at, float (&values)[E::kCount]) {
+        for (int e = 0; e < E::kCount; ++e) values[e] = bytes::GetF32(at + 4 * e);
+    }
+
     // A row of values as entered, when it holds any (a file written before
     // such rows were kept has none, and the stored water stands for them). A
     // value that is the stored water's own, as the rows a load makes for such
     // a file hold, keeps to the range of the stored water, which the image's
-    // other checks hold it to.
-    void Row(int record, const uint8_t* at, const uint8_t* stored, const std::string& which) {
+    // other checks hold it to. In a file of the newest layout the row and the
+    // stored water (record `storedRecord`) hold one value of everything no
+    // calculation changes.
+    void Row(int record, const uint8_t* at, int storedRecord, const uint8_t* stored,
+             const std::string& which) {
         if (!Holds(record)) return;
         float row[E::kCount];
-        for (int e = 0; e < E::kCount; ++e) row[e] = bytes::GetF32(at + 4 * e);
+        float kept[E::kCount];
+        ValuesAt(at, row);
+        ValuesAt(stored + kAnalysisHeadBytes, kept);
         if (!HoldsEnteredValues(row)) return;
         for (int e = 0; e < E::kCount; ++e)
-            if (row[e] != bytes::GetF32(stored + kAnalysisHeadBytes + 4 * e))
-                Typed(record, which, e, row[e]);
+            if (row[e] != kept[e]) Typed(record, which, e, row[e]);
         if (!fault_.empty()) return;
         const std::string flows =
             FlowsWithoutBrineText(row[E::kBrineFlow], row[E::kOilFlow], row[E::kGasFlow]);
         if (!flows.empty()) Fail(record, which + flows);
+        const int e = Holds(kSourceRowsRecord) ? DisagreeingTypedValue(kept, row) : -1;
+        if (fault_.empty() && e >= 0)
+            Fail(record, which + StoredFieldName(e, alkalinityMode_) + " as entered (" +
+                             Number(row[e]) + ") disagrees with the stored water's (" +
+                             Number(kept[e]) + ") in record " + std::to_string(storedRecord) +
+                             "; a file this program writes holds the value as typed in both");
+    }
+
+    // A stored water's pCO2, pH2S and density, in a file of the newest layout:
+    // within the form's ranges unless kept beside its row as entered (at
+    // `row`) as StoredConditionKept says. Older files keep any amount 0 or more.
+    void StoredConditions(int record, const uint8_t* stored, const uint8_t* row,
+                          const std::string& which) {
+        if (!Holds(kSourceRowsRecord) || !fault_.empty()) return;
+        float kept[E::kCount];
+        float entered[E::kCount];
+        ValuesAt(stored + kAnalysisHeadBytes, kept);
+        ValuesAt(row, entered);
+        for (int e : kStoredConditions)
+            if (!StoredConditionKept(e, kept[e], entered)) Typed(record, which, e, kept[e]);
     }
 
     void SourceWater(int k) {
@@ -168,7 +200,9 @@ class TypedChecks {
                                     Number(kLargestAmount));
         Residence(k, which);
         Acids(kSourceAcidsRecord, At(kSourceAcidsRecord) + 16 * k, which);
-        Row(kSourceRowsRecord, At(kSourceRowsRecord) + 4 * E::kCount * k, water, which);
+        const uint8_t* row = At(kSourceRowsRecord) + 4 * E::kCount * k;
+        StoredConditions(kSourceWatersRecord, water, row, which);
+        Row(kSourceRowsRecord, row, kSourceWatersRecord, water, which);
     }
 
     // The dates a calendar holds (the multi-mix input still takes one kept in

@@ -16,9 +16,13 @@ namespace workfile {
 // the field and the value, for example "record 405 (multi-mix source waters
 // as entered): water 2, "99" is outside the range of pH (up to 14; ...)". A
 // value stored twice whose copies disagree is refused too, naming both (the
-// writer always writes one value into both). Files of versions 556 and 557 keep
-// the leniency they were written under: their partial pressures and densities
-// as entered are any amount 0 or more.
+// writer always writes one value into both). A file of the newest layout
+// holds one value of everything no calculation changes in a row as entered
+// and its stored water (calcium 9999 beside 412 is refused, naming both), and
+// its stored waters' pCO2, pH2S and density keep to the forms' ranges but
+// where the calculation found them or the row holds them too. Files of
+// versions 556 and 557 keep the leniency they were written under: their
+// partial pressures and densities are any amount 0 or more.
 [[nodiscard]] std::string TypedValuesFault(const uint8_t* image, size_t size, int recordCount);
 
 }  // namespace workfile

@@ -236,8 +236,9 @@ void RepairStagedSettings(int16_t version, std::vector<uint8_t>& image) {
 
 void FinishLegacyLoad(int16_t version, win::HWND owner) {
     RepairStoredValues();
-    TakeStoredAsEnteredWhereMissing();
     ClampUnitChoices();
+    ClearRowsTheirWatersDisagreeWith();
+    TakeStoredAsEnteredWhereMissing();
     RepairOlderSettings(version, unitCodes.code[UnitItem::kPressure],
                         OlderSettings{wellLogSpecs, whatIfSettings, graphRangeSettings,
                                       mixingZoneSettings, phControlSettings});

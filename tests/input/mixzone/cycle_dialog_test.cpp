@@ -116,6 +116,17 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
     EXPECT_EQ(whatIfSettings.pressureHigh, whatIfPressure);
     EXPECT_EQ(phControlSettings.phPredictionMethod, 0);
     EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, 12.0f);  // stored as typed
+
+    // A pH target of 0 is asked about, not taken as 7; No keeps the one before.
+    win::ClearMessageBoxLog();
+    win::AnswerMessageBox("WARNING", PhTargetRangeText().c_str(), win::IDNO);
+    phControlSettings.targetPh = 6.5f;
+    Run([](win::HWND d) {
+        win::SetField(d, M::kPhTarget, "0");
+        win::PressButton(d, M::kOk);
+    });
+    EXPECT_EQ(Texts(), std::vector<std::string>{PhTargetRangeText()});
+    EXPECT_EQ(phControlSettings.targetPh, 6.5f);
 }
 
 // Equal percentages: the message, the dialog stays, nothing is stored.

@@ -218,6 +218,17 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
     EXPECT_EQ(whatIfSettings.temperatureEval, 120.0f);  // the valid fields are stored
     EXPECT_EQ(phControlSettings.targetPh, 7.0f);
 
+    // The low end too: a pH target of 0 is asked about, not taken as 7.
+    win::ClearMessageBoxLog();
+    win::AnswerMessageBox("WARNING", PhTargetRangeText().c_str(), win::IDNO);
+    phControlSettings.targetPh = 6.5f;
+    Run([](win::HWND d) {
+        win::SetField(d, W::kPhTarget, "0");
+        win::PressButton(d, W::kOk);
+    });
+    EXPECT_EQ(Texts(), std::vector<std::string>{PhTargetRangeText()});
+    EXPECT_EQ(phControlSettings.targetPh, 6.5f);
+
     win::ClearMessageBoxLog();
     const std::string evalPh = PointPhRangeText("Evaluation pH");
     win::AnswerMessageBox("WARNING", evalPh.c_str(), win::IDYES);

@@ -49,7 +49,9 @@ class LegacyWorkFile : public WorkFileTest {
         const std::vector<uint8_t> keep = workfile::EncodeWorkFile();
         EXPECT_TRUE(workfile::DecodeWorkFile(e.data(), e.size(), workfile::kRecordCount));
         // No older file holds the multi-mix values as entered: each entered
-        // source water counts as entered as stored.
+        // source water counts as entered as stored. A single water's row that
+        // disagrees with its water (the pattern's do) gives way to it too.
+        ClearRowsTheirWatersDisagreeWith();
         TakeStoredAsEnteredWhereMissing();
         if (version <= 125 || (version >= 500 && version <= 513)) {
             // Old files get the pH-alkalinity line of their surface water.
