@@ -127,11 +127,17 @@ struct Page {
     }
 };
 
+// The texts of the water the page shows: the stored set of the surface,
+// injection or formation water, the blend's, or the set of the multi-mix
+// water being edited; the water form's current set for no other.
 const SampleDescription& WaterComments(const WaterView& view) {
     if (view.blend) return multiMixBlend.mixedDescription;
     const int k = multiMixState.editIndex;
     if (view.water == WaterSelector::kMultiMixSource && k >= 0 && k < kMultiMixWaterCount)
         return multiMixState.descriptions[k];
+    const int water =
+        view.water == WaterSelector::kSurfaceAgain ? WaterSelector::kSurface : view.water;
+    if (water >= 0 && water < kDescribedWaterCount) return waterDescriptions[water];
     return currentDescription;
 }
 
@@ -219,8 +225,8 @@ void Parameters(const Page& p, bool blend) {
 
 void Comments(const Page& p) {
     p.Label(21, 42, "COMMENTS");
-    // The blend and a multi-mix water show their own comments, as their
-    // prints give them, not those of the last water form.
+    // Every water shows its own comments, as its print gives them, not those
+    // of the water whose form was opened last.
     const SampleDescription& d = WaterComments(p.view);
     char comments[sizeof d.text[4] + 1] = {};
     std::snprintf(comments, sizeof comments, "%.*s", static_cast<int>(sizeof d.text[4]), d.text[4]);

@@ -771,4 +771,72 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
         EXPECT_NE(third.find("Third note"), std::string::npos) << third;
 }
 
+// The three waters typed with IDs and comments of their own, each water's
+// form last in one run of the three, its pages then open while the other two
+// forms are opened and cancelled: the chemistry page, painted and rebuilt,
+// its copy and its print give that water's comment, and both pages its ID,
+// whatever form was opened last; no other water's text shows.
+TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
+    struct Water {
+        const char* menu;
+        const char* id;
+        const char* comment;
+        const char* title;
+    };
+    const Water waters[] = {{"1030", "SW-1", "Surface note", "SURFACE WATER ANALYSIS"},
+                            {"1031", "IW-1", "Injection note", "INJECTION WATER ANALYSIS"},
+                            {"1032", "FW-1", "Formation note", "FORMATION WATER ANALYSIS"}};
+    auto typed = [](const Water& w) {
+        std::string entry = "dialog 80 set 394 " + std::string(w.id) + "\ndialog 80 set 430 " +
+                            w.comment + "\n" + SeaWater();
+        entry.replace(entry.find("menu 1030"), 9, std::string("menu ") + w.menu);
+        return entry;
+    };
+    for (const Water& shown : waters) {
+        SCOPED_TRACE(shown.title);
+        std::string script;
+        for (const Water& w : waters)
+            if (&w != &shown) script += typed(w);
+        script += typed(shown) + "snap DisplayMUWater fresh.ppm\n";
+        for (const Water& w : waters)
+            if (&w != &shown) script += "dialog 80 press 2\nmenu " + std::string(w.menu) + "\n";
+        // Saved and opened again: the open pages paint anew.
+        script +=
+            "file \\ws.krv\nmenu 1022\nfile \\ws.krv\nmenu 1020\n"
+            "snap DisplayMUWater stale.ppm\ntext DisplayMUWater page.txt\n"
+            "text DisplayMUValues values.txt\nmenu 985 DisplayMUWater\n"
+            "clipboard save text copy.txt\nprinter PDF\nmenu 1013 DisplayMUWater\n";
+        const auto run = RunAndRead(
+            script, {"fresh.ppm", "stale.ppm", "page.txt", "values.txt", "copy.txt"}, true);
+        const std::vector<fs::path> pdfs = Pdfs();
+        ASSERT_EQ(pdfs.size(), 1u) << Log();
+        const struct {
+            const char* name;
+            std::string text;
+            bool comments;
+        } outputs[] = {{"page", run[2], true},
+                       {"indicators page", run[3], false},
+                       {"copy", run[4], true},
+                       {"print", Text(pdfs[0]), true}};
+        EXPECT_EQ(TextLines(run[2]).at(0), shown.title);
+        for (const auto& o : outputs) {
+            SCOPED_TRACE(o.name);
+            EXPECT_NE(o.text.find(shown.id), std::string::npos) << o.text;
+            if (o.comments) {
+                EXPECT_NE(o.text.find(shown.comment), std::string::npos) << o.text;
+            }
+            for (const Water& w : waters) {
+                if (&w == &shown) continue;
+                EXPECT_EQ(o.text.find(w.id), std::string::npos) << o.text;
+                EXPECT_EQ(o.text.find(w.comment), std::string::npos) << o.text;
+            }
+        }
+        // The window repainted after each cancelled form paints what it
+        // painted for the water's own form.
+        const long differing = Differing(run[0], run[1]);
+        EXPECT_GE(differing, 0);
+        EXPECT_LE(differing, kClockPixels);
+    }
+}
+
 }  // namespace

@@ -148,7 +148,7 @@ TEST_F(WaterPageTest, ChemistryValueRules) {
     surfaceWater.values[E::kChloride] = 1.0e10f;
     EXPECT_EQ(At(Chemistry(0), kFirst, 6, 68, 7), "1.0e+10");
     // No comments: nothing under "COMMENTS".
-    currentDescription.text[4][0] = '\0';
+    waterDescriptions[0].text[4][0] = '\0';
     EXPECT_EQ(TextAt(Chemistry(0), kFirst, 22, 44), "<no item>");
 }
 

@@ -114,7 +114,7 @@ class WaterPageTest : public ::testing::Test {
         corrosionRates.surface[0] = 2.75f;  // the rate shown
         corrosionRates.surface[3] = 99.0f;
         waterResidenceSeconds[0] = 180.0f;
-        std::snprintf(currentDescription.text[4], 128, "Open sea, %s", "North Atlantic");
+        std::snprintf(waterDescriptions[0].text[4], 128, "Open sea, %s", "North Atlantic");
     }
 
     static ReportLayout Chemistry(int water) {
