@@ -297,7 +297,10 @@ void DrawFootTexts(ThreeDPaint& paint, ThreeDTexts& texts) {
     const auto lineY = [&](int k) { return kFootLine - k * lineHeight - (k + 1); };
     const double rightEnd = kRightEdge - font.tm.tmAveCharWidth - 1;
     const bool mixed = kind >= 0 && kind <= 2;
-    const SampleDescription& right = mixed ? waterDescriptions[2] : currentDescription;
+    // A mixing grid names its formation water at the right (its injection
+    // water at the left); a single-water grid is the surface water's, named
+    // by its own texts whatever water's form was opened last.
+    const SampleDescription& right = mixed ? waterDescriptions[2] : waterDescriptions[0];
     for (int field = 0; field < 4; ++field) {
         const int k = 4 - field;
         const std::string r(right.text[field],

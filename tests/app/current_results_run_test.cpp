@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "graphs/threed/threed_text.h"
 #include "scenarios/wells/well_records.h"
 #include "tests/app/print_run_fixture.h"
 
@@ -771,24 +772,27 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
         EXPECT_NE(third.find("Third note"), std::string::npos) << third;
 }
 
-// The three waters typed with IDs and comments of their own, each water's
-// form last in one run of the three, its pages then open while the other two
-// forms are opened and cancelled: the chemistry page, painted and rebuilt,
-// its copy and its print give that water's comment, and both pages its ID,
-// whatever form was opened last; no other water's text shows.
+// The three waters typed with IDs, first lines and comments of their own,
+// each water's form last in one run of the three, its pages then open while
+// the other two forms are opened and cancelled: the chemistry page, painted
+// and rebuilt, its copy and its print give that water's comment, and both
+// pages its ID, whatever form was opened last; no other water's text shows.
+// The 3D profile, of the surface water, names it by its first line.
 TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
     struct Water {
         const char* menu;
         const char* id;
         const char* comment;
         const char* title;
+        const char* line;  // the first description line
     };
-    const Water waters[] = {{"1030", "SW-1", "Surface note", "SURFACE WATER ANALYSIS"},
-                            {"1031", "IW-1", "Injection note", "INJECTION WATER ANALYSIS"},
-                            {"1032", "FW-1", "Formation note", "FORMATION WATER ANALYSIS"}};
+    const Water waters[] = {
+        {"1030", "SW-1", "Surface note", "SURFACE WATER ANALYSIS", "Surface well"},
+        {"1031", "IW-1", "Injection note", "INJECTION WATER ANALYSIS", "Injection well"},
+        {"1032", "FW-1", "Formation note", "FORMATION WATER ANALYSIS", "Formation well"}};
     auto typed = [](const Water& w) {
         std::string entry = "dialog 80 set 394 " + std::string(w.id) + "\ndialog 80 set 430 " +
-                            w.comment + "\n" + SeaWater();
+                            w.comment + "\ndialog 80 set 399 " + w.line + "\n" + SeaWater();
         entry.replace(entry.find("menu 1030"), 9, std::string("menu ") + w.menu);
         return entry;
     };
@@ -805,11 +809,16 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
             "file \\ws.krv\nmenu 1022\nfile \\ws.krv\nmenu 1020\n"
             "snap DisplayMUWater stale.ppm\ntext DisplayMUWater page.txt\n"
             "text DisplayMUValues values.txt\nmenu 985 DisplayMUWater\n"
-            "clipboard save text copy.txt\nprinter PDF\nmenu 1013 DisplayMUWater\n";
+            "clipboard save text copy.txt\nprinter PDF\nmenu 1013 DisplayMUWater\n"
+            "menu 1040\nmenu 989 wcGraphWindow\nprinter PDF\nmenu 1013 wcGraphWindow\n";
         const auto run = RunAndRead(
             script, {"fresh.ppm", "stale.ppm", "page.txt", "values.txt", "copy.txt"}, true);
-        const std::vector<fs::path> pdfs = Pdfs();
-        ASSERT_EQ(pdfs.size(), 1u) << Log();
+        std::string printed, graphPrinted;
+        for (const fs::path& pdf : Pdfs())
+            (pdf.filename().string().find("Chemistry") != std::string::npos ? printed
+                                                                             : graphPrinted) =
+                Text(pdf);
+        ASSERT_EQ(Pdfs().size(), 2u) << Log();
         const struct {
             const char* name;
             std::string text;
@@ -817,7 +826,7 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
         } outputs[] = {{"page", run[2], true},
                        {"indicators page", run[3], false},
                        {"copy", run[4], true},
-                       {"print", Text(pdfs[0]), true}};
+                       {"print", printed, true}};
         EXPECT_EQ(TextLines(run[2]).at(0), shown.title);
         for (const auto& o : outputs) {
             SCOPED_TRACE(o.name);
@@ -836,6 +845,13 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
         const long differing = Differing(run[0], run[1]);
         EXPECT_GE(differing, 0);
         EXPECT_LE(differing, kClockPixels);
+        std::string feet;
+        for (const std::string& foot : lastThreeDTexts.feet) feet += foot + "|";
+        for (const std::string& graph : {feet, graphPrinted}) {
+            EXPECT_NE(graph.find(waters[0].line), std::string::npos) << graph;
+            for (const Water& w : {waters[1], waters[2]})
+                EXPECT_EQ(graph.find(w.line), std::string::npos) << graph;
+        }
     }
 }
 

@@ -32,6 +32,7 @@ class ThreeDTextsTest : public GraphTest {
     void SetUp() override {
         GraphTest::SetUp();
         ResetThreeDGraphRecords();
+        ResetDescriptionRecords();
         whatIfResults.grid.gridKind = GridKind::kPhTemperature;
         gridSource = GridSource::kSingleWater;
     }
@@ -204,8 +205,10 @@ TEST_F(ThreeDTextsTest, FloorNumbers) {
 TEST_F(ThreeDTextsTest, PaintedLabelsFootTextsAndNotice) {
     CalcitePhByTemperature();
     for (int cell = 0; cell < kGridCells; ++cell) whatIfResults.grid.results[cell][0] = 2.0f;
-    std::strcpy(currentDescription.text[0], "Well 7");
-    std::strcpy(currentDescription.text[2], "North field");
+    // The surface water's texts; the form opened last was another water's.
+    std::strcpy(waterDescriptions[0].text[0], "Well 7");
+    std::strcpy(waterDescriptions[0].text[2], "North field");
+    std::strcpy(currentDescription.text[1], "Injection well");
     graphOutputFlags.colorNow = 1;
     Paint();
     const ThreeDTexts& t = lastThreeDTexts;
@@ -258,8 +261,8 @@ TEST_F(ThreeDTextsTest, PlacesOfTheFootTextsValueNumbersAndFloorNumbers) {
     CalcitePhByTemperature();
     for (int cell = 0; cell < kGridCells; ++cell)
         whatIfResults.grid.results[cell][0] = static_cast<float>(cell);
-    std::strcpy(currentDescription.text[0], "Well 7");
-    std::strcpy(currentDescription.text[3], "Sampled at the wellhead");
+    std::strcpy(waterDescriptions[0].text[0], "Well 7");
+    std::strcpy(waterDescriptions[0].text[3], "Sampled at the wellhead");
     showGraphLabels = 1;
     graphOutputFlags.colorNow = 1;
     for (int style : {0, 2}) {
