@@ -6,6 +6,8 @@
 
 #include "common/settings_ranges.h"
 #include "common/water_analysis.h"
+#include "engine/inputs/engine_inputs.h"
+#include "engine/inputs/engine_unit_factors.h"
 #include "engine/inputs/unit_conversions.h"
 #include "input/unit_factor_records.h"
 #include "input/waterform/form_text.h"
@@ -86,6 +88,48 @@ double CeilingIn(int element, const UnitCodes& units, uint16_t mode) {
     const UnitContext context{units, mode, 2, UnitFactorTable};
     const double factor = GetIonUnitFactor(static_cast<int16_t>(element), context);
     return factor > 0.0 ? kHighestConcentrationMgL / factor : kHighestConcentrationMgL;
+}
+
+// A temperature in unit `before` written in unit `after`, as a change of
+// units converts it.
+double TemperatureIn(double value, unsigned before, unsigned after) {
+    EngineInputs in{};
+    EngineTemperature(value, before, 1, in);
+    switch (after) {
+        case TemperatureUnit::kFahrenheit:
+            return in.temperatureF;
+        case TemperatureUnit::kCelsius:
+            return in.temperatureC;
+        case TemperatureUnit::kKelvin:
+            return in.temperatureK;
+        default:
+            return value;
+    }
+}
+
+// A stored temperature or pressure may have been typed in another unit and
+// converted by a change of units (578 K is 580.7 F, past the 572 F the form
+// takes in degrees F): it keeps to the widest span of any unit's range,
+// written in the user's unit, with the rounding of a float.
+AnalysisValueRange ConvertedSpan(FieldKind kind, const UnitCodes& units) {
+    constexpr double kFloatRounding = 1e-6;
+    double low = HUGE_VAL;
+    double high = -HUGE_VAL;
+    if (kind == FieldKind::kTemperature) {
+        const unsigned now = units.code[UnitItem::kTemperature];
+        for (uint16_t c = 0; c < 3; ++c) {
+            const TemperatureUnitInfo& t = TemperatureUnitOf(c);
+            low = std::min(low, TemperatureIn(t.low, c, now));
+            high = std::max(high, TemperatureIn(t.high, c, now));
+        }
+    } else {
+        const unsigned now = units.code[UnitItem::kPressure];
+        low = 0.0;
+        for (uint16_t c = 0; c < 4; ++c)
+            high = std::max(high, PsiaToPressureUnit(PressureToPsia(PressureUnitOf(c).high, c), now));
+    }
+    return {true, low - kFloatRounding * std::fabs(low), high + kFloatRounding * std::fabs(high),
+            false};
 }
 
 }  // namespace
@@ -190,7 +234,8 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     // A stored concentration, alkalinity or acidity keeps to what the form
     // takes, in whichever reporting unit the values are read; a stored partial
     // pressure or density is any amount, as files of older versions hold
-    // values the form now refuses.
+    // values the form now refuses; a stored temperature or pressure keeps to
+    // what the form takes in any unit.
     const FieldKind kind = KindOfElement(element);
     const double most = HighestConcentration(element, units, -1);
     if (kind == FieldKind::kConcentration) return {true, 0.0, most, false};
@@ -201,6 +246,9 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
         case FieldKind::kH2sPressure:
         case FieldKind::kDensity:
             return {true, 0.0, kNoEnd, false};
+        case FieldKind::kTemperature:
+        case FieldKind::kPressure:
+            return ConvertedSpan(kind, units);
         default:
             break;
     }

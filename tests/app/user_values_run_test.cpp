@@ -513,6 +513,21 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
     return f;
 }
 
+// The units dialog's lines that undo `steps`: the reporting basis back to
+// mg/L first, each scroll bar back up.
+std::string UndoUnits(const std::string& steps) {
+    std::string undo;
+    for (const std::string& line : TextLines(steps)) {
+        if (line.find(" click ") != std::string::npos) {
+            undo = "dialog 29 click 632\n" + undo;
+            continue;
+        }
+        const size_t down = line.find(" down ");
+        if (down != std::string::npos) undo += line.substr(0, down) + " up " + line.substr(down + 6) + "\n";
+    }
+    return undo;
+}
+
 class EveryFieldRun : public UserValuesRun {
   protected:
     void TypeSaveAndOpen(Water kind);
@@ -544,11 +559,24 @@ void EveryFieldRun::TypeSaveAndOpen(Water kind) {
             steps.push_back(mix ? "press 527" : "press 1");
             script += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
         }
-        ASSERT_EQ(Run(script + "file \\ALL.KRV\nmenu 1022\n"
-                               "answer no Data has been modified\n"
-                               "answer no Did you wish to leave data\n"),
+        // Then the units a fresh folder starts with again: the change converts
+        // every water, stored and as entered, and that file opens too.
+        const std::string back = UndoUnits(u.steps);
+        ASSERT_EQ(Run(script + "file \\ALL.KRV\nmenu 1022\n" +
+                      (back.empty() ? ""
+                                    : back + "dialog 29 press 1\nmenu 1065\n"
+                                             "file \\BACK.KRV\nmenu 1022\n") +
+                      "answer no Data has been modified\n"
+                      "answer no Did you wish to leave data\n"),
                   0)
             << Log();
+        if (!back.empty()) {
+            Fresh();
+            ASSERT_EQ(Run("file \\BACK.KRV\nmenu 1020\nanswer no Did you wish to leave data\n"),
+                      0)
+                << Log();
+            EXPECT_NE(Log().find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << Log();
+        }
         if (kind == Water::kComputedGas) {
             // The surface water's pCO2 and pH2S as calculated: above 1,000
             // atm, 1,000,000 ppm or 100 mole % of the gas in one set at least.

@@ -117,16 +117,21 @@ TEST_F(CycleDialogTest, FieldsPromptsAndFallback) {
     EXPECT_EQ(phControlSettings.phPredictionMethod, 0);
     EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, 12.0f);  // stored as typed
 
-    // A pH target of 0 is asked about, not taken as 7; No keeps the one before.
+    // The other ends: a high pCO2 of 5,000 atm, past the 1,000 every dialog
+    // takes, and a pH target of 0 are asked about; No keeps the values before.
     win::ClearMessageBoxLog();
-    win::AnswerMessageBox("WARNING", PhTargetRangeText().c_str(), win::IDNO);
+    const std::vector<std::string> ends = {PhTargetRangeText(), Pco2RangeText(0, "High pCO2")};
+    for (const std::string& q : ends) win::AnswerMessageBox("WARNING", q.c_str(), win::IDNO);
     phControlSettings.targetPh = 6.5f;
+    const float pco2 = graphRangeSettings.gridPco2High;
     Run([](win::HWND d) {
+        win::SetField(d, M::kPco2High, "5000");
         win::SetField(d, M::kPhTarget, "0");
         win::PressButton(d, M::kOk);
     });
-    EXPECT_EQ(Texts(), std::vector<std::string>{PhTargetRangeText()});
+    EXPECT_EQ(Texts(), ends);
     EXPECT_EQ(phControlSettings.targetPh, 6.5f);
+    EXPECT_EQ(graphRangeSettings.gridPco2High, pco2);
 }
 
 // Equal percentages: the message, the dialog stays, nothing is stored.

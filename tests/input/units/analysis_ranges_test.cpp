@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "common/water_analysis.h"
 #include "input/unit_factor_records.h"
@@ -48,10 +49,12 @@ TEST(AnalysisRanges, EachKindOfValueHasItsEdges) {
         {E::kMAlkalinity, -5.0f, true},
         {E::kAcidity, -5.0f, true},
         {E::kBrineFlow, 1.0e9f, true},
-        {E::kTemperature, 30.0f, true},
-        {E::kTemperature, 29.9f, false},
-        {E::kTemperature, 572.0f, true},
-        {E::kTemperature, 572.1f, false},
+        // A temperature typed in another unit, converted: 270 K is 26.33 F,
+        // 578 K 580.73 F.
+        {E::kTemperature, 26.4f, true},
+        {E::kTemperature, 26.3f, false},
+        {E::kTemperature, 580.7f, true},
+        {E::kTemperature, 580.8f, false},
         {E::kPressure, 0.0f, true},
         {E::kPressure, 1000.0f, true},
         {E::kPressure, 1000.5f, false},
@@ -73,15 +76,31 @@ TEST(AnalysisRanges, TemperatureAndPressureFollowTheUnits) {
         uint16_t pressureUnit;
         double low, high, highestPressure;
     };
-    for (const Case& c :
-         {Case{TemperatureUnit::kCelsius, PressureUnit::kBar, -2.0, 300.0, 1000.0},
-          Case{TemperatureUnit::kKelvin, PressureUnit::kPsia, 270.0, 578.0, 14700.0},
-          Case{TemperatureUnit::kFahrenheit, PressureUnit::kKPa, 30.0, 572.0, 100000.0}}) {
+    // What the form types, and what a stored water may hold: that, or what a
+    // value typed in another unit's range becomes in this one (578 K is
+    // 304.85 C, 1,000 atm 1,013.25 bar, 14,700 psia 101,352 kPa).
+    struct Stored {
+        double low, high, highestPressure;
+    };
+    const std::pair<Case, Stored> cases[] = {
+        {{TemperatureUnit::kCelsius, PressureUnit::kBar, -2.0, 300.0, 1000.0},
+         {-3.15, 304.85, 1013.5}},
+        {{TemperatureUnit::kKelvin, PressureUnit::kPsia, 270.0, 578.0, 14700.0},
+         {270.0, 578.0, 14700.0}},
+        {{TemperatureUnit::kFahrenheit, PressureUnit::kKPa, 30.0, 572.0, 100000.0},
+         {26.33, 580.73, 101352.0}}};
+    for (const auto& [c, s] : cases) {
         const UnitCodes u = Units(c.temperatureUnit, c.pressureUnit);
+        const AnalysisValueRange typed = RangeOfKind(FieldKind::kTemperature, u);
+        EXPECT_DOUBLE_EQ(typed.low, c.low);
+        EXPECT_DOUBLE_EQ(typed.high, c.high);
+        EXPECT_DOUBLE_EQ(RangeOfKind(FieldKind::kPressure, u).high, c.highestPressure);
         const AnalysisValueRange t = RangeOfAnalysisValue(E::kTemperature, u);
-        EXPECT_DOUBLE_EQ(t.low, c.low);
-        EXPECT_DOUBLE_EQ(t.high, c.high);
-        EXPECT_DOUBLE_EQ(RangeOfAnalysisValue(E::kPressure, u).high, c.highestPressure);
+        EXPECT_NEAR(t.low, s.low, 0.02) << c.temperatureUnit;
+        EXPECT_NEAR(t.high, s.high, 0.02) << c.temperatureUnit;
+        EXPECT_NEAR(RangeOfAnalysisValue(E::kPressure, u).high, s.highestPressure,
+                    1e-4 * s.highestPressure)
+            << c.pressureUnit;
     }
 }
 

@@ -218,16 +218,22 @@ TEST_F(WhatIfTest, RefusedFieldsAskAndYesStoresNothing) {
     EXPECT_EQ(whatIfSettings.temperatureEval, 120.0f);  // the valid fields are stored
     EXPECT_EQ(phControlSettings.targetPh, 7.0f);
 
-    // The low end too: a pH target of 0 is asked about, not taken as 7.
+    // The other ends too: a pH target of 0 is asked about, not taken as 7,
+    // and an evaluation pCO2 of 5,000 atm, past the 1,000 the water form takes.
     win::ClearMessageBoxLog();
-    win::AnswerMessageBox("WARNING", PhTargetRangeText().c_str(), win::IDNO);
+    const std::vector<std::string> ends = {Pco2RangeText(0, "Evaluation pCO2"),
+                                           PhTargetRangeText()};
+    for (const std::string& q : ends) win::AnswerMessageBox("WARNING", q.c_str(), win::IDNO);
     phControlSettings.targetPh = 6.5f;
+    const float pco2 = whatIfSettings.pco2Eval;
     Run([](win::HWND d) {
+        win::SetField(d, W::kPco2Eval, "5000");
         win::SetField(d, W::kPhTarget, "0");
         win::PressButton(d, W::kOk);
     });
-    EXPECT_EQ(Texts(), std::vector<std::string>{PhTargetRangeText()});
+    EXPECT_EQ(Texts(), ends);
     EXPECT_EQ(phControlSettings.targetPh, 6.5f);
+    EXPECT_EQ(whatIfSettings.pco2Eval, pco2);
 
     win::ClearMessageBoxLog();
     const std::string evalPh = PointPhRangeText("Evaluation pH");

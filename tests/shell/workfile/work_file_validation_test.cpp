@@ -138,9 +138,16 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
         {AnalysisElement::kPh, 180000.0f, "pH (180000) is above 14"},
         {AnalysisElement::kPh, -1.0f, ""},  // the pH is to be predicted
         {AnalysisElement::kCalcium, -5.0f, "Calcium (-5) is negative"},
-        {AnalysisElement::kTemperature, 180000.0f, "Temperature (180000) is above 572"},
-        {AnalysisElement::kTemperature, -500.0f, "Temperature (-500) is below 30"},
+        // A temperature or pressure typed in another unit and converted by a
+        // change of units is taken: 578 K is 580.7 F, 270 K 26.3 F, 14,700
+        // psia 1,000.3 atm.
+        {AnalysisElement::kTemperature, 180000.0f, "Temperature (180000) is above 581"},
+        {AnalysisElement::kTemperature, -500.0f, "Temperature (-500) is below 26"},
+        {AnalysisElement::kTemperature, 580.7f, ""},
+        {AnalysisElement::kTemperature, 26.4f, ""},
+        {AnalysisElement::kTemperature, 580.8f, "Temperature (580.8) is above 581"},
         {AnalysisElement::kPressure, 1.0e6f, "Pressure (1e+06) is above 1,000"},
+        {AnalysisElement::kPressure, 1000.25f, ""},
         {AnalysisElement::kMAlkalinity, -5.0f, ""},  // a water with more acid than base
         {AnalysisElement::kDensity, -1.0f, "Density (-1) is negative"},
     };
@@ -161,8 +168,8 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
     std::vector<uint8_t> celsius = With(19, kValues + 4 * AnalysisElement::kTemperature, 77.0f);
     bytes::PutU16(At(celsius, 50, 2 * UnitItem::kTemperature), TemperatureUnit::kCelsius);
     EXPECT_EQ(Refusal(celsius), "");
-    bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), 301.0f);
-    EXPECT_EQ(Refusal(celsius), water + "Temperature (301) is above 300");
+    bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), 305.0f);
+    EXPECT_EQ(Refusal(celsius), water + "Temperature (305) is above 305");
 }
 
 // Oil and gas flows come with a brine flow, as the form asks: an entered water
