@@ -199,6 +199,13 @@ def main():
     typed_case(176, 10, "<h", 2500, sources + "Time (2500) is not a time of day")
     typed_case(176, TEXT_AT + 4 * 39, "<f", 1.0e31, sources + "pCO2 (1e+31) is beyond any")
     typed_case(176, TEXT_AT + 4 * 13, "<f", 1.0e31, sources)
+    # The same ceiling in the base file's own version (557), which has no rows
+    # of the multi-mix waters as entered.
+    older_mix = bytearray(current)
+    older_mix[table[176][0]:table[176][0] + 268] = current[analysis:analysis + 268]
+    struct.pack_into("<I", older_mix, table[192][0], 1)
+    struct.pack_into("<f", older_mix, table[176][0] + TEXT_AT + 4 * 39, 1.0e31)
+    add(bytes(older_mix), sources + "pCO2 (1e+31) is beyond any")
     for value in (-50.0, 1.0e31):
         typed_case(181, 0, "<f", value,
                    "record 181 (multi-mix weights): water 1, Weight %% (%g) is outside" % value)
