@@ -492,7 +492,8 @@ TEST_F(CurrentResultsRun, AlkalinitySwitchDrawsThePagesOwnRows) {
                                         "menu 1038\nsnap DisplaypHWater phw.ppm\n",
                                     {"phw.ppm"});
     ASSERT_FALSE(switched[0].empty());
-    EXPECT_EQ(Differing(switched[0], painted[0]), 0u);
+    // The two runs may straddle a minute: the sample time's digits may differ.
+    EXPECT_LE(Differing(switched[0], painted[0]), kClockPixels);
 }
 
 // Three source waters typed one at a time and mixed, the last one stored by
