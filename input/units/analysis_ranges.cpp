@@ -6,10 +6,10 @@
 
 #include "common/settings_ranges.h"
 #include "common/water_analysis.h"
-#include "engine/inputs/engine_inputs.h"
 #include "engine/inputs/engine_unit_factors.h"
 #include "engine/inputs/unit_conversions.h"
 #include "input/unit_factor_records.h"
+#include "input/units/unit_change.h"
 #include "input/waterform/form_text.h"
 #include "input/whatif/whatif_fields.h"
 
@@ -90,23 +90,6 @@ double CeilingIn(int element, const UnitCodes& units, uint16_t mode) {
     return factor > 0.0 ? kHighestConcentrationMgL / factor : kHighestConcentrationMgL;
 }
 
-// A temperature in unit `before` written in unit `after`, as a change of
-// units converts it.
-double TemperatureIn(double value, unsigned before, unsigned after) {
-    EngineInputs in{};
-    EngineTemperature(value, before, 1, in);
-    switch (after) {
-        case TemperatureUnit::kFahrenheit:
-            return in.temperatureF;
-        case TemperatureUnit::kCelsius:
-            return in.temperatureC;
-        case TemperatureUnit::kKelvin:
-            return in.temperatureK;
-        default:
-            return value;
-    }
-}
-
 // A stored temperature or pressure may have been typed in another unit and
 // converted by a change of units (578 K is 580.7 F, past the 572 F the form
 // takes in degrees F): it keeps to the widest span of any unit's range,
@@ -119,8 +102,8 @@ AnalysisValueRange ConvertedSpan(FieldKind kind, const UnitCodes& units) {
         const unsigned now = units.code[UnitItem::kTemperature];
         for (uint16_t c = 0; c < 3; ++c) {
             const TemperatureUnitInfo& t = TemperatureUnitOf(c);
-            low = std::min(low, TemperatureIn(t.low, c, now));
-            high = std::max(high, TemperatureIn(t.high, c, now));
+            low = std::min(low, ConvertTemperature(t.low, c, now));
+            high = std::max(high, ConvertTemperature(t.high, c, now));
         }
     } else {
         const unsigned now = units.code[UnitItem::kPressure];

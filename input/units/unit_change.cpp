@@ -20,6 +20,21 @@
 #include "input/waterform/water_form_records.h"
 #include "scenarios/multimix/multimix_records.h"
 
+double ConvertTemperature(double value, unsigned before, unsigned after) {
+    EngineInputs in{};
+    EngineTemperature(value, before, 1, in);  // any pass past the reference one
+    switch (after) {
+        case TemperatureUnit::kFahrenheit:
+            return in.temperatureF;
+        case TemperatureUnit::kCelsius:
+            return in.temperatureC;
+        case TemperatureUnit::kKelvin:
+            return in.temperatureK;
+        default:
+            return value;
+    }
+}
+
 namespace {
 
 namespace E = AnalysisElement;
@@ -66,21 +81,6 @@ bool Changed(const UnitCodes& before, const UnitCodes& after, int item) {
 double Rescale(double value, double oldFactor, double newFactor) {
     if (newFactor == 0.0) return value;
     return value * oldFactor / newFactor;
-}
-
-double ConvertTemperature(double value, unsigned before, unsigned after) {
-    EngineInputs in{};
-    EngineTemperature(value, before, 1, in);  // any pass past the reference one
-    switch (after) {
-        case TemperatureUnit::kFahrenheit:
-            return in.temperatureF;
-        case TemperatureUnit::kCelsius:
-            return in.temperatureC;
-        case TemperatureUnit::kKelvin:
-            return in.temperatureK;
-        default:
-            return value;
-    }
 }
 
 double GramsPerMl(double density, unsigned code) {

@@ -35,6 +35,9 @@ void ConvertAnalysisUnits(float* values, const UnitBasis& before, const UnitBasi
 // A pasted water is converted from its sender's units by it.
 void ConvertValuesOnce(double* values, const UnitBasis& before, const UnitBasis& after);
 
+// A temperature in temperature unit `before` (UnitCodes item 21), in unit `after`.
+[[nodiscard]] double ConvertTemperature(double value, unsigned before, unsigned after);
+
 // A corrosion rate (the corrosion target) in the rate unit of `before`, in that of `after`.
 [[nodiscard]] float ConvertCorrosionRate(float rate, const UnitCodes& before,
                                          const UnitCodes& after);

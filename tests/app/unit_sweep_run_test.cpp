@@ -476,15 +476,14 @@ UnitChange Steps(std::string what, UnitRun basis, std::map<int, int> codes = {})
     return u;
 }
 
-// The form's fields in the units of `u`, converted here from mg/L: ppm and epm
-// are per kilogram, at the water's specific gravity; moles/L per litre in
-// every basis.
-std::vector<std::pair<int, double>> ExpectedFields(const UnitChange& u) {
+// The concentration fields of a water given in mg/L, in the units of `u`:
+// ppm and epm per kilogram (`perKg`), moles/L of oxalate per litre in every
+// basis.
+void AddConcentrationFields(const UnitChange& u, const std::map<std::string, double>& waterMgL,
+                            double perKg, std::vector<std::pair<int, double>>& fields) {
     const UnitRun& b = u.basis;
-    const double perKg = b.reporting == ReportingMode::kMgPerL ? 1.0 : 1.0 / kSeaGravity;
-    std::vector<std::pair<int, double>> fields;
     for (const Concentration& c : Concentrations()) {
-        const double mgL = SeaWaterMgL().at(c.name);
+        const double mgL = waterMgL.at(c.name);
         const int code = CodeOf(u, c);
         double value = mgL * perKg;
         if (c.item == UnitItem::kOxalate && code == 3 && b.reporting != ReportingMode::kEpm)
@@ -495,6 +494,16 @@ std::vector<std::pair<int, double>> ExpectedFields(const UnitChange& u) {
             value /= c.perUnit[static_cast<size_t>(code - 1)];
         fields.push_back({c.field, value});
     }
+}
+
+// The form's fields in the units of `u`, converted here from mg/L: ppm and epm
+// are per kilogram, at the water's specific gravity; moles/L per litre in
+// every basis.
+std::vector<std::pair<int, double>> ExpectedFields(const UnitChange& u) {
+    const UnitRun& b = u.basis;
+    const double perKg = b.reporting == ReportingMode::kMgPerL ? 1.0 : 1.0 / kSeaGravity;
+    std::vector<std::pair<int, double>> fields;
+    AddConcentrationFields(u, SeaWaterMgL(), perKg, fields);
     const auto [m, p] = AlkalinityFields(b.alkalinityMode, kSeaBicarbonate, kSeaCarbonate);
     fields.push_back({419, m * perKg});
     fields.push_back({420, p * perKg});
@@ -854,18 +863,7 @@ std::vector<std::pair<int, double>> RichFields(const UnitChange& u, bool multiMi
     const UnitRun& b = u.basis;
     const double perKg = b.reporting == ReportingMode::kMgPerL ? 1.0 : 1.0 / kRichGravity;
     std::vector<std::pair<int, double>> fields;
-    for (const Concentration& c : Concentrations()) {
-        const double mgL = RichWaterMgL().at(c.name);
-        const int code = CodeOf(u, c);
-        double value = mgL * perKg;
-        if (c.item == UnitItem::kOxalate && code == 3 && b.reporting != ReportingMode::kEpm)
-            value = mgL / c.perUnit[2];
-        else if (b.reporting == ReportingMode::kEpm)
-            value /= c.perMeq;
-        else if (code > 0)
-            value /= c.perUnit[static_cast<size_t>(code - 1)];
-        fields.push_back({c.field, value});
-    }
+    AddConcentrationFields(u, RichWaterMgL(), perKg, fields);
     const auto [m, p] = AlkalinityFields(b.alkalinityMode, kRichBicarbonate, kRichCarbonate);
     fields.push_back({419, m * perKg});
     fields.push_back({420, p * perKg});
