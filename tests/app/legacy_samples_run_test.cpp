@@ -113,4 +113,36 @@ TEST_F(LegacySamplesRun, EachBundledOlderFileOpensWithItsSurfaceWater) {
     }
 }
 
+// The waterflood mix (injection sea water into the formation brine) of each
+// bundled file: every older file's waters blend as those of the current sample
+// holding the same waters, the carbonate of both waters in the blend.
+TEST_F(LegacySamplesRun, EachBundledFileMixesItsWatersWithTheirCarbonate) {
+    // The mix pages below their sample line (dates and sample number differ).
+    auto mixOf = [this](const fs::path& file) {
+        Fresh();
+        fs::copy_file(file, folder / file.filename(), fs::copy_options::overwrite_existing);
+        const std::string script = "file \\" + file.filename().string() +
+                                   "\nmenu 1020\nmenu 1042\n"
+                                   "text DisplayCycledWater mix.txt\n"
+                                   "text DisplayCycledValues values.txt\n"
+                                   "answer no Data has been modified\n";
+        EXPECT_EQ(Run(script), 0) << Log();
+        std::string shown;
+        for (const char* page : {"mix.txt", "values.txt"}) {
+            const std::vector<std::string> lines = TextLines(Read(page));
+            for (size_t k = 3; k < lines.size(); ++k) shown += lines[k] + "\n";
+        }
+        return shown;
+    };
+    const fs::path samples = fs::path(TARVEX_SOURCE_DIR) / "data/samples";
+    const std::string current = mixOf(samples / "waterflood.krv");
+    // Seven points, the sea water's own calcite at 100 % injection.
+    ASSERT_NE(current.find("Calcite (CaCO3)        4.99"), std::string::npos) << current;
+    ASSERT_NE(current.find("2.02    4.04\n"), std::string::npos) << current;
+    for (const char* name : {"V123.KRV", "V503.KRV", "V529.KRV"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(mixOf(samples / "legacy" / name), current);
+    }
+}
+
 }  // namespace

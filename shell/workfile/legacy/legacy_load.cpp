@@ -86,8 +86,10 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
                                   workfile::kRecordCount))
         return Refuse(owner, "a count or index is outside its range");
     Commit(*staging, version);
-    ForgetSurfaceEngineState();
     legacy::FinishLegacyLoad(version, owner);
+    legacy::DeriveWaterCarbonate(version, owner);
+    // The engine holds the last water calculated, none of the drivers' start.
+    ForgetSurfaceEngineState();
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
     workFileCommandServices.updateMenuTexts();
     SetLegacySaveItems();

@@ -77,4 +77,10 @@ void RepairStagedSettings(int16_t version, std::vector<uint8_t>& image);
 // value repairs, ranges and defaults; not the message or the menu.
 void FinishLegacyLoad(int16_t version, win::HWND owner);
 
+// After the finishing steps: each entered injection and formation water of a
+// version that keeps no water's carbonate gets the carbonate its own
+// calculation finds (which the waterflood mixing drivers blend); its results
+// and every other value stay as the file holds them.
+void DeriveWaterCarbonate(int16_t version, win::HWND owner);
+
 }  // namespace legacy
