@@ -73,7 +73,7 @@ void DrawAlkalinityBlock(PageClass page, win::HDC hdc, int form, int y, int cell
 }
 
 void SwitchAlkalinityForm(PageClass page, win::HWND hwnd, int form) {
-    mixAlkalinityLabels = static_cast<uint16_t>(form);
+    AlkalinityFormOf(DescriptorOf(page).profile) = static_cast<uint16_t>(form);
     win::HDC hdc = win::GetDC(hwnd);
     const win::HGDIOBJ previous = win::SelectObject(hdc, screenFonts.pageFont);
     // The page's own pitch: the shared one is whatever the last painted page or

@@ -2,6 +2,7 @@
 #include "reporttext/profilepages/alkalinity_block.h"
 
 #include "reporttext/profilepages/profile_view.h"
+#include "scenarios/mixing/mixing_profile_records.h"
 
 namespace {
 
@@ -18,6 +19,12 @@ const char* const kSpeciesLabels[] = {"Dissolved CO_2  ", "Bicarbonate    ", "Ca
 
 bool SpeciesForm(int displayForm) {
     return displayForm == 1 || displayForm == 2;
+}
+
+uint16_t& AlkalinityFormOf(int profile) {
+    if (profile < 0 || profile >= kAlkalinityFormSlots || profile == ProfileKind::kMixing)
+        return mixAlkalinityLabels;
+    return profileAlkalinityLabels[profile];
 }
 
 const char* AlkalinityLabel(bool species, int row) {

@@ -18,6 +18,11 @@ struct AlkalinityRow {
 // 1 or 2 is the species form, anything else the acidity and alkalinity form.
 [[nodiscard]] bool SpeciesForm(int displayForm);
 
+// The form the chemistry page of a profile (ProfileKind) shows, which its
+// alkalinity commands set: the mixing-ratio page shares the mix pages' form,
+// which every mix sets; each single water's profile page has its own.
+[[nodiscard]] uint16_t& AlkalinityFormOf(int profile);
+
 // The label of row `row` (0 to 3) of the block in either form, with the
 // trailing blanks that cover the other form's label.
 [[nodiscard]] const char* AlkalinityLabel(bool species, int row);

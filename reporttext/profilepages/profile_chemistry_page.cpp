@@ -184,7 +184,7 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
     ++line;
     IonRows(p, kAnionRowsBefore, kAnionRowsBeforeCount, line, false);
     AlkalinityRow rows[kAlkalinityRowsMax];
-    const int alkRows = AlkalinityBlock(view.profile, mixAlkalinityLabels, rows);
+    const int alkRows = AlkalinityBlock(view.profile, AlkalinityFormOf(view.profile), rows);
     layout.NameLine(LayoutLine::kAlkalinityRows, ProfileLine(line));
     for (int r = 0; r < alkRows; ++r) {
         layout.AddText(ProfileLine(line), 4, rows[r].label);

@@ -21,6 +21,12 @@ extern float mixPointTable[kMixPointTableRows][kMixProfileSlots];
 extern uint16_t mixPointCount;
 // 1 after every completed mix; the mix pages read it to choose their alkalinity labels.
 extern uint16_t mixAlkalinityLabels;
+// The alkalinity labels of each single water's profile chemistry page, by the
+// pages' profile kind (temperature, pH or pCO2, -, pressure; the mixing-ratio
+// page's are mixAlkalinityLabels): each page's own alkalinity commands set it,
+// and no mix changes it.
+constexpr int kAlkalinityFormSlots = 4;
+extern uint16_t profileAlkalinityLabels[kAlkalinityFormSlots];
 
 // Start-of-run state: every value zero.
 void ResetMixingProfileRecords();

@@ -26,6 +26,7 @@
 #include "reporttext/report/build_report.h"
 #include "reporttext/report_buffer_records.h"
 #include "resources/resource_ids.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "tests/pages/page_fixture.h"
 #include "treatment/treatment_dialog_ids.h"
@@ -467,10 +468,10 @@ TEST_F(PageCommandTest, AlkalinityFormRedrawsOnlyTheBlockRows) {
     // On the page: the form changes and nothing is invalidated.
     win::HWND h = Open(C::kPhWater);
     Command(h, P::kAlkalinitySpecies);
-    EXPECT_EQ(mixAlkalinityLabels, 1u);
+    EXPECT_EQ(AlkalinityFormOf(ProfileKind::kPh), 1u);
     EXPECT_FALSE(win::GetUpdateRect(h, nullptr, win::FALSE));
     Command(h, P::kAlkalinityPm);
-    EXPECT_EQ(mixAlkalinityLabels, 0u);
+    EXPECT_EQ(AlkalinityFormOf(ProfileKind::kPh), 0u);
 }
 
 TEST_F(PageCommandTest, ChooseProductWithoutAProductResetsTheDosageGraph) {

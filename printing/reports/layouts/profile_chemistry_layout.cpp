@@ -11,6 +11,7 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "scenarios/mixing/mixing_profile_records.h"
@@ -118,8 +119,13 @@ struct Builder {
     }
 };
 
-bool SpeciesLabels() {
-    return mixAlkalinityLabels == 1 || mixAlkalinityLabels == 2;
+// The labels the page of the same profile shows.
+bool SpeciesLabels(Page page) {
+    const int profile = page == Page::kTemperature ? ProfileKind::kTemperature
+                        : page == Page::kPressure  ? ProfileKind::kPressure
+                        : page == Page::kPh        ? ProfileKind::kPh
+                                                   : ProfileKind::kMixing;
+    return SpeciesForm(AlkalinityFormOf(profile));
 }
 
 std::string Fixed(float value, const char* format) {
@@ -175,7 +181,7 @@ void Rows(Builder& b, bool dosesCurrent) {
     b.Heading("ANIONS");
     for (const ElementRow& r : kFirstAnions) b.Element(r);
     const char* alkalinityFormat = pressure ? "%7.2f" : "%7.1f";
-    const bool species = SpeciesLabels();
+    const bool species = SpeciesLabels(page);
     const bool ratio = page == Page::kRatio;
     if (!Builder::Hidden(17))
         b.Row(species ? "Dissolved CO_2" : "Acidity", [&](const ProfilePoint& p) {

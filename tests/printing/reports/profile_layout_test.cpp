@@ -5,6 +5,7 @@
 #include "input/records.h"
 #include "printing/reports/layouts/profile_chemistry_layout.h"
 #include "printing/reports/layouts/profile_indicators_layout.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "tests/printing/reports/report_layout_fixture.h"
@@ -105,8 +106,8 @@ TEST_F(ProfileLayoutTest, CaptionsAndPhControlRows) {
               "   1.50    1.50    1.50    1.50    1.50"
               "    1.50    1.50");
     EXPECT_NE(Item(l.rows, "Caustic Soda"), nullptr);
-    // Species labels follow the mixing flag.
-    mixAlkalinityLabels = 1;
+    // Species labels follow the temperature page's form.
+    AlkalinityFormOf(ProfileKind::kTemperature) = 1;
     LayOutWhatIfChemistry(0, view, l);
     EXPECT_NE(Item(l.rows, "Dissolved CO_2"), nullptr);
     EXPECT_EQ(Item(l.rows, "Acidity"), nullptr);

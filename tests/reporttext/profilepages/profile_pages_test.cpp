@@ -123,6 +123,7 @@ class ProfilePageTest : public ::testing::Test {
 TEST_F(ProfilePageTest, GoldenPages) {
     EXPECT_TRUE(MatchesGolden(Chemistry(ProfileKind::kPh), "profile-ph-chemistry"));
     EXPECT_TRUE(MatchesGolden(Indicators(ProfileKind::kPh), "profile-ph-indicators-ratio-ppm"));
+    AlkalinityFormOf(ProfileKind::kPressure) = 1;
     mixAlkalinityLabels = 1;
     displaySettings.indexFormat = 1;
     displaySettings.precipitationUnit = 1;
@@ -323,9 +324,9 @@ TEST_F(ProfilePageTest, AlkalinityBlockAndItsOhAlkalinity) {
     EXPECT_FLOAT_EQ(rows[1].values[3], 133.0f);  // element 13 of the mix
     EXPECT_FLOAT_EQ(rows[2].values[3], 5.0f);    // element 14
     // On the page: the species form's labels, and nothing else changes.
-    mixAlkalinityLabels = 0;
+    AlkalinityFormOf(ProfileKind::kPh) = 0;
     const std::vector<std::string> before = Lines(Chemistry(ProfileKind::kPh));
-    mixAlkalinityLabels = 1;
+    AlkalinityFormOf(ProfileKind::kPh) = 1;
     const std::vector<std::string> after = Lines(Chemistry(ProfileKind::kPh));
     ASSERT_EQ(before.size(), after.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
