@@ -57,7 +57,10 @@ int32_t CalcCO2DoseAlt(float& doseOut, float targetPh, float alkalinity, float s
 }
 
 bool SettlepHDemandFromPh(float startPh, float targetPh) {
-    const SpeciatedCarbonate& pass = resultsCarbonate.system;
+    return SettlepHDemandOn(resultsCarbonate.system, startPh, targetPh);
+}
+
+bool SettlepHDemandOn(const SpeciatedCarbonate& pass, float startPh, float targetPh) {
     const auto start = AlkalinityMovedTo(pass, startPh);
     if (!start) return false;
     const auto demand = SettledDemand(pass, *start, targetPh);

@@ -50,6 +50,16 @@ inline double TotalCarbonate(double carbonateMg, double bicarbonateMg, double h2
     return carbonateMg / kCo3MgPerMol + bicarbonateMg / kHco3MgPerMol + h2co3Mg / kH2co3MgPerMol;
 }
 
+// The alkalinity at which the pH-alkalinity curves are read, in their own unit,
+// mg/L as CaCO3, from mg as CaCO3 per litre (mg/L reporting) or per kilogram of
+// the water (ppm and epm reporting, modes 1 and 3), where the specific gravity
+// `gravity` makes it per litre; a gravity not above 0 is taken as 1. So one
+// water reads one pH off a curve in every basis.
+inline double CurveAlkalinity(double alkalinity, int reportingMode, double gravity) {
+    const bool perKilogram = reportingMode == 1 || reportingMode == 3;
+    return perKilogram && gravity > 0.0 ? alkalinity * gravity : alkalinity;
+}
+
 // True when the five constants of the last reference pass are usable: every one
 // positive and finite, as they are after any completed equilibrium run.
 inline bool UsableConstants(const CarbonateState& s) {

@@ -93,14 +93,23 @@ std::optional<OpenSystemShift> ShiftOpenSystem(const CarbonateState& constants,
     return out;
 }
 
-std::optional<double> AlkalinityMovedTo(const SpeciatedCarbonate& pass, double pH) {
+std::optional<CarbonateShares> SharesMovedTo(const SpeciatedCarbonate& pass, double pH) {
     const double ct = pass.co2 + pass.bicarbonate + pass.carbonate;
-    if (!Positive(ct) || !Positive(pass.perLitre) || !std::isfinite(pass.ph) || !std::isfinite(pH))
-        return std::nullopt;
+    if (!Positive(ct) || !std::isfinite(pass.ph) || !std::isfinite(pH)) return std::nullopt;
     // r = aH at pH over aH at the pass's pH.
     const double r = Exp10(pass.ph - pH);
     const double weights = pass.co2 * r + pass.bicarbonate + pass.carbonate / r;
-    const double eq = ct * (pass.bicarbonate + 2.0 * pass.carbonate / r) / weights +
+    if (!Positive(weights)) return std::nullopt;
+    return CarbonateShares{pass.co2 * r / weights, pass.bicarbonate / weights,
+                           pass.carbonate / r / weights};
+}
+
+std::optional<double> AlkalinityMovedTo(const SpeciatedCarbonate& pass, double pH) {
+    const auto shares = SharesMovedTo(pass, pH);
+    if (!shares || !Positive(pass.perLitre)) return std::nullopt;
+    const double r = Exp10(pass.ph - pH);
+    const double ct = pass.co2 + pass.bicarbonate + pass.carbonate;
+    const double eq = ct * (shares->bicarbonate + 2.0 * shares->carbonate) +
                       pass.hydroxide / r - pass.hydrogen * r;
     const double alkalinity = eq * pass.perLitre;
     if (!std::isfinite(alkalinity)) return std::nullopt;

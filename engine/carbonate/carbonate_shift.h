@@ -58,6 +58,17 @@ struct SpeciatedCarbonate {
 // carbonate or gives no finite answer.
 std::optional<double> AlkalinityMovedTo(const SpeciatedCarbonate& pass, double pH);
 
+// The shares of the speciated water's total carbonate that its dissolved CO2,
+// its bicarbonate and its carbonate (pairs counted) hold once the water is
+// moved to `pH`, moved as AlkalinityMovedTo moves them. The three add up to 1.
+// Empty when the pass found no carbonate or gives no finite answer.
+struct CarbonateShares {
+    double co2;
+    double bicarbonate;
+    double carbonate;
+};
+std::optional<CarbonateShares> SharesMovedTo(const SpeciatedCarbonate& pass, double pH);
+
 // Total alkalinity (mg/L as CaCO3) of carbonate and bicarbonate (mg/L) with the
 // hydroxide and hydrogen ions of the given pH.
 double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg,

@@ -89,5 +89,7 @@ int32_t CalcCO2DoseAlt(float& doseOut, float targetPh, float alkalinity, float s
 // The settled dose on the last equilibrium pass (resultsCarbonate.system), from
 // the water at `startPh` at that pass's conditions to `targetPh`.
 bool SettlepHDemandFromPh(float startPh, float targetPh);
+// The same on a pass the caller kept.
+bool SettlepHDemandOn(const SpeciatedCarbonate& pass, float startPh, float targetPh);
 // SettlepHDemand on the global records with a demand found by the caller.
 bool SettlepHDemandTo(double demand);

@@ -22,21 +22,26 @@ double CurveAt(const AlkCurveCoefficients& c, double a, double aLog) {
     return c.intercept + c.linear * a + c.reciprocal / a + c.logSlope * std::log10(aLog);
 }
 
-// pH of a positive alkalinity A (analysis unit) by a curve method; empty for
-// the methods that are not curves.
+// pH of a positive alkalinity A (analysis unit: epm in epm reporting) by a
+// curve method; empty for the methods that are not curves. The extrapolated
+// curve was drawn through the water's own point as the analysis holds it and is
+// read there; the other curves are read in their own unit, mg/L as CaCO3.
 std::optional<double> CurvePh(const CarbonateContext& ctx, uint16_t method, double a) {
-    const double aLog = ctx.reportingMode == ReportingMode::kEpm ? a * 50.05 : a;
+    const bool epm = ctx.reportingMode == ReportingMode::kEpm;
+    const double asCaCO3 = epm ? a * 50.05 : a;
+    const double perLitre =
+        CurveAlkalinity(asCaCO3, ctx.reportingMode, ctx.analysis.values[AE::kResultScale]);
     switch (method) {
         case PhPrediction::kLogAlkalinity:
-            return 1.43 * std::log10(aLog) + 4.5;
+            return 1.43 * std::log10(perLitre) + 4.5;
         case PhPrediction::kUserCurve:
-            return CurveAt(ctx.userCurve, a, aLog);
+            return CurveAt(ctx.userCurve, perLitre, perLitre);
         case PhPrediction::kProduction:
-            return 1.7177 * std::log10(aLog) + 4.1333;
+            return 1.7177 * std::log10(perLitre) + 4.1333;
         case PhPrediction::kExtrapolated:
-            return CurveAt(ctx.extrapolatedCurve, a, aLog);
+            return CurveAt(ctx.extrapolatedCurve, a, asCaCO3);
         case PhPrediction::kLogAlkalinity2:
-            return 1.477551 * std::log10(aLog) + 5.0994143;
+            return 1.477551 * std::log10(perLitre) + 5.0994143;
         default:
             return std::nullopt;
     }

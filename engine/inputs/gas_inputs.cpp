@@ -130,10 +130,14 @@ class SulfideInputs {
     double ph2sAtm_ = 0.0;
 };
 
+// Litres in a barrel, as the forms convert a flow typed in BPD: the flows of
+// one water weigh the same in either unit.
+constexpr double kLitresPerBarrel = 158.984;
+
 double ScaledLiquidFlow(double flow, unsigned code) {
     switch (code) {
         case 0:
-            return flow * 166.584;
+            return flow * kLitresPerBarrel;
         case 2:
             return flow * 24.0;
         default:

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/water_analysis.h"
+#include "engine/carbonate/carbonate_math.h"
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/speciation/speciation_steps.h"
 #include "engine/tables/power_of_ten.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr double kNeutralPh = 7.0;         // the pH of a method that cannot compute one
 constexpr double kEqPerMgCaCO3 = 50.0445;  // mg of CaCO3 per meq
-constexpr double kEpmToCaCO3 = 50.05;      // epm alkalinity to mg/L as CaCO3
 // Reactions of the carbonate system in the reaction table.
 constexpr int kCarbonicAcid1 = 35;
 constexpr int kCarbonicAcid2 = 68;
@@ -21,11 +21,6 @@ constexpr int kWater = 152;
 
 double FiniteOrNeutral(double ph) {
     return std::isfinite(ph) ? ph : kNeutralPh;
-}
-
-// Alkalinity as CaCO3 in mg/L for a curve's logarithm: epm reporting scales it.
-double CurveAlkalinity(const SpeciationInputs& in, double alkalinity) {
-    return in.reportingMode == 3 ? alkalinity * kEpmToCaCO3 : alkalinity;
 }
 
 // Method 4: the bicarbonate-carbonate pair and the second constant of carbonic acid.
@@ -99,7 +94,7 @@ double PredictPh(const SpeciationInputs& in, const SpeciesRecord* s, const doubl
             if (x <= 0.0) return kNeutralPh;
             const PhCurve& c = in.userCurve;
             return FiniteOrNeutral(c.linear * x + c.intercept + c.reciprocal / x +
-                                   c.logSlope * std::log10(CurveAlkalinity(in, x)));
+                                   c.logSlope * std::log10(x));
         }
         case 2: {
             const double sqrtI =
@@ -111,7 +106,7 @@ double PredictPh(const SpeciationInputs& in, const SpeciesRecord* s, const doubl
         case 5: {
             const double x = totalAlkalinity;
             if (x <= 0.0) return kNeutralPh;
-            return FiniteOrNeutral(1.43 * std::log10(CurveAlkalinity(in, x)) + 4.5);
+            return FiniteOrNeutral(1.43 * std::log10(x) + 4.5);
         }
         default:
             return kNeutralPh;
@@ -157,7 +152,10 @@ double SettleStartingPh(const SpeciationInputs& in, SpeciationRecords& rec, doub
         if (ph > 0.0) return ph;
         values[AnalysisElement::kCompanionPh] = -1.0f;
         if (in.balanceHold == 0 && in.phPredictionMethod != 3) {
-            ph = PredictPh(in, s, k, values[AnalysisElement::kAlkalinity]);
+            ph = PredictPh(in, s, k,
+                           carbonate::CurveAlkalinity(values[AnalysisElement::kAlkalinity],
+                                                      in.reportingMode,
+                                                      values[AnalysisElement::kResultScale]));
         } else {
             ph = CarbonateSolvePh(in, s, k, values[AnalysisElement::kAlkalinityEq], ph);
         }

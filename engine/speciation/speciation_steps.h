@@ -259,7 +259,8 @@ void WriteGroupedCoefficients(const ActivityClasses& classes, const double* byCl
                                   const double* reactionK);
 [[nodiscard]] double ProductionSystemPh(const SpeciationInputs& in, const SpeciesRecord* s,
                                         double ionicStrength, double sqrtI);
-// pH predicted by phPredictionMethod from what the analysis gives.
+// pH predicted by phPredictionMethod from what the analysis gives; the curves
+// read `totalAlkalinity` in their own unit, mg/L as CaCO3.
 [[nodiscard]] double PredictPh(const SpeciationInputs& in, const SpeciesRecord* s,
                                const double* reactionK, double totalAlkalinity);
 // pH solved from the carbonate acidity and alkalinity of the solve inputs,

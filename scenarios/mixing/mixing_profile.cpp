@@ -171,13 +171,15 @@ void RunWholeProfile(bool hasPhosphate) {
         acidDemand = 0.0f;
         alkaliDemand = 0.0f;
         if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
+            const float target = phControlSettings.targetPh;
             const bool settles = SettlesPhDoses();
-            const double mixAlkalinity = settles ? MixAlkalinity() : 0.0;
-            AdjustMixPh(phControlSettings.targetPh);
-            cur[AnalysisElement::kPh] = phControlSettings.targetPh;
-            row[AnalysisElement::kPh] = phControlSettings.targetPh;
+            const SpeciatedCarbonate mix = settles ? MixCarbonate() : SpeciatedCarbonate{};
+            AdjustMixPh(target);
+            if (settles) SplitAdjustedCarbonate(mix, target);
+            cur[AnalysisElement::kPh] = target;
+            row[AnalysisElement::kPh] = target;
             HandAdjustedCarbonate();
-            if (settles) SettleMixDose(mixAlkalinity);
+            if (settles) SettleMixDose(mix, target);
             KeepAdjustedElements(cur, row);
         }
         mixProfileTables.mixAcidDose[k] = acidDemand;

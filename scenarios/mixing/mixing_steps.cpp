@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/carbonate/carbonate_math.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/dose/inhibitor_dose.h"
 #include "engine/inputs/inputs_records.h"
@@ -75,21 +76,35 @@ void AdjustMixPh(float targetPh) {
     AdjustpHToTarget(3, 1.0f, targetPh, ph, scratchAlkalinity);
 }
 
-double MixAlkalinity() {
+SpeciatedCarbonate MixCarbonate() {
     const WaterAnalysis mix = currentAnalysis;
     RunMixMainPass();
-    const double alkalinity = SaturationResults[28];
+    const SpeciatedCarbonate carbonate = resultsCarbonate.system;
     currentAnalysis = mix;
-    return alkalinity;
+    return carbonate;
+}
+
+void SplitAdjustedCarbonate(const SpeciatedCarbonate& mix, float targetPh) {
+    const auto shares = SharesMovedTo(mix, targetPh);
+    if (!shares) return;
+    float* v = currentAnalysis.values;
+    using namespace carbonate;
+    const double total = TotalCarbonate(v[AnalysisElement::kCarbonate],
+                                        v[AnalysisElement::kBicarbonate],
+                                        v[AnalysisElement::kAcidity]);
+    v[AnalysisElement::kAcidity] = ClampToFloat(shares->co2 * total * kH2co3MgPerMol);
+    v[AnalysisElement::kBicarbonate] = ClampToFloat(shares->bicarbonate * total * kHco3MgPerMol);
+    v[AnalysisElement::kCarbonate] = ClampToFloat(shares->carbonate * total * kCo3MgPerMol);
+    dissolvedCO2Copy = v[AnalysisElement::kAcidity];
 }
 
 void HandAdjustedCarbonate() {
     referenceDissolvedCo2 = currentAnalysis.values[AnalysisElement::kAcidity];
 }
 
-void SettleMixDose(double startAlkalinity) {
+void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
     if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
-    (void)SettlepHDemandTo(startAlkalinity - MixAlkalinity());
+    (void)SettlepHDemandOn(mix, static_cast<float>(mix.ph), targetPh);
 }
 
 void KeepAdjustedElements(const float* working, float* row) {

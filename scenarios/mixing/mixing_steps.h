@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/carbonate/carbonate_shift.h"
 #include "engine/dose/dose_records.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/pipeline/water_pipeline.h"
@@ -37,21 +38,31 @@ void RunMixMainPass();
 // control is off.
 void AdjustMixPh(float targetPh);
 
-// The total alkalinity (mg/L as CaCO3) of the mix in the working analysis as
-// its main pass computes it: the mix as it stands before its pH control, which
-// the control starts from. The working analysis is left as it was.
-double MixAlkalinity();
+// The carbonate system of the mix in the working analysis as its main pass
+// speciates it at the mix's own temperature and pressure, ion pairs counted:
+// the mix as it stands before its pH control, which the control starts from.
+// The working analysis is left as it was.
+SpeciatedCarbonate MixCarbonate();
 
-// After the adjustment (AdjustMixPh): the mix's passes on given species take
-// their dissolved CO2 from the reference figures, so these get the adjusted
-// water's, where the carbonate the acid turned into CO2 went (or the alkali's
-// CO2 came from); its total carbonate stays.
+// After the adjustment (AdjustMixPh), whose constants are those of the 25 C
+// reference passes, free ions only: the adjusted water's total carbonate split
+// at `targetPh` as the mix's own pass (`mix`, from MixCarbonate) splits it at
+// the mix's conditions. Element 43 (and dissolvedCO2Copy), 29 and 30 of the
+// working analysis take the shares; the total stays.
+void SplitAdjustedCarbonate(const SpeciatedCarbonate& mix, float targetPh);
+
+// After the adjustment: the mix's passes on given species take their dissolved
+// CO2 from the reference figures, so these get the adjusted water's, where the
+// carbonate the acid turned into CO2 went (or the alkali's CO2 came from); its
+// total carbonate stays.
 void HandAdjustedCarbonate();
 
-// The acid or alkali of the adjustment settled on the mix: `startAlkalinity`
-// less the total alkalinity the adjusted mix holds, with the chemical's ions
-// following it. Nothing when the adjustment found no demand.
-void SettleMixDose(double startAlkalinity);
+// The acid or alkali of the adjustment settled on the mix's own pass (`mix`,
+// from MixCarbonate): the alkalinity the mix loses (or gains) moving from its
+// pH to `targetPh` at its total carbonate, as a profile point's dose is
+// settled, with the chemical's ions following it. Nothing when the adjustment
+// found no demand.
+void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh);
 
 // The elements that pH control rewrites (dissolved CO2, the M and P alkalinity
 // fields, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium,

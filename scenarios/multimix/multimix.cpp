@@ -19,6 +19,8 @@
 #include "scenarios/frame/driver_frame.h"
 #include "scenarios/frame/driver_services.h"
 #include "scenarios/frame/engine_port.h"
+#include "scenarios/frame/point_steps.h"
+#include "scenarios/mixing/mixing_steps.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/multimix/multimix_blend.h"
 #include "scenarios/multimix/multimix_dose.h"
@@ -129,10 +131,20 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
     acidDemand = alkaliDemand = 0.0f;
     if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
         constexpr int16_t kWorkingAnalysis = 3;
+        const float target = phControlSettings.targetPh;
+        // As a mix of the waterflood: the blend's own carbonate at its
+        // temperature splits the adjusted water and settles the dose, and its
+        // results passes hold the adjusted water's dissolved CO2.
+        const bool settles = SettlesPhDoses();
+        const SpeciatedCarbonate blend = settles ? MixCarbonate() : SpeciatedCarbonate{};
         float ph = blendPh;
         float alkalinity = 0.0f;
-        AdjustpHToTarget(kWorkingAnalysis, 1.0f, phControlSettings.targetPh, ph, alkalinity);
-        mixedWater.values[AE::kPh] = w[AE::kPh] = phControlSettings.targetPh;
+        AdjustpHToTarget(kWorkingAnalysis, 1.0f, target, ph, alkalinity);
+        if (settles) SplitAdjustedCarbonate(blend, target);
+        mixedWater.values[AE::kPh] = w[AE::kPh] = target;
+        HandAdjustedCarbonate();
+        if (settles) SettleMixDose(blend, target);
+        KeepPhControlFields(w, mixedWater.values);
     }
     b.blendAcidDemand = acidDemand;
     b.blendAlkaliDemand = alkaliDemand;

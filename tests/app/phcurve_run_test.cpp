@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -43,6 +46,59 @@ TEST_F(PhCurveRunTest, TheCurveIsChosenAndSaved) {
     EXPECT_EQ(bytes::GetI16(file.data() + 37058), 3);
     EXPECT_EQ(bytes::GetU16(file.data() + 6504), 1);  // phPredictionMethod
     EXPECT_EQ(bytes::GetU16(file.data() + 18), 1);    // alkCurveEntered
+}
+
+// Sea water with 420 mg/L of bicarbonate, its pH predicted (-1) from the
+// user's curve through M 300, 350, 400 at pH 7.0, 7.5, 8.0: the pH is the
+// curve's at the water's alkalinity in mg/L as CaCO3, whether the water is
+// reported in mg/L, ppm or epm (seen failing: 7.47 in mg/L, 7.38 in ppm, 20.96
+// in epm, the curve read at the alkalinity per kilogram and, in epm, at 50.05
+// times it).
+TEST_F(PhCurveRunTest, ThePredictedPhIsTheCurvesInEveryBasis) {
+    // Least squares of pH on log10 of the alkalinity through the three pairs.
+    const double m[] = {300, 350, 400}, ph[] = {7.0, 7.5, 8.0};
+    double mx = 0, my = 0;
+    for (int i = 0; i < 3; ++i) {
+        mx += std::log10(m[i]) / 3;
+        my += ph[i] / 3;
+    }
+    double sxy = 0, sxx = 0;
+    for (int i = 0; i < 3; ++i) {
+        sxy += (std::log10(m[i]) - mx) * (ph[i] - my);
+        sxx += (std::log10(m[i]) - mx) * (std::log10(m[i]) - mx);
+    }
+    // 420 mg/L of HCO3- (61.0171 g/mol) as CaCO3 (100.0869 g/mol, 2 eq).
+    const double alkalinity = 420.0 / 61.0171 * 100.0869 / 2.0;
+    const double expected = my + sxy / sxx * (std::log10(alkalinity) - mx);
+    const std::string water =
+        "dialog 80 set 400 412\ndialog 80 set 401 1290\ndialog 80 set 404 10770\n"
+        "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
+        "dialog 80 set 419 420\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
+        "dialog 80 set 428 1.025\n";
+    const std::string curve =
+        "answer yes A USER DEFINED\ndialog 34 set 670 300\ndialog 34 set 671 7.0\n"
+        "dialog 34 set 673 350\ndialog 34 set 674 7.5\ndialog 34 set 676 400\n"
+        "dialog 34 set 677 8.0\ndialog 34 press 1\nmenu 1033\n";
+    const std::pair<const char*, const char*> bases[] = {
+        {"mg/L", ""}, {"ppm", "dialog 29 click 631\n"}, {"epm", "dialog 29 click 633\n"}};
+    for (const auto& [name, click] : bases) {
+        SCOPED_TRACE(name);
+        Fresh();
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry.path());
+        const std::string units =
+            *click != '\0' ? std::string(click) + "dialog 29 press 1\nmenu 1065\n" : "";
+        ASSERT_EQ(Run(water + "dialog 80 set 407 8.1\ndialog 80 press 1\nmenu 1030\n" + curve +
+                      units + "dialog 80 set 407 -1\ndialog 80 press 1\nmenu 1030\n"
+                      "text DisplayMUWater water.txt\nanswer no Data has been modified\n"),
+                  0)
+            << Log();
+        const std::string page = Read("water.txt");
+        double shown = NAN;
+        for (const std::string& line : TextLines(page))
+            if (line.rfind("    pH ", 0) == 0) shown = std::strtod(line.c_str() + 7, nullptr);
+        EXPECT_NEAR(shown, expected, 0.006) << page;
+    }
 }
 
 TEST_F(PhCurveRunTest, ThePrecipitationUnitIsKept) {

@@ -24,7 +24,10 @@ CarbonateWorld CurveWater(uint16_t method, float alkalinity) {
 }
 
 TEST(EstimatepH, PredictionCurves) {
-    // A = 100 mg/L as CaCO3 (log10 = 2), or 2 epm (A' = 100.1).
+    // A = 100 mg/L as CaCO3 (log10 = 2); 100 ppm as CaCO3 or 2 epm (x 50.05), per
+    // kilogram, which the specific gravity 1.1 makes 110 and 110.11 mg/L. The
+    // extrapolated curve is read where it was drawn, in the analysis unit.
+    const double ppm = 110.0, epm = 2.0 * 50.05 * 1.1;
     const struct {
         uint16_t method;
         uint16_t reporting;
@@ -32,25 +35,30 @@ TEST(EstimatepH, PredictionCurves) {
         double pH;
     } cases[] = {
         {0, ReportingMode::kMgPerL, 100.0f, 1.43 * 2 + 4.5},
-        {0, ReportingMode::kEpm, 2.0f, 1.43 * std::log10(100.1) + 4.5},
+        {0, ReportingMode::kEpm, 2.0f, 1.43 * std::log10(epm) + 4.5},
         {1, ReportingMode::kMgPerL, 100.0f, 5.0 + 0.01 * 100 + 10.0 / 100 + 1.0 * 2},
-        {1, ReportingMode::kEpm, 2.0f, 5.0 + 0.01 * 2 + 10.0 / 2 + std::log10(100.1)},
+        {1, ReportingMode::kEpm, 2.0f, 5.0 + 0.01 * epm + 10.0 / epm + std::log10(epm)},
+        {1, ReportingMode::kPpm, 100.0f, 5.0 + 0.01 * ppm + 10.0 / ppm + std::log10(ppm)},
         {2, ReportingMode::kMgPerL, 100.0f, 1.7177 * 2 + 4.1333},
+        {2, ReportingMode::kPpm, 100.0f, 1.7177 * std::log10(ppm) + 4.1333},
         {3, ReportingMode::kMgPerL, 100.0f, 3.0 + 1.43 * 2},
+        {3, ReportingMode::kPpm, 100.0f, 3.0 + 1.43 * 2},
+        {3, ReportingMode::kEpm, 2.0f, 3.0 + 1.43 * std::log10(100.1)},
         {6, ReportingMode::kMgPerL, 100.0f, 1.477551 * 2 + 5.0994143},
     };
     for (const auto& c : cases) {
         CarbonateWorld w = CurveWater(c.method, c.alkalinity);
+        w.Value(AE::kResultScale) = 1.1f;
         w.reportingMode = c.reporting;
         w.userCurve = {5.0f, 0.01f, 10.0f, 1.0f};
         w.extrapolatedCurve = {3.0f, 0.0f, 0.0f, 1.43f};
         float pH = -9.0f;
         auto ctx = w.Species();
         EstimatepH(ctx, pH);
-        EXPECT_NEAR(pH, c.pH, 1e-5) << "method " << c.method;
+        EXPECT_NEAR(pH, c.pH, 1e-5) << "method " << c.method << ", basis " << c.reporting;
         float fromAlk = -9.0f;
         EXPECT_EQ(pHFromAlk(ctx, fromAlk, c.alkalinity), 0);
-        EXPECT_NEAR(fromAlk, c.pH, 1e-5) << "method " << c.method;
+        EXPECT_NEAR(fromAlk, c.pH, 1e-5) << "method " << c.method << ", basis " << c.reporting;
     }
 }
 

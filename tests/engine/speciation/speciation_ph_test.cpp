@@ -32,9 +32,9 @@ TEST_F(PhTest, AlkalinityCurveMethods) {
     in.phPredictionMethod = 5;
     // 1.43 log10(100) + 4.5 = 7.36.
     EXPECT_NEAR(PredictPh(in, species, k, 100.0), 7.36, 1e-12);
-    // In epm the logarithm takes 2 epm x 50.05 = 100.1 mg/L as CaCO3.
+    // The caller hands the alkalinity in the curves' unit, whatever the basis.
     in.reportingMode = 3;
-    EXPECT_NEAR(PredictPh(in, species, k, 2.0), 1.43 * std::log10(100.1) + 4.5, 1e-12);
+    EXPECT_NEAR(PredictPh(in, species, k, 100.0), 7.36, 1e-12);
     EXPECT_EQ(PredictPh(in, species, k, 0.0), 7.0);
     EXPECT_EQ(PredictPh(in, species, k, -3.0), 7.0);  // no logarithm of an acidity
 
