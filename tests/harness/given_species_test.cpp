@@ -123,8 +123,8 @@ TEST(GivenSpecies, CalculatedSpeciesHoldTheCo2TheirPairsLeave) {
     };
     for (const auto& w : waters) {
         const std::string common = std::string(w.conditions) + w.salts;
-        const std::string asIons = run("alkalinity_mode = 2\n" + common + "bicarbonate = " +
-                                       w.bicarbonate + " mg/L as HCO3\n");
+        const std::string asIons = run("alkalinity_mode = 2\n" + common +
+                                       "bicarbonate = " + w.bicarbonate + " mg/L as HCO3\n");
         const double bicarbonate = PrintedElement(asIons, E::kBicarbonate);
         const double carbonate = PrintedElement(asIons, E::kCarbonate);
         ASSERT_GT(bicarbonate, 0.0) << w.name;
