@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -77,6 +79,66 @@ TEST(GivenSpecies, AWaterSpeciatesAlikeWhateverAlkalinityModeItsAnalysisNames) {
                 << w << ", ratio " << code;
         }
     }
+}
+
+// The value of the water command's line "AN <element> <value>".
+double PrintedElement(const std::string& out, int element) {
+    const std::vector<std::string> lines =
+        LinesStartingWith(out, "AN " + std::to_string(element) + " ");
+    return lines.size() == 1 ? std::stod(lines[0].substr(lines[0].rfind(' ') + 1)) : NAN;
+}
+
+// At its pH and salts a water's dissolved CO2 is a fixed share of its
+// bicarbonate, the share its pairs leave free: typed with its carbonate as the
+// ions (alkalinity mode 2), or as the calculated species its page shows
+// (alkalinity mode 3, whose CO2 the passes take again as the pairs form), the
+// page gives one CO2 per bicarbonate. Sea water, a formation water at 180 F
+// and a CaCl2 brine, whose bicarbonate is nearly all paired with calcium.
+TEST(GivenSpecies, CalculatedSpeciesHoldTheCo2TheirPairsLeave) {
+    const struct {
+        const char* name;
+        const char* conditions;  // pH, temperature, density
+        const char* salts;       // mg/L
+        const char* bicarbonate;
+    } waters[] = {
+        {"sea", "ph = 8.1\ntemperature = 77 F\ndensity = 1.025 g/mL\n",
+         "calcium = 412\nmagnesium = 1290\nsodium = 10770\npotassium = 399\nchloride = 19350\n"
+         "sulfate = 2710\n",
+         "142"},
+        {"formation", "ph = 6.8\ntemperature = 180 F\ndensity = 1.07 g/mL\n",
+         "calcium = 4200\nmagnesium = 420\nbarium = 250\nstrontium = 380\nsodium = 28000\n"
+         "potassium = 650\niron = 12\nchloride = 52000\nsulfate = 15\nbromine = 180\n",
+         "520"},
+        {"CaCl2", "ph = 7.0\ntemperature = 77 F\ndensity = 1.19 g/mL\n",
+         "calcium = 90000\nchloride = 159228\n", "100"},
+    };
+    const std::string path = testing::TempDir() + "given_species_co2.wat";
+    auto run = [&](const std::string& text) {
+        std::ofstream(path) << "reporting = mg/L\npressure = 1 atm\n" << text;
+        std::string out, err;
+        test_world::ResetEngineWorld();
+        ResetWaterGasRecords();
+        EXPECT_EQ(RunCommand(CmdWater, {path}, out, err), 0) << err;
+        return out;
+    };
+    for (const auto& w : waters) {
+        const std::string common = std::string(w.conditions) + w.salts;
+        const std::string asIons = run("alkalinity_mode = 2\n" + common +
+                                       "bicarbonate = " + w.bicarbonate + " mg/L as HCO3\n");
+        const double bicarbonate = PrintedElement(asIons, E::kBicarbonate);
+        const double carbonate = PrintedElement(asIons, E::kCarbonate);
+        ASSERT_GT(bicarbonate, 0.0) << w.name;
+        char species[96];
+        std::snprintf(species, sizeof species, "bicarbonate = %.9g\ncarbonate = %.9g\n",
+                      bicarbonate, carbonate);
+        const std::string asSpecies = run("alkalinity_mode = 3\n" + common + species);
+        const double ionsShare = PrintedElement(asIons, E::kH2CO3) / bicarbonate;
+        const double speciesShare =
+            PrintedElement(asSpecies, E::kH2CO3) / PrintedElement(asSpecies, E::kBicarbonate);
+        EXPECT_GT(ionsShare, 0.0) << w.name;
+        EXPECT_NEAR(speciesShare / ionsShare, 1.0, 1e-3) << w.name;
+    }
+    std::remove(path.c_str());
 }
 
 }  // namespace
