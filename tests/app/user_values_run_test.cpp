@@ -412,6 +412,10 @@ struct UnitSet {
     const char* pressure[2];
     const char* pco2[2];
     const char* ph2s[2];
+    // Whether changing back to a fresh folder's units is refused for a water
+    // at the largest values (578 K is 580.71 F; 19,400 meq/L of chloride in a
+    // water of 2.5 g/mL is 1.7 million mg/L).
+    bool backRefusedAtTheTop = false;
 };
 // clang-format off
 const UnitSet kUnitSets[] = {
@@ -424,7 +428,7 @@ const UnitSet kUnitSets[] = {
     {"epm, K, psia, gas in mole %",
      "dialog 29 click 633\ndialog 29 scroll 645 down 2\ndialog 29 scroll 920 down 2\n"
      "dialog 29 scroll 822 down 5\ndialog 29 scroll 821 down 5\n",
-     {"298", "578"}, {"1.025", "2.5"}, {"30", "14700"}, {"0.05", "100"}, {"0.1", "100"}},
+     {"298", "578"}, {"1.025", "2.5"}, {"30", "14700"}, {"0.05", "100"}, {"0.1", "100"}, true},
     {"calcium and alkalinity as CaCO3, kPa, gas in kPa",
      "dialog 29 scroll 400 down 1\ndialog 29 scroll 419 down 3\ndialog 29 scroll 920 down 3\n"
      "dialog 29 scroll 822 down 3\ndialog 29 scroll 821 down 3\n",
@@ -560,17 +564,22 @@ void EveryFieldRun::TypeSaveAndOpen(Water kind) {
             script += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
         }
         // Then the units a fresh folder starts with again: the change converts
-        // every water, stored and as entered, and that file opens too.
-        const std::string back = UndoUnits(u.steps);
-        ASSERT_EQ(Run(script + "file \\ALL.KRV\nmenu 1022\n" +
-                      (back.empty() ? ""
-                                    : back + "dialog 29 press 1\nmenu 1065\n"
-                                             "file \\BACK.KRV\nmenu 1022\n") +
+        // every water, stored and as entered, and that file opens too; a
+        // change that would carry a value past the form's range in the new
+        // units is refused, and the dialog is cancelled.
+        std::string back = UndoUnits(u.steps);
+        const bool refused = !back.empty() && kind != Water::kEveryday && u.backRefusedAtTheTop;
+        if (refused)
+            back += "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n";
+        else if (!back.empty())
+            back += "dialog 29 press 1\nmenu 1065\nfile \\BACK.KRV\nmenu 1022\n";
+        ASSERT_EQ(Run(script + "file \\ALL.KRV\nmenu 1022\n" + back +
                       "answer no Data has been modified\n"
                       "answer no Did you wish to leave data\n"),
                   0)
             << Log();
-        if (!back.empty()) {
+        EXPECT_EQ(Log().find("The units were not changed.") != std::string::npos, refused) << Log();
+        if (!back.empty() && !refused) {
             Fresh();
             ASSERT_EQ(Run("file \\BACK.KRV\nmenu 1020\nanswer no Did you wish to leave data\n"),
                       0)
