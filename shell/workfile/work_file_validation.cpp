@@ -184,7 +184,7 @@ class Checker : public RecordVisitor {
     // The waters whose values as typed the file holds in a row of their own
     // (surface, injection, formation; the multi-mix waters): their stored
     // values are those the calculation balanced, which may add more of a
-    // balancing ion than anyone types.
+    // balancing ion than anyone types, and found (CalculatedInStoredWater).
     void TypedRows(const bool (&stored)[3], const bool (&sources)[kMultiMixWaterCount]) {
         std::copy(std::begin(stored), std::end(stored), typedRow_);
         std::copy(std::begin(sources), std::end(sources), sourceTypedRow_);
@@ -239,7 +239,8 @@ class Checker : public RecordVisitor {
             if (older_ && RepairedAnalysis() && !(ranged && beyondOlder))
                 v = legacy::RepairedStoredValue(e, v);
             NotFinite(e, v, which);
-            const bool balanced = TypedRow() && v >= 0.0f && BalancingIon(e);
+            const bool balanced =
+                TypedRow() && (CalculatedInStoredWater(e) || (v >= 0.0f && BalancingIon(e)));
             if (fault_.empty() && ranged && !balanced && !AnalysisValueAllowed(e, v, units_)) {
                 const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
                 const std::string where =
