@@ -67,8 +67,8 @@ int DisagreeingTypedValue(const float* stored, const float* entered) {
     return -1;
 }
 
-bool StoredConditionKept(int element, float stored, const float* entered) {
-    if (!HoldsEnteredValues(entered)) return false;
-    if (entered[element] == stored) return true;
-    return element != E::kDensity && entered[element] == 0.0f;
+bool StoredConditionKept(int element, float /*stored*/, const float* entered) {
+    // Only a partial pressure left blank is the calculation's to find; a
+    // density left blank takes a default the form's range holds.
+    return HoldsEnteredValues(entered) && element != E::kDensity && entered[element] == 0.0f;
 }

@@ -44,7 +44,7 @@ inline constexpr int kStoredConditions[] = {AnalysisElement::kPco2, AnalysisElem
 
 // Whether a stored water's value of `element` (one of kStoredConditions) is
 // taken at any amount 0 or more beside its row of values as entered
-// (`entered`): the row holds that very value (a file of an older version
-// held it so), or, for pCO2 and pH2S, none (the calculation found it).
-// Otherwise the value keeps to the range the form types it with.
+// (`entered`): only a pCO2 or pH2S the row leaves blank, which the
+// calculation found. A value the row holds, and a density however the row
+// gives it, keep to the range the form types them with.
 [[nodiscard]] bool StoredConditionKept(int element, float stored, const float* entered);

@@ -118,11 +118,21 @@ def main():
     setting(26, 4, "<f", (150.0,), mixing + "High Mixing Percent (150) is outside 0 to 100")
     setting(26, 12, "<f", (15.0,), mixing + "pH Target (15) is outside 0 to 14")
     setting(26, 18, "<H", (9,), mixing + "pH Prediction Method (9) is outside 0 to 5")
-    setting(32, 0, "<f", (-1.0,), "(what-if settings): Low pH (-1) is outside 0 to 14")
+    # The what-if and grid pH is a point's pH, above 0; a range's pCO2 keeps to
+    # what the dialogs take in the file's unit (atm), the grid's as the what-if's.
+    for value in (-1.0, 0.0, 14.5):
+        setting(32, 0, "<f", (value,), "(what-if settings): Low pH (%g) is outside 0.01 to 14" % value)
+    setting(32, 8, "<f", (0.0,), "(what-if settings): Evaluation pH (0) is outside 0.01 to 14")
+    setting(49, 0, "<f", (0.0,), "(3D graph ranges): Low pH (0) is outside 0.01 to 14")
+    for record, within, name in ((32, 28, "High pCO2"), (49, 40, "High pCO2")):
+        for value in (1000.5, 10000.0):
+            setting(record, within, "<f", (value,),
+                    "(%s): %s (%g) is outside 0 to 1,000"
+                    % ("what-if settings" if record == 32 else "3D graph ranges", name, value))
     setting(32, 12, "<f", (0.5,), "(what-if settings): Low Pressure (0.5) is outside 1 to 1,000")
     setting(32, 48, "<f", (1.0e6,), "(what-if settings): Low Temperature (1e+06) is outside 30 to 572")
-    setting(49, 4, "<f", (20.0,), "(3D graph ranges): High pH (20) is outside 0 to 14")
-    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): Low pCO2 (1e+31) is outside 0 to 10,000")
+    setting(49, 4, "<f", (20.0,), "(3D graph ranges): High pH (20) is outside 0.01 to 14")
+    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): Low pCO2 (1e+31) is outside 0 to 1,000")
     setting(49, 60, "<f", (-5.0,), "(3D graph ranges): Low Mixing Percent (-5) is outside 0 to 100")
     setting(318, 0, "<3H", (0x7777, 200, 300),
             "(one-page graph choices): value 0 (30583) is no graph")
@@ -183,6 +193,26 @@ def main():
         typed_case(176, 268 + TEXT_AT + 4 * element, "<f", value,
                    "record 176 (multi-mix source water analyses): water 2, "
                    "\"%g\" is outside the range of %s" % (value, name))
+    # A stored water and its row as entered that agree on a value the form
+    # refuses (a pCO2 of 1e6 atm, a density of 9 g/mL, 575 F, 1000.25 atm),
+    # and a density of 9 beside a row that leaves the density blank.
+    for element, value, name in ((39, 1.0e6, "pCO2"), (40, 9.0, "Density"),
+                                 (15, 575.0, "Temperature"), (38, 1000.25, "Pressure")):
+        b = bytearray(typed)
+        struct.pack_into("<f", b, table[water][0] + TEXT_AT + 4 * element, value)
+        struct.pack_into("<f", b, table[entered_row][0] + 4 * element, value)
+        stored_first = element in (39, 40)
+        add(bytes(b), (stored_name if stored_first else row_name) +
+            "\"%g\" is outside the range of %s" % (value, name))
+        b = bytearray(typed)
+        struct.pack_into("<f", b, table[176][0] + 268 + TEXT_AT + 4 * element, value)
+        struct.pack_into("<f", b, table[405][0] + 256 + 4 * element, value)
+        add(bytes(b), ("record 176 (multi-mix source water analyses): water 2, " if stored_first
+                       else rows % 2) + "\"%g\" is outside the range of %s" % (value, name))
+    b = bytearray(typed)
+    struct.pack_into("<f", b, table[water][0] + TEXT_AT + 4 * 40, 9.0)
+    struct.pack_into("<f", b, table[entered_row][0] + 4 * 40, 0.0)
+    add(bytes(b), stored_name + "\"9\" is outside the range of Density")
     # A row as entered that disagrees with its stored water in a value no
     # calculation changes: calcium 9999 beside 412, a temperature, a barium.
     for record, within, element, value, name in (

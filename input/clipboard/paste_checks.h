@@ -21,6 +21,7 @@
 // naming its first value outside its range; empty when every value fits. The
 // conditions come first (pH, temperature, pressure, the partial pressures,
 // the density, the residence time, the corrosion target), as the values a
-// sender's calculation derives (sodium, dissolved CO2) follow from them.
+// sender's calculation derives (sodium, dissolved CO2) follow from them; the
+// sample and report dates and the time come last.
 [[nodiscard]] std::string PastedAnalysisRefusal(const TravelAnalysis& pasted,
                                                 const FieldUnits& units);

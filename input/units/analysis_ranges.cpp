@@ -251,6 +251,10 @@ bool BalancingIon(int element) {
     }
 }
 
+bool CalculatedInStoredWater(int element) {
+    return element == E::kAcidity || element == E::kH2S || element == E::kPressure;
+}
+
 bool RangeHolds(const AnalysisValueRange& r, double value) {
     if (!std::isfinite(value)) return false;
     if (!r.bounded) return true;

@@ -109,6 +109,14 @@ enum : int {
 // are kept beside it.
 [[nodiscard]] bool BalancingIon(int element);
 
+// Whether the calculation writes `element` (an AnalysisElement) into a stored
+// water from the values typed: the acidity (the dissolved CO2), the hydrogen
+// sulfide and the pressure, raised to hold the gases, which a pCO2 or pH2S
+// within the form's range may carry past what anyone types. A stored water
+// whose values as typed are kept beside it may hold any amount of one that
+// the clean-up of the stored analyses keeps.
+[[nodiscard]] bool CalculatedInStoredWater(int element);
+
 // Oil and gas flows are carried by a brine flow: the three-phase sums put the
 // gas's and the oil's carbon dioxide and hydrogen sulfide into the brine. An
 // oil or gas flow above 0 without a brine flow above 0 is refused. The text

@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "engine/records.h"
 #include "input/records.h"
 #include "input/units/unit_change.h"
+#include "input/units/unit_change_check.h"
 #include "input/units/unit_change_recalc.h"
 #include "input/units/unit_choices.h"
 #include "input/units/unit_labels.h"
@@ -125,6 +127,15 @@ bool AnyWaterEntered() {
 
 void OnOk(win::HWND dialog) {
     const UnitsDialogState& s = unitsDialogState;
+    // A change that would carry a water past what the forms take is refused,
+    // and the dialog stays open with the choices made.
+    const std::string refusal =
+        UnitChangeRefusal(UnitBasis{s.openingCodes, s.openingReportingMode, s.openingAlkalinityMode},
+                          UnitBasis{unitCodes, reportingMode, alkalinityMode});
+    if (!refusal.empty()) {
+        win::MessageBox(dialog, refusal.c_str(), "WARNING", win::MB_ICONINFORMATION);
+        return;
+    }
     SaveUnitsFile();
     const bool codesChanged = std::memcmp(&unitCodes, &s.openingCodes, sizeof unitCodes) != 0;
     if (codesChanged && (resultStatus.runTargetSolvers != 0 || AnyWaterEntered()))

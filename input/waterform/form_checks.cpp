@@ -160,6 +160,7 @@ std::string StoredFieldName(int field, uint16_t alkalinityMode) {
     if (field == E::kPh) return "pH";
     for (const ElementField& f : ElementFields())
         if (f.element == field) return f.name;
+    if (const char* name = UnshownValueName(field)) return name;
     return "value " + std::to_string(field);
 }
 

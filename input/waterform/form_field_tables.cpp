@@ -158,6 +158,48 @@ const CaptionList kCaptionLists[] = {
 std::span<const ElementField> ElementFields() {
     return kElementFields;
 }
+
+const char* UnshownValueName(int element) {
+    namespace E = AnalysisElement;
+    switch (element) {
+        case E::kAlkalinity:
+            return "Total Alkalinity (as CaCO3)";
+        case E::kReportingMode:
+            return "Reporting Mode";
+        case E::kSpeciesGiven:
+            return "Carbonate Species Given";
+        case E::kAlkalinityMode:
+            return "Alkalinity Mode";
+        case E::kCarbonateAlkalinity:
+            return "Carbonate Alkalinity";
+        case E::kH2CO3:
+            return "Calculated H2CO3";
+        case E::kBicarbonate:
+            return "Calculated Bicarbonate";
+        case E::kCarbonate:
+            return "Calculated Carbonate";
+        case E::kAlkalinityEq:
+            return "Alkalinity (eq/L)";
+        case E::kIonicStrength:
+            return "Ionic Strength";
+        case E::kTotalCarbonate:
+            return "Total Carbonate";
+        case E::kConductivity:
+            return "Conductivity";
+        case E::kCompanionPh:
+            return "Companion pH";
+        case E::kResultScale:
+            return "Result Scale";
+        default:
+            break;
+    }
+    static const char* const kSpare[E::kCount - E::kOxalate - 1] = {
+        "Spare value 1",  "Spare value 2",  "Spare value 3",  "Spare value 4",  "Spare value 5",
+        "Spare value 6",  "Spare value 7",  "Spare value 8",  "Spare value 9",  "Spare value 10",
+        "Spare value 11", "Spare value 12", "Spare value 13", "Spare value 14"};
+    if (element > E::kOxalate && element < E::kCount) return kSpare[element - E::kOxalate - 1];
+    return nullptr;
+}
 std::span<const int> AcidFields() {
     return kAcidFields;
 }

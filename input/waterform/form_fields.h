@@ -17,6 +17,11 @@ struct ElementField {
 // residence time, corrosion target and acids are read in their own steps).
 [[nodiscard]] std::span<const ElementField> ElementFields();
 
+// The name of an analysis value no field of the form shows (the calculation's
+// own values, the modes it carries, the spare slots), as a message names it;
+// nullptr for an element a field shows.
+[[nodiscard]] const char* UnshownValueName(int element);
+
 // The edits of the C2, C3, C4 and C5 acids.
 [[nodiscard]] std::span<const int> AcidFields();
 // The seven description edits, for description lines 0 to 6 (line 7 is the ID).

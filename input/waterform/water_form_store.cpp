@@ -25,6 +25,14 @@ bool SameTexts(const SampleDescription& a, const SampleDescription& b) {
     return true;
 }
 
+// A row made from a stored water of an older file: a pCO2 or pH2S past what
+// the form takes is one the calculation found, so the row leaves it blank for
+// the calculation to find again.
+void LeaveFoundGasesBlank(float* row) {
+    for (int e : {AnalysisElement::kPco2, AnalysisElement::kPH2S})
+        if (!StoredValueRefusal(e, row[e], UserFieldUnits()).empty()) row[e] = 0.0f;
+}
+
 }  // namespace
 
 void StoreIdentification(int32_t water) {
@@ -80,15 +88,18 @@ void ClearWaterResults(int32_t water) {
 
 void TakeStoredAsEnteredWhereMissing() {
     for (int32_t water = 0; water < kFormWaterCount; ++water)
-        if (IsFormWaterEntered(water) && !HoldsEnteredValues(enteredValues[water]))
+        if (IsFormWaterEntered(water) && !HoldsEnteredValues(enteredValues[water])) {
             std::memcpy(enteredValues[water], FormWaterAnalysis(water)->values,
                         sizeof enteredValues[water]);
+            LeaveFoundGasesBlank(enteredValues[water]);
+        }
     // The multi-mix waters likewise, without the calculated carbonate.
     for (int k = 0; k < kMultiMixWaterCount; ++k) {
         float* entered = sourceValuesAsEntered[k];
         if (multiMixState.multiMixEntered[k] == 0 || HoldsEnteredValues(entered)) continue;
         std::memcpy(entered, multiMixState.sourceWaters[k].values, sizeof sourceValuesAsEntered[k]);
         ClearCalculatedCarbonate(entered);
+        LeaveFoundGasesBlank(entered);
     }
 }
 

@@ -75,6 +75,7 @@ std::string ValueName(int record, int field) {
         if (field == AnalysisElement::kPh) return "pH";
         for (const ElementField& f : ElementFields())
             if (f.element == field) return f.name;
+        if (const char* name = UnshownValueName(field)) return name;
     } else {
         const std::span<const char* const> names = NamesOf(record);
         if (field >= 0 && static_cast<size_t>(field) < names.size()) return names[field];

@@ -141,12 +141,14 @@ class TypedChecks {
     }
 
     // A row of values as entered, when it holds any (a file written before
-    // such rows were kept has none, and the stored water stands for them). A
-    // value that is the stored water's own, as the rows a load makes for such
-    // a file hold, keeps to the range of the stored water, which the image's
-    // other checks hold it to. In a file of the newest layout the row and the
-    // stored water (record `storedRecord`) hold one value of everything no
-    // calculation changes.
+    // such rows were kept has none, and the stored water stands for them).
+    // The form shows and takes back every value of a row, so each keeps to
+    // the form's range, agree as it may with the stored water's (the rows a
+    // load makes for an older file hold the stored values the form takes). A
+    // file of an older version keeps, in a value its row shares with its
+    // stored water, the range of the stored water. In a file of the newest
+    // layout the row and the stored water (record `storedRecord`) hold one
+    // value of everything no calculation changes.
     void Row(int record, const uint8_t* at, int storedRecord, const uint8_t* stored,
              const std::string& which) {
         if (!Holds(record)) return;
@@ -155,8 +157,9 @@ class TypedChecks {
         ValuesAt(at, row);
         ValuesAt(stored + kAnalysisHeadBytes, kept);
         if (!HoldsEnteredValues(row)) return;
+        const bool newest = Holds(kSourceRowsRecord);
         for (int e = 0; e < E::kCount; ++e)
-            if (row[e] != kept[e]) Typed(record, which, e, row[e]);
+            if (newest || row[e] != kept[e]) Typed(record, which, e, row[e]);
         if (!fault_.empty()) return;
         const std::string flows =
             FlowsWithoutBrineText(row[E::kBrineFlow], row[E::kOilFlow], row[E::kGasFlow]);

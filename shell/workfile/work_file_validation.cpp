@@ -129,7 +129,17 @@ constexpr SettingRange Temperature(const UnitCodes& u) {
 constexpr SettingRange Pressure(const UnitCodes& u) {
     return R::Pressure(u.code[UnitItem::kPressure]);
 }
+// The pH a what-if or grid point is calculated at, as the what-if, mixing
+// zone and Change Range dialogs take it: never 0.
+constexpr SettingRange PointPh(const UnitCodes&) {
+    return R::kPointPh;
+}
+// The pCO2 of a range as its dialogs take it, in the file's unit.
 constexpr SettingRange Pco2(const UnitCodes& u) {
+    return R::Pco2(u.code[UnitItem::kGasCo2]);
+}
+// A value no dialog edits, kept as far as any dialog ever took one.
+constexpr SettingRange StoredPco2(const UnitCodes& u) {
     return R::StoredPco2(u.code[UnitItem::kGasCo2]);
 }
 constexpr SettingRange WellTemperature(const UnitCodes& u) {
@@ -145,14 +155,16 @@ constexpr RealRange kRealRanges[] = {
     {26, 0, 1, Percent},           // mixing low and high percent
     {26, 2, 2, PercentStep},       // mixing step
     {26, 3, 3, Ph},                // target pH
-    {32, 0, 2, Ph},                // what-if pH low, high, evaluation
+    {32, 0, 2, PointPh},           // what-if pH low, high, evaluation
     {32, 3, 5, Pressure},          // pressure
     {32, 6, 8, Pco2},              // pCO2
     {32, 12, 14, Temperature},     // temperature
-    {49, 0, 2, Ph},                // 3D graph pH
+    {49, 0, 1, PointPh},           // 3D graph pH low and high
+    {49, 2, 2, Ph},                // the grid's evaluation pH, no dialog's
     {49, 3, 5, Temperature},       // temperature
     {49, 6, 8, Pressure},          // pressure
-    {49, 9, 11, Pco2},             // pCO2
+    {49, 9, 10, Pco2},             // pCO2 low and high
+    {49, 11, 11, StoredPco2},      // the grid's evaluation pCO2, no dialog's
     {49, 15, 17, Percent},         // mixing low, high and typical percent
     {364, 0, 2, WellTemperature},  // bottom hole, separator, after flashing
     {364, 3, 5, WellPressure},
@@ -172,7 +184,7 @@ class Checker : public RecordVisitor {
     // The waters whose values as typed the file holds in a row of their own
     // (surface, injection, formation; the multi-mix waters): their stored
     // values are those the calculation balanced, which may add more of a
-    // balancing ion than anyone types.
+    // balancing ion than anyone types, and found (CalculatedInStoredWater).
     void TypedRows(const bool (&stored)[3], const bool (&sources)[kMultiMixWaterCount]) {
         std::copy(std::begin(stored), std::end(stored), typedRow_);
         std::copy(std::begin(sources), std::end(sources), sourceTypedRow_);
@@ -227,7 +239,8 @@ class Checker : public RecordVisitor {
             if (older_ && RepairedAnalysis() && !(ranged && beyondOlder))
                 v = legacy::RepairedStoredValue(e, v);
             NotFinite(e, v, which);
-            const bool balanced = TypedRow() && v >= 0.0f && BalancingIon(e);
+            const bool balanced =
+                TypedRow() && (CalculatedInStoredWater(e) || (v >= 0.0f && BalancingIon(e)));
             if (fault_.empty() && ranged && !balanced && !AnalysisValueAllowed(e, v, units_)) {
                 const AnalysisValueRange r = RangeOfAnalysisValue(e, units_);
                 const std::string where =

@@ -36,7 +36,8 @@ const char* const kTypedWater =
 // values in base units (mg/L, degrees C, atm, g/mL, seconds), 64 unit codes
 // (all 0: the base units), the marker, the sample header and eight
 // description lines, at the start of a zero-filled block of twice its size.
-std::vector<uint8_t> TransferRecord(const std::map<int, float>& values) {
+// `reportDate` packed; 0 gives 15 March 2024, as the sample date.
+std::vector<uint8_t> TransferRecord(const std::map<int, float>& values, int32_t reportDate = 0) {
     std::vector<uint8_t> block(2 * 1552, 0);
     std::map<int, float> slots = {{0, 7.5f},   {1, 200.0f}, {2, 1500.0f}, {7, 999.0f}, {9, 1000.0f},
                                   {15, 30.0f}, {38, 1.0f},  {40, 1.0f},   {50, 600.0f}};
@@ -45,7 +46,7 @@ std::vector<uint8_t> TransferRecord(const std::map<int, float>& values) {
     bytes::PutU32(block.data() + 512, 1);
     bytes::PutI16(block.data() + 516, 12);
     const int32_t date = (2024 - 1900) * 10000 + 3 * 100 + 15;  // packed: 15 March 2024
-    bytes::PutI32(block.data() + 518, date);
+    bytes::PutI32(block.data() + 518, reportDate != 0 ? reportDate : date);
     bytes::PutI32(block.data() + 522, date);
     bytes::PutI16(block.data() + 526, 930);
     std::snprintf(reinterpret_cast<char*>(block.data() + 528), 128, "pasted water");
@@ -80,8 +81,8 @@ class FieldBoundsRun : public ProgramRunFixture {
                    "\ndialog 80 press 1\ndialog 80 press 2\nmenu 1030\n"
                    "answer no Data has been modified\n");
     }
-    void PutRecord(const std::map<int, float>& values) {
-        const std::vector<uint8_t> block = TransferRecord(values);
+    void PutRecord(const std::map<int, float>& values, int32_t reportDate = 0) {
+        const std::vector<uint8_t> block = TransferRecord(values, reportDate);
         std::ofstream(folder / "record.bin", std::ios::binary)
             .write(reinterpret_cast<const char*>(block.data()),
                    static_cast<std::streamsize>(block.size()));
@@ -203,6 +204,7 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
     struct Case {
         std::map<int, float> values;  // slot and value
         std::string message;          // empty: the paste is taken
+        int32_t reportDate = 0;       // packed; 0 a sound one
     };
     const Case cases[] = {
         {{}, ""},
@@ -220,10 +222,15 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
          "F)."},
         {{{7, nan}}, "The value for Calcium is not a number."},
         {{{9, inf}}, "The value for Sodium is not a number."},
+        // Values the form does not show are named too.
+        {{{1, nan}}, "The value for Total Alkalinity (as CaCO3) is not a number."},
+        // A month 13 that the form's date field would refuse (its sample date
+        // is 03-15-2024).
+        {{}, "The Report Date (13-01-2026) is not a date.", (2026 - 1900) * 10000 + 13 * 100 + 1},
     };
     for (const Case& c : cases) {
         FreshFolder();
-        PutRecord(c.values);
+        PutRecord(c.values, c.reportDate);
         ASSERT_EQ(
             Run(std::string(kTypedWater) + "dialog 80 press 1\nmenu 1030\n"
                                            "clipboard load tkIntermediate record.bin\n"

@@ -16,6 +16,7 @@
 #include "common/byte_io.h"
 #include "common/packed_date.h"
 #include "common/water_analysis.h"
+#include "input/records.h"
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
@@ -272,7 +273,7 @@ TEST_F(StoredValuesRun, WaterValuesTypingRefusesAreRefusedByName) {
         {"sodium.krv", With(Surface(E::kSodium), -3.0f), {surface + "Sodium (-3) is negative"}},
         // An engine value, beyond what the clean-up after a load keeps.
         {"working.krv", With(Surface(E::kConductivity), 1.0e31f),
-         {surface + "value 34 (1e+31) is beyond"}},
+         {surface + "Conductivity (1e+31) is beyond"}},
     };
     // A version-529 file whose surface water holds 1e9 mg/L of calcium.
     const legacy::HeaderPlace v529 = legacy::HeaderPlaceOf(529);
@@ -307,19 +308,33 @@ TEST_F(StoredValuesRun, SettingsAreReadWithTheirDialogsRangesAndNamed) {
         {"nan.krv", With(At(32), std::nanf("")), {whatIf + "Low pH is not a number"}},
         {"eval.krv", With(At(32) + 4 * 14, 1.0e6f),
          {whatIf + "Evaluation Temperature (1e+06) is outside 30 to 572"}},
+        // A pH of 0 and a pCO2 the dialogs' 1,000 atm does not hold.
+        {"ph0.krv", With(At(32), 0.0f), {whatIf + "Low pH (0) is outside 0.01 to 14"}},
+        {"pco2.krv", With(At(32) + 4 * 7, 10000.0f),
+         {whatIf + "High pCO2 (10000) is outside 0 to 1,000"}},
+        {"grid.krv", With(At(49) + 4 * 10, 1000.5f),
+         {"record 49 (3D graph ranges): High pCO2 (1000.5) is outside 0 to 1,000"}},
     });
-    // Within the dialog's ranges the file opens and the dialog shows the values.
+    // Within the dialog's ranges, at their ends, the file opens, the dialog
+    // shows the values and its OK takes them unchanged.
     Fresh();
     std::vector<uint8_t> warm = With(At(364), 500.0f);
     bytes::PutF32(warm.data() + At(364) + 12, 1300.0f);
+    bytes::PutF32(warm.data() + At(32), 0.01f);
+    bytes::PutF32(warm.data() + At(32) + 4, 14.0f);
+    bytes::PutF32(warm.data() + At(32) + 4 * 7, 1000.0f);
     std::ofstream(folder / "warm.krv", std::ios::binary)
         .write(reinterpret_cast<const char*>(warm.data()), static_cast<std::streamsize>(warm.size()));
     ASSERT_EQ(Run("file \\warm.krv\nmenu 1020\n"
-                  "dialog 84 read 4310\ndialog 84 read 4325\ndialog 84 press 2\nmenu 1041\n"
-                  "menu 1028\n"),
+                  "dialog 84 read 4310\ndialog 84 read 4325\ndialog 84 press 1\nmenu 1041\n"
+                  "answer no Data has been modified\nmenu 1028\n"),
               0)
         << Log();
     EXPECT_TRUE(BoxWith("RESTORED", "")) << Log();
+    EXPECT_EQ(Log().find("range"), std::string::npos) << Log();
+    EXPECT_EQ(whatIfSettings.phLow, 0.01f);
+    EXPECT_EQ(whatIfSettings.phHigh, 14.0f);
+    EXPECT_EQ(whatIfSettings.pco2High, 1000.0f);
     EXPECT_NE(Log().find("read 4310 \"500"), std::string::npos) << Log();
     EXPECT_NE(Log().find("read 4325 \"1300"), std::string::npos) << Log();
 }

@@ -412,6 +412,12 @@ struct UnitSet {
     const char* pressure[2];
     const char* pco2[2];
     const char* ph2s[2];
+    // Whether changing back to a fresh folder's units is refused, by the kind
+    // of water (Water): 578 K is 580.71 F; 14,700 psia is 1000.29 atm;
+    // 19,400 meq/L of chloride in a water of 2.5 g/mL is 1.7 million mg/L; a
+    // pCO2 in ppm of the gas has no pressure in atm when the water's pressure
+    // is left blank.
+    bool backRefused[4] = {};
 };
 // clang-format off
 const UnitSet kUnitSets[] = {
@@ -420,11 +426,13 @@ const UnitSet kUnitSets[] = {
     {"ppm, C, bar, lbs/gal, gas in ppm",
      "dialog 29 click 631\ndialog 29 scroll 645 down 1\ndialog 29 scroll 920 down 1\n"
      "dialog 29 scroll 428 down 1\ndialog 29 scroll 822 down 4\ndialog 29 scroll 821 down 4\n",
-     {"25", "300"}, {"8.55", "20.85"}, {"2", "1000"}, {"500", "1000000"}, {"1000", "1000000"}},
+     {"25", "300"}, {"8.55", "20.85"}, {"2", "1000"}, {"500", "1000000"}, {"1000", "1000000"},
+     {false, false, false, true}},
     {"epm, K, psia, gas in mole %",
      "dialog 29 click 633\ndialog 29 scroll 645 down 2\ndialog 29 scroll 920 down 2\n"
      "dialog 29 scroll 822 down 5\ndialog 29 scroll 821 down 5\n",
-     {"298", "578"}, {"1.025", "2.5"}, {"30", "14700"}, {"0.05", "100"}, {"0.1", "100"}},
+     {"298", "578"}, {"1.025", "2.5"}, {"30", "14700"}, {"0.05", "100"}, {"0.1", "100"},
+     {false, true, true, false}},
     {"calcium and alkalinity as CaCO3, kPa, gas in kPa",
      "dialog 29 scroll 400 down 1\ndialog 29 scroll 419 down 3\ndialog 29 scroll 920 down 3\n"
      "dialog 29 scroll 822 down 3\ndialog 29 scroll 821 down 3\n",
@@ -433,11 +441,14 @@ const UnitSet kUnitSets[] = {
 // clang-format on
 
 // What a water of the test is: an everyday one, each condition, flow and acid
-// at the largest value its field takes, or one whose pCO2 and pH2S the
+// at the largest value its field takes, one whose pCO2 and pH2S the
 // calculation finds (left blank) far beyond any typed: pH 3 with 15,000 of
 // bicarbonate, 1,000 of H2S, as hot as the field takes at the lowest pressure,
-// a brine as heavy as any.
-enum class Water { kEveryday, kLargest, kComputedGas };
+// a brine as heavy as any; or an everyday water whose conditions and partial
+// pressures are the largest their fields take, at an everyday temperature and
+// the pressure left for the calculation (500 atm of CO2 is already more
+// dissolved CO2 than the acidity field takes).
+enum class Water { kEveryday, kLargest, kComputedGas, kTopConditions };
 
 // Every field of the water form (or, `multiMix`, of the multi-mix input) with
 // the values of water `water` in units `u`, each water's own: its calcium and
@@ -446,7 +457,8 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
     const std::string k = std::to_string(water + 1);
     const bool largest = kind == Water::kLargest;
     const bool computed = kind == Water::kComputedGas;
-    const int end = kind == Water::kEveryday ? 0 : 1;
+    const int end = kind == Water::kEveryday || kind == Water::kTopConditions ? 0 : 1;
+    const int gasEnd = kind == Water::kEveryday ? 0 : 1;
     std::vector<Field> f = {
         {407, largest ? "14" : computed ? "3" : "8.1"},
         {400, "40" + k},
@@ -474,9 +486,12 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
         {497, "0.2"},
         {427, u.temperature[end]},
         {428, u.density[end]},
-        {429, computed ? u.pressure[0] : u.pressure[end]},
-        {822, computed ? "" : u.pco2[end]},
-        {821, computed ? "" : u.ph2s[end]},
+        // The multi-mix input shows its default, 1, for a pressure left blank.
+        {429, kind == Water::kTopConditions && !multiMix ? ""
+              : computed                               ? u.pressure[0]
+                                                       : u.pressure[end]},
+        {822, computed ? "" : u.pco2[gasEnd]},
+        {821, computed ? "" : u.ph2s[gasEnd]},
         {470, "0.05"},
         {471, "0.02"},
         {472, "65"},
@@ -532,6 +547,7 @@ class EveryFieldRun : public UserValuesRun {
   protected:
     void TypeSaveAndOpen(Water kind);
     std::vector<float> computedPco2_;  // the surface water's, set by set
+    std::vector<float> storedAcidity_;  // likewise, its acidity as calculated
 };
 
 // In each set of units: types every field of the four forms (the multi-mix
@@ -560,22 +576,32 @@ void EveryFieldRun::TypeSaveAndOpen(Water kind) {
             script += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
         }
         // Then the units a fresh folder starts with again: the change converts
-        // every water, stored and as entered, and that file opens too.
-        const std::string back = UndoUnits(u.steps);
-        ASSERT_EQ(Run(script + "file \\ALL.KRV\nmenu 1022\n" +
-                      (back.empty() ? ""
-                                    : back + "dialog 29 press 1\nmenu 1065\n"
-                                             "file \\BACK.KRV\nmenu 1022\n") +
+        // every water, stored and as entered, and that file opens too; a
+        // change that would carry a value past the form's range in the new
+        // units is refused, and the dialog is cancelled.
+        std::string back = UndoUnits(u.steps);
+        const bool refused = !back.empty() && u.backRefused[static_cast<int>(kind)];
+        if (refused)
+            back += "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n";
+        else if (!back.empty())
+            back += "dialog 29 press 1\nmenu 1065\nfile \\BACK.KRV\nmenu 1022\n";
+        ASSERT_EQ(Run(script + "file \\ALL.KRV\nmenu 1022\n" + back +
                       "answer no Data has been modified\n"
                       "answer no Did you wish to leave data\n"),
                   0)
             << Log();
-        if (!back.empty()) {
+        EXPECT_EQ(Log().find("The units were not changed.") != std::string::npos, refused) << Log();
+        if (!back.empty() && !refused) {
             Fresh();
             ASSERT_EQ(Run("file \\BACK.KRV\nmenu 1020\nanswer no Did you wish to leave data\n"),
                       0)
                 << Log();
             EXPECT_NE(Log().find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << Log();
+        }
+        if (kind == Water::kTopConditions) {
+            const std::vector<uint8_t> file = Bytes("ALL.KRV");
+            ASSERT_EQ(file.size(), 203243u);
+            storedAcidity_.push_back(bytes::GetF32(file.data() + 4402 + 4 * E::kAcidity));
         }
         if (kind == Water::kComputedGas) {
             // The surface water's pCO2 and pH2S as calculated: above 1,000
@@ -648,6 +674,17 @@ TEST_F(EveryFieldRun, GasesTheCalculationFoundComeBack) {
     ASSERT_EQ(computedPco2_.size(), std::size(kUnitSets));
     EXPECT_GT(computedPco2_[1], 1.0e6f) << "ppm";
     EXPECT_GT(computedPco2_[2], 100.0f) << "mole %";
+}
+
+// The partial pressures at the top of their fields in a water of pH 8.1: the
+// calculation stores more dissolved CO2 than the acidity field takes, and
+// the file opens (seen failing: "record 18 (surface water analysis): Acidity
+// (1.03198e+06) is above 1,000,000" for 500 atm; "Hydrogen sulfide" for 300
+// atm of H2S).
+TEST_F(EveryFieldRun, TheLargestPartialPressuresComeBack) {
+    TypeSaveAndOpen(Water::kTopConditions);
+    ASSERT_EQ(storedAcidity_.size(), std::size(kUnitSets));
+    EXPECT_GT(storedAcidity_[0], 1.0e6f) << "1,000 atm of CO2";
 }
 
 // A file without acids opened after New shows none: the acids typed into the

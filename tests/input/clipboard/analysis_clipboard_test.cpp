@@ -325,6 +325,16 @@ TEST_F(AnalysisClipboardTest, AShortOrDamagedBlockIsNoAnalysis) {
     for (int slot = 0; slot < 64; ++slot) bytes::PutF32(bytes.data() + 4 * slot, 1.0f);
     for (int slot = 0; slot < 64; ++slot) bytes::PutI32(bytes.data() + 256 + 4 * slot, 0);
     bytes::PutF32(bytes.data() + 4 * S::kTemperatureC, 25.0f);
+    // Dates and a time of letters are none: refused, as the form refuses them.
+    put(bytes);
+    EXPECT_EQ(PasteAnalysis(), -1);
+    EXPECT_NE(win::MessageBoxLog().back().text.find(") is not a date. Analysis not pasted."),
+              std::string::npos)
+        << win::MessageBoxLog().back().text;
+    EXPECT_EQ(V()[E::kCalcium], 5.0f);
+    bytes::PutI32(bytes.data() + 518, 0);  // report date: none
+    bytes::PutI32(bytes.data() + 522, 0);  // sample date: none
+    bytes::PutI16(bytes.data() + 526, 930);
     put(bytes);
     EXPECT_EQ(PasteAnalysis(), 0);
     EXPECT_EQ(V()[E::kChloride], 1.0f);

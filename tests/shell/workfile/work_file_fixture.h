@@ -123,9 +123,11 @@ inline std::vector<uint8_t> RandomImage(uint32_t seed) {
     for (int flag : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 212, 213})
         bytes::PutU16(At(image, flag), 1);
     for (uint32_t k = 0; k < 12; ++k) bytes::PutU32(At(image, 192, 4 * k), 1);
-    // The entered waters' temperatures (degrees F) and species flags in range.
+    // The entered waters' temperatures (degrees F), densities (g/mL) and species
+    // flags in range.
     auto water = [&](uint8_t* values) {
         bytes::PutF32(values + 4 * 15, static_cast<float>(40 + random() % 500));
+        bytes::PutF32(values + 4 * 40, static_cast<float>(1 + random() % 100) / 100.0f + 0.5f);
         bytes::PutF32(values + 4 * 23, static_cast<float>(random() % 2));
     };
     for (int stored : {18, 19, 20}) {

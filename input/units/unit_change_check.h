@@ -1,0 +1,16 @@
+// The check a change of units passes before it converts anything: every
+// water the forms show must stay within the ranges the forms type with.
+#pragma once
+
+#include <string>
+
+#include "input/units/unit_change.h"
+
+// Why the waters entered (the surface, injection and formation waters and the
+// multi-mix waters, by their values as entered) cannot be written in `after`:
+// the first value the form takes in `before` and would refuse once converted,
+// in a sentence naming the water and the field, such as: In the units chosen,
+// a value of the surface water leaves the form's range: "580.712" is outside
+// the range of Temperature (30 to 572 °F). The units were not changed. Empty
+// when the change can be made.
+[[nodiscard]] std::string UnitChangeRefusal(const UnitBasis& before, const UnitBasis& after);
