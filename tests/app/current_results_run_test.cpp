@@ -857,3 +857,63 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
 }
 
 }  // namespace
+
+// PREFERENCES > Plot pH or pCO2 with a profile's pages or its graph open, over
+// every profile and graph that the plot variable changes: each open window
+// paints, at once, what it paints opened afresh after the same change (the
+// one-page summary too), and the change undone gives the first pictures back.
+TEST_F(CurrentResultsRun, OpenWindowsFollowThePlotVariable) {
+    const std::string toggle = "answer yes\nmenu 1076\n";
+    const std::string evaluated = "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\n";
+    struct Case {
+        const char* what;
+        const char* open;
+        std::vector<std::string> windows;
+        bool changes;  // whether the plot variable changes what the windows show
+    };
+    // The pressure profile holds the water's own pH and pCO2 in either mode.
+    const Case cases[] = {
+        {"pH pages", "menu 1038\nmenu 1248\n",
+         {"DisplaypHWater", "DisplaypHValues", "DisOnePage"}, true},
+        {"temperature pages", "menu 1036\n", {"DisplayTempWater", "DisplayTempValues"}, true},
+        {"pressure pages", "menu 228\n", {"DisplayPressWater", "DisplayPressValues"}, false},
+        {"pH graph", "menu 1039\n", {"wc2DGraphWindow"}, true},
+        {"temperature graph", "menu 1037\n", {"wc2DGraphWindow"}, true},
+        {"pressure graph", "menu 229\n", {"wc2DGraphWindow"}, false},
+        {"3D temperature-pH", "menu 1040\n", {"wcGraphWindow"}, true},
+        {"3D pressure-temperature", "menu 230\n", {"wcGraphWindow"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto snaps = [&c](const std::string& tag) {
+            std::string lines;
+            for (const std::string& w : c.windows) lines += "snap " + w + " " + w + tag + ".ppm\n";
+            return lines;
+        };
+        auto names = [&c](const std::vector<std::string>& tags) {
+            std::vector<std::string> all;
+            for (const std::string& tag : tags)
+                for (const std::string& w : c.windows) all.push_back(w + tag + ".ppm");
+            return all;
+        };
+        const std::string start = SeaWater() + evaluated;
+        const auto kept = RunAndRead(start + c.open + snaps("a") + toggle + snaps("b") + toggle +
+                                         snaps("c"),
+                                     names({"a", "b", "c"}));
+        const auto fresh = RunAndRead(start + toggle + c.open + snaps("b"), names({"b"}));
+        const size_t n = c.windows.size();
+        for (size_t w = 0; w < n; ++w) {
+            SCOPED_TRACE(c.windows[w]);
+            const std::string &before = kept[w], &toggled = kept[n + w], &back = kept[2 * n + w];
+            if (c.changes) {
+                EXPECT_GT(Differing(before, toggled), kClockPixels) << "not painted again";
+            }
+            const long afresh = Differing(toggled, fresh[w]);
+            EXPECT_GE(afresh, 0);
+            EXPECT_LE(afresh, kClockPixels) << "not the window opened after the change";
+            const long undone = Differing(before, back);
+            EXPECT_GE(undone, 0);
+            EXPECT_LE(undone, kClockPixels) << "the change undone";
+        }
+    }
+}
