@@ -917,3 +917,67 @@ TEST_F(CurrentResultsRun, OpenWindowsFollowThePlotVariable) {
         }
     }
 }
+
+// The pCO2 profile from the what-if range's 0.0034 atm to 1 atm: the column
+// headings of both pages, their copies and the chemistry print, and the 3D graph's
+// pCO2 rows each read a number that is not 0 and not its neighbour's, the
+// profile's points in rising order.
+TEST_F(CurrentResultsRun, Pco2ColumnsTellThePointsApart) {
+    struct Page {
+        const char* page;
+        const char* heading;  // the label the headings stand beside
+    };
+    const Page pages[] = {{"DisplaypHWater", "CATIONS"}, {"DisplaypHValues", "as IAP/Ksp"}};
+    std::string script = "answer yes\nmenu 1076\n" + SeaWater() +
+                         "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\nmenu 1038\n";
+    std::vector<std::string> names;
+    for (const Page& p : pages) {
+        const std::string page = p.page;
+        script += "text " + page + " " + page + ".txt\nmenu 985 " + page +
+                  "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " + page +
+                  "\n";
+        names.push_back(page + ".txt");
+        names.push_back(page + "-copy.txt");
+    }
+    const auto run = RunAndRead(script + "menu 1040\n", names, true);
+    const std::vector<std::string> rows = lastThreeDTexts.rowNumbers;
+    // The seven numbers after the label on the first line that holds it.
+    auto headings = [](const std::string& text, const std::string& label) {
+        std::istringstream line(LineWith(TextLines(text), label).substr(
+            LineWith(TextLines(text), label).find(label) + label.size()));
+        std::vector<std::string> numbers;
+        for (std::string n; numbers.size() < 7 && line >> n;) numbers.push_back(n);
+        return numbers;
+    };
+    auto readApart = [](const std::vector<std::string>& numbers, const std::string& where) {
+        ASSERT_EQ(numbers.size(), 7u) << where;
+        for (size_t k = 0; k < numbers.size(); ++k) {
+            const double v = std::strtod(numbers[k].c_str(), nullptr);
+            EXPECT_GT(v, 0.0) << where << ": point " << k << " reads " << numbers[k];
+            if (k > 0) {
+                EXPECT_GT(v, std::strtod(numbers[k - 1].c_str(), nullptr))
+                    << where << ": " << numbers[k - 1] << " then " << numbers[k];
+            }
+        }
+        EXPECT_LT(std::strtod(numbers[0].c_str(), nullptr), 0.01) << where;
+    };
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), std::size(pages)) << Log();
+    for (size_t i = 0; i < std::size(pages); ++i) {
+        const Page& p = pages[i];
+        const std::vector<std::string> shown = headings(run[2 * i], p.heading);
+        readApart(shown, std::string(p.page) + " page");
+        EXPECT_EQ(headings(run[2 * i + 1], p.heading), shown) << "the copy";
+    }
+    // The printed chemistry page's headings follow "CATIONS" in its short
+    // form ("3.40e-3"); the indicators' print heads its rows alike.
+    int chemistryPrints = 0;
+    for (const fs::path& pdf : pdfs) {
+        const std::string print = Text(pdf);
+        if (print.find("CATIONS") == std::string::npos) continue;
+        ++chemistryPrints;
+        readApart(headings(print, "CATIONS"), pdf.filename().string());
+    }
+    EXPECT_EQ(chemistryPrints, 1);
+    readApart(rows, "the 3D graph's rows");
+}
