@@ -697,9 +697,9 @@ TEST_F(CurrentResultsRun, SourcePagesKeepTheBlendsSampleTime) {
 }
 // A comment typed on the source water form, then three multi-mix waters typed
 // with the IDs MM-1 to MM-3, the third with a comment of its own and its pages
-// shown, and mixed. Each page of the mix, its copy and its print name the
-// waters by what was typed for them: the source pages each ID over its
-// column, the blend's pages no sample number 0 (the blend has none), the
+// shown, and mixed, the second water without an ID. Each page of the mix, its
+// copy and its print name the waters by what was typed for them: the source
+// pages each ID over its column (none over the second's), the blend's pages no sample number 0 (the blend has none), the
 // printed list of the waters their IDs (they have no names), the third water's
 // page and print its own ID and comment; no page or print gives the form's
 // comment.
@@ -712,7 +712,8 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
             continue;
         if (line == "dialog 115 press 527") script += "dialog 115 press 489\n";
         script += line + "\n";
-        if (line.rfind("dialog 115 set 400 ", 0) == 0)
+        // The third water is given no ID.
+        if (line.rfind("dialog 115 set 400 ", 0) == 0 && line != "dialog 115 set 400 300")
             script += "dialog 115 set 394 MM-" + line.substr(19, 1) + "\n";
         if (line == "dialog 115 set 400 300") script += "dialog 115 set 430 Third note\n";
     }
@@ -727,7 +728,7 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
         {"DisplayMixedValuesOut", "", false, "Mixed Water Deposition Potential Indicators"},
         {"DisplayMixedWater", "", true, "Chemistry of Water Sources Mixed"},
         {"DisplayMixedValues", "", true, "Deposition Indicators of Source Waters Mixed"},
-        {"DisplayMUWater", "MM-3", false, "Source Water Chemistry for Mixing"}};
+        {"DisplayMUWater", "", false, "Source Water Chemistry for Mixing"}};
     std::vector<std::string> names;
     for (const Shown& p : pages) {
         const std::string page = p.page;
@@ -759,14 +760,27 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
             if (p.columns) {
                 const std::string ids = LineWith(lines, "MM-1") + std::string(48, ' ');
                 for (size_t k = 0; k < 3; ++k)
-                    EXPECT_EQ(ids.substr(24 + 8 * k, 4), "MM-" + std::to_string(k + 1)) << ids;
+                    EXPECT_EQ(ids.substr(24 + 8 * k, 4),
+                              k == 2 ? "    " : "MM-" + std::to_string(k + 1))
+                        << ids;
             }
         }
         const std::string print = printed(p);
         SCOPED_TRACE(std::string(p.page) + " print");
         EXPECT_EQ(print.find("Surface note"), std::string::npos) << print;
-        for (int k = *p.id != '\0' ? 3 : 1; k <= 3; ++k)
-            EXPECT_NE(print.find("MM-" + std::to_string(k)), std::string::npos) << print;
+        if (i < 4) {
+            for (int k = 1; k <= 2; ++k)
+                EXPECT_NE(print.find("MM-" + std::to_string(k)), std::string::npos) << print;
+        }
+        // No sample number 0 beside "Sample #:" or "Sample ID:".
+        for (const std::string label : {"Sample #:", "Sample ID:"}) {
+            const std::string line = LineWith(TextLines(print), label);
+            const size_t at = line.find(label);
+            std::istringstream after(at == std::string::npos ? "" : line.substr(at + label.size()));
+            std::string word;
+            after >> word;
+            EXPECT_NE(word, "0") << label << "\n" << print;
+        }
     }
     for (int copy = 0; copy < 2; ++copy) EXPECT_NE(run[copy].find("COMMENTS"), std::string::npos);
     for (const std::string& third : {run[8], run[9], printed(pages[4])})
