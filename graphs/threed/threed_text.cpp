@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
@@ -18,6 +19,7 @@
 #include "input/records.h"
 #include "platform/gdi/gdi.h"
 #include "reporttext/format/axis_number.h"
+#include "reporttext/format/distinct_digits.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "treatment/records.h"
 
@@ -202,6 +204,22 @@ void LayOutStrip(std::vector<FloorNumber>& numbers, double low, double high,
     }
 }
 
+// The row numbers in axis order; those that read as 0 or as a neighbour's
+// (pCO2 rows from 0.0034 atm beside 0.17 read "0.00") get the digits that
+// tell them apart.
+std::vector<std::string> RowAxisNumbers(double spread) {
+    const std::vector<double> values(std::begin(rowAxisValues),
+                                     std::begin(rowAxisValues) + kThreeDSide);
+    std::vector<std::string> texts;
+    for (double v : values) texts.push_back(RowAxisNumber(v, spread));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (ReadsApart(texts, values, i)) continue;
+        std::string text = DistinctPointText(values, i, 2, 5);
+        texts[i] = text.erase(0, text.find_first_not_of(' '));
+    }
+    return texts;
+}
+
 void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     win::HDC dc = paint.dc;
     const ThreeDBox& b = paint.box;
@@ -217,6 +235,7 @@ void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
     // right one (A to C), each centred on its grid place; the lists keep the
     // order of the axis values.
     std::vector<FloorNumber> columns(kThreeDSide), rows(kThreeDSide);
+    const std::vector<std::string> rowTexts = RowAxisNumbers(spread);
     for (int p = 0; p < kThreeDSide; ++p) {
         const int column = ValueIndex(p, columnOrderNatural);
         const std::string c = ColumnAxisNumber(columnAxisValuesCopy[column]);
@@ -229,7 +248,7 @@ void DrawFloorNumbers(ThreeDPaint& paint, ThreeDTexts& texts) {
         cn.y = atC.y + 0.35 * lineHeight;
 
         const int row = ValueIndex(p, rowOrderNatural);
-        const std::string r = RowAxisNumber(rowAxisValues[row], spread);
+        const std::string r = rowTexts[static_cast<size_t>(row)];
         texts.rowNumbers[static_cast<size_t>(row)] = r;
         FloorNumber& rn = rows[static_cast<size_t>(p)];
         rn.text = Trimmed(r);

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
@@ -168,6 +170,7 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     bool xScaled = false;
     const int labelY = plot.bottom - Trunc(0.25 * p.lineUnit);
     const bool wellNames = (p.kind == ChartKind::kWell && !p.page) || wellPage;
+    std::vector<std::string> labels;
     for (int i = 0; i < n; ++i) {
         char label[kAxisLabelChars];
         if (wellNames && i < 2) {
@@ -175,7 +178,12 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
         } else {
             FormatBarPointLabel(a.xValues[i], xMin, xMax, a.xStep, label, xSuffix, xScaled);
         }
-        p.Text(plot.left + Trunc(0.5 * slot) + i * slot, labelY, label);
+        labels.emplace_back(label);
+    }
+    if (std::strcmp(xSuffix, " ") == 0 && !wellNames) TellBarPointLabelsApart(a.xValues, labels);
+    for (int i = 0; i < n; ++i) {
+        const std::string& label = labels[static_cast<size_t>(i)];
+        p.Text(plot.left + Trunc(0.5 * slot) + i * slot, labelY, label.c_str());
         chart.xLabels.push_back(label);
     }
     if (xScaled && std::strcmp(xSuffix, " ") != 0) p.Text(plot.right, labelY, xSuffix);

@@ -9,6 +9,7 @@
 #include "graphs/axis/graph_font.h"
 #include "platform/gdi/gdi.h"
 #include "reporttext/format/axis_number.h"
+#include "reporttext/format/distinct_digits.h"
 #include "reporttext/format/sub_sup_text.h"
 
 namespace {
@@ -41,6 +42,15 @@ void FormatBarPointLabel(double x, double xMin, double xMax, double xStep, char*
         std::snprintf(text, kAxisLabelChars, "%-6.0f", x);
     }
     text[kLabelChars] = '\0';
+}
+
+void TellBarPointLabelsApart(const double* xValues, std::vector<std::string>& labels) {
+    const std::vector<double> values(xValues, xValues + labels.size());
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (ReadsApart(labels, values, i)) continue;
+        std::string text = DistinctPointText(values, i, 2, kLabelChars);
+        labels[i] = text.erase(0, text.find_first_not_of(' '));
+    }
 }
 
 bool IsScaledBarAxis(const BarValueAxis& a) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "graphs/axis/axis_scale.h"
 #include "graphs/two_d_graph_records.h"
@@ -15,6 +17,11 @@
 // values reach 100000; otherwise a width chosen by the value's magnitude.
 void FormatBarPointLabel(double x, double xMin, double xMax, double xStep, char* text, char* suffix,
                          bool& scaled);
+
+// The labels of unscaled points that read as 0 or as a neighbour's (the pCO2
+// points from 0.0034 atm beside 0.17 read "0.0") written again with the
+// digits that tell them apart, in five characters.
+void TellBarPointLabelsApart(const double* xValues, std::vector<std::string>& labels);
 
 // Whether the tick labels of the axis are scaled to its magnitude.
 [[nodiscard]] bool IsScaledBarAxis(const BarValueAxis& a);

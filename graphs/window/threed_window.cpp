@@ -2,6 +2,8 @@
 // Range, Choose Graphs and Choose Product, and close.
 #include "graphs/window/threed_window.h"
 
+#include <cstring>
+
 #include "engine/records.h"
 #include "graphs/graph_index_records.h"
 #include "graphs/graph_output_records.h"
@@ -14,7 +16,9 @@
 #include "graphs/window/range_hooks.h"
 #include "graphs/window/threed_window_records.h"
 #include "input/records.h"
+#include "platform/system/system.h"
 #include "platform/window/window.h"
+#include "resources/resource_ids.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/profiles/profiles.h"
@@ -310,4 +314,19 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
             return AnswerGraphMessage(hwnd, msg, wParam, lParam, kTraits);
     }
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+void RecalculateOpenThreeDGraph() {
+    const MainWindowState& m = mainWindowState;
+    if (m.graphWindowOpen == 0 || !win::IsWindow(m.graphWindow)) return;
+    char shown[64] = {};
+    char threeD[64] = {};
+    (void)win::GetClassName(m.graphWindow, shown, sizeof shown);
+    if (win::LoadString(m.instance, StringId::kGraphClass, threeD, sizeof threeD) == 0 ||
+        std::strcmp(shown, threeD) != 0)
+        return;
+    Recompute(true);
+    // The new grid's tall corner is put at the back, as a new window does.
+    gridOrientationSet = 0;
+    PaintNow(m.graphWindow);
 }

@@ -37,6 +37,10 @@ enum : int {
 
 win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
+// After a change of an option the grids are computed with (the plot variable,
+// the carbonate model): an open 3D graph computes its grid again and paints it.
+void RecalculateOpenThreeDGraph();
+
 // The cell under client point (x, y): the drawn row and column, the grid
 // indices and the values a click reports.
 struct ThreeDHit {

@@ -91,7 +91,8 @@ void OpenBlock(win::HDC dc, bool ownLinePitch) {
 
 }  // namespace
 
-void PrintSampleHeader(win::HDC dc, const WaterAnalysis& water, const SampleDescription& texts) {
+void PrintSampleHeader(win::HDC dc, const WaterAnalysis& water, const SampleDescription& texts,
+                       bool zeroShown) {
     const int keptLineHeight = reportPageGrid.lineHeight;
     OpenBlock(dc, true);
     const int pairs[3][2] = {{0, 1}, {2, 3}, {5, 6}};  // field 4, the comments, ends the report
@@ -106,7 +107,7 @@ void PrintSampleHeader(win::HDC dc, const WaterAnalysis& water, const SampleDesc
     PutText(dc, 51, DateText(water.sampleDate) + " at " + FormatSampleTime(water.sampleTime));
     AdvanceLines(1);
     PutText(dc, 18, "Sample #:");
-    PutText(dc, 31, std::to_string(water.sampleNumber));
+    if (water.sampleNumber != 0 || zeroShown) PutText(dc, 31, std::to_string(water.sampleNumber));
     PutText(dc, 42, "Sample ID:");
     PutSampleId(dc, Description(texts, 7));
     AdvanceLines(1);

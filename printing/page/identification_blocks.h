@@ -10,8 +10,11 @@
 struct MultiMixState;
 
 // One water: descriptions 0 to 3, 5 and 6, the dates and time, the sample
-// number and description 7 ("Sample ID:").
-void PrintSampleHeader(win::HDC dc, const WaterAnalysis& water, const SampleDescription& texts);
+// number and description 7 ("Sample ID:"). A sample number of 0 is printed
+// only where the water's pages show it (`zeroShown`): a multi-mix source
+// water has no number, as its page shows none.
+void PrintSampleHeader(win::HDC dc, const WaterAnalysis& water, const SampleDescription& texts,
+                       bool zeroShown = true);
 // The injection water (left) and the formation water (right) side by side.
 void PrintSampleHeaderCompact(win::HDC dc, const WaterAnalysis& injection,
                               const SampleDescription& injectionTexts,

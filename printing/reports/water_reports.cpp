@@ -13,6 +13,7 @@
 #include "printing/reports/layout_printer.h"
 #include "printing/reports/report_frame.h"
 #include "reporttext/report_buffer_records.h"
+#include "reporttext/waterpages/page_texts.h"
 #include "scenarios/multimix/multimix_records.h"
 
 namespace {
@@ -23,7 +24,8 @@ void IdentificationBlock(win::HDC dc, const PrintedWater& w) {
     if (w.kind == kBlendKind)
         PrintMixSourceHeader(dc, multiMixState, kBlendKind);
     else
-        PrintSampleHeader(dc, *w.view.analysis, *w.texts);
+        PrintSampleHeader(dc, *w.view.analysis, *w.texts,
+                          ZeroNumberOf(w.view.water) == ZeroNumber::kShown);
 }
 
 // The page of one water: head with its titles, identification block, body.

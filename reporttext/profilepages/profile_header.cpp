@@ -6,6 +6,7 @@
 
 #include "engine/records.h"
 #include "input/records.h"
+#include "reporttext/format/distinct_digits.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/report/report_builders.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -26,6 +27,29 @@ void AddProfileIdentification(ReportLayout& layout, int profile) {
     const WaterAnalysis& w = mixing ? injectionWater : surfaceWater;
     AddIdentification(layout, ProfileLine(1), {2, 13, 26, 38, 50, 58, 69, 72}, w.sampleNumber,
                       w.reportDate, w.sampleDate, w.sampleTime, TypedSampleId(mixing ? 1 : 0));
+}
+
+std::vector<double> ProfilePco2Values(const ProfileViewRecord& view) {
+    std::vector<double> values;
+    for (const auto& point : view.points) values.push_back(point.values[AnalysisElement::kPco2]);
+    return values;
+}
+
+std::string ProfilePco2Heading(const std::vector<double>& values, int k) {
+    return DistinctPointText(values, static_cast<size_t>(k), 2, 7);
+}
+
+std::vector<std::string> PrintedPco2Headings(const ProfileViewRecord& view) {
+    const std::vector<double> values = ProfilePco2Values(view);
+    std::vector<std::string> texts;
+    for (double v : values) {
+        char text[kValueTextChars];
+        FormatValueShort(v, text);
+        texts.push_back(Cell(text));
+    }
+    for (size_t k = 0; k < texts.size(); ++k)
+        if (!ReadsApart(texts, values, k)) texts[k] = DistinctPointText(values, k, 2, 7);
+    return texts;
 }
 
 void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
@@ -72,10 +96,15 @@ void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
         default: {
             const bool pco2 = whatIfOptions.varyPco2 != 0;
             layout.AddText(line3, 51, pco2 ? " pCO_2 " : " pH ");
-            const int element = pco2 ? AnalysisElement::kPco2 : AnalysisElement::kPh;
+            if (pco2) {
+                const std::vector<double> values = ProfilePco2Values(view);
+                for (int k = 0; k < kProfileViewPoints; ++k)
+                    layout.AddValue(ProfileLine(4), PointColumn(k), ProfilePco2Heading(values, k));
+                return;
+            }
             for (int k = 0; k < kProfileViewPoints; ++k)
                 layout.AddValue(ProfileLine(4), PointColumn(k),
-                                Fixed(view.points[k].values[element], 2));
+                                Fixed(view.points[k].values[AnalysisElement::kPh], 2));
             return;
         }
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "reporttext/layout/report_layout.h"
 #include "reporttext/profilepages/profile_view.h"
@@ -27,6 +28,14 @@ void AddProfileIdentification(ReportLayout& layout, int profile);
 // line 4 (on the mixing-ratio pages the injection percents on line 4 and the
 // formation percents on line 5).
 void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view);
+
+// The pCO2 of the seven points, and the heading of point k: its pCO2 with
+// the digits that tell it from 0 and from its neighbours (0.0034 atm beside
+// 0.17 reads "0.0034", not "0.00"); the page, its copy and its print show it.
+[[nodiscard]] std::vector<double> ProfilePco2Values(const ProfileViewRecord& view);
+[[nodiscard]] std::string ProfilePco2Heading(const std::vector<double>& values, int k);
+// The printed headings: the short form ("3.40e-3"), told apart where it joins.
+[[nodiscard]] std::vector<std::string> PrintedPco2Headings(const ProfileViewRecord& view);
 
 // The column of a row label: column 4, or further left for a label so long
 // that it would run under the first value cell (it ends a blank before it).

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/unit_codes.h"
+#include "engine/inputs/engine_unit_factors.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/wells/well_dose.h"
 
@@ -46,6 +48,18 @@ void StationPh(DriverContext& b, const WellStationRun& run, int k) {
     } else if (o.forcePhToEvalForPressure != 0 || k == 0) {
         ph = b.settings.phEval;
     }  // otherwise the pH the previous station left
+}
+
+// The station's row names the pCO2 its results were computed at: the CO2
+// partial pressure of its last results pass (the one its pH holds), where the
+// pressure-scaled surface pCO2 it started from is only the pass's input. The
+// corrosion rates and the dose have used that input already.
+void KeepStationPco2(const DriverContext& b, float pco2Atm, float (&row)[kResultRowValues]) {
+    if (!(pco2Atm > 0.0f)) return;
+    const uint16_t* units = b.units.units.code;
+    const double totalBar = PressureInBar(row[AE::kPressure], units[UnitItem::kPressure]);
+    row[AE::kPco2] =
+        static_cast<float>(AtmToPartialPressureUnit(pco2Atm, units[UnitItem::kGasCo2], totalBar));
 }
 
 void Progress(const WellStationRun& run, double done, int stations) {
@@ -95,6 +109,7 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
     ClearDoseState(b.doseLimits);
 
     // Run 3 gives the station's results; once more when the dose adds phosphate.
+    float pco2Atm = 0.0f;
     do {
         b.out.saturation[31] = 0.0f;
         RunGivenSpeciesPass(b, PassMode::kWhatIf, 0);
@@ -107,6 +122,7 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
         }
         Progress(run, k + 1.0, t.Count());
         t.carbonateFigure[k] = b.out.carbonateFigure;
+        pco2Atm = b.out.pco2Atm;
         t.dissolvedCO2[k] = b.out.dissolvedCO2Copy;
         std::memcpy(t.results[k], b.out.saturation, sizeof t.results[k]);
         std::memcpy(t.analysis[k], v, sizeof t.analysis[k]);
@@ -115,11 +131,12 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
 
         if (b.status.productSelected == 0) {
             t.doseStatus[k] = 0;
-            return;
+            break;
         }
         FillDoseAnalysis(b.doseAnalysis, t.analysis[k], t.results[k], t.excess[k], t.bicarbonate[k],
                          t.carbonate[k]);
         FillDoseInputs(run.doseInputs, v[AE::kPh], t.results[k], t.analysis[k], phosphateMgL);
         t.doseStatus[k] = DoseWellStation(c, run.doseInputs, temperature, true, t.dose[k]);
     } while (AddPhosphateOfDose(b, run.doseInputs));
+    KeepStationPco2(b, pco2Atm, t.analysis[k]);
 }

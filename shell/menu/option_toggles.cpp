@@ -3,10 +3,14 @@
 
 #include "engine/records.h"
 #include "graphs/records.h"
+#include "graphs/window/threed_window.h"
+#include "graphs/window/two_d_window.h"
 #include "input/records.h"
+#include "pages/profiles/profile_recompute.h"
 #include "platform/dialogs/message_box.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
 #include "shell/settings/units_file.h"
 #include "shell/whatif/well_log_commands.h"
 
@@ -62,6 +66,7 @@ void AfterToggle(uint16_t entry, uint16_t exit) {
     if (entry == exit) return;
     ClearResultsOfAnOptionChange();
     SaveUnitsFile();
+    ShowResultsOfAnOptionChange();
 }
 
 }  // namespace
@@ -73,6 +78,20 @@ void ClearResultsOfAnOptionChange() {
     for (uint16_t& done : r.wellProfileDone) done = 0;
     gridOrientationSet = 0;
     ClearSummaryProfiles();
+}
+
+void ShowResultsOfAnOptionChange() {
+    // The open windows show the results of the new option, as a change of
+    // units has them do: the profiles of open pages are computed again, the
+    // pages, summaries and graph painted, an open graph's profile or grid
+    // computed again first. The working analysis the command left is kept.
+    const WaterAnalysis working = currentAnalysis;
+    RecomputeOpenProfiles();
+    RefreshOpenPages(-1);
+    // Last, as a summary's profile lays out the graph records for its own.
+    RecalculateOpenTwoDGraph();
+    RecalculateOpenThreeDGraph();
+    currentAnalysis = working;
 }
 
 void ToggleThreeDPlotStyle() {

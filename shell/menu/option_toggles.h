@@ -18,5 +18,7 @@ int TogglePlotVariable();
 // The results a change of the carbonate model or the plot variable makes
 // stale: the profiles, the grids and the 3D graphs' drawing order.
 void ClearResultsOfAnOptionChange();
+// Then the open pages, summaries and graph show the results computed again.
+void ShowResultsOfAnOptionChange();
 
 inline constexpr const char* kToggleCaption = "WARNING";

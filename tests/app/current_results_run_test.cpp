@@ -697,9 +697,9 @@ TEST_F(CurrentResultsRun, SourcePagesKeepTheBlendsSampleTime) {
 }
 // A comment typed on the source water form, then three multi-mix waters typed
 // with the IDs MM-1 to MM-3, the third with a comment of its own and its pages
-// shown, and mixed. Each page of the mix, its copy and its print name the
-// waters by what was typed for them: the source pages each ID over its
-// column, the blend's pages no sample number 0 (the blend has none), the
+// shown, and mixed, the second water without an ID. Each page of the mix, its
+// copy and its print name the waters by what was typed for them: the source
+// pages each ID over its column (none over the second's), the blend's pages no sample number 0 (the blend has none), the
 // printed list of the waters their IDs (they have no names), the third water's
 // page and print its own ID and comment; no page or print gives the form's
 // comment.
@@ -712,7 +712,8 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
             continue;
         if (line == "dialog 115 press 527") script += "dialog 115 press 489\n";
         script += line + "\n";
-        if (line.rfind("dialog 115 set 400 ", 0) == 0)
+        // The third water is given no ID.
+        if (line.rfind("dialog 115 set 400 ", 0) == 0 && line != "dialog 115 set 400 300")
             script += "dialog 115 set 394 MM-" + line.substr(19, 1) + "\n";
         if (line == "dialog 115 set 400 300") script += "dialog 115 set 430 Third note\n";
     }
@@ -727,7 +728,7 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
         {"DisplayMixedValuesOut", "", false, "Mixed Water Deposition Potential Indicators"},
         {"DisplayMixedWater", "", true, "Chemistry of Water Sources Mixed"},
         {"DisplayMixedValues", "", true, "Deposition Indicators of Source Waters Mixed"},
-        {"DisplayMUWater", "MM-3", false, "Source Water Chemistry for Mixing"}};
+        {"DisplayMUWater", "", false, "Source Water Chemistry for Mixing"}};
     std::vector<std::string> names;
     for (const Shown& p : pages) {
         const std::string page = p.page;
@@ -759,14 +760,27 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
             if (p.columns) {
                 const std::string ids = LineWith(lines, "MM-1") + std::string(48, ' ');
                 for (size_t k = 0; k < 3; ++k)
-                    EXPECT_EQ(ids.substr(24 + 8 * k, 4), "MM-" + std::to_string(k + 1)) << ids;
+                    EXPECT_EQ(ids.substr(24 + 8 * k, 4),
+                              k == 2 ? "    " : "MM-" + std::to_string(k + 1))
+                        << ids;
             }
         }
         const std::string print = printed(p);
         SCOPED_TRACE(std::string(p.page) + " print");
         EXPECT_EQ(print.find("Surface note"), std::string::npos) << print;
-        for (int k = *p.id != '\0' ? 3 : 1; k <= 3; ++k)
-            EXPECT_NE(print.find("MM-" + std::to_string(k)), std::string::npos) << print;
+        if (i < 4) {
+            for (int k = 1; k <= 2; ++k)
+                EXPECT_NE(print.find("MM-" + std::to_string(k)), std::string::npos) << print;
+        }
+        // No sample number 0 beside "Sample #:" or "Sample ID:".
+        for (const std::string label : {"Sample #:", "Sample ID:"}) {
+            const std::string line = LineWith(TextLines(print), label);
+            const size_t at = line.find(label);
+            std::istringstream after(at == std::string::npos ? "" : line.substr(at + label.size()));
+            std::string word;
+            after >> word;
+            EXPECT_NE(word, "0") << label << "\n" << print;
+        }
     }
     for (int copy = 0; copy < 2; ++copy) EXPECT_NE(run[copy].find("COMMENTS"), std::string::npos);
     for (const std::string& third : {run[8], run[9], printed(pages[4])})
@@ -857,3 +871,127 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
 }
 
 }  // namespace
+
+// PREFERENCES > Plot pH or pCO2 with a profile's pages or its graph open, over
+// every profile and graph that the plot variable changes: each open window
+// paints, at once, what it paints opened afresh after the same change (the
+// one-page summary too), and the change undone gives the first pictures back.
+TEST_F(CurrentResultsRun, OpenWindowsFollowThePlotVariable) {
+    const std::string toggle = "answer yes\nmenu 1076\n";
+    const std::string evaluated = "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\n";
+    struct Case {
+        const char* what;
+        const char* open;
+        std::vector<std::string> windows;
+        bool changes;  // whether the plot variable changes what the windows show
+    };
+    // The pressure profile holds the water's own pH and pCO2 in either mode.
+    const Case cases[] = {
+        {"pH pages", "menu 1038\nmenu 1248\n",
+         {"DisplaypHWater", "DisplaypHValues", "DisOnePage"}, true},
+        {"temperature pages", "menu 1036\n", {"DisplayTempWater", "DisplayTempValues"}, true},
+        {"pressure pages", "menu 228\n", {"DisplayPressWater", "DisplayPressValues"}, false},
+        {"pH graph", "menu 1039\n", {"wc2DGraphWindow"}, true},
+        {"temperature graph", "menu 1037\n", {"wc2DGraphWindow"}, true},
+        {"pressure graph", "menu 229\n", {"wc2DGraphWindow"}, false},
+        {"3D temperature-pH", "menu 1040\n", {"wcGraphWindow"}, true},
+        {"3D pressure-temperature", "menu 230\n", {"wcGraphWindow"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto snaps = [&c](const std::string& tag) {
+            std::string lines;
+            for (const std::string& w : c.windows) lines += "snap " + w + " " + w + tag + ".ppm\n";
+            return lines;
+        };
+        auto names = [&c](const std::vector<std::string>& tags) {
+            std::vector<std::string> all;
+            for (const std::string& tag : tags)
+                for (const std::string& w : c.windows) all.push_back(w + tag + ".ppm");
+            return all;
+        };
+        const std::string start = SeaWater() + evaluated;
+        const auto kept = RunAndRead(start + c.open + snaps("a") + toggle + snaps("b") + toggle +
+                                         snaps("c"),
+                                     names({"a", "b", "c"}));
+        const auto fresh = RunAndRead(start + toggle + c.open + snaps("b"), names({"b"}));
+        const size_t n = c.windows.size();
+        for (size_t w = 0; w < n; ++w) {
+            SCOPED_TRACE(c.windows[w]);
+            const std::string &before = kept[w], &toggled = kept[n + w], &back = kept[2 * n + w];
+            if (c.changes) {
+                EXPECT_GT(Differing(before, toggled), kClockPixels) << "not painted again";
+            }
+            const long afresh = Differing(toggled, fresh[w]);
+            EXPECT_GE(afresh, 0);
+            EXPECT_LE(afresh, kClockPixels) << "not the window opened after the change";
+            const long undone = Differing(before, back);
+            EXPECT_GE(undone, 0);
+            EXPECT_LE(undone, kClockPixels) << "the change undone";
+        }
+    }
+}
+
+// The pCO2 profile from the what-if range's 0.0034 atm to 1 atm: the column
+// headings of both pages, their copies and the chemistry print, and the 3D graph's
+// pCO2 rows each read a number that is not 0 and not its neighbour's, the
+// profile's points in rising order.
+TEST_F(CurrentResultsRun, Pco2ColumnsTellThePointsApart) {
+    struct Page {
+        const char* page;
+        const char* heading;  // the label the headings stand beside
+    };
+    const Page pages[] = {{"DisplaypHWater", "CATIONS"}, {"DisplaypHValues", "as IAP/Ksp"}};
+    std::string script = "answer yes\nmenu 1076\n" + SeaWater() +
+                         "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\nmenu 1038\n";
+    std::vector<std::string> names;
+    for (const Page& p : pages) {
+        const std::string page = p.page;
+        script += "text " + page + " " + page + ".txt\nmenu 985 " + page +
+                  "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " + page +
+                  "\n";
+        names.push_back(page + ".txt");
+        names.push_back(page + "-copy.txt");
+    }
+    const auto run = RunAndRead(script + "menu 1040\n", names, true);
+    const std::vector<std::string> rows = lastThreeDTexts.rowNumbers;
+    // The seven numbers after the label on the first line that holds it.
+    auto headings = [](const std::string& text, const std::string& label) {
+        std::istringstream line(LineWith(TextLines(text), label).substr(
+            LineWith(TextLines(text), label).find(label) + label.size()));
+        std::vector<std::string> numbers;
+        for (std::string n; numbers.size() < 7 && line >> n;) numbers.push_back(n);
+        return numbers;
+    };
+    auto readApart = [](const std::vector<std::string>& numbers, const std::string& where) {
+        ASSERT_EQ(numbers.size(), 7u) << where;
+        for (size_t k = 0; k < numbers.size(); ++k) {
+            const double v = std::strtod(numbers[k].c_str(), nullptr);
+            EXPECT_GT(v, 0.0) << where << ": point " << k << " reads " << numbers[k];
+            if (k > 0) {
+                EXPECT_GT(v, std::strtod(numbers[k - 1].c_str(), nullptr))
+                    << where << ": " << numbers[k - 1] << " then " << numbers[k];
+            }
+        }
+        EXPECT_LT(std::strtod(numbers[0].c_str(), nullptr), 0.01) << where;
+    };
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), std::size(pages)) << Log();
+    for (size_t i = 0; i < std::size(pages); ++i) {
+        const Page& p = pages[i];
+        const std::vector<std::string> shown = headings(run[2 * i], p.heading);
+        readApart(shown, std::string(p.page) + " page");
+        EXPECT_EQ(headings(run[2 * i + 1], p.heading), shown) << "the copy";
+    }
+    // The printed chemistry page's headings follow "CATIONS" in its short
+    // form ("3.40e-3"); the indicators' print heads its rows alike.
+    int chemistryPrints = 0;
+    for (const fs::path& pdf : pdfs) {
+        const std::string print = Text(pdf);
+        if (print.find("CATIONS") == std::string::npos) continue;
+        ++chemistryPrints;
+        readApart(headings(print, "CATIONS"), pdf.filename().string());
+    }
+    EXPECT_EQ(chemistryPrints, 1);
+    readApart(rows, "the 3D graph's rows");
+}

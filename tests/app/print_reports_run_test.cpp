@@ -427,3 +427,58 @@ TEST_F(PrintReportsRun, TheMainWindowSaysWhereThePrintWent) {
             changed += (before.At(x, y) & 0xFFFFFFu) != (after.At(x, y) & 0xFFFFFFu);
     EXPECT_EQ(changed, 0);
 }
+
+namespace {
+
+// The numbers after `label` on its first line in `text`.
+std::vector<double> RowNumbers(const std::string& text, const std::string& label) {
+    const std::string line = LineWith(text, label);
+    const size_t at = line.find(label);
+    std::istringstream words(at == std::string::npos ? "" : line.substr(at + label.size()));
+    std::vector<double> numbers;
+    for (std::string w; words >> w;) numbers.push_back(std::strtod(w.c_str(), nullptr));
+    return numbers;
+}
+
+}  // namespace
+
+// The sea water's temperature, pH and pressure profiles, each page and each
+// print of it (the page's PRINT, and Print Surface's profiles from the main
+// menu): every point's calculated resistivity is 10^6 over the conductivity
+// shown beside it, to the digits each row shows.
+TEST_F(PrintReportsRun, ProfileResistivityIsTheInverseOfItsConductivity) {
+    std::ifstream bundled(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-ph.tvs");
+    std::string script;
+    for (std::string line; std::getline(bundled, line) && line != "menu 1038";)
+        if (!line.empty() && line[0] != '#') script += line + "\n";
+    script += "menu 1038\nmenu 1036\nmenu 228\n";
+    const char* const pages[] = {"DisplaypHWater", "DisplayTempWater", "DisplayPressWater"};
+    for (const std::string page : pages)
+        script += "text " + page + " " + page + ".txt\nprinter PDF\nmenu 1013 " + page + "\n";
+    script += "printer PDF\nmenu 1050\nprinter PDF\nmenu 1049\nanswer no Data has been modified\n";
+    std::ofstream(folder / "profiles.tvs") << script;
+    ASSERT_EQ(RunFile((folder / "profiles.tvs").string()), 0) << Log();
+    std::vector<std::pair<std::string, std::string>> shown;  // name, text
+    for (const std::string page : pages) {
+        std::ifstream in(folder / (page + ".txt"), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        shown.emplace_back(page, text.str());
+    }
+    const std::vector<fs::path> pdfs = Pdfs();
+    ASSERT_EQ(pdfs.size(), 5u) << Log();
+    for (const fs::path& pdf : pdfs) shown.emplace_back(pdf.filename().string(), Text(pdf, 1));
+    for (const auto& [name, text] : shown) {
+        SCOPED_TRACE(name);
+        const std::vector<double> conductivity = RowNumbers(text, "Calc. Conductivity");
+        const std::vector<double> resistivity = RowNumbers(text, "Calc. Resistivity");
+        ASSERT_EQ(conductivity.size(), 7u) << text;
+        ASSERT_EQ(resistivity.size(), 7u) << text;
+        for (size_t k = 0; k < 7; ++k) {
+            // Conductivity to 0.5 and resistivity to 0.005 as the rows round them.
+            const double inverse = 1e6 / conductivity[k];
+            EXPECT_NEAR(resistivity[k], inverse, 0.006 + inverse * 0.5 / conductivity[k])
+                << "point " << k << ": " << conductivity[k];
+        }
+    }
+}

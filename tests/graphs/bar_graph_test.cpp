@@ -87,6 +87,19 @@ TEST_F(BarGraphTest, PaintsTheChartsAndLeavesNoObjects) {
     EXPECT_FLOAT_EQ(twoDGraphState.pointTemperatures[0][6], 130.0f);
 }
 
+// The pCO2 points from 0.0034 to 1 atm: the axis scale's one decimal reads
+// the first as 0.0, so it gets the digits that tell it from 0; the labels of
+// points that read apart keep the scale's form.
+TEST_F(BarGraphTest, PointLabelsReadApartFromZeroAndEachOther) {
+    Codes({0});
+    const double pco2[7] = {0.0034, 0.17, 0.34, 0.5, 0.67, 0.83, 1.0};
+    for (int i = 0; i < 7; ++i) graphAxisData.xValues[i] = pco2[i];
+    const BarGraphReport r = Paint(800, 600);
+    ASSERT_EQ(r.charts.size(), 1u);
+    const std::vector<std::string> expected = {"0.003", "0.2", "0.3", "0.5", "0.7", "0.8", "1.0"};
+    EXPECT_EQ(r.charts[0].xLabels, expected);
+}
+
 TEST_F(BarGraphTest, LittleToDrawNeitherCrashesNorHangs) {
     // No code: the background only.
     Codes({});

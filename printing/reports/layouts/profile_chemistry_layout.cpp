@@ -13,6 +13,7 @@
 #include "reporttext/format/format_value.h"
 #include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/profilepages/chemistry_rows.h"
+#include "reporttext/profilepages/profile_header.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
@@ -137,12 +138,6 @@ std::string Fixed(float value, const char* format) {
 std::string Value7b3(float value) {
     char text[kValueTextChars];
     FormatValue7b(text, value, 3);
-    return Cell(text);
-}
-
-std::string ShortCell(float value) {
-    char text[kValueTextChars];
-    FormatValueShort(value, text);
     return Cell(text);
 }
 
@@ -315,7 +310,8 @@ void Head(Page page, const ProfileViewRecord& profile, int points, ReportLayout&
                 value = Value7Cell(p.values[E::kPressure]);
                 break;
             case Page::kPh:
-                value = pco2 ? ShortCell(p.values[E::kPco2]) : Fixed(p.values[E::kPh], "%7.2f");
+                value = pco2 ? PrintedPco2Headings(profile)[static_cast<size_t>(k)]
+                             : Fixed(p.values[E::kPh], "%7.2f");
                 break;
             case Page::kRatio:
                 value = Fixed(p.injectionPercent, "%7.2f");

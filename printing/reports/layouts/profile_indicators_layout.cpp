@@ -11,6 +11,7 @@
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
+#include "reporttext/profilepages/profile_header.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/mainwindow/display_settings_records.h"
 
@@ -168,9 +169,7 @@ struct Page {
             } else if (kind == kPressureKind) {
                 value = Value7Cell(v[E::kPressure]);
             } else if (pco2) {
-                char text[kValueTextChars];
-                FormatValueShort(v[E::kPco2], text);
-                value = Cell(text);
+                value = PrintedPco2Headings(profile)[static_cast<size_t>(k)];
             } else {
                 value = Value7Cell(v[E::kPh]);
             }
