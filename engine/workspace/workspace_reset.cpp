@@ -149,7 +149,7 @@ void BlankDescription(SampleDescription& d) {
 
 // Every multi-mix source water emptied: analysis values and dates, weight,
 // entered flag, dose state, residence time 180 s in the display unit, acids,
-// temperatures and the names; then the indices and the done flag, and the blend's name.
+// temperatures, the names and IDs; then the indices and the done flag, and the blend's name.
 void ClearMultiMix(MultiMixState& m, DoseState& dose, SampleDescription& mixedDescription) {
     for (int j = 0; j < kMultiMixWaterCount; ++j) {
         dose.multiMix[j].limitStatus = 0;
@@ -165,6 +165,9 @@ void ClearMultiMix(MultiMixState& m, DoseState& dose, SampleDescription& mixedDe
         water.sampleDate = 0;
         water.sampleTime = 0;
         BlankDescription(m.descriptions[j]);
+        // The eighth text is the source water's ID, typed on the multi-mix
+        // form: a new workspace's waters have none.
+        m.descriptions[j].text[kBlankedDescriptionTexts][0] = '\0';
         for (float& acid : m.organicAcids[j]) acid = 0.0f;
         m.sourceTemperature[j] = m.sourceTemperatureCopy[j] = 0.0f;
     }

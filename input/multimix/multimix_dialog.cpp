@@ -3,10 +3,11 @@
 // waters multimix_moves, calculating and the pages multimix_calc.
 #include "input/multimix/multimix_dialog.h"
 
+#include <strings.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 #include <string>
 
 #include "engine/records.h"
@@ -85,6 +86,15 @@ void RaiseLastWaterIndex() {
     if (Mix().lastWaterIndex < Shown()) Mix().lastWaterIndex = Shown();
 }
 
+// A water being added that a move read changed is kept as the last water, as
+// OK keeps it, so that the move back finds it; true when it was.
+bool KeepWaterBeingAdded(bool changed) {
+    if (!changed || Shown() <= Mix().lastWaterIndex) return false;
+    RaiseLastWaterIndex();
+    Mix().multiMixEntered[Shown()] = 1;
+    return true;
+}
+
 // For a positive result the fields are read once more and the water
 // calculated with the target solvers on; then the dialog ends.
 void Close(win::HWND dialog) {
@@ -100,11 +110,16 @@ void Close(win::HWND dialog) {
 // The fields' own procedure, kept while the form hands it their other keys.
 win::WNDPROC fieldProcedure = nullptr;
 
-// Page Up and Page Down in a field move between the waters, as they do while
-// the form itself holds the focus; the field takes every other key.
+// Page Up and Page Down in a field move between the waters as PREVIOUS and
+// NEXT do, the water shown read first, so that nothing typed in it is lost;
+// the field takes every other key.
 win::LRESULT FieldKeys(win::HWND field, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
-    if (msg == win::WM_KEYDOWN && (wParam == win::VK_PRIOR || wParam == win::VK_NEXT))
-        return win::SendMessage(win::GetParent(field), msg, wParam, lParam);
+    if (msg == win::WM_KEYDOWN && (wParam == win::VK_PRIOR || wParam == win::VK_NEXT)) {
+        const int button = wParam == win::VK_PRIOR ? M::kPrevious : M::kNextOrAdd;
+        return win::SendMessage(win::GetParent(field), win::WM_COMMAND,
+                                win::MAKEWPARAM(static_cast<win::WORD>(button), win::BN_CLICKED),
+                                0);
+    }
     return win::CallWindowProc(fieldProcedure, field, msg, wParam, lParam);
 }
 
@@ -117,7 +132,8 @@ void PassPageKeysToTheForm(win::HWND dialog) {
         const auto own = reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtr(c, win::GWL_WNDPROC));
         if (own == &FieldKeys) continue;
         fieldProcedure = own;
-        (void)win::SetWindowLongPtr(c, win::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&FieldKeys));
+        (void)win::SetWindowLongPtr(c, win::GWL_WNDPROC,
+                                    reinterpret_cast<std::intptr_t>(&FieldKeys));
     }
 }
 
@@ -211,7 +227,7 @@ void OnCancel(win::HWND dialog) {
 // the move.
 void OnNext(win::HWND dialog) {
     if (!ReadAndMark(dialog)) return;
-    RecalcMultiMixRecordIfChanged(true);
+    KeepWaterBeingAdded(RecalcMultiMixRecordIfChanged(true));
     ShowMultiMixWindows();
     NextMultiMixRecord(dialog);
     LoadMultiMixRecord();
@@ -221,12 +237,13 @@ void OnNext(win::HWND dialog) {
 
 void OnPrevious(win::HWND dialog) {
     if (!ReadAndMark(dialog)) return;
-    RecalcMultiMixRecordIfChanged(false);
+    // NEXT, greyed while the water was being added, leads back to it once kept.
+    const bool kept = KeepWaterBeingAdded(RecalcMultiMixRecordIfChanged(false));
     ShowMultiMixWindows();
     PrevMultiMixRecord(dialog);
     LoadMultiMixRecord();
     ShowMultiMixWindows();
-    SetNextButton(dialog, false);
+    SetNextButton(dialog, kept);
 }
 
 // A number that names no stored water is refused before anything is read. No
@@ -317,7 +334,7 @@ void OnPaste(win::HWND dialog) {
     FillResidenceBlock(currentResidenceTime / ResidenceSecondsFactor(residenceUnit), residenceUnit,
                        m.residenceTime[k]);
     mainWindowState.dataChanged = 1;
-    ShowMultiMixRecord(dialog);
+    ShowPastedMultiMixRecord(dialog);
 }
 
 void OnFieldNotice(win::HWND dialog, int id, win::WORD code) {

@@ -240,12 +240,23 @@ void ClampMultiMixIndices() {
     m.lastWaterIndex = std::clamp(m.lastWaterIndex, 0, kMultiMixWaterCount - 1);
 }
 
+void ShowResidenceInUnit(float (&block)[5], uint16_t before, uint16_t after) {
+    // A block never filled from its seconds (a new workspace's 180 in the
+    // display unit) is filled from what it shows first.
+    if (block[ResidenceForm::kSeconds] == 0.0f && block[ResidenceForm::kDisplayUnit] != 0.0f)
+        FillResidenceBlock(block[ResidenceForm::kDisplayUnit], before, block);
+    block[ResidenceForm::kDisplayUnit] = block[DisplaySlot(after)];
+}
+
 bool CheckMultiMixFields(win::HWND dialog) {
     static const NumberField kExtra[] = {
         {M::kWeight, "Weight %", FieldKind::kAmount},
         {M::kResidenceTime, "Induc. time", FieldKind::kResidenceTime},
     };
-    return CheckAnalysisFields(dialog, kExtra);
+    // A residence time left as the form showed it is the stored one, whatever
+    // its digits shown round it to.
+    const size_t checked = FieldShowsWrittenNumber(dialog, M::kResidenceTime) ? 1 : 2;
+    return CheckAnalysisFields(dialog, std::span(kExtra, checked));
 }
 
 void StartNewMultiMixWater(int k) {
@@ -260,7 +271,11 @@ void StartNewMultiMixWater(int k) {
     m.multiMixEntered[k] = 0;
 }
 
-void ShowMultiMixRecord(win::HWND dialog) {
+namespace {
+
+// `pasted`: the water holds the dates and time a paste gave it, which it
+// keeps as a stored water does.
+void ShowRecord(win::HWND dialog, bool pasted) {
     ClampMultiMixIndices();
     MultiMixState& m = multiMixState;
     const int k = m.editIndex;
@@ -276,7 +291,8 @@ void ShowMultiMixRecord(win::HWND dialog) {
     // dialog is still adding waters (addingNewWater stays set until Activate
     // or Deactivate); only a water not yet stored takes today and now.
     const bool solversOn = resultStatus.runTargetSolvers != 0;
-    const bool stored = solversOn && (m.addingNewWater == 0 || m.multiMixEntered[k] != 0);
+    const bool stored =
+        pasted || (solversOn && (m.addingNewWater == 0 || m.multiMixEntered[k] != 0));
     ShowDatesAndTime(dialog, w, stored);
     for (int i = 0; i < 4; ++i)
         win::SetDlgItemText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);
@@ -289,6 +305,16 @@ void ShowMultiMixRecord(win::HWND dialog) {
     SetUnitCaptions(dialog, unitCodes);
     SetAlkalinityCaptions(dialog, alkalinityMode);
     UpdateTwoSulfideNote(dialog, currentAnalysis.values[E::kH2S], currentAnalysis.values[E::kPH2S]);
+}
+
+}  // namespace
+
+void ShowMultiMixRecord(win::HWND dialog) {
+    ShowRecord(dialog, false);
+}
+
+void ShowPastedMultiMixRecord(win::HWND dialog) {
+    ShowRecord(dialog, true);
 }
 
 void ReadMultiMixFields(win::HWND dialog) {
@@ -318,8 +344,10 @@ void ReadMultiMixFields(win::HWND dialog) {
     formPolyphosphate = row[E::kPolyphosphate];
     formOxalate = row[E::kOxalate];
 
-    FillResidenceBlock(ReadFieldNumber(dialog, M::kResidenceTime),
-                       unitCodes.code[UnitItem::kResidenceTime], m.residenceTime[k]);
+    // An unedited residence time keeps its block: the text shown may round it.
+    if (!FieldShowsWrittenNumber(dialog, M::kResidenceTime))
+        FillResidenceBlock(ReadFieldNumber(dialog, M::kResidenceTime),
+                           unitCodes.code[UnitItem::kResidenceTime], m.residenceTime[k]);
     currentResidenceTime = m.residenceTime[k][ResidenceForm::kSeconds];
 
     const auto acids = AcidFields();

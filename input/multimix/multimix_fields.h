@@ -17,6 +17,9 @@ void StartNewMultiMixWater(int k);
 // Fills every field from water editIndex (defaults for the very first water);
 // the count shown includes a water being added.
 void ShowMultiMixRecord(win::HWND dialog);
+// The same for a water a paste has just filled: it keeps the pasted dates and
+// time, as a stored water keeps its own.
+void ShowPastedMultiMixRecord(win::HWND dialog);
 // Every number field holds a number with a meaning for its quantity (the
 // water form's checks, with the weight and the residence time); false after
 // the user was told of the first field refused.
@@ -40,3 +43,6 @@ void LoadMultiMixRecord();
 // (0 seconds, 1 minutes, 2 hours, 3 days; others read as seconds): the value
 // in the display unit, days, hours, minutes, seconds.
 void FillResidenceBlock(double value, uint16_t unitCode, float (&block)[5]);
+// After a change of the residence unit from `before` to `after`: the value in
+// the display unit becomes the block's value in the new unit.
+void ShowResidenceInUnit(float (&block)[5], uint16_t before, uint16_t after);

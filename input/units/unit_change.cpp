@@ -13,6 +13,7 @@
 #include "engine/inputs/engine_unit_factors.h"
 #include "engine/inputs/unit_conversions.h"
 #include "engine/records.h"
+#include "input/multimix/multimix_fields.h"
 #include "input/multimix/multimix_input_records.h"
 #include "input/records.h"
 #include "input/typed_values.h"
@@ -322,6 +323,10 @@ void ConvertStoredWaters(const UnitBasis& was, const UnitBasis& now) {
          {&surfaceWater, &injectionWater, &formationWater, &currentAnalysis, &mixedWater})
         ConvertAnalysisUnits(w->values, was, now);
     for (WaterAnalysis& w : multiMixState.sourceWaters) ConvertAnalysisUnits(w.values, was, now);
+    if (Changed(before, after, U::kResidenceTime))
+        for (auto& block : multiMixState.residenceTime)
+            ShowResidenceInUnit(block, before.code[U::kResidenceTime],
+                                after.code[U::kResidenceTime]);
     for (float* entered : sourceValuesAsEntered)
         if (HoldsEnteredValues(entered)) ConvertAnalysisUnits(entered, was, now);
     ConvertAnalysisUnits(multiMixSnapshot.values, was, now);

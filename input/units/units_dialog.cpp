@@ -8,6 +8,7 @@
 
 #include "engine/records.h"
 #include "input/records.h"
+#include "input/units/settings_unit_change.h"
 #include "input/units/unit_change.h"
 #include "input/units/unit_change_check.h"
 #include "input/units/unit_change_recalc.h"
@@ -24,7 +25,6 @@
 #include "shell/resultpages/page_routine.h"
 #include "shell/settings/display_config_file.h"
 #include "shell/settings/units_file.h"
-#include "shell/startup/workspace_defaults.h"
 
 namespace {
 
@@ -148,13 +148,13 @@ void OnOk(win::HWND dialog) {
             UnitBasis{unitCodes, reportingMode, alkalinityMode});
         RefreshOpenPages(-1);
     }
-    // The what-if and well-log settings hold numbers in the temperature and
-    // pressure units: a new unit starts them again from its own defaults (the
-    // well log is kept in the display configuration file).
+    // The what-if, mixing-zone and well-log settings hold numbers in the
+    // temperature, pressure and pCO2 units: they are written in the new ones
+    // (the well log is kept in the display configuration file).
     if (codesChanged) {
         const WellLogSpecs wellBefore = wellLogSpecs;
-        ResetRangesForUnitChange(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
-                                 wellLogSpecs);
+        ConvertSettingsUnits(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
+                             wellLogSpecs);
         if (std::memcmp(&wellBefore, &wellLogSpecs, sizeof wellBefore) != 0)
             (void)WriteDisplayConfigFile();
     }

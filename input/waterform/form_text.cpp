@@ -76,11 +76,19 @@ float ReadFieldNumber(win::HWND form, int controlId) {
 }
 
 float ReadFieldNumberAsShown(win::HWND form, int controlId) {
+    return ToStoredFloat(ReadFieldValueAsShown(form, controlId));
+}
+
+double ReadFieldValueAsShown(win::HWND form, int controlId) {
     const std::string text = FieldText(form, controlId);
     const auto shown = ShownNumbers().find({form, controlId});
-    if (shown != ShownNumbers().end() && shown->second.text == text)
-        return ToStoredFloat(shown->second.value);
-    return ToStoredFloat(ReadNumber(text));
+    if (shown != ShownNumbers().end() && shown->second.text == text) return shown->second.value;
+    return ReadNumber(text);
+}
+
+bool FieldShowsWrittenNumber(win::HWND form, int controlId) {
+    const auto shown = ShownNumbers().find({form, controlId});
+    return shown != ShownNumbers().end() && shown->second.text == FieldText(form, controlId);
 }
 
 void WriteFieldNumber(win::HWND form, int controlId, double value, int digits) {

@@ -18,6 +18,11 @@
 // as the number it was given, in full: a value converted into other units, or
 // one with more digits than the field shows, is not cut to the digits shown.
 [[nodiscard]] float ReadFieldNumberAsShown(win::HWND form, int controlId);
+// The same in double precision: the very number the field was given.
+[[nodiscard]] double ReadFieldValueAsShown(win::HWND form, int controlId);
+// Whether the field still shows the text WriteFieldNumber gave it: a number
+// the user has not edited.
+[[nodiscard]] bool FieldShowsWrittenNumber(win::HWND form, int controlId);
 // Writes the value with the adaptive format at `digits` significant digits.
 void WriteFieldNumber(win::HWND form, int controlId, double value, int digits = 5);
 

@@ -66,7 +66,8 @@ void ReadValues(win::HWND form) {
     for (const ElementField& f : ElementFields())
         v[f.element] = ReadFieldNumberAsShown(form, f.controlId);
     const float typedPh = ReadFieldNumber(form, C::kPh);
-    const double residence = ReadFieldNumber(form, C::kResidenceTime);
+    // A residence time left as shown is the one stored, not its rounded text.
+    const double residence = ReadFieldValueAsShown(form, C::kResidenceTime);
     corrosionTarget = ReadFieldNumber(form, C::kCorrosionTarget);
     const auto acids = AcidFields();
     for (size_t i = 0; i < acids.size(); ++i) organicAcids[i] = ReadFieldNumber(form, acids[i]);

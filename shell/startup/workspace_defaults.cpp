@@ -106,23 +106,6 @@ void SetStartRanges(const UnitCodes& units, WhatIfSettings& whatIf, GraphRangeSe
     whatIf.phEval = graph.gridPhEval = kPhStart.eval;
 }
 
-void ResetRangesForUnitChange(const UnitCodes& before, const UnitCodes& after,
-                              WhatIfSettings& whatIf, GraphRangeSettings& graph,
-                              WellLogSpecs& wellLog) {
-    const uint16_t t = after.code[UnitItem::kTemperature];
-    if (t != before.code[UnitItem::kTemperature]) {
-        SetTemperatureStarts(t, whatIf, graph);
-        SetWellTemperatureDefaults(wellLog, t);
-    }
-    const uint16_t p = after.code[UnitItem::kPressure];
-    if (p != before.code[UnitItem::kPressure]) {
-        SetPressureStarts(p, whatIf, graph);
-        SetWellPressureDefaults(wellLog, p);
-    }
-    const uint16_t c = after.code[UnitItem::kGasCo2];
-    if (c != before.code[UnitItem::kGasCo2]) SetPco2Starts(c, whatIf, graph);
-}
-
 void SetWorkspaceStartValues() {
     std::copy(std::begin(kGraphCodeOrder), std::end(kGraphCodeOrder), graphCodeList);
     std::copy(std::begin(kGraphCodeOrder), std::end(kGraphCodeOrder), graphCodeListCopy);

@@ -12,14 +12,6 @@
 // (item 22) and gas-phase CO2 (item 23) units.
 void SetStartRanges(const UnitCodes& units, WhatIfSettings& whatIf, GraphRangeSettings& graph);
 
-// After a change of units: the what-if, 3D graph and well-log temperatures
-// start again from the defaults of the new temperature unit when that unit
-// changed, the pressures likewise, and the pCO2 range from those of the new
-// gas-phase CO2 unit; so no number is shown under a unit it was not given in.
-void ResetRangesForUnitChange(const UnitCodes& before, const UnitCodes& after,
-                              WhatIfSettings& whatIf, GraphRangeSettings& graph,
-                              WellLogSpecs& wellLog);
-
 // Every start value on the program's records.
 void SetWorkspaceStartValues();
 

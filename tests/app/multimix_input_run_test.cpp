@@ -340,19 +340,168 @@ TEST_F(MultiMixInputRun, TheIdLineIsReachedKeptAndShown) {
 
 // Page Up and Page Down typed in a field move between the waters as they do
 // while the form itself holds the focus, and the field keeps what it shows.
+// Like PREVIOUS and NEXT they read the water shown first: an edit of water 2's
+// calcium survives Page Up and Page Down, and a fourth water typed (ID, calcium
+// and weight) is there after Page Up, counted, when Page Down comes back to it.
 TEST_F(MultiMixInputRun, PageKeysInAFieldMoveBetweenTheWaters) {
-    ASSERT_EQ(Run(Script("multimix-three-waters.tvs") +
+    ASSERT_EQ(Run(Script("multimix-three-waters.tvs") + "answer yes Last Analysis\n" +
                   "dialog 115 read 519\ndialog 115 read 400\n"
                   "dialog 115 key 400 PgUp\ndialog 115 read 519\ndialog 115 read 400\n"
                   "dialog 115 key 404 PgUp\ndialog 115 read 519\ndialog 115 read 400\n"
                   "dialog 115 key 400 PgDn\ndialog 115 read 519\ndialog 115 read 400\n"
-                  "dialog 115 press 2\nmenu 113\n"),
+                  "dialog 115 set 400 250\ndialog 115 key 414 PgUp\n"
+                  "dialog 115 key 400 PgDn\ndialog 115 read 519\ndialog 115 read 400\n"
+                  "dialog 115 key 400 PgDn\ndialog 115 press 520\n"
+                  "dialog 115 set 394 MM-4\ndialog 115 set 400 400\ndialog 115 set 404 1000\n"
+                  "dialog 115 set 492 40\ndialog 115 key 492 PgUp\ndialog 115 read 519\n"
+                  "dialog 115 read 524\ndialog 115 key 400 PgDn\ndialog 115 read 519\n"
+                  "dialog 115 read 400\ndialog 115 read 394\ndialog 115 read 492\n"
+                  "dialog 115 press 2\nmenu 113\n" +
+                  kQuit),
               0)
         << Log();
-    EXPECT_EQ(Reads(519), (std::vector<std::string>{"3", "2", "1", "2"})) << Log();
+    EXPECT_EQ(Reads(519), (std::vector<std::string>{"3", "2", "1", "2", "2", "3", "4"})) << Log();
     std::vector<double> calcium;
     for (const std::string& read : Reads(400)) calcium.push_back(Number(read));
-    EXPECT_EQ(calcium, (std::vector<double>{300.0, 200.0, 100.0, 200.0})) << Log();
+    EXPECT_EQ(calcium, (std::vector<double>{300.0, 200.0, 100.0, 200.0, 250.0, 400.0})) << Log();
+    EXPECT_EQ(Reads(524), (std::vector<std::string>{"4"})) << Log();
+    EXPECT_EQ(Reads(394), (std::vector<std::string>{"MM-4"})) << Log();
+    ASSERT_EQ(Reads(492).size(), 1u) << Log();
+    EXPECT_EQ(Number(Reads(492)[0]), 40.0);
+}
+
+// Two waters at 300 s and 1 day (weights 10 and 20) with a product whose
+// limits need half a minute of residence: the residence time follows its unit.
+// In hours the form shows each water's time in hours; OK left as shown, a save,
+// New and Open, and the unit back to seconds give the very seconds typed; the
+// mixed water's time and every page of the mix, each water's own pages among
+// them, are those before.
+TEST_F(MultiMixInputRun, TheResidenceTimeFollowsItsUnit) {
+    std::filesystem::create_directories(folder / "INHIB");
+    std::filesystem::copy_file(std::filesystem::path(TARVEX_BINARY_DIR) / "products" / "DTPMP.PRD",
+                               folder / "INHIB" / "DTPMP.PRD");
+    auto water = [](const char* seconds, const char* weight) {
+        return std::string("dialog 115 set 400 400\ndialog 115 set 402 5\n") +
+               "dialog 115 set 404 1000\ndialog 115 set 414 1700\ndialog 115 set 415 500\n"
+               "dialog 115 set 419 200\ndialog 115 set 492 " +
+               weight + "\ndialog 115 set 482 " + seconds + "\n";
+    };
+    // The blend's chemistry page is left out: a source water visited with GO TO
+    // is calculated again, and the blend's sodium of 1000 and pressure of 1 atm
+    // then show with other digits, units or no units.
+    constexpr const char* kPages[] = {"DisplayMixedWater", "DisplayMixedValues",
+                                      "DisplayMixedValuesOut"};
+    const std::string second = "dialog 115 set 523 2\ndialog 115 press 522\n";
+    // The mix's pages, then each water's two pages from the form.
+    auto pages = [&kPages, &second](const std::string& tag) {
+        std::string lines;
+        for (const char* page : kPages)
+            lines += std::string("text ") + page + " " + tag + page + ".txt\n";
+        lines += "dialog 115 press 489\n" + second + "dialog 115 do text DisplayMUValues " + tag +
+                 "2.txt\ndialog 115 do text DisplayMUWater " + tag +
+                 "2w.txt\ndialog 115 press 521\ndialog 115 do text DisplayMUValues " + tag +
+                 "1.txt\ndialog 115 do text DisplayMUWater " + tag +
+                 "1w.txt\ndialog 115 press 489\ndialog 115 press 2\nmenu 113\n";
+        return lines;
+    };
+    const std::string units = "dialog 29 press 1\nmenu 1065\n";
+    const std::string hours = "dialog 29 scroll 408 down 2\n" + units;
+    const std::string seconds = "dialog 29 scroll 408 up 2\n" + units;
+    const std::string read =
+        second + "dialog 115 read 482\ndialog 115 press 521\ndialog 115 read 482\n";
+    ASSERT_EQ(
+        Run("answer yes Last Analysis\ndialog 26 select 2601 DTPMP\ndialog 26 press 1\n"
+            "menu 1056\n" +
+            water("300", "10") + "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
+            water("86400", "20") + "dialog 115 press 527\nmenu 113\n" + pages("a") + hours + read +
+            "dialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n" + pages("b") +
+            "file ws.krv\nmenu 1022\nmenu 1019\nfile ws.krv\nmenu 1020\nmenu 114\n" + seconds +
+            read + "dialog 115 press 527\nmenu 113\n" + pages("c") + kQuit),
+        0)
+        << Log();
+    // Water 2, then water 1: in hours, in hours after Open, in seconds.
+    const std::vector<std::string> shown = Reads(482);
+    ASSERT_EQ(shown.size(), 4u) << Log();
+    EXPECT_NEAR(Number(shown[0]), 24.0, 1e-9);
+    EXPECT_NEAR(Number(shown[1]), 300.0 / 3600.0, 1e-8);
+    EXPECT_EQ(Number(shown[2]), 86400.0);
+    EXPECT_EQ(Number(shown[3]), 300.0);
+    // (300 x 10 + 86400 x 20) / 30 s = 16.03 hours.
+    auto time = [this](const std::string& name) { return Line(TextLines(Read(name)), "Time("); };
+    EXPECT_NE(time("aDisplayMixedValuesOut.txt").find("Time(hrs.)"), std::string::npos);
+    EXPECT_NE(time("aDisplayMixedValuesOut.txt").find("16.03"), std::string::npos);
+    // Every page, the clock's minute aside, as before.
+    auto body = [this](const std::string& name) {
+        std::vector<std::string> lines = TextLines(Read(name));
+        std::erase_if(lines, [](const std::string& l) { return l.find("Sampled") != l.npos; });
+        return lines;
+    };
+    std::vector<std::string> names = {"1.txt", "2.txt", "1w.txt", "2w.txt"};
+    for (const char* page : kPages) names.push_back(std::string(page) + ".txt");
+    for (const std::string& name : names) {
+        ASSERT_GT(body("a" + name).size(), 20u) << name << "\n" << Log();
+        EXPECT_EQ(body("c" + name), body("a" + name)) << name;
+    }
+    // In hours the pages name the same times.
+    EXPECT_EQ(time("bDisplayMixedValuesOut.txt"), time("aDisplayMixedValuesOut.txt"));
+    for (const char* name : {"1.txt", "2.txt"})
+        EXPECT_EQ(time(std::string("b") + name), time(std::string("a") + name)) << name;
+}
+
+// A residence time left as the form shows it is the one OK keeps, not its
+// rounded text: 31,535,000 s (shown 3.154e+07) is taken unedited, no refusal,
+// and reads 364.9884 days in days; the source water form's 61 s, OK'd in hours
+// (0.016944), reads 61 in seconds again.
+TEST_F(MultiMixInputRun, AResidenceTimeLeftAsShownIsKept) {
+    const std::string units = "dialog 29 press 1\nmenu 1065\n";
+    ASSERT_EQ(Run(kMixSeaWater +
+                  "dialog 115 set 482 31535000\ndialog 115 press 1\ndialog 115 next\n"
+                  "dialog 115 read 482\ndialog 115 press 1\ndialog 115 next\n"
+                  "dialog 115 press 2\nmenu 113\n"
+                  "dialog 29 scroll 408 up 1\n" +
+                  units +
+                  "dialog 115 read 482\ndialog 115 press 2\nmenu 113\n"
+                  "dialog 29 scroll 408 down 1\n" +
+                  units +
+                  "dialog 80 set 400 400\ndialog 80 set 404 10800\ndialog 80 set 414 19400\n"
+                  "dialog 80 set 419 142\ndialog 80 set 408 61\ndialog 80 press 1\nmenu 1030\n"
+                  "dialog 29 scroll 408 down 2\n" +
+                  units +
+                  "dialog 80 read 408\ndialog 80 press 1\nmenu 1030\n"
+                  "dialog 29 scroll 408 up 2\n" +
+                  units + "dialog 80 read 408\ndialog 80 press 2\nmenu 1030\n" + kQuit),
+              0)
+        << Log();
+    EXPECT_EQ(Log().find("Induc. time"), std::string::npos) << Log();
+    const std::vector<std::string> shown = Reads(482);
+    ASSERT_EQ(shown.size(), 2u) << Log();
+    EXPECT_NEAR(Number(shown[1]), 31535000.0 / 86400.0, 1e-4) << shown[1];
+    const std::vector<std::string> single = Reads(408);
+    ASSERT_EQ(single.size(), 2u) << Log();
+    EXPECT_NEAR(Number(single[0]), 61.0 / 3600.0, 1e-6) << single[0];
+    EXPECT_EQ(Number(single[1]), 61.0) << single[1];
+}
+
+// A water pasted into the multi-mix form keeps the sample date, report date
+// and time it was copied with, as the single forms do; New then leaves the
+// ID typed for water 1 behind with the rest of the workspace.
+TEST_F(MultiMixInputRun, APasteKeepsItsDatesAndNewForgetsTheId) {
+    ASSERT_EQ(Run("dialog 80 set 391 01-02-2020\ndialog 80 set 395 03-04-2021\n"
+                  "dialog 80 set 392 1230\ndialog 80 set 400 100\ndialog 80 press 1278\n"
+                  "dialog 80 press 2\nmenu 1030\n"
+                  "dialog 115 press 1279\ndialog 115 read 391\ndialog 115 read 395\n"
+                  "dialog 115 read 392\ndialog 115 set 394 MM-1\ndialog 115 set 492 100\n"
+                  "dialog 115 press 1\ndialog 115 next\ndialog 115 read 394\n"
+                  "dialog 115 press 2\nmenu 113\n"
+                  "answer no Data has been modified\nmenu 1019\n"
+                  "dialog 115 read 394\ndialog 115 press 2\nmenu 113\n" +
+                  kQuit),
+              0)
+        << Log();
+    EXPECT_EQ(Reads(391), (std::vector<std::string>{"01-02-2020"})) << Log();
+    EXPECT_EQ(Reads(395), (std::vector<std::string>{"03-04-2021"})) << Log();
+    EXPECT_EQ(Reads(392), (std::vector<std::string>{"12:30"})) << Log();
+    EXPECT_EQ(Reads(394), (std::vector<std::string>{"MM-1", ""})) << Log();
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/saturation/water_results_records.h"
 #include "input/units/unit_choices.h"
+#include "shell/settings/display_config_file.h"
 #include "tests/app/program_run_fixture.h"
 
 namespace {
@@ -639,8 +640,8 @@ class UnitRoundTripRun : public ProgramRunFixture {
             EXPECT_EQ(Read("chem" + n + ".txt"), chem) << u.what;
             EXPECT_EQ(Read("values" + n + ".txt"), values) << u.what;
             // The summary's rows too, its well-log stations included: a new
-            // temperature or pressure unit starts them again from the same
-            // start values, written in that unit.
+            // temperature or pressure unit writes them in that unit, and the
+            // undo gives them back.
             const std::vector<std::string> rows = CsvBelowItsName("one" + n + ".csv");
             ASSERT_EQ(rows.size(), csv.size()) << u.what;
             for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], csv[i]) << u.what;
@@ -1059,6 +1060,147 @@ TEST_F(UnitSweepRun, FlowsWeighTheSameInEveryUnit) {
         if (first.empty()) first = ratios;
         for (const auto& [code, ratio] : first)
             EXPECT_NEAR(ratios[code], ratio, 5e-4 * ratio) << "mineral " << code;
+    }
+}
+
+// The settings typed in the what-if and mixing-zone dialogs, the well profile's
+// stations among them: temperatures in degrees F, pressures and pCO2 in atm.
+// A pCO2 given as a share of the gas is the share of the dialog's evaluation
+// pressure: the what-if one typed here, the 3D graphs' the start's 1 atm.
+struct TypedSetting {
+    int dialog, field;
+    char quantity;  // 'T' temperature, 'P' pressure, 'G' partial pressure of CO2
+    double value, totalAtm;
+};
+constexpr TypedSetting kTypedSettings[] = {
+    {84, 4310, 'T', 250, 0},  {84, 4315, 'T', 120, 0}, {84, 4320, 'T', 90, 0},
+    {84, 4325, 'P', 40, 0},   {84, 4330, 'P', 8, 0},   {84, 4335, 'P', 2, 0},
+    {84, 534, 'T', 60, 0},    {84, 532, 'T', 190, 0},  {84, 535, 'T', 150, 0},
+    {84, 536, 'P', 5, 0},     {84, 537, 'P', 250, 0},  {84, 538, 'P', 50, 0},
+    {84, 540, 'G', 0.01, 50}, {84, 541, 'G', 2, 50},   {84, 539, 'G', 0.5, 50},
+    {88, 575, 'T', 65, 0},    {88, 576, 'T', 185, 0},  {88, 585, 'P', 3, 0},
+    {88, 586, 'P', 300, 0},   {88, 580, 'G', 0.02, 1}, {88, 581, 'G', 0.5, 1},
+};
+
+// The setting in temperature, pressure and gas units `codes`.
+double SettingIn(const TypedSetting& s, const int (&codes)[3]) {
+    switch (s.quantity) {
+        case 'T':
+            return Temperature(codes[0], (s.value - 32) * 5 / 9);
+        case 'P':
+            return Pressure(s.value, codes[1]);
+        default:
+            if (codes[2] == 4) return s.value / s.totalAtm * 1e6;
+            if (codes[2] == 5) return s.value / s.totalAtm * 100;
+            return Pressure(s.value, codes[2]);
+    }
+}
+
+// The lines reading every typed setting, each dialog closed with Cancel.
+std::string ReadSettings() {
+    std::string lines;
+    for (int dialog : {84, 88}) {
+        for (const TypedSetting& s : kTypedSettings)
+            if (s.dialog == dialog)
+                lines +=
+                    "dialog " + std::to_string(dialog) + " read " + std::to_string(s.field) + "\n";
+        lines += "dialog " + std::to_string(dialog) + " press 2\nmenu " +
+                 (dialog == 84 ? "1041\n" : "1047\n");
+    }
+    return lines;
+}
+
+// A change of the temperature, pressure and gas units and its undo leave every
+// typed setting as it was: read in the new units it is the number typed,
+// converted; after the undo the very text typed; and the one-page summary of
+// the water, its well included, is the one before.
+TEST_F(UnitRoundTripRun, TypedSettingsComeBackAfterAChangeOfUnits) {
+    std::string script =
+        "dialog 80 set 400 410\ndialog 80 set 404 10800\ndialog 80 set 414 19400\n"
+        "dialog 80 set 419 142\ndialog 80 set 407 8.1\ndialog 80 set 427 77\n"
+        "dialog 80 set 429 1\ndialog 80 press 1\nmenu 1030\n";
+    for (int dialog : {84, 88}) {
+        for (const TypedSetting& s : kTypedSettings)
+            if (s.dialog == dialog)
+                script += "dialog " + std::to_string(dialog) + " set " + std::to_string(s.field) +
+                          " " + Number(s.value) + "\n";
+        script += "dialog " + std::to_string(dialog) + " press 1\nmenu " +
+                  (dialog == 84 ? "1041\n" : "1047\n");
+    }
+    const std::string summary = "menu 1248\nfile before.csv\nanswer no\nmenu 1655 DisOnePage\n";
+    script += ReadSettings() + summary;
+    // Temperature, pressure and gas unit codes of each change.
+    constexpr int kChanges[][3] = {{1, 0, 0}, {2, 0, 0}, {0, 1, 1}, {0, 2, 2},
+                                   {0, 3, 3}, {1, 3, 5}, {2, 2, 4}};
+    for (const auto& codes : kChanges) {
+        std::string change, undo;
+        for (int i = 0; i < 3; ++i)
+            for (int bar :
+                 i == 2 ? std::vector<int>{822, 821} : std::vector<int>{i == 0 ? 645 : 920})
+                if (codes[i] > 0) {
+                    const std::string n = " " + std::to_string(codes[i]) + "\n";
+                    change += "dialog 29 scroll " + std::to_string(bar) + " down" + n;
+                    undo += "dialog 29 scroll " + std::to_string(bar) + " up" + n;
+                }
+        const std::string ok = "dialog 29 press 1\nmenu 1065\n";
+        script += change + ok + ReadSettings() + undo + ok + ReadSettings();
+    }
+    script +=
+        "file after.csv\nanswer no\nmenu 1655 DisOnePage\n"
+        "answer no Data has been modified\n";
+    ASSERT_EQ(Run(script), 0) << Log();
+
+    for (const TypedSetting& s : kTypedSettings) {
+        const std::vector<std::string> shown = Reads(s.field);
+        ASSERT_EQ(shown.size(), 1 + 2 * std::size(kChanges)) << s.field << "\n" << Log();
+        EXPECT_NEAR(std::stod(shown[0]), s.value, 1e-9) << s.field;
+        for (size_t k = 0; k < std::size(kChanges); ++k) {
+            const int(&codes)[3] = kChanges[k];
+            const double want = SettingIn(s, codes);
+            EXPECT_NEAR(std::stod(shown[1 + 2 * k]), want, 1e-3 * want)
+                << "field " << s.field << " in units " << codes[0] << codes[1] << codes[2];
+            EXPECT_EQ(shown[2 + 2 * k], shown[0])
+                << "field " << s.field << " after the undo of " << codes[0] << codes[1] << codes[2];
+        }
+    }
+    const std::vector<std::string> before = CsvBelowItsName("before.csv");
+    ASSERT_GT(before.size(), 40u) << Read("before.csv");
+    EXPECT_EQ(CsvBelowItsName("after.csv"), before);
+}
+
+// The well's start temperatures of a program started in degrees C or K are
+// those of degrees F changed to that unit: 280, 130 and 77 F.
+TEST_F(UnitRoundTripRun, TheWellStartsAtTheSameTemperaturesInEveryUnit) {
+    constexpr int kFields[] = {4310, 4315, 4320};
+    constexpr double kStartF[] = {280, 130, 77};
+    std::string read;
+    for (int field : kFields) read += "dialog 84 read " + std::to_string(field) + "\n";
+    read += "dialog 84 press 2\nmenu 1041\n";
+    const std::string settings = folder / std::string(kDisplayConfigFileName).substr(1);
+    auto shown = [this, &kFields] {
+        std::vector<std::string> texts;
+        for (int field : kFields)
+            for (const std::string& text : Reads(field)) texts.push_back(text);
+        return texts;
+    };
+    for (int code : {1, 2}) {
+        const std::string steps = " " + std::to_string(code) + "\n";
+        const std::string ok = "dialog 29 press 1\nmenu 1065\n";
+        // Changed to the unit; the units put back for the next.
+        ASSERT_EQ(Run("dialog 29 scroll 645 down" + steps + ok + read), 0) << Log();
+        const std::vector<std::string> changed = shown();
+        ASSERT_EQ(changed.size(), 3u) << Log();
+        for (size_t k = 0; k < 3; ++k) {
+            const double want = Temperature(code, (kStartF[k] - 32) * 5 / 9);
+            EXPECT_NEAR(std::stod(changed[k]), want, 1e-4 * want) << "unit " << code;
+        }
+        // Started again in that unit with no settings file of the run before.
+        std::filesystem::remove(settings);
+        Fresh();
+        ASSERT_EQ(Run(read + "dialog 29 scroll 645 up" + steps + ok), 0) << Log();
+        EXPECT_EQ(shown(), changed) << "unit " << code;
+        std::filesystem::remove(settings);
+        Fresh();
     }
 }
 

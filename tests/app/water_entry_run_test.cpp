@@ -216,9 +216,9 @@ TEST_F(WaterEntryRun, MultiMixRefusesWhatItCannotRead) {
     EXPECT_EQ(multiMixState.sourceWaters[0].values[E::kCalcium], 0.0f);
 }
 
-// The units dialog starts on mg/l; a change of the temperature unit starts
-// the what-if temperatures again in the new unit; an empty form's Change
-// Units says nothing about alkalinity.
+// The units dialog starts on mg/l; a change of the temperature unit writes
+// the what-if temperatures in the new unit; an empty form's Change Units says
+// nothing about alkalinity.
 TEST_F(WaterEntryRun, UnitsStartOnMgPerLitreAndWhatIfFollowsTheUnits) {
     ASSERT_EQ(Run("dialog 29 read 632\ndialog 29 scroll 645 down\ndialog 29 press 1\n"
                   "menu 1065\n"
@@ -232,10 +232,11 @@ TEST_F(WaterEntryRun, UnitsStartOnMgPerLitreAndWhatIfFollowsTheUnits) {
     // The well log's start stations, 280 F at the bottom hole and 77 F flashed.
     EXPECT_NEAR(wellLogSpecs.value[0], (280.0 - 32.0) / 1.8, 1e-4);
     EXPECT_NEAR(wellLogSpecs.value[2], 25.0, 1e-5);
-    EXPECT_EQ(whatIfSettings.temperatureLow, 21.0f);
+    // The start's low of 70 F.
+    EXPECT_NEAR(whatIfSettings.temperatureLow, (70.0 - 32.0) / 1.8, 1e-4);
     EXPECT_TRUE(Logged("read 4310 \"137.778")) << Log();
     EXPECT_TRUE(Logged("read 4320 \"25.0000")) << Log();
-    EXPECT_TRUE(Logged("read 534 \"21")) << Log();
+    EXPECT_TRUE(Logged("read 534 \"21.1111")) << Log();
     EXPECT_FALSE(Logged("No carbonate equilibrium present")) << Log();
 }
 
