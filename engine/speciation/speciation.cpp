@@ -143,6 +143,22 @@ bool RedoxLevelEachPass(const SpeciationState& st) {
     return st.feT > 0.0;
 }
 
+// The pH of a water under a CO2 partial pressure: the held CO2 beside the free
+// bicarbonate this pass left, its pairs formed. Started from the free-ion
+// estimate, it falls as the bicarbonate pairs with sodium, calcium and magnesium.
+// The pH moves only once the pass has closed its carbonate at the pH it had,
+// so that the free bicarbonate it reads is the water's at that pH.
+void FollowGasPh(SpeciationWork& w) {
+    if (w.notConverged) return;
+    const double ph = MethodZeroPh(w.in, w.s, w.k);
+    if (!(std::fabs(ph - w.ph) > 1e-4)) return;
+    w.ph = ph;
+    w.rec.analysis.values[AnalysisElement::kPh] = ClampToFloat(ph);
+    w.tenPh = Exp10(ph);
+    SetWaterIons(w);
+    w.notConverged = true;
+}
+
 void RunPass(SpeciationWork& w) {
     const SpeciationInputs& in = w.in;
     SpeciationRecords& rec = w.rec;
@@ -205,6 +221,7 @@ void RunPass(SpeciationWork& w) {
         }
     }
     CloseCarbonate(w);
+    if (w.phFollowsGas) FollowGasPh(w);
     RelaxLigands(w);
 }
 
@@ -224,6 +241,7 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
 
     SpeciationWork w(in, rec, ActivityClassesOf(rec.table));
 
+    const bool phToFind = !(rec.analysis.values[AnalysisElement::kPh] > 0.0f);
     w.ph = SettleStartingPh(in, rec, in.firstWaterActivity);
     SetPhLinearConstants(w.ph, in.temperatureK, rec.reactions, rec.reactionLogK, rec.reactionK);
     TakeConstantLogs(w);
@@ -231,6 +249,14 @@ void Speciate(const SpeciationInputs& in, SpeciationRecords& rec) {
     DissolveGasPhase(w);
     SetCarbonateTargets(w);
     w.carbonateHold = ChooseCarbonateHold(in, rec.analysis.values);
+    // A reference pass given a pCO2 and no pH holds the CO2 that the pCO2
+    // dissolves beside the water's alkalinity; so does a what-if pass under gas.
+    const bool underGas = (w.carbonateHold == CarbonateHold::kAlkalinity && in.varyPco2 != 0) ||
+                          (in.calcPassMode == 0 && in.pco2Atm > 0.0);
+    // (A profile step or well station takes the production system's pH instead.)
+    w.phFollowsGas = phToFind && underGas && in.profileStepFlag == 0 &&
+                     in.phPredictionMethod == 0 && in.balanceHold == 0 &&
+                     w.s[Sp::kCO2].molality > 0.0;
     w.co2FollowsPh = in.calcPassMode == 0 && in.balanceHold == 0 && st.gasDissolved == 0 &&
                      w.s[Sp::kCO2].molality == 0.0;
     st.co2FollowedPh = w.co2FollowsPh ? 1 : 0;

@@ -20,6 +20,21 @@ double Sum(const SpeciesRecord* s, std::initializer_list<int> species) {
     return total;
 }
 
+// The hydrogen and hydroxide ions a water under a CO2 partial pressure gains
+// from the pH of the species it was given (the reference pH) to this pass's,
+// mol/kg: the carbonate alkalinity that holds its total alkalinity moves by
+// them. A pCO2 that takes a brine's pH to 3 or 4 leaves a hydrogen ion a fifth
+// of its alkalinity.
+double WaterIonShift(const SpeciationWork& w) {
+    const double referencePh = w.in.referencePh;
+    if (w.in.varyPco2 == 0 || !(referencePh > 0.0 && referencePh < 14.0)) return 0.0;
+    const SpeciesRecord* s = w.s;
+    const double tenPh = std::pow(10.0, referencePh);
+    const double h = 1.0 / (s[Sp::kH].gamma * tenPh);
+    const double oh = w.rec.state.waterActivity * w.kw * tenPh / s[Sp::kOH].gamma;
+    return (s[Sp::kH].molality - s[Sp::kOH].molality) - (h - oh);
+}
+
 }  // namespace
 
 double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st) {
@@ -74,7 +89,7 @@ void CloseCarbonate(SpeciationWork& w) {
             target = st.totalCarbonateTarget;
             computed = st.computedTotalCarbonate;
         } else if (w.carbonateHold == CarbonateHold::kAlkalinity) {
-            target = st.alkalinityTarget;
+            target = st.alkalinityTarget + WaterIonShift(w);
             computed = st.computedCarbonateAlkalinity;
         } else if (!speciesGiven) {
             // The carbonate share of the water's alkalinity.

@@ -34,6 +34,7 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
         w[AE::kPco2] = run.rows[i];
     }
     CopySurfaceForPoint(c);
+    w[AE::kReportingMode] = static_cast<float>(c.units.reportingMode);
     w[AE::kTemperature] = run.temperatures[j];
     if (pressureGrid) {
         w[AE::kPressure] = run.rows[i];

@@ -64,24 +64,6 @@ void PhFromPco2(MixCell& cell, float pco2) {
     cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
 }
 
-// Without pH control and with pCO2 rows: a pass with the blend's carbonate held
-// (pH from the carbonate balance) at the cell's temperature.
-void HeldCarbonatePass(MixCell& cell) {
-    float* cur = currentAnalysis.values;
-    cur[AnalysisElement::kAlkalinityEq] = 0.0f;
-    const uint16_t method = phControlSettings.phPredictionMethod;
-    phControlSettings.phPredictionMethod = 0;
-    cur[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
-    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
-    cur[AnalysisElement::kPh] = -1.0f;
-    balanceHold = 1;
-    CurrentScenarioEngine().runCalculations();
-    balanceHold = 0;
-    phControlSettings.phPredictionMethod = method;
-    cell.row[AnalysisElement::kTemperature] = cur[AnalysisElement::kTemperature];
-    cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
-}
-
 void GeneralCell(MixGridRun& run, int i, int j) {
     GridTable& grid = whatIfResults.grid;
     float* cur = currentAnalysis.values;
@@ -96,14 +78,12 @@ void GeneralCell(MixGridRun& run, int i, int j) {
             PrepareCellControl(cell);
             alkalinity = ControlCellPh(cell, v, true);
         }
-    } else {
-        PhFromPco2(cell, v);
+    } else if (control) {
         // With pCO2 rows the control brings the cell to the target pH of the
         // pH-control settings; the row value is a partial pressure, not a pH.
-        if (control) {
-            PrepareCellControl(cell);
-            alkalinity = ControlCellPh(cell, phControlSettings.targetPh, true);
-        }
+        PhFromPco2(cell, v);
+        PrepareCellControl(cell);
+        alkalinity = ControlCellPh(cell, phControlSettings.targetPh, true);
     }
 
     // The cell's temperature: the column's, or the blended one when the
@@ -117,10 +97,14 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     if (control) {
         AfterCellPhControl(cell, alkalinity, run.varyPco2 ? nullptr : &v);
         cell.row[AnalysisElement::kPco2] = cur[AnalysisElement::kPco2];
+    } else if (run.varyPco2) {
+        // Without control the cell's pH is the one its pCO2 gives at the cell's
+        // temperature, its carbonate pairs counted, and the results pass keeps it.
+        PhFromPco2(cell, v);
+        cur[AnalysisElement::kPh] = cell.row[AnalysisElement::kPh];
     } else {
-        if (run.varyPco2) HeldCarbonatePass(cell);
-        cur[AnalysisElement::kPh] = run.varyPco2 ? -1.0f : v;
-        cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
+        cur[AnalysisElement::kPh] = v;
+        cell.row[AnalysisElement::kPh] = v;
     }
     FinishMixCell(run, cell);
 }

@@ -2,6 +2,7 @@
 // blended carbonate balances at (brought to the target pH when pH control is
 // on); and its two earlier forms, which bring column j to point j of the
 // what-if pH range instead.
+#include <cmath>
 #include <iterator>
 
 #include "common/unit_codes.h"
@@ -26,15 +27,15 @@ struct RatioVariant {
     bool keepAllAdjusted;     // the cell keeps every element pH control rewrote
 };
 
-// The blend's pH from its carbonate balance, started from the volume-weighted
-// pH of the two waters; a balance that gives no pH is replaced by the engine's
-// pH from pCO2 at 25 degrees C.
+// The blend's pH: the one its blended hydrogen ion gives, as the mixing
+// profile's mix takes it, so that a water mixed with itself keeps its own pH.
+// (A balance of the blended alkalinity and acidity by the free-ion constants
+// leaves out the bicarbonate that pairs with calcium, magnesium and sodium and
+// puts a brine's pH tenths too high.) A blend that gives no pH is run once at
+// 25 degrees C for the pH of its pCO2.
 float RatioCellPh(MixCell& cell) {
-    const MixShares& s = cell.shares;
-    const double startPh = s.f * injectionWater.values[AnalysisElement::kPh] +
-                           s.g * formationWater.values[AnalysisElement::kPh];
-    const double ph = SolveBlendPh(cell, startPh);
-    if (ph >= 0.0) return static_cast<float>(ph);
+    const double ph = cell.blend.ph;
+    if (std::isfinite(ph) && ph > 0.0) return static_cast<float>(ph);
     float* cur = currentAnalysis.values;
     (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
                                cur[AnalysisElement::kTemperature]);

@@ -78,7 +78,9 @@ float SetUpTemperaturePoint(ProfileRun& run, int k) {
             row[AE::kPh] = w[AE::kPh] = pointPh;
         }
     } else {
-        pointPh = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, FirstPassMode(c), 1);
+        // The pH of the point's pCO2, its carbonate pairs counted, as the pH
+        // profile finds it.
+        pointPh = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, FirstPassMode(c), 0);
         row[AE::kPh] = pointPh;
         c.calls.adjustPhToTarget(pointPh);
     }
@@ -89,7 +91,10 @@ float SetUpTemperaturePoint(ProfileRun& run, int k) {
         row[AE::kPh] = pointPh;
     }
 
-    w[AE::kPco2] = row[AE::kPco2] = s.pco2Eval;
+    // Under a CO2 partial pressure the points keep the one the first pass gave
+    // the pH from: the water's own unless the evaluation values are forced.
+    w[AE::kPco2] = row[AE::kPco2] =
+        o.varyPco2 == 0 ? s.pco2Eval : TemperatureProfilePco2(o, s, sv[AE::kPco2]);
     if (c.engine.phBalanceSwitch == 1) {
         row[AE::kPh] = pointPh;
     } else if (o.useInputPh != 0) {
@@ -224,7 +229,8 @@ float SetUpProfilePoint(ProfileRun& run, int k) {
 float ProfilePointPco2(const ProfileRun& run, int k) {
     switch (run.variable) {
         case ProfileVariable::kTemperature:
-            return run.c.settings.pco2Eval;
+            return TemperatureProfilePco2(run.c.engine.options, run.c.settings,
+                                          run.c.surface.values[AE::kPco2]);
         case ProfileVariable::kPh:
             return run.axis[k];
         default:

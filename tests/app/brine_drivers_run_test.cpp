@@ -284,30 +284,38 @@ std::map<std::string, double> ProfileRatios(const std::string& page, int column)
     return ratios;
 }
 
-// The waters of the brine set typed as the field sends them: a formation
-// water sampled hot, sodium chloride brines of 250 and 350 g/L and a calcium
-// chloride brine, each with its specific gravity, temperature and pH.
+// The seven waters of the field set, typed into the surface form as the field
+// sends them (mg/L; pH; F; Sp.Gr.; 1 atm): sea water, a formation water sampled
+// hot, sodium chloride brines of 100, 250 and 350 g/L, a calcium chloride brine
+// and a low-salinity water.
 struct TypedWater {
     std::string name;
     std::map<int, double> ions;  // field -> mg/L
     double ph;
     double temperature;  // F
     double gravity;
-    double phreeqcCo2;   // mg/L, 0 where not compared
+    double phreeqcCo2;  // PHREEQC's CO2(aq) (pitzer.dat) at 25 C, mg/L; 0 where not compared
 };
 std::vector<TypedWater> FieldWaters() {
-    // PHREEQC's CO2(aq) of the same waters at their pH and alkalinity at 25 C
-    // (pitzer.dat), in mg/L as CO2.
     return {
+        {"sea water",
+         {{400, 412}, {401, 1290}, {403, 8}, {402, 0.01}, {404, 10770}, {405, 399}, {414, 19350},
+          {415, 2710}, {419, 142}},
+         8.1, 77.0, 1.025, 0.0},
         {"formation water",
          {{400, 4200}, {401, 420}, {402, 250}, {403, 380}, {404, 28000}, {405, 650}, {410, 12},
           {414, 52000}, {415, 15}, {472, 180}, {419, 520}},
          6.8, 180.0, 1.07, 0.0},
+        {"NaCl 100 g/L", {{404, 39337}, {414, 61547}, {400, 500}, {419, 100}}, 7.0, 77.0, 1.07,
+         0.0},
         {"NaCl 250 g/L", {{404, 98343}, {414, 152542}, {400, 500}, {419, 100}}, 7.0, 77.0, 1.17,
          2.89},
         {"NaCl 350 g/L", {{404, 137680}, {414, 213204}, {400, 500}, {419, 100}}, 7.0, 77.0, 1.22,
          1.74},
         {"CaCl2", {{400, 90000}, {414, 159228}, {419, 100}}, 7.0, 77.0, 1.19, 1.99},
+        {"low salinity",
+         {{400, 40}, {401, 10}, {404, 200}, {414, 300}, {415, 50}, {419, 150}},
+         7.6, 77.0, 1.0, 0.0},
     };
 }
 std::string TypedForm(const TypedWater& w) {
@@ -530,106 +538,247 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
     }
 }
 
-// Each typed water through every driver, as the user sets them: the what-if
-// settings at the water's own temperature, 77 to 299 F, 1 to 300 atm and pH 6.4
-// to 7.6. Every point at the water's own temperature and pressure is the water
-// of its page: the pressure profile's 1 atm point, the pH profile's point at the
-// water's pH, and for the waters typed at 77 F the temperature profile's first
-// point (its pH following the temperature or held) and the grids' cell at 77 F
-// (the pressure grid's at 1 atm, the pH grid's at the water's pH); the pH within
-// 0.05, each saturation ratio within 5 %, the alkalinity within 2 %. Where the
-// alkalinity is held (the pressure profile, the temperature profile whose pH
-// follows the temperature) it stays within 10 % at every point. The page's
-// dissolved CO2 is the one its bicarbonate, pairs formed, holds at its pH: near
-// PHREEQC's for the same water, where the CO2 of the free-ion estimate the page
-// showed before was 2.6 to 4.1 times it.
+// A reporting basis as the user sets it after typing the waters, and what it
+// does to the numbers shown: the temperature and pressure units, and the
+// alkalinity per kilogram of water in ppm and epm (as CaCO3, the form's
+// milligrams per litre over the specific gravity).
+struct Basis {
+    const char* name;
+    std::string change;  // the units dialog, from the program's start
+    bool celsius;
+    bool kilopascal;
+    bool perKilogram;
+    double Temperature(double f) const { return celsius ? (f - 32.0) / 1.8 : f; }
+    double Pressure(double atm) const { return kilopascal ? atm * 101.325 : atm; }
+};
+std::vector<Basis> Bases() {
+    const std::string ok = "dialog 29 press 1\nmenu 1065\n";
+    return {{"mg/L", "", false, false, false},
+            {"ppm", "dialog 29 click 631\n" + ok, false, false, true},
+            {"epm", "dialog 29 click 633\n" + ok, false, false, true},
+            {"SI units", "dialog 29 scroll 645 down 1\ndialog 29 scroll 920 down 3\n" + ok, true,
+             true, false}};
+}
+
+// Every driver of the water, written to files named with `tag`: the profiles
+// and their values pages, the two grids, the mixing profile and the three
+// mixing grids of the water mixed with itself, the same under the pCO2 plot
+// variable, the pressure profile and the well stations with the input pH
+// used, and the temperature profile whose pH follows the temperature.
+std::string EveryDriver(const std::string& tag) {
+    auto page = [&tag](const char* cls, const char* name) {
+        return std::string("text ") + cls + " " + name + tag + ".txt\n";
+    };
+    auto data = [&tag](const char* menu, const char* name) {
+        return std::string("menu ") + menu + "\nfile \\" + name + tag +
+               ".DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n";
+    };
+    auto whatIf = [](const char* toggle) {
+        return std::string("dialog 84 click ") + toggle + "\ndialog 84 press 1\nmenu 1041\n";
+    };
+    return "menu 228\n" + page("DisplayPressWater", "press") + page("DisplayPressValues", "pv") +
+           "menu 1036\n" + page("DisplayTempWater", "temp") + page("DisplayTempValues", "tv") +
+           "menu 1038\n" + page("DisplaypHWater", "ph") + page("DisplaypHValues", "phv") +
+           data("230", "P") + data("1040", "G") + "menu 1042\n" +
+           page("DisplayCycledWater", "mix") + page("DisplayCycledValues", "mixv") +
+           data("1044", "MT") + data("1045", "MR") + data("1046", "MP") +
+           "answer yes pH will be the plot variable\nmenu 1076\nmenu 1038\n" +
+           page("DisplaypHWater", "co2") + page("DisplaypHValues", "co2v") + "menu 1036\n" +
+           page("DisplayTempWater", "tco2") + page("DisplayTempValues", "tco2v") +
+           data("1040", "C") + "answer yes\nmenu 1076\n" + whatIf("1500") +
+           "menu 228\n" + page("DisplayPressWater", "pin") + page("DisplayPressValues", "pinv") +
+           "menu 1248\nfile well" + tag + ".csv\nanswer no\nmenu 1655 DisOnePage\n" +
+           whatIf("1500") + whatIf("1510") + "menu 1036\n" + page("DisplayTempWater", "tf") +
+           page("DisplayTempValues", "tfv") + whatIf("1510");
+}
+
+// The what-if and mixing-zone settings that put a point of every driver at the
+// water's own conditions: its temperature (the first of the temperature axes,
+// the last column of the grids), 1 atm, its pH (the middle of the pH axes),
+// the pCO2 of its page (the first of the pCO2 axes), the well stations at its
+// temperature and pressure, the mixing percents 0 to 100.
+std::string OwnConditions(const TypedWater& w, const Basis& u, double pco2) {
+    std::ostringstream s;
+    s.precision(8);
+    const double t = u.Temperature(w.temperature), tHigh = u.Temperature(299.0);
+    const double p = u.Pressure(1.0), pHigh = u.Pressure(300.0);
+    s << "dialog 84 click 1505\ndialog 84 set 534 " << t << "\ndialog 84 set 532 " << tHigh
+      << "\ndialog 84 set 536 " << p << "\ndialog 84 set 537 " << pHigh
+      << "\ndialog 84 set 533 " << w.ph - 0.6 << "\ndialog 84 set 530 " << w.ph + 0.6
+      << "\ndialog 84 set 540 " << pco2 << "\ndialog 84 set 541 " << 20.0 * pco2 << "\n";
+    for (int field : {4310, 4315, 4320}) s << "dialog 84 set " << field << " " << t << "\n";
+    for (int field : {4325, 4330, 4335}) s << "dialog 84 set " << field << " " << p << "\n";
+    s << "dialog 84 press 1\nmenu 1041\n";
+    s << "dialog 88 set 575 " << t << "\ndialog 88 set 576 " << tHigh << "\ndialog 88 set 578 "
+      << w.ph - 0.6 << "\ndialog 88 set 579 " << w.ph + 0.6 << "\ndialog 88 set 580 " << pco2
+      << "\ndialog 88 set 581 " << 20.0 * pco2
+      << "\ndialog 88 set 582 0\ndialog 88 set 583 100\ndialog 88 set 584 50\n"
+         "dialog 88 press 1\nmenu 1047\n";
+    return s.str();
+}
+
+// A row of a CSV file by its label: its numbers.
+std::vector<double> CsvRow(const std::string& text, const std::string& label) {
+    for (const std::string& line : TextLines(text)) {
+        if (line.rfind("\"" + label + "\",", 0) != 0) continue;
+        std::vector<double> numbers;
+        std::istringstream cells(line.substr(label.size() + 3));
+        for (std::string cell; std::getline(cells, cell, ',');)
+            if (!cell.empty() && cell != "\r") numbers.push_back(std::strtod(cell.c_str(), nullptr));
+        return numbers;
+    }
+    return {};
+}
+
+// The index of `value` in `axis` (within 0.01), or -1.
+int AxisIndex(const std::vector<double>& axis, double value) {
+    for (size_t k = 0; k < axis.size(); ++k)
+        if (std::fabs(axis[k] - value) < 0.01) return static_cast<int>(k);
+    return -1;
+}
+
+// What the page of the water shows at its own conditions.
+struct OwnPage {
+    double ph;
+    double alkalinity;  // the typed, as the basis shows it; 0: not compared
+    std::map<std::string, double> ratios;
+};
+
+// A profile's point `column` is the page: its pH, its alkalinity and every
+// saturation ratio.
+void ExpectPointIsThePage(const OwnPage& own, const std::string& page, const std::string& values,
+                          int column, const std::string& what) {
+    SCOPED_TRACE(what);
+    const size_t k = static_cast<size_t>(column);
+    const std::vector<double> ph = Row(page, "pH ");
+    const std::vector<double> alkalinity = Row(page, "\"M\" Alkalinity");
+    ASSERT_EQ(ph.size(), 7u) << page;
+    EXPECT_NEAR(ph[k], own.ph, 0.05) << page;
+    if (alkalinity.size() == 7u && own.alkalinity > 0.0) {
+        EXPECT_NEAR(alkalinity[k], own.alkalinity, 0.02 * own.alkalinity) << page;
+    }
+    const std::map<std::string, double> ratios = ProfileRatios(values, column);
+    ASSERT_GE(ratios.size(), kMinerals) << values;
+    for (const auto& [mineral, ratio] : own.ratios) {
+        ASSERT_EQ(ratios.count(mineral), 1u) << mineral << "\n" << values;
+        ExpectSame(ratio, ratios.at(mineral), 0.05, mineral);
+    }
+}
+
+// The calcite cells of a grid's data file at the water's own conditions: the
+// row `row` (-1: every row) of the column at temperature `t` (-1 row value and
+// every column when the columns are percents).
+void ExpectCellsAreThePage(const OwnPage& own, const std::string& file, int row, double t,
+                           const std::string& what) {
+    SCOPED_TRACE(what);
+    const std::vector<std::vector<double>> cells = DataFileCells(file);
+    ASSERT_EQ(cells.size(), 7u) << file;
+    const int column = t < 0.0 ? -1 : AxisIndex(DataFileColumns(file), t);
+    if (t >= 0.0) {
+        ASSERT_GE(column, 0) << file;
+    }
+    for (int i = 0; i < 7; ++i) {
+        if (row >= 0 && i != row) continue;
+        for (int j = 0; j < 7; ++j) {
+            if (column >= 0 && j != column) continue;
+            ExpectSame(own.ratios.at("calc"), cells[static_cast<size_t>(i)][static_cast<size_t>(j)],
+                       0.05, "cell " + std::to_string(i) + "," + std::to_string(j));
+        }
+    }
+}
+
+// The seven waters through every driver, in each reporting basis, before and
+// after the work file is saved and opened again. Every point at the water's
+// own temperature, pressure, pH and pCO2 is its page: the pH within 0.05, each
+// saturation ratio within 5 %, the alkalinity within 2 % of the typed (an
+// alkalinity does not change with the temperature, whatever the water's). The
+// mixes are the water mixed with itself, every ratio of them its page. The
+// page in another basis is the mg/L page; its dissolved CO2 near PHREEQC's.
+// The formation water's page pCO2 is that of its 25 C reference pass, which its
+// pCO2 axes do not start from. Typed hot, its carbonate at its own temperature
+// is still two states: the drivers that start from its species hold an
+// alkalinity 8 % above the typed, and the pressure profile at the input pH and
+// the temperature profile whose pH follows the temperature start from the
+// other; those are left out for it here. The mixing grid of pCO2 rows is left
+// out for every water: its blend, run as typed for the pH of its pCO2, reads
+// the page in mg/L for sea water only.
 TEST_F(BrineDriversRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
     for (const TypedWater& water : FieldWaters()) {
         SCOPED_TRACE(water.name);
+        const bool hot = water.temperature != 77.0;
+        // The page in mg/L: what every basis and driver is held to.
         for (const auto& e : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(e.path());
-        const bool typedCold = water.temperature == 77.0;
-        const int ownPhColumn = static_cast<int>(std::lround((water.ph - 6.4) / 0.2));
-        RunIn(TypedForm(water) +
-              "menu 1030\ntext DisplayMUWater surface.txt\ntext DisplayMUValues values.txt\n"
-              "dialog 84 click 1505\ndialog 84 set 534 77\ndialog 84 set 532 299\n"
-              "dialog 84 set 536 1\ndialog 84 set 537 300\ndialog 84 set 533 6.4\n"
-              "dialog 84 set 530 7.6\ndialog 84 click 1510\ndialog 84 press 1\nmenu 1041\n"
-              "menu 228\ntext DisplayPressWater press.txt\ntext DisplayPressValues pv.txt\n"
-              "menu 1036\ntext DisplayTempWater temp.txt\ntext DisplayTempValues tv.txt\n"
-              "dialog 84 click 1510\ndialog 84 press 1\nmenu 1041\n"
-              "menu 1036\ntext DisplayTempWater held.txt\ntext DisplayTempValues hv.txt\n"
-              "menu 1038\ntext DisplaypHWater ph.txt\ntext DisplaypHValues phv.txt\n"
-              "menu 230\nfile \\P.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
-              "menu 1040\nfile \\G.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n");
+        RunIn(TypedForm(water) + "menu 1030\ntext DisplayMUWater surface.txt\n"
+                                 "text DisplayMUValues values.txt\n");
         const std::string surface = Read("surface.txt");
-        const double pagePh = SurfaceValue(surface, "pH   ");
-        ASSERT_NEAR(pagePh, water.ph, 0.005) << surface;
-        const std::map<std::string, double> pageRatios = PageRatios(Read("values.txt"));
-        ASSERT_EQ(pageRatios.size(), kMinerals) << Read("values.txt");
-        const double typedAlkalinity = water.ions.at(419) / kHco3 * kCaCO3PerEq;
-
+        OwnPage own{SurfaceValue(surface, "pH   "), water.ions.at(419) / kHco3 * kCaCO3PerEq,
+                    PageRatios(Read("values.txt"))};
+        ASSERT_NEAR(own.ph, water.ph, 0.005) << surface;
+        ASSERT_EQ(own.ratios.size(), kMinerals) << Read("values.txt");
+        const double pco2 = SurfaceValue(surface, "pCO2(atm)");
+        ASSERT_GT(pco2, 0.0) << surface;
         if (water.phreeqcCo2 > 0.0) {
             const double co2 = SurfaceValue(surface, "Dissolved CO2(as CO2)");
             EXPECT_LT(co2, 1.5 * water.phreeqcCo2) << surface;
             EXPECT_GT(co2, 0.0) << surface;
         }
+        const double mgLAlkalinity = own.alkalinity;
 
-        // The points at the water's own conditions: page, column, the
-        // alkalinity it holds there.
-        struct OwnPoint {
-            const char* page;
-            const char* values;
-            int column;
-        };
-        std::vector<OwnPoint> points = {{"press.txt", "pv.txt", 0},
-                                        {"ph.txt", "phv.txt", ownPhColumn}};
-        if (typedCold) {
-            points.push_back({"temp.txt", "tv.txt", 0});
-            points.push_back({"held.txt", "hv.txt", 0});
-        }
-        // The alkalinity of the water at its own conditions: the typed one for
-        // a water typed at 25 C, else the one its page's species hold there,
-        // which the pressure profile holds.
-        const std::vector<double> pressureAlkalinity = Row(Read("press.txt"), "\"M\" Alkalinity");
-        ASSERT_EQ(pressureAlkalinity.size(), 7u) << Read("press.txt");
-        const double ownAlkalinity = typedCold ? typedAlkalinity : pressureAlkalinity[0];
-        for (const OwnPoint& point : points) {
-            SCOPED_TRACE(point.page);
-            const std::string page = Read(point.page);
-            const size_t k = static_cast<size_t>(point.column);
-            const std::vector<double> ph = Row(page, "pH ");
-            const std::vector<double> alkalinity = Row(page, "\"M\" Alkalinity");
-            ASSERT_EQ(ph.size(), 7u) << page;
-            ASSERT_EQ(alkalinity.size(), 7u) << page;
-            EXPECT_NEAR(ph[k], pagePh, 0.05) << page;
-            EXPECT_NEAR(alkalinity[k], ownAlkalinity, 0.02 * ownAlkalinity) << page;
-            const std::map<std::string, double> ratios =
-                ProfileRatios(Read(point.values), point.column);
-            ASSERT_GE(ratios.size(), kMinerals) << Read(point.values);
-            for (const auto& [mineral, ratio] : pageRatios) {
-                ASSERT_EQ(ratios.count(mineral), 1u) << mineral << "\n" << Read(point.values);
-                ExpectSame(ratio, ratios.at(mineral), 0.05, mineral);
+        for (const Basis& basis : Bases()) {
+            SCOPED_TRACE(basis.name);
+            for (const auto& e : std::filesystem::directory_iterator(folder))
+                std::filesystem::remove_all(e.path());
+            const std::string form = TypedForm(water);
+            RunIn(form + "menu 1032\n" + form + "menu 1031\n" + form + "menu 1030\n" +
+                  basis.change +
+                  "dialog 80 press 1\nmenu 1032\ndialog 80 press 1\nmenu 1031\n"
+                  "dialog 80 press 1\nmenu 1030\ntext DisplayMUValues values.txt\n" +
+                  OwnConditions(water, basis, pco2) + EveryDriver("") +
+                  "file \\W.KRV\nmenu 1022\nmenu 1019\nfile \\W.KRV\nmenu 1020\n" +
+                  EveryDriver("2"));
+            own.alkalinity = basis.perKilogram ? mgLAlkalinity / water.gravity : mgLAlkalinity;
+            if (hot) own.alkalinity = 0.0;
+            const std::map<std::string, double> pageRatios = PageRatios(Read("values.txt"));
+            for (const auto& [mineral, ratio] : own.ratios)
+                ExpectSame(ratio, pageRatios.count(mineral) ? pageRatios.at(mineral) : NAN, 0.01,
+                           "the page's " + mineral);
+            const double t = basis.Temperature(water.temperature);
+            for (const std::string tag : {"", "2"}) {
+                SCOPED_TRACE(tag.empty() ? "as typed" : "saved and opened");
+                auto text = [&](const char* name) { return Read(name + tag + ".txt"); };
+                auto data = [&](const char* name) { return Read(name + tag + ".DAT"); };
+                ExpectPointIsThePage(own, text("press"), text("pv"), 0, "pressure profile");
+                ExpectPointIsThePage(own, text("temp"), text("tv"), 0, "temperature profile");
+                if (!hot) {
+                    ExpectPointIsThePage(own, text("pin"), text("pinv"), 0,
+                                         "pressure profile at the input pH");
+                    ExpectPointIsThePage(own, text("tf"), text("tfv"), 0,
+                                         "temperature profile, pH following it");
+                }
+                ExpectPointIsThePage(own, text("ph"), text("phv"), 3, "pH profile");
+                for (int k = 0; k < 7; ++k)
+                    ExpectPointIsThePage(own, text("mix"), text("mixv"), k, "mixing profile");
+                ExpectCellsAreThePage(own, data("P"), 0, t, "pressure grid");
+                ExpectCellsAreThePage(own, data("G"), 3, t, "pH grid");
+                ExpectCellsAreThePage(own, data("MT"), 3, t, "mixing grid, pH by temperature");
+                ExpectCellsAreThePage(own, data("MR"), -1, t, "mixing grid, ratio by temperature");
+                ExpectCellsAreThePage(own, data("MP"), 3, -1.0, "mixing grid, pH by ratio");
+                const std::string well = Read("well" + tag + ".csv");
+                for (const char* mineral : {"Calcite", "Gypsum", "Barite"}) {
+                    const std::vector<double> stations = CsvRow(well, mineral);
+                    ASSERT_FALSE(stations.empty()) << well;
+                    for (double v : stations)
+                        ExpectSame(own.ratios.at(MineralKey(mineral)), v, 0.05,
+                                   std::string("well station ") + mineral);
+                }
+                if (hot) continue;
+                ExpectPointIsThePage(own, text("co2"), text("co2v"), 0, "pCO2 profile");
+                ExpectPointIsThePage(own, text("tco2"), text("tco2v"), 0,
+                                     "temperature profile under the page's pCO2");
+                ExpectCellsAreThePage(own, data("C"), 0, t, "pCO2 grid");
             }
         }
-        // The held alkalinity at every point.
-        std::vector<const char*> held = {"press.txt"};
-        if (typedCold) held.push_back("temp.txt");
-        for (const char* name : held) {
-            const std::vector<double> alkalinity = Row(Read(name), "\"M\" Alkalinity");
-            for (double a : alkalinity)
-                EXPECT_NEAR(a, ownAlkalinity, 0.10 * ownAlkalinity) << name << "\n" << Read(name);
-        }
-        if (!typedCold) continue;
-        // The grids' cells at 77 F: calcite, the graph's mineral.
-        const std::vector<std::vector<double>> pressureGrid = DataFileCells(Read("P.DAT"));
-        const std::vector<std::vector<double>> phGrid = DataFileCells(Read("G.DAT"));
-        ASSERT_EQ(pressureGrid.size(), 7u) << Read("P.DAT");
-        ASSERT_EQ(phGrid.size(), 7u) << Read("G.DAT");
-        ASSERT_EQ(DataFileColumns(Read("P.DAT")).front(), 77.0) << Read("P.DAT");
-        ExpectSame(pageRatios.at("calc"), pressureGrid[0][0], 0.05, "pressure grid at 1 atm");
-        ExpectSame(pageRatios.at("calc"), phGrid[static_cast<size_t>(ownPhColumn)][0], 0.05,
-                   "pH grid at the water's pH");
     }
 }
 
@@ -795,47 +944,59 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
                                  Row(mixes[false], "Sodium"), false);
 }
 
-// The "P" alkalinity of sea water typed at pH 9.2 over pH 7.4 to 9.8 at 77 F:
-// 0 at or below pH 8.3; above it, the alkalinity the water loses titrated down
-// to 8.3, its carbonate (pairs with it) split there as the page splits it at its
-// own pH; and never so large that 2P - M exceeds the hydroxide.
+// The "P" alkalinity of sea water typed at pH 9.2 over pH 7.4 to 9.8, and typed
+// at pH 10.5 over 9.3 to 10.5, at 77 F: 0 at or below pH 8.3; above it, the
+// alkalinity the water loses titrated down to 8.3, its carbonate (pairs with
+// it) split there as the page splits it at its own pH and its hydroxide that
+// of pH 8.3; and never so large that 2P - M exceeds the hydroxide. At pH 10.5
+// the hydroxide is near half of P (54.1 as CaCO3 with it, 28.9 without).
 TEST_F(BrineDriversRun, PhenolphthaleinAlkalinityIsTheTitrationTo8Point3) {
-    RunIn(SeaWater("9.2") +
-          "menu 1030\ndialog 84 click 1505\ndialog 84 set 533 7.4\ndialog 84 set 530 9.8\n"
-          "dialog 84 press 1\nmenu 1041\nmenu 1038\ntext DisplaypHWater ph.txt\n"
-          "menu 1073 DisplaypHWater\ntext DisplaypHWater species.txt\n");
-    const std::string page = Read("ph.txt");
-    const std::string species = Read("species.txt");
-    const std::vector<double> ph = Row(page, "pH ");
-    const std::vector<double> m = Row(page, "\"M\" Alkalinity");
-    const std::vector<double> p = Row(page, "\"P\" Alkalinity");
-    const std::vector<double> oh = Row(page, "OH Alkalinity");
-    const std::vector<double> co2 = Row(species, "Dissolved CO2");
-    const std::vector<double> hco3 = Row(species, "Bicarbonate");
-    const std::vector<double> co3 = Row(species, "Carbonate");
-    for (const std::vector<double>* row : {&ph, &m, &p, &oh})
-        ASSERT_EQ(row->size(), 7u) << page;
-    for (const std::vector<double>* row : {&co2, &hco3, &co3})
-        ASSERT_EQ(row->size(), 7u) << species;
-    int above = 0;
-    for (int k = 0; k < 7; ++k) {
-        SCOPED_TRACE("pH " + std::to_string(ph[k]));
-        if (ph[k] <= 8.3) {
-            EXPECT_EQ(p[k], 0.0) << page;
-            continue;
+    struct Typing {
+        const char* ph;
+        const char* low;
+        const char* high;
+        int above;  // points above pH 8.3
+    };
+    for (const Typing& typing : {Typing{"9.2", "7.4", "9.8", 4}, Typing{"10.5", "9.3", "10.5", 7}}) {
+        SCOPED_TRACE(std::string("typed at pH ") + typing.ph);
+        RunIn(SeaWater(typing.ph) + "menu 1030\ndialog 84 click 1505\ndialog 84 set 533 " +
+              typing.low + "\ndialog 84 set 530 " + typing.high +
+              "\ndialog 84 press 1\nmenu 1041\nmenu 1038\ntext DisplaypHWater ph.txt\n"
+              "menu 1073 DisplaypHWater\ntext DisplaypHWater species.txt\n");
+        const std::string page = Read("ph.txt");
+        const std::string species = Read("species.txt");
+        const std::vector<double> ph = Row(page, "pH ");
+        const std::vector<double> m = Row(page, "\"M\" Alkalinity");
+        const std::vector<double> p = Row(page, "\"P\" Alkalinity");
+        const std::vector<double> oh = Row(page, "OH Alkalinity");
+        const std::vector<double> co2 = Row(species, "Dissolved CO2");
+        const std::vector<double> hco3 = Row(species, "Bicarbonate");
+        const std::vector<double> co3 = Row(species, "Carbonate");
+        for (const std::vector<double>* row : {&ph, &m, &p, &oh})
+            ASSERT_EQ(row->size(), 7u) << page;
+        for (const std::vector<double>* row : {&co2, &hco3, &co3})
+            ASSERT_EQ(row->size(), 7u) << species;
+        int above = 0;
+        for (int k = 0; k < 7; ++k) {
+            SCOPED_TRACE("pH " + std::to_string(ph[k]));
+            if (ph[k] <= 8.3) {
+                EXPECT_EQ(p[k], 0.0) << page;
+                continue;
+            }
+            ++above;
+            // mmol/L of the three and the ratios to bicarbonate at pH 8.3.
+            const double c = co2[k] / 44.0095, b = hco3[k] / kHco3, a = co3[k] / 60.0089;
+            const double shift = std::pow(10.0, ph[k] - 8.3);
+            const double bEnd = (a + b + c) / (1.0 + c / b * shift + a / b / shift);
+            const double ohNow = oh[k] / kCaCO3PerEq;
+            const double lost =
+                (b + 2.0 * a + ohNow) - (bEnd * (1.0 + 2.0 * a / b / shift) + ohNow / shift);
+            const double expected = lost * kCaCO3PerEq;
+            EXPECT_NEAR(p[k], expected, 0.1 * expected + 0.3) << page << species;
+            EXPECT_LE(2.0 * p[k] - m[k], oh[k] + 0.3) << page;
         }
-        ++above;
-        // mmol/L of the three and the ratios to bicarbonate at pH 8.3.
-        const double c = co2[k] / 44.0095, b = hco3[k] / kHco3, a = co3[k] / 60.0089;
-        const double shift = std::pow(10.0, ph[k] - 8.3);
-        const double bEnd = (a + b + c) / (1.0 + c / b * shift + a / b / shift);
-        const double ohNow = oh[k] / kCaCO3PerEq;
-        const double lost = (b + 2.0 * a + ohNow) - (bEnd * (1.0 + 2.0 * a / b / shift) + ohNow / shift);
-        const double expected = lost * kCaCO3PerEq;
-        EXPECT_NEAR(p[k], expected, 0.1 * expected + 0.3) << page << species;
-        EXPECT_LE(2.0 * p[k] - m[k], oh[k] + 0.3) << page;
+        EXPECT_EQ(above, typing.above) << page;
     }
-    EXPECT_EQ(above, 4) << page;
 }
 
 // The carbonate models of OPTIONS > CO3 Calc's: a temperature profile of a
