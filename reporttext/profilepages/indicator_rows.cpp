@@ -67,7 +67,7 @@ std::string PotentialCell(float mgPerLitre) {
 const char* PrecipitationUnitText() {
     switch (displaySettings.precipitationUnit) {
         case 0:
-            return "(ppm)";
+            return "(mg/L)";
         case 1:
             return "(Lbs/1000 Barrels)";
         default:

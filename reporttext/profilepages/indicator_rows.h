@@ -42,7 +42,7 @@ inline constexpr const char* kCalciumOxalateWithFormula = "Calcium oxalate (CaC_
 // A precipitation potential in the display unit, "%7.2f"; "    N/A" where the
 // target solver left its not-reached marker.
 [[nodiscard]] std::string PotentialCell(float mgPerLitre);
-// "(ppm)", "(Lbs/1000 Barrels)" or "(kg/1000 Barrels)" by the display settings.
+// "(mg/L)", "(Lbs/1000 Barrels)" or "(kg/1000 Barrels)" by the display settings.
 [[nodiscard]] const char* PrecipitationUnitText();
 // `text` followed by blanks to `width` characters.
 [[nodiscard]] std::string PaddedTo(const std::string& text, std::size_t width);

@@ -69,7 +69,7 @@ std::string ExcessHeading(bool mixing) {
     if (mixing) {
         switch (displaySettings.precipitationUnit) {
             case 0:
-                return "FREE ION MOMENTARY EXCESS (ppm)      ";
+                return "FREE ION MOMENTARY EXCESS (mg/L)     ";
             case 1:
                 return "MOMENTARY EXCESS (Lbs/1000 Barrels)  ";
             default:

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@
 #include "engine/saturation/water_results_records.h"
 #include "input/multimix/multimix_input_records.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
 
 namespace {
@@ -97,46 +99,82 @@ TEST_F(MultiMixInputRun, ProfileAfterAMultiMixStaysCurrent) {
         << log;
 }
 
-// Sea water typed into the source water form after two multi-mix waters were
-// mixed is calculated as from a fresh start: its indicators page and its pH
+// Sea water typed into the source water form after the multi-mix input is
+// calculated as from a fresh start, whether two waters were mixed or one was
+// stored and the input then cancelled: its indicators page and its pH
 // profile's indicators are a fresh start's, line for line (the identification
-// line, which carries the minute of the run, aside).
+// line, which carries the minute of the run, aside), and so is what its work
+// file keeps of the engine's acid and alkali demand. The same with the sea
+// water's bicarbonate left out, which the target solvers would start from a
+// demand of their own.
 TEST_F(MultiMixInputRun, SingleWaterAfterAMixIsAFreshStartsWater) {
-    const std::string mix =
+    const std::string first =
         "answer yes Last Analysis\n"
         "dialog 115 set 400 100\ndialog 115 set 404 1000\n"
         "dialog 115 set 414 1700\ndialog 115 set 419 200\n"
         "dialog 115 set 492 50\ndialog 115 press 1\n"
-        "dialog 115 next\ndialog 115 press 520\n"
+        "dialog 115 next\n";
+    const std::string mix =
+        first +
+        "dialog 115 press 520\n"
         "dialog 115 set 407 8.3\ndialog 115 set 400 300\n"
         "dialog 115 set 401 50\ndialog 115 set 404 1000\n"
         "dialog 115 set 414 1900\ndialog 115 set 419 300\n"
         "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n";
-    const std::string seaWater =
-        "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
-        "dialog 80 set 403 8\ndialog 80 set 402 0.01\ndialog 80 set 404 10770\n"
-        "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
-        "dialog 80 set 419 142\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
-        "dialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n"
-        "text DisplayMUValues values.txt\nmenu 1038\ntext DisplaypHValues ph.txt\n"
-        "answer no Data has been modified\nanswer no Did you wish to leave data\n";
-    auto pages = [this] {
+    // The input opens again on the water stored; Cancel closes it.
+    const std::string cancelled = first + "dialog 115 press 2\nmenu 113\n";
+    auto seaWater = [](const std::string& bicarbonate) {
+        return "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
+               "dialog 80 set 403 8\ndialog 80 set 402 0.01\ndialog 80 set 404 10770\n"
+               "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
+               "dialog 80 set 419 " +
+               bicarbonate +
+               "\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
+               "dialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n"
+               "text DisplayMUValues values.txt\nmenu 1038\ntext DisplaypHValues ph.txt\n"
+               "file \\ws.krv\nmenu 1022\n"
+               "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+    };
+    // The pages, then the acid and alkali demands the file keeps.
+    const size_t demands = workfile::kRecordTable[136].offset;
+    const size_t demandBytes = workfile::kRecordTable[136].size + workfile::kRecordTable[137].size;
+    auto shown = [this, demands, demandBytes] {
         std::vector<std::string> lines;
         for (const char* name : {"values.txt", "ph.txt"})
             for (const std::string& line : TextLines(Read(name)))
                 if (line.find("Sample ID:") == std::string::npos) lines.push_back(line);
+        const std::string file = Read("ws.KRV");
+        lines.push_back(file.size() >= demands + demandBytes ? file.substr(demands, demandBytes)
+                                                             : "<no file>");
         return lines;
     };
-    ASSERT_EQ(Run(seaWater), 0) << Log();
-    const std::vector<std::string> fresh = pages();
-    ASSERT_GT(fresh.size(), 100u) << Log();
-    Fresh();
-    ResetMultiMixRecords();
-    ResetMultiMixInputRecords();
-    ASSERT_EQ(Run(mix + seaWater), 0) << Log();
-    const std::vector<std::string> afterMix = pages();
-    ASSERT_EQ(afterMix.size(), fresh.size()) << Log();
-    for (size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(afterMix[i], fresh[i]) << "line " << i;
+    for (const char* bicarbonate : {"142", "0"}) {
+        SCOPED_TRACE(std::string("bicarbonate ") + bicarbonate);
+        Fresh();
+        std::filesystem::remove(folder / "ws.KRV");
+        ASSERT_EQ(Run(seaWater(bicarbonate)), 0) << Log();
+        const std::vector<std::string> fresh = shown();
+        ASSERT_GT(fresh.size(), 100u) << Log();
+        for (const std::string& input : {mix, cancelled}) {
+            SCOPED_TRACE(&input == &mix ? "mixed" : "cancelled");
+            Fresh();
+            ResetMultiMixRecords();
+            ResetMultiMixInputRecords();
+            std::filesystem::remove(folder / "ws.KRV");
+            ASSERT_EQ(Run(input + seaWater(bicarbonate)), 0) << Log();
+            // The input opened twice: on the new water, then on the one stored.
+            const std::string log = Log();
+            const std::string opened =
+                "window created DialogBox \"Multi Mix Water Chemistry Input\"";
+            const size_t once = log.find(opened);
+            ASSERT_NE(once, std::string::npos) << log;
+            EXPECT_NE(log.find(opened, once + 1), std::string::npos) << log;
+            const std::vector<std::string> after = shown();
+            ASSERT_EQ(after.size(), fresh.size()) << Log();
+            for (size_t i = 0; i < fresh.size(); ++i)
+                EXPECT_EQ(after[i], fresh[i]) << "line " << i;
+        }
+    }
 }
 
 // After the three waters, Mix again and save both source-water pages as text:

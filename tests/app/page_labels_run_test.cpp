@@ -1,9 +1,12 @@
 // Labels of the numbers the pages show, read from whole script runs: each
 // profile chemistry page keeps the alkalinity form chosen on it (a multi-mix or
-// another page's choice leaves it be), on the screen and in print.
+// another page's choice leaves it be), on the screen and in print; the
+// precipitation potential and momentary excess carry one unit label wherever
+// they are shown, whatever the reporting basis.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,6 +86,51 @@ TEST_F(PageLabelsRun, EachProfilePageKeepsItsOwnAlkalinityForm) {
     const std::string temperature = Text(out / "Water Chemistry Versus Temperature.pdf");
     EXPECT_EQ(FormOf(ph), "species") << ph;
     EXPECT_EQ(FormOf(temperature), "alkalinity") << temperature;
+}
+
+// Each water's potentials and excesses, in mg/L whatever the basis the water
+// is typed and reported in: the surface, profile and multi-mix source pages,
+// their copies and their prints all name that one unit.
+TEST_F(PageLabelsRun, PotentialsAndExcessesNameOneUnitInEveryBasis) {
+    const char* const valuesPages[] = {"DisplayMUValues", "DisplayTempValues", "DisplaypHValues",
+                                       "DisplayPressValues", "DisplayMixedValues"};
+    for (const char* basis : {"632", "631", "633"}) {  // mg/L, ppm, epm
+        SCOPED_TRACE(std::string("basis ") + basis);
+        Fresh();
+        FreshPrinting();
+        fs::remove_all(folder / "out");
+        fs::create_directories(folder / "out");
+        std::string script = std::string("dialog 29 click ") + basis +
+                             "\ndialog 29 press 1\nmenu 1065\n" + kSeaWater + kProfiles +
+                             kMultiMix;
+        for (const char* page : valuesPages)
+            script += std::string("text ") + page + " " + page + ".txt\nmenu 985 " + page +
+                      "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " +
+                      page + "\n";
+        ASSERT_EQ(Run(script + kQuit), 0) << Log();
+        std::vector<std::string> shown;
+        for (const char* page : valuesPages)
+            for (const std::string& name : {std::string(page) + ".txt", std::string(page) + "-copy.txt"})
+                shown.push_back(Read(name));
+        for (const fs::path& pdf : Pdfs()) shown.push_back(Text(pdf));
+        ASSERT_EQ(shown.size(), 3 * std::size(valuesPages));
+        std::set<std::string> units;
+        for (const std::string& text : shown) {
+            int found = 0;
+            for (const std::string key : {"PRECIPITATION POTENTIAL", "MOMENTARY EXCESS"})
+                for (size_t at = text.find(key); at != std::string::npos;
+                     at = text.find(key, at + 1), ++found) {
+                    const size_t open = text.find_first_not_of(' ', at + key.size());
+                    const size_t close = text.find(')', open);
+                    units.insert(open == std::string::npos || text[open] != '(' ||
+                                         close == std::string::npos
+                                     ? "<no unit after " + key + ">"
+                                     : text.substr(open, close + 1 - open));
+                }
+            EXPECT_GE(found, 1) << text;  // the prints show the excess alone
+        }
+        EXPECT_EQ(units, std::set<std::string>{"(mg/L)"});
+    }
 }
 
 }  // namespace

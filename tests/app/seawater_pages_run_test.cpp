@@ -192,8 +192,8 @@ TEST_F(SeaWaterPagesRun, EveryPageShowsTheWholeId) {
     std::vector<std::string> headings;
     for (const std::string& l : values)
         if (l.rfind("  FREE ION", 0) == 0) headings.push_back(l.substr(0, l.find("  ", 3)));
-    const std::vector<std::string> expected = {"  FREE ION PRECIPITATION POTENTIAL (ppm)",
-                                               "  FREE ION MOMENTARY EXCESS (ppm)"};
+    const std::vector<std::string> expected = {"  FREE ION PRECIPITATION POTENTIAL (mg/L)",
+                                               "  FREE ION MOMENTARY EXCESS (mg/L)"};
     EXPECT_EQ(headings, expected);
 
     Fresh();

@@ -115,7 +115,7 @@ std::string IndexCell(const float* sat, int item) {
 const char* ExcessHeading() {
     switch (displaySettings.precipitationUnit) {
         case 0:
-            return "FREE ION MOMENTARY EXCESS (ppm)";
+            return "FREE ION MOMENTARY EXCESS (mg/L)";
         case 1:
             return "FREE ION MOMENTARY EXCESS (Lbs/1000 Barrels)";
         default:

@@ -364,7 +364,7 @@ bool ExcessShown() {
 const char* ExcessHeading() {
     switch (displaySettings.precipitationUnit) {
         case 0:
-            return "FREE ION MOMENTARY EXCESS (ppm)";
+            return "FREE ION MOMENTARY EXCESS (mg/L)";
         case 1:
             return "FREE ION MOMENTARY EXCESS (Lbs/1000 barrels)";
         default:

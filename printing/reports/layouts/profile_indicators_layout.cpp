@@ -140,7 +140,7 @@ std::string IndexCell(int kind, const Index& index, const ProfilePoint& p) {
 // The excess heading by unit, blank-padded to 73 (72 for kilograms).
 std::string ExcessHeading() {
     const unsigned unit = displaySettings.precipitationUnit;
-    std::string text = unit == 0   ? "FREE ION MOMENTARY EXCESS (ppm)"
+    std::string text = unit == 0   ? "FREE ION MOMENTARY EXCESS (mg/L)"
                        : unit == 1 ? "FREE ION MOMENTARY EXCESS (Lbs/1000 Barrels)"
                                    : "FREE ION MOMENTARY EXCESS (kg/1000 Barrels)";
     text.resize(unit <= 1 ? 73 : 72, ' ');

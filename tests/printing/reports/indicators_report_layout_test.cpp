@@ -36,7 +36,7 @@ TEST_F(IndicatorsLayoutTest, EveryItemShownGivesTwentyTwoRowsASide) {
     EXPECT_EQ(left[24]->line, 25);
     ASSERT_EQ(right.size(), 1u + 22u + 1u + 5u);
     EXPECT_EQ(right[0]->text,
-              std::string("FREE ION MOMENTARY EXCESS (ppm)") + std::string(42, ' '));
+              std::string("FREE ION MOMENTARY EXCESS (mg/L)") + std::string(41, ' '));
     EXPECT_EQ(right[5]->text, "Calcium oxalate (CaC_2O_4)");
     EXPECT_EQ(right[13]->text, "Hydroxyapatite ");
     // Calcite saturation (slot 0) ends at 35, calcite excess (slot 0) at 77.

@@ -142,7 +142,7 @@ TEST_F(MixTablesTest, IndicatorSectionsFollowTheRowsTheyGovern) {
     HideIndicators(48, 52);
     ASSERT_TRUE(LayOutMixIonsPage(0, page));
     EXPECT_EQ(Item(page.head, "TOTAL VS FREE IONS"), nullptr);
-    EXPECT_EQ(page.rows.items.front().text, "FREE ION MOMENTARY EXCESS (ppm)");
+    EXPECT_EQ(page.rows.items.front().text, "FREE ION MOMENTARY EXCESS (mg/L)");
     HideIndicators(21, 41);
     EXPECT_FALSE(LayOutMixIonsPage(0, page));
 }

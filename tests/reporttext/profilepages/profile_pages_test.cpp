@@ -219,7 +219,7 @@ TEST_F(ProfilePageTest, PressurePageDifferences) {
     EXPECT_EQ(At(pv, 39, 24, 7), "  12346");
     EXPECT_EQ(At(Indicators(ProfileKind::kPh), 39, 24, 7), "12345.6");
     EXPECT_EQ(ItemAt(pv, 9, 0)->text, "Calcium oxalate (CaC_2O_4)");
-    EXPECT_EQ(At(pv, 56, 2, 31), "FREE ION MOMENTARY EXCESS (ppm)");
+    EXPECT_EQ(At(pv, 56, 2, 32), "FREE ION MOMENTARY EXCESS (mg/L)");
     EXPECT_EQ(Lines(pv).size(), 77u);
     EXPECT_EQ(Lines(Indicators(ProfileKind::kPh)).size(), 79u);
 }
