@@ -1082,8 +1082,8 @@ double ValueAfter(const std::string& page, const std::string& label) {
 // typed with its pH2S alone: "When both pH2S and H2S are entered, H2S will be
 // calculated from pH2S", so the two are one water, on the page and in the H2S
 // of the pressure profile's point at its own 50 atm and 150 F (seen failing: the
-// page kept H2S 20.00 and calcite 201.08 where the pH2S alone gave 200.25, and the
-// pressure point took 34.1 from the pH2S).
+// page kept H2S 20.00 and calcite 41.50 where the pH2S alone gave 40.44, and the
+// pressure point took 34.4 from the pH2S).
 TEST_F(UnitSweepRun, BothSulfideFieldsGiveTheWaterOfThePartialPressure) {
     std::map<bool, std::map<int, double>> ratios;
     std::map<bool, std::string> pages;
