@@ -77,8 +77,8 @@ class SulfideInputs {
                 const double m = atEntry.MolalityFromMgL(H2sMgL());
                 WritePh2s(atEntry.PressureFromMolality(m));
             }
-            if (values_[AnalysisElement::kPH2S] > 0.0f && values_[AnalysisElement::kH2S] == 0.0f)
-                SetFromPressure(atEntry);
+            // When both are entered, H2S is calculated from pH2S, as the form says.
+            if (values_[AnalysisElement::kPH2S] > 0.0f) SetFromPressure(atEntry);
         }
 
         const SulfideRelation atT{in_.h2sSolubilityLog, record_.gamma, MgLDiv()};

@@ -281,6 +281,9 @@ double AmountForProduct(double c, double a, double p) {
 // the alkalinity somewhat faster than in proportion).
 constexpr double kMinSlope = 0.2;
 constexpr double kMaxSlope = 8.0;
+// While no trial has been above the target, a step puts in at most this many
+// times the larger of the last amount and the water's own.
+constexpr double kMostGrowth = 10.0;
 
 }  // namespace
 
@@ -362,6 +365,13 @@ SolverOutcome SolveCarbonateSaturation(const SolverCation& cation, uint16_t code
                 // Nothing above the target found yet: put in twice as much again.
                 next = d - 2.0 * std::max(std::fabs(d), std::min(c0, a0) / 3.0);
             }
+        }
+        if (trial > 0 && !std::isfinite(lo)) {
+            // Nothing above the target found yet: a trial far below it (a ratio
+            // many decades short, as where the sulfide of a held pH2S takes the
+            // alkalinity) grows by kMostGrowth at most, not by the runaway amount
+            // its power law asks.
+            next = std::max(next, d - kMostGrowth * std::max(std::fabs(d), std::min(c0, a0)));
         }
         if (trial > 0 && next == d) {
             outcome = SolverOutcome::kStalled;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/unit_codes.h"
+#include "scenarios/frame/blend_basis.h"
 #include "scenarios/mixing/mixing_axis.h"
 
 namespace {
@@ -57,12 +58,25 @@ MixShares SharesOf(float axisPercent) {
     return {p, p / 100.0f, (100.0f - p) / 100.0f};
 }
 
+MixShares MassShares(const MixSources& waters, const MixShares& s) {
+    const double injection = s.f * SpecificGravity(waters.injection.values);
+    const double formation = s.g * SpecificGravity(waters.formation.values);
+    const double mass = injection + formation;
+    if (!(mass > 0.0)) return s;
+    return {s.percent, static_cast<float>(injection / mass), static_cast<float>(formation / mass)};
+}
+
 void BlendAnalysisValues(const MixSources& waters, const MixShares& s,
                          float (&values)[AnalysisElement::kCount]) {
     const float* inj = waters.injection.values;
     const float* form = waters.formation.values;
-    for (int i = 1; i < AnalysisElement::kCount; ++i)
-        values[i] = inj[i] * s.percent / 100.0f + form[i] * s.g;
+    const MixShares m = MassShares(waters, s);
+    for (int i = 1; i < AnalysisElement::kCount; ++i) {
+        if (BlendsByMass(i, waters.reportingMode))
+            values[i] = Mix(m, inj[i], form[i]);
+        else
+            values[i] = inj[i] * s.percent / 100.0f + form[i] * s.g;
+    }
 }
 
 BlendedCarbonate BlendCarbonate(const MixSources& waters, const MixShares& s) {
@@ -70,23 +84,24 @@ BlendedCarbonate BlendCarbonate(const MixSources& waters, const MixShares& s) {
     const WaterCarbonate& cf = waters.formationCarbonate;
     const CarbonateState& ki = ci.constants;
     const CarbonateState& kf = cf.constants;
+    const MixShares a = MassShares(waters, s);
     BlendedCarbonate b{};
-    b.bicarbonate = Mix(s, ci.hco3, cf.hco3);
-    b.carbonate = Mix(s, ci.co3, cf.co3);
-    b.h2co3 = Mix(s, ci.h2co3, cf.h2co3);
-    b.dissolvedCo2 = Mix(s, ci.dissolvedCo2, cf.dissolvedCo2);
+    b.bicarbonate = Mix(a, ci.hco3, cf.hco3);
+    b.carbonate = Mix(a, ci.co3, cf.co3);
+    b.h2co3 = Mix(a, ci.h2co3, cf.h2co3);
+    b.dissolvedCo2 = Mix(a, ci.dissolvedCo2, cf.dissolvedCo2);
     b.k1 = Mix(s, ki.k1, kf.k1);
     b.k2 = Mix(s, ki.k2, kf.k2);
     b.kw = Mix(s, ki.kw, kf.kw);
     b.gammaH = Mix(s, ki.gammaH, kf.gammaH);
-    b.co3Mass = Mix(s, ki.carbonateMass, kf.carbonateMass);
-    b.hco3Mass = Mix(s, ki.bicarbonateMass, kf.bicarbonateMass);
-    b.co2Mass = Mix(s, ki.co2Mass, kf.co2Mass);
-    b.alkalinityAsCaCO3 = Mix(s, ki.alkalinityAsCaCO3, kf.alkalinityAsCaCO3);
-    b.acidityAsCaCO3 = Mix(s, ki.acidityAsCaCO3, kf.acidityAsCaCO3);
-    b.chargeValue = Mix(s, ki.chargeValue, kf.chargeValue);
-    b.alkalinity = Mix(s, ci.alkalinity, cf.alkalinity);
-    b.acidity = Mix(s, ci.acidity, cf.acidity);
+    b.co3Mass = Mix(a, ki.carbonateMass, kf.carbonateMass);
+    b.hco3Mass = Mix(a, ki.bicarbonateMass, kf.bicarbonateMass);
+    b.co2Mass = Mix(a, ki.co2Mass, kf.co2Mass);
+    b.alkalinityAsCaCO3 = Mix(a, ki.alkalinityAsCaCO3, kf.alkalinityAsCaCO3);
+    b.acidityAsCaCO3 = Mix(a, ki.acidityAsCaCO3, kf.acidityAsCaCO3);
+    b.chargeValue = Mix(a, ki.chargeValue, kf.chargeValue);
+    b.alkalinity = Mix(a, ci.alkalinity, cf.alkalinity);
+    b.acidity = Mix(a, ci.acidity, cf.acidity);
     b.totalCarbonate = (b.co3Mass / kCarbonateGPerMol + b.hco3Mass / kBicarbonateGPerMol +
                         b.co2Mass / kCarbonicAcidGPerMol) /
                        1000.0;
@@ -102,16 +117,20 @@ BlendedCarbonate BlendCarbonate(const MixSources& waters, const MixShares& s) {
     return b;
 }
 
-double ProfileTotalCarbonate(const MixSources& waters, const MixShares& s) {
+double ProfileTotalCarbonate(const MixSources& waters, const MixShares& volume) {
+    const MixShares s = MassShares(waters, volume);
     return s.f * SpeciesSum(waters.injection) + s.g * SpeciesSum(waters.formation);
 }
 
-double ProfileAlkalinity(const MixSources& waters, const MixShares& s) {
+double ProfileAlkalinity(const MixSources& waters, const MixShares& volume) {
+    const MixShares s = MassShares(waters, volume);
     return s.f * CarbonateAlkalinity(waters.injection, waters.injectionCarbonate.constants) +
            s.g * CarbonateAlkalinity(waters.formation, waters.formationCarbonate.constants);
 }
 
-double GridTotalCarbonate(const MixSources& waters, const MixShares& s, double carbonateWeight) {
+double GridTotalCarbonate(const MixSources& waters, const MixShares& volume,
+                          double carbonateWeight) {
+    const MixShares s = MassShares(waters, volume);
     const auto sum = [carbonateWeight](const WaterAnalysis& w) {
         return w.values[AnalysisElement::kBicarbonate] / kBicarbonateMgPerMol +
                w.values[AnalysisElement::kCarbonate] / carbonateWeight;
@@ -119,8 +138,9 @@ double GridTotalCarbonate(const MixSources& waters, const MixShares& s, double c
     return s.f * sum(waters.injection) + s.g * sum(waters.formation);
 }
 
-double GridAlkalinity(const MixSources& waters, const MixShares& s, double carbonateWeight,
+double GridAlkalinity(const MixSources& waters, const MixShares& volume, double carbonateWeight,
                       double totalCarbonate) {
+    const MixShares s = MassShares(waters, volume);
     return s.f * waters.injection.values[AnalysisElement::kCarbonate] / carbonateWeight +
            totalCarbonate +
            s.g * waters.formation.values[AnalysisElement::kCarbonate] / carbonateWeight;

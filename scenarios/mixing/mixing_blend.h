@@ -10,6 +10,8 @@
 // hydrogen-ion activities in double precision.
 #pragma once
 
+#include <cstdint>
+
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/saturation/water_results_records.h"
@@ -20,6 +22,7 @@ struct MixSources {
     const WaterAnalysis& formation;
     const WaterCarbonate& injectionCarbonate;
     const WaterCarbonate& formationCarbonate;
+    uint16_t reportingMode = 0;  // the basis of the waters' amounts (blend_basis.h)
 };
 
 // The shares of one mix. `percent` is held to 0..100 (see MixBlendPercent).
@@ -29,14 +32,20 @@ struct MixShares {
     float g;  // formation fraction
 };
 MixShares SharesOf(float axisPercent);
+// The waters' shares of the mix's mass, for what they hold per kilogram (see
+// blend_basis.h); `s` are the shares of its volume.
+MixShares MassShares(const MixSources& waters, const MixShares& s);
 
-// Elements 1 to 63: injection x p / 100 + formation x g. Element 0 (the pH) is
-// not blended and is left as it is.
+// Elements 1 to 63: injection x p / 100 + formation x g, what the waters hold
+// per kilogram by their MassShares. Element 0 (the pH) is not blended and is
+// left as it is.
 void BlendAnalysisValues(const MixSources& waters, const MixShares& s,
                          float (&values)[AnalysisElement::kCount]);
 
 // The carbonate figures of a mix, each g x formation + f x injection unless
-// said otherwise.
+// said otherwise; the carbonate amounts (species, masses, alkalinity and
+// acidity, per kilogram) by the MassShares, the constants, coefficients and the
+// ions of the pH by volume.
 struct BlendedCarbonate {
     float bicarbonate;         // mg/L as HCO3, from the snapshots
     float carbonate;           // mg/L as CO3

@@ -29,7 +29,7 @@ constexpr float kSpeciesGivenMode = 3.0f;
 
 MixSources WaterfloodSources() {
     return {injectionWater, formationWater, CarbonateSnapshot.injection,
-            CarbonateSnapshot.formation};
+            CarbonateSnapshot.formation, reportingMode};
 }
 
 void HandBlendToEngine(const BlendedCarbonate& b, double hydrogen) {

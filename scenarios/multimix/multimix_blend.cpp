@@ -5,32 +5,52 @@
 #include <initializer_list>
 
 #include "engine/carbonate/carbonate_math.h"
+#include "scenarios/frame/blend_basis.h"
 
 namespace {
 
 namespace AE = AnalysisElement;
 
 // The carbonate constants and amounts of a reference pass that mix by weight:
-// k1, k2, kw, the two activity coefficients, the water activity, the charge value
-// and the alkalinity, then the carbonate, bicarbonate and CO2 masses, the
-// hydrogen ion and the alkalinity and acidity as CaCO3. The hydroxide amount is
-// not among them.
-constexpr float CarbonateState::*kBlendedFields[] = {
-    &CarbonateState::k1,
-    &CarbonateState::k2,
-    &CarbonateState::kw,
-    &CarbonateState::gammaH,
-    &CarbonateState::gammaOH,
-    &CarbonateState::waterActivity,
-    &CarbonateState::chargeValue,
-    &CarbonateState::alkalinity,
-    &CarbonateState::carbonateMass,
-    &CarbonateState::bicarbonateMass,
-    &CarbonateState::co2Mass,
-    &CarbonateState::hMolality,
-    &CarbonateState::alkalinityAsCaCO3,
-    &CarbonateState::acidityAsCaCO3,
+// k1, k2, kw, the two activity coefficients, the water activity and the
+// hydrogen ion by volume; the charge value, the alkalinity, the carbonate,
+// bicarbonate and CO2 masses and the alkalinity and acidity as CaCO3, held per
+// kilogram, by the water's share of the blend's mass. The hydroxide amount is not among
+// them.
+struct BlendedField {
+    float CarbonateState::*field;
+    bool amount;
 };
+constexpr BlendedField kBlendedFields[] = {
+    {&CarbonateState::k1, false},
+    {&CarbonateState::k2, false},
+    {&CarbonateState::kw, false},
+    {&CarbonateState::gammaH, false},
+    {&CarbonateState::gammaOH, false},
+    {&CarbonateState::waterActivity, false},
+    {&CarbonateState::chargeValue, true},
+    {&CarbonateState::alkalinity, true},
+    {&CarbonateState::carbonateMass, true},
+    {&CarbonateState::bicarbonateMass, true},
+    {&CarbonateState::co2Mass, true},
+    {&CarbonateState::hMolality, false},
+    {&CarbonateState::alkalinityAsCaCO3, true},
+    {&CarbonateState::acidityAsCaCO3, true},
+};
+
+// Each water's share of the blend's mass, for what it holds per kilogram
+// (blend_basis.h).
+void MassShares(const BlendSources& sources, float (&shares)[kMultiMixWaterCount]) {
+    double mass = 0.0;
+    for (int j = 0; j < sources.waterCount; ++j) {
+        shares[j] = sources.weights.percent[j] / 100.0f;
+        mass += shares[j] * SpecificGravity(sources.state.sourceWaters[j].values);
+    }
+    if (!(mass > 0.0)) return;
+    for (int j = 0; j < sources.waterCount; ++j)
+        shares[j] = static_cast<float>(
+            shares[j] * SpecificGravity(sources.state.sourceWaters[j].values) / mass);
+}
 
 bool IsCarbonateSpecies(int element) {
     return element == AE::kBicarbonate || element == AE::kCarbonate || element == AE::kAcidity;
@@ -50,7 +70,7 @@ constexpr double kHydrogenMgPerMol = 1008.0;
 }  // namespace
 
 void ClearBlendedCarbonate(CarbonateState& carbonate, float& acidity) {
-    for (auto field : kBlendedFields) carbonate.*field = 0.0f;
+    for (const BlendedField& b : kBlendedFields) carbonate.*(b.field) = 0.0f;
     acidity = 0.0f;
 }
 
@@ -62,34 +82,40 @@ BlendSums BlendWaters(const BlendSources& sources, uint16_t reportingMode,
     BlendSums sums{};
     float* mixed = out.mixed.values;
     float* current = out.current.values;
+    float shares[kMultiMixWaterCount] = {};
+    MassShares(sources, shares);
     for (int j = 0; j < sources.waterCount; ++j) {
         const float weight = sources.weights.percent[j];
         const float f = weight / 100.0f;
+        const float a = shares[j];
         const float* water = sources.state.sourceWaters[j].values;
         const WaterCarbonate& c = sources.carbonate[j];
 
         for (int i = 1; i < AE::kCount; ++i) current[i] = 0.0f;
-        for (int i = 1; i < AE::kCount; ++i)
-            if (!IsCarbonateSpecies(i)) mixed[i] += water[i] * weight / 100.0f;
+        for (int i = 1; i < AE::kCount; ++i) {
+            if (IsCarbonateSpecies(i)) continue;
+            mixed[i] += BlendsByMass(i, reportingMode) ? a * water[i] : water[i] * weight / 100.0f;
+        }
         out.meanResidenceSeconds +=
             sources.state.residenceTime[j][ResidenceForm::kSeconds] * weight / 100.0f;
 
         // The species as the water's own calculation found them.
         for (int i : {AE::kBicarbonate, AE::kCarbonate, AE::kAcidity}) {
-            mixed[i] += f * water[i];
+            mixed[i] += a * water[i];
             current[i] = mixed[i];
         }
         mixed[AE::kReportingMode] = current[AE::kReportingMode] = reportingMode;
         out.dissolvedCO2Copy = 0.0f;
 
-        for (auto field : kBlendedFields) out.carbonate.*field += f * (c.constants.*field);
-        out.acidity += f * c.acidity;
+        for (const BlendedField& b : kBlendedFields)
+            out.carbonate.*(b.field) += (b.amount ? a : f) * (c.constants.*(b.field));
+        out.acidity += a * c.acidity;
         sums.gammaH += f * c.constants.gammaH;
         sums.gammaOH += f * c.constants.gammaOH;
 
         sums.hydrogenActivity += f * std::pow(10.0, -water[AE::kPh]);
         sums.meanPh += f * water[AE::kPh];
-        out.figure += f * c.totalCarbonate;
+        out.figure += a * c.totalCarbonate;
     }
     return sums;
 }

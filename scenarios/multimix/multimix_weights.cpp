@@ -24,21 +24,18 @@ BlendWeights ResolveBlendWeights(const MultiMixState& m, int waterCount) {
         return w;
     }
 
-    // No percents: the share of each water in the total brine mass flow.
-    float massFlow = 0.0f;
-    for (int j = 0; j < waterCount; ++j) {
-        const float* v = m.sourceWaters[j].values;
-        massFlow += v[AE::kDensity] * v[AE::kBrineFlow];
-    }
-    if (massFlow == 0.0f) {
+    // No percents: the share of each water in the total brine flow, a share of
+    // the volume as typed percents are (the blend weighs the masses itself
+    // where its basis is per kilogram).
+    float flow = 0.0f;
+    for (int j = 0; j < waterCount; ++j) flow += m.sourceWaters[j].values[AE::kBrineFlow];
+    if (flow == 0.0f) {
         w.source = WeightSource::kNone;
         return w;
     }
     w.source = WeightSource::kFromFlows;
-    for (int j = 0; j < waterCount; ++j) {
-        const float* v = m.sourceWaters[j].values;
-        w.percent[j] = v[AE::kDensity] * 100.0f * v[AE::kBrineFlow] / massFlow;
-    }
+    for (int j = 0; j < waterCount; ++j)
+        w.percent[j] = 100.0f * m.sourceWaters[j].values[AE::kBrineFlow] / flow;
     return w;
 }
 

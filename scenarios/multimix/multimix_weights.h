@@ -1,6 +1,6 @@
 // The weights of the multi-mix blend: the weight percents as entered when they
 // add up to 100, rescaled to 100 when they do not, or, when none is given,
-// derived from the waters' brine flows weighted by density (a mass-flow share).
+// derived from the waters' brine flows (a share of the volume, as the percents).
 #pragma once
 
 #include "scenarios/multimix/multimix_records.h"
@@ -8,7 +8,7 @@
 enum class WeightSource {
     kAsEntered,  // the percents add up to 100 and stand
     kRescaled,   // the percents are scaled so that they add up to 100
-    kFromFlows,  // no percents: density x brine flow shares
+    kFromFlows,  // no percents: brine flow shares
     kNone,       // no percents and no flows: nothing to blend by
 };
 

@@ -43,7 +43,7 @@ TEST(BlendWeights, PercentsAddingUpTo100StandAndOthersAreRescaled) {
     }
 }
 
-TEST(BlendWeights, WithoutPercentsTheBrineMassFlowsDecide) {
+TEST(BlendWeights, WithoutPercentsTheBrineFlowsDecide) {
     MultiMixState m = WithWeights({0.0f, 0.0f});
     m.sourceWaters[0].values[E::kDensity] = 1.0f;
     m.sourceWaters[0].values[E::kBrineFlow] = 100.0f;
@@ -54,11 +54,12 @@ TEST(BlendWeights, WithoutPercentsTheBrineMassFlowsDecide) {
     EXPECT_FLOAT_EQ(w.percent[0], 25.0f);
     EXPECT_FLOAT_EQ(w.percent[1], 75.0f);
 
-    // A denser brine weighs more: 1.2 x 100 against 1.0 x 300 is 120 : 300.
+    // The flows are volumes, as the percents are: a denser brine takes the
+    // same share of the blend's volume (the blend weighs its mass itself).
     m.sourceWaters[0].values[E::kDensity] = 1.2f;
     w = ResolveBlendWeights(m, 2);
-    EXPECT_NEAR(w.percent[0], 100.0f * 120.0f / 420.0f, 1e-4f);
-    EXPECT_NEAR(w.percent[1], 100.0f * 300.0f / 420.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(w.percent[0], 25.0f);
+    EXPECT_FLOAT_EQ(w.percent[1], 75.0f);
 }
 
 TEST(BlendWeights, NothingToBlendByIsRefused) {
@@ -66,7 +67,7 @@ TEST(BlendWeights, NothingToBlendByIsRefused) {
     const BlendWeights w = ResolveBlendWeights(none, 3);
     EXPECT_EQ(w.source, WeightSource::kNone);
     EXPECT_FALSE(WeightsMakeABlend(w, 3));
-    // Densities without flows give no mass flow either.
+    // Densities without flows give no flow either.
     MultiMixState dense = none;
     for (WaterAnalysis& s : dense.sourceWaters) s.values[E::kDensity] = 1.0f;
     EXPECT_FALSE(WeightsMakeABlend(ResolveBlendWeights(dense, 3), 3));
