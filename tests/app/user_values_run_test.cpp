@@ -7,6 +7,7 @@
 // and a saved work file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -181,6 +182,58 @@ TEST_F(UserValuesRun, AUnitChangeKeepsTheWater) {
     }
     EXPECT_TRUE(calciumLine) << Read("chem2.txt");
     EXPECT_TRUE(temperatureLine) << Read("chem2.txt");
+}
+
+// Calcium, manganese, zinc, polyphosphate and oxalate typed at the 1,000,000
+// mg/L ceiling, then each changed to "as CaCO3": the ceiling moves with the
+// unit, so the change is made, the saved file opens, the form's unedited OK
+// takes what it shows, and the change undone gives 1,000,000 again (seen
+// failing: "Calcium (2.49723e+06) is above 2,497,230" on opening; the change
+// refused as manganese, zinc, polyphosphate and oxalate kept a flat
+// 1,000,000; then "1.822e+06" refused by the form's OK).
+TEST_F(UserValuesRun, ConcentrationsAtTheCeilingKeepItThroughAChangeOfUnits) {
+    struct Ion {
+        int field;
+        int scroll;       // its unit's scroll bar in the units dialog
+        double molarMass;  // per charge pair: 100.09 mg of CaCO3 per this many mg
+    };
+    const Ion ions[] = {{400, 400, 40.08}, {470, 470, 54.94}, {471, 471, 65.38},
+                        {424, 506, 0.0},   {497, 497, 88.02}};
+    std::string typed, change, undo, read;
+    for (const Ion& i : ions) {
+        typed += "dialog 80 set " + std::to_string(i.field) + " 1000000\n";
+        change += "dialog 29 scroll " + std::to_string(i.scroll) + " down 1\n";
+        undo += "dialog 29 scroll " + std::to_string(i.scroll) + " up 1\n";
+        read += "dialog 80 read " + std::to_string(i.field) + "\n";
+    }
+    ASSERT_EQ(Run(kSeaWater + typed + "dialog 80 press 1\nmenu 1030\n" + change +
+                  "dialog 29 press 1\nmenu 1065\nfile \\CEIL.KRV\nmenu 1022\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_FALSE(Logged("The units were not changed")) << Log();
+    Fresh();
+    ASSERT_EQ(Run("file \\CEIL.KRV\nmenu 1020\n" + read + "dialog 80 press 1\nmenu 1030\n" +
+                  undo + "dialog 29 press 1\nmenu 1065\n" + read +
+                  "dialog 80 press 2\nmenu 1030\nanswer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+    EXPECT_FALSE(Logged("is outside the range")) << Log();
+    EXPECT_FALSE(Logged("The units were not changed")) << Log();
+    for (const Ion& i : ions) {
+        const std::vector<std::string> shown = Reads(i.field);
+        ASSERT_EQ(shown.size(), 2u) << i.field << "\n" << Log();
+        auto number = [](std::string text) {
+            text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+            return std::strtod(text.c_str(), nullptr);
+        };
+        if (i.molarMass > 0.0) {
+            const double asCaCO3 = 1.0e6 * 100.09 / i.molarMass;
+            EXPECT_NEAR(number(shown[0]), asCaCO3, 1e-3 * asCaCO3) << i.field;
+        }
+        EXPECT_NEAR(number(shown[1]), 1.0e6, 1.0) << i.field;
+    }
 }
 
 // The formation water calculated last leaves its ID# and time in the working
