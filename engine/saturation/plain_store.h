@@ -24,6 +24,14 @@ inline float PlainToFloat(double x) {
     return static_cast<float>(x);
 }
 
+// x held within +-1e37 (a NaN stays a NaN, for PlainToFloat to bound).
+inline double WithinBound(double x) {
+    using plain_store_detail::kBound;
+    if (x > kBound) return kBound;
+    if (x < -kBound) return -kBound;
+    return x;
+}
+
 // x when it is finite; +-1e37 for an infinity, +1e37 for a NaN.
 inline double FiniteOrBound(double x) {
     using plain_store_detail::kBound;

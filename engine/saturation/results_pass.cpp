@@ -91,14 +91,16 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     out.waterActivity = ClampToFloat(w.waterActivity);
 
     // The momentary excess carries the result scale factor of element 44 (1.0 when
-    // it is 0, which is written back).
+    // it is 0, which is written back). The not-applicable bound (1e37) stays
+    // the bound, and no scaled excess passes it: a record holds nothing
+    // beyond what the engine bounds its values with.
     float* v = out.analysis.values;
     if (v[kResultScale] == 0.0f) v[kResultScale] = 1.0f;
     const double scale = v[kResultScale];
     for (int i = 0; i < kMineralExcessCount; ++i) {
         const float stored =
             i == ExcessEntry::kCalciumOxalate ? out.oxalate.excess : ClampToFloat(excess[i]);
-        out.excess[i] = PlainToFloat(static_cast<double>(stored) * scale);
+        out.excess[i] = PlainToFloat(WithinBound(static_cast<double>(stored) * scale));
     }
     for (int i = kMineralExcessCount; i < 38; ++i) out.excess[i] = 0.0f;
 

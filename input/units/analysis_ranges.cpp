@@ -83,11 +83,19 @@ bool Dissolved(int element) {
     }
 }
 
+// kHighestConcentrationMgL of the element itself, written as a change of
+// units writes it in `units` and `mode` (at a specific gravity of 1), so that
+// the ceiling of every unit is the same amount and a change of units keeps a
+// value within it.
 double CeilingIn(int element, const UnitCodes& units, uint16_t mode) {
     if (element < 0) return kHighestConcentrationMgL;
-    const UnitContext context{units, mode, 2, UnitFactorTable};
-    const double factor = GetIonUnitFactor(static_cast<int16_t>(element), context);
-    return factor > 0.0 ? kHighestConcentrationMgL / factor : kHighestConcentrationMgL;
+    double values[E::kCount] = {};
+    values[element] = kHighestConcentrationMgL;
+    values[E::kResultScale] = 1.0;
+    const UnitCodes asItself{};
+    ConvertValuesOnce(values, UnitBasis{asItself, ReportingMode::kMgPerL, 0},
+                      UnitBasis{units, mode, 0});
+    return values[element] > 0.0 ? values[element] : kHighestConcentrationMgL;
 }
 
 // A stored temperature or pressure may have been typed in another unit and
@@ -162,8 +170,10 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
     };
     switch (kind) {
         case FieldKind::kAmount:
-            // As an f32 holds it, which is what the clean-up compares.
-            return {true, 0.0, static_cast<double>(static_cast<float>(kLargestAmount)), false};
+            // As an f32 holds it, which is what the clean-up compares, and no
+            // more within the rounding RangeHolds allows.
+            return {true, 0.0, static_cast<double>(static_cast<float>(kLargestAmount)) / (1.0 + 1e-6),
+                    false};
         case FieldKind::kConcentration:
             return {true, 0.0, kHighestConcentrationMgL, false};
         case FieldKind::kSigned:
@@ -261,10 +271,12 @@ bool RangeHolds(const AnalysisValueRange& r, double value) {
     if (r.negativeMeans && value < 0.0) return true;
     if (r.zeroMeans && value == 0.0) return true;
     // A bound written in another unit (20.85 lbs/gal for 2.5 g/mL) holds the
-    // decimal text of itself.
-    constexpr double kDecimalRounding = 1e-9;
-    return value >= r.low - kDecimalRounding * std::fabs(r.low) &&
-           value <= r.high + kDecimalRounding * std::fabs(r.high);
+    // decimal text of itself, and a value a change of units converted holds
+    // the rounding of its float (1,000,000 mg/L of calcium is 2,497,230.5 as
+    // CaCO3, of oxalate 1,137,123 against 1,137,122.3).
+    constexpr double kFloatRounding = 1e-6;
+    return value >= r.low - kFloatRounding * std::fabs(r.low) &&
+           value <= r.high + kFloatRounding * std::fabs(r.high);
 }
 
 bool AnalysisValueAllowed(int element, float value, const UnitCodes& units) {

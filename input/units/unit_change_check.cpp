@@ -43,11 +43,13 @@ std::string RowRefusal(const float* row, const UnitBasis& before, const UnitBasi
 
 }  // namespace
 
-std::string UnitChangeRefusal(const UnitBasis& before, const UnitBasis& after) {
+std::string UnitChangeRefusal(const UnitBasis& before, const UnitBasis& after,
+                              const float* formWater) {
     static const char* const kWaters[kFormWaterCount] = {"surface water", "injection water",
                                                          "formation water"};
     std::string why;
-    std::string water;
+    std::string water = "water on the form";
+    if (formWater != nullptr) why = RowRefusal(formWater, before, after);
     for (int32_t w = 0; w < kFormWaterCount && why.empty(); ++w)
         if (IsFormWaterEntered(w) && HoldsEnteredValues(enteredValues[w])) {
             why = RowRefusal(enteredValues[w], before, after);

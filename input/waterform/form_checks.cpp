@@ -200,6 +200,9 @@ bool CheckNumberField(win::HWND dialog, const NumberField& field) {
     const std::string name = FieldName(dialog, field.controlId, field.name);
     double value = 0.0;
     if (!ReadDecimalField(dialog, field.controlId, name, value)) return false;
+    // An unedited field holds the number it shows, not its rounded text
+    // (1,821,854 shown as 1.822e+06 at the top of its range).
+    value = ShownValueOr(dialog, field.controlId, value);
     const std::string refusal = FieldRangeRefusal(
         field.kind, name.c_str(), value, DialogFieldText(dialog, field.controlId), field.element);
     if (refusal.empty()) return true;

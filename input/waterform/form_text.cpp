@@ -75,6 +75,13 @@ float ReadFieldNumber(win::HWND form, int controlId) {
     return ToStoredFloat(ReadNumber(FieldText(form, controlId)));
 }
 
+double ShownValueOr(win::HWND form, int controlId, double read) {
+    const auto shown = ShownNumbers().find({form, controlId});
+    if (shown != ShownNumbers().end() && shown->second.text == FieldText(form, controlId))
+        return shown->second.value;
+    return read;
+}
+
 float ReadFieldNumberAsShown(win::HWND form, int controlId) {
     return ToStoredFloat(ReadFieldValueAsShown(form, controlId));
 }

@@ -26,6 +26,10 @@
 // Writes the value with the adaptive format at `digits` significant digits.
 void WriteFieldNumber(win::HWND form, int controlId, double value, int digits = 5);
 
+// The number a field was last given, while it shows the text it was given
+// as; `read` (what its text reads as) once the user edited it.
+[[nodiscard]] double ShownValueOr(win::HWND form, int controlId, double read);
+
 // The sample time of a text: "hh:mm" (or "h:mm"), or up to four digits read as
 // hours x 100 + minutes ("930" is 09:30), blanks around it ignored; an empty
 // text is 00:00. False, leaving `time` alone, for any other text, a time past

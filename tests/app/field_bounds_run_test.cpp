@@ -149,6 +149,51 @@ TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
     }
 }
 
+// A change of units from the water form that would show a value past the
+// range the new unit takes is refused, naming the field, and the form keeps
+// the water as typed, which its OK then takes (seen failing: 578 K became
+// 580.71 F and the form refused its own unedited OK; 14,700 psia became
+// 1,000.29 atm).
+TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
+    struct Case {
+        const char* units;   // chosen first, from the main window
+        int control;
+        const char* typed;
+        const char* change;  // the units dialog's lines the form's Change Units sends
+        const char* field;
+        int element;
+    };
+    const Case cases[] = {
+        {"dialog 29 scroll 645 down 2\n", 427, "578", "dialog 29 scroll 645 up 2\n",
+         "outside the range of Temperature (30 to 572", E::kTemperature},
+        {"dialog 29 scroll 920 down 2\n", 429, "14700", "dialog 29 scroll 920 up 2\n",
+         "outside the range of Pressure (0 to 1000", E::kPressure},
+    };
+    for (const Case& c : cases) {
+        FreshFolder();
+        const std::string control = std::to_string(c.control);
+        ASSERT_EQ(Run(std::string(c.units) + "dialog 29 press 1\nmenu 1065\n" + kTypedWater +
+                      "dialog 80 set " + control + " " + c.typed + "\ndialog 80 press 433\n" +
+                      c.change + "dialog 29 press 1\ndialog 29 press 2\ndialog 80 read " + control +
+                      "\ndialog 80 press 1\nmenu 1030\nanswer no Data has been modified\n"),
+                  0)
+            << c.typed << "\n"
+            << Log();
+        EXPECT_TRUE(Logged("leaves the form's range: ")) << Log();
+        EXPECT_TRUE(Logged(c.field)) << Log();
+        EXPECT_TRUE(Logged("The units were not changed.")) << Log();
+        EXPECT_FALSE(Logged("Please enter a value in that range")) << Log();
+        const std::vector<std::string> shown = Reads(c.control);
+        ASSERT_EQ(shown.size(), 1u) << Log();
+        std::string digits;
+        for (char ch : shown[0])
+            if (ch != ',') digits += ch;
+        EXPECT_EQ(std::strtod(digits.c_str(), nullptr), std::strtod(c.typed, nullptr)) << shown[0];
+        EXPECT_EQ(resultStatus.surfaceEntered, 1) << Log();
+        EXPECT_EQ(surfaceWater.values[c.element], std::strtof(c.typed, nullptr));
+    }
+}
+
 // A refusal repeats a long text only in part, so that the field and the range
 // after it stay in sight (a number, a time and a date alike), and says a
 // number below the least is too small.

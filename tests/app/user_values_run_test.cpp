@@ -7,6 +7,7 @@
 // and a saved work file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -181,6 +182,58 @@ TEST_F(UserValuesRun, AUnitChangeKeepsTheWater) {
     }
     EXPECT_TRUE(calciumLine) << Read("chem2.txt");
     EXPECT_TRUE(temperatureLine) << Read("chem2.txt");
+}
+
+// Calcium, manganese, zinc, polyphosphate and oxalate typed at the 1,000,000
+// mg/L ceiling, then each changed to "as CaCO3": the ceiling moves with the
+// unit, so the change is made, the saved file opens, the form's unedited OK
+// takes what it shows, and the change undone gives 1,000,000 again (seen
+// failing: "Calcium (2.49723e+06) is above 2,497,230" on opening; the change
+// refused as manganese, zinc, polyphosphate and oxalate kept a flat
+// 1,000,000; then "1.822e+06" refused by the form's OK).
+TEST_F(UserValuesRun, ConcentrationsAtTheCeilingKeepItThroughAChangeOfUnits) {
+    struct Ion {
+        int field;
+        int scroll;       // its unit's scroll bar in the units dialog
+        double molarMass;  // per charge pair: 100.09 mg of CaCO3 per this many mg
+    };
+    const Ion ions[] = {{400, 400, 40.08}, {470, 470, 54.94}, {471, 471, 65.38},
+                        {424, 506, 0.0},   {497, 497, 88.02}};
+    std::string typed, change, undo, read;
+    for (const Ion& i : ions) {
+        typed += "dialog 80 set " + std::to_string(i.field) + " 1000000\n";
+        change += "dialog 29 scroll " + std::to_string(i.scroll) + " down 1\n";
+        undo += "dialog 29 scroll " + std::to_string(i.scroll) + " up 1\n";
+        read += "dialog 80 read " + std::to_string(i.field) + "\n";
+    }
+    ASSERT_EQ(Run(kSeaWater + typed + "dialog 80 press 1\nmenu 1030\n" + change +
+                  "dialog 29 press 1\nmenu 1065\nfile \\CEIL.KRV\nmenu 1022\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_FALSE(Logged("The units were not changed")) << Log();
+    Fresh();
+    ASSERT_EQ(Run("file \\CEIL.KRV\nmenu 1020\n" + read + "dialog 80 press 1\nmenu 1030\n" +
+                  undo + "dialog 29 press 1\nmenu 1065\n" + read +
+                  "dialog 80 press 2\nmenu 1030\nanswer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+    EXPECT_FALSE(Logged("is outside the range")) << Log();
+    EXPECT_FALSE(Logged("The units were not changed")) << Log();
+    for (const Ion& i : ions) {
+        const std::vector<std::string> shown = Reads(i.field);
+        ASSERT_EQ(shown.size(), 2u) << i.field << "\n" << Log();
+        auto number = [](std::string text) {
+            text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+            return std::strtod(text.c_str(), nullptr);
+        };
+        if (i.molarMass > 0.0) {
+            const double asCaCO3 = 1.0e6 * 100.09 / i.molarMass;
+            EXPECT_NEAR(number(shown[0]), asCaCO3, 1e-3 * asCaCO3) << i.field;
+        }
+        EXPECT_NEAR(number(shown[1]), 1.0e6, 1.0) << i.field;
+    }
 }
 
 // The formation water calculated last leaves its ID# and time in the working
@@ -417,22 +470,24 @@ struct UnitSet {
     // 19,400 meq/L of chloride in a water of 2.5 g/mL is 1.7 million mg/L; a
     // pCO2 in ppm of the gas has no pressure in atm when the water's pressure
     // is left blank.
-    bool backRefused[4] = {};
+    bool backRefused[5] = {};
+    // The least temperature and density the form takes in these units.
+    const char* least[2] = {"30", "0.5"};
 };
 // clang-format off
 const UnitSet kUnitSets[] = {
     {"mg/L, F, atm, g/mL", "", {"77", "572"}, {"1.025", "2.5"}, {"2", "1000"},
-     {"0.0005", "1000"}, {"0.001", "1000"}},
+     {"0.0005", "1000"}, {"0.001", "1000"}, {}, {"30", "0.5"}},
     {"ppm, C, bar, lbs/gal, gas in ppm",
      "dialog 29 click 631\ndialog 29 scroll 645 down 1\ndialog 29 scroll 920 down 1\n"
      "dialog 29 scroll 428 down 1\ndialog 29 scroll 822 down 4\ndialog 29 scroll 821 down 4\n",
      {"25", "300"}, {"8.55", "20.85"}, {"2", "1000"}, {"500", "1000000"}, {"1000", "1000000"},
-     {false, false, false, true}},
+     {false, false, false, true, true}, {"-2", "4.17"}},
     {"epm, K, psia, gas in mole %",
      "dialog 29 click 633\ndialog 29 scroll 645 down 2\ndialog 29 scroll 920 down 2\n"
      "dialog 29 scroll 822 down 5\ndialog 29 scroll 821 down 5\n",
      {"298", "578"}, {"1.025", "2.5"}, {"30", "14700"}, {"0.05", "100"}, {"0.1", "100"},
-     {false, true, true, false}},
+     {false, true, true, false, true}, {"270", "0.5"}},
     {"calcium and alkalinity as CaCO3, kPa, gas in kPa",
      "dialog 29 scroll 400 down 1\ndialog 29 scroll 419 down 3\ndialog 29 scroll 920 down 3\n"
      "dialog 29 scroll 822 down 3\ndialog 29 scroll 821 down 3\n",
@@ -447,8 +502,9 @@ const UnitSet kUnitSets[] = {
 // a brine as heavy as any; or an everyday water whose conditions and partial
 // pressures are the largest their fields take, at an everyday temperature and
 // the pressure left for the calculation (500 atm of CO2 is already more
-// dissolved CO2 than the acidity field takes).
-enum class Water { kEveryday, kLargest, kComputedGas, kTopConditions };
+// dissolved CO2 than the acidity field takes); or an everyday water at the
+// least temperature and density their fields take.
+enum class Water { kEveryday, kLargest, kComputedGas, kTopConditions, kLeast };
 
 // Every field of the water form (or, `multiMix`, of the multi-mix input) with
 // the values of water `water` in units `u`, each water's own: its calcium and
@@ -484,8 +540,8 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
         {425, "1.3"},
         {426, "0.7"},
         {497, "0.2"},
-        {427, u.temperature[end]},
-        {428, u.density[end]},
+        {427, kind == Water::kLeast ? u.least[0] : u.temperature[end]},
+        {428, kind == Water::kLeast ? u.least[1] : u.density[end]},
         // The multi-mix input shows its default, 1, for a pressure left blank.
         {429, kind == Water::kTopConditions && !multiMix ? ""
               : computed                               ? u.pressure[0]
@@ -551,7 +607,7 @@ class EveryFieldRun : public UserValuesRun {
 };
 
 // In each set of units: types every field of the four forms (the multi-mix
-// input's first water, mixed alone), saves the workspace as ALL.KRV, starts
+// input's first water, mixed alone), runs every driver, saves the workspace as ALL.KRV, starts
 // afresh, opens it and reads every field of the four forms again: each reads
 // as typed. A water whose gases the calculation found holds them, past what
 // anyone types, in the saved file.
@@ -575,6 +631,9 @@ void EveryFieldRun::TypeSaveAndOpen(Water kind) {
             steps.push_back(mix ? "press 527" : "press 1");
             script += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
         }
+        // Every driver runs before the save, so that its results are saved
+        // too: Vary Temperature, pH and Pressure, the Well Log table, the mix.
+        script += "menu 1036\nmenu 1038\nmenu 228\nmenu 1250\nmenu 1042\n";
         // Then the units a fresh folder starts with again: the change converts
         // every water, stored and as entered, and that file opens too; a
         // change that would carry a value past the form's range in the new
@@ -685,6 +744,14 @@ TEST_F(EveryFieldRun, TheLargestPartialPressuresComeBack) {
     TypeSaveAndOpen(Water::kTopConditions);
     ASSERT_EQ(storedAcidity_.size(), std::size(kUnitSets));
     EXPECT_GT(storedAcidity_[0], 1.0e6f) << "1,000 atm of CO2";
+}
+
+// The least temperature and density each unit takes: the file opens, every
+// field reads as typed, and a change back to degrees F from -2 C or 270 K,
+// below its 30, is refused (seen failing: the change was made, and 270 K
+// became 26.33 F, which the form's own OK then refused).
+TEST_F(EveryFieldRun, TheLeastValueOfEachFieldComesBack) {
+    TypeSaveAndOpen(Water::kLeast);
 }
 
 // A file without acids opened after New shows none: the acids typed into the

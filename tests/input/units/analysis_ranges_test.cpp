@@ -116,6 +116,22 @@ TEST(AnalysisRanges, TheConcentrationCeilingFollowsTheUnit) {
     EXPECT_NEAR(HighestConcentration(E::kCalcium, u, ReportingMode::kEpm), 49900.0, 50.0);
     EXPECT_NEAR(HighestConcentration(E::kCalcium, u, -1), 2.497e6, 2.0e3);
     EXPECT_DOUBLE_EQ(HighestConcentration(-1, u, ReportingMode::kEpm), 1.0e6);
+    // Manganese, zinc and oxalate as CaCO3 likewise (seen failing: a flat
+    // 1,000,000, which a change of units carried past): 100.09 mg of CaCO3 per
+    // 54.94 mg of manganese, 65.38 of zinc, 88.02 of oxalate.
+    const struct {
+        int element;
+        int item;
+        double molarMass;
+    } asCaCO3[] = {{E::kManganese, UnitItem::kManganese, 54.94},
+                   {E::kZinc, UnitItem::kZinc, 65.38},
+                   {E::kOxalate, UnitItem::kOxalate, 88.02}};
+    for (const auto& c : asCaCO3) {
+        u.code[c.item] = 1;
+        const double want = 1.0e6 * 100.09 / c.molarMass;
+        EXPECT_NEAR(HighestConcentration(c.element, u, ReportingMode::kMgPerL), want, 1e-3 * want)
+            << c.element;
+    }
     ResetUnitFactorRecords();
 }
 
