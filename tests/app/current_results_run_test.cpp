@@ -878,13 +878,13 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
 // paints, at once, what it paints opened afresh after the same change (the
 // one-page summary too), and the change undone gives the first pictures back.
 TEST_F(CurrentResultsRun, OpenWindowsFollowThePlotVariable) {
-    const std::string toggle = "answer yes\nmenu 1076\n";
     const std::string evaluated = "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\n";
     struct Case {
         const char* what;
         const char* open;
         std::vector<std::string> windows;
         bool changes;  // whether the plot variable changes what the windows show
+        std::string toggle = "answer yes\nmenu 1076\n";
     };
     // The pressure profile holds the water's own pH and pCO2 in either mode.
     const Case cases[] = {
@@ -897,6 +897,9 @@ TEST_F(CurrentResultsRun, OpenWindowsFollowThePlotVariable) {
         {"pressure graph", "menu 229\n", {"wc2DGraphWindow"}, false},
         {"3D temperature-pH", "menu 1040\n", {"wcGraphWindow"}, true},
         {"3D pressure-temperature", "menu 230\n", {"wcGraphWindow"}, false},
+        // The carbonate model's toggle (CO3 Calc's) marks them alike.
+        {"pH pages, carbonate model", "menu 1038\n", {"DisplaypHWater", "DisplaypHValues"}, true,
+         "answer yes\nmenu 1069\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -912,10 +915,10 @@ TEST_F(CurrentResultsRun, OpenWindowsFollowThePlotVariable) {
             return all;
         };
         const std::string start = SeaWater() + evaluated;
-        const auto kept = RunAndRead(start + c.open + snaps("a") + toggle + snaps("b") + toggle +
-                                         snaps("c"),
+        const auto kept = RunAndRead(start + c.open + snaps("a") + c.toggle + snaps("b") +
+                                         c.toggle + snaps("c"),
                                      names({"a", "b", "c"}));
-        const auto fresh = RunAndRead(start + toggle + c.open + snaps("b"), names({"b"}));
+        const auto fresh = RunAndRead(start + c.toggle + c.open + snaps("b"), names({"b"}));
         const size_t n = c.windows.size();
         for (size_t w = 0; w < n; ++w) {
             SCOPED_TRACE(c.windows[w]);

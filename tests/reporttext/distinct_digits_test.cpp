@@ -37,15 +37,4 @@ TEST(DistinctDigits, EachPointReadsApartFromZeroAndItsNeighbours) {
     }
 }
 
-TEST(DistinctDigits, ReadsApartFindsTheTextsThatJoin) {
-    const std::vector<double> values{0.0034, 0.17, 0.34, 0.34};
-    const std::vector<std::string> texts{"0.0", "0.2", " 0.3", "0.3"};
-    EXPECT_FALSE(ReadsApart(texts, values, 0));  // 0.0034 reads 0
-    EXPECT_TRUE(ReadsApart(texts, values, 1));
-    // Equal values may read alike; "0.3" and " 0.3" are one text.
-    EXPECT_TRUE(ReadsApart(texts, values, 3));
-    EXPECT_TRUE(ReadsApart({"0.17", "0.2"}, {0.17, 0.2}, 0));
-    EXPECT_FALSE(ReadsApart({"0.2", "0.2"}, {0.17, 0.2}, 1));
-}
-
 }  // namespace
