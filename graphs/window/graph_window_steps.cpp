@@ -151,6 +151,7 @@ void ShowMainWindowAgain() {
     win::SetActiveWindow(main);
     win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
     win::UpdateWindow(main);
+    win::ActivateFrontWindow(main);  // a page left open in front keeps the keys
 }
 
 void CloseSlotGraphWindow(win::HWND) {

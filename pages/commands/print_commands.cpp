@@ -41,9 +41,11 @@ void BeginPrint(win::HWND hwnd) {
     printJobState.printAborted = 0;
 }
 
-void EndPrint(win::HWND hwnd, bool focus) {
+// Every page printed, alone or with its group, is in front again and takes
+// the keys.
+void EndPrint(win::HWND hwnd) {
     win::EnableWindow(hwnd, win::TRUE);
-    if (focus) win::SetFocus(hwnd);
+    win::SetActiveWindow(hwnd);
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
     printJobState.printAborted = 0;
     printJobState.singlePageJob = 0;
@@ -105,20 +107,6 @@ std::vector<Step> GroupSteps(PrintGroup group, int water) {
     return steps;
 }
 
-// The pages of menus 11 and 12 take the focus after PRINT ALL WINDOWS; those
-// of menu 17 do not.
-bool TakesFocus(PageClass page) {
-    switch (page) {
-        case PageClass::kCycledValues:
-        case PageClass::kPhValues:
-        case PageClass::kPressValues:
-        case PageClass::kTempValues:
-            return false;
-        default:
-            return true;
-    }
-}
-
 }  // namespace
 
 void PrintPage(PageClass page, win::HWND hwnd) {
@@ -134,7 +122,7 @@ void PrintPage(PageClass page, win::HWND hwnd) {
     printJobState.singlePageJob = c.singlePageJob;
     if (c.printOnPrinter) graphOutputFlags.renderTarget = RenderTarget::kPrinter;
     PrintReport(c.print, argument);
-    EndPrint(hwnd, false);
+    EndPrint(hwnd);
 }
 
 void PrintAllPages(PageClass page, win::HWND hwnd) {
@@ -156,5 +144,5 @@ void PrintAllPages(PageClass page, win::HWND hwnd) {
         if (i + 1 == steps.size() && !separateJobs) printJobState.singlePageJob = JobPart::kLast;
         PrintReport(steps[i].report, steps[i].argument);
     }
-    EndPrint(hwnd, TakesFocus(page));
+    EndPrint(hwnd);
 }

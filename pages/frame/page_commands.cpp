@@ -39,6 +39,8 @@ void BringMainWindowBack(PageClass page) {
     if (ActivatesMainWindow(page)) win::SetActiveWindow(main);
     win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
     win::UpdateWindow(main);
+    // A page still open stands in front of the main window and keeps the keys.
+    win::ActivateFrontWindow(main);
 }
 
 void OnPageCommand(PageClass page, win::HWND hwnd, unsigned command) {

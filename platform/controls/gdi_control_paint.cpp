@@ -277,17 +277,19 @@ void PaintScrollBar(const ControlPaintInfo& info) {
     auto box = [&](int from, int to) {
         return info.vertical ? RECT{0, from, c.right, to} : RECT{from, 0, to, c.bottom};
     };
+    // The focus mark: the arrows and the thumb in the selection colour, the
+    // arrows' points white, so a bar of two arrows alone shows it too.
+    const COLORREF face = info.focused ? kSelection : GetSysColor(COLOR_BTNFACE);
     bool first = true;
     for (RECT r : {box(0, g.arrow), box(length - g.arrow, length)}) {
-        Fill(info.hdc, r, GetSysColor(COLOR_BTNFACE));
+        Fill(info.hdc, r, face);
         Edge(info.hdc, r, true);
-        Arrow(info.hdc, r, info.vertical, first, TextColour(info));
+        Arrow(info.hdc, r, info.vertical, first, info.focused ? kLight : TextColour(info));
         first = false;
     }
-    if (info.focused) Frame(info.hdc, Inset(info.client, 1), kShadow);
     if (g.thumbLength == 0) return;
     const RECT t = box(g.thumbStart, g.thumbStart + g.thumbLength);
-    Fill(info.hdc, t, GetSysColor(COLOR_BTNFACE));
+    Fill(info.hdc, t, face);
     Edge(info.hdc, t, true);
 }
 

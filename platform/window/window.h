@@ -72,6 +72,10 @@ HWND SetFocus(HWND hwnd);
 [[nodiscard]] HWND GetFocus();
 HWND SetActiveWindow(HWND hwnd);
 [[nodiscard]] HWND GetActiveWindow();
+// Activates the window in front among `any`'s program (its first owner and
+// every window that owner owns, shown, enabled and not minimised) and
+// returns it; null when none takes the keyboard.
+HWND ActivateFrontWindow(HWND any);
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 [[nodiscard]] HWND GetCapture();

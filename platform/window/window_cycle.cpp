@@ -3,7 +3,8 @@
 // shown and takes input, in the order they were opened. The window reached
 // comes to the top and takes the keyboard, so that its own keys (a page's
 // Page Down) work without a click. Nothing moves while a modal dialog or box
-// holds the owner.
+// holds the owner. After a command, a print or a window's close the program
+// can hand the keyboard to its window in front (ActivateFrontWindow).
 #include <algorithm>
 
 #include "platform/window/window.h"
@@ -53,3 +54,23 @@ bool CycleProgramWindows(bool backwards) {
 }
 
 }  // namespace win::detail
+
+namespace win {
+
+HWND ActivateFrontWindow(HWND any) {
+    detail::Window* w = detail::FindWindowRecord(any);
+    while (w != nullptr && w->parent != nullptr) w = detail::FindWindowRecord(w->parent);
+    if (w == nullptr) return nullptr;
+    // Top-level windows stand in z-order, the one in front first.
+    const HWND root = detail::RootOwner(w->handle);
+    for (HWND h : detail::TopLevelWindows()) {
+        detail::Window* t = detail::FindWindowRecord(h);
+        if (t != nullptr && detail::TakesKeys(*t) && detail::RootOwner(h) == root) {
+            SetActiveWindow(h);
+            return h;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace win

@@ -167,7 +167,13 @@ win::LRESULT MainWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
             UpdateMenuTexts();  // dialogs and pages change the flags the menu follows
             break;
         case win::WM_COMMAND:
-            if (DispatchMenuCommand(hwnd, wParam)) return 0;
+            if (DispatchMenuCommand(hwnd, wParam)) {
+                // A command that ends on the main window, with pages or graphs
+                // shown over it, leaves the keyboard with the window in front.
+                if (win::IsWindow(hwnd) && win::GetActiveWindow() == hwnd)
+                    win::ActivateFrontWindow(hwnd);
+                return 0;
+            }
             break;
         case win::WM_SYSCOMMAND:
             // The close box leaves the way QUIT does, the save question included.

@@ -9,18 +9,21 @@
 #     in FILES is What's Stored, I, I in INPUT is Input pH Curve;
 #  3. the one-page summary opens below the main window's menu bar, which a
 #     click still reaches;
-#  4. Ctrl+F6 and Ctrl+Tab step the keyboard through the main window and its
-#     pages in a ring, Shift with them back; the page reached scrolls with
-#     Page Down;
-#  5. in the units dialog the focused radio button shows it, the arrows go
-#     round the three of its group (never onto the group's frame), and the
-#     temperature spinner's Down and Up undo each other and go round alike;
+#  4. the water form's OK leaves the keyboard with the page in front; Ctrl+F6
+#     and Ctrl+Tab step it through the main window and its pages in a ring,
+#     Shift with them back; the page reached scrolls with Page Down; after a
+#     page's PRINT the page keeps it; Escape from Select Parameters and a
+#     what-if leave it with the page in front, not the main window behind;
+#  5. in the units dialog the focused radio button and the focused unit
+#     arrows show it, the arrows go round the three of its group (never onto
+#     the group's frame), and the temperature spinner's Down and Up undo each
+#     other and go round alike;
 #  6. on a page Alt+O drops its OPTIONS and Alt+F the main menu's FILES;
 #  7. on the 3D graph Alt+P drops PROPERTIES (no print) and Alt+C, twice,
 #     CHOOSE GRAPH then CHANGE RANGE (the bars stay); after the range's OK the
 #     graph has the keyboard; in the print dialog Tab, Escape and Enter work
 #     from the printer list, and a print, cancelled or not, leaves the graph
-#     where it was.
+#     where it was; its CLOSE gives the keyboard to the page in front.
 # Each wait has its own short limit: a key that brings nothing fails the test
 # at that step.
 # Every process started here is ended here. Exit 77 (skipped) without the X
@@ -41,7 +44,13 @@ shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 focused_name() { xdotool getwindowfocus getwindowname 2>/dev/null; }
-focus_is() { [ "$(focused_name)" = "$1" ]; }
+# The main window's title tells the last print after its name.
+focus_is() {
+  case "$1" in
+    Tarvex) focused_name | grep -q '^Tarvex\( - .*\)\?$' ;;
+    *) [ "$(focused_name)" = "$1" ] ;;
+  esac
+}
 geometry() {  # geometry WINDOW: sets X Y WIDTH HEIGHT on the screen
   info=$(xwininfo -id "$1")
   X=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
@@ -196,7 +205,11 @@ check "OK in the form opens the water's pages" \
   wait_for 30 shown '^SURFACE WATER DEPOSITION POTENTIAL INDICATORS$'
 wait_for 10 gone '^SURFACE WATER CHEMISTRY INPUT FORM$' ||
   echo "shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
-step 10 focus_is Tarvex
+# The indicators page opens last, in front: it has the keyboard.
+INDICATORS='SURFACE WATER DEPOSITION POTENTIAL INDICATORS'
+check "after the form's OK the page in front has the keyboard ($(focused_name))" \
+  wait_for 10 focus_is "$INDICATORS"
+start=$(focused_name)
 ring=""
 for i in 1 2 3 4; do
   before=$(focused_name)
@@ -206,18 +219,17 @@ for i in 1 2 3 4; do
 done
 check "Ctrl+F6 four times goes round the main window and its three pages ($ring)" \
   sh -c "echo '$ring' | grep -q 'SUMMARY' && echo '$ring' | grep -q '|SURFACE WATER ANALYSIS' &&
-    echo '$ring' | grep -q 'INDICATORS' && [ '${ring##*|}' = Tarvex ]"
+    echo '$ring' | grep -q '|Tarvex|' && [ '${ring##*|}' = '$start' ]"
 xdotool key ctrl+Tab
-step 10 sh -c "! [ \"\$(xdotool getwindowfocus getwindowname)\" = Tarvex ]"
+step 10 sh -c "! [ \"\$(xdotool getwindowfocus getwindowname)\" = '$start' ]"
 first=$(focused_name)
 check "Ctrl+Tab steps as Ctrl+F6 ($first)" [ "$first" = "$(echo "$ring" | cut -d'|' -f2)" ]
 xdotool key ctrl+shift+F6
-check "Shift+Ctrl+F6 steps back" wait_for 10 focus_is Tarvex
+check "Shift+Ctrl+F6 steps back" wait_for 10 focus_is "$start"
 xdotool key ctrl+shift+Tab
 check "Shift+Ctrl+Tab steps back round the ring" \
   wait_for 10 focus_is "$(echo "$ring" | cut -d'|' -f4)"
 # The indicators page is longer than its window.
-INDICATORS='SURFACE WATER DEPOSITION POTENTIAL INDICATORS'
 for i in 1 2 3 4; do
   focus_is "$INDICATORS" && break
   xdotool key ctrl+F6
@@ -234,7 +246,41 @@ if [ -n "$PAGE" ]; then
     "import -window root -crop '$AREA' +repage '$WORK/page2.png' 2>/dev/null &&
      [ \"\$(compare -metric AE '$WORK/page1.png' '$WORK/page2.png' null: 2>&1)\" != 0 ]"
 fi
+# PRINT on the page: the page printed keeps the keyboard.
+xdotool key alt+o
+step 5 shown '^OPTIONS$'
+xdotool key p
+step 10 shown '^Print$'
+xdotool key Return
+step 30 sh -c "ls '$WORK/run/out/'*.pdf"
+step 10 gone '^Print$'
+check "after its PRINT the page has the keyboard ($(focused_name))" \
+  wait_for 10 focus_is "$INDICATORS"
+# Select Parameters from the main window, Escape: the page in front (the
+# indicators page, which had the keyboard last) takes it back.
 for i in 1 2 3 4; do
+  focus_is Tarvex && break
+  xdotool key ctrl+F6
+  settle
+done
+step 10 focus_is Tarvex
+xdotool key alt+w
+step 5 shown '^WHAT-IF$'
+xdotool key s Return
+step 10 shown "^ Single Water 'What-if' Scenarios\$"
+xdotool key Escape
+step 10 gone "^ Single Water 'What-if' Scenarios\$"
+check "Escape from Select Parameters leaves the keyboard with the page in front ($(focused_name))" \
+  wait_for 10 focus_is "$INDICATORS"
+# A what-if from the page: Vary Temperature opens the temperature pages, the
+# last of them in front with the keyboard.
+xdotool key alt+w
+step 5 shown '^WHAT-IF$'
+xdotool key t
+step 30 shown 'VERSUS TEMPERATURE$'
+check "after Vary Temperature its page in front has the keyboard ($(focused_name))" \
+  wait_for 10 sh -c "xdotool getwindowfocus getwindowname | grep -q 'VERSUS TEMPERATURE\$'"
+for i in 1 2 3 4 5 6 7; do
   focus_is Tarvex && break
   xdotool key ctrl+F6
   settle
@@ -269,13 +315,26 @@ if [ -n "$UNITS" ]; then
   check "three Downs go round the group's three buttons" same "$WORK/down1.png" "$WORK/down4.png"
   # The temperature spinner: the 29th field from the first (the focus
   # starts there when the dialog opens again).
+  # Calcium's unit arrows, the first field, show the focus when the dialog
+  # opens again.
   xdotool key Escape
   step 10 gone '^ANALYTICAL UNITS SELECTION$'
+  for i in 1 2 3 4 5 6 7; do
+    focus_is Tarvex && break
+    xdotool key ctrl+F6
+    settle
+  done
   xdotool key alt+p
   step 5 shown '^PREFERENCES$'
   xdotool key u
   step 10 shown '^ANALYTICAL UNITS SELECTION$'
   settle
+  # Calcium's unit arrows, the first field, have the keyboard: they stand
+  # out in the selection's dark blue, as nothing else on the dialog does.
+  grab "$WORK/units.png" "$WHOLE"
+  MARK=$(convert "$WORK/units.png" -fill white +opaque 'rgb(0,0,128)' -fill black \
+    -opaque 'rgb(0,0,128)' -format '%[fx:round(w*h*(1-mean))]' info: 2>/dev/null)
+  check "the focused unit arrows show the focus ($MARK pixels of the mark)" [ "${MARK:-0}" -ge 20 ]
   xdotool key $(for i in $(seq 28); do echo Tab; done)
   still "$WORK/t0.png" "$WHOLE"
   xdotool key Down
@@ -372,6 +431,15 @@ GRAPH=$(window '^Tarvex Graph$')
 geometry "$GRAPH"
 check "the print leaves the graph in its place ($X,$Y ${WIDTH}x$HEIGHT)" \
   [ "$X,$Y,$WIDTH,$HEIGHT" = "$GX,$GY,$GW,$GH" ]
+
+# CLOSE on the graph: the indicators page, in front of the main window,
+# takes the keyboard.
+xdotool key alt+o
+step 5 shown '^OUTPUT$'
+xdotool key c c Return
+step 10 gone '^Tarvex Graph$'
+check "after the graph's CLOSE the page in front has the keyboard ($(focused_name))" \
+  wait_for 10 focus_is "$INDICATORS"
 
 kill "$TARVEX_PID" 2>/dev/null
 echo "$PASSED passed, $FAILED failed"
