@@ -186,9 +186,10 @@ struct SpeciationWork {
     bool co2FollowsPh = false;
     // The dissolved CO2 that the total-carbonate target counts, as last added.
     double co2InTarget = 0.0;
-    // A what-if pass whose pH the CO2 partial pressure sets: the pH is the one
-    // that the held CO2 and the free bicarbonate give, taken again in every pass
-    // as the pairs form (set before the first pass).
+    // A pass whose pH the CO2 partial pressure sets (a what-if pass under gas,
+    // or a reference pass given a pCO2 and no pH): the pH is the one that the
+    // held CO2 and the free bicarbonate give, taken again as the pairs form (set
+    // before the first pass).
     bool phFollowsGas = false;
     PassSpecies present;         // the species the passes sum
     bool summed[kSpeciesCount];  // species a pass writes, as far as known

@@ -1,6 +1,6 @@
-// The ratio grid: injection percent by temperature, each mix at the pH its
-// blended carbonate balances at (brought to the target pH when pH control is
-// on); and its two earlier forms, which bring column j to point j of the
+// The ratio grid: injection percent by temperature, each mix at the pH of its
+// blended hydrogen ion (brought to the target pH when pH control is on); and
+// its two earlier forms, which bring column j to point j of the
 // what-if pH range instead.
 #include <cmath>
 #include <iterator>
