@@ -51,10 +51,11 @@ class LegacySamplesRun : public ProgramRunFixture {
     // The pages of the sea water typed with `pco2` (as the form shows it).
     std::string Typed(const std::string& pco2) {
         Fresh();
-        const std::string script = std::string(kSeaWaterTyped) + "dialog 80 set 822 " + pco2 +
-                                   "\ndialog 80 press 1\nmenu 1030\n" +
-                                   "text DisplayMUWater water.txt\ntext DisplayMUValues values.txt\n"
-                                   "answer no Data has been modified\n";
+        const std::string script =
+            std::string(kSeaWaterTyped) + "dialog 80 set 822 " + pco2 +
+            "\ndialog 80 press 1\nmenu 1030\n" +
+            "text DisplayMUWater water.txt\ntext DisplayMUValues values.txt\n"
+            "answer no Data has been modified\n";
         EXPECT_EQ(Run(script), 0) << Log();
         return Pages();
     }

@@ -115,13 +115,12 @@ TEST_F(MultiMixInputRun, SingleWaterAfterAMixIsAFreshStartsWater) {
         "dialog 115 set 414 1700\ndialog 115 set 419 200\n"
         "dialog 115 set 492 50\ndialog 115 press 1\n"
         "dialog 115 next\n";
-    const std::string mix =
-        first +
-        "dialog 115 press 520\n"
-        "dialog 115 set 407 8.3\ndialog 115 set 400 300\n"
-        "dialog 115 set 401 50\ndialog 115 set 404 1000\n"
-        "dialog 115 set 414 1900\ndialog 115 set 419 300\n"
-        "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n";
+    const std::string mix = first +
+                            "dialog 115 press 520\n"
+                            "dialog 115 set 407 8.3\ndialog 115 set 400 300\n"
+                            "dialog 115 set 401 50\ndialog 115 set 404 1000\n"
+                            "dialog 115 set 414 1900\ndialog 115 set 419 300\n"
+                            "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n";
     // The input opens again on the water stored; Cancel closes it.
     const std::string cancelled = first + "dialog 115 press 2\nmenu 113\n";
     auto seaWater = [](const std::string& bicarbonate) {
@@ -172,8 +171,7 @@ TEST_F(MultiMixInputRun, SingleWaterAfterAMixIsAFreshStartsWater) {
             EXPECT_NE(log.find(opened, once + 1), std::string::npos) << log;
             const std::vector<std::string> after = shown();
             ASSERT_EQ(after.size(), fresh.size()) << Log();
-            for (size_t i = 0; i < fresh.size(); ++i)
-                EXPECT_EQ(after[i], fresh[i]) << "line " << i;
+            for (size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(after[i], fresh[i]) << "line " << i;
         }
     }
 }

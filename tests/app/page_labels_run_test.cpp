@@ -16,11 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sea water typed into the source water form.
-constexpr const char* kSeaWater =
+// Sea water typed into the water form, up to its OK.
+constexpr const char* kSeaWaterForm =
     "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 401 1290\n"
     "dialog 80 set 404 10770\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
-    "dialog 80 set 419 142\ndialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n";
+    "dialog 80 set 419 142\ndialog 80 set 428 1.025\ndialog 80 press 1\n";
+// The sea water as the source water.
+const std::string kSeaWater = std::string(kSeaWaterForm) + "menu 1030\n";
 // Its temperature, pH and pressure profiles.
 constexpr const char* kProfiles = "menu 1036\nmenu 1038\nmenu 228\n";
 
@@ -57,7 +59,7 @@ TEST_F(PageLabelsRun, EachProfilePageKeepsItsOwnAlkalinityForm) {
     // The three pages after their profiles, after a multi-mix, after the
     // species form chosen on the pH page; then the pH and temperature pages
     // printed.
-    std::string script = std::string(kSeaWater) + kProfiles;
+    std::string script = kSeaWater + kProfiles;
     const char* const stages[] = {"typed", "mixed", "chosen"};
     for (const char* stage : stages) {
         // The profiles run again after the mix: their pages painted anew.
@@ -73,7 +75,8 @@ TEST_F(PageLabelsRun, EachProfilePageKeepsItsOwnAlkalinityForm) {
         for (const char* page : kProfilePages) {
             SCOPED_TRACE(std::string(stage) + " " + page);
             const std::string text = Read(std::string(stage) + "_" + page + ".txt");
-            const bool chosen = std::string(stage) == "chosen" && std::string(page) == "DisplaypHWater";
+            const bool chosen =
+                std::string(stage) == "chosen" && std::string(page) == "DisplaypHWater";
             EXPECT_EQ(FormOf(text), chosen ? "species" : "alkalinity") << text;
         }
     }
@@ -89,20 +92,24 @@ TEST_F(PageLabelsRun, EachProfilePageKeepsItsOwnAlkalinityForm) {
 }
 
 // Each water's potentials and excesses, in mg/L whatever the basis the water
-// is typed and reported in: the surface, profile and multi-mix source pages,
-// their copies and their prints all name that one unit.
+// is typed and reported in: the surface, profile, mixing-ratio and multi-mix
+// source pages, their copies and their prints all name that one unit.
 TEST_F(PageLabelsRun, PotentialsAndExcessesNameOneUnitInEveryBasis) {
-    const char* const valuesPages[] = {"DisplayMUValues", "DisplayTempValues", "DisplaypHValues",
-                                       "DisplayPressValues", "DisplayMixedValues"};
+    const char* const valuesPages[] = {"DisplayMUValues",    "DisplayTempValues",
+                                       "DisplaypHValues",    "DisplayPressValues",
+                                       "DisplayMixedValues", "DisplayCycledValues"};
     for (const char* basis : {"632", "631", "633"}) {  // mg/L, ppm, epm
         SCOPED_TRACE(std::string("basis ") + basis);
         Fresh();
         FreshPrinting();
         fs::remove_all(folder / "out");
         fs::create_directories(folder / "out");
+        // The sea water also as the injection and formation waters of the
+        // waterflood mix.
         std::string script = std::string("dialog 29 click ") + basis +
                              "\ndialog 29 press 1\nmenu 1065\n" + kSeaWater + kProfiles +
-                             kMultiMix;
+                             kMultiMix + kSeaWaterForm + "menu 1031\n" + kSeaWaterForm +
+                             "menu 1032\nmenu 1042\n";
         for (const char* page : valuesPages)
             script += std::string("text ") + page + " " + page + ".txt\nmenu 985 " + page +
                       "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " +
@@ -110,7 +117,8 @@ TEST_F(PageLabelsRun, PotentialsAndExcessesNameOneUnitInEveryBasis) {
         ASSERT_EQ(Run(script + kQuit), 0) << Log();
         std::vector<std::string> shown;
         for (const char* page : valuesPages)
-            for (const std::string& name : {std::string(page) + ".txt", std::string(page) + "-copy.txt"})
+            for (const std::string& name :
+                 {std::string(page) + ".txt", std::string(page) + "-copy.txt"})
                 shown.push_back(Read(name));
         for (const fs::path& pdf : Pdfs()) shown.push_back(Text(pdf));
         ASSERT_EQ(shown.size(), 3 * std::size(valuesPages));

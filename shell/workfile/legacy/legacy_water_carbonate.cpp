@@ -43,8 +43,7 @@ void DeriveWaterCarbonate(int16_t version, win::HWND owner) {
     const int32_t shown = mainWindowState.currentWater;
     const int16_t result = dialogResult;
     const uint16_t hold = balanceHold;
-    const bool entered[] = {resultStatus.injectionEntered != 0,
-                            resultStatus.formationEntered != 0};
+    const bool entered[] = {resultStatus.injectionEntered != 0, resultStatus.formationEntered != 0};
     for (const int32_t water : {WaterSelector::kInjection, WaterSelector::kFormation}) {
         if (!entered[water - WaterSelector::kInjection]) continue;
         mainWindowState.currentWater = water;
