@@ -154,14 +154,19 @@ struct Lane {
 
 constexpr int kLanes = 8;
 
-// Whether the water at pH p is below saturation with a lane's carbonate: past
-// the end of the metal or of the carbonate it holds none of the carbonate.
-bool BelowSaturation(const CarbonateConstants& k, double acidity, double startAlkalinity,
-                     const Lane& lane, double p) {
-    const CarbonateStateAt s = CarbonateStateAtPh(k, acidity, p);
+// Whether the water in carbonate state s is below saturation with a lane's
+// carbonate: past the end of the metal or of the carbonate it holds none of
+// the carbonate.
+bool BelowSaturationIn(const CarbonateStateAt& s, double startAlkalinity, const Lane& lane) {
     const double left = lane.metal - (startAlkalinity - s.alkalinity) / 2.0;
     if (!(s.carbonate >= 0.0) || !(left >= 0.0) || !(s.carbonateIon >= 0.0)) return true;
     return left * s.carbonateIon < lane.saturated;
+}
+
+// The same at pH p.
+bool BelowSaturation(const CarbonateConstants& k, double acidity, double startAlkalinity,
+                     const Lane& lane, double p) {
+    return BelowSaturationIn(CarbonateStateAtPh(k, acidity, p), startAlkalinity, lane);
 }
 
 void SearchLanes(const CarbonateConstants& k, double acidity, const CarbonateStateAt& start,
@@ -238,6 +243,10 @@ void SearchCarbonatePotentials(const CarbonateConstants& k, double pH, double ac
                             pH >= kLowestPh && pH <= kHighestPh;
     Lane lanes[kLanes];
     int count = 0;
+    struct {
+        bool found = false;
+        CarbonateStateAt state{};
+    } top;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double s = saturation[i];
         if (!(metal[i] > 0.0) || s == 1.0) {
@@ -255,7 +264,10 @@ void SearchCarbonatePotentials(const CarbonateConstants& k, double pH, double ac
                  s > 1.0 ? kLowestPh : pH, s > 1.0 ? pH : kHighestPh, s > 1.0,
                  CrossingWalk{pH, startHydrogen}, Known{}};
         if (s < 1.0) {
-            if (BelowSaturation(k, acidity, start.alkalinity, l, l.high)) {
+            // Every undersaturated carbonate's interval ends at the same pH,
+            // whose state is found once.
+            if (!top.found) top = {true, CarbonateStateAtPh(k, acidity, kHighestPh)};
+            if (BelowSaturationIn(top.state, start.alkalinity, l)) {
                 out[i] = {false, 0.0};
                 continue;
             }
