@@ -48,8 +48,8 @@ CarbonatePotential SearchCarbonatePotential(const CarbonateConstants& k, double 
                                             double metal, double saturation);
 
 // The same for the carbonates of one water, one metal and saturation ratio
-// each, searched side by side; out[i] is the answer for metal[i], as the search
-// of that carbonate alone gives it.
+// each (the three spans of one length), searched side by side; out[i] is the
+// answer for metal[i], as the search of that carbonate alone gives it.
 void SearchCarbonatePotentials(const CarbonateConstants& k, double pH, double acidity,
                                std::span<const double> metal, std::span<const double> saturation,
                                std::span<CarbonatePotential> out);
