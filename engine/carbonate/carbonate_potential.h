@@ -13,6 +13,8 @@
 // answer never takes more of an ion than the water holds.
 #pragma once
 
+#include <span>
+
 // The carbonate constants in concentration terms at the water's temperature,
 // pressure and ionic strength: K1' and K2' of carbonic acid, the water
 // constant W = m(H) m(OH), and the hydrogen ion's activity coefficient.
@@ -44,3 +46,10 @@ struct CarbonatePotential {
 // carbonate ion is not above 0 (or not a number) has no answer.
 CarbonatePotential SearchCarbonatePotential(const CarbonateConstants& k, double pH, double acidity,
                                             double metal, double saturation);
+
+// The same for the carbonates of one water, one metal and saturation ratio
+// each (the three spans of one length), searched side by side; out[i] is the
+// answer for metal[i], as the search of that carbonate alone gives it.
+void SearchCarbonatePotentials(const CarbonateConstants& k, double pH, double acidity,
+                               std::span<const double> metal, std::span<const double> saturation,
+                               std::span<CarbonatePotential> out);

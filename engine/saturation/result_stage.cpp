@@ -116,15 +116,18 @@ CarbonateSolverValues SolveFamilyCarbonates(const SpeciatedWater& w) {
                                        ConditionalWaterConstant(w), w.G(Ion::kH)};
     const double acidity = CarbonateAcidity(w);
     const double freeCarbonate = w.M(Ion::kCO3);
+    double metal[kFamilyCarbonateCount];
+    double ratio[kFamilyCarbonateCount];
     for (int i = 0; i < kFamilyCarbonateCount; ++i) {
         const FamilyCarbonate& c = kFamilyCarbonates[i];
-        const double metal = w.M(c.cation);
-        const double ratio = metal * freeCarbonate / FamilyKc(w, c);
-        const CarbonatePotential p =
-            SearchCarbonatePotential(constants, w.ph, acidity, metal, ratio);
-        v.potential[i] = p.found ? p.amount * c.molarMass * w.massFactor
-                                 : static_cast<double>(kSolverNotReachable);
+        metal[i] = w.M(c.cation);
+        ratio[i] = metal[i] * freeCarbonate / FamilyKc(w, c);
     }
+    CarbonatePotential p[kFamilyCarbonateCount];
+    SearchCarbonatePotentials(constants, w.ph, acidity, metal, ratio, p);
+    for (int i = 0; i < kFamilyCarbonateCount; ++i)
+        v.potential[i] = p[i].found ? p[i].amount * kFamilyCarbonates[i].molarMass * w.massFactor
+                                    : static_cast<double>(kSolverNotReachable);
     return v;
 }
 

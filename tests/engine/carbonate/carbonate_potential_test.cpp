@@ -107,13 +107,17 @@ CarbonatePotential PlainHalving(const CarbonateConstants& k, double pH, double a
     return {true, amount};
 }
 
+// The carbonates of one water are searched side by side: each water's six
+// metals and ratios (now and then a carbonate without its metal or exactly
+// saturated among them) end where each alone ends.
 TEST(CarbonatePotential, EndsWhereThePlainHalvingEnds) {
     std::mt19937_64 random(20261209);
     auto uniform = [&](double a, double b) {
         return std::uniform_real_distribution<double>(a, b)(random);
     };
+    constexpr int kSix = 6;
     int found = 0, over = 0, under = 0;
-    for (int n = 0; n < 20000; ++n) {
+    for (int n = 0; n < 20000; n += kSix) {
         const double gammaH = uniform(0.55, 1.0);
         const CarbonateConstants k{kK1 * std::pow(10.0, uniform(-0.3, 0.9)),
                                    kK2 * std::pow(10.0, uniform(-0.3, 1.6)),
@@ -123,16 +127,28 @@ TEST(CarbonatePotential, EndsWhereThePlainHalvingEnds) {
         const double h = std::pow(10.0, -ph) / gammaH;
         const double d = h * h + k.k1 * h + k.k1 * k.k2;
         const double acidity = ct * (2.0 * h * h + k.k1 * h) / d + h - k.kw / h;
-        const double metal = ct * std::pow(10.0, uniform(-4.0, 1.5));
-        const double ratio = std::pow(10.0, uniform(-6.0, 6.0));
-        const CarbonatePotential fast = SearchCarbonatePotential(k, ph, acidity, metal, ratio);
-        const CarbonatePotential plain = PlainHalving(k, ph, acidity, metal, ratio);
-        ASSERT_EQ(fast.found, plain.found) << n;
-        ASSERT_EQ(fast.amount, plain.amount)
-            << n << ": ct " << ct << " pH " << ph << " metal " << metal << " ratio " << ratio;
-        if (fast.found) {
-            ++found;
-            (ratio > 1.0 ? over : under) += fast.amount != 0.0;
+        double metal[kSix], ratio[kSix];
+        for (int i = 0; i < kSix; ++i) {
+            metal[i] = uniform(0.0, 1.0) < 0.05 ? 0.0 : ct * std::pow(10.0, uniform(-4.0, 1.5));
+            ratio[i] = uniform(0.0, 1.0) < 0.02 ? 1.0 : std::pow(10.0, uniform(-6.0, 6.0));
+        }
+        CarbonatePotential side[kSix];
+        SearchCarbonatePotentials(k, ph, acidity, metal, ratio, side);
+        for (int i = 0; i < kSix; ++i) {
+            const CarbonatePotential fast =
+                SearchCarbonatePotential(k, ph, acidity, metal[i], ratio[i]);
+            const CarbonatePotential plain = metal[i] > 0.0 && ratio[i] != 1.0
+                                                 ? PlainHalving(k, ph, acidity, metal[i], ratio[i])
+                                                 : CarbonatePotential{true, 0.0};
+            ASSERT_EQ(fast.found, plain.found) << n + i;
+            ASSERT_EQ(fast.amount, plain.amount) << n + i << ": ct " << ct << " pH " << ph
+                                                 << " metal " << metal[i] << " ratio " << ratio[i];
+            ASSERT_EQ(side[i].found, fast.found) << n + i;
+            ASSERT_EQ(side[i].amount, fast.amount) << n + i;
+            if (fast.found) {
+                ++found;
+                (ratio[i] > 1.0 ? over : under) += fast.amount != 0.0;
+            }
         }
     }
     // Both sides of saturation were searched, nearly every water found its answer.
