@@ -229,6 +229,10 @@ def main():
     typed_case(176, 10, "<h", 2500, sources + "Time (2500) is not a time of day")
     typed_case(176, TEXT_AT + 4 * 39, "<f", 1.0e31, sources + "pCO2 (1e+31) is beyond any")
     typed_case(176, TEXT_AT + 4 * 13, "<f", 1.0e31, sources)
+    # A density the form refuses in the base file's own version (557): the
+    # rows a load makes would carry it into the next save.
+    add(patched(water, TEXT_AT + 4 * 40, struct.pack("<f", 9.0)),
+        stored_name + "\"9\" is outside the range of Density")
     # The same ceiling in the base file's own version (557), which has no rows
     # of the multi-mix waters as entered.
     older_mix = bytearray(current)

@@ -172,8 +172,8 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
         case FieldKind::kAmount:
             // As an f32 holds it, which is what the clean-up compares, and no
             // more within the rounding RangeHolds allows.
-            return {true, 0.0, static_cast<double>(static_cast<float>(kLargestAmount)) / (1.0 + 1e-6),
-                    false};
+            return {true, 0.0,
+                    static_cast<double>(static_cast<float>(kLargestAmount)) / (1.0 + 1e-6), false};
         case FieldKind::kConcentration:
             return {true, 0.0, kHighestConcentrationMgL, false};
         case FieldKind::kSigned:

@@ -31,9 +31,8 @@ std::string RowRefusal(const float* row, const UnitBasis& before, const UnitBasi
     const FieldUnits was{before.units, before.reportingMode, before.alkalinityMode};
     const FieldUnits now{after.units, after.reportingMode, after.alkalinityMode};
     auto refused = [&](int e) {
-        return StoredValueRefusal(e, row[e], was).empty()
-                   ? StoredValueRefusal(e, values[e], now)
-                   : std::string();
+        return StoredValueRefusal(e, row[e], was).empty() ? StoredValueRefusal(e, values[e], now)
+                                                          : std::string();
     };
     std::string why = refused(E::kPh);
     for (const ElementField& f : ElementFields())

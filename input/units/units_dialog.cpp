@@ -131,10 +131,10 @@ void OnOk(win::HWND dialog) {
     // and the dialog stays open with the choices made.
     // Opened from a form, the form's water as typed is in the working record.
     const bool fromForm = win::GetParent(dialog) != mainWindowState.mainWindow;
-    const std::string refusal =
-        UnitChangeRefusal(UnitBasis{s.openingCodes, s.openingReportingMode, s.openingAlkalinityMode},
-                          UnitBasis{unitCodes, reportingMode, alkalinityMode},
-                          fromForm ? currentAnalysis.values : nullptr);
+    const std::string refusal = UnitChangeRefusal(
+        UnitBasis{s.openingCodes, s.openingReportingMode, s.openingAlkalinityMode},
+        UnitBasis{unitCodes, reportingMode, alkalinityMode},
+        fromForm ? currentAnalysis.values : nullptr);
     if (!refusal.empty()) {
         win::MessageBox(dialog, refusal.c_str(), "WARNING", win::MB_ICONINFORMATION);
         return;

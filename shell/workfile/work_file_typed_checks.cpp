@@ -76,7 +76,9 @@ class TypedChecks {
             if (entered_[w]) {
                 Acids(kFirstAcidSetRecord + w, At(kFirstAcidSetRecord + w), "");
                 StoredConditions(kFirstStoredWaterRecord + w, At(kFirstStoredWaterRecord + w),
-                                 At(kFirstEnteredRowRecord + w), "");
+                                 Holds(kFirstEnteredRowRecord + w) ? At(kFirstEnteredRowRecord + w)
+                                                                   : nullptr,
+                                 "");
                 Row(kFirstEnteredRowRecord + w, At(kFirstEnteredRowRecord + w),
                     kFirstStoredWaterRecord + w, At(kFirstStoredWaterRecord + w), "");
             }
@@ -117,8 +119,7 @@ class TypedChecks {
     void Typed(int record, const std::string& which, int field, double v) {
         if (!fault_.empty()) return;
         // Files written before the forms held them to a range keep what they hold.
-        const bool lenient = !Holds(kSourceRowsRecord) &&
-                             (field == E::kPco2 || field == E::kPH2S || field == E::kDensity);
+        const bool lenient = !Holds(kSourceRowsRecord) && (field == E::kPco2 || field == E::kPH2S);
         if (lenient) {
             if (!AnalysisValueAllowed(field, static_cast<float>(v), units_))
                 Fail(record, which + StoredFieldName(field, alkalinityMode_) + " (" + Number(v) +
@@ -172,18 +173,22 @@ class TypedChecks {
                              "; a file this program writes holds the value as typed in both");
     }
 
-    // A stored water's pCO2, pH2S and density, in a file of the newest layout:
-    // within the form's ranges unless kept beside its row as entered (at
-    // `row`) as StoredConditionKept says. Older files keep any amount 0 or more.
+    // A stored water's pCO2, pH2S and density: within the form's ranges
+    // unless kept beside its row as entered (at `row`, nullptr for none) as
+    // StoredConditionKept says. Files of older layouts keep their partial
+    // pressures at any amount 0 or more; their density, which the rows a load
+    // makes for them carry into the next save, keeps to the form's range.
     void StoredConditions(int record, const uint8_t* stored, const uint8_t* row,
                           const std::string& which) {
-        if (!Holds(kSourceRowsRecord) || !fault_.empty()) return;
+        if (!fault_.empty()) return;
+        const bool newest = Holds(kSourceRowsRecord);
         float kept[E::kCount];
-        float entered[E::kCount];
+        float entered[E::kCount] = {};
         ValuesAt(stored + kAnalysisHeadBytes, kept);
-        ValuesAt(row, entered);
+        if (row != nullptr) ValuesAt(row, entered);
         for (int e : kStoredConditions)
-            if (!StoredConditionKept(e, kept[e], entered)) Typed(record, which, e, kept[e]);
+            if ((newest || e == E::kDensity) && !StoredConditionKept(e, kept[e], entered))
+                Typed(record, which, e, kept[e]);
     }
 
     void SourceWater(int k) {
@@ -203,7 +208,8 @@ class TypedChecks {
                                     Number(kLargestAmount));
         Residence(k, which);
         Acids(kSourceAcidsRecord, At(kSourceAcidsRecord) + 16 * k, which);
-        const uint8_t* row = At(kSourceRowsRecord) + 4 * E::kCount * k;
+        const uint8_t* row =
+            Holds(kSourceRowsRecord) ? At(kSourceRowsRecord) + 4 * E::kCount * k : nullptr;
         StoredConditions(kSourceWatersRecord, water, row, which);
         Row(kSourceRowsRecord, row, kSourceWatersRecord, water, which);
     }

@@ -20,9 +20,12 @@ namespace workfile {
 // holds one value of everything no calculation changes in a row as entered
 // and its stored water (calcium 9999 beside 412 is refused, naming both), and
 // its stored waters' pCO2, pH2S and density keep to the forms' ranges but
-// where the calculation found them or the row holds them too. Files of
-// versions 556 and 557 keep the leniency they were written under: their
-// partial pressures and densities are any amount 0 or more.
+// where the calculation found them (a partial pressure the row leaves
+// blank); every value of a row keeps to them, agree as it may with the
+// stored water's. Files of
+// versions 556 and 557 keep the leniency they were written under for their
+// partial pressures, any amount 0 or more; their densities keep to the form's
+// range, as the rows a load makes for them carry them into the next save.
 [[nodiscard]] std::string TypedValuesFault(const uint8_t* image, size_t size, int recordCount);
 
 }  // namespace workfile

@@ -156,7 +156,7 @@ TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
 // 1,000.29 atm).
 TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
     struct Case {
-        const char* units;   // chosen first, from the main window
+        const char* units;  // chosen first, from the main window
         int control;
         const char* typed;
         const char* change;  // the units dialog's lines the form's Change Units sends

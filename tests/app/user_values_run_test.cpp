@@ -194,7 +194,7 @@ TEST_F(UserValuesRun, AUnitChangeKeepsTheWater) {
 TEST_F(UserValuesRun, ConcentrationsAtTheCeilingKeepItThroughAChangeOfUnits) {
     struct Ion {
         int field;
-        int scroll;       // its unit's scroll bar in the units dialog
+        int scroll;        // its unit's scroll bar in the units dialog
         double molarMass;  // per charge pair: 100.09 mg of CaCO3 per this many mg
     };
     const Ion ions[] = {{400, 400, 40.08}, {470, 470, 54.94}, {471, 471, 65.38},
@@ -213,8 +213,8 @@ TEST_F(UserValuesRun, ConcentrationsAtTheCeilingKeepItThroughAChangeOfUnits) {
         << Log();
     EXPECT_FALSE(Logged("The units were not changed")) << Log();
     Fresh();
-    ASSERT_EQ(Run("file \\CEIL.KRV\nmenu 1020\n" + read + "dialog 80 press 1\nmenu 1030\n" +
-                  undo + "dialog 29 press 1\nmenu 1065\n" + read +
+    ASSERT_EQ(Run("file \\CEIL.KRV\nmenu 1020\n" + read + "dialog 80 press 1\nmenu 1030\n" + undo +
+                  "dialog 29 press 1\nmenu 1065\n" + read +
                   "dialog 80 press 2\nmenu 1030\nanswer no Data has been modified\n"),
               0)
         << Log();
