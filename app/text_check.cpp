@@ -81,7 +81,67 @@ bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
     return false;
 }
 
+// The distance between the left edges of neighbouring glyphs most texts show:
+// the cell of a fixed-pitch page.
+long CellWidth(const std::vector<win::TextBox>& boxes) {
+    std::vector<long> steps;
+    for (const win::TextBox& b : boxes)
+        for (std::size_t i = 1; i < b.glyphs.size(); ++i)
+            if (b.glyphs[i].left > b.glyphs[i - 1].left)
+                steps.push_back(static_cast<long>(b.glyphs[i].left - b.glyphs[i - 1].left));
+    if (steps.empty()) return 0;
+    std::nth_element(steps.begin(), steps.begin() + static_cast<long>(steps.size() / 2),
+                     steps.end());
+    return steps[steps.size() / 2];
+}
+
 }  // namespace
+
+// The rows of a result page: a row whose first text starts a few cells off
+// the column its neighbours above and below share stands out of that column.
+void TextCheck::CheckRows(win::HWND w, const std::vector<win::TextBox>& boxes) {
+    struct Row {
+        long top, left;
+        const win::TextBox* first;
+    };
+    std::vector<Row> rows;
+    for (const win::TextBox& b : boxes) {
+        // A sub- or superscript, or a closing bracket after one, belongs to
+        // the row beside it.
+        if (b.glyphs.size() < 2) continue;
+        auto at = std::find_if(rows.begin(), rows.end(),
+                               [&](const Row& r) { return std::abs(r.top - b.ink.top) <= 3; });
+        if (at == rows.end())
+            rows.push_back(Row{b.ink.top, b.ink.left, &b});
+        else if (b.ink.left < at->left)
+            *at = Row{at->top, b.ink.left, &b};
+    }
+    // A letter drawn alone before a subscript ("H" of "H2S") starts its row.
+    for (const win::TextBox& b : boxes)
+        for (Row& r : rows)
+            if (std::abs(r.top - b.ink.top) <= 1 && b.ink.left < r.left) r.left = b.ink.left;
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.top < b.top; });
+    const long cell = CellWidth(boxes);
+    if (cell <= 0 || rows.size() < 3) return;
+    // Neighbours: rows one line pitch apart (the smallest gap between rows).
+    long pitch = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const long gap = rows[i].top - rows[i - 1].top;
+        if (gap > 3 && (pitch == 0 || gap < pitch)) pitch = gap;
+    }
+    auto next = [&](std::size_t a, std::size_t b) {
+        return std::abs(rows[b].top - rows[a].top - pitch) <= 3;
+    };
+    for (std::size_t i = 1; i + 1 < rows.size(); ++i) {
+        const long above = rows[i - 1].left, below = rows[i + 1].left, left = rows[i].left;
+        if (!next(i - 1, i) || !next(i, i + 1) || std::abs(above - below) > 1) continue;
+        const long off = left - above;
+        if (std::abs(off) > cell / 2 && std::abs(off) <= 4 * cell)
+            Write(NameOf(w) + ": out of its column: " + Quoted(*rows[i].first) + " " +
+                  Place(rows[i].first->ink) + " starts " + std::to_string(off) +
+                  " pixels from the rows above and below");
+    }
+}
 
 void TextCheck::Write(const std::string& line) {
     if (!written_.insert(line).second) return;
@@ -137,10 +197,12 @@ void TextCheck::CheckWindow(win::HWND w) {
     // A text box shows a window onto a line that may be longer: a sentence
     // typed may run on past its right edge, but a value (a text without a
     // blank) must show whole.
-    char name[16] = {};
+    // A field that only shows a name (read-only) shows it whole.
+    char name[32] = {};
     win::GetClassName(w, name, sizeof name);
     std::vector<win::TextBox> boxes = win::TextBoxesOf(w);
-    if (std::strcmp(name, "EDIT") == 0)
+    const bool field = std::strcmp(name, "EDIT") == 0;
+    if (field && (win::GetWindowLong(w, win::GWL_STYLE) & win::ES_READONLY) == 0)
         boxes.erase(std::remove_if(boxes.begin(), boxes.end(),
                                    [](const win::TextBox& b) {
                                        return b.text.find(' ') != std::string::npos;
@@ -148,6 +210,16 @@ void TextCheck::CheckWindow(win::HWND w) {
                     boxes.end());
     for (const std::string& finding : win::TextBoxFindings(boxes, client, !scrolls))
         Write(NameOf(w) + ": " + finding);
+    // A field's value stands inside its frame, clear of the pixel row drawn
+    // at each edge.
+    if (field)
+        for (const win::TextBox& b : boxes)
+            if (b.ink.top < client.top + 1 || b.ink.bottom > client.bottom - 1)
+                Write(NameOf(w) + ": on the border: " + Quoted(b) + " " + Place(b.ink) + " in " +
+                      Place(client));
+    for (const win::TextBox& b : boxes)
+        if (b.cut) Write(NameOf(w) + ": painted over: " + Quoted(b) + " " + Place(b.ink));
+    if (std::strncmp(name, "Display", 7) == 0) CheckRows(w, boxes);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
             if (NumbersTouch(boxes[i], boxes[j]))

@@ -4,12 +4,16 @@
 // overlap, and none may run past the client area's left or right edge (nor
 // its top or bottom, where the window does not scroll up and down), a value
 // in a field included; no control's text may run into another control
-// beside it. Each finding is written once to FILE as "CLASS "title": finding".
+// beside it; a field's value stands clear of its frame, no text is partly
+// painted over and a result page's rows keep their columns. Each finding is
+// written once to FILE as "CLASS "title": finding".
 #pragma once
 
 #include <set>
 #include <string>
+#include <vector>
 
+#include "platform/text/text_boxes.h"
 #include "platform/window/win_types.h"
 
 class TextCheck {
@@ -22,6 +26,7 @@ class TextCheck {
   private:
     void CheckWindow(win::HWND window);
     void CheckControls(win::HWND parent);
+    void CheckRows(win::HWND w, const std::vector<win::TextBox>& boxes);
     void Write(const std::string& line);
     std::string file_;
     std::set<std::string> written_;

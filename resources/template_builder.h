@@ -61,8 +61,8 @@ class TemplateBuilder {
     void Label(const char* text, short x, short y, short cx, int id = kNoId) {
         Add("STATIC", id, text, win::SS_LEFT, x, static_cast<short>(y + 2), cx, 9);
     }
-    void Edit(int id, short x, short y, short cx, win::DWORD extra = 0) {
-        Add("EDIT", id, "", kEdit | extra, x, y, cx, 11);
+    void Edit(int id, short x, short y, short cx, win::DWORD extra = 0, short cy = 11) {
+        Add("EDIT", id, "", kEdit | extra, x, y, cx, cy);
     }
     // A push button of the usual height.
     void Button(int id, const char* text, short x, short y, short cx,

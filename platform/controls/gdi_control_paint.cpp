@@ -152,7 +152,12 @@ void PaintEdit(const ControlPaintInfo& info, int lineHeight) {
     Frame(info.hdc, info.client, kFrame);
     const std::string shown = info.text;
     const int x0 = 3;
-    const int y0 = std::max(2, static_cast<int>((info.client.bottom - lineHeight) / 2));
+    // The line centred, but its baseline kept two pixels above the bottom
+    // edge: in a field as low as the font the digits stand clear of the frame.
+    TEXTMETRICA tm{};
+    const int ascent = GetTextMetricsA(info.hdc, &tm) ? static_cast<int>(tm.tmAscent) : lineHeight;
+    const int y0 = std::min(std::max(2, static_cast<int>((info.client.bottom - lineHeight) / 2)),
+                            static_cast<int>(info.client.bottom) - 2 - ascent);
     auto widthTo = [&](int n) {
         SIZE s{};
         GetTextExtentPoint32A(info.hdc, shown.c_str(), n, &s);

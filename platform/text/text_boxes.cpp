@@ -130,6 +130,14 @@ void NoteCovered(const DeviceContext& dc, const RECT& area) {
     boxes->erase(std::remove_if(boxes->begin(), boxes->end(),
                                 [&](const TextBox& b) { return Inside(b.ink, area); }),
                  boxes->end());
+    // What is left and meets the area by more than a pixel both ways lost
+    // part of a glyph.
+    for (TextBox& b : *boxes)
+        for (const RECT& g : b.glyphs) {
+            const LONG w = std::min(g.right, area.right) - std::max(g.left, area.left);
+            const LONG h = std::min(g.bottom, area.bottom) - std::max(g.top, area.top);
+            if (w > 1 && h > 1) b.cut = true;
+        }
 }
 
 void NotePaintStart(HWND window, const RECT& area) {

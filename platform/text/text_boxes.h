@@ -17,6 +17,7 @@ struct TextBox {
     RECT ink;                  // client pixels, right and bottom exclusive
     std::vector<RECT> glyphs;  // the ink of each glyph (blanks and rules left out)
     std::string text;
+    bool cut = false;  // partly painted over (an opaque cell or a fill) after it was drawn
 };
 
 // Turns the record on (empty) or off.

@@ -24,6 +24,39 @@ void PaintTyped(win::HDC hdc, int x, int y, const std::string& text) {
     if (ansi != nullptr) win::DeleteObject(ansi);
 }
 
+// The cells a text shows: a '_' or '^' marks the character after it.
+int ShownCells(const LayoutItem& item) {
+    int shown = 0;
+    for (std::size_t i = 0; i < item.text.size(); ++i, ++shown)
+        if (HasMarkers(item) && (item.text[i] == '_' || item.text[i] == '^') &&
+            i + 1 < item.text.size())
+            ++i;
+    return shown;
+}
+
+// The blanks a value is padded with, drawn on the page's white, would wipe
+// out the end of a label that runs into the value's cell: an item starts
+// past those of its leading blanks that lie on an earlier text of its line
+// (a rule's underscores they still cover).
+LayoutItem ClearOfEarlierItems(const ReportLayout& layout, const LayoutItem& item) {
+    int covered = item.column;
+    for (const LayoutItem& other : layout.items) {
+        if (&other == &item) break;
+        if (other.line == item.line && other.anchor == Anchor::kStart &&
+            other.kind != ItemKind::kRule && other.column < item.column)
+            covered = std::max(covered, other.column + ShownCells(other));
+    }
+    LayoutItem shown = item;
+    if (item.anchor != Anchor::kStart) return shown;
+    std::size_t blanks = 0;
+    while (blanks < item.text.size() && item.text[blanks] == ' ' &&
+           item.column + static_cast<int>(blanks) < covered)
+        ++blanks;
+    shown.text.erase(0, blanks);
+    shown.column += static_cast<int>(blanks);
+    return shown;
+}
+
 void PaintItem(win::HDC hdc, const LayoutItem& item, int firstLineY, int cellWidth,
                int lineHeight) {
     const int x = item.column * cellWidth;
@@ -45,7 +78,7 @@ void PaintReportLines(win::HDC hdc, const ReportLayout& layout, int fromLine, in
     const win::COLORREF bk = win::SetBkColor(hdc, win::RGB(255, 255, 255));
     for (const LayoutItem& item : layout.items)
         if (item.line >= fromLine && item.line < toLine)
-            PaintItem(hdc, item, firstLineY, cellWidth, lineHeight);
+            PaintItem(hdc, ClearOfEarlierItems(layout, item), firstLineY, cellWidth, lineHeight);
     win::SetTextColor(hdc, kLayoutBlack);
     win::SetBkColor(hdc, bk);
     win::SetBkMode(hdc, bkMode);

@@ -26,11 +26,10 @@ extern const SlotRow kIonRows[kIonRowCount];
 extern const SlotRow kPotentialRows[kPotentialRowCount];
 extern const SlotRow kSimpleIndexRows[kSimpleIndexRowCount];
 
-constexpr int kCalciumOxalateSlot = 62;
 constexpr int kMagnesiumSilicateSlot = 47;
 constexpr int kLarsonSkoldSlot = 18;
-// The calcium oxalate label with its formula, where a page shows it so.
-inline constexpr const char* kCalciumOxalateWithFormula = "Calcium oxalate (CaC_2O_4)";
+// Calcium oxalate is named without its formula on every column page: with
+// it the label would reach the first column's value.
 
 // A saturation ratio as the display settings show it: "%7.2f" of the ratio,
 // or of its log10 ("    N/A" for a ratio of 0 or less).

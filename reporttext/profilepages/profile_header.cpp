@@ -110,11 +110,15 @@ void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
     }
 }
 
-int PointRowLabelColumn(const std::string& label) {
+int PointRowLabelColumn(const std::string& label, const std::string& firstValue) {
     // The characters the label shows: a '_' or '^' marks the one after it.
     int shown = 0;
     for (std::size_t i = 0; i < label.size(); ++i, ++shown)
         if ((label[i] == '_' || label[i] == '^') && i + 1 < label.size()) ++i;
-    const int lastFree = PointColumn(0) - 1;  // a blank before the first cell
+    const std::size_t digits = firstValue.find_first_not_of(' ');
+    const int blanks = static_cast<int>(digits == std::string::npos ? firstValue.size() : digits);
+    // A blank before the digits; a value as wide as its cell meets the label
+    // at the cell's edge, as every row's label may.
+    const int lastFree = PointColumn(0) + std::max(0, blanks - 1);
     return std::max(0, std::min(4, lastFree - shown));
 }

@@ -37,14 +37,16 @@ void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view);
 // The printed headings: the short form ("3.40e-3"), told apart where it joins.
 [[nodiscard]] std::vector<std::string> PrintedPco2Headings(const ProfileViewRecord& view);
 
-// The column of a row label: column 4, or further left for a label so long
-// that it would run under the first value cell (it ends a blank before it).
-[[nodiscard]] int PointRowLabelColumn(const std::string& label);
+// The column of a row label: column 4, the column of every row, a long label
+// running into the first cell's padding (which the page and its copy leave
+// standing); only a label that would reach the first value's digits starts
+// as far left as keeps a blank before them (or ends at the cell's edge).
+[[nodiscard]] int PointRowLabelColumn(const std::string& label, const std::string& firstValue);
 
 // "%7.Nf" of each point's value at its column, cut to a cell.
 template <typename F>
 void AddPointRow(ReportLayout& layout, int pageLine, const std::string& label, F value) {
-    layout.AddText(ProfileLine(pageLine), PointRowLabelColumn(label), label);
+    layout.AddText(ProfileLine(pageLine), PointRowLabelColumn(label, value(0)), label);
     for (int k = 0; k < kProfileViewPoints; ++k)
         layout.AddValue(ProfileLine(pageLine), PointColumn(k), value(k));
 }

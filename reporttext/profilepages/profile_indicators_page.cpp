@@ -92,12 +92,11 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
 
     int line = 5 + shift;
     layout.NameLine(LayoutLine::kBandTop, ProfileLine(line));
-    for (const MineralRow& r : kMineralRows) {
-        const std::string label =
-            pressure && r.slot == kCalciumOxalateSlot ? kCalciumOxalateWithFormula : r.label;
-        AddPointRow(layout, line++, label,
+    // Every profile names calcium oxalate without its formula: with it the
+    // label would run into the first point's value.
+    for (const MineralRow& r : kMineralRows)
+        AddPointRow(layout, line++, r.label,
                     [&](int k) { return SaturationCell(view.points[k].results[r.slot]); });
-    }
     layout.AddText(ProfileLine(28 + shift), 2, "SIMPLE INDICES");
     line = 29 + shift;
     for (const IndexRow& r : kIndices)
@@ -123,9 +122,7 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
     line = excessHeading + 1;
     for (const MineralRow& r : kMineralRows) {
         if (pressure && r.slot == kMagnesiumSilicateSlot) continue;
-        const std::string label =
-            pressure && r.slot == kCalciumOxalateSlot ? kCalciumOxalateWithFormula : r.label;
-        AddPointRow(layout, line++, label, [&](int k) {
+        AddPointRow(layout, line++, r.label, [&](int k) {
             return FixedCell(PrecipitationInDisplayUnit(view.points[k].excess[r.excessEntry]), 2);
         });
     }

@@ -11,15 +11,6 @@
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/mainwindow/display_settings_records.h"
 
-namespace {
-
-// This page shows every mineral with its formula.
-const char* MineralLabel(const MineralRow& r) {
-    return r.slot == kCalciumOxalateSlot ? kCalciumOxalateWithFormula : r.label;
-}
-
-}  // namespace
-
 void BuildSourceIndicatorsPage(const ReportSource&, ReportLayout& layout) {
     layout.title = kSourceIndicatorsTitle;
     const SourceViewRecord view = ViewOfSources();
@@ -33,7 +24,7 @@ void BuildSourceIndicatorsPage(const ReportSource&, ReportLayout& layout) {
     int line = 5;
     layout.NameLine(LayoutLine::kBandTop, SourceLine(line));
     for (const MineralRow& r : kMineralRows)
-        AddSourceRow(layout, view, line++, MineralLabel(r),
+        AddSourceRow(layout, view, line++, r.label,
                      [&](const SourceColumn& c) { return SaturationCell(c.results[r.slot]); });
     layout.AddText(SourceLine(28), 2, "SIMPLE INDICES");
     line = 29;
@@ -58,7 +49,7 @@ void BuildSourceIndicatorsPage(const ReportSource&, ReportLayout& layout) {
         PaddedTo(std::string("FREE ION MOMENTARY EXCESS ") + PrecipitationUnitText(), 73));
     line = 59;
     for (const MineralRow& r : kMineralRows)
-        AddSourceRow(layout, view, line++, MineralLabel(r), [&](const SourceColumn& c) {
+        AddSourceRow(layout, view, line++, r.label, [&](const SourceColumn& c) {
             return FixedCell(PrecipitationInDisplayUnit(c.excess[r.excessEntry]), 2);
         });
     // The copy band ends at the top of the last row.

@@ -127,8 +127,14 @@ void AddLayoutLines(const ReportLayout& layout, std::vector<ComposedLine>& lines
             first = std::max(0, item.column - static_cast<int>(itemCells.size()));
         const std::size_t end = static_cast<std::size_t>(first) + itemCells.size();
         if (cells.size() < end) cells.resize(end);
-        for (std::size_t i = 0; i < itemCells.size(); ++i)
-            cells[static_cast<std::size_t>(first) + i] = itemCells[i];
+        // The blanks a value is padded with never wipe out the end of a
+        // label that runs into its cell (they do cover a rule's underscores).
+        bool leading = true;
+        for (std::size_t i = 0; i < itemCells.size(); ++i) {
+            TextCell& cell = cells[static_cast<std::size_t>(first) + i];
+            leading = leading && itemCells[i].ch == ' ';
+            if (!leading || cell.ch == ' ' || cell.ch == '_') cell = itemCells[i];
+        }
         if (item.kind != ItemKind::kRule)
             sheetItems[static_cast<std::size_t>(item.line)][first] = &item;
     }

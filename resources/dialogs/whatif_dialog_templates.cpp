@@ -18,9 +18,12 @@ namespace W = WhatIfControl;
 constexpr win::DWORD kCheck = win::BS_CHECKBOX | win::WS_TABSTOP;
 constexpr short kMargin = 6;
 constexpr short kRow = 13;
-constexpr short kLeftWidth = 196;
-constexpr short kMiddleWidth = 128;
-constexpr short kRightWidth = 150;
+// Wide enough at the small font for the longest caption of each column
+// ("Use Saturated Steam Line For P,T"), a pCO2 of eight decimals and the
+// graphs' mineral names with their formulas.
+constexpr short kLeftWidth = 206;
+constexpr short kMiddleWidth = 142;
+constexpr short kRightWidth = 180;
 
 using Builder = TemplateBuilder;
 
@@ -32,8 +35,8 @@ short AddWellLog(Builder& b, short x, short y) {
     const auto right = static_cast<short>(x + kLeftWidth / 2 + 2);
     b.Label("Temperatures", static_cast<short>(x + 5), top, 56);
     b.Label("", static_cast<short>(x + 62), top, 30, W::kTemperatureUnit);
-    b.Label("Pressures", right, top, 56);
-    b.Label("", static_cast<short>(right + 50), top, 40, W::kPressureUnit);
+    b.Label("Pressures", right, top, 45);
+    b.Label("", static_cast<short>(right + 47), top, 40, W::kPressureUnit);
     const char* names[] = {"Bottom hole", "Separator", "Flashed"};
     const int temperatures[] = {W::kBottomHoleTemperature, W::kSeparatorTemperature,
                                 W::kFlashedTemperature};
@@ -56,11 +59,11 @@ short AddRanges(Builder& b, short x, short y) {
     const short height = 5 * kRow + 14;
     b.GroupBox("Ranges", x, y, kLeftWidth, height);
     const auto top = static_cast<short>(y + 10);
-    constexpr short kField = 40;
+    constexpr short kField = 46;
     const auto c1 = static_cast<short>(x + 58);
     b.Label("Low", c1, top, kField);
     b.Label("High", static_cast<short>(c1 + kField + 4), top, kField);
-    b.Label("Evaluation", static_cast<short>(c1 + 2 * (kField + 4)), top, kField + 6);
+    b.Label("Evaluation", static_cast<short>(c1 + 2 * (kField + 4)), top, kField);
     struct Row {
         const char* name;
         int low, high, eval;
@@ -105,7 +108,8 @@ short AddGraphs(Builder& b, short x, short y) {
         const auto row = static_cast<short>(y + 10 + i * kRow);
         b.Add("BUTTON", buttons[i], names[i], win::WS_TABSTOP, static_cast<short>(x + 5), row, 32,
               12);
-        b.Edit(edits[i], static_cast<short>(x + 40), row, kRightWidth - 45, win::ES_READONLY);
+        // As high as its button: a name's brackets stand clear of the frame.
+        b.Edit(edits[i], static_cast<short>(x + 40), row, kRightWidth - 45, win::ES_READONLY, 12);
     }
     return static_cast<short>(y + height + 3);
 }

@@ -174,7 +174,8 @@ TEST_F(WindowDcTest, ClipboardReleasesThePicturesItHolds) {
 // The record of text on a window: each text's ink as its pixels show it,
 // one box per text however often it is drawn, texts painted over forgotten,
 // and the findings: glyphs over glyphs, text cut at an edge (not where the
-// window holds more beyond it), a rule of underscores under a heading allowed.
+// window holds more beyond it), a rule of underscores under a heading allowed,
+// a text partly painted over marked.
 TEST_F(WindowDcTest, TextBoxesFollowWhatTheWindowShows) {
     HWND hwnd = MakeWindow(DefWindowProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     RecordTextBoxes(true);
@@ -220,6 +221,22 @@ TEST_F(WindowDcTest, TextBoxesFollowWhatTheWindowShows) {
     EXPECT_TRUE(TextBoxFindings(TextBoxesOf(hwnd), client, false).empty());
     TextOutA(dc, 4, client.bottom + 10, "next", 4);  // the window holds more below
     EXPECT_TRUE(TextBoxFindings(TextBoxesOf(hwnd), client, true).empty());
+
+    // A label whose end an opaque cell drawn after it paints over is marked
+    // cut; one the cell only touches, or that stands clear of it, is not.
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutA(dc, 4, 30, "Label)", 6);
+    TextOutA(dc, 4, 50, "Clear", 5);
+    const LONG labelEnd = TextBoxesOf(hwnd)[0].ink.right;
+    const LONG clearEnd = TextBoxesOf(hwnd)[1].ink.right;
+    SetBkMode(dc, OPAQUE);
+    TextOutA(dc, labelEnd - 6, 30, " 0", 2);
+    TextOutA(dc, clearEnd + 1, 50, " 0", 2);
+    boxes = TextBoxesOf(hwnd);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_TRUE(boxes[0].cut);
+    EXPECT_FALSE(boxes[1].cut);
+    EXPECT_FALSE(boxes[2].cut);
 
     SelectObject(dc, GetStockObject(SYSTEM_FONT));
     DeleteObject(f);

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -192,8 +193,16 @@ TEST_F(ProfilePageTest, PressurePageDifferences) {
               "Barium(\xF8"
               "Fr)");
     EXPECT_EQ(ItemAt(pr, 12, 4)->text, "Iron(as Fe2O3)");
-    // Too long to end before the first value: it starts at the left edge.
-    EXPECT_EQ(ItemAt(pr, 30, 0)->text, "Polyphosphate (as CaCO_3)");
+    // Too long to end a blank before the first value's digits: it starts as
+    // far left as keeps that blank; a shorter one stays at 4.
+    auto labelEnd = [](const ReportLayout& l, int line, const char* text) {
+        for (int c = 0; c <= 4; ++c)
+            if (const LayoutItem* item = ItemAt(l, line, c); item != nullptr && item->text == text)
+                return c + static_cast<int>(std::strlen(text)) - 1;  // one '_' marker
+        return -1;
+    };
+    const int firstDigit = 24 + static_cast<int>(ItemAt(pr, 30, 24)->text.find_first_not_of(' '));
+    EXPECT_EQ(labelEnd(pr, 30, "Polyphosphate (as CaCO_3)"), firstDigit - 1);
     EXPECT_EQ(ItemAt(pr, 38, 4)->text,
               "Temperature(\xF8"
               "F)");
@@ -205,20 +214,30 @@ TEST_F(ProfilePageTest, PressurePageDifferences) {
     const ReportLayout ph = Chemistry(ProfileKind::kPh);
     EXPECT_EQ(ItemAt(ph, 7, 4)->text, "Barium(^oFr)");
     EXPECT_EQ(ItemAt(ph, 12, 4)->text, "Iron(as Fe_2O_3)");
-    EXPECT_EQ(ItemAt(ph, 30, 0)->text, "Polyphosphate(as CaCO_3)");
+    EXPECT_EQ(labelEnd(ph, 30, "Polyphosphate(as CaCO_3)"),
+              std::min(4 + 23,
+                       23 + static_cast<int>(ItemAt(ph, 30, 24)->text.find_first_not_of(' '))));
+    // A value as wide as its cell leaves a row's label in the column.
+    whatIfResults.pressureProfile.results[0][51] = 1234.56f;
+    unitCodes.code[UnitItem::kPolyphosphate] = 0;
+    EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kPressure), 30, 4)->text, "Polyphosphate (as PO_4)");
     // Mixing page: "Sulfate" without a suffix for code 4.
     unitCodes.code[UnitItem::kSulfate] = 4;
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kMixing), 22, 4)->text, "Sulfate");
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kPh), 21, 4)->text, "Sulfate(as Na_2SO_4)");
 
-    // Indicators: Total Barium by FormatValue7, calcium oxalate with its
-    // formula, no magnesium silicate excess row.
+    // Indicators: Total Barium by FormatValue7, calcium oxalate in the
+    // labels' column (without its formula, which would reach the first
+    // value), no magnesium silicate excess row.
     whatIfResults.pressureProfile.results[0][38] = 12345.6f;
     whatIfResults.phProfile.results[0][38] = 12345.6f;
     const ReportLayout pv = Indicators(ProfileKind::kPressure);
     EXPECT_EQ(At(pv, 39, 24, 7), "  12346");
     EXPECT_EQ(At(Indicators(ProfileKind::kPh), 39, 24, 7), "12345.6");
-    EXPECT_EQ(ItemAt(pv, 9, 0)->text, "Calcium oxalate (CaC_2O_4)");
+    EXPECT_EQ(ItemAt(pv, 9, 4)->text, "Calcium oxalate");
+    EXPECT_EQ(ItemAt(pv, 8, 4)->text, "Strontianite (SrCO_3)");
+    EXPECT_EQ(At(pv, 52, 24, 7), "1234.56");
+    EXPECT_EQ(ItemAt(pv, 52, 4)->text, "Strontianite (SrCO_3)");
     EXPECT_EQ(At(pv, 56, 2, 32), "FREE ION MOMENTARY EXCESS (mg/L)");
     EXPECT_EQ(Lines(pv).size(), 77u);
     EXPECT_EQ(Lines(Indicators(ProfileKind::kPh)).size(), 79u);
@@ -391,9 +410,10 @@ TEST_F(ProfilePageTest, TemperatureChemistryPage) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text, " TEMPERATURE ");
     EXPECT_EQ(at(l, 39, 4, 12), "Temperature ");
-    // Its caption would run under the first value cell: the label starts
-    // further left and ends a blank before the cell.
-    EXPECT_EQ(at(l, 31, 1, 23), "Polyphosphate (as PO4) ");
+    // Its caption runs into the first value cell's padding: the label keeps
+    // the rows' column and the text copy keeps its end, a blank before the
+    // value's digits.
+    EXPECT_EQ(at(l, 31, 4, 24), "Polyphosphate (as PO4)  ");
 
     // pH control 1 and a product: lines 48, 49, 51, 52, 54 and 55.
     unitCodes.code[UnitItem::kTemperature] = 0;
