@@ -67,6 +67,14 @@ bool IsNumber(const win::TextBox& box) {
                std::abs(box.glyphs.back().top - box.glyphs.front().top);
 }
 
+// A number cut short of its decimals reads as its digits and a point
+// ("100." of 100.0).
+bool CutNumber(const win::TextBox& box) {
+    const std::size_t end = box.text.find_last_not_of(' ');
+    return IsNumber(box) && end != std::string::npos && end > 0 && box.text[end] == '.' &&
+           box.text[end - 1] >= '0' && box.text[end - 1] <= '9';
+}
+
 // Two numbers whose digits come within a pixel of each other read as one
 // (the axis numbers of a graph crowding on their strip).
 bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
@@ -217,6 +225,9 @@ void TextCheck::CheckWindow(win::HWND w) {
             if (b.ink.top < client.top + 1 || b.ink.bottom > client.bottom - 1)
                 Write(NameOf(w) + ": on the border: " + Quoted(b) + " " + Place(b.ink) + " in " +
                       Place(client));
+    // (A result page's seven-character cells are left to its own tests.)
+    for (const win::TextBox& b : boxes)
+        if (std::strncmp(name, "Display", 7) != 0 && CutNumber(b)) Write(NameOf(w) + ": number cut: " + Quoted(b) + " " + Place(b.ink));
     for (const win::TextBox& b : boxes)
         if (b.cut) Write(NameOf(w) + ": painted over: " + Quoted(b) + " " + Place(b.ink));
     if (std::strncmp(name, "Display", 7) == 0) CheckRows(w, boxes);
