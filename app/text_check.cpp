@@ -13,6 +13,10 @@
 
 namespace {
 
+// Digits fewer pixels high than this no longer read as digits; the program's
+// smallest fields show theirs eight pixels high.
+constexpr long kReadableDigits = 8;
+
 std::string NameOf(win::HWND w) {
     char name[128] = {};
     win::GetClassName(w, name, sizeof name);
@@ -87,6 +91,18 @@ bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
             if ((across <= 1 && down > 1) || (apart <= 1 && across < 0)) return true;
         }
     return false;
+}
+
+// The height most of a window's numbers stand: their digits' ink, the
+// tallest glyphs a number has. 0 when the window shows no number.
+long NumberHeight(const std::vector<win::TextBox>& boxes) {
+    std::vector<long> heights;
+    for (const win::TextBox& b : boxes)
+        if (IsNumber(b)) heights.push_back(static_cast<long>(b.ink.bottom - b.ink.top));
+    if (heights.empty()) return 0;
+    std::nth_element(heights.begin(), heights.begin() + static_cast<long>(heights.size() / 2),
+                     heights.end());
+    return heights[heights.size() / 2];
 }
 
 // The distance between the left edges of neighbouring glyphs most texts show:
@@ -231,6 +247,10 @@ void TextCheck::CheckWindow(win::HWND w) {
     for (const win::TextBox& b : boxes)
         if (b.cut) Write(NameOf(w) + ": painted over: " + Quoted(b) + " " + Place(b.ink));
     if (std::strncmp(name, "Display", 7) == 0) CheckRows(w, boxes);
+    const long digits = NumberHeight(boxes);
+    if (digits > 0 && digits < kReadableDigits)
+        Write(NameOf(w) + ": too small to read: its numbers stand " + std::to_string(digits) +
+              " pixels high");
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
             if (NumbersTouch(boxes[i], boxes[j]))
