@@ -13,6 +13,10 @@
 
 namespace {
 
+// Digits fewer pixels high than this no longer read as digits; the program's
+// smallest fields show theirs eight pixels high.
+constexpr long kReadableDigits = 8;
+
 std::string NameOf(win::HWND w) {
     char name[128] = {};
     win::GetClassName(w, name, sizeof name);
@@ -67,6 +71,14 @@ bool IsNumber(const win::TextBox& box) {
                std::abs(box.glyphs.back().top - box.glyphs.front().top);
 }
 
+// A number cut short of its decimals reads as its digits and a point
+// ("100." of 100.0).
+bool CutNumber(const win::TextBox& box) {
+    const std::size_t end = box.text.find_last_not_of(' ');
+    return IsNumber(box) && end != std::string::npos && end > 0 && box.text[end] == '.' &&
+           box.text[end - 1] >= '0' && box.text[end - 1] <= '9';
+}
+
 // Two numbers whose digits come within a pixel of each other read as one
 // (the axis numbers of a graph crowding on their strip).
 bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
@@ -79,6 +91,18 @@ bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
             if ((across <= 1 && down > 1) || (apart <= 1 && across < 0)) return true;
         }
     return false;
+}
+
+// The height most of a window's numbers stand: their digits' ink, the
+// tallest glyphs a number has. 0 when the window shows no number.
+long NumberHeight(const std::vector<win::TextBox>& boxes) {
+    std::vector<long> heights;
+    for (const win::TextBox& b : boxes)
+        if (IsNumber(b)) heights.push_back(static_cast<long>(b.ink.bottom - b.ink.top));
+    if (heights.empty()) return 0;
+    std::nth_element(heights.begin(), heights.begin() + static_cast<long>(heights.size() / 2),
+                     heights.end());
+    return heights[heights.size() / 2];
 }
 
 // The distance between the left edges of neighbouring glyphs most texts show:
@@ -217,9 +241,16 @@ void TextCheck::CheckWindow(win::HWND w) {
             if (b.ink.top < client.top + 1 || b.ink.bottom > client.bottom - 1)
                 Write(NameOf(w) + ": on the border: " + Quoted(b) + " " + Place(b.ink) + " in " +
                       Place(client));
+    // (A result page's seven-character cells are left to its own tests.)
+    for (const win::TextBox& b : boxes)
+        if (std::strncmp(name, "Display", 7) != 0 && CutNumber(b)) Write(NameOf(w) + ": number cut: " + Quoted(b) + " " + Place(b.ink));
     for (const win::TextBox& b : boxes)
         if (b.cut) Write(NameOf(w) + ": painted over: " + Quoted(b) + " " + Place(b.ink));
     if (std::strncmp(name, "Display", 7) == 0) CheckRows(w, boxes);
+    const long digits = NumberHeight(boxes);
+    if (digits > 0 && digits < kReadableDigits)
+        Write(NameOf(w) + ": too small to read: its numbers stand " + std::to_string(digits) +
+              " pixels high");
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
             if (NumbersTouch(boxes[i], boxes[j]))

@@ -5,7 +5,9 @@
 // its top or bottom, where the window does not scroll up and down), a value
 // in a field included; no control's text may run into another control
 // beside it; a field's value stands clear of its frame, no text is partly
-// painted over and a result page's rows keep their columns. Each finding is
+// painted over, a graph's number is not cut short of its decimals ("100."),
+// most numbers of a window stand eight pixels high or more
+// and a result page's rows keep their columns. Each finding is
 // written once to FILE as "CLASS "title": finding".
 #pragma once
 

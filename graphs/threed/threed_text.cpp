@@ -382,6 +382,8 @@ std::string RowAxisNumber(double value, double spread) {
     }
     std::string s = text;
     if (cut != 0 && s.size() > cut) s.resize(cut);
+    // A cut that leaves the point alone drops it: 100.0 reads "100".
+    if (!s.empty() && s.back() == '.') s.pop_back();
     return s;
 }
 

@@ -15,6 +15,10 @@
 namespace {
 
 constexpr int kDefaultDivisor = 68;
+// The smallest page font a window shows: its digits stand eight pixels high.
+// A sheet of a small desktop keeps it, its text a little larger against the
+// sheet and its graphs a little lower.
+constexpr int kReadableHeight = 11;
 constexpr const char* kReportFace = "Tahoma";
 constexpr int kProofQuality = 2;
 
@@ -99,7 +103,7 @@ int SetUp(win::HDC dc, win::HWND window, int heightDivisor, int widthColumns, bo
     m.offsetX = m.offsetY = 0;
 
     ReleaseScreenPageFont(dc);
-    int h = height / divisor;
+    int h = std::max(height / divisor, kReadableHeight);
     MakePageFont(dc, h);
     if (widthColumns > 0) {
         const int maxCharWidth = width / widthColumns;

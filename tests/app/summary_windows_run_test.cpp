@@ -259,6 +259,7 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
         for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
         Fresh();
         Printers();
+        textCheck = "text-check.txt";
         const bool small = std::string(desktop) == "1024x768";
         std::string entry = SeaWaterEntry();
         entry.insert(entry.find("dialog 80 press 1"),
@@ -285,6 +286,9 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
         std::istringstream words(id);
         for (std::string word; words >> word;)
             EXPECT_NE(text.find(word), std::string::npos) << word;
+        std::istringstream findings(Read("text-check.txt"));
+        for (std::string line; std::getline(findings, line);)
+            EXPECT_NE(line.rfind("DisOnePage", 0), 0u) << line;
 
         int left = 0, top = 0, right = 0, bottom = 0;
         int mainLeft = 0, mainTop = 0, mainRight = 0, mainBottom = 0;

@@ -194,7 +194,8 @@ TEST_F(ThreeDTextsTest, FloorNumbers) {
     EXPECT_EQ(RowAxisNumber(7.1, 0.6), "7.100");
     EXPECT_EQ(RowAxisNumber(0.5, 0.6), "0.50");
     EXPECT_EQ(RowAxisNumber(16.6667, 100.0), "16.7");
-    EXPECT_EQ(RowAxisNumber(100.0, 100.0), "100.");
+    EXPECT_EQ(RowAxisNumber(100.0, 100.0), "100");
+    EXPECT_EQ(RowAxisNumber(183.5, 182.5), "183");
     EXPECT_EQ(RowAxisNumber(916.6667, 4900.0), "917  ");
     EXPECT_EQ(RowAxisNumber(5000.0, 4900.0), "5000 ");
     EXPECT_EQ(ColumnAxisNumber(70.0), "  70");
