@@ -13,6 +13,11 @@ namespace AE = AnalysisElement;
 // Alkalinity entry mode 3: the carbonate species themselves are given.
 constexpr float kSpeciesGivenMode = 3.0f;
 
+// The engine stores a result that came to no number (NaN) or overflowed as
+// 1e37; a pass's pCO2 there, or one its unit carries that far, is no figure
+// the pass reached.
+constexpr float kNoPassFigure = 1.0e37f;
+
 }  // namespace
 
 void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
@@ -77,15 +82,19 @@ void KeepPhControlFields(const float* working, float* row) {
     for (int e : kFields) row[e] = working[e];
 }
 
+void KeepPassPco2(const DriverContext& c, float pco2Atm, float (&row)[kResultRowValues]) {
+    if (!(pco2Atm > 0.0f) || pco2Atm >= kNoPassFigure) return;
+    const uint16_t* units = c.units.units.code;
+    const double totalBar = PressureInBar(row[AE::kPressure], units[UnitItem::kPressure]);
+    const double inUnit = AtmToPartialPressureUnit(pco2Atm, units[UnitItem::kGasCo2], totalBar);
+    if (inUnit > 0.0 && inUnit < kNoPassFigure) row[AE::kPco2] = static_cast<float>(inUnit);
+}
+
 void KeepPointCarbonDioxide(const DriverContext& c, bool phGiven, float& dissolvedCO2,
                             float (&row)[kResultRowValues]) {
     dissolvedCO2 = c.out.equilibriumCarbonicAcid;
     row[AE::kAcidity] = c.out.equilibriumCarbonicAcid;
-    if (!phGiven || c.out.pco2Atm <= 0.0f) return;
-    const uint16_t* units = c.units.units.code;
-    const double totalBar = PressureInBar(row[AE::kPressure], units[UnitItem::kPressure]);
-    row[AE::kPco2] = static_cast<float>(
-        AtmToPartialPressureUnit(c.out.pco2Atm, units[UnitItem::kGasCo2], totalBar));
+    if (phGiven) KeepPassPco2(c, c.out.pco2Atm, row);
 }
 
 void ComputeCorrosionRow(const DriverContext& c, const float (&analysis)[kResultRowValues],

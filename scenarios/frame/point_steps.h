@@ -52,6 +52,12 @@ void SettlePointDose(DriverContext& c, float targetPh, float& acidDose, float& a
 // which a point keeps in its analysis row after its pH control.
 void KeepPhControlFields(const float* working, float* row);
 
+// The CO2 partial pressure a results pass came to (`pco2Atm`), in the
+// gas-phase CO2 unit at the row's pressure, into element 39 of the row. A pass
+// whose speciation came to no number, or a figure beyond any the program
+// stores once in the unit, leaves the row the pCO2 the pass was given.
+void KeepPassPco2(const DriverContext& c, float pco2Atm, float (&row)[kResultRowValues]);
+
 // The dissolved CO2 and pCO2 a point shows are those of its own calculation:
 // the carbonic acid in equilibrium with its bicarbonate at its pH (mg/L as
 // H2CO3) into `dissolvedCO2` and element 43 of the row and, where the point's

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "common/unit_codes.h"
-#include "engine/inputs/engine_unit_factors.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/wells/well_dose.h"
 
@@ -48,18 +46,6 @@ void StationPh(DriverContext& b, const WellStationRun& run, int k) {
     } else if (o.forcePhToEvalForPressure != 0 || k == 0) {
         ph = b.settings.phEval;
     }  // otherwise the pH the previous station left
-}
-
-// The station's row names the pCO2 its results were computed at: the CO2
-// partial pressure of its last results pass (the one its pH holds), where the
-// pressure-scaled surface pCO2 it started from is only the pass's input. The
-// corrosion rates and the dose have used that input already.
-void KeepStationPco2(const DriverContext& b, float pco2Atm, float (&row)[kResultRowValues]) {
-    if (!(pco2Atm > 0.0f)) return;
-    const uint16_t* units = b.units.units.code;
-    const double totalBar = PressureInBar(row[AE::kPressure], units[UnitItem::kPressure]);
-    row[AE::kPco2] =
-        static_cast<float>(AtmToPartialPressureUnit(pco2Atm, units[UnitItem::kGasCo2], totalBar));
 }
 
 void Progress(const WellStationRun& run, double done, int stations) {
@@ -138,5 +124,9 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
         FillDoseInputs(run.doseInputs, v[AE::kPh], t.results[k], t.analysis[k], phosphateMgL);
         t.doseStatus[k] = DoseWellStation(c, run.doseInputs, temperature, true, t.dose[k]);
     } while (AddPhosphateOfDose(b, run.doseInputs));
-    KeepStationPco2(b, pco2Atm, t.analysis[k]);
+    // The row names the pCO2 its results were computed at, that of its last
+    // results pass (the one its pH holds); the pressure-scaled surface pCO2 it
+    // started from, which the corrosion rates and the dose have used, was only
+    // the pass's input.
+    KeepPassPco2(b, pco2Atm, t.analysis[k]);
 }
