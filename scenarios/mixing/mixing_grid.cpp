@@ -48,18 +48,22 @@ void PrepareCellControl(const MixCell& cell) {
 }
 
 // The pH of the cell from its pCO2 (`pco2` in the user's unit): a reference
-// pass with prediction method 0.
+// pass with prediction method 0 on the blend's carbonate species, which are
+// already per kilogram, and its ions read in the reporting basis in force.
 void PhFromPco2(MixCell& cell, float pco2) {
     float* cur = currentAnalysis.values;
-    cur[AnalysisElement::kSpeciesGiven] = 0.0f;
+    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
     const uint16_t method = phControlSettings.phPredictionMethod;
     phControlSettings.phPredictionMethod = 0;
     cur[AnalysisElement::kPh] = -1.0f;
-    cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
+    cur[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
+    cur[AnalysisElement::kReportingMode] = reportingMode;
     calcPassMode = 0;
     cur[AnalysisElement::kPco2] = pco2;
     cell.row[AnalysisElement::kPco2] = pco2;
+    givenSpeciesPerKilogram = 1;
     RunMixPass();
+    givenSpeciesPerKilogram = 0;
     phControlSettings.phPredictionMethod = method;
     cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
 }
