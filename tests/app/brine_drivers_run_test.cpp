@@ -587,8 +587,8 @@ std::string EveryDriver(const std::string& tag) {
            "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MC") +
            "menu 1038\n" + page("DisplaypHWater", "co2") + page("DisplaypHValues", "co2v") +
            "menu 1036\n" + page("DisplayTempWater", "tco2") + page("DisplayTempValues", "tco2v") +
-           data("1040", "C") + "answer yes\nmenu 1076\n" + whatIf("1500") +
-           "menu 228\n" + page("DisplayPressWater", "pin") + page("DisplayPressValues", "pinv") +
+           data("1040", "C") + "answer yes\nmenu 1076\n" + whatIf("1500") + "menu 228\n" +
+           page("DisplayPressWater", "pin") + page("DisplayPressValues", "pinv") +
            "menu 1248\nfile well" + tag + ".csv\nanswer no\nmenu 1655 DisOnePage\n" +
            whatIf("1500") + whatIf("1510") + "menu 1036\n" + page("DisplayTempWater", "tf") +
            page("DisplayTempValues", "tfv") + whatIf("1510");

@@ -118,7 +118,8 @@ GridFile ReadGridFile(const std::string& text) {
         if (grid.columns.empty())
             grid.columns = numbers;
         else
-            grid.rows.push_back({numbers[0], std::vector<double>(numbers.begin() + 1, numbers.end())});
+            grid.rows.push_back(
+                {numbers[0], std::vector<double>(numbers.begin() + 1, numbers.end())});
     }
     return grid;
 }
@@ -163,10 +164,12 @@ class MixPhControlRun : public GraphRunFixture {
 TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
     for (const Water* w : {&kSeaWater, &kLowSalinity}) {
         SCOPED_TRACE(w->name);
-        for (const char* name : {"MT.DAT", "MR.DAT", "MP.DAT"}) std::filesystem::remove(folder / name);
+        for (const char* name : {"MT.DAT", "MR.DAT", "MP.DAT"})
+            std::filesystem::remove(folder / name);
         RunIn(AsEveryWater(*w) + Control(*w) +
               "menu 1038\ntext DisplaypHWater ph.txt\nmenu 1036\ntext DisplayTempWater t.txt\n"
-              "menu 1042\ntext DisplayCycledWater mix.txt\n" + MixingGridsOfTheAcid(*w));
+              "menu 1042\ntext DisplayCycledWater mix.txt\n" +
+              MixingGridsOfTheAcid(*w));
         const std::vector<double> varyPh = Row(Read("ph.txt"), "Sulfuric Acid");
         const std::vector<double> temperature = Row(Read("t.txt"), "Sulfuric Acid");
         const std::vector<double> mix = Row(Read("mix.txt"), "Sulfuric Acid");
@@ -198,7 +201,8 @@ TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
                 for (size_t j = 0; j < values.size(); ++j) {
                     if (!percentColumns && grid.columns[j] != w->temperature) continue;
                     EXPECT_NEAR(values[j], varyPh[0], 0.005 * varyPh[0])
-                        << "row " << row << ", column " << grid.columns[j] << "\n" << text;
+                        << "row " << row << ", column " << grid.columns[j] << "\n"
+                        << text;
                     ++cells;
                 }
             }
