@@ -1,5 +1,7 @@
 // CalcMixGrid and the general mixing grid: pH (or pCO2) by temperature at the
 // typical injection percent, and pH (or pCO2) by injection percent.
+#include <cmath>
+
 #include "common/unit_codes.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/inputs/inputs_records.h"
@@ -30,12 +32,11 @@ float CellPercent(const MixGridRun& run, int i, int j) {
     }
 }
 
-// What pH control of a cell starts from: the mix at 25 degrees C with its pH
-// to be found, the species given and the blended constants.
-void PrepareCellControl(const MixCell& cell) {
+// What pH control of a cell starts from: the mix at 25 degrees C at `startPh`,
+// the species given and the blended constants.
+void PrepareCellControl(const MixCell& cell, double startPh) {
     float* cur = currentAnalysis.values;
     cur[AnalysisElement::kSpeciesGiven] = 1.0f;
-    cur[AnalysisElement::kPh] = -1.0f;
     carbonateState.k1 = cell.blend.k1;
     carbonateState.k2 = cell.blend.k2;
     carbonateState.kw = cell.blend.kw;
@@ -43,22 +44,35 @@ void PrepareCellControl(const MixCell& cell) {
     cur[AnalysisElement::kReportingMode] = reportingMode;
     (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
                                cur[AnalysisElement::kTemperature]);
-    cur[AnalysisElement::kPh] = static_cast<float>(SolveBlendPh(cell, cell.blend.ph));
+    cur[AnalysisElement::kPh] = static_cast<float>(startPh);
+}
+
+// The pH of the blend as the mixing profile's mix takes it: that of its blended
+// hydrogen ion, so that a water mixed with itself starts from its own pH (the
+// pH the free-ion constants give the blend's alkalinity leaves the pairs out
+// and puts a brine's tenths too high); that one when the blend gives none.
+double BlendedIonPh(const MixCell& cell) {
+    const double ph = cell.blend.ph;
+    return std::isfinite(ph) && ph > 0.0 ? ph : SolveBlendPh(cell, ph);
 }
 
 // The pH of the cell from its pCO2 (`pco2` in the user's unit): a reference
-// pass with prediction method 0.
+// pass with prediction method 0 on the blend's carbonate species, which are
+// already per kilogram, and its ions read in the reporting basis in force.
 void PhFromPco2(MixCell& cell, float pco2) {
     float* cur = currentAnalysis.values;
-    cur[AnalysisElement::kSpeciesGiven] = 0.0f;
+    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
     const uint16_t method = phControlSettings.phPredictionMethod;
     phControlSettings.phPredictionMethod = 0;
     cur[AnalysisElement::kPh] = -1.0f;
-    cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
+    cur[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
+    cur[AnalysisElement::kReportingMode] = reportingMode;
     calcPassMode = 0;
     cur[AnalysisElement::kPco2] = pco2;
     cell.row[AnalysisElement::kPco2] = pco2;
+    givenSpeciesPerKilogram = 1;
     RunMixPass();
+    givenSpeciesPerKilogram = 0;
     phControlSettings.phPredictionMethod = method;
     cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
 }
@@ -69,27 +83,27 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     MixCell cell = BlendCell(7 * i + j, CellPercent(run, i, j), kGeneralCarbonateWeight, true);
     const bool control = phControlSettings.phControlMethod != PhControlMethod::kNone;
     const float v = grid.phAxis[i];
-    float alkalinity = 0.0f;
-    if (!run.varyPco2) {
-        cur[AnalysisElement::kPh] = v;
-        cell.row[AnalysisElement::kPh] = v;
-        if (control) {
-            PrepareCellControl(cell);
-            alkalinity = ControlCellPh(cell, v, true);
-        }
-    } else if (control) {
-        // With pCO2 rows the control brings the cell to the target pH of the
-        // pH-control settings; the row value is a partial pressure, not a pH.
-        PhFromPco2(cell, v);
-        PrepareCellControl(cell);
-        alkalinity = ControlCellPh(cell, phControlSettings.targetPh, true);
-    }
-
     // The cell's temperature: the column's, or the blended one when the
     // columns are percents.
     const float temperature = run.kind == MixGridKind::kPhByPercent
                                   ? cell.row[AnalysisElement::kTemperature]
                                   : grid.temperatureAxis[j];
+    float alkalinity = 0.0f;
+    if (!run.varyPco2) {
+        cur[AnalysisElement::kPh] = v;
+        cell.row[AnalysisElement::kPh] = v;
+        if (control) {
+            PrepareCellControl(cell, BlendedIonPh(cell));
+            alkalinity = ControlCellPh(cell, v, temperature, true);
+        }
+    } else if (control) {
+        // With pCO2 rows the control brings the cell to the target pH of the
+        // pH-control settings; the row value is a partial pressure, not a pH.
+        PhFromPco2(cell, v);
+        PrepareCellControl(cell, SolveBlendPh(cell, cell.blend.ph));
+        alkalinity = ControlCellPh(cell, phControlSettings.targetPh, temperature, true);
+    }
+
     cur[AnalysisElement::kTemperature] = temperature;
     cell.row[AnalysisElement::kTemperature] = temperature;
 

@@ -9,12 +9,13 @@
 #include "common/index_code.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/carbonate/carbonate_solvers.h"
-#include "engine/inputs/inputs_records.h"
 #include "engine/carbonate/ph_adjustment.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/inputs/unit_conversions.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
-#include "engine/inputs/unit_conversions.h"
 #include "input/records.h"
+#include "scenarios/frame/engine_port.h"
 #include "scenarios/mixing/mixing_grid_steps.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "scenarios/mixing/mixing_steps.h"
@@ -71,13 +72,26 @@ double SolveBlendPh(const MixCell& cell, double startPh) {
     return ph;
 }
 
-float ControlCellPh(MixCell& cell, float targetPh, bool keepAll) {
+float ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll) {
     float* cur = currentAnalysis.values;
     float alkalinity = std::numeric_limits<float>::quiet_NaN();
     float ph = cur[AnalysisElement::kPh];
+    // The dose is settled on the cell's own pass at its temperature, as a point
+    // of the mixing profile settles its dose.
+    const bool settles = SettlesPhDoses();
+    SpeciatedCarbonate mix{};
+    if (settles) {
+        const float reference = cur[AnalysisElement::kTemperature];
+        cur[AnalysisElement::kTemperature] = temperature;
+        mix = MixCarbonate();
+        cur[AnalysisElement::kTemperature] = reference;
+    }
     AdjustpHToTarget(3, 1.0f, targetPh, ph, alkalinity);
     // The open carbonate model leaves the new total alkalinity in element 1 only.
     if (std::isnan(alkalinity)) alkalinity = cur[AnalysisElement::kAlkalinity];
+    if (settles) SplitAdjustedCarbonate(mix, targetPh);
+    HandAdjustedCarbonate();
+    if (settles) SettleMixDose(mix, targetPh);
     cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
     whatIfResults.grid.acidDose[cell.index] = acidDemand;
     whatIfResults.grid.alkaliDose[cell.index] = alkaliDemand;

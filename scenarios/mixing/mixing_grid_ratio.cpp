@@ -58,7 +58,8 @@ void RatioCell(MixGridRun& run, int i, int j, const RatioVariant& variant,
     cell.row[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
     if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
         const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
-        const float alkalinity = ControlCellPh(cell, target, variant.keepAllAdjusted);
+        const float alkalinity =
+            ControlCellPh(cell, target, grid.temperatureAxis[j], variant.keepAllAdjusted);
         AfterCellPhControl(cell, alkalinity, nullptr);
     }
     FinishMixCell(run, cell);

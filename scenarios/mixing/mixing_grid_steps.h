@@ -61,10 +61,11 @@ MixCell BlendCell(int index, float percent, double carbonateWeight, bool intoMix
 double SolveBlendPh(const MixCell& cell, double startPh);
 
 // pH control of the cell to `targetPh`; the cell takes the pH, the acid and
-// alkali doses and the adjusted elements (only dissolved CO2, the alkalinity
-// fields and total alkalinity when `keepAll` is false). Returns the total
-// alkalinity the control left.
-float ControlCellPh(MixCell& cell, float targetPh, bool keepAll);
+// alkali doses (settled on the cell's own pass at `temperature`, in the user's
+// unit) and the adjusted elements (only dissolved CO2, the alkalinity fields
+// and total alkalinity when `keepAll` is false). Returns the total alkalinity
+// the control left.
+float ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll);
 
 // What follows pH control in a cell: the acid's anion into the cell, the pH
 // (`rowPh`, when the rows are pH values), no P alkalinity, the alkalinity

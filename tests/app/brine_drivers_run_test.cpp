@@ -562,9 +562,11 @@ std::vector<Basis> Bases() {
 
 // Every driver of the water, written to files named with `tag`: the profiles
 // and their values pages, the two grids, the mixing profile and the three
-// mixing grids of the water mixed with itself, the same under the pCO2 plot
-// variable, the pressure profile and the well stations with the input pH
-// used, and the temperature profile whose pH follows the temperature.
+// mixing grids of the water mixed with itself; under the pCO2 plot variable the
+// mixing grid of pCO2 rows (first, as a user opens it), the pH and temperature
+// profiles and the pCO2 grid; the pressure profile and the well stations with
+// the input pH used, and the temperature profile whose pH follows the
+// temperature.
 std::string EveryDriver(const std::string& tag) {
     auto page = [&tag](const char* cls, const char* name) {
         return std::string("text ") + cls + " " + name + tag + ".txt\n";
@@ -582,11 +584,11 @@ std::string EveryDriver(const std::string& tag) {
            data("230", "P") + data("1040", "G") + "menu 1042\n" +
            page("DisplayCycledWater", "mix") + page("DisplayCycledValues", "mixv") +
            data("1044", "MT") + data("1045", "MR") + data("1046", "MP") +
-           "answer yes pH will be the plot variable\nmenu 1076\nmenu 1038\n" +
-           page("DisplaypHWater", "co2") + page("DisplaypHValues", "co2v") + "menu 1036\n" +
-           page("DisplayTempWater", "tco2") + page("DisplayTempValues", "tco2v") +
-           data("1040", "C") + "answer yes\nmenu 1076\n" + whatIf("1500") +
-           "menu 228\n" + page("DisplayPressWater", "pin") + page("DisplayPressValues", "pinv") +
+           "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MC") +
+           "menu 1038\n" + page("DisplaypHWater", "co2") + page("DisplaypHValues", "co2v") +
+           "menu 1036\n" + page("DisplayTempWater", "tco2") + page("DisplayTempValues", "tco2v") +
+           data("1040", "C") + "answer yes\nmenu 1076\n" + whatIf("1500") + "menu 228\n" +
+           page("DisplayPressWater", "pin") + page("DisplayPressValues", "pinv") +
            "menu 1248\nfile well" + tag + ".csv\nanswer no\nmenu 1655 DisOnePage\n" +
            whatIf("1500") + whatIf("1510") + "menu 1036\n" + page("DisplayTempWater", "tf") +
            page("DisplayTempValues", "tfv") + whatIf("1510");
@@ -699,9 +701,7 @@ void ExpectCellsAreThePage(const OwnPage& own, const std::string& file, int row,
 // is still two states: the drivers that start from its species hold an
 // alkalinity 8 % above the typed, and the pressure profile at the input pH and
 // the temperature profile whose pH follows the temperature start from the
-// other; those are left out for it here. The mixing grid of pCO2 rows is left
-// out for every water: its blend, run as typed for the pH of its pCO2, reads
-// the page in mg/L for sea water only.
+// other; those are left out for it here.
 TEST_F(BrineDriversRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
     for (const TypedWater& water : FieldWaters()) {
         SCOPED_TRACE(water.name);
@@ -777,6 +777,7 @@ TEST_F(BrineDriversRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
                 ExpectPointIsThePage(own, text("tco2"), text("tco2v"), 0,
                                      "temperature profile under the page's pCO2");
                 ExpectCellsAreThePage(own, data("C"), 0, t, "pCO2 grid");
+                ExpectCellsAreThePage(own, data("MC"), 0, t, "mixing grid, pCO2 by temperature");
             }
         }
     }

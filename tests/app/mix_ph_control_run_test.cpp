@@ -1,18 +1,23 @@
 // pH control of the mixes against the single-water drivers: one water at one
-// temperature and pH takes one dose whether Vary pH, the temperature profile or
-// the mixing profile brings it there, and a mix brought to its target pH keeps
-// the carbonate it had (the acid turns carbonate into CO2, it takes none away).
+// temperature and pH takes one dose whether Vary pH, the temperature profile,
+// the mixing profile or a mixing grid brings it there, and a mix brought to its
+// target pH keeps the carbonate it had (the acid turns carbonate into CO2, it
+// takes none away).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/saturation/results_records.h"
-#include "tests/app/program_run_fixture.h"
+#include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/threed_window_records.h"
+#include "tests/app/graph_run_fixture.h"
 
 namespace {
 
@@ -76,6 +81,49 @@ std::string Control(const Water& w) {
     return s.str();
 }
 
+// The mixing zone from the water's own temperature, the pH axes from 6.5 and
+// the percents 0 to 100; the graphs show the acid dose; the three mixing grids
+// of pH rows (pH by temperature, percent by temperature, pH by percent) as
+// their data files.
+std::string MixingGridsOfTheAcid(const Water& w) {
+    std::ostringstream s;
+    s << "dialog 88 set 575 " << w.temperature << "\ndialog 88 set 576 " << w.temperature + 60
+      << "\ndialog 88 set 578 6.5\ndialog 88 set 579 7.1\ndialog 88 set 582 0\n"
+         "dialog 88 set 583 100\ndialog 88 set 584 50\ndialog 88 press 1\nmenu 1047\n"
+         "dialog 25 press 2505\ndialog 25 select 2501 Sulfuric Acid Dosage Profile\n"
+         "dialog 25 press 2503\ndialog 25 press 1\nmenu 1064\n";
+    for (const char* grid : {"1044 MT", "1045 MR", "1046 MP"}) {
+        const std::string g(grid);
+        s << "menu " << g.substr(0, 4) << "\nfile \\" << g.substr(5)
+          << ".DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n";
+    }
+    return s.str();
+}
+
+// A mixing grid's data file: the column values (its first line of numbers)
+// and each row's value and cells.
+struct GridFile {
+    std::vector<double> columns;
+    std::vector<std::pair<double, std::vector<double>>> rows;
+};
+GridFile ReadGridFile(const std::string& text) {
+    GridFile grid;
+    for (const std::string& line : TextLines(text)) {
+        if (line.empty() || line[0] == '"') continue;
+        std::vector<double> numbers;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            if (!cell.empty()) numbers.push_back(std::strtod(cell.c_str(), nullptr));
+        if (numbers.empty()) continue;
+        if (grid.columns.empty())
+            grid.columns = numbers;
+        else
+            grid.rows.push_back(
+                {numbers[0], std::vector<double>(numbers.begin() + 1, numbers.end())});
+    }
+    return grid;
+}
+
 // The values of a page row whose label starts the line.
 std::vector<double> Row(const std::string& page, const std::string& label) {
     for (const std::string& line : TextLines(page)) {
@@ -89,8 +137,12 @@ std::vector<double> Row(const std::string& page, const std::string& label) {
     return {};
 }
 
-class MixPhControlRun : public ProgramRunFixture {
+class MixPhControlRun : public GraphRunFixture {
   protected:
+    void ResetWindowRecords() override {
+        ResetThreeDGraphRecords();
+        ResetThreeDWindowRecords();
+    }
     void RunIn(const std::string& script) {
         Fresh();
         ASSERT_EQ(Run(script + "answer no Data has been modified\n"), 0) << Log();
@@ -103,15 +155,21 @@ class MixPhControlRun : public ProgramRunFixture {
 };
 
 // At the water's own temperature, pH 6.5 costs the same acid on Vary pH, on
-// the temperature profile's first point and at the mixing profile's 0 %
-// point, where the mix is the water alone (seen failing: sea water 45.08 mg/L
-// in the mix against 38.69 on Vary pH).
+// the temperature profile's first point, at the mixing profile's 0 % point,
+// where the mix is the water alone, and in every cell of the mixing grids
+// where the water mixed with itself is at its own temperature and pH 6.5
+// (seen failing: sea water 45.08 mg/L in the mix against 38.69 on Vary pH;
+// 138.20 in the grids of pH rows, whose control started from the pH the
+// free-ion constants give the blend).
 TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
     for (const Water* w : {&kSeaWater, &kLowSalinity}) {
         SCOPED_TRACE(w->name);
+        for (const char* name : {"MT.DAT", "MR.DAT", "MP.DAT"})
+            std::filesystem::remove(folder / name);
         RunIn(AsEveryWater(*w) + Control(*w) +
               "menu 1038\ntext DisplaypHWater ph.txt\nmenu 1036\ntext DisplayTempWater t.txt\n"
-              "menu 1042\ntext DisplayCycledWater mix.txt\n");
+              "menu 1042\ntext DisplayCycledWater mix.txt\n" +
+              MixingGridsOfTheAcid(*w));
         const std::vector<double> varyPh = Row(Read("ph.txt"), "Sulfuric Acid");
         const std::vector<double> temperature = Row(Read("t.txt"), "Sulfuric Acid");
         const std::vector<double> mix = Row(Read("mix.txt"), "Sulfuric Acid");
@@ -126,6 +184,30 @@ TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
         EXPECT_NEAR(mix[0], varyPh[0], 0.005 * varyPh[0]);
         // The acid's sulfate is in the water the mix shows, as on Vary pH.
         EXPECT_NEAR(Row(Read("mix.txt"), "Sulfate")[0], Row(Read("ph.txt"), "Sulfate")[0], 0.15);
+        // The grids' cells at pH 6.5 (every row of the percent grid, whose
+        // control takes the target pH) in the column of the water's own
+        // temperature (every column of the grid of percent columns).
+        for (const char* name : {"MT", "MR", "MP"}) {
+            SCOPED_TRACE(name);
+            const std::string text = Read(std::string(name) + ".DAT");
+            const GridFile grid = ReadGridFile(text);
+            ASSERT_EQ(grid.rows.size(), 7u) << text;
+            const bool percentRows = std::string(name) == "MR";
+            const bool percentColumns = std::string(name) == "MP";
+            int cells = 0;
+            for (const auto& [row, values] : grid.rows) {
+                ASSERT_EQ(values.size(), grid.columns.size()) << text;
+                if (!percentRows && row != 6.5) continue;
+                for (size_t j = 0; j < values.size(); ++j) {
+                    if (!percentColumns && grid.columns[j] != w->temperature) continue;
+                    EXPECT_NEAR(values[j], varyPh[0], 0.005 * varyPh[0])
+                        << "row " << row << ", column " << grid.columns[j] << "\n"
+                        << text;
+                    ++cells;
+                }
+            }
+            EXPECT_EQ(cells, percentRows || percentColumns ? 7 : 1) << text;
+        }
     }
 }
 
