@@ -19,6 +19,7 @@ namespace {
 // The general grid weighs carbonate at 60009.3 mg/mol in its total carbonate
 // and alkalinity, as it always has (the profile and the ratio grid use 60009.4).
 constexpr double kGeneralCarbonateWeight = 60009.3;
+constexpr float kSpeciesGivenMode = 3.0f;
 
 // The injection percent of cell (i, j).
 float CellPercent(const MixGridRun& run, int i, int j) {
