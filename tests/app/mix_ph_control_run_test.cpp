@@ -105,9 +105,10 @@ class MixPhControlRun : public ProgramRunFixture {
 // At the water's own temperature, pH 6.5 costs the same acid on Vary pH, on
 // the temperature profile's first point and at the mixing profile's 0 %
 // point, where the mix is the water alone (seen failing: sea water 45.08 mg/L
-// in the mix against 38.69 on Vary pH).
+// in the mix against 38.69 on Vary pH; the formation water typed at 180 F
+// 71.03 in the mix against 48.97 on Vary pH).
 TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
-    for (const Water* w : {&kSeaWater, &kLowSalinity}) {
+    for (const Water* w : {&kSeaWater, &kLowSalinity, &kFormation}) {
         SCOPED_TRACE(w->name);
         RunIn(AsEveryWater(*w) + Control(*w) +
               "menu 1038\ntext DisplaypHWater ph.txt\nmenu 1036\ntext DisplayTempWater t.txt\n"
