@@ -4,12 +4,14 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
+#include "engine/balancing/balancing.h"
+#include "engine/balancing/balancing_records.h"
 #include "engine/carbonate/carbonate_species.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/inputs/treatment_inputs.h"
-#include "engine/balancing/balancing.h"
-#include "engine/balancing/balancing_records.h"
+#include "engine/pipeline/engine_state_copy.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/pipeline/surface_engine_state.h"
 #include "engine/pipeline/water_pipeline.h"
@@ -26,7 +28,12 @@
 namespace {
 
 constexpr uint16_t kMaxCarbonateModel = 3;
-constexpr uint16_t kSpeciesGivenMode = 3;  // alkalinityMode: calculated species given
+constexpr uint16_t kSpeciesGivenMode = 3;     // alkalinityMode: calculated species given
+constexpr double kReferenceCelsius = 25.0;    // the temperature of a reference pass
+constexpr double kBicarbonateMass = 61.0173;  // g/mol
+constexpr double kCarbonateMass = 60.0094;    // g/mol
+constexpr int kAlkalinitySteps = 6;
+constexpr double kAlkalinityTolerance = 1e-5;  // of the typed alkalinity
 
 // The slope of the line a predicted water's own pH-alkalinity point extends to.
 constexpr float kExtrapolatedLogSlope = 1.43f;
@@ -92,16 +99,116 @@ void BalancedReferencePass(PipelineRun& run) {
     KeepReferenceCarbonate(water, currentAnalysis);
 }
 
+// The alkalinity (eq/kg) of the water in currentAnalysis at its own conditions
+// with the bicarbonate and carbonate given, from a trial results pass; NaN when
+// the water is at the 25 C of the reference pass. The engine is left as found:
+// a trial of the solve, not one of the water's passes.
+double OwnConditionsAlkalinity(float bicarbonate, float carbonate, float& carbonicAcid) {
+    const auto kept = std::make_unique<EngineStateCopy>();
+    SaveEngineState(*kept);
+    float* v = currentAnalysis.values;
+    balanceAmount = 0.0f;
+    v[AnalysisElement::kSpeciesGiven] = 1.0f;
+    v[AnalysisElement::kAlkalinityMode] = static_cast<float>(kSpeciesGivenMode);
+    v[AnalysisElement::kBicarbonate] = bicarbonate;
+    v[AnalysisElement::kCarbonate] = carbonate;
+    CalcEquilibrium();
+    const bool ownTemperature = std::fabs(engineInputs.temperatureC - kReferenceCelsius) > 0.005;
+    const double alkalinity = speciation.passAlkalinity;
+    carbonicAcid = resultsCarbonate.equilibriumCarbonicAcid;
+    RestoreEngineState(*kept);
+    return ownTemperature ? alkalinity : NAN;
+}
+
+// The reference pass speciates the water at 25 C. A water typed at another
+// temperature was measured there: its pH and its alkalinity are those of its own
+// temperature, where the total carbonate the reference pass derived at the typed
+// pH holds another alkalinity. The passes that follow hold either the total of
+// the given bicarbonate and carbonate (at a given pH: the water's own results
+// pass, most what-if passes) or their alkalinity (a what-if pass under gas), so
+// the total is moved and the alkalinity kept: bicarbonate becomes carbonate,
+// two of the one for one of the other, until the trial pass at the water's own
+// conditions holds the typed alkalinity. The results passes, the what-if passes
+// and the water's carbonate snapshot start from the moved species. Water at
+// 25 C is left as its reference pass found it, and so are a water whose CO2
+// comes from a gas phase and one the solve does not settle. True when the
+// water's carbonate was held so.
+bool HoldTypedAlkalinityAtOwnTemperature(PipelineRun& run) {
+    // A water whose CO2 a gas phase gives holds the CO2 of that gas instead.
+    if (speciation.gasDissolved != 0) return false;
+    float* v = currentAnalysis.values;
+    const double bicarbonate = v[AnalysisElement::kBicarbonate];
+    const double carbonate = v[AnalysisElement::kCarbonate];
+    // Held to the single precision the stored results keep, so that a water
+    // calculated again from what its calculation wrote back is held alike.
+    const double typed = static_cast<float>(referenceAlkalinity);
+    // The gap to the typed alkalinity after moving `moved` mmol/kg.
+    float carbonicAcid = 0.0f;  // mg/L as H2CO3, of the last trial
+    auto gap = [&](double moved) {
+        return OwnConditionsAlkalinity(
+                   static_cast<float>(bicarbonate - 2.0 * moved * kBicarbonateMass),
+                   static_cast<float>(carbonate + moved * kCarbonateMass), carbonicAcid) -
+               typed;
+    };
+    const double atStart = gap(0.0);
+    if (!std::isfinite(atStart) || !(typed > 0.0)) return false;
+    // Most is bicarbonate at the pH of a water: the first step moves the
+    // alkalinity's relative gap of its total.
+    const double total = bicarbonate / kBicarbonateMass + carbonate / kCarbonateMass;
+    double before = 0.0;
+    double gapBefore = atStart;
+    double moved = total * atStart / (typed + atStart);
+    bool held = std::fabs(atStart) <= kAlkalinityTolerance * typed;
+    if (held) moved = 0.0;
+    for (int step = 0; step < kAlkalinitySteps && !held; ++step) {
+        // Neither species may go below nothing.
+        if (!(moved * 2.0 * kBicarbonateMass < bicarbonate) ||
+            !(moved * kCarbonateMass + carbonate >= 0.0))
+            break;
+        const double g = gap(moved);
+        if (!std::isfinite(g) || g == gapBefore) break;
+        held = std::fabs(g) <= kAlkalinityTolerance * typed;
+        if (held) break;
+        const double next = moved - g * (moved - before) / (g - gapBefore);
+        before = moved;
+        gapBefore = g;
+        moved = next;
+    }
+    // A water the solve does not settle keeps its reference pass's carbonate.
+    if (!held) return false;
+    v[AnalysisElement::kBicarbonate] =
+        static_cast<float>(bicarbonate - 2.0 * moved * kBicarbonateMass);
+    v[AnalysisElement::kCarbonate] = static_cast<float>(carbonate + moved * kCarbonateMass);
+    if (carbonicAcid >= 0.0f) {
+        v[AnalysisElement::kH2CO3] = carbonicAcid;
+        referenceOutputs.dissolvedCarbonicAcid = carbonicAcid;
+    }
+    // The current set stays the 25 C split: a driver's reference pass on it
+    // derives the typed alkalinity and the total again at 25 C.
+    const float hco3 = currentHCO3;
+    const float co3 = currentCO3;
+    const float h2co3 = currentH2CO3;
+    const float co2 = currentCO2;
+    KeepReferenceCarbonate(run.water, currentAnalysis);
+    currentHCO3 = hco3;
+    currentCO3 = co3;
+    currentH2CO3 = h2co3;
+    currentCO2 = co2;
+    return true;
+}
+
 void FullCalculation(PipelineRun& run) {
     FirstReferencePass(run);
     ApplyBalancing(balancingSettings, cationAdded, anionAdded, balanceAmount, currentAnalysis,
                    run.water.analysis);
     BalancedReferencePass(run);
+    const bool awayFromReference = HoldTypedAlkalinityAtOwnTemperature(run);
     RunTreatmentLoop(run);
     run.ownConditionsTaken = true;
     run.ownCarbonicAcid = resultsCarbonate.equilibriumCarbonicAcid;
     run.ownAlkalinity = speciation.passAlkalinity;
     KeepOwnConditionsCarbonate(run.water, run.ownCarbonicAcid);
+    if (awayFromReference) ShowOwnConditionsCarbonicAcid(run.water, run.ownCarbonicAcid);
 }
 
 // Results computed from a water go stale when the water changes.
@@ -184,7 +291,8 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
     phBalanceSwitch = savedBalanceSwitch;
     if (water.isSurface) {
         KeepSurfaceEngineState();
-        if (run.ownConditionsTaken) KeepSurfaceOwnConditions(run.ownCarbonicAcid, run.ownAlkalinity);
+        if (run.ownConditionsTaken)
+            KeepSurfaceOwnConditions(run.ownCarbonicAcid, run.ownAlkalinity);
     }
 }
 

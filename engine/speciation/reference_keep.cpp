@@ -3,9 +3,9 @@
 
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/inputs/inputs_records.h"
-#include "engine/speciation/ph_solve_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
+#include "engine/speciation/ph_solve_records.h"
 
 namespace {
 
@@ -83,6 +83,16 @@ void KeepReferenceCarbonate(const StoredWater& water, const WaterAnalysis& worki
 
 void KeepOwnConditionsCarbonate(const StoredWater& water, float ownCarbonicAcid) {
     if (!water.isSurface || !(ownCarbonicAcid >= 0.0f)) return;
+    if (water.carbonate != nullptr) {
+        water.carbonate->h2co3 = ownCarbonicAcid;
+        water.carbonate->dissolvedCo2 = ownCarbonicAcid;
+    }
+}
+
+void ShowOwnConditionsCarbonicAcid(const StoredWater& water, float ownCarbonicAcid) {
+    if (!(ownCarbonicAcid >= 0.0f)) return;
+    if (water.analysis != nullptr)
+        water.analysis->values[AnalysisElement::kAcidity] = ownCarbonicAcid;
     if (water.carbonate != nullptr) {
         water.carbonate->h2co3 = ownCarbonicAcid;
         water.carbonate->dissolvedCo2 = ownCarbonicAcid;

@@ -24,3 +24,9 @@ void KeepReferenceCarbonate(const StoredWater& water, const WaterAnalysis& worki
 // bicarbonate holds at its pH there (`ownCarbonicAcid`, mg/L as H2CO3), not the
 // reference pass's at 25 C. The page keeps the reference pass's CO2.
 void KeepOwnConditionsCarbonate(const StoredWater& water, float ownCarbonicAcid);
+
+// A water away from the 25 C of its reference pass shows the dissolved CO2 of
+// its own temperature and pH (`ownCarbonicAcid`, mg/L as H2CO3) in its stored
+// element 43 and its CarbonateSnapshot, the CO2 its drivers hold at the same
+// conditions.
+void ShowOwnConditionsCarbonicAcid(const StoredWater& water, float ownCarbonicAcid);

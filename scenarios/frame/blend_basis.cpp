@@ -61,3 +61,10 @@ double SpecificGravity(const float* water) {
     const double gravity = water[AE::kResultScale];
     return gravity > 0.0 ? gravity : 1.0;
 }
+
+MixedSpecies SpeciesOfWater(const float* water, const WaterCarbonate& kept) {
+    if (kept.hco3 + kept.co3 + kept.dissolvedCo2 > 0.0f)
+        return {kept.hco3, kept.co3, kept.dissolvedCo2};
+    return {water[AnalysisElement::kBicarbonate], water[AnalysisElement::kCarbonate],
+            water[AnalysisElement::kAcidity]};
+}

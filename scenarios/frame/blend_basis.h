@@ -10,6 +10,9 @@
 
 #include <cstdint>
 
+#include "common/water_analysis.h"
+#include "engine/saturation/water_results_records.h"
+
 // Whether analysis element `e` of a stored water blends by mass in a mix
 // reported in `reportingMode`.
 [[nodiscard]] bool BlendsByMass(int e, uint16_t reportingMode);
@@ -17,3 +20,13 @@
 // The specific gravity of a water (its result scale factor), 1 where it holds
 // none.
 [[nodiscard]] double SpecificGravity(const float* water);
+
+// The bicarbonate, carbonate and dissolved CO2 (elements 29, 30 and 43) a
+// water brings to a mix: those its own calculation kept for its drivers, of
+// its own temperature, or as stored when no calculation has kept any.
+struct MixedSpecies {
+    float bicarbonate;
+    float carbonate;
+    float dissolvedCo2;
+};
+[[nodiscard]] MixedSpecies SpeciesOfWater(const float* water, const WaterCarbonate& kept);

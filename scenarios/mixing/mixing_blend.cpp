@@ -34,21 +34,20 @@ double Hydroxide(const WaterAnalysis& w, const CarbonateState& k) {
     return static_cast<double>(k.kw) / (HydrogenActivity(w) * k.gammaOH);
 }
 
-// CO3/60009.4 + HCO3/61017.3 + H2CO3/62025.3 of a stored water (mol/L).
-double SpeciesSum(const WaterAnalysis& w) {
-    const float* v = w.values;
-    return v[AnalysisElement::kCarbonate] / kCarbonateMgPerMol +
-           v[AnalysisElement::kBicarbonate] / kBicarbonateMgPerMol +
-           v[AnalysisElement::kAcidity] / kCarbonicAcidMgPerMol;
+// CO3/60009.4 + HCO3/61017.3 + H2CO3/62025.3 of a water's species (mol/L).
+double SpeciesSum(const WaterAnalysis& w, const WaterCarbonate& kept) {
+    const MixedSpecies m = SpeciesOfWater(w.values, kept);
+    return m.carbonate / kCarbonateMgPerMol + m.bicarbonate / kBicarbonateMgPerMol +
+           m.dissolvedCo2 / kCarbonicAcidMgPerMol;
 }
 
-// The charge balance of the carbonate system of a stored water (eq/L):
+// The charge balance of the carbonate system of a water (eq/L):
 // 2 CO3 + HCO3 + OH - H with the snapshot's constants.
-double CarbonateAlkalinity(const WaterAnalysis& w, const CarbonateState& k) {
-    const float* v = w.values;
-    return v[AnalysisElement::kCarbonate] / kCarbonateMgPerEq +
-           v[AnalysisElement::kBicarbonate] / kBicarbonateMgPerMol + Hydroxide(w, k) -
-           HydrogenActivity(w) / k.gammaH;
+double CarbonateAlkalinity(const WaterAnalysis& w, const WaterCarbonate& kept) {
+    const MixedSpecies m = SpeciesOfWater(w.values, kept);
+    const CarbonateState& k = kept.constants;
+    return m.carbonate / kCarbonateMgPerEq + m.bicarbonate / kBicarbonateMgPerMol +
+           Hydroxide(w, k) - HydrogenActivity(w) / k.gammaH;
 }
 
 }  // namespace
@@ -119,13 +118,14 @@ BlendedCarbonate BlendCarbonate(const MixSources& waters, const MixShares& s) {
 
 double ProfileTotalCarbonate(const MixSources& waters, const MixShares& volume) {
     const MixShares s = MassShares(waters, volume);
-    return s.f * SpeciesSum(waters.injection) + s.g * SpeciesSum(waters.formation);
+    return s.f * SpeciesSum(waters.injection, waters.injectionCarbonate) +
+           s.g * SpeciesSum(waters.formation, waters.formationCarbonate);
 }
 
 double ProfileAlkalinity(const MixSources& waters, const MixShares& volume) {
     const MixShares s = MassShares(waters, volume);
-    return s.f * CarbonateAlkalinity(waters.injection, waters.injectionCarbonate.constants) +
-           s.g * CarbonateAlkalinity(waters.formation, waters.formationCarbonate.constants);
+    return s.f * CarbonateAlkalinity(waters.injection, waters.injectionCarbonate) +
+           s.g * CarbonateAlkalinity(waters.formation, waters.formationCarbonate);
 }
 
 double GridTotalCarbonate(const MixSources& waters, const MixShares& volume,

@@ -145,6 +145,9 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
         HandAdjustedCarbonate();
         if (settles) SettleMixDose(blend, target);
         KeepPhControlFields(w, mixedWater.values);
+    } else {
+        // Without pH control the results passes hold the CO2 the waters brought.
+        referenceDissolvedCo2 = mixedWater.values[AE::kAcidity];
     }
     b.blendAcidDemand = acidDemand;
     b.blendAlkaliDemand = alkaliDemand;

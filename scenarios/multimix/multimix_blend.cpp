@@ -99,9 +99,13 @@ BlendSums BlendWaters(const BlendSources& sources, uint16_t reportingMode,
         out.meanResidenceSeconds +=
             sources.state.residenceTime[j][ResidenceForm::kSeconds] * weight / 100.0f;
 
-        // The species as the water's own calculation found them.
-        for (int i : {AE::kBicarbonate, AE::kCarbonate, AE::kAcidity}) {
-            mixed[i] += a * water[i];
+        // The species as the water's own calculation kept them.
+        const MixedSpecies species = SpeciesOfWater(water, c);
+        const std::pair<int, float> amounts[] = {{AE::kBicarbonate, species.bicarbonate},
+                                                 {AE::kCarbonate, species.carbonate},
+                                                 {AE::kAcidity, species.dissolvedCo2}};
+        for (const auto& [i, amount] : amounts) {
+            mixed[i] += a * amount;
             current[i] = mixed[i];
         }
         mixed[AE::kReportingMode] = current[AE::kReportingMode] = reportingMode;
