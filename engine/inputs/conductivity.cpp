@@ -26,6 +26,12 @@ struct IonConductance {
 
 constexpr double kWalden = 298.16;
 
+// The most a water's record holds of any value. Past an ionic strength any
+// water has (a gas at hundreds of atmospheres in a light, cold water) the
+// activity coefficients overflow the sum; the conductivity then stays at this
+// bound, which a saved file holds and opens with.
+constexpr double kMostConductivity = 1.0e30;
+
 // Limiting molar conductances at 25 C (per mole of the ion as written).
 constexpr IonConductance kIons[] = {
     {Ion::kCa, 118.9, 0, 0, kWalden},    {Ion::kMg, 106.0, 0, 0, kWalden},
@@ -78,6 +84,6 @@ double CalcConductivity(const SpeciatedWater& w, double totalDissolvedSolids) {
         const double contribution = ion.lambda * tf * g * m * w.massFactor;
         if (contribution > 0.0) sum += contribution;
     }
-    if (totalDissolvedSolids > 0.0) return std::max(sum, 0.3 * totalDissolvedSolids);
-    return sum;
+    if (totalDissolvedSolids > 0.0) sum = std::max(sum, 0.3 * totalDissolvedSolids);
+    return std::isnan(sum) ? kMostConductivity : std::min(sum, kMostConductivity);
 }
