@@ -84,6 +84,18 @@ def main():
         add(patched(record, within, NAN), name_of(record))
         add(patched(record, within, INF), name_of(record))
         add(patched(record, within, HUGE), name_of(record))
+    # Result-table rows, named by the page's mineral, ion or field and their
+    # point, station or water: Vary Pressure's excess, the well log's, the
+    # multi-mix waters' saturations and a grid cell's corrosion rate.
+    for record, within, value, reason in (
+            (216, 4 * (38 * 2 + 7), HUGE,
+             "whatIfResults.pressureProfile.excess): Barite (BaSO4) excess at point 3 ("),
+            (376, 4 * 38 * 11, NAN,
+             "wellProfiles.flash11.excess): Calcite (CaCO3) excess at station 12 is not a number"),
+            (178, 4 * (64 + 6), INF,
+             "WaterResults.multiMix[k].saturation): Total Calcium at water 2 is infinite"),
+            (283, 4 * 10 * 48, HUGE, "whatIfResults.grid.corrosion): corrosion rate 1 at cell 49 (")):
+        add(patched(record, within, value), name_of(record) + reason)
     add(patched(45, 0, struct.pack("<Q", 0x7FF8000000000000)), name_of(45))
     add(patched(45, 0, struct.pack("<d", float("inf"))), name_of(45))
 
@@ -135,8 +147,8 @@ def main():
     setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): Low pCO2 (1e+31) is outside 0 to 1,000")
     setting(49, 60, "<f", (-5.0,), "(3D graph ranges): Low Mixing Percent (-5) is outside 0 to 100")
     setting(318, 0, "<3H", (0x7777, 200, 300),
-            "(one-page graph choices): value 0 (30583) is no graph")
-    setting(318, 6, "<H", (128,), "(one-page graph choices): value 3 (128) is no graph")
+            "(one-page graph choices): Graph 1 (30583) is no graph")
+    setting(318, 6, "<H", (128,), "(one-page graph choices): Graph 4 (128) is no graph")
     setting(43, 0, "<H", (4,), "(whatIfOptions.carbonateModel): the value (4) is outside 0 to 3")
     setting(399, 0, "<I", (3,), "(whatIfOptions.wellLogPtSource): the value (3) is outside 0 to 2")
     setting(35, 4, "<h", (200,), "(graph choice): Graph 1 (200) is outside -1 to 127")

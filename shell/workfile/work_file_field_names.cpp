@@ -7,6 +7,7 @@
 #include "common/water_analysis.h"
 #include "input/waterform/form_fields.h"
 #include "shell/workfile/work_file_layout.h"
+#include "shell/workfile/work_file_table_names.h"
 
 namespace workfile {
 namespace {
@@ -21,7 +22,7 @@ constexpr std::array<const char*, 15> kWhatIfRanges = {
     "Low pH",           "High pH",           "Evaluation pH",
     "Low Pressure",     "High Pressure",     "Evaluation Pressure",
     "Low pCO2",         "High pCO2",         "Evaluation pCO2",
-    "Reserved value 1", "Reserved value 2",  "Reserved value 3",
+    "Reserved Slot 1",  "Reserved Slot 2",   "Reserved Slot 3",
     "Low Temperature",  "High Temperature",  "Evaluation Temperature",
 };
 // The 3D graph and grid ranges (record 49).
@@ -30,17 +31,21 @@ constexpr std::array<const char*, 18> kGraphRanges = {
     "Low Temperature",  "High Temperature",    "Evaluation Temperature",
     "Low Pressure",     "High Pressure",       "Evaluation Pressure",
     "Low pCO2",         "High pCO2",           "Evaluation pCO2",
-    "Reserved value 1", "Reserved value 2",    "Reserved value 3",
+    "Reserved Slot 1",  "Reserved Slot 2",     "Reserved Slot 3",
     "Low Mixing Percent", "High Mixing Percent", "Typical Mixing Percent",
 };
 // The well log (record 364), as the what-if dialog names it.
 constexpr std::array<const char*, 16> kWellLog = {
     "Bottom Hole Temperature", "Temperature at Separator", "Temperature after Flashing",
     "Bottom Hole Pressure",    "Pressure at Separator",    "Pressure after Flashing",
-    "Well value 7",            "Well value 8",             "Well value 9",
-    "Well value 10",           "Well value 11",            "Well value 12",
-    "Well value 13",           "Well value 14",            "Well value 15",
+    "Well Slot 7",             "Well Slot 8",              "Well Slot 9",
+    "Well Slot 10",            "Well Slot 11",             "Well Slot 12",
+    "Well Slot 13",            "Well Slot 14",             "Well Slot 15",
     "Depth",
+};
+// The one-page and well-log graph choices (record 318).
+constexpr std::array<const char*, 6> kGraphParams = {
+    "Graph 1", "Graph 2", "Graph 3", "Graph 4", "Graph 5", "Graph 6",
 };
 // The chosen graphs (record 35).
 constexpr std::array<const char*, 6> kGraphChoice = {
@@ -61,6 +66,8 @@ std::span<const char* const> NamesOf(int record) {
             return kGraphChoice;
         case 49:
             return kGraphRanges;
+        case 318:
+            return kGraphParams;
         case 364:
             return kWellLog;
         default:
@@ -82,7 +89,7 @@ std::string ValueName(int record, int field) {
         if (record >= 0 && record < kRecordCount && kRecordTable[record].size <= 4)
             return "the value";
     }
-    return "value " + std::to_string(field);
+    return TableValueName(record, field);
 }
 
 std::string RecordName(int record) {

@@ -761,6 +761,51 @@ TEST_F(EveryFieldRun, TheLeastValueOfEachFieldComesBack) {
     TypeSaveAndOpen(Water::kLeast);
 }
 
+// Waters at the edge of what the calculation can carry, each typed through the
+// form with its driver run: an oil flow of 1e30 BPD beside an everyday brine
+// flow, and phosphate at 1,000,000 mg/L in a water of 1.05 g/mL under Vary
+// Pressure (its not-applicable results are the engine's bound times the
+// density). Each file opens again, OK on the unchanged form takes it, and the
+// water's and the profile's pages read as before the save, with no dissolved
+// CO2 the calculation ran away with.
+TEST_F(EveryFieldRun, WatersAtTheCalculationsEdgeComeBack) {
+    const std::string pages = "text DisplayMUWater w.txt\nmenu 228\ntext DisplayPressWater p.txt\n";
+    // The reopened water through OK on its unchanged form.
+    const std::string reopened =
+        "dialog 80 press 1\nmenu 1030\ntext DisplayMUWater w2.txt\nmenu 228\ntext "
+        "DisplayPressWater p2.txt\n";
+    for (const char* typed : {"dialog 80 set 460 1000\ndialog 80 set 479 1e30\n",
+                              "dialog 80 set 423 1000000\ndialog 80 set 428 1.05\n"}) {
+        SCOPED_TRACE(typed);
+        Fresh();  // each water in a program started afresh, saved anew
+        std::filesystem::remove(folder / "A.KRV");
+        ASSERT_EQ(Run(kSeaWater + typed + "dialog 80 press 1\nmenu 1030\n" + pages +
+                      "file \\A.KRV\nmenu 1022\nmenu 1019\nfile \\A.KRV\nmenu 1020\n" + reopened),
+                  0)
+            << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        EXPECT_FALSE(Logged("Error encountered")) << Log();
+        auto body = [this](const std::string& name) {
+            std::vector<std::string> lines = TextLines(Read(name));
+            std::erase_if(lines, [](const std::string& l) { return l.find("Sampled") != l.npos; });
+            return lines;
+        };
+        for (const char* page : {"w", "p"}) {
+            const std::vector<std::string> before = body(std::string(page) + ".txt");
+            ASSERT_GT(before.size(), 20u) << page;
+            EXPECT_EQ(body(std::string(page) + "2.txt"), before) << page;
+        }
+        // The water's dissolved CO2 is a plain number of mg/L, not 5.1e+28.
+        bool co2Shown = false;
+        for (const std::string& line : TextLines(Read("w.txt"))) {
+            if (line.find("Dissolved CO2") == std::string::npos) continue;
+            co2Shown = true;
+            EXPECT_EQ(line.find("e+"), std::string::npos) << line;
+        }
+        EXPECT_TRUE(co2Shown);
+    }
+}
+
 // A file without acids opened after New shows none: the acids typed into the
 // water before New are gone (seen failing: the form showed them, 100 and 20).
 TEST_F(UserValuesRun, NewLeavesNoAcidsOfTheWaterBefore) {

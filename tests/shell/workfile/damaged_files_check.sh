@@ -43,6 +43,10 @@ control = open(os.path.join(folder, "control.KRV"), "rb").read()
 for (name, reason), text in zip(cases, refusals):
     if "The file was not read: " + reason not in text:
         failures.append("%s: expected the reason %r, got %r" % (name, reason, text.strip()))
+# Every value a refusal names is named by its field, never by its place.
+for (name, _), text in zip(cases, refusals):
+    if re.search(r"value \d", text):
+        failures.append("%s: the refusal names a value by its place: %r" % (name, text.strip()))
 for name, _ in cases:
     path = os.path.join(folder, "after", name[:-4] + ".KRV")
     if not os.path.exists(path) or open(path, "rb").read() != control:

@@ -111,8 +111,11 @@ TEST_F(Validation, ARealThatIsNotFiniteOrBeyondAnyStoredNamesItsRecordAndValue) 
          "record 19 (injection water analysis): Calcium is not a number"},
         {18, kValues + 4 * 7, kNaN, "record 18 (surface water analysis): Calcium is not a number"},
         {17, kValues, kInf, "record 17 (working analysis): pH is infinite"},
-        {22, 0, kNaN, "record 22 (WaterResults.surface.saturation): value 0 is not a number"},
-        {22, 4 * 5, -kInf, "record 22 (WaterResults.surface.saturation): value 5 is infinite"},
+        {22, 0, kNaN,
+         "record 22 (WaterResults.surface.saturation): Calcite (CaCO3) saturation is not a number"},
+        {22, 4 * 5, -kInf,
+         "record 22 (WaterResults.surface.saturation): Gypsum (CaSO4*2H2O) saturation is "
+         "infinite"},
         {25, 0, kNaN, ""},  // a row kept byte for byte, which nothing reads
         {32, 8, 3.0e38f,
          "record 32 (what-if settings): Evaluation pH (3e+38) is beyond any the program "
@@ -120,7 +123,8 @@ TEST_F(Validation, ARealThatIsNotFiniteOrBeyondAnyStoredNamesItsRecordAndValue) 
         {176, 268 + kValues + 4 * 7, kNaN,
          "record 176 (multi-mix source water analyses): water 2, Calcium is not a number"},
         {391, 4 * 100, kNaN,
-         "record 391 (wellProfiles.flash48.results): value 100 is not a number"},
+         "record 391 (wellProfiles.flash48.results): Hydroxylapatite saturation at station 2 is "
+         "not a number"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
     // A result of 1e37, the engine's own bound for what it cannot compute, is kept.
@@ -181,8 +185,9 @@ TEST_F(Validation, OilOrGasFlowsWithoutABrineFlowAreRefused) {
     const uint32_t gas = kValues + 4 * AnalysisElement::kGasFlow;
     std::vector<uint8_t> image = With(19, oil, 500.0f);
     bytes::PutF32(At(image, 19, gas), 1.0f);
-    EXPECT_EQ(Refusal(image), "record 19 (injection water analysis): Oil Flow and Gas Flow are "
-                              "given without a Brine Flow");
+    EXPECT_EQ(Refusal(image),
+              "record 19 (injection water analysis): Oil Flow and Gas Flow are "
+              "given without a Brine Flow");
     EXPECT_EQ(Refusal(With(19, gas, 1.0f)),
               "record 19 (injection water analysis): Gas Flow is given without a Brine Flow");
     bytes::PutF32(At(image, 19, brine), 200.0f);
@@ -338,16 +343,19 @@ TEST_F(Validation, SettingsReadBackInEveryUnitAndOutOfRangeOnesAreRefused) {
         {364, 60, 1.0e31f,
          "record 364 (well-log settings): Depth (1e+31) is outside 100 to 20,000"},
         {26, 0, -50.0f,
-         "record 26 (mixing and pH control settings): Low Mixing Percent (-50) is outside 0 to 100"},
-        {49, 60, 101.0f, "record 49 (3D graph ranges): Low Mixing Percent (101) is outside 0 to 100"},
-        {32, 16, 1001.0f, "record 32 (what-if settings): High Pressure (1001) is outside 1 to 1,000"},
+         "record 26 (mixing and pH control settings): Low Mixing Percent (-50) is outside 0 to "
+         "100"},
+        {49, 60, 101.0f,
+         "record 49 (3D graph ranges): Low Mixing Percent (101) is outside 0 to 100"},
+        {32, 16, 1001.0f,
+         "record 32 (what-if settings): High Pressure (1001) is outside 1 to 1,000"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
     std::vector<uint8_t> graphs = good;
     for (uint32_t k = 0; k < 3; ++k)
         bytes::PutU16(At(graphs, 318, 2 * k), std::array<uint16_t, 3>{0x7777, 200, 300}[k]);
     EXPECT_EQ(Refusal(graphs),
-              "record 318 (one-page graph choices): value 0 (30583) is no graph: below 128 or "
+              "record 318 (one-page graph choices): Graph 1 (30583) is no graph: below 128 or "
               "65535 (none)");
 }
 
