@@ -96,19 +96,6 @@ std::string Entry(const Brine& b) {
     return Form(b) + "menu 1030\ntext DisplayMUWater surface.txt\n";
 }
 
-// The values of a page row: the words after the label, which ends before
-// column 24. Empty when no line starts with the label.
-std::vector<double> Row(const std::string& page, const std::string& label) {
-    for (const std::string& line : TextLines(page)) {
-        const size_t at = line.find_first_not_of(' ');
-        if (at == std::string::npos || line.compare(at, label.size(), label) != 0) continue;
-        std::istringstream words(line.size() > 24 ? line.substr(24) : "");
-        std::vector<double> values;
-        for (std::string w; words >> w;) values.push_back(std::strtod(w.c_str(), nullptr));
-        return values;
-    }
-    return {};
-}
 
 // The number after a label on the surface page.
 double SurfaceValue(const std::string& page, const std::string& label) {
@@ -202,7 +189,8 @@ struct PointRows {
     bool Complete() const { return ph.size() == 7 && alkalinity.size() == 7 && solids.size() == 7; }
 };
 PointRows PointRowsOf(const std::string& page) {
-    return {Row(page, "pH "), Row(page, "\"M\" Alkalinity"), Row(page, "Calculated T.D.S.")};
+    return {PageRow(page, "pH "), PageRow(page, "\"M\" Alkalinity"),
+            PageRow(page, "Calculated T.D.S.")};
 }
 // Every point a water: a pH inside 0 to 14 and the dissolved solids `tds`
 // within 5 %.
@@ -374,14 +362,14 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
     const Brine brine = BrineSet()[0];
     RunIn(Entry(brine) + kPhFollowsTemperature +
           "menu 1036\ntext DisplayTempWater temp.txt\nmenu 228\ntext DisplayPressWater press.txt\n");
-    const std::vector<double> temperatures = Row(Read("temp.txt"), "Temperature(");
-    const std::vector<double> pressureTemperatures = Row(Read("press.txt"), "Temperature(");
+    const std::vector<double> temperatures = PageRow(Read("temp.txt"), "Temperature(");
+    const std::vector<double> pressureTemperatures = PageRow(Read("press.txt"), "Temperature(");
     ASSERT_EQ(temperatures.size(), 7u) << Read("temp.txt");
     ASSERT_EQ(pressureTemperatures.size(), 7u) << Read("press.txt");
     EXPECT_EQ(temperatures[0], pressureTemperatures[0]);
     for (const char* label : {"pH ", "Acidity", "\"M\" Alkalinity", "Calculated T.D.S."}) {
-        const std::vector<double> t = Row(Read("temp.txt"), label);
-        const std::vector<double> p = Row(Read("press.txt"), label);
+        const std::vector<double> t = PageRow(Read("temp.txt"), label);
+        const std::vector<double> p = PageRow(Read("press.txt"), label);
         ASSERT_EQ(t.size(), 7u) << label;
         ASSERT_EQ(p.size(), 7u) << label;
         EXPECT_NEAR(p[0], t[0], 0.005 * std::fabs(t[0]) + 0.01) << label;
@@ -391,15 +379,15 @@ TEST_F(BrineDriversRun, PressureProfileIsTheSameWaterAtEveryPressure) {
                      "text DisplayPressValues values.txt\n");
     const double tds = SurfaceValue(Read("surface.txt"), "Calculated T.D.S.");
     const std::string page = Read("press.txt");
-    const std::vector<double> ph = Row(page, "pH ");
-    const std::vector<double> solids = Row(page, "Calculated T.D.S.");
+    const std::vector<double> ph = PageRow(page, "pH ");
+    const std::vector<double> solids = PageRow(page, "Calculated T.D.S.");
     ASSERT_EQ(ph.size(), 7u) << page;
     ASSERT_EQ(solids.size(), 7u) << page;
     // The last "Iron sulfide" row is its momentary excess.
     const std::string values = Read("values.txt");
     const size_t excess = values.find("MOMENTARY EXCESS");
     ASSERT_NE(excess, std::string::npos) << values;
-    const std::vector<double> ironSulfide = Row(values.substr(excess), "Iron sulfide (FeS)");
+    const std::vector<double> ironSulfide = PageRow(values.substr(excess), "Iron sulfide (FeS)");
     ASSERT_EQ(ironSulfide.size(), 7u) << values;
     for (int k = 0; k < 7; ++k) {
         EXPECT_TRUE(ph[k] > 0.0 && ph[k] <= 14.0) << "point " << k << "\n" << page;
@@ -469,14 +457,14 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
             }
         }
         // More CO2 over the water, a lower pH: the pCO2 profile's axis rises.
-        const std::vector<double> pco2 = Row(Read("pco2.txt"), "pCO2(");
-        const std::vector<double> phOfPco2 = Row(Read("pco2.txt"), "pH ");
+        const std::vector<double> pco2 = PageRow(Read("pco2.txt"), "pCO2(");
+        const std::vector<double> phOfPco2 = PageRow(Read("pco2.txt"), "pH ");
         ASSERT_EQ(pco2.size(), 7u) << Read("pco2.txt");
         for (int k = 1; k < 7; ++k) {
             EXPECT_GT(pco2[k], pco2[k - 1]);
             EXPECT_LT(phOfPco2[k], phOfPco2[k - 1]) << "point " << k << "\n" << Read("pco2.txt");
         }
-        const std::vector<double> held = Row(Read("press.txt"), "\"M\" Alkalinity");
+        const std::vector<double> held = PageRow(Read("press.txt"), "\"M\" Alkalinity");
         ASSERT_EQ(held.size(), 7u);
         for (double a : held) EXPECT_NEAR(a, TypedAlkalinity(b), 0.05 * TypedAlkalinity(b));
 
@@ -498,7 +486,7 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
                     EXPECT_TRUE(std::isfinite(v) && std::fabs(v) < 1e6) << file << " " << v;
             }
         }
-        const std::vector<double> calcite = Row(Read("pv.txt"), "Calcite (CaCO3)");
+        const std::vector<double> calcite = PageRow(Read("pv.txt"), "Calcite (CaCO3)");
         const std::vector<std::vector<double>> grid = DataFileCells(Read("P.DAT"));
         const std::vector<double> columns = DataFileColumns(Read("P.DAT"));
         const auto evaluation = std::find(columns.begin(), columns.end(), 110.0);
@@ -518,10 +506,10 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
         // and an alkalinity within the two waters' (bicarbonate and carbonate
         // as CaCO3).
         const std::string mix = Read("mix.txt");
-        const std::vector<double> ph = Row(mix, "pH ");
-        const std::vector<double> solids = Row(mix, "Calculated T.D.S.");
-        const std::vector<double> hco3 = Row(mix, "Bicarbonate");
-        const std::vector<double> co3 = Row(mix, "Carbonate");
+        const std::vector<double> ph = PageRow(mix, "pH ");
+        const std::vector<double> solids = PageRow(mix, "Calculated T.D.S.");
+        const std::vector<double> hco3 = PageRow(mix, "Bicarbonate");
+        const std::vector<double> co3 = PageRow(mix, "Carbonate");
         ASSERT_EQ(ph.size(), 7u) << mix;
         ASSERT_EQ(solids.size(), 7u) << mix;
         ASSERT_EQ(hco3.size(), 7u) << mix;
@@ -652,8 +640,8 @@ void ExpectPointIsThePage(const OwnPage& own, const std::string& page, const std
                           int column, const std::string& what) {
     SCOPED_TRACE(what);
     const size_t k = static_cast<size_t>(column);
-    const std::vector<double> ph = Row(page, "pH ");
-    const std::vector<double> alkalinity = Row(page, "\"M\" Alkalinity");
+    const std::vector<double> ph = PageRow(page, "pH ");
+    const std::vector<double> alkalinity = PageRow(page, "\"M\" Alkalinity");
     ASSERT_EQ(ph.size(), 7u) << page;
     EXPECT_NEAR(ph[k], own.ph, 0.05) << page;
     if (alkalinity.size() == 7u && own.alkalinity > 0.0) {
@@ -800,8 +788,8 @@ constexpr double kNaMgPerMeq = 22.99;
 
 // The page's acid and alkali doses of each point in meq/L, acid positive.
 std::vector<double> DosesMeq(const std::string& page) {
-    const std::vector<double> acid = Row(page, "Sulfuric Acid");
-    const std::vector<double> alkali = Row(page, "Caustic Soda");
+    const std::vector<double> acid = PageRow(page, "Sulfuric Acid");
+    const std::vector<double> alkali = PageRow(page, "Caustic Soda");
     std::vector<double> doses;
     if (acid.size() != 7 || alkali.size() != 7) return doses;
     for (int k = 0; k < 7; ++k) {
@@ -822,8 +810,8 @@ void ExpectDoseMovesTheAlkalinity(const std::vector<double>& doses,
                                   const std::vector<double>& so4Start,
                                   const std::vector<double>& naStart, bool epm) {
     ASSERT_EQ(doses.size(), 7u) << page;
-    const std::vector<double> so4 = Row(page, "Sulfate");
-    const std::vector<double> na = Row(page, "Sodium");
+    const std::vector<double> so4 = PageRow(page, "Sulfate");
+    const std::vector<double> na = PageRow(page, "Sodium");
     ASSERT_EQ(so4.size(), 7u) << page;
     ASSERT_EQ(na.size(), 7u) << page;
     for (int k = 0; k < 7; ++k) {
@@ -872,8 +860,8 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
               "menu 1038\ntext DisplaypHWater opened.txt\n");
         const std::string page = Read("ph.txt");
         EXPECT_EQ(Read("opened.txt"), page);
-        const std::vector<double> ph = Row(page, "pH ");
-        const std::vector<double> alkalinity = Row(page, "\"M\" Alkalinity");
+        const std::vector<double> ph = PageRow(page, "pH ");
+        const std::vector<double> alkalinity = PageRow(page, "\"M\" Alkalinity");
         ASSERT_EQ(ph.size(), 7u) << page;
         ASSERT_EQ(alkalinity.size(), 7u) << page;
         ASSERT_NEAR(ph[3], 6.8, 1e-9) << page;
@@ -884,8 +872,8 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
         std::vector<double> reached;
         for (double a : alkalinity) reached.push_back(a / kCaCO3PerEq);
         ExpectDoseMovesTheAlkalinity(doses, start, reached, page,
-                                     std::vector<double>(7, Row(page, "Sulfate")[3]),
-                                     std::vector<double>(7, Row(page, "Sodium")[3]), c.epm);
+                                     std::vector<double>(7, PageRow(page, "Sulfate")[3]),
+                                     std::vector<double>(7, PageRow(page, "Sodium")[3]), c.epm);
 
         // The printed page doses the same (the profile's print is greyed in epm
         // reporting once its page is shown).
@@ -902,7 +890,7 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
             std::istringstream words(line.substr(line.find(row) + std::strlen(row)));
             std::vector<double> values;
             for (double v; words >> v;) values.push_back(v);
-            EXPECT_EQ(values, Row(page, row)) << printed;
+            EXPECT_EQ(values, PageRow(page, row)) << printed;
         }
     }
 
@@ -922,8 +910,8 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
     // Alkalinity from the species rows, meq/L: bicarbonate and carbonate
     // (hydroxide and hydrogen ion are below 0.01 meq/L from pH 6.5 to 8.1).
     auto alkalinityOf = [](const std::string& page) {
-        const std::vector<double> hco3 = Row(page, "Bicarbonate");
-        const std::vector<double> co3 = Row(page, "Carbonate");
+        const std::vector<double> hco3 = PageRow(page, "Bicarbonate");
+        const std::vector<double> co3 = PageRow(page, "Carbonate");
         std::vector<double> a;
         for (size_t k = 0; k < hco3.size() && k < co3.size(); ++k)
             a.push_back(hco3[k] / kHco3 + 2.0 * co3[k] / 60.0089);
@@ -933,12 +921,12 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
     const std::vector<double> reached = alkalinityOf(mix);
     ASSERT_EQ(start.size(), 7u) << mixes[false];
     ASSERT_EQ(reached.size(), 7u) << mix;
-    for (double ph : Row(mix, "pH ")) EXPECT_NEAR(ph, 6.5, 1e-9) << mix;
+    for (double ph : PageRow(mix, "pH ")) EXPECT_NEAR(ph, 6.5, 1e-9) << mix;
     const std::vector<double> doses = DosesMeq(mix);
     ASSERT_EQ(doses.size(), 7u) << mix;
     for (double d : doses) EXPECT_GT(d, 0.5) << mix;  // every mix here needs acid
-    ExpectDoseMovesTheAlkalinity(doses, start, reached, mix, Row(mixes[false], "Sulfate"),
-                                 Row(mixes[false], "Sodium"), false);
+    ExpectDoseMovesTheAlkalinity(doses, start, reached, mix, PageRow(mixes[false], "Sulfate"),
+                                 PageRow(mixes[false], "Sodium"), false);
 }
 
 // The "P" alkalinity of sea water typed at pH 9.2 over pH 7.4 to 9.8, and typed
@@ -962,13 +950,13 @@ TEST_F(BrineDriversRun, PhenolphthaleinAlkalinityIsTheTitrationTo8Point3) {
               "menu 1073 DisplaypHWater\ntext DisplaypHWater species.txt\n");
         const std::string page = Read("ph.txt");
         const std::string species = Read("species.txt");
-        const std::vector<double> ph = Row(page, "pH ");
-        const std::vector<double> m = Row(page, "\"M\" Alkalinity");
-        const std::vector<double> p = Row(page, "\"P\" Alkalinity");
-        const std::vector<double> oh = Row(page, "OH Alkalinity");
-        const std::vector<double> co2 = Row(species, "Dissolved CO2");
-        const std::vector<double> hco3 = Row(species, "Bicarbonate");
-        const std::vector<double> co3 = Row(species, "Carbonate");
+        const std::vector<double> ph = PageRow(page, "pH ");
+        const std::vector<double> m = PageRow(page, "\"M\" Alkalinity");
+        const std::vector<double> p = PageRow(page, "\"P\" Alkalinity");
+        const std::vector<double> oh = PageRow(page, "OH Alkalinity");
+        const std::vector<double> co2 = PageRow(species, "Dissolved CO2");
+        const std::vector<double> hco3 = PageRow(species, "Bicarbonate");
+        const std::vector<double> co3 = PageRow(species, "Carbonate");
         for (const std::vector<double>* row : {&ph, &m, &p, &oh})
             ASSERT_EQ(row->size(), 7u) << page;
         for (const std::vector<double>* row : {&co2, &hco3, &co3})
@@ -1026,10 +1014,10 @@ TEST_F(BrineDriversRun, EachCarbonateModelHoldsItsOwnQuantity) {
         RunIn(water + model.toggles + profile);
         const std::string page = Read("temp.txt");
         const std::string species = Read("species.txt");
-        const std::vector<double> alkalinity = Row(page, "\"M\" Alkalinity");
-        const std::vector<double> co2 = Row(species, "Dissolved CO2");
-        const std::vector<double> hco3 = Row(species, "Bicarbonate");
-        const std::vector<double> co3 = Row(species, "Carbonate");
+        const std::vector<double> alkalinity = PageRow(page, "\"M\" Alkalinity");
+        const std::vector<double> co2 = PageRow(species, "Dissolved CO2");
+        const std::vector<double> hco3 = PageRow(species, "Bicarbonate");
+        const std::vector<double> co3 = PageRow(species, "Carbonate");
         ASSERT_EQ(alkalinity.size(), 7u) << page;
         for (const std::vector<double>* row : {&co2, &hco3, &co3})
             ASSERT_EQ(row->size(), 7u) << species;

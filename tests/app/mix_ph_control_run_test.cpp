@@ -124,18 +124,6 @@ GridFile ReadGridFile(const std::string& text) {
     return grid;
 }
 
-// The values of a page row whose label starts the line.
-std::vector<double> Row(const std::string& page, const std::string& label) {
-    for (const std::string& line : TextLines(page)) {
-        const size_t at = line.find_first_not_of(' ');
-        if (at == std::string::npos || line.compare(at, label.size(), label) != 0) continue;
-        std::istringstream words(line.size() > 24 ? line.substr(24) : "");
-        std::vector<double> values;
-        for (std::string w; words >> w;) values.push_back(std::strtod(w.c_str(), nullptr));
-        return values;
-    }
-    return {};
-}
 
 class MixPhControlRun : public GraphRunFixture {
   protected:
@@ -171,20 +159,20 @@ TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
               "menu 1038\ntext DisplaypHWater ph.txt\nmenu 1036\ntext DisplayTempWater t.txt\n"
               "menu 1042\ntext DisplayCycledWater mix.txt\n" +
               MixingGridsOfTheAcid(*w));
-        const std::vector<double> varyPh = Row(Read("ph.txt"), "Sulfuric Acid");
-        const std::vector<double> temperature = Row(Read("t.txt"), "Sulfuric Acid");
-        const std::vector<double> mix = Row(Read("mix.txt"), "Sulfuric Acid");
+        const std::vector<double> varyPh = PageRow(Read("ph.txt"), "Sulfuric Acid");
+        const std::vector<double> temperature = PageRow(Read("t.txt"), "Sulfuric Acid");
+        const std::vector<double> mix = PageRow(Read("mix.txt"), "Sulfuric Acid");
         ASSERT_EQ(varyPh.size(), 7u) << Read("ph.txt");
         ASSERT_EQ(temperature.size(), 7u) << Read("t.txt");
         ASSERT_EQ(mix.size(), 7u) << Read("mix.txt");
-        ASSERT_EQ(Row(Read("ph.txt"), "pH ")[0], 6.5);
-        ASSERT_EQ(Row(Read("t.txt"), "pH ")[0], 6.5);
-        ASSERT_EQ(Row(Read("mix.txt"), "pH ")[0], 6.5);
+        ASSERT_EQ(PageRow(Read("ph.txt"), "pH ")[0], 6.5);
+        ASSERT_EQ(PageRow(Read("t.txt"), "pH ")[0], 6.5);
+        ASSERT_EQ(PageRow(Read("mix.txt"), "pH ")[0], 6.5);
         EXPECT_GT(varyPh[0], 10.0);
         EXPECT_NEAR(temperature[0], varyPh[0], 0.005 * varyPh[0]);
         EXPECT_NEAR(mix[0], varyPh[0], 0.005 * varyPh[0]);
         // The acid's sulfate is in the water the mix shows, as on Vary pH.
-        EXPECT_NEAR(Row(Read("mix.txt"), "Sulfate")[0], Row(Read("ph.txt"), "Sulfate")[0], 0.15);
+        EXPECT_NEAR(PageRow(Read("mix.txt"), "Sulfate")[0], PageRow(Read("ph.txt"), "Sulfate")[0], 0.15);
         // The grids' cells at pH 6.5 (every row of the percent grid, whose
         // control takes the target pH) in the column of the water's own
         // temperature (every column of the grid of percent columns).

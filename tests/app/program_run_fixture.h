@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -112,6 +113,20 @@ inline std::vector<std::string> TextLines(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
+}
+
+// The values of a page row: the words after the label, which ends before
+// column 24. Empty when no line starts with the label.
+inline std::vector<double> PageRow(const std::string& page, const std::string& label) {
+    for (const std::string& line : TextLines(page)) {
+        const size_t at = line.find_first_not_of(' ');
+        if (at == std::string::npos || line.compare(at, label.size(), label) != 0) continue;
+        std::istringstream words(line.size() > 24 ? line.substr(24) : "");
+        std::vector<double> values;
+        for (std::string w; words >> w;) values.push_back(std::strtod(w.c_str(), nullptr));
+        return values;
+    }
+    return {};
 }
 
 // The lines of the log that start with `head`, each without it.
