@@ -321,17 +321,7 @@ void ExpectSame(double page, double point, double share, const std::string& what
     EXPECT_NEAR(point, page, share * std::fabs(page) + 0.006) << what;
 }
 
-class BrineDriversRun : public GraphRunFixture {
-  protected:
-    void ResetWindowRecords() override {
-        ResetThreeDGraphRecords();
-        ResetThreeDWindowRecords();
-    }
-    void RunIn(const std::string& script) {
-        Fresh();
-        ASSERT_EQ(Run(script + "answer no Data has been modified\n"), 0) << Log();
-    }
-};
+using BrineDriversRun = ThreeDRunFixture;
 
 // Every point of the pressure profile of each brine: the pH of a water, the
 // alkalinity typed (held, within 5 %: CO2 from the gas changes no alkalinity),

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "graphs/graph_output_records.h"
+#include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/threed_window_records.h"
 #include "tests/app/program_run_fixture.h"
 
 class GraphRunFixture : public ProgramRunFixture {
@@ -80,4 +82,18 @@ class GraphRunFixture : public ProgramRunFixture {
     }
 
     bool toolErrors = true;
+};
+
+// A run whose 3D graphs are looked at: their records start fresh, and a script
+// runs in a fresh folder, answering the prompt of unsaved data at its end.
+class ThreeDRunFixture : public GraphRunFixture {
+  protected:
+    void ResetWindowRecords() override {
+        ResetThreeDGraphRecords();
+        ResetThreeDWindowRecords();
+    }
+    void RunIn(const std::string& script) {
+        Fresh();
+        ASSERT_EQ(Run(script + "answer no Data has been modified\n"), 0) << Log();
+    }
 };

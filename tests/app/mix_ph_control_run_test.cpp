@@ -124,17 +124,8 @@ GridFile ReadGridFile(const std::string& text) {
     return grid;
 }
 
-
-class MixPhControlRun : public GraphRunFixture {
+class MixPhControlRun : public ThreeDRunFixture {
   protected:
-    void ResetWindowRecords() override {
-        ResetThreeDGraphRecords();
-        ResetThreeDWindowRecords();
-    }
-    void RunIn(const std::string& script) {
-        Fresh();
-        ASSERT_EQ(Run(script + "answer no Data has been modified\n"), 0) << Log();
-    }
     // mol of carbonate per kg of water in the last pass the run made.
     static double LastPassCarbonate() {
         const SpeciatedCarbonate& s = resultsCarbonate.system;

@@ -22,12 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ThreeDWindowRun : public GraphRunFixture {
+class ThreeDWindowRun : public ThreeDRunFixture {
   protected:
-    void ResetWindowRecords() override {
-        ResetThreeDGraphRecords();
-        ResetThreeDWindowRecords();
-    }
     void SetUp() override {
         GraphRunFixture::SetUp();
         toolErrors = false;
