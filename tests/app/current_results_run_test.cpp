@@ -732,12 +732,7 @@ TEST_F(CurrentResultsRun, MultiMixPagesNameTheWatersMixed) {
         {"DisplayMUWater", "", false, "Source Water Chemistry for Mixing"}};
     std::vector<std::string> names;
     for (const Shown& p : pages) {
-        const std::string page = p.page;
-        script += "text " + page + " " + page + ".txt\nmenu 985 " + page +
-                  "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " + page +
-                  "\n";
-        names.push_back(page + ".txt");
-        names.push_back(page + "-copy.txt");
+        script += SaveCopyAndPrint(p.page, names);
     }
     const auto run = RunAndRead(script + "answer no Did you wish to leave data\n", names, true);
     auto printed = [this](const Shown& p) {
@@ -950,12 +945,7 @@ TEST_F(CurrentResultsRun, Pco2ColumnsTellThePointsApart) {
                          "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\nmenu 1038\n";
     std::vector<std::string> names;
     for (const Page& p : pages) {
-        const std::string page = p.page;
-        script += "text " + page + " " + page + ".txt\nmenu 985 " + page +
-                  "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " + page +
-                  "\n";
-        names.push_back(page + ".txt");
-        names.push_back(page + "-copy.txt");
+        script += SaveCopyAndPrint(p.page, names);
     }
     const auto run = RunAndRead(script + "menu 1040\n", names, true);
     const std::vector<std::string> rows = lastThreeDTexts.rowNumbers;

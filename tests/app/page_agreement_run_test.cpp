@@ -140,13 +140,7 @@ TEST_F(PageAgreementRun, PrecipitationPotentialHasTheSignOfTheSaturation) {
     // and half: each source's column of the source page (the blend's page shows
     // no potential).
     Fresh();
-    ASSERT_EQ(Run("answer yes Last Analysis\n"
-                  "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
-                  "dialog 115 set 419 200\ndialog 115 set 492 50\ndialog 115 press 1\n"
-                  "dialog 115 next\ndialog 115 press 520\n"
-                  "dialog 115 set 407 8.3\ndialog 115 set 400 300\ndialog 115 set 401 50\n"
-                  "dialog 115 set 404 1000\ndialog 115 set 414 1900\ndialog 115 set 419 300\n"
-                  "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
+    ASSERT_EQ(Run(std::string(kTwoWaterMultiMix) +
                   "text DisplayMixedValues sources.txt\n"
                   "answer no Data has been modified\nanswer no Did you wish to leave data\n"),
               0)

@@ -27,15 +27,8 @@ const std::string kSeaWater = std::string(kSeaWaterForm) + "menu 1030\n";
 constexpr const char* kProfiles = "menu 1036\nmenu 1038\nmenu 228\n";
 
 // Two waters of the multi-mix input, mixed half and half.
-constexpr const char* kMultiMix =
-    "answer yes Last Analysis\n"
-    "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
-    "dialog 115 set 419 200\ndialog 115 set 492 50\ndialog 115 press 1\n"
-    "dialog 115 next\ndialog 115 press 520\n"
-    "dialog 115 set 407 8.3\ndialog 115 set 400 300\ndialog 115 set 401 50\n"
-    "dialog 115 set 404 1000\ndialog 115 set 414 1900\ndialog 115 set 419 300\n"
-    "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
-    "text DisplayMixedWater sources.txt\n";
+const std::string kMultiMix =
+    std::string(kTwoWaterMultiMix) + "text DisplayMixedWater sources.txt\n";
 
 constexpr const char* kQuit =
     "answer no Data has been modified\nanswer no Did you wish to leave data\n";
@@ -63,7 +56,7 @@ TEST_F(PageLabelsRun, EachProfilePageKeepsItsOwnAlkalinityForm) {
     const char* const stages[] = {"typed", "mixed", "chosen"};
     for (const char* stage : stages) {
         // The profiles run again after the mix: their pages painted anew.
-        if (std::string(stage) == "mixed") script += std::string(kMultiMix) + kProfiles;
+        if (std::string(stage) == "mixed") script += kMultiMix + kProfiles;
         if (std::string(stage) == "chosen") script += "menu 1073 DisplaypHWater\n";
         for (const char* page : kProfilePages)
             script += std::string("text ") + page + " " + stage + "_" + page + ".txt\n";
@@ -110,16 +103,11 @@ TEST_F(PageLabelsRun, PotentialsAndExcessesNameOneUnitInEveryBasis) {
                              "\ndialog 29 press 1\nmenu 1065\n" + kSeaWater + kProfiles +
                              kMultiMix + kSeaWaterForm + "menu 1031\n" + kSeaWaterForm +
                              "menu 1032\nmenu 1042\n";
-        for (const char* page : valuesPages)
-            script += std::string("text ") + page + " " + page + ".txt\nmenu 985 " + page +
-                      "\nclipboard save text " + page + "-copy.txt\nprinter PDF\nmenu 1013 " +
-                      page + "\n";
+        std::vector<std::string> names;
+        for (const char* page : valuesPages) script += SaveCopyAndPrint(page, names);
         ASSERT_EQ(Run(script + kQuit), 0) << Log();
         std::vector<std::string> shown;
-        for (const char* page : valuesPages)
-            for (const std::string& name :
-                 {std::string(page) + ".txt", std::string(page) + "-copy.txt"})
-                shown.push_back(Read(name));
+        for (const std::string& name : names) shown.push_back(Read(name));
         for (const fs::path& pdf : Pdfs()) shown.push_back(Text(pdf));
         ASSERT_EQ(shown.size(), 3 * std::size(valuesPages));
         std::set<std::string> units;

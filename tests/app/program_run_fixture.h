@@ -104,6 +104,25 @@ inline std::string Tool(const std::string& command) {
     return out;
 }
 
+// Two waters typed into the multi-mix input and mixed half and half.
+constexpr const char* kTwoWaterMultiMix =
+    "answer yes Last Analysis\n"
+    "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+    "dialog 115 set 419 200\ndialog 115 set 492 50\ndialog 115 press 1\n"
+    "dialog 115 next\ndialog 115 press 520\n"
+    "dialog 115 set 407 8.3\ndialog 115 set 400 300\ndialog 115 set 401 50\n"
+    "dialog 115 set 404 1000\ndialog 115 set 414 1900\ndialog 115 set 419 300\n"
+    "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n";
+
+// The script lines that save page `page`'s text and its copy, naming both
+// files in `names`, and print the page to the PDF printer.
+inline std::string SaveCopyAndPrint(const std::string& page, std::vector<std::string>& names) {
+    names.push_back(page + ".txt");
+    names.push_back(page + "-copy.txt");
+    return "text " + page + " " + page + ".txt\nmenu 985 " + page + "\nclipboard save text " +
+           page + "-copy.txt\nprinter PDF\nmenu 1013 " + page + "\n";
+}
+
 // The lines of a saved page text or CSV, their CR LF ends taken off.
 inline std::vector<std::string> TextLines(const std::string& text) {
     std::vector<std::string> lines;
