@@ -14,32 +14,57 @@ mkdir -p "$T/cases" "$T/after"
 python3 "$SOURCE/tools/make_damaged_work_files.py" "$SOURCE/shell/workfile/work_file_layout.h" \
   "$SOURCE/data/samples/waterflood.krv" "$SOURCE/data/samples/legacy/V529.KRV" "$T/cases" ||
   exit 1
-cp "$SOURCE/data/samples/waterflood.krv" "$T/base.krv"
-{
-  printf 'file \\base.krv\nmenu 1020\nfile \\control.krv\nmenu 1022\n'
-  cut -f1 "$T/cases/manifest.tsv" | while read -r name; do
-    printf 'file \\cases\\%s\nmenu 1020\nfile \\after\\%s\nmenu 1022\n' "$name" "$name"
-  done
-} >"$T/script.tvs"
-cd "$T" || exit 2
-"$BUILD/tarvex" --headless --script script.tvs --log run.log >out.txt 2>&1
-code=$?
+# The cases are shared among a few runs side by side, each in a folder of its own
+# (a run's saves and log stay apart from the others').
+RUNS=$(nproc 2>/dev/null || echo 1)
+[ "$RUNS" -gt 4 ] && RUNS=4
+total=$(wc -l <"$T/cases/manifest.tsv")
+per=$(( (total + RUNS - 1) / RUNS ))
+for k in $(seq 1 "$RUNS"); do
+  R="$T/run$k"
+  mkdir -p "$R"
+  cp "$SOURCE/data/samples/waterflood.krv" "$R/base.krv"
+  ln -s ../cases "$R/cases"
+  ln -s ../after "$R/after"
+  {
+    printf 'file \\base.krv\nmenu 1020\nfile \\control.krv\nmenu 1022\n'
+    cut -f1 "$T/cases/manifest.tsv" | sed -n "$(( (k - 1) * per + 1 )),$(( k * per ))p" |
+      while read -r name; do
+        printf 'file \\cases\\%s\nmenu 1020\nfile \\after\\%s\nmenu 1022\n' "$name" "$name"
+      done
+  } >"$R/script.tvs"
+  (cd "$R" && "$BUILD/tarvex" --headless --script script.tvs --log run.log >out.txt 2>&1
+   echo $? >code) &
+done
+wait
+code=0
+for k in $(seq 1 "$RUNS"); do
+  c=$(cat "$T/run$k/code" 2>/dev/null || echo 99)
+  [ "$c" != 0 ] && code=$c
+done
 python3 - "$T" "$code" <<'PY'
 import os, re, sys
 folder, code = sys.argv[1], int(sys.argv[2])
 failures = []
 if code != 0:
     failures.append("the run ended with exit code %d" % code)
-log = open(os.path.join(folder, "run.log"), encoding="utf-8", errors="replace").read()
-if "script failure" in log:
-    failures.append("the script failed")
-refusals = re.findall(r'message box "WARNING": "Error encountered loading the file\.(.*?)" -> ',
-                      log, re.S)
+refusals = []
+runs = sorted((d for d in os.listdir(folder) if re.fullmatch(r"run\d+", d)), key=lambda d: int(d[3:]))
+controls = []
+for run in runs:
+    log = open(os.path.join(folder, run, "run.log"), encoding="utf-8", errors="replace").read()
+    if "script failure" in log:
+        failures.append("the script of %s failed" % run)
+    refusals += re.findall(r'message box "WARNING": "Error encountered loading the file\.(.*?)" -> ',
+                           log, re.S)
+    controls.append(open(os.path.join(folder, run, "control.KRV"), "rb").read())
+if len(set(controls)) != 1:
+    failures.append("the runs saved different workspaces before any damaged file")
 cases = [line.rstrip("\n").split("\t") for line in open(os.path.join(folder, "cases", "manifest.tsv"))]
 if len(refusals) != len(cases):
     failures.append("%d refusals for %d damaged files" % (len(refusals), len(cases)))
 # The save dialog gives every name the extension KRV.
-control = open(os.path.join(folder, "control.KRV"), "rb").read()
+control = controls[0]
 for (name, reason), text in zip(cases, refusals):
     if "The file was not read: " + reason not in text:
         failures.append("%s: expected the reason %r, got %r" % (name, reason, text.strip()))
