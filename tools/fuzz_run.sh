@@ -2,7 +2,8 @@
 # Runs the libFuzzer targets that `make fuzz` built in BUILD/fuzz/.
 #
 #   tools/fuzz_run.sh smoke BUILD          every target: replay its seeds and regression files
-#                                          once, then a seeded run of 20000 inputs
+#                                          once, then a seeded run of 20000 inputs or 90
+#                                          seconds, whichever ends first
 #   tools/fuzz_run.sh long BUILD SECONDS   every target fuzzes SECONDS side by side
 #
 # Targets run in parallel, at most one per core. Each writes its log to
@@ -52,7 +53,7 @@ run_target() {
             "$bin" $limits -artifact_prefix="$artifacts/" "${files[@]}" >>"$log" 2>&1 || status=$?
         fi
         if [ "$status" -eq 0 ]; then
-            "$bin" -seed=1 -runs=20000 $limits $dict -artifact_prefix="$artifacts/" \
+            "$bin" -seed=1 -runs=20000 -max_total_time=90 $limits $dict -artifact_prefix="$artifacts/" \
                 -print_final_stats=1 "${dirs[@]}" >>"$log" 2>&1 || status=$?
         fi
     else
