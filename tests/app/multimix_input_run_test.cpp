@@ -594,12 +594,14 @@ TEST_F(MultiMixInputRun, OneBlendInEveryBasis) {
         const std::string d = "dialog " + std::to_string(dialog) + " set ";
         std::ostringstream s;
         s.precision(10);
-        s << d << "407 7.5\n" << d << "400 " << b.Typed(w.calcium, kCa / 2.0, w.gravity, false)
-          << "\n" << d << "404 " << b.Typed(5000, kNa, w.gravity, false) << "\n" << d << "414 "
-          << b.Typed(w.chloride, kCl, w.gravity, false) << "\n" << d << "419 "
-          << b.Typed(300, kHco3, w.gravity, true) << "\n" << d << "427 " << (b.si ? 25 : 77)
-          << "\n" << d << "429 " << (b.si ? 101.325 : 1.0) << "\n" << d << "428 " << w.gravity
-          << "\n";
+        s << d << "407 7.5\n"
+          << d << "400 " << b.Typed(w.calcium, kCa / 2.0, w.gravity, false) << "\n"
+          << d << "404 " << b.Typed(5000, kNa, w.gravity, false) << "\n"
+          << d << "414 " << b.Typed(w.chloride, kCl, w.gravity, false) << "\n"
+          << d << "419 " << b.Typed(300, kHco3, w.gravity, true) << "\n"
+          << d << "427 " << (b.si ? 25 : 77) << "\n"
+          << d << "429 " << (b.si ? 101.325 : 1.0) << "\n"
+          << d << "428 " << w.gravity << "\n";
         return s.str();
     };
     std::map<std::string, std::vector<double>> profiles;
