@@ -20,6 +20,10 @@ namespace {
 // and alkalinity, as it always has (the profile and the ratio grid use 60009.4).
 constexpr double kGeneralCarbonateWeight = 60009.3;
 constexpr float kSpeciesGivenMode = 3.0f;
+// Calculation modes of the engine (calcPassMode): 0 a reference pass at 25
+// degrees C, 2 a what-if pass at the working analysis's own temperature.
+constexpr uint16_t kReferencePass = 0;
+constexpr uint16_t kWhatIfPass = 2;
 
 // The injection percent of cell (i, j).
 float CellPercent(const MixGridRun& run, int i, int j) {
@@ -57,10 +61,13 @@ double BlendedIonPh(const MixCell& cell) {
     return std::isfinite(ph) && ph > 0.0 ? ph : SolveBlendPh(cell, ph);
 }
 
-// The pH of the cell from its pCO2 (`pco2` in the user's unit): a reference
-// pass with prediction method 0 on the blend's carbonate species, which are
-// already per kilogram, and its ions read in the reporting basis in force.
-void PhFromPco2(MixCell& cell, float pco2) {
+// The pH of the cell from its pCO2 (`pco2` in the user's unit): a pass in
+// `passMode` with prediction method 0 on the blend's carbonate species, which
+// are already per kilogram, and its ions read in the reporting basis in force.
+// A what-if pass finds it at the cell's temperature, its pairs counted, as a
+// cell of the water's own pCO2 grid does; a reference pass (at 25 degrees C)
+// leaves the derived carbonate that pH control starts from.
+void PhFromPco2(MixCell& cell, float pco2, uint16_t passMode) {
     float* cur = currentAnalysis.values;
     cur[AnalysisElement::kSpeciesGiven] = 1.0f;
     const uint16_t method = phControlSettings.phPredictionMethod;
@@ -68,7 +75,7 @@ void PhFromPco2(MixCell& cell, float pco2) {
     cur[AnalysisElement::kPh] = -1.0f;
     cur[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
     cur[AnalysisElement::kReportingMode] = reportingMode;
-    calcPassMode = 0;
+    calcPassMode = passMode;
     cur[AnalysisElement::kPco2] = pco2;
     cell.row[AnalysisElement::kPco2] = pco2;
     givenSpeciesPerKilogram = 1;
@@ -100,7 +107,7 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     } else if (control) {
         // With pCO2 rows the control brings the cell to the target pH of the
         // pH-control settings; the row value is a partial pressure, not a pH.
-        PhFromPco2(cell, v);
+        PhFromPco2(cell, v, kReferencePass);
         PrepareCellControl(cell, SolveBlendPh(cell, cell.blend.ph));
         alkalinity = ControlCellPh(cell, phControlSettings.targetPh, temperature, true);
     }
@@ -112,9 +119,12 @@ void GeneralCell(MixGridRun& run, int i, int j) {
         AfterCellPhControl(cell, alkalinity, run.varyPco2 ? nullptr : &v);
         cell.row[AnalysisElement::kPco2] = cur[AnalysisElement::kPco2];
     } else if (run.varyPco2) {
-        // Without control the cell's pH is the one its pCO2 gives at the cell's
-        // temperature, its carbonate pairs counted, and the results pass keeps it.
-        PhFromPco2(cell, v);
+        // Without control the cell is the blend under its pCO2 at the cell's
+        // temperature: its pH is the one the pCO2 gives there, its carbonate
+        // pairs counted, and its results pass (a what-if pass, see
+        // MixGridRun::gasSetsPh) holds the blend's alkalinity at that pH. A
+        // water mixed with itself is then, cell for cell, its own pCO2 grid.
+        PhFromPco2(cell, v, kWhatIfPass);
         cur[AnalysisElement::kPh] = cell.row[AnalysisElement::kPh];
     } else {
         cur[AnalysisElement::kPh] = v;
@@ -161,7 +171,9 @@ void CalcMixGridAll(uint16_t gridCode) {
         StoreAxisWithoutNegatives(run.percentAxis, grid.temperatureAxis);
     } else {
         BuildMixGridAxis(r.gridTemperatureLow, r.gridTemperatureHigh, grid.temperatureAxis);
-        phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 ? 1 : 0;
+        // A cell whose pH its pCO2 sets takes no correction for temperature:
+        // the pCO2 sets it at every temperature, as on the water's own grid.
+        phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 && !run.gasSetsPh ? 1 : 0;
     }
 
     if (run.computeCells) {

@@ -144,7 +144,10 @@ void ResultsPass(MixGridRun& run, MixCell& cell) {
     float* cur = currentAnalysis.values;
     const int c = cell.index;
     cur[AnalysisElement::kReportingMode] = reportingMode;
-    RunMixMainPass();
+    if (run.gasSetsPh)
+        RunMixWhatIfPass();
+    else
+        RunMixMainPass();
     grid.bicarbonate[c] = SaturationResults[27];
     grid.carbonate[c] = SaturationResults[8];
     cur[AnalysisElement::kMAlkalinity] = grid.bicarbonate[c];

@@ -72,6 +72,7 @@ void RunRatioGrid(const RatioVariant& variant) {
     // The rows are percents: the grid runs with the pH (not pCO2) variable.
     whatIfOptions.varyPco2 = 0;
     run.varyPco2 = false;
+    run.gasSetsPh = false;
 
     GridTable& grid = whatIfResults.grid;
     ClampInnerPercents(run.percentAxis);

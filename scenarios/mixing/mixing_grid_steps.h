@@ -20,6 +20,9 @@ struct MixGridRun {
     bool nameChanged;   // the product file name differs from productAtLastCalc
     bool computeCells;  // the skip test found the cells stale
     bool varyPco2;      // the rows are pCO2 values
+    // pCO2 rows without pH control: each cell's pH is the one its pCO2 sets at
+    // its temperature, and its results pass is a what-if pass that keeps it.
+    bool gasSetsPh;
     float percentAxis[kMixAxisPoints];
     ProgressClock clock;
     DriverSettingsBackup saved;

@@ -20,10 +20,19 @@
 namespace {
 
 // Calculation modes of the engine (calcPassMode): 1 an ordinary pass at the
-// water's own conditions.
+// water's own conditions, 2 a what-if pass of a water at other conditions.
 constexpr uint16_t kOrdinaryPass = 1;
+constexpr uint16_t kWhatIfPass = 2;
 // Alkalinity mode 3: the bicarbonate and carbonate are given.
 constexpr float kSpeciesGivenMode = 3.0f;
+
+// A pass on the mix's carbonate species as given, in `passMode`.
+void RunGivenSpeciesMixPass(uint16_t passMode) {
+    calcPassMode = passMode;
+    currentAnalysis.values[AnalysisElement::kSpeciesGiven] = 1.0f;
+    currentAnalysis.values[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
+    RunMixPass();
+}
 
 }  // namespace
 
@@ -64,10 +73,11 @@ void RunMixPass() {
 }
 
 void RunMixMainPass() {
-    calcPassMode = kOrdinaryPass;
-    currentAnalysis.values[AnalysisElement::kSpeciesGiven] = 1.0f;
-    currentAnalysis.values[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
-    RunMixPass();
+    RunGivenSpeciesMixPass(kOrdinaryPass);
+}
+
+void RunMixWhatIfPass() {
+    RunGivenSpeciesMixPass(kWhatIfPass);
 }
 
 void AdjustMixPh(float targetPh) {

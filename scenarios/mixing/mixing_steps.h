@@ -32,6 +32,11 @@ void RunMixPass();
 // The same as a main pass: calcPassMode 1, element 23 = 1.0 and element 24 =
 // 3.0 (bicarbonate and carbonate given).
 void RunMixMainPass();
+// The same as a what-if pass (calcPassMode 2): the mix as the water its
+// carbonate species make it, at the working analysis's own temperature, as a
+// cell of a single water's grid is run (under a pCO2 it holds the mix's
+// alkalinity at the pH given).
+void RunMixWhatIfPass();
 
 // pH control of a mix: brings the working analysis to
 // `targetPh` by acid or alkali (water 3, the working analysis); nothing when pH

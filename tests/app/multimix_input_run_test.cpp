@@ -542,15 +542,22 @@ TEST_F(MultiMixInputRun, APasteKeepsItsDatesAndNewForgetsTheId) {
 }
 
 // Two waters of specific gravity 1.0 and 1.2 (calcium 1,000 and 2,000 mg/L),
-// one third and two thirds of the volume, typed in mg/L and, divided by their
-// specific gravities, in ppm; the blend also from brine flows of 100 and 200
-// in place of the weights. A mix is the same water in every basis: the
-// multi-mix's calcium is the volume blend, 1,666.7 mg/L, or that over the
-// blend's specific gravity in ppm, its calcite and the mixing profile's (the
-// first water injected into the second) the same in both (seen failing: 1,444.4
-// ppm, the ppm values blended by volume, and calcite 12.13 in ppm against 12.32
-// in mg/L; flows weighted by density).
+// one third and two thirds of the volume, typed in mg/L; divided by their
+// specific gravities in ppm; in epm the same, each ion over its equivalent
+// weight (milliequivalents per kilogram; the bicarbonate keeps its own unit);
+// in mg/L as CaCO3, every ion and the alkalinity; in mg/L at 25 C and 101.325
+// kPa with the temperature and pressure units of SI; and the blend also from
+// brine flows of 100 and 200 in place of the weights. A mix is the same water
+// in every basis: the multi-mix's calcium is the volume blend, 1,666.7 mg/L, or
+// that over the blend's specific gravity per kilogram (ppm and epm), its
+// calcite and the mixing profile's (the first water injected into the second)
+// the same in every basis (seen failing: 1,444.4 ppm, the ppm values blended by
+// volume, and calcite 12.13 in ppm against 12.32 in mg/L; flows weighted by
+// density).
 TEST_F(MultiMixInputRun, OneBlendInEveryBasis) {
+    // Molar masses (g/mol) of the typed ions, and the equivalent of CaCO3.
+    constexpr double kCa = 40.078, kNa = 22.98977, kCl = 35.453, kHco3 = 61.0171;
+    constexpr double kCaCO3PerEq = 100.0869 / 2.0;
     struct Water {
         double calcium, chloride, gravity;
     };
@@ -558,22 +565,45 @@ TEST_F(MultiMixInputRun, OneBlendInEveryBasis) {
     const double volume[] = {1.0 / 3.0, 2.0 / 3.0};
     const double blendGravity = volume[0] * waters[0].gravity + volume[1] * waters[1].gravity;
     const double calciumMgL = volume[0] * waters[0].calcium + volume[1] * waters[1].calcium;
-    auto fields = [](const Water& w, int dialog, bool ppm) {
-        const double per = ppm ? w.gravity : 1.0;
+    enum class Form { kMass, kEquivalents, kAsCaCO3 };
+    struct Basis {
+        const char* what;
+        std::string units;  // the units dialog, from the program's start
+        bool perKilogram;   // ions per kilogram of water
+        Form form;          // how an ion is written
+        bool si;            // C and kPa
+        bool flows;
+        // An ion of `mgL` and `gramsPerEq` in a water of `gravity`, as typed;
+        // the alkalinity (`alkalinity`, the bicarbonate) stays in mg in epm.
+        double Typed(double mgL, double gramsPerEq, double gravity, bool alkalinity) const {
+            const double v = mgL / (perKilogram ? gravity : 1.0);
+            if (form == Form::kAsCaCO3) return v / gramsPerEq * kCaCO3PerEq;
+            return form == Form::kEquivalents && !alkalinity ? v / gramsPerEq : v;
+        }
+    };
+    const std::string ok = "dialog 29 press 1\nmenu 1065\n";
+    const Basis bases[] = {
+        {"mg/L", "", false, Form::kMass, false, false},
+        {"ppm", "dialog 29 click 631\n" + ok, true, Form::kMass, false, false},
+        {"epm", "dialog 29 click 633\n" + ok, true, Form::kEquivalents, false, false},
+        {"as CaCO3", "dialog 29 click 663\n" + ok, false, Form::kAsCaCO3, false, false},
+        {"SI units", "dialog 29 scroll 645 down 1\ndialog 29 scroll 920 down 3\n" + ok, false,
+         Form::kMass, true, false},
+        {"flows", "", false, Form::kMass, false, true}};
+    auto fields = [](const Water& w, int dialog, const Basis& b) {
         const std::string d = "dialog " + std::to_string(dialog) + " set ";
         std::ostringstream s;
         s.precision(10);
-        s << d << "407 7.5\n" << d << "400 " << w.calcium / per << "\n" << d << "404 "
-          << 5000 / per << "\n" << d << "414 " << w.chloride / per << "\n" << d << "419 "
-          << 300 / per << "\n" << d << "427 77\n" << d << "429 1\n" << d << "428 " << w.gravity
-          << "\n";
+        s << d << "407 7.5\n"
+          << d << "400 " << b.Typed(w.calcium, kCa / 2.0, w.gravity, false) << "\n"
+          << d << "404 " << b.Typed(5000, kNa, w.gravity, false) << "\n"
+          << d << "414 " << b.Typed(w.chloride, kCl, w.gravity, false) << "\n"
+          << d << "419 " << b.Typed(300, kHco3, w.gravity, true) << "\n"
+          << d << "427 " << (b.si ? 25 : 77) << "\n"
+          << d << "429 " << (b.si ? 101.325 : 1.0) << "\n"
+          << d << "428 " << w.gravity << "\n";
         return s.str();
     };
-    struct Basis {
-        const char* what;
-        bool ppm, flows;
-    };
-    const Basis bases[] = {{"mg/L", false, false}, {"ppm", true, false}, {"flows", false, true}};
     std::map<std::string, std::vector<double>> profiles;
     std::map<std::string, float> calcite;
     for (const Basis& b : bases) {
@@ -583,15 +613,15 @@ TEST_F(MultiMixInputRun, OneBlendInEveryBasis) {
         ResetMultiMixInputRecords();
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(entry.path());
-        std::string script = b.ppm ? "dialog 29 click 631\ndialog 29 press 1\nmenu 1065\n" : "";
-        script += fields(waters[0], 80, b.ppm) + "dialog 80 press 1\nmenu 1031\n" +
-                  fields(waters[1], 80, b.ppm) + "dialog 80 press 1\nmenu 1032\n" +
-                  fields(waters[0], 80, b.ppm) + "dialog 80 press 1\nmenu 1030\n" +
+        std::string script = b.units;
+        script += fields(waters[0], 80, b) + "dialog 80 press 1\nmenu 1031\n" +
+                  fields(waters[1], 80, b) + "dialog 80 press 1\nmenu 1032\n" +
+                  fields(waters[0], 80, b) + "dialog 80 press 1\nmenu 1030\n" +
                   "menu 1042\ntext DisplayCycledValues profile.txt\nanswer yes Last Analysis\n";
         const char* shares[] = {b.flows ? "460 100" : "492 10", b.flows ? "460 200" : "492 20"};
-        script += fields(waters[0], 115, b.ppm) + "dialog 115 set " + shares[0] +
+        script += fields(waters[0], 115, b) + "dialog 115 set " + shares[0] +
                   "\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
-                  fields(waters[1], 115, b.ppm) + "dialog 115 set " + shares[1] +
+                  fields(waters[1], 115, b) + "dialog 115 set " + shares[1] +
                   "\ndialog 115 press 527\nmenu 113\ntext DisplayMixedValuesOut blend.txt\n"
                   "answer no Data has been modified\nanswer no Did you wish to leave data\n";
         ASSERT_EQ(Run(script), 0) << Log();
@@ -600,16 +630,31 @@ TEST_F(MultiMixInputRun, OneBlendInEveryBasis) {
         const size_t at = blend.find("Calcium:");
         ASSERT_NE(at, std::string::npos) << blend;
         const double calcium = std::strtod(blend.c_str() + at + 8, nullptr);
-        EXPECT_NEAR(calcium, b.ppm ? calciumMgL / blendGravity : calciumMgL, 0.06) << blend;
+        // The page's bound calcium: mg per kilogram in ppm and epm (within the
+        // page's rounding and, typed in equivalents, the fifth digit by which
+        // the program's equivalent weight of calcium may differ from this
+        // test's).
+        const double expected = b.perKilogram ? calciumMgL / blendGravity : calciumMgL;
+        EXPECT_NEAR(calcium, expected, 0.06 + 1e-4 * expected) << blend;
         const std::string profile = Read("profile.txt");
         std::istringstream row(Line(TextLines(profile), "Calcite (CaCO3)").substr(24));
         for (double v; row >> v;) profiles[b.what].push_back(v);
         ASSERT_EQ(profiles[b.what].size(), 7u) << profile;
     }
     EXPECT_GT(calcite["mg/L"], 1.0f);
-    EXPECT_NEAR(calcite["ppm"], calcite["mg/L"], 1e-3 * calcite["mg/L"]);
-    EXPECT_NEAR(calcite["flows"], calcite["mg/L"], 1e-3 * calcite["mg/L"]);
-    EXPECT_EQ(profiles["ppm"], profiles["mg/L"]);
+    for (const Basis& b : bases) {
+        SCOPED_TRACE(b.what);
+        EXPECT_NEAR(calcite[b.what], calcite["mg/L"], 1e-3 * calcite["mg/L"]);
+        if (b.flows) continue;
+        // Typed in mass the profile is the same to its last digit; typed in
+        // equivalents or as CaCO3, within one.
+        if (b.form == Form::kMass) {
+            EXPECT_EQ(profiles[b.what], profiles["mg/L"]);
+            continue;
+        }
+        for (size_t k = 0; k < 7; ++k)
+            EXPECT_NEAR(profiles[b.what][k], profiles["mg/L"][k], 0.011) << "ratio " << k;
+    }
 }
 
 }  // namespace
