@@ -746,91 +746,103 @@ void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& mix, do
 // like the others (seen failing: an alkalinity 8 % above the typed on the
 // drivers that start from its species, pH 6.58 at its own 180 F with the pH
 // following the temperature).
-TEST_F(BrineDriversRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
-    for (const TypedWater& water : FieldWaters()) {
-        SCOPED_TRACE(water.name);
-        const bool hot = water.temperature != 77.0;
-        // The page in mg/L: what every basis and driver is held to.
+// One instance per water, so that the test binary's shares run the waters side by side.
+class BrineDriversWaterRun : public BrineDriversRun,
+                             public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
+    const TypedWater water = FieldWaters().at(GetParam());
+    SCOPED_TRACE(water.name);
+    const bool hot = water.temperature != 77.0;
+    // The page in mg/L: what every basis and driver is held to.
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        std::filesystem::remove_all(e.path());
+    RunIn(TypedForm(water) + "menu 1030\ntext DisplayMUWater surface.txt\n"
+                             "text DisplayMUValues values.txt\n");
+    const std::string surface = Read("surface.txt");
+    OwnPage own{SurfaceValue(surface, "pH   "), water.ions.at(419) / kHco3 * kCaCO3PerEq,
+                PageRatios(Read("values.txt"))};
+    ASSERT_NEAR(own.ph, water.ph, 0.005) << surface;
+    ASSERT_EQ(own.ratios.size(), kMinerals) << Read("values.txt");
+    const double pco2 = SurfaceValue(surface, "pCO2(atm)");
+    ASSERT_GT(pco2, 0.0) << surface;
+    if (water.phreeqcCo2 > 0.0) {
+        const double co2 = SurfaceValue(surface, "Dissolved CO2(as CO2)");
+        EXPECT_LT(co2, 1.5 * water.phreeqcCo2) << surface;
+        EXPECT_GT(co2, 0.0) << surface;
+    }
+    const double mgLAlkalinity = own.alkalinity;
+
+    for (const Basis& basis : Bases()) {
+        SCOPED_TRACE(basis.name);
         for (const auto& e : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(e.path());
-        RunIn(TypedForm(water) + "menu 1030\ntext DisplayMUWater surface.txt\n"
-                                 "text DisplayMUValues values.txt\n");
-        const std::string surface = Read("surface.txt");
-        OwnPage own{SurfaceValue(surface, "pH   "), water.ions.at(419) / kHco3 * kCaCO3PerEq,
-                    PageRatios(Read("values.txt"))};
-        ASSERT_NEAR(own.ph, water.ph, 0.005) << surface;
-        ASSERT_EQ(own.ratios.size(), kMinerals) << Read("values.txt");
-        const double pco2 = SurfaceValue(surface, "pCO2(atm)");
-        ASSERT_GT(pco2, 0.0) << surface;
-        if (water.phreeqcCo2 > 0.0) {
-            const double co2 = SurfaceValue(surface, "Dissolved CO2(as CO2)");
-            EXPECT_LT(co2, 1.5 * water.phreeqcCo2) << surface;
-            EXPECT_GT(co2, 0.0) << surface;
-        }
-        const double mgLAlkalinity = own.alkalinity;
-
-        for (const Basis& basis : Bases()) {
-            SCOPED_TRACE(basis.name);
-            for (const auto& e : std::filesystem::directory_iterator(folder))
-                std::filesystem::remove_all(e.path());
-            const std::string form = TypedForm(water);
-            RunIn(form + "menu 1032\n" + form + "menu 1031\n" + form + "menu 1030\n" +
-                  basis.change +
-                  "dialog 80 press 1\nmenu 1032\ndialog 80 press 1\nmenu 1031\n"
-                  "dialog 80 press 1\nmenu 1030\ntext DisplayMUValues values.txt\n" +
-                  OwnConditions(water, basis, pco2) + EveryDriver("") +
-                  "file \\W.KRV\nmenu 1022\nmenu 1019\nfile \\W.KRV\nmenu 1020\n" +
-                  EveryDriver("2"));
-            own.alkalinity = basis.perKilogram ? mgLAlkalinity / water.gravity : mgLAlkalinity;
-            const std::map<std::string, double> pageRatios = PageRatios(Read("values.txt"));
-            for (const auto& [mineral, ratio] : own.ratios)
-                ExpectSame(ratio, pageRatios.count(mineral) ? pageRatios.at(mineral) : NAN, 0.01,
-                           "the page's " + mineral);
-            const double t = basis.Temperature(water.temperature);
-            for (const std::string tag : {"", "2"}) {
-                SCOPED_TRACE(tag.empty() ? "as typed" : "saved and opened");
-                auto text = [&](const char* name) { return Read(name + tag + ".txt"); };
-                auto data = [&](const char* name) { return Read(name + tag + ".DAT"); };
-                ExpectPointIsThePage(own, text("press"), text("pv"), 0, "pressure profile");
-                ExpectPointIsThePage(own, text("temp"), text("tv"), 0, "temperature profile");
-                ExpectPointIsThePage(own, text("pin"), text("pinv"), 0,
-                                     "pressure profile at the input pH");
-                ExpectPointIsThePage(own, text("tf"), text("tfv"), 0,
-                                     "temperature profile, pH following it");
-                ExpectPointIsThePage(own, text("ph"), text("phv"), 3, "pH profile");
-                for (int k = 0; k < 7; ++k)
-                    ExpectPointIsThePage(own, text("mix"), text("mixv"), k, "mixing profile");
-                ExpectCellsAreThePage(own, data("P"), 0, t, "pressure grid");
-                ExpectCellsAreThePage(own, data("G"), 3, t, "pH grid");
-                ExpectCellsAreThePage(own, data("MT"), 3, t, "mixing grid, pH by temperature");
-                ExpectCellsAreThePage(own, data("MR"), -1, t, "mixing grid, ratio by temperature");
-                ExpectCellsAreThePage(own, data("MP"), 3, -1.0, "mixing grid, pH by ratio");
-                const std::string well = Read("well" + tag + ".csv");
-                for (const char* mineral : {"Calcite", "Gypsum", "Barite"}) {
-                    const std::vector<double> stations = CsvRow(well, mineral);
-                    ASSERT_FALSE(stations.empty()) << well;
-                    for (double v : stations)
-                        ExpectSame(own.ratios.at(MineralKey(mineral)), v, 0.05,
-                                   std::string("well station ") + mineral);
-                }
-                ExpectMixIsTheWatersGrid(data("C"), data("MC"), -1.0,
-                                         "mixing grid, pCO2 by temperature");
-                if (tag.empty()) {
-                    ExpectMixIsTheWatersGrid(data("C"), data("MPC"), t,
-                                             "mixing grid, pCO2 by ratio");
-                    ExpectMixIsTheWatersGrid(data("C"), data("MCF"), -1.0,
-                                             "mixing grid, pCO2 by temperature, pH following it");
-                }
-                if (hot) continue;
-                ExpectPointIsThePage(own, text("co2"), text("co2v"), 0, "pCO2 profile");
-                ExpectPointIsThePage(own, text("tco2"), text("tco2v"), 0,
-                                     "temperature profile under the page's pCO2");
-                ExpectCellsAreThePage(own, data("C"), 0, t, "pCO2 grid");
-                ExpectCellsAreThePage(own, data("MC"), 0, t, "mixing grid, pCO2 by temperature");
+        const std::string form = TypedForm(water);
+        RunIn(form + "menu 1032\n" + form + "menu 1031\n" + form + "menu 1030\n" +
+              basis.change +
+              "dialog 80 press 1\nmenu 1032\ndialog 80 press 1\nmenu 1031\n"
+              "dialog 80 press 1\nmenu 1030\ntext DisplayMUValues values.txt\n" +
+              OwnConditions(water, basis, pco2) + EveryDriver("") +
+              "file \\W.KRV\nmenu 1022\nmenu 1019\nfile \\W.KRV\nmenu 1020\n" +
+              EveryDriver("2"));
+        own.alkalinity = basis.perKilogram ? mgLAlkalinity / water.gravity : mgLAlkalinity;
+        const std::map<std::string, double> pageRatios = PageRatios(Read("values.txt"));
+        for (const auto& [mineral, ratio] : own.ratios)
+            ExpectSame(ratio, pageRatios.count(mineral) ? pageRatios.at(mineral) : NAN, 0.01,
+                       "the page's " + mineral);
+        const double t = basis.Temperature(water.temperature);
+        for (const std::string tag : {"", "2"}) {
+            SCOPED_TRACE(tag.empty() ? "as typed" : "saved and opened");
+            auto text = [&](const char* name) { return Read(name + tag + ".txt"); };
+            auto data = [&](const char* name) { return Read(name + tag + ".DAT"); };
+            ExpectPointIsThePage(own, text("press"), text("pv"), 0, "pressure profile");
+            ExpectPointIsThePage(own, text("temp"), text("tv"), 0, "temperature profile");
+            ExpectPointIsThePage(own, text("pin"), text("pinv"), 0,
+                                 "pressure profile at the input pH");
+            ExpectPointIsThePage(own, text("tf"), text("tfv"), 0,
+                                 "temperature profile, pH following it");
+            ExpectPointIsThePage(own, text("ph"), text("phv"), 3, "pH profile");
+            for (int k = 0; k < 7; ++k)
+                ExpectPointIsThePage(own, text("mix"), text("mixv"), k, "mixing profile");
+            ExpectCellsAreThePage(own, data("P"), 0, t, "pressure grid");
+            ExpectCellsAreThePage(own, data("G"), 3, t, "pH grid");
+            ExpectCellsAreThePage(own, data("MT"), 3, t, "mixing grid, pH by temperature");
+            ExpectCellsAreThePage(own, data("MR"), -1, t, "mixing grid, ratio by temperature");
+            ExpectCellsAreThePage(own, data("MP"), 3, -1.0, "mixing grid, pH by ratio");
+            const std::string well = Read("well" + tag + ".csv");
+            for (const char* mineral : {"Calcite", "Gypsum", "Barite"}) {
+                const std::vector<double> stations = CsvRow(well, mineral);
+                ASSERT_FALSE(stations.empty()) << well;
+                for (double v : stations)
+                    ExpectSame(own.ratios.at(MineralKey(mineral)), v, 0.05,
+                               std::string("well station ") + mineral);
             }
+            ExpectMixIsTheWatersGrid(data("C"), data("MC"), -1.0,
+                                     "mixing grid, pCO2 by temperature");
+            if (tag.empty()) {
+                ExpectMixIsTheWatersGrid(data("C"), data("MPC"), t,
+                                         "mixing grid, pCO2 by ratio");
+                ExpectMixIsTheWatersGrid(data("C"), data("MCF"), -1.0,
+                                         "mixing grid, pCO2 by temperature, pH following it");
+            }
+            if (hot) continue;
+            ExpectPointIsThePage(own, text("co2"), text("co2v"), 0, "pCO2 profile");
+            ExpectPointIsThePage(own, text("tco2"), text("tco2v"), 0,
+                                 "temperature profile under the page's pCO2");
+            ExpectCellsAreThePage(own, data("C"), 0, t, "pCO2 grid");
+            ExpectCellsAreThePage(own, data("MC"), 0, t, "mixing grid, pCO2 by temperature");
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FieldWaters, BrineDriversWaterRun, ::testing::Range<size_t>(0, FieldWaters().size()),
+    [](const ::testing::TestParamInfo<size_t>& info) {
+        std::string name = FieldWaters().at(info.param).name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
 
 // The formation water of a waterflood (180 F, Sp.Gr. 1.07): a hard brine whose
 // carbonate is much of it paired with calcium and sodium, on the form up to

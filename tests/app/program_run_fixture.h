@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,9 +27,11 @@
 class ProgramRunFixture : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A parameterised test's name holds a slash: the folder is one level.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
         folder = std::filesystem::temp_directory_path() /
-                 ("tarvex_run_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("tarvex_run_" + std::to_string(::getpid()) + "_" + name);
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         Fresh();
