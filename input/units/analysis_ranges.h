@@ -74,9 +74,10 @@ struct AnalysisValueRange {
 
 // The most of anything a litre of water can hold, in mg/L.
 inline constexpr double kHighestConcentrationMgL = 1.0e6;
-// The most a flow, the corrosion target or a multi-mix weight may be: the
-// clean-up of the stored analyses after a save or a load makes a larger value 0,
-// so a work file holding one is refused.
+// The most the corrosion target or a multi-mix weight may be, and a flow in
+// the unit that writes it the largest number: the clean-up of the stored
+// analyses after a save or a load makes a larger value 0, so a work file
+// holding one is refused.
 inline constexpr double kLargestAmount = 1.0e30;
 // The longest residence time a water is given, a year, in seconds.
 inline constexpr double kLongestResidenceSeconds = 365.0 * 86400.0;
