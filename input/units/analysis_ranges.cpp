@@ -10,6 +10,7 @@
 #include "engine/inputs/unit_conversions.h"
 #include "input/unit_factor_records.h"
 #include "input/units/unit_change.h"
+#include "input/units/unit_choices.h"
 #include "input/waterform/form_text.h"
 #include "input/whatif/whatif_fields.h"
 
@@ -149,6 +150,10 @@ FieldKind KindOfElement(int element) {
         case E::kPAlkalinity:
         case E::kAcidity:
             return FieldKind::kSigned;
+        case E::kBrineFlow:
+        case E::kOilFlow:
+        case E::kGasFlow:
+            return FieldKind::kFlow;
         default:
             return Dissolved(element) ? FieldKind::kConcentration : FieldKind::kAmount;
     }
@@ -170,6 +175,7 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
     };
     switch (kind) {
         case FieldKind::kAmount:
+        case FieldKind::kFlow:
             // As an f32 holds it, which is what the clean-up compares, and no
             // more within the rounding RangeHolds allows.
             return {true, 0.0,
@@ -208,6 +214,15 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
     return {false, -kNoEnd, kNoEnd, false};
 }
 
+double HighestFlow(int element, const UnitCodes& units) {
+    const int item = UnitItem::kBrineFlow + element - E::kBrineFlow;
+    double least = HUGE_VAL;
+    for (int code = 0; code <= MaxUnitChoice(item); ++code)
+        least = std::min(least, FlowUnitFactor(item, static_cast<unsigned>(code)));
+    return RangeOfKind(FieldKind::kFlow, units).high * least /
+           FlowUnitFactor(item, units.code[item]);
+}
+
 AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     constexpr double kNoEnd = HUGE_VAL;
     switch (element) {
@@ -235,6 +250,8 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     if (kind == FieldKind::kSigned) return {true, -most, most, false};
     if (MayBeNegative(element)) return {false, -kNoEnd, kNoEnd, false};
     switch (kind) {
+        case FieldKind::kFlow:
+            return {true, 0.0, HighestFlow(element, units), false};
         case FieldKind::kCo2Pressure:
         case FieldKind::kH2sPressure:
         case FieldKind::kDensity:

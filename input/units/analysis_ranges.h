@@ -4,9 +4,11 @@
 // a value the form takes always reads back from a file, and a value it refuses
 // is never taken from one.
 //
-// Concentrations, flows and the corrosion target are 0 or more (a flow, the
+// Concentrations, flows and the corrosion target are 0 or more (the
 // corrosion target and a weight up to 1e30, beyond which the clean-up of the
-// stored analyses would make them 0; a
+// stored analyses would make them 0; a flow up to the one flow ceiling, 1e30
+// in the unit of the flow that writes it the largest number, converted to the
+// user's unit, so that any unit takes a flow at the top of another; a
 // concentration, and an alkalinity or acidity either side of 0, stays below
 // what no water can hold, 1,000,000 mg/L in the user's unit of the element;
 // a stored one in the larger of its readings as mg/L and as meq/l); the typed
@@ -31,7 +33,8 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,         // a flow, the corrosion target, a weight: 0 up to kLargestAmount
+    kAmount,         // the corrosion target, a weight: 0 up to kLargestAmount
+    kFlow,           // a brine, oil or gas flow: 0 up to HighestFlow
     kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
     kSigned,         // alkalinities and acidity, whose sign the calculation reads
     kPh,             // up to 14; a negative pH asks for the pH to be predicted
@@ -59,14 +62,22 @@ struct AnalysisValueRange {
 [[nodiscard]] bool RangeHolds(const AnalysisValueRange& range, double value);
 
 // The range of a kind of field in the units `units` choose (a concentration
-// in mg/L itself).
+// in mg/L itself, a flow in the unit that writes its ceiling as
+// kLargestAmount).
 [[nodiscard]] AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units);
+
+// The most a flow (AnalysisElement::kBrineFlow, kOilFlow or kGasFlow) may be,
+// in the unit `units` choose for it: kLargestAmount in the unit of that flow
+// that writes the largest number of it, converted as a change of units
+// converts the flow.
+[[nodiscard]] double HighestFlow(int element, const UnitCodes& units);
 
 // The most of anything a litre of water can hold, in mg/L.
 inline constexpr double kHighestConcentrationMgL = 1.0e6;
-// The most a flow, the corrosion target or a multi-mix weight may be: the
-// clean-up of the stored analyses after a save or a load makes a larger value 0,
-// so a work file holding one is refused.
+// The most the corrosion target or a multi-mix weight may be, and a flow in
+// the unit that writes it the largest number: the clean-up of the stored
+// analyses after a save or a load makes a larger value 0, so a work file
+// holding one is refused.
 inline constexpr double kLargestAmount = 1.0e30;
 // The longest residence time a water is given, a year, in seconds.
 inline constexpr double kLongestResidenceSeconds = 365.0 * 86400.0;

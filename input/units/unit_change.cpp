@@ -88,18 +88,6 @@ double GramsPerMl(double density, unsigned code) {
     return code == 1 ? density / kWaterDensityLbsPerGal : density;
 }
 
-// Flows: the calculation multiplies each by its unit's factor.
-double FlowFactor(int item, unsigned code) {
-    switch (item) {
-        case U::kBrineFlow:
-            return BrineFlowFactor(code);
-        case U::kOilFlow:
-            return OilFlowFactor(code);
-        default:
-            return GasFlowFactor(code);
-    }
-}
-
 void ConvertTemperaturePair(float (&pair)[2], const UnitCodes& before, const UnitCodes& after) {
     for (float& t : pair)
         t = static_cast<float>(
@@ -171,9 +159,9 @@ void ConvertValues(double* v, const UnitBasis& was, const UnitBasis& now) {
                       EntryPerKilogram(after, U::kMAlkalinity, density, now.reportingMode));
     for (int item : {U::kBrineFlow, U::kOilFlow, U::kGasFlow})
         if (Changed(before, after, item))
-            v[E::kBrineFlow + item - U::kBrineFlow] =
-                Rescale(v[E::kBrineFlow + item - U::kBrineFlow],
-                        FlowFactor(item, before.code[item]), FlowFactor(item, after.code[item]));
+            v[E::kBrineFlow + item - U::kBrineFlow] = Rescale(
+                v[E::kBrineFlow + item - U::kBrineFlow], FlowUnitFactor(item, before.code[item]),
+                FlowUnitFactor(item, after.code[item]));
 
     if (Changed(before, after, U::kTemperature))
         v[E::kTemperature] = ConvertTemperature(v[E::kTemperature], before.code[U::kTemperature],
@@ -339,4 +327,15 @@ void ConvertStoredWaters(const UnitBasis& was, const UnitBasis& now) {
     corrosionTarget = ConvertCorrosionRate(corrosionTarget, before, after);
     formSnapshot.corrosionTarget =
         ConvertCorrosionRate(formSnapshot.corrosionTarget, before, after);
+}
+
+double FlowUnitFactor(int item, unsigned code) {
+    switch (item) {
+        case U::kBrineFlow:
+            return BrineFlowFactor(code);
+        case U::kOilFlow:
+            return OilFlowFactor(code);
+        default:
+            return GasFlowFactor(code);
+    }
 }

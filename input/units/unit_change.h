@@ -38,6 +38,10 @@ void ConvertValuesOnce(double* values, const UnitBasis& before, const UnitBasis&
 // A temperature in temperature unit `before` (UnitCodes item 21), in unit `after`.
 [[nodiscard]] double ConvertTemperature(double value, unsigned before, unsigned after);
 
+// What one unit of flow `item` (UnitItem::kBrineFlow, kOilFlow or kGasFlow)
+// is in the unit the calculation reads that flow in (BPD or MMCF/D).
+[[nodiscard]] double FlowUnitFactor(int item, unsigned code);
+
 // A corrosion rate (the corrosion target) in the rate unit of `before`, in that of `after`.
 [[nodiscard]] float ConvertCorrosionRate(float rate, const UnitCodes& before,
                                          const UnitCodes& after);

@@ -33,6 +33,16 @@ std::string Number(double v) {
     return text;
 }
 
+// The top of a range to six figures, no more than the range takes with its
+// rounding: typed as stated, it is taken.
+std::string StatedCeiling(const AnalysisValueRange& r) {
+    constexpr double kRounding = 1e-6;
+    const double top = r.high * (1.0 + kRounding);
+    if (!(top > 0.0)) return Number(r.high);
+    const double step = std::pow(10.0, std::floor(std::log10(top)) - 5.0);
+    return Number(std::floor(top / step) * step);
+}
+
 // A unit caption's text without its parentheses and the blanks after them
 // ("Atm.", "ppm in gas", "days"); empty for a code without a caption.
 std::string CaptionUnit(int item, uint16_t code) {
@@ -96,6 +106,11 @@ StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
     switch (kind) {
         case FieldKind::kAmount:
             return {r, "0 to 1e+30"};
+        case FieldKind::kFlow: {
+            const int item = UnitItem::kBrineFlow + element - E::kBrineFlow;
+            const AnalysisValueRange flow{true, 0.0, HighestFlow(element, u.units), false};
+            return {flow, "0 to " + StatedCeiling(flow) + " " + CaptionUnit(item, code[item])};
+        }
         case FieldKind::kPh:
             return {r, "up to 14; a negative pH has the pH predicted"};
         case FieldKind::kTemperature:

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -19,6 +20,8 @@
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
+#include "treatment/files/product_file.h"
+#include "treatment/records.h"
 
 namespace {
 
@@ -408,15 +411,38 @@ TEST_F(MultiMixInputRun, PageKeysInAFieldMoveBetweenTheWaters) {
 }
 
 // Two waters at 300 s and 1 day (weights 10 and 20) with a product whose
-// limits need half a minute of residence: the residence time follows its unit.
+// limits need an hour of residence: the residence time follows its unit.
 // In hours the form shows each water's time in hours; OK left as shown, a save,
 // New and Open, and the unit back to seconds give the very seconds typed; the
 // mixed water's time and every page of the mix, each water's own pages among
 // them, are those before.
 TEST_F(MultiMixInputRun, TheResidenceTimeFollowsItsUnit) {
-    std::filesystem::create_directories(folder / "INHIB");
-    std::filesystem::copy_file(std::filesystem::path(TARVEX_BINARY_DIR) / "products" / "DTPMP.PRD",
-                               folder / "INHIB" / "DTPMP.PRD");
+    // The sample DTPMP with its least residence an hour, between the waters'
+    // times: the first water's dose is marked outside the product's limits,
+    // the second's not.
+    {
+        std::ifstream in(std::filesystem::path(TARVEX_BINARY_DIR) / "products" / "DTPMP.PRD",
+                         std::ios::binary);
+        const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
+        ProductTable product{};
+        ProductFileInfo info;
+        ASSERT_EQ(DecodeProductFile(bytes.data(), bytes.size(), product, &info),
+                  ProductFileFault::kNone);
+        int residenceLimits = 0;
+        for (LimitSlot& slot : product.limits)
+            if (slot.enabled != 0 && slot.limitCode == 200) {
+                slot.lower = 3600.0f;
+                ++residenceLimits;
+            }
+        ASSERT_EQ(residenceLimits, 1);
+        const std::vector<uint8_t> hour = EncodeProductFile(product, info.layout);
+        ASSERT_FALSE(hour.empty());
+        std::filesystem::create_directories(folder / "INHIB");
+        std::ofstream(folder / "INHIB" / "DTPMP.PRD", std::ios::binary)
+            .write(reinterpret_cast<const char*>(hour.data()),
+                   static_cast<std::streamsize>(hour.size()));
+    }
     auto water = [](const char* seconds, const char* weight) {
         return std::string("dialog 115 set 400 400\ndialog 115 set 402 5\n") +
                "dialog 115 set 404 1000\ndialog 115 set 414 1700\ndialog 115 set 415 500\n"
@@ -450,7 +476,8 @@ TEST_F(MultiMixInputRun, TheResidenceTimeFollowsItsUnit) {
         Run("answer yes Last Analysis\ndialog 26 select 2601 DTPMP\ndialog 26 press 1\n"
             "menu 1056\n" +
             water("300", "10") + "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
-            water("86400", "20") + "dialog 115 press 527\nmenu 113\n" + pages("a") + hours + read +
+            water("86400", "20") + "dialog 115 press 527\nmenu 113\n" + pages("a") + hours +
+            seconds + "text DisplayMixedWater rDisplayMixedWater.txt\n" + hours + read +
             "dialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n" + pages("b") +
             "file ws.krv\nmenu 1022\nmenu 1019\nfile ws.krv\nmenu 1020\nmenu 114\n" + seconds +
             read + "dialog 115 press 527\nmenu 113\n" + pages("c") + kQuit),
@@ -479,6 +506,13 @@ TEST_F(MultiMixInputRun, TheResidenceTimeFollowsItsUnit) {
         ASSERT_GT(body("a" + name).size(), 20u) << name << "\n" << Log();
         EXPECT_EQ(body("c" + name), body("a" + name)) << name;
     }
+    // Only the first water's dose is outside the product's limits, and a round
+    // trip of units, which calculates each water again, keeps it so: the
+    // sources' page, whose doses are the stored ones, is the one before.
+    const std::string dose = Line(TextLines(Read("aDisplayMixedWater.txt")), "DTPMP");
+    EXPECT_EQ(dose.find('['), dose.rfind('[')) << dose;
+    EXPECT_LT(dose.find('['), dose.find("566.96")) << dose;
+    EXPECT_EQ(body("rDisplayMixedWater.txt"), body("aDisplayMixedWater.txt"));
     // In hours the pages name the same times.
     EXPECT_EQ(time("bDisplayMixedValuesOut.txt"), time("aDisplayMixedValuesOut.txt"));
     for (const char* name : {"1.txt", "2.txt"})

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -556,8 +557,9 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
         {471, "0.02"},
         {472, "65"},
         {473, "0.01"},
-        {460, largest ? "1e30" : "1000"},
-        {479, largest ? "1e30" : "10"},
+        // 1e30 L a day, in barrels (of 158.987 L): the top of every unit.
+        {460, largest ? "6.2898e27" : "1000"},
+        {479, largest ? "6.2898e27" : "10"},
         {480, largest ? "1e30" : "5"},
         {466, largest ? "1000000" : "10" + k},
         {467, largest ? "1000000" : "2" + k},
@@ -721,7 +723,7 @@ TEST_F(EveryFieldRun, EveryTypedFieldOfEveryFormComesBackInAFreshStart) {
 }
 
 // Each condition, flow and acid at the largest value its field takes (a brine
-// flow of 1e30, a pH of 14, 572 F, a year's residence time) is saved, and the
+// flow of 1e30 L a day, a pH of 14, 572 F, a year's residence time) is saved, and the
 // program opens its own file again (seen failing: the flows of 1e30 were
 // refused as beyond any the program stores).
 TEST_F(EveryFieldRun, TheLargestValueOfEachFieldComesBack) {
@@ -762,7 +764,7 @@ TEST_F(EveryFieldRun, TheLeastValueOfEachFieldComesBack) {
 }
 
 // Waters at the edge of what the calculation can carry, each typed through the
-// form with its driver run: an oil flow of 1e30 BPD beside an everyday brine
+// form with its driver run: an oil flow at its top (1e30 L a day) beside an everyday brine
 // flow, and phosphate at 1,000,000 mg/L in a water of 1.05 g/mL under Vary
 // Pressure (its not-applicable results are the engine's bound times the
 // density). Each file opens again, OK on the unchanged form takes it, and the
@@ -774,7 +776,7 @@ TEST_F(EveryFieldRun, WatersAtTheCalculationsEdgeComeBack) {
     const std::string reopened =
         "dialog 80 press 1\nmenu 1030\ntext DisplayMUWater w2.txt\nmenu 228\ntext "
         "DisplayPressWater p2.txt\n";
-    for (const char* typed : {"dialog 80 set 460 1000\ndialog 80 set 479 1e30\n",
+    for (const char* typed : {"dialog 80 set 460 1000\ndialog 80 set 479 6.2898e27\n",
                               "dialog 80 set 423 1000000\ndialog 80 set 428 1.05\n"}) {
         SCOPED_TRACE(typed);
         Fresh();  // each water in a program started afresh, saved anew
@@ -803,6 +805,119 @@ TEST_F(EveryFieldRun, WatersAtTheCalculationsEdgeComeBack) {
             EXPECT_EQ(line.find("e+"), std::string::npos) << line;
         }
         EXPECT_TRUE(co2Shown);
+    }
+}
+
+// The flow units of a fresh folder and two other sets: brine and oil in BPD
+// (0) or L/Day (1), gas in MMCF/D (0), Mm^3/D (1) or Mm^3/Hr (2). Each unit of
+// each flow is in one set, and from each set every other unit of it is one
+// change away.
+constexpr int kFlowControls[3] = {460, 479, 480};
+constexpr int kFlowScrolls[3] = {947, 657, 658};
+constexpr std::array<int, 3> kFlowUnits[] = {{0, 0, 0}, {1, 1, 1}, {0, 1, 2}};
+
+// The units dialog's lines from one set of flow units to another, with OK.
+std::string FlowUnitSteps(const std::array<int, 3>& from, const std::array<int, 3>& to) {
+    std::string steps;
+    for (int f = 0; f < 3; ++f) {
+        const int by = to[f] - from[f];
+        if (by != 0)
+            steps += "dialog 29 scroll " + std::to_string(kFlowScrolls[f]) +
+                     (by > 0 ? " down " : " up ") + std::to_string(std::abs(by)) + "\n";
+    }
+    return steps.empty() ? steps : steps + "dialog 29 press 1\nmenu 1065\n";
+}
+
+// Barrels a day (brine, oil) or MMCF a day (gas) in one of flow `f`'s units:
+// a barrel is 42 US gallons of 3.785411784 L, a cubic foot 0.3048^3 m^3.
+double FlowPerUnit(int f, int code) {
+    constexpr double kLitresPerBarrel = 42 * 3.785411784;
+    constexpr double kCubicFeetPerCubicMetre = 1 / (0.3048 * 0.3048 * 0.3048);
+    if (f < 2) return code == 1 ? 1 / kLitresPerBarrel : 1.0;
+    return code == 0 ? 1.0 : code == 1 ? kCubicFeetPerCubicMetre : 24 * kCubicFeetPerCubicMetre;
+}
+
+// Each flow at the top its field states, typed on the surface water's form and
+// on a multi-mix water in each set of flow units, is taken by a change to every
+// other unit, saved, opened in a fresh start at the same flow, and taken again
+// by OK on each unchanged form (seen failing: 1e30 BPD, the top the form
+// stated, changed to L/Day was refused as 1.58983e+32).
+TEST_F(EveryFieldRun, EachFlowAtItsTopIsTakenInEveryOtherUnit) {
+    const Form* const forms[] = {&kSource, &kMultiMix};
+    for (const std::array<int, 3>& from : kFlowUnits) {
+        SCOPED_TRACE(std::to_string(from[0]) + std::to_string(from[1]) + std::to_string(from[2]));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        Fresh();
+        // The tops, as the form's refusal of a larger flow states them.
+        std::string probe = "answer yes Last Analysis\n" + FlowUnitSteps(kFlowUnits[0], from) +
+                            kSeaWater + "dialog 80 set 460 1\n";
+        for (int control : kFlowControls)
+            probe += "dialog 80 set " + std::to_string(control) + " 1e38\ndialog 80 press 1\n" +
+                     "dialog 80 set " + std::to_string(control) + " 1\n";
+        ASSERT_EQ(
+            Run(probe + "dialog 80 press 2\nmenu 1030\nanswer no Did you wish to leave data\n"), 0)
+            << Log();
+        std::vector<std::string> tops;
+        for (const std::string& refusal :
+             LinesAfter(Log(), "message box \"WARNING\": \"\"1e38\"")) {
+            const size_t at = refusal.find("(0 to ");
+            ASSERT_NE(at, std::string::npos) << refusal;
+            tops.push_back(refusal.substr(at + 6, refusal.find_first_of(" )", at + 6) - at - 6));
+        }
+        ASSERT_EQ(tops.size(), 3u) << Log();
+        for (const std::array<int, 3>& to : kFlowUnits) {
+            if (to == from) continue;
+            std::string script = "answer yes Last Analysis\n";
+            for (const Form* form : forms) {
+                std::vector<std::string> steps;
+                for (int f = 0; f < 3; ++f)
+                    steps.push_back("set " + std::to_string(kFlowControls[f]) + " " + tops[f]);
+                if (form == &kSource) {
+                    script += kSeaWater + Steps(*form, steps) + OkAndOpen(*form) + OkAndOpen(*form);
+                    continue;
+                }
+                steps.insert(steps.begin(), {"set 400 400", "set 414 19400", "set 492 100"});
+                steps.push_back("press 527");
+                script += Steps(*form, steps) + "menu 113\n";
+            }
+            std::filesystem::remove(folder / "F.KRV");
+            Fresh();
+            ASSERT_EQ(
+                Run(script + FlowUnitSteps(from, to) + "file \\F.KRV\nmenu 1022\n" +
+                    FlowUnitSteps(to, from) +
+                    "answer no Data has been modified\nanswer no Did you wish to leave data\n"),
+                0)
+                << Log();
+            EXPECT_FALSE(Logged("outside the range")) << Log();
+            ASSERT_TRUE(std::filesystem::exists(folder / "F.KRV")) << Log();
+            // The file opens in the units it was saved in, every flow as
+            // converted, and OK on each unchanged form takes it.
+            Fresh();
+            script = "file \\F.KRV\nmenu 1020\n";
+            for (const Form* form : forms) {
+                std::vector<std::string> steps;
+                for (int control : kFlowControls)
+                    steps.push_back("read " + std::to_string(control));
+                script += Steps(*form, steps) + OkAndOpen(*form);
+            }
+            ASSERT_EQ(Run(script + "answer no Data has been modified\n"
+                                   "answer no Did you wish to leave data\n"),
+                      0)
+                << Log();
+            EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+            EXPECT_FALSE(Logged("outside the range")) << Log();
+            for (int f = 0; f < 3; ++f) {
+                const std::vector<std::string> reads = Reads(kFlowControls[f]);
+                ASSERT_EQ(reads.size(), 2u) << Log();
+                const double want = std::strtod(tops[f].c_str(), nullptr) *
+                                    FlowPerUnit(f, from[f]) / FlowPerUnit(f, to[f]);
+                // At the form's precision: a gas flow shows four figures.
+                for (const std::string& shown : reads)
+                    EXPECT_NEAR(std::strtod(shown.c_str(), nullptr), want, 1e-3 * want)
+                        << kFlowControls[f] << " read \"" << shown << "\"";
+            }
+        }
     }
 }
 

@@ -111,7 +111,7 @@ TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
          "\"-1\" is outside the range of Density (0.5 to 2.5 g/mL, or 0 for the default)."},
         {822, "-0.1", "\"-0.1\" is outside the range of pCO2 (0 to 1,000 Atm.)."},
         // Beyond what a work file holds of a flow or the corrosion target.
-        {460, "1e31", "\"1e31\" is outside the range of Brine Flow (0 to 1e+30"},
+        {460, "1e28", "\"1e28\" is outside the range of Brine Flow (0 to 6.28998e+27 BPD)"},
         {480, "2e30", "\"2e30\" is outside the range of Gas Flow (0 to 1e+30"},
         {643, "1e31", "\"1e31\" is outside the range of Corrosion Target (0 to 1e+30"},
     };

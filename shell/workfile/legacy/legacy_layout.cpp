@@ -115,7 +115,11 @@ const Form kForms[] = {
     Skip(28, 28, kEarly, 1840),
     Cur(29, 29, kAlways),
     Cur(30, 31, kFrom539),
-    Rows(30, 31, kMiddle48, 9408, 49, 48, Rest::kZero),
+    Rows(30, 30, kMiddle48, 9408, 49, 48, Rest::kZero),
+    // The second grid block has no reader; record 31 holds the run state,
+    // whose fields the block's rows would fill with numbers of no meaning
+    // (past what a saved file may hold, or not a number).
+    Skip(31, 31, kMiddle48, 9408),
     Skip(30, 31, Ver({116, 123}, {504, 511}), 5096),
     Skip(30, 31, Ver({O, 115}, {500, 503}), 4508),
     Cur(32, 33, kAlways),

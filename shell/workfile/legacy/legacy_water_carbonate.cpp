@@ -24,7 +24,7 @@ namespace legacy {
 namespace {
 
 // The run-state record of the current layout, where the waters' carbonate is
-// kept. Older versions stored another block there, or nothing.
+// kept. Older versions stored none: the record keeps what the workspace held.
 constexpr int kRunState = 31;
 
 bool KeepsWaterCarbonate(int16_t version) {
@@ -36,7 +36,7 @@ bool KeepsWaterCarbonate(int16_t version) {
 
 void DeriveWaterCarbonate(int16_t version, win::HWND owner) {
     if (KeepsWaterCarbonate(version)) return;
-    // What the file put in the place of the waters' carbonate is not theirs.
+    // What the record holds of the waters' carbonate is not theirs.
     CarbonateSnapshot.injection = WaterCarbonate{};
     CarbonateSnapshot.formation = WaterCarbonate{};
     const std::vector<uint8_t> held = workfile::EncodeWorkFile();

@@ -49,6 +49,11 @@ TEST(AnalysisRanges, EachKindOfValueHasItsEdges) {
         {E::kMAlkalinity, -5.0f, true},
         {E::kAcidity, -5.0f, true},
         {E::kBrineFlow, 1.0e9f, true},
+        // A liquid flow's ceiling is 1e30 L a day, in barrels here; a gas
+        // flow's 1e30 MMCF/D.
+        {E::kBrineFlow, 6.2e27f, true},
+        {E::kOilFlow, 6.4e27f, false},
+        {E::kGasFlow, 1.0e30f, true},
         // A temperature typed in another unit, converted: 270 K is 26.33 F,
         // 578 K 580.73 F.
         {E::kTemperature, 26.4f, true},

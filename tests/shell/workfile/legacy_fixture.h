@@ -70,7 +70,7 @@ inline Stored FormFor(int r, int v) {
     if (r == 28) return late ? Same() : mid ? RowsOf(10, 48, Tail::kZero) : SkipOf(1840);
     if (r == 30 || r == 31) {
         if (late) return Same();
-        if (mid) return RowsOf(49, 48, Tail::kZero);
+        if (mid) return r == 30 ? RowsOf(49, 48, Tail::kZero) : SkipOf(9408);
         return SkipOf(In(v, 116, 123) || In(v, 504, 511) ? 5096 : 4508);
     }
     if (r == 34) return SkipOf(v >= 117 ? 224 : 168);
