@@ -127,11 +127,18 @@ constexpr ControlItem kControls[] = {
     {495, 37},
 };
 
+// A preset's choice for an item, held to the item's own choices: the pH has one
+// unit only, and the presets' ranges reach it; a choice past its last would be
+// saved in a work file that its reader then refuses.
+void SetItem(int item, uint16_t value) {
+    const bool shown = item < kShownItems && !IsAlkalinityItem(item);
+    unitCodes.code[item] = shown && value > kMaxChoice[item] ? 0 : value;
+}
 void SetItems(std::initializer_list<int> items, uint16_t value) {
-    for (int item : items) unitCodes.code[item] = value;
+    for (int item : items) SetItem(item, value);
 }
 void SetRange(int first, int last, uint16_t value) {
-    for (int item = first; item <= last; ++item) unitCodes.code[item] = value;
+    for (int item = first; item <= last; ++item) SetItem(item, value);
 }
 
 }  // namespace

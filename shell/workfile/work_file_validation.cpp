@@ -280,10 +280,14 @@ class Checker : public RecordVisitor {
     }
     void Units(const UnitCodes& u) override {
         if (older_) return;  // the older reader clamps them itself
-        for (int item = 0; item < UnitItem::kCount - 1 && fault_.empty(); ++item)
-            if (u.code[item] > MaxUnitChoice(item))
+        for (int item = 0; item < UnitItem::kCount - 1 && fault_.empty(); ++item) {
+            // The pH has one unit, but the units dialog's presets once stored 1
+            // for it, which names the same unit: such files are taken.
+            const int most = item == UnitItem::kPh ? 1 : MaxUnitChoice(item);
+            if (u.code[item] > most)
                 Fail("unit choice " + std::to_string(item) + " (" + std::to_string(u.code[item]) +
-                     ") is outside 0 to " + std::to_string(MaxUnitChoice(item)));
+                     ") is outside 0 to " + std::to_string(most));
+        }
     }
 
   private:

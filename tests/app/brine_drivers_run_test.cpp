@@ -527,7 +527,8 @@ TEST_F(BrineDriversRun, EveryDriverKeepsTheBrine) {
 // A reporting basis as the user sets it after typing the waters, and what it
 // does to the numbers shown: the temperature and pressure units, and the
 // alkalinity per kilogram of water in ppm and epm (as CaCO3, the form's
-// milligrams per litre over the specific gravity).
+// milligrams per litre over the specific gravity). The units dialog's "As CaCO3"
+// preset shows the ions as calcium carbonate.
 struct Basis {
     const char* name;
     std::string change;  // the units dialog, from the program's start
@@ -543,7 +544,8 @@ std::vector<Basis> Bases() {
             {"ppm", "dialog 29 click 631\n" + ok, false, false, true},
             {"epm", "dialog 29 click 633\n" + ok, false, false, true},
             {"SI units", "dialog 29 scroll 645 down 1\ndialog 29 scroll 920 down 3\n" + ok, true,
-             true, false}};
+             true, false},
+            {"as CaCO3", "dialog 29 click 663\n" + ok, false, false, false}};
 }
 
 // Every driver of the water, written to files named with `tag`: the profiles

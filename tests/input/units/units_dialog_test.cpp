@@ -140,6 +140,7 @@ TEST_F(UnitsDialogTest, EachPreset) {
     EXPECT_EQ(unitCodes.code[UnitItem::kPolyphosphate], 0);
     EXPECT_EQ(unitCodes.code[UnitItem::kTemperature], 0);
     EXPECT_EQ(unitCodes.code[UnitItem::kDensity], 2);
+    EXPECT_EQ(unitCodes.code[UnitItem::kPh], 0);  // its one unit: a saved file would be refused
 
     for (uint16_t& c : unitCodes.code) c = 2;
     ApplyUnitPreset(UnitPreset::kCombination);
@@ -150,6 +151,7 @@ TEST_F(UnitsDialogTest, EachPreset) {
     EXPECT_EQ(unitCodes.code[UnitItem::kLithium], 0);
     EXPECT_EQ(unitCodes.code[39], 0);
     EXPECT_EQ(unitCodes.code[UnitItem::kGasCo2], 2);
+    EXPECT_EQ(unitCodes.code[UnitItem::kPh], 0);
 }
 
 // The warning comes only when a choice changed and a water is entered;

@@ -207,6 +207,8 @@ TEST_F(Validation, UnitChoicesFlagsIndexesAndTextsOutOfRangeAreRefused) {
         {50, 2 * 18, 0xFFFF, 2,
          "record 50 (unit choices): unit choice 18 (65535) is outside 0 to 2"},
         {50, 0, 4, 2, "record 50 (unit choices): unit choice 0 (4) is outside 0 to 3"},
+        {50, 2 * 6, 1, 2, ""},  // the pH's one unit as a preset stored it
+        {50, 2 * 6, 2, 2, "record 50 (unit choices): unit choice 6 (2) is outside 0 to 1"},
         {5, 0, 7, 2, "record 5 (resultStatus.injectionEntered): the value (7) is outside 0 to 1"},
         {36, 0, 9, 2, "record 36 (reportingMode): the value (9) is outside 0 to 3"},
         {404, 0, 3, 4, "record 404 (precipitationQuantity): the value (3) is outside 0 to 2"},
