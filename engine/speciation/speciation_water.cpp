@@ -2,7 +2,9 @@
 // the redox level, hydrogen and hydroxide ions with the acid species of sulfate
 // and chloride, the organic acids, the pH of a mixing step, the carbonate system
 // and oxalate.
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
 
 #include "common/water_analysis.h"
@@ -111,6 +113,13 @@ void SetRedoxLevel(SpeciationWork& w) {
     st.electronActivity = Exp10(-pe);
 }
 
+void TakeTenPh(SpeciationWork& w) {
+    if (w.tenPhTaken && std::bit_cast<uint64_t>(w.tenPhOf) == std::bit_cast<uint64_t>(w.ph)) return;
+    w.tenPh = Exp10(w.ph);
+    w.tenPhOf = w.ph;
+    w.tenPhTaken = true;
+}
+
 void SetWaterIons(SpeciationWork& w) {
     SpeciesRecord* s = w.s;
     const double aw = w.rec.state.waterActivity;
@@ -181,7 +190,7 @@ void SolveMixingStepPh(SpeciationWork& w) {
     values[AnalysisElement::kCompanionPh] = -1.0f;
     // The water ions follow the new pH at once, so that this pass speciates the
     // carbonate at it.
-    w.tenPh = Exp10(w.ph);
+    TakeTenPh(w);
     SetWaterIons(w);
 }
 
