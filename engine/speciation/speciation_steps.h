@@ -177,7 +177,7 @@ struct SpeciationWork {
     // moved keeps the power it already holds, the same double.
     bool tenPhTaken = false;
     double tenPhOf = 0.0;
-    double kw;     // ion product of water
+    double kw;  // ion product of water
     const ActivityClasses& classes;
     NeutralCoefficient neutral;
     bool notConverged;
