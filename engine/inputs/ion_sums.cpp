@@ -4,23 +4,20 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 namespace {
 
-bool CountsInSums(int species) {
-    switch (species) {
-        case 16:
-        case 34:
-        case 69:
-        case 70:
-        case 71:
-        case 83:
-        case 86:
-            return false;
-        default:
-            return true;
+// Records left out of the sums: the sulfide total (16), the silica and boron
+// totals (34, 86) and the rows 69, 70, 71 and 83.
+struct SumsTable {
+    bool counts[kSpeciesCount];
+    constexpr SumsTable() : counts{} {
+        for (int i = 0; i < kSpeciesCount; ++i) counts[i] = true;
+        for (int i : {16, 34, 69, 70, 71, 83, 86}) counts[i] = false;
     }
-}
+};
+constexpr SumsTable kSums;
 
 }  // namespace
 
@@ -36,7 +33,7 @@ IonSums CalcIonSums(const SpeciatedWater& w) {
         if (bits == 0) continue;
         for (int i = eight; i < eight + 8; ++i) {
             const double m = w.M(i);
-            if (!CountsInSums(i) || !(m > 0.0)) continue;
+            if (!(m > 0.0) || !kSums.counts[i]) continue;
             const double z = w.speciesTable->charge[i];
             const double mass = m * w.speciesTable->molarMass[i] * w.massFactor;
             if (z > 0.0) {

@@ -52,11 +52,11 @@ double LogOrZero(double total) {
     return total > 0.0 ? std::log10(total) : 0.0;
 }
 
-}  // namespace
-
-void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gammaH, double gammaOH,
-                      double pH, double k2, double kw, double kc, double& ryznar, double& langelier,
-                      double& pHs) {
+// The saturation pH with log10 TA given (its value for a positive TA is all that is
+// read): the indices take the same logarithm.
+void SaturationPh(double caT, double ta, double logTa, double mOH, double mH, double gammaH,
+                  double gammaOH, double pH, double k2, double kw, double kc, double& ryznar,
+                  double& langelier, double& pHs) {
     const double s = ta + mOH - mH;
     if (!(caT > 0.0) || !(ta > 0.0) || !(s > 0.0)) {
         pHs = 0.0;
@@ -66,9 +66,10 @@ void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gamma
     }
     // kc - log K2 - log CaT - log gH, the part of every estimate that stays.
     const double fixedPart = kc - Log10OfPowers<1, 1, 1>(k2, caT, gammaH);
-    double x = fixedPart - std::log10(ta);
-    double mHx = Exp10(-x) / gammaH;
-    double mOHx = kw / (Exp10(-x) * gammaOH);
+    double x = fixedPart - logTa;
+    double h = Exp10(-x);
+    double mHx = h / gammaH;
+    double mOHx = kw / (h * gammaOH);
     double estimate = x;
     for (int pass = 0; pass < kMaxSaturationPhPasses; ++pass) {
         // Carbonate alkalinity of the water at the estimated pH.
@@ -91,12 +92,22 @@ void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gamma
         estimate = p + d / 2.0;
         if (std::fabs(x - estimate) < 1e-6) break;
         x = estimate;
-        mHx = Exp10(-x) / gammaH;
-        mOHx = kw / (Exp10(-x) * gammaOH);
+        h = Exp10(-x);
+        mHx = h / gammaH;
+        mOHx = kw / (h * gammaOH);
     }
     pHs = estimate;
     langelier = pH - pHs;
     ryznar = 2.0 * pHs - pH;
+}
+
+}  // namespace
+
+void CalcSaturationPh(double caT, double ta, double mOH, double mH, double gammaH, double gammaOH,
+                      double pH, double k2, double kw, double kc, double& ryznar, double& langelier,
+                      double& pHs) {
+    SaturationPh(caT, ta, LogOrZero(ta), mOH, mH, gammaH, gammaOH, pH, k2, kw, kc, ryznar,
+                 langelier, pHs);
 }
 
 void InterpolateStiffDavisK(double ionicStrength, double tC, double& kSD) {
@@ -120,10 +131,11 @@ ScalingIndices CalcScalingIndices(const SpeciatedWater& w, double alkalinityAsCa
     const double caT = w.calciumTotal;
     const double ta = w.alkalinityTotal;
 
+    const double logTa = LogOrZero(ta);
     const double kc = std::log10(w.K(Rx::kCalcite) / (w.G(Ion::kCa) * w.G(Ion::kCO3)));
-    CalcSaturationPh(caT, ta, w.M(Ion::kOH), w.M(Ion::kH), w.G(Ion::kH), w.G(Ion::kOH), w.ph,
-                     w.K(Rx::kCarbonicAcid2), w.K(Rx::kWater), kc, r.ryznar, r.langelier,
-                     r.saturationPh);
+    SaturationPh(caT, ta, logTa, w.M(Ion::kOH), w.M(Ion::kH), w.G(Ion::kH), w.G(Ion::kOH), w.ph,
+                 w.K(Rx::kCarbonicAcid2), w.K(Rx::kWater), kc, r.ryznar, r.langelier,
+                 r.saturationPh);
 
     // Puckorius: the equilibrium pH of a cooling water from its total alkalinity.
     double equilibriumPh = 4.54;
@@ -138,7 +150,6 @@ ScalingIndices CalcScalingIndices(const SpeciatedWater& w, double alkalinityAsCa
                         : kNoLarsonSkold;
 
     const double logCa = LogOrZero(caT);
-    const double logTa = LogOrZero(ta);
     if (!(w.ionicStrength > 0.0) || logCa == 0.0 || logTa == 0.0) {
         r.stiffDavis = kNoStiffDavis;
         r.oddoTomson = kNoStiffDavis;

@@ -154,7 +154,7 @@ void FollowGasPh(SpeciationWork& w) {
     if (!(std::fabs(ph - w.ph) > 1e-4)) return;
     w.ph = ph;
     w.rec.analysis.values[AnalysisElement::kPh] = ClampToFloat(ph);
-    w.tenPh = Exp10(ph);
+    TakeTenPh(w);
     SetWaterIons(w);
     w.notConverged = true;
 }
@@ -189,7 +189,7 @@ void RunPass(SpeciationWork& w) {
         st.logWaterActivity = std::log10(st.waterActivity);
         SetRedoxLevel(w);
     }
-    w.tenPh = Exp10(w.ph);
+    TakeTenPh(w);
     SetWaterIons(w);
     SetAcidSpecies(w);
     DissociateOrganicAcids(w);
@@ -216,7 +216,7 @@ void RunPass(SpeciationWork& w) {
             w.notConverged = true;
         }
         if (w.ph != before) {
-            w.tenPh = Exp10(w.ph);
+            TakeTenPh(w);
             SetWaterIons(w);
         }
     }

@@ -172,8 +172,12 @@ struct SpeciationWork {
     SpeciesRecord* s;  // rec.species
     const double* k;   // rec.reactionK
     double ph;
-    double tenPh;  // 10^pH
-    double kw;     // ion product of water
+    double tenPh;  // 10^pH, taken by TakeTenPh only
+    // The pH tenPh was taken at, once it has been taken: a pass whose pH has not
+    // moved keeps the power it already holds, the same double.
+    bool tenPhTaken = false;
+    double tenPhOf = 0.0;
+    double kw;  // ion product of water
     const ActivityClasses& classes;
     NeutralCoefficient neutral;
     bool notConverged;
@@ -292,6 +296,8 @@ void SetLigandActivities(SpeciationWork& w);
 // The redox level (pe and the electron activity) from w.redox and the water
 // activity and ionic strength of the pass.
 void SetRedoxLevel(SpeciationWork& w);
+// tenPh = 10^pH at the pass's pH, unless it was last taken at that very pH.
+void TakeTenPh(SpeciationWork& w);
 void SetWaterIons(SpeciationWork& w);
 void SetAcidSpecies(SpeciationWork& w);
 void DissociateOrganicAcids(SpeciationWork& w);

@@ -2,7 +2,9 @@
 // the redox level, hydrogen and hydroxide ions with the acid species of sulfate
 // and chloride, the organic acids, the pH of a mixing step, the carbonate system
 // and oxalate.
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
 
 #include "common/water_analysis.h"
@@ -49,21 +51,36 @@ double AirSaturatedOxygen(double temperatureK, double logTemperatureK, double te
 
 }  // namespace
 
+namespace {
+
+// The logarithms of the constants of the last few conditions, each with the
+// constants it was taken of: the passes of one water, a profile's or grid's points
+// at one temperature and pressure, and waters taken in turn (a reference pass at
+// 25 C between the results passes of their own temperatures) read the same ones.
+struct KeptConstantLogs {
+    static constexpr int kSlots = 9;
+    double from[kSlots][10];
+    ConstantLogs logs[kSlots];
+    bool held[kSlots] = {};
+    int nextSlot = 0;
+};
+KeptConstantLogs keptLogs;
+
+}  // namespace
+
 void TakeConstantLogs(SpeciationWork& w) {
     const double* k = w.k;
     ConstantLogs& logs = w.logs;
-    // The constants the logarithms were last taken of: the passes of one water, and a
-    // profile's or grid's points at one temperature and pressure, read the same ones.
-    static double keptFrom[10];
-    static ConstantLogs kept;
-    static bool held = false;
     const double from[10] = {k[kSulfateSulfide], k[kOxygen], w.in.temperatureK, k[82], w.kw,
                              k[85], k[86], k[88], k[7], w.rec.reactionLogK[kSulfuricAcid]};
-    bool same = held;
-    for (int i = 0; i < 10 && same; ++i) same = from[i] == keptFrom[i];
-    if (same) {
-        logs = kept;
-        return;
+    KeptConstantLogs& kept = keptLogs;
+    for (int slot = 0; slot < KeptConstantLogs::kSlots; ++slot) {
+        bool same = kept.held[slot];
+        for (int i = 0; i < 10 && same; ++i) same = from[i] == kept.from[slot][i];
+        if (same) {
+            logs = kept.logs[slot];
+            return;
+        }
     }
     logs.sulfateSulfide = LogOrZero(k[kSulfateSulfide]);
     logs.oxygen = LogOrZero(k[kOxygen]);
@@ -74,9 +91,11 @@ void TakeConstantLogs(SpeciationWork& w) {
     logs.alSulfate2 = std::log10(k[88]);
     logs.feCl3 = std::log10(k[7]);
     logs.sulfuricAcid = Exp10(w.rec.reactionLogK[kSulfuricAcid]);
-    for (int i = 0; i < 10; ++i) keptFrom[i] = from[i];
-    kept = logs;
-    held = true;
+    const int slot = kept.nextSlot;
+    kept.nextSlot = slot + 1 < KeptConstantLogs::kSlots ? slot + 1 : 0;
+    for (int i = 0; i < 10; ++i) kept.from[slot][i] = from[i];
+    kept.logs[slot] = logs;
+    kept.held[slot] = true;
 }
 
 void SetLigandActivities(SpeciationWork& w) {
@@ -109,6 +128,13 @@ void SetRedoxLevel(SpeciationWork& w) {
     }
     st.pe = pe;
     st.electronActivity = Exp10(-pe);
+}
+
+void TakeTenPh(SpeciationWork& w) {
+    if (w.tenPhTaken && std::bit_cast<uint64_t>(w.tenPhOf) == std::bit_cast<uint64_t>(w.ph)) return;
+    w.tenPh = Exp10(w.ph);
+    w.tenPhOf = w.ph;
+    w.tenPhTaken = true;
 }
 
 void SetWaterIons(SpeciationWork& w) {
@@ -181,7 +207,7 @@ void SolveMixingStepPh(SpeciationWork& w) {
     values[AnalysisElement::kCompanionPh] = -1.0f;
     // The water ions follow the new pH at once, so that this pass speciates the
     // carbonate at it.
-    w.tenPh = Exp10(w.ph);
+    TakeTenPh(w);
     SetWaterIons(w);
 }
 

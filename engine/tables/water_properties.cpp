@@ -2,7 +2,9 @@
 // pressure floor of the engine need.
 #include "engine/tables/water_properties.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 double WaterDensityForActivity(double temperatureC) {
     // tau is the distance below the critical temperature, 374.11 C. Past it the fit
@@ -55,7 +57,9 @@ double LogKwMarshallFranck(double temperatureK, double density) {
            (13.957 - 1262.3 * invT + 856410.0 * invT2) * std::log10(density);
 }
 
-float CalcWaterSatPressure(float temperatureK) {
+namespace {
+
+float SatPressureOf(float temperatureK) {
     // IAPWS-IF97, region 4, equations 30 and 31, with the standard's coefficients n1..n10.
     constexpr double n1 = 0.11670521452767e4;
     constexpr double n2 = -0.72421316598320e6;
@@ -79,4 +83,32 @@ float CalcWaterSatPressure(float temperatureK) {
     const double c = n6 * theta * theta + n7 * theta + n8;
     const double ratio = 2.0 * c / (-b + std::pow(b * b - 4.0 * a * c, 0.5));
     return static_cast<float>(std::pow(ratio, 4.0));
+}
+
+// The saturation pressures of the last few temperatures, each known by the bits of
+// its temperature: a water's passes, and waters or profile points taken in turn,
+// meet the same few.
+struct KeptSatPressures {
+    static constexpr int kSlots = 9;
+    uint32_t temperature[kSlots] = {};
+    float pressure[kSlots] = {};
+    bool held[kSlots] = {};
+    int next = 0;
+};
+KeptSatPressures keptSatPressures;
+
+}  // namespace
+
+float CalcWaterSatPressure(float temperatureK) {
+    KeptSatPressures& kept = keptSatPressures;
+    const uint32_t bits = std::bit_cast<uint32_t>(temperatureK);
+    for (int k = 0; k < KeptSatPressures::kSlots; ++k)
+        if (kept.held[k] && kept.temperature[k] == bits) return kept.pressure[k];
+    const float pressure = SatPressureOf(temperatureK);
+    const int k = kept.next;
+    kept.next = k + 1 < KeptSatPressures::kSlots ? k + 1 : 0;
+    kept.temperature[k] = bits;
+    kept.pressure[k] = pressure;
+    kept.held[k] = true;
+    return pressure;
 }
