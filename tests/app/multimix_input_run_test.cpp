@@ -410,6 +410,154 @@ TEST_F(MultiMixInputRun, PageKeysInAFieldMoveBetweenTheWaters) {
     EXPECT_EQ(Number(Reads(492)[0]), 40.0);
 }
 
+// Every way of leaving a water reads it first, as NEXT does: the keys in a
+// field, the keys with the form holding the keyboard, PREVIOUS, NEXT and GO TO
+// #. A third water typed in full while being added is kept, counted, and
+// found again with GO TO # 3 (seen failing with the form's keys: the water
+// gone, GO TO refused "a water from 1 to 2", in 8 of 8 ways; GO TO # 1 read it
+// and dropped it); an edit of water 2 (calcium 200 to 150, ID to EDITED) is
+// there when GO TO # 2 comes back (seen failing: calcium 200 and no ID with
+// the form's keys). Moving on from the last water asks whether to add one,
+// answered No.
+TEST_F(MultiMixInputRun, EveryWayOfLeavingAWaterKeepsIt) {
+    struct Way {
+        const char* name;
+        const char* steps;
+        bool forward;  // past the last water: the question is asked
+        bool whileAdding = true;
+    };
+    const Way ways[] = {
+        {"PgUp in a field", "dialog 115 key 400 PgUp\n", false},
+        {"PgDn in a field", "dialog 115 key 400 PgDn\n", true},
+        {"PgUp", "dialog 115 key 0 PgUp\n", false},
+        {"PgDn", "dialog 115 key 0 PgDn\n", true},
+        {"Up", "dialog 115 key 0 Up\n", false},
+        {"Down", "dialog 115 key 0 Down\n", true},
+        {"Home", "dialog 115 key 0 Home\n", false},
+        {"End", "dialog 115 key 0 End\n", false},
+        {"1", "dialog 115 key 0 1\n", false},
+        {"3", "dialog 115 key 0 3\n", false},
+        {"PREVIOUS", "dialog 115 press 521\n", false},
+        // ADD NEW is greyed while a water is being added: NEXT leaves an edit.
+        {"NEXT", "dialog 115 press 520\n", true, false},
+        {"GO TO # 1", "dialog 115 set 523 1\ndialog 115 press 522\n", false},
+    };
+    const std::string water =
+        "dialog 115 set 404 1000\ndialog 115 set 414 1700\ndialog 115 set 419 200\n"
+        "dialog 115 set 492 30\n";
+    // Two waters stored, the third being added and typed in full.
+    const std::string added = "answer yes Last Analysis\nanswer yes Last Analysis\n" + water +
+                              "dialog 115 set 400 100\ndialog 115 press 1\ndialog 115 next\n"
+                              "dialog 115 press 520\n" +
+                              water +
+                              "dialog 115 set 400 200\ndialog 115 press 1\ndialog 115 next\n"
+                              "dialog 115 press 520\n" +
+                              water + "dialog 115 set 394 MM-3\ndialog 115 set 400 350\n";
+    // The three waters mixed; water 2 edited.
+    const std::string edited = Script("multimix-three-waters.tvs") +
+                               "dialog 115 set 523 2\ndialog 115 press 522\n"
+                               "dialog 115 set 400 150\ndialog 115 set 394 EDITED\n";
+    const std::string reads =
+        "dialog 115 read 519\ndialog 115 read 524\ndialog 115 read 400\ndialog 115 read 394\n"
+        "dialog 115 press 2\nmenu 113\n";
+    const std::string question = "Do you wish to add a new Analysis?";
+    for (const Way& way : ways)
+        for (const bool adding : {true, false}) {
+            if (adding && !way.whileAdding) continue;
+            SCOPED_TRACE(std::string(way.name) + (adding ? ", water 3 being added" : ", an edit"));
+            Fresh();
+            ResetMultiMixRecords();
+            ResetMultiMixInputRecords();
+            std::filesystem::remove(folder / "ws.KRV");
+            const char* back = adding ? "3" : "2";
+            std::string script = (adding ? added : edited) +
+                                 (adding && way.forward ? "answer no Last Analysis\n" : "") +
+                                 way.steps + "dialog 115 set 523 " + back +
+                                 "\ndialog 115 press 522\n" + reads;
+            ASSERT_EQ(Run(script + kQuit), 0) << Log();
+            const std::string log = Log();
+            EXPECT_EQ(log.find("a water from 1 to"), std::string::npos) << log;
+            EXPECT_EQ(Reads(519), (std::vector<std::string>{back})) << log;
+            EXPECT_EQ(Reads(524), (std::vector<std::string>{"3"})) << log;
+            ASSERT_EQ(Reads(400).size(), 1u) << log;
+            EXPECT_EQ(Number(Reads(400)[0]), adding ? 350.0 : 150.0) << log;
+            EXPECT_EQ(Reads(394), (std::vector<std::string>{adding ? "MM-3" : "EDITED"})) << log;
+            // Asked when water 2 and 3 were added, and once more when a move
+            // went on from the last water.
+            size_t asked = 0;
+            for (size_t at = log.find(question); at != std::string::npos;
+                 at = log.find(question, at + 1))
+                ++asked;
+            EXPECT_EQ(asked, 2u + (adding && way.forward ? 1u : 0u)) << log;
+        }
+}
+
+// What the multi-mix input keeps as the source water's form keeps it: a pH of
+// 0 typed reads 0 after OK and after MIX (seen failing: 7.0000 after OK), and
+// a gas flow at the top its refusal states in Mm3/D or Mm3/Hr, left as the
+// form shows it (four figures, "2.832e+28") through OK, ADD NEW, PREVIOUS and
+// MIX, keeps the number it holds: the saved file opens (seen failing: the
+// four-figure text read back above the top, "record 176 ... Gas Flow
+// (2.832e+28) is above 2.83168e+28").
+TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
+    const std::string water =
+        "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+        "dialog 115 set 419 200\ndialog 115 set 492 50\n";
+    ASSERT_EQ(Run("answer yes Last Analysis\n" + water +
+                  "dialog 115 set 407 0\ndialog 115 press 1\ndialog 115 next\n"
+                  "dialog 115 read 407\ndialog 115 press 520\n" +
+                  water +
+                  "dialog 115 press 527\nmenu 113\ndialog 115 set 523 1\ndialog 115 press 522\n"
+                  "dialog 115 read 407\ndialog 115 press 2\nmenu 113\n" +
+                  kQuit),
+              0)
+        << Log();
+    const std::vector<std::string> ph = Reads(407);
+    ASSERT_EQ(ph.size(), 2u) << Log();
+    for (const std::string& read : ph) EXPECT_EQ(Number(read), 0.0) << "read \"" << read << "\"";
+
+    // A fresh start in a fresh folder: no units of the run before.
+    auto afresh = [this] {
+        Fresh();
+        ResetMultiMixRecords();
+        ResetMultiMixInputRecords();
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry.path());
+    };
+    for (const int gasUnit : {1, 2}) {
+        SCOPED_TRACE(gasUnit == 1 ? "Mm3/D" : "Mm3/Hr");
+        afresh();
+        const std::string units =
+            "dialog 29 scroll 658 down " + std::to_string(gasUnit) + "\ndialog 29 press 1\nmenu 1065\n";
+        // The top, as the form's refusal of a larger flow states it.
+        ASSERT_EQ(Run(units + "dialog 80 set 460 1\ndialog 80 set 480 1e38\ndialog 80 press 1\n"
+                              "dialog 80 press 2\nmenu 1030\n" +
+                      kQuit),
+                  0)
+            << Log();
+        const std::vector<std::string> refusals =
+            LinesAfter(Log(), "message box \"WARNING\": \"\"1e38\"");
+        ASSERT_EQ(refusals.size(), 1u) << Log();
+        const size_t from = refusals[0].find("(0 to ") + 6;
+        const std::string top =
+            refusals[0].substr(from, refusals[0].find_first_of(" )", from) - from);
+        afresh();
+        ASSERT_EQ(Run("answer yes Last Analysis\n" + units + water +
+                      "dialog 115 set 460 1000\ndialog 115 set 480 " + top +
+                      "\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" + water +
+                      "dialog 115 press 521\ndialog 115 read 480\ndialog 115 press 527\n"
+                      "menu 113\nfile \\G.KRV\nmenu 1022\nmenu 1019\nfile \\G.KRV\nmenu 1020\n" +
+                      kQuit),
+                  0)
+            << Log();
+        EXPECT_FALSE(Log().find("outside the range") != std::string::npos) << Log();
+        EXPECT_NE(Log().find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << Log();
+        ASSERT_EQ(Reads(480).size(), 1u) << Log();
+        EXPECT_NEAR(Number(Reads(480)[0]), std::strtod(top.c_str(), nullptr),
+                    1e-3 * std::strtod(top.c_str(), nullptr));
+    }
+}
+
 // Two waters at 300 s and 1 day (weights 10 and 20) with a product whose
 // limits need an hour of residence: the residence time follows its unit.
 // In hours the form shows each water's time in hours; OK left as shown, a save,
