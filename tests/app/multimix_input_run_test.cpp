@@ -558,6 +558,56 @@ TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
     }
 }
 
+// A blend of a water whose calculation runs to the engine's bound, mixed
+// with an everyday one: with an oil flow at its top beside a gas flow, or with
+// 1,000 atm of H2S at 1,000 atm, as water 1 or as water 2. The blend holds its
+// alkalinity (eq/L), total carbonate and hydrogen and hydroxide amounts at the
+// engine's bound, as a water's own calculation holds its results: the saved
+// working analysis, mixed water and figures are finite and Open finds none of
+// them infinite (seen failing: "record 17 (working analysis): Alkalinity
+// (eq/L) is infinite", then "record 245 (referenceOutputs.hydroxideMass): the
+// value is infinite").
+TEST_F(MultiMixInputRun, ABlendAtTheEnginesBoundIsStoredFinite) {
+    auto water = [](int k) {
+        return "dialog 115 set 407 8.1\ndialog 115 set 400 40" + std::to_string(k) +
+               "\ndialog 115 set 404 10760\ndialog 115 set 414 19400\ndialog 115 set 419 142\n"
+               "dialog 115 set 471 0.02\ndialog 115 set 460 1000\ndialog 115 set 492 50\n";
+    };
+    const std::pair<const char*, std::string> edges[] = {
+        {"oil at its top",
+         "dialog 115 set 429 2\ndialog 115 set 480 5\ndialog 115 set 479 6.2898e27\n"},
+        {"1,000 atm of H2S", "dialog 115 set 821 1000\ndialog 115 set 429 1000\n"},
+    };
+    for (const auto& [what, edge] : edges)
+        for (const int at : {1, 2}) {
+            SCOPED_TRACE(std::string(what) + " in water " + std::to_string(at));
+            Fresh();
+            ResetMultiMixRecords();
+            ResetMultiMixInputRecords();
+            std::filesystem::remove(folder / "B.KRV");
+            ASSERT_EQ(Run("answer yes Last Analysis\n" + water(1) + (at == 1 ? edge : "") +
+                          "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
+                          water(2) + (at == 2 ? edge : "") +
+                          "dialog 115 press 527\nmenu 113\nfile \\B.KRV\nmenu 1022\nmenu 1019\n"
+                          "file \\B.KRV\nmenu 1020\n" +
+                          kQuit),
+                      0)
+                << Log();
+            const std::string log = Log();
+            EXPECT_EQ(log.find("is infinite"), std::string::npos) << log;
+            EXPECT_EQ(log.find("(working analysis)"), std::string::npos) << log;
+            const std::string file = Read("B.KRV");
+            ASSERT_EQ(file.size(), 203243u) << log;
+            for (const int record : {17, 173, 243, 244, 245}) {
+                const workfile::RecordRow& r = workfile::kRecordTable[record];
+                for (size_t at = r.offset + (r.size == 268 ? 12 : 0); at < r.offset + r.size;
+                     at += 4)
+                    EXPECT_TRUE(std::isfinite(At<float>(file, at)))
+                        << "record " << record << " byte " << at - r.offset;
+            }
+        }
+}
+
 // Two waters at 300 s and 1 day (weights 10 and 20) with a product whose
 // limits need an hour of residence: the residence time follows its unit.
 // In hours the form shows each water's time in hours; OK left as shown, a save,
