@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "common/byte_io.h"
-#include "common/packed_date.h"
 #include "common/whatif_settings.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
@@ -138,14 +137,6 @@ void DefaultGraphChoice() {
     std::memcpy(graphIndexCodes, windowCodes, sizeof windowCodes);
 }
 
-// The multi-mix waters of those versions kept their dates as month x 10000 +
-// day x 100 + two-digit year (below 80 for 20yy); the input shows packed ones.
-void RepackMultiMixDate(int32_t& date) {
-    if (date <= 0 || date >= 130000) return;
-    const int yy = date % 100;
-    date = PackDate(DateParts{yy < 80 ? 2000 + yy : 1900 + yy, date / 10000, (date / 100) % 100});
-}
-
 }  // namespace
 
 float legacy::RepairedStoredValue(int element, float v) {
@@ -255,10 +246,6 @@ void FinishLegacyLoad(int16_t version, win::HWND owner) {
         for (WaterAnalysis* w : {&surfaceWater, &injectionWater, &formationWater}) {
             NormalizeStoredDate(&w->reportDate);
             NormalizeStoredDate(&w->sampleDate);
-        }
-        for (WaterAnalysis& w : multiMixState.sourceWaters) {
-            RepackMultiMixDate(w.reportDate);
-            RepackMultiMixDate(w.sampleDate);
         }
         RebuildPhAlkLine(owner);
     }
