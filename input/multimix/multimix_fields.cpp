@@ -103,19 +103,18 @@ void ShowDefaultsOnly(win::HWND dialog) {
 }
 
 // Every field from the water as typed (its stored values only when nothing
-// typed is known); a temperature, density or pressure of 0 first becomes its
-// default in the water itself, and so does a pH of 0 of a water never typed.
+// typed is known); of a water never typed, a pH, temperature, density or
+// pressure of 0 first becomes its default in the water itself.
 void ShowWaterValues(win::HWND dialog, WaterAnalysis& w) {
     const int k = multiMixState.editIndex;
     float* entered = sourceValuesAsEntered[k];
     const bool typedKnown = HoldsEnteredValues(entered);
+    // A water typed keeps its 0 (a pH of 0, 0 degrees C, no pressure), as on
+    // the analysis form; only a water never typed takes the defaults.
     for (const DefaultField& d : kDefaults) {
         double v = 0.0;
-        // A pH of 0 typed is the pH of the water, as on the analysis form.
-        if (typedKnown && d.element == E::kPh) continue;
-        if (w.values[d.element] == 0.0f && d.value(v)) w.values[d.element] = ToStoredFloat(v);
-        if (typedKnown && entered[d.element] == 0.0f && d.value(v))
-            entered[d.element] = ToStoredFloat(v);
+        if (!typedKnown && w.values[d.element] == 0.0f && d.value(v))
+            w.values[d.element] = ToStoredFloat(v);
     }
     float shown[E::kCount];
     ValuesAsTyped(w.values, entered, true, shown);

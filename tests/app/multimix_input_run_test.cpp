@@ -492,8 +492,9 @@ TEST_F(MultiMixInputRun, EveryWayOfLeavingAWaterKeepsIt) {
         }
 }
 
-// What the multi-mix input keeps as the source water's form keeps it: a pH of
-// 0 typed reads 0 after OK and after MIX (seen failing: 7.0000 after OK), and
+// What the multi-mix input keeps as the source water's form keeps it: a pH and
+// a pressure of 0 typed read 0 after OK and after MIX (seen failing: pH
+// 7.0000 and pressure 1.0000 after OK), and
 // a gas flow at the top its refusal states in Mm3/D or Mm3/Hr, left as the
 // form shows it (four figures, "2.832e+28") through OK, ADD NEW, PREVIOUS and
 // MIX, keeps the number it holds: the saved file opens (seen failing: the
@@ -504,17 +505,21 @@ TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
         "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
         "dialog 115 set 419 200\ndialog 115 set 492 50\n";
     ASSERT_EQ(Run("answer yes Last Analysis\n" + water +
-                  "dialog 115 set 407 0\ndialog 115 press 1\ndialog 115 next\n"
-                  "dialog 115 read 407\ndialog 115 press 520\n" +
+                  "dialog 115 set 407 0\ndialog 115 set 429 0\ndialog 115 press 1\n"
+                  "dialog 115 next\ndialog 115 read 407\ndialog 115 read 429\n"
+                  "dialog 115 press 520\n" +
                   water +
                   "dialog 115 press 527\nmenu 113\ndialog 115 set 523 1\ndialog 115 press 522\n"
-                  "dialog 115 read 407\ndialog 115 press 2\nmenu 113\n" +
+                  "dialog 115 read 407\ndialog 115 read 429\ndialog 115 press 2\nmenu 113\n" +
                   kQuit),
               0)
         << Log();
-    const std::vector<std::string> ph = Reads(407);
-    ASSERT_EQ(ph.size(), 2u) << Log();
-    for (const std::string& read : ph) EXPECT_EQ(Number(read), 0.0) << "read \"" << read << "\"";
+    for (const int control : {407, 429}) {
+        const std::vector<std::string> zero = Reads(control);
+        ASSERT_EQ(zero.size(), 2u) << Log();
+        for (const std::string& read : zero)
+            EXPECT_EQ(Number(read), 0.0) << control << " read \"" << read << "\"";
+    }
 
     // A fresh start in a fresh folder: no units of the run before.
     auto afresh = [this] {
