@@ -246,7 +246,8 @@ void OnPrevious(win::HWND dialog) {
     SetNextButton(dialog, kept);
 }
 
-// A number that names no stored water is refused before anything is read. No
+// A number that names no stored water is refused before anything is read; a
+// water being added that was typed is kept first, as NEXT keeps it. No
 // snapshot: the next change test finds the water reached changed.
 void OnGoTo(win::HWND dialog) {
     ClampMultiMixIndices();
@@ -260,11 +261,41 @@ void OnGoTo(win::HWND dialog) {
         return;
     }
     if (!ReadAndMark(dialog)) return;
-    RecalcMultiMixRecordIfChanged(true);
+    KeepWaterBeingAdded(RecalcMultiMixRecordIfChanged(true));
     ShowMultiMixWindows();
     GoToMultiMixRecord(dialog, static_cast<int>(typed));
     ShowMultiMixWindows();
     SetNextButton(dialog, true);
+}
+
+// A moving key with the dialog holding the keyboard leaves the water as its
+// button does: the water shown is read (and calculated when changed, a water
+// being added kept) before the move. Page Up and Up are PREVIOUS, Page Down
+// and Down NEXT; End, Home, '1' and '3' read the same way, then jump.
+bool OnKey(win::HWND dialog, int virtualKey) {
+    switch (virtualKey) {
+        case win::VK_PRIOR:
+        case win::VK_UP:
+            OnPrevious(dialog);
+            return true;
+        case win::VK_NEXT:
+        case win::VK_DOWN:
+            OnNext(dialog);
+            return true;
+        case win::VK_END:
+        case win::VK_HOME:
+        case '1':
+        case '3':
+            break;
+        default:
+            return false;
+    }
+    if (!ReadAndMark(dialog)) return true;
+    KeepWaterBeingAdded(RecalcMultiMixRecordIfChanged(true));
+    ShowMultiMixWindows();
+    (void)MultiMixKey(dialog, virtualKey);
+    LoadMultiMixRecord();
+    return true;
 }
 
 // What was typed is read first, so that the units dialog converts it with the
@@ -439,7 +470,7 @@ win::INT_PTR MultiMixDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam
             win::SetWindowLongPtr(dialog, win::DWL_MSGRESULT, win::DLGC_WANTARROWS);
             return win::TRUE;
         case win::WM_KEYDOWN:
-            return MultiMixKey(dialog, static_cast<int>(wParam)) ? win::TRUE : win::FALSE;
+            return OnKey(dialog, static_cast<int>(wParam)) ? win::TRUE : win::FALSE;
         case win::WM_CTLCOLOREDIT:
         case win::WM_CTLCOLORSTATIC:
             return FormControlColour(wParam, lParam, msg == win::WM_CTLCOLOREDIT, false);

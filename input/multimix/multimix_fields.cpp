@@ -26,6 +26,7 @@
 #include "platform/window/window.h"
 #include "resources/dialog_ids.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/calendar/date_text.h"
 #include "shell/records.h"
 
 namespace {
@@ -102,17 +103,18 @@ void ShowDefaultsOnly(win::HWND dialog) {
 }
 
 // Every field from the water as typed (its stored values only when nothing
-// typed is known); a pH, temperature, density or pressure of 0 first becomes
-// its default in the water itself.
+// typed is known); of a water never typed, a pH, temperature, density or
+// pressure of 0 first becomes its default in the water itself.
 void ShowWaterValues(win::HWND dialog, WaterAnalysis& w) {
     const int k = multiMixState.editIndex;
     float* entered = sourceValuesAsEntered[k];
     const bool typedKnown = HoldsEnteredValues(entered);
+    // A water typed keeps its 0 (a pH of 0, 0 degrees C, no pressure), as on
+    // the analysis form; only a water never typed takes the defaults.
     for (const DefaultField& d : kDefaults) {
         double v = 0.0;
-        if (w.values[d.element] == 0.0f && d.value(v)) w.values[d.element] = ToStoredFloat(v);
-        if (typedKnown && entered[d.element] == 0.0f && d.value(v))
-            entered[d.element] = ToStoredFloat(v);
+        if (!typedKnown && w.values[d.element] == 0.0f && d.value(v))
+            w.values[d.element] = ToStoredFloat(v);
     }
     float shown[E::kCount];
     ValuesAsTyped(w.values, entered, true, shown);
@@ -217,7 +219,9 @@ bool RowChanged(const float* row, const float* before) {
 }  // namespace
 
 int32_t RepackOldDate(int32_t date) {
-    if (date <= 0 || date >= kOldDateLimit) return date;
+    // 01-01-1900 to 12-31-1912 are below the limit too: a date that reads as
+    // one is kept, as the analysis form keeps it.
+    if (date <= 0 || date >= kOldDateLimit || IsPackedDate(date)) return date;
     const int month = date / 10000;
     const int day = (date / 100) % 100;
     const int yy = date % 100;
@@ -324,7 +328,7 @@ void ReadMultiMixFields(win::HWND dialog) {
     WaterAnalysis& w = ShownWater();
     std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
     ReadIdentification(dialog, w);
-    m.weightPercent[k] = ReadFieldNumber(dialog, M::kWeight);
+    m.weightPercent[k] = ReadFieldNumberAsShown(dialog, M::kWeight);
     for (int i = 0; i < 4; ++i)
         ReadStoredText(dialog, kDescriptionEdits[i], m.descriptions[k].text[i]);
     // The ID whole, as the analysis form keeps it.
@@ -338,8 +342,9 @@ void ReadMultiMixFields(win::HWND dialog) {
     DeriveDensity(before);
     float row[E::kCount];
     std::memcpy(row, before, sizeof row);
+    // A field left as shown keeps the number it holds, not its rounded text.
     for (const ElementField& f : ElementFields())
-        row[f.element] = ReadFieldNumber(dialog, f.controlId);
+        row[f.element] = ReadFieldNumberAsShown(dialog, f.controlId);
     row[E::kPh] = ReadPh(dialog, w, entered);
     formPolyphosphate = row[E::kPolyphosphate];
     formOxalate = row[E::kOxalate];
@@ -352,7 +357,7 @@ void ReadMultiMixFields(win::HWND dialog) {
 
     const auto acids = AcidFields();
     for (size_t i = 0; i < acids.size(); ++i)
-        organicAcids[i] = m.organicAcids[k][i] = ReadFieldNumber(dialog, acids[i]);
+        organicAcids[i] = m.organicAcids[k][i] = ReadFieldNumberAsShown(dialog, acids[i]);
     ReadStoredText(dialog, C::kDescription4, m.descriptions[k].text[kCommentsText]);
 
     // The total alkalinity by the water form's rule, whatever the mode.

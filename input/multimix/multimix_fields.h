@@ -36,7 +36,8 @@ void LoadMultiMixRecord();
 [[nodiscard]] int32_t MultiMixRecordChanged();
 
 // A date kept in the older form month x 10000 + day x 100 + two-digit year
-// (any date below 130000) in the packed form; other dates as they are.
+// (below 130000 and no packed date) in the packed form; other dates, the
+// packed 1900 to 1912 among them, as they are.
 [[nodiscard]] int32_t RepackOldDate(int32_t date);
 
 // The residence block of a water for `value` typed in the unit `unitCode`

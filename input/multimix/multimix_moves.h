@@ -24,8 +24,8 @@ void PrevMultiMixRecord(win::HWND dialog);
 // above 12 the twelfth.
 void GoToMultiMixRecord(win::HWND dialog, int number);
 
-// A key pressed on the dialog: Page Up and Up the previous water, Page Down
-// and Down the next, End the last, Home and '1' the first, '3' the last; the
-// water is shown (its fields are not read) and the pages follow. False for any
-// other key.
+// The move of a key pressed on the dialog: Page Up and Up the previous water,
+// Page Down and Down the next, End the last, Home and '1' the first, '3' the
+// last; the water is shown and the pages follow. The caller reads the water
+// being left first. False for any other key.
 bool MultiMixKey(win::HWND dialog, int virtualKey);

@@ -68,7 +68,7 @@ void ReadValues(win::HWND form) {
     const float typedPh = ReadFieldNumber(form, C::kPh);
     // A residence time left as shown is the one stored, not its rounded text.
     const double residence = ReadFieldValueAsShown(form, C::kResidenceTime);
-    corrosionTarget = ReadFieldNumber(form, C::kCorrosionTarget);
+    corrosionTarget = ReadFieldNumberAsShown(form, C::kCorrosionTarget);
     const auto acids = AcidFields();
     for (size_t i = 0; i < acids.size(); ++i) organicAcids[i] = ReadFieldNumber(form, acids[i]);
     formPolyphosphate = v[E::kPolyphosphate];

@@ -99,7 +99,7 @@ void ShowStoredValues(win::HWND form, int32_t water) {
 }
 
 // A new water: pH 7, 25 degrees C (77 F, 298.16 K), the density of water and one
-// atmosphere in the user's units, no pCO2 or pH2S.
+// atmosphere in the user's units, no pCO2 or pH2S, the corrosion target in force.
 void ShowNewWaterDefaults(win::HWND form) {
     std::memset(redFields, 0, sizeof redFields);
     WriteFieldNumber(form, C::kPh, 7.0, kValueDigits);
@@ -125,6 +125,9 @@ void ShowNewWaterDefaults(win::HWND form) {
     WriteFieldNumber(form, C::kPco2, 0.0, kValueDigits);
     WriteFieldNumber(form, C::kPh2s, 0.0, kValueDigits);
     WriteResidence(form);
+    // One corrosion target serves the three waters: a new water's form shows
+    // the one in force, so that its OK keeps it.
+    WriteFieldNumber(form, C::kCorrosionTarget, corrosionTarget, kValueDigits);
 }
 
 }  // namespace

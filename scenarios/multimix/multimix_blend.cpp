@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "engine/carbonate/carbonate_math.h"
+#include "engine/saturation/plain_store.h"
 #include "scenarios/frame/blend_basis.h"
 
 namespace {
@@ -137,13 +138,15 @@ void SetBlendCarbonateSystem(const BlendSums& sums, double kw, WaterAnalysis& mi
     const double carbonateMg = m[AE::kCarbonate];
     const double totalCarbonate =
         bicarbonate / kHco3MgPerMol + carbonateMg / kCo3MgPerMol + m[AE::kAcidity] / kH2co3MgPerMol;
-    m[AE::kTotalCarbonate] = c[AE::kTotalCarbonate] = static_cast<float>(totalCarbonate);
+    // Waters whose calculation held a species at the engine's bound blend to
+    // amounts no float holds: the blend keeps them at that bound too.
+    m[AE::kTotalCarbonate] = c[AE::kTotalCarbonate] = PlainToFloat(totalCarbonate);
 
     // Alkalinity (eq/L) = HCO3- + 2 CO3-- + OH- - H+, the ions at the mean pH.
     const double h = std::pow(10.0, -sums.meanPh);
     const double alkalinity = bicarbonate / kHco3MgPerMol + carbonateMg / kCo3MgPerEq +
                               Ratio(kw, h * sums.gammaOH) - Ratio(h, sums.gammaH);
-    m[AE::kAlkalinityEq] = static_cast<float>(alkalinity);
+    m[AE::kAlkalinityEq] = PlainToFloat(alkalinity);
     c[AE::kAlkalinityEq] = 0.0f;
 
     const double ph = -std::log10(sums.hydrogenActivity);
@@ -157,6 +160,6 @@ void SetBlendDerivedFigures(const CarbonateState& carbonate, ReferenceCarbonate&
                                 carbonate.bicarbonateMass / (kHco3MgPerMol / 1000.0) +
                                 carbonate.co2Mass / (kH2co3MgPerMol / 1000.0)) /
                                1000.0;
-    outputs.hydroxideMass = static_cast<float>(carbonate.ohMolality * kHydroxideMgPerMol);
-    outputs.hydrogenMass = static_cast<float>(carbonate.hMolality * kHydrogenMgPerMol);
+    outputs.hydroxideMass = PlainToFloat(carbonate.ohMolality * kHydroxideMgPerMol);
+    outputs.hydrogenMass = PlainToFloat(carbonate.hMolality * kHydrogenMgPerMol);
 }

@@ -442,6 +442,38 @@ TEST_F(UserValuesRun, EveryTypedFieldComesBackThroughCopyPasteAndSaveOpen) {
         EXPECT_EQ(opened[i], reads[i % perForm]) << "after Open, form " << i / perForm;
 }
 
+// A corrosion target of 5 typed on one water's form, the other two waters
+// then typed on their forms: each of those shows the 5 and its OK keeps it,
+// the first form shows it again, and the saved file holds it and gives it back
+// after New and Open; from each of the three forms (seen failing: the other
+// forms showed the field blank, their OK stored 0, the first form then read
+// 0.00 and the file held 0).
+TEST_F(UserValuesRun, TheCorrosionTargetIsKeptAcrossTheThreeForms) {
+    const Form* const forms[] = {&kSource, &kInjection, &kFormation};
+    for (const Form* first : forms) {
+        SCOPED_TRACE(first->name);
+        Fresh();
+        std::filesystem::remove(folder / "C.KRV");
+        std::string script = kSeaWater + "dialog 80 set 643 5\n" + OkAndOpen(*first);
+        for (const Form* other : forms)
+            if (other != first)
+                script += "dialog 80 read 643\n" + kSeaWater + OkAndOpen(*other);
+        const std::string readFirst =
+            "dialog 80 read 643\ndialog 80 press 2\nmenu " + std::to_string(first->menu) + "\n";
+        script += readFirst + "file \\C.KRV\nmenu 1022\nmenu 1019\nfile \\C.KRV\nmenu 1020\n" +
+                  readFirst + "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+        ASSERT_EQ(Run(script), 0) << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        const std::vector<std::string> shown = Reads(643);
+        ASSERT_EQ(shown.size(), 4u) << Log();
+        for (const std::string& read : shown)
+            EXPECT_EQ(std::strtod(read.c_str(), nullptr), 5.0) << "read \"" << read << "\"";
+        const std::vector<uint8_t> file = Bytes("C.KRV");
+        ASSERT_EQ(file.size(), 203243u) << Log();
+        EXPECT_EQ(bytes::GetF32(file.data() + 77144), 5.0f);
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/byte_io.h"
 #include "common/packed_date.h"
@@ -202,6 +206,62 @@ TEST_F(WaterEntryRun, FirstMultiMixWaterKeepsItsDates) {
     EXPECT_EQ(w.sampleDate, PackDate(DateParts{2020, 1, 2}));
     EXPECT_EQ(w.reportDate, PackDate(DateParts{2021, 3, 4}));
     EXPECT_EQ(w.sampleTime, 1230);
+}
+
+// A date of each decade from 1900 to 2099, typed as sample and report date on
+// the source water's form, copied and pasted into the multi-mix input, typed
+// on a second multi-mix water, mixed, saved, opened after New: every form
+// shows the dates typed, and the file opens (seen failing: on the multi-mix
+// input 01-01-1901 read 01-01-2001, 07-04-1905 05-07-2004, 12-31-1912
+// 12-12-2031 and 01-01-1900 00-01-2001, at once after the paste; the form then
+// refused its own date and the saved file "Report Date (101) is not a date").
+TEST_F(WaterEntryRun, DatesOfEveryDecadeAreKept) {
+    std::vector<std::pair<std::string, std::string>> dates = {{"01-01-1900", "01-01-1901"},
+                                                              {"07-04-1905", "12-31-1912"}};
+    for (int decade = 1900; decade < 2100; decade += 20) {
+        auto date = [](int year) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%02d-%02d-%04d", year / 10 % 12 + 1,
+                          10 + year / 10 % 19, year + year / 10 % 10);
+            return std::string(text);
+        };
+        dates.emplace_back(date(decade), date(decade + 10));
+    }
+    auto reads = [](int dialog) {
+        const std::string d = "dialog " + std::to_string(dialog);
+        return d + " read 391\n" + d + " read 395\n";
+    };
+    for (const auto& [sample, report] : dates) {
+        SCOPED_TRACE(sample + " " + report);
+        Fresh();
+        std::filesystem::remove(folder / "D.KRV");
+        auto type = [&](int dialog) {
+            const std::string d = "dialog " + std::to_string(dialog);
+            return d + " set 391 " + sample + "\n" + d + " set 395 " + report + "\n";
+        };
+        const std::string script =
+            type(80) +
+            "dialog 80 set 400 100\ndialog 80 set 419 140\ndialog 80 press 1278\n"
+            "dialog 80 press 1\nmenu 1030\n" +
+            reads(80) + "dialog 80 press 2\nmenu 1030\nanswer yes Last Analysis\n" +
+            "dialog 115 press 1279\n" + reads(115) +
+            "dialog 115 set 492 50\ndialog 115 press 1\ndialog 115 next\n" + reads(115) +
+            "dialog 115 press 520\ndialog 115 set 400 200\ndialog 115 set 419 140\n" +
+            type(115) +
+            "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
+            "file \\D.KRV\nmenu 1022\nmenu 1019\nfile \\D.KRV\nmenu 1020\n" +
+            reads(80) + "dialog 80 press 2\nmenu 1030\n" +
+            "dialog 115 set 523 1\ndialog 115 press 522\n" + reads(115) +
+            "dialog 115 set 523 2\ndialog 115 press 522\n" + reads(115) +
+            "dialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n"
+            "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+        ASSERT_EQ(Run(script), 0) << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        EXPECT_FALSE(Logged("is not a date")) << Log();
+        EXPECT_FALSE(Logged("typed for")) << Log();
+        EXPECT_EQ(Reads(391), std::vector<std::string>(6, sample)) << Log();
+        EXPECT_EQ(Reads(395), std::vector<std::string>(6, report)) << Log();
+    }
 }
 
 // A text the multi-mix input cannot read is refused there too, and the water

@@ -188,11 +188,13 @@ TEST_F(MultiMixDialogTest, GoToAndPrevious) {
     });
 }
 
-TEST_F(MultiMixDialogTest, KeysMoveWithoutReading) {
+// Each moving key reads the water it leaves, as its button does: the 999
+// typed for water 3 is stored and calculated once, and no other water is.
+TEST_F(MultiMixDialogTest, KeysReadTheWaterTheyLeave) {
     StoreWaters(5);
     multiMixState.editIndex = 2;
     Run([](win::HWND d) {
-        Set(d, C::kCalcium, "999");  // not read by any key
+        Set(d, C::kCalcium, "999");
         win::SetFocus(d);
         const std::pair<int, int> steps[] = {
             {win::VK_END, 4},  {win::VK_HOME, 0}, {'3', 4},        {'1', 0},
@@ -206,8 +208,9 @@ TEST_F(MultiMixDialogTest, KeysMoveWithoutReading) {
         }
         Press(d, M::kCancel);
     });
-    EXPECT_EQ(multiMixState.sourceWaters[2].values[E::kCalcium], 300.0f);
-    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(multiMixState.sourceWaters[2].values[E::kCalcium], 999.0f);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].editIndex, 2);
 }
 
 // ---- Reading and showing ---------------------------------------------------------
