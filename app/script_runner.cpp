@@ -230,10 +230,19 @@ void ScriptRunner::QueueDialogs() {
                         if (!win::IsWindow(dialog)) break;
                         RunDialogStep(dialog, s, *log);
                         log->Poll();  // what the step showed (a refusal's message box)
+                        // What was typed, as the dialog shows it.
+                        const bool typed = s.step == ScriptAction::DialogStep::kSet ||
+                                           s.step == ScriptAction::DialogStep::kType;
+                        if (typed && installed != nullptr) installed->CheckTexts(dialog);
                     }
                 },
                 1);
     }
+}
+
+void ScriptRunner::CheckTexts(win::HWND window) {
+    if (!textCheck_.TakeWindow(window))
+        win::ReportScriptFailure("text-check: a finding could not be written");
 }
 
 void ScriptRunner::TakeSnaps() {

@@ -39,6 +39,8 @@ class ScriptRunner {
   public:
     // Pictures the windows shown since the last action (--snap-windows).
     void TakeSnaps();
+    // Checks the texts of a window (--text-check), as a dialog step left them.
+    void CheckTexts(win::HWND window);
 
   private:
     std::vector<ScriptAction> actions_;

@@ -94,12 +94,14 @@ bool NumbersTouch(const win::TextBox& a, const win::TextBox& b) {
 }
 
 // The height most of a window's numbers stand: their digits' ink, the
-// tallest glyphs a number has. 0 when the window shows no number.
+// tallest glyphs a number has. 0 when the window shows too few numbers to
+// say (a field's one value: "412" stands a pixel lower than "0.00", whose
+// round digits reach over and under the flat ones).
 long NumberHeight(const std::vector<win::TextBox>& boxes) {
     std::vector<long> heights;
     for (const win::TextBox& b : boxes)
         if (IsNumber(b)) heights.push_back(static_cast<long>(b.ink.bottom - b.ink.top));
-    if (heights.empty()) return 0;
+    if (heights.size() < 3) return 0;
     std::nth_element(heights.begin(), heights.begin() + static_cast<long>(heights.size() / 2),
                      heights.end());
     return heights[heights.size() / 2];
@@ -226,6 +228,14 @@ void TextCheck::CheckWindow(win::HWND w) {
     win::GetClassName(w, name, sizeof name);
     std::vector<win::TextBox> boxes = win::TextBoxesOf(w);
     const bool field = std::strcmp(name, "EDIT") == 0;
+    // A field's text, a sentence as well as a value, stands inside its frame,
+    // clear of the pixel row drawn at each edge: a descender or a comma on
+    // the bottom frame reads as cut.
+    if (field)
+        for (const win::TextBox& b : boxes)
+            if (b.ink.top < client.top + 1 || b.ink.bottom > client.bottom - 1)
+                Write(NameOf(w) + ": on the border: " + Quoted(b) + " " + Place(b.ink) + " in " +
+                      Place(client));
     if (field && (win::GetWindowLong(w, win::GWL_STYLE) & win::ES_READONLY) == 0)
         boxes.erase(std::remove_if(boxes.begin(), boxes.end(),
                                    [](const win::TextBox& b) {
@@ -234,13 +244,6 @@ void TextCheck::CheckWindow(win::HWND w) {
                     boxes.end());
     for (const std::string& finding : win::TextBoxFindings(boxes, client, !scrolls))
         Write(NameOf(w) + ": " + finding);
-    // A field's value stands inside its frame, clear of the pixel row drawn
-    // at each edge.
-    if (field)
-        for (const win::TextBox& b : boxes)
-            if (b.ink.top < client.top + 1 || b.ink.bottom > client.bottom - 1)
-                Write(NameOf(w) + ": on the border: " + Quoted(b) + " " + Place(b.ink) + " in " +
-                      Place(client));
     // (A result page's seven-character cells are left to its own tests.)
     for (const win::TextBox& b : boxes)
         if (std::strncmp(name, "Display", 7) != 0 && CutNumber(b)) Write(NameOf(w) + ": number cut: " + Quoted(b) + " " + Place(b.ink));
@@ -260,6 +263,12 @@ void TextCheck::CheckWindow(win::HWND w) {
     for (win::HWND c = win::GetWindow(w, win::GW_CHILD); c != nullptr;
          c = win::GetWindow(c, win::GW_HWNDNEXT))
         CheckWindow(c);
+}
+
+bool TextCheck::TakeWindow(win::HWND window) {
+    if (file_.empty() || window == nullptr || !win::IsWindow(window)) return true;
+    CheckWindow(window);
+    return ok_;
 }
 
 bool TextCheck::Take() {

@@ -4,7 +4,8 @@
 // overlap, and none may run past the client area's left or right edge (nor
 // its top or bottom, where the window does not scroll up and down), a value
 // in a field included; no control's text may run into another control
-// beside it; a field's value stands clear of its frame, no text is partly
+// beside it; a field's text stands clear of its frame (its descenders and
+// commas too), also as it is typed, no text is partly
 // painted over, a graph's number is not cut short of its decimals ("100."),
 // most numbers of a window stand eight pixels high or more
 // and a result page's rows keep their columns. Each finding is
@@ -24,6 +25,8 @@ class TextCheck {
     [[nodiscard]] bool Start(const std::string& file);
     // Checks the windows now shown; false when a finding could not be written.
     bool Take();
+    // Checks one window (a dialog as its fields were just typed into).
+    bool TakeWindow(win::HWND window);
 
   private:
     void CheckWindow(win::HWND window);

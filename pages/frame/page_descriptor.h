@@ -84,5 +84,8 @@ struct PageDescriptor {
 // pages, 85 for the profile pages, and for the two source-water pages 82 while
 // there are at most seven source waters, else 11 x lastWaterIndex + 16.
 [[nodiscard]] int ResultPageWidthCells(PageClass page);
-// The same in pixels for the page font's average character width.
+// The width in pixels of a page window whose client area, beside its sizing
+// frame and vertical scroll bar, holds that many cells of the page font's
+// average character width: the text's last column shows on a small desktop
+// as on a large one.
 [[nodiscard]] int ResultPageWidth(PageClass page, int cellWidth);

@@ -6,6 +6,7 @@
 #include "pages/onewater/one_water_pages.h"
 #include "pages/profiles/profile_recompute.h"
 #include "pages/sources/source_pages.h"
+#include "platform/system/system.h"
 #include "reporttext/waterpages/water_pages.h"
 #include "scenarios/multimix/multimix_records.h"
 
@@ -97,5 +98,6 @@ int ResultPageWidthCells(PageClass page) {
 }
 
 int ResultPageWidth(PageClass page, int cellWidth) {
-    return ResultPageWidthCells(page) * cellWidth;
+    return ResultPageWidthCells(page) * cellWidth + 2 * win::GetSystemMetrics(win::SM_CXFRAME) +
+           win::GetSystemMetrics(win::SM_CXVSCROLL);
 }

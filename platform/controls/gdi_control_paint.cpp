@@ -152,12 +152,17 @@ void PaintEdit(const ControlPaintInfo& info, int lineHeight) {
     Frame(info.hdc, info.client, kFrame);
     const std::string shown = info.text;
     const int x0 = 3;
-    // The line centred, but its baseline kept two pixels above the bottom
-    // edge: in a field as low as the font the digits stand clear of the frame.
+    // The line centred, but its descent kept inside the frame: in a field as
+    // low as the font, a "g", a "p" or a digit-group comma stands clear of the
+    // bottom frame; the line's top may then use the font's leading, which
+    // holds no ink but accents, under the top frame.
     TEXTMETRICA tm{};
-    const int ascent = GetTextMetricsA(info.hdc, &tm) ? static_cast<int>(tm.tmAscent) : lineHeight;
-    const int y0 = std::min(std::max(2, static_cast<int>((info.client.bottom - lineHeight) / 2)),
-                            static_cast<int>(info.client.bottom) - 2 - ascent);
+    const bool measured = GetTextMetricsA(info.hdc, &tm) != 0;
+    const int height = measured ? static_cast<int>(tm.tmHeight) : lineHeight;
+    const int leading = measured ? static_cast<int>(tm.tmInternalLeading) : 0;
+    const int bottom = static_cast<int>(info.client.bottom);
+    const int y0 = std::max(1 - leading,
+                            std::min(std::max(2, (bottom - height) / 2), bottom - 1 - height));
     auto widthTo = [&](int n) {
         SIZE s{};
         GetTextExtentPoint32A(info.hdc, shown.c_str(), n, &s);

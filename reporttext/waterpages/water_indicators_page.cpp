@@ -162,7 +162,7 @@ void Saturation(const Page& p, int top) {
     p.Text(top, 3,
            displaySettings.indexFormat == 0 ? "     SATURATION LEVEL as IAP/Ksp      "
            : p.view.blend                   ? "   SATURATION INDEX as log(IAP/Ksp)    "
-                                            : " SATURATION INDEX as LOG10!(IAP/Ksp)  ");
+                                            : " SATURATION INDEX as LOG10(IAP/Ksp)   ");
     p.Text(top, 44, "BOUND IONS");
     p.Text(top, 59, "Total");
     p.Text(top, 70, "Free");

@@ -16,6 +16,7 @@
 #include "shell/accumulators/selected_params_records.h"
 #include "shell/commands/recalc_multimix.h"
 #include "shell/commands/save_offer.h"
+#include "shell/mainwindow/print_status.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/resultpages/page_routine.h"
@@ -99,13 +100,18 @@ void SaveFileCommand(win::HWND mainWindow) {
         Repaint(mainWindow);
         return;
     }
-    if (SaveWorkFile(mainWindow) == 0) mainWindowState.dataChanged = 0;
+    if (SaveWorkFile(mainWindow) == 0) {
+        mainWindowState.dataChanged = 0;
+        ForgetPrintedDocument(mainWindow);
+    }
     Repaint(mainWindow);
 }
 
 void SaveFileAsCommand(win::HWND mainWindow) {
-    if (ShowSaveAsDialog(mainWindow) == 0 && SaveWorkFile(mainWindow) == 0)
+    if (ShowSaveAsDialog(mainWindow) == 0 && SaveWorkFile(mainWindow) == 0) {
         mainWindowState.dataChanged = 0;
+        ForgetPrintedDocument(mainWindow);
+    }
     Repaint(mainWindow);
 }
 
@@ -115,6 +121,7 @@ void OpenFileCommand(win::HWND mainWindow) {
         return;
     const bool opened = OpenWorkFileDlg(mainWindow) == 0;
     if (opened) {
+        ForgetPrintedDocument(mainWindow);
         // The well profiles' stations in memory were of the waters before;
         // the file holds only some of their tables.
         for (uint16_t& done : resultStatus.wellProfileDone) done = 0;

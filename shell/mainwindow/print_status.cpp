@@ -16,6 +16,20 @@ std::string PrintedStatusText(const std::string& pdfPath) {
     return "Printed to " + pdfPath.substr(slash + 1) + " in " + folder;
 }
 
+void ForgetPrintedDocument(win::HWND mainWindow) {
+    if (mainWindowExtras.printStatus[0] == '\0') return;
+    const std::string note = std::string(" - ") + mainWindowExtras.printStatus;
+    mainWindowExtras.printStatus[0] = '\0';
+    if (mainWindow == nullptr || !win::IsWindow(mainWindow)) return;
+    char title[768] = {};
+    win::GetWindowText(mainWindow, title, sizeof title);
+    std::string caption = title;
+    const std::size_t at = caption.rfind(note);
+    if (at == std::string::npos || at + note.size() != caption.size()) return;
+    caption.erase(at);
+    win::SetWindowText(mainWindow, caption.c_str());
+}
+
 void FollowPrintedDocuments(win::HWND mainWindow) {
     char title[128] = {};
     win::GetWindowText(mainWindow, title, sizeof title);

@@ -9,3 +9,6 @@
 [[nodiscard]] std::string PrintedStatusText(const std::string& pdfPath);
 // Follows every document printed from now on on the window's caption line.
 void FollowPrintedDocuments(win::HWND mainWindow);
+// The caption line back to the program's name alone: the workspace the last
+// print came from was saved, replaced or opened anew.
+void ForgetPrintedDocument(win::HWND mainWindow);

@@ -9,6 +9,7 @@
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
+#include "shell/mainwindow/print_status.h"
 #include "shell/commands/save_offer.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
@@ -56,6 +57,7 @@ void ClearEnteredAndDone(ResultStatus& r) {
 void NewWorkspace(win::HWND mainWindow) {
     if (!OfferToSaveWork(mainWindow)) return;
     mainWindowState.dataChanged = 0;
+    ForgetPrintedDocument(mainWindow);
     ResetWorkspace();
     alkCurveFit = AlkCurveFit{};
     // No water is entered, so none has C2-C5 acids: the forms start from none.

@@ -68,8 +68,9 @@ bool RecreateOpenPages(win::HWND mainWindow) {
     return made;
 }
 
+// Cancel leaves the pages as they are, where they are among the windows.
 void OutputSizeOnScreen(win::HWND mainWindow) {
-    (void)ShowPrintoutSizeDlg(mainWindow);
+    if (ShowPrintoutSizeDlg(mainWindow) == 0) return;
     (void)RecreateOpenPages(mainWindow);
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }

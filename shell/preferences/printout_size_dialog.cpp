@@ -111,9 +111,10 @@ bool Ok(win::HWND dialog) {
 }  // namespace
 
 int ShowPrintoutSizeDlg(win::HWND owner) {
-    (void)win::DialogBoxParamA(mainWindowState.instance, SelectionDialogId::kPrintoutSize, owner,
-                               PrintoutSizeDlgProc, 0);
-    return 0;
+    return win::DialogBoxParamA(mainWindowState.instance, SelectionDialogId::kPrintoutSize, owner,
+                                PrintoutSizeDlgProc, 0) == 1
+               ? 1
+               : 0;
 }
 
 win::INT_PTR PrintoutSizeDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam, win::LPARAM) {
@@ -138,7 +139,7 @@ win::INT_PTR PrintoutSizeDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wP
                 case win::IDCANCEL:
                     displaySettings.linesPerScreen = printoutSizeState.savedLinesPerScreen;
                     printoutSizeState.closing = 1;
-                    win::EndDialog(dialog, 1);
+                    win::EndDialog(dialog, 0);
                     return win::TRUE;
                 default:
                     return win::FALSE;

@@ -5,8 +5,8 @@
 
 #include "platform/window/win_types.h"
 
-// Runs the dialog; returns 0.
+// Runs the dialog; returns 1 after OK, 0 after Cancel.
 int ShowPrintoutSizeDlg(win::HWND owner);
-// Ends with 1 for OK and Cancel alike.
+// Ends with 1 for OK, 0 for Cancel.
 win::INT_PTR PrintoutSizeDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam,
                                  win::LPARAM lParam);

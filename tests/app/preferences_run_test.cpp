@@ -47,6 +47,43 @@ TEST_F(PreferencesRunTest, ThePrintoutSizeIsSavedTypedOrStepped) {
     EXPECT_EQ(Lines(), 51.0) << "a fresh folder starts at 50 lines";
 }
 
+// Cancel in the printout size dialog changes nothing: the pages are not made
+// again, and the one-page summary in front of them stays in front. OK makes
+// them again at the new size.
+TEST_F(PreferencesRunTest, CancelledPrintoutSizeLeavesTheWindowsAsTheyWere) {
+    const std::string water =
+        "dialog 80 set 407 8.1\ndialog 80 set 400 412\ndialog 80 set 404 10760\n"
+        "dialog 80 set 414 19350\ndialog 80 set 419 140\ndialog 80 press 1\nmenu 1030\n";
+    ASSERT_EQ(Run(water + "menu 1248\nwindows\ndialog 79 set 517 30\ndialog 79 press 2\n"
+                          "menu 1008\nwindows\ndialog 79 set 517 30\ndialog 79 press 1\n"
+                          "menu 1008\nanswer no Data has been modified\n"),
+              0)
+        << Log();
+    const std::string log = Log();
+    const size_t cancelled = log.find("> menu 1008");
+    const size_t confirmed = log.find("> menu 1008", cancelled + 1);
+    ASSERT_NE(confirmed, std::string::npos) << log;
+    const std::string afterCancel = log.substr(cancelled, confirmed - cancelled);
+    for (const char* page : {"DisplayMUWater", "DisplayMUValues"}) {
+        EXPECT_EQ(afterCancel.find(std::string("window created ") + page), std::string::npos)
+            << afterCancel;
+        EXPECT_NE(log.find(std::string("window created ") + page, confirmed), std::string::npos)
+            << "OK makes the page again";
+    }
+    const auto listing = [&](size_t from) {
+        std::string shown;
+        std::istringstream in(log.substr(from));
+        std::string line;
+        while (std::getline(in, line) && line != "windows") {}
+        while (std::getline(in, line) && line.rfind("  window ", 0) == 0) shown += line + "\n";
+        return shown;
+    };
+    const std::string before = listing(0);
+    EXPECT_NE(before.find("DisOnePage"), std::string::npos) << log;
+    EXPECT_EQ(listing(cancelled), before);
+    EXPECT_EQ(Lines(), 30.0) << "OK saves the size";
+}
+
 TEST_F(PreferencesRunTest, TheAboutBoxTakesItsTemplateByTheDesktopHeight) {
     EXPECT_EQ(Run("dialog 21 press 1\nmenu 10\n", "1920x1200"), 0);
     Fresh();

@@ -393,7 +393,9 @@ TEST_F(PrintReportsRun, PrintResultOfTheMultiMixInputPrintsTheSourceWater) {
 
 // After a print the main window says where the PDF went, whole, on its caption
 // line, which no page covers: after the program's name, the file's name and
-// its folder. The client area, under the pages, is left as it was.
+// its folder. The client area, under the pages, is left as it was. Saving the
+// workspace, opening one or starting a new one ends the note: the caption is
+// the program's name again.
 TEST_F(PrintReportsRun, TheMainWindowSaysWhereThePrintWent) {
     std::string entry;
     {
@@ -404,13 +406,20 @@ TEST_F(PrintReportsRun, TheMainWindowSaysWhereThePrintWent) {
     }
     ASSERT_EQ(Run(entry + "snap TarvexMainClass before.ppm\nwindows\nprinter PDF\nmenu 1048\n"
                           "snap TarvexMainClass after.ppm\nwindows\n"
-                          "answer no Data has been modified\n"),
+                          "file \\ws.KRV\nmenu 1022\nwindows\n"
+                          "printer PDF\nmenu 1048\nfile \\ws.KRV\nmenu 1020\nwindows\n"
+                          "printer PDF\nmenu 1048\nmenu 1021\nwindows\n"
+                          "printer PDF\nmenu 1048\nanswer no Data has been modified\n"
+                          "menu 1019\nwindows\n"),
               0)
         << Log();
-    const std::vector<fs::path> pdfs = Pdfs();
-    ASSERT_EQ(pdfs.size(), 1u) << Log();
+    ASSERT_EQ(Pdfs().size(), 4u) << Log();
+    const std::vector<fs::path> pdfs = {fs::canonical(folder / "out" /
+                                                      "Surface Water Chemistry Input.pdf")};
     const std::vector<std::string> captions = LinesAfter(Log(), "  window TarvexMainClass ");
-    ASSERT_EQ(captions.size(), 2u) << Log();
+    ASSERT_EQ(captions.size(), 6u) << Log();
+    for (size_t k : {2u, 3u, 4u, 5u})  // after Save As, Open, Save and New
+        EXPECT_EQ(captions[k].substr(0, captions[k].find('"', 1) + 1), "\"Tarvex\"") << k;
     EXPECT_EQ(captions[0].substr(0, captions[0].find('"', 1) + 1), "\"Tarvex\"");
     const std::string printed = "\"Tarvex - Printed to " + pdfs[0].filename().string() + " in " +
                                 pdfs[0].parent_path().string() + "\"";

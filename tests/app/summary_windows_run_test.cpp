@@ -244,13 +244,13 @@ TEST_F(SummaryWindowsRun, ClipboardRefusalsAndTheCascade) {
 
 namespace {
 
-// A long typed ID and descriptions on the one-page summary, opened after a
-// print has set the report fonts up for the printer: the ID goes on below
-// itself rather than over the cation labels (the printed page is drawn by the
-// same layout as the window, and no word of it is printed or painted over
-// another), and the window stays on the desktop's work area, as large as the
-// maximised main window at most, below its menu bar, at 1280 x 1024 and at
-// 1024 x 768.
+// A long typed ID and descriptions on the form, on the water's pages and on
+// the one-page summary, opened after a print has set the report fonts up for
+// the printer: the ID goes on below itself rather than over the cation labels
+// (the printed page is drawn by the same layout as the window, and no word of
+// it is printed or painted over another), and the window stays on the
+// desktop's work area, as large as the maximised main window at most, below
+// its menu bar, at 1280 x 1024 and at 1024 x 768.
 TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
     const std::string id =
         "Sea water SW-1, platform intake, north caisson pump 3 after the coarse strainer";
@@ -286,9 +286,10 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
         std::istringstream words(id);
         for (std::string word; words >> word;)
             EXPECT_NE(text.find(word), std::string::npos) << word;
-        std::istringstream findings(Read("text-check.txt"));
-        for (std::string line; std::getline(findings, line);)
-            EXPECT_NE(line.rfind("DisOnePage", 0), 0u) << line;
+        // Nor does any window the run shows cut or crowd a text: the ID and
+        // the description as they are typed into the form (their descenders
+        // clear of the field's frame), and the ID whole on the water's pages.
+        EXPECT_EQ(Read("text-check.txt"), "");
 
         int left = 0, top = 0, right = 0, bottom = 0;
         int mainLeft = 0, mainTop = 0, mainRight = 0, mainBottom = 0;

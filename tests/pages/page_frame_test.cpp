@@ -415,7 +415,9 @@ TEST_F(PageTest, WidthsInCharacterCells) {
     multiMixState.lastWaterIndex = 7;
     EXPECT_EQ(ResultPageWidthCells(PageClass::kMixedValues), 93);
     multiMixState.lastWaterIndex = 11;
-    EXPECT_EQ(ResultPageWidth(PageClass::kMixedWater, 9), (11 * 11 + 16) * 9);
+    EXPECT_EQ(ResultPageWidth(PageClass::kMixedWater, 9),
+              (11 * 11 + 16) * 9 + 2 * win::GetSystemMetrics(win::SM_CXFRAME) +
+                  win::GetSystemMetrics(win::SM_CXVSCROLL));
 }
 
 TEST_F(PageTest, TitlesFollowTheShownWater) {

@@ -191,7 +191,7 @@ void PrintIndicatorsBody(ReportLayout& l, int line, int col1, int col2, int col3
             if (item == -1)
                 return Heading(l, line, col1,
                                displaySettings.indexFormat != 0
-                                   ? "SATURATION INDEX as LOG10!(IAP/Ksp)"
+                                   ? "SATURATION INDEX as LOG10(IAP/Ksp)"
                                    : "SATURATION RATIO as IAP/Ksp ");
             if (item < 0 || item >= kMineralCount) return;
             l.AddText(line, col1, kMinerals[item].label);

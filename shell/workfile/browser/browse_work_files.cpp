@@ -62,7 +62,7 @@ void ShowHeader(win::HWND dialog, const WorkFileHeader& h) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4d", static_cast<int>(w.sampleTime));
     win::SetDlgItemText(dialog, B::kTime, text);
-    std::snprintf(text, sizeof text, "%d", static_cast<int>(h.working.sampleNumber));
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(w.sampleNumber));
     win::SetDlgItemText(dialog, B::kId, text);
     const int lineIds[4] = {B::kLine1, B::kLine2, B::kLine3, B::kLine4};
     for (int k = 0; k < 4; ++k) {

@@ -119,7 +119,7 @@ TEST_F(IndicatorsLayoutTest, ValueFormsAndUnits) {
     displaySettings.indexFormat = 1;
     results[0] = 0.0f;
     results[1] = 100.0f;
-    EXPECT_EQ(Row(src, S::kSaturation, -1, 0), "SATURATION INDEX as LOG10!(IAP/Ksp)");
+    EXPECT_EQ(Row(src, S::kSaturation, -1, 0), "SATURATION INDEX as LOG10(IAP/Ksp)");
     EXPECT_EQ(Row(src, S::kSaturation, 0), "    N/A");
     EXPECT_EQ(Row(src, S::kSaturation, 1), "   2.00");
     displaySettings.indexFormat = 0;

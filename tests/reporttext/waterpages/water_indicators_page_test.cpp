@@ -63,7 +63,7 @@ TEST_F(WaterPageTest, SaturationRatiosAndIndices) {
     EXPECT_EQ(At(Indicators(0), kFirst, 5, 34, 7), "   1.00");
     EXPECT_EQ(At(Indicators(0), kFirst, 6, 34, 7), "   0.00");
     displaySettings.indexFormat = 1;
-    EXPECT_EQ(At(Indicators(0), kFirst, 3, 3, 38), " SATURATION INDEX as LOG10!(IAP/Ksp)  ");
+    EXPECT_EQ(At(Indicators(0), kFirst, 3, 3, 38), " SATURATION INDEX as LOG10(IAP/Ksp)   ");
     EXPECT_EQ(At(Indicators(0), kFirst, 4, 34, 7), "   0.62");  // log10 4.19289
     EXPECT_EQ(At(Indicators(0), kFirst, 5, 34, 7), "   0.00");
     EXPECT_EQ(At(Indicators(0), kFirst, 6, 34, 7), "    N/A");

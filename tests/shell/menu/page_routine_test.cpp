@@ -99,9 +99,11 @@ TEST_F(PageRoutineTest, MultiMixSummariesWidenFromTheEighthWater) {
         ASSERT_TRUE(ShowResultPages(main,
                                     {{PageClass::kMixedWater, 0}, {PageClass::kMixedValuesOut, 0}},
                                     PageCascade::kStandard, 5));
-        const win::RECT summary = Frame(PageClass::kMixedWater);
+        // The cells fit the client area, beside the frame and the scroll bar.
+        win::RECT summary{}, out{};
+        win::GetClientRect(PageWindowSlot(PageClass::kMixedWater), &summary);
         EXPECT_EQ(summary.right - summary.left, (last < 7 ? 82 : 11 * last + 16) * cw) << last;
-        const win::RECT out = Frame(PageClass::kMixedValuesOut);
+        win::GetClientRect(PageWindowSlot(PageClass::kMixedValuesOut), &out);
         EXPECT_EQ(out.right - out.left, 80 * cw);
         win::DestroyWindow(PageWindowSlot(PageClass::kMixedWater));
         win::DestroyWindow(PageWindowSlot(PageClass::kMixedValuesOut));

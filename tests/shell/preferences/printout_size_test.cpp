@@ -33,7 +33,9 @@ class PrintoutSizeTest : public ShellTest {
         ResetPreferencesRecords();
         win::ClearMessageBoxLog();
     }
-    void Open(const std::function<void(win::HWND)>& steps) {
+    // Runs the dialog through `steps`; what it returns (1 after OK, 0 after
+    // Cancel, which the caller takes as nothing changed).
+    int Open(const std::function<void(win::HWND)>& steps) {
         int opened = 0;
         win::OnDialog(
             SelectionDialogId::kPrintoutSize,
@@ -42,8 +44,9 @@ class PrintoutSizeTest : public ShellTest {
                 steps(d);
             },
             1);
-        EXPECT_EQ(ShowPrintoutSizeDlg(mainWindowState.mainWindow), 0);
+        const int result = ShowPrintoutSizeDlg(mainWindowState.mainWindow);
         EXPECT_EQ(opened, 1);
+        return result;
     }
     static std::string Edit(win::HWND d) {
         char text[32] = {};
@@ -154,21 +157,23 @@ TEST_F(PrintoutSizeTest, CancelRestoresAndWritesNothingAndAFileThatCannotBeMadeI
     displaySettings.linesPerScreen = 50;
     const std::vector<uint8_t> file = ReadFile("zorin.cnf");
     const win::HFONT font = screenFonts.pageFont;
-    Open([&](win::HWND d) {
-        Arrow(d, true);
-        win::SetField(d, C::kLines, "30");
-        win::PressButton(d, win::IDCANCEL);
-    });
+    EXPECT_EQ(Open([&](win::HWND d) {
+                  Arrow(d, true);
+                  win::SetField(d, C::kLines, "30");
+                  win::PressButton(d, win::IDCANCEL);
+              }),
+              0);
     EXPECT_EQ(displaySettings.linesPerScreen, 50.0);
     EXPECT_EQ(ReadFile("zorin.cnf"), file);
     EXPECT_EQ(screenFonts.pageFont, font);
 
     fs::remove(folder / "zorin.cnf");
     fs::create_directory(folder / "zorin.cnf");
-    Open([&](win::HWND d) {
-        win::SetField(d, C::kLines, "30");
-        win::PressButton(d, win::IDOK);
-    });
+    EXPECT_EQ(Open([&](win::HWND d) {
+                  win::SetField(d, C::kLines, "30");
+                  win::PressButton(d, win::IDOK);
+              }),
+              1);
     EXPECT_EQ(displaySettings.linesPerScreen, 30.0);
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_EQ(

@@ -38,15 +38,17 @@ int RowOf(win::HWND d, const char* name) {
 
 class Browser : public WorkFileTest {
   protected:
-    // A saved work file whose surface water is entered, sampled at 9:30.
-    // `date` in the old packing by default (12 May 1996), which the header
-    // shows but the load refuses.
+    // A saved work file whose surface water is entered, sampled at 9:30, and
+    // whose working analysis is a blend with no sample number of its own (as
+    // a mix leaves it). `date` in the old packing by default (12 May 1996),
+    // which the header shows but the load refuses.
     void SaveSurfaceFile(const char* name, int32_t date = 51296) {
         resultStatus.surfaceEntered = 1;
         surfaceWater.sampleTime = 930;
         surfaceWater.values[AnalysisElement::kTemperature] = 77.0f;
         surfaceWater.sampleDate = date;
-        currentAnalysis.sampleNumber = 42;
+        surfaceWater.sampleNumber = 42;
+        currentAnalysis.sampleNumber = 0;
         SetPath(name);
         ASSERT_EQ(SaveWorkFile(nullptr), 0);
     }
@@ -115,11 +117,14 @@ TEST_F(Browser, TheHeaderOfAPickedFile) {
     resultStatus.surfaceEntered = 0;
     resultStatus.injectionEntered = 1;
     injectionWater.sampleTime = 7;
+    injectionWater.sampleNumber = 7;
     SetPath("\\b.KRV");
     ASSERT_EQ(SaveWorkFile(nullptr), 0);
+    // The ID shown is the shown water's, beside its own date and time.
     Browse("b.KRV", [&](win::HWND d) {
         EXPECT_EQ(Text(d, B::kSystemType), "Water Flood");
         EXPECT_EQ(Text(d, B::kTime), "0007");
+        EXPECT_EQ(Text(d, B::kId), "7");
     });
     WriteFile("c.KRV", std::vector<uint8_t>(40, 0));
     Browse("c.KRV", [&](win::HWND d) {
