@@ -21,6 +21,12 @@ void AddIfAny(WaterAnalysis& analysis, int element, std::optional<double> amount
     if (amount) Add(analysis, element, *amount);
 }
 
+// The milliequivalents of a demand in mg/L as CaCO3: in epm reporting the
+// receiving ion takes as many as the chemical moves the alkalinity.
+double Equivalents(double demand) {
+    return demand / carbonate::kCaCO3MgPerEq * 1000.0;
+}
+
 // A demand for a receiving ion under unit codes 0 as the ion (`asIon`), 1 as
 // CaCO3, 2 French degrees (CaCO3 / 10.1), 3 German degrees (CaCO3 / 17.9).
 std::optional<double> IonOrCaco3Amount(double asIon, double asCaco3, uint16_t code) {
@@ -57,9 +63,11 @@ std::optional<double> ChlorideAmount(double demand, uint16_t code) {
     return SaltIonAmount(demand * 35.453 / 50.005, demand, code);
 }
 
-// Calcium from lime (90 % Ca(OH)2, 56 % CaO).
+// Calcium from lime: as many equivalents of calcium as the lime moves the
+// alkalinity (40 g of Ca per 100 g of CaCO3), whatever the strength of the
+// product, which the dose in mg/L of lime carries.
 std::optional<double> CalciumAmount(double demand, uint16_t code) {
-    return IonOrCaco3Amount(demand * 0.9 * 0.56 * 40.0 / 56.0, demand * 0.9, code);
+    return IonOrCaco3Amount(demand * 0.56 * 40.0 / 56.0, demand, code);
 }
 
 // Sodium as the ion with the given mass share of sodium.
@@ -93,10 +101,10 @@ void AddAcidAnionEpm(WaterAnalysis& analysis, uint16_t acid, double demand) {
     switch (acid) {
         case AcidChemical::kSulfuric:
         case AcidChemical::kSulfuric2:
-            Add(analysis, AE::kSulfate, demand * 0.96 / 49.0);
+            Add(analysis, AE::kSulfate, Equivalents(demand));
             break;
         case AcidChemical::kHydrochloric:
-            Add(analysis, AE::kChloride, demand * 0.36461 / 36.461);
+            Add(analysis, AE::kChloride, Equivalents(demand));
             break;
         default:
             break;
@@ -111,10 +119,11 @@ void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand,
             AddIfAny(analysis, AE::kCalcium, CalciumAmount(demand, units.code[UnitItem::kCalcium]));
             break;
         case AlkaliChemical::kSodaAsh:
-            AddIfAny(analysis, AE::kSodium, SodiumAmount(demand, sodiumCode, 0.43396226));
-            break;
         case AlkaliChemical::kSodiumBicarbonate:
         case AlkaliChemical::kCausticSoda:
+            // 23 g of sodium per 50 g of CaCO3: one equivalent of sodium for
+            // each the alkali moves the alkalinity (not 46 / 106, the sodium in
+            // a milligram of soda ash, which the demand as CaCO3 is not).
             AddIfAny(analysis, AE::kSodium, SodiumAmount(demand, sodiumCode, 0.46));
             break;
         case AlkaliChemical::kCausticPotash:
@@ -129,17 +138,15 @@ void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand,
 void AddAlkaliCationEpm(WaterAnalysis& analysis, uint16_t alkali, double demand) {
     switch (alkali) {
         case AlkaliChemical::kLime:
-            Add(analysis, AE::kCalcium, demand * 0.9 * 0.56 * 40.0 / 1120.0);
+            Add(analysis, AE::kCalcium, Equivalents(demand));
             break;
         case AlkaliChemical::kSodaAsh:
-            Add(analysis, AE::kSodium, demand * 0.43396226 / 23.0);
-            break;
         case AlkaliChemical::kSodiumBicarbonate:
         case AlkaliChemical::kCausticSoda:
-            Add(analysis, AE::kSodium, demand * 0.46 / 23.0);
+            Add(analysis, AE::kSodium, Equivalents(demand));
             break;
         case AlkaliChemical::kCausticPotash:
-            Add(analysis, AE::kPotassium, demand * 0.78060603 / 39.1);
+            Add(analysis, AE::kPotassium, Equivalents(demand));
             break;
         default:
             break;

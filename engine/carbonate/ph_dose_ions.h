@@ -15,15 +15,18 @@
 // carbon dioxide brings no anion, and other codes add nothing.
 void AddAcidAnion(WaterAnalysis& analysis, uint16_t acid, double demand, const UnitCodes& units);
 
-// The same in epm reporting mode (closed carbonate system).
+// The same in epm reporting mode (closed carbonate system): the milliequivalents
+// of the demand.
 void AddAcidAnionEpm(WaterAnalysis& analysis, uint16_t acid, double demand);
 
 // Adds the cation of `alkali` for an alkali demand in mg/L as CaCO3, by the unit
-// of the receiving ion (non-epm reporting modes).
+// of the receiving ion (non-epm reporting modes): as many equivalents as the
+// demand moves the alkalinity.
 void AddAlkaliCation(WaterAnalysis& analysis, uint16_t alkali, double demand,
                      const UnitCodes& units);
 
-// The same in epm reporting mode (closed carbonate system).
+// The same in epm reporting mode (closed carbonate system): the milliequivalents
+// of the demand.
 void AddAlkaliCationEpm(WaterAnalysis& analysis, uint16_t alkali, double demand);
 
 // Open carbonate system: the alkali's own anion joins the carbonate species

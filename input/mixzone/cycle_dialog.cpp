@@ -10,6 +10,7 @@
 #include "input/fields/decimal_field.h"
 #include "input/mixzone/cycle_records.h"
 #include "input/records.h"
+#include "input/units/unit_change_recalc.h"
 #include "input/whatif/settings_fields.h"
 #include "input/whatif/whatif_fields.h"
 #include "platform/dialogs/dialog.h"
@@ -266,6 +267,8 @@ void OnOk(win::HWND dialog) {
         return;
     }
     Scatter(v);
+    if (cycleOpening.phControl.phPredictionMethod != phControlSettings.phPredictionMethod)
+        RecalculateForNewPhPrediction(mainWindowState.mainWindow);
     BringMixingUpToDate(cycleOpening, Gather(), mainWindowState.mainWindow);
     win::EndDialog(dialog, 1);
 }

@@ -10,6 +10,7 @@
 #include "input/phcurve/alk_curve.h"
 #include "input/phcurve/phcurve_records.h"
 #include "input/records.h"
+#include "input/units/unit_change_recalc.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
@@ -20,6 +21,9 @@
 namespace {
 
 namespace C = AlkCurveControl;
+
+// The prediction method that reads the user's curve.
+constexpr uint16_t kUserCurveMethod = 1;
 
 void GraphNotAvailable(win::HWND dialog) {
     win::MessageBox(dialog, kGraphNotAvailableText, "WARNING", win::MB_ICONINFORMATION);
@@ -141,10 +145,10 @@ bool CurveChanged(const AlkCurveCopy& was) {
 void OnOk(win::HWND dialog) {
     if (Refit(dialog) == 0) return;
     PhControlSettings& ph = phControlSettings;
-    if (ph.phPredictionMethod != 1 && resultStatus.alkCurveEntered == 1 &&
+    if (ph.phPredictionMethod != kUserCurveMethod && resultStatus.alkCurveEntered == 1 &&
         win::MessageBox(dialog, kChooseUserCurveText, kChooseUserCurveCaption,
                         win::MB_YESNO | win::MB_ICONQUESTION) == win::IDYES)
-        ph.phPredictionMethod = 1;
+        ph.phPredictionMethod = kUserCurveMethod;
     // Both are saved in the work file: a change is something to save.
     if (CurveChanged(alkCurveBackup) || ph.phPredictionMethod != phPredictionMethodBackup)
         mainWindowState.dataChanged = 1;
@@ -184,6 +188,12 @@ void ShowAlkpHDialog(win::HWND owner) {
         resultStatus.phProfileDone = 0;
         resultStatus.mixProfileDone = 0;
     }
+    // A water whose pH is predicted takes the curve's pH at once when the
+    // curve became the method, or changed while it is.
+    const uint16_t method = phControlSettings.phPredictionMethod;
+    if (method != phPredictionMethodBackup ||
+        (method == kUserCurveMethod && CurveChanged(alkCurveBackup)))
+        RecalculateForNewPhPrediction(owner);
 }
 
 win::INT_PTR AlkpH(win::HWND dialog, win::UINT msg, win::WPARAM wParam, win::LPARAM) {

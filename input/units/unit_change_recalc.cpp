@@ -19,6 +19,8 @@
 
 namespace {
 
+namespace E = AnalysisElement;
+
 // One entered water of the three forms from its values as entered (so that
 // nothing its last calculation wrote, its hydrogen sulfide from the pH2S among
 // them, is read as typed), as a reopened file would calculate it. The working
@@ -71,6 +73,31 @@ void RecalculateForNewUnits(win::HWND mainWindow) {
     ClearSummaryProfiles();
     RecomputeOpenProfiles();
     RefreshOpenPages(-1);
+}
+
+namespace {
+
+// A stored water whose pH its calculation predicts (the form's -1).
+bool PredictsItsPh(const WaterAnalysis& water) {
+    return water.values[E::kCompanionPh] == -1.0f;
+}
+
+bool AnyWaterPredictsItsPh() {
+    const ResultStatus& r = resultStatus;
+    if ((r.surfaceEntered != 0 && PredictsItsPh(surfaceWater)) ||
+        (r.injectionEntered != 0 && PredictsItsPh(injectionWater)) ||
+        (r.formationEntered != 0 && PredictsItsPh(formationWater)))
+        return true;
+    const MultiMixState& m = multiMixState;
+    for (int j = 0; j <= m.lastWaterIndex && j < kMultiMixWaterCount; ++j)
+        if (m.multiMixEntered[j] != 0 && PredictsItsPh(m.sourceWaters[j])) return true;
+    return false;
+}
+
+}  // namespace
+
+void RecalculateForNewPhPrediction(win::HWND mainWindow) {
+    if (AnyWaterPredictsItsPh()) RecalculateForNewUnits(mainWindow);
 }
 
 void RecalculateSurfaceWater(win::HWND mainWindow) {

@@ -89,7 +89,11 @@ void ShowStoredValues(win::HWND form, int32_t water) {
     MarkRedFields(water);
     for (const ElementField& f : ElementFields())
         WriteFieldNumber(form, f.controlId, a.values[f.element], kValueDigits);
-    WriteFieldNumber(form, C::kPh, a.values[E::kPh], kValueDigits);
+    // A pH the calculation predicts shows as typed, -1: the pH the last
+    // calculation found is on the water's page, and the next calculation
+    // predicts it again by the method then in force.
+    const bool predicted = a.values[E::kCompanionPh] == -1.0f;
+    WriteFieldNumber(form, C::kPh, predicted ? -1.0f : a.values[E::kPh], kValueDigits);
     WriteResidence(form);
     WriteFieldNumber(form, C::kCorrosionTarget, corrosionTarget, kValueDigits);
     const auto acids = AcidFields();

@@ -11,6 +11,7 @@
 #include "graphs/graph_index_records.h"
 #include "graphs/records.h"
 #include "input/records.h"
+#include "input/units/unit_change_recalc.h"
 #include "input/whatif/graph_choice_name.h"
 #include "input/whatif/save_config_file.h"
 #include "input/whatif/whatif_dialog_records.h"
@@ -75,6 +76,11 @@ void OnOk(win::HWND dialog) {
         return;
     }
     if (whatIfDialogState.makeDefault != 0) SaveConfigFile();
+    // A water whose pH is predicted takes the new method's pH before the
+    // results made from it are brought up to date.
+    if (whatIfDialogState.opening.phControl.phPredictionMethod !=
+        phControlSettings.phPredictionMethod)
+        RecalculateForNewPhPrediction(mainWindowState.mainWindow);
     BringWhatIfResultsUpToDate(whatIfDialogState.opening, GatherWhatIfValues(), Drivers(),
                                mainWindowState.mainWindow);
     win::EndDialog(dialog, 1);

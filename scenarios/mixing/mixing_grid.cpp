@@ -96,27 +96,29 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     const float temperature = run.kind == MixGridKind::kPhByPercent
                                   ? cell.row[AnalysisElement::kTemperature]
                                   : grid.temperatureAxis[j];
-    float alkalinity = 0.0f;
     if (!run.varyPco2) {
         cur[AnalysisElement::kPh] = v;
         cell.row[AnalysisElement::kPh] = v;
         if (control) {
             PrepareCellControl(cell, BlendedIonPh(cell));
-            alkalinity = ControlCellPh(cell, v, temperature, true);
+            ControlCellPh(cell, v, temperature, true);
         }
     } else if (control) {
         // With pCO2 rows the control brings the cell to the target pH of the
         // pH-control settings; the row value is a partial pressure, not a pH.
         PhFromPco2(cell, v, kReferencePass);
-        PrepareCellControl(cell, SolveBlendPh(cell, cell.blend.ph));
-        alkalinity = ControlCellPh(cell, phControlSettings.targetPh, temperature, true);
+        PrepareCellControl(cell, BlendedIonPh(cell));
+        ControlCellPh(cell, phControlSettings.targetPh, temperature, true);
     }
 
     cur[AnalysisElement::kTemperature] = temperature;
     cell.row[AnalysisElement::kTemperature] = temperature;
 
     if (control) {
-        AfterCellPhControl(cell, alkalinity, run.varyPco2 ? nullptr : &v);
+        // The cell is the water its dose makes: its results pass takes the
+        // carbonate the control split at the target pH, as the mixing profile
+        // and Vary pH take theirs.
+        KeepCellAtTargetPh(cell, run.varyPco2 ? phControlSettings.targetPh : v);
         cell.row[AnalysisElement::kPco2] = cur[AnalysisElement::kPco2];
     } else if (run.varyPco2) {
         // Without control the cell is the blend under its pCO2 at the cell's
@@ -173,7 +175,8 @@ void CalcMixGridAll(uint16_t gridCode) {
         BuildMixGridAxis(r.gridTemperatureLow, r.gridTemperatureHigh, grid.temperatureAxis);
         // A cell whose pH its pCO2 sets takes no correction for temperature:
         // the pCO2 sets it at every temperature, as on the water's own grid.
-        phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 && !run.gasSetsPh ? 1 : 0;
+        phBalanceSwitch =
+            whatIfOptions.correctPhForTemperature != 0 && !run.gasSetsPh && !run.rowSetsPh ? 1 : 0;
     }
 
     if (run.computeCells) {

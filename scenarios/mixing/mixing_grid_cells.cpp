@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <limits>
 
 #include "common/index_code.h"
 #include "engine/carbonate/carbonate_records.h"
@@ -22,8 +21,6 @@
 
 namespace {
 
-constexpr float kSpeciesGivenMode = 3.0f;  // alkalinity mode 3: species given
-constexpr uint16_t kReferencePass = 0;     // calcPassMode of a reference pass
 
 // Progress after a cell's passes: `done` cells of the 49.
 void StepCellProgress(const ProgressClock& clock, double done) {
@@ -72,9 +69,9 @@ double SolveBlendPh(const MixCell& cell, double startPh) {
     return ph;
 }
 
-float ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll) {
+void ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll) {
     float* cur = currentAnalysis.values;
-    float alkalinity = std::numeric_limits<float>::quiet_NaN();
+    float alkalinity = 0.0f;
     float ph = cur[AnalysisElement::kPh];
     // The dose is settled on the cell's own pass at its temperature, as a point
     // of the mixing profile settles its dose.
@@ -87,8 +84,6 @@ float ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepA
         cur[AnalysisElement::kTemperature] = reference;
     }
     AdjustpHToTarget(3, 1.0f, targetPh, ph, alkalinity);
-    // The open carbonate model leaves the new total alkalinity in element 1 only.
-    if (std::isnan(alkalinity)) alkalinity = cur[AnalysisElement::kAlkalinity];
     if (settles) SplitAdjustedCarbonate(mix, targetPh);
     HandAdjustedCarbonate();
     if (settles) SettleMixDose(mix, targetPh);
@@ -102,13 +97,14 @@ float ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepA
                       AnalysisElement::kPAlkalinity, AnalysisElement::kAlkalinity})
             cell.row[e] = cur[e];
     }
-    return alkalinity;
 }
 
-void AfterCellPhControl(MixCell& cell, float alkalinity, const float* rowPh) {
-    float* cur = currentAnalysis.values;
-    // The anion the acid brought: sulfate for the two sulfuric acids, chloride
-    // for hydrochloric acid (carbon dioxide brings none).
+namespace {
+
+// The anion the acid brought into the cell: sulfate for the two sulfuric
+// acids, chloride for hydrochloric acid (carbon dioxide brings none).
+void KeepAcidAnion(MixCell& cell) {
+    const float* cur = currentAnalysis.values;
     switch (phControlSettings.acidChemical) {
         case AcidChemical::kSulfuric:
         case AcidChemical::kSulfuric2:
@@ -120,20 +116,13 @@ void AfterCellPhControl(MixCell& cell, float alkalinity, const float* rowPh) {
         default:
             break;
     }
-    if (rowPh != nullptr) cur[AnalysisElement::kPh] = *rowPh;
-    for (float* v : {cur, cell.row}) {
-        v[AnalysisElement::kPAlkalinity] = 0.0f;
-        v[AnalysisElement::kAlkalinity] = alkalinity;
-        v[AnalysisElement::kMAlkalinity] = alkalinity;
-    }
-    if (acidDemand != 0.0f || alkaliDemand != 0.0f) {
-        cur[AnalysisElement::kSpeciesGiven] = 0.0f;
-        cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
-        calcPassMode = kReferencePass;
-        RunMixPass();
-        cur[AnalysisElement::kSpeciesGiven] = 1.0f;
-        cur[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
-    }
+}
+
+}  // namespace
+
+void KeepCellAtTargetPh(MixCell& cell, float targetPh) {
+    KeepAcidAnion(cell);
+    currentAnalysis.values[AnalysisElement::kPh] = targetPh;
 }
 
 namespace {
@@ -144,7 +133,7 @@ void ResultsPass(MixGridRun& run, MixCell& cell) {
     float* cur = currentAnalysis.values;
     const int c = cell.index;
     cur[AnalysisElement::kReportingMode] = reportingMode;
-    if (run.gasSetsPh)
+    if (run.gasSetsPh || run.rowSetsPh)
         RunMixWhatIfPass();
     else
         RunMixMainPass();

@@ -68,7 +68,9 @@ void BeginMixGrid(uint16_t kind, int doneIndex, MixGridRun& run) {
     run.productSelected = resultStatus.productSelected != 0;
     if (!run.productSelected) mixGridDosesDone = 0;
     run.varyPco2 = whatIfOptions.varyPco2 != 0;
-    run.gasSetsPh = run.varyPco2 && phControlSettings.phControlMethod == PhControlMethod::kNone;
+    const bool control = phControlSettings.phControlMethod != PhControlMethod::kNone;
+    run.gasSetsPh = run.varyPco2 && !control;
+    run.rowSetsPh = !run.varyPco2 && !control && kind != MixGridKind::kPercentByTemperature;
     BuildGridAxis(mixingZoneSettings.gridMixLow, mixingZoneSettings.gridMixHigh, run.percentAxis);
     run.hasPhosphate = run.productSelected && ProductCarriesPhosphate(productTable);
     run.nameChanged = run.productSelected && !ProductIsRecorded(productAtLastCalc);

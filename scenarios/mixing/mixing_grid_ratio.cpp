@@ -58,9 +58,8 @@ void RatioCell(MixGridRun& run, int i, int j, const RatioVariant& variant,
     cell.row[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
     if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
         const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
-        const float alkalinity =
-            ControlCellPh(cell, target, grid.temperatureAxis[j], variant.keepAllAdjusted);
-        AfterCellPhControl(cell, alkalinity, nullptr);
+        ControlCellPh(cell, target, grid.temperatureAxis[j], variant.keepAllAdjusted);
+        KeepCellAtTargetPh(cell, target);
     }
     FinishMixCell(run, cell);
 }
@@ -73,6 +72,7 @@ void RunRatioGrid(const RatioVariant& variant) {
     whatIfOptions.varyPco2 = 0;
     run.varyPco2 = false;
     run.gasSetsPh = false;
+    run.rowSetsPh = false;
 
     GridTable& grid = whatIfResults.grid;
     ClampInnerPercents(run.percentAxis);

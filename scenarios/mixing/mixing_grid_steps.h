@@ -23,6 +23,10 @@ struct MixGridRun {
     // pCO2 rows without pH control: each cell's pH is the one its pCO2 sets at
     // its temperature, and its results pass is a what-if pass that keeps it.
     bool gasSetsPh;
+    // pH rows without pH control: each cell is the blend's carbonate at the
+    // row's pH, its results pass a what-if pass that holds the blend's total
+    // carbonate there, as a cell of the water's own pH grid is run.
+    bool rowSetsPh;
     float percentAxis[kMixAxisPoints];
     ProgressClock clock;
     DriverSettingsBackup saved;
@@ -66,15 +70,15 @@ double SolveBlendPh(const MixCell& cell, double startPh);
 // pH control of the cell to `targetPh`; the cell takes the pH, the acid and
 // alkali doses (settled on the cell's own pass at `temperature`, in the user's
 // unit) and the adjusted elements (only dissolved CO2, the alkalinity fields
-// and total alkalinity when `keepAll` is false). Returns the total alkalinity
-// the control left.
-float ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll);
+// and total alkalinity when `keepAll` is false).
+void ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll);
 
-// What follows pH control in a cell: the acid's anion into the cell, the pH
-// (`rowPh`, when the rows are pH values), no P alkalinity, the alkalinity
-// control returned in elements 1 and 13, and a reference pass of the adjusted
-// water when a dose was needed.
-void AfterCellPhControl(MixCell& cell, float alkalinity, const float* rowPh);
+// What follows pH control in a cell whose carbonate the control split at the
+// target pH on the cell's own pass (ControlCellPh): the acid's anion into the
+// cell and the working pH at the target. The results pass then runs on the
+// adjusted species as they stand, as a point of the mixing profile does, so
+// the cell is the water its dose makes.
+void KeepCellAtTargetPh(MixCell& cell, float targetPh);
 
 // Steps 5 to 8 of a cell: progress, the results pass (repeated once when the
 // dose adds phosphate), the cell's tables, the dose and the corrosion rates.

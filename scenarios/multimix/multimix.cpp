@@ -126,6 +126,10 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
     w[AE::kTemperature] = mixedWater.values[AE::kTemperature];
     mixedWater.values[AE::kPh] = w[AE::kPh];
 
+    // The passes that follow hold the CO2 the waters brought (the reference
+    // pass above found the blend's at 25 C), the blend's own pass before pH
+    // control among them.
+    referenceDissolvedCo2 = mixedWater.values[AE::kAcidity];
     // pH control starts from the blend itself (the working analysis), at the pH
     // the mixed hydrogen ion gave.
     acidDemand = alkaliDemand = 0.0f;
@@ -145,9 +149,6 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
         HandAdjustedCarbonate();
         if (settles) SettleMixDose(blend, target);
         KeepPhControlFields(w, mixedWater.values);
-    } else {
-        // Without pH control the results passes hold the CO2 the waters brought.
-        referenceDissolvedCo2 = mixedWater.values[AE::kAcidity];
     }
     b.blendAcidDemand = acidDemand;
     b.blendAlkaliDemand = alkaliDemand;

@@ -101,6 +101,73 @@ TEST_F(PhCurveRunTest, ThePredictedPhIsTheCurvesInEveryBasis) {
     }
 }
 
+// The same water typed with its pH to be predicted and calculated first, by
+// the program's default method; the curve then entered and chosen as the
+// prediction method, on the curve's own question or on the what-if dialog's
+// "User Defined": the water's page takes the curve's pH at once, the form
+// still shows the -1 typed, and OK on the unchanged form and Recalculate keep
+// the curve's pH (seen failing: the page kept 7.00, the default method's,
+// until a change of units; the form showed 7.0000, so OK found nothing to do
+// and Recalculate took 7.0 as a typed pH).
+TEST_F(PhCurveRunTest, ACurveChosenAfterTheWaterIsCalculatedAppliesAtOnce) {
+    const double m[] = {300, 350, 400}, ph[] = {7.0, 7.5, 8.0};
+    double mx = 0, my = 0;
+    for (int i = 0; i < 3; ++i) {
+        mx += std::log10(m[i]) / 3;
+        my += ph[i] / 3;
+    }
+    double sxy = 0, sxx = 0;
+    for (int i = 0; i < 3; ++i) {
+        sxy += (std::log10(m[i]) - mx) * (ph[i] - my);
+        sxx += (std::log10(m[i]) - mx) * (std::log10(m[i]) - mx);
+    }
+    const double alkalinity = 420.0 / 61.0171 * 100.0869 / 2.0;
+    const double expected = my + sxy / sxx * (std::log10(alkalinity) - mx);
+    const std::string water =
+        "dialog 80 set 400 412\ndialog 80 set 401 1290\ndialog 80 set 404 10770\n"
+        "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
+        "dialog 80 set 419 420\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
+        "dialog 80 set 428 1.025\ndialog 80 set 407 8.1\ndialog 80 press 1\nmenu 1030\n"
+        "dialog 80 set 407 -1\ndialog 80 press 1\nmenu 1030\ntext DisplayMUWater default.txt\n";
+    const std::string pairs =
+        "dialog 34 set 670 300\ndialog 34 set 671 7.0\ndialog 34 set 673 350\n"
+        "dialog 34 set 674 7.5\ndialog 34 set 676 400\ndialog 34 set 677 8.0\n"
+        "dialog 34 press 1\nmenu 1033\n";
+    const std::pair<const char*, std::string> choices[] = {
+        {"the curve's question", "answer yes A USER DEFINED\n" + pairs},
+        {"the what-if dialog",
+         "answer no A USER DEFINED\n" + pairs +
+             "dialog 84 click 552\ndialog 84 press 1\nmenu 1041\n"}};
+    auto pagePh = [this](const std::string& name) -> double {
+        for (const std::string& line : TextLines(Read(name)))
+            if (line.rfind("    pH ", 0) == 0) return std::strtod(line.c_str() + 7, nullptr);
+        return NAN;
+    };
+    for (const auto& [name, choice] : choices) {
+        SCOPED_TRACE(name);
+        Fresh();
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(entry.path());
+        ASSERT_EQ(Run(water + choice + "text DisplayMUWater chosen.txt\n"
+                      "dialog 80 read 407\ndialog 80 press 1\nmenu 1030\n"
+                      "text DisplayMUWater ok.txt\n"
+                      "dialog 80 press 434\nmenu 1030\ntext DisplayMUWater recalculated.txt\n"
+                      "dialog 80 read 407\ndialog 80 press 1\nmenu 1030\n"
+                      "answer no Data has been modified\n"),
+                  0)
+            << Log();
+        // The default method's pH from the water's carbonate species is not
+        // the curve's.
+        EXPECT_GT(std::fabs(pagePh("default.txt") - expected), 0.3) << Read("default.txt");
+        for (const char* page : {"chosen.txt", "ok.txt", "recalculated.txt"})
+            EXPECT_NEAR(pagePh(page), expected, 0.006) << page << "\n" << Read(page);
+        const std::vector<std::string> shown = LinesAfter(Log(), "  read 407 ");
+        ASSERT_EQ(shown.size(), 2u) << Log();
+        for (const std::string& text : shown)
+            EXPECT_EQ(std::strtod(text.c_str() + 1, nullptr), -1.0) << text;
+    }
+}
+
 TEST_F(PhCurveRunTest, ThePrecipitationUnitIsKept) {
     ASSERT_EQ(Run("dialog 165 press 1654\n"
                   "dialog 165 press 1\n"

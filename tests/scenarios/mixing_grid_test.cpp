@@ -122,7 +122,9 @@ TEST_F(MixingGrid, TypicalPercentGridCrossesPhRowsWithTemperatureColumns) {
                         1e-3);
             EXPECT_FLOAT_EQ(pass.values[AE::kPh], 6.0f + 0.4f * i) << c;
             EXPECT_FLOAT_EQ(pass.values[AE::kTemperature], 20.0f + 10.0f * j) << c;
-            EXPECT_EQ(pass.calcPassMode, 1);
+            // Without pH control the cell is the blend at the row's pH: a
+            // what-if pass, as a cell of a single water's pH grid.
+            EXPECT_EQ(pass.calcPassMode, 2);
             EXPECT_EQ(g.bicarbonate[c], 100.0f + c + 1);  // result slot 27 of its pass
             EXPECT_EQ(g.analysis[c][AE::kMAlkalinity], 100.0f + c + 1);
         }
@@ -209,14 +211,16 @@ TEST_F(MixingGrid, PartialPressureRowsBringTheCellToTheTargetPh) {
     whatIfOptions.varyPco2 = 1;
     phControlSettings.phControlMethod = PhControlMethod::kAcid;
     phControlSettings.acidChemical = AcidChemical::kSulfuric;
-    phControlSettings.targetPh = 6.9f;
+    // The control starts from the blend's own pH, 6.12 at 25 % of the pH 8
+    // and pH 6 waters: pH 5.9 takes acid.
+    phControlSettings.targetPh = 5.9f;
     graphRangeSettings.gridPhLow = 7.0f;
     CalcMixGrid(MixGridCode::kPhByTemperature);
 
     const GridTable& g = whatIfResults.grid;
     for (int c = 0; c < 49; ++c) {
         // The row value is a partial pressure (0.1 to 0.7 atm), not a pH.
-        EXPECT_FLOAT_EQ(g.analysis[c][AE::kPh], 6.9f) << c;
+        EXPECT_FLOAT_EQ(g.analysis[c][AE::kPh], 5.9f) << c;
         EXPECT_FLOAT_EQ(g.analysis[c][AE::kPco2], g.phAxis[c / 7]) << c;
         EXPECT_GT(g.acidDose[c], 0.0f) << c;
     }

@@ -187,7 +187,8 @@ TEST(ClosedCarbonateSystem, EpmReportingAddsEquivalents) {
     AdjustpHClosedSystem(ctx, 3, 8.0f, pHInOut, alkalinity);
     ASSERT_GT(w.alkaliDemand, 0.0f);
     const double demandCaCO3 = w.alkaliDemand / (37.1 / 50.0445);
-    EXPECT_LT(RelDiff(w.Value(AE::kCalcium) - 2.0, demandCaCO3 * 0.9 * 0.56 * 40.0 / 1120.0), 1e-4);
+    // The calcium moves by the equivalents the lime moves the alkalinity.
+    EXPECT_LT(RelDiff(w.Value(AE::kCalcium) - 2.0, demandCaCO3 / 50.0445), 1e-4);
     EXPECT_LT(RelDiff(w.Value(AE::kAlkalinity), alkalinity / 50.0445), 1e-6);
 
     // Carbon dioxide in epm adds nothing and keeps the CaCO3 demand.
@@ -336,7 +337,7 @@ TEST(OpenCarbonateSystem, SodaAshAddsSodiumAndCarbonate) {
     const double demand = (end.alkalinity - start.alkalinity) * kCaCO3;
     EXPECT_EQ(w.acidDemand, 0.0f);
     EXPECT_LT(RelDiff(w.alkaliDemand, demand), 1e-5);
-    EXPECT_LT(RelDiff(w.Value(AE::kSodium), demand * 0.43396226), 1e-4);
+    EXPECT_LT(RelDiff(w.Value(AE::kSodium), demand * 0.46), 1e-4);
     EXPECT_LT(RelDiff(w.Value(AE::kCarbonate), end.co3 * 60009.4 + demand * 60.0 / 106.0), 1e-4);
 }
 
@@ -368,10 +369,10 @@ TEST(PhControlIons, ReceivingIonAndUnit) {
          100.0 * 35.453 / 50.005},
         {true, AcidChemical::kHydrochloric, UnitItem::kChloride, 2, AE::kChloride, 117.0},
         {true, AcidChemical::kHydrochloric, UnitItem::kChloride, 9, AE::kChloride, 0.0},
-        {false, AlkaliChemical::kLime, UnitItem::kCalcium, 0, AE::kCalcium,
-         100.0 * 0.9 * 0.56 * 40.0 / 56.0},
+        {false, AlkaliChemical::kLime, UnitItem::kCalcium, 0, AE::kCalcium, 40.0},
+        {false, AlkaliChemical::kLime, UnitItem::kCalcium, 1, AE::kCalcium, 100.0},
         {false, AlkaliChemical::kLime, UnitItem::kCalcium, 4, AE::kCalcium, 0.0},
-        {false, AlkaliChemical::kSodaAsh, UnitItem::kSodium, 0, AE::kSodium, 43.396226},
+        {false, AlkaliChemical::kSodaAsh, UnitItem::kSodium, 0, AE::kSodium, 46.0},
         {false, AlkaliChemical::kSodiumBicarbonate, UnitItem::kSodium, 0, AE::kSodium, 46.0},
         {false, AlkaliChemical::kCausticSoda, UnitItem::kSodium, 4, AE::kSodium, 100.0 / 17.9},
         {false, AlkaliChemical::kCausticPotash, UnitItem::kPotassium, 2, AE::kPotassium,
@@ -386,6 +387,31 @@ TEST(PhControlIons, ReceivingIonAndUnit) {
         else
             AddAlkaliCation(a, c.chemical, 100.0, units);
         EXPECT_NEAR(a.values[c.element], c.expected, 1e-4) << c.chemical << " unit " << c.unitCode;
+    }
+
+    // In epm reporting every chemical's ion takes the milliequivalents the
+    // demand moves the alkalinity: 100 mg/L as CaCO3 are 1.998 meq/L.
+    const struct {
+        bool acid;
+        uint16_t chemical;
+        int element;
+    } epm[] = {
+        {true, AcidChemical::kSulfuric, AE::kSulfate},
+        {true, AcidChemical::kSulfuric2, AE::kSulfate},
+        {true, AcidChemical::kHydrochloric, AE::kChloride},
+        {false, AlkaliChemical::kLime, AE::kCalcium},
+        {false, AlkaliChemical::kSodaAsh, AE::kSodium},
+        {false, AlkaliChemical::kSodiumBicarbonate, AE::kSodium},
+        {false, AlkaliChemical::kCausticSoda, AE::kSodium},
+        {false, AlkaliChemical::kCausticPotash, AE::kPotassium},
+    };
+    for (const auto& c : epm) {
+        WaterAnalysis a{};
+        if (c.acid)
+            AddAcidAnionEpm(a, c.chemical, 100.0);
+        else
+            AddAlkaliCationEpm(a, c.chemical, 100.0);
+        EXPECT_NEAR(a.values[c.element], 100.0 / 50.0445, 1e-6) << c.acid << " " << c.chemical;
     }
 }
 
