@@ -242,6 +242,8 @@ void BringMainWindowBack() {
     win::SetActiveWindow(main);
     win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
     win::UpdateWindow(main);
+    // A page or graph left open in front of the main window keeps the keys.
+    win::ActivateFrontWindow(main);
 }
 
 void SetColourCodingItem(win::HWND hwnd) {
