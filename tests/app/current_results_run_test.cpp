@@ -995,9 +995,11 @@ TEST_F(CurrentResultsRun, Pco2ColumnsTellThePointsApart) {
 // in turn: the water stored on its form (the source water's calcium 412 to
 // 600, the formation water's 2809 to 1000 for the mixing graphs), Select
 // Parameters (Low 70 to 80 F), Select Injection Parameters (the mixing zone),
-// PREFERENCES > Index or Ratio (Index) and the temperature unit changed to C. After each change the
-// open graph's picture, its exported data (3D) and its print (after the water) are those of the
-// same graph closed and opened afresh, which the next change then meets open.
+// PREFERENCES > Index or Ratio (Index), the temperature unit changed to C and
+// the work file saved before the graph opened opened again. After each change
+// the open graph's picture, its exported data (3D) and its print (after the
+// water) are those of the same graph closed and opened afresh, which the next
+// change then meets open.
 TEST_F(CurrentResultsRun, OpenGraphsFollowEveryChange) {
     struct Graph {
         const char* what;
@@ -1033,12 +1035,14 @@ TEST_F(CurrentResultsRun, OpenGraphsFollowEveryChange) {
          ""},
         {"Index or Ratio", "dialog 73 click 303\ndialog 73 press 1\nmenu 1078\n", ""},
         {"F to C", "dialog 29 scroll 645 down 1\ndialog 29 press 1\nmenu 1065\n", ""},
+        {"the work file opened", "answer no Data has been modified\nfile \\ws.krv\nmenu 1020\n",
+         ""},
     };
     const std::string start =
         "file \\waterflood.krv\nmenu 1020\n" + SeaWater() +
         "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\n"
         "dialog 25 press 2505\ndialog 25 select 2501 Calcite\ndialog 25 press 2503\n"
-        "dialog 25 press 1\nmenu 1064\n";
+        "dialog 25 press 1\nmenu 1064\nfile \\ws.krv\nmenu 1022\n";
     // Whether a change changed some graph: each does.
     std::vector<bool> changed(std::size(changes), false);
     for (const Graph& g : graphs) {
