@@ -227,6 +227,11 @@ void Command(win::HWND hwnd, int id) {
         case kChooseProduct:
             (void)OpenSelectProduct(hwnd);
             ProductDecision(hwnd);
+            // The grid's progress window took the keyboard to the main window.
+            if (win::IsWindow(hwnd)) {
+                win::SetActiveWindow(hwnd);
+                win::SetFocus(hwnd);
+            }
             break;
         case kChooseGraphs: {
             (void)ShowChooseGraphsDialog(hwnd);

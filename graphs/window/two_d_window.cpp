@@ -196,10 +196,14 @@ void ChooseGraphsOrProduct(win::HWND hwnd, int id) {
         twoDGraphState.productAtPaint = resultStatus.productSelected;
     }
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
-    if (id == kChooseGraphs)
+    if (id == kChooseGraphs) {
         win::SetFocus(hwnd);
-    else
+    } else {
         win::UpdateWindow(hwnd);
+        // The profile's progress window took the keyboard to the main window.
+        win::SetActiveWindow(hwnd);
+        win::SetFocus(hwnd);
+    }
 }
 
 void Command(win::HWND hwnd, int id) {

@@ -3,8 +3,6 @@
 // default processing like any id without a handler.
 #include "shell/menu/menu_dispatch.h"
 
-#include <vector>
-
 #include "engine/pipeline/service_hooks.h"
 #include "engine/records.h"
 #include "input/phcurve/alk_ph_dialog.h"
@@ -42,26 +40,9 @@ void Repaint(win::HWND mainWindow) {
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }
 
-// The windows the main window owns painted at once: what a change marked
-// stale is computed again now, under the progress window over the main
-// window, not after the command, so that the keyboard the progress window
-// took goes back to the window in front as the command ends. The working
-// analysis is kept, as the result pages keep it when they are repainted.
-void PaintOwnedWindowsNow(win::HWND mainWindow) {
-    std::vector<win::HWND> owned;
-    for (win::HWND w = win::GetWindow(mainWindow, win::GW_HWNDFIRST); w != nullptr;
-         w = win::GetWindow(w, win::GW_HWNDNEXT))
-        if (win::GetWindow(w, win::GW_OWNER) == mainWindow) owned.push_back(w);
-    const WaterAnalysis working = currentAnalysis;
-    for (win::HWND w : owned)
-        if (win::IsWindow(w)) win::UpdateWindow(w);
-    currentAnalysis = working;
-}
-
 void SelectProduct(win::HWND mainWindow) {
     (void)OpenSelectProduct(mainWindow);
     Repaint(mainWindow);
-    PaintOwnedWindowsNow(mainWindow);
 }
 
 // The dialog leaves the chosen codes in the graphs' code list (empty slots 0xFFFF).
