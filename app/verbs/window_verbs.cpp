@@ -83,10 +83,11 @@ std::string WindowLine(win::HWND w) {
     win::RECT r{};
     win::GetWindowRect(w, &r);
     char line[400];
-    std::snprintf(line, sizeof line, "  window %s \"%s\" %d,%d - %d,%d %s", name,
+    std::snprintf(line, sizeof line, "  window %s \"%s\" %d,%d - %d,%d %s%s", name,
                   win::WindowText(w).c_str(), static_cast<int>(r.left), static_cast<int>(r.top),
                   static_cast<int>(r.right), static_cast<int>(r.bottom),
-                  win::IsWindowVisible(w) ? "shown" : "hidden");
+                  win::IsWindowVisible(w) ? "shown" : "hidden",
+                  w == win::GetActiveWindow() ? ", keyboard" : "");
     return line;
 }
 

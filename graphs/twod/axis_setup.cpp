@@ -2,6 +2,7 @@
 // last point exactly high), the mixing percents and the well depths.
 #include "graphs/twod/axis_setup.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/unit_codes.h"
@@ -10,6 +11,7 @@
 #include "graphs/twod/chart_rules.h"
 #include "input/records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
+#include "scenarios/mixing/mixing_records.h"
 #include "scenarios/profiles/profiles.h"
 #include "scenarios/wells/well_records.h"
 
@@ -118,5 +120,23 @@ void LayTwoDGraphAxis(int kind, bool rangeChange) {
         }
         default:
             return;
+    }
+}
+
+void RebuildMixingAxis() {
+    float* first = mixPercent;
+    float* second = mixPointTable[MixPointRow::kPercent];
+    std::fill(first, first + kMixProfileSlots, 0.0f);
+    std::fill(second, second + kMixProfileSlots, 0.0f);
+    MixingZoneSettings& z = mixingZoneSettings;
+    first[0] = z.mixLowPercent;
+    if (z.mixStepPercent == 0.0f) z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
+    for (int i = 1; i <= 6; ++i) {
+        const float v = first[i - 1] + z.mixStepPercent;
+        if (v > z.mixHighPercent || v > 100.0f || v < 0.0f) {
+            first[i] = second[i] = 0.0f;
+            break;
+        }
+        first[i] = second[i] = v;
     }
 }

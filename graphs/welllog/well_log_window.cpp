@@ -47,6 +47,9 @@ void ChooseProduct(win::HWND hwnd) {
     }
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
     win::UpdateWindow(hwnd);
+    // The profile's progress window took the keyboard to the main window.
+    win::SetActiveWindow(hwnd);
+    win::SetFocus(hwnd);
 }
 
 // The chosen codes become the panels; the entries past them name none.

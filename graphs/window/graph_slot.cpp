@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/records.h"
 #include "graphs/graph_output_records.h"
 #include "graphs/records.h"
 #include "graphs/state/graph_snapshot_records.h"
 #include "graphs/threed/draw_3d_graph.h"
 #include "graphs/twod/bar_graph.h"
 #include "graphs/window/graph_window_steps.h"
+#include "graphs/window/threed_window.h"
 #include "graphs/window/two_d_window.h"
 #include "platform/gdi/gdi.h"
 #include "platform/system/system.h"
@@ -211,6 +213,13 @@ void SetTwoDFamilyMenuTexts(win::HWND hwnd) {
                      displaySettings.mineralTitles != 0
                          ? "&MINERAL NAME TITLES\t(Currently Formula (e.g. CaCO3))"
                          : "&CHEMICAL FORMULA TITLES\t(Currently Mineral (e.g. Calcite))");
+}
+
+void RecalculateOpenGraph() {
+    const WaterAnalysis working = currentAnalysis;
+    RecalculateOpenTwoDGraph(true);
+    RecalculateOpenThreeDGraph();
+    currentAnalysis = working;
 }
 
 void ReleaseGraphSlot(win::HWND window) {

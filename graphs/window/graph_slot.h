@@ -46,6 +46,13 @@ int ShowGraphWindow();
 int OpenTwoDGraphWindow();
 int ShowTwoDGraph();
 
+// After a change that computed the pages again (a water stored, the units,
+// the index form, the what-if settings): the open 2D or 3D graph computes what
+// it shows as its command computes it, lays out its axes and titles afresh and
+// paints, so that it, its print and its export are those of the graph opened
+// now. The working analysis is kept.
+void RecalculateOpenGraph();
+
 // The well-log summary graph window (class name from string 1103) with its
 // PROPERTIES texts. 1 or 0.
 int OpenWellLogSummaryGraphWindow();

@@ -96,6 +96,14 @@ void Recompute(bool allMixFlags) {
     }
 }
 
+// Whether the workspace holds the waters the grid on show is computed from:
+// the injection and formation waters for the mixing grids, else the source water.
+bool HoldsTheGridsWaters() {
+    const ResultStatus& s = resultStatus;
+    if (gridSource == 1) return s.injectionEntered != 0 && s.formationEntered != 0;
+    return s.surfaceEntered != 0;
+}
+
 void ProductDecision(win::HWND hwnd) {
     const ResultStatus& s = resultStatus;
     if (s.productChosen != 0 ||
@@ -219,6 +227,11 @@ void Command(win::HWND hwnd, int id) {
         case kChooseProduct:
             (void)OpenSelectProduct(hwnd);
             ProductDecision(hwnd);
+            // The grid's progress window took the keyboard to the main window.
+            if (win::IsWindow(hwnd)) {
+                win::SetActiveWindow(hwnd);
+                win::SetFocus(hwnd);
+            }
             break;
         case kChooseGraphs: {
             (void)ShowChooseGraphsDialog(hwnd);
@@ -316,15 +329,24 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-void RecalculateOpenThreeDGraph() {
+bool ThreeDGraphIsOpen() {
     const MainWindowState& m = mainWindowState;
-    if (m.graphWindowOpen == 0 || !win::IsWindow(m.graphWindow)) return;
+    if (m.graphWindowOpen == 0 || !win::IsWindow(m.graphWindow)) return false;
     char shown[64] = {};
     char threeD[64] = {};
     (void)win::GetClassName(m.graphWindow, shown, sizeof shown);
-    if (win::LoadString(m.instance, StringId::kGraphClass, threeD, sizeof threeD) == 0 ||
-        std::strcmp(shown, threeD) != 0)
+    return win::LoadString(m.instance, StringId::kGraphClass, threeD, sizeof threeD) != 0 &&
+           std::strcmp(shown, threeD) == 0;
+}
+
+void RecalculateOpenThreeDGraph() {
+    const MainWindowState& m = mainWindowState;
+    if (!ThreeDGraphIsOpen()) return;
+    // A work file opened without the grid's waters leaves it nothing to show.
+    if (!HoldsTheGridsWaters()) {
+        Close(m.graphWindow);
         return;
+    }
     Recompute(true);
     // The new grid's tall corner is put at the back, as a new window does.
     gridOrientationSet = 0;

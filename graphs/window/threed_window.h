@@ -38,8 +38,12 @@ enum : int {
 win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
 // After a change of an option the grids are computed with (the plot variable,
-// the carbonate model): an open 3D graph computes its grid again and paints it.
+// the carbonate model) or of the waters: an open 3D graph computes its grid
+// again and paints it; it closes when the waters its grid is computed from
+// are no longer held.
 void RecalculateOpenThreeDGraph();
+// Whether the graph slot holds the 3D graph window.
+[[nodiscard]] bool ThreeDGraphIsOpen();
 
 // The cell under client point (x, y): the drawn row and column, the grid
 // indices and the values a click reports.

@@ -196,10 +196,14 @@ void ChooseGraphsOrProduct(win::HWND hwnd, int id) {
         twoDGraphState.productAtPaint = resultStatus.productSelected;
     }
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
-    if (id == kChooseGraphs)
+    if (id == kChooseGraphs) {
         win::SetFocus(hwnd);
-    else
+    } else {
         win::UpdateWindow(hwnd);
+        // The profile's progress window took the keyboard to the main window.
+        win::SetActiveWindow(hwnd);
+        win::SetFocus(hwnd);
+    }
 }
 
 void Command(win::HWND hwnd, int id) {
@@ -300,7 +304,7 @@ win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-void RecalculateOpenTwoDGraph() {
+void RecalculateOpenTwoDGraph(bool asOpened) {
     const MainWindowState& m = mainWindowState;
     if (m.graphWindowOpen == 0 || !win::IsWindow(m.graphWindow)) return;
     char shown[64] = {};
@@ -310,10 +314,16 @@ void RecalculateOpenTwoDGraph() {
         std::strcmp(shown, twoD) != 0)
         return;
     const uint32_t kind = graphProfileKind;
-    if (const uint16_t* done = DoneFlag(kind); done != nullptr && *done == 0) {
+    const uint16_t* done = DoneFlag(kind);
+    const bool everyOpening = asOpened && (kind == 3 || kind == 4);
+    if (done != nullptr && (*done == 0 || everyOpening)) {
         Calculate(kind, m.mainWindow, m.graphWindow);
+        // The mixing-ratio axis from the mixing zone settings, as its command lays it.
+        if (kind == 3) RebuildMixingAxis();
         *StaleFlag(kind) = 0;
         twoDGraphState.productAtPaint = resultStatus.productSelected;
+        // Its open pages show the profile the graph now shows.
+        if (const int profile = PageProfileOf(kind); profile >= 0) RepaintProfilePages(profile);
     }
     // The axis and its titles are laid out again for the profile held now.
     RefreshTwoDGraphWindow(m.graphWindow);

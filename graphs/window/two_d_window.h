@@ -38,7 +38,9 @@ void RefreshTwoDGraphWindow(win::HWND window);
 // After a command that replaced the waters (Open): an open 2D graph lays out
 // its axis again for the waters now held, its profile computed again first
 // when the workspace no longer holds it computed (its done flag cleared).
-void RecalculateOpenTwoDGraph();
+// With `asOpened` the profiles that their graph commands compute at every
+// opening (the pressure and mixing-ratio profiles) are computed again too.
+void RecalculateOpenTwoDGraph(bool asOpened = false);
 
 // The single-water what-if dialog (template 85 on a desktop at most 900 pixels
 // high, else 84) owned by the graph window; then the main menu's texts and the

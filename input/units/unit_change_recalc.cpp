@@ -6,6 +6,7 @@
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
+#include "graphs/window/graph_slot.h"
 #include "input/multimix/multimix_calc.h"
 #include "input/typed_values.h"
 #include "input/waterform/form_water.h"
@@ -73,6 +74,8 @@ void RecalculateForNewUnits(win::HWND mainWindow) {
     ClearSummaryProfiles();
     RecomputeOpenProfiles();
     RefreshOpenPages(-1);
+    // The open graph's axes and titles in the new units.
+    RecalculateOpenGraph();
 }
 
 namespace {

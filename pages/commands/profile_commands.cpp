@@ -89,7 +89,6 @@ void ChooseProductForPage(PageClass page, win::HWND hwnd) {
     const win::HWND main = mainWindowState.mainWindow;
     (void)OpenSelectProduct(hwnd);
     win::InvalidateRect(main, nullptr, win::FALSE);
-    win::SetFocus(hwnd);
     if (resultStatus.productChosen != 0) {
         win::InvalidateRect(hwnd, nullptr, win::FALSE);
         if (resultStatus.tempProfileDone != 0) {
@@ -114,6 +113,9 @@ void ChooseProductForPage(PageClass page, win::HWND hwnd) {
     RefuseDosageWithoutProduct(nullptr);
     win::InvalidateRect(hwnd, nullptr, win::TRUE);
     win::UpdateWindow(hwnd);
+    // Last: the profiles' progress window took the keyboard to the main window.
+    win::SetActiveWindow(hwnd);
+    win::SetFocus(hwnd);
 }
 
 void ChangePageRange(PageClass page, win::HWND hwnd) {

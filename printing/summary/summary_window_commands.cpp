@@ -225,6 +225,9 @@ bool RunOnePageOnly(win::HWND hwnd, unsigned id) {
         case PageCommand::kChooseProduct:
             (void)OpenSelectProduct(hwnd);
             win::InvalidateRect(mainWindowState.mainWindow, nullptr, win::FALSE);
+            // The summary's progress window took the keyboard to the main window.
+            win::SetActiveWindow(hwnd);
+            win::SetFocus(hwnd);
             return true;
         default:
             if (id >= PageCommand::kPageGraph1 && id < PageCommand::kPageGraph1 + 4) {
@@ -242,6 +245,8 @@ void BringMainWindowBack() {
     win::SetActiveWindow(main);
     win::ShowWindow(main, win::SW_SHOWMAXIMIZED);
     win::UpdateWindow(main);
+    // A page or graph left open in front of the main window keeps the keys.
+    win::ActivateFrontWindow(main);
 }
 
 void SetColourCodingItem(win::HWND hwnd) {

@@ -1,6 +1,7 @@
 // The printer set-up and print option commands of the main menu.
 #include "shell/commands/print_option_commands.h"
 
+#include "graphs/window/graph_slot.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
@@ -8,7 +9,9 @@
 #include "printing/options/print_option_dialogs.h"
 #include "printing/print_dialog_ids.h"
 #include "resources/resource_ids.h"
+#include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
+#include "shell/resultpages/page_routine.h"
 
 void RunPrinterSetup(win::HWND mainWindow) {
     if (ShowPrinterSetup() == -1)
@@ -29,10 +32,17 @@ void RunPrintOptionDialog(win::HWND mainWindow, unsigned command) {
             (void)win::DialogBoxParamA(instance, PrintDialogId::kChemFormat, mainWindow,
                                        ChemFormatDlgProc, 0);
             break;
-        case MenuCommand::kIndexOrRatio:
+        case MenuCommand::kIndexOrRatio: {
+            const uint32_t before = displaySettings.indexFormat;
             (void)win::DialogBoxParamA(instance, PrintDialogId::kIndexFormat, mainWindow,
                                        IndexFormatDlgProc, 0);
+            // The open windows show the saturation levels in the form chosen.
+            if (displaySettings.indexFormat != before) {
+                RefreshOpenPages(-1);
+                RecalculateOpenGraph();
+            }
             break;
+        }
         default:
             return;
     }

@@ -7,6 +7,7 @@
 
 #include "engine/inputs/inputs_records.h"
 #include "engine/pipeline/calc_water_analysis.h"
+#include "graphs/window/graph_slot.h"
 #include "input/description_records.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form.h"
@@ -76,7 +77,11 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
     (void)ShowWaterInputPages(mainWindow, water);
     // The open profile pages computed from the water stored show it, their
     // profiles computed again once the water's own pages have calculated it.
-    if (stored) RecomputeOpenProfiles();
+    if (stored) {
+        RecomputeOpenProfiles();
+        // Last, as a summary's profile lays out the graph records for its own.
+        RecalculateOpenGraph();
+    }
     UpdateMenuTexts();
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
     win::ShowWindow(mainWindow, win::SW_SHOWMAXIMIZED);

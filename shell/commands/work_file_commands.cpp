@@ -6,9 +6,12 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/pipeline/calc_water_analysis.h"
 #include "engine/records.h"
+#include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/threed_window.h"
 #include "graphs/window/two_d_window.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
+#include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "scenarios/profiles/profiles.h"
@@ -119,6 +122,10 @@ void OpenFileCommand(win::HWND mainWindow) {
     const WorkFileCommandServices& s = workFileCommandServices;
     if (mainWindowState.dataChanged != 0 && s.offerToSave != nullptr && !s.offerToSave(mainWindow))
         return;
+    // The grid an open 3D graph shows: the file's run state names another.
+    const bool threeD = ThreeDGraphIsOpen();
+    const uint16_t shownSource = gridSource;
+    const uint16_t shownKind = whatIfResults.grid.gridKind;
     const bool opened = OpenWorkFileDlg(mainWindow) == 0;
     if (opened) {
         ForgetPrintedDocument(mainWindow);
@@ -148,6 +155,11 @@ void OpenFileCommand(win::HWND mainWindow) {
     if (opened) {
         const WaterAnalysis working = currentAnalysis;
         RecalculateOpenTwoDGraph();
+        if (threeD) {
+            gridSource = shownSource;
+            whatIfResults.grid.gridKind = shownKind;
+            RecalculateOpenThreeDGraph();
+        }
         currentAnalysis = working;
     }
     s.updateMenuTexts();

@@ -1,11 +1,12 @@
 // The mixing commands of the WHAT-IF menu.
 #include "shell/whatif/mixing_commands.h"
 
-#include <algorithm>
+#include <cstring>
 
 #include "engine/records.h"
 #include "graphs/records.h"
 #include "graphs/threed/threed_graph_records.h"
+#include "graphs/window/graph_slot.h"
 #include "input/mixzone/cycle_dialog.h"
 #include "input/records.h"
 #include "platform/dialogs/message_box.h"
@@ -54,24 +55,6 @@ void ThreeDMixing(win::HWND mainWindow, uint16_t kind) {
 
 }  // namespace
 
-void RebuildMixingAxis() {
-    float* first = mixPercent;
-    float* second = mixPointTable[MixPointRow::kPercent];
-    std::fill(first, first + kMixProfileSlots, 0.0f);
-    std::fill(second, second + kMixProfileSlots, 0.0f);
-    MixingZoneSettings& z = mixingZoneSettings;
-    first[0] = z.mixLowPercent;
-    if (z.mixStepPercent == 0.0f) z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
-    for (int i = 1; i <= 6; ++i) {
-        const float v = first[i - 1] + z.mixStepPercent;
-        if (v > z.mixHighPercent || v > 100.0f || v < 0.0f) {
-            first[i] = second[i] = 0.0f;
-            break;
-        }
-        first[i] = second[i] = v;
-    }
-}
-
 void MixWatersCommand(win::HWND mainWindow) {
     if (!HaveBothWaters(mainWindow, kNoWaterfloodWatersText)) return;
     Drivers().calcMixingProfile(mainWindow);
@@ -109,8 +92,40 @@ void ThreeDPhPercent(win::HWND mainWindow) {
     ThreeDMixing(mainWindow, MixGridCode::kPhByPercent);
 }
 
+namespace {
+
+// The settings the mixing zone dialog changes, to tell whether it changed any.
+struct MixZoneValues {
+    WhatIfSettings whatIf;
+    GraphRangeSettings ranges;
+    MixingZoneSettings zone;
+    PhControlSettings phControl;
+};
+
+MixZoneValues MixZoneNow() {
+    MixZoneValues v{};
+    v.whatIf = whatIfSettings;
+    v.ranges = graphRangeSettings;
+    v.zone = mixingZoneSettings;
+    v.phControl = phControlSettings;
+    return v;
+}
+
+bool SameMixZone(const MixZoneValues& a, const MixZoneValues& b) {
+    return std::memcmp(&a.whatIf, &b.whatIf, sizeof a.whatIf) == 0 &&
+           std::memcmp(&a.ranges, &b.ranges, sizeof a.ranges) == 0 &&
+           std::memcmp(&a.zone, &b.zone, sizeof a.zone) == 0 &&
+           std::memcmp(&a.phControl, &b.phControl, sizeof a.phControl) == 0;
+}
+
+}  // namespace
+
 void SelectInjectionParameters(win::HWND mainWindow) {
+    const MixZoneValues before = MixZoneNow();
     OpenMixZoneDialog(mainWindow);
+    // The dialog computed the mixing results its changes touch again; the open
+    // graph shows them, and its ranges, as the graph opened now shows them.
+    if (!SameMixZone(before, MixZoneNow())) RecalculateOpenGraph();
     UpdateMenuTexts();
     Repaint(mainWindow);
 }

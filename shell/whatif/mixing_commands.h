@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "graphs/twod/axis_setup.h"  // RebuildMixingAxis
 #include "platform/window/win_types.h"
 
 void MixWatersCommand(win::HWND mainWindow);
@@ -15,12 +16,6 @@ void ThreeDTemperaturePercent(win::HWND mainWindow);
 void ThreeDPhPercent(win::HWND mainWindow);
 void SelectInjectionParameters(win::HWND mainWindow);
 void MultiMixCommand(win::HWND mainWindow);
-
-// The mixing-ratio axis of the graph from the mixing zone settings: seven
-// points from the low percent by the step ((high - low) / 6 when the step is 0,
-// stored back); a point above the high percent, above 100 or below 0 is written
-// as 0 and ends the axis.
-void RebuildMixingAxis();
 
 inline constexpr const char* kNoWaterfloodWatersText =
     "You must input a INJECTION and a FORMATION water analysis before performing calculations!";

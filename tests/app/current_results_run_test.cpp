@@ -989,3 +989,115 @@ TEST_F(CurrentResultsRun, Pco2ColumnsTellThePointsApart) {
     EXPECT_EQ(chemistryPrints, 1);
     readApart(rows, "the 3D graph's rows");
 }
+
+// Each graph of the WHAT-IF menu open over the waterflood with the sea water as
+// source water, calcite chosen, then each change that computes the pages again
+// in turn: the water stored on its form (the source water's calcium 412 to
+// 600, the formation water's 2809 to 1000 for the mixing graphs), Select
+// Parameters (Low 70 to 80 F), Select Injection Parameters (the mixing zone),
+// PREFERENCES > Index or Ratio (Index), the temperature unit changed to C and
+// the work file saved before the graph opened opened again. After each change
+// the open graph's picture, its exported data (3D) and its print (after the
+// water) are those of the same graph closed and opened afresh, which the next
+// change then meets open.
+TEST_F(CurrentResultsRun, OpenGraphsFollowEveryChange) {
+    struct Graph {
+        const char* what;
+        const char* open;
+        const char* window;
+        bool mixing;  // drawn from the injection and formation waters
+    };
+    const Graph graphs[] = {
+        {"vs Temperature", "menu 1037\n", "wc2DGraphWindow", false},
+        {"vs pH", "menu 1039\n", "wc2DGraphWindow", false},
+        {"vs Pressure", "menu 229\n", "wc2DGraphWindow", false},
+        {"Well Log Graph", "menu 1251\n", "wc2DGraphWindow", false},
+        {"3D Profile", "menu 1040\n", "wcGraphWindow", false},
+        {"3D Pressure-Temperature", "menu 230\n", "wcGraphWindow", false},
+        {"2D Graph vs %", "menu 1043\n", "wc2DGraphWindow", true},
+        {"3D Temperature-pH", "menu 1044\n", "wcGraphWindow", true},
+        {"3D Temperature-%", "menu 1045\n", "wcGraphWindow", true},
+        {"3D pH-%", "menu 1046\n", "wcGraphWindow", true},
+    };
+    struct Change {
+        const char* what;
+        std::string source;  // for the graphs of the source water
+        std::string mixing;  // for the mixing graphs
+    };
+    const std::string form = "dialog 80 set 400 ";
+    const Change changes[] = {
+        {"the water stored", form + "600\ndialog 80 press 1\nmenu 1030\n",
+         form + "1000\ndialog 80 press 1\nmenu 1032\n"},
+        {"Select Parameters", "dialog 84 set 534 80\ndialog 84 press 1\nmenu 1041\n", ""},
+        {"Select Injection Parameters (Low 80 F, 10 to 90 %)",
+         "dialog 88 set 575 80\ndialog 88 set 582 10\ndialog 88 set 583 90\ndialog 88 press 1\n"
+         "menu 1047\n",
+         ""},
+        {"Index or Ratio", "dialog 73 click 303\ndialog 73 press 1\nmenu 1078\n", ""},
+        {"F to C", "dialog 29 scroll 645 down 1\ndialog 29 press 1\nmenu 1065\n", ""},
+        {"the work file opened", "answer no Data has been modified\nfile \\ws.krv\nmenu 1020\n",
+         ""},
+    };
+    const std::string start =
+        "file \\waterflood.krv\nmenu 1020\n" + SeaWater() +
+        "dialog 84 set 535 77\ndialog 84 press 1\nmenu 1041\n"
+        "dialog 25 press 2505\ndialog 25 select 2501 Calcite\ndialog 25 press 2503\n"
+        "dialog 25 press 1\nmenu 1064\nfile \\ws.krv\nmenu 1022\n";
+    // Whether a change changed some graph: each does.
+    std::vector<bool> changed(std::size(changes), false);
+    for (const Graph& g : graphs) {
+        SCOPED_TRACE(g.what);
+        const bool threeD = std::string(g.window) == "wcGraphWindow";
+        const std::string window(g.window);
+        auto shown = [&](const std::string& tag) {
+            std::string lines = "snap " + window + " " + tag + ".ppm\n";
+            if (threeD) lines += "file \\" + tag + ".DAT\nmenu 996 " + window + "\n";
+            return lines;
+        };
+        std::string script = start + g.open + shown("before");
+        std::vector<std::string> names = {"before.ppm"};
+        for (size_t c = 0; c < std::size(changes); ++c) {
+            const Change& change = changes[c];
+            const std::string n = std::to_string(c);
+            script += (g.mixing && !change.mixing.empty() ? change.mixing : change.source) +
+                      shown("kept" + n);
+            if (c == 0) script += "printer PDF\nmenu 1013 " + window + "\n";
+            script += "menu 1028 " + window + "\n" + g.open + shown("fresh" + n);
+            if (c == 0) script += "printer PDF\nmenu 1013 " + window + "\n";
+            for (const char* tag : {"kept", "fresh"}) {
+                names.push_back(tag + n + ".ppm");
+                if (threeD) names.push_back(tag + n + ".DAT");
+            }
+        }
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        fs::create_directories(folder / "out");
+        std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+        fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                      folder / "waterflood.krv");
+        ASSERT_EQ(Run(script + kLeave), 0) << Log();
+        std::vector<std::string> files;
+        for (const std::string& name : names) files.push_back(Read(name));
+        // The water stored changes every graph.
+        EXPECT_GT(Differing(files[0], files[1]), 0) << "the water changes nothing";
+        const size_t per = threeD ? 4 : 2;
+        for (size_t c = 0; c < std::size(changes); ++c) {
+            SCOPED_TRACE(std::string("after ") + changes[c].what);
+            const size_t kept = 1 + per * c, fresh = kept + per / 2;
+            // Against the graph before the change: the previous one afresh.
+            if (Differing(files[c == 0 ? 0 : kept - per / 2], files[kept]) > 0) changed[c] = true;
+            const long differing = Differing(files[kept], files[fresh]);
+            EXPECT_GE(differing, 0);
+            EXPECT_EQ(differing, 0) << "the open graph is not the graph opened afresh";
+            if (threeD) {
+                EXPECT_FALSE(files[kept + 1].empty());
+                EXPECT_EQ(files[kept + 1], files[fresh + 1]) << "the exported data";
+            }
+        }
+        const std::vector<fs::path> pdfs = Pdfs();
+        ASSERT_EQ(pdfs.size(), 2u) << Log();
+        EXPECT_EQ(Text(pdfs[0]), Text(pdfs[1])) << "the print of the open graph";
+    }
+    for (size_t c = 1; c < std::size(changes); ++c)
+        EXPECT_TRUE(changed[c]) << changes[c].what << " changes no graph";
+}

@@ -1,8 +1,12 @@
 // The preference commands run as a user's script runs them in a fresh folder:
 // the windows-to-display dialogs saved in zorin.cnf (and Cancel writing
 // nothing), the printout size typed and confirmed or stepped with the arrow,
-// and the About box by the desktop's height.
+// the About box by the desktop's height, and Index or Ratio on open windows.
 #include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/app/program_run_fixture.h"
 
@@ -88,6 +92,70 @@ TEST_F(PreferencesRunTest, TheAboutBoxTakesItsTemplateByTheDesktopHeight) {
     EXPECT_EQ(Run("dialog 21 press 1\nmenu 10\n", "1920x1200"), 0);
     Fresh();
     EXPECT_EQ(Run("dialog 22 press 1\nmenu 10\n", "800x600"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The pixels in which two binary PPM pictures of one size differ; -1 when
+// they are not two such pictures.
+long PixelsApart(const std::string& a, const std::string& b) {
+    std::istringstream ia(a), ib(b);
+    std::string magic[2];
+    int w[2] = {}, h[2] = {}, max[2] = {};
+    if (!(ia >> magic[0] >> w[0] >> h[0] >> max[0]) || !(ib >> magic[1] >> w[1] >> h[1] >> max[1]))
+        return -1;
+    if (magic[0] != "P6" || magic[0] != magic[1] || w[0] != w[1] || h[0] != h[1]) return -1;
+    const size_t size = 3u * static_cast<size_t>(w[0]) * static_cast<size_t>(h[0]);
+    if (a.size() < size || b.size() < size) return -1;
+    const size_t at = a.size() - size, bt = b.size() - size;
+    long n = 0;
+    for (size_t p = 0; p < size; p += 3) n += a.compare(at + p, 3, b, bt + p, 3) != 0;
+    return n;
+}
+
+// PREFERENCES > Index or Ratio with the water's pages, its pH profile's pages
+// and the one-page summary open: each window paints, at once, what it paints
+// opened afresh in the form chosen; Cancel and the form chosen again change
+// nothing on screen.
+TEST_F(PreferencesRunTest, OpenWindowsFollowIndexOrRatio) {
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/seawater-ph.tvs");
+    std::string start;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#' && line.rfind("text", 0) != 0 &&
+            line.rfind("snap", 0) != 0 && line != "menu 1028")
+            start += line + "\n";
+    start += "menu 1248\n";
+    const char* windows[] = {"DisplayMUValues", "DisplaypHValues", "DisOnePage"};
+    auto snaps = [&windows](const std::string& tag) {
+        std::string lines;
+        for (const char* w : windows) lines += "snap " + std::string(w) + " " + w + tag + ".ppm\n";
+        return lines;
+    };
+    const std::string index = "dialog 73 click 303\ndialog 73 press 1\nmenu 1078\n";
+    const std::string cancelled = "dialog 73 click 302\ndialog 73 press 2\nmenu 1078\n";
+    const std::string leave = "answer no Data has been modified\n";
+    ASSERT_EQ(Run(start + snaps("a") + index + snaps("b") + cancelled + index + snaps("c") + leave),
+              0)
+        << Log();
+    std::vector<std::string> kept;
+    for (const char* tag : {"a", "b", "c"})
+        for (const char* w : windows) kept.push_back(Read(std::string(w) + tag + ".ppm"));
+    Fresh();
+    ASSERT_EQ(Run(index + start + snaps("f") + leave), 0) << Log();
+    for (size_t w = 0; w < std::size(windows); ++w) {
+        SCOPED_TRACE(windows[w]);
+        const std::string fresh = Read(std::string(windows[w]) + "f.ppm");
+        ASSERT_FALSE(fresh.empty());
+        EXPECT_TRUE(kept[w] != kept[3 + w]) << "not painted in the index form";
+        // The pictures name the sample time: two runs a minute apart differ
+        // in its digits alone, within a few hundred pixels.
+        const long apart = PixelsApart(kept[3 + w], fresh);
+        EXPECT_GE(apart, 0);
+        EXPECT_LE(apart, 200) << "not the window opened afresh";
+        EXPECT_TRUE(kept[3 + w] == kept[6 + w]) << "Cancel or the same form again changed it";
+    }
 }
 
 }  // namespace

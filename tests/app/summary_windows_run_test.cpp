@@ -311,3 +311,65 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
 }
 
 }  // namespace
+
+namespace {
+
+// The summaries' OPTIONS > CLOSE and FORMULARY > Select Product > Select with
+// result pages, or a graph, open over the main window: the window then in
+// front, a page or the graph, has the keyboard (its Page Down works at once),
+// not the main window behind it. A product chosen from a window's own menu
+// leaves the keyboard with that window.
+TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
+    struct Case {
+        const char* what;
+        const char* open;  // what stands over the main window before
+        std::string step;
+        const char* keys = "";  // the window that has the keyboard after; "": the one in front
+    };
+    const std::string product = "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\n";
+    const Case cases[] = {
+        {"One Page Summary CLOSE over pages", "menu 1036\n", "menu 1248\nmenu 1028 DisOnePage\n"},
+        {"Well Log Table CLOSE over pages", "menu 1036\n",
+         "menu 1250\nmenu 1028 WellLogDisOnePage\n"},
+        {"One Page Summary CLOSE over a graph", "menu 1037\n", "menu 1248\nmenu 1028 DisOnePage\n"},
+        {"Select Product, Select, over pages", "menu 1036\n",
+         "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\nmenu 1056\n"},
+        {"Select Product, Select, over a graph", "menu 1037\n",
+         "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\nmenu 1056\n"},
+        // The same change of product from the windows' own menus.
+        {"a page's Choose Product", "menu 1036\n", product + "menu 997 DisplayTempWater\n",
+         "DisplayTempWater"},
+        {"the 2D graph's Choose Product", "menu 1036\nmenu 1037\n",
+         product + "menu 997 wc2DGraphWindow\n", "wc2DGraphWindow"},
+        {"the 3D graph's Choose Product", "menu 1036\nmenu 1040\n",
+         product + "menu 997 wcGraphWindow\n", "wcGraphWindow"},
+        {"the summary's Choose Product", "menu 1036\nmenu 1248\n",
+         product + "menu 997 DisOnePage\n", "DisOnePage"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        fs::create_directories(folder / "INHIB");
+        fs::copy_file(fs::path(TARVEX_BINARY_DIR) / "products" / "PHOSBA.PRD",
+                      folder / "INHIB" / "PHOSBA.PRD");
+        ASSERT_EQ(Run(SeaWaterEntry() + c.open + c.step + "windows\n" +
+                      "answer no Data has been modified\n"),
+                  0)
+            << Log();
+        // The shown windows, the one in front first.
+        std::vector<std::string> shown;
+        for (const std::string& line : LinesAfter(Log(), "  window "))
+            if (line.find(" shown") != std::string::npos) shown.push_back(line);
+        ASSERT_GE(shown.size(), 2u) << Log();
+        EXPECT_NE(shown[0].rfind("TarvexMainClass", 0), 0u) << shown[0];
+        std::string keys = shown[0];
+        for (const std::string& line : shown)
+            if (*c.keys != '\0' && line.rfind(std::string(c.keys) + " ", 0) == 0) keys = line;
+        EXPECT_NE(keys.find(", keyboard"), std::string::npos)
+            << "the window has not the keyboard:\n"
+            << Log();
+    }
+}
+
+}  // namespace

@@ -136,3 +136,30 @@ TEST_F(ThreeDWindowRun, ProfileAndMixingGridsWithClicksFilesAndPrint) {
 }
 
 }  // namespace
+
+namespace {
+
+// A mixing grid's graph open over the waterflood, then a work file opened that
+// holds the sea water alone: the graph has no waters to show and closes; the
+// 3D Profile of the sea water, open over the same file opened again, stays and
+// shows the water's grid (its data file the one opened afresh gives).
+TEST_F(ThreeDWindowRun, AWorkFileWithoutTheGridsWatersClosesTheGraph) {
+    std::ifstream in(fs::path(TARVEX_SOURCE_DIR) / "data/scripts/graph3d.tvs");
+    std::string sea;
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("dialog 81", 0) == 0) sea += "dialog 80" + line.substr(9) + "\n";
+    sea += "menu 1030\n";
+    const std::string calcite =
+        "dialog 25 press 2505\ndialog 25 select 2501 Calcite\ndialog 25 press 2503\n"
+        "dialog 25 press 1\nmenu 1064\n";
+    RunIn(sea + "file \\sea.krv\nmenu 1022\nfile \\waterflood.krv\nmenu 1020\n" + calcite +
+          "menu 1044\nwindows\nfile \\sea.krv\nmenu 1020\nwindows\nmenu 1040\n"
+          "file \\sea.krv\nmenu 1020\nfile \\kept.DAT\nmenu 996 wcGraphWindow\n"
+          "menu 1028 wcGraphWindow\nmenu 1040\nfile \\fresh.DAT\nmenu 996 wcGraphWindow\n");
+    const std::vector<std::string> lists = LinesAfter(Log(), "  window wcGraphWindow");
+    ASSERT_EQ(lists.size(), 1u) << Log();  // listed by the first `windows` alone
+    EXPECT_FALSE(Read("kept.DAT").empty()) << Log();
+    EXPECT_EQ(Read("kept.DAT"), Read("fresh.DAT"));
+}
+
+}  // namespace

@@ -1,6 +1,8 @@
 // The refresh after a change of product.
 #include "treatment/product/product_change.h"
 
+#include <vector>
+
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "platform/window/window.h"
@@ -41,6 +43,18 @@ void InvalidateOwnedWindows(win::HWND owner) {
         if (w != owner && win::GetWindow(w, win::GW_OWNER) == owner)
             win::InvalidateRect(w, nullptr, win::TRUE);
     }
+}
+
+void PaintOwnedWindowsNow(win::HWND owner) {
+    if (owner == nullptr) return;
+    std::vector<win::HWND> owned;
+    for (win::HWND w = win::GetWindow(owner, win::GW_HWNDFIRST); w != nullptr;
+         w = win::GetWindow(w, win::GW_HWNDNEXT))
+        if (w != owner && win::GetWindow(w, win::GW_OWNER) == owner) owned.push_back(w);
+    const WaterAnalysis working = currentAnalysis;
+    for (win::HWND w : owned)
+        if (win::IsWindow(w)) win::UpdateWindow(w);
+    currentAnalysis = working;
 }
 
 void RefreshAfterProductChange() {

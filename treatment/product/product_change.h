@@ -27,3 +27,7 @@ void RefreshAfterProductChange();
 
 // Invalidates (with erase) every top-level window the window owns.
 void InvalidateOwnedWindows(win::HWND owner);
+// Paints, at once, every top-level window the window owns that waits for a
+// paint; the working analysis is kept, as the result pages keep it when they
+// are repainted.
+void PaintOwnedWindowsNow(win::HWND owner);

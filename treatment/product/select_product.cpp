@@ -154,9 +154,14 @@ uint32_t OpenSelectProduct(win::HWND owner) {
     resultStatus.productChosen = 0;
     const win::INT_PTR end = win::DialogBoxParam(
         mainWindowState.instance, TreatmentDialog::kSelectProduct, owner, SelectProdDlgProc, 0);
-    if (end == kEndProduct)
-        ApplyProductChange(ProductChange::kProduct);
-    else if (end == kEndNoProduct)
-        ApplyProductChange(ProductChange::kNoProduct);
+    if (end == kEndProduct || end == kEndNoProduct) {
+        ApplyProductChange(end == kEndProduct ? ProductChange::kProduct
+                                              : ProductChange::kNoProduct);
+        // What the change made stale is computed again now, under the
+        // progress window over the main window, not after the command: the
+        // window whose command chose the product then takes the keyboard
+        // back, or, from the main menu, the window in front.
+        PaintOwnedWindowsNow(mainWindowState.mainWindow);
+    }
     return resultStatus.productChosen;
 }

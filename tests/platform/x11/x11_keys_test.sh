@@ -23,7 +23,8 @@
 #     CHOOSE GRAPH then CHANGE RANGE (the bars stay); after the range's OK the
 #     graph has the keyboard; in the print dialog Tab, Escape and Enter work
 #     from the printer list, and a print, cancelled or not, leaves the graph
-#     where it was; its CLOSE gives the keyboard to the page in front.
+#     where it was; its CLOSE gives the keyboard to the page in front;
+#  8. the one-page summary's CLOSE gives the keyboard to the page in front.
 # Each wait has its own short limit: a key that brings nothing fails the test
 # at that step.
 # Every process started here is ended here. Exit 77 (skipped) without the X
@@ -439,6 +440,19 @@ step 5 shown '^OUTPUT$'
 xdotool key c c Return
 step 10 gone '^Tarvex Graph$'
 check "after the graph's CLOSE the page in front has the keyboard ($(focused_name))" \
+  wait_for 10 focus_is "$INDICATORS"
+
+# The one-page summary over the pages, then its OPTIONS > CLOSE (O): the page
+# in front takes the keyboard back, not the main window behind it.
+xdotool key alt+w
+step 5 shown '^WHAT-IF$'
+xdotool key Return
+step 30 focus_is 'SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY'
+xdotool key alt+o
+step 5 shown '^OPTIONS$'
+xdotool key o
+step 10 gone '^SYSTEM CHEMISTRY AND SCALE POTENTIAL SUMMARY$'
+check "after the summary's CLOSE the page in front has the keyboard ($(focused_name))" \
   wait_for 10 focus_is "$INDICATORS"
 
 kill "$TARVEX_PID" 2>/dev/null
