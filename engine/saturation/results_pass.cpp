@@ -128,10 +128,9 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
         w.G(Ion::kCO2) > 0.0 ? PlainToFloat(co2Molality * kCarbonicAcidMass * f) : 0.0f;
     // The acidity the point shows is that of the same carbonic acid, so that
     // it follows the dissolved CO2 the point shows beside it.
-    const double acidity =
-        CarbonateAcidity(w) + 2.0 * (co2Molality - w.M(Ion::kCO2));
-    out.carbonate.acidityAsCaCO3 = PlainToFloat(
-        static_cast<double>(ClampToFloat(acidity)) * kCaCO3PerEquivalent * f);
+    const double acidity = CarbonateAcidity(w) + 2.0 * (co2Molality - w.M(Ion::kCO2));
+    out.carbonate.acidityAsCaCO3 =
+        PlainToFloat(static_cast<double>(ClampToFloat(acidity)) * kCaCO3PerEquivalent * f);
     out.carbonate.pco2Atm = PlainToFloat(co2Activity * Exp10(w.co2SolubilityLog));
 
     for (int slot : {60, 61, 58, 59, 57, 56, 55, 54, 53, 52, 51, 50})

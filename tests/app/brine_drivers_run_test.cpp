@@ -566,8 +566,8 @@ std::string EveryDriver(const std::string& tag) {
     // The page, then the same page in the species form (its name with "s"),
     // then the alkalinity form again.
     auto both = [&page](const char* cls, const char* name) {
-        return page(cls, name) + "menu 1073 " + cls + "\n" + page(cls, (name + std::string("s")).c_str()) +
-               "menu 1072 " + cls + "\n";
+        return page(cls, name) + "menu 1073 " + cls + "\n" +
+               page(cls, (name + std::string("s")).c_str()) + "menu 1072 " + cls + "\n";
     };
     auto data = [&tag](const char* menu, const char* name) {
         return std::string("menu ") + menu + "\nfile \\" + name + tag +
@@ -1042,7 +1042,8 @@ TEST_F(BrineDriversRun, EachTemperatureHasItsOwnSaturationPressure) {
         for (size_t k = 0; k < 7; ++k) {
             const double kelvin = (temperature[k] - 32.0) / 1.8 + 273.15;
             const double expected = SaturationPressureAtm(kelvin);
-            EXPECT_NEAR(pressure[k], expected, 0.01 * expected + 0.006) << "point " << k << "\n" << t;
+            EXPECT_NEAR(pressure[k], expected, 0.01 * expected + 0.006)
+                << "point " << k << "\n" << t;
         }
     }
 }
