@@ -5,7 +5,8 @@ Usage: make_damaged_work_files.py LAYOUT CURRENT OLDER OUT
 
 LAYOUT is shell/workfile/work_file_layout.h (the record table is read from it,
 so the offsets here never drift from the reader's); CURRENT a work file of the
-current version with a water entered; OLDER a work file of an older version.
+current version (557, or a later one taken in the layout of 557) with a water
+entered; OLDER a work file of an older version.
 Every case is written into OUT as NNN.krv, and OUT/manifest.tsv lists one case
 a line: the file name, then the start of the reason the refusal must give.
 
@@ -38,6 +39,18 @@ def main():
         sys.exit(__doc__)
     table = records(sys.argv[1])
     current = open(sys.argv[2], "rb").read()
+    # The cases are made in the layout of version 557: a later file (version
+    # 558 adds the multi-mix waters as entered after the last record of 557)
+    # is taken without its later records.
+    if struct.unpack_from("<h", current, 0)[0] > 557 and len(current) > table[405][0]:
+        current = struct.pack("<h", 557) + current[2:table[405][0]]
+    # The waters' rows as typed are cleared: the cases damage the stored
+    # analyses, whose ranges the reader takes from those rows where they hold
+    # a water.
+    current = bytearray(current)
+    for r in (274, 275, 276):
+        current[table[r][0]:table[r][0] + table[r][1]] = bytes(table[r][1])
+    current = bytes(current)
     older = open(sys.argv[3], "rb").read()
     out = sys.argv[4]
     os.makedirs(out, exist_ok=True)

@@ -4,7 +4,7 @@
 Usage: make_legacy_work_files.py LAYOUT CURRENT OUT
 
 LAYOUT is shell/workfile/work_file_layout.h (the current record table is read
-from it); CURRENT a work file of version 557 holding the injection and the
+from it); CURRENT a work file of version 557 or later holding the injection and the
 formation water of a waterflood (data/samples/waterflood.krv). OUT receives
 V123.KRV, V503.KRV and V529.KRV: the same workspace, with the injection water
 also entered as the surface water and the three waters numbered 101, 102 and
@@ -286,8 +286,8 @@ def main():
         sys.exit(__doc__)
     table = records(sys.argv[1])
     image = open(sys.argv[2], "rb").read()
-    if struct.unpack_from("<h", image, 0)[0] != 557 or len(image) < 200171:
-        sys.exit("%s is not a work file of version 557" % sys.argv[2])
+    if struct.unpack_from("<h", image, 0)[0] < 557 or len(image) < 200171:
+        sys.exit("%s is not a work file of version 557 or later" % sys.argv[2])
     image = surface_from_injection(image, table)
     os.makedirs(sys.argv[3], exist_ok=True)
     for v in VERSIONS:

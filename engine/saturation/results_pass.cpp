@@ -116,8 +116,6 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     for (int slot : kClampedSlots) out.saturation[slot] = ClampToFloat(slots[slot]);
 
     const double f = w.massFactor;
-    out.carbonate.acidityAsCaCO3 = PlainToFloat(
-        static_cast<double>(ClampToFloat(CarbonateAcidity(w))) * kCaCO3PerEquivalent * f);
     out.carbonate.dissolvedCarbonicAcid = PlainToFloat(w.M(Ion::kCO2) * kCarbonicAcidMass * f);
     // The carbonic acid in equilibrium with the pass's bicarbonate at its pH,
     // a(CO2) = a(HCO3-) / (K1 10^pH), and the CO2 partial pressure over it. A
@@ -125,9 +123,14 @@ void RunResultsPass(const SpeciatedWater& w, const CarbonateSolverValues& solver
     // speciation; these are what the water holds at the point's own pH.
     const double k1 = w.K(Rx::kCarbonicAcid1);
     const double co2Activity = k1 > 0.0 ? w.A(Ion::kHCO3) / (k1 * Exp10(w.ph)) : 0.0;
+    const double co2Molality = w.G(Ion::kCO2) > 0.0 ? co2Activity / w.G(Ion::kCO2) : 0.0;
     out.carbonate.equilibriumCarbonicAcid =
-        w.G(Ion::kCO2) > 0.0 ? PlainToFloat(co2Activity / w.G(Ion::kCO2) * kCarbonicAcidMass * f)
-                             : 0.0f;
+        w.G(Ion::kCO2) > 0.0 ? PlainToFloat(co2Molality * kCarbonicAcidMass * f) : 0.0f;
+    // The acidity the point shows is that of the same carbonic acid, so that
+    // it follows the dissolved CO2 the point shows beside it.
+    const double acidity = CarbonateAcidity(w) + 2.0 * (co2Molality - w.M(Ion::kCO2));
+    out.carbonate.acidityAsCaCO3 =
+        PlainToFloat(static_cast<double>(ClampToFloat(acidity)) * kCaCO3PerEquivalent * f);
     out.carbonate.pco2Atm = PlainToFloat(co2Activity * Exp10(w.co2SolubilityLog));
 
     for (int slot : {60, 61, 58, 59, 57, 56, 55, 54, 53, 52, 51, 50})

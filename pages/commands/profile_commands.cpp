@@ -64,7 +64,8 @@ void DrawAlkalinityBlock(PageClass page, win::HDC hdc, int form, int y, int cell
             const int x = (k + 3) * 8 * cellWidth;
             win::TextOutA(hdc, x, y, "       ", 7);
             char value[32];
-            std::snprintf(value, sizeof value, "%7.1f", static_cast<double>(rows[r].values[k]));
+            std::snprintf(value, sizeof value, "%7.*f", AlkalinityDecimals(),
+                          static_cast<double>(rows[r].values[k]));
             value[7] = '\0';  // a point's cell holds seven characters, as the paint cuts them
             TextOutSubSup(hdc, x, y, value);
         }

@@ -133,7 +133,9 @@ float Value(const RowDefinition& r) {
     if (r.element == kFieldIronElement) return s.fieldIron;
     const float* values = s.values != nullptr ? s.values : currentAnalysis.values;
     if (r.element == E::kAcidity)
-        return static_cast<float>(CarbonicAcidShown(values[r.element], alkalinityMode));
+        return static_cast<float>(CarbonicAcidShown(
+            CarbonicAcidInBasis(values[r.element], reportingMode, values[E::kResultScale]),
+            alkalinityMode));
     return values[r.element];
 }
 

@@ -1,5 +1,7 @@
 #include "reporttext/format/carbonic_acid_display.h"
 
+#include "common/unit_codes.h"
+
 namespace {
 
 constexpr double kCo2MolarMass = 44.01;
@@ -23,6 +25,12 @@ double FromMeqPerL(double meq, int mode) {
 }
 
 }  // namespace
+
+double CarbonicAcidInBasis(double h2co3MgKg, int reportingMode, double resultScale) {
+    const bool perKilogram =
+        reportingMode == ReportingMode::kPpm || reportingMode == ReportingMode::kEpm;
+    return !perKilogram && resultScale > 0.0 ? h2co3MgKg * resultScale : h2co3MgKg;
+}
 
 double CarbonicAcidAsCo2(double h2co3MgL) {
     return h2co3MgL * kCo2MolarMass / kH2co3MolarMass;

@@ -5,6 +5,13 @@
 // one equivalent per mole (the acidity of free CO2 to the bicarbonate end point).
 #pragma once
 
+// The engine keeps the carbonic acid (and the acidity beside it) per kilogram
+// of solution in every basis, where it gives the ions and the alkalinity in
+// the reporting basis. The amount in the basis `reportingMode`: per kilogram
+// in ppm and epm; per litre otherwise (times the water's result scale,
+// analysis element 44, its specific gravity), as the ions beside it are.
+[[nodiscard]] double CarbonicAcidInBasis(double h2co3MgKg, int reportingMode, double resultScale);
+
 // mg/L as H2CO3 -> mg/L as CO2.
 [[nodiscard]] double CarbonicAcidAsCo2(double h2co3MgL);
 

@@ -1,6 +1,8 @@
 // The alkalinity block's labels and values at each profile point.
 #include "reporttext/profilepages/alkalinity_block.h"
 
+#include "common/unit_codes.h"
+#include "engine/records.h"
 #include "reporttext/profilepages/profile_view.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 
@@ -9,6 +11,15 @@ namespace {
 // The hydrogen-ion terms the OH alkalinity takes off the "M" alkalinity.
 constexpr int kHydrogenTermA = 13;
 constexpr int kHydrogenTermB = 14;
+
+// Milligrams per milliequivalent of each row in either form: the acidity and
+// alkalinity as CaCO3; dissolved CO2 as CO2 (one equivalent per mole, its
+// acidity to the bicarbonate end point), bicarbonate, carbonate, and the
+// hydroxide as CaCO3. In epm reporting the rows are in milliequivalents per
+// kilogram, as the ions above them.
+constexpr double kCaCO3PerEq = 50.0445;
+constexpr double kAcidityRowsPerEq[] = {kCaCO3PerEq, kCaCO3PerEq, kCaCO3PerEq, kCaCO3PerEq};
+constexpr double kSpeciesRowsPerEq[] = {44.0095, 61.0171, 60.0089 / 2.0, kCaCO3PerEq};
 
 const char* const kAcidityLabels[] = {"Acidity        ", "\"M\" Alkalinity", "\"P\" Alkalinity",
                                       "OH Alkalinity"};
@@ -36,6 +47,10 @@ float OhAlkalinity(const float* r) {
     return r[kMAlkalinitySlot] - r[kHydrogenTermA] - r[kHydrogenTermB];
 }
 
+int AlkalinityDecimals() {
+    return reportingMode == ReportingMode::kEpm ? 2 : 1;
+}
+
 int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalinityRowsMax]) {
     const bool species = SpeciesForm(displayForm);
     const int count = profile == ProfileKind::kMixing ? 3 : 4;
@@ -55,6 +70,11 @@ int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalin
             rows[2].values[k] = r[kPAlkalinitySlot];
             rows[3].values[k] = OhAlkalinity(r);
         }
+    }
+    if (reportingMode == ReportingMode::kEpm) {
+        const double* perEq = species ? kSpeciesRowsPerEq : kAcidityRowsPerEq;
+        for (int r = 0; r < kAlkalinityRowsMax; ++r)
+            for (float& v : rows[r].values) v = static_cast<float>(v / perEq[r]);
     }
     return count;
 }

@@ -36,6 +36,10 @@ constexpr int kPAlkalinitySlot = 30;
 // hydrogen-ion terms (slots 13 and 14), as the "M" and "P" rows count them.
 [[nodiscard]] float OhAlkalinity(const float* results);
 
+// Decimals of the block's values: one, two in epm reporting, where the rows
+// are milliequivalents.
+[[nodiscard]] int AlkalinityDecimals();
+
 // The block's rows for a profile (ProfileKind::kPh, kPressure or kMixing) in
 // the given form; returns how many rows it has (4, or 3 on the mixing page).
 int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalinityRowsMax]);

@@ -190,7 +190,8 @@ void LayOut(const ProfileViewRecord& view, ReportLayout& layout) {
         layout.AddText(ProfileLine(line), 4, rows[r].label);
         for (int k = 0; k < kProfileViewPoints; ++k) {
             layout.AddValue(ProfileLine(line), PointColumn(k), "       ");
-            layout.AddValue(ProfileLine(line), PointColumn(k), FixedCell(rows[r].values[k], 1));
+            layout.AddValue(ProfileLine(line), PointColumn(k),
+                            FixedCell(rows[r].values[k], AlkalinityDecimals()));
         }
         ++line;
     }

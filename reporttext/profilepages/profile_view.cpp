@@ -3,11 +3,27 @@
 
 #include "common/water_analysis.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "engine/records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/report/report_builders.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/mixing/mixing_records.h"
+
+namespace {
+
+// The engine keeps a point's acidity and dissolved carbonic acid per kilogram
+// of solution; the rows show them in the reporting basis, as the ions and the
+// alkalinity beside them: per litre in mg/L.
+float InBasis(float perKilogram, const float* values) {
+    return static_cast<float>(
+        CarbonicAcidInBasis(perKilogram, reportingMode, values[AnalysisElement::kResultScale]));
+}
+float DissolvedCo2InBasis(float h2co3MgL, const float* values) {
+    return static_cast<float>(CarbonicAcidAsCo2(InBasis(h2co3MgL, values)));
+}
+
+}  // namespace
 
 ProfileViewRecord ViewOfProfile(int profile) {
     ProfileViewRecord view{};
@@ -19,8 +35,8 @@ ProfileViewRecord ViewOfProfile(int profile) {
             p.values = t.mixChemistry[k];
             p.results = t.mixResults[k];
             p.excess = t.mixExcess[k];
-            p.acidity = t.mixAcidity[k];
-            p.dissolvedCo2 = static_cast<float>(CarbonicAcidAsCo2(t.mixDissolvedCO2[k]));
+            p.acidity = InBasis(t.mixAcidity[k], p.values);
+            p.dissolvedCo2 = DissolvedCo2InBasis(t.mixDissolvedCO2[k], p.values);
             p.bicarbonate = t.mixChemistry[k][AnalysisElement::kMAlkalinity];
             p.carbonate = t.mixChemistry[k][AnalysisElement::kPAlkalinity];
             p.acidDose = t.mixAcidDose[k];
@@ -40,8 +56,8 @@ ProfileViewRecord ViewOfProfile(int profile) {
         p.values = t.analysis[k];
         p.results = t.results[k];
         p.excess = t.excess[k];
-        p.acidity = t.carbonateFigure[k];
-        p.dissolvedCo2 = static_cast<float>(CarbonicAcidAsCo2(t.dissolvedCO2[k]));
+        p.acidity = InBasis(t.carbonateFigure[k], p.values);
+        p.dissolvedCo2 = DissolvedCo2InBasis(t.dissolvedCO2[k], p.values);
         p.bicarbonate = t.bicarbonate[k];
         p.carbonate = t.carbonate[k];
         p.acidDose = t.acidDose[k];

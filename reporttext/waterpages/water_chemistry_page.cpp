@@ -151,7 +151,9 @@ void AnalysisRows(const Page& p, const AnalysisRow* rows, int count, int firstLi
                 RowName(row, i) + Pick(row.suffixes, kMaxSuffixes, Code(row.unitItem)));
         float value = p.Value(row.element);
         if (row.element == E::kAcidity)
-            value = static_cast<float>(CarbonicAcidShown(value, alkalinityMode));
+            value = static_cast<float>(CarbonicAcidShown(
+                CarbonicAcidInBasis(value, reportingMode, p.Value(E::kResultScale)),
+                alkalinityMode));
         p.ValueAt(line, labelColumn + 24, Value7Cell(value),
                   row.highlight && p.Changed(row.element));
         ++line;

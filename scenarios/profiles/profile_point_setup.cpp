@@ -78,9 +78,13 @@ float SetUpTemperaturePoint(ProfileRun& run, int k) {
             row[AE::kPh] = w[AE::kPh] = pointPh;
         }
     } else {
-        // The pH of the point's pCO2, its carbonate pairs counted, as the pH
-        // profile finds it.
+        // The pH of the point's pCO2 at the point's own temperature, its
+        // carbonate pairs counted, as the pH profile finds it: the pCO2 is
+        // held and the pH solved, and the row shows what was solved.
+        const float surfaceTemperature = w[AE::kTemperature];
+        w[AE::kTemperature] = run.axis[k];
         pointPh = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, FirstPassMode(c), 0);
+        w[AE::kTemperature] = surfaceTemperature;
         row[AE::kPh] = pointPh;
         c.calls.adjustPhToTarget(pointPh);
     }

@@ -41,7 +41,12 @@ void ComputeStations(WellContext& c, const WellDriver& d, double surfaceBar,
     DriverContext& b = c.base;
     for (int i = 1; i < AE::kCount; ++i) b.current.values[i] = b.surface.values[i];
     b.current.values[AE::kReportingMode] = static_cast<float>(b.units.reportingMode);
-    WellStationRun run{surfaceBar, StartProgress(), DoseContext{}};
+    // The user's plot variable (the after-flash profiles vary pCO2 for the
+    // run whatever it is), unless an option pins the station's pH.
+    const WhatIfOptions& o = b.engine.options;
+    const bool pco2Plotted =
+        b.backup.varyPco2 != 0 && o.useInputPh == 0 && o.forcePhToEvalForPressure == 0;
+    WellStationRun run{surfaceBar, pco2Plotted, StartProgress(), DoseContext{}};
     for (int k = 0; k < d.table.Count(); ++k) RunWellStation(c, d, k, run);
     if (b.status.productSelected != 0) RecordProduct(c, d, name);
     EndProgress();

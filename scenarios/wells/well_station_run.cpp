@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/carbonate/carbonate_species.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/wells/well_dose.h"
 
@@ -34,13 +35,16 @@ void ApplyH2SRule(DriverContext& b, float temperature) {
 
 // The pH station k starts from. The after-flash profiles always vary pCO2, so
 // this is their rule too: the surface pH, or none (computed from the pCO2) when
-// the surface water is under pressure.
+// the surface water is under pressure. With pCO2 the plot variable every
+// station holds its pCO2 (the surface water's at the station's pressure) and
+// its pH is solved from it, whatever the surface pressure.
 void StationPh(DriverContext& b, const WellStationRun& run, int k) {
     const float* s = b.surface.values;
     float& ph = b.current.values[AE::kPh];
     const WhatIfOptions& o = b.engine.options;
     if (o.varyPco2 != 0) {
-        ph = run.surfacePressureBar > kPhFromPco2AboveBar ? -1.0f : s[AE::kPh];
+        const bool fromPco2 = run.pco2Plotted || run.surfacePressureBar > kPhFromPco2AboveBar;
+        ph = fromPco2 ? -1.0f : s[AE::kPh];
     } else if (o.useInputPh != 0) {
         ph = s[AE::kPh];
     } else if (o.forcePhToEvalForPressure != 0 || k == 0) {
@@ -81,8 +85,13 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
     t.phDoseA[k] = t.phDoseB[k] = 0.0f;
     ApplyH2SRule(b, temperature);
 
-    // Run 1 settles the pH at the station.
-    RunGivenSpeciesPass(b, balancePass, 1, SolverAnswers::kReplaced);
+    // Run 1 settles the pH at the station; with pCO2 the plot variable, from
+    // the station's pCO2 with its carbonate pairs counted, as the profiles
+    // find it.
+    if (run.pco2Plotted && v[AE::kPh] < 0.0f)
+        (void)PhFromPco2Pass(b, PhPrediction::kLogAlkalinity, balancePass, 0);
+    else
+        RunGivenSpeciesPass(b, balancePass, 1, SolverAnswers::kReplaced);
     t.analysis[k][AE::kPh] = v[AE::kPh];
 
     // Run 2 gives the carbonate species at the station.

@@ -13,6 +13,7 @@ constexpr double kPhFromPco2AboveBar = 1.02;
 // Per-run values the stations share.
 struct WellStationRun {
     double surfacePressureBar;  // the surface water's pressure in bar
+    bool pco2Plotted;           // the user's plot variable is pCO2: every station holds it
     ProgressClock clock;
     DoseContext doseInputs;  // entries 8 and 9 carry from one dose call to the next
 };

@@ -235,9 +235,19 @@ TEST_F(WellProfileTest, HighSurfacePressureWithVaryPco2TakesEveryStationsPhFromP
     CalcWellLogProfile(nullptr);
     for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, -1.0f) << k;
 
-    // At 1.0 bar (not above 1.02) every station starts from the surface pH.
+    // At 1.0 bar (not above 1.02) too: pCO2 is the plot variable, so every
+    // station holds its pCO2 and solves its pH from it.
     SetUp();
     whatIfOptions.varyPco2 = 1;
+    unitCodes.code[UnitItem::kPressure] = PressureUnit::kBar;
+    surfaceWater.values[AE::kPressure] = 1.0f;
+    CalcWellLogProfile(nullptr);
+    for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, -1.0f) << k;
+
+    // With the input pH used, every station at 1.0 bar starts from the surface pH.
+    SetUp();
+    whatIfOptions.varyPco2 = 1;
+    whatIfOptions.useInputPh = 1;
     unitCodes.code[UnitItem::kPressure] = PressureUnit::kBar;
     surfaceWater.values[AE::kPressure] = 1.0f;
     CalcWellLogProfile(nullptr);

@@ -192,7 +192,9 @@ std::string BuildSummaryCsv(const CsvSource& src) {
         csv.Label(r.label);
         float value = w.values[r.element];
         if (r.element == E::kAcidity)  // kept as H2CO3, shown in the mode's unit
-            value = static_cast<float>(CarbonicAcidShown(value, alkalinityMode));
+            value = static_cast<float>(CarbonicAcidShown(
+                CarbonicAcidInBasis(value, reportingMode, w.values[E::kResultScale]),
+                alkalinityMode));
         csv.Field(CsvGeneral(value));
         if (r.unitItem != kNoUnit) csv.Field(std::to_string(UnitCode(r.unitItem)));
         csv.End();

@@ -221,8 +221,9 @@ void PrintChemistryBody(ReportLayout& layout, int line, int start, int end, int 
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Dissolved CO_2" : "  Acidity") +
                            AlkalinityCaption(" (as CO_2)"),
-                       Value7Cell(static_cast<float>(
-                           CarbonicAcidShown(v[E::kAcidity], alkalinityMode))));
+                       Value7Cell(static_cast<float>(CarbonicAcidShown(
+                           CarbonicAcidInBasis(v[E::kAcidity], reportingMode, v[E::kResultScale]),
+                           alkalinityMode))));
         case 25:
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Bicarbonate" : "  \"M\" Alkalinity") +
