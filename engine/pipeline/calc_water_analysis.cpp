@@ -252,6 +252,10 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
     // A water never entered is left alone; nothing is changed before this test.
     if (mode != 0 && !IsEntered(water)) return;
     run.engine = engine;
+    // The water's own gases at its own temperature, for every pass of its
+    // calculation; put back for whatever calculation this one runs inside.
+    const float* const outerWater = calculatedWaterValues;
+    if (water.analysis != nullptr) calculatedWaterValues = water.analysis->values;
 
     currentAnalysis.values[AnalysisElement::kSpeciesGiven] = 0.0f;
     const uint32_t savedBalanceSwitch = phBalanceSwitch;
@@ -289,6 +293,7 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
 
     if (phPredictionRequest != 0) ExtrapolateAlkCurve();
     phBalanceSwitch = savedBalanceSwitch;
+    calculatedWaterValues = outerWater;
     if (water.isSurface) {
         KeepSurfaceEngineState();
         if (run.ownConditionsTaken)
