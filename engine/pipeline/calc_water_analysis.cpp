@@ -104,7 +104,7 @@ void BalancedReferencePass(PipelineRun& run) {
 // the water is at the 25 C of the reference pass. The engine is left as found:
 // a trial of the solve, not one of the water's passes.
 double OwnConditionsAlkalinity(float bicarbonate, float carbonate, float& carbonicAcid,
-                                double& carbonateShare) {
+                               double& carbonateShare) {
     const auto kept = std::make_unique<EngineStateCopy>();
     SaveEngineState(*kept);
     float* v = currentAnalysis.values;
@@ -189,12 +189,12 @@ bool HoldTypedAlkalinityAtOwnTemperature(PipelineRun& run) {
     v[AnalysisElement::kCarbonate] = static_cast<float>(carbonate + moved * kCarbonateMass);
     // A sour water's sulfide takes a share of its alkalinity that grows with
     // the temperature, so its carbonate holds less of it at its own conditions
-    // than at 25 C. The species it is given from here on are split as its own
-    // conditions split them (the same bicarbonate and carbonate in all): a
-    // driver that holds the carbonate's alkalinity (under a gas, at the input
-    // pH) holds the one the page shows.
-    const bool sour = std::isfinite(carbonateShare);
-    if (sour) {
+    // than at 25 C. Its snapshot and the later passes of its calculation take
+    // the species as its own conditions split them (the same bicarbonate and
+    // carbonate in all): a driver that holds the carbonate's alkalinity (under
+    // a gas, at a fixed pH) holds the one the page shows. The current set
+    // below stays the 25 C split, for the drivers' reference passes.
+    if (std::isfinite(carbonateShare)) {
         const double held = v[AnalysisElement::kBicarbonate] / kBicarbonateMass +
                             v[AnalysisElement::kCarbonate] / kCarbonateMass;
         v[AnalysisElement::kBicarbonate] =

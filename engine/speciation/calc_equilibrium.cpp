@@ -37,7 +37,8 @@ const float* SulfideWater() {
 // Its own temperature. Outside a water's calculation the surface water's, once
 // it is entered; before that the temperature the analysis was entered at.
 float SulfideWaterTemperature() {
-    if (calculatedWaterValues != nullptr) return calculatedWaterValues[AnalysisElement::kTemperature];
+    if (calculatedWaterValues != nullptr)
+        return calculatedWaterValues[AnalysisElement::kTemperature];
     if (resultStatus.surfaceEntered != 0) return surfaceWater.values[AnalysisElement::kTemperature];
     return entryTemperature;
 }
