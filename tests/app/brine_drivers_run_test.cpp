@@ -280,10 +280,10 @@ std::map<std::string, double> ProfileRatios(const std::string& page, int column)
     return ratios;
 }
 
-// The seven waters of the field set, typed into the surface form as the field
+// The waters of the field set, typed into the surface form as the field
 // sends them (mg/L; pH; F; Sp.Gr.; 1 atm): sea water, a formation water sampled
-// hot, sodium chloride brines of 100, 250 and 350 g/L, a calcium chloride brine
-// and a low-salinity water.
+// hot, sodium chloride brines of 100, 250 and 350 g/L, a calcium chloride brine,
+// a low-salinity water, and three sour waters.
 struct TypedWater {
     std::string name;
     std::map<int, double> ions;  // field -> mg/L
@@ -761,7 +761,7 @@ void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& mix, do
     EXPECT_EQ(differing.str(), "") << own << mix;
 }
 
-// The seven waters through every driver, in each reporting basis, before and
+// The field waters through every driver, in each reporting basis, before and
 // after the work file is saved and opened again. Every point at the water's
 // own temperature, pressure, pH and pCO2 is its page: the pH within 0.05, each
 // saturation ratio within 5 %, the alkalinity within 2 % of the typed (an
