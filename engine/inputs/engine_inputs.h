@@ -67,8 +67,11 @@ struct InputStageContext {
     const UnitCodes& units;
     InputSwitches switches;
     ReferenceValues reference;
-    const WaterAnalysis& surfaceWater;  // its pH2S, H2S and pressure
-    float entryTemperature;             // user's unit: the temperature the analysis was entered at
+    const WaterAnalysis& surfaceWater;  // its pH2S and pressure, for a profile step
+    // The water whose hydrogen sulfide and pH2S a reference pass relates, and
+    // its own temperature (user's unit).
+    const float* sulfideWater;
+    float entryTemperature;
     float blendDissolvedCo2;            // mg/L, while balanceHold is set
     const float* organicAcidsMgL;       // acetic, propionic, butyric, valeric
     const SpeciesTable& species;

@@ -67,13 +67,15 @@ class SulfideInputs {
                              values_[AnalysisElement::kPressure] / surfacePressure);
         }
 
-        // The reference pass relates H2S and pH2S at the temperature the water was
-        // entered at.
+        // The reference pass relates H2S and pH2S at the own temperature of the
+        // water they are the gas of (the stored water calculated, else the
+        // surface water), whatever temperature the pass itself runs at.
         if (context_.switches.calcPassMode == 0) {
+            const float* own = context_.sulfideWater;
             const double entryK = KelvinOfEntryTemperature(
                 context_.entryTemperature, context_.units.code[UnitItem::kTemperature]);
             const SulfideRelation atEntry{H2sSolubilityLog(entryK), record_.gamma, MgLDiv()};
-            if (surface[AnalysisElement::kPH2S] == 0.0f && surface[AnalysisElement::kH2S] > 0.0f) {
+            if (own[AnalysisElement::kPH2S] == 0.0f && own[AnalysisElement::kH2S] > 0.0f) {
                 const double m = atEntry.MolalityFromMgL(H2sMgL());
                 WritePh2s(atEntry.PressureFromMolality(m));
             }

@@ -6,6 +6,7 @@ uint16_t profileStepFlag;
 uint16_t givenSpeciesPerKilogram;
 uint16_t balanceHold;
 float blendDissolvedCo2;
+const float* calculatedWaterValues;
 
 double referencePh;
 float referenceH2CO3;
@@ -25,6 +26,7 @@ void ResetInputsRecords() {
     givenSpeciesPerKilogram = 0;
     balanceHold = 0;
     blendDissolvedCo2 = 0.0f;
+    calculatedWaterValues = nullptr;
     referencePh = 0.0;
     referenceH2CO3 = referenceHCO3 = referenceCO3 = referenceDissolvedCo2 = 0.0f;
     enginePh = 0.0;

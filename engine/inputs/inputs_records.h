@@ -23,6 +23,10 @@ extern uint16_t balanceHold;
 // The blend's dissolved carbon dioxide (mg/L as H2CO3) that a mixing driver gives
 // while balanceHold is set.
 extern float blendDissolvedCo2;
+// The stored water whose full calculation is running (CalcWaterAnalysis), or
+// null. Its reference passes relate its hydrogen sulfide and pH2S at its own
+// temperature, from its own values, whatever water was typed or opened last.
+extern const float* calculatedWaterValues;
 
 // What the reference pass of a water left for the later passes of the same water.
 extern double referencePh;

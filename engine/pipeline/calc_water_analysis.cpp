@@ -103,7 +103,8 @@ void BalancedReferencePass(PipelineRun& run) {
 // with the bicarbonate and carbonate given, from a trial results pass; NaN when
 // the water is at the 25 C of the reference pass. The engine is left as found:
 // a trial of the solve, not one of the water's passes.
-double OwnConditionsAlkalinity(float bicarbonate, float carbonate, float& carbonicAcid) {
+double OwnConditionsAlkalinity(float bicarbonate, float carbonate, float& carbonicAcid,
+                               double& carbonateShare) {
     const auto kept = std::make_unique<EngineStateCopy>();
     SaveEngineState(*kept);
     float* v = currentAnalysis.values;
@@ -116,6 +117,11 @@ double OwnConditionsAlkalinity(float bicarbonate, float carbonate, float& carbon
     const bool ownTemperature = std::fabs(engineInputs.temperatureC - kReferenceCelsius) > 0.005;
     const double alkalinity = speciation.passAlkalinity;
     carbonicAcid = resultsCarbonate.equilibriumCarbonicAcid;
+    // The share of the bicarbonate and carbonate that the pass split as
+    // carbonate, for a water whose sulfide shares its alkalinity (else NaN).
+    const SpeciatedCarbonate& split = resultsCarbonate.system;
+    const double held = split.bicarbonate + split.carbonate;
+    carbonateShare = speciation.sulfideT > 0.0 && held > 0.0 ? split.carbonate / held : NAN;
     RestoreEngineState(*kept);
     return ownTemperature ? alkalinity : NAN;
 }
@@ -144,10 +150,12 @@ bool HoldTypedAlkalinityAtOwnTemperature(PipelineRun& run) {
     const double typed = static_cast<float>(referenceAlkalinity);
     // The gap to the typed alkalinity after moving `moved` mmol/kg.
     float carbonicAcid = 0.0f;  // mg/L as H2CO3, of the last trial
+    double carbonateShare = NAN;  // of the last trial, for a sour water
     auto gap = [&](double moved) {
         return OwnConditionsAlkalinity(
                    static_cast<float>(bicarbonate - 2.0 * moved * kBicarbonateMass),
-                   static_cast<float>(carbonate + moved * kCarbonateMass), carbonicAcid) -
+                   static_cast<float>(carbonate + moved * kCarbonateMass), carbonicAcid,
+                   carbonateShare) -
                typed;
     };
     const double atStart = gap(0.0);
@@ -179,6 +187,20 @@ bool HoldTypedAlkalinityAtOwnTemperature(PipelineRun& run) {
     v[AnalysisElement::kBicarbonate] =
         static_cast<float>(bicarbonate - 2.0 * moved * kBicarbonateMass);
     v[AnalysisElement::kCarbonate] = static_cast<float>(carbonate + moved * kCarbonateMass);
+    // A sour water's sulfide takes a share of its alkalinity that grows with
+    // the temperature, so its carbonate holds less of it at its own conditions
+    // than at 25 C. Its snapshot and the later passes of its calculation take
+    // the species as its own conditions split them (the same bicarbonate and
+    // carbonate in all): a driver that holds the carbonate's alkalinity (under
+    // a gas, at a fixed pH) holds the one the page shows. The current set
+    // below stays the 25 C split, for the drivers' reference passes.
+    if (std::isfinite(carbonateShare)) {
+        const double held = v[AnalysisElement::kBicarbonate] / kBicarbonateMass +
+                            v[AnalysisElement::kCarbonate] / kCarbonateMass;
+        v[AnalysisElement::kBicarbonate] =
+            static_cast<float>((1.0 - carbonateShare) * held * kBicarbonateMass);
+        v[AnalysisElement::kCarbonate] = static_cast<float>(carbonateShare * held * kCarbonateMass);
+    }
     if (carbonicAcid >= 0.0f) {
         v[AnalysisElement::kH2CO3] = carbonicAcid;
         referenceOutputs.dissolvedCarbonicAcid = carbonicAcid;
@@ -252,6 +274,10 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
     // A water never entered is left alone; nothing is changed before this test.
     if (mode != 0 && !IsEntered(water)) return;
     run.engine = engine;
+    // The water's own gases at its own temperature, for every pass of its
+    // calculation; put back for whatever calculation this one runs inside.
+    const float* const outerWater = calculatedWaterValues;
+    if (water.analysis != nullptr) calculatedWaterValues = water.analysis->values;
 
     currentAnalysis.values[AnalysisElement::kSpeciesGiven] = 0.0f;
     const uint32_t savedBalanceSwitch = phBalanceSwitch;
@@ -289,6 +315,7 @@ void CalcWaterAnalysisWith(uint16_t mode, EngineFunction engine) {
 
     if (phPredictionRequest != 0) ExtrapolateAlkCurve();
     phBalanceSwitch = savedBalanceSwitch;
+    calculatedWaterValues = outerWater;
     if (water.isSurface) {
         KeepSurfaceEngineState();
         if (run.ownConditionsTaken)

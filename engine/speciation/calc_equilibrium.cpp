@@ -28,6 +28,21 @@ InputSwitches CurrentSwitches() {
             givenSpeciesPerKilogram};
 }
 
+// The water whose hydrogen sulfide and pH2S a reference pass relates: the
+// stored water being calculated, else the surface water that the drivers work.
+const float* SulfideWater() {
+    return calculatedWaterValues != nullptr ? calculatedWaterValues : surfaceWater.values;
+}
+
+// Its own temperature. Outside a water's calculation the surface water's, once
+// it is entered; before that the temperature the analysis was entered at.
+float SulfideWaterTemperature() {
+    if (calculatedWaterValues != nullptr)
+        return calculatedWaterValues[AnalysisElement::kTemperature];
+    if (resultStatus.surfaceEntered != 0) return surfaceWater.values[AnalysisElement::kTemperature];
+    return entryTemperature;
+}
+
 }  // namespace
 
 void CalcEquilibrium() {
@@ -38,7 +53,8 @@ void CalcEquilibrium() {
         CurrentSwitches(),
         {referencePh, referenceH2CO3, referenceHCO3, referenceCO3, referenceDissolvedCo2},
         surfaceWater,
-        entryTemperature,
+        SulfideWater(),
+        SulfideWaterTemperature(),
         blendDissolvedCo2,
         organicAcids,
         speciesTable};

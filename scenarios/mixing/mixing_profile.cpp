@@ -67,7 +67,9 @@ double PreparePoint(int k, const MixShares& s, const MixSources& waters) {
     if (ReferenceTemperature(unitCodes.code[UnitItem::kTemperature], reference))
         cur[AnalysisElement::kTemperature] = reference;
     cur[AnalysisElement::kPh] = static_cast<float>(b.ph);
-    cur[AnalysisElement::kH2S] = 0.0f;
+    // The blend keeps the hydrogen sulfide its waters hold (element 19), as it
+    // keeps their carbonate: taken again from the blended pH2S at the 25 C of
+    // the first run, it would be another amount at the blend's temperature.
     return s.g * static_cast<double>(waters.formationCarbonate.acidity) +
            s.f * static_cast<double>(waters.injectionCarbonate.acidity);
 }

@@ -179,8 +179,14 @@ float SetUpPressurePoint(ProfileRun& run, int k) {
     w[AE::kPH2S] = PointPh2s(c, pressure);
 
     ClearDemands(c);
-    w[AE::kBicarbonate] = b.currentHCO3;
-    w[AE::kCarbonate] = b.currentCO3;
+    // A point whose pH moves to the water's own alkalinity holds the total
+    // carbonate beside it, of the split its balance starts from; a point at a
+    // fixed pH holds the carbonate's alkalinity, as the water's own conditions
+    // split it (its snapshot): the share a sour water's sulfide takes of its
+    // alkalinity is that of its own temperature, not of 25 C.
+    const bool phFixed = !HoldsWaterCarbonate(PressureProfileFixedPh(c));
+    w[AE::kBicarbonate] = phFixed ? c.surfaceCarbonate.hco3 : b.currentHCO3;
+    w[AE::kCarbonate] = phFixed ? c.surfaceCarbonate.co3 : b.currentCO3;
     w[AE::kAcidity] = b.currentCO2;
     // Above atmospheric pressure at the surface the gas is held out of the water.
     const bool pressurised =

@@ -281,10 +281,10 @@ std::map<std::string, double> ProfileRatios(const std::string& page, int column)
     return ratios;
 }
 
-// The seven waters of the field set, typed into the surface form as the field
+// The waters of the field set, typed into the surface form as the field
 // sends them (mg/L; pH; F; Sp.Gr.; 1 atm): sea water, a formation water sampled
-// hot, sodium chloride brines of 100, 250 and 350 g/L, a calcium chloride brine
-// and a low-salinity water.
+// hot, sodium chloride brines of 100, 250 and 350 g/L, a calcium chloride brine,
+// a low-salinity water, and three sour waters.
 struct TypedWater {
     std::string name;
     std::map<int, double> ions;  // field -> mg/L
@@ -313,16 +313,46 @@ std::vector<TypedWater> FieldWaters() {
         {"low salinity",
          {{400, 40}, {401, 10}, {404, 200}, {414, 300}, {415, 50}, {419, 150}},
          7.6, 77.0, 1.0, 0.0},
+        // Sour waters (H2S, field 421): a gas-field water typed hot and the same
+        // at 77 F, and the low-salinity water at 150 F.
+        {"sour gas field water",
+         {{400, 2000}, {401, 300}, {404, 20000}, {405, 200}, {410, 50}, {414, 35000}, {415, 400},
+          {419, 800}, {421, 150}},
+         6.3, 200.0, 1.04, 0.0},
+        {"sour gas field water at 77 F",
+         {{400, 2000}, {401, 300}, {404, 20000}, {405, 200}, {410, 50}, {414, 35000}, {415, 400},
+          {419, 800}, {421, 150}},
+         6.3, 77.0, 1.04, 0.0},
+        {"sour low salinity",
+         {{400, 40}, {401, 10}, {404, 200}, {414, 300}, {415, 50}, {419, 150}, {421, 20}},
+         7.6, 150.0, 1.0, 0.0},
     };
 }
-std::string TypedForm(const TypedWater& w) {
+bool Sour(const TypedWater& w) {
+    return w.ions.count(421) != 0;
+}
+// The water's fields on the source water form (80) or a multi-mix water (115).
+std::string TypedFields(const TypedWater& w, int dialog) {
+    const std::string d = "dialog " + std::to_string(dialog) + " set ";
     std::ostringstream s;
     s.precision(10);
-    s << "dialog 80 set 407 " << w.ph << "\n";
-    for (const auto& [field, mgL] : w.ions) s << "dialog 80 set " << field << " " << mgL << "\n";
-    s << "dialog 80 set 427 " << w.temperature << "\ndialog 80 set 429 1\ndialog 80 set 428 "
-      << w.gravity << "\ndialog 80 press 1\n";
+    s << d << "407 " << w.ph << "\n";
+    for (const auto& [field, mgL] : w.ions) s << d << field << " " << mgL << "\n";
+    s << d << "427 " << w.temperature << "\n" << d << "429 1\n" << d << "428 " << w.gravity << "\n";
     return s.str();
+}
+std::string TypedForm(const TypedWater& w) {
+    return TypedFields(w, 80) + "dialog 80 press 1\n";
+}
+// Two waters typed in turn into the multi-mix input, half and half, mixed, and
+// the blend's two pages saved.
+std::string MixedHalfAndHalf(const TypedWater& first, const TypedWater& second) {
+    return "answer yes Last Analysis\n" + TypedFields(first, 115) +
+           "dialog 115 set 492 50\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
+           TypedFields(second, 115) +
+           "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
+           "text DisplayMixedWaterOut blend.txt\ntext DisplayMixedValuesOut blendv.txt\n"
+           "answer no Did you wish to leave data\n";
 }
 
 // Two values the same within `share` of the first and the rounding of a page.
@@ -811,7 +841,7 @@ void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& mix, do
     EXPECT_EQ(differing.str(), "") << own << mix;
 }
 
-// The seven waters through every driver, in each reporting basis, before and
+// The field waters through every driver, in each reporting basis, before and
 // after the work file is saved and opened again. Every point at the water's
 // own temperature, pressure, pH and pCO2 is its page: the pH within 0.05, each
 // saturation ratio within 5 %, the alkalinity within 2 % of the typed (an
@@ -857,6 +887,61 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
     }
     const double mgLAlkalinity = own.alkalinity;
 
+    // The water mixed with itself on the multi-mix, as the first calculation of
+    // a run and after its page, is the water: its pH, dissolved solids and
+    // hydrogen sulfide, and every saturation ratio within 1 % (seen failing: the
+    // sour gas field water's first blend H2S 805 for 150, taken again from its
+    // pH2S at the 0 F of no water typed; S2's 53.69 for 10.00).
+    const double solids = SurfaceValue(surface, "Calculated T.D.S.");
+    const double h2s = Sour(water) ? SurfaceValue(surface, "H2S (as H2S)") : 0.0;
+    for (const bool afterPage : {false, true}) {
+        SCOPED_TRACE(afterPage ? "multi-mix after the page" : "multi-mix first");
+        for (const auto& e : std::filesystem::directory_iterator(folder))
+            std::filesystem::remove_all(e.path());
+        RunIn((afterPage ? TypedForm(water) + "menu 1030\n" : std::string()) +
+              MixedHalfAndHalf(water, water));
+        const std::string blend = Read("blend.txt");
+        EXPECT_NEAR(SurfaceValue(blend, "pH   "), own.ph, 0.005) << blend;
+        EXPECT_NEAR(SurfaceValue(blend, "Calculated T.D.S."), solids, 1e-4 * solids + 0.01)
+            << blend;
+        if (Sour(water)) {
+            EXPECT_NEAR(SurfaceValue(blend, "H2S (as H2S)"), h2s, 1e-3 * h2s + 0.006) << blend;
+        }
+        const std::map<std::string, double> blendRatios = PageRatios(Read("blendv.txt"));
+        for (const auto& [mineral, ratio] : own.ratios)
+            ExpectSame(ratio, blendRatios.count(mineral) ? blendRatios.at(mineral) : NAN, 0.01,
+                       "the blend's " + mineral);
+    }
+    // The water and another field water, half and half, make one blend whichever
+    // is typed first: the blend's passes hold its own CO2, not that of the water
+    // calculated last (seen failing with that CO2 kept: sea water and the
+    // formation water TDS 60,865 typed one way, 60,832 the other). Waters typed
+    // with 100,000 mg/L or more are left out: the multi-mix form keeps a first
+    // water's 159,228 as 159,200 once a second water is added, a fault of the
+    // form's own.
+    const auto below = [](const TypedWater& w) {
+        for (const auto& [field, mgL] : w.ions)
+            if (mgL >= 1e5) return false;
+        return true;
+    };
+    if (below(water)) {
+        const TypedWater other = FieldWaters().at(GetParam() == 0 ? 1 : 0);
+        std::map<bool, std::string> blends;
+        for (const bool otherFirst : {false, true}) {
+            for (const auto& e : std::filesystem::directory_iterator(folder))
+                std::filesystem::remove_all(e.path());
+            RunIn(otherFirst ? MixedHalfAndHalf(other, water) : MixedHalfAndHalf(water, other));
+            blends[otherFirst] =
+                WithoutSampleTime(Read("blend.txt")) + WithoutSampleTime(Read("blendv.txt"));
+        }
+        EXPECT_NE(blends[false].find("Calculated T.D.S."), std::string::npos) << blends[false];
+        const std::vector<std::string> one = TextLines(blends[false]);
+        const std::vector<std::string> reversed = TextLines(blends[true]);
+        ASSERT_EQ(one.size(), reversed.size()) << blends[false] << blends[true];
+        for (size_t k = 0; k < one.size(); ++k)
+            EXPECT_EQ(reversed[k], one[k]) << "with " << other.name << " typed first";
+    }
+
     for (const Basis& basis : Bases()) {
         SCOPED_TRACE(basis.name);
         for (const auto& e : std::filesystem::directory_iterator(folder))
@@ -891,6 +976,14 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
             SCOPED_TRACE(tag.empty() ? "as typed" : "saved and opened");
             auto text = [&](const char* name) { return Read(name + tag + ".txt"); };
             auto data = [&](const char* name) { return Read(name + tag + ".DAT"); };
+            // A sour water's "M" alkalinity is its carbonate's, without the share
+            // of its sulfide, which the page does not show: the pressure profile's
+            // point at the water's own conditions stands for it.
+            if (Sour(water)) {
+                const std::vector<double> held = PageRow(text("press"), "\"M\" Alkalinity");
+                ASSERT_EQ(held.size(), 7u) << text("press");
+                own.alkalinity = held[0];
+            }
             ExpectPointIsThePage(own, text("press"), text("pv"), 0, "pressure profile");
             ExpectPointIsThePage(own, text("temp"), text("tv"), 0, "temperature profile");
             ExpectPointIsThePage(own, text("pin"), text("pinv"), 0,

@@ -78,10 +78,11 @@ TEST_F(MixingProfile, EachPointRunsTheBlendAt25CThenAtItsOwnTemperature) {
         EXPECT_NEAR(first.values[AE::kCalcium], Blend(kInjectionCalcium, kFormationCalcium, p),
                     1e-3)
             << k;
-        // The first pass sees the mix at 25 C without hydrogen sulfide, at the pH
-        // of the blended hydrogen-ion activity, with the snapshots' bicarbonate.
+        // The first pass sees the mix at 25 C with the hydrogen sulfide its waters
+        // hold, at the pH of the blended hydrogen-ion activity, with the
+        // snapshots' bicarbonate.
         EXPECT_EQ(first.values[AE::kTemperature], 25.0f);
-        EXPECT_EQ(first.values[AE::kH2S], 0.0f);
+        EXPECT_NEAR(first.values[AE::kH2S], Blend(2.0, 5.0, p), 1e-5) << k;
         EXPECT_NEAR(first.values[AE::kPh], -std::log10(f * 1e-8 + (1.0 - f) * 1e-6), 1e-5) << k;
         EXPECT_NEAR(first.values[AE::kBicarbonate], Blend(140.0, 500.0, p), 1e-3);
         EXPECT_EQ(first.values[AE::kSpeciesGiven], 1.0f);

@@ -34,7 +34,8 @@ protected:
     float Get(int element) const { return analysis.values[element]; }
 
     InputStageContext Context() {
-        return {units, switches, reference, surface, entryTemperature, blendCo2, acids, speciesTable};
+        return {units,    switches, reference,   surface, surface.values, entryTemperature,
+                blendCo2, acids,    speciesTable};
     }
     // The first part only: amounts, temperature, carbonate, sums.
     void Load() { LoadEngineInputs(Context(), analysis, SpeciesState, in); }
