@@ -126,7 +126,12 @@ AnalysisValueRange ConvertedSpan(FieldKind kind, const UnitCodes& units) {
 
 }  // namespace
 
-double HighestConcentration(int element, const UnitCodes& units, int reportingMode) {
+double HighestConcentration(int element, const UnitCodes& units, int reportingMode,
+                            uint16_t alkalinityMode) {
+    const bool alkalinity = element == E::kMAlkalinity || element == E::kPAlkalinity ||
+                            element == E::kAcidity;
+    if (alkalinity && alkalinityMode >= 4 && AlkalinityCaCO3PerUnit(alkalinityMode) > 0.0)
+        return kHighestConcentrationMgL / AlkalinityCaCO3PerUnit(alkalinityMode);
     if (reportingMode >= 0) return CeilingIn(element, units, static_cast<uint16_t>(reportingMode));
     return std::max(CeilingIn(element, units, ReportingMode::kMgPerL),
                     CeilingIn(element, units, ReportingMode::kEpm));

@@ -27,6 +27,7 @@
 // working values have no range beyond being finite.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "common/unit_codes.h"
@@ -100,7 +101,11 @@ enum : int {
 // AnalysisElement; -1 for a value always in mg/L, such as the organic acids)
 // with reporting mode `reportingMode` (ReportingMode). A mode below 0 (values
 // that may be in either) takes the larger of the two readings.
-[[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode);
+// The alkalinities and the acidity in the alkalinity modes that count them in
+// a unit of their own (ml N/30 acid, meq/l, French or German degrees, modes 4
+// to 7 of `alkalinityMode`) take the 1,000,000 mg/L as CaCO3 in that unit.
+[[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode,
+                                          uint16_t alkalinityMode = 0);
 
 // The range of `element` (an AnalysisElement index) in the units `units` choose,
 // as a stored record may hold it: that of its field's kind (a concentration,

@@ -56,6 +56,31 @@ std::string CaptionUnit(int item, uint16_t code) {
 // The unit the user reads a concentration in: the reporting unit and, but in
 // epm, the form the element is counted as ("mg/l as CaCO3").
 std::string ConcentrationUnit(int element, const FieldUnits& u) {
+    // The alkalinities and the acidity are counted as the alkalinity mode
+    // counts them, in every reporting unit.
+    const bool alkalinity = element == E::kMAlkalinity || element == E::kPAlkalinity ||
+                            element == E::kAcidity;
+    if (alkalinity) {
+        switch (u.alkalinityMode) {
+            case 2:
+            case 3:
+                return std::string(u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l") +
+                       (element == E::kAcidity       ? " as CO2"
+                        : element == E::kMAlkalinity ? " as HCO3"
+                                                     : " as CO3");
+            case 4:
+                return "ml N/30 acid";
+            case 5:
+                return "meq/l";
+            case 6:
+                return "\xB0" "Fr";
+            case 7:
+                return "\xB0" "Ger";
+            default:
+                return std::string(u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l") +
+                       " as CaCO3";
+        }
+    }
     if (u.reportingMode == ReportingMode::kEpm) return "meq/l";
     const std::string unit = u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l";
     const int item = element >= 0 ? UnitItemOfElement(element) : -1;
@@ -95,10 +120,11 @@ struct StatedRange {
 
 StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
     if (kind == FieldKind::kConcentration || kind == FieldKind::kSigned) {
-        const double most = HighestConcentration(element, u.units, u.reportingMode);
+        const double most =
+            HighestConcentration(element, u.units, u.reportingMode, u.alkalinityMode);
         const double least = kind == FieldKind::kSigned ? -most : 0.0;
         return {{true, least, most, false},
-                GroupedNumber(least) + " to " + GroupedNumber(std::round(most)) + " " +
+                StatedEnd(least, true) + " to " + StatedEnd(most) + " " +
                     ConcentrationUnit(element, u)};
     }
     const AnalysisValueRange r = RangeOfKind(kind, u.units);
