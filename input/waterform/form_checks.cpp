@@ -57,10 +57,10 @@ std::string CaptionUnit(int item, uint16_t code) {
 // epm, the form the element is counted as ("mg/l as CaCO3").
 std::string ConcentrationUnit(int element, const FieldUnits& u) {
     // The alkalinities and the acidity are counted as the alkalinity mode
-    // counts them, in every reporting unit.
+    // counts them; the modes with a unit of their own keep it in epm too.
     const bool alkalinity = element == E::kMAlkalinity || element == E::kPAlkalinity ||
                             element == E::kAcidity;
-    if (alkalinity) {
+    if (alkalinity && (u.alkalinityMode >= 4 || u.reportingMode != ReportingMode::kEpm)) {
         switch (u.alkalinityMode) {
             case 2:
             case 3:
@@ -81,6 +81,8 @@ std::string ConcentrationUnit(int element, const FieldUnits& u) {
                        " as CaCO3";
         }
     }
+    // The acids are kept in mg/L in every reporting unit.
+    if (element < 0) return "mg/l";
     if (u.reportingMode == ReportingMode::kEpm) return "meq/l";
     const std::string unit = u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l";
     const int item = element >= 0 ? UnitItemOfElement(element) : -1;

@@ -33,6 +33,8 @@ namespace {
 constexpr int kUnitsRecord = 50;
 constexpr int kMixingRecord = 26;
 constexpr int kWhatIfRecord = 32;
+constexpr int kResidenceSecondsRecord = 108;
+constexpr int kCorrosionTargetRecord = 114;
 constexpr int kSurfaceRecord = 18;
 constexpr int kInjectionRecord = 19;
 constexpr int kFormationRecord = 20;
@@ -221,6 +223,12 @@ class Checker : public RecordVisitor {
             if (r.record == record_ && field_ >= r.first && field_ <= r.last && fault_.empty())
                 OutsideRange(v, r.range(units_));
         if (fault_.empty() && !older_) Paired(v);
+        // The water form's residence time (in seconds) and corrosion target,
+        // as the form takes them.
+        if (fault_.empty() && !older_ && field_ == 0 && record_ == kResidenceSecondsRecord)
+            OutsideRange(v, {0.0, kLongestResidenceSeconds});
+        if (fault_.empty() && !older_ && field_ == 0 && record_ == kCorrosionTargetRecord)
+            OutsideRange(v, {0.0, RangeOfKind(FieldKind::kAmount, units_).high});
         if (field_ == 0) first_ = v;
         ++field_;
     }

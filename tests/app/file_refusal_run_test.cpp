@@ -331,6 +331,13 @@ TEST_F(StoredValuesRun, SettingsAreReadWithTheirDialogsRangesAndNamed) {
          {whatIf + "High pH (8) is below Low pH (14)"}},
         {"same.krv", WithPair(At(26), 100.0f, 100.0f), {"record 26", "are the same (100)"}},
         {"target.krv", With(At(26) + 12, 0.0f), {"record 26", "(0) is not above 0"}},
+        // The water form's residence time and corrosion target past the
+        // form's ends (seen failing: each opened, and the unchanged form's OK
+        // refused it).
+        {"year.krv", With(At(108), 1.001f * 31536000.0f), {"record 108", "is outside 0 to 31,536,000"}},
+        {"soon.krv", With(At(108), -1.0f), {"record 108", "(-1) is outside 0 to 31,536,000"}},
+        {"rate.krv", With(At(114), 1.01e30f), {"record 114", "(1.01e+30) is outside 0 to"}},
+        {"low.krv", With(At(114), -1.0f), {"record 114", "(-1) is outside 0 to"}},
     });
     // Within the dialog's ranges, at their ends, the file opens, the dialog
     // shows the values and its OK takes them unchanged.

@@ -944,27 +944,31 @@ namespace {
 
 // The units a water is typed in: each alkalinity mode, ppm, epm, and the ions
 // in French and German degrees; the units dialog's lines from a fresh folder's.
+// `alkalinity` is the unit the M alkalinity's refusal states.
 struct EndsUnits {
     const char* name;
     const char* steps;
+    const char* alkalinity;
 };
 // clang-format off
 const EndsUnits kEndsUnits[] = {
-    {"mg/L", ""},
-    {"alkalinity mode 2", "dialog 29 scroll 419 down 1\n"},
-    {"alkalinity mode 3", "dialog 29 scroll 419 down 2\n"},
-    {"ml N/30 acid", "dialog 29 scroll 419 down 3\n"},
-    {"alkalinity in meq/l", "dialog 29 scroll 419 down 4\n"},
-    {"alkalinity in French degrees", "dialog 29 scroll 419 down 5\n"},
-    {"alkalinity in German degrees", "dialog 29 scroll 419 down 6\n"},
-    {"ppm", "dialog 29 click 631\n"},
-    {"epm", "dialog 29 click 633\n"},
+    {"bicarbonate and carbonate", "", "mg/l as HCO3"},
+    {"alkalinity mode 3", "dialog 29 scroll 419 down 1\n", "mg/l as HCO3"},
+    {"ml N/30 acid", "dialog 29 scroll 419 down 2\n", "ml N/30 acid"},
+    {"alkalinity in meq/l", "dialog 29 scroll 419 down 3\n", "meq/l"},
+    {"alkalinity in French degrees", "dialog 29 scroll 419 down 4\n", "\xB0" "Fr"},
+    {"alkalinity in German degrees", "dialog 29 scroll 419 down 5\n", "\xB0" "Ger"},
+    {"alkalinity as CaCO3", "dialog 29 scroll 419 down 6\n", "mg/l as CaCO3"},
+    {"ppm", "dialog 29 click 631\n", "ppm as HCO3"},
+    {"epm", "dialog 29 click 633\n", "meq/l"},
     {"French degrees",
      "dialog 29 scroll 400 down 2\ndialog 29 scroll 401 down 2\ndialog 29 scroll 404 down 3\n"
-     "dialog 29 scroll 414 down 3\ndialog 29 scroll 415 down 2\ndialog 29 scroll 402 down 2\n"},
+     "dialog 29 scroll 414 down 3\ndialog 29 scroll 415 down 2\ndialog 29 scroll 402 down 2\n",
+     "mg/l as HCO3"},
     {"German degrees",
      "dialog 29 scroll 400 down 3\ndialog 29 scroll 401 down 3\ndialog 29 scroll 404 down 4\n"
-     "dialog 29 scroll 414 down 4\ndialog 29 scroll 415 down 3\ndialog 29 scroll 402 down 3\n"},
+     "dialog 29 scroll 414 down 4\ndialog 29 scroll 415 down 3\ndialog 29 scroll 402 down 3\n",
+     "mg/l as HCO3"},
 };
 // The concentrations, alkalinities and acids of a form, with an everyday
 // value, and whether the field takes a value either side of 0.
@@ -984,6 +988,17 @@ const EndField kEndFields[] = {
 // clang-format on
 
 }  // namespace
+
+// Digits grouped by threes, as the refusals write a whole number.
+std::string GroupedText(const std::string& digits) {
+    if (digits.find_first_of(".e") != std::string::npos) return digits;
+    const size_t point = digits.find('.');
+    std::string whole = digits.substr(0, point);
+    const size_t first = whole[0] == '-' ? 1 : 0;
+    for (int at = static_cast<int>(whole.size()) - 3; at > static_cast<int>(first); at -= 3)
+        whole.insert(static_cast<size_t>(at), ",");
+    return point == std::string::npos ? whole : whole + digits.substr(point);
+}
 
 // Each concentration, alkalinity and acid field at the ends its own refusal
 // states, in each set of units: the source water's form and a multi-mix water
@@ -1034,6 +1049,13 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         size_t count = 0;
         for (const EndField& f : kEndFields) count += f.signedValue ? 2 : 1;
         ASSERT_EQ(ends.size(), count) << Log();
+        // The refusals state the unit in force: the alkalinity mode's for the
+        // M alkalinity, mg/L for the acids in every reporting unit (seen
+        // failing: "mg/l" for ml N/30 acid, "meq/l" for the acids in epm).
+        const std::string stated = " to " + GroupedText(ends[ends.size() - 6]) + " " +
+                                   u.alkalinity + ")";
+        EXPECT_TRUE(Logged(stated)) << "[" << stated << "] " << u.name << "\n" << Log();
+        EXPECT_TRUE(Logged("outside the range of C2 (0 to 1,000,000 mg/l)")) << Log();
 
         // Every field at its top at once, then the signed ones at their low,
         // on the source water's form and on the first multi-mix water.
