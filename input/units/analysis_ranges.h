@@ -34,7 +34,8 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,         // the corrosion target, a weight: 0 up to kLargestAmount
+    kAmount,         // a weight: 0 up to kLargestAmount
+    kCorrosionTarget,  // 0 up to kLargestAmount mpy, in the user's corrosion-rate unit
     kFlow,           // a brine, oil or gas flow: 0 up to HighestFlow
     kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
     kSigned,         // alkalinities and acidity, whose sign the calculation reads

@@ -111,7 +111,7 @@ const NumberField kAcids[] = {
 
 const NumberField kWaterFormExtra[] = {
     {C::kResidenceTime, "Res. time", FieldKind::kResidenceTime},
-    {C::kCorrosionTarget, "Corrosion Target", FieldKind::kAmount},
+    {C::kCorrosionTarget, "Corrosion Target", FieldKind::kCorrosionTarget},
 };
 
 // A kind's range in the user's units and how a message states it.
@@ -134,6 +134,9 @@ StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
     switch (kind) {
         case FieldKind::kAmount:
             return {r, "0 to 1e+30"};
+        case FieldKind::kCorrosionTarget:
+            return {r, "0 to " + StatedCeiling(r) + " " +
+                           CaptionUnit(UnitItem::kCorrosionRate, code[UnitItem::kCorrosionRate])};
         case FieldKind::kFlow: {
             const int item = UnitItem::kBrineFlow + element - E::kBrineFlow;
             const AnalysisValueRange flow{true, 0.0, HighestFlow(element, u.units), false};
@@ -213,7 +216,9 @@ std::string StoredValueRefusal(int field, double value, const FieldUnits& units)
     FieldKind kind = FieldKind::kAmount;
     int element = -1;
     bool shown = true;
-    if (field == StoredField::kResidenceSeconds) {
+    if (field == StoredField::kCorrosionTarget) {
+        kind = FieldKind::kCorrosionTarget;
+    } else if (field == StoredField::kResidenceSeconds) {
         kind = FieldKind::kResidenceTime;
         value /= ResidenceSecondsFactor(units.units.code[UnitItem::kResidenceTime]);
     } else if (field <= StoredField::kC2 && field >= StoredField::kC5) {

@@ -227,8 +227,13 @@ class Checker : public RecordVisitor {
         // as the form takes them.
         if (fault_.empty() && !older_ && field_ == 0 && record_ == kResidenceSecondsRecord)
             OutsideRange(v, {0.0, kLongestResidenceSeconds});
-        if (fault_.empty() && !older_ && field_ == 0 && record_ == kCorrosionTargetRecord)
-            OutsideRange(v, {0.0, RangeOfKind(FieldKind::kAmount, units_).high});
+        if (fault_.empty() && !older_ && field_ == 0 && record_ == kCorrosionTargetRecord) {
+            // As the form takes it, with the rounding of its float.
+            const AnalysisValueRange r = RangeOfKind(FieldKind::kCorrosionTarget, units_);
+            if (!RangeHolds(r, v))
+                Fail(ValueName(record_, field_) + " (" + Number(v) + ") is outside 0 to " +
+                     StatedEnd(r.high * (1.0 + 1e-6)));
+        }
         if (field_ == 0) first_ = v;
         ++field_;
     }

@@ -34,6 +34,9 @@ const char* const kTypedWater =
     "dialog 80 set 400 412\ndialog 80 set 404 10760\ndialog 80 set 414 19350\n"
     "dialog 80 set 419 140\ndialog 80 set 407 8.1\ndialog 80 set 427 77\n";
 
+// A report date of 0, which no calendar holds: the record holds no date.
+constexpr int32_t kNoDate = -1;
+
 // An analysis another program left on the clipboard ("tkIntermediate"): 64
 // values in base units (mg/L, degrees C, atm, g/mL, seconds), 64 unit codes
 // (all 0: the base units), the marker, the sample header and eight
@@ -48,7 +51,7 @@ std::vector<uint8_t> TransferRecord(const std::map<int, float>& values, int32_t 
     bytes::PutU32(block.data() + 512, 1);
     bytes::PutI16(block.data() + 516, 12);
     const int32_t date = (2024 - 1900) * 10000 + 3 * 100 + 15;  // packed: 15 March 2024
-    bytes::PutI32(block.data() + 518, reportDate != 0 ? reportDate : date);
+    bytes::PutI32(block.data() + 518, reportDate == kNoDate ? 0 : reportDate != 0 ? reportDate : date);
     bytes::PutI32(block.data() + 522, date);
     bytes::PutI16(block.data() + 526, 930);
     std::snprintf(reinterpret_cast<char*>(block.data() + 528), 128, "pasted water");
@@ -227,6 +230,44 @@ TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
     }
 }
 
+// The corrosion target at the top its refusal states, in mpy and in mm/yr,
+// changed to the other unit: the unchanged form's OK takes it, and the file
+// saved opens again (seen failing: 1e30 mm/yr became 3.937e+31 mpy, which
+// the form then refused).
+TEST_F(FieldBoundsRun, TheCorrosionTargetAtItsTopKeepsThroughAChangeOfUnits) {
+    for (const char* unit : {"", "dialog 29 scroll 481 down 1\n"}) {
+        const std::string other =
+            *unit == '\0' ? "dialog 29 scroll 481 down 1\n" : "dialog 29 scroll 481 up 1\n";
+        FreshFolder();
+        const std::string choose =
+            *unit == '\0' ? "" : std::string(unit) + "dialog 29 press 1\nmenu 1065\n";
+        ASSERT_EQ(Run(choose + kTypedWater +
+                      "dialog 80 set 643 1e38\ndialog 80 press 1\ndialog 80 press 2\nmenu 1030\n"
+                      "answer no Did you wish to leave data\n"),
+                  0)
+            << Log();
+        const std::string box = BoxLine("\"1e38\" is outside the range of Corrosion Target (0 to ");
+        const size_t at = box.find("(0 to ");
+        ASSERT_NE(at, std::string::npos) << Log();
+        const std::string top = box.substr(at + 6, box.find(' ', at + 6) - at - 6);
+        Fresh();
+        ASSERT_EQ(Run(std::string(kTypedWater) + "dialog 80 set 643 " + top +
+                      "\ndialog 80 press 1\nmenu 1030\n" + other +
+                      "dialog 29 press 1\nmenu 1065\ndialog 80 read 643\ndialog 80 press 1\n"
+                      "menu 1030\nfile \\C.KRV\nmenu 1022\nmenu 1019\nfile \\C.KRV\nmenu 1020\n"
+                      "dialog 80 press 1\nmenu 1030\nanswer no Data has been modified\n"),
+                  0)
+            << top << "\n"
+            << Log();
+        EXPECT_FALSE(Logged("is outside the range")) << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        ASSERT_EQ(Reads(643).size(), 1u) << Log();
+        // 1 mpy is 0.0254 mm/yr.
+        const double want = std::strtod(top.c_str(), nullptr) * (*unit == '\0' ? 0.0254 : 1 / 0.0254);
+        EXPECT_NEAR(std::strtod(Reads(643)[0].c_str(), nullptr), want, 1e-3 * want) << Reads(643)[0];
+    }
+}
+
 // A refusal repeats a long text only in part, so that the field and the range
 // after it stay in sight (a number, a time and a date alike), and says a
 // number below the least is too small.
@@ -292,7 +333,7 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
          "\"1e+09\" is outside the range of Density (0.5 to 2.5 g/mL, or 0 for the default)."},
         {{{50, 1e30f}}, "\"1e+30\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
         {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
-        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30 mpy)."},
         {{{7, 5e6f}}, "\"5e+06\" is outside the range of Calcium (0 to 1,000,000 mg/l as Ca)."},
         // 1,000 degrees C is 1,832 degrees F.
         {{{15, 1000.0f}},
@@ -330,6 +371,25 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
     }
 }
 
+// A pasted report date of 0 is no date: the form shows the field empty and
+// its OK takes the water (seen failing: the form showed "00-00-1900" and its
+// OK refused it).
+TEST_F(FieldBoundsRun, APastedReportDateOfZeroIsNone) {
+    PutRecord({}, kNoDate);
+    ASSERT_EQ(Run(std::string(kTypedWater) +
+                  "dialog 80 press 1\nmenu 1030\nclipboard load tkIntermediate record.bin\n"
+                  "dialog 80 press 1279\ndialog 80 read 395\ndialog 80 press 1\nmenu 1030\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_FALSE(Logged("not a date")) << Log();
+    EXPECT_FALSE(Logged("Analysis not pasted")) << Log();
+    ASSERT_EQ(Reads(395).size(), 1u) << Log();
+    EXPECT_EQ(Reads(395)[0], "") << Log();
+    EXPECT_EQ(surfaceWater.values[E::kCalcium], 999.0f);
+    EXPECT_EQ(surfaceWater.reportDate, 0);
+}
+
 // The multi-mix input pastes through the same check: a pH2S beyond the
 // pressures, a negative residence time or corrosion target is refused and the
 // water shown stays as typed; a sound record is taken.
@@ -342,7 +402,7 @@ TEST_F(FieldBoundsRun, MultiMixPastesKeepToTheSameRanges) {
         {{}, ""},
         {{{27, 1e9f}}, "\"1e+09\" is outside the range of pH2S (0 to 1,000 Atm.)."},
         {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
-        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30 mpy)."},
     };
     for (const Case& c : cases) {
         FreshFolder();
