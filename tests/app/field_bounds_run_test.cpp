@@ -249,7 +249,7 @@ TEST_F(FieldBoundsRun, TheCorrosionTargetAtItsTopKeepsThroughAChangeOfUnits) {
         const std::string box = BoxLine("\"1e38\" is outside the range of Corrosion Target (0 to ");
         const size_t at = box.find("(0 to ");
         ASSERT_NE(at, std::string::npos) << Log();
-        const std::string top = box.substr(at + 6, box.find(' ', at + 6) - at - 6);
+        const std::string top = box.substr(at + 6, box.find_first_of(" )", at + 6) - at - 6);
         Fresh();
         ASSERT_EQ(Run(std::string(kTypedWater) + "dialog 80 set 643 " + top +
                       "\ndialog 80 press 1\nmenu 1030\n" + other +
