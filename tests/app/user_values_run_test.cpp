@@ -1083,8 +1083,11 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
                              "answer no Data has been modified\nmenu 1019\n";
         for (int k = 0; k < 2; ++k) {
             const std::string file = "\\E" + std::to_string(k) + ".KRV\n";
+            // An everyday water with a gas flow, each driver run before the save.
             script += water + "dialog 80 set 419 " + mAlk[k] +
-                      "\ndialog 80 set 420 0\ndialog 80 press 1\nmenu 1030\nfile " + file +
+                      "\ndialog 80 set 420 0\ndialog 80 set 460 1000\ndialog 80 set 480 5\n"
+                      "dialog 80 press 1\nmenu 1030\n" +
+                      (k == 0 ? "menu 1036\nmenu 1038\nmenu 228\nmenu 1250\n" : "") + "file " + file +
                       "menu 1022\nmenu 1019\nfile " + file +
                       "menu 1020\ndialog 80 read 419\ndialog 80 press 1\nmenu 1030\n";
         }
