@@ -137,8 +137,10 @@ int ReadRangeDialog(const RangeMember& member, win::HWND dialog) {
         const MixingZoneSettings& held = rangeSnapshot.mixingZone;
         if (z.mixLowPercent == z.mixHighPercent)
             Warn(dialog, "Start and Final Cycles cannot be the same!  Please correct.");
-        // The step follows the percentages it divides; percentages kept keep it.
-        if (z.mixLowPercent != held.mixLowPercent || z.mixHighPercent != held.mixHighPercent)
+        // The step follows the percentages it divides; percentages kept keep
+        // it, but for equal ones, which have none.
+        if (z.mixLowPercent != held.mixLowPercent || z.mixHighPercent != held.mixHighPercent ||
+            z.mixLowPercent == z.mixHighPercent)
             z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
     }
     MarkRangeStale(member.stale, rangeSnapshot, GatherRangeSettings(), whatIfOptions.varyPco2 != 0,

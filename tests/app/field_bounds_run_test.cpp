@@ -771,6 +771,26 @@ TEST_F(FieldBoundsRun, SettingsAtTheirEndsAreConvertedExactly) {
         }
 }
 
+// The well's bottom-hole temperature at the top of kelvin, changed to degrees
+// F, is kept by the display configuration file: a fresh start shows it
+// (seen failing: the start-up loader put the default 280 F in its place).
+TEST_F(FieldBoundsRun, AConvertedWellSettingSurvivesAFreshStart) {
+    ASSERT_EQ(Run("dialog 29 scroll 645 down 2\ndialog 29 press 1\nmenu 1065\n"
+                  "dialog 84 set 4310 578\ndialog 84 press 1\nmenu 1041\n"
+                  "dialog 29 scroll 645 up 2\ndialog 29 press 1\nmenu 1065\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    Fresh();
+    ASSERT_EQ(Run("dialog 84 read 4310\ndialog 84 press 1\nmenu 1041\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    ASSERT_EQ(Reads(4310).size(), 1u) << Log();
+    EXPECT_NEAR(std::strtod(Reads(4310)[0].c_str(), nullptr), 580.712, 0.001) << Reads(4310)[0];
+    EXPECT_FALSE(Logged("Please re-enter")) << Log();
+}
+
 // A pCO2 setting that a change to a share of the gas would carry past all of
 // the gas is refused, naming it, and nothing is converted.
 TEST_F(FieldBoundsRun, APco2SettingPastAllTheGasRefusesTheChange) {
