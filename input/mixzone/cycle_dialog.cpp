@@ -171,7 +171,9 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
     z.mixTypicalPercent = FieldValue(dialog, M::kTypicalPercent);
     if (moved) z.mixStepPercent = (high - low) / 6.0f;
     // Equal percentages give no mixing axis: the user corrects them first.
-    if (low == high) {
+    // Equal ones held and left as they were (the Change Range dialog keeps
+    // them) are taken: an OK on the unchanged dialog changes nothing.
+    if (low == high && !(Unedited(dialog, M::kLowPercent) && Unedited(dialog, M::kHighPercent))) {
         win::MessageBox(dialog, kSamePercentagesText, "WARNING", win::MB_ICONINFORMATION);
         return M::kLowPercent;
     }

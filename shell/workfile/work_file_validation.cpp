@@ -31,7 +31,6 @@ namespace workfile {
 namespace {
 
 constexpr int kUnitsRecord = 50;
-constexpr int kMixingRecord = 26;
 constexpr int kWhatIfRecord = 32;
 constexpr int kResidenceSecondsRecord = 108;
 constexpr int kCorrosionTargetRecord = 114;
@@ -221,7 +220,8 @@ class Checker : public RecordVisitor {
         if (!RowRepairedByReader()) NotFinite(field_, v);
         for (const RealRange& r : kRealRanges)
             if (r.record == record_ && field_ >= r.first && field_ <= r.last && fault_.empty())
-                OutsideRange(v, r.range(units_));
+                // An older file's pH target of 0 is kept, as its reader always kept it.
+                OutsideRange(v, older_ && r.range == TargetPh ? Ph(units_) : r.range(units_));
         if (fault_.empty() && !older_) Paired(v);
         // The water form's residence time (in seconds) and corrosion target,
         // as the form takes them.
@@ -386,17 +386,14 @@ class Checker : public RecordVisitor {
         else if (bounded && !repaired && std::fabs(v) > largest)
             Fail(name + " (" + Number(v) + ") is beyond any the program stores");
     }
-    // The pairs the dialogs check: the what-if high pH not below the low, and
-    // the mixing zone's low and high percentage not the same (both 0 is a
-    // workspace that never had them).
+    // The pair every dialog that edits it checks: the what-if high pH not
+    // below the low. (The mixing percentages may be equal: the Change Range
+    // dialog keeps them so, and the mixing zone dialog takes them unchanged.)
     void Paired(double v) {
         if (field_ != 1) return;
         if (record_ == kWhatIfRecord && v < first_)
             Fail(ValueName(record_, 1) + " (" + Number(v) + ") is below " +
                  ValueName(record_, 0) + " (" + Number(first_) + ")");
-        if (record_ == kMixingRecord && v == first_ && v != 0.0)
-            Fail(ValueName(record_, 0) + " and " + ValueName(record_, 1) + " are the same (" +
-                 Number(v) + ")");
     }
     void OutsideRange(double v, const SettingRange& r) {
         if (r.Holds(v) || std::isnan(v)) return;  // NaN has its own message

@@ -329,7 +329,6 @@ TEST_F(StoredValuesRun, SettingsAreReadWithTheirDialogsRangesAndNamed) {
         // refused its own values or saved 7).
         {"order.krv", WithPair(At(32), 14.0f, 8.0f),
          {whatIf + "High pH (8) is below Low pH (14)"}},
-        {"same.krv", WithPair(At(26), 100.0f, 100.0f), {"record 26", "are the same (100)"}},
         {"target.krv", With(At(26) + 12, 0.0f), {"record 26", "(0) is not above 0"}},
         // The water form's residence time and corrosion target past the
         // form's ends (seen failing: each opened, and the unchanged form's OK
@@ -339,6 +338,19 @@ TEST_F(StoredValuesRun, SettingsAreReadWithTheirDialogsRangesAndNamed) {
         {"rate.krv", With(At(114), 1.01e30f), {"record 114", "(1.01e+30) is outside 0 to"}},
         {"low.krv", With(At(114), -1.0f), {"record 114", "(-1) is outside 0 to"}},
     });
+    // Equal mixing percentages, which the Change Range dialog keeps, open.
+    Fresh();
+    std::vector<uint8_t> same = WithPair(At(26), 100.0f, 100.0f);
+    bytes::PutF32(same.data() + At(49) + 4 * 15, 100.0f);
+    bytes::PutF32(same.data() + At(49) + 4 * 16, 100.0f);
+    std::ofstream(folder / "same.krv", std::ios::binary)
+        .write(reinterpret_cast<const char*>(same.data()), static_cast<std::streamsize>(same.size()));
+    ASSERT_EQ(Run("file \\same.krv\nmenu 1020\ndialog 88 press 1\nmenu 1047\n"
+                  "answer no Data has been modified\nmenu 1028\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(BoxWith("RESTORED", "")) << Log();
+    EXPECT_FALSE(BoxWith("Error encountered", "")) << Log();
     // Within the dialog's ranges, at their ends, the file opens, the dialog
     // shows the values and its OK takes them unchanged.
     Fresh();
