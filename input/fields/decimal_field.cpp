@@ -157,10 +157,9 @@ std::string StatedEnd(double value, bool low) {
     const double scaled = value / step;
     // A value within the rounding of its figures is itself.
     const double near = std::round(scaled);
-    const double figures =
-        std::fabs(scaled - near) < 1e-7 * std::fabs(scaled) ? near
-        : low                                               ? std::ceil(scaled)
-                                                            : std::floor(scaled);
+    const double figures = std::fabs(scaled - near) < 1e-7 * std::fabs(scaled) ? near
+                           : low                                               ? std::ceil(scaled)
+                                                                               : std::floor(scaled);
     double stated = figures * step;
     // The figures as a whole number when they are one.
     if (std::fabs(stated) < 1e15 && std::fabs(stated - std::round(stated)) < step * 1e-3)

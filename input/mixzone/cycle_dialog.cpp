@@ -79,7 +79,9 @@ void FillFields(win::HWND dialog) {
     const uint16_t tc = Code(UnitItem::kTemperature, 3);
     const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
     // A value a change of units converted is shown too.
-    auto inT = [tc](float v) { return HeldSettingSpan(SettingQuantity::kTemperature, tc).Holds(v); };
+    auto inT = [tc](float v) {
+        return HeldSettingSpan(SettingQuantity::kTemperature, tc).Holds(v);
+    };
     const char* tLow[3] = {"60.0", "20.0", "293.0"};
     const char* tHigh[3] = {"120.0", "50.0", "324.0"};
     ShowOrDefault(dialog, M::kTemperatureLow, g.gridTemperatureLow, inT(g.gridTemperatureLow),

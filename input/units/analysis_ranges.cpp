@@ -128,8 +128,8 @@ AnalysisValueRange ConvertedSpan(FieldKind kind, const UnitCodes& units) {
 
 double HighestConcentration(int element, const UnitCodes& units, int reportingMode,
                             uint16_t alkalinityMode) {
-    const bool alkalinity = element == E::kMAlkalinity || element == E::kPAlkalinity ||
-                            element == E::kAcidity;
+    const bool alkalinity =
+        element == E::kMAlkalinity || element == E::kPAlkalinity || element == E::kAcidity;
     if (alkalinity && alkalinityMode >= 4 && AlkalinityCaCO3PerUnit(alkalinityMode) > 0.0)
         return kHighestConcentrationMgL / AlkalinityCaCO3PerUnit(alkalinityMode);
     if (reportingMode >= 0) return CeilingIn(element, units, static_cast<uint16_t>(reportingMode));
@@ -192,8 +192,8 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
             // rounding RangeHolds allows takes the top of either unit converted
             // into the other.
             if (CorrosionRateInMpy(units)) return RangeOfKind(FieldKind::kAmount, units);
-            return {true, 0.0,
-                    static_cast<double>(static_cast<float>(kLargestAmount)) * kMmPerMil, false};
+            return {true, 0.0, static_cast<double>(static_cast<float>(kLargestAmount)) * kMmPerMil,
+                    false};
         }
         case FieldKind::kConcentration:
             return {true, 0.0, kHighestConcentrationMgL, false};

@@ -34,19 +34,19 @@
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,         // a weight: 0 up to kLargestAmount
+    kAmount,           // a weight: 0 up to kLargestAmount
     kCorrosionTarget,  // 0 up to kLargestAmount mpy, in the user's corrosion-rate unit
-    kFlow,           // a brine, oil or gas flow: 0 up to HighestFlow
-    kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
-    kSigned,         // alkalinities and acidity, whose sign the calculation reads
-    kPh,             // up to 14; a negative pH asks for the pH to be predicted
-    kTemperature,    // the temperatures the engine's constants cover, in the user's unit
-    kPressure,       // 0 up to the highest pressure of the user's unit
-    kCo2Pressure,    // pCO2: 0 up to the highest pressure of its own unit
-    kH2sPressure,    // pH2S: likewise
-    kDensity,        // 0.5 to 2.5 g/mL in the user's unit; 0 takes the default
-    kResidenceTime,  // 0 up to a year, in the user's unit
-    kSampleNumber,   // the "ID#", an integer an i16 holds
+    kFlow,             // a brine, oil or gas flow: 0 up to HighestFlow
+    kConcentration,    // 0 up to 1,000,000 mg/L in the user's unit
+    kSigned,           // alkalinities and acidity, whose sign the calculation reads
+    kPh,               // up to 14; a negative pH asks for the pH to be predicted
+    kTemperature,      // the temperatures the engine's constants cover, in the user's unit
+    kPressure,         // 0 up to the highest pressure of the user's unit
+    kCo2Pressure,      // pCO2: 0 up to the highest pressure of its own unit
+    kH2sPressure,      // pH2S: likewise
+    kDensity,          // 0.5 to 2.5 g/mL in the user's unit; 0 takes the default
+    kResidenceTime,    // 0 up to a year, in the user's unit
+    kSampleNumber,     // the "ID#", an integer an i16 holds
 };
 
 // The kind of an analysis element's field.

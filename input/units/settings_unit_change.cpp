@@ -218,8 +218,7 @@ std::string SettingsUnitChangeRefusal(const UnitCodes& before, const UnitCodes& 
          whatIfBar},
         {"Low pCO2 of the mixing zone", Quantity::kPartialPressure, g.gridPco2Low, gridBar},
         {"High pCO2 of the mixing zone", Quantity::kPartialPressure, g.gridPco2High, gridBar},
-        {"Evaluation pCO2 of the mixing zone", Quantity::kPartialPressure, g.gridPco2Eval,
-         gridBar},
+        {"Evaluation pCO2 of the mixing zone", Quantity::kPartialPressure, g.gridPco2Eval, gridBar},
         {"Bottom Hole Temperature", Quantity::kWellTemperature, wellLog.value[0], 0.0},
         {"Temperature at Separator", Quantity::kWellTemperature, wellLog.value[1], 0.0},
         {"Temperature after Flashing", Quantity::kWellTemperature, wellLog.value[2], 0.0},
@@ -227,12 +226,14 @@ std::string SettingsUnitChangeRefusal(const UnitCodes& before, const UnitCodes& 
     for (const NamedSetting& s : settings) {
         const unsigned from = UnitOf(s.quantity, before), to = UnitOf(s.quantity, after);
         if (from == to) continue;
-        const SettingRange was = HeldSettingSpan(QuantityOf(s.quantity), static_cast<uint16_t>(from));
+        const SettingRange was =
+            HeldSettingSpan(QuantityOf(s.quantity), static_cast<uint16_t>(from));
         // A value the dialogs never took (a default to come) is no concern here.
         if (!was.Holds(s.value)) continue;
         // Stored as a float, as the change stores it.
         const float v = static_cast<float>(Convert(s.quantity, s.value, from, to, s.totalBar));
-        const SettingRange span = HeldSettingSpan(QuantityOf(s.quantity), static_cast<uint16_t>(to));
+        const SettingRange span =
+            HeldSettingSpan(QuantityOf(s.quantity), static_cast<uint16_t>(to));
         if (span.Holds(v)) continue;
         const std::string unit = UnitName(s.quantity, static_cast<uint16_t>(to));
         return "In the units chosen, the " + std::string(s.name) + " (" + Number(v) + " " + unit +

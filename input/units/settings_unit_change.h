@@ -34,8 +34,7 @@ enum class SettingQuantity { kTemperature, kPressure, kPco2, kWellTemperature, k
 // `after` would carry past the span it may hold in the new unit (a pCO2 of
 // 1,000 atm read against an evaluation pressure of 1 atm is 100,000 mole %):
 // the text that names it, with its value and span, or empty.
-[[nodiscard]] std::string SettingsUnitChangeRefusal(const UnitCodes& before,
-                                                    const UnitCodes& after,
+[[nodiscard]] std::string SettingsUnitChangeRefusal(const UnitCodes& before, const UnitCodes& after,
                                                     const WhatIfSettings& whatIf,
                                                     const GraphRangeSettings& graph,
                                                     const WellLogSpecs& wellLog);

@@ -58,8 +58,8 @@ std::string CaptionUnit(int item, uint16_t code) {
 std::string ConcentrationUnit(int element, const FieldUnits& u) {
     // The alkalinities and the acidity are counted as the alkalinity mode
     // counts them; the modes with a unit of their own keep it in epm too.
-    const bool alkalinity = element == E::kMAlkalinity || element == E::kPAlkalinity ||
-                            element == E::kAcidity;
+    const bool alkalinity =
+        element == E::kMAlkalinity || element == E::kPAlkalinity || element == E::kAcidity;
     if (alkalinity && (u.alkalinityMode >= 4 || u.reportingMode != ReportingMode::kEpm)) {
         switch (u.alkalinityMode) {
             case 2:
@@ -73,9 +73,11 @@ std::string ConcentrationUnit(int element, const FieldUnits& u) {
             case 5:
                 return "meq/l";
             case 6:
-                return "\xB0" "Fr";
+                return "\xB0"
+                       "Fr";
             case 7:
-                return "\xB0" "Ger";
+                return "\xB0"
+                       "Ger";
             default:
                 return std::string(u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l") +
                        " as CaCO3";

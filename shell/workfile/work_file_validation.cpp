@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "common/byte_io.h"
@@ -392,8 +392,8 @@ class Checker : public RecordVisitor {
     void Paired(double v) {
         if (field_ != 1) return;
         if (record_ == kWhatIfRecord && v < first_)
-            Fail(ValueName(record_, 1) + " (" + Number(v) + ") is below " +
-                 ValueName(record_, 0) + " (" + Number(first_) + ")");
+            Fail(ValueName(record_, 1) + " (" + Number(v) + ") is below " + ValueName(record_, 0) +
+                 " (" + Number(first_) + ")");
     }
     void OutsideRange(double v, const SettingRange& r) {
         if (r.Holds(v) || std::isnan(v)) return;  // NaN has its own message

@@ -13,8 +13,8 @@
 #include <fstream>
 #include <limits>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/byte_io.h"
@@ -51,7 +51,9 @@ std::vector<uint8_t> TransferRecord(const std::map<int, float>& values, int32_t 
     bytes::PutU32(block.data() + 512, 1);
     bytes::PutI16(block.data() + 516, 12);
     const int32_t date = (2024 - 1900) * 10000 + 3 * 100 + 15;  // packed: 15 March 2024
-    bytes::PutI32(block.data() + 518, reportDate == kNoDate ? 0 : reportDate != 0 ? reportDate : date);
+    bytes::PutI32(block.data() + 518, reportDate == kNoDate ? 0
+                                      : reportDate != 0     ? reportDate
+                                                            : date);
     bytes::PutI32(block.data() + 522, date);
     bytes::PutI16(block.data() + 526, 930);
     std::snprintf(reinterpret_cast<char*>(block.data() + 528), 128, "pasted water");
@@ -204,16 +206,18 @@ TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
     for (const Case& c : cases) {
         FreshFolder();
         const std::string control = std::to_string(c.control);
-        ASSERT_EQ(Run(std::string(c.units) + "dialog 29 press 1\nmenu 1065\n" +
-                      "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
-                      "dialog 115 set " + control + " " + c.typed +
-                      "\ndialog 115 set 492 100\ndialog 115 press 1\ndialog 115 next\n"
-                      "dialog 115 press 2\nmenu 113\n" + c.change +
-                      "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\ndialog 115 read " +
-                      control +
-                      "\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n"
-                      "answer no Data has been modified\n"),
-                  0)
+        ASSERT_EQ(
+            Run(std::string(c.units) + "dialog 29 press 1\nmenu 1065\n" +
+                "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+                "dialog 115 set " +
+                control + " " + c.typed +
+                "\ndialog 115 set 492 100\ndialog 115 press 1\ndialog 115 next\n"
+                "dialog 115 press 2\nmenu 113\n" +
+                c.change + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\ndialog 115 read " +
+                control +
+                "\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n"
+                "answer no Data has been modified\n"),
+            0)
             << c.typed << "\n"
             << Log();
         EXPECT_TRUE(Logged("a value of the multi-mix water 1 leaves the form's range: ")) << Log();
@@ -263,8 +267,10 @@ TEST_F(FieldBoundsRun, TheCorrosionTargetAtItsTopKeepsThroughAChangeOfUnits) {
         EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
         ASSERT_EQ(Reads(643).size(), 1u) << Log();
         // 1 mpy is 0.0254 mm/yr.
-        const double want = std::strtod(top.c_str(), nullptr) * (*unit == '\0' ? 0.0254 : 1 / 0.0254);
-        EXPECT_NEAR(std::strtod(Reads(643)[0].c_str(), nullptr), want, 1e-3 * want) << Reads(643)[0];
+        const double want =
+            std::strtod(top.c_str(), nullptr) * (*unit == '\0' ? 0.0254 : 1 / 0.0254);
+        EXPECT_NEAR(std::strtod(Reads(643)[0].c_str(), nullptr), want, 1e-3 * want)
+            << Reads(643)[0];
     }
 }
 
@@ -644,10 +650,10 @@ TEST_F(FieldBoundsRun, AnUnchangedOkChangesNoSetting) {
         std::string typed[2], read[2];
         for (const TypedSetting& t : kTypedSettings) {
             const int d = t.dialog == 84 ? 0 : 1;
-            typed[d] += "dialog " + std::to_string(t.dialog) + " set " +
-                        std::to_string(t.control) + " " + t.typed + "\n";
-            read[d] += "dialog " + std::to_string(t.dialog) + " read " +
-                       std::to_string(t.control) + "\n";
+            typed[d] += "dialog " + std::to_string(t.dialog) + " set " + std::to_string(t.control) +
+                        " " + t.typed + "\n";
+            read[d] +=
+                "dialog " + std::to_string(t.dialog) + " read " + std::to_string(t.control) + "\n";
         }
         const std::string unchangedOks =
             "dialog 84 press 1\nmenu 1041\ndialog 88 press 1\nmenu 1047\n";
@@ -657,14 +663,15 @@ TEST_F(FieldBoundsRun, AnUnchangedOkChangesNoSetting) {
         const PhControlSettings control = phControlSettings;
         const float step = mixingZoneSettings.mixStepPercent;
         FreshFolder();
-        ASSERT_EQ(Run(typed[0] + "dialog 84 press 1\nmenu 1041\n" + typed[1] +
-                      "dialog 88 press 1\nmenu 1047\n" + unchangedOks + "dialog 29 scroll " +
-                      std::to_string(c.scroll) + " down " + std::to_string(c.by) +
-                      "\ndialog 29 press 1\nmenu 1065\n" + unchangedOks + "dialog 29 scroll " +
-                      std::to_string(c.scroll) + " up " + std::to_string(c.by) +
-                      "\ndialog 29 press 1\nmenu 1065\n" + read[0] + "dialog 84 press 1\nmenu 1041\n" +
-                      read[1] + "dialog 88 press 1\nmenu 1047\nanswer no Data has been modified\n"),
-                  0)
+        ASSERT_EQ(
+            Run(typed[0] + "dialog 84 press 1\nmenu 1041\n" + typed[1] +
+                "dialog 88 press 1\nmenu 1047\n" + unchangedOks + "dialog 29 scroll " +
+                std::to_string(c.scroll) + " down " + std::to_string(c.by) +
+                "\ndialog 29 press 1\nmenu 1065\n" + unchangedOks + "dialog 29 scroll " +
+                std::to_string(c.scroll) + " up " + std::to_string(c.by) +
+                "\ndialog 29 press 1\nmenu 1065\n" + read[0] + "dialog 84 press 1\nmenu 1041\n" +
+                read[1] + "dialog 88 press 1\nmenu 1047\nanswer no Data has been modified\n"),
+            0)
             << what << "\n"
             << Log();
         EXPECT_FALSE(Logged("Please re-enter")) << what << "\n" << Log();
@@ -727,11 +734,11 @@ TEST_F(FieldBoundsRun, SettingsAtTheirEndsAreConvertedExactly) {
                 const char* text;
             };
             const Typed typed[] = {
-                {84, 534, te[0]}, {84, 532, te[1]}, {84, 535, te[1]},
-                {84, 536, pe[0]}, {84, 537, pe[1]}, {84, 538, pe[1]},
-                {84, 4310, te[1]}, {84, 4315, te[1]},
-                {84, 4325, kWellPressureTops[p]}, {88, 575, te[0]},
-                {88, 576, te[1]}, {88, 585, pe[0]}, {88, 586, pe[1]},
+                {84, 534, te[0]},  {84, 532, te[1]},  {84, 535, te[1]},
+                {84, 536, pe[0]},  {84, 537, pe[1]},  {84, 538, pe[1]},
+                {84, 4310, te[1]}, {84, 4315, te[1]}, {84, 4325, kWellPressureTops[p]},
+                {88, 575, te[0]},  {88, 576, te[1]},  {88, 585, pe[0]},
+                {88, 586, pe[1]},
             };
             std::string type[2], read[2];
             for (const Typed& f : typed) {

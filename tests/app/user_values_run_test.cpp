@@ -1038,9 +1038,8 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
                         to != std::string::npos)
                 << box;
             const bool low = box.find("\"-1e38\"") != std::string::npos;
-            const std::string end =
-                low ? box.substr(open + 1, to - open - 1)
-                    : box.substr(to + 4, box.find(' ', to + 4) - to - 4);
+            const std::string end = low ? box.substr(open + 1, to - open - 1)
+                                        : box.substr(to + 4, box.find(' ', to + 4) - to - 4);
             std::string digits;
             for (char ch : end)
                 if (ch != ',') digits += ch;
@@ -1052,8 +1051,8 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         // The refusals state the unit in force: the alkalinity mode's for the
         // M alkalinity, mg/L for the acids in every reporting unit (seen
         // failing: "mg/l" for ml N/30 acid, "meq/l" for the acids in epm).
-        const std::string stated = " to " + GroupedText(ends[ends.size() - 6]) + " " +
-                                   u.alkalinity + ")";
+        const std::string stated =
+            " to " + GroupedText(ends[ends.size() - 6]) + " " + u.alkalinity + ")";
         EXPECT_TRUE(Logged(stated)) << "[" << stated << "] " << u.name << "\n" << Log();
         EXPECT_TRUE(Logged("outside the range of C2 (0 to 1,000,000 mg/l)")) << Log();
 
@@ -1076,9 +1075,9 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         // concentrations at their tops at once are more than its calculation
         // stores.
         std::string script = water + tops + "dialog 80 press 1\nmenu 1030\n" + lows +
-                             "dialog 80 press 1\nmenu 1030\nanswer yes Last Analysis\n" +
-                             mixTops + "dialog 115 set 492 50\ndialog 115 press 520\n" +
-                             mixLows + "dialog 115 set 492 50\ndialog 115 press 1\n"
+                             "dialog 80 press 1\nmenu 1030\nanswer yes Last Analysis\n" + mixTops +
+                             "dialog 115 set 492 50\ndialog 115 press 520\n" + mixLows +
+                             "dialog 115 set 492 50\ndialog 115 press 1\n"
                              "dialog 115 next\ndialog 115 press 2\nmenu 113\n"
                              "answer no Data has been modified\nmenu 1019\n";
         for (int k = 0; k < 2; ++k) {
@@ -1087,8 +1086,8 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
             script += water + "dialog 80 set 419 " + mAlk[k] +
                       "\ndialog 80 set 420 0\ndialog 80 set 460 1000\ndialog 80 set 480 5\n"
                       "dialog 80 press 1\nmenu 1030\n" +
-                      (k == 0 ? "menu 1036\nmenu 1038\nmenu 228\nmenu 1250\n" : "") + "file " + file +
-                      "menu 1022\nmenu 1019\nfile " + file +
+                      (k == 0 ? "menu 1036\nmenu 1038\nmenu 228\nmenu 1250\n" : "") + "file " +
+                      file + "menu 1022\nmenu 1019\nfile " + file +
                       "menu 1020\ndialog 80 read 419\ndialog 80 press 1\nmenu 1030\n";
         }
         ASSERT_EQ(Run(script + "answer no Data has been modified\n"

@@ -672,7 +672,6 @@ TEST_F(RangeDialogTest, ControlsLeaveTheCaptionsOfThePictureClear) {
     }
 }
 
-
 // An OK on an unchanged dialog changes nothing: a temperature a change of
 // units converted past the end of the unit's range (578 K is 580.712 F) and a
 // pressure below it (1 atm is 14.6959 psia) are shown and kept, and so is the
