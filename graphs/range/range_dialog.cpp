@@ -2,7 +2,9 @@
 // their entry points by name.
 #include "graphs/range/range_dialog.h"
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "engine/records.h"
 #include "graphs/range/range_fields.h"
@@ -38,11 +40,24 @@ const RangeMember& Member(int templateId) {
     return *FindRangeMember(templateId);
 }
 
+// The texts the dialog opened with and the values they show, by control.
+std::map<int, std::pair<std::string, float>>& OpeningValues() {
+    static std::map<int, std::pair<std::string, float>> shown;
+    return shown;
+}
+
 // A field's value as the user left it: true with the value when it holds a
-// number within its quantity's limits.
+// number within its quantity's limits. A field the user did not edit keeps
+// the value it showed (a value a change of units converted may lie past the
+// ends of the new unit).
 bool Acceptable(win::HWND dialog, const RangeField& field, float& value) {
     // The whole text: a number that blanks and more text follow is refused.
     const std::string text = DialogFieldText(dialog, field.control);
+    const auto opened = OpeningValues().find(field.control);
+    if (opened != OpeningValues().end() && opened->second.first == text) {
+        value = opened->second.second;
+        return true;
+    }
     return ParseRangeValue(text.c_str(), value) && SlotHolds(field.slot, value);
 }
 
@@ -60,6 +75,7 @@ bool Offered(const RangeField& field) {
 
 void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
     rangeSnapshot = GatherRangeSettings();
+    OpeningValues().clear();
     if (member.unitLabel) SetUnitLabel(dialog);
     for (int i = 0; i < member.warningCount; ++i)
         if (PairWarns(member.warnings[i].pair, rangeSnapshot))
@@ -75,8 +91,11 @@ void InitRangeDialog(const RangeMember& member, win::HWND dialog) {
             win::EnableWindow(win::GetDlgItem(dialog, f.control), win::FALSE);
             continue;
         }
-        win::SetDlgItemText(dialog, f.control,
-                            OpeningText(f.slot, SlotValue(rangeSnapshot, f.slot)).c_str());
+        const float held = SlotValue(rangeSnapshot, f.slot);
+        const std::string text = OpeningText(f.slot, held);
+        win::SetDlgItemText(dialog, f.control, text.c_str());
+        // A default shown in place of the value held is read as typed.
+        if (OpeningShowsValue(f.slot, held)) OpeningValues()[f.control] = {text, held};
     }
 }
 
@@ -115,9 +134,14 @@ int ReadRangeDialog(const RangeMember& member, win::HWND dialog) {
     }
     if (member.profilePercent) {
         MixingZoneSettings& z = mixingZoneSettings;
+        const MixingZoneSettings& held = rangeSnapshot.mixingZone;
         if (z.mixLowPercent == z.mixHighPercent)
             Warn(dialog, "Start and Final Cycles cannot be the same!  Please correct.");
-        z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
+        // The step follows the percentages it divides; percentages kept keep
+        // it, but for equal ones, which have none.
+        if (z.mixLowPercent != held.mixLowPercent || z.mixHighPercent != held.mixHighPercent ||
+            z.mixLowPercent == z.mixHighPercent)
+            z.mixStepPercent = (z.mixHighPercent - z.mixLowPercent) / 6.0f;
     }
     MarkRangeStale(member.stale, rangeSnapshot, GatherRangeSettings(), whatIfOptions.varyPco2 != 0,
                    resultStatus);

@@ -11,6 +11,7 @@
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/records.h"
+#include "input/units/settings_unit_change.h"
 #include "input/whatif/whatif_fields.h"
 
 namespace {
@@ -103,6 +104,18 @@ bool Shown(RangeQuantity q, Role role, float v) {
         case Role::kMixHigh:
         case Role::kProfileHigh:
             return v > 0.0f;
+        default:
+            break;
+    }
+    // A value a change of units converted from another unit's range is shown.
+    switch (q) {
+        case RangeQuantity::kTemperature:
+            return HeldSettingSpan(SettingQuantity::kTemperature, TemperatureCode()).Holds(v);
+        case RangeQuantity::kPressure:
+            return HeldSettingSpan(SettingQuantity::kPressure, PressureCode()).Holds(v);
+        case RangeQuantity::kPco2:
+            return HeldSettingSpan(SettingQuantity::kPco2, unitCodes.code[UnitItem::kGasCo2])
+                .Holds(v);
         default: {
             const RangeLimits l = LimitsOf(q);
             return v >= l.low && v <= l.high;
@@ -408,6 +421,10 @@ void ScatterRangeSettings(const RangeSettings& s) {
     whatIfSettings = s.whatIf;
     graphRangeSettings = s.graphRanges;
     mixingZoneSettings = s.mixingZone;
+}
+
+bool OpeningShowsValue(RangeSlot slot, float stored) {
+    return Shown(QuantityOf(slot), RoleOf(slot), stored);
 }
 
 std::string OpeningText(RangeSlot slot, float stored) {

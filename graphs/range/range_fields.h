@@ -50,6 +50,8 @@ void ScatterRangeSettings(const RangeSettings& s);
 // The text a field opens with: the stored value with six significant digits
 // when it lies within the field's display bounds, else the field's default.
 [[nodiscard]] std::string OpeningText(RangeSlot slot, float stored);
+// Whether OpeningText shows the value stored itself, not a default.
+[[nodiscard]] bool OpeningShowsValue(RangeSlot slot, float stored);
 
 // True when the pair's ends are equal and the low end is not 0 (the mixing
 // percents: the grid pair, else the profile pair).

@@ -151,6 +151,25 @@ std::string GroupedNumber(double value) {
     return (value < 0.0 ? "-" : "") + digits;
 }
 
+std::string StatedEnd(double value, bool low) {
+    if (!std::isfinite(value) || value == 0.0) return GroupedNumber(value);
+    const double step = std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 5.0);
+    const double scaled = value / step;
+    // A value within the rounding of its figures is itself.
+    const double near = std::round(scaled);
+    const double figures = std::fabs(scaled - near) < 1e-7 * std::fabs(scaled) ? near
+                           : low                                               ? std::ceil(scaled)
+                                                                               : std::floor(scaled);
+    double stated = figures * step;
+    // The figures as a whole number when they are one.
+    if (std::fabs(stated) < 1e15 && std::fabs(stated - std::round(stated)) < step * 1e-3)
+        stated = std::round(stated);
+    if (stated == std::trunc(stated) && std::fabs(stated) < 1e15) return GroupedNumber(stated);
+    char text[40];
+    std::snprintf(text, sizeof text, "%.6g", stated);
+    return text;
+}
+
 void RefuseField(win::HWND dialog, int controlId, const std::string& message) {
     win::MessageBox(dialog, message.c_str(), "WARNING", win::MB_ICONINFORMATION);
     const win::HWND field = win::GetDlgItem(dialog, controlId);

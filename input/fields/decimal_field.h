@@ -77,3 +77,7 @@ inline constexpr size_t kEchoedChars = 40;
 // A whole number with its digits grouped by threes ("20,000"); any other
 // number as "%g" writes it.
 [[nodiscard]] std::string GroupedNumber(double value);
+// An end of a range as a message states it: to six figures, grouped as
+// GroupedNumber groups them, rounded towards the inside of the range (the top
+// down, `low` the bottom up), so that the figure stated is one the range takes.
+[[nodiscard]] std::string StatedEnd(double value, bool low = false);

@@ -10,6 +10,7 @@
 #include "input/fields/decimal_field.h"
 #include "input/mixzone/cycle_records.h"
 #include "input/records.h"
+#include "input/units/settings_unit_change.h"
 #include "input/units/unit_change_recalc.h"
 #include "input/whatif/settings_fields.h"
 #include "input/whatif/whatif_fields.h"
@@ -78,7 +79,10 @@ void FillFields(win::HWND dialog) {
 
     const uint16_t tc = Code(UnitItem::kTemperature, 3);
     const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
-    auto inT = [&t](float v) { return v >= t.low && v <= t.high; };
+    // A value a change of units converted is shown too.
+    auto inT = [tc](float v) {
+        return HeldSettingSpan(SettingQuantity::kTemperature, tc).Holds(v);
+    };
     const char* tLow[3] = {"60.0", "20.0", "293.0"};
     const char* tHigh[3] = {"120.0", "50.0", "324.0"};
     ShowOrDefault(dialog, M::kTemperatureLow, g.gridTemperatureLow, inT(g.gridTemperatureLow),
@@ -88,7 +92,7 @@ void FillFields(win::HWND dialog) {
     win::SetDlgItemText(dialog, M::kTemperatureUnit, t.label);
 
     const uint16_t pc = Code(UnitItem::kPressure, 4);
-    auto inP = [pc](float v) { return R::Pressure(pc).Holds(v); };
+    auto inP = [pc](float v) { return HeldSettingSpan(SettingQuantity::kPressure, pc).Holds(v); };
     const char* pLow[4] = {"1.0", "1.0", "14.7", "100.0"};
     const char* pHigh[4] = {"1000.", "1000.", "14700.", "100000."};
     ShowOrDefault(dialog, M::kPressureLow, g.gridPressureLow, inP(g.gridPressureLow), pLow[pc]);
@@ -163,12 +167,16 @@ int ReadInto(win::HWND dialog, CycleValues& v) {
     MixingZoneSettings& z = v.zone;
     const float low = FieldValue(dialog, M::kLowPercent);
     const float high = FieldValue(dialog, M::kHighPercent);
+    // The step follows the percentages it divides; percentages kept keep it.
+    const bool moved = low != z.mixLowPercent || high != z.mixHighPercent;
     z.mixLowPercent = z.gridMixLow = low;
     z.mixHighPercent = z.gridMixHigh = high;
     z.mixTypicalPercent = FieldValue(dialog, M::kTypicalPercent);
-    z.mixStepPercent = (high - low) / 6.0f;
+    if (moved) z.mixStepPercent = (high - low) / 6.0f;
     // Equal percentages give no mixing axis: the user corrects them first.
-    if (low == high) {
+    // Equal ones held and left as they were (the Change Range dialog keeps
+    // them) are taken: an OK on the unchanged dialog changes nothing.
+    if (low == high && !(Unedited(dialog, M::kLowPercent) && Unedited(dialog, M::kHighPercent))) {
         win::MessageBox(dialog, kSamePercentagesText, "WARNING", win::MB_ICONINFORMATION);
         return M::kLowPercent;
     }

@@ -126,7 +126,12 @@ AnalysisValueRange ConvertedSpan(FieldKind kind, const UnitCodes& units) {
 
 }  // namespace
 
-double HighestConcentration(int element, const UnitCodes& units, int reportingMode) {
+double HighestConcentration(int element, const UnitCodes& units, int reportingMode,
+                            uint16_t alkalinityMode) {
+    const bool alkalinity =
+        element == E::kMAlkalinity || element == E::kPAlkalinity || element == E::kAcidity;
+    if (alkalinity && alkalinityMode >= 4 && AlkalinityCaCO3PerUnit(alkalinityMode) > 0.0)
+        return kHighestConcentrationMgL / AlkalinityCaCO3PerUnit(alkalinityMode);
     if (reportingMode >= 0) return CeilingIn(element, units, static_cast<uint16_t>(reportingMode));
     return std::max(CeilingIn(element, units, ReportingMode::kMgPerL),
                     CeilingIn(element, units, ReportingMode::kEpm));
@@ -180,6 +185,16 @@ AnalysisValueRange RangeOfKind(FieldKind kind, const UnitCodes& units) {
             // more within the rounding RangeHolds allows.
             return {true, 0.0,
                     static_cast<double>(static_cast<float>(kLargestAmount)) / (1.0 + 1e-6), false};
+        case FieldKind::kCorrosionTarget: {
+            // The one ceiling of the unit that writes it the larger number
+            // (mpy), so that a change of units keeps a target within it.
+            // In mm/yr, the top in mpy as its float holds it, converted: the
+            // rounding RangeHolds allows takes the top of either unit converted
+            // into the other.
+            if (CorrosionRateInMpy(units)) return RangeOfKind(FieldKind::kAmount, units);
+            return {true, 0.0, static_cast<double>(static_cast<float>(kLargestAmount)) * kMmPerMil,
+                    false};
+        }
         case FieldKind::kConcentration:
             return {true, 0.0, kHighestConcentrationMgL, false};
         case FieldKind::kSigned:

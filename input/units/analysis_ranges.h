@@ -27,24 +27,26 @@
 // working values have no range beyond being finite.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "common/unit_codes.h"
 
 // What a number the user types for an analysis may be.
 enum class FieldKind {
-    kAmount,         // the corrosion target, a weight: 0 up to kLargestAmount
-    kFlow,           // a brine, oil or gas flow: 0 up to HighestFlow
-    kConcentration,  // 0 up to 1,000,000 mg/L in the user's unit
-    kSigned,         // alkalinities and acidity, whose sign the calculation reads
-    kPh,             // up to 14; a negative pH asks for the pH to be predicted
-    kTemperature,    // the temperatures the engine's constants cover, in the user's unit
-    kPressure,       // 0 up to the highest pressure of the user's unit
-    kCo2Pressure,    // pCO2: 0 up to the highest pressure of its own unit
-    kH2sPressure,    // pH2S: likewise
-    kDensity,        // 0.5 to 2.5 g/mL in the user's unit; 0 takes the default
-    kResidenceTime,  // 0 up to a year, in the user's unit
-    kSampleNumber,   // the "ID#", an integer an i16 holds
+    kAmount,           // a weight: 0 up to kLargestAmount
+    kCorrosionTarget,  // 0 up to kLargestAmount mpy, in the user's corrosion-rate unit
+    kFlow,             // a brine, oil or gas flow: 0 up to HighestFlow
+    kConcentration,    // 0 up to 1,000,000 mg/L in the user's unit
+    kSigned,           // alkalinities and acidity, whose sign the calculation reads
+    kPh,               // up to 14; a negative pH asks for the pH to be predicted
+    kTemperature,      // the temperatures the engine's constants cover, in the user's unit
+    kPressure,         // 0 up to the highest pressure of the user's unit
+    kCo2Pressure,      // pCO2: 0 up to the highest pressure of its own unit
+    kH2sPressure,      // pH2S: likewise
+    kDensity,          // 0.5 to 2.5 g/mL in the user's unit; 0 takes the default
+    kResidenceTime,    // 0 up to a year, in the user's unit
+    kSampleNumber,     // the "ID#", an integer an i16 holds
 };
 
 // The kind of an analysis element's field.
@@ -100,7 +102,11 @@ enum : int {
 // AnalysisElement; -1 for a value always in mg/L, such as the organic acids)
 // with reporting mode `reportingMode` (ReportingMode). A mode below 0 (values
 // that may be in either) takes the larger of the two readings.
-[[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode);
+// The alkalinities and the acidity in the alkalinity modes that count them in
+// a unit of their own (ml N/30 acid, meq/l, French or German degrees, modes 4
+// to 7 of `alkalinityMode`) take the 1,000,000 mg/L as CaCO3 in that unit.
+[[nodiscard]] double HighestConcentration(int element, const UnitCodes& units, int reportingMode,
+                                          uint16_t alkalinityMode = 0);
 
 // The range of `element` (an AnalysisElement index) in the units `units` choose,
 // as a stored record may hold it: that of its field's kind (a concentration,

@@ -131,10 +131,14 @@ void OnOk(win::HWND dialog) {
     // and the dialog stays open with the choices made.
     // Opened from a form, the form's water as typed is in the working record.
     const bool fromForm = win::GetParent(dialog) != mainWindowState.mainWindow;
-    const std::string refusal = UnitChangeRefusal(
+    std::string refusal = UnitChangeRefusal(
         UnitBasis{s.openingCodes, s.openingReportingMode, s.openingAlkalinityMode},
         UnitBasis{unitCodes, reportingMode, alkalinityMode},
         fromForm ? currentAnalysis.values : nullptr);
+    // So is one that would carry a setting past what it may hold.
+    if (refusal.empty())
+        refusal = SettingsUnitChangeRefusal(s.openingCodes, unitCodes, whatIfSettings,
+                                            graphRangeSettings, wellLogSpecs);
     if (!refusal.empty()) {
         win::MessageBox(dialog, refusal.c_str(), "WARNING", win::MB_ICONINFORMATION);
         return;

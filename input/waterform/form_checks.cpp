@@ -56,6 +56,35 @@ std::string CaptionUnit(int item, uint16_t code) {
 // The unit the user reads a concentration in: the reporting unit and, but in
 // epm, the form the element is counted as ("mg/l as CaCO3").
 std::string ConcentrationUnit(int element, const FieldUnits& u) {
+    // The alkalinities and the acidity are counted as the alkalinity mode
+    // counts them; the modes with a unit of their own keep it in epm too.
+    const bool alkalinity =
+        element == E::kMAlkalinity || element == E::kPAlkalinity || element == E::kAcidity;
+    if (alkalinity && (u.alkalinityMode >= 4 || u.reportingMode != ReportingMode::kEpm)) {
+        switch (u.alkalinityMode) {
+            case 2:
+            case 3:
+                return std::string(u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l") +
+                       (element == E::kAcidity       ? " as CO2"
+                        : element == E::kMAlkalinity ? " as HCO3"
+                                                     : " as CO3");
+            case 4:
+                return "ml N/30 acid";
+            case 5:
+                return "meq/l";
+            case 6:
+                return "\xB0"
+                       "Fr";
+            case 7:
+                return "\xB0"
+                       "Ger";
+            default:
+                return std::string(u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l") +
+                       " as CaCO3";
+        }
+    }
+    // The acids are kept in mg/L in every reporting unit.
+    if (element < 0) return "mg/l";
     if (u.reportingMode == ReportingMode::kEpm) return "meq/l";
     const std::string unit = u.reportingMode == ReportingMode::kPpm ? "ppm" : "mg/l";
     const int item = element >= 0 ? UnitItemOfElement(element) : -1;
@@ -84,7 +113,7 @@ const NumberField kAcids[] = {
 
 const NumberField kWaterFormExtra[] = {
     {C::kResidenceTime, "Res. time", FieldKind::kResidenceTime},
-    {C::kCorrosionTarget, "Corrosion Target", FieldKind::kAmount},
+    {C::kCorrosionTarget, "Corrosion Target", FieldKind::kCorrosionTarget},
 };
 
 // A kind's range in the user's units and how a message states it.
@@ -95,10 +124,11 @@ struct StatedRange {
 
 StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
     if (kind == FieldKind::kConcentration || kind == FieldKind::kSigned) {
-        const double most = HighestConcentration(element, u.units, u.reportingMode);
+        const double most =
+            HighestConcentration(element, u.units, u.reportingMode, u.alkalinityMode);
         const double least = kind == FieldKind::kSigned ? -most : 0.0;
         return {{true, least, most, false},
-                GroupedNumber(least) + " to " + GroupedNumber(std::round(most)) + " " +
+                StatedEnd(least, true) + " to " + StatedEnd(most) + " " +
                     ConcentrationUnit(element, u)};
     }
     const AnalysisValueRange r = RangeOfKind(kind, u.units);
@@ -106,6 +136,9 @@ StatedRange RangeOf(FieldKind kind, int element, const FieldUnits& u) {
     switch (kind) {
         case FieldKind::kAmount:
             return {r, "0 to 1e+30"};
+        case FieldKind::kCorrosionTarget:
+            return {r, "0 to " + StatedCeiling(r) + " " +
+                           CaptionUnit(UnitItem::kCorrosionRate, code[UnitItem::kCorrosionRate])};
         case FieldKind::kFlow: {
             const int item = UnitItem::kBrineFlow + element - E::kBrineFlow;
             const AnalysisValueRange flow{true, 0.0, HighestFlow(element, u.units), false};
@@ -185,7 +218,9 @@ std::string StoredValueRefusal(int field, double value, const FieldUnits& units)
     FieldKind kind = FieldKind::kAmount;
     int element = -1;
     bool shown = true;
-    if (field == StoredField::kResidenceSeconds) {
+    if (field == StoredField::kCorrosionTarget) {
+        kind = FieldKind::kCorrosionTarget;
+    } else if (field == StoredField::kResidenceSeconds) {
         kind = FieldKind::kResidenceTime;
         value /= ResidenceSecondsFactor(units.units.code[UnitItem::kResidenceTime]);
     } else if (field <= StoredField::kC2 && field >= StoredField::kC5) {

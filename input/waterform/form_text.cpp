@@ -148,8 +148,9 @@ void ReadTimeField(win::HWND form, int controlId, int16_t& time) {
 }
 
 void ShowDateField(win::HWND form, int controlId, int32_t packed) {
-    char text[24];
-    WritePackedDateText(packed, text, sizeof text);
+    char text[24] = {};
+    // 0 is no date: the field stays empty, which the form takes.
+    if (packed != 0) WritePackedDateText(packed, text, sizeof text);
     win::SetDlgItemText(form, controlId, text);
 }
 

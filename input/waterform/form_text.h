@@ -49,7 +49,8 @@ void ShowTimeField(win::HWND form, int controlId, int16_t time);
 
 // A date field: a valid date is rewritten in its canonical form (and stored in
 // `stored` when `store` is set); an empty field shows the stored date again;
-// any other text stays for the user to correct (OK refuses it).
+// any other text stays for the user to correct (OK refuses it). A stored date
+// of 0 (none, as a paste or a file may hold) shows as an empty field.
 void ReadDateField(win::HWND form, int controlId, int32_t& stored, bool store);
 void ShowDateField(win::HWND form, int controlId, int32_t packed);
 

@@ -2,10 +2,10 @@
 #include "input/whatif/settings_fields.h"
 
 #include "input/fields/decimal_field.h"
+#include "input/waterform/form_text.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
-#include "reporttext/format/format_value.h"
 
 namespace {
 
@@ -15,13 +15,15 @@ constexpr int kAlkaliCount = 5;
 }  // namespace
 
 void ShowValue(win::HWND dialog, int id, double value) {
-    char text[32] = {};
-    FormatValueAdaptive(value, 6, text);
-    win::SetDlgItemText(dialog, id, text);
+    WriteFieldNumber(dialog, id, value, 6);
 }
 
 float FieldValue(win::HWND dialog, int id) {
-    return static_cast<float>(DecimalFieldValue(dialog, id));
+    return static_cast<float>(ShownValueOr(dialog, id, DecimalFieldValue(dialog, id)));
+}
+
+bool Unedited(win::HWND dialog, int id) {
+    return FieldShowsWrittenNumber(dialog, id);
 }
 
 void Check(win::HWND dialog, int id, bool on) {
@@ -69,14 +71,25 @@ void FillPhControl(win::HWND dialog, const PhControlIds& ids, const PhControlSet
 
 void ReadPhControl(win::HWND dialog, const PhControlIds& ids, std::span<const int> order,
                    const char* noMethodText, PhControlSettings& c) {
-    c.acidChemical = 0xFFFF;
+    // NONE shown for a chemical the held method does not dose keeps the
+    // chemical held (an OK on the unchanged dialog changes nothing); NONE
+    // chosen for one it doses is none.
+    const bool heldAcid = c.phControlMethod == 1 || c.phControlMethod == 3;
+    const bool heldAlkali = c.phControlMethod == 2 || c.phControlMethod == 3;
+    bool acid = false;
     for (int i = 0; i < kAcidCount; ++i)
-        if (Checked(dialog, ids.acids[i])) c.acidChemical = static_cast<uint16_t>(i);
-    c.alkaliChemical = 0xFFFF;
+        if (Checked(dialog, ids.acids[i])) {
+            c.acidChemical = static_cast<uint16_t>(i);
+            acid = true;
+        }
+    if (!acid && heldAcid) c.acidChemical = 0xFFFF;
+    bool alkali = false;
     for (int i = 0; i < kAlkaliCount; ++i)
-        if (Checked(dialog, ids.alkalies[i])) c.alkaliChemical = static_cast<uint16_t>(i);
-    const bool acid = c.acidChemical != 0xFFFF;
-    const bool alkali = c.alkaliChemical != 0xFFFF;
+        if (Checked(dialog, ids.alkalies[i])) {
+            c.alkaliChemical = static_cast<uint16_t>(i);
+            alkali = true;
+        }
+    if (!alkali && heldAlkali) c.alkaliChemical = 0xFFFF;
     c.phControlMethod = acid && alkali ? 3 : acid ? 1 : alkali ? 2 : 0;
 
     int method = -1;

@@ -13,8 +13,12 @@
 // A value in the adaptive form at six significant figures.
 void ShowValue(win::HWND dialog, int id, double value);
 // The field's number as the dialogs' decimal reader reads it (0 for a text it
-// refuses: the dialogs refuse such texts before they read their fields).
+// refuses: the dialogs refuse such texts before they read their fields); a
+// field still showing the text ShowValue gave it reads as the very value
+// shown, not its six figures.
 [[nodiscard]] float FieldValue(win::HWND dialog, int id);
+// Whether the field still shows the text ShowValue gave it.
+[[nodiscard]] bool Unedited(win::HWND dialog, int id);
 void Check(win::HWND dialog, int id, bool on);
 [[nodiscard]] bool Checked(win::HWND dialog, int id);
 
@@ -24,11 +28,13 @@ void Check(win::HWND dialog, int id, bool on);
 class FieldReader {
   public:
     explicit FieldReader(win::HWND dialog) : dialog_(dialog) {}
-    // False when the reading stops here.
+    // False when the reading stops here. A field the user did not edit keeps
+    // the value it showed, which the dialog took when it was stored (a value
+    // a change of units converted may lie past the ends of the new unit).
     template <typename Valid>
     bool Checked(int id, float& target, Valid valid, const std::string& question) {
         const float v = FieldValue(dialog_, id);
-        if (valid(v)) {
+        if (Unedited(dialog_, id) || valid(v)) {
             target = v;
             return true;
         }

@@ -7,6 +7,7 @@
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/records.h"
+#include "input/units/settings_unit_change.h"
 #include "input/whatif/graph_choice_name.h"
 #include "input/whatif/settings_fields.h"
 #include "platform/dialogs/dialog.h"
@@ -104,13 +105,18 @@ const WellDefault kWellDefaults[6] = {
      {1.0f, 1.0f, 14.7f, 100.0f}},
 };
 
+// Whether a stored setting is shown, or the unit's default in its place: a
+// value the dialogs took in any unit, converted by a change of units, is.
+bool Held(SettingQuantity q, float v) {
+    const bool temperature =
+        q == SettingQuantity::kTemperature || q == SettingQuantity::kWellTemperature;
+    return HeldSettingSpan(q, temperature ? TemperatureCode() : PressureCode()).Holds(v);
+}
 bool InTemperatureRange(float v) {
-    const TemperatureUnitInfo& t = TemperatureUnitOf(TemperatureCode());
-    return v >= t.low && v <= t.high;
+    return Held(SettingQuantity::kTemperature, v);
 }
 bool InPressureRange(float v) {
-    const PressureUnitInfo& p = PressureUnitOf(PressureCode());
-    return v >= p.low && v <= p.high;
+    return Held(SettingQuantity::kPressure, v);
 }
 bool ShownPh(float v) {
     return v == 0.0f || (v > 0.000001f && v <= 14.0f);
@@ -121,7 +127,7 @@ void FillWellLog(win::HWND dialog) {
     const uint16_t pc = PressureCode();
     for (const WellDefault& w : kWellDefaults) {
         const float v = wellLogSpecs.value[w.field];
-        const bool shown = w.temperature ? InTemperatureRange(v) : v != 0.0f;
+        const bool shown = w.temperature ? Held(SettingQuantity::kWellTemperature, v) : v != 0.0f;
         if (shown)
             ShowValue(dialog, w.id, v);
         else
@@ -346,7 +352,7 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
         const float x = FieldValue(dialog, d.id);
         const double low = d.temperature ? t.low : 0.0;
         const double high = d.temperature ? t.high : SettingRanges::WellPressure(pc).high;
-        if (x > 0.0f && !(x >= low && x <= high)) {
+        if (x > 0.0f && !Unedited(dialog, d.id) && !(x >= low && x <= high)) {
             const std::string unit = d.temperature ? t.label : p.label;
             RefuseField(
                 dialog, d.id,

@@ -16,6 +16,7 @@
 #include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
 #include "input/records.h"
+#include "input/units/settings_unit_change.h"
 #include "platform/files/file_io.h"
 #include "platform/files/whole_file_write.h"
 #include "printing/print_job_records.h"
@@ -84,8 +85,11 @@ constexpr int kWellDepth = 15;
 void CheckWellLog(WellLogSpecs& w, uint16_t temperatureUnit, uint16_t pressureUnit) {
     float& depth = w.value[kWellDepth];
     if (!SettingRanges::kWellDepth.Holds(depth)) depth = 100.0f;
-    const SettingRange& pressure = SettingRanges::WellPressure(pressureUnit);
-    const SettingRange temperature = SettingRanges::WellTemperature(temperatureUnit);
+    // As the dialogs take them in any unit, converted (a change of units
+    // converts the well's settings exactly).
+    const SettingRange pressure = HeldSettingSpan(SettingQuantity::kWellPressure, pressureUnit);
+    const SettingRange temperature =
+        HeldSettingSpan(SettingQuantity::kWellTemperature, temperatureUnit);
     for (int k = 0; k < 3; ++k) {
         float& t = w.value[kBottomHoleTemperature + k];
         if (!temperature.Holds(t))

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "common/byte_io.h"
@@ -14,6 +14,7 @@
 #include "input/fields/decimal_field.h"
 #include "input/typed_values.h"
 #include "input/units/analysis_ranges.h"
+#include "input/units/settings_unit_change.h"
 #include "input/units/unit_choices.h"
 #include "input/waterform/form_text.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -30,6 +31,9 @@ namespace workfile {
 namespace {
 
 constexpr int kUnitsRecord = 50;
+constexpr int kWhatIfRecord = 32;
+constexpr int kResidenceSecondsRecord = 108;
+constexpr int kCorrosionTargetRecord = 114;
 constexpr int kSurfaceRecord = 18;
 constexpr int kInjectionRecord = 19;
 constexpr int kFormationRecord = 20;
@@ -52,9 +56,15 @@ constexpr double kLargestInAnalysis = 1.0e30;
 // The older reader makes an analysis value of a magnitude above this 0.
 constexpr double kLargestOlderValue = 1.0e8;
 
+// As many digits as show the value itself: 1000.0001 is past 1,000.
 std::string Number(double v) {
     char text[40];
-    std::snprintf(text, sizeof text, "%g", v);
+    const bool single = static_cast<double>(static_cast<float>(v)) == v;
+    for (int digits = 6; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, v);
+        const double read = std::strtod(text, nullptr);
+        if (single ? static_cast<float>(read) == static_cast<float>(v) : read == v) break;
+    }
     return text;
 }
 
@@ -123,11 +133,18 @@ constexpr SettingRange Percent(const UnitCodes&) {
 constexpr SettingRange PercentStep(const UnitCodes&) {
     return R::kPercentStep;
 }
-constexpr SettingRange Temperature(const UnitCodes& u) {
-    return R::Temperature(u.code[UnitItem::kTemperature]);
+// The temperatures, pressures and pCO2s of the settings as the dialogs take
+// them in any unit, converted into the file's unit (a change of units converts
+// them exactly).
+SettingRange Temperature(const UnitCodes& u) {
+    return HeldSettingSpan(SettingQuantity::kTemperature, u.code[UnitItem::kTemperature]);
 }
-constexpr SettingRange Pressure(const UnitCodes& u) {
-    return R::Pressure(u.code[UnitItem::kPressure]);
+SettingRange Pressure(const UnitCodes& u) {
+    return HeldSettingSpan(SettingQuantity::kPressure, u.code[UnitItem::kPressure]);
+}
+// The pH that pH control brings a water to: above 0, as its dialogs take it.
+constexpr SettingRange TargetPh(const UnitCodes&) {
+    return R::kTargetPh;
 }
 // The pH a what-if or grid point is calculated at, as the what-if, mixing
 // zone and Change Range dialogs take it: never 0.
@@ -135,18 +152,20 @@ constexpr SettingRange PointPh(const UnitCodes&) {
     return R::kPointPh;
 }
 // The pCO2 of a range as its dialogs take it, in the file's unit.
-constexpr SettingRange Pco2(const UnitCodes& u) {
-    return R::Pco2(u.code[UnitItem::kGasCo2]);
+SettingRange Pco2(const UnitCodes& u) {
+    return HeldSettingSpan(SettingQuantity::kPco2, u.code[UnitItem::kGasCo2]);
 }
 // A value no dialog edits, kept as far as any dialog ever took one.
-constexpr SettingRange StoredPco2(const UnitCodes& u) {
-    return R::StoredPco2(u.code[UnitItem::kGasCo2]);
+SettingRange StoredPco2(const UnitCodes& u) {
+    const SettingRange held = Pco2(u);
+    const SettingRange once = R::StoredPco2(u.code[UnitItem::kGasCo2]);
+    return {0.0, std::max(held.high, once.high)};
 }
-constexpr SettingRange WellTemperature(const UnitCodes& u) {
-    return R::WellTemperature(u.code[UnitItem::kTemperature]);
+SettingRange WellTemperature(const UnitCodes& u) {
+    return HeldSettingSpan(SettingQuantity::kWellTemperature, u.code[UnitItem::kTemperature]);
 }
-constexpr SettingRange WellPressure(const UnitCodes& u) {
-    return R::WellPressure(u.code[UnitItem::kPressure]);
+SettingRange WellPressure(const UnitCodes& u) {
+    return HeldSettingSpan(SettingQuantity::kWellPressure, u.code[UnitItem::kPressure]);
 }
 constexpr SettingRange WellDepth(const UnitCodes&) {
     return R::kWellDepth;
@@ -154,7 +173,7 @@ constexpr SettingRange WellDepth(const UnitCodes&) {
 constexpr RealRange kRealRanges[] = {
     {26, 0, 1, Percent},           // mixing low and high percent
     {26, 2, 2, PercentStep},       // mixing step
-    {26, 3, 3, Ph},                // target pH
+    {26, 3, 3, TargetPh},          // target pH
     {32, 0, 2, PointPh},           // what-if pH low, high, evaluation
     {32, 3, 5, Pressure},          // pressure
     {32, 6, 8, Pco2},              // pCO2
@@ -201,7 +220,21 @@ class Checker : public RecordVisitor {
         if (!RowRepairedByReader()) NotFinite(field_, v);
         for (const RealRange& r : kRealRanges)
             if (r.record == record_ && field_ >= r.first && field_ <= r.last && fault_.empty())
-                OutsideRange(v, r.range(units_));
+                // An older file's pH target of 0 is kept, as its reader always kept it.
+                OutsideRange(v, older_ && r.range == TargetPh ? Ph(units_) : r.range(units_));
+        if (fault_.empty() && !older_) Paired(v);
+        // The water form's residence time (in seconds) and corrosion target,
+        // as the form takes them.
+        if (fault_.empty() && !older_ && field_ == 0 && record_ == kResidenceSecondsRecord)
+            OutsideRange(v, {0.0, kLongestResidenceSeconds});
+        if (fault_.empty() && !older_ && field_ == 0 && record_ == kCorrosionTargetRecord) {
+            // As the form takes it, with the rounding of its float.
+            const AnalysisValueRange r = RangeOfKind(FieldKind::kCorrosionTarget, units_);
+            if (!RangeHolds(r, v))
+                Fail(ValueName(record_, field_) + " (" + Number(v) + ") is outside 0 to " +
+                     StatedEnd(r.high * (1.0 + 1e-6)));
+        }
+        if (field_ == 0) first_ = v;
         ++field_;
     }
     void Word(int64_t v) override {
@@ -353,14 +386,23 @@ class Checker : public RecordVisitor {
         else if (bounded && !repaired && std::fabs(v) > largest)
             Fail(name + " (" + Number(v) + ") is beyond any the program stores");
     }
+    // The pair every dialog that edits it checks: the what-if high pH not
+    // below the low. (The mixing percentages may be equal: the Change Range
+    // dialog keeps them so, and the mixing zone dialog takes them unchanged.)
+    void Paired(double v) {
+        if (field_ != 1) return;
+        if (record_ == kWhatIfRecord && v < first_)
+            Fail(ValueName(record_, 1) + " (" + Number(v) + ") is below " + ValueName(record_, 0) +
+                 " (" + Number(first_) + ")");
+    }
     void OutsideRange(double v, const SettingRange& r) {
         if (r.Holds(v) || std::isnan(v)) return;  // NaN has its own message
         const std::string name = ValueName(record_, field_);
         if (!r.lowIncluded && v <= r.low)
             Fail(name + " (" + Number(v) + ") is not above " + Number(r.low));
         else
-            Fail(name + " (" + Number(v) + ") is outside " + GroupedNumber(r.low) + " to " +
-                 GroupedNumber(r.high));
+            Fail(name + " (" + Number(v) + ") is outside " + StatedEnd(r.low, true) + " to " +
+                 StatedEnd(r.high));
     }
     void Fail(const std::string& why) {
         if (fault_.empty())
@@ -377,6 +419,7 @@ class Checker : public RecordVisitor {
     int record_ = 0;
     int field_ = 0;
     int water_ = 0;
+    double first_ = 0.0;  // the record's first real
     std::string fault_;
 };
 

@@ -14,9 +14,11 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/byte_io.h"
+#include "common/whatif_settings.h"
 #include "engine/records.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -32,6 +34,9 @@ const char* const kTypedWater =
     "dialog 80 set 400 412\ndialog 80 set 404 10760\ndialog 80 set 414 19350\n"
     "dialog 80 set 419 140\ndialog 80 set 407 8.1\ndialog 80 set 427 77\n";
 
+// A report date of 0, which no calendar holds: the record holds no date.
+constexpr int32_t kNoDate = -1;
+
 // An analysis another program left on the clipboard ("tkIntermediate"): 64
 // values in base units (mg/L, degrees C, atm, g/mL, seconds), 64 unit codes
 // (all 0: the base units), the marker, the sample header and eight
@@ -46,7 +51,9 @@ std::vector<uint8_t> TransferRecord(const std::map<int, float>& values, int32_t 
     bytes::PutU32(block.data() + 512, 1);
     bytes::PutI16(block.data() + 516, 12);
     const int32_t date = (2024 - 1900) * 10000 + 3 * 100 + 15;  // packed: 15 March 2024
-    bytes::PutI32(block.data() + 518, reportDate != 0 ? reportDate : date);
+    bytes::PutI32(block.data() + 518, reportDate == kNoDate ? 0
+                                      : reportDate != 0     ? reportDate
+                                                            : date);
     bytes::PutI32(block.data() + 522, date);
     bytes::PutI16(block.data() + 526, 930);
     std::snprintf(reinterpret_cast<char*>(block.data() + 528), 128, "pasted water");
@@ -192,6 +199,79 @@ TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
         EXPECT_EQ(resultStatus.surfaceEntered, 1) << Log();
         EXPECT_EQ(surfaceWater.values[c.element], std::strtof(c.typed, nullptr));
     }
+    // The same of a multi-mix water, the change chosen from the main window:
+    // refused, naming the water, and the multi-mix input's unchanged OK takes
+    // the water as typed (with the multi-mix waters left out of the check,
+    // 578 K was changed to 580.71 F, which the input's OK then refused).
+    for (const Case& c : cases) {
+        FreshFolder();
+        const std::string control = std::to_string(c.control);
+        ASSERT_EQ(
+            Run(std::string(c.units) + "dialog 29 press 1\nmenu 1065\n" +
+                "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+                "dialog 115 set " +
+                control + " " + c.typed +
+                "\ndialog 115 set 492 100\ndialog 115 press 1\ndialog 115 next\n"
+                "dialog 115 press 2\nmenu 113\n" +
+                c.change + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\ndialog 115 read " +
+                control +
+                "\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n"
+                "answer no Data has been modified\n"),
+            0)
+            << c.typed << "\n"
+            << Log();
+        EXPECT_TRUE(Logged("a value of the multi-mix water 1 leaves the form's range: ")) << Log();
+        EXPECT_TRUE(Logged(c.field)) << Log();
+        EXPECT_TRUE(Logged("The units were not changed.")) << Log();
+        EXPECT_FALSE(Logged("Please enter a value in that range")) << Log();
+        const std::vector<std::string> shown = Reads(c.control);
+        ASSERT_EQ(shown.size(), 1u) << Log();
+        std::string digits;
+        for (char ch : shown[0])
+            if (ch != ',') digits += ch;
+        EXPECT_EQ(std::strtod(digits.c_str(), nullptr), std::strtod(c.typed, nullptr)) << shown[0];
+        EXPECT_EQ(multiMixState.sourceWaters[0].values[c.element], std::strtof(c.typed, nullptr));
+    }
+}
+
+// The corrosion target at the top its refusal states, in mpy and in mm/yr,
+// changed to the other unit: the unchanged form's OK takes it, and the file
+// saved opens again (seen failing: 1e30 mm/yr became 3.937e+31 mpy, which
+// the form then refused).
+TEST_F(FieldBoundsRun, TheCorrosionTargetAtItsTopKeepsThroughAChangeOfUnits) {
+    for (const char* unit : {"", "dialog 29 scroll 481 down 1\n"}) {
+        const std::string other =
+            *unit == '\0' ? "dialog 29 scroll 481 down 1\n" : "dialog 29 scroll 481 up 1\n";
+        FreshFolder();
+        const std::string choose =
+            *unit == '\0' ? "" : std::string(unit) + "dialog 29 press 1\nmenu 1065\n";
+        ASSERT_EQ(Run(choose + kTypedWater +
+                      "dialog 80 set 643 1e38\ndialog 80 press 1\ndialog 80 press 2\nmenu 1030\n"
+                      "answer no Did you wish to leave data\n"),
+                  0)
+            << Log();
+        const std::string box = BoxLine("\"1e38\" is outside the range of Corrosion Target (0 to ");
+        const size_t at = box.find("(0 to ");
+        ASSERT_NE(at, std::string::npos) << Log();
+        const std::string top = box.substr(at + 6, box.find_first_of(" )", at + 6) - at - 6);
+        Fresh();
+        ASSERT_EQ(Run(std::string(kTypedWater) + "dialog 80 set 643 " + top +
+                      "\ndialog 80 press 1\nmenu 1030\n" + other +
+                      "dialog 29 press 1\nmenu 1065\ndialog 80 read 643\ndialog 80 press 1\n"
+                      "menu 1030\nfile \\C.KRV\nmenu 1022\nmenu 1019\nfile \\C.KRV\nmenu 1020\n"
+                      "dialog 80 press 1\nmenu 1030\nanswer no Data has been modified\n"),
+                  0)
+            << top << "\n"
+            << Log();
+        EXPECT_FALSE(Logged("is outside the range")) << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        ASSERT_EQ(Reads(643).size(), 1u) << Log();
+        // 1 mpy is 0.0254 mm/yr.
+        const double want =
+            std::strtod(top.c_str(), nullptr) * (*unit == '\0' ? 0.0254 : 1 / 0.0254);
+        EXPECT_NEAR(std::strtod(Reads(643)[0].c_str(), nullptr), want, 1e-3 * want)
+            << Reads(643)[0];
+    }
 }
 
 // A refusal repeats a long text only in part, so that the field and the range
@@ -259,7 +339,7 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
          "\"1e+09\" is outside the range of Density (0.5 to 2.5 g/mL, or 0 for the default)."},
         {{{50, 1e30f}}, "\"1e+30\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
         {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
-        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30 mpy)."},
         {{{7, 5e6f}}, "\"5e+06\" is outside the range of Calcium (0 to 1,000,000 mg/l as Ca)."},
         // 1,000 degrees C is 1,832 degrees F.
         {{{15, 1000.0f}},
@@ -297,6 +377,25 @@ TEST_F(FieldBoundsRun, PastedAnalysesKeepToTheFormsRanges) {
     }
 }
 
+// A pasted report date of 0 is no date: the form shows the field empty and
+// its OK takes the water (seen failing: the form showed "00-00-1900" and its
+// OK refused it).
+TEST_F(FieldBoundsRun, APastedReportDateOfZeroIsNone) {
+    PutRecord({}, kNoDate);
+    ASSERT_EQ(Run(std::string(kTypedWater) +
+                  "dialog 80 press 1\nmenu 1030\nclipboard load tkIntermediate record.bin\n"
+                  "dialog 80 press 1279\ndialog 80 read 395\ndialog 80 press 1\nmenu 1030\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    EXPECT_FALSE(Logged("not a date")) << Log();
+    EXPECT_FALSE(Logged("Analysis not pasted")) << Log();
+    ASSERT_EQ(Reads(395).size(), 1u) << Log();
+    EXPECT_EQ(Reads(395)[0], "") << Log();
+    EXPECT_EQ(surfaceWater.values[E::kCalcium], 999.0f);
+    EXPECT_EQ(surfaceWater.reportDate, 0);
+}
+
 // The multi-mix input pastes through the same check: a pH2S beyond the
 // pressures, a negative residence time or corrosion target is refused and the
 // water shown stays as typed; a sound record is taken.
@@ -309,7 +408,7 @@ TEST_F(FieldBoundsRun, MultiMixPastesKeepToTheSameRanges) {
         {{}, ""},
         {{{27, 1e9f}}, "\"1e+09\" is outside the range of pH2S (0 to 1,000 Atm.)."},
         {{{50, -600.0f}}, "\"-600\" is outside the range of Res. time (0 to 31,536,000 seconds)."},
-        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30)."},
+        {{{61, -3.0f}}, "\"-3\" is outside the range of Corrosion Target (0 to 1e+30 mpy)."},
     };
     for (const Case& c : cases) {
         FreshFolder();
@@ -495,6 +594,229 @@ TEST_F(FieldBoundsRun, MixingGridPhRangeIsAboveZero) {
             }
         }
     }
+}
+
+// The what-if settings (the well's among them) and the mixing zone's as typed,
+// each with the number the program then holds.
+struct TypedSetting {
+    int dialog;
+    int control;
+    const char* typed;
+    float (*held)();
+};
+// clang-format off
+const TypedSetting kTypedSettings[] = {
+    {84, 534, "64", [] { return whatIfSettings.temperatureLow; }},
+    {84, 532, "186", [] { return whatIfSettings.temperatureHigh; }},
+    {84, 535, "150", [] { return whatIfSettings.temperatureEval; }},
+    {84, 536, "1.5", [] { return whatIfSettings.pressureLow; }},
+    {84, 537, "900", [] { return whatIfSettings.pressureHigh; }},
+    {84, 538, "2", [] { return whatIfSettings.pressureEval; }},
+    {84, 540, "0.01", [] { return whatIfSettings.pco2Low; }},
+    {84, 541, "0.9", [] { return whatIfSettings.pco2High; }},
+    {84, 539, "0.01", [] { return whatIfSettings.pco2Eval; }},
+    {84, 4310, "250", [] { return wellLogSpecs.value[0]; }},
+    {84, 4315, "120", [] { return wellLogSpecs.value[1]; }},
+    {84, 4320, "89.9996", [] { return wellLogSpecs.value[2]; }},
+    {84, 4325, "100", [] { return wellLogSpecs.value[3]; }},
+    {84, 4330, "40", [] { return wellLogSpecs.value[4]; }},
+    {84, 4335, "1.5", [] { return wellLogSpecs.value[5]; }},
+    {88, 575, "66", [] { return graphRangeSettings.gridTemperatureLow; }},
+    {88, 576, "184", [] { return graphRangeSettings.gridTemperatureHigh; }},
+    {88, 585, "1.5", [] { return graphRangeSettings.gridPressureLow; }},
+    {88, 586, "900", [] { return graphRangeSettings.gridPressureHigh; }},
+    {88, 580, "0.01", [] { return graphRangeSettings.gridPco2Low; }},
+    {88, 581, "0.9", [] { return graphRangeSettings.gridPco2High; }},
+};
+// clang-format on
+
+// The settings typed into the what-if and mixing zone dialogs, then each unit
+// item changed to each of its units from the main window, OK pressed on each
+// unchanged dialog, and the change undone: every setting holds the very number
+// typed, the acid and alkali and the mixing step are those of a fresh
+// workspace, and an OK on each unchanged dialog again changes nothing (seen
+// failing: the OK read back the six figures shown, 64 F came back 64.0004 from
+// K; it set the acid and alkali to none and rewrote the step 16.6666660).
+TEST_F(FieldBoundsRun, AnUnchangedOkChangesNoSetting) {
+    struct Change {
+        int scroll;
+        int by;
+    };
+    const Change changes[] = {{645, 1}, {645, 2}, {920, 1}, {920, 2}, {920, 3},
+                              {822, 1}, {822, 2}, {822, 3}, {822, 4}, {822, 5}};
+    for (const Change& c : changes) {
+        const std::string what = std::to_string(c.scroll) + " down " + std::to_string(c.by);
+        FreshFolder();
+        std::string typed[2], read[2];
+        for (const TypedSetting& t : kTypedSettings) {
+            const int d = t.dialog == 84 ? 0 : 1;
+            typed[d] += "dialog " + std::to_string(t.dialog) + " set " + std::to_string(t.control) +
+                        " " + t.typed + "\n";
+            read[d] +=
+                "dialog " + std::to_string(t.dialog) + " read " + std::to_string(t.control) + "\n";
+        }
+        const std::string unchangedOks =
+            "dialog 84 press 1\nmenu 1041\ndialog 88 press 1\nmenu 1047\n";
+        // A fresh workspace's pH control and mixing step, before anything is typed.
+        ASSERT_EQ(Run("dialog 84 press 2\nmenu 1041\nanswer no Data has been modified\n"), 0)
+            << Log();
+        const PhControlSettings control = phControlSettings;
+        const float step = mixingZoneSettings.mixStepPercent;
+        FreshFolder();
+        ASSERT_EQ(
+            Run(typed[0] + "dialog 84 press 1\nmenu 1041\n" + typed[1] +
+                "dialog 88 press 1\nmenu 1047\n" + unchangedOks + "dialog 29 scroll " +
+                std::to_string(c.scroll) + " down " + std::to_string(c.by) +
+                "\ndialog 29 press 1\nmenu 1065\n" + unchangedOks + "dialog 29 scroll " +
+                std::to_string(c.scroll) + " up " + std::to_string(c.by) +
+                "\ndialog 29 press 1\nmenu 1065\n" + read[0] + "dialog 84 press 1\nmenu 1041\n" +
+                read[1] + "dialog 88 press 1\nmenu 1047\nanswer no Data has been modified\n"),
+            0)
+            << what << "\n"
+            << Log();
+        EXPECT_FALSE(Logged("Please re-enter")) << what << "\n" << Log();
+        EXPECT_FALSE(Logged("The units were not changed")) << what << "\n" << Log();
+        std::map<int, size_t> seen;
+        for (const TypedSetting& t : kTypedSettings) {
+            const std::string at = what + ", " + std::to_string(t.control);
+            EXPECT_EQ(t.held(), std::strtof(t.typed, nullptr)) << at;
+            const std::vector<std::string> shown = Reads(t.control);
+            const size_t k = seen[t.control]++;
+            ASSERT_GT(shown.size(), k) << at << "\n" << Log();
+            EXPECT_EQ(std::strtod(shown[k].c_str(), nullptr), std::strtod(t.typed, nullptr))
+                << at << " read \"" << shown[k] << "\"";
+        }
+        EXPECT_EQ(phControlSettings.acidChemical, control.acidChemical) << what;
+        EXPECT_EQ(phControlSettings.alkaliChemical, control.alkaliChemical) << what;
+        EXPECT_EQ(phControlSettings.phControlMethod, control.phControlMethod) << what;
+        EXPECT_EQ(mixingZoneSettings.mixStepPercent, step) << what;
+    }
+}
+
+// The ends of the temperature and pressure settings in each unit, as the
+// what-if dialog's questions state them.
+const char* const kTemperatureEnds[3][2] = {{"30", "572"}, {"-2", "300"}, {"270", "578"}};
+const char* const kPressureEnds[4][2] = {
+    {"1", "1000"}, {"1", "1000"}, {"14.7", "14700"}, {"100", "100000"}};
+const char* const kWellPressureTops[4] = {"1361", "1379", "20000", "137896"};
+
+// The units dialog's lines from a temperature and pressure unit to others.
+std::string UnitSteps(int tFrom, int tTo, int pFrom, int pTo) {
+    std::string steps;
+    if (tTo != tFrom)
+        steps += "dialog 29 scroll 645 " + std::string(tTo > tFrom ? "down " : "up ") +
+                 std::to_string(std::abs(tTo - tFrom)) + "\n";
+    if (pTo != pFrom)
+        steps += "dialog 29 scroll 920 " + std::string(pTo > pFrom ? "down " : "up ") +
+                 std::to_string(std::abs(pTo - pFrom)) + "\n";
+    return steps + "dialog 29 press 1\nmenu 1065\n";
+}
+
+// Settings typed at the ends each unit states are converted exactly by a
+// change to every other unit: the dialogs show them, an OK on each unchanged
+// dialog takes them, the file saved opens again after New, and the change
+// undone gives back the very numbers typed (seen failing: 300 / 578 / 578 K
+// read 80.31 / 572 / 572 F, cut to the range of degrees F without a word).
+TEST_F(FieldBoundsRun, SettingsAtTheirEndsAreConvertedExactly) {
+    const std::string oks = "dialog 84 press 1\nmenu 1041\ndialog 88 press 1\nmenu 1047\n";
+    for (int t = 0; t < 3; ++t)
+        for (int p = 0; p < 4; ++p) {
+            // Every other temperature unit and every other pressure unit, in turn.
+            const int tTo = (t + 1 + p % 2) % 3;
+            const int pTo = (p + 1 + t) % 4;
+            const std::string what = "from " + std::to_string(t) + std::to_string(p) + " to " +
+                                     std::to_string(tTo) + std::to_string(pTo);
+            const char* const* te = kTemperatureEnds[t];
+            const char* const* pe = kPressureEnds[p];
+            struct Typed {
+                int dialog;
+                int control;
+                const char* text;
+            };
+            const Typed typed[] = {
+                {84, 534, te[0]},  {84, 532, te[1]},  {84, 535, te[1]},
+                {84, 536, pe[0]},  {84, 537, pe[1]},  {84, 538, pe[1]},
+                {84, 4310, te[1]}, {84, 4315, te[1]}, {84, 4325, kWellPressureTops[p]},
+                {88, 575, te[0]},  {88, 576, te[1]},  {88, 585, pe[0]},
+                {88, 586, pe[1]},
+            };
+            std::string type[2], read[2];
+            for (const Typed& f : typed) {
+                const int d = f.dialog == 84 ? 0 : 1;
+                type[d] += "dialog " + std::to_string(f.dialog) + " set " +
+                           std::to_string(f.control) + " " + f.text + "\n";
+                read[d] += "dialog " + std::to_string(f.dialog) + " read " +
+                           std::to_string(f.control) + "\n";
+            }
+            FreshFolder();
+            ASSERT_EQ(
+                Run(std::string(kTypedWater) + "dialog 80 press 1\nmenu 1030\n" +
+                    UnitSteps(0, t, 0, p) + type[0] + "dialog 84 press 1\nmenu 1041\n" + type[1] +
+                    "dialog 88 press 1\nmenu 1047\n" + UnitSteps(t, tTo, p, pTo) + oks +
+                    "file \\S.KRV\nmenu 1022\nmenu 1019\nfile \\S.KRV\nmenu 1020\n" + oks +
+                    UnitSteps(tTo, t, pTo, p) + read[0] + "dialog 84 press 1\nmenu 1041\n" +
+                    read[1] + "dialog 88 press 1\nmenu 1047\nanswer no Data has been modified\n"),
+                0)
+                << what << "\n"
+                << Log();
+            EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << what << "\n" << Log();
+            EXPECT_FALSE(Logged("Please re-enter")) << what << "\n" << Log();
+            EXPECT_FALSE(Logged("The units were not changed")) << what << "\n" << Log();
+            std::map<int, size_t> seen;
+            for (const Typed& f : typed) {
+                const int control = f.control;
+                const std::string text = f.text;
+                const std::vector<std::string> shown = Reads(control);
+                const size_t k = seen[control]++;
+                ASSERT_GT(shown.size(), k) << what << " " << control << "\n" << Log();
+                std::string digits;
+                for (char ch : shown[k])
+                    if (ch != ',') digits += ch;
+                EXPECT_EQ(std::strtod(digits.c_str(), nullptr), std::strtod(text.c_str(), nullptr))
+                    << what << " " << control << " read \"" << shown[k] << "\"";
+            }
+        }
+}
+
+// The well's bottom-hole temperature at the top of kelvin, changed to degrees
+// F, is kept by the display configuration file: a fresh start shows it
+// (seen failing: the start-up loader put the default 280 F in its place).
+TEST_F(FieldBoundsRun, AConvertedWellSettingSurvivesAFreshStart) {
+    ASSERT_EQ(Run("dialog 29 scroll 645 down 2\ndialog 29 press 1\nmenu 1065\n"
+                  "dialog 84 set 4310 578\ndialog 84 press 1\nmenu 1041\n"
+                  "dialog 29 scroll 645 up 2\ndialog 29 press 1\nmenu 1065\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    Fresh();
+    ASSERT_EQ(Run("dialog 84 read 4310\ndialog 84 press 1\nmenu 1041\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    ASSERT_EQ(Reads(4310).size(), 1u) << Log();
+    EXPECT_NEAR(std::strtod(Reads(4310)[0].c_str(), nullptr), 580.712, 0.001) << Reads(4310)[0];
+    EXPECT_FALSE(Logged("Please re-enter")) << Log();
+}
+
+// A pCO2 setting that a change to a share of the gas would carry past all of
+// the gas is refused, naming it, and nothing is converted.
+TEST_F(FieldBoundsRun, APco2SettingPastAllTheGasRefusesTheChange) {
+    ASSERT_EQ(Run("dialog 84 set 541 1000\ndialog 84 set 538 2\ndialog 84 press 1\nmenu 1041\n"
+                  "dialog 29 scroll 822 down 5\ndialog 29 press 1\ndialog 29 press 2\nmenu 1065\n"
+                  "dialog 84 read 541\ndialog 84 press 1\nmenu 1041\n"
+                  "answer no Data has been modified\n"),
+              0)
+        << Log();
+    const std::string box = BoxLine("In the units chosen, the High pCO2 of the what-if settings (");
+    EXPECT_NE(box.find(" mole %) leaves the range the settings take (0 to 100 mole %). The units "
+                       "were not changed."),
+              std::string::npos)
+        << Log();
+    // 1,000 atm of the 2 atm the evaluation pressure holds.
+    EXPECT_NEAR(std::strtod(box.c_str() + box.find("settings (") + 10, nullptr), 50000.0, 1.0)
+        << box;
+    EXPECT_EQ(whatIfSettings.pco2High, 1000.0f);
+    EXPECT_EQ(unitCodes.code[UnitItem::kGasCo2], 0);
 }
 
 }  // namespace

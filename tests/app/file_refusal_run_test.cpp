@@ -222,6 +222,12 @@ class StoredValuesRun : public FileRefusalRun {
         bytes::PutF32(b.data() + at, v);
         return b;
     }
+    // Two reals side by side at `at`.
+    std::vector<uint8_t> WithPair(uint32_t at, float first, float second) const {
+        std::vector<uint8_t> b = With(at, first);
+        bytes::PutF32(b.data() + at + 4, second);
+        return b;
+    }
     // Opens each case over the base, saving the workspace after each; the
     // refusals in order.
     std::vector<std::string> OpenEach(const std::vector<Case>& cases) {
@@ -293,28 +299,67 @@ TEST_F(StoredValuesRun, WaterValuesTypingRefusesAreRefusedByName) {
     ExpectRefused(cases);
 }
 
-// The well-log settings with the what-if dialog's ranges; the settings name
-// their fields.
+// The well-log settings with the what-if dialog's ranges in any unit, written
+// in the file's (270 K is 26.312 F, 578 K 580.712 F, 14,700 psia 1,000.27
+// atm, as a change of units converts them); the settings name their fields.
 TEST_F(StoredValuesRun, SettingsAreReadWithTheirDialogsRangesAndNamed) {
     const std::string well = "record 364 (well-log settings): ";
     const std::string whatIf = "record 32 (what-if settings): ";
     ExpectRefused({
-        {"hot.krv", With(At(364), 2000.0f),
-         {well + "Bottom Hole Temperature (2000) is outside 30 to 572"}},
-        {"flash.krv", With(At(364) + 8, 600.0f),
-         {well + "Temperature after Flashing (600) is outside 30 to 572"}},
-        {"deep.krv", With(At(364) + 12, 20000.0f),
+        {"hot.krv",
+         With(At(364), 2000.0f),
+         {well + "Bottom Hole Temperature (2000) is outside 26.312 to 580.712"}},
+        {"flash.krv",
+         With(At(364) + 8, 600.0f),
+         {well + "Temperature after Flashing (600) is outside 26.312 to 580.712"}},
+        {"deep.krv",
+         With(At(364) + 12, 20000.0f),
          {well + "Bottom Hole Pressure (20000) is outside 0 to 1,361"}},
         {"nan.krv", With(At(32), std::nanf("")), {whatIf + "Low pH is not a number"}},
-        {"eval.krv", With(At(32) + 4 * 14, 1.0e6f),
-         {whatIf + "Evaluation Temperature (1e+06) is outside 30 to 572"}},
+        {"eval.krv",
+         With(At(32) + 4 * 14, 1.0e6f),
+         {whatIf + "Evaluation Temperature (1e+06) is outside 26.312 to 580.712"}},
         // A pH of 0 and a pCO2 the dialogs' 1,000 atm does not hold.
         {"ph0.krv", With(At(32), 0.0f), {whatIf + "Low pH (0) is outside 0.01 to 14"}},
-        {"pco2.krv", With(At(32) + 4 * 7, 10000.0f),
-         {whatIf + "High pCO2 (10000) is outside 0 to 1,000"}},
-        {"grid.krv", With(At(49) + 4 * 10, 1000.5f),
-         {"record 49 (3D graph ranges): High pCO2 (1000.5) is outside 0 to 1,000"}},
+        {"pco2.krv",
+         With(At(32) + 4 * 7, 10000.0f),
+         {whatIf + "High pCO2 (10000) is outside 0 to 1000.27"}},
+        {"grid.krv",
+         With(At(49) + 4 * 10, 1000.5f),
+         {"record 49 (3D graph ranges): High pCO2 (1000.5) is outside 0 to 1000.27"}},
+        // Just past an end: the digits that show it past.
+        {"past.krv",
+         With(At(26), std::nextafter(100.0f, 200.0f)),
+         {"record 26", "Low Mixing Percent (100.00001) is outside 0 to 100"}},
+        // The pairs the dialogs check, and a pH target of 0, which no dialog
+        // takes (seen failing: each opened, and OK on the unchanged dialog
+        // refused its own values or saved 7).
+        {"order.krv", WithPair(At(32), 14.0f, 8.0f), {whatIf + "High pH (8) is below Low pH (14)"}},
+        {"target.krv", With(At(26) + 12, 0.0f), {"record 26", "(0) is not above 0"}},
+        // The water form's residence time and corrosion target past the
+        // form's ends (seen failing: each opened, and the unchanged form's OK
+        // refused it).
+        {"year.krv",
+         With(At(108), 1.001f * 31536000.0f),
+         {"record 108", "is outside 0 to 31,536,000"}},
+        {"soon.krv", With(At(108), -1.0f), {"record 108", "(-1) is outside 0 to 31,536,000"}},
+        {"rate.krv", With(At(114), 1.01e30f), {"record 114", "(1.01e+30) is outside 0 to"}},
+        {"low.krv", With(At(114), -1.0f), {"record 114", "(-1) is outside 0 to"}},
     });
+    // Equal mixing percentages, which the Change Range dialog keeps, open.
+    Fresh();
+    std::vector<uint8_t> same = WithPair(At(26), 100.0f, 100.0f);
+    bytes::PutF32(same.data() + At(49) + 4 * 15, 100.0f);
+    bytes::PutF32(same.data() + At(49) + 4 * 16, 100.0f);
+    std::ofstream(folder / "same.krv", std::ios::binary)
+        .write(reinterpret_cast<const char*>(same.data()),
+               static_cast<std::streamsize>(same.size()));
+    ASSERT_EQ(Run("file \\same.krv\nmenu 1020\ndialog 88 press 1\nmenu 1047\n"
+                  "answer no Data has been modified\nmenu 1028\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(BoxWith("RESTORED", "")) << Log();
+    EXPECT_FALSE(BoxWith("Error encountered", "")) << Log();
     // Within the dialog's ranges, at their ends, the file opens, the dialog
     // shows the values and its OK takes them unchanged.
     Fresh();

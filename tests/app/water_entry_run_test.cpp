@@ -117,7 +117,7 @@ TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
         // Beyond what a work file holds of a flow or the corrosion target.
         {460, "1e28", "\"1e28\" is outside the range of Brine Flow (0 to 6.28998e+27 BPD)"},
         {480, "2e30", "\"2e30\" is outside the range of Gas Flow (0 to 1e+30"},
-        {643, "1e31", "\"1e31\" is outside the range of Corrosion Target (0 to 1e+30"},
+        {643, "1e31", "\"1e31\" is outside the range of Corrosion Target (0 to 1e+30 mpy"},
     };
     for (const Case& c : refused) {
         Fresh();

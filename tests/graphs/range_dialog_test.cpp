@@ -672,5 +672,25 @@ TEST_F(RangeDialogTest, ControlsLeaveTheCaptionsOfThePictureClear) {
     }
 }
 
+// An OK on an unchanged dialog changes nothing: a temperature a change of
+// units converted past the end of the unit's range (578 K is 580.712 F) and a
+// pressure below it (1 atm is 14.6959 psia) are shown and kept, and so is the
+// mixing profile's step (seen failing: the temperature showed its default and
+// the step was rewritten from the percentages).
+TEST_F(RangeDialogTest, AnUnchangedOkKeepsEveryValue) {
+    unitCodes.code[UnitItem::kPressure] = 2;
+    whatIfSettings.temperatureHigh = 580.712f;
+    whatIfSettings.pressureLow = 14.6959f;
+    mixingZoneSettings.mixStepPercent = 9.99999f;
+    const WhatIfSettings before = whatIfSettings;
+    Open(ChangeRangeTempPress, D::kTempPress, [](win::HWND d) { win::PressButton(d, C::kOk); });
+    Open(ChangeRangePercent, D::kPercent, [](win::HWND d) { win::PressButton(d, C::kOk); });
+    EXPECT_TRUE(Texts().empty()) << Texts()[0];
+    EXPECT_EQ(whatIfSettings.temperatureHigh, before.temperatureHigh);
+    EXPECT_EQ(whatIfSettings.pressureLow, before.pressureLow);
+    EXPECT_EQ(whatIfSettings.temperatureLow, before.temperatureLow);
+    EXPECT_EQ(mixingZoneSettings.mixStepPercent, 9.99999f);
+}
+
 }  // namespace
 }  // namespace graphtest

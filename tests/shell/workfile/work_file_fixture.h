@@ -91,8 +91,11 @@ inline void PutRandomSettings(std::vector<uint8_t>& image, std::mt19937& random)
     put(26, 3, between(0.0f, 14.0f));
     bytes::PutU16(At(image, 26, 16), static_cast<uint16_t>(random() % 4));
     bytes::PutU16(At(image, 26, 18), static_cast<uint16_t>(random() % 6));
+    // The what-if pH range in order, as its dialogs take it.
+    put(32, 0, between(0.0f, 7.0f));
+    put(32, 1, between(7.0f, 14.0f));
+    put(32, 2, between(0.0f, 14.0f));
     for (uint32_t f = 0; f < 3; ++f) {
-        put(32, f, between(0.0f, 14.0f));          // pH
         put(32, 3 + f, between(1.0f, 1000.0f));    // pressure
         put(32, 6 + f, between(0.0f, 1000.0f));    // pCO2
         put(32, 12 + f, between(30.0f, 572.0f));   // temperature

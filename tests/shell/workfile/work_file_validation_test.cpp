@@ -349,8 +349,10 @@ TEST_F(Validation, SettingsReadBackInEveryUnitAndOutOfRangeOnesAreRefused) {
          "100"},
         {49, 60, 101.0f,
          "record 49 (3D graph ranges): Low Mixing Percent (101) is outside 0 to 100"},
+        // The span of any pressure unit's range in atm (100 kPa is 0.986918
+        // atm, 14,700 psia 1,000.27): a change of units converts them exactly.
         {32, 16, 1001.0f,
-         "record 32 (what-if settings): High Pressure (1001) is outside 1 to 1,000"},
+         "record 32 (what-if settings): High Pressure (1001) is outside 0.986918 to 1000.27"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
     std::vector<uint8_t> graphs = good;
