@@ -314,8 +314,9 @@ inline void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& 
 // the grids) up to `tHigh`, its pressure `p` (the first of the pressure axes)
 // up to `pHigh`, its pH (the middle of the pH axes), the pCO2 of its page (the
 // first of the pCO2 axes); the evaluation pressure, when `evaluationPressure`
-// is above 0, and the well stations at its temperature and pressure; the
-// mixing percents 0 to 100.
+// is above 0 (the water's pressure, then, wherever its pressure axes start),
+// and the well stations at its temperature and pressure; the mixing percents
+// 0 to 100.
 struct OwnPoint {
     double t;
     double tHigh;
@@ -334,7 +335,9 @@ inline std::string OwnConditionsAt(const OwnPoint& o) {
       << "\ndialog 84 set 540 " << o.pco2 << "\ndialog 84 set 541 " << 20.0 * o.pco2 << "\n";
     if (o.evaluationPressure > 0.0) s << "dialog 84 set 538 " << o.evaluationPressure << "\n";
     for (int field : {4310, 4315, 4320}) s << "dialog 84 set " << field << " " << o.t << "\n";
-    for (int field : {4325, 4330, 4335}) s << "dialog 84 set " << field << " " << o.p << "\n";
+    const double wellPressure = o.evaluationPressure > 0.0 ? o.evaluationPressure : o.p;
+    for (int field : {4325, 4330, 4335})
+        s << "dialog 84 set " << field << " " << wellPressure << "\n";
     s << "dialog 84 press 1\nmenu 1041\n";
     s << "dialog 88 set 575 " << o.t << "\ndialog 88 set 576 " << o.tHigh << "\ndialog 88 set 578 "
       << o.ph - 0.6 << "\ndialog 88 set 579 " << o.ph + 0.6 << "\ndialog 88 set 580 " << o.pco2

@@ -383,9 +383,12 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
             return "the alkalinity of a sour water without its sulfide share";
         if (sour && at("Vary pH dosed with Sulfuric Acid") && at("own pH"))
             return "sulfuric acid at the water's own pH turns a sour water's iron";
+        if (sour) return "a sour water's sulfide at its own conditions on a driver";
         if (!w.AtTwentyFiveC() &&
             (at("input pH") || at("pH following it") || at("pin") || at("tf")))
             return "a hot water's typed alkalinity not held where its hydroxide is large";
+        if (at("Vary pH dosed with") && says("acid[i]") && says("point 3"))
+            return "a dose of acid at the water's own pH, where it needs none";
         return nullptr;
     }
     // The program run on the script as a process of its own, in the run's
