@@ -594,7 +594,7 @@ TEST_P(GeneratedWatersRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
 
     // The page, after the water's multi-mix with itself as the first
     // calculation of the run.
-    std::string page, values, pageAfterMix;
+    std::string page, values;
     OwnPage own{};
     double h2s = 0.0, pco2 = 0.0;
     Stage(water, "the multi-mix as the first calculation",
