@@ -20,6 +20,7 @@
 
 #include "graphs/threed/threed_graph_records.h"
 #include "graphs/window/threed_window_records.h"
+#include "tests/app/driver_point_checks.h"
 #include "tests/app/graph_run_fixture.h"
 
 namespace {
@@ -98,15 +99,6 @@ std::string Entry(const Brine& b) {
 }
 
 
-// The number after a label on the surface page.
-double SurfaceValue(const std::string& page, const std::string& label) {
-    for (const std::string& line : TextLines(page)) {
-        const size_t at = line.find(label);
-        if (at != std::string::npos) return std::strtod(line.c_str() + at + label.size(), nullptr);
-    }
-    return NAN;
-}
-
 // The sea water on the form at pH `ph`, up to its OK; the menu item that
 // follows names the water it is.
 std::string SeaWater(const std::string& ph) {
@@ -123,47 +115,6 @@ std::string SeaWater(const std::string& ph) {
 constexpr double kSeaWaterSolids = 412 + 1290 + 0.01 + 7.9 + 10760 + 399 + 0.18 + 19350 + 2710 +
                                    67 + 1.3 + 4.5 + 2 + 140;
 constexpr double kSeaWaterAlkalinity = 140 / kHco3 * kCaCO3PerEq;
-
-// The column values of a 3D graph's data file: its first line of numbers.
-std::vector<double> DataFileColumns(const std::string& text) {
-    std::vector<double> columns;
-    for (const std::string& line : TextLines(text)) {
-        if (line.empty() || line[0] == '"') continue;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, ',');)
-            if (!cell.empty()) columns.push_back(std::strtod(cell.c_str(), nullptr));
-        break;
-    }
-    return columns;
-}
-
-// The rows of a 3D graph's data file after the line of the column values:
-// each a row value and seven cell values.
-std::vector<std::vector<double>> DataFileRows(const std::string& text) {
-    std::vector<std::vector<double>> rows;
-    bool columns = false;
-    for (const std::string& line : TextLines(text)) {
-        if (line.empty() || line[0] == '"') continue;
-        if (!columns) {
-            columns = true;
-            continue;
-        }
-        std::vector<double> row;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, ',');)
-            if (!cell.empty()) row.push_back(std::strtod(cell.c_str(), nullptr));
-        if (!row.empty()) rows.push_back(row);
-    }
-    return rows;
-}
-
-// The cells of a 3D graph's data file: its rows without their row values.
-std::vector<std::vector<double>> DataFileCells(const std::string& text) {
-    std::vector<std::vector<double>> cells;
-    for (const std::vector<double>& row : DataFileRows(text))
-        cells.push_back(std::vector<double>(row.begin() + 1, row.end()));
-    return cells;
-}
 
 // The numbers of the well's CSV rows (text cells and the trailing unit codes
 // of the analysis rows skipped: every numeric cell).
@@ -208,77 +159,6 @@ void ExpectWaterAtEveryPoint(const PointRows& r, double tds, const std::string& 
         EXPECT_TRUE(r.ph[k] > 0.0 && r.ph[k] < 14.0) << "point " << k << "\n" << page;
         EXPECT_NEAR(r.solids[k], tds, 0.05 * tds) << "point " << k << "\n" << page;
     }
-}
-
-// A page without the clock time of its "Sampled ... at HHMM" line, which the
-// form fills with the time of the run: two runs a minute apart show the same
-// water.
-std::string WithoutSampleTime(std::string page) {
-    for (size_t at = page.find("Sampled:"); at != std::string::npos;
-         at = page.find("Sampled:", at + 1)) {
-        const size_t time = page.find(" at ", at);
-        const size_t end = page.find('\n', at);
-        if (time == std::string::npos || time > end) continue;
-        for (size_t k = time + 4; k < end && std::isdigit(static_cast<unsigned char>(page[k])); ++k)
-            page[k] = '#';
-    }
-    return page;
-}
-
-// A mineral's key on both kinds of values page: its name up to the colon or
-// the formula, lower case, the first four letters of its first word and three
-// of its second ("Calcium oxalate:" and "Calcium oxalate (CaC2O4)" are both
-// "calcoxa").
-std::string MineralKey(const std::string& name) {
-    std::istringstream words(name.substr(0, name.find_first_of(":(")));
-    std::string key;
-    size_t take = 4;
-    for (std::string w; words >> w && take > 0; take = take == 4 ? 3 : 0)
-        for (size_t k = 0; k < std::min(take, w.size()); ++k)
-            key += static_cast<char>(std::tolower(static_cast<unsigned char>(w[k])));
-    return key;
-}
-
-// The saturation ratios of a water's values page (its SATURATION LEVEL block)
-// or of a profile's values page (its SATURATION RATIO block up to its blank
-// line, column `column`), by mineral.
-constexpr size_t kMinerals = 22;
-std::map<std::string, double> PageRatios(const std::string& page) {
-    std::map<std::string, double> ratios;
-    bool block = false;
-    for (const std::string& line : TextLines(page)) {
-        if (line.find("SATURATION LEVEL") != std::string::npos) {
-            block = true;
-            continue;
-        }
-        const size_t colon = line.find(':');
-        if (!block || ratios.size() == kMinerals || colon == std::string::npos || colon > 30)
-            continue;
-        // "   Calcite:                 CaCO3   10.72   Calcium: ..."
-        std::istringstream words(line.substr(colon + 1, 41 - colon));
-        std::vector<std::string> w;
-        for (std::string x; words >> x;) w.push_back(x);
-        if (!w.empty()) ratios[MineralKey(line)] = std::strtod(w.back().c_str(), nullptr);
-    }
-    return ratios;
-}
-std::map<std::string, double> ProfileRatios(const std::string& page, int column) {
-    std::map<std::string, double> ratios;
-    bool block = false;
-    for (const std::string& line : TextLines(page)) {
-        if (line.find("SATURATION RATIO") != std::string::npos) {
-            block = true;
-            continue;
-        }
-        if (!block || line.find("as IAP/Ksp") != std::string::npos) continue;
-        if (line.find_first_not_of(" \r") == std::string::npos) break;
-        std::istringstream words(line.size() > 24 ? line.substr(24) : "");
-        std::vector<double> values;
-        for (std::string w; words >> w;) values.push_back(std::strtod(w.c_str(), nullptr));
-        if (values.size() == 7)
-            ratios[MineralKey(line.substr(0, 24))] = values[static_cast<size_t>(column)];
-    }
-    return ratios;
 }
 
 // The waters of the field set, typed into the surface form as the field
@@ -353,11 +233,6 @@ std::string MixedHalfAndHalf(const TypedWater& first, const TypedWater& second) 
            "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
            "text DisplayMixedWaterOut blend.txt\ntext DisplayMixedValuesOut blendv.txt\n"
            "answer no Did you wish to leave data\n";
-}
-
-// Two values the same within `share` of the first and the rounding of a page.
-void ExpectSame(double page, double point, double share, const std::string& what) {
-    EXPECT_NEAR(point, page, share * std::fabs(page) + 0.006) << what;
 }
 
 using BrineDriversRun = ThreeDRunFixture;
@@ -582,55 +457,6 @@ std::vector<Basis> Bases() {
             {"as CaCO3", "dialog 29 click 663\n" + ok, false, false, false}};
 }
 
-// Every driver of the water, written to files named with `tag`: the profiles
-// and their values pages, the two grids, the mixing profile and the three
-// mixing grids of the water mixed with itself; under the pCO2 plot variable the
-// mixing grids of pCO2 rows (first, as a user opens them), the pH and
-// temperature profiles and the pCO2 grid; the pressure profile and the well
-// stations with the input pH used, and the temperature profile and the mixing
-// grid of pCO2 rows by temperature with the pH following the temperature.
-std::string EveryDriver(const std::string& tag) {
-    auto page = [&tag](const char* cls, const char* name) {
-        return std::string("text ") + cls + " " + name + tag + ".txt\n";
-    };
-    // The page, then the same page in the species form (its name with "s"),
-    // then the alkalinity form again.
-    auto both = [&page](const char* cls, const char* name) {
-        return page(cls, name) + "menu 1073 " + cls + "\n" +
-               page(cls, (name + std::string("s")).c_str()) + "menu 1072 " + cls + "\n";
-    };
-    auto data = [&tag](const char* menu, const char* name) {
-        return std::string("menu ") + menu + "\nfile \\" + name + tag +
-               ".DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n";
-    };
-    auto whatIf = [](const char* toggle) {
-        return std::string("dialog 84 click ") + toggle + "\ndialog 84 press 1\nmenu 1041\n";
-    };
-    // The mixing grids of pCO2 rows by ratio, and with the pH following the
-    // temperature, run once, before the save.
-    const bool once = tag.empty();
-    const std::string pco2ByRatio = once ? data("1046", "MPC") : "";
-    const std::string pco2WithPhFollowing =
-        once ? "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MCF") +
-                   "answer yes\nmenu 1076\n"
-             : "";
-    return "menu 228\n" + both("DisplayPressWater", "press") + page("DisplayPressValues", "pv") +
-           "menu 1036\n" + both("DisplayTempWater", "temp") + page("DisplayTempValues", "tv") +
-           "menu 1038\n" + both("DisplaypHWater", "ph") + page("DisplaypHValues", "phv") +
-           data("230", "P") + data("1040", "G") + "menu 1042\n" +
-           page("DisplayCycledWater", "mix") + page("DisplayCycledValues", "mixv") +
-           data("1044", "MT") + data("1045", "MR") + data("1046", "MP") +
-           "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MC") +
-           pco2ByRatio + "menu 1038\n" + both("DisplaypHWater", "co2") +
-           page("DisplaypHValues", "co2v") + "menu 1036\n" + both("DisplayTempWater", "tco2") +
-           page("DisplayTempValues", "tco2v") + data("1040", "C") + "answer yes\nmenu 1076\n" +
-           whatIf("1500") + "menu 228\n" + page("DisplayPressWater", "pin") +
-           page("DisplayPressValues", "pinv") + "menu 1248\nfile well" + tag +
-           ".csv\nanswer no\nmenu 1655 DisOnePage\n" + whatIf("1500") + whatIf("1510") +
-           "menu 1036\n" + page("DisplayTempWater", "tf") + page("DisplayTempValues", "tfv") +
-           pco2WithPhFollowing + whatIf("1510");
-}
-
 // The what-if and mixing-zone settings that put a point of every driver at the
 // water's own conditions: its temperature (the first of the temperature axes,
 // the last column of the grids), 1 atm, its pH (the middle of the pH axes),
@@ -654,54 +480,6 @@ std::string OwnConditions(const TypedWater& w, const Basis& u, double pco2) {
       << "\ndialog 88 set 582 0\ndialog 88 set 583 100\ndialog 88 set 584 50\n"
          "dialog 88 press 1\nmenu 1047\n";
     return s.str();
-}
-
-// A row of a CSV file by its label: its numbers.
-std::vector<double> CsvRow(const std::string& text, const std::string& label) {
-    for (const std::string& line : TextLines(text)) {
-        if (line.rfind("\"" + label + "\",", 0) != 0) continue;
-        std::vector<double> numbers;
-        std::istringstream cells(line.substr(label.size() + 3));
-        for (std::string cell; std::getline(cells, cell, ',');)
-            if (!cell.empty() && cell != "\r") numbers.push_back(std::strtod(cell.c_str(), nullptr));
-        return numbers;
-    }
-    return {};
-}
-
-// The index of `value` in `axis` (within 0.01), or -1.
-int AxisIndex(const std::vector<double>& axis, double value) {
-    for (size_t k = 0; k < axis.size(); ++k)
-        if (std::fabs(axis[k] - value) < 0.01) return static_cast<int>(k);
-    return -1;
-}
-
-// What the page of the water shows at its own conditions.
-struct OwnPage {
-    double ph;
-    double alkalinity;  // the typed, as the basis shows it; 0: not compared
-    std::map<std::string, double> ratios;
-};
-
-// A profile's point `column` is the page: its pH, its alkalinity and every
-// saturation ratio.
-void ExpectPointIsThePage(const OwnPage& own, const std::string& page, const std::string& values,
-                          int column, const std::string& what) {
-    SCOPED_TRACE(what);
-    const size_t k = static_cast<size_t>(column);
-    const std::vector<double> ph = PageRow(page, "pH ");
-    const std::vector<double> alkalinity = PageRow(page, "\"M\" Alkalinity");
-    ASSERT_EQ(ph.size(), 7u) << page;
-    EXPECT_NEAR(ph[k], own.ph, 0.05) << page;
-    if (alkalinity.size() == 7u && own.alkalinity > 0.0) {
-        EXPECT_NEAR(alkalinity[k], own.alkalinity, 0.02 * own.alkalinity) << page;
-    }
-    const std::map<std::string, double> ratios = ProfileRatios(values, column);
-    ASSERT_GE(ratios.size(), kMinerals) << values;
-    for (const auto& [mineral, ratio] : own.ratios) {
-        ASSERT_EQ(ratios.count(mineral), 1u) << mineral << "\n" << values;
-        ExpectSame(ratio, ratios.at(mineral), 0.05, mineral);
-    }
 }
 
 // The number after a label on a page, the label ending where the number's
@@ -772,73 +550,6 @@ void ExpectRowsAreThePage(const std::string& water, const Basis& basis, const st
         EXPECT_NEAR(acidity[i], carbonate, 0.03 * std::fabs(carbonate) + (epm ? 0.03 : 0.3))
             << "point " << i << "\n" << page << species;
     }
-}
-
-// The calcite cells of a grid's data file at the water's own conditions: the
-// row `row` (-1: every row) of the column at temperature `t` (-1 row value and
-// every column when the columns are percents).
-void ExpectCellsAreThePage(const OwnPage& own, const std::string& file, int row, double t,
-                           const std::string& what) {
-    SCOPED_TRACE(what);
-    const std::vector<std::vector<double>> cells = DataFileCells(file);
-    ASSERT_EQ(cells.size(), 7u) << file;
-    const int column = t < 0.0 ? -1 : AxisIndex(DataFileColumns(file), t);
-    if (t >= 0.0) {
-        ASSERT_GE(column, 0) << file;
-    }
-    for (int i = 0; i < 7; ++i) {
-        if (row >= 0 && i != row) continue;
-        for (int j = 0; j < 7; ++j) {
-            if (column >= 0 && j != column) continue;
-            ExpectSame(own.ratios.at("calc"), cells[static_cast<size_t>(i)][static_cast<size_t>(j)],
-                       0.05, "cell " + std::to_string(i) + "," + std::to_string(j));
-        }
-    }
-}
-
-// The index of `value` in `axis` (within a millionth of it), or -1: the same
-// axis value written by two grids.
-int SameAxisIndex(const std::vector<double>& axis, double value) {
-    for (size_t k = 0; k < axis.size(); ++k)
-        if (std::fabs(axis[k] - value) <= 1e-6 * std::fabs(value) + 1e-9)
-            return static_cast<int>(k);
-    return -1;
-}
-
-// A mixing grid of pCO2 rows of the water mixed with itself (`mix`) is, cell
-// by cell, the water's own pCO2 grid (`own`) at the cell's pCO2 and
-// temperature: each calcite ratio within 5 %. The mix's columns are
-// temperatures, or mixing ratios at the water's temperature `t`.
-void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& mix, double t,
-                              const std::string& what) {
-    SCOPED_TRACE(what);
-    const std::vector<std::vector<double>> ownRows = DataFileRows(own);
-    const std::vector<std::vector<double>> mixRows = DataFileRows(mix);
-    const std::vector<double> ownColumns = DataFileColumns(own);
-    const std::vector<double> mixColumns = DataFileColumns(mix);
-    ASSERT_EQ(ownRows.size(), 7u) << own;
-    ASSERT_EQ(mixRows.size(), 7u) << mix;
-    ASSERT_EQ(mixColumns.size(), 7u) << mix;
-    std::vector<double> pco2;
-    for (const std::vector<double>& row : ownRows) {
-        ASSERT_EQ(row.size(), 8u) << own;
-        pco2.push_back(row[0]);
-    }
-    std::ostringstream differing;
-    for (const std::vector<double>& row : mixRows) {
-        ASSERT_EQ(row.size(), 8u) << mix;
-        const int i = SameAxisIndex(pco2, row[0]);
-        ASSERT_GE(i, 0) << "pCO2 " << row[0] << "\n" << own << mix;
-        for (size_t j = 0; j < 7; ++j) {
-            const int k = AxisIndex(ownColumns, t < 0.0 ? mixColumns[j] : t);
-            ASSERT_GE(k, 0) << own << mix;
-            const double expected = ownRows[static_cast<size_t>(i)][static_cast<size_t>(k) + 1];
-            if (!(std::fabs(row[j + 1] - expected) <= 0.05 * std::fabs(expected) + 0.006))
-                differing << "pCO2 " << row[0] << ", column " << mixColumns[j] << ": " << row[j + 1]
-                          << " for " << expected << "\n";
-        }
-    }
-    EXPECT_EQ(differing.str(), "") << own << mix;
 }
 
 // The field waters through every driver, in each reporting basis, before and

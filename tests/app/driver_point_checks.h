@@ -161,6 +161,12 @@ inline std::string EveryDriver(const std::string& tag) {
     auto page = [&tag](const char* cls, const char* name) {
         return std::string("text ") + cls + " " + name + tag + ".txt\n";
     };
+    // The page, then the same page in the species form (its name with "s"),
+    // then the alkalinity form again.
+    auto both = [&page](const char* cls, const char* name) {
+        return page(cls, name) + "menu 1073 " + cls + "\n" +
+               page(cls, (name + std::string("s")).c_str()) + "menu 1072 " + cls + "\n";
+    };
     auto data = [&tag](const char* menu, const char* name) {
         return std::string("menu ") + menu + "\nfile \\" + name + tag +
                ".DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n";
@@ -176,15 +182,15 @@ inline std::string EveryDriver(const std::string& tag) {
         once ? "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MCF") +
                    "answer yes\nmenu 1076\n"
              : "";
-    return "menu 228\n" + page("DisplayPressWater", "press") + page("DisplayPressValues", "pv") +
-           "menu 1036\n" + page("DisplayTempWater", "temp") + page("DisplayTempValues", "tv") +
-           "menu 1038\n" + page("DisplaypHWater", "ph") + page("DisplaypHValues", "phv") +
+    return "menu 228\n" + both("DisplayPressWater", "press") + page("DisplayPressValues", "pv") +
+           "menu 1036\n" + both("DisplayTempWater", "temp") + page("DisplayTempValues", "tv") +
+           "menu 1038\n" + both("DisplaypHWater", "ph") + page("DisplaypHValues", "phv") +
            data("230", "P") + data("1040", "G") + "menu 1042\n" +
            page("DisplayCycledWater", "mix") + page("DisplayCycledValues", "mixv") +
            data("1044", "MT") + data("1045", "MR") + data("1046", "MP") +
            "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MC") +
-           pco2ByRatio + "menu 1038\n" + page("DisplaypHWater", "co2") +
-           page("DisplaypHValues", "co2v") + "menu 1036\n" + page("DisplayTempWater", "tco2") +
+           pco2ByRatio + "menu 1038\n" + both("DisplaypHWater", "co2") +
+           page("DisplaypHValues", "co2v") + "menu 1036\n" + both("DisplayTempWater", "tco2") +
            page("DisplayTempValues", "tco2v") + data("1040", "C") + "answer yes\nmenu 1076\n" +
            whatIf("1500") + "menu 228\n" + page("DisplayPressWater", "pin") +
            page("DisplayPressValues", "pinv") + "menu 1248\nfile well" + tag +
