@@ -227,7 +227,9 @@ void ScriptRunner::QueueDialogs() {
                     log->Poll();  // the dialog's own window, while it is open
                     if (installed != nullptr) installed->TakeSnaps();
                     for (const ScriptAction& s : steps) {
-                        if (!win::IsWindow(dialog)) break;
+                        // A dialog that ended takes no more steps: a Cancel
+                        // after an OK that closed it would undo what OK did.
+                        if (!win::IsWindow(dialog) || win::DialogEnded(dialog)) break;
                         RunDialogStep(dialog, s, *log);
                         log->Poll();  // what the step showed (a refusal's message box)
                         // What was typed, as the dialog shows it.

@@ -69,6 +69,9 @@ inline HWND CreateDialogParamA(HINSTANCE i, int t, HWND o, DLGPROC p, LPARAM l) 
 INT_PTR DialogBoxIndirectParam(HINSTANCE instance, const DialogTemplate& dialogTemplate, HWND owner,
                                DLGPROC proc, LPARAM param);
 BOOL EndDialog(HWND dialog, INT_PTR result);
+// True once EndDialog has ended the dialog (or the window is none): the window
+// stays until its modal loop returns, but no user reaches its controls.
+[[nodiscard]] bool DialogEnded(HWND dialog);
 // Keyboard handling of a dialog: Tab and Shift+Tab move between controls,
 // Enter presses the default button (IDOK when none), Escape IDCANCEL, arrows
 // move within a radio group. TRUE when the message was taken.

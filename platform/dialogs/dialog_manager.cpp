@@ -305,6 +305,10 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     return TRUE;
 }
 
+bool DialogEnded(HWND dialog) {
+    return detail::Ended(dialog);
+}
+
 BOOL MapDialogRect(HWND dialog, RECT* rect) {
     detail::DialogData* d = detail::DataOf(dialog);
     if (d == nullptr || rect == nullptr) return FALSE;

@@ -96,6 +96,16 @@ BOOL Run(FileDialogRecord* r, bool save) {
             return FALSE;
         }
         path = WithDefaultExtension(path, r->defExt);
+        // A name longer than the program keeps is refused here, naming it, and
+        // the dialog asks again, as after a name the user would not replace.
+        if (r->file != nullptr && r->fileSize <= path.size()) {
+            const std::string refusal = path + "\nThis file name is too long (" +
+                                        std::to_string(path.size()) + " characters; at most " +
+                                        std::to_string(r->fileSize - 1) +
+                                        "). Please choose a shorter name.";
+            (void)MessageBox(r->owner, refusal.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
         if ((r->flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) && !FolderExists(path)) {
             ReportScriptFailure("File dialog \"" + title + "\": folder of " + path +
                                 " does not exist");

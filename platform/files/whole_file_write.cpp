@@ -36,6 +36,16 @@ std::string FollowLink(const std::string& path) {
     return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
 }
 
+// The new file's name: the target's with `suffix`, its name cut so that the
+// whole stays within the longest name the system takes (a target of 250
+// characters is written as one of 5).
+std::string TemporaryBeside(const std::string& target, const std::string& suffix) {
+    const std::size_t nameAt = target.find_last_of('/') + 1;  // 0 without a folder
+    std::string name = target.substr(nameAt);
+    if (name.size() + suffix.size() > NAME_MAX) name.resize(NAME_MAX - suffix.size());
+    return target.substr(0, nameAt) + name + suffix;
+}
+
 HFILE OpenFor(const std::string& linuxPath, int attribute) {
     const std::string target = FollowLink(linuxPath);
     struct stat st;
@@ -54,8 +64,8 @@ HFILE OpenFor(const std::string& linuxPath, int attribute) {
     const mode_t mode = exists ? (st.st_mode & 07777) : (((attribute & 1) ? 0444 : 0666) & ~mask);
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 64; ++attempt) {
-        const std::string temporary =
-            target + ".~" + std::to_string(::getpid() % 100000) + "-" + std::to_string(++serial);
+        const std::string temporary = TemporaryBeside(
+            target, ".~" + std::to_string(::getpid() % 100000) + "-" + std::to_string(++serial));
         // Written by us first, so made writable; the target's mode comes back on commit.
         const HFILE h = OpenLinux(temporary, O_RDWR | O_CREAT | O_EXCL, 0600, true, true);
         if (h == HFILE_ERROR) {

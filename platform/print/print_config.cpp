@@ -1,10 +1,16 @@
 // The printer file: parsing, loading, the default set, and the profile
 // entry of the default printer.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <sstream>
+#include <utility>
 
 #include "platform/print/print_setup.h"
 #include "platform/system/system.h"
@@ -80,6 +86,7 @@ bool ParseOption(const std::string& field, PrinterConfig& p, std::string& why) {
 struct State {
     bool loaded = false;
     std::vector<PrinterConfig> printers;
+    std::string notice;  // why the printer file was not used, until told
 };
 
 State& Current() {
@@ -99,11 +106,19 @@ void LoadDefaults() {
     State& s = Current();
     s.loaded = true;
     const char* env = std::getenv("TARVEX_PRINTERS");
+    const std::string path = env != nullptr ? env : "printers.cfg";
     std::vector<std::string> errors;
-    if (LoadPrinterConfig(env != nullptr ? env : "printers.cfg", &errors)) return;
+    if (LoadPrinterConfig(path, &errors)) return;
     PrinterConfig pdf;
     pdf.name = "PDF995";
     UsePrinters({pdf});
+    // A missing file is the everyday case; one that is there and was not used
+    // is told, with its first reasons.
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT) return;
+    s.notice = "The printer file " + path + " is not used.\n";
+    for (std::size_t i = 0; i < errors.size() && i < 3; ++i) s.notice += "\n" + errors[i];
+    s.notice += "\n\nPrinting goes to the printer " + pdf.name + ", into the current folder.";
 }
 
 }  // namespace
@@ -189,14 +204,35 @@ std::vector<PrinterConfig> ParsePrinterConfig(const std::string& text,
 }
 
 bool LoadPrinterConfig(const std::string& path, std::vector<std::string>* errors) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        if (errors != nullptr) errors->push_back("cannot read the printer file " + path);
+    auto fail = [&](const std::string& why) {
+        if (errors != nullptr) errors->push_back("cannot read the printer file " + path + ": " + why);
         return false;
+    };
+    // Only a plain file is read: a pipe would hold the start until a writer
+    // came, a device would never end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return fail(std::strerror(errno));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(S_ISDIR(st.st_mode) ? "Is a directory"
+                                        : "Not a regular file (a pipe, a device or a socket)");
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::vector<PrinterConfig> printers = ParsePrinterConfig(text.str(), Folder(path), errors);
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int cause = errno;
+            ::close(fd);
+            return fail(std::strerror(cause));
+        }
+        if (n == 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    std::vector<PrinterConfig> printers = ParsePrinterConfig(text, Folder(path), errors);
     if (printers.empty()) {
         if (errors != nullptr) errors->push_back("the printer file " + path + " names no printer");
         return false;
@@ -229,6 +265,11 @@ const PrinterConfig* FindPrinter(const std::string& name) {
         if (Lower(p.name) == wanted) return &p;
     }
     return nullptr;
+}
+
+std::string TakePrinterFileNotice() {
+    (void)ConfiguredPrinters();
+    return std::exchange(Current().notice, std::string());
 }
 
 void ForgetPrinters() {

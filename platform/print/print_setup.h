@@ -68,6 +68,10 @@ bool LoadPrinterConfig(const std::string& path, std::vector<std::string>* errors
 void UsePrinters(const std::vector<PrinterConfig>& printers);
 [[nodiscard]] const std::vector<PrinterConfig>& ConfiguredPrinters();
 [[nodiscard]] const PrinterConfig* FindPrinter(const std::string& name);
+// Why the printer file in use was passed over for the default printer (a file
+// that is not a regular one, cannot be read or names no printer), once: empty
+// when it was used, missing, or the reason was taken already.
+[[nodiscard]] std::string TakePrinterFileNotice();
 
 // Headless answers of the print dialog, used in order, one per dialog: the
 // printer to choose (empty: keep the one shown) and the orientation (none:

@@ -5,6 +5,7 @@
 #include "shell/startup/startup_config.h"
 
 #include <cstring>
+#include <string>
 
 #include "engine/records.h"
 #include "engine/speciation/speciation_records.h"
@@ -12,7 +13,9 @@
 #include "input/records.h"
 #include "input/unit_factor_table.h"
 #include "platform/files/file_io.h"
+#include "platform/dialogs/message_box.h"
 #include "platform/gdi/gdi.h"
+#include "platform/print/print_setup.h"
 #include "printing/job/printer_dc.h"
 #include "reporttext/report_buffer_records.h"
 #include "scenarios/frame/whatif_records.h"
@@ -92,5 +95,9 @@ StartupOutcome LoadStartupConfig(win::HWND mainWindow) {
     GetCurrentDateTime();
     SetWorkspaceStartValues();
     SetDisplayColours(mainWindow);
+    // A printer file passed over leaves the default printer, and the user is told.
+    const std::string printers = win::TakePrinterFileNotice();
+    if (!printers.empty())
+        win::MessageBox(nullptr, printers.c_str(), "WARNING", win::MB_ICONINFORMATION);
     return StartupOutcome::kReady;
 }

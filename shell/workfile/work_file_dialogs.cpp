@@ -59,10 +59,27 @@ int ChangeFileExtension(const char* in, char* out, const char* extension) {
     return 0;
 }
 
+namespace {
+
+// The length of `path` once its extension is the work file's.
+size_t LengthWithWorkFileExtension(const char* path) {
+    const std::string name = path;
+    size_t nameStart = 0;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (IsSeparator(name[i])) nameStart = i + 1;
+    const size_t dot = name.rfind('.');
+    const size_t stem = dot != std::string::npos && dot >= nameStart ? dot : name.size();
+    return stem + 1 + std::strlen(kWorkFileExtension);
+}
+
+}  // namespace
+
 int ShowSaveAsDialog(win::HWND owner) {
     char title[kTitleChars] = {};
     char* path = mainWindowState.workFilePath;
     ChangeFileExtension(path, path, kWorkFileExtension);
+    char previous[kPathChars];
+    std::memcpy(previous, path, sizeof previous);
     win::FileDialogRecord record;
     record.owner = owner;
     record.filter = WorkFileFilter();
@@ -72,6 +89,18 @@ int ShowSaveAsDialog(win::HWND owner) {
     record.fileTitleSize = sizeof title;
     record.flags = win::OFN_OVERWRITEPROMPT | win::OFN_HIDEREADONLY | win::OFN_PATHMUSTEXIST;
     if (!win::GetSaveFileName(&record)) return 1;
+    // The name the dialog took may not hold the work file's extension too:
+    // refused, naming it, rather than cut.
+    const size_t length = LengthWithWorkFileExtension(path);
+    if (length >= static_cast<size_t>(kPathChars)) {
+        const std::string text = std::string(path) + "\nThis file name is too long (" +
+                                 std::to_string(length) + " characters with the extension ." +
+                                 kWorkFileExtension + "; at most " +
+                                 std::to_string(kPathChars - 1) + "). Please choose a shorter name.";
+        win::MessageBox(owner, text.c_str(), kSaveCaption, win::MB_ICONINFORMATION);
+        std::memcpy(path, previous, sizeof previous);
+        return 1;
+    }
     ChangeFileExtension(path, path, kWorkFileExtension);
     // The file is written by the save that follows; here only its place is tried,
     // so an existing file stays as it is until the new one replaces it whole.

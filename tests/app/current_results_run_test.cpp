@@ -289,7 +289,8 @@ TEST_F(CurrentResultsRun, SourceWaterStoredBeforeCancelRepaintsTheSourcePage) {
         "snap DisplayMixedWater b.ppm\ntext DisplayMixedWater b.txt\n"
         "answer no Did you wish to leave data\n";
     const auto cancelled =
-        RunAndRead(mix + edit + "dialog 115 press 1\ndialog 115 press 2\nmenu 113\n" + after,
+        RunAndRead(mix + edit + "dialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n" +
+                       after,
                    {"a.ppm", "b.ppm", "b.txt"});
     const auto mixed =
         RunAndRead(mix + edit + "dialog 115 press 527\nmenu 113\n" + after, {"b.ppm"});

@@ -187,6 +187,111 @@ TEST_F(FileRefusalRun, SettingsFilesThatCannotBeWrittenAreNamedByTheirPath) {
     EXPECT_TRUE(BoxWith("Saving C:\\plunit.cnf failed: Is a directory.", "")) << Log();
 }
 
+// Long file names in each save dialog (a work file, the summary's CSV, a graph
+// picture, a page's and the well-log summary's rich text): a name the program
+// and the system can hold is written under that very name, and one that does
+// not fit is refused with a box that names it, writing nothing (seen failing:
+// 250 to 254 characters refused as "File name too long" by the save's new
+// file beside the old, 255 and more written nowhere without a word, the
+// dialog's answer taken as Cancel).
+TEST_F(FileRefusalRun, LongFileNamesAreWrittenOrRefusedNamingThem) {
+    fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                  folder / "waterflood.krv");
+    struct Save {
+        const char* what;
+        const char* extension;
+        const char* command;  // after the dialog's answer
+        size_t dialogRoom;    // the longest path the dialog keeps
+    };
+    const Save saves[] = {
+        {"work file", ".KRV", "menu 1022\n", 255},
+        {"summary CSV", ".CSV", "answer no Would you like\nmenu 1655 DisOnePage\n", 255},
+        {"graph picture", ".bmp", "menu 995 wc2DGraphWindow\n", 255},
+        {"page rich text", ".RTF", "menu 754 DisplayTempValues\n", 259},
+        {"summary rich text", ".rtf", "menu 754 WellLogDisOnePage\n", 255},
+    };
+    for (const size_t length : {250u, 254u, 255u, 256u, 300u}) {
+        SCOPED_TRACE(length);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                      folder / "waterflood.krv");
+        Fresh();
+        std::string script = "file \\waterflood.krv\nmenu 1020\n" + std::string(kSeaWater) +
+                             "menu 1042\nmenu 1250\nmenu 1248\nmenu 1036\nmenu 1037\n";
+        std::vector<std::string> names;
+        for (const Save& s : saves) {
+            const std::string stem(length - 4, static_cast<char>('a' + names.size()));
+            names.push_back(stem + s.extension);
+            script += "file \\" + names.back() + "\n";
+            // A name the dialog refuses leaves it open: Cancel then closes it.
+            if (length + 1 > s.dialogRoom) script += "file cancel\n";
+            script += s.command;
+        }
+        ASSERT_EQ(Run(script + "answer no Data has been modified\nmenu 1028\n"), 0) << Log();
+        for (size_t k = 0; k < names.size(); ++k) {
+            std::error_code tooLong;
+            const bool written = fs::exists(folder / names[k], tooLong);
+            const bool told = BoxWith(names[k], "");
+            EXPECT_TRUE(written != told) << saves[k].what << ": written " << written << ", told "
+                                         << told << "\n" << Log();
+            // The system takes names of 255 characters.
+            if (length + 1 <= saves[k].dialogRoom && length <= 254) {
+                EXPECT_TRUE(written) << saves[k].what << "\n" << Log();
+            }
+            if (told) {
+                EXPECT_TRUE(BoxWith(names[k], "too long") || BoxWith(names[k], "File name too long"))
+                    << saves[k].what << "\n" << Log();
+            }
+        }
+        for (const auto& e : fs::directory_iterator(folder))
+            EXPECT_EQ(e.path().filename().string().find(".~"), std::string::npos) << e.path();
+    }
+}
+
+// A printer file that is not a regular file (a pipe that would hold the start
+// for ever, a folder) or names no printer is passed over at the start with a
+// box that says why, and printing goes to the default printer.
+TEST_F(FileRefusalRun, APrinterFileThatCannotServeLeavesTheDefaultPrinterAndSaysSo) {
+    struct Case {
+        const char* what;
+        void (*make)(const fs::path& file);
+        const char* why;
+    };
+    const Case cases[] = {
+        {"a pipe", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
+         "Not a regular file (a pipe, a device or a socket)"},
+        {"a folder", [](const fs::path& f) { fs::create_directory(f); }, "Is a directory"},
+        {"no printer", [](const fs::path& f) { std::ofstream(f) << "PDF | letter\n"; },
+         "names no printer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        c.make(folder / "printers.cfg");
+        Fresh();
+        ASSERT_EQ(Run(std::string(kSeaWater) + "printer PDF995\nmenu 1013 DisplayMUWater\n"
+                                               "answer no Data has been modified\nmenu 1028\n"),
+                  0)
+            << Log();
+        EXPECT_TRUE(BoxWith("The printer file printers.cfg is not used.", c.why)) << Log();
+        EXPECT_TRUE(BoxWith("Printing goes to the printer PDF995", "")) << Log();
+        EXPECT_NE(Log().find("printed \" \": 1 pages, ./Surface"), std::string::npos) << Log();
+    }
+    // A sound printer file is used without a word.
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+    Fresh();
+    ASSERT_EQ(Run(std::string(kSeaWater) + "printer PDF\nmenu 1013 DisplayMUWater\n"
+                                           "answer no Data has been modified\nmenu 1028\n"),
+              0)
+        << Log();
+    EXPECT_FALSE(BoxWith("printer file", "")) << Log();
+    EXPECT_TRUE(fs::exists(folder / "out")) << Log();
+}
+
 // Work files whose values typing would refuse, each opened over a saved sea
 // water: every one is refused, its reason naming the setting or the water's
 // field and the value, and the workspace saved after it is the one saved

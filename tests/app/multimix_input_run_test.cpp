@@ -268,7 +268,8 @@ TEST_F(MultiMixInputRun, TheFormKeepsTheWaterAsTyped) {
     EXPECT_EQ(Read("values3.txt"), Read("values1.txt"));
 }
 
-// ADD NEW answered Yes, after the temperature unit went to degrees C and back:
+// ADD NEW answered Yes, after the temperature unit went to degrees C and back
+// (the input's Change Units ends it and opens it again in the new units):
 // the count includes the water added, which starts at 77 F like the first
 // water, with nothing of the first one.
 TEST_F(MultiMixInputRun, AWaterAddedStartsAsANewWater) {
@@ -277,9 +278,9 @@ TEST_F(MultiMixInputRun, AWaterAddedStartsAsANewWater) {
                               "dialog 115 next\n";
     ASSERT_EQ(Run("answer yes Last Analysis\n" + water +
                   "dialog 115 press 433\ndialog 29 scroll 645 down\ndialog 29 press 1\n"
-                  "dialog 29 next\n"
+                  "dialog 29 next\ndialog 115 next\n"
                   "dialog 115 press 433\ndialog 29 scroll 645 up\ndialog 29 press 1\n"
-                  "dialog 115 press 520\ndialog 115 read 519\ndialog 115 read 524\n"
+                  "dialog 115 next\ndialog 115 press 520\ndialog 115 read 519\ndialog 115 read 524\n"
                   "dialog 115 read 427\ndialog 115 read 400\ndialog 115 read 399\n"
                   "dialog 115 read 492\ndialog 115 press 2\nmenu 113\n" +
                   kQuit),
