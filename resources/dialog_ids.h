@@ -57,6 +57,8 @@ enum : int {
     kAsCaCO3 = 663,
     kFirstFontControl = 589,  // the controls from here to kLastFontControl take the
     kLastFontControl = 665,   // dialog's font
+    kOxalateLabel = 495,      // two unit labels below that run take it too
+    kPolyphosphateLabel = 503,
 };
 }  // namespace UnitsControl
 

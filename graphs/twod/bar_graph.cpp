@@ -64,7 +64,11 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     const ChartRect plot = s.plotRects[g];
     const ChartRect frame = s.frameRects[g];
     const bool wellPage = p.kind == ChartKind::kWellPage;
-    const bool mixing = resultStatus.mixProfileDone != 0 && !wellPage;
+    // The graph versus the mixing ratio shows the mixing profile: its wording
+    // and bands stay the mixing rule set's while it is open, though an edit
+    // of a water has cleared the profile's done flag under it.
+    const bool mixing =
+        (resultStatus.mixProfileDone != 0 || p.kind == ChartKind::kMixing) && !wellPage;
     const bool logIndex = displaySettings.indexFormat == 1;
     if (wellPage && code == kNoGraphIndex) {
         // An empty entry of the well-log page: its frame and nothing read.

@@ -54,7 +54,8 @@ void SetDialogFont(win::HWND dialog, win::HFONT font) {
     for (int id = U::kFirstFontControl; id <= U::kLastFontControl; ++id)
         if (win::HWND c = win::GetDlgItem(dialog, id); c != nullptr)
             win::SendMessage(c, win::WM_SETFONT, f, 0);
-    for (int id : {U::kOk, U::kCancel})
+    // The polyphosphate and oxalate labels stand outside that run of ids.
+    for (int id : {U::kOk, U::kCancel, U::kPolyphosphateLabel, U::kOxalateLabel})
         win::SendMessage(win::GetDlgItem(dialog, id), win::WM_SETFONT, f, 0);
 }
 

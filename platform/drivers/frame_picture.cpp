@@ -174,6 +174,27 @@ void PaintCaption(HWND hwnd, const FrameLayout& f, bool active, SurfaceBuffer& o
     SetTextColor(c.Dc(), active ? kLight : kInactiveCaptionText);
     std::string title = WindowText(hwnd);
     RECT text{4, 0, w - 4, h - 1};
+    // The close box: a raised button with its cross.
+    const Window* record = FindWindowRecord(hwnd);
+    const RECT box = record != nullptr ? CloseBoxOfCaption(*record, w) : RECT{0, 0, 0, 0};
+    if (!Empty(box)) {
+        Fill(c.Dc(), box, Face());
+        Fill(c.Dc(), RECT{box.left, box.bottom - 1, box.right, box.bottom}, kDark);
+        Fill(c.Dc(), RECT{box.right - 1, box.top, box.right, box.bottom}, kDark);
+        Fill(c.Dc(), RECT{box.left, box.top, box.right - 1, box.top + 1}, kLight);
+        Fill(c.Dc(), RECT{box.left, box.top, box.left + 1, box.bottom - 1}, kLight);
+        const int side = box.right - box.left;
+        const int inset = side / 4 + 1;
+        for (int i = inset; i < side - inset - 1; ++i)
+            for (int d = 0; d < 2; ++d) {
+                const int x1 = box.left + i + d;
+                const int x2 = box.right - 2 - i + d;
+                const int y = box.top + i;
+                Fill(c.Dc(), RECT{x1, y, x1 + 1, y + 1}, kDark);
+                Fill(c.Dc(), RECT{x2 - 1, y, x2, y + 1}, kDark);
+            }
+        text.right = box.left - 2;
+    }
     DrawTextA(c.Dc(), title.c_str(), static_cast<int>(title.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SelectObject(c.Dc(), old);

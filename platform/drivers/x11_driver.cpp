@@ -9,7 +9,8 @@
 // WM_DELETE_WINDOW) and the X window shows what lies inside the border
 // below the caption; a move or resize made there is passed on to the window.
 // Without one, the X window shows the whole window, frame and caption drawn
-// here, placed where the window says.
+// here (with a close box that closes the window as the manager's does),
+// placed where the window says.
 //
 // Owned windows carry the transient hint and are raised above their owners
 // by this driver as well, and the active window gets the keyboard focus; a

@@ -1,6 +1,7 @@
 // The default window procedure: what a window does with the messages its own
 // procedure leaves alone (text, painting, closing, system commands, the
-// non-client hit test, caption drags and double-clicks, scroll-bar clicks).
+// non-client hit test, caption drags and double-clicks, the close box,
+// scroll-bar clicks).
 #include <algorithm>
 #include <cstring>
 
@@ -33,8 +34,12 @@ LRESULT HitTest(const Window& w, POINT screen) {
     int captionBottom = frameTop + CaptionHeight(w);
     int menuBottom = captionBottom + MenuBarHeight(w);
     if (screen.y >= frameTop && screen.y < captionBottom && screen.x >= r.left &&
-        screen.x < r.right && CaptionHeight(w) > 0)
-        return HTCAPTION;
+        screen.x < r.right && CaptionHeight(w) > 0) {
+        const int frame = frameTop - r.top;
+        const RECT box = CloseBoxOfCaption(w, static_cast<int>(r.right - r.left) - 2 * frame);
+        const POINT at{screen.x - r.left - frame, screen.y - frameTop};
+        return Inside(box, at) ? HTCLOSE : HTCAPTION;
+    }
     if (screen.y >= captionBottom && screen.y < menuBottom && MenuBarHeight(w) > 0) return HTMENU;
     if (w.vscroll.visible && screen.y >= client.top && screen.y < client.bottom &&
         screen.x >= client.right && screen.x < client.right + 16)
@@ -118,6 +123,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             if (w->parent == nullptr) SetActiveWindow(hwnd);
             if (wParam == static_cast<WPARAM>(HTCAPTION)) BeginCaptionDrag(hwnd, p);
+            // The close box closes the window as Alt+F4 does.
+            if (wParam == static_cast<WPARAM>(HTCLOSE)) PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
             if (wParam == static_cast<WPARAM>(HTVSCROLL)) ScrollBarMouseDown(hwnd, SB_VERT, p);
             if (wParam == static_cast<WPARAM>(HTHSCROLL)) ScrollBarMouseDown(hwnd, SB_HORZ, p);
             return 0;

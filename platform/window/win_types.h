@@ -264,6 +264,7 @@ inline constexpr LRESULT HTCLIENT = 1;
 inline constexpr LRESULT HTCAPTION = 2;
 inline constexpr LRESULT HTSYSMENU = 3;
 inline constexpr LRESULT HTMENU = 5;
+inline constexpr LRESULT HTCLOSE = 20;
 inline constexpr LRESULT HTHSCROLL = 6;
 inline constexpr LRESULT HTVSCROLL = 7;
 inline constexpr LRESULT HTBORDER = 18;

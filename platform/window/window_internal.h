@@ -116,6 +116,9 @@ struct Insets {
 };
 [[nodiscard]] Insets NonClientInsets(const Window& w);
 [[nodiscard]] int CaptionHeight(const Window& w);
+// The close box at the right end of the caption of a window with a system
+// menu, in the caption's own pixels (a caption `width` wide); empty without.
+[[nodiscard]] RECT CloseBoxOfCaption(const Window& w, int width);
 [[nodiscard]] int MenuBarHeight(const Window& w);
 [[nodiscard]] RECT ScreenRect(const Window& w);
 [[nodiscard]] POINT ClientOriginOnScreen(const Window& w);

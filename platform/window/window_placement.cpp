@@ -13,6 +13,14 @@ int CaptionHeight(const Window& w) {
     return (w.style & WS_CAPTION) == WS_CAPTION ? GetSystemMetrics(SM_CYCAPTION) : 0;
 }
 
+RECT CloseBoxOfCaption(const Window& w, int width) {
+    const int height = CaptionHeight(w);
+    if (height < 8 || (w.style & WS_SYSMENU) == 0) return RECT{0, 0, 0, 0};
+    // A square button two pixels in from the caption's top, bottom and end.
+    const int side = height - 5;
+    return RECT{width - 2 - side, 2, width - 2, 2 + side};
+}
+
 int MenuBarHeight(const Window& w) {
     return (w.parent == nullptr && w.menu != nullptr && (w.style & WS_CHILD) == 0)
                ? GetSystemMetrics(SM_CYMENU)

@@ -189,3 +189,47 @@ TEST_F(GraphWindowRun, GraphsClicksSwitchesPicturesAndPrint) {
 }
 
 }  // namespace
+
+// The graph versus the mixing ratio keeps its title and captions: opened, it
+// reads "Calcite Saturation Level"; an edit of the source water that leaves
+// it open and repaints it must not turn it into "Calcite Saturation Ratio",
+// on the window or on its print.
+TEST_F(GraphWindowRun, GraphVsPercentKeepsItsTitleThroughARepaint) {
+    std::ofstream(folder / "printers.cfg") << "Colour | letter | 100 | colour | prints\n"
+                                              "Later | letter | 100 | colour | later\n";
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/graph2d.tvs");
+    std::string script;
+    for (std::string line; std::getline(in, line) && line != "menu 1064";)
+        if (line.rfind('#', 0) != 0) script += line + "\n";
+    script +=
+        "menu 1043\n"
+        "snap wc2DGraphWindow opened.ppm\n"
+        "printer Colour\n"
+        "menu 1013 wc2DGraphWindow\n"
+        // The source water's calcium from 412 to 600: the open graph repaints.
+        "dialog 81 set 400 600\n"
+        "dialog 81 press 1\n"
+        "menu 1030\n"
+        "menu 1011 wc2DGraphWindow\n"
+        "menu 1011 wc2DGraphWindow\n"
+        "snap wc2DGraphWindow repainted.ppm\n"
+        "printer Later\n"
+        "menu 1013 wc2DGraphWindow\n"
+        "answer yes Did you wish to leave data\n"
+        "answer no Data has been modified\n";
+    ASSERT_EQ(Run(script, "1024x768"), 0) << Log();
+    if (Have("compare")) {
+        // The title's strip of the two pictures.
+        const std::string strip =
+            Tool("compare -metric AE -fuzz 10% -extract 700x40+150+15 opened.ppm repainted.ppm "
+                 "null:");
+        EXPECT_EQ(std::strtol(strip.c_str(), nullptr, 10), 0) << strip;
+    }
+    if (!Have("pdftotext")) GTEST_SKIP() << "pdftotext is missing";
+    for (const char* printed : {"prints", "later"}) {
+        const std::string text =
+            Tool(std::string("pdftotext '") + printed + "/Printing Tarvex Graph.pdf' -");
+        EXPECT_NE(text.find("Calcite Saturation Level"), std::string::npos) << printed << text;
+        EXPECT_EQ(text.find("Ratio"), std::string::npos) << printed << text;
+    }
+}

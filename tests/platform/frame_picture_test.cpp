@@ -114,7 +114,7 @@ TEST_F(FramePictureTest, TheCaptionShowsTheActiveWindow) {
     SurfaceBuffer inactive;
     detail::PaintWindowPicture(h, true, -1, active);
     detail::PaintWindowPicture(h, false, -1, inactive);
-    const int x = f.caption.right - 3;
+    const int x = f.caption.right - 40;
     const int y = f.caption.top + 3;
     EXPECT_EQ(Rgb(active, x, y), 0x000A246Au);
     EXPECT_EQ(Rgb(inactive, x, y), 0x00808080u);
@@ -127,6 +127,35 @@ TEST_F(FramePictureTest, TheCaptionShowsTheActiveWindow) {
     EXPECT_EQ(Rgb(active, 0, 0), 0x00D4D0C8u);  // the frame's outer ring
     EXPECT_EQ(Rgb(active, 1, 1), 0x00FFFFFFu);
     EXPECT_EQ(Rgb(active, 299, 199), 0x00404040u);
+
+    // Its close box at the right end: a raised button face with a dark
+    // cross; a click there closes the window, one on the title does not.
+    const int side = f.caption.bottom - f.caption.top - 5;
+    const RECT box{f.caption.right - 2 - side, f.caption.top + 2, f.caption.right - 2,
+                   f.caption.top + 2 + side};
+    for (const SurfaceBuffer* b : {&active, &inactive}) {
+        EXPECT_EQ(Rgb(*b, box.left + 1, box.bottom - 3), 0x00D4D0C8u);
+        EXPECT_EQ(Rgb(*b, box.right - 1, box.top + 2), 0x00404040u);
+        int dark = 0;
+        for (int px = box.left + 2; px < box.right - 2; ++px)
+            for (int py = box.top + 2; py < box.bottom - 2; ++py)
+                dark += Rgb(*b, px, py) == 0x00404040u;
+        EXPECT_GE(dark, side);  // the cross's two strokes
+    }
+    RECT outer;
+    GetWindowRect(h, &outer);
+    for (const auto& [at, closes] :
+         {std::pair{POINT{outer.left + f.caption.left + 30, outer.top + f.caption.top + 8}, false},
+          std::pair{POINT{outer.left + (box.left + box.right) / 2,
+                          outer.top + (box.top + box.bottom) / 2},
+                    true}}) {
+        EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y))),
+                  closes ? HTCLOSE : HTCAPTION);
+        MouseDownAt(at, MouseButton::Left);
+        MouseUpAt(at, MouseButton::Left);
+        RunUntilIdle();
+        EXPECT_EQ(IsWindow(h) == 0, closes) << at.x << "," << at.y;
+    }
 }
 
 TEST_F(FramePictureTest, MenuBarItemsLieSideBySideAndPopupsListTheirItems) {

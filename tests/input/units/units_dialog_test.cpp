@@ -3,6 +3,8 @@
 // choice back, Input Units from the menu and Change Units on the water form.
 #include "input/units/units_dialog.h"
 
+#include <tuple>
+
 #include "input/units/unit_choices.h"
 #include "input/units/unit_labels.h"
 #include "input/units/units_dialog_records.h"
@@ -90,6 +92,35 @@ TEST_F(UnitsDialogTest, StepsWrapRoundAtBothEnds) {
     EXPECT_EQ(unitCodes.code[UnitItem::kCalcium], 0);
     EXPECT_EQ(alkalinityMode, 7);
     EXPECT_TRUE(Exists("plunit.cnf"));
+}
+
+// Every unit label shows in the dialog's font, the phosphate, polyphosphate
+// and oxalate labels too (bold at 1024 x 768 as the others are), on each
+// desktop the dialog sizes its font for.
+TEST_F(UnitsDialogTest, EveryLabelInTheDialogsFont) {
+    for (const auto& [width, height, id] :
+         {std::tuple{1024, 768, DialogId::kUnits800}, std::tuple{1280, 1024, DialogId::kUnits800}}) {
+        win::SetDesktopSize(width, height);
+        int opened = 0;
+        win::OnDialog(
+            id,
+            [&](win::HWND d) {
+                ++opened;
+                const auto fontOf = [&](int control) {
+                    return win::SendMessage(win::GetDlgItem(d, control), win::WM_GETFONT, 0, 0);
+                };
+                const win::LRESULT font = fontOf(589);  // "(as Ca)"
+                EXPECT_NE(font, 0);
+                for (int label : {606, 613, 618, 503, 495, 599, 623, 656})
+                    EXPECT_EQ(fontOf(label), font) << height << ": label " << label << " "
+                                                   << Label(d, label);
+                win::PressButton(d, N::kCancel);
+            },
+            1);
+        OpenUnitsDialog(mainWindowState.mainWindow);
+        EXPECT_EQ(opened, 1) << height;
+    }
+    win::SetDesktopSize(1280, 1024);
 }
 
 // In epm reporting the ion steps and the presets are refused; Cancel keeps epm

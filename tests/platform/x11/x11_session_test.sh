@@ -66,8 +66,9 @@ if [ -n "$BOX" ]; then
   wait_for 10 sh -c "import -window root '$WORK/box.png' && \
     [ \"\$(convert '$WORK/box.png' -format '%[hex:p{$((BX + 6)),$((BY + BH - 6))}]' info: | cut -c1-6)\" = $FACE ]"
   check "box face on top" [ "$(pixel "$WORK/box.png" $((BX + 6)) $((BY + BH - 6)))" = $FACE ]
+  # (left of the close box at the caption's right end)
   check "box caption on top" \
-    [ "$(pixel "$WORK/box.png" $((BX + BW - 8)) $((BY + 10)))" = $CAPTION ]
+    [ "$(pixel "$WORK/box.png" $((BX + BW - 30)) $((BY + 10)))" = $CAPTION ]
   check "box frame light edge" [ "$(pixel "$WORK/box.png" $((BX + 1)) $((BY + 1)))" = FFFFFF ]
   check "box frame dark edge" \
     [ "$(pixel "$WORK/box.png" $((BX + BW - 1)) $((BY + BH - 1)))" = 404040 ]
