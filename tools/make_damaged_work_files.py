@@ -135,7 +135,7 @@ def main():
 
     setting(364, 60, "<f", (1.0e31,), "(well-log settings): Depth (1e+31) is outside 100 to 20,000")
     setting(364, 60, "<f", (50.0,), "(well-log settings): Depth (50) is outside 100 to 20,000")
-    setting(364, 0, "<f", (2500.0,), "(well-log settings): Bottom Hole Temperature (2500) is outside 30 to 572")
+    setting(364, 0, "<f", (2500.0,), "(well-log settings): Bottom Hole Temperature (2500) is outside 26.312 to 580.712")
     setting(364, 12, "<f", (0.0,), "(well-log settings): Bottom Hole Pressure (0) is not above 0")
     setting(364, 16, "<f", (30000.0,), "(well-log settings): Pressure at Separator (30000) is outside 0 to 1,361")
     mixing = "(mixing and pH control settings): "
@@ -152,12 +152,12 @@ def main():
     for record, within, name in ((32, 28, "High pCO2"), (49, 40, "High pCO2")):
         for value in (1000.5, 10000.0):
             setting(record, within, "<f", (value,),
-                    "(%s): %s (%g) is outside 0 to 1,000"
+                    "(%s): %s (%g) is outside 0 to 1000.27"
                     % ("what-if settings" if record == 32 else "3D graph ranges", name, value))
-    setting(32, 12, "<f", (0.5,), "(what-if settings): Low Pressure (0.5) is outside 1 to 1,000")
-    setting(32, 48, "<f", (1.0e6,), "(what-if settings): Low Temperature (1e+06) is outside 30 to 572")
+    setting(32, 12, "<f", (0.5,), "(what-if settings): Low Pressure (0.5) is outside 0.986918 to 1000.27")
+    setting(32, 48, "<f", (1.0e6,), "(what-if settings): Low Temperature (1e+06) is outside 26.312 to 580.712")
     setting(49, 4, "<f", (20.0,), "(3D graph ranges): High pH (20) is outside 0.01 to 14")
-    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): Low pCO2 (1e+31) is outside 0 to 1,000")
+    setting(49, 36, "<f", (1.0e31,), "(3D graph ranges): Low pCO2 (1e+31) is outside 0 to 1000.27")
     setting(49, 60, "<f", (-5.0,), "(3D graph ranges): Low Mixing Percent (-5) is outside 0 to 100")
     setting(318, 0, "<3H", (0x7777, 200, 300),
             "(one-page graph choices): Graph 1 (30583) is no graph")
