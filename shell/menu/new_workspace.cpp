@@ -60,8 +60,10 @@ void NewWorkspace(win::HWND mainWindow) {
     ForgetPrintedDocument(mainWindow);
     ResetWorkspace();
     alkCurveFit = AlkCurveFit{};
-    // No water is entered, so none has C2-C5 acids: the forms start from none.
+    // No water is entered, so none has C2-C5 acids or a corrosion target: the
+    // forms start from none, as on a fresh start.
     for (float& acid : organicAcids) acid = 0.0f;
+    corrosionTarget = 0.0f;
     for (auto& acids : waterOrganicAcids)
         for (float& acid : acids) acid = 0.0f;
     ResetWorkFileRecords();
