@@ -57,7 +57,7 @@ constexpr Range kPressureStarts[3] = {
     {1.0f, 100.0f, 1.0f}, {14.7f, 1470.0f, 14.7f}, {100.0f, 10000.0f, 100.0f}};
 
 constexpr Range kPhStart{5.6f, 8.0f, 6.5f};
-constexpr float kSixthOfHundred = 16.6666f;
+constexpr float kSixthOfHundred = 16.66666f;  // as a new workspace sets it
 constexpr float kStartResidenceSeconds = 180.0f;
 
 void SetText(char* field, size_t size, const char* text) {

@@ -205,7 +205,7 @@ TEST_F(StartupFilesTest, GraphWordsStartWithCalciteAloneAndEqualMixingCopies) {
     EXPECT_EQ(graphChoice.codes[0], 0);
     EXPECT_EQ(graphRangeSettings.gridMixLow, 0.0f);
     EXPECT_EQ(graphRangeSettings.gridMixHigh, 100.0f);
-    EXPECT_EQ(graphRangeSettings.mixTypicalPercent, 16.6666f);
+    EXPECT_EQ(graphRangeSettings.mixTypicalPercent, 16.66666f);
     EXPECT_EQ(mixingZoneSettings.gridMixLow, graphRangeSettings.gridMixLow);
     EXPECT_EQ(mixingZoneSettings.gridMixHigh, graphRangeSettings.gridMixHigh);
     EXPECT_EQ(mixingZoneSettings.mixTypicalPercent, graphRangeSettings.mixTypicalPercent);
