@@ -176,6 +176,19 @@ TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
         {"dialog 29 scroll 920 down 2\n", 429, "14700", "dialog 29 scroll 920 up 2\n",
          "outside the range of Pressure (0 to 1000", E::kPressure},
     };
+    // The change refused, naming the field, and the form showing the value as
+    // typed.
+    const auto expectRefusedAndKept = [&](const Case& c) {
+        EXPECT_TRUE(Logged(c.field)) << Log();
+        EXPECT_TRUE(Logged("The units were not changed.")) << Log();
+        EXPECT_FALSE(Logged("Please enter a value in that range")) << Log();
+        const std::vector<std::string> shown = Reads(c.control);
+        ASSERT_EQ(shown.size(), 1u) << Log();
+        std::string digits;
+        for (char ch : shown[0])
+            if (ch != ',') digits += ch;
+        EXPECT_EQ(std::strtod(digits.c_str(), nullptr), std::strtod(c.typed, nullptr)) << shown[0];
+    };
     for (const Case& c : cases) {
         FreshFolder();
         const std::string control = std::to_string(c.control);
@@ -187,15 +200,7 @@ TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
             << c.typed << "\n"
             << Log();
         EXPECT_TRUE(Logged("leaves the form's range: ")) << Log();
-        EXPECT_TRUE(Logged(c.field)) << Log();
-        EXPECT_TRUE(Logged("The units were not changed.")) << Log();
-        EXPECT_FALSE(Logged("Please enter a value in that range")) << Log();
-        const std::vector<std::string> shown = Reads(c.control);
-        ASSERT_EQ(shown.size(), 1u) << Log();
-        std::string digits;
-        for (char ch : shown[0])
-            if (ch != ',') digits += ch;
-        EXPECT_EQ(std::strtod(digits.c_str(), nullptr), std::strtod(c.typed, nullptr)) << shown[0];
+        expectRefusedAndKept(c);
         EXPECT_EQ(resultStatus.surfaceEntered, 1) << Log();
         EXPECT_EQ(surfaceWater.values[c.element], std::strtof(c.typed, nullptr));
     }
@@ -221,15 +226,7 @@ TEST_F(FieldBoundsRun, AChangeOfUnitsPastAFieldsRangeIsRefused) {
             << c.typed << "\n"
             << Log();
         EXPECT_TRUE(Logged("a value of the multi-mix water 1 leaves the form's range: ")) << Log();
-        EXPECT_TRUE(Logged(c.field)) << Log();
-        EXPECT_TRUE(Logged("The units were not changed.")) << Log();
-        EXPECT_FALSE(Logged("Please enter a value in that range")) << Log();
-        const std::vector<std::string> shown = Reads(c.control);
-        ASSERT_EQ(shown.size(), 1u) << Log();
-        std::string digits;
-        for (char ch : shown[0])
-            if (ch != ',') digits += ch;
-        EXPECT_EQ(std::strtod(digits.c_str(), nullptr), std::strtod(c.typed, nullptr)) << shown[0];
+        expectRefusedAndKept(c);
         EXPECT_EQ(multiMixState.sourceWaters[0].values[c.element], std::strtof(c.typed, nullptr));
     }
 }
