@@ -108,7 +108,16 @@ void LoadDefaults() {
     const char* env = std::getenv("TARVEX_PRINTERS");
     const std::string path = env != nullptr ? env : "printers.cfg";
     std::vector<std::string> errors;
-    if (LoadPrinterConfig(path, &errors)) return;
+    if (LoadPrinterConfig(path, &errors)) {
+        // Its sound printers serve; the lines passed over are told.
+        if (errors.empty()) return;
+        s.notice = "The printer file " + path + " has lines that are not used.\n";
+        for (std::size_t i = 0; i < errors.size() && i < 3; ++i) s.notice += "\n" + errors[i];
+        if (errors.size() > 3)
+            s.notice += "\n(and " + std::to_string(errors.size() - 3) + " more)";
+        s.notice += "\n\nThe printers of its other lines are used.";
+        return;
+    }
     PrinterConfig pdf;
     pdf.name = "PDF995";
     UsePrinters({pdf});

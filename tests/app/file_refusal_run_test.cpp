@@ -290,6 +290,21 @@ TEST_F(FileRefusalRun, APrinterFileThatCannotServeLeavesTheDefaultPrinterAndSays
         << Log();
     EXPECT_FALSE(BoxWith("printer file", "")) << Log();
     EXPECT_TRUE(fs::exists(folder / "out")) << Log();
+    // A file with a sound printer and lines that are not: the sound printer
+    // serves, and the lines passed over are told by number and reason.
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n"
+                                              "Laser | letter | 30 | mono | out\n";
+    Fresh();
+    ASSERT_EQ(Run(std::string(kSeaWater) + "printer PDF\nmenu 1013 DisplayMUWater\n"
+                                           "answer no Data has been modified\nmenu 1028\n"),
+              0)
+        << Log();
+    EXPECT_TRUE(BoxWith("The printer file printers.cfg has lines that are not used.",
+                        "line 2: resolution \"30\"")) << Log();
+    EXPECT_FALSE(BoxWith("Printing goes to the printer PDF995", "")) << Log();
+    EXPECT_TRUE(fs::exists(folder / "out")) << Log();
 }
 
 // Work files whose values typing would refuse, each opened over a saved sea
