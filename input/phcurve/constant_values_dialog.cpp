@@ -14,6 +14,7 @@
 #include "input/phcurve/phcurve_records.h"
 #include "input/records.h"
 #include "input/waterform/form_checks.h"
+#include "input/waterform/predict_ph.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/message_box.h"
 #include "resources/phcurve_dialog_ids.h"
@@ -54,8 +55,7 @@ void Open(win::HWND dialog) {
 bool Changed(const ConstantConcentrations& now, const ConstantConcentrations& was) {
     for (int i = 0; i < kConstantConcentrationCount; ++i) {
         if (now.switches[i] != was.switches[i]) return true;
-        const double v = std::fabs(now.values[i]), c = std::fabs(was.values[i]);
-        if (std::fabs(v - c) > 0.0001 * std::max(v, c)) return true;
+        if (ValueChanged(now.values[i], was.values[i])) return true;
     }
     return false;
 }

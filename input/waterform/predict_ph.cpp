@@ -189,11 +189,13 @@ double TotalAlkalinity(uint16_t mode, double m, double p, double current) {
     return perUnit > 0.0 ? m * perUnit : current;
 }
 
+// A part in ten thousand of the larger magnitude; a number of the other sign
+// is a change, however near in magnitude (300 typed over -300).
 bool ValueChanged(float now, float before) {
     if (now == before) return false;
-    const double a = std::fabs(static_cast<double>(now));
-    const double b = std::fabs(static_cast<double>(before));
-    return std::fabs(a - b) > 0.0001 * std::max(a, b);
+    const double a = static_cast<double>(now);
+    const double b = static_cast<double>(before);
+    return std::fabs(a - b) > 0.0001 * std::max(std::fabs(a), std::fabs(b));
 }
 
 void PredictPh(win::HWND form, bool warn) {

@@ -132,6 +132,30 @@ TEST_F(WaterEntryRun, ValuesWithoutMeaningAreRefusedWithTheirRange) {
     EXPECT_EQ(surfaceWater.values[E::kCompanionPh], -1.0f);
 }
 
+// A number typed over its own negative is a new number on each water form,
+// as any other edit is: the form that took -300 for the alkalinity takes 300
+// after it (seen failing: the second OK found "no change" by the magnitudes
+// and the form kept -300).
+TEST_F(WaterEntryRun, ANumberTypedOverItsNegativeIsTaken) {
+    for (const char* menu : {"1030", "1031", "1032"}) {
+        SCOPED_TRACE(menu);
+        Fresh();
+        const std::string form = std::string("menu ") + menu + "\n";
+        const std::string read = "dialog 80 read 419\ndialog 80 read 420\ndialog 80 press 2\n" + form;
+        ASSERT_EQ(Run("dialog 80 set 400 412\ndialog 80 set 419 -300\ndialog 80 set 420 25\n"
+                      "dialog 80 press 1\n" + form +
+                      "dialog 80 set 419 300\ndialog 80 set 420 -25\ndialog 80 press 1\n" + form +
+                      read + "answer no Data has been modified\n"),
+                  0)
+            << Log();
+        const std::vector<std::string> m = Reads(419), p = Reads(420);
+        ASSERT_EQ(m.size(), 1u) << Log();
+        ASSERT_EQ(p.size(), 1u) << Log();
+        EXPECT_EQ(std::stod(m[0]), 300.0) << Log();
+        EXPECT_EQ(std::stod(p[0]), -25.0) << Log();
+    }
+}
+
 // The sample ID and every description line, "°" included, are in records
 // 13-16 of the saved file and come back on Open, on the form and in What's
 // Stored.
