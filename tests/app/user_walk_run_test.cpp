@@ -61,6 +61,8 @@ constexpr FieldSpec kFields[] = {
 };
 // clang-format on
 
+constexpr int kCorrosionTarget = 643;
+
 // The three analysis forms and the multi-mix input: template and command.
 struct FormSpec {
     const char* name;
@@ -496,6 +498,9 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                     Lines(80, {"read " + c, "press 2"}) + Open(kForms[f]);
                 const std::string before = forms[f].count(control) ? forms[f][control] : "0";
                 if (taken) forms[f][control] = v;
+                // One corrosion target serves the three forms.
+                if (taken && control == kCorrosionTarget)
+                    for (Water& other : forms) other[control] = v;
                 const std::string shown = taken ? v : before;
                 const std::string name = r.name, form = kForms[f].name;
                 check = [=](const Segment& seg) -> std::string {
