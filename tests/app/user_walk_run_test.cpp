@@ -63,6 +63,10 @@ constexpr FieldSpec kFields[] = {
 
 constexpr int kCorrosionTarget = 643;
 
+// What a step's check answers when the walk cannot go on following its model:
+// the steps before it held, and the rest are not checked.
+constexpr const char* kWalkEnds = "\x01 the walk ends here";
+
 // The three analysis forms and the multi-mix input: template and command.
 struct FormSpec {
     const char* name;
@@ -552,7 +556,13 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                 const std::string what = std::string("units to ") + u.name + whatBetween + " and back";
                 check = [=](const Segment& seg) {
                     // A change that would carry a value past its field's range is
-                    // refused naming the field, and nothing changes.
+                    // refused naming the field, and nothing changes. The steps
+                    // that undo it then choose other units (the dialog's arrows
+                    // wrap round), so the rest of the walk no longer follows
+                    // its model and ends here.
+                    if (seg.text.find("The units were not changed.") != std::string::npos &&
+                        seg.text.find("leaves the form's range: ") != std::string::npos)
+                        return std::string(kWalkEnds);
                     Segment told = seg;
                     std::erase_if(told.boxes, [](const std::string& box) {
                         return box.find("leaves the form's range: ") != std::string::npos &&
@@ -777,6 +787,7 @@ std::pair<int, std::string> UserWalkRun::RunWalk(const std::vector<Step>& steps,
             }
             why = SameDumps(both, 0, kDumpsPerAll, kDumpsPerAll, "New");
         }
+        if (why == kWalkEnds) return {-1, ""};
         if (!why.empty()) return {static_cast<int>(i), why};
     }
     if (code != 0) return {static_cast<int>(steps.size()) - 1, "exit " + std::to_string(code)};
