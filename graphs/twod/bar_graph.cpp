@@ -270,7 +270,9 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
         const int y = plot.bottom + Trunc((v - axis.low) * k);
         win::MoveToEx(p.dc, plot.left - Trunc(2 * avg / 3), y, nullptr);
         win::LineTo(p.dc, plot.left, y);
-        if (j % tickEvery != 0) {
+        // Fitted to the texts, a chart with no graph leaves its numbers to
+        // the notice in their place.
+        if (j % tickEvery != 0 || (p.places.fitted && zeroRatio)) {
             v += step;
             continue;
         }
@@ -312,9 +314,31 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
                                 "Saturation Index  (Log[SR])  is Undefined", "No Graph Possible"};
         const double at[3] = {4.5, 3.25, 2.0};
         const int colour[3] = {0, 4, 0};
-        for (int m = 0; m < 3; ++m) {
-            win::SetTextColor(p.dc, graphColorTable[colour[m]]);
-            p.Text(s.centreX - p.HalfWidth(lines[m]), Trunc(s.centreY + at[m] * ml), lines[m]);
+        if (p.places.fitted) {
+            // Fitted to the texts, the notice stands in the middle of the
+            // plot, centred on the frame, its long line broken in two where
+            // the frame is narrower.
+            std::vector<std::pair<std::string, int>> shown = {{lines[0], 0}};
+            const int room = frame.right - frame.left - 2 * p.places.captionGap;
+            if (2 * p.HalfWidth(lines[1]) > room) {
+                shown.emplace_back("Saturation Index  (Log[SR])", 4);
+                shown.emplace_back("is Undefined", 4);
+            } else {
+                shown.emplace_back(lines[1], 4);
+            }
+            shown.emplace_back(lines[2], 0);
+            const int middle = (frame.left + frame.right) / 2;
+            int y = s.centreY + static_cast<int>(shown.size()) * ml / 2;
+            for (const auto& [text, c] : shown) {
+                win::SetTextColor(p.dc, graphColorTable[c]);
+                p.Text(middle - p.HalfWidth(text.c_str()), y, text.c_str());
+                y -= ml;
+            }
+        } else {
+            for (int m = 0; m < 3; ++m) {
+                win::SetTextColor(p.dc, graphColorTable[colour[m]]);
+                p.Text(s.centreX - p.HalfWidth(lines[m]), Trunc(s.centreY + at[m] * ml), lines[m]);
+            }
         }
     }
 

@@ -31,6 +31,8 @@ struct Margins {
     int captionGap;
     int captionLength;
     int titleLength;
+    int title;  // the title's line and its gap under the frame's top
+    int tick;   // the line of a tick label
 };
 
 Margins NeededMargins(BarPaintDc& p, const ChartFonts& f, const PageChartTexts& t, int lineUnit) {
@@ -49,8 +51,9 @@ Margins NeededMargins(BarPaintDc& p, const ChartFonts& f, const PageChartTexts& 
     n.captionGap = Trunc(7.0 * unit / 3.0);
     const int captions = t.unitCaption ? n.captionGap + unit : lineUnit / 3 + caption;
     n.left = captions + 3 + tickWidth + average;
-    // The top tick label stands left of the title, half of it over the plot.
-    n.top = std::max(Trunc(4.0 * title / 3.0), tick / 2) + 2;
+    n.title = Trunc(4.0 * title / 3.0);
+    n.tick = tick;
+    n.top = std::max(n.title, tick / 2) + 2;
     n.bottom = Trunc(1.5 * xTitle) + 2 + labels + lineUnit / 4 + 1;
     n.right = 3;
     n.captionLength = m.Width(f.caption, 1, t.longestCaption);
@@ -62,10 +65,15 @@ Margins NeededMargins(BarPaintDc& p, const ChartFonts& f, const PageChartTexts& 
 // The plot inside `frame`: the fractional plot with each margin grown to
 // what the texts need.
 ChartRect PlotIn(const ChartRect& frame, const ChartRect& fractional, const Margins& n) {
-    return ChartRect{std::max(fractional.left, frame.left + n.left),
-                     std::max(fractional.bottom, frame.bottom + n.bottom),
-                     std::min(fractional.right, frame.right - n.right),
-                     std::min(fractional.top, frame.top - n.top)};
+    ChartRect plot{std::max(fractional.left, frame.left + n.left),
+                   std::max(fractional.bottom, frame.bottom + n.bottom),
+                   std::min(fractional.right, frame.right - n.right),
+                   std::min(fractional.top, frame.top - n.top)};
+    // The top tick label stands left of the plot, half of it over the plot's
+    // top: under the title where the title reaches over it.
+    if ((frame.left + frame.right) / 2 - n.titleLength / 2 < plot.left)
+        plot.top = std::min(plot.top, frame.top - n.title - n.tick / 2 - 2);
+    return plot;
 }
 
 }  // namespace

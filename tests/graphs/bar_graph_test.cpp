@@ -214,7 +214,7 @@ TEST_F(BarGraphTest, SummaryBlockTextsReadAtEveryBlockSize) {
         f.depth[i] = i < 2 ? 0.0f : 50.0f * static_cast<float>(i - 1);
         for (float* r : {wellProfiles.wellLog.results[i], f.results[i]}) {
             r[0] = 0.16f + 0.025f * static_cast<float>(i);
-            r[4] = 0.15f * static_cast<float>(i * i) / 8.0f;
+            r[4] = 0.05f + 0.15f * static_cast<float>(i * i) / 8.0f;
             r[5] = 0.2f + 0.01f * static_cast<float>(i);
             r[21] = 0.11f / static_cast<float>(i + 1);  // scaled: "(E-01)"
         }
@@ -226,8 +226,14 @@ TEST_F(BarGraphTest, SummaryBlockTextsReadAtEveryBlockSize) {
     };
     for (const bool wellPage : {false, true}) {
         for (const Block b : {Block{720, 157}, Block{720, 140}, Block{900, 330}, Block{1100, 420}}) {
+          for (const bool zeroRatio : {false, true}) {
             SCOPED_TRACE((wellPage ? "well-log page " : "one-page summary ") +
-                         std::to_string(b.width) + "x" + std::to_string(b.height));
+                         std::to_string(b.width) + "x" + std::to_string(b.height) +
+                         (zeroRatio ? ", barite's ratio 0 under the log index" : ""));
+            displaySettings.indexFormat = zeroRatio ? 1 : 0;
+            for (int i = 0; i < 12; ++i)
+                wellProfiles.wellLog.results[i][21] = f.results[i][21] =
+                    zeroRatio ? 0.0f : 0.11f / static_cast<float>(i + 1);
             win::RecordTextBoxes(true);
             boxes.clear();
             painted = BarGraphReport{};
@@ -235,9 +241,14 @@ TEST_F(BarGraphTest, SummaryBlockTextsReadAtEveryBlockSize) {
             win::RecordTextBoxes(false);
             ASSERT_EQ(painted.charts.size(), 4u);
             for (const ChartReport& c : painted.charts) {
-                EXPECT_TRUE(c.bars) << c.title;
+                EXPECT_NE(c.bars, c.message) << c.title;
+                EXPECT_EQ(c.message, zeroRatio && c.title.rfind("Barite", 0) == 0) << c.title;
                 EXPECT_GE(c.xLabels.size(), 4u) << c.title;
-                EXPECT_GE(c.yLabels.size(), 2u) << c.title;
+                // A chart with no graph shows its notice in place of numbers.
+                EXPECT_GE(c.yLabels.size(), c.message ? 0u : 2u) << c.title;
+                if (c.message) {
+                    EXPECT_TRUE(c.yLabels.empty()) << c.title;
+                }
                 const auto shown = std::find_if(boxes.begin(), boxes.end(), [&](const win::TextBox& t) {
                     return t.text == c.title;
                 });
@@ -256,6 +267,7 @@ TEST_F(BarGraphTest, SummaryBlockTextsReadAtEveryBlockSize) {
                     high = std::max(high, static_cast<long>(across ? g.bottom - g.top : g.right - g.left));
                 EXPECT_GE(high, 7) << "\"" << t.text << "\"";
             }
+          }
         }
     }
 }
