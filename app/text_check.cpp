@@ -16,6 +16,10 @@ namespace {
 // Digits fewer pixels high than this no longer read as digits; the program's
 // smallest fields show theirs eight pixels high.
 constexpr long kReadableDigits = 8;
+// Under seven pixels no figure or capital reads, wherever it stands (a graph's
+// axis numbers and titles included): an 11-pixel font's figures stand 8
+// pixels high, its flat-topped figures ("412") and its capitals 7.
+constexpr long kLeastFullHeight = 7;
 
 std::string NameOf(win::HWND w) {
     char name[128] = {};
@@ -69,6 +73,26 @@ bool IsNumber(const win::TextBox& box) {
     return digit && box.glyphs.size() >= 2 &&
            box.glyphs.back().left - box.glyphs.front().left >
                std::abs(box.glyphs.back().top - box.glyphs.front().top);
+}
+
+// A text of two glyphs or more with a figure or a capital letter, whose
+// tallest glyph stands as high as a figure does.
+bool HasFullHeightGlyph(const win::TextBox& box) {
+    if (box.glyphs.size() < 2) return false;
+    for (char c : box.text)
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return true;
+    return false;
+}
+
+// The height a text stands across its line: its tallest glyph written
+// across, its widest turned on its side.
+long FullHeight(const win::TextBox& box) {
+    const bool across = box.glyphs.back().left - box.glyphs.front().left >
+                        std::abs(box.glyphs.back().top - box.glyphs.front().top);
+    long most = 0;
+    for (const win::RECT& g : box.glyphs)
+        most = std::max(most, static_cast<long>(across ? g.bottom - g.top : g.right - g.left));
+    return most;
 }
 
 // A number cut short of its decimals reads as its digits and a point
@@ -250,6 +274,10 @@ void TextCheck::CheckWindow(win::HWND w) {
     for (const win::TextBox& b : boxes)
         if (b.cut) Write(NameOf(w) + ": painted over: " + Quoted(b) + " " + Place(b.ink));
     if (std::strncmp(name, "Display", 7) == 0) CheckRows(w, boxes);
+    for (const win::TextBox& b : boxes)
+        if (HasFullHeightGlyph(b) && FullHeight(b) < kLeastFullHeight)
+            Write(NameOf(w) + ": too small to read: " + Quoted(b) + " " + Place(b.ink) +
+                  " stands " + std::to_string(FullHeight(b)) + " pixels high");
     const long digits = NumberHeight(boxes);
     if (digits > 0 && digits < kReadableDigits)
         Write(NameOf(w) + ": too small to read: its numbers stand " + std::to_string(digits) +

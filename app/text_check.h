@@ -7,7 +7,9 @@
 // beside it; a field's text stands clear of its frame (its descenders and
 // commas too), also as it is typed, no text is partly
 // painted over, a graph's number is not cut short of its decimals ("100."),
-// most numbers of a window stand eight pixels high or more
+// most numbers of a window stand eight pixels high or more, no text's
+// figures or capitals (a graph's axis numbers and titles, written across or
+// turned) stand under seven
 // and a result page's rows keep their columns. Each finding is
 // written once to FILE as "CLASS "title": finding".
 #pragma once

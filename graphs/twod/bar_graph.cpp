@@ -20,6 +20,7 @@
 #include "graphs/records.h"
 #include "graphs/twod/bar_marks.h"
 #include "graphs/twod/bar_palette.h"
+#include "graphs/twod/chart_fonts.h"
 #include "graphs/twod/chart_rules.h"
 #include "graphs/welllog/well_log_rules.h"
 #include "platform/gdi/gdi.h"
@@ -47,6 +48,8 @@ struct Painter : BarPaintDc {
     uint32_t exporting = 0;
     BarTools tools;
     int lineUnit = 0;  // the spacing unit of labels and captions
+    ChartFonts fonts;
+    PageChartPlaces places;
     BarGraphReport* report = nullptr;
 };
 
@@ -54,6 +57,37 @@ int PointCountOf(int kind, bool page) {
     if (page || kind == ChartKind::kWell) return kGraphPoints;
     if (kind == ChartKind::kMixing) return std::clamp(graphAxisData.pointCount, 0, 7);
     return 7;
+}
+
+// The labels of the n points under a chart; a scaled axis's suffix into xSuffix.
+std::vector<std::string> PointLabels(const Painter& p, int n, char* xSuffix, bool& xScaled) {
+    const GraphAxisData& a = graphAxisData;
+    double xMin = 0.0, xMax = 0.0;
+    for (int i = 0; i < n; ++i) {
+        xMin = i == 0 ? a.xValues[i] : std::min(xMin, a.xValues[i]);
+        xMax = i == 0 ? a.xValues[i] : std::max(xMax, a.xValues[i]);
+    }
+    const double xStep = n > 0 ? (xMax - xMin) / n : 0.0;
+    const bool wellNames = (p.kind == ChartKind::kWell && !p.page) || p.kind == ChartKind::kWellPage;
+    std::vector<std::string> labels;
+    for (int i = 0; i < n; ++i) {
+        char label[kAxisLabelChars];
+        if (wellNames && i < 2) {
+            std::snprintf(label, sizeof label, "%s", i == 0 ? "ATM" : "SEP");
+        } else {
+            FormatBarPointLabel(a.xValues[i], xMin, xMax, xStep, label, xSuffix, xScaled);
+        }
+        labels.emplace_back(label);
+    }
+    if (std::strcmp(xSuffix, " ") == 0 && !wellNames) TellBarPointLabelsApart(a.xValues, labels);
+    return labels;
+}
+
+// Every k-th of a row of texts `line` high whose places stand `pitch` apart
+// is written, so that no two meet.
+int LabelEvery(int line, double pitch) {
+    if (pitch <= 0.0 || line <= pitch) return 1;
+    return static_cast<int>(std::ceil((line + 1) / pitch));
 }
 
 void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
@@ -141,26 +175,27 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     // Title, x title and condition line.
     const char* title = a.axisTitles[AxisTitle::kGraph];
     if (title[0] != '\0') {
-        p.UseFont(Trunc(0.075 * s.plotHeight), 0, 1);
+        p.UseFont(p.fonts.title, 0, 1);
         const int l = p.LineOfFont();
-        p.Text(s.centreX - p.HalfWidth(title), frame.top - Trunc(l / 3.0), title);
+        const int middle = p.places.fitted ? (frame.left + frame.right) / 2 : s.centreX;
+        p.Text(middle - p.HalfWidth(title), frame.top - Trunc(l / 3.0), title);
     }
     const char* xTitle = a.axisTitles[AxisTitle::kX];
     if (xTitle[0] != '\0') {
-        p.UseFont(Trunc(0.05 * s.plotHeight), 0, 1);
+        p.UseFont(p.fonts.xTitle, 0, 1);
         const int l = p.LineOfFont();
         p.Text(s.centreX - p.HalfWidth(xTitle), frame.bottom + Trunc(1.5 * l), xTitle);
     }
     const char* subtitle = a.axisTitles[AxisTitle::kXSubtitle];
     if (subtitle[0] != '\0' && !p.page) {
-        p.UseFont(Trunc(0.0375 * s.pictureHeight), 1, 1);
+        p.UseFont(p.fonts.subtitle, 1, 1);
         const int l = p.LineOfFont();
         p.Text(frame.right - Trunc(1.5 * l), s.centreY + p.HalfWidth(subtitle), subtitle);
     }
 
     // X axis.
     ChartReport chart;
-    p.UseFont(Trunc(0.0375 * s.pictureHeight), 1, 0);
+    p.UseFont(p.fonts.xLabels, 1, 0);
     double xMin = 0.0, xMax = 0.0;
     for (int i = 0; i < n; ++i) {
         xMin = i == 0 ? a.xValues[i] : std::min(xMin, a.xValues[i]);
@@ -173,21 +208,15 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     char xSuffix[kAxisSuffixChars] = " ";
     bool xScaled = false;
     const int labelY = plot.bottom - Trunc(0.25 * p.lineUnit);
-    const bool wellNames = (p.kind == ChartKind::kWell && !p.page) || wellPage;
-    std::vector<std::string> labels;
-    for (int i = 0; i < n; ++i) {
-        char label[kAxisLabelChars];
-        if (wellNames && i < 2) {
-            std::snprintf(label, sizeof label, "%s", i == 0 ? "ATM" : "SEP");
-        } else {
-            FormatBarPointLabel(a.xValues[i], xMin, xMax, a.xStep, label, xSuffix, xScaled);
-        }
-        labels.emplace_back(label);
-    }
-    if (std::strcmp(xSuffix, " ") == 0 && !wellNames) TellBarPointLabelsApart(a.xValues, labels);
-    for (int i = 0; i < n; ++i) {
+    const std::vector<std::string> labels = PointLabels(p, n, xSuffix, xScaled);
+    const int labelLine = p.LineOfFont();
+    const int labelEvery = LabelEvery(labelLine, slot);
+    // A turned label stands left of where it is written: fitted, it is
+    // centred under its bar.
+    const int labelShift = p.places.fitted ? labelLine / 2 : 0;
+    for (int i = 0; i < n; i += labelEvery) {
         const std::string& label = labels[static_cast<size_t>(i)];
-        p.Text(plot.left + Trunc(0.5 * slot) + i * slot, labelY, label.c_str());
+        p.Text(plot.left + Trunc(0.5 * slot) + i * slot + labelShift, labelY, label.c_str());
         chart.xLabels.push_back(label);
     }
     if (xScaled && std::strcmp(xSuffix, " ") != 0) p.Text(plot.right, labelY, xSuffix);
@@ -228,7 +257,7 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     }
 
     // Ticks and labels of the value axis; a scale suffix joins the caption once.
-    p.UseFont(Trunc(0.0425 * s.pictureHeight), 0, 0);
+    p.UseFont(p.fonts.yLabels, 0, 0);
     const int l = p.LineOfFont();
     const int avg = p.AverageWidth();
     win::SelectObject(p.dc, lightText ? p.tools.pens[15] : p.tools.pens[0]);
@@ -236,10 +265,17 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     const double step = axis.intervals > 0 ? span / axis.intervals : 0.0;
     char ySuffix[kAxisSuffixChars] = " ";
     double v = axis.low;
+    const int tickEvery = LabelEvery(l, step * k);
     for (int j = 0; j <= axis.intervals; ++j) {
         const int y = plot.bottom + Trunc((v - axis.low) * k);
         win::MoveToEx(p.dc, plot.left - Trunc(2 * avg / 3), y, nullptr);
         win::LineTo(p.dc, plot.left, y);
+        // Fitted to the texts, a chart with no graph leaves its numbers to
+        // the notice in their place.
+        if (j % tickEvery != 0 || (p.places.fitted && zeroRatio)) {
+            v += step;
+            continue;
+        }
         char label[kAxisLabelChars];
         FormatBarTickLabel(v, axis, step, scaledAxis, label, ySuffix);
         const int width = static_cast<uint16_t>(GetSubSupTextWidth(p.dc, label));
@@ -251,7 +287,13 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     AppendAxisScale(a, ySuffix);
 
     // Left captions.
-    DrawValueAxisTitles(p, a, frame.left, s.centreY, p.lineUnit, s.pictureHeight);
+    if (p.places.fitted) {
+        DrawValueAxisTitles(p, a, frame.left, (frame.bottom + frame.top) / 2, p.lineUnit,
+                            p.fonts.caption, p.fonts.unitCaption, p.places.captionGap);
+    } else {
+        DrawValueAxisTitles(p, a, frame.left, s.centreY, p.lineUnit, p.fonts.caption,
+                            p.fonts.unitCaption);
+    }
 
     // Outlines again.
     win::SelectObject(p.dc, win::GetStockObject(win::NULL_BRUSH));
@@ -266,15 +308,37 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
 
     // The chart's own notice when its log index is undefined.
     if (zeroRatio) {
-        p.UseFont(Trunc(0.05 * s.plotHeight), 0, 1);
+        p.UseFont(p.fonts.message, 0, 1);
         const int ml = p.LineOfFont();
         const char* lines[3] = {"Saturation Ratio (SR) is Zero",
                                 "Saturation Index  (Log[SR])  is Undefined", "No Graph Possible"};
         const double at[3] = {4.5, 3.25, 2.0};
         const int colour[3] = {0, 4, 0};
-        for (int m = 0; m < 3; ++m) {
-            win::SetTextColor(p.dc, graphColorTable[colour[m]]);
-            p.Text(s.centreX - p.HalfWidth(lines[m]), Trunc(s.centreY + at[m] * ml), lines[m]);
+        if (p.places.fitted) {
+            // Fitted to the texts, the notice stands in the middle of the
+            // plot, centred on the frame, its long line broken in two where
+            // the frame is narrower.
+            std::vector<std::pair<std::string, int>> shown = {{lines[0], 0}};
+            const int room = frame.right - frame.left - 2 * p.places.captionGap;
+            if (2 * p.HalfWidth(lines[1]) > room) {
+                shown.emplace_back("Saturation Index  (Log[SR])", 4);
+                shown.emplace_back("is Undefined", 4);
+            } else {
+                shown.emplace_back(lines[1], 4);
+            }
+            shown.emplace_back(lines[2], 0);
+            const int middle = (frame.left + frame.right) / 2;
+            int y = s.centreY + static_cast<int>(shown.size()) * ml / 2;
+            for (const auto& [text, c] : shown) {
+                win::SetTextColor(p.dc, graphColorTable[c]);
+                p.Text(middle - p.HalfWidth(text.c_str()), y, text.c_str());
+                y -= ml;
+            }
+        } else {
+            for (int m = 0; m < 3; ++m) {
+                win::SetTextColor(p.dc, graphColorTable[colour[m]]);
+                p.Text(s.centreX - p.HalfWidth(lines[m]), Trunc(s.centreY + at[m] * ml), lines[m]);
+            }
         }
     }
 
@@ -296,7 +360,10 @@ void PaintCharts(Painter& p) {
     std::memcpy(savedUnitCaption, graphAxisData.axisTitles[AxisTitle::kYUnitCaption],
                 kAxisTitleChars);
     savedUnitCaption[kAxisTitleChars - 1] = '\0';
-    p.lineUnit = Trunc(0.025 * s.pictureHeight);
+    if (!p.places.fitted) {
+        p.lineUnit = Trunc(0.025 * s.pictureHeight);
+        p.fonts = FractionalChartFonts(s);
+    }
     for (int g = 0; g < p.charts; ++g) PaintChart(p, g, savedUnitCaption);
     p.ReleaseFont();
     s.graphsDrawn = s.graphCount;
@@ -418,6 +485,26 @@ void DrawTwoDGraph(win::HDC dc, win::HWND window) {
 
 namespace {
 
+// The texts the page block's charts will write, for the room they need.
+PageChartTexts PageTexts(const Painter& p) {
+    PageChartTexts t;
+    char suffix[kAxisSuffixChars] = " ";
+    bool scaled = false;
+    t.xLabels = PointLabels(p, PointCountOf(p.kind, true), suffix, scaled);
+    const char* unit = graphAxisData.axisTitles[AxisTitle::kYUnitCaption];
+    t.unitCaption = unit[0] != '\0';
+    t.longestCaption = std::string(unit) + " (E-00)";
+    for (int g = 0; g < kChartSlots; ++g) {
+        const ChartTexts texts = p.kind == ChartKind::kWellPage
+                                     ? WellLogTitles(p.codes[g], WellLogGraph::kPage)
+                                     : ChartTitles(p.codes[g], false, true);
+        const std::string caption = std::string(texts.caption) + " (E-00)";
+        if (caption.size() > t.longestCaption.size()) t.longestCaption = caption;
+        if (std::strlen(texts.title) > t.longestTitle.size()) t.longestTitle = texts.title;
+    }
+    return t;
+}
+
 int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
                   BarGraphReport* report) {
     Painter p;
@@ -453,7 +540,12 @@ int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, in
         win::SetViewportOrgEx(dc, 0, height, nullptr);
     }
     LayOutBarCharts(width, height, 0, true, s);
-    if (width > 0 && height > 0) PaintCharts(p);
+    if (width > 0 && height > 0) {
+        p.lineUnit = Trunc(0.025 * s.pictureHeight);
+        p.fonts = AtLeastReadable(FractionalChartFonts(s));
+        p.places = FitPageCharts(p, p.fonts, PageTexts(p), width, height, p.lineUnit, s);
+        PaintCharts(p);
+    }
     s.graphsDrawn = kChartSlots;
     win::RestoreDC(dc, saved);
     p.tools.Release();

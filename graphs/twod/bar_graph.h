@@ -22,6 +22,8 @@ void DrawTwoDGraph(win::HDC dc, win::HWND window);
 // (its width, height and left edge; the bottom edge is the window's client
 // bottom, or printablePageHeight while pagePrinting is 1 or 2). Sets the x
 // axis to the station temperatures and leaves the page's mapping as it was.
+// The block's texts are at least kLeastChartText high and the charts are laid
+// out to make room for them (FitPageCharts).
 int DrawReportPageGraph(win::HDC dc, win::HWND window, int left, int top, int right, int bottom);
 int DrawReportGraph(win::HDC dc, win::HWND window, int left, int top, int right, int bottom);
 // The x axis DrawReportPageGraph lays: the station temperatures and "Temperature" with its unit.

@@ -171,16 +171,17 @@ void AppendAxisScale(GraphAxisData& a, const char* suffix) {
 }
 
 void DrawValueAxisTitles(BarPaintDc& p, const GraphAxisData& a, int frameLeft, int centreY,
-                         int lineUnit, int height) {
+                         int lineUnit, int captionFont, int unitFont, int unitGap) {
     const char* caption = a.axisTitles[AxisTitle::kYCaption];
     if (caption[0] != '\0') {
-        p.UseFont(static_cast<int>(0.048 * height), 3, 1);
+        p.UseFont(captionFont, 3, 1);
         p.Text(frameLeft + lineUnit / 3, centreY - p.HalfWidth(caption), caption);
     }
     const char* unit = a.axisTitles[AxisTitle::kYUnitCaption];
     if (unit[0] != '\0') {
-        p.UseFont(static_cast<int>(0.0375 * height), 3, 1);
+        p.UseFont(unitFont, 3, 1);
         const int line = p.LineOfFont();
-        p.Text(frameLeft + static_cast<int>(7.0 * line / 3.0), centreY - p.HalfWidth(unit), unit);
+        const int gap = unitGap > 0 ? unitGap : static_cast<int>(7.0 * line / 3.0);
+        p.Text(frameLeft + gap, centreY - p.HalfWidth(unit), unit);
     }
 }

@@ -61,10 +61,10 @@ struct BarPaintDc {
 // caption, or to the caption when there is no unit caption.
 void AppendAxisScale(GraphAxisData& a, const char* suffix);
 // The value axis's caption and unit caption, turned to read upward, left of
-// the plot centred on centreY; fonts sized by the height of the picture or
-// cell.
+// the plot centred on centreY, in fonts of the two heights; the unit caption
+// stands `unitGap` right of the frame's edge, 0: by its font (7/3 of its line).
 void DrawValueAxisTitles(BarPaintDc& p, const GraphAxisData& a, int frameLeft, int centreY,
-                         int lineUnit, int height);
+                         int lineUnit, int captionFont, int unitFont, int unitGap = 0);
 
 // Whether the bar's rectangle holds the logical point (x, y), tested as the
 // click boxes test it: through a polygon region of its corners.

@@ -1,7 +1,8 @@
 // The text check of a script run (--text-check) on windows made to show one
 // fault each: what it writes for a number cut short of its decimals, a value
 // that does not show whole in its field, texts over texts, numbers that touch
-// and numbers too small to read, and nothing for a window whose texts read.
+// and numbers or a graph's texts too small to read, and nothing for a window
+// whose texts read.
 #include "app/text_check.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,8 @@ namespace fs = std::filesystem;
 struct Drawn {
     int x, y;
     std::string text;
-    int height;  // the font's cell height in pixels
+    int height;          // the font's cell height in pixels
+    int escapement = 0;  // tenths of a degree: 2700 reads downward
 };
 std::vector<Drawn> drawn;
 
@@ -34,7 +36,8 @@ win::LRESULT DrawingProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win:
         win::HDC dc = win::BeginPaint(hwnd, &ps);
         win::SetBkMode(dc, win::TRANSPARENT);
         for (const Drawn& d : drawn) {
-            win::HFONT f = win::CreateFontA(-d.height, 0, 0, 0, win::FW_NORMAL, 0, 0, 0,
+            win::HFONT f = win::CreateFontA(-d.height, 0, d.escapement, d.escapement,
+                                            win::FW_NORMAL, 0, 0, 0,
                                             win::ANSI_CHARSET, 0, 0, 0, 0, "Arial");
             win::HGDIOBJ old = win::SelectObject(dc, f);
             win::TextOutA(dc, d.x, d.y, d.text.c_str(), static_cast<int>(d.text.size()));
@@ -137,6 +140,25 @@ TEST_F(TextCheckTest, FindsEachFaultAndNothingOnAWindowThatReads) {
     for (Drawn& d : small) d.height = 5;
     found = Check(small);
     EXPECT_TRUE(Holds(found, "too small to read")) << Joined(found);
+
+    // Nor does a graph's text a few pixels high beside a window's readable
+    // numbers: its title, a tick label written across and a point label
+    // turned to read downward; each is named. At nine pixels they read.
+    for (int height : {5, 9}) {
+        std::vector<Drawn> graph = clean;
+        graph.push_back({10, 80, "Calcite Saturation Ratio", height});
+        graph.push_back({10, 100, "0.450", height});
+        graph.push_back({100, 100, "130", height, 2700});
+        found = Check(graph);
+        if (height == 9) {
+            EXPECT_TRUE(found.empty()) << Joined(found);
+            continue;
+        }
+        for (const char* text : {"Calcite Saturation Ratio", "0.450", "130"})
+            EXPECT_TRUE(Holds(found, std::string("too small to read: \"") + text + "\""))
+                << text << "\n" << Joined(found);
+        EXPECT_EQ(found.size(), 3u) << Joined(found);
+    }
 }
 
 }  // namespace

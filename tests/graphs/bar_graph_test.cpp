@@ -3,9 +3,14 @@
 // axes the graph window lays.
 #include "graphs/twod/bar_graph.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "graphs/twod/axis_setup.h"
+#include "graphs/welllog/well_page_graph.h"
+#include "platform/text/text_boxes.h"
 #include "tests/graphs/graph_fixture.h"
 
 namespace graphtest {
@@ -35,6 +40,22 @@ class BarGraphTest : public GraphTest {
         for (; s < kChartSlots; ++s) graphIndexCodes[s] = kNoGraphIndex;
     }
     static inline BarGraphReport painted;
+    static inline std::vector<win::TextBox> boxes;
+    // A summary page's chart block filling the window, and the texts it wrote.
+    static void PaintSummaryBlock(win::HDC dc, win::HWND hwnd) {
+        win::RECT client{};
+        win::GetClientRect(hwnd, &client);
+        PrepareReportPageAxis();
+        DrawReportGraphReported(dc, hwnd, 0, client.bottom, client.right, 0, &painted);
+        boxes = win::TextBoxesOf(hwnd);
+    }
+    static void PaintWellBlock(win::HDC dc, win::HWND hwnd) {
+        win::RECT client{};
+        win::GetClientRect(hwnd, &client);
+        PrepareWellPageAxis();
+        DrawWellLogReportGraph(dc, hwnd, 0, client.bottom, client.right, 0, &painted);
+        boxes = win::TextBoxesOf(hwnd);
+    }
 };
 
 TEST_F(BarGraphTest, LayoutOfOneAndFourCharts) {
@@ -157,13 +178,13 @@ TEST_F(BarGraphTest, ReportPageKeepsTheMappingAndTheGraphKind) {
     }
     wellProfiles.wellLog.results[3][21] = 0.0f;  // barite 0 everywhere
     win::HDC dc = win::CreateCompatibleDC(nullptr);
-    win::HBITMAP bitmap = win::CreateCompatibleBitmap(dc, 400, 300);
+    win::HBITMAP bitmap = win::CreateCompatibleBitmap(dc, 800, 700);
     win::SelectObject(dc, bitmap);
     win::SetMapMode(dc, win::MM_TEXT);
     win::SetWindowOrgEx(dc, 3, 4, nullptr);
     BarGraphReport r;
     PrepareReportPageAxis();
-    DrawReportGraphReported(dc, nullptr, 10, 300, 390, 100, &r);
+    DrawReportGraphReported(dc, nullptr, 10, 700, 790, 200, &r);
     EXPECT_EQ(win::GetMapMode(dc), win::MM_TEXT);
     win::POINT origin{};
     win::GetWindowOrgEx(dc, &origin);
@@ -180,6 +201,75 @@ TEST_F(BarGraphTest, ReportPageKeepsTheMappingAndTheGraphKind) {
                  "F");
     win::DeleteDC(dc);
     win::DeleteObject(bitmap);
+}
+
+// The summary pages' chart blocks on the screen, as low as a 1024 x 768
+// desktop leaves them, as a 1280 x 1024 one and a larger one: every title, caption, tick
+// and point label stands 7 pixels high or more (its tallest glyph across its
+// line), and none overlaps another or runs out of the window.
+TEST_F(BarGraphTest, SummaryBlockTextsReadAtEveryBlockSize) {
+    Flash11Table& f = wellProfiles.flash11;
+    for (int i = 0; i < 12; ++i) {
+        wellProfiles.wellLog.temperature[i] = 130.0f + 13.6f * static_cast<float>(i);
+        f.depth[i] = i < 2 ? 0.0f : 50.0f * static_cast<float>(i - 1);
+        for (float* r : {wellProfiles.wellLog.results[i], f.results[i]}) {
+            r[0] = 0.16f + 0.025f * static_cast<float>(i);
+            r[4] = 0.05f + 0.15f * static_cast<float>(i * i) / 8.0f;
+            r[5] = 0.2f + 0.01f * static_cast<float>(i);
+            r[21] = 0.11f / static_cast<float>(i + 1);  // scaled: "(E-01)"
+        }
+    }
+    const uint16_t codes[4] = {4, 5, 0, 21};
+    std::copy(codes, codes + 4, displaySettings.graphParams);
+    struct Block {
+        int width, height;
+    };
+    for (const bool wellPage : {false, true}) {
+        for (const Block b : {Block{720, 157}, Block{720, 140}, Block{900, 330}, Block{1100, 420}}) {
+          for (const bool zeroRatio : {false, true}) {
+            SCOPED_TRACE((wellPage ? "well-log page " : "one-page summary ") +
+                         std::to_string(b.width) + "x" + std::to_string(b.height) +
+                         (zeroRatio ? ", barite's ratio 0 under the log index" : ""));
+            displaySettings.indexFormat = zeroRatio ? 1 : 0;
+            for (int i = 0; i < 12; ++i)
+                wellProfiles.wellLog.results[i][21] = f.results[i][21] =
+                    zeroRatio ? 0.0f : 0.11f / static_cast<float>(i + 1);
+            win::RecordTextBoxes(true);
+            boxes.clear();
+            painted = BarGraphReport{};
+            PaintInWindow(wellPage ? PaintWellBlock : PaintSummaryBlock, b.width, b.height);
+            win::RecordTextBoxes(false);
+            ASSERT_EQ(painted.charts.size(), 4u);
+            for (const ChartReport& c : painted.charts) {
+                EXPECT_NE(c.bars, c.message) << c.title;
+                EXPECT_EQ(c.message, zeroRatio && c.title.rfind("Barite", 0) == 0) << c.title;
+                EXPECT_GE(c.xLabels.size(), 4u) << c.title;
+                // A chart with no graph shows its notice in place of numbers.
+                EXPECT_GE(c.yLabels.size(), c.message ? 0u : 2u) << c.title;
+                if (c.message) {
+                    EXPECT_TRUE(c.yLabels.empty()) << c.title;
+                }
+                const auto shown = std::find_if(boxes.begin(), boxes.end(), [&](const win::TextBox& t) {
+                    return t.text == c.title;
+                });
+                EXPECT_NE(shown, boxes.end()) << c.title;
+            }
+            for (const std::string& finding :
+                 win::TextBoxFindings(boxes, win::RECT{0, 0, b.width, b.height}, true))
+                ADD_FAILURE() << finding;
+            for (const win::TextBox& t : boxes) {
+                if (t.glyphs.size() < 2 || t.text.find_first_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos)
+                    continue;
+                const bool across = t.glyphs.back().left - t.glyphs.front().left >
+                                    std::abs(t.glyphs.back().top - t.glyphs.front().top);
+                long high = 0;
+                for (const win::RECT& g : t.glyphs)
+                    high = std::max(high, static_cast<long>(across ? g.bottom - g.top : g.right - g.left));
+                EXPECT_GE(high, 7) << "\"" << t.text << "\"";
+            }
+          }
+        }
+    }
 }
 
 TEST_F(BarGraphTest, WindowAxesByKind) {
