@@ -61,7 +61,7 @@ constexpr FieldSpec kFields[] = {
 };
 // clang-format on
 
-constexpr int kCorrosionTarget = 643;
+constexpr int kCorrosionTarget = 643, kPressure = 429;
 
 // What a step's check answers when the walk cannot go on following its model:
 // the steps before it held, and the rest are not checked.
@@ -614,6 +614,9 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                 s = Lines(80, {"press 1278", "press 2"}) + Open(kForms[from]) +
                     Lines(80, {"press 1279", "press 1", "press 2"}) + Open(kForms[to]);
                 forms[to] = forms[from];
+                // A pressure of 0 (the calculation's 1 atm) is pasted as 1 atm.
+                if (forms[to].count(kPressure) && Number(forms[to][kPressure]) <= 0.0)
+                    forms[to][kPressure] = "1";
                 s += ReadAll(kForms[to], forms[to]);
                 const Water w = forms[to];
                 const std::string what =
