@@ -1044,7 +1044,8 @@ std::string GroupedText(const std::string& digits) {
 // infinite" after the mix of the three forms' waters, then "pCO2 is infinite";
 // by script, "record 18 (surface water analysis): Calculated Bicarbonate
 // (1e+37) is beyond any the program stores" for the surface water alone, and
-// for the oil in ml N/30 acid, meq/l, degrees and epm).
+// for the oil in ml N/30 acid, meq/l, degrees and epm; with the surface water
+// copied before its OK, "Carbonate Alkalinity (1e+37)" in record 18).
 TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
     for (const EndsUnits& u : kEndsUnits) {
         SCOPED_TRACE(u.name);
@@ -1152,19 +1153,18 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         }
 
         // Waters whose calculation runs past what a water's record holds: every
-        // field at its top at once on each of the three forms and on a
-        // multi-mix water blended with an everyday one, and an everyday water
+        // field at its top at once on each of the three forms and on two
+        // multi-mix waters blended, and an everyday water
         // with 1e9 BPD of oil beside 1,000 BPD of brine and 1.5 MMCF/D of gas
         // at 2 atm. Every driver runs, each workspace is saved, and each file
         // opens again after New and its unchanged forms' OK takes it.
+        // The formation water and the second multi-mix water are the surface
+        // water's, copied and pasted.
         const std::string drivers = "menu 1036\nmenu 1038\nmenu 228\nmenu 1250\n";
-        std::string mixWater;
-        for (const EndField& f : kEndFields)
-            mixWater += "dialog 115 set " + std::to_string(f.control) + " " + f.everyday + "\n";
-        std::string past = "answer yes Last Analysis\n";
-        for (const Form* form : {&kSource, &kInjection, &kFormation})
-            past += water + tops + OkAndOpen(*form);
-        past += mixTops + "dialog 115 set 492 50\ndialog 115 press 520\n" + mixWater +
+        std::string past = "answer yes Last Analysis\n" + water + tops + "dialog 80 press 1278\n" +
+                           OkAndOpen(kSource) + water + tops + OkAndOpen(kInjection) +
+                           "dialog 80 press 1279\n" + OkAndOpen(kFormation);
+        past += mixTops + "dialog 115 set 492 50\ndialog 115 press 520\ndialog 115 press 1279\n"
                 "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n" + drivers +
                 "menu 1042\nfile \\TOPS.KRV\nmenu 1022\nmenu 1019\n" + water +
                 "dialog 80 set 460 1000\ndialog 80 set 479 1e9\ndialog 80 set 480 1.5\n"
