@@ -1164,15 +1164,17 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         std::string past = "answer yes Last Analysis\n" + water + tops + "dialog 80 press 1278\n" +
                            OkAndOpen(kSource) + water + tops + OkAndOpen(kInjection) +
                            "dialog 80 press 1279\n" + OkAndOpen(kFormation);
-        past += mixTops + "dialog 115 set 492 50\ndialog 115 press 520\ndialog 115 press 1279\n"
-                "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n" + drivers +
-                "menu 1042\nfile \\TOPS.KRV\nmenu 1022\nmenu 1019\n" + water +
+        past += mixTops +
+                "dialog 115 set 492 50\ndialog 115 press 520\ndialog 115 press 1279\n"
+                "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n" +
+                drivers + "menu 1042\nfile \\TOPS.KRV\nmenu 1022\nmenu 1019\n" + water +
                 "dialog 80 set 460 1000\ndialog 80 set 479 1e9\ndialog 80 set 480 1.5\n"
                 "dialog 80 set 429 2\n" +
                 OkAndOpen(kSource) + drivers + "file \\OIL.KRV\nmenu 1022\nmenu 1019\n";
         // Each file opens in a fresh start; then the unchanged forms' OK takes
         // what it holds.
-        const std::string open = "file \\TOPS.KRV\nmenu 1020\nmenu 1019\nfile \\OIL.KRV\nmenu 1020\n";
+        const std::string open =
+            "file \\TOPS.KRV\nmenu 1020\nmenu 1019\nfile \\OIL.KRV\nmenu 1020\n";
         std::string okUnchanged = "file \\TOPS.KRV\nmenu 1020\n";
         for (const Form* form : {&kSource, &kInjection, &kFormation, &kMultiMix})
             okUnchanged += OkAndOpen(*form);
