@@ -1,6 +1,9 @@
 // Writing back and keeping what a water's reference pass derived.
 #include "engine/speciation/reference_keep.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
@@ -13,21 +16,33 @@ constexpr double kBicarbonateMass = 61.0173;   // g/mol
 constexpr double kCarbonateMass = 60.0094;     // g/mol
 constexpr double kCarbonicAcidMass = 62.0253;  // g/mol
 
+// The most a stored water's record holds of any value: a work file holds no
+// more there, and the clean-up after a save or a load makes a larger value 0.
+// A species the reference pass could not settle comes back at the engine's
+// 1e37 (a water of more solids than a litre holds, or the gas of a whole oil
+// stream dissolved in a little brine); the stored water keeps it at this bound.
+constexpr float kMostInStoredWater = 1.0e30f;
+
+float HeldInStoredWater(float v) {
+    if (std::isnan(v)) return kMostInStoredWater;
+    return std::clamp(v, -kMostInStoredWater, kMostInStoredWater);
+}
+
 }  // namespace
 
 void WriteBackReferenceValues(const StoredWater& water, const WaterAnalysis& working) {
     if (water.analysis == nullptr) return;
     float* stored = water.analysis->values;
     const float* v = working.values;
-    stored[AnalysisElement::kConductivity] = v[AnalysisElement::kConductivity];
+    stored[AnalysisElement::kConductivity] = HeldInStoredWater(v[AnalysisElement::kConductivity]);
     if (stored[AnalysisElement::kPh] != v[AnalysisElement::kPh])
         stored[AnalysisElement::kPh] = v[AnalysisElement::kPh];
-    stored[AnalysisElement::kH2S] = v[AnalysisElement::kH2S];
-    stored[AnalysisElement::kPH2S] = v[AnalysisElement::kPH2S];
-    stored[AnalysisElement::kPco2] = v[AnalysisElement::kPco2];
-    stored[AnalysisElement::kBicarbonate] = v[AnalysisElement::kBicarbonate];
-    stored[AnalysisElement::kCarbonate] = v[AnalysisElement::kCarbonate];
-    stored[AnalysisElement::kAcidity] = referenceOutputs.dissolvedCarbonicAcid;
+    stored[AnalysisElement::kH2S] = HeldInStoredWater(v[AnalysisElement::kH2S]);
+    stored[AnalysisElement::kPH2S] = HeldInStoredWater(v[AnalysisElement::kPH2S]);
+    stored[AnalysisElement::kPco2] = HeldInStoredWater(v[AnalysisElement::kPco2]);
+    stored[AnalysisElement::kBicarbonate] = HeldInStoredWater(v[AnalysisElement::kBicarbonate]);
+    stored[AnalysisElement::kCarbonate] = HeldInStoredWater(v[AnalysisElement::kCarbonate]);
+    stored[AnalysisElement::kAcidity] = HeldInStoredWater(referenceOutputs.dissolvedCarbonicAcid);
     if (engineInputs.pressureRaised != 0)
         stored[AnalysisElement::kPressure] = v[AnalysisElement::kPressure];
 }
@@ -92,7 +107,7 @@ void KeepOwnConditionsCarbonate(const StoredWater& water, float ownCarbonicAcid)
 void ShowOwnConditionsCarbonicAcid(const StoredWater& water, float ownCarbonicAcid) {
     if (!(ownCarbonicAcid >= 0.0f)) return;
     if (water.analysis != nullptr)
-        water.analysis->values[AnalysisElement::kAcidity] = ownCarbonicAcid;
+        water.analysis->values[AnalysisElement::kAcidity] = HeldInStoredWater(ownCarbonicAcid);
     if (water.carbonate != nullptr) {
         water.carbonate->h2co3 = ownCarbonicAcid;
         water.carbonate->dissolvedCo2 = ownCarbonicAcid;

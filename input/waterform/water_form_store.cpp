@@ -2,6 +2,7 @@
 // results that depend on it marked stale.
 #include "input/waterform/water_form_store.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -10,6 +11,7 @@
 #include "input/description_records.h"
 #include "input/records.h"
 #include "input/typed_values.h"
+#include "input/units/analysis_ranges.h"
 #include "input/waterform/form_checks.h"
 #include "input/water_temperature_records.h"
 #include "input/waterform/form_water.h"
@@ -75,7 +77,13 @@ void StoreEnteredWater(int32_t water) {
     waterTemperatures[water][0] = waterTemperatures[water][1] = temperature;
     entryTemperature = temperature;
     std::memcpy(stored->values, v, sizeof stored->values);
-    std::memcpy(enteredValues[water], v, sizeof enteredValues[water]);
+    // After Copy the working record holds the water as calculated: a value
+    // its calculation could not settle (the engine's 1e37) is kept at the most
+    // a water's record holds, as the calculation's own write-back keeps it.
+    for (float& value : stored->values)
+        value = std::clamp(value, -static_cast<float>(kLargestAmount),
+                           static_cast<float>(kLargestAmount));
+    std::memcpy(enteredValues[water], stored->values, sizeof enteredValues[water]);
     *FormWaterEnteredFlag(water) = 1;
     ClearResultsOf(water);
 }

@@ -13,6 +13,7 @@
 #include "engine/inputs/unit_conversions.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
+#include "engine/saturation/plain_store.h"
 #include "input/records.h"
 #include "scenarios/frame/engine_port.h"
 #include "scenarios/mixing/mixing_grid_steps.h"
@@ -51,9 +52,10 @@ MixCell BlendCell(int index, float percent, double carbonateWeight, bool intoMix
     }
     dissolvedCO2Copy = b.dissolvedCo2;
     const double total = GridTotalCarbonate(waters, cell.shares, carbonateWeight);
-    cur[AnalysisElement::kTotalCarbonate] = static_cast<float>(total);
+    // Held at the engine's bound, as the mixing profile's blend is.
+    cur[AnalysisElement::kTotalCarbonate] = PlainToFloat(total);
     cur[AnalysisElement::kAlkalinityEq] =
-        static_cast<float>(GridAlkalinity(waters, cell.shares, carbonateWeight, total));
+        PlainToFloat(GridAlkalinity(waters, cell.shares, carbonateWeight, total));
     HandBlendToEngine(b, b.hydrogenActivity);
     cell.acidity = b.acidity;
     return cell;
@@ -153,7 +155,7 @@ void ResultsPass(MixGridRun& run, MixCell& cell) {
     cell.row[AnalysisElement::kReportingMode] = SaturationResults[7];
     cell.row[AnalysisElement::kSpeciesGiven] = SaturationResults[9];
     cell.row[AnalysisElement::kAlkalinityMode] = SaturationResults[17];
-    mixGridTables.gridAcidity[c] = static_cast<float>(cell.acidity);
+    mixGridTables.gridAcidity[c] = PlainToFloat(cell.acidity);
     mixGridTables.gridDissolvedCO2[c] = dissolvedCO2Copy;
     std::copy(std::begin(organicAcids), std::end(organicAcids), mixGridTables.gridOrganicAcids[c]);
 }

@@ -10,6 +10,7 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
+#include "engine/saturation/plain_store.h"
 #include "engine/pipeline/service_hooks.h"
 #include "engine/speciation/speciation_records.h"
 #include "engine/inputs/unit_conversions.h"
@@ -50,10 +51,12 @@ double PreparePoint(int k, const MixShares& s, const MixSources& waters) {
     dissolvedCO2Copy = b.dissolvedCo2;
     cur[AnalysisElement::kAcidity] = b.dissolvedCo2;
     waterfloodMix.values[AnalysisElement::kAcidity] = b.dissolvedCo2;
-    const float totalCarbonate = static_cast<float>(ProfileTotalCarbonate(waters, s));
+    // Waters whose calculation held a species at the engine's bound blend to
+    // amounts no float holds: the blend keeps them at that bound too.
+    const float totalCarbonate = PlainToFloat(ProfileTotalCarbonate(waters, s));
     cur[AnalysisElement::kTotalCarbonate] = totalCarbonate;
     waterfloodMix.values[AnalysisElement::kTotalCarbonate] = totalCarbonate;
-    const float alkalinity = static_cast<float>(ProfileAlkalinity(waters, s));
+    const float alkalinity = PlainToFloat(ProfileAlkalinity(waters, s));
     cur[AnalysisElement::kAlkalinityEq] = alkalinity;
     waterfloodMix.values[AnalysisElement::kAlkalinityEq] = alkalinity;
     HandBlendToEngine(b, b.hydrogen);
@@ -128,7 +131,7 @@ void FinishPoint(int k, double acidity, const ProgressClock& clock, int& totalSt
         row[AnalysisElement::kPAlkalinity] = SaturationResults[29];
         waterfloodMix.values[AnalysisElement::kMAlkalinity] = SaturationResults[27];
         waterfloodMix.values[AnalysisElement::kPAlkalinity] = SaturationResults[29];
-        mixProfileTables.mixAcidity[k] = static_cast<float>(acidity * kCaCO3PerEquivalent);
+        mixProfileTables.mixAcidity[k] = PlainToFloat(acidity * kCaCO3PerEquivalent);
         mixProfileTables.mixDissolvedCO2[k] = dissolvedCO2Copy;
         std::copy(std::begin(organicAcids), std::end(organicAcids),
                   mixProfileTables.mixOrganicAcids[k]);

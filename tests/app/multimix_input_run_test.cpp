@@ -495,7 +495,8 @@ TEST_F(MultiMixInputRun, EveryWayOfLeavingAWaterKeepsIt) {
 
 // What the multi-mix input keeps as the source water's form keeps it: a pH and
 // a pressure of 0 typed read 0 after OK and after MIX (seen failing: pH
-// 7.0000 and pressure 1.0000 after OK), and
+// 7.0000 and pressure 1.0000 after OK), a six-digit chloride shown in four
+// figures is the one typed after a second water is added and after MIX, and
 // a gas flow at the top its refusal states in Mm3/D or Mm3/Hr, left as the
 // form shows it (four figures, "2.832e+28") through OK, ADD NEW, PREVIOUS and
 // MIX, keeps the number it holds: the saved file opens (seen failing: the
@@ -505,13 +506,18 @@ TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
     const std::string water =
         "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
         "dialog 115 set 419 200\ndialog 115 set 492 50\n";
+    // Its six-digit chloride, shown in four figures, is kept through OK,
+    // ADD NEW, MIX and GO TO alike: the blend's source page shows it as typed.
     ASSERT_EQ(Run("answer yes Last Analysis\n" + water +
+                  "dialog 115 set 414 159228\n"
                   "dialog 115 set 407 0\ndialog 115 set 429 0\ndialog 115 press 1\n"
                   "dialog 115 next\ndialog 115 read 407\ndialog 115 read 429\n"
                   "dialog 115 press 520\n" +
                   water +
-                  "dialog 115 press 527\nmenu 113\ndialog 115 set 523 1\ndialog 115 press 522\n"
-                  "dialog 115 read 407\ndialog 115 read 429\ndialog 115 press 2\nmenu 113\n" +
+                  "dialog 115 press 527\nmenu 113\ntext DisplayMixedWater mixed1.txt\n"
+                  "dialog 115 set 523 1\ndialog 115 press 522\n"
+                  "dialog 115 read 407\ndialog 115 read 429\ndialog 115 press 527\nmenu 113\n"
+                  "text DisplayMixedWater mixed2.txt\n" +
                   kQuit),
               0)
         << Log();
@@ -520,6 +526,10 @@ TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
         ASSERT_EQ(zero.size(), 2u) << Log();
         for (const std::string& read : zero)
             EXPECT_EQ(Number(read), 0.0) << control << " read \"" << read << "\"";
+    }
+    for (const char* page : {"mixed1.txt", "mixed2.txt"}) {
+        const std::string line = Line(TextLines(Read(page)), "Chloride(as Cl)");
+        EXPECT_EQ(Number(line.substr(line.find(')') + 1, 12)), 159228.0) << page << "\n" << line;
     }
 
     // A fresh start in a fresh folder: no units of the run before.
@@ -570,9 +580,11 @@ TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
 // alkalinity (eq/L), total carbonate and hydrogen and hydroxide amounts at the
 // engine's bound, as a water's own calculation holds its results: the saved
 // working analysis, mixed water and figures are finite and Open finds none of
-// them infinite (seen failing: "record 17 (working analysis): Alkalinity
-// (eq/L) is infinite", then "record 245 (referenceOutputs.hydroxideMass): the
-// value is infinite").
+// them infinite, and the file opens (seen failing: "record 17 (working
+// analysis): Alkalinity (eq/L) is infinite", then "record 245
+// (referenceOutputs.hydroxideMass): the value is infinite", then with oil
+// "record 176 (multi-mix source water analyses): water 1, Calculated
+// Bicarbonate (1e+37) is beyond any the program stores").
 TEST_F(MultiMixInputRun, ABlendAtTheEnginesBoundIsStoredFinite) {
     auto water = [](int k) {
         return "dialog 115 set 407 8.1\ndialog 115 set 400 40" + std::to_string(k) +
@@ -602,6 +614,8 @@ TEST_F(MultiMixInputRun, ABlendAtTheEnginesBoundIsStoredFinite) {
             const std::string log = Log();
             EXPECT_EQ(log.find("is infinite"), std::string::npos) << log;
             EXPECT_EQ(log.find("(working analysis)"), std::string::npos) << log;
+            EXPECT_EQ(log.find("Error encountered"), std::string::npos) << log;
+            EXPECT_NE(log.find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << log;
             const std::string file = Read("B.KRV");
             ASSERT_EQ(file.size(), 203243u) << log;
             for (const int record : {17, 173, 243, 244, 245}) {

@@ -1038,7 +1038,14 @@ std::string GroupedText(const std::string& digits) {
 // saves a file that opens again after New, whose unchanged form OK takes
 // (seen failing: "411,686" refused for Magnesium stated "0 to 411,686 mg/l as
 // Fr"; an M alkalinity of 1,000,000 ml N/30 acid, stated "mg/l", saved a file
-// refused on opening).
+// refused on opening). Every field at its top at once, on the three forms and
+// a multi-mix water, and an everyday water with 1e9 BPD of oil, save files that
+// open (seen failing: "record 17 (working analysis): Alkalinity (eq/L) is
+// infinite" after the mix of the three forms' waters, then "pCO2 is infinite";
+// by script, "record 18 (surface water analysis): Calculated Bicarbonate
+// (1e+37) is beyond any the program stores" for the surface water alone, and
+// for the oil in ml N/30 acid, meq/l, degrees and epm; with the surface water
+// copied before its OK, "Carbonate Alkalinity (1e+37)" in record 18).
 TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
     for (const EndsUnits& u : kEndsUnits) {
         SCOPED_TRACE(u.name);
@@ -1103,9 +1110,8 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         const std::string mAlk[2] = {ends[ends.size() - 6], ends[ends.size() - 5]};
         Fresh();
         // The units stay chosen from the run before (its units file).
-        // The multi-mix waters are then cleared by New: all of a water's
-        // concentrations at their tops at once are more than its calculation
-        // stores.
+        // The multi-mix waters are then cleared by New (the waters at their
+        // tops are saved by the run further down).
         std::string script = water + tops + "dialog 80 press 1\nmenu 1030\n" + lows +
                              "dialog 80 press 1\nmenu 1030\nanswer yes Last Analysis\n" + mixTops +
                              "dialog 115 set 492 50\ndialog 115 press 520\n" + mixLows +
@@ -1144,6 +1150,49 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
             const double want = std::strtod(mAlk[k].c_str(), nullptr);
             EXPECT_NEAR(std::strtod(digits.c_str(), nullptr), want, 1e-3 * std::fabs(want))
                 << shown[k];
+        }
+
+        // Waters whose calculation runs past what a water's record holds: every
+        // field at its top at once on each of the three forms and on two
+        // multi-mix waters blended, and an everyday water
+        // with 1e9 BPD of oil beside 1,000 BPD of brine and 1.5 MMCF/D of gas
+        // at 2 atm. Every driver runs, each workspace is saved, and each file
+        // opens again after New and its unchanged forms' OK takes it.
+        // The formation water and the second multi-mix water are the surface
+        // water's, copied and pasted.
+        const std::string drivers = "menu 1036\nmenu 1038\nmenu 228\nmenu 1250\n";
+        std::string past = "answer yes Last Analysis\n" + water + tops + "dialog 80 press 1278\n" +
+                           OkAndOpen(kSource) + water + tops + OkAndOpen(kInjection) +
+                           "dialog 80 press 1279\n" + OkAndOpen(kFormation);
+        past += mixTops +
+                "dialog 115 set 492 50\ndialog 115 press 520\ndialog 115 press 1279\n"
+                "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n" +
+                drivers + "menu 1042\nfile \\TOPS.KRV\nmenu 1022\nmenu 1019\n" + water +
+                "dialog 80 set 460 1000\ndialog 80 set 479 1e9\ndialog 80 set 480 1.5\n"
+                "dialog 80 set 429 2\n" +
+                OkAndOpen(kSource) + drivers + "file \\OIL.KRV\nmenu 1022\nmenu 1019\n";
+        // Each file opens in a fresh start; then the unchanged forms' OK takes
+        // what it holds.
+        const std::string open =
+            "file \\TOPS.KRV\nmenu 1020\nmenu 1019\nfile \\OIL.KRV\nmenu 1020\n";
+        std::string okUnchanged = "file \\TOPS.KRV\nmenu 1020\n";
+        for (const Form* form : {&kSource, &kInjection, &kFormation, &kMultiMix})
+            okUnchanged += OkAndOpen(*form);
+        okUnchanged += "answer no Data has been modified\nmenu 1019\nfile \\OIL.KRV\nmenu 1020\n" +
+                       OkAndOpen(kSource);
+        for (const std::string& script : {past + open, okUnchanged}) {
+            Fresh();
+            ASSERT_EQ(Run(script + "answer no Data has been modified\n"
+                                   "answer no Did you wish to leave data\n"),
+                      0)
+                << Log();
+            EXPECT_FALSE(Logged("Error encountered")) << Log();
+            EXPECT_FALSE(Logged("is outside the range")) << Log();
+            restored = 0;
+            for (size_t at = Log().find("FILE SUCCESSFULLY RESTORED!"); at != std::string::npos;
+                 at = Log().find("FILE SUCCESSFULLY RESTORED!", at + 1))
+                ++restored;
+            ASSERT_EQ(restored, 2u) << Log();
         }
     }
 }
