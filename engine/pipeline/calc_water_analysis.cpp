@@ -34,6 +34,10 @@ constexpr double kBicarbonateMass = 61.0173;  // g/mol
 constexpr double kCarbonateMass = 60.0094;    // g/mol
 constexpr int kAlkalinitySteps = 6;
 constexpr double kAlkalinityTolerance = 1e-5;  // of the typed alkalinity
+// Rounds of the typed alkalinity's solve, each at the CO2 the last one came to,
+// and how near (a share of the CO2) a round's CO2 comes to end them.
+constexpr int kCo2Rounds = 4;
+constexpr double kCo2Tolerance = 1e-4;
 
 // The slope of the line a predicted water's own pH-alkalinity point extends to.
 constexpr float kExtrapolatedLogSlope = 1.43f;
@@ -118,27 +122,84 @@ double OwnConditionsAlkalinity(float bicarbonate, float carbonate, float& carbon
     const double alkalinity = speciation.passAlkalinity;
     carbonicAcid = resultsCarbonate.equilibriumCarbonicAcid;
     // The share of the bicarbonate and carbonate that the pass split as
-    // carbonate, for a water whose sulfide shares its alkalinity (else NaN).
+    // carbonate (NaN without either).
     const SpeciatedCarbonate& split = resultsCarbonate.system;
     const double held = split.bicarbonate + split.carbonate;
-    carbonateShare = speciation.sulfideT > 0.0 && held > 0.0 ? split.carbonate / held : NAN;
+    carbonateShare = held > 0.0 ? split.carbonate / held : NAN;
     RestoreEngineState(*kept);
     return ownTemperature ? alkalinity : NAN;
+}
+
+// The alkalinity (eq/kg) a driver's reference pass at 25 C finds for the water
+// in currentAnalysis at its pH with the bicarbonate and carbonate given, as
+// the drivers whose pH follows the temperature take it; the engine is left as
+// found.
+double ReferencePassAlkalinity(float bicarbonate, float carbonate) {
+    const auto kept = std::make_unique<EngineStateCopy>();
+    SaveEngineState(*kept);
+    const uint16_t perKilogram = givenSpeciesPerKilogram;
+    float* v = currentAnalysis.values;
+    balanceAmount = 0.0f;
+    v[AnalysisElement::kSpeciesGiven] = 1.0f;
+    v[AnalysisElement::kAlkalinityMode] = static_cast<float>(kSpeciesGivenMode);
+    // The reference pass reads given species from the M and P fields, as a
+    // driver's point sets them.
+    v[AnalysisElement::kMAlkalinity] = v[AnalysisElement::kBicarbonate] = bicarbonate;
+    v[AnalysisElement::kPAlkalinity] = v[AnalysisElement::kCarbonate] = carbonate;
+    calcPassMode = 0;
+    givenSpeciesPerKilogram = 1;
+    CalcEquilibrium();
+    const double alkalinity = speciation.passAlkalinity;
+    givenSpeciesPerKilogram = perKilogram;
+    RestoreEngineState(*kept);
+    return alkalinity;
+}
+
+// The factor the 25 C split `hco3`, `co3` is scaled by for a driver's
+// reference pass on it to find the alkalinity `own`: its carbonate's
+// alkalinity is nearly a line in its total at a given pH, the rest (hydroxide
+// less hydrogen ion) stays. 1 when no factor settles it.
+double ScaleToReferenceAlkalinity(float hco3, float co3, double own) {
+    auto gap = [&](double f) {
+        return ReferencePassAlkalinity(static_cast<float>(hco3 * f), static_cast<float>(co3 * f)) -
+               own;
+    };
+    double before = 1.0;
+    double gapBefore = gap(1.0);
+    const double carbonateAlkalinity =
+        hco3 / (1000.0 * kBicarbonateMass) + 2.0 * co3 / (1000.0 * kCarbonateMass);
+    if (!std::isfinite(gapBefore) || !(carbonateAlkalinity > 0.0)) return 1.0;
+    double f = 1.0 - gapBefore / carbonateAlkalinity;
+    for (int step = 0; step < kAlkalinitySteps; ++step) {
+        if (!(f > 0.0) || !std::isfinite(f)) return 1.0;
+        const double g = gap(f);
+        if (!std::isfinite(g)) return 1.0;
+        if (std::fabs(g) <= kAlkalinityTolerance * own || g == gapBefore) return f;
+        const double next = f - g * (f - before) / (g - gapBefore);
+        before = f;
+        gapBefore = g;
+        f = next;
+    }
+    return 1.0;
 }
 
 // The reference pass speciates the water at 25 C. A water typed at another
 // temperature was measured there: its pH and its alkalinity are those of its own
 // temperature, where the total carbonate the reference pass derived at the typed
-// pH holds another alkalinity. The passes that follow hold either the total of
-// the given bicarbonate and carbonate (at a given pH: the water's own results
-// pass, most what-if passes) or their alkalinity (a what-if pass under gas), so
-// the total is moved and the alkalinity kept: bicarbonate becomes carbonate,
-// two of the one for one of the other, until the trial pass at the water's own
-// conditions holds the typed alkalinity. The results passes, the what-if passes
-// and the water's carbonate snapshot start from the moved species. Water at
-// 25 C is left as its reference pass found it, and so are a water whose CO2
-// comes from a gas phase and one the solve does not settle. True when the
-// water's carbonate was held so.
+// pH holds another alkalinity (the carbonate and the hydroxide split the same
+// alkalinity otherwise when hot). The total of the given bicarbonate and
+// carbonate is moved, in the split the reference pass gave, until the trial
+// pass at the water's own conditions holds the typed alkalinity. The species
+// are then split as that pass splits them: the passes that hold the total (at
+// a given pH: the water's own results pass, most what-if passes) and those that
+// hold the carbonate's alkalinity (a what-if pass under gas, a driver at the
+// input pH) hold the same water. The results passes, the what-if passes and
+// the water's carbonate snapshot start from those species. A water typed with
+// less alkalinity than the hydroxide of its pH at its own temperature, which
+// no carbonate gives, keeps the total and its page the typed pH; the drivers
+// whose pH follows the temperature take the page's alkalinity. Water at 25 C
+// is left as its reference pass found it, and so is a water whose CO2 comes
+// from a gas phase. True when the water's carbonate was held so.
 bool HoldTypedAlkalinityAtOwnTemperature(PipelineRun& run) {
     // A water whose CO2 a gas phase gives holds the CO2 of that gas instead.
     if (speciation.gasDissolved != 0) return false;
@@ -148,74 +209,102 @@ bool HoldTypedAlkalinityAtOwnTemperature(PipelineRun& run) {
     // Held to the single precision the stored results keep, so that a water
     // calculated again from what its calculation wrote back is held alike.
     const double typed = static_cast<float>(referenceAlkalinity);
-    // The gap to the typed alkalinity after moving `moved` mmol/kg.
-    float carbonicAcid = 0.0f;  // mg/L as H2CO3, of the last trial
-    double carbonateShare = NAN;  // of the last trial, for a sour water
-    auto gap = [&](double moved) {
-        return OwnConditionsAlkalinity(
-                   static_cast<float>(bicarbonate - 2.0 * moved * kBicarbonateMass),
-                   static_cast<float>(carbonate + moved * kCarbonateMass), carbonicAcid,
-                   carbonateShare) -
-               typed;
-    };
-    const double atStart = gap(0.0);
-    if (!std::isfinite(atStart) || !(typed > 0.0)) return false;
-    // Most is bicarbonate at the pH of a water: the first step moves the
-    // alkalinity's relative gap of its total.
+    // The total (mmol/kg) and the bicarbonate's share of it the reference pass gave.
     const double total = bicarbonate / kBicarbonateMass + carbonate / kCarbonateMass;
-    double before = 0.0;
-    double gapBefore = atStart;
-    double moved = total * atStart / (typed + atStart);
-    bool held = std::fabs(atStart) <= kAlkalinityTolerance * typed;
-    if (held) moved = 0.0;
-    for (int step = 0; step < kAlkalinitySteps && !held; ++step) {
-        // Neither species may go below nothing.
-        if (!(moved * 2.0 * kBicarbonateMass < bicarbonate) ||
-            !(moved * kCarbonateMass + carbonate >= 0.0))
-            break;
-        const double g = gap(moved);
-        if (!std::isfinite(g) || g == gapBefore) break;
-        held = std::fabs(g) <= kAlkalinityTolerance * typed;
-        if (held) break;
-        const double next = moved - g * (moved - before) / (g - gapBefore);
-        before = moved;
-        gapBefore = g;
-        moved = next;
+    if (!(total > 0.0)) return false;
+    const double bicarbonateShare = bicarbonate / kBicarbonateMass / total;
+    auto bicarbonateOf = [&](double t) { return bicarbonateShare * t * kBicarbonateMass; };
+    auto carbonateOf = [&](double t) { return (1.0 - bicarbonateShare) * t * kCarbonateMass; };
+    // The gap to the typed alkalinity at the total `t`, the trial given the
+    // dissolved CO2 `co2` (mg/L as H2CO3) beside it.
+    const float referenceCo2 = referenceDissolvedCo2;
+    float co2 = referenceCo2;
+    float carbonicAcid = -1.0f;  // mg/L as H2CO3, of the last trial
+    double carbonateShare = NAN;  // of the last trial
+    auto gap = [&](double t) {
+        referenceDissolvedCo2 = co2;
+        const double alkalinity = OwnConditionsAlkalinity(static_cast<float>(bicarbonateOf(t)),
+                                                          static_cast<float>(carbonateOf(t)),
+                                                          carbonicAcid, carbonateShare);
+        referenceDissolvedCo2 = referenceCo2;
+        return alkalinity - typed;
+    };
+    if (!(typed > 0.0)) return false;
+    // The water's passes take the CO2 in equilibrium with its carbonate at its
+    // own conditions, which the trials start without: a water mostly CO2 (near
+    // pH 4) holds another alkalinity at another CO2, so the total is settled
+    // again at the CO2 of the last settled trial until that CO2 stays.
+    double held = total;
+    bool settled = false;
+    for (int round = 0; round < kCo2Rounds; ++round) {
+        const double atStart = gap(held);
+        if (!std::isfinite(atStart)) return false;
+        // The alkalinity is nearly a line in the total: the first step moves
+        // the alkalinity's relative gap of the total.
+        double before = held;
+        double gapBefore = atStart;
+        settled = std::fabs(atStart) <= kAlkalinityTolerance * typed;
+        double next = held * typed / (typed + atStart);
+        for (int step = 0; step < kAlkalinitySteps && !settled; ++step) {
+            // No total carbonate below nothing holds it.
+            if (!(next > 0.0)) break;
+            const double g = gap(next);
+            if (!std::isfinite(g) || g == gapBefore) break;
+            held = next;
+            settled = std::fabs(g) <= kAlkalinityTolerance * typed;
+            if (settled) break;
+            const double t = next - g * (next - before) / (g - gapBefore);
+            before = next;
+            gapBefore = g;
+            next = t;
+        }
+        if (!settled || !(carbonicAcid >= 0.0f) || round + 1 == kCo2Rounds) break;
+        if (std::fabs(carbonicAcid - co2) <= kCo2Tolerance * co2) break;
+        co2 = carbonicAcid;
+        settled = false;
     }
-    // A water the solve does not settle keeps its reference pass's carbonate.
-    if (!held) return false;
-    v[AnalysisElement::kBicarbonate] =
-        static_cast<float>(bicarbonate - 2.0 * moved * kBicarbonateMass);
-    v[AnalysisElement::kCarbonate] = static_cast<float>(carbonate + moved * kCarbonateMass);
-    // A sour water's sulfide takes a share of its alkalinity that grows with
-    // the temperature, so its carbonate holds less of it at its own conditions
-    // than at 25 C. Its snapshot and the later passes of its calculation take
-    // the species as its own conditions split them (the same bicarbonate and
-    // carbonate in all): a driver that holds the carbonate's alkalinity (under
-    // a gas, at a fixed pH) holds the one the page shows. The current set
-    // below stays the 25 C split, for the drivers' reference passes.
-    if (std::isfinite(carbonateShare)) {
-        const double held = v[AnalysisElement::kBicarbonate] / kBicarbonateMass +
-                            v[AnalysisElement::kCarbonate] / kCarbonateMass;
-        v[AnalysisElement::kBicarbonate] =
-            static_cast<float>((1.0 - carbonateShare) * held * kBicarbonateMass);
-        v[AnalysisElement::kCarbonate] = static_cast<float>(carbonateShare * held * kCarbonateMass);
+    // A water the solve does not settle keeps its reference pass's total: no
+    // total holds its typed alkalinity at its own conditions (the hydroxide of
+    // its pH there alone is more), and the page holds its typed pH. Its own
+    // alkalinity is that of the page, which the 25 C split below is scaled to.
+    double ownAlkalinity = typed;
+    if (!settled) {
+        held = total;
+        co2 = referenceCo2;
+        ownAlkalinity = gap(held) + typed;
+        if (!std::isfinite(ownAlkalinity)) return false;
     }
+    // Split as the water's own conditions split it (the same total): a driver
+    // that holds the carbonate's alkalinity (under a gas, at a fixed pH) holds
+    // the one the page shows. The current set below stays the 25 C split, for
+    // the drivers' reference passes.
+    const double share = std::isfinite(carbonateShare) ? carbonateShare : 1.0 - bicarbonateShare;
+    v[AnalysisElement::kBicarbonate] = static_cast<float>((1.0 - share) * held * kBicarbonateMass);
+    v[AnalysisElement::kCarbonate] = static_cast<float>(share * held * kCarbonateMass);
     if (carbonicAcid >= 0.0f) {
         v[AnalysisElement::kH2CO3] = carbonicAcid;
         referenceOutputs.dissolvedCarbonicAcid = carbonicAcid;
     }
     // The current set stays the 25 C split: a driver's reference pass on it
-    // derives the typed alkalinity and the total again at 25 C.
-    const float hco3 = currentHCO3;
-    const float co3 = currentCO3;
+    // derives the typed alkalinity at 25 C, whose pH the drivers then move
+    // with the temperature. Where the page holds another alkalinity, the split
+    // is scaled until it holds the page's: its carbonate's alkalinity is a
+    // line in its total at the typed pH, the rest (hydroxide less hydrogen ion)
+    // stays.
+    float hco3 = currentHCO3;
+    float co3 = currentCO3;
+    if (!settled) {
+        const double scale = ScaleToReferenceAlkalinity(hco3, co3, ownAlkalinity);
+        hco3 = static_cast<float>(hco3 * scale);
+        co3 = static_cast<float>(co3 * scale);
+    }
     const float h2co3 = currentH2CO3;
-    const float co2 = currentCO2;
+    const float dissolvedCo2 = currentCO2;
     KeepReferenceCarbonate(run.water, currentAnalysis);
     currentHCO3 = hco3;
     currentCO3 = co3;
     currentH2CO3 = h2co3;
-    currentCO2 = co2;
+    currentCO2 = dissolvedCo2;
     return true;
 }
 

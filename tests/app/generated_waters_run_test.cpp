@@ -384,9 +384,9 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
         if (sour && at("Vary pH dosed with Sulfuric Acid") && at("own pH"))
             return "sulfuric acid at the water's own pH turns a sour water's iron";
         if (sour) return "a sour water's sulfide at its own conditions on a driver";
-        if (!w.AtTwentyFiveC() &&
-            (at("input pH") || at("pH following it") || at("pin") || at("tf")))
-            return "a hot water's typed alkalinity not held where its hydroxide is large";
+        if (!w.AtTwentyFiveC() && w.ph < 4.5 && at("input pH") && says("alkalinity[k]"))
+            return "a hot water near pH 4 at the input pH: the pressure profile holds the "
+                   "alkalinity of its bicarbonate, a part of which the page's pass turns to CO2";
         if (at("Vary pH dosed with") && says("acid[i]") && says("point 3"))
             return "a dose of acid at the water's own pH, where it needs none";
         return nullptr;
