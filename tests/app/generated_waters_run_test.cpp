@@ -387,8 +387,6 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
         if (!w.AtTwentyFiveC() &&
             (at("input pH") || at("pH following it") || at("pin") || at("tf")))
             return "a hot water's typed alkalinity not held where its hydroxide is large";
-        if (at("Vary pH dosed with") && says("acid[i]") && says("point 3"))
-            return "a dose of acid at the water's own pH, where it needs none";
         return nullptr;
     }
     // The program run on the script as a process of its own, in the run's
