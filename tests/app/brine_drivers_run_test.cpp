@@ -232,7 +232,7 @@ std::string MixedHalfAndHalf(const TypedWater& first, const TypedWater& second) 
            TypedFields(second, 115) +
            "dialog 115 set 492 50\ndialog 115 press 527\nmenu 113\n"
            "text DisplayMixedWaterOut blend.txt\ntext DisplayMixedValuesOut blendv.txt\n"
-           "answer no Did you wish to leave data\n";
+           "text DisplayMixedWater sources.txt\nanswer no Did you wish to leave data\n";
 }
 
 using BrineDriversRun = ThreeDRunFixture;
@@ -607,7 +607,8 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
     // a run and after its page, is the water: its pH, dissolved solids and
     // hydrogen sulfide, and every saturation ratio within 1 % (seen failing: the
     // sour gas field water's first blend H2S 805 for 150, taken again from its
-    // pH2S at the 0 F of no water typed; S2's 53.69 for 10.00).
+    // pH2S at the 0 F of no water typed; S2's 53.69 for 10.00); its source
+    // waters' page holds the water's dissolved CO2.
     const double solids = SurfaceValue(surface, "Calculated T.D.S.");
     const double h2s = Sour(water) ? SurfaceValue(surface, "H2S (as H2S)") : 0.0;
     for (const bool afterPage : {false, true}) {
@@ -627,6 +628,14 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
         for (const auto& [mineral, ratio] : own.ratios)
             ExpectSame(ratio, blendRatios.count(mineral) ? blendRatios.at(mineral) : NAN, 0.01,
                        "the blend's " + mineral);
+        // Each source water's page shows its dissolved CO2 as the water's own
+        // page does, per litre (seen failing: per kilogram, the 250 g/L brine's
+        // 3.6 for the page's 4.27).
+        const std::string sources = Read("sources.txt");
+        const std::vector<double> co2 = PageRow(sources, "Dissolved CO2");
+        const double ownCo2 = SurfaceValue(surface, "Dissolved CO2(as CO2)");
+        ASSERT_EQ(co2.size(), 2u) << sources;
+        for (double v : co2) EXPECT_NEAR(v, ownCo2, 0.005 * ownCo2 + 0.051) << sources;
     }
     // The water and another field water, half and half, make one blend whichever
     // is typed first: the blend's passes hold its own CO2, not that of the water
