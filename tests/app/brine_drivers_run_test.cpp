@@ -608,15 +608,18 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
     // hydrogen sulfide, and every saturation ratio within 1 % (seen failing: the
     // sour gas field water's first blend H2S 805 for 150, taken again from its
     // pH2S at the 0 F of no water typed; S2's 53.69 for 10.00); its source
-    // waters' page holds the water's dissolved CO2.
+    // waters' page and their print hold the water's dissolved CO2.
     const double solids = SurfaceValue(surface, "Calculated T.D.S.");
     const double h2s = Sour(water) ? SurfaceValue(surface, "H2S (as H2S)") : 0.0;
     for (const bool afterPage : {false, true}) {
         SCOPED_TRACE(afterPage ? "multi-mix after the page" : "multi-mix first");
         for (const auto& e : std::filesystem::directory_iterator(folder))
             std::filesystem::remove_all(e.path());
+        std::ofstream(folder / "printers.cfg") << "PDF | letter | 300 | colour | out\n";
+        std::filesystem::create_directories(folder / "out");
         RunIn((afterPage ? TypedForm(water) + "menu 1030\n" : std::string()) +
-              MixedHalfAndHalf(water, water));
+              MixedHalfAndHalf(water, water) +
+              "menu 114\nprinter PDF\nmenu 1018 DisplayMixedWater\n");
         const std::string blend = Read("blend.txt");
         EXPECT_NEAR(SurfaceValue(blend, "pH   "), own.ph, 0.005) << blend;
         EXPECT_NEAR(SurfaceValue(blend, "Calculated T.D.S."), solids, 1e-4 * solids + 0.01)
@@ -636,6 +639,21 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
         const double ownCo2 = SurfaceValue(surface, "Dissolved CO2(as CO2)");
         ASSERT_EQ(co2.size(), 2u) << sources;
         for (double v : co2) EXPECT_NEAR(v, ownCo2, 0.005 * ownCo2 + 0.051) << sources;
+        // So does their print.
+        std::string printed;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder / "out"))
+            if (e.path().extension() == ".pdf")
+                printed = Tool("pdftotext -layout '" + e.path().string() + "' -");
+        std::vector<double> printedCo2;
+        for (const std::string& line : TextLines(printed)) {
+            const size_t at = line.find("Dissolved CO2");
+            if (at == std::string::npos || line.find("(as CO2)") != std::string::npos) continue;
+            std::istringstream words(line.substr(at + std::strlen("Dissolved CO2")));
+            for (double v; words >> v;) printedCo2.push_back(v);
+        }
+        ASSERT_EQ(printedCo2.size(), 2u) << printed;
+        for (double v : printedCo2)
+            EXPECT_NEAR(v, ownCo2, 0.005 * ownCo2 + 0.051) << printed;
     }
     // The water and another field water, half and half, make one blend whichever
     // is typed first: the blend's passes hold its own CO2, not that of the water
