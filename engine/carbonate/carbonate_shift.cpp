@@ -22,6 +22,14 @@ bool Positive(double x) {
     return x > 0.0 && std::isfinite(x);
 }
 
+// A target pH a few float steps from the start pH is the start pH: an axis
+// built by adding its step lands on the water's own pH only to about 1e-6,
+// and a hot alkaline water's hydroxide moves by thousands of mg/L a pH, which
+// would dose a pH the page cannot show apart from the water's own.
+double TargetPh(double startPh, double targetPh) {
+    return std::fabs(targetPh - startPh) < kSamePh ? startPh : targetPh;
+}
+
 std::optional<PhPoint> PointAt(const CarbonateState& c, double pH) {
     const double h = HydrogenConc(pH, c.gammaH);
     const double oh = HydroxideConc(pH, c.kw, c.gammaOH);
@@ -51,8 +59,9 @@ double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateM
 
 std::optional<ClosedSystemShift> ShiftClosedSystem(const CarbonateState& constants,
                                                    const CarbonateSpecies& given, double startPh,
-                                                   double targetPh) {
+                                                   double typedTargetPh) {
     if (!UsableConstants(constants)) return std::nullopt;
+    const double targetPh = TargetPh(startPh, typedTargetPh);
     const auto start = PointAt(constants, startPh);
     const auto target = PointAt(constants, targetPh);
     if (!start || !target) return std::nullopt;
@@ -75,8 +84,9 @@ std::optional<ClosedSystemShift> ShiftClosedSystem(const CarbonateState& constan
 
 std::optional<OpenSystemShift> ShiftOpenSystem(const CarbonateState& constants,
                                                const CarbonateSpecies& given, double startPh,
-                                               double targetPh) {
+                                               double typedTargetPh) {
     if (!UsableConstants(constants)) return std::nullopt;
+    const double targetPh = TargetPh(startPh, typedTargetPh);
     const auto start = PointAt(constants, startPh);
     const auto target = PointAt(constants, targetPh);
     if (!start || !target || !Positive(target->f.a0)) return std::nullopt;

@@ -74,6 +74,10 @@ std::optional<CarbonateShares> SharesMovedTo(const SpeciatedCarbonate& pass, dou
 double TotalAlkalinityAsCaCO3(const CarbonateState& constants, double carbonateMg,
                               double bicarbonateMg, double pH);
 
+// A target pH closer to the start pH than this is the start pH: the shifts
+// below move the water nowhere and dose nothing.
+constexpr double kSamePh = 1e-5;
+
 // Empty when the constants are unusable (a value not positive or not finite) or
 // a pH gives no finite hydrogen or hydroxide ion.
 std::optional<ClosedSystemShift> ShiftClosedSystem(const CarbonateState& constants,

@@ -6,12 +6,15 @@
 #include "common/unit_codes.h"
 #include "engine/dose/dose_records.h"
 #include "engine/pipeline/pipeline_records.h"
-#include "reporttext/format/carbonic_acid_display.h"
+#include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
+#include "reporttext/format/carbonic_acid_display.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
 
 namespace {
+
+namespace E = AnalysisElement;
 
 float ResidenceInUnit(const float (&block)[ResidenceForm::kCount], uint16_t code) {
     switch (code) {
@@ -45,8 +48,10 @@ SourceViewRecord ViewOfSources() {
         c.results = WaterResults.multiMix[k].saturation;
         c.excess = WaterResults.multiMix[k].excess;
         c.weightPercent = m.weightPercent[k];
-        c.dissolvedCo2 =
-            static_cast<float>(CarbonicAcidAsCo2(CarbonateSnapshot.multiMix[k].dissolvedCo2));
+        // Kept per kilogram: per litre in mg/L, as the water's own page shows it.
+        c.dissolvedCo2 = static_cast<float>(CarbonicAcidAsCo2(
+            CarbonicAcidInBasis(CarbonateSnapshot.multiMix[k].dissolvedCo2, reportingMode,
+                                c.values[E::kResultScale])));
         c.dose = doseState.multiMix[k].dose;
         c.doseStatus = doseState.multiMix[k].limitStatus;
         c.corrosionRate = corrosionRates.multiMix[k][kShownCorrosionRate];

@@ -237,8 +237,10 @@ inline void ExpectPointIsThePage(const OwnPage& own, const std::string& page,
     const std::vector<double> alkalinity = PageRow(page, "\"M\" Alkalinity");
     ASSERT_EQ(ph.size(), 7u) << page;
     EXPECT_NEAR(ph[k], own.ph, 0.05) << page;
+    // Both are read to the page's last decimal, 0.01 in epm: a water of 0.41
+    // meq/L may read 0.42 on one page and 0.41 on the other.
     if (alkalinity.size() == 7u && own.alkalinity > 0.0) {
-        EXPECT_NEAR(alkalinity[k], own.alkalinity, 0.02 * own.alkalinity) << page;
+        EXPECT_NEAR(alkalinity[k], own.alkalinity, 0.02 * own.alkalinity + 0.0101) << page;
     }
     const std::map<std::string, double> ratios = ProfileRatios(values, column);
     ASSERT_GE(ratios.size(), kMinerals) << values;

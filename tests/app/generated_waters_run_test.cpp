@@ -387,8 +387,6 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
         if (!w.AtTwentyFiveC() && w.ph < 4.5 && at("input pH") && says("alkalinity[k]"))
             return "a hot water near pH 4 at the input pH: the pressure profile holds the "
                    "alkalinity of its bicarbonate, a part of which the page's pass turns to CO2";
-        if (at("Vary pH dosed with") && says("acid[i]") && says("point 3"))
-            return "a dose of acid at the water's own pH, where it needs none";
         return nullptr;
     }
     // The program run on the script as a process of its own, in the run's

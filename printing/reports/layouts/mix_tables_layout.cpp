@@ -55,8 +55,10 @@ Source SourceOf(int k) {
     s.values = multiMixState.sourceWaters[k].values;
     s.results = WaterResults.multiMix[k].saturation;
     s.excess = WaterResults.multiMix[k].excess;
-    s.dissolvedCo2 =
-        static_cast<float>(CarbonicAcidAsCo2(CarbonateSnapshot.multiMix[k].dissolvedCo2));
+    // Kept per kilogram: per litre in mg/L, as the water's own page shows it.
+    s.dissolvedCo2 = static_cast<float>(CarbonicAcidAsCo2(
+        CarbonicAcidInBasis(CarbonateSnapshot.multiMix[k].dissolvedCo2, reportingMode,
+                            s.values[E::kResultScale])));
     s.dose = doseState.multiMix[k].dose;
     s.status = doseState.multiMix[k].limitStatus;
     s.doseComputed = doseState.multiMix[k].doseDone != 0;
