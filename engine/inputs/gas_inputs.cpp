@@ -8,6 +8,7 @@
 #include "engine/inputs/engine_inputs.h"
 #include "engine/inputs/engine_unit_factors.h"
 #include "engine/tables/power_of_ten.h"
+#include "engine/tables/water_properties.h"
 
 namespace {
 
@@ -58,13 +59,19 @@ class SulfideInputs {
         const float* surface = context_.surfaceWater.values;
         const unsigned pressureCode = context_.units.code[UnitItem::kGasH2S];
 
-        // A profile point above 1 atm scales the surface water's pH2S with the pressure.
-        const float surfacePressure = surface[AnalysisElement::kPressure];
-        if (context_.switches.profileStepFlag != 0 && in_.pressureAtm > 1.0 &&
-            surface[AnalysisElement::kPH2S] > 0.0f && pressureCode < 4 && surfacePressure != 0.0f) {
+        // A profile point above 1 atm scales the surface water's pH2S with the
+        // pressure. Both pressures are those of a calculation at the water's
+        // own temperature, no lower than water's saturation pressure there,
+        // whatever temperature this pass runs at: a point keeps one pH2S in
+        // all its passes, and one at the surface water's own conditions keeps
+        // the surface water's.
+        const double pointPsia = OwnCalculationPsia(values_);
+        if (context_.switches.profileStepFlag != 0 && pointPsia * kAtmPerPsia > 1.0 &&
+            surface[AnalysisElement::kPH2S] > 0.0f && pressureCode < 4 &&
+            surface[AnalysisElement::kPressure] != 0.0f) {
             values_[AnalysisElement::kPH2S] =
-                ClampToFloat(static_cast<double>(surface[AnalysisElement::kPH2S]) *
-                             values_[AnalysisElement::kPressure] / surfacePressure);
+                ClampToFloat(static_cast<double>(surface[AnalysisElement::kPH2S]) * pointPsia /
+                             OwnCalculationPsia(surface));
         }
 
         // The reference pass relates H2S and pH2S at the own temperature of the
@@ -100,6 +107,19 @@ class SulfideInputs {
 
   private:
     double MgLDiv() const { return in_.molalDiv * in_.resultScaleFactor; }
+    // The pressure (psia) of a calculation of `water` at its own temperature:
+    // its element 38 raised to the saturation pressure of water at its element
+    // 15, as LoadPressure raises a pass's.
+    double OwnCalculationPsia(const float* water) const {
+        const unsigned code = context_.units.code[UnitItem::kPressure];
+        const double psia = PressureToPsia(water[AnalysisElement::kPressure], code);
+        EngineInputs own{};
+        EngineTemperature(water[AnalysisElement::kTemperature],
+                          context_.units.code[UnitItem::kTemperature], 1, own);
+        const double saturation =
+            CalcWaterSatPressure(static_cast<float>(own.temperatureK)) * kPsiaPerMPa;
+        return psia >= saturation ? psia : saturation;
+    }
     // mg/L per unit of element 19: its unit's factor, or 17.04 mg per meq in epm reporting.
     double H2sFactor() const {
         return EntryMgLPerUnit(context_.units, UnitItem::kH2S, context_.switches.reportingMode);

@@ -33,6 +33,10 @@ struct EngineOutputs {
     uint16_t& calcPassMode;
     uint16_t& profileStepFlag;
     uint16_t& givenSpeciesPerKilogram;
+    // The alkalinity (eq/kg) the passes that balance the charge by the pH
+    // hold: a reference pass's, or the surface water's own calculation's once
+    // a driver starts from it.
+    double& referenceAlkalinity;
 };
 
 struct DriverContext {

@@ -3,8 +3,10 @@
 // main pass whose results are stored, the corrosion rates and, with a product,
 // the inhibitor dose. A dose that adds phosphate makes the main pass run once
 // more with the phosphate in the water.
+#include <cmath>
 #include <cstring>
 
+#include "engine/corrosion/corrosion_models.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/profiles/profile_family.h"
 
@@ -16,7 +18,21 @@ namespace AE = AnalysisElement;
 constexpr int kWorkUnits = 4900;
 constexpr int kPointUnits = 700;
 
-void FirstPass(ProfileRun& run, int k) {
+// A sour water typed away from 25 C: the share of its alkalinity its sulfide
+// holds moves with the temperature, so that a pass at 25 C and its typed pH
+// is not the water. Its points whose pH follows the temperature hold the
+// alkalinity of its own calculation instead, as its pressure points do.
+bool HoldsOwnAlkalinity(const DriverContext& c) {
+    const float* s = c.surface.values;
+    if (!(s[AE::kH2S] > 0.0f) && !(s[AE::kPH2S] > 0.0f)) return false;
+    const double celsius = corrosion::TemperatureCelsius(
+        s[AE::kTemperature], c.units.units.code[UnitItem::kTemperature]);
+    return std::fabs(celsius - 25.0) > 0.005;
+}
+
+// `ownAlkalinity`: the surface water's own alkalinity (eq/kg), held by the
+// points whose pH follows the temperature, or NaN.
+void FirstPass(ProfileRun& run, int k, double ownAlkalinity) {
     DriverContext& c = run.c;
     float* w = c.current.values;
     // A temperature point whose pH follows the temperature is calculated as a
@@ -25,6 +41,7 @@ void FirstPass(ProfileRun& run, int k) {
         c.engine.phBalanceSwitch == 1 && run.variable != ProfileVariable::kPressure;
     RunGivenSpeciesPass(c, reference ? PassMode::kReference : PassMode::kWhatIf, 1,
                         SolverAnswers::kReplaced);
+    if (reference && std::isfinite(ownAlkalinity)) c.out.referenceAlkalinity = ownAlkalinity;
     w[AE::kMAlkalinity] = c.out.saturation[27];
     w[AE::kPAlkalinity] = c.out.saturation[29];
     w[AE::kAcidity] = c.out.dissolvedCO2Copy;
@@ -105,10 +122,11 @@ void RunProfilePoints(ProfileRun& run) {
         w[AE::kPAlkalinity] = c.backup.currentCO3;
     }
 
+    const double ownAlkalinity = HoldsOwnAlkalinity(c) ? c.out.referenceAlkalinity : NAN;
     for (int k = 0; k < kProfilePoints; ++k) {
         const float pointPh = SetUpProfilePoint(run, k);
         const double phosphateMgL = PhosphateMgL(c);
-        FirstPass(run, k);
+        FirstPass(run, k, ownAlkalinity);
         SettlePointDose(c, pointPh, run.table.acidDose[k], run.table.alkaliDose[k]);
         const int half = kPointUnits * k + kPointUnits / 2;
         StepProgress(clock, half / 49, half, kWorkUnits);

@@ -2,9 +2,11 @@
 // dose pass and the end step that gives back what the run changed.
 #include "scenarios/wells/well_profiles.h"
 
+#include <cmath>
+
 #include "common/unit_codes.h"
-#include "scenarios/frame/driver_services.h"
 #include "graphs/records.h"
+#include "scenarios/frame/driver_services.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/wells/well_dose.h"
 #include "scenarios/wells/well_station_run.h"
@@ -46,7 +48,10 @@ void ComputeStations(WellContext& c, const WellDriver& d, double surfaceBar,
     const WhatIfOptions& o = b.engine.options;
     const bool pco2Plotted =
         b.backup.varyPco2 != 0 && o.useInputPh == 0 && o.forcePhToEvalForPressure == 0;
-    WellStationRun run{surfaceBar, pco2Plotted, StartProgress(), DoseContext{}};
+    const float* sv = b.surface.values;
+    const bool sour = sv[AE::kH2S] > 0.0f || sv[AE::kPH2S] > 0.0f;
+    WellStationRun run{surfaceBar, pco2Plotted, StartProgress(), DoseContext{},
+                       sour && b.engine.phBalanceSwitch != 0 ? b.out.referenceAlkalinity : NAN};
     for (int k = 0; k < d.table.Count(); ++k) RunWellStation(c, d, k, run);
     if (b.status.productSelected != 0) RecordProduct(c, d, name);
     EndProgress();

@@ -97,6 +97,7 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
     // Run 2 gives the carbonate species at the station.
     const double phosphateMgL = PhosphateMgL(b);
     RunGivenSpeciesPass(b, balancePass, 0, SolverAnswers::kReplaced);
+    if (std::isfinite(run.ownAlkalinity)) b.out.referenceAlkalinity = run.ownAlkalinity;
     v[AE::kMAlkalinity] = b.out.saturation[27];
     v[AE::kPAlkalinity] = b.out.saturation[29];
     v[AE::kAcidity] = b.out.dissolvedCO2Copy;

@@ -16,6 +16,10 @@ struct WellStationRun {
     bool pco2Plotted;           // the user's plot variable is pCO2: every station holds it
     ProgressClock clock;
     DoseContext doseInputs;  // entries 8 and 9 carry from one dose call to the next
+    // The surface water's own alkalinity (eq/kg), held by the stations whose
+    // pH follows the temperature, or NaN: a sour water's 25 C pass at the pH a
+    // station starts from gives its sulfide another share of the alkalinity.
+    double ownAlkalinity;
 };
 
 // Computes station k of driver `d` and files it in the driver's table.

@@ -196,6 +196,7 @@ inline std::string EveryDriver(const std::string& tag) {
            page("DisplayPressValues", "pinv") + "menu 1248\nfile well" + tag +
            ".csv\nanswer no\nmenu 1655 DisOnePage\n" + whatIf("1500") + whatIf("1510") +
            "menu 1036\n" + page("DisplayTempWater", "tf") + page("DisplayTempValues", "tfv") +
+           "menu 1248\nfile wellf" + tag + ".csv\nanswer no\nmenu 1655 DisOnePage\n" +
            pco2WithPhFollowing + whatIf("1510");
 }
 
@@ -384,13 +385,19 @@ inline void ExpectEveryDriverAtItsOwnPoint(
     ExpectCellsAreThePage(own, data("MT"), 3, t, "mixing grid, pH by temperature");
     ExpectCellsAreThePage(own, data("MR"), -1, t, "mixing grid, ratio by temperature");
     ExpectCellsAreThePage(own, data("MP"), 3, -1.0, "mixing grid, pH by ratio");
-    const std::string well = read("well" + tag + ".csv");
-    for (const char* mineral : {"Calcite", "Gypsum", "Barite"}) {
-        const std::vector<double> stations = CsvRow(well, mineral);
-        EXPECT_FALSE(stations.empty()) << well;
-        for (double v : stations)
-            ExpectSame(own.ratios.at(MineralKey(mineral)), v, 0.05,
-                       std::string("well station ") + mineral);
+    // The well stations at the water's temperature and pressure, at its input
+    // pH and with the pH following the temperature.
+    for (const char* file : {"well", "wellf"}) {
+        SCOPED_TRACE(std::string(file) == "well" ? "well stations at the water's pH"
+                                                 : "well stations, pH following it");
+        const std::string well = read(file + tag + ".csv");
+        for (const char* mineral : {"Calcite", "Gypsum", "Barite"}) {
+            const std::vector<double> stations = CsvRow(well, mineral);
+            EXPECT_FALSE(stations.empty()) << well;
+            for (double v : stations)
+                ExpectSame(own.ratios.at(MineralKey(mineral)), v, 0.05,
+                           std::string("well station ") + mineral);
+        }
     }
     ExpectMixIsTheWatersGrid(data("C"), data("MC"), -1.0, "mixing grid, pCO2 by temperature");
     if (once) {

@@ -374,16 +374,8 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
             return message.find(text) != std::string::npos;
         };
         const bool sour = w.mgL.count(kH2s) != 0 || w.ph2sAtm > 0.0;
-        if (sour && (at("multi-mix") || at("mixing profile") || at("mixing grid")))
-            return "a sour water's sulfide in a mix";
-        if (sour && (at("input pH") || at("pH following it") || at("pCO2") || at("tf") ||
-                     at("pin") || at("co2")))
-            return "a sour water's sulfide split at the reference pass";
         if (sour && says(">= (0.0)") && (says("\"M\" Alkalinity") || says("Acidity ")))
             return "the alkalinity of a sour water without its sulfide share";
-        if (sour && at("Vary pH dosed with Sulfuric Acid") && at("own pH"))
-            return "sulfuric acid at the water's own pH turns a sour water's iron";
-        if (sour) return "a sour water's sulfide at its own conditions on a driver";
         if (!w.AtTwentyFiveC() && w.ph < 4.5 && at("input pH") && says("alkalinity[k]"))
             return "a hot water near pH 4 at the input pH: the pressure profile holds the "
                    "alkalinity of its bicarbonate, a part of which the page's pass turns to CO2";

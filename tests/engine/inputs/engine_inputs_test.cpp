@@ -334,6 +334,23 @@ TEST_F(EngineInputsTest, ProfilePointScalesTheSurfacePh2sWithPressure) {
     Set(E::kPH2S, 0.05);
     Run();
     EXPECT_NEAR(Get(E::kPH2S), 0.05, 1e-7);
+    // A surface water typed at 150 C and 1 atm was calculated at water's
+    // saturation pressure there, as a point at 150 C and 1 atm is: that point
+    // keeps its pH2S (seen failing: 0.235 for 0.05), one at twice the raised
+    // pressure has twice it.
+    surface.values[E::kPressure] = 1.0f;
+    surface.values[E::kTemperature] = 150.0f;
+    Set(E::kTemperature, 150.0);
+    Set(E::kPressure, 1.0);
+    Set(E::kPH2S, 0.05);
+    Run();
+    const double raised = in.pressureAtm;
+    EXPECT_GT(raised, 4.0);
+    EXPECT_NEAR(Get(E::kPH2S), 0.05, 1e-6);
+    Set(E::kPressure, 2.0 * raised);
+    Set(E::kPH2S, 0.05);
+    Run();
+    EXPECT_NEAR(Get(E::kPH2S), 0.1, 1e-6);
 }
 
 TEST_F(EngineInputsTest, ReferencePassRelatesH2sAtTheEntryTemperature) {
