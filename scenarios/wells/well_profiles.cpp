@@ -48,10 +48,8 @@ void ComputeStations(WellContext& c, const WellDriver& d, double surfaceBar,
     const WhatIfOptions& o = b.engine.options;
     const bool pco2Plotted =
         b.backup.varyPco2 != 0 && o.useInputPh == 0 && o.forcePhToEvalForPressure == 0;
-    const float* sv = b.surface.values;
-    const bool sour = sv[AE::kH2S] > 0.0f || sv[AE::kPH2S] > 0.0f;
     WellStationRun run{surfaceBar, pco2Plotted, StartProgress(), DoseContext{},
-                       sour && b.engine.phBalanceSwitch != 0 ? b.out.referenceAlkalinity : NAN};
+                       b.engine.phBalanceSwitch != 0 ? b.out.referenceAlkalinity : NAN};
     for (int k = 0; k < d.table.Count(); ++k) RunWellStation(c, d, k, run);
     if (b.status.productSelected != 0) RecordProduct(c, d, name);
     EndProgress();

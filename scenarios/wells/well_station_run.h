@@ -17,8 +17,9 @@ struct WellStationRun {
     ProgressClock clock;
     DoseContext doseInputs;  // entries 8 and 9 carry from one dose call to the next
     // The surface water's own alkalinity (eq/kg), held by the stations whose
-    // pH follows the temperature, or NaN: a sour water's 25 C pass at the pH a
-    // station starts from gives its sulfide another share of the alkalinity.
+    // pH follows the temperature, or NaN: a 25 C pass at the pH a station
+    // starts from is not the water (a sour water's sulfide takes another share
+    // of the alkalinity there, a hot water's hydroxide another).
     double ownAlkalinity;
 };
 
