@@ -48,14 +48,17 @@ TEST_F(PhCurveRunTest, TheCurveIsChosenAndSaved) {
     EXPECT_EQ(bytes::GetU16(file.data() + 18), 1);    // alkCurveEntered
 }
 
-// Sea water with 420 mg/L of bicarbonate, its pH predicted (-1) from the
-// user's curve through M 300, 350, 400 at pH 7.0, 7.5, 8.0: the pH is the
-// curve's at the water's alkalinity in mg/L as CaCO3, whether the water is
-// reported in mg/L, ppm or epm (seen failing: 7.47 in mg/L, 7.38 in ppm, 20.96
-// in epm, the curve read at the alkalinity per kilogram and, in epm, at 50.05
-// times it).
-TEST_F(PhCurveRunTest, ThePredictedPhIsTheCurvesInEveryBasis) {
-    // Least squares of pH on log10 of the alkalinity through the three pairs.
+// Sea water with 420 mg/L of bicarbonate, as the curve runs type it.
+constexpr const char* kCurveWater =
+    "dialog 80 set 400 412\ndialog 80 set 401 1290\ndialog 80 set 404 10770\n"
+    "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
+    "dialog 80 set 419 420\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
+    "dialog 80 set 428 1.025\n";
+
+// The pH the user's curve through M 300, 350, 400 at pH 7.0, 7.5, 8.0 gives
+// that water: least squares of pH on log10 of the alkalinity, read at 420 mg/L
+// of HCO3- (61.0171 g/mol) as CaCO3 (100.0869 g/mol, 2 eq).
+double CurvePhOfTheWater() {
     const double m[] = {300, 350, 400}, ph[] = {7.0, 7.5, 8.0};
     double mx = 0, my = 0;
     for (int i = 0; i < 3; ++i) {
@@ -67,14 +70,19 @@ TEST_F(PhCurveRunTest, ThePredictedPhIsTheCurvesInEveryBasis) {
         sxy += (std::log10(m[i]) - mx) * (ph[i] - my);
         sxx += (std::log10(m[i]) - mx) * (std::log10(m[i]) - mx);
     }
-    // 420 mg/L of HCO3- (61.0171 g/mol) as CaCO3 (100.0869 g/mol, 2 eq).
     const double alkalinity = 420.0 / 61.0171 * 100.0869 / 2.0;
-    const double expected = my + sxy / sxx * (std::log10(alkalinity) - mx);
-    const std::string water =
-        "dialog 80 set 400 412\ndialog 80 set 401 1290\ndialog 80 set 404 10770\n"
-        "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
-        "dialog 80 set 419 420\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
-        "dialog 80 set 428 1.025\n";
+    return my + sxy / sxx * (std::log10(alkalinity) - mx);
+}
+
+// Sea water with 420 mg/L of bicarbonate, its pH predicted (-1) from the
+// user's curve through M 300, 350, 400 at pH 7.0, 7.5, 8.0: the pH is the
+// curve's at the water's alkalinity in mg/L as CaCO3, whether the water is
+// reported in mg/L, ppm or epm (seen failing: 7.47 in mg/L, 7.38 in ppm, 20.96
+// in epm, the curve read at the alkalinity per kilogram and, in epm, at 50.05
+// times it).
+TEST_F(PhCurveRunTest, ThePredictedPhIsTheCurvesInEveryBasis) {
+    const double expected = CurvePhOfTheWater();
+    const std::string water = kCurveWater;
     const std::string curve =
         "answer yes A USER DEFINED\ndialog 34 set 670 300\ndialog 34 set 671 7.0\n"
         "dialog 34 set 673 350\ndialog 34 set 674 7.5\ndialog 34 set 676 400\n"
@@ -110,24 +118,8 @@ TEST_F(PhCurveRunTest, ThePredictedPhIsTheCurvesInEveryBasis) {
 // until a change of units; the form showed 7.0000, so OK found nothing to do
 // and Recalculate took 7.0 as a typed pH).
 TEST_F(PhCurveRunTest, ACurveChosenAfterTheWaterIsCalculatedAppliesAtOnce) {
-    const double m[] = {300, 350, 400}, ph[] = {7.0, 7.5, 8.0};
-    double mx = 0, my = 0;
-    for (int i = 0; i < 3; ++i) {
-        mx += std::log10(m[i]) / 3;
-        my += ph[i] / 3;
-    }
-    double sxy = 0, sxx = 0;
-    for (int i = 0; i < 3; ++i) {
-        sxy += (std::log10(m[i]) - mx) * (ph[i] - my);
-        sxx += (std::log10(m[i]) - mx) * (std::log10(m[i]) - mx);
-    }
-    const double alkalinity = 420.0 / 61.0171 * 100.0869 / 2.0;
-    const double expected = my + sxy / sxx * (std::log10(alkalinity) - mx);
-    const std::string water =
-        "dialog 80 set 400 412\ndialog 80 set 401 1290\ndialog 80 set 404 10770\n"
-        "dialog 80 set 405 399\ndialog 80 set 414 19350\ndialog 80 set 415 2710\n"
-        "dialog 80 set 419 420\ndialog 80 set 427 77\ndialog 80 set 429 1\n"
-        "dialog 80 set 428 1.025\ndialog 80 set 407 8.1\ndialog 80 press 1\nmenu 1030\n"
+    const double expected = CurvePhOfTheWater();
+    const std::string water = std::string(kCurveWater) + "dialog 80 set 407 8.1\ndialog 80 press 1\nmenu 1030\n"
         "dialog 80 set 407 -1\ndialog 80 press 1\nmenu 1030\ntext DisplayMUWater default.txt\n";
     const std::string pairs =
         "dialog 34 set 670 300\ndialog 34 set 671 7.0\ndialog 34 set 673 350\n"

@@ -458,6 +458,15 @@ Water Everyday(int form) {
     return w;
 }
 
+// The field a step's draw picks among those of the forms `forms` (1 the
+// analysis forms, 2 the multi-mix input).
+int FieldOfForms(int forms, uint32_t draw) {
+    std::vector<int> controls;
+    for (const FieldSpec& x : kFields)
+        if (x.form & forms) controls.push_back(x.control);
+    return controls[draw % controls.size()];
+}
+
 std::string TypeWater(const FormSpec& f, const Water& w) {
     std::vector<std::string> steps;
     for (const auto& [control, text] : w) steps.push_back("set " + std::to_string(control) + " " + text);
@@ -490,10 +499,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
         switch (st.kind) {
             case Kind::kType: {
                 const int f = static_cast<int>(st.a % 3);
-                std::vector<int> controls;
-                for (const FieldSpec& x : kFields)
-                    if (x.form & 1) controls.push_back(x.control);
-                const int control = controls[st.b % controls.size()];
+                const int control = FieldOfForms(1, st.b);
                 const Range& r = ranges.at(control);
                 const std::string v = Value(r, NoBlankBrine(control, st.c), st.a / 3);
                 const bool taken = Inside(r, v);
@@ -670,10 +676,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                 const size_t from = st.a % mix.size();
                 if (st.kind == Kind::kMixType) {
                     // A field of water `from` typed, then OK.
-                    std::vector<int> controls;
-                    for (const FieldSpec& x : kFields)
-                        if (x.form & 2) controls.push_back(x.control);
-                    const int control = controls[st.b % controls.size()];
+                    const int control = FieldOfForms(2, st.b);
                     const Range& r = ranges.at(control);
                     const std::string v = Value(r, NoBlankBrine(control, st.c), st.a / 7);
                     const bool taken = Inside(r, v);
