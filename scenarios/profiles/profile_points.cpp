@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/corrosion/corrosion_models.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/profiles/profile_family.h"
 
@@ -18,18 +17,13 @@ namespace AE = AnalysisElement;
 constexpr int kWorkUnits = 4900;
 constexpr int kPointUnits = 700;
 
-// A sour water typed away from 25 C: the share of its alkalinity its sulfide
-// holds moves with the temperature, so that a pass at 25 C and its typed pH
-// is not the water. Its points whose pH follows the temperature hold the
-// alkalinity of its own calculation instead, as its pressure points do.
-bool HoldsOwnAlkalinity(const DriverContext& c) {
-    const float* s = c.surface.values;
-    if (!(s[AE::kH2S] > 0.0f) && !(s[AE::kPH2S] > 0.0f)) return false;
-    const double celsius = corrosion::TemperatureCelsius(
-        s[AE::kTemperature], c.units.units.code[UnitItem::kTemperature]);
-    return std::fabs(celsius - 25.0) > 0.005;
-}
-
+// A temperature point whose pH follows the temperature is calculated at 25 C
+// and its typed pH first. That pass is not the water where its own calculation
+// holds another alkalinity: a sour water typed away from 25 C, whose sulfide's
+// share moves with the temperature, and a water near pH 4, whose dissolved CO2
+// (counted among its solids in every pass after the reference pass) takes a
+// share of a litre's mass. The points hold the alkalinity of the water's own
+// calculation instead, as its pressure points and its well stations do.
 // `ownAlkalinity`: the surface water's own alkalinity (eq/kg), held by the
 // points whose pH follows the temperature, or NaN.
 void FirstPass(ProfileRun& run, int k, double ownAlkalinity) {
@@ -122,7 +116,8 @@ void RunProfilePoints(ProfileRun& run) {
         w[AE::kPAlkalinity] = c.backup.currentCO3;
     }
 
-    const double ownAlkalinity = HoldsOwnAlkalinity(c) ? c.out.referenceAlkalinity : NAN;
+    const double ownAlkalinity =
+        c.engine.phBalanceSwitch == 1 ? c.out.referenceAlkalinity : NAN;
     for (int k = 0; k < kProfilePoints; ++k) {
         const float pointPh = SetUpProfilePoint(run, k);
         const double phosphateMgL = PhosphateMgL(c);

@@ -164,8 +164,8 @@ void ExpectWaterAtEveryPoint(const PointRows& r, double tds, const std::string& 
 // The waters of the field set, typed into the surface form as the field
 // sends them (mg/L; pH; F; Sp.Gr.; 1 atm): sea water, a formation water sampled
 // hot, sodium chloride brines of 100, 250 and 350 g/L, a calcium chloride brine,
-// a low-salinity water, four sour waters, and hot waters of both ends of the
-// pH scale.
+// a low-salinity water, four sour waters, hot waters of both ends of the pH
+// scale, and waters typed near pH 4.
 struct TypedWater {
     std::string name;
     std::map<int, double> ions;  // field -> mg/L
@@ -230,6 +230,15 @@ std::vector<TypedWater> FieldWaters() {
          {{400, 2000}, {401, 300}, {404, 20000}, {405, 200}, {410, 50}, {414, 35000}, {415, 400},
           {419, 800}, {421, 150}},
          6.3, 250.0, 1.04, 0.0},
+        // Waters typed near pH 4, most of their carbonate dissolved CO2: a
+        // brine at 77 F, and a fresh water at 301.5 F.
+        {"acid brine at 77 F",
+         {{400, 1286.81}, {401, 500.49}, {403, 64.3}, {404, 12798.6}, {405, 283.19},
+          {414, 23097.9}, {415, 444.43}, {419, 612.62}},
+         4.3, 77.0, 1.027, 0.0},
+        {"hot acid fresh water",
+         {{400, 175.72}, {401, 23.93}, {404, 416.28}, {405, 9.03}, {414, 964.7}, {419, 113.77}},
+         4.29, 301.5, 1.001, 0.0},
     };
 }
 bool Sour(const TypedWater& w) {
@@ -609,7 +618,11 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
                              "dialog 29 scroll 822 down 3\ndialog 29 press 1\nmenu 1065\n"
                              "text DisplayMUWater kpa.txt\n");
     const std::string surface = Read("surface.txt");
-    OwnPage own{SurfaceValue(surface, "pH   "), water.ions.at(419) / kHco3 * kCaCO3PerEq,
+    // The "M" alkalinity is the proton balance: the typed bicarbonate less the
+    // hydrogen ion of the typed pH (its activity taken for its molality), a
+    // few percent of it near pH 4.
+    OwnPage own{SurfaceValue(surface, "pH   "),
+                (water.ions.at(419) / kHco3 - 1000.0 * std::pow(10.0, -water.ph)) * kCaCO3PerEq,
                 PageRatios(Read("values.txt"))};
     ASSERT_NEAR(own.ph, water.ph, 0.005) << surface;
     ASSERT_EQ(own.ratios.size(), kMinerals) << Read("values.txt");

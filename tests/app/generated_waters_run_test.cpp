@@ -368,17 +368,12 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
     // The faults this run finds that are being mended elsewhere, or are the
     // model's: what makes a disagreement one of them, or null.
     static const char* OpenFault(const GeneratedWater& w, const std::string& message) {
-        const std::string where = Where(message);
-        auto at = [&where](const char* place) { return where.find(place) != std::string::npos; };
         auto says = [&message](const char* text) {
             return message.find(text) != std::string::npos;
         };
         const bool sour = w.mgL.count(kH2s) != 0 || w.ph2sAtm > 0.0;
         if (sour && says(">= (0.0)") && (says("\"M\" Alkalinity") || says("Acidity ")))
             return "the alkalinity of a sour water without its sulfide share";
-        if (!w.AtTwentyFiveC() && w.ph < 4.5 && at("input pH") && says("alkalinity[k]"))
-            return "a hot water near pH 4 at the input pH: the pressure profile holds the "
-                   "alkalinity of its bicarbonate, a part of which the page's pass turns to CO2";
         return nullptr;
     }
     // The program run on the script as a process of its own, in the run's
