@@ -224,6 +224,16 @@ std::vector<TypedWater> FieldWaters() {
          {{400, 850}, {401, 73}, {402, 42}, {404, 1700}, {405, 50}, {410, 26}, {414, 4300},
           {415, 160}, {419, 11.5}},
          9.96, 96.2, 1.005, 0.0, true},
+        // A brine typed warm at pH 9.92 whose carbonate is mostly paired with
+        // its calcium and magnesium: its alkalinity barely moves with the pH,
+        // so that a tenth of a percent of its carbonate is a hundredth of a pH
+        // and 6 % of its brucite (seen failing: the pressure profile's point
+        // 51.65 and that of the temperature profile with the pH following it
+        // 51.84 for the page's 48.81).
+        {"warm alkaline brine",
+         {{400, 3391.27}, {401, 786.73}, {404, 7523.83}, {405, 119.64}, {410, 0.81},
+          {414, 19430.2}, {415, 8.06}, {419, 981.05}},
+         9.92, 99.0, 1.022, 0.0},
         // The gas-field water typed at 250 F and 1 atm, below water's saturation
         // pressure there.
         {"sour gas field water at 250 F",
