@@ -211,8 +211,14 @@ void RunPass(SpeciationWork& w) {
     w.notConverged = false;
     if (in.calcPassMode != 0 && in.phBalanceSwitch == 1) {
         const double before = w.ph;
-        if (BalanceChargeByPh(st.passAlkalinity, in.referenceAlkalinity, w.ph, st.phStep,
-                              st.phDirection, rec.enginePh, rec.phBoundUsed)) {
+        // A held water's carbonate closes one pass after the pH moves: the pH
+        // is balanced on the alkalinity of the closed carbonate, not on the
+        // pass's, which lags a pH that keeps moving (a high-pH water's paired
+        // carbonate, short of its total by the lag, walked its pH 0.01 off in
+        // steps too small to come back, or to the pass limit).
+        const double alkalinity = st.passAlkalinity + HeldCarbonateGap(w);
+        if (BalanceChargeByPh(alkalinity, in.referenceAlkalinity, w.ph, st.phStep, st.phDirection,
+                              rec.enginePh, rec.phBoundUsed)) {
             w.notConverged = true;
         }
         if (w.ph != before) {

@@ -124,7 +124,14 @@ void CloseCarbonate(SpeciationWork& w) {
         // A held water's carbonate is in proportion to its estimate at the pass's
         // pH and ligands: the whole ratio closes it, so that a pH that moves to
         // the reference alkalinity beside it is not chasing a half-closed total.
-        const bool held = w.carbonateHold != CarbonateHold::kReferenceEstimate && moving != 0.0;
+        // So is the total of given species: closed by halves, it stopped
+        // anywhere within the balance's tolerance of its target, and a water's
+        // own pass then held another total than the drivers that hold its
+        // total beside its alkalinity, which found another pH (0.01 above a
+        // high-pH water's page, its brucite 6 % above).
+        const bool givenTotal = speciesGiven && (in.carbonateModel == 0 || in.carbonateModel == 2);
+        const bool held =
+            (w.carbonateHold != CarbonateHold::kReferenceEstimate || givenTotal) && moving != 0.0;
         st.totalCarbonate *= held ? ratio : (ratio + 1.0) / 2.0;
         // Closed within the tolerance of the part that moves: near pH 4, where
         // the held CO2 is nearly all of a total, a tolerance of the total leaves
@@ -136,6 +143,22 @@ void CloseCarbonate(SpeciationWork& w) {
         st.carbonateTarget = in.referenceCarbonateTarget;
         st.startCarbonateAlkalinity = in.referenceStartAlkalinity;
     }
+}
+
+double HeldCarbonateGap(const SpeciationWork& w) {
+    const SpeciationState& st = w.rec.state;
+    if (w.carbonateHold == CarbonateHold::kTotalCarbonate) {
+        const double target = st.totalCarbonateTarget;
+        const double computed = st.computedTotalCarbonate;
+        if (!(target > 0.0) || !(computed > 0.0)) return 0.0;
+        return st.computedCarbonateAlkalinity * (target / computed - 1.0);
+    }
+    if (w.carbonateHold == CarbonateHold::kAlkalinity) {
+        const double target = st.alkalinityTarget + WaterIonShift(w);
+        if (!(target > 0.0) || st.computedCarbonateAlkalinity == 0.0) return 0.0;
+        return target - st.computedCarbonateAlkalinity;
+    }
+    return 0.0;
 }
 
 void RelaxLigands(SpeciationWork& w) {

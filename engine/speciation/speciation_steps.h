@@ -316,4 +316,7 @@ void SumBalances(SpeciationWork& w);
 // The alkalinity terms that are not carbonate (eq/kg).
 [[nodiscard]] double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st);
 void CloseCarbonate(SpeciationWork& w);
+// The carbonate alkalinity (eq/kg) a held water's closure is yet to add to
+// the pass's (0 for a water whose carbonate is not held).
+[[nodiscard]] double HeldCarbonateGap(const SpeciationWork& w);
 void RelaxLigands(SpeciationWork& w);
