@@ -230,6 +230,11 @@ std::vector<TypedWater> FieldWaters() {
          {{400, 2000}, {401, 300}, {404, 20000}, {405, 200}, {410, 50}, {414, 35000}, {415, 400},
           {419, 800}, {421, 150}},
          6.3, 250.0, 1.04, 0.0},
+        // The low-salinity water cold, at 45 F and pH 6.5, with a trace of
+        // sulfide: most of its carbonate is CO2, more of it than at 25 C.
+        {"cold sour low salinity",
+         {{400, 40}, {401, 10}, {404, 200}, {414, 300}, {415, 50}, {419, 150}, {421, 1}},
+         6.5, 45.0, 1.0, 0.0},
     };
 }
 bool Sour(const TypedWater& w) {
@@ -726,6 +731,12 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
         // The page's dissolved CO2 in the basis: per kilogram in ppm and epm, per
         // litre in mg/L, as the bicarbonate beside it (seen failing: one figure
         // in every basis).
+        // The mixing profile of the water with itself shows the page's
+        // dissolved CO2 at every ratio, as the profiles' species form does.
+        own.co2 = basis.Species() ? PageValueAfter(waterPage, "Dissolved CO2(") /
+                                        (basis.Epm() ? 44.0095 : 1.0)
+                                  : NAN;
+        own.co2Rounding = basis.Epm() ? 0.006 : 0.06;
         if (basis.Species()) {
             const double mgL = PageValueAfter(surface, "Dissolved CO2(");
             const double shown = basis.perKilogram ? mgL / water.gravity : mgL;
@@ -766,8 +777,10 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
                 ExpectRowsAreThePage(waterPage, basis, text(pp.name),
                                      text((pp.name + std::string("s")).c_str()), pp.column,
                                      pp.pco2, pp.name);
-            for (int k = 0; k < 7; ++k)
+            for (int k = 0; k < 7; ++k) {
                 ExpectPointIsThePage(own, text("mix"), text("mixv"), k, "mixing profile");
+                ExpectDissolvedCo2IsThePage(own, text("mix"), k, "mixing profile");
+            }
             ExpectCellsAreThePage(own, data("P"), 0, t, "pressure grid");
             ExpectCellsAreThePage(own, data("G"), 3, t, "pH grid");
             ExpectCellsAreThePage(own, data("MT"), 3, t, "mixing grid, pH by temperature");
