@@ -87,7 +87,19 @@ class SulfideInputs {
                 WritePh2s(atEntry.PressureFromMolality(m));
             }
             // When both are entered, H2S is calculated from pH2S, as the form says.
-            if (values_[AnalysisElement::kPH2S] > 0.0f) SetFromPressure(atEntry);
+            // A point of a profile, grid or well holds the sulfide its water's
+            // own calculation took from that pH2S, scaled as the pH2S is: the
+            // milligrams per litre a molality makes depend on the solids of the
+            // pass, and a point's reference pass starts from other carbonate
+            // than the water's did.
+            if (values_[AnalysisElement::kPH2S] > 0.0f) {
+                if (context_.switches.profileStepFlag != 0 && pressureCode < 4 &&
+                    own[AnalysisElement::kPH2S] > 0.0f && own[AnalysisElement::kH2S] > 0.0f) {
+                    SetFromWaterSulfide(own, atEntry);
+                } else {
+                    SetFromPressure(atEntry);
+                }
+            }
         }
 
         const SulfideRelation atT{in_.h2sSolubilityLog, record_.gamma, MgLDiv()};
@@ -135,6 +147,19 @@ class SulfideInputs {
         ph2sAtm_ = atm;
         values_[AnalysisElement::kPH2S] = ClampToFloat(
             AtmToPartialPressureUnit(atm, context_.units.code[UnitItem::kGasH2S], in_.pressureBar));
+    }
+
+    // H2S of element 19 from the H2S `water` holds at its pH2S, in the ratio
+    // of the pH2S of element 27 to that pH2S (both in one unit); the record's
+    // amount and molality.
+    void SetFromWaterSulfide(const float* water, const SulfideRelation& relation) {
+        ph2sAtm_ = Ph2sAtm();
+        const double ratio = static_cast<double>(values_[AnalysisElement::kPH2S]) /
+                             water[AnalysisElement::kPH2S];
+        values_[AnalysisElement::kH2S] =
+            ClampToFloat(static_cast<double>(water[AnalysisElement::kH2S]) * ratio);
+        record_.amount = H2sMgL();
+        record_.molality = relation.MolalityFromMgL(record_.amount);
     }
 
     // H2S from the pH2S of element 27: the record's amount and molality, element 19.
