@@ -253,12 +253,17 @@ inline void ExpectPointIsThePage(const OwnPage& own, const std::string& page,
 
 // The calcite cells of a grid's data file at the water's own conditions: the
 // row `row` (-1: every row) of the column at temperature `t` (-1 row value and
-// every column when the columns are percents).
+// every column when the columns are percents). `row` counts the grid's rows
+// from its axis's start, the lowest value; the file holds them as the graph
+// shows them, the larger saturation toward the viewer, so that its first row
+// is the axis's last where the values rise along it.
 inline void ExpectCellsAreThePage(const OwnPage& own, const std::string& file, int row, double t,
                                   const std::string& what) {
     SCOPED_TRACE(what);
+    const std::vector<std::vector<double>> rows = DataFileRows(file);
     const std::vector<std::vector<double>> cells = DataFileCells(file);
     ASSERT_EQ(cells.size(), 7u) << file;
+    if (row >= 0 && rows.front().front() > rows.back().front()) row = 6 - row;
     const int column = t < 0.0 ? -1 : AxisIndex(DataFileColumns(file), t);
     if (t >= 0.0) {
         ASSERT_GE(column, 0) << file;
