@@ -32,6 +32,7 @@ constexpr double kCa = 40.078;
 constexpr double kMg = 24.305;
 constexpr double kK = 39.0983;
 constexpr double kHco3 = 61.0171;
+constexpr double kCo3PerEq = 60.0092 / 2.0;
 constexpr double kCaCO3PerEq = 100.0869 / 2.0;
 
 // Fields of the source water form.
@@ -260,6 +261,12 @@ std::vector<TypedWater> FieldWaters() {
          {{400, 34477}, {401, 9188}, {404, 70869}, {405, 1608}, {410, 3}, {414, 196997},
           {415, 1113}, {419, 1087}, {420, 78}, {421, 1}, {821, 0.2}},
          9.0, 45.0, 1.218, 0.0},
+        // A hot carbonate brine at pH 9.43, whose well stations with the pH
+        // following the temperature start from the evaluation pH, 2.9 below it.
+        {"hot carbonate brine",
+         {{400, 4550}, {401, 451}, {403, 245}, {404, 75070}, {405, 756}, {414, 123960},
+          {415, 103}, {419, 2161}, {420, 611}},
+         9.43, 247.6, 1.143, 0.0},
     };
 }
 bool Sour(const TypedWater& w) {
@@ -641,11 +648,13 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
                              "dialog 29 scroll 822 down 3\ndialog 29 press 1\nmenu 1065\n"
                              "text DisplayMUWater kpa.txt\n");
     const std::string surface = Read("surface.txt");
-    // The "M" alkalinity is the proton balance: the typed bicarbonate less the
-    // hydrogen ion of the typed pH (its activity taken for its molality), a
-    // few percent of it near pH 4.
+    // The "M" alkalinity is the proton balance: the typed bicarbonate and
+    // carbonate less the hydrogen ion of the typed pH (its activity taken for
+    // its molality), a few percent of it near pH 4.
+    const double carbonate = water.ions.count(420) != 0 ? water.ions.at(420) / kCo3PerEq : 0.0;
     OwnPage own{SurfaceValue(surface, "pH   "),
-                (water.ions.at(419) / kHco3 - 1000.0 * std::pow(10.0, -water.ph)) * kCaCO3PerEq,
+                (water.ions.at(419) / kHco3 + carbonate - 1000.0 * std::pow(10.0, -water.ph)) *
+                    kCaCO3PerEq,
                 PageRatios(Read("values.txt"))};
     ASSERT_NEAR(own.ph, water.ph, 0.005) << surface;
     ASSERT_EQ(own.ratios.size(), kMinerals) << Read("values.txt");
