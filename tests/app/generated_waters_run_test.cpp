@@ -309,7 +309,7 @@ const ControlledGrid kControlledGrids[] = {{"1040", "CG", "pH grid"},
 
 // pH control by the pair `c` to `target`: Vary pH, the mixing profile, the pH
 // grid and the three mixing grids of the water with itself by pH, temperature
-// and percent.
+// and percent; then the pCO2 profile and the pCO2 grid.
 std::string GridsUnderControl(const ChemicalPair& c, double target) {
     std::ostringstream s;
     s.precision(8);
@@ -335,6 +335,13 @@ std::string GridsUnderControl(const ChemicalPair& c, double target) {
               << ".DAT\nmenu 996 wcGraphWindow\n";
         s << "menu 1028 wcGraphWindow\n";
     }
+    // Under the pCO2 plot variable: the pCO2 profile and the pCO2 grid.
+    s << "answer yes pH will be the plot variable\nmenu 1076\n"
+      << "menu 1038\ntext DisplaypHWater cco2.txt\ntext DisplaypHValues cco2v.txt\nmenu 1040\n";
+    for (size_t k = 0; k < kControlledGraphs; ++k)
+        s << (k > 0 ? "key wcGraphWindow PgDn\n" : "") << "file \\CC" << k
+          << ".DAT\nmenu 996 wcGraphWindow\n";
+    s << "menu 1028 wcGraphWindow\n";
     return s.str();
 }
 
@@ -430,8 +437,8 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
             return "a mixing grid's dose up to 4 % from Vary pH's where it outweighs the water: "
                    "the grid settles it on the blend's own pass before the dose, Vary pH on the "
                    "dosed water's";
-        if (at("under pH control") && says(", Carbon Dioxide: ") && !says("pH grid, "))
-            return "carbon dioxide's dose: a mix shows the CO2 it takes, Vary pH and the pH grid "
+        if (at("under pH control") && says(", Carbon Dioxide: ") && says("mixing"))
+            return "carbon dioxide's dose: a mix shows the CO2 it takes, Vary pH and the grids "
                    "the alkalinity it moves (they start the dose from no pH)";
         if (!w.AtTwentyFiveC() && w.ph < 4.5 && at("input pH") && says("alkalinity[k]"))
             return "a hot water near pH 4 at the input pH: the pressure profile holds the "
@@ -615,6 +622,26 @@ void ExpectDosesOfEachChemical(const OwnPage& own,
     }
 }
 
+// The water at each of a profile's seven points under pH control: its ratios
+// (kControlledRatios), then the acid's and the alkali's doses.
+void PointWaters(const ChemicalPair& c, const std::string& page, const std::string& values,
+                 std::vector<std::vector<double>>& points) {
+    const std::vector<double> acid = PageRow(page, c.acidRow);
+    const std::vector<double> alkali = PageRow(page, c.alkaliRow);
+    ASSERT_EQ(acid.size(), 7u) << page;
+    ASSERT_EQ(alkali.size(), 7u) << page;
+    points.assign(7, {});
+    for (size_t k = 0; k < 7; ++k) {
+        const std::map<std::string, double> ratios = ProfileRatios(values, static_cast<int>(k));
+        for (const char* mineral : kControlledRatios) {
+            ASSERT_EQ(ratios.count(MineralKey(mineral)), 1u) << mineral << "\n" << values;
+            points[k].push_back(ratios.at(MineralKey(mineral)));
+        }
+        points[k].push_back(acid[k]);
+        points[k].push_back(alkali[k]);
+    }
+}
+
 // Under pH control a cell is the water its dose makes: Vary pH's water, dosed
 // by the same chemicals, at the cell's pH. The cells at the water's own
 // temperature `t` of the pH grid and of the mixing grid by pH and temperature,
@@ -622,29 +649,21 @@ void ExpectDosesOfEachChemical(const OwnPage& own,
 // itself in any share), take Vary pH's doses to their row's pH and have its
 // saturation ratios there; the cells at `t` of the mixing grid of percent
 // rows, and each point of the mixing profile, are Vary pH's water at the
-// target pH.
+// target pH. Under the pCO2 plot variable the pCO2 grid's cells at `t` are the
+// pCO2 profile's water at their pCO2.
 void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double target,
                                       const std::function<std::string(const std::string&)>& read) {
     SCOPED_TRACE(std::string("under pH control by ") + c.acidRow + " and " + c.alkaliRow);
     const std::string page = read("cph.txt");
-    const std::string values = read("cphv.txt");
     const std::vector<double> ph = PageRow(page, "pH ");
-    const std::vector<double> acid = PageRow(page, c.acidRow);
-    const std::vector<double> alkali = PageRow(page, c.alkaliRow);
     ASSERT_EQ(ph.size(), 7u) << page;
-    ASSERT_EQ(acid.size(), 7u) << page;
-    ASSERT_EQ(alkali.size(), 7u) << page;
-    // Vary pH's water at each point: the ratios, then the two doses.
-    std::vector<std::vector<double>> water(7);
-    for (size_t k = 0; k < 7; ++k) {
-        const std::map<std::string, double> ratios = ProfileRatios(values, static_cast<int>(k));
-        for (const char* mineral : kControlledRatios) {
-            ASSERT_EQ(ratios.count(MineralKey(mineral)), 1u) << mineral << "\n" << values;
-            water[k].push_back(ratios.at(MineralKey(mineral)));
-        }
-        water[k].push_back(acid[k]);
-        water[k].push_back(alkali[k]);
-    }
+    // Vary pH's water at each point: the ratios, then the two doses; and the
+    // pCO2 profile's.
+    std::vector<std::vector<double>> water, underGas;
+    PointWaters(c, page, read("cphv.txt"), water);
+    PointWaters(c, read("cco2.txt"), read("cco2v.txt"), underGas);
+    ASSERT_EQ(water.size(), 7u);
+    ASSERT_EQ(underGas.size(), 7u);
     const int atTarget = AxisIndex(ph, target);
     ASSERT_GE(atTarget, 0) << "target " << target << "\n" << page;
     const auto graphName = [&c](size_t graph) {
@@ -663,20 +682,27 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
         std::string farthest;
     };
     std::map<std::string, Differing> differing;
-    const auto expect = [&](const std::string& grid, const std::string& where, size_t graph,
-                            double cell, int k) {
-        const double v = water[static_cast<size_t>(k)][graph];
-        const double share = graph < 2 ? 0.02 : grid == "pH grid" ? 0.005 : 0.025;
+    const auto expectOf = [&](const std::vector<std::vector<double>>& points,
+                              const std::string& profile, const std::vector<double>& axis,
+                              const std::string& grid, const std::string& where, size_t graph,
+                              double cell, int k) {
+        const double v = points[static_cast<size_t>(k)][graph];
+        const double share = graph < 2 ? 0.02 : grid == "pH grid" || grid == "pCO2 grid" ? 0.005 : 0.025;
         if (std::fabs(cell - v) <= share * std::fabs(v) + 0.0101) return;
         Differing& d = differing[grid + ", " + graphName(graph)];
         ++d.cells;
         const double apart = std::isfinite(cell) ? 100.0 * std::fabs(cell - v) / std::fabs(v) : 1e9;
         if (!(apart > d.apart)) return;
         std::ostringstream s;
-        s << where << ": " << cell << " for " << v << " (Vary pH at " << ph[static_cast<size_t>(k)]
-          << "), " << std::round(apart * 10.0) / 10.0 << " % apart";
+        s << where << ": " << cell << " for " << v << " (" << profile << " at "
+          << axis[static_cast<size_t>(k)] << "), " << std::round(apart * 10.0) / 10.0
+          << " % apart";
         d.apart = apart;
         d.farthest = s.str();
+    };
+    const auto expect = [&](const std::string& grid, const std::string& where, size_t graph,
+                            double cell, int k) {
+        expectOf(water, "Vary pH", ph, grid, where, graph, cell, k);
     };
     for (const ControlledGrid& g : kControlledGrids) {
         const std::string name = g.file;
@@ -706,6 +732,36 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
             }
         }
     }
+    // The pCO2 grid's cells at `t`: the pCO2 profile's water at their pCO2.
+    // The page rounds its pCO2 to two decimals; the grid's rows are the same
+    // seven values, so the n-th smallest row is the n-th smallest point.
+    const std::vector<double> pco2 = PageRow(read("cco2.txt"), "pCO2(");
+    ASSERT_EQ(pco2.size(), 7u) << read("cco2.txt");
+    const auto rank = [](const std::vector<double>& values, double v) {
+        return std::count_if(values.begin(), values.end(), [v](double x) { return x < v; });
+    };
+    for (size_t graph = 0; graph < kControlledGraphs; ++graph) {
+        const std::string file = read("CC" + std::to_string(graph) + ".DAT");
+        ASSERT_NE(file.substr(0, file.find('\n')).find(graphName(graph)), std::string::npos)
+            << file;
+        const std::vector<double> columns = DataFileColumns(file);
+        const int own = AxisIndex(columns, t);
+        ASSERT_GE(own, 0) << file;
+        std::vector<double> rows;
+        for (const std::vector<double>& row : DataFileRows(file)) rows.push_back(row[0]);
+        ASSERT_EQ(rows.size(), 7u) << file;
+        for (const std::vector<double>& row : DataFileRows(file)) {
+            ASSERT_EQ(row.size(), columns.size() + 1) << file;
+            int k = -1;
+            for (size_t i = 0; i < pco2.size(); ++i)
+                if (rank(pco2, pco2[i]) == rank(rows, row[0])) k = static_cast<int>(i);
+            ASSERT_GE(k, 0) << "pCO2 " << row[0] << "\n" << read("cco2.txt") << file;
+            std::ostringstream where;
+            where << "row " << row[0] << ", column " << columns[static_cast<size_t>(own)];
+            expectOf(underGas, "the pCO2 profile", pco2, "pCO2 grid", where.str(), graph,
+                     row[static_cast<size_t>(own) + 1], k);
+        }
+    }
     const std::string mix = read("cmix.txt");
     const std::string mixValues = read("cmixv.txt");
     const std::vector<double> mixAcid = PageRow(mix, c.acidRow);
@@ -725,7 +781,7 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
     }
     for (const auto& [what, d] : differing)
         ADD_FAILURE() << what << ": " << d.cells
-                      << " cells are not Vary pH's water at their pH, the farthest " << d.farthest;
+                      << " cells are not their profile's water, the farthest " << d.farthest;
 }
 
 // A water's run: the numbers of every page, file and grid it wrote.
