@@ -60,6 +60,16 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
     }
     float target = run.rows[i];
     if (!vary) {
+        // pH control starts where Vary pH's point starts: the surface water's
+        // own carbonate and constants, so that one water at one pH takes one
+        // dose (carbon dioxide's is not settled on the cell's pass).
+        if (c.control.phControlMethod != PhControlMethod::kNone) {
+            const WaterCarbonate& snap = c.surfaceCarbonate;
+            w[AE::kBicarbonate] = c.engine.currentHCO3 = snap.hco3;
+            w[AE::kCarbonate] = c.engine.currentCO3 = snap.co3;
+            w[AE::kAcidity] = c.engine.currentCO2 = snap.dissolvedCo2;
+            RestoreSurfaceConstants(c);
+        }
         c.calls.adjustPhToTarget(target);
         w[AE::kPh] = row[AE::kPh] = target;
     } else {

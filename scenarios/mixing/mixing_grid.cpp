@@ -37,21 +37,6 @@ float CellPercent(const MixGridRun& run, int i, int j) {
     }
 }
 
-// What pH control of a cell starts from: the mix at 25 degrees C at `startPh`,
-// the species given and the blended constants.
-void PrepareCellControl(const MixCell& cell, double startPh) {
-    float* cur = currentAnalysis.values;
-    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
-    carbonateState.k1 = cell.blend.k1;
-    carbonateState.k2 = cell.blend.k2;
-    carbonateState.kw = cell.blend.kw;
-    cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
-    cur[AnalysisElement::kReportingMode] = reportingMode;
-    (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
-                               cur[AnalysisElement::kTemperature]);
-    cur[AnalysisElement::kPh] = static_cast<float>(startPh);
-}
-
 // The pH of the blend as the mixing profile's mix takes it: that of its blended
 // hydrogen ion, so that a water mixed with itself starts from its own pH (the
 // pH the free-ion constants give the blend's alkalinity leaves the pairs out

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "common/index_code.h"
+#include "common/unit_codes.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/carbonate/carbonate_solvers.h"
 #include "engine/carbonate/ph_adjustment.h"
@@ -69,6 +70,19 @@ double SolveBlendPh(const MixCell& cell, double startPh) {
     (void)SolvepHFromCarbonateD(constants, b.acidity, b.alkalinity, b.k1, b.k2, b.kw, b.gammaH, 0.0,
                                 0.0, ph);
     return ph;
+}
+
+void PrepareCellControl(const MixCell& cell, double startPh) {
+    float* cur = currentAnalysis.values;
+    cur[AnalysisElement::kSpeciesGiven] = 1.0f;
+    carbonateState.k1 = cell.blend.k1;
+    carbonateState.k2 = cell.blend.k2;
+    carbonateState.kw = cell.blend.kw;
+    cur[AnalysisElement::kAlkalinityMode] = alkalinityMode;
+    cur[AnalysisElement::kReportingMode] = reportingMode;
+    (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
+                               cur[AnalysisElement::kTemperature]);
+    cur[AnalysisElement::kPh] = static_cast<float>(startPh);
 }
 
 void ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll) {

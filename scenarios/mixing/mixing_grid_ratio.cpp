@@ -58,7 +58,9 @@ void RatioCell(MixGridRun& run, int i, int j, const RatioVariant& variant,
     cell.row[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
     if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
         const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
+        PrepareCellControl(cell, ph);
         ControlCellPh(cell, target, grid.temperatureAxis[j], variant.keepAllAdjusted);
+        cur[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
         KeepCellAtTargetPh(cell, target);
     }
     FinishMixCell(run, cell);

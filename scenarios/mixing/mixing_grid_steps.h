@@ -67,6 +67,11 @@ MixCell BlendCell(int index, float percent, double carbonateWeight, bool intoMix
 // with the blended constants, started from `startPh`.
 double SolveBlendPh(const MixCell& cell, double startPh);
 
+// What pH control of a cell starts from: the mix at 25 degrees C at `startPh`,
+// the species given and the blended constants. Every grid's cells start there,
+// so that one water at one pH takes one dose on each.
+void PrepareCellControl(const MixCell& cell, double startPh);
+
 // pH control of the cell to `targetPh`; the cell takes the pH, the acid and
 // alkali doses (settled on the cell's own pass at `temperature`, in the user's
 // unit) and the adjusted elements (only dissolved CO2, the alkalinity fields
