@@ -114,16 +114,23 @@ void BringWhatIfResultsUpToDate(const WhatIfValues& before, const WhatIfValues& 
     // 4: the pH-by-temperature grid.
     if (r.gridDone != 0 && (c.TemperatureLimits() || c.PhSide() || c.ChemistryChoice()))
         RecomputeGrid(r.gridDone, d.calcGridpHTemp);
-    // 5, 5a, 6: the mixing results.
+    // 5, 5a, 6: the mixing results. The grids' cells also follow the
+    // correction of the pH for temperature and the chemicals of pH control, and
+    // the mixing profile the chemicals: a change of any of these makes them
+    // stale as well, whether or not a graph of them is open.
     const bool anyMixGrid = r.mixGridDone[0] || r.mixGridDone[1] || r.mixGridDone[2];
+    const bool chemicals = before.phControl.acidChemical != after.phControl.acidChemical ||
+                           before.phControl.alkaliChemical != after.phControl.alkaliChemical;
     if (before.phControl.phControlMethod != after.phControl.phControlMethod ||
         before.phControl.phPredictionMethod != after.phControl.phPredictionMethod) {
         for (uint16_t& done : r.mixGridDone) done = 0;
         r.mixProfileDone = 0;
-    } else if (anyMixGrid && before.phControl.targetPh != after.phControl.targetPh) {
+    } else if (anyMixGrid && (before.phControl.targetPh != after.phControl.targetPh ||
+                              before.correctPhForTemperature != after.correctPhForTemperature ||
+                              chemicals)) {
         for (uint16_t& done : r.mixGridDone) done = 0;
     }
-    if (c.MethodChoice()) r.mixProfileDone = 0;
+    if (c.ChemistryChoice()) r.mixProfileDone = 0;
     // 7: the pressure-by-temperature grid.
     if (r.gridDone2 != 0 &&
         (c.TemperatureLimits() || c.Ranges({&S::pressureLow, &S::pressureHigh}) ||

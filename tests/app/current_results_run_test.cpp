@@ -996,29 +996,32 @@ TEST_F(CurrentResultsRun, Pco2ColumnsTellThePointsApart) {
 // in turn: the water stored on its form (the source water's calcium 412 to
 // 600, the formation water's 2809 to 1000 for the mixing graphs), Select
 // Parameters (Low 70 to 80 F), Select Injection Parameters (the mixing zone),
-// PREFERENCES > Index or Ratio (Index), the temperature unit changed to C and
-// the work file saved before the graph opened opened again. After each change
-// the open graph's picture, its exported data (3D) and its print (after the
-// water) are those of the same graph closed and opened afresh, which the next
-// change then meets open.
+// Correct pH for Temperature turned on, PREFERENCES > Index or Ratio (Index),
+// the temperature unit changed to C and the work file saved before the graph
+// opened opened again. After each change the open graph's picture, its exported
+// data (3D) and its print (after the water) are those of the same graph closed
+// and opened afresh, which the next change then meets open. The correction of
+// the pH moves the graphs whose waters it follows away from their own
+// temperature (the mixes by percent and temperature among them), opened again.
 TEST_F(CurrentResultsRun, OpenGraphsFollowEveryChange) {
     struct Graph {
         const char* what;
         const char* open;
         const char* window;
         bool mixing;  // drawn from the injection and formation waters
+        bool phCorrected;  // its waters' pH follows the temperature with the option
     };
     const Graph graphs[] = {
-        {"vs Temperature", "menu 1037\n", "wc2DGraphWindow", false},
-        {"vs pH", "menu 1039\n", "wc2DGraphWindow", false},
-        {"vs Pressure", "menu 229\n", "wc2DGraphWindow", false},
-        {"Well Log Graph", "menu 1251\n", "wc2DGraphWindow", false},
-        {"3D Profile", "menu 1040\n", "wcGraphWindow", false},
-        {"3D Pressure-Temperature", "menu 230\n", "wcGraphWindow", false},
-        {"2D Graph vs %", "menu 1043\n", "wc2DGraphWindow", true},
-        {"3D Temperature-pH", "menu 1044\n", "wcGraphWindow", true},
-        {"3D Temperature-%", "menu 1045\n", "wcGraphWindow", true},
-        {"3D pH-%", "menu 1046\n", "wcGraphWindow", true},
+        {"vs Temperature", "menu 1037\n", "wc2DGraphWindow", false, true},
+        {"vs pH", "menu 1039\n", "wc2DGraphWindow", false, false},
+        {"vs Pressure", "menu 229\n", "wc2DGraphWindow", false, false},
+        {"Well Log Graph", "menu 1251\n", "wc2DGraphWindow", false, true},
+        {"3D Profile", "menu 1040\n", "wcGraphWindow", false, false},
+        {"3D Pressure-Temperature", "menu 230\n", "wcGraphWindow", false, false},
+        {"2D Graph vs %", "menu 1043\n", "wc2DGraphWindow", true, false},
+        {"3D Temperature-pH", "menu 1044\n", "wcGraphWindow", true, false},
+        {"3D Temperature-%", "menu 1045\n", "wcGraphWindow", true, true},
+        {"3D pH-%", "menu 1046\n", "wcGraphWindow", true, false},
     };
     struct Change {
         const char* what;
@@ -1034,6 +1037,7 @@ TEST_F(CurrentResultsRun, OpenGraphsFollowEveryChange) {
          "dialog 88 set 575 80\ndialog 88 set 582 10\ndialog 88 set 583 90\ndialog 88 press 1\n"
          "menu 1047\n",
          ""},
+        {"Correct pH for Temperature", "dialog 84 click 1510\ndialog 84 press 1\nmenu 1041\n", ""},
         {"Index or Ratio", "dialog 73 click 303\ndialog 73 press 1\nmenu 1078\n", ""},
         {"F to C", "dialog 29 scroll 645 down 1\ndialog 29 press 1\nmenu 1065\n", ""},
         {"the work file opened", "answer no Data has been modified\nfile \\ws.krv\nmenu 1020\n",
@@ -1086,7 +1090,15 @@ TEST_F(CurrentResultsRun, OpenGraphsFollowEveryChange) {
             SCOPED_TRACE(std::string("after ") + changes[c].what);
             const size_t kept = 1 + per * c, fresh = kept + per / 2;
             // Against the graph before the change: the previous one afresh.
-            if (Differing(files[c == 0 ? 0 : kept - per / 2], files[kept]) > 0) changed[c] = true;
+            const long moved = Differing(files[c == 0 ? 0 : kept - per / 2], files[kept]);
+            if (moved > 0) changed[c] = true;
+            if (g.phCorrected && std::string(changes[c].what) == "Correct pH for Temperature") {
+                EXPECT_GT(moved, 0) << "the pH corrected for temperature moves nothing";
+                if (threeD) {
+                    EXPECT_NE(files[kept + 1], files[kept - per / 2 + 1])
+                        << "the pH corrected for temperature moves no cell";
+                }
+            }
             const long differing = Differing(files[kept], files[fresh]);
             EXPECT_GE(differing, 0);
             EXPECT_EQ(differing, 0) << "the open graph is not the graph opened afresh";

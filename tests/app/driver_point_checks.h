@@ -156,7 +156,10 @@ inline void ExpectSame(double page, double point, double share, const std::strin
 // mixing grids of pCO2 rows (first, as a user opens them), the pH and
 // temperature profiles and the pCO2 grid; the pressure profile and the well
 // stations with the input pH used, and the temperature profile and the mixing
-// grid of pCO2 rows by temperature with the pH following the temperature.
+// grid of pCO2 rows by temperature with the pH following the temperature. The
+// mixing grid of ratios by temperature is run once more after "Correct pH for
+// Temperature" is turned on (its graph closed in between), and the option is
+// turned off again.
 inline std::string EveryDriver(const std::string& tag) {
     auto page = [&tag](const char* cls, const char* name) {
         return std::string("text ") + cls + " " + name + tag + ".txt\n";
@@ -187,7 +190,9 @@ inline std::string EveryDriver(const std::string& tag) {
            "menu 1038\n" + both("DisplaypHWater", "ph") + page("DisplaypHValues", "phv") +
            data("230", "P") + data("1040", "G") + "menu 1042\n" +
            page("DisplayCycledWater", "mix") + page("DisplayCycledValues", "mixv") +
-           data("1044", "MT") + data("1045", "MR") + data("1046", "MP") +
+           data("1044", "MT") + data("1045", "MR") +
+           (once ? whatIf("1510") + data("1045", "MRF") + whatIf("1510") : "") +
+           data("1046", "MP") +
            "answer yes pH will be the plot variable\nmenu 1076\n" + data("1044", "MC") +
            pco2ByRatio + "menu 1038\n" + both("DisplaypHWater", "co2") +
            page("DisplaypHValues", "co2v") + "menu 1036\n" + both("DisplayTempWater", "tco2") +
@@ -312,6 +317,27 @@ inline void ExpectCellsAreThePage(const OwnPage& own, const std::string& file, i
                        0.05, "cell " + std::to_string(i) + "," + std::to_string(j));
         }
     }
+}
+
+// The mixing grid of ratios by temperature computed again after "Correct pH for
+// Temperature" was turned on with its graph closed (`after`) is not the grid
+// computed before (`before`): the same axes, and cells that the pH following
+// their temperature moves.
+inline void ExpectTheCorrectionMovesTheRatioGrid(const std::string& before,
+                                                 const std::string& after) {
+    SCOPED_TRACE("mixing grid, ratio by temperature, pH corrected for temperature");
+    const std::vector<std::vector<double>> was = DataFileCells(before);
+    const std::vector<std::vector<double>> is = DataFileCells(after);
+    ASSERT_EQ(was.size(), 7u) << before;
+    ASSERT_EQ(is.size(), 7u) << after;
+    double moved = 0.0;
+    for (size_t i = 0; i < 7; ++i) {
+        ASSERT_EQ(is[i].size(), was[i].size()) << before << after;
+        for (size_t j = 0; j < was[i].size(); ++j)
+            moved = std::max(moved, std::fabs(is[i][j] - was[i][j]) /
+                                        std::max(std::fabs(was[i][j]), 1e-6));
+    }
+    EXPECT_GT(moved, 0.01) << "the grid before the option shown again\n" << before << after;
 }
 
 // The index of `value` in `axis` (within a millionth of it), or -1: the same
