@@ -177,6 +177,7 @@ struct TypedWater {
     // Typed with less alkalinity than the hydroxide of its pH at its own
     // temperature: no water holds both, and the page keeps the pH.
     bool belowItsHydroxide = false;
+    double pressure = 1.0;  // atm
 };
 std::vector<TypedWater> FieldWaters() {
     return {
@@ -267,6 +268,15 @@ std::vector<TypedWater> FieldWaters() {
          {{400, 4550}, {401, 451}, {403, 245}, {404, 75070}, {405, 756}, {414, 123960},
           {415, 103}, {419, 2161}, {420, 611}},
          9.43, 247.6, 1.143, 0.0},
+        // A hot fresh water with iron typed at 795 atm, where the pressure
+        // moves its carbonic acid's constants: the temperature profile with the
+        // pH following it read pH 7.18 at the water's own point for the page's
+        // 7.23 (its carbonate closed within a tolerance of its total, not of
+        // the bicarbonate the pass moves).
+        {"hot iron water at 795 atm",
+         {{400, 49.37}, {401, 3.37}, {404, 84.09}, {405, 1.28}, {410, 77.57}, {414, 312.01},
+          {419, 25.01}},
+         7.23, 297.4, 1.0, 0.0, false, 794.866},
     };
 }
 bool Sour(const TypedWater& w) {
@@ -279,7 +289,9 @@ std::string TypedFields(const TypedWater& w, int dialog) {
     s.precision(10);
     s << d << "407 " << w.ph << "\n";
     for (const auto& [field, mgL] : w.ions) s << d << field << " " << mgL << "\n";
-    s << d << "427 " << w.temperature << "\n" << d << "429 1\n" << d << "428 " << w.gravity << "\n";
+    s << d << "427 " << w.temperature << "\n"
+      << d << "429 " << w.pressure << "\n"
+      << d << "428 " << w.gravity << "\n";
     return s.str();
 }
 std::string TypedForm(const TypedWater& w) {
@@ -520,27 +532,15 @@ std::vector<Basis> Bases() {
 
 // The what-if and mixing-zone settings that put a point of every driver at the
 // water's own conditions: its temperature (the first of the temperature axes,
-// the last column of the grids), 1 atm, its pH (the middle of the pH axes),
-// the pCO2 of its page (the first of the pCO2 axes), the well stations at its
-// temperature and pressure, the mixing percents 0 to 100.
+// the last column of the grids), its pressure (the first of the pressure axes,
+// and the evaluation pressure of a water typed above 1 atm), its pH (the middle
+// of the pH axes), the pCO2 of its page (the first of the pCO2 axes), the well
+// stations at its temperature and pressure, the mixing percents 0 to 100.
 std::string OwnConditions(const TypedWater& w, const Basis& u, double pco2) {
-    std::ostringstream s;
-    s.precision(8);
-    const double t = u.Temperature(w.temperature), tHigh = u.Temperature(299.0);
-    const double p = u.Pressure(1.0), pHigh = u.Pressure(300.0);
-    s << "dialog 84 click 1505\ndialog 84 set 534 " << t << "\ndialog 84 set 532 " << tHigh
-      << "\ndialog 84 set 536 " << p << "\ndialog 84 set 537 " << pHigh
-      << "\ndialog 84 set 533 " << w.ph - 0.6 << "\ndialog 84 set 530 " << w.ph + 0.6
-      << "\ndialog 84 set 540 " << pco2 << "\ndialog 84 set 541 " << 20.0 * pco2 << "\n";
-    for (int field : {4310, 4315, 4320}) s << "dialog 84 set " << field << " " << t << "\n";
-    for (int field : {4325, 4330, 4335}) s << "dialog 84 set " << field << " " << p << "\n";
-    s << "dialog 84 press 1\nmenu 1041\n";
-    s << "dialog 88 set 575 " << t << "\ndialog 88 set 576 " << tHigh << "\ndialog 88 set 578 "
-      << w.ph - 0.6 << "\ndialog 88 set 579 " << w.ph + 0.6 << "\ndialog 88 set 580 " << pco2
-      << "\ndialog 88 set 581 " << 20.0 * pco2
-      << "\ndialog 88 set 582 0\ndialog 88 set 583 100\ndialog 88 set 584 50\n"
-         "dialog 88 press 1\nmenu 1047\n";
-    return s.str();
+    const double p = u.Pressure(w.pressure);
+    const double pHigh = u.Pressure(std::max(300.0, std::min(3.0 * w.pressure, 950.0)));
+    return OwnConditionsAt({u.Temperature(w.temperature), u.Temperature(299.0), p, pHigh, w.ph,
+                            pco2, w.pressure != 1.0 ? p : 0.0});
 }
 
 // The number after a label on a page, the label ending where the number's
