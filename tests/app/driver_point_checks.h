@@ -331,12 +331,17 @@ inline void ExpectTheCorrectionMovesTheRatioGrid(const std::string& before,
     ASSERT_EQ(was.size(), 7u) << before;
     ASSERT_EQ(is.size(), 7u) << after;
     double moved = 0.0;
+    double largest = 0.0;
     for (size_t i = 0; i < 7; ++i) {
         ASSERT_EQ(is[i].size(), was[i].size()) << before << after;
+        for (const double cell : was[i]) largest = std::max(largest, std::fabs(cell));
         for (size_t j = 0; j < was[i].size(); ++j)
             moved = std::max(moved, std::fabs(is[i][j] - was[i][j]) /
                                         std::max(std::fabs(was[i][j]), 1e-6));
     }
+    // A water that holds no calcite anywhere on the grid (its alkalinity all
+    // sulfide) has nothing for the option to move.
+    if (largest == 0.0) return;
     EXPECT_GT(moved, 0.01) << "the grid before the option shown again\n" << before << after;
 }
 
