@@ -478,6 +478,7 @@ inline void ExpectEveryDriverAtItsOwnPoint(
     }
     ExpectMixIsTheWatersGrid(data("C"), data("MC"), -1.0, "mixing grid, pCO2 by temperature");
     if (once) {
+        ExpectTheCorrectionMovesTheRatioGrid(data("MR"), data("MRF"));
         ExpectMixIsTheWatersGrid(data("C"), data("MPC"), t, "mixing grid, pCO2 by ratio");
         ExpectMixIsTheWatersGrid(data("C"), data("MCF"), -1.0,
                                  "mixing grid, pCO2 by temperature, pH following it");
