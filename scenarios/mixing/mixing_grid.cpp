@@ -158,10 +158,7 @@ void CalcMixGridAll(uint16_t gridCode) {
         StoreAxisWithoutNegatives(run.percentAxis, grid.temperatureAxis);
     } else {
         BuildMixGridAxis(r.gridTemperatureLow, r.gridTemperatureHigh, grid.temperatureAxis);
-        // A cell whose pH its pCO2 sets takes no correction for temperature:
-        // the pCO2 sets it at every temperature, as on the water's own grid.
-        phBalanceSwitch =
-            whatIfOptions.correctPhForTemperature != 0 && !run.gasSetsPh && !run.rowSetsPh ? 1 : 0;
+        SetPhFollowingTemperature(run);
     }
 
     if (run.computeCells) {

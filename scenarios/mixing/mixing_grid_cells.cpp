@@ -15,6 +15,8 @@
 #include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "engine/saturation/plain_store.h"
+#include "engine/saturation/results_records.h"
+#include "engine/speciation/speciation_records.h"
 #include "input/records.h"
 #include "scenarios/frame/engine_port.h"
 #include "scenarios/mixing/mixing_grid_steps.h"
@@ -85,6 +87,25 @@ void PrepareCellControl(const MixCell& cell, double startPh) {
     cur[AnalysisElement::kPh] = static_cast<float>(startPh);
 }
 
+void HoldBlendForPhCorrection(float temperature) {
+    float* cur = currentAnalysis.values;
+    if (phBalanceSwitch == 1) {
+        // The alkalinity the cell's pH is balanced to is the blend's own, as
+        // a pass finds it at the blend's temperature and pH (the working
+        // analysis as it stands), not the reference alkalinity of whichever
+        // water the engine last took through a reference pass.
+        const WaterAnalysis blend = currentAnalysis;
+        cur[AnalysisElement::kReportingMode] = reportingMode;
+        phBalanceSwitch = 0;
+        RunMixMainPass();
+        phBalanceSwitch = 1;
+        currentAnalysis = blend;
+        referenceAlkalinity = speciation.passAlkalinity;
+        referenceCarbonate.alkalinityCopy = speciation.passAlkalinity;
+    }
+    cur[AnalysisElement::kTemperature] = temperature;
+}
+
 void ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAll) {
     float* cur = currentAnalysis.values;
     float alkalinity = 0.0f;
@@ -149,7 +170,7 @@ void ResultsPass(MixGridRun& run, MixCell& cell) {
     float* cur = currentAnalysis.values;
     const int c = cell.index;
     cur[AnalysisElement::kReportingMode] = reportingMode;
-    if (run.gasSetsPh || run.rowSetsPh)
+    if (run.gasSetsPh || run.rowSetsPh || run.phFollowsTemperature)
         RunMixWhatIfPass();
     else
         RunMixMainPass();

@@ -80,6 +80,13 @@ void BeginMixGrid(uint16_t kind, int doneIndex, MixGridRun& run) {
     whatIfResults.grid.gridKind = kind;
 }
 
+void SetPhFollowingTemperature(MixGridRun& run) {
+    run.phFollowsTemperature = whatIfOptions.correctPhForTemperature != 0 && !run.gasSetsPh &&
+                               !run.rowSetsPh &&
+                               phControlSettings.phControlMethod == PhControlMethod::kNone;
+    phBalanceSwitch = run.phFollowsTemperature ? 1 : 0;
+}
+
 bool MixGridCellsStale(const MixGridRun& run) {
     const bool phosphateChanged = (gridPhosphateProduct != 0) != run.hasPhosphate;
     if (run.productSelected) {

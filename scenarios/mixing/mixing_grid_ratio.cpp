@@ -54,7 +54,7 @@ void RatioCell(MixGridRun& run, int i, int j, const RatioVariant& variant,
     cell.row[AnalysisElement::kPh] = ph;
     acidDemand = 0.0f;
     alkaliDemand = 0.0f;
-    cur[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
+    HoldBlendForPhCorrection(grid.temperatureAxis[j]);
     cell.row[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
     if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
         const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
@@ -87,7 +87,7 @@ void RunRatioGrid(const RatioVariant& variant) {
                          graphRangeSettings.gridTemperatureHigh, grid.temperatureAxis);
     float phTargets[kMixAxisPoints];
     BuildGridAxis(whatIfSettings.phLow, whatIfSettings.phHigh, phTargets);
-    phBalanceSwitch = whatIfOptions.correctPhForTemperature != 0 ? 1 : 0;
+    SetPhFollowingTemperature(run);
 
     if (run.computeCells) {
         StartMixGridCells(run);

@@ -27,6 +27,11 @@ struct MixGridRun {
     // row's pH, its results pass a what-if pass that holds the blend's total
     // carbonate there, as a cell of the water's own pH grid is run.
     bool rowSetsPh;
+    // "Correct pH for Temperature" without pH control, on the ratio grid: each
+    // cell's results pass is a what-if pass that holds the blend's total
+    // carbonate and moves the pH until the blend keeps its own alkalinity at
+    // the cell's temperature, as a point of the temperature profile does.
+    bool phFollowsTemperature;
     float percentAxis[kMixAxisPoints];
     ProgressClock clock;
     DriverSettingsBackup saved;
@@ -39,6 +44,11 @@ struct MixGridRun {
 // Saves the engine settings and sets up the run: phBalanceSwitch 0, the percent
 // axis, the product checks. `kind` and `doneIndex` say which grid runs.
 void BeginMixGrid(uint16_t kind, int doneIndex, MixGridRun& run);
+// Sets phFollowsTemperature and phBalanceSwitch for the cells once the run's
+// rows are known. A cell whose pH its pCO2, its row or its pH control sets takes
+// no correction for temperature: that sets it at every temperature, as on the
+// water's own grid and on Vary pH.
+void SetPhFollowingTemperature(MixGridRun& run);
 // The skip test: true when the cells must be computed.
 bool MixGridCellsStale(const MixGridRun& run);
 // Shows the progress window and notes the typical percent before the cells.
@@ -67,6 +77,11 @@ MixCell BlendCell(int index, float percent, double carbonateWeight, bool intoMix
 // with the blended constants, started from `startPh`.
 double SolveBlendPh(const MixCell& cell, double startPh);
 
+// The cell to its column's `temperature`. With the pH following the
+// temperature (phBalanceSwitch 1), the blend's own alkalinity, from a pass at
+// the blend's temperature and pH, first becomes the alkalinity its results pass
+// balances the pH to.
+void HoldBlendForPhCorrection(float temperature);
 // What pH control of a cell starts from: the mix at 25 degrees C at `startPh`,
 // the species given and the blended constants. Every grid's cells start there,
 // so that one water at one pH takes one dose on each.

@@ -856,7 +856,13 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
             }
             // Seen failing: the grid computed before the option was turned on
             // shown again, byte for byte.
-            if (tag.empty()) ExpectTheCorrectionMovesTheRatioGrid(data("MR"), data("MRF"));
+            if (tag.empty()) {
+                ExpectTheCorrectionMovesTheRatioGrid(data("MR"), data("MRF"), text("tv"),
+                                                     text("tfv"));
+                ExpectCorrectedRatioGridIsTheProfile(
+                    data("MRF"), text("tf"), text("tfv"),
+                    Sour(water) ? basis.Temperature(212.0) : INFINITY);
+            }
             if (tag.empty() && pco2 >= 1e-5) {
                 ExpectMixIsTheWatersGrid(data("C"), data("MPC"), t,
                                          "mixing grid, pCO2 by ratio");

@@ -844,7 +844,11 @@ TEST_P(GeneratedWatersRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
         OwnConditionsAt({t, t + water.TemperatureSpan(), pressureFirst ? p : p / 3.0,
                          pressureFirst ? std::min(3.0 * p, pHighest) : p, water.ph,
                          pco2 > 0.0 && 20.0 * pco2 <= 1000.0 ? pco2 : 0.0034, p});
-    const OwnPlace place{t, pressureFirst ? 0 : 6, pco2Axes};
+    const bool sour = water.mgL.count(kH2s) != 0 || water.ph2sAtm > 0.0;
+    const double boiling = water.temperatureUnit == 0   ? 212.0
+                           : water.temperatureUnit == 1 ? 100.0
+                                                        : 373.16;
+    const OwnPlace place{t, pressureFirst ? 0 : 6, pco2Axes, sour ? boiling : INFINITY};
     const std::string saveAndOpen = "file \\W.KRV\nmenu 1022\nmenu 1019\nfile \\W.KRV\nmenu 1020\n";
 
     // As the first calculation of a run.
