@@ -313,7 +313,11 @@ bool SameWater(double a, double b) {
 // and the mixing profile are Vary pH's water at the target (seen failing: sea
 // water 0.850 for 1.09 at pH 7.5, 3.129 for 4.18 at its own 8.1 with no dose;
 // the formation water at 180 F 1.906 for 3.72 at 6.2, 11.045 for 16.77 at its
-// own 6.8; without control 4.532 for 3.728 at 6.2). And sea water injected
+// own 6.8; without control 4.532 for 3.728 at 6.2), also with "Correct pH for
+// Temperature" on, where the dose sets the cell's pH at its temperature (seen
+// failing: the formation water's cells at 180 F all about 5.47, 3.73 at pH 6.2
+// and 55.47 at 7.4 on Vary pH, their pH balanced away from the target to
+// another water's alkalinity). And sea water injected
 // into the formation water under control to pH 7.0 with pCO2 rows: every
 // row's cell at a mixing percent is the mixing profile's mix at that percent.
 TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
@@ -323,17 +327,22 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
         const char* acid;    // button of dialog 84, nullptr: no control
         const char* alkali;
         double target;
+        bool corrected;  // "Correct pH for Temperature" on
     };
-    const Case cases[] = {{&kSeaWater, 7.5, 8.7, "542", "545", 7.5},
-                          {&kFormation, 6.2, 7.4, "543", "549", 6.2},
-                          {&kFormation, 6.2, 7.4, nullptr, nullptr, 0.0},
-                          {&kSeaWater, 7.5, 8.7, nullptr, nullptr, 0.0}};
+    const Case cases[] = {{&kSeaWater, 7.5, 8.7, "542", "545", 7.5, false},
+                          {&kFormation, 6.2, 7.4, "543", "549", 6.2, false},
+                          {&kFormation, 6.2, 7.4, "543", "549", 6.2, true},
+                          {&kFormation, 6.2, 7.4, nullptr, nullptr, 0.0, false},
+                          {&kSeaWater, 7.5, 8.7, nullptr, nullptr, 0.0, false}};
     for (const Case& c : cases) {
         const Water& w = *c.water;
-        SCOPED_TRACE(std::string(w.name) + (c.acid != nullptr ? ", controlled" : ""));
+        SCOPED_TRACE(std::string(w.name) + (c.acid != nullptr ? ", controlled" : "") +
+                     (c.corrected ? ", pH corrected for temperature" : ""));
         for (const auto& e : std::filesystem::directory_iterator(folder))
             if (e.path().extension() == ".DAT") std::filesystem::remove(e.path());
-        RunIn(AsEveryWater(w) + PhAxes(w, c.low, c.high, c.acid, c.alkali, c.target) +
+        RunIn(AsEveryWater(w) +
+              (c.corrected ? "dialog 84 click 1510\ndialog 84 press 1\nmenu 1041\n" : "") +
+              PhAxes(w, c.low, c.high, c.acid, c.alkali, c.target) +
               "menu 1038\ntext DisplaypHWater ph.txt\ntext DisplaypHValues phv.txt\n"
               "menu 1042\ntext DisplayCycledValues mixv.txt\n" +
               GridFileOf("1040", "G") + GridFileOf("1044", "MT") + GridFileOf("1045", "MR") +
