@@ -437,9 +437,6 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
             return "a mixing grid's dose up to 4 % from Vary pH's where it outweighs the water: "
                    "the grid settles it on the blend's own pass before the dose, Vary pH on the "
                    "dosed water's";
-        if (at("under pH control") && says(", Carbon Dioxide: ") && says("mixing"))
-            return "carbon dioxide's dose: a mix shows the CO2 it takes, Vary pH and the grids "
-                   "the alkalinity it moves (they start the dose from no pH)";
         return nullptr;
     }
     // How far apart a dose of a grid under pH control is from Vary pH's, in
