@@ -41,10 +41,10 @@ bool IsSulfuric(uint16_t acid) {
 void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, float startAlkalinity) {
     float* v = ctx.analysis.values;
     const uint16_t acid = ctx.control.acidChemical;
-    if (ctx.reportingMode == ReportingMode::kEpm) {
-        AddAcidAnionEpm(ctx.analysis, acid, ctx.acidDemand);
-    } else if (acid == AcidChemical::kCarbonDioxide) {
-        // The CO2 dose needs the pH it starts from; the profiles pass none (0).
+    if (acid == AcidChemical::kCarbonDioxide) {
+        // The CO2 dose needs the pH it starts from; without one (a pass of 0)
+        // the demand stays the alkalinity it moves. CO2 brings no ion, so the
+        // dose is the same in every reporting mode.
         if (pHInOut > targetPh) {
             const float startPh = pHInOut;
             v[AE::kPh] = startPh;
@@ -52,6 +52,8 @@ void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, floa
                               startAlkalinity, startPh);
             v[AE::kPh] = targetPh;
         }
+    } else if (ctx.reportingMode == ReportingMode::kEpm) {
+        AddAcidAnionEpm(ctx.analysis, acid, ctx.acidDemand);
     } else {
         AddAcidAnion(ctx.analysis, acid, ctx.acidDemand, ctx.units);
     }

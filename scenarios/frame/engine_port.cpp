@@ -5,12 +5,16 @@
 #include "engine/carbonate/ph_adjustment.h"
 #include "engine/dose/inhibitor_dose.h"
 #include "engine/pipeline/run_calculations.h"
+#include "engine/records.h"
 #include "engine/speciation/calc_equilibrium.h"
 
 namespace {
 
 void EngineAdjustPh(float targetPh) {
-    float ph = 0.0f;
+    // The dose starts where the demand does, at the surface water's pH: a dose
+    // of carbon dioxide is then the CO2 the water takes, as in the mixes, not
+    // the alkalinity that CO2 moves.
+    float ph = surfaceWater.values[AnalysisElement::kPh];
     float alkalinity = 0.0f;
     AdjustpHToTarget(0, 1.0f, targetPh, ph, alkalinity);
 }

@@ -12,8 +12,9 @@
 struct ScenarioEngine {
     // One engine run on currentAnalysis (RunCalculations).
     void (*runCalculations)();
-    // AdjustpHToTarget for the surface water (water 0) to `targetPh`, with two
-    // scratch out-values that start at 0.
+    // AdjustpHToTarget for the surface water (water 0) to `targetPh`, with the
+    // surface water's pH as the pH a dose of carbon dioxide starts from and a
+    // scratch alkalinity.
     void (*adjustPhToTarget)(float targetPh);
     // CalcInhibitorDosage(dose inputs, temperature, seven driver values, time, dose).
     int16_t (*calcInhibitorDosage)(DoseContext* doseInputs, float temperature,

@@ -1145,7 +1145,9 @@ std::map<std::string, std::vector<double>> IonRowsOf(const std::string& page,
 // the print and after the work file is saved and opened again. A hot alkaline
 // water over 9.34 to 10.24 takes no dose at its own 9.79 either (seen failing:
 // hydrochloric acid 0.01 mg/L there, the axis's third step of 0.15 falling a
-// millionth of a pH short of it). The mixing
+// millionth of a pH short of it). Carbon dioxide's dose is the CO2 the water
+// takes, the same mg/L in meq/L reporting (seen failing, once Vary pH dosed
+// the CO2: 234.07 for 917.52 at pH 5.6, the alkalinity it moves). The mixing
 // profile of the formation water with sea water injected, controlled to pH
 // 6.5: each mix's dose moves its alkalinity from the mix's own (the profile
 // without control) to the one it shows, and its sulfate row holds the acid's
@@ -1187,6 +1189,8 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
         if (&pair.alkali == &kSodiumBicarbonate)
             for (int box = 0; box < 30; ++box)
                 bicarbonateAbove8Point3 += "answer no WARNING: NaHCO3 is not recommended\n";
+        // Carbon dioxide's dose in each case: mg/L of CO2 whatever the basis.
+        std::map<std::string, std::vector<double>> co2Doses;
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(pair.acid.row) + " and " + pair.alkali.row + ", " + c.name);
             for (const auto& e : std::filesystem::directory_iterator(folder))
@@ -1222,6 +1226,7 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
             for (double a : alkalinity) reached.push_back(a / perMeq);
             ExpectDoseMovesTheAlkalinity(doses, start, reached, page, IonRowsOf(page, pair, 3),
                                          pair, c.epm);
+            if (co2) co2Doses[c.name] = PageRow(page, pair.acid.row);
 
             // The printed page doses the same (the profile's print is greyed in epm
             // reporting once its page is shown).
@@ -1241,6 +1246,13 @@ TEST_F(BrineDriversRun, PhControlDoseIsTheAlkalinityItMoves) {
                 EXPECT_EQ(values, PageRow(page, row)) << printed;
             }
         }
+        if (!co2) continue;
+        const std::vector<double>& mgL = co2Doses["mg/L"];
+        const std::vector<double>& meqL = co2Doses["meq/L"];
+        ASSERT_EQ(mgL.size(), 7u);
+        ASSERT_EQ(meqL.size(), 7u);
+        for (size_t k = 0; k < 7; ++k)
+            EXPECT_NEAR(meqL[k], mgL[k], 0.005 * mgL[k] + 0.011) << "carbon dioxide at point " << k;
     }
 
     // The mixing profile with and without pH control.

@@ -437,9 +437,6 @@ class GeneratedWatersRun : public ThreeDRunFixture, public ::testing::WithParamI
             return "a mixing grid's dose up to 4 % from Vary pH's where it outweighs the water: "
                    "the grid settles it on the blend's own pass before the dose, Vary pH on the "
                    "dosed water's";
-        if (at("under pH control") && says(", Carbon Dioxide: ") && says("mixing"))
-            return "carbon dioxide's dose: a mix shows the CO2 it takes, Vary pH and the grids "
-                   "the alkalinity it moves (they start the dose from no pH)";
         return nullptr;
     }
     // How far apart a dose of a grid under pH control is from Vary pH's, in
@@ -685,7 +682,11 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
                               double cell, int k) {
         const double v = points[static_cast<size_t>(k)][graph];
         const double share = graph < 2 ? 0.02 : grid == "pH grid" || grid == "pCO2 grid" ? 0.005 : 0.025;
-        if (std::fabs(cell - v) <= share * std::fabs(v) + 0.0101) return;
+        // A number of eight figures or more the page shows to two ("1.5e+08",
+        // a dose of carbon dioxide to a pH of 1.2): one step of the second.
+        const double shown =
+            std::fabs(v) >= 1e7 ? std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 1.0) : 0.0;
+        if (std::fabs(cell - v) <= share * std::fabs(v) + 0.0101 + shown) return;
         Differing& d = differing[grid + ", " + graphName(graph)];
         ++d.cells;
         const double apart = std::isfinite(cell) ? 100.0 * std::fabs(cell - v) / std::fabs(v) : 1e9;
