@@ -114,7 +114,20 @@ void HandAdjustedCarbonate() {
 
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
     if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
-    (void)SettlepHDemandOn(mix, static_cast<float>(mix.ph), targetPh);
+    // The water the dose makes, at the target pH: its chemical's ions change
+    // the pairs and activities that the alkalinity moved is counted in, which
+    // tells where the dose outweighs the water (a hot alkaline water brought
+    // up by a whole pH takes 4 % more alkali than the blend's own pass says).
+    const WaterAnalysis adjusted = currentAnalysis;
+    const float co2 = dissolvedCO2Copy;
+    const float reference = referenceDissolvedCo2;
+    currentAnalysis.values[AnalysisElement::kPh] = targetPh;
+    RunMixMainPass();
+    const SpeciatedCarbonate dosed = resultsCarbonate.system;
+    currentAnalysis = adjusted;
+    dissolvedCO2Copy = co2;
+    referenceDissolvedCo2 = reference;
+    (void)SettlepHDemandOn(dosed, static_cast<float>(mix.ph), targetPh);
 }
 
 void KeepAdjustedElements(const float* working, float* row) {

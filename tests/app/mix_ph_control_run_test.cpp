@@ -48,6 +48,14 @@ const Water kFormation{"formation water",
                        6.8,
                        180,
                        1.07};
+// A hot alkaline water of little alkalinity: brought up its pH axis, the
+// alkali's dose outweighs the water.
+const Water kHotAlkaline{"hot alkaline water",
+                         {{400, 230}, {401, 65}, {403, 1}, {404, 914}, {405, 12}, {414, 1941},
+                          {415, 43}, {419, 44.5}, {420, 17}},
+                         9.68,
+                         324,
+                         1.002};
 
 // The water on a form (80 the single-water forms, 115 the multi-mix input),
 // without its closing button.
@@ -313,9 +321,15 @@ bool SameWater(double a, double b) {
 // and the mixing profile are Vary pH's water at the target (seen failing: sea
 // water 0.850 for 1.09 at pH 7.5, 3.129 for 4.18 at its own 8.1 with no dose;
 // the formation water at 180 F 1.906 for 3.72 at 6.2, 11.045 for 16.77 at its
-// own 6.8; without control 4.532 for 3.728 at 6.2). And sea water injected
-// into the formation water under control to pH 7.0 with pCO2 rows: every
-// row's cell at a mixing percent is the mixing profile's mix at that percent.
+// own 6.8; without control 4.532 for 3.728 at 6.2). Under control each cell's
+// acid and alkali doses, and the mixing profile's, are Vary pH's at the same
+// pH, also where the dose outweighs the water (seen failing: the hot alkaline
+// water brought to 10.28, lime 2,096.3 for 2,191.4 in the grids, soda ash
+// 2,994.7 for 3,130.8 in the grids and the mixing profile, the calcite 10.20
+// for 10.43; brought to 9.08, sulfuric acid 712.17 for 706.24: the dose was
+// settled on the blend's pass before the dose). And sea water injected into
+// the formation water under control to pH 7.0 with pCO2 rows: every row's
+// cell at a mixing percent is the mixing profile's mix at that percent.
 TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
     struct Case {
         const Water* water;
@@ -323,21 +337,38 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
         const char* acid;    // button of dialog 84, nullptr: no control
         const char* alkali;
         double target;
+        const char* acidName;  // the chemicals' rows on Vary pH's page
+        const char* alkaliName;
     };
-    const Case cases[] = {{&kSeaWater, 7.5, 8.7, "542", "545", 7.5},
-                          {&kFormation, 6.2, 7.4, "543", "549", 6.2},
-                          {&kFormation, 6.2, 7.4, nullptr, nullptr, 0.0},
-                          {&kSeaWater, 7.5, 8.7, nullptr, nullptr, 0.0}};
+    const Case cases[] = {
+        {&kSeaWater, 7.5, 8.7, "542", "545", 7.5, "Sulfuric Acid", "Caustic Soda"},
+        {&kFormation, 6.2, 7.4, "543", "549", 6.2, "Hydrochloric Acid", "Lime"},
+        {&kHotAlkaline, 9.08, 10.28, "542", "549", 9.08, "Sulfuric Acid", "Lime"},
+        {&kHotAlkaline, 9.08, 10.28, "543", "547", 10.28, "Hydrochloric Acid", "Soda Ash"},
+        {&kFormation, 6.2, 7.4, nullptr, nullptr, 0.0, nullptr, nullptr},
+        {&kSeaWater, 7.5, 8.7, nullptr, nullptr, 0.0, nullptr, nullptr}};
     for (const Case& c : cases) {
         const Water& w = *c.water;
-        SCOPED_TRACE(std::string(w.name) + (c.acid != nullptr ? ", controlled" : ""));
+        SCOPED_TRACE(std::string(w.name) + (c.acid != nullptr ? ", controlled by " : "") +
+                     (c.acid != nullptr ? c.alkaliName : ""));
         for (const auto& e : std::filesystem::directory_iterator(folder))
             if (e.path().extension() == ".DAT") std::filesystem::remove(e.path());
+        // Under control, the acid's and then the alkali's dose of the grids
+        // of pH rows, as NAME + A and NAME + B.
+        std::string doses;
+        if (c.acid != nullptr)
+            for (const auto& [chemical, letter] :
+                 {std::pair{c.acidName, "A"}, std::pair{c.alkaliName, "B"}})
+                doses += std::string("dialog 25 press 2505\ndialog 25 select 2501 ") + chemical +
+                         " Dosage Profile\ndialog 25 press 2503\ndialog 25 press 1\nmenu 1064\n" +
+                         GridFileOf("1044", (std::string("MT") + letter).c_str()) +
+                         GridFileOf("1045", (std::string("MR") + letter).c_str()) +
+                         GridFileOf("1046", (std::string("MP") + letter).c_str());
         RunIn(AsEveryWater(w) + PhAxes(w, c.low, c.high, c.acid, c.alkali, c.target) +
               "menu 1038\ntext DisplaypHWater ph.txt\ntext DisplaypHValues phv.txt\n"
-              "menu 1042\ntext DisplayCycledValues mixv.txt\n" +
+              "menu 1042\ntext DisplayCycledWater mix.txt\ntext DisplayCycledValues mixv.txt\n" +
               GridFileOf("1040", "G") + GridFileOf("1044", "MT") + GridFileOf("1045", "MR") +
-              GridFileOf("1046", "MP"));
+              GridFileOf("1046", "MP") + doses);
         const std::vector<double> ph = PageRow(Read("ph.txt"), "pH ");
         const std::vector<double> calcite = PageRow(Read("phv.txt"), "Calcite");
         ASSERT_EQ(ph.size(), 7u) << Read("ph.txt");
@@ -373,14 +404,49 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
             }
         }
         if (c.acid != nullptr) {
+            const int atTarget = IndexIn(ph, c.target);
+            ASSERT_GE(atTarget, 0) << "target " << c.target;
+            // Each dose is Vary pH's at the same pH, within 0.5 %: the cells at
+            // the water's own temperature (every cell of the grid of percent
+            // columns) at their row's pH; the ratio grid's and the mixing
+            // profile's at the target.
+            for (const auto& [chemical, letter] :
+                 {std::pair{c.acidName, "A"}, std::pair{c.alkaliName, "B"}}) {
+                const std::vector<double> dose = PageRow(Read("ph.txt"), chemical);
+                ASSERT_EQ(dose.size(), 7u) << chemical << "\n" << Read("ph.txt");
+                const auto expectDose = [&](const std::string& where, double cell, int k) {
+                    const double v = dose[static_cast<size_t>(k)];
+                    if (!(std::fabs(cell - v) <= 0.005 * v + 0.01))
+                        differing << where << ": " << chemical << " " << cell << " for " << v
+                                  << "\n";
+                };
+                for (const char* name : {"MT", "MR", "MP"}) {
+                    const std::string file = std::string(name) + letter + ".DAT";
+                    const GridFile grid = ReadGridFile(Read(file));
+                    ASSERT_EQ(grid.rows.size(), 7u) << Read(file);
+                    const bool percentColumns = std::string(name) == "MP";
+                    for (const auto& [row, values] : grid.rows) {
+                        const int k = std::string(name) == "MR" ? atTarget : IndexIn(ph, row);
+                        ASSERT_GE(k, 0) << "pH " << row;
+                        for (size_t j = 0; j < values.size(); ++j)
+                            if (percentColumns || grid.columns[j] == w.temperature)
+                                expectDose(file + " row " + std::to_string(row) + ", column " +
+                                               std::to_string(grid.columns[j]),
+                                           values[j], k);
+                    }
+                }
+                for (double mix : PageRow(Read("mix.txt"), chemical))
+                    expectDose("mixing profile", mix, atTarget);
+            }
             const GridFile ratio = ReadGridFile(Read("MR.DAT"));
             ASSERT_EQ(ratio.rows.size(), 7u) << Read("MR.DAT");
             const int j = IndexIn(ratio.columns, w.temperature);
             ASSERT_GE(j, 0) << Read("MR.DAT");
+            const double own = calcite[static_cast<size_t>(atTarget)];
             for (const auto& [row, values] : ratio.rows)
-                expect("MR", row, w.temperature, values[static_cast<size_t>(j)], calcite[0]);
+                expect("MR", row, w.temperature, values[static_cast<size_t>(j)], own);
             for (double mix : PageRow(Read("mixv.txt"), "Calcite"))
-                expect("mixing profile", c.target, w.temperature, mix, calcite[0]);
+                expect("mixing profile", c.target, w.temperature, mix, own);
         }
         EXPECT_EQ(differing.str(), "");
     }
