@@ -114,19 +114,28 @@ void HandAdjustedCarbonate() {
 
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
     if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
-    // The water the dose makes, at the target pH: its chemical's ions change
-    // the pairs and activities that the alkalinity moved is counted in, which
-    // tells where the dose outweighs the water (a hot alkaline water brought
-    // up by a whole pH takes 4 % more alkali than the blend's own pass says).
+    // The water the dose makes, at the target pH: a what-if pass on the
+    // adjusted species (which it takes from the reference figures) speciates
+    // them there with the chemical's ions in the water, holding their total,
+    // as Vary pH's pass of its dosed water does. Those ions change the pairs
+    // and activities the alkalinity moved is counted in: a hot alkaline water
+    // brought up by a whole pH takes 4 % more alkali than the blend's own pass
+    // before the dose says, and a water near pH 4 2 %.
     const WaterAnalysis adjusted = currentAnalysis;
     const float co2 = dissolvedCO2Copy;
-    const float reference = referenceDissolvedCo2;
+    const float referenceCo2 = referenceDissolvedCo2;
+    const float referenceBicarbonate = referenceHCO3;
+    const float referenceCarbonate = referenceCO3;
+    referenceHCO3 = adjusted.values[AnalysisElement::kBicarbonate];
+    referenceCO3 = adjusted.values[AnalysisElement::kCarbonate];
     currentAnalysis.values[AnalysisElement::kPh] = targetPh;
-    RunMixMainPass();
+    RunMixWhatIfPass();
     const SpeciatedCarbonate dosed = resultsCarbonate.system;
     currentAnalysis = adjusted;
     dissolvedCO2Copy = co2;
-    referenceDissolvedCo2 = reference;
+    referenceDissolvedCo2 = referenceCo2;
+    referenceHCO3 = referenceBicarbonate;
+    referenceCO3 = referenceCarbonate;
     (void)SettlepHDemandOn(dosed, static_cast<float>(mix.ph), targetPh);
 }
 

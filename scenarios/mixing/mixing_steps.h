@@ -63,12 +63,12 @@ void SplitAdjustedCarbonate(const SpeciatedCarbonate& mix, float targetPh);
 void HandAdjustedCarbonate();
 
 // The acid or alkali of the adjustment settled on the pass of the water the
-// dose makes (the adjusted working analysis at `targetPh`, at its own
+// dose makes (the adjusted working analysis speciated at `targetPh` at its own
 // temperature): the alkalinity it loses (or gains) moving from the mix's pH
-// (`mix`, from MixCarbonate) to `targetPh` at its total carbonate, as a
-// profile point's dose is settled on its dosed water, with the chemical's ions
-// following it. The working analysis and the dissolved CO2 handed to later
-// passes are left as they were. Nothing when the adjustment found no demand.
+// (`mix`, from MixCarbonate) to `targetPh` at its total carbonate, as Vary
+// pH's dose is settled on its dosed water, with the chemical's ions following
+// it. The working analysis and the carbonate figures handed to later passes
+// are left as they were. Nothing when the adjustment found no demand.
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh);
 
 // The elements that pH control rewrites (dissolved CO2, the M and P alkalinity

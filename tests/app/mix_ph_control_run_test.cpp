@@ -71,6 +71,7 @@ std::string Fields(const Water& w, int dialog) {
 }
 // The water as surface, injection and formation water: the mixing profile
 // then mixes it with itself, and its first point is all formation water.
+const std::string kHalf = "dialog 115 set 492 50\n";
 std::string AsEveryWater(const Water& w) {
     const std::string form = Fields(w, 80) + "dialog 80 press 1\n";
     return form + "menu 1032\n" + form + "menu 1031\n" + form + "menu 1030\n";
@@ -364,11 +365,17 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
                          GridFileOf("1044", (std::string("MT") + letter).c_str()) +
                          GridFileOf("1045", (std::string("MR") + letter).c_str()) +
                          GridFileOf("1046", (std::string("MP") + letter).c_str());
+        std::string multiMix;
+        if (c.acid != nullptr)
+            multiMix = "answer yes Last Analysis\n" + Fields(w, 115) + kHalf +
+                       "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
+                       Fields(w, 115) + kHalf +
+                       "dialog 115 press 527\nmenu 113\ntext DisplayMixedWaterOut blend.txt\n";
         RunIn(AsEveryWater(w) + PhAxes(w, c.low, c.high, c.acid, c.alkali, c.target) +
               "menu 1038\ntext DisplaypHWater ph.txt\ntext DisplaypHValues phv.txt\n"
               "menu 1042\ntext DisplayCycledWater mix.txt\ntext DisplayCycledValues mixv.txt\n" +
               GridFileOf("1040", "G") + GridFileOf("1044", "MT") + GridFileOf("1045", "MR") +
-              GridFileOf("1046", "MP") + doses);
+              GridFileOf("1046", "MP") + doses + multiMix);
         const std::vector<double> ph = PageRow(Read("ph.txt"), "pH ");
         const std::vector<double> calcite = PageRow(Read("phv.txt"), "Calcite");
         ASSERT_EQ(ph.size(), 7u) << Read("ph.txt");
@@ -437,6 +444,18 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
                 }
                 for (double mix : PageRow(Read("mix.txt"), chemical))
                     expectDose("mixing profile", mix, atTarget);
+            }
+            // The multi-mix of two halves of the water holds the ions its dose
+            // brought, as Vary pH's water at the target does.
+            const std::string blend = Read("blend.txt");
+            for (const char* ion : {"Calcium(as Ca)", "Sodium(as Na)", "Potassium(as K)",
+                                    "Chloride(as Cl)", "Sulfate(as SO4)"}) {
+                const std::vector<double> row = PageRow(Read("ph.txt"), ion);
+                ASSERT_EQ(row.size(), 7u) << ion << "\n" << Read("ph.txt");
+                const double v = row[static_cast<size_t>(atTarget)];
+                const double blended = FirstNumberAfter(blend, ion);
+                if (!(std::fabs(blended - v) <= 0.001 * v + 0.6))
+                    differing << "multi-mix: " << ion << " " << blended << " for " << v << "\n";
             }
             const GridFile ratio = ReadGridFile(Read("MR.DAT"));
             ASSERT_EQ(ratio.rows.size(), 7u) << Read("MR.DAT");
