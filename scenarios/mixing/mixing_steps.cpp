@@ -112,15 +112,14 @@ void HandAdjustedCarbonate() {
     referenceDissolvedCo2 = currentAnalysis.values[AnalysisElement::kAcidity];
 }
 
-void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
-    if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
-    // The water the dose makes, at the target pH: a what-if pass on the
-    // adjusted species (which it takes from the reference figures) speciates
-    // them there with the chemical's ions in the water, holding their total,
-    // as Vary pH's pass of its dosed water does. Those ions change the pairs
-    // and activities the alkalinity moved is counted in: a hot alkaline water
-    // brought up by a whole pH takes 4 % more alkali than the blend's own pass
-    // before the dose says, and a water near pH 4 2 %.
+namespace {
+
+// The adjusted working analysis speciated at `targetPh`: a what-if pass on its
+// carbonate species (which such a pass takes from the reference figures)
+// holds their total there with every ion of the water, as Vary pH's passes of
+// its dosed water do. The working analysis and the carbonate figures handed
+// to later passes are left as they were.
+SpeciatedCarbonate DosedMixCarbonate(float targetPh) {
     const WaterAnalysis adjusted = currentAnalysis;
     const float co2 = dissolvedCO2Copy;
     const float referenceCo2 = referenceDissolvedCo2;
@@ -136,7 +135,22 @@ void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
     referenceDissolvedCo2 = referenceCo2;
     referenceHCO3 = referenceBicarbonate;
     referenceCO3 = referenceCarbonate;
-    (void)SettlepHDemandOn(dosed, static_cast<float>(mix.ph), targetPh);
+    return dosed;
+}
+
+}  // namespace
+
+void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
+    if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
+    // The chemical's ions change the pairs and activities the alkalinity moved
+    // is counted in: a hot alkaline water brought up by a whole pH takes 4 %
+    // more alkali than the blend's own pass before the dose says, and a water
+    // near pH 4 2 %. The settled dose brings more of them again, so the water
+    // it makes is speciated once more for the passes that follow.
+    if (!SettlepHDemandOn(DosedMixCarbonate(targetPh), static_cast<float>(mix.ph), targetPh))
+        return;
+    SplitAdjustedCarbonate(DosedMixCarbonate(targetPh), targetPh);
+    HandAdjustedCarbonate();
 }
 
 void KeepAdjustedElements(const float* working, float* row) {

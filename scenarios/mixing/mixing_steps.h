@@ -67,8 +67,10 @@ void HandAdjustedCarbonate();
 // temperature): the alkalinity it loses (or gains) moving from the mix's pH
 // (`mix`, from MixCarbonate) to `targetPh` at its total carbonate, as Vary
 // pH's dose is settled on its dosed water, with the chemical's ions following
-// it. The working analysis and the carbonate figures handed to later passes
-// are left as they were. Nothing when the adjustment found no demand.
+// it. The working analysis's carbonate then takes the split of the water the
+// settled dose makes at `targetPh`, and its dissolved CO2 is handed to the
+// passes that follow, so that a mix's results are that water's. Nothing when
+// the adjustment found no demand or the dose could not be settled.
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh);
 
 // The elements that pH control rewrites (dissolved CO2, the M and P alkalinity
