@@ -651,10 +651,12 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
     const auto graphName = [&c](size_t graph) {
         return graph < 2 ? kControlledRatios[graph] : graph == 2 ? c.acidRow : c.alkaliRow;
     };
-    // The ratios within 2 % and the page's 0.01, the doses within 0.5 %: a
-    // mix settles its dose on the water the dose makes, as Vary pH does. One
-    // failure for each grid and graph: its count of cells and the farthest,
-    // with how far apart it is.
+    // The ratios within 2 % and the page's 0.01; the pH grid's doses within
+    // 0.5 %, a mix's within 1.5 %: a mix settles its dose on the water the
+    // dose makes, as Vary pH does, but a blend takes the dissolved CO2 that
+    // its waters' reference passes left, not their own calculations' (1 % more
+    // in a 77 F brine near pH 4 at 296 atm). One failure for each grid and
+    // graph: its count of cells and the farthest, with how far apart it is.
     struct Differing {
         int cells = 0;
         double apart = -1.0;
@@ -666,7 +668,9 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
                               const std::string& grid, const std::string& where, size_t graph,
                               double cell, int k) {
         const double v = points[static_cast<size_t>(k)][graph];
-        const double share = graph < 2 ? 0.02 : 0.005;
+        const double share = graph < 2                                      ? 0.02
+                             : grid == "pH grid" || grid == "pCO2 grid" ? 0.005
+                                                                        : 0.015;
         if (std::fabs(cell - v) <= share * std::fabs(v) + 0.0101) return;
         Differing& d = differing[grid + ", " + graphName(graph)];
         ++d.cells;
