@@ -110,20 +110,21 @@ void ControlCellPh(MixCell& cell, float targetPh, float temperature, bool keepAl
     float* cur = currentAnalysis.values;
     float alkalinity = 0.0f;
     float ph = cur[AnalysisElement::kPh];
-    // The dose is settled on the cell's own pass at its temperature, as a point
-    // of the mixing profile settles its dose.
+    // The dose is settled on the cell's own passes at its temperature, before
+    // and after the dose, as a point of the mixing profile settles its dose.
     const bool settles = SettlesPhDoses();
-    SpeciatedCarbonate mix{};
-    if (settles) {
+    const auto atCellTemperature = [cur, temperature](auto step) {
         const float reference = cur[AnalysisElement::kTemperature];
         cur[AnalysisElement::kTemperature] = temperature;
-        mix = MixCarbonate();
+        step();
         cur[AnalysisElement::kTemperature] = reference;
-    }
+    };
+    SpeciatedCarbonate mix{};
+    if (settles) atCellTemperature([&mix] { mix = MixCarbonate(); });
     AdjustpHToTarget(3, 1.0f, targetPh, ph, alkalinity);
     if (settles) SplitAdjustedCarbonate(mix, targetPh);
     HandAdjustedCarbonate();
-    if (settles) SettleMixDose(mix, targetPh);
+    if (settles) atCellTemperature([&mix, targetPh] { SettleMixDose(mix, targetPh); });
     cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
     whatIfResults.grid.acidDose[cell.index] = acidDemand;
     whatIfResults.grid.alkaliDose[cell.index] = alkaliDemand;

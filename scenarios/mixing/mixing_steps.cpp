@@ -112,9 +112,45 @@ void HandAdjustedCarbonate() {
     referenceDissolvedCo2 = currentAnalysis.values[AnalysisElement::kAcidity];
 }
 
+namespace {
+
+// The adjusted working analysis speciated at `targetPh`: a what-if pass on its
+// carbonate species (which such a pass takes from the reference figures)
+// holds their total there with every ion of the water, as Vary pH's passes of
+// its dosed water do. The working analysis and the carbonate figures handed
+// to later passes are left as they were.
+SpeciatedCarbonate DosedMixCarbonate(float targetPh) {
+    const WaterAnalysis adjusted = currentAnalysis;
+    const float co2 = dissolvedCO2Copy;
+    const float referenceCo2 = referenceDissolvedCo2;
+    const float referenceBicarbonate = referenceHCO3;
+    const float referenceCarbonate = referenceCO3;
+    referenceHCO3 = adjusted.values[AnalysisElement::kBicarbonate];
+    referenceCO3 = adjusted.values[AnalysisElement::kCarbonate];
+    currentAnalysis.values[AnalysisElement::kPh] = targetPh;
+    RunMixWhatIfPass();
+    const SpeciatedCarbonate dosed = resultsCarbonate.system;
+    currentAnalysis = adjusted;
+    dissolvedCO2Copy = co2;
+    referenceDissolvedCo2 = referenceCo2;
+    referenceHCO3 = referenceBicarbonate;
+    referenceCO3 = referenceCarbonate;
+    return dosed;
+}
+
+}  // namespace
+
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
     if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
-    (void)SettlepHDemandOn(mix, static_cast<float>(mix.ph), targetPh);
+    // The chemical's ions change the pairs and activities the alkalinity moved
+    // is counted in: a hot alkaline water brought up by a whole pH takes 4 %
+    // more alkali than the blend's own pass before the dose says, and a water
+    // near pH 4 2 %. The settled dose brings more of them again, so the water
+    // it makes is speciated once more for the passes that follow.
+    if (!SettlepHDemandOn(DosedMixCarbonate(targetPh), static_cast<float>(mix.ph), targetPh))
+        return;
+    SplitAdjustedCarbonate(DosedMixCarbonate(targetPh), targetPh);
+    HandAdjustedCarbonate();
 }
 
 void KeepAdjustedElements(const float* working, float* row) {

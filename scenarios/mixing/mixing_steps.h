@@ -62,11 +62,15 @@ void SplitAdjustedCarbonate(const SpeciatedCarbonate& mix, float targetPh);
 // total carbonate stays.
 void HandAdjustedCarbonate();
 
-// The acid or alkali of the adjustment settled on the mix's own pass (`mix`,
-// from MixCarbonate): the alkalinity the mix loses (or gains) moving from its
-// pH to `targetPh` at its total carbonate, as a profile point's dose is
-// settled, with the chemical's ions following it. Nothing when the adjustment
-// found no demand.
+// The acid or alkali of the adjustment settled on the pass of the water the
+// dose makes (the adjusted working analysis speciated at `targetPh` at its own
+// temperature): the alkalinity it loses (or gains) moving from the mix's pH
+// (`mix`, from MixCarbonate) to `targetPh` at its total carbonate, as Vary
+// pH's dose is settled on its dosed water, with the chemical's ions following
+// it. The working analysis's carbonate then takes the split of the water the
+// settled dose makes at `targetPh`, and its dissolved CO2 is handed to the
+// passes that follow, so that a mix's results are that water's. Nothing when
+// the adjustment found no demand or the dose could not be settled.
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh);
 
 // The elements that pH control rewrites (dissolved CO2, the M and P alkalinity

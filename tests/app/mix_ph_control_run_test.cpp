@@ -49,6 +49,21 @@ const Water kFormation{"formation water",
                        6.8,
                        180,
                        1.07};
+// A hot water near pH 4, its carbonate nearly all dissolved CO2.
+const Water kHotAcid{"hot water near pH 4",
+                     {{400, 111.6}, {401, 6.38}, {403, 2.25}, {404, 309.11}, {405, 2.34},
+                      {414, 639.99}, {419, 97.52}},
+                     4.06,
+                     313.2,
+                     1.001};
+// A hot alkaline water of little alkalinity: brought up its pH axis, the
+// alkali's dose outweighs the water.
+const Water kHotAlkaline{"hot alkaline water",
+                         {{400, 230}, {401, 65}, {403, 1}, {404, 914}, {405, 12}, {414, 1941},
+                          {415, 43}, {419, 44.5}, {420, 17}},
+                         9.68,
+                         324,
+                         1.002};
 
 // The water on a form (80 the single-water forms, 115 the multi-mix input),
 // without its closing button.
@@ -64,6 +79,7 @@ std::string Fields(const Water& w, int dialog) {
 }
 // The water as surface, injection and formation water: the mixing profile
 // then mixes it with itself, and its first point is all formation water.
+const std::string kHalf = "dialog 115 set 492 50\n";
 std::string AsEveryWater(const Water& w) {
     const std::string form = Fields(w, 80) + "dialog 80 press 1\n";
     return form + "menu 1032\n" + form + "menu 1031\n" + form + "menu 1030\n";
@@ -364,9 +380,19 @@ bool SameWater(double a, double b) {
 // Temperature" on, where the dose sets the cell's pH at its temperature (seen
 // failing: the formation water's cells at 180 F all about 5.47, 3.73 at pH 6.2
 // and 55.47 at 7.4 on Vary pH, their pH balanced away from the target to
-// another water's alkalinity). And sea water injected
-// into the formation water under control to pH 7.0 with pCO2 rows: every
-// row's cell at a mixing percent is the mixing profile's mix at that percent.
+// another water's alkalinity). Under control each cell's
+// acid and alkali doses, and the mixing profile's, are Vary pH's at the same
+// pH, and the multi-mix holds the ions they bring, also where the dose
+// outweighs the water (seen failing, the dose settled on the blend's pass
+// before the dose: the hot alkaline water brought to 10.28, lime 2,096.3 for
+// 2,191.4 in the grids, soda ash 2,994.7 for 3,130.8 in the grids and the
+// mixing profile, the calcite 10.20 for 10.43, the multi-mix's sodium 2,215
+// for 2,273.8; the hot water near pH 4 brought to 5.26, lime 748.2 for 798.9,
+// the calcite 1.99 for 2.26, and 2.07 with the dose mended while the cell
+// kept the carbonate split of the blend before the dose). And sea water
+// injected into the formation water under control to pH 7.0 with pCO2 rows:
+// every row's cell at a mixing percent is the mixing profile's mix at that
+// percent.
 TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
     struct Case {
         const Water* water;
@@ -374,26 +400,50 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
         const char* acid;    // button of dialog 84, nullptr: no control
         const char* alkali;
         double target;
-        bool corrected;  // "Correct pH for Temperature" on
+        const char* acidName;  // the chemicals' rows on Vary pH's page
+        const char* alkaliName;
+        bool corrected = false;  // "Correct pH for Temperature" on
     };
-    const Case cases[] = {{&kSeaWater, 7.5, 8.7, "542", "545", 7.5, false},
-                          {&kFormation, 6.2, 7.4, "543", "549", 6.2, false},
-                          {&kFormation, 6.2, 7.4, "543", "549", 6.2, true},
-                          {&kFormation, 6.2, 7.4, nullptr, nullptr, 0.0, false},
-                          {&kSeaWater, 7.5, 8.7, nullptr, nullptr, 0.0, false}};
+    const Case cases[] = {
+        {&kSeaWater, 7.5, 8.7, "542", "545", 7.5, "Sulfuric Acid", "Caustic Soda"},
+        {&kFormation, 6.2, 7.4, "543", "549", 6.2, "Hydrochloric Acid", "Lime"},
+        {&kFormation, 6.2, 7.4, "543", "549", 6.2, "Hydrochloric Acid", "Lime", true},
+        {&kHotAlkaline, 9.08, 10.28, "542", "549", 9.08, "Sulfuric Acid", "Lime"},
+        {&kHotAlkaline, 9.08, 10.28, "543", "547", 10.28, "Hydrochloric Acid", "Soda Ash"},
+        {&kHotAcid, 4.06, 5.26, "542", "549", 4.66, "Sulfuric Acid", "Lime"},
+        {&kFormation, 6.2, 7.4, nullptr, nullptr, 0.0, nullptr, nullptr},
+        {&kSeaWater, 7.5, 8.7, nullptr, nullptr, 0.0, nullptr, nullptr}};
     for (const Case& c : cases) {
         const Water& w = *c.water;
-        SCOPED_TRACE(std::string(w.name) + (c.acid != nullptr ? ", controlled" : "") +
+        SCOPED_TRACE(std::string(w.name) + (c.acid != nullptr ? ", controlled by " : "") +
+                     (c.acid != nullptr ? c.alkaliName : "") +
                      (c.corrected ? ", pH corrected for temperature" : ""));
         for (const auto& e : std::filesystem::directory_iterator(folder))
             if (e.path().extension() == ".DAT") std::filesystem::remove(e.path());
+        // Under control, the acid's and then the alkali's dose of the grids
+        // of pH rows, as NAME + A and NAME + B.
+        std::string doses;
+        if (c.acid != nullptr)
+            for (const auto& [chemical, letter] :
+                 {std::pair{c.acidName, "A"}, std::pair{c.alkaliName, "B"}})
+                doses += std::string("dialog 25 press 2505\ndialog 25 select 2501 ") + chemical +
+                         " Dosage Profile\ndialog 25 press 2503\ndialog 25 press 1\nmenu 1064\n" +
+                         GridFileOf("1044", (std::string("MT") + letter).c_str()) +
+                         GridFileOf("1045", (std::string("MR") + letter).c_str()) +
+                         GridFileOf("1046", (std::string("MP") + letter).c_str());
+        std::string multiMix;
+        if (c.acid != nullptr)
+            multiMix = "answer yes Last Analysis\n" + Fields(w, 115) + kHalf +
+                       "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
+                       Fields(w, 115) + kHalf +
+                       "dialog 115 press 527\nmenu 113\ntext DisplayMixedWaterOut blend.txt\n";
         RunIn(AsEveryWater(w) +
               (c.corrected ? "dialog 84 click 1510\ndialog 84 press 1\nmenu 1041\n" : "") +
               PhAxes(w, c.low, c.high, c.acid, c.alkali, c.target) +
               "menu 1038\ntext DisplaypHWater ph.txt\ntext DisplaypHValues phv.txt\n"
-              "menu 1042\ntext DisplayCycledValues mixv.txt\n" +
+              "menu 1042\ntext DisplayCycledWater mix.txt\ntext DisplayCycledValues mixv.txt\n" +
               GridFileOf("1040", "G") + GridFileOf("1044", "MT") + GridFileOf("1045", "MR") +
-              GridFileOf("1046", "MP"));
+              GridFileOf("1046", "MP") + doses + multiMix);
         const std::vector<double> ph = PageRow(Read("ph.txt"), "pH ");
         const std::vector<double> calcite = PageRow(Read("phv.txt"), "Calcite");
         ASSERT_EQ(ph.size(), 7u) << Read("ph.txt");
@@ -412,13 +462,16 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
             const GridFile grid = ReadGridFile(Read(std::string(name) + ".DAT"));
             ASSERT_EQ(grid.rows.size(), 7u) << Read(std::string(name) + ".DAT");
             const bool percentColumns = std::string(name) == "MP";
+            size_t compared = 0;
             for (const auto& [row, values] : grid.rows) {
                 const int k = IndexIn(ph, row);
                 ASSERT_GE(k, 0) << "pH " << row;
                 ASSERT_EQ(values.size(), grid.columns.size());
                 for (size_t j = 0; j < values.size(); ++j) {
-                    if (percentColumns || grid.columns[j] == w.temperature)
+                    if (percentColumns || std::fabs(grid.columns[j] - w.temperature) < 0.01) {
                         expect(name, row, grid.columns[j], values[j], calcite[k]);
+                        ++compared;
+                    }
                     if (percentColumns || c.acid != nullptr) continue;
                     const int i = IndexIn(ownRows, row);
                     const int t = IndexIn(own.columns, grid.columns[j]);
@@ -427,16 +480,64 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
                            own.rows[static_cast<size_t>(i)].second[static_cast<size_t>(t)]);
                 }
             }
+            EXPECT_EQ(compared, percentColumns ? 49u : 7u) << Read(std::string(name) + ".DAT");
         }
         if (c.acid != nullptr) {
+            const int atTarget = IndexIn(ph, c.target);
+            ASSERT_GE(atTarget, 0) << "target " << c.target;
+            // Each dose is Vary pH's at the same pH, within 0.5 %: the cells at
+            // the water's own temperature (every cell of the grid of percent
+            // columns) at their row's pH; the ratio grid's and the mixing
+            // profile's at the target.
+            for (const auto& [chemical, letter] :
+                 {std::pair{c.acidName, "A"}, std::pair{c.alkaliName, "B"}}) {
+                const std::vector<double> dose = PageRow(Read("ph.txt"), chemical);
+                ASSERT_EQ(dose.size(), 7u) << chemical << "\n" << Read("ph.txt");
+                const auto expectDose = [&](const std::string& where, double cell, int k) {
+                    const double v = dose[static_cast<size_t>(k)];
+                    if (!(std::fabs(cell - v) <= 0.005 * v + 0.01))
+                        differing << where << ": " << chemical << " " << cell << " for " << v
+                                  << "\n";
+                };
+                for (const char* name : {"MT", "MR", "MP"}) {
+                    const std::string file = std::string(name) + letter + ".DAT";
+                    const GridFile grid = ReadGridFile(Read(file));
+                    ASSERT_EQ(grid.rows.size(), 7u) << Read(file);
+                    const bool percentColumns = std::string(name) == "MP";
+                    for (const auto& [row, values] : grid.rows) {
+                        const int k = std::string(name) == "MR" ? atTarget : IndexIn(ph, row);
+                        ASSERT_GE(k, 0) << "pH " << row;
+                        for (size_t j = 0; j < values.size(); ++j)
+                            if (percentColumns || std::fabs(grid.columns[j] - w.temperature) < 0.01)
+                                expectDose(file + " row " + std::to_string(row) + ", column " +
+                                               std::to_string(grid.columns[j]),
+                                           values[j], k);
+                    }
+                }
+                for (double mix : PageRow(Read("mix.txt"), chemical))
+                    expectDose("mixing profile", mix, atTarget);
+            }
+            // The multi-mix of two halves of the water holds the ions its dose
+            // brought, as Vary pH's water at the target does.
+            const std::string blend = Read("blend.txt");
+            for (const char* ion : {"Calcium(as Ca)", "Sodium(as Na)", "Potassium(as K)",
+                                    "Chloride(as Cl)", "Sulfate(as SO4)"}) {
+                const std::vector<double> row = PageRow(Read("ph.txt"), ion);
+                ASSERT_EQ(row.size(), 7u) << ion << "\n" << Read("ph.txt");
+                const double v = row[static_cast<size_t>(atTarget)];
+                const double blended = FirstNumberAfter(blend, ion);
+                if (!(std::fabs(blended - v) <= 0.001 * v + 0.6))
+                    differing << "multi-mix: " << ion << " " << blended << " for " << v << "\n";
+            }
             const GridFile ratio = ReadGridFile(Read("MR.DAT"));
             ASSERT_EQ(ratio.rows.size(), 7u) << Read("MR.DAT");
             const int j = IndexIn(ratio.columns, w.temperature);
             ASSERT_GE(j, 0) << Read("MR.DAT");
+            const double own = calcite[static_cast<size_t>(atTarget)];
             for (const auto& [row, values] : ratio.rows)
-                expect("MR", row, w.temperature, values[static_cast<size_t>(j)], calcite[0]);
+                expect("MR", row, w.temperature, values[static_cast<size_t>(j)], own);
             for (double mix : PageRow(Read("mixv.txt"), "Calcite"))
-                expect("mixing profile", c.target, w.temperature, mix, calcite[0]);
+                expect("mixing profile", c.target, w.temperature, mix, own);
         }
         EXPECT_EQ(differing.str(), "");
     }
