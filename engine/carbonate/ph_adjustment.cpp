@@ -38,7 +38,8 @@ bool IsSulfuric(uint16_t acid) {
     return acid == AcidChemical::kSulfuric || acid == AcidChemical::kSulfuric2;
 }
 
-void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, float startAlkalinity) {
+void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, float startAlkalinity,
+                      float& alkalinity) {
     float* v = ctx.analysis.values;
     const uint16_t acid = ctx.control.acidChemical;
     if (acid == AcidChemical::kCarbonDioxide) {
@@ -51,6 +52,21 @@ void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, floa
             (void)CalcCO2Dose(ctx.analysis, ctx.constants, ctx.acidDemand, targetPh,
                               startAlkalinity, startPh);
             v[AE::kPh] = targetPh;
+            // The CO2 turns carbonate into bicarbonate and bicarbonate into
+            // carbonic acid and stays as carbonic acid itself: the water keeps
+            // its alkalinity and holds the CO2 it took in its total carbonate,
+            // split as the target pH splits it.
+            const double total = carbonate::TotalCarbonate(v[AE::kCarbonate],
+                                                           v[AE::kBicarbonate], v[AE::kAcidity]);
+            const double taken = ctx.acidDemand / kCO2MgPerMol;
+            if (total > 0.0 && taken > 0.0) {
+                const double scale = (total + taken) / total;
+                for (int e : {AE::kAcidity, AE::kBicarbonate, AE::kCarbonate})
+                    v[e] = NarrowToFloat(v[e] * scale);
+                v[AE::kTotalCarbonate] = NarrowToFloat(v[AE::kTotalCarbonate] + taken);
+                ctx.dissolvedCO2Copy = v[AE::kAcidity];
+            }
+            v[AE::kAlkalinity] = alkalinity = startAlkalinity;
         }
     } else if (ctx.reportingMode == ReportingMode::kEpm) {
         AddAcidAnionEpm(ctx.analysis, acid, ctx.acidDemand);
@@ -123,16 +139,16 @@ void AdjustpHClosedSystem(PhAdjustContext& ctx, int16_t water, float targetPh, f
     ctx.acidDemand = NarrowToFloat(shift->demand);
     StoreSpecies(v, shift->target);
     ctx.dissolvedCO2Copy = v[AE::kAcidity];
-    const float alkalinity = NarrowToFloat(shift->targetAlkalinity);
+    float alkalinity = NarrowToFloat(shift->targetAlkalinity);
     v[AE::kAlkalinity] = alkalinity;
-    alkalinityOut = alkalinity;
 
     if (ctx.acidDemand > 0.0f) {
-        ClosedAcidBranch(ctx, targetPh, pHInOut, startAlkalinity);
+        ClosedAcidBranch(ctx, targetPh, pHInOut, startAlkalinity, alkalinity);
     } else if (ctx.acidDemand < 0.0f) {
         ctx.alkaliDemand = -ctx.acidDemand;
         ClosedAlkaliBranch(ctx, alkalinity);
     }
+    alkalinityOut = alkalinity;
     if (ctx.acidDemand < 0.0f) ctx.acidDemand = 0.0f;
     if (ctx.alkaliDemand < 0.0f) ctx.alkaliDemand = 0.0f;
     if (ctx.acidDemand > 0.0f || ctx.alkaliDemand > 0.0f) {

@@ -5,6 +5,7 @@ uint16_t calcPassMode;
 uint16_t profileStepFlag;
 uint16_t givenSpeciesPerKilogram;
 uint16_t balanceHold;
+double heldAlkalinity;
 float blendDissolvedCo2;
 const float* calculatedWaterValues;
 
@@ -25,6 +26,7 @@ void ResetInputsRecords() {
     profileStepFlag = 0;
     givenSpeciesPerKilogram = 0;
     balanceHold = 0;
+    heldAlkalinity = 0.0;
     blendDissolvedCo2 = 0.0f;
     calculatedWaterValues = nullptr;
     referencePh = 0.0;

@@ -20,6 +20,11 @@ extern uint16_t profileStepFlag;
 extern uint16_t givenSpeciesPerKilogram;
 // Set by the mixing drivers for the runs in which they give the blend's carbonate.
 extern uint16_t balanceHold;
+// Set (eq/kg, else 0) while a driver runs a what-if pass on given species of a
+// water that carbon dioxide brought to its pH: the CO2 brings no ion and
+// leaves the water's alkalinity as it was, so the pass holds that alkalinity,
+// not the total carbonate of the species.
+extern double heldAlkalinity;
 // The blend's dissolved carbon dioxide (mg/L as H2CO3) that a mixing driver gives
 // while balanceHold is set.
 extern float blendDissolvedCo2;

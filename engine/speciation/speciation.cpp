@@ -78,9 +78,12 @@ void SetCarbonateTargets(SpeciationWork& w) {
 // carbonate is paired with sodium, calcium or magnesium, and those pairs shift
 // with the temperature and the pH, so the free-carbonate estimate of the
 // reference pass is not the water's carbonate at a point. A pass whose pH moves
-// to the reference alkalinity holds the total carbonate beside it.
+// to the reference alkalinity holds the total carbonate beside it. A water
+// that carbon dioxide brought to its pH holds the alkalinity it had before.
 CarbonateHold ChooseCarbonateHold(const SpeciationInputs& in, const float* values) {
     const bool given = RoundToCharge(values[AnalysisElement::kSpeciesGiven]) == 1;
+    if (given && in.calcPassMode != 0 && in.balanceHold == 0 && in.heldAlkalinity > 0.0)
+        return CarbonateHold::kAlkalinity;
     if (!given || in.calcPassMode != 2 || in.balanceHold != 0) {
         return CarbonateHold::kReferenceEstimate;
     }

@@ -102,6 +102,7 @@ struct SpeciationInputs {
 
     // What the reference pass of the water kept.
     double referenceAlkalinity;
+    double heldAlkalinity;  // eq/kg a what-if pass holds (a water dosed with CO2), else 0
     double referencePh;  // the pH of the carbonate species a what-if pass is given
     double referenceLoopCarbonate;
     double referenceCarbonateTarget;

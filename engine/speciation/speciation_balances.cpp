@@ -35,6 +35,18 @@ double WaterIonShift(const SpeciationWork& w) {
     return (s[Sp::kH].molality - s[Sp::kOH].molality) - (h - oh);
 }
 
+// The carbonate alkalinity a pass that holds the alkalinity closes on: a
+// water that carbon dioxide brought to its pH keeps the whole alkalinity it
+// had before (the held alkalinity), of which the carbonate holds what its
+// other bases and the hydrogen ion leave; any other pass its given species'
+// own, shifted by the water ions of a pCO2 pass.
+double HeldAlkalinityTarget(const SpeciationWork& w) {
+    if (w.in.heldAlkalinity > 0.0)
+        return w.in.heldAlkalinity - NonCarbonateAlkalinity(w.s, w.rec.state) +
+               w.s[Sp::kH].molality;
+    return w.rec.state.alkalinityTarget + WaterIonShift(w);
+}
+
 }  // namespace
 
 double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st) {
@@ -89,7 +101,7 @@ void CloseCarbonate(SpeciationWork& w) {
             target = st.totalCarbonateTarget;
             computed = st.computedTotalCarbonate;
         } else if (w.carbonateHold == CarbonateHold::kAlkalinity) {
-            target = st.alkalinityTarget + WaterIonShift(w);
+            target = HeldAlkalinityTarget(w);
             computed = st.computedCarbonateAlkalinity;
         } else if (!speciesGiven) {
             // The carbonate share of the water's alkalinity.
@@ -154,7 +166,7 @@ double HeldCarbonateGap(const SpeciationWork& w) {
         return st.computedCarbonateAlkalinity * (target / computed - 1.0);
     }
     if (w.carbonateHold == CarbonateHold::kAlkalinity) {
-        const double target = st.alkalinityTarget + WaterIonShift(w);
+        const double target = HeldAlkalinityTarget(w);
         if (!(target > 0.0) || st.computedCarbonateAlkalinity == 0.0) return 0.0;
         return target - st.computedCarbonateAlkalinity;
     }

@@ -76,6 +76,7 @@ SpeciationInputs BindSpeciationInputs() {
     in.blendDissolvedCo2 = blendDissolvedCo2;
 
     in.referenceAlkalinity = referenceAlkalinity;
+    in.heldAlkalinity = heldAlkalinity;
     in.referencePh = referencePh;
     in.referenceLoopCarbonate = referenceCarbonate.loopTotalCarbonate;
     in.referenceCarbonateTarget = referenceCarbonate.carbonateTarget;

@@ -6,6 +6,9 @@
 #include "common/index_code.h"
 #include "engine/corrosion/corrosion_models.h"
 #include "engine/inputs/engine_unit_factors.h"
+#include "engine/inputs/inputs_records.h"
+#include "engine/speciation/speciation_records.h"
+#include "scenarios/frame/engine_port.h"
 
 namespace {
 namespace AE = AnalysisElement;
@@ -18,6 +21,12 @@ constexpr float kSpeciesGivenMode = 3.0f;
 // the pass reached.
 constexpr float kNoPassFigure = 1.0e37f;
 
+bool TookCarbonDioxide(const DriverContext& c) {
+    const uint16_t method = c.control.phControlMethod;
+    return (method == PhControlMethod::kAcid || method == PhControlMethod::kBoth) &&
+           c.control.acidChemical == AcidChemical::kCarbonDioxide && c.out.acidDemand > 0.0f;
+}
+
 }  // namespace
 
 void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
@@ -28,10 +37,22 @@ void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
     c.out.calcPassMode = passMode;
     c.out.profileStepFlag = stepFlag;
     c.out.givenSpeciesPerKilogram = 1;
+    // A point brought to its pH by carbon dioxide keeps the alkalinity it had
+    // at the pH the dose starts from: the CO2 brings no ion and adds to the
+    // total carbonate. The water before the dose gives that alkalinity (a
+    // stand-in engine speciates nothing to give it).
+    if (passMode == PassMode::kWhatIf && TookCarbonDioxide(c) && SettlesPhDoses()) {
+        const WaterAnalysis dosed = c.current;
+        w[AE::kPh] = c.surface.values[AE::kPh];
+        c.calls.runCalculationsAnswersReplaced();
+        heldAlkalinity = speciation.passAlkalinity;
+        c.current = dosed;
+    }
     if (answers == SolverAnswers::kReplaced)
         c.calls.runCalculationsAnswersReplaced();
     else
         c.calls.runCalculations();
+    heldAlkalinity = 0.0;
     c.out.profileStepFlag = 0;
     c.out.givenSpeciesPerKilogram = 0;
 }

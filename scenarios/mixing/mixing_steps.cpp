@@ -10,6 +10,7 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/carbonate/ph_adjustment.h"
 #include "engine/speciation/ph_solve_records.h"
+#include "engine/speciation/speciation_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
 #include "input/records.h"
@@ -26,15 +27,30 @@ constexpr uint16_t kWhatIfPass = 2;
 // Alkalinity mode 3: the bicarbonate and carbonate are given.
 constexpr float kSpeciesGivenMode = 3.0f;
 
-// A pass on the mix's carbonate species as given, in `passMode`.
+// The whole alkalinity (eq/kg) of the last mix's own pass before its pH
+// control (MixCarbonate).
+double mixAlkalinity = 0.0;
+
+// A pass on the mix's carbonate species as given, in `passMode`; a mix that
+// carbon dioxide brought to its pH holds the alkalinity it had before.
 void RunGivenSpeciesMixPass(uint16_t passMode) {
     calcPassMode = passMode;
     currentAnalysis.values[AnalysisElement::kSpeciesGiven] = 1.0f;
     currentAnalysis.values[AnalysisElement::kAlkalinityMode] = kSpeciesGivenMode;
+    heldAlkalinity = MixHeldAlkalinity();
     RunMixPass();
+    heldAlkalinity = 0.0;
 }
 
 }  // namespace
+
+double MixHeldAlkalinity() {
+    const uint16_t method = phControlSettings.phControlMethod;
+    const bool tookCarbonDioxide =
+        (method == PhControlMethod::kAcid || method == PhControlMethod::kBoth) &&
+        phControlSettings.acidChemical == AcidChemical::kCarbonDioxide && acidDemand > 0.0f;
+    return tookCarbonDioxide && SettlesPhDoses() ? mixAlkalinity : 0.0;
+}
 
 MixSources WaterfloodSources() {
     return {injectionWater, formationWater, CarbonateSnapshot.injection,
@@ -88,7 +104,9 @@ void AdjustMixPh(float targetPh) {
 
 SpeciatedCarbonate MixCarbonate() {
     const WaterAnalysis mix = currentAnalysis;
+    mixAlkalinity = 0.0;
     RunMixMainPass();
+    mixAlkalinity = speciation.passAlkalinity;
     const SpeciatedCarbonate carbonate = resultsCarbonate.system;
     currentAnalysis = mix;
     return carbonate;

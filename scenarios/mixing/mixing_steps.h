@@ -48,6 +48,10 @@ void AdjustMixPh(float targetPh);
 // the mix as it stands before its pH control, which the control starts from.
 // The working analysis is left as it was.
 SpeciatedCarbonate MixCarbonate();
+// A mix brought to its pH by carbon dioxide keeps the alkalinity it had before
+// the dose (the CO2 brings no ion and adds to the total carbonate): that
+// alkalinity (eq/kg, of the last MixCarbonate) for its passes to hold, else 0.
+double MixHeldAlkalinity();
 
 // After the adjustment (AdjustMixPh), whose constants are those of the 25 C
 // reference passes, free ions only: the adjusted water's total carbonate split

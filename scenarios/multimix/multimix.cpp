@@ -163,7 +163,9 @@ void ResultsPass(MultiMixBlend& b) {
     w[AE::kAlkalinityMode] = 3.0f;  // bicarbonate and carbonate given as species
     calcPassMode = 1;
     balanceHold = 0;
+    heldAlkalinity = MixHeldAlkalinity();
     CurrentScenarioEngine().runCalculations();
+    heldAlkalinity = 0.0;
     b.blendBufferCapacity = w[AE::kConductivity];
     mixedWater.values[AE::kPh] = w[AE::kPh];
 }
