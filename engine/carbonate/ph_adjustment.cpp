@@ -240,3 +240,9 @@ int32_t CalcCO2DoseAlt(WaterAnalysis& analysis, const CarbonateState& constants,
                        float targetPh, float alkalinity, float startPh) {
     return CO2Dose(analysis, constants, doseOut, targetPh, alkalinity, startPh, kCO2MgPerMolAlt);
 }
+
+bool DosedWithCarbonDioxide(const PhControlSettings& control, float acidDemand) {
+    const uint16_t method = control.phControlMethod;
+    return (method == PhControlMethod::kAcid || method == PhControlMethod::kBoth) &&
+           control.acidChemical == AcidChemical::kCarbonDioxide && acidDemand > 0.0f;
+}

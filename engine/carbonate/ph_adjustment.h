@@ -93,3 +93,7 @@ bool SettlepHDemandFromPh(float startPh, float targetPh);
 bool SettlepHDemandOn(const SpeciatedCarbonate& pass, float startPh, float targetPh);
 // SettlepHDemand on the global records with a demand found by the caller.
 bool SettlepHDemandTo(double demand);
+
+// Carbon dioxide brought the water to its pH: acid control by CO2 with an acid
+// demand. Such a water keeps its alkalinity; the CO2 adds to its carbonate.
+bool DosedWithCarbonDioxide(const PhControlSettings& control, float acidDemand);

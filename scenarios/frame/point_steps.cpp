@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/index_code.h"
+#include "engine/carbonate/ph_adjustment.h"
 #include "engine/corrosion/corrosion_models.h"
 #include "engine/inputs/engine_unit_factors.h"
 #include "engine/inputs/inputs_records.h"
@@ -21,12 +22,6 @@ constexpr float kSpeciesGivenMode = 3.0f;
 // the pass reached.
 constexpr float kNoPassFigure = 1.0e37f;
 
-bool TookCarbonDioxide(const DriverContext& c) {
-    const uint16_t method = c.control.phControlMethod;
-    return (method == PhControlMethod::kAcid || method == PhControlMethod::kBoth) &&
-           c.control.acidChemical == AcidChemical::kCarbonDioxide && c.out.acidDemand > 0.0f;
-}
-
 }  // namespace
 
 void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
@@ -41,7 +36,7 @@ void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
     // at the pH the dose starts from: the CO2 brings no ion and adds to the
     // total carbonate. The water before the dose gives that alkalinity (a
     // stand-in engine speciates nothing to give it).
-    if (passMode == PassMode::kWhatIf && TookCarbonDioxide(c) && SettlesPhDoses()) {
+    if (passMode == PassMode::kWhatIf && DosedWithCarbonDioxide(c.control, c.out.acidDemand) && SettlesPhDoses()) {
         const WaterAnalysis dosed = c.current;
         w[AE::kPh] = c.surface.values[AE::kPh];
         c.calls.runCalculationsAnswersReplaced();

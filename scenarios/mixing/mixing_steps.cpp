@@ -45,11 +45,9 @@ void RunGivenSpeciesMixPass(uint16_t passMode) {
 }  // namespace
 
 double MixHeldAlkalinity() {
-    const uint16_t method = phControlSettings.phControlMethod;
-    const bool tookCarbonDioxide =
-        (method == PhControlMethod::kAcid || method == PhControlMethod::kBoth) &&
-        phControlSettings.acidChemical == AcidChemical::kCarbonDioxide && acidDemand > 0.0f;
-    return tookCarbonDioxide && SettlesPhDoses() ? mixAlkalinity : 0.0;
+    return DosedWithCarbonDioxide(phControlSettings, acidDemand) && SettlesPhDoses()
+               ? mixAlkalinity
+               : 0.0;
 }
 
 MixSources WaterfloodSources() {
