@@ -5,17 +5,18 @@
 // drivers, Save As and Open (with and without New between), New itself, and
 // the multi-mix input's waters visited by every key and button, an edit of
 // one shown digit of a field, the pH-alkalinity curve typed, each bundled work
-// file opened over the workspace and saved, and an unchanged OK on the dialogs
-// that hold no water between two saves. After each step the walk checks what
-// the user would see: a typed value reads back as typed or was refused by a
-// box naming the field, an unchanged OK or Cancel changes nothing the dialogs
-// show, a change of units and its undo give back every number (a change the
-// program refuses changes nothing, and the walk goes on from the units in
-// force), a file written opens again and every form's unchanged OK takes what
-// it gives, and the pages equal those of the same water typed into a fresh
-// start. Every step a walk takes is checked: a walk that checked fewer fails.
-// A failing walk is shrunk to the fewest steps that still fail and printed as
-// a script.
+// file and a file of each older layout opened over the workspace and saved,
+// and an unchanged OK on the dialogs that hold no water between two saves.
+// After each step the walk checks what the user would see: a typed value reads
+// back as typed or was refused by a box naming the field, an unchanged OK or
+// Cancel changes nothing the dialogs show, a change of units and its undo give
+// back every number (a change the program refuses changes nothing, and the
+// walk goes on from the units in force), a file written opens again and every
+// form's unchanged OK takes what it gives, a file saved is the one a fresh
+// start saves for the same work, and the pages equal those of the same water
+// typed into a fresh start. Every step a walk takes is checked: a walk that
+// checked fewer fails. A failing walk is shrunk to the fewest steps that still
+// fail and printed as a script.
 //
 // TARVEX_WALK_SEED (default 104) and TARVEX_WALK_STEPS (default 200, in walks
 // of TARVEX_WALK_LENGTH steps, default 100) choose longer walks;
@@ -45,6 +46,7 @@
 
 #include "platform/system/system.h"
 #include "tests/app/program_run_fixture.h"
+#include "tests/shell/workfile/legacy_fixture.h"
 
 namespace {
 
@@ -374,6 +376,42 @@ std::string BaseName(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
+// A file of each older layout, as the older versions wrote it (its waters
+// not entered), named "G<version>.KRV", made once.
+const std::vector<std::pair<std::string, std::vector<uint8_t>>>& OlderLayoutFiles() {
+    static const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = [] {
+        std::vector<std::pair<std::string, std::vector<uint8_t>>> made;
+        oldfile::Steady steady;
+        steady.noFlags = true;
+        const std::vector<uint8_t> workspace = oldfile::WorkspaceBefore(steady);
+        std::vector<oldfile::Stored> before;
+        for (int v = 1; v <= 555; ++v) {
+            std::vector<oldfile::Stored> layout;
+            for (int r = 1; r < workfile::kRecordCount; ++r) layout.push_back(oldfile::FormFor(r, v));
+            const bool same = layout.size() == before.size() &&
+                              std::equal(layout.begin(), layout.end(), before.begin(),
+                                         [](const oldfile::Stored& a, const oldfile::Stored& b) {
+                                             return a.kind == b.kind && a.rows == b.rows &&
+                                                    a.storedWidth == b.storedWidth &&
+                                                    a.skip == b.skip && a.tail == b.tail;
+                                         });
+            if (!same) made.emplace_back("G" + std::to_string(v) + ".KRV", oldfile::Make(v, workspace, steady).file);
+            before = std::move(layout);
+        }
+        return made;
+    }();
+    return files;
+}
+
+// The files Open may take: the bundled ones and, while the walk opens files,
+// one of each older layout.
+std::vector<std::string> OpenableFiles() {
+    std::vector<std::string> names;
+    for (const char* file : kBundledFiles) names.push_back(BaseName(file));
+    for (const auto& [name, bytes] : OlderLayoutFiles()) names.push_back(name);
+    return names;
+}
+
 void UserWalkRun::Clean() {
     fs::remove_all(folder);
     fs::create_directories(folder);
@@ -390,6 +428,10 @@ void UserWalkRun::Clean() {
     });
     for (const char* file : kBundledFiles)
         fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples" / file, folder / BaseName(file));
+    if (Spared("open-fresh")) return;
+    for (const auto& [name, bytes] : OlderLayoutFiles())
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 const std::string& UserWalkRun::FreshFile(const std::string& script) {
@@ -915,9 +957,13 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                     check = [](const Segment&) { return std::string(); };
                     break;
                 }
-                const std::string file = BaseName(kBundledFiles[st.a % std::size(kBundledFiles)]);
+                const std::vector<std::string> openable = OpenableFiles();
+                const std::string file = openable[st.a % openable.size()];
                 const std::string name = "O" + std::to_string(i) + ".KRV";
-                const std::string open = "file \\" + file + "\nmenu 1020\n";
+                // The source form OK'd unchanged: a file whose waters are not
+                // entered may then be saved.
+                const std::string open = "file \\" + file + "\nmenu 1020\n" +
+                                         Lines(80, {"press 1", "press 2"}) + Open(kForms[0]);
                 const std::string save = "file \\" + name + "\nmenu 1022\n";
                 s = "answer no Data has been modified\n" + open + save +
                     "answer no Data has been modified\nmenu 1019\n" + DumpAll() + typeForms();
