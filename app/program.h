@@ -3,7 +3,8 @@
 
 #include "app/command_line.h"
 
-// Exit codes besides the program's own (the quit message's parameter, 0).
+// Exit codes besides the program's own (the quit message's parameter, 0, and
+// kExitStartEnded, 4, when a data file cannot be opened at the start).
 inline constexpr int kExitUsage =
     2;  // bad command line, unreadable or bad script, log not writable
 inline constexpr int kExitScriptFailure =

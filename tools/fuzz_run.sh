@@ -36,6 +36,9 @@ run_target() {
     local corpus=fuzz/corpus/$name regressions=fuzz/regressions/$name
     local dict=""
     [ -f "fuzz/dicts/$name.dict" ] && dict="-dict=fuzz/dicts/$name.dict"
+    # The target's own flags (fuzz/options/<name>: one or more a line, # comments).
+    local options=()
+    [ -f "fuzz/options/$name" ] && read -r -a options <<<"$(grep -v '^#' "fuzz/options/$name" | tr '\n' ' ')"
     mkdir -p "$work" "$artifacts"
     : >"$log"
     local dirs=("$work")
@@ -53,11 +56,11 @@ run_target() {
             "$bin" $limits -artifact_prefix="$artifacts/" "${files[@]}" >>"$log" 2>&1 || status=$?
         fi
         if [ "$status" -eq 0 ]; then
-            "$bin" -seed=1 -runs=20000 -max_total_time=90 $limits $dict -artifact_prefix="$artifacts/" \
+            "$bin" -seed=1 -runs=20000 -max_total_time=90 $limits "${options[@]}" $dict -artifact_prefix="$artifacts/" \
                 -print_final_stats=1 "${dirs[@]}" >>"$log" 2>&1 || status=$?
         fi
     else
-        "$bin" -max_total_time="$seconds" $limits $dict -artifact_prefix="$artifacts/" \
+        "$bin" -max_total_time="$seconds" $limits "${options[@]}" $dict -artifact_prefix="$artifacts/" \
             -print_final_stats=1 "${dirs[@]}" >>"$log" 2>&1 || status=$?
     fi
     if [ "$status" -eq 0 ]; then

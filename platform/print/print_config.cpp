@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <sstream>
 #include <utility>
 
@@ -38,6 +39,13 @@ std::vector<std::string> Split(const std::string& line, char sep) {
     while (std::getline(in, field, sep)) fields.push_back(Trim(field));
     if (!line.empty() && line.back() == sep) fields.emplace_back();
     return fields;
+}
+
+// 1048576 as "1,048,576".
+std::string GroupedBytes(std::size_t n) {
+    std::string digits = std::to_string(n);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
 }
 
 std::string Folder(const std::string& path) {
@@ -136,6 +144,7 @@ std::vector<PrinterConfig> ParsePrinterConfig(const std::string& text,
                                               const std::string& baseFolder,
                                               std::vector<std::string>* errors) {
     std::vector<PrinterConfig> printers;
+    std::set<std::string> names;  // lower case, for the duplicates
     std::istringstream in(text);
     std::string line;
     int number = 0;
@@ -200,10 +209,7 @@ std::vector<PrinterConfig> ParsePrinterConfig(const std::string& text,
             fail(why);
             continue;
         }
-        const bool duplicate =
-            std::any_of(printers.begin(), printers.end(),
-                        [&](const PrinterConfig& q) { return Lower(q.name) == Lower(p.name); });
-        if (duplicate) {
+        if (!names.insert(Lower(p.name)).second) {
             fail("printer \"" + p.name + "\" is already defined");
             continue;
         }
@@ -227,10 +233,24 @@ bool LoadPrinterConfig(const std::string& path, std::vector<std::string>* errors
         return fail(S_ISDIR(st.st_mode) ? "Is a directory"
                                         : "Not a regular file (a pipe, a device or a socket)");
     }
+    // A file past what a printer file holds is not read at all: read whole, it
+    // would take the memory and the time of its size before the window shows.
+    const std::string tooLarge = "larger than " + GroupedBytes(kPrinterFileMaxBytes) +
+                                 " bytes, more than a printer file holds";
+    if (st.st_size > static_cast<off_t>(kPrinterFileMaxBytes)) {
+        ::close(fd);
+        return fail(tooLarge);
+    }
     std::string text;
     char buffer[4096];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        // One byte past the bound tells a file that grew since.
+        const std::size_t room = kPrinterFileMaxBytes + 1 - text.size();
+        if (room == 0) {
+            ::close(fd);
+            return fail(tooLarge);
+        }
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, room));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int cause = errno;

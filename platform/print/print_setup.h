@@ -24,6 +24,7 @@
 // becomes its grey when the pages are written.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -48,6 +49,10 @@ struct PrinterConfig {
 // The name of the port and driver every configured printer reports.
 inline constexpr const char* kPrinterDriverName = "TarvexPDF";
 inline constexpr const char* kPrinterPortName = "PDF:";
+
+// The most a printer file may hold: thousands of printers. A larger file is
+// not read (LoadPrinterConfig says so); it could only be a wrong file.
+inline constexpr std::size_t kPrinterFileMaxBytes = 1 << 20;
 
 // Parses the text of a printer file. Bad lines are skipped, each with a
 // message naming its line number and what is wrong in `errors`.

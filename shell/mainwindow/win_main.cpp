@@ -45,6 +45,9 @@ namespace {
 
 constexpr win::DWORD kPrintDialogStructSize = 66;
 
+// Set when the settings loader ended the start, for WinMain's exit code.
+bool startEnded = false;
+
 void SetPrintDialogStart(win::HWND owner) {
     win::PrintDialogRecord& pd = printJobState.printDialog;
     pd.structSize = kPrintDialogStructSize;
@@ -123,7 +126,10 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
                                              ChangeRangePCO2Pct, ChangeRangeTempPress});
     InstallAlkCurveViews(
         AlkCurveViews{CreateAlkGraphWindow, [](win::HWND d) { (void)CreateAlkHelpWindow(d); }});
-    if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) return 0;
+    if (LoadStartupConfig(hwnd) == StartupOutcome::kEndProgram) {
+        startEnded = true;
+        return 0;
+    }
 
     const win::DWORD version = win::GetVersion();
     mainWindowState.windowsVersion = version;
@@ -138,7 +144,8 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
 int WinMain(win::HINSTANCE instance, win::HINSTANCE prevInstance, const char*, int showCommand) {
     mainWindowState.prevInstance = prevInstance;
     if (prevInstance == nullptr && InitApplication(instance) == 0) return 0;
-    if (InitInstance(instance, showCommand) == 0) return 0;
+    startEnded = false;
+    if (InitInstance(instance, showCommand) == 0) return startEnded ? kExitStartEnded : 0;
     win::MSG msg;
     while (win::GetMessage(&msg, nullptr, 0, 0)) {
         win::TranslateMessage(&msg);

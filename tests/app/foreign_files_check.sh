@@ -6,7 +6,8 @@
 # any file, so the runs cannot be made as root. Every writer run over its
 # file must refuse it, naming the file and "Permission denied", and leave
 # its bytes and its owner as they were. Then a data file of the FILES folder
-# that the user may not read must end the start naming the file and the cause.
+# that the user may not read must end the start (exit code 4) naming the file
+# and the cause.
 # Skipped (77) where no user can be switched to.
 #
 # usage: foreign_files_check.sh BUILD SOURCE
@@ -163,7 +164,7 @@ printf 'menu 1028\n' >"$LOGS/quit.tvs"
 as_user "$TARVEX" --headless --script "$LOGS/quit.tvs" --log "$LOGS/start.log" \
   >"$LOGS/start.out" 2>&1
 code=$?
-[ "$code" -eq 0 ] || bad "the start without a readable data file ended with $code"
+[ "$code" -eq 4 ] || bad "the start without a readable data file ended with $code, not 4"
 python3 - "$LOGS/start.log" <<'PY' || fail=1
 import re, sys
 log = open(sys.argv[1], encoding='latin-1').read()

@@ -3,14 +3,20 @@
 // each field's own refusal states, OK or Cancel on an unchanged form or
 // dialog, a change of units and its undo, Copy and Paste between forms, the
 // drivers, Save As and Open (with and without New between), New itself, and
-// the multi-mix input's waters visited by every key and button. After each
-// step the walk checks what the user would see: a typed value reads back as
-// typed or was refused by a box naming the field, an unchanged OK or Cancel
-// changes nothing the dialogs show, a change of units and its undo give back
-// every number, a file written opens again and every form's unchanged OK takes
-// what it gives, and the pages equal those of the same water typed into a
-// fresh start. A failing walk is shrunk to the fewest steps that still fail
-// and printed as a script.
+// the multi-mix input's waters visited by every key and button, an edit of
+// one shown digit of a field, the pH-alkalinity curve typed, each bundled work
+// file and a file of each older layout opened over the workspace and saved,
+// and an unchanged OK on the dialogs that hold no water between two saves.
+// After each step the walk checks what the user would see: a typed value reads
+// back as typed or was refused by a box naming the field, an unchanged OK or
+// Cancel changes nothing the dialogs show, a change of units and its undo give
+// back every number (a change the program refuses changes nothing, and the
+// walk goes on from the units in force), a file written opens again and every
+// form's unchanged OK takes what it gives, a file saved is the one a fresh
+// start saves for the same work, and the pages equal those of the same water
+// typed into a fresh start. Every step a walk takes is checked: a walk that
+// checked fewer fails. A failing walk is shrunk to the fewest steps that still
+// fail and printed as a script.
 //
 // TARVEX_WALK_SEED (default 104) and TARVEX_WALK_STEPS (default 200, in walks
 // of TARVEX_WALK_LENGTH steps, default 100) choose longer walks;
@@ -19,6 +25,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +39,14 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "platform/system/system.h"
 #include "tests/app/program_run_fixture.h"
+#include "tests/shell/workfile/legacy_fixture.h"
 
 namespace {
 
@@ -62,10 +75,13 @@ constexpr FieldSpec kFields[] = {
 // clang-format on
 
 constexpr int kCorrosionTarget = 643, kPressure = 429;
+// The pH curve's template on the walk's desktop (a main window up to 1000 high).
+constexpr int kPhCurveDialog = 34;
 
-// What a step's check answers when the walk cannot go on following its model:
-// the steps before it held, and the rest are not checked.
-constexpr const char* kWalkEnds = "\x01 the walk ends here";
+// What a change of units' check answers when the program refused the change:
+// the walk is run again with that step built as the refused change it is, so
+// that the steps after it are checked from the units in force.
+constexpr const char* kUnitsRefused = "\x01 the change of units was refused";
 
 // The three analysis forms and the multi-mix input: template and command.
 struct FormSpec {
@@ -117,9 +133,18 @@ struct Range {
 // "settings-units", an OK on the unchanged what-if or mixing-zone dialog
 // between a change of units and its undo; "new-mixing-step", New and the
 // mixing zone's step; "multimix-keys", a multi-mix water left by Page Up, Page
-// Down, Home or End). None is left out by default: each was found failing
-// once and is mended.
-const char* const kSparedPaths = "";
+// Down, Home or End; "small-digit-edits", an edit of a shown digit that moves
+// the value by less than 2e-4 of itself, which the forms took for no change;
+// "open-fresh", a bundled file opened over the workspace, saved and held
+// against the one a fresh start saves, then New (seen failing once New had
+// followed V503: the everyday waters typed again, Copy on the injection water
+// and Paste on the source water read field 424's 0.4 as 0.00); "new-fresh", the file
+// saved after New and the everyday waters held against a fresh start's;
+// "unchanged-dialog-files", an unchanged OK on Choose Graphs, No Product, the
+// pH curve or Output Size between two saves that must write the same bytes).
+// The first three were found failing once and are mended; the last four wait
+// for their mends and are left out until then.
+const char* const kSparedPaths = "small-digit-edits,open-fresh,new-fresh,unchanged-dialog-files";
 
 std::string& SparedPaths() {
     static std::string spared;
@@ -216,6 +241,10 @@ enum class Kind {
     kMixType,
     kMixMove,
     kMixAdd,
+    kDigit,
+    kPhCurve,
+    kOpenFile,
+    kDialogFile,
 };
 struct Step {
     Kind kind;
@@ -235,6 +264,10 @@ const char* KindName(Kind k) {
         case Kind::kMixType: return "multi-mix type";
         case Kind::kMixMove: return "multi-mix move";
         case Kind::kMixAdd: return "multi-mix add";
+        case Kind::kDigit: return "one-digit edit";
+        case Kind::kPhCurve: return "pH curve";
+        case Kind::kOpenFile: return "open a bundled file";
+        case Kind::kDialogFile: return "unchanged dialog between saves";
     }
     return "?";
 }
@@ -250,6 +283,16 @@ struct PageCheck {
     std::string values, chemistry;
 };
 
+// A file the walk saved, to hold byte for byte against another the same walk
+// saved or against the file a fresh start's script saves.
+struct FileCheck {
+    int step;
+    std::string saved;
+    std::string other;        // a file of the same walk, or
+    std::string freshScript;  // the fresh start's script, which saves "fresh.KRV"
+    std::string what;
+};
+
 // A walk made into a script: the steps' lines with a mark after each, and what
 // each step's segment must show.
 struct Built {
@@ -257,6 +300,7 @@ struct Built {
     std::vector<std::string> lines;  // per step
     std::vector<std::function<std::string(const Segment&)>> checks;
     std::vector<PageCheck> pages;
+    std::vector<FileCheck> files;
     std::string Script(bool marks = true) const {
         std::string s = prefix + (marks ? kMark : "");
         for (const std::string& l : lines) s += l + (marks ? kMark : "");
@@ -276,11 +320,6 @@ std::string Open(const FormSpec& f) {
 
 class UserWalkRun : public ProgramRunFixture {
   protected:
-    void Clean() {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        Fresh();
-    }
     // A run in a process of its own: a script the program fails (a prompt
     // nothing answered, a menu item greyed) ends that process, not the test.
     int RunApart(const std::string& script) {
@@ -291,17 +330,117 @@ class UserWalkRun : public ProgramRunFixture {
         if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
+    // RunApart, but a run whose log shows more refused changes of units than
+    // `known` is ended there (`cut`): it is run again with the change built
+    // as refused, and what came after it would go unchecked.
+    int RunApartUntilRefused(const std::string& script, size_t known, bool& cut);
     // The ranges the source form's refusals state, found once: 1e38 typed
     // into each field in turn.
     const std::map<int, Range>& Ranges();
-    Built Build(const std::vector<Step>& steps) const;
-    // The first failing step of a walk's run and why, or -1.
-    std::pair<int, std::string> RunWalk(const std::vector<Step>& steps, bool withPages);
+    void LearnShownTexts();
+    // The walk's script and checks; the changes of units at `refused` are
+    // built as the refused changes an earlier run found them to be.
+    Built Build(const std::vector<Step>& steps, const std::set<size_t>& refused) const;
+    // The first failing step of a walk's run and why (-1 when none), the
+    // steps checked, and the changes of units the program refused.
+    struct Outcome {
+        int at = -1;
+        std::string why;
+        size_t checked = 0;
+        std::set<size_t> refused;
+    };
+    Outcome RunWalk(const std::vector<Step>& steps, bool withPages);
+    Outcome RunWalkOnce(const std::vector<Step>& steps, bool withPages,
+                        const std::set<size_t>& refused);
     std::vector<Step> Shrink(std::vector<Step> steps, int failing, const std::string& why);
+    // The bytes of the file a fresh start's script saves as "fresh.KRV".
+    const std::string& FreshFile(const std::string& script);
+    // A fixed clock, so that two saves differ only by what they hold.
+    void Clean();
     static std::map<int, Range> ranges_;
+    // The everyday water as each field shows it, on the analysis forms and
+    // on the multi-mix input.
+    static std::map<int, std::string> shownAnalysis_, shownMix_;
+    static std::map<std::string, std::string> freshFiles_;
 };
 
 std::map<int, Range> UserWalkRun::ranges_;
+std::map<int, std::string> UserWalkRun::shownAnalysis_, UserWalkRun::shownMix_;
+std::map<std::string, std::string> UserWalkRun::freshFiles_;
+
+// The bundled work files, the current layout and the older ones.
+const char* const kBundledFiles[] = {"waterflood.krv", "legacy/V123.KRV", "legacy/V503.KRV",
+                                     "legacy/V529.KRV"};
+
+std::string BaseName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+// A file of each older layout, as the older versions wrote it (its waters
+// not entered), named "G<version>.KRV", made once.
+const std::vector<std::pair<std::string, std::vector<uint8_t>>>& OlderLayoutFiles() {
+    static const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = [] {
+        std::vector<std::pair<std::string, std::vector<uint8_t>>> made;
+        oldfile::Steady steady;
+        steady.noFlags = true;
+        const std::vector<uint8_t> workspace = oldfile::WorkspaceBefore(steady);
+        std::vector<oldfile::Stored> before;
+        for (int v = 1; v <= 555; ++v) {
+            std::vector<oldfile::Stored> layout;
+            for (int r = 1; r < workfile::kRecordCount; ++r) layout.push_back(oldfile::FormFor(r, v));
+            const bool same = layout.size() == before.size() &&
+                              std::equal(layout.begin(), layout.end(), before.begin(),
+                                         [](const oldfile::Stored& a, const oldfile::Stored& b) {
+                                             return a.kind == b.kind && a.rows == b.rows &&
+                                                    a.storedWidth == b.storedWidth &&
+                                                    a.skip == b.skip && a.tail == b.tail;
+                                         });
+            if (!same) made.emplace_back("G" + std::to_string(v) + ".KRV", oldfile::Make(v, workspace, steady).file);
+            before = std::move(layout);
+        }
+        return made;
+    }();
+    return files;
+}
+
+// The files Open may take: the bundled ones and, while the walk opens files,
+// one of each older layout.
+std::vector<std::string> OpenableFiles() {
+    std::vector<std::string> names;
+    for (const char* file : kBundledFiles) names.push_back(BaseName(file));
+    for (const auto& [name, bytes] : OlderLayoutFiles()) names.push_back(name);
+    return names;
+}
+
+void UserWalkRun::Clean() {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    Fresh();
+    win::SetLocalTimeSource([] {
+        win::SYSTEMTIME t{};
+        t.wYear = 2026;
+        t.wMonth = 3;
+        t.wDay = 14;
+        t.wHour = 9;
+        t.wMinute = 26;
+        t.wSecond = 53;
+        return t;
+    });
+    for (const char* file : kBundledFiles)
+        fs::copy_file(fs::path(TARVEX_SOURCE_DIR) / "data/samples" / file, folder / BaseName(file));
+    if (Spared("open-fresh")) return;
+    for (const auto& [name, bytes] : OlderLayoutFiles())
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+const std::string& UserWalkRun::FreshFile(const std::string& script) {
+    auto it = freshFiles_.find(script);
+    if (it != freshFiles_.end()) return it->second;
+    Clean();
+    EXPECT_EQ(RunApart(script + "answer no Data has been modified\n"), 0) << Log();
+    return freshFiles_[script] = Read("fresh.KRV");
+}
 
 const std::map<int, Range>& UserWalkRun::Ranges() {
     if (!ranges_.empty()) return ranges_;
@@ -353,6 +492,7 @@ const std::map<int, Range>& UserWalkRun::Ranges() {
         ranges_[f.control] = r;
     }
     EXPECT_EQ(ranges_.size(), std::size(kFields)) << Log();
+    LearnShownTexts();
     return ranges_;
 }
 
@@ -473,7 +613,67 @@ std::string TypeWater(const FormSpec& f, const Water& w) {
     return Lines(f.dialog, steps);
 }
 
-Built UserWalkRun::Build(const std::vector<Step>& steps) const {
+void UserWalkRun::LearnShownTexts() {
+    Clean();
+    const Water analysis = Everyday(0), mixWater = Everyday(kMultiMix);
+    const FormSpec& m = kForms[kMultiMix];
+    const std::string script =
+        TypeWater(kForms[0], analysis) + Lines(80, {"press 1"}) + Open(kForms[0]) +
+        ReadAll(kForms[0], analysis) + TypeWater(m, mixWater) +
+        Lines(115, {"press 1", "next", "press 2"}) + Open(m) +
+        Lines(115, {"set 523 1", "press 522"}) + ReadAll(m, mixWater) +
+        "answer no Data has been modified\n";
+    EXPECT_EQ(RunApart(script), 0) << Log();
+    for (const FieldSpec& f : kFields) {
+        const std::vector<std::string> shown = Reads(f.control);
+        const size_t want = (f.form & 1 ? 1u : 0u) + (f.form & 2 ? 1u : 0u);
+        if (shown.size() != want) {
+            ADD_FAILURE() << "field " << f.control << " read " << shown.size() << " times\n" << Log();
+            continue;
+        }
+        // The field's text, without the blanks that pad it.
+        auto trimmed = [](std::string t) {
+            t.erase(t.find_last_not_of(' ') + 1);
+            return t.substr(std::min(t.find_first_not_of(' '), t.size()));
+        };
+        if (f.form & 1) shownAnalysis_[f.control] = trimmed(shown.front());
+        if (f.form & 2) shownMix_[f.control] = trimmed(shown.back());
+    }
+}
+
+// The text `shown` with one digit changed (up by one, a 9 down by one), the
+// digit chosen by `draw` among those that keep the value inside `r`; with
+// `small` false, only among those that move it by 2e-4 of itself or more.
+// Empty when no digit serves.
+std::string OneDigitEdit(const std::string& shown, const Range& r, uint32_t draw, bool small) {
+    const std::string text = Digits(shown);
+    const size_t end = std::min(text.find_first_of("eE"), text.size());
+    const double before = std::strtod(text.c_str(), nullptr);
+    std::vector<std::string> edits;
+    for (size_t k = 0; k < end; ++k) {
+        if (text[k] < '0' || text[k] > '9') continue;
+        std::string edited = text;
+        edited[k] = text[k] == '9' ? '8' : static_cast<char>(text[k] + 1);
+        const double after = std::strtod(edited.c_str(), nullptr);
+        if (!small && std::fabs(after - before) < 2e-4 * std::fabs(before)) continue;
+        if (Inside(r, edited)) edits.push_back(edited);
+    }
+    return edits.empty() ? std::string() : edits[draw % edits.size()];
+}
+
+// The read of `control` in the segment shows exactly `typed`, at every digit.
+std::string ExpectExact(const Segment& s, int control, const std::string& typed,
+                        const std::string& what) {
+    for (const auto& [read, shown] : s.reads) {
+        if (read != control) continue;
+        const double a = Number(shown), b = Number(typed);
+        if (std::fabs(a - b) <= 1e-9 * std::fabs(b) + 1e-12) return "";
+        return what + ": reads \"" + shown + "\"";
+    }
+    return what + ": not read";
+}
+
+Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>& refused) const {
     Built b;
     const std::map<int, Range>& ranges = ranges_;
     // The model: what each form holds as typed, the multi-mix waters, and the
@@ -557,18 +757,24 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                     middle = Lines(d.dialog, {"press 1", "press 2"}) + Open(d);
                     whatBetween = std::string(", OK on the unchanged ") + d.name;
                 }
+                // A change that would carry a value past its field's range is
+                // refused naming the field, and nothing changes. The undo's
+                // arrows would then choose other units (they wrap round): a
+                // change found refused is built without its undo, and the walk
+                // goes on from the units in force.
+                const bool wasRefused = refused.count(i) != 0;
                 s = DumpAll() + u.change + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n" + middle +
-                    u.undo + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n" + DumpAll();
-                const std::string what = std::string("units to ") + u.name + whatBetween + " and back";
+                    (wasRefused ? std::string() : std::string(u.undo) + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n") +
+                    DumpAll();
+                const std::string what = std::string("units to ") + u.name + whatBetween +
+                                         (wasRefused ? ", refused" : " and back");
                 check = [=](const Segment& seg) {
-                    // A change that would carry a value past its field's range is
-                    // refused naming the field, and nothing changes. The steps
-                    // that undo it then choose other units (the dialog's arrows
-                    // wrap round), so the rest of the walk no longer follows
-                    // its model and ends here.
-                    if (seg.text.find("The units were not changed.") != std::string::npos &&
-                        seg.text.find("leaves the form's range: ") != std::string::npos)
-                        return std::string(kWalkEnds);
+                    const bool refusedNow =
+                        seg.text.find("The units were not changed.") != std::string::npos &&
+                        seg.text.find("leaves the form's range: ") != std::string::npos;
+                    if (refusedNow && !wasRefused) return std::string(kUnitsRefused);
+                    if (!refusedNow && wasRefused)
+                        return what + ": taken, where the same walk's run before refused it";
                     Segment told = seg;
                     std::erase_if(told.boxes, [](const std::string& box) {
                         return box.find("leaves the form's range: ") != std::string::npos &&
@@ -599,6 +805,15 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                 s = "answer no Data has been modified\nmenu 1019\n" + DumpAll();
                 s += typeForms();
                 mix.clear();
+                // Saved, the file is the one a fresh start saves for the same typing.
+                if (!Spared("new-fresh")) {
+                    const std::string name = "N" + std::to_string(i) + ".KRV";
+                    s += "file \\" + name + "\nmenu 1022\n";
+                    // The forms hold the everyday waters: typing them again changes nothing.
+                    const std::string fresh = typeForms() + "file \\fresh.KRV\nmenu 1022\n";
+                    b.files.push_back(FileCheck{static_cast<int>(i), name, "", fresh,
+                                                "the file saved after New"});
+                }
                 check = [](const Segment& seg) -> std::string {
                     (void)seg;
                     return "";  // held against the fresh start's dumps below
@@ -650,6 +865,142 @@ Built UserWalkRun::Build(const std::vector<Step>& steps) const {
                     "v.txt\ntext DisplayMUWater " + tag + "w.txt\n";
                 b.pages.push_back(PageCheck{static_cast<int>(i), forms[0], tag + "v.txt", tag + "w.txt"});
                 check = [](const Segment& seg) { return NoRefusal(seg, "the source water's pages"); };
+                break;
+            }
+            case Kind::kDigit: {
+                // A field's everyday value as the form shows it, typed, then
+                // one digit of it edited: the edit reads back at every digit.
+                const bool onMix = !mix.empty() && st.a % 4 == 3;
+                const int control = FieldOfForms(onMix ? 2 : 1, st.b);
+                const std::string shown =
+                    Digits((onMix ? shownMix_ : shownAnalysis_).at(control));
+                const std::string edited =
+                    OneDigitEdit(shown, ranges.at(control), st.c, !Spared("small-digit-edits"));
+                if (edited.empty()) {
+                    check = [](const Segment&) { return std::string(); };
+                    break;
+                }
+                const std::string c = std::to_string(control);
+                const std::string what = std::string(onMix ? "multi-mix" : kForms[st.a % 3].name) +
+                                         " field " + c + " " + shown + " edited to " + edited;
+                if (onMix) {
+                    const FormSpec& m = kForms[kMultiMix];
+                    const size_t from = st.b % mix.size();
+                    const std::string go = "set 523 " + std::to_string(from + 1);
+                    for (const std::string& v : {shown, edited})
+                        s += Lines(115, {go, "press 522", "set " + c + " " + v, "press 1", "next",
+                                         "press 2"}) +
+                             Open(m);
+                    mix[from][control] = edited;
+                    s += Lines(115, {go, "press 522"}) + ReadAll(m, mix[from]);
+                    const Water w = mix[from];
+                    check = [=](const Segment& seg) {
+                        std::string why = NoRefusal(seg, what);
+                        if (why.empty()) why = ExpectExact(seg, control, edited, what);
+                        return why.empty() ? ExpectReads(seg, 0, w, what) : why;
+                    };
+                    break;
+                }
+                const int f = static_cast<int>(st.a % 3);
+                for (const std::string& v : {shown, edited})
+                    s += Lines(80, {"set " + c + " " + v, "press 1", "press 2"}) + Open(kForms[f]);
+                s += Lines(80, {"read " + c, "press 2"}) + Open(kForms[f]);
+                forms[f][control] = edited;
+                if (control == kCorrosionTarget)
+                    for (Water& other : forms) other[control] = edited;
+                check = [=](const Segment& seg) {
+                    std::string why = NoRefusal(seg, what);
+                    return why.empty() ? ExpectExact(seg, control, edited, what) : why;
+                };
+                break;
+            }
+            case Kind::kPhCurve: {
+                // Four pairs of M alkalinity and pH typed into the curve, OK
+                // (the curve is not made the prediction method), and read back.
+                std::vector<std::pair<int, std::string>> cells;
+                for (uint32_t k = 0; k < 4; ++k) {
+                    cells.emplace_back(670 + 3 * static_cast<int>(k),
+                                       std::to_string(50 + 150 * k + (st.b >> (8 * k)) % 100));
+                    char ph[16];
+                    std::snprintf(ph, sizeof ph, "%.1f", 5.5 + 0.8 * k + 0.1 * ((st.c >> (8 * k)) % 8));
+                    cells.emplace_back(671 + 3 * static_cast<int>(k), ph);
+                }
+                std::vector<std::string> typing, reading;
+                for (const auto& [control, text] : cells) {
+                    typing.push_back("set " + std::to_string(control) + " " + text);
+                    reading.push_back("read " + std::to_string(control));
+                }
+                typing.insert(typing.end(), {"press 1", "press 2"});
+                reading.push_back("press 2");
+                s = "answer no A USER DEFINED\n" + Lines(kPhCurveDialog, typing) + "menu 1033\n" +
+                    Lines(kPhCurveDialog, reading) + "menu 1033\n";
+                check = [=](const Segment& seg) -> std::string {
+                    const std::string what = "the pH curve typed";
+                    std::string why = NoRefusal(seg, what);
+                    if (!why.empty()) return why;
+                    if (seg.reads.size() != cells.size())
+                        return what + ": " + std::to_string(seg.reads.size()) + " reads";
+                    for (size_t k = 0; k < cells.size(); ++k)
+                        if (seg.reads[k].first != cells[k].first ||
+                            !SameNumber(seg.reads[k].second, cells[k].second))
+                            return what + ": cell " + std::to_string(cells[k].first) + " typed " +
+                                   cells[k].second + " reads \"" + seg.reads[k].second + "\"";
+                    return std::string();
+                };
+                break;
+            }
+            case Kind::kOpenFile: {
+                // A bundled file opened over the workspace and saved as it
+                // opened; then New and the everyday waters, as on New. Left
+                // out with its file: what the file brought stays behind New.
+                if (Spared("open-fresh")) {
+                    check = [](const Segment&) { return std::string(); };
+                    break;
+                }
+                const std::vector<std::string> openable = OpenableFiles();
+                const std::string file = openable[st.a % openable.size()];
+                const std::string name = "O" + std::to_string(i) + ".KRV";
+                // The source form OK'd unchanged: a file whose waters are not
+                // entered may then be saved.
+                const std::string open = "file \\" + file + "\nmenu 1020\n" +
+                                         Lines(80, {"press 1", "press 2"}) + Open(kForms[0]);
+                const std::string save = "file \\" + name + "\nmenu 1022\n";
+                s = "answer no Data has been modified\n" + open + save +
+                    "answer no Data has been modified\nmenu 1019\n" + DumpAll() + typeForms();
+                mix.clear();
+                b.files.push_back(FileCheck{static_cast<int>(i), name, "",
+                                                open + "file \\fresh.KRV\nmenu 1022\n",
+                                                file + " opened over the workspace and saved"});
+                check = [=](const Segment& seg) -> std::string {
+                    const std::string what = file + " opened over the workspace";
+                    if (seg.text.find("FILE SUCCESSFULLY RESTORED!") == std::string::npos)
+                        return what + ": not restored\n" + seg.text.substr(0, 2000);
+                    return NoRefusal(seg, what);
+                };
+                break;
+            }
+            case Kind::kDialogFile: {
+                // Saved, an unchanged OK on a dialog that holds no water, saved
+                // again: the two files are the same bytes.
+                if (Spared("unchanged-dialog-files")) {
+                    check = [](const Segment&) { return std::string(); };
+                    break;
+                }
+                const std::pair<const char*, const char*> dialogs[] = {
+                    {"Choose Graphs", "dialog 25 press 1\nmenu 1064\n"},
+                    {"No Product", "dialog 26 press 2603\nmenu 1056\n"},
+                    {"the pH curve", "answer no A USER DEFINED\ndialog 34 press 1\nmenu 1033\n"},
+                    {"Output Size", "dialog 79 press 1\nmenu 1008\n"},
+                };
+                const auto& [dialog, lines] = dialogs[st.a % std::size(dialogs)];
+                const std::string before = "A" + std::to_string(i) + ".KRV";
+                const std::string after = "B" + std::to_string(i) + ".KRV";
+                s = "file \\" + before + "\nmenu 1022\n" + lines + "file \\" + after +
+                    "\nmenu 1022\n";
+                const std::string what = std::string("an unchanged OK on ") + dialog;
+                b.files.push_back(FileCheck{static_cast<int>(i), after, before, "",
+                                            "the file saved after " + what});
+                check = [=](const Segment& seg) { return NoRefusal(seg, what); };
                 break;
             }
             case Kind::kMixType:
@@ -752,16 +1103,80 @@ std::string Untimed(const std::string& page) {
     return out;
 }
 
-std::pair<int, std::string> UserWalkRun::RunWalk(const std::vector<Step>& steps, bool withPages) {
-    const Built b = Build(steps);
+constexpr const char* kUnitsNotChanged = "The units were not changed.";
+
+int UserWalkRun::RunApartUntilRefused(const std::string& script, size_t known, bool& cut) {
+    cut = false;
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(Run(script));
+    if (child < 0) return -1;
+    // The log is read as it grows; a refusal's words may straddle two reads.
+    const std::string needle = kUnitsNotChanged;
+    std::string tail;
+    std::streamoff readTo = 0;
+    size_t seen = 0;
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(child, &status, WNOHANG);
+        if (done == child) break;
+        if (done < 0) return -1;
+        std::ifstream in(folder / "run.log", std::ios::binary);
+        in.seekg(readTo);
+        std::string more((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        readTo += static_cast<std::streamoff>(more.size());
+        tail += more;
+        for (size_t at = tail.find(needle); at != std::string::npos; at = tail.find(needle, at + 1))
+            ++seen;
+        tail = tail.substr(tail.size() - std::min(tail.size(), needle.size() - 1));
+        if (seen > known) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            cut = true;
+            return -1;
+        }
+        ::usleep(20000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+UserWalkRun::Outcome UserWalkRun::RunWalk(const std::vector<Step>& steps, bool withPages) {
+    Outcome out;
+    // Each change of units the program refuses is found by one run more.
+    for (size_t runs = 0;; ++runs) {
+        const size_t known = out.refused.size();
+        const Outcome one = RunWalkOnce(steps, withPages, out.refused);
+        if (one.refused.size() == known || runs > steps.size()) return one;
+        out.refused = one.refused;
+    }
+}
+
+UserWalkRun::Outcome UserWalkRun::RunWalkOnce(const std::vector<Step>& steps, bool withPages,
+                                              const std::set<size_t>& refused) {
+    Outcome out;
+    out.refused = refused;
+    auto fail = [&out](size_t at, const std::string& why) {
+        out.at = static_cast<int>(at);
+        out.why = why;
+        return out;
+    };
+    const Built b = Build(steps, refused);
     Clean();
-    const int code = RunApart(b.Script());
+    bool cut = false;
+    const int code = RunApartUntilRefused(b.Script(), refused.size(), cut);
     const std::string log = Log();
     const std::vector<Segment> segments = Segments(log);
     // The prefix's segment holds a fresh start's dumps.
     const std::vector<std::string> fresh =
         segments.empty() ? std::vector<std::string>() : segments[0].dumps;
     for (size_t i = 0; i < steps.size(); ++i) {
+        if (cut && i + 2 >= segments.size()) {
+            if (i + 1 < segments.size() && b.checks[i](segments[i + 1]) == kUnitsRefused) {
+                out.refused.insert(i);
+                return out;
+            }
+            return fail(i, "the run was ended at a refused change of units that no step made");
+        }
         if (i + 2 >= segments.size()) {
             // What the log says last, the script's own lines aside.
             std::string last;
@@ -770,12 +1185,18 @@ std::pair<int, std::string> UserWalkRun::RunWalk(const std::vector<Step>& steps,
                     line.rfind("window ", 0) != 0)
                     last += line + "\n";
             if (last.size() > 3000) last = last.substr(last.size() - 3000);
-            return {static_cast<int>(i), std::string("the run ended (exit ") + std::to_string(code) +
-                                             ") before the step ended\n" + last};
+            return fail(i, std::string("the run ended (exit ") + std::to_string(code) +
+                               ") before the step ended\n" + last);
         }
         const Segment& seg = segments[i + 1];
         std::string why = b.checks[i](seg);
-        if (why.empty() && steps[i].kind == Kind::kNew) {
+        if (why == kUnitsRefused) {
+            // Built again as refused, the walk runs once more from the start.
+            out.refused.insert(i);
+            return out;
+        }
+        const bool opened = steps[i].kind == Kind::kOpenFile && !Spared("open-fresh");
+        if (why.empty() && (steps[i].kind == Kind::kNew || opened)) {
             // New shows every form and dialog as a fresh start did.
             Segment both = seg;
             both.dumps.insert(both.dumps.begin(), fresh.begin(), fresh.begin() + std::min(fresh.size(), kDumpsPerAll));
@@ -793,14 +1214,35 @@ std::pair<int, std::string> UserWalkRun::RunWalk(const std::vector<Step>& steps,
             }
             why = SameDumps(both, 0, kDumpsPerAll, kDumpsPerAll, "New");
         }
-        if (why == kWalkEnds) return {-1, ""};
-        if (!why.empty()) return {static_cast<int>(i), why};
+        if (!why.empty()) return fail(i, why);
+        ++out.checked;
     }
-    if (code != 0) return {static_cast<int>(steps.size()) - 1, "exit " + std::to_string(code)};
-    if (!withPages) return {-1, ""};
-    // Each page the walk saved equals the page of its water typed into a fresh start.
+    if (code != 0) return fail(steps.size() - 1, "exit " + std::to_string(code));
+    // What the walk saved, before a fresh start's run takes the folder.
     std::map<std::string, std::string> walked;
     for (const PageCheck& p : b.pages) walked[p.values] = Read(p.values), walked[p.chemistry] = Read(p.chemistry);
+    // Each file held against its like, byte for byte.
+    std::map<std::string, std::string> saved;
+    for (const FileCheck& f : b.files) {
+        saved[f.saved] = Read(f.saved);
+        if (!f.other.empty()) saved[f.other] = Read(f.other);
+    }
+    for (const FileCheck& f : b.files) {
+        const std::string& mine = saved[f.saved];
+        const std::string& theirs = f.other.empty() ? FreshFile(f.freshScript) : saved[f.other];
+        if (mine.size() < 1000 || mine != theirs) {
+            size_t first = 0, count = 0;
+            for (size_t k = 0; k < std::min(mine.size(), theirs.size()); ++k)
+                if (mine[k] != theirs[k] && count++ == 0) first = k;
+            return fail(static_cast<size_t>(f.step),
+                        f.what + " is not " + (f.other.empty() ? "a fresh start's" : f.other) +
+                            ": " + std::to_string(mine.size()) + " and " +
+                            std::to_string(theirs.size()) + " bytes, " + std::to_string(count) +
+                            " differ from byte " + std::to_string(first));
+        }
+    }
+    if (!withPages) return out;
+    // Each page the walk saved equals the page of its water typed into a fresh start.
     for (const PageCheck& p : b.pages) {
         Clean();
         EXPECT_EQ(RunApart(TypeWater(kForms[0], p.water) + Lines(80, {"press 1"}) + Open(kForms[0]) +
@@ -819,11 +1261,12 @@ std::pair<int, std::string> UserWalkRun::RunWalk(const std::vector<Step>& steps,
                         line = "the walk's \"" + la[k] + "\", a fresh start's \"" + lf[k] + "\"";
                         break;
                     }
-                return {p.step, "the page " + mine + " is not a fresh start's: " + line};
+                return fail(static_cast<size_t>(p.step),
+                            "the page " + mine + " is not a fresh start's: " + line);
             }
         }
     }
-    return {-1, ""};
+    return out;
 }
 
 // The failure's kind, to tell a shrunk walk that fails alike.
@@ -838,8 +1281,8 @@ std::vector<Step> UserWalkRun::Shrink(std::vector<Step> steps, int failing, cons
     int runs = 0;
     auto stillFails = [&](const std::vector<Step>& candidate) {
         if (candidate.empty() || ++runs > 80) return false;
-        const auto [at, again] = RunWalk(candidate, pages);
-        return at >= 0 && Gist(again) == gist;
+        const Outcome again = RunWalk(candidate, pages);
+        return again.at >= 0 && Gist(again.why) == gist;
     };
     for (size_t chunk = std::max<size_t>(steps.size() / 2, 1); chunk >= 1;) {
         bool removed = false;
@@ -874,6 +1317,7 @@ std::vector<Step> Walk(std::mt19937& random, int length) {
         {Kind::kType, 30},    {Kind::kUnchanged, 10}, {Kind::kUnits, 6},   {Kind::kSaveOpen, 5},
         {Kind::kNew, 2},      {Kind::kDriver, 6},     {Kind::kCopyPaste, 6}, {Kind::kPages, 3},
         {Kind::kMixType, 10}, {Kind::kMixMove, 8},    {Kind::kMixAdd, 4},
+        {Kind::kDigit, 8},    {Kind::kPhCurve, 2},    {Kind::kOpenFile, 2}, {Kind::kDialogFile, 2},
     };
     int total = 0;
     for (const auto& w : weights) total += w.second;
@@ -939,26 +1383,40 @@ TEST_F(UserWalkRun, SeededWalksOfUserActionsKeepWhatTheUserSees) {
     const int length = std::max(1, EnvOr("TARVEX_WALK_LENGTH", 100));
     std::mt19937 random(seed);
     int walked = 0;
+    size_t checked = 0, refusedUnits = 0;
     int failures = 0;
     for (int walk = 0; walked < total; ++walk) {
         const std::vector<Step> steps = Walk(random, std::min(length, total - walked));
         walked += static_cast<int>(steps.size());
-        const auto [at, why] = RunWalk(steps, true);
-        if (at < 0) continue;
+        const Outcome run = RunWalk(steps, true);
+        checked += run.checked;
+        refusedUnits += run.refused.size();
+        if (run.at < 0) {
+            // A walk that passed has checked every step it took.
+            if (run.checked != steps.size()) {
+                ++failures;
+                ADD_FAILURE() << "walk " << walk << " of seed " << seed << " took " << steps.size()
+                              << " steps and checked " << run.checked;
+            }
+            continue;
+        }
+        const int at = run.at;
         ++failures;
-        const std::vector<Step> shortest = Shrink(steps, at, why);
-        const auto [again, shrunkWhy] = RunWalk(shortest, steps[static_cast<size_t>(at)].kind == Kind::kPages);
-        const Built b = Build(shortest);
+        const std::vector<Step> shortest = Shrink(steps, at, run.why);
+        const Outcome again = RunWalk(shortest, steps[static_cast<size_t>(at)].kind == Kind::kPages);
+        const Built b = Build(shortest, again.refused);
         ADD_FAILURE() << "walk " << walk << " of seed " << seed << ", step " << at << " ("
-                      << KindName(steps[static_cast<size_t>(at)].kind) << "): " << why
+                      << KindName(steps[static_cast<size_t>(at)].kind) << "): " << run.why
                       << "\nshortest walk: " << shortest.size() << " steps, failing with: "
-                      << (again >= 0 ? shrunkWhy : std::string("(no longer fails)"))
+                      << (again.at >= 0 ? again.why : std::string("(no longer fails)"))
                       << "\nscript:\n"
                       << b.Script(false);
         if (failures >= EnvOr("TARVEX_WALK_FAILURES", 1)) break;
     }
-    std::printf("[ walk ] %d steps from seed %u, %d failing walks, leaving out: %s\n", walked, seed,
-                failures, SparedPaths().empty() ? "nothing" : SparedPaths().c_str());
+    std::printf("[ walk ] %d steps from seed %u, %zu checked (%zu refused changes of units), "
+                "%d failing walks, leaving out: %s\n",
+                walked, seed, checked, refusedUnits, failures,
+                SparedPaths().empty() ? "nothing" : SparedPaths().c_str());
 }
 
 }  // namespace

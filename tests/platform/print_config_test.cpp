@@ -80,6 +80,43 @@ TEST_F(PrinterConfigTest, LoadingPublishesTheDefaultPrinterAndKeepsItOnFailure) 
     EXPECT_STREQ(device, "PDF995,TarvexPDF,PDF:");
 }
 
+// A printer file at the bound holds tens of thousands of printers, each
+// named once (seen failing: each name held against every one before it, the
+// file took minutes); one byte more is not read, and what was loaded stays.
+TEST_F(PrinterConfigTest, AFileAtTheBoundLoadsAndOneByteMoreIsRefused) {
+    const std::filesystem::path dir =
+        std::filesystem::path(TARVEX_BINARY_DIR) / "printer-config-bound-test";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "printers.cfg").string();
+    std::string text;
+    int count = 0;
+    for (;;) {
+        const std::string line = "P" + std::to_string(count) + " | letter | 300 | mono | out\n";
+        if (text.size() + line.size() + 64 > kPrinterFileMaxBytes) break;
+        text += line;
+        ++count;
+    }
+    text += "p0 | a4 | 300 | mono | out\n";  // the first name again, in other case
+    text += "#" + std::string(kPrinterFileMaxBytes - text.size() - 2, '-') + "\n";
+    ASSERT_EQ(text.size(), kPrinterFileMaxBytes);
+    std::ofstream(path, std::ios::binary) << text;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(LoadPrinterConfig(path, &errors));
+    ASSERT_EQ(ConfiguredPrinters().size(), static_cast<size_t>(count));
+    EXPECT_GT(count, 30000);
+    EXPECT_EQ(ConfiguredPrinters().back().name, "P" + std::to_string(count - 1));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("\"p0\" is already defined"), std::string::npos) << errors[0];
+    std::ofstream(path, std::ios::binary | std::ios::app) << '\n';
+    errors.clear();
+    EXPECT_FALSE(LoadPrinterConfig(path, &errors));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "cannot read the printer file " + path +
+                             ": larger than 1,048,576 bytes, more than a printer file holds");
+    EXPECT_EQ(ConfiguredPrinters().size(), static_cast<size_t>(count));
+    std::filesystem::remove_all(dir);
+}
+
 TEST_F(PrinterConfigTest, DeviceDescriptionFollowsPaperResolutionAndColour) {
     UsePrinters(ParsePrinterConfig(
         "PDF995 | letter | 600 | colour | .\nWide | a4 landscape | 300 | mono | .\n", ".",

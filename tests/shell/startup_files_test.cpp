@@ -3,6 +3,7 @@
 // data file cannot be made.
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstring>
 
 #include "graphs/graph_index_records.h"
@@ -10,6 +11,7 @@
 #include "graphs/records.h"
 #include "input/records.h"
 #include "shell/settings/data_files.h"
+#include "shell/mainwindow/win_main.h"
 #include "shell/settings/units_file.h"
 #include "shell_fixture.h"
 
@@ -73,6 +75,9 @@ TEST_F(StartupFilesTest, DataFilesThatCannotBeOpenedEndTheProgramNamingTheFileAn
              ASSERT_EQ(::mkfifo((f / "FILES" / "FTN02.BIN").c_str(), 0644), 0);
          },
          "FTN02.BIN", "Not a regular file"},
+        {"FILES a pipe",
+         [](const fs::path& f) { ASSERT_EQ(::mkfifo((f / "FILES").c_str(), 0644), 0); },
+         "FTN01.BIN", "Not a directory"},
         {"FTN01.BIN a link to itself",
          [](const fs::path& f) {
              fs::create_directories(f / "FILES");
@@ -86,8 +91,9 @@ TEST_F(StartupFilesTest, DataFilesThatCannotBeOpenedEndTheProgramNamingTheFileAn
         fs::create_directories(folder);
         c.make(folder);
         Restart();
+        // The start did not go on, and the exit code says so.
         const int code = WinMain(win::GetModuleHandle(nullptr), nullptr, "", win::SW_SHOWNORMAL);
-        EXPECT_EQ(code, 0);
+        EXPECT_EQ(code, kExitStartEnded);
         ASSERT_FALSE(win::MessageBoxLog().empty());
         const win::MessageBoxRecord& last = win::MessageBoxLog().back();
         EXPECT_EQ(last.caption, "WARNING");
@@ -110,6 +116,28 @@ TEST_F(StartupFilesTest, DataFilesThatCannotBeOpenedEndTheProgramNamingTheFileAn
         EXPECT_TRUE(failures.empty()) << "no loop may have run: "
                                       << (failures.empty() ? "" : failures[0]);
     }
+}
+
+// Files of 2 GB where the start reads its settings and opens its data files
+// (sparse: nothing is written to the disk): each is read by its layout, no
+// further, and the start is as quick as with files of their own size.
+TEST_F(StartupFilesTest, SettingsAndDataFilesOfAnySizeAreReadNoFurtherThanTheirLayout) {
+    const uintmax_t huge = uintmax_t{2} << 30;
+    fs::create_directories(folder / "FILES");
+    for (const char* name : {"plunit.cnf", "heads.cnf", "zorin.cnf", "FILES/FTN01.BIN",
+                             "FILES/FTN02.BIN"}) {
+        std::ofstream(folder / name).put('\0');
+        fs::resize_file(folder / name, huge);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(Start(), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    // A units file of zeros is the first unit of each item, as its layout
+    // reads; the display settings with version word 0 are made anew.
+    EXPECT_EQ(unitCodes.code[UnitItem::kTemperature], 0);
+    EXPECT_EQ(ReadFile("zorin.cnf").size(), 1082u);
+    EXPECT_EQ(fs::file_size(folder / "FILES/FTN01.BIN"), huge);
+    EXPECT_EQ(BoxCount("WARNING"), 0);
 }
 
 TEST_F(StartupFilesTest, StartUpRegistersEveryClassAndClipboardFormat) {
