@@ -252,7 +252,8 @@ ShownCarbonate PassCarbonateShown(double h2co3MgKg, double bicarbonate, double c
                                   uint16_t reportingMode, double resultScale) {
     const bool perKilogram =
         reportingMode == ReportingMode::kPpm || reportingMode == ReportingMode::kEpm;
-    return {h2co3MgKg, bicarbonate, carbonate, !perKilogram && resultScale > 0.0 ? resultScale : 1.0};
+    const double inBasis = !perKilogram && resultScale > 0.0 ? resultScale : 1.0;
+    return {h2co3MgKg, bicarbonate, carbonate, inBasis};
 }
 
 std::optional<double> CarbonDioxideTaken(const ShownCarbonate& undosed,

@@ -201,7 +201,8 @@ bool KeepDosedMixPco2() {
     float* v = currentAnalysis.values;
     const double totalBar =
         PressureInBar(v[AnalysisElement::kPressure], unitCodes.code[UnitItem::kPressure]);
-    const double inUnit = AtmToPartialPressureUnit(atm, unitCodes.code[UnitItem::kGasCo2], totalBar);
+    const double inUnit =
+        AtmToPartialPressureUnit(atm, unitCodes.code[UnitItem::kGasCo2], totalBar);
     if (!(inUnit > 0.0 && inUnit < 1.0e37)) return false;
     v[AnalysisElement::kPco2] = static_cast<float>(inUnit);
     return true;

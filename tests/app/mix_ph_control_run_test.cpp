@@ -344,8 +344,10 @@ TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
         for (const Acid* chemical : chemicals) {
             const Water* w = waters[k];
             const double ph = w->ph;
-            cases.push_back(chemical->alkali ? Case{w, chemical, {ph - 0.2, ph + 0.4, ph + 0.4}, 2}
-                                             : Case{w, chemical, {ph - 0.4, ph + 0.2, ph - 0.4}, 4});
+            if (chemical->alkali)
+                cases.push_back({w, chemical, {ph - 0.2, ph + 0.4, ph + 0.4}, 2});
+            else
+                cases.push_back({w, chemical, {ph - 0.4, ph + 0.2, ph - 0.4}, 4});
         }
     }
     const std::string half = "dialog 115 set 492 50\n";
