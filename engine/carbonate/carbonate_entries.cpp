@@ -67,6 +67,11 @@ bool SettlepHDemandOn(const SpeciatedCarbonate& pass, float startPh, float targe
     return demand && SettlepHDemandTo(*demand);
 }
 
+bool SettleCarbonDioxide(const ShownCarbonate& undosed, const ShownCarbonate& dosed) {
+    PhAdjustContext ctx = GlobalAdjustContext();
+    return SettleCarbonDioxide(ctx, undosed, dosed);
+}
+
 bool SettlepHDemandTo(double demand) {
     PhAdjustContext ctx = GlobalAdjustContext();
     return SettlepHDemand(ctx, whatIfOptions.carbonateModel, demand);

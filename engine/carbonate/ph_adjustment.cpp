@@ -3,6 +3,7 @@
 // the chemical's ions added in the user's units.
 #include "engine/carbonate/ph_adjustment.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/carbonate/carbonate_math.h"
@@ -16,6 +17,8 @@ namespace AE = AnalysisElement;
 
 constexpr double kCO2MgPerMol = 44000.0;
 constexpr double kCO2MgPerMolAlt = 50400.0;
+// CO2 as the water's pages show it.
+constexpr double kCO2MgPerMolShown = 44009.5;
 
 double StartPh(const PhAdjustContext& ctx, int16_t water) {
     switch (water) {
@@ -56,16 +59,8 @@ void ClosedAcidBranch(PhAdjustContext& ctx, float targetPh, float& pHInOut, floa
             // carbonic acid and stays as carbonic acid itself: the water keeps
             // its alkalinity and holds the CO2 it took in its total carbonate,
             // split as the target pH splits it.
-            const double total = carbonate::TotalCarbonate(v[AE::kCarbonate],
-                                                           v[AE::kBicarbonate], v[AE::kAcidity]);
-            const double taken = ctx.acidDemand / kCO2MgPerMol;
-            if (total > 0.0 && taken > 0.0) {
-                const double scale = (total + taken) / total;
-                for (int e : {AE::kAcidity, AE::kBicarbonate, AE::kCarbonate})
-                    v[e] = NarrowToFloat(v[e] * scale);
-                v[AE::kTotalCarbonate] = NarrowToFloat(v[AE::kTotalCarbonate] + taken);
+            if (TakeCarbonDioxide(ctx.analysis, ctx.acidDemand / kCO2MgPerMol))
                 ctx.dissolvedCO2Copy = v[AE::kAcidity];
-            }
             v[AE::kAlkalinity] = alkalinity = startAlkalinity;
         }
     } else if (ctx.reportingMode == ReportingMode::kEpm) {
@@ -239,6 +234,61 @@ int32_t CalcCO2Dose(WaterAnalysis& analysis, const CarbonateState& constants, fl
 int32_t CalcCO2DoseAlt(WaterAnalysis& analysis, const CarbonateState& constants, float& doseOut,
                        float targetPh, float alkalinity, float startPh) {
     return CO2Dose(analysis, constants, doseOut, targetPh, alkalinity, startPh, kCO2MgPerMolAlt);
+}
+
+bool TakeCarbonDioxide(WaterAnalysis& analysis, double mol, double h2co3InBasis) {
+    float* v = analysis.values;
+    const double total = carbonate::TotalCarbonate(v[AE::kCarbonate], v[AE::kBicarbonate],
+                                                   v[AE::kAcidity] * h2co3InBasis);
+    if (!(total > 0.0) || !std::isfinite(mol) || mol == 0.0 || !(total + mol > 0.0)) return false;
+    const double scale = (total + mol) / total;
+    for (int e : {AE::kAcidity, AE::kBicarbonate, AE::kCarbonate})
+        v[e] = NarrowToFloat(v[e] * scale);
+    v[AE::kTotalCarbonate] = NarrowToFloat(v[AE::kTotalCarbonate] + mol);
+    return true;
+}
+
+ShownCarbonate PassCarbonateShown(double h2co3MgKg, double bicarbonate, double carbonate,
+                                  uint16_t reportingMode, double resultScale) {
+    const bool perKilogram =
+        reportingMode == ReportingMode::kPpm || reportingMode == ReportingMode::kEpm;
+    const double inBasis = !perKilogram && resultScale > 0.0 ? resultScale : 1.0;
+    return {h2co3MgKg, bicarbonate, carbonate, inBasis};
+}
+
+std::optional<double> CarbonDioxideTaken(const ShownCarbonate& undosed,
+                                         const ShownCarbonate& dosed) {
+    const auto asCO2 = [](const ShownCarbonate& c) {
+        return carbonate::TotalCarbonate(c.carbonate, c.bicarbonate, c.h2co3 * c.h2co3InBasis) *
+               kCO2MgPerMolShown;
+    };
+    const double mg = asCO2(dosed) - asCO2(undosed);
+    if (!std::isfinite(mg)) return std::nullopt;
+    return std::max(mg, 0.0);
+}
+
+bool SettleCarbonDioxide(PhAdjustContext& ctx, const ShownCarbonate& undosed,
+                         const ShownCarbonate& dosed) {
+    if (!DosedWithCarbonDioxide(ctx.control, ctx.acidDemand)) return false;
+    const auto taken = CarbonDioxideTaken(undosed, dosed);
+    const auto inBasis = [](const ShownCarbonate& c) {
+        return carbonate::TotalCarbonate(c.carbonate, c.bicarbonate, c.h2co3 * c.h2co3InBasis);
+    };
+    const double split = inBasis(dosed);
+    if (!taken || !(split > 0.0) || !std::isfinite(split)) return false;
+    // The water before the dose, split as the dosed water splits it (its
+    // dissolved CO2 kept as the engine keeps it), takes the CO2.
+    const double before = inBasis(undosed);
+    const double scale = before / split;
+    float* v = ctx.analysis.values;
+    v[AE::kAcidity] = NarrowToFloat(dosed.h2co3 * scale);
+    v[AE::kBicarbonate] = NarrowToFloat(dosed.bicarbonate * scale);
+    v[AE::kCarbonate] = NarrowToFloat(dosed.carbonate * scale);
+    v[AE::kTotalCarbonate] = NarrowToFloat(before);
+    (void)TakeCarbonDioxide(ctx.analysis, *taken / kCO2MgPerMolShown, dosed.h2co3InBasis);
+    ctx.dissolvedCO2Copy = v[AE::kAcidity];
+    ctx.acidDemand = NarrowToFloat(*taken);
+    return true;
 }
 
 bool DosedWithCarbonDioxide(const PhControlSettings& control, float acidDemand) {

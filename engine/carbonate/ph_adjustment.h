@@ -94,6 +94,42 @@ bool SettlepHDemandOn(const SpeciatedCarbonate& pass, float startPh, float targe
 // SettlepHDemand on the global records with a demand found by the caller.
 bool SettlepHDemandTo(double demand);
 
+// Carbon dioxide the working analysis takes: `mol` (per litre, per kilogram in
+// the per-kilogram bases) joins its total carbonate (element 33) and its
+// carbonate species grow by it in the split they hold. `h2co3InBasis` brings
+// its dissolved CO2 into the basis of the others. False, and nothing changed,
+// without carbonate to scale or with nothing to add.
+bool TakeCarbonDioxide(WaterAnalysis& analysis, double mol, double h2co3InBasis = 1.0);
+
+// The carbonate a pass shows: the dissolved CO2 its pH and bicarbonate hold
+// (mg as H2CO3 per kilogram of solution, as the engine keeps it), its
+// bicarbonate and carbonate (mg/L, per kilogram in the ppm and epm bases), and
+// what brings the first into that basis (the water's result scale in mg/L).
+struct ShownCarbonate {
+    double h2co3;
+    double bicarbonate;
+    double carbonate;
+    double h2co3InBasis = 1.0;
+};
+ShownCarbonate PassCarbonateShown(double h2co3MgKg, double bicarbonate, double carbonate,
+                                  uint16_t reportingMode, double resultScale);
+
+// The carbon dioxide a water took (mg, in the basis of the figures, as the
+// other chemicals' doses): the carbonate the dosed water shows over the
+// undosed water at the same conditions, as CO2. Empty when either is no
+// figure.
+std::optional<double> CarbonDioxideTaken(const ShownCarbonate& undosed,
+                                         const ShownCarbonate& dosed);
+
+// Puts the carbon dioxide a water took (CarbonDioxideTaken from `undosed` to
+// `dosed`) in place of the closed-system estimate of the last adjustment: the
+// working analysis's carbonate becomes the water before the dose with that CO2
+// added, split as the dosed water splits it, and acidDemand the dose. Nothing
+// happens unless carbon dioxide dosed the water. Returns true when it did.
+bool SettleCarbonDioxide(PhAdjustContext& ctx, const ShownCarbonate& undosed,
+                         const ShownCarbonate& dosed);
+bool SettleCarbonDioxide(const ShownCarbonate& undosed, const ShownCarbonate& dosed);
+
 // Carbon dioxide brought the water to its pH: acid control by CO2 with an acid
 // demand. Such a water keeps its alkalinity; the CO2 adds to its carbonate.
 bool DosedWithCarbonDioxide(const PhControlSettings& control, float acidDemand);

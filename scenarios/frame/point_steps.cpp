@@ -22,6 +22,14 @@ constexpr float kSpeciesGivenMode = 3.0f;
 // the pass reached.
 constexpr float kNoPassFigure = 1.0e37f;
 
+// The carbonate the last pass shows: its dissolved CO2 (the one its pH and
+// bicarbonate hold), bicarbonate and carbonate.
+ShownCarbonate PassCarbonate(const DriverContext& c) {
+    return PassCarbonateShown(c.out.equilibriumCarbonicAcid, c.out.saturation[27],
+                              c.out.saturation[29], c.units.reportingMode,
+                              c.current.values[AE::kResultScale]);
+}
+
 }  // namespace
 
 void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
@@ -35,12 +43,19 @@ void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
     // A point brought to its pH by carbon dioxide keeps the alkalinity it had
     // at the pH the dose starts from: the CO2 brings no ion and adds to the
     // total carbonate. The water before the dose gives that alkalinity (a
-    // stand-in engine speciates nothing to give it).
-    if (passMode == PassMode::kWhatIf && DosedWithCarbonDioxide(c.control, c.out.acidDemand) && SettlesPhDoses()) {
+    // stand-in engine speciates nothing to give it). The dose is the carbon
+    // dioxide the water took: the carbonate the dosed water shows over the
+    // water before the dose at the same conditions.
+    const bool carbonDioxide = passMode == PassMode::kWhatIf &&
+                               DosedWithCarbonDioxide(c.control, c.out.acidDemand) &&
+                               SettlesPhDoses();
+    ShownCarbonate undosed{};
+    if (carbonDioxide) {
         const WaterAnalysis dosed = c.current;
         w[AE::kPh] = c.surface.values[AE::kPh];
         c.calls.runCalculationsAnswersReplaced();
         heldAlkalinity = speciation.passAlkalinity;
+        undosed = PassCarbonate(c);
         c.current = dosed;
     }
     if (answers == SolverAnswers::kReplaced)
@@ -48,6 +63,10 @@ void RunGivenSpeciesPass(DriverContext& c, uint16_t passMode, uint16_t stepFlag,
     else
         c.calls.runCalculations();
     heldAlkalinity = 0.0;
+    if (carbonDioxide) {
+        if (const auto taken = CarbonDioxideTaken(undosed, PassCarbonate(c)))
+            c.out.acidDemand = static_cast<float>(*taken);
+    }
     c.out.profileStepFlag = 0;
     c.out.givenSpeciesPerKilogram = 0;
 }

@@ -175,6 +175,7 @@ void ResultsPass(MixGridRun& run, MixCell& cell) {
         RunMixWhatIfPass();
     else
         RunMixMainPass();
+    (void)KeepDosedMixPco2();
     grid.bicarbonate[c] = SaturationResults[27];
     grid.carbonate[c] = SaturationResults[8];
     cur[AnalysisElement::kMAlkalinity] = grid.bicarbonate[c];

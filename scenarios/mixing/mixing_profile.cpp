@@ -120,6 +120,7 @@ void FinishPoint(int k, double acidity, const ProgressClock& clock, int& totalSt
     bool phosphateRerun = false;
     for (;;) {
         RunMixMainPass();
+        if (KeepDosedMixPco2()) row[AnalysisElement::kPco2] = cur[AnalysisElement::kPco2];
         StoreCorrosionRates(mixProfileTables.mixCorrosion[k]);
         mixProfileTables.mixBufferCapacity[k] = cur[AnalysisElement::kConductivity];
         mixPointTable[MixPointRow::kPco2][k] = cur[AnalysisElement::kPco2];

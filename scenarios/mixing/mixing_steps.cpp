@@ -2,11 +2,13 @@
 #include "scenarios/mixing/mixing_steps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "engine/carbonate/carbonate_math.h"
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/dose/inhibitor_dose.h"
+#include "engine/inputs/engine_unit_factors.h"
 #include "engine/inputs/inputs_records.h"
 #include "engine/carbonate/ph_adjustment.h"
 #include "engine/speciation/ph_solve_records.h"
@@ -28,8 +30,17 @@ constexpr uint16_t kWhatIfPass = 2;
 constexpr float kSpeciesGivenMode = 3.0f;
 
 // The whole alkalinity (eq/kg) of the last mix's own pass before its pH
-// control (MixCarbonate).
+// control (MixCarbonate), and the carbonate that pass shows.
 double mixAlkalinity = 0.0;
+ShownCarbonate mixShown{};
+
+// The carbonate the last pass shows: the dissolved CO2 its pH and bicarbonate
+// hold, its bicarbonate and carbonate.
+ShownCarbonate LastPassCarbonate() {
+    return PassCarbonateShown(resultsCarbonate.equilibriumCarbonicAcid, SaturationResults[27],
+                              SaturationResults[29], reportingMode,
+                              currentAnalysis.values[AnalysisElement::kResultScale]);
+}
 
 // A pass on the mix's carbonate species as given, in `passMode`; a mix that
 // carbon dioxide brought to its pH holds the alkalinity it had before.
@@ -105,6 +116,7 @@ SpeciatedCarbonate MixCarbonate() {
     mixAlkalinity = 0.0;
     RunMixMainPass();
     mixAlkalinity = speciation.passAlkalinity;
+    mixShown = LastPassCarbonate();
     const SpeciatedCarbonate carbonate = resultsCarbonate.system;
     currentAnalysis = mix;
     return carbonate;
@@ -158,6 +170,18 @@ SpeciatedCarbonate DosedMixCarbonate(float targetPh) {
 
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
     if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return;
+    // Carbon dioxide: the dose is the CO2 the dosed water took, the carbonate
+    // it shows at the target pH over the mix's own pass before the dose, and
+    // the mix is that water.
+    if (MixHeldAlkalinity() > 0.0) {
+        // The passes that follow hold the dissolved CO2 of the mix before the
+        // dose among its solids, as Vary pH's passes of its dosed water hold
+        // the water's own.
+        referenceDissolvedCo2 = static_cast<float>(mixShown.h2co3);
+        (void)DosedMixCarbonate(targetPh);
+        (void)SettleCarbonDioxide(mixShown, LastPassCarbonate());
+        return;
+    }
     // The chemical's ions change the pairs and activities the alkalinity moved
     // is counted in: a hot alkaline water brought up by a whole pH takes 4 %
     // more alkali than the blend's own pass before the dose says, and a water
@@ -167,6 +191,21 @@ void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh) {
         return;
     SplitAdjustedCarbonate(DosedMixCarbonate(targetPh), targetPh);
     HandAdjustedCarbonate();
+}
+
+bool KeepDosedMixPco2() {
+    if (!(acidDemand > 0.0f) && !(alkaliDemand > 0.0f)) return false;
+    if (whatIfOptions.varyPco2 != 0) return false;
+    const float atm = resultsCarbonate.pco2Atm;
+    if (!(atm > 0.0f) || !std::isfinite(atm) || atm >= 1.0e37f) return false;
+    float* v = currentAnalysis.values;
+    const double totalBar =
+        PressureInBar(v[AnalysisElement::kPressure], unitCodes.code[UnitItem::kPressure]);
+    const double inUnit =
+        AtmToPartialPressureUnit(atm, unitCodes.code[UnitItem::kGasCo2], totalBar);
+    if (!(inUnit > 0.0 && inUnit < 1.0e37)) return false;
+    v[AnalysisElement::kPco2] = static_cast<float>(inUnit);
+    return true;
 }
 
 void KeepAdjustedElements(const float* working, float* row) {

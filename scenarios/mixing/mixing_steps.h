@@ -77,6 +77,12 @@ void HandAdjustedCarbonate();
 // the adjustment found no demand or the dose could not be settled.
 void SettleMixDose(const SpeciatedCarbonate& mix, float targetPh);
 
+// A mix that pH control dosed is the dosed water: the working analysis takes
+// the CO2 partial pressure (in the user's unit) that the mix's last pass came
+// to, for its rates and its pCO2 row. Nothing without a dose, or when the
+// rows set the pCO2. True when it took the pass's pCO2.
+bool KeepDosedMixPco2();
+
 // The elements that pH control rewrites (dissolved CO2, the M and P alkalinity
 // fields, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium,
 // the acid's sulfate or chloride and pCO2), copied from the adjusted working analysis into a mix's row.

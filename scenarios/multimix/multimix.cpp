@@ -166,6 +166,7 @@ void ResultsPass(MultiMixBlend& b) {
     heldAlkalinity = MixHeldAlkalinity();
     CurrentScenarioEngine().runCalculations();
     heldAlkalinity = 0.0;
+    if (KeepDosedMixPco2()) mixedWater.values[AE::kPco2] = w[AE::kPco2];
     b.blendBufferCapacity = w[AE::kConductivity];
     mixedWater.values[AE::kPh] = w[AE::kPh];
 }

@@ -25,6 +25,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/app/driver_point_checks.h"
@@ -646,12 +647,15 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
     const auto graphName = [&c](size_t graph) {
         return graph < 2 ? kControlledRatios[graph] : graph == 2 ? c.acidRow : c.alkaliRow;
     };
-    // The ratios within 2 % and the page's 0.01; the pH grid's doses within
-    // 0.5 %, a mix's within 1.5 %: a mix settles its dose on the water the
-    // dose makes, as Vary pH does, but a blend takes the dissolved CO2 that
-    // its waters' reference passes left, not their own calculations' (1 % more
-    // in a 77 F brine near pH 4 at 296 atm). One failure for each grid and
-    // graph: its count of cells and the farthest, with how far apart it is.
+    // The ratios within 2 % and the page's 0.01; the doses within 0.5 %, a
+    // mix's acid or alkali within 1.25 %: a mix dosed by them settles its dose
+    // on the water the dose makes, as Vary pH does, but its carbonate is the
+    // blend's, which takes the dissolved CO2 that its waters' reference passes
+    // left, not their own calculations' (1.01 % in the CI seed's water 20, a
+    // 77 F brine near pH 4 at 296 atm). A mix that carbon dioxide doses takes
+    // the CO2 of its own pass before the dose, as Vary pH does. One failure
+    // for each grid and graph: its count of cells and the farthest, with how
+    // far apart it is.
     struct Differing {
         int cells = 0;
         double apart = -1.0;
@@ -663,9 +667,9 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
                               const std::string& grid, const std::string& where, size_t graph,
                               double cell, int k) {
         const double v = points[static_cast<size_t>(k)][graph];
-        const double share = graph < 2                                      ? 0.02
-                             : grid == "pH grid" || grid == "pCO2 grid" ? 0.005
-                                                                        : 0.015;
+        const bool blendCo2 =
+            grid != "pH grid" && grid != "pCO2 grid" && !(c.acid == 544 && graph == 2);
+        const double share = graph < 2 ? 0.02 : blendCo2 ? 0.0125 : 0.005;
         // A number of eight figures or more the page shows to two ("1.5e+08",
         // a dose of carbon dioxide to a pH of 1.2): one step of the second.
         const double shown =
@@ -766,6 +770,37 @@ void ExpectGridsUnderControlAreVaryPh(const ChemicalPair& c, double t, double ta
                       << " cells are not their profile's water, the farthest " << d.farthest;
 }
 
+// Under pH control every point of the mixing profile (the water mixed with
+// itself) is the water the dose made, as Vary pH shows it at the target: its
+// pCO2 and its corrosion rate, within 1 % and the page's last figure. A sour
+// water's points above the boiling point keep their H2S in the mix and drop
+// it on Vary pH, so their rate is another water's there.
+void ExpectMixesAreTheDosedWater(const ChemicalPair& c, double target, bool sourAboveBoiling,
+                                 const std::function<std::string(const std::string&)>& read) {
+    SCOPED_TRACE(std::string("the dosed mix under ") + c.acidRow + " and " + c.alkaliRow);
+    const std::string page = read("cph.txt");
+    const std::string mix = read("cmix.txt");
+    const int atTarget = AxisIndex(PageRow(page, "pH "), target);
+    ASSERT_GE(atTarget, 0) << "target " << target << "\n" << page;
+    const auto rate = [](const std::string& text) {
+        const std::vector<double> row = PageRow(text, "CO2-H2S Rate(");
+        return row.empty() ? PageRow(text, "CO2 - H2S Rate(") : row;
+    };
+    std::vector<std::pair<const char*, std::pair<std::vector<double>, std::vector<double>>>> rows =
+        {{"pCO2", {PageRow(page, "pCO2("), PageRow(mix, "pCO2(")}}};
+    if (!sourAboveBoiling) rows.push_back({"CO2-H2S rate", {rate(page), rate(mix)}});
+    for (const auto& [what, pair] : rows) {
+        const auto& [varyPh, mixed] = pair;
+        ASSERT_EQ(varyPh.size(), 7u) << what << "\n" << page;
+        ASSERT_EQ(mixed.size(), 7u) << what << "\n" << mix;
+        const double v = varyPh[static_cast<size_t>(atTarget)];
+        for (size_t k = 0; k < 7; ++k)
+            EXPECT_NEAR(mixed[k], v, 0.01 * std::fabs(v) + 0.0101)
+                << what << " at the mix's point " << k << "\n"
+                << page << mix;
+    }
+}
+
 // A water's run: the numbers of every page, file and grid it wrote.
 void ExpectEveryNumberOfAWater(const std::filesystem::path& folder,
                                const std::function<std::string(const std::string&)>& read) {
@@ -859,6 +894,7 @@ TEST_P(GeneratedWatersRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
           Units(water) + AsEveryWater(water, "") + conditions + GridsUnderControl(pair, target),
           [&] {
               ExpectGridsUnderControlAreVaryPh(pair, t, target, read);
+              ExpectMixesAreTheDosedWater(pair, target, sour && t > boiling, read);
               ExpectEveryNumberOfAWater(folder, read);
           });
 
