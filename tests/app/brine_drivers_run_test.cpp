@@ -568,7 +568,7 @@ struct ProfilePages {
 // The rows a profile's point at the water's own conditions shares with the
 // water's page, in the basis of both: its pCO2 (`pco2`) and CO2-H2S rate, and,
 // in the species form (`species`), its dissolved CO2, which in epm is in
-// milliequivalents (the page's stays as CO2 per kilogram). At every point the
+// milliequivalents, on the page as on the profiles. At every point the
 // acidity is the carbonate's, 2 CO2 + HCO3 - OH as CaCO3 or in
 // milliequivalents, of the dissolved CO2, bicarbonate and hydroxide the
 // species form shows in the same basis (seen failing: a brine's acidity and
@@ -601,7 +601,7 @@ void ExpectRowsAreThePage(const std::string& water, const Basis& basis, const st
     const bool epm = basis.Epm();
     const double shown = epm ? 0.006 : 0.06;  // the rounding of a row
     if (basis.Species()) {
-        const double ownCo2 = PageValueAfter(water, "Dissolved CO2(") / (epm ? 44.0095 : 1.0);
+        const double ownCo2 = PageValueAfter(water, "Dissolved CO2(");
         EXPECT_NEAR(co2[k], ownCo2, 0.05 * ownCo2 + shown) << water << species;
     }
     for (size_t i = 0; i < 7; ++i) {
@@ -776,13 +776,12 @@ TEST_P(BrineDriversWaterRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
         // in every basis).
         // The mixing profile of the water with itself shows the page's
         // dissolved CO2 at every ratio, as the profiles' species form does.
-        own.co2 = basis.Species() ? PageValueAfter(waterPage, "Dissolved CO2(") /
-                                        (basis.Epm() ? 44.0095 : 1.0)
-                                  : NAN;
+        own.co2 = basis.Species() ? PageValueAfter(waterPage, "Dissolved CO2(") : NAN;
         own.co2Rounding = basis.Epm() ? 0.006 : 0.06;
         if (basis.Species()) {
             const double mgL = PageValueAfter(surface, "Dissolved CO2(");
-            const double shown = basis.perKilogram ? mgL / water.gravity : mgL;
+            const double shown =
+                (basis.perKilogram ? mgL / water.gravity : mgL) / (basis.Epm() ? 44.0095 : 1.0);
             EXPECT_NEAR(PageValueAfter(waterPage, "Dissolved CO2("), shown, 0.005 * shown + 0.0015)
                 << surface << waterPage;
         }
