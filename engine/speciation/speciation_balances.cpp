@@ -8,6 +8,7 @@
 #include "common/water_analysis.h"
 #include "engine/pipeline/round_to_charge.h"
 #include "engine/speciation/speciation_steps.h"
+#include "engine/tables/power_of_ten.h"
 
 namespace {
 
@@ -35,16 +36,39 @@ double WaterIonShift(const SpeciationWork& w) {
     return (s[Sp::kH].molality - s[Sp::kOH].molality) - (h - oh);
 }
 
+// The bisulfide and sulfide a sour water under a CO2 partial pressure hands
+// to the carbonate from the pH of the species it was given (the reference pH)
+// to this pass's, mol/kg: the gas brings no ion, so the water's whole
+// alkalinity, carbonate with bisulfide, stays, and what the sulfide gives up
+// as the pH falls the carbonate alkalinity takes. The split at the reference
+// pH is the pass's own, its coefficients and constants, moved by the pH alone
+// (bisulfide in proportion to 10^pH, sulfide to its square).
+double SulfideShift(const SpeciationWork& w) {
+    const double referencePh = w.in.referencePh;
+    if (w.in.varyPco2 == 0 || !(referencePh > 0.0 && referencePh < 14.0)) return 0.0;
+    const SpeciesRecord* s = w.s;
+    const double h2s = s[Sp::kH2S].molality;
+    const double hs = s[Sp::kHS].molality;
+    const double s2 = s[Sp::kS2].molality;
+    if (!(h2s > 0.0) || !(hs + s2 > 0.0)) return 0.0;
+    const double r = Exp10(referencePh - w.ph);
+    const double x = hs / h2s * r;
+    const double y = s2 / h2s * r * r;
+    const double atReference = (h2s + hs + s2) * (x + 2.0 * y) / (1.0 + x + y);
+    if (!std::isfinite(atReference)) return 0.0;
+    return atReference - (hs + 2.0 * s2);
+}
+
 // The carbonate alkalinity a pass that holds the alkalinity closes on: a
 // water that carbon dioxide brought to its pH keeps the whole alkalinity it
 // had before (the held alkalinity), of which the carbonate holds what its
 // other bases and the hydrogen ion leave; any other pass its given species'
-// own, shifted by the water ions of a pCO2 pass.
+// own, shifted by the water ions and the sulfide of a pCO2 pass.
 double HeldAlkalinityTarget(const SpeciationWork& w) {
     if (w.in.heldAlkalinity > 0.0)
         return w.in.heldAlkalinity - NonCarbonateAlkalinity(w.s, w.rec.state) +
                w.s[Sp::kH].molality;
-    return w.rec.state.alkalinityTarget + WaterIonShift(w);
+    return w.rec.state.alkalinityTarget + WaterIonShift(w) + SulfideShift(w);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/sub_sup_text.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "shell/mainwindow/display_settings_records.h"
 
 namespace {
@@ -132,11 +133,14 @@ float Value(const RowDefinition& r) {
     const SummaryRowSource& s = summaryPageState.rows;
     if (r.element == kFieldIronElement) return s.fieldIron;
     const float* values = s.values != nullptr ? s.values : currentAnalysis.values;
+    float value = values[r.element];
     if (r.element == E::kAcidity)
-        return static_cast<float>(CarbonicAcidShown(
-            CarbonicAcidInBasis(values[r.element], reportingMode, values[E::kResultScale]),
-            alkalinityMode));
-    return values[r.element];
+        value = static_cast<float>(CarbonicAcidShown(
+            CarbonicAcidInBasis(value, reportingMode, values[E::kResultScale]), alkalinityMode));
+    // The carbonate species in the basis's unit, as the water's page shows them.
+    if (r.name == nullptr && CarbonateSpecies())
+        value = AlkalinityRowInBasis(true, r.item - 17, value);
+    return value;
 }
 
 // Any difference counts, a NaN on either side too.

@@ -47,6 +47,13 @@ float OhAlkalinity(const float* r) {
     return r[kMAlkalinitySlot] - r[kHydrogenTermA] - r[kHydrogenTermB];
 }
 
+float AlkalinityRowInBasis(bool species, int row, float value) {
+    if (reportingMode != ReportingMode::kEpm || row < 0 || row >= kAlkalinityRowsMax)
+        return value;
+    const double* perEq = species ? kSpeciesRowsPerEq : kAcidityRowsPerEq;
+    return static_cast<float>(value / perEq[row]);
+}
+
 int AlkalinityDecimals() {
     return reportingMode == ReportingMode::kEpm ? 2 : 1;
 }
@@ -71,10 +78,7 @@ int AlkalinityBlock(int profile, int displayForm, AlkalinityRow (&rows)[kAlkalin
             rows[3].values[k] = OhAlkalinity(r);
         }
     }
-    if (reportingMode == ReportingMode::kEpm) {
-        const double* perEq = species ? kSpeciesRowsPerEq : kAcidityRowsPerEq;
-        for (int r = 0; r < kAlkalinityRowsMax; ++r)
-            for (float& v : rows[r].values) v = static_cast<float>(v / perEq[r]);
-    }
+    for (int r = 0; r < kAlkalinityRowsMax; ++r)
+        for (float& v : rows[r].values) v = AlkalinityRowInBasis(species, r, v);
     return count;
 }

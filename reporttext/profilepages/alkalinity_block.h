@@ -36,6 +36,14 @@ constexpr int kPAlkalinitySlot = 30;
 // hydrogen-ion terms (slots 13 and 14), as the "M" and "P" rows count them.
 [[nodiscard]] float OhAlkalinity(const float* results);
 
+// A value of row `row` (0 to 3) of the block in either form, as its page keeps
+// it (mg per kilogram in ppm and epm, the acidity, alkalinity and hydroxide
+// as CaCO3), in the reporting basis in force: in epm in milliequivalents per
+// kilogram, as the ions beside it (one equivalent per mole of dissolved CO2,
+// its acidity to the bicarbonate end point); as kept in any other basis. Every
+// page, print and export that shows these rows in epm shows them so.
+[[nodiscard]] float AlkalinityRowInBasis(bool species, int row, float value);
+
 // Decimals of the block's values: one, two in epm reporting, where the rows
 // are milliequivalents.
 [[nodiscard]] int AlkalinityDecimals();

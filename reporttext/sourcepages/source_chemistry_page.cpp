@@ -75,7 +75,9 @@ void AlkalinityRows(const Page& p, int& line) {
             p.layout.AddValue(SourceLine(line), SourceColumnCell(k),
                               !species && row == 0
                                   ? std::string(kNotApplicable)
-                                  : FixedCell(AlkalinityValue(c, species, row), 1));
+                                  : FixedCell(AlkalinityRowInBasis(
+                                                  species, row, AlkalinityValue(c, species, row)),
+                                              AlkalinityDecimals()));
         }
     }
 }

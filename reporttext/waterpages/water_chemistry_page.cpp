@@ -10,6 +10,7 @@
 #include "input/description_records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "reporttext/waterpages/water_pages.h"
@@ -154,6 +155,10 @@ void AnalysisRows(const Page& p, const AnalysisRow* rows, int count, int firstLi
             value = static_cast<float>(CarbonicAcidShown(
                 CarbonicAcidInBasis(value, reportingMode, p.Value(E::kResultScale)),
                 alkalinityMode));
+        // The species rows in the basis's unit, as the profiles show them.
+        const int alkalinityRow = i - 3;
+        if (rows == kAnions && row.name == nullptr && SpeciesGiven())
+            value = AlkalinityRowInBasis(true, alkalinityRow, value);
         p.ValueAt(line, labelColumn + 24, Value7Cell(value),
                   row.highlight && p.Changed(row.element));
         ++line;

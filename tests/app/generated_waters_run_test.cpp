@@ -846,10 +846,10 @@ TEST_P(GeneratedWatersRun, EveryDriverAtTheWatersOwnConditionsIsItsPage) {
               page = Read("surface.txt");
               values = Read("values.txt");
               own = {SurfaceValue(page, "pH   "), 0.0, PageRatios(values)};
-              // The profiles show the dissolved CO2 in milliequivalents in epm,
-              // the page as CO2 per kilogram.
+              // In epm the page and the profiles alike show the dissolved CO2
+              // in milliequivalents.
               const bool epm = water.basis == 2;
-              own.co2 = SurfaceValue(page, "Dissolved CO2(as CO2)") / (epm ? 44.0095 : 1.0);
+              own.co2 = SurfaceValue(page, "Dissolved CO2(as CO2)");
               own.co2Rounding = epm ? 0.006 : 0.06;
               h2s = SurfaceValue(page, "H2S (as H2S)");
               pco2 = SurfaceValue(page, "pCO2(");

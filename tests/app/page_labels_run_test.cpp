@@ -5,8 +5,13 @@
 // they are shown, whatever the reporting basis.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -126,6 +131,79 @@ TEST_F(PageLabelsRun, PotentialsAndExcessesNameOneUnitInEveryBasis) {
             EXPECT_GE(found, 1) << text;  // the prints show the excess alone
         }
         EXPECT_EQ(units, std::set<std::string>{"(mg/L)"});
+    }
+}
+
+// The first figure after `label` on its line (a word with a decimal point
+// that is a number whole, past the label's own unit), NAN when none.
+double FigureAfter(const std::string& text, const std::string& label) {
+    for (const std::string& line : TextLines(text)) {
+        const size_t at = line.find(label);
+        if (at == std::string::npos) continue;
+        std::istringstream words(line.substr(at + label.size()));
+        for (std::string w; words >> w;) {
+            char* end = nullptr;
+            const double v = std::strtod(w.c_str(), &end);
+            if (w.find('.') != std::string::npos && *end == '\0') return v;
+        }
+        return NAN;
+    }
+    return NAN;
+}
+
+// The carbonate species rows in epm are milliequivalents per kilogram, as the
+// ions beside them, on every page that shows them and in its copy and print:
+// the surface water's page, the temperature profile in the species form, the
+// mixing profile, the multi-mix blend and its source waters. Each is the same
+// page in ppm (mg per kilogram) over the species' milligrams per equivalent
+// (dissolved CO2 one per mole, its acidity to the bicarbonate end point) (seen
+// failing: the water page and the multi-mix pages in mg per kilogram in epm,
+// sea water's bicarbonate 138.5 beside the profiles' 2.27).
+TEST_F(PageLabelsRun, CarbonateSpeciesRowsShowTheBasisUnit) {
+    const char* const pages[] = {"DisplayMUWater", "DisplayTempWater", "DisplayCycledWater",
+                                 "DisplayMixedWaterOut", "DisplayMixedWater"};
+    struct Row {
+        const char* label;
+        double perEq;
+    };
+    const Row rows[] = {{"Dissolved CO", 44.0095}, {"Bicarbonate", 61.0171}};
+    std::map<std::string, std::map<std::string, std::string>> shown;  // basis -> where -> text
+    for (const char* basis : {"631", "633"}) {  // ppm, epm
+        SCOPED_TRACE(std::string("basis ") + basis);
+        Fresh();
+        FreshPrinting();
+        fs::remove_all(folder / "out");
+        fs::create_directories(folder / "out");
+        fs::remove(folder / "summary.csv");
+        // The waters typed in mg/L, the basis set after them.
+        std::string script = kSeaWaterForm + std::string("menu 1031\n") + kSeaWaterForm +
+                             "menu 1032\n" + kTwoWaterMultiMix + kSeaWater +
+                             "dialog 29 click " + basis + "\ndialog 29 press 1\nmenu 1065\n" +
+                             "menu 1036\nmenu 1073 DisplayTempWater\nmenu 1042\n";
+        std::vector<std::string> names;
+        for (const char* page : pages) script += SaveCopyAndPrint(page, names);
+        // The one-page summary, printed and exported.
+        script += "menu 1248\nfile summary.csv\nanswer no\nmenu 1655 DisOnePage\n"
+                  "printer PDF\nmenu 1013 DisOnePage\n";
+        ASSERT_EQ(Run(script + kQuit), 0) << Log();
+        for (const std::string& name : names) shown[basis][name] = Read(name);
+        std::string csv = Read("summary.csv");
+        std::replace(csv.begin(), csv.end(), ',', ' ');
+        shown[basis]["summary.csv"] = csv;
+        for (const fs::path& pdf : Pdfs()) shown[basis][pdf.filename().string()] = Text(pdf);
+    }
+    ASSERT_EQ(shown["631"].size(), 3 * std::size(pages) + 2);
+    for (const auto& [where, ppm] : shown["631"]) {
+        SCOPED_TRACE(where);
+        const std::string& epm = shown["633"][where];
+        for (const Row& r : rows) {
+            const double mg = FigureAfter(ppm, r.label), meq = FigureAfter(epm, r.label);
+            ASSERT_TRUE(std::isfinite(mg)) << r.label << "\n" << ppm;
+            ASSERT_TRUE(std::isfinite(meq)) << r.label << "\n" << epm;
+            // The rounding of a row: 0.05 mg, 0.006 meq.
+            EXPECT_NEAR(meq, mg / r.perEq, 0.02 * mg / r.perEq + 0.05 / r.perEq + 0.006)
+                << r.label << "\n" << ppm << epm;
+        }
     }
 }
 

@@ -14,6 +14,7 @@
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "shell/mainwindow/display_settings_records.h"
 
 namespace {
@@ -24,6 +25,12 @@ namespace U = UnitItem;
 constexpr int kStations = kWellLogStations;
 constexpr int kNoUnit = -1;
 constexpr int kAlkalinityUnit = -2;
+
+// The row of the alkalinity block an alkalinity element fills: 0 dissolved
+// CO2, 1 bicarbonate, 2 carbonate.
+int AlkalinityRowOf(int element) {
+    return element == E::kAcidity ? 0 : element == E::kMAlkalinity ? 1 : 2;
+}
 
 std::string ToChars(double value, std::chars_format format, int precision) {
     char text[64];
@@ -195,6 +202,9 @@ std::string BuildSummaryCsv(const CsvSource& src) {
             value = static_cast<float>(CarbonicAcidShown(
                 CarbonicAcidInBasis(value, reportingMode, w.values[E::kResultScale]),
                 alkalinityMode));
+        // The carbonate species in the basis's unit, as the water's page shows them.
+        if (r.unitItem == kAlkalinityUnit && (alkalinityMode == 2 || alkalinityMode == 3))
+            value = AlkalinityRowInBasis(true, AlkalinityRowOf(r.element), value);
         csv.Field(CsvGeneral(value));
         if (r.unitItem != kNoUnit) csv.Field(std::to_string(UnitCode(r.unitItem)));
         csv.End();

@@ -10,6 +10,7 @@
 #include "engine/records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/mainwindow/display_settings_records.h"
 
@@ -142,6 +143,12 @@ bool SpeciesLabels() {
     return alkalinityMode == 2 || alkalinityMode == 3;
 }
 
+// A carbonate species row (0 dissolved CO2, 1 bicarbonate, 2 carbonate) in
+// the basis's unit, as the page shows it; the acidity form as kept.
+float SpeciesInBasis(int row, float value) {
+    return SpeciesLabels() ? AlkalinityRowInBasis(true, row, value) : value;
+}
+
 // Rows 24 to 26 by the alkalinity entry mode.
 std::string AlkalinityCaption(const char* species) {
     switch (alkalinityMode) {
@@ -221,19 +228,19 @@ void PrintChemistryBody(ReportLayout& layout, int line, int start, int end, int 
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Dissolved CO_2" : "  Acidity") +
                            AlkalinityCaption(" (as CO_2)"),
-                       Value7Cell(static_cast<float>(CarbonicAcidShown(
+                       Value7Cell(SpeciesInBasis(0, static_cast<float>(CarbonicAcidShown(
                            CarbonicAcidInBasis(v[E::kAcidity], reportingMode, v[E::kResultScale]),
-                           alkalinityMode))));
+                           alkalinityMode)))));
         case 25:
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Bicarbonate" : "  \"M\" Alkalinity") +
                            AlkalinityCaption(" (as HCO_3)"),
-                       Value7Cell(v[E::kMAlkalinity]));
+                       Value7Cell(SpeciesInBasis(1, v[E::kMAlkalinity])));
         case 26:
             return Put(layout, line, start, end,
                        std::string(SpeciesLabels() ? "  Carbonate" : "  \"P\" Alkalinity") +
                            AlkalinityCaption(" (as CO_3)"),
-                       Value7Cell(v[E::kPAlkalinity]));
+                       Value7Cell(SpeciesInBasis(2, v[E::kPAlkalinity])));
         case 41:
             return Put(layout, line, start, end, "  pH", Value7Cell(v[E::kPh]));
         case 42: {

@@ -15,6 +15,7 @@
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
+#include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -216,19 +217,24 @@ void ChemistryRows(Table& t) {
         if (Element(t, r) && r.hide == 13) ++t.line;
     t.Heading("ANIONS");
     for (const ElementRow& r : kFirstAnions) Element(t, r);
-    const bool species = mixAlkalinityLabels == 1 || mixAlkalinityLabels == 2;
+    const bool species = SpeciesForm(mixAlkalinityLabels);
+    // The rows in the basis's unit, as the source waters' page shows them.
+    const char* format = AlkalinityDecimals() == 2 ? "%7.2f" : "%7.1f";
+    auto shown = [species, format](int row, float value) {
+        return Fixed(AlkalinityRowInBasis(species, row, value), format);
+    };
     // No calculation keeps a source water's acidity: the row has no figure.
     if (!ChemistryHidden(17))
-        t.Row(species ? "Dissolved CO_2" : "Acidity", [species](const Source& s) {
-            return species ? Fixed(s.dissolvedCo2, "%7.1f") : std::string(kNotApplicable);
+        t.Row(species ? "Dissolved CO_2" : "Acidity", [species, shown](const Source& s) {
+            return species ? shown(0, s.dissolvedCo2) : std::string(kNotApplicable);
         });
     if (!ChemistryHidden(18))
-        t.Row(species ? "Bicarbonate" : "\"M\" Alkalinity", [species](const Source& s) {
-            return Fixed(species ? s.values[E::kMAlkalinity] : s.results[28], "%7.1f");
+        t.Row(species ? "Bicarbonate" : "\"M\" Alkalinity", [species, shown](const Source& s) {
+            return shown(1, species ? s.values[E::kMAlkalinity] : s.results[28]);
         });
     if (!ChemistryHidden(19))
-        t.Row(species ? "Carbonate" : "\"P\" Alkalinity", [species](const Source& s) {
-            return Fixed(species ? s.values[E::kPAlkalinity] : s.results[30], "%7.1f");
+        t.Row(species ? "Carbonate" : "\"P\" Alkalinity", [species, shown](const Source& s) {
+            return shown(2, species ? s.values[E::kPAlkalinity] : s.results[30]);
         });
     for (const ElementRow& r : kLastAnions)
         if (Element(t, r) && r.hide == 23) ++t.line;

@@ -175,26 +175,30 @@ void Rows(Builder& b, bool dosesCurrent) {
     for (const ElementRow& r : kCations) b.Element(r);
     b.Heading("ANIONS");
     for (const ElementRow& r : kFirstAnions) b.Element(r);
-    const char* alkalinityFormat = pressure ? "%7.2f" : "%7.1f";
+    const char* alkalinityFormat = pressure || AlkalinityDecimals() == 2 ? "%7.2f" : "%7.1f";
     const bool species = SpeciesLabels(page);
     const bool ratio = page == Page::kRatio;
+    // The rows in the basis's unit, as the page shows them.
+    auto shown = [&](int row, float v) {
+        return Fixed(AlkalinityRowInBasis(species, row, v), alkalinityFormat);
+    };
     if (!Builder::Hidden(17))
         b.Row(species ? "Dissolved CO_2" : "Acidity", [&](const ProfilePoint& p) {
-            return Fixed(species ? p.dissolvedCo2 : p.acidity, alkalinityFormat);
+            return shown(0, species ? p.dissolvedCo2 : p.acidity);
         });
     if (!Builder::Hidden(18))
         b.Row(species ? "Bicarbonate" : "\"M\" Alkalinity", [&](const ProfilePoint& p) {
             const float v = !species ? p.results[28]
                             : ratio  ? p.values[E::kMAlkalinity]
                                      : p.bicarbonate;
-            return Fixed(v, alkalinityFormat);
+            return shown(1, v);
         });
     if (!Builder::Hidden(19))
         b.Row(species ? "Carbonate" : "\"P\" Alkalinity", [&](const ProfilePoint& p) {
             const float v = !species ? p.results[30]
                             : ratio  ? p.values[E::kPAlkalinity]
                                      : p.carbonate;
-            return Fixed(v, alkalinityFormat);
+            return shown(2, v);
         });
     if (!ratio) b.Element(kOxalicAcid);
     for (const ElementRow& r : kLastAnions) b.Element(r);
