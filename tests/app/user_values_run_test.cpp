@@ -711,21 +711,35 @@ void EveryFieldRun::TypeSaveAndOpen(Water kind) {
             EXPECT_GT(ph2s, 0.0f);
             computedPco2_.push_back(pco2);
         }
+        // Opened in a fresh start, every field read and each form's OK
+        // pressed unchanged, saved again as ALL2.KRV; that file opens and
+        // every field reads as it did.
         Fresh();
         script = "file \\ALL.KRV\nmenu 1020\n";
+        std::string readAgain = "file \\ALL2.KRV\nmenu 1020\n";
         for (int w = 0; w < 4; ++w) {
             std::vector<std::string> steps;
             for (const Field& f : typed[w]) steps.push_back("read " + std::to_string(f.control));
+            script += Steps(*forms[w], steps) + OkAndOpen(*forms[w]);
             steps.push_back("press 2");
-            script += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
+            readAgain += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
         }
-        ASSERT_EQ(Run(script + "answer no Data has been modified\n"
+        ASSERT_EQ(Run(script + "file \\ALL2.KRV\nmenu 1022\n"
+                               "answer no Data has been modified\n"
                                "answer no Did you wish to leave data\n"),
                   0)
             << Log();
         const std::string log = Log();
         EXPECT_NE(log.find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << log;
+        EXPECT_EQ(log.find("outside the range"), std::string::npos) << log;
         const std::vector<std::pair<int, std::string>> reads = AllReads();
+        Fresh();
+        ASSERT_EQ(Run(readAgain + "answer no Data has been modified\n"
+                                  "answer no Did you wish to leave data\n"),
+                  0)
+            << Log();
+        EXPECT_NE(Log().find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << Log();
+        EXPECT_EQ(AllReads(), reads) << Log();
         size_t at = 0;
         for (int w = 0; w < 4; ++w)
             for (const Field& f : typed[w]) {
