@@ -103,9 +103,10 @@ inline constexpr SettingRange kChangeRangePco2{0.0, 10000.0};
 [[nodiscard]] constexpr const SettingRange& WellPressure(uint16_t pressureUnit) {
     return kWellPressure[pressureUnit < 4 ? pressureUnit : 0];
 }
+// The well's temperatures: the what-if span of the unit, 0 and below
+// included where the unit's span reaches them (-2 C): the dialog takes them.
 [[nodiscard]] constexpr SettingRange WellTemperature(uint16_t temperatureUnit) {
-    const SettingRange& span = Temperature(temperatureUnit);
-    return span.low > 0.0 ? span : SettingRange{0.0, span.high, false};
+    return Temperature(temperatureUnit);
 }
 
 // A one-page or well-log graph choice (DisplaySettings graphParams): a mineral's

@@ -199,20 +199,38 @@ void ReadIdentification(win::HWND dialog, WaterAnalysis& w) {
 
 // The pH: -1 typed, nothing typed over a water whose pH is left for the
 // calculation (element 41 is -1), or the pH the calculation found left in
-// place over a water typed without one, stores -1.
+// place over a water typed without one, stores -1. A pH the user edited is
+// the number typed, however near the one shown.
 float ReadPh(win::HWND dialog, const WaterAnalysis& w, const float* entered) {
-    const float typed = ReadFieldNumber(dialog, C::kPh);
+    const float typed = ReadFieldNumberAsShown(dialog, C::kPh);
+    if (typed == -1.0f || (w.values[E::kCompanionPh] == -1.0f && std::fabs(typed) < 0.001f))
+        return -1.0f;
     const bool predicted = HoldsEnteredValues(entered) && entered[E::kPh] < 0.0f;
-    if (typed == -1.0f || (w.values[E::kCompanionPh] == -1.0f && std::fabs(typed) < 0.001f) ||
-        (predicted && std::fabs(typed - w.values[E::kPh]) < 0.001f))
+    if (predicted && FieldShowsWrittenNumber(dialog, C::kPh) &&
+        std::fabs(typed - w.values[E::kPh]) < 0.001f)
         return -1.0f;
     return typed;
 }
 
-// Whether a row read from the fields differs from the row the fields showed.
+// Whether a row read from the fields differs from the row the fields showed:
+// a field's number by any amount (an unedited field reads back the number it
+// was given), a value derived from them (the total alkalinity, the density in
+// g/mL) by more than its float rounding.
 bool RowChanged(const float* row, const float* before) {
-    for (int i = 0; i < E::kCount; ++i)
-        if (ValueChanged(row[i], before[i])) return true;
+    constexpr double kDerivedRounding = 1e-6;
+    bool read[E::kCount] = {};
+    for (const ElementField& f : ElementFields()) read[f.element] = true;
+    read[E::kPh] = true;
+    for (int i = 0; i < E::kCount; ++i) {
+        if (read[i]) {
+            if (ValueChanged(row[i], before[i])) return true;
+            continue;
+        }
+        const double a = row[i];
+        const double b = before[i];
+        if (a != b && std::fabs(a - b) > kDerivedRounding * std::max(std::fabs(a), std::fabs(b)))
+            return true;
+    }
     return false;
 }
 

@@ -51,16 +51,47 @@ float ReadNumber(win::HWND dialog, int id) {
     return static_cast<float>(DecimalFieldValue(dialog, id));
 }
 
+constexpr const char* kColumns[3] = {"Alkalinity", "Actual pH", "Predicted pH"};
+
+std::string CellName(int row, int column) {
+    return std::string(kColumns[column]) + " of row " + std::to_string(row + 1);
+}
+
 // Every cell of the ten rows holds a number (an empty cell reads 0); false
 // after the user was told of the first that does not.
 bool RowsReadable(win::HWND dialog) {
-    static const char* const kColumns[3] = {"Alkalinity", "Actual pH", "Predicted pH"};
     for (int row = 0; row < kAlkCurvePairCount; ++row) {
         for (int column = 0; column < 3; ++column) {
-            const std::string name =
-                std::string(kColumns[column]) + " of row " + std::to_string(row + 1);
             double value = 0.0;
-            if (!ReadDecimalField(dialog, AlkalinityEdit(row) + column, name, value)) return false;
+            if (!ReadDecimalField(dialog, AlkalinityEdit(row) + column, CellName(row, column),
+                                  value))
+                return false;
+        }
+    }
+    return true;
+}
+
+// A row is empty (its alkalinity and pH both 0) or a pair the curve can
+// take: an alkalinity above 0 and a pH above 0 up to 14. A cell of a row that
+// is neither is refused, naming its row, its column and the range (a number
+// typed past its range before a cell left at 0 beside it), and false is
+// returned with nothing read: a pair typed wrong is not dropped without a
+// word.
+bool RowsInRange(win::HWND dialog) {
+    static const char* const kRanges[2] = {"above 0", "above 0 up to 14"};
+    for (int row = 0; row < kAlkCurvePairCount; ++row) {
+        const double cell[2] = {DecimalFieldValue(dialog, AlkalinityEdit(row)),
+                                DecimalFieldValue(dialog, AlkalinityEdit(row) + 1)};
+        if (cell[0] == 0.0 && cell[1] == 0.0) continue;
+        const bool taken[2] = {cell[0] > 0.0, cell[1] > 0.0 && cell[1] <= 14.0};
+        const int order[2] = {cell[0] == 0.0 ? 1 : 0, cell[0] == 0.0 ? 0 : 1};
+        for (int column : order) {
+            if (taken[column]) continue;
+            const int id = AlkalinityEdit(row) + column;
+            RefuseField(dialog, id,
+                        OutsideRangeText(CellName(row, column), DialogFieldText(dialog, id),
+                                         kRanges[column]));
+            return false;
         }
     }
     return true;
@@ -88,7 +119,7 @@ void Open(win::HWND dialog) {
 // pairs kept (0: the user was told, of a cell that holds no number or of too
 // few pairs, and nothing was read or fitted).
 int Refit(win::HWND dialog) {
-    if (!RowsReadable(dialog)) return 0;
+    if (!RowsReadable(dialog) || !RowsInRange(dialog)) return 0;
     AlkCurvePoints& p = alkCurvePoints;
     AlkCurveFit& f = alkCurveFit;
     const AlkCurveFit before = f;

@@ -24,12 +24,18 @@ namespace {
 
 namespace C = ConstantValuesControl;
 
-void ShowValue(win::HWND dialog, int id, float v) {
+std::string ValueText(float v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.5g", static_cast<double>(v));
-    win::SetDlgItemText(dialog, id, text);
+    return text;
 }
-float ReadValue(win::HWND dialog, int id) {
+void ShowValue(win::HWND dialog, int id, float v) {
+    win::SetDlgItemText(dialog, id, ValueText(v).c_str());
+}
+// A field still showing the value held keeps it whole (its text rounds it to
+// five figures); a field the user edited is read as typed.
+float ReadValue(win::HWND dialog, int id, float held) {
+    if (DialogFieldText(dialog, id) == ValueText(held)) return held;
     return static_cast<float>(DecimalFieldValue(dialog, id));
 }
 
@@ -50,8 +56,7 @@ void Open(win::HWND dialog) {
     ShowValue(dialog, C::kSilicaValue, c.values[1]);
 }
 
-// The first entry whose switch differs, or whose value differs by more than a
-// part in ten thousand.
+// The first entry whose switch or value differs.
 bool Changed(const ConstantConcentrations& now, const ConstantConcentrations& was) {
     for (int i = 0; i < kConstantConcentrationCount; ++i) {
         if (now.switches[i] != was.switches[i]) return true;
@@ -79,9 +84,9 @@ bool Refused(win::HWND dialog) {
 void OnOk(win::HWND dialog) {
     if (Refused(dialog)) return;
     ConstantConcentrations& c = constantConcentrations;
-    c.values[0] = ReadValue(dialog, C::kPhosphateValue);
+    c.values[0] = ReadValue(dialog, C::kPhosphateValue, constantValuesBackup.values[0]);
     c.switches[0] = Checked(dialog, C::kPhosphate);
-    c.values[1] = ReadValue(dialog, C::kSilicaValue);
+    c.values[1] = ReadValue(dialog, C::kSilicaValue, constantValuesBackup.values[1]);
     c.switches[1] = Checked(dialog, C::kSilica);
     if (c.switches[0] != 0 || c.switches[1] != 0) c.constantValuesOn = 1;
     // The equilibrium calculation runs its balancing pass again.

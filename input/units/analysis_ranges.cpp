@@ -99,29 +99,17 @@ double CeilingIn(int element, const UnitCodes& units, uint16_t mode) {
     return values[element] > 0.0 ? values[element] : kHighestConcentrationMgL;
 }
 
-// A stored temperature or pressure may have been typed in another unit and
-// converted by a change of units (578 K is 580.7 F, past the 572 F the form
-// takes in degrees F): it keeps to the widest span of any unit's range,
-// written in the user's unit, with the rounding of a float.
-AnalysisValueRange ConvertedSpan(FieldKind kind, const UnitCodes& units) {
+// A stored pressure may have been typed in another unit and converted by a
+// change of units (14,700 psia is 1,000.29 atm): it keeps to the widest span
+// of any unit's range, written in the user's unit, with the rounding of a
+// float.
+AnalysisValueRange ConvertedPressureSpan(const UnitCodes& units) {
     constexpr double kFloatRounding = 1e-6;
-    double low = HUGE_VAL;
+    const unsigned now = units.code[UnitItem::kPressure];
     double high = -HUGE_VAL;
-    if (kind == FieldKind::kTemperature) {
-        const unsigned now = units.code[UnitItem::kTemperature];
-        for (uint16_t c = 0; c < 3; ++c) {
-            const TemperatureUnitInfo& t = TemperatureUnitOf(c);
-            low = std::min(low, ConvertTemperature(t.low, c, now));
-            high = std::max(high, ConvertTemperature(t.high, c, now));
-        }
-    } else {
-        const unsigned now = units.code[UnitItem::kPressure];
-        low = 0.0;
-        for (uint16_t c = 0; c < 4; ++c)
-            high = std::max(high, PsiaToPressureUnit(PressureToPsia(PressureUnitOf(c).high, c), now));
-    }
-    return {true, low - kFloatRounding * std::fabs(low), high + kFloatRounding * std::fabs(high),
-            false};
+    for (uint16_t c = 0; c < 4; ++c)
+        high = std::max(high, PsiaToPressureUnit(PressureToPsia(PressureUnitOf(c).high, c), now));
+    return {true, 0.0, high + kFloatRounding * std::fabs(high), false};
 }
 
 }  // namespace
@@ -257,8 +245,8 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
     // A stored concentration, alkalinity or acidity keeps to what the form
     // takes, in whichever reporting unit the values are read; a stored partial
     // pressure or density is any amount, as files of older versions hold
-    // values the form now refuses; a stored temperature or pressure keeps to
-    // what the form takes in any unit.
+    // values the form now refuses; a stored temperature keeps to what the
+    // form takes, a pressure to what it takes in any unit.
     const FieldKind kind = KindOfElement(element);
     const double most = HighestConcentration(element, units, -1);
     if (kind == FieldKind::kConcentration) return {true, 0.0, most, false};
@@ -272,8 +260,12 @@ AnalysisValueRange RangeOfAnalysisValue(int element, const UnitCodes& units) {
         case FieldKind::kDensity:
             return {true, 0.0, kNoEnd, false};
         case FieldKind::kTemperature:
+            // What the form takes in the file's unit: a change of units that
+            // would carry a temperature past it is refused, so a value beyond
+            // it is one the form's unchanged OK would refuse.
+            return RangeOfKind(kind, units);
         case FieldKind::kPressure:
-            return ConvertedSpan(kind, units);
+            return ConvertedPressureSpan(units);
         default:
             break;
     }

@@ -65,12 +65,13 @@ void ReadValues(win::HWND form) {
     float* v = currentAnalysis.values;
     for (const ElementField& f : ElementFields())
         v[f.element] = ReadFieldNumberAsShown(form, f.controlId);
-    const float typedPh = ReadFieldNumber(form, C::kPh);
+    const float typedPh = ReadFieldNumberAsShown(form, C::kPh);
     // A residence time left as shown is the one stored, not its rounded text.
     const double residence = ReadFieldValueAsShown(form, C::kResidenceTime);
     corrosionTarget = ReadFieldNumberAsShown(form, C::kCorrosionTarget);
     const auto acids = AcidFields();
-    for (size_t i = 0; i < acids.size(); ++i) organicAcids[i] = ReadFieldNumber(form, acids[i]);
+    for (size_t i = 0; i < acids.size(); ++i)
+        organicAcids[i] = ReadFieldNumberAsShown(form, acids[i]);
     formPolyphosphate = v[E::kPolyphosphate];
     formOxalate = v[E::kOxalate];
 
@@ -189,13 +190,8 @@ double TotalAlkalinity(uint16_t mode, double m, double p, double current) {
     return perUnit > 0.0 ? m * perUnit : current;
 }
 
-// A part in ten thousand of the larger magnitude; a number of the other sign
-// is a change, however near in magnitude (300 typed over -300).
 bool ValueChanged(float now, float before) {
-    if (now == before) return false;
-    const double a = static_cast<double>(now);
-    const double b = static_cast<double>(before);
-    return std::fabs(a - b) > 0.0001 * std::max(std::fabs(a), std::fabs(b));
+    return now != before;
 }
 
 void PredictPh(win::HWND form, bool warn) {

@@ -21,6 +21,8 @@ void PredictPh(win::HWND form, bool warn = true);
 // the entered density in its unit; none entered is 1 g/mL.
 void DeriveDensity(float* v);
 
-// Whether a value counts as changed against the snapshot: not equal, and the
-// magnitudes differ by more than a ten-thousandth of the larger.
+// Whether a value counts as changed against the snapshot: any difference at
+// all. A field the user left alone reads back the very number it was given
+// (ReadFieldNumberAsShown), so only an edit differs, and an edit of the last
+// digit shown (1.0500 to 1.0501) is an edit.
 [[nodiscard]] bool ValueChanged(float now, float before);

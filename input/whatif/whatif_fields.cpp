@@ -347,12 +347,18 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
     }
     const TemperatureUnitInfo& t = TemperatureUnitOf(tc);
     const PressureUnitInfo& p = PressureUnitOf(pc);
+    // A temperature of 0 or below that its unit's range holds (-1 degree C)
+    // is a temperature like any other, not a value left out.
+    const auto taken = [&](const WellDefault& d, float x) {
+        return x > 0.0f || (d.temperature && !Blank(DialogFieldText(dialog, d.id)) &&
+                            x >= t.low && x <= t.high);
+    };
     for (const WellDefault& d : kWellDefaults) {
         const std::string text = DialogFieldText(dialog, d.id);
         const float x = FieldValue(dialog, d.id);
         const double low = d.temperature ? t.low : 0.0;
         const double high = d.temperature ? t.high : SettingRanges::WellPressure(pc).high;
-        if (x > 0.0f && !Unedited(dialog, d.id) && !(x >= low && x <= high)) {
+        if (taken(d, x) && !Unedited(dialog, d.id) && !(x >= low && x <= high)) {
             const std::string unit = d.temperature ? t.label : p.label;
             RefuseField(
                 dialog, d.id,
@@ -368,7 +374,7 @@ int ReadWellLog(win::HWND dialog, uint16_t tc, uint16_t pc, WellLogSpecs& w) {
     w.value[WellLogField::kDepth] = Blank(depthText) ? static_cast<float>(depthSpan.low) : depth;
     for (const WellDefault& d : kWellDefaults) {
         const float x = FieldValue(dialog, d.id);
-        if (x > 0.0f) {
+        if (taken(d, x)) {
             w.value[d.field] = x;
             continue;
         }

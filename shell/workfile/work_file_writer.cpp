@@ -52,11 +52,12 @@ void SetSaveMenuItems() {
 }
 
 void CleanStoredAnalyses() {
-    // Elements whose negative values carry a meaning.
+    // Elements whose negative values carry a meaning; a temperature below 0
+    // in degrees C (the form takes down to -2) is one the water has.
     constexpr int kSigned[] = {AnalysisElement::kPh,           AnalysisElement::kAlkalinity,
                                AnalysisElement::kMAlkalinity,  AnalysisElement::kPAlkalinity,
                                AnalysisElement::kAlkalinityEq, AnalysisElement::kCompanionPh,
-                               AnalysisElement::kAcidity};
+                               AnalysisElement::kAcidity,      AnalysisElement::kTemperature};
     for (WaterAnalysis* w : {&surfaceWater, &injectionWater, &formationWater}) {
         for (int e = 0; e < AnalysisElement::kCount; ++e) {
             float& v = w->values[e];

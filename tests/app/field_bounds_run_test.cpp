@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <map>
@@ -22,6 +23,8 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "scenarios/wells/well_stations.h"
+#include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
 
 namespace {
@@ -814,6 +817,112 @@ TEST_F(FieldBoundsRun, APco2SettingPastAllTheGasRefusesTheChange) {
         << box;
     EXPECT_EQ(whatIfSettings.pco2High, 1000.0f);
     EXPECT_EQ(unitCodes.code[UnitItem::kGasCo2], 0);
+}
+
+// Degrees C, from a fresh folder's units.
+const char* const kCelsius = "dialog 29 scroll 645 down 1\ndialog 29 press 1\nmenu 1065\n";
+const char* const kQuit = "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+
+// A water typed at a temperature the form states it takes, down to -2 C,
+// saved, opened, OK'd unchanged on its form, saved and opened again: the
+// form reads the temperature typed and each file opens (seen failing: -2,
+// -1 and -0.5 C read 0 after the first Open, and the second file was refused,
+// "Temperature as entered (-2) disagrees with the stored water's (0)").
+TEST_F(FieldBoundsRun, ATemperatureWithinTheFormsRangeGoesRound) {
+    for (const char* typed : {"-2", "-1", "-0.5", "0", "300"}) {
+        SCOPED_TRACE(typed);
+        FreshFolder();
+        ASSERT_EQ(Run(std::string(kCelsius) + kTypedWater + "dialog 80 set 427 " + typed +
+                      "\ndialog 80 press 1\nmenu 1030\nfile \\A.KRV\nmenu 1022\n" + kQuit),
+                  0)
+            << Log();
+        Fresh();
+        ASSERT_EQ(Run("file \\A.KRV\nmenu 1020\ndialog 80 press 1\nmenu 1030\n"
+                      "file \\B.KRV\nmenu 1022\n" + std::string(kQuit)),
+                  0)
+            << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        Fresh();
+        ASSERT_EQ(Run("file \\B.KRV\nmenu 1020\ndialog 80 read 427\ndialog 80 press 2\n"
+                      "menu 1030\n" + std::string(kQuit)),
+                  0)
+            << Log();
+        EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        const std::vector<std::string> shown = Reads(427);
+        ASSERT_EQ(shown.size(), 1u) << Log();
+        EXPECT_EQ(std::strtod(shown[0].c_str(), nullptr), std::strtod(typed, nullptr)) << shown[0];
+        EXPECT_EQ(surfaceWater.values[E::kTemperature], std::strtof(typed, nullptr));
+    }
+}
+
+// The well's temperatures typed at or below 0 C, inside the range the
+// dialog states (-2 to 300 C), are the temperatures typed: stored, shown
+// again, kept by an unchanged OK (seen failing: -1 C after flashing became
+// 27 C, "is 0 or less").
+TEST_F(FieldBoundsRun, AWellTemperatureAtOrBelowZeroCelsiusIsKept) {
+    for (const char* typed : {"-1", "0", "-2"}) {
+        SCOPED_TRACE(typed);
+        FreshFolder();
+        ASSERT_EQ(Run(std::string(kCelsius) + "dialog 84 set 4320 " + typed +
+                      "\ndialog 84 set 4310 " + typed +
+                      "\ndialog 84 press 1\nmenu 1041\n"
+                      "dialog 84 read 4320\ndialog 84 press 1\nmenu 1041\n" + kQuit),
+                  0)
+            << Log();
+        EXPECT_FALSE(Logged("0 or less")) << Log();
+        const std::vector<std::string> shown = Reads(4320);
+        ASSERT_EQ(shown.size(), 1u) << Log();
+        EXPECT_EQ(std::strtod(shown[0].c_str(), nullptr), std::strtod(typed, nullptr)) << shown[0];
+        for (int field : {WellLogField::kFlashedTemperature, WellLogField::kBottomHoleTemperature})
+            EXPECT_EQ(wellLogSpecs.value[field], std::strtof(typed, nullptr)) << field;
+    }
+}
+
+// The bundled waterflood in the layout of version 556 with its formation
+// water at a temperature past the form's 30 to 572 F: the file is refused on
+// opening, naming the temperature, and stays as it was; at the ends the form
+// states it opens, its unchanged form's OK takes it, and the file saved opens
+// (seen failing: 572.572 and 29.9 F opened "FILE SUCCESSFULLY RESTORED!" and
+// Save wrote a file the program refused).
+TEST_F(FieldBoundsRun, AnOlderLayoutWaterPastTheFormsRangeIsRefusedOnOpening) {
+    std::ifstream in(std::filesystem::path(TARVEX_SOURCE_DIR) / "data/samples/waterflood.krv",
+                     std::ios::binary);
+    std::vector<uint8_t> sample((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+    ASSERT_EQ(sample.size(), workfile::kFileBytes);
+    sample.resize(workfile::kVersion556Bytes);
+    bytes::PutI16(sample.data(), 556);
+    constexpr uint32_t kHead = 12;  // the analysis values follow a 12-byte head
+    for (const float t : {572.572f, 29.9f, 572.0f, 30.0f}) {
+        SCOPED_TRACE(t);
+        std::vector<uint8_t> file = sample;
+        bytes::PutF32(file.data() + workfile::kRecordTable[20].offset + kHead +
+                          4 * E::kTemperature,
+                      t);
+        bytes::PutF32(file.data() + workfile::kRecordTable[276].offset + 4 * E::kTemperature, t);
+        FreshFolder();
+        std::ofstream(folder / "W.KRV", std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()),
+                   static_cast<std::streamsize>(file.size()));
+        const bool taken = t == 572.0f || t == 30.0f;
+        ASSERT_EQ(Run("file \\W.KRV\nmenu 1020\n" +
+                      std::string(taken ? "dialog 80 press 1\nmenu 1032\nfile \\S.KRV\n"
+                                          "menu 1022\nmenu 1019\nfile \\S.KRV\nmenu 1020\n"
+                                        : "") +
+                      kQuit),
+                  0)
+            << Log();
+        if (taken) {
+            EXPECT_EQ(LinesAfter(Log(), "message box \"\\S.KRV\": \"FILE SUCCESSFULLY").size(), 1u)
+                << Log();
+            EXPECT_FALSE(Logged("outside the range")) << Log();
+            EXPECT_EQ(formationWater.values[E::kTemperature], t);
+            continue;
+        }
+        EXPECT_FALSE(Logged("FILE SUCCESSFULLY RESTORED!")) << Log();
+        EXPECT_TRUE(Logged("formation water analysis): Temperature (")) << Log();
+        EXPECT_EQ(Bytes("W.KRV"), file);
+    }
 }
 
 }  // namespace

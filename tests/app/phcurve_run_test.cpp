@@ -3,6 +3,7 @@
 // precipitation unit chosen and kept in the units file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -158,6 +159,58 @@ TEST_F(PhCurveRunTest, ACurveChosenAfterTheWaterIsCalculatedAppliesAtOnce) {
         for (const std::string& text : shown)
             EXPECT_EQ(std::strtod(text.c_str() + 1, nullptr), -1.0) << text;
     }
+}
+
+// A cell of the curve past its range, typed over the curve through M 300,
+// 350, 400 at pH 7.0, 7.5, 8.0, is refused by OK and by Model with its row,
+// its column and the range; Cancel then leaves the curve as it was, and the
+// file saved holds the same curve (seen failing: row 1's alkalinity -300 and
+// row 2's pH 15 were taken without a word, both rows dropped, and the curve
+// fitted to 400 / 8.0 alone).
+TEST_F(PhCurveRunTest, ACellPastItsRangeIsRefusedAndTheCurveKept) {
+    const std::string curve =
+        "answer yes A USER DEFINED\ndialog 34 set 670 300\ndialog 34 set 671 7.0\n"
+        "dialog 34 set 673 350\ndialog 34 set 674 7.5\ndialog 34 set 676 400\n"
+        "dialog 34 set 677 8.0\ndialog 34 press 1\nmenu 1033\n";
+    struct Cell {
+        const char* typed;  // script lines setting the cells
+        const char* message;
+    };
+    const Cell cells[] = {
+        {"dialog 34 set 670 -300\ndialog 34 set 674 15\n",
+         "\"-300\" is outside the range of Alkalinity of row 1 (above 0)."},
+        {"dialog 34 set 674 15\n", "\"15\" is outside the range of Actual pH of row 2 (above 0 up to 14)."},
+        {"dialog 34 set 677 0\n", "\"0\" is outside the range of Actual pH of row 3 (above 0 up to 14)."},
+        {"dialog 34 set 676 -0.001\n", "\"-0.001\" is outside the range of Alkalinity of row 3 (above 0)."},
+        {"dialog 34 set 698 14.5\n", "\"14.5\" is outside the range of Actual pH of row 10 (above 0 up to 14)."},
+        // The pH left empty beside an alkalinity: the text echoed is the empty one.
+        {"dialog 34 set 697 500\n", "\"\" is outside the range of Actual pH of row 10 (above 0 up to 14)."},
+        {"dialog 34 set 682 -1\n", "\"-1\" is outside the range of Alkalinity of row 5 (above 0)."},
+    };
+    std::string script = std::string(kCurveWater) +
+                         "dialog 80 set 407 8.1\ndialog 80 press 1\nmenu 1030\n" + curve +
+                         "file \\A.KRV\nmenu 1022\n";
+    for (const Cell& c : cells)
+        script += std::string(c.typed) + "dialog 34 press 1\ndialog 34 press 380\ndialog 34 press 2\nmenu 1033\n";
+    ASSERT_EQ(Run(script + "file \\B.KRV\nmenu 1022\nanswer no Data has been modified\n"), 0)
+        << Log();
+    for (const Cell& c : cells) {
+        const std::string box = std::string("message box \"WARNING\": \"") + c.message +
+                                " Please enter a value in that range.\" -> ok";
+        size_t seen = 0;
+        for (size_t at = Log().find(box); at != std::string::npos; at = Log().find(box, at + 1))
+            ++seen;
+        EXPECT_EQ(seen, 2u) << c.message << "\n" << Log();  // OK and Model
+    }
+    EXPECT_EQ(Log().find("you must enter at least 2"), std::string::npos) << Log();
+    // The curve's 247 bytes, pairs to singular flag.
+    constexpr size_t kCurve = 36814;
+    const std::vector<uint8_t> a = Bytes("A.KRV"), b = Bytes("B.KRV");
+    ASSERT_GT(a.size(), kCurve + 247);
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_TRUE(std::equal(a.begin() + kCurve, a.begin() + kCurve + 247, b.begin() + kCurve));
+    EXPECT_EQ(bytes::GetI16(b.data() + kCurve + 244), 3);
+    EXPECT_EQ(bytes::GetF32(b.data() + kCurve + 4), 300.0f);  // row 1's alkalinity
 }
 
 TEST_F(PhCurveRunTest, ThePrecipitationUnitIsKept) {

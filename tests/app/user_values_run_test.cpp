@@ -711,21 +711,35 @@ void EveryFieldRun::TypeSaveAndOpen(Water kind) {
             EXPECT_GT(ph2s, 0.0f);
             computedPco2_.push_back(pco2);
         }
+        // Opened in a fresh start, every field read and each form's OK
+        // pressed unchanged, saved again as ALL2.KRV; that file opens and
+        // every field reads as it did.
         Fresh();
         script = "file \\ALL.KRV\nmenu 1020\n";
+        std::string readAgain = "file \\ALL2.KRV\nmenu 1020\n";
         for (int w = 0; w < 4; ++w) {
             std::vector<std::string> steps;
             for (const Field& f : typed[w]) steps.push_back("read " + std::to_string(f.control));
+            script += Steps(*forms[w], steps) + OkAndOpen(*forms[w]);
             steps.push_back("press 2");
-            script += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
+            readAgain += Steps(*forms[w], steps) + "menu " + std::to_string(forms[w]->menu) + "\n";
         }
-        ASSERT_EQ(Run(script + "answer no Data has been modified\n"
+        ASSERT_EQ(Run(script + "file \\ALL2.KRV\nmenu 1022\n"
+                               "answer no Data has been modified\n"
                                "answer no Did you wish to leave data\n"),
                   0)
             << Log();
         const std::string log = Log();
         EXPECT_NE(log.find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << log;
+        EXPECT_EQ(log.find("outside the range"), std::string::npos) << log;
         const std::vector<std::pair<int, std::string>> reads = AllReads();
+        Fresh();
+        ASSERT_EQ(Run(readAgain + "answer no Data has been modified\n"
+                                  "answer no Did you wish to leave data\n"),
+                  0)
+            << Log();
+        EXPECT_NE(Log().find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << Log();
+        EXPECT_EQ(AllReads(), reads) << Log();
         size_t at = 0;
         for (int w = 0; w < 4; ++w)
             for (const Field& f : typed[w]) {
@@ -953,6 +967,83 @@ TEST_F(EveryFieldRun, EachFlowAtItsTopIsTakenInEveryOtherUnit) {
     }
 }
 
+// A number as a field shows it with its fifth significant digit (the forms
+// write five), or its last before any exponent, moved by one (up, a 9 down):
+// an edit of one shown digit, 1.0250 to 1.0251.
+std::string OneDigitEdited(std::string shown) {
+    const size_t end = std::min(shown.find_first_of("eE"), shown.size());
+    size_t at = std::string::npos;
+    int significant = 0;
+    for (size_t i = 0; i < end && significant < 5; ++i) {
+        if (shown[i] < '0' || shown[i] > '9' || (significant == 0 && shown[i] == '0')) continue;
+        ++significant;
+        at = i;
+    }
+    if (at == std::string::npos) return shown;
+    shown[at] = shown[at] == '9' ? '8' : static_cast<char>(shown[at] + 1);
+    return shown;
+}
+
+double ShownNumber(const std::string& shown) {
+    std::string digits;
+    for (char c : shown)
+        if (c != ',') digits += c;
+    return std::strtod(digits.c_str(), nullptr);
+}
+
+// Each number field of each of the four forms, edited alone in its last shown
+// digit (density 1.0250 to 1.0251, 77.00 F to 77.01, 19,400 to 19,401) and
+// OK'd, reads back as edited when the form opens again (seen failing: the
+// edits within a ten-thousandth of the number read back unchanged, with no
+// word). The weight of a water mixed alone is all of the blend, and the
+// fields left blank have no digit to edit.
+TEST_F(EveryFieldRun, AnEditOfOneShownDigitOfEachFieldIsTaken) {
+    const Form* const forms[] = {&kSource, &kInjection, &kFormation, &kMultiMix};
+    for (const Form* form : forms) {
+        SCOPED_TRACE(form->name);
+        const bool mix = form == &kMultiMix;
+        std::vector<Field> fields;
+        for (const Field& f : EveryField(0, mix, Water::kEveryday, kUnitSets[0]))
+            if (f.number && !f.text.empty() && f.control != 492) fields.push_back(f);
+        std::string typing = "answer yes Last Analysis\n";
+        {
+            std::vector<std::string> steps;
+            for (const Field& f : EveryField(0, mix, Water::kEveryday, kUnitSets[0]))
+                steps.push_back("set " + std::to_string(f.control) + " " + f.text);
+            steps.push_back(mix ? "press 527" : "press 1");
+            typing += Steps(*form, steps) + "menu " + std::to_string(form->menu) + "\n";
+        }
+        std::vector<std::string> reads;
+        for (const Field& f : fields) reads.push_back("read " + std::to_string(f.control));
+        reads.push_back("press 2");
+        const std::string readAll = Steps(*form, reads) + "menu " + std::to_string(form->menu) + "\n";
+        const std::string quit =
+            "answer no Data has been modified\nanswer no Did you wish to leave data\n";
+        Fresh();
+        ASSERT_EQ(Run(typing + readAll + quit), 0) << Log();
+        std::vector<std::pair<int, std::string>> shown = AllReads();
+        ASSERT_EQ(shown.size(), fields.size()) << Log();
+        std::string edits;
+        std::vector<std::string> edited;
+        for (const auto& [control, text] : shown) {
+            edited.push_back(OneDigitEdited(text));
+            edits += Steps(*form, {"set " + std::to_string(control) + " " + edited.back()}) +
+                     OkAndOpen(*form);
+        }
+        Fresh();
+        ASSERT_EQ(Run(typing + edits + readAll + quit), 0) << Log();
+        EXPECT_FALSE(Logged("outside the range")) << Log();
+        const std::vector<std::pair<int, std::string>> after = AllReads();
+        ASSERT_EQ(after.size(), fields.size()) << Log();
+        for (size_t i = 0; i < after.size(); ++i) {
+            const double want = ShownNumber(edited[i]);
+            EXPECT_NEAR(ShownNumber(after[i].second), want, 1e-9 * std::fabs(want))
+                << after[i].first << ": shown \"" << shown[i].second << "\", typed \""
+                << edited[i] << "\", read \"" << after[i].second << "\"";
+        }
+    }
+}
+
 // A file without acids opened after New shows none: the acids typed into the
 // water before New are gone (seen failing: the form showed them, 100 and 20).
 TEST_F(UserValuesRun, NewLeavesNoAcidsOfTheWaterBefore) {
@@ -976,47 +1067,65 @@ namespace {
 
 // The units a water is typed in: each alkalinity mode, ppm, epm, and the ions
 // in French and German degrees; the units dialog's lines from a fresh folder's.
-// `alkalinity` is the unit the M alkalinity's refusal states.
+// `alkalinity` is the unit the M alkalinity's, the P alkalinity's and the
+// acidity's refusals state; `species`, whether the form names them as the
+// species (Bicarbonate, Carbonate, Dissolved CO2).
 struct EndsUnits {
     const char* name;
     const char* steps;
-    const char* alkalinity;
+    const char* alkalinity[3];
+    bool species;
 };
 // clang-format off
 const EndsUnits kEndsUnits[] = {
-    {"bicarbonate and carbonate", "", "mg/l as HCO3"},
-    {"alkalinity mode 3", "dialog 29 scroll 419 down 1\n", "mg/l as HCO3"},
-    {"ml N/30 acid", "dialog 29 scroll 419 down 2\n", "ml N/30 acid"},
-    {"alkalinity in meq/l", "dialog 29 scroll 419 down 3\n", "meq/l"},
-    {"alkalinity in French degrees", "dialog 29 scroll 419 down 4\n", "\xB0" "Fr"},
-    {"alkalinity in German degrees", "dialog 29 scroll 419 down 5\n", "\xB0" "Ger"},
-    {"alkalinity as CaCO3", "dialog 29 scroll 419 down 6\n", "mg/l as CaCO3"},
-    {"ppm", "dialog 29 click 631\n", "ppm as HCO3"},
-    {"epm", "dialog 29 click 633\n", "meq/l"},
+    {"bicarbonate and carbonate", "", {"mg/l as HCO3", "mg/l as CO3", "mg/l as CO2"}, true},
+    {"alkalinity mode 3", "dialog 29 scroll 419 down 1\n",
+     {"mg/l as HCO3", "mg/l as CO3", "mg/l as CO2"}, true},
+    {"ml N/30 acid", "dialog 29 scroll 419 down 2\n",
+     {"ml N/30 acid", "ml N/30 acid", "ml N/30 acid"}, false},
+    {"alkalinity in meq/l", "dialog 29 scroll 419 down 3\n", {"meq/l", "meq/l", "meq/l"}, false},
+    {"alkalinity in French degrees", "dialog 29 scroll 419 down 4\n",
+     {"\xB0" "Fr", "\xB0" "Fr", "\xB0" "Fr"}, false},
+    {"alkalinity in German degrees", "dialog 29 scroll 419 down 5\n",
+     {"\xB0" "Ger", "\xB0" "Ger", "\xB0" "Ger"}, false},
+    {"alkalinity as CaCO3", "dialog 29 scroll 419 down 6\n",
+     {"mg/l as CaCO3", "mg/l as CaCO3", "mg/l as CaCO3"}, false},
+    {"ppm", "dialog 29 click 631\n", {"ppm as HCO3", "ppm as CO3", "ppm as CO2"}, true},
+    {"epm", "dialog 29 click 633\n", {"meq/l", "meq/l", "meq/l"}, true},
     {"French degrees",
      "dialog 29 scroll 400 down 2\ndialog 29 scroll 401 down 2\ndialog 29 scroll 404 down 3\n"
      "dialog 29 scroll 414 down 3\ndialog 29 scroll 415 down 2\ndialog 29 scroll 402 down 2\n",
-     "mg/l as HCO3"},
+     {"mg/l as HCO3", "mg/l as CO3", "mg/l as CO2"}, true},
     {"German degrees",
      "dialog 29 scroll 400 down 3\ndialog 29 scroll 401 down 3\ndialog 29 scroll 404 down 4\n"
      "dialog 29 scroll 414 down 4\ndialog 29 scroll 415 down 3\ndialog 29 scroll 402 down 3\n",
-     "mg/l as HCO3"},
+     {"mg/l as HCO3", "mg/l as CO3", "mg/l as CO2"}, true},
 };
 // The concentrations, alkalinities and acids of a form, with an everyday
-// value, and whether the field takes a value either side of 0.
+// value, the name its refusal gives it, and whether the field takes a value
+// either side of 0. The alkalinities and the acidity, last, are named by
+// the alkalinity mode (EndsUnits).
 struct EndField {
     int control;
     const char* everyday;
+    const char* name;
     bool signedValue = false;
 };
 const EndField kEndFields[] = {
-    {400, "400"}, {401, "1290"}, {402, "0.2"}, {403, "8"}, {404, "10760"}, {405, "390"},
-    {406, "0.17"}, {410, "0.05"}, {411, "0.3"}, {412, "0.01"}, {413, "4.5"}, {414, "19400"},
-    {415, "2710"}, {421, "0.5"}, {422, "6"}, {423, "0.06"}, {424, "0.4"}, {425, "1.3"},
-    {426, "0.7"}, {497, "0.2"}, {470, "0.05"}, {471, "0.02"}, {472, "65"}, {473, "0.01"},
-    {466, "10"}, {467, "2"}, {468, "1"}, {469, "1"},
-    {419, "142", true}, {420, "0", true}, {544, "0", true},
+    {400, "400", "Calcium"}, {401, "1290", "Magnesium"}, {402, "0.2", "Barium"},
+    {403, "8", "Strontium"}, {404, "10760", "Sodium"}, {405, "390", "Potassium"},
+    {406, "0.17", "Lithium"}, {410, "0.05", "Iron"}, {411, "0.3", "Ammonia"},
+    {412, "0.01", "Aluminum"}, {413, "4.5", "Boron"}, {414, "19400", "Chloride"},
+    {415, "2710", "Sulfate"}, {421, "0.5", "Hydrogen sulfide"}, {422, "6", "Silica"},
+    {423, "0.06", "Phosphate"}, {424, "0.4", "Polyphosphate"}, {425, "1.3", "Fluoride"},
+    {426, "0.7", "Nitrate"}, {497, "0.2", "Oxalate"}, {470, "0.05", "Manganese"},
+    {471, "0.02", "Zinc"}, {472, "65", "Bromine"}, {473, "0.01", "Lead"},
+    {466, "10", "C2"}, {467, "2", "C3"}, {468, "1", "C4"}, {469, "1", "C5"},
+    {419, "142", "M Alkalinity", true}, {420, "0", "P Alkalinity", true},
+    {544, "0", "Acidity", true},
 };
+// The alkalinities' and the acidity's names when the form takes the species.
+const char* const kSpeciesNames[3] = {"Bicarbonate", "Carbonate", "Dissolved CO2"};
 // clang-format on
 
 }  // namespace
@@ -1068,8 +1177,26 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
                          c + " " + f.everyday + "\n";
             }
         ASSERT_EQ(Run(probe + "dialog 80 press 2\nmenu 1030\n"), 0) << Log();
+        // Each refusal names its own field and, for the alkalinities and the
+        // acidity, states its own unit, in the order the fields were probed.
+        std::vector<std::pair<std::string, std::string>> owners;  // name, unit
+        for (const EndField& f : kEndFields) {
+            const int k = f.control == 419 ? 0 : f.control == 420 ? 1 : f.control == 544 ? 2 : -1;
+            const std::string name = k >= 0 && u.species ? kSpeciesNames[k] : f.name;
+            const std::string unit = k >= 0 ? u.alkalinity[k] : "";
+            for (int n = 0; n < (f.signedValue ? 2 : 1); ++n) owners.emplace_back(name, unit);
+        }
         std::vector<std::string> ends;
         for (const std::string& box : LinesAfter(Log(), "message box \"WARNING\": \"\"")) {
+            if (ends.size() < owners.size()) {
+                const auto& [name, unit] = owners[ends.size()];
+                EXPECT_NE(box.find("is outside the range of " + name + " ("), std::string::npos)
+                    << name << ": " << box;
+                if (!unit.empty()) {
+                    EXPECT_NE(box.find(" " + unit + "). Please enter"), std::string::npos)
+                        << name << ": " << box;
+                }
+            }
             const size_t stop = box.find(". Please enter a value");
             const size_t open = box.rfind('(', stop);
             const size_t to = box.find(" to ", open);
@@ -1091,7 +1218,7 @@ TEST_F(EveryFieldRun, EachFieldTakesTheEndsItsRefusalStates) {
         // M alkalinity, mg/L for the acids in every reporting unit (seen
         // failing: "mg/l" for ml N/30 acid, "meq/l" for the acids in epm).
         const std::string stated =
-            " to " + GroupedText(ends[ends.size() - 6]) + " " + u.alkalinity + ")";
+            " to " + GroupedText(ends[ends.size() - 6]) + " " + u.alkalinity[0] + ")";
         EXPECT_TRUE(Logged(stated)) << "[" << stated << "] " << u.name << "\n" << Log();
         EXPECT_TRUE(Logged("outside the range of C2 (0 to 1,000,000 mg/l)")) << Log();
 

@@ -41,12 +41,13 @@ void RepairValues(float* values, int count) {
         if (Unusable(values[e])) values[e] = 0.0f;
 }
 
-// Elements whose negative values carry a meaning.
+// Elements whose negative values carry a meaning; a temperature below 0 in
+// degrees C is the water's own.
 bool MayBeNegative(int element) {
     constexpr int kSigned[] = {AnalysisElement::kPh,           AnalysisElement::kAlkalinity,
                                AnalysisElement::kMAlkalinity,  AnalysisElement::kPAlkalinity,
                                AnalysisElement::kAlkalinityEq, AnalysisElement::kCompanionPh,
-                               AnalysisElement::kAcidity};
+                               AnalysisElement::kAcidity,      AnalysisElement::kTemperature};
     for (int s : kSigned)
         if (s == element) return true;
     return false;

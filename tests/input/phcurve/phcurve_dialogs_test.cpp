@@ -2,6 +2,7 @@
 // the work file), the constant recirculating concentrations and the
 // precipitation display settings.
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -67,14 +68,48 @@ TEST_F(AlkCurveTest, OnePairTakesTheDefaultSlopeAndRowsCloseUp) {
     EXPECT_EQ(alkCurvePoints.count, 1);
     EXPECT_EQ(resultStatus.alkCurveEntered, 1);
 
+    // A cell past its range is refused by its row, its column and the range,
+    // whichever button refits, and the rows and the curve stay as they were:
+    // pH 14.01, a pH or an alkalinity of 0 or below beside the other number.
+    struct Refused {
+        int row;
+        const char* alkalinity;
+        const char* ph;
+        const char* message;
+    };
+    const Refused refused[] = {
+        {6, "300", "14.01", "\"14.01\" is outside the range of Actual pH of row 7 (above 0 up to 14)."},
+        {8, "0", "8.0", "\"0\" is outside the range of Alkalinity of row 9 (above 0)."},
+        {0, "-300", "8.0", "\"-300\" is outside the range of Alkalinity of row 1 (above 0)."},
+        {9, "100", "-1", "\"-1\" is outside the range of Actual pH of row 10 (above 0 up to 14)."},
+    };
+    for (const Refused& r : refused)
+        for (int button : {A::kModel, A::kGraph, A::kOk}) {
+            win::ClearMessageBoxLog();
+            Run([&](win::HWND d) {
+                Pair(d, r.row, r.alkalinity, r.ph);
+                win::PressButton(d, button);
+                EXPECT_TRUE(win::IsWindow(d));
+                if (r.row != 0) {
+                    EXPECT_EQ(Field(d, A::kFirstAlkalinity), "100") << r.message;
+                }
+                EXPECT_EQ(Field(d, A::kFirstAlkalinity + 3 * r.row), r.alkalinity);
+                win::EndDialog(d, 1);
+            });
+            ASSERT_FALSE(win::MessageBoxLog().empty()) << r.message;
+            EXPECT_EQ(win::MessageBoxLog().back().text,
+                      std::string(r.message) + " Please enter a value in that range.");
+            EXPECT_EQ(alkCurvePoints.count, 1) << r.message;
+            EXPECT_NEAR(userAlkCurve.intercept, 5.14, 1e-5) << r.message;
+        }
+    EXPECT_EQ(graphsShown, 0);
+
     // Rows 2 and 5 filled: after Model they stand in rows 1 and 2, the rest
-    // show zero. pH 14 is kept; 14.01 and an alkalinity of 0 are dropped.
+    // show zero. pH 14 is kept.
     Run([](win::HWND d) {
         for (int row = 0; row < 10; ++row) Pair(d, row, "", "");
         Pair(d, 1, "200", "14");
         Pair(d, 4, "400", "8.7");
-        Pair(d, 6, "300", "14.01");
-        Pair(d, 8, "0", "8.0");
         win::PressButton(d, A::kModel);
         EXPECT_EQ(Field(d, A::kFirstAlkalinity), "200");
         EXPECT_EQ(Field(d, A::kFirstAlkalinity + 1), "14");
@@ -238,18 +273,25 @@ TEST_F(ConstantValuesTest, ChangesCheckedAgainstTheOpening) {
     EXPECT_EQ(c.values[0], 2.5f);
     EXPECT_EQ(c.constantValuesOn, 1);
 
+    // An edit of the last digit shown is a change, however small; a value
+    // with more figures than the field shows is kept whole by an OK that
+    // leaves it alone.
+    for (const char* typed : {"2.50001", "2.6", "12.3456789"}) {
+        calcPassMode = 1;
+        Run([typed](win::HWND d) {
+            win::SetField(d, K::kPhosphateValue, typed);
+            win::PressButton(d, K::kOk);
+        });
+        EXPECT_EQ(calcPassMode, 0) << typed;
+        EXPECT_EQ(c.values[0], std::strtof(typed, nullptr)) << typed;
+    }
     calcPassMode = 1;
     Run([](win::HWND d) {
-        EXPECT_EQ(Field(d, K::kPhosphateValue), "2.5");
-        win::SetField(d, K::kPhosphateValue, "2.50001");
+        EXPECT_EQ(Field(d, K::kPhosphateValue), "12.346");
         win::PressButton(d, K::kOk);
     });
-    EXPECT_EQ(calcPassMode, 1);  // within a part in ten thousand: no change
-    Run([](win::HWND d) {
-        win::SetField(d, K::kPhosphateValue, "2.6");
-        win::PressButton(d, K::kOk);
-    });
-    EXPECT_EQ(calcPassMode, 0);
+    EXPECT_EQ(calcPassMode, 1);
+    EXPECT_EQ(c.values[0], 12.3456789f);
 
     // Unchecking both leaves the master switch on; nothing is held.
     Run([](win::HWND d) {

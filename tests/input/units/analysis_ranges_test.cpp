@@ -54,12 +54,15 @@ TEST(AnalysisRanges, EachKindOfValueHasItsEdges) {
         {E::kBrineFlow, 6.2e27f, true},
         {E::kOilFlow, 6.4e27f, false},
         {E::kGasFlow, 1.0e30f, true},
-        // A temperature typed in another unit, converted: 270 K is 26.33 F,
-        // 578 K 580.73 F.
-        {E::kTemperature, 26.4f, true},
-        {E::kTemperature, 26.3f, false},
-        {E::kTemperature, 580.7f, true},
-        {E::kTemperature, 580.8f, false},
+        // A stored temperature is one the form takes in the file's unit (a
+        // change of units that would carry it past is refused): 270 K would
+        // be 26.33 F, 578 K 580.73 F, and neither is held.
+        {E::kTemperature, 30.0f, true},
+        {E::kTemperature, 572.0f, true},
+        {E::kTemperature, 29.9f, false},
+        {E::kTemperature, 26.4f, false},
+        {E::kTemperature, 572.572f, false},
+        {E::kTemperature, 580.7f, false},
         {E::kPressure, 0.0f, true},
         {E::kPressure, 1000.0f, true},
         {E::kPressure, 1000.5f, false},
@@ -81,19 +84,20 @@ TEST(AnalysisRanges, TemperatureAndPressureFollowTheUnits) {
         uint16_t pressureUnit;
         double low, high, highestPressure;
     };
-    // What the form types, and what a stored water may hold: that, or what a
-    // value typed in another unit's range becomes in this one (578 K is
-    // 304.85 C, 1,000 atm 1,013.25 bar, 14,700 psia 101,352 kPa).
+    // What the form types, and what a stored water may hold: the temperature
+    // the form takes; a pressure that, or what a value typed in another
+    // unit's range becomes in this one (1,000 atm 1,013.25 bar, 14,700 psia
+    // 101,352 kPa).
     struct Stored {
         double low, high, highestPressure;
     };
     const std::pair<Case, Stored> cases[] = {
         {{TemperatureUnit::kCelsius, PressureUnit::kBar, -2.0, 300.0, 1000.0},
-         {-3.15, 304.85, 1013.5}},
+         {-2.0, 300.0, 1013.5}},
         {{TemperatureUnit::kKelvin, PressureUnit::kPsia, 270.0, 578.0, 14700.0},
          {270.0, 578.0, 14700.0}},
         {{TemperatureUnit::kFahrenheit, PressureUnit::kKPa, 30.0, 572.0, 100000.0},
-         {26.33, 580.73, 101352.0}}};
+         {30.0, 572.0, 101352.0}}};
     for (const auto& [c, s] : cases) {
         const UnitCodes u = Units(c.temperatureUnit, c.pressureUnit);
         const AnalysisValueRange typed = RangeOfKind(FieldKind::kTemperature, u);

@@ -2,6 +2,7 @@
 // against what the form showed, and what a store derives (total alkalinity,
 // density in g/mL, the pH to keep or predict, the pH-alkalinity line).
 #include <cmath>
+#include <cstdlib>
 
 #include "engine/pipeline/pipeline_records.h"
 #include "form_fixture.h"
@@ -52,14 +53,17 @@ TEST_F(FormReadingTest, UnchangedEnteredWaterIsNoChange) {
     EXPECT_EQ(phPredictionRequest, 0u);  // nothing derived, no line drawn
 }
 
-TEST_F(FormReadingTest, ARelativeChangeOfMoreThanATenThousandthIsAChange) {
-    ReadEnteredWater([](win::HWND form) { Set(form, C::kCalcium, "1.00005"); });
-    EXPECT_EQ(dialogResult, 0);
-    ReadEnteredWater([](win::HWND form) { Set(form, C::kCalcium, "1.0002"); });
-    EXPECT_EQ(dialogResult, 1);
-    EXPECT_FLOAT_EQ(V()[E::kCalcium], 1.0002f);
+// Any edit is a change, the last digit shown (1.0500 to 1.0501) or past it.
+TEST_F(FormReadingTest, AnEditOfAnyDigitIsAChange) {
+    for (const char* typed : {"1.00005", "1.0002", "1.0001"}) {
+        ReadEnteredWater([typed](win::HWND form) { Set(form, C::kCalcium, typed); });
+        EXPECT_EQ(dialogResult, 1) << typed;
+        EXPECT_FLOAT_EQ(V()[E::kCalcium], std::strtof(typed, nullptr)) << typed;
+    }
     EXPECT_TRUE(ValueChanged(0.0f, 1e-9f));
     EXPECT_TRUE(ValueChanged(-5.0f, 5.0f));  // a number of the other sign
+    EXPECT_TRUE(ValueChanged(1.0501f, 1.05f));
+    EXPECT_FALSE(ValueChanged(1.05f, 1.05f));
 }
 
 TEST_F(FormReadingTest, EditsOfEveryEnteredQuantityAreSeen) {

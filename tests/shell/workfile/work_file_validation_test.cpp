@@ -142,14 +142,17 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
         {AnalysisElement::kPh, 180000.0f, "pH (180000) is above 14"},
         {AnalysisElement::kPh, -1.0f, ""},  // the pH is to be predicted
         {AnalysisElement::kCalcium, -5.0f, "Calcium (-5) is negative"},
-        // A temperature or pressure typed in another unit and converted by a
-        // change of units is taken: 578 K is 580.7 F, 270 K 26.3 F, 14,700
-        // psia 1,000.3 atm.
-        {AnalysisElement::kTemperature, 180000.0f, "Temperature (180000) is above 581"},
-        {AnalysisElement::kTemperature, -500.0f, "Temperature (-500) is below 26"},
-        {AnalysisElement::kTemperature, 580.7f, ""},
-        {AnalysisElement::kTemperature, 26.4f, ""},
-        {AnalysisElement::kTemperature, 580.8f, "Temperature (580.8) is above 581"},
+        // A temperature is one the form takes in the file's unit, its ends
+        // included (a change of units that would carry it past is refused,
+        // so 578 K never becomes 580.7 F); a pressure typed in another unit
+        // and converted is taken: 14,700 psia is 1,000.3 atm.
+        {AnalysisElement::kTemperature, 180000.0f, "Temperature (180000) is above 572"},
+        {AnalysisElement::kTemperature, -500.0f, "Temperature (-500) is below 30"},
+        {AnalysisElement::kTemperature, 572.0f, ""},
+        {AnalysisElement::kTemperature, 30.0f, ""},
+        {AnalysisElement::kTemperature, 572.572f, "Temperature (572.572) is above 572"},
+        {AnalysisElement::kTemperature, 29.9f, "Temperature (29.9) is below 30"},
+        {AnalysisElement::kTemperature, 580.7f, "Temperature (580.7) is above 572"},
         {AnalysisElement::kPressure, 1.0e6f, "Pressure (1e+06) is above 1,000"},
         {AnalysisElement::kPressure, 1000.25f, ""},
         {AnalysisElement::kMAlkalinity, -5.0f, ""},  // a water with more acid than base
@@ -172,8 +175,14 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
     std::vector<uint8_t> celsius = With(19, kValues + 4 * AnalysisElement::kTemperature, 77.0f);
     bytes::PutU16(At(celsius, 50, 2 * UnitItem::kTemperature), TemperatureUnit::kCelsius);
     EXPECT_EQ(Refusal(celsius), "");
-    bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), 305.0f);
-    EXPECT_EQ(Refusal(celsius), water + "Temperature (305) is above 305");
+    for (const float kept : {-2.0f, -0.5f, 300.0f}) {
+        bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), kept);
+        EXPECT_EQ(Refusal(celsius), "") << kept;
+    }
+    bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), 300.5f);
+    EXPECT_EQ(Refusal(celsius), water + "Temperature (300.5) is above 300");
+    bytes::PutF32(At(celsius, 19, kValues + 4 * AnalysisElement::kTemperature), -2.5f);
+    EXPECT_EQ(Refusal(celsius), water + "Temperature (-2.5) is below -2");
 }
 
 // Oil and gas flows come with a brine flow, as the form asks: an entered water
