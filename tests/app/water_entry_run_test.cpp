@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "input/description_records.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
 
 namespace {
@@ -359,6 +361,35 @@ TEST_F(WaterEntryRun, ASulfideThatOutweighsTheAlkalinityIsTold) {
             EXPECT_EQ(std::stod(typedSulfide[0]), std::stod(sour.value));
         }
     }
+}
+
+// A work file whose surface water is the sour brine above (its H2S raised
+// from a taken 60 to 100 mg/L in the file, in the stored water and in the
+// values as typed) opens, keeping the water for correction on its form, and
+// the user is told which water and both figures.
+TEST_F(WaterEntryRun, AnOpenedWaterWhoseSulfideOutweighsItsAlkalinityIsTold) {
+    ASSERT_EQ(Run("dialog 80 set 400 400\ndialog 80 set 404 10000\ndialog 80 set 414 16000\n"
+                  "dialog 80 set 419 100\ndialog 80 set 407 7.0\ndialog 80 set 427 77\n"
+                  "dialog 80 set 421 60\ndialog 80 press 1\nmenu 1030\nfile \\WH.KRV\n"
+                  "menu 1022\n"),
+              0)
+        << Log();
+    ASSERT_FALSE(Logged("No water holds both")) << Log();
+    std::string file = Read("WH.KRV");
+    for (size_t at : {workfile::kRecordTable[18].offset + 12, workfile::kRecordTable[274].offset}) {
+        ASSERT_NEAR(bytes::GetF32(reinterpret_cast<const uint8_t*>(file.data()) + at + 4 * E::kH2S),
+                    60.0f, 0.01f);
+        bytes::PutF32(reinterpret_cast<uint8_t*>(file.data()) + at + 4 * E::kH2S, 100.0f);
+    }
+    std::ofstream(folder / "WH.KRV", std::ios::binary) << file;
+    Fresh();
+    ASSERT_EQ(Run("file \\WH.KRV\nmenu 1020\n"), 0) << Log();
+    EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED")) << Log();
+    EXPECT_TRUE(Logged("The H2S of the surface water carries 1.93 meq/kg of alkalinity at pH "
+                       "7.00, more than the 1.68 meq/kg of its bicarbonate and carbonate"))
+        << Log();
+    EXPECT_TRUE(Logged("Please correct the water on its form.")) << Log();
+    EXPECT_EQ(surfaceWater.values[E::kH2S], 100.0f);
 }
 
 // The units dialog starts on mg/l; a change of the temperature unit writes
