@@ -62,6 +62,19 @@ SulfideAlkalinity SulfideAgainstAlkalinity(const float* values) {
     return found;
 }
 
+SulfideAlkalinity SulfideAgainstAlkalinity(const float* stored, const float* typed) {
+    float values[AnalysisElement::kCount];
+    std::memcpy(values, stored, sizeof values);
+    bool entered = false;
+    for (int e = 0; typed != nullptr && e < AnalysisElement::kCount; ++e)
+        entered = entered || typed[e] != 0.0f;
+    if (entered) {
+        values[AnalysisElement::kH2S] = typed[AnalysisElement::kH2S];
+        values[AnalysisElement::kPH2S] = typed[AnalysisElement::kPH2S];
+    }
+    return SulfideAgainstAlkalinity(values);
+}
+
 std::string SulfideAlkalinityText(const SulfideAlkalinity& s, const std::string& water) {
     if (!s.outweighs) return "";
     char text[512];

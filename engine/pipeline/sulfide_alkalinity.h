@@ -19,6 +19,11 @@ struct SulfideAlkalinity {
 // The water whose analysis values are `values` (a stored water's, in the units
 // in force; its H2S typed or from its pH2S).
 [[nodiscard]] SulfideAlkalinity SulfideAgainstAlkalinity(const float* values);
+// A stored water (`stored`, as its calculation left it) with its H2S and pH2S
+// as typed (`typed`, its row as entered; nullptr or an empty row: the stored
+// ones): the calculation finds a pH2S for a typed H2S, or the reverse, which
+// would otherwise stand for the figure it was found from.
+[[nodiscard]] SulfideAlkalinity SulfideAgainstAlkalinity(const float* stored, const float* typed);
 
 // The message that tells the user, naming both figures; empty when the
 // sulfide does not outweigh the alkalinity. `water` names the water (may be

@@ -5,7 +5,6 @@
 
 #include "common/water_analysis.h"
 #include "engine/pipeline/sulfide_alkalinity.h"
-#include "input/typed_values.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form_records.h"
 #include "scenarios/multimix/multimix_records.h"
@@ -13,17 +12,9 @@
 
 namespace {
 
-// The stored water with its gases as typed: its calculation found a pH2S
-// for a typed H2S (or the reverse), which the form leaves blank and which
-// would otherwise stand for the H2S it was found from.
 std::string Told(const WaterAnalysis& water, const float* entered, const std::string& name) {
-    float typed[AnalysisElement::kCount];
-    ValuesAsTyped(water.values, entered, true, typed);
-    float values[AnalysisElement::kCount];
-    std::memcpy(values, water.values, sizeof values);
-    values[AnalysisElement::kH2S] = typed[AnalysisElement::kH2S];
-    values[AnalysisElement::kPH2S] = typed[AnalysisElement::kPH2S];
-    const std::string text = SulfideAlkalinityText(SulfideAgainstAlkalinity(values), name);
+    const std::string text =
+        SulfideAlkalinityText(SulfideAgainstAlkalinity(water.values, entered), name);
     return text.empty() ? text : text + "\n";
 }
 
@@ -42,4 +33,13 @@ std::string StoredSulfideNotice() {
             notice += Told(multiMixState.sourceWaters[k], sourceValuesAsEntered[k],
                            "multi-mix water " + std::to_string(k + 1));
     return notice;
+}
+
+std::string SurfaceSulfideRefusal() {
+    if (!IsFormWaterEntered(WaterSelector::kSurface)) return "";
+    const std::string text = SulfideAlkalinityText(
+        SulfideAgainstAlkalinity(FormWaterAnalysis(WaterSelector::kSurface)->values,
+                                 enteredValues[WaterSelector::kSurface]),
+        "the surface water");
+    return text.empty() ? text : text + " Please correct the water on its form.";
 }

@@ -8,3 +8,7 @@
 // The sentences that tell of each such entered water (the three form waters
 // and the multi-mix source waters), one a line; empty when there is none.
 [[nodiscard]] std::string StoredSulfideNotice();
+
+// The drivers' refusal of the surface water when its sulfide outweighs its
+// alkalinity, or an empty text.
+[[nodiscard]] std::string SurfaceSulfideRefusal();

@@ -383,13 +383,21 @@ TEST_F(WaterEntryRun, AnOpenedWaterWhoseSulfideOutweighsItsAlkalinityIsTold) {
     }
     std::ofstream(folder / "WH.KRV", std::ios::binary) << file;
     Fresh();
-    ASSERT_EQ(Run("file \\WH.KRV\nmenu 1020\n"), 0) << Log();
+    ASSERT_EQ(Run("file \\WH.KRV\nmenu 1020\nmenu 1038\n"), 0) << Log();
     EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED")) << Log();
     EXPECT_TRUE(Logged("The H2S of the surface water carries 1.93 meq/kg of alkalinity at pH "
                        "7.00, more than the 1.68 meq/kg of its bicarbonate and carbonate"))
         << Log();
     EXPECT_TRUE(Logged("Please correct the water on its form.")) << Log();
     EXPECT_EQ(surfaceWater.values[E::kH2S], 100.0f);
+    // Vary pH on it tells the same and shows no profile.
+    int told = 0;
+    for (const std::string& line : TextLines(Log()))
+        told += line.find("\"WARNING\": \"The H2S of the surface water carries 1.93") !=
+                std::string::npos;
+    EXPECT_EQ(told, 2) << Log();
+    EXPECT_EQ(resultStatus.phProfileDone, 0);
+    EXPECT_FALSE(Logged("window created DisplaypHWater")) << Log();
 }
 
 // The units dialog starts on mg/l; a change of the temperature unit writes
