@@ -50,7 +50,9 @@ SulfideAlkalinity SulfideAgainstAlkalinity(const float* values) {
     found.sulfide = 1000.0 * speciation.sulfideAlkalinity;
     found.alkalinity = 1000.0 * speciation.startCarbonateAlkalinity;
     found.ph = speciation.ph;
-    found.outweighs = std::isfinite(found.sulfide) && found.sulfide > 0.0 &&
+    // A water typed without any alkalinity holds no carbonate, as typed: its
+    // sulfide has nothing to outweigh.
+    found.outweighs = std::isfinite(found.sulfide) && found.alkalinity > 0.0 &&
                       found.sulfide > found.alkalinity * (1.0 + kTolerance);
 
     RestoreEngineState(*kept);

@@ -27,7 +27,8 @@ std::string StoredSulfideNotice() {
         {WaterSelector::kInjection, "the injection water"},
         {WaterSelector::kFormation, "the formation water"}};
     for (const auto& [water, name] : forms)
-        if (IsFormWaterEntered(water)) notice += Told(*FormWaterAnalysis(water), enteredValues[water], name);
+        if (IsFormWaterEntered(water))
+            notice += Told(*FormWaterAnalysis(water), enteredValues[water], name);
     for (int k = 0; k < kMultiMixWaterCount; ++k)
         if (multiMixState.multiMixEntered[k] != 0)
             notice += Told(multiMixState.sourceWaters[k], sourceValuesAsEntered[k],
