@@ -27,6 +27,11 @@ SulfideAlkalinity SulfideAgainstAlkalinity(const float* values) {
     if (alkalinityMode == kSpeciesGivenMode) return found;
     const bool sour = values[AnalysisElement::kH2S] > 0.0f || values[AnalysisElement::kPH2S] > 0.0f;
     if (!sour || !(values[AnalysisElement::kPh] > 0.0f)) return found;
+    // A water typed without any alkalinity holds no carbonate, as typed: its
+    // sulfide has nothing to outweigh (a trace of CO2 from its pCO2 aside).
+    if (!(values[AnalysisElement::kMAlkalinity] > 0.0f) &&
+        !(values[AnalysisElement::kPAlkalinity] > 0.0f))
+        return found;
 
     const auto kept = std::make_unique<EngineStateCopy>();
     SaveEngineState(*kept);
@@ -50,8 +55,6 @@ SulfideAlkalinity SulfideAgainstAlkalinity(const float* values) {
     found.sulfide = 1000.0 * speciation.sulfideAlkalinity;
     found.alkalinity = 1000.0 * speciation.startCarbonateAlkalinity;
     found.ph = speciation.ph;
-    // A water typed without any alkalinity holds no carbonate, as typed: its
-    // sulfide has nothing to outweigh.
     found.outweighs = std::isfinite(found.sulfide) && found.alkalinity > 0.0 &&
                       found.sulfide > found.alkalinity * (1.0 + kTolerance);
 

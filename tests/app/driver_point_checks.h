@@ -370,7 +370,7 @@ inline void ExpectTheCorrectionMovesTheRatioGrid(const std::string& before,
 inline void ExpectCorrectedRatioGridIsTheProfile(const std::string& after,
                                                  const std::string& page,
                                                  const std::string& values,
-                                                 double h2sKeptUpTo) {
+                                                 double h2sKeptUpTo, double share = 0.05) {
     SCOPED_TRACE("mixing grid, ratio by temperature, pH corrected for temperature");
     const std::vector<std::vector<double>> cells = DataFileCells(after);
     const std::vector<double> columns = DataFileColumns(after);
@@ -385,7 +385,7 @@ inline void ExpectCorrectedRatioGridIsTheProfile(const std::string& after,
         const std::map<std::string, double> ratios = ProfileRatios(values, k);
         ASSERT_EQ(ratios.count("calc"), 1u) << values;
         for (size_t i = 0; i < 7; ++i)
-            ExpectSame(ratios.at("calc"), cells[i][j], 0.05,
+            ExpectSame(ratios.at("calc"), cells[i][j], share,
                        "cell " + std::to_string(i) + "," + std::to_string(j) + " at " +
                            std::to_string(columns[j]));
     }
@@ -402,10 +402,11 @@ inline int SameAxisIndex(const std::vector<double>& axis, double value) {
 
 // A mixing grid of pCO2 rows of the water mixed with itself (`mix`) is, cell
 // by cell, the water's own pCO2 grid (`own`) at the cell's pCO2 and
-// temperature: each calcite ratio within 5 %. The mix's columns are
-// temperatures, or mixing ratios at the water's temperature `t`.
+// temperature: each calcite ratio within `share` (5 % unless given). The
+// mix's columns are temperatures, or mixing ratios at the water's
+// temperature `t`.
 inline void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& mix, double t,
-                                     const std::string& what) {
+                                     const std::string& what, double share = 0.05) {
     SCOPED_TRACE(what);
     const std::vector<std::vector<double>> ownRows = DataFileRows(own);
     const std::vector<std::vector<double>> mixRows = DataFileRows(mix);
@@ -428,7 +429,7 @@ inline void ExpectMixIsTheWatersGrid(const std::string& own, const std::string& 
             const int k = AxisIndex(ownColumns, t < 0.0 ? mixColumns[j] : t);
             ASSERT_GE(k, 0) << own << mix;
             const double expected = ownRows[static_cast<size_t>(i)][static_cast<size_t>(k) + 1];
-            if (!(std::fabs(row[j + 1] - expected) <= 0.05 * std::fabs(expected) + 0.006))
+            if (!(std::fabs(row[j + 1] - expected) <= share * std::fabs(expected) + 0.006))
                 differing << "pCO2 " << row[0] << ", column " << mixColumns[j] << ": " << row[j + 1]
                           << " for " << expected << "\n";
         }
@@ -525,12 +526,14 @@ inline void ExpectEveryDriverAtItsOwnPoint(
                            std::string("well station ") + mineral);
         }
     }
-    ExpectMixIsTheWatersGrid(data("C"), data("MC"), -1.0, "mixing grid, pCO2 by temperature");
+    ExpectMixIsTheWatersGrid(data("C"), data("MC"), -1.0, "mixing grid, pCO2 by temperature",
+                             own.ratioShare);
     if (once) {
         ExpectTheCorrectionMovesTheRatioGrid(data("MR"), data("MRF"), text("tv"), text("tfv"));
         ExpectCorrectedRatioGridIsTheProfile(data("MRF"), text("tf"), text("tfv"),
-                                             at.h2sKeptUpTo);
-        ExpectMixIsTheWatersGrid(data("C"), data("MPC"), t, "mixing grid, pCO2 by ratio");
+                                             at.h2sKeptUpTo, own.ratioShare);
+        ExpectMixIsTheWatersGrid(data("C"), data("MPC"), t, "mixing grid, pCO2 by ratio",
+                                 own.ratioShare);
         ExpectMixIsTheWatersGrid(data("C"), data("MCF"), -1.0,
                                  "mixing grid, pCO2 by temperature, pH following it");
     }

@@ -612,7 +612,7 @@ void ExpectBlendIsThePage(const OwnPage& own, double h2s, const std::string& ble
     EXPECT_NEAR(SurfaceValue(blend, "H2S (as H2S)"), h2s, 0.02 * h2s + 0.006) << blend;
     const std::map<std::string, double> ratios = PageRatios(values);
     for (const auto& [mineral, ratio] : own.ratios)
-        ExpectSame(ratio, ratios.count(mineral) ? ratios.at(mineral) : NAN, 0.05,
+        ExpectSame(ratio, ratios.count(mineral) ? ratios.at(mineral) : NAN, own.ratioShare,
                    "the blend's " + mineral);
 }
 
@@ -889,7 +889,7 @@ void ExpectEveryNumberOfAWater(const std::filesystem::path& folder,
 // then its page), through every driver, Vary pH with each chemical, and saved
 // and opened; then after another water (that water's page and multi-mix),
 // its page, every driver and its multi-mix. Every point at the water's own
-// conditions is its page (pH within 0.05, each saturation ratio within 5 %,
+// conditions is its page (pH within 0.05, each saturation ratio within 1 %,
 // the "M" alkalinity within 2 % of Vary pH's at its own pH), the page is the
 // same whatever ran before it, and every number shown is one a water can have;
 // under pH control the grids' cells are Vary pH's water at their pH.
