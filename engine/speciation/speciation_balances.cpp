@@ -104,6 +104,7 @@ void SumBalances(SpeciationWork& w) {
     st.clComputed = Sum(s, {Sp::kCl, 15, 92, 93, 94}) + 2.0 * s[27].molality + 3.0 * s[32].molality;
     st.polyphosphateComputed = Sum(s, {Sp::kPolyphosphate, 384, 385, 386, 388, 389, 390});
 
+    st.sulfideAlkalinity = s[Sp::kHS].molality + 2.0 * s[Sp::kS2].molality;
     st.passAlkalinity =
         st.computedCarbonateAlkalinity + NonCarbonateAlkalinity(s, st) - s[Sp::kH].molality;
 }

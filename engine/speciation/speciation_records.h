@@ -104,6 +104,8 @@ struct SpeciationState {
     double alkalinityTarget;
     double totalCarbonateTarget;
     double carbonateTarget;  // what the closure aimed at in the last pass
+    // The alkalinity the sulfide of the last pass carries: m(HS-) + 2 m(S2-).
+    double sulfideAlkalinity;
     uint32_t gasDissolved;   // 1 when the free gas of a production system dissolved
     // 1 when the water's own calculation took its dissolved CO2 from its pH and
     // bicarbonate in every pass (not from a pCO2).

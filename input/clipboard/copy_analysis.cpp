@@ -5,6 +5,7 @@
 
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/pipeline/pipeline_records.h"
+#include "engine/pipeline/sulfide_alkalinity.h"
 #include "engine/records.h"
 #include "input/clipboard/analysis_transfer.h"
 #include "input/clipboard/analysis_travel.h"
@@ -145,6 +146,11 @@ int PasteAnalysis() {
     if (refusal.empty()) {
         TransferToAnalysis(staging, UserUnits(), pasted.Travel());
         refusal = PastedAnalysisRefusal(pasted.Travel(), units);
+    }
+    if (refusal.empty()) {
+        float values[AnalysisElement::kCount];
+        std::memcpy(values, pasted.analysis.values, sizeof values);
+        refusal = SulfideAlkalinityText(SulfideAgainstAlkalinity(values), "the pasted water");
     }
     if (!refusal.empty()) {
         ReportPasteRefused(refusal);

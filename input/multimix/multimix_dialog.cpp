@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/pipeline/sulfide_alkalinity.h"
 #include "engine/records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"
@@ -70,13 +71,36 @@ StoredWater CopyOfShownWater() {
     return s;
 }
 
+void PutBackShownWater(const StoredWater& s) {
+    MultiMixState& m = Mix();
+    const int k = Shown();
+    m.sourceWaters[k] = s.analysis;
+    std::memcpy(sourceValuesAsEntered[k], s.entered, sizeof s.entered);
+    m.descriptions[k] = s.description;
+    m.weightPercent[k] = s.weight;
+    std::memcpy(m.residenceTime[k], s.residence, sizeof s.residence);
+    std::memcpy(m.organicAcids[k], s.acids, sizeof s.acids);
+}
+
 // Reads the fields; the workspace is marked changed when the water now holds
-// anything else. False, with nothing read, while a field is refused.
+// anything else. False, with nothing read, while a field is refused, or while
+// the water read is one whose sulfide outweighs its alkalinity (the fields
+// keep what was typed, the water stays as it was stored).
 bool ReadAndMark(win::HWND dialog) {
     if (!CheckMultiMixFields(dialog)) return false;
     ClampMultiMixIndices();
     const StoredWater before = CopyOfShownWater();
+    const WaterAnalysis working = currentAnalysis;
     ReadMultiMixFields(dialog);
+    const std::string refusal =
+        SulfideAlkalinityText(SulfideAgainstAlkalinity(Mix().sourceWaters[Shown()].values),
+                              "Water " + std::to_string(Shown() + 1));
+    if (!refusal.empty()) {
+        PutBackShownWater(before);
+        currentAnalysis = working;
+        RefuseField(dialog, C::kMAlkalinity, refusal);
+        return false;
+    }
     const StoredWater after = CopyOfShownWater();
     if (std::memcmp(&before, &after, sizeof before) != 0) mainWindowState.dataChanged = 1;
     return true;

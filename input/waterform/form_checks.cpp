@@ -7,11 +7,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "common/unit_codes.h"
 #include "common/water_analysis.h"
 #include "engine/inputs/unit_conversions.h"
+#include "engine/pipeline/sulfide_alkalinity.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/waterform/form_captions.h"
@@ -309,4 +311,13 @@ bool CheckAnalysisFields(win::HWND dialog, std::span<const NumberField> extra) {
 
 bool CheckWaterFormFields(win::HWND form) {
     return CheckAnalysisFields(form, kWaterFormExtra);
+}
+
+bool CheckSulfideAgainstAlkalinity(win::HWND form) {
+    float values[E::kCount];
+    std::memcpy(values, currentAnalysis.values, sizeof values);
+    const std::string refusal = SulfideAlkalinityText(SulfideAgainstAlkalinity(values));
+    if (refusal.empty()) return true;
+    RefuseField(form, C::kMAlkalinity, refusal);
+    return false;
 }

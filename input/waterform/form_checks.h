@@ -65,3 +65,9 @@ struct FieldUnits {
 // The water form's check: the shared fields, its residence time and its
 // corrosion target.
 [[nodiscard]] bool CheckWaterFormFields(win::HWND form);
+
+// The water the form now holds in the working record (after PredictPh): one
+// whose H2S carries more alkalinity at its pH than its bicarbonate and
+// carbonate is refused with both figures named and the alkalinity field
+// selected; the form keeps what was typed. False after the user was told.
+[[nodiscard]] bool CheckSulfideAgainstAlkalinity(win::HWND form);

@@ -106,6 +106,7 @@ void StoreAndMark(int32_t water) {
 void OnOk(win::HWND form) {
     if (!CheckWaterFormFields(form)) return;
     PredictPh(form);
+    if (!CheckSulfideAgainstAlkalinity(form)) return;
     const int32_t water = mainWindowState.currentWater;
     StoreIdentification(water);
     if (IsFormWater(water) && StoresNewData(water))
@@ -122,6 +123,7 @@ void OnRecalculate(win::HWND form) {
     std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
     phBalanceSwitch = 0;
     PredictPh(form);
+    if (!CheckSulfideAgainstAlkalinity(form)) return;
     const int32_t water = mainWindowState.currentWater;
     StoreIdentification(water);
     if (IsFormWater(water)) {
@@ -142,6 +144,7 @@ void OnRecalculate(win::HWND form) {
 void OnCopy(win::HWND form) {
     if (!CheckWaterFormFields(form)) return;
     PredictPh(form);
+    if (!CheckSulfideAgainstAlkalinity(form)) return;
     const int32_t water = mainWindowState.currentWater;
     StoreIdentification(water);
     const float temperature = currentAnalysis.values[E::kTemperature];

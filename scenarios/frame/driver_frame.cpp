@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "engine/pipeline/service_hooks.h"
 #include "scenarios/frame/driver_services.h"
@@ -50,8 +51,15 @@ bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water) {
 bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water, const char* refusal) {
     float sum = 0.0f;
     for (int i = 1; i < AnalysisElement::kCount; ++i) sum += water.values[i];
-    if (sum != 0.0f) return false;
-    ShowNotice(owner, refusal);
+    if (sum == 0.0f) {
+        ShowNotice(owner, refusal);
+        return true;
+    }
+    // A water whose sulfide outweighs its alkalinity has no carbonate any
+    // point could start from (an older file may hold one).
+    const std::string sour = SurfaceWaterRefusalText();
+    if (sour.empty()) return false;
+    ShowNotice(owner, sour.c_str());
     return true;
 }
 

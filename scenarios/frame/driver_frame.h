@@ -45,7 +45,9 @@ constexpr float kNaHCO3HighestPh = 8.3f;
 [[nodiscard]] bool AbortForPhControlChemical(win::HWND owner, const PhControlSettings& control,
                                              float ph);
 
-// True (after showing the refusal) when values 1 to 63 of the water sum to 0.
+// True (after showing the refusal) when values 1 to 63 of the water sum to 0,
+// or when the surface water's H2S (as typed) carries more alkalinity at its
+// pH than its bicarbonate and carbonate (told with both figures).
 [[nodiscard]] bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water);
 // The same with the caller's own refusal text.
 [[nodiscard]] bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water,

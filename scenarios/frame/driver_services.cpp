@@ -34,8 +34,19 @@ void InstallDriverServices(const DriverServices& services) {
                                           : kDefaultServices.calculateSurfaceWater;
 }
 
+SurfaceWaterRefusal installedRefusal = nullptr;
+
+void InstallSurfaceWaterRefusal(SurfaceWaterRefusal refusal) {
+    installedRefusal = refusal;
+}
+
+std::string SurfaceWaterRefusalText() {
+    return installedRefusal != nullptr ? installedRefusal() : std::string();
+}
+
 void ResetDriverServices() {
     installed = kDefaultServices;
+    installedRefusal = nullptr;
 }
 
 int DriverMessageBox(win::HWND owner, const char* text, const char* caption, win::UINT style) {

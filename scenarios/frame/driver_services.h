@@ -7,6 +7,8 @@
 // scripted ones.
 #pragma once
 
+#include <string>
+
 #include <cstdint>
 
 #include "platform/window/win_types.h"
@@ -21,6 +23,13 @@ struct DriverServices {
     // does, so that the drivers start from the water's own calculation.
     void (*calculateSurfaceWater)(win::HWND owner);
 };
+
+// Why the drivers may not start from the surface water (a sour water whose
+// sulfide outweighs its alkalinity), or an empty text. By default nothing is
+// checked; the program installs its check.
+using SurfaceWaterRefusal = std::string (*)();
+void InstallSurfaceWaterRefusal(SurfaceWaterRefusal refusal);
+[[nodiscard]] std::string SurfaceWaterRefusalText();
 
 // Replaces the services; a null member keeps its default.
 void InstallDriverServices(const DriverServices& services);

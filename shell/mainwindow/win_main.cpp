@@ -38,6 +38,7 @@
 #include "shell/startup/startup_config.h"
 #include "shell/startup/startup_records.h"
 #include "shell/whatif/scenario_views.h"
+#include "shell/workfile/stored_sulfide_check.h"
 #include "treatment/product/product_change.h"
 #include "treatment/treatment_limits.h"
 
@@ -102,6 +103,7 @@ int InitInstance(win::HINSTANCE instance, int /*showCommand: always maximised*/)
     reportPageGrid.lineY = reportPageGrid.lineCount = 0;
     InstallProgressHooks();
     InstallDriverServices({nullptr, nullptr, RecalculateSurfaceWater});
+    InstallSurfaceWaterRefusal(SurfaceSulfideRefusal);
     InstallTreatmentHooks();
     InstallRecalcMultiMixHook([](win::HWND) { (void)RecalcMultiMix(); });
     InstallPrintSettingsHooks(

@@ -12,6 +12,7 @@
 #include "shell/commands/work_file_commands.h"
 #include "shell/records.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
+#include "shell/workfile/stored_sulfide_check.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
@@ -119,6 +120,11 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
     }
     ForgetSurfaceEngineState();
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
+    const std::string sour = StoredSulfideNotice();
+    if (!sour.empty()) {
+        const std::string text = sour + "Please correct the water on its form.";
+        win::MessageBox(owner, text.c_str(), kWarningCaption, win::MB_ICONINFORMATION);
+    }
     workFileCommandServices.updateMenuTexts();
     SetSaveMenuItems();
     CleanStoredAnalyses();

@@ -256,11 +256,12 @@ std::vector<TypedWater> FieldWaters() {
         {"cold sour low salinity",
          {{400, 40}, {401, 10}, {404, 200}, {414, 300}, {415, 50}, {419, 150}, {421, 1}},
          6.5, 45.0, 1.0, 0.0},
-        // A cold brine typed with its pH2S (field 821, 0.2 atm), whose sulfide
-        // holds nearly all its alkalinity at pH 9.0.
+        // A cold brine typed with its pH2S (field 821, 0.09 atm), whose sulfide
+        // holds most of its alkalinity at pH 9.0 (at 0.2 atm it would carry
+        // more than the whole, a water the form refuses).
         {"cold brine typed with its pH2S",
          {{400, 34477}, {401, 9188}, {404, 70869}, {405, 1608}, {410, 3}, {414, 196997},
-          {415, 1113}, {419, 1087}, {420, 78}, {421, 1}, {821, 0.2}},
+          {415, 1113}, {419, 1087}, {420, 78}, {421, 1}, {821, 0.09}},
          9.0, 45.0, 1.218, 0.0},
         // A hot carbonate brine at pH 9.43, whose well stations with the pH
         // following the temperature start from the evaluation pH, 2.9 below it.

@@ -576,7 +576,8 @@ TEST_F(MultiMixInputRun, TheFormKeepsAPhOfZeroAndAGasFlowAtItsTop) {
 
 // A blend of a water whose calculation runs to the engine's bound, mixed
 // with an everyday one: with an oil flow at its top beside a gas flow, or with
-// 1,000 atm of H2S at 1,000 atm, as water 1 or as water 2. The blend holds its
+// 1,000 atm of H2S at 1,000 atm (and no alkalinity), as water 1 or as water 2.
+// The blend holds its
 // alkalinity (eq/L), total carbonate and hydrogen and hydroxide amounts at the
 // engine's bound, as a water's own calculation holds its results: the saved
 // working analysis, mixed water and figures are finite and Open finds none of
@@ -594,7 +595,10 @@ TEST_F(MultiMixInputRun, ABlendAtTheEnginesBoundIsStoredFinite) {
     const std::pair<const char*, std::string> edges[] = {
         {"oil at its top",
          "dialog 115 set 429 2\ndialog 115 set 480 5\ndialog 115 set 479 6.2898e27\n"},
-        {"1,000 atm of H2S", "dialog 115 set 821 1000\ndialog 115 set 429 1000\n"},
+        // Without alkalinity: the form refuses a water whose sulfide carries
+        // more alkalinity than its bicarbonate and carbonate.
+        {"1,000 atm of H2S",
+         "dialog 115 set 821 1000\ndialog 115 set 429 1000\ndialog 115 set 419 0\n"},
     };
     for (const auto& [what, edge] : edges)
         for (const int at : {1, 2}) {

@@ -548,6 +548,11 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
     const bool computed = kind == Water::kComputedGas;
     const int end = kind == Water::kEveryday || kind == Water::kTopConditions ? 0 : 1;
     const int gasEnd = kind == Water::kEveryday ? 0 : 1;
+    // Beside the largest pH or pH2S no water holds an alkalinity its sulfide
+    // does not outweigh, and the forms refuse one that types it: those waters
+    // are typed without alkalinity.
+    const bool noAlkalinity = kind == Water::kLargest || kind == Water::kTopConditions ||
+                              kind == Water::kLeast;
     std::vector<Field> f = {
         {407, largest ? "14" : computed ? "3" : "8.1"},
         {400, "40" + k},
@@ -563,7 +568,7 @@ std::vector<Field> EveryField(int water, bool multiMix, Water kind, const UnitSe
         {413, "4.5"},
         {414, "19400"},
         {415, "2710"},
-        {419, computed ? "15000" : "142"},
+        {419, computed ? "15000" : noAlkalinity ? "0" : "142"},
         {420, ""},
         {544, ""},
         {421, computed ? "1000" : "0.5"},

@@ -65,16 +65,16 @@ constexpr FieldSpec kFields[] = {
     {407, "8.1", 3},   {400, "400", 3},   {401, "1290", 3},  {402, "0.2", 3},   {403, "8", 3},
     {404, "10760", 3}, {405, "390", 3},   {406, "0.17", 3},  {410, "0.05", 3},  {411, "0.3", 3},
     {412, "0.01", 3},  {413, "4.5", 3},   {414, "19400", 3}, {415, "2710", 3},  {419, "142", 3},
-    {421, "0.5", 3},   {422, "6", 3},     {423, "0.06", 3},  {424, "0.4", 3},   {425, "1.3", 3},
+    {421, "0", 3},     {422, "6", 3},     {423, "0.06", 3},  {424, "0.4", 3},   {425, "1.3", 3},
     {426, "0.7", 3},   {497, "0.2", 3},   {427, "77", 3},    {428, "1.025", 3}, {429, "2", 3},
-    {822, "0.0005", 3}, {821, "0.001", 3}, {470, "0.05", 3}, {471, "0.02", 3},  {472, "65", 3},
+    {822, "0.0005", 3}, {821, "0", 3},     {470, "0.05", 3}, {471, "0.02", 3},  {472, "65", 3},
     {473, "0.01", 3},  {460, "1000", 3},  {479, "10", 3},    {480, "5", 3},     {466, "10", 3},
     {467, "2", 3},     {468, "1", 3},     {469, "1", 3},     {408, "300", 1},   {643, "5", 1},
     {482, "300", 2},   {492, "50", 2},
 };
 // clang-format on
 
-constexpr int kCorrosionTarget = 643, kPressure = 429;
+constexpr int kCorrosionTarget = 643, kPressure = 429, kH2s = 421, kPh2s = 821;
 // The pH curve's template on the walk's desktop (a main window up to 1000 high).
 constexpr int kPhCurveDialog = 34;
 
@@ -599,11 +599,15 @@ Water Everyday(int form) {
 }
 
 // The field a step's draw picks among those of the forms `forms` (1 the
-// analysis forms, 2 the multi-mix input).
+// analysis forms, 2 the multi-mix input). The H2S and pH2S stay 0: the forms
+// refuse a water whose sulfide carries more alkalinity at its pH than its
+// bicarbonate and carbonate, which the walk's waters, with any alkalinity and
+// pH the fields take, would often be.
 int FieldOfForms(int forms, uint32_t draw) {
     std::vector<int> controls;
     for (const FieldSpec& x : kFields)
-        if (x.form & forms) controls.push_back(x.control);
+        if ((x.form & forms) && x.control != kH2s && x.control != kPh2s)
+            controls.push_back(x.control);
     return controls[draw % controls.size()];
 }
 

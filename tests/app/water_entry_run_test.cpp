@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "input/description_records.h"
 #include "input/records.h"
 #include "scenarios/multimix/multimix_records.h"
+#include "shell/workfile/work_file_layout.h"
 #include "tests/app/program_run_fixture.h"
 
 namespace {
@@ -298,6 +300,119 @@ TEST_F(WaterEntryRun, MultiMixRefusesWhatItCannotRead) {
     EXPECT_TRUE(Logged("\"1,00\" typed for Calcium is not a number.")) << Log();
     EXPECT_EQ(multiMixState.multiMixEntered[0], 0u);
     EXPECT_EQ(multiMixState.sourceWaters[0].values[E::kCalcium], 0.0f);
+}
+
+// A sour water whose H2S carries more alkalinity at its pH than its
+// bicarbonate and carbonate hold has no carbonate that gives both: each water
+// form and the multi-mix input tell it with both figures, store nothing, open
+// no page, and keep what was typed. The brine Ca 400, Na 10,000, Cl 16,000,
+// HCO3 100, H2S 100 at pH 7.0 and 77 F (or its H2S from a pH2S) was taken
+// without a word, its page "Dissolved CO2 < 0.001"; the fresh water of HCO3
+// 35.23 at pH 5.78 under pH2S 0.106 atm at 83.9 atm was taken and its
+// temperature profile under the pCO2 plot variable read pH 26.03 and T.D.S.
+// 1.0e+16 at its own 77 F. The brine with the H2S a little below its
+// alkalinity is taken.
+TEST_F(WaterEntryRun, ASulfideThatOutweighsTheAlkalinityIsTold) {
+    struct Sour {
+        std::vector<std::string> fields;  // field, value
+        const char* told;                 // the figures told, or nullptr
+    };
+    const std::vector<std::string> brine = {"400 400", "404 10000", "414 16000", "419 100",
+                                            "407 7.0", "427 77"};
+    auto with = [&brine](const std::string& sulfide) {
+        std::vector<std::string> f = brine;
+        f.push_back(sulfide);
+        return f;
+    };
+    const Sour waters[] = {
+        {with("421 100"),
+         "carries 1.93 meq/kg of alkalinity at pH 7.00, more than the 1.68 meq/kg of its "
+         "bicarbonate and carbonate"},
+        {with("821 0.1"), "more than the 1.68 meq/kg of its bicarbonate and carbonate"},
+        {{"419 35.23", "407 5.78", "427 77", "429 83.9", "821 0.106"},
+         "carries 0.753 meq/kg of alkalinity at pH 5.78, more than the 0.577 meq/kg of its "
+         "bicarbonate and carbonate"},
+        {with("421 60"), nullptr}};
+    struct Form {
+        const char* dialog;
+        const char* menu;
+    };
+    const Form forms[] = {{"80", "1030"}, {"80", "1031"}, {"80", "1032"}, {"115", "113"}};
+    for (const Sour& sour : waters) {
+        const std::string& sulfide = sour.fields.back();
+        const int field = std::stoi(sulfide.substr(0, 3));
+        for (const Form& form : forms) {
+            SCOPED_TRACE(std::string(form.menu) + ", " + sour.fields[0] + " ... " + sulfide);
+            const std::string d = std::string("dialog ") + form.dialog + " ";
+            const bool mix = std::string(form.dialog) == "115";
+            // OK on the multi-mix input's one water goes on to the next.
+            if (mix && sour.told == nullptr) continue;
+            std::string typed = mix ? "answer yes Last Analysis\n" + d + "set 492 100\n" : "";
+            for (const std::string& f : sour.fields) typed += d + "set " + f + "\n";
+            Fresh();
+            ASSERT_EQ(Run(typed + d + "press 1\n" + d + "read 419\n" + d + "read " +
+                          std::to_string(field) + "\n" + d + "press 2\nmenu " + form.menu +
+                          "\nanswer no Data has been modified\n"),
+                      0)
+                << Log();
+            EXPECT_EQ(Logged("No water holds both"), sour.told != nullptr) << Log();
+            if (sour.told == nullptr) continue;
+            EXPECT_TRUE(Logged(sour.told)) << Log();
+            EXPECT_FALSE(Logged("WATER ANALYSIS")) << Log();
+            EXPECT_EQ(resultStatus.surfaceEntered + resultStatus.injectionEntered +
+                          resultStatus.formationEntered,
+                      0);
+            EXPECT_EQ(multiMixState.multiMixEntered[0], 0u);
+            EXPECT_EQ(multiMixState.sourceWaters[0].values[E::kBicarbonate], 0.0f);
+            // The form stays open on what was typed.
+            const std::vector<std::string> alkalinity = Reads(419);
+            const std::vector<std::string> typedSulfide = Reads(field);
+            ASSERT_EQ(alkalinity.size(), 1u) << Log();
+            ASSERT_EQ(typedSulfide.size(), 1u) << Log();
+            for (const std::string& f : sour.fields)
+                if (f.rfind("419 ", 0) == 0) {
+                    EXPECT_EQ(std::stod(alkalinity[0]), std::stod(f.substr(4)));
+                }
+            EXPECT_EQ(std::stod(typedSulfide[0]), std::stod(sulfide.substr(4)));
+        }
+    }
+}
+
+// A work file whose surface water is the sour brine above (its H2S raised
+// from a taken 60 to 100 mg/L in the file, in the stored water and in the
+// values as typed) opens, keeping the water for correction on its form, and
+// the user is told which water and both figures.
+TEST_F(WaterEntryRun, AnOpenedWaterWhoseSulfideOutweighsItsAlkalinityIsTold) {
+    ASSERT_EQ(Run("dialog 80 set 400 400\ndialog 80 set 404 10000\ndialog 80 set 414 16000\n"
+                  "dialog 80 set 419 100\ndialog 80 set 407 7.0\ndialog 80 set 427 77\n"
+                  "dialog 80 set 421 60\ndialog 80 press 1\nmenu 1030\nfile \\WH.KRV\n"
+                  "menu 1022\n"),
+              0)
+        << Log();
+    ASSERT_FALSE(Logged("No water holds both")) << Log();
+    std::string file = Read("WH.KRV");
+    for (size_t at : {workfile::kRecordTable[18].offset + 12, workfile::kRecordTable[274].offset}) {
+        ASSERT_NEAR(bytes::GetF32(reinterpret_cast<const uint8_t*>(file.data()) + at + 4 * E::kH2S),
+                    60.0f, 0.01f);
+        bytes::PutF32(reinterpret_cast<uint8_t*>(file.data()) + at + 4 * E::kH2S, 100.0f);
+    }
+    std::ofstream(folder / "WH.KRV", std::ios::binary) << file;
+    Fresh();
+    ASSERT_EQ(Run("file \\WH.KRV\nmenu 1020\nmenu 1038\n"), 0) << Log();
+    EXPECT_TRUE(Logged("FILE SUCCESSFULLY RESTORED")) << Log();
+    EXPECT_TRUE(Logged("The H2S of the surface water carries 1.93 meq/kg of alkalinity at pH "
+                       "7.00, more than the 1.68 meq/kg of its bicarbonate and carbonate"))
+        << Log();
+    EXPECT_TRUE(Logged("Please correct the water on its form.")) << Log();
+    EXPECT_EQ(surfaceWater.values[E::kH2S], 100.0f);
+    // Vary pH on it tells the same and shows no profile.
+    int told = 0;
+    for (const std::string& line : TextLines(Log()))
+        told += line.find("\"WARNING\": \"The H2S of the surface water carries 1.93") !=
+                std::string::npos;
+    EXPECT_EQ(told, 2) << Log();
+    EXPECT_EQ(resultStatus.phProfileDone, 0);
+    EXPECT_FALSE(Logged("window created DisplaypHWater")) << Log();
 }
 
 // The units dialog starts on mg/l; a change of the temperature unit writes
