@@ -226,14 +226,17 @@ def main():
         b = bytearray(typed)
         struct.pack_into("<f", b, table[water][0] + TEXT_AT + 4 * element, value)
         struct.pack_into("<f", b, table[entered_row][0] + 4 * element, value)
-        stored_first = element in (39, 40)
-        add(bytes(b), (stored_name if stored_first else row_name) +
-            "\"%g\" is outside the range of %s" % (value, name))
+        stored_first = element in (39, 40, 15)
+        # A stored temperature is held to the form's 30-572 F before the row
+        # as entered is read.
+        reason = ("Temperature (%g) is above 572" % value if element == 15
+                  else "\"%g\" is outside the range of %s" % (value, name))
+        add(bytes(b), (stored_name if stored_first else row_name) + reason)
         b = bytearray(typed)
         struct.pack_into("<f", b, table[176][0] + 268 + TEXT_AT + 4 * element, value)
         struct.pack_into("<f", b, table[405][0] + 256 + 4 * element, value)
         add(bytes(b), ("record 176 (multi-mix source water analyses): water 2, " if stored_first
-                       else rows % 2) + "\"%g\" is outside the range of %s" % (value, name))
+                       else rows % 2) + reason)
     b = bytearray(typed)
     struct.pack_into("<f", b, table[water][0] + TEXT_AT + 4 * 40, 9.0)
     struct.pack_into("<f", b, table[entered_row][0] + 4 * 40, 0.0)

@@ -115,6 +115,9 @@ TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
         int control;
         const char* typed;
         const char* range;  // the range the message states, empty when taken
+        // Typed beside: the top pH2S is taken of a water without alkalinity,
+        // since beside 140 mg/L of bicarbonate its H2S would outweigh it.
+        const char* also = "";
     };
     // 2.5 g/mL is 2.5 x 8.34 = 20.85 lbs/gal; 1000 atm is 14,700 psia in the
     // form's pressure ranges; a year is 365 days or 31,536,000 seconds.
@@ -132,7 +135,7 @@ TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
         {true, 821, "1e9", "pH2S (0 to 14,700 psia)"},
         {true, 408, "366", "Res. time (0 to 365 days)"},
         {false, 822, "1000", ""},
-        {false, 821, "1000", ""},
+        {false, 821, "1000", "", "\ndialog 80 set 419 0"},
         {false, 428, "2.5", ""},
         {false, 408, "31536000", ""},
         {true, 428, "20.85", ""},
@@ -142,8 +145,11 @@ TEST_F(FieldBoundsRun, TypedConditionsKeepToAWatersRange) {
     for (const Case& c : cases) {
         FreshFolder();
         const std::string what = std::to_string(c.control) + " " + c.typed;
-        ASSERT_EQ(TypeAndOk(c.control, c.typed, c.otherUnits ? kOtherUnits : ""), 0) << what << "\n"
-                                                                                     << Log();
+        ASSERT_EQ(TypeAndOk(c.control, std::string(c.typed) + c.also,
+                            c.otherUnits ? kOtherUnits : ""),
+                  0)
+            << what << "\n"
+            << Log();
         if (*c.range == '\0') {
             EXPECT_EQ(resultStatus.surfaceEntered, 1) << what << "\n" << Log();
             EXPECT_FALSE(Logged("is outside the range")) << what << "\n" << Log();
