@@ -22,6 +22,7 @@ import os
 import struct
 import sys
 
+from make_legacy_work_files import form as older_form
 from work_file_records import records
 
 NAN = struct.pack("<I", 0x7FC00000)
@@ -32,6 +33,22 @@ TEXT_AT = 12  # the analysis values follow a 12-byte head
 
 def unknown(version):
     return "not a work file of a known version (%d)" % version
+
+
+def older_offset(table, version, record):
+    """Where an older file of `version` stores `record` (by the older forms of
+    make_legacy_work_files.py)."""
+    at = 2
+    for r in range(1, record):
+        f = older_form(r, version)
+        if f is None:
+            continue
+        kind = f[0]
+        at += {"cur": lambda: table[r][1], "rows": lambda: 4 * f[1] * f[2],
+               "waters": lambda: 204 * f[1], "texts": lambda: 5 * f[1] * f[2],
+               "zeros": lambda: f[1], "units": lambda: 62, "eight": lambda: 32,
+               "shorts": lambda: 14, "product": lambda: 3965}[kind]()
+    return at
 
 
 def main():
@@ -303,6 +320,14 @@ def main():
         add(older[:cut], unknown(version))
     add(older + b"\0", unknown(version))
     add(struct.pack("<h", 200) + older[2:], unknown(200))
+    # The older file with a value no form takes in what the user typed or
+    # chose (the pH-alkalinity curve, the corrosion target, the C2 acids of the
+    # surface water, a multi-mix weight): refused, naming it, for the file its
+    # save would write is refused.
+    for record in (33, 114, 130, 181):
+        b = bytearray(older)
+        struct.pack_into("<f", b, older_offset(table, version, record), 3.0e38)
+        add(bytes(b), name_of(record))
 
     with open(os.path.join(out, "manifest.tsv"), "w", encoding="utf-8") as f:
         for name, reason in cases:

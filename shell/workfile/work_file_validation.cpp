@@ -45,10 +45,6 @@ constexpr int kEnteredRecord = 192;
 constexpr int kFirstEnteredRow = 274;
 constexpr int kSourceRowsAsEntered = 405;
 constexpr int kOnePageGraphsRecord = 318;
-constexpr int kFirstResultRow = 22;
-constexpr int kLastResultRow = 25;
-constexpr int kFirstIndicatorRow = 86;
-constexpr int kLastIndicatorRow = 88;
 constexpr double kLargestStored = 1.0e37;
 // The stored analyses are cleaned after a load: a value beyond this becomes 0.
 // A file must not hold one there, so that nothing changes without a word.
@@ -350,11 +346,6 @@ class Checker : public RecordVisitor {
         else if (!IsSampleTime(a.sampleTime))
             Fail("Time (" + std::to_string(a.sampleTime) + ") is not a time of day");
     }
-    // The single water's result and indicator rows.
-    bool ShownOlderResults() const {
-        return (record_ >= kFirstResultRow && record_ <= kLastResultRow) ||
-               (record_ >= kFirstIndicatorRow && record_ <= kLastIndicatorRow);
-    }
     bool RepairedAnalysis() const {
         return record_ == kSurfaceRecord || record_ == kInjectionRecord ||
                record_ == kFormationRecord || record_ == kMixedWaterRecord ||
@@ -365,15 +356,13 @@ class Checker : public RecordVisitor {
         return older_ && (record_ == kBlendRowRecord || record_ == kSourceRowsRecord);
     }
     // Not a number, infinite, or beyond the 1e37 that the engine bounds every
-    // value it stores with (engine/pipeline/clamp_to_float.h). The results of
-    // an older file are computed again after it is opened, so there only
-    // finite values are asked for.
+    // value it stores with (engine/pipeline/clamp_to_float.h).
     void NotFinite(int index, double v, const std::string& which = {}) {
         const std::string name = which + ValueName(record_, index);
-        // The analyses the older reader repairs hold whatever it makes 0; of
-        // the rest of an older file only the single water's results are shown
-        // as they are stored, before anything is computed again.
-        const bool bounded = !older_ || ShownOlderResults();
+        // The analyses the older reader repairs hold whatever it makes 0. The
+        // results of an older file that no calculation gives are let go before
+        // these checks (ForgetUnusableResults): what is left beyond the bound
+        // is a value the user typed or chose, which no form takes.
         const bool repaired = older_ && RepairedAnalysis();
         // The clean-up compares f32 values: 1e30 itself, as an f32, stays.
         const double largest = StoredWater() && !older_
@@ -383,7 +372,7 @@ class Checker : public RecordVisitor {
             Fail(name + " is not a number");
         else if (!std::isfinite(v))
             Fail(name + " is infinite");
-        else if (bounded && !repaired && std::fabs(v) > largest)
+        else if (!repaired && std::fabs(v) > largest)
             Fail(name + " (" + Number(v) + ") is beyond any the program stores");
     }
     // The pair every dialog that edits it checks: the what-if high pH not

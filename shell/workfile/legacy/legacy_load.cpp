@@ -76,7 +76,9 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
         return Refuse(owner, workfile::OlderSizeFault(version, file.size(), 0));
     if (used != file.size())
         return Refuse(owner, workfile::OlderSizeFault(version, file.size(), used));
-    // The settings are checked as the finishing steps will leave them.
+    // Results no calculation gives are not kept; the settings are checked as
+    // the finishing steps will leave them.
+    const std::vector<std::string> forgotten = legacy::ForgetUnusableResults(staging->image);
     legacy::RepairStagedSettings(version, staging->image);
     const std::string fault =
         workfile::ImageFault(staging->image.data(), staging->image.size(), workfile::kRecordCount,
@@ -91,6 +93,9 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
     // The engine holds the last water calculated, none of the drivers' start.
     ForgetSurfaceEngineState();
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);
+    if (!forgotten.empty())
+        win::MessageBox(owner, legacy::ForgottenResultsText(forgotten).c_str(), kWarningCaption,
+                        win::MB_ICONINFORMATION);
     workFileCommandServices.updateMenuTexts();
     SetLegacySaveItems();
     win::InvalidateRect(owner, nullptr, win::TRUE);

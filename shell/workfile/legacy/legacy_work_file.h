@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "common/whatif_settings.h"
@@ -48,6 +49,14 @@ void StageWorkspace(Staging& staging);
 // version's records took.
 [[nodiscard]] bool ApplyLegacyFile(const uint8_t* file, size_t size, int16_t version,
                                    Staging& staging, size_t* used = nullptr);
+
+// The computed results of a staged image that no calculation gives (not
+// finite, or beyond the bound every stored value keeps to) set to 0: each is
+// named (record, value and what it held), in file order. What the user typed
+// or chose is left for the checks, which refuse what its forms do not take.
+[[nodiscard]] std::vector<std::string> ForgetUnusableResults(std::vector<uint8_t>& image);
+// The message that tells the user of them.
+[[nodiscard]] std::string ForgottenResultsText(const std::vector<std::string>& forgotten);
 
 // A value of a stored analysis as the finishing steps repair it: 0 when it is
 // not finite, of a magnitude below 1e-8 or above 1e8, or negative where a

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "common/byte_io.h"
@@ -291,6 +293,8 @@ inline void PutCurrentRecord(uint8_t* to, int r, int generation, const Steady& s
         return;
     }
     PutPatternWords(to, size, r, generation);
+    // The engine's 8-byte values hold the pattern as one f64.
+    if (size == 8) bytes::PutF64(to, Pattern(r, 0, generation));
     // The blocks of mixed fields, where a real can lie at any byte: bytes below
     // 0x40, so that every real read from them is finite.
     if (r == 31 || r == 294)
@@ -388,6 +392,10 @@ struct Fixture {
     std::vector<uint8_t> expected;   // the workspace image the load gives (before canonical form)
     std::vector<uint8_t> olderBase;  // the older product base record, when the file holds one
     std::vector<size_t> starts;      // where each stored piece begins in the file
+    // Where each record's stored form begins in the file, and its bytes there
+    // (0 when the version stores nothing of it).
+    std::vector<size_t> recordAt = std::vector<size_t>(workfile::kRecordCount, 0);
+    std::vector<size_t> recordBytes = std::vector<size_t>(workfile::kRecordCount, 0);
 };
 
 // The workspace before the load: every record in the pattern of generation 1.
@@ -511,6 +519,8 @@ inline Fixture Make(int v, const std::vector<uint8_t>& before, const Steady& ste
                 break;
         }
         if (!stored.empty()) f.starts.push_back(f.file.size());
+        f.recordAt[r] = f.file.size();
+        f.recordBytes[r] = s.kind == Kind::kSkip ? 0 : stored.size();
         f.file.insert(f.file.end(), stored.begin(), stored.end());
         // What a version without the record puts in its place.
         if (s.kind == Kind::kNone || s.kind == Kind::kSkip) {
@@ -556,6 +566,24 @@ inline Fixture Make(int v, const std::vector<uint8_t>& before, const Steady& ste
         }
     }
     return f;
+}
+
+// The first version of each stored layout of the older files, as the
+// generated files of the tests transcribe them.
+inline std::vector<int> FirstVersionOfEachLayout() {
+    std::vector<int> versions;
+    std::vector<std::tuple<int, int, int, int, int>> before;
+    for (int v = 1; v <= 555; ++v) {
+        std::vector<std::tuple<int, int, int, int, int>> layout;
+        for (int r = 1; r < workfile::kRecordCount; ++r) {
+            const oldfile::Stored f = FormFor(r, v);
+            layout.emplace_back(static_cast<int>(f.kind), f.rows, f.storedWidth, f.skip,
+                                static_cast<int>(f.tail));
+        }
+        if (layout != before) versions.push_back(v);
+        before = std::move(layout);
+    }
+    return versions;
 }
 
 }  // namespace oldfile
