@@ -39,6 +39,10 @@ void SetSaveMenuItems();
 // -1 "predict it", the alkalinities, the companion pH, the acidity).
 void CleanStoredAnalyses();
 
+// Why the file Save would write of the workspace now would be refused on
+// opening, or an empty text when it would open.
+[[nodiscard]] std::string SavedWorkspaceFault();
+
 // The boxes of a work file that cannot be saved at `path` (a read-only file, a
 // folder or pipe of that name, a folder that takes no file) and of one that
 // cannot be opened: the headline, then the file and the cause.

@@ -74,13 +74,9 @@ int32_t LoadWorkFileImage(const std::vector<uint8_t>& image, std::string* why) {
                 (image.size() == 1 ? " byte" : " bytes");
     } else {
         const int16_t version = bytes::GetI16(image.data());
-        fault = workfile::VersionFault(version, image.size());
-        const int records = workfile::RecordsHeld(version, image.size());
-        if (fault.empty()) fault = workfile::ImageFault(image.data(), image.size(), records, false);
-        if (fault.empty() && !workfile::IndicesInRange(image.data(), image.size(), records))
-            fault = "a count or index is outside its range";
+        fault = workfile::CurrentImageFault(image);
         if (fault.empty()) {
-            Commit(image, version, records);
+            Commit(image, version, workfile::RecordsHeld(version, image.size()));
             return 0;
         }
     }

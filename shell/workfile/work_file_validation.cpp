@@ -20,6 +20,7 @@
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/calendar/date_text.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
+#include "shell/workfile/work_file_checks.h"
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_field_names.h"
 #include "shell/workfile/work_file_layout.h"
@@ -493,6 +494,16 @@ std::string OlderSizeFault(int16_t version, size_t size, size_t expected) {
     if (expected == 0) return unknown + ": the file ends before the last record of that version";
     return unknown + ": a file of that version is " + Thousands(expected) + " bytes, this one is " +
            Thousands(size);
+}
+
+std::string CurrentImageFault(const std::vector<uint8_t>& image) {
+    const int16_t version = bytes::GetI16(image.data());
+    std::string fault = VersionFault(version, image.size());
+    const int records = RecordsHeld(version, image.size());
+    if (fault.empty()) fault = ImageFault(image.data(), image.size(), records, false);
+    if (fault.empty() && !IndicesInRange(image.data(), image.size(), records))
+        fault = "a count or index is outside its range";
+    return fault;
 }
 
 }  // namespace workfile

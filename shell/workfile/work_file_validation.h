@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace workfile {
 
@@ -25,6 +26,11 @@ namespace workfile {
 // one's dates and time must then be a date and a time of day.
 [[nodiscard]] std::string ImageFault(const uint8_t* image, size_t size, int recordCount,
                                      bool olderFile, bool datesPacked = true);
+
+// Why an image of the current layout (its version word first, at least two
+// bytes) is not read: its version and length, its values, its counts and
+// indexes; empty when it is read.
+[[nodiscard]] std::string CurrentImageFault(const std::vector<uint8_t>& image);
 
 // The reason a work file whose version word is `version` and whose length is
 // `size` is not read, or an empty text for a version of the current layout at a

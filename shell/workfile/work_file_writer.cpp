@@ -5,6 +5,7 @@
 // 200,171 bytes.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
@@ -19,6 +20,7 @@
 #include "shell/records.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_codec.h"
+#include "shell/workfile/work_file_validation.h"
 
 namespace {
 
@@ -76,13 +78,17 @@ namespace {
 
 constexpr int kUseInputPhRecord = 357;
 
+// The working record carries the current carbonate pair (records 52 and 53).
+std::vector<uint8_t> ImageToSave() {
+    currentAnalysis.values[AnalysisElement::kBicarbonate] = currentHCO3;
+    currentAnalysis.values[AnalysisElement::kCarbonate] = currentCO3;
+    return workfile::EncodeWorkFile();
+}
+
 int SaveImage(win::HWND owner, bool optionWordAsReal) {
     const std::string target = mainWindowState.workFilePath;
 
-    // The working record carries the current carbonate pair (records 52 and 53).
-    currentAnalysis.values[AnalysisElement::kBicarbonate] = currentHCO3;
-    currentAnalysis.values[AnalysisElement::kCarbonate] = currentCO3;
-    std::vector<uint8_t> image = workfile::EncodeWorkFile();
+    std::vector<uint8_t> image = ImageToSave();
     if (optionWordAsReal) {
         // The option word of record 357 is written as 0 when, read as a real,
         // it is not a number.
@@ -110,6 +116,15 @@ int SaveImage(win::HWND owner, bool optionWordAsReal) {
 }
 
 }  // namespace
+
+std::string SavedWorkspaceFault() {
+    const float hco3 = currentAnalysis.values[AnalysisElement::kBicarbonate];
+    const float co3 = currentAnalysis.values[AnalysisElement::kCarbonate];
+    const std::vector<uint8_t> image = ImageToSave();
+    currentAnalysis.values[AnalysisElement::kBicarbonate] = hco3;
+    currentAnalysis.values[AnalysisElement::kCarbonate] = co3;
+    return workfile::CurrentImageFault(image);
+}
 
 int SaveWorkFile(win::HWND owner) {
     return SaveImage(owner, false);

@@ -237,6 +237,12 @@ void RepairStagedSettings(int16_t version, std::vector<uint8_t>& image) {
 
 void FinishLegacyLoad(int16_t version, win::HWND owner) {
     RepairStoredValues();
+    // Versions that stored no lead hold none; the rows as entered are taken
+    // from the waters after this, so that both agree.
+    if (kNoLead.Has(version)) {
+        for (WaterAnalysis* w : {&currentAnalysis, &injectionWater, &formationWater, &surfaceWater})
+            w->values[AnalysisElement::kLead] = 0.0f;
+    }
     ClampUnitChoices();
     ClearRowsTheirWatersDisagreeWith();
     TakeStoredAsEnteredWhereMissing();
@@ -255,10 +261,6 @@ void FinishLegacyLoad(int16_t version, win::HWND owner) {
     const uint16_t alkalinityUnit = unitCodes.code[UnitItem::kMAlkalinity];
     if (alkalinityMode < 1 && alkalinityUnit >= 1 && alkalinityUnit <= 7)
         alkalinityMode = alkalinityUnit;
-    if (kNoLead.Has(version)) {
-        for (WaterAnalysis* w : {&currentAnalysis, &injectionWater, &formationWater, &surfaceWater})
-            w->values[AnalysisElement::kLead] = 0.0f;
-    }
     DefaultGraphChoice();
 }
 

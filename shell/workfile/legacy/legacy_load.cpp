@@ -87,9 +87,26 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
     if (!workfile::IndicesInRange(staging->image.data(), staging->image.size(),
                                   workfile::kRecordCount))
         return Refuse(owner, "a count or index is outside its range");
+    // What the workspace was, should the file the opened workspace would be
+    // saved as be one the program refuses.
+    const std::vector<uint8_t> before = workfile::EncodeWorkFile();
+    const OlderProductState olderBefore = olderProduct;
+    const int16_t dataVersion = mainWindowState.dataVersion;
+    const int16_t loadedVersion = mainWindowState.loadedVersion;
+    const float entryBefore = entryTemperature;
     Commit(*staging, version);
     legacy::FinishLegacyLoad(version, owner);
     legacy::DeriveWaterCarbonate(version, owner);
+    const std::string saved = SavedWorkspaceFault();
+    if (!saved.empty()) {
+        (void)workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount);
+        olderProduct = olderBefore;
+        mainWindowState.dataVersion = dataVersion;
+        mainWindowState.loadedVersion = loadedVersion;
+        entryTemperature = entryBefore;
+        return Refuse(owner, "once opened it would be saved as a file the program refuses: " +
+                                 saved);
+    }
     // The engine holds the last water calculated, none of the drivers' start.
     ForgetSurfaceEngineState();
     win::MessageBox(owner, kRestoredText, caption, win::MB_ICONINFORMATION);

@@ -201,7 +201,8 @@ constexpr int32_t kSteadyDate = 50505;  // the same in every date order
 // date order changes, values of the pattern with lead 0; `values` of them.
 // The values of the elements with a range of their own keep to it (a pH of 7
 // and some hundredths, a temperature of 100 to 199 degrees F, a pressure of 1 to
-// 100 atm, the modes and the species flag); the concentrations, an eighth of
+// 100 atm, a pCO2 below 1 atm, a density of 1.0 to 1.1 g/mL, the modes and the
+// species flag); the concentrations, an eighth of
 // the pattern, stay below the 1,000,000 mg/L a concentration may reach in any
 // unit.
 inline float AnalysisPattern(int record, int index, int e, int generation) {
@@ -214,6 +215,10 @@ inline float AnalysisPattern(int record, int index, int e, int generation) {
             return static_cast<float>(100 + n % 100);
         case 38:  // pressure
             return static_cast<float>(1 + n % 100);
+        case 39:  // pCO2, atm
+            return static_cast<float>(n % 100) / 100.0f;
+        case 40:  // density, g/mL
+            return 1.0f + static_cast<float>(n % 100) / 1000.0f;
         case 22:  // reporting mode
             return static_cast<float>(1 + n % 3);
         case 23:  // species given
@@ -303,6 +308,21 @@ inline void PutCurrentRecord(uint8_t* to, int r, int generation, const Steady& s
     // Flags are 0 or 1: every water entered, every result done.
     if ((r >= 1 && r <= 12) || r == 212 || r == 213) bytes::PutU16(to, steady.noFlags ? 0 : 1);
     switch (r) {
+        case 130:  // the waters' C2-C5 acids, as a form takes them (below 1,000,000 mg/l)
+        case 131:
+        case 132:
+        case 180:
+            for (uint32_t k = 0; k < size / 4; ++k)
+                bytes::PutF32(to + 4 * k, static_cast<float>(r * 100 + 10 * k + generation));
+            break;
+        case 179:  // the multi-mix residence times: each block's time, then in days,
+                   // hours, minutes and seconds, within the year a water is given
+            for (uint32_t k = 0; k < size / 20; ++k) {
+                const float s0 = static_cast<float>(1 + k + generation);
+                const float values[5] = {s0, s0 / 86400.0f, s0 / 3600.0f, s0 / 60.0f, s0};
+                for (int i = 0; i < 5; ++i) bytes::PutF32(to + 20 * k + 4 * i, values[i]);
+            }
+            break;
         case 36:  // reporting mode
             bytes::PutU16(to, static_cast<uint16_t>(1 + generation));
             break;
