@@ -447,6 +447,37 @@ TEST_F(LegacyWorkFile, FinishingRepairsAndCompletesOlderWorkspaces) {
     // pH control of an old file is reset.
     EXPECT_EQ(phControlSettings.phPredictionMethod, 3);
     EXPECT_EQ(phControlSettings.acidChemical, 0xFFFF);
+    // The repaired workspace saves as a file the program opens: the rows as
+    // entered agree with the repaired waters.
+    std::string why;
+    EXPECT_EQ(LoadWorkFileImage(workfile::EncodeWorkFile(), &why), 0) << why;
+
+    // A typed value no form takes, which the saved file could not hold, is
+    // refused on opening, naming it, and the workspace is as it was: the
+    // surface water's C2 and a multi-mix water's residence time.
+    const struct {
+        int record;
+        size_t offset;
+        float value;
+        const char* named;
+    } typed[] = {{130, 0, 2.0e6f, "record 130 (C2-C5 acids of the surface water)"},
+                 {179, 4, 400.0f, "record 179 (multi-mix residence times): water 1"}};
+    for (const auto& t : typed) {
+        const oldfile::Fixture g = oldfile::Make(550, before);
+        ASSERT_NE(g.recordBytes[t.record], 0u) << t.record;
+        std::vector<uint8_t> file = g.file;
+        bytes::PutF32(file.data() + g.recordAt[t.record] + t.offset, t.value);
+        ASSERT_TRUE(workfile::DecodeWorkFile(before.data(), before.size(), workfile::kRecordCount));
+        const auto snapshot = TakeSnapshot();
+        win::ClearMessageBoxLog();
+        EXPECT_NE(Load(file), 0) << t.named;
+        EXPECT_EQ(Refusals(), 1) << t.named;
+        bool named = false;
+        for (const auto& b : win::MessageBoxLog())
+            named = named || b.text.find(t.named) != std::string::npos;
+        EXPECT_TRUE(named) << t.named;
+        EXPECT_TRUE(TakeSnapshot() == snapshot) << t.named;
+    }
 
     // Pressure defaults by unit, the mixing ranges ordered and defaulted, the
     // graph choice, the alkalinity mode and a doseless product.
