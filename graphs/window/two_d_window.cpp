@@ -354,11 +354,11 @@ void RecalculateOpenTwoDGraph(bool asOpened) {
         *StaleFlag(kind) = 0;
         twoDGraphState.productAtPaint = resultStatus.productSelected;
         ShownGraphComputed(m.graphWindow);
-        graphProfileKind = kind;
         // Its open pages show the profile the graph now shows.
         if (const int profile = PageProfileOf(kind); profile >= 0) RepaintProfilePages(profile);
     }
-    // The axis and its titles are laid out again for the profile held now.
+    // The axis and its titles are laid out again for the profile held now (in
+    // the window's own kind, whatever the run above named).
     graphProfileKind = kind;
     RefreshTwoDGraphWindow(m.graphWindow);
     win::UpdateWindow(m.graphWindow);
