@@ -377,6 +377,10 @@ TEST_F(AnalysisClipboardTest, ASulfideOutweighingItsAlkalinityIsNotPasted) {
         V()[E::kTemperature] = 77.0f;
         sender();
         ASSERT_EQ(CopyAnalysis(), 0);
+        // As an older sender's copy, whose alkalinity the receiver's mode reads.
+        std::vector<uint8_t> older = Block();
+        std::fill(older.begin() + kAnalysisTransferBytes, older.end(), uint8_t{0});
+        Put(older);
         std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
         V()[E::kCalcium] = 5.0f;
         alkalinityMode = 2;
