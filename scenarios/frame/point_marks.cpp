@@ -45,13 +45,15 @@ bool BeyondAnyWater(const PointFigures& p) {
     const double gravity = p.gravity > 0.0 && std::isfinite(p.gravity) ? p.gravity : kDensestWater;
     if (p.tds > gravity * kMgPerKg) return true;
     const double atm = std::isfinite(p.pressureAtm) ? std::max(1.0, p.pressureAtm) : 1.0;
-    return p.dissolvedCo2 > std::min(kCo2PerAtm * atm, kMostCo2);
+    // A CO2 partial pressure set above the water's own pressure (a pCO2 axis
+    // a user carries that far) dissolves what its own pressure puts in.
+    const double gas = std::isfinite(p.gasAtm) ? p.gasAtm : 0.0;
+    return p.dissolvedCo2 > std::max(std::min(kCo2PerAtm * atm, kMostCo2), kCo2PerAtm * gas);
 }
 
 PointFigures FiguresOfPoint(const float* analysis, const float* results, float dissolvedCo2,
                             PointUnits units) {
-    // The gas's own pressure where it is held as one (CO2 unit codes 0 to 3)
-    // and above the water's.
+    // The gas's own pressure where it is held as one (CO2 unit codes 0 to 3).
     const double total = PressureInBar(analysis[AE::kPressure], units.pressure);
     const double gas =
         units.gasCo2 <= 3 ? PressureInBar(analysis[AE::kPco2], units.gasCo2) : 0.0;
@@ -59,7 +61,8 @@ PointFigures FiguresOfPoint(const float* analysis, const float* results, float d
             results[35],
             analysis[AE::kDensity],
             dissolvedCo2,
-            std::max(total, std::isfinite(gas) ? gas : 0.0) / 1.01325,
+            total / 1.01325,
+            gas / 1.01325,
             analysis[AE::kConductivity]};
 }
 

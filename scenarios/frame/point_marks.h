@@ -24,13 +24,15 @@ struct PointFigures {
     double gravity;       // Sp.Gr.; 0 or below: not known
     double dissolvedCo2;  // mg/L (mg/kg), as the driver keeps it
     double pressureAtm;
+    double gasAtm;  // the CO2 partial pressure where it is held as a pressure, else 0
     double conductivity;
 };
 // True when no water holds the figures: a pH outside 0 to 14, dissolved
 // solids above the water's own mass (Sp.Gr. x 1e6 mg/L; 2.5 where the gravity
-// is not known), dissolved CO2 past twice 3,400 mg/L an atmosphere (CO2 near
-// freezing) or past 150,000 mg/L at any pressure, or a figure that is no
-// number or the engine's mark of one.
+// is not known), dissolved CO2 past twice 3,400 mg/L an atmosphere of the
+// water's pressure (CO2 near freezing) or past 150,000 mg/L at any pressure,
+// unless its CO2's own partial pressure puts that much in, or a figure that
+// is no number or the engine's mark of one.
 [[nodiscard]] bool BeyondAnyWater(const PointFigures& p);
 
 // The unit codes of the point's pressure and of its gas-phase CO2.
@@ -39,8 +41,7 @@ struct PointUnits {
     uint16_t gasCo2;
 };
 // The figures of a point from its analysis row (user units), its results row
-// and its dissolved CO2. Its pressure is the water's, or its CO2's partial
-// pressure where that is held as a pressure and is higher.
+// and its dissolved CO2.
 [[nodiscard]] PointFigures FiguresOfPoint(const float* analysis, const float* results,
                                           float dissolvedCo2, PointUnits units);
 
