@@ -7,6 +7,7 @@
 #include "graphs/records.h"
 #include "graphs/twod/chart_rules.h"
 #include "reporttext/format/precipitation_display.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -45,9 +46,11 @@ bool GridCodeHasValues(uint16_t code) {
 
 float GridCellValue(uint16_t code, int cell) {
     const GridTable& g = whatIfResults.grid;
+    if (code == 40) return g.analysis[cell][15];
+    // A cell not calculated has no value to draw: it stays flat at 0 and
+    // takes no part in the range.
+    if (GridCellNotCalculated(g, cell)) return 0.0f;
     switch (code) {
-        case 40:
-            return g.analysis[cell][15];
         case 41:
             return g.analysis[cell][0];
         case 89:

@@ -12,6 +12,7 @@
 #include "reporttext/format/precipitation_display.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "reporttext/graphs/graph_index_names.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/whatif_records.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "scenarios/wells/well_records.h"
@@ -309,7 +310,10 @@ bool ReadChartValues(int code, int kind, int count, bool logIndex, double* value
     bool zeroRatio = false;
     for (int i = 0; i < count; ++i) {
         double v = 0.0;
-        if (i < t.rows && t.results != nullptr && !IsUnlistedCode(code)) {
+        // A point not calculated is left out: no bar, no part in the scale.
+        const bool calculated =
+            i < t.rows && t.results != nullptr && !IsNotCalculated(t.results[i][35]);
+        if (calculated && !IsUnlistedCode(code)) {
             if (code == 40) {
                 v = t.analysis[i][15];
             } else if (code == 41) {
@@ -334,7 +338,7 @@ bool ReadChartValues(int code, int kind, int count, bool logIndex, double* value
                 v = Precipitation(t.excess[i][code - 100]);
             }
         }
-        if (logged) {
+        if (logged && calculated) {
             if (v > 0.0) {
                 v = std::log10(v);
             } else {

@@ -16,8 +16,10 @@
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "printing/print_job_records.h"
+#include "reporttext/format/format_value.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "reporttext/profilepages/alkalinity_block.h"
+#include "reporttext/waterpages/page_texts.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 #include "scenarios/profiles/profiles.h"
@@ -64,8 +66,11 @@ void DrawAlkalinityBlock(PageClass page, win::HDC hdc, int form, int y, int cell
             const int x = (k + 3) * 8 * cellWidth;
             win::TextOutA(hdc, x, y, "       ", 7);
             char value[32];
-            std::snprintf(value, sizeof value, "%7.*f", AlkalinityDecimals(),
-                          static_cast<double>(rows[r].values[k]));
+            if (IsUndefinedValue(rows[r].values[k]))
+                std::snprintf(value, sizeof value, "%s", kNotApplicable);
+            else
+                std::snprintf(value, sizeof value, "%7.*f", AlkalinityDecimals(),
+                              static_cast<double>(rows[r].values[k]));
             value[7] = '\0';  // a point's cell holds seven characters, as the paint cuts them
             TextOutSubSup(hdc, x, y, value);
         }

@@ -1,6 +1,7 @@
 #include "reporttext/format/carbonic_acid_display.h"
 
 #include "common/unit_codes.h"
+#include "reporttext/format/format_value.h"
 
 namespace {
 
@@ -26,17 +27,21 @@ double FromMeqPerL(double meq, int mode) {
 
 }  // namespace
 
+// A value the engine could not compute stays that mark in every basis and form.
 double CarbonicAcidInBasis(double h2co3MgKg, int reportingMode, double resultScale) {
+    if (IsUndefinedValue(h2co3MgKg)) return h2co3MgKg;
     const bool perKilogram =
         reportingMode == ReportingMode::kPpm || reportingMode == ReportingMode::kEpm;
     return !perKilogram && resultScale > 0.0 ? h2co3MgKg * resultScale : h2co3MgKg;
 }
 
 double CarbonicAcidAsCo2(double h2co3MgL) {
+    if (IsUndefinedValue(h2co3MgL)) return h2co3MgL;
     return h2co3MgL * kCo2MolarMass / kH2co3MolarMass;
 }
 
 double CarbonicAcidShown(double h2co3MgL, int mode) {
+    if (IsUndefinedValue(h2co3MgL)) return h2co3MgL;
     switch (mode) {
         case 2:
         case 3: return CarbonicAcidAsCo2(h2co3MgL);

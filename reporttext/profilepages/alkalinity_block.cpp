@@ -3,6 +3,7 @@
 
 #include "common/unit_codes.h"
 #include "engine/records.h"
+#include "reporttext/format/format_value.h"
 #include "reporttext/profilepages/profile_view.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 
@@ -48,7 +49,8 @@ float OhAlkalinity(const float* r) {
 }
 
 float AlkalinityRowInBasis(bool species, int row, float value) {
-    if (reportingMode != ReportingMode::kEpm || row < 0 || row >= kAlkalinityRowsMax)
+    if (reportingMode != ReportingMode::kEpm || row < 0 || row >= kAlkalinityRowsMax ||
+        IsUndefinedValue(value))
         return value;
     const double* perEq = species ? kSpeciesRowsPerEq : kAcidityRowsPerEq;
     return static_cast<float>(value / perEq[row]);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/records.h"
+#include "reporttext/format/format_value.h"
 #include "reporttext/format/precipitation_display.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -47,6 +48,8 @@ const SlotRow kSimpleIndexRows[kSimpleIndexRowCount] = {
 // clang-format on
 
 std::string SaturationCell(float ratio) {
+    // A point not calculated holds no ratio, in either form.
+    if (IsUndefinedValue(ratio)) return kNotApplicable;
     if (displaySettings.indexFormat != 0)
         return ratio > 0.0f ? FixedCell(std::log10(ratio), 2) : std::string(kNotApplicable);
     return FixedCell(ratio, 2);
@@ -60,7 +63,7 @@ std::string SimpleIndexCell(const float* results, const float* values, int slot)
 }
 
 std::string PotentialCell(float mgPerLitre) {
-    if (IsSolverNotReachable(mgPerLitre)) return kNotApplicable;
+    if (IsSolverNotReachable(mgPerLitre) || IsUndefinedValue(mgPerLitre)) return kNotApplicable;
     return FixedCell(PrecipitationInDisplayUnit(mgPerLitre), 2);
 }
 

@@ -55,6 +55,10 @@ bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water, const char* r
         ShowNotice(owner, refusal);
         return true;
     }
+    return RefuseSourWater(owner);
+}
+
+bool RefuseSourWater(win::HWND owner) {
     // A water whose sulfide outweighs its alkalinity has no carbonate any
     // point could start from (an older file may hold one).
     const std::string sour = SurfaceWaterRefusalText();

@@ -52,6 +52,10 @@ constexpr float kNaHCO3HighestPh = 8.3f;
 // The same with the caller's own refusal text.
 [[nodiscard]] bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water,
                                     const char* refusal);
+// True (after telling it) when the surface water's H2S outweighs its
+// alkalinity, whether or not the driver has anything to calculate: the
+// results it keeps are another water's.
+[[nodiscard]] bool RefuseSourWater(win::HWND owner);
 
 // True (after showing the refusal) when a pH-control dose graph is asked for
 // without the matching pH control: code 90 (acid dose) needs method 1 or 3, code

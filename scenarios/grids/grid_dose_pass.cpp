@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "scenarios/grids/grid_family.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/point_steps.h"
 
 namespace {
@@ -17,6 +18,8 @@ void RunGridDosePass(GridRun& run) {
     for (int i = 0; i < kGridAxisPoints; ++i) {
         for (int j = 0; j < kGridAxisPoints; ++j) {
             const int n = kGridAxisPoints * i + j;
+            // A cell not calculated has no water to dose.
+            if (GridCellNotCalculated(g, n)) continue;
             DoseAnalysis& copy = c.doseAnalysis;
             FillDoseAnalysis(copy, c.surface.values, g.results[n], g.excess[n], g.bicarbonate[n],
                              g.carbonate[n]);

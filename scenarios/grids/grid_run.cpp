@@ -8,6 +8,7 @@
 
 #include "engine/carbonate/carbonate_species.h"
 #include "scenarios/frame/driver_services.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/grids/grid_family.h"
 #include "scenarios/frame/driver_end_step.h"
 #include "scenarios/profiles/profile_axis.h"
@@ -86,15 +87,26 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
     GridRun run{c, v, grid, {}, {}, product, DoseContext{}};
     std::memcpy(run.rows, rows, sizeof rows);
     std::memcpy(run.temperatures, temperatures, sizeof temperatures);
-    if (choice == RunChoice::kWhole)
+    int marked = 0;
+    if (choice == RunChoice::kWhole) {
         RunGridCells(run);
-    else if (choice == RunChoice::kDoseOnly)
+        // Cells no water can be are marked as not calculated.
+        const uint16_t* units = c.units.units.code;
+        const bool underGas = c.engine.options.varyPco2 != 0;
+        const GivenConditions given{!pressureGrid && !underGas, underGas};
+        for (int n = 0; n < kGridCells; ++n)
+            if (MarkGridCellIfBeyond(grid, n, grid.analysis[n][AE::kAcidity],
+                                     {units[UnitItem::kPressure], units[UnitItem::kGasCo2]}, given))
+                ++marked;
+    } else if (choice == RunChoice::kDoseOnly) {
         RunGridDosePass(run);
+    }
 
     // End step: this grid is current, the other one is not.
     done = 1;
     otherDone = 0;
     EndOnSurfaceWater(c);
+    TellPointsNotCalculated(c.owner, marked, kGridCells);
 }
 
 void CalcGridpHTemp(uint16_t graphCode) {

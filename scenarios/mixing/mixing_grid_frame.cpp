@@ -12,6 +12,7 @@
 #include "graphs/records.h"
 #include "input/records.h"
 #include "scenarios/frame/driver_services.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/mixing/mixing_dose.h"
 #include "scenarios/mixing/mixing_grid_steps.h"
 #include "scenarios/mixing/mixing_records.h"
@@ -129,6 +130,23 @@ void EndMixGrid(MixGridRun& run) {
         CalcGridDosages(GlobalDoseEnvironment(), doseLimitState, doseAnalysis, graphChoice, run89,
                         static_cast<int16_t>(i), cells);
 
+    // Cells no water can be are marked as not calculated (after the dose
+    // graph's doses, which they then show none of).
+    int marked = 0;
+    if (run.computeCells) {
+        const PointUnits units{unitCodes.code[UnitItem::kPressure],
+                               unitCodes.code[UnitItem::kGasCo2]};
+        const GivenConditions given{
+            run.rowSetsPh || phControlSettings.phControlMethod != PhControlMethod::kNone,
+            run.varyPco2};
+        for (int n = 0; n < kGridCells; ++n) {
+            if (!MarkGridCellIfBeyond(grid, n, mixGridTables.gridDissolvedCO2[n], units, given))
+                continue;
+            ++marked;
+            mixGridTables.gridDissolvedCO2[n] = mixGridTables.gridGraphDose[n] = kNotCalculated;
+        }
+    }
+
     // The single-water profiles share engine tables with the grids.
     resultStatus.phProfileDone = 0;
     resultStatus.tempProfileDone = 0;
@@ -137,4 +155,5 @@ void EndMixGrid(MixGridRun& run) {
     productActive = run.hasPhosphate ? 1 : 0;
     gridPhosphateProduct = run.hasPhosphate ? 1 : 0;
     RestoreEngineSettings(run.saved, LiveEngineSettings());
+    TellPointsNotCalculated(mainWindowState.mainWindow, marked, kGridCells);
 }

@@ -17,6 +17,7 @@
 #include "input/records.h"
 #include "scenarios/frame/driver_frame.h"
 #include "scenarios/frame/engine_port.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/mixing/mixing.h"
 #include "scenarios/mixing/mixing_axis.h"
 #include "scenarios/mixing/mixing_steps.h"
@@ -201,8 +202,35 @@ void RunWholeProfile(bool hasPhosphate) {
     EndProgress();
 }
 
+// The mixes no water can be are marked as not calculated. Under pH control
+// a mix's pH is the target, given.
+int MarkMixesBeyondAnyWater() {
+    MixProfileTables& m = mixProfileTables;
+    const PointUnits units{unitCodes.code[UnitItem::kPressure], unitCodes.code[UnitItem::kGasCo2]};
+    const GivenConditions given{phControlSettings.phControlMethod != PhControlMethod::kNone,
+                                false};
+    int marked = 0;
+    for (int k = 0; k < kMixPoints; ++k) {
+        float* row = m.mixChemistry[k];
+        PointFigures f = FiguresOfPoint(row, m.mixResults[k], m.mixDissolvedCO2[k], units);
+        f.conductivity = m.mixBufferCapacity[k];
+        if (!BeyondAnyWater(f)) continue;
+        ++marked;
+        MarkAnalysisNotCalculated(row, given);
+        MarkNotCalculated(m.mixResults[k], kMixValueCount);
+        MarkNotCalculated(m.mixExcess[k], kMixExcessCount);
+        MarkNotCalculated(m.mixCorrosion[k], kMixCorrosionSlots);
+        for (float* v : {&m.mixBufferCapacity[k], &m.mixAcidity[k], &m.mixDissolvedCO2[k],
+                         &m.mixAcidDose[k], &m.mixAlkaliDose[k], &m.mixInhibitorDose[k]})
+            *v = kNotCalculated;
+    }
+    return marked;
+}
+
 void RecomputeDoses(bool hasPhosphate) {
     for (int k = 0; k < kMixPoints; ++k) {
+        // A mix not calculated has no water to dose.
+        if (IsNotCalculated(mixProfileTables.mixResults[k][35])) continue;
         float* row = mixProfileTables.mixChemistry[k];
         if (ConstantPhosphateInForce(constantConcentrations)) {
             row[AnalysisElement::kPhosphate] = constantConcentrations.values[0];
@@ -261,9 +289,11 @@ void CalcMixingProfile(win::HWND owner) {
         resultStatus.mixProfileDone != 0,  hasPhosphate,
         mixPhosphateProduct != 0,          mixDosesDone != 0,
         ProductIsRecorded(mixDoseProduct), resultStatus.productSelected != 0};
+    int marked = 0;
     switch (ChooseMixProfileWork(state)) {
         case MixProfileWork::kFullRun:
             RunWholeProfile(hasPhosphate);
+            marked = MarkMixesBeyondAnyWater();
             break;
         case MixProfileWork::kClearDoses:
             ClearDoses();
@@ -275,4 +305,5 @@ void CalcMixingProfile(win::HWND owner) {
             break;
     }
     FinishProfile(saved);
+    TellPointsNotCalculated(owner, marked, kMixPoints);
 }

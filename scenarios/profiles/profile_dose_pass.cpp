@@ -3,6 +3,7 @@
 // without another engine pass, and their corrosion rates are recomputed.
 #include <cstring>
 
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/profiles/profile_family.h"
 
@@ -30,6 +31,8 @@ void RunProfileDosePass(ProfileRun& run) {
     ProfileTable& t = run.table;
     const bool temperature = run.variable == ProfileVariable::kTemperature;
     for (int k = 0; k < kProfilePoints; ++k) {
+        // A point not calculated has no water to dose.
+        if (ProfilePointNotCalculated(t, k)) continue;
         std::memcpy(c.current.values, t.analysis[k], sizeof c.current.values);
         FillDoseAnalysis(c.doseAnalysis, t.analysis[k], t.results[k], t.excess[k], t.bicarbonate[k],
                          t.carbonate[k]);

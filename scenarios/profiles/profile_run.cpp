@@ -8,6 +8,7 @@
 #include "engine/carbonate/carbonate_species.h"
 #include "scenarios/frame/driver_services.h"
 #include "graphs/records.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/frame/driver_end_step.h"
 #include "scenarios/profiles/profile_axis.h"
@@ -98,6 +99,20 @@ void SetUpMemberSettings(DriverContext& c, ProfileVariable v) {
     }
 }
 
+// The points of a whole run that no water can be are marked as not
+// calculated; the user is told once, after the run.
+int MarkPointsBeyondAnyWater(const DriverContext& c, ProfileVariable v, ProfileTable& table) {
+    const uint16_t* units = c.units.units.code;
+    const bool underGas = c.engine.options.varyPco2 != 0;
+    const GivenConditions given{v == ProfileVariable::kPh && !underGas, underGas};
+    int marked = 0;
+    for (int k = 0; k < kProfilePoints; ++k)
+        if (MarkProfilePointIfBeyond(table, k, {units[UnitItem::kPressure], units[UnitItem::kGasCo2]},
+                                     given))
+            ++marked;
+    return marked;
+}
+
 }  // namespace
 
 void RunProfile(DriverContext& c, ProfileVariable v) {
@@ -108,6 +123,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
 
     // Checks. The temperature profile refuses an empty water before it asks.
     if (v == ProfileVariable::kTemperature && RefuseEmptyWater(c.owner, c.surface)) return;
+    if (v != ProfileVariable::kTemperature && RefuseSourWater(c.owner)) return;
     if (AbortedByQuestion(c, v, axis)) return;
 
     // The re-run rule, decided before anything changes so that a refusal
@@ -132,8 +148,10 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
 
     ProfileRun run{c, v, table, {}, product, DoseContext{}};
     std::memcpy(run.axis, axis, sizeof axis);
+    int marked = 0;
     if (choice == RunChoice::kWhole) {
         RunProfilePoints(run);
+        marked = MarkPointsBeyondAnyWater(c, v, table);
         // The pH and pressure profiles refresh the doses once more when they
         // were due before the run.
         if (v != ProfileVariable::kTemperature && dosesDue) RunProfileDosePass(run);
@@ -148,6 +166,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
         c.engine.phBalanceSwitch = c.engine.options.correctPhForTemperature != 0 ? 1 : 0;
         RestoreSurfaceConstants(c);
     }
+    TellPointsNotCalculated(c.owner, marked, kProfilePoints);
 }
 
 void CalcTempProfile(win::HWND owner) {

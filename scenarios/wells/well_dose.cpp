@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/dose/inhibitor_dose.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/point_steps.h"
 
 void WellLimitInputs(const WellContext& c, float temperature, bool skipTermLists,
@@ -46,6 +47,8 @@ void RunWellDosePass(WellContext& c, const WellDriver& d) {
     DriverContext& b = c.base;
     DoseContext inputs{};  // entries 8 and 9 start at 0 and carry from call to call
     for (int k = 0; k < t.Count(); ++k) {
+        // A station not calculated has no water to dose.
+        if (PointNotCalculated(t, k)) continue;
         const float(&analysis)[kResultRowValues] = t.analysis[k];
         std::memcpy(b.current.values, analysis, sizeof analysis);
         FillDoseAnalysis(b.doseAnalysis, analysis, t.results[k], t.excess[k], t.bicarbonate[k],

@@ -7,6 +7,7 @@
 #include "common/unit_codes.h"
 #include "graphs/records.h"
 #include "scenarios/frame/driver_services.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/wells/well_dose.h"
 #include "scenarios/wells/well_station_run.h"
@@ -120,7 +121,16 @@ void RunWellProfile(WellContext& c, WellKind kind) {
     const bool unchanged = SameProductName(name, d.productAtLastRun) && d.ranWithProduct != 0 &&
                            c.residenceTime == b.residenceTimeAtLastRun;
     const bool skip = SkipWellStations(d.done != 0, unchanged, hasActive, wasActive);
-    if (!skip) ComputeStations(c, d, surfaceBar, name);
+    int marked = 0;
+    if (!skip) {
+        ComputeStations(c, d, surfaceBar, name);
+        // Stations no water can be are marked as not calculated.
+        const uint16_t* units = b.units.units.code;
+        for (int k = 0; k < d.table.Count(); ++k)
+            if (MarkPointIfBeyond(d.table, k, {units[UnitItem::kPressure], units[UnitItem::kGasCo2]},
+                                  {false, false}))
+                ++marked;
+    }
 
     // The dose pass: after a change of product, or when no run had one yet.
     if (b.status.productSelected != 0 && (!unchanged || d.ranWithProduct == 0)) {
@@ -128,6 +138,7 @@ void RunWellProfile(WellContext& c, WellKind kind) {
         RecordProduct(c, d, name);
     }
     EndRun(b, d, !skip);
+    TellPointsNotCalculated(b.owner, marked, d.table.Count());
 }
 
 void CalcWellLogProfile(win::HWND owner) {

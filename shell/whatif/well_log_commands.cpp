@@ -7,6 +7,7 @@
 #include "engine/records.h"
 #include "graphs/records.h"
 #include "platform/window/window.h"
+#include "scenarios/frame/driver_frame.h"
 #include "printing/summary/summary_records.h"
 #include "shell/accumulators/selected_params_records.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -54,6 +55,8 @@ void SetOnePageLayout() {
 }
 
 void OnePageSummaryCommand(win::HWND mainWindow) {
+    // A surface water whose sulfide outweighs its alkalinity has no stations.
+    if (RefuseSourWater(mainWindow)) return;
     SetOnePageLayout();
     if (!EnsureFlag(onePageDataFlag, resultStatus.onePageProfileStale, Drivers().calcWellLogProfile,
                     mainWindow))
@@ -62,6 +65,7 @@ void OnePageSummaryCommand(win::HWND mainWindow) {
 }
 
 void WellLogTableCommand(win::HWND mainWindow) {
+    if (RefuseSourWater(mainWindow)) return;
     SetOnePageLayout();
     if (!EnsureFlag(wellLogTableFlag, resultStatus.wellProfileStale, Drivers().calcWellLogProfile11,
                     mainWindow))
@@ -70,6 +74,7 @@ void WellLogTableCommand(win::HWND mainWindow) {
 }
 
 void WellLogGraphCommand(win::HWND mainWindow) {
+    if (RefuseSourWater(mainWindow)) return;
     (void)EnsureFlag(wellLogGraphFlag, resultStatus.wellProfileStale,
                      Drivers().calcWellLogProfile11, mainWindow);
     graphProfileKind = GraphProfileKind::kWellProfile12;
@@ -79,6 +84,7 @@ void WellLogGraphCommand(win::HWND mainWindow) {
 }
 
 void WellLogSummaryGraphCommand(win::HWND mainWindow) {
+    if (RefuseSourWater(mainWindow)) return;
     std::copy(std::begin(kSummaryGraphs), std::end(kSummaryGraphs), wellLogSummaryGraphCodes);
     graphProfileKind = GraphProfileKind::kWellLog48;
     Drivers().calcWellLogProfile48(mainWindow);

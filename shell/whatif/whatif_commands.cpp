@@ -6,6 +6,7 @@
 #include "graphs/threed/threed_graph_records.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/window/window.h"
+#include "scenarios/frame/driver_frame.h"
 #include "scenarios/frame/whatif_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/menu/menu_texts.h"
@@ -22,6 +23,13 @@ bool HaveSourceWater(win::HWND mainWindow) {
     if (resultStatus.surfaceEntered != 0) return true;
     win::MessageBox(mainWindow, kNoSourceWaterText, "WARNING", win::MB_ICONINFORMATION);
     return false;
+}
+
+// A surface water whose sulfide outweighs its alkalinity (kept from a file
+// for correction) is told, and no profile or grid of it is shown: those kept
+// are another water's.
+bool SourWaterRefused(win::HWND mainWindow) {
+    return RefuseSourWater(mainWindow);
 }
 
 void Repaint(win::HWND mainWindow) {
@@ -43,7 +51,7 @@ void EnsureProfile(uint16_t& done, void (*driver)(win::HWND), win::HWND mainWind
 }  // namespace
 
 void VaryTemperature(win::HWND mainWindow) {
-    if (!HaveSourceWater(mainWindow)) return;
+    if (!HaveSourceWater(mainWindow) || SourWaterRefused(mainWindow)) return;
     if (resultStatus.tempProfileDone == 0) {
         Drivers().calcTempProfile(mainWindow);
         resultStatus.tempProfileDone = 1;
@@ -59,7 +67,7 @@ void VaryTemperature(win::HWND mainWindow) {
 }
 
 void VaryPh(win::HWND mainWindow) {
-    if (!HaveSourceWater(mainWindow)) return;
+    if (!HaveSourceWater(mainWindow) || SourWaterRefused(mainWindow)) return;
     if (resultStatus.phProfileDone == 0) Drivers().calcpHProfile(mainWindow);
     if (resultStatus.phProfileDone != 0)
         (void)ShowResultPages(mainWindow,
@@ -74,6 +82,7 @@ void VaryPh(win::HWND mainWindow) {
 
 // Its pages go by the Vary pH switches.
 void VaryPressure(win::HWND mainWindow) {
+    if (SourWaterRefused(mainWindow)) return;
     Drivers().calcPressProfile(mainWindow);
     if (resultStatus.pressureProfileDone != 0)
         (void)ShowResultPages(mainWindow,
@@ -87,6 +96,7 @@ void VaryPressure(win::HWND mainWindow) {
 }
 
 void GraphVsTemperature(win::HWND mainWindow) {
+    if (SourWaterRefused(mainWindow)) return;
     EnsureProfile(resultStatus.tempProfileDone, Drivers().calcTempProfile, mainWindow);
     graphProfileKind = GraphProfileKind::kTemperature;
     CurrentScenarioViews().showTwoDGraph(mainWindow);
@@ -94,6 +104,7 @@ void GraphVsTemperature(win::HWND mainWindow) {
 }
 
 void GraphVsPh(win::HWND mainWindow) {
+    if (SourWaterRefused(mainWindow)) return;
     EnsureProfile(resultStatus.phProfileDone, Drivers().calcpHProfile, mainWindow);
     graphProfileKind = GraphProfileKind::kPhOrPco2;
     CurrentScenarioViews().showTwoDGraph(mainWindow);
@@ -101,6 +112,7 @@ void GraphVsPh(win::HWND mainWindow) {
 }
 
 void GraphVsPressure(win::HWND mainWindow) {
+    if (SourWaterRefused(mainWindow)) return;
     Drivers().calcPressProfile(mainWindow);
     graphProfileKind = GraphProfileKind::kPressure;
     CurrentScenarioViews().showTwoDGraph(mainWindow);
@@ -108,7 +120,7 @@ void GraphVsPressure(win::HWND mainWindow) {
 }
 
 void ThreeDProfile(win::HWND mainWindow) {
-    if (!HaveSourceWater(mainWindow)) return;
+    if (!HaveSourceWater(mainWindow) || SourWaterRefused(mainWindow)) return;
     gridSource = GridSource::kSingleWater;
     whatIfResults.grid.gridKind = GridKind::kPhTemperature;
     resultStatus.gridDone2 = 0;
@@ -122,6 +134,7 @@ void ThreeDProfile(win::HWND mainWindow) {
 }
 
 void ThreeDPressureTemperature(win::HWND mainWindow) {
+    if (SourWaterRefused(mainWindow)) return;
     resultStatus.gridDone = 0;
     whatIfResults.grid.gridKind = GridKind::kPressureTemperature;
     gridSource = GridSource::kPressureTemperature;

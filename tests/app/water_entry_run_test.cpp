@@ -475,6 +475,42 @@ TEST_F(WaterEntryRun, AnOpenedWaterWhoseSulfideOutweighsItsAlkalinityIsTold) {
     EXPECT_FALSE(Logged("window created DisplaypHWater")) << Log();
 }
 
+// The same file saved after the what-if drivers ran on the water as taken
+// (H2S 60), so that it holds their profiles and grids as done: after Open
+// every what-if command, the graphs and the well pages among them, tells the
+// water's sulfide once more and shows nothing of the profiles kept, which are
+// another water's (seen: Vary pH and Vary Pressure showed the stored H2S-60
+// profiles, their results counted as current).
+TEST_F(WaterEntryRun, EveryWhatIfCommandAfterOpenTellsTheSulfide) {
+    ASSERT_EQ(Run("dialog 80 set 400 400\ndialog 80 set 404 10000\ndialog 80 set 414 16000\n"
+                  "dialog 80 set 419 100\ndialog 80 set 407 7.0\ndialog 80 set 427 77\n"
+                  "dialog 80 set 421 60\ndialog 80 press 1\nmenu 1030\nmenu 1036\nmenu 1038\n"
+                  "menu 228\nfile \\WH.KRV\nmenu 1022\n"),
+              0)
+        << Log();
+    ASSERT_EQ(resultStatus.phProfileDone, 1);
+    ASSERT_EQ(resultStatus.pressureProfileDone, 1);
+    std::string file = Read("WH.KRV");
+    for (size_t at : {workfile::kRecordTable[18].offset + 12, workfile::kRecordTable[274].offset})
+        bytes::PutF32(reinterpret_cast<uint8_t*>(file.data()) + at + 4 * E::kH2S, 100.0f);
+    std::ofstream(folder / "WH.KRV", std::ios::binary) << file;
+    const char* const commands[] = {"1036", "1037", "1038", "1039", "228", "229",
+                                    "230",  "1040", "1248", "1250", "1251"};
+    for (const char* command : commands) {
+        SCOPED_TRACE(std::string("menu ") + command);
+        Fresh();
+        ASSERT_EQ(Run(std::string("file \\WH.KRV\nmenu 1020\nmenu ") + command + "\n"), 0) << Log();
+        int told = 0;
+        for (const std::string& line : TextLines(Log()))
+            told += line.find("\"WARNING\": \"The H2S of the surface water carries 1.93") !=
+                    std::string::npos;
+        EXPECT_EQ(told, 2) << Log();
+        for (const char* page : {"DisplayTempWater", "DisplaypHWater", "DisplayPressWater",
+                                 "wcGraphWindow", "DisOnePage"})
+            EXPECT_FALSE(Logged(std::string("window created ") + page)) << Log();
+    }
+}
+
 // The units dialog starts on mg/l; a change of the temperature unit writes
 // the what-if temperatures in the new unit; an empty form's Change Units says
 // nothing about alkalinity.

@@ -74,6 +74,9 @@ struct Script {
     uint32_t secondsPerPass = 0;
     float phFromPco2 = 6.25f;  // the pH the engine gives a water with element 0 = -1
     float phosphateAdded = 0;  // first-ingredient amount each dose reports (mg/L)
+    // A pass whose water is hotter than this does not settle: it comes to the
+    // T.D.S. (1.0e+16) and conductivity (1.0e+30) of a water no water is.
+    float unsettledAbove = 1.0e30f;
 };
 inline Script script;
 
@@ -101,6 +104,11 @@ inline void ScriptedRun() {
     resultsCarbonate.acidityAsCaCO3 = 40.0f;
     resultsCarbonate.equilibriumCarbonicAcid = 200.0f + n;  // the pass's own CO2
     resultsCarbonate.pco2Atm = 0.01f * n;
+    SaturationResults[35] = 0.0f;
+    if (w[AE::kTemperature] > script.unsettledAbove) {
+        SaturationResults[35] = 1.0e16f;
+        w[AE::kConductivity] = 1.0e30f;
+    }
 }
 
 // The same pass for a driver that replaces its solver answers by its next pass.

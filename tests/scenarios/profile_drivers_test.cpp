@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/inputs/unit_conversions.h"
+#include "scenarios/frame/point_marks.h"
 #include "tests/scenarios/driver_fixture.h"
 
 namespace driver_test {
@@ -339,6 +340,76 @@ TEST_F(ProfileTest, EmptySurfaceWaterIsRefusedBeforeAnyChange) {
         EXPECT_EQ(text, "You must input a make-up water analysis before performing calculations!");
     EXPECT_EQ(EnginePasses(), 0);
     EXPECT_TRUE(before == TakeWorldBytes());
+}
+
+// A point whose calculation came to figures no water holds (the fresh water
+// whose temperature profile read T.D.S. 1.0e+16 and a conductivity of 1.0e+30
+// at its own temperature) is marked not calculated: its figures the engine's
+// no-number mark, which the pages show as "    N/A", its dose none; the points
+// that settled keep theirs, and each run tells the user once, whatever the
+// number of points it marked. A run in which every point settled says nothing.
+TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
+    struct Driver {
+        const char* name;
+        void (*run)();
+        float unsettledAbove;
+        int points;
+        int marked;
+    };
+    // The temperature axes run 60 to 200 (the profile's seven points, the
+    // grid's columns); the pressure profile's points are all at 30.
+    const Driver drivers[] = {
+        {"temperature profile", [] { CalcTempProfile(nullptr); }, 150.0f, 7, 3},
+        {"pH profile", [] { CalcpHProfile(nullptr); }, 20.0f, 7, 7},
+        {"pressure profile", [] { CalcPressProfile(nullptr); }, 20.0f, 7, 7},
+        {"pH grid", [] { CalcGridpHTemp(0); }, 150.0f, kGridCells, 21},
+        {"pressure grid", [] { CalcGridPressTemp(0); }, 150.0f, kGridCells, 21},
+        {"settled temperature profile", [] { CalcTempProfile(nullptr); }, 1.0e30f, 7, 0}};
+    for (const Driver& d : drivers) {
+        SCOPED_TRACE(d.name);
+        ResetScenarioRecords();
+        ClearScript();
+        script.unsettledAbove = d.unsettledAbove;
+        SelectProduct("P.PRD");
+        d.run();
+        const bool grid = d.points == kGridCells;
+        int marked = 0;
+        for (int k = 0; k < d.points; ++k) {
+            const ProfileTable& t = std::string(d.name).find("pressure profile") != std::string::npos
+                                        ? whatIfResults.pressureProfile
+                                    : std::string(d.name).find("pH profile") != std::string::npos
+                                        ? whatIfResults.phProfile
+                                        : whatIfResults.tempProfile;
+            const float tds = grid ? whatIfResults.grid.results[k][35] : t.results[k][35];
+            const float conductivity = grid ? whatIfResults.grid.analysis[k][AE::kConductivity]
+                                            : t.analysis[k][AE::kConductivity];
+            const float calcite = grid ? whatIfResults.grid.results[k][0] : t.results[k][0];
+            const float dose = grid ? whatIfResults.grid.dose[k] : t.dose[k];
+            if (tds == 0.0f) {
+                EXPECT_EQ(conductivity, 0.0f) << "point " << k;
+                EXPECT_NE(calcite, kNotCalculated) << "point " << k;
+                continue;
+            }
+            ++marked;
+            EXPECT_EQ(tds, kNotCalculated) << "point " << k;
+            EXPECT_EQ(conductivity, kNotCalculated) << "point " << k;
+            EXPECT_EQ(calcite, kNotCalculated) << "point " << k;
+            if (!grid) {
+                EXPECT_EQ(dose, kNotCalculated) << "point " << k;
+            }
+        }
+        EXPECT_EQ(marked, d.marked);
+        int told = 0;
+        for (const std::string& box : script.boxes)
+            told += box.find("points could not be calculated") != std::string::npos;
+        EXPECT_EQ(told, d.marked > 0 ? 1 : 0);
+        if (d.marked > 0 && told == 1) {
+            EXPECT_NE(script.boxes.back().find(std::to_string(d.marked) + " of the " +
+                                               std::to_string(d.points) + " points"),
+                      std::string::npos)
+                << script.boxes.back();
+        }
+    }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "input/records.h"
 #include "input/unit_factor_table.h"
 #include "scenarios/frame/driver_services.h"
+#include "scenarios/frame/point_marks.h"
 #include "treatment/records.h"
 
 namespace AE = AnalysisElement;
@@ -37,6 +38,8 @@ std::vector<SeenRun> runs;
 int doseCalls = 0;
 float phosphateDose = 0.0f;  // what the scripted dose returns as its first ingredient
 std::vector<std::string> boxes;
+// A run hotter than this does not settle: its T.D.S. comes to 1.0e+16.
+float unsettledAbove = 1.0e30f;
 
 void ScriptedRun() {
     const float* v = currentAnalysis.values;
@@ -48,6 +51,7 @@ void ScriptedRun() {
     SaturationResults[29] = 4.0f;
     MomentaryExcess[0] = static_cast<float>(runs.size());
     dissolvedCO2Copy = 55.0f;
+    SaturationResults[35] = v[AE::kTemperature] > unsettledAbove ? 1.0e16f : 0.0f;
 }
 
 void ScriptedRunAnswersReplaced() {
@@ -94,6 +98,7 @@ class WellProfileTest : public ::testing::Test {
         boxes.clear();
         doseCalls = 0;
         phosphateDose = 0.0f;
+        unsettledAbove = 1.0e30f;
 
         unitCodes.code[UnitItem::kTemperature] = TemperatureUnit::kFahrenheit;
         unitCodes.code[UnitItem::kPressure] = PressureUnit::kPsia;
@@ -183,6 +188,40 @@ TEST_F(WellProfileTest, ThreeEngineRunsPerStationAndAFourthWhenTheDoseAddsPhosph
     }
     EXPECT_STREQ(wellRunState.flashProductAtLastRun, "PHOS.PRD");
     EXPECT_EQ(wellRunState.flashRanWithProduct, 1u);
+}
+
+// Stations whose calculation came to figures no water holds (here the three
+// hottest, from 220.9 F, at T.D.S. 1.0e+16) are marked not calculated, their
+// doses none, on the run and on the dose pass after a change of product; the
+// others keep theirs, and the run tells the user once.
+TEST_F(WellProfileTest, StationsNoWaterCanBeAreMarkedAndToldOnce) {
+    unsettledAbove = 220.0f;
+    SelectProduct("A.PRD", 0.0f);
+    CalcWellLogProfile(nullptr);
+    const WellLogTable& t = wellProfiles.wellLog;
+    auto expectMarks = [&t] {
+        for (int k = 0; k < kWellLogStations; ++k) {
+            const bool hot = k >= 9;
+            EXPECT_EQ(t.results[k][35], hot ? kNotCalculated : 0.0f) << k;
+            EXPECT_EQ(t.results[k][0] == kNotCalculated, hot) << k;
+            EXPECT_EQ(t.dose[k] == kNotCalculated, hot) << k;
+            EXPECT_EQ(t.analysis[k][AE::kPh] == kNotCalculated, hot) << k;
+            EXPECT_EQ(t.temperature[k] == kNotCalculated, false) << k;
+        }
+    };
+    expectMarks();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("3 of the 12 points could not be calculated"), std::string::npos)
+        << boxes[0];
+    // Another product without an active ingredient: the stations stand and
+    // the dose pass doses those that were calculated, telling nothing new.
+    boxes.clear();
+    SelectProduct("B.PRD", 0.0f);
+    const int dosesBefore = doseCalls;
+    CalcWellLogProfile(nullptr);
+    expectMarks();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(doseCalls - dosesBefore, kWellLogStations - 3);
 }
 
 TEST_F(WellProfileTest, EachStationRunsAtItsTemperatureAndPressureWithItsGasesScaled) {

@@ -120,7 +120,7 @@ std::string SaturationText(float value) {
 // The amounts in the precipitation unit, by the pages' own conversion; a unit
 // beyond 2 leaves them as they are. A solver's marker has no amount.
 std::string ScaledText(float value) {
-    if (IsSolverNotReachable(value)) return "N/A";
+    if (IsSolverNotReachable(value) || IsUndefinedValue(value)) return "N/A";
     if (displaySettings.precipitationUnit > 2) return CsvGeneral(static_cast<double>(value));
     return CsvGeneral(static_cast<double>(PrecipitationInDisplayUnit(value)));
 }

@@ -288,7 +288,8 @@ void ChemistryRows(Table& t) {
 }
 
 std::string SaturationCell(float ratio) {
-    if (IsSolverNotReachable(ratio)) return kNotApplicable;
+    // A point not calculated holds no ratio, in either form.
+    if (IsSolverNotReachable(ratio) || IsUndefinedValue(ratio)) return kNotApplicable;
     if (displaySettings.indexFormat == 1)
         return ratio > 0.0f ? FixedCell(std::log10(ratio), 2) : std::string(kNotApplicable);
     return FixedCell(ratio, 2);

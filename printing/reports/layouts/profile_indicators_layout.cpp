@@ -118,7 +118,8 @@ std::string Value7OrNa(float value) {
 }
 
 std::string SaturationCell(float ratio) {
-    if (IsSolverNotReachable(ratio)) return kNotApplicable;
+    // A point not calculated holds no ratio, in either form.
+    if (IsSolverNotReachable(ratio) || IsUndefinedValue(ratio)) return kNotApplicable;
     if (displaySettings.indexFormat == 1)
         return ratio > 0.0f ? Fixed2(std::log10(ratio)) : std::string(kNotApplicable);
     return Fixed2(ratio);

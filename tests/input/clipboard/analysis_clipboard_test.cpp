@@ -356,6 +356,52 @@ TEST_F(AnalysisClipboardTest, AShortOrDamagedBlockIsNoAnalysis) {
     EXPECT_EQ(V()[E::kCalcium], 5.0f);
 }
 
+// A sour water whose H2S carries more alkalinity at its pH than its
+// bicarbonate (a brine of Ca 400, Na 10,000, Cl 16,000, HCO3 100 and H2S
+// 100 mg/L at pH 7.0) is no water the forms take: its paste is refused with
+// both figures named, and the water on the form stays as it was. The same
+// brine with a tenth of the H2S pastes.
+TEST_F(AnalysisClipboardTest, ASulfideOutweighingItsAlkalinityIsNotPasted) {
+    for (const float h2s : {100.0f, 10.0f}) {
+        SCOPED_TRACE(h2s);
+        auto sender = [h2s] {
+            V()[E::kPh] = 7.0f;
+            V()[E::kCalcium] = 400.0f;
+            V()[E::kSodium] = 10000.0f;
+            V()[E::kChloride] = 16000.0f;
+            V()[E::kH2S] = h2s;
+            V()[E::kAlkalinity] = 82.0f;
+            SaturationResults[27] = 100.0f;
+            SaturationResults[28] = 82.0f;
+        };
+        V()[E::kTemperature] = 77.0f;
+        sender();
+        ASSERT_EQ(CopyAnalysis(), 0);
+        // As an older sender's copy, whose alkalinity the receiver's mode reads.
+        std::vector<uint8_t> older = Block();
+        std::fill(older.begin() + kAnalysisTransferBytes, older.end(), uint8_t{0});
+        Put(older);
+        std::memset(currentAnalysis.values, 0, sizeof currentAnalysis.values);
+        V()[E::kCalcium] = 5.0f;
+        alkalinityMode = 2;
+        const size_t boxes = win::MessageBoxLog().size();
+        const int pasted = PasteAnalysis();
+        if (h2s > 50.0f) {
+            EXPECT_EQ(pasted, -1);
+            ASSERT_EQ(win::MessageBoxLog().size(), boxes + 1);
+            const std::string told = win::MessageBoxLog().back().text;
+            EXPECT_NE(told.find("The H2S of the pasted water carries "), std::string::npos) << told;
+            EXPECT_NE(told.find("more than the "), std::string::npos) << told;
+            EXPECT_EQ(V()[E::kCalcium], 5.0f);
+            EXPECT_EQ(V()[E::kH2S], 0.0f);
+        } else {
+            EXPECT_EQ(pasted, 0);
+            EXPECT_EQ(win::MessageBoxLog().size(), boxes);
+            EXPECT_FLOAT_EQ(V()[E::kCalcium], 400.0f);
+        }
+    }
+}
+
 // A copy carries its sender's units and values: the receiver converts those,
 // polyphosphate included. Cut short within them, or holding a value that is
 // no number, they are the older sender's record or a refusal naming the field.
