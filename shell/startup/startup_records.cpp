@@ -1,6 +1,8 @@
 // Definitions of the state the start-up leaves for the run.
 #include "shell/startup/startup_records.h"
 
+#include "shell/startup/fresh_workspace.h"
+
 ClipboardFormats clipboardFormats;
 ScreenFonts screenFonts;
 win::RECT desktopRect;
@@ -14,4 +16,5 @@ void ResetStartupRecords() {
     desktopRect = win::RECT{};
     dataFiles[0] = dataFiles[1] = win::HFILE_ERROR;
     for (int i = 0; i < kGraphCodeListLength; ++i) graphCodeList[i] = graphCodeListCopy[i] = 0;
+    ResetFreshWorkspace();
 }
