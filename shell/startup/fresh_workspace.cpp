@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "engine/pipeline/pipeline_records.h"
@@ -18,6 +19,7 @@
 #include "scenarios/wells/well_records.h"
 #include "shell/records.h"
 #include "shell/startup/startup_config.h"
+#include "shell/startup/startup_records.h"
 #include "shell/workfile/work_file_codec.h"
 #include "shell/workfile/work_file_layout.h"
 
@@ -46,15 +48,7 @@ struct Beside {
     float formOxalate;
 };
 
-struct Kept {
-    std::vector<uint8_t> image;
-    Beside beside;
-};
-
-std::unique_ptr<Kept>& FreshKept() {
-    static std::unique_ptr<Kept> kept;
-    return kept;
-}
+static_assert(std::is_trivially_copyable_v<Beside>, "kept as bytes");
 
 void TakeBeside(Beside& b) {
     b.constants = constantConcentrations;
@@ -103,33 +97,32 @@ void PutBeside(const Beside& b) {
 }  // namespace
 
 void KeepFreshWorkspace() {
-    auto kept = std::make_unique<Kept>();
-    kept->image = workfile::EncodeWorkFile();
-    TakeBeside(kept->beside);
-    FreshKept() = std::move(kept);
+    auto beside = std::make_unique<Beside>();
+    TakeBeside(*beside);
+    freshWorkspaceKept.image = workfile::EncodeWorkFile();
+    const auto* b = reinterpret_cast<const uint8_t*>(beside.get());
+    freshWorkspaceKept.beside.assign(b, b + sizeof(Beside));
 }
 
 void StartFreshWorkspace() {
-    const std::unique_ptr<Kept>& kept = FreshKept();
-    if (kept == nullptr) return;
+    const FreshWorkspaceKept& kept = freshWorkspaceKept;
+    if (kept.image.empty() || kept.beside.size() != sizeof(Beside)) return;
     // The file being opened, or the one last saved, stays named.
     char path[sizeof mainWindowState.workFilePath];
     std::memcpy(path, mainWindowState.workFilePath, sizeof path);
     // The image is the writer's own: every record decodes to its size.
     const bool decoded =
-        workfile::DecodeWorkFile(kept->image.data(), kept->image.size(), workfile::kRecordCount);
+        workfile::DecodeWorkFile(kept.image.data(), kept.image.size(), workfile::kRecordCount);
     (void)decoded;
-    PutBeside(kept->beside);
+    auto beside = std::make_unique<Beside>();
+    std::memcpy(static_cast<void*>(beside.get()), kept.beside.data(), sizeof(Beside));
+    PutBeside(*beside);
     ForgetSurfaceEngineState();
     LoadStartupSettings();
     std::memcpy(mainWindowState.workFilePath, path, sizeof path);
 }
 
 std::vector<uint8_t> FreshWorkspaceImage() {
-    const std::unique_ptr<Kept>& kept = FreshKept();
-    return kept == nullptr ? workfile::EncodeWorkFile() : kept->image;
-}
-
-void ResetFreshWorkspace() {
-    FreshKept().reset();
+    return freshWorkspaceKept.image.empty() ? workfile::EncodeWorkFile()
+                                            : freshWorkspaceKept.image;
 }

@@ -18,6 +18,3 @@ void StartFreshWorkspace();
 // The work file image of the kept workspace, on which an older file's records
 // are laid; the image of the workspace as it is when nothing is kept.
 [[nodiscard]] std::vector<uint8_t> FreshWorkspaceImage();
-
-// Start-of-run state: nothing kept.
-void ResetFreshWorkspace();
