@@ -309,6 +309,7 @@ TEST_F(LegacySamplesRun, EachOlderFileOpensAgainAfterItsFirstSave) {
         SCOPED_TRACE(name);
         ASSERT_FALSE(bytes.empty());
         fs::remove(folder / "S.KRV");
+        fs::remove(folder / "W.KRV");
         std::ofstream(folder / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));

@@ -1100,6 +1100,7 @@ TEST_F(UserValuesRun, AFileSavedAfterNewIsTheFileOfAFreshStart) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        for (const char* name : {"B.KRV", "F.KRV"}) std::filesystem::remove(folder / name);
         Fresh();
         // A water copied stays on the clipboard: the quit asks.
         const std::string quit = c.before.find("press 1278") != std::string::npos
