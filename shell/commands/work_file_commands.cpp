@@ -136,11 +136,7 @@ void OpenFileCommand(win::HWND mainWindow) {
         if (v >= kFirstRecomputedVersion && v <= kLastRecomputedVersion)
             RecomputeOlderFile(mainWindow);
         ClosePagesWithoutResults();
-        // The pages left open show the file's waters; the working analysis
-        // stays as the file left it, as when no page was open.
-        const WaterAnalysis loaded = currentAnalysis;
         RefreshOpenPages(-1);
-        currentAnalysis = loaded;
         // The summaries' profiles were of the waters held before.
         const uint32_t onePageShown = onePageDataFlag;
         ClearSummaryProfiles();
