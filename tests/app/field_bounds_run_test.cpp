@@ -706,8 +706,11 @@ TEST_F(FieldBoundsRun, AnUnchangedOkOfEachDialogWritesTheSameFile) {
                  std::to_string(80 + 120 * k) + "\ndialog 34 set " + std::to_string(671 + 3 * k) +
                  " " + std::to_string(6 + 0.5 * k) + "\n";
     curve += "dialog 34 press 1\nmenu 1033\n";
-    const std::string workspace = std::string(kTwoWaterMultiMix) + kTypedWater +
-                                  "dialog 80 press 1\nmenu 1030\n" + curve;
+    // The water on the three forms, the formation water calculated last.
+    std::string waters;
+    for (const char* form : {"1030", "1031", "1032"})
+        waters += std::string(kTypedWater) + "dialog 80 press 1\nmenu " + form + "\n";
+    const std::string workspace = std::string(kTwoWaterMultiMix) + waters + curve;
     const std::pair<const char*, const char*> dialogs[] = {
         {"Choose Graphs", "dialog 25 press 1\nmenu 1064\n"},
         {"No Product", "dialog 26 press 2603\nmenu 1056\n"},
