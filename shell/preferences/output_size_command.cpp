@@ -80,12 +80,16 @@ bool RecreateOpenPages(win::HWND mainWindow) {
 
 // Cancel leaves the pages as they are, where they are among the windows.
 // The pages painted in the new font load their waters as they paint: they
-// are painted here, and the working analysis is kept.
+// are painted here, and the working analysis and residence times are kept.
 void OutputSizeOnScreen(win::HWND mainWindow) {
     const WaterAnalysis working = currentAnalysis;
+    const float residence = currentResidenceTime;
+    const float atSelect = residenceTimeAtSelect;
     if (ShowPrintoutSizeDlg(mainWindow) == 0) return;
     (void)RecreateOpenPages(mainWindow);
     RefreshOpenPages(-1);
     currentAnalysis = working;
+    currentResidenceTime = residence;
+    residenceTimeAtSelect = atSelect;
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }
