@@ -36,6 +36,13 @@ constexpr const char* kSeaWaterTyped =
     "dialog 80 set 413 4.5\ndialog 80 set 422 2\ndialog 80 set 419 140\n"
     "dialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 set 428 1.025\n";
 
+// The work before an Open: two multi-mix waters, and the sea water with a
+// residence time of 60 s and C2 of 100 on the source and injection forms.
+const std::string kWorkBefore =
+    std::string(kTwoWaterMultiMix) + kSeaWaterTyped +
+    "dialog 80 set 408 60\ndialog 80 set 466 100\ndialog 80 press 1278\ndialog 80 press 1\n"
+    "menu 1030\ndialog 80 press 1279\ndialog 80 press 1\nmenu 1031\n";
+
 // What the surface pages show of the water: the analysis page from its
 // cations to its corrosion block (above them the sample number and dates,
 // below them rates that read settings the oldest versions did not store), and
@@ -261,21 +268,15 @@ std::vector<int> FirstVersionOfEachLayout() {
     return versions;
 }
 
-// The work before an Open: two multi-mix waters, and the sea water with a
-// residence time of 60 s and C2 of 100 on the source and injection forms.
-const std::string kWorkBefore =
-    std::string(kTwoWaterMultiMix) + kSeaWaterTyped +
-    "dialog 80 set 408 60\ndialog 80 set 466 100\ndialog 80 press 1278\ndialog 80 press 1\n"
-    "menu 1030\ndialog 80 press 1279\ndialog 80 press 1\nmenu 1031\n";
-
-// Each bundled file, and a generated file of each older layout (its
+// Each bundled older file, and a generated file of each older layout (its
 // waters not entered), opened; the surface water's form OK'd unchanged (and
 // the bundled files' drivers run), the three water forms read, the workspace
 // saved, and the saved file opened afresh: the program takes its own file,
 // and the forms read as they did (seen failing: the files of versions 124-499
 // and 512-538 were refused on reopening, "record 31 (run state ...): Run at
 // row 143 (1.06574e+37) is beyond any the program stores"). Opened after other
-// work, each file shows the same forms and saves the same bytes but the
+// work, each file (the bundled current-layout waterflood file too) shows the
+// same forms and saves the same bytes but the
 // clock's (seen failing: V503 kept the two multi-mix waters, V123 the
 // injection water's residence time of 60 s and C2 of 100).
 TEST_F(LegacySamplesRun, EachOlderFileOpensAgainAfterItsFirstSave) {
