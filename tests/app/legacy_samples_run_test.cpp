@@ -276,9 +276,9 @@ std::vector<int> FirstVersionOfEachLayout() {
 // and 512-538 were refused on reopening, "record 31 (run state ...): Run at
 // row 143 (1.06574e+37) is beyond any the program stores"). Opened after other
 // work, each file (the bundled current-layout waterflood file too) shows the
-// same forms and saves the same bytes but the
-// clock's (seen failing: V503 kept the two multi-mix waters, V123 the
-// injection water's residence time of 60 s and C2 of 100).
+// same forms and saves the same bytes but the clock's (seen failing: V503
+// kept the two multi-mix waters, V123 the injection water's residence time of
+// 60 s and C2 of 100).
 TEST_F(LegacySamplesRun, EachOlderFileOpensAgainAfterItsFirstSave) {
     std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
     for (const char* name : {"V123.KRV", "V503.KRV", "V529.KRV", "waterflood.krv"}) {
