@@ -73,6 +73,17 @@ public:
     void Raw(const void* src, size_t n) {
         if (Room(n) && n > 0) std::memcpy(data_ + pos_ - n, src, n);
     }
+    // A text field of `n` bytes: the text up to its terminator, then zeros to
+    // the end of the field, whatever the memory held after the terminator (the
+    // rest of a longer text typed before).
+    void Text(const char* text, size_t n) {
+        if (!Room(n) || n == 0) return;
+        uint8_t* field = data_ + pos_ - n;
+        size_t length = 0;
+        while (length < n && text[length] != '\0') ++length;
+        std::memcpy(field, text, length);
+        std::memset(field + length, 0, n - length);
+    }
     size_t pos() const { return pos_; }
     bool ok() const { return ok_; }
 

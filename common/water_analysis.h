@@ -103,7 +103,7 @@ struct SampleDescription {
 static_assert(sizeof(SampleDescription) == 1024, "SampleDescription is 1,024 bytes in files");
 
 inline void EncodeSampleDescription(const SampleDescription& d, bytes::Writer& out) {
-    out.Raw(d.text, sizeof d.text);
+    for (const char(&line)[128] : d.text) out.Text(line, sizeof line);
 }
 inline void DecodeSampleDescription(bytes::Reader& in, SampleDescription& d) {
     in.Raw(d.text, sizeof d.text);

@@ -45,9 +45,9 @@ void EncodeProductRecord(const ProductRecord& r, bytes::Writer& out) {
     out.I16(r.productMode);
     out.F32(r.activesPercent);
     out.F32(r.blendShare);
-    out.Raw(r.name, sizeof r.name);
-    out.Raw(r.fileName, sizeof r.fileName);
-    out.Raw(r.functionText, sizeof r.functionText);
+    out.Text(r.name, sizeof r.name);
+    out.Text(r.fileName, sizeof r.fileName);
+    out.Text(r.functionText, sizeof r.functionText);
     for (const ComponentLimit& l : r.componentLimits) {
         out.I16(l.code);
         out.U16(l.word);

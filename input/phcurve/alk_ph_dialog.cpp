@@ -175,6 +175,12 @@ bool CurveChanged(const AlkCurveCopy& was) {
 
 void OnOk(win::HWND dialog) {
     if (Refit(dialog) == 0) return;
+    // The pairs as they were, fitted again, are the curve as it was: its
+    // predicted column and fit stay as they were kept.
+    if (alkCurveEnteredBackup != 0 && !CurveChanged(alkCurveBackup)) {
+        PutAlkCurve(alkCurveBackup);
+        resultStatus.alkCurveEntered = alkCurveEnteredBackup;
+    }
     PhControlSettings& ph = phControlSettings;
     if (ph.phPredictionMethod != kUserCurveMethod && resultStatus.alkCurveEntered == 1 &&
         win::MessageBox(dialog, kChooseUserCurveText, kChooseUserCurveCaption,

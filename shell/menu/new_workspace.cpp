@@ -2,7 +2,6 @@
 #include "shell/menu/new_workspace.h"
 
 #include "engine/records.h"
-#include "engine/workspace/workspace_reset.h"
 #include "input/phcurve/alk_curve_records.h"
 #include "input/records.h"
 #include "input/waterform/water_form_records.h"
@@ -14,6 +13,7 @@
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/resultpages/page_routine.h"
+#include "shell/startup/fresh_workspace.h"
 #include "shell/whatif/well_log_commands.h"
 #include "shell/workfile/work_file_records.h"
 
@@ -58,15 +58,9 @@ void NewWorkspace(win::HWND mainWindow) {
     if (!OfferToSaveWork(mainWindow)) return;
     mainWindowState.dataChanged = 0;
     ForgetPrintedDocument(mainWindow);
-    ResetWorkspace();
-    alkCurveFit = AlkCurveFit{};
-    // No water is entered, so none has C2-C5 acids or a corrosion target: the
-    // forms start from none, as on a fresh start.
-    for (float& acid : organicAcids) acid = 0.0f;
-    corrosionTarget = 0.0f;
-    for (auto& acids : waterOrganicAcids)
-        for (float& acid : acids) acid = 0.0f;
-    ResetWorkFileRecords();
+    // Every record of the work before goes: the workspace is a fresh start's,
+    // with the settings the user chose since read again from their files.
+    StartFreshWorkspace();
     UpdateMenuTexts();
     if (mainWindowState.mainMenu != nullptr) EmptyWorkspaceMenu(mainWindowState.mainMenu);
     ClearEnteredAndDone(resultStatus);

@@ -1,8 +1,10 @@
 // Output Size on Screen: the pages re-created with the page font made anew.
 #include "shell/preferences/output_size_command.h"
 
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "pages/frame/page_descriptor.h"
+#include "pages/records.h"
 #include "platform/window/window.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/mainwindow/main_window_records.h"
@@ -62,15 +64,32 @@ bool RecreateAll(win::HWND mainWindow) {
 }  // namespace
 
 bool RecreateOpenPages(win::HWND mainWindow) {
+    // A page made again loads its water as it paints: the current water, the
+    // working analysis and the residence times the pages read stay as they were.
     const int32_t current = mainWindowState.currentWater;
+    const WaterAnalysis working = currentAnalysis;
+    const float residence = currentResidenceTime;
+    const float atSelect = residenceTimeAtSelect;
     const bool made = RecreateAll(mainWindow);
     mainWindowState.currentWater = current;
+    currentAnalysis = working;
+    currentResidenceTime = residence;
+    residenceTimeAtSelect = atSelect;
     return made;
 }
 
 // Cancel leaves the pages as they are, where they are among the windows.
+// The pages painted in the new font load their waters as they paint: they
+// are painted here, and the working analysis and residence times are kept.
 void OutputSizeOnScreen(win::HWND mainWindow) {
+    const WaterAnalysis working = currentAnalysis;
+    const float residence = currentResidenceTime;
+    const float atSelect = residenceTimeAtSelect;
     if (ShowPrintoutSizeDlg(mainWindow) == 0) return;
     (void)RecreateOpenPages(mainWindow);
+    RefreshOpenPages(-1);
+    currentAnalysis = working;
+    currentResidenceTime = residence;
+    residenceTimeAtSelect = atSelect;
     win::InvalidateRect(mainWindow, nullptr, win::TRUE);
 }

@@ -67,7 +67,8 @@ void ApplyDefaultsFrom(int first, UnitsFileRecord& r) {
 
 // Puts every field outside its range back to its default: a unit choice above
 // the item's largest (items 11 and 12 hold an alkalinity mode, 0 to 7) to 0,
-// a switch above 1, a precipitation unit above 2 and an alkalinity mode above 7
+// a switch above 1, a 3D plot style above 2 (bars 0, contours 2), a
+// precipitation unit above 2 and an alkalinity mode above 7
 // to their defaults. True when a field was repaired: the file was corrupt.
 bool RepairOutOfRange(UnitsFileRecord& r) {
     bool repaired = false;
@@ -82,7 +83,7 @@ bool RepairOutOfRange(UnitsFileRecord& r) {
     if (std::memcmp(&read, &r.units, sizeof read) != 0) repaired = true;
     fix(r.units.code[UnitItem::kMAlkalinity], 7u, uint16_t{0});
     fix(r.units.code[UnitItem::kPAlkalinity], 7u, uint16_t{0});
-    fix(r.threeDPlotStyle, 1u, uint16_t{0});
+    fix(r.threeDPlotStyle, 2u, uint16_t{0});
     fix(r.varyPco2, 1u, uint16_t{0});
     fix(r.precipitationUnit, 2u, uint16_t{0});
     fix(r.mineralTitles, 1u, uint16_t{0});

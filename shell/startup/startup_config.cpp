@@ -26,6 +26,7 @@
 #include "shell/settings/report_date.h"
 #include "shell/settings/screen_fonts.h"
 #include "shell/settings/units_file.h"
+#include "shell/startup/fresh_workspace.h"
 #include "shell/startup/workspace_defaults.h"
 
 namespace {
@@ -47,9 +48,18 @@ void SetValuesBeforeFiles() {
     std::copy(std::begin(kStartWellLog), std::end(kStartWellLog), wellLogSpecs.value);
     phBalanceSwitch = 0;
     driverSettingsBackup.phBalanceSwitch = 0;
-    char folder[kPathChars] = {};
-    win::GetCurrentDirectory(sizeof folder, folder);
-    std::memcpy(mainWindowState.installDir, folder, sizeof folder);
+}
+
+// The settings files in the order each needs the one before: the well
+// stations' start values are written in the units the units file chose,
+// until the display configuration file gives the user's own.
+void ReadSettingsFiles() {
+    SetValuesBeforeFiles();
+    LoadUnitsFile();
+    SetWellTemperatureDefaults(wellLogSpecs, unitCodes.code[UnitItem::kTemperature]);
+    SetWellPressureDefaults(wellLogSpecs, unitCodes.code[UnitItem::kPressure]);
+    LoadHeadingFile();
+    LoadDisplayConfigFile();
 }
 
 // Unit choices outside what the program knows fall back to the first unit.
@@ -79,15 +89,18 @@ void SetDisplayColours(win::HWND mainWindow) {
     if (printer != nullptr) win::DeleteDC(printer);
 }
 
+void LoadStartupSettings() {
+    ReadSettingsFiles();
+    CheckUnitChoices();
+    InitUnitFactors();
+    SetWorkspaceStartValues();
+}
+
 StartupOutcome LoadStartupConfig(win::HWND mainWindow) {
-    SetValuesBeforeFiles();
-    LoadUnitsFile();
-    // The start stations are in degrees F and psia: written in the units
-    // chosen, until the configuration file gives the user's own.
-    SetWellTemperatureDefaults(wellLogSpecs, unitCodes.code[UnitItem::kTemperature]);
-    SetWellPressureDefaults(wellLogSpecs, unitCodes.code[UnitItem::kPressure]);
-    LoadHeadingFile();
-    LoadDisplayConfigFile();
+    char folder[kPathChars] = {};
+    win::GetCurrentDirectory(sizeof folder, folder);
+    std::memcpy(mainWindowState.installDir, folder, sizeof folder);
+    ReadSettingsFiles();
     MakeScreenFonts(mainWindow);
     if (!OpenDataFiles()) return StartupOutcome::kEndProgram;
     CheckUnitChoices();
@@ -95,6 +108,7 @@ StartupOutcome LoadStartupConfig(win::HWND mainWindow) {
     GetCurrentDateTime();
     SetWorkspaceStartValues();
     SetDisplayColours(mainWindow);
+    KeepFreshWorkspace();
     // A printer file passed over leaves the default printer, and the user is told.
     const std::string printers = win::TakePrinterFileNotice();
     if (!printers.empty())

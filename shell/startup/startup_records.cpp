@@ -7,6 +7,7 @@ win::RECT desktopRect;
 win::HFILE dataFiles[2];
 uint16_t graphCodeList[kGraphCodeListLength];
 uint16_t graphCodeListCopy[kGraphCodeListLength];
+FreshWorkspaceKept freshWorkspaceKept;
 
 void ResetStartupRecords() {
     clipboardFormats = ClipboardFormats{};
@@ -14,4 +15,6 @@ void ResetStartupRecords() {
     desktopRect = win::RECT{};
     dataFiles[0] = dataFiles[1] = win::HFILE_ERROR;
     for (int i = 0; i < kGraphCodeListLength; ++i) graphCodeList[i] = graphCodeListCopy[i] = 0;
+    freshWorkspaceKept.image.clear();
+    freshWorkspaceKept.beside.clear();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/window/win_types.h"
 
@@ -44,5 +45,14 @@ extern win::HFILE dataFiles[2];
 constexpr int kGraphCodeListLength = 55;
 extern uint16_t graphCodeList[kGraphCodeListLength];
 extern uint16_t graphCodeListCopy[kGraphCodeListLength];
+
+// The workspace as the start-up left it (fresh_workspace.h): the work file
+// image of the records a file holds and the bytes of the records beside them;
+// both empty until it is kept.
+struct FreshWorkspaceKept {
+    std::vector<uint8_t> image;
+    std::vector<uint8_t> beside;
+};
+extern FreshWorkspaceKept freshWorkspaceKept;
 
 void ResetStartupRecords();

@@ -57,7 +57,7 @@ class Encoder {
     void I16AsI32(const int16_t& v) { w_.I32(v); }
     template <size_t N>
     void Chars(const char (&text)[N]) {
-        w_.Raw(text, N);
+        w_.Text(text, N);
     }
     void Zeros(size_t n) {
         static const uint8_t zeros[256] = {};

@@ -11,6 +11,7 @@
 #include "platform/window/window.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/records.h"
+#include "shell/startup/fresh_workspace.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
 #include "shell/workfile/stored_sulfide_check.h"
 #include "shell/workfile/work_file.h"
@@ -38,6 +39,9 @@ bool ReadImage(win::HFILE file, std::vector<uint8_t>& image) {
 
 // What the load does once the image is accepted.
 void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount) {
+    // The file is read into a fresh start's workspace: nothing of the work
+    // before stays where the file holds nothing.
+    StartFreshWorkspace();
     // A new, empty product first: the file's product table replaces it, and the
     // older product state, which the file does not hold, stays empty.
     InitNewProduct(1);

@@ -699,6 +699,51 @@ TEST_F(FieldBoundsRun, AnUnchangedOkChangesNoSetting) {
     }
 }
 
+// The workspace saved, OK pressed on an unchanged dialog that holds no water,
+// the workspace saved again: the two files are the same bytes, for each such
+// dialog over a typed water, a two-water multi-mix and a pH curve (seen
+// failing: Choose Graphs wrote its unused slots -1 for 0, No Product
+// recalculated the multi-mix blend, the pH curve filled its predicted column,
+// Output Size changed the working water and a residence time).
+TEST_F(FieldBoundsRun, AnUnchangedOkOfEachDialogWritesTheSameFile) {
+    std::string curve = "answer no A USER DEFINED\n";
+    for (int k = 0; k < 4; ++k)
+        curve += "dialog 34 set " + std::to_string(670 + 3 * k) + " " +
+                 std::to_string(80 + 120 * k) + "\ndialog 34 set " + std::to_string(671 + 3 * k) +
+                 " " + std::to_string(6 + 0.5 * k) + "\n";
+    curve += "dialog 34 press 1\nmenu 1033\n";
+    // The water on the three forms, the formation water calculated last.
+    std::string waters;
+    for (const char* form : {"1030", "1031", "1032"})
+        waters += std::string(kTypedWater) + "dialog 80 press 1\nmenu " + form + "\n";
+    const std::string workspace = std::string(kTwoWaterMultiMix) + waters + curve;
+    const std::pair<const char*, const char*> dialogs[] = {
+        {"Choose Graphs", "dialog 25 press 1\nmenu 1064\n"},
+        {"No Product", "dialog 26 press 2603\nmenu 1056\n"},
+        {"the pH curve", "answer no A USER DEFINED\ndialog 34 press 1\nmenu 1033\n"},
+        {"Output Size", "dialog 79 press 1\nmenu 1008\n"},
+    };
+    for (const auto& [dialog, lines] : dialogs) {
+        SCOPED_TRACE(dialog);
+        Fresh();
+        for (const char* name : {"A.KRV", "B.KRV"}) std::filesystem::remove(folder / name);
+        // The pages of the water are open, as a user leaves them.
+        ASSERT_EQ(Run(workspace + "file \\A.KRV\nmenu 1022\n" + lines +
+                      "file \\B.KRV\nmenu 1022\nanswer no Data has been modified\n"),
+                  0)
+            << Log();
+        const std::vector<uint8_t> before = Bytes("A.KRV"), after = Bytes("B.KRV");
+        ASSERT_EQ(before.size(), workfile::kFileBytes) << Log();
+        ASSERT_EQ(after.size(), workfile::kFileBytes) << Log();
+        std::string differing;
+        for (const workfile::RecordRow& r : workfile::kRecordTable)
+            if (!std::equal(before.begin() + r.offset, before.begin() + r.offset + r.size,
+                            after.begin() + r.offset))
+                differing += std::to_string(r.number) + " (" + r.heldBy + ") ";
+        EXPECT_EQ(differing, "");
+    }
+}
+
 // The ends of the temperature and pressure settings in each unit, as the
 // what-if dialog's questions state them.
 const char* const kTemperatureEnds[3][2] = {{"30", "572"}, {"-2", "300"}, {"270", "578"}};

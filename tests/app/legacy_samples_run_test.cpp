@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "tests/app/program_run_fixture.h"
+#include "tests/app/work_file_bytes.h"
 #include "tests/shell/workfile/legacy_fixture.h"
 
 namespace {
@@ -35,6 +36,13 @@ constexpr const char* kSeaWaterTyped =
     "dialog 80 set 415 2710\ndialog 80 set 472 67\ndialog 80 set 425 1.3\n"
     "dialog 80 set 413 4.5\ndialog 80 set 422 2\ndialog 80 set 419 140\n"
     "dialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 set 428 1.025\n";
+
+// The work before an Open: two multi-mix waters, and the sea water with a
+// residence time of 60 s and C2 of 100 on the source and injection forms.
+const std::string kWorkBefore =
+    std::string(kTwoWaterMultiMix) + kSeaWaterTyped +
+    "dialog 80 set 408 60\ndialog 80 set 466 100\ndialog 80 press 1278\ndialog 80 press 1\n"
+    "menu 1030\ndialog 80 press 1279\ndialog 80 press 1\nmenu 1031\n";
 
 // What the surface pages show of the water: the analysis page from its
 // cations to its corrosion block (above them the sample number and dates,
@@ -249,11 +257,16 @@ TEST_F(LegacySamplesRun, EachBundledSampleHoldsWhatItsWatersCalculateTo) {
 // saved, and the saved file opened afresh: the program takes its own file,
 // and the forms read as they did (seen failing: the files of versions 124-499
 // and 512-538 were refused on reopening, "record 31 (run state ...): Run at
-// row 143 (1.06574e+37) is beyond any the program stores").
+// row 143 (1.06574e+37) is beyond any the program stores"). Opened after other
+// work, each file (the bundled current-layout waterflood file too) shows the
+// same forms and saves the same bytes but the clock's (seen failing: V503
+// kept the two multi-mix waters, V123 the injection water's residence time of
+// 60 s and C2 of 100).
 TEST_F(LegacySamplesRun, EachOlderFileOpensAgainAfterItsFirstSave) {
     std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
-    for (const char* name : {"V123.KRV", "V503.KRV", "V529.KRV"}) {
-        std::ifstream in(fs::path(TARVEX_SOURCE_DIR) / "data/samples/legacy" / name,
+    for (const char* name : {"V123.KRV", "V503.KRV", "V529.KRV", "waterflood.krv"}) {
+        const fs::path samples = fs::path(TARVEX_SOURCE_DIR) / "data/samples";
+        std::ifstream in(name[0] == 'V' ? samples / "legacy" / name : samples / name,
                          std::ios::binary);
         files.emplace_back(name, std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
                                                       std::istreambuf_iterator<char>()));
@@ -303,6 +316,7 @@ TEST_F(LegacySamplesRun, EachOlderFileOpensAgainAfterItsFirstSave) {
         SCOPED_TRACE(name);
         ASSERT_FALSE(bytes.empty());
         fs::remove(folder / "S.KRV");
+        fs::remove(folder / "W.KRV");
         std::ofstream(folder / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
@@ -330,6 +344,17 @@ TEST_F(LegacySamplesRun, EachOlderFileOpensAgainAfterItsFirstSave) {
         const std::vector<std::pair<int, std::string>> typed = FormReads();
         ASSERT_EQ(typed.size(), 24u) << Log();
         ASSERT_TRUE(fs::exists(folder / "S.KRV")) << Log();
+        const std::string opened = Read("S.KRV");
+        // Opened after other work, the file shows and saves what it does on a
+        // fresh start.
+        Fresh();
+        ASSERT_EQ(Run(kWorkBefore + "answer no Data has been modified\nfile \\" + name +
+                      "\nmenu 1020\ndialog 80 press 1\nmenu 1030\n" + drivers + readForms +
+                      "file \\W.KRV\nmenu 1022\n" + quit),
+                  0)
+            << Log();
+        EXPECT_EQ(FormReads(), typed) << "after a workspace";
+        EXPECT_EQ(workfilebytes::Differences(Read("W.KRV"), opened), "") << "after a workspace";
         Fresh();
         ASSERT_EQ(Run("file \\S.KRV\nmenu 1020\n" + readForms + quit), 0) << Log();
         EXPECT_EQ(

@@ -142,9 +142,11 @@ struct Range {
 // saved after New and the everyday waters held against a fresh start's;
 // "unchanged-dialog-files", an unchanged OK on Choose Graphs, No Product, the
 // pH curve or Output Size between two saves that must write the same bytes).
-// The first three were found failing once and are mended; the last four wait
-// for their mends and are left out until then.
-const char* const kSparedPaths = "small-digit-edits,open-fresh,new-fresh,unchanged-dialog-files";
+// Each was found failing once. "open-fresh" is left out until the working
+// analysis of a file opened while the water's pages are open (record 17: the
+// species flag 1, the alkalinity mode 2, the alkalinity in eq/L) is the one a
+// fresh start's Open leaves (0 in each); the others are mended.
+const char* const kSparedPaths = "open-fresh";
 
 std::string& SparedPaths() {
     static std::string spared;
@@ -696,6 +698,10 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
     };
     b.prefix += typeForms();
     int files = 0;
+    // The changes of units the walk took so far, each with its undo: a fresh
+    // start's script makes them first, as they leave their mark on the
+    // settings files a fresh start reads.
+    std::string unitsBefore;
     for (size_t i = 0; i < steps.size(); ++i) {
         const Step& st = steps[i];
         std::string s;
@@ -770,6 +776,9 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 s = DumpAll() + u.change + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n" + middle +
                     (wasRefused ? std::string() : std::string(u.undo) + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n") +
                     DumpAll();
+                if (!wasRefused)
+                    unitsBefore += u.change + std::string("dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n") +
+                                   u.undo + "dialog 29 press 1\ndialog 29 press 2\nmenu 1065\n";
                 const std::string what = std::string("units to ") + u.name + whatBetween +
                                          (wasRefused ? ", refused" : " and back");
                 check = [=](const Segment& seg) {
@@ -814,7 +823,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                     const std::string name = "N" + std::to_string(i) + ".KRV";
                     s += "file \\" + name + "\nmenu 1022\n";
                     // The forms hold the everyday waters: typing them again changes nothing.
-                    const std::string fresh = typeForms() + "file \\fresh.KRV\nmenu 1022\n";
+                    const std::string fresh = unitsBefore + typeForms() + "file \\fresh.KRV\nmenu 1022\n";
                     b.files.push_back(FileCheck{static_cast<int>(i), name, "", fresh,
                                                 "the file saved after New"});
                 }
@@ -973,7 +982,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                     "answer no Data has been modified\nmenu 1019\n" + DumpAll() + typeForms();
                 mix.clear();
                 b.files.push_back(FileCheck{static_cast<int>(i), name, "",
-                                                open + "file \\fresh.KRV\nmenu 1022\n",
+                                                unitsBefore + open + "file \\fresh.KRV\nmenu 1022\n",
                                                 file + " opened over the workspace and saved"});
                 check = [=](const Segment& seg) -> std::string {
                     const std::string what = file + " opened over the workspace";

@@ -55,6 +55,18 @@ TEST_F(UnitsFileTest, FullFileIsReadAndLeftAsItIs) {
     EXPECT_EQ(phControlSettings.alkaliChemical, 4);
     EXPECT_TRUE(win::MessageBoxLog().empty());
     EXPECT_EQ(ReadFile("plunit.cnf"), UnitsImage(104));
+    // Each 3D plot style the toggle writes (bars 0, contours 2, and 1) is a
+    // sound file: read as it is, no warning, no rewrite.
+    for (const uint16_t style : {0, 1, 2}) {
+        Restart();
+        std::vector<uint8_t> b = UnitsImage(104);
+        PutWord(b, 82, style);
+        WriteFile("plunit.cnf", b);
+        Load();
+        EXPECT_EQ(displaySettings.threeDPlotStyle, style);
+        EXPECT_TRUE(win::MessageBoxLog().empty()) << "style " << style;
+        EXPECT_EQ(ReadFile("plunit.cnf"), b) << "style " << style;
+    }
 }
 
 TEST_F(UnitsFileTest, OlderFormsAreReadWithoutWarningOrRewrite) {

@@ -53,13 +53,19 @@ void UpdateButtons(win::HWND dialog) {
                       n > 0 ? win::TRUE : win::FALSE);
 }
 
+// The graphs the choice holds, as the chosen list shows them.
+std::vector<int16_t> HeldCodes() {
+    std::vector<int16_t> codes;
+    const int count = std::clamp<int>(graphChoice.count, 0, kMostChosenGraphs);
+    for (int i = 0; i < count; ++i)
+        if (graphChoice.codes[i] >= 0) codes.push_back(graphChoice.codes[i]);
+    return codes;
+}
+
 void OnInit(win::HWND dialog) {
     for (int16_t code : OfferedGraphCodes()) AddRow(dialog, ChooseGraphsControl::kOffered, code);
     ListMessage(dialog, ChooseGraphsControl::kOffered, win::LB_SETCURSEL, 0);
-    const int count = std::clamp<int>(graphChoice.count, 0, kMostChosenGraphs);
-    for (int i = 0; i < count; ++i)
-        if (graphChoice.codes[i] >= 0)
-            AddRow(dialog, ChooseGraphsControl::kChosen, graphChoice.codes[i]);
+    for (int16_t code : HeldCodes()) AddRow(dialog, ChooseGraphsControl::kChosen, code);
     UpdateButtons(dialog);
 }
 
@@ -93,7 +99,9 @@ void OnClear(win::HWND dialog) {
 
 void OnOk(win::HWND dialog) {
     const std::vector<int16_t> codes = ChosenCodes(dialog);
-    if (!codes.empty()) StoreGraphChoice(codes);
+    // The graphs as they were chosen leave the choice as it is, unused slots
+    // and all.
+    if (!codes.empty() && codes != HeldCodes()) StoreGraphChoice(codes);
     win::EndDialog(dialog, static_cast<win::INT_PTR>(codes.size()));
 }
 

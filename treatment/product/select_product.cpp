@@ -154,7 +154,9 @@ uint32_t OpenSelectProduct(win::HWND owner) {
     resultStatus.productChosen = 0;
     const win::INT_PTR end = win::DialogBoxParam(
         mainWindowState.instance, TreatmentDialog::kSelectProduct, owner, SelectProdDlgProc, 0);
-    if (end == kEndProduct || end == kEndNoProduct) {
+    // No Product while none is selected changes nothing.
+    const bool noChange = end == kEndNoProduct && resultStatus.productSelected == 0;
+    if ((end == kEndProduct || end == kEndNoProduct) && !noChange) {
         ApplyProductChange(end == kEndProduct ? ProductChange::kProduct
                                               : ProductChange::kNoProduct);
         // What the change made stale is computed again now, under the

@@ -8,6 +8,7 @@
 
 #include "common/byte_io.h"
 #include "common/unit_codes.h"
+#include "shell/startup/fresh_workspace.h"
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
 #include "shell/workfile/work_file_codec.h"
@@ -295,7 +296,7 @@ void RebuildResidenceTimes(Staging& s) {
 }  // namespace
 
 void StageWorkspace(Staging& staging) {
-    staging.image = workfile::EncodeWorkFile();
+    staging.image = FreshWorkspaceImage();
     auto fresh = std::make_unique<ProductTable>();
     InitNewProduct(1, *fresh, staging.older);
     (void)ProductTableToBytes(*fresh, Record(staging, kProductFirst), SizeOf(kProductFirst));

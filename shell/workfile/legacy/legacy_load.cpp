@@ -16,6 +16,7 @@
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/records.h"
+#include "shell/startup/fresh_workspace.h"
 #include "shell/workfile/legacy/legacy_layout.h"
 #include "shell/workfile/legacy/legacy_work_file.h"
 #include "shell/workfile/work_file.h"
@@ -37,6 +38,9 @@ int32_t Refuse(win::HWND owner, const std::string& why) {
 }
 
 void Commit(const legacy::Staging& s, int16_t version) {
+    // The staged image was laid on a fresh start's; the records beside it start
+    // fresh too.
+    StartFreshWorkspace();
     InitNewProduct(1);
     const bool decoded =
         workfile::DecodeWorkFile(s.image.data(), s.image.size(), workfile::kRecordCount);

@@ -37,9 +37,9 @@ struct Staging {
     OlderProductState older;
 };
 
-// The workspace as it is now, with the preparation of a load applied: the
-// current description cleared, a new product, the product-selected and target
-// solver words cleared.
+// A fresh start's workspace (the workspace as it is when none is kept), with
+// the preparation of a load applied: the current description cleared, a new
+// product, the product-selected and target solver words cleared.
 void StageWorkspace(Staging& staging);
 
 // Applies the records of a file image of version `version` (the version word

@@ -6,6 +6,7 @@
 #include "shell/commands/quit_sequence.h"
 #include "shell/menu/help_commands.h"
 #include "shell/menu/option_toggles.h"
+#include "shell/startup/fresh_workspace.h"
 #include "shell/workfile/work_file_records.h"
 #include "tests/shell/shell_fixture.h"
 
@@ -132,6 +133,7 @@ TEST_F(MenuCommandsTest, PlotVariableRenamesTheMenuAndIsSaved) {
 }
 
 TEST_F(MenuCommandsTest, NewEmptiesTheWorkspaceAfterTheOffer) {
+    KeepFreshWorkspace();  // as the start-up leaves it
     resultStatus.surfaceEntered = 1;
     resultStatus.tempProfileDone = 1;
     mainWindowState.dataChanged = 1;

@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
+#include <string>
 
+#include "input/description_records.h"
+#include "scenarios/frame/whatif_records.h"
+#include "scenarios/multimix/multimix_records.h"
 #include "tests/shell/workfile/work_file_fixture.h"
 
 namespace {
@@ -73,7 +78,11 @@ TEST(WorkFileCodec, EveryByteSurvivesARoundTripThroughMemory) {
             const auto begin = first.begin() + r.offset;
             const bool allZero =
                 std::all_of(begin, begin + r.size, [](uint8_t b) { return b == 0; });
-            if (r.holder == Holder::kZero) {
+            // A record that is one name reads empty from a first byte 0, and
+            // is written as such: nothing after its end.
+            const bool emptyName =
+                (r.number == 113 || r.number == 157 || r.number == 158) && raw[r.offset] == 0;
+            if (r.holder == Holder::kZero || emptyName) {
                 EXPECT_TRUE(allZero) << r.number;
             } else {
                 EXPECT_FALSE(allZero) << r.number;
@@ -131,6 +140,45 @@ TEST(WorkFileCodec, AnalysesLieInFileOrderAndNamesEndInTheirFields) {
     // The version word written is always 558.
     mainWindowState.dataVersion = 556;
     EXPECT_EQ(bytes::GetI16(workfile::EncodeWorkFile().data()), 558);
+    ClearLayoutRecords();
+}
+
+// A text shortened or cleared in memory is written as it now reads, the rest
+// of its field zero: nothing of the longer text before it stays in the file
+// (seen failing: WELL-12345 shortened to W1 was written "W1", NUL, "L-12345").
+TEST(WorkFileCodec, TextsAreWrittenWithNothingAfterThem) {
+    ClearLayoutRecords();
+    struct Field {
+        const char* what;
+        char* text;
+        size_t size;
+        int record;
+        uint32_t within;
+    };
+    const Field fields[] = {
+        {"surface ID", waterDescriptions[WaterSelector::kSurface].text[7], 128, 16, 7 * 128},
+        {"surface description", waterDescriptions[WaterSelector::kSurface].text[0], 128, 16, 0},
+        {"working description", currentDescription.text[3], 128, 13, 3 * 128},
+        {"multi-mix water ID", multiMixState.descriptions[4].text[7], 128, 177, 4 * 1024 + 7 * 128},
+        {"mix dose product", mixDoseProduct, sizeof mixDoseProduct, 113, 0},
+        {"temperature profile product", whatIfResults.tempProfile.lastProductName,
+         sizeof whatIfResults.tempProfile.lastProductName, 157, 0},
+    };
+    for (const char* now : {"W1", ""}) {
+        for (const Field& f : fields) {
+            std::memset(f.text, 0, f.size);
+            std::strcpy(f.text, "WELL-12345 Client X confidential well");
+            std::memcpy(f.text, now, std::strlen(now) + 1);  // typed over, the tail left
+        }
+        std::vector<uint8_t> image = workfile::EncodeWorkFile();
+        for (const Field& f : fields) {
+            const uint8_t* at = At(image, f.record, f.within);
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(at)), now) << f.what;
+            EXPECT_TRUE(std::all_of(at + std::strlen(now), at + f.size,
+                                    [](uint8_t b) { return b == 0; }))
+                << f.what << " after \"" << now << "\"";
+        }
+    }
     ClearLayoutRecords();
 }
 
