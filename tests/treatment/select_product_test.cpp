@@ -181,6 +181,7 @@ TEST_F(SelectProductTest, TheWellProfileFollowsWhenItsWellDataIsEntered) {
     Open([](win::HWND d) { win::PressButton(d, SelectProductControl::kNoProduct); });
     EXPECT_TRUE(win::MessageBoxLog().empty());
     wellLogSpecsEntered = 1;
+    resultStatus.productSelected = 1;  // No Product changes something only after a product
     Open([](win::HWND d) { win::PressButton(d, SelectProductControl::kNoProduct); });
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
     EXPECT_EQ(win::MessageBoxLog()[0].text,
@@ -200,6 +201,7 @@ TEST_F(SelectProductTest, TheMainWindowsOwnedWindowsAreRepainted) {
                                           10, 10, 200, 100, nullptr, nullptr, nullptr, nullptr);
     for (win::HWND w : {main, page, other}) win::ValidateRect(w, nullptr);
     mainWindowState.mainWindow = main;
+    resultStatus.productSelected = 1;
     Open([](win::HWND d) { win::PressButton(d, SelectProductControl::kNoProduct); });
     win::RECT r;
     EXPECT_TRUE(win::GetUpdateRect(page, &r, win::FALSE));
