@@ -25,7 +25,6 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
 #include "treatment/graphs/choose_graphs.h"
-#include "treatment/product/product_change.h"
 #include "treatment/product/select_product.h"
 
 namespace {
@@ -105,30 +104,13 @@ bool HoldsTheGridsWaters() {
     return s.surfaceEntered != 0;
 }
 
-// ProductChanges() when the grid on show was last computed for a product.
-uint32_t productChangesAtGrid = 0;
-
-// The grid computed again after a change of product that touches it: a
-// product chosen, or No Product where the graph opened with one.
-void FollowProductChange() {
+void ProductDecision(win::HWND hwnd) {
     const ResultStatus& s = resultStatus;
     if (s.productChosen != 0 ||
         (s.productSelected == 0 && threeDWindowState.productAtGraphOpen != 0))
         Recompute(false);
-    productChangesAtGrid = ProductChanges();
-}
-
-void ProductDecision(win::HWND hwnd) {
-    FollowProductChange();
     if (RefuseDosage(hwnd)) return;
     PaintNow(hwnd);
-}
-
-// Before a paint: a product chosen since the grid was computed, from the main
-// menu or another window's, is followed as the graph's own choice is.
-void BeforePaint(win::HWND hwnd) {
-    if (ProductChanges() != productChangesAtGrid) FollowProductChange();
-    SetThreeDPaintTexts(hwnd);
 }
 
 // The Change Range dialog of the grid on show, by gridSource, gridKind and varyPco2.
@@ -307,7 +289,7 @@ void Key(win::HWND hwnd, win::WPARAM key) {
     Invalidate(hwnd);
 }
 
-constexpr GraphWindowTraits kTraits{BeforePaint, Paint, AltCommand, Close};
+constexpr GraphWindowTraits kTraits{SetThreeDPaintTexts, Paint, AltCommand, Close};
 
 }  // namespace
 
@@ -315,7 +297,6 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
     switch (msg) {
         case win::WM_CREATE:
             threeDWindowState.productAtGraphOpen = resultStatus.productSelected;
-            productChangesAtGrid = ProductChanges();
             selectedGraphPosition = graphChoice.count == 4 ? 2 : 0;
             break;
         case win::WM_SETFOCUS:
@@ -367,7 +348,6 @@ void RecalculateOpenThreeDGraph() {
         return;
     }
     Recompute(true);
-    productChangesAtGrid = ProductChanges();
     // The new grid's tall corner is put at the back, as a new window does.
     gridOrientationSet = 0;
     PaintNow(m.graphWindow);

@@ -19,9 +19,6 @@ void NoRecalcMultiMix(win::HWND) {}
 
 RecalcMultiMixHook recalcMultiMix = NoRecalcMultiMix;
 
-// Counts ApplyProductChange; only its changes matter, never its value.
-uint32_t productChanges = 0;
-
 // Every page kind recomputes its profile when it next paints.
 void MarkPagesStale(ResultStatus& s) {
     s.tempProfileStale = 1;
@@ -68,12 +65,7 @@ void RefreshAfterProductChange() {
     InvalidateOwnedWindows(mainWindowState.mainWindow);
 }
 
-uint32_t ProductChanges() {
-    return productChanges;
-}
-
 void ApplyProductChange(ProductChange change) {
-    ++productChanges;
     if (change == ProductChange::kProduct) {
         productTable.selection = 0;
         resultStatus.productSelected = 1;
