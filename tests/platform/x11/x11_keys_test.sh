@@ -64,18 +64,29 @@ grab() {  # grab FILE WxH+X+Y: that part of the screen
 }
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 differ() { ! same "$1" "$2"; }
-# held_by NAME: the window NAME has had the keyboard for a second on end.
-held_by() {
-  n=0
-  while [ $n -lt 10 ]; do
-    focus_is "$1" || return 1
-    sleep 0.1
-    n=$((n + 1))
+# idle: the program waits for input (asleep, and at most a tick of processor
+# time, a caret's blink, in a fifth of a second, twice on end): all the last
+# keys asked is done, however loaded the machine (a print's end hands the
+# keyboard over more than once before it is done).
+idle() {
+  idle_pid=$(pgrep -P "$TARVEX_PID" | head -1)
+  [ -n "$idle_pid" ] || idle_pid=$TARVEX_PID
+  idle_calm=0
+  idle_last=-10
+  idle_n=0
+  while [ $idle_n -lt 50 ]; do
+    set -- $(awk '{ print $3, $14 + $15 }' "/proc/$idle_pid/stat" 2>/dev/null) X 0
+    if [ "$1" = S ] && [ $(($2 - idle_last)) -le 1 ]; then idle_calm=$((idle_calm + 1)); else idle_calm=0; fi
+    [ $idle_calm -ge 2 ] && return 0
+    idle_last=$2
+    sleep 0.2
+    idle_n=$((idle_n + 1))
   done
+  return 1
 }
 # settle: the program has shown what the last keys did (no change is
-# awaited, so a short pause)
-settle() { sleep 0.5; }
+# awaited: it has gone idle, and the server has had a moment)
+settle() { idle; sleep 0.3; }
 # still FILE AREA: the part of the screen once it has stopped changing (two
 # looks a third of a second apart agree)
 still() {
@@ -264,6 +275,7 @@ step 10 shown '^Print$'
 xdotool key Return
 step 30 sh -c "ls '$WORK/run/out/'*.pdf"
 step 10 gone '^Print$'
+settle
 check "after its PRINT the page has the keyboard ($(focused_name))" \
   wait_for 10 focus_is "$INDICATORS"
 # Select Parameters from the main window, Escape: the page in front (the
@@ -436,8 +448,9 @@ step 10 shown '^Print$'
 xdotool key Return
 check "Enter in the printer list prints" wait_for 30 sh -c "ls '$WORK/run/out/'*.pdf"
 # The job's end hands the keyboard over more than once (its cancel box goes,
-# the graph comes back): keys wait until the graph has held it a while.
-step 30 held_by 'Tarvex Graph'
+# the graph comes back): the next keys wait until the program is idle.
+settle
+step 30 focus_is 'Tarvex Graph'
 settle
 GRAPH=$(window '^Tarvex Graph$')
 geometry "$GRAPH"
