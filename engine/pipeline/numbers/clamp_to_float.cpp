@@ -1,7 +1,7 @@
 // The edges of ClampToFloat: magnitudes a float cannot carry sensibly are pinned to
 // 1e-37 or 1e37 with their sign, so the records never hold infinities, NaNs or
 // denormals.
-#include "engine/pipeline/clamp_to_float.h"
+#include "engine/pipeline/numbers/clamp_to_float.h"
 
 #include <cmath>
 

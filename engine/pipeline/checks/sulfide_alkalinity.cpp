@@ -1,4 +1,4 @@
-#include "engine/pipeline/sulfide_alkalinity.h"
+#include "engine/pipeline/checks/sulfide_alkalinity.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // RoundToCharge: nearest small integer of a code carried as a float, limited to +-10.
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/pipeline/numbers/round_to_charge.h"
 
 #include <cmath>
 
