@@ -243,7 +243,7 @@ void RenderTwoDGraphBitmap(win::HWND window) {
     f.renderTarget = RenderTarget::kBitmap;
     f.printingGraph = 0;
     f.exportingGraph = 1;
-    TakeSnapshot(window, DrawTwoDGraph);
+    TakeSnapshot(window, DrawShownTwoDGraph);
     f.printingGraph = 0;
     f.exportingGraph = 0;
     f.renderTarget = RenderTarget::kScreen;

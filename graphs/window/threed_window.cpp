@@ -25,6 +25,7 @@
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/records.h"
 #include "treatment/graphs/choose_graphs.h"
+#include "treatment/product/product_change.h"
 #include "treatment/product/select_product.h"
 
 namespace {
@@ -104,13 +105,30 @@ bool HoldsTheGridsWaters() {
     return s.surfaceEntered != 0;
 }
 
-void ProductDecision(win::HWND hwnd) {
+// ProductChanges() when the grid on show was last computed for a product.
+uint32_t productChangesAtGrid = 0;
+
+// The grid computed again after a change of product that touches it: a
+// product chosen, or No Product where the graph opened with one.
+void FollowProductChange() {
     const ResultStatus& s = resultStatus;
     if (s.productChosen != 0 ||
         (s.productSelected == 0 && threeDWindowState.productAtGraphOpen != 0))
         Recompute(false);
+    productChangesAtGrid = ProductChanges();
+}
+
+void ProductDecision(win::HWND hwnd) {
+    FollowProductChange();
     if (RefuseDosage(hwnd)) return;
     PaintNow(hwnd);
+}
+
+// Before a paint: a product chosen since the grid was computed, from the main
+// menu or another window's, is followed as the graph's own choice is.
+void BeforePaint(win::HWND hwnd) {
+    if (ProductChanges() != productChangesAtGrid) FollowProductChange();
+    SetThreeDPaintTexts(hwnd);
 }
 
 // The Change Range dialog of the grid on show, by gridSource, gridKind and varyPco2.
@@ -289,7 +307,7 @@ void Key(win::HWND hwnd, win::WPARAM key) {
     Invalidate(hwnd);
 }
 
-constexpr GraphWindowTraits kTraits{SetThreeDPaintTexts, Paint, AltCommand, Close};
+constexpr GraphWindowTraits kTraits{BeforePaint, Paint, AltCommand, Close};
 
 }  // namespace
 
@@ -297,6 +315,7 @@ win::LRESULT GraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win
     switch (msg) {
         case win::WM_CREATE:
             threeDWindowState.productAtGraphOpen = resultStatus.productSelected;
+            productChangesAtGrid = ProductChanges();
             selectedGraphPosition = graphChoice.count == 4 ? 2 : 0;
             break;
         case win::WM_SETFOCUS:
@@ -348,6 +367,7 @@ void RecalculateOpenThreeDGraph() {
         return;
     }
     Recompute(true);
+    productChangesAtGrid = ProductChanges();
     // The new grid's tall corner is put at the back, as a new window does.
     gridOrientationSet = 0;
     PaintNow(m.graphWindow);

@@ -12,7 +12,7 @@ namespace {
 
 constexpr char kDocumentName[] = "Printing Tarvex Graph";
 
-constexpr GraphPictureDescriptor kTwoDExport = TwoDFamilyExport<DrawTwoDGraph>();
+constexpr GraphPictureDescriptor kTwoDExport = TwoDFamilyExport<DrawShownTwoDGraph>();
 
 // Puts the window back as the user had it (`kept`), enabled and in front.
 void RestoreWindow(win::HWND hwnd, const win::RECT& kept) {
@@ -39,7 +39,7 @@ void PrintTwoDGraph(win::HWND hwnd) {
     const int16_t savedColorNow = f.colorNow;
     const int16_t savedPrintColor = f.printColor;
     (void)ChoosePrintColour(printer);
-    const bool direct = PrintTwoDFamilyPage(hwnd, printer, DrawTwoDGraph);
+    const bool direct = PrintTwoDFamilyPage(hwnd, printer, DrawShownTwoDGraph);
     f.colorNow = savedColorNow;
     f.printColor = savedPrintColor;
     win::InvalidateRect(hwnd, nullptr, win::TRUE);

@@ -15,6 +15,7 @@
 #include "graphs/window/graph_picture_export.h"
 #include "graphs/window/graph_slot.h"
 #include "graphs/window/graph_window_steps.h"
+#include "graphs/window/shown_graph.h"
 #include "graphs/window/two_d_family.h"
 #include "input/whatif/whatif_dialog.h"
 #include "pages/profiles/profile_recompute.h"
@@ -28,6 +29,7 @@
 #include "scenarios/wells/well_profiles.h"
 #include "shell/records.h"
 #include "treatment/graphs/choose_graphs.h"
+#include "treatment/product/product_change.h"
 #include "treatment/product/select_product.h"
 
 namespace {
@@ -117,20 +119,31 @@ int PageProfileOf(uint32_t kind) {
     }
 }
 
-bool IsStale(uint32_t kind) {
+// Whether the window's profile must be computed again: its stale flag, or a
+// product chosen (from any window's menu) since the window last computed it.
+bool IsStale(uint32_t kind, win::HWND hwnd) {
     const uint32_t* stale = StaleFlag(kind);
     if (stale == nullptr) return false;
-    return *stale != 0 || resultStatus.productSelected != twoDGraphState.productAtPaint;
+    const ShownGraph* shown = ShownGraphOf(hwnd);
+    const bool productChanged = shown != nullptr && shown->productChanges != ProductChanges();
+    return *stale != 0 || productChanged ||
+           resultStatus.productSelected != twoDGraphState.productAtPaint;
 }
 
-// Recomputes a stale profile once and clears its stale flag.
-void RecalculateIfStale(uint32_t kind, win::HWND hwnd, bool onlyWhenDone) {
-    if (!IsStale(kind)) return;
+// Recomputes the window's stale profile once, in the window's own kind, and
+// clears its stale flag; the window's own axis stays in place.
+void RecalculateIfStale(win::HWND hwnd, bool onlyWhenDone) {
+    PutShownGraphInPlace(hwnd);
+    const uint32_t kind = graphProfileKind;
+    if (!IsStale(kind, hwnd)) return;
     const uint16_t* done = DoneFlag(kind);
     if (onlyWhenDone && (done == nullptr || *done == 0)) return;
     Calculate(kind, mainWindowState.mainWindow, hwnd);
     *StaleFlag(kind) = 0;
     twoDGraphState.productAtPaint = resultStatus.productSelected;
+    ShownGraphComputed(hwnd);
+    // The run may have named its own kind.
+    PutShownGraphInPlace(hwnd);
 }
 
 int CountCodes() {
@@ -140,10 +153,11 @@ int CountCodes() {
 }
 
 void PaintNow(win::HWND hwnd) {
-    PaintGraphNow(hwnd, DrawTwoDGraph);
+    PaintGraphNow(hwnd, DrawShownTwoDGraph);
 }
 
 void ChangeRange(win::HWND hwnd) {
+    PutShownGraphInPlace(hwnd);
     const uint32_t kind = graphProfileKind;
     GraphWindowHook dialog = nullptr;
     switch (kind) {
@@ -169,7 +183,10 @@ void ChangeRange(win::HWND hwnd) {
     // The profile is computed again whether the dialog ended with OK or Cancel.
     *DoneFlag(kind) = 0;
     Calculate(kind, hwnd, hwnd);
+    graphProfileKind = kind;
     LayTwoDGraphAxis(static_cast<int>(kind), true);
+    KeepShownGraph(hwnd);
+    ShownGraphComputed(hwnd);
     PaintNow(hwnd);
     // Its open pages show the profile the graph now shows.
     if (const int profile = PageProfileOf(kind); profile >= 0) RepaintProfilePages(profile);
@@ -192,7 +209,7 @@ void ChooseGraphsOrProduct(win::HWND hwnd, int id) {
         if (recalculate) win::InvalidateRect(hwnd, nullptr, win::FALSE);
     }
     if (recalculate) {
-        RecalculateIfStale(graphProfileKind, hwnd, true);
+        RecalculateIfStale(hwnd, true);
         twoDGraphState.productAtPaint = resultStatus.productSelected;
     }
     win::InvalidateRect(hwnd, nullptr, win::FALSE);
@@ -209,7 +226,7 @@ void ChooseGraphsOrProduct(win::HWND hwnd, int id) {
 void Command(win::HWND hwnd, int id) {
     switch (id) {
         case kCopy:
-            CopyTwoDFamilyGraph(hwnd, DrawTwoDGraph);
+            CopyTwoDFamilyGraph(hwnd, DrawShownTwoDGraph);
             break;
         case kExportImage:
             break;  // answered by the procedure itself
@@ -227,7 +244,7 @@ void Command(win::HWND hwnd, int id) {
             ChangeRange(hwnd);
             break;
         default:
-            (void)SwitchTwoDFamilyItem(hwnd, id, DrawTwoDGraph, true);
+            (void)SwitchTwoDFamilyItem(hwnd, id, DrawShownTwoDGraph, true);
             break;
     }
 }
@@ -248,10 +265,10 @@ void Click(win::HWND hwnd, win::LPARAM lParam, bool copy) {
 }
 
 void RecalculateShown(win::HWND hwnd) {
-    RecalculateIfStale(graphProfileKind, hwnd, false);
+    RecalculateIfStale(hwnd, false);
 }
 
-constexpr GraphWindowTraits kTraits{RecalculateShown, DrawTwoDGraph, TwoDFamilyAltCommand,
+constexpr GraphWindowTraits kTraits{RecalculateShown, DrawShownTwoDGraph, TwoDFamilyAltCommand,
                                     CloseSlotGraphWindow};
 
 }  // namespace
@@ -273,14 +290,26 @@ int OpenWhatIfFrom2DGraph(win::HWND window) {
     return 1;
 }
 
+void DrawShownTwoDGraph(win::HDC dc, win::HWND window) {
+    const ShownGraphInPlace shown(window);
+    DrawTwoDGraph(dc, window);
+}
+
 win::LRESULT TwoDGraphWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam,
                               win::LPARAM lParam) {
+    // Whatever the message asks, it is asked of the graph this window shows.
+    const ShownGraphInPlace shown(hwnd);
     switch (msg) {
         case win::WM_CREATE:
             twoDGraphState.productAtPaint = resultStatus.productSelected;
             twoDGraphState.graphCount = CountCodes();
             LayTwoDGraphAxis(static_cast<int>(graphProfileKind), false);
+            ForgetShownGraph(hwnd);
+            KeepShownGraph(hwnd);
             break;
+        case win::WM_DESTROY:
+            ForgetShownGraph(hwnd);
+            return AnswerGraphMessage(hwnd, msg, wParam, lParam, kTraits);
         case win::WM_SETFOCUS:
             SetTreatedColourText(hwnd, true);
             break;
@@ -313,6 +342,8 @@ void RecalculateOpenTwoDGraph(bool asOpened) {
     if (win::LoadString(m.instance, StringId::kTwoDGraphClass, twoD, sizeof twoD) == 0 ||
         std::strcmp(shown, twoD) != 0)
         return;
+    // The open window's own graph, whatever was laid out since.
+    PutShownGraphInPlace(m.graphWindow);
     const uint32_t kind = graphProfileKind;
     const uint16_t* done = DoneFlag(kind);
     const bool everyOpening = asOpened && (kind == 3 || kind == 4);
@@ -322,10 +353,13 @@ void RecalculateOpenTwoDGraph(bool asOpened) {
         if (kind == 3) RebuildMixingAxis();
         *StaleFlag(kind) = 0;
         twoDGraphState.productAtPaint = resultStatus.productSelected;
+        ShownGraphComputed(m.graphWindow);
         // Its open pages show the profile the graph now shows.
         if (const int profile = PageProfileOf(kind); profile >= 0) RepaintProfilePages(profile);
     }
-    // The axis and its titles are laid out again for the profile held now.
+    // The axis and its titles are laid out again for the profile held now (in
+    // the window's own kind, whatever the run above named).
+    graphProfileKind = kind;
     RefreshTwoDGraphWindow(m.graphWindow);
     win::UpdateWindow(m.graphWindow);
 }
@@ -335,5 +369,6 @@ void RefreshTwoDGraphWindow(win::HWND window) {
     // count as a new window would have them, painted afresh.
     twoDGraphState.graphCount = CountCodes();
     LayTwoDGraphAxis(static_cast<int>(graphProfileKind), false);
+    KeepShownGraph(window);
     win::InvalidateRect(window, nullptr, win::TRUE);
 }

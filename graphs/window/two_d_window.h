@@ -1,7 +1,7 @@
 // The 2D graph window (class "wc2DGraphWindow", menu 14): the bar graph of the
-// profile of graphProfileKind, its value clicks and analysis copies, its
-// switches, Choose Graphs, Choose Product, Change Range, copy, export, print
-// and close.
+// profile its command asked for (graphProfileKind then, kept with the window),
+// its value clicks and analysis copies, its switches, Choose Graphs, Choose
+// Product, Change Range, copy, export, print and close.
 #pragma once
 
 #include <cstdint>
@@ -60,6 +60,10 @@ ClickText CopyPointAnalysis(int kind, int k);
 // The points whose bar area holds the logical point (x, y) (origin at the
 // client area's bottom left), in point order; only points below pointCount.
 [[nodiscard]] int HitPoints(int x, int y, int (&points)[12]);
+
+// The window's painter: the graph the window keeps (shown_graph.h) put in
+// place, then the bar graph.
+void DrawShownTwoDGraph(win::HDC dc, win::HWND window);
 
 // EXPORT IMAGE and PRINT of the window (two_d_pictures.cpp).
 int ExportTwoDGraph(win::HWND hwnd);

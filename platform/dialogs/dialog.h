@@ -83,7 +83,12 @@ LRESULT DefDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 BOOL MapDialogRect(HWND dialog, RECT* rect);
 [[nodiscard]] LONG GetDialogBaseUnits();
+// The next control with WS_TABSTOP; a radio button's group counts as one stop,
+// and the stop in a radio group is its choice in force.
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+// The checked button of the radio group holding `control`; the control itself
+// when it is no radio button or its group has none checked.
+[[nodiscard]] HWND ChoiceInForce(HWND dialog, HWND control);
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
 BOOL SetDlgItemText(HWND dialog, int id, const char* text);

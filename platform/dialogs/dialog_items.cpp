@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "platform/dialogs/dialog.h"
 #include "platform/window/menu_keys.h"
@@ -91,7 +92,36 @@ HWND NextFocusInGroup(HWND dialog, HWND control, bool back) {
     return control;
 }
 
+// The first and one-past-last index of the group holding list[me]: from the
+// nearest WS_GROUP at or before it to the next one.
+std::pair<int, int> GroupAround(const std::vector<HWND>& list, int me) {
+    const int n = static_cast<int>(list.size());
+    int first = me;
+    while (first > 0 && !(StyleOf(list[static_cast<std::size_t>(first)]) & WS_GROUP)) --first;
+    int last = me + 1;
+    while (last < n && !(StyleOf(list[static_cast<std::size_t>(last)]) & WS_GROUP)) ++last;
+    return {first, last};
+}
+
+bool IsRadioButton(HWND c) {
+    return (SendMessage(c, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
 }  // namespace
+
+HWND ChoiceInForce(HWND dialog, HWND control) {
+    const std::vector<HWND>* list = ChildrenOf(dialog);
+    if (list == nullptr || control == nullptr || !IsRadioButton(control)) return control;
+    const int me = IndexOf(*list, control);
+    if (me < 0) return control;
+    const auto [first, last] = GroupAround(*list, me);
+    for (int i = first; i < last; ++i) {
+        HWND c = (*list)[static_cast<std::size_t>(i)];
+        if (Navigable(c) && IsRadioButton(c) && SendMessage(c, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return c;
+    }
+    return control;
+}
 
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     const std::vector<HWND>* list = ChildrenOf(dialog);
@@ -99,10 +129,16 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     int n = static_cast<int>(list->size());
     int start = control != nullptr ? IndexOf(*list, control) : (previous ? 0 : n - 1);
     if (start < 0) start = previous ? 0 : n - 1;
+    // Tab leaves a radio group as a whole: its other buttons are no stops.
+    std::pair<int, int> own{-1, -1};
+    if (control != nullptr && IndexOf(*list, control) >= 0 && IsRadioButton(control))
+        own = GroupAround(*list, start);
     for (int k = 1; k <= n; ++k) {
         int i = previous ? (start - k + n * 2) % n : (start + k) % n;
+        if (i >= own.first && i < own.second) continue;
         HWND c = (*list)[static_cast<std::size_t>(i)];
-        if (Navigable(c) && (StyleOf(c) & WS_TABSTOP)) return c;
+        // Into a radio group the keyboard goes to the choice in force.
+        if (Navigable(c) && (StyleOf(c) & WS_TABSTOP)) return ChoiceInForce(dialog, c);
     }
     return nullptr;
 }
@@ -112,12 +148,7 @@ HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
     if (list == nullptr || control == nullptr) return nullptr;
     int me = IndexOf(*list, control);
     if (me < 0) return nullptr;
-    int n = static_cast<int>(list->size());
-    // The group: from the nearest WS_GROUP at or before `me` to the next one.
-    int first = me;
-    while (first > 0 && !(StyleOf((*list)[static_cast<std::size_t>(first)]) & WS_GROUP)) --first;
-    int last = me + 1;
-    while (last < n && !(StyleOf((*list)[static_cast<std::size_t>(last)]) & WS_GROUP)) ++last;
+    const auto [first, last] = GroupAround(*list, me);
     int size = last - first;
     for (int k = 1; k < size; ++k) {
         int i = first + (previous ? (me - first - k + size * 2) % size : (me - first + k) % size);

@@ -14,6 +14,7 @@
 
 #include "platform/drivers/driver.h"
 #include "platform/dialogs/message_box.h"
+#include "platform/system/command_line_words.h"
 #include "platform/system/shell_execute.h"
 #include "platform/system/system.h"
 #include "platform/window/window_internal.h"
@@ -255,9 +256,9 @@ int LoadString(HINSTANCE, UINT id, char* buffer, int size) {
 }
 
 bool SpawnProgram(const std::string& commandLine) {
-    std::istringstream in(commandLine);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
+    // The words as the started program would read them back: a quoted word
+    // keeps its blanks and quotes (no shell sees the line).
+    std::vector<std::string> words = CommandLineWords(commandLine);
     if (words.empty()) return false;
     std::vector<std::string> candidates{words[0]};
     if (words[0].size() > 4 && detail::EqualsNoCase(words[0].substr(words[0].size() - 4), ".exe"))

@@ -6,6 +6,7 @@
 
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
+#include "platform/system/command_line_words.h"
 #include "platform/system/system.h"
 #include "shell/records.h"
 
@@ -16,7 +17,8 @@ constexpr const char* kReaders[kManualReaderCount] = {"AcroRd32.exe", "Acrobat.e
 }  // namespace
 
 std::string ManualCommandLine(int attempt, const std::string& manualPath) {
-    return std::string(kReaders[attempt]) + " " + manualPath;
+    // The path is one word however many blanks or quotes its folders hold.
+    return std::string(kReaders[attempt]) + " " + win::CommandLineWord(manualPath);
 }
 
 std::string NoPdfReaderText(const std::string& manualPath) {

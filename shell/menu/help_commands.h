@@ -13,7 +13,8 @@ void ShowOrderingHelp(win::HWND mainWindow);
 // installed and where it was looked for.
 void ShowTechnicalManual(win::HWND mainWindow);
 
-// The command lines tried, in order, for the manual at this Linux path.
+// The command lines tried, in order, for the manual at this Linux path (the
+// path written as one word, CommandLineWord).
 [[nodiscard]] std::string ManualCommandLine(int attempt, const std::string& manualPath);
 inline constexpr int kManualReaderCount = 3;
 

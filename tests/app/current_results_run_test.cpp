@@ -867,6 +867,89 @@ TEST_F(CurrentResultsRun, EachWatersPagesGiveItsOwnTexts) {
     }
 }
 
+// Each surface graph open over the sea water's Vary Temperature page, then in
+// turn nothing, a profile page (Vary Temperature, Vary pH), the One Page
+// Summary or the Well Log Table (each closed again) run before a change of
+// product: a product chosen from the main menu, from the graph's own menu, or
+// No Product. After each the open graph's picture (and the 3D graph's exported
+// data) are those of the same graph closed and opened afresh: its own axis,
+// captions and values, not the stations of the summary run before. Each graph
+// meets every step before, with the changes of product in rotation, so the
+// graphs together meet every pair.
+TEST_F(CurrentResultsRun, OpenGraphsKeepTheirOwnAxisThroughAChangeOfProduct) {
+    struct Graph {
+        const char* what;
+        const char* open;
+        const char* window;
+    };
+    const Graph graphs[] = {
+        {"vs Temperature", "menu 1037\n", "wc2DGraphWindow"},
+        {"vs pH", "menu 1039\n", "wc2DGraphWindow"},
+        {"vs Pressure", "menu 229\n", "wc2DGraphWindow"},
+        {"Well Log Graph", "menu 1251\n", "wc2DGraphWindow"},
+        {"3D Profile", "menu 1040\n", "wcGraphWindow"},
+        {"3D Pressure-Temperature", "menu 230\n", "wcGraphWindow"},
+    };
+    struct Step {
+        const char* what;
+        const char* lines;
+    };
+    const Step befores[] = {
+        {"nothing", ""},
+        {"Vary Temperature", "menu 1036\n"},
+        {"Vary pH", "menu 1038\n"},
+        {"the One Page Summary", "menu 1248\nmenu 1028 DisOnePage\n"},
+        {"the Well Log Table", "menu 1250\nmenu 1028 WellLogDisOnePage\n"},
+    };
+    const std::string product = "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\n";
+    auto changes = [&](const std::string& window) {
+        return std::vector<std::pair<std::string, std::string>>{
+            {"a product from the menu", product + "menu 1056\n"},
+            {"a product from the graph", product + "menu 997 " + window + "\n"},
+            {"No Product", "dialog 26 press 2603\nmenu 1056\n"},
+        };
+    };
+    for (size_t g = 0; g < std::size(graphs); ++g) {
+        const Graph& graph = graphs[g];
+        SCOPED_TRACE(graph.what);
+        const std::string window(graph.window);
+        const bool threeD = window == "wcGraphWindow";
+        auto shown = [&](const std::string& tag) {
+            std::string lines = "snap " + window + " " + tag + ".ppm\n";
+            if (threeD) lines += "file \\" + tag + ".DAT\nmenu 996 " + window + "\n";
+            return lines;
+        };
+        const auto change = changes(window);
+        std::string script = SeaWater() + "menu 1036\n" + graph.open;
+        std::vector<std::string> whats;
+        for (size_t b = 0; b < std::size(befores); ++b) {
+            const auto& [what, lines] = change[(b + g) % change.size()];
+            const std::string n = std::to_string(b);
+            script += befores[b].lines + lines + shown("kept" + n) + "menu 1028 " + window + "\n" +
+                      graph.open + shown("fresh" + n);
+            whats.push_back(std::string(befores[b].what) + ", then " + what);
+        }
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        fs::create_directories(folder / "INHIB");
+        fs::copy_file(fs::path(TARVEX_BINARY_DIR) / "products" / "PHOSBA.PRD",
+                      folder / "INHIB" / "PHOSBA.PRD");
+        ASSERT_EQ(Run(script + kLeave), 0) << Log();
+        for (size_t b = 0; b < std::size(befores); ++b) {
+            SCOPED_TRACE(whats[b]);
+            const std::string n = std::to_string(b);
+            const long differing = Differing(Read("kept" + n + ".ppm"), Read("fresh" + n + ".ppm"));
+            EXPECT_GE(differing, 0);
+            EXPECT_EQ(differing, 0) << "the open graph is not the graph opened afresh";
+            if (threeD) {
+                EXPECT_FALSE(Read("kept" + n + ".DAT").empty());
+                EXPECT_EQ(Read("kept" + n + ".DAT"), Read("fresh" + n + ".DAT"))
+                    << "the exported data";
+            }
+        }
+    }
+}
+
 }  // namespace
 
 // PREFERENCES > Plot pH or pCO2 with a profile's pages or its graph open, over

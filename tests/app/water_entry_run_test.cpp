@@ -214,6 +214,66 @@ TEST_F(WaterEntryRun, DescriptionsSurviveASavedWorkFile) {
         EXPECT_TRUE(Logged(read)) << read << "\n" << Log();
 }
 
+// What's Stored on work files holding the source, injection and formation
+// waters in turn, each with its own date, ID and description (or none): the
+// browser shows the date, ID and description of the one water it names (the
+// source water, else the injection water, else the formation water) however
+// many were entered after it, its folder as the real one, and loading the file
+// captions the restore message with the file's real name.
+TEST_F(WaterEntryRun, WhatsStoredDescribesTheWaterItNames) {
+    struct Water {
+        int menu;  // its form's command
+        const char* date;
+        const char* id;
+        const char* description;  // "" for none
+    };
+    const Water source{1030, "01-02-2011", "101", "Source water line"};
+    const Water injection{1031, "03-04-2012", "202", "Injection line"};
+    const Water formation{1032, "05-06-2013", "303", "Formation line"};
+    const Water bare{1032, "07-08-2014", "404", ""};
+    struct Case {
+        std::vector<Water> entered;  // in the order typed
+        Water shown;
+    };
+    const Case cases[] = {
+        {{source}, source},
+        {{source, formation}, source},
+        {{bare, source}, source},
+        {{injection, formation}, injection},
+        {{formation, injection}, injection},
+        {{formation}, formation},
+        {{source, bare}, source},
+        {{bare}, bare},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.shown.date) + " after " + std::to_string(c.entered.size()));
+        std::filesystem::remove(folder / "WS.KRV");
+        Fresh();
+        std::string script;
+        for (const Water& w : c.entered) {
+            script += "dialog 80 set 391 " + std::string(w.date) + "\ndialog 80 set 393 " + w.id +
+                      "\ndialog 80 set 399 " + w.description +
+                      "\ndialog 80 set 400 412\ndialog 80 set 404 10760\ndialog 80 press 1\n"
+                      "menu " + std::to_string(w.menu) + "\n";
+        }
+        script +=
+            "file \\WS.KRV\nmenu 1022\n"
+            "dialog 52 select 931 WS.KRV dblclick\n"
+            "dialog 52 read 644\ndialog 52 read 393\ndialog 52 read 825\ndialog 52 read 833\n"
+            "dialog 52 press 824\nmenu 1027\n";
+        ASSERT_EQ(Run(script), 0) << Log();
+        EXPECT_EQ(Reads(644), std::vector<std::string>{c.shown.date}) << Log();
+        EXPECT_EQ(Reads(393).back(), c.shown.id);
+        const std::string line = *c.shown.description != '\0' ? c.shown.description
+                                                                 : std::string(20, ' ');
+        EXPECT_EQ(Reads(825).back(), line);
+        EXPECT_EQ(Reads(833), std::vector<std::string>{folder.string()});
+        const std::string restored =
+            "message box \"" + (folder / "WS.KRV").string() + "\": \"" ;
+        EXPECT_TRUE(Logged(restored)) << Log();
+    }
+}
+
 // The first multi-mix water keeps the dates and time typed for it when the
 // dialog comes back after OK.
 TEST_F(WaterEntryRun, FirstMultiMixWaterKeepsItsDates) {

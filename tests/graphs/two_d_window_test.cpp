@@ -14,6 +14,7 @@
 #include "graphs/state/graph_snapshot_records.h"
 #include "graphs/window/graph_picture_print.h"
 #include "graphs/window/graph_slot.h"
+#include "graphs/window/shown_graph.h"
 #include "input/description_records.h"
 #include "platform/files/file_io.h"
 #include "platform/print/print_setup.h"
@@ -327,10 +328,12 @@ TEST_F(TwoDWindowTest, HitTestLooksOnlyAtPointsOnTheAxis) {
     graphAxisData.pointCount = 99;  // never past the twelve points
     EXPECT_EQ(HitPoints(80, 80, points), 1);
 
-    // A click in the window: y counts from the client area's bottom.
+    // A click in the window: y counts from the client area's bottom, on the
+    // axis the window keeps.
     win::RECT client{};
     win::GetClientRect(hwnd, &client);
     graphAxisData.pointCount = 2;
+    KeepShownGraph(hwnd);
     win::ClearMessageBoxLog();
     win::SendMessage(hwnd, win::WM_LBUTTONDOWN, 0, win::MAKELPARAM(25, client.bottom - 55));
     ASSERT_EQ(win::MessageBoxLog().size(), 1u);
@@ -399,9 +402,12 @@ TEST_F(TwoDWindowTest, ChangeRangeRecomputesAndLaysTheAxisAgain) {
     Command(hwnd, kChangeRange);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(win::MessageBoxLog().size(), 1u);  // computed again (no water: refused)
-    EXPECT_DOUBLE_EQ(graphAxisData.xValues[6], 190.0);
+    // The window keeps the axis laid again.
+    ASSERT_NE(ShownGraphOf(hwnd), nullptr);
+    EXPECT_DOUBLE_EQ(ShownGraphOf(hwnd)->axis.xValues[6], 190.0);
     // Kinds without a range dialog do nothing.
     graphProfileKind = 5;
+    KeepShownGraph(hwnd);
     Command(hwnd, kChangeRange);
     EXPECT_EQ(calls, 1);
     InstallTwoDRangeHooks(TwoDRangeHooks{});

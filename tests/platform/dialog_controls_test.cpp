@@ -244,6 +244,61 @@ TEST_F(DialogControlsTest, ArrowsGoRoundARadioGroupAndTheFocusShows) {
     EXPECT_EQ(DialogBoxParam(nullptr, 202, nullptr, RecordingDialog, 0), IDOK);
 }
 
+// Two stacked choices above OK and Cancel, as the option dialogs lay them out
+// (only the first choice a tab stop), the choice in force checked as the
+// dialog starts: the keyboard starts on that choice, whichever it is, and
+// comes back to it by Tab and Shift+Tab; the arrows move the choice.
+int gChoiceAtStart = 0;
+INT_PTR ChoiceDialog(HWND d, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_INITDIALOG) {
+        CheckRadioButton(d, 701, 702, gChoiceAtStart);
+        return TRUE;
+    }
+    return RecordingDialog(d, m, w, l);
+}
+
+TEST_F(DialogControlsTest, TheKeyboardStartsOnTheChoiceInForce) {
+    DialogTemplate t;
+    t.caption = "Choose Graph Format";
+    t.cx = 168;
+    t.cy = 76;
+    t.items = {
+        {"BUTTON", 701, "Ratio", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 12, 12, 140, 12},
+        {"BUTTON", 702, "Index", BS_AUTORADIOBUTTON, 12, 30, 140, 12},
+        {"BUTTON", IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 12, 54, 50, 14},
+        {"BUTTON", IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 106, 54, 50, 14},
+    };
+    RegisterDialogTemplate(203, t);
+    for (const int start : {702, 701}) {
+        SCOPED_TRACE(start);
+        gChoiceAtStart = start;
+        const int other = start == 701 ? 702 : 701;
+        OnDialog(203, [start, other](HWND d) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, start));
+            PressKey(VK_DOWN);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, other));
+            EXPECT_EQ(IsDlgButtonChecked(d, other), BST_CHECKED);
+            EXPECT_EQ(IsDlgButtonChecked(d, start), BST_UNCHECKED);
+            PressKey(VK_UP);
+            EXPECT_EQ(IsDlgButtonChecked(d, start), BST_CHECKED);
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, IDCANCEL));
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, start)) << "Tab into the group";
+            PressKey(VK_TAB, false, true);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, IDCANCEL));
+            PressKey(VK_TAB, false, true);
+            PressKey(VK_TAB, false, true);
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, start)) << "Shift+Tab into the group";
+            EXPECT_EQ(IsDlgButtonChecked(d, start), BST_CHECKED);
+            PressButton(d, IDOK);
+        });
+        EXPECT_EQ(DialogBoxParam(nullptr, 203, nullptr, ChoiceDialog, 0), IDOK);
+    }
+}
+
 TEST_F(DialogControlsTest, NestedDialogsRunWhileOwnedWindowsKeepPainting) {
     WNDCLASS wc;
     wc.lpfnWndProc = PageProc;

@@ -19,6 +19,9 @@ void NoRecalcMultiMix(win::HWND) {}
 
 RecalcMultiMixHook recalcMultiMix = NoRecalcMultiMix;
 
+// Counts ApplyProductChange; only its changes matter, never its value.
+uint32_t productChanges = 0;
+
 // Every page kind recomputes its profile when it next paints.
 void MarkPagesStale(ResultStatus& s) {
     s.tempProfileStale = 1;
@@ -65,7 +68,12 @@ void RefreshAfterProductChange() {
     InvalidateOwnedWindows(mainWindowState.mainWindow);
 }
 
+uint32_t ProductChanges() {
+    return productChanges;
+}
+
 void ApplyProductChange(ProductChange change) {
+    ++productChanges;
     if (change == ProductChange::kProduct) {
         productTable.selection = 0;
         resultStatus.productSelected = 1;

@@ -5,6 +5,8 @@
 // is entered, and the multi-mix blend.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/window/win_types.h"
 
 // Recomputes every multi-mix source water and the blend (RecalcMultiMix of
@@ -20,6 +22,10 @@ enum class ProductChange {
 
 // The words of the choice, then everything that follows a change.
 void ApplyProductChange(ProductChange change);
+// How many changes of product the run has made: an open window that keeps the
+// count of its last computation knows whether a product was chosen since,
+// whichever window's command chose it.
+[[nodiscard]] uint32_t ProductChanges();
 
 // When the multi-mix blend is computed: RecalcMultiMix with the main window,
 // editIndex put back, and the open result windows repainted.

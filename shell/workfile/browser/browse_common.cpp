@@ -19,12 +19,22 @@ constexpr int kNameChars = 262;
 void ListFiles(win::HWND dialog, char* pathPattern) {
     win::SendDlgItemMessage(dialog, B::kList, win::LB_RESETCONTENT, 0, 0);
     (void)win::DlgDirList(dialog, pathPattern, B::kList, B::kFolder, win::DDL_READWRITE);
+    // "Directory:" names the folder where the files really are.
+    win::SetDlgItemText(dialog, B::kFolder, RealPath(CurrentFolder()).c_str());
+}
+
+std::string CurrentFolder() {
+    char folder[win::MAX_PATH] = {};
+    win::GetCurrentDirectory(sizeof folder, folder);
+    return folder;
+}
+
+std::string RealPath(const std::string& programPath) {
+    return win::MapPath(programPath);
 }
 
 void ShowPattern(win::HWND dialog, const char* pattern) {
-    char folder[win::MAX_PATH] = {};
-    win::GetDlgItemText(dialog, B::kFolder, folder, sizeof folder);
-    std::string text = folder;
+    std::string text = CurrentFolder();
     if (text.empty() || text.back() != '\\') text += '\\';
     text += pattern;
     win::SetDlgItemText(dialog, B::kPattern, text.c_str());

@@ -8,9 +8,14 @@
 
 namespace browse {
 
-// Lists the files matching `pathPattern` into the list, the folder into its
-// static; the folder becomes current and only the pattern stays in the buffer.
+// Lists the files matching `pathPattern` into the list, the folder (as the
+// system names it, RealPath) into its static; the folder becomes current and
+// only the pattern stays in the buffer.
 void ListFiles(win::HWND dialog, char* pathPattern);
+// The current folder as the program names it ("C:\..."), and a program path
+// as the system names the file (the folder that really holds it).
+[[nodiscard]] std::string CurrentFolder();
+[[nodiscard]] std::string RealPath(const std::string& programPath);
 // The pattern edit: the current folder, one "\" and `pattern`.
 void ShowPattern(win::HWND dialog, const char* pattern);
 // The picked file's name, or empty without a pick.

@@ -56,6 +56,11 @@ void ShowHeader(win::HWND dialog, const WorkFileHeader& h) {
                              : injection ? h.injection
                              : formation ? h.formation
                                          : h.working;
+    // The description of the water shown, beside its own date and ID.
+    const int set = surface     ? DescriptionSet::kSurface
+                    : injection ? DescriptionSet::kInjection
+                    : formation ? DescriptionSet::kFormation
+                                : DescriptionSet::kCurrent;
     int32_t date = w.sampleDate != 0 ? w.sampleDate : mainWindowState.reportDate;
     date = YearFirst(date, h.version);
     win::SetDlgItemText(dialog, B::kDate, DateText(date).c_str());
@@ -66,10 +71,10 @@ void ShowHeader(win::HWND dialog, const WorkFileHeader& h) {
     win::SetDlgItemText(dialog, B::kId, text);
     const int lineIds[4] = {B::kLine1, B::kLine2, B::kLine3, B::kLine4};
     for (int k = 0; k < 4; ++k) {
-        if (h.lines[k][0] == '\0')
+        if (h.lines[set][k][0] == '\0')
             browse::Blank(dialog, lineIds[k], kLineBlanks);
         else
-            win::SetDlgItemText(dialog, lineIds[k], h.lines[k]);
+            win::SetDlgItemText(dialog, lineIds[k], h.lines[set][k]);
     }
     if (surface)
         win::SetDlgItemText(dialog, B::kSystemType, "Surface");
@@ -111,9 +116,7 @@ void OnLoad(win::HWND dialog) {
         return;
     }
     win::_lclose(file);
-    char folder[win::MAX_PATH] = {};
-    win::GetCurrentDirectory(sizeof folder, folder);
-    std::string path = folder;
+    std::string path = browse::CurrentFolder();
     if (path.empty() || path.back() != '\\') path += '\\';
     path += name;
     // A file that does not load does not become the one Save File writes to.
@@ -121,7 +124,9 @@ void OnLoad(win::HWND dialog) {
     std::memcpy(previous, mainWindowState.workFilePath, sizeof previous);
     std::snprintf(mainWindowState.workFilePath, sizeof mainWindowState.workFilePath, "%s",
                   path.c_str());
-    if (LoadWorkFile(mainWindowState.mainWindow, file, name.c_str()) != 0)
+    // The restore message names the file where it really is.
+    const std::string shown = browse::RealPath(path);
+    if (LoadWorkFile(mainWindowState.mainWindow, file, shown.c_str()) != 0)
         std::memcpy(mainWindowState.workFilePath, previous, sizeof previous);
     workFileCommandServices.updateMenuTexts();
     win::EndDialog(dialog, 0);

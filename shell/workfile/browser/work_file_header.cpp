@@ -41,13 +41,16 @@ void ReadWorkFileHeader(const uint8_t* data, size_t size, WorkFileHeader& header
     const uint32_t textChars = place.descriptionBytes == 1024  ? kFieldChars
                                : place.descriptionBytes == 640 ? kFieldChars
                                                                : kShortTextChars;
-    if (place.descriptionBytes != 0) {
+    // Records 13 to 16 (none before version 114), one set each.
+    const int sets = place.descriptionBytes == 0 ? 0 : 4;
+    for (int set = 0; set < sets; ++set) {
+        const uint8_t* start = p + place.descriptionOffset + set * place.descriptionBytes;
         for (int line = 0; line < 4; ++line) {
-            const uint8_t* text = p + place.descriptionOffset + line * textChars;
+            const uint8_t* text = start + line * textChars;
             const uint32_t n = std::min(textChars, kFieldChars);
             size_t length = 0;
             while (length < n && text[length] != 0) ++length;
-            std::memcpy(header.lines[line], text, length);
+            std::memcpy(header.lines[set][line], text, length);
         }
     }
     WaterAnalysis* analyses[4] = {&header.working, &header.surface, &header.injection,

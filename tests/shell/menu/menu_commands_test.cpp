@@ -1,6 +1,7 @@
 // The menu commands of this step on a started program: the three toggles from
 // each state, New after the save offer, and the help items.
 #include "input/records.h"
+#include "platform/system/command_line_words.h"
 #include "resources/resource_ids.h"
 #include "shell/commands/quit_sequence.h"
 #include "shell/menu/help_commands.h"
@@ -190,6 +191,43 @@ TEST_F(MenuCommandsTest, HelpItems) {
     Menu(MenuCommand::kTechnicalManual);
     EXPECT_EQ(tried.size(), 2u);
     EXPECT_EQ(win::MessageBoxLog().size(), 2u);  // a reader started: no box
+    win::SetProcessLauncher(nullptr);
+}
+
+// The manual's path reaches the viewer as one argument whatever its folders'
+// names hold: blanks, quotes, and backslashes before a quote or at the end.
+TEST_F(MenuCommandsTest, TheManualsPathReachesTheViewerWhole) {
+    const std::vector<std::string> installs = {
+        "My Projects/tarvex/build-run/desktop",
+        "it's \"here\"/two  blanks\ttab",
+        "back\\slash\\\"quote/end\\",
+    };
+    for (const std::string& install : installs) {
+        SCOPED_TRACE(install);
+        const fs::path root = folder / install;
+        fs::create_directories(root);
+        win::SetPathRoot(root.string());
+        std::vector<std::string> tried;
+        win::SetProcessLauncher([&](const std::string& line) {
+            tried.push_back(line);
+            return false;
+        });
+        const std::string manual = root.string() + "/plmanual.pdf";
+        std::ofstream(manual) << "%PDF-1.4\n";
+        win::ClearMessageBoxLog();
+        Menu(MenuCommand::kTechnicalManual);
+        ASSERT_EQ(tried.size(), 3u);
+        const char* readers[] = {"AcroRd32.exe", "Acrobat.exe", "xdg-open"};
+        for (size_t k = 0; k < tried.size(); ++k)
+            EXPECT_EQ(win::CommandLineWords(tried[k]),
+                      (std::vector<std::string>{readers[k], manual}))
+                << tried[k];
+        // The word written for a path splits back to the path alone.
+        EXPECT_EQ(win::CommandLineWords(win::CommandLineWord(manual) + " x"),
+                  (std::vector<std::string>{manual, "x"}));
+        ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+        EXPECT_NE(win::MessageBoxLog()[0].text.find(manual), std::string::npos);
+    }
     win::SetProcessLauncher(nullptr);
 }
 

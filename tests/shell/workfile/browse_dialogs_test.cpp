@@ -76,14 +76,16 @@ TEST_F(Browser, ThePatternEndsInOneSeparatorAndATypedPatternRelists) {
         DialogId::kBrowseWorkFiles,
         [&](win::HWND d) {
             const std::string pattern = Text(d, B::kPattern);
-            EXPECT_EQ(pattern, Text(d, B::kFolder) +
-                                   (Text(d, B::kFolder).back() == '\\' ? "" : "\\") + "*.krv");
+            EXPECT_EQ(pattern, "C:\\*.krv");
             EXPECT_EQ(pattern.find("\\\\"), std::string::npos);
+            // "Directory:" names the folder that really holds the files.
+            EXPECT_EQ(Text(d, B::kFolder), folder.string());
             EXPECT_GE(RowOf(d, "one.KRV"), 0);
             // A folder below: its files, and one separator before the pattern.
             win::SetDlgItemText(d, B::kPattern, "SUB\\*.krv");
             EXPECT_GE(RowOf(d, "two.KRV"), 0);
             EXPECT_LT(RowOf(d, "one.KRV"), 0);
+            EXPECT_EQ(Text(d, B::kFolder), (folder / "SUB").string());
             win::PressButton(d, win::IDCANCEL);
         },
         1);
@@ -147,7 +149,7 @@ TEST_F(Browser, HeadersOfOlderVersionsFollowTheirLayouts) {
         EXPECT_EQ(h.formation.sampleNumber, 200) << v;
         EXPECT_EQ(h.formation.values[1], oldfile::AnalysisPattern(20, 0, 1, 0)) << v;
         const std::string line = v < 114 ? "" : oldfile::PatternText(13, 0, 2, 0);
-        EXPECT_EQ(std::string(h.lines[2]), line) << v;
+        EXPECT_EQ(std::string(h.lines[DescriptionSet::kCurrent][2]), line) << v;
     }
     // Damaged files: any bytes, any length.
     std::mt19937 random(59);
