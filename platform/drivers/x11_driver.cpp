@@ -65,7 +65,6 @@ constexpr auto kPollInterval = std::chrono::milliseconds(40);
 struct Shown {
     ::Window xw = 0;
     RECT content;         // what the X window covers, in screen (root) coordinates
-    bool framed = false;  // the window manager draws border and caption
     bool viewable = false;
     bool zoomHint = false;
     std::string title;
@@ -410,7 +409,7 @@ class X11Driver final : public Driver {
         size->y = static_cast<int>(content.top);
         size->width = static_cast<int>(content.right - content.left);
         size->height = static_cast<int>(content.bottom - content.top);
-        size->win_gravity = NorthWestGravity;
+        size->win_gravity = StaticGravity;
         if (!(GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME)) {
             size->flags |= PMinSize | PMaxSize;
             size->min_width = size->max_width = size->width;
@@ -511,7 +510,6 @@ class X11Driver final : public Driver {
             auto found = shown_.find(h);
             if (found == shown_.end()) {
                 Shown s;
-                s.framed = wm_ && HasCaption(h);
                 s.content = content;
                 s.xw = CreateXWindow(h, content);
                 s.zoomHint = IsZoomed(h) != 0;
@@ -521,7 +519,6 @@ class X11Driver final : public Driver {
                 Move(h, found->second, content);
             }
             Shown& s = found->second;
-            s.framed = wm_ && HasCaption(h);
             std::string title = WindowText(h);
             if (title != s.title || s.title.empty()) {
                 SetNames(s.xw, title);
@@ -540,16 +537,10 @@ class X11Driver final : public Driver {
         s.content = content;
         int w = std::max(1, static_cast<int>(content.right - content.left));
         int hgt = std::max(1, static_cast<int>(content.bottom - content.top));
-        if (s.framed) {
-            // The window manager places its frame at the position asked for.
-            RECT outer;
-            GetWindowRect(h, &outer);
-            XMoveResizeWindow(dpy_, s.xw, outer.left, outer.top, static_cast<unsigned>(w),
-                              static_cast<unsigned>(hgt));
-        } else {
-            XMoveResizeWindow(dpy_, s.xw, content.left, content.top, static_cast<unsigned>(w),
-                              static_cast<unsigned>(hgt));
-        }
+        // Static gravity: a window manager puts its frame around the X window
+        // where it stands.
+        XMoveResizeWindow(dpy_, s.xw, content.left, content.top, static_cast<unsigned>(w),
+                          static_cast<unsigned>(hgt));
         SetPlacementHints(h, s.xw, content);
     }
 
