@@ -48,6 +48,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include "platform/drivers/x11_frame.h"
 #include "platform/drivers/x11_selection.h"
 
 namespace win {
@@ -64,7 +65,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(40);
 
 struct Shown {
     ::Window xw = 0;
-    RECT content;         // what the X window covers, in screen (root) coordinates
+    RECT content;  // what the X window covers, in screen (root) coordinates
     bool viewable = false;
     bool zoomHint = false;
     std::string title;
@@ -933,6 +934,7 @@ class X11Driver final : public Driver {
             }
             case MapNotify:
                 s->viewable = true;
+                if (wm_) KeepFrameOnScreen(h, *s);
                 return true;  // the focus can go there now
             case UnmapNotify:
                 s->viewable = false;
@@ -945,8 +947,12 @@ class X11Driver final : public Driver {
                     return true;
                 }
                 return false;
-            case ConfigureNotify:
-                return wm_ && FollowConfigure(h, *s, e.xconfigure);
+            case ConfigureNotify: {
+                if (!wm_) return false;
+                bool moved = FollowConfigure(h, *s, e.xconfigure);
+                KeepFrameOnScreen(h, *s);
+                return moved;
+            }
             case ClientMessage:
                 if (e.xclient.message_type == atoms_.wmProtocols &&
                     static_cast<Atom>(e.xclient.data.l[0]) == atoms_.wmDelete) {
@@ -1046,6 +1052,22 @@ class X11Driver final : public Driver {
             SetActiveWindow(h);
         InjectKey(vk, k.type == KeyPress, ch);
         return true;
+    }
+
+    // Once the window manager has framed a window, the frame is kept on the
+    // screen: a frame larger than the program's own border and caption, or a
+    // window placed at the edge, would otherwise hide the caption or the
+    // window's foot. The window follows when the move is made.
+    void KeepFrameOnScreen(HWND h, const Shown& s) {
+        RECT extents;
+        if (!x11::FrameExtents(dpy_, root_, s.xw, &extents)) return;
+        const bool resizable = (GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME) != 0;
+        RECT placed = x11::FramePlaceInto(s.content, extents, x11::FrameArea(dpy_, screen_),
+                                          resizable);
+        if (SameRect(placed, s.content)) return;
+        XMoveResizeWindow(dpy_, s.xw, static_cast<int>(placed.left), static_cast<int>(placed.top),
+                          static_cast<unsigned>(placed.right - placed.left),
+                          static_cast<unsigned>(placed.bottom - placed.top));
     }
 
     // A move or resize made by the window manager: the window follows, so

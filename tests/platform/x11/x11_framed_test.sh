@@ -1,6 +1,8 @@
 #!/bin/sh
 # The program's windows under a window manager (twm, decorating owned windows
-# too), at 1024x768 and 1280x1024, each on a virtual X server of its own: the
+# too), at 1024x768 with its usual frame and at 1280x1024 with a frame thicker
+# than the program's own border and caption, each on a virtual X server of its
+# own: the
 # window manager's frame around every window measured on the screen (the
 # frame window with its border, not the program's X window) lies whole on the
 # screen: the main window, the one-page summary, the well log table and the
@@ -38,16 +40,18 @@ frame() {
     [ -z "$parent" ] || [ "$parent" = "$root" ] && break
     w=$parent
   done
+  # xwininfo's upper-left corner is the border's outer one; its width and
+  # height are those inside the border.
   FRAME=$(xwininfo -id "$w" | awk -F': *' '
     /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
     /Width/ { w = $2 } /Height/ { h = $2 } /Border width/ { b = $2 }
-    END { print x - b, y - b, x + w + b, y + h + b }')
+    END { print x, y, x + w + 2 * b, y + h + 2 * b }')
 }
 # on_screen NAME WINDOW: checks that the window's frame lies whole on the screen.
 on_screen() {
   frame "$2"
   set -- "$1" $FRAME
-  check "$SIZE: the $1's frame ($2,$3 to $4,$5) lies on the screen" \
+  check "$CASE: the $1's frame ($2,$3 to $4,$5) lies on the screen" \
     sh -c "[ $2 -ge 0 ] && [ $3 -ge 0 ] && [ $4 -le $W ] && [ $5 -le $H ]"
 }
 
@@ -60,17 +64,20 @@ printf 'menu 1030\nfile \\sea.krv\nmenu 1022\nmenu 1028\n' >>"$WORK/make/sea.tvs
 [ -f "$WORK/make/sea.KRV" ] || { tail "$WORK/make/make.log"; echo "FAILED: no work file"; exit 1; }
 
 # twm as it comes, owned windows decorated as well, with the core font every X
-# server has.
-printf 'NoGrabServer\nDecorateTransients\n' >"$WORK/twmrc"
+# server has; the thick frame has a wider border and a caption 39 pixels high
+# in all.
+printf 'NoGrabServer\nDecorateTransients\n' >"$WORK/twmrc-usual"
 for f in TitleFont ResizeFont MenuFont IconFont IconManagerFont; do
-  printf '%s "fixed"\n' $f >>"$WORK/twmrc"
+  printf '%s "fixed"\n' $f >>"$WORK/twmrc-usual"
 done
+{ cat "$WORK/twmrc-usual"; printf 'BorderWidth 6\nFramePadding 10\n'; } >"$WORK/twmrc-thick"
 
-for SIZE in 1024x768 1280x1024; do
+for CASE in 1024x768-usual 1280x1024-thick; do
+  SIZE=${CASE%-*}
   W=${SIZE%x*}
   H=${SIZE#*x}
   start_xvfb "$SIZE"
-  twm -f "$WORK/twmrc" >"$WORK/twm-$SIZE.log" 2>&1 &
+  twm -f "$WORK/twmrc-${CASE#*-}" >"$WORK/twm-$SIZE.log" 2>&1 &
   TWM_PID=$!
   PIDS="$PIDS $TWM_PID"
   # twm runs once it has taken the root window's redirection.
@@ -117,7 +124,7 @@ for SIZE in 1024x768 1280x1024; do
       wait_for 5 shown '^OPTIONS$' && xdotool key o
       wait_for 10 gone 'CHEMISTRY AND SCALE POTENTIAL SUMMARY$'
     else
-      check "$SIZE: WHAT-IF, $item opens a summary" false
+      check "$CASE: WHAT-IF, $item opens a summary" false
     fi
     settle
   done
@@ -133,15 +140,15 @@ for SIZE in 1024x768 1280x1024; do
     BEFORE=$FRAME
     xdotool key alt+o Return
     wait_for 10 shown '^Print$' && { settle; xdotool key Return; }
-    check "$SIZE: the graph prints" wait_for 30 sh -c "ls '$RUN/out/'*.pdf"
+    check "$CASE: the graph prints" wait_for 30 sh -c "ls '$RUN/out/'*.pdf"
     wait_for 30 focus_is 'Tarvex Graph'
     settle
     GRAPH=$(window '^Tarvex Graph$')
     on_screen "printed 3D graph" "$GRAPH"
-    check "$SIZE: the print brings the graph back to its place ($BEFORE, now $FRAME)" \
+    check "$CASE: the print brings the graph back to its place ($BEFORE, now $FRAME)" \
       [ "$FRAME" = "$BEFORE" ]
   else
-    check "$SIZE: WHAT-IF, 3D Profile opens the graph" false
+    check "$CASE: WHAT-IF, 3D Profile opens the graph" false
   fi
 
   for p in $TARVEX_PID $TWM_PID $XVFB_PID; do kill "$p" 2>/dev/null; done
