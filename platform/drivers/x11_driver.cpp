@@ -65,7 +65,8 @@ constexpr auto kPollInterval = std::chrono::milliseconds(40);
 
 struct Shown {
     ::Window xw = 0;
-    RECT content;  // what the X window covers, in screen (root) coordinates
+    RECT content;         // what the X window covers, in screen (root) coordinates
+    bool placing = true;  // placed by the program; the window manager's frame not yet counted
     bool viewable = false;
     bool zoomHint = false;
     std::string title;
@@ -536,6 +537,7 @@ class X11Driver final : public Driver {
 
     void Move(HWND h, Shown& s, const RECT& content) {
         s.content = content;
+        s.placing = true;
         int w = std::max(1, static_cast<int>(content.right - content.left));
         int hgt = std::max(1, static_cast<int>(content.bottom - content.top));
         // Static gravity: a window manager puts its frame around the X window
@@ -1001,7 +1003,8 @@ class X11Driver final : public Driver {
             // The wheel turns what lies under the pointer, active or not.
             HWND target = WindowFromPoint(screen);
             HWND top = target;
-            while (top != nullptr && (GetWindowLong(top, GWL_STYLE) & WS_CHILD)) top = GetParent(top);
+            while (top != nullptr && (GetWindowLong(top, GWL_STYLE) & WS_CHILD))
+                top = GetParent(top);
             if (top != h) target = h;
             InjectWheel(target, b.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
             return true;
@@ -1054,16 +1057,19 @@ class X11Driver final : public Driver {
         return true;
     }
 
-    // Once the window manager has framed a window, the frame is kept on the
-    // screen: a frame larger than the program's own border and caption, or a
-    // window placed at the edge, would otherwise hide the caption or the
-    // window's foot. The window follows when the move is made.
-    void KeepFrameOnScreen(HWND h, const Shown& s) {
+    // Where the program places a window, the frame the window manager adds
+    // is kept on the screen once it is there: a frame larger than the
+    // program's own border and caption, or a window placed at the edge,
+    // would otherwise hide the caption or the window's foot. The window
+    // follows when the move is made. Where the user takes a frame is left
+    // alone.
+    void KeepFrameOnScreen(HWND h, Shown& s) {
         RECT extents;
-        if (!x11::FrameExtents(dpy_, root_, s.xw, &extents)) return;
+        if (!s.placing || !x11::FrameExtents(dpy_, root_, s.xw, &extents)) return;
+        s.placing = false;
         const bool resizable = (GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME) != 0;
-        RECT placed = x11::FramePlaceInto(s.content, extents, x11::FrameArea(dpy_, screen_),
-                                          resizable);
+        RECT placed =
+            x11::FramePlaceInto(s.content, extents, x11::FrameArea(dpy_, screen_), resizable);
         if (SameRect(placed, s.content)) return;
         XMoveResizeWindow(dpy_, s.xw, static_cast<int>(placed.left), static_cast<int>(placed.top),
                           static_cast<unsigned>(placed.right - placed.left),

@@ -2,13 +2,13 @@
 # The program's windows under a window manager (twm, decorating owned windows
 # too), at 1024x768 with its usual frame and at 1280x1024 with a frame thicker
 # than the program's own border and caption, each on a virtual X server of its
-# own: the
-# window manager's frame around every window measured on the screen (the
-# frame window with its border, not the program's X window) lies whole on the
-# screen: the main window, the one-page summary, the well log table and the
-# 3D graph; a print, which hides the graph and shows it again, brings it back
-# to the very place it stood. The sea water comes from a work file stored by
-# a headless run first.
+# own: the window manager's frame around each window, measured on the screen
+# (the frame window with its border, not the program's X window), lies whole
+# on the screen: the main window, the one-page summary, the well log table and
+# the 3D graph; a print, which hides the graph and shows it again, brings it
+# back to the very place it stood; a frame the user moves past the screen's
+# edges stays there. The sea water comes from a work file stored by a headless
+# run first.
 # Every process started here is ended here. Exit 77 (skipped) without the X
 # tools or without twm.
 #
@@ -147,6 +147,13 @@ for CASE in 1024x768-usual 1280x1024-thick; do
     on_screen "printed 3D graph" "$GRAPH"
     check "$CASE: the print brings the graph back to its place ($BEFORE, now $FRAME)" \
       [ "$FRAME" = "$BEFORE" ]
+    # Where the user takes a frame, past the screen's edges, it stays.
+    xdotool windowmove "$GRAPH" $((W - 300)) $((H - 200))
+    settle
+    frame "$GRAPH"
+    set -- $FRAME
+    check "$CASE: the graph moved past the screen's corner stays there ($FRAME)" \
+      sh -c "[ $3 -gt $W ] && [ $4 -gt $H ]"
   else
     check "$CASE: WHAT-IF, 3D Profile opens the graph" false
   fi
