@@ -48,6 +48,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include "platform/drivers/x11_frame.h"
 #include "platform/drivers/x11_selection.h"
 
 namespace win {
@@ -65,7 +66,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(40);
 struct Shown {
     ::Window xw = 0;
     RECT content;         // what the X window covers, in screen (root) coordinates
-    bool framed = false;  // the window manager draws border and caption
+    bool placing = true;  // placed by the program; the window manager's frame not yet counted
     bool viewable = false;
     bool zoomHint = false;
     std::string title;
@@ -410,7 +411,7 @@ class X11Driver final : public Driver {
         size->y = static_cast<int>(content.top);
         size->width = static_cast<int>(content.right - content.left);
         size->height = static_cast<int>(content.bottom - content.top);
-        size->win_gravity = NorthWestGravity;
+        size->win_gravity = StaticGravity;
         if (!(GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME)) {
             size->flags |= PMinSize | PMaxSize;
             size->min_width = size->max_width = size->width;
@@ -511,7 +512,6 @@ class X11Driver final : public Driver {
             auto found = shown_.find(h);
             if (found == shown_.end()) {
                 Shown s;
-                s.framed = wm_ && HasCaption(h);
                 s.content = content;
                 s.xw = CreateXWindow(h, content);
                 s.zoomHint = IsZoomed(h) != 0;
@@ -521,7 +521,6 @@ class X11Driver final : public Driver {
                 Move(h, found->second, content);
             }
             Shown& s = found->second;
-            s.framed = wm_ && HasCaption(h);
             std::string title = WindowText(h);
             if (title != s.title || s.title.empty()) {
                 SetNames(s.xw, title);
@@ -538,18 +537,13 @@ class X11Driver final : public Driver {
 
     void Move(HWND h, Shown& s, const RECT& content) {
         s.content = content;
+        s.placing = true;
         int w = std::max(1, static_cast<int>(content.right - content.left));
         int hgt = std::max(1, static_cast<int>(content.bottom - content.top));
-        if (s.framed) {
-            // The window manager places its frame at the position asked for.
-            RECT outer;
-            GetWindowRect(h, &outer);
-            XMoveResizeWindow(dpy_, s.xw, outer.left, outer.top, static_cast<unsigned>(w),
-                              static_cast<unsigned>(hgt));
-        } else {
-            XMoveResizeWindow(dpy_, s.xw, content.left, content.top, static_cast<unsigned>(w),
-                              static_cast<unsigned>(hgt));
-        }
+        // Static gravity: a window manager puts its frame around the X window
+        // where it stands.
+        XMoveResizeWindow(dpy_, s.xw, content.left, content.top, static_cast<unsigned>(w),
+                          static_cast<unsigned>(hgt));
         SetPlacementHints(h, s.xw, content);
     }
 
@@ -942,6 +936,7 @@ class X11Driver final : public Driver {
             }
             case MapNotify:
                 s->viewable = true;
+                if (wm_) KeepFrameOnScreen(h, *s);
                 return true;  // the focus can go there now
             case UnmapNotify:
                 s->viewable = false;
@@ -954,8 +949,12 @@ class X11Driver final : public Driver {
                     return true;
                 }
                 return false;
-            case ConfigureNotify:
-                return wm_ && FollowConfigure(h, *s, e.xconfigure);
+            case ConfigureNotify: {
+                if (!wm_) return false;
+                bool moved = FollowConfigure(h, *s, e.xconfigure);
+                KeepFrameOnScreen(h, *s);
+                return moved;
+            }
             case ClientMessage:
                 if (e.xclient.message_type == atoms_.wmProtocols &&
                     static_cast<Atom>(e.xclient.data.l[0]) == atoms_.wmDelete) {
@@ -1004,7 +1003,8 @@ class X11Driver final : public Driver {
             // The wheel turns what lies under the pointer, active or not.
             HWND target = WindowFromPoint(screen);
             HWND top = target;
-            while (top != nullptr && (GetWindowLong(top, GWL_STYLE) & WS_CHILD)) top = GetParent(top);
+            while (top != nullptr && (GetWindowLong(top, GWL_STYLE) & WS_CHILD))
+                top = GetParent(top);
             if (top != h) target = h;
             InjectWheel(target, b.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
             return true;
@@ -1055,6 +1055,25 @@ class X11Driver final : public Driver {
             SetActiveWindow(h);
         InjectKey(vk, k.type == KeyPress, ch);
         return true;
+    }
+
+    // Where the program places a window, the frame the window manager adds
+    // is kept on the screen once it is there: a frame larger than the
+    // program's own border and caption, or a window placed at the edge,
+    // would otherwise hide the caption or the window's foot. The window
+    // follows when the move is made. Where the user takes a frame is left
+    // alone.
+    void KeepFrameOnScreen(HWND h, Shown& s) {
+        RECT extents;
+        if (!s.placing || !x11::FrameExtents(dpy_, root_, s.xw, &extents)) return;
+        s.placing = false;
+        const bool resizable = (GetWindowLong(h, GWL_STYLE) & WS_THICKFRAME) != 0;
+        RECT placed =
+            x11::FramePlaceInto(s.content, extents, x11::FrameArea(dpy_, screen_), resizable);
+        if (SameRect(placed, s.content)) return;
+        XMoveResizeWindow(dpy_, s.xw, static_cast<int>(placed.left), static_cast<int>(placed.top),
+                          static_cast<unsigned>(placed.right - placed.left),
+                          static_cast<unsigned>(placed.bottom - placed.top));
     }
 
     // A move or resize made by the window manager: the window follows, so

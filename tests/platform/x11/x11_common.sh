@@ -81,16 +81,19 @@ first_start() {
   fi
 }
 
-# start_xvfb: a 1280x1024 virtual X server on a free display, in $DISPLAY,
+# start_xvfb [WxH]: a virtual X server of that size (1280x1024 unless given)
+# on a free display, in $DISPLAY (its process in $XVFB_PID),
 # returned only once the server answers a client: on a loaded machine the
 # display number is written before the server takes connections. The server
 # never resets (-noreset): by default it starts afresh each time its last
 # client leaves, and a program that connects meanwhile finds no display.
 start_xvfb() {
   need_tools xdpyinfo
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" \
+  rm -f "$WORK/display"
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
-  PIDS="$PIDS $!"
+  XVFB_PID=$!
+  PIDS="$PIDS $XVFB_PID"
   wait_for 20 test -s "$WORK/display" || { echo "FAILED: the virtual X server did not start"; exit 1; }
   DISPLAY=:$(cat "$WORK/display")
   export DISPLAY
