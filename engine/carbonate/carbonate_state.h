@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/pipeline/clamp_to_float.h"
+#include "engine/pipeline/numbers/clamp_to_float.h"
 
 struct CarbonateState {
     float k1;       // K1' = K1 g(CO2) / (gH gHCO3)

@@ -9,7 +9,7 @@
 #include "engine/inputs/inputs_records.h"
 #include "engine/records.h"
 #include "engine/saturation/result_stage.h"
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/pipeline/numbers/round_to_charge.h"
 #include "engine/speciation/speciation.h"
 #include "engine/tables/thermo_tables.h"
 #include "input/records.h"

@@ -7,7 +7,7 @@
 #include "common/water_analysis.h"
 #include "engine/carbonate/carbonate_state.h"
 #include "engine/inputs/engine_inputs.h"
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/pipeline/numbers/round_to_charge.h"
 #include "engine/speciation/speciation_steps.h"
 #include "engine/tables/power_of_ten.h"
 

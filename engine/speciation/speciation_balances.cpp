@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "common/water_analysis.h"
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/pipeline/numbers/round_to_charge.h"
 #include "engine/speciation/speciation_steps.h"
 #include "engine/tables/power_of_ten.h"
 

@@ -9,7 +9,7 @@
 #include "engine/speciation/ph_solve_records.h"
 #include "engine/records.h"
 #include "engine/saturation/results_records.h"
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/pipeline/numbers/round_to_charge.h"
 #include "engine/speciation/speciation.h"
 #include "input/records.h"
 

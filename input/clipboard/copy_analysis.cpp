@@ -5,7 +5,7 @@
 
 #include "engine/carbonate/carbonate_records.h"
 #include "engine/pipeline/pipeline_records.h"
-#include "engine/pipeline/sulfide_alkalinity.h"
+#include "engine/pipeline/checks/sulfide_alkalinity.h"
 #include "engine/records.h"
 #include "input/clipboard/analysis_transfer.h"
 #include "input/clipboard/analysis_travel.h"

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/pipeline/sulfide_alkalinity.h"
+#include "engine/pipeline/checks/sulfide_alkalinity.h"
 #include "engine/records.h"
 #include "input/clipboard/clipboard_analysis.h"
 #include "input/description_records.h"

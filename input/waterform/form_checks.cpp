@@ -13,7 +13,7 @@
 #include "common/unit_codes.h"
 #include "common/water_analysis.h"
 #include "engine/inputs/unit_conversions.h"
-#include "engine/pipeline/sulfide_alkalinity.h"
+#include "engine/pipeline/checks/sulfide_alkalinity.h"
 #include "engine/records.h"
 #include "input/fields/decimal_field.h"
 #include "input/waterform/form_captions.h"

@@ -13,7 +13,7 @@
 #include "platform/window/win_types.h"
 #include "scenarios/frame/whatif_records.h"
 
-// The engine's mark of a value it could not compute (engine/pipeline/clamp_to_float.h).
+// The engine's mark of a value it could not compute (engine/pipeline/numbers/clamp_to_float.h).
 inline constexpr float kNotCalculated = 1.0e37f;
 [[nodiscard]] bool IsNotCalculated(float value);
 

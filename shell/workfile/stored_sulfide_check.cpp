@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "common/water_analysis.h"
-#include "engine/pipeline/sulfide_alkalinity.h"
+#include "engine/pipeline/checks/sulfide_alkalinity.h"
 #include "input/waterform/form_water.h"
 #include "input/waterform/water_form_records.h"
 #include "scenarios/multimix/multimix_records.h"

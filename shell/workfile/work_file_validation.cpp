@@ -357,7 +357,7 @@ class Checker : public RecordVisitor {
         return older_ && (record_ == kBlendRowRecord || record_ == kSourceRowsRecord);
     }
     // Not a number, infinite, or beyond the 1e37 that the engine bounds every
-    // value it stores with (engine/pipeline/clamp_to_float.h).
+    // value it stores with (engine/pipeline/numbers/clamp_to_float.h).
     void NotFinite(int index, double v, const std::string& which = {}) {
         const std::string name = which + ValueName(record_, index);
         // The analyses the older reader repairs hold whatever it makes 0. The

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "engine/carbonate/carbonate_state.h"
-#include "engine/pipeline/round_to_charge.h"
+#include "engine/pipeline/numbers/round_to_charge.h"
 
 namespace {
 
