@@ -121,7 +121,10 @@ bool WaterBeyondAnyWater(const float* analysis, const float* results) {
     const PointUnits units{unitCodes.code[UnitItem::kPressure],
                            unitCodes.code[UnitItem::kGasCo2]};
     const float co2 = species ? analysis[AE::kAcidity] : 0.0f;
-    return BeyondAnyWater(FiguresOfPoint(analysis, results, co2, units));
+    PointFigures f = FiguresOfPoint(analysis, results, co2, units);
+    // A pH of -1 is a pH still to be found from the pCO2, not a figure.
+    if (analysis[AE::kPh] == -1.0f) f.ph = 7.0;
+    return BeyondAnyWater(f);
 }
 
 void MarkWaterAnalysisNotCalculated(float* analysis) {
