@@ -120,7 +120,8 @@ void BuildThreeDGridValues(uint16_t code) {
             // patch, and the data file writes it as not calculated.
             if (std::isnan(v))
                 status = 0;
-            else if (!hasValues || code == 40 || code == 41 || code == 90 || code == 91 || code == 96)
+            else if (!hasValues || code == 40 || code == 41 || code == 90 || code == 91 ||
+                     code == 96)
                 status = code == 40 || code == 41 ? cellStatus[at] : 0;
             else if (code == 94 || code == 95)
                 status = CorrosionClass(v);

@@ -15,8 +15,8 @@
 #include "platform/dialogs/dialog.h"
 #include "platform/window/window.h"
 #include "reporttext/waterpages/water_view.h"
-#include "scenarios/frame/point_marks.h"
 #include "resources/dialog_ids.h"
+#include "scenarios/frame/point_marks.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/resultpages/page_routine.h"
@@ -51,8 +51,8 @@ StoredWater StoredNow(int32_t water) {
 void TellIfNotCalculated(win::HWND owner, int32_t water) {
     WaterView view;
     if (!ViewOfWater(water, view)) return;
-    const char* name = water == WaterSelector::kInjection   ? "The injection water"
-                       : water == WaterSelector::kFormation ? "The formation water"
+    const char* name = water == WaterSelector::kInjection        ? "The injection water"
+                       : water == WaterSelector::kFormation      ? "The formation water"
                        : water == WaterSelector::kMultiMixSource ? "The source water"
                                                                  : "The water";
     (void)TellWaterIfNotCalculated(owner, name, view.analysis->values, view.results);

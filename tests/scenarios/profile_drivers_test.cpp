@@ -369,8 +369,7 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
     };
     const Read grid = [](int k) {
         const GridTable& g = whatIfResults.grid;
-        return Seen{g.results[k][35], g.analysis[k][AE::kConductivity], g.results[k][0],
-                    g.dose[k]};
+        return Seen{g.results[k][35], g.analysis[k][AE::kConductivity], g.results[k][0], g.dose[k]};
     };
     const Read mix = [](int k) {
         const MixProfileTables& m = mixProfileTables;
@@ -403,10 +402,10 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
         {"mixing profile", [] { CalcMixingProfile(nullptr); }, mix, 55.0f, kMixPoints, 3},
         {"pH x temperature mixing grid", [] { CalcMixGrid(MixGridCode::kPhByTemperature); },
          mixGrid, 55.0f, kGridCells, 21},
-        {"pH x percent mixing grid", [] { CalcMixGrid(MixGridCode::kPhByPercent); }, mixGrid,
-         55.0f, kGridCells, 35},
-        {"ratio mixing grid", [] { CalcMixGrid(MixGridCode::kRatio); }, mixGrid, 55.0f,
-         kGridCells, 21},
+        {"pH x percent mixing grid", [] { CalcMixGrid(MixGridCode::kPhByPercent); }, mixGrid, 55.0f,
+         kGridCells, 35},
+        {"ratio mixing grid", [] { CalcMixGrid(MixGridCode::kRatio); }, mixGrid, 55.0f, kGridCells,
+         21},
         {"settled temperature profile", [] { CalcTempProfile(nullptr); }, profile, 1.0e30f, 7, 0},
         {"settled mixing profile", [] { CalcMixingProfile(nullptr); }, mix, 1.0e30f, kMixPoints,
          0}};
