@@ -84,6 +84,10 @@ void RecomputeOlderFile(win::HWND mainWindow) {
     }
     for (uint16_t& done : r.mixGridDone) done = 0;
     mainWindowState.loadedVersion = kDataVersion;
+    // Every water is calculated again: a page that takes the focus next has
+    // none to recompute (with pages open, the one on top would otherwise
+    // calculate its water once more over what the last calculation left).
+    dialogResult = 0;
 }
 
 }  // namespace

@@ -57,7 +57,16 @@ bool ShowResultPages(win::HWND mainWindow, std::initializer_list<PageToShow> pag
         const int show = shown++ == 0 ? win::SW_SHOWNOACTIVATE : win::SW_SHOW;
         win::HWND& slot = PageWindowSlot(p.page);
         if (IsPageOpen(p.page) && win::IsWindow(slot)) {
-            if (p.invalidateOpen) win::InvalidateRect(slot, nullptr, win::TRUE);
+            // A water's own page is refreshed as a new one is made: turned to
+            // the water of the command and painted after it is shown, its
+            // paint loading the water it shows, so that the workspace left is
+            // the one the same command leaves when it makes the page.
+            const bool oneWater = p.page == PageClass::kMuWater || p.page == PageClass::kMuValues;
+            if (oneWater) {
+                pageStates[PageIndex(p.page)].shownWater = mainWindowState.currentWater;
+                win::SetWindowText(slot, PageTitle(p.page, water));
+            }
+            if (oneWater || p.invalidateOpen) win::InvalidateRect(slot, nullptr, win::TRUE);
             win::ShowWindow(slot, show);
             win::UpdateWindow(slot);
             continue;

@@ -2,7 +2,8 @@
 // order; each opens only when its windows-to-display switch is 0. A page that is
 // not open is created at its place of the cascade (its home), one that is open
 // is shown and updated where it is. The command ends at the first page that
-// cannot be created; the pages opened before it stay.
+// cannot be created; the pages opened before it stay. An open page of one
+// water is turned to the command's water and painted as a new one is.
 #pragma once
 
 #include <cstdint>

@@ -46,6 +46,9 @@ struct Beside {
     float formResidenceSeconds;
     float formPolyphosphate;
     float formOxalate;
+    // What the last dialog stored: a page taking the focus recomputes its
+    // water while it says a dialog stored one.
+    int16_t dialogOutcome;
 };
 
 static_assert(std::is_trivially_copyable_v<Beside>, "kept as bytes");
@@ -70,6 +73,7 @@ void TakeBeside(Beside& b) {
     b.formResidenceSeconds = formResidenceSeconds;
     b.formPolyphosphate = formPolyphosphate;
     b.formOxalate = formOxalate;
+    b.dialogOutcome = dialogOutcome;
 }
 
 void PutBeside(const Beside& b) {
@@ -92,6 +96,7 @@ void PutBeside(const Beside& b) {
     formResidenceSeconds = b.formResidenceSeconds;
     formPolyphosphate = b.formPolyphosphate;
     formOxalate = b.formOxalate;
+    dialogOutcome = b.dialogOutcome;
 }
 
 }  // namespace

@@ -142,11 +142,12 @@ struct Range {
 // saved after New and the everyday waters held against a fresh start's;
 // "unchanged-dialog-files", an unchanged OK on Choose Graphs, No Product, the
 // pH curve or Output Size between two saves that must write the same bytes).
-// Each was found failing once. "open-fresh" is left out until the working
-// analysis of a file opened while the water's pages are open (record 17: the
-// species flag 1, the alkalinity mode 2, the alkalinity in eq/L) is the one a
-// fresh start's Open leaves (0 in each); the others are mended.
-const char* const kSparedPaths = "open-fresh";
+// Each was found failing once ("open-fresh" last with the water's pages open
+// over the Open: the unchanged OK after it kept the working analysis of its
+// calculation, record 17 with the species flag 1, the alkalinity mode 2 and
+// the alkalinity in eq/L, where the pages a fresh start makes load the stored
+// water); all are mended.
+const char* const kSparedPaths = "";
 
 std::string& SparedPaths() {
     static std::string spared;

@@ -2,6 +2,7 @@
 // desktop's height, the water calculated only when the form stored it, the
 // engine's mode word before an injection or formation water, and the menu and
 // main window brought up to date.
+#include "engine/saturation/water_results_records.h"
 #include "pages/frame/page_classes.h"
 #include "resources/dialog_ids.h"
 #include "resources/resource_ids.h"
@@ -91,21 +92,24 @@ TEST_F(WaterInputTest, ANewSourceWaterIsStoredCalculatedAndTicked) {
 }
 
 // OK on the entered water with nothing changed stores nothing and calculates
-// nothing; Cancel stores nothing either: the indicators page in front takes
-// the keyboard back and computes the stored water again, not the one typed.
+// nothing (its open pages paint again what the water holds); Cancel stores
+// nothing either: the indicators page in front takes the keyboard back and
+// computes the stored water again, not the one typed.
 TEST_F(WaterInputTest, AnUnchangedOrCancelledFormCalculatesNothing) {
     win::SetDesktopSize(1280, 1024);
     ASSERT_EQ(Input(MenuCommand::kSourceWaterAnalysis, DialogId::kWaterForm1200, TypeSeaWater), 1);
     mainWindowState.dataChanged = 0;
     const float stored = SaturationResults[0];
-    SaturationResults[0] = 1234.0f;  // no calculation may overwrite it
+    WaterResults.surface.saturation[0] = 1234.0f;  // no calculation may overwrite it
 
     ASSERT_EQ(Input(MenuCommand::kSourceWaterAnalysis, DialogId::kWaterForm1200,
                     [](win::HWND form) { win::PressButton(form, C::kOk); }),
               1);
     EXPECT_EQ(dialogResult, 0);
-    EXPECT_EQ(SaturationResults[0], 1234.0f);
+    EXPECT_EQ(WaterResults.surface.saturation[0], 1234.0f);
+    EXPECT_EQ(SaturationResults[0], 1234.0f);  // the pages show the water held
     EXPECT_EQ(mainWindowState.dataChanged, 0u);
+    WaterResults.surface.saturation[0] = stored;
 
     ASSERT_EQ(Input(MenuCommand::kSourceWaterAnalysis, DialogId::kWaterForm1200,
                     [](win::HWND form) {
