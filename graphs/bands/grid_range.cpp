@@ -3,6 +3,7 @@
 #include "graphs/bands/grid_range.h"
 
 #include <cmath>
+#include <limits>
 
 #include "graphs/records.h"
 #include "graphs/twod/chart_rules.h"
@@ -47,9 +48,9 @@ bool GridCodeHasValues(uint16_t code) {
 float GridCellValue(uint16_t code, int cell) {
     const GridTable& g = whatIfResults.grid;
     if (code == 40) return g.analysis[cell][15];
-    // A cell not calculated has no value to draw: it stays flat at 0 and
-    // takes no part in the range.
-    if (GridCellNotCalculated(g, cell)) return 0.0f;
+    // A cell not calculated has no value to draw: it is no number, left out
+    // of the bars, the range and the data file.
+    if (GridCellNotCalculated(g, cell)) return std::numeric_limits<float>::quiet_NaN();
     switch (code) {
         case 41:
             return g.analysis[cell][0];
@@ -81,12 +82,16 @@ void GetGraphGridRange(double (&range)[2], uint16_t code, uint16_t& rowOrderNatu
     // and column count in both halves.
     double nearRows = 0.0, farRows = 0.0, nearColumns = 0.0, farColumns = 0.0;
     if (GridCodeHasValues(code)) {
-        double low = GridCellValue(code, 0);
-        double high = low;
+        // The cells not calculated take no part; with none calculated the
+        // range is 0 to 0.
+        bool any = false;
+        double low = 0.0, high = 0.0;
         for (int cell = 0; cell < kGridCells; ++cell) {
             const double v = GridCellValue(code, cell);
-            if (v < low) low = v;
-            if (v > high) high = v;
+            if (std::isnan(v)) continue;
+            if (!any || v < low) low = v;
+            if (!any || v > high) high = v;
+            any = true;
             const int row = cell / kGridAxisPoints;
             const int column = cell % kGridAxisPoints;
             if (row <= 3) nearRows += v;

@@ -12,7 +12,8 @@
 // The value of cell `cell` (row x 7 + column) for `code`, as the tables hold
 // it: precipitation amounts (100 and above) in the display unit, the dose of
 // code 89 from the mixing grid's own table for the mixing kinds 0 to 2.
-// 0 for a code without values.
+// 0 for a code without values; no number (NaN) for a cell not calculated.
+// Cells that are no number take no part in the range.
 [[nodiscard]] float GridCellValue(uint16_t code, int cell);
 
 // range[0] and range[1] become the smallest and largest cell value of `code`

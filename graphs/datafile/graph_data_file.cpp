@@ -2,6 +2,7 @@
 // messages of the export.
 #include "graphs/datafile/graph_data_file.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -25,7 +26,13 @@ void AppendQuoted(std::string& out, const char* text, size_t limit) {
     out += "\"\n";
 }
 
+// A value not calculated (no number, or the engine's mark of one) is written
+// as the CSV exports write it.
 void AppendNumber(std::string& out, double v) {
+    if (!std::isfinite(v) || std::fabs(v) >= 1.0e37) {
+        out += "N/A";
+        return;
+    }
     const int n = std::snprintf(nullptr, 0, "%f", v);
     if (n <= 0) return;
     std::string text(static_cast<size_t>(n) + 1, '\0');

@@ -21,7 +21,8 @@ struct GraphDataTable {
 // The lines of the file, each ended by a bare line feed: the first five
 // texts of currentDescription and the four titles that are not empty, quoted
 // (an inner double quote doubled); the column values "%f" joined by commas,
-// then each row value and its seven values. A non-zero `reverseColumns` writes
+// then each row value and its seven values ("N/A" for a value not
+// calculated). A non-zero `reverseColumns` writes
 // the column line from the last value to the first; a non-zero `reverseRows`
 // takes the row values from the last to the first, so each heading stands by
 // the values drawn for it.

@@ -116,13 +116,19 @@ void BuildThreeDGridValues(uint16_t code) {
             const int at = r * kThreeDSide + c;
             double v = hasValues ? GridCellValue(code, cell) : 0.0;
             uint16_t status = 0;
-            if (!hasValues || code == 40 || code == 41 || code == 90 || code == 91 || code == 96)
+            // A cell not calculated stays no number: it draws no bar and no
+            // patch, and the data file writes it as not calculated.
+            if (std::isnan(v))
+                status = 0;
+            else if (!hasValues || code == 40 || code == 41 || code == 90 || code == 91 ||
+                     code == 96)
                 status = code == 40 || code == 41 ? cellStatus[at] : 0;
             else if (code == 94 || code == 95)
                 status = CorrosionClass(v);
             else
                 status = DoseStatusOf(cell);
-            if (logForm) v = logRangeUndefined != 0 ? 0.0 : (v > 0.0 ? std::log10(v) : 0.0);
+            if (logForm && !std::isnan(v))
+                v = logRangeUndefined != 0 ? 0.0 : (v > 0.0 ? std::log10(v) : 0.0);
             gridValues[at] = v;
             cellStatus[at] = status;
         }

@@ -1,6 +1,7 @@
 // Station hits, value texts and analysis copies of the well-log summary graph.
 #include "graphs/welllog/well_log_clicks.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -95,8 +96,9 @@ std::string StationText(int station) {
 StationClickText StationValueText(const StationHit& hit) {
     StationClickText t;
     const bool inRange = hit.panel >= 0 && hit.panel < kWellSummaryPanels && IsStation(hit.station);
-    char value[kValueTextChars] = {};
-    FormatValueAdaptive(inRange ? wellSummaryValueCopies[hit.panel][hit.station] : 0.0, 5, value);
+    char value[kValueTextChars] = "N/A";  // a station not calculated
+    const float shown = inRange ? wellSummaryValueCopies[hit.panel][hit.station] : 0.0f;
+    if (!std::isnan(shown)) FormatValueAdaptive(shown, 5, value);
     t.caption = std::string("YOU CLICKED ON THE VALUE ") + value;
     t.message = t.caption + " " + StationText(hit.station);
     if (resultStatus.productSelected != 0) t.message += " DISPLAY LIMITS?";

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "platform/window/window.h"
 #include "reporttext/format/axis_number.h"
 #include "reporttext/format/sub_sup_text.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/wells/well_records.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/whatif/whatif_command_records.h"
@@ -84,10 +86,16 @@ int StationCount() {
 }
 
 // The panel's values into wellSummaryY; false when the code has no source.
+// A station not calculated has no value: no number, which draws no bar and
+// reads "N/A".
 bool ReadPanelValues(int code, int n) {
     const bool logIndex = displaySettings.indexFormat == 1;
     for (double& y : wellSummaryY) y = 0.0;
     (void)ReadChartValues(code, ChartKind::kWellSummary, n, logIndex, wellSummaryY);
+    if (!IsUnlistedCode(code))
+        for (int i = 0; i < n; ++i)
+            if (PointNotCalculated(wellProfiles.flash48, i))
+                wellSummaryY[i] = std::numeric_limits<double>::quiet_NaN();
     const bool logged = logIndex && IsWellLogLogCode(code);
     logRangeUndefined = 0;
     if (logged && n > 0 && code < 64)
@@ -141,6 +149,7 @@ void PaintBars(const Painter& p, const Panel& c, int panel, int n, const BarValu
                double scale) {
     for (int k = 0; k < n; ++k) {
         const int station = n - 1 - k;
+        if (std::isnan(wellSummaryY[station])) continue;
         const int colour = std::clamp(wellSummaryColors[station], 0, kGraphColours - 1);
         BarRect& b = wellSummaryBarRects[panel * kWellSummaryStations + k];
         b.left = BarLeft(c, n, k);
@@ -258,9 +267,12 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n, bool las
     ChartReport chart;
     const int lineUnit = Trunc(0.025 * c.cellHeight);
     double vMin = 0.0, vMax = 0.0;
+    bool anyValue = false;
     for (int i = 0; i < n; ++i) {
-        vMin = i == 0 ? wellSummaryY[i] : std::min(vMin, wellSummaryY[i]);
-        vMax = i == 0 ? wellSummaryY[i] : std::max(vMax, wellSummaryY[i]);
+        if (std::isnan(wellSummaryY[i])) continue;
+        vMin = !anyValue ? wellSummaryY[i] : std::min(vMin, wellSummaryY[i]);
+        vMax = !anyValue ? wellSummaryY[i] : std::max(vMax, wellSummaryY[i]);
+        anyValue = true;
     }
     p.UseFont(Trunc(0.0375 * c.cellHeight), 1, 0);
     char suffix[kAxisSuffixChars] = " ";
@@ -276,9 +288,10 @@ void PaintPanel(Painter& p, const Panel& c, int panel, int code, int n, bool las
     const int every =
         pitch > 0.0 ? std::max(1, static_cast<int>(std::ceil((p.LineOfFont() + 2) / pitch))) : 1;
     for (int k = 0; k < n && sourced; ++k) {
-        char label[kAxisLabelChars];
-        FormatBarPointLabel(wellSummaryY[n - 1 - k], vMin, vMax, n > 0 ? (vMax - vMin) / n : 0.0,
-                            label, suffix, scaled);
+        char label[kAxisLabelChars] = "N/A";
+        if (!std::isnan(wellSummaryY[n - 1 - k]))
+            FormatBarPointLabel(wellSummaryY[n - 1 - k], vMin, vMax,
+                                n > 0 ? (vMax - vMin) / n : 0.0, label, suffix, scaled);
         chart.xLabels.push_back(label);
         const bool shown = k == 0 || k == n - 1 || (k % every == 0 && k + every <= n - 1);
         // The first keeps inside the plot, clear of the depth axis's labels.

@@ -6,6 +6,7 @@
 #include "engine/saturation/water_results_records.h"
 #include "input/residence_records.h"
 #include "input/waterform/water_form_records.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/multimix/multimix_records.h"
 #include "shell/records.h"
 
@@ -30,9 +31,30 @@ void OneOfThree(int water, WaterView& v) {
     v.enteredValues = entered[water] != 0 ? enteredValues[water] : nullptr;
 }
 
-}  // namespace
+// A water whose calculation came to figures no water holds shows none of
+// them: its calculated figures, results, excesses, dose and rate are the
+// engine's mark of a value not calculated ("N/A"), the stored water left as it
+// is for correction. One set of marked copies per selector.
+void MarkViewIfBeyond(WaterView& v) {
+    if (v.analysis == nullptr || v.results == nullptr || v.excess == nullptr) return;
+    if (!WaterBeyondAnyWater(v.analysis->values, v.results)) return;
+    constexpr int kSelectors = 6;
+    static WaterAnalysis analyses[kSelectors];
+    static float results[kSelectors][kSaturationResultCount];
+    static float excess[kSelectors][kMomentaryExcessCount];
+    const int at = v.water >= 0 && v.water < kSelectors ? v.water : 0;
+    analyses[at] = *v.analysis;
+    MarkWaterAnalysisNotCalculated(analyses[at].values);
+    MarkNotCalculated(results[at], kSaturationResultCount);
+    MarkNotCalculated(excess[at], kMomentaryExcessCount);
+    v.analysis = &analyses[at];
+    v.results = results[at];
+    v.excess = excess[at];
+    v.dose = kNotCalculated;
+    v.corrosionRate = kNotCalculated;
+}
 
-bool ViewOfWater(int water, WaterView& v) {
+bool Fill(int water, WaterView& v) {
     v = WaterView{};
     v.water = water;
     switch (water) {
@@ -67,4 +89,12 @@ bool ViewOfWater(int water, WaterView& v) {
         default:
             return false;
     }
+}
+
+}  // namespace
+
+bool ViewOfWater(int water, WaterView& v) {
+    if (!Fill(water, v)) return false;
+    MarkViewIfBeyond(v);
+    return true;
 }

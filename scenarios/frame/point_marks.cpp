@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/unit_codes.h"
 #include "scenarios/frame/driver_frame.h"
 #include "scenarios/frame/driver_services.h"
 #include "scenarios/frame/point_steps.h"
@@ -21,6 +22,9 @@ constexpr double kDensestWater = 2.5;  // the densest the forms take
 // far past it. A water saturated under liquid CO2 holds about half of the cap.
 constexpr double kCo2PerAtm = 2.0 * 3400.0;
 constexpr double kMostCo2 = 150000.0;
+// The saltiest brines conduct some 250,000 micromhos/cm (a few hundred
+// thousand per metre): ten million is no water in any unit the pages take.
+constexpr double kMostConductivity = 1.0e7;
 
 bool NoNumber(double v) {
     return !std::isfinite(v) || std::fabs(v) >= static_cast<double>(kNotCalculated);
@@ -42,6 +46,7 @@ bool BeyondAnyWater(const PointFigures& p) {
     for (double v : {p.ph, p.tds, p.dissolvedCo2, p.conductivity})
         if (NoNumber(v)) return true;
     if (p.ph < 0.0 || p.ph > kHighestPh) return true;
+    if (p.conductivity > kMostConductivity) return true;
     const double gravity = p.gravity > 0.0 && std::isfinite(p.gravity) ? p.gravity : kDensestWater;
     if (p.tds > gravity * kMgPerKg) return true;
     const double atm = std::isfinite(p.pressureAtm) ? std::max(1.0, p.pressureAtm) : 1.0;
@@ -108,6 +113,39 @@ bool ProfilePointNotCalculated(const ProfileTable& t, int k) {
 
 bool GridCellNotCalculated(const GridTable& g, int n) {
     return IsNotCalculated(g.results[n][35]);
+}
+
+bool WaterBeyondAnyWater(const float* analysis, const float* results) {
+    const bool species =
+        analysis[AE::kAlkalinityMode] == 2.0f || analysis[AE::kAlkalinityMode] == 3.0f;
+    const PointUnits units{unitCodes.code[UnitItem::kPressure], unitCodes.code[UnitItem::kGasCo2]};
+    const float co2 = species ? analysis[AE::kAcidity] : 0.0f;
+    PointFigures f = FiguresOfPoint(analysis, results, co2, units);
+    // A pH of -1 is a pH still to be found from the pCO2, not a figure.
+    if (analysis[AE::kPh] == -1.0f) f.ph = 7.0;
+    return BeyondAnyWater(f);
+}
+
+void MarkWaterAnalysisNotCalculated(float* analysis) {
+    const double ph = analysis[AE::kPh];
+    const double pco2 = analysis[AE::kPco2];
+    MarkAnalysisNotCalculated(
+        analysis, {!NoNumber(ph) && ph >= 0.0 && ph <= kHighestPh, !NoNumber(pco2) && pco2 >= 0.0});
+}
+
+std::string WaterNotCalculatedText(const std::string& water) {
+    return water +
+           " could not be calculated: it came to figures no water holds (a pH outside 0 to 14, "
+           "dissolved solids past its own mass, or dissolved CO2 far past what its gas "
+           "dissolves). Its pages show N/A; please check the water's analysis.";
+}
+
+bool TellWaterIfNotCalculated(win::HWND owner, const std::string& water, const float* analysis,
+                              const float* results) {
+    if (!WaterBeyondAnyWater(analysis, results)) return false;
+    (void)DriverMessageBox(owner, WaterNotCalculatedText(water).c_str(),
+                           DriverText::kWarningCaption, win::MB_OK | win::MB_ICONINFORMATION);
+    return true;
 }
 
 std::string PointsNotCalculatedText(int marked, int points) {

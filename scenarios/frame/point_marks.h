@@ -31,8 +31,8 @@ struct PointFigures {
 // solids above the water's own mass (Sp.Gr. x 1e6 mg/L; 2.5 where the gravity
 // is not known), dissolved CO2 past twice 3,400 mg/L an atmosphere of the
 // water's pressure (CO2 near freezing) or past 150,000 mg/L at any pressure,
-// unless its CO2's own partial pressure puts that much in, or a figure that
-// is no number or the engine's mark of one.
+// unless its CO2's own partial pressure puts that much in, a conductivity
+// past ten million, or a figure that is no number or the engine's mark of one.
 [[nodiscard]] bool BeyondAnyWater(const PointFigures& p);
 
 // The unit codes of the point's pressure and of its gas-phase CO2.
@@ -91,8 +91,25 @@ template <typename Table>
 }
 [[nodiscard]] bool GridCellNotCalculated(const GridTable& g, int n);
 
+// A calculated water (a water's page, the multi-mix blend): its analysis row
+// as its calculation left it and its results. Its dissolved CO2 is read where
+// the row holds it (the carbonate species given); pressures in the units in
+// force. True when no water holds its figures.
+[[nodiscard]] bool WaterBeyondAnyWater(const float* analysis, const float* results);
+// The water's analysis row as its page shows it when it is beyond any water:
+// the calculated figures marked as MarkAnalysisNotCalculated, its pH and pCO2
+// kept where they are figures a water can have (typed ones).
+void MarkWaterAnalysisNotCalculated(float* analysis);
+
 // The message of a run that marked `marked` of its `points` points.
 [[nodiscard]] std::string PointsNotCalculatedText(int marked, int points);
 // Tells the user, owned by `owner`, that a run marked `marked` of its points
 // (nothing when it marked none).
 void TellPointsNotCalculated(win::HWND owner, int marked, int points);
+// The message of a water (named by `water`, as "The surface water") whose
+// calculation came to figures no water holds.
+[[nodiscard]] std::string WaterNotCalculatedText(const std::string& water);
+// Tells the user, owned by `owner`, when the water's figures are beyond any
+// water; true when it did.
+bool TellWaterIfNotCalculated(win::HWND owner, const std::string& water, const float* analysis,
+                              const float* results);

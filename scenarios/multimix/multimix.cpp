@@ -19,6 +19,7 @@
 #include "scenarios/frame/driver_frame.h"
 #include "scenarios/frame/driver_services.h"
 #include "scenarios/frame/engine_port.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/frame/point_steps.h"
 #include "scenarios/mixing/mixing_steps.h"
 #include "scenarios/mixing/mixing_profile_records.h"
@@ -279,9 +280,11 @@ void MixWaters(uint16_t /*mode*/, win::HWND owner) {
     call.productUnchanged =
         b.blendRanWithProduct != 0 && SameProductName(call.product, b.productFileAtLastMix);
 
+    bool blended = false;
     switch (ChooseWork(call, m, b)) {
         case BlendWork::kFull:
             FullBlend(call, m, b);
+            blended = true;
             break;
         case BlendWork::kDoseOnly:
             DoseOnly(call, b);
@@ -291,4 +294,8 @@ void MixWaters(uint16_t /*mode*/, win::HWND owner) {
     }
     Finish(call, m, b);
     RestoreEngineSettings(saved, live);
+    // A blend that came to figures no water holds is shown as not calculated.
+    if (blended)
+        (void)TellWaterIfNotCalculated(owner, "The multi-mix blend", mixedWater.values,
+                                       b.blendResults);
 }

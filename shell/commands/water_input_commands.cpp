@@ -14,7 +14,9 @@
 #include "pages/profiles/profile_recompute.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/window/window.h"
+#include "reporttext/waterpages/water_view.h"
 #include "resources/dialog_ids.h"
+#include "scenarios/frame/point_marks.h"
 #include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/resultpages/page_routine.h"
@@ -44,6 +46,18 @@ StoredWater StoredNow(int32_t water) {
     return s;
 }
 
+// Tells the user when the water just calculated came to figures no water
+// holds; its pages then show them as not calculated.
+void TellIfNotCalculated(win::HWND owner, int32_t water) {
+    WaterView view;
+    if (!ViewOfWater(water, view)) return;
+    const char* name = water == WaterSelector::kInjection        ? "The injection water"
+                       : water == WaterSelector::kFormation      ? "The formation water"
+                       : water == WaterSelector::kMultiMixSource ? "The source water"
+                                                                 : "The water";
+    (void)TellWaterIfNotCalculated(owner, name, view.analysis->values, view.results);
+}
+
 bool SameStored(const StoredWater& a, const StoredWater& b) {
     return std::memcmp(&a.analysis, &b.analysis, sizeof a.analysis) == 0 &&
            std::memcmp(&a.texts, &b.texts, sizeof a.texts) == 0;
@@ -65,6 +79,7 @@ void RunWaterInput(win::HWND mainWindow, int32_t water) {
     const bool stored = dialogResult > 0;
     if (stored) {
         CalcWaterAnalysis(1, mainWindow);
+        TellIfNotCalculated(mainWindow, water);
         RefreshOpenPages(water);
         ClearSummaryProfiles();
     } else if (!SameStored(before, StoredNow(water))) {

@@ -2,6 +2,7 @@
 // band of each cell, the bars and patches it draws and the outlines it leaves.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
@@ -20,6 +21,7 @@
 #include "platform/text/text_boxes.h"
 #include "platform/window/window.h"
 #include "reporttext/format/axis_number.h"
+#include "scenarios/frame/point_marks.h"
 #include "scenarios/mixing/mixing_records.h"
 #include "tests/graphs/graph_fixture.h"
 
@@ -330,18 +332,65 @@ TEST_F(ThreeDPainterTest, OutlinesRunRoundTheTopFace) {
     EXPECT_TRUE(OutlineEmpty(6));  // the last column has no patch
 }
 
-TEST_F(ThreeDPainterTest, NotANumberCellIsLeftOut) {
-    Flat(2.5f);
-    whatIfResults.grid.results[0][0] = std::numeric_limits<float>::quiet_NaN();
-    gridOrientationSet = 1;
-    rowOrderNatural = columnOrderNatural = 1;
-    Paint();
-    EXPECT_TRUE(OutlineEmpty(0));
-    EXPECT_FALSE(OutlineEmpty(1));
-    displaySettings.threeDPlotStyle = 2;
-    Paint();
-    EXPECT_TRUE(OutlineEmpty(0));
-    EXPECT_FALSE(OutlineEmpty(1));
+// A cell with no number, and a cell its grid run marked as not calculated
+// (a water that came to T.D.S. 1.0e+16), are left out of bars and patches
+// alike, take no part in the value axis (which stays that of the flat 2.5 of
+// the others) and are written "N/A" in the data file, never drawn or written
+// as 0 or as the mark itself.
+TEST_F(ThreeDPainterTest, CellsWithoutAValueAreLeftOutAndWrittenNA) {
+    struct Case {
+        const char* name;
+        bool marked;
+        int16_t code;
+    } cases[] = {{"no number", false, 0},
+                 {"marked calcite", true, 0},
+                 {"marked dose", true, 89},
+                 {"marked rate", true, 94},
+                 {"marked log calcite", true, 1}};
+    char folder[] = "/tmp/tarvex-threed-na-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    win::SetPathRoot(folder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetThreeDGraphRecords();
+        Flat(2.5f);
+        const int16_t code = c.code == 1 ? 0 : c.code;  // 1: calcite as a log index
+        SetCode(code);
+        displaySettings.indexFormat = c.code == 1 ? 1 : 0;
+        GridTable& g = whatIfResults.grid;
+        if (c.marked) {
+            g.results[0][35] = 1.0e16f;
+            g.analysis[0][AnalysisElement::kPh] = 6.0f;
+            ASSERT_TRUE(MarkGridCellIfBeyond(g, 0, 0.0f, PointUnits{0, 0}, GivenConditions{}));
+        } else {
+            g.results[0][0] = std::numeric_limits<float>::quiet_NaN();
+        }
+        gridOrientationSet = 1;
+        rowOrderNatural = columnOrderNatural = 1;
+        for (uint16_t style : {0, 2}) {
+            displaySettings.threeDPlotStyle = style;
+            exportDataAfterPaint = style == 0 ? 1 : 0;
+            if (style == 0) {
+                std::remove((std::string(folder) + "/grid.dat").c_str());
+                win::AnswerFileDialog("\\grid.dat");
+            }
+            Paint();
+            EXPECT_TRUE(OutlineEmpty(0)) << "style " << style;
+            EXPECT_FALSE(OutlineEmpty(1)) << "style " << style;
+            const double flat = c.code == 1 ? std::log10(2.5) : 2.5;
+            EXPECT_DOUBLE_EQ(valueAxisLow, MakeValueAxis(flat, flat, code, false).low);
+            EXPECT_DOUBLE_EQ(valueAxisHigh, MakeValueAxis(flat, flat, code, false).high);
+        }
+        std::stringstream text;
+        text << std::ifstream(std::string(folder) + "/grid.dat").rdbuf();
+        const std::string s = text.str();
+        const std::string v = c.code == 1 ? "0.397940" : "2.500000";
+        EXPECT_NE(s.find("\n5.600000,N/A," + v + "," + v), std::string::npos) << s;
+        EXPECT_EQ(s.find(",0.000000"), std::string::npos) << s;
+        EXPECT_EQ(s.find("nan"), std::string::npos) << s;
+    }
+    displaySettings.indexFormat = 0;
+    ASSERT_EQ(std::system(("rm -rf '" + std::string(folder) + "'").c_str()), 0);
 }
 
 TEST_F(ThreeDPainterTest, EmptyPictureAndEqualAxisEnds) {

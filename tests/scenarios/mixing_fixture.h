@@ -61,35 +61,40 @@ inline WorldBytes TakeMixWorldBytes() {
     return b;
 }
 
+// The two stored waters and the mixing range of every mixing driver test.
+inline void PlantMixingWaters() {
+    ResetMixingRecords();
+    ResetMixingProfileRecords();
+    float* inj = injectionWater.values;
+    float* form = formationWater.values;
+    inj[AE::kPh] = kInjectionPh;
+    form[AE::kPh] = kFormationPh;
+    inj[AE::kCalcium] = kInjectionCalcium;
+    form[AE::kCalcium] = kFormationCalcium;
+    inj[AE::kTemperature] = kInjectionTemperature;
+    form[AE::kTemperature] = kFormationTemperature;
+    inj[AE::kPressure] = 1.0f;
+    form[AE::kPressure] = 3.0f;
+    inj[AE::kH2S] = 2.0f;
+    form[AE::kH2S] = 5.0f;
+    inj[AE::kPhosphate] = 0.5f;
+    form[AE::kPhosphate] = 1.5f;
+    inj[AE::kBicarbonate] = 140.0f;
+    form[AE::kBicarbonate] = 500.0f;
+    inj[AE::kAcidity] = 2.0f;
+    form[AE::kAcidity] = 250.0f;
+    CarbonateSnapshot.injection = TextbookCarbonate(140.0f, 0.5f, 2.0f);
+    CarbonateSnapshot.formation = TextbookCarbonate(500.0f, 0.0f, 250.0f);
+    carbonateState = CarbonateSnapshot.formation.constants;
+    mixingZoneSettings.mixLowPercent = 0.0f;
+    mixingZoneSettings.mixHighPercent = 100.0f;
+}
+
 class MixingTest : public DriverTest {
   protected:
     void SetUp() override {
         DriverTest::SetUp();
-        ResetMixingRecords();
-        ResetMixingProfileRecords();
-        float* inj = injectionWater.values;
-        float* form = formationWater.values;
-        inj[AE::kPh] = kInjectionPh;
-        form[AE::kPh] = kFormationPh;
-        inj[AE::kCalcium] = kInjectionCalcium;
-        form[AE::kCalcium] = kFormationCalcium;
-        inj[AE::kTemperature] = kInjectionTemperature;
-        form[AE::kTemperature] = kFormationTemperature;
-        inj[AE::kPressure] = 1.0f;
-        form[AE::kPressure] = 3.0f;
-        inj[AE::kH2S] = 2.0f;
-        form[AE::kH2S] = 5.0f;
-        inj[AE::kPhosphate] = 0.5f;
-        form[AE::kPhosphate] = 1.5f;
-        inj[AE::kBicarbonate] = 140.0f;
-        form[AE::kBicarbonate] = 500.0f;
-        inj[AE::kAcidity] = 2.0f;
-        form[AE::kAcidity] = 250.0f;
-        CarbonateSnapshot.injection = TextbookCarbonate(140.0f, 0.5f, 2.0f);
-        CarbonateSnapshot.formation = TextbookCarbonate(500.0f, 0.0f, 250.0f);
-        carbonateState = CarbonateSnapshot.formation.constants;
-        mixingZoneSettings.mixLowPercent = 0.0f;
-        mixingZoneSettings.mixHighPercent = 100.0f;
+        PlantMixingWaters();
     }
     void TearDown() override {
         ResetMixingRecords();

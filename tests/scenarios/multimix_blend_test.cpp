@@ -205,6 +205,32 @@ TEST_F(MultiMixTest, YesToTheCo2QuestionChangesNothing) {
     BlendSnapshot().ExpectRefusedWith(DriverText::kCo2BelowQuestion);
 }
 
+// A blend whose calculation came to figures no water holds (T.D.S. 1.0e+16,
+// or a pH of 26) is told once, its blend run as ever; a blend that settles,
+// and the blend not run again, say nothing.
+TEST_F(MultiMixTest, ABlendNoWaterCanBeIsToldOnce) {
+    struct Case {
+        const char* name;
+        void (*engine)();
+        int told;
+    } cases[] = {{"settled", StandInEngine, 0},
+                 {"T.D.S.", [] { StandInEngine(), SaturationResults[35] = 1.0e16f; }, 1},
+                 {"pH", [] { StandInEngine(), currentAnalysis.values[E::kPh] = 26.0f; }, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InstallScenarioEngine({c.engine, nullptr, StandInDose, nullptr, nullptr});
+        TwoWatersAtHalfEach();
+        multiMixState.multiMixDone = 0;
+        shown.clear();
+        for (int run = 0; run < 2; ++run) MixWaters(1, nullptr);
+        int told = 0;
+        for (const ShownBox& box : shown)
+            told += box.text.find("The multi-mix blend could not be calculated") == 0;
+        EXPECT_EQ(told, c.told);
+        EXPECT_EQ(multiMixState.multiMixDone, 1u);
+    }
+}
+
 // pH control brings the blend from its own pH to the target, whatever the
 // surface water holds.
 TEST_F(MultiMixTest, PhControlStartsFromTheBlend) {

@@ -5,7 +5,7 @@
 
 #include "engine/inputs/unit_conversions.h"
 #include "scenarios/frame/point_marks.h"
-#include "tests/scenarios/driver_fixture.h"
+#include "tests/scenarios/mixing_fixture.h"
 
 namespace driver_test {
 namespace {
@@ -349,54 +349,96 @@ TEST_F(ProfileTest, EmptySurfaceWaterIsRefusedBeforeAnyChange) {
 // that settled keep theirs, and each run tells the user once, whatever the
 // number of points it marked. A run in which every point settled says nothing.
 TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
+    // What the user sees of point k: its T.D.S., conductivity, calcite and
+    // dose (the dose graph's for the mixing grids).
+    struct Seen {
+        float tds, conductivity, calcite, dose;
+    };
+    using Read = Seen (*)(int);
+    const Read profile = [](int k) {
+        const ProfileTable& t = whatIfResults.tempProfile;
+        return Seen{t.results[k][35], t.analysis[k][AE::kConductivity], t.results[k][0], t.dose[k]};
+    };
+    const Read ph = [](int k) {
+        const ProfileTable& t = whatIfResults.phProfile;
+        return Seen{t.results[k][35], t.analysis[k][AE::kConductivity], t.results[k][0], t.dose[k]};
+    };
+    const Read pressure = [](int k) {
+        const ProfileTable& t = whatIfResults.pressureProfile;
+        return Seen{t.results[k][35], t.analysis[k][AE::kConductivity], t.results[k][0], t.dose[k]};
+    };
+    const Read grid = [](int k) {
+        const GridTable& g = whatIfResults.grid;
+        return Seen{g.results[k][35], g.analysis[k][AE::kConductivity], g.results[k][0], g.dose[k]};
+    };
+    const Read mix = [](int k) {
+        const MixProfileTables& m = mixProfileTables;
+        return Seen{m.mixResults[k][35], m.mixChemistry[k][AE::kConductivity], m.mixResults[k][0],
+                    m.mixInhibitorDose[k]};
+    };
+    const Read mixGrid = [](int k) {
+        const GridTable& g = whatIfResults.grid;
+        return Seen{g.results[k][35], g.analysis[k][AE::kConductivity], g.results[k][0],
+                    mixGridTables.gridGraphDose[k]};
+    };
     struct Driver {
         const char* name;
         void (*run)();
+        Read read;
         float unsettledAbove;
         int points;
         int marked;
     };
     // The temperature axes run 60 to 200 (the profile's seven points, the
-    // grid's columns); the pressure profile's points are all at 30.
+    // grid's columns); the pressure profile's points are all at 30. The
+    // mixes blend waters at 20 and 80 (the profile's points 80 down to 20,
+    // the grids' columns 20 to 80, or 80 down to 44 across 0 to 60 %).
     const Driver drivers[] = {
-        {"temperature profile", [] { CalcTempProfile(nullptr); }, 150.0f, 7, 3},
-        {"pH profile", [] { CalcpHProfile(nullptr); }, 20.0f, 7, 7},
-        {"pressure profile", [] { CalcPressProfile(nullptr); }, 20.0f, 7, 7},
-        {"pH grid", [] { CalcGridpHTemp(0); }, 150.0f, kGridCells, 21},
-        {"pressure grid", [] { CalcGridPressTemp(0); }, 150.0f, kGridCells, 21},
-        {"settled temperature profile", [] { CalcTempProfile(nullptr); }, 1.0e30f, 7, 0}};
+        {"temperature profile", [] { CalcTempProfile(nullptr); }, profile, 150.0f, 7, 3},
+        {"pH profile", [] { CalcpHProfile(nullptr); }, ph, 20.0f, 7, 7},
+        {"pressure profile", [] { CalcPressProfile(nullptr); }, pressure, 20.0f, 7, 7},
+        {"pH grid", [] { CalcGridpHTemp(0); }, grid, 150.0f, kGridCells, 21},
+        {"pressure grid", [] { CalcGridPressTemp(0); }, grid, 150.0f, kGridCells, 21},
+        {"mixing profile", [] { CalcMixingProfile(nullptr); }, mix, 55.0f, kMixPoints, 3},
+        {"pH x temperature mixing grid", [] { CalcMixGrid(MixGridCode::kPhByTemperature); },
+         mixGrid, 55.0f, kGridCells, 21},
+        {"pH x percent mixing grid", [] { CalcMixGrid(MixGridCode::kPhByPercent); }, mixGrid, 55.0f,
+         kGridCells, 35},
+        {"ratio mixing grid", [] { CalcMixGrid(MixGridCode::kRatio); }, mixGrid, 55.0f, kGridCells,
+         21},
+        {"settled temperature profile", [] { CalcTempProfile(nullptr); }, profile, 1.0e30f, 7, 0},
+        {"settled mixing profile", [] { CalcMixingProfile(nullptr); }, mix, 1.0e30f, kMixPoints,
+         0}};
     for (const Driver& d : drivers) {
         SCOPED_TRACE(d.name);
         ResetScenarioRecords();
+        mixing_test::PlantMixingWaters();
+        graphChoice.count = 1;
+        graphChoice.codes[0] = IndexCode::kBarite;
+        graphRangeSettings.gridPhLow = 6.0f;
+        graphRangeSettings.gridPhHigh = 8.4f;
+        graphRangeSettings.gridTemperatureLow = 20.0f;
+        graphRangeSettings.gridTemperatureHigh = 80.0f;
+        mixingZoneSettings.gridMixLow = 0.0f;
+        mixingZoneSettings.gridMixHigh = 60.0f;
+        mixingZoneSettings.mixTypicalPercent = 25.0f;
         ClearScript();
         script.unsettledAbove = d.unsettledAbove;
         SelectProduct("P.PRD");
         d.run();
-        const bool grid = d.points == kGridCells;
         int marked = 0;
         for (int k = 0; k < d.points; ++k) {
-            const ProfileTable& t = std::string(d.name).find("pressure profile") != std::string::npos
-                                        ? whatIfResults.pressureProfile
-                                    : std::string(d.name).find("pH profile") != std::string::npos
-                                        ? whatIfResults.phProfile
-                                        : whatIfResults.tempProfile;
-            const float tds = grid ? whatIfResults.grid.results[k][35] : t.results[k][35];
-            const float conductivity = grid ? whatIfResults.grid.analysis[k][AE::kConductivity]
-                                            : t.analysis[k][AE::kConductivity];
-            const float calcite = grid ? whatIfResults.grid.results[k][0] : t.results[k][0];
-            const float dose = grid ? whatIfResults.grid.dose[k] : t.dose[k];
-            if (tds == 0.0f) {
-                EXPECT_EQ(conductivity, 0.0f) << "point " << k;
-                EXPECT_NE(calcite, kNotCalculated) << "point " << k;
+            const Seen seen = d.read(k);
+            if (seen.tds == 0.0f) {
+                EXPECT_EQ(seen.conductivity, 0.0f) << "point " << k;
+                EXPECT_NE(seen.calcite, kNotCalculated) << "point " << k;
                 continue;
             }
             ++marked;
-            EXPECT_EQ(tds, kNotCalculated) << "point " << k;
-            EXPECT_EQ(conductivity, kNotCalculated) << "point " << k;
-            EXPECT_EQ(calcite, kNotCalculated) << "point " << k;
-            if (!grid) {
-                EXPECT_EQ(dose, kNotCalculated) << "point " << k;
-            }
+            EXPECT_EQ(seen.tds, kNotCalculated) << "point " << k;
+            EXPECT_EQ(seen.conductivity, kNotCalculated) << "point " << k;
+            EXPECT_EQ(seen.calcite, kNotCalculated) << "point " << k;
+            EXPECT_EQ(seen.dose, kNotCalculated) << "point " << k;
         }
         EXPECT_EQ(marked, d.marked);
         int told = 0;
@@ -410,6 +452,8 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
                 << script.boxes.back();
         }
     }
+    ResetMixingRecords();
+    ResetMixingProfileRecords();
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 
 #include <cstdio>
 
+#include "graphs/welllog/well_log_clicks.h"
 #include "graphs/welllog/well_log_graph_records.h"
 #include "platform/text/text_boxes.h"
+#include "scenarios/frame/point_marks.h"
 #include "shell/mainwindow/display_settings_records.h"
 #include "shell/whatif/whatif_command_records.h"
 #include "tests/graphs/graph_fixture.h"
@@ -261,6 +263,38 @@ TEST_F(WellSummaryGraphTest, CodesWithoutValuesDrawNoBars) {
         for (double v : r.charts[p].values) EXPECT_EQ(v, 0.0);
         for (float v : wellSummaryValueCopies[p]) EXPECT_EQ(v, 0.0f);
     }
+    // A station its run marked as not calculated (a water that came to T.D.S.
+    // 1.0e+16) has no value in any panel: no bar, "N/A" under its place and
+    // in its click box, and no part in the other labels' scale; never a bar
+    // of 0 or of the mark.
+    Codes({0, 21, 94, 89});
+    const BarGraphReport before = Paint();
+    Flash48Table& t = wellProfiles.flash48;
+    t.results[10][35] = 1.0e16f;
+    t.analysis[10][AnalysisElement::kPh] = 7.0f;
+    ASSERT_TRUE(MarkPointIfBeyond(t, 10, PointUnits{0, 0}, GivenConditions{}));
+    const BarGraphReport marked = Paint();
+    ASSERT_EQ(marked.charts.size(), 4u);
+    for (int p = 0; p < 4; ++p) {
+        SCOPED_TRACE(p);
+        const ChartReport& c = marked.charts[p];
+        ASSERT_EQ(c.xLabels.size(), 49u);
+        const int bar = 48 - 10;
+        EXPECT_EQ(c.xLabels[bar], "N/A");
+        EXPECT_NE(c.xLabels[bar - 1], "N/A");
+        const BarRect& b = wellSummaryBarRects[p * 49 + bar];
+        EXPECT_EQ(b.top - b.bottom, 0) << "a bar drawn for the marked station";
+        const BarRect& next = wellSummaryBarRects[p * 49 + bar + 1];
+        EXPECT_NE(next.top - next.bottom, 0);
+        EXPECT_NE(StationValueText(StationHit{p, 10}).caption.find("VALUE N/A"), std::string::npos)
+            << StationValueText(StationHit{p, 10}).caption;
+    }
+    // The other stations' labels are as they were.
+    for (int bar = 0; bar < 49; ++bar)
+        if (bar != 38) {
+            EXPECT_EQ(marked.charts[0].xLabels[bar], before.charts[0].xLabels[bar]);
+        }
+
     // Grey hatching of tiny panels, and a window too small to hold them.
     graphOutputFlags.colorNow = 0;
     graphOutputFlags.hatchPatterns = 1;

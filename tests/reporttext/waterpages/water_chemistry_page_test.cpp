@@ -152,5 +152,64 @@ TEST_F(WaterPageTest, ChemistryValueRules) {
     EXPECT_EQ(TextAt(Chemistry(0), kFirst, 22, 44), "<no item>");
 }
 
+// A water whose own calculation came to figures no water holds (the fresh
+// water that read pH 26.03, T.D.S. 1.0e+16 and a conductivity of 1.0e+30; a
+// dissolved CO2 of 2.8e8 mg/L) shows none of them on its pages, nor the
+// blend's: "N/A" where each calculated figure stood, the results and rate
+// too, while what was typed stays shown and stored as it was.
+TEST_F(WaterPageTest, AWaterNoWaterCanBeShowsNAInPlaceOfItsFigures) {
+    struct Planted {
+        const char* name;
+        int element;  // -1: the T.D.S. result
+        float value;
+    } planted[] = {{"T.D.S.", -1, 1.0e16f},
+                   {"conductivity", E::kConductivity, 1.0e30f},
+                   {"pH", E::kPh, 26.03f},
+                   {"dissolved CO2", E::kAcidity, 2.8e8f}};
+    FillWater(mixedWater);
+    StoredResults blendResults;
+    FillResults(blendResults);
+    std::memcpy(multiMixBlend.blendResults, blendResults.saturation,
+                sizeof multiMixBlend.blendResults);
+    surfaceWater.values[E::kAlkalinityMode] = mixedWater.values[E::kAlkalinityMode] = 2.0f;
+    const std::vector<std::string> settled = Lines(Chemistry(WaterSelector::kSurface));
+    const std::vector<std::string> settledBlend = Lines(Chemistry(WaterSelector::kMixed));
+    for (const Planted& p : planted) {
+        SCOPED_TRACE(p.name);
+        for (int water : {WaterSelector::kSurface, WaterSelector::kMixed}) {
+            SCOPED_TRACE(water);
+            WaterAnalysis& w = water == WaterSelector::kSurface ? surfaceWater : mixedWater;
+            float* results = water == WaterSelector::kSurface ? WaterResults.surface.saturation
+                                                              : multiMixBlend.blendResults;
+            float& figure = p.element < 0 ? results[35] : w.values[p.element];
+            const float kept = figure;
+            figure = p.value;
+            const WaterAnalysis stored = w;
+            const std::vector<std::string> lines = Lines(Chemistry(water));
+            std::string page;
+            for (const std::string& l : lines) page += l + "\n";
+            for (const char* odd : {"1.0e+16", "1.0e+30", "26.03", "2.8e+08"})
+                EXPECT_EQ(page.find(odd), std::string::npos) << odd << "\n" << page;
+            if (water == WaterSelector::kSurface) {
+                EXPECT_EQ(At(Chemistry(0), kFirst, 28, 28, 7), "    N/A") << page;  // T.D.S.
+                EXPECT_EQ(At(Chemistry(0), kFirst, 29, 28, 7), "    N/A") << page;
+                EXPECT_EQ(At(Chemistry(0), kFirst, 33, 28, 7), "    N/A") << page;  // rate
+                EXPECT_EQ(At(Chemistry(0), kFirst, 6, 68, 7), "  19350") << page;   // typed
+            }
+            {
+                std::string indicators;
+                for (const std::string& l : Lines(Indicators(water))) indicators += l + "\n";
+                EXPECT_EQ(indicators.find("4.19"), std::string::npos) << indicators;  // calcite
+                EXPECT_NE(indicators.find("N/A"), std::string::npos) << indicators;
+            }
+            EXPECT_EQ(std::memcmp(&stored, &w, sizeof stored), 0);
+            figure = kept;
+        }
+    }
+    // Waters that settle show their pages as before.
+    EXPECT_EQ(Lines(Chemistry(WaterSelector::kSurface)), settled);
+    EXPECT_EQ(Lines(Chemistry(WaterSelector::kMixed)), settledBlend);
+}
+
 }  // namespace
 }  // namespace waterpages
