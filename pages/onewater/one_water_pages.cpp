@@ -84,8 +84,11 @@ void InstallPageCalculator(PageCalculator c) {
 }
 
 bool LoadShownWater(int water, bool withHeader) {
+    // The stored records, not the page's view: a water shown as not
+    // calculated is loaded as it was stored, so that nothing the page marks
+    // reaches the engine, the working analysis or a file saved after.
     WaterView view;
-    if (!ViewOfWater(water, view)) return false;
+    if (!StoredViewOfWater(water, view)) return false;
     if (withHeader)
         currentAnalysis = *view.analysis;
     else

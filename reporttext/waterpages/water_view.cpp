@@ -98,3 +98,7 @@ bool ViewOfWater(int water, WaterView& v) {
     MarkViewIfBeyond(v);
     return true;
 }
+
+bool StoredViewOfWater(int water, WaterView& v) {
+    return Fill(water, v);
+}

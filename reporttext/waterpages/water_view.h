@@ -27,4 +27,9 @@ struct WaterView {
 // The view of the water a selector names: 0 surface (4 too), 1 injection,
 // 2 formation, 3 the blend, 5 the multi-mix source water being edited. False
 // for any other selector or a source index outside the stored waters.
+// A water whose calculation came to figures no water holds is shown through
+// marked copies: its calculated figures read as not calculated.
 [[nodiscard]] bool ViewOfWater(int water, WaterView& view);
+// The same water's stored records as they are, marks or none: what the engine
+// is loaded with to calculate it again.
+[[nodiscard]] bool StoredViewOfWater(int water, WaterView& view);

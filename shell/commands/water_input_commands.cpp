@@ -50,7 +50,7 @@ StoredWater StoredNow(int32_t water) {
 // holds; its pages then show them as not calculated.
 void TellIfNotCalculated(win::HWND owner, int32_t water) {
     WaterView view;
-    if (!ViewOfWater(water, view)) return;
+    if (!StoredViewOfWater(water, view)) return;
     const char* name = water == WaterSelector::kInjection        ? "The injection water"
                        : water == WaterSelector::kFormation      ? "The formation water"
                        : water == WaterSelector::kMultiMixSource ? "The source water"
