@@ -173,7 +173,7 @@ Parameter ParameterText(const Page& p, ParameterItem item) {
             return {"Conductivity", Value7(v[E::kConductivity])};
         case kResistivity: {
             const float conductivity = v[E::kConductivity];
-            if (!(conductivity > 0.0f)) return {"Resistivity", "    N/A"};
+            if (IsUndefinedValue(ResistivityOf(conductivity))) return {"Resistivity", "    N/A"};
             double resistivity = 1000000.0 / conductivity;
             if (unitCodes.code[39] == 1) resistivity *= 100.0;
             return {"Resistivity", Value7(static_cast<float>(resistivity))};

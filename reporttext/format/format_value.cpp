@@ -101,6 +101,11 @@ bool IsUndefinedValue(double value) {
     return std::isnan(value) || std::isinf(value) || std::fabs(value) == kEngineUndefined;
 }
 
+float ResistivityOf(float conductivity) {
+    if (!(conductivity > 0.0f) || IsUndefinedValue(conductivity)) return 1.0e37f;
+    return static_cast<float>(1000000.0 / conductivity);
+}
+
 DecimalParts SplitDecimal(double value, int decimals) {
     int exponent = DecimalExponent(std::fabs(value));
     double mantissa = value / std::pow(10.0, exponent);

@@ -15,6 +15,11 @@ inline constexpr std::size_t kValueTextChars = 48;
 // (+-1e37 exactly). Every formatter below writes it as "N/A" (in its own width), and
 // so do the other texts of the pages, reports and exports.
 [[nodiscard]] bool IsUndefinedValue(double value);
+
+// The resistivity a conductivity gives, 1e6 over it; the mark of a value not
+// calculated (1e37, shown "N/A") where it gives none: a conductivity of 0 or
+// below, or one that has no meaning itself (a water not calculated).
+[[nodiscard]] float ResistivityOf(float conductivity);
 inline constexpr const char* kUndefinedText = "N/A";
 
 // Seven characters: "   0.00" for 0, "< 0.001" and ">-0.001" next to 0, then

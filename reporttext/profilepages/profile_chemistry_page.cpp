@@ -133,9 +133,7 @@ void Parameters(const Page& p, int& line) {
     AddPointRow(p.layout, line++, "Calc. Conductivity",
                 [&](int k) { return FixedCell(p.view.points[k].values[E::kConductivity], 2); });
     AddPointRow(p.layout, line++, "Calc. Resistivity", [&](int k) {
-        const float c = p.view.points[k].values[E::kConductivity];
-        return c > 0.0f ? Value7Cell(static_cast<float>(1000000.0 / c))
-                        : std::string(kNotApplicable);
+        return Value7Cell(ResistivityOf(p.view.points[k].values[E::kConductivity]));
     });
 }
 

@@ -134,9 +134,7 @@ void Parameters(const Page& p, int& line) {
     AddSourceRow(p.layout, p.view, line++, "Calc. Conductivity",
                  [](const SourceColumn& c) { return FixedCell(c.values[E::kConductivity], 2); });
     AddSourceRow(p.layout, p.view, line++, "Calc. Resistivity", [](const SourceColumn& c) {
-        const float conductivity = c.values[E::kConductivity];
-        return conductivity > 0.0f ? Value7Cell(static_cast<float>(1000000.0 / conductivity))
-                                   : std::string(kNotApplicable);
+        return Value7Cell(ResistivityOf(c.values[E::kConductivity]));
     });
     AddSourceRow(p.layout, p.view, line++, "Residence time",
                  [](const SourceColumn& c) { return FixedCell(c.residence, 2); });

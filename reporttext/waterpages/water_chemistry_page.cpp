@@ -224,10 +224,7 @@ void Parameters(const Page& p, bool blend) {
     p.ValueAt(29, 28, Value7Cell(conductivity), false);
     if (blend) return;
     p.Label(30, 4, "Resistivity");
-    p.ValueAt(30, 28,
-              conductivity > 0.0f ? Value7Cell(static_cast<float>(1000000.0 / conductivity))
-                                  : std::string(kNotApplicable),
-              false);
+    p.ValueAt(30, 28, Value7Cell(ResistivityOf(conductivity)), false);
 }
 
 void Comments(const Page& p) {

@@ -177,8 +177,7 @@ const char* PressureCaption(unsigned code) {
 }
 
 std::string ResistivityCell(float conductivity) {
-    if (conductivity <= 0.0f) return kNotApplicable;
-    return Value7Cell(static_cast<float>(1000000.0 / conductivity));
+    return Value7Cell(ResistivityOf(conductivity));
 }
 
 std::string DensityCell(float density) {

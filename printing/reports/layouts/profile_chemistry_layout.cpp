@@ -237,9 +237,8 @@ void Rows(Builder& b, bool dosesCurrent) {
     if (!Builder::Hidden(45)) {
         const bool fixed = pressure || page == Page::kPh;
         b.Row("Calc. Resistivity", [fixed](const ProfilePoint& p) {
-            const float c = p.values[E::kConductivity];
-            if (c <= 0.0f) return std::string(kNotApplicable);
-            const float r = static_cast<float>(1000000.0 / c);
+            const float r = ResistivityOf(p.values[E::kConductivity]);
+            if (IsUndefinedValue(r)) return std::string(kNotApplicable);
             return fixed ? Fixed(r, "%7.2f") : Value7Cell(r);
         });
     }

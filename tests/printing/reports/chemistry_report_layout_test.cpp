@@ -137,9 +137,12 @@ TEST_F(ChemistryLayoutTest, CaptionsFollowTheUnitChoices) {
 TEST_F(ChemistryLayoutTest, ResistivityAndTotalDissolvedSolids) {
     water.values[AnalysisElement::kConductivity] = 1000.0f;
     EXPECT_EQ(Value(printed, 49), "   1000");
-    water.values[AnalysisElement::kConductivity] = 0.0f;
-    EXPECT_EQ(Label(printed, 49), "  Resistivity");
-    EXPECT_EQ(Value(printed, 49), "    N/A");
+    // No conductivity, a water not calculated, no number: no resistivity.
+    for (float none : {0.0f, -5.0f, 1.0e37f, std::numeric_limits<float>::quiet_NaN()}) {
+        water.values[AnalysisElement::kConductivity] = none;
+        EXPECT_EQ(Label(printed, 49), "  Resistivity");
+        EXPECT_EQ(Value(printed, 49), "    N/A") << none;
+    }
     results[35] = 34110.4f;
     EXPECT_EQ(Value(printed, 47), "  34110");
     EXPECT_EQ(Label(printed, 99), "<none>");

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -484,6 +485,14 @@ TEST_F(ProfilePageTest, GasRowsAndResistivity) {
     EXPECT_EQ(At(l, 40, 24, 7), "   0.00");
     EXPECT_EQ(At(l, 40, 32, 7), "1.00e-2");
     EXPECT_EQ(At(l, 45, 72, 7), "    N/A");  // conductivity 0
+    // A point not calculated, or one whose conductivity is no number, has no
+    // resistivity either (not "< 0.001" or "0.00").
+    for (float marked : {1.0e37f, std::numeric_limits<float>::quiet_NaN()}) {
+        whatIfResults.phProfile.analysis[5][E::kConductivity] = marked;
+        whatIfResults.pressureProfile.analysis[5][E::kConductivity] = marked;
+        EXPECT_EQ(At(Chemistry(ProfileKind::kPh), 45, 64, 7), "    N/A") << marked;
+        EXPECT_EQ(At(Chemistry(ProfileKind::kPressure), 45, 64, 7), "    N/A") << marked;
+    }
     unitCodes.code[UnitItem::kGasH2S] = 7;
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kPh), 41, 4)->text, "pH_2S");
     unitCodes.code[UnitItem::kGasCo2] = 4;

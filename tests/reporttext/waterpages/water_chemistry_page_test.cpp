@@ -194,6 +194,7 @@ TEST_F(WaterPageTest, AWaterNoWaterCanBeShowsNAInPlaceOfItsFigures) {
                 EXPECT_EQ(At(Chemistry(0), kFirst, 28, 28, 7), "    N/A") << page;  // T.D.S.
                 EXPECT_EQ(At(Chemistry(0), kFirst, 29, 28, 7), "    N/A") << page;
                 EXPECT_EQ(At(Chemistry(0), kFirst, 33, 28, 7), "    N/A") << page;  // rate
+                EXPECT_EQ(At(Chemistry(0), kFirst, 30, 28, 7), "    N/A") << page;  // resistivity
                 EXPECT_EQ(At(Chemistry(0), kFirst, 6, 68, 7), "  19350") << page;   // typed
             }
             {
