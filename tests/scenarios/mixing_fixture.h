@@ -90,6 +90,20 @@ inline void PlantMixingWaters() {
     mixingZoneSettings.mixHighPercent = 100.0f;
 }
 
+// The grids' ranges of the mixing grid tests: barite graphed, pH 6 to 8.4,
+// 20 to 80 degrees, 0 to 60 % of the formation water, typically 25 %.
+inline void PlantGridRanges() {
+    graphChoice.count = 1;
+    graphChoice.codes[0] = IndexCode::kBarite;
+    graphRangeSettings.gridPhLow = 6.0f;
+    graphRangeSettings.gridPhHigh = 8.4f;
+    graphRangeSettings.gridTemperatureLow = 20.0f;
+    graphRangeSettings.gridTemperatureHigh = 80.0f;
+    mixingZoneSettings.gridMixLow = 0.0f;
+    mixingZoneSettings.gridMixHigh = 60.0f;
+    mixingZoneSettings.mixTypicalPercent = 25.0f;
+}
+
 class MixingTest : public DriverTest {
   protected:
     void SetUp() override {

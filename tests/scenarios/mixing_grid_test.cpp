@@ -35,17 +35,9 @@ class MixingGrid : public MixingTest {
         choiceToMake.clear();
         chooserCalls = 0;
         InstallServiceHooks({RecordShow, RecordProgress, RecordClose, ScriptedChooser});
-        graphChoice.count = 1;
-        graphChoice.codes[0] = IndexCode::kBarite;
-        graphRangeSettings.gridPhLow = 6.0f;
-        graphRangeSettings.gridPhHigh = 8.4f;
-        graphRangeSettings.gridTemperatureLow = 20.0f;
-        graphRangeSettings.gridTemperatureHigh = 80.0f;
+        PlantGridRanges();
         graphRangeSettings.gridPco2Low = 0.1f;
         graphRangeSettings.gridPco2High = 0.7f;
-        mixingZoneSettings.gridMixLow = 0.0f;
-        mixingZoneSettings.gridMixHigh = 60.0f;
-        mixingZoneSettings.mixTypicalPercent = 25.0f;
     }
     // The results pass of cell c: the last pass before the next cell's.
     static const Pass& ResultsPassOf(int c, int passesPerCell) {

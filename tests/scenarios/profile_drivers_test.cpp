@@ -413,15 +413,7 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
         SCOPED_TRACE(d.name);
         ResetScenarioRecords();
         mixing_test::PlantMixingWaters();
-        graphChoice.count = 1;
-        graphChoice.codes[0] = IndexCode::kBarite;
-        graphRangeSettings.gridPhLow = 6.0f;
-        graphRangeSettings.gridPhHigh = 8.4f;
-        graphRangeSettings.gridTemperatureLow = 20.0f;
-        graphRangeSettings.gridTemperatureHigh = 80.0f;
-        mixingZoneSettings.gridMixLow = 0.0f;
-        mixingZoneSettings.gridMixHigh = 60.0f;
-        mixingZoneSettings.mixTypicalPercent = 25.0f;
+        mixing_test::PlantGridRanges();
         ClearScript();
         script.unsettledAbove = d.unsettledAbove;
         SelectProduct("P.PRD");
