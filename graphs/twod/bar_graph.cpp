@@ -98,11 +98,11 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     const ChartRect plot = s.plotRects[g];
     const ChartRect frame = s.frameRects[g];
     const bool wellPage = p.kind == ChartKind::kWellPage;
-    // The graph versus the mixing ratio shows the mixing profile: its wording
-    // and bands stay the mixing rule set's while it is open, though an edit
-    // of a water has cleared the profile's done flag under it.
-    const bool mixing =
-        (resultStatus.mixProfileDone != 0 || p.kind == ChartKind::kMixing) && !wellPage;
+    // The graph versus the mixing ratio shows the mixing profile: its wording,
+    // bands and treatment status are the mixing rule set's while it is open,
+    // though an edit of a water has cleared the profile's done flag under it.
+    // Every other graph keeps its own, whatever profile ran before it.
+    const bool mixing = p.kind == ChartKind::kMixing;
     const bool logIndex = displaySettings.indexFormat == 1;
     if (wellPage && code == kNoGraphIndex) {
         // An empty entry of the well-log page: its frame and nothing read.
@@ -127,13 +127,13 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     for (int i = 0; i < kGraphPoints; ++i)
         s.barValues[g][i] = i < n ? static_cast<float>(a.yValues[i]) : 0.0f;
     const ChartTexts texts = wellPage ? WellLogTitles(code, WellLogGraph::kPage)
-                                      : ChartTitles(code, mixing && !p.page, p.page);
+                                      : ChartTitles(code, mixing, p.page);
     std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
     std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "%s", texts.caption);
     std::snprintf(a.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "%s", savedUnitCaption);
     treatedIndex = IsIndexTreated(static_cast<int16_t>(code));
     BandRules rules;
-    rules.mixing = mixing && !(p.page && IsMineralCode(code));
+    rules.mixing = mixing;
     rules.logIndex = logIndex && !rules.mixing;
     rules.treated = treatedIndex != 0 && graphOutputFlags.treatedColorCoding != 0;
     int32_t status[kGraphPoints];
