@@ -325,8 +325,13 @@ TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
         const char* open;  // what stands over the main window before
         std::string step;
         const char* keys = "";  // the window that has the keyboard after; "": the one in front
+        bool surfaceUnder = false;  // the surface water's pages stand below the graph after
     };
     const std::string product = "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\n";
+    const std::string multiMix =
+        "answer yes Last Analysis\ndialog 115 set 400 100\ndialog 115 set 404 1000\n"
+        "dialog 115 set 414 1700\ndialog 115 set 419 200\ndialog 115 set 492 30\n"
+        "dialog 115 press 527\nmenu 113\n";
     const Case cases[] = {
         {"One Page Summary CLOSE over pages", "menu 1036\n", "menu 1248\nmenu 1028 DisOnePage\n"},
         {"Well Log Table CLOSE over pages", "menu 1036\n",
@@ -345,6 +350,9 @@ TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
          product + "menu 997 wcGraphWindow\n", "wcGraphWindow"},
         {"the summary's Choose Product", "menu 1036\nmenu 1248\n",
          product + "menu 997 DisOnePage\n", "DisOnePage"},
+        // The multi-mix input over a graph: its own pages come to the front,
+        // the surface water's stay behind the graph.
+        {"Multi-mix Water Analysis, MIX, over a graph", "menu 1037\n", multiMix, "", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -369,6 +377,16 @@ TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
         EXPECT_NE(keys.find(", keyboard"), std::string::npos)
             << "the window has not the keyboard:\n"
             << Log();
+        if (!c.surfaceUnder) continue;
+        const auto place = [&shown](const std::string& window) {
+            for (size_t i = 0; i < shown.size(); ++i)
+                if (shown[i].rfind(window + " ", 0) == 0) return static_cast<long>(i);
+            return -1L;
+        };
+        for (const char* page : {"DisplayMUWater", "DisplayMUValues"}) {
+            ASSERT_GE(place(page), 0) << page << Log();
+            EXPECT_LT(place("wc2DGraphWindow"), place(page)) << page << Log();
+        }
     }
 }
 
