@@ -505,8 +505,8 @@ PageChartTexts PageTexts(const Painter& p) {
     return t;
 }
 
-int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
-                  BarGraphReport* report) {
+int DrawPageBlock(int kind, win::HDC dc, win::HWND /*window*/, int left, int top, int right,
+                  int bottom, BarGraphReport* report) {
     Painter p;
     p.report = report;
     p.page = true;
@@ -532,9 +532,8 @@ int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, in
         win::SetViewportExtEx(dc, std::max(width, 1), std::max(Trunc(0.95 * height), 1), nullptr);
         win::SetViewportOrgEx(dc, 0, height, nullptr);
     } else {
-        win::RECT client{};
-        win::GetClientRect(window, &client);
-        win::SetWindowOrgEx(dc, -left, client.bottom - height, nullptr);
+        // On screen `top` is the row below the block's foot.
+        win::SetWindowOrgEx(dc, -left, top - height, nullptr);
         win::SetWindowExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
         win::SetViewportExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
         win::SetViewportOrgEx(dc, 0, height, nullptr);

@@ -20,6 +20,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The dark pixels of each row of a binary PPM picture, from its top; empty
+// when it cannot be read.
+std::vector<int> DarkPixelsByRow(const std::filesystem::path& picture) {
+    std::ifstream in(picture, std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, top = 0;
+    if (!(in >> magic >> width >> height >> top) || magic != "P6" || width <= 0 || height <= 0)
+        return {};
+    in.get();
+    std::vector<int> rows(static_cast<size_t>(height), 0);
+    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
+    for (int& dark : rows) {
+        if (!in.read(reinterpret_cast<char*>(row.data()), static_cast<std::streamsize>(row.size())))
+            return {};
+        for (size_t x = 0; x < row.size(); x += 3)
+            if (row[x] + row[x + 1] + row[x + 2] < 3 * 80) ++dark;
+    }
+    return rows;
+}
+
 std::string Source(const std::string& name) {
     std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/" + name, std::ios::binary);
     std::stringstream s;
@@ -271,6 +291,7 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
                 entry.replace(at, 10, "dialog 81 ");
         ASSERT_EQ(Run(entry + "printer PDF\nmenu 1048\n"
                               "menu 1248\nwhere DisOnePage\nwhere TarvexMainClass\n"
+                              "snap DisOnePage one.ppm\n"
                               "printer PDF landscape\nmenu 1013 DisOnePage\n"
                               "answer no Data has been modified\n",
                       desktop),
@@ -307,6 +328,20 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
         EXPECT_GE(top, mainTop + 4 + 19 + 19) << one[0] << " on " << main[0];
         EXPECT_LE(right, mainRight) << one[0] << " on " << main[0];
         EXPECT_LE(bottom, mainBottom) << one[0] << " on " << main[0];
+
+        // The four charts whole in the window: the rows of their frames' foot
+        // (a dark line across most of the sheet) stand clear of the window's
+        // bottom edge, whose last rows hold nothing dark.
+        const std::vector<int> dark = DarkPixelsByRow(folder / "one.ppm");
+        ASSERT_GT(dark.size(), 40u);
+        const int width = std::atoi(Tool("identify -format '%w' '" + (folder / "one.ppm").string() +
+                                         "'").c_str());
+        int foot = -1;
+        for (size_t y = dark.size() - 40; y < dark.size(); ++y)
+            if (dark[y] > width / 2) foot = static_cast<int>(y);
+        EXPECT_GE(foot, 0) << "no foot line of the charts near the bottom";
+        EXPECT_LE(foot, static_cast<int>(dark.size()) - 4) << "the charts' foot at the edge";
+        EXPECT_EQ(dark.back(), 0);
     }
 }
 
