@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "graphs/records.h"
+#include "shell/mainwindow/display_settings_records.h"
 #include "tests/app/program_run_fixture.h"
+#include "treatment/records.h"
 
 namespace {
 
@@ -348,6 +351,63 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
 }  // namespace
 
 namespace {
+
+// The selection dialogs open on the choice in force, and OK (Return) as they
+// open keeps it: SELECT PRODUCT from the main menu and from the summary's
+// Choose Product on PHOS-BA, not on the first row (DTPMP); CHOOSE GRAPHS from
+// the main menu with the graph window's choice, and from each of the
+// summary's GRAPH 1 to 4 with the graph that area shows, whatever the graph
+// window's choice.
+TEST_F(SummaryWindowsRun, SelectionDialogsOpenOnTheChoiceInForce) {
+    struct Case {
+        const char* what;
+        const char* opens;  // the command that opens the dialog
+        int dialog;
+        const char* row;  // the row the dialog opens on (selected or chosen)
+        int area = -1;    // the summary's graph area the command sets
+        uint16_t code = 0;  // the graph it keeps
+    };
+    const std::string product = "list 2601 row 1 \"PHOS-BA | scale inhibitor | PHOSBA.PRD\" (selected)";
+    const Case cases[] = {
+        {"SELECT PRODUCT", "menu 1056\n", 26, product.c_str()},
+        {"the summary's Choose Product", "menu 997 DisOnePage\n", 26, product.c_str()},
+        {"CHOOSE GRAPHS", "menu 1064\n", 25, "list 2502 row 0 \"Calcite saturation\""},
+        {"GRAPH 1", "menu 1257 DisOnePage\n", 25, "list 2502 row 0 \"Calcite saturation\"", 2, 0},
+        {"GRAPH 2", "menu 1258 DisOnePage\n", 25, "list 2502 row 0 \"Barite saturation\"", 3, 21},
+        {"GRAPH 3", "menu 1259 DisOnePage\n", 25, "list 2502 row 0 \"Anhydrite saturation\"", 0,
+         4},
+        {"GRAPH 4", "menu 1260 DisOnePage\n", 25, "list 2502 row 0 \"Gypsum saturation\"", 1, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        fs::create_directories(folder / "INHIB");
+        for (const char* product : {"DTPMP.PRD", "PHOSBA.PRD"})
+            fs::copy_file(fs::path(TARVEX_BINARY_DIR) / "products" / product,
+                          folder / "INHIB" / product);
+        // PHOS-BA in force, the graph window's choice calcite, the summary open.
+        const std::string d = "dialog " + std::to_string(c.dialog);
+        ASSERT_EQ(Run(SeaWaterEntry() +
+                      "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\nmenu 1056\n"
+                      "dialog 25 press 2505\ndialog 25 select 2501 Calcite\n"
+                      "dialog 25 press 2503\ndialog 25 press 1\nmenu 1064\nmenu 1248\n" +
+                      d + " dump\n" + d + " press 1\n" + c.opens +
+                      "answer no Data has been modified\n"),
+                  0)
+            << Log();
+        const std::string log = Log();
+        const size_t dump = log.find("> " + d + " dump");
+        ASSERT_NE(dump, std::string::npos) << log;
+        EXPECT_NE(log.find(c.row, dump), std::string::npos) << log.substr(dump);
+        EXPECT_STREQ(productTable.records[0].name, "PHOS-BA");
+        EXPECT_EQ(graphChoice.count, 1);
+        EXPECT_EQ(graphChoice.codes[0], 0);
+        if (c.area >= 0) {
+            EXPECT_EQ(displaySettings.graphParams[c.area], c.code);
+        }
+    }
+}
 
 // The summaries' OPTIONS > CLOSE and FORMULARY > Select Product > Select with
 // result pages, or a graph, open over the main window: the window then in
