@@ -98,11 +98,11 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     const ChartRect plot = s.plotRects[g];
     const ChartRect frame = s.frameRects[g];
     const bool wellPage = p.kind == ChartKind::kWellPage;
-    // The graph versus the mixing ratio shows the mixing profile: its wording
-    // and bands stay the mixing rule set's while it is open, though an edit
-    // of a water has cleared the profile's done flag under it.
-    const bool mixing =
-        (resultStatus.mixProfileDone != 0 || p.kind == ChartKind::kMixing) && !wellPage;
+    // The graph versus the mixing ratio shows the mixing profile: its wording,
+    // bands and treatment status are the mixing rule set's while it is open,
+    // though an edit of a water has cleared the profile's done flag under it.
+    // Every other graph keeps its own, whatever profile ran before it.
+    const bool mixing = p.kind == ChartKind::kMixing;
     const bool logIndex = displaySettings.indexFormat == 1;
     if (wellPage && code == kNoGraphIndex) {
         // An empty entry of the well-log page: its frame and nothing read.
@@ -127,13 +127,13 @@ void PaintChart(Painter& p, int g, const char* savedUnitCaption) {
     for (int i = 0; i < kGraphPoints; ++i)
         s.barValues[g][i] = i < n ? static_cast<float>(a.yValues[i]) : 0.0f;
     const ChartTexts texts = wellPage ? WellLogTitles(code, WellLogGraph::kPage)
-                                      : ChartTitles(code, mixing && !p.page, p.page);
+                                      : ChartTitles(code, mixing, p.page);
     std::snprintf(a.axisTitles[AxisTitle::kGraph], kAxisTitleChars, "%s", texts.title);
     std::snprintf(a.axisTitles[AxisTitle::kYCaption], kAxisTitleChars, "%s", texts.caption);
     std::snprintf(a.axisTitles[AxisTitle::kYUnitCaption], kAxisTitleChars, "%s", savedUnitCaption);
     treatedIndex = IsIndexTreated(static_cast<int16_t>(code));
     BandRules rules;
-    rules.mixing = mixing && !(p.page && IsMineralCode(code));
+    rules.mixing = mixing;
     rules.logIndex = logIndex && !rules.mixing;
     rules.treated = treatedIndex != 0 && graphOutputFlags.treatedColorCoding != 0;
     int32_t status[kGraphPoints];
@@ -505,8 +505,8 @@ PageChartTexts PageTexts(const Painter& p) {
     return t;
 }
 
-int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, int right, int bottom,
-                  BarGraphReport* report) {
+int DrawPageBlock(int kind, win::HDC dc, win::HWND /*window*/, int left, int top, int right,
+                  int bottom, BarGraphReport* report) {
     Painter p;
     p.report = report;
     p.page = true;
@@ -532,9 +532,8 @@ int DrawPageBlock(int kind, win::HDC dc, win::HWND window, int left, int top, in
         win::SetViewportExtEx(dc, std::max(width, 1), std::max(Trunc(0.95 * height), 1), nullptr);
         win::SetViewportOrgEx(dc, 0, height, nullptr);
     } else {
-        win::RECT client{};
-        win::GetClientRect(window, &client);
-        win::SetWindowOrgEx(dc, -left, client.bottom - height, nullptr);
+        // On screen `top` is the row below the block's foot.
+        win::SetWindowOrgEx(dc, -left, top - height, nullptr);
         win::SetWindowExtEx(dc, std::max(width, 1), -std::max(height, 1), nullptr);
         win::SetViewportExtEx(dc, std::max(width, 1), std::max(height, 1), nullptr);
         win::SetViewportOrgEx(dc, 0, height, nullptr);

@@ -19,8 +19,9 @@ void DrawTwoDGraph(win::HDC dc, win::HWND window);
 
 // The one-page summary's graph block: the four codes of graphParams over the
 // twelve stations of the well-log profile, in the rectangle the page gives
-// (its width, height and left edge; the bottom edge is the window's client
-// bottom, or printablePageHeight while pagePrinting is 1 or 2). Sets the x
+// (its width, height and left edge; on the screen its foot stands above the
+// row `top`, on the printer at printablePageHeight while pagePrinting is 1 or
+// 2). Sets the x
 // axis to the station temperatures and leaves the page's mapping as it was.
 // The block's texts are at least kLeastChartText high and the charts are laid
 // out to make room for them (FitPageCharts).

@@ -419,10 +419,7 @@ ChartTexts ChartTitles(int code, bool mixingWording, bool reportPage) {
         }
     switch (code) {
         case 18:
-            SetChartText(x.caption,
-                         mixingWording || (reportPage && resultStatus.mixProfileDone != 0)
-                             ? "Larson-Skold"
-                             : "Larson Skold");
+            SetChartText(x.caption, mixingWording ? "Larson-Skold" : "Larson Skold");
             return x;
         case 40:
             SetChartText(x.caption, "Temperature");

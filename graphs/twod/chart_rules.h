@@ -74,7 +74,7 @@ struct ChartTexts {
 // Step 5: the colour index (1, 2, 14, 5 or 4) of each of `count` bars into
 // `colours`, and pointFlags for the decided ones. Colours start at 1.
 struct BandRules {
-    bool mixing = false;    // the mixing rule set (mixProfileDone)
+    bool mixing = false;    // the mixing rule set (the graph versus the mixing ratio)
     bool logIndex = false;  // indexFormat == 1 under the general rule set
     bool treated = false;   // treatedIndex and treatedColorCoding both set
 };

@@ -219,6 +219,10 @@ void CloseMultiMixWindows() {
 }
 
 void RaiseMultiMixWindows() {
+    // Only pages showing a multi-mix water: a page of another water stays
+    // where the user left it, behind a graph or page in front.
     for (PageClass page : {PageClass::kMuWater, PageClass::kMuValues})
-        if (IsOpen(page)) win::BringWindowToTop(PageWindowSlot(page));
+        if (IsOpen(page) &&
+            pageStates[PageIndex(page)].shownWater == WaterSelector::kMultiMixSource)
+            win::BringWindowToTop(PageWindowSlot(page));
 }

@@ -38,7 +38,7 @@ void RecalcEnteredMultiMixWaters();
 void ShowMultiMixWindows();
 // Destroys each of the two pages that is open and clears its flag.
 void CloseMultiMixWindows();
-// Brings each open page to the top.
+// Brings each open page that shows a multi-mix water to the top.
 void RaiseMultiMixWindows();
 
 inline constexpr const char* kMultiMixChemistryTitle = "WATER ANALYSIS FOR MIXING";

@@ -519,9 +519,11 @@ void DrawSummaryPage(win::HDC dc, int32_t mode, const PageKind& kind) {
         EndJobIfLast();
     } else {
         ReleaseScreenPageFont(p.dc);
+        // The charts end half a line above the window's foot, so that their
+        // frames' foot line stands clear of its edge.
         win::RECT client{};
         win::GetClientRect(p.window, &client);
-        (void)kind.graph(p.dc, p.window, t.left, client.bottom, t.right, LineY());
+        (void)kind.graph(p.dc, p.window, t.left, client.bottom - p.lh / 2, t.right, LineY());
     }
     graphOutputFlags.renderTarget = RenderTarget::kScreen;
     restoreKept();

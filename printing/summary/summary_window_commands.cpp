@@ -145,10 +145,17 @@ void ChooseGraph(win::HWND hwnd, unsigned id) {
     const GraphChoice savedChoice = graphChoice;
     uint16_t savedCodes[kGraphIndexCodeCount];
     std::memcpy(savedCodes, graphIndexCodes, sizeof savedCodes);
-    // A cancelled choice leaves the page's graph as it was.
-    if (Drivers().showChooseGraphs(main) > 0)
-        displaySettings.graphParams[kGraphSlots[id - PageCommand::kPageGraph1]] =
-            graphIndexCodes[0];
+    // The dialog opens on the graph the item's area shows, so that OK as it
+    // opens keeps it; a cancelled choice leaves it as it was.
+    uint16_t& area = displaySettings.graphParams[kGraphSlots[id - PageCommand::kPageGraph1]];
+    const bool held = area != kNoGraphIndex;
+    graphChoice.count = held ? 1 : 0;
+    for (int i = 0; i < kGraphIndexCodeCount; ++i) {
+        const bool shown = i == 0 && held;
+        graphChoice.codes[i] = shown ? static_cast<int16_t>(area) : int16_t{-1};
+        graphIndexCodes[i] = shown ? area : kNoGraphIndex;
+    }
+    if (Drivers().showChooseGraphs(main) > 0) area = graphIndexCodes[0];
     graphChoice = savedChoice;
     std::memcpy(graphIndexCodes, savedCodes, sizeof savedCodes);
     // Posted: the main window's 1248 destroys this window, whose procedure

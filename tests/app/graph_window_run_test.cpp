@@ -233,3 +233,82 @@ TEST_F(GraphWindowRun, GraphVsPercentKeepsItsTitleThroughARepaint) {
         EXPECT_EQ(text.find("Ratio"), std::string::npos) << printed << text;
     }
 }
+
+// Each surface graph - temperature, pH, pressure, well and the one-page
+// summary's - opened after a driver (the mixing ratios, then the well-log
+// table and the one-page summary with the mixing ratios still current, then
+// the multi-mix) is the same graph opened before it, under Ratio and under
+// Index: its title, captions and colours follow its own kind and the index
+// form alone, pixel for pixel on the window and word for word in its print.
+TEST_F(GraphWindowRun, SurfaceGraphsAreTheirOwnWhateverRanBefore) {
+    if (!Have("compare")) GTEST_SKIP() << "ImageMagick's compare is missing";
+    std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/data/scripts/graph2d.tvs");
+    std::string setUp;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind('#', 0) != 0) setUp += line + "\n";
+        if (line == "menu 1064") break;
+    }
+    struct Step {
+        const char* name;
+        const char* lines;
+        const char* window = "wc2DGraphWindow";
+    };
+    // The one-page summary's charts too, its first the precipitation of calcite.
+    setUp += "menu 1248\ndialog 25 press 2505\ndialog 25 select 2501 Calcite precipitation\n"
+             "dialog 25 press 2503\ndialog 25 press 1\nmenu 1257 DisOnePage\n";
+    const Step graphs[] = {{"temperature", "menu 1037\n"},
+                           {"ph", "menu 1039\n"},
+                           {"pressure", "menu 229\n"},
+                           {"well", "menu 1251\n"},
+                           {"summary", "menu 1248\n", "DisOnePage"}};
+    const Step drivers[] = {{"mix", "menu 1042\n"},
+                            {"welllog", "menu 1250\n"},
+                            {"summary", "menu 1248\n"},
+                            {"multimix",
+                             "answer yes Last Analysis\n"
+                             "dialog 116 set 400 100\ndialog 116 set 404 1000\n"
+                             "dialog 116 set 414 1700\ndialog 116 set 419 200\n"
+                             "dialog 116 press 527\nmenu 113\n"}};
+    struct Form {
+        const char* name;
+        const char* lines;
+        const char* title;
+    };
+    const Form forms[] = {{"ratio", "", "Calcite Saturation Ratio"},
+                          {"index", "dialog 73 click 303\ndialog 73 press 1\nmenu 1078\n",
+                           "Calcite Saturation Index"}};
+    for (const Form& form : forms) {
+        Fresh();
+        fs::remove_all(folder / "prints");
+        // Each driver is followed by every graph's picture and the print of
+        // the temperature graph.
+        std::string script = setUp + form.lines;
+        for (const Step& g : graphs)
+            script += std::string(g.lines) + "snap " + g.window + " fresh-" + g.name + ".ppm\n";
+        for (const Step& d : drivers) {
+            script += d.lines;
+            for (const Step& g : graphs)
+                script += std::string(g.lines) + "snap " + g.window + " " + d.name + "-" + g.name +
+                          ".ppm\n";
+            script += "menu 1037\nprinter Colour\nmenu 1013 wc2DGraphWindow\n";
+        }
+        script += "answer yes Did you wish to leave data\nanswer no Data has been modified\n";
+        ASSERT_EQ(Run(script, "1024x768"), 0) << form.name << Log();
+        int printed = 0;
+        for (const Step& d : drivers) {
+            for (const Step& g : graphs) {
+                const std::string after = std::string(d.name) + "-" + g.name + ".ppm";
+                const std::string out = Tool("compare -metric AE fresh-" + std::string(g.name) +
+                                             ".ppm " + after + " null:");
+                EXPECT_EQ(out, "0") << form.name << " " << after;
+            }
+            if (!Have("pdftotext")) continue;
+            const std::string pdf =
+                "prints/Printing Tarvex Graph" +
+                (printed++ == 0 ? std::string() : " (" + std::to_string(printed) + ")") + ".pdf";
+            const std::string text = Tool("pdftotext '" + pdf + "' -");
+            EXPECT_NE(text.find(form.title), std::string::npos) << form.name << " " << d.name << text;
+            EXPECT_EQ(text.find("Level"), std::string::npos) << form.name << " " << d.name << text;
+        }
+    }
+}

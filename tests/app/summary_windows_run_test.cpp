@@ -14,11 +14,34 @@
 #include <string>
 #include <vector>
 
+#include "graphs/records.h"
+#include "shell/mainwindow/display_settings_records.h"
 #include "tests/app/program_run_fixture.h"
+#include "treatment/records.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// The dark pixels of each row of a binary PPM picture, from its top; empty
+// when it cannot be read.
+std::vector<int> DarkPixelsByRow(const std::filesystem::path& picture) {
+    std::ifstream in(picture, std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, top = 0;
+    if (!(in >> magic >> width >> height >> top) || magic != "P6" || width <= 0 || height <= 0)
+        return {};
+    in.get();
+    std::vector<int> rows(static_cast<size_t>(height), 0);
+    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
+    for (int& dark : rows) {
+        if (!in.read(reinterpret_cast<char*>(row.data()), static_cast<std::streamsize>(row.size())))
+            return {};
+        for (size_t x = 0; x < row.size(); x += 3)
+            if (row[x] + row[x + 1] + row[x + 2] < 3 * 80) ++dark;
+    }
+    return rows;
+}
 
 std::string Source(const std::string& name) {
     std::ifstream in(std::string(TARVEX_SOURCE_DIR) + "/" + name, std::ios::binary);
@@ -271,6 +294,7 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
                 entry.replace(at, 10, "dialog 81 ");
         ASSERT_EQ(Run(entry + "printer PDF\nmenu 1048\n"
                               "menu 1248\nwhere DisOnePage\nwhere TarvexMainClass\n"
+                              "snap DisOnePage one.ppm\n"
                               "printer PDF landscape\nmenu 1013 DisOnePage\n"
                               "answer no Data has been modified\n",
                       desktop),
@@ -307,12 +331,83 @@ TEST_F(SummaryWindowsRun, LongIdKeepsToItsBlockAndTheWindowToTheDesktop) {
         EXPECT_GE(top, mainTop + 4 + 19 + 19) << one[0] << " on " << main[0];
         EXPECT_LE(right, mainRight) << one[0] << " on " << main[0];
         EXPECT_LE(bottom, mainBottom) << one[0] << " on " << main[0];
+
+        // The four charts whole in the window: the rows of their frames' foot
+        // (a dark line across most of the sheet) stand clear of the window's
+        // bottom edge, whose last rows hold nothing dark.
+        const std::vector<int> dark = DarkPixelsByRow(folder / "one.ppm");
+        ASSERT_GT(dark.size(), 40u);
+        const int width = std::atoi(Tool("identify -format '%w' '" + (folder / "one.ppm").string() +
+                                         "'").c_str());
+        int foot = -1;
+        for (size_t y = dark.size() - 40; y < dark.size(); ++y)
+            if (dark[y] > width / 2) foot = static_cast<int>(y);
+        EXPECT_GE(foot, 0) << "no foot line of the charts near the bottom";
+        EXPECT_LE(foot, static_cast<int>(dark.size()) - 4) << "the charts' foot at the edge";
+        EXPECT_EQ(dark.back(), 0);
     }
 }
 
 }  // namespace
 
 namespace {
+
+// The selection dialogs open on the choice in force, and OK (Return) as they
+// open keeps it: SELECT PRODUCT from the main menu and from the summary's
+// Choose Product on PHOS-BA, not on the first row (DTPMP); CHOOSE GRAPHS from
+// the main menu with the graph window's choice, and from each of the
+// summary's GRAPH 1 to 4 with the graph that area shows, whatever the graph
+// window's choice.
+TEST_F(SummaryWindowsRun, SelectionDialogsOpenOnTheChoiceInForce) {
+    struct Case {
+        const char* what;
+        const char* opens;  // the command that opens the dialog
+        int dialog;
+        const char* row;  // the row the dialog opens on (selected or chosen)
+        int area = -1;    // the summary's graph area the command sets
+        uint16_t code = 0;  // the graph it keeps
+    };
+    const std::string product = "list 2601 row 1 \"PHOS-BA | scale inhibitor | PHOSBA.PRD\" (selected)";
+    const Case cases[] = {
+        {"SELECT PRODUCT", "menu 1056\n", 26, product.c_str()},
+        {"the summary's Choose Product", "menu 997 DisOnePage\n", 26, product.c_str()},
+        {"CHOOSE GRAPHS", "menu 1064\n", 25, "list 2502 row 0 \"Calcite saturation\""},
+        {"GRAPH 1", "menu 1257 DisOnePage\n", 25, "list 2502 row 0 \"Calcite saturation\"", 2, 0},
+        {"GRAPH 2", "menu 1258 DisOnePage\n", 25, "list 2502 row 0 \"Barite saturation\"", 3, 21},
+        {"GRAPH 3", "menu 1259 DisOnePage\n", 25, "list 2502 row 0 \"Anhydrite saturation\"", 0,
+         4},
+        {"GRAPH 4", "menu 1260 DisOnePage\n", 25, "list 2502 row 0 \"Gypsum saturation\"", 1, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+        Fresh();
+        fs::create_directories(folder / "INHIB");
+        for (const char* product : {"DTPMP.PRD", "PHOSBA.PRD"})
+            fs::copy_file(fs::path(TARVEX_BINARY_DIR) / "products" / product,
+                          folder / "INHIB" / product);
+        // PHOS-BA in force, the graph window's choice calcite, the summary open.
+        const std::string d = "dialog " + std::to_string(c.dialog);
+        ASSERT_EQ(Run(SeaWaterEntry() +
+                      "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\nmenu 1056\n"
+                      "dialog 25 press 2505\ndialog 25 select 2501 Calcite\n"
+                      "dialog 25 press 2503\ndialog 25 press 1\nmenu 1064\nmenu 1248\n" +
+                      d + " dump\n" + d + " press 1\n" + c.opens +
+                      "answer no Data has been modified\n"),
+                  0)
+            << Log();
+        const std::string log = Log();
+        const size_t dump = log.find("> " + d + " dump");
+        ASSERT_NE(dump, std::string::npos) << log;
+        EXPECT_NE(log.find(c.row, dump), std::string::npos) << log.substr(dump);
+        EXPECT_STREQ(productTable.records[0].name, "PHOS-BA");
+        EXPECT_EQ(graphChoice.count, 1);
+        EXPECT_EQ(graphChoice.codes[0], 0);
+        if (c.area >= 0) {
+            EXPECT_EQ(displaySettings.graphParams[c.area], c.code);
+        }
+    }
+}
 
 // The summaries' OPTIONS > CLOSE and FORMULARY > Select Product > Select with
 // result pages, or a graph, open over the main window: the window then in
@@ -325,8 +420,13 @@ TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
         const char* open;  // what stands over the main window before
         std::string step;
         const char* keys = "";  // the window that has the keyboard after; "": the one in front
+        bool surfaceUnder = false;  // the surface water's pages stand below the graph after
     };
     const std::string product = "dialog 26 select 2601 PHOS-BA\ndialog 26 press 1\n";
+    const std::string multiMix =
+        "answer yes Last Analysis\ndialog 115 set 400 100\ndialog 115 set 404 1000\n"
+        "dialog 115 set 414 1700\ndialog 115 set 419 200\ndialog 115 set 492 30\n"
+        "dialog 115 press 527\nmenu 113\n";
     const Case cases[] = {
         {"One Page Summary CLOSE over pages", "menu 1036\n", "menu 1248\nmenu 1028 DisOnePage\n"},
         {"Well Log Table CLOSE over pages", "menu 1036\n",
@@ -345,6 +445,9 @@ TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
          product + "menu 997 wcGraphWindow\n", "wcGraphWindow"},
         {"the summary's Choose Product", "menu 1036\nmenu 1248\n",
          product + "menu 997 DisOnePage\n", "DisOnePage"},
+        // The multi-mix input over a graph: its own pages come to the front,
+        // the surface water's stay behind the graph.
+        {"Multi-mix Water Analysis, MIX, over a graph", "menu 1037\n", multiMix, "", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -369,6 +472,16 @@ TEST_F(SummaryWindowsRun, TheWindowInFrontTakesTheKeyboardBack) {
         EXPECT_NE(keys.find(", keyboard"), std::string::npos)
             << "the window has not the keyboard:\n"
             << Log();
+        if (!c.surfaceUnder) continue;
+        const auto place = [&shown](const std::string& window) {
+            for (size_t i = 0; i < shown.size(); ++i)
+                if (shown[i].rfind(window + " ", 0) == 0) return static_cast<long>(i);
+            return -1L;
+        };
+        for (const char* page : {"DisplayMUWater", "DisplayMUValues"}) {
+            ASSERT_GE(place(page), 0) << page << Log();
+            EXPECT_LT(place("wc2DGraphWindow"), place(page)) << page << Log();
+        }
     }
 }
 

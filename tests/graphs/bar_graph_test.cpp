@@ -108,6 +108,60 @@ TEST_F(BarGraphTest, PaintsTheChartsAndLeavesNoObjects) {
     EXPECT_FLOAT_EQ(twoDGraphState.pointTemperatures[0][6], 130.0f);
 }
 
+// A graph of the temperature profile and the summary page's block read the
+// same - titles, captions and colours - whether or not the mixing ratios were
+// computed before them, under Ratio and under Index: the mineral, the
+// Larson-Skold index, a precipitation potential and the LSI. Only the graph
+// versus the mixing ratio takes the mixing wording, done flag or not.
+TEST_F(BarGraphTest, OnlyTheMixingGraphTakesTheMixingRules) {
+    const float precipitation[7] = {0.03f, 0.07f, 0.15f, 0.5f, 1.5f, 3.0f, -1.0f};
+    for (int i = 0; i < 12; ++i) {
+        wellProfiles.wellLog.temperature[i] = 30.0f + static_cast<float>(i);
+        wellProfiles.wellLog.results[i][0] = 1.1f + 0.3f * static_cast<float>(i);
+        wellProfiles.wellLog.results[i][18] = 0.1f * static_cast<float>(i);
+        wellProfiles.wellLog.results[i][60] = precipitation[i % 7];
+    }
+    for (int i = 0; i < 7; ++i) {
+        whatIfResults.tempProfile.results[i][18] = 0.1f * static_cast<float>(i);
+        whatIfResults.tempProfile.results[i][60] = precipitation[i];
+    }
+    const uint16_t codes[4] = {0, 18, 60, 10};
+    Codes({codes[0], codes[1], codes[2], codes[3]});
+    for (int i = 0; i < 4; ++i) displaySettings.graphParams[i] = codes[i];
+    const auto shown = [](const BarGraphReport& r) {
+        std::string s;
+        for (const ChartReport& c : r.charts) {
+            s += c.title + " | " + c.caption + " |";
+            for (int colour : c.colours) s += " " + std::to_string(colour);
+            s += "\n";
+        }
+        return s;
+    };
+    for (uint32_t format : {0u, 1u}) {
+        displaySettings.indexFormat = format;
+        for (bool page : {false, true}) {
+            std::string charts[2];
+            for (uint16_t done : {0, 1}) {
+                resultStatus.mixProfileDone = done;
+                painted = BarGraphReport{};
+                if (page)
+                    PaintInWindow(PaintSummaryBlock, 800, 400);
+                else
+                    PaintInWindow([](win::HDC dc, win::HWND hwnd) {
+                        DrawTwoDGraphReported(dc, hwnd, &painted);
+                    }, 800, 600);
+                charts[done] = shown(painted);
+            }
+            ASSERT_FALSE(charts[0].empty());
+            EXPECT_EQ(charts[1], charts[0]) << (page ? "page" : "window") << " format " << format;
+        }
+    }
+    graphProfileKind = 3;
+    graphAxisData.pointCount = 7;
+    resultStatus.mixProfileDone = 0;
+    EXPECT_EQ(Paint(800, 600).charts[0].title, "Calcite Saturation Level");
+}
+
 // The pCO2 points from 0.0034 to 1 atm: the axis scale's one decimal reads
 // the first as 0.0, so it gets the digits that tell it from 0; the labels of
 // points that read apart keep the scale's form.

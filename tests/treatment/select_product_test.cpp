@@ -2,6 +2,8 @@
 // Product, a refused file, and the multi-mix and well-profile follow-ups.
 #include "treatment/product/select_product.h"
 
+#include <cstring>
+
 #include "platform/win.h"
 #include "tests/treatment/dialog_fixture.h"
 #include "tests/treatment/product_fixture.h"
@@ -54,6 +56,48 @@ TEST_F(SelectProductTest, RowsNameEveryProductFileAndMarkTheUnreadable) {
     EXPECT_EQ(current, "Current product: None");
     EXPECT_EQ(FileOfProductRow(rows[0]), "BROKEN.PRD");
     EXPECT_EQ(FileOfProductRow(rows[2]), "PHOSBA.PRD");
+    EXPECT_TRUE(failures.empty());
+}
+
+// The list opens on the product in force, found by its file whatever the
+// case of the name the work file kept, or by its name when its file is not
+// listed; with none selected, or one the folder does not hold, on the first
+// row. Select (Return) then keeps that product.
+TEST_F(SelectProductTest, TheListOpensOnTheProductInForce) {
+    struct Case {
+        const char* what;
+        int selected;
+        const char* name;
+        const char* file;
+        int row;  // the row the list opens on
+        const char* kept;  // the product Select leaves in force
+    };
+    const Case cases[] = {
+        {"none selected", 0, "None", "No File", 0, nullptr},
+        {"PHOS-BA", 1, "PHOS-BA", "PHOSBA.PRD", 2, "PHOS-BA"},
+        {"FILMER by its file in capitals", 1, "FILMER", "FILMER.PRD", 1, "FILMER"},
+        {"PHOS-BA by its name", 1, "PHOS-BA", "GONE.PRD", 2, "PHOS-BA"},
+        {"a product the folder does not hold", 1, "ELSEWHERE", "ELSE.PRD", 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        productTable = *MakeProduct(2, c.name);
+        std::strcpy(productTable.records[0].fileName, c.file);
+        resultStatus.productSelected = static_cast<uint16_t>(c.selected);
+        long row = -2;
+        std::string current;
+        Open([&](win::HWND d) {
+            row = static_cast<long>(
+                win::SendDlgItemMessage(d, SelectProductControl::kList, win::LB_GETCURSEL, 0, 0));
+            current = win::WindowText(win::GetDlgItem(d, SelectProductControl::kCurrent));
+            win::PressButton(d, c.kept != nullptr ? win::IDOK : win::IDCANCEL);
+        });
+        EXPECT_EQ(row, c.row);
+        EXPECT_EQ(current, std::string("Current product: ") + c.name);
+        if (c.kept != nullptr) {
+            EXPECT_STREQ(productTable.records[0].name, c.kept);
+        }
+    }
     EXPECT_TRUE(failures.empty());
 }
 

@@ -4,6 +4,8 @@
 // replaces the current product.
 #include "treatment/product/select_product.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <memory>
 
@@ -43,11 +45,49 @@ const char* KindText(const ProductTable& t) {
     return t.records[0].productMode < 2 ? "scale inhibitor" : "corrosion inhibitor";
 }
 
+// The text of a row of the list; empty for a row too long to read.
+std::string ListRowText(win::HWND dialog, win::LRESULT row) {
+    char text[512] = {};
+    const win::LRESULT length = win::SendDlgItemMessage(
+        dialog, SelectProductControl::kList, win::LB_GETTEXTLEN, static_cast<win::WPARAM>(row), 0);
+    if (length < 0 || length >= static_cast<win::LRESULT>(sizeof text)) return "";
+    win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_GETTEXT,
+                            static_cast<win::WPARAM>(row), reinterpret_cast<win::LPARAM>(text));
+    return text;
+}
+
+bool SameFileName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::toupper(x) == std::toupper(y);
+           });
+}
+
+// The row of the product in force: the row of its file, or else the first row
+// that names it; the first row when no product is selected or none is listed.
+win::WPARAM RowInForce(win::HWND dialog) {
+    if (resultStatus.productSelected == 0) return 0;
+    const ProductRecord& product = productTable.records[0];
+    const std::string file = ShownText(product.fileName);
+    const std::string name = ShownText(product.name);
+    const win::LRESULT count =
+        win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_GETCOUNT, 0, 0);
+    win::LRESULT named = -1;
+    for (win::LRESULT i = 0; i < count; ++i) {
+        const std::string row = ListRowText(dialog, i);
+        if (SameFileName(FileOfProductRow(row), file)) return static_cast<win::WPARAM>(i);
+        const bool readable = row.find(kUnreadable) == std::string::npos;
+        if (named < 0 && readable && row.substr(0, row.find('\t')) == name) named = i;
+    }
+    return named < 0 ? 0 : static_cast<win::WPARAM>(named);
+}
+
 void FillList(win::HWND dialog) {
     for (const std::string& row : ProductFileRows())
         win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_ADDSTRING, 0,
                                 reinterpret_cast<win::LPARAM>(row.c_str()));
-    win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_SETCURSEL, 0, 0);
+    win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_SETCURSEL,
+                            RowInForce(dialog), 0);
     const std::string current = "Current product: " + ShownText(productTable.records[0].name);
     win::SetDlgItemText(dialog, SelectProductControl::kCurrent, current.c_str());
 }
@@ -64,12 +104,8 @@ void SelectRow(win::HWND dialog) {
     const win::LRESULT row =
         win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_GETCURSEL, 0, 0);
     if (row == win::LB_ERR) return;
-    char text[512] = {};
-    const win::LRESULT length = win::SendDlgItemMessage(
-        dialog, SelectProductControl::kList, win::LB_GETTEXTLEN, static_cast<win::WPARAM>(row), 0);
-    if (length < 0 || length >= static_cast<win::LRESULT>(sizeof text)) return;
-    win::SendDlgItemMessage(dialog, SelectProductControl::kList, win::LB_GETTEXT,
-                            static_cast<win::WPARAM>(row), reinterpret_cast<win::LPARAM>(text));
+    const std::string text = ListRowText(dialog, row);
+    if (text.empty()) return;
     const std::string file = FileOfProductRow(text);
     auto scratch = std::make_unique<ProductTable>();
     std::string detail;
