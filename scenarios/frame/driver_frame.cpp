@@ -4,7 +4,9 @@
 #include "scenarios/frame/driver_frame.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "engine/pipeline/service_hooks.h"
@@ -42,6 +44,70 @@ bool AbortForPhControlChemical(win::HWND owner, const PhControlSettings& control
         AnsweredYes(owner, DriverText::kNaHCO3AboveQuestion))
         return true;
     return false;
+}
+
+namespace {
+
+// The target a run's chemical could not reach (NaN: none), told once.
+float unreachedTarget = NAN;
+PhControlSettings unreachedControl{};
+
+const char* AcidChemicalName(uint16_t acid) {
+    switch (acid) {
+        case AcidChemical::kSulfuric:
+            return "98% Sulfuric Acid";
+        case AcidChemical::kHydrochloric:
+            return "Hydrochloric Acid";
+        case AcidChemical::kCarbonDioxide:
+            return "Carbon Dioxide";
+        default:
+            return "93% Sulfuric Acid";
+    }
+}
+
+const char* AlkaliChemicalName(uint16_t alkali) {
+    static const char* const kNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate",
+                                         "Caustic Soda", "Caustic Potash"};
+    return alkali < std::size(kNames) ? kNames[alkali] : "the alkali";
+}
+
+}  // namespace
+
+bool PhTargetOutOfReach(const PhControlSettings& control, float ph, float target) {
+    const uint16_t method = control.phControlMethod;
+    const bool out = (method == PhControlMethod::kAcid && target > ph) ||
+                     (method == PhControlMethod::kAlkali && target < ph);
+    if (out && std::fabs(target - ph) > 0.005f && std::isnan(unreachedTarget)) {
+        unreachedTarget = target;
+        unreachedControl = control;
+    }
+    return out;
+}
+
+std::string PhTargetOutOfReachText(const PhControlSettings& control, float target) {
+    const bool acid = control.phControlMethod == PhControlMethod::kAcid;
+    char text[400];
+    std::snprintf(text, sizeof text,
+                  "%s alone cannot bring the water to the target pH of %.2f: %s. Waters %s the "
+                  "target are shown at their own pH, with no dose; select %s in pH control to "
+                  "reach it.",
+                  acid ? AcidChemicalName(control.acidChemical)
+                       : AlkaliChemicalName(control.alkaliChemical),
+                  static_cast<double>(target),
+                  acid ? "an acid only lowers the pH" : "an alkali only raises the pH",
+                  acid ? "below" : "above", acid ? "an alkali" : "an acid");
+    return text;
+}
+
+void TellPhTargetOutOfReach(win::HWND owner) {
+    if (std::isnan(unreachedTarget)) return;
+    const std::string text = PhTargetOutOfReachText(unreachedControl, unreachedTarget);
+    ForgetPhTargetOutOfReach();
+    ShowNotice(owner, text.c_str());
+}
+
+void ForgetPhTargetOutOfReach() {
+    unreachedTarget = NAN;
 }
 
 bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water) {
