@@ -40,7 +40,7 @@ float RatioCellPh(MixCell& cell) {
     (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
                                cur[AnalysisElement::kTemperature]);
     cur[AnalysisElement::kPh] = -1.0f;
-    RunMixPass();
+    RunFirstMixPass();
     return cur[AnalysisElement::kPh];
 }
 

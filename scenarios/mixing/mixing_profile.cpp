@@ -170,7 +170,7 @@ void RunWholeProfile(bool hasPhosphate) {
         const MixShares shares = SharesOf(mixPercent[k]);
         const double acidity = PreparePoint(k, shares, waters);
 
-        RunMixPass();  // at 25 degrees C
+        RunFirstMixPass();  // at 25 degrees C
         float* cur = currentAnalysis.values;
         cur[AnalysisElement::kTemperature] = row[AnalysisElement::kTemperature];
         row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];

@@ -122,8 +122,7 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
         ReferenceTemperature(unitCodes.code[UnitItem::kTemperature], w[AE::kTemperature]);
     SetBlendDerivedFigures(carbonateState, referenceCarbonate, referenceOutputs);
 
-    balanceHold = 0;
-    CurrentScenarioEngine().runCalculations();
+    RunFirstMixPass();
     w[AE::kTemperature] = mixedWater.values[AE::kTemperature];
     mixedWater.values[AE::kPh] = w[AE::kPh];
 
