@@ -4,9 +4,9 @@
 #include "scenarios/frame/driver_frame.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <string>
 
 #include "engine/pipeline/service_hooks.h"
@@ -52,23 +52,15 @@ namespace {
 float unreachedTarget = NAN;
 PhControlSettings unreachedControl{};
 
-const char* AcidChemicalName(uint16_t acid) {
-    switch (acid) {
-        case AcidChemical::kSulfuric:
-            return "98% Sulfuric Acid";
-        case AcidChemical::kHydrochloric:
-            return "Hydrochloric Acid";
-        case AcidChemical::kCarbonDioxide:
-            return "Carbon Dioxide";
-        default:
-            return "93% Sulfuric Acid";
-    }
-}
+// The chemicals by their codes in the pH-control settings.
+const char* const kAcidNames[] = {"98% Sulfuric Acid", "Hydrochloric Acid", "Carbon Dioxide",
+                                  "93% Sulfuric Acid"};
+const char* const kAlkaliNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate", "Caustic Soda",
+                                    "Caustic Potash"};
 
-const char* AlkaliChemicalName(uint16_t alkali) {
-    static const char* const kNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate",
-                                         "Caustic Soda", "Caustic Potash"};
-    return alkali < std::size(kNames) ? kNames[alkali] : "the alkali";
+template <size_t N>
+const char* ChemicalName(const char* const (&names)[N], uint16_t code, const char* other) {
+    return code < N ? names[code] : other;
 }
 
 }  // namespace
@@ -91,8 +83,8 @@ std::string PhTargetOutOfReachText(const PhControlSettings& control, float targe
                   "%s alone cannot bring the water to the target pH of %.2f: %s. Waters %s the "
                   "target are shown at their own pH, with no dose; select %s in pH control to "
                   "reach it.",
-                  acid ? AcidChemicalName(control.acidChemical)
-                       : AlkaliChemicalName(control.alkaliChemical),
+                  acid ? ChemicalName(kAcidNames, control.acidChemical, "the acid")
+                       : ChemicalName(kAlkaliNames, control.alkaliChemical, "the alkali"),
                   static_cast<double>(target),
                   acid ? "an acid only lowers the pH" : "an alkali only raises the pH",
                   acid ? "below" : "above", acid ? "an alkali" : "an acid");
