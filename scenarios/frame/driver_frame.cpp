@@ -4,6 +4,8 @@
 #include "scenarios/frame/driver_frame.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -42,6 +44,62 @@ bool AbortForPhControlChemical(win::HWND owner, const PhControlSettings& control
         AnsweredYes(owner, DriverText::kNaHCO3AboveQuestion))
         return true;
     return false;
+}
+
+namespace {
+
+// The target a run's chemical could not reach (NaN: none), told once.
+float unreachedTarget = NAN;
+PhControlSettings unreachedControl{};
+
+// The chemicals by their codes in the pH-control settings.
+const char* const kAcidNames[] = {"98% Sulfuric Acid", "Hydrochloric Acid", "Carbon Dioxide",
+                                  "93% Sulfuric Acid"};
+const char* const kAlkaliNames[] = {"Lime", "Soda Ash", "Sodium Bicarbonate", "Caustic Soda",
+                                    "Caustic Potash"};
+
+template <size_t N>
+const char* ChemicalName(const char* const (&names)[N], uint16_t code, const char* other) {
+    return code < N ? names[code] : other;
+}
+
+}  // namespace
+
+bool PhTargetOutOfReach(const PhControlSettings& control, float ph, float target) {
+    const uint16_t method = control.phControlMethod;
+    const bool out = (method == PhControlMethod::kAcid && target > ph) ||
+                     (method == PhControlMethod::kAlkali && target < ph);
+    if (out && std::fabs(target - ph) > 0.005f && std::isnan(unreachedTarget)) {
+        unreachedTarget = target;
+        unreachedControl = control;
+    }
+    return out;
+}
+
+std::string PhTargetOutOfReachText(const PhControlSettings& control, float target) {
+    const bool acid = control.phControlMethod == PhControlMethod::kAcid;
+    char text[400];
+    std::snprintf(text, sizeof text,
+                  "%s alone cannot bring the water to the target pH of %.2f: %s. Waters %s the "
+                  "target are shown at their own pH, with no dose; select %s in pH control to "
+                  "reach it.",
+                  acid ? ChemicalName(kAcidNames, control.acidChemical, "the acid")
+                       : ChemicalName(kAlkaliNames, control.alkaliChemical, "the alkali"),
+                  static_cast<double>(target),
+                  acid ? "an acid only lowers the pH" : "an alkali only raises the pH",
+                  acid ? "below" : "above", acid ? "an alkali" : "an acid");
+    return text;
+}
+
+void TellPhTargetOutOfReach(win::HWND owner) {
+    if (std::isnan(unreachedTarget)) return;
+    const std::string text = PhTargetOutOfReachText(unreachedControl, unreachedTarget);
+    ForgetPhTargetOutOfReach();
+    ShowNotice(owner, text.c_str());
+}
+
+void ForgetPhTargetOutOfReach() {
+    unreachedTarget = NAN;
 }
 
 bool RefuseEmptyWater(win::HWND owner, const WaterAnalysis& water) {

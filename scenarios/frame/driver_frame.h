@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "common/water_analysis.h"
 #include "common/whatif_settings.h"
@@ -44,6 +45,18 @@ constexpr float kNaHCO3HighestPh = 8.3f;
 // the user answered Yes to one (abort the run).
 [[nodiscard]] bool AbortForPhControlChemical(win::HWND owner, const PhControlSettings& control,
                                              float ph);
+
+// True when pH control's chemicals cannot bring a water at `ph` to `target`:
+// an acid alone above its pH, an alkali alone below it. Such a water keeps its
+// own pH and takes no dose; the run notes the chemical and the target (a
+// target more than 0.005 away), and TellPhTargetOutOfReach tells them once.
+[[nodiscard]] bool PhTargetOutOfReach(const PhControlSettings& control, float ph, float target);
+// The note of the chemical that cannot reach `target`.
+[[nodiscard]] std::string PhTargetOutOfReachText(const PhControlSettings& control, float target);
+// Shows the run's note, if it made one, and forgets it; ForgetPhTargetOutOfReach
+// forgets it untold (a run's start).
+void TellPhTargetOutOfReach(win::HWND owner);
+void ForgetPhTargetOutOfReach();
 
 // True (after showing the refusal) when values 1 to 63 of the water sum to 0,
 // or when the surface water's H2S (as typed) carries more alkalinity at its

@@ -74,7 +74,15 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     GridTable& grid = whatIfResults.grid;
     float* cur = currentAnalysis.values;
     MixCell cell = BlendCell(7 * i + j, CellPercent(run, i, j), kGeneralCarbonateWeight, true);
-    const bool control = phControlSettings.phControlMethod != PhControlMethod::kNone;
+    // With pCO2 rows a cell the chemicals cannot bring to the target keeps
+    // the pH its gas gives, as without control.
+    const bool control =
+        phControlSettings.phControlMethod != PhControlMethod::kNone &&
+        !(run.varyPco2 && PhTargetOutOfReach(phControlSettings,
+                                             static_cast<float>(BlendedIonPh(cell)),
+                                             phControlSettings.targetPh));
+    grid.acidDose[cell.index] = 0.0f;
+    grid.alkaliDose[cell.index] = 0.0f;
     const float v = grid.phAxis[i];
     // The cell's temperature: the column's, or the blended one when the
     // columns are percents.

@@ -48,6 +48,7 @@ bool AskMixGridQuestions() {
     PhControlSettings alkaliOnly = phControlSettings;
     alkaliOnly.acidChemical = AcidChemical::kNone;
     if (AbortForPhControlChemical(owner, alkaliOnly, std::max(low, high))) return false;
+    ForgetPhTargetOutOfReach();
 
     if (ChosenGraphCount(graphChoice) == 0) ShowChooseGraphs(owner);
     if (ChosenGraphCount(graphChoice) > 0 &&
@@ -155,5 +156,6 @@ void EndMixGrid(MixGridRun& run) {
     productActive = run.hasPhosphate ? 1 : 0;
     gridPhosphateProduct = run.hasPhosphate ? 1 : 0;
     RestoreEngineSettings(run.saved, LiveEngineSettings());
+    TellPhTargetOutOfReach(mainWindowState.mainWindow);
     TellPointsNotCalculated(mainWindowState.mainWindow, marked, kGridCells);
 }

@@ -40,7 +40,7 @@ float RatioCellPh(MixCell& cell) {
     (void)ReferenceTemperature(unitCodes.code[UnitItem::kTemperature],
                                cur[AnalysisElement::kTemperature]);
     cur[AnalysisElement::kPh] = -1.0f;
-    RunMixPass();
+    RunFirstMixPass();
     return cur[AnalysisElement::kPh];
 }
 
@@ -54,10 +54,14 @@ void RatioCell(MixGridRun& run, int i, int j, const RatioVariant& variant,
     cell.row[AnalysisElement::kPh] = ph;
     acidDemand = 0.0f;
     alkaliDemand = 0.0f;
+    grid.acidDose[cell.index] = 0.0f;
+    grid.alkaliDose[cell.index] = 0.0f;
     HoldBlendForPhCorrection(grid.temperatureAxis[j]);
     cell.row[AnalysisElement::kTemperature] = grid.temperatureAxis[j];
-    if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
-        const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
+    const float target = variant.whatIfPhTargets ? phTargets[j] : phControlSettings.targetPh;
+    // A cell the chemicals cannot bring to the target keeps its own pH.
+    if (phControlSettings.phControlMethod != PhControlMethod::kNone &&
+        !PhTargetOutOfReach(phControlSettings, ph, target)) {
         PrepareCellControl(cell, ph);
         ControlCellPh(cell, target, grid.temperatureAxis[j], variant.keepAllAdjusted);
         cur[AnalysisElement::kTemperature] = grid.temperatureAxis[j];

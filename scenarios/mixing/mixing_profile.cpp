@@ -170,14 +170,17 @@ void RunWholeProfile(bool hasPhosphate) {
         const MixShares shares = SharesOf(mixPercent[k]);
         const double acidity = PreparePoint(k, shares, waters);
 
-        RunMixPass();  // at 25 degrees C
+        RunFirstMixPass();  // at 25 degrees C
         float* cur = currentAnalysis.values;
         cur[AnalysisElement::kTemperature] = row[AnalysisElement::kTemperature];
         row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
         waterfloodMix.values[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
         acidDemand = 0.0f;
         alkaliDemand = 0.0f;
-        if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
+        // A mix the chemicals cannot bring to the target keeps its own pH.
+        if (phControlSettings.phControlMethod != PhControlMethod::kNone &&
+            !PhTargetOutOfReach(phControlSettings, cur[AnalysisElement::kPh],
+                                phControlSettings.targetPh)) {
             const float target = phControlSettings.targetPh;
             const bool settles = SettlesPhDoses();
             const SpeciatedCarbonate mix = settles ? MixCarbonate() : SpeciatedCarbonate{};
@@ -274,6 +277,7 @@ void FinishProfile(const DriverSettingsBackup& saved) {
 
 void CalcMixingProfile(win::HWND owner) {
     if (AbortForPhControlChemical(owner, phControlSettings, phControlSettings.targetPh)) return;
+    ForgetPhTargetOutOfReach();
 
     DriverSettingsBackup saved{};
     SaveEngineSettings(LiveEngineSettings(), saved);
@@ -305,5 +309,6 @@ void CalcMixingProfile(win::HWND owner) {
             break;
     }
     FinishProfile(saved);
+    TellPhTargetOutOfReach(owner);
     TellPointsNotCalculated(owner, marked, kMixPoints);
 }

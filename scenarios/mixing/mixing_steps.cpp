@@ -97,6 +97,11 @@ void RunMixPass() {
     balanceHold = 0;
 }
 
+void RunFirstMixPass() {
+    calcPassMode = kOrdinaryPass;
+    RunMixPass();
+}
+
 void RunMixMainPass() {
     RunGivenSpeciesMixPass(kOrdinaryPass);
 }

@@ -29,6 +29,10 @@ void HandBlendToEngine(const BlendedCarbonate& blend, double hydrogen);
 // One engine run on the working analysis, with the blend's carbonate given
 // through the analysis (balanceHold 0 before and after).
 void RunMixPass();
+// The blend's first pass, an ordinary one (calcPassMode 1) whatever pass the
+// engine was left to run next: a changed Constant Values leaves the next
+// water's calculation a balancing pass, which no mix takes.
+void RunFirstMixPass();
 // The same as a main pass: calcPassMode 1, element 23 = 1.0 and element 24 =
 // 3.0 (bicarbonate and carbonate given).
 void RunMixMainPass();

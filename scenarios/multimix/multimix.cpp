@@ -122,8 +122,7 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
         ReferenceTemperature(unitCodes.code[UnitItem::kTemperature], w[AE::kTemperature]);
     SetBlendDerivedFigures(carbonateState, referenceCarbonate, referenceOutputs);
 
-    balanceHold = 0;
-    CurrentScenarioEngine().runCalculations();
+    RunFirstMixPass();
     w[AE::kTemperature] = mixedWater.values[AE::kTemperature];
     mixedWater.values[AE::kPh] = w[AE::kPh];
 
@@ -134,7 +133,9 @@ float MakeBlend(const BlendCall& call, MultiMixState& m, MultiMixBlend& b) {
     // pH control starts from the blend itself (the working analysis), at the pH
     // the mixed hydrogen ion gave.
     acidDemand = alkaliDemand = 0.0f;
-    if (phControlSettings.phControlMethod != PhControlMethod::kNone) {
+    // A blend the chemicals cannot bring to the target keeps its own pH.
+    if (phControlSettings.phControlMethod != PhControlMethod::kNone &&
+        !PhTargetOutOfReach(phControlSettings, w[AE::kPh], phControlSettings.targetPh)) {
         constexpr int16_t kWorkingAnalysis = 3;
         const float target = phControlSettings.targetPh;
         // As a mix of the waterflood: the blend's own carbonate at its
@@ -268,6 +269,7 @@ void MixWaters(uint16_t /*mode*/, win::HWND owner) {
         return;
     }
     if (AbortForPhControlChemical(owner, phControlSettings, phControlSettings.targetPh)) return;
+    ForgetPhTargetOutOfReach();
 
     DriverSettingsBackup saved{};
     const EngineSettings live = LiveEngineSettings();
@@ -294,6 +296,7 @@ void MixWaters(uint16_t /*mode*/, win::HWND owner) {
     }
     Finish(call, m, b);
     RestoreEngineSettings(saved, live);
+    TellPhTargetOutOfReach(owner);
     // A blend that came to figures no water holds is shown as not calculated.
     if (blended)
         (void)TellWaterIfNotCalculated(owner, "The multi-mix blend", mixedWater.values,

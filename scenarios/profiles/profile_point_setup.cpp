@@ -34,10 +34,21 @@ uint16_t FirstPassMode(const DriverContext& c) {
     return c.engine.phBalanceSwitch == 1 ? PassMode::kReference : PassMode::kWhatIf;
 }
 
+// The evaluation pH the temperature profile's points are held at under pH
+// control: the surface water's own where the chemicals cannot bring it there.
+WhatIfSettings HeldSettings(const DriverContext& c) {
+    WhatIfSettings s = c.settings;
+    const float own = c.surface.values[AE::kPh];
+    if (c.engine.options.forcePhToEvalForPressure != 0 && c.engine.options.useInputPh == 0 &&
+        PhTargetOutOfReach(c.control, own, s.phEval))
+        s.phEval = own;
+    return s;
+}
+
 float SetUpTemperaturePoint(ProfileRun& run, int k) {
     DriverContext& c = run.c;
     const WhatIfOptions& o = c.engine.options;
-    const WhatIfSettings& s = c.settings;
+    const WhatIfSettings s = HeldSettings(c);
     const DriverSettingsBackup& b = c.backup;
     float* w = c.current.values;
     const float* sv = c.surface.values;

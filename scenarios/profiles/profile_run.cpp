@@ -125,6 +125,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
     if (v == ProfileVariable::kTemperature && RefuseEmptyWater(c.owner, c.surface)) return;
     if (v != ProfileVariable::kTemperature && RefuseSourWater(c.owner)) return;
     if (AbortedByQuestion(c, v, axis)) return;
+    ForgetPhTargetOutOfReach();
 
     // The re-run rule, decided before anything changes so that a refusal
     // below leaves every record as it was.
@@ -166,6 +167,7 @@ void RunProfile(DriverContext& c, ProfileVariable v) {
         c.engine.phBalanceSwitch = c.engine.options.correctPhForTemperature != 0 ? 1 : 0;
         RestoreSurfaceConstants(c);
     }
+    TellPhTargetOutOfReach(c.owner);
     TellPointsNotCalculated(c.owner, marked, kProfilePoints);
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
 #include <map>
 #include <sstream>
 #include <string>
@@ -320,13 +321,17 @@ class MixPhControlRun : public ThreeDRunFixture {
 // carbonate the water gained over the undosed water at its own pH, as CO2, by
 // the species form and by the Acidity row, at every point of the temperature
 // profile too (seen failing: 6,847.72 mg/L for the 4,745 the water took, and
-// 6,878.09 at every temperature).
+// 6,878.09 at every temperature). One case shows its partial pressures in kPa
+// and one in psia: the mixes' pCO2 is Vary pH's in the same unit (planted, the
+// dosed mix's pCO2 kept in atm read 0.02 kPa for 0.36 and 3.55 psia for
+// 359.38).
 TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
     struct Case {
         const Water* water;
         const Acid* chemical;
         PhAxis axis;
         int own;  // the point of Vary pH at the water's own pH, or -1
+        int gasUnit = 0;  // the partial pressures' unit: 0 atm, 2 psia, 3 kPa
     };
     std::vector<Case> cases;
     for (const Acid* acid : {&kSulfuricAcid, &kCarbonDioxide})
@@ -350,17 +355,31 @@ TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
                 cases.push_back({w, chemical, {ph - 0.4, ph + 0.2, ph - 0.4}, 4});
         }
     }
+    // The dosed water's pCO2 in kPa and in psia, beside Vary pH's.
+    for (Case& c : cases) {
+        if (c.water == &kCo2Flood && c.chemical == &kSulfuricAcid) c.gasUnit = 3;
+        if (c.water == &kHotSourBrine && c.chemical == &kCarbonDioxide) c.gasUnit = 2;
+    }
     const std::string half = "dialog 115 set 492 50\n";
     for (const Case& c : cases) {
         const Water* w = c.water;
         const Acid* acid = c.chemical;
         const size_t at = acid->alkali ? 6 : 0;  // the target on Vary pH's axis
-        SCOPED_TRACE(std::string(w->name) + ", " + acid->row);
+        SCOPED_TRACE(std::string(w->name) + ", " + acid->row + ", gas unit " +
+                     std::to_string(c.gasUnit));
+        // The unit is kept in the folder's settings: the run puts atm back.
+        const auto gasUnit = [&c](const char* way) {
+            return c.gasUnit == 0 ? std::string()
+                                  : std::string("dialog 29 scroll 822 ") + way + " " +
+                                        std::to_string(c.gasUnit) +
+                                        "\ndialog 29 press 1\nmenu 1065\n";
+        };
         for (const char* name : {"G.DAT", "MT.DAT", "MR.DAT", "MP.DAT"})
             std::filesystem::remove(folder / name);
         multiMixBlend.blendAcidDemand = 0.0f;
         multiMixBlend.blendAlkaliDemand = 0.0f;
-        RunIn(AsEveryWater(*w) + "text DisplayMUWater own.txt\n" + Control(*w, *acid, c.axis) +
+        RunIn(gasUnit("down") + AsEveryWater(*w) + "text DisplayMUWater own.txt\n" +
+              Control(*w, *acid, c.axis) +
               "menu 1038\ntext DisplaypHWater ph.txt\nmenu 1073 DisplaypHWater\n"
               "text DisplaypHWater phs.txt\nmenu 1036\ntext DisplayTempWater t.txt\n"
               "menu 1073 DisplayTempWater\ntext DisplayTempWater ts.txt\n"
@@ -369,7 +388,8 @@ TEST_F(MixPhControlRun, OneWaterAtOnePhTakesOneDose) {
               GridsOfTheAcid(*w, *acid, c.axis) + "answer yes Last Analysis\n" + Fields(*w, 115) +
               half + "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
               Fields(*w, 115) + half +
-              "dialog 115 press 527\nmenu 113\ntext DisplayMixedWaterOut blend.txt\n");
+              "dialog 115 press 527\nmenu 113\ntext DisplayMixedWaterOut blend.txt\n" +
+              gasUnit("up"));
         const std::vector<double> varyPh = PageRow(Read("ph.txt"), acid->row);
         const std::vector<double> temperature =
             PageRow(Read("t.txt"), acid->shortRow != nullptr ? acid->shortRow : acid->row);
@@ -765,6 +785,160 @@ TEST_F(MixPhControlRun, EveryGridCellIsTheWaterItsDoseMakes) {
         }
     }
     EXPECT_EQ(differing.str(), "") << Read("MPC.DAT") << Read("mixv.txt");
+}
+
+// An acid alone cannot raise a pH nor an alkali alone lower it: each chemical
+// on the wrong side of its target leaves the water at its own pH with no dose
+// on every path held to the target (the temperature profile at its
+// evaluation pH, the mixing profile, the ratio grid, the multi-mix), and each
+// run says so once, naming the chemical and the target (seen failing: a brine
+// at pH 7.0 brought to 7.50 by 98 % sulfuric acid alone, no dose shown and
+// nothing said).
+TEST_F(MixPhControlRun, AChemicalThatCannotReachTheTargetSaysSo) {
+    const Water brine{"brine at pH 7.0",
+                      {{400, 400}, {404, 10000}, {414, 16000}, {419, 300}},
+                      7.0,
+                      120,
+                      1.02};
+    const std::string ratioGrid = "dialog 88 set 575 120\ndialog 88 set 576 180\n"
+                                  "dialog 88 set 582 0\ndialog 88 set 583 100\n"
+                                  "dialog 88 set 584 50\ndialog 88 press 1\nmenu 1047\n" +
+                                  GridFileOf("1045", "MR");
+    for (const Acid* chemical : {&kSulfuricAcid, &kHydrochloricAcid, &kCarbonDioxide, &kLime,
+                                 &kSodaAsh, &kSodiumBicarbonate, &kCausticSoda, &kCausticPotash}) {
+        SCOPED_TRACE(chemical->row);
+        const double target = chemical->alkali ? 6.5 : 7.5;
+        std::filesystem::remove(folder / "MR.DAT");
+        std::ostringstream control;
+        // The grids ask of carbon dioxide and sodium bicarbonate by their
+        // own pH range; the run goes on.
+        for (int box = 0; box < 4; ++box)
+            control << "answer no WARNING: CO2 is not recommended\n"
+                       "answer no WARNING: NaHCO3 is not recommended\n";
+        control << "dialog 84 set 535 120\ndialog 84 set 534 120\ndialog 84 set 532 180\n"
+                   "dialog 84 click 377\ndialog 84 set 531 "
+                << target << "\ndialog 84 click " << chemical->button << "\ndialog 84 set 550 "
+                << target << "\ndialog 84 press 1\nmenu 1041\n";
+        RunIn(AsEveryWater(brine) + "text DisplayMUValues own.txt\n" + control.str() +
+              "menu 1036\ntext DisplayTempWater t.txt\ntext DisplayTempValues tv.txt\n"
+              "menu 1042\ntext DisplayCycledWater mix.txt\ntext DisplayCycledValues mixv.txt\n" +
+              ratioGrid + "answer yes Last Analysis\n" + Fields(brine, 115) + kHalf +
+              "dialog 115 press 1\ndialog 115 next\ndialog 115 press 520\n" +
+              Fields(brine, 115) + kHalf +
+              "dialog 115 press 527\nmenu 113\ntext DisplayMixedWaterOut blend.txt\n"
+              "text DisplayMixedValuesOut blendv.txt\n");
+        const double own = FirstNumberAfter(Read("own.txt"), "Calcite");
+        ASSERT_GT(own, 0.01) << Read("own.txt");
+        // The water at its own pH: the first point of both profiles, the
+        // multi-mix of its halves and the ratio grid's cells at its own
+        // temperature, with no dose.
+        for (const char* page : {"t.txt", "mix.txt"}) {
+            const std::vector<double> ph = PageRow(Read(page), "pH ");
+            ASSERT_EQ(ph.size(), 7u) << Read(page);
+            EXPECT_NEAR(ph[0], brine.ph, 0.005) << Read(page);
+            const char* row = page == std::string("t.txt") && chemical->shortRow != nullptr
+                                  ? chemical->shortRow
+                                  : chemical->row;
+            const std::vector<double> dose = PageRow(Read(page), row);
+            ASSERT_EQ(dose.size(), 7u) << Read(page);
+            for (double d : dose) EXPECT_EQ(d, 0.0) << Read(page);
+        }
+        EXPECT_NEAR(FirstNumberAfter(Read("blend.txt"), "pH"), brine.ph, 0.005) << Read("blend.txt");
+        EXPECT_EQ(multiMixBlend.blendAcidDemand, 0.0f);
+        EXPECT_EQ(multiMixBlend.blendAlkaliDemand, 0.0f);
+        const std::vector<double> calcite = PageRow(Read("mixv.txt"), "Calcite");
+        ASSERT_EQ(calcite.size(), 7u) << Read("mixv.txt");
+        EXPECT_NEAR(calcite[0], own, 0.002 * own + 0.006) << Read("mixv.txt");
+        EXPECT_NEAR(PageRow(Read("tv.txt"), "Calcite").at(0), own, 0.002 * own + 0.006)
+            << Read("tv.txt");
+        EXPECT_NEAR(FirstNumberAfter(Read("blendv.txt"), "Calcite:"), own, 0.002 * own + 0.006)
+            << Read("blendv.txt");
+        const GridFile grid = ReadGridFile(Read("MR.DAT"));
+        ASSERT_EQ(grid.rows.size(), 7u) << Read("MR.DAT");
+        const int j = IndexIn(grid.columns, brine.temperature);
+        ASSERT_GE(j, 0) << Read("MR.DAT");
+        for (const auto& [row, values] : grid.rows)
+            EXPECT_NEAR(values.at(static_cast<size_t>(j)), own, 0.002 * own + 0.006)
+                << "ratio grid row " << row << "\n" << Read("MR.DAT");
+        // Told once by each of the four runs, naming the chemical and target.
+        std::ostringstream told;
+        told << " cannot bring the water to the target pH of " << std::fixed
+             << std::setprecision(2) << target;
+        const std::string log = Log();
+        int times = 0;
+        for (size_t p = log.find(told.str()); p != std::string::npos;
+             p = log.find(told.str(), p + 1)) {
+            ++times;
+            const size_t start = log.rfind('"', p);
+            ASSERT_NE(start, std::string::npos);
+            EXPECT_NE(log.substr(start, p - start).find(chemical->row), std::string::npos)
+                << log.substr(start, p - start);
+        }
+        EXPECT_EQ(times, 4) << log;
+    }
+}
+
+// Constant recirculating values change no water the mixes read: after
+// Constant Values (phosphate and silica, or silica alone) the mixing
+// profile's all-formation column is the formation water's own page, on its
+// first showing and after a multi-mix, the well log, Vary Temperature or Save,
+// New and Open, and a file saved while the page showed it opens showing the
+// same; the ratio grid's cells of the water's own temperature too, the grid
+// shown first or after the mix (seen failing: calcite 12.73 for the water's
+// 13.24 on the first showing, after Save, New and Open and in the file saved
+// while shown).
+TEST_F(MixPhControlRun, ConstantValuesLeaveTheMixesWatersAlone) {
+    const Water brine{"brine of Ca 2,500",
+                      {{400, 2500}, {401, 300}, {404, 15000}, {414, 28000}, {415, 200},
+                       {419, 400}},
+                      7.0,
+                      150,
+                      1.04};
+    const std::string mix = "menu 1042\ntext DisplayCycledValues mixv.txt\n";
+    const std::string saveNewOpen = "file \\C.KRV\nmenu 1022\nmenu 1019\nfile \\C.KRV\nmenu 1020\n";
+    const auto ratioGrid = [&brine](const char* name) {
+        return "dialog 88 set 575 " + std::to_string(brine.temperature) + "\ndialog 88 set 576 " +
+               std::to_string(brine.temperature + 60) +
+               "\ndialog 88 set 582 0\ndialog 88 set 583 100\n"
+               "dialog 88 set 584 50\ndialog 88 press 1\nmenu 1047\n" +
+               GridFileOf("1045", name);
+    };
+    const std::pair<const char*, std::string> before[] = {
+        {"first showing", ""},
+        {"after a multi-mix", kTwoWaterMultiMix},
+        {"after the well log", "menu 1250\n"},
+        {"after Vary Temperature", "menu 1036\n"},
+        {"after the ratio grid", ratioGrid("MR0")},
+        {"after Save, New and Open", saveNewOpen},
+        {"saved while shown, then opened", mix + saveNewOpen}};
+    for (const char* constants : {"dialog 31 click 616\ndialog 31 set 617 100\n", ""}) {
+        const std::string dialog = std::string(constants) +
+                                   "dialog 31 click 422\ndialog 31 set 615 50\ndialog 31 press "
+                                   "1\nmenu 1070\n";
+        SCOPED_TRACE(*constants != '\0' ? "phosphate and silica" : "silica alone");
+        for (const auto& [name, steps] : before) {
+            SCOPED_TRACE(name);
+            for (const char* file : {"MR.DAT", "MR0.DAT", "C.KRV"})
+                std::filesystem::remove(folder / file);
+            RunIn(AsEveryWater(brine) + "text DisplayMUValues own.txt\n" + dialog + steps + mix +
+                  ratioGrid("MR"));
+            const double own = FirstNumberAfter(Read("own.txt"), "Calcite");
+            ASSERT_GT(own, 1.0) << Read("own.txt");
+            const std::vector<double> calcite = PageRow(Read("mixv.txt"), "Calcite");
+            ASSERT_EQ(calcite.size(), 7u) << Read("mixv.txt");
+            EXPECT_NEAR(calcite[0], own, 0.002 * own + 0.006) << Read("mixv.txt");
+            for (const std::string file : {"MR.DAT", "MR0.DAT"}) {
+                if (file == "MR0.DAT" && !std::filesystem::exists(folder / file)) continue;
+                const GridFile grid = ReadGridFile(Read(file));
+                ASSERT_EQ(grid.rows.size(), 7u) << Read(file);
+                const int j = IndexIn(grid.columns, brine.temperature);
+                ASSERT_GE(j, 0) << Read(file);
+                for (const auto& [row, values] : grid.rows)
+                    EXPECT_NEAR(values[static_cast<size_t>(j)], own, 0.002 * own + 0.006)
+                        << file << " row " << row << "\n" << Read(file);
+            }
+        }
+    }
 }
 
 }  // namespace
