@@ -14,8 +14,7 @@ std::FILE* OpenOutputFile(const std::string& path, bool append, std::string& why
     // Past the file-size limit a write fails with its reason rather than
     // ending the run by its signal.
     win::detail::IgnoreFileSizeSignal();
-    const int flags =
-        O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    const int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
     const int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0) {
         const int cause = errno;

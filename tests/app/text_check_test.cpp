@@ -166,8 +166,8 @@ TEST_F(TextCheckTest, FindsEachFaultAndNothingOnAWindowThatReads) {
     drawn = cut;
     TextCheck full;
     ASSERT_TRUE(full.Start("/dev/full"));
-    win::HWND w = win::CreateWindow("TextCheckTestWindow", "checked", win::WS_POPUP, 0, 0, 300,
-                                    200, nullptr, nullptr, nullptr, nullptr);
+    win::HWND w = win::CreateWindow("TextCheckTestWindow", "checked", win::WS_POPUP, 0, 0, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
     win::ShowWindow(w, win::SW_SHOW);
     EXPECT_FALSE(full.TakeWindow(w));
