@@ -5,8 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "app/run_log.h"
 #include "app/script.h"
@@ -14,6 +12,7 @@
 #include "platform/drivers/driver.h"
 #include "platform/drivers/script.h"
 #include "platform/files/file_io.h"
+#include "platform/files/plain_file_read.h"
 #include "platform/system/system.h"
 #include "platform/window/window.h"
 #include "resources/program_resources.h"
@@ -22,13 +21,18 @@
 namespace {
 
 RunLog* activeLog = nullptr;
+std::string logPath;  // as the command line named it
 
-bool ReadFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
+// The longest script read: far past any a session or a test writes, and read
+// in well under a second.
+constexpr std::size_t kScriptMaxBytes = std::size_t{16} << 20;
+
+// A log that lost lines is no record of the run: the run fails.
+bool TellLogFailure(const RunLog& log) {
+    if (log.Failure().empty()) return false;
+    std::fprintf(stderr, "tarvex: cannot write the log %s: %s\n", logPath.c_str(),
+                 log.Failure().c_str());
+    std::fflush(stderr);
     return true;
 }
 
@@ -40,6 +44,7 @@ void FailRun(const std::string& what) {
     if (activeLog != nullptr) {
         activeLog->Note("script failure: " + what);
         activeLog->Close(kExitScriptFailure);
+        (void)TellLogFailure(*activeLog);
     }
     std::exit(kExitScriptFailure);
 }
@@ -62,8 +67,9 @@ int RunProgram(const ProgramOptions& options) {
     if (!options.scriptPath.empty()) {
         std::string source;
         std::string error;
-        if (!ReadFile(options.scriptPath, source)) {
-            std::fprintf(stderr, "tarvex: cannot read the script %s\n", options.scriptPath.c_str());
+        if (!ReadPlainFile(options.scriptPath, kScriptMaxBytes, "a script", source, error)) {
+            std::fprintf(stderr, "tarvex: cannot read the script %s: %s\n",
+                         options.scriptPath.c_str(), error.c_str());
             return kExitUsage;
         }
         if (!ParseScript(source, actions, error)) {
@@ -72,8 +78,9 @@ int RunProgram(const ProgramOptions& options) {
         }
     }
     RunLog log;
+    logPath = options.logPath;
     if (!log.Open(options.logPath, win::PathRoot())) {
-        std::fprintf(stderr, "tarvex: cannot write the log %s\n", options.logPath.c_str());
+        (void)TellLogFailure(log);
         return kExitUsage;
     }
     const bool onDisplay = ChooseDriver(options);
@@ -82,8 +89,10 @@ int RunProgram(const ProgramOptions& options) {
 
     ScriptRunner runner(std::move(actions), log);
     runner.SnapWindowsInto(options.snapFolder);
-    if (!options.textCheckPath.empty() && !runner.CheckTextInto(options.textCheckPath)) {
-        std::fprintf(stderr, "tarvex: cannot write %s\n", options.textCheckPath.c_str());
+    std::string why;
+    if (!options.textCheckPath.empty() && !runner.CheckTextInto(options.textCheckPath, why)) {
+        std::fprintf(stderr, "tarvex: cannot write %s: %s\n", options.textCheckPath.c_str(),
+                     why.c_str());
         return kExitUsage;
     }
     activeLog = &log;
@@ -100,5 +109,6 @@ int RunProgram(const ProgramOptions& options) {
     win::EnableMessageTrace(false);
     activeLog = nullptr;
     log.Close(code);
+    if (TellLogFailure(log) && code == 0) return kExitScriptFailure;
     return code;
 }

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/drivers/script.h"
+#include "platform/files/output_file.h"
 #include "platform/print/print_setup.h"
 #include "platform/system/clipboard.h"
 #include "platform/system/shell_execute.h"
@@ -54,6 +55,13 @@ RunLog::~RunLog() {
     if (file_ != nullptr) std::fclose(file_);
 }
 
+void RunLog::Fail(const std::string& why) {
+    failure_ = why;
+    std::string ignored;
+    (void)CloseOutputFile(file_, ignored);
+    file_ = nullptr;
+}
+
 std::string RunLog::AnswerName(int answer) {
     switch (answer) {
         case win::IDOK:
@@ -72,7 +80,7 @@ std::string RunLog::AnswerName(int answer) {
 bool RunLog::Open(const std::string& path, const std::string& folder) {
     folder_ = folder;
     if (path.empty()) return true;
-    file_ = std::fopen(path.c_str(), "w");
+    file_ = OpenOutputFile(path, false, failure_);
     if (file_ == nullptr) return false;
     std::error_code ec;
     logPath_ = fs::weakly_canonical(fs::absolute(path), ec);
@@ -87,8 +95,8 @@ bool RunLog::Open(const std::string& path, const std::string& folder) {
 
 void RunLog::Note(const std::string& line) {
     if (file_ == nullptr) return;
-    std::fprintf(file_, "%s\n", line.c_str());
-    std::fflush(file_);
+    std::string why;
+    if (!WriteOutputLine(file_, line, why)) Fail(why);
 }
 
 void RunLog::Poll() {
@@ -105,7 +113,9 @@ void RunLog::Close(int exitCode) {
     if (file_ == nullptr) return;
     Poll();
     Note("exit code " + std::to_string(exitCode));
-    std::fclose(file_);
+    if (file_ == nullptr) return;
+    std::string why;
+    if (!CloseOutputFile(file_, why)) failure_ = why;
     file_ = nullptr;
 }
 

@@ -23,8 +23,8 @@ class RunLog {
     RunLog& operator=(const RunLog&) = delete;
 
     // Starts logging into `path` (nothing is logged for an empty path) and takes
-    // the first picture of the install folder `folder`. False when the log file
-    // cannot be written.
+    // the first picture of the install folder `folder`. False, with the reason
+    // in Failure(), when the log file cannot be written.
     [[nodiscard]] bool Open(const std::string& path, const std::string& folder);
     // Writes one line as it is.
     void Note(const std::string& line);
@@ -32,6 +32,9 @@ class RunLog {
     void Poll();
     // The last poll and the exit code; closes the file.
     void Close(int exitCode);
+    // Why the log could not be written ("No space left on device"); empty while
+    // every line reached it. After a failed write nothing more is written.
+    [[nodiscard]] const std::string& Failure() const { return failure_; }
 
     // The message box answer as a word ("yes", "no" ...).
     [[nodiscard]] static std::string AnswerName(int answer);
@@ -55,7 +58,10 @@ class RunLog {
     void PollClipboard();
     void PollShellOpens();
 
+    void Fail(const std::string& why);
+
     std::FILE* file_ = nullptr;
+    std::string failure_;
     std::filesystem::path folder_;
     std::filesystem::path logPath_;
     std::map<std::string, FileStamp> files_;

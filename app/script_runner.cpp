@@ -242,15 +242,22 @@ void ScriptRunner::QueueDialogs() {
     }
 }
 
+namespace {
+
+void ReportTextCheckFailure(const TextCheck& check) {
+    win::ReportScriptFailure("text-check: a finding could not be written: " + check.Failure());
+}
+
+}  // namespace
+
 void ScriptRunner::CheckTexts(win::HWND window) {
-    if (!textCheck_.TakeWindow(window))
-        win::ReportScriptFailure("text-check: a finding could not be written");
+    if (!textCheck_.TakeWindow(window)) ReportTextCheckFailure(textCheck_);
 }
 
 void ScriptRunner::TakeSnaps() {
     std::string error;
     if (!snaps_.Take(error)) win::ReportScriptFailure("snap-windows: " + error);
-    if (!textCheck_.Take()) win::ReportScriptFailure("text-check: a finding could not be written");
+    if (!textCheck_.Take()) ReportTextCheckFailure(textCheck_);
 }
 
 void ScriptRunner::Snap(const ScriptAction& a) {

@@ -29,7 +29,11 @@ class ScriptRunner {
     void SnapWindowsInto(std::string folder) { snaps_.SetFolder(std::move(folder)); }
     // Before each action, the texts on the shown windows are checked into
     // `file` (see text_check.h); false when the file cannot be made.
-    [[nodiscard]] bool CheckTextInto(const std::string& file) { return textCheck_.Start(file); }
+    [[nodiscard]] bool CheckTextInto(const std::string& file, std::string& why) {
+        const bool started = textCheck_.Start(file);
+        why = textCheck_.Failure();
+        return started;
+    }
 
   private:
     void Queue(const ScriptAction& a);

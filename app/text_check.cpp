@@ -1,11 +1,12 @@
 #include "app/text_check.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "platform/files/output_file.h"
 #include "platform/text/text_boxes.h"
 #include "platform/window/rect.h"
 #include "platform/window/window.h"
@@ -194,10 +195,14 @@ void TextCheck::CheckRows(win::HWND w, const std::vector<win::TextBox>& boxes) {
 }
 
 void TextCheck::Write(const std::string& line) {
-    if (!written_.insert(line).second) return;
-    std::FILE* f = std::fopen(file_.c_str(), "a");
-    ok_ = f != nullptr && std::fprintf(f, "%s\n", line.c_str()) > 0 && ok_;
-    if (f != nullptr) std::fclose(f);
+    if (!written_.insert(line).second || !ok_) return;
+    std::FILE* f = OpenOutputFile(file_, true, failure_);
+    ok_ = f != nullptr && WriteOutputLine(f, line, failure_);
+    std::string why;
+    if (f != nullptr && !CloseOutputFile(f, why) && ok_) {
+        ok_ = false;
+        failure_ = why;
+    }
 }
 
 // The texts of a window's controls against the controls beside them: a
@@ -228,9 +233,8 @@ void TextCheck::CheckControls(win::HWND parent) {
 
 bool TextCheck::Start(const std::string& file) {
     file_ = file;
-    std::FILE* f = std::fopen(file_.c_str(), "w");
-    if (f == nullptr) return false;
-    std::fclose(f);
+    std::FILE* f = OpenOutputFile(file_, false, failure_);
+    if (f == nullptr || !CloseOutputFile(f, failure_)) return false;
     win::RecordTextBoxes(true);
     return true;
 }

@@ -25,6 +25,8 @@ class TextCheck {
   public:
     // Turns the platform's record of text on; false when FILE cannot be made.
     [[nodiscard]] bool Start(const std::string& file);
+    // Why a finding, or the file itself, could not be written; empty while all were.
+    [[nodiscard]] const std::string& Failure() const { return failure_; }
     // Checks the windows now shown; false when a finding could not be written.
     bool Take();
     // Checks one window (a dialog as its fields were just typed into).
@@ -38,4 +40,5 @@ class TextCheck {
     std::string file_;
     std::set<std::string> written_;
     bool ok_ = true;
+    std::string failure_;
 };

@@ -22,7 +22,7 @@ import os
 import struct
 import sys
 
-from make_legacy_work_files import form as older_form
+from make_legacy_work_files import form as older_form, form_bytes
 from work_file_records import records
 
 NAN = struct.pack("<I", 0x7FC00000)
@@ -41,13 +41,8 @@ def older_offset(table, version, record):
     at = 2
     for r in range(1, record):
         f = older_form(r, version)
-        if f is None:
-            continue
-        kind = f[0]
-        at += {"cur": lambda: table[r][1], "rows": lambda: 4 * f[1] * f[2],
-               "waters": lambda: 204 * f[1], "texts": lambda: 5 * f[1] * f[2],
-               "zeros": lambda: f[1], "units": lambda: 62, "eight": lambda: 32,
-               "shorts": lambda: 14, "product": lambda: 3965}[kind]()
+        if f is not None:
+            at += form_bytes(f, table[r][1])
     return at
 
 

@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 """Makes the bundled work files of older versions from a work file of the current one.
 
-Usage: make_legacy_work_files.py LAYOUT CURRENT OUT
+Usage: make_legacy_work_files.py LAYOUT CURRENT OUT [VERSION ...]
 
 LAYOUT is shell/workfile/work_file_layout.h (the current record table is read
 from it); CURRENT a work file of version 557 or later holding the injection and the
 formation water of a waterflood (data/samples/waterflood.krv). OUT receives
-V123.KRV, V503.KRV and V529.KRV: the same workspace, with the injection water
-also entered as the surface water and the three waters numbered 101, 102 and
-103 and named in their descriptions, written as those versions stored it. The
+V123.KRV, V503.KRV and V529.KRV (or a file VNNN.KRV of each VERSION given, 1
+to 555): the same workspace, with the injection water also entered as the
+surface water and the three waters numbered 101, 102 and 103 and named in
+their descriptions, written as those versions stored it. The
 older layouts are transcribed here from the record by record description of
 the older versions, not taken from the reader, so the files also check it.
 
@@ -26,6 +27,8 @@ import sys
 from work_file_records import records
 
 VERSIONS = (123, 503, 529)
+PRODUCT_BASE_BYTES = 3965
+PRODUCT_LIMITS_BYTES = 604
 NAMES = ("North Sea water", "Injection water", "Formation brine")
 
 
@@ -94,7 +97,9 @@ def form(r, v):
     if r == 89:
         if within(v, (550, 555)):
             return ("cur",)
-        return ("product",) if within(v, (507, 549)) else None
+        if within(v, (543, 549)):
+            return ("product", PRODUCT_LIMITS_BYTES)
+        return ("product", 0) if within(v, (507, 542)) else None
     if 90 <= r <= 113:
         return ("cur",) if within(v, (507, 549)) else None
     if r == 114:
@@ -222,7 +227,7 @@ def older_waters(data, n, old_dates):
 # The older product base record of a workspace without a product: no
 # components, and the name of the product that doses nothing.
 def no_product():
-    base = bytearray(3965)
+    base = bytearray(PRODUCT_BASE_BYTES)
     base[98:98 + 4] = b"None"
     base[122:122 + 10] = b"NODOSE.PRD"
     return bytes(base)
@@ -277,20 +282,42 @@ def older_file(image, table, v):
             values = struct.unpack_from("<7f", data, 0)
             out += struct.pack("<7h", *(int(round(x)) for x in values))
         elif kind == "product":
-            out += no_product()
+            out += no_product() + bytes(f[1])
     return bytes(out)
 
 
+def form_bytes(f, size):
+    """The bytes an older form `f` of a record of `size` bytes (in the current
+    layout) takes in the file."""
+    kind = f[0]
+    if kind == "cur":
+        return size
+    if kind == "rows":
+        return 4 * f[1] * f[2]
+    if kind == "waters":
+        return 204 * f[1]
+    if kind == "texts":
+        return 5 * f[1] * f[2]
+    if kind == "zeros":
+        return f[1]
+    if kind == "product":
+        return PRODUCT_BASE_BYTES + f[1]
+    return {"units": 62, "eight": 32, "shorts": 14}[kind]
+
+
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) < 4:
         sys.exit(__doc__)
+    versions = tuple(int(v) for v in sys.argv[4:]) or VERSIONS
+    if not all(1 <= v <= 555 for v in versions):
+        sys.exit("the older versions are 1 to 555")
     table = records(sys.argv[1])
     image = open(sys.argv[2], "rb").read()
     if struct.unpack_from("<h", image, 0)[0] < 557 or len(image) < 200171:
         sys.exit("%s is not a work file of version 557 or later" % sys.argv[2])
     image = surface_from_injection(image, table)
     os.makedirs(sys.argv[3], exist_ok=True)
-    for v in VERSIONS:
+    for v in versions:
         with open(os.path.join(sys.argv[3], "V%d.KRV" % v), "wb") as f:
             f.write(older_file(image, table, v))
 

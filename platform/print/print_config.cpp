@@ -1,8 +1,6 @@
 // The printer file: parsing, loading, the default set, and the profile
 // entry of the default printer.
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -13,6 +11,7 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/files/plain_file_read.h"
 #include "platform/print/print_setup.h"
 #include "platform/system/system.h"
 
@@ -39,13 +38,6 @@ std::vector<std::string> Split(const std::string& line, char sep) {
     while (std::getline(in, field, sep)) fields.push_back(Trim(field));
     if (!line.empty() && line.back() == sep) fields.emplace_back();
     return fields;
-}
-
-// 1048576 as "1,048,576".
-std::string GroupedBytes(std::size_t n) {
-    std::string digits = std::to_string(n);
-    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-    return digits;
 }
 
 std::string Folder(const std::string& path) {
@@ -219,48 +211,12 @@ std::vector<PrinterConfig> ParsePrinterConfig(const std::string& text,
 }
 
 bool LoadPrinterConfig(const std::string& path, std::vector<std::string>* errors) {
-    auto fail = [&](const std::string& why) {
+    std::string text;
+    std::string why;
+    if (!ReadPlainFile(path, kPrinterFileMaxBytes, "a printer file", text, why)) {
         if (errors != nullptr) errors->push_back("cannot read the printer file " + path + ": " + why);
         return false;
-    };
-    // Only a plain file is read: a pipe would hold the start until a writer
-    // came, a device would never end.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return fail(std::strerror(errno));
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return fail(S_ISDIR(st.st_mode) ? "Is a directory"
-                                        : "Not a regular file (a pipe, a device or a socket)");
     }
-    // A file past what a printer file holds is not read at all: read whole, it
-    // would take the memory and the time of its size before the window shows.
-    const std::string tooLarge = "larger than " + GroupedBytes(kPrinterFileMaxBytes) +
-                                 " bytes, more than a printer file holds";
-    if (st.st_size > static_cast<off_t>(kPrinterFileMaxBytes)) {
-        ::close(fd);
-        return fail(tooLarge);
-    }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        // One byte past the bound tells a file that grew since.
-        const std::size_t room = kPrinterFileMaxBytes + 1 - text.size();
-        if (room == 0) {
-            ::close(fd);
-            return fail(tooLarge);
-        }
-        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, room));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int cause = errno;
-            ::close(fd);
-            return fail(std::strerror(cause));
-        }
-        if (n == 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
     std::vector<PrinterConfig> printers = ParsePrinterConfig(text, Folder(path), errors);
     if (printers.empty()) {
         if (errors != nullptr) errors->push_back("the printer file " + path + " names no printer");

@@ -96,6 +96,7 @@ MenuFlags CurrentMenuFlags() {
     f.multiMixDone = multiMixState.multiMixDone;
     f.multiMixWater0 = multiMixState.multiMixEntered[0] == 1;
     f.multiMixWater1 = multiMixState.multiMixEntered[1] == 1;
+    for (uint32_t entered : multiMixState.multiMixEntered) f.multiMixWaters |= entered != 0;
     f.lastWaterIndex = multiMixState.lastWaterIndex;
     f.tempProfile = r.tempProfileDone != 0;
     f.phProfile = r.phProfileDone != 0;
@@ -117,13 +118,19 @@ void SetPlotVariableTexts(win::HMENU m, bool varyPco2) {
     Text(m, kThreeDPhPercent, varyPco2 ? " 3D p&CO2-%" : " 3D p&H-%");
 }
 
+bool HoldsWork(const MenuFlags& f) {
+    return f.surface || f.injection || f.formation || f.multiMixDone != 0 || f.multiMixWaters;
+}
+
 void ApplyMenuRules(win::HMENU m, const MenuFlags& f) {
     const bool anyWater = f.surface || f.injection || f.formation || f.multiMixDone != 0;
-    Enable(m, kSaveFileAs, anyWater || f.multiMixWater0);  // 1
+    // Whatever the user may edit, the user may save: the multi-mix waters
+    // before their blend too.
+    Enable(m, kSaveFileAs, HoldsWork(f) || f.multiMixWater0);  // 1
     SetPlotVariableTexts(m, f.varyPco2);                   // 2
     SurfaceItems(m, f);                                    // 3 to 5
     MultiMixItems(m, f);                                   // 6
-    Enable(m, kSaveFileAs, anyWater);                      // 7
+    Enable(m, kSaveFileAs, HoldsWork(f));                  // 7
     Enable(m, kPrintAllAvailable, anyWater);
     Tick(m, kInputPhCurve, f.alkCurve);        // 8
     Tick(m, kSourceWaterAnalysis, f.surface);  // 9

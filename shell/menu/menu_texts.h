@@ -16,6 +16,7 @@ struct MenuFlags {
     uint32_t multiMixDone = 0;                // MM, a count
     bool multiMixWater0 = false;              // C0: water 0 of the multi-mix computed
     bool multiMixWater1 = false;              // C1
+    bool multiMixWaters = false;              // any multi-mix water entered
     int32_t lastWaterIndex = 0;               // L
     bool tempProfile = false;                 // T
     bool phProfile = false;                   // P
@@ -28,6 +29,10 @@ struct MenuFlags {
     bool varyPco2 = false;                    // V
     bool mixGrid[3] = {false, false, false};  // MG0, MG1, MG2
 };
+
+// True when the workspace holds work the user may save: a water entered (a
+// multi-mix water too, mixed or not) or a blend.
+[[nodiscard]] bool HoldsWork(const MenuFlags& f);
 
 // The flags of the global records.
 [[nodiscard]] MenuFlags CurrentMenuFlags();

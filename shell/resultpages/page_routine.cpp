@@ -1,10 +1,12 @@
 // The page routine of the main menu's commands.
 #include "shell/resultpages/page_routine.h"
 
+#include "engine/pipeline/pipeline_records.h"
 #include "engine/records.h"
 #include "graphs/window/graph_window_steps.h"
 #include "pages/frame/page_descriptor.h"
 #include "pages/frame/page_state_records.h"
+#include "pages/records.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "printing/summary/summary_records.h"
@@ -100,10 +102,13 @@ void RepaintNow(win::HWND window) {
 }  // namespace
 
 void RefreshOpenPages(int water) {
-    // A page loads the water it shows into the working analysis when it
-    // paints; the pages paint here, and the working analysis the command left
-    // is kept, so that a work file opened and saved again holds what it held.
+    // A page loads the water it shows into the working analysis, with its
+    // residence time, when it paints; the pages paint here, and the working
+    // analysis and the residence times the command left are kept, so that a
+    // work file opened and saved again holds what it held, pages open or not.
     const WaterAnalysis working = currentAnalysis;
+    const float residence = currentResidenceTime;
+    const float atSelect = residenceTimeAtSelect;
     for (int i = 0; i < kPageClassCount; ++i) {
         const PageClass page = static_cast<PageClass>(i);
         win::HWND slot = PageWindowSlot(page);
@@ -120,6 +125,8 @@ void RefreshOpenPages(int water) {
     if (summaryPageState.wellLogPageOpen != 0) RepaintNow(summaryPageState.wellLogPageWindow);
     if (mainWindowState.graphWindowOpen != 0) RepaintNow(mainWindowState.graphWindow);
     currentAnalysis = working;
+    currentResidenceTime = residence;
+    residenceTimeAtSelect = atSelect;
 }
 
 namespace {

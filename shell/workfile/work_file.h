@@ -16,9 +16,10 @@
 
 // The same from a file image already in memory: 0 loaded, -1 refused (the
 // workspace unchanged; `why`, when given, receives the reason). No message is
-// shown.
+// shown. `fileBytes`, when not 0, is the length of the file whose start the
+// image holds (a file longer than the layout is read no further).
 [[nodiscard]] int32_t LoadWorkFileImage(const std::vector<uint8_t>& image,
-                                        std::string* why = nullptr);
+                                        std::string* why = nullptr, size_t fileBytes = 0);
 
 // The message of a refused load: the reader's own words, the file (the work
 // file path being loaded), why it was not read and that the workspace is as
@@ -30,7 +31,8 @@
 int ChangeFileExtension(const char* in, char* out, const char* extension);
 
 // Greys or enables "&Save File" and "Save File &As" as the menu state rules
-// leave them: enabled while a water is entered or a multi-mix is done.
+// leave them: enabled while a water is entered (a multi-mix water too) or a
+// multi-mix is done.
 void SetSaveMenuItems();
 
 // After a save or a load: every value of the surface, injection and formation

@@ -145,6 +145,12 @@ std::string RecordName(int record) {
             return "multi-mix C2-C5 acids";
         case 181:
             return "multi-mix weights";
+        case 258:
+            return "residence time of the surface water";
+        case 259:
+            return "residence time of the injection water";
+        case 260:
+            return "residence time of the formation water";
         case 274:
             return "surface water as entered";
         case 275:

@@ -71,14 +71,14 @@ void Commit(const std::vector<uint8_t>& image, int16_t version, int recordCount)
 
 }  // namespace
 
-int32_t LoadWorkFileImage(const std::vector<uint8_t>& image, std::string* why) {
+int32_t LoadWorkFileImage(const std::vector<uint8_t>& image, std::string* why, size_t fileBytes) {
     std::string fault;
     if (image.size() < 2) {
         fault = "the file holds only " + std::to_string(image.size()) +
                 (image.size() == 1 ? " byte" : " bytes");
     } else {
         const int16_t version = bytes::GetI16(image.data());
-        fault = workfile::CurrentImageFault(image);
+        fault = workfile::CurrentImageFault(image, fileBytes);
         if (fault.empty()) {
             Commit(image, version, workfile::RecordsHeld(version, image.size()));
             return 0;
@@ -110,9 +110,12 @@ int32_t LoadWorkFile(win::HWND owner, win::HFILE, const char* caption) {
     win::_llseek(file, 0, 0);
     std::vector<uint8_t> image;
     const bool read = ReadImage(file, image);
+    // The file's own length, which a refusal of its length names.
+    const win::LONG end = win::_llseek(file, 0, 2);
     win::_lclose(file);
     std::string why = "the file cannot be read";
-    if (!read || LoadWorkFileImage(image, &why) != 0) {
+    const size_t fileBytes = end > 0 ? static_cast<size_t>(end) : 0;
+    if (!read || LoadWorkFileImage(image, &why, fileBytes) != 0) {
         win::MessageBox(owner, LoadRefusalText(why).c_str(), kWarningCaption,
                         win::MB_ICONINFORMATION);
         win::InvalidateRect(owner, nullptr, win::TRUE);

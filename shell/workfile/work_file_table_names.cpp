@@ -91,13 +91,24 @@ const char* RowWord(std::string_view heldBy) {
     return "row";
 }
 
+// The mixing profile's and the blend's tables by what their rows hold.
+std::string RowKind(const std::string& member) {
+    if (member == "mixChemistry") return "analysis";
+    if (member == "mixResults" || member == "blendResults") return "results";
+    if (member == "mixCorrosion") return "corrosion";
+    return member;
+}
+
+// The C2, C3, C4 and C5 acids of each row of a table of them.
+constexpr int kAcidsPerRow = 4;
+
 }  // namespace
 
 std::string TableValueName(int record, int field) {
     if (record < 0 || record >= kRecordCount || field < 0) return "entry " + std::to_string(field);
     const RecordRow& row = kRecordTable[record];
     const std::string_view heldBy = row.heldBy;
-    const std::string member = Member(heldBy);
+    const std::string member = RowKind(Member(heldBy));
     int width = 1;
     std::string name;
     if (EndsWith(member, "xcess")) {
@@ -112,6 +123,9 @@ std::string TableValueName(int record, int field) {
     } else if (member == "corrosion") {
         width = kCorrosionRowValues;
         name = "corrosion rate " + std::to_string(field % width + 1);
+    } else if (EndsWith(member, "OrganicAcids")) {
+        width = kAcidsPerRow;
+        name = "C" + std::to_string(field % width + 2) + " acid";
     } else {
         name = Spoken(member);
     }

@@ -34,6 +34,8 @@ namespace {
 constexpr int kUnitsRecord = 50;
 constexpr int kWhatIfRecord = 32;
 constexpr int kResidenceSecondsRecord = 108;
+// The surface, injection and formation waters' residence times, in seconds.
+constexpr int kFirstWaterResidenceRecord = 258;
 constexpr int kCorrosionTargetRecord = 114;
 constexpr int kSurfaceRecord = 18;
 constexpr int kInjectionRecord = 19;
@@ -221,8 +223,10 @@ class Checker : public RecordVisitor {
                 OutsideRange(v, older_ && r.range == TargetPh ? Ph(units_) : r.range(units_));
         if (fault_.empty() && !older_) Paired(v);
         // The water form's residence time (in seconds) and corrosion target,
-        // as the form takes them.
-        if (fault_.empty() && !older_ && field_ == 0 && record_ == kResidenceSecondsRecord)
+        // as the form takes them; each entered water's own residence time,
+        // which its form shows and takes back, alike.
+        if (fault_.empty() && !older_ && field_ == 0 &&
+            (record_ == kResidenceSecondsRecord || EnteredWaterResidence()))
             OutsideRange(v, {0.0, kLongestResidenceSeconds});
         if (fault_.empty() && !older_ && field_ == 0 && record_ == kCorrosionTargetRecord) {
             // As the form takes it, with the rounding of its float.
@@ -379,6 +383,10 @@ class Checker : public RecordVisitor {
     // The pair every dialog that edits it checks: the what-if high pH not
     // below the low. (The mixing percentages may be equal: the Change Range
     // dialog keeps them so, and the mixing zone dialog takes them unchanged.)
+    bool EnteredWaterResidence() const {
+        const int water = record_ - kFirstWaterResidenceRecord;
+        return water >= 0 && water < 3 && entered_[kSurfaceRecord + water];
+    }
     void Paired(double v) {
         if (field_ != 1) return;
         if (record_ == kWhatIfRecord && v < first_)
@@ -496,9 +504,9 @@ std::string OlderSizeFault(int16_t version, size_t size, size_t expected) {
            Thousands(size);
 }
 
-std::string CurrentImageFault(const std::vector<uint8_t>& image) {
+std::string CurrentImageFault(const std::vector<uint8_t>& image, size_t fileBytes) {
     const int16_t version = bytes::GetI16(image.data());
-    std::string fault = VersionFault(version, image.size());
+    std::string fault = VersionFault(version, std::max(image.size(), fileBytes));
     const int records = RecordsHeld(version, image.size());
     if (fault.empty()) fault = ImageFault(image.data(), image.size(), records, false);
     if (fault.empty() && !IndicesInRange(image.data(), image.size(), records))

@@ -29,8 +29,10 @@ namespace workfile {
 
 // Why an image of the current layout (its version word first, at least two
 // bytes) is not read: its version and length, its values, its counts and
-// indexes; empty when it is read.
-[[nodiscard]] std::string CurrentImageFault(const std::vector<uint8_t>& image);
+// indexes; empty when it is read. `fileBytes` is the length of the file the
+// image is the start of (0: the image is the whole file).
+[[nodiscard]] std::string CurrentImageFault(const std::vector<uint8_t>& image,
+                                            size_t fileBytes = 0);
 
 // The reason a work file whose version word is `version` and whose length is
 // `size` is not read, or an empty text for a version of the current layout at a

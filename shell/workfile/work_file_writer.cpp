@@ -15,8 +15,8 @@
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
-#include "scenarios/multimix/multimix_records.h"
 #include "shell/commands/work_file_commands.h"
+#include "shell/menu/menu_texts.h"
 #include "shell/records.h"
 #include "shell/workfile/work_file.h"
 #include "shell/workfile/work_file_codec.h"
@@ -44,9 +44,7 @@ int SaveFailed(win::HWND owner, const std::string& target) {
 }  // namespace
 
 void SetSaveMenuItems() {
-    const ResultStatus& s = resultStatus;
-    const bool any = s.surfaceEntered != 0 || s.injectionEntered != 0 || s.formationEntered != 0 ||
-                     multiMixState.multiMixDone != 0;
+    const bool any = HoldsWork(CurrentMenuFlags());
     const win::UINT state = win::MF_BYCOMMAND | (any ? win::MF_ENABLED : win::MF_GRAYED);
     if (mainWindowState.mainMenu == nullptr) return;
     win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFile, state);

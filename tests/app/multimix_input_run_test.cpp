@@ -914,3 +914,68 @@ TEST_F(MultiMixInputRun, OneBlendInEveryBasis) {
 }
 
 }  // namespace
+
+// Multi-mix waters stored but not mixed are work the user may save: typed in
+// a fresh start and saved with Save File As, then that file opened, one of
+// its waters edited and saved with Save File and with Save File As (seen
+// failing: both items were greyed, and only New's question saved the work).
+// Each file holds the waters as last typed and opens again.
+TEST_F(MultiMixInputRun, WatersStoredButNotMixedAreSaved) {
+    const std::string quit =
+        "answer no Data has been modified\nanswer no Did you wish to leave data\nmenu 1028\n";
+    const std::string typed =
+        "answer yes Last Analysis\n"
+        "dialog 115 set 400 100\ndialog 115 set 404 1000\ndialog 115 set 414 1700\n"
+        "dialog 115 set 419 200\ndialog 115 set 492 50\ndialog 115 press 1\n"
+        "dialog 115 next\ndialog 115 press 520\n"
+        "dialog 115 set 407 8.3\ndialog 115 set 400 300\ndialog 115 set 404 1000\n"
+        "dialog 115 set 414 1900\ndialog 115 set 419 300\ndialog 115 set 492 50\n"
+        "dialog 115 press 1\ndialog 115 next\ndialog 115 press 2\nmenu 113\n";
+    const std::string edited =
+        "dialog 115 set 400 150\ndialog 115 press 1\ndialog 115 next\ndialog 115 press 2\n"
+        "menu 113\n";
+    // The calcium of the two waters a file holds (each 268-byte water: a
+    // 12-byte head, calcium its eighth value).
+    auto calcium = [this](const std::string& name) {
+        const std::string file = Read(name);
+        const size_t waters = workfile::kRecordTable[176].offset + 12 + 4 * 7;
+        return std::vector<float>{At<float>(file, waters), At<float>(file, waters + 268)};
+    };
+    struct Step {
+        const char* what;
+        std::string script;
+        std::vector<const char*> saved;
+        std::vector<float> held;
+    };
+    const Step steps[] = {
+        {"typed", typed + "file \\a.KRV\nmenu 1022\n", {"a.KRV"}, {100.0f, 300.0f}},
+        {"opened and edited",
+         "file \\a.KRV\nmenu 1020\n" + edited + "menu 1021\nfile \\b.KRV\nmenu 1022\n",
+         {"a.KRV", "b.KRV"},
+         {}},
+    };
+    std::vector<float> before;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        Fresh();
+        ASSERT_EQ(Run(step.script + quit), 0) << Log();
+        for (const char* name : step.saved) {
+            SCOPED_TRACE(name);
+            ASSERT_EQ(Read(name).size(), workfile::kFileBytes) << Log();
+            const std::vector<float> held = calcium(name);
+            if (!step.held.empty()) {
+                EXPECT_EQ(held, step.held);
+            } else {
+                // One water as edited, the other as it was.
+                EXPECT_TRUE((held == std::vector<float>{150.0f, before[1]}) ||
+                            (held == std::vector<float>{before[0], 150.0f}))
+                    << held[0] << ", " << held[1];
+            }
+            EXPECT_EQ(At<uint32_t>(Read(name), workfile::kRecordTable[191].offset), 0u) << "mixed";
+            Fresh();
+            ASSERT_EQ(Run("file \\" + std::string(name) + "\nmenu 1020\n" + quit), 0) << Log();
+            EXPECT_NE(Log().find("FILE SUCCESSFULLY RESTORED!"), std::string::npos) << Log();
+        }
+        before = calcium(step.saved.front());
+    }
+}

@@ -159,6 +159,20 @@ TEST_F(TextCheckTest, FindsEachFaultAndNothingOnAWindowThatReads) {
                 << text << "\n" << Joined(found);
         EXPECT_EQ(found.size(), 3u) << Joined(found);
     }
+
+    // A finding the file cannot take is told with its cause, and the check
+    // says so (seen failing: on a full device the findings were lost and the
+    // run went on as if they were written).
+    drawn = cut;
+    TextCheck full;
+    ASSERT_TRUE(full.Start("/dev/full"));
+    win::HWND w = win::CreateWindow("TextCheckTestWindow", "checked", win::WS_POPUP, 0, 0, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    win::ShowWindow(w, win::SW_SHOW);
+    EXPECT_FALSE(full.TakeWindow(w));
+    EXPECT_EQ(full.Failure(), "No space left on device");
+    win::DestroyWindow(w);
 }
 
 }  // namespace

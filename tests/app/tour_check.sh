@@ -131,7 +131,8 @@ office=$(command -v soffice || command -v libreoffice || true)
 if [ -n "$office" ] && [ -f "$rtf" ]; then
   conv="$BUILD/tour-rtf"
   rm -rf "$conv" && mkdir -p "$conv"
-  timeout 120 "$office" --headless --convert-to txt:Text --outdir "$conv" "$rtf" >/dev/null 2>&1
+  # A guard against a hang only: a first start of LibreOffice on a busy machine is slow.
+  timeout 600 "$office" --headless --convert-to txt:Text --outdir "$conv" "$rtf" >/dev/null 2>&1
   grep -q "Calcium" "$conv/surface-chem.txt" 2>/dev/null || bad "LibreOffice did not read $rtf"
 else
   echo "skipped: LibreOffice is not installed, $rtf not opened in it"

@@ -2,18 +2,18 @@
 // staged copy of the workspace, the copy committed only when the file held
 // every record its version stores, then the finishing steps, the message and
 // the menu.
+#include <algorithm>
 #include <memory>
 
 #include "common/byte_io.h"
-#include "engine/records.h"
 #include "engine/pipeline/surface_engine_state.h"
+#include "engine/records.h"
 #include "input/records.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
 #include "resources/resource_ids.h"
-#include "scenarios/multimix/multimix_records.h"
 #include "shell/commands/work_file_commands.h"
 #include "shell/records.h"
 #include "shell/startup/fresh_workspace.h"
@@ -51,35 +51,24 @@ void Commit(const legacy::Staging& s, int16_t version) {
     entryTemperature = currentAnalysis.values[AnalysisElement::kTemperature];
 }
 
-// Save File and Save File As stay greyed while nothing is entered and no
-// multi-mix is done or begun.
-void SetLegacySaveItems() {
-    const ResultStatus& r = resultStatus;
-    const bool any = r.surfaceEntered != 0 || r.formationEntered != 0 || r.injectionEntered != 0 ||
-                     multiMixState.multiMixDone != 0 || multiMixState.multiMixEntered[0] == 1;
-    if (mainWindowState.mainMenu == nullptr) return;
-    const win::UINT state = win::MF_BYCOMMAND | (any ? win::MF_ENABLED : win::MF_GRAYED);
-    win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFile, state);
-    win::EnableMenuItem(mainWindowState.mainMenu, MenuCommand::kSaveFileAs, state);
-}
-
 }  // namespace
 
 int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owner,
-                                const char* caption) {
+                                const char* caption, size_t fileBytes) {
+    // A refusal of the file's length names the file's own.
+    const size_t length = std::max(file.size(), fileBytes);
     if (file.size() < 2)
         return Refuse(owner, "the file holds only " + std::to_string(file.size()) +
                                  (file.size() == 1 ? " byte" : " bytes"));
     const int16_t version = bytes::GetI16(file.data());
     if (version <= 0 || version > legacy::kNewestLegacyVersion)
-        return Refuse(owner, workfile::VersionFault(version, file.size()));
+        return Refuse(owner, workfile::VersionFault(version, length));
     auto staging = std::make_unique<legacy::Staging>();
     legacy::StageWorkspace(*staging);
     size_t used = 0;
     if (!legacy::ApplyLegacyFile(file.data(), file.size(), version, *staging, &used))
-        return Refuse(owner, workfile::OlderSizeFault(version, file.size(), 0));
-    if (used != file.size())
-        return Refuse(owner, workfile::OlderSizeFault(version, file.size(), used));
+        return Refuse(owner, workfile::OlderSizeFault(version, length, 0));
+    if (used != length) return Refuse(owner, workfile::OlderSizeFault(version, length, used));
     // Results no calculation gives are not kept; the settings are checked as
     // the finishing steps will leave them.
     const std::vector<std::string> forgotten = legacy::ForgetUnusableResults(staging->image);
@@ -118,7 +107,7 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
         win::MessageBox(owner, legacy::ForgottenResultsText(forgotten).c_str(), kWarningCaption,
                         win::MB_ICONINFORMATION);
     workFileCommandServices.updateMenuTexts();
-    SetLegacySaveItems();
+    SetSaveMenuItems();
     win::InvalidateRect(owner, nullptr, win::TRUE);
     return 0;
 }
@@ -126,8 +115,9 @@ int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owne
 int32_t LoadLegacyWorkFile(win::HWND owner, win::HFILE file, const char* caption) {
     std::vector<uint8_t> bytes(kMostBytes);
     const win::UINT got = win::_lread(file, bytes.data(), kMostBytes);
+    const win::LONG end = win::_llseek(file, 0, 2);
     win::_lclose(file);
     if (got == win::kReadWriteError) return Refuse(owner, "the file cannot be read");
     bytes.resize(got);
-    return LoadLegacyWorkFileImage(bytes, owner, caption);
+    return LoadLegacyWorkFileImage(bytes, owner, caption, end > 0 ? static_cast<size_t>(end) : 0);
 }

@@ -19,9 +19,10 @@
 // file is closed either way.
 [[nodiscard]] int32_t LoadLegacyWorkFile(win::HWND owner, win::HFILE file, const char* caption);
 
-// The same for a whole file image already in memory (its version word first).
+// The same for a file image already in memory (its version word first);
+// `fileBytes`, when not 0, is the length of the file whose start it holds.
 [[nodiscard]] int32_t LoadLegacyWorkFileImage(const std::vector<uint8_t>& file, win::HWND owner,
-                                              const char* caption);
+                                              const char* caption, size_t fileBytes = 0);
 
 // Rewrites a packed date that an older file stored in the display order (three
 // two-digit groups A, M, C of A * 10000 + M * 100 + C, the order read from unit

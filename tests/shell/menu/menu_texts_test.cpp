@@ -101,10 +101,12 @@ TEST_F(MenuTextsTest, MultiMixMixFollowsTheWaters) {
     MenuFlags f;
     f.lastWaterIndex = 2;
     f.multiMixWater0 = true;
+    f.multiMixWaters = true;
     ApplyMenuRules(menu, f);
     EXPECT_TRUE(Enabled(kMultiMixMix));
     EXPECT_TRUE(Ticked(kMultiMixWaterAnalysis));
     EXPECT_FALSE(Ticked(kMultiMixMix));
+    EXPECT_TRUE(Enabled(kSaveFileAs));  // waters not yet mixed are work too
     f.lastWaterIndex = 1;
     ApplyMenuRules(menu, f);
     EXPECT_FALSE(Enabled(kMultiMixMix));

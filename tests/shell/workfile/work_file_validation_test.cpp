@@ -125,6 +125,19 @@ TEST_F(Validation, ARealThatIsNotFiniteOrBeyondAnyStoredNamesItsRecordAndValue) 
         {391, 4 * 100, kNaN,
          "record 391 (wellProfiles.flash48.results): Hydroxylapatite saturation at station 2 is "
          "not a number"},
+        // The mixing profile's and the blend's tables name the value and its
+        // point, as the other profiles' do (seen failing: "at point 577").
+        {27, 4 * 576, kNaN,
+         "record 27 (mixProfileTables.mixChemistry): pH at point 10 is not a number"},
+        {28, 4 * 128, kNaN,
+         "record 28 (mixProfileTables.mixResults): Calcite (CaCO3) saturation at point 3 is not "
+         "a number"},
+        {297, 4 * 12, kInf,
+         "record 297 (mixProfileTables.mixCorrosion): corrosion rate 3 at point 2 is infinite"},
+        {125, 4 * 13, kNaN,
+         "record 125 (mixProfileTables.mixOrganicAcids): C3 acid at point 4 is not a number"},
+        {174, 0, kNaN,
+         "record 174 (multiMixBlend.blendResults): Calcite (CaCO3) saturation is not a number"},
     };
     for (const Case& c : cases) EXPECT_EQ(Refusal(With(c.record, c.within, c.value)), c.reason);
     // A result of 1e37, the engine's own bound for what it cannot compute, is kept.
@@ -171,6 +184,16 @@ TEST_F(Validation, AnEnteredWaterHoldsOnlyWhatTheWaterFormTakes) {
     EXPECT_EQ(Refusal(second), "record 18 (surface water analysis): pH (180000) is above 14");
     // The same values in a water that is not entered are taken (any finite value).
     EXPECT_EQ(Refusal(With(20, kValues, 180000.0f)), "");
+    // An entered water's residence time, which its form shows and takes back,
+    // is one the form takes: a year at most (seen failing: 365.37 days opened
+    // without a word, and the unchanged form was refused).
+    EXPECT_EQ(Refusal(With(259, 0, 365.0f * 86400.0f)), "");
+    const std::string residence = Refusal(With(259, 0, 365.37f * 86400.0f));
+    EXPECT_EQ(residence.rfind("record 259 (residence time of the injection water): ", 0), 0u)
+        << residence;
+    EXPECT_NE(residence.find("(31567968) is outside 0 to 31,536,000"), std::string::npos)
+        << residence;
+    EXPECT_EQ(Refusal(With(258, 0, 365.37f * 86400.0f)), "");  // the surface water is not entered
     // The temperature range follows the file's own temperature unit.
     std::vector<uint8_t> celsius = With(19, kValues + 4 * AnalysisElement::kTemperature, 77.0f);
     bytes::PutU16(At(celsius, 50, 2 * UnitItem::kTemperature), TemperatureUnit::kCelsius);
@@ -267,6 +290,30 @@ TEST_F(Validation, ARefusalThroughTheOpenCommandSaysWhyAndKeepsTheWorkspace) {
     EXPECT_NE(win::MessageBoxLog()[0].text.find("not a work file of a known version (200): a file "
                                                 "of that version is "),
               std::string::npos);
+    // A file longer than its version's layout, read no further than the
+    // longest layout, is named by its own length (seen failing: "this one is
+    // 203,243" for a version-556 file of 210,243 bytes, and the length read
+    // for an older file longer than any).
+    struct Long {
+        int16_t version;
+        size_t size;
+        const char* told;
+    };
+    for (const Long& l : {Long{556, 210243,
+                               "a file of that version is 200,163 bytes, this one is "
+                               "210,243"},
+                          Long{529, 300000, "bytes, this one is 300,000"}}) {
+        std::vector<uint8_t> longer = good;
+        longer.resize(l.size);
+        bytes::PutI16(longer.data(), l.version);
+        WriteFile("long.KRV", longer);
+        SetPath("long.KRV");
+        win::ClearMessageBoxLog();
+        EXPECT_EQ(LoadWorkFile(nullptr, win::HFILE_ERROR, "long.KRV"), -1);
+        ASSERT_EQ(win::MessageBoxLog().size(), 1u);
+        EXPECT_NE(win::MessageBoxLog()[0].text.find(l.told), std::string::npos)
+            << win::MessageBoxLog()[0].text;
+    }
     SetPath(empty.workFilePath.c_str());
     EXPECT_TRUE(TakeSnapshot() == empty);
 }
@@ -318,6 +365,15 @@ TEST_F(Validation, AnOlderFileIsCheckedAsItsReaderRepairsIt) {
     EXPECT_NE(win::MessageBoxLog()[0].text.find(
                   "record 18 (surface water analysis): pH (180000) is above 14"),
               std::string::npos);
+    // Nor does a residence time the form refuses open: the file would be
+    // saved as one the program refuses.
+    damaged = entered;
+    bytes::PutF32(damaged.data() + f.recordAt[258], 365.37f * 86400.0f);
+    EXPECT_EQ(load(damaged), -1);
+    EXPECT_NE(
+        win::MessageBoxLog()[0].text.find("record 258 (residence time of the surface water): "),
+        std::string::npos)
+        << win::MessageBoxLog()[0].text;
     damaged = entered;
     bytes::PutF32(damaged.data() + surface + 4 * 7, kNaN);
     bytes::PutF32(damaged.data() + surface + 4 * 8, -5.0f);
