@@ -51,9 +51,10 @@ bool BeyondAnyWater(const PointFigures& p) {
     if (p.tds > gravity * kMgPerKg) return true;
     const double atm = std::isfinite(p.pressureAtm) ? std::max(1.0, p.pressureAtm) : 1.0;
     // A CO2 partial pressure set above the water's own pressure (a pCO2 axis
-    // a user carries that far) dissolves what its own pressure puts in.
+    // a user carries that far) dissolves what its own pressure puts in, but
+    // no gas puts more in a litre than the most any water holds.
     const double gas = std::isfinite(p.gasAtm) ? p.gasAtm : 0.0;
-    return p.dissolvedCo2 > std::max(std::min(kCo2PerAtm * atm, kMostCo2), kCo2PerAtm * gas);
+    return p.dissolvedCo2 > std::min(kCo2PerAtm * std::max(atm, gas), kMostCo2);
 }
 
 PointFigures FiguresOfPoint(const float* analysis, const float* results, float dissolvedCo2,
