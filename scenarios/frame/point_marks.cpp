@@ -117,11 +117,8 @@ bool GridCellNotCalculated(const GridTable& g, int n) {
 }
 
 bool WaterBeyondAnyWater(const float* analysis, const float* results) {
-    const bool species =
-        analysis[AE::kAlkalinityMode] == 2.0f || analysis[AE::kAlkalinityMode] == 3.0f;
     const PointUnits units{unitCodes.code[UnitItem::kPressure], unitCodes.code[UnitItem::kGasCo2]};
-    const float co2 = species ? analysis[AE::kAcidity] : 0.0f;
-    PointFigures f = FiguresOfPoint(analysis, results, co2, units);
+    PointFigures f = FiguresOfPoint(analysis, results, analysis[AE::kAcidity], units);
     // A pH of -1 is a pH still to be found from the pCO2, not a figure.
     if (analysis[AE::kPh] == -1.0f) f.ph = 7.0;
     return BeyondAnyWater(f);

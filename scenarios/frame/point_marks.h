@@ -92,9 +92,10 @@ template <typename Table>
 [[nodiscard]] bool GridCellNotCalculated(const GridTable& g, int n);
 
 // A calculated water (a water's page, the multi-mix blend): its analysis row
-// as its calculation left it and its results. Its dissolved CO2 is read where
-// the row holds it (the carbonate species given); pressures in the units in
-// force. True when no water holds its figures.
+// as its calculation left it and its results. Its dissolved CO2 is the
+// carbonic acid its calculation left in the row, whatever the alkalinity's
+// entry mode (a water typed by its pCO2 holds what that gas dissolves);
+// pressures in the units in force. True when no water holds its figures.
 [[nodiscard]] bool WaterBeyondAnyWater(const float* analysis, const float* results);
 // The water's analysis row as its page shows it when it is beyond any water:
 // the calculated figures marked as MarkAnalysisNotCalculated, its pH and pCO2
