@@ -51,9 +51,10 @@ bool BeyondAnyWater(const PointFigures& p) {
     if (p.tds > gravity * kMgPerKg) return true;
     const double atm = std::isfinite(p.pressureAtm) ? std::max(1.0, p.pressureAtm) : 1.0;
     // A CO2 partial pressure set above the water's own pressure (a pCO2 axis
-    // a user carries that far) dissolves what its own pressure puts in.
+    // a user carries that far) dissolves what its own pressure puts in, but
+    // no gas puts more in a litre than the most any water holds.
     const double gas = std::isfinite(p.gasAtm) ? p.gasAtm : 0.0;
-    return p.dissolvedCo2 > std::max(std::min(kCo2PerAtm * atm, kMostCo2), kCo2PerAtm * gas);
+    return p.dissolvedCo2 > std::min(kCo2PerAtm * std::max(atm, gas), kMostCo2);
 }
 
 PointFigures FiguresOfPoint(const float* analysis, const float* results, float dissolvedCo2,
@@ -116,11 +117,8 @@ bool GridCellNotCalculated(const GridTable& g, int n) {
 }
 
 bool WaterBeyondAnyWater(const float* analysis, const float* results) {
-    const bool species =
-        analysis[AE::kAlkalinityMode] == 2.0f || analysis[AE::kAlkalinityMode] == 3.0f;
     const PointUnits units{unitCodes.code[UnitItem::kPressure], unitCodes.code[UnitItem::kGasCo2]};
-    const float co2 = species ? analysis[AE::kAcidity] : 0.0f;
-    PointFigures f = FiguresOfPoint(analysis, results, co2, units);
+    PointFigures f = FiguresOfPoint(analysis, results, analysis[AE::kAcidity], units);
     // A pH of -1 is a pH still to be found from the pCO2, not a figure.
     if (analysis[AE::kPh] == -1.0f) f.ph = 7.0;
     return BeyondAnyWater(f);

@@ -30,8 +30,8 @@ struct PointFigures {
 // True when no water holds the figures: a pH outside 0 to 14, dissolved
 // solids above the water's own mass (Sp.Gr. x 1e6 mg/L; 2.5 where the gravity
 // is not known), dissolved CO2 past twice 3,400 mg/L an atmosphere of the
-// water's pressure (CO2 near freezing) or past 150,000 mg/L at any pressure,
-// unless its CO2's own partial pressure puts that much in, a conductivity
+// water's pressure or of its CO2's own partial pressure, whichever is higher
+// (CO2 near freezing), or past 150,000 mg/L at any pressure, a conductivity
 // past ten million, or a figure that is no number or the engine's mark of one.
 [[nodiscard]] bool BeyondAnyWater(const PointFigures& p);
 
@@ -92,9 +92,10 @@ template <typename Table>
 [[nodiscard]] bool GridCellNotCalculated(const GridTable& g, int n);
 
 // A calculated water (a water's page, the multi-mix blend): its analysis row
-// as its calculation left it and its results. Its dissolved CO2 is read where
-// the row holds it (the carbonate species given); pressures in the units in
-// force. True when no water holds its figures.
+// as its calculation left it and its results. Its dissolved CO2 is the
+// carbonic acid its calculation left in the row, whatever the alkalinity's
+// entry mode (a water typed by its pCO2 holds what that gas dissolves);
+// pressures in the units in force. True when no water holds its figures.
 [[nodiscard]] bool WaterBeyondAnyWater(const float* analysis, const float* results);
 // The water's analysis row as its page shows it when it is beyond any water:
 // the calculated figures marked as MarkAnalysisNotCalculated, its pH and pCO2

@@ -107,6 +107,10 @@ void MainCellPass(GridRun& run, int i, int n, const ProgressClock& clock) {
     g.bicarbonate[n] = c.out.saturation[27];
     g.carbonate[n] = c.out.saturation[29];
     std::memcpy(g.analysis[n], w, sizeof g.analysis[n]);
+    // The cell holds the CO2 of its own pass (and, at a given pH, its
+    // partial pressure), not the surface water's it started from.
+    float dissolvedCo2 = 0.0f;
+    KeepPointCarbonDioxide(c, c.engine.options.varyPco2 == 0, dissolvedCo2, g.analysis[n]);
     std::memcpy(g.results[n], c.out.saturation, sizeof g.results[n]);
     std::memcpy(g.excess[n], c.out.excess, sizeof g.excess[n]);
     ComputeCorrosionRow(c, c.current.values, c.out.saturation, g.corrosion[n]);

@@ -90,7 +90,8 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
     int marked = 0;
     if (choice == RunChoice::kWhole) {
         RunGridCells(run);
-        // Cells no water can be are marked as not calculated.
+        // Cells no water can be are marked as not calculated, each by the CO2
+        // of its own pass.
         const uint16_t* units = c.units.units.code;
         const bool underGas = c.engine.options.varyPco2 != 0;
         const GivenConditions given{!pressureGrid && !underGas, underGas};

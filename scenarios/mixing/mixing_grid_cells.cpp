@@ -194,6 +194,9 @@ void ResultsPass(MixGridRun& run, MixCell& cell) {
     cell.row[AnalysisElement::kAlkalinityMode] = SaturationResults[17];
     mixGridTables.gridAcidity[c] = PlainToFloat(cell.acidity);
     mixGridTables.gridDissolvedCO2[c] = dissolvedCO2Copy;
+    // The cell's row holds the CO2 of its own pass, which its marks read: a
+    // cell of a pCO2 row holds what its gas dissolves, not the blend's CO2.
+    cell.row[AnalysisElement::kAcidity] = resultsCarbonate.equilibriumCarbonicAcid;
     std::copy(std::begin(organicAcids), std::end(organicAcids), mixGridTables.gridOrganicAcids[c]);
 }
 

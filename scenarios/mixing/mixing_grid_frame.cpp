@@ -141,7 +141,8 @@ void EndMixGrid(MixGridRun& run) {
             run.rowSetsPh || phControlSettings.phControlMethod != PhControlMethod::kNone,
             run.varyPco2};
         for (int n = 0; n < kGridCells; ++n) {
-            if (!MarkGridCellIfBeyond(grid, n, mixGridTables.gridDissolvedCO2[n], units, given))
+            if (!MarkGridCellIfBeyond(grid, n, grid.analysis[n][AnalysisElement::kAcidity], units,
+                                      given))
                 continue;
             ++marked;
             mixGridTables.gridDissolvedCO2[n] = mixGridTables.gridGraphDose[n] = kNotCalculated;

@@ -27,7 +27,7 @@ struct WellProfileTable {
     float excess[N][kIndicatorRowValues];  // MomentaryExcess after that run
     float bicarbonate[N];                  // result slot 27 after the last run
     float carbonate[N];                    // result slot 29 after the last run
-    float dissolvedCO2[N];                 // dissolvedCO2Copy, mg/L as H2CO3
+    float dissolvedCO2[N];                 // the CO2 of the station's own pass, mg/L as H2CO3
     float carbonateFigure[N];              // the results pass's acidity, mg/L as CaCO3
     float phDoseA[N];                      // cleared at every station
     float phDoseB[N];                      // cleared at every station

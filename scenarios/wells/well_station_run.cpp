@@ -126,7 +126,8 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
         Progress(run, k + 1.0, t.Count());
         t.carbonateFigure[k] = b.out.carbonateFigure;
         pco2Atm = b.out.pco2Atm;
-        t.dissolvedCO2[k] = b.out.dissolvedCO2Copy;
+        // The CO2 of the station's own pass, which its mark reads.
+        t.dissolvedCO2[k] = b.out.equilibriumCarbonicAcid;
         std::memcpy(t.results[k], b.out.saturation, sizeof t.results[k]);
         std::memcpy(t.analysis[k], v, sizeof t.analysis[k]);
         std::memcpy(t.excess[k], b.out.excess, sizeof t.excess[k]);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -138,14 +139,16 @@ inline std::vector<std::string> TextLines(const std::string& text) {
 }
 
 // The values of a page row: the words after the label, which ends before
-// column 24. Empty when no line starts with the label.
+// column 24; NaN for a point shown "N/A" (not calculated, which is no 0).
+// Empty when no line starts with the label.
 inline std::vector<double> PageRow(const std::string& page, const std::string& label) {
     for (const std::string& line : TextLines(page)) {
         const size_t at = line.find_first_not_of(' ');
         if (at == std::string::npos || line.compare(at, label.size(), label) != 0) continue;
         std::istringstream words(line.size() > 24 ? line.substr(24) : "");
         std::vector<double> values;
-        for (std::string w; words >> w;) values.push_back(std::strtod(w.c_str(), nullptr));
+        for (std::string w; words >> w;)
+            values.push_back(w == "N/A" ? NAN : std::strtod(w.c_str(), nullptr));
         return values;
     }
     return {};

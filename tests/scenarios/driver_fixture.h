@@ -77,6 +77,9 @@ struct Script {
     // A pass whose water is hotter than this does not settle: it comes to the
     // T.D.S. (1.0e+16) and conductivity (1.0e+30) of a water no water is.
     float unsettledAbove = 1.0e30f;
+    // Above 0: a pass's own CO2 (mg/L) is this much an atmosphere of the
+    // pCO2 it is given, as a gas dissolves it.
+    float co2PerPco2Atm = 0.0f;
 };
 inline Script script;
 
@@ -103,6 +106,8 @@ inline void ScriptedRun() {
     dissolvedCO2Copy = 3.0f;  // a copy no pass writes in earnest
     resultsCarbonate.acidityAsCaCO3 = 40.0f;
     resultsCarbonate.equilibriumCarbonicAcid = 200.0f + n;  // the pass's own CO2
+    if (script.co2PerPco2Atm > 0.0f)
+        resultsCarbonate.equilibriumCarbonicAcid = script.co2PerPco2Atm * w[AE::kPco2];
     resultsCarbonate.pco2Atm = 0.01f * n;
     SaturationResults[35] = 0.0f;
     if (w[AE::kTemperature] > script.unsettledAbove) {

@@ -388,7 +388,21 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
         float unsettledAbove;
         int points;
         int marked;
+        void (*plant)() = nullptr;  // what the driver's water and axes are, after the rest
     };
+    // Under the pCO2 plot variable each point dissolves 1,000 mg/L of CO2 an
+    // atmosphere of its gas. Up to 1,000 atm the points past 150 atm hold
+    // more than any water (150,000 mg/L), whatever their gas: the profiles'
+    // points and the grids' rows from 208 atm, each by its own pass's CO2.
+    using Plant = void (*)();
+    const Plant toAThousandAtm = [] {
+        whatIfOptions.varyPco2 = 1;
+        script.co2PerPco2Atm = 1000.0f;
+        whatIfSettings.pco2Low = graphRangeSettings.gridPco2Low = 50.0f;
+        whatIfSettings.pco2High = graphRangeSettings.gridPco2High = 1000.0f;
+    };
+    const auto pco2Grid = [] { CalcGridpHTemp(0); };
+    const auto pco2MixGrid = [] { CalcMixGrid(MixGridCode::kPhByTemperature); };
     // The temperature axes run 60 to 200 (the profile's seven points, the
     // grid's columns); the pressure profile's points are all at 30. The
     // mixes blend waters at 20 and 80 (the profile's points 80 down to 20,
@@ -408,7 +422,12 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
          21},
         {"settled temperature profile", [] { CalcTempProfile(nullptr); }, profile, 1.0e30f, 7, 0},
         {"settled mixing profile", [] { CalcMixingProfile(nullptr); }, mix, 1.0e30f, kMixPoints,
-         0}};
+         0},
+        {"pCO2 profile to 1,000 atm", [] { CalcpHProfile(nullptr); }, ph, 1.0e30f, 7, 6,
+         toAThousandAtm},
+        {"pCO2 grid to 1,000 atm", pco2Grid, grid, 1.0e30f, kGridCells, 42, toAThousandAtm},
+        {"pCO2 mixing grid to 1,000 atm", pco2MixGrid, mixGrid, 1.0e30f, kGridCells, 42,
+         toAThousandAtm}};
     for (const Driver& d : drivers) {
         SCOPED_TRACE(d.name);
         ResetScenarioRecords();
@@ -416,6 +435,8 @@ TEST_F(ProfileTest, PointsNoWaterCanBeAreMarkedAndToldOnceARun) {
         mixing_test::PlantGridRanges();
         ClearScript();
         script.unsettledAbove = d.unsettledAbove;
+        script.co2PerPco2Atm = 0.0f;
+        if (d.plant != nullptr) d.plant();
         SelectProduct("P.PRD");
         d.run();
         int marked = 0;
