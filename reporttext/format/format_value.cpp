@@ -187,6 +187,24 @@ void FormatValueShort(double value, char* text) {
     }
 }
 
+void FormatPco2(double value, char* text) {
+    constexpr int kWidth = 7;
+    if (IsUndefinedValue(value)) {
+        std::strcpy(text, kUndefinedText);
+        return;
+    }
+    if (value == 0.0) {
+        std::strcpy(text, "0.00");
+        return;
+    }
+    // The figures of the rounded value: 0.009996 is 0.0100, not 0.01000.
+    const DecimalParts p = SplitDecimal(value, 2);
+    const int decimals = p.exponent < 2 ? 2 - p.exponent : 0;
+    std::snprintf(text, kValueTextChars, "%.*f", decimals, value);
+    if (static_cast<int>(std::strlen(text)) <= kWidth) return;
+    std::snprintf(text, kValueTextChars, "%.2fe%d", p.mantissa, p.exponent);
+}
+
 void FormatValueAdaptive(double value, int32_t digits, char* text) {
     // Beyond 15 significant figures a double has nothing more to show; the cap
     // also bounds the text of the fixed form.
