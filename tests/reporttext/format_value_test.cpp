@@ -130,6 +130,27 @@ TEST(FormatValueShort, FormsByMagnitude) {
     }
 }
 
+// Three significant figures in at most seven characters: points of a pCO2
+// axis that differ in the third figure read apart, and a value that rounds up
+// to the next power of ten keeps three figures.
+TEST(FormatPco2, ThreeFiguresInSevenCharacters) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0.00"},          {0.0034, "0.00340"},   {0.014167, "0.0142"}, {0.0234, "0.0234"},
+        {0.0680, "0.0680"},     {0.009996, "0.0100"},  {0.00034, "3.40e-4"}, {1.2e-9, "1.20e-9"},
+        {8.94, "8.94"},         {208.4, "208"},        {1000.0, "1000"},     {999.6, "1000"},
+        {12345678.0, "1.23e7"}, {static_cast<double>(1.0e37f), "N/A"},
+    };
+    for (const Case& c : cases) {
+        char t[kValueTextChars];
+        FormatPco2(c.value, t);
+        EXPECT_STREQ(t, c.text) << c.value;
+    }
+}
+
 TEST(FormatValueAdaptive, SignificantFiguresAndExponentForms) {
     struct Case {
         double value;
