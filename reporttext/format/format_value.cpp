@@ -3,6 +3,7 @@
 // C library's printf conversions, so rounding is the library's.
 #include "reporttext/format/format_value.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -217,7 +218,10 @@ void FormatValueAdaptive(double value, int32_t digits, char* text) {
     } else if (a < 1.0e-4 || a >= std::pow(10.0, d)) {
         std::snprintf(text, kValueTextChars, "%-9.3e", value);
     } else {
-        int decimals = d - 1 - DecimalExponent(a);
+        // The decimals of the value rounded to its figures: 0.01 held as a
+        // float (0.00999999977) shows 0.010000, not a sixth figure 0.0100000
+        // whose edit the text would not show.
+        int decimals = d - 1 - SplitDecimal(value, std::max(d - 1, 0)).exponent;
         if (decimals < 0) decimals = 0;
         if (decimals > 9) decimals = 9;
         std::snprintf(text, kValueTextChars, "%-9.*f", decimals, value);

@@ -54,7 +54,8 @@ void FormatPco2(double value, char* text);
 
 // The value with `digits` significant figures, left-justified in nine
 // characters: "0.00" for 0; "%-9.3e" below 1e-4 or from 10^digits; else
-// "%-9.Nf" with N = digits - 1 - floor(log10 |value|), kept within 0..9.
+// "%-9.Nf" with N = digits - 1 - the decimal exponent of the value rounded to
+// `digits` figures, kept within 0..9.
 void FormatValueAdaptive(double value, int32_t digits, char* text);
 
 // n blanks and a terminator; n of 0 or less gives an empty text.

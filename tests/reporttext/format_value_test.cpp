@@ -170,6 +170,13 @@ TEST(FormatValueAdaptive, SignificantFiguresAndExponentForms) {
         {1234567.0, 7, "1234567  "},
         {0.00012345, 5, "0.00012345"},
         {12345.6789, 5, "12346    "},
+        // A float just below a power of ten shows the figures it holds: an
+        // edit of its last shown digit is seen (0.01 read "0.0100000", and
+        // 0.0100001 typed over it read "0.010000").
+        {static_cast<double>(0.01f), 5, "0.010000 "},
+        {static_cast<double>(0.0100001f), 5, "0.010000 "},
+        {static_cast<double>(0.010001f), 5, "0.010001 "},
+        {static_cast<double>(99.99999f), 5, "100.00   "},
         // Nine decimals at most.
         {1e-4, 12, "0.000100000"},
     };
