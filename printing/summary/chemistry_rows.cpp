@@ -10,6 +10,7 @@
 #include "printing/summary/summary_records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/format/sub_sup_text.h"
 #include "reporttext/profilepages/alkalinity_block.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -125,8 +126,11 @@ std::string Name(const RowDefinition& r) {
 
 const char* Caption(const RowDefinition& r) {
     const int code = r.unitItem == kByAlkalinityMode ? alkalinityMode : unitCodes.code[r.unitItem];
-    if (code < 0 || code >= kCaptions || r.captions[code] == nullptr) return "";
-    return r.captions[code];
+    const char* caption =
+        code < 0 || code >= kCaptions || r.captions[code] == nullptr ? "" : r.captions[code];
+    if (r.element == E::kH2S) return H2sRowSuffix(caption);
+    if (r.element == E::kAcidity && CarbonateSpecies()) return DissolvedCo2RowSuffix(caption);
+    return caption;
 }
 
 float Value(const RowDefinition& r) {

@@ -3,6 +3,7 @@
 // C library's printf conversions, so rounding is the library's.
 #include "reporttext/format/format_value.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -187,6 +188,24 @@ void FormatValueShort(double value, char* text) {
     }
 }
 
+void FormatPco2(double value, char* text) {
+    constexpr int kWidth = 7;
+    if (IsUndefinedValue(value)) {
+        std::strcpy(text, kUndefinedText);
+        return;
+    }
+    if (value == 0.0) {
+        std::strcpy(text, "0.00");
+        return;
+    }
+    // The figures of the rounded value: 0.009996 is 0.0100, not 0.01000.
+    const DecimalParts p = SplitDecimal(value, 2);
+    const int decimals = p.exponent < 2 ? 2 - p.exponent : 0;
+    std::snprintf(text, kValueTextChars, "%.*f", decimals, value);
+    if (static_cast<int>(std::strlen(text)) <= kWidth) return;
+    std::snprintf(text, kValueTextChars, "%.2fe%d", p.mantissa, p.exponent);
+}
+
 void FormatValueAdaptive(double value, int32_t digits, char* text) {
     // Beyond 15 significant figures a double has nothing more to show; the cap
     // also bounds the text of the fixed form.
@@ -199,7 +218,10 @@ void FormatValueAdaptive(double value, int32_t digits, char* text) {
     } else if (a < 1.0e-4 || a >= std::pow(10.0, d)) {
         std::snprintf(text, kValueTextChars, "%-9.3e", value);
     } else {
-        int decimals = d - 1 - DecimalExponent(a);
+        // The decimals of the value rounded to its figures: 0.01 held as a
+        // float (0.00999999977) shows 0.010000, not a sixth figure 0.0100000
+        // whose edit the text would not show.
+        int decimals = d - 1 - SplitDecimal(value, std::max(d - 1, 0)).exponent;
         if (decimals < 0) decimals = 0;
         if (decimals > 9) decimals = 9;
         std::snprintf(text, kValueTextChars, "%-9.*f", decimals, value);

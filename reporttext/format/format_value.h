@@ -46,9 +46,16 @@ void FormatValue5(char* text, float value);
 // "%6.2f", "%6.1f", "%6.0f" below 10, 100, 1000, 1e4 and 1e6.
 void FormatValueShort(double value, char* text);
 
+// A partial pressure of CO2 (or its share of the gas) to three significant
+// figures, in seven characters at most: "0.00" for 0, the fixed form where it
+// fits ("0.00340", "0.0234", "8.94", "1000"), else a mantissa of three figures
+// with its exponent ("3.40e-4"); "N/A" for a value not calculated.
+void FormatPco2(double value, char* text);
+
 // The value with `digits` significant figures, left-justified in nine
 // characters: "0.00" for 0; "%-9.3e" below 1e-4 or from 10^digits; else
-// "%-9.Nf" with N = digits - 1 - floor(log10 |value|), kept within 0..9.
+// "%-9.Nf" with N = digits - 1 - the decimal exponent of the value rounded to
+// `digits` figures, kept within 0..9.
 void FormatValueAdaptive(double value, int32_t digits, char* text);
 
 // n blanks and a terminator; n of 0 or less gives an empty text.

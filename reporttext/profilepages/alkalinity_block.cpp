@@ -4,6 +4,7 @@
 #include "common/unit_codes.h"
 #include "engine/records.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/profilepages/profile_view.h"
 #include "scenarios/mixing/mixing_profile_records.h"
 
@@ -41,6 +42,9 @@ uint16_t& AlkalinityFormOf(int profile) {
 
 const char* AlkalinityLabel(bool species, int row) {
     if (row < 0 || row >= kAlkalinityRowsMax) return "";
+    if (species && row == 0)
+        if (const char* unit = DissolvedCo2RowSuffix(nullptr); unit != nullptr)
+            return "Dissolved CO_2(mmol)";
     return species ? kSpeciesLabels[row] : kAcidityLabels[row];
 }
 

@@ -7,6 +7,7 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/layout/report_layout.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/records.h"
@@ -70,6 +71,8 @@ const IonRow kAnionRowsAfter[kAnionRowsAfterCount] = {
 // clang-format on
 
 std::string IonSuffix(const IonRow& row, int code, bool oem) {
+    if (row.element == E::kH2S)
+        if (const char* unit = H2sRowSuffix(nullptr); unit != nullptr) return unit;
     if (code < 0 || code >= kIonSuffixCount || row.suffixes[code] == nullptr) return "";
     const std::string s = row.suffixes[code];
     if (s == kC) return "(as CaCO_3)";

@@ -65,8 +65,9 @@ void IonRows(const Page& p, const IonRow* rows, int count, int& line, bool anion
     }
 }
 
-// pCO2 and pH2S on the pH and pressure pages: a zero "    0.00", else the
-// short form, cut to a cell and ending at column 31 + 8k.
+// pCO2 and pH2S on the pH and pressure pages: the pCO2 to three significant
+// figures; the pH2S a zero "    0.00", else the short form, cut to a cell and
+// ending at column 31 + 8k.
 void GasRow(const Page& p, int line, bool co2) {
     const int code = unitCodes.code[co2 ? U::kGasCo2 : U::kGasH2S];
     std::string label;
@@ -84,6 +85,10 @@ void GasRow(const Page& p, int line, bool co2) {
     for (int k = 0; k < kProfileViewPoints; ++k) {
         const float v = p.view.points[k].values[element];
         std::string text;
+        if (co2) {
+            p.layout.AddValue(ProfileLine(line), PointColumn(k), Pco2Cell(v));
+            continue;
+        }
         if (p.mixing()) {
             p.layout.AddValue(ProfileLine(line), PointColumn(k), FixedCell(v, 2));
             continue;

@@ -35,18 +35,10 @@ std::vector<double> ProfilePco2Values(const ProfileViewRecord& view) {
     return values;
 }
 
-std::string ProfilePco2Heading(const std::vector<double>& values, int k) {
-    return DistinctPointText(values, static_cast<size_t>(k), 2, 7);
-}
-
-std::vector<std::string> PrintedPco2Headings(const ProfileViewRecord& view) {
+std::vector<std::string> Pco2Headings(const ProfileViewRecord& view) {
     const std::vector<double> values = ProfilePco2Values(view);
     std::vector<std::string> texts;
-    for (double v : values) {
-        char text[kValueTextChars];
-        FormatValueShort(v, text);
-        texts.push_back(Cell(text));
-    }
+    for (double v : values) texts.push_back(Pco2Cell(v));
     for (size_t k = 0; k < texts.size(); ++k)
         if (!ReadsApart(texts, values, k)) texts[k] = DistinctPointText(values, k, 2, 7);
     return texts;
@@ -97,9 +89,10 @@ void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view) {
             const bool pco2 = whatIfOptions.varyPco2 != 0;
             layout.AddText(line3, 51, pco2 ? " pCO_2 " : " pH ");
             if (pco2) {
-                const std::vector<double> values = ProfilePco2Values(view);
+                const std::vector<std::string> headings = Pco2Headings(view);
                 for (int k = 0; k < kProfileViewPoints; ++k)
-                    layout.AddValue(ProfileLine(4), PointColumn(k), ProfilePco2Heading(values, k));
+                    layout.AddValue(ProfileLine(4), PointColumn(k),
+                                    headings[static_cast<size_t>(k)]);
                 return;
             }
             for (int k = 0; k < kProfileViewPoints; ++k)

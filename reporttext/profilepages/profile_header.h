@@ -29,13 +29,12 @@ void AddProfileIdentification(ReportLayout& layout, int profile);
 // formation percents on line 5).
 void AddProfileAxis(ReportLayout& layout, const ProfileViewRecord& view);
 
-// The pCO2 of the seven points, and the heading of point k: its pCO2 with
-// the digits that tell it from 0 and from its neighbours (0.0034 atm beside
-// 0.17 reads "0.0034", not "0.00"); the page, its copy and its print show it.
+// The pCO2 of the seven points, and their headings: each pCO2 to three
+// significant figures ("0.00340", "0.0234"), with more digits where that
+// would not tell it from a neighbour; the page, its copy and its print show
+// them.
 [[nodiscard]] std::vector<double> ProfilePco2Values(const ProfileViewRecord& view);
-[[nodiscard]] std::string ProfilePco2Heading(const std::vector<double>& values, int k);
-// The printed headings: the short form ("3.40e-3"), told apart where it joins.
-[[nodiscard]] std::vector<std::string> PrintedPco2Headings(const ProfileViewRecord& view);
+[[nodiscard]] std::vector<std::string> Pco2Headings(const ProfileViewRecord& view);
 
 // The column of a row label: column 4, the column of every row, a long label
 // running into the first cell's padding (which the page and its copy leave

@@ -82,8 +82,8 @@ void AlkalinityRows(const Page& p, int& line) {
     }
 }
 
-// pCO2 and pH2S: a zero "    0.00", else the short form, right-aligned in the
-// column's seven cells. A unit code outside 0 to 5 leaves the bare name.
+// pCO2 to three significant figures; pH2S a zero "    0.00", else the short
+// form; right-aligned in the column's seven cells. A unit code outside 0 to 5 leaves the bare name.
 void GasRow(const Page& p, int line, bool co2) {
     static const char* const units[] = {"(atm)", "(bars)", "(psia)", "(KPa)"};
     const int code = unitCodes.code[co2 ? U::kGasCo2 : U::kGasH2S];
@@ -99,7 +99,9 @@ void GasRow(const Page& p, int line, bool co2) {
     for (int k = 0; k < p.view.count; ++k) {
         const float v = p.view.columns[k].values[element];
         std::string text;
-        if (v == 0.0f) {
+        if (co2) {
+            text = Pco2Cell(v);
+        } else if (v == 0.0f) {
             text = Cell("    0.00");
         } else {
             char shortText[kValueTextChars];

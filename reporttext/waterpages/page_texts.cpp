@@ -52,6 +52,13 @@ std::string Value7Cell(float value) {
     return Cell(text);
 }
 
+std::string Pco2Cell(double value) {
+    char text[kValueTextChars];
+    FormatPco2(value, text);
+    const std::string cell = Cell(text);
+    return cell.size() < 7 ? std::string(7 - cell.size(), ' ') + cell : cell;
+}
+
 std::string_view TypedSampleId(int water) {
     if (water == 4) water = 0;
     if (water == WaterSelector::kMultiMixSource) {

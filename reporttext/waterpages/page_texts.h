@@ -23,6 +23,8 @@
 [[nodiscard]] std::string FixedCell(double value, int decimals);
 // FormatValue7 of the value, cut to a cell.
 [[nodiscard]] std::string Value7Cell(float value);
+// FormatPco2 of the value (three significant figures), right-aligned in a cell.
+[[nodiscard]] std::string Pco2Cell(double value);
 inline constexpr const char* kNotApplicable = "    N/A";
 
 // The ID text (description line 7) the user typed for stored water `water`

@@ -10,6 +10,7 @@
 #include "input/description_records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -148,8 +149,10 @@ void AnalysisRows(const Page& p, const AnalysisRow* rows, int count, int firstLi
     for (int i = 0; i < count; ++i) {
         if (blend && rows == kAnions && i == kPyrophosphateRow) continue;
         const AnalysisRow& row = rows[i];
-        p.Label(line, labelColumn,
-                RowName(row, i) + Pick(row.suffixes, kMaxSuffixes, Code(row.unitItem)));
+        const char* suffix = Pick(row.suffixes, kMaxSuffixes, Code(row.unitItem));
+        if (row.element == E::kH2S) suffix = H2sRowSuffix(suffix);
+        if (row.element == E::kAcidity && SpeciesGiven()) suffix = DissolvedCo2RowSuffix(suffix);
+        p.Label(line, labelColumn, RowName(row, i) + suffix);
         float value = p.Value(row.element);
         if (row.element == E::kAcidity)
             value = static_cast<float>(CarbonicAcidShown(
@@ -165,8 +168,9 @@ void AnalysisRows(const Page& p, const AnalysisRow* rows, int count, int firstLi
     }
 }
 
-// The gas rows of the one-water page: a zero shows "      0.00" whole, any
-// other value the short form cut to a cell, each ending before column 35.
+// The gas rows of the one-water page, each ending before column 35: the pCO2
+// to three significant figures; a zero pH2S shows "      0.00" whole, any
+// other the short form cut to a cell.
 void GasRow(const Page& p, int line, bool co2) {
     const int code = unitCodes.code[co2 ? U::kGasCo2 : U::kGasH2S];
     const char* name =
@@ -175,7 +179,9 @@ void GasRow(const Page& p, int line, bool co2) {
     const int element = co2 ? E::kPco2 : E::kPH2S;
     const float v = p.Value(element);
     std::string text = "      0.00";
-    if (v != 0.0f) {
+    if (co2) {
+        text = Pco2Cell(v);
+    } else if (v != 0.0f) {
         char shortText[kValueTextChars];
         FormatValueShort(v, shortText);
         text = Cell(shortText);
@@ -183,7 +189,8 @@ void GasRow(const Page& p, int line, bool co2) {
     p.ValueAt(line, 35 - static_cast<int>(text.size()), text, p.Changed(element));
 }
 
-// The blend's gas rows: named by the unit code alone, FormatValue7 at column 28.
+// The blend's gas rows: named by the unit code alone, at column 28; the pCO2
+// to three significant figures, the pH2S in FormatValue7.
 void BlendGasRow(const Page& p, int line, bool co2) {
     const int code = unitCodes.code[co2 ? U::kGasCo2 : U::kGasH2S];
     std::string label;
@@ -192,7 +199,7 @@ void BlendGasRow(const Page& p, int line, bool co2) {
     else
         label = std::string(co2 ? "pCO_2" : "pH_2S") + Pick(kPressureSuffixes, 4, code);
     p.Label(line, 4, label);
-    p.ValueAt(line, 28, Value7Cell(p.Value(co2 ? E::kPco2 : E::kPH2S)), false);
+    p.ValueAt(line, 28, co2 ? Pco2Cell(p.Value(E::kPco2)) : Value7Cell(p.Value(E::kPH2S)), false);
 }
 
 void Parameters(const Page& p, bool blend) {

@@ -208,3 +208,174 @@ TEST_F(PageLabelsRun, CarbonateSpeciesRowsShowTheBasisUnit) {
 }
 
 }  // namespace
+
+namespace {
+
+// The words after the first `label` of a text.
+std::vector<std::string> WordsAfter(const std::string& text, const std::string& label) {
+    for (const std::string& line : TextLines(text)) {
+        const size_t at = line.find(label);
+        if (at == std::string::npos) continue;
+        std::istringstream in(line.substr(at + label.size()));
+        std::vector<std::string> words;
+        for (std::string w; in >> w;) words.push_back(w);
+        return words;
+    }
+    return {};
+}
+
+// The significant figures a number's text shows ("0.00340" 3, "0.02" 1,
+// "3.40e-4" 3).
+int Figures(const std::string& word) {
+    std::string digits;
+    for (char c : word.substr(0, word.find_first_of("eE"))) {
+        if (c >= '0' && c <= '9') digits += c;
+    }
+    const size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? 0 : static_cast<int>(digits.size() - first);
+}
+
+// A number read as `value` to three significant figures.
+bool ReadsToThreeFigures(const std::string& word, double value) {
+    const double shown = std::strtod(word.c_str(), nullptr);
+    const double unit = std::pow(10.0, std::floor(std::log10(value)) - 2);
+    return Figures(word) >= 3 && std::fabs(shown - value) <= 0.5001 * unit;
+}
+
+}  // namespace
+
+namespace {
+
+// The sea water typed by its pCO2 (pH -1: the pH found from it), with H2S.
+constexpr const char* kSeaWaterByPco2 =
+    "dialog 80 set 407 -1\ndialog 80 set 822 0.0234\ndialog 80 set 400 412\n"
+    "dialog 80 set 401 1290\ndialog 80 set 404 10770\ndialog 80 set 414 19350\n"
+    "dialog 80 set 415 2710\ndialog 80 set 419 142\ndialog 80 set 421 10\n"
+    "dialog 80 set 428 1.025\ndialog 80 press 1\nmenu 1030\n";
+
+// The pCO2 profile's axis, its pCO2 row, the water's pCO2 row and the
+// multi-mix waters' pCO2 row read each pCO2 to three significant figures on
+// the pages, their copies, rich text, prints and spreadsheet copy, on axes
+// whose points differ in the third figure; and in epm the H2S row (in
+// milliequivalents) and the dissolved CO2 row (in millimoles) name their
+// unit, which no other basis needs (seen failing: "3.40e-3 0.01 0.02 0.04
+// 0.05 0.06 0.07" for 0.0034 ... 0.068, two points of 0.001 ... 0.02 both
+// "0.01", the water's 0.0234 "0.02", both rows unlabelled in epm).
+TEST_F(PageLabelsRun, Pco2RowsAndGasRowUnitsReadAsTheirAxisInEveryBasis) {
+    struct Axis {
+        double low, high;
+    };
+    const Axis axes[] = {{0.0034, 0.068}, {0.001, 0.02}};
+    for (const char* basis : {"632", "631", "633"}) {  // mg/L, ppm, epm
+        SCOPED_TRACE(std::string("basis ") + basis);
+        const bool epm = std::string(basis) == "633";
+        // A fresh folder: the plot variable's choice is kept in its settings.
+        Fresh();
+        FreshPrinting();
+        for (const auto& e : fs::directory_iterator(folder))
+            if (e.path().filename() != "printers.cfg") fs::remove_all(e.path());
+        fs::create_directories(folder / "out");
+        std::string script = std::string(kSeaWaterByPco2) + kMultiMix + "dialog 29 click " +
+                             basis + "\ndialog 29 press 1\nmenu 1065\n" +
+                             "answer yes\nmenu 1076\n";
+        std::vector<std::string> names;
+        for (size_t a = 0; a < std::size(axes); ++a) {
+            std::ostringstream range;
+            range << "dialog 84 set 540 " << axes[a].low << "\ndialog 84 set 541 "
+                  << axes[a].high << "\ndialog 84 press 1\nmenu 1041\nmenu 1038\n";
+            script += range.str();
+            if (a == 0) script += "menu 1073 DisplaypHWater\n";  // the species form
+            const std::string tag = "axis" + std::to_string(a);
+            names.push_back(tag + ".txt");
+            names.push_back(tag + "-copy.txt");
+            names.push_back(tag + ".rtf");
+            script += "text DisplaypHWater " + tag + ".txt\nmenu 985 DisplaypHWater\n" +
+                      "clipboard save text " + tag + "-copy.txt\nmenu 750 DisplaypHWater\n" +
+                      "clipboard save rich text format " + tag + ".rtf\n";
+            if (a == 0) script += "printer PDF\nmenu 1013 DisplaypHWater\n";
+        }
+        const size_t axisTexts = names.size();
+        for (const char* page : {"DisplayMUWater", "DisplayMixedWater"})
+            script += SaveCopyAndPrint(page, names);
+        names.push_back("excel.csv");
+        names.push_back("water.rtf");
+        script += "menu 755 DisplayMUWater\nclipboard save Csv excel.csv\n"
+                  "menu 750 DisplayMUWater\nclipboard save rich text format water.rtf\n"
+                  "menu 1248\nprinter PDF\nmenu 1013 DisOnePage\n";
+        ASSERT_EQ(Run(script + kQuit), 0) << Log();
+        std::map<std::string, std::string> shown;
+        for (const std::string& name : names) shown[name] = Read(name);
+        const std::vector<fs::path> pdfs = Pdfs();
+        ASSERT_EQ(pdfs.size(), 4u) << Log();
+        for (const fs::path& pdf : pdfs) shown[pdf.filename().string()] = Text(pdf);
+
+        // The axis of each profile, and its pCO2 row on the page and its copies.
+        for (size_t a = 0; a < std::size(axes); ++a) {
+            for (size_t n = 0; n < 3; ++n) {
+                const std::string& name = names[3 * a + n];
+                const std::string& text = shown[name];
+                std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
+                    {"CATIONS", WordsAfter(text, "CATIONS")}};
+                if (n < 2) rows.push_back({"pCO2(atm)", WordsAfter(text, "pCO2(atm)")});
+                for (const auto& [label, words] : rows) {
+                    ASSERT_GE(words.size(), 7u) << name << " " << label << "\n" << text;
+                    for (int k = 0; k < 7; ++k) {
+                        const double v = axes[a].low + (axes[a].high - axes[a].low) * k / 6.0;
+                        EXPECT_TRUE(ReadsToThreeFigures(words[k], v))
+                            << name << " " << label << ": point " << k << " " << v << " reads "
+                            << words[k];
+                    }
+                }
+            }
+        }
+        ASSERT_EQ(axisTexts, 6u);
+        const std::string profilePrint = shown["Water Chemistry Versus pCO2.pdf"];
+        const std::vector<std::string> printed = WordsAfter(profilePrint, "CATIONS");
+        ASSERT_GE(printed.size(), 7u) << profilePrint;
+        for (int k = 0; k < 7; ++k) {
+            const double v = axes[0].low + (axes[0].high - axes[0].low) * k / 6.0;
+            EXPECT_TRUE(ReadsToThreeFigures(printed[k], v)) << "print: " << printed[k];
+        }
+        // The water's own pCO2; the multi-mix waters' pCO2 to three figures.
+        for (const std::string name : {"DisplayMUWater.txt", "DisplayMUWater-copy.txt"}) {
+            const std::vector<std::string> words = WordsAfter(shown[name], "pCO2(atm)");
+            ASSERT_FALSE(words.empty()) << name << "\n" << shown[name];
+            EXPECT_TRUE(ReadsToThreeFigures(words[0], 0.0234)) << name << ": " << words[0];
+        }
+        for (const std::string name : {"DisplayMixedWater.txt", "DisplayMixedWater-copy.txt"}) {
+            const std::vector<std::string> words = WordsAfter(shown[name], "pCO2(atm)");
+            ASSERT_GE(words.size(), 2u) << name << "\n" << shown[name];
+            for (const std::string& w : words)
+                EXPECT_TRUE(w == "0.00" || Figures(w) >= 3) << name << ": " << w;
+        }
+        std::string excel = shown["excel.csv"];
+        std::replace(excel.begin(), excel.end(), ',', ' ');
+        std::replace(excel.begin(), excel.end(), '"', ' ');
+        for (const auto& [name, label] : {std::pair{excel, std::string("pCO2(atm)")},
+                                          {shown["water.rtf"], "pCO{\\sub 2}(atm)"}}) {
+            const std::vector<std::string> words = WordsAfter(name, label);
+            ASSERT_FALSE(words.empty()) << name;
+            EXPECT_TRUE(ReadsToThreeFigures(words[0], 0.0234)) << label << ": " << words[0];
+        }
+
+        // The rows' units: every text that shows the H2S and dissolved CO2 rows.
+        size_t withRows = 0;
+        for (const auto& [name, text] : shown) {
+            if (name.find("axis1") != std::string::npos) continue;  // as axis0
+            SCOPED_TRACE(name);
+            const auto count = [&text](const std::string& unit) {
+                size_t n = 0;
+                for (size_t at = text.find(unit); at != std::string::npos;
+                     at = text.find(unit, at + 1))
+                    ++n;
+                return n;
+            };
+            ++withRows;
+            EXPECT_EQ(count("(meq)"), epm ? 1u : 0u) << text;
+            EXPECT_EQ(count("(mmol)"), epm ? 1u : 0u) << text;
+        }
+        EXPECT_EQ(withRows, 13u);
+    }
+}
+
+}  // namespace

@@ -14,9 +14,14 @@
 // walk goes on from the units in force), a file written opens again and every
 // form's unchanged OK takes what it gives, a file saved is the one a fresh
 // start saves for the same work, and the pages equal those of the same water
-// typed into a fresh start. Every step a walk takes is checked: a walk that
-// checked fewer fails. A failing walk is shrunk to the fewest steps that still
-// fail and printed as a script.
+// typed into a fresh start (whatever the multi-mix input holds). An OK on a
+// pH curve that holds no pairs is refused, told and cancelled, and the walk
+// goes on. Each driver's page shows as many points marked as its box told
+// (none without one), and a point it marks that another path computes (the
+// pH profile's point is the source water typed at its pH; a point at the
+// water's own conditions is its page) fails. Every step a walk takes is
+// checked, and can fail: a walk that checked fewer fails. A failing walk is
+// shrunk to the fewest steps that still fail and printed as a script.
 //
 // TARVEX_WALK_SEED (default 104) and TARVEX_WALK_STEPS (default 200, in walks
 // of TARVEX_WALK_LENGTH steps, default 100) choose longer walks;
@@ -77,6 +82,8 @@ constexpr FieldSpec kFields[] = {
 constexpr int kCorrosionTarget = 643, kPressure = 429, kH2s = 421, kPh2s = 821;
 // The pH curve's template on the walk's desktop (a main window up to 1000 high).
 constexpr int kPhCurveDialog = 34;
+// What the curve's OK says when it holds too few pairs.
+constexpr const char* kNoPairs = "you must enter at least 2 pH-alkalinity pairs";
 
 // What a change of units' check answers when the program refused the change:
 // the walk is run again with that step built as the refused change it is, so
@@ -296,6 +303,18 @@ struct FileCheck {
     std::string what;
 };
 
+// A driver the walk ran: its page, to hold the points it marks against the
+// box that told them and against the water's own page where another path
+// computes the same water (the pH profile's point is the source water typed
+// at its pH; a point at the water's own temperature or pressure is its page;
+// the mixing profile's ends are the injection and formation waters).
+struct DriverCheck {
+    int step;
+    int menu;
+    std::string page;  // the driver's page text; empty where it shows none
+    Water waters[3];   // the source, injection and formation waters
+};
+
 // A walk made into a script: the steps' lines with a mark after each, and what
 // each step's segment must show.
 struct Built {
@@ -304,6 +323,7 @@ struct Built {
     std::vector<std::function<std::string(const Segment&)>> checks;
     std::vector<PageCheck> pages;
     std::vector<FileCheck> files;
+    std::vector<DriverCheck> drivers;
     std::string Script(bool marks = true) const {
         std::string s = prefix + (marks ? kMark : "");
         for (const std::string& l : lines) s += l + (marks ? kMark : "");
@@ -351,6 +371,8 @@ class UserWalkRun : public ProgramRunFixture {
         std::string why;
         size_t checked = 0;
         std::set<size_t> refused;
+        // The drivers' points marked, and those held against another path.
+        size_t marked = 0, otherPaths = 0;
     };
     Outcome RunWalk(const std::vector<Step>& steps, bool withPages);
     Outcome RunWalkOnce(const std::vector<Step>& steps, bool withPages,
@@ -699,6 +721,8 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
     };
     b.prefix += typeForms();
     int files = 0;
+    // Whether the pH curve holds pairs: the walk's typed curve, until New.
+    bool curveHeld = false;
     // The changes of units the walk took so far, each with its undo: a fresh
     // start's script makes them first, as they leave their mark on the
     // settings files a fresh start reads.
@@ -819,6 +843,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 s = "answer no Data has been modified\nmenu 1019\n" + DumpAll();
                 s += typeForms();
                 mix.clear();
+                curveHeld = false;
                 // Saved, the file is the one a fresh start saves for the same typing.
                 if (!Spared("new-fresh")) {
                     const std::string name = "N" + std::to_string(i) + ".KRV";
@@ -835,9 +860,20 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 break;
             }
             case Kind::kDriver: {
-                const int menus[] = {1036, 1038, 228, 1042, 1250};
-                const int menu = menus[st.a % std::size(menus)];
+                const std::pair<int, const char*> drivers[] = {{1036, "DisplayTempWater"},
+                                                               {1038, "DisplaypHWater"},
+                                                               {228, "DisplayPressWater"},
+                                                               {1042, "DisplayCycledWater"},
+                                                               {1250, ""}};
+                const auto& [menu, page] = drivers[st.a % std::size(drivers)];
                 s = "menu " + std::to_string(menu) + "\n";
+                DriverCheck d{static_cast<int>(i), menu, "", {forms[0], forms[1], forms[2]}};
+                if (*page != '\0') {
+                    d.page = "d" + std::to_string(i) + ".txt";
+                    s += std::string("text ") + page + " " + d.page + "\n";
+                }
+                b.drivers.push_back(d);
+                // Its marks are held against its page below.
                 check = [=](const Segment& seg) {
                     return NoRefusal(seg, "driver " + std::to_string(menu));
                 };
@@ -863,13 +899,9 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 break;
             }
             case Kind::kPages: {
-                // The source water's pages stay closed while the multi-mix
-                // input holds waters; an unchanged OK calculates nothing, so
-                // calcium is typed anew.
-                if (!mix.empty()) {
-                    check = [](const Segment&) { return std::string(); };
-                    break;
-                }
+                // The source water's pages, whatever the multi-mix input
+                // holds; an unchanged OK calculates nothing, so calcium is
+                // typed anew.
                 const std::string tag = "p" + std::to_string(i);
                 std::string calcium = std::to_string(300 + st.a % 200);
                 if (forms[0][400] == calcium) calcium = std::to_string(299 - st.a % 200);
@@ -884,14 +916,21 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
             case Kind::kDigit: {
                 // A field's everyday value as the form shows it, typed, then
                 // one digit of it edited: the edit reads back at every digit.
+                // A field none of whose digits can be edited inside its range
+                // gives way to the next, so that the step edits something.
                 const bool onMix = !mix.empty() && st.a % 4 == 3;
-                const int control = FieldOfForms(onMix ? 2 : 1, st.b);
-                const std::string shown =
-                    Digits((onMix ? shownMix_ : shownAnalysis_).at(control));
-                const std::string edited =
-                    OneDigitEdit(shown, ranges.at(control), st.c, !Spared("small-digit-edits"));
+                int control = 0;
+                std::string shown, edited;
+                for (uint32_t next = 0; next < std::size(kFields) && edited.empty(); ++next) {
+                    control = FieldOfForms(onMix ? 2 : 1, st.b + next);
+                    shown = Digits((onMix ? shownMix_ : shownAnalysis_).at(control));
+                    edited = OneDigitEdit(shown, ranges.at(control), st.c,
+                                          !Spared("small-digit-edits"));
+                }
                 if (edited.empty()) {
-                    check = [](const Segment&) { return std::string(); };
+                    check = [](const Segment&) {
+                        return std::string("no field has a digit to edit");
+                    };
                     break;
                 }
                 const std::string c = std::to_string(control);
@@ -948,6 +987,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 reading.push_back("press 2");
                 s = "answer no A USER DEFINED\n" + Lines(kPhCurveDialog, typing) + "menu 1033\n" +
                     Lines(kPhCurveDialog, reading) + "menu 1033\n";
+                curveHeld = true;
                 check = [=](const Segment& seg) -> std::string {
                     const std::string what = "the pH curve typed";
                     std::string why = NoRefusal(seg, what);
@@ -982,6 +1022,7 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 s = "answer no Data has been modified\n" + open + save +
                     "answer no Data has been modified\nmenu 1019\n" + DumpAll() + typeForms();
                 mix.clear();
+                curveHeld = false;
                 b.files.push_back(FileCheck{static_cast<int>(i), name, "",
                                                 unitsBefore + open + "file \\fresh.KRV\nmenu 1022\n",
                                                 file + " opened over the workspace and saved"});
@@ -1000,13 +1041,18 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                     check = [](const Segment&) { return std::string(); };
                     break;
                 }
+                // An OK on the pH curve that holds no pairs is refused, as it
+                // should be: the user is told and cancels, and nothing changed.
                 const std::pair<const char*, const char*> dialogs[] = {
                     {"Choose Graphs", "dialog 25 press 1\nmenu 1064\n"},
                     {"No Product", "dialog 26 press 2603\nmenu 1056\n"},
-                    {"the pH curve", "answer no A USER DEFINED\ndialog 34 press 1\nmenu 1033\n"},
+                    {"the pH curve",
+                     curveHeld ? "answer no A USER DEFINED\ndialog 34 press 1\nmenu 1033\n"
+                               : "dialog 34 press 1\ndialog 34 press 2\nmenu 1033\n"},
                     {"Output Size", "dialog 79 press 1\nmenu 1008\n"},
                 };
                 const auto& [dialog, lines] = dialogs[st.a % std::size(dialogs)];
+                const bool refusal = st.a % std::size(dialogs) == 2 && !curveHeld;
                 const std::string before = "A" + std::to_string(i) + ".KRV";
                 const std::string after = "B" + std::to_string(i) + ".KRV";
                 s = "file \\" + before + "\nmenu 1022\n" + lines + "file \\" + after +
@@ -1014,7 +1060,17 @@ Built UserWalkRun::Build(const std::vector<Step>& steps, const std::set<size_t>&
                 const std::string what = std::string("an unchanged OK on ") + dialog;
                 b.files.push_back(FileCheck{static_cast<int>(i), after, before, "",
                                             "the file saved after " + what});
-                check = [=](const Segment& seg) { return NoRefusal(seg, what); };
+                check = [=](const Segment& seg) {
+                    std::string why = NoRefusal(seg, what);
+                    if (!why.empty()) return why;
+                    size_t told = 0;
+                    for (const std::string& box : seg.boxes)
+                        told += box.find(kNoPairs) != std::string::npos ? 1 : 0;
+                    if (told != (refusal ? 1u : 0u))
+                        return what + ": " + std::to_string(told) + " boxes of too few pairs" +
+                               (refusal ? " on a curve that holds none" : "");
+                    return why;
+                };
                 break;
             }
             case Kind::kMixType:
@@ -1118,6 +1174,101 @@ std::string Untimed(const std::string& page) {
 }
 
 constexpr const char* kUnitsNotChanged = "The units were not changed.";
+
+// The words of a page's row after its label (the label ends before column 24).
+std::vector<std::string> RowWords(const std::string& page, const std::string& label) {
+    for (const std::string& line : TextLines(page)) {
+        const size_t at = line.find_first_not_of(' ');
+        if (at == std::string::npos || line.compare(at, label.size(), label) != 0) continue;
+        std::istringstream words(line.size() > 24 ? line.substr(24) : "");
+        std::vector<std::string> found;
+        for (std::string w; words >> w;) found.push_back(w);
+        return found;
+    }
+    return {};
+}
+
+// The axis numbers of a profile page: those after "CATIONS".
+std::vector<double> AxisNumbers(const std::string& page) {
+    for (const std::string& line : TextLines(page)) {
+        const size_t at = line.find("CATIONS");
+        if (at == std::string::npos) continue;
+        std::istringstream words(line.substr(at + 7));
+        std::vector<double> found;
+        for (std::string w; words >> w;) found.push_back(Number(w));
+        return found;
+    }
+    return {};
+}
+
+// A point a driver marked that another path computes: the water that path
+// takes and what the point is.
+struct OtherPath {
+    Water water;
+    std::string what;
+};
+
+// The marks of driver `d` as its page shows them against the boxes of its
+// step: as many points marked as the box told; without a box none, or the
+// `before` that its last run told (a driver whose results stand shows its
+// page again without running). The marked points another path computes go to
+// `others`; `before` becomes the marks shown.
+std::string DriverMarks(const DriverCheck& d, const Segment& seg, const std::string& page,
+                        int& before, std::vector<OtherPath>& others) {
+    const std::string what = "driver " + std::to_string(d.menu);
+    int told = -1;
+    for (const std::string& box : seg.boxes) {
+        const size_t at = box.find(" points could not be calculated");
+        if (at == std::string::npos) continue;
+        const size_t of = box.rfind(" of the ", at);
+        const size_t start = of == std::string::npos
+                                 ? std::string::npos
+                                 : box.find_last_not_of("0123456789", of - 1);
+        if (of == std::string::npos || start == std::string::npos) return what + ": " + box;
+        if (told >= 0) return what + ": told twice: " + box;
+        told = std::atoi(box.c_str() + start + 1);
+    }
+    if (d.page.empty()) return "";  // the well log shows no page of text
+    const std::vector<std::string> tds = RowWords(page, "Calculated T.D.S.");
+    if (tds.size() != 7)
+        return what + ": its page shows " + std::to_string(tds.size()) + " T.D.S.\n" + page;
+    std::vector<size_t> marked;
+    for (size_t k = 0; k < tds.size(); ++k)
+        if (tds[k] == "N/A") marked.push_back(k);
+    const int shown = static_cast<int>(marked.size());
+    if (told >= 0 ? shown != told : shown != 0 && shown != before)
+        return what + ": " + std::to_string(shown) + " points show N/A, the box told " +
+               (told < 0 ? "none (its last run " + std::to_string(before) + ")"
+                         : std::to_string(told));
+    before = shown;
+    const std::vector<double> axis = AxisNumbers(page);
+    if (axis.size() != 7)
+        return what + ": " + std::to_string(axis.size()) + " axis numbers\n" + page;
+    for (size_t k : marked) {
+        const Water& source = d.waters[0];
+        auto own = [&](int control) {
+            return source.count(control) &&
+                   std::fabs(axis[k] - Number(source.at(control))) < 0.006;
+        };
+        char at[32];
+        std::snprintf(at, sizeof at, "%.4g", axis[k]);
+        const std::string point = what + " point " + std::to_string(k + 1) + " at " + at;
+        if (d.menu == 1038) {
+            Water w = source;
+            char ph[16];
+            std::snprintf(ph, sizeof ph, "%.2f", axis[k]);
+            w[407] = ph;
+            others.push_back({w, point + ", the source water at that pH"});
+        } else if ((d.menu == 1036 && own(427)) || (d.menu == 228 && own(429))) {
+            others.push_back({source, point + ", the source water's own conditions"});
+        } else if (d.menu == 1042 && (axis[k] <= 0.001 || axis[k] >= 99.999)) {
+            // The axis shows the formation water's percent.
+            others.push_back({d.waters[axis[k] >= 99.999 ? 2 : 1],
+                              point + " % formation water, the water alone"});
+        }
+    }
+    return "";
+}
 
 int UserWalkRun::RunApartUntilRefused(const std::string& script, size_t known, bool& cut) {
     cut = false;
@@ -1235,6 +1386,8 @@ UserWalkRun::Outcome UserWalkRun::RunWalkOnce(const std::vector<Step>& steps, bo
     // What the walk saved, before a fresh start's run takes the folder.
     std::map<std::string, std::string> walked;
     for (const PageCheck& p : b.pages) walked[p.values] = Read(p.values), walked[p.chemistry] = Read(p.chemistry);
+    for (const DriverCheck& d : b.drivers)
+        if (!d.page.empty()) walked[d.page] = Read(d.page);
     // Each file held against its like, byte for byte.
     std::map<std::string, std::string> saved;
     for (const FileCheck& f : b.files) {
@@ -1254,6 +1407,40 @@ UserWalkRun::Outcome UserWalkRun::RunWalkOnce(const std::vector<Step>& steps, bo
                             std::to_string(theirs.size()) + " bytes, " + std::to_string(count) +
                             " differ from byte " + std::to_string(first));
         }
+    }
+    // Each driver marks the points its box told, and none that another path
+    // computes.
+    std::vector<std::pair<int, OtherPath>> others;
+    std::map<int, int> toldBefore;  // by driver
+    for (const DriverCheck& d : b.drivers) {
+        std::vector<OtherPath> found;
+        const std::string why = DriverMarks(d, segments[static_cast<size_t>(d.step) + 1],
+                                            d.page.empty() ? "" : walked[d.page],
+                                            toldBefore[d.menu], found);
+        if (!why.empty()) return fail(static_cast<size_t>(d.step), why);
+        out.marked += static_cast<size_t>(d.page.empty() ? 0 : toldBefore[d.menu]);
+        for (OtherPath& o : found) others.emplace_back(d.step, std::move(o));
+    }
+    out.otherPaths = others.size();
+    std::set<Water> typed;  // each water is typed into a fresh start once
+    for (const auto& [step, o] : others) {
+        if (!typed.insert(o.water).second) continue;
+        Clean();
+        EXPECT_EQ(RunApart(TypeWater(kForms[0], o.water) + Lines(80, {"press 1"}) +
+                           Open(kForms[0]) +
+                           "text DisplayMUWater o.txt\nanswer no Data has been modified\n"),
+                  0)
+            << Log();
+        const std::string page = Read("o.txt");
+        double tds = NAN;
+        for (const std::string& line : TextLines(page))
+            if (const size_t at = line.find("Calculated T.D.S."); at != std::string::npos)
+                tds = std::strtod(line.c_str() + at + 17, nullptr);
+        if (Log().find("could not be calculated") == std::string::npos && std::isfinite(tds) &&
+            tds > 0.0)
+            return fail(static_cast<size_t>(step),
+                        o.what + " is marked, where that water's page computes it (T.D.S. " +
+                            std::to_string(tds) + ")");
     }
     if (!withPages) return out;
     // Each page the walk saved equals the page of its water typed into a fresh start.
@@ -1397,7 +1584,7 @@ TEST_F(UserWalkRun, SeededWalksOfUserActionsKeepWhatTheUserSees) {
     const int length = std::max(1, EnvOr("TARVEX_WALK_LENGTH", 100));
     std::mt19937 random(seed);
     int walked = 0;
-    size_t checked = 0, refusedUnits = 0;
+    size_t checked = 0, refusedUnits = 0, marked = 0, otherPaths = 0;
     int failures = 0;
     for (int walk = 0; walked < total; ++walk) {
         const std::vector<Step> steps = Walk(random, std::min(length, total - walked));
@@ -1405,6 +1592,8 @@ TEST_F(UserWalkRun, SeededWalksOfUserActionsKeepWhatTheUserSees) {
         const Outcome run = RunWalk(steps, true);
         checked += run.checked;
         refusedUnits += run.refused.size();
+        marked += run.marked;
+        otherPaths += run.otherPaths;
         if (run.at < 0) {
             // A walk that passed has checked every step it took.
             if (run.checked != steps.size()) {
@@ -1427,9 +1616,10 @@ TEST_F(UserWalkRun, SeededWalksOfUserActionsKeepWhatTheUserSees) {
                       << b.Script(false);
         if (failures >= EnvOr("TARVEX_WALK_FAILURES", 1)) break;
     }
-    std::printf("[ walk ] %d steps from seed %u, %zu checked (%zu refused changes of units), "
+    std::printf("[ walk ] %d steps from seed %u, %zu checked (%zu refused changes of units, "
+                "%zu points the drivers marked, %zu of them held against another path), "
                 "%d failing walks, leaving out: %s\n",
-                walked, seed, checked, refusedUnits, failures,
+                walked, seed, checked, refusedUnits, marked, otherPaths, failures,
                 SparedPaths().empty() ? "nothing" : SparedPaths().c_str());
 }
 

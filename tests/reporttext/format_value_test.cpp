@@ -130,6 +130,27 @@ TEST(FormatValueShort, FormsByMagnitude) {
     }
 }
 
+// Three significant figures in at most seven characters: points of a pCO2
+// axis that differ in the third figure read apart, and a value that rounds up
+// to the next power of ten keeps three figures.
+TEST(FormatPco2, ThreeFiguresInSevenCharacters) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0.00"},          {0.0034, "0.00340"},   {0.014167, "0.0142"}, {0.0234, "0.0234"},
+        {0.0680, "0.0680"},     {0.009996, "0.0100"},  {0.00034, "3.40e-4"}, {1.2e-9, "1.20e-9"},
+        {8.94, "8.94"},         {208.4, "208"},        {1000.0, "1000"},     {999.6, "1000"},
+        {12345678.0, "1.23e7"}, {static_cast<double>(1.0e37f), "N/A"},
+    };
+    for (const Case& c : cases) {
+        char t[kValueTextChars];
+        FormatPco2(c.value, t);
+        EXPECT_STREQ(t, c.text) << c.value;
+    }
+}
+
 TEST(FormatValueAdaptive, SignificantFiguresAndExponentForms) {
     struct Case {
         double value;
@@ -149,6 +170,13 @@ TEST(FormatValueAdaptive, SignificantFiguresAndExponentForms) {
         {1234567.0, 7, "1234567  "},
         {0.00012345, 5, "0.00012345"},
         {12345.6789, 5, "12346    "},
+        // A float just below a power of ten shows the figures it holds: an
+        // edit of its last shown digit is seen (0.01 read "0.0100000", and
+        // 0.0100001 typed over it read "0.010000").
+        {static_cast<double>(0.01f), 5, "0.010000 "},
+        {static_cast<double>(0.0100001f), 5, "0.010000 "},
+        {static_cast<double>(0.010001f), 5, "0.010001 "},
+        {static_cast<double>(99.99999f), 5, "100.00   "},
         // Nine decimals at most.
         {1e-4, 12, "0.000100000"},
     };

@@ -10,6 +10,7 @@
 #include "engine/records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/waterpages/page_texts.h"
 #include "shell/mainwindow/display_settings_records.h"
@@ -225,8 +226,10 @@ void PrintChemistryBody(ReportLayout& layout, int line, int start, int end, int 
             return layout.AddText(line, start, "PARAMETERS", FontRole::kBold);
         case 24:
             return Put(layout, line, start, end,
-                       std::string(SpeciesLabels() ? "  Dissolved CO_2" : "  Acidity") +
-                           AlkalinityCaption(" (as CO_2)"),
+                       SpeciesLabels() ? std::string("  Dissolved CO_2") +
+                                             DissolvedCo2RowSuffix(
+                                                 AlkalinityCaption(" (as CO_2)").c_str())
+                                       : "  Acidity" + AlkalinityCaption(" (as CO_2)"),
                        Value7Cell(SpeciesInBasis(0, static_cast<float>(CarbonicAcidShown(
                            CarbonicAcidInBasis(v[E::kAcidity], reportingMode, v[E::kResultScale]),
                            alkalinityMode)))));
@@ -263,7 +266,7 @@ void PrintChemistryBody(ReportLayout& layout, int line, int start, int end, int 
             const unsigned u = units[U::kGasCo2];
             return Put(layout, line, start, end,
                        std::string(u >= 4 ? "  gas phase CO_2" : "  pCO_2") + PressureCaption(u),
-                       Value7Cell(v[E::kPco2]));
+                       Pco2Cell(v[E::kPco2]));
         }
         case 46: {
             const unsigned u = units[U::kGasH2S];
@@ -294,7 +297,9 @@ void PrintChemistryBody(ReportLayout& layout, int line, int start, int end, int 
     for (const Row& r : kRows) {
         if (r.code != row) continue;
         const unsigned code = units[r.unitItem];
-        return Put(layout, line, start, end, std::string(r.label) + Caption(r.captions, code),
+        const char* caption = Caption(r.captions, code);
+        if (r.element == E::kH2S) caption = H2sRowSuffix(caption);
+        return Put(layout, line, start, end, std::string(r.label) + caption,
                    Value7Cell(v[r.element]));
     }
 }

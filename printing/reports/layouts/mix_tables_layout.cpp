@@ -14,6 +14,7 @@
 #include "input/records.h"
 #include "reporttext/format/carbonic_acid_display.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/format/precipitation_display.h"
 #include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/waterpages/page_texts.h"
@@ -186,8 +187,9 @@ bool Element(Table& t, const ElementRow& r) {
     if (ChemistryHidden(r.hide)) return false;
     const unsigned code = unitCodes.code[r.unitItem];
     std::string label = r.label;
-    if (code < static_cast<unsigned>(kCaptions) && r.captions[code] != nullptr)
-        label += r.captions[code];
+    const char* caption = code < static_cast<unsigned>(kCaptions) ? r.captions[code] : nullptr;
+    if (r.element == E::kH2S) caption = H2sRowSuffix(caption);
+    if (caption != nullptr) label += caption;
     t.Row(label, [&r](const Source& s) { return Value7Cell(s.values[r.element]); });
     return true;
 }
@@ -225,7 +227,8 @@ void ChemistryRows(Table& t) {
     };
     // No calculation keeps a source water's acidity: the row has no figure.
     if (!ChemistryHidden(17))
-        t.Row(species ? "Dissolved CO_2" : "Acidity", [species, shown](const Source& s) {
+        t.Row(species ? std::string("Dissolved CO_2") + DissolvedCo2RowSuffix("") : "Acidity",
+              [species, shown](const Source& s) {
             return species ? shown(0, s.dissolvedCo2) : std::string(kNotApplicable);
         });
     if (!ChemistryHidden(18))

@@ -11,6 +11,7 @@
 #include "engine/records.h"
 #include "input/records.h"
 #include "reporttext/format/format_value.h"
+#include "reporttext/format/row_units.h"
 #include "reporttext/profilepages/alkalinity_block.h"
 #include "reporttext/profilepages/chemistry_rows.h"
 #include "reporttext/profilepages/profile_header.h"
@@ -114,8 +115,10 @@ struct Builder {
         if (Hidden(r.printItem)) return;
         const unsigned code = unitCodes.code[r.unitItem];
         std::string label = r.label;
-        if (code < static_cast<unsigned>(kCaptions) && r.captions[code] != nullptr)
-            label += r.captions[code];
+        const char* caption =
+            code < static_cast<unsigned>(kCaptions) ? r.captions[code] : nullptr;
+        if (r.element == E::kH2S) caption = H2sRowSuffix(caption);
+        if (caption != nullptr) label += caption;
         Row(label, [&r](const ProfilePoint& p) { return Value7Cell(p.values[r.element]); });
     }
 };
@@ -183,7 +186,8 @@ void Rows(Builder& b, bool dosesCurrent) {
         return Fixed(AlkalinityRowInBasis(species, row, v), alkalinityFormat);
     };
     if (!Builder::Hidden(17))
-        b.Row(species ? "Dissolved CO_2" : "Acidity", [&](const ProfilePoint& p) {
+        b.Row(species ? std::string("Dissolved CO_2") + DissolvedCo2RowSuffix("") : "Acidity",
+              [&](const ProfilePoint& p) {
             return shown(0, species ? p.dissolvedCo2 : p.acidity);
         });
     if (!Builder::Hidden(18))
@@ -313,7 +317,7 @@ void Head(Page page, const ProfileViewRecord& profile, int points, ReportLayout&
                 value = Value7Cell(p.values[E::kPressure]);
                 break;
             case Page::kPh:
-                value = pco2 ? PrintedPco2Headings(profile)[static_cast<size_t>(k)]
+                value = pco2 ? Pco2Headings(profile)[static_cast<size_t>(k)]
                              : Fixed(p.values[E::kPh], "%7.2f");
                 break;
             case Page::kRatio:

@@ -170,7 +170,7 @@ struct Page {
             } else if (kind == kPressureKind) {
                 value = Value7Cell(v[E::kPressure]);
             } else if (pco2) {
-                value = PrintedPco2Headings(profile)[static_cast<size_t>(k)];
+                value = Pco2Headings(profile)[static_cast<size_t>(k)];
             } else {
                 value = Value7Cell(v[E::kPh]);
             }

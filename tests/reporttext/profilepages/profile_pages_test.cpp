@@ -154,7 +154,7 @@ TEST_F(ProfilePageTest, AxisHeaders) {
     // Over pCO2 the axis and the copied text's titles name pCO2, as the print does.
     whatIfOptions.varyPco2 = 1;
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kPh), 3, 51)->text, " pCO_2 ");
-    EXPECT_EQ(At(Indicators(ProfileKind::kPh), 4, 32, 7), "   0.01");
+    EXPECT_EQ(At(Indicators(ProfileKind::kPh), 4, 32, 7), " 0.0100");
     EXPECT_EQ(Chemistry(ProfileKind::kPh).title, "WATER CHEMISTRY VERSUS pCO2");
     EXPECT_EQ(Indicators(ProfileKind::kPh).title, "DEPOSITION POTENTIAL INDICATORS VERSUS pCO2");
     EXPECT_EQ(Chemistry(ProfileKind::kPressure).title, "WATER CHEMISTRY VERSUS PRESSURE");
@@ -483,7 +483,7 @@ TEST_F(ProfilePageTest, GasRowsAndResistivity) {
     const ReportLayout l = Chemistry(ProfileKind::kPh);
     EXPECT_EQ(ItemAt(l, 40, 24)->text, "   0.00");  // a zero pCO2, ending at column 31
     EXPECT_EQ(At(l, 40, 24, 7), "   0.00");
-    EXPECT_EQ(At(l, 40, 32, 7), "1.00e-2");
+    EXPECT_EQ(At(l, 40, 32, 7), " 0.0100");  // three significant figures
     EXPECT_EQ(At(l, 45, 72, 7), "    N/A");  // conductivity 0
     // A point not calculated, or one whose conductivity is no number, has no
     // resistivity either (not "< 0.001" or "0.00").
@@ -497,7 +497,7 @@ TEST_F(ProfilePageTest, GasRowsAndResistivity) {
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kPh), 41, 4)->text, "pH_2S");
     unitCodes.code[UnitItem::kGasCo2] = 4;
     EXPECT_EQ(ItemAt(Chemistry(ProfileKind::kMixing), 40, 4)->text, "CO_2(ppm in gas)");
-    EXPECT_EQ(At(Chemistry(ProfileKind::kMixing), 40, 32, 7), "   0.01");
+    EXPECT_EQ(At(Chemistry(ProfileKind::kMixing), 40, 32, 7), " 0.0100");
 }
 
 }  // namespace
