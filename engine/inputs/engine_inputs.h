@@ -53,6 +53,9 @@ struct InputSwitches {
     int alkalinityMode;  // element 24, rounded
     // Given species already per kilogram of solution (givenSpeciesPerKilogram).
     uint16_t speciesPerKilogram;
+    // What-if passes set their pH by a CO2 partial pressure of their own (the
+    // pCO2 is the plot variable and the pH is not balanced on the temperature).
+    uint16_t underGas;
 };
 
 struct ReferenceValues {

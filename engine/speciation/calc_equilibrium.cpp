@@ -11,6 +11,7 @@
 #include "engine/saturation/result_stage.h"
 #include "engine/pipeline/numbers/round_to_charge.h"
 #include "engine/speciation/speciation.h"
+#include "engine/speciation/speciation_records.h"
 #include "engine/tables/thermo_tables.h"
 #include "input/records.h"
 
@@ -25,7 +26,8 @@ InputSwitches CurrentSwitches() {
             RoundToCharge(values[AnalysisElement::kReportingMode]),
             RoundToCharge(values[AnalysisElement::kSpeciesGiven]),
             RoundToCharge(values[AnalysisElement::kAlkalinityMode]),
-            givenSpeciesPerKilogram};
+            givenSpeciesPerKilogram,
+            static_cast<uint16_t>(whatIfOptions.varyPco2 != 0 && phBalanceSwitch == 0 ? 1 : 0)};
 }
 
 // The water whose hydrogen sulfide and pH2S a reference pass relates: the
