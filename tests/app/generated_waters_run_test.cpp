@@ -1270,6 +1270,15 @@ TEST_F(GeneratedWatersRun, PointsAreMarkedByWhatTheirOwnWaterHolds) {
             ASSERT_EQ(ratios.count("calc"), 1u) << values;
             ExpectSame(ratios.at("calc"), rows[i][1], 0.01, "pCO2 " + std::to_string(rows[i][0]));
         }
+        // The water mixed with itself is, cell for cell, its own pCO2 grid.
+        const std::string mixed = Read("MC.DAT");
+        const int mixedColumn = AxisIndex(DataFileColumns(mixed), 150.0);
+        ASSERT_GE(mixedColumn, 0) << mixed;
+        const std::vector<std::vector<double>> mixedRows = DataFileRows(mixed);
+        ASSERT_EQ(mixedRows.size(), rows.size()) << mixed;
+        for (size_t i = 0; i < rows.size(); ++i)
+            ExpectSame(mixedRows[i][static_cast<size_t>(mixedColumn) + 1], rows[i][1], 0.01,
+                       "mixed, pCO2 " + std::to_string(rows[i][0]));
         // Each point's solids are the typed ions and the CO2 its own gas
         // dissolves (as carbonic acid), less at most half the bicarbonate's
         // mass (each two bicarbonates a carbonate, its alkalinity held), within
