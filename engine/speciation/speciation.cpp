@@ -153,7 +153,8 @@ bool RedoxLevelEachPass(const SpeciationState& st) {
 // so that the free bicarbonate it reads is the water's at that pH.
 void FollowGasPh(SpeciationWork& w) {
     if (w.notConverged) return;
-    const double ph = MethodZeroPh(w.in, w.s, w.k);
+    double ph = GasBalancePh(w);
+    if (!std::isfinite(ph)) ph = MethodZeroPh(w.in, w.s, w.k);
     if (!(std::fabs(ph - w.ph) > 1e-4)) return;
     w.ph = ph;
     w.rec.analysis.values[AnalysisElement::kPh] = ClampToFloat(ph);
