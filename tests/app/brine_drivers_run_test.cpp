@@ -1643,7 +1643,8 @@ TEST_F(BrineDriversRun, WeakAcidsAndBasesCarryAlkalinityByTheirOwnSpecies) {
 // strength hardly moves), and rises with each step; the pH falls with it
 // (seen failing from H2S 70 on: CO2 0.5 0.5 0.7 0.9 1.1 1.2 22.3 mg/L for
 // H2S 250, and falling 15.1 then 10.1 for HCO3 100 and H2S 80: the bisulfide's
-// buffer sent the pH past its balance further each pass).
+// buffer sent the pH past its balance further each pass). The pCO2 grid's
+// cells at 77 F are the profile's points.
 TEST_F(BrineDriversRun, SourPco2ProfileFollowsItsGas) {
     struct Sour {
         double hco3;
@@ -1658,12 +1659,16 @@ TEST_F(BrineDriversRun, SourPco2ProfileFollowsItsGas) {
              "dialog 80 set 414 16000\ndialog 80 set 419 "
           << sour.hco3 << "\ndialog 80 set 421 " << sour.h2s
           << "\ndialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 press 1\nmenu 1030\n"
-             "dialog 84 set 535 77\ndialog 84 set 540 "
+             "dialog 84 set 535 77\ndialog 84 set 534 77\ndialog 84 set 532 137\n"
+             "dialog 84 set 540 "
           << kLow << "\ndialog 84 set 541 " << kHigh
           << "\ndialog 84 press 1\nmenu 1041\nanswer yes pH will be the plot variable\n"
              "menu 1076\nmenu 1038\ntext DisplaypHWater pco2.txt\n"
+             "text DisplaypHValues pco2v.txt\n"
              "menu 1073 DisplaypHWater\ntext DisplaypHWater species.txt\n"
+             "menu 1040\nfile \\G.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
              "answer yes\nmenu 1076\n";
+        std::filesystem::remove(folder / "G.DAT");
         RunIn(s.str());
         const std::string page = Read("pco2.txt"), species = Read("species.txt");
         const std::vector<double> co2 = PageRow(species, "Dissolved CO2");
@@ -1683,5 +1688,19 @@ TEST_F(BrineDriversRun, SourPco2ProfileFollowsItsGas) {
         // CO2's Henry constant near 25 C, 10^-1.47 mol/kg/atm, as mg/L of CO2
         // per atm, the brine's salting out within 15 %.
         EXPECT_NEAR(henry, std::pow(10.0, -1.47) * 44009.5, 0.15 * 1491.0) << species;
+        // The pCO2 grid shares the calculation: its 77 F column is the
+        // profile, calcite within 3 % at every pCO2.
+        const std::string grid = Read("G.DAT"), values = Read("pco2v.txt");
+        const std::vector<std::vector<double>> rows = DataFileRows(grid);
+        const int column = AxisIndex(DataFileColumns(grid), 77.0);
+        ASSERT_EQ(rows.size(), 7u) << grid;
+        ASSERT_GE(column, 0) << grid;
+        for (const std::vector<double>& row : rows) {
+            ASSERT_EQ(row.size(), 8u) << grid;
+            const int k = static_cast<int>(std::lround((row[0] - kLow) / (kHigh - kLow) * 6.0));
+            ASSERT_TRUE(k >= 0 && k < 7) << grid;
+            ExpectSame(ProfileRatios(values, k).at("calc"), row[static_cast<size_t>(column) + 1],
+                       0.03, "pCO2 grid at " + std::to_string(row[0]) + " atm");
+        }
     }
 }
