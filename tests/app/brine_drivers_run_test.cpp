@@ -1527,7 +1527,8 @@ std::string WeakBaseBrine(double fahrenheit, const std::string& ph, const std::s
       << "\ndialog 80 set 404 15000\ndialog 80 set 400 1200\ndialog 80 set 401 200\n"
          "dialog 80 set 405 200\ndialog 80 set 414 25000\ndialog 80 set 415 150\n"
          "dialog 80 set 419 700\ndialog 80 set 411 0\ndialog 80 set 413 0\n"
-         "dialog 80 set 422 0\ndialog 80 set 466 0\n"
+         "dialog 80 set 421 0\ndialog 80 set 422 0\ndialog 80 set 423 0\n"
+         "dialog 80 set 466 0\n"
       << more << "dialog 80 set 427 " << fahrenheit
       << "\ndialog 80 set 429 1\ndialog 80 set 428 1.03\ndialog 80 press 1\nmenu 1030\n"
          "text DisplayMUWater "
@@ -1547,7 +1548,9 @@ std::string WeakBaseBrine(double fahrenheit, const std::string& ph, const std::s
 // fall in proportion to the carbonate it leaves (seen failing at 140 F: CO2
 // 164.7 for 109.4 mg/L, calcite 7.2 for 4.8, "M" 904.8 for 601.7 at pH 6.8:
 // the ammonium counted as alkalinity). Boric and silicic acid carry none at pH
-// 6.6: 20 mg/L of boron or 50 of silica leave CO2 and calcite within 1.5 %. At
+// 6.6, phosphate none at pH 5.0: 20 mg/L of boron, 50 of silica or 50 of
+// phosphate leave CO2 and calcite within 1.5 %; 100 of H2S at pH 5.0 the
+// bisulfide its pKa gives at the temperature (none to 2 % of the CO2). At
 // pH 6.6 acetate is all but wholly dissociated (pKa 4.756 at 25 C; it moves by
 // less than 0.15 up to 100 C): 300 mg/L of acetic acid takes its equivalents
 // from the carbonate, and at pH 5.0 the share its pKa leaves (seen failing:
@@ -1594,6 +1597,8 @@ TEST_F(BrineDriversRun, WeakAcidsAndBasesCarryAlkalinityByTheirOwnSpecies) {
               WeakBaseBrine(fahrenheit, "6.6", "dialog 80 set 466 300\n", "ac") +
               WeakBaseBrine(fahrenheit, "5.0", "", "plain5") +
               WeakBaseBrine(fahrenheit, "5.0", "dialog 80 set 466 300\n", "ac5") +
+              WeakBaseBrine(fahrenheit, "5.0", "dialog 80 set 423 50\n", "po5") +
+              WeakBaseBrine(fahrenheit, "5.0", "dialog 80 set 421 100\n", "hs5") +
               WeakBaseBrine(fahrenheit, "8.6", "", "plain9") +
               WeakBaseBrine(fahrenheit, "8.6", ammonia, "nh39"));
         const double co2 = co2Of("plain"), calcite = calciteOf("plain");
@@ -1603,6 +1608,23 @@ TEST_F(BrineDriversRun, WeakAcidsAndBasesCarryAlkalinityByTheirOwnSpecies) {
             EXPECT_NEAR(co2Of(name), co2, 0.015 * co2) << Read(std::string(name) + ".txt");
             ExpectSame(calcite, calciteOf(name), 0.015, name);
         }
+        // Phosphate at pH 5.0, two units below its pKa of 7.2: as good as all
+        // H2PO4-, it carries none. H2S carries the bisulfide its pKa gives:
+        // 6.994 at 25 C moved by its enthalpy 5.30 kcal/mol (6.27 at 200 F),
+        // HS- with the coefficient of an ion of 3.5 angstrom.
+        const double plain5 = co2Of("plain5");
+        EXPECT_NEAR(co2Of("po5"), plain5, 0.015 * plain5) << Read("plain5.txt") << Read("po5.txt");
+        ExpectSame(calciteOf("plain5"), calciteOf("po5"), 0.015, "phosphate at pH 5.0");
+        const double kelvin = (fahrenheit - 32.0) / 1.8 + 273.15;
+        const double pKaH2s =
+            6.994 + 5.30 / (0.0019872 * std::log(10.0)) * (1.0 / kelvin - 1.0 / 298.15);
+        const double gammaHs = std::pow(
+            10.0, -0.5085 * std::sqrt(strength) / (1.0 + 0.3281 * 3.5 * std::sqrt(strength)));
+        const double hsPerH2s = std::pow(10.0, 5.0 - pKaH2s) / gammaHs;
+        const double bisulfide = 100.0 / 34.08 * hsPerH2s / (1.0 + hsPerH2s);
+        EXPECT_NEAR(co2Of("hs5") / plain5, 1.0 - bisulfide / typedMeq,
+                    0.01 + 0.2 * bisulfide / typedMeq)
+            << Read("plain5.txt") << Read("hs5.txt");
 
         // Ammonia at pH 6.6: the carbonate keeps all but the NH3's share.
         const double carried = ammoniaMeq(fahrenheit, 6.6);
