@@ -48,11 +48,11 @@ IonSums CalcIonSums(const SpeciatedWater& w) {
         }
     }
     // The organic acids are carried outside the species table: the anion side takes
-    // their dissociated amount and total, the dissolved solids three times the total
-    // less the dissociated amount.
+    // their dissociated amount (the anions' charge), the dissolved solids three
+    // times the total less the dissociated amount.
     double organicAnions = 0.0, organicSolids = 0.0;
     for (int k = 0; k < 4; ++k) {
-        organicAnions += w.organicAcidDissociated[k] + w.organicAcidTotal[k];
+        organicAnions += w.organicAcidDissociated[k];
         organicSolids += 3.0 * w.organicAcidTotal[k] - w.organicAcidDissociated[k];
     }
     IonSums sums;

@@ -87,8 +87,8 @@ double CalcReferenceAlkalinity(const SpeciatedWater& w) {
     for (double d : w.organicAcidDissociated) organic += d;
     return w.hydroxideTotal + 2.0 * w.carbonateTotal + w.bicarbonateTotal - w.M(Ion::kH) +
            w.M(Ion::kH3SiO4) + 2.0 * w.M(Ion::kH2SiO4) + w.M(Ion::kH2BO3) + 2.0 * w.M(Ion::kPO4) +
-           w.M(Ion::kHPO4) + w.M(Ion::kHS) + 2.0 * w.M(Ion::kS) + w.M(Ion::kLiOH) + w.M(Ion::kNH4) +
-           2.0 * w.oxalate + w.hydrogenOxalate + 2.0 * organic;
+           w.M(Ion::kHPO4) + w.M(Ion::kHS) + 2.0 * w.M(Ion::kS) + w.M(Ion::kLiOH) + w.M(Ion::kNH3) +
+           2.0 * w.oxalate + w.hydrogenOxalate + organic;
 }
 
 void FillCarbonateState(const SpeciatedWater& w, CarbonateState& state, ReferenceOutputs& outputs) {

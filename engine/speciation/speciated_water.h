@@ -25,6 +25,7 @@ enum : int {
     kH2SiO4 = 25,
     kOH = 26,
     kH2BO3 = 36,
+    kNH3 = 37,
     kNH4 = 38,
     kAl = 50,
     kPO4 = 44,

@@ -150,10 +150,16 @@ bool RedoxLevelEachPass(const SpeciationState& st) {
 // bicarbonate this pass left, its pairs formed. Started from the free-ion
 // estimate, it falls as the bicarbonate pairs with sodium, calcium and magnesium.
 // The pH moves only once the pass has closed its carbonate at the pH it had,
-// so that the free bicarbonate it reads is the water's at that pH.
+// so that the free bicarbonate it reads is the water's at that pH. A water
+// holding its alkalinity under the gas takes the pH its alkalinity balances
+// at, which reads no free bicarbonate, in every pass: a start far above that
+// pH leaves the carbonate nothing to close on.
 void FollowGasPh(SpeciationWork& w) {
-    if (w.notConverged) return;
-    const double ph = MethodZeroPh(w.in, w.s, w.k);
+    double ph = GasBalancePh(w);
+    if (!std::isfinite(ph)) {
+        if (w.notConverged) return;
+        ph = MethodZeroPh(w.in, w.s, w.k);
+    }
     if (!(std::fabs(ph - w.ph) > 1e-4)) return;
     w.ph = ph;
     w.rec.analysis.values[AnalysisElement::kPh] = ClampToFloat(ph);

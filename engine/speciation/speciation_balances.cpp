@@ -14,6 +14,9 @@ namespace {
 
 // Relative tolerance of the mass balances and the carbonate closure.
 constexpr double kBalanceTolerance = 0.001;
+// Reactions of the carbonic acid steps in the reaction table.
+constexpr int kGasCarbonicAcid1 = 35;
+constexpr int kGasCarbonicAcid2 = 68;
 
 double Sum(const SpeciesRecord* s, std::initializer_list<int> species) {
     double total = 0.0;
@@ -71,6 +74,41 @@ double HeldAlkalinityTarget(const SpeciationWork& w) {
     return w.rec.state.alkalinityTarget + WaterIonShift(w) + SulfideShift(w);
 }
 
+// The alkalinity of a water under a CO2 partial pressure at a trial pH `ph`,
+// eq/kg: the carbonate the held CO2 gives there (its pairs in the proportion
+// this pass formed them) with the bisulfide, sulfide and water ions, each moved
+// from this pass's own split by the pH alone. `sour` counts the sulfide and the
+// water ions, which move the held alkalinity's carbonate share.
+double GasAlkalinityAt(const SpeciationWork& w, double ph, bool sour) {
+    const SpeciesRecord* s = w.s;
+    const SpeciationState& st = w.rec.state;
+    const double tenPh = Exp10(ph);
+    const double aHco3 = w.k[kGasCarbonicAcid1] * s[Sp::kCO2].activity * tenPh;
+    const double mHco3 = aHco3 / s[Sp::kHCO3].gamma;
+    const double mCo3 = w.k[kGasCarbonicAcid2] * tenPh * aHco3 / s[Sp::kCO3].gamma;
+    const double freeHco3 = s[Sp::kHCO3].molality;
+    const double freeCo3 = s[Sp::kCO3].molality;
+    const double bicarbonatePairs = freeHco3 > 0.0 ? st.hco3T / freeHco3 : 1.0;
+    const double carbonatePairs = freeCo3 > 0.0 ? st.co3T / freeCo3 : 1.0;
+    double alkalinity = bicarbonatePairs * mHco3 + 2.0 * carbonatePairs * mCo3;
+    if (!sour) return alkalinity;
+    const double h2s = s[Sp::kH2S].molality;
+    const double hs = s[Sp::kHS].molality;
+    const double s2 = s[Sp::kS2].molality;
+    if (h2s > 0.0) {
+        const double r = Exp10(ph - w.ph);
+        const double x = hs / h2s * r;
+        const double y = s2 / h2s * r * r;
+        const double sulfide = (h2s + hs + s2) * (x + 2.0 * y) / (1.0 + x + y);
+        if (std::isfinite(sulfide)) alkalinity += sulfide;
+    } else {
+        alkalinity += hs + 2.0 * s2;
+    }
+    const double oh = st.waterActivity * w.kw * tenPh / s[Sp::kOH].gamma;
+    const double h = 1.0 / (s[Sp::kH].gamma * tenPh);
+    return alkalinity + oh - h;
+}
+
 }  // namespace
 
 double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st) {
@@ -81,7 +119,7 @@ double NonCarbonateAlkalinity(const SpeciesRecord* s, const SpeciationState& st)
            2.0 * s[Sp::kH2SiO4].molality + s[Sp::kH2BO3].molality + 2.0 * s[Sp::kPO4].molality +
            s[Sp::kHPO4].molality + s[Sp::kHS].molality + 2.0 * s[Sp::kS2].molality +
            s[Sp::kLiOH].molality + 2.0 * static_cast<double>(ox.molalityC2O4) +
-           static_cast<double>(ox.molalityHC2O4) + 2.0 * organic + s[Sp::kNH3].molality;
+           static_cast<double>(ox.molalityHC2O4) + organic + s[Sp::kNH3].molality;
 }
 
 void SumBalances(SpeciationWork& w) {
@@ -170,6 +208,11 @@ void CloseCarbonate(SpeciationWork& w) {
         const bool held =
             (w.carbonateHold != CarbonateHold::kReferenceEstimate || givenTotal) && moving != 0.0;
         st.totalCarbonate *= held ? ratio : (ratio + 1.0) / 2.0;
+        // A held carbonate that a pass far from the water's pH took to nothing
+        // starts again from its target once the pH gives it one.
+        if (w.carbonateHold == CarbonateHold::kAlkalinity && !(st.totalCarbonate > 0.0) &&
+            target > 0.0)
+            st.totalCarbonate = target;
         // Closed within the tolerance of the part that moves: near pH 4, where
         // the held CO2 is nearly all of a total, a tolerance of the total leaves
         // the bicarbonate several percent short of its target.
@@ -221,4 +264,33 @@ void RelaxLigands(SpeciationWork& w) {
     for (const Ligand& l : ligands) {
         if (s[l.species].molality < 0.0) s[l.species].molality = 0.0;
     }
+}
+
+double GasBalancePh(const SpeciationWork& w) {
+    const SpeciesRecord* s = w.s;
+    if (w.carbonateHold != CarbonateHold::kAlkalinity || !(s[Sp::kCO2].molality > 0.0)) return NAN;
+    // The alkalinity a water under gas holds at this pass's pH, its carbonate
+    // target with the sulfide and water ions that move it; at another pH the
+    // same total is held, split otherwise. A sour water's bisulfide buffers
+    // its pH: the pH the CO2 and the free bicarbonate alone give swings past
+    // the balance by more each pass once the sulfide's alkalinity moves with
+    // the pH faster than the carbonate's, so the balance itself is solved.
+    const bool sour = w.in.varyPco2 != 0 || w.in.heldAlkalinity > 0.0;
+    const double held =
+        HeldAlkalinityTarget(w) + (sour ? GasAlkalinityAt(w, w.ph, true) -
+                                              GasAlkalinityAt(w, w.ph, false)
+                                        : 0.0);
+    if (!std::isfinite(held)) return NAN;
+    // The alkalinity rises with the pH: halve the bracket of the balance.
+    double low = 0.0;
+    double high = 14.0;
+    if (GasAlkalinityAt(w, low, sour) > held || GasAlkalinityAt(w, high, sour) < held) return NAN;
+    for (int step = 0; step < 60 && high - low > 1e-9; ++step) {
+        const double mid = 0.5 * (low + high);
+        if (GasAlkalinityAt(w, mid, sour) < held)
+            low = mid;
+        else
+            high = mid;
+    }
+    return 0.5 * (low + high);
 }

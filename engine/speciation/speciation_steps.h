@@ -319,4 +319,8 @@ void CloseCarbonate(SpeciationWork& w);
 // The carbonate alkalinity (eq/kg) a held water's closure is yet to add to
 // the pass's (0 for a water whose carbonate is not held).
 [[nodiscard]] double HeldCarbonateGap(const SpeciationWork& w);
+// The pH at which a water whose carbonate alkalinity is held under a CO2
+// partial pressure carries its alkalinity, the held CO2 giving its carbonate;
+// NaN for any other water or when no pH in 0 to 14 balances it.
+[[nodiscard]] double GasBalancePh(const SpeciationWork& w);
 void RelaxLigands(SpeciationWork& w);

@@ -168,15 +168,18 @@ void SetAcidSpecies(SpeciationWork& w) {
 }
 
 void DissociateOrganicAcids(SpeciationWork& w) {
-    if (w.in.calcPassMode != 0) return;
-    // Acetic, propionic, butyric and valeric acid dissociation constants at 25 C.
-    constexpr double kKa[4] = {1.772e-4, 1.754e-5, 1.336e-5, 1.515e-5};
-    const SpeciesRecord* s = w.s;
-    const double gammaRatio = s[Sp::kHCO3].gamma / (s[Sp::kH].gamma * s[Sp::kCO3].gamma);
+    // Acetic, propionic, butyric and valeric acid dissociation constants at 25 C
+    // (pKa 4.756, 4.874, 4.820 and 4.840; they move by less than 0.15 in log
+    // between 0 and 100 C). Each pass splits the acids at its own pH: the anion
+    // A- over the acid HA is Ka / (a(H) g(A-)), the monovalent anion taking the
+    // coefficient of bicarbonate.
+    constexpr double kKa[4] = {1.754e-5, 1.336e-5, 1.515e-5, 1.445e-5};
+    const double gAnion = w.s[Sp::kHCO3].gamma;
     SpeciationState& st = w.rec.state;
     for (int i = 0; i < 4; ++i) {
-        const double r = kKa[i] * gammaRatio / w.tenPh;
-        st.organicAcidDissociated[i] = st.organicAcidTotal[i] * r / (1.0 + r);
+        const double r = gAnion > 0.0 ? kKa[i] * w.tenPh / gAnion : 0.0;
+        const double share = std::isfinite(r) ? r / (1.0 + r) : 1.0;
+        st.organicAcidDissociated[i] = st.organicAcidTotal[i] * share;
     }
 }
 

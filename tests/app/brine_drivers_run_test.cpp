@@ -1520,3 +1520,216 @@ TEST_F(BrineDriversRun, DriversStartFromTheSurfaceWatersOwnCalculation) {
     EXPECT_EQ(WithoutSampleTime(Read("press.txt")), surfaceLast.at("press.txt"));
     EXPECT_EQ(WithoutSampleTime(Read("pv.txt")), surfaceLast.at("pv.txt"));
 }
+
+namespace {
+
+// A brine typed at `fahrenheit` (Na 15,000, Ca 1,200, Mg 200, K 200, SO4 150,
+// HCO3 700 mg/L, Sp.Gr. 1.03) at pH `ph`, with `more` form lines (a weak acid
+// or base and the chloride that balances it), up to its chemistry and
+// indicator pages saved under `name`.
+std::string WeakBaseBrine(double fahrenheit, const std::string& ph, const std::string& more,
+                          const std::string& name) {
+    std::ostringstream s;
+    s << "dialog 80 set 407 " << ph
+      << "\ndialog 80 set 404 15000\ndialog 80 set 400 1200\ndialog 80 set 401 200\n"
+         "dialog 80 set 405 200\ndialog 80 set 414 25000\ndialog 80 set 415 150\n"
+         "dialog 80 set 419 700\ndialog 80 set 411 0\ndialog 80 set 413 0\n"
+         "dialog 80 set 421 0\ndialog 80 set 422 0\ndialog 80 set 423 0\n"
+         "dialog 80 set 466 0\n"
+      << more << "dialog 80 set 427 " << fahrenheit
+      << "\ndialog 80 set 429 1\ndialog 80 set 428 1.03\ndialog 80 press 1\nmenu 1030\n"
+         "text DisplayMUWater "
+      << name << ".txt\ntext DisplayMUValues " << name << "v.txt\n";
+    return s.str();
+}
+
+}  // namespace
+
+// Ammonia, borate, silicate and the organic acids carry alkalinity by their own
+// species at the water's pH and temperature, the rest of the typed alkalinity
+// the carbonate's. Ammonia's pKa is 9.252 at 25 C moved by its enthalpy 12.48
+// kcal/mol (van 't Hoff): 9.74 at 50 F, 8.29 at 140 F, 7.55 at 200 F. The
+// brine at pH 6.6 with 100 mg/L of ammonia (as NH3, chloride 25,208) is the
+// brine without it but for the NH3 that pKa gives (none to 10 % of it): its
+// dissolved CO2, its calcite and the "M" alkalinity of Vary pH at every point
+// fall in proportion to the carbonate it leaves (seen failing at 140 F: CO2
+// 164.7 for 109.4 mg/L, calcite 7.2 for 4.8, "M" 904.8 for 601.7 at pH 6.8:
+// the ammonium counted as alkalinity). Boric and silicic acid carry none at pH
+// 6.6, phosphate none at pH 5.0: 20 mg/L of boron, 50 of silica or 50 of
+// phosphate leave CO2 and calcite within 1.5 %; 100 of H2S at pH 5.0 the
+// bisulfide its pKa gives at the temperature (none to 2 % of the CO2). At
+// pH 6.6 acetate is all but wholly dissociated (pKa 4.756 at 25 C; it moves by
+// less than 0.15 up to 100 C): 300 mg/L of acetic acid takes its equivalents
+// from the carbonate, and at pH 5.0 the share its pKa leaves (seen failing:
+// CO2 unmoved, the acids split the wrong way round and counted twice). At pH 8.6 ammonia carries
+// the NH3 its pKa and the brine's activity coefficient of NH4+ (0.55) give.
+TEST_F(BrineDriversRun, WeakAcidsAndBasesCarryAlkalinityByTheirOwnSpecies) {
+    constexpr double kNh3 = 17.0306, kAcetic = 60.052, kHco3PerMeq = 61.0171;
+    const double typedMeq = 700.0 / kHco3PerMeq;
+    const std::string ammonia = "dialog 80 set 411 100\ndialog 80 set 414 25208\n";
+    // The brine's ionic strength (mol/L for mol/kg) and the activity
+    // coefficient of NH4+ in it by the extended Debye-Hueckel law at 25 C (A
+    // 0.5085, B 0.3281 per angstrom, ion size 2.5 angstrom); NH3 takes 1.
+    const double strength =
+        0.5 * (15000.0 / kNa + 4.0 * 1200.0 / kCa + 4.0 * 200.0 / kMg + 200.0 / kK +
+               25000.0 / kCl + 4.0 * 150.0 / 96.0626 + 700.0 / kHco3PerMeq) /
+        1000.0;
+    const double gammaNh4 = std::pow(
+        10.0, -0.5085 * std::sqrt(strength) / (1.0 + 0.3281 * 2.5 * std::sqrt(strength)));
+    // The alkalinity 100 mg/L of ammonia carries at pH `ph` and `fahrenheit`, meq/L.
+    auto ammoniaMeq = [&](double fahrenheit, double ph) {
+        const double kelvin = (fahrenheit - 32.0) / 1.8 + 273.15;
+        const double pKa =
+            9.252 + 12.48 / (0.0019872 * std::log(10.0)) * (1.0 / kelvin - 1.0 / 298.15);
+        const double nh3PerNh4 = gammaNh4 * std::pow(10.0, ph - pKa);
+        return 100.0 / kNh3 * nh3PerNh4 / (1.0 + nh3PerNh4);
+    };
+    auto co2Of = [&](const std::string& name) {
+        return SurfaceValue(Read(name + ".txt"), "Dissolved CO2(as CO2)");
+    };
+    auto calciteOf = [&](const std::string& name) {
+        return PageRatios(Read(name + "v.txt")).at("calc");
+    };
+    for (double fahrenheit : {50.0, 77.0, 100.0, 140.0, 200.0}) {
+        SCOPED_TRACE("at " + std::to_string(fahrenheit) + " F");
+        const std::string whatIf =
+            "dialog 84 set 533 6.2\ndialog 84 set 530 7.4\ndialog 84 set 535 " +
+            std::to_string(fahrenheit) + "\ndialog 84 press 1\nmenu 1041\n";
+        RunIn(WeakBaseBrine(fahrenheit, "6.6", "", "plain") + whatIf +
+              "menu 1038\ntext DisplaypHWater ph0.txt\n" +
+              WeakBaseBrine(fahrenheit, "6.6", ammonia, "nh3") +
+              "menu 1038\ntext DisplaypHWater ph1.txt\n" +
+              WeakBaseBrine(fahrenheit, "6.6", "dialog 80 set 413 20\n", "b") +
+              WeakBaseBrine(fahrenheit, "6.6", "dialog 80 set 422 50\n", "si") +
+              WeakBaseBrine(fahrenheit, "6.6", "dialog 80 set 466 300\n", "ac") +
+              WeakBaseBrine(fahrenheit, "5.0", "", "plain5") +
+              WeakBaseBrine(fahrenheit, "5.0", "dialog 80 set 466 300\n", "ac5") +
+              WeakBaseBrine(fahrenheit, "5.0", "dialog 80 set 423 50\n", "po5") +
+              WeakBaseBrine(fahrenheit, "5.0", "dialog 80 set 421 100\n", "hs5") +
+              WeakBaseBrine(fahrenheit, "8.6", "", "plain9") +
+              WeakBaseBrine(fahrenheit, "8.6", ammonia, "nh39"));
+        const double co2 = co2Of("plain"), calcite = calciteOf("plain");
+        ASSERT_GT(co2, 0.0) << Read("plain.txt");
+        for (const char* name : {"b", "si"}) {
+            SCOPED_TRACE(name);
+            EXPECT_NEAR(co2Of(name), co2, 0.015 * co2) << Read(std::string(name) + ".txt");
+            ExpectSame(calcite, calciteOf(name), 0.015, name);
+        }
+        // Phosphate at pH 5.0, two units below its pKa of 7.2: as good as all
+        // H2PO4-, it carries none. H2S carries the bisulfide its pKa gives:
+        // 6.994 at 25 C moved by its enthalpy 5.30 kcal/mol (6.27 at 200 F),
+        // HS- with the coefficient of an ion of 3.5 angstrom.
+        const double plain5 = co2Of("plain5");
+        EXPECT_NEAR(co2Of("po5"), plain5, 0.015 * plain5) << Read("plain5.txt") << Read("po5.txt");
+        ExpectSame(calciteOf("plain5"), calciteOf("po5"), 0.015, "phosphate at pH 5.0");
+        const double kelvin = (fahrenheit - 32.0) / 1.8 + 273.15;
+        const double pKaH2s =
+            6.994 + 5.30 / (0.0019872 * std::log(10.0)) * (1.0 / kelvin - 1.0 / 298.15);
+        const double gammaHs = std::pow(
+            10.0, -0.5085 * std::sqrt(strength) / (1.0 + 0.3281 * 3.5 * std::sqrt(strength)));
+        const double hsPerH2s = std::pow(10.0, 5.0 - pKaH2s) / gammaHs;
+        const double bisulfide = 100.0 / 34.08 * hsPerH2s / (1.0 + hsPerH2s);
+        EXPECT_NEAR(co2Of("hs5") / plain5, 1.0 - bisulfide / typedMeq,
+                    0.01 + 0.2 * bisulfide / typedMeq)
+            << Read("plain5.txt") << Read("hs5.txt");
+
+        // Ammonia at pH 6.6: the carbonate keeps all but the NH3's share.
+        const double carried = ammoniaMeq(fahrenheit, 6.6);
+        const double kept = co2Of("nh3") / co2;
+        EXPECT_NEAR(kept, 1.0 - carried / typedMeq, 0.01 + 0.15 * carried / typedMeq)
+            << "NH3 " << carried << " meq/L\n" << Read("plain.txt") << Read("nh3.txt");
+        ExpectSame(calcite * kept, calciteOf("nh3"), 0.02, "calcite with ammonia");
+        const std::vector<double> m0 = PageRow(Read("ph0.txt"), "\"M\" Alkalinity");
+        const std::vector<double> m1 = PageRow(Read("ph1.txt"), "\"M\" Alkalinity");
+        ASSERT_EQ(m0.size(), 7u) << Read("ph0.txt");
+        ASSERT_EQ(m1.size(), 7u) << Read("ph1.txt");
+        for (size_t k = 0; k < 7; ++k)
+            EXPECT_NEAR(m1[k], kept * m0[k], 0.01 * m0[k]) << "point " << k;
+
+        // Acetate at pH 6.6: its share of the alkalinity leaves the carbonate.
+        const double acetate = 300.0 / kAcetic / (1.0 + std::pow(10.0, 4.76 - 6.6));
+        EXPECT_NEAR(co2Of("ac") / co2, 1.0 - acetate / typedMeq, 0.03) << Read("ac.txt");
+        // At pH 5.0, near its pKa, the acetate its pKa and its activity
+        // coefficient (extended Debye-Hueckel, ion size 4.5 angstrom) leave.
+        const double gammaAcetate = std::pow(
+            10.0, -0.5085 * std::sqrt(strength) / (1.0 + 0.3281 * 4.5 * std::sqrt(strength)));
+        const double acetatePerAcid = std::pow(10.0, 5.0 - 4.756) / gammaAcetate;
+        const double acetate5 = 300.0 / kAcetic * acetatePerAcid / (1.0 + acetatePerAcid);
+        EXPECT_NEAR(co2Of("ac5") / co2Of("plain5"), 1.0 - acetate5 / typedMeq, 0.03)
+            << Read("ac5.txt");
+
+        // Ammonia at pH 8.6: the NH3 its pKa at the water's temperature gives.
+        const double nh3 = ammoniaMeq(fahrenheit, 8.6);
+        EXPECT_NEAR(typedMeq * (1.0 - co2Of("nh39") / co2Of("plain9")), nh3, 0.15 * nh3 + 0.03)
+            << Read("plain9.txt") << Read("nh39.txt");
+    }
+}
+
+// A sour brine's pCO2 profile follows its gas: Ca 400, Na 10,000, Cl 16,000
+// mg/L with HCO3 300 or 100 and H2S 50 to 250 mg/L at pH 7.0, 77 F and 1 atm,
+// over 0.001 to 0.02 atm. The dissolved CO2 is the gas's by Henry's law at
+// every point, in proportion to the pCO2 within 4 % (the brine's ionic
+// strength hardly moves), and rises with each step; the pH falls with it
+// (seen failing from H2S 70 on: CO2 0.5 0.5 0.7 0.9 1.1 1.2 22.3 mg/L for
+// H2S 250, and falling 15.1 then 10.1 for HCO3 100 and H2S 80: the bisulfide's
+// buffer sent the pH past its balance further each pass). The pCO2 grid's
+// cells at 77 F are the profile's points.
+TEST_F(BrineDriversRun, SourPco2ProfileFollowsItsGas) {
+    struct Sour {
+        double hco3;
+        double h2s;
+    };
+    constexpr double kLow = 0.001, kHigh = 0.02;
+    for (const Sour sour : {Sour{300, 250}, Sour{300, 80}, Sour{100, 80}, Sour{200, 120},
+                            Sour{300, 50}}) {
+        SCOPED_TRACE("HCO3 " + std::to_string(sour.hco3) + " H2S " + std::to_string(sour.h2s));
+        std::ostringstream s;
+        s << "dialog 80 set 407 7.0\ndialog 80 set 404 10000\ndialog 80 set 400 400\n"
+             "dialog 80 set 414 16000\ndialog 80 set 419 "
+          << sour.hco3 << "\ndialog 80 set 421 " << sour.h2s
+          << "\ndialog 80 set 427 77\ndialog 80 set 429 1\ndialog 80 press 1\nmenu 1030\n"
+             "dialog 84 set 535 77\ndialog 84 set 534 77\ndialog 84 set 532 137\n"
+             "dialog 84 set 540 "
+          << kLow << "\ndialog 84 set 541 " << kHigh
+          << "\ndialog 84 press 1\nmenu 1041\nanswer yes pH will be the plot variable\n"
+             "menu 1076\nmenu 1038\ntext DisplaypHWater pco2.txt\n"
+             "text DisplaypHValues pco2v.txt\n"
+             "menu 1073 DisplaypHWater\ntext DisplaypHWater species.txt\n"
+             "menu 1040\nfile \\G.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
+             "answer yes\nmenu 1076\n";
+        std::filesystem::remove(folder / "G.DAT");
+        RunIn(s.str());
+        const std::string page = Read("pco2.txt"), species = Read("species.txt");
+        const std::vector<double> co2 = PageRow(species, "Dissolved CO2");
+        const std::vector<double> ph = PageRow(page, "pH ");
+        ASSERT_EQ(co2.size(), 7u) << species;
+        ASSERT_EQ(ph.size(), 7u) << page;
+        const double henry = co2[6] / kHigh;  // mg/L per atm
+        for (size_t k = 0; k < 7; ++k) {
+            const double pco2 = kLow + (kHigh - kLow) * static_cast<double>(k) / 6.0;
+            EXPECT_NEAR(co2[k], henry * pco2, 0.04 * henry * pco2 + 0.06)
+                << "point " << k << "\n" << species;
+            if (k > 0) {
+                EXPECT_GT(co2[k], co2[k - 1]) << "point " << k << "\n" << species;
+                EXPECT_LT(ph[k], ph[k - 1]) << "point " << k << "\n" << page;
+            }
+        }
+        // CO2's Henry constant near 25 C, 10^-1.47 mol/kg/atm, as mg/L of CO2
+        // per atm, the brine's salting out within 15 %.
+        EXPECT_NEAR(henry, std::pow(10.0, -1.47) * 44009.5, 0.15 * 1491.0) << species;
+        // The pCO2 grid shares the calculation: its 77 F column is the
+        // profile, calcite within 3 % at every pCO2.
+        const std::string grid = Read("G.DAT"), values = Read("pco2v.txt");
+        const std::vector<std::vector<double>> rows = DataFileRows(grid);
+        const int column = AxisIndex(DataFileColumns(grid), 77.0);
+        ASSERT_EQ(rows.size(), 7u) << grid;
+        ASSERT_GE(column, 0) << grid;
+        for (const std::vector<double>& row : rows) {
+            ASSERT_EQ(row.size(), 8u) << grid;
+            const int k = static_cast<int>(std::lround((row[0] - kLow) / (kHigh - kLow) * 6.0));
+            ASSERT_TRUE(k >= 0 && k < 7) << grid;
+            ExpectSame(ProfileRatios(values, k).at("calc"), row[static_cast<size_t>(column) + 1],
+                       0.03, "pCO2 grid at " + std::to_string(row[0]) + " atm");
+        }
+    }
+}

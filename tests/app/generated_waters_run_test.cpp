@@ -1153,6 +1153,123 @@ INSTANTIATE_TEST_SUITE_P(Seeded, GeneratedWatersRun, ::testing::Range<size_t>(0,
 
 namespace {
 
+// The weak acids and bases of the form beside the carbonate: ammonia (as NH3),
+// boron (as B) and silica (as SiO2).
+constexpr int kAmmonia = 411, kBoron = 413, kSilica = 422;
+
+// NH4+'s pKa at `fahrenheit`: 9.252 at 25 C moved by its enthalpy 12.48
+// kcal/mol (van 't Hoff).
+double AmmoniumPka(double fahrenheit) {
+    const double kelvin = (fahrenheit - 32.0) / 1.8 + 273.15;
+    return 9.252 + 12.48 / (0.0019872 * std::log(10.0)) * (1.0 / kelvin - 1.0 / 298.15);
+}
+
+// A drawn brine's form lines at pH `ph` and `fahrenheit` (mg/L, 1 atm), with
+// `more` fields after it, up to its pages saved under `name`.
+std::string WeakBaseWater(const std::map<int, double>& mgL, double ph, double fahrenheit,
+                          const std::map<int, double>& more, const std::string& name) {
+    std::ostringstream s;
+    s.precision(10);
+    s << "dialog 80 set " << kPh << " " << ph << "\n";
+    for (int field : {kAmmonia, kBoron, kSilica}) s << "dialog 80 set " << field << " 0\n";
+    for (const auto& [field, v] : mgL) s << "dialog 80 set " << field << " " << v << "\n";
+    for (const auto& [field, v] : more) s << "dialog 80 set " << field << " " << v << "\n";
+    s << "dialog 80 set " << kTemperature << " " << fahrenheit << "\ndialog 80 set " << kPressure
+      << " 1\ndialog 80 press 1\nmenu 1030\ntext DisplayMUWater " << name
+      << ".txt\ntext DisplayMUValues " << name << "v.txt\n";
+    return s.str();
+}
+
+// A brine drawn by `d`: 1 to 150 g/L of sodium chloride with up to 5 % of its
+// weight in calcium, `hco3` mg/L of bicarbonate and the chloride that balances them.
+std::map<int, double> DrawnBrine(Draw& d, double hco3) {
+    const double salt = d.LogUniform(1000.0, 150000.0);
+    std::map<int, double> m;
+    m[kCa] = std::round(salt * d.Uniform(0.0, 0.05));
+    m[kMAlk] = hco3;
+    m[kNa] = std::round(salt * 22.9898 / 58.443);
+    m[kCl] = std::round((m[kNa] / 22.9898 + m[kCa] / 20.04 - hco3 / 61.0171) * 35.453);
+    return m;
+}
+
+}  // namespace
+
+// Drawn brines away from 25 C (40 to 200 F) with ammonia, boron and silica at
+// a pH where their pKa leaves them no alkalinity (at least 2 below ammonium's
+// pKa at the temperature, 5.5 to 7.0): each is the same water without them,
+// its pH, dissolved CO2 within 2 % and calcite within 3 %. And drawn sour
+// brines (H2S up to 0.8 of the bicarbonate's moles) on the pCO2 profile at a
+// drawn temperature: the dissolved CO2 is the gas's, in proportion to the
+// pCO2 within 4 % at every point and rising with each step.
+TEST_F(GeneratedWatersRun, DrawnWeakBasesAndSourGasHoldTheirWater) {
+    const uint64_t seed = Seed();
+    for (size_t i = 0; i < 4; ++i) {
+        Draw d(seed * 0x9E3779B9ull + 7100 + i);
+        const std::map<int, double> brine = DrawnBrine(d, std::round(d.LogUniform(100.0, 1500.0)));
+        double fahrenheit = std::round(d.Uniform(40.0, 200.0));
+        if (fahrenheit == 77.0) fahrenheit = 78.0;
+        const double ph =
+            std::round(d.Uniform(5.5, std::min(7.0, AmmoniumPka(fahrenheit) - 2.0)) * 100.0) /
+            100.0;
+        const std::map<int, double> bases[] = {
+            {{kAmmonia, std::round(d.LogUniform(5.0, 100.0))}},
+            {{kBoron, std::round(d.LogUniform(1.0, 30.0))}},
+            {{kSilica, std::round(d.LogUniform(5.0, 80.0))}},
+        };
+        std::string script = WeakBaseWater(brine, ph, fahrenheit, {}, "plain");
+        for (size_t b = 0; b < 3; ++b)
+            script += WeakBaseWater(brine, ph, fahrenheit, bases[b], "base" + std::to_string(b));
+        RunIn(script);
+        const std::string plain = Read("plain.txt");
+        SCOPED_TRACE("drawn brine " + std::to_string(i) + " at " + std::to_string(fahrenheit) +
+                     " F, pH " + std::to_string(ph) + "\n" + plain);
+        const double co2 = SurfaceValue(plain, "Dissolved CO2(as CO2)");
+        const double calcite = PageRatios(Read("plainv.txt")).at("calc");
+        ASSERT_GT(co2, 0.0);
+        for (size_t b = 0; b < 3; ++b) {
+            const std::string page = Read("base" + std::to_string(b) + ".txt");
+            SCOPED_TRACE(page);
+            EXPECT_NEAR(SurfaceValue(page, "pH   "), ph, 0.005);
+            EXPECT_NEAR(SurfaceValue(page, "Dissolved CO2(as CO2)"), co2, 0.02 * co2);
+            const double with = PageRatios(Read("base" + std::to_string(b) + "v.txt")).at("calc");
+            EXPECT_NEAR(with, calcite, 0.03 * calcite);
+        }
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        Draw d(seed * 0x9E3779B9ull + 7200 + i);
+        const double hco3 = std::round(d.LogUniform(150.0, 800.0));
+        std::map<int, double> brine = DrawnBrine(d, hco3);
+        brine[kH2s] = std::round(hco3 / 61.0171 * d.Uniform(0.2, 0.8) * 34.08);
+        const double low = d.LogUniform(0.001, 0.05), high = low * d.LogUniform(5.0, 30.0);
+        const double fahrenheit = std::round(d.Uniform(50.0, 180.0));
+        std::ostringstream whatIf;
+        whatIf.precision(8);
+        whatIf << "dialog 84 set 535 " << fahrenheit << "\ndialog 84 set 540 " << low
+               << "\ndialog 84 set 541 " << high
+               << "\ndialog 84 press 1\nmenu 1041\nanswer yes pH will be the plot variable\n"
+                  "menu 1076\nmenu 1038\ntext DisplaypHWater pco2.txt\n"
+                  "menu 1073 DisplaypHWater\ntext DisplaypHWater species.txt\n"
+                  "answer yes\nmenu 1076\n";
+        RunIn(WeakBaseWater(brine, 7.0, 77.0, {}, "sour") + whatIf.str());
+        const std::string species = Read("species.txt");
+        SCOPED_TRACE("drawn sour brine " + std::to_string(i) + ", pCO2 " + std::to_string(low) +
+                     " to " + std::to_string(high) + " atm at " + std::to_string(fahrenheit) +
+                     " F\n" + Read("sour.txt") + species);
+        const std::vector<double> co2 = PageRow(species, "Dissolved CO2");
+        ASSERT_EQ(co2.size(), 7u);
+        const double henry = co2[6] / high;
+        for (size_t k = 0; k < 7; ++k) {
+            const double pco2 = low + (high - low) * static_cast<double>(k) / 6.0;
+            EXPECT_NEAR(co2[k], henry * pco2, 0.04 * henry * pco2 + 0.06) << "point " << k;
+            if (k > 0) {
+                EXPECT_GT(co2[k], co2[k - 1]) << "point " << k;
+            }
+        }
+    }
+}
+
+namespace {
+
 // The fresh water whose temperature profile under the pCO2 plot variable
 // showed, at its own 77 F, pH 26.03, T.D.S. 1.0e+16 and a conductivity of
 // 1.0e+30: pH 5.78, 35.23 mg/L of bicarbonate, pH2S 0.106 atm, 83.9 atm.
