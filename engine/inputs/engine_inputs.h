@@ -54,7 +54,8 @@ struct InputSwitches {
     // Given species already per kilogram of solution (givenSpeciesPerKilogram).
     uint16_t speciesPerKilogram;
     // What-if passes set their pH by a CO2 partial pressure of their own (the
-    // pCO2 is the plot variable and the pH is not balanced on the temperature).
+    // pCO2 is the plot variable, the pH is not balanced on the temperature and
+    // no pH control holds the points at a target).
     uint16_t underGas;
 };
 

@@ -17,6 +17,14 @@
 
 namespace {
 
+// A what-if point's pH follows a CO2 partial pressure of its own while the pCO2
+// is the plot variable, the pH is not balanced on the temperature and no pH
+// control brings the point to a target (a dosed point holds its dose's CO2).
+bool PointsUnderTheirGas() {
+    return whatIfOptions.varyPco2 != 0 && phBalanceSwitch == 0 &&
+           phControlSettings.phControlMethod == PhControlMethod::kNone;
+}
+
 InputSwitches CurrentSwitches() {
     const float* values = currentAnalysis.values;
     return {calcPassMode,
@@ -27,7 +35,7 @@ InputSwitches CurrentSwitches() {
             RoundToCharge(values[AnalysisElement::kSpeciesGiven]),
             RoundToCharge(values[AnalysisElement::kAlkalinityMode]),
             givenSpeciesPerKilogram,
-            static_cast<uint16_t>(whatIfOptions.varyPco2 != 0 && phBalanceSwitch == 0 ? 1 : 0)};
+            static_cast<uint16_t>(PointsUnderTheirGas() ? 1 : 0)};
 }
 
 // The water whose hydrogen sulfide and pH2S a reference pass relates: the
