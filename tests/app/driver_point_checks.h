@@ -27,6 +27,17 @@ inline double SurfaceValue(const std::string& page, const std::string& label) {
     return NAN;
 }
 
+// The H2S and dissolved CO2 rows: in epm they name their unit ("(meq)",
+// "(mmol)"), in the other bases the ion they are given as.
+inline double H2sRow(const std::string& page) {
+    const double v = SurfaceValue(page, "H2S (as H2S)");
+    return std::isnan(v) ? SurfaceValue(page, "H2S (meq)") : v;
+}
+inline double DissolvedCo2Row(const std::string& page) {
+    const double v = SurfaceValue(page, "Dissolved CO2(as CO2)");
+    return std::isnan(v) ? SurfaceValue(page, "Dissolved CO2(mmol)") : v;
+}
+
 // The sea water on the form at pH `ph`, up to its OK; the menu item that
 
 // The column values of a 3D graph's data file: its first line of numbers.

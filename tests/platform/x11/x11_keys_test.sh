@@ -133,6 +133,8 @@ echo 'PDF | letter | 300 | colour | out' >"$WORK/run/printers.cfg"
 TARVEX_PID=$!
 PIDS="$PIDS $TARVEX_PID"
 wait_for 30 xdotool search --name '^WARNING$' && xdotool key Return
+# The main window's class may be set a moment after the box shows on a busy machine.
+wait_for 10 xdotool search --classname '^tarvex$' >/dev/null
 MAIN=$(xdotool search --classname '^tarvex$' 2>/dev/null | head -1)
 if [ -z "$MAIN" ] || ! wait_for 10 sh -c "! xdotool search --name '^WARNING\$'"; then
   echo "FAILED: the main window is not shown"
