@@ -78,7 +78,7 @@ void LoadCarbonateInputs(const InputSwitches& sw, const ReferenceValues& referen
             values[AnalysisElement::kBicarbonate] = ClampToFloat(amounts.bicarbonate);
             values[AnalysisElement::kCarbonate] = ClampToFloat(amounts.carbonate);
             amounts.co2 = 0.0;
-        } else {
+        } else if (!CarbonDioxideOfItsGas(sw, analysis)) {
             amounts.co2 = reference.dissolvedCo2;
         }
     } else {
@@ -90,6 +90,28 @@ void LoadCarbonateInputs(const InputSwitches& sw, const ReferenceValues& referen
     state[Species::kBicarbonate].amount = amounts.bicarbonate;
     state[Species::kCarbonate].amount = amounts.carbonate;
     state[Species::kCarbonDioxide].amount = amounts.co2;
+}
+
+bool CarbonDioxideOfItsGas(const InputSwitches& sw, const WaterAnalysis& analysis) {
+    const bool speciesGiven = sw.speciesGiven == 1 || sw.alkalinityMode == 3;
+    return sw.calcPassMode == 2 && sw.underGas != 0 && sw.balanceHold == 0 && speciesGiven &&
+           analysis.values[AnalysisElement::kPco2] > 0.0f;
+}
+
+double CarbonDioxideOfGas(const UnitCodes& units, const WaterAnalysis& analysis,
+                          const EngineInputs& in, double otherSolids) {
+    // The pass's own pressure, raised as its calculation raises it, and its pCO2 in atm.
+    EngineInputs at = in;
+    WaterAnalysis water = analysis;
+    LoadPressure(units, water, at);
+    const double atm = PartialPressureToAtm(analysis.values[AnalysisElement::kPco2],
+                                            units.code[UnitItem::kGasCo2], at.pressureBar);
+    const double molality = Exp10(-Co2SolubilityLog(at.temperatureC, at.pressurePsia)) * atm;
+    // mg per kg of water; per kg of solution with the CO2 among the solids:
+    // amount = a (1 - (others + amount) 1e-6).
+    const double perKgWater = kCarbonicAcidMolarMass * molality * 1000.0;
+    const double amount = perKgWater * (1.0 - otherSolids * 1e-6) / (1.0 + perKgWater * 1e-6);
+    return amount > 0.0 && std::isfinite(amount) ? amount : 0.0;
 }
 
 double Co2SolubilityLog(double temperatureC, double pressurePsia) {

@@ -25,6 +25,15 @@ void LoadCarbonateInputs(const InputSwitches& switches, const ReferenceValues& r
                          const CarbonateEntries& entries, WaterAnalysis& analysis,
                          SpeciesRecord* state);
 
+// Whether a what-if pass on given species holds the CO2 its own partial pressure
+// dissolves rather than the reference water's: a point under a pCO2 of its own.
+bool CarbonDioxideOfItsGas(const InputSwitches& switches, const WaterAnalysis& analysis);
+
+// The dissolved CO2 (mg/kg of solution, as H2CO3) that the pass's pCO2 dissolves at
+// its temperature and pressure, beside `otherSolids` mg/kg of everything else.
+double CarbonDioxideOfGas(const UnitCodes& units, const WaterAnalysis& analysis,
+                          const EngineInputs& in, double otherSolids);
+
 // log10 of the Henry constant of CO2 (atm per mol/kg) at temperatureC, a piecewise
 // linear fit in t, less 0.000179 per psia of total pressure.
 double Co2SolubilityLog(double temperatureC, double pressurePsia);

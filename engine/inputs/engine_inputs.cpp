@@ -237,7 +237,13 @@ double LoadEngineInputs(const InputStageContext& context, WaterAnalysis& analysi
     CarbonateEntries entries{vector[1], vector[13], vector[14], perKilogram};
     LoadCarbonateInputs(sw, context.reference, entries, analysis, state);
 
-    in.tds = TotalDissolvedSolids(state, in.oxalateMmolL * in.oxalatePerKilogram);
+    const double oxalate = in.oxalateMmolL * in.oxalatePerKilogram;
+    // A point under its own gas holds the CO2 of that gas, in its solids and mass
+    // factor as in its speciation.
+    if (CarbonDioxideOfItsGas(sw, analysis))
+        state[Species::kCarbonDioxide].amount =
+            CarbonDioxideOfGas(units, analysis, in, TotalDissolvedSolids(state, oxalate));
+    in.tds = TotalDissolvedSolids(state, oxalate);
     in.molalFactor = MolalFactor(in.tds);
     in.molalDiv = 1.0 / in.molalFactor;
     Molalities(context, state, in);

@@ -53,6 +53,10 @@ struct InputSwitches {
     int alkalinityMode;  // element 24, rounded
     // Given species already per kilogram of solution (givenSpeciesPerKilogram).
     uint16_t speciesPerKilogram;
+    // What-if passes set their pH by a CO2 partial pressure of their own (the
+    // pCO2 is the plot variable, the pH is not balanced on the temperature and
+    // no pH control holds the points at a target).
+    uint16_t underGas;
 };
 
 struct ReferenceValues {

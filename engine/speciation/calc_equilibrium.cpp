@@ -11,10 +11,19 @@
 #include "engine/saturation/result_stage.h"
 #include "engine/pipeline/numbers/round_to_charge.h"
 #include "engine/speciation/speciation.h"
+#include "engine/speciation/speciation_records.h"
 #include "engine/tables/thermo_tables.h"
 #include "input/records.h"
 
 namespace {
+
+// A what-if point's pH follows a CO2 partial pressure of its own while the pCO2
+// is the plot variable, the pH is not balanced on the temperature and no pH
+// control brings the point to a target (a dosed point holds its dose's CO2).
+bool PointsUnderTheirGas() {
+    return whatIfOptions.varyPco2 != 0 && phBalanceSwitch == 0 &&
+           phControlSettings.phControlMethod == PhControlMethod::kNone;
+}
 
 InputSwitches CurrentSwitches() {
     const float* values = currentAnalysis.values;
@@ -25,7 +34,8 @@ InputSwitches CurrentSwitches() {
             RoundToCharge(values[AnalysisElement::kReportingMode]),
             RoundToCharge(values[AnalysisElement::kSpeciesGiven]),
             RoundToCharge(values[AnalysisElement::kAlkalinityMode]),
-            givenSpeciesPerKilogram};
+            givenSpeciesPerKilogram,
+            static_cast<uint16_t>(PointsUnderTheirGas() ? 1 : 0)};
 }
 
 // The water whose hydrogen sulfide and pH2S a reference pass relates: the

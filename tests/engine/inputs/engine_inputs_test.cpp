@@ -50,7 +50,7 @@ protected:
 
     WaterAnalysis analysis{};
     UnitCodes units{};
-    InputSwitches switches{1, 0, 0, 0, 2, 0, 2, 0};
+    InputSwitches switches{1, 0, 0, 0, 2, 0, 2, 0, 0};
     ReferenceValues reference{};
     WaterAnalysis surface{};
     float entryTemperature = 25.0f;
