@@ -86,6 +86,11 @@ std::vector<uint8_t> ImageToSave() {
 int SaveImage(win::HWND owner, bool optionWordAsReal) {
     const std::string target = mainWindowState.workFilePath;
 
+    // The stored waters are cleaned before they are written, so that the file
+    // holds what the workspace holds after the save (and a second save the
+    // same bytes): cleaned after, a value too small to keep (a calculated
+    // bicarbonate of 5e-32) went into the first file and 0 into the next.
+    CleanStoredAnalyses();
     std::vector<uint8_t> image = ImageToSave();
     if (optionWordAsReal) {
         // The option word of record 357 is written as 0 when, read as a real,
@@ -108,7 +113,6 @@ int SaveImage(win::HWND owner, bool optionWordAsReal) {
     if (win::CommitReplacement(file) == win::FALSE) return SaveFailed(owner, target);
 
     SetSaveMenuItems();
-    CleanStoredAnalyses();
     win::InvalidateRect(owner, nullptr, win::TRUE);
     return 0;
 }
