@@ -86,6 +86,19 @@ std::vector<uint8_t> ImageToSave() {
 int SaveImage(win::HWND owner, bool optionWordAsReal) {
     const std::string target = mainWindowState.workFilePath;
 
+    // The stored waters are cleaned before they are written, so that the file
+    // holds what the workspace holds after the save (and a second save the
+    // same bytes): cleaned after, a value too small to keep (a calculated
+    // bicarbonate of 5e-32) went into the first file and 0 into the next. A
+    // save that fails leaves them as they were.
+    const WaterAnalysis uncleaned[] = {surfaceWater, injectionWater, formationWater};
+    const auto failed = [&](int result) {
+        surfaceWater = uncleaned[0];
+        injectionWater = uncleaned[1];
+        formationWater = uncleaned[2];
+        return result;
+    };
+    CleanStoredAnalyses();
     std::vector<uint8_t> image = ImageToSave();
     if (optionWordAsReal) {
         // The option word of record 357 is written as 0 when, read as a real,
@@ -99,16 +112,15 @@ int SaveImage(win::HWND owner, bool optionWordAsReal) {
     const win::HFILE file = win::OpenReplacement(target.c_str());
     if (file == win::HFILE_ERROR) {
         ReportCannotSave(target.c_str());
-        return 1;
+        return failed(1);
     }
     if (image.size() != workfile::kFileBytes || !WriteImage(file, image)) {
         win::AbandonReplacement(file);
-        return SaveFailed(owner, target);
+        return failed(SaveFailed(owner, target));
     }
-    if (win::CommitReplacement(file) == win::FALSE) return SaveFailed(owner, target);
+    if (win::CommitReplacement(file) == win::FALSE) return failed(SaveFailed(owner, target));
 
     SetSaveMenuItems();
-    CleanStoredAnalyses();
     win::InvalidateRect(owner, nullptr, win::TRUE);
     return 0;
 }

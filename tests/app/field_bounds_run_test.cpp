@@ -699,12 +699,14 @@ TEST_F(FieldBoundsRun, AnUnchangedOkChangesNoSetting) {
     }
 }
 
-// The workspace saved, OK pressed on an unchanged dialog that holds no water,
-// the workspace saved again: the two files are the same bytes, for each such
-// dialog over a typed water, a two-water multi-mix and a pH curve (seen
-// failing: Choose Graphs wrote its unused slots -1 for 0, No Product
-// recalculated the multi-mix blend, the pH curve filled its predicted column,
-// Output Size changed the working water and a residence time).
+// The workspace saved, OK pressed on an unchanged dialog that holds no water
+// (or nothing done), the workspace saved again: the two files are the same
+// bytes, for each such dialog over a typed water, a two-water multi-mix and a
+// pH curve, with the source water an everyday one or one the program cannot
+// calculate (seen failing: Choose Graphs wrote its unused slots -1 for 0, No
+// Product recalculated the multi-mix blend, the pH curve filled its predicted
+// column, Output Size changed the working water and a residence time; the
+// second save wrote 0 for the first's calculated bicarbonate of 5e-32).
 TEST_F(FieldBoundsRun, AnUnchangedOkOfEachDialogWritesTheSameFile) {
     std::string curve = "answer no A USER DEFINED\n";
     for (int k = 0; k < 4; ++k)
@@ -716,31 +718,49 @@ TEST_F(FieldBoundsRun, AnUnchangedOkOfEachDialogWritesTheSameFile) {
     std::string waters;
     for (const char* form : {"1030", "1031", "1032"})
         waters += std::string(kTypedWater) + "dialog 80 press 1\nmenu " + form + "\n";
-    const std::string workspace = std::string(kTwoWaterMultiMix) + waters + curve;
+    // The source water typed again past what any water holds: calculated, its
+    // pages show N/A.
+    // A sea water, then its lithium, pH and alkalinity past any water's.
+    std::string beyond;
+    for (const char* field :
+         {"400 400", "401 1290", "402 0.2", "403 8", "404 10760", "405 390", "408 300", "410 0.05",
+          "411 0.3", "412 0.01", "413 4.5", "414 19400", "415 2710", "422 6", "423 0.06",
+          "424 0.4", "425 1.3", "426 0.7", "427 77", "428 1.025", "429 2", "460 1000", "466 10",
+          "467 2", "468 1", "469 1", "470 0.05", "471 0.02", "472 65", "473 0.01", "479 10",
+          "480 5", "497 0.2", "643 5", "822 0.0005", "406 1000000", "407 14", "419 -1000000"})
+        beyond += std::string("dialog 80 set ") + field + "\n";
+    beyond += "dialog 80 press 1\nmenu 1030\n";
     const std::pair<const char*, const char*> dialogs[] = {
+        {"nothing", ""},
         {"Choose Graphs", "dialog 25 press 1\nmenu 1064\n"},
         {"No Product", "dialog 26 press 2603\nmenu 1056\n"},
         {"the pH curve", "answer no A USER DEFINED\ndialog 34 press 1\nmenu 1033\n"},
         {"Output Size", "dialog 79 press 1\nmenu 1008\n"},
     };
-    for (const auto& [dialog, lines] : dialogs) {
-        SCOPED_TRACE(dialog);
-        Fresh();
-        for (const char* name : {"A.KRV", "B.KRV"}) std::filesystem::remove(folder / name);
-        // The pages of the water are open, as a user leaves them.
-        ASSERT_EQ(Run(workspace + "file \\A.KRV\nmenu 1022\n" + lines +
-                      "file \\B.KRV\nmenu 1022\nanswer no Data has been modified\n"),
-                  0)
-            << Log();
-        const std::vector<uint8_t> before = Bytes("A.KRV"), after = Bytes("B.KRV");
-        ASSERT_EQ(before.size(), workfile::kFileBytes) << Log();
-        ASSERT_EQ(after.size(), workfile::kFileBytes) << Log();
-        std::string differing;
-        for (const workfile::RecordRow& r : workfile::kRecordTable)
-            if (!std::equal(before.begin() + r.offset, before.begin() + r.offset + r.size,
-                            after.begin() + r.offset))
-                differing += std::to_string(r.number) + " (" + r.heldBy + ") ";
-        EXPECT_EQ(differing, "");
+    for (const bool calculable : {true, false}) {
+        for (const auto& [dialog, lines] : dialogs) {
+            SCOPED_TRACE(std::string(dialog) + (calculable ? "" : ", a water not calculated"));
+            const std::string workspace =
+                std::string(kTwoWaterMultiMix) + waters + curve + (calculable ? "" : beyond);
+            Fresh();
+            for (const char* name : {"A.KRV", "B.KRV"}) std::filesystem::remove(folder / name);
+            // The pages of the water are open, as a user leaves them.
+            ASSERT_EQ(Run(workspace + "file \\A.KRV\nmenu 1022\n" + lines +
+                          "file \\B.KRV\nmenu 1022\nanswer no Data has been modified\n"),
+                      0)
+                << Log();
+            const std::vector<uint8_t> before = Bytes("A.KRV"), after = Bytes("B.KRV");
+            ASSERT_EQ(before.size(), workfile::kFileBytes) << Log();
+            ASSERT_EQ(after.size(), workfile::kFileBytes) << Log();
+            std::string differing;
+            for (const workfile::RecordRow& r : workfile::kRecordTable)
+                if (!std::equal(before.begin() + r.offset, before.begin() + r.offset + r.size,
+                                after.begin() + r.offset))
+                    differing += std::to_string(r.number) + " (" + r.heldBy + ") ";
+            EXPECT_EQ(differing, "");
+            // The water not calculated was told as such, so that its case is run.
+            EXPECT_EQ(Log().find("could not be calculated") == std::string::npos, calculable);
+        }
     }
 }
 

@@ -89,7 +89,7 @@ TEST_F(SaveLoad, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(win::MessageBoxLog()[0].caption, kSaveCaption);
 }
 
-TEST_F(SaveLoad, CleanUpAfterSaveKeepsMeaningfulNegativesAndClearsTheRest) {
+TEST_F(SaveLoad, CleanUpOnSaveKeepsMeaningfulNegativesAndClearsTheRest) {
     WaterAnalysis& w = surfaceWater;
     w.values[AnalysisElement::kChloride] = -5.0f;
     w.values[AnalysisElement::kPh] = -1.0f;
@@ -102,8 +102,14 @@ TEST_F(SaveLoad, CleanUpAfterSaveKeepsMeaningfulNegativesAndClearsTheRest) {
     injectionWater.values[AnalysisElement::kSulfate] = -7.0f;
     SetPath("c.KRV");
     ASSERT_EQ(SaveWorkFile(nullptr), 0);
+    // The file holds the waters as cleaned: a second save writes the same.
     const std::vector<uint8_t> file = ReadFile("c.KRV");
-    EXPECT_EQ(bytes::GetF32(file.data() + kRecordTable[18].offset + 12 + 2 * 4), -5.0f);
+    EXPECT_EQ(bytes::GetF32(file.data() + kRecordTable[18].offset + 12 + 2 * 4), 0.0f);
+    EXPECT_EQ(
+        bytes::GetF32(file.data() + kRecordTable[18].offset + 12 + 4 * AnalysisElement::kMagnesium),
+        0.0f);
+    ASSERT_EQ(SaveWorkFile(nullptr), 0);
+    EXPECT_EQ(ReadFile("c.KRV"), file);
     EXPECT_EQ(w.values[AnalysisElement::kChloride], 0.0f);
     EXPECT_EQ(w.values[AnalysisElement::kPh], -1.0f);
     EXPECT_EQ(w.values[AnalysisElement::kMAlkalinity], -3.0f);
