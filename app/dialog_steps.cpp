@@ -11,6 +11,7 @@
 #include "app/script_runner.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/drivers/script.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/surface.h"
 #include "platform/window/window.h"
@@ -150,7 +151,7 @@ void Snap(win::HWND dialog, const ScriptAction& s) {
     image.pixels.reserve(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) image.pixels.push_back(picture.At(x, y));
-    if (!win::WritePpm(s.text, image)) Fail(dialog, "cannot write " + s.text);
+    if (!win::WritePpm(s.text, image)) Fail(dialog, win::FailedLinuxWriteText("Writing", s.text));
 }
 
 // The caption, then the controls in creation order (id and text) and the rows

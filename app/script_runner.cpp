@@ -14,6 +14,7 @@
 #include "platform/dialogs/dialog.h"
 #include "platform/drivers/driver.h"
 #include "platform/drivers/script.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/gdi/gdi.h"
 #include "platform/window/window.h"
 #include "shell/records.h"
@@ -125,7 +126,7 @@ void SnapWindow(const ScriptAction& a) {
         return;
     }
     if (!win::WritePpm(a.text, win::ReadWindowPixels(hwnd)))
-        win::ReportScriptFailure("snap: cannot write " + a.text);
+        win::ReportScriptFailure("snap: " + win::FailedLinuxWriteText("Writing", a.text));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/drivers/driver.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/surface.h"
 #include "platform/window/window.h"
@@ -71,7 +72,7 @@ bool WindowSnaps::Take(std::string& error) {
         std::snprintf(file, sizeof file, "%03d-", ++count_);
         const std::string path = folder_ + "/" + file + name + ".ppm";
         if (!win::WritePpm(path, picture)) {
-            error = "cannot write " + path;
+            error = win::FailedLinuxWriteText("Writing", path);
             return false;
         }
     }

@@ -4,14 +4,19 @@
 #include "app/verbs/clipboard_verbs.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "platform/drivers/script.h"
+#include "platform/files/plain_file_read.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/system/clipboard.h"
 
 namespace {
+
+// The largest file `clipboard load` puts on the clipboard: past the largest
+// picture or text another program would put there, and read in well under a
+// second.
+constexpr std::size_t kLoadMaxBytes = std::size_t{64} << 20;
 
 struct StandardFormat {
     const char* name;
@@ -81,22 +86,18 @@ void Save(const ScriptAction& a) {
         return;
     }
     const std::vector<uint8_t> bytes = win::ClipboardBytes(format);
-    std::ofstream out(a.path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) Fail("cannot write " + a.path);
+    if (win::ReplaceLinuxFileContents(a.path, bytes.data(), bytes.size()) == win::FALSE)
+        Fail(win::FailedLinuxWriteText("Writing", a.path));
 }
 
 void Load(const ScriptAction& a) {
     const win::UINT format = FormatOf(a.text);
-    std::ifstream in(a.path, std::ios::binary);
-    if (format == 0 || !in) {
-        Fail("cannot read " + a.path + " as \"" + a.text + "\"");
+    std::string data;
+    std::string why = "no such format";
+    if (format == 0 || !ReadPlainFile(a.path, kLoadMaxBytes, "a clipboard entry", data, why)) {
+        Fail("cannot read " + a.path + " as \"" + a.text + "\": " + why);
         return;
     }
-    std::ostringstream all;
-    all << in.rdbuf();
-    const std::string data = all.str();
     Put(format, std::vector<uint8_t>(data.begin(), data.end()));
 }
 

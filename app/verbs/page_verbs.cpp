@@ -2,12 +2,12 @@
 #include "app/verbs/page_verbs.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "app/script_runner.h"
 #include "pages/frame/page_classes.h"
 #include "pages/frame/page_probe.h"
 #include "platform/drivers/script.h"
+#include "platform/files/whole_file_write.h"
 #include "platform/window/window.h"
 
 namespace {
@@ -77,9 +77,9 @@ bool RunPageVerb(const ScriptAction& a, RunLog& log) {
             Where(hwnd, a.className, log);
             return true;
         case ScriptAction::Verb::kText: {
-            std::ofstream out(a.text, std::ios::binary);
-            out << PagePlainText(page);
-            if (!out) return Fail("text: cannot write " + a.text);
+            const std::string text = PagePlainText(page);
+            if (win::ReplaceLinuxFileContents(a.text, text.data(), text.size()) == win::FALSE)
+                return Fail("text: " + win::FailedLinuxWriteText("Writing", a.text));
             return true;
         }
         default:

@@ -23,7 +23,7 @@
 #include "resources/dialog_ids.h"
 #include "shell/records.h"
 #include "shell/resultpages/page_routine.h"
-#include "shell/settings/display_config_file.h"
+#include "shell/settings/unit_settings_save.h"
 #include "shell/settings/units_file.h"
 
 namespace {
@@ -144,8 +144,28 @@ void OnOk(win::HWND dialog) {
         win::MessageBox(dialog, refusal.c_str(), "WARNING", win::MB_ICONINFORMATION);
         return;
     }
-    SaveUnitsFile();
     const bool codesChanged = std::memcmp(&unitCodes, &s.openingCodes, sizeof unitCodes) != 0;
+    // The what-if, mixing-zone and well-log settings hold numbers in the
+    // temperature, pressure and pCO2 units: they are written in the new ones
+    // (the well log is kept in the display configuration file, which then
+    // changes with the units file or neither does).
+    const WhatIfSettings whatIfBefore = whatIfSettings;
+    const GraphRangeSettings graphBefore = graphRangeSettings;
+    const WellLogSpecs wellBefore = wellLogSpecs;
+    if (codesChanged)
+        ConvertSettingsUnits(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
+                             wellLogSpecs);
+    const bool wellChanged = std::memcmp(&wellBefore, &wellLogSpecs, sizeof wellBefore) != 0;
+    // Units that cannot be saved are not taken: a later start would read the
+    // files as they are. The dialog stays open with the choices made.
+    std::string failure;
+    if (!SaveUnitsAndDisplayConfig(wellChanged, failure)) {
+        whatIfSettings = whatIfBefore;
+        graphRangeSettings = graphBefore;
+        wellLogSpecs = wellBefore;
+        win::MessageBox(dialog, failure.c_str(), "WARNING", win::MB_ICONINFORMATION);
+        return;
+    }
     if (codesChanged && (resultStatus.runTargetSolvers != 0 || AnyWaterEntered()))
         win::MessageBox(dialog, kUnitsChangedWarning, "WARNING", win::MB_ICONINFORMATION);
     // The waters stay the same waters, written in the new units.
@@ -155,16 +175,6 @@ void OnOk(win::HWND dialog) {
             UnitBasis{s.openingCodes, s.openingReportingMode, s.openingAlkalinityMode},
             UnitBasis{unitCodes, reportingMode, alkalinityMode});
         RefreshOpenPages(-1);
-    }
-    // The what-if, mixing-zone and well-log settings hold numbers in the
-    // temperature, pressure and pCO2 units: they are written in the new ones
-    // (the well log is kept in the display configuration file).
-    if (codesChanged) {
-        const WellLogSpecs wellBefore = wellLogSpecs;
-        ConvertSettingsUnits(s.openingCodes, unitCodes, whatIfSettings, graphRangeSettings,
-                             wellLogSpecs);
-        if (std::memcmp(&wellBefore, &wellLogSpecs, sizeof wellBefore) != 0)
-            (void)WriteDisplayConfigFile();
     }
     // The forms that opened this dialog store and recalculate a water whose units
     // changed under it.

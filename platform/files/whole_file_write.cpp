@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "platform/files/file_table.h"
 #include "platform/text/code_page.h"
@@ -144,6 +145,106 @@ BOOL CommitReplacement(HFILE file) {
     return TRUE;
 }
 
+namespace {
+
+// A target replaced within CommitReplacements: its old file kept under a
+// second name until every rename is done.
+struct Replaced {
+    std::string target;
+    std::string kept;    // empty when there was no old file
+    bool aside = false;  // the old file itself renamed to `kept`, not linked
+};
+
+// Keeps the old file at `r.target` under a new name beside it: a second link
+// where the file system makes one, else the file itself renamed aside. False,
+// the error recorded, when neither can be done.
+bool KeepOld(Replaced& r) {
+    struct stat st;
+    if (::lstat(r.target.c_str(), &st) != 0) return true;  // nothing there to keep
+    static unsigned serial = 0;
+    const std::string name = detail::TemporaryBeside(
+        r.target, ".~" + std::to_string(::getpid() % 100000) + "-old" + std::to_string(++serial));
+    if (::link(r.target.c_str(), name.c_str()) != 0) {
+        if (::rename(r.target.c_str(), name.c_str()) != 0) {
+            detail::SetErrno(errno);
+            return false;
+        }
+        r.aside = true;
+    }
+    r.kept = name;
+    return true;
+}
+
+// Undoes the replacement of one target whose new file may or may not be in place.
+void PutBack(const Replaced& r, bool newInPlace) {
+    if (r.kept.empty()) {
+        if (newInPlace) ::unlink(r.target.c_str());
+    } else if (newInPlace || r.aside) {
+        ::rename(r.kept.c_str(), r.target.c_str());
+    } else {
+        ::unlink(r.kept.c_str());
+    }
+}
+
+}  // namespace
+
+BOOL CommitReplacements(const HFILE* files, std::size_t count, std::size_t* failed) {
+    std::vector<detail::Replacement> news;
+    for (std::size_t i = 0; i < count; ++i) {
+        auto it = detail::Replacements().find(files[i]);
+        if (it == detail::Replacements().end()) {
+            for (std::size_t j = 0; j < count; ++j) AbandonReplacement(files[j]);
+            SetLastError(ERROR_INVALID_HANDLE);
+            if (failed != nullptr) *failed = i;
+            return FALSE;
+        }
+        news.push_back(it->second);
+    }
+    for (std::size_t i = 0; i < count; ++i) detail::Replacements().erase(files[i]);
+    std::size_t failing = count;
+    // Every new file on the disk and closed before any target changes.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (failing < count) {
+            detail::CloseQuietly(files[i]);
+            continue;
+        }
+        const int fd = detail::FileDescriptor(files[i]);
+        if (fd < 0 || ::fsync(fd) != 0) {
+            detail::SetErrno(fd < 0 ? EBADF : errno);
+            detail::CloseQuietly(files[i]);
+            failing = i;
+        } else if (_lclose(files[i]) != 0) {
+            failing = i;
+        }
+    }
+    std::vector<Replaced> done;
+    for (std::size_t i = 0; i < count && failing == count; ++i) {
+        Replaced r{news[i].target, {}, false};
+        if (!KeepOld(r)) {
+            failing = i;
+            break;
+        }
+        const bool injected = detail::TakeInjectedRenameFailure();
+        if (injected || ::rename(news[i].temporary.c_str(), r.target.c_str()) != 0) {
+            if (!injected) detail::SetErrno(errno);
+            failing = i;
+            PutBack(r, false);
+            break;
+        }
+        done.push_back(r);
+    }
+    if (failing < count) {
+        // Putting back leaves the cause the last error.
+        for (std::size_t i = failing; i < count; ++i) ::unlink(news[i].temporary.c_str());
+        for (auto it = done.rbegin(); it != done.rend(); ++it) PutBack(*it, true);
+        if (failed != nullptr) *failed = failing;
+        return FALSE;
+    }
+    for (const Replaced& r : done)
+        if (!r.kept.empty()) ::unlink(r.kept.c_str());
+    return TRUE;
+}
+
 void AbandonReplacement(HFILE file) {
     auto it = detail::Replacements().find(file);
     if (it == detail::Replacements().end()) return;
@@ -153,9 +254,10 @@ void AbandonReplacement(HFILE file) {
     ::unlink(temporary.c_str());
 }
 
-BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count, int attribute) {
-    const HFILE file = OpenReplacement(path, attribute);
-    if (file == HFILE_ERROR) return FALSE;
+namespace {
+
+// Writes the whole of `bytes` into the new file and commits it.
+BOOL WriteAndCommit(HFILE file, const void* bytes, std::size_t count) {
     const auto* p = static_cast<const char*>(bytes);
     while (count > 0) {
         const UINT part = count > 0x40000000u ? 0x40000000u : static_cast<UINT>(count);
@@ -169,6 +271,24 @@ BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count,
     return CommitReplacement(file);
 }
 
+}  // namespace
+
+BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count, int attribute) {
+    const HFILE file = OpenReplacement(path, attribute);
+    if (file == HFILE_ERROR) return FALSE;
+    return WriteAndCommit(file, bytes, count);
+}
+
+BOOL ReplaceLinuxFileContents(const std::string& linuxPath, const void* bytes, std::size_t count) {
+    if (linuxPath.empty()) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    const HFILE file = OpenReplacementLinux(linuxPath);
+    if (file == HFILE_ERROR) return FALSE;
+    return WriteAndCommit(file, bytes, count);
+}
+
 bool CanReplaceFile(const char* path) {
     const HFILE file = OpenReplacement(path);
     if (file == HFILE_ERROR) return false;
@@ -180,12 +300,24 @@ std::string FailedWriteText(const char* doing, const char* path) {
     return FailedWriteText(doing, path, true);
 }
 
-std::string FailedWriteText(const char* doing, const char* path, bool existedBefore) {
+namespace {
+
+std::string FailedText(const char* doing, const std::string& shownPath,
+                       const std::string& linuxPath, bool existedBefore) {
     struct stat st;
-    const bool aFile =
-        existedBefore && ::stat(MapPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    return std::string(doing) + " " + path + " failed: " + GetLastErrorText() + ". " +
+    const bool aFile = existedBefore && ::stat(linuxPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return std::string(doing) + " " + shownPath + " failed: " + GetLastErrorText() + ". " +
            (aFile ? "The file that was there is unchanged." : "No file was written.");
+}
+
+}  // namespace
+
+std::string FailedWriteText(const char* doing, const char* path, bool existedBefore) {
+    return FailedText(doing, path, MapPath(path), existedBefore);
+}
+
+std::string FailedLinuxWriteText(const char* doing, const std::string& linuxPath) {
+    return FailedText(doing, linuxPath, linuxPath, true);
 }
 
 }  // namespace win

@@ -28,10 +28,19 @@ HFILE OpenReplacementLinux(const std::string& linuxPath);
 // Flushes, closes and renames the new file over its target. FALSE when any
 // step fails: the new file is gone, the target as it was, the last error says why.
 BOOL CommitReplacement(HFILE file);
+// Commits `count` new files as one: each takes its target's place, or, when a
+// step fails for any of them, none does. The targets then keep every byte they
+// had (a target renamed over already is put back), every new file is gone,
+// the last error says why and `failed` (when given) is the index of the file
+// whose step failed.
+BOOL CommitReplacements(const HFILE* files, std::size_t count, std::size_t* failed = nullptr);
 // Closes and removes the new file; the target stays as it was. Keeps the last error.
 void AbandonReplacement(HFILE file);
 // The whole of `bytes` as the new contents of `path`, by the steps above.
 BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count, int attribute = 0);
+// The same for a Linux path (relative to the folder the program runs in): the
+// files a script or a test names.
+BOOL ReplaceLinuxFileContents(const std::string& linuxPath, const void* bytes, std::size_t count);
 // Whether `path` could be replaced now (the checks of OpenReplacement, a new
 // file made and removed again); nothing at `path` changes.
 [[nodiscard]] bool CanReplaceFile(const char* path);
@@ -45,5 +54,7 @@ BOOL ReplaceFileContents(const char* path, const void* bytes, std::size_t count,
 // began (one that made the file itself, empty, before writing to it): a file
 // is said to be unchanged only when one was there.
 [[nodiscard]] std::string FailedWriteText(const char* doing, const char* path, bool existedBefore);
+// The same for a file named by its Linux path.
+[[nodiscard]] std::string FailedLinuxWriteText(const char* doing, const std::string& linuxPath);
 
 }  // namespace win

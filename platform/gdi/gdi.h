@@ -225,7 +225,9 @@ BOOL ClosePrinter(HANDLE printer);
 // the bitmap selected into a memory DC (a window DC reads its window). Empty for other contexts.
 [[nodiscard]] Image32 ReadWindowPixels(HWND hwnd);
 [[nodiscard]] Image32 ReadDcPixels(HDC hdc);
-// Binary PPM (P6). false when the file cannot be written.
+// Binary PPM (P6), written whole or not at all (whole_file_write.h): false,
+// the last error saying why and the file that was there unchanged, when it
+// cannot be written.
 [[nodiscard]] bool WritePpm(const std::string& path, const Image32& image);
 [[nodiscard]] bool ReadPpm(const std::string& path, Image32* image);
 

@@ -5,8 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/files/whole_file_write.h"
 #include "platform/gdi/gdi_render.h"
 #include "platform/gdi/surface.h"
+#include "platform/text/code_page.h"
 
 namespace win {
 namespace {
@@ -40,21 +42,26 @@ Image32 ReadDcPixels(HDC hdc) {
 }
 
 bool WritePpm(const std::string& path, const Image32& image) {
-    if (image.width <= 0 || image.height <= 0) return false;
-    std::ofstream out(path, std::ios::binary);
-    if (!out) return false;
-    out << "P6\n" << image.width << " " << image.height << "\n255\n";
-    std::string row(static_cast<std::size_t>(image.width) * 3, '\0');
+    if (image.width <= 0 || image.height <= 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    // Made whole in memory, then written through the whole-file writer: a
+    // failed write leaves the file that was there as it was.
+    std::string bytes = "P6\n" + std::to_string(image.width) + " " +
+                        std::to_string(image.height) + "\n255\n";
+    const std::size_t header = bytes.size();
+    bytes.resize(header + static_cast<std::size_t>(image.width) * image.height * 3);
+    char* out = bytes.data() + header;
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             const std::uint32_t p = image.At(x, y);
-            row[3 * x] = static_cast<char>((p >> 16) & 0xFF);
-            row[3 * x + 1] = static_cast<char>((p >> 8) & 0xFF);
-            row[3 * x + 2] = static_cast<char>(p & 0xFF);
+            *out++ = static_cast<char>((p >> 16) & 0xFF);
+            *out++ = static_cast<char>((p >> 8) & 0xFF);
+            *out++ = static_cast<char>(p & 0xFF);
         }
-        out.write(row.data(), static_cast<std::streamsize>(row.size()));
     }
-    return static_cast<bool>(out);
+    return ReplaceLinuxFileContents(path, bytes.data(), bytes.size()) != FALSE;
 }
 
 bool ReadPpm(const std::string& path, Image32* image) {

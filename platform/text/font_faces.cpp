@@ -22,10 +22,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 
+#include "platform/files/plain_file_read.h"
 #include "platform/text/font_codepages.h"
 
 namespace win {
@@ -54,12 +57,11 @@ bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-bool FileExists(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
+// The largest face file read: past any TrueType face of one script, and read
+// in well under a second.
+constexpr std::size_t kFontFileMaxBytes = std::size_t{32} << 20;
 
-std::string FontFile(const FaceChoice& c) {
+std::string FontFileName(const FaceChoice& c) {
     std::string name = std::string("Liberation") + FamilyName(c.family) + "-";
     if (c.bold && c.italic) {
         name += "BoldItalic";
@@ -70,7 +72,16 @@ std::string FontFile(const FaceChoice& c) {
     } else {
         name += "Regular";
     }
-    name += ".ttf";
+    return name + ".ttf";
+}
+
+// The bytes of a choice's face file, from the first folder that holds it as a
+// plain file of a face's size (TARVEX_FONT_DIR, then the system's folders); a
+// file that is there but is not one (a pipe, a folder, a device, a file of
+// gigabytes) is passed over with a word on standard error. Empty when no
+// folder holds one.
+std::string FontFileBytes(const FaceChoice& c) {
+    const std::string name = FontFileName(c);
     std::vector<std::string> dirs;
     if (const char* env = std::getenv("TARVEX_FONT_DIR")) dirs.emplace_back(env);
     dirs.emplace_back("/usr/share/fonts/truetype/liberation");
@@ -78,7 +89,14 @@ std::string FontFile(const FaceChoice& c) {
     dirs.emplace_back("/usr/share/fonts/liberation");
     for (const std::string& dir : dirs) {
         const std::string path = dir + "/" + name;
-        if (FileExists(path)) return path;
+        struct stat st;
+        if (::stat(path.c_str(), &st) != 0) continue;  // not there: the next folder
+        std::string bytes;
+        std::string why;
+        if (ReadPlainFile(path, kFontFileMaxBytes, "a face file", bytes, why) && !bytes.empty())
+            return bytes;
+        std::fprintf(stderr, "tarvex: font %s passed over: %s\n", path.c_str(),
+                     why.empty() ? "empty" : why.c_str());
     }
     return std::string();
 }
@@ -112,6 +130,29 @@ void ReadDesignMetrics(FaceData* f) {
     f->underlinePosition = face->underline_position;
     f->underlineThickness = face->underline_thickness;
     f->fixedPitch = FT_IS_FIXED_WIDTH(face) != 0;
+}
+
+// A face from the bytes of a face file, with its design metrics; null when
+// FreeType takes no face from them. Kept for the whole run.
+FaceData* LoadFaceBytes(std::string bytes) {
+    FT_Library lib = Library();
+    if (lib == nullptr || bytes.empty()) return nullptr;
+    auto data = std::make_unique<FaceData>();
+    data->file = std::move(bytes);
+    const auto* file = reinterpret_cast<const FT_Byte*>(data->file.data());
+    const auto size = static_cast<FT_Long>(data->file.size());
+    FT_Face measure = nullptr;
+    FT_Face render = nullptr;
+    if (FT_New_Memory_Face(lib, file, size, 0, &measure) != 0) return nullptr;
+    if (FT_New_Memory_Face(lib, file, size, 0, &render) != 0) {
+        FT_Done_Face(measure);
+        return nullptr;
+    }
+    data->measure = measure;
+    data->render = render;
+    data->cairo = cairo_ft_font_face_create_for_ft_face(render, FT_LOAD_NO_HINTING);
+    ReadDesignMetrics(data.get());
+    return data.release();
 }
 
 }  // namespace
@@ -201,23 +242,7 @@ FaceData* LoadFace(const FaceChoice& choice) {
         static_cast<int>(choice.family) * 4 + (choice.bold ? 2 : 0) + (choice.italic ? 1 : 0);
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
-    FaceData* data = nullptr;
-    const std::string path = FontFile(choice);
-    FT_Library lib = Library();
-    if (lib != nullptr && !path.empty()) {
-        FT_Face measure = nullptr;
-        FT_Face render = nullptr;
-        if (FT_New_Face(lib, path.c_str(), 0, &measure) == 0 &&
-            FT_New_Face(lib, path.c_str(), 0, &render) == 0) {
-            data = new FaceData;
-            data->measure = measure;
-            data->render = render;
-            data->cairo = cairo_ft_font_face_create_for_ft_face(render, FT_LOAD_NO_HINTING);
-            ReadDesignMetrics(data);
-        } else if (measure != nullptr) {
-            FT_Done_Face(measure);
-        }
-    }
+    FaceData* data = LoadFaceBytes(FontFileBytes(choice));
     cache.emplace(key, data);
     return data;
 }

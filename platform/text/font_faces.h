@@ -35,6 +35,7 @@ struct FaceChoice {
 struct FaceData {
     FT_Face measure = nullptr;  // for advances (FreeType, unscaled)
     FT_Face render = nullptr;   // owned by the cairo face
+    std::string file;           // the face file's bytes, which both faces read
     cairo_font_face_t* cairo = nullptr;
     int unitsPerEm = 2048;
     int winAscent = 0;   // cell above the baseline

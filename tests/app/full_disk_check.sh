@@ -95,6 +95,7 @@ file \\out\\new.tif
 menu 995 wcGraphWindow
 close wcGraphWindow
 dialog 29 press 1
+dialog 29 press 2
 menu 1065
 dialog 78 click 983
 dialog 78 press 1
@@ -205,6 +206,153 @@ if bad:
 sys.exit(bad)
 PY
   rm -f filler
+
+  # ---- every file a script verb writes, and the settings a units change writes ----
+  # Each writer over an old file under a file-size limit (no --log, so only
+  # the writer meets the limit), over a pipe no program reads, over a folder
+  # and (on the small file system) on the full disk: each must end the run
+  # with exit 3, name the file and the cause, leave the old file whole and
+  # nothing beside it. Each reader of `clipboard load` is given a pipe, a
+  # folder, a device without end and a 2 GB file: each refused with its
+  # reason, exit 3, in seconds. A pipe among the font files must not hold the
+  # start.
+  VERBS=$DISK/verbs
+  mkdir -p "$VERBS" && cd "$VERBS" || exit 2
+  printf 'menu 1028\n' >quit.tvs
+  "$TARVEX" --headless --script quit.tvs >/dev/null 2>&1 || bad "no settings files in $VERBS"
+  long=$(python3 -c "print('x' * 20000)")
+  # The water form of a 640 x 480 desktop is template 81.
+  waterlines=$(python3 -c 'import sys; print(sys.argv[1].replace("\n", "\\n"), end="\\n")' \
+    "${water//dialog 80/dialog 81}")
+  old=$(python3 -c "print('an old file the failed write must keep\n' * 60, end='')")
+  # verb name | script lines around the target @ | the target's path
+  writers=(
+    "snap|snap TarvexMainClass @|T.ppm"
+    "dialog snap|dialog 28 snap @\ndialog 28 press 2\nmenu 1065|T.ppm"
+    "text|${waterlines}dialog 81 press 1\nmenu 1030\ntext DisplayMUWater @|T.txt"
+    "clipboard save|clipboard text $long\nclipboard save text @|T.txt"
+    "snap-windows|menu 1028|snaps/001-TarvexMainClass.ppm"
+  )
+  # Runs a verb's script with its target at `path`, under `limit` (a prlimit
+  # option or nothing); sets code, out (standard error and output).
+  run_writer() {
+    local lines=$1 path=$2 limit=$3 args=()
+    printf '%b\nmenu 1028\n' "${lines//@/$path}" >"$LOGS/w.tvs"
+    [ "${path#snaps/}" != "$path" ] && args=(--snap-windows snaps)
+    ${limit:+prlimit $limit} timeout 60 "$TARVEX" --headless --desktop 640x480 --script "$LOGS/w.tvs" \
+      "${args[@]}" >"$LOGS/w.out" 2>&1
+    code=$?
+    out=$(cat "$LOGS/w.out")
+  }
+  # Checks one failed write: exit 3, the file and the cause told, nothing left beside it.
+  told() {
+    local what=$1 path=$2 cause=$3
+    [ "$code" -eq 3 ] || bad "$what: exit $code, not 3: $out"
+    grep -qF -- "$path failed: $cause" "$LOGS/w.out" || bad "$what: $path and \"$cause\" not told: $out"
+    leftovers=$(ls -a "$(dirname "$path")" | grep -F '.~')
+    [ -z "$leftovers" ] || bad "$what: left beside it: $leftovers"
+  }
+  for writer in "${writers[@]}"; do
+    IFS='|' read -r verb lines target <<<"$writer"
+    mkdir -p snaps
+    # An old file under the file-size limit.
+    printf '%s' "$old" >"$target"
+    sum=$(sha256sum "$target")
+    run_writer "$lines" "$target" --fsize=1000
+    told "$verb under the size limit" "$target" "File too large"
+    echo "$sum" | sha256sum -c --quiet - || bad "$verb under the size limit changed the old file"
+    # A pipe and a folder where the file goes.
+    rm -f "$target" && mkfifo "$target"
+    run_writer "$lines" "$target" ""
+    told "$verb over a pipe" "$target" "Not a regular file"
+    [ -p "$target" ] || bad "$verb replaced the pipe"
+    rm -f "$target" && mkdir "$target"
+    run_writer "$lines" "$target" ""
+    told "$verb over a folder" "$target" "Is a directory"
+    [ -d "$target" ] || bad "$verb replaced the folder"
+    rmdir "$target"
+    # The full disk.
+    if [ "$MODE" = tmpfs ]; then
+      printf '%s' "$old" >"$target"
+      dd if=/dev/zero of=filler bs=4k >/dev/null 2>&1
+      run_writer "$lines" "$target" ""
+      rm -f filler
+      told "$verb on the full disk" "$target" "No space left on device"
+      echo "$sum" | sha256sum -c --quiet - || bad "$verb on the full disk changed the old file"
+    fi
+    rm -rf "$target" snaps
+  done
+
+  # Files `clipboard load` must refuse, each with its reason.
+  mkfifo pipe && mkdir folder && truncate -s 2G big.bin
+  for source in "pipe|Not a regular file" "folder|Is a directory" \
+    "/dev/zero|Not a regular file" "big.bin|larger than 67,108,864 bytes"; do
+    IFS='|' read -r file reason <<<"$source"
+    printf 'clipboard load text %s\nmenu 1028\n' "$file" >"$LOGS/r.tvs"
+    timeout 60 "$TARVEX" --headless --script "$LOGS/r.tvs" >"$LOGS/r.out" 2>&1
+    code=$?
+    [ "$code" -eq 3 ] || bad "clipboard load $file: exit $code, not 3: $(head -c 300 "$LOGS/r.out")"
+    grep -qF "cannot read $file as \"text\": $reason" "$LOGS/r.out" ||
+      bad "clipboard load $file: \"$reason\" not told: $(head -c 300 "$LOGS/r.out")"
+  done
+  rm -rf pipe folder big.bin
+
+  # A pipe in the font folder: passed over, the faces of the system drawn.
+  mkdir fonts && mkfifo fonts/LiberationSans-Regular.ttf fonts/LiberationSans-Bold.ttf
+  printf 'snap TarvexMainClass %s\nmenu 1028\n' plain.ppm >f.tvs
+  timeout 60 "$TARVEX" --headless --desktop 640x480 --script f.tvs >/dev/null 2>&1
+  sed -i 's/plain.ppm/fonts.ppm/' f.tvs
+  TARVEX_FONT_DIR=fonts timeout 60 "$TARVEX" --headless --desktop 640x480 --script f.tvs \
+    >"$LOGS/f.out" 2>&1
+  code=$?
+  [ "$code" -eq 0 ] || bad "a pipe among the fonts: exit $code: $(head -c 300 "$LOGS/f.out")"
+  grep -q 'fonts/LiberationSans-Regular.ttf passed over: Not a regular file' "$LOGS/f.out" ||
+    bad "the pipe among the fonts was not named: $(head -c 300 "$LOGS/f.out")"
+  cmp -s plain.ppm fonts.ppm || bad "a pipe among the fonts changed the main window's picture"
+  rm -rf fonts plain.ppm fonts.ppm
+
+  # A units change from F to C writes the units file and the well log in the
+  # display configuration file. Where a write fails (the size limit: the
+  # 104 bytes of the first and the run's log pass, the 1,082 of the second do
+  # not; the full disk), neither file may change and the user is told, the
+  # dialog staying open for its Cancel; a start after it reads the well log as
+  # it was. Where nothing fails, both change: the bottom-hole 280 F reads
+  # (280 - 32) * 5 / 9 = 137.78 C (the Celsius scale's definition).
+  cd "$DISK" && rm -rf units && mkdir units && cd units || exit 2
+  "$TARVEX" --headless --script "$VERBS/quit.tvs" >/dev/null 2>&1
+  printf 'dialog 29 scroll 645 down\ndialog 29 press 1\ndialog 29 press 2\nmenu 1065\nmenu 1028\n' >c.tvs
+  printf 'dialog 84 read 4310\ndialog 84 press 2\nmenu 1041\nmenu 1028\n' >read.tvs
+  sha256sum plunit.cnf zorin.cnf >"$LOGS/units.sha"
+  limits=(--fsize=1050)
+  [ "$MODE" = tmpfs ] && limits+=(full)
+  for limit in "${limits[@]}"; do
+    cause="File too large"
+    if [ "$limit" = full ]; then
+      cause="No space left on device"
+      dd if=/dev/zero of=filler bs=4k >/dev/null 2>&1
+      "$TARVEX" --headless --script c.tvs --log "$LOGS/units-$limit.log" >/dev/null 2>&1
+      code=$?
+      rm -f filler
+    else
+      prlimit "$limit" "$TARVEX" --headless --script c.tvs --log "$LOGS/units-$limit.log" \
+        >/dev/null 2>&1
+      code=$?
+    fi
+    [ "$code" -eq 0 ] || bad "units change ($limit): exit $code, not 0"
+    grep -q "failed: $cause\. The file that was there is unchanged\." "$LOGS/units-$limit.log" ||
+      bad "units change ($limit): the failed save was not told with \"$cause\""
+    sha256sum -c --quiet "$LOGS/units.sha" || bad "units change ($limit): a settings file changed"
+    ls -a | grep -F '.~' && bad "units change ($limit): files left behind"
+    "$TARVEX" --headless --script read.tvs --log "$LOGS/read-$limit.log" >/dev/null 2>&1
+    grep -q 'read 4310 "280\.000 ' "$LOGS/read-$limit.log" ||
+      bad "units change ($limit): the restart reads $(grep 'read 4310' "$LOGS/read-$limit.log")"
+  done
+  "$TARVEX" --headless --script c.tvs --log "$LOGS/units-ok.log" >/dev/null 2>&1 ||
+    bad "the units change on room ended with $?"
+  "$TARVEX" --headless --script read.tvs --log "$LOGS/read-ok.log" >/dev/null 2>&1
+  grep -q 'read 4310 "137\.778 ' "$LOGS/read-ok.log" ||
+    bad "after the units change the restart reads $(grep 'read 4310' "$LOGS/read-ok.log")"
+  cd "$DISK" || exit 2
 
   # Read-only settings on a read-only medium: read as they are, nothing
   # reported missing, nothing written.
