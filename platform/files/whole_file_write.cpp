@@ -157,10 +157,19 @@ struct Replaced {
 
 // Keeps the old file at `r.target` under a new name beside it: a second link
 // where the file system makes one, else the file itself renamed aside. False,
-// the error recorded, when neither can be done.
+// the error recorded, when neither can be done, or when something other than
+// a plain file took the name since the new file was opened.
 bool KeepOld(Replaced& r) {
     struct stat st;
     if (::lstat(r.target.c_str(), &st) != 0) return true;  // nothing there to keep
+    if (S_ISDIR(st.st_mode)) {
+        detail::SetErrno(EISDIR);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        SetLastError(ERROR_BAD_FILE_TYPE);
+        return false;
+    }
     static unsigned serial = 0;
     const std::string name = detail::TemporaryBeside(
         r.target, ".~" + std::to_string(::getpid() % 100000) + "-old" + std::to_string(++serial));

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "tests/platform/platform_fixture.h"
 
@@ -155,6 +156,53 @@ TEST_F(WholeFileTest, AFailedWriteFlushOrRenameKeepsTheOldFile) {
     EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
     EXPECT_EQ(FailedWriteText("Saving", "\\NOFOLDER\\x.csv"),
               "Saving \\NOFOLDER\\x.csv failed: No such file or directory. No file was written.");
+}
+
+// Files that hold one setting between them (a unit and the numbers written in
+// it): a rename that fails after another went through puts that one back, and
+// a name that was free is free again.
+TEST_F(WholeFileTest, FilesCommittedTogetherChangeTogetherOrNotAtAll) {
+    Put("plunit.cnf", "old units", 0640);
+    auto openAll = [](std::initializer_list<const char*> names, std::vector<HFILE>& handles) {
+        handles.clear();
+        for (const char* name : names) {
+            const HFILE h = OpenReplacement(name);
+            if (h == HFILE_ERROR) return false;
+            handles.push_back(h);
+            if (_lwrite(h, "new", 3) != 3u) return false;
+        }
+        return true;
+    };
+    std::vector<HFILE> handles;
+    // The third target became a folder since it was opened: its rename fails
+    // after the first two went through.
+    ASSERT_TRUE(openAll({"\\plunit.cnf", "\\fresh.cnf", "\\zorin.cnf"}, handles));
+    std::filesystem::create_directories(root + "/zorin.cnf/inside");
+    std::size_t failed = 0;
+    EXPECT_FALSE(CommitReplacements(handles.data(), handles.size(), &failed));
+    EXPECT_EQ(failed, 2u);
+    EXPECT_EQ(GetLastErrorText(), "Is a directory");
+    EXPECT_EQ(Get("plunit.cnf"), "old units");
+    EXPECT_EQ(ModeOf("plunit.cnf"), 0640u);
+    EXPECT_FALSE(std::filesystem::exists(root + "/fresh.cnf"));
+    EXPECT_TRUE(std::filesystem::is_directory(root + "/zorin.cnf/inside"));
+    EXPECT_EQ(Entries(), 2u);
+    for (HFILE h : handles) EXPECT_FALSE(IsReplacement(h));
+    // The first rename refused: nothing changes.
+    std::filesystem::remove_all(root + "/zorin.cnf");
+    ASSERT_TRUE(openAll({"\\plunit.cnf", "\\zorin.cnf"}, handles));
+    FailNextFileRenames(1);
+    EXPECT_FALSE(CommitReplacements(handles.data(), handles.size(), &failed));
+    EXPECT_EQ(failed, 0u);
+    EXPECT_EQ(Get("plunit.cnf"), "old units");
+    EXPECT_EQ(Entries(), 1u);
+    // Every step done: all new, nothing beside them.
+    ASSERT_TRUE(openAll({"\\plunit.cnf", "\\zorin.cnf"}, handles));
+    EXPECT_TRUE(CommitReplacements(handles.data(), handles.size(), &failed));
+    EXPECT_EQ(Get("plunit.cnf"), "new");
+    EXPECT_EQ(ModeOf("plunit.cnf"), 0640u);
+    EXPECT_EQ(Get("zorin.cnf"), "new");
+    EXPECT_EQ(Entries(), 2u);
 }
 
 TEST_F(WholeFileTest, HiddenSettingsStayHiddenWhenReplaced) {

@@ -4,10 +4,10 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <string>
 
+#include "platform/files/whole_file_write.h"
 #include "tools/engine_harness/commands.h"
 #include "tools/engine_harness/product_file.h"
 #include "treatment/files/product_file.h"
@@ -71,11 +71,9 @@ int Pack(std::span<char* const> args, std::FILE* err) {
                      args[0]);
         return kExitBadInput;
     }
-    std::ofstream out(args[1], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-        std::fprintf(err, "product pack: cannot write %s\n", args[1]);
+    if (win::ReplaceLinuxFileContents(args[1], bytes.data(), bytes.size()) == win::FALSE) {
+        std::fprintf(err, "product pack: %s\n",
+                     win::FailedLinuxWriteText("Writing", args[1]).c_str());
         return kExitBadInput;
     }
     return kExitOk;
