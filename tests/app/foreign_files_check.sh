@@ -104,6 +104,7 @@ answer yes \\out\\g.tif already exists
 menu 995 wcGraphWindow
 close wcGraphWindow
 dialog 29 press 1
+dialog 29 press 2
 menu 1065
 dialog 78 click 983
 dialog 78 press 1

@@ -2,6 +2,7 @@
 // they name, what each does on a test dialog and a test window, and the
 // grouping of dialog steps between two input actions.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "app/key_names.h"
 #include "app/run_log.h"
 #include "app/script.h"
+#include "app/verbs/clipboard_verbs.h"
 #include "app/verbs/window_verbs.h"
 #include "platform/gdi/gdi.h"
 #include "platform/win.h"
@@ -232,6 +234,47 @@ TEST_F(ScriptVerbsTest, AMissingControlOrRowFailsTheScript) {
     ASSERT_EQ(failures.size(), 3u);
     EXPECT_NE(failures[0].find("no control 999"), std::string::npos);
     EXPECT_NE(failures[2].find("starting with \"Zeta\""), std::string::npos);
+}
+
+// The files of the clipboard verbs and a dialog's picture: what is not a
+// plain file of a size the clipboard takes is refused with its reason, in
+// moments; a save over a pipe or a folder leaves it as it was.
+TEST_F(ScriptVerbsTest, FilesTheVerbsCannotUseFailTheScriptWithTheirReason) {
+    const std::string pipe = (folder / "pipe").string();
+    const std::string sub = (folder / "folder").string();
+    const std::string big = (folder / "big.bin").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    fs::create_directory(sub);
+    std::ofstream(big).close();
+    fs::resize_file(big, (std::uintmax_t{64} << 20) + 1);  // sparse: one byte past the bound
+    struct Case {
+        std::string line;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"clipboard load text " + pipe, "\": Not a regular file"},
+        {"clipboard load text " + sub, "\": Is a directory"},
+        {"clipboard load text /dev/zero", "\": Not a regular file"},
+        {"clipboard load text " + big, "\": larger than 67,108,864 bytes"},
+        {"clipboard save text " + pipe, pipe + " failed: Not a regular file"},
+        {"clipboard save text " + sub, sub + " failed: Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        failures.clear();
+        // Text on the clipboard for the saves to write.
+        RunClipboardVerb(Parsed("clipboard text old words"), log);
+        RunClipboardVerb(Parsed(c.line), log);
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_NE(failures[0].find(c.reason), std::string::npos) << failures[0];
+    }
+    failures.clear();
+    Steps({"dialog 300 snap " + pipe, "dialog 300 snap " + sub, "dialog 300 press 1"});
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_NE(failures[0].find(pipe + " failed: Not a regular file"), std::string::npos);
+    EXPECT_NE(failures[1].find(sub + " failed: Is a directory"), std::string::npos);
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_directory(sub) && fs::is_empty(sub));
 }
 
 TEST_F(ScriptVerbsTest, WindowInputReachesTheWindowOfTheClass) {
