@@ -215,7 +215,10 @@ PY
   # nothing beside it. Each reader of `clipboard load` is given a pipe, a
   # folder, a device without end and a 2 GB file: each refused with its
   # reason, exit 3, in seconds. A pipe among the font files must not hold the
-  # start.
+  # start. (Seen failing: the size limit ended the run by its signal with a
+  # cut file, a pipe held the run until killed, the full disk left a stump of
+  # the old file, a folder loaded an empty clipboard and /dev/zero grew until
+  # killed; the units change wrote the units file alone, untold.)
   VERBS=$DISK/verbs
   mkdir -p "$VERBS" && cd "$VERBS" || exit 2
   printf 'menu 1028\n' >quit.tvs
@@ -239,16 +242,17 @@ PY
     local lines=$1 path=$2 limit=$3 args=()
     printf '%b\nmenu 1028\n' "${lines//@/$path}" >"$LOGS/w.tvs"
     [ "${path#snaps/}" != "$path" ] && args=(--snap-windows snaps)
-    ${limit:+prlimit $limit} timeout 60 "$TARVEX" --headless --desktop 640x480 --script "$LOGS/w.tvs" \
-      "${args[@]}" >"$LOGS/w.out" 2>&1
+    ${limit:+prlimit $limit} timeout 60 "$TARVEX" --headless --desktop 640x480 \
+      --script "$LOGS/w.tvs" "${args[@]}" >"$LOGS/w.out" 2>&1
     code=$?
-    out=$(cat "$LOGS/w.out")
+    out=$(head -c 300 "$LOGS/w.out")
   }
   # Checks one failed write: exit 3, the file and the cause told, nothing left beside it.
   told() {
     local what=$1 path=$2 cause=$3
     [ "$code" -eq 3 ] || bad "$what: exit $code, not 3: $out"
-    grep -qF -- "$path failed: $cause" "$LOGS/w.out" || bad "$what: $path and \"$cause\" not told: $out"
+    grep -qF -- "$path failed: $cause" "$LOGS/w.out" ||
+      bad "$what: $path and \"$cause\" not told: $out"
     leftovers=$(ls -a "$(dirname "$path")" | grep -F '.~')
     [ -z "$leftovers" ] || bad "$what: left beside it: $leftovers"
   }
@@ -320,7 +324,8 @@ PY
   # (280 - 32) * 5 / 9 = 137.78 C (the Celsius scale's definition).
   cd "$DISK" && rm -rf units && mkdir units && cd units || exit 2
   "$TARVEX" --headless --script "$VERBS/quit.tvs" >/dev/null 2>&1
-  printf 'dialog 29 scroll 645 down\ndialog 29 press 1\ndialog 29 press 2\nmenu 1065\nmenu 1028\n' >c.tvs
+  printf '%s\n' 'dialog 29 scroll 645 down' 'dialog 29 press 1' 'dialog 29 press 2' 'menu 1065' \
+    'menu 1028' >c.tvs
   printf 'dialog 84 read 4310\ndialog 84 press 2\nmenu 1041\nmenu 1028\n' >read.tvs
   sha256sum plunit.cnf zorin.cnf >"$LOGS/units.sha"
   limits=(--fsize=1050)
