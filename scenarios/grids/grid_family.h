@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scenarios/frame/driver_context.h"
+#include "scenarios/frame/gas_point_control.h"
 
 enum class GridVariable { kPhOrPco2, kPressure };
 
@@ -15,6 +16,7 @@ struct GridRun {
     float temperatures[kGridAxisPoints];
     ProductName product;
     DoseContext doseInputs;  // the dose parameter block, cleared once per run
+    GasPointControl gasControl{};  // the pH control of the cell being set up under its gas
 };
 
 void RunGrid(DriverContext& c, GridVariable variable, uint16_t graphCode);
