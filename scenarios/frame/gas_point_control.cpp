@@ -1,11 +1,22 @@
 // pH control at a point whose pH its CO2 partial pressure gives.
 #include "scenarios/frame/gas_point_control.h"
 
+#include "engine/carbonate/carbonate_species.h"
 #include "scenarios/frame/driver_frame.h"
+#include "scenarios/frame/point_steps.h"
 
 namespace {
 namespace AE = AnalysisElement;
 }  // namespace
+
+float PhOfPointGas(DriverContext& c, uint16_t passMode) {
+    uint16_t& method = c.engine.control.phControlMethod;
+    const uint16_t inForce = method;
+    method = PhControlMethod::kNone;
+    const float ph = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, passMode, 0);
+    method = inForce;
+    return ph;
+}
 
 GasPointControl ControlGasPoint(DriverContext& c, float gasPh) {
     GasPointControl point{gasPh, gasPh, false, false};

@@ -13,6 +13,11 @@ struct GasPointControl {
     bool heldOff;     // pH control is on but cannot reach the target from here
 };
 
+// The pH the point's pCO2 gives it (element 0 = -1.0 and element 39 the
+// pCO2 before the call), its carbonate pairs counted, from a pass in
+// `passMode` run as without pH control: the point's own water under its gas.
+[[nodiscard]] float PhOfPointGas(DriverContext& c, uint16_t passMode);
+
 // After the point's pH-from-pCO2 pass gave `gasPh`: with pH control whose
 // chemical can reach the target of the pH-control settings from there, the
 // point's own carbonate (that pass's dissolved CO2, bicarbonate and carbonate)

@@ -77,7 +77,7 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
         // The cell's own water under its gas, brought by pH control from the
         // pH its gas gives to the target of the pH-control settings where its
         // chemical can (as the pCO2 profile's points).
-        const float gasPh = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, PassMode::kWhatIf, 0);
+        const float gasPh = PhOfPointGas(c, PassMode::kWhatIf);
         row[AE::kPh] = gasPh;
         run.gasControl = ControlGasPoint(c, gasPh);
         target = run.gasControl.ph;

@@ -164,7 +164,7 @@ float SetUpPhPoint(ProfileRun& run, int k) {
         // The point's own water under its gas; pH control takes it from the
         // pH the gas gives to the target of the pH-control settings, where
         // its chemical can.
-        const float gasPh = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, FirstPassMode(c), 0);
+        const float gasPh = PhOfPointGas(c, FirstPassMode(c));
         row[AE::kPh] = gasPh;
         run.gasControl = ControlGasPoint(c, gasPh);
         pointPh = run.gasControl.ph;
