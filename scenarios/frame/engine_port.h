@@ -28,7 +28,7 @@ struct ScenarioEngine {
     // AdjustpHToTarget for the working analysis from `startPh` (its own pH, as
     // its last pass found it, with the species that pass left in it) to
     // `targetPh`.
-    void (*adjustPhFrom)(float startPh, float targetPh);
+    void (*adjustPhFrom)(float startPh, float targetPh) = nullptr;
 };
 
 // Replaces the operations; a null member keeps the engine's own routine, except
