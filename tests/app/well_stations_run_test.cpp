@@ -263,7 +263,8 @@ namespace {
 // what-if button; `alkali` when it is one) to `target`, and the pCO2 profile
 // with its pages; then the pCO2 grid's data file.
 struct Chemical {
-    const char* button;
+    const char* button;       // of the what-if settings
+    const char* mixButton;    // of the mixing-zone settings
     const char* row;
     bool alkali;
     double equivalent;  // mg of the dose per meq (its equivalent weight)
@@ -272,16 +273,20 @@ struct Chemical {
 };
 // Equivalent weights from the molar masses: 35 % hydrochloric acid 36.461 /
 // 0.35 = 104.2; caustic soda 40.00; the ions chloride 35.453, sodium 22.990.
-const Chemical kHcl{"543", "Hydrochloric Acid", false, 104.26, "Chloride", 35.453};
-const Chemical kCaustic{"545", "Caustic Soda", true, 40.0, "Sodium", 22.990};
+const Chemical kHcl{"543", "561", "Hydrochloric Acid", false, 104.26, "Chloride", 35.453};
+const Chemical kCaustic{"545", "563", "Caustic Soda", true, 40.0, "Sodium", 22.990};
 
 std::string Co2FloodUnderControl(const Chemical* chemical, double target) {
     std::ostringstream s;
+    const std::string water =
+        "dialog 80 set 407 5\ndialog 80 set 404 25000\ndialog 80 set 400 3000\n"
+        "dialog 80 set 401 500\ndialog 80 set 415 400\ndialog 80 set 419 1800\n"
+        "dialog 80 set 414 43978.2\ndialog 80 set 427 120\ndialog 80 set 429 3000\n"
+        "dialog 80 set 428 1.052\ndialog 80 press 1\n";
+    // As injection, formation and surface water: the mixing grid mixes the
+    // water with itself.
     s << "dialog 29 scroll 920 down 2\ndialog 29 press 1\nmenu 1065\n"
-         "dialog 80 set 407 5\ndialog 80 set 404 25000\ndialog 80 set 400 3000\n"
-         "dialog 80 set 401 500\ndialog 80 set 415 400\ndialog 80 set 419 1800\n"
-         "dialog 80 set 414 43978.2\ndialog 80 set 427 120\ndialog 80 set 429 3000\n"
-         "dialog 80 set 428 1.052\ndialog 80 press 1\nmenu 1030\n"
+      << water << "menu 1032\n" << water << "menu 1031\n" << water << "menu 1030\n"
          "dialog 84 click 1505\ndialog 84 set 534 120\ndialog 84 set 532 342\n"
          "dialog 84 set 536 3000\ndialog 84 set 537 7394.0887\ndialog 84 set 533 4.4\n"
          "dialog 84 set 530 5.6\ndialog 84 set 540 1\ndialog 84 set 541 30\n";
@@ -292,11 +297,17 @@ std::string Co2FloodUnderControl(const Chemical* chemical, double target) {
     s << "dialog 84 press 1\nmenu 1041\n"
          "dialog 88 set 575 120\ndialog 88 set 576 342\ndialog 88 set 580 1\n"
          "dialog 88 set 581 30\ndialog 88 set 582 0\ndialog 88 set 583 100\n"
-         "dialog 88 set 584 50\ndialog 88 press 1\nmenu 1047\n"
+         "dialog 88 set 584 50\n";
+    if (chemical != nullptr)
+        s << "dialog 88 click " << (chemical->alkali ? "587" : chemical->mixButton)
+          << "\ndialog 88 click " << (chemical->alkali ? chemical->mixButton : "588")
+          << "\ndialog 88 set 568 " << target << "\n";
+    s << "dialog 88 press 1\nmenu 1047\n"
          "answer yes pH will be the plot variable\nmenu 1076\nmenu 1038\n"
          "text DisplaypHWater co2.txt\ntext DisplaypHValues co2v.txt\n"
          "menu 1073 DisplaypHWater\ntext DisplaypHWater co2s.txt\n"
          "menu 1040\nfile \\C.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
+         "menu 1044\nfile \\MC.DAT\nmenu 996 wcGraphWindow\nmenu 1028 wcGraphWindow\n"
          "answer no Data has been modified\n";
     return s.str();
 }
@@ -321,10 +332,11 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
     const std::string ownSpecies = Read("co2s.txt");
     const std::vector<double> ownPh = PageRow(ownPage, "pH ");
     const std::vector<double> ownCalcite = PageRow(ownValues, "Calcite");
-    const std::string ownGridFile = Read("C.DAT");
+    const std::map<std::string, std::string> ownFiles = {{"C.DAT", Read("C.DAT")},
+                                                          {"MC.DAT", Read("MC.DAT")}};
     ASSERT_EQ(ownPh.size(), 7u) << ownPage;
     ASSERT_EQ(ownCalcite.size(), 7u) << ownValues;
-    ASSERT_EQ(DataFileRows(ownGridFile).size(), 7u) << ownGridFile;
+    ASSERT_EQ(DataFileRows(ownFiles.at("MC.DAT")).size(), 7u) << ownFiles.at("MC.DAT");
     // The water's alkalinity (meq/L) and each point's dissolved CO2 (mmol/L).
     const double alkalinity = PageRow(ownPage, "\"M\" Alkalinity").at(0) / 50.0445;
     const std::vector<double> co2 = PageRow(ownSpecies, "Dissolved CO2");
@@ -376,33 +388,41 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
             EXPECT_EQ(reached + outOfReach, 7);
             dosed += reached;
             held += outOfReach;
-            // The grid's cells of the water's own temperature out of reach are the grid's cells without control; each
-            // row is found by its pCO2, the file holding the rows as the graph
-            // shows them.
-            const std::vector<std::vector<double>> grid = DataFileRows(Read("C.DAT"));
-            const std::vector<std::vector<double>> ownRows = DataFileRows(ownGridFile);
+            // The cells of the water's own temperature out of reach, on the
+            // pCO2 grid and on the mixing grid of pCO2 rows by temperature
+            // (the water mixed with itself), are those cells without control;
+            // each row is found by its pCO2, the file holding the rows as the
+            // graph shows them.
             const std::vector<double> axis = PageRow(ownPage, "pCO2(");
-            ASSERT_EQ(grid.size(), 7u) << Read("C.DAT");
-            const int at = AxisIndex(DataFileColumns(Read("C.DAT")), 120.0);
-            ASSERT_GE(at, 0) << Read("C.DAT");
-            const size_t column = static_cast<size_t>(at);
-            for (const std::vector<double>& row : grid) {
-                // The page shows the pCO2 to three figures.
-                int k = -1;
-                for (size_t a = 0; a < axis.size(); ++a)
-                    if (std::fabs(axis[a] - row[0]) <= 0.006 * row[0]) k = static_cast<int>(a);
-                ASSERT_GE(k, 0) << row[0] << "\n" << Read("C.DAT");
-                const bool reach = chemical->alkali ? ownPh[k] < target - 0.005
-                                                    : ownPh[k] > target + 0.005;
-                if (reach) continue;
-                for (const std::vector<double>& own : ownRows) {
-                    if (std::fabs(own[0] - row[0]) > 1e-6 * std::fabs(row[0])) continue;
-                    EXPECT_NEAR(row[column + 1], own[column + 1], 0.002 * own[column + 1] + 0.006)
-                        << "grid row " << row[0] << "\n" << Read("C.DAT") << ownGridFile;
+            for (const char* file : {"C.DAT", "MC.DAT"}) {
+                SCOPED_TRACE(file);
+                const std::vector<std::vector<double>> grid = DataFileRows(Read(file));
+                const std::vector<std::vector<double>> ownRows = DataFileRows(ownFiles.at(file));
+                ASSERT_EQ(grid.size(), 7u) << Read(file);
+                const int at = AxisIndex(DataFileColumns(Read(file)), 120.0);
+                ASSERT_GE(at, 0) << Read(file);
+                const size_t column = static_cast<size_t>(at) + 1;
+                int compared = 0;
+                for (const std::vector<double>& row : grid) {
+                    // The page shows the pCO2 to three figures.
+                    int k = -1;
+                    for (size_t a = 0; a < axis.size(); ++a)
+                        if (std::fabs(axis[a] - row[0]) <= 0.006 * row[0]) k = static_cast<int>(a);
+                    ASSERT_GE(k, 0) << row[0] << "\n" << Read(file);
+                    const bool reach = chemical->alkali ? ownPh[k] < target - 0.005
+                                                        : ownPh[k] > target + 0.005;
+                    if (reach) continue;
+                    for (const std::vector<double>& own : ownRows) {
+                        if (std::fabs(own[0] - row[0]) > 1e-5 * std::fabs(row[0])) continue;
+                        ++compared;
+                        EXPECT_NEAR(row[column], own[column], 0.002 * own[column] + 0.006)
+                            << "row " << row[0] << "\n" << Read(file) << ownFiles.at(file);
+                    }
                 }
+                EXPECT_EQ(compared, outOfReach);
             }
-            // Told once by the profile and once by the grid when a point is out
-            // of reach, naming the chemical and the target.
+            // Told once by the profile and once by each grid when a point is
+            // out of reach, naming the chemical and the target.
             char told[120];
             std::snprintf(told, sizeof told, "%s alone cannot bring the water to the target pH of %.2f",
                           chemical->row, target);
@@ -410,7 +430,7 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
             const std::string log = Log();
             for (size_t p = log.find(told); p != std::string::npos; p = log.find(told, p + 1))
                 ++times;
-            EXPECT_EQ(times, outOfReach > 0 ? 2 : 0) << log;
+            EXPECT_EQ(times, outOfReach > 0 ? 3 : 0) << log;
         }
     }
     // Hydrochloric acid reaches one point to 5.0 and none to 5.6, caustic soda
