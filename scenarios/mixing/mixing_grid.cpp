@@ -100,12 +100,14 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     const float temperature = run.kind == MixGridKind::kPhByPercent
                                   ? cell.row[AnalysisElement::kTemperature]
                                   : grid.temperatureAxis[j];
-    // With pCO2 rows the control starts from the pH the cell's gas gives it:
-    // a cell its chemical cannot bring to the target from there keeps that
-    // pH with no dose, the cell without control.
+    // With pCO2 rows a cell whose gas gives it a pH that its one chemical
+    // cannot bring to the target keeps that pH with no dose: the cell without
+    // control.
     float gasPh = NAN;
     bool control = phControlSettings.phControlMethod != PhControlMethod::kNone;
-    if (control && run.varyPco2) {
+    const uint16_t chosen = phControlSettings.phControlMethod;
+    const bool oneChemical = chosen == PhControlMethod::kAcid || chosen == PhControlMethod::kAlkali;
+    if (oneChemical && run.varyPco2) {
         gasPh = GasPhWithoutControl(cell, v, temperature);
         control = !PhTargetOutOfReach(phControlSettings, gasPh, phControlSettings.targetPh);
     }
@@ -121,10 +123,8 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     } else if (control) {
         // With pCO2 rows the control brings the cell to the target pH of the
         // pH-control settings; the row value is a partial pressure, not a pH.
-        // The dose starts from the pH the gas gives the blend's carbonate in
-        // the pass that derives it.
         PhFromPco2(cell, v, kReferencePass);
-        PrepareCellControl(cell, cell.row[AnalysisElement::kPh]);
+        PrepareCellControl(cell, BlendedIonPh(cell));
         ControlCellPh(cell, phControlSettings.targetPh, temperature, true);
     }
 
