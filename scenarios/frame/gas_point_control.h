@@ -7,10 +7,10 @@
 
 // What the control did at a gas point.
 struct GasPointControl {
-    float ph;         // the pH the point's passes take: the target, or the gas's
-    float startPh;    // the pH its gas gives it, where a dose starts
-    bool dosed;       // the chemical brought it to the target
-    bool heldOff;     // pH control is on but cannot reach the target from here
+    float ph;       // the pH the point's passes take: the target, or the gas's
+    float startPh;  // the pH its gas gives it, where a dose starts
+    bool dosed;     // the chemical brought it to the target
+    bool heldOff;   // pH control is on but cannot reach the target from here
 };
 
 // The pH the point's pCO2 gives it (element 0 = -1.0 and element 39 the

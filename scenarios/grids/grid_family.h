@@ -15,7 +15,7 @@ struct GridRun {
     float rows[kGridAxisPoints];
     float temperatures[kGridAxisPoints];
     ProductName product;
-    DoseContext doseInputs;  // the dose parameter block, cleared once per run
+    DoseContext doseInputs;        // the dose parameter block, cleared once per run
     GasPointControl gasControl{};  // the pH control of the cell being set up under its gas
 };
 

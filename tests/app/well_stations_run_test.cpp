@@ -4,7 +4,9 @@
 // bottom hole) follow one rule, the surface gas carried to each station's
 // pressure with the pH solved from it, whatever the plot variable; each
 // station is the water's own page at the station's temperature, pressure and
-// pH, its dissolved CO2 and mark included.
+// pH, its dissolved CO2 and mark included. And the points under a gas of
+// their own (the pCO2 profile, the pCO2 rows of the grids) under pH control:
+// the chemical doses only the points it can bring to the target.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -39,23 +41,36 @@ struct Water {
 // mg/L of CO2 that no station at a few atmospheres can hold: a station that
 // kept the surface water's CO2 instead of its own would be marked.
 const Water kProduced{"produced water",
-                      {{400, 2000}, {401, 300}, {402, 20}, {403, 150}, {404, 25000}, {405, 300},
-                       {414, 42000}, {415, 40}, {419, 450}},
+                      {{400, 2000},
+                       {401, 300},
+                       {402, 20},
+                       {403, 150},
+                       {404, 25000},
+                       {405, 300},
+                       {414, 42000},
+                       {415, 40},
+                       {419, 450}},
                       6.9,
                       150,
                       1.05};
 const Water kSeaWater{"sea water",
-                      {{400, 412}, {401, 1290}, {403, 8}, {404, 10770}, {405, 399}, {414, 19350},
-                       {415, 2710}, {419, 142}},
+                      {{400, 412},
+                       {401, 1290},
+                       {403, 8},
+                       {404, 10770},
+                       {405, 399},
+                       {414, 19350},
+                       {415, 2710},
+                       {419, 142}},
                       8.1,
                       77,
                       1.025};
-const Water kCo2Flood{"CO2-flood water",
-                      {{400, 3000}, {401, 500}, {404, 25000}, {414, 43978.2}, {415, 400},
-                       {419, 1800}},
-                      5.0,
-                      120,
-                      1.052};
+const Water kCo2Flood{
+    "CO2-flood water",
+    {{400, 3000}, {401, 500}, {404, 25000}, {414, 43978.2}, {415, 400}, {419, 1800}},
+    5.0,
+    120,
+    1.052};
 
 // The well-log settings: bottom-hole, separator and flashed temperatures (F)
 // and pressures (atm).
@@ -100,12 +115,12 @@ template <int N>
 std::vector<Station> StationsOf(const WellProfileTable<N>& table) {
     std::vector<Station> stations;
     for (int k = 0; k < N; ++k)
-        stations.push_back({table.temperature[k], table.pressure[k], table.analysis[k][AE::kPh],
-                            table.analysis[k][AE::kPco2],
-                            CarbonicAcidAsCo2(CarbonicAcidInBasis(
-                                table.dissolvedCO2[k], reportingMode,
-                                table.analysis[k][AE::kResultScale])),
-                            table.results[k][0], PointNotCalculated(table, k)});
+        stations.push_back(
+            {table.temperature[k], table.pressure[k], table.analysis[k][AE::kPh],
+             table.analysis[k][AE::kPco2],
+             CarbonicAcidAsCo2(CarbonicAcidInBasis(table.dissolvedCO2[k], reportingMode,
+                                                   table.analysis[k][AE::kResultScale])),
+             table.results[k][0], PointNotCalculated(table, k)});
     return stations;
 }
 struct Profiles {
@@ -263,8 +278,8 @@ namespace {
 // what-if button; `alkali` when it is one) to `target`, and the pCO2 profile
 // with its pages; then the pCO2 grid's data file.
 struct Chemical {
-    const char* button;       // of the what-if settings
-    const char* mixButton;    // of the mixing-zone settings
+    const char* button;     // of the what-if settings
+    const char* mixButton;  // of the mixing-zone settings
     const char* row;
     bool alkali;
     double equivalent;  // mg of the dose per meq (its equivalent weight)
@@ -286,7 +301,10 @@ std::string Co2FloodUnderControl(const Chemical* chemical, double target) {
     // As injection, formation and surface water: the mixing grid mixes the
     // water with itself.
     s << "dialog 29 scroll 920 down 2\ndialog 29 press 1\nmenu 1065\n"
-      << water << "menu 1032\n" << water << "menu 1031\n" << water << "menu 1030\n"
+      << water << "menu 1032\n"
+      << water << "menu 1031\n"
+      << water
+      << "menu 1030\n"
          "dialog 84 click 1505\ndialog 84 set 534 120\ndialog 84 set 532 342\n"
          "dialog 84 set 536 3000\ndialog 84 set 537 7394.0887\ndialog 84 set 533 4.4\n"
          "dialog 84 set 530 5.6\ndialog 84 set 540 1\ndialog 84 set 541 30\n";
@@ -333,7 +351,7 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
     const std::vector<double> ownPh = PageRow(ownPage, "pH ");
     const std::vector<double> ownCalcite = PageRow(ownValues, "Calcite");
     const std::map<std::string, std::string> ownFiles = {{"C.DAT", Read("C.DAT")},
-                                                          {"MC.DAT", Read("MC.DAT")}};
+                                                         {"MC.DAT", Read("MC.DAT")}};
     ASSERT_EQ(ownPh.size(), 7u) << ownPage;
     ASSERT_EQ(ownCalcite.size(), 7u) << ownValues;
     ASSERT_EQ(DataFileRows(ownFiles.at("MC.DAT")).size(), 7u) << ownFiles.at("MC.DAT");
@@ -362,8 +380,8 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
             int reached = 0;
             int outOfReach = 0;
             for (size_t k = 0; k < 7; ++k) {
-                const bool reach = chemical->alkali ? ownPh[k] < target - 0.005
-                                                    : ownPh[k] > target + 0.005;
+                const bool reach =
+                    chemical->alkali ? ownPh[k] < target - 0.005 : ownPh[k] > target + 0.005;
                 if (!reach) {
                     ++outOfReach;
                     EXPECT_NEAR(ph[k], ownPh[k], 0.005) << "point " << k << "\n" << page;
@@ -379,11 +397,13 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
                 const double meq = dose[k] / chemical->equivalent;
                 EXPECT_NEAR(ion[k] - ownIon[k], meq * chemical->ionWeight,
                             0.01 * meq * chemical->ionWeight + 0.1)
-                    << "point " << k << "\n" << page;
+                    << "point " << k << "\n"
+                    << page;
                 // An acid takes no more than the alkalinity, an alkali no more
                 // than the CO2 it turns into bicarbonate.
                 EXPECT_LE(meq, chemical->alkali ? co2[k] / 44.0095 : alkalinity)
-                    << "point " << k << "\n" << page;
+                    << "point " << k << "\n"
+                    << page;
             }
             EXPECT_EQ(reached + outOfReach, 7);
             dosed += reached;
@@ -409,14 +429,15 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
                     for (size_t a = 0; a < axis.size(); ++a)
                         if (std::fabs(axis[a] - row[0]) <= 0.006 * row[0]) k = static_cast<int>(a);
                     ASSERT_GE(k, 0) << row[0] << "\n" << Read(file);
-                    const bool reach = chemical->alkali ? ownPh[k] < target - 0.005
-                                                        : ownPh[k] > target + 0.005;
+                    const bool reach =
+                        chemical->alkali ? ownPh[k] < target - 0.005 : ownPh[k] > target + 0.005;
                     if (reach) continue;
                     for (const std::vector<double>& own : ownRows) {
                         if (std::fabs(own[0] - row[0]) > 1e-5 * std::fabs(row[0])) continue;
                         ++compared;
                         EXPECT_NEAR(row[column], own[column], 0.002 * own[column] + 0.006)
-                            << "row " << row[0] << "\n" << Read(file) << ownFiles.at(file);
+                            << "row " << row[0] << "\n"
+                            << Read(file) << ownFiles.at(file);
                     }
                 }
                 EXPECT_EQ(compared, outOfReach);
@@ -424,8 +445,9 @@ TEST_F(WellStationsRun, ThePco2ProfileUnderControlDosesOnlyWhatItsChemicalCanRea
             // Told once by the profile and once by each grid when a point is
             // out of reach, naming the chemical and the target.
             char told[120];
-            std::snprintf(told, sizeof told, "%s alone cannot bring the water to the target pH of %.2f",
-                          chemical->row, target);
+            std::snprintf(told, sizeof told,
+                          "%s alone cannot bring the water to the target pH of %.2f", chemical->row,
+                          target);
             int times = 0;
             const std::string log = Log();
             for (size_t p = log.find(told); p != std::string::npos; p = log.find(told, p + 1))
