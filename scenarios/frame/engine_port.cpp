@@ -34,9 +34,24 @@ void EngineSettlePhDose(float startPh, float targetPh) {
 
 void NoSettling(float /*startPh*/, float /*targetPh*/) {}
 
+void EngineAdjustPhFrom(float startPh, float targetPh) {
+    // The working analysis's own pH is where the dose starts (water 3).
+    currentAnalysis.values[AnalysisElement::kPh] = startPh;
+    float ph = startPh;
+    float alkalinity = 0.0f;
+    AdjustpHToTarget(3, 1.0f, targetPh, ph, alkalinity);
+}
+
+void StandInAdjustPhFrom(float startPh, float targetPh);
+
 constexpr ScenarioEngine kEngine{RunCalculations, EngineAdjustPh, EngineDose,
-                                 EngineRunAnswersReplaced, EngineSettlePhDose};
+                                 EngineRunAnswersReplaced, EngineSettlePhDose,
+                                 EngineAdjustPhFrom};
 ScenarioEngine installed = kEngine;
+
+void StandInAdjustPhFrom(float /*startPh*/, float targetPh) {
+    installed.adjustPhToTarget(targetPh);
+}
 
 }  // namespace
 
@@ -57,6 +72,12 @@ void InstallScenarioEngine(const ScenarioEngine& engine) {
         installed.settlePhDose = NoSettling;
     else
         installed.settlePhDose = kEngine.settlePhDose;
+    if (engine.adjustPhFrom != nullptr)
+        installed.adjustPhFrom = engine.adjustPhFrom;
+    else if (engine.adjustPhToTarget != nullptr || engine.runCalculations != nullptr)
+        installed.adjustPhFrom = StandInAdjustPhFrom;
+    else
+        installed.adjustPhFrom = kEngine.adjustPhFrom;
 }
 
 bool SettlesPhDoses() {

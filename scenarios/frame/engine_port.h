@@ -25,13 +25,18 @@ struct ScenarioEngine {
     // After the point's first pass at its target pH: the pH control's dose
     // settled on that pass (SettlepHDemandFromPh from the surface water's pH).
     void (*settlePhDose)(float startPh, float targetPh);
+    // AdjustpHToTarget for the working analysis from `startPh` (its own pH, as
+    // its last pass found it, with the species that pass left in it) to
+    // `targetPh`.
+    void (*adjustPhFrom)(float startPh, float targetPh) = nullptr;
 };
 
 // Replaces the operations; a null member keeps the engine's own routine, except
 // that a stand-in runCalculations also serves the runs whose answers are replaced
 // unless a routine is given for those, and leaves the doses as the pH control
 // found them (the stand-in's passes speciate nothing to settle them on) unless
-// a settling routine is given.
+// a settling routine is given, and adjusts a point's pH from its own pH as the
+// stand-in's pH control does (from the surface water's) unless a routine is given.
 void InstallScenarioEngine(const ScenarioEngine& engine);
 void ResetScenarioEngine();
 // False while a stand-in leaves the pH control's doses as it found them: the

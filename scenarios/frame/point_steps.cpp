@@ -102,9 +102,14 @@ double PressureInBar(float pressure, uint16_t unitCode) {
 }
 
 void SettlePointDose(DriverContext& c, float targetPh, float& acidDose, float& alkaliDose) {
+    SettlePointDose(c, c.surface.values[AE::kPh], targetPh, acidDose, alkaliDose);
+}
+
+void SettlePointDose(DriverContext& c, float startPh, float targetPh, float& acidDose,
+                     float& alkaliDose) {
     if (c.control.phControlMethod == PhControlMethod::kNone) return;
     if (!(c.out.acidDemand > 0.0f) && !(c.out.alkaliDemand > 0.0f)) return;
-    c.calls.settlePhDose(c.surface.values[AE::kPh], targetPh);
+    c.calls.settlePhDose(startPh, targetPh);
     acidDose = c.out.acidDemand;
     alkaliDose = c.out.alkaliDemand;
 }

@@ -45,6 +45,10 @@ double PressureInBar(float pressure, uint16_t unitCode);
 // following it; `acidDose` and `alkaliDose` take the settled demands. Nothing
 // without pH control or without a demand.
 void SettlePointDose(DriverContext& c, float targetPh, float& acidDose, float& alkaliDose);
+// The same from `startPh`, the pH the point's control started from (a point
+// under a CO2 partial pressure starts from the pH its gas gives it).
+void SettlePointDose(DriverContext& c, float startPh, float targetPh, float& acidDose,
+                     float& alkaliDose);
 
 // The elements pH control rewrites (dissolved CO2, M and P alkalinity or the
 // species, bicarbonate, carbonate, total alkalinity, calcium, sodium, potassium,

@@ -58,6 +58,7 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
         run.grid.alkaliDose[n] = 0.0f;
         return;
     }
+    run.gasControl = {};
     float target = run.rows[i];
     if (!vary) {
         // pH control starts where Vary pH's point starts: the surface water's
@@ -73,13 +74,20 @@ void SetUpCell(GridRun& run, int i, int j, int n) {
         c.calls.adjustPhToTarget(target);
         w[AE::kPh] = row[AE::kPh] = target;
     } else {
-        target = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, PassMode::kWhatIf, 0);
-        row[AE::kPh] = target;
-        c.calls.adjustPhToTarget(target);
+        // The cell's own water under its gas, brought by pH control from the
+        // pH its gas gives to the target of the pH-control settings where its
+        // chemical can (as the pCO2 profile's points).
+        const float gasPh = PhOfPointGas(c, PassMode::kWhatIf);
+        row[AE::kPh] = gasPh;
+        run.gasControl = ControlGasPoint(c, gasPh);
+        target = run.gasControl.ph;
     }
     run.grid.acidDose[n] = c.out.acidDemand;
     run.grid.alkaliDose[n] = c.out.alkaliDemand;
-    if (c.control.phControlMethod != PhControlMethod::kNone) {
+    if (vary && !run.gasControl.dosed) {
+        w[AE::kPh] = row[AE::kPh] = target;
+        row[AE::kPco2] = w[AE::kPco2];
+    } else if (c.control.phControlMethod != PhControlMethod::kNone) {
         w[AE::kPh] = row[AE::kPh] = target;
         KeepPhControlFields(w, row);
         row[AE::kPco2] = w[AE::kPco2];
@@ -110,7 +118,8 @@ void MainCellPass(GridRun& run, int i, int n, const ProgressClock& clock) {
     // The cell holds the CO2 of its own pass (and, at a given pH, its
     // partial pressure), not the surface water's it started from.
     float dissolvedCo2 = 0.0f;
-    KeepPointCarbonDioxide(c, c.engine.options.varyPco2 == 0, dissolvedCo2, g.analysis[n]);
+    KeepPointCarbonDioxide(c, c.engine.options.varyPco2 == 0 || run.gasControl.dosed, dissolvedCo2,
+                           g.analysis[n]);
     std::memcpy(g.results[n], c.out.saturation, sizeof g.results[n]);
     std::memcpy(g.excess[n], c.out.excess, sizeof g.excess[n]);
     ComputeCorrosionRow(c, c.current.values, c.out.saturation, g.corrosion[n]);
@@ -149,12 +158,18 @@ void RunGridCells(GridRun& run) {
         for (int j = 0; j < kGridAxisPoints; ++j) {
             const int n = kGridAxisPoints * i + j;
             SetUpCell(run, i, j, n);
+            // A cell of a pCO2 row its chemical cannot bring to the target is
+            // the cell without control.
+            const uint16_t method = HoldOffControl(c, run.gasControl);
             const double phosphateMgL = PhosphateMgL(c);
             RunGivenSpeciesPass(c, PassMode::kWhatIf,
                                 run.variable == GridVariable::kPressure ? 1 : 0,
                                 SolverAnswers::kReplaced);
-            SettlePointDose(c, run.grid.analysis[n][AE::kPh], run.grid.acidDose[n],
-                            run.grid.alkaliDose[n]);
+            // A cell under its gas keeps the dose its chemical's ions were
+            // added for (see the pCO2 profile).
+            if (c.engine.options.varyPco2 == 0 || run.variable == GridVariable::kPressure)
+                SettlePointDose(c, run.grid.analysis[n][AE::kPh], run.grid.acidDose[n],
+                                run.grid.alkaliDose[n]);
             ClearDoseState(c.doseLimits);
             for (;;) {
                 MainCellPass(run, i, n, clock);
@@ -169,6 +184,7 @@ void RunGridCells(GridRun& run) {
                 RecordProductName(run.product, run.grid.lastProductName);
                 run.grid.gridResidenceTimeAtLastRun = c.surfaceResidenceTime;
             }
+            c.engine.control.phControlMethod = method;
         }
     }
     EndProgress();

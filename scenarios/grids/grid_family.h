@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scenarios/frame/driver_context.h"
+#include "scenarios/frame/gas_point_control.h"
 
 enum class GridVariable { kPhOrPco2, kPressure };
 
@@ -14,7 +15,8 @@ struct GridRun {
     float rows[kGridAxisPoints];
     float temperatures[kGridAxisPoints];
     ProductName product;
-    DoseContext doseInputs;  // the dose parameter block, cleared once per run
+    DoseContext doseInputs;        // the dose parameter block, cleared once per run
+    GasPointControl gasControl{};  // the pH control of the cell being set up under its gas
 };
 
 void RunGrid(DriverContext& c, GridVariable variable, uint16_t graphCode);

@@ -67,6 +67,7 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
                              (stale || grid.doseDone == 0);
     const RunChoice choice = ChooseRun(done != 0, stale, active, dosesWanted);
 
+    ForgetPhTargetOutOfReach();
     StartFromSurfaceCalculation(c.owner);
     SaveEngineSettings(c.engine, c.backup);
     if (pressureGrid) {
@@ -107,6 +108,7 @@ void RunGrid(DriverContext& c, GridVariable v, uint16_t graphCode) {
     done = 1;
     otherDone = 0;
     EndOnSurfaceWater(c);
+    TellPhTargetOutOfReach(c.owner);
     TellPointsNotCalculated(c.owner, marked, kGridCells);
 }
 

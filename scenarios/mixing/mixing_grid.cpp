@@ -70,17 +70,28 @@ void PhFromPco2(MixCell& cell, float pco2, uint16_t passMode) {
     cell.row[AnalysisElement::kPh] = cur[AnalysisElement::kPh];
 }
 
+// The pH the cell's gas gives it at `temperature`, as the cell without
+// control finds it; the blend and the cell's row are left as they were.
+float GasPhWithoutControl(MixCell& cell, float pco2, float temperature) {
+    const WaterAnalysis blend = currentAnalysis;
+    const float rowPh = cell.row[AnalysisElement::kPh];
+    const float rowPco2 = cell.row[AnalysisElement::kPco2];
+    const uint16_t method = phControlSettings.phControlMethod;
+    phControlSettings.phControlMethod = PhControlMethod::kNone;
+    currentAnalysis.values[AnalysisElement::kTemperature] = temperature;
+    PhFromPco2(cell, pco2, kWhatIfPass);
+    const float ph = cell.row[AnalysisElement::kPh];
+    phControlSettings.phControlMethod = method;
+    currentAnalysis = blend;
+    cell.row[AnalysisElement::kPh] = rowPh;
+    cell.row[AnalysisElement::kPco2] = rowPco2;
+    return ph;
+}
+
 void GeneralCell(MixGridRun& run, int i, int j) {
     GridTable& grid = whatIfResults.grid;
     float* cur = currentAnalysis.values;
     MixCell cell = BlendCell(7 * i + j, CellPercent(run, i, j), kGeneralCarbonateWeight, true);
-    // With pCO2 rows a cell the chemicals cannot bring to the target keeps
-    // the pH its gas gives, as without control.
-    const bool control =
-        phControlSettings.phControlMethod != PhControlMethod::kNone &&
-        !(run.varyPco2 && PhTargetOutOfReach(phControlSettings,
-                                             static_cast<float>(BlendedIonPh(cell)),
-                                             phControlSettings.targetPh));
     grid.acidDose[cell.index] = 0.0f;
     grid.alkaliDose[cell.index] = 0.0f;
     const float v = grid.phAxis[i];
@@ -89,6 +100,19 @@ void GeneralCell(MixGridRun& run, int i, int j) {
     const float temperature = run.kind == MixGridKind::kPhByPercent
                                   ? cell.row[AnalysisElement::kTemperature]
                                   : grid.temperatureAxis[j];
+    // With pCO2 rows a cell whose gas gives it a pH that its one chemical
+    // cannot bring to the target keeps that pH with no dose: the cell without
+    // control.
+    float gasPh = NAN;
+    bool control = phControlSettings.phControlMethod != PhControlMethod::kNone;
+    const uint16_t chosen = phControlSettings.phControlMethod;
+    const bool oneChemical = chosen == PhControlMethod::kAcid || chosen == PhControlMethod::kAlkali;
+    if (oneChemical && run.varyPco2) {
+        gasPh = GasPhWithoutControl(cell, v, temperature);
+        control = !PhTargetOutOfReach(phControlSettings, gasPh, phControlSettings.targetPh);
+    }
+    const uint16_t method = phControlSettings.phControlMethod;
+    if (!control) phControlSettings.phControlMethod = PhControlMethod::kNone;
     if (!run.varyPco2) {
         cur[AnalysisElement::kPh] = v;
         cell.row[AnalysisElement::kPh] = v;
@@ -125,7 +149,12 @@ void GeneralCell(MixGridRun& run, int i, int j) {
         cur[AnalysisElement::kPh] = v;
         cell.row[AnalysisElement::kPh] = v;
     }
+    // A cell of a pCO2 row held off its control is run as without control.
+    const bool gasSetsPh = run.gasSetsPh;
+    if (run.varyPco2 && !control) run.gasSetsPh = true;
     FinishMixCell(run, cell);
+    run.gasSetsPh = gasSetsPh;
+    phControlSettings.phControlMethod = method;
 }
 
 }  // namespace

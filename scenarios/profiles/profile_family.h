@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scenarios/frame/driver_context.h"
+#include "scenarios/frame/gas_point_control.h"
 
 enum class ProfileVariable { kTemperature, kPh, kPressure };
 
@@ -14,6 +15,10 @@ struct ProfileRun {
     float axis[kProfilePoints];
     ProductName product;
     DoseContext doseInputs;  // the dose parameter block, cleared once per run
+    // The pH control of the point being set up under a pCO2 of the axis (the
+    // pCO2 profile); otherwise its pH is the point's and no dose starts there.
+    GasPointControl gasControl{};
+    bool underAxisGas = false;
 };
 
 // The whole frame of one member: checks, re-run rule, save, the chosen pass,

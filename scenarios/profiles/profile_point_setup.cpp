@@ -159,12 +159,22 @@ float SetUpPhPoint(ProfileRun& run, int k) {
     if (DropsHydrogenSulfide(c, w[AE::kTemperature])) w[AE::kH2S] = 0.0f;
     RestoreSurfaceConstants(c);
 
-    if (o.varyPco2 != 0) {
-        pointPh = PhFromPco2Pass(c, PhPrediction::kLogAlkalinity, FirstPassMode(c), 0);
-        row[AE::kPh] = pointPh;
+    run.underAxisGas = o.varyPco2 != 0;
+    if (run.underAxisGas) {
+        // The point's own water under its gas; pH control takes it from the
+        // pH the gas gives to the target of the pH-control settings, where
+        // its chemical can.
+        const float gasPh = PhOfPointGas(c, FirstPassMode(c));
+        row[AE::kPh] = gasPh;
+        run.gasControl = ControlGasPoint(c, gasPh);
+        pointPh = run.gasControl.ph;
+    } else {
+        c.calls.adjustPhToTarget(pointPh);
     }
-    c.calls.adjustPhToTarget(pointPh);
-    if (c.control.phControlMethod != PhControlMethod::kNone) {
+    if (run.underAxisGas && !run.gasControl.dosed) {
+        w[AE::kPh] = row[AE::kPh] = pointPh;
+        row[AE::kPco2] = w[AE::kPco2];
+    } else if (c.control.phControlMethod != PhControlMethod::kNone) {
         w[AE::kPh] = row[AE::kPh] = pointPh;
         KeepPhControlFields(w, row);
         row[AE::kPco2] = w[AE::kPco2];

@@ -56,7 +56,9 @@ void MainPass(ProfileRun& run, int k, const ProgressClock& clock) {
     const bool underGas = c.engine.options.varyPco2 != 0;
     if (underGas) w[AE::kPco2] = ProfilePointPco2(run, k);
     c.out.saturation[31] = 0.0f;  // the balancing amount of a reference pass
-    const bool phGiven = !underGas;
+    // A point its pH control brought to the target holds the dose's
+    // carbonate, not its gas: it shows the pCO2 over that water.
+    const bool phGiven = !underGas || (run.underAxisGas && run.gasControl.dosed);
     RunGivenSpeciesPass(c, PassMode::kWhatIf, 0);
 
     t.bicarbonate[k] = c.out.saturation[27];
@@ -119,10 +121,19 @@ void RunProfilePoints(ProfileRun& run) {
     const double ownAlkalinity =
         c.engine.phBalanceSwitch == 1 ? c.out.referenceAlkalinity : NAN;
     for (int k = 0; k < kProfilePoints; ++k) {
+        run.underAxisGas = false;
+        run.gasControl = {};
         const float pointPh = SetUpProfilePoint(run, k);
+        // A point under its gas that its chemical cannot bring to the target
+        // is the point without control.
+        const uint16_t method = HoldOffControl(c, run.gasControl);
         const double phosphateMgL = PhosphateMgL(c);
         FirstPass(run, k, ownAlkalinity);
-        SettlePointDose(c, pointPh, run.table.acidDose[k], run.table.alkaliDose[k]);
+        // A point under its gas keeps the dose its chemical's ions were
+        // added for: settled on its pass, the demand would count the CO2 that
+        // pass holds under its gas as carbonate to move.
+        if (!run.underAxisGas)
+            SettlePointDose(c, pointPh, run.table.acidDose[k], run.table.alkaliDose[k]);
         const int half = kPointUnits * k + kPointUnits / 2;
         StepProgress(clock, half / 49, half, kWorkUnits);
         ClearDoseState(c.doseLimits);
@@ -136,6 +147,7 @@ void RunProfilePoints(ProfileRun& run) {
             DosePoint(run, k, phosphateMgL);
             if (!AddPhosphateOfDose(c, run.doseInputs)) break;
         }
+        c.engine.control.phControlMethod = method;
     }
 
     if (selected) {

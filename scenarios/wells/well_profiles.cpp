@@ -45,11 +45,18 @@ void ComputeStations(WellContext& c, const WellDriver& d, double surfaceBar,
     for (int i = 1; i < AE::kCount; ++i) b.current.values[i] = b.surface.values[i];
     b.current.values[AE::kReportingMode] = static_cast<float>(b.units.reportingMode);
     // The user's plot variable (the after-flash profiles vary pCO2 for the
-    // run whatever it is), unless an option pins the station's pH.
+    // run whatever it is), unless an option pins the station's pH; the
+    // well-log stations keep the pH an option pins, the after-flash stations
+    // follow the gas of a pressurised water whatever the options.
     const WhatIfOptions& o = b.engine.options;
-    const bool pco2Plotted =
-        b.backup.varyPco2 != 0 && o.useInputPh == 0 && o.forcePhToEvalForPressure == 0;
-    WellStationRun run{surfaceBar, pco2Plotted, StartProgress(), DoseContext{},
+    const bool pinning = o.useInputPh != 0 || o.forcePhToEvalForPressure != 0;
+    const bool pco2Plotted = b.backup.varyPco2 != 0 && !pinning;
+    const bool underGas =
+        StationsUnderGas(d.kind == WellKind::kWellLog && pinning, pco2Plotted, surfaceBar);
+    // Stations under their gas run as the after-flash profiles do, with the
+    // pCO2 varied, whatever the plot variable.
+    if (underGas) b.engine.options.varyPco2 = 1;
+    WellStationRun run{surfaceBar, underGas, StartProgress(), DoseContext{},
                        b.engine.phBalanceSwitch != 0 ? b.out.referenceAlkalinity : NAN};
     for (int k = 0; k < d.table.Count(); ++k) RunWellStation(c, d, k, run);
     if (b.status.productSelected != 0) RecordProduct(c, d, name);

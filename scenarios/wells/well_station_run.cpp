@@ -33,24 +33,24 @@ void ApplyH2SRule(DriverContext& b, float temperature) {
     if (DropsHydrogenSulfide(b, temperature)) b.current.values[AE::kH2S] = 0.0f;
 }
 
-// The pH station k starts from. The after-flash profiles always vary pCO2, so
-// this is their rule too: the surface pH, or none (computed from the pCO2) when
-// the surface water is under pressure. With pCO2 the plot variable every
-// station holds its pCO2 (the surface water's at the station's pressure) and
-// its pH is solved from it, whatever the surface pressure.
-// With the pH following the temperature, the first station starts from the
-// surface water's pH and each later one from the pH the station before left:
-// the balance settles a station's pH within its passes only from nearby (a
-// hot carbonate brine at pH 9.43 started from an evaluation pH of 6.5 showed
-// its first station's calcite 7 % above every other's).
-void StationPh(DriverContext& b, const WellStationRun& run, int k) {
+// The pH station k starts from. Stations under their gas start from none: the
+// pH is solved from the station's pCO2 (the surface water's at the station's
+// pressure), whatever the plot variable, so that a pressurised water's
+// stations are the same water on every page and graph. Otherwise the
+// after-flash profiles start from the surface pH, and the well-log stations
+// from the pH an option pins, or, with the pH following the temperature, the
+// first station from the surface water's pH and each later one from the pH
+// the station before left: the balance settles a station's pH within its
+// passes only from nearby (a hot carbonate brine at pH 9.43 started from an
+// evaluation pH of 6.5 showed its first station's calcite 7 % above every
+// other's).
+void StationPh(DriverContext& b, const WellDriver& d, const WellStationRun& run, int k) {
     const float* s = b.surface.values;
     float& ph = b.current.values[AE::kPh];
     const WhatIfOptions& o = b.engine.options;
-    if (o.varyPco2 != 0) {
-        const bool fromPco2 = run.pco2Plotted || run.surfacePressureBar > kPhFromPco2AboveBar;
-        ph = fromPco2 ? -1.0f : s[AE::kPh];
-    } else if (o.useInputPh != 0) {
+    if (run.underGas) {
+        ph = -1.0f;
+    } else if (d.kind != WellKind::kWellLog || o.useInputPh != 0) {
         ph = s[AE::kPh];
     } else if (o.forcePhToEvalForPressure != 0) {
         ph = b.settings.phEval;
@@ -65,6 +65,10 @@ void Progress(const WellStationRun& run, double done, int stations) {
 }
 
 }  // namespace
+
+bool StationsUnderGas(bool pinned, bool pco2Plotted, double surfacePressureBar) {
+    return !pinned && (pco2Plotted || surfacePressureBar > kPhFromPco2AboveBar);
+}
 
 void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& run) {
     DriverContext& b = c.base;
@@ -88,14 +92,14 @@ void RunWellStation(WellContext& c, const WellDriver& d, int k, WellStationRun& 
     ApplyH2SRule(b, temperature);
     v[AE::kPco2] = PointPco2(b, pressure);
     v[AE::kPH2S] = PointPh2s(b, pressure);
-    StationPh(b, run, k);
+    StationPh(b, d, run, k);
     t.phDoseA[k] = t.phDoseB[k] = 0.0f;
     ApplyH2SRule(b, temperature);
 
-    // Run 1 settles the pH at the station; with pCO2 the plot variable, from
-    // the station's pCO2 with its carbonate pairs counted, as the profiles
-    // find it.
-    if (run.pco2Plotted && v[AE::kPh] < 0.0f)
+    // Run 1 settles the pH at the station; under its gas, from the station's
+    // pCO2 with its carbonate pairs counted, as the profiles and the water's
+    // page find it.
+    if (v[AE::kPh] < 0.0f)
         (void)PhFromPco2Pass(b, PhPrediction::kLogAlkalinity, balancePass, 0);
     else
         RunGivenSpeciesPass(b, balancePass, 1, SolverAnswers::kReplaced);

@@ -10,10 +10,16 @@
 // Above this surface pressure (bar) the pH comes from the pCO2 of the water.
 constexpr double kPhFromPco2AboveBar = 1.02;
 
+// Whether the stations take their pH from their gas (the surface pCO2 carried
+// to each station's pressure): a water typed under pressure, whatever the
+// plot variable, and any water with pCO2 the plot variable; never where an
+// option of the well-log stations pins the pH (`pinned`).
+[[nodiscard]] bool StationsUnderGas(bool pinned, bool pco2Plotted, double surfacePressureBar);
+
 // Per-run values the stations share.
 struct WellStationRun {
     double surfacePressureBar;  // the surface water's pressure in bar
-    bool pco2Plotted;           // the user's plot variable is pCO2: every station holds it
+    bool underGas;              // every station holds its gas and solves its pH from it
     ProgressClock clock;
     DoseContext doseInputs;  // entries 8 and 9 carry from one dose call to the next
     // The surface water's own alkalinity (eq/kg), held by the stations whose

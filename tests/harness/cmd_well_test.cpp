@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/harness/command_runner.h"
@@ -63,18 +64,26 @@ TEST(WellCommand, CalciteRisesAsTheBrineComesUpAndDegasses) {
     EXPECT_GT(Field(fine[1], "calcite"), 2.0 * Field(fine[48], "calcite"));
 }
 
-// With the measured pH held at every station, only the temperature moves
-// calcite: it is less soluble in hot water, so the cooling brine comes up less
-// supersaturated.
-TEST(WellCommand, AtAHeldPhCalciteFallsAsTheBrineCools) {
+// The 12 stations of a water typed under pressure (3000 psia) take their pH
+// from the water's gas at their own pressure, as the after-flash stations do:
+// the pH falls as the pressure rises with depth, and the separator and the
+// bottom hole are the after-flash profile's stations at the same temperature
+// and pressure.
+TEST(WellCommand, StationsOfAPressurisedWaterFollowItsGas) {
     const auto s = RunWell("12");
+    const auto flash = RunWell("11");
     ASSERT_EQ(s.size(), 12u);
+    ASSERT_EQ(flash.size(), 12u);
     EXPECT_DOUBLE_EQ(Field(s[0], "temperature"), 100.0);
     EXPECT_DOUBLE_EQ(Field(s[0], "pressure"), 100.0);
     EXPECT_NEAR(Field(s[0], "gauge"), 100.0 - 14.696, 1e-3);
-    for (int k = 0; k < 12; ++k) EXPECT_DOUBLE_EQ(Field(s[k], "ph"), 6.5) << k;
-    for (int k = 1; k < 12; ++k) EXPECT_LT(Field(s[k - 1], "calcite"), Field(s[k], "calcite")) << k;
-    EXPECT_GT(Field(s[0], "calcite"), 1.0);
+    for (int k = 1; k < 12; ++k) EXPECT_GT(Field(s[k - 1], "ph"), Field(s[k], "ph")) << k;
+    for (const auto& [station, after] : {std::pair{0, 1}, std::pair{11, 11}}) {
+        EXPECT_NEAR(Field(s[station], "ph"), Field(flash[after], "ph"), 1e-3) << station;
+        EXPECT_NEAR(Field(s[station], "calcite"), Field(flash[after], "calcite"),
+                    1e-3 * Field(flash[after], "calcite"))
+            << station;
+    }
 }
 
 TEST(WellCommand, RefusesAWaterWithNothingButAPhAndBadArguments) {

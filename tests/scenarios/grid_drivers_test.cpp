@@ -44,10 +44,16 @@ TEST_F(GridTest, PhGridVariesPco2WhenAsked) {
     whatIfOptions.varyPco2 = 1;
     phControlSettings.phControlMethod = PhControlMethod::kAcid;
     phControlSettings.acidChemical = AcidChemical::kCarbonDioxide;
+    phControlSettings.targetPh = 8.0f;  // above the pH every pCO2 gives: beyond an acid
     whatIfSettings.phLow = 4.0f;
     CalcGridpHTemp(0);
 
-    EXPECT_TRUE(script.boxes.empty());
+    // No question of the pH axis; the one note of the target out of reach.
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_NE(script.boxes[0].find("Carbon Dioxide alone cannot bring the water to the target pH "
+                                   "of 8.00"),
+              std::string::npos)
+        << script.boxes[0];
     ASSERT_EQ(EnginePasses(), 3 * kGridCells);  // the pH from pCO2, first and main pass
     const GridTable& g = whatIfResults.grid;
     EXPECT_NEAR(g.phAxis[6], 0.7f, 1e-5f);
@@ -55,11 +61,13 @@ TEST_F(GridTest, PhGridVariesPco2WhenAsked) {
         const Pass& phPass = script.passes[3 * n];
         EXPECT_EQ(phPass.values[AE::kPh], -1.0f);
         EXPECT_EQ(phPass.values[AE::kPco2], g.phAxis[n / 7]);
-        // The main pass keeps the pH the cell's pCO2 gave it.
+        // The main pass keeps the pH the cell's pCO2 gave it, with no dose.
         EXPECT_EQ(script.passes[3 * n + 2].values[AE::kPh], script.phFromPco2);
+        EXPECT_EQ(g.acidDose[n], 0.0f);
         EXPECT_EQ(script.passes[3 * n + 2].values[AE::kPco2], g.phAxis[n / 7]);
     }
     EXPECT_EQ(whatIfOptions.varyPco2, 1);
+    EXPECT_TRUE(script.phTargets.empty());
 }
 
 TEST_F(GridTest, OnlyThePassWhoseResultsAreStoredSearchesForSolverAnswers) {

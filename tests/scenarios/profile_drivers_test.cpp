@@ -95,7 +95,8 @@ TEST_F(ProfileTest, PhProfileVariesPco2WhenAsked) {
     whatIfOptions.varyPco2 = 1;
     phControlSettings.phControlMethod = PhControlMethod::kAcid;
     phControlSettings.acidChemical = AcidChemical::kCarbonDioxide;
-    whatIfSettings.phLow = 4.0f;  // would ask the CO2 question on a pH axis
+    phControlSettings.targetPh = 5.0f;  // below the pH every pCO2 gives: in reach
+    whatIfSettings.phLow = 4.0f;        // would ask the CO2 question on a pH axis
     CalcpHProfile(nullptr);
 
     EXPECT_TRUE(script.boxes.empty());
@@ -108,9 +109,23 @@ TEST_F(ProfileTest, PhProfileVariesPco2WhenAsked) {
         EXPECT_EQ(phPass.values[AE::kPco2], t.axis[k]);
         EXPECT_EQ(phPass.phPredictionMethod, 0);
         EXPECT_EQ(script.passes[3 * k + 2].values[AE::kPco2], t.axis[k]);
-        // pH control aims at the pH the pCO2 gives.
-        EXPECT_EQ(script.phTargets[k], script.phFromPco2);
-        EXPECT_EQ(t.acidDose[k], 2.0f * script.phFromPco2);
+        // pH control brings the pH the pCO2 gives to the target.
+        EXPECT_EQ(script.phTargets[k], 5.0f);
+        EXPECT_EQ(t.acidDose[k], 2.0f * 5.0f);
+        EXPECT_EQ(t.analysis[k][AE::kPh], 5.0f);
+    }
+    // A target above the pH every pCO2 gives is beyond an acid: each point
+    // keeps that pH and takes no dose.
+    SetUp();
+    whatIfOptions.varyPco2 = 1;
+    phControlSettings.phControlMethod = PhControlMethod::kAcid;
+    phControlSettings.acidChemical = AcidChemical::kCarbonDioxide;
+    phControlSettings.targetPh = 8.0f;
+    CalcpHProfile(nullptr);
+    EXPECT_TRUE(script.phTargets.empty());
+    for (int k = 0; k < kProfilePoints; ++k) {
+        EXPECT_EQ(whatIfResults.phProfile.acidDose[k], 0.0f) << k;
+        EXPECT_EQ(script.passes[3 * k + 2].values[AE::kPh], script.phFromPco2) << k;
     }
     EXPECT_EQ(graphProfileKind, GraphProfileKind::kPhOrPco2);
 }

@@ -235,7 +235,10 @@ TEST_F(WellProfileTest, EachStationRunsAtItsTemperatureAndPressureWithItsGasesSc
         // pCO2 and pH2S in atm scale with the pressure: 0.2 atm at 100 psia.
         EXPECT_NEAR(first.pco2, 0.2 * p / 100.0, 1e-4) << k;
         EXPECT_NEAR(first.ph2s, 0.01 * p / 100.0, 1e-5) << k;
-        EXPECT_EQ(first.stepFlag, 1);
+        // A water typed at 100 psia: each station's pH comes from its pCO2,
+        // whatever the plot variable, in a pass of its own.
+        EXPECT_EQ(first.ph, -1.0f) << k;
+        EXPECT_EQ(first.stepFlag, 0);
         EXPECT_EQ(runs[3 * k + 2].passMode, 2);
         // The station's table row is the station: calcite followed its temperature.
         EXPECT_EQ(wellProfiles.wellLog.results[k][0], first.temperature);
@@ -274,6 +277,14 @@ TEST_F(WellProfileTest, HighSurfacePressureWithVaryPco2TakesEveryStationsPhFromP
     CalcWellLogProfile(nullptr);
     for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, -1.0f) << k;
 
+    // With the pH the plot variable too: the stations of a pressurised water
+    // are the same whatever the plot variable.
+    SetUp();
+    unitCodes.code[UnitItem::kPressure] = PressureUnit::kBar;
+    surfaceWater.values[AE::kPressure] = 1.5f;
+    CalcWellLogProfile(nullptr);
+    for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, -1.0f) << k;
+
     // At 1.0 bar (not above 1.02) too: pCO2 is the plot variable, so every
     // station holds its pCO2 and solves its pH from it.
     SetUp();
@@ -299,10 +310,12 @@ TEST_F(WellProfileTest, HighSurfacePressureWithVaryPco2TakesEveryStationsPhFromP
     CalcWellLogProfile(nullptr);
     for (int k = 0; k < kWellLogStations; ++k) EXPECT_EQ(runs[3 * k].ph, 6.5f) << k;
 
-    // With neither, the first station starts from the evaluation pH, whatever
-    // the working analysis held, and each later one from the pH the station
-    // before it left.
+    // With neither, a water at 1.0 bar: the first station starts from the
+    // evaluation pH, whatever the working analysis held, and each later one
+    // from the pH the station before it left.
     SetUp();
+    unitCodes.code[UnitItem::kPressure] = PressureUnit::kBar;
+    surfaceWater.values[AE::kPressure] = 1.0f;
     whatIfSettings.phEval = 6.5f;
     currentAnalysis.values[AE::kPh] = 9.0f;
     CalcWellLogProfile(nullptr);
