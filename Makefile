@@ -1,6 +1,7 @@
 # Tarvex: the two everyday commands.
-#   make test   install what is missing, build with sanitizers, run every test and a short
-#               seeded run of every fuzz target
+#   make test   install what is missing, build with sanitizers, and the seeded runs of the
+#               whole program optimised (in build-run/, beside the program `make run` builds),
+#               run every test and a short seeded run of every fuzz target
 #   make run    install what is missing, build the program, its engine harness, the
 #               sample products and the technical manual (optimised, no sanitizers, in build-run/), open the program
 #               on the X display (DISPLAY set), or without one run it headless on the
@@ -17,7 +18,7 @@ FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 600
 JOBS        ?= $(shell nproc)
 
-.PHONY: test run run-configure run-build bench deps configure build fuzz fuzz-smoke fuzz-long
+.PHONY: test run run-configure run-build seeded-build bench deps configure build fuzz fuzz-smoke fuzz-long
 
 # What `make run` runs, and all it builds.
 RUN_TARGETS = tarvex tarvex-engine sample_products manual
@@ -25,11 +26,18 @@ RUN_TARGETS = tarvex tarvex-engine sample_products manual
 deps:
 	@sh tools/install_deps.sh
 
+# The sanitizer build runs the seeded runs from the optimised tree of `make run`.
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_SANITIZE=ON \
+	  -DTARVEX_SEEDED_RUNS_BUILD=$(abspath $(RUN_BUILD)) >/dev/null
 
-build: configure
+build: configure seeded-build
 	@cmake --build $(BUILD) -j $(JOBS)
+
+# The seeded runs' test binary, optimised, and what it drives (the program, its sample
+# products and manual): only these targets of the optimised tree.
+seeded-build: run-configure
+	@cmake --build $(RUN_BUILD) -j $(JOBS) --target test_app_seeded
 
 test: build
 	@cd $(BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \

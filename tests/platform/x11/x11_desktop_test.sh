@@ -48,7 +48,7 @@ fi
 MAIN=$(xdotool search --classname '^tarvex$' 2>/dev/null | head -1)
 check "the main window is shown" test -n "$MAIN"
 if [ -n "$MAIN" ]; then
-  sleep 0.5
+  wait_for 30 focus_named '^Tarvex$'
   xdotool key alt+f
   check "Alt+F drops FILES" wait_for 10 shown '^FILES$'
   xdotool key Escape
@@ -75,26 +75,26 @@ fi
 
 # ---- 3. the letters of a box's buttons -----------------------------------------------
 if shown '^SURFACE WATER CHEMISTRY INPUT FORM$'; then
-  sleep 0.5
+  wait_for 30 focus_named '^SURFACE WATER CHEMISTRY INPUT FORM$'
   # Copy is five tab stops back from the first field.
   xdotool key --delay 150 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return
   if wait_for 30 xdotool search --name '^WARNING$'; then xdotool key Return; fi
-  wait_for 30 sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
-  timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis" 2>/dev/null
+  wait_for 30 sh -c "timeout 60 xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
+  timeout 60 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis" 2>/dev/null
   check "the analysis is on the clipboard" [ "$(wc -c <"$WORK/analysis")" = 3104 ]
   xdotool key Escape
   wait_for 30 gone '^SURFACE WATER CHEMISTRY INPUT FORM$'
-  sleep 0.5
+  wait_for 30 focus_named '^Tarvex$'
   xdotool key alt+f
   wait_for 10 shown '^FILES$'
   xdotool key q
   check "FILES > QUIT by its letters asks to save" \
     wait_for 30 shown '^DATA HAS CHANGED!$'
-  sleep 0.5
+  wait_for 30 focus_named '^DATA HAS CHANGED!$'
   xdotool key n
   check "N answers No: the clipboard question comes" \
     wait_for 30 shown '^LEAVE CLIPBOARD ANALYSIS[?]$'
-  sleep 0.5
+  wait_for 30 focus_named '^LEAVE CLIPBOARD ANALYSIS[?]$'
   xdotool key y
 fi
 if wait_exit $TARVEX_PID 60; then
@@ -102,8 +102,9 @@ if wait_exit $TARVEX_PID 60; then
 else
   check "tarvex ends after its QUIT" false
 fi
-timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis2" 2>/dev/null
-check "Y left the analysis on the clipboard" cmp -s "$WORK/analysis" "$WORK/analysis2"
+# Our clipboard process takes over from the program as it ends: awaited.
+check "Y left the analysis on the clipboard" \
+  wait_for 10 clipboard_is "$WORK/analysis" tkIntermediate
 SERVER=$(xdotool search --name '^tarvex clipboard$' 2>/dev/null | head -1)
 if [ -n "$SERVER" ]; then
   PIDS="$PIDS $(xprop -id "$SERVER" _NET_WM_PID | sed -n 's/.* = //p')"
@@ -113,16 +114,18 @@ fi
 mkdir "$WORK/copy"
 grep -v '^text \|^snap \|^answer ' "$SOURCE/data/scripts/seawater-pages.tvs" >"$WORK/copy/copy.tvs"
 printf 'menu 755 DisplayMUValues\nanswer no Data has been modified\n' >>"$WORK/copy/copy.tvs"
-(cd "$WORK/copy" && timeout 120 "$TARVEX" --display --script copy.tvs --log run.log \
+(cd "$WORK/copy" && timeout $RUN_LIMIT "$TARVEX" --display --script copy.tvs --log run.log \
   >"$WORK/copy.out" 2>&1)
 check "the scripted copy runs (exit code $?)" grep -q "exit code 0" "$WORK/copy/run.log"
-timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
+# The table stays on the clipboard, served by our process once the program ended.
+wait_for 10 sh -c "timeout 60 xclip -selection clipboard -t TARGETS -o | grep -qx text/csv"
+timeout 60 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
 for target in XlTable Csv text/csv text/plain UTF8_STRING; do
   check "COPY FOR EXCEL offers $target" grep -qx "$target" "$WORK/targets"
 done
-timeout 10 xclip -selection clipboard -t text/csv -o >"$WORK/table.csv" 2>/dev/null
-timeout 10 xclip -selection clipboard -t text/plain -o >"$WORK/table.txt" 2>/dev/null
-timeout 10 xclip -selection clipboard -o >"$WORK/table.utf8" 2>/dev/null
+timeout 60 xclip -selection clipboard -t text/csv -o >"$WORK/table.csv" 2>/dev/null
+timeout 60 xclip -selection clipboard -t text/plain -o >"$WORK/table.txt" 2>/dev/null
+timeout 60 xclip -selection clipboard -o >"$WORK/table.utf8" 2>/dev/null
 check "text/csv, text/plain and UTF8_STRING agree cell for cell" \
   python3 - "$WORK/table.csv" "$WORK/table.txt" "$WORK/table.utf8" <<'EOF'
 import csv, sys

@@ -27,7 +27,6 @@ shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 focus_is() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
-settle() { sleep 0.5; }
 
 # frame WINDOW: the outer edges on the screen, border included, of the
 # window's frame (its ancestor that is a child of the root window) in
@@ -59,7 +58,7 @@ on_screen() {
 mkdir "$WORK/make"
 sed -n '/^dialog 80/p' "$SOURCE/data/scripts/seawater-pages.tvs" >"$WORK/make/sea.tvs"
 printf 'menu 1030\nfile \\sea.krv\nmenu 1022\nmenu 1028\n' >>"$WORK/make/sea.tvs"
-(cd "$WORK/make" && timeout 120 "$TARVEX" --headless --script sea.tvs --log make.log \
+(cd "$WORK/make" && timeout $RUN_LIMIT "$TARVEX" --headless --script sea.tvs --log make.log \
   >/dev/null 2>&1)
 [ -f "$WORK/make/sea.KRV" ] || { tail "$WORK/make/make.log"; echo "FAILED: no work file"; exit 1; }
 
@@ -85,7 +84,7 @@ for CASE in 1024x768-usual 1280x1024-thick; do
   RUN="$WORK/run-$SIZE"
   mkdir "$RUN"
   echo 'PDF | letter | 300 | colour | out' >"$RUN/printers.cfg"
-  (cd "$RUN" && exec timeout 150 "$TARVEX" >"$WORK/tarvex-$SIZE.out" 2>&1) &
+  (cd "$RUN" && exec timeout $RUN_LIMIT "$TARVEX" >"$WORK/tarvex-$SIZE.out" 2>&1) &
   TARVEX_PID=$!
   PIDS="$PIDS $TARVEX_PID"
   wait_for 30 xdotool search --name '^WARNING$' && { settle; xdotool key Return; }

@@ -28,7 +28,7 @@ make_work tarvex-x11in
 start_xvfb
 
 STATE="$WORK/probe.state"
-timeout 120 "$PROBE" "$STATE" >"$WORK/probe.out" 2>&1 &
+timeout $RUN_LIMIT "$PROBE" "$STATE" >"$WORK/probe.out" 2>&1 &
 PROBE_PID=$!
 PIDS="$PIDS $PROBE_PID"
 state() { sed -n "s/^$1=//p" "$STATE" 2>/dev/null; }
@@ -98,19 +98,19 @@ MY=$((MY + 30))
 # ---- 3. rich text on the clipboard ------------------------------------------------------
 xdotool key F8
 state_is copies 1
-wait_for 10 sh -c "timeout 5 xclip -selection clipboard -t TARGETS -o | grep -qx text/rtf"
-timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
+wait_for 10 sh -c "timeout 60 xclip -selection clipboard -t TARGETS -o | grep -qx text/rtf"
+timeout 60 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
 for t in text/rtf text/richtext UTF8_STRING STRING; do
   check "rich text offers $t" grep -qx "$t" "$WORK/targets"
 done
-timeout 10 xclip -selection clipboard -t text/rtf -o >"$WORK/got" 2>/dev/null
+timeout 60 xclip -selection clipboard -t text/rtf -o >"$WORK/got" 2>/dev/null
 printf '{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0 Scale \\'"'"'b0C\\par\r\nline two}' \
   >"$WORK/expected"
 check "text/rtf is the document without its closing NUL" cmp -s "$WORK/got" "$WORK/expected"
-timeout 10 xclip -selection clipboard -t UTF8_STRING -o >"$WORK/got" 2>/dev/null
+timeout 60 xclip -selection clipboard -t UTF8_STRING -o >"$WORK/got" 2>/dev/null
 printf 'Scale \302\260C\nline two' >"$WORK/expected"
 check "UTF8_STRING is its plain text" cmp -s "$WORK/got" "$WORK/expected"
-timeout 10 xclip -selection clipboard -t STRING -o >"$WORK/got" 2>/dev/null
+timeout 60 xclip -selection clipboard -t STRING -o >"$WORK/got" 2>/dev/null
 printf 'Scale \260C\nline two' >"$WORK/expected"
 check "STRING is its plain text in Latin-1" cmp -s "$WORK/got" "$WORK/expected"
 
@@ -132,8 +132,8 @@ check "Ctrl+A selects everything: typing replaces it ($(state edit))" state_is e
 xdotool key --delay 0 space 4 2 space m shift+Left shift+Left BackSpace
 check "Shift+Left selects ($(state edit))" state_is edit "z 42"
 xdotool key --delay 0 ctrl+a ctrl+c
-wait_for 10 sh -c "[ \"\$(timeout 5 xclip -selection clipboard -o)\" = 'z 42' ]"
-check "Ctrl+C copies the selection" [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" = "z 42" ]
+wait_for 10 sh -c "[ \"\$(timeout 60 xclip -selection clipboard -o)\" = 'z 42' ]"
+check "Ctrl+C copies the selection" [ "$(timeout 60 xclip -selection clipboard -o 2>/dev/null)" = "z 42" ]
 xdotool key --delay 0 End ctrl+v
 check "Ctrl+V pastes ($(state edit))" state_is edit "z 42z 42"
 

@@ -64,29 +64,6 @@ grab() {  # grab FILE WxH+X+Y: that part of the screen
 }
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 differ() { ! same "$1" "$2"; }
-# idle: the program waits for input (asleep, and at most a tick of processor
-# time, a caret's blink, in a fifth of a second, twice on end): all the last
-# keys asked is done, however loaded the machine (a print's end hands the
-# keyboard over more than once before it is done).
-idle() {
-  idle_pid=$(pgrep -P "$TARVEX_PID" | head -1)
-  [ -n "$idle_pid" ] || idle_pid=$TARVEX_PID
-  idle_calm=0
-  idle_last=-10
-  idle_n=0
-  while [ $idle_n -lt 50 ]; do
-    set -- $(awk '{ print $3, $14 + $15 }' "/proc/$idle_pid/stat" 2>/dev/null) X 0
-    if [ "$1" = S ] && [ $(($2 - idle_last)) -le 1 ]; then idle_calm=$((idle_calm + 1)); else idle_calm=0; fi
-    [ $idle_calm -ge 2 ] && return 0
-    idle_last=$2
-    sleep 0.2
-    idle_n=$((idle_n + 1))
-  done
-  return 1
-}
-# settle: the program has shown what the last keys did (no change is
-# awaited: it has gone idle, and the server has had a moment)
-settle() { idle; sleep 0.3; }
 # still FILE AREA: the part of the screen once it has stopped changing (two
 # looks a third of a second apart agree)
 still() {
@@ -121,7 +98,7 @@ step() {
 mkdir "$WORK/make"
 sed -n '/^dialog 80/p' "$SOURCE/data/scripts/seawater-pages.tvs" >"$WORK/make/sea.tvs"
 printf 'menu 1030\nfile \\sea.krv\nmenu 1022\nmenu 1028\n' >>"$WORK/make/sea.tvs"
-(cd "$WORK/make" && timeout 120 "$TARVEX" --headless --script sea.tvs --log make.log \
+(cd "$WORK/make" && timeout $RUN_LIMIT "$TARVEX" --headless --script sea.tvs --log make.log \
   >/dev/null 2>&1)
 [ -f "$WORK/make/sea.KRV" ] || { tail "$WORK/make/make.log"; echo "FAILED: no work file"; exit 1; }
 
@@ -129,7 +106,7 @@ start_xvfb
 # As first_start, with the time a slow build needs for all that follows.
 mkdir "$WORK/run"
 echo 'PDF | letter | 300 | colour | out' >"$WORK/run/printers.cfg"
-(cd "$WORK/run" && exec timeout 280 "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
+(cd "$WORK/run" && exec timeout $RUN_LIMIT "$TARVEX" >"$WORK/tarvex.out" 2>&1) &
 TARVEX_PID=$!
 PIDS="$PIDS $TARVEX_PID"
 wait_for 30 xdotool search --name '^WARNING$' && xdotool key Return
@@ -141,7 +118,7 @@ if [ -z "$MAIN" ] || ! wait_for 10 sh -c "! xdotool search --name '^WARNING\$'";
   exit 1
 fi
 cp "$WORK/make/sea.KRV" "$WORK/run/"
-sleep 0.5
+settle
 geometry "$MAIN"
 MX=$X MY=$Y
 

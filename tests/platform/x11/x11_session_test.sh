@@ -98,16 +98,21 @@ if [ -n "$MAIN" ]; then
   # (border 4, caption 19 and menu bar 19 pixels above it).
   mkdir "$WORK/headless"
   printf 'snap TarvexMainClass main.ppm\nmenu 1028\n' >"$WORK/headless/snap.tvs"
-  (cd "$WORK/headless" && timeout 60 "$TARVEX" --headless --desktop 1280x1024 \
+  (cd "$WORK/headless" && timeout $RUN_LIMIT "$TARVEX" --headless --desktop 1280x1024 \
     --script snap.tvs >/dev/null 2>&1)
   if [ -f "$WORK/headless/main.ppm" ]; then
     SW=$(convert "$WORK/headless/main.ppm" -format %w info:)
     SH=$(convert "$WORK/headless/main.ppm" -format %h info:)
-    sleep 0.5
-    import -window root "$WORK/screen.png"
-    convert "$WORK/screen.png" -crop "${SW}x${SH}+$((MX + 4))+$((MY + 42))" +repage \
-      "$WORK/client.png"
-    diff=$(compare -metric AE "$WORK/client.png" "$WORK/headless/main.ppm" null: 2>&1)
+    # The window is painted once its client pixels are the snap's (or the wait ends).
+    client_diff() {
+      import -window root "$WORK/screen.png"
+      convert "$WORK/screen.png" -crop "${SW}x${SH}+$((MX + 4))+$((MY + 42))" +repage \
+        "$WORK/client.png"
+      diff=$(compare -metric AE "$WORK/client.png" "$WORK/headless/main.ppm" null: 2>&1)
+      [ "$diff" = 0 ]
+    }
+    wait_for 10 client_diff
+    client_diff
     check "client pixels equal the headless snap ($diff differ)" [ "$diff" = 0 ]
   else
     check "headless snap written" false
@@ -135,10 +140,12 @@ done
 
 # ---- 2. the probe ---------------------------------------------------------------
 STATE="$WORK/probe.state"
-timeout 120 "$PROBE" "$STATE" >"$WORK/probe.out" 2>&1 &
+timeout $RUN_LIMIT "$PROBE" "$STATE" >"$WORK/probe.out" 2>&1 &
 PROBE_PID=$!
 PIDS="$PIDS $PROBE_PID"
 state() { sed -n "s/^$1=//p" "$STATE" 2>/dev/null; }
+# the probe has taken all it was sent and waits for input
+probe_settled() { (TARVEX_PID=$PROBE_PID; settle); }
 # waits until the probe's state has NAME=VALUE
 state_is() { wait_for 10 sh -c "grep -qx '$1=$2' '$STATE'"; }
 
@@ -164,21 +171,25 @@ if [ -n "$PWIN" ]; then
   check "a click below the thumb pages down" state_is vpos 11
   # The thumb (21 long) of position 11 starts 16 + 220 * 11 / 100 = 40 below the top.
   THUMB=$((TOP + 40 + 10))
+  # Each move once the probe has taken the last (it has gone idle).
   xdotool mousemove $BARX $THUMB mousedown 1
-  sleep 0.2
+  probe_settled
   xdotool mousemove $BARX $((THUMB + 60))
-  sleep 0.2
+  probe_settled
   xdotool mousemove $BARX $((THUMB + 110))
-  sleep 0.2
+  probe_settled
   xdotool mouseup 1
   wait_for 5 sh -c "[ \"\$(sed -n 's/^vpos=//p' '$STATE')\" -gt 40 ]"
+  probe_settled
   pos=$(state vpos)
   track=$(state track)
   check "the thumb drag tracks ($track) and lands near 61 ($pos)" \
     sh -c "[ $pos -ge 56 ] && [ $pos -le 66 ] && [ $track -ge 56 ]"
   NEWTHUMB=$((TOP + 16 + 220 * pos / 100 + 10))
-  sleep 0.3
-  import -window root "$WORK/bar.png"
+  # The bar is painted once the thumb shows at its new place.
+  wait_for 10 sh -c "import -window root '$WORK/bar.png' && \
+    [ \"\$(convert '$WORK/bar.png' -format '%[hex:p{$BARX,$NEWTHUMB}]' info: | cut -c1-6)\" = $FACE ] && \
+    [ \"\$(convert '$WORK/bar.png' -format '%[hex:p{$BARX,$THUMB}]' info: | cut -c1-6)\" = E0E0E0 ]"
   check "the thumb is drawn where it went" [ "$(pixel "$WORK/bar.png" $BARX $NEWTHUMB)" = $FACE ]
   check "the track shows where it was" [ "$(pixel "$WORK/bar.png" $BARX $THUMB)" = E0E0E0 ]
 
@@ -186,16 +197,16 @@ if [ -n "$PWIN" ]; then
   xdotool key F2
   state_is copies 1
   printf 'Scale at 25 \302\260C\nline two' >"$WORK/expected"
-  timeout 10 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
+  timeout 60 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
   check "xclip reads the copied text as UTF-8 with LF line ends" cmp -s "$WORK/got" "$WORK/expected"
-  timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
+  timeout 60 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
   check "offered as UTF8_STRING" grep -qx UTF8_STRING "$WORK/targets"
   check "offered as STRING" grep -qx STRING "$WORK/targets"
   check "the registered format is offered by its name" grep -qx ProbePrivate "$WORK/targets"
-  timeout 10 xclip -selection clipboard -t ProbePrivate -o >"$WORK/got" 2>/dev/null
+  timeout 60 xclip -selection clipboard -t ProbePrivate -o >"$WORK/got" 2>/dev/null
   printf 'PRV\000' >"$WORK/expected"
   check "its bytes are read as the program put them" cmp -s "$WORK/got" "$WORK/expected"
-  timeout 10 xclip -selection clipboard -t STRING -o >"$WORK/got" 2>/dev/null
+  timeout 60 xclip -selection clipboard -t STRING -o >"$WORK/got" 2>/dev/null
   printf 'Scale at 25 \260C\nline two' >"$WORK/expected"
   check "STRING is Latin-1" cmp -s "$WORK/got" "$WORK/expected"
 
@@ -204,7 +215,7 @@ if [ -n "$PWIN" ]; then
   xclip -quiet -selection clipboard -i "$WORK/paste" >/dev/null 2>&1 &
   XCLIP_PID=$!
   PIDS="$PIDS $XCLIP_PID"
-  sleep 0.5
+  wait_for 10 clipboard_is "$WORK/paste"
   xdotool key F3
   state_is pastes 1
   check "pasted into the edit field in the ANSI code page" \
@@ -221,10 +232,10 @@ if [ -n "$PWIN" ]; then
   if [ -n "$QBOX" ]; then
     before=$(state vpos)
     xdotool mousemove $BARX $((BOTTOM - 8)) click 1
-    sleep 0.5
+    probe_settled
     check "the owner refuses clicks while its box runs" [ "$(state vpos)" = "$before" ]
     "$HELPER" close "$PWIN"
-    sleep 0.5
+    probe_settled
     check "and the close box" kill -0 $PROBE_PID
     geometry "$QBOX"
     import -window root "$WORK/qbox.png"
@@ -244,10 +255,9 @@ if [ -n "$PWIN" ]; then
     check "the close box ends the probe" false
   fi
   printf 'Scale at 25 \302\260C\nline two' >"$WORK/expected"
-  timeout 10 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
   check "the text is still on the clipboard after the probe ended" \
-    cmp -s "$WORK/got" "$WORK/expected"
-  timeout 10 xclip -selection clipboard -t ProbePrivate -o >"$WORK/got" 2>/dev/null
+    wait_for 10 clipboard_is "$WORK/expected"
+  timeout 60 xclip -selection clipboard -t ProbePrivate -o >"$WORK/got" 2>/dev/null
   printf 'PRV\000' >"$WORK/expected"
   check "so is the registered format" cmp -s "$WORK/got" "$WORK/expected"
   SERVER=$(xdotool search --name '^tarvex clipboard$' 2>/dev/null | head -1)
@@ -269,7 +279,7 @@ MANAGER_PID=$!
 PIDS="$PIDS $MANAGER_PID"
 wait_for 10 grep -q ready "$WORK/manager.out"
 rm -f "$STATE"
-timeout 120 "$PROBE" "$STATE" >"$WORK/probe2.out" 2>&1 &
+timeout $RUN_LIMIT "$PROBE" "$STATE" >"$WORK/probe2.out" 2>&1 &
 PROBE_PID=$!
 PIDS="$PIDS $PROBE_PID"
 if wait_for 20 grep -qx ready=1 "$STATE"; then
@@ -279,11 +289,14 @@ if wait_for 20 grep -qx ready=1 "$STATE"; then
   wait_exit $PROBE_PID 30
   check "the probe ends with the manager running (got $EXIT_CODE)" [ "$EXIT_CODE" = 0 ]
   printf 'Scale at 25 \302\260C\nline two' >"$WORK/expected"
-  check "the manager saved the text" cmp -s "$WORK/managed" "$WORK/expected"
+  # The manager writes what it saved, then takes the clipboard: each awaited.
+  check "the manager saved the text" wait_for 10 cmp -s "$WORK/managed" "$WORK/expected"
+  check "the manager serves it" wait_for 10 sh -c \
+    "timeout 60 xclip -selection clipboard -t TARGETS -o | grep -qx UTF8_STRING && \
+     [ \"\$(xdotool search --name '^tarvex clipboard\$' | wc -l)\" = 0 ]"
+  check "and hands out the text" clipboard_is "$WORK/expected"
   check "no clipboard process of ours is left" \
     sh -c "! xdotool search --name '^tarvex clipboard\$'"
-  timeout 10 xclip -selection clipboard -o >"$WORK/got" 2>/dev/null
-  check "the manager serves it" cmp -s "$WORK/got" "$WORK/expected"
 else
   check "the probe starts again" false
 fi
@@ -295,7 +308,7 @@ wait_exit $MANAGER_PID 10
 # INPUT, Source Water Analysis by its mnemonic; in the form Copy is five tab
 # stops back from the first field; then Escape, QUIT, No to saving and Yes to
 # leaving the analysis on the clipboard.
-(cd "$WORK/run" && exec timeout 120 "$TARVEX" >"$WORK/tarvex3.out" 2>&1) &
+(cd "$WORK/run" && exec timeout $RUN_LIMIT "$TARVEX" >"$WORK/tarvex3.out" 2>&1) &
 TARVEX_PID=$!
 PIDS="$PIDS $TARVEX_PID"
 MAIN=
@@ -304,7 +317,7 @@ if wait_for 60 xdotool search --classname '^tarvex$'; then
 fi
 check "analysis: the main window is shown" test -n "$MAIN"
 if [ -n "$MAIN" ]; then
-  sleep 0.5
+  wait_for 30 viewable "$MAIN"
   geometry "$MAIN"
   xdotool mousemove $((X + 20)) $((Y + 32)) click 1
   wait_for 30 xdotool search --name '^FILES$'
@@ -317,20 +330,20 @@ if [ -n "$MAIN" ]; then
   fi
   check "analysis: the source water form opens" test -n "$FORM"
   if [ -n "$FORM" ]; then
-    sleep 0.5
+    wait_for 30 focus_named '^SURFACE WATER CHEMISTRY INPUT FORM$'
     xdotool key --delay 150 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Return
     # The empty water's warning that no carbonate equilibrium is present.
     if wait_for 30 xdotool search --name '^WARNING$'; then xdotool key Return; fi
-    wait_for 30 sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
-    timeout 10 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
+    wait_for 30 sh -c "timeout 60 xclip -selection clipboard -t TARGETS -o | grep -qx tkIntermediate"
+    timeout 60 xclip -selection clipboard -t TARGETS -o >"$WORK/targets" 2>/dev/null
     check "analysis: tkIntermediate is offered" grep -qx tkIntermediate "$WORK/targets"
-    timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis" 2>/dev/null
+    timeout 60 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis" 2>/dev/null
     check "analysis: its 3104 bytes are read" [ "$(wc -c <"$WORK/analysis")" = 3104 ]
     xdotool key Escape
     check "analysis: Escape closes the form" \
       wait_for 30 sh -c "! xdotool search --name '^SURFACE WATER CHEMISTRY INPUT FORM\$'"
   fi
-  sleep 0.5
+  wait_for 30 focus_named '^Tarvex'
   xdotool mousemove $((X + 20)) $((Y + 32)) click 1
   POPUP=
   if wait_for 30 xdotool search --name '^FILES$'; then
@@ -342,11 +355,11 @@ if [ -n "$MAIN" ]; then
   fi
   check "analysis: the save question is asked" \
     wait_for 30 xdotool search --name '^DATA HAS CHANGED!$'
-  sleep 0.5
+  wait_for 30 focus_named '^DATA HAS CHANGED!$'
   xdotool key --delay 150 Tab Return  # No
   check "analysis: the clipboard question is asked" \
     wait_for 30 xdotool search --name '^LEAVE CLIPBOARD ANALYSIS[?]$'
-  sleep 0.5
+  wait_for 30 focus_named '^LEAVE CLIPBOARD ANALYSIS[?]$'
   xdotool key Return  # Yes
 fi
 if wait_exit $TARVEX_PID 60; then
@@ -354,8 +367,9 @@ if wait_exit $TARVEX_PID 60; then
 else
   check "analysis: tarvex ends after QUIT" false
 fi
-timeout 10 xclip -selection clipboard -t tkIntermediate -o >"$WORK/analysis2" 2>/dev/null
-check "analysis: still readable after the program quit" cmp -s "$WORK/analysis" "$WORK/analysis2"
+# Our clipboard process takes over from the program as it ends: awaited.
+check "analysis: still readable after the program quit" \
+  wait_for 10 clipboard_is "$WORK/analysis" tkIntermediate
 SERVER=$(xdotool search --name '^tarvex clipboard$' 2>/dev/null | head -1)
 if [ -n "$SERVER" ]; then
   PIDS="$PIDS $(xprop -id "$SERVER" _NET_WM_PID | sed -n 's/.* = //p')"
@@ -372,9 +386,9 @@ if command -v twm >/dev/null 2>&1; then
   done
   twm -f "$WORK/twmrc" >"$WORK/twm.log" 2>&1 &
   PIDS="$PIDS $!"
-  sleep 1
+  wait_for 10 sh -c "xwininfo -root -children | grep -q 'TWM Icon Manager'"
   mkdir "$WORK/run2"
-  (cd "$WORK/run2" && exec timeout 120 "$TARVEX" >"$WORK/tarvex2.out" 2>&1) &
+  (cd "$WORK/run2" && exec timeout $RUN_LIMIT "$TARVEX" >"$WORK/tarvex2.out" 2>&1) &
   TARVEX_PID=$!
   PIDS="$PIDS $TARVEX_PID"
   BOX=

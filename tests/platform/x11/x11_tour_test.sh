@@ -29,7 +29,7 @@ sh tools/tour.sh "$BUILD" "$WORK/tour-headless" --headless --snap-windows "$WORK
 
 start_xvfb
 
-timeout 110 sh tools/tour.sh "$BUILD" "$WORK/tour-x11" --display --snap-windows "$WORK/x11" \
+timeout $RUN_LIMIT sh tools/tour.sh "$BUILD" "$WORK/tour-x11" --display --snap-windows "$WORK/x11" \
   >"$WORK/x11.log" 2>&1 &
 TOUR=$!
 PIDS="$PIDS $TOUR"
