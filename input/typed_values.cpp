@@ -47,9 +47,11 @@ constexpr int kKeptAsTyped[] = {
     E::kOxalate,   E::kTemperature, E::kDensity, E::kBrineFlow,     E::kOilFlow,   E::kGasFlow,
 };
 
-// Two floats of one value, allowing for the rounding of a conversion.
+// Two floats of one value, allowing for the rounding of a conversion. A
+// stored 0 agrees with a typed value the save's clean-up makes 0.
 bool Agree(float a, float b) {
     if (a == b) return true;
+    if (a == 0.0f && b > 0.0f && b < kSmallestStoredValue) return true;
     constexpr double kRounding = 1e-5;
     const double x = a;
     const double y = b;

@@ -27,12 +27,17 @@ void ClearCalculatedCarbonate(float* values);
 // the calculation to keep or clear.
 void StartFromValuesAsEntered(WaterAnalysis& stored, const float* entered);
 
+// The least positive value a stored water keeps: a save cleans anything
+// nearer 0 to 0 (its values as entered keep what was typed).
+inline constexpr float kSmallestStoredValue = 1.0e-30f;
+
 // The first element on which a stored water and its row of values as entered
 // (`entered`, holding values) disagree, among those that every calculation
 // keeps as typed: the dissolved amounts other than the balancing ions and H2S
 // (calcium, magnesium, barium, strontium, iron, ...), the temperature, the
 // density (a row's 0 takes the default) and the flows; -1 when they agree
-// within the rounding of a float. A change of units converts both alike, so a
+// within the rounding of a float (a stored 0 agrees with a value as entered
+// below kSmallestStoredValue). A change of units converts both alike, so a
 // water the program stores never disagrees.
 [[nodiscard]] int DisagreeingTypedValue(const float* stored, const float* entered);
 

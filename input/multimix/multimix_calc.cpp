@@ -8,6 +8,7 @@
 #include "engine/pipeline/water_carry_over.h"
 #include "engine/records.h"
 #include "input/multimix/multimix_fields.h"
+#include "input/multimix/multimix_input_records.h"
 #include "input/typed_values.h"
 #include "input/water_temperature_records.h"
 #include "pages/commands/page_printers.h"
@@ -207,11 +208,37 @@ void ShowMultiMixWindows() {
     mainWindowState.currentWater = saved;
 }
 
-void CloseMultiMixWindows() {
+void KeepMultiMixWindows() {
+    MultiMixPagesBefore& b = multiMixPagesBefore;
+    b = MultiMixPagesBefore{};
+    int i = 0;
     for (PageClass page : {PageClass::kMuWater, PageClass::kMuValues}) {
+        b.open[i] = IsOpen(page);
+        if (b.open[i]) {
+            b.window[i] = PageWindowSlot(page);
+            b.shownWater[i] = pageStates[PageIndex(page)].shownWater;
+            win::GetWindowText(b.window[i], b.title[i], sizeof b.title[i]);
+        }
+        ++i;
+    }
+}
+
+void CloseMultiMixWindows() {
+    const MultiMixPagesBefore& b = multiMixPagesBefore;
+    int i = -1;
+    for (PageClass page : {PageClass::kMuWater, PageClass::kMuValues}) {
+        ++i;
         if (!IsPageOpen(page)) continue;
-        SetPageOpen(page, false);
         win::HWND& slot = PageWindowSlot(page);
+        if (b.open[i] && slot == b.window[i] && win::IsWindow(slot)) {
+            PageState& s = pageStates[PageIndex(page)];
+            if (s.shownWater == b.shownWater[i]) continue;
+            s.shownWater = b.shownWater[i];
+            win::SetWindowText(slot, b.title[i]);
+            win::InvalidateRect(slot, nullptr, win::FALSE);
+            continue;
+        }
+        SetPageOpen(page, false);
         const win::HWND hwnd = slot;
         slot = nullptr;
         if (hwnd != nullptr && win::IsWindow(hwnd)) win::DestroyWindow(hwnd);

@@ -36,7 +36,12 @@ void RecalcEnteredMultiMixWaters();
 // "DisplayMUWater" and "DisplayMUValues" created where missing (or turned to
 // this water when they show another), else repainted.
 void ShowMultiMixWindows();
-// Destroys each of the two pages that is open and clears its flag.
+// Keeps the two pages as they are now (open, window, water shown, title), for
+// CloseMultiMixWindows to put back.
+void KeepMultiMixWindows();
+// The two pages as KeepMultiMixWindows found them: a page opened since is
+// destroyed and its flag cleared; a page open then, turned to the water being
+// edited since, shows its own water again under its own title.
 void CloseMultiMixWindows();
 // Brings each open page that shows a multi-mix water to the top.
 void RaiseMultiMixWindows();

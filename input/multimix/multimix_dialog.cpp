@@ -173,6 +173,7 @@ void OnOpen(win::HWND dialog) {
     const WaterAnalysis& w = m.sourceWaters[Shown()];
     currentAnalysis.values[E::kH2S] = w.values[E::kH2S];
     currentAnalysis.values[E::kPH2S] = w.values[E::kPH2S];
+    KeepMultiMixWindows();
     ShowMultiMixRecord(dialog);
     LoadMultiMixRecord();
     RaiseMultiMixWindows();

@@ -2,7 +2,9 @@
 #include "input/multimix/multimix_input_records.h"
 
 MultiMixSnapshot multiMixSnapshot;
+MultiMixPagesBefore multiMixPagesBefore;
 
 void ResetMultiMixInputRecords() {
     multiMixSnapshot = MultiMixSnapshot{};
+    multiMixPagesBefore = MultiMixPagesBefore{};
 }

@@ -7,6 +7,7 @@
 
 #include "common/water_analysis.h"
 #include "engine/records.h"
+#include "platform/window/win_types.h"
 #include "scenarios/multimix/multimix_records.h"
 
 struct MultiMixSnapshot {
@@ -21,5 +22,17 @@ struct MultiMixSnapshot {
 };
 
 extern MultiMixSnapshot multiMixSnapshot;
+
+// The two pages the input shows its water on ("DisplayMUWater" and
+// "DisplayMUValues", which the surface water's pages share) as they were when
+// the input opened: Cancel and Hide Results put them back so.
+struct MultiMixPagesBefore {
+    bool open[2];
+    win::HWND window[2];
+    int32_t shownWater[2];
+    char title[2][128];
+};
+
+extern MultiMixPagesBefore multiMixPagesBefore;
 
 void ResetMultiMixInputRecords();

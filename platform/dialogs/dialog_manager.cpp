@@ -218,16 +218,38 @@ HWND CreateDialogWindow(HINSTANCE instance, const DialogTemplate& t, int templat
     return IsWindow(dialog) ? dialog : nullptr;
 }
 
+namespace {
+
+// The top-level windows a modal dialog blocks: every one that takes input
+// when it starts (its owner and the owner's other windows, the result pages
+// among them), disabled until it ends, so that a click on one brings the
+// dialog forward rather than working the window behind it.
+std::vector<HWND> DisableBlockedWindows(HWND owner) {
+    std::vector<HWND> disabled;
+    std::vector<HWND> windows = TopLevelWindows();
+    if (owner != nullptr && std::find(windows.begin(), windows.end(), owner) == windows.end())
+        windows.push_back(owner);
+    for (HWND w : windows)
+        if (IsWindow(w) && IsWindowEnabled(w)) {
+            EnableWindow(w, FALSE);
+            disabled.push_back(w);
+        }
+    return disabled;
+}
+
+void EnableBlockedWindows(const std::vector<HWND>& disabled) {
+    for (HWND w : disabled)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+}
+
+}  // namespace
+
 INT_PTR RunModalDialog(HINSTANCE instance, const DialogTemplate& t, int templateId, HWND owner,
                        DLGPROC proc, LPARAM param) {
-    bool disabledOwner = false;
-    if (owner != nullptr && IsWindowEnabled(owner)) {
-        EnableWindow(owner, FALSE);
-        disabledOwner = true;
-    }
+    const std::vector<HWND> blocked = DisableBlockedWindows(owner);
     HWND dialog = CreateDialogWindow(instance, t, templateId, owner, proc, param, true);
     if (dialog == nullptr) {
-        if (disabledOwner) EnableWindow(owner, TRUE);
+        EnableBlockedWindows(blocked);
         return -1;
     }
     DialogHandler handler = TakeDialogHandler(templateId);
@@ -244,7 +266,7 @@ INT_PTR RunModalDialog(HINSTANCE instance, const DialogTemplate& t, int template
     ModalStack().erase(std::remove(ModalStack().begin(), ModalStack().end(), dialog),
                        ModalStack().end());
     INT_PTR result = IsWindow(dialog) && DataOf(dialog) ? DataOf(dialog)->result : IDCANCEL;
-    if (disabledOwner) EnableWindow(owner, TRUE);
+    EnableBlockedWindows(blocked);
     if (IsWindow(dialog)) DestroyWindow(dialog);
     if (owner != nullptr && IsWindow(owner)) SetActiveWindow(owner);
     return result;

@@ -16,6 +16,8 @@
 namespace win {
 namespace detail {
 
+HWND ActiveModalDialog();  // dialog_manager.cpp
+
 void ScrollThumbMoved(HWND hwnd, int bar, POINT screen, bool released);
 
 namespace {
@@ -79,6 +81,19 @@ HWND TopLevelOf(HWND hwnd) {
     Window* w = FindWindowRecord(hwnd);
     while (w != nullptr && w->parent != nullptr) w = FindWindowRecord(w->parent);
     return w != nullptr ? w->handle : nullptr;
+}
+
+// A press on a window that a modal dialog blocks brings the dialog forward:
+// it stays above the windows it blocks.
+void BringModalForward(HWND target) {
+    HWND modal = ActiveModalDialog();
+    if (modal == nullptr || !IsWindow(modal)) return;
+    int depth = 0;
+    for (HWND w = TopLevelOf(target); w != nullptr && depth < 64;
+         w = GetWindow(w, GW_OWNER), ++depth)
+        if (w == modal) return;
+    BringWindowToTop(modal);
+    SetActiveWindow(modal);
 }
 
 LPARAM PackPoint(POINT p) {
@@ -176,7 +191,11 @@ void InjectMouseButton(POINT screen, MouseButton button, bool down, bool forceDo
     }
     HWND capture = GetCapture();
     HWND target = capture != nullptr ? capture : WindowFromPoint(screen);
-    if (target == nullptr || !detail::EnabledChain(target)) return;
+    if (target == nullptr) return;
+    if (!detail::EnabledChain(target)) {
+        if (down) detail::BringModalForward(target);
+        return;
+    }
     LRESULT hit = capture != nullptr
                       ? HTCLIENT
                       : SendMessage(target, WM_NCHITTEST, 0, detail::PackPoint(screen));

@@ -845,12 +845,17 @@ class X11Driver final : public Driver {
 
     // A disabled window's click or key brings forward the window that runs
     // in front of it.
+    // Input to a disabled window brings forward the popup it owns, or the
+    // modal dialog that blocks it; the window manager may have raised the
+    // window pressed, so the stacking is set again.
     void RefuseInput(HWND h) {
         HWND popup = EnabledPopupOf(h);
+        if (popup == nullptr) popup = ModalElsewhere(h);
         if (popup == nullptr) return;
         BringWindowToTop(popup);
         SetActiveWindow(popup);
         focused_ = 0;
+        stacked_.clear();
     }
 
     static bool IsInput(const XEvent& e) {

@@ -56,13 +56,21 @@ void SaveMineralTitles(win::HWND, uint32_t before) {
     if (displaySettings.mineralTitles != before) SaveUnitsFileHook();
 }
 
-void KeepIndexFormat(win::HWND, uint32_t) {}
-
-void SavePrintMode(win::HWND dialog, uint32_t before) {
-    if (printJobState.printMode == before) return;
+// The display configuration file keeps the print mode and the index format
+// for the next session: a changed one rewrites it, and a failed write is told.
+void SaveDisplayConfig(win::HWND dialog, bool changed) {
+    if (!changed) return;
     if (!WriteDisplayConfigFileHook())
         win::MessageBox(dialog, DisplayConfigFailedTextHook().c_str(), "WARNING",
                         win::MB_ICONINFORMATION);
+}
+
+void SaveIndexFormat(win::HWND dialog, uint32_t before) {
+    SaveDisplayConfig(dialog, displaySettings.indexFormat != before);
+}
+
+void SavePrintMode(win::HWND dialog, uint32_t before) {
+    SaveDisplayConfig(dialog, printJobState.printMode != before);
 }
 
 const OptionDialog kChemFormat{
@@ -78,7 +86,7 @@ const OptionDialog kIndexFormat{PrintDialogControl::kRatio,
                                 [] { return displaySettings.indexFormat; },
                                 [](uint32_t v) { displaySettings.indexFormat = v; },
                                 &printOptionSaved.indexFormat,
-                                KeepIndexFormat};
+                                SaveIndexFormat};
 
 const OptionDialog kPrintMode{PrintDialogControl::kDirect,
                               PrintDialogControl::kIndirect,

@@ -58,8 +58,16 @@ void MultiMixInputCommand(win::HWND mainWindow, const MultiMixInputCommandServic
     const uint16_t solversBefore = resultStatus.runTargetSolvers;
     int16_t result = kStored;
     while (m.reopenMultiMix != 0) {
+        const WaterAnalysis working = currentAnalysis;
+        const MultiMixState opening = m;
         result = s.showDialog();
         if (result == kCancelled) {
+            // The Cancel leaves the working record, and each water never
+            // stored (the form showed it dated today), as they were.
+            currentAnalysis = working;
+            for (int k = 0; k < kMultiMixWaterCount; ++k)
+                if (m.multiMixEntered[k] == 0 && opening.multiMixEntered[k] == 0)
+                    m.sourceWaters[k] = opening.sourceWaters[k];
             // Waters stored before the Cancel (OK, NEXT) are shown as stored.
             resultStatus.runTargetSolvers = solversBefore;
             if (SourcesChanged(before, m)) RefreshOpenPages(-1);

@@ -9,6 +9,7 @@
 
 #include "engine/records.h"
 #include "engine/saturation/water_results_records.h"
+#include "input/typed_values.h"
 #include "platform/dialogs/message_box.h"
 #include "platform/files/file_io.h"
 #include "platform/files/whole_file_write.h"
@@ -63,7 +64,7 @@ void CleanStoredAnalyses() {
             float& v = w->values[e];
             if (!std::isfinite(v) || v > 1.0e30f || v < -1.0e30f) {
                 v = 0.0f;
-            } else if (v < 1.0e-30f) {
+            } else if (v < kSmallestStoredValue) {
                 bool keep = false;
                 for (int s : kSigned) keep = keep || (s == e && v < 0.0f);
                 if (!keep) v = 0.0f;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/window/window_internal.h"
 #include "tests/platform/platform_fixture.h"
 
 namespace wintest {
@@ -331,6 +332,44 @@ TEST_F(DialogControlsTest, NestedDialogsRunWhileOwnedWindowsKeepPainting) {
     EXPECT_EQ(TraceIndex(main, WM_USER + 5), -1);
     RunUntilIdle();
     EXPECT_GE(TraceIndex(main, WM_USER + 5), 0);
+    EXPECT_TRUE(failures.empty());
+}
+
+// A modal dialog blocks every window of the program it finds taking input,
+// the pages its owner owns among them: a click on a page leaves the page
+// unworked and brings the dialog forward, in front of it; the page takes
+// input again once the dialog ends (seen failing: the click raised the page
+// above the dialog and its menus worked).
+TEST_F(DialogControlsTest, AModalDialogStaysAboveTheWindowsItBlocks) {
+    WNDCLASS wc;
+    wc.lpfnWndProc = PageProc;
+    wc.lpszClassName = "Page";
+    ASSERT_NE(RegisterClass(&wc), 0);
+    RegisterPlainClass("Main");
+    HWND main = CreateWindow("Main", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400,
+                             nullptr, nullptr, nullptr, nullptr);
+    gPage = CreateWindow("Page", "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 200, 100, main,
+                         nullptr, nullptr, nullptr);
+    RunUntilIdle();
+    OnDialog(200, [main](HWND d) {
+        EXPECT_FALSE(IsWindowEnabled(main));
+        EXPECT_FALSE(IsWindowEnabled(gPage));
+        EnableMessageTrace(true);
+        Click(gPage, 10, 10);
+        RunUntilIdle();
+        EXPECT_EQ(TraceIndex(gPage, WM_LBUTTONDOWN), -1);
+        EXPECT_EQ(GetActiveWindow(), d);
+        ASSERT_FALSE(detail::TopLevelWindows().empty());
+        EXPECT_EQ(detail::TopLevelWindows().front(), d);
+        PressButton(d, IDOK);
+    });
+    EXPECT_EQ(DialogBoxParam(nullptr, 200, main, RecordingDialog, 0), IDOK);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_TRUE(IsWindowEnabled(gPage));
+    Click(gPage, 10, 10);
+    RunUntilIdle();
+    EXPECT_GE(TraceIndex(gPage, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(GetActiveWindow(), gPage);
     EXPECT_TRUE(failures.empty());
 }
 

@@ -2,6 +2,8 @@
 // to the value and to the settings files, the printer colour words after the
 // print mode, and the message when the display configuration file cannot be
 // written.
+#include <algorithm>
+
 #include "graphs/graph_output_records.h"
 #include "printing/options/print_option_dialogs.h"
 #include "printing/print_dialog_ids.h"
@@ -49,16 +51,35 @@ TEST_F(OptionDialogsTest, ChemicalFormatSavesTheUnitsFileOnlyWhenChanged) {
     EXPECT_TRUE(failures.empty());
 }
 
-TEST_F(OptionDialogsTest, IndexFormatLivesInMemoryOnly) {
+// The index format is kept for the next session by the display configuration
+// file, as the print mode is: OK with a change rewrites it, and the file read
+// back holds the format chosen; an OK without a change and a Cancel leave the
+// file as it was.
+TEST_F(OptionDialogsTest, IndexFormatIsKeptForTheNextSession) {
+    const auto indexFormatOfFile = [this] {
+        const std::vector<uint8_t> bytes = ReadFile("zorin.cnf");
+        EXPECT_EQ(bytes.size(), kDisplayConfigBytes);
+        uint8_t image[kDisplayConfigBytes] = {};
+        std::copy_n(bytes.begin(), std::min(bytes.size(), sizeof image), image);
+        DisplayConfigRecord r{};
+        DecodeDisplayConfig(image, r);
+        return r.indexFormat;
+    };
     const std::vector<uint8_t> config = ReadFile("zorin.cnf");
+    EXPECT_EQ(indexFormatOfFile(), 0u);
+    Choose(MenuCommand::kIndexOrRatio, PrintDialogId::kIndexFormat, {win::IDOK});
+    EXPECT_EQ(ReadFile("zorin.cnf"), config);
     Choose(MenuCommand::kIndexOrRatio, PrintDialogId::kIndexFormat,
            {PrintDialogControl::kIndex, win::IDOK});
     EXPECT_EQ(displaySettings.indexFormat, 1u);
-    EXPECT_EQ(ReadFile("zorin.cnf"), config);
+    EXPECT_EQ(indexFormatOfFile(), 1u);
+    const std::vector<uint8_t> after = ReadFile("zorin.cnf");
     Choose(MenuCommand::kIndexOrRatio, PrintDialogId::kIndexFormat,
            {PrintDialogControl::kRatio, PrintDialogControl::kIndex, PrintDialogControl::kRatio,
             win::IDCANCEL});
     EXPECT_EQ(displaySettings.indexFormat, 1u);  // Cancel restores the value it opened with
+    EXPECT_EQ(ReadFile("zorin.cnf"), after);
+    EXPECT_TRUE(win::MessageBoxLog().empty());
 }
 
 TEST_F(OptionDialogsTest, PrintModeRewritesTheConfigurationAndTheColourWords) {
