@@ -483,7 +483,10 @@ win::INT_PTR MultiMixDlgProc(win::HWND dialog, win::UINT msg, win::WPARAM wParam
     switch (msg) {
         case win::WM_INITDIALOG:
             OnOpen(dialog);
-            return win::TRUE;
+            // The keyboard starts on OK, the default button, so that Return
+            // stores the water rather than asking about a new one.
+            win::SetFocus(win::GetDlgItem(dialog, M::kOk));
+            return win::FALSE;
         case win::WM_COMMAND:
             return OnCommand(dialog, win::LOWORD(wParam), win::HIWORD(wParam)) ? win::TRUE
                                                                                : win::FALSE;

@@ -116,17 +116,25 @@ void ShowWaterValues(win::HWND dialog, WaterAnalysis& w) {
         if (!typedKnown && w.values[d.element] == 0.0f && d.value(v))
             w.values[d.element] = ToStoredFloat(v);
     }
+    // A water never typed shows its amounts left blank rather than "0.00",
+    // which a click and a number would extend.
+    const bool fresh = !typedKnown && multiMixState.multiMixEntered[k] == 0;
+    const auto write = [&](int id, float v, int digits) {
+        if (fresh && v == 0.0f)
+            win::SetDlgItemText(dialog, id, "");
+        else
+            WriteFieldNumber(dialog, id, v, digits);
+    };
     float shown[E::kCount];
     ValuesAsTyped(w.values, entered, true, shown);
-    for (const ElementField& f : ElementFields())
-        WriteFieldNumber(dialog, f.controlId, shown[f.element], kValueDigits);
-    WriteFieldNumber(dialog, C::kPh, shown[E::kPh], kValueDigits);
-    WriteFieldNumber(dialog, M::kResidenceTime,
-                     multiMixState.residenceTime[k][ResidenceForm::kDisplayUnit], kResidenceDigits);
-    WriteFieldNumber(dialog, M::kWeight, multiMixState.weightPercent[k], kValueDigits);
+    for (const ElementField& f : ElementFields()) write(f.controlId, shown[f.element], kValueDigits);
+    write(C::kPh, shown[E::kPh], kValueDigits);
+    write(M::kResidenceTime, multiMixState.residenceTime[k][ResidenceForm::kDisplayUnit],
+          kResidenceDigits);
+    write(M::kWeight, multiMixState.weightPercent[k], kValueDigits);
     const auto acids = AcidFields();
     for (size_t i = 0; i < acids.size(); ++i)
-        WriteFieldNumber(dialog, acids[i], multiMixState.organicAcids[k][i], kValueDigits);
+        write(acids[i], multiMixState.organicAcids[k][i], kValueDigits);
     win::SetDlgItemText(dialog, C::kDescription4,
                         multiMixState.descriptions[k].text[kCommentsText]);
 }

@@ -20,6 +20,8 @@ constexpr PageStep kRow = PageStep::kRowHeight;
 constexpr PageStep kLine = PageStep::kLineHeight;
 constexpr PagePitch kStd = PagePitch::kStandard;
 
+// The captions of the waterflood's mixing-ratio pages and of the multi-mix
+// blend's pages name their mix: both may be open at once.
 // page, menu, title, step, reach, moves show, pitch, F, layout, profile, one water,
 // copy, label, label field, width cells, recompute, create, set focus
 const PageDescriptor kDescriptors[kPageClassCount] = {
@@ -40,22 +42,23 @@ const PageDescriptor kDescriptors[kPageClassCount] = {
     {C::kPhValues, 17, "DEPOSITION POTENTIAL INDICATORS VERSUS pH", kRow, 54, false, kStd, 1,
      P::kProfileIndicators, ProfileKind::kPh, false, S::kPhPoint, L::kPh, 6, 85, nullptr, nullptr,
      nullptr},
-    {C::kCycledWater, 12, "MIXED WATER CHEMISTRY", kLine, 40, true, kStd, 1, P::kProfileChemistry,
-     ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85, RecomputeMixingProfile,
-     nullptr, nullptr},
-    {C::kCycledValues, 17, "MIXED WATER DEPOSITION POTENTIAL INDICATORS", kRow, 54, false, kStd, 1,
-     P::kMixingIndicators, ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85,
-     nullptr, nullptr, nullptr},
+    {C::kCycledWater, 12, "MIXED WATER CHEMISTRY (WATERFLOOD)", kLine, 40, true, kStd, 1,
+     P::kProfileChemistry, ProfileKind::kMixing, false, S::kMixingPoint, L::kMixingPercent, 6, 85,
+     RecomputeMixingProfile, nullptr, nullptr},
+    {C::kCycledValues, 17, "MIXED WATER DEPOSITION POTENTIAL INDICATORS (WATERFLOOD)", kRow, 54,
+     false, kStd, 1, P::kMixingIndicators, ProfileKind::kMixing, false, S::kMixingPoint,
+     L::kMixingPercent, 6, 85, nullptr, nullptr, nullptr},
     {C::kMixedWater, 11, "CHEMISTRY OF WATER SOURCES MIXED", kLine, 40, true, kStd, 2,
      P::kSourceChemistry, 0, false, S::kSourceWater, L::kMixWaterPercent, 6, 0,
      StampBlendSampleTime, CreateSourceChemistry, nullptr},
     {C::kMixedValues, 11, "DEPOSITION POTENTIAL INDICATORS OF SOURCE WATERS", kRow, 54, false, kStd,
      2, P::kSourceIndicators, 0, false, S::kSourceWater, L::kMixWater, 6, 0, StampBlendSampleTime,
      nullptr, nullptr},
-    {C::kMixedWaterOut, 11, "MIXED WATER CHEMISTRY", kRow, 32, false, kStd, 1, P::kWaterChemistry,
-     0, true, S::kBlend, L::kMultiMixed, 6, 80, LoadAndRecomputeBlendChemistry, nullptr, nullptr},
-    {C::kMixedValuesOut, 11, "MIXED WATER DEPOSITION POTENTIAL INDICATORS", kRow, 32, false, kStd,
-     2, P::kWaterIndicators, 0, true, S::kBlend, L::kMultiMixed, 6, 80,
+    {C::kMixedWaterOut, 11, "MIXED WATER CHEMISTRY (MULTI-MIX)", kRow, 32, false, kStd, 1,
+     P::kWaterChemistry, 0, true, S::kBlend, L::kMultiMixed, 6, 80, LoadAndRecomputeBlendChemistry,
+     nullptr, nullptr},
+    {C::kMixedValuesOut, 11, "MIXED WATER DEPOSITION POTENTIAL INDICATORS (MULTI-MIX)", kRow, 32,
+     false, kStd, 2, P::kWaterIndicators, 0, true, S::kBlend, L::kMultiMixed, 6, 80,
      LoadAndRecomputeBlendIndicators, CreateBlendIndicators, nullptr},
     {C::kPressWater, 12, "WATER CHEMISTRY VERSUS PRESSURE", kRow, 40, false, kStd, 1,
      P::kProfileChemistry, ProfileKind::kPressure, false, S::kPressurePoint, L::kPressure, 6, 85,

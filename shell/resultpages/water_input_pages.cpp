@@ -27,12 +27,12 @@ bool ShowWaterInputPages(win::HWND mainWindow, int water) {
             return true;
     }
     if (!entered) return true;
-    // The injection and formation analysis pages come without a scroll bar.
-    const bool plain = water != WaterSelector::kSurface;
+    // Every water's analysis page has the vertical scroll bar: on a small
+    // desktop the page is taller than its window.
     const PageCascade cascade =
         water == WaterSelector::kFormation ? PageCascade::kFormation : PageCascade::kStandard;
     return ShowResultPages(mainWindow,
-                           {PageToShow{PageClass::kMuWater, chemistry[0], plain},
+                           {PageToShow{PageClass::kMuWater, chemistry[0]},
                             PageToShow{PageClass::kMuValues, chemistry[1]}},
                            cascade, water);
 }

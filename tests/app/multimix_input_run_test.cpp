@@ -406,6 +406,37 @@ TEST_F(MultiMixInputRun, CancelLeavesTheWindowsAndTheWorkspaceAsTheyWere) {
     }
 }
 
+// After the waterflood's Mix and a multi-mix MIX every window's caption is
+// its own, each mix page's naming its mix (seen failing: two windows titled
+// "MIXED WATER CHEMISTRY" and two "MIXED WATER DEPOSITION POTENTIAL
+// INDICATORS", holding different waters).
+TEST_F(MultiMixInputRun, EachMixPageNamesItsMix) {
+    const std::string water =
+        "dialog 80 set 407 7.4\ndialog 80 set 400 2000\ndialog 80 set 404 25000\n"
+        "dialog 80 set 414 45000\ndialog 80 set 419 400\ndialog 80 set 427 150\n";
+    ASSERT_EQ(Run(water + "dialog 80 press 1\nmenu 1030\n" + water + "dialog 80 press 1\nmenu 1031\n" +
+                  water + "dialog 80 set 400 2500\ndialog 80 press 1\nmenu 1032\nmenu 1042\n" +
+                  kTwoWaterMultiMix + "windows\n" + kQuit),
+              0)
+        << Log();
+    const std::vector<std::string> lists = WindowLists(Log());
+    ASSERT_EQ(lists.size(), 1u) << Log();
+    std::map<std::string, int> captions;
+    std::istringstream in(lists[0]);
+    for (std::string line; std::getline(in, line);) {
+        const size_t open = line.find('"');
+        ++captions[line.substr(open, line.find('"', open + 1) - open + 1)];
+    }
+    for (const char* mix : {"(WATERFLOOD)", "(MULTI-MIX)"}) {
+        EXPECT_EQ(captions["\"MIXED WATER CHEMISTRY " + std::string(mix) + "\""], 1) << lists[0];
+        EXPECT_EQ(captions["\"MIXED WATER DEPOSITION POTENTIAL INDICATORS " + std::string(mix) +
+                           "\""],
+                  1)
+            << lists[0];
+    }
+    for (const auto& [caption, count] : captions) EXPECT_EQ(count, 1) << caption;
+}
+
 // The three waters mixed, then epm chosen, waters 2 and 1 visited with GO TO
 // and mg/L chosen again: the source-water pages show what they showed, each
 // water calculated in the units now in force.

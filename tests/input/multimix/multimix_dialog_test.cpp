@@ -135,6 +135,24 @@ TEST_F(MultiMixDialogTest, NextPastTheLastWaterAsksAndNoStays) {
     });
 }
 
+// The keyboard starts on OK, and a water added shows its amounts blank, so a
+// click and a number typed is the number (seen failing: the keyboard on ADD
+// NEW, and "0.00" in every field, which a click and "200" made 0.00200).
+TEST_F(MultiMixDialogTest, AWaterAddedStartsBlankWithTheKeyboardOnOk) {
+    StoreWaters(1);
+    win::AnswerMessageBox(kLastAnalysisCaption, kAddWaterQuestion, win::IDYES);
+    Run([](win::HWND d) {
+        EXPECT_EQ(win::GetFocus(), win::GetDlgItem(d, M::kOk));
+        EXPECT_EQ(Field(d, C::kCalcium), "100.00   ");
+        Press(d, M::kNextOrAdd);
+        ASSERT_EQ(multiMixState.editIndex, 1);
+        const int blank[] = {C::kCalcium, C::kBarium, 404, 414, M::kWeight};  // 404 Na, 414 Cl
+        for (int id : blank)
+            EXPECT_EQ(Field(d, id), "") << id;
+        Press(d, M::kCancel);
+    });
+}
+
 TEST_F(MultiMixDialogTest, TwelveWatersAtMost) {
     StoreWaters(12);
     multiMixState.editIndex = 11;
